@@ -1,0 +1,352 @@
+#include "base/small_math.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "base/memory_storage.h"
+#include "base/services.h"
+#include "base/storage_test_support.h"
+#include "base/wide_string.h"
+#include "catalog/catalog_services.h"
+#include "support/date_records.h"
+
+namespace corvinata {
+namespace {
+
+using test::MakeDateTime;
+
+constexpr std::int32_t kIntMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
+
+// ---- interpolation ----------------------------------------------------------
+
+struct InterpolationCase {
+    const char* label;
+    std::int32_t period;
+    double y1, y2, y3, n;
+    double expected;
+};
+
+class Interpolation : public testing::TestWithParam<InterpolationCase> {};
+
+TEST_P(Interpolation, MatchesThreePointFormula) {
+    const InterpolationCase& c = GetParam();
+    EXPECT_NEAR(InterpolateThreeValues(c.period, c.y1, c.y2, c.y3, c.n), c.expected, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Interpolation,
+    testing::Values(
+        InterpolationCase{"Linear", kNoPeriod, 1, 2, 3, 0.5, 2.5},
+        // A parabola is reproduced exactly: x^2 at -1, 0, 1.
+        InterpolationCase{"Parabola", kNoPeriod, 1, 0, 1, 0.5, 0.25},
+        InterpolationCase{"ParabolaBackwards", kNoPeriod, 1, 0, 1, -0.5, 0.25},
+        // Meeus, Astronomical Algorithms, example 3.a (Moon's distance, AU).
+        InterpolationCase{"MeeusExample3a", kNoPeriod, 0.884226, 0.877366, 0.870531, 0.18125,
+                          0.8761253013},
+        InterpolationCase{"DegreesAcrossZero", 360, 358, 359, 1, 1, 1},
+        InterpolationCase{"HoursAcrossMidnight", 24, 23.5, 0.5, 1.5, 0, 0.5},
+        InterpolationCase{"HoursReachingMidnight", 24, 23.0, 23.5, 0.0, 1.0, 0.0},
+        InterpolationCase{"HoursBeforeMidnight", 24, 23.0, 23.5, 0.0, 0.5, 23.75},
+        InterpolationCase{"NoWrapWhenOnlySmallValues", 360, 10, 20, 30, -1, 10},
+        InterpolationCase{"NoWrapInTheMiddle", 360, 100, 110, 120, 0.5, 115},
+        // The thresholds are strict: 36 is not below a tenth of 360.
+        InterpolationCase{"ThresholdIsStrict", 360, 36, 200, 324, 0, 200},
+        // A negative result of a wrapping quantity is left as it is.
+        InterpolationCase{"NegativeResultKept", 360, 10, 5, 0, 2, -5}),
+    [](const testing::TestParamInfo<InterpolationCase>& info) { return info.param.label; });
+
+TEST(InterpolationRegression, DayLengthPeriodWrapsLikeDegrees) {
+    // Whole-number thresholds (24 / 100 x 10 = 0) never detected a wrap for
+    // a period below 100, so a rising time near midnight came out near 12 h.
+    EXPECT_DOUBLE_EQ(InterpolateThreeValues(24, 23.5, 0.5, 1.5, 0), 0.5);
+    EXPECT_NEAR(InterpolateThreeValues(24, 23.8, 23.9, 0.0, 0.5), 23.95, 1e-12);
+}
+
+// ---- rounding ---------------------------------------------------------------
+
+struct RoundCase {
+    double x;
+    std::int32_t expected;
+};
+
+class RoundToIntTest : public testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundToIntTest, RoundsHalfAwayFromZero) {
+    EXPECT_EQ(RoundToInt(GetParam().x), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundToIntTest,
+    testing::Values(RoundCase{2.5, 3}, RoundCase{-2.5, -3}, RoundCase{-0.4, 0}, RoundCase{0.0, 0},
+                    RoundCase{2.4999, 2}, RoundCase{-2.5001, -3}, RoundCase{1e10, kIntMax},
+                    RoundCase{-1e10, kIntMin}, RoundCase{2147483647.0, kIntMax},
+                    RoundCase{-2147483648.0, kIntMin}));
+
+TEST(RoundToIntRegression, JustBelowOneHalfRoundsDown) {
+    // 0.49999999999999994 + 0.5 rounds to 1.0 in double arithmetic.
+    EXPECT_EQ(RoundToInt(0.49999999999999994), 0);
+    EXPECT_EQ(RoundToInt(-0.49999999999999994), 0);
+}
+
+TEST(RoundToIntRegression, NotANumberGivesZeroInsteadOfUndefinedConversion) {
+    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::infinity()), kIntMax);
+}
+
+struct StepCase {
+    double value;
+    double step;
+    double expected;
+};
+
+class RoundToNearestStepTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(RoundToNearestStepTest, TakesNearestMultipleHalfwayUp) {
+    double value = GetParam().value;
+    RoundToNearestStep(value, GetParam().step);
+    EXPECT_DOUBLE_EQ(value, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundToNearestStepTest,
+    testing::Values(StepCase{12, 5, 10}, StepCase{12.5, 5, 15}, StepCase{-12.5, 5, -10},
+                    StepCase{15, 5, 15}, StepCase{-12, 5, -10}, StepCase{-13, 5, -15},
+                    StepCase{2, 5, 0}, StepCase{-2, 5, 0}, StepCase{1.1, 0.25, 1.0},
+                    StepCase{0.375, 0.25, 0.5}, StepCase{-7.5, 15, 0},
+                    // Steps that cannot be rounded to leave the value alone.
+                    StepCase{12, 0, 12}, StepCase{12, -5, 12}));
+
+TEST(RoundToNearestStepRegression, SmallNegativeValueRoundsToPositiveZero) {
+    // A negative zero would be written "-0" by the number formatter.
+    double value = -2.0;
+    RoundToNearestStep(value, 5.0);
+    EXPECT_EQ(value, 0.0);
+    EXPECT_FALSE(std::signbit(value));
+}
+
+struct ScaleCase {
+    std::int32_t count;
+    std::int32_t exponent;
+    std::int32_t expected;
+};
+
+class ScaleStep : public testing::TestWithParam<ScaleCase> {};
+
+TEST_P(ScaleStep, ScalesAndRoundsHalfAwayFromZero) {
+    EXPECT_EQ(ScaleStepByPowerOfTen(GetParam().count, GetParam().exponent), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ScaleStep,
+    testing::Values(ScaleCase{25, -1, 3}, ScaleCase{-25, -1, -3}, ScaleCase{25, 2, 2500},
+                    ScaleCase{24, -1, 2}, ScaleCase{4, -1, 0}, ScaleCase{5, -1, 1},
+                    ScaleCase{150, -2, 2}, ScaleCase{-149, -2, -1}, ScaleCase{7, 0, 7},
+                    ScaleCase{0, 30, 0}, ScaleCase{1, 9, 1000000000},
+                    ScaleCase{2147483647, -9, 2}, ScaleCase{kIntMin, -10, 0},
+                    ScaleCase{1, -20, 0}, ScaleCase{5, kIntMin, 0}));
+
+TEST(ScaleStepRegression, OverflowSaturatesInsteadOfWrapping) {
+    EXPECT_EQ(ScaleStepByPowerOfTen(3, 9), kIntMax);
+    EXPECT_EQ(ScaleStepByPowerOfTen(-3, 9), kIntMin);
+    EXPECT_EQ(ScaleStepByPowerOfTen(1, kIntMax), kIntMax);
+}
+
+// ---- records ----------------------------------------------------------------
+
+TEST(DateTimeRangeRecord, InitPutsBothEndsAtFirstValidDay) {
+    DateTimeRange range;
+    range.begin = MakeDateTime(2000, 5, 6, 7.5, kUniversalTime);
+    range.end = range.begin;
+    DateTimeRangeInit(range, kLocalCivilTime);
+    const DateTime expected = MakeDateTime(1583, 1, 1, 0.0, kLocalCivilTime);
+    EXPECT_TRUE(DateTimeEqual(range.begin, expected));
+    EXPECT_TRUE(DateTimeEqual(range.end, expected));
+}
+
+TEST(DateTimeRangeRecord, SetBeginFromOtherRangeTakesItsBeginAndTheGivenEnd) {
+    DateTimeRange range, other;
+    DateTimeRangeSet(range, MakeDateTime(2001, 1, 1, 0, 0), MakeDateTime(2002, 1, 1, 0, 0));
+    DateTimeRangeSet(other, MakeDateTime(1999, 9, 9, 9, 2), MakeDateTime(2050, 1, 1, 0, 2));
+    const DateTime end = MakeDateTime(2020, 2, 29, 12, 2);
+    const DateTime& answer = DateTimeRangeSetBeginFromRange(range, other, end);
+    EXPECT_EQ(&answer, &range.end);
+    EXPECT_TRUE(DateTimeEqual(range.begin, other.begin));
+    EXPECT_TRUE(DateTimeEqual(range.end, end));
+}
+
+TEST(DateTimeRangeRecord, SetBeginFromItselfChangesNothing) {
+    DateTimeRange range;
+    DateTimeRangeSet(range, MakeDateTime(2001, 2, 3, 4.5, 0), MakeDateTime(2002, 3, 4, 5.5, 2));
+    const DateTimeRange before = range;
+    DateTimeRangeSetBeginFromRange(range, range, range.end);
+    EXPECT_TRUE(DateTimeEqual(range.begin, before.begin));
+    EXPECT_TRUE(DateTimeEqual(range.end, before.end));
+}
+
+TEST(EventTimePairRecord, AssignCopiesBothTimesWithStateAndCode) {
+    EventTimePair source, target;
+    source.first.dateTime = MakeDateTime(2004, 6, 8, 5.25, kLocalCivilTime);
+    source.first.state = kEventTimeFound;
+    source.second.dateTime = MakeDateTime(2004, 6, 8, kNoTimeHours, kLocalCivilTime);
+    source.second.state = 0;
+    source.code = 7;
+    EventTimePairAssign(target, source);
+    EXPECT_TRUE(DateTimeEqual(target.first.dateTime, source.first.dateTime));
+    EXPECT_TRUE(DateTimeEqual(target.second.dateTime, source.second.dateTime));
+    EXPECT_EQ(target.first.state, kEventTimeFound);
+    EXPECT_EQ(target.second.state, 0);
+    EXPECT_EQ(target.code, 7);
+
+    EventTimePairAssign(target, target);
+    EXPECT_EQ(target.first.dateTime.hours, 5.25);
+    EXPECT_EQ(target.code, 7);
+}
+
+// ---- daylight saving ---------------------------------------------------------
+
+class DaylightSavingQuery : public storage_test::MemoryServicesTest {};
+
+TEST_F(DaylightSavingQuery, StoresThePlatformAnswerInTheOption) {
+    DaylightSavingOption option;
+    Storage().SetDaylightSavingTime(true);
+    EXPECT_TRUE(QueryDaylightSavingActive(option));
+    EXPECT_TRUE(IsDaylightSavingActive(option));
+
+    Storage().SetDaylightSavingTime(false);
+    EXPECT_FALSE(QueryDaylightSavingActive(option));
+    EXPECT_FALSE(IsDaylightSavingActive(option));
+}
+
+// A storage service that cannot tell anything about the system.
+class SilentStorage final : public StorageService {
+public:
+    std::unique_ptr<BinaryFile> CreateBinaryFile(const String&) override { return nullptr; }
+    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return nullptr; }
+    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return nullptr; }
+    std::unique_ptr<FileFinder> CreateFileFinder() override { return nullptr; }
+    bool PathExists(const Char*) override { return false; }
+    bool IsFolder(const Char*) override { return false; }
+    bool MakeFolder(const Char*) override { return false; }
+    bool RemoveFolder(const Char*) override { return false; }
+    bool RemoveFile(const Char*) override { return false; }
+    RegistryApi& Registry() override { return registry_; }
+
+private:
+    MemoryRegistry registry_;
+};
+
+class SilentProductInfo final : public ProductInfoInterface {
+public:
+    StorageService& GetStorage() override { return storage_; }
+    const Char* GetProductName() const override { return TXT("Corvinata"); }
+    const Char* GetVersion() const override { return TXT("1.0"); }
+    const Char* GetEditionName() const override { return TXT(""); }
+
+private:
+    SilentStorage storage_;
+};
+
+TEST(DaylightSavingQueryRegression, MissingSystemInfoAnswersStandardTime) {
+    SilentProductInfo product;
+    ScopedApplicationServices services(&product, nullptr);
+    DaylightSavingOption option;
+    SetDaylightSavingActive(option, true);
+    EXPECT_FALSE(QueryDaylightSavingActive(option));
+    EXPECT_FALSE(IsDaylightSavingActive(option));
+}
+
+// ---- typed quantities -------------------------------------------------------
+
+struct QuantityCall {
+    int kind = -1;
+    int extra = -1;
+    int second = -1;
+    double value = 0;
+    QuantityFormatRequest request;
+    int formatCalls = 0;
+};
+
+class RecordingQuantity : public QuantityValue {
+public:
+    explicit RecordingQuantity(QuantityCall& call) : call_(call) {}
+    void Format(String& out, const QuantityFormatRequest& request) const override {
+        call_.request = request;
+        ++call_.formatCalls;
+        StringAssign(out, TXT("formatted"));
+    }
+
+private:
+    QuantityCall& call_;
+};
+
+class RecordingCatalogues : public CatalogueServices {
+public:
+    const BodyType* GetBodyType(int) const override { return nullptr; }
+    Catalogue* CatalogueByType(int) const override { return nullptr; }
+    std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, int extra, int second,
+                                                       double value) const override {
+        call.kind = kind;
+        call.extra = extra;
+        call.second = second;
+        call.value = value;
+        return std::make_unique<RecordingQuantity>(call);
+    }
+
+    mutable QuantityCall call;
+};
+
+class FixedDisplayFormat : public DisplayFormatInterface {
+public:
+    int GetAngleDegreeBase() const override { return 0; }
+    int GetRaDisplayUnit() const override { return 0; }
+};
+
+class FormatQuantityTest : public testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = GetCatalogueServices();
+        SetCatalogueServices(&catalogues_);
+    }
+    void TearDown() override { SetCatalogueServices(previous_); }
+
+    RecordingCatalogues catalogues_;
+    FixedDisplayFormat display_;
+    ScopedApplicationServices services_{nullptr, &display_};
+
+private:
+    CatalogueServices* previous_ = nullptr;
+};
+
+TEST_F(FormatQuantityTest, PassesKindValueAndDisplayOptionsToTheQuantity) {
+    String out;
+    ASSERT_TRUE(FormatQuantity(4, 9, out, 12.75));
+    EXPECT_TRUE(StringEquals(out, TXT("formatted")));
+    const QuantityCall& call = catalogues_.call;
+    EXPECT_EQ(call.kind, 4);
+    EXPECT_EQ(call.extra, 9);
+    EXPECT_EQ(call.second, 2);
+    EXPECT_EQ(call.value, 12.75);
+    EXPECT_EQ(call.formatCalls, 1);
+    EXPECT_FALSE(call.request.flag);
+    EXPECT_EQ(call.request.first, 0);
+    EXPECT_EQ(call.request.second, 0);
+    EXPECT_EQ(call.request.third, 2);
+    EXPECT_EQ(call.request.angleDegreeBase, 0);
+    EXPECT_EQ(call.request.raDisplayUnit, 0);
+}
+
+TEST_F(FormatQuantityTest, UnknownKindLeavesTextAndAnswersFalse) {
+    String out(TXT("kept"));
+    EXPECT_FALSE(FormatQuantity(13, 0, out, 1.0));
+    EXPECT_FALSE(FormatQuantity(-1, 0, out, 1.0));
+    EXPECT_TRUE(StringEquals(out, TXT("kept")));
+    EXPECT_EQ(catalogues_.call.formatCalls, 0);
+}
+
+}  // namespace
+}  // namespace corvinata
