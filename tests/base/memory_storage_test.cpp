@@ -1,0 +1,131 @@
+#include "base/memory_storage.h"
+
+#include <gtest/gtest.h>
+
+#include "base/registry_key.h"
+#include "base/settings_tree.h"
+#include "base/storage_contract.h"
+
+namespace corvinata::storage_test {
+namespace {
+
+class MemorySandbox final : public StorageSandbox {
+public:
+    MemorySandbox() { service_.MakeFolder(TXT("C:\\sandbox")); }
+    StorageService& Service() override { return service_; }
+    String Folder() override { return String(TXT("C:\\sandbox")); }
+    String KeyRoot() override { return String(TXT("\\Software\\CorvinataTests\\Contract")); }
+    bool MakeReadOnly(const Char* path) override { return service_.SetReadOnly(path, true); }
+
+private:
+    MemoryStorageService service_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Memory, StorageContractTest,
+                         ::testing::Values(SandboxKind{
+                             "Memory", [] { return std::unique_ptr<StorageSandbox>(
+                                                std::make_unique<MemorySandbox>()); }}),
+                         SandboxName);
+
+// The in-memory registry must refuse what the real one refuses, or code
+// tested on it would pass here and fail on Windows.
+TEST(MemoryRegistryTest, RefusesSubkeyTextsBeginningWithABackslash) {
+    MemoryRegistry registry;
+    RegistryApi::Key root = registry.RootKey(RegistryHive::CurrentUser);
+    RegistryApi::Key key = nullptr;
+    EXPECT_FALSE(registry.CreateKey(root, TXT("\\Software"), key));
+    ASSERT_TRUE(registry.CreateKey(root, TXT("Software"), key));
+    ASSERT_TRUE(registry.CloseKey(key));
+    EXPECT_FALSE(registry.OpenKey(root, TXT("\\Software"), key));
+    EXPECT_FALSE(registry.OpenKey(root, TXT("Software\\\\x"), key));
+    ASSERT_TRUE(registry.OpenKey(root, TXT("SOFTWARE"), key));
+    EXPECT_FALSE(registry.DeleteSubkey(root, TXT("Missing")));
+    ASSERT_TRUE(registry.CloseKey(key));
+    EXPECT_FALSE(registry.CloseKey(key));
+    EXPECT_EQ(registry.OpenHandleCount(), 0);
+}
+
+TEST(MemoryRegistryTest, KeyWithSubkeysCannotBeDeletedDirectly) {
+    MemoryRegistry registry;
+    RegistryApi::Key root = registry.RootKey(RegistryHive::CurrentUser);
+    RegistryApi::Key key = nullptr;
+    ASSERT_TRUE(registry.CreateKey(root, TXT("A\\B"), key));
+    ASSERT_TRUE(registry.CloseKey(key));
+    EXPECT_FALSE(registry.DeleteSubkey(root, TXT("A")));
+}
+
+class MemoryStorageTest : public MemoryServicesTest {};
+
+TEST_F(MemoryStorageTest, SettingsWalksCloseEveryHandleTheyOpen) {
+    const String root(TXT("\\Software\\T"));
+    Sample sample;
+    sample.left = 3;
+    ASSERT_TRUE(SaveSample(root, sample));
+    ASSERT_EQ(LoadSample(root, sample), 5);
+    auto top = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\Software\\T"));
+    ASSERT_TRUE(top->DeleteTree());
+    top.reset();
+    EXPECT_EQ(Registry().OpenHandleCount(), 0);
+}
+
+TEST_F(MemoryStorageTest, WriterOnAHiveItMayNotWritePushesAClosedNode) {
+    Registry().SetHiveWritable(RegistryHive::CurrentUser, false);
+    SettingsTreeWriter writer(String(TXT("\\Software\\Locked")));
+    EXPECT_FALSE(OpenSettingsKeyPath(writer, String(TXT("Options"))));
+    EXPECT_EQ(writer.Depth(), 1);
+    ASSERT_NE(writer.Innermost(), nullptr);
+    EXPECT_FALSE(writer.Innermost()->IsOpen());
+    EXPECT_FALSE(WriteIntSetting(writer, BindProperty<std::int32_t>(
+                                             TXT("Left"), [] { return 1; }, [](std::int32_t) {})));
+    EXPECT_FALSE(PopSettingsKey(writer));
+    EXPECT_EQ(writer.Depth(), 0);
+    EXPECT_FALSE(WriteIntSettingAtPath(TXT("\\Software\\Locked"), TXT("Left"), 1));
+}
+
+TEST_F(MemoryStorageTest, ClassesRootDefaultValueIsTheUnnamedValue) {
+    const String clsid(TXT("{12345678-0000-0000-0000-000000000000}"));
+    ASSERT_TRUE(WriteClassesRootDefaultValue(TXT("\\Corvinata.Application\\CLSID"), clsid));
+    auto node = Storage().CreateRegistryNode(RegistryHive::ClassesRoot,
+                                             TXT("Corvinata.Application\\CLSID"));
+    ASSERT_TRUE(node->Open());
+    String text;
+    ASSERT_TRUE(node->ReadString(TXT(""), text));
+    EXPECT_EQ(Narrow(text), "{12345678-0000-0000-0000-000000000000}");
+    auto user = Storage().CreateRegistryNode(RegistryHive::CurrentUser,
+                                             TXT("Corvinata.Application"));
+    EXPECT_FALSE(user->Exists());
+}
+
+TEST_F(MemoryStorageTest, SystemInfoAndClockAnswerWhatTheServiceWasGiven) {
+    Storage().SetDaylightSavingTime(true);
+    EXPECT_TRUE(Storage().CreateSystemInfo()->IsDaylightSavingTime());
+    Storage().SetClock(2024, 2, 29, 23, 59, 58);
+    auto clock = Storage().CreateLocaleFormatter();
+    EXPECT_EQ(clock->year, -1);
+    ASSERT_TRUE(clock->GetNow());
+    EXPECT_EQ(clock->second, 58);
+    String date;
+    ASSERT_TRUE(clock->ShortDate(date, 0));
+    EXPECT_EQ(Narrow(date), "29.02.2024");
+    EXPECT_FALSE(clock->ShortDate(date, 1));
+    EXPECT_TRUE(date.IsEmpty());
+    clock->day = 30;
+    EXPECT_FALSE(clock->ShortDate(date, 0));
+}
+
+TEST_F(MemoryStorageTest, FileNamesIgnoreCaseAndSeparatorKind) {
+    ASSERT_TRUE(Storage().MakeFolder(TXT("C:\\Data")));
+    ASSERT_TRUE(Storage().PutFile(TXT("c:/data/Stars.TXT"), "x"));
+    EXPECT_TRUE(Storage().PathExists(TXT("C:\\DATA\\stars.txt")));
+    EXPECT_FALSE(Storage().MakeFolder(TXT("C:\\Missing\\Child")));
+    EXPECT_FALSE(Storage().RemoveFolder(TXT("C:\\Data")));  // not empty
+    auto finder = Storage().CreateFileFinder();
+    String pattern(TXT("C:\\Data\\*.txt"));
+    ASSERT_TRUE(finder->FindFirst(pattern));
+    EXPECT_EQ(Narrow(pattern), "Stars.TXT");
+    EXPECT_FALSE(finder->FoundFolder());
+    EXPECT_FALSE(finder->FindNext(pattern));
+}
+
+}  // namespace
+}  // namespace corvinata::storage_test

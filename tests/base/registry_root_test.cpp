@@ -1,0 +1,108 @@
+#include "base/registry_root.h"
+
+#include <gtest/gtest.h>
+
+#include "base/registry_key.h"
+#include "base/settings_tree.h"
+#include "base/storage_test_support.h"
+#include "base/time_step.h"
+
+namespace corvinata::storage_test {
+namespace {
+
+class RegistryRootTest : public MemoryServicesTest {};
+
+TEST_F(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
+    String root;
+    EXPECT_EQ(Narrow(GetRegistryRootPath(root)), "\\Software\\Corvinata Software\\Corvinata\\1.70");
+}
+
+// The root begins with a backslash; the registry must still be given the
+// path without it, or nothing would ever be stored.
+TEST_F(RegistryRootTest, RootPathWithLeadingBackslashPersists) {
+    String root;
+    GetRegistryRootPath(root);
+    {
+        SettingsTreeWriter writer(root);
+        ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Location"))));
+        const auto zone =
+            BindProperty<std::int32_t>(TXT("Zone"), [] { return 2; }, [](std::int32_t) {});
+        ASSERT_TRUE(WriteIntSetting(writer, zone));
+        ASSERT_TRUE(PopSettingsKey(writer));
+    }
+    RegistryApi& api = Registry();
+    RegistryApi::Key key = nullptr;
+    ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser),
+                            TXT("Software\\Corvinata Software\\Corvinata\\1.70\\Location"), key));
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    EXPECT_TRUE(api.QueryValue(key, TXT("Zone"), type, nullptr, size));
+    EXPECT_EQ(type, kRegistryDword);
+    ASSERT_TRUE(api.CloseKey(key));
+}
+
+class EmptyProductInfo final : public ProductInfoInterface {
+public:
+    StorageService& GetStorage() override { return storage; }
+    const Char* GetProductName() const override { return TXT(""); }
+    const Char* GetVersion() const override { return TXT(""); }
+    const Char* GetEditionName() const override { return TXT(""); }
+    MemoryStorageService storage;
+};
+
+TEST(RegistryRootEmptyProductTest, EmptyTextsAddNoLevels) {
+    EmptyProductInfo product;
+    ScopedApplicationServices services(&product, nullptr);
+    String root;
+    EXPECT_EQ(Narrow(GetRegistryRootPath(root)), "\\Software\\Corvinata Software");
+}
+
+class TimeStepKeyTest : public MemoryServicesTest {
+protected:
+    void Store(std::int32_t type, bool withSteps) {
+        auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\P\\Time Step"));
+        ASSERT_TRUE(node->Create());
+        ASSERT_TRUE(node->WriteInt(TXT("Type"), type));
+        if (withSteps) {
+            ASSERT_TRUE(node->WriteInt(TXT("Steps"), 15));
+        }
+    }
+};
+
+TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTaken) {
+    Store(9, true);
+    TimeStep step;
+    step.unit = kHoursUnit;
+    step.count = 1;
+    SettingsTree tree(String(TXT("\\P")));
+    EXPECT_FALSE(LoadTimeStep(String(TXT("Time Step")), step, tree));
+    EXPECT_EQ(step.unit, kHoursUnit);
+    EXPECT_EQ(step.count, 15);
+    EXPECT_EQ(tree.Depth(), 0);
+}
+
+TEST_F(TimeStepKeyTest, MissingCountAnswersFalse) {
+    Store(kDaysUnit, false);
+    TimeStep step;
+    SettingsTree tree(String(TXT("\\P")));
+    EXPECT_FALSE(LoadTimeStep(String(TXT("Time Step")), step, tree));
+    EXPECT_EQ(step.unit, kDaysUnit);
+}
+
+TEST_F(TimeStepKeyTest, SaveBelowTheWritersCurrentKey) {
+    SettingsTreeWriter writer(String(TXT("\\P")));
+    ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Panel"))));
+    TimeStep step;
+    step.unit = kMonthsUnit;
+    step.count = 2;
+    ASSERT_TRUE(SaveTimeStep(String(TXT("Step")), step, writer));
+    EXPECT_EQ(writer.Depth(), 1);
+    auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\P\\Panel\\Step"));
+    ASSERT_TRUE(node->Open());
+    std::int32_t steps = 0;
+    ASSERT_TRUE(node->ReadInt(TXT("Steps"), steps));
+    EXPECT_EQ(steps, 2);
+}
+
+}  // namespace
+}  // namespace corvinata::storage_test

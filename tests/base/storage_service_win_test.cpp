@@ -1,0 +1,186 @@
+#include "base/storage_service_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/registry_root.h"
+#include "base/scoped_win.h"
+#include "base/storage_contract.h"
+
+namespace corvinata::storage_test {
+namespace {
+
+// The tests' own key; everything below it is removed before and after each
+// test, and nothing outside it is written.
+constexpr wchar_t kTestKeyParent[] = L"Software\\CorvinataTests";
+
+// Removes a key with its subkeys through the bare registry functions, so that
+// the cleanup does not depend on the code under test.
+void DeleteKeyTree(HKEY parent, const std::wstring& name) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return;
+    {
+        ScopedRegistryKey key(opened);
+        for (int guard = 0; guard < 10000; ++guard) {
+            wchar_t child[256];
+            DWORD length = 256;
+            if (RegEnumKeyExW(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS) {
+                break;
+            }
+            DeleteKeyTree(key.Get(), child);
+        }
+    }
+    RegDeleteKeyW(parent, name.c_str());
+}
+
+// Removes a folder with everything in it, read-only files included.
+void DeleteFolderTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    ScopedFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (search.IsValid()) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteFolderTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search.Get(), &found));
+    }
+    search.Close();
+    RemoveDirectoryW(folder.c_str());
+}
+
+std::wstring UniqueSuffix() {
+    static int counter = 0;
+    return std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+}
+
+class Win32Sandbox final : public StorageSandbox {
+public:
+    Win32Sandbox() : suffix_(UniqueSuffix()) {
+        wchar_t temp[MAX_PATH + 1];
+        const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+        folder_ = std::wstring(temp, length) + L"cn-storage-" + suffix_;
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        keyName_ = std::wstring(kTestKeyParent) + L"\\Storage-" + suffix_;
+        DeleteKeyTree(HKEY_CURRENT_USER, keyName_);
+    }
+    ~Win32Sandbox() override {
+        DeleteFolderTree(folder_);
+        DeleteKeyTree(HKEY_CURRENT_USER, keyName_);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kTestKeyParent);  // only when no other test uses it
+    }
+
+    StorageService& Service() override { return service_; }
+    String Folder() override { return String(folder_.c_str()); }
+    String KeyRoot() override { return String((L"\\" + keyName_).c_str()); }
+    bool MakeReadOnly(const Char* path) override {
+        return SetFileAttributesW(path, FILE_ATTRIBUTE_READONLY) != 0;
+    }
+
+    const std::wstring& KeyName() const { return keyName_; }
+
+private:
+    Win32StorageService service_;
+    std::wstring suffix_;
+    std::wstring folder_;
+    std::wstring keyName_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Win32, StorageContractTest,
+                         ::testing::Values(SandboxKind{
+                             "Win32", [] { return std::unique_ptr<StorageSandbox>(
+                                               std::make_unique<Win32Sandbox>()); }}),
+                         SandboxName);
+
+class Win32StorageTest : public ::testing::Test {
+protected:
+    Win32Sandbox sandbox_;
+};
+
+// Windows refuses a subkey text that begins with a backslash; the program's
+// key paths all begin with one, so the node must strip it.
+TEST_F(Win32StorageTest, RootPathWithLeadingBackslashPersists) {
+    const std::wstring rooted = L"\\" + sandbox_.KeyName();
+    HKEY raw = nullptr;
+    EXPECT_NE(RegCreateKeyExW(HKEY_CURRENT_USER, rooted.c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    ScopedRegistryKey refused(raw);
+
+    auto node = sandbox_.Service().CreateRegistryNode(RegistryHive::CurrentUser, rooted.c_str());
+    ASSERT_TRUE(node->Create());
+    ASSERT_TRUE(node->WriteDouble(L"Latitude", 51.5));
+    ASSERT_TRUE(node->WriteBool(L"Visible", true));
+    ASSERT_TRUE(node->Close());
+
+    HKEY opened = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, sandbox_.KeyName().c_str(), 0, KEY_READ, &opened),
+              ERROR_SUCCESS);
+    ScopedRegistryKey key(opened);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegQueryValueExW(key.Get(), L"Visible", nullptr, &type,
+                               reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(value, 1u);
+    wchar_t text[32] = {};
+    size = sizeof text;
+    ASSERT_EQ(RegQueryValueExW(key.Get(), L"Latitude", nullptr, &type,
+                               reinterpret_cast<BYTE*>(text), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(std::wstring(text), L"51.5");
+    EXPECT_EQ(size, 10u);  // four characters and the terminator
+}
+
+TEST_F(Win32StorageTest, DaylightSavingFollowsTheTimeZoneQuery) {
+    TIME_ZONE_INFORMATION zone;
+    const bool expected = GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT;
+    EXPECT_EQ(sandbox_.Service().CreateSystemInfo()->IsDaylightSavingTime(), expected);
+}
+
+TEST_F(Win32StorageTest, ShortDateFormatsTheStoredDateOnly) {
+    auto clock = sandbox_.Service().CreateLocaleFormatter();
+    String date(L"stale");
+    EXPECT_FALSE(clock->ShortDate(date, 0));  // no date stored yet
+    EXPECT_TRUE(date.IsEmpty());
+    ASSERT_TRUE(clock->GetNow());
+    EXPECT_GE(clock->year, 2000);
+    clock->year = 2024;
+    clock->month = 6;
+    clock->day = 11;
+    ASSERT_TRUE(clock->ShortDate(date, 0));
+    EXPECT_NE(std::wstring(date.Text()).find(L"11"), std::wstring::npos);
+    EXPECT_FALSE(clock->ShortDate(date, 1));
+    EXPECT_TRUE(date.IsEmpty());
+}
+
+TEST_F(Win32StorageTest, FinderListsTheDotsOfAFolder) {
+    auto finder = sandbox_.Service().CreateFileFinder();
+    String pattern(sandbox_.Folder());
+    StringAppend(pattern, L"\\*");
+    ASSERT_TRUE(finder->FindFirst(pattern));
+    int dots = 0;
+    do {
+        if (std::wstring(pattern.Text()) == L"." || std::wstring(pattern.Text()) == L"..") {
+            EXPECT_TRUE(finder->FoundFolder());
+            ++dots;
+        }
+    } while (finder->FindNext(pattern));
+    EXPECT_EQ(dots, 2);
+    EXPECT_TRUE(finder->Close());
+}
+
+}  // namespace
+}  // namespace corvinata::storage_test
