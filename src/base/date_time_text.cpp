@@ -1,0 +1,284 @@
+#include "base/date_time_text.h"
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+
+#include "base/services.h"
+#include "base/storage.h"
+#include "base/text_format.h"
+#include "base/text_scanner.h"
+#include "base/time_systems.h"
+#include "base/wide_string.h"
+
+namespace corvinata {
+namespace {
+
+constexpr Char kZeroFill = '0';
+
+// Truncation toward zero that stays defined for any double: not-a-number
+// counts as 0 and values beyond the integer range are clamped.
+int TruncToInt(double value) noexcept {
+    if (!(value == value)) return 0;
+    if (value >= 2147483647.0) return INT32_MAX;
+    if (value <= -2147483648.0) return INT32_MIN;
+    return static_cast<int>(value);
+}
+
+// Round half away from zero.
+int RoundToWhole(double value) noexcept {
+    return TruncToInt(value >= 0.0 ? value + 0.5 : value - 0.5);
+}
+
+int ClampTimePrecision(int precision) noexcept {
+    if (precision < kTimeToSecond) return kTimeToSecond;
+    if (precision > kTimeToHour) return kTimeToHour;
+    return precision;
+}
+
+// Collects the pieces of one short text and hands it to the String in one
+// assignment, so that a date or a time costs one allocation at most. The
+// longest text (three numbers of eleven characters, two colons, a blank and
+// a time-system code) fits with room to spare.
+class TextPieces {
+public:
+    TextPieces& Add(const Char* text) noexcept {
+        while (*text && length_ < kCapacity) buffer_[length_++] = *text++;
+        buffer_[length_] = 0;
+        return *this;
+    }
+    // Two-digit fields are padded on the left with "0"; the year takes width 0.
+    TextPieces& AddNumber(int value, int width) {
+        StringFromInteger(value, width, scratch_, true, kZeroFill);
+        return Add(scratch_.Text());
+    }
+    void AssignTo(String& out) const { StringAssign(out, buffer_); }
+
+private:
+    static constexpr int kCapacity = 63;
+    Char buffer_[kCapacity + 1] = {};
+    int length_ = 0;
+    String scratch_;
+};
+
+// The magnitude only: the program's years are all positive.
+int YearMagnitude(int year) noexcept {
+    return year >= 0 ? year : (year == INT32_MIN ? INT32_MAX : -year);
+}
+
+const Char* NoTimeText(int precision) noexcept {
+    switch (precision) {
+        case kTimeToSecond: return TXT("--:--:--");
+        case kTimeToMinute: return TXT("--:--");
+        default: return TXT("--");
+    }
+}
+
+constexpr const Char* kNoDateText = TXT("--.--.--");
+
+// One character of any kind as a counting step; fails at the end of the text.
+Char TakeChar(TextScanner& scanner) noexcept {
+    Char c = 0;
+    scanner.ReadChar(&c);
+    return c;
+}
+
+}  // namespace
+
+void HoursToHms(double hours, int& h, int& m, double& s) noexcept {
+    // Snapped to the microsecond: a time typed as 9:14:30 comes back from its
+    // decimal hours as 29.99999999 s, which would round the wrong way.
+    const double seconds = std::round(hours * 3600.0 * 1.0e6) / 1.0e6;
+    h = TruncToInt(seconds / 3600.0);
+    m = TruncToInt((seconds - 3600.0 * h) / 60.0);
+    s = seconds - 3600.0 * h - 60.0 * m;
+}
+
+void DateTimeToHms(const DateTime& record, int& h, int& m, double& s) noexcept {
+    HoursToHms(record.hours, h, m, s);
+    if (s > 59.999) {
+        // A hair below the next minute: a millisecond later shows it whole.
+        int laterH = 0;
+        int laterM = 0;
+        double laterS = 0.0;
+        HoursToHms(record.hours + 1.0 / 3600000.0, laterH, laterM, laterS);
+        if (laterH != h || laterM != m) {
+            h = laterH;
+            m = laterM;
+            s = 0.0;
+        }
+    }
+}
+
+void DateTimeRoundedHms(const DateTime& record, int& h, int& m, int& s, int roundingMode,
+                        int precision, bool* nextDay) noexcept {
+    precision = ClampTimePrecision(precision);
+    double seconds = 0.0;
+    DateTimeToHms(record, h, m, seconds);
+    bool wrapped = false;
+    if (roundingMode == kTruncateTime) {
+        seconds = std::trunc(seconds);
+    } else {
+        if (precision == kTimeToSecond && seconds >= 59.5) {
+            seconds = 0.0;
+            ++m;
+        } else if (precision == kTimeToMinute && seconds >= 30.0) {
+            ++m;
+        } else if (precision == kTimeToHour && m >= 30) {
+            ++h;
+        }
+        if (m == 60) {
+            m = 0;
+            ++h;
+        }
+        if (h == 24 && roundingMode == kRoundToNextDay) {
+            h = 0;
+            wrapped = true;
+        } else if (h == 24 && roundingMode == kRoundHoldDayEnd) {
+            h = 23;
+            m = 59;
+            seconds = 59.0;
+        }
+    }
+    if (precision != kTimeToSecond) seconds = 0.0;
+    if (precision == kTimeToHour) m = 0;
+    s = RoundToWhole(seconds);
+    if (nextDay) *nextDay = wrapped;
+}
+
+String& FormatTime(int precision, const DateTime& record, bool appendSystemCode,
+                   int roundingMode, bool* nextDay, String& out) {
+    precision = ClampTimePrecision(precision);
+    if (record.hours == kNoTimeHours) {
+        StringAssign(out, NoTimeText(precision));
+        return out;
+    }
+    int h = 0;
+    int m = 0;
+    int s = 0;
+    DateTimeRoundedHms(record, h, m, s, roundingMode, precision, nextDay);
+    TextPieces text;
+    text.AddNumber(h, 2);
+    if (precision <= kTimeToMinute) text.Add(TXT(":")).AddNumber(m, 2);
+    if (precision == kTimeToSecond) text.Add(TXT(":")).AddNumber(s, 2);
+    if (appendSystemCode) text.Add(TXT(" ")).Add(GetTimeSystemCode(record.timeSystem));
+    text.AssignTo(out);
+    return out;
+}
+
+String& FormatDate(const DateTime& record, int precision, String& out) {
+    if (record.hours == kNoTimeHours) {
+        StringAssign(out, kNoDateText);
+        return out;
+    }
+    TextPieces text;
+    switch (precision) {
+        case kDateToDay:
+            text.AddNumber(record.day, 2).Add(TXT(".")).AddNumber(record.month, 2).Add(TXT("."));
+            break;
+        case kDateToMonth:
+            text.AddNumber(record.month, 2).Add(TXT("."));
+            break;
+        case kDateToYear:
+            break;
+        default:
+            return out;
+    }
+    text.AddNumber(YearMagnitude(record.year), 0).AssignTo(out);
+    return out;
+}
+
+void FormatDateAndTime(const DateTime& record, String& date, String& time,
+                       bool appendSystemCode, int precision) {
+    DateTime shown = record;
+    bool nextDay = false;
+    FormatTime(precision, shown, appendSystemCode, kRoundToNextDay, &nextDay, time);
+    if (nextDay && !DateTimeAddDays(shown, 1)) {
+        // The last valid day has no next day to show "00:00" on.
+        FormatTime(precision, shown, appendSystemCode, kRoundHoldDayEnd, nullptr, time);
+    }
+    FormatDate(shown, kDateToDay, date);
+}
+
+String FormatDateTimeJoined(const DateTime& record, int precision, bool appendSystemCode,
+                            const Char* separator) {
+    String date;
+    String time;
+    FormatDateAndTime(record, date, time, appendSystemCode, precision);
+    StringReserve(date, date.Length() + TextLength(separator) + time.Length(),
+                  ReserveMode::GrowKeep);
+    StringAppend(date, separator);
+    StringAppend(date, time.Text());
+    return date;
+}
+
+bool FormatDateLocaleShort(const DateTime& record, String& out) {
+    std::unique_ptr<LocaleFormatter> formatter =
+        GetProductInfo().GetStorage().CreateLocaleFormatter();
+    if (!formatter) {
+        StringAssign(out, TXT(""));
+        return false;
+    }
+    formatter->year = record.year;
+    formatter->month = record.month;
+    formatter->day = record.day;
+    return formatter->ShortDate(out, 0);
+}
+
+bool DateTimeParseDate(DateTime& record, const Char* text) {
+    TextScanner scanner(text, true);
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    scanner.ReadInteger(day);
+    const Char first = TakeChar(scanner);
+    scanner.ReadInteger(month);
+    const Char second = TakeChar(scanner);
+    scanner.ReadInteger(year);
+    if (!scanner.ok || first != '.' || second != first) return false;
+    DateTime parsed = record;
+    parsed.year = year;
+    parsed.month = month;
+    parsed.day = day;
+    if (!IsValidDate(parsed)) return false;
+    record = parsed;
+    return true;
+}
+
+bool DateTimeParseTime(DateTime& record, const Char* text) {
+    TextScanner scanner(text, true);
+    int h = 0;
+    int m = 0;
+    int s = 0;
+    ReadUnsigned(scanner, h);
+    const Char first = TakeChar(scanner);
+    ReadUnsigned(scanner, m);
+    const Char second = TakeChar(scanner);
+    ReadUnsigned(scanner, s);
+    const int matched = scanner.matchCount;
+    if (matched != 5 && matched != 3) return false;
+    if (first != ':' || (matched == 5 && second != first)) return false;
+    const bool endOfDay = h == 24 && m == 0 && s == 0;
+    if (!endOfDay && (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59)) return false;
+    DateTime parsed = record;
+    parsed.hours = h + m / 60.0 + s / 3600.0;
+    if (endOfDay && !NormaliseDateTime(parsed)) return false;
+    record = parsed;
+    return true;
+}
+
+TextScanner& ReadUnsigned(TextScanner& scanner, int& receiver) noexcept {
+    if (!scanner.ok) return scanner;
+    const DecimalInteger number = ScanDecimalInteger(scanner.text + scanner.position);
+    if (number.used == 0 || number.negative || number.overflow ||
+        number.magnitude >= 2147483647u) {
+        scanner.ok = false;
+        return scanner;
+    }
+    receiver = static_cast<int>(number.magnitude);
+    scanner.position += number.used;
+    ++scanner.matchCount;
+    return scanner;
+}
+
+}  // namespace corvinata
