@@ -1,0 +1,127 @@
+#include "astro/planet_records.h"
+
+#include <cmath>
+
+#include "base/angle_value.h"
+
+namespace corvinata {
+
+Planet::Planet(const Planet& other) : CelestialObject() { PlanetAssign(*this, other); }
+
+Planet& Planet::operator=(const Planet& other) { return PlanetAssign(*this, other); }
+
+void PlanetSetConstants(Planet& planet, const Char* name, int index, int moonCount,
+                        const PlanetConstants& constants) {
+    planet.index_ = index;
+    StringAssign(planet.name_, name);
+    planet.constants_ = constants;
+    planet.moonCount_ = moonCount;
+}
+
+Planet& PlanetAssign(Planet& planet, const Planet& other) {
+    if (&planet == &other) return planet;
+    planet.index_ = other.index_;
+    StringAssignString(planet.name_, other.name_);
+    planet.constants_ = other.constants_;
+    planet.moonCount_ = other.moonCount_;
+    return planet;
+}
+
+SaturnSatellite::SaturnSatellite(int index, const Char* name, int diameter, double mass,
+                                 double density, double period, double semiMajorAxis,
+                                 double eccentricity, double inclination, double magnitude)
+    : index_(index),
+      name_(name),
+      diameter_(diameter),
+      magnitude_(magnitude),
+      mass_(mass),
+      density_(density),
+      semiMajorAxis_(semiMajorAxis),
+      period_(period),
+      eccentricity_(eccentricity),
+      inclination_(inclination) {}
+
+SaturnSatellite::SaturnSatellite(const SaturnSatellite& other) : CelestialObject() {
+    SaturnSatelliteAssign(*this, other);
+}
+
+SaturnSatellite& SaturnSatellite::operator=(const SaturnSatellite& other) {
+    return SaturnSatelliteAssign(*this, other);
+}
+
+SaturnSatellite& SaturnSatelliteAssign(SaturnSatellite& satellite, const SaturnSatellite& other) {
+    if (&satellite == &other) return satellite;
+    satellite.index_ = other.index_;
+    StringAssignString(satellite.name_, other.name_);
+    satellite.diameter_ = other.diameter_;
+    satellite.magnitude_ = other.magnitude_;
+    satellite.mass_ = other.mass_;
+    satellite.density_ = other.density_;
+    satellite.semiMajorAxis_ = other.semiMajorAxis_;
+    satellite.period_ = other.period_;
+    satellite.eccentricity_ = other.eccentricity_;
+    satellite.inclination_ = other.inclination_;
+    return satellite;
+}
+
+CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name) {
+    const BodyType* type = GetBodyType(bodyType);
+    const Catalogue* catalogue = CatalogueByType(bodyType);
+    if (!type || !catalogue || !name) return nullptr;
+    const NameSystemList& systems = type->NameSystems();
+    const int count = systems.Count();
+    if (count == 0) return catalogue->FindByName(name, nullptr);
+    for (int i = 0; i < count; ++i) {
+        if (CelestialObject* found = catalogue->FindByName(name, systems.ItemAt(i))) return found;
+    }
+    return nullptr;
+}
+
+CelestialObject* FindObjectByName(const Char* name) {
+    for (int type = kBodySun; type <= kBodySaturnSatellite; ++type) {
+        if (CelestialObject* found = FindObjectOfTypeByName(type, name)) return found;
+    }
+    return nullptr;
+}
+
+CelestialObject* GetCatalogueObject(int bodyType, int number) {
+    if (bodyType == kBodyOther) return nullptr;
+    const Catalogue* catalogue = CatalogueByType(bodyType);
+    return catalogue ? catalogue->ObjectByNumber(number) : nullptr;
+}
+
+const NameSystem* GetNameSystemOfType(int bodyType, int id) {
+    const BodyType* type = GetBodyType(bodyType);
+    return type ? type->NameSystems().FindById(id) : nullptr;
+}
+
+bool BodyTypeHasNameSystems(int bodyType) {
+    const BodyType* type = GetBodyType(bodyType);
+    return type && type->NameSystems().Count() > 0;
+}
+
+bool LongitudeQuantityIsValid(double value) { return IsLongitudeValid(value); }
+
+double ConstellationQuantityMaximum() { return 87.0; }
+
+int DecimalsByMagnitude(double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude < 10.0) return 3;
+    if (magnitude < 100.0) return 2;
+    if (magnitude < 1000.0) return 1;
+    return 0;
+}
+
+bool IsNonNegative(double value) { return value >= 0.0; }
+
+bool AlwaysValid(double) { return true; }
+
+int OneDecimal(double) { return 1; }
+
+double PercentMaximum() { return 100.0; }
+
+bool IsPercentage(double value) { return value >= 0.0 && value <= 100.0; }
+
+double ZodiacQuantityMaximum() { return 11.0; }
+
+}  // namespace corvinata

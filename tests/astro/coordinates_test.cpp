@@ -1,0 +1,293 @@
+#include "astro/coordinates.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/nutation.h"
+#include "base/angle_value.h"
+#include "base/geo_place.h"
+#include "base/time_systems.h"
+
+namespace corvinata {
+namespace {
+
+double AngleDifference(double a, double b) { return std::remainder(a - b, 360.0); }
+
+TimeAndPlace Moment(int year, int month, int day, double hours, int timeSystem,
+                    double westLongitude, double latitude, double zone, bool daylightSaving) {
+    TimeAndPlace m;
+    m.dateTime.year = year;
+    m.dateTime.month = month;
+    m.dateTime.day = day;
+    m.dateTime.hours = hours;
+    m.dateTime.timeSystem = timeSystem;
+    m.place.longitude.degrees = westLongitude;
+    m.place.latitude.degrees = latitude;
+    m.place.timeZone.hours = zone;
+    m.daylightSaving = daylightSaving;
+    return m;
+}
+
+// --- Ecliptical and equatorial --------------------------------------------
+
+// The true obliquity turns the frames; the nutation in longitude is not
+// applied, so the equinox stays where it is.
+TEST(EclipticEquatorial, TrueObliquityTurnsTheFrames) {
+    const double jd = 2446895.5;
+    double dpsi = 0.0;
+    double deps = 0.0;
+    ComputeNutation(jd, dpsi, deps);
+    const double epsilon = MeanObliquity(jd) + deps;
+
+    SkyCoordinates equinox{0.0, 0.0, kEclipticalSystem};
+    EclipticToEquatorial(equinox, jd);
+    EXPECT_NEAR(equinox.longitude, 0.0, 1e-12);
+    EXPECT_NEAR(equinox.latitude, 0.0, 1e-12);
+    EXPECT_EQ(equinox.system, kEquatorialSystem);
+
+    SkyCoordinates solstice{90.0, 0.0, kEclipticalSystem};
+    EclipticToEquatorial(solstice, jd);
+    EXPECT_NEAR(solstice.longitude, 90.0, 1e-12);
+    EXPECT_NEAR(solstice.latitude, epsilon, 1e-12);
+
+    SkyCoordinates pole{123.0, 90.0, kEclipticalSystem};
+    EclipticToEquatorial(pole, jd);
+    EXPECT_NEAR(pole.longitude, 270.0, 1e-9);
+    EXPECT_NEAR(pole.latitude, 90.0 - epsilon, 1e-9);
+}
+
+class EclipticRoundTrip : public testing::TestWithParam<SkyCoordinates> {};
+
+TEST_P(EclipticRoundTrip, ReturnsTheStart) {
+    SkyCoordinates c = GetParam();
+    EclipticToEquatorial(c, 2299238.5);
+    EXPECT_GE(c.longitude, 0.0);
+    EXPECT_LE(c.longitude, 360.0);
+    EquatorialToEcliptic(c, 2299238.5);
+    EXPECT_NEAR(AngleDifference(c.longitude, GetParam().longitude), 0.0, 1e-9);
+    EXPECT_NEAR(c.latitude, GetParam().latitude, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, EclipticRoundTrip,
+                         testing::Values(SkyCoordinates{0.0, 0.0, 1}, SkyCoordinates{45.0, 30.0, 1},
+                                         SkyCoordinates{180.0, -60.0, 1},
+                                         SkyCoordinates{359.9, 5.0, 1},
+                                         SkyCoordinates{270.0, -89.0, 1}));
+
+// --- Equatorial and horizontal ----------------------------------------------
+
+// Meeus, example 13.b: Venus from Washington, 1987 April 10, 19h21m UT, at
+// the hour angle 64.352133 degrees; azimuth 68.0337 degrees west of south.
+TEST(EquatorialHorizontal, MeeusExample13b) {
+    const double lst = (347.3193375 + 64.352133 - 360.0) / 15.0;
+    const double latitude = 38.921389;
+    SkyCoordinates venus{347.3193375, -6.719892, kEquatorialSystem};
+    EquatorialToHorizontal(venus, lst, latitude);
+    EXPECT_EQ(venus.system, kHorizontalSystem);
+    EXPECT_NEAR(venus.longitude, 248.0337, 1e-4);
+    EXPECT_NEAR(venus.latitude, 15.1249, 1e-4);
+    HorizontalToEquatorial(venus, lst, latitude);
+    EXPECT_EQ(venus.system, kEquatorialSystem);
+    EXPECT_NEAR(venus.longitude, 347.3193375, 1e-9);
+    EXPECT_NEAR(venus.latitude, -6.719892, 1e-9);
+}
+
+struct HourAngleCase {
+    double hourAngle;  // degrees
+    double minAzimuth;
+    double maxAzimuth;
+};
+
+class AzimuthSide : public testing::TestWithParam<HourAngleCase> {};
+
+// From latitude 50, a star of declination 10: on the meridian it stands due
+// south; rising (hour angle over 180) it is east, setting it is west.
+TEST_P(AzimuthSide, FollowsTheHourAngle) {
+    const double lst = 6.0;
+    SkyCoordinates star{15.0 * lst - GetParam().hourAngle, 10.0, kEquatorialSystem};
+    EquatorialToHorizontal(star, lst, 50.0);
+    EXPECT_GE(star.longitude, GetParam().minAzimuth);
+    EXPECT_LE(star.longitude, GetParam().maxAzimuth);
+}
+
+INSTANTIATE_TEST_SUITE_P(HourAngles, AzimuthSide,
+                         testing::Values(HourAngleCase{0.0, 180.0, 180.0},
+                                         HourAngleCase{300.0, 90.0, 179.0},
+                                         HourAngleCase{60.0, 181.0, 270.0}));
+
+// At the poles of the Earth and at the zenith the arc-cosine form of the
+// azimuth divides 0 by 0; the answer must still be a number.
+TEST(EquatorialHorizontal, PolesAndZenithGiveNumbers) {
+    for (double latitude : {90.0, -90.0}) {
+        SkyCoordinates star{33.0, 20.0, kEquatorialSystem};
+        EquatorialToHorizontal(star, 4.0, latitude);
+        EXPECT_TRUE(std::isfinite(star.longitude)) << latitude;
+        EXPECT_NEAR(star.latitude, latitude > 0 ? 20.0 : -20.0, 1e-9);
+        HorizontalToEquatorial(star, 4.0, latitude);
+        EXPECT_TRUE(std::isfinite(star.longitude)) << latitude;
+        EXPECT_NEAR(star.latitude, 20.0, 1e-9);
+    }
+    SkyCoordinates zenith{60.0, 40.0, kEquatorialSystem};
+    EquatorialToHorizontal(zenith, 4.0, 40.0);
+    EXPECT_TRUE(std::isfinite(zenith.longitude));
+    EXPECT_NEAR(zenith.latitude, 90.0, 1e-6);
+    HorizontalToEquatorial(zenith, 4.0, 40.0);
+    EXPECT_NEAR(zenith.latitude, 40.0, 1e-6);
+}
+
+TEST(EquatorialHorizontal, TypedOverloadsReadHoursAndDegrees) {
+    DateTime lst;
+    lst.hours = 6.0;
+    lst.timeSystem = kLocalSiderealTime;
+    const LatitudeValue latitude(50.0, kLatitudeHemisphereLetter);
+    SkyCoordinates star{90.0, 10.0, kEquatorialSystem};
+    EquatorialToHorizontal(star, lst, latitude);
+    EXPECT_NEAR(star.longitude, 180.0, 1e-9);
+    EXPECT_NEAR(star.latitude, 50.0, 1e-9);
+    HorizontalToEquatorial(star, lst, latitude);
+    EXPECT_NEAR(star.longitude, 90.0, 1e-9);
+    EXPECT_NEAR(star.latitude, 10.0, 1e-9);
+}
+
+// --- Equatorial and galactic ------------------------------------------------
+
+TEST(EquatorialGalactic, PoleCentreAndPublishedExample) {
+    SkyCoordinates pole{192.25, 27.4, kEquatorialSystem};
+    EquatorialToGalactic(pole);
+    EXPECT_EQ(pole.system, kGalacticSystem);
+    EXPECT_NEAR(pole.latitude, 90.0, 1e-9);
+
+    // The galactic centre, 17h42.4m -28 55' (B1950.0).
+    SkyCoordinates centre{265.6108, -28.9167, kEquatorialSystem};
+    EquatorialToGalactic(centre);
+    EXPECT_NEAR(AngleDifference(centre.longitude, 0.0), 0.0, 0.001);
+    EXPECT_NEAR(centre.latitude, 0.0, 0.001);
+
+    // Duffett-Smith, Practical Astronomy with your Calculator, section 30:
+    // 10h21m, +10 03' 11" gives l 232.2478, b 51.1223.
+    SkyCoordinates example{155.25, 10.0 + 3.0 / 60.0 + 11.0 / 3600.0, kEquatorialSystem};
+    EquatorialToGalactic(example);
+    EXPECT_NEAR(example.longitude, 232.2478, 2e-4);
+    EXPECT_NEAR(example.latitude, 51.1223, 2e-4);
+}
+
+class GalacticRoundTrip : public testing::TestWithParam<SkyCoordinates> {};
+
+TEST_P(GalacticRoundTrip, ReturnsTheStartWithinFullCircle) {
+    SkyCoordinates c = GetParam();
+    EquatorialToGalactic(c);
+    EXPECT_GE(c.longitude, 0.0);
+    EXPECT_LT(c.longitude, 360.0);
+    GalacticToEquatorial(c);
+    EXPECT_EQ(c.system, kEquatorialSystem);
+    EXPECT_GE(c.longitude, 0.0);
+    EXPECT_LT(c.longitude, 360.0);
+    EXPECT_NEAR(AngleDifference(c.longitude, GetParam().longitude), 0.0, 1e-9);
+    EXPECT_NEAR(c.latitude, GetParam().latitude, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, GalacticRoundTrip,
+                         testing::Values(SkyCoordinates{0.0, 0.0, 0}, SkyCoordinates{10.0, 41.0, 0},
+                                         SkyCoordinates{192.25, -27.4, 0},
+                                         SkyCoordinates{200.0, 27.0, 0},
+                                         SkyCoordinates{359.99, -45.0, 0},
+                                         SkyCoordinates{101.3, 89.5, 0}));
+
+// --- Conversions for a time and place ---------------------------------------
+
+class ConvertToOwnSystem : public testing::TestWithParam<int> {};
+
+TEST_P(ConvertToOwnSystem, LeavesRecordUnchanged) {
+    const TimeAndPlace moment = Moment(2000, 1, 1, 12.0, kUniversalTime, 0.0, 51.5, 0.0, false);
+    SkyCoordinates c{123.456, -7.89, GetParam()};
+    ConvertCoordinates(moment, c, GetParam());
+    EXPECT_EQ(c.longitude, 123.456);
+    EXPECT_EQ(c.latitude, -7.89);
+    EXPECT_EQ(c.system, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, ConvertToOwnSystem,
+                         testing::Values(kEquatorialSystem, kEclipticalSystem, kHorizontalSystem,
+                                         kGalacticSystem));
+
+TEST(ConvertCoordinates, EclipticalToGalacticPassesThroughEquatorial) {
+    // 22 h local civil time in zone +2 is 20 h universal time.
+    const TimeAndPlace moment = Moment(1987, 4, 10, 22.0, kLocalCivilTime, 0.0, 0.0, 2.0, false);
+    SkyCoordinates c{200.0, 3.0, kEclipticalSystem};
+    ConvertCoordinates(moment, c, kGalacticSystem);
+    SkyCoordinates expected{200.0, 3.0, kEclipticalSystem};
+    EclipticToEquatorial(expected, 2446896.5 - 4.0 / 24.0);
+    EquatorialToGalactic(expected);
+    EXPECT_EQ(c.system, kGalacticSystem);
+    EXPECT_NEAR(c.longitude, expected.longitude, 1e-9);
+    EXPECT_NEAR(c.latitude, expected.latitude, 1e-9);
+
+    ConvertCoordinates(moment, c, kEclipticalSystem);
+    EXPECT_NEAR(c.longitude, 200.0, 1e-9);
+    EXPECT_NEAR(c.latitude, 3.0, 1e-9);
+}
+
+// A star whose right ascension equals the local sidereal time of the place
+// culminates: the conversion must take the zone, daylight saving and the
+// longitude of the place into its sidereal time.
+TEST(ConvertCoordinates, StarAtLocalSiderealTimeCulminates) {
+    const TimeAndPlace moment =
+        Moment(2010, 7, 15, 23.25, kLocalCivilTime, -16.37, 48.21, 1.0, true);
+    DateTime lst = moment.dateTime;
+    ConvertTimeSystem(lst, kLocalSiderealTime, moment.place.longitude, moment.place.timeZone,
+                      moment.daylightSaving);
+    SkyCoordinates star{15.0 * lst.hours, 20.0, kEquatorialSystem};
+    ConvertCoordinates(moment, star, kHorizontalSystem);
+    EXPECT_EQ(star.system, kHorizontalSystem);
+    EXPECT_NEAR(star.longitude, 180.0, 1e-9);
+    EXPECT_NEAR(star.latitude, 90.0 - 48.21 + 20.0, 1e-9);
+
+    ConvertCoordinates(moment, star, kEquatorialSystem);
+    EXPECT_NEAR(AngleDifference(star.longitude, 15.0 * lst.hours), 0.0, 1e-9);
+    EXPECT_NEAR(star.latitude, 20.0, 1e-9);
+}
+
+// Hours of -1.0 mark a moment without a time, which has no sidereal time;
+// a horizontal position computed for sidereal time -1 h would be shown as
+// if it were right.
+TEST(ConvertCoordinates, HorizontalWithoutTimeIsNotComputed) {
+    const TimeAndPlace moment =
+        Moment(2010, 7, 15, kNoTimeHours, kLocalCivilTime, 0.0, 48.0, 1.0, false);
+    SkyCoordinates toHorizontal{10.0, 20.0, kEquatorialSystem};
+    ConvertCoordinates(moment, toHorizontal, kHorizontalSystem);
+    EXPECT_EQ(toHorizontal.longitude, kNotComputedAngle);
+    EXPECT_EQ(toHorizontal.latitude, kNotComputedAngle);
+    EXPECT_EQ(toHorizontal.system, kHorizontalSystem);
+
+    SkyCoordinates fromHorizontal{10.0, 20.0, kHorizontalSystem};
+    ConvertCoordinates(moment, fromHorizontal, kGalacticSystem);
+    EXPECT_EQ(fromHorizontal.longitude, kNotComputedAngle);
+    EXPECT_EQ(fromHorizontal.system, kGalacticSystem);
+
+    SkyCoordinates ecliptical{10.0, 20.0, kEquatorialSystem};
+    ConvertCoordinates(moment, ecliptical, kEclipticalSystem);
+    EXPECT_NE(ecliptical.longitude, kNotComputedAngle);
+}
+
+// --- Zodiac -----------------------------------------------------------------
+
+TEST(Zodiac, SignsAndConstellationsMapBothWays) {
+    const int constellations[12] = {6, 77, 37, 11, 45, 85, 48, 72, 71, 15, 3, 65};
+    for (int sign = 0; sign < 12; ++sign) {
+        EXPECT_EQ(ZodiacSignConstellationIndex(sign), constellations[sign]) << sign;
+        EXPECT_EQ(ConstellationZodiacSign(constellations[sign]), sign) << sign;
+    }
+    int zodiacal = 0;
+    for (int constellation = 0; constellation < 88; ++constellation) {
+        if (ConstellationZodiacSign(constellation) >= 0) ++zodiacal;
+    }
+    EXPECT_EQ(zodiacal, 12);
+    EXPECT_EQ(ConstellationZodiacSign(0), -1);
+    EXPECT_EQ(ConstellationZodiacSign(88), -1);
+    EXPECT_EQ(ZodiacSignConstellationIndex(12), -1);
+    EXPECT_EQ(ZodiacSignConstellationIndex(-1), -1);
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,279 @@
+#include "astro/planet_records.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace corvinata {
+namespace {
+
+// --- Fake catalogues -------------------------------------------------------
+
+class FakeObject : public CelestialObject {
+public:
+    explicit FakeObject(int type) : type_(type) {}
+    int GetTypeId() const override { return type_; }
+
+private:
+    int type_;
+};
+
+class FakeNameSystem : public NameSystem {
+public:
+    explicit FakeNameSystem(int id) : id_(id) {}
+    int GetId() const override { return id_; }
+
+private:
+    int id_;
+};
+
+class FakeNameSystemList : public NameSystemList {
+public:
+    void Add(int id) { items_.push_back(std::make_unique<FakeNameSystem>(id)); }
+    int Count() const override { return static_cast<int>(items_.size()); }
+    const NameSystem* ItemAt(int position) const override { return items_.at(position).get(); }
+    const NameSystem* FindById(int id) const override {
+        for (const auto& item : items_)
+            if (item->GetId() == id) return item.get();
+        return nullptr;
+    }
+
+private:
+    std::vector<std::unique_ptr<FakeNameSystem>> items_;
+};
+
+class FakeBodyType : public BodyType {
+public:
+    const NameSystemList& NameSystems() const override { return systems; }
+    FakeNameSystemList systems;
+};
+
+std::u16string Key(const Char* name) {
+    std::u16string key;
+    for (; *name; ++name) key += static_cast<char16_t>(*name);
+    return key;
+}
+
+// Knows objects by (name, name-system id; -1 for none) and records every
+// query it answers.
+class FakeCatalogue : public Catalogue {
+public:
+    explicit FakeCatalogue(int type) : type_(type) {}
+
+    CelestialObject* Add(const Char* name, int systemId, int number) {
+        objects_.push_back(std::make_unique<FakeObject>(type_));
+        byName_[{Key(name), systemId}] = objects_.back().get();
+        byNumber_[number] = objects_.back().get();
+        return objects_.back().get();
+    }
+    CelestialObject* FindByName(const Char* name, const NameSystem* system) const override {
+        const int id = system ? system->GetId() : -1;
+        queries.push_back(id);
+        const auto it = byName_.find({Key(name), id});
+        return it == byName_.end() ? nullptr : it->second;
+    }
+    CelestialObject* ObjectByNumber(int number) const override {
+        const auto it = byNumber_.find(number);
+        return it == byNumber_.end() ? nullptr : it->second;
+    }
+
+    mutable std::vector<int> queries;
+
+private:
+    int type_;
+    std::vector<std::unique_ptr<FakeObject>> objects_;
+    std::map<std::pair<std::u16string, int>, CelestialObject*> byName_;
+    std::map<int, CelestialObject*> byNumber_;
+};
+
+class FakeServices : public CatalogueServices {
+public:
+    FakeServices() {
+        for (int t = 0; t < kBodyTypeCount; ++t) types[t] = std::make_unique<FakeBodyType>();
+        for (int t = 0; t < kBodyTypeCount - 1; ++t) catalogues[t] = std::make_unique<FakeCatalogue>(t);
+    }
+    const BodyType* GetBodyType(int bodyType) const override { return types[bodyType].get(); }
+    Catalogue* CatalogueByType(int bodyType) const override {
+        return bodyType >= 0 && bodyType < kBodyTypeCount ? catalogues[bodyType].get() : nullptr;
+    }
+    std::unique_ptr<QuantityValue> CreateQuantityValue(int, int, int, double) const override {
+        return nullptr;
+    }
+
+    std::unique_ptr<FakeBodyType> types[kBodyTypeCount];
+    std::unique_ptr<FakeCatalogue> catalogues[kBodyTypeCount];
+};
+
+class ObjectLookup : public testing::Test {
+protected:
+    ObjectLookup() { SetCatalogueServices(&services_); }
+    ~ObjectLookup() override { SetCatalogueServices(nullptr); }
+
+    FakeCatalogue& CatalogueOf(int type) { return *services_.catalogues[type]; }
+    FakeNameSystemList& SystemsOf(int type) { return services_.types[type]->systems; }
+
+    FakeServices services_;
+};
+
+TEST_F(ObjectLookup, TypeWithoutNameSystemsIsSearchedOnceWithoutOne) {
+    CelestialObject* sun = CatalogueOf(kBodySun).Add(TXT("Sun"), -1, 0);
+    EXPECT_EQ(FindObjectOfTypeByName(kBodySun, TXT("Sun")), sun);
+    EXPECT_EQ(FindObjectOfTypeByName(kBodySun, TXT("Sol")), nullptr);
+    EXPECT_EQ(CatalogueOf(kBodySun).queries, (std::vector<int>{-1, -1}));
+}
+
+TEST_F(ObjectLookup, NameSystemsAreTriedInListOrderUntilOneFinds) {
+    SystemsOf(kBodyStar).Add(5);
+    SystemsOf(kBodyStar).Add(2);
+    SystemsOf(kBodyStar).Add(9);
+    CelestialObject* vega = CatalogueOf(kBodyStar).Add(TXT("Vega"), 2, 7001);
+    CatalogueOf(kBodyStar).Add(TXT("Vega"), 9, 7002);
+
+    EXPECT_EQ(FindObjectOfTypeByName(kBodyStar, TXT("Vega")), vega);
+    EXPECT_EQ(CatalogueOf(kBodyStar).queries, (std::vector<int>{5, 2}));
+
+    CatalogueOf(kBodyStar).queries.clear();
+    EXPECT_EQ(FindObjectOfTypeByName(kBodyStar, TXT("Nowhere")), nullptr);
+    EXPECT_EQ(CatalogueOf(kBodyStar).queries, (std::vector<int>{5, 2, 9}));
+}
+
+TEST_F(ObjectLookup, StarNameWinsOverDeepSkyName) {
+    CelestialObject* star = CatalogueOf(kBodyStar).Add(TXT("Alcyone"), -1, 1);
+    CatalogueOf(kBodyDeepSky).Add(TXT("Alcyone"), -1, 2);
+    EXPECT_EQ(FindObjectByName(TXT("Alcyone")), star);
+    EXPECT_EQ(FindObjectByName(TXT("Alcyone"))->GetTypeId(), kBodyStar);
+}
+
+TEST_F(ObjectLookup, SearchAcrossCataloguesSkipsJovianSatellites) {
+    CatalogueOf(kBodyJupiterSatellite).Add(TXT("Io"), -1, 0);
+    CelestialObject* titan = CatalogueOf(kBodySaturnSatellite).Add(TXT("Titan"), -1, 5);
+    EXPECT_EQ(FindObjectByName(TXT("Io")), nullptr);
+    EXPECT_TRUE(CatalogueOf(kBodyJupiterSatellite).queries.empty());
+    EXPECT_NE(FindObjectOfTypeByName(kBodyJupiterSatellite, TXT("Io")), nullptr);
+    EXPECT_EQ(FindObjectByName(TXT("Titan")), titan);
+}
+
+TEST_F(ObjectLookup, CatalogueObjectByNumber) {
+    CelestialObject* mars = CatalogueOf(kBodyPlanet).Add(TXT("Mars"), -1, 2);
+    EXPECT_EQ(GetCatalogueObject(kBodyPlanet, 2), mars);
+    EXPECT_EQ(GetCatalogueObject(kBodyPlanet, 3), nullptr);
+    EXPECT_EQ(GetCatalogueObject(kBodyOther, 2), nullptr);
+}
+
+TEST_F(ObjectLookup, NameSystemsOfAType) {
+    SystemsOf(kBodyDeepSky).Add(1);
+    SystemsOf(kBodyDeepSky).Add(4);
+    ASSERT_NE(GetNameSystemOfType(kBodyDeepSky, 4), nullptr);
+    EXPECT_EQ(GetNameSystemOfType(kBodyDeepSky, 4)->GetId(), 4);
+    EXPECT_EQ(GetNameSystemOfType(kBodyDeepSky, 3), nullptr);
+    EXPECT_TRUE(BodyTypeHasNameSystems(kBodyDeepSky));
+    EXPECT_FALSE(BodyTypeHasNameSystems(kBodyMoon));
+}
+
+TEST(ObjectLookupWithoutCatalogues, FindsNothing) {
+    SetCatalogueServices(nullptr);
+    EXPECT_EQ(FindObjectByName(TXT("Sun")), nullptr);
+    EXPECT_EQ(GetCatalogueObject(kBodyPlanet, 0), nullptr);
+    EXPECT_EQ(GetNameSystemOfType(kBodyStar, 0), nullptr);
+    EXPECT_FALSE(BodyTypeHasNameSystems(kBodyStar));
+    EXPECT_EQ(CreateQuantityValue(3, 0, 2, 1.0), nullptr);
+}
+
+// --- Records ----------------------------------------------------------------
+
+constexpr PlanetConstants kMercury = {
+    0.24085, 231.2973, 77.1442128, 0.2056306, 0.3870986, 7.0043579, 48.0941733, 6.72,
+    1.918e-06, 47.9, 0.31, 0.387, 0.47, 360.0, 0.53, 1.47, 2439.0, 0.0, 3.302e+23,
+    0.056, 5.43, 4.25};
+
+TEST(PlanetRecord, CopiesAreDeepAndSelfAssignmentKeepsTheRecord) {
+    Planet mercury;
+    PlanetSetConstants(mercury, TXT("Mercury"), 0, 0, kMercury);
+    EXPECT_EQ(mercury.GetTypeId(), kBodyPlanet);
+    EXPECT_TRUE(StringEquals(mercury.Name(), TXT("Mercury")));
+    EXPECT_EQ(mercury.Constants().escapeVelocity, 4.25);
+    EXPECT_EQ(mercury.Constants().orbitalPeriod, 0.24085);
+
+    Planet copy(mercury);
+    PlanetSetConstants(copy, TXT("Venus"), 1, 0, kMercury);
+    EXPECT_TRUE(StringEquals(mercury.Name(), TXT("Mercury")));
+
+    PlanetAssign(copy, mercury);
+    EXPECT_TRUE(StringEquals(copy.Name(), TXT("Mercury")));
+    EXPECT_EQ(copy.Index(), 0);
+
+    Planet& self = PlanetAssign(mercury, mercury);
+    EXPECT_EQ(&self, &mercury);
+    EXPECT_TRUE(StringEquals(mercury.Name(), TXT("Mercury")));
+    EXPECT_EQ(mercury.Constants().mass, 3.302e+23);
+}
+
+// The constructor takes period before semi-major axis and the magnitude last;
+// the fields keep the catalogue's order.
+TEST(SaturnSatelliteRecord, ArgumentsLandInTheirFields) {
+    const SaturnSatellite titan(5, TXT("Titan"), 5150, 1345.5, 1881, 15.9691, 1221.0, 0.029,
+                                0.33, 8.3);
+    EXPECT_EQ(titan.GetTypeId(), kBodySaturnSatellite);
+    EXPECT_EQ(titan.Index(), 5);
+    EXPECT_TRUE(StringEquals(titan.Name(), TXT("Titan")));
+    EXPECT_EQ(titan.Diameter(), 5150);
+    EXPECT_EQ(titan.Magnitude(), 8.3);
+    EXPECT_EQ(titan.Mass(), 1345.5);
+    EXPECT_EQ(titan.Density(), 1881.0);
+    EXPECT_EQ(titan.SemiMajorAxis(), 1221.0);
+    EXPECT_EQ(titan.Period(), 15.9691);
+    EXPECT_EQ(titan.Eccentricity(), 0.029);
+    EXPECT_EQ(titan.Inclination(), 0.33);
+
+    SaturnSatellite mimas(0, TXT("Mimas"), 400, 0.375, 1140, 0.9425, 185.52, 0.02, 1.52, 12.9);
+    SaturnSatellite copy(mimas);
+    SaturnSatelliteAssign(mimas, titan);
+    EXPECT_TRUE(StringEquals(copy.Name(), TXT("Mimas")));
+    EXPECT_EQ(copy.SemiMajorAxis(), 185.52);
+    EXPECT_TRUE(StringEquals(mimas.Name(), TXT("Titan")));
+    SaturnSatelliteAssign(mimas, mimas);
+    EXPECT_EQ(mimas.Period(), 15.9691);
+}
+
+// --- Quantity limits ----------------------------------------------------------
+
+struct DecimalsCase {
+    double value;
+    int decimals;
+};
+
+class DecimalsByMagnitudeCases : public testing::TestWithParam<DecimalsCase> {};
+
+TEST_P(DecimalsByMagnitudeCases, FollowTheOrderOfMagnitude) {
+    EXPECT_EQ(DecimalsByMagnitude(GetParam().value), GetParam().decimals);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DecimalsByMagnitudeCases,
+                         testing::Values(DecimalsCase{-9.99, 3}, DecimalsCase{0.0, 3},
+                                         DecimalsCase{10.0, 2}, DecimalsCase{-99.99, 2},
+                                         DecimalsCase{100.0, 1}, DecimalsCase{999.9, 1},
+                                         DecimalsCase{1000.0, 0}, DecimalsCase{-1e6, 0}));
+
+TEST(QuantityLimits, ValidityTestsIncludeTheirBounds) {
+    EXPECT_TRUE(IsPercentage(0.0));
+    EXPECT_TRUE(IsPercentage(100.0));
+    EXPECT_FALSE(IsPercentage(-0.0001));
+    EXPECT_FALSE(IsPercentage(100.0001));
+    EXPECT_TRUE(IsNonNegative(0.0));
+    EXPECT_FALSE(IsNonNegative(-1e-300));
+    EXPECT_TRUE(LongitudeQuantityIsValid(-180.0));
+    EXPECT_TRUE(LongitudeQuantityIsValid(180.0));
+    EXPECT_FALSE(LongitudeQuantityIsValid(180.0001));
+    EXPECT_TRUE(AlwaysValid(-26.7));
+    EXPECT_EQ(OneDecimal(12.345), 1);
+    EXPECT_EQ(ConstellationQuantityMaximum(), 87.0);
+    EXPECT_EQ(ZodiacQuantityMaximum(), 11.0);
+    EXPECT_EQ(PercentMaximum(), 100.0);
+}
+
+}  // namespace
+}  // namespace corvinata
