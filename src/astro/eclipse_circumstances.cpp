@@ -1,0 +1,399 @@
+#include "astro/eclipse_circumstances.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/delta_t.h"
+#include "astro/eclipse_texts.h"
+#include "base/time_systems.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRadiansPerDegree = kPi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / kPi;
+constexpr double kSecondsPerHour = 3600.0;
+
+constexpr int kContactIterations = 50;
+constexpr double kContactTolerance = 0.00001;  // hours
+
+// The central path and the curves along it take one point per 10 seconds.
+constexpr double kPathStepsPerHour = 360.0;
+// No central line lasts longer than the shadow needs to cross the Earth
+// (about five hours); a longer span means broken elements, not a path.
+constexpr double kLongestCentralLineHours = 12.0;
+// Curves of an eclipse without a central line: one point per 1/6 degree.
+constexpr int kLongitudeStepsPerDegree = 6;
+
+// Degrees into 0 <= a < 360.
+double FullCircleDegrees(double degrees) noexcept {
+    const double reduced = ReduceDegrees(degrees);
+    return reduced >= 360.0 ? reduced - 360.0 : reduced;
+}
+
+// Universal time brought into the table date's 24 hours by one turn.
+double WrapIntoDay(double hours) noexcept {
+    if (hours >= 24.0) return hours - 24.0;
+    if (hours < 0.0) return hours + 24.0;
+    return hours;
+}
+
+// The observer's distance from the shadow axis.
+double AxisDistance(const FundamentalPlaneObserver& o) noexcept {
+    return std::sqrt(o.u * o.u + o.v * o.v);
+}
+
+// Half the time (hours) the observer needs to cross the penumbral circle of
+// radius l1, from the observer's motion relative to the shadow (Meeus,
+// Elements of Solar Eclipses, the contact equations).
+double HalfCrossingTime(const FundamentalPlaneObserver& o, double l1) noexcept {
+    const double n = std::sqrt(o.n2);
+    if (!(n > 0.0) || !(l1 > 0.0)) return 0.0;
+    const double s = (o.a * o.v - o.u * o.b) / (n * l1);
+    return l1 / n * ClampedSqrt(1.0 - s * s);
+}
+
+// The penumbral radius at the observer changes with the Sun's height
+// (through zeta) between the greatest eclipse and a contact, enough to move a
+// contact by half a minute for a low Sun; each step therefore uses the radius
+// at the instant it starts from.
+ContactSolution IterateContact(const BesselianElements& e, double t0, ContactPhase which,
+                               double t, const EclipseObserver& place,
+                               double deltaTSeconds) noexcept {
+    const GeocentricFactors f = ObserverGeocentricFactors(place.latitude, place.heightMetres);
+    ContactSolution solution;
+    for (int iteration = 0; iteration < kContactIterations; ++iteration) {
+        const BesselianValues values = EvaluateBesselianElements(e, t);
+        const FundamentalPlaneObserver o =
+            ObserverOnFundamentalPlane(e, values, place.longitude, deltaTSeconds, f);
+        if (!(o.n2 > 0.0)) break;
+        solution.observer = o;
+        solution.l1 = values.l1 - o.zeta * e.tanf1;
+        solution.l2 = values.l2 - o.zeta * e.tanf2;
+        double step = -(o.u * o.a + o.v * o.b) / o.n2;
+        if (which == kFirstContact) step -= HalfCrossingTime(o, solution.l1);
+        if (which == kLastContact) step += HalfCrossingTime(o, solution.l1);
+        t += step;
+        if (std::fabs(step) < kContactTolerance) {
+            solution.converged = true;
+            break;
+        }
+    }
+    solution.t = t;
+    solution.universalTime = t0 + t - deltaTSeconds / kSecondsPerHour;
+    return solution;
+}
+
+// Calls visit(t) for t from the begin of the central line to its end in
+// steps of 10 seconds; nothing for an empty, reversed or absurd span.
+template <typename Visit>
+void WalkCentralLine(const CentralLineExtremesResult& line, Visit visit) {
+    const double span = line.tEnd - line.tBegin;
+    if (!(span >= 0.0 && span <= kLongestCentralLineHours)) return;
+    const int steps = static_cast<int>(std::floor(span * kPathStepsPerHour));
+    for (int i = 0; i <= steps; ++i) visit(line.tBegin + i / kPathStepsPerHour);
+}
+
+void AppendIfFound(PathCurve& curve, double longitude, const LatitudeLimits& limits) {
+    if (!limits.north.found && !limits.south.found) return;
+    PathPoint point;
+    point.longitude = longitude;
+    point.northLatitude = limits.north.latitude;
+    point.southLatitude = limits.south.latitude;
+    curve.push_back(point);
+}
+
+void ClearPathBounds(SolarEclipseModel& model) noexcept {
+    model.pathWestLongitude = kNotComputedAngle;
+    model.pathEastLongitude = kNotComputedAngle;
+    model.pathNorthLatitude = kNotComputedAngle;
+    model.pathSouthLatitude = kNotComputedAngle;
+}
+
+// West and east ends of the path from the longitudes seen on both sides of
+// Greenwich: a path with points on both sides crosses either Greenwich or
+// the 180th meridian, whichever leaves the smaller gap.
+void StorePathBounds(const PathBoundsTracker& b, SolarEclipseModel& model) noexcept {
+    if (!b.hasEastSide && !b.hasWestSide) {
+        ClearPathBounds(model);
+        return;
+    }
+    model.pathNorthLatitude = b.north;
+    model.pathSouthLatitude = b.south;
+    if (!b.hasWestSide) {
+        model.pathWestLongitude = b.eastSideLargest;
+        model.pathEastLongitude = b.eastSideSmallest;
+    } else if (!b.hasEastSide) {
+        model.pathWestLongitude = b.westSideLargest;
+        model.pathEastLongitude = b.westSideSmallest;
+    } else if (b.westSideSmallest - b.eastSideLargest <
+               360.0 + b.eastSideSmallest - b.westSideLargest) {
+        model.pathWestLongitude = b.westSideLargest;
+        model.pathEastLongitude = b.eastSideSmallest;
+    } else {
+        model.pathWestLongitude = b.eastSideLargest;
+        model.pathEastLongitude = b.westSideSmallest;
+    }
+}
+
+TimeAndPlace NoCentralLineEnd() noexcept {
+    TimeAndPlace end;
+    end.dateTime.timeSystem = kUniversalTime;
+    end.dateTime.hours = kNoTimeHours;
+    return end;
+}
+
+TimeAndPlace CentralLineEndAt(const DateTime& date, double t0, double t,
+                              double deltaTSeconds, const GeoPoint& place) noexcept {
+    TimeAndPlace end;
+    end.dateTime = date;
+    end.dateTime.hours = t0;
+    end.dateTime.timeSystem = kUniversalTime;
+    DateTimeAddFractionalHours(end.dateTime, t - deltaTSeconds / kSecondsPerHour);
+    end.place.longitude.degrees = place.longitude;
+    end.place.latitude.degrees = place.latitude;
+    return end;
+}
+
+}  // namespace
+
+SolarEclipseModel::SolarEclipseModel() noexcept
+    : centralLineBegin(NoCentralLineEnd()), centralLineEnd(NoCentralLineEnd()) {
+    centralLineBegin.dateTime.hours = 0.0;
+    centralLineEnd.dateTime.hours = 0.0;
+}
+
+void LocalCircumstancesInit(LocalCircumstances& record) noexcept {
+    record = LocalCircumstances();
+}
+
+void SolarEclipseModelInit(SolarEclipseModel& model) { model = SolarEclipseModel(); }
+
+ContactSolution ContactIteration(const DateTime& date, ContactPhase which, double t,
+                                 const EclipseObserver& observer,
+                                 double deltaTSeconds) noexcept {
+    double t0 = 0.0;
+    BesselianElements elements;
+    if (!FindEclipseOnDate(date, t0, elements)) {
+        ContactSolution none;
+        none.t = t;
+        return none;
+    }
+    return IterateContact(elements, t0, which, t, observer, deltaTSeconds);
+}
+
+ContactAnglesResult ContactAngles(const FundamentalPlaneObserver& o, double l1, double l2,
+                                  double latitudeDegrees) noexcept {
+    const double altitude = SunAltitudeAt(latitudeDegrees, o) * kRadiansPerDegree;
+    const double cosAltitude = std::cos(altitude);
+    // Parallactic angle: how far the zenith lies from north, seen at the Sun.
+    const double cosPhi = std::cos(latitudeDegrees * kRadiansPerDegree);
+    const double q = cosAltitude > 0.0 ? ClampedAsin(cosPhi * o.sinH / cosAltitude) : 0.0;
+    const double p = std::atan2(o.u, o.v);
+    ContactAnglesResult angles;
+    angles.diameterRatio = (l1 - l2) / (l1 + l2);
+    angles.positionAngle = FullCircleDegrees(p * kDegreesPerRadian);
+    angles.sunAltitude = altitude * kDegreesPerRadian;
+    angles.vertexAngle = FullCircleDegrees((p - q) * kDegreesPerRadian);
+    return angles;
+}
+
+bool ComputeContact(ContactPhase which, const DateTime& date,
+                    const EclipseObserver& observer, double deltaTSeconds,
+                    double& magnitude, double& diameterRatio,
+                    ContactCircumstances& contact) noexcept {
+    double t0 = 0.0;
+    BesselianElements e;
+    if (!FindEclipseOnDate(date, t0, e)) return false;
+    const ContactSolution greatest =
+        IterateContact(e, t0, kGreatestEclipse, 0.0, observer, deltaTSeconds);
+    if (!greatest.converged) return false;
+
+    const FundamentalPlaneObserver& o = greatest.observer;
+    const double m = (greatest.l1 - AxisDistance(o)) / (greatest.l1 + greatest.l2);
+    if (!(m >= 0.0)) {
+        magnitude = -1.0;
+        contact = ContactCircumstances();
+        return false;
+    }
+    magnitude = m;
+
+    ContactSolution solution = greatest;
+    if (which != kGreatestEclipse) {
+        const double half = HalfCrossingTime(o, greatest.l1);
+        const double start = which == kFirstContact ? greatest.t - half : greatest.t + half;
+        solution = IterateContact(e, t0, which, start, observer, deltaTSeconds);
+    }
+    const ContactAnglesResult angles =
+        ContactAngles(solution.observer, solution.l1, solution.l2, observer.latitude);
+    diameterRatio = angles.diameterRatio;
+    contact.time = WrapIntoDay(solution.universalTime);
+    contact.sunAltitude = angles.sunAltitude;
+    contact.positionAngle = angles.positionAngle;
+    contact.vertexAngle = angles.vertexAngle;
+    return solution.converged;
+}
+
+LocalCircumstances ComputeLocalCircumstances(const SolarEclipseModel& model,
+                                             const DateTime& date,
+                                             const EclipseObserver& observer) {
+    LocalCircumstances result;
+    if (!model.found) return result;
+    const double deltaT = DeltaT(date);
+    ComputeContact(kFirstContact, date, observer, deltaT, result.magnitude,
+                   result.diameterRatio, result.firstContact);
+    ComputeContact(kGreatestEclipse, date, observer, deltaT, result.magnitude,
+                   result.diameterRatio, result.maximum);
+    ComputeContact(kLastContact, date, observer, deltaT, result.magnitude,
+                   result.diameterRatio, result.lastContact);
+    const CentralLineCrossing crossing =
+        CentralLineAtLongitude(date, observer.longitude, deltaT);
+    result.pathWidth = crossing.widthKm;
+    result.centralDuration = static_cast<std::int32_t>(crossing.durationSeconds);
+    return result;
+}
+
+EclipseAtInstant LocalEclipseAtInstant(const DateTime& eclipseDate, const DateTime& instant,
+                                       const EclipseObserver& observer) {
+    EclipseAtInstant result;
+    double t0 = 0.0;
+    BesselianElements e;
+    if (!FindEclipseOnDate(eclipseDate, t0, e)) return result;
+    const double deltaT = DeltaT(eclipseDate);
+    DateTime reference = eclipseDate;
+    reference.hours = t0;
+    // The elements run on dynamical time, which is Delta T ahead of the
+    // universal time of the instant.
+    const double t =
+        24.0 * DateTimeDifferenceDays(instant, reference) + deltaT / kSecondsPerHour;
+    const BesselianValues values = EvaluateBesselianElements(e, t);
+    const GeocentricFactors f =
+        ObserverGeocentricFactors(observer.latitude, observer.heightMetres);
+    const FundamentalPlaneObserver o =
+        ObserverOnFundamentalPlane(e, values, observer.longitude, deltaT, f);
+    const double l1 = values.l1 - o.zeta * e.tanf1;
+    const double l2 = values.l2 - o.zeta * e.tanf2;
+    result.magnitude = (l1 - AxisDistance(o)) / (l1 + l2);
+    result.sunAltitude = SunAltitudeAt(observer.latitude, o);
+    return result;
+}
+
+void UpdatePathBounds(PathBoundsTracker& b, double longitude, double latitude) noexcept {
+    b.north = std::max(b.north, latitude);
+    b.south = std::min(b.south, latitude);
+    if (longitude <= 0.0) {
+        b.hasEastSide = true;
+        b.eastSideLargest = std::max(b.eastSideLargest, longitude);
+        b.eastSideSmallest = std::min(b.eastSideSmallest, longitude);
+    } else {
+        b.hasWestSide = true;
+        b.westSideLargest = std::max(b.westSideLargest, longitude);
+        b.westSideSmallest = std::min(b.westSideSmallest, longitude);
+    }
+}
+
+void ComputeCentralPath(SolarEclipseModel& model, bool found, bool central) {
+    model.centralPath.clear();
+    // Bounds of an earlier eclipse must not outlive it.
+    ClearPathBounds(model);
+    if (!found || !central) return;
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    PathBoundsTracker bounds;
+    WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
+        CentralPoint point;
+        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
+        const double longitude = point.place.longitude;
+        const LatitudeLimits limits = UmbralLimitsAtLongitude(e, longitude, deltaT);
+        if (limits.north.found) UpdatePathBounds(bounds, longitude, limits.north.latitude);
+        if (limits.south.found) UpdatePathBounds(bounds, longitude, limits.south.latitude);
+        AppendIfFound(model.centralPath, longitude, limits);
+    });
+    StorePathBounds(bounds, model);
+}
+
+void ComputeCentralLineEnds(SolarEclipseModel& model, bool found, bool central) {
+    if (!found || !central) {
+        model.centralLineBegin = NoCentralLineEnd();
+        model.centralLineEnd = NoCentralLineEnd();
+        return;
+    }
+    // The instants count from the row's t0, not from the hours the date
+    // holds: a row whose t0 is 24 keeps a date before midnight.
+    double t0 = model.date.hours;
+    BesselianElements tableElements;
+    FindEclipseOnDate(model.date, t0, tableElements);
+    const double deltaT = DeltaT(model.date);
+    const CentralLineExtremesResult line = CentralLineExtremes(model.elements, deltaT);
+    model.centralLineBegin = CentralLineEndAt(model.date, t0, line.tBegin, deltaT, line.begin);
+    model.centralLineEnd = CentralLineEndAt(model.date, t0, line.tEnd, deltaT, line.end);
+}
+
+void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    PathCurve curve;
+    WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
+        CentralPoint point;
+        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
+        const double longitude = point.place.longitude;
+        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
+    });
+    model.magnitudeCurves.push_back(std::move(curve));
+}
+
+void TraceCurveByLongitude(SolarEclipseModel& model, double k) {
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    PathCurve curve;
+    for (int i = 0; i < 360 * kLongitudeStepsPerDegree; ++i) {
+        const double longitude = -180.0 + static_cast<double>(i) / kLongitudeStepsPerDegree;
+        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
+    }
+    model.magnitudeCurves.push_back(std::move(curve));
+}
+
+namespace {
+
+// Whether the shadow axis meets the Earth at any instant of the walk along
+// the central line. An eclipse listed as central whose axis only grazes the
+// Earth between two of those instants has no point to trace curves from.
+bool CentralLineHasPoints(const SolarEclipseModel& model) {
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    bool any = false;
+    WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
+        CentralPoint point;
+        any = any || CentralLinePoint(e, t, deltaT, point) != kNoCentralPoint;
+    });
+    return any;
+}
+
+}  // namespace
+
+void ComputeMagnitudeCurves(SolarEclipseModel& model, bool found) {
+    model.magnitudeCurves.clear();
+    if (!found) return;
+    const bool alongPath = EclipseCentralKind(model.elements.type) != kNoCentralPoint &&
+                           CentralLineHasPoints(model);
+    for (double k : kMagnitudeCurveLevels) {
+        if (alongPath) TraceCurveAlongPath(model, k);
+        else TraceCurveByLongitude(model, k);
+    }
+}
+
+void ComputeEclipseForDate(const DateTime& date, bool found,
+                           const BesselianElements& elements, SolarEclipseModel& model) {
+    if (&date != &model.date) model.date = date;
+    model.found = found;
+    if (found) model.elements = elements;
+    else BesselianElementsInit(model.elements);
+    const bool central = found && EclipseCentralKind(model.elements.type) != kNoCentralPoint;
+    ComputeCentralPath(model, found, central);
+    ComputeCentralLineEnds(model, found, central);
+    ComputeMagnitudeCurves(model, found);
+}
+
+}  // namespace corvinata

@@ -1,0 +1,147 @@
+// Local circumstances against an independent computation from ephemeris
+// positions of the Sun and the Moon (reference/local_eclipses.csv; see
+// reference/README.md for how it was made).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "astro/eclipse_circumstances.h"
+
+namespace corvinata {
+namespace {
+
+// Contacts and maximum: the two computations differ in Delta T (up to a
+// second), in the radii of the Moon and the Sun and in the method, by up to
+// about ten seconds.
+constexpr double kTimeToleranceSeconds = 20.0;
+// Obscuration: the two use slightly different lunar radii.
+constexpr double kObscurationTolerance = 0.01;
+// The reference altitude includes refraction (under 0.1 degree above 10).
+constexpr double kAltitudeTolerance = 0.2;
+
+struct ReferenceEclipse {
+    int year = 0, month = 0, day = 0;
+    std::string place;
+    double eastLongitude = 0.0, latitude = 0.0, height = 0.0;
+    std::string kind;
+    double firstContact = 0.0, maximum = 0.0, lastContact = 0.0;
+    double obscuration = 0.0;
+    double maximumAltitude = 0.0;
+};
+
+void PrintTo(const ReferenceEclipse& r, std::ostream* os) {
+    *os << r.year << "-" << r.month << "-" << r.day << " " << r.place;
+}
+
+std::string ReferencePath() {
+    std::string path = __FILE__;
+    path = path.substr(0, path.find_last_of("/\\") + 1) + "reference/local_eclipses.csv";
+#ifdef _WIN32
+    // Under Wine the Unix root is the drive Z:.
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+#endif
+    return path;
+}
+
+std::vector<ReferenceEclipse> LoadReference() {
+    std::vector<ReferenceEclipse> rows;
+    std::ifstream file(ReferencePath());
+    std::string line;
+    std::getline(file, line);
+    while (std::getline(file, line)) {
+        std::vector<std::string> f;
+        std::stringstream stream(line);
+        for (std::string field; std::getline(stream, field, ',');) f.push_back(field);
+        if (f.size() < 11) continue;
+        ReferenceEclipse r;
+        r.year = std::stoi(f[0].substr(0, 4));
+        r.month = std::stoi(f[0].substr(5, 2));
+        r.day = std::stoi(f[0].substr(8, 2));
+        r.place = f[1];
+        r.eastLongitude = std::stod(f[2]);
+        r.latitude = std::stod(f[3]);
+        r.height = std::stod(f[4]);
+        r.kind = f[5];
+        r.firstContact = std::stod(f[6]);
+        r.maximum = std::stod(f[7]);
+        r.lastContact = std::stod(f[8]);
+        r.obscuration = std::stod(f[9]);
+        r.maximumAltitude = std::stod(f[10]);
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+// Difference of two times of day in seconds, across midnight: the program
+// gives hours of the table date brought into 0..24.
+double SecondsApart(double programHours, double referenceHours) {
+    double d = std::fmod(programHours - referenceHours, 24.0);
+    if (d > 12.0) d -= 24.0;
+    if (d < -12.0) d += 24.0;
+    return d * 3600.0;
+}
+
+// What the observer sees, from the magnitude and the diameter ratio: within
+// the umbra (ratio above 1) the Sun is covered, within the antumbra the
+// Moon stands inside the disc.
+std::string KindSeen(double magnitude, double ratio) {
+    if (ratio >= 1.0) return magnitude > 1.0 ? "total" : "partial";
+    return magnitude > ratio ? "annular" : "partial";
+}
+
+// Covered fraction of the Sun's disc for a magnitude (fraction of the
+// diameter covered) and a diameter ratio r, in units of the Sun's radius:
+// the centres are 1 + r - 2 m apart; the covered area is the lens of the
+// two discs.
+double Obscuration(double magnitude, double r) {
+    const double c = 1.0 + r - 2.0 * magnitude;
+    if (c >= 1.0 + r) return 0.0;
+    if (c <= r - 1.0) return 1.0;
+    if (c <= 1.0 - r) return r * r;
+    const double a1 = std::acos((c * c + 1.0 - r * r) / (2.0 * c));
+    const double a2 = std::acos((c * c + r * r - 1.0) / (2.0 * c * r));
+    const double lens = a1 - 0.5 * std::sin(2.0 * a1) + r * r * (a2 - 0.5 * std::sin(2.0 * a2));
+    return lens / 3.14159265358979323846;
+}
+
+TEST(EclipseReference, FileHoldsTheCases) {
+    EXPECT_GE(LoadReference().size(), 20u) << ReferencePath();
+}
+
+class EclipseReference : public testing::TestWithParam<ReferenceEclipse> {};
+
+TEST_P(EclipseReference, LocalCircumstancesAgree) {
+    const ReferenceEclipse& r = GetParam();
+    DateTime date;
+    date.year = r.year;
+    date.month = r.month;
+    date.day = r.day;
+    date.timeSystem = kUniversalTime;
+    SolarEclipseModel model;
+    model.date = date;
+    model.found = true;
+    EclipseObserver place;
+    place.longitude = -r.eastLongitude;
+    place.latitude = r.latitude;
+    place.heightMetres = r.height;
+    const LocalCircumstances c = ComputeLocalCircumstances(model, date, place);
+
+    ASSERT_GT(c.magnitude, 0.0);
+    EXPECT_EQ(KindSeen(c.magnitude, c.diameterRatio), r.kind);
+    EXPECT_NEAR(SecondsApart(c.firstContact.time, r.firstContact), 0.0, kTimeToleranceSeconds);
+    EXPECT_NEAR(SecondsApart(c.maximum.time, r.maximum), 0.0, kTimeToleranceSeconds);
+    EXPECT_NEAR(SecondsApart(c.lastContact.time, r.lastContact), 0.0, kTimeToleranceSeconds);
+    EXPECT_NEAR(Obscuration(c.magnitude, c.diameterRatio), r.obscuration, kObscurationTolerance);
+    if (r.maximumAltitude > 10.0) {
+        EXPECT_NEAR(c.maximum.sunAltitude, r.maximumAltitude, kAltitudeTolerance);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Published, EclipseReference, testing::ValuesIn(LoadReference()));
+
+}  // namespace
+}  // namespace corvinata
