@@ -36,14 +36,20 @@ cn_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$CN_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+        cmake -S "$CN_ROOT" -B "$dir" -G Ninja "$@"
     fi
     cmake --build "$dir" -j "$CN_JOBS"
 }
 
-cn_build_native() { cn_build "$CN_ROOT/build/native" "$@"; }
+# The test builds keep assertions on (no NDEBUG). Natively the sanitizers
+# want little optimisation and line tables; the Windows build is optimised
+# like the program it ships.
+cn_build_native() {
+    cn_build "$CN_ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" "$@"
+}
 cn_build_win32() {
-    cn_build "$CN_ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$CN_ROOT/cmake/mingw-w64-i686.cmake" "$@"
+    cn_build "$CN_ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$CN_ROOT/cmake/mingw-w64-i686.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2" "$@"
 }
 
 # Starts a private X server when there is no display; it ends with the script.

@@ -1,6 +1,7 @@
 #include "astro/planet_records.h"
 
 #include <cmath>
+#include <new>
 
 #include "base/angle_value.h"
 
@@ -24,6 +25,13 @@ Planet& PlanetAssign(Planet& planet, const Planet& other) {
     StringAssignString(planet.name_, other.name_);
     planet.constants_ = other.constants_;
     planet.moonCount_ = other.moonCount_;
+    return planet;
+}
+
+Planet* PlanetCopy(void* storage, const Planet& other) {
+    // Start from an empty planet so the assignment finds a valid name to replace.
+    Planet* planet = new (storage) Planet();
+    PlanetAssign(*planet, other);
     return planet;
 }
 
@@ -61,6 +69,20 @@ SaturnSatellite& SaturnSatelliteAssign(SaturnSatellite& satellite, const SaturnS
     satellite.period_ = other.period_;
     satellite.eccentricity_ = other.eccentricity_;
     satellite.inclination_ = other.inclination_;
+    return satellite;
+}
+
+SaturnSatellite* SaturnSatelliteInit(void* storage, int index, const Char* name, int diameter,
+                                     double mass, double density, double period,
+                                     double semiMajorAxis, double eccentricity,
+                                     double inclination, double magnitude) {
+    return new (storage) SaturnSatellite(index, name, diameter, mass, density, period,
+                                         semiMajorAxis, eccentricity, inclination, magnitude);
+}
+
+SaturnSatellite* SaturnSatelliteCopy(void* storage, const SaturnSatellite& other) {
+    SaturnSatellite* satellite = new (storage) SaturnSatellite();
+    SaturnSatelliteAssign(*satellite, other);
     return satellite;
 }
 

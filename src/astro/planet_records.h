@@ -67,6 +67,9 @@ void PlanetSetConstants(Planet& planet, const Char* name, int index, int moonCou
                         const PlanetConstants& constants);
 // Copies every field of `other`; assigning a planet to itself does nothing.
 Planet& PlanetAssign(Planet& planet, const Planet& other);
+// Constructs a copy of `other` in raw storage (suitably sized and aligned for a
+// Planet) and answers it; the catalogue that owns the storage destroys it.
+Planet* PlanetCopy(void* storage, const Planet& other);
 
 // A satellite of Saturn: index 0 Mimas .. 7 Iapetus (the order of the
 // satellite positions).
@@ -111,6 +114,14 @@ private:
 
 // Copies every field of `other`; assigning a satellite to itself does nothing.
 SaturnSatellite& SaturnSatelliteAssign(SaturnSatellite& satellite, const SaturnSatellite& other);
+// Constructs a satellite in raw storage, the arguments in the order of the
+// satellite catalogue's table (period before semi-major axis, magnitude last).
+SaturnSatellite* SaturnSatelliteInit(void* storage, int index, const Char* name, int diameter,
+                                     double mass, double density, double period,
+                                     double semiMajorAxis, double eccentricity,
+                                     double inclination, double magnitude);
+// Constructs a copy of `other` in raw storage.
+SaturnSatellite* SaturnSatelliteCopy(void* storage, const SaturnSatellite& other);
 
 // Lookup by name. A body type's name systems are tried in their list order
 // and the first object found wins; a type without name systems is searched

@@ -102,6 +102,18 @@ void SunRectangularJ2000(double jd, double& x, double& y, double& z) {
     z = 0.397776982902 * y0 + 0.917482137087 * z0;
 }
 
+PlutoTerm PlutoTermAt(int row) {
+    using namespace pluto_data;
+    static_assert(std::size(kPlutoArguments) == kPlutoTermCount &&
+                      std::size(kPlutoLongitude) == kPlutoTermCount &&
+                      std::size(kPlutoLatitude) == kPlutoTermCount &&
+                      std::size(kPlutoRadius) == kPlutoTermCount,
+                  "the four Pluto tables run in parallel");
+    if (row < 0 || row >= kPlutoTermCount) return PlutoTerm{};
+    return PlutoTerm{kPlutoArguments[row], kPlutoLongitude[row], kPlutoLatitude[row],
+                     kPlutoRadius[row]};
+}
+
 double PlutoSeriesSum(PlutoTable table, double j, double s, double p) {
     using namespace pluto_data;
     const PlutoCoefficient* coefficients = table == PlutoTable::Longitude  ? kPlutoLongitude

@@ -110,6 +110,20 @@ struct PlutoCoefficient {
 // The coefficient tables of the Pluto series (43 rows each).
 enum class PlutoTable : int { Longitude, Latitude, Radius };
 
+constexpr int kPlutoTermCount = 43;
+
+// One row of table 37.A gathered from the four parallel tables.
+struct PlutoTerm {
+    PlutoArgument argument;
+    PlutoCoefficient longitude;
+    PlutoCoefficient latitude;
+    PlutoCoefficient radius;
+};
+
+// Row 0..kPlutoTermCount-1 in the book's order; a row outside that range
+// answers all zeros, a term that adds nothing.
+PlutoTerm PlutoTermAt(int row);
+
 // Sum over the rows of one table, last row first, of sine sin(a) + cosine
 // cos(a) with a = row.j J + row.s S + row.p P; J, S, P in degrees.
 double PlutoSeriesSum(PlutoTable table, double j, double s, double p);

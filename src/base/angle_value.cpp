@@ -34,7 +34,7 @@ void AppendInteger(String& s, int value, int width) {
 
 // The carry of a rounding into the whole unit: away from zero, so that
 // negative values round the same way as their magnitudes.
-std::int32_t CarryWhole(std::int32_t whole, double value) noexcept {
+std::int32_t CarryIntoHigherUnit(std::int32_t whole, double value) noexcept {
     return value > 0.0 ? whole + 1 : whole - 1;
 }
 
@@ -52,7 +52,7 @@ AngleParts SplitSexagesimal(double value, int precision) noexcept {
     const double rest = seconds - parts.seconds;
 
     if (precision >= kToDegree) {
-        if (parts.minutes >= 30) parts.whole = CarryWhole(parts.whole, value);
+        if (parts.minutes >= 30) parts.whole = CarryIntoHigherUnit(parts.whole, value);
         return parts;
     }
     if (precision == kToMinute) {
@@ -66,7 +66,7 @@ AngleParts SplitSexagesimal(double value, int precision) noexcept {
     }
     if (parts.minutes == 60) {
         parts.minutes = 0;
-        parts.whole = CarryWhole(parts.whole, value);
+        parts.whole = CarryIntoHigherUnit(parts.whole, value);
     }
     return parts;
 }
@@ -205,7 +205,7 @@ SideLetter TakeSideLetter(String& copy, Char first, Char second) {
     SideLetter side = SideLetter::kNone;
     if (last == first) side = SideLetter::kFirst;
     if (last == second) side = SideLetter::kSecond;
-    if (side != SideLetter::kNone) copy.Data()[length - 1] = 0;
+    if (side != SideLetter::kNone) StringWithoutLastChar(copy);
     return side;
 }
 
@@ -398,7 +398,7 @@ bool ParseAngleDecimal(const Char* text, double& degrees) {
     ReadNumber(scanner, value);
     if (!scanner.ok) return false;
     scanner.SkipBlanks();
-    if (scanner.AtChar(kDegreeSign)) ++scanner.position;
+    scanner.SkipDegreeSign();
     scanner.SkipBlanks();
     if (!scanner.AtEnd()) return false;
     degrees = value;

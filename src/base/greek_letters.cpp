@@ -76,6 +76,28 @@ Char GetGreekLetterGlyph(int entry) noexcept {
                                                        : letter.secondGlyph);
 }
 
+namespace {
+
+struct GlyphArray {
+    Char glyphs[kGreekLetterGlyphCount];
+};
+
+// Built from the letter table at compile time, so the two can never disagree.
+constexpr GlyphArray BuildGlyphArray() {
+    GlyphArray array{};
+    for (int i = 0; i < kGreekLetterCount; ++i) {
+        array.glyphs[i] = static_cast<Char>(kGreekLetters[i].firstGlyph);
+        array.glyphs[kGreekLetterCount + i] = static_cast<Char>(kGreekLetters[i].secondGlyph);
+    }
+    return array;
+}
+
+constexpr GlyphArray kGlyphArray = BuildGlyphArray();
+
+}  // namespace
+
+const Char* GreekLetterGlyphs() noexcept { return kGlyphArray.glyphs; }
+
 int FindGreekLetterByAbbreviation(const Char* text) noexcept {
     return FindLetter(text, &GreekLetter::abbreviation);
 }

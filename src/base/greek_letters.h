@@ -31,6 +31,9 @@ const Char* GetGreekLetterAbbreviation(int index) noexcept;
 // Symbol-font character of glyph entry 0..47 (entry i shows letter i mod 24);
 // 0 for any other entry.
 Char GetGreekLetterGlyph(int entry) noexcept;
+// All kGreekLetterGlyphCount glyph entries in entry order, the whole of both
+// sets as the table of symbols lays them out.
+const Char* GreekLetterGlyphs() noexcept;
 
 // First index whose abbreviation, or full name, equals the text exactly
 // (letter case counts); kNoGreekLetter when none does.

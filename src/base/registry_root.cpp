@@ -7,15 +7,13 @@
 
 namespace corvinata {
 
-const Char* GetMakerName() noexcept { return TXT("Corvinata Software"); }
-
 String& GetRegistryRootPath(String& receiver) {
     const ProductInfoInterface& product = GetProductInfo();
     PathName root;
     root.SetPathWithSeparator(TXT("\\Software"));
     // The product texts are the program's own short constants; a level that
     // would not fit is left out rather than cut.
-    root.AppendPathFolder(GetMakerName());
+    root.AppendPathFolder(product.GetCompanyName());
     root.AppendPathFolder(product.GetProductName());
     root.AppendPathFolder(product.GetVersion());
     return StringAssign(receiver, root.GetPathFolder());

@@ -10,12 +10,8 @@ class SettingsTree;
 class SettingsTreeWriter;
 struct TimeStep;
 
-// The maker's name: the level below "Software" that holds the program's keys
-// (and under which installed picture and map packs announce themselves).
-const Char* GetMakerName() noexcept;
-
 // Writes the root key path of the program's settings below HKEY_CURRENT_USER
-// into `receiver`: "\Software", then the maker's name, the product name and
+// into `receiver`: "\Software", then the company name, the product name and
 // the version as three key levels ("\Software\<maker>\<product>\<version>";
 // an empty text adds no level). Answers `receiver`.
 String& GetRegistryRootPath(String& receiver);

@@ -29,6 +29,9 @@ public:
     virtual const Char* GetVersion() const = 0;
     // The edition, which may be empty.
     virtual const Char* GetEditionName() const = 0;
+    // The maker: the level below "Software" that holds the program's settings
+    // (and under which installed picture and map packs announce themselves).
+    virtual const Char* GetCompanyName() const = 0;
     // Name, version and edition as one title, written into `receiver`.
     virtual String& GetProductTitle(String& receiver) const {
         return BuildProductTitle(*this, receiver);

@@ -252,6 +252,14 @@ String& TrimRight(String& s) noexcept {
     return s;
 }
 
+String& StringWithoutLastChar(String& s) noexcept {
+    // The shared empty buffer must never be written, so an empty text is
+    // left as it is.
+    const int length = s.Length();
+    if (length > 0) s.Data()[length - 1] = 0;
+    return s;
+}
+
 String& ReplaceSubstring(String& s, const Char* pattern, const Char* replacement,
                          int first, int last) {
     if (!pattern || !*pattern) return s;

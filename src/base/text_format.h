@@ -76,6 +76,10 @@ String& PadStringRight(String& s, int width, Char fill);
 // is unchanged.
 String& TrimRight(String& s) noexcept;
 
+// Drops the last character of the text (nothing for the empty text). The
+// capacity is unchanged.
+String& StringWithoutLastChar(String& s) noexcept;
+
 // Replaces the occurrences number `first` to `last` (counted from 0, left to
 // right, without overlap, in the text as it was before the call) of the
 // non-empty `pattern` by `replacement`; all occurrences from `first` on when

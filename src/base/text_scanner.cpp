@@ -99,6 +99,12 @@ TextScanner& TextScanner::SkipBlanks() noexcept {
     return *this;
 }
 
+TextScanner& TextScanner::SkipDegreeSign() noexcept {
+    constexpr Char kDegreeSign = 0x00B0;
+    if (ok && text[position] == kDegreeSign) ++position;
+    return *this;
+}
+
 WordStop WordStop::AtChar(Char c) noexcept { return {&StopsAtChar, c}; }
 
 WordStop WordStop::AtBlank() noexcept { return {&StopsAtBlank, 0}; }

@@ -56,6 +56,9 @@ public:
 
     // Moves `position` past white space.
     TextScanner& SkipBlanks() noexcept;
+    // Steps over one degree sign when it stands at `position`; the sign is
+    // optional, so its absence is no failure and nothing is counted.
+    TextScanner& SkipDegreeSign() noexcept;
 
     const Char* text;   // not owned; must outlive the scanner
     int position;       // index of the current character

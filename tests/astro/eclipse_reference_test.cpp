@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "astro/eclipse_circumstances.h"
+#include "support/csv_table.h"
+#include "support/test_data.h"
 
 namespace corvinata {
 namespace {
@@ -37,40 +37,27 @@ void PrintTo(const ReferenceEclipse& r, std::ostream* os) {
     *os << r.year << "-" << r.month << "-" << r.day << " " << r.place;
 }
 
-std::string ReferencePath() {
-    std::string path = __FILE__;
-    path = path.substr(0, path.find_last_of("/\\") + 1) + "reference/local_eclipses.csv";
-#ifdef _WIN32
-    // Under Wine the Unix root is the drive Z:.
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-#endif
-    return path;
-}
+constexpr const char* kReferenceTable = "astro/reference/local_eclipses.csv";
 
 std::vector<ReferenceEclipse> LoadReference() {
     std::vector<ReferenceEclipse> rows;
-    std::ifstream file(ReferencePath());
-    std::string line;
-    std::getline(file, line);
-    while (std::getline(file, line)) {
-        std::vector<std::string> f;
-        std::stringstream stream(line);
-        for (std::string field; std::getline(stream, field, ',');) f.push_back(field);
-        if (f.size() < 11) continue;
+    for (const test::CsvRow& f : test::ReadCsvFile(test::TestsPath(kReferenceTable))) {
+        if (f.fields.size() < 11) continue;
+        const std::string& date = f.Text(0);
         ReferenceEclipse r;
-        r.year = std::stoi(f[0].substr(0, 4));
-        r.month = std::stoi(f[0].substr(5, 2));
-        r.day = std::stoi(f[0].substr(8, 2));
-        r.place = f[1];
-        r.eastLongitude = std::stod(f[2]);
-        r.latitude = std::stod(f[3]);
-        r.height = std::stod(f[4]);
-        r.kind = f[5];
-        r.firstContact = std::stod(f[6]);
-        r.maximum = std::stod(f[7]);
-        r.lastContact = std::stod(f[8]);
-        r.obscuration = std::stod(f[9]);
-        r.maximumAltitude = std::stod(f[10]);
+        r.year = std::stoi(date.substr(0, 4));
+        r.month = std::stoi(date.substr(5, 2));
+        r.day = std::stoi(date.substr(8, 2));
+        r.place = f.Text(1);
+        r.eastLongitude = f.Number(2);
+        r.latitude = f.Number(3);
+        r.height = f.Number(4);
+        r.kind = f.Text(5);
+        r.firstContact = f.Number(6);
+        r.maximum = f.Number(7);
+        r.lastContact = f.Number(8);
+        r.obscuration = f.Number(9);
+        r.maximumAltitude = f.Number(10);
         rows.push_back(r);
     }
     return rows;
@@ -109,7 +96,7 @@ double Obscuration(double magnitude, double r) {
 }
 
 TEST(EclipseReference, FileHoldsTheCases) {
-    EXPECT_GE(LoadReference().size(), 20u) << ReferencePath();
+    EXPECT_GE(LoadReference().size(), 20u) << test::TestsPath(kReferenceTable);
 }
 
 class EclipseReference : public testing::TestWithParam<ReferenceEclipse> {};

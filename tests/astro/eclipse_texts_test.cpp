@@ -5,15 +5,12 @@
 #include <string>
 
 #include "base/wide_string.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-std::string Narrow(const String& s) {
-    std::string out;
-    for (const Char* p = s.Text(); *p; ++p) out += static_cast<char>(*p);
-    return out;
-}
+using test::Utf8;
 
 TEST(EclipseTypeName, NamesEveryTypeWithTheFirstLetterAsAsked) {
     const char* const names[] = {"Partial",          "Central annular",   "Central total",
@@ -25,18 +22,18 @@ TEST(EclipseTypeName, NamesEveryTypeWithTheFirstLetterAsAsked) {
         EclipseTypeName(static_cast<EclipseType>(type), true, upper);
         EclipseTypeName(static_cast<EclipseType>(type), false, lower);
         std::string expected = names[type];
-        EXPECT_EQ(Narrow(upper), expected);
+        EXPECT_EQ(Utf8(upper), expected);
         expected[0] = static_cast<char>(expected[0] - 'A' + 'a');
-        EXPECT_EQ(Narrow(lower), expected);
+        EXPECT_EQ(Utf8(lower), expected);
     }
 }
 
 TEST(EclipseTypeName, ValueOutsideTheTypesIsNamedNone) {
     String name(TXT("old text"));
     EclipseTypeName(static_cast<EclipseType>(7), true, name);
-    EXPECT_EQ(Narrow(name), "None");
+    EXPECT_EQ(Utf8(name), "None");
     EclipseTypeName(static_cast<EclipseType>(-1), false, name);
-    EXPECT_EQ(Narrow(name), "none");
+    EXPECT_EQ(Utf8(name), "none");
 }
 
 TEST(EclipseCentralKind, MapsTypesToKindsAndNamesThem) {
@@ -59,11 +56,11 @@ TEST(EclipseCentralKind, MapsTypesToKindsAndNamesThem) {
         EXPECT_EQ(EclipseCentralKind(c.type), c.kind) << c.type;
         String name;
         CentralKindName(EclipseCentralKind(c.type), true, name);
-        EXPECT_EQ(Narrow(name), c.name);
+        EXPECT_EQ(Utf8(name), c.name);
     }
     String lower;
     CentralKindName(kCentralTotal, false, lower);
-    EXPECT_EQ(Narrow(lower), "total");
+    EXPECT_EQ(Utf8(lower), "total");
 }
 
 struct PercentCase {
@@ -101,13 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatPercentage, WritesDashesOnlyForTheMissingValue) {
     String text;
     FormatPercentage(-1.0, 1, text);
-    EXPECT_EQ(Narrow(text), "--%");
+    EXPECT_EQ(Utf8(text), "--%");
     FormatPercentage(-0.999, 3, text);
-    EXPECT_EQ(Narrow(text), "-0.999%");
+    EXPECT_EQ(Utf8(text), "-0.999%");
     FormatPercentage(98.765, 1, text);
-    EXPECT_EQ(Narrow(text), "98.8%");
+    EXPECT_EQ(Utf8(text), "98.8%");
     FormatPercentage(100.0, 0, text);
-    EXPECT_EQ(Narrow(text), "100%");
+    EXPECT_EQ(Utf8(text), "100%");
 }
 
 TEST(FormatPercentage, ReadsBackWhatItWrites) {
@@ -115,7 +112,7 @@ TEST(FormatPercentage, ReadsBackWhatItWrites) {
         String text;
         FormatPercentage(value, 2, text);
         double back = -1.0;
-        ASSERT_TRUE(ParsePercentage(text.Text(), back)) << Narrow(text);
+        ASSERT_TRUE(ParsePercentage(text.Text(), back)) << Utf8(text);
         EXPECT_NEAR(back, value, 0.005);
     }
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/golden_csv.h"
+#include "support/csv_table.h"
 #include "astro/nutation.h"
 
 namespace corvinata {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "astro/delta_t.h"
-#include "golden_csv.h"
+#include "support/csv_table.h"
 
 namespace corvinata {
 namespace {

@@ -239,6 +239,48 @@ TEST(SaturnSatelliteRecord, ArgumentsLandInTheirFields) {
     EXPECT_EQ(mimas.Period(), 15.9691);
 }
 
+// The catalogues build their objects in storage they own; a copy made there
+// must stand on its own once the source changes or goes away.
+TEST(RecordsInCatalogueStorage, ConstructAndCopyIntoRawStorage) {
+    alignas(Planet) unsigned char planetStorage[sizeof(Planet)];
+    Planet* copy = nullptr;
+    {
+        Planet mercury;
+        PlanetSetConstants(mercury, TXT("Mercury"), 0, 0, kMercury);
+        copy = PlanetCopy(planetStorage, mercury);
+        PlanetSetConstants(mercury, TXT("Venus"), 1, 0, kMercury);
+    }
+    ASSERT_EQ(static_cast<void*>(copy), static_cast<void*>(planetStorage));
+    EXPECT_TRUE(StringEquals(copy->Name(), TXT("Mercury")));
+    EXPECT_EQ(copy->Index(), 0);
+    EXPECT_EQ(copy->MoonCount(), 0);
+    EXPECT_EQ(copy->Constants().ascendingNode, 48.0941733);
+    EXPECT_EQ(copy->Constants().brightnessFactor, 1.918e-06);
+    copy->~Planet();
+
+    alignas(SaturnSatellite) unsigned char satelliteStorage[sizeof(SaturnSatellite)];
+    alignas(SaturnSatellite) unsigned char copyStorage[sizeof(SaturnSatellite)];
+    SaturnSatellite* mimas = SaturnSatelliteInit(satelliteStorage, 0, TXT("Mimas"), 400, 0.375,
+                                                 1140, 0.9425, 185.52, 0.02, 1.52, 12.9);
+    EXPECT_EQ(mimas->GetTypeId(), kBodySaturnSatellite);
+    EXPECT_EQ(mimas->Diameter(), 400);
+    EXPECT_EQ(mimas->Mass(), 0.375);
+    EXPECT_EQ(mimas->Density(), 1140.0);
+    EXPECT_EQ(mimas->Period(), 0.9425);
+    EXPECT_EQ(mimas->SemiMajorAxis(), 185.52);
+    EXPECT_EQ(mimas->Eccentricity(), 0.02);
+    EXPECT_EQ(mimas->Inclination(), 1.52);
+    EXPECT_EQ(mimas->Magnitude(), 12.9);
+
+    SaturnSatellite* twin = SaturnSatelliteCopy(copyStorage, *mimas);
+    mimas->~SaturnSatellite();
+    EXPECT_TRUE(StringEquals(twin->Name(), TXT("Mimas")));
+    EXPECT_EQ(twin->Index(), 0);
+    EXPECT_EQ(twin->SemiMajorAxis(), 185.52);
+    EXPECT_EQ(twin->Magnitude(), 12.9);
+    twin->~SaturnSatellite();
+}
+
 // --- Quantity limits ----------------------------------------------------------
 
 struct DecimalsCase {

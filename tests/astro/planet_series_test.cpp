@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "golden_csv.h"
+#include "support/csv_table.h"
 
 namespace corvinata {
 namespace {
@@ -54,6 +54,43 @@ TEST(VsopSeries, FirstTermsOfThePublishedTables) {
         EXPECT_EQ(term.c, e.term.c);
     }
     EXPECT_EQ(VsopSeries(VsopBody::EarthJ2000).r, VsopSeries(VsopBody::Earth).r);
+}
+
+// Table 37.A: the first and last rows as printed, and every row's coefficients
+// are the ones the sums use (with all arguments zero each row adds its cosine
+// coefficient).
+TEST(PlutoTerms, PublishedRowsFeedTheSums) {
+    const PlutoTerm first = PlutoTermAt(0);
+    EXPECT_EQ(first.argument.j, 0);
+    EXPECT_EQ(first.argument.s, 0);
+    EXPECT_EQ(first.argument.p, 1);
+    EXPECT_EQ(first.longitude.sine, -19799805);
+    EXPECT_EQ(first.longitude.cosine, 19850055);
+    EXPECT_EQ(first.latitude.sine, -5452852);
+    EXPECT_EQ(first.latitude.cosine, -14974862);
+    EXPECT_EQ(first.radius.sine, 66865439);
+    EXPECT_EQ(first.radius.cosine, 68951812);
+
+    const PlutoTerm last = PlutoTermAt(kPlutoTermCount - 1);
+    EXPECT_EQ(last.argument.j, 3);
+    EXPECT_EQ(last.argument.s, 0);
+    EXPECT_EQ(last.argument.p, 0);
+
+    const PlutoTerm outside = PlutoTermAt(kPlutoTermCount);
+    EXPECT_EQ(outside.argument.p, 0);
+    EXPECT_EQ(outside.radius.cosine, 0);
+    EXPECT_EQ(PlutoTermAt(-1).longitude.sine, 0);
+
+    double longitude = 0.0, latitude = 0.0, radius = 0.0;
+    for (int row = 0; row < kPlutoTermCount; ++row) {
+        const PlutoTerm term = PlutoTermAt(row);
+        longitude += term.longitude.cosine;
+        latitude += term.latitude.cosine;
+        radius += term.radius.cosine;
+    }
+    EXPECT_NEAR(PlutoSeriesSum(PlutoTable::Longitude, 0.0, 0.0, 0.0), longitude, 1e-6);
+    EXPECT_NEAR(PlutoSeriesSum(PlutoTable::Latitude, 0.0, 0.0, 0.0), latitude, 1e-6);
+    EXPECT_NEAR(PlutoSeriesSum(PlutoTable::Radius, 0.0, 0.0, 0.0), radius, 1e-6);
 }
 
 TEST(PlanetHeliocentricPosition, MercuryAtJ2000) {

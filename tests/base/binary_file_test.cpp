@@ -13,7 +13,7 @@
 namespace corvinata {
 namespace {
 
-using storage_test::Narrow;
+using test::Utf8;
 
 // Readers of length-prefixed strings over a file holding exactly `bytes`.
 class StreamStringTest : public ::testing::Test {
@@ -46,7 +46,7 @@ TEST_P(DamagedStreamTest, NarrowAndWideReadersRefuseIt) {
     EXPECT_EQ(narrow, c.receiverEmptied ? "" : "before") << c.what;
     String wide(TXT("before"));
     EXPECT_FALSE(StreamReadWideString(*FileWith(c.bytes), wide)) << c.what;
-    EXPECT_EQ(Narrow(wide), c.receiverEmptied ? "" : "before") << c.what;
+    EXPECT_EQ(Utf8(wide), c.receiverEmptied ? "" : "before") << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +73,7 @@ TEST_F(StreamStringTest, TextStopsAtAnEmbeddedZero) {
     String wide;
     EXPECT_TRUE(StreamReadWideString(
         *FileWith(std::string("\x05\x00\x00\x00" "a\0\0\0b", 9)), wide));
-    EXPECT_EQ(Narrow(wide), "a");
+    EXPECT_EQ(Utf8(wide), "a");
 }
 
 TEST_F(StreamStringTest, WideUnitsAreLittleEndianWhateverTheHost) {

@@ -5,17 +5,17 @@
 #include <string>
 
 #include "base/wide_string.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 std::string Html(Colour colour) {
     String out(TXT("stale text that must be replaced"));
     FormatColourHtml(colour, out);
-    return Ascii(out.Text());
+    return Utf8(out.Text());
 }
 
 struct ColourNameCase {
@@ -145,14 +145,14 @@ TEST(DistanceUnitTable, NamesAndCodesRoundTripForEveryRow) {
         EXPECT_EQ(FindDistanceUnitByName(GetDistanceUnitName(unit)), unit);
         EXPECT_EQ(FindDistanceUnitByCode(GetDistanceUnitCode(unit)), unit);
     }
-    EXPECT_EQ(Ascii(GetDistanceUnitName(kKilometres)), "Kilometers");
-    EXPECT_EQ(Ascii(GetDistanceUnitCode(kAstronomicalUnits)), "AU");
+    EXPECT_EQ(Utf8(GetDistanceUnitName(kKilometres)), "Kilometers");
+    EXPECT_EQ(Utf8(GetDistanceUnitCode(kAstronomicalUnits)), "AU");
 }
 
 TEST(DistanceUnitTable, IndexOutsideTableGivesInvalidRowNotStrayMemory) {
     for (int index : {-1, 4, 1000}) {
-        EXPECT_EQ(Ascii(GetDistanceUnitName(index)), "Invalid") << index;
-        EXPECT_EQ(Ascii(GetDistanceUnitCode(index)), "Invalid") << index;
+        EXPECT_EQ(Utf8(GetDistanceUnitName(index)), "Invalid") << index;
+        EXPECT_EQ(Utf8(GetDistanceUnitCode(index)), "Invalid") << index;
     }
 }
 

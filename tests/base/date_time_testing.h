@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -13,12 +12,14 @@
 #include "base/storage.h"
 #include "base/text_char.h"
 #include "base/wide_string.h"
-#include "support/ascii_text.h"
 #include "support/date_records.h"
+#include "support/fake_product.h"
+#include "support/null_storage.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 
-using test::Ascii;
+using test::Utf8;
 using test::MakeDateTime;
 
 inline void PrintTo(const DateTime& record, std::ostream* os) {
@@ -71,32 +72,18 @@ private:
 
 // The application services with a storage service whose only working object
 // is the FixedClock; registered for the lifetime of the object.
-class FixedClockApplication : private StorageService, private ProductInfoInterface {
+class FixedClockApplication : private test::NullStorageService {
 public:
     explicit FixedClockApplication(const FixedClock::Setting& setting = {})
-        : setting_(setting), registration_(this, nullptr) {}
+        : setting_(setting), product_(*this), registration_(&product_, nullptr) {}
 
 private:
     std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override {
         return std::make_unique<FixedClock>(setting_);
     }
-    std::unique_ptr<BinaryFile> CreateBinaryFile(const String&) override { return nullptr; }
-    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return nullptr; }
-    std::unique_ptr<FileFinder> CreateFileFinder() override { return nullptr; }
-    bool PathExists(const Char*) override { return false; }
-    bool IsFolder(const Char*) override { return false; }
-    bool MakeFolder(const Char*) override { return false; }
-    bool RemoveFolder(const Char*) override { return false; }
-    bool RemoveFile(const Char*) override { return false; }
-    // Nothing under test reaches the registry.
-    RegistryApi& Registry() override { std::abort(); }
-
-    StorageService& GetStorage() override { return *this; }
-    const Char* GetProductName() const override { return TXT("Corvinata"); }
-    const Char* GetVersion() const override { return TXT("1.0"); }
-    const Char* GetEditionName() const override { return TXT(""); }
 
     FixedClock::Setting setting_;
+    test::FakeProductInfo product_;
     ScopedApplicationServices registration_;
 };
 

@@ -22,13 +22,13 @@ std::string TimeText(double hours, int precision, int rounding, bool* nextDay = 
     String out(TXT("stale"));
     FormatTime(precision, MakeDateTime(2001, 3, 5, hours, system), withCode, rounding, nextDay,
                out);
-    return Ascii(out);
+    return Utf8(out);
 }
 
 std::string DateText(const DateTime& record, int precision) {
     String out(TXT("stale"));
     FormatDate(record, precision, out);
-    return Ascii(out);
+    return Utf8(out);
 }
 
 struct TimeTextCase {
@@ -134,13 +134,13 @@ TEST(DateAndTimeText, RoundingMovesTheDateAlong) {
     String time;
     FormatDateAndTime(MakeDateTime(2000, 12, 31, Hms(23, 59, 40), kLocalCivilTime), date, time,
                       false, kTimeToMinute);
-    EXPECT_EQ(Ascii(date), "01.01.2001");
-    EXPECT_EQ(Ascii(time), "00:00");
+    EXPECT_EQ(Utf8(date), "01.01.2001");
+    EXPECT_EQ(Utf8(time), "00:00");
 
     FormatDateAndTime(MakeDateTime(2000, 12, 31, Hms(23, 59, 40), kLocalCivilTime), date, time,
                       true, kTimeToSecond);
-    EXPECT_EQ(Ascii(date), "31.12.2000");
-    EXPECT_EQ(Ascii(time), "23:59:40 LCT");
+    EXPECT_EQ(Utf8(date), "31.12.2000");
+    EXPECT_EQ(Utf8(time), "23:59:40 LCT");
 }
 
 // The last valid day has no next day: showing "00:00" beside its own date
@@ -150,24 +150,24 @@ TEST(DateAndTimeText, NextDayRoundingOnLastValidDayHoldsTheTime) {
     String time;
     FormatDateAndTime(MakeDateTime(3000, 12, 31, Hms(23, 59, 40)), date, time, false,
                       kTimeToMinute);
-    EXPECT_EQ(Ascii(date), "31.12.3000");
-    EXPECT_EQ(Ascii(time), "23:59");
+    EXPECT_EQ(Utf8(date), "31.12.3000");
+    EXPECT_EQ(Utf8(time), "23:59");
 }
 
 TEST(DateAndTimeText, JoinedWithSeparator) {
     const String joined = FormatDateTimeJoined(
         MakeDateTime(2001, 3, 5, Hms(14, 5, 9), kUniversalTime), kTimeToSecond, true, TXT(" "));
-    EXPECT_EQ(Ascii(joined), "05.03.2001 14:05:09 UT");
+    EXPECT_EQ(Utf8(joined), "05.03.2001 14:05:09 UT");
     const String dashes = FormatDateTimeJoined(MakeDateTime(2001, 3, 5, kNoTimeHours),
                                                kTimeToMinute, true, TXT(", "));
-    EXPECT_EQ(Ascii(dashes), "--.--.--, --:--");
+    EXPECT_EQ(Utf8(dashes), "--.--.--, --:--");
 }
 
 TEST(DateText, LocaleShortDateComesFromTheStorageService) {
     FixedClockApplication application;
     String out;
     EXPECT_TRUE(FormatDateLocaleShort(MakeDateTime(2001, 3, 5), out));
-    EXPECT_EQ(Ascii(out), "2001/3/5");
+    EXPECT_EQ(Utf8(out), "2001/3/5");
 }
 
 TEST(DateText, LocaleShortDateFailureGivesEmptyText) {
@@ -176,7 +176,7 @@ TEST(DateText, LocaleShortDateFailureGivesEmptyText) {
     FixedClockApplication application(setting);
     String out(TXT("stale"));
     EXPECT_FALSE(FormatDateLocaleShort(MakeDateTime(2001, 3, 5), out));
-    EXPECT_EQ(Ascii(out), "");
+    EXPECT_EQ(Utf8(out), "");
 }
 
 struct ParseDateCase {
@@ -308,10 +308,10 @@ TEST(ReadUnsignedStep, RefusesSignsOverflowAndNonDigits) {
         TextScanner scanner(text);
         int value = 5;
         ReadUnsigned(scanner, value);
-        EXPECT_FALSE(scanner.ok) << Ascii(text);
-        EXPECT_EQ(value, 5) << Ascii(text);
-        EXPECT_EQ(scanner.position, 0) << Ascii(text);
-        EXPECT_EQ(scanner.matchCount, 0) << Ascii(text);
+        EXPECT_FALSE(scanner.ok) << Utf8(text);
+        EXPECT_EQ(value, 5) << Utf8(text);
+        EXPECT_EQ(scanner.position, 0) << Utf8(text);
+        EXPECT_EQ(scanner.matchCount, 0) << Utf8(text);
     }
 }
 
@@ -332,8 +332,8 @@ TEST(RoundTrip, EveryDateReadsBackFromItsText) {
         String text;
         FormatDate(date, kDateToDay, text);
         DateTime parsed = MakeDateTime(2000, 1, 1, 12.0);
-        ASSERT_TRUE(DateTimeParseDate(parsed, text.Text())) << Ascii(text);
-        ASSERT_TRUE(DateTimeEqual(parsed, date)) << Ascii(text);
+        ASSERT_TRUE(DateTimeParseDate(parsed, text.Text())) << Utf8(text);
+        ASSERT_TRUE(DateTimeEqual(parsed, date)) << Utf8(text);
     } while (DateTimeAddDays(date, 1));
 }
 
@@ -343,11 +343,11 @@ TEST(RoundTrip, EverySecondOfTheDayReadsBackFromItsText) {
         String text;
         FormatTime(kTimeToSecond, time, false, kRoundToNextDay, nullptr, text);
         DateTime parsed = MakeDateTime(2001, 3, 5, 99.0);
-        ASSERT_TRUE(DateTimeParseTime(parsed, text.Text())) << Ascii(text);
+        ASSERT_TRUE(DateTimeParseTime(parsed, text.Text())) << Utf8(text);
         String again;
         FormatTime(kTimeToSecond, parsed, false, kRoundToNextDay, nullptr, again);
-        ASSERT_EQ(Ascii(again), Ascii(text));
-        ASSERT_NEAR(parsed.hours, time.hours, 1e-9) << Ascii(text);
+        ASSERT_EQ(Utf8(again), Utf8(text));
+        ASSERT_NEAR(parsed.hours, time.hours, 1e-9) << Utf8(text);
     }
 }
 
@@ -357,8 +357,8 @@ TEST(RoundTrip, EveryMinuteReadsBackFromItsText) {
         String text;
         FormatTime(kTimeToMinute, time, false, kTruncateTime, nullptr, text);
         DateTime parsed = time;
-        ASSERT_TRUE(DateTimeParseTime(parsed, text.Text())) << Ascii(text);
-        ASSERT_NEAR(parsed.hours, time.hours, 1e-9) << Ascii(text);
+        ASSERT_TRUE(DateTimeParseTime(parsed, text.Text())) << Utf8(text);
+        ASSERT_NEAR(parsed.hours, time.hours, 1e-9) << Utf8(text);
     }
 }
 

@@ -19,10 +19,10 @@ class CoordinateSystemRows : public testing::TestWithParam<CoordinateRow> {};
 
 TEST_P(CoordinateSystemRows, RowTextsAndLookupByName) {
     const CoordinateRow& row = GetParam();
-    EXPECT_EQ(Ascii(GetCoordinateSystemName(row.index)), row.name);
-    EXPECT_EQ(Ascii(GetCoordinateSystemCode(row.index)), row.code);
-    EXPECT_EQ(Ascii(GetCoordinateSystemFirstAxisName(row.index)), row.first);
-    EXPECT_EQ(Ascii(GetCoordinateSystemSecondAxisName(row.index)), row.second);
+    EXPECT_EQ(Utf8(GetCoordinateSystemName(row.index)), row.name);
+    EXPECT_EQ(Utf8(GetCoordinateSystemCode(row.index)), row.code);
+    EXPECT_EQ(Utf8(GetCoordinateSystemFirstAxisName(row.index)), row.first);
+    EXPECT_EQ(Utf8(GetCoordinateSystemSecondAxisName(row.index)), row.second);
     EXPECT_EQ(FindCoordinateSystemByName(GetCoordinateSystemName(row.index)), row.index);
 }
 
@@ -47,8 +47,8 @@ TEST(CoordinateSystemNames, LookupIsExactOnNamesOnly) {
 }
 
 TEST(CoordinateSystemNames, IndexOutsideTableReadsAsInvalid) {
-    EXPECT_EQ(Ascii(GetCoordinateSystemName(5)), "Invalid");
-    EXPECT_EQ(Ascii(GetCoordinateSystemCode(-1)), "Invalid");
+    EXPECT_EQ(Utf8(GetCoordinateSystemName(5)), "Invalid");
+    EXPECT_EQ(Utf8(GetCoordinateSystemCode(-1)), "Invalid");
 }
 
 TEST(EventTime, InitialRecordIsNotComputed) {

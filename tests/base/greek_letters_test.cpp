@@ -5,12 +5,12 @@
 #include <string>
 
 #include "base/wide_string.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 int Glyph(int entry) { return static_cast<int>(GetGreekLetterGlyph(entry)); }
 
@@ -60,8 +60,8 @@ TEST(GreekLetterTable, EveryLetterIsFoundByItsOwnNameAndAbbreviation) {
 TEST(GreekLetterTable, AbbreviationsAreTheFirstLettersOfTheName) {
     int sameAsName = 0;
     for (int i = 0; i < kGreekLetterCount; ++i) {
-        const std::string name = Ascii(GetGreekLetterName(i));
-        const std::string abbreviation = Ascii(GetGreekLetterAbbreviation(i));
+        const std::string name = Utf8(GetGreekLetterName(i));
+        const std::string abbreviation = Utf8(GetGreekLetterAbbreviation(i));
         EXPECT_EQ(abbreviation, name.substr(0, 3)) << name;
         if (abbreviation == name) ++sameAsName;
     }
@@ -69,9 +69,9 @@ TEST(GreekLetterTable, AbbreviationsAreTheFirstLettersOfTheName) {
 }
 
 TEST(GreekLetterTable, LetterOutsideTheTableIsNamedQuestionMarks) {
-    EXPECT_EQ(Ascii(GetGreekLetterName(kNoGreekLetter)), "???");
-    EXPECT_EQ(Ascii(GetGreekLetterName(24)), "???");
-    EXPECT_EQ(Ascii(GetGreekLetterAbbreviation(-7)), "???");
+    EXPECT_EQ(Utf8(GetGreekLetterName(kNoGreekLetter)), "???");
+    EXPECT_EQ(Utf8(GetGreekLetterName(24)), "???");
+    EXPECT_EQ(Utf8(GetGreekLetterAbbreviation(-7)), "???");
 }
 
 TEST(GreekLetterGlyphs, FirstSetRisesByOneAndSkipsDD) {
@@ -140,7 +140,7 @@ class Possessive : public testing::TestWithParam<PossessiveCase> {};
 TEST_P(Possessive, AppendsApostropheOrApostropheS) {
     String text(GetParam().text);
     AppendPossessiveSuffix(text);
-    EXPECT_EQ(Ascii(text.Text()), GetParam().expected);
+    EXPECT_EQ(Utf8(text.Text()), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

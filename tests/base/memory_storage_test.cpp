@@ -90,7 +90,7 @@ TEST_F(MemoryStorageTest, ClassesRootDefaultValueIsTheUnnamedValue) {
     ASSERT_TRUE(node->Open());
     String text;
     ASSERT_TRUE(node->ReadString(TXT(""), text));
-    EXPECT_EQ(Narrow(text), "{12345678-0000-0000-0000-000000000000}");
+    EXPECT_EQ(Utf8(text), "{12345678-0000-0000-0000-000000000000}");
     auto user = Storage().CreateRegistryNode(RegistryHive::CurrentUser,
                                              TXT("Corvinata.Application"));
     EXPECT_FALSE(user->Exists());
@@ -106,7 +106,7 @@ TEST_F(MemoryStorageTest, SystemInfoAndClockAnswerWhatTheServiceWasGiven) {
     EXPECT_EQ(clock->second, 58);
     String date;
     ASSERT_TRUE(clock->ShortDate(date, 0));
-    EXPECT_EQ(Narrow(date), "29.02.2024");
+    EXPECT_EQ(Utf8(date), "29.02.2024");
     EXPECT_FALSE(clock->ShortDate(date, 1));
     EXPECT_TRUE(date.IsEmpty());
     clock->day = 30;
@@ -122,7 +122,7 @@ TEST_F(MemoryStorageTest, FileNamesIgnoreCaseAndSeparatorKind) {
     auto finder = Storage().CreateFileFinder();
     String pattern(TXT("C:\\Data\\*.txt"));
     ASSERT_TRUE(finder->FindFirst(pattern));
-    EXPECT_EQ(Narrow(pattern), "Stars.TXT");
+    EXPECT_EQ(Utf8(pattern), "Stars.TXT");
     EXPECT_FALSE(finder->FoundFolder());
     EXPECT_FALSE(finder->FindNext(pattern));
 }

@@ -14,16 +14,15 @@
 #include <vector>
 
 #include "base/services.h"
-#include "support/ascii_text.h"
+#include "base/memory_storage.h"
+#include "support/fake_product.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using test::Ascii;
-
-std::basic_string<Char> Wide(const std::string& text) {
-    return std::basic_string<Char>(text.begin(), text.end());
-}
+using test::Utf8;
+using test::Wide;
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
@@ -260,33 +259,31 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------- product information
 
-class FakeProductInfo : public ProductInfoInterface {
-public:
-    explicit FakeProductInfo(const Char* edition) : edition_(edition) {}
-    [[noreturn]] StorageService& GetStorage() override { std::abort(); }
-    const Char* GetProductName() const override { return TXT("Corvinata"); }
-    const Char* GetVersion() const override { return TXT("1.0.3"); }
-    const Char* GetEditionName() const override { return edition_; }
-
-private:
-    const Char* edition_;
-};
+// The product texts with the given edition.
+test::ProductTexts Edition(const Char* edition) {
+    test::ProductTexts texts;
+    texts.version = TXT("1.0.3");
+    texts.edition = edition;
+    return texts;
+}
 
 TEST(BuildProductTitle, JoinsNameVersionAndAnyEdition) {
+    MemoryStorageService storage;
     String title(TXT("old title that is long"));
-    FakeProductInfo plain(TXT(""));
-    EXPECT_EQ(Ascii(BuildProductTitle(plain, title).Text()), "Corvinata 1.0.3");
-    FakeProductInfo edition(TXT("Classroom"));
-    EXPECT_EQ(Ascii(edition.GetProductTitle(title).Text()), "Corvinata 1.0.3 Classroom");
+    test::FakeProductInfo plain(storage, Edition(TXT("")));
+    EXPECT_EQ(Utf8(BuildProductTitle(plain, title).Text()), "Corvinata 1.0.3");
+    test::FakeProductInfo edition(storage, Edition(TXT("Classroom")));
+    EXPECT_EQ(Utf8(edition.GetProductTitle(title).Text()), "Corvinata 1.0.3 Classroom");
 }
 
 TEST(ApplicationServices, RegistrationIsScopedAndRestored) {
-    FakeProductInfo outer(TXT(""));
+    MemoryStorageService storage;
+    test::FakeProductInfo outer(storage);
     ScopedApplicationServices registered(&outer, nullptr);
     EXPECT_TRUE(HasProductInfo());
     EXPECT_FALSE(HasDisplayFormat());
     {
-        FakeProductInfo inner(TXT("X"));
+        test::FakeProductInfo inner(storage);
         ScopedApplicationServices nested(&inner, nullptr);
         EXPECT_EQ(&GetProductInfo(), &inner);
     }
@@ -317,7 +314,7 @@ class TimeZoneFractionFieldTest : public ::testing::TestWithParam<FractionCase> 
 TEST_P(TimeZoneFractionFieldTest, FormatsTheQuarter) {
     const FractionCase& c = GetParam();
     TimeZoneFractionField field(c.mode);
-    EXPECT_EQ(Ascii(field.Format(c.index, c.width)), c.expected);
+    EXPECT_EQ(Utf8(field.Format(c.index, c.width)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -338,7 +335,7 @@ TEST(TimeZoneFractionField, CloneKeepsTheModeButNotTheText) {
     const auto copy = field.Clone();
     EXPECT_EQ(copy->Mode(), TimeZoneFractionMode::Minutes);
     EXPECT_TRUE(copy->Text().IsEmpty());
-    EXPECT_EQ(Ascii(copy->Format(2, 2)), "30");
+    EXPECT_EQ(Utf8(copy->Format(2, 2)), "30");
 }
 
 }  // namespace

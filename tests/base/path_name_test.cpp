@@ -9,8 +9,8 @@
 namespace corvinata {
 namespace {
 
-using storage_test::Narrow;
-using storage_test::Wide;
+using test::Utf8;
+using test::Wide;
 
 struct SplitCase {
     const char* path;
@@ -27,11 +27,11 @@ TEST_P(PathSplitTest, SplitsIntoPartsAndComposesBack) {
     const SplitCase& c = GetParam();
     PathName path;
     ASSERT_TRUE(path.SetPath(Wide(c.path).c_str()));
-    EXPECT_EQ(Narrow(path.Drive()), c.drive);
-    EXPECT_EQ(Narrow(path.Folder()), c.folder);
-    EXPECT_EQ(Narrow(path.Name()), c.name);
-    EXPECT_EQ(Narrow(path.Extension()), c.extension);
-    EXPECT_EQ(Narrow(path.ComposePath()), c.composed);
+    EXPECT_EQ(Utf8(path.Drive()), c.drive);
+    EXPECT_EQ(Utf8(path.Folder()), c.folder);
+    EXPECT_EQ(Utf8(path.Name()), c.name);
+    EXPECT_EQ(Utf8(path.Extension()), c.extension);
+    EXPECT_EQ(Utf8(path.ComposePath()), c.composed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,29 +49,29 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PathNameTest, EmptySeparatorFolderIsTheRootAndItsFolderTextIsEmpty) {
     PathName path;
     ASSERT_TRUE(path.SetPathWithSeparator(TXT("")));
-    EXPECT_EQ(Narrow(path.Folder()), "\\");
+    EXPECT_EQ(Utf8(path.Folder()), "\\");
     EXPECT_TRUE(path.IsRootFolder());
-    EXPECT_EQ(Narrow(path.GetPathFolder()), "");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "");
 }
 
 TEST(PathNameTest, AppendedNamesJoinWithOneSeparator) {
     PathName path;
     ASSERT_TRUE(path.SetPathWithSeparator(TXT("\\Root")));
     ASSERT_TRUE(path.AppendPathFolder(TXT("Dialogs")));
-    EXPECT_EQ(Narrow(path.Folder()), "\\Root\\Dialogs\\");
+    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\");
     ASSERT_TRUE(path.AppendPathFolder(TXT("\\Geometry")));
-    EXPECT_EQ(Narrow(path.Folder()), "\\Root\\Dialogs\\Geometry\\");
+    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\Geometry\\");
     ASSERT_TRUE(path.AppendPathFolder(TXT("Tail\\")));
-    EXPECT_EQ(Narrow(path.Folder()), "\\Root\\Dialogs\\Geometry\\Tail\\");
-    EXPECT_EQ(Narrow(path.GetPathFolder()), "\\Root\\Dialogs\\Geometry\\Tail");
+    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\Geometry\\Tail\\");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\Root\\Dialogs\\Geometry\\Tail");
 }
 
 TEST(PathNameTest, GettersDropOnlyOneTrailingSeparator) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("C:\\A\\\\")));
-    EXPECT_EQ(Narrow(path.GetPathFolder()), "\\A\\");
-    EXPECT_EQ(Narrow(path.GetPathDirectory()), "C:\\A\\");
-    EXPECT_EQ(Narrow(path.GetPathDirectoryWithSeparator()), "C:\\A\\\\");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A\\");
+    EXPECT_EQ(Utf8(path.GetPathDirectory()), "C:\\A\\");
+    EXPECT_EQ(Utf8(path.GetPathDirectoryWithSeparator()), "C:\\A\\\\");
 }
 
 TEST(PathNameTest, RemovingFoldersWalksUpToTheRootAndStops) {
@@ -79,11 +79,11 @@ TEST(PathNameTest, RemovingFoldersWalksUpToTheRootAndStops) {
     ASSERT_TRUE(path.SetPathWithSeparator(TXT("\\A\\B\\")));
     Char removed[PathName::kPathPartMax + 1];
     ASSERT_TRUE(path.RemovePathLastFolder(removed));
-    EXPECT_EQ(Narrow(path.Folder()), "\\A\\");
-    EXPECT_EQ(Narrow(removed), "B");
+    EXPECT_EQ(Utf8(path.Folder()), "\\A\\");
+    EXPECT_EQ(Utf8(removed), "B");
     ASSERT_TRUE(path.RemovePathLastFolder(removed));
     EXPECT_TRUE(path.IsRootFolder());
-    EXPECT_EQ(Narrow(removed), "A");
+    EXPECT_EQ(Utf8(removed), "A");
     EXPECT_FALSE(path.RemovePathLastFolder(removed));
     EXPECT_TRUE(path.IsRootFolder());
 }
@@ -100,42 +100,42 @@ TEST(PathNameTest, RelativeFolderResolvesBelowTheBaseOnItsDrive) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("Data\\stars.txt")));
     ASSERT_TRUE(path.ResolvePathAgainstFolder(TXT("C:\\Prog")));
-    EXPECT_EQ(Narrow(path.ComposePath()), "C:\\Prog\\Data\\stars.txt");
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\Prog\\Data\\stars.txt");
 
     PathName absolute;
     ASSERT_TRUE(absolute.SetPath(TXT("D:\\Other\\x.gph")));
     ASSERT_TRUE(absolute.ResolvePathAgainstFolder(TXT("C:\\Prog")));
-    EXPECT_EQ(Narrow(absolute.ComposePath()), "D:\\Other\\x.gph");
+    EXPECT_EQ(Utf8(absolute.ComposePath()), "D:\\Other\\x.gph");
 }
 
 TEST(PathNameTest, SetPathDirectoryKeepsTheFileName) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("C:\\Old\\graph.gph")));
     ASSERT_TRUE(path.SetPathDirectory(TXT("E:/New/Place")));
-    EXPECT_EQ(Narrow(path.ComposePath()), "E:\\New\\Place\\graph.gph");
+    EXPECT_EQ(Utf8(path.ComposePath()), "E:\\New\\Place\\graph.gph");
 }
 
 // Each change must drop exactly the cached forms that depend on it.
 TEST(PathNameTest, CachesFollowEveryChange) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("C:\\A\\one.txt")));
-    EXPECT_EQ(Narrow(path.ComposePath()), "C:\\A\\one.txt");
-    EXPECT_EQ(Narrow(path.GetPathFolder()), "\\A");
-    EXPECT_EQ(Narrow(path.GetPathFileName()), "one.txt");
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\one.txt");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A");
+    EXPECT_EQ(Utf8(path.GetPathFileName()), "one.txt");
 
     ASSERT_TRUE(path.SetPathFileName(TXT("two.dat")));
-    EXPECT_EQ(Narrow(path.GetPathFolder()), "\\A");
-    EXPECT_EQ(Narrow(path.GetPathFileName()), "two.dat");
-    EXPECT_EQ(Narrow(path.ComposePath()), "C:\\A\\two.dat");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A");
+    EXPECT_EQ(Utf8(path.GetPathFileName()), "two.dat");
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\two.dat");
 
     ASSERT_TRUE(path.AppendPathFolder(TXT("B")));
-    EXPECT_EQ(Narrow(path.GetPathFileName()), "two.dat");
-    EXPECT_EQ(Narrow(path.GetPathDirectory()), "C:\\A\\B");
-    EXPECT_EQ(Narrow(path.ComposePath()), "C:\\A\\B\\two.dat");
+    EXPECT_EQ(Utf8(path.GetPathFileName()), "two.dat");
+    EXPECT_EQ(Utf8(path.GetPathDirectory()), "C:\\A\\B");
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\B\\two.dat");
 
     ASSERT_TRUE(path.RemovePathLastFolder());
-    EXPECT_EQ(Narrow(path.GetPathDirectoryWithSeparator()), "C:\\A\\");
-    EXPECT_EQ(Narrow(path.ComposePath()), "C:\\A\\two.dat");
+    EXPECT_EQ(Utf8(path.GetPathDirectoryWithSeparator()), "C:\\A\\");
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\two.dat");
 }
 
 TEST(PathNameTest, CopiesAreIndependent) {
@@ -144,8 +144,8 @@ TEST(PathNameTest, CopiesAreIndependent) {
     original.ComposePath();
     PathName copy = original;
     ASSERT_TRUE(copy.SetPathFileName(TXT("g.txt")));
-    EXPECT_EQ(Narrow(original.ComposePath()), "C:\\A\\f.txt");
-    EXPECT_EQ(Narrow(copy.ComposePath()), "C:\\A\\g.txt");
+    EXPECT_EQ(Utf8(original.ComposePath()), "C:\\A\\f.txt");
+    EXPECT_EQ(Utf8(copy.ComposePath()), "C:\\A\\g.txt");
 }
 
 // Parts are bounded; a text that does not fit is refused whole.
@@ -153,7 +153,7 @@ class PathOverflowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(path_.SetPath(TXT("C:\\Keep\\me.txt"))); }
     void ExpectUnchanged() {
-        EXPECT_EQ(Narrow(path_.ComposePath()), "C:\\Keep\\me.txt");
+        EXPECT_EQ(Utf8(path_.ComposePath()), "C:\\Keep\\me.txt");
     }
     static std::basic_string<Char> Run(int length, Char c) {
         return std::basic_string<Char>(static_cast<std::size_t>(length), c);
@@ -181,7 +181,7 @@ TEST_F(PathOverflowTest, AppendStopsAtTheFolderCapacity) {
     const auto name = Run(150, 'a');
     EXPECT_TRUE(path_.AppendPathFolder(name.c_str()));
     EXPECT_FALSE(path_.AppendPathFolder(name.c_str()));
-    EXPECT_EQ(Narrow(path_.Folder()), "\\Keep\\" + Narrow(name.c_str()) + "\\");
+    EXPECT_EQ(Utf8(path_.Folder()), "\\Keep\\" + Utf8(name.c_str()) + "\\");
 }
 
 TEST_F(PathOverflowTest, FullLengthPartsComposeWithoutLoss) {
@@ -190,7 +190,7 @@ TEST_F(PathOverflowTest, FullLengthPartsComposeWithoutLoss) {
     const auto file = Run(256, 'n') + TXT(".") + Run(255, 'e');
     ASSERT_TRUE(path_.SetPathWithSeparator(folder.c_str()));
     ASSERT_TRUE(path_.SetPathFileName(file.c_str()));
-    EXPECT_EQ(Narrow(path_.ComposePath()), "C:" + Narrow(folder.c_str()) + Narrow(file.c_str()));
+    EXPECT_EQ(Utf8(path_.ComposePath()), "C:" + Utf8(folder.c_str()) + Utf8(file.c_str()));
     Char removed[PathName::kPathPartMax + 1];
     ASSERT_TRUE(path_.RemovePathLastFolder(removed));
     EXPECT_EQ(TextLength(removed), 254);

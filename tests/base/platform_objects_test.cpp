@@ -19,19 +19,19 @@ TEST_F(PlatformObjectsTest, ShortcutsMakeClosedObjectsOfTheApplicationsStorage) 
     OwnedPtr<BinaryFile> binary;
     ASSERT_TRUE(MakeBinaryFile(binary, String(TXT("contents.txt"))));
     EXPECT_FALSE(binary->IsOpen());
-    EXPECT_EQ(Narrow(binary->Path()), "contents.txt");
+    EXPECT_EQ(Utf8(binary->Path()), "contents.txt");
 
     OwnedPtr<SettingsNode> node;
     ASSERT_TRUE(MakeSettingsNode(node, RegistryHive::LocalMachine, TXT("\\Software\\Packs")));
     EXPECT_FALSE(node->IsOpen());
-    EXPECT_EQ(Narrow(node->GetPath()), "\\Software\\Packs");
+    EXPECT_EQ(Utf8(node->GetPath()), "\\Software\\Packs");
 
     PathName folder;
     ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Scripts")));
     OwnedPtr<FolderNode> scripts;
     ASSERT_TRUE(MakeFolderNode(scripts, folder));
     ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Other")));
-    EXPECT_EQ(Narrow(scripts->Path().GetPathDirectory()), "C:\\Scripts");
+    EXPECT_EQ(Utf8(scripts->Path().GetPathDirectory()), "C:\\Scripts");
 
     OwnedPtrReset(text);
     EXPECT_FALSE(text);

@@ -14,7 +14,7 @@ class RegistryRootTest : public MemoryServicesTest {};
 
 TEST_F(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
     String root;
-    EXPECT_EQ(Narrow(GetRegistryRootPath(root)), "\\Software\\Corvinata Software\\Corvinata\\1.70");
+    EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\Corvinata Software\\Corvinata\\1.70");
 }
 
 // The root begins with a backslash; the registry must still be given the
@@ -41,20 +41,15 @@ TEST_F(RegistryRootTest, RootPathWithLeadingBackslashPersists) {
     ASSERT_TRUE(api.CloseKey(key));
 }
 
-class EmptyProductInfo final : public ProductInfoInterface {
-public:
-    StorageService& GetStorage() override { return storage; }
-    const Char* GetProductName() const override { return TXT(""); }
-    const Char* GetVersion() const override { return TXT(""); }
-    const Char* GetEditionName() const override { return TXT(""); }
-    MemoryStorageService storage;
-};
-
 TEST(RegistryRootEmptyProductTest, EmptyTextsAddNoLevels) {
-    EmptyProductInfo product;
+    MemoryStorageService storage;
+    test::ProductTexts texts;
+    texts.product = TXT("");
+    texts.version = TXT("");
+    test::FakeProductInfo product(storage, texts);
     ScopedApplicationServices services(&product, nullptr);
     String root;
-    EXPECT_EQ(Narrow(GetRegistryRootPath(root)), "\\Software\\Corvinata Software");
+    EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\Corvinata Software");
 }
 
 class TimeStepKeyTest : public MemoryServicesTest {

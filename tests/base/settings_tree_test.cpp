@@ -107,7 +107,7 @@ TEST_F(SettingsTreeTest, FailedReadLeavesTheTargetAndSkipsTheSetter) {
     EXPECT_TRUE(ReadStringSetting(tree, BindProperty<const Char*>(
                                             TXT("Left"), [&text] { return text.Text(); },
                                             [&text](const Char* v) { StringAssign(text, v); })));
-    EXPECT_EQ(Narrow(text), "text, not a number");
+    EXPECT_EQ(Utf8(text), "text, not a number");
 }
 
 }  // namespace

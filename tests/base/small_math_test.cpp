@@ -13,6 +13,8 @@
 #include "base/wide_string.h"
 #include "catalog/catalog_services.h"
 #include "support/date_records.h"
+#include "support/fake_product.h"
+#include "support/null_storage.h"
 
 namespace corvinata {
 namespace {
@@ -222,37 +224,9 @@ TEST_F(DaylightSavingQuery, StoresThePlatformAnswerInTheOption) {
     EXPECT_FALSE(IsDaylightSavingActive(option));
 }
 
-// A storage service that cannot tell anything about the system.
-class SilentStorage final : public StorageService {
-public:
-    std::unique_ptr<BinaryFile> CreateBinaryFile(const String&) override { return nullptr; }
-    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return nullptr; }
-    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return nullptr; }
-    std::unique_ptr<FileFinder> CreateFileFinder() override { return nullptr; }
-    bool PathExists(const Char*) override { return false; }
-    bool IsFolder(const Char*) override { return false; }
-    bool MakeFolder(const Char*) override { return false; }
-    bool RemoveFolder(const Char*) override { return false; }
-    bool RemoveFile(const Char*) override { return false; }
-    RegistryApi& Registry() override { return registry_; }
-
-private:
-    MemoryRegistry registry_;
-};
-
-class SilentProductInfo final : public ProductInfoInterface {
-public:
-    StorageService& GetStorage() override { return storage_; }
-    const Char* GetProductName() const override { return TXT("Corvinata"); }
-    const Char* GetVersion() const override { return TXT("1.0"); }
-    const Char* GetEditionName() const override { return TXT(""); }
-
-private:
-    SilentStorage storage_;
-};
-
 TEST(DaylightSavingQueryRegression, MissingSystemInfoAnswersStandardTime) {
-    SilentProductInfo product;
+    test::NullStorageService storage;
+    test::FakeProductInfo product(storage);
     ScopedApplicationServices services(&product, nullptr);
     DaylightSavingOption option;
     SetDaylightSavingActive(option, true);

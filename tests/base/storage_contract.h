@@ -51,24 +51,12 @@ inline std::string SandboxName(const ::testing::TestParamInfo<SandboxKind>& info
     return info.param.name;
 }
 
-class SandboxProductInfo final : public ProductInfoInterface {
-public:
-    explicit SandboxProductInfo(StorageService& storage) : storage_(storage) {}
-    StorageService& GetStorage() override { return storage_; }
-    const Char* GetProductName() const override { return TXT("Corvinata"); }
-    const Char* GetVersion() const override { return TXT("1.70"); }
-    const Char* GetEditionName() const override { return TXT(""); }
-
-private:
-    StorageService& storage_;
-};
-
 class StorageContractTest : public ::testing::TestWithParam<SandboxKind> {
 protected:
     void SetUp() override {
         sandbox_ = GetParam().make();
         ASSERT_TRUE(sandbox_);
-        product_ = std::make_unique<SandboxProductInfo>(sandbox_->Service());
+        product_ = std::make_unique<test::FakeProductInfo>(sandbox_->Service());
         services_ = std::make_unique<ScopedApplicationServices>(product_.get(), nullptr);
     }
     void TearDown() override {
@@ -119,7 +107,7 @@ protected:
     }
 
     std::unique_ptr<StorageSandbox> sandbox_;
-    std::unique_ptr<SandboxProductInfo> product_;
+    std::unique_ptr<test::FakeProductInfo> product_;
     std::unique_ptr<ScopedApplicationServices> services_;
 };
 
@@ -213,7 +201,7 @@ TEST_P(StorageContractTest, LengthPrefixedStringsRoundTrip) {
     ASSERT_TRUE(StreamReadNarrowString(*file, narrow));
     EXPECT_EQ(narrow, "Graph 1");
     ASSERT_TRUE(StreamReadWideString(*file, text));
-    EXPECT_EQ(Narrow(text), Narrow(wide));
+    EXPECT_EQ(Utf8(text), Utf8(wide));
     ASSERT_TRUE(StreamReadWideString(*file, text));
     EXPECT_TRUE(text.IsEmpty());
     ASSERT_TRUE(StreamReadNarrowString(*file, narrow));
@@ -243,16 +231,16 @@ TEST_P(StorageContractTest, LinesAreWrittenWithCrLfAndReadWithout) {
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     String line;
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), "a");
+    EXPECT_EQ(Utf8(line), "a");
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), "b");
+    EXPECT_EQ(Utf8(line), "b");
     EXPECT_FALSE(file->ReadLine(line));
     EXPECT_TRUE(file->AtEnd());
 
     ASSERT_TRUE(file->Rewind());
     String all;
     ASSERT_TRUE(ReadTextFileLines(*file, all));
-    EXPECT_EQ(Narrow(all), "a\r\nb");
+    EXPECT_EQ(Utf8(all), "a\r\nb");
 }
 
 TEST_P(StorageContractTest, EmptyTextFileHasNoLines) {
@@ -280,7 +268,7 @@ TEST_P(StorageContractTest, LongLinesAreReadWhole) {
     ASSERT_TRUE(file->ReadLine(line));
     EXPECT_TRUE(line.IsEmpty());
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), line255);
+    EXPECT_EQ(Utf8(line), line255);
     EXPECT_FALSE(file->ReadLine(line));
 }
 
@@ -291,7 +279,7 @@ TEST_P(StorageContractTest, LastLineWithoutLineEndIsKeptWhateverItsLength) {
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     String all;
     ASSERT_TRUE(ReadTextFileLines(*file, all));
-    EXPECT_EQ(Narrow(all), "first\r\n" + last);
+    EXPECT_EQ(Utf8(all), "first\r\n" + last);
 }
 
 TEST_P(StorageContractTest, WidthPadsWithWidthMinusTwiceTheLength) {
@@ -324,7 +312,7 @@ TEST_P(StorageContractTest, TextIsWindows1252OnDisk) {
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     String line;
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), Narrow(text));
+    EXPECT_EQ(Utf8(line), Utf8(text));
 }
 
 TEST_P(StorageContractTest, LoneCarriageReturnStaysInTheLine) {
@@ -333,9 +321,9 @@ TEST_P(StorageContractTest, LoneCarriageReturnStaysInTheLine) {
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     String line;
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), "a\rb");
+    EXPECT_EQ(Utf8(line), "a\rb");
     ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Narrow(line), "c\r");
+    EXPECT_EQ(Utf8(line), "c\r");
 }
 
 TEST_P(StorageContractTest, WriteAfterReadLandsWhereTheReaderStands) {
@@ -395,7 +383,7 @@ TEST_P(StorageContractTest, ListEntriesMatchesThePatternAndSkipsTheDots) {
     std::vector<String> names{String(TXT("stale"))};
     ASSERT_TRUE(FolderNode(Service(), folder).ListEntries(names));
     std::vector<std::string> got;
-    for (const auto& name : names) got.push_back(Narrow(name));
+    for (const auto& name : names) got.push_back(Utf8(name));
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, (std::vector<std::string>{"lesson.vbs", "tour.vbs"}));
 
@@ -410,9 +398,9 @@ TEST_P(StorageContractTest, ListEntriesMatchesThePatternAndSkipsTheDots) {
 TEST_P(StorageContractTest, FinderThatFindsNothingKeepsThePattern) {
     auto finder = Service().CreateFileFinder();
     String pattern(PathOf("*.nothing"));
-    const std::string before = Narrow(pattern);
+    const std::string before = Utf8(pattern);
     EXPECT_FALSE(finder->FindFirst(pattern));
-    EXPECT_EQ(Narrow(pattern), before);
+    EXPECT_EQ(Utf8(pattern), before);
     EXPECT_FALSE(finder->Close());
 }
 
@@ -431,11 +419,11 @@ TEST_P(StorageContractTest, CreateMakesEveryMissingKeyAndLeavesTheLastOpen) {
     ASSERT_TRUE(c->Create());
     EXPECT_TRUE(c->IsOpen());
     EXPECT_TRUE(c->WriteInt(TXT("n"), 5));
-    EXPECT_EQ(Narrow(c->GetPath()), Narrow(KeyPathOf("A\\B\\C")));
+    EXPECT_EQ(Utf8(c->GetPath()), Utf8(KeyPathOf("A\\B\\C")));
     std::vector<String> names;
     ASSERT_TRUE(a->EnumSubkeys(names));
     ASSERT_EQ(names.size(), 1u);
-    EXPECT_EQ(Narrow(names[0]), "B");
+    EXPECT_EQ(Utf8(names[0]), "B");
 }
 
 TEST_P(StorageContractTest, DeleteTreeRemovesTheBranchAndAcceptsAMissingKey) {
@@ -472,11 +460,11 @@ TEST_P(StorageContractTest, ValuesFollowTheStorageRules) {
     ASSERT_TRUE(node->WriteBool(TXT("flag"), true));
     String text;
     ASSERT_TRUE(node->ReadString(TXT("half"), text));
-    EXPECT_EQ(Narrow(text), "0.5");
+    EXPECT_EQ(Utf8(text), "0.5");
     ASSERT_TRUE(node->ReadString(TXT("two"), text));
-    EXPECT_EQ(Narrow(text), "2");
+    EXPECT_EQ(Utf8(text), "2");
     ASSERT_TRUE(node->ReadString(TXT("lat"), text));
-    EXPECT_EQ(Narrow(text), "51.477123");
+    EXPECT_EQ(Utf8(text), "51.477123");
     double value = 0.0;
     ASSERT_TRUE(node->ReadDouble(TXT("neg"), value));
     EXPECT_EQ(value, -0.25);
@@ -538,7 +526,7 @@ TEST_P(StorageContractTest, ValuesOfTheWrongShapeReadAsMissing) {
     EXPECT_FALSE(node->ReadDouble(TXT("dword"), real));
     EXPECT_FALSE(node->ReadInt(TXT("missing"), number));
     EXPECT_EQ(number, -9);
-    EXPECT_EQ(Narrow(text), "kept");
+    EXPECT_EQ(Utf8(text), "kept");
     EXPECT_EQ(real, 4.5);
     EXPECT_TRUE(flag);
 }
@@ -556,7 +544,7 @@ TEST_P(StorageContractTest, StringStoredWithoutTerminatorReadsTerminated) {
     ASSERT_TRUE(api.CloseKey(raw));
     String text;
     ASSERT_TRUE(node->ReadString(TXT("unterminated"), text));
-    EXPECT_EQ(Narrow(text), "abc");
+    EXPECT_EQ(Utf8(text), "abc");
 }
 
 TEST_P(StorageContractTest, KeyPathsWithOrWithoutLeadingBackslashAreTheSameKey) {
@@ -569,7 +557,7 @@ TEST_P(StorageContractTest, KeyPathsWithOrWithoutLeadingBackslashAreTheSameKey) 
     StringAppend(doubled, rooted.Text());
     for (const Char* path : {rooted.Text() + 1, doubled.Text()}) {
         auto reader = Service().CreateRegistryNode(RegistryHive::CurrentUser, path);
-        ASSERT_TRUE(reader->Open()) << Narrow(path);
+        ASSERT_TRUE(reader->Open()) << Utf8(path);
         std::int32_t x = 0;
         EXPECT_TRUE(reader->ReadInt(TXT("x"), x));
         EXPECT_EQ(x, 42);
@@ -582,7 +570,7 @@ TEST_P(StorageContractTest, TheEmptyValueNameIsTheKeysDefaultValue) {
     ASSERT_TRUE(node->WriteText(TXT(""), TXT("Corvinata.Application")));
     String text;
     ASSERT_TRUE(node->ReadString(TXT(""), text));
-    EXPECT_EQ(Narrow(text), "Corvinata.Application");
+    EXPECT_EQ(Utf8(text), "Corvinata.Application");
 }
 
 // ---- settings tree ----
@@ -598,14 +586,14 @@ TEST_P(StorageContractTest, PushesNestBelowTheRootAndPopsReturnToTheParent) {
     SettingsTree tree(root);
     ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Dialogs"))));
     ASSERT_TRUE(PushSettingsKey(tree, String(TXT("\\Graph"))));
-    EXPECT_EQ(Narrow(tree.Innermost()->GetPath()), Narrow(KeyPathOf("Root\\Dialogs\\Graph")));
+    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs\\Graph")));
     std::int32_t left = 0;
     EXPECT_TRUE(ReadIntSetting(tree, BindProperty<std::int32_t>(
                                          TXT("Left"), [&] { return left; },
                                          [&](std::int32_t v) { left = v; })));
     EXPECT_EQ(left, 10);
     EXPECT_TRUE(PopSettingsKey(tree));
-    EXPECT_EQ(Narrow(tree.Innermost()->GetPath()), Narrow(KeyPathOf("Root\\Dialogs")));
+    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs")));
     EXPECT_FALSE(PushSettingsKey(tree, String(TXT("Missing"))));
     EXPECT_EQ(tree.Depth(), 1);
     EXPECT_TRUE(PopSettingsKey(tree));
@@ -687,7 +675,7 @@ TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
     EXPECT_TRUE(loaded.visible);
     EXPECT_EQ(loaded.left, -120);
     EXPECT_EQ(loaded.latitude, 51.477123);
-    EXPECT_EQ(Narrow(loaded.title), Narrow(saved.title));
+    EXPECT_EQ(Utf8(loaded.title), Utf8(saved.title));
     EXPECT_TRUE(loaded.note.IsEmpty());
 
     // How the values are stored: integers and booleans as DWORDs, the rest as text.
@@ -700,7 +688,7 @@ TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
     EXPECT_EQ(number, 1);
     EXPECT_TRUE(node->ReadInt(TXT("Left"), number));
     EXPECT_TRUE(node->ReadString(TXT("Latitude"), text));
-    EXPECT_EQ(Narrow(text), "51.477123");
+    EXPECT_EQ(Utf8(text), "51.477123");
 }
 
 TEST_P(StorageContractTest, CorruptedSettingsLeaveTheDefaults) {
@@ -724,8 +712,8 @@ TEST_P(StorageContractTest, CorruptedSettingsLeaveTheDefaults) {
     EXPECT_TRUE(defaults.visible);
     EXPECT_EQ(defaults.left, 7);
     EXPECT_EQ(defaults.latitude, 1.25);
-    EXPECT_EQ(Narrow(defaults.title), "Untitled");
-    EXPECT_EQ(Narrow(defaults.note), "none");
+    EXPECT_EQ(Utf8(defaults.title), "Untitled");
+    EXPECT_EQ(Utf8(defaults.note), "none");
 
     Sample untouched;
     untouched.left = 99;
@@ -759,10 +747,10 @@ TEST_P(StorageContractTest, OneValueHelpersFallBackToTheDefault) {
     String name;
     EXPECT_TRUE(ReadStringSettingAtPath(RegistryHive::CurrentUser, key.Text(), TXT("Name"),
                                         TXT("x"), true, name));
-    EXPECT_EQ(Narrow(name), "Orion");
+    EXPECT_EQ(Utf8(name), "Orion");
     EXPECT_FALSE(ReadStringSettingAtPath(RegistryHive::CurrentUser, key.Text(), TXT("Count"),
                                          TXT("fallback"), true, name));
-    EXPECT_EQ(Narrow(name), "fallback");
+    EXPECT_EQ(Utf8(name), "fallback");
 }
 
 TEST_P(StorageContractTest, TimeStepKeyRoundTripsAndAMissingKeyChangesNothing) {

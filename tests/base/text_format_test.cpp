@@ -11,16 +11,16 @@
 #include <string>
 
 #include "base/number_text.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 std::string Formatted(double value, int precision, bool showPlus = false) {
     String out;
-    return Ascii(FormatDouble(value, precision, out, showPlus));
+    return Utf8(FormatDouble(value, precision, out, showPlus));
 }
 
 // ---------------------------------------------------------------- integers
@@ -39,7 +39,7 @@ TEST_P(StringFromIntegerTest, WritesDigitsAndPads) {
     const IntegerCase& c = GetParam();
     String out(TXT("previous text"));
     StringFromInteger(c.value, c.minWidth, out, c.padLeft, static_cast<Char>(c.fill));
-    EXPECT_EQ(Ascii(out), c.expected);
+    EXPECT_EQ(Utf8(out), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NumberTextFromInt, HoldsItsOwnDigits) {
     const FormatArgument argument = NumberTextFromInt(-308);
-    EXPECT_EQ(Ascii(argument.Text()), "-308");
+    EXPECT_EQ(Utf8(argument.Text()), "-308");
 }
 
 TEST(AppendHexByte, WritesTwoUpperCaseDigitsWithoutTerminator) {
@@ -63,7 +63,7 @@ TEST(AppendHexByte, WritesTwoUpperCaseDigitsWithoutTerminator) {
     AppendHexByte(0x0F, buffer, position);
     AppendHexByte(0x00, buffer, position);
     EXPECT_EQ(position, 7);
-    EXPECT_EQ(Ascii(buffer), "xA50F00");
+    EXPECT_EQ(Utf8(buffer), "xA50F00");
 }
 
 // ----------------------------------------------------------------- doubles
@@ -155,7 +155,7 @@ TEST(FormatDouble, ReusesACapacityLargeEnough) {
     FormatDouble(2.25, 2, out, false);
     EXPECT_EQ(out.Text(), before);
     EXPECT_EQ(out.Capacity(), 10);
-    EXPECT_EQ(Ascii(out), "2.25");
+    EXPECT_EQ(Utf8(out), "2.25");
 }
 
 // A double written with 17 significant digits reads back as the same
@@ -175,9 +175,9 @@ TEST(FormatDouble, SeventeenSignificantDigitsReadBackExactly) {
         FormatDouble(value, decimals, text, false);
         double back = 0.0;
         int used = 0;
-        ASSERT_TRUE(ParseDouble(text.Text(), back, &used)) << Ascii(text);
+        ASSERT_TRUE(ParseDouble(text.Text(), back, &used)) << Utf8(text);
         EXPECT_EQ(used, text.Length());
-        EXPECT_EQ(back, value) << Ascii(text);
+        EXPECT_EQ(back, value) << Utf8(text);
     }
 }
 
@@ -202,15 +202,15 @@ TEST(FormatDouble, AgreesWithACorrectlyRoundingPrintf) {
 
 TEST(PadString, AlignsRightAndLeft) {
     String s(TXT("abc"));
-    EXPECT_EQ(Ascii(PadString(s, 2, '*')), "abc");
+    EXPECT_EQ(Utf8(PadString(s, 2, '*')), "abc");
     String t(TXT("ab"));
-    EXPECT_EQ(Ascii(PadString(t, 4, '*')), "**ab");
+    EXPECT_EQ(Utf8(PadString(t, 4, '*')), "**ab");
     EXPECT_EQ(t.Capacity(), 4);
     String u(TXT("ab"));
-    EXPECT_EQ(Ascii(PadStringRight(u, 4, '*')), "ab**");
+    EXPECT_EQ(Utf8(PadStringRight(u, 4, '*')), "ab**");
     EXPECT_EQ(u.Capacity(), 4);
     String empty;
-    EXPECT_EQ(Ascii(PadString(empty, 3, '0')), "000");
+    EXPECT_EQ(Utf8(PadString(empty, 3, '0')), "000");
     String none;
     PadStringRight(none, 0, '0');
     EXPECT_TRUE(none.IsShared());
@@ -219,15 +219,15 @@ TEST(PadString, AlignsRightAndLeft) {
 TEST(TrimRight, RemovesTrailingWhiteSpaceOnly) {
     String s(TXT("12 E \t\r\n"));
     const int capacity = s.Capacity();
-    EXPECT_EQ(Ascii(TrimRight(s)), "12 E");
+    EXPECT_EQ(Utf8(TrimRight(s)), "12 E");
     EXPECT_EQ(s.Capacity(), capacity);
     String blanks(TXT("   "));
-    EXPECT_EQ(Ascii(TrimRight(blanks)), "");
+    EXPECT_EQ(Utf8(TrimRight(blanks)), "");
     String empty;
-    EXPECT_EQ(Ascii(TrimRight(empty)), "");
+    EXPECT_EQ(Utf8(TrimRight(empty)), "");
     EXPECT_TRUE(empty.IsShared());
     String wide(TXT("x\u00A0\u3000"));
-    EXPECT_EQ(Ascii(TrimRight(wide)), "x");
+    EXPECT_EQ(Utf8(TrimRight(wide)), "x");
     String zeroWidth(TXT("x\u200B"));
     EXPECT_EQ(TrimRight(zeroWidth).Length(), 2);
 }
@@ -248,7 +248,7 @@ class ReplaceSubstringTest : public ::testing::TestWithParam<ReplaceCase> {};
 TEST_P(ReplaceSubstringTest, ReplacesTheChosenOccurrences) {
     const ReplaceCase& c = GetParam();
     String s(c.text);
-    EXPECT_EQ(Ascii(ReplaceSubstring(s, c.pattern, c.replacement, c.first, c.last)), c.expected);
+    EXPECT_EQ(Utf8(ReplaceSubstring(s, c.pattern, c.replacement, c.first, c.last)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -275,28 +275,28 @@ TEST(ReplaceSubstring, AbsentPatternLeavesTheBufferAlone) {
 TEST(ReplaceSubstring, ReplacementTakenFromTheStringItself) {
     String s(TXT("ab-cd"));
     ReplaceSubstring(s, TXT("-"), s.Text(), 0, -1);
-    EXPECT_EQ(Ascii(s), "abab-cdcd");
+    EXPECT_EQ(Utf8(s), "abab-cdcd");
 }
 
 // ------------------------------------------------------------------ messages
 
 TEST(FormatPercent, ReplacesMarkersInOrder) {
-    EXPECT_EQ(Ascii(FormatPercent2(TXT("% of %"), TXT("3"), TXT("5"))), "3 of 5");
-    EXPECT_EQ(Ascii(FormatPercent1(TXT("no marker"), TXT("x"))), "no marker");
-    EXPECT_EQ(Ascii(FormatPercent1(TXT("% and %"), TXT("x"))), "x and %");
-    EXPECT_EQ(Ascii(FormatPercent3(TXT("%%%"), TXT("a"), TXT(""), TXT("c"))), "ac");
-    EXPECT_EQ(Ascii(FormatPercent1(TXT(""), TXT("x"))), "");
+    EXPECT_EQ(Utf8(FormatPercent2(TXT("% of %"), TXT("3"), TXT("5"))), "3 of 5");
+    EXPECT_EQ(Utf8(FormatPercent1(TXT("no marker"), TXT("x"))), "no marker");
+    EXPECT_EQ(Utf8(FormatPercent1(TXT("% and %"), TXT("x"))), "x and %");
+    EXPECT_EQ(Utf8(FormatPercent3(TXT("%%%"), TXT("a"), TXT(""), TXT("c"))), "ac");
+    EXPECT_EQ(Utf8(FormatPercent1(TXT(""), TXT("x"))), "");
     const String name(TXT("Sky"));
-    EXPECT_EQ(Ascii(FormatPercent2(TXT("% was unable to open the file %"), name,
+    EXPECT_EQ(Utf8(FormatPercent2(TXT("% was unable to open the file %"), name,
                                     NumberTextFromInt(42))),
               "Sky was unable to open the file 42");
 }
 
 TEST(FormatPercent, EveryArityUsesItsArguments) {
-    EXPECT_EQ(Ascii(FormatPercent5(TXT("%-%-%-%-%"), TXT("1"), TXT("2"), TXT("3"), TXT("4"),
+    EXPECT_EQ(Utf8(FormatPercent5(TXT("%-%-%-%-%"), TXT("1"), TXT("2"), TXT("3"), TXT("4"),
                                     TXT("5"))),
               "1-2-3-4-5");
-    EXPECT_EQ(Ascii(FormatPercent12(TXT("%%%%%%%%%%%%."), TXT("a"), TXT("b"), TXT("c"),
+    EXPECT_EQ(Utf8(FormatPercent12(TXT("%%%%%%%%%%%%."), TXT("a"), TXT("b"), TXT("c"),
                                      TXT("d"), TXT("e"), TXT("f"), TXT("g"), TXT("h"),
                                      TXT("i"), TXT("j"), TXT("k"), TXT("l"))),
               "abcdefghijkl.");
@@ -305,11 +305,11 @@ TEST(FormatPercent, EveryArityUsesItsArguments) {
 // A file name such as "50% scale.png" inside a message used to swallow the
 // next argument and leave a stray "%" in the message.
 TEST(FormatPercent, PercentInsideAnArgumentIsNotReplaced) {
-    EXPECT_EQ(Ascii(FormatPercent2(TXT("% then %"), TXT("50%"), TXT("x"))), "50% then x");
-    EXPECT_EQ(Ascii(FormatPercent3(TXT("Cannot open % (% of %)"), TXT("50% scale.png"),
+    EXPECT_EQ(Utf8(FormatPercent2(TXT("% then %"), TXT("50%"), TXT("x"))), "50% then x");
+    EXPECT_EQ(Utf8(FormatPercent3(TXT("Cannot open % (% of %)"), TXT("50% scale.png"),
                                     TXT("3"), TXT("7"))),
               "Cannot open 50% scale.png (3 of 7)");
-    EXPECT_EQ(Ascii(FormatPercent1(TXT("%"), TXT("%"))), "%");
+    EXPECT_EQ(Utf8(FormatPercent1(TXT("%"), TXT("%"))), "%");
 }
 
 }  // namespace

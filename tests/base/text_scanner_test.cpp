@@ -1,5 +1,5 @@
 #include "base/text_scanner.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 // ------------------------------------------------------------------ literals
 
@@ -90,7 +90,7 @@ struct IntegerCase {
     int advance;
 };
 
-void PrintTo(const IntegerCase& c, std::ostream* os) { *os << '"' << Ascii(c.text) << '"'; }
+void PrintTo(const IntegerCase& c, std::ostream* os) { *os << '"' << Utf8(c.text) << '"'; }
 
 class ReadIntegerTest : public ::testing::TestWithParam<IntegerCase> {};
 
@@ -174,7 +174,7 @@ TEST(ReadWord, StopsAtMaxLengthAndLeavesTheRest) {
     bool atEnd = true;
     ReadWord(scanner, buffer, 2, 1, &length, WordStop::AtChar(':'), &atEnd);
     EXPECT_TRUE(scanner.ok);
-    EXPECT_EQ(Ascii(buffer), "ab");
+    EXPECT_EQ(Utf8(buffer), "ab");
     EXPECT_EQ(length, 2);
     EXPECT_EQ(scanner.position, 2);
     EXPECT_FALSE(atEnd);
@@ -204,8 +204,8 @@ TEST(ReadWord, ReadsKeyAndValue) {
     EXPECT_TRUE(scanner.ok);
     EXPECT_TRUE(atEnd);
     EXPECT_EQ(scanner.matchCount, 3);
-    EXPECT_EQ(Ascii(key), "key");
-    EXPECT_EQ(Ascii(value), "value");
+    EXPECT_EQ(Utf8(key), "key");
+    EXPECT_EQ(Utf8(value), "value");
 }
 
 TEST(ReadWord, WithoutMaxLengthOnlySkipsAndCounts) {
@@ -237,7 +237,7 @@ TEST(ReadWord, AcceptsACustomStop) {
     Char buffer[8];
     const WordStop nonDigit{[](const TextScanner& s, Char) { return !IsDigitChar(s.Current()); }, 0};
     ReadWord(scanner, buffer, 7, 1, nullptr, nonDigit, nullptr);
-    EXPECT_EQ(Ascii(buffer), "12");
+    EXPECT_EQ(Utf8(buffer), "12");
 }
 
 // ------------------------------------------------------------------ searches
@@ -273,7 +273,7 @@ TEST(ScanSkipPast, FindsTheLiteralAfterFalseStarts) {
 
     TextScanner tags(TXT("<b>bold</B> end"), false);
     EXPECT_TRUE(ScanSkipPast(tags, TXT("</b>")));
-    EXPECT_EQ(Ascii(tags.text + tags.position), " end");
+    EXPECT_EQ(Utf8(tags.text + tags.position), " end");
 }
 
 }  // namespace

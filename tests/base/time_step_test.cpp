@@ -5,19 +5,19 @@
 #include <string>
 
 #include "base/wide_string.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 std::string StepText(std::int32_t unit, std::int32_t count) {
     TimeStep step;
     TimeStepSet(step, unit, count);
     String out(TXT("stale"));
     FormatTimeStepText(step, out);
-    return Ascii(out.Text());
+    return Utf8(out.Text());
 }
 
 struct ParseCase {
@@ -48,13 +48,13 @@ TEST(TimeUnitNames, EveryNameParsesBackToItsUnit) {
     for (std::int32_t unit = 0; unit < kTimeUnitCount; ++unit) {
         EXPECT_EQ(ParseTimeUnit(GetTimeUnitName(unit)), unit);
     }
-    EXPECT_EQ(Ascii(GetTimeUnitName(kSecondsUnit)), "Seconds");
-    EXPECT_EQ(Ascii(GetTimeUnitName(kMonthsUnit)), "Months");
+    EXPECT_EQ(Utf8(GetTimeUnitName(kSecondsUnit)), "Seconds");
+    EXPECT_EQ(Utf8(GetTimeUnitName(kMonthsUnit)), "Months");
 }
 
 TEST(TimeUnitNames, UnitOutsideTableHasEmptyName) {
-    EXPECT_EQ(Ascii(GetTimeUnitName(-1)), "");
-    EXPECT_EQ(Ascii(GetTimeUnitName(kTimeUnitCount)), "");
+    EXPECT_EQ(Utf8(GetTimeUnitName(-1)), "");
+    EXPECT_EQ(Utf8(GetTimeUnitName(kTimeUnitCount)), "");
 }
 
 struct FormatCase {
@@ -86,7 +86,7 @@ TEST(FormatTimeStepRegression, UnitOutsideTableWritesCountAloneWithoutReadingPas
 
 TEST(FormatTimeStepNames, LeavesTheUnitNameTableUntouched) {
     StepText(kMinutesUnit, 1);
-    EXPECT_EQ(Ascii(GetTimeUnitName(kMinutesUnit)), "Minutes");
+    EXPECT_EQ(Utf8(GetTimeUnitName(kMinutesUnit)), "Minutes");
 }
 
 struct StripCase {
@@ -99,7 +99,7 @@ class StripTrailingSTest : public testing::TestWithParam<StripCase> {};
 TEST_P(StripTrailingSTest, RemovesOnlyFinalLowerCaseS) {
     String text(GetParam().text);
     StripTrailingS(text);
-    EXPECT_EQ(Ascii(text.Text()), GetParam().stripped);
+    EXPECT_EQ(Utf8(text.Text()), GetParam().stripped);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, StripTrailingSTest,

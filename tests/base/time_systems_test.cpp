@@ -20,16 +20,16 @@ constexpr double kHoursTolerance = 1e-6;
 TEST(TimeSystemNames, TableHoldsNamesAndCodesInChainOrder) {
     const TimeSystemTable& table = TimeScaleNames();
     EXPECT_EQ(table.count, 4);
-    EXPECT_EQ(Ascii(GetTimeSystemName(kUniversalTime)), "Universal time");
-    EXPECT_EQ(Ascii(GetTimeSystemName(kGreenwichSiderealTime)), "Greenwich sidereal time");
-    EXPECT_EQ(Ascii(GetTimeSystemName(kLocalCivilTime)), "Local civil time");
-    EXPECT_EQ(Ascii(GetTimeSystemName(kLocalSiderealTime)), "Local sidereal time");
-    EXPECT_EQ(Ascii(GetTimeSystemName(kInvalidTimeSystem)), "Invalid");
-    EXPECT_EQ(Ascii(GetTimeSystemCode(kUniversalTime)), "UT");
-    EXPECT_EQ(Ascii(GetTimeSystemCode(kGreenwichSiderealTime)), "GST");
-    EXPECT_EQ(Ascii(GetTimeSystemCode(kLocalCivilTime)), "LCT");
-    EXPECT_EQ(Ascii(GetTimeSystemCode(kLocalSiderealTime)), "LST");
-    EXPECT_EQ(Ascii(GetTimeSystemCode(kInvalidTimeSystem)), "Invalid");
+    EXPECT_EQ(Utf8(GetTimeSystemName(kUniversalTime)), "Universal time");
+    EXPECT_EQ(Utf8(GetTimeSystemName(kGreenwichSiderealTime)), "Greenwich sidereal time");
+    EXPECT_EQ(Utf8(GetTimeSystemName(kLocalCivilTime)), "Local civil time");
+    EXPECT_EQ(Utf8(GetTimeSystemName(kLocalSiderealTime)), "Local sidereal time");
+    EXPECT_EQ(Utf8(GetTimeSystemName(kInvalidTimeSystem)), "Invalid");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(kUniversalTime)), "UT");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(kGreenwichSiderealTime)), "GST");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(kLocalCivilTime)), "LCT");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(kLocalSiderealTime)), "LST");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(kInvalidTimeSystem)), "Invalid");
 }
 
 TEST(TimeSystemNames, FindByCodeIsExactAndAnswersFiveForUnknownTexts) {
@@ -41,8 +41,8 @@ TEST(TimeSystemNames, FindByCodeIsExactAndAnswersFiveForUnknownTexts) {
 }
 
 TEST(TimeSystemNames, FieldOutsideTableReadsAsInvalid) {
-    EXPECT_EQ(Ascii(GetTimeSystemCode(-1)), "Invalid");
-    EXPECT_EQ(Ascii(GetTimeSystemName(17)), "Invalid");
+    EXPECT_EQ(Utf8(GetTimeSystemCode(-1)), "Invalid");
+    EXPECT_EQ(Utf8(GetTimeSystemName(17)), "Invalid");
 }
 
 struct JulianDayCase {
@@ -143,9 +143,9 @@ TEST(JulianDays, DifferenceInDays) {
 TEST(JulianDays, ReportsPrintThreeDecimals) {
     String out(TXT("old"));
     FormatNumber(2451545.0, out);
-    EXPECT_EQ(Ascii(out), "2451545.000");
+    EXPECT_EQ(Utf8(out), "2451545.000");
     FormatNumber(2436116.3104, out);
-    EXPECT_EQ(Ascii(out), "2436116.310");
+    EXPECT_EQ(Utf8(out), "2436116.310");
 }
 
 // Duffett-Smith, Practical Astronomy with your Calculator, worked example.

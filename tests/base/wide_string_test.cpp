@@ -1,5 +1,5 @@
 #include "base/wide_string.h"
-#include "support/ascii_text.h"
+#include "support/test_text.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace corvinata {
 namespace {
 
-using test::Ascii;
+using test::Utf8;
 
 // ------------------------------------------------------------ empty strings
 
@@ -61,22 +61,22 @@ TEST(StringAssign, GrowsExactlyAndNeverShrinks) {
     StringAssign(s, TXT("ab"));
     EXPECT_EQ(s.Text(), buffer);
     EXPECT_EQ(s.Capacity(), 3);
-    EXPECT_EQ(Ascii(s), "ab");
+    EXPECT_EQ(Utf8(s), "ab");
     StringAssign(s, TXT("abcd"));
     EXPECT_EQ(s.Capacity(), 4);
-    EXPECT_EQ(Ascii(s), "abcd");
+    EXPECT_EQ(Utf8(s), "abcd");
 }
 
 TEST(StringAssign, SelfAssignmentKeepsTheText) {
     String s(TXT("Saturn"));
     StringAssignString(s, s);
-    EXPECT_EQ(Ascii(s), "Saturn");
+    EXPECT_EQ(Utf8(s), "Saturn");
 }
 
 TEST(StringAssign, TextFromItsOwnBuffer) {
     String s(TXT("Jupiter"));
     StringAssign(s, s.Text() + 3);
-    EXPECT_EQ(Ascii(s), "iter");
+    EXPECT_EQ(Utf8(s), "iter");
     EXPECT_EQ(s.Capacity(), 7);
 }
 
@@ -86,7 +86,7 @@ TEST(StringCopy, CopiesIntoAnOwnBuffer) {
     EXPECT_NE(copy.Text(), original.Text());
     EXPECT_EQ(copy.Capacity(), 4);
     StringAssign(copy, TXT("Mars"));
-    EXPECT_EQ(Ascii(original), "Moon");
+    EXPECT_EQ(Utf8(original), "Moon");
 }
 
 TEST(StringMove, LeavesTheSourceEmptyAndShared) {
@@ -97,7 +97,7 @@ TEST(StringMove, LeavesTheSourceEmptyAndShared) {
     EXPECT_TRUE(source.IsShared());  // NOLINT: checking the moved-from state
     String target(TXT("x"));
     target = std::move(moved);
-    EXPECT_EQ(Ascii(target), "Venus");
+    EXPECT_EQ(Utf8(target), "Venus");
     EXPECT_TRUE(moved.IsShared());  // NOLINT: checking the moved-from state
 }
 
@@ -106,10 +106,10 @@ TEST(StringMove, LeavesTheSourceEmptyAndShared) {
 TEST(StringAppend, GrowsToTheExactLength) {
     String s(TXT("abc"));
     StringAppend(s, TXT("xy"));
-    EXPECT_EQ(Ascii(s), "abcxy");
+    EXPECT_EQ(Utf8(s), "abcxy");
     EXPECT_EQ(s.Capacity(), 5);
     StringAppend(s, TXT(""));
-    EXPECT_EQ(Ascii(s), "abcxy");
+    EXPECT_EQ(Utf8(s), "abcxy");
     EXPECT_EQ(s.Capacity(), 5);
 }
 
@@ -120,7 +120,7 @@ TEST(StringAppend, IntoReservedRoomKeepsTheBuffer) {
     const Char* buffer = s.Text();
     for (int i = 0; i < 5; ++i) StringAppend(s, TXT("ab"));
     EXPECT_EQ(s.Text(), buffer);
-    EXPECT_EQ(Ascii(s), "ababababab");
+    EXPECT_EQ(Utf8(s), "ababababab");
 }
 
 // Appending a string to itself must copy the characters before the old
@@ -128,17 +128,17 @@ TEST(StringAppend, IntoReservedRoomKeepsTheBuffer) {
 TEST(StringAppend, ItselfDoublesTheText) {
     String s(TXT("ab"));
     StringAppend(s, s.Text());
-    EXPECT_EQ(Ascii(s), "abab");
+    EXPECT_EQ(Utf8(s), "abab");
     EXPECT_EQ(s.Capacity(), 4);
     StringAppend(s, s.Text() + 2);
-    EXPECT_EQ(Ascii(s), "ababab");
+    EXPECT_EQ(Utf8(s), "ababab");
 }
 
 TEST(StringAppend, ItselfWithinTheCapacity) {
     String s(TXT("abcdef"));
     StringAssign(s, TXT("ab"));
     StringAppend(s, s.Text());
-    EXPECT_EQ(Ascii(s), "abab");
+    EXPECT_EQ(Utf8(s), "abab");
     EXPECT_EQ(s.Capacity(), 6);
 }
 
@@ -165,7 +165,7 @@ TEST_P(StringReserveTest, FollowsTheMode) {
     EXPECT_EQ(s.Capacity(), c.capacity);
     EXPECT_EQ(s.Text() != before, c.newBuffer);
     if (c.keptText) {
-        EXPECT_EQ(Ascii(s), c.keptText);
+        EXPECT_EQ(Utf8(s), c.keptText);
     }
 }
 
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StringReserve, ImpossibleSizeFailsAndKeepsTheString) {
     String s(TXT("kept"));
     EXPECT_THROW(StringReserve(s, 0x7FFFFFFF, ReserveMode::GrowKeep), std::bad_alloc);
-    EXPECT_EQ(Ascii(s), "kept");
+    EXPECT_EQ(Utf8(s), "kept");
     EXPECT_EQ(s.Capacity(), 4);
 }
 
@@ -217,7 +217,7 @@ TEST(StringDestroy, DeletingThroughTheBaseFreesTheBuffer) {
     // Run under AddressSanitizer, a leak or a double free here fails the test.
     auto owned = std::make_unique<String>(TXT("heap text"));
     StringAppend(*owned, TXT(" grown"));
-    EXPECT_EQ(Ascii(*owned), "heap text grown");
+    EXPECT_EQ(Utf8(*owned), "heap text grown");
     owned.reset();
     String never;
     (void)never;

@@ -6,4 +6,8 @@ std::string DataPath(const std::string& relative) {
     return std::string(CN_DATA_DIR) + "/" + relative;
 }
 
+std::string TestsPath(const std::string& relative) {
+    return std::string(CN_TESTS_DIR) + "/" + relative;
+}
+
 }  // namespace corvinata::test

@@ -1,4 +1,5 @@
-// Reading the reference tables of the data folder (CSV with one header line).
+// Reading reference tables: CSV files with one header line, from the data
+// folder or from the reference folders of the tests.
 #pragma once
 
 #include <cctype>
@@ -22,10 +23,10 @@ struct CsvRow {
     const std::string& Text(std::size_t column) const { return fields.at(column); }
 };
 
-// The data rows of a table below the data folder; none when it cannot be read.
-inline std::vector<CsvRow> ReadCsv(const std::string& relative) {
+// The data rows of the table at `path`; none when it cannot be read.
+inline std::vector<CsvRow> ReadCsvFile(const std::string& path) {
     std::vector<CsvRow> rows;
-    std::ifstream in(DataPath(relative));
+    std::ifstream in(path);
     std::string line;
     if (!std::getline(in, line)) return rows;
     while (std::getline(in, line)) {
@@ -38,6 +39,11 @@ inline std::vector<CsvRow> ReadCsv(const std::string& relative) {
         rows.push_back(row);
     }
     return rows;
+}
+
+// The data rows of a table below the data folder.
+inline std::vector<CsvRow> ReadCsv(const std::string& relative) {
+    return ReadCsvFile(DataPath(relative));
 }
 
 // Names a parameterised case after its row, for readable failure messages.

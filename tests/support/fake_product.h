@@ -1,0 +1,32 @@
+// Product information for tests: the program's texts, changeable where a
+// test needs other ones, and a storage service chosen by the test.
+#pragma once
+
+#include "base/services.h"
+
+namespace corvinata::test {
+
+struct ProductTexts {
+    const Char* product = TXT("Corvinata");
+    const Char* version = TXT("1.70");
+    const Char* edition = TXT("");
+    const Char* company = TXT("Corvinata Software");
+};
+
+class FakeProductInfo final : public ProductInfoInterface {
+public:
+    explicit FakeProductInfo(StorageService& storage, const ProductTexts& texts = {})
+        : storage_(storage), texts_(texts) {}
+
+    StorageService& GetStorage() override { return storage_; }
+    const Char* GetProductName() const override { return texts_.product; }
+    const Char* GetVersion() const override { return texts_.version; }
+    const Char* GetEditionName() const override { return texts_.edition; }
+    const Char* GetCompanyName() const override { return texts_.company; }
+
+private:
+    StorageService& storage_;
+    ProductTexts texts_;
+};
+
+}  // namespace corvinata::test
