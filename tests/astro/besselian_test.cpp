@@ -12,19 +12,12 @@
 
 #include "base/date_time.h"
 #include "support/test_data.h"
+#include "support/date_records.h"
 
 namespace corvinata {
 namespace {
 
-DateTime Date(int year, int month, int day, double hours = 0.0) {
-    DateTime date;
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.hours = hours;
-    date.timeSystem = kUniversalTime;
-    return date;
-}
+using test::MakeDateTime;
 
 std::array<double, kBesselianCoefficientCount> Coefficients(const BesselianElements& e) {
     return {e.x0,   e.x1,   e.x2,   e.x3,   e.y0,   e.y1,   e.y2,
@@ -52,7 +45,7 @@ TEST(EclipseTable, HoldsTheEclipsesOf1951To2200InDateOrder) {
     std::map<int, int> perYear;
     for (int i = 0; i < table.size(); ++i) {
         const EclipseTableEntry& row = table[i];
-        EXPECT_TRUE(IsValidDate(Date(row.year, row.month, row.day))) << i;
+        EXPECT_TRUE(IsValidDate(MakeDateTime(row.year, row.month, row.day))) << i;
         EXPECT_GE(row.t0, 0) << i;
         EXPECT_LE(row.t0, 24) << i;
         ++perYear[row.year];
@@ -194,7 +187,7 @@ TEST(EclipseTable, RepeatsThePublishedFile) {
 TEST(FindEclipseOnDate, FindsTheRowOfTheDateWhateverTheHours) {
     double t0 = -5.0;
     BesselianElements elements;
-    ASSERT_TRUE(FindEclipseOnDate(Date(1999, 8, 11, 17.25), t0, elements));
+    ASSERT_TRUE(FindEclipseOnDate(MakeDateTime(1999, 8, 11, 17.25), t0, elements));
     EXPECT_EQ(t0, 11.0);
     EXPECT_EQ(elements.type, kCentralTotalEclipse);
     EXPECT_EQ(elements.mu1, FindEclipseEntry(1999, 8, 11)->elements.mu1);
@@ -203,14 +196,14 @@ TEST(FindEclipseOnDate, FindsTheRowOfTheDateWhateverTheHours) {
 TEST(FindEclipseOnDate, RowEndingAtMidnightKeepsHour24) {
     double t0 = 0.0;
     BesselianElements elements;
-    ASSERT_TRUE(FindEclipseOnDate(Date(1991, 1, 15), t0, elements));
+    ASSERT_TRUE(FindEclipseOnDate(MakeDateTime(1991, 1, 15), t0, elements));
     EXPECT_EQ(t0, 24.0);
     EXPECT_EQ(elements.type, kCentralAnnularEclipse);
 }
 
 TEST(FindEclipseOnDate, DateWithoutEclipseWritesNothing) {
-    for (const DateTime& date : {Date(1999, 8, 12), Date(1999, 8, 10), Date(1950, 3, 18),
-                                 Date(2201, 1, 1), Date(1951, 3, 6), Date(2200, 10, 10)}) {
+    for (const DateTime& date : {MakeDateTime(1999, 8, 12), MakeDateTime(1999, 8, 10), MakeDateTime(1950, 3, 18),
+                                 MakeDateTime(2201, 1, 1), MakeDateTime(1951, 3, 6), MakeDateTime(2200, 10, 10)}) {
         double t0 = -7.0;
         BesselianElements elements;
         elements.x0 = 42.0;

@@ -6,19 +6,12 @@
 
 #include "astro/delta_t.h"
 #include "base/time_systems.h"
+#include "support/date_records.h"
 
 namespace corvinata {
 namespace {
 
-DateTime Date(int year, int month, int day, double hours = 0.0) {
-    DateTime date;
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.hours = hours;
-    date.timeSystem = kUniversalTime;
-    return date;
-}
+using test::MakeDateTime;
 
 EclipseObserver Place(double westLongitude, double latitude, double height = 0.0) {
     EclipseObserver place;
@@ -61,7 +54,7 @@ double JulianDay(const TimeAndPlace& end) { return DateTimeToJulianDay(end.dateT
 // ------------------------------------------------- local circumstances
 
 TEST(ComputeContact, Eclipse1999At8East48North) {
-    const DateTime date = Date(1999, 8, 11);
+    const DateTime date = MakeDateTime(1999, 8, 11);
     const EclipseObserver place = Place(-8.0, 48.0);
     double magnitude = 0.0;
     double ratio = 0.0;
@@ -73,7 +66,7 @@ TEST(ComputeContact, Eclipse1999At8East48North) {
 }
 
 TEST(ComputeLocalCircumstances, Eclipse1999At8East48NorthHasOrderedPhases) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     const LocalCircumstances c = ComputeLocalCircumstances(model, model.date, Place(-8.0, 48.0));
     EXPECT_NEAR(c.maximum.time, 10.536, 0.0005);
     EXPECT_NEAR(c.magnitude, 0.988, 0.0005);
@@ -99,7 +92,7 @@ TEST(ComputeLocalCircumstances, Eclipse1999At8East48NorthHasOrderedPhases) {
 }
 
 TEST(ComputeLocalCircumstances, PlaceOutsideThePenumbraSeesNothing) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     const LocalCircumstances c = ComputeLocalCircumstances(model, model.date, Place(-151.2, -33.9));
     EXPECT_EQ(c.magnitude, -1.0);
     ExpectNotComputed(c.firstContact);
@@ -110,9 +103,9 @@ TEST(ComputeLocalCircumstances, PlaceOutsideThePenumbraSeesNothing) {
 }
 
 TEST(ComputeLocalCircumstances, ModelWithoutEclipseGivesTheInitialRecord) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 12));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 12));
     ASSERT_FALSE(model.found);
-    const LocalCircumstances c = ComputeLocalCircumstances(model, Date(1999, 8, 11), Place(-8.0, 48.0));
+    const LocalCircumstances c = ComputeLocalCircumstances(model, MakeDateTime(1999, 8, 11), Place(-8.0, 48.0));
     EXPECT_EQ(c.magnitude, -1.0);
     EXPECT_EQ(c.diameterRatio, 0.0);
     ExpectNotComputed(c.maximum);
@@ -120,7 +113,7 @@ TEST(ComputeLocalCircumstances, ModelWithoutEclipseGivesTheInitialRecord) {
 
 TEST(ComputeLocalCircumstances, FirstContactBeforeMidnightIsBroughtIntoTheDay) {
     // Palu, 9 March 2016: the eclipse begins at 23:28 UT on 8 March.
-    const SolarEclipseModel model = ModelFor(Date(2016, 3, 9));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(2016, 3, 9));
     const LocalCircumstances c = ComputeLocalCircumstances(model, model.date, Place(-119.87, -0.90, 5));
     EXPECT_NEAR(c.firstContact.time, 23.465, 0.01);
     EXPECT_NEAR(c.maximum.time, 0.647, 0.01);
@@ -129,7 +122,7 @@ TEST(ComputeLocalCircumstances, FirstContactBeforeMidnightIsBroughtIntoTheDay) {
 
 TEST(ContactIteration, DateWithoutEclipseDoesNotConverge) {
     const ContactSolution s =
-        ContactIteration(Date(1999, 8, 12), kGreatestEclipse, 0.0, Place(-8.0, 48.0), 64.0);
+        ContactIteration(MakeDateTime(1999, 8, 12), kGreatestEclipse, 0.0, Place(-8.0, 48.0), 64.0);
     EXPECT_FALSE(s.converged);
 }
 
@@ -151,13 +144,13 @@ class MagnitudeAtReportedContacts : public testing::TestWithParam<ContactPlace> 
 
 TEST_P(MagnitudeAtReportedContacts, IsZeroAtTheContactsAndTheMagnitudeAtMaximum) {
     const ContactPlace& p = GetParam();
-    const DateTime day = Date(p.year, p.month, p.day);
+    const DateTime day = MakeDateTime(p.year, p.month, p.day);
     const SolarEclipseModel model = ModelFor(day);
     const EclipseObserver place = Place(p.westLongitude, p.latitude, p.height);
     const LocalCircumstances c = ComputeLocalCircumstances(model, day, place);
     ASSERT_GT(c.magnitude, 0.0);
     const auto magnitudeAt = [&](double hours) {
-        return LocalEclipseAtInstant(day, Date(p.year, p.month, p.day, hours), place);
+        return LocalEclipseAtInstant(day, MakeDateTime(p.year, p.month, p.day, hours), place);
     };
     EXPECT_NEAR(magnitudeAt(c.firstContact.time).magnitude, 0.0, 1e-4);
     EXPECT_NEAR(magnitudeAt(c.lastContact.time).magnitude, 0.0, 1e-4);
@@ -180,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LocalEclipseAtInstant, DateWithoutEclipseIsNotComputed) {
     const EclipseAtInstant e =
-        LocalEclipseAtInstant(Date(1999, 8, 12), Date(1999, 8, 12, 11.0), Place(-8.0, 48.0));
+        LocalEclipseAtInstant(MakeDateTime(1999, 8, 12), MakeDateTime(1999, 8, 12, 11.0), Place(-8.0, 48.0));
     EXPECT_EQ(e.magnitude, -1.0);
     EXPECT_EQ(e.sunAltitude, kNotComputedAngle);
 }
@@ -188,7 +181,7 @@ TEST(LocalEclipseAtInstant, DateWithoutEclipseIsNotComputed) {
 // ------------------------------------------------------- the map model
 
 TEST(ComputeEclipseForDate, CentralLineEndsOf1999) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     const double deltaT = DeltaT(model.date);
     ASSERT_NEAR(deltaT, 64.0, 0.5);
     const TimeAndPlace& begin = model.centralLineBegin;
@@ -207,10 +200,10 @@ TEST(ComputeEclipseForDate, CentralLineEndsOf1999) {
 // The document keeps the date of a row whose t0 is 24 at 23.99 h; the ends
 // must still count from the row's own hour.
 TEST(ComputeEclipseForDate, CentralLineEndsCountFromTheRowHourNotTheDateHours) {
-    const SolarEclipseModel model = ModelFor(Date(2012, 5, 20));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(2012, 5, 20));
     ASSERT_EQ(model.date.hours, 23.99);
     const CentralLineExtremesResult line = CentralLineExtremes(model.elements, DeltaT(model.date));
-    const double rowStart = DateTimeToJulianDay(Date(2012, 5, 21, 0.0));
+    const double rowStart = DateTimeToJulianDay(MakeDateTime(2012, 5, 21, 0.0));
     const double deltaTDays = DeltaT(model.date) / 86400.0;
     EXPECT_NEAR(JulianDay(model.centralLineBegin), rowStart + line.tBegin / 24.0 - deltaTDays, 1e-8);
     EXPECT_NEAR(JulianDay(model.centralLineEnd), rowStart + line.tEnd / 24.0 - deltaTDays, 1e-8);
@@ -220,7 +213,7 @@ TEST(ComputeEclipseForDate, CentralLineEndsCountFromTheRowHourNotTheDateHours) {
 }
 
 TEST(ComputeEclipseForDate, PartialEclipseHasCurvesByLongitudeAndNoPath) {
-    const SolarEclipseModel model = ModelFor(Date(2011, 1, 4));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(2011, 1, 4));
     ASSERT_TRUE(model.found);
     EXPECT_TRUE(model.centralPath.empty());
     ExpectNoPathBounds(model);
@@ -239,7 +232,7 @@ TEST(ComputeEclipseForDate, PartialEclipseHasCurvesByLongitudeAndNoPath) {
 }
 
 TEST(ComputeEclipseForDate, NoEclipseEmptiesTheModel) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 12));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 12));
     EXPECT_FALSE(model.found);
     EXPECT_EQ(model.elements.type, kNoEclipse);
     EXPECT_TRUE(model.centralPath.empty());
@@ -249,17 +242,17 @@ TEST(ComputeEclipseForDate, NoEclipseEmptiesTheModel) {
 }
 
 TEST(ComputeEclipseForDate, SwitchingFromCentralEclipseToNoEclipseClearsPathBounds) {
-    SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     ASSERT_NE(model.pathNorthLatitude, kNotComputedAngle);
-    ComputeEclipseForDate(Date(1999, 8, 12), false, BesselianElements(), model);
+    ComputeEclipseForDate(MakeDateTime(1999, 8, 12), false, BesselianElements(), model);
     ExpectNoPathBounds(model);
     EXPECT_TRUE(model.centralPath.empty());
 }
 
 TEST(ComputeEclipseForDate, SwitchingFromCentralEclipseToPartialClearsPathBounds) {
-    SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     ASSERT_NE(model.pathWestLongitude, kNotComputedAngle);
-    ComputeEclipseForDate(Date(2011, 1, 4), true, FindEclipseEntry(2011, 1, 4)->elements, model);
+    ComputeEclipseForDate(MakeDateTime(2011, 1, 4), true, FindEclipseEntry(2011, 1, 4)->elements, model);
     ExpectNoPathBounds(model);
 }
 
@@ -299,15 +292,15 @@ TEST_P(PathBounds, EncloseEveryLimitPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Eclipses, PathBounds,
-                         testing::Values(Date(1999, 8, 11),    // across Greenwich
-                                         Date(2012, 11, 13),   // across 180 degrees
-                                         Date(2009, 7, 22),    // across 180 degrees
-                                         Date(2017, 8, 21),    // west of Greenwich only
-                                         Date(2013, 11, 3),    // hybrid
-                                         Date(1991, 1, 15)));  // row at 24 h
+                         testing::Values(MakeDateTime(1999, 8, 11),    // across Greenwich
+                                         MakeDateTime(2012, 11, 13),   // across 180 degrees
+                                         MakeDateTime(2009, 7, 22),    // across 180 degrees
+                                         MakeDateTime(2017, 8, 21),    // west of Greenwich only
+                                         MakeDateTime(2013, 11, 3),    // hybrid
+                                         MakeDateTime(1991, 1, 15)));  // row at 24 h
 
 TEST(ComputeEclipseForDate, PathOf1999HasAPointEveryTenSeconds) {
-    const SolarEclipseModel model = ModelFor(Date(1999, 8, 11));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     // 3.09 hours of central line; the first and last minutes lie where the
     // Sun is on the horizon and the limits are not found.
     EXPECT_GT(model.centralPath.size(), 1050u);
@@ -320,7 +313,7 @@ TEST(ComputeEclipseForDate, PathOf1999HasAPointEveryTenSeconds) {
 // A central eclipse whose axis only grazes the Earth between two steps of
 // the walk has no path, but its curves must still be drawn.
 TEST(ComputeEclipseForDate, GrazingCentralEclipseStillHasCurves) {
-    const SolarEclipseModel model = ModelFor(Date(2159, 1, 19));
+    const SolarEclipseModel model = ModelFor(MakeDateTime(2159, 1, 19));
     ASSERT_EQ(model.elements.type, kCentralAnnularEclipse);
     EXPECT_TRUE(model.centralPath.empty());
     ExpectNoPathBounds(model);
@@ -338,7 +331,7 @@ TEST(ComputeEclipseForDate, AbsurdCentralLineIsNotWalked) {
     slow.x0 = 0.0;
     slow.y0 = 0.0;
     SolarEclipseModel model;
-    ComputeEclipseForDate(Date(1999, 8, 11, 11.0), true, slow, model);
+    ComputeEclipseForDate(MakeDateTime(1999, 8, 11, 11.0), true, slow, model);
     EXPECT_TRUE(model.centralPath.empty());
     ExpectNoPathBounds(model);
     ASSERT_EQ(model.magnitudeCurves.size(), 5u);
