@@ -53,41 +53,33 @@ double JulianDay(const TimeAndPlace& end) { return DateTimeToJulianDay(end.dateT
 
 // ------------------------------------------------- local circumstances
 
-TEST(ComputeContact, Eclipse1999At8East48North) {
-    const DateTime date = MakeDateTime(1999, 8, 11);
-    const EclipseObserver place = Place(-8.0, 48.0);
-    double magnitude = 0.0;
-    double ratio = 0.0;
-    ContactCircumstances maximum;
-    ASSERT_TRUE(ComputeContact(kGreatestEclipse, date, place, 64.0, magnitude, ratio, maximum));
-    EXPECT_NEAR(maximum.time, 10.536, 0.0005);
-    EXPECT_NEAR(magnitude, 0.988, 0.0005);
-    EXPECT_GT(ratio, 1.0);  // a total eclipse: the Moon looks larger
-}
-
 TEST(ComputeLocalCircumstances, Eclipse1999At8East48NorthHasOrderedPhases) {
     const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
     const LocalCircumstances c = ComputeLocalCircumstances(model, model.date, Place(-8.0, 48.0));
     EXPECT_NEAR(c.maximum.time, 10.536, 0.0005);
     EXPECT_NEAR(c.magnitude, 0.988, 0.0005);
+    double magnitude = 0.0;
+    double ratio = 0.0;
+    ContactCircumstances maximum;
+    ASSERT_TRUE(ComputeContact(kGreatestEclipse, model.date, Place(-8.0, 48.0), 64.0, magnitude, ratio,
+                               maximum));
+    EXPECT_NEAR(maximum.time, 10.536, 0.0005);
+    EXPECT_NEAR(magnitude, 0.988, 0.0005);
+    EXPECT_GT(ratio, 1.0);  // a total eclipse: the Moon looks larger
     EXPECT_LT(c.firstContact.time, c.maximum.time);
     EXPECT_LT(c.maximum.time, c.lastContact.time);
     EXPECT_NEAR(c.lastContact.time - c.firstContact.time, 2.74, 0.05);
     for (const ContactCircumstances* phase : {&c.firstContact, &c.maximum, &c.lastContact}) {
-        EXPECT_GT(phase->sunAltitude, 40.0);
-        EXPECT_LT(phase->sunAltitude, 60.0);
-        EXPECT_GE(phase->positionAngle, 0.0);
-        EXPECT_LT(phase->positionAngle, 360.0);
-        EXPECT_GE(phase->vertexAngle, 0.0);
-        EXPECT_LT(phase->vertexAngle, 360.0);
+        EXPECT_TRUE(phase->sunAltitude > 40.0 && phase->sunAltitude < 60.0);
+        EXPECT_TRUE(phase->positionAngle >= 0.0 && phase->positionAngle < 360.0);
+        EXPECT_TRUE(phase->vertexAngle >= 0.0 && phase->vertexAngle < 360.0);
     }
     // The Moon comes in from the west (position angle near 270) and leaves
     // to the east (near 90).
     EXPECT_NEAR(c.firstContact.positionAngle, 286.0, 5.0);
     EXPECT_NEAR(c.lastContact.positionAngle, 106.0, 5.0);
     // The central line crosses 8 degrees east with a path of about 110 km.
-    EXPECT_GT(c.centralDuration, 120);
-    EXPECT_LT(c.centralDuration, 150);
+    EXPECT_TRUE(c.centralDuration > 120 && c.centralDuration < 150) << c.centralDuration;
     EXPECT_NEAR(c.pathWidth, 109.0, 3.0);
 }
 
@@ -102,15 +94,6 @@ TEST(ComputeLocalCircumstances, PlaceOutsideThePenumbraSeesNothing) {
     EXPECT_EQ(c.pathWidth, 0.0);
 }
 
-TEST(ComputeLocalCircumstances, ModelWithoutEclipseGivesTheInitialRecord) {
-    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 12));
-    ASSERT_FALSE(model.found);
-    const LocalCircumstances c = ComputeLocalCircumstances(model, MakeDateTime(1999, 8, 11), Place(-8.0, 48.0));
-    EXPECT_EQ(c.magnitude, -1.0);
-    EXPECT_EQ(c.diameterRatio, 0.0);
-    ExpectNotComputed(c.maximum);
-}
-
 TEST(ComputeLocalCircumstances, FirstContactBeforeMidnightIsBroughtIntoTheDay) {
     // Palu, 9 March 2016: the eclipse begins at 23:28 UT on 8 March.
     const SolarEclipseModel model = ModelFor(MakeDateTime(2016, 3, 9));
@@ -120,10 +103,20 @@ TEST(ComputeLocalCircumstances, FirstContactBeforeMidnightIsBroughtIntoTheDay) {
     EXPECT_GT(c.magnitude, 1.0);
 }
 
+// A date without an eclipse: the iteration does not converge and nothing is
+// computed.
 TEST(ContactIteration, DateWithoutEclipseDoesNotConverge) {
-    const ContactSolution s =
-        ContactIteration(MakeDateTime(1999, 8, 12), kGreatestEclipse, 0.0, Place(-8.0, 48.0), 64.0);
-    EXPECT_FALSE(s.converged);
+    const DateTime noEclipse = MakeDateTime(1999, 8, 12);
+    EXPECT_FALSE(ContactIteration(noEclipse, kGreatestEclipse, 0.0, Place(-8.0, 48.0), 64.0).converged);
+    const SolarEclipseModel model = ModelFor(noEclipse);
+    ASSERT_FALSE(model.found);
+    const LocalCircumstances c = ComputeLocalCircumstances(model, MakeDateTime(1999, 8, 11), Place(-8.0, 48.0));
+    EXPECT_EQ(c.magnitude, -1.0);
+    EXPECT_EQ(c.diameterRatio, 0.0);
+    ExpectNotComputed(c.maximum);
+    const EclipseAtInstant e = LocalEclipseAtInstant(noEclipse, MakeDateTime(1999, 8, 12, 11.0), Place(-8.0, 48.0));
+    EXPECT_EQ(e.magnitude, -1.0);
+    EXPECT_EQ(e.sunAltitude, kNotComputedAngle);
 }
 
 // A contact is where the Moon's limb touches the Sun's: the magnitude at the
@@ -171,19 +164,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ContactPlace{2017, 8, 21, 106.31, 42.87, 1560},  // Casper, total
                     ContactPlace{2002, 12, 4, -133.68, -32.13, 10})); // Ceduna, near sunset
 
-TEST(LocalEclipseAtInstant, DateWithoutEclipseIsNotComputed) {
-    const EclipseAtInstant e =
-        LocalEclipseAtInstant(MakeDateTime(1999, 8, 12), MakeDateTime(1999, 8, 12, 11.0), Place(-8.0, 48.0));
-    EXPECT_EQ(e.magnitude, -1.0);
-    EXPECT_EQ(e.sunAltitude, kNotComputedAngle);
-}
-
 // ------------------------------------------------------- the map model
 
 TEST(ComputeEclipseForDate, CentralLineEndsOf1999) {
     const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
-    const double deltaT = DeltaT(model.date);
-    ASSERT_NEAR(deltaT, 64.0, 0.5);
+    ASSERT_NEAR(DeltaT(model.date), 64.0, 0.5);
     const TimeAndPlace& begin = model.centralLineBegin;
     const TimeAndPlace& end = model.centralLineEnd;
     EXPECT_EQ(begin.dateTime.day, 11);
@@ -231,28 +216,21 @@ TEST(ComputeEclipseForDate, PartialEclipseHasCurvesByLongitudeAndNoPath) {
     EXPECT_GT(model.magnitudeCurves[0].size(), model.magnitudeCurves[4].size());
 }
 
-TEST(ComputeEclipseForDate, NoEclipseEmptiesTheModel) {
-    const SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 12));
+// Switching a model from a central eclipse to a partial one or to a date
+// without an eclipse clears the path and its bounds.
+TEST(ComputeEclipseForDate, SwitchingFromCentralEclipseClearsPathBounds) {
+    SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
+    ASSERT_NE(model.pathNorthLatitude, kNotComputedAngle);
+    ComputeEclipseForDate(MakeDateTime(2011, 1, 4), true, FindEclipseEntry(2011, 1, 4)->elements, model);
+    ExpectNoPathBounds(model);
+
+    model = ModelFor(MakeDateTime(1999, 8, 11));
+    ComputeEclipseForDate(MakeDateTime(1999, 8, 12), false, BesselianElements(), model);
     EXPECT_FALSE(model.found);
     EXPECT_EQ(model.elements.type, kNoEclipse);
     EXPECT_TRUE(model.centralPath.empty());
     EXPECT_TRUE(model.magnitudeCurves.empty());
     EXPECT_EQ(model.centralLineBegin.dateTime.hours, -1.0);
-    ExpectNoPathBounds(model);
-}
-
-TEST(ComputeEclipseForDate, SwitchingFromCentralEclipseToNoEclipseClearsPathBounds) {
-    SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
-    ASSERT_NE(model.pathNorthLatitude, kNotComputedAngle);
-    ComputeEclipseForDate(MakeDateTime(1999, 8, 12), false, BesselianElements(), model);
-    ExpectNoPathBounds(model);
-    EXPECT_TRUE(model.centralPath.empty());
-}
-
-TEST(ComputeEclipseForDate, SwitchingFromCentralEclipseToPartialClearsPathBounds) {
-    SolarEclipseModel model = ModelFor(MakeDateTime(1999, 8, 11));
-    ASSERT_NE(model.pathWestLongitude, kNotComputedAngle);
-    ComputeEclipseForDate(MakeDateTime(2011, 1, 4), true, FindEclipseEntry(2011, 1, 4)->elements, model);
     ExpectNoPathBounds(model);
 }
 
@@ -263,10 +241,7 @@ class PathBounds : public testing::TestWithParam<DateTime> {};
 TEST_P(PathBounds, EncloseEveryLimitPoint) {
     const SolarEclipseModel model = ModelFor(GetParam());
     ASSERT_FALSE(model.centralPath.empty());
-    const auto eastwards = [](double from, double to) {
-        const double d = std::fmod(from - to + 720.0, 360.0);
-        return d;
-    };
+    const auto eastwards = [](double from, double to) { return std::fmod(from - to + 720.0, 360.0); };
     const double span = eastwards(model.pathWestLongitude, model.pathEastLongitude);
     EXPECT_LT(span, 300.0);
     bool westSeen = false;

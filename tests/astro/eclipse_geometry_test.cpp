@@ -4,8 +4,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "base/date_time.h"
+#include "support/date_records.h"
 
 namespace corvinata {
 namespace {
@@ -31,14 +33,7 @@ const BesselianElements& TableRow(int year, int month, int day) {
     return row != nullptr ? row->elements : empty;
 }
 
-DateTime Date(int year, int month, int day) {
-    DateTime date;
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    date.timeSystem = kUniversalTime;
-    return date;
-}
+DateTime Date(int year, int month, int day) { return test::MakeDateTime(year, month, day); }
 
 // Distance of an observer at a found point from the shadow axis, and the
 // cone radii there, at the instant the search found.
@@ -108,15 +103,13 @@ TEST(CentralLinePoint, Eclipse1999FromTheTable) {
     const CentralLineExtremesResult line = CentralLineExtremes(e, 64.0);
     EXPECT_NEAR(line.tBegin, -1.4764, 0.0005);
     EXPECT_NEAR(line.tEnd, 1.6173, 0.0005);
-    EXPECT_NEAR(line.begin.latitude, 41.02, 0.02);
-    EXPECT_NEAR(line.end.longitude, -87.28, 0.02);
 }
 
 // ------------------------------------------------------ latitude searches
 
 TEST(CentralLineAtLongitude, MeetsTheCentralPointOfThatLongitude) {
     const BesselianElements& e = TableRow(2017, 8, 21);
-    for (double t : {-1.0, -0.3, 0.4, 1.1}) {
+    for (double t : {-1.0, 1.1}) {
         CentralPoint p;
         ASSERT_NE(CentralLinePoint(e, t, 69.0, p), kNoCentralPoint) << t;
         const CentralLineCrossing crossing = CentralLineAtLongitude(e, p.place.longitude, 69.0);
@@ -168,36 +161,30 @@ TEST_P(LatitudeLimitCurves, PointsLieAtTheRadiusOfTheCurve) {
 
 INSTANTIATE_TEST_SUITE_P(
     Eclipses, LatitudeLimitCurves,
-    testing::Values(CurveCase{1999, 8, 11, -22.32, -1.0}, CurveCase{1999, 8, 11, -22.32, 0.0},
-                    CurveCase{1999, 8, 11, -10.0, 0.4}, CurveCase{2017, 8, 21, 100.0, -1.0},
-                    CurveCase{2017, 8, 21, 100.0, 0.0}, CurveCase{2017, 8, 21, 90.0, 0.8},
-                    CurveCase{2010, 1, 15, -75.0, -1.0}, CurveCase{2010, 1, 15, -75.0, 0.6},
-                    CurveCase{2011, 1, 4, -20.0, 0.2}, CurveCase{2011, 1, 4, -20.0, 0.0}));
+    testing::Values(CurveCase{1999, 8, 11, -22.32, -1.0}, CurveCase{1999, 8, 11, -10.0, 0.4},
+                    CurveCase{2017, 8, 21, 100.0, 0.0}, CurveCase{2010, 1, 15, -75.0, -1.0},
+                    CurveCase{2010, 1, 15, -75.0, 0.6}, CurveCase{2011, 1, 4, -20.0, 0.0}));
 
-TEST(LatitudeSearch, FailsWhereTheSunIsDown) {
-    // At 150 degrees west it is night during the eclipse of 1999 August 11.
-    const DateTime date = Date(1999, 8, 11);
-    const CentralLineCrossing central = CentralLineAtLongitude(date, 150.0, 64.0);
-    EXPECT_FALSE(central.point.found);
-    EXPECT_EQ(central.point.latitude, kNotComputedAngle);
-    EXPECT_EQ(central.point.t, 0.0);
-    EXPECT_EQ(central.widthKm, 0.0);
-    EXPECT_EQ(central.durationSeconds, 0.0);
-    for (const LatitudeLimits& limits :
-         {UmbralLimitsAtLongitude(date, 150.0, 64.0), MagnitudeLimitsAtLongitude(date, 150.0, 64.0, 0.0)}) {
-        for (const LatitudeSearch& side : {limits.north, limits.south}) {
-            EXPECT_FALSE(side.found);
-            EXPECT_EQ(side.latitude, kNotComputedAngle);
-            EXPECT_EQ(side.t, 0.0);
+// At 150 degrees west it is night during the eclipse of 1999 August 11; the
+// next day has no eclipse. Neither finds anything.
+TEST(LatitudeSearch, FailsWhereTheSunIsDownOrWithoutEclipse) {
+    for (const auto& [day, longitude] : {std::pair{11, 150.0}, std::pair{12, -22.0}}) {
+        const DateTime date = Date(1999, 8, day);
+        const CentralLineCrossing central = CentralLineAtLongitude(date, longitude, 64.0);
+        EXPECT_FALSE(central.point.found);
+        EXPECT_EQ(central.point.latitude, kNotComputedAngle);
+        EXPECT_EQ(central.point.t, 0.0);
+        EXPECT_EQ(central.widthKm, 0.0);
+        EXPECT_EQ(central.durationSeconds, 0.0);
+        for (const LatitudeLimits& limits : {UmbralLimitsAtLongitude(date, longitude, 64.0),
+                                             MagnitudeLimitsAtLongitude(date, longitude, 64.0, 0.0)}) {
+            for (const LatitudeSearch& side : {limits.north, limits.south}) {
+                EXPECT_FALSE(side.found) << day;
+                EXPECT_EQ(side.latitude, kNotComputedAngle);
+                EXPECT_EQ(side.t, 0.0);
+            }
         }
     }
-}
-
-TEST(LatitudeSearch, DateWithoutEclipseFindsNothing) {
-    const DateTime date = Date(1999, 8, 12);
-    EXPECT_FALSE(CentralLineAtLongitude(date, -22.0, 64.0).point.found);
-    EXPECT_FALSE(UmbralLimitsAtLongitude(date, -22.0, 64.0).north.found);
-    EXPECT_FALSE(MagnitudeLimitsAtLongitude(date, -22.0, 64.0, 0.0).south.found);
 }
 
 // ------------------------------------------------------------- the axis
@@ -205,7 +192,7 @@ TEST(LatitudeSearch, DateWithoutEclipseFindsNothing) {
 TEST(CentralLinePoint, PartialEclipseHasNoCentralPoint) {
     const BesselianElements& e = TableRow(2011, 1, 4);
     ASSERT_EQ(e.type, kPartialEclipse);
-    for (double t = -4.0; t <= 4.0; t += 0.05) {
+    for (double t = -4.0; t <= 4.0; t += 0.25) {
         CentralPoint p;
         p.widthKm = 7.0;
         EXPECT_EQ(CentralLinePoint(e, t, 66.0, p), kNoCentralPoint) << t;
@@ -243,10 +230,8 @@ TEST(CentralLineExtremes, EndsLieOnTheLimbAtSunriseAndSunset) {
 TEST(CentralLineExtremes, EveryRowOfTheTableGivesFiniteInstants) {
     for (const EclipseTableEntry& row : EclipseTable()) {
         const CentralLineExtremesResult line = CentralLineExtremes(row.elements, 70.0);
-        EXPECT_TRUE(std::isfinite(line.tBegin) && std::isfinite(line.tEnd))
-            << row.year << "-" << row.month << "-" << row.day;
-        EXPECT_LE(line.tBegin, line.tEnd) << row.year << "-" << row.month << "-" << row.day;
-        EXPECT_TRUE(std::isfinite(line.begin.latitude) && std::isfinite(line.end.longitude))
+        EXPECT_TRUE(std::isfinite(line.tBegin) && std::isfinite(line.tEnd) && line.tBegin <= line.tEnd &&
+                    std::isfinite(line.begin.latitude) && std::isfinite(line.end.longitude))
             << row.year << "-" << row.month << "-" << row.day;
         EXPECT_TRUE(std::isfinite(CentralLineLimitTime(row.elements, 0.0, kCentralLineBegin)));
     }
@@ -255,8 +240,8 @@ TEST(CentralLineExtremes, EveryRowOfTheTableGivesFiniteInstants) {
 // ------------------------------------------------------- small geometry
 
 TEST(AnglesFromDirection, RecoversLatitudeAndHourAngle) {
-    for (double latitude : {-1.2, -0.4, 0.0, 0.7, 1.5}) {
-        for (double hourAngle : {-1.5, -0.6, 0.0, 0.9, 1.6, 2.5, 3.1, 4.0, 4.6}) {
+    for (double latitude : {-1.2, 0.0, 1.5}) {
+        for (double hourAngle : {-1.5, 0.0, 1.6, 3.1, 4.6}) {
             const DirectionAngles a = AnglesFromDirection(std::cos(latitude) * std::sin(hourAngle),
                                                           std::cos(latitude) * std::cos(hourAngle),
                                                           std::sin(latitude));

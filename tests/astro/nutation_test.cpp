@@ -55,10 +55,10 @@ TEST(NutationGolden, ReferenceTableIsPresent) {
 // Meeus, example 23.a: theta Persei, 2028 November 13.19 TD, with the
 // position already precessed to the mean equinox of the date.
 TEST(NutationInEquatorial, MeeusExample23a) {
-    double alpha = 41.5472 * kRadian;
-    double delta = 49.3485 * kRadian;
-    const double alpha0 = alpha;
-    const double delta0 = delta;
+    const double alpha0 = 41.5472 * kRadian;
+    const double delta0 = 49.3485 * kRadian;
+    double alpha = alpha0;
+    double delta = delta0;
     NutationInEquatorial(alpha, delta, 23.436 * kRadian, 14.861 * kArcsecond,
                          2.705 * kArcsecond);
     EXPECT_NEAR((alpha - alpha0) / kRadian / kArcsecond, 15.843, 0.005);
@@ -74,18 +74,17 @@ TEST(PrecessEcliptic, MeeusExample21c) {
     EXPECT_NEAR(beta, 1.615, 0.001);
 }
 
-TEST(PrecessEcliptic, NoTimeKeepsThePositionUpToWholeTurns) {
+// No time keeps the position up to whole turns. The truncated series are not
+// exact inverses: 4e-8 degree over four centuries.
+TEST(PrecessEcliptic, NoTimeKeepsAndThereAndBackReturnsTheStart) {
     double lambda = 359.0;
     double beta = -12.5;
     PrecessEcliptic(2433282.4235, 2433282.4235, lambda, beta);
     EXPECT_NEAR(std::remainder(lambda - 359.0, 360.0), 0.0, 1e-9);
     EXPECT_NEAR(beta, -12.5, 1e-9);
-}
 
-// The truncated series are not exact inverses: 4e-8 degree over four centuries.
-TEST(PrecessEcliptic, ThereAndBackReturnsTheStart) {
-    double lambda = 201.25;
-    double beta = 41.0;
+    lambda = 201.25;
+    beta = 41.0;
     PrecessEcliptic(2451545.0, 2299238.5, lambda, beta);
     EXPECT_GT(std::fabs(std::remainder(lambda - 201.25, 360.0)), 5.0);
     PrecessEcliptic(2299238.5, 2451545.0, lambda, beta);

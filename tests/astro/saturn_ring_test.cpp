@@ -75,24 +75,14 @@ TEST(SaturnRing, StaysInRangeOverASaturnYear) {
     for (double jd = 2440000.0; jd < 2440000.0 + 29.5 * 365.25; jd += 20.0) {
         const Ring r = RingAt(jd);
         ASSERT_TRUE(std::isfinite(r.b) && std::isfinite(r.bPrime) && std::isfinite(r.p)) << jd;
-        EXPECT_LE(std::fabs(r.b), 28.1) << jd;
-        EXPECT_LE(std::fabs(r.bPrime), 28.1) << jd;
-        EXPECT_GE(r.minor, 0.0) << jd;
-        EXPECT_LE(r.minor, r.major) << jd;
+        EXPECT_TRUE(std::fabs(r.b) <= 28.1 && std::fabs(r.bPrime) <= 28.1) << jd;
+        EXPECT_TRUE(r.minor >= 0.0 && r.minor <= r.major) << jd;
         EXPECT_LT(r.deltaU, 7.5) << jd;
         lowest = std::fmin(lowest, r.p);
         highest = std::fmax(highest, r.p);
     }
     EXPECT_LT(lowest, -5.0);
     EXPECT_GT(highest, 5.0);
-}
-
-TEST(SaturnRing, DependsOnlyOnTheJulianDay) {
-    const Ring a = RingAt(2460500.75);
-    const Ring b = RingAt(2460500.75);
-    EXPECT_EQ(a.b, b.b);
-    EXPECT_EQ(a.p, b.p);
-    EXPECT_EQ(a.deltaU, b.deltaU);
 }
 
 }  // namespace

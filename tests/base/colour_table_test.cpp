@@ -18,46 +18,24 @@ std::string Html(Colour colour) {
     return Utf8(out.Text());
 }
 
-struct ColourNameCase {
-    const char* label;
-    const Char* name;
-    int code;   // -1: not found
-};
-
-class ColourByName : public testing::TestWithParam<ColourNameCase> {};
-
-TEST_P(ColourByName, FoldsAsciiCaseOnly) {
-    const ColourEntry* entry = FindColourByName(GetParam().name);
-    if (GetParam().code < 0) {
-        EXPECT_EQ(entry, nullptr);
-    } else {
-        ASSERT_NE(entry, nullptr);
-        EXPECT_EQ(entry->code, GetParam().code);
+TEST(ColourTable, NamesFoldAsciiCaseOnly) {
+    const struct {
+        const Char* name;
+        int code;  // -1: not found
+    } cases[] = {{TXT("dark RED"), 8},  {TXT("Light grey"), 16}, {TXT("BLACK"), 0},
+                 {TXT("Dark  red"), -1}, {TXT("Orange"), -1},    {TXT("Gray"), -1},
+                 {TXT("Dark"), -1},      {TXT(""), -1}};
+    for (const auto& c : cases) {
+        const ColourEntry* entry = FindColourByName(c.name);
+        EXPECT_EQ(entry ? entry->code : -1, c.code) << Utf8(c.name);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ColourByName,
-    testing::Values(ColourNameCase{"MixedCase", TXT("dark RED"), 8},
-                    ColourNameCase{"Exact", TXT("Light grey"), 16},
-                    ColourNameCase{"Black", TXT("BLACK"), 0},
-                    ColourNameCase{"TwoBlanks", TXT("Dark  red"), -1},
-                    ColourNameCase{"Unknown", TXT("Orange"), -1},
-                    ColourNameCase{"AmericanSpelling", TXT("Gray"), -1},
-                    ColourNameCase{"Prefix", TXT("Dark"), -1},
-                    ColourNameCase{"Empty", TXT(""), -1}),
-    [](const testing::TestParamInfo<ColourNameCase>& info) { return info.param.label; });
-
-TEST(ColourTable, EveryNameFindsItsOwnEntry) {
+TEST(ColourTable, EveryNameAndCodeFindsItsOwnEntry) {
     for (int code = 0; code < kColourCount; ++code) {
-        const ColourEntry* entry = FindColourByName(kColourTable[code].name);
-        ASSERT_NE(entry, nullptr) << code;
-        EXPECT_EQ(entry, &kColourTable[code]);
-        EXPECT_EQ(FindColourByCode(code), &kColourTable[code]);
+        EXPECT_EQ(FindColourByName(kColourTable[code].name), &kColourTable[code]) << code;
+        EXPECT_EQ(FindColourByCode(code), &kColourTable[code]) << code;
     }
-}
-
-TEST(ColourTable, CodeOutsideTableHasNoEntry) {
     EXPECT_EQ(FindColourByCode(-1), nullptr);
     EXPECT_EQ(FindColourByCode(kColourCount), nullptr);
 }
@@ -69,74 +47,35 @@ TEST(ColourTable, BrownIsTheOliveOfTheSavedGraphs) {
     EXPECT_EQ(Html(brown->colour), "808000");
 }
 
-TEST(ColourTable, ColorRefHasRedInLowestByte) {
+// HTML writes red, green, blue; a COLORREF holds red in its lowest byte.
+TEST(ColourTable, ChannelOrderOfHtmlAndColorRef) {
+    EXPECT_EQ(Html(Colour{0x12, 0xAB, 0x0F}), "12AB0F");
+    EXPECT_EQ(Html(FindColourByName(TXT("Light grey"))->colour), "C0C0C0");
+    EXPECT_EQ(Html(FindColourByName(TXT("Dark grey"))->colour), "404040");
     EXPECT_EQ(FindColourByName(TXT("Red"))->colour.ToColorRef(), 0x0000FFu);
     EXPECT_EQ(FindColourByName(TXT("Blue"))->colour.ToColorRef(), 0xFF0000u);
-    EXPECT_EQ(FindColourByName(TXT("Dark cyan"))->colour.ToColorRef(), 0x808000u);
 }
 
-struct HtmlCase {
-    const Char* name;
-    const char* html;
-};
-
-class ColourHtml : public testing::TestWithParam<HtmlCase> {};
-
-TEST_P(ColourHtml, WritesRedGreenBlueInUpperCaseHex) {
-    const ColourEntry* entry = FindColourByName(GetParam().name);
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(Html(entry->colour), GetParam().html);
+// Names and codes are compared exactly: no case folding, no other spellings.
+TEST(DistanceUnitTable, NamesAndCodesAreExact) {
+    const struct {
+        const Char* text;
+        int byName, byCode;
+    } cases[] = {{TXT("Miles"), kMiles, kDistanceUnitNotFound},
+                 {TXT("miles"), kDistanceUnitNotFound, kDistanceUnitNotFound},
+                 {TXT("Kilometers"), kKilometres, kDistanceUnitNotFound},
+                 {TXT("Kilometres"), kDistanceUnitNotFound, kDistanceUnitNotFound},
+                 {TXT("Astronomical Units"), kAstronomicalUnits, kDistanceUnitNotFound},
+                 {TXT("AU"), kDistanceUnitNotFound, kAstronomicalUnits},
+                 {TXT("au"), kDistanceUnitNotFound, kDistanceUnitNotFound},
+                 {TXT("km"), kDistanceUnitNotFound, kKilometres},
+                 {TXT("mi"), kDistanceUnitNotFound, kMiles},
+                 {TXT("Invalid"), kInvalidDistanceUnit, kInvalidDistanceUnit}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindDistanceUnitByName(c.text), c.byName) << Utf8(c.text);
+        EXPECT_EQ(FindDistanceUnitByCode(c.text), c.byCode) << Utf8(c.text);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Colours, ColourHtml,
-                         testing::Values(HtmlCase{TXT("Light grey"), "C0C0C0"},
-                                         HtmlCase{TXT("Dark red"), "800000"},
-                                         HtmlCase{TXT("Dark green"), "008000"},
-                                         HtmlCase{TXT("Magenta"), "FF00FF"},
-                                         HtmlCase{TXT("Dark grey"), "404040"},
-                                         HtmlCase{TXT("Black"), "000000"}));
-
-TEST(ColourHtmlOrder, ChannelOrderIsRedGreenBlue) {
-    EXPECT_EQ(Html(Colour{0x12, 0xAB, 0x0F}), "12AB0F");
-}
-
-struct UnitCase {
-    const char* label;
-    const Char* text;
-    int index;
-};
-
-class DistanceUnitByName : public testing::TestWithParam<UnitCase> {};
-
-TEST_P(DistanceUnitByName, ComparesExactly) {
-    EXPECT_EQ(FindDistanceUnitByName(GetParam().text), GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, DistanceUnitByName,
-    testing::Values(UnitCase{"Miles", TXT("Miles"), kMiles},
-                    UnitCase{"LowerCase", TXT("miles"), kDistanceUnitNotFound},
-                    UnitCase{"Invalid", TXT("Invalid"), kInvalidDistanceUnit},
-                    UnitCase{"Kilometers", TXT("Kilometers"), kKilometres},
-                    UnitCase{"BritishSpelling", TXT("Kilometres"), kDistanceUnitNotFound},
-                    UnitCase{"Abbreviation", TXT("km"), kDistanceUnitNotFound},
-                    UnitCase{"AstronomicalUnits", TXT("Astronomical Units"), kAstronomicalUnits}),
-    [](const testing::TestParamInfo<UnitCase>& info) { return info.param.label; });
-
-class DistanceUnitByCode : public testing::TestWithParam<UnitCase> {};
-
-TEST_P(DistanceUnitByCode, ComparesExactly) {
-    EXPECT_EQ(FindDistanceUnitByCode(GetParam().text), GetParam().index);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, DistanceUnitByCode,
-    testing::Values(UnitCase{"AU", TXT("AU"), kAstronomicalUnits},
-                    UnitCase{"LowerCaseAU", TXT("au"), kDistanceUnitNotFound},
-                    UnitCase{"km", TXT("km"), kKilometres}, UnitCase{"mi", TXT("mi"), kMiles},
-                    UnitCase{"Invalid", TXT("Invalid"), kInvalidDistanceUnit},
-                    UnitCase{"LongName", TXT("Miles"), kDistanceUnitNotFound}),
-    [](const testing::TestParamInfo<UnitCase>& info) { return info.param.label; });
 
 TEST(DistanceUnitTable, NamesAndCodesRoundTripForEveryRow) {
     const DistanceUnitTable& table = DistanceUnitNames();
@@ -145,8 +84,6 @@ TEST(DistanceUnitTable, NamesAndCodesRoundTripForEveryRow) {
         EXPECT_EQ(FindDistanceUnitByName(GetDistanceUnitName(unit)), unit);
         EXPECT_EQ(FindDistanceUnitByCode(GetDistanceUnitCode(unit)), unit);
     }
-    EXPECT_EQ(Utf8(GetDistanceUnitName(kKilometres)), "Kilometers");
-    EXPECT_EQ(Utf8(GetDistanceUnitCode(kAstronomicalUnits)), "AU");
 }
 
 TEST(DistanceUnitTable, IndexOutsideTableGivesInvalidRowNotStrayMemory) {

@@ -2,7 +2,6 @@
 // in failure messages, and a clock and locale that the tests control.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -10,8 +9,6 @@
 #include "base/date_time.h"
 #include "base/services.h"
 #include "base/storage.h"
-#include "base/text_char.h"
-#include "base/wide_string.h"
 #include "support/date_records.h"
 #include "support/fake_product.h"
 #include "support/null_storage.h"
@@ -19,62 +16,51 @@
 
 namespace corvinata {
 
-using test::Utf8;
 using test::MakeDateTime;
+using test::Utf8;
 
 inline void PrintTo(const DateTime& record, std::ostream* os) {
     *os << record.year << "-" << record.month << "-" << record.day << " " << record.hours
         << " h (system " << record.timeSystem << ")";
 }
 
-// A clock that reads a fixed instant, and a short date "y/m/d" that the tests
-// can recognise.
+// What the clock reads (year, month, day, hour, minute, second), whether it
+// works, and whether the short date "y/m/d" can be written.
+struct ClockSetting {
+    int now[6] = {2024, 5, 6, 7, 8, 9};
+    bool clockWorks = true;
+    bool shortDateWorks = true;
+};
+
 class FixedClock : public LocaleFormatter {
 public:
-    struct Setting {
-        bool clockWorks = true;
-        bool shortDateWorks = true;
-        int year = 2024, month = 5, day = 6, hour = 7, minute = 8, second = 9;
-    };
-
-    explicit FixedClock(const Setting& setting) : setting_(setting) {}
+    explicit FixedClock(const ClockSetting& setting) : setting_(setting) {}
 
     bool GetNow() override {
         if (!setting_.clockWorks) return false;
-        year = setting_.year;
-        month = setting_.month;
-        day = setting_.day;
-        hour = setting_.hour;
-        minute = setting_.minute;
-        second = setting_.second;
+        int* fields[6] = {&year, &month, &day, &hour, &minute, &second};
+        for (int i = 0; i < 6; ++i) *fields[i] = setting_.now[i];
         return true;
     }
 
     bool ShortDate(String& receiver, int kind) override {
-        if (kind != 0 || !setting_.shortDateWorks) {
-            StringAssign(receiver, TXT(""));
-            return false;
-        }
-        std::string text =
-            std::to_string(year) + "/" + std::to_string(month) + "/" + std::to_string(day);
-        String result;
-        for (char c : text) {
-            const Char one[2] = {static_cast<Char>(c), 0};
-            StringAppend(result, one);
-        }
-        StringAssignString(receiver, result);
-        return true;
+        const bool works = kind == 0 && setting_.shortDateWorks;
+        const std::string text = works ? std::to_string(year) + "/" + std::to_string(month) +
+                                             "/" + std::to_string(day)
+                                       : "";
+        StringAssign(receiver, test::Wide(text).c_str());
+        return works;
     }
 
 private:
-    Setting setting_;
+    ClockSetting setting_;
 };
 
-// The application services with a storage service whose only working object
-// is the FixedClock; registered for the lifetime of the object.
+// The application services whose storage service makes only the FixedClock;
+// registered for the lifetime of the object.
 class FixedClockApplication : private test::NullStorageService {
 public:
-    explicit FixedClockApplication(const FixedClock::Setting& setting = {})
+    explicit FixedClockApplication(const ClockSetting& setting = {})
         : setting_(setting), product_(*this), registration_(&product_, nullptr) {}
 
 private:
@@ -82,7 +68,7 @@ private:
         return std::make_unique<FixedClock>(setting_);
     }
 
-    FixedClock::Setting setting_;
+    ClockSetting setting_;
     test::FakeProductInfo product_;
     ScopedApplicationServices registration_;
 };

@@ -2,14 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include "base/place_text_testing.h"
+#include <string>
+
 #include "base/wide_string.h"
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using placetest::Utf8;
-using placetest::Wide;
+using test::Utf8;
+using test::Wide;
+
+std::string Written(const DistanceValue& d, int decimals, bool withUnit) {
+    String out(TXT("old"));
+    DistanceFormatOrDashes(out, d, decimals, withUnit);
+    return Utf8(out);
+}
 
 TEST(DistanceConversion, AstronomicalUnitToMilesAndBack) {
     DistanceValue d{1.0, kAstronomicalUnits};
@@ -21,125 +29,71 @@ TEST(DistanceConversion, AstronomicalUnitToMilesAndBack) {
     EXPECT_NEAR(d.value, 1.0, 1e-12);
 }
 
-TEST(DistanceConversion, UnknownDistanceStaysUnknown) {
-    DistanceValue d{kNoDistance, kKilometres};
-    DistanceConvertUnit(d, kAstronomicalUnits);
-    EXPECT_EQ(d.unit, kAstronomicalUnits);
-    EXPECT_EQ(d.value, kNoDistance);
-    String out;
-    DistanceFormatOrDashes(out, d, kAutomaticDistanceDecimals, true);
-    EXPECT_EQ(Utf8(out), "---");
-}
+TEST(DistanceConversion, UnknownStaysUnknownAndInvalidUnitsAreNeverConverted) {
+    DistanceValue unknown{kNoDistance, kKilometres};
+    DistanceConvertUnit(unknown, kAstronomicalUnits);
+    EXPECT_EQ(unknown.unit, kAstronomicalUnits);
+    EXPECT_EQ(unknown.value, kNoDistance);
 
-TEST(DistanceConversion, InvalidUnitIsNeverConverted) {
-    DistanceValue d{5.0, kInvalidDistanceUnit};
-    DistanceConvertUnit(d, kMiles);
-    EXPECT_EQ(d.value, 5.0);
-    EXPECT_EQ(d.unit, kInvalidDistanceUnit);
+    DistanceValue invalid{5.0, kInvalidDistanceUnit};
+    DistanceConvertUnit(invalid, kMiles);
+    EXPECT_EQ(invalid.value, 5.0);
+    EXPECT_EQ(invalid.unit, kInvalidDistanceUnit);
     DistanceValue km{5.0, kKilometres};
     DistanceConvertUnit(km, 7);
     EXPECT_EQ(km.value, 5.0);
     EXPECT_EQ(km.unit, kKilometres);
 }
 
-struct ReadCase {
-    const char* label;
-    const char* text;
-    bool accepted;
-    double value;
-    int unit;
-};
-
-class DistanceReading : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(DistanceReading, NumberAndUnitCode) {
-    const ReadCase& c = GetParam();
-    DistanceValue d{42.0, kMiles};
-    ASSERT_EQ(DistanceParse(d, Wide(c.text).c_str()), c.accepted) << c.text;
-    if (c.accepted) {
-        EXPECT_DOUBLE_EQ(d.value, c.value);
-        EXPECT_EQ(d.unit, c.unit);
-    } else {
-        EXPECT_EQ(d.value, 42.0);
-        EXPECT_EQ(d.unit, kMiles);
+TEST(DistanceReading, NumberAndUnitCode) {
+    const struct {
+        const char* text;
+        double value;
+        int unit;
+    } accepted[] = {
+        {"384400 km", 384400.0, kKilometres}, {"384400km", 384400.0, kKilometres},
+        {" 2.5 au ", 2.5, kAstronomicalUnits}, {"1e3 MI", 1000.0, kMiles},
+        {"0 km", 0.0, kKilometres},
+    };
+    for (const auto& c : accepted) {
+        DistanceValue d{42.0, kMiles};
+        ASSERT_TRUE(DistanceParse(d, Wide(c.text).c_str())) << c.text;
+        EXPECT_DOUBLE_EQ(d.value, c.value) << c.text;
+        EXPECT_EQ(d.unit, c.unit) << c.text;
+    }
+    const std::string overlong = "5 km" + std::string(150, 'm');
+    for (const std::string text : {"384400", "12 parsec", "-5 km", "5 km x", "km", "",
+                                   "5 Kilometers", "5 Invalid", overlong.c_str()}) {
+        DistanceValue d{42.0, kMiles};
+        EXPECT_FALSE(DistanceParse(d, Wide(text).c_str())) << text;
+        EXPECT_EQ(d.value, 42.0) << text;
+        EXPECT_EQ(d.unit, kMiles) << text;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, DistanceReading,
-    testing::Values(ReadCase{"Kilometres", "384400 km", true, 384400.0, kKilometres},
-                    ReadCase{"NoBlank", "384400km", true, 384400.0, kKilometres},
-                    ReadCase{"BlanksAndCase", " 2.5 au ", true, 2.5, kAstronomicalUnits},
-                    ReadCase{"ExponentMiles", "1e3 MI", true, 1000.0, kMiles},
-                    ReadCase{"Zero", "0 km", true, 0.0, kKilometres},
-                    ReadCase{"NoUnit", "384400", false, 0.0, 0},
-                    ReadCase{"OtherUnit", "12 parsec", false, 0.0, 0},
-                    ReadCase{"Negative", "-5 km", false, 0.0, 0},
-                    ReadCase{"TrailingWord", "5 km x", false, 0.0, 0},
-                    ReadCase{"UnitOnly", "km", false, 0.0, 0},
-                    ReadCase{"Empty", "", false, 0.0, 0},
-                    ReadCase{"LongName", "5 Kilometers", false, 0.0, 0},
-                    ReadCase{"InvalidRow", "5 Invalid", false, 0.0, 0}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return info.param.label; });
-
-TEST(DistanceReading, OverlongUnitWordIsRefused) {
-    std::string text = "5 km";
-    text += std::string(150, 'm');
-    DistanceValue d;
-    EXPECT_FALSE(DistanceParse(d, Wide(text.c_str()).c_str()));
+TEST(DistanceWriting, NumberWithChosenOrAutomaticDecimals) {
+    const int automatic = kAutomaticDistanceDecimals;
+    EXPECT_EQ(Written({9.87654, kAstronomicalUnits}, automatic, false), "9.877");
+    EXPECT_EQ(Written({12.3456, kKilometres}, automatic, false), "12.35");
+    EXPECT_EQ(Written({384.4, kKilometres}, automatic, false), "384.4");
+    EXPECT_EQ(Written({384400.2, kKilometres}, automatic, true), "384400 km");
+    EXPECT_EQ(Written({1.5, kMiles}, 1, true), "1.5 mi");
+    EXPECT_EQ(Written({1.0, kAstronomicalUnits}, 2, true), "1.00 AU");
+    EXPECT_EQ(Written({2.5, kKilometres}, -3, false), "2.5");
+    // Only the marker of an unknown distance is dashes; another negative is a number.
+    EXPECT_EQ(Written({kNoDistance, kAstronomicalUnits}, automatic, true), "---");
+    EXPECT_EQ(Written({-1.5, kKilometres}, automatic, false), "-1.500");
 }
-
-struct WriteCase {
-    const char* label;
-    double value;
-    int unit;
-    int decimals;
-    bool withUnit;
-    const char* expected;
-};
-
-class DistanceWriting : public testing::TestWithParam<WriteCase> {};
-
-TEST_P(DistanceWriting, NumberWithChosenOrAutomaticDecimals) {
-    const WriteCase& c = GetParam();
-    String out(TXT("old"));
-    DistanceFormatOrDashes(out, DistanceValue{c.value, c.unit}, c.decimals, c.withUnit);
-    EXPECT_EQ(Utf8(out), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, DistanceWriting,
-    testing::Values(
-        WriteCase{"BelowTen", 9.87654, kAstronomicalUnits, kAutomaticDistanceDecimals, false,
-                  "9.877"},
-        WriteCase{"BelowHundred", 12.3456, kKilometres, kAutomaticDistanceDecimals, false,
-                  "12.35"},
-        WriteCase{"BelowThousand", 384.4, kKilometres, kAutomaticDistanceDecimals, false, "384.4"},
-        WriteCase{"Thousands", 384400.2, kKilometres, kAutomaticDistanceDecimals, false, "384400"},
-        WriteCase{"WithUnit", 384400.2, kKilometres, kAutomaticDistanceDecimals, true,
-                  "384400 km"},
-        WriteCase{"MilesCode", 1.5, kMiles, 1, true, "1.5 mi"},
-        WriteCase{"AstronomicalCode", 1.0, kAstronomicalUnits, 2, true, "1.00 AU"},
-        WriteCase{"UnknownEvenWithUnit", -1.0, kKilometres, kAutomaticDistanceDecimals, true,
-                  "---"},
-        WriteCase{"OtherNegativeIsANumber", -1.5, kKilometres, kAutomaticDistanceDecimals, false,
-                  "-1.500"},
-        WriteCase{"TrimmedDecimals", 2.5, kKilometres, -3, false, "2.5"}),
-    [](const testing::TestParamInfo<WriteCase>& info) { return info.param.label; });
 
 TEST(DistanceRoundTrip, WrittenTextReadsBackInEveryUnit) {
     for (const int unit : {kKilometres, kMiles, kAstronomicalUnits}) {
         for (const double value : {0.0, 0.0123, 9.87654, 55.555, 384.4, 149597870.7}) {
-            String text;
-            DistanceFormatOrDashes(text, DistanceValue{value, unit}, kAutomaticDistanceDecimals,
-                                   true);
+            const std::string text = Written({value, unit}, kAutomaticDistanceDecimals, true);
             DistanceValue read;
-            ASSERT_TRUE(DistanceParse(read, text.Text())) << Utf8(text);
-            EXPECT_EQ(read.unit, unit) << Utf8(text);
-            EXPECT_NEAR(read.value, value, 0.5) << Utf8(text);
-            String again;
-            DistanceFormatOrDashes(again, read, kAutomaticDistanceDecimals, true);
-            EXPECT_EQ(Utf8(again), Utf8(text));
+            ASSERT_TRUE(DistanceParse(read, Wide(text).c_str())) << text;
+            EXPECT_EQ(read.unit, unit) << text;
+            EXPECT_NEAR(read.value, value, 0.5) << text;
+            EXPECT_EQ(Written(read, kAutomaticDistanceDecimals, true), text);
         }
     }
 }

@@ -14,108 +14,61 @@ using test::Utf8;
 
 int Glyph(int entry) { return static_cast<int>(GetGreekLetterGlyph(entry)); }
 
-struct LookupCase {
-    const char* label;
-    const Char* text;
-    int expected;
-};
-
-class AbbreviationLookup : public testing::TestWithParam<LookupCase> {};
-
-TEST_P(AbbreviationLookup, FindsExactAbbreviationOnly) {
-    EXPECT_EQ(FindGreekLetterByAbbreviation(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, AbbreviationLookup,
-    testing::Values(LookupCase{"Alp", TXT("Alp"), 0}, LookupCase{"Eta", TXT("Eta"), 6},
-                    LookupCase{"Ome", TXT("Ome"), 23},
-                    LookupCase{"LowerCase", TXT("alp"), kNoGreekLetter},
-                    LookupCase{"FullName", TXT("Alpha"), kNoGreekLetter},
-                    LookupCase{"Empty", TXT(""), kNoGreekLetter}),
-    [](const testing::TestParamInfo<LookupCase>& info) { return info.param.label; });
-
-class NameLookup : public testing::TestWithParam<LookupCase> {};
-
-TEST_P(NameLookup, FindsExactNameOnly) {
-    EXPECT_EQ(FindGreekLetterByName(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, NameLookup,
-    testing::Values(LookupCase{"Omicron", TXT("Omicron"), 14}, LookupCase{"Mu", TXT("Mu"), 11},
-                    LookupCase{"Abbreviation", TXT("Alp"), kNoGreekLetter},
-                    LookupCase{"UpperCase", TXT("ALPHA"), kNoGreekLetter},
-                    LookupCase{"TrailingBlank", TXT("Beta "), kNoGreekLetter}),
-    [](const testing::TestParamInfo<LookupCase>& info) { return info.param.label; });
-
-TEST(GreekLetterTable, EveryLetterIsFoundByItsOwnNameAndAbbreviation) {
-    // A duplicated or misspelt row would make a lookup answer another index.
-    for (int i = 0; i < kGreekLetterCount; ++i) {
-        EXPECT_EQ(FindGreekLetterByName(GetGreekLetterName(i)), i) << i;
-        EXPECT_EQ(FindGreekLetterByAbbreviation(GetGreekLetterAbbreviation(i)), i) << i;
+// Names and abbreviations are found exactly: no case folding, no blanks.
+TEST(GreekLetterTable, LookupIsExact) {
+    const struct {
+        const Char* text;
+        int byAbbreviation, byName;
+    } cases[] = {{TXT("Alp"), 0, kNoGreekLetter},
+                 {TXT("Ome"), 23, kNoGreekLetter},
+                 {TXT("Eta"), 6, 6},
+                 {TXT("Omicron"), kNoGreekLetter, 14},
+                 {TXT("alp"), kNoGreekLetter, kNoGreekLetter},
+                 {TXT("ALPHA"), kNoGreekLetter, kNoGreekLetter},
+                 {TXT("Beta "), kNoGreekLetter, kNoGreekLetter},
+                 {TXT(""), kNoGreekLetter, kNoGreekLetter}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindGreekLetterByAbbreviation(c.text), c.byAbbreviation) << Utf8(c.text);
+        EXPECT_EQ(FindGreekLetterByName(c.text), c.byName) << Utf8(c.text);
     }
-}
-
-TEST(GreekLetterTable, AbbreviationsAreTheFirstLettersOfTheName) {
-    int sameAsName = 0;
-    for (int i = 0; i < kGreekLetterCount; ++i) {
-        const std::string name = Utf8(GetGreekLetterName(i));
-        const std::string abbreviation = Utf8(GetGreekLetterAbbreviation(i));
-        EXPECT_EQ(abbreviation, name.substr(0, 3)) << name;
-        if (abbreviation == name) ++sameAsName;
-    }
-    EXPECT_EQ(sameAsName, 10);
-}
-
-TEST(GreekLetterTable, LetterOutsideTheTableIsNamedQuestionMarks) {
     EXPECT_EQ(Utf8(GetGreekLetterName(kNoGreekLetter)), "???");
     EXPECT_EQ(Utf8(GetGreekLetterName(24)), "???");
     EXPECT_EQ(Utf8(GetGreekLetterAbbreviation(-7)), "???");
 }
 
-TEST(GreekLetterGlyphs, FirstSetRisesByOneAndSkipsDD) {
+// A duplicated or misspelt row would make a lookup answer another index.
+TEST(GreekLetterTable, EveryRowIsFoundAndAbbreviatesItsName) {
+    int sameAsName = 0;
+    for (int i = 0; i < kGreekLetterCount; ++i) {
+        EXPECT_EQ(FindGreekLetterByName(GetGreekLetterName(i)), i) << i;
+        EXPECT_EQ(FindGreekLetterByAbbreviation(GetGreekLetterAbbreviation(i)), i) << i;
+        const std::string name = Utf8(GetGreekLetterName(i));
+        const std::string abbreviation = Utf8(GetGreekLetterAbbreviation(i));
+        EXPECT_EQ(abbreviation, name.substr(0, 3)) << name;
+        sameAsName += abbreviation == name;
+    }
+    EXPECT_EQ(sameAsName, 10);
+}
+
+TEST(GreekLetterGlyphs, FirstSetSkipsDDAndSecondSetIsContiguousFromB4) {
     EXPECT_EQ(Glyph(0), 0xCC);
     for (int i = 1; i < kGreekLetterCount; ++i) {
-        const int step = i == 17 ? 2 : 1;   // sigma follows rho across 0xDD
-        EXPECT_EQ(Glyph(i) - Glyph(i - 1), step) << i;
-        EXPECT_NE(Glyph(i), 0xDD);
+        EXPECT_EQ(Glyph(i) - Glyph(i - 1), i == 17 ? 2 : 1) << i;  // sigma follows rho
     }
     EXPECT_EQ(Glyph(23), 0xE4);
-}
-
-TEST(GreekLetterGlyphs, SecondSetIsContiguousFromB4) {
-    for (int i = 0; i < kGreekLetterCount; ++i) {
-        EXPECT_EQ(Glyph(kGreekLetterCount + i), 0xB4 + i) << i;
-    }
-}
-
-TEST(GreekLetterGlyphs, EntriesOutsideBothSetsAreZero) {
+    for (int i = 0; i < kGreekLetterCount; ++i) EXPECT_EQ(Glyph(kGreekLetterCount + i), 0xB4 + i);
     EXPECT_EQ(Glyph(-1), 0);
     EXPECT_EQ(Glyph(kGreekLetterGlyphCount), 0);
 }
 
-struct GreyCase {
-    std::int32_t percent;
-    int level;
-};
-
-class PercentToGrey : public testing::TestWithParam<GreyCase> {};
-
-TEST_P(PercentToGrey, AllChannelsEqualTheRoundedLevel) {
-    const Colour grey = PercentToGreyColour(GetParam().percent);
-    EXPECT_EQ(grey.red, GetParam().level);
-    EXPECT_EQ(grey.green, GetParam().level);
-    EXPECT_EQ(grey.blue, GetParam().level);
-    EXPECT_EQ(grey.ToColorRef() >> 24, 0u);
-}
-
 // 10, 30, 50, 70 and 90 per cent fall exactly on a half and round up.
-INSTANTIATE_TEST_SUITE_P(
-    Levels, PercentToGrey,
-    testing::Values(GreyCase{0, 0}, GreyCase{50, 128}, GreyCase{100, 255}, GreyCase{80, 204},
-                    GreyCase{1, 3}, GreyCase{99, 252}, GreyCase{10, 26}, GreyCase{30, 77},
-                    GreyCase{70, 179}, GreyCase{90, 230}));
+TEST(PercentToGrey, AllChannelsEqualTheRoundedLevel) {
+    const int cases[][2] = {{0, 0}, {100, 255}, {80, 204}, {1, 3}, {10, 26}, {30, 77}, {90, 230}};
+    for (const auto& c : cases) {
+        const Colour grey = PercentToGreyColour(c[0]);
+        EXPECT_EQ(grey.ToColorRef(), 0x010101u * c[1]) << c[0];
+    }
+}
 
 TEST(PercentToGreyRegression, PercentBelowHundredIsNotTruncatedToBlack) {
     // percent / 100 taken in whole numbers is 0 for every percentage below 100.
@@ -130,24 +83,18 @@ TEST(PercentToGreyRegression, PercentOutsideRangeIsClampedNotWrapped) {
     EXPECT_EQ(PercentToGreyColour(INT32_MIN).red, 0);
 }
 
-struct PossessiveCase {
-    const Char* text;
-    const char* expected;
-};
-
-class Possessive : public testing::TestWithParam<PossessiveCase> {};
-
-TEST_P(Possessive, AppendsApostropheOrApostropheS) {
-    String text(GetParam().text);
-    AppendPossessiveSuffix(text);
-    EXPECT_EQ(Utf8(text.Text()), GetParam().expected);
+TEST(AppendPossessiveSuffix, AppendsApostropheOrApostropheS) {
+    const struct {
+        const Char* text;
+        const char* expected;
+    } cases[] = {{TXT("Jupiter"), "Jupiter's"}, {TXT("Mars"), "Mars'"}, {TXT("MARS"), "MARS'"},
+                 {TXT(""), "'s"}, {TXT("s"), "s'"}, {TXT("Venus "), "Venus 's"}};
+    for (const auto& c : cases) {
+        String text(c.text);
+        AppendPossessiveSuffix(text);
+        EXPECT_EQ(Utf8(text), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Words, Possessive,
-    testing::Values(PossessiveCase{TXT("Jupiter"), "Jupiter's"}, PossessiveCase{TXT("Mars"), "Mars'"},
-                    PossessiveCase{TXT("MARS"), "MARS'"}, PossessiveCase{TXT(""), "'s"},
-                    PossessiveCase{TXT("s"), "s'"}, PossessiveCase{TXT("Venus "), "Venus 's"}));
 
 TEST(FindCharInText, AnswersFirstPositionOrMinusOne) {
     EXPECT_EQ(FindCharInText(TXT("Saturn"), 'S'), 0);

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "base/place_text_testing.h"
+#include <string>
+
+#include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-using placetest::Utf8;
+using test::Utf8;
 
 Location London() {
     Location record;
@@ -25,37 +27,31 @@ Location EasternPlace() {
     return record;
 }
 
-TEST(Location, EmptyRecordHasDefaultPlaceAndNoNames) {
+std::string Description(const Location& record, bool withCoordinates, int style) {
+    return Utf8(FormatLocationDescription(record, withCoordinates, style));
+}
+
+TEST(Location, InitEmptiesAndMakeKeepsModeWordsOfItsParts) {
+    const Location made = EasternPlace();
+    EXPECT_EQ(made.coordinates.longitude.GetOrientation(), kEastPositive);
+    EXPECT_EQ(made.coordinates.latitude.mode, kLatitudeMinusSign);
+    EXPECT_EQ(made.coordinates.elevation, 58);
+
     Location record = EasternPlace();
     LocationInit(record);
     EXPECT_TRUE(GeoCoordinatesEqual(record.coordinates, GeoCoordinates{}));
     EXPECT_EQ(record.coordinates.longitude.GetOrientation(), kWestPositive);
-    EXPECT_TRUE(record.country.IsEmpty());
-    EXPECT_TRUE(record.town.IsEmpty());
-}
-
-TEST(Location, MakeKeepsModeWordsOfItsParts) {
-    const Location record = EasternPlace();
-    EXPECT_EQ(record.coordinates.longitude.GetOrientation(), kEastPositive);
-    EXPECT_EQ(record.coordinates.latitude.mode, kLatitudeMinusSign);
-    EXPECT_EQ(record.coordinates.timeZone.hours, 10.0);
-    EXPECT_EQ(record.coordinates.elevation, 58);
-    EXPECT_EQ(Utf8(LocationTown(record)), "Sydney");
-    EXPECT_EQ(Utf8(LocationCountry(record)), "Australia");
-}
-
-TEST(Location, MissingNamesAreEmpty) {
-    Location record = London();
+    EXPECT_TRUE(record.country.IsEmpty() && record.town.IsEmpty());
     SetLocationTown(record, nullptr);
     SetLocationCountry(record, TXT("Wales"));
     EXPECT_TRUE(record.town.IsEmpty());
-    EXPECT_EQ(Utf8(record.country), "Wales");
+    EXPECT_EQ(Utf8(LocationCountry(record)), "Wales");
 }
 
 TEST(Location, EqualityIsExactAndCaseSensitive) {
     const Location a = London();
+    EXPECT_TRUE(LocationEqual(a, London()));
     Location b = London();
-    EXPECT_TRUE(LocationEqual(a, b));
     SetLocationTown(b, TXT("LONDON"));
     EXPECT_FALSE(LocationEqual(a, b));
     b = London();
@@ -66,7 +62,7 @@ TEST(Location, EqualityIsExactAndCaseSensitive) {
     EXPECT_FALSE(LocationEqual(a, b));
 }
 
-TEST(Location, AssignCopiesPlaceAndNamesButKeepsTargetModeWords) {
+TEST(Location, AssignAndCopyConstructKeepTheTargetsModeWords) {
     const Location source = EasternPlace();
     Location target = London();
     LocationAssign(target, source);
@@ -74,43 +70,27 @@ TEST(Location, AssignCopiesPlaceAndNamesButKeepsTargetModeWords) {
     EXPECT_EQ(target.coordinates.longitude.GetOrientation(), kWestPositive);
     EXPECT_EQ(target.coordinates.latitude.mode, kLatitudeHemisphereLetter);
     // Still east of Greenwich under the target's own orientation.
-    EXPECT_EQ(Utf8(FormatLocationDescription(target, true, kAngleDecimal)),
+    EXPECT_EQ(Description(target, true, kAngleDecimal),
               "Sydney, Australia   (151.209° E / 33.869° S, UT+10)");
-}
+    EXPECT_EQ(&LocationAssign(target, target), &target);
+    EXPECT_TRUE(LocationEqual(target, source));
 
-TEST(Location, AssignToItselfChangesNothing) {
-    Location record = EasternPlace();
-    Location& result = LocationAssign(record, record);
-    EXPECT_EQ(&result, &record);
-    EXPECT_TRUE(LocationEqual(record, EasternPlace()));
-    EXPECT_EQ(Utf8(record.town), "Sydney");
-}
-
-TEST(Location, CopyConstructedRecordEqualsItsSource) {
-    const Location source = EasternPlace();
     Location copy = London();
     LocationCopyConstruct(copy, source);
     EXPECT_TRUE(LocationEqual(copy, source));
     EXPECT_EQ(copy.coordinates.longitude.GetOrientation(), kWestPositive);
-
     const Location plain = source;
-    EXPECT_TRUE(LocationEqual(plain, source));
     EXPECT_EQ(plain.coordinates.longitude.GetOrientation(), kEastPositive);
 }
 
-TEST(LocationDescription, NamesOnly) {
-    EXPECT_EQ(Utf8(FormatLocationDescription(London(), false, kAngleSexagesimal)),
-              "London, United Kingdom");
-    Location empty;
-    EXPECT_EQ(Utf8(FormatLocationDescription(empty, false, kAngleSexagesimal)), ", ");
-}
-
-TEST(LocationDescription, WithCoordinatesInBothStyles) {
-    EXPECT_EQ(Utf8(FormatLocationDescription(London(), true, kAngleSexagesimal)),
+TEST(LocationDescription, NamesAloneOrWithCoordinatesInBothStyles) {
+    EXPECT_EQ(Description(London(), false, kAngleSexagesimal), "London, United Kingdom");
+    EXPECT_EQ(Description(Location{}, false, kAngleSexagesimal), ", ");
+    EXPECT_EQ(Description(London(), true, kAngleSexagesimal),
               "London, United Kingdom   (0°07'40\" W / 51°30'27\" N, UT+0)");
-    EXPECT_EQ(Utf8(FormatLocationDescription(London(), true, kAngleDecimal)),
+    EXPECT_EQ(Description(London(), true, kAngleDecimal),
               "London, United Kingdom   (0.128° W / 51.507° N, UT+0)");
-    EXPECT_EQ(Utf8(FormatLocationDescription(EasternPlace(), true, kAngleSexagesimal)),
+    EXPECT_EQ(Description(EasternPlace(), true, kAngleSexagesimal),
               "Sydney, Australia   (151°12'33\" E / -33°52'08\", UT+10)");
 }
 

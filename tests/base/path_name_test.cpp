@@ -12,58 +12,56 @@ namespace {
 using test::Utf8;
 using test::Wide;
 
-struct SplitCase {
-    const char* path;
-    const char* drive;
-    const char* folder;
-    const char* name;
-    const char* extension;
-    const char* composed;
-};
-
-class PathSplitTest : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(PathSplitTest, SplitsIntoPartsAndComposesBack) {
-    const SplitCase& c = GetParam();
-    PathName path;
-    ASSERT_TRUE(path.SetPath(Wide(c.path).c_str()));
-    EXPECT_EQ(Utf8(path.Drive()), c.drive);
-    EXPECT_EQ(Utf8(path.Folder()), c.folder);
-    EXPECT_EQ(Utf8(path.Name()), c.name);
-    EXPECT_EQ(Utf8(path.Extension()), c.extension);
-    EXPECT_EQ(Utf8(path.ComposePath()), c.composed);
+std::basic_string<Char> Repeat(int length, Char c) {
+    return std::basic_string<Char>(static_cast<std::size_t>(length), c);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, PathSplitTest,
-    ::testing::Values(
-        SplitCase{"C:/Data/file.txt", "C:", "\\Data\\", "file", ".txt", "C:\\Data\\file.txt"},
-        SplitCase{"C:\\Prog\\archive.tar.gz", "C:", "\\Prog\\", "archive.tar", ".gz",
-                  "C:\\Prog\\archive.tar.gz"},
-        SplitCase{"\\A\\.hidden", "", "\\A\\", "", ".hidden", "\\A\\.hidden"},
-        SplitCase{"C:file", "C:", "", "file", "", "C:file"},
-        SplitCase{"Data/Sub\\x", "", "Data\\Sub\\", "x", "", "Data\\Sub\\x"},
-        SplitCase{"dir.v2\\name", "", "dir.v2\\", "name", "", "dir.v2\\name"},
-        SplitCase{"", "", "", "", "", ""}));
+TEST(PathNameTest, SplitsIntoPartsAndComposesBack) {
+    const struct {
+        const char *path, *drive, *folder, *name, *extension, *composed;
+    } cases[] = {
+        {"C:/Data/file.txt", "C:", "\\Data\\", "file", ".txt", "C:\\Data\\file.txt"},
+        {"C:\\Prog\\archive.tar.gz", "C:", "\\Prog\\", "archive.tar", ".gz",
+         "C:\\Prog\\archive.tar.gz"},
+        {"\\A\\.hidden", "", "\\A\\", "", ".hidden", "\\A\\.hidden"},
+        {"C:file", "C:", "", "file", "", "C:file"},
+        {"Data/Sub\\x", "", "Data\\Sub\\", "x", "", "Data\\Sub\\x"},
+        {"dir.v2\\name", "", "dir.v2\\", "name", "", "dir.v2\\name"},
+        {"", "", "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        PathName path;
+        ASSERT_TRUE(path.SetPath(Wide(c.path).c_str()));
+        EXPECT_EQ(Utf8(path.Drive()), c.drive);
+        EXPECT_EQ(Utf8(path.Folder()), c.folder);
+        EXPECT_EQ(Utf8(path.Name()), c.name);
+        EXPECT_EQ(Utf8(path.Extension()), c.extension);
+        EXPECT_EQ(Utf8(path.ComposePath()), c.composed);
+    }
+}
 
-TEST(PathNameTest, EmptySeparatorFolderIsTheRootAndItsFolderTextIsEmpty) {
+TEST(PathNameTest, FoldersJoinWithOneSeparatorAndWalkUpToTheRoot) {
     PathName path;
     ASSERT_TRUE(path.SetPathWithSeparator(TXT("")));
     EXPECT_EQ(Utf8(path.Folder()), "\\");
     EXPECT_TRUE(path.IsRootFolder());
     EXPECT_EQ(Utf8(path.GetPathFolder()), "");
-}
 
-TEST(PathNameTest, AppendedNamesJoinWithOneSeparator) {
-    PathName path;
-    ASSERT_TRUE(path.SetPathWithSeparator(TXT("\\Root")));
-    ASSERT_TRUE(path.AppendPathFolder(TXT("Dialogs")));
-    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\");
-    ASSERT_TRUE(path.AppendPathFolder(TXT("\\Geometry")));
-    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\Geometry\\");
-    ASSERT_TRUE(path.AppendPathFolder(TXT("Tail\\")));
-    EXPECT_EQ(Utf8(path.Folder()), "\\Root\\Dialogs\\Geometry\\Tail\\");
-    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\Root\\Dialogs\\Geometry\\Tail");
+    ASSERT_TRUE(path.SetPathWithSeparator(TXT("\\A")));
+    for (const Char* name : {TXT("B"), TXT("\\C"), TXT("D\\")}) {
+        ASSERT_TRUE(path.AppendPathFolder(name));
+    }
+    EXPECT_EQ(Utf8(path.Folder()), "\\A\\B\\C\\D\\");
+    EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A\\B\\C\\D");
+    Char removed[PathName::kPathPartMax + 1];
+    for (const char* last : {"D", "C", "B", "A"}) {
+        ASSERT_TRUE(path.RemovePathLastFolder(removed));
+        EXPECT_EQ(Utf8(removed), last);
+    }
+    EXPECT_TRUE(path.IsRootFolder());
+    EXPECT_FALSE(path.RemovePathLastFolder(removed));
+    EXPECT_TRUE(path.IsRootFolder());
 }
 
 TEST(PathNameTest, GettersDropOnlyOneTrailingSeparator) {
@@ -74,20 +72,6 @@ TEST(PathNameTest, GettersDropOnlyOneTrailingSeparator) {
     EXPECT_EQ(Utf8(path.GetPathDirectoryWithSeparator()), "C:\\A\\\\");
 }
 
-TEST(PathNameTest, RemovingFoldersWalksUpToTheRootAndStops) {
-    PathName path;
-    ASSERT_TRUE(path.SetPathWithSeparator(TXT("\\A\\B\\")));
-    Char removed[PathName::kPathPartMax + 1];
-    ASSERT_TRUE(path.RemovePathLastFolder(removed));
-    EXPECT_EQ(Utf8(path.Folder()), "\\A\\");
-    EXPECT_EQ(Utf8(removed), "B");
-    ASSERT_TRUE(path.RemovePathLastFolder(removed));
-    EXPECT_TRUE(path.IsRootFolder());
-    EXPECT_EQ(Utf8(removed), "A");
-    EXPECT_FALSE(path.RemovePathLastFolder(removed));
-    EXPECT_TRUE(path.IsRootFolder());
-}
-
 TEST(PathNameTest, FindParentSeparatorCountsBackslashesOnly) {
     EXPECT_EQ(PathName::FindParentSeparator(TXT("\\A\\B\\")), 2);
     EXPECT_EQ(PathName::FindParentSeparator(TXT("\\A\\")), 0);
@@ -96,32 +80,26 @@ TEST(PathNameTest, FindParentSeparatorCountsBackslashesOnly) {
     EXPECT_EQ(PathName::FindParentSeparator(TXT("/A/B/")), -1);
 }
 
-TEST(PathNameTest, RelativeFolderResolvesBelowTheBaseOnItsDrive) {
+TEST(PathNameTest, RelativeFolderResolvesBelowTheBaseAndNewDirectoryKeepsTheName) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("Data\\stars.txt")));
     ASSERT_TRUE(path.ResolvePathAgainstFolder(TXT("C:\\Prog")));
     EXPECT_EQ(Utf8(path.ComposePath()), "C:\\Prog\\Data\\stars.txt");
-
-    PathName absolute;
-    ASSERT_TRUE(absolute.SetPath(TXT("D:\\Other\\x.gph")));
-    ASSERT_TRUE(absolute.ResolvePathAgainstFolder(TXT("C:\\Prog")));
-    EXPECT_EQ(Utf8(absolute.ComposePath()), "D:\\Other\\x.gph");
-}
-
-TEST(PathNameTest, SetPathDirectoryKeepsTheFileName) {
-    PathName path;
-    ASSERT_TRUE(path.SetPath(TXT("C:\\Old\\graph.gph")));
+    ASSERT_TRUE(path.SetPath(TXT("D:\\Other\\x.gph")));
+    ASSERT_TRUE(path.ResolvePathAgainstFolder(TXT("C:\\Prog")));
+    EXPECT_EQ(Utf8(path.ComposePath()), "D:\\Other\\x.gph");
     ASSERT_TRUE(path.SetPathDirectory(TXT("E:/New/Place")));
-    EXPECT_EQ(Utf8(path.ComposePath()), "E:\\New\\Place\\graph.gph");
+    EXPECT_EQ(Utf8(path.ComposePath()), "E:\\New\\Place\\x.gph");
 }
 
 // Each change must drop exactly the cached forms that depend on it.
-TEST(PathNameTest, CachesFollowEveryChange) {
+TEST(PathNameTest, CachesFollowEveryChangeAndCopiesAreIndependent) {
     PathName path;
     ASSERT_TRUE(path.SetPath(TXT("C:\\A\\one.txt")));
     EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\one.txt");
     EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A");
     EXPECT_EQ(Utf8(path.GetPathFileName()), "one.txt");
+    const PathName original = path;
 
     ASSERT_TRUE(path.SetPathFileName(TXT("two.dat")));
     EXPECT_EQ(Utf8(path.GetPathFolder()), "\\A");
@@ -136,63 +114,36 @@ TEST(PathNameTest, CachesFollowEveryChange) {
     ASSERT_TRUE(path.RemovePathLastFolder());
     EXPECT_EQ(Utf8(path.GetPathDirectoryWithSeparator()), "C:\\A\\");
     EXPECT_EQ(Utf8(path.ComposePath()), "C:\\A\\two.dat");
-}
-
-TEST(PathNameTest, CopiesAreIndependent) {
-    PathName original;
-    ASSERT_TRUE(original.SetPath(TXT("C:\\A\\f.txt")));
-    original.ComposePath();
-    PathName copy = original;
-    ASSERT_TRUE(copy.SetPathFileName(TXT("g.txt")));
-    EXPECT_EQ(Utf8(original.ComposePath()), "C:\\A\\f.txt");
-    EXPECT_EQ(Utf8(copy.ComposePath()), "C:\\A\\g.txt");
+    EXPECT_EQ(Utf8(PathName(original).ComposePath()), "C:\\A\\one.txt");
 }
 
 // Parts are bounded; a text that does not fit is refused whole.
-class PathOverflowTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(path_.SetPath(TXT("C:\\Keep\\me.txt"))); }
-    void ExpectUnchanged() {
-        EXPECT_EQ(Utf8(path_.ComposePath()), "C:\\Keep\\me.txt");
-    }
-    static std::basic_string<Char> Run(int length, Char c) {
-        return std::basic_string<Char>(static_cast<std::size_t>(length), c);
-    }
-    PathName path_;
-};
+TEST(PathNameTest, OverlongPartsAreRefusedAndTheValueKept) {
+    PathName path;
+    ASSERT_TRUE(path.SetPath(TXT("C:\\Keep\\me.txt")));
+    EXPECT_FALSE(path.SetPath((TXT("C:\\") + Repeat(300, 'f') + TXT("\\x.txt")).c_str()));
+    EXPECT_FALSE(path.SetPathFileName((Repeat(257, 'n') + TXT(".txt")).c_str()));
+    EXPECT_FALSE(path.SetPathWithSeparator(Repeat(256, 'w').c_str()));
+    EXPECT_FALSE(path.SetPathDirectory((TXT("C:\\") + Repeat(290, 'd')).c_str()));
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:\\Keep\\me.txt");
 
-TEST_F(PathOverflowTest, OverlongPartsAreRefusedAndTheValueKept) {
-    const auto longFolder = TXT("C:\\") + Run(300, 'f') + TXT("\\x.txt");
-    EXPECT_FALSE(path_.SetPath(longFolder.c_str()));
-    ExpectUnchanged();
-
-    const auto longName = Run(257, 'n') + TXT(".txt");
-    EXPECT_FALSE(path_.SetPathFileName(longName.c_str()));
-    ExpectUnchanged();
-
-    EXPECT_FALSE(path_.SetPathWithSeparator(Run(256, 'w').c_str()));
-    ExpectUnchanged();
-
-    EXPECT_FALSE(path_.SetPathDirectory((TXT("C:\\") + Run(290, 'd')).c_str()));
-    ExpectUnchanged();
+    const auto name = Repeat(150, 'a');
+    EXPECT_TRUE(path.AppendPathFolder(name.c_str()));
+    EXPECT_FALSE(path.AppendPathFolder(name.c_str()));
+    EXPECT_EQ(Utf8(path.Folder()), "\\Keep\\" + Utf8(name.c_str()) + "\\");
 }
 
-TEST_F(PathOverflowTest, AppendStopsAtTheFolderCapacity) {
-    const auto name = Run(150, 'a');
-    EXPECT_TRUE(path_.AppendPathFolder(name.c_str()));
-    EXPECT_FALSE(path_.AppendPathFolder(name.c_str()));
-    EXPECT_EQ(Utf8(path_.Folder()), "\\Keep\\" + Utf8(name.c_str()) + "\\");
-}
-
-TEST_F(PathOverflowTest, FullLengthPartsComposeWithoutLoss) {
+TEST(PathNameTest, FullLengthPartsComposeWithoutLoss) {
     // Folder of exactly 256 characters, name and extension of 256 each.
-    const auto folder = TXT("\\") + Run(254, 'f') + TXT("\\");
-    const auto file = Run(256, 'n') + TXT(".") + Run(255, 'e');
-    ASSERT_TRUE(path_.SetPathWithSeparator(folder.c_str()));
-    ASSERT_TRUE(path_.SetPathFileName(file.c_str()));
-    EXPECT_EQ(Utf8(path_.ComposePath()), "C:" + Utf8(folder.c_str()) + Utf8(file.c_str()));
+    const auto folder = TXT("\\") + Repeat(254, 'f') + TXT("\\");
+    const auto file = Repeat(256, 'n') + TXT(".") + Repeat(255, 'e');
+    PathName path;
+    ASSERT_TRUE(path.SetPath(TXT("C:\\Keep\\me.txt")));
+    ASSERT_TRUE(path.SetPathWithSeparator(folder.c_str()));
+    ASSERT_TRUE(path.SetPathFileName(file.c_str()));
+    EXPECT_EQ(Utf8(path.ComposePath()), "C:" + Utf8(folder.c_str()) + Utf8(file.c_str()));
     Char removed[PathName::kPathPartMax + 1];
-    ASSERT_TRUE(path_.RemovePathLastFolder(removed));
+    ASSERT_TRUE(path.RemovePathLastFolder(removed));
     EXPECT_EQ(TextLength(removed), 254);
 }
 

@@ -15,6 +15,8 @@ TEST_F(PlatformObjectsTest, ShortcutsMakeClosedObjectsOfTheApplicationsStorage) 
     ASSERT_TRUE(MakeTextFile(text, String(TXT("contents.txt"))));
     EXPECT_FALSE(text->IsOpen());
     EXPECT_TRUE(text->Exists());
+    OwnedPtrReset(text);
+    EXPECT_FALSE(text);
 
     OwnedPtr<BinaryFile> binary;
     ASSERT_TRUE(MakeBinaryFile(binary, String(TXT("contents.txt"))));
@@ -33,11 +35,6 @@ TEST_F(PlatformObjectsTest, ShortcutsMakeClosedObjectsOfTheApplicationsStorage) 
     ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Other")));
     EXPECT_EQ(Utf8(scripts->Path().GetPathDirectory()), "C:\\Scripts");
 
-    OwnedPtrReset(text);
-    EXPECT_FALSE(text);
-}
-
-TEST_F(PlatformObjectsTest, SystemInfoAnswersThePlatformsDaylightSaving) {
     OwnedPtr<SystemInfo> info;
     Storage().SetDaylightSavingTime(true);
     EXPECT_TRUE(MakeSystemInfo(info)->IsDaylightSavingTime());

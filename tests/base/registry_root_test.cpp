@@ -21,21 +21,16 @@ TEST_F(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
 // path without it, or nothing would ever be stored.
 TEST_F(RegistryRootTest, RootPathWithLeadingBackslashPersists) {
     String root;
-    GetRegistryRootPath(root);
-    {
-        SettingsTreeWriter writer(root);
-        ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Location"))));
-        const auto zone =
-            BindProperty<std::int32_t>(TXT("Zone"), [] { return 2; }, [](std::int32_t) {});
-        ASSERT_TRUE(WriteIntSetting(writer, zone));
-        ASSERT_TRUE(PopSettingsKey(writer));
-    }
+    SettingsTreeWriter writer(GetRegistryRootPath(root));
+    ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Location"))));
+    ASSERT_TRUE(WriteIntSetting(
+        writer, BindProperty<std::int32_t>(TXT("Zone"), [] { return 2; }, [](std::int32_t) {})));
+    ASSERT_TRUE(PopSettingsKey(writer));
     RegistryApi& api = Registry();
     RegistryApi::Key key = nullptr;
     ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser),
                             TXT("Software\\Corvinata Software\\Corvinata\\1.70\\Location"), key));
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
+    std::uint32_t type = 0, size = 0;
     EXPECT_TRUE(api.QueryValue(key, TXT("Zone"), type, nullptr, size));
     EXPECT_EQ(type, kRegistryDword);
     ASSERT_TRUE(api.CloseKey(key));
@@ -54,33 +49,26 @@ TEST(RegistryRootEmptyProductTest, EmptyTextsAddNoLevels) {
 
 class TimeStepKeyTest : public MemoryServicesTest {
 protected:
-    void Store(std::int32_t type, bool withSteps) {
+    // Loads "\P\Time Step" holding `type` and, when given, a count of 15.
+    bool Load(std::int32_t type, bool withSteps, TimeStep& step) {
         auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\P\\Time Step"));
-        ASSERT_TRUE(node->Create());
-        ASSERT_TRUE(node->WriteInt(TXT("Type"), type));
-        if (withSteps) {
-            ASSERT_TRUE(node->WriteInt(TXT("Steps"), 15));
-        }
+        EXPECT_TRUE(node->DeleteTree() && node->Create() && node->WriteInt(TXT("Type"), type) &&
+                    (!withSteps || node->WriteInt(TXT("Steps"), 15)));
+        SettingsTree tree(String(TXT("\\P")));
+        const bool loaded = LoadTimeStep(String(TXT("Time Step")), step, tree);
+        EXPECT_EQ(tree.Depth(), 0);
+        return loaded;
     }
 };
 
-TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTaken) {
-    Store(9, true);
+TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTakenAndAMissingCountAnswersFalse) {
     TimeStep step;
     step.unit = kHoursUnit;
     step.count = 1;
-    SettingsTree tree(String(TXT("\\P")));
-    EXPECT_FALSE(LoadTimeStep(String(TXT("Time Step")), step, tree));
+    EXPECT_FALSE(Load(9, true, step));
     EXPECT_EQ(step.unit, kHoursUnit);
     EXPECT_EQ(step.count, 15);
-    EXPECT_EQ(tree.Depth(), 0);
-}
-
-TEST_F(TimeStepKeyTest, MissingCountAnswersFalse) {
-    Store(kDaysUnit, false);
-    TimeStep step;
-    SettingsTree tree(String(TXT("\\P")));
-    EXPECT_FALSE(LoadTimeStep(String(TXT("Time Step")), step, tree));
+    EXPECT_FALSE(Load(kDaysUnit, false, step));
     EXPECT_EQ(step.unit, kDaysUnit);
 }
 
@@ -93,11 +81,11 @@ TEST_F(TimeStepKeyTest, SaveBelowTheWritersCurrentKey) {
     ASSERT_TRUE(SaveTimeStep(String(TXT("Step")), step, writer));
     EXPECT_EQ(writer.Depth(), 1);
     auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\P\\Panel\\Step"));
-    ASSERT_TRUE(node->Open());
     std::int32_t steps = 0;
-    ASSERT_TRUE(node->ReadInt(TXT("Steps"), steps));
+    ASSERT_TRUE(node->Open() && node->ReadInt(TXT("Steps"), steps));
     EXPECT_EQ(steps, 2);
 }
 
 }  // namespace
 }  // namespace corvinata::storage_test
+

@@ -26,17 +26,14 @@ auto IntBinding(std::int32_t& target) {
                                       [&target](std::int32_t v) { target = v; });
 }
 
-TEST_F(SettingsTreeTest, ReaderAndWriterSayWhichTheyAre) {
-    EXPECT_TRUE(SettingsTree(String(TXT("\\R"))).IsReader());
-    EXPECT_FALSE(SettingsTreeWriter(String(TXT("\\R"))).IsReader());
-}
-
 TEST_F(SettingsTreeTest, ReadsWritesAndPopsOnAnEmptyStackAnswerFalse) {
     std::int32_t value = 4;
     SettingsTree tree(String(TXT("\\R")));
+    EXPECT_TRUE(tree.IsReader());
     EXPECT_FALSE(ReadIntSetting(tree, IntBinding(value)));
     EXPECT_FALSE(PopSettingsKey(tree));
     SettingsTreeWriter writer(String(TXT("\\R")));
+    EXPECT_FALSE(writer.IsReader());
     EXPECT_FALSE(WriteIntSetting(writer, IntBinding(value)));
     EXPECT_FALSE(PopSettingsKey(writer));
     EXPECT_EQ(value, 4);
@@ -53,17 +50,17 @@ TEST_F(SettingsTreeTest, OnePushMayNameSeveralLevels) {
     SettingsTree tree(String(TXT("\\Software\\App\\Windows")));
     ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Sky"))));
     ASSERT_TRUE(PushSettingsKey(tree, String(TXT("1"))));
-    std::int32_t read = 0;
-    EXPECT_TRUE(ReadIntSetting(tree, IntBinding(read)));
-    EXPECT_EQ(read, 12);
+    value = 0;
+    EXPECT_TRUE(ReadIntSetting(tree, IntBinding(value)));
+    EXPECT_EQ(value, 12);
 }
 
-TEST_F(SettingsTreeTest, OverlongKeyNamesFailWithoutWritingElsewhere) {
-    const std::basic_string<Char> longName(300, 'k');
-    SettingsTreeWriter writer(String(TXT("\\Software\\App")));
-    EXPECT_FALSE(OpenSettingsKeyPath(writer, String(longName.c_str())));
-    EXPECT_EQ(writer.Depth(), 1);
+TEST_F(SettingsTreeTest, OverlongNamesFailWithoutWritingElsewhere) {
+    const String longName(std::basic_string<Char>(300, 'k').c_str());
     std::int32_t value = 1;
+    SettingsTreeWriter writer(String(TXT("\\Software\\App")));
+    EXPECT_FALSE(OpenSettingsKeyPath(writer, longName));
+    EXPECT_EQ(writer.Depth(), 1);
     EXPECT_FALSE(WriteIntSetting(writer, IntBinding(value)));
     // Nothing can be opened below a level that could not be made.
     EXPECT_FALSE(OpenSettingsKeyPath(writer, String(TXT("Child"))));
@@ -72,29 +69,22 @@ TEST_F(SettingsTreeTest, OverlongKeyNamesFailWithoutWritingElsewhere) {
     EXPECT_EQ(writer.Depth(), 0);
 
     SettingsTree tree(String(TXT("\\Software\\App")));
-    EXPECT_FALSE(PushSettingsKey(tree, String(longName.c_str())));
+    EXPECT_FALSE(PushSettingsKey(tree, longName));
     EXPECT_EQ(tree.Depth(), 0);
-    EXPECT_FALSE(HiveRootTouched());
-}
 
-TEST_F(SettingsTreeTest, OverlongRootNeverFallsBackToTheHiveRoot) {
-    const std::basic_string<Char> longRoot = TXT("\\") + std::basic_string<Char>(300, 'r');
-    SettingsTreeWriter writer{String(longRoot.c_str())};
-    EXPECT_FALSE(OpenSettingsKeyPath(writer, String(TXT("Options"))));
-    std::int32_t value = 1;
-    EXPECT_FALSE(WriteIntSetting(writer, IntBinding(value)));
-    PopSettingsKey(writer);
+    // An overlong root never falls back to the hive's root.
+    SettingsTreeWriter rootless{String((TXT("\\") + std::basic_string<Char>(300, 'r')).c_str())};
+    EXPECT_FALSE(OpenSettingsKeyPath(rootless, String(TXT("Options"))));
+    EXPECT_FALSE(WriteIntSetting(rootless, IntBinding(value)));
+    PopSettingsKey(rootless);
     EXPECT_FALSE(HiveRootTouched());
 }
 
 TEST_F(SettingsTreeTest, FailedReadLeavesTheTargetAndSkipsTheSetter) {
-    SettingsTreeWriter writer(String(TXT("\\S")));
-    ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("G"))));
-    ASSERT_TRUE(WriteStringSetting(
-        writer, BindProperty<String, const Char*>(
-                    TXT("Left"), [] { return String(TXT("text, not a number")); },
-                    [](const Char*) {})));
-    PopSettingsKey(writer);
+    auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\S\\G"));
+    ASSERT_TRUE(node->Create());
+    ASSERT_TRUE(node->WriteText(TXT("Left"), TXT("text, not a number")));
+    node.reset();
 
     SettingsTree tree(String(TXT("\\S")));
     ASSERT_TRUE(PushSettingsKey(tree, String(TXT("G"))));

@@ -26,41 +26,32 @@ constexpr std::int32_t kIntMin = std::numeric_limits<std::int32_t>::min();
 
 // ---- interpolation ----------------------------------------------------------
 
-struct InterpolationCase {
-    const char* label;
-    std::int32_t period;
-    double y1, y2, y3, n;
-    double expected;
-};
-
-class Interpolation : public testing::TestWithParam<InterpolationCase> {};
-
-TEST_P(Interpolation, MatchesThreePointFormula) {
-    const InterpolationCase& c = GetParam();
-    EXPECT_NEAR(InterpolateThreeValues(c.period, c.y1, c.y2, c.y3, c.n), c.expected, 1e-9);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Interpolation,
-    testing::Values(
-        InterpolationCase{"Linear", kNoPeriod, 1, 2, 3, 0.5, 2.5},
+TEST(Interpolation, MatchesThreePointFormula) {
+    const struct {
+        const char* label;
+        std::int32_t period;
+        double y1, y2, y3, n, expected;
+    } cases[] = {
+        {"Linear", kNoPeriod, 1, 2, 3, 0.5, 2.5},
         // A parabola is reproduced exactly: x^2 at -1, 0, 1.
-        InterpolationCase{"Parabola", kNoPeriod, 1, 0, 1, 0.5, 0.25},
-        InterpolationCase{"ParabolaBackwards", kNoPeriod, 1, 0, 1, -0.5, 0.25},
+        {"Parabola", kNoPeriod, 1, 0, 1, 0.5, 0.25},
         // Meeus, Astronomical Algorithms, example 3.a (Moon's distance, AU).
-        InterpolationCase{"MeeusExample3a", kNoPeriod, 0.884226, 0.877366, 0.870531, 0.18125,
-                          0.8761253013},
-        InterpolationCase{"DegreesAcrossZero", 360, 358, 359, 1, 1, 1},
-        InterpolationCase{"HoursAcrossMidnight", 24, 23.5, 0.5, 1.5, 0, 0.5},
-        InterpolationCase{"HoursReachingMidnight", 24, 23.0, 23.5, 0.0, 1.0, 0.0},
-        InterpolationCase{"HoursBeforeMidnight", 24, 23.0, 23.5, 0.0, 0.5, 23.75},
-        InterpolationCase{"NoWrapWhenOnlySmallValues", 360, 10, 20, 30, -1, 10},
-        InterpolationCase{"NoWrapInTheMiddle", 360, 100, 110, 120, 0.5, 115},
+        {"MeeusExample3a", kNoPeriod, 0.884226, 0.877366, 0.870531, 0.18125, 0.8761253013},
+        {"DegreesAcrossZero", 360, 358, 359, 1, 1, 1},
+        {"HoursReachingMidnight", 24, 23.0, 23.5, 0.0, 1.0, 0.0},
+        {"HoursBeforeMidnight", 24, 23.0, 23.5, 0.0, 0.5, 23.75},
+        {"NoWrapWhenOnlySmallValues", 360, 10, 20, 30, -1, 10},
+        {"NoWrapInTheMiddle", 360, 100, 110, 120, 0.5, 115},
         // The thresholds are strict: 36 is not below a tenth of 360.
-        InterpolationCase{"ThresholdIsStrict", 360, 36, 200, 324, 0, 200},
+        {"ThresholdIsStrict", 360, 36, 200, 324, 0, 200},
         // A negative result of a wrapping quantity is left as it is.
-        InterpolationCase{"NegativeResultKept", 360, 10, 5, 0, 2, -5}),
-    [](const testing::TestParamInfo<InterpolationCase>& info) { return info.param.label; });
+        {"NegativeResultKept", 360, 10, 5, 0, 2, -5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(InterpolateThreeValues(c.period, c.y1, c.y2, c.y3, c.n), c.expected, 1e-9)
+            << c.label;
+    }
+}
 
 TEST(InterpolationRegression, DayLengthPeriodWrapsLikeDegrees) {
     // Whole-number thresholds (24 / 100 x 10 = 0) never detected a wrap for
@@ -71,23 +62,15 @@ TEST(InterpolationRegression, DayLengthPeriodWrapsLikeDegrees) {
 
 // ---- rounding ---------------------------------------------------------------
 
-struct RoundCase {
-    double x;
-    std::int32_t expected;
-};
-
-class RoundToIntTest : public testing::TestWithParam<RoundCase> {};
-
-TEST_P(RoundToIntTest, RoundsHalfAwayFromZero) {
-    EXPECT_EQ(RoundToInt(GetParam().x), GetParam().expected);
+TEST(RoundToInt, RoundsHalfAwayFromZeroAndSaturates) {
+    const struct {
+        double x;
+        std::int32_t expected;
+    } cases[] = {{2.5, 3},         {-2.5, -3},        {-0.4, 0},
+                 {2.4999, 2},      {-2.5001, -3},     {1e10, kIntMax},
+                 {-1e10, kIntMin}, {2147483647.0, kIntMax}, {-2147483648.0, kIntMin}};
+    for (const auto& c : cases) EXPECT_EQ(RoundToInt(c.x), c.expected) << c.x;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundToIntTest,
-    testing::Values(RoundCase{2.5, 3}, RoundCase{-2.5, -3}, RoundCase{-0.4, 0}, RoundCase{0.0, 0},
-                    RoundCase{2.4999, 2}, RoundCase{-2.5001, -3}, RoundCase{1e10, kIntMax},
-                    RoundCase{-1e10, kIntMin}, RoundCase{2147483647.0, kIntMax},
-                    RoundCase{-2147483648.0, kIntMin}));
 
 TEST(RoundToIntRegression, JustBelowOneHalfRoundsDown) {
     // 0.49999999999999994 + 0.5 rounds to 1.0 in double arithmetic.
@@ -100,28 +83,19 @@ TEST(RoundToIntRegression, NotANumberGivesZeroInsteadOfUndefinedConversion) {
     EXPECT_EQ(RoundToInt(std::numeric_limits<double>::infinity()), kIntMax);
 }
 
-struct StepCase {
-    double value;
-    double step;
-    double expected;
-};
-
-class RoundToNearestStepTest : public testing::TestWithParam<StepCase> {};
-
-TEST_P(RoundToNearestStepTest, TakesNearestMultipleHalfwayUp) {
-    double value = GetParam().value;
-    RoundToNearestStep(value, GetParam().step);
-    EXPECT_DOUBLE_EQ(value, GetParam().expected);
+TEST(RoundToNearestStep, TakesNearestMultipleHalfwayUp) {
+    const struct {
+        double value, step, expected;
+    } cases[] = {{12, 5, 10},     {12.5, 5, 15},       {-12.5, 5, -10},    {15, 5, 15},
+                 {-13, 5, -15},   {1.1, 0.25, 1.0},    {0.375, 0.25, 0.5}, {-7.5, 15, 0},
+                 // Steps that cannot be rounded to leave the value alone.
+                 {12, 0, 12},     {12, -5, 12}};
+    for (const auto& c : cases) {
+        double value = c.value;
+        RoundToNearestStep(value, c.step);
+        EXPECT_DOUBLE_EQ(value, c.expected) << c.value << " step " << c.step;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundToNearestStepTest,
-    testing::Values(StepCase{12, 5, 10}, StepCase{12.5, 5, 15}, StepCase{-12.5, 5, -10},
-                    StepCase{15, 5, 15}, StepCase{-12, 5, -10}, StepCase{-13, 5, -15},
-                    StepCase{2, 5, 0}, StepCase{-2, 5, 0}, StepCase{1.1, 0.25, 1.0},
-                    StepCase{0.375, 0.25, 0.5}, StepCase{-7.5, 15, 0},
-                    // Steps that cannot be rounded to leave the value alone.
-                    StepCase{12, 0, 12}, StepCase{12, -5, 12}));
 
 TEST(RoundToNearestStepRegression, SmallNegativeValueRoundsToPositiveZero) {
     // A negative zero would be written "-0" by the number formatter.
@@ -131,26 +105,18 @@ TEST(RoundToNearestStepRegression, SmallNegativeValueRoundsToPositiveZero) {
     EXPECT_FALSE(std::signbit(value));
 }
 
-struct ScaleCase {
-    std::int32_t count;
-    std::int32_t exponent;
-    std::int32_t expected;
-};
-
-class ScaleStep : public testing::TestWithParam<ScaleCase> {};
-
-TEST_P(ScaleStep, ScalesAndRoundsHalfAwayFromZero) {
-    EXPECT_EQ(ScaleStepByPowerOfTen(GetParam().count, GetParam().exponent), GetParam().expected);
+TEST(ScaleStep, ScalesAndRoundsHalfAwayFromZero) {
+    const struct {
+        std::int32_t count, exponent, expected;
+    } cases[] = {{25, -1, 3},   {-25, -1, -3},       {25, 2, 2500},   {24, -1, 2},
+                 {150, -2, 2},  {-149, -2, -1},      {7, 0, 7},       {0, 30, 0},
+                 {1, 9, 1000000000}, {2147483647, -9, 2}, {kIntMin, -10, 0},
+                 {1, -20, 0},   {5, kIntMin, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScaleStepByPowerOfTen(c.count, c.exponent), c.expected)
+            << c.count << "e" << c.exponent;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, ScaleStep,
-    testing::Values(ScaleCase{25, -1, 3}, ScaleCase{-25, -1, -3}, ScaleCase{25, 2, 2500},
-                    ScaleCase{24, -1, 2}, ScaleCase{4, -1, 0}, ScaleCase{5, -1, 1},
-                    ScaleCase{150, -2, 2}, ScaleCase{-149, -2, -1}, ScaleCase{7, 0, 7},
-                    ScaleCase{0, 30, 0}, ScaleCase{1, 9, 1000000000},
-                    ScaleCase{2147483647, -9, 2}, ScaleCase{kIntMin, -10, 0},
-                    ScaleCase{1, -20, 0}, ScaleCase{5, kIntMin, 0}));
 
 TEST(ScaleStepRegression, OverflowSaturatesInsteadOfWrapping) {
     EXPECT_EQ(ScaleStepByPowerOfTen(3, 9), kIntMax);
@@ -162,51 +128,27 @@ TEST(ScaleStepRegression, OverflowSaturatesInsteadOfWrapping) {
 
 TEST(DateTimeRangeRecord, InitPutsBothEndsAtFirstValidDay) {
     DateTimeRange range;
-    range.begin = MakeDateTime(2000, 5, 6, 7.5, kUniversalTime);
-    range.end = range.begin;
+    DateTimeRangeSet(range, MakeDateTime(2000, 5, 6, 7.5, kUniversalTime),
+                     MakeDateTime(2000, 5, 6, 7.5, kUniversalTime));
     DateTimeRangeInit(range, kLocalCivilTime);
     const DateTime expected = MakeDateTime(1583, 1, 1, 0.0, kLocalCivilTime);
     EXPECT_TRUE(DateTimeEqual(range.begin, expected));
     EXPECT_TRUE(DateTimeEqual(range.end, expected));
 }
 
-TEST(DateTimeRangeRecord, SetBeginFromOtherRangeTakesItsBeginAndTheGivenEnd) {
+TEST(DateTimeRangeRecord, SetBeginFromRangeTakesItsBeginAndTheGivenEnd) {
     DateTimeRange range, other;
     DateTimeRangeSet(range, MakeDateTime(2001, 1, 1, 0, 0), MakeDateTime(2002, 1, 1, 0, 0));
     DateTimeRangeSet(other, MakeDateTime(1999, 9, 9, 9, 2), MakeDateTime(2050, 1, 1, 0, 2));
     const DateTime end = MakeDateTime(2020, 2, 29, 12, 2);
-    const DateTime& answer = DateTimeRangeSetBeginFromRange(range, other, end);
-    EXPECT_EQ(&answer, &range.end);
+    EXPECT_EQ(&DateTimeRangeSetBeginFromRange(range, other, end), &range.end);
     EXPECT_TRUE(DateTimeEqual(range.begin, other.begin));
     EXPECT_TRUE(DateTimeEqual(range.end, end));
-}
-
-TEST(DateTimeRangeRecord, SetBeginFromItselfChangesNothing) {
-    DateTimeRange range;
-    DateTimeRangeSet(range, MakeDateTime(2001, 2, 3, 4.5, 0), MakeDateTime(2002, 3, 4, 5.5, 2));
-    const DateTimeRange before = range;
+    // From itself nothing changes.
+    other = range;
     DateTimeRangeSetBeginFromRange(range, range, range.end);
-    EXPECT_TRUE(DateTimeEqual(range.begin, before.begin));
-    EXPECT_TRUE(DateTimeEqual(range.end, before.end));
-}
-
-TEST(EventTimePairRecord, AssignCopiesBothTimesWithStateAndCode) {
-    EventTimePair source, target;
-    source.first.dateTime = MakeDateTime(2004, 6, 8, 5.25, kLocalCivilTime);
-    source.first.state = kEventTimeFound;
-    source.second.dateTime = MakeDateTime(2004, 6, 8, kNoTimeHours, kLocalCivilTime);
-    source.second.state = 0;
-    source.code = 7;
-    EventTimePairAssign(target, source);
-    EXPECT_TRUE(DateTimeEqual(target.first.dateTime, source.first.dateTime));
-    EXPECT_TRUE(DateTimeEqual(target.second.dateTime, source.second.dateTime));
-    EXPECT_EQ(target.first.state, kEventTimeFound);
-    EXPECT_EQ(target.second.state, 0);
-    EXPECT_EQ(target.code, 7);
-
-    EventTimePairAssign(target, target);
-    EXPECT_EQ(target.first.dateTime.hours, 5.25);
-    EXPECT_EQ(target.code, 7);
+    EXPECT_TRUE(DateTimeEqual(range.begin, other.begin));
+    EXPECT_TRUE(DateTimeEqual(range.end, other.end));
 }
 
 // ---- daylight saving ---------------------------------------------------------
@@ -236,10 +178,9 @@ TEST(DaylightSavingQueryRegression, MissingSystemInfoAnswersStandardTime) {
 
 // ---- typed quantities -------------------------------------------------------
 
+// What FormatQuantity asked of the catalogue services and of the quantity.
 struct QuantityCall {
-    int kind = -1;
-    int extra = -1;
-    int second = -1;
+    int kind = -1, extra = -1, second = -1;
     double value = 0;
     QuantityFormatRequest request;
     int formatCalls = 0;
@@ -270,7 +211,6 @@ public:
         call.value = value;
         return std::make_unique<RecordingQuantity>(call);
     }
-
     mutable QuantityCall call;
 };
 
@@ -291,8 +231,6 @@ protected:
     RecordingCatalogues catalogues_;
     FixedDisplayFormat display_;
     ScopedApplicationServices services_{nullptr, &display_};
-
-private:
     CatalogueServices* previous_ = nullptr;
 };
 

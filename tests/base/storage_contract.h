@@ -59,11 +59,6 @@ protected:
         product_ = std::make_unique<test::FakeProductInfo>(sandbox_->Service());
         services_ = std::make_unique<ScopedApplicationServices>(product_.get(), nullptr);
     }
-    void TearDown() override {
-        services_.reset();
-        product_.reset();
-        sandbox_.reset();
-    }
 
     StorageService& Service() { return sandbox_->Service(); }
 
@@ -84,15 +79,45 @@ protected:
         return path;
     }
 
+    std::unique_ptr<SettingsNode> Node(const char* below) {
+        return Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf(below).Text());
+    }
+
+    // What the value `name` of `node` reads as, text or number.
+    static std::string TextOf(SettingsNode& node, const Char* name) {
+        String text;
+        return node.ReadString(name, text) ? Utf8(text) : "<none>";
+    }
+    static std::int32_t IntOf(SettingsNode& node, const Char* name) {
+        std::int32_t value = -12345;
+        return node.ReadInt(name, value) ? value : -12345;
+    }
+
+    PathName FolderPath(const char* name) {
+        PathName path;
+        EXPECT_TRUE(path.SetPathDirectory(PathOf(name).Text()));
+        return path;
+    }
+
+    // Stores a value through the bare registry functions, as another program,
+    // an older version or damage could leave it.
+    void PutRawValue(const char* key, const char* name, std::uint32_t type,
+                     const std::string& bytes) {
+        RegistryApi& api = Service().Registry();
+        RegistryApi::Key raw = nullptr;
+        const String sub(KeyPathOf(key));
+        ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser), sub.Text() + 1, raw));
+        EXPECT_TRUE(api.SetValue(raw, Wide(name).c_str(), type, bytes.data(),
+                                 static_cast<std::uint32_t>(bytes.size())));
+        ASSERT_TRUE(api.CloseKey(raw));
+    }
+
     // Writes `bytes` as the whole contents of the file `name`.
     void PutBytes(const char* name, const std::string& bytes) {
         auto file = Service().CreateBinaryFile(PathOf(name));
-        ASSERT_TRUE(file->Create(false));
-        ASSERT_TRUE(file->Truncate());
-        if (!bytes.empty()) {
-            ASSERT_TRUE(file->Write(bytes.data(), static_cast<std::uint32_t>(bytes.size())));
-        }
-        ASSERT_TRUE(file->Close());
+        ASSERT_TRUE(file->Create(false) && file->Truncate());
+        const auto size = static_cast<std::uint32_t>(bytes.size());
+        ASSERT_TRUE((size == 0 || file->Write(bytes.data(), size)) && file->Close());
     }
 
     std::string GetBytes(const char* name) {
@@ -100,10 +125,7 @@ protected:
         if (!file->Open(FileOpenMode::Read)) return "<missing>";
         std::string bytes(file->GetSize(), '\0');
         const auto size = static_cast<std::uint32_t>(bytes.size());
-        if (size > 0 && !file->ReadExactly(bytes.data(), size)) {
-            return "<unreadable>";
-        }
-        return bytes;
+        return size > 0 && !file->ReadExactly(bytes.data(), size) ? "<unreadable>" : bytes;
     }
 
     std::unique_ptr<StorageSandbox> sandbox_;
@@ -113,24 +135,21 @@ protected:
 
 // ---- binary files ----
 
-TEST_P(StorageContractTest, CreateWithCloseMakesAnEmptyClosedFile) {
+TEST_P(StorageContractTest, CreateMakesAnEmptyFileClosedOrLeftOpenAtItsStart) {
     auto file = Service().CreateBinaryFile(PathOf("new.bin"));
     EXPECT_FALSE(file->Exists());
     ASSERT_TRUE(file->Create(true));
-    EXPECT_FALSE(file->IsOpen());
-    EXPECT_TRUE(file->Exists());
+    EXPECT_TRUE(!file->IsOpen() && file->Exists());
     EXPECT_EQ(GetBytes("new.bin"), "");
-}
 
-TEST_P(StorageContractTest, CreateLeavesTheFileOpenAtItsStart) {
     PutBytes("data.bin", "xyz");
-    auto file = Service().CreateBinaryFile(PathOf("data.bin"));
-    ASSERT_TRUE(file->Create(false));
-    EXPECT_TRUE(file->IsOpen());
+    auto kept = Service().CreateBinaryFile(PathOf("data.bin"));
+    ASSERT_TRUE(kept->Create(false));
+    EXPECT_TRUE(kept->IsOpen());
     char got[3] = {};
-    ASSERT_TRUE(file->ReadExactly(got, 3));
+    ASSERT_TRUE(kept->ReadExactly(got, 3));
     EXPECT_EQ(std::string(got, 3), "xyz");
-    EXPECT_EQ(file->GetSize(), 3u);
+    EXPECT_EQ(kept->GetSize(), 3u);
 }
 
 TEST_P(StorageContractTest, ReadAtTheEndFailsAndSetsTheEndFlagButAnEmptyReadDoesNot) {
@@ -153,249 +172,164 @@ TEST_P(StorageContractTest, DeleteRefusesAnOpenFileAndAcceptsAMissingOne) {
     auto file = Service().CreateBinaryFile(PathOf("busy.bin"));
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     EXPECT_FALSE(file->Delete());
-    ASSERT_TRUE(file->Close());
-    EXPECT_TRUE(file->Exists());
+    ASSERT_TRUE(file->Close() && file->Exists());
     EXPECT_TRUE(file->Delete());
     EXPECT_FALSE(file->Exists());
-    EXPECT_TRUE(file->Delete());
+    EXPECT_TRUE(file->Delete());  // nothing left to delete
 }
 
-TEST_P(StorageContractTest, ShorterRewriteLeavesNoStaleBytes) {
+TEST_P(StorageContractTest, ShorterRewriteLeavesNoStaleBytesAndReadModeRefusesWrites) {
     PutBytes("graph.gph", "a rather long first version");
     auto file = Service().CreateBinaryFile(PathOf("graph.gph"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Write));
-    ASSERT_TRUE(file->Write("short", 5));
-    ASSERT_TRUE(file->Close());
+    ASSERT_TRUE(file->Open(FileOpenMode::Write) && file->Write("short", 5) && file->Close());
     EXPECT_EQ(GetBytes("graph.gph"), "short");
-}
-
-TEST_P(StorageContractTest, OpenFailsForAMissingFileAndReadModeRefusesWrites) {
-    auto missing = Service().CreateBinaryFile(PathOf("none.bin"));
-    EXPECT_FALSE(missing->Open(FileOpenMode::Read));
-    EXPECT_FALSE(missing->Exists());
-
-    PutBytes("ro.bin", "keep");
-    auto file = Service().CreateBinaryFile(PathOf("ro.bin"));
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     EXPECT_FALSE(file->Write("x", 1));
-    ASSERT_TRUE(file->Close());
+    EXPECT_TRUE(file->Close());
     EXPECT_FALSE(file->Close());
-    EXPECT_EQ(GetBytes("ro.bin"), "keep");
+    EXPECT_EQ(GetBytes("graph.gph"), "short");
+    auto missing = Service().CreateBinaryFile(PathOf("none.bin"));
+    EXPECT_FALSE(missing->Open(FileOpenMode::Read) || missing->Exists());
 }
 
-TEST_P(StorageContractTest, LengthPrefixedStringsRoundTrip) {
+TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFileIsDamage) {
     const Char wide[] = {'S', 'i', 'r', 'i', 'u', 's', ' ', 0x03B1, ' ', 0x20AC, 0};
-    {
-        auto file = Service().CreateBinaryFile(PathOf("strings.bin"));
-        ASSERT_TRUE(file->Create(false));
-        ASSERT_TRUE(StreamWriteNarrowString(*file, "Graph 1"));
-        ASSERT_TRUE(StreamWriteWideString(*file, wide));
-        ASSERT_TRUE(StreamWriteWideString(*file, TXT("")));
-        ASSERT_TRUE(StreamWriteNarrowString(*file, ""));
-    }
-    EXPECT_EQ(GetBytes("strings.bin").substr(0, 11), std::string("\x07\0\0\0Graph 1", 11));
     auto file = Service().CreateBinaryFile(PathOf("strings.bin"));
+    ASSERT_TRUE(file->Create(false) && StreamWriteNarrowString(*file, "Graph 1") &&
+                StreamWriteWideString(*file, wide) && StreamWriteWideString(*file, TXT("")) &&
+                StreamWriteNarrowString(*file, "") && file->Close());
+    EXPECT_EQ(GetBytes("strings.bin").substr(0, 11), std::string("\x07\0\0\0Graph 1", 11));
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     NarrowString narrow = "old";
     String text(TXT("old"));
-    ASSERT_TRUE(StreamReadNarrowString(*file, narrow));
+    ASSERT_TRUE(StreamReadNarrowString(*file, narrow) && StreamReadWideString(*file, text));
     EXPECT_EQ(narrow, "Graph 1");
-    ASSERT_TRUE(StreamReadWideString(*file, text));
     EXPECT_EQ(Utf8(text), Utf8(wide));
-    ASSERT_TRUE(StreamReadWideString(*file, text));
-    EXPECT_TRUE(text.IsEmpty());
-    ASSERT_TRUE(StreamReadNarrowString(*file, narrow));
-    EXPECT_TRUE(narrow.empty());
+    ASSERT_TRUE(StreamReadWideString(*file, text) && StreamReadNarrowString(*file, narrow));
+    EXPECT_TRUE(text.IsEmpty() && narrow.empty());
     EXPECT_FALSE(StreamReadNarrowString(*file, narrow));
-}
 
-TEST_P(StorageContractTest, CountBeyondTheFileIsADamagedFile) {
     PutBytes("damaged.gph", std::string("\xff\xff\xff\x7f" "abc", 7));
-    auto file = Service().CreateBinaryFile(PathOf("damaged.gph"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String text(TXT("previous"));
-    EXPECT_FALSE(StreamReadWideString(*file, text));
+    auto damaged = Service().CreateBinaryFile(PathOf("damaged.gph"));
+    ASSERT_TRUE(damaged->Open(FileOpenMode::Read));
+    StringAssign(text, TXT("previous"));
+    EXPECT_FALSE(StreamReadWideString(*damaged, text));
     EXPECT_TRUE(text.IsEmpty());
 }
 
 // ---- text files ----
 
-TEST_P(StorageContractTest, LinesAreWrittenWithCrLfAndReadWithout) {
-    auto file = Service().CreateTextFile(PathOf("lines.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Write));
-    ASSERT_TRUE(file->WriteLine(TXT("a"), 0));
-    ASSERT_TRUE(file->WriteText(TXT("b"), 0));
-    ASSERT_TRUE(file->Close());
-    EXPECT_EQ(GetBytes("lines.txt"), "a\r\nb");
-
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String line;
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), "a");
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), "b");
-    EXPECT_FALSE(file->ReadLine(line));
-    EXPECT_TRUE(file->AtEnd());
-
-    ASSERT_TRUE(file->Rewind());
-    String all;
-    ASSERT_TRUE(ReadTextFileLines(*file, all));
-    EXPECT_EQ(Utf8(all), "a\r\nb");
+TEST_P(StorageContractTest, LinesAreReadWithoutTheirEndsWhateverTheirLength) {
+    const std::string x600(600, 'x'), y255(255, 'y'), z510(510, 'z');
+    const struct {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb", {"a", "b"}},
+        {"", {}},
+        {x600 + "\r\n\r\n" + y255, {x600, "", y255}},
+        {"first\n" + z510, {"first", z510}},  // last line without a line end
+        {"a\rb\r\nc\r", {"a\rb", "c\r"}},     // a lone carriage return stays
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.substr(0, 12));
+        PutBytes("lines.txt", c.bytes);
+        auto file = Service().CreateTextFile(PathOf("lines.txt"));
+        ASSERT_TRUE(file->Open(FileOpenMode::Read));
+        std::vector<std::string> got;
+        std::string joined;
+        String line(TXT("stale"));
+        while (file->ReadLine(line)) {
+            joined += (got.empty() ? "" : "\r\n") + Utf8(line);
+            got.push_back(Utf8(line));
+        }
+        EXPECT_EQ(got, c.lines);
+        EXPECT_TRUE(line.IsEmpty());
+        EXPECT_TRUE(file->AtEnd());
+        String all(TXT("stale"));
+        ASSERT_TRUE(file->Rewind() && ReadTextFileLines(*file, all));
+        EXPECT_EQ(Utf8(all), joined);
+    }
 }
 
-TEST_P(StorageContractTest, EmptyTextFileHasNoLines) {
-    PutBytes("empty.txt", "");
-    auto file = Service().CreateTextFile(PathOf("empty.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String line(TXT("stale"));
-    EXPECT_FALSE(file->ReadLine(line));
-    EXPECT_TRUE(line.IsEmpty());
-    ASSERT_TRUE(file->Rewind());
-    String all(TXT("stale"));
-    EXPECT_TRUE(ReadTextFileLines(*file, all));
-    EXPECT_TRUE(all.IsEmpty());
-}
-
-TEST_P(StorageContractTest, LongLinesAreReadWhole) {
-    const std::string line600(600, 'x');
-    const std::string line255(255, 'y');
-    PutBytes("long.txt", line600 + "\r\n\r\n" + line255);
-    auto file = Service().CreateTextFile(PathOf("long.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String line;
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(line.Length(), 600);
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_TRUE(line.IsEmpty());
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), line255);
-    EXPECT_FALSE(file->ReadLine(line));
-}
-
-TEST_P(StorageContractTest, LastLineWithoutLineEndIsKeptWhateverItsLength) {
-    const std::string last(510, 'z');
-    PutBytes("tail.txt", "first\n" + last);
-    auto file = Service().CreateTextFile(PathOf("tail.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String all;
-    ASSERT_TRUE(ReadTextFileLines(*file, all));
-    EXPECT_EQ(Utf8(all), "first\r\n" + last);
-}
-
-TEST_P(StorageContractTest, WidthPadsWithWidthMinusTwiceTheLength) {
-    auto file = Service().CreateTextFile(PathOf("pad.txt"));
-    ASSERT_TRUE(file->Create(false));
-    ASSERT_TRUE(file->WriteText(TXT("abc"), 10));
-    ASSERT_TRUE(file->WriteLine(TXT("long enough"), 4));
-    ASSERT_TRUE(file->Close());
-    EXPECT_EQ(GetBytes("pad.txt"), "abc    long enough\r\n");
-}
-
-TEST_P(StorageContractTest, CreateWithCloseEmptiesAnExistingTextFile) {
-    PutBytes("old.txt", "old contents\r\n");
-    auto file = Service().CreateTextFile(PathOf("old.txt"));
-    ASSERT_TRUE(file->Create(true));
+TEST_P(StorageContractTest, WrittenTextIsWindows1252WithCrLfAndWidthMinusTwiceTheLength) {
+    PutBytes("out.txt", "old contents\r\n");
+    auto file = Service().CreateTextFile(PathOf("out.txt"));
+    ASSERT_TRUE(file->Create(true));  // empties the file and closes it
     EXPECT_FALSE(file->IsOpen());
-    EXPECT_EQ(GetBytes("old.txt"), "");
-}
+    EXPECT_EQ(GetBytes("out.txt"), "");
 
-TEST_P(StorageContractTest, TextIsWindows1252OnDisk) {
     const Char text[] = {0x20AC, ' ', 0x00E9, 0x2014, 0};
-    auto file = Service().CreateTextFile(PathOf("cp.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Write));
-    ASSERT_TRUE(file->WriteLine(text, 0));
     const Char cyrillic[] = {0x0416, 0};
+    ASSERT_TRUE(file->Open(FileOpenMode::Write) && file->WriteLine(TXT("a"), 0) &&
+                file->WriteText(TXT("abc"), 10) && file->WriteLine(TXT("long enough"), 4) &&
+                file->WriteLine(text, 0));
     EXPECT_FALSE(file->WriteText(cyrillic, 0));
     ASSERT_TRUE(file->Close());
-    EXPECT_EQ(GetBytes("cp.txt"), "\x80 \xe9\x97\r\n?");
+    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n?");
 
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
     String line;
-    ASSERT_TRUE(file->ReadLine(line));
+    ASSERT_TRUE(file->Open(FileOpenMode::Read) && file->ReadLine(line) && file->ReadLine(line) &&
+                file->ReadLine(line));
     EXPECT_EQ(Utf8(line), Utf8(text));
-}
-
-TEST_P(StorageContractTest, LoneCarriageReturnStaysInTheLine) {
-    PutBytes("cr.txt", "a\rb\r\nc\r");
-    auto file = Service().CreateTextFile(PathOf("cr.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    String line;
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), "a\rb");
-    ASSERT_TRUE(file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), "c\r");
 }
 
 TEST_P(StorageContractTest, WriteAfterReadLandsWhereTheReaderStands) {
     PutBytes("rw.txt", "one\r\ntwo\r\n");
     auto file = Service().CreateTextFile(PathOf("rw.txt"));
-    ASSERT_TRUE(file->Open(FileOpenMode::ReadWrite));
     String line;
-    ASSERT_TRUE(file->ReadLine(line));
-    ASSERT_TRUE(file->WriteText(TXT("TWO"), 0));
-    ASSERT_TRUE(file->Close());
+    ASSERT_TRUE(file->Open(FileOpenMode::ReadWrite) && file->ReadLine(line) &&
+                file->WriteText(TXT("TWO"), 0) && file->Close());
     EXPECT_EQ(GetBytes("rw.txt"), "one\r\nTWO\r\n");
 }
 
 // ---- folders ----
 
-TEST_P(StorageContractTest, CreateTreeMakesEveryMissingAncestor) {
-    PathName deep;
-    ASSERT_TRUE(deep.SetPathDirectory(PathOf("a\\b\\c").Text()));
-    FolderNode node(Service(), deep);
-    ASSERT_TRUE(node.CreateTree());
-    EXPECT_TRUE(Service().IsFolder(PathOf("a").Text()));
-    EXPECT_TRUE(Service().IsFolder(PathOf("a\\b").Text()));
-    EXPECT_TRUE(Service().IsFolder(PathOf("a\\b\\c").Text()));
-    EXPECT_TRUE(node.CreateTree());  // already there
-}
-
-TEST_P(StorageContractTest, DeleteTreeRemovesEverythingBelow) {
-    PathName top;
-    ASSERT_TRUE(top.SetPathDirectory(PathOf("top\\sub").Text()));
-    ASSERT_TRUE(FolderNode(Service(), top).CreateTree());
+TEST_P(StorageContractTest, CreateTreeMakesEveryAncestorAndDeleteTreeEverythingBelow) {
+    EXPECT_TRUE(Service().CreateBinaryFile(sandbox_->Folder())->Exists());
+    FolderNode deep(Service(), FolderPath("top\\sub\\c"));
+    ASSERT_TRUE(deep.CreateTree());
+    for (const char* name : {"top", "top\\sub", "top\\sub\\c"}) {
+        EXPECT_TRUE(Service().IsFolder(PathOf(name).Text())) << name;
+    }
+    EXPECT_TRUE(deep.CreateTree());  // already there
     PutBytes("top\\one.txt", "1");
     PutBytes("top\\sub\\two", "2");
-    ASSERT_TRUE(top.SetPathDirectory(PathOf("top").Text()));
-    EXPECT_TRUE(FolderNode(Service(), top).DeleteTree());
+    FolderNode top(Service(), FolderPath("top"));
+    EXPECT_TRUE(top.DeleteTree());
     EXPECT_FALSE(Service().PathExists(PathOf("top").Text()));
-    EXPECT_TRUE(FolderNode(Service(), top).DeleteTree());  // nothing left to delete
-}
+    EXPECT_TRUE(top.DeleteTree());  // nothing left to delete
 
-TEST_P(StorageContractTest, DeleteTreeStopsAtAReadOnlyFileAndKeepsTheFolder) {
-    PathName folder;
-    ASSERT_TRUE(folder.SetPathDirectory(PathOf("locked").Text()));
-    ASSERT_TRUE(FolderNode(Service(), folder).CreateTree());
+    FolderNode locked(Service(), FolderPath("locked"));
+    ASSERT_TRUE(locked.CreateTree());
     PutBytes("locked\\fixed.dat", "x");
     ASSERT_TRUE(sandbox_->MakeReadOnly(PathOf("locked\\fixed.dat").Text()));
-    EXPECT_FALSE(FolderNode(Service(), folder).DeleteTree());
+    EXPECT_FALSE(locked.DeleteTree());
     EXPECT_TRUE(Service().IsFolder(PathOf("locked").Text()));
 }
 
 TEST_P(StorageContractTest, ListEntriesMatchesThePatternAndSkipsTheDots) {
-    PathName folder;
-    ASSERT_TRUE(folder.SetPathDirectory(PathOf("scripts").Text()));
+    PathName folder = FolderPath("scripts");
     ASSERT_TRUE(FolderNode(Service(), folder).CreateTree());
-    PutBytes("scripts\\tour.vbs", "");
-    PutBytes("scripts\\lesson.vbs", "");
-    PutBytes("scripts\\notes.txt", "");
-    ASSERT_TRUE(folder.SetPathFileName(TXT("*.vbs")));
-    std::vector<String> names{String(TXT("stale"))};
-    ASSERT_TRUE(FolderNode(Service(), folder).ListEntries(names));
-    std::vector<std::string> got;
-    for (const auto& name : names) got.push_back(Utf8(name));
-    std::sort(got.begin(), got.end());
-    EXPECT_EQ(got, (std::vector<std::string>{"lesson.vbs", "tour.vbs"}));
+    for (const char* name : {"scripts\\tour.vbs", "scripts\\lesson.vbs", "scripts\\notes.txt"}) {
+        PutBytes(name, "");
+    }
+    const struct {
+        const Char* pattern;
+        std::vector<std::string> names;
+    } cases[] = {{TXT("*.vbs"), {"lesson.vbs", "tour.vbs"}},
+                 {TXT("*.*"), {"lesson.vbs", "notes.txt", "tour.vbs"}},
+                 {TXT("*.none"), {}}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(folder.SetPathFileName(c.pattern));
+        std::vector<String> names{String(TXT("stale"))};
+        ASSERT_TRUE(FolderNode(Service(), folder).ListEntries(names));
+        std::vector<std::string> got;
+        for (const auto& name : names) got.push_back(Utf8(name));
+        std::sort(got.begin(), got.end());
+        EXPECT_EQ(got, c.names) << Utf8(c.pattern);
+    }
 
-    ASSERT_TRUE(folder.SetPathFileName(TXT("*.*")));
-    ASSERT_TRUE(FolderNode(Service(), folder).ListEntries(names));
-    EXPECT_EQ(names.size(), 3u);
-    ASSERT_TRUE(folder.SetPathFileName(TXT("*.none")));
-    ASSERT_TRUE(FolderNode(Service(), folder).ListEntries(names));
-    EXPECT_TRUE(names.empty());
-}
-
-TEST_P(StorageContractTest, FinderThatFindsNothingKeepsThePattern) {
     auto finder = Service().CreateFileFinder();
     String pattern(PathOf("*.nothing"));
     const std::string before = Utf8(pattern);
@@ -404,201 +338,103 @@ TEST_P(StorageContractTest, FinderThatFindsNothingKeepsThePattern) {
     EXPECT_FALSE(finder->Close());
 }
 
-TEST_P(StorageContractTest, ExistsSeesAFolderNamedWithoutTrailingSeparator) {
-    auto folderAsFile = Service().CreateBinaryFile(sandbox_->Folder());
-    EXPECT_TRUE(folderAsFile->Exists());
-}
-
 // ---- registry keys ----
 
-TEST_P(StorageContractTest, CreateMakesEveryMissingKeyAndLeavesTheLastOpen) {
-    auto a = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("A").Text());
-    ASSERT_TRUE(a->Create());
-    auto c = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("A\\B\\C").Text());
+TEST_P(StorageContractTest, CreateMakesEveryMissingKeyAndDeleteTreeRemovesTheBranch) {
+    auto a = Node("A");
+    std::vector<String> names{String(TXT("stale"))};
+    EXPECT_FALSE(a->EnumSubkeys(names));  // not open
+    ASSERT_TRUE(a->Create() && a->EnumSubkeys(names));
+    EXPECT_TRUE(names.empty());
+    auto c = Node("A\\B\\C");
     EXPECT_FALSE(c->Exists());
-    ASSERT_TRUE(c->Create());
+    ASSERT_TRUE(c->Create());  // and leaves the key open
     EXPECT_TRUE(c->IsOpen());
     EXPECT_TRUE(c->WriteInt(TXT("n"), 5));
     EXPECT_EQ(Utf8(c->GetPath()), Utf8(KeyPathOf("A\\B\\C")));
-    std::vector<String> names;
-    ASSERT_TRUE(a->EnumSubkeys(names));
-    ASSERT_EQ(names.size(), 1u);
+    ASSERT_TRUE(a->EnumSubkeys(names) && names.size() == 1u);
     EXPECT_EQ(Utf8(names[0]), "B");
-}
 
-TEST_P(StorageContractTest, DeleteTreeRemovesTheBranchAndAcceptsAMissingKey) {
-    auto missing =
-        Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("Gone").Text());
-    EXPECT_TRUE(missing->DeleteTree());
-    for (const char* leaf : {"T\\X\\Y", "T\\X\\Z", "T\\W"}) {
-        auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf(leaf).Text());
-        ASSERT_TRUE(node->Create());
-        ASSERT_TRUE(node->WriteText(TXT("v"), TXT("leaf")));
-    }
-    auto top = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("T").Text());
-    EXPECT_TRUE(top->DeleteTree());
-    EXPECT_FALSE(top->Exists());
-    EXPECT_FALSE(top->IsOpen());
-}
-
-TEST_P(StorageContractTest, EnumSubkeysNeedsAnOpenKey) {
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("E").Text());
-    std::vector<String> names{String(TXT("stale"))};
-    EXPECT_FALSE(node->EnumSubkeys(names));
-    ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->EnumSubkeys(names));
-    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(Node("Gone")->DeleteTree());
+    ASSERT_TRUE(Node("A\\X")->Create());
+    ASSERT_TRUE(c->Close());
+    EXPECT_TRUE(a->DeleteTree());
+    EXPECT_FALSE(a->Exists() || a->IsOpen());
 }
 
 TEST_P(StorageContractTest, ValuesFollowTheStorageRules) {
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("Rules").Text());
+    auto node = Node("Rules");
     ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->WriteDouble(TXT("half"), 0.5));
-    ASSERT_TRUE(node->WriteDouble(TXT("two"), 2.0));
-    ASSERT_TRUE(node->WriteDouble(TXT("lat"), 51.4771234567));
-    ASSERT_TRUE(node->WriteDouble(TXT("neg"), -0.25));
-    ASSERT_TRUE(node->WriteBool(TXT("flag"), true));
-    String text;
-    ASSERT_TRUE(node->ReadString(TXT("half"), text));
-    EXPECT_EQ(Utf8(text), "0.5");
-    ASSERT_TRUE(node->ReadString(TXT("two"), text));
-    EXPECT_EQ(Utf8(text), "2");
-    ASSERT_TRUE(node->ReadString(TXT("lat"), text));
-    EXPECT_EQ(Utf8(text), "51.477123");
+    const struct {
+        const Char* name;
+        double value;
+        const char* text;
+    } doubles[] = {{TXT("half"), 0.5, "0.5"}, {TXT("two"), 2.0, "2"},
+                   {TXT("lat"), 51.4771234567, "51.477123"}, {TXT("neg"), -0.25, "-0.25"}};
+    for (const auto& d : doubles) {
+        ASSERT_TRUE(node->WriteDouble(d.name, d.value));
+        EXPECT_EQ(TextOf(*node, d.name), d.text);
+    }
     double value = 0.0;
     ASSERT_TRUE(node->ReadDouble(TXT("neg"), value));
     EXPECT_EQ(value, -0.25);
-    std::int32_t stored = 0;
-    ASSERT_TRUE(node->ReadInt(TXT("flag"), stored));
-    EXPECT_EQ(stored, 1);
-    ASSERT_TRUE(node->WriteInt(TXT("seven"), 7));
+    ASSERT_TRUE(node->WriteBool(TXT("flag"), true) && node->WriteInt(TXT("seven"), 7) &&
+                node->WriteInt(TXT("min"), INT32_MIN));
+    EXPECT_EQ(IntOf(*node, TXT("flag")), 1);
+    EXPECT_EQ(IntOf(*node, TXT("min")), INT32_MIN);
     bool flag = false;
     ASSERT_TRUE(node->ReadBool(TXT("seven"), flag));
     EXPECT_TRUE(flag);
-    ASSERT_TRUE(node->WriteInt(TXT("min"), INT32_MIN));
-    ASSERT_TRUE(node->ReadInt(TXT("min"), stored));
-    EXPECT_EQ(stored, INT32_MIN);
+    // The empty name is the key's default value.
+    ASSERT_TRUE(node->WriteText(TXT(""), TXT("Corvinata.Application")));
+    EXPECT_EQ(TextOf(*node, TXT("")), "Corvinata.Application");
 }
 
-// Raw values as another program, an older version or damage could leave them.
-struct CorruptValue {
-    const char* name;
-    std::uint32_t type;
-    std::string bytes;
-};
-
 TEST_P(StorageContractTest, ValuesOfTheWrongShapeReadAsMissing) {
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("Bad").Text());
-    ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->WriteInt(TXT("dword"), 3));
-    ASSERT_TRUE(node->WriteText(TXT("text"), TXT("12")));
-    ASSERT_TRUE(node->WriteText(TXT("blank"), TXT("0.5 ")));
-    ASSERT_TRUE(node->WriteText(TXT("words"), TXT("north")));
-    ASSERT_TRUE(node->WriteText(TXT("empty"), TXT("")));
-    RegistryApi& api = Service().Registry();
-    RegistryApi::Key raw = nullptr;
-    const String sub(KeyPathOf("Bad"));
-    ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser), sub.Text() + 1, raw));
-    const CorruptValue corrupt[] = {
-        {"short", kRegistryDword, std::string("\x01\x00", 2)},
-        {"long", kRegistryDword, std::string("\x01\x00\x00\x00\x00\x00\x00\x00", 8)},
-        {"binary", 3, std::string("\x01\x00\x00\x00", 4)},
-    };
-    for (const auto& value : corrupt) {
-        ASSERT_TRUE(api.SetValue(raw, Wide(value.name).c_str(), value.type, value.bytes.data(),
-                                 static_cast<std::uint32_t>(value.bytes.size())));
-    }
-    ASSERT_TRUE(api.CloseKey(raw));
+    auto node = Node("Bad");
+    ASSERT_TRUE(node->Create() && node->WriteInt(TXT("dword"), 3) &&
+                node->WriteText(TXT("text"), TXT("12")) &&
+                node->WriteText(TXT("blank"), TXT("0.5 ")) &&
+                node->WriteText(TXT("words"), TXT("north")) &&
+                node->WriteText(TXT("empty"), TXT("")));
+    PutRawValue("Bad", "short", kRegistryDword, std::string("\x01\x00", 2));
+    PutRawValue("Bad", "long", kRegistryDword, std::string("\x01\x00\x00\x00\x00\x00\x00\x00", 8));
+    PutRawValue("Bad", "binary", 3, std::string("\x01\x00\x00\x00", 4));
 
     std::int32_t number = -9;
     String text(TXT("kept"));
     double real = 4.5;
     bool flag = true;
     EXPECT_FALSE(node->ReadString(TXT("dword"), text));
-    EXPECT_FALSE(node->ReadInt(TXT("text"), number));
-    EXPECT_FALSE(node->ReadInt(TXT("short"), number));
-    EXPECT_FALSE(node->ReadInt(TXT("long"), number));
-    EXPECT_FALSE(node->ReadInt(TXT("binary"), number));
+    for (const Char* name : {TXT("text"), TXT("short"), TXT("long"), TXT("binary"),
+                             TXT("missing")}) {
+        EXPECT_FALSE(node->ReadInt(name, number)) << Utf8(name);
+    }
     EXPECT_FALSE(node->ReadBool(TXT("short"), flag));
-    EXPECT_FALSE(node->ReadDouble(TXT("blank"), real));
-    EXPECT_FALSE(node->ReadDouble(TXT("words"), real));
-    EXPECT_FALSE(node->ReadDouble(TXT("empty"), real));
-    EXPECT_FALSE(node->ReadDouble(TXT("dword"), real));
-    EXPECT_FALSE(node->ReadInt(TXT("missing"), number));
-    EXPECT_EQ(number, -9);
-    EXPECT_EQ(Utf8(text), "kept");
-    EXPECT_EQ(real, 4.5);
-    EXPECT_TRUE(flag);
-}
+    for (const Char* name : {TXT("blank"), TXT("words"), TXT("empty"), TXT("dword")}) {
+        EXPECT_FALSE(node->ReadDouble(name, real)) << Utf8(name);
+    }
+    EXPECT_TRUE(number == -9 && Utf8(text) == "kept" && real == 4.5 && flag);
 
-TEST_P(StorageContractTest, StringStoredWithoutTerminatorReadsTerminated) {
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("Raw").Text());
-    ASSERT_TRUE(node->Create());
-    RegistryApi& api = Service().Registry();
-    RegistryApi::Key raw = nullptr;
-    const String sub(KeyPathOf("Raw"));
-    ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser), sub.Text() + 1, raw));
     // "abc" without a terminator, and one odd byte more.
-    const std::string bytes("a\0b\0c\0d", 7);
-    ASSERT_TRUE(api.SetValue(raw, TXT("unterminated"), kRegistryString, bytes.data(), 7));
-    ASSERT_TRUE(api.CloseKey(raw));
-    String text;
-    ASSERT_TRUE(node->ReadString(TXT("unterminated"), text));
-    EXPECT_EQ(Utf8(text), "abc");
+    PutRawValue("Bad", "unterminated", kRegistryString, std::string("a\0b\0c\0d", 7));
+    EXPECT_EQ(TextOf(*node, TXT("unterminated")), "abc");
 }
 
 TEST_P(StorageContractTest, KeyPathsWithOrWithoutLeadingBackslashAreTheSameKey) {
+    auto writer = Node("Lead");
+    ASSERT_TRUE(writer->Create() && writer->WriteInt(TXT("x"), 42) && writer->Close());
     const String rooted(KeyPathOf("Lead"));
-    auto writer = Service().CreateRegistryNode(RegistryHive::CurrentUser, rooted.Text());
-    ASSERT_TRUE(writer->Create());
-    ASSERT_TRUE(writer->WriteInt(TXT("x"), 42));
-    ASSERT_TRUE(writer->Close());
     String doubled(TXT("\\"));
     StringAppend(doubled, rooted.Text());
     for (const Char* path : {rooted.Text() + 1, doubled.Text()}) {
         auto reader = Service().CreateRegistryNode(RegistryHive::CurrentUser, path);
         ASSERT_TRUE(reader->Open()) << Utf8(path);
-        std::int32_t x = 0;
-        EXPECT_TRUE(reader->ReadInt(TXT("x"), x));
-        EXPECT_EQ(x, 42);
+        EXPECT_EQ(IntOf(*reader, TXT("x")), 42);
     }
 }
 
-TEST_P(StorageContractTest, TheEmptyValueNameIsTheKeysDefaultValue) {
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf("Def").Text());
-    ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->WriteText(TXT(""), TXT("Corvinata.Application")));
-    String text;
-    ASSERT_TRUE(node->ReadString(TXT(""), text));
-    EXPECT_EQ(Utf8(text), "Corvinata.Application");
-}
-
 // ---- settings tree ----
-
-TEST_P(StorageContractTest, PushesNestBelowTheRootAndPopsReturnToTheParent) {
-    const String root(KeyPathOf("Root"));
-    auto deep = Service().CreateRegistryNode(RegistryHive::CurrentUser,
-                                             KeyPathOf("Root\\Dialogs\\Graph").Text());
-    ASSERT_TRUE(deep->Create());
-    ASSERT_TRUE(deep->WriteInt(TXT("Left"), 10));
-    ASSERT_TRUE(deep->Close());
-
-    SettingsTree tree(root);
-    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Dialogs"))));
-    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("\\Graph"))));
-    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs\\Graph")));
-    std::int32_t left = 0;
-    EXPECT_TRUE(ReadIntSetting(tree, BindProperty<std::int32_t>(
-                                         TXT("Left"), [&] { return left; },
-                                         [&](std::int32_t v) { left = v; })));
-    EXPECT_EQ(left, 10);
-    EXPECT_TRUE(PopSettingsKey(tree));
-    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs")));
-    EXPECT_FALSE(PushSettingsKey(tree, String(TXT("Missing"))));
-    EXPECT_EQ(tree.Depth(), 1);
-    EXPECT_TRUE(PopSettingsKey(tree));
-    EXPECT_FALSE(PopSettingsKey(tree));
-}
 
 // An object with a value of every stored kind, as a load and a save function
 // would move it.
@@ -609,32 +445,32 @@ struct Sample {
     String title;
     String note;
 
-    bool Visible() const { return visible; }
-    void SetVisible(bool v) { visible = v; }
-    std::int32_t Left() const { return left; }
-    void SetLeft(std::int32_t v) { left = v; }
-    double Latitude() const { return latitude; }
-    void SetLatitude(double v) { latitude = v; }
     String Title() const { return title; }
     void SetTitle(const Char* v) { StringAssign(title, v); }
-    const Char* Note() const { return note.Text(); }
-    void SetNote(const Char* v) { StringAssign(note, v); }
 };
+
+template <class T>
+auto BindField(const Char* name, T& field) {
+    return BindProperty<T>(name, [&field] { return field; }, [&field](T v) { field = v; });
+}
+
+inline auto BindNote(Sample& s) {
+    return BindProperty<const Char*>(TXT("Note"), [&s] { return s.note.Text(); },
+                                     [&s](const Char* v) { StringAssign(s.note, v); });
+}
+
+inline auto BindTitle(Sample& s) {
+    return BindMember<String, const Char*>(TXT("Title"), s, &Sample::Title, &Sample::SetTitle);
+}
 
 inline bool SaveSample(const String& root, Sample& s) {
     SettingsTreeWriter writer(root);
     bool ok = OpenSettingsKeyPath(writer, String(TXT("Options\\Sample")));
-    ok &= WriteBoolSetting(writer, BindMember<bool>(TXT("Visible"), s, &Sample::Visible,
-                                                    &Sample::SetVisible));
-    ok &= WriteIntSetting(writer, BindMember<std::int32_t>(TXT("Left"), s, &Sample::Left,
-                                                           &Sample::SetLeft));
-    ok &= WriteDoubleSetting(writer, BindMember<double>(TXT("Latitude"), s, &Sample::Latitude,
-                                                        &Sample::SetLatitude));
-    ok &= WriteStringSetting(writer, BindMember<String, const Char*>(TXT("Title"), s,
-                                                                     &Sample::Title,
-                                                                     &Sample::SetTitle));
-    ok &= WriteWideStringSetting(writer, BindMember<const Char*>(TXT("Note"), s, &Sample::Note,
-                                                                 &Sample::SetNote));
+    ok &= WriteBoolSetting(writer, BindField(TXT("Visible"), s.visible));
+    ok &= WriteIntSetting(writer, BindField(TXT("Left"), s.left));
+    ok &= WriteDoubleSetting(writer, BindField(TXT("Latitude"), s.latitude));
+    ok &= WriteStringSetting(writer, BindTitle(s));
+    ok &= WriteWideStringSetting(writer, BindNote(s));
     ok &= PopSettingsKey(writer);
     return ok;
 }
@@ -643,82 +479,63 @@ inline bool SaveSample(const String& root, Sample& s) {
 inline int LoadSample(const String& root, Sample& s) {
     SettingsTree tree(root);
     if (!PushSettingsKey(tree, String(TXT("Options\\Sample")))) return -1;
-    int read = 0;
-    read += ReadBoolSetting(tree, BindMember<bool>(TXT("Visible"), s, &Sample::Visible,
-                                                   &Sample::SetVisible));
-    read += ReadIntSetting(tree, BindMember<std::int32_t>(TXT("Left"), s, &Sample::Left,
-                                                          &Sample::SetLeft));
-    read += ReadDoubleSetting(tree, BindMember<double>(TXT("Latitude"), s, &Sample::Latitude,
-                                                       &Sample::SetLatitude));
-    read += ReadStringSetting(tree, BindMember<String, const Char*>(TXT("Title"), s,
-                                                                    &Sample::Title,
-                                                                    &Sample::SetTitle));
-    read += ReadStringSetting(tree, BindMember<const Char*>(TXT("Note"), s, &Sample::Note,
-                                                            &Sample::SetNote));
+    int read = ReadBoolSetting(tree, BindField(TXT("Visible"), s.visible));
+    read += ReadIntSetting(tree, BindField(TXT("Left"), s.left));
+    read += ReadDoubleSetting(tree, BindField(TXT("Latitude"), s.latitude));
+    read += ReadStringSetting(tree, BindTitle(s));
+    read += ReadStringSetting(tree, BindNote(s));
     PopSettingsKey(tree);
     return read;
 }
 
-TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
-    const String root(KeyPathOf("App"));
-    Sample saved;
-    saved.visible = true;
-    saved.left = -120;
-    saved.latitude = 51.4771234567;
-    StringAssign(saved.title, TXT("Sky \x00e9t\x00e9"));
-    StringAssign(saved.note, TXT(""));
-    ASSERT_TRUE(SaveSample(root, saved));
+TEST_P(StorageContractTest, PushesNestBelowTheRootAndPopsReturnToTheParent) {
+    auto deep = Node("Root\\Dialogs\\Graph");
+    ASSERT_TRUE(deep->Create() && deep->WriteInt(TXT("Left"), 10) && deep->Close());
+    SettingsTree tree(KeyPathOf("Root"));
+    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Dialogs"))));
+    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("\\Graph"))));
+    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs\\Graph")));
+    std::int32_t left = 0;
+    EXPECT_TRUE(ReadIntSetting(tree, BindField(TXT("Left"), left)));
+    EXPECT_EQ(left, 10);
+    EXPECT_TRUE(PopSettingsKey(tree));
+    EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs")));
+    EXPECT_FALSE(PushSettingsKey(tree, String(TXT("Missing"))));
+    EXPECT_EQ(tree.Depth(), 1);
+    EXPECT_TRUE(PopSettingsKey(tree));
+    EXPECT_FALSE(PopSettingsKey(tree));
+}
 
-    Sample loaded;
-    StringAssign(loaded.note, TXT("default"));
-    ASSERT_EQ(LoadSample(root, loaded), 5);
-    EXPECT_TRUE(loaded.visible);
+TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
+    Sample saved{true, -120, 51.4771234567, String(TXT("Sky \x00e9t\x00e9")), String(TXT(""))};
+    ASSERT_TRUE(SaveSample(KeyPathOf("App"), saved));
+    Sample loaded{false, 0, 0.0, String(TXT("")), String(TXT("default"))};
+    ASSERT_EQ(LoadSample(KeyPathOf("App"), loaded), 5);
+    EXPECT_TRUE(loaded.visible && loaded.note.IsEmpty());
     EXPECT_EQ(loaded.left, -120);
     EXPECT_EQ(loaded.latitude, 51.477123);
     EXPECT_EQ(Utf8(loaded.title), Utf8(saved.title));
-    EXPECT_TRUE(loaded.note.IsEmpty());
 
     // How the values are stored: integers and booleans as DWORDs, the rest as text.
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser,
-                                             KeyPathOf("App\\Options\\Sample").Text());
+    auto node = Node("App\\Options\\Sample");
     ASSERT_TRUE(node->Open());
-    std::int32_t number = 0;
-    String text;
-    EXPECT_TRUE(node->ReadInt(TXT("Visible"), number));
-    EXPECT_EQ(number, 1);
-    EXPECT_TRUE(node->ReadInt(TXT("Left"), number));
-    EXPECT_TRUE(node->ReadString(TXT("Latitude"), text));
-    EXPECT_EQ(Utf8(text), "51.477123");
+    EXPECT_EQ(IntOf(*node, TXT("Visible")), 1);
+    EXPECT_EQ(IntOf(*node, TXT("Left")), -120);
+    EXPECT_EQ(TextOf(*node, TXT("Latitude")), "51.477123");
 }
 
 TEST_P(StorageContractTest, CorruptedSettingsLeaveTheDefaults) {
-    const String root(KeyPathOf("App"));
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser,
-                                             KeyPathOf("App\\Options\\Sample").Text());
-    ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->WriteText(TXT("Visible"), TXT("yes")));
-    ASSERT_TRUE(node->WriteText(TXT("Left"), TXT("12")));
-    ASSERT_TRUE(node->WriteText(TXT("Latitude"), TXT("51.5x")));
-    ASSERT_TRUE(node->WriteInt(TXT("Title"), 3));
-    ASSERT_TRUE(node->Close());
-
-    Sample defaults;
-    defaults.visible = true;
-    defaults.left = 7;
-    defaults.latitude = 1.25;
-    StringAssign(defaults.title, TXT("Untitled"));
-    StringAssign(defaults.note, TXT("none"));
-    ASSERT_EQ(LoadSample(root, defaults), 0);
-    EXPECT_TRUE(defaults.visible);
+    auto node = Node("App\\Options\\Sample");
+    ASSERT_TRUE(node->Create() && node->WriteText(TXT("Visible"), TXT("yes")) &&
+                node->WriteText(TXT("Left"), TXT("12")) &&
+                node->WriteText(TXT("Latitude"), TXT("51.5x")) &&
+                node->WriteInt(TXT("Title"), 3) && node->Close());
+    Sample defaults{true, 7, 1.25, String(TXT("Untitled")), String(TXT("none"))};
+    ASSERT_EQ(LoadSample(KeyPathOf("App"), defaults), 0);
+    EXPECT_TRUE(defaults.visible && defaults.left == 7 && defaults.latitude == 1.25);
+    EXPECT_EQ(Utf8(defaults.title) + "/" + Utf8(defaults.note), "Untitled/none");
+    EXPECT_EQ(LoadSample(KeyPathOf("NoSuchRoot"), defaults), -1);
     EXPECT_EQ(defaults.left, 7);
-    EXPECT_EQ(defaults.latitude, 1.25);
-    EXPECT_EQ(Utf8(defaults.title), "Untitled");
-    EXPECT_EQ(Utf8(defaults.note), "none");
-
-    Sample untouched;
-    untouched.left = 99;
-    EXPECT_EQ(LoadSample(KeyPathOf("NoSuchRoot"), untouched), -1);
-    EXPECT_EQ(untouched.left, 99);
 }
 
 TEST_P(StorageContractTest, OneValueHelpersFallBackToTheDefault) {
@@ -726,56 +543,46 @@ TEST_P(StorageContractTest, OneValueHelpersFallBackToTheDefault) {
     std::int32_t value = 0;
     EXPECT_TRUE(ReadIntSettingAtPath(missing.Text(), TXT("Count"), 17, false, value));
     EXPECT_EQ(value, 17);
-    value = 0;
     EXPECT_FALSE(ReadIntSettingAtPath(missing.Text(), TXT("Count"), 18, true, value));
     EXPECT_EQ(value, 18);
 
-    const String key(KeyPathOf("Once"));
-    ASSERT_TRUE(WriteIntSettingAtPath(key.Text(), TXT("Count"), 5));
-    ASSERT_TRUE(WriteBoolSettingAtPath(key.Text(), TXT("On"), true));
-    ASSERT_TRUE(WriteDoubleSettingAtPath(key.Text(), TXT("Zoom"), 1.5));
-    ASSERT_TRUE(WriteStringSettingAtPath(RegistryHive::CurrentUser, key.Text(), TXT("Name"),
-                                         String(TXT("Orion"))));
-    EXPECT_TRUE(ReadIntSettingAtPath(key.Text(), TXT("Count"), 0, true, value));
-    EXPECT_EQ(value, 5);
+    const String once(KeyPathOf("Once"));
+    const Char* key = once.Text();
+    const auto hive = RegistryHive::CurrentUser;
+    ASSERT_TRUE(WriteIntSettingAtPath(key, TXT("Count"), 5) &&
+                WriteBoolSettingAtPath(key, TXT("On"), true) &&
+                WriteDoubleSettingAtPath(key, TXT("Zoom"), 1.5) &&
+                WriteStringSettingAtPath(hive, key, TXT("Name"), String(TXT("Orion"))));
     bool on = false;
-    EXPECT_TRUE(ReadBoolSettingAtPath(key.Text(), TXT("On"), false, true, on));
-    EXPECT_TRUE(on);
     double zoom = 0.0;
-    EXPECT_TRUE(ReadDoubleSettingAtPath(key.Text(), TXT("Zoom"), 0.0, true, zoom));
-    EXPECT_EQ(zoom, 1.5);
     String name;
-    EXPECT_TRUE(ReadStringSettingAtPath(RegistryHive::CurrentUser, key.Text(), TXT("Name"),
-                                        TXT("x"), true, name));
+    EXPECT_TRUE(ReadIntSettingAtPath(key, TXT("Count"), 0, true, value));
+    EXPECT_TRUE(ReadBoolSettingAtPath(key, TXT("On"), false, true, on));
+    EXPECT_TRUE(ReadDoubleSettingAtPath(key, TXT("Zoom"), 0.0, true, zoom));
+    EXPECT_TRUE(ReadStringSettingAtPath(hive, key, TXT("Name"), TXT("x"), true, name));
+    EXPECT_EQ(value, 5);
+    EXPECT_TRUE(on);
+    EXPECT_EQ(zoom, 1.5);
     EXPECT_EQ(Utf8(name), "Orion");
-    EXPECT_FALSE(ReadStringSettingAtPath(RegistryHive::CurrentUser, key.Text(), TXT("Count"),
-                                         TXT("fallback"), true, name));
+    EXPECT_FALSE(ReadStringSettingAtPath(hive, key, TXT("Count"), TXT("fallback"), true, name));
     EXPECT_EQ(Utf8(name), "fallback");
 }
 
 TEST_P(StorageContractTest, TimeStepKeyRoundTripsAndAMissingKeyChangesNothing) {
-    const String root(KeyPathOf("Sky"));
     TimeStep step;
     step.unit = kMinutesUnit;
     step.count = 7;
-    EXPECT_FALSE(LoadTimeStepKey(step, root));
-    EXPECT_EQ(step.unit, kMinutesUnit);
-    EXPECT_EQ(step.count, 7);
-
+    EXPECT_FALSE(LoadTimeStepKey(step, KeyPathOf("Sky")));
+    EXPECT_TRUE(step.unit == kMinutesUnit && step.count == 7);
     TimeStep saved;
     saved.unit = kYearsUnit;
     saved.count = -3;
-    ASSERT_TRUE(SaveTimeStepKey(saved, root));
-    ASSERT_TRUE(LoadTimeStepKey(step, root));
-    EXPECT_EQ(step.unit, kYearsUnit);
-    EXPECT_EQ(step.count, -3);
-
-    auto node = Service().CreateRegistryNode(RegistryHive::CurrentUser,
-                                             KeyPathOf("Sky\\Time Step").Text());
+    const String root(KeyPathOf("Sky"));
+    ASSERT_TRUE(SaveTimeStepKey(saved, root) && LoadTimeStepKey(step, root));
+    EXPECT_TRUE(step.unit == kYearsUnit && step.count == -3);
+    auto node = Node("Sky\\Time Step");
     ASSERT_TRUE(node->Open());
-    std::int32_t type = 0;
-    ASSERT_TRUE(node->ReadInt(TXT("Type"), type));
-    EXPECT_EQ(type, kYearsUnit);
+    EXPECT_EQ(IntOf(*node, TXT("Type")), kYearsUnit);
 }
 
 }  // namespace corvinata::storage_test

@@ -24,13 +24,11 @@ void DeleteKeyTree(HKEY parent, const std::wstring& name) {
     if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return;
     {
         ScopedRegistryKey key(opened);
-        for (int guard = 0; guard < 10000; ++guard) {
-            wchar_t child[256];
-            DWORD length = 256;
-            if (RegEnumKeyExW(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) !=
-                ERROR_SUCCESS) {
-                break;
-            }
+        wchar_t child[256];
+        DWORD length = 256;
+        for (int guard = 0; guard < 10000 && RegEnumKeyExW(key.Get(), 0, child, &length, nullptr,
+                                                           nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+             ++guard, length = 256) {
             DeleteKeyTree(key.Get(), child);
         }
     }
@@ -117,18 +115,14 @@ TEST_F(Win32StorageTest, RootPathWithLeadingBackslashPersists) {
     ScopedRegistryKey refused(raw);
 
     auto node = sandbox_.Service().CreateRegistryNode(RegistryHive::CurrentUser, rooted.c_str());
-    ASSERT_TRUE(node->Create());
-    ASSERT_TRUE(node->WriteDouble(L"Latitude", 51.5));
-    ASSERT_TRUE(node->WriteBool(L"Visible", true));
-    ASSERT_TRUE(node->Close());
+    ASSERT_TRUE(node->Create() && node->WriteDouble(L"Latitude", 51.5) &&
+                node->WriteBool(L"Visible", true) && node->Close());
 
     HKEY opened = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, sandbox_.KeyName().c_str(), 0, KEY_READ, &opened),
               ERROR_SUCCESS);
     ScopedRegistryKey key(opened);
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
+    DWORD type = 0, value = 0, size = sizeof value;
     ASSERT_EQ(RegQueryValueExW(key.Get(), L"Visible", nullptr, &type,
                                reinterpret_cast<BYTE*>(&value), &size),
               ERROR_SUCCESS);
@@ -144,13 +138,11 @@ TEST_F(Win32StorageTest, RootPathWithLeadingBackslashPersists) {
     EXPECT_EQ(size, 10u);  // four characters and the terminator
 }
 
-TEST_F(Win32StorageTest, DaylightSavingFollowsTheTimeZoneQuery) {
+TEST_F(Win32StorageTest, DaylightSavingAndShortDateFollowTheSystem) {
     TIME_ZONE_INFORMATION zone;
-    const bool expected = GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT;
-    EXPECT_EQ(sandbox_.Service().CreateSystemInfo()->IsDaylightSavingTime(), expected);
-}
+    const bool daylight = GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT;
+    EXPECT_EQ(sandbox_.Service().CreateSystemInfo()->IsDaylightSavingTime(), daylight);
 
-TEST_F(Win32StorageTest, ShortDateFormatsTheStoredDateOnly) {
     auto clock = sandbox_.Service().CreateLocaleFormatter();
     String date(L"stale");
     EXPECT_FALSE(clock->ShortDate(date, 0));  // no date stored yet
@@ -160,7 +152,7 @@ TEST_F(Win32StorageTest, ShortDateFormatsTheStoredDateOnly) {
     clock->year = 2024;
     clock->month = 6;
     clock->day = 11;
-    ASSERT_TRUE(clock->ShortDate(date, 0));
+    ASSERT_TRUE(clock->ShortDate(date, 0));  // the date only, in the user's format
     EXPECT_NE(std::wstring(date.Text()).find(L"11"), std::wstring::npos);
     EXPECT_FALSE(clock->ShortDate(date, 1));
     EXPECT_TRUE(date.IsEmpty());
@@ -173,7 +165,8 @@ TEST_F(Win32StorageTest, FinderListsTheDotsOfAFolder) {
     ASSERT_TRUE(finder->FindFirst(pattern));
     int dots = 0;
     do {
-        if (std::wstring(pattern.Text()) == L"." || std::wstring(pattern.Text()) == L"..") {
+        const std::wstring name = pattern.Text();
+        if (name == L"." || name == L"..") {
             EXPECT_TRUE(finder->FoundFolder());
             ++dots;
         }

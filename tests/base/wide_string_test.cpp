@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -13,83 +12,63 @@ namespace {
 
 using test::Utf8;
 
-// ------------------------------------------------------------ empty strings
+// Text, capacity and whether the buffer is still `buffer`.
+void ExpectString(const String& s, const char* text, int capacity, const Char* buffer) {
+    EXPECT_EQ(Utf8(s), text);
+    EXPECT_EQ(s.Capacity(), capacity);
+    EXPECT_EQ(s.Text(), buffer);
+}
 
-TEST(StringEmpty, SharesOneStaticBufferAndNeverAllocates) {
-    String a;
-    String b;
+TEST(StringEmpty, SharesOneStaticBufferThroughEveryEmptyOperation) {
+    String a, b;
     EXPECT_TRUE(a.IsShared());
-    EXPECT_EQ(a.Text(), b.Text());
-    EXPECT_EQ(a.Capacity(), 0);
+    ExpectString(a, "", 0, b.Text());
     EXPECT_EQ(a.Length(), 0);
 
     StringAssign(a, TXT(""));
     StringAppend(a, TXT(""));
+    StringReserve(a, 0, ReserveMode::GrowKeep);
+    StringReserve(a, 0, ReserveMode::GrowDiscard);
     const String copy(a);
     const String fromEmpty(TXT(""));
     EXPECT_TRUE(a.IsShared());
     EXPECT_TRUE(copy.IsShared());
     EXPECT_TRUE(fromEmpty.IsShared());
     EXPECT_EQ(copy.Text(), b.Text());
-}
-
-TEST(StringEmpty, SharedBufferStaysZeroAfterEveryEmptyOperation) {
-    String a;
-    StringReserve(a, 0, ReserveMode::GrowKeep);
-    StringReserve(a, 0, ReserveMode::GrowDiscard);
-    StringAppend(a, TXT(""));
-    String b;
     EXPECT_EQ(b.Text()[0], Char(0));
-    EXPECT_TRUE(a.IsShared());
-}
-
-// --------------------------------------------------------------- assignment
-
-TEST(StringAssign, EmptyTextKeepsTheOwnedBuffer) {
-    String s(TXT("abc"));
-    const Char* buffer = s.Text();
-    StringAssign(s, TXT(""));
-    EXPECT_TRUE(s.IsEmpty());
-    EXPECT_EQ(s.Capacity(), 3);
-    EXPECT_EQ(s.Text(), buffer);
 }
 
 TEST(StringAssign, GrowsExactlyAndNeverShrinks) {
     String s(TXT("abc"));
-    EXPECT_EQ(s.Capacity(), 3);
     const Char* buffer = s.Text();
+    ExpectString(s, "abc", 3, buffer);
     StringAssign(s, TXT("ab"));
-    EXPECT_EQ(s.Text(), buffer);
-    EXPECT_EQ(s.Capacity(), 3);
-    EXPECT_EQ(Utf8(s), "ab");
+    ExpectString(s, "ab", 3, buffer);
+    StringAssign(s, TXT(""));
+    ExpectString(s, "", 3, buffer);
     StringAssign(s, TXT("abcd"));
-    EXPECT_EQ(s.Capacity(), 4);
     EXPECT_EQ(Utf8(s), "abcd");
-}
-
-TEST(StringAssign, SelfAssignmentKeepsTheText) {
-    String s(TXT("Saturn"));
-    StringAssignString(s, s);
-    EXPECT_EQ(Utf8(s), "Saturn");
+    EXPECT_EQ(s.Capacity(), 4);
 }
 
 TEST(StringAssign, TextFromItsOwnBuffer) {
-    String s(TXT("Jupiter"));
-    StringAssign(s, s.Text() + 3);
-    EXPECT_EQ(Utf8(s), "iter");
-    EXPECT_EQ(s.Capacity(), 7);
+    String s(TXT("Saturn"));
+    StringAssignString(s, s);
+    EXPECT_EQ(Utf8(s), "Saturn");
+    String t(TXT("Jupiter"));
+    StringAssign(t, t.Text() + 3);
+    EXPECT_EQ(Utf8(t), "iter");
+    EXPECT_EQ(t.Capacity(), 7);
 }
 
-TEST(StringCopy, CopiesIntoAnOwnBuffer) {
+TEST(StringCopyAndMove, CopyOwnsItsBufferAndMoveLeavesTheSourceShared) {
     const String original(TXT("Moon"));
     String copy(original);
     EXPECT_NE(copy.Text(), original.Text());
     EXPECT_EQ(copy.Capacity(), 4);
     StringAssign(copy, TXT("Mars"));
     EXPECT_EQ(Utf8(original), "Moon");
-}
 
-TEST(StringMove, LeavesTheSourceEmptyAndShared) {
     String source(TXT("Venus"));
     const Char* buffer = source.Text();
     String moved(std::move(source));
@@ -101,26 +80,19 @@ TEST(StringMove, LeavesTheSourceEmptyAndShared) {
     EXPECT_TRUE(moved.IsShared());  // NOLINT: checking the moved-from state
 }
 
-// ---------------------------------------------------------------- appending
-
-TEST(StringAppend, GrowsToTheExactLength) {
+TEST(StringAppend, GrowsToTheExactLengthOrUsesReservedRoom) {
     String s(TXT("abc"));
     StringAppend(s, TXT("xy"));
-    EXPECT_EQ(Utf8(s), "abcxy");
-    EXPECT_EQ(s.Capacity(), 5);
     StringAppend(s, TXT(""));
     EXPECT_EQ(Utf8(s), "abcxy");
     EXPECT_EQ(s.Capacity(), 5);
-}
 
-TEST(StringAppend, IntoReservedRoomKeepsTheBuffer) {
-    String s;
-    StringReserve(s, 10, ReserveMode::GrowDiscard);
-    s.Data()[0] = 0;
-    const Char* buffer = s.Text();
-    for (int i = 0; i < 5; ++i) StringAppend(s, TXT("ab"));
-    EXPECT_EQ(s.Text(), buffer);
-    EXPECT_EQ(Utf8(s), "ababababab");
+    String r;
+    StringReserve(r, 10, ReserveMode::GrowDiscard);
+    r.Data()[0] = 0;
+    const Char* buffer = r.Text();
+    for (int i = 0; i < 5; ++i) StringAppend(r, TXT("ab"));
+    ExpectString(r, "ababababab", 10, buffer);
 }
 
 // Appending a string to itself must copy the characters before the old
@@ -132,53 +104,43 @@ TEST(StringAppend, ItselfDoublesTheText) {
     EXPECT_EQ(s.Capacity(), 4);
     StringAppend(s, s.Text() + 2);
     EXPECT_EQ(Utf8(s), "ababab");
+
+    String roomy(TXT("abcdef"));
+    StringAssign(roomy, TXT("ab"));
+    StringAppend(roomy, roomy.Text());
+    EXPECT_EQ(Utf8(roomy), "abab");
+    EXPECT_EQ(roomy.Capacity(), 6);
 }
 
-TEST(StringAppend, ItselfWithinTheCapacity) {
-    String s(TXT("abcdef"));
-    StringAssign(s, TXT("ab"));
-    StringAppend(s, s.Text());
-    EXPECT_EQ(Utf8(s), "abab");
-    EXPECT_EQ(s.Capacity(), 6);
-}
-
-// ---------------------------------------------------------------- reserving
-
-struct ReserveCase {
-    const Char* text;
-    int n;
-    ReserveMode mode;
-    int capacity;
-    bool newBuffer;
-    const char* keptText;  // null: contents undefined
-};
-
-class StringReserveTest : public ::testing::TestWithParam<ReserveCase> {};
-
-TEST_P(StringReserveTest, FollowsTheMode) {
-    const ReserveCase& c = GetParam();
-    String s(c.text);
-    const Char* before = s.Text();
-    const StringBuffer result = StringReserve(s, c.n, c.mode);
-    EXPECT_EQ(result.buffer, s.Text());
-    EXPECT_EQ(result.capacity, s.Capacity());
-    EXPECT_EQ(s.Capacity(), c.capacity);
-    EXPECT_EQ(s.Text() != before, c.newBuffer);
-    if (c.keptText) {
-        EXPECT_EQ(Utf8(s), c.keptText);
+TEST(StringReserve, FollowsTheMode) {
+    const struct {
+        const Char* text;
+        int n;
+        ReserveMode mode;
+        int capacity;
+        bool newBuffer;
+        const char* keptText;  // null: contents undefined
+    } cases[] = {{TXT("abcdef"), 2, ReserveMode::Discard, 2, true, nullptr},
+                 {TXT("abc"), 3, ReserveMode::Discard, 3, true, nullptr},
+                 {TXT("abc"), 2, ReserveMode::GrowDiscard, 3, false, "abc"},
+                 {TXT("abc"), 8, ReserveMode::GrowDiscard, 8, true, nullptr},
+                 {TXT("abc"), 3, ReserveMode::GrowKeep, 3, false, "abc"},
+                 {TXT("abc"), 8, ReserveMode::GrowKeep, 8, true, "abc"},
+                 {TXT(""), 4, ReserveMode::GrowKeep, 4, true, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf8(c.text) + " " + std::to_string(c.n));
+        String s(c.text);
+        const Char* before = s.Text();
+        const StringBuffer result = StringReserve(s, c.n, c.mode);
+        EXPECT_EQ(result.buffer, s.Text());
+        EXPECT_EQ(result.capacity, c.capacity);
+        EXPECT_EQ(s.Capacity(), c.capacity);
+        EXPECT_EQ(s.Text() != before, c.newBuffer);
+        if (c.keptText) {
+            EXPECT_EQ(Utf8(s), c.keptText);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, StringReserveTest,
-    ::testing::Values(
-        ReserveCase{TXT("abcdef"), 2, ReserveMode::Discard, 2, true, nullptr},
-        ReserveCase{TXT("abc"), 3, ReserveMode::Discard, 3, true, nullptr},
-        ReserveCase{TXT("abc"), 2, ReserveMode::GrowDiscard, 3, false, "abc"},
-        ReserveCase{TXT("abc"), 8, ReserveMode::GrowDiscard, 8, true, nullptr},
-        ReserveCase{TXT("abc"), 3, ReserveMode::GrowKeep, 3, false, "abc"},
-        ReserveCase{TXT("abc"), 8, ReserveMode::GrowKeep, 8, true, "abc"},
-        ReserveCase{TXT(""), 4, ReserveMode::GrowKeep, 4, true, ""}));
 
 TEST(StringReserve, ImpossibleSizeFailsAndKeepsTheString) {
     String s(TXT("kept"));
@@ -187,40 +149,19 @@ TEST(StringReserve, ImpossibleSizeFailsAndKeepsTheString) {
     EXPECT_EQ(s.Capacity(), 4);
 }
 
-// --------------------------------------------------------------- comparison
-
 TEST(StringEquals, ComparesExactly) {
     const String s(TXT("Abc"));
-    EXPECT_FALSE(StringEquals(s, TXT("abc")));
     EXPECT_TRUE(StringEquals(s, TXT("Abc")));
-    EXPECT_FALSE(StringEquals(s, TXT("Ab")));
-    EXPECT_FALSE(StringEquals(s, TXT("Abcd")));
+    for (const Char* other : {TXT("abc"), TXT("Ab"), TXT("Abcd")})
+        EXPECT_FALSE(StringEquals(s, other)) << Utf8(other);
     EXPECT_TRUE(StringEquals(String(), TXT("")));
     EXPECT_TRUE(String(TXT("x")) == String(TXT("x")));
     EXPECT_TRUE(String(TXT("x")) != String(TXT("X")));
-}
 
-TEST(WideStringsDiffer, DiffersInCharacterOrLength) {
-    const Char* a = TXT("Sun");
-    const Char* b = TXT("Sun");
-    const Char* c = TXT("Sunday");
-    const Char* d = TXT("sun");
-    EXPECT_FALSE(WideStringsDiffer(a, b));
-    EXPECT_TRUE(WideStringsDiffer(a, c));
-    EXPECT_TRUE(WideStringsDiffer(c, a));
-    EXPECT_TRUE(WideStringsDiffer(a, d));
-}
-
-// -------------------------------------------------------------- destruction
-
-TEST(StringDestroy, DeletingThroughTheBaseFreesTheBuffer) {
-    // Run under AddressSanitizer, a leak or a double free here fails the test.
-    auto owned = std::make_unique<String>(TXT("heap text"));
-    StringAppend(*owned, TXT(" grown"));
-    EXPECT_EQ(Utf8(*owned), "heap text grown");
-    owned.reset();
-    String never;
-    (void)never;
+    EXPECT_FALSE(WideStringsDiffer(TXT("Sun"), TXT("Sun")));
+    EXPECT_TRUE(WideStringsDiffer(TXT("Sun"), TXT("Sunday")));
+    EXPECT_TRUE(WideStringsDiffer(TXT("Sunday"), TXT("Sun")));
+    EXPECT_TRUE(WideStringsDiffer(TXT("Sun"), TXT("sun")));
 }
 
 }  // namespace
