@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "astro/degrees.h"
 #include "base/date_time.h"
 #include "generated/besselian.h"
 
@@ -11,7 +12,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 
 auto DateKey(const EclipseTableEntry& entry) noexcept {
     return std::make_tuple(entry.year, entry.month, entry.day);

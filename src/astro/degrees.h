@@ -7,8 +7,9 @@
 
 namespace corvinata {
 
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRadiansPerDegree = kPi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / kPi;
 
 inline double SinDeg(double x) { return std::sin(x * kRadiansPerDegree); }
 inline double CosDeg(double x) { return std::cos(x * kRadiansPerDegree); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/eclipse_texts.h"
 #include "base/time_systems.h"
@@ -11,9 +12,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 constexpr double kSecondsPerHour = 3600.0;
 
 constexpr int kContactIterations = 50;

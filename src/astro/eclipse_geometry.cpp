@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/degrees.h"
 #include "base/angle_value.h"
 #include "base/date_time.h"
 
@@ -10,9 +11,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 constexpr double kSecondsPerTwoHours = 7200.0;
 
 // Latitude searches: Newton steps on the instant and the latitude together.

@@ -9,7 +9,6 @@
 
 namespace corvinata {
 namespace {
-constexpr double kLightDaysPerAu = 0.0057755183;
 // Equatorial radii of Jupiter in one astronomical unit.
 constexpr double kJupiterRadiiPerAu = 2095.0;
 // Perspective divisors and mean distances (Jupiter radii) of the satellites.

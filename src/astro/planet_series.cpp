@@ -16,7 +16,6 @@ constexpr double kDaysPerJulianMillennium = 365250.0;
 // Pluto, Meeus AA ch. 37.
 constexpr int kPlutoPasses = 5;
 constexpr double kPlutoLightTimeTolerance = 1e-5;  // days
-constexpr double kLightDaysPerAu = 0.0057755183;
 // Obliquity of J2000.0, as the Pluto theory uses it.
 constexpr double kSinEpsilonJ2000 = 0.397777156;
 constexpr double kCosEpsilonJ2000 = 0.917482062;
@@ -81,6 +80,12 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r, int 
     } else if (index == kPlutoIndex) {
         PlutoLightTimePosition(jd, l, b, r, nullptr);
     }
+}
+
+void CorrectToFk5(double t, double& l, double& b) {
+    const double lPrime = l - 1.397 * t - 0.00031 * t * t;
+    l -= 0.09033 / 3600.0;
+    b += 0.03916 / 3600.0 * (CosDeg(lPrime) - SinDeg(lPrime));
 }
 
 void SunRectangularJ2000(double jd, double& x, double& y, double& z) {

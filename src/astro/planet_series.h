@@ -87,6 +87,14 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r,
 // J2000.0 (Meeus, AA formula 26.2 with the Earth's J2000.0 series).
 void SunRectangularJ2000(double jd, double& x, double& y, double& z);
 
+// Light time in days per AU of distance.
+constexpr double kLightDaysPerAu = 0.0057755183;
+
+// Brings a heliocentric VSOP87 longitude and latitude (degrees) to the FK5
+// frame (Meeus, AA formula 32.3). `t` counts Julian centuries from J2000.0
+// at the instant of the position.
+void CorrectToFk5(double t, double& l, double& b);
+
 // Pluto (Meeus, AA ch. 37, table 37.A).
 //
 // The theory was fitted to 1885-2099. Outside those years the series is

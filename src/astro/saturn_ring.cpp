@@ -11,20 +11,10 @@
 
 namespace corvinata {
 namespace {
-// Light time in days per AU.
-constexpr double kLightDaysPerAu = 0.0057755183;
 // Constant of annual aberration in degrees.
 constexpr double kAberration = 0.005693;
 // Apparent diameter of the ring's outer edge at 1 AU: 375.35 arcseconds.
 constexpr double kRingDiameterAt1Au = 375.35 / 3600.0;
-
-// Brings a VSOP87 position (degrees) to the FK5 frame (Meeus, AA formula
-// 32.3). T counts Julian centuries from J2000.0.
-void CorrectToFk5(double t, double& l, double& b) {
-    const double lPrime = l - 1.397 * t - 0.00031 * t * t;
-    l -= 0.09033 / 3600.0;
-    b += 0.03916 / 3600.0 * (CosDeg(lPrime) - SinDeg(lPrime));
-}
 
 // The angle between two directions, 0..180, whatever turn each is given in.
 double AngleBetween(double a, double b) {

@@ -10,7 +10,6 @@
 
 namespace corvinata {
 namespace {
-constexpr double kLightDaysPerAu = 0.0057755183;
 // Equatorial radii of Saturn in one astronomical unit.
 constexpr double kSaturnRadiiPerAu = 2475.0;
 // Node of Saturn's equatorial plane on the ecliptic of B1950.0.
@@ -224,7 +223,7 @@ void SatelliteElementsToOrbitRecord(double e, double lambdaPrime, double p, doub
     const double e3 = e2 * e;
     const double e4 = e3 * e;
     const double e5 = e4 * e;
-    const double c = (180.0 / 3.14159265358979323846) *
+    const double c = kDegreesPerRadian *
                      ((2.0 * e - 0.25 * e3 + 0.0520833333 * e5) * SinDeg(m) +
                       (1.25 * e2 - 0.458333333 * e4) * SinDeg(2.0 * m) +
                       (1.083333333 * e3 - 0.671875 * e5) * SinDeg(3.0 * m) +
@@ -260,10 +259,7 @@ void ComputeSaturnSatellites(double jd, double (&positions)[27], double* angles)
         jdLight = jd - kLightDaysPerAu * delta;
         double l = 0.0, b = 0.0, r = 0.0;
         VsopHeliocentricPosition(jdLight, VsopSeries(VsopBody::Saturn), &l, &b, &r);
-        const double t = (jdLight - kJulianDayJ2000) / kDaysPerJulianCentury;
-        const double lPrime = l - 1.397 * t - 0.00031 * t * t;
-        l -= 0.09033 / 3600.0;
-        b += 0.03916 / 3600.0 * (CosDeg(lPrime) - SinDeg(lPrime));
+        CorrectToFk5((jdLight - kJulianDayJ2000) / kDaysPerJulianCentury, l, b);
         x = r * CosDeg(b) * CosDeg(l) + r0 * CosDeg(lambdaSun);
         y = r * CosDeg(b) * SinDeg(l) + r0 * SinDeg(lambdaSun);
         z = r * SinDeg(b) + r0 * SinDeg(betaSun);

@@ -24,13 +24,11 @@ constexpr double kObscurationTolerance = 0.01;
 constexpr double kAltitudeTolerance = 0.2;
 
 struct ReferenceEclipse {
-    int year = 0, month = 0, day = 0;
+    int year, month, day;
     std::string place;
-    double eastLongitude = 0.0, latitude = 0.0, height = 0.0;
+    double eastLongitude, latitude, height;
     std::string kind;
-    double firstContact = 0.0, maximum = 0.0, lastContact = 0.0;
-    double obscuration = 0.0;
-    double maximumAltitude = 0.0;
+    double firstContact, maximum, lastContact, obscuration, maximumAltitude;
 };
 
 void PrintTo(const ReferenceEclipse& r, std::ostream* os) {
@@ -44,21 +42,9 @@ std::vector<ReferenceEclipse> LoadReference() {
     for (const test::CsvRow& f : test::ReadCsvFile(test::TestsPath(kReferenceTable))) {
         if (f.fields.size() < 11) continue;
         const std::string& date = f.Text(0);
-        ReferenceEclipse r;
-        r.year = std::stoi(date.substr(0, 4));
-        r.month = std::stoi(date.substr(5, 2));
-        r.day = std::stoi(date.substr(8, 2));
-        r.place = f.Text(1);
-        r.eastLongitude = f.Number(2);
-        r.latitude = f.Number(3);
-        r.height = f.Number(4);
-        r.kind = f.Text(5);
-        r.firstContact = f.Number(6);
-        r.maximum = f.Number(7);
-        r.lastContact = f.Number(8);
-        r.obscuration = f.Number(9);
-        r.maximumAltitude = f.Number(10);
-        rows.push_back(r);
+        rows.push_back({std::stoi(date.substr(0, 4)), std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2)),
+                        f.Text(1), f.Number(2), f.Number(3), f.Number(4), f.Text(5), f.Number(6), f.Number(7),
+                        f.Number(8), f.Number(9), f.Number(10)});
     }
     return rows;
 }
@@ -66,10 +52,7 @@ std::vector<ReferenceEclipse> LoadReference() {
 // Difference of two times of day in seconds, across midnight: the program
 // gives hours of the table date brought into 0..24.
 double SecondsApart(double programHours, double referenceHours) {
-    double d = std::fmod(programHours - referenceHours, 24.0);
-    if (d > 12.0) d -= 24.0;
-    if (d < -12.0) d += 24.0;
-    return d * 3600.0;
+    return std::remainder(programHours - referenceHours, 24.0) * 3600.0;
 }
 
 // What the observer sees, from the magnitude and the diameter ratio: within
@@ -104,17 +87,11 @@ class EclipseReference : public testing::TestWithParam<ReferenceEclipse> {};
 TEST_P(EclipseReference, LocalCircumstancesAgree) {
     const ReferenceEclipse& r = GetParam();
     DateTime date;
-    date.year = r.year;
-    date.month = r.month;
-    date.day = r.day;
-    date.timeSystem = kUniversalTime;
+    date.year = r.year, date.month = r.month, date.day = r.day, date.timeSystem = kUniversalTime;
     SolarEclipseModel model;
-    model.date = date;
-    model.found = true;
+    model.date = date, model.found = true;
     EclipseObserver place;
-    place.longitude = -r.eastLongitude;
-    place.latitude = r.latitude;
-    place.heightMetres = r.height;
+    place.longitude = -r.eastLongitude, place.latitude = r.latitude, place.heightMetres = r.height;
     const LocalCircumstances c = ComputeLocalCircumstances(model, date, place);
 
     ASSERT_GT(c.magnitude, 0.0);

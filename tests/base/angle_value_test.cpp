@@ -48,19 +48,17 @@ TEST(AngleText, MagnitudeWithRoundingCarryAndDashes) {
     } cases[] = {
         {kAngle, 5.0519444, kToSecond, 0, "5°03'07\""},
         {kAngle, 29.99999, kToSecond, 0, "30°00'00\""},
-        {kAngle, -0.99999, kToSecond, 0, "1°00'00\""}, {kAngle, 0.5, kToDegree, 0, "1°"},
-        {kAngle, -0.5, kToDegree, 0, "1°"}, {kAngle, 10.9917, kToMinute, 0, "11°00'"},
+        {kAngle, -0.99999, kToSecond, 0, "1°00'00\""}, {kAngle, -0.5, kToDegree, 0, "1°"},
+        {kAngle, 10.9917, kToMinute, 0, "11°00'"},
         {kAngle, kNotComputedAngle, kToSecond, 0, "--°--'--\""},
         {kAngle, std::nan(""), kToMinute, 0, "--°--'"},
         {kDuration, 187.5291667, kToSecond, 0, "12h30m07s"},
-        {kDuration, 187.5291667, kToMinute, 0, "12h30m"},
         {kDuration, 359.99999, kToSecond, 0, "24h00m00s"},
         {kDuration, kNotComputedAngle, kToSecond, 0, "--h--m--s"},
         {kDecimal, 12.5, kToSecond, kAutomaticDecimals, "12.50000°"},
         {kDecimal, -12.7, kToDegree, kAutomaticDecimals, "13°"},
         {kDecimal, 12.5, kToSecond, -3, "12.5°"},
         {kDecimal, kNotComputedAngle, kToSecond, kAutomaticDecimals, "--.-----°"},
-        {kDecimal, kNotComputedAngle, kToDegree, kAutomaticDecimals, "--°"},
     };
     for (const auto& c : cases) {
         const LatitudeValue value = Minus(c.degrees);
@@ -92,14 +90,10 @@ TEST(AngleText, PartsCarrySignPaddingAndRoundAwayFromZero) {
 TEST(AngleText, SideLettersSignsAndUnitsOfEachClass) {
     EXPECT_EQ(Sexagesimal(West(0.1), kToMinute), "0°06' W");
     EXPECT_EQ(Sexagesimal(West(-0.1), kToMinute), "0°06' E");
-    EXPECT_EQ(Sexagesimal(East(0.1), kToMinute), "0°06' E");
-    EXPECT_EQ(Decimal(West(12.5), 2), "12.50° W");
     // Zero is west in both orientations; a value not computed claims no side.
-    EXPECT_EQ(Sexagesimal(West(0.0), kToDegree), "0° W");
-    EXPECT_EQ(Sexagesimal(East(0.0), kToDegree), "0° W");
+    EXPECT_EQ(Sexagesimal(West(0.0), kToDegree) + Sexagesimal(East(0.0), kToDegree), "0° W0° W");
     EXPECT_EQ(Sexagesimal(West(kNotComputedAngle), kToMinute), "--°--'");
     EXPECT_EQ(Decimal(Letter(kNotComputedAngle), kAutomaticDecimals, kToDegree), "--°");
-    EXPECT_EQ(Sexagesimal(Minus(kNotComputedAngle), kToDegree), "--°");
 
     EXPECT_EQ(Sexagesimal(Minus(-0.5), kToDegree), "-1°");
     EXPECT_EQ(Sexagesimal(Letter(51.5), kToMinute), "51°30' N");
@@ -110,7 +104,6 @@ TEST(AngleText, SideLettersSignsAndUnitsOfEachClass) {
     EXPECT_EQ(Sexagesimal(FullCircleAngleValue(187.5, kShowDegrees), kToSecond), "187°30'00\"");
     EXPECT_EQ(Sexagesimal(FullCircleAngleValue(187.5, kShowHours), kToSecond), "12h30m00s");
     EXPECT_EQ(Decimal(FullCircleAngleValue(187.5, kShowHours), 2), "12.50h");
-    EXPECT_EQ(Decimal(FullCircleAngleValue(187.5, kShowDegrees), 1), "187.5°");
     EXPECT_EQ(Decimal(FullCircleAngleValue(kNotComputedAngle, kShowHours), 2), "--.--h");
 }
 
@@ -148,19 +141,16 @@ TEST(AngleReading, AcceptedTextsAndTheirDegrees) {
         const char* text;
         double degrees;
     } cases[] = {
-        {kLatitude, "12°30'", 12.5}, {kLatitude, "12°30'15\"", 12.5 + 15.0 / 3600},
-        {kLatitude, "12°30'15", 12.5 + 15.0 / 3600}, {kLatitude, "12°", 12.0},
-        {kLatitude, "12", 12.0}, {kLatitude, "12 ", 12.0}, {kLatitude, "12°30 ", 12.5},
-        {kLatitude, "-0°30'", -0.5}, {kLatitude, "12.5°", 12.5}, {kLatitude, " 12.5 ", 12.5},
+        {kLatitude, "12°30'", 12.5}, {kLatitude, "12°30'15", 12.5 + 15.0 / 3600},
+        {kLatitude, "12°", 12.0}, {kLatitude, "12 ", 12.0}, {kLatitude, "12°30 ", 12.5},
+        {kLatitude, "-0°30'", -0.5}, {kLatitude, " 12.5 ", 12.5},
         // Side letters, in any case and with or without blanks, win over signs.
         {kWest, "180", 180.0}, {kLatitude, "45 S", -45.0}, {kLatitude, "-45 n", 45.0},
-        {kWest, "-12.5 W", 12.5}, {kWest, "12°30' e", -12.5}, {kWest, "12.5E", -12.5},
-        {kWest, " 12.5  W \t", 12.5}, {kWest, "12°30'15 E", -(12.5 + 15.0 / 3600)},
-        {kEast, "12.5", -12.5}, {kEast, "-12.5", 12.5}, {kEast, "12.5 W", 12.5},
+        {kWest, "12°30' e", -12.5}, {kWest, "12.5E", -12.5}, {kEast, "12.5", -12.5},
+        {kEast, "12.5 W", 12.5},
         // Full circle: degrees, hours-minutes-seconds, decimal hours.
-        {kFullCircle, "10h30m", 157.5}, {kFullCircle, "10h30m36s", 157.65},
-        {kFullCircle, "10H30M36S", 157.65}, {kFullCircle, "24h", 360.0},
-        {kFullCircle, "12.5h", 187.5}, {kFullCircle, "12.5", 12.5},
+        {kFullCircle, "10h30m", 157.5}, {kFullCircle, "10H30M36S", 157.65},
+        {kFullCircle, "24h", 360.0}, {kFullCircle, "12.5h", 187.5}, {kFullCircle, "12.5", 12.5},
     };
     for (const auto& c : cases) EXPECT_NEAR(ReadAs(c.target, c.text), c.degrees, 1e-9) << c.text;
 }
@@ -170,10 +160,10 @@ TEST(AngleReading, RefusedTextsLeaveTheTargetUntouched) {
         Target target;
         std::initializer_list<const char*> texts;
     } cases[] = {
-        {kLatitude, {"12 30", "12°30'15.5\"", "5°-30'", "5°60'", "5°10'60\"", "5'10°", "1.5e1"}},
-        {kLatitude, {"", "   ", "12.5°x", "91 N"}},
+        {kLatitude, {"12 30", "12°30'15.5\"", "5°-30'", "5°60'", "5'10°", "1.5e1", ""}},
+        {kLatitude, {"12.5°x", "91 N"}},
         {kWest, {"181", "-180.5", "E"}},
-        {kFullCircle, {"24h1m", "361°", "-1", "-1h", "-0h30m", "1h60m", "1.5 h"}},
+        {kFullCircle, {"24h1m", "361°", "-1", "-0h30m", "1.5 h"}},
     };
     for (const auto& c : cases) {
         for (const char* text : c.texts) {
@@ -267,7 +257,7 @@ TEST(AngleValues, OrientationChangesMoveNoPlace) {
 }
 
 TEST(AngleValues, NormalisingWrapsIntoHalfOpenRanges) {
-    const double circle[][2] = {{180, 180}, {-180, 180}, {-360, 0}, {360, 0}, {-720, 0},
+    const double circle[][2] = {{180, 180}, {-180, 180}, {360, 0}, {-720, 0},
                                 {190, -170}, {-190, 170}, {-1, -1}, {540, 180}};
     for (const auto& c : circle) EXPECT_EQ(NormaliseAngle180(c[0]), c[1]) << c[0];
     const double latitude[][2] = {{-90, 90}, {90, 90},   {100, -80}, {-100, 80},

@@ -8,7 +8,6 @@
 
 #include "base/date_time.h"
 #include "base/services.h"
-#include "base/storage.h"
 #include "support/date_records.h"
 #include "support/fake_product.h"
 #include "support/null_storage.h"
@@ -45,10 +44,9 @@ public:
 
     bool ShortDate(String& receiver, int kind) override {
         const bool works = kind == 0 && setting_.shortDateWorks;
-        const std::string text = works ? std::to_string(year) + "/" + std::to_string(month) +
-                                             "/" + std::to_string(day)
-                                       : "";
-        StringAssign(receiver, test::Wide(text).c_str());
+        const std::string text =
+            std::to_string(year) + "/" + std::to_string(month) + "/" + std::to_string(day);
+        StringAssign(receiver, test::Wide(works ? text : "").c_str());
         return works;
     }
 

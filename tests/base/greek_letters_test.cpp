@@ -16,24 +16,16 @@ int Glyph(int entry) { return static_cast<int>(GetGreekLetterGlyph(entry)); }
 
 // Names and abbreviations are found exactly: no case folding, no blanks.
 TEST(GreekLetterTable, LookupIsExact) {
-    const struct {
-        const Char* text;
-        int byAbbreviation, byName;
-    } cases[] = {{TXT("Alp"), 0, kNoGreekLetter},
-                 {TXT("Ome"), 23, kNoGreekLetter},
-                 {TXT("Eta"), 6, 6},
-                 {TXT("Omicron"), kNoGreekLetter, 14},
-                 {TXT("alp"), kNoGreekLetter, kNoGreekLetter},
-                 {TXT("ALPHA"), kNoGreekLetter, kNoGreekLetter},
-                 {TXT("Beta "), kNoGreekLetter, kNoGreekLetter},
-                 {TXT(""), kNoGreekLetter, kNoGreekLetter}};
+    const int no = kNoGreekLetter;
+    const struct { const Char* text; int byAbbreviation, byName; } cases[] = {
+        {TXT("Alp"), 0, no}, {TXT("Eta"), 6, 6}, {TXT("Omicron"), no, 14},
+        {TXT("alp"), no, no}, {TXT("Beta "), no, no}, {TXT(""), no, no}};
     for (const auto& c : cases) {
         EXPECT_EQ(FindGreekLetterByAbbreviation(c.text), c.byAbbreviation) << Utf8(c.text);
         EXPECT_EQ(FindGreekLetterByName(c.text), c.byName) << Utf8(c.text);
     }
     EXPECT_EQ(Utf8(GetGreekLetterName(kNoGreekLetter)), "???");
-    EXPECT_EQ(Utf8(GetGreekLetterName(24)), "???");
-    EXPECT_EQ(Utf8(GetGreekLetterAbbreviation(-7)), "???");
+    EXPECT_EQ(Utf8(GetGreekLetterAbbreviation(24)), "???");
 }
 
 // A duplicated or misspelt row would make a lookup answer another index.
@@ -52,10 +44,8 @@ TEST(GreekLetterTable, EveryRowIsFoundAndAbbreviatesItsName) {
 
 TEST(GreekLetterGlyphs, FirstSetSkipsDDAndSecondSetIsContiguousFromB4) {
     EXPECT_EQ(Glyph(0), 0xCC);
-    for (int i = 1; i < kGreekLetterCount; ++i) {
+    for (int i = 1; i < kGreekLetterCount; ++i)
         EXPECT_EQ(Glyph(i) - Glyph(i - 1), i == 17 ? 2 : 1) << i;  // sigma follows rho
-    }
-    EXPECT_EQ(Glyph(23), 0xE4);
     for (int i = 0; i < kGreekLetterCount; ++i) EXPECT_EQ(Glyph(kGreekLetterCount + i), 0xB4 + i);
     EXPECT_EQ(Glyph(-1), 0);
     EXPECT_EQ(Glyph(kGreekLetterGlyphCount), 0);
@@ -63,11 +53,9 @@ TEST(GreekLetterGlyphs, FirstSetSkipsDDAndSecondSetIsContiguousFromB4) {
 
 // 10, 30, 50, 70 and 90 per cent fall exactly on a half and round up.
 TEST(PercentToGrey, AllChannelsEqualTheRoundedLevel) {
-    const int cases[][2] = {{0, 0}, {100, 255}, {80, 204}, {1, 3}, {10, 26}, {30, 77}, {90, 230}};
-    for (const auto& c : cases) {
-        const Colour grey = PercentToGreyColour(c[0]);
-        EXPECT_EQ(grey.ToColorRef(), 0x010101u * c[1]) << c[0];
-    }
+    const int cases[][2] = {{0, 0}, {100, 255}, {1, 3}, {10, 26}, {90, 230}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PercentToGreyColour(c[0]).ToColorRef(), 0x010101u * c[1]) << c[0];
 }
 
 TEST(PercentToGreyRegression, PercentBelowHundredIsNotTruncatedToBlack) {
@@ -78,17 +66,14 @@ TEST(PercentToGreyRegression, PercentBelowHundredIsNotTruncatedToBlack) {
 
 TEST(PercentToGreyRegression, PercentOutsideRangeIsClampedNotWrapped) {
     EXPECT_EQ(PercentToGreyColour(150).red, 255);
-    EXPECT_EQ(PercentToGreyColour(-20).red, 0);
     EXPECT_EQ(PercentToGreyColour(INT32_MAX).red, 255);
     EXPECT_EQ(PercentToGreyColour(INT32_MIN).red, 0);
 }
 
 TEST(AppendPossessiveSuffix, AppendsApostropheOrApostropheS) {
-    const struct {
-        const Char* text;
-        const char* expected;
-    } cases[] = {{TXT("Jupiter"), "Jupiter's"}, {TXT("Mars"), "Mars'"}, {TXT("MARS"), "MARS'"},
-                 {TXT(""), "'s"}, {TXT("s"), "s'"}, {TXT("Venus "), "Venus 's"}};
+    const struct { const Char* text; const char* expected; } cases[] = {
+        {TXT("Jupiter"), "Jupiter's"}, {TXT("MARS"), "MARS'"}, {TXT(""), "'s"},
+        {TXT("Venus "), "Venus 's"}};
     for (const auto& c : cases) {
         String text(c.text);
         AppendPossessiveSuffix(text);
@@ -97,10 +82,8 @@ TEST(AppendPossessiveSuffix, AppendsApostropheOrApostropheS) {
 }
 
 TEST(FindCharInText, AnswersFirstPositionOrMinusOne) {
-    EXPECT_EQ(FindCharInText(TXT("Saturn"), 'S'), 0);
     EXPECT_EQ(FindCharInText(TXT("a.b.c"), '.'), 1);
     EXPECT_EQ(FindCharInText(TXT("Saturn"), 's'), -1);
-    EXPECT_EQ(FindCharInText(TXT(""), 'x'), -1);
     EXPECT_EQ(FindCharInText(TXT("abc"), 0), -1);
     EXPECT_EQ(FindCharInText(nullptr, 'x'), -1);
 }

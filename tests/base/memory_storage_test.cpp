@@ -32,14 +32,12 @@ TEST(MemoryRegistryTest, RefusesWhatTheRealRegistryRefuses) {
     RegistryApi::Key root = registry.RootKey(RegistryHive::CurrentUser);
     RegistryApi::Key key = nullptr;
     EXPECT_FALSE(registry.CreateKey(root, TXT("\\Software"), key));
-    ASSERT_TRUE(registry.CreateKey(root, TXT("Software\\Sub"), key));
-    ASSERT_TRUE(registry.CloseKey(key));
+    ASSERT_TRUE(registry.CreateKey(root, TXT("Software\\Sub"), key) && registry.CloseKey(key));
     EXPECT_FALSE(registry.DeleteSubkey(root, TXT("Software")));  // it has a subkey
     EXPECT_FALSE(registry.DeleteSubkey(root, TXT("Missing")));
     EXPECT_FALSE(registry.OpenKey(root, TXT("\\Software"), key));
     EXPECT_FALSE(registry.OpenKey(root, TXT("Software\\\\x"), key));
-    ASSERT_TRUE(registry.OpenKey(root, TXT("SOFTWARE"), key));
-    ASSERT_TRUE(registry.CloseKey(key));
+    ASSERT_TRUE(registry.OpenKey(root, TXT("SOFTWARE"), key) && registry.CloseKey(key));
     EXPECT_FALSE(registry.CloseKey(key));
     EXPECT_EQ(registry.OpenHandleCount(), 0);
 }
@@ -49,7 +47,6 @@ class MemoryStorageTest : public MemoryServicesTest {};
 TEST_F(MemoryStorageTest, SettingsWalksCloseEveryHandleTheyOpen) {
     const String root(TXT("\\Software\\T"));
     Sample sample;
-    sample.left = 3;
     ASSERT_TRUE(SaveSample(root, sample));
     ASSERT_EQ(LoadSample(root, sample), 5);
     ASSERT_TRUE(Storage().CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree());
@@ -60,10 +57,9 @@ TEST_F(MemoryStorageTest, WriterOnAHiveItMayNotWritePushesAClosedNode) {
     Registry().SetHiveWritable(RegistryHive::CurrentUser, false);
     SettingsTreeWriter writer(String(TXT("\\Software\\Locked")));
     EXPECT_FALSE(OpenSettingsKeyPath(writer, String(TXT("Options"))));
-    EXPECT_EQ(writer.Depth(), 1);
-    EXPECT_FALSE(writer.Innermost()->IsOpen());
-    EXPECT_FALSE(WriteIntSetting(writer, BindProperty<std::int32_t>(
-                                             TXT("Left"), [] { return 1; }, [](std::int32_t) {})));
+    EXPECT_TRUE(writer.Depth() == 1 && !writer.Innermost()->IsOpen());
+    std::int32_t left = 1;
+    EXPECT_FALSE(WriteIntSetting(writer, BindField(TXT("Left"), left)));
     EXPECT_FALSE(PopSettingsKey(writer));
     EXPECT_EQ(writer.Depth(), 0);
     EXPECT_FALSE(WriteIntSettingAtPath(TXT("\\Software\\Locked"), TXT("Left"), 1));
@@ -72,43 +68,25 @@ TEST_F(MemoryStorageTest, WriterOnAHiveItMayNotWritePushesAClosedNode) {
 TEST_F(MemoryStorageTest, ClassesRootDefaultValueIsTheUnnamedValue) {
     ASSERT_TRUE(WriteClassesRootDefaultValue(TXT("\\Corvinata.Application\\CLSID"),
                                              String(TXT("{12345678-0000}"))));
-    auto node = Storage().CreateRegistryNode(RegistryHive::ClassesRoot,
-                                             TXT("Corvinata.Application\\CLSID"));
-    ASSERT_TRUE(node->Open());
     String text;
-    ASSERT_TRUE(node->ReadString(TXT(""), text));
+    EXPECT_TRUE(ReadStringSettingAtPath(RegistryHive::ClassesRoot, TXT("Corvinata.Application\\CLSID"),
+                                        TXT(""), TXT("none"), true, text));
     EXPECT_EQ(Utf8(text), "{12345678-0000}");
     EXPECT_FALSE(Storage()
                      .CreateRegistryNode(RegistryHive::CurrentUser, TXT("Corvinata.Application"))
                      ->Exists());
 }
 
-TEST_F(MemoryStorageTest, ClockAnswersWhatTheServiceWasGiven) {
-    Storage().SetClock(2024, 2, 29, 23, 59, 58);
-    auto clock = Storage().CreateLocaleFormatter();
-    EXPECT_EQ(clock->year, -1);
-    ASSERT_TRUE(clock->GetNow());
-    EXPECT_EQ(clock->second, 58);
-    String date;
-    ASSERT_TRUE(clock->ShortDate(date, 0));
-    EXPECT_EQ(Utf8(date), "29.02.2024");
-    EXPECT_FALSE(clock->ShortDate(date, 1));
-    EXPECT_TRUE(date.IsEmpty());
-    clock->day = 30;
-    EXPECT_FALSE(clock->ShortDate(date, 0));
-}
-
 TEST_F(MemoryStorageTest, FileNamesIgnoreCaseAndSeparatorKind) {
-    ASSERT_TRUE(Storage().MakeFolder(TXT("C:\\Data")));
-    ASSERT_TRUE(Storage().PutFile(TXT("c:/data/Stars.TXT"), "x"));
+    ASSERT_TRUE(Storage().MakeFolder(TXT("C:\\Data")) &&
+                Storage().PutFile(TXT("c:/data/Stars.TXT"), "x"));
     EXPECT_TRUE(Storage().PathExists(TXT("C:\\DATA\\stars.txt")));
     EXPECT_FALSE(Storage().MakeFolder(TXT("C:\\Missing\\Child")));
     EXPECT_FALSE(Storage().RemoveFolder(TXT("C:\\Data")));  // not empty
     auto finder = Storage().CreateFileFinder();
     String pattern(TXT("C:\\Data\\*.txt"));
     ASSERT_TRUE(finder->FindFirst(pattern));
-    EXPECT_EQ(Utf8(pattern), "Stars.TXT");
-    EXPECT_FALSE(finder->FoundFolder());
+    EXPECT_TRUE(Utf8(pattern) == "Stars.TXT" && !finder->FoundFolder());
     EXPECT_FALSE(finder->FindNext(pattern));
 }
 

