@@ -10,7 +10,7 @@ foreach(script IN LISTS CN_GENERATORS)
     get_filename_component(stem ${script} NAME_WE)
     string(REGEX REPLACE "^gen_" "" name ${stem})
     execute_process(
-        COMMAND ${Python3_EXECUTABLE} ${script} --data ${CN_DATA_DIR} --list-inputs
+        COMMAND ${Python3_EXECUTABLE} -B ${script} --data ${CN_DATA_DIR} --list-inputs
         OUTPUT_VARIABLE inputs
         RESULT_VARIABLE status
         ERROR_VARIABLE errors)
@@ -27,7 +27,7 @@ foreach(script IN LISTS CN_GENERATORS)
     set(header ${CN_GENERATED_DIR}/generated/${name}.h)
     add_custom_command(
         OUTPUT ${header}
-        COMMAND ${Python3_EXECUTABLE} ${script} --data ${CN_DATA_DIR} --out ${header}
+        COMMAND ${Python3_EXECUTABLE} -B ${script} --data ${CN_DATA_DIR} --out ${header}
         DEPENDS ${depends}
         COMMENT "Generating ${name}.h"
         VERBATIM)
