@@ -28,7 +28,7 @@ cn_install_packages() {
     fi
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
     apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
 }
 
 # cn_build DIR [cmake options...]: configure once, then build.
