@@ -70,11 +70,7 @@ struct SkyRotation {
 }  // namespace
 
 void ComputeJupiterSatellites(double jd, double (&positions)[15], double* angles) {
-    // The Sun seen from the Earth.
-    double l0 = 0.0, b0 = 0.0, r0 = 0.0;
-    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &l0, &b0, &r0);
-    const double lambdaSun = ReduceDegrees(l0 + 180.0);
-    const double betaSun = -b0;
+    const GeocentricSun sun = GeometricSunFromEarth(jd);
 
     // Jupiter where it was when the light seen at jd left it.
     double x = 0.0, y = 0.0, z = 0.0;
@@ -86,9 +82,7 @@ void ComputeJupiterSatellites(double jd, double (&positions)[15], double* angles
         tau = kLightDaysPerAu * delta;
         double l = 0.0, b = 0.0, r = 0.0;
         VsopHeliocentricPosition(jd - tau, VsopSeries(VsopBody::Jupiter), &l, &b, &r);
-        x = r * CosDeg(b) * CosDeg(l) + r0 * CosDeg(lambdaSun);
-        y = r * CosDeg(b) * SinDeg(l) + r0 * SinDeg(lambdaSun);
-        z = r * SinDeg(b) + r0 * SinDeg(betaSun);
+        GeocentricFromSun(sun, l, b, r, x, y, z);
         delta = std::sqrt(x * x + y * y + z * z);
     }
     const double lambda0 = std::atan2(y, x) / kRadiansPerDegree;

@@ -82,6 +82,19 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r, int 
     }
 }
 
+GeocentricSun GeometricSunFromEarth(double jd) {
+    double l0 = 0.0, b0 = 0.0, r0 = 0.0;
+    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &l0, &b0, &r0);
+    return {ReduceDegrees(l0 + 180.0), -b0, r0};
+}
+
+void GeocentricFromSun(const GeocentricSun& sun, double l, double b, double r, double& x,
+                       double& y, double& z) {
+    x = r * CosDeg(b) * CosDeg(l) + sun.distance * CosDeg(sun.longitude);
+    y = r * CosDeg(b) * SinDeg(l) + sun.distance * SinDeg(sun.longitude);
+    z = r * SinDeg(b) + sun.distance * SinDeg(sun.latitude);
+}
+
 void CorrectToFk5(double t, double& l, double& b) {
     const double lPrime = l - 1.397 * t - 0.00031 * t * t;
     l -= 0.09033 / 3600.0;

@@ -87,6 +87,21 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r,
 // J2000.0 (Meeus, AA formula 26.2 with the Earth's J2000.0 series).
 void SunRectangularJ2000(double jd, double& x, double& y, double& z);
 
+// The Sun seen from the Earth: geometric ecliptic longitude and latitude of
+// the date (degrees) and distance (AU), from the Earth's series.
+struct GeocentricSun {
+    double longitude;
+    double latitude;
+    double distance;
+};
+GeocentricSun GeometricSunFromEarth(double jd);
+
+// Geocentric rectangular ecliptic coordinates (AU) of a body at heliocentric
+// longitude l, latitude b (degrees) and radius vector r (AU): the body's
+// heliocentric vector plus the Sun's geocentric one (Meeus, AA ch. 44, 46).
+void GeocentricFromSun(const GeocentricSun& sun, double l, double b, double r, double& x,
+                       double& y, double& z);
+
 // Light time in days per AU of distance.
 constexpr double kLightDaysPerAu = 0.0057755183;
 

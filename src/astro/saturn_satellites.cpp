@@ -243,11 +243,7 @@ void SatelliteElementsToOrbitRecord(double e, double lambdaPrime, double p, doub
 }
 
 void ComputeSaturnSatellites(double jd, double (&positions)[27], double* angles) {
-    // The Sun seen from the Earth.
-    double l0 = 0.0, b0 = 0.0, r0 = 0.0;
-    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &l0, &b0, &r0);
-    const double lambdaSun = ReduceDegrees(l0 + 180.0);
-    const double betaSun = -b0;
+    const GeocentricSun sun = GeometricSunFromEarth(jd);
 
     // Saturn where it was when the light seen at jd left it, in the FK5 frame.
     double x = 0.0, y = 0.0, z = 0.0;
@@ -260,9 +256,7 @@ void ComputeSaturnSatellites(double jd, double (&positions)[27], double* angles)
         double l = 0.0, b = 0.0, r = 0.0;
         VsopHeliocentricPosition(jdLight, VsopSeries(VsopBody::Saturn), &l, &b, &r);
         CorrectToFk5((jdLight - kJulianDayJ2000) / kDaysPerJulianCentury, l, b);
-        x = r * CosDeg(b) * CosDeg(l) + r0 * CosDeg(lambdaSun);
-        y = r * CosDeg(b) * SinDeg(l) + r0 * SinDeg(lambdaSun);
-        z = r * SinDeg(b) + r0 * SinDeg(betaSun);
+        GeocentricFromSun(sun, l, b, r, x, y, z);
         delta = std::sqrt(x * x + y * y + z * z);
     }
 
