@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <cstring>
 #include <random>
 #include <sstream>
-#include <string>
 
 #include "base/memory_storage.h"
 #include "support/test_data.h"
@@ -13,124 +13,61 @@
 namespace corvinata {
 namespace {
 
-struct ShapeFile {
-    const char* name;
-    const char* text;
-    int outlines;  // 0: refused as damaged
-    int lastOutlinePoints;
-};
-
-const ShapeFile kShapeFiles[] = {
-    {"TwoOutlines", "0 0 1 2\n0 0 3 4\n0 0 5 6\n1 7 8 9\n1 7 10 11\n", 2, 2},
-    {"CarriageReturnsAndExtraFields", "0 0 1 2 x\r\n0 0 1.5e1 -2 9 9\r\n", 1, 2},
-    {"LastLineWithoutLineEnd", "0 0 1 2\n1 0 3 4", 2, 1},
-    {"ThreeFields", "0 0 1 2\n0 0 1\n", 0, 0},
-    {"EmptyLine", "0 0 1 2\n\n0 0 3 4\n", 0, 0},
-    {"EmptyFile", "", 0, 0},
-    {"MinusOneFirst", "-1 0 1 2\n", 0, 0},
-    {"SkippedNumber", "0 0 1 2\n2 0 3 4\n", 0, 0},
-    {"ReturnToClosedOutline", "0 0 1 2\n1 0 3 4\n0 0 5 6\n", 0, 0},
-    {"IntegerAtLimit", "2147483647 0 1 2\n", 0, 0},
-    {"NumberWithoutDigits", "0 0 . 2\n", 0, 0},
-    {"OverflowingNumber", "0 0 1e999 2\n", 0, 0},
-};
-
-class ShapeFileTest : public ::testing::TestWithParam<ShapeFile> {};
-
-TEST_P(ShapeFileTest, ReadsWholeFileOrNothing) {
+// Loads `bytes` as the program's file (none: no file); counts the reports.
+struct ShapeLoad {
+    explicit ShapeLoad(const char* bytes, std::size_t size) {
+        storage.MakeFolder(TXT("C:\\P"));
+        if (bytes) storage.PutFile(TXT("C:\\P\\countryshape.dat"), std::string(bytes, size));
+        folder.SetPathDirectory(TXT("C:\\P"));
+    }
+    bool Load() { return shapes.LoadCountryShapes(storage, folder, [this](auto&) { ++reports; }); }
     MemoryStorageService storage;
-    ASSERT_TRUE(storage.PutFile(TXT("C:\\shapes.dat"), GetParam().text));
-    auto file = storage.CreateTextFile(String(TXT("C:\\shapes.dat")));
-    ASSERT_TRUE(file->Open(FileOpenMode::Read));
-    std::vector<CountryOutline> outlines;
-    EXPECT_EQ(ReadCountryOutlines(*file, outlines), GetParam().outlines > 0);
-    ASSERT_EQ(static_cast<int>(outlines.size()), GetParam().outlines);
-    if (!outlines.empty()) {
-        EXPECT_EQ(static_cast<int>(outlines.back().size()), GetParam().lastOutlinePoints);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, ShapeFileTest, ::testing::ValuesIn(kShapeFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-std::string ShippedFile() {
-    std::ifstream in(test::DataPath("countryshape.dat"), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class CountryShapesTest : public ::testing::Test {
-protected:
-    bool Load(const std::string& bytes) {
-        storage_.MakeFolder(TXT("C:\\Program"));
-        EXPECT_TRUE(storage_.PutFile(TXT("C:\\Program\\countryshape.dat"), bytes));
-        return Load();
-    }
-    bool Load() {
-        PathName folder;
-        folder.SetPathDirectory(TXT("C:\\Program"));
-        return shapes_.LoadCountryShapes(storage_, folder,
-                                         [this](const String& path) { reported_.push_back(path); });
-    }
-
-    MemoryStorageService storage_;
-    CountryShapes shapes_;
-    std::vector<String> reported_;
+    PathName folder;
+    CountryShapes shapes;
+    int reports = 0;
 };
 
-TEST_F(CountryShapesTest, ReadsTheShippedOutlinesOnce) {
-    ASSERT_TRUE(Load(ShippedFile()));
-    EXPECT_EQ(shapes_.Count(), 286);
-    std::size_t points = 0;
-    for (const CountryOutline& outline : shapes_.Outlines()) points += outline.size();
-    EXPECT_EQ(points, 10587u);
-    EXPECT_EQ(shapes_.OutlineAt(0)->front().longitude, 178.1244);
-    EXPECT_EQ(shapes_.OutlineAt(286), nullptr);
-    EXPECT_EQ(shapes_.OutlineAt(-1), nullptr);
-    storage_.RemoveFile(TXT("C:\\Program\\countryshape.dat"));
-    EXPECT_TRUE(Load());
-    EXPECT_TRUE(reported_.empty());
+TEST(CountryShapes, ReadsWholeFileOrNothingAndReportsOnce) {
+    const struct { const char* text; int lastOutlinePoints; } files[] = {  // 0: refused
+        {"0 0 1 2\n0 0 3 4\n0 0 5 6\n1 7 8 9\n1 7 10 11\n", 2},
+        {"0 0 1 2 x\r\n0 0 1.5e1 -2 9 9\r\n1 0 3 4", 1}, {nullptr, 0}, {"", 0},
+        {"0 0 1 2\n0 0 1\n", 0}, {"0 0 1 2\n\n0 0 3 4\n", 0}, {"-1 0 1 2\n", 0},
+        {"0 0 1 2\n2 0 3 4\n", 0}, {"0 0 1 2\n1 0 3 4\n0 0 5 6\n", 0},
+        {"2147483647 0 1 2\n", 0}, {"0 0 1e999 2\n", 0},
+    };
+    for (const auto& f : files) {
+        ShapeLoad load(f.text, f.text ? std::strlen(f.text) : 0);
+        EXPECT_EQ(load.Load(), f.lastOutlinePoints > 0) << f.text;
+        EXPECT_EQ(load.Load(), f.lastOutlinePoints > 0) << f.text;
+        EXPECT_EQ(load.reports, f.lastOutlinePoints > 0 ? 0 : 1) << f.text;
+        const CountryOutline* last = load.shapes.OutlineAt(load.shapes.Count() - 1);
+        EXPECT_EQ(last ? static_cast<int>(last->size()) : 0, f.lastOutlinePoints) << f.text;
+    }
 }
 
-TEST_F(CountryShapesTest, MissingFileIsReportedOnce) {
-    EXPECT_FALSE(Load());
-    EXPECT_FALSE(Load());
-    ASSERT_EQ(reported_.size(), 1u);
-    EXPECT_EQ(reported_[0], String(TXT("C:\\Program\\countryshape.dat")));
-    EXPECT_EQ(shapes_.Count(), 0);
-}
-
-// Truncated and corrupted copies of the shipped file: never a crash or a
-// read past the end; either outlines that all hold points, or none at all
-// with the failure reported.
-TEST(CountryShapesFuzz, DamagedFilesGiveWholeOutlinesOrNone) {
-    const std::string shipped = ShippedFile();
-    ASSERT_FALSE(shipped.empty());
+// The shipped file whole, then truncated and corrupted copies of it: never
+// a crash or a read past the end; whole outlines, or none and a report.
+TEST(CountryShapes, DamagedFilesGiveWholeOutlinesOrNone) {
+    std::ostringstream stream;
+    stream << std::ifstream(test::DataPath("countryshape.dat"), std::ios::binary).rdbuf();
+    const std::string shipped = stream.str();
+    ShapeLoad whole(shipped.data(), shipped.size());
+    ASSERT_TRUE(whole.Load());
+    EXPECT_EQ(whole.shapes.Count(), 286);
     std::mt19937 random(20261206);
-    int loadedCount = 0;
+    int loaded = 0;
     for (int round = 0; round < 300; ++round) {
         std::string bytes = shipped.substr(0, random() % shipped.size());
-        for (int flips = round % 4; flips > 0 && !bytes.empty(); --flips) {
-            bytes[random() % bytes.size()] = static_cast<char>(random() % 256);
-        }
-        MemoryStorageService storage;
-        storage.MakeFolder(TXT("C:\\P"));
-        ASSERT_TRUE(storage.PutFile(TXT("C:\\P\\countryshape.dat"), bytes));
-        PathName folder;
-        folder.SetPathDirectory(TXT("C:\\P"));
-        CountryShapes shapes;
-        int reports = 0;
-        const bool loaded =
-            shapes.LoadCountryShapes(storage, folder, [&reports](const String&) { ++reports; });
-        EXPECT_EQ(loaded, reports == 0);
-        EXPECT_EQ(loaded, shapes.Count() > 0);
-        EXPECT_LE(shapes.Count(), 286);
-        for (const CountryOutline& outline : shapes.Outlines()) EXPECT_FALSE(outline.empty());
-        loadedCount += loaded;
+        for (int flips = round % 4; flips > 0; --flips) bytes[random() % bytes.size()] = random();
+        ShapeLoad load(bytes.data(), bytes.size());
+        const bool read = load.Load();
+        EXPECT_EQ(read, load.reports == 0);
+        EXPECT_EQ(read, load.shapes.Count() > 0);
+        for (const CountryOutline& outline : load.shapes.Outlines()) EXPECT_FALSE(outline.empty());
+        loaded += read;
     }
-    EXPECT_GT(loadedCount, 0);
-    EXPECT_LT(loadedCount, 300);
+    EXPECT_GT(loaded, 0);
+    EXPECT_LT(loaded, 300);
 }
 
 }  // namespace

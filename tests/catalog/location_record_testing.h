@@ -1,8 +1,10 @@
-// A plain location record layout for the tests of the user-defined places:
-// every field one value of the record's key.
+// A plain location record layout for the tests of the user-defined places,
+// and the round trip of twelve places that both storages must pass.
 #pragma once
 
-#include "base/settings_tree.h"
+#include <functional>
+#include <string>
+
 #include "catalog/user_locations.h"
 #include "support/test_text.h"
 
@@ -10,46 +12,45 @@ namespace corvinata::test {
 
 class PlainLocationFormat final : public LocationRecordFormat {
 public:
-    bool Load(SettingsTree& tree, const Char*, const String& instanceName,
-              Location& record) const override {
-        if (!PushSettingsKey(tree, instanceName)) return false;
+    bool Load(SettingsTree& tree, const Char*, const String& name, Location& r) const override {
+        if (!PushSettingsKey(tree, name)) return false;
         SettingsNode& key = *tree.Innermost();
-        GeoCoordinates& c = record.coordinates;
-        const bool ok = key.ReadString(TXT("Country"), record.country) &&
-                        key.ReadString(TXT("Town"), record.town) &&
-                        key.ReadDouble(TXT("Longitude"), c.longitude.degrees) &&
-                        key.ReadDouble(TXT("Latitude"), c.latitude.degrees) &&
-                        key.ReadDouble(TXT("Time zone"), c.timeZone.hours) &&
-                        key.ReadInt(TXT("Elevation"), c.elevation);
-        PopSettingsKey(tree);
-        return ok;
+        const bool ok = key.ReadString(TXT("Country"), r.country) &&
+                        key.ReadString(TXT("Town"), r.town) &&
+                        key.ReadDouble(TXT("Longitude"), r.coordinates.longitude.degrees);
+        return PopSettingsKey(tree) && ok;
     }
-    bool Save(SettingsTreeWriter& writer, const Char*, const String& instanceName,
-              const Location& record) const override {
-        bool ok = OpenSettingsKeyPath(writer, instanceName);
+    bool Save(SettingsTreeWriter& writer, const Char*, const String& name,
+              const Location& r) const override {
+        const bool opened = OpenSettingsKeyPath(writer, name);
         SettingsNode& key = *writer.Innermost();
-        const GeoCoordinates& c = record.coordinates;
-        ok = ok && key.WriteString(TXT("Country"), record.country) &&
-             key.WriteString(TXT("Town"), record.town) &&
-             key.WriteDouble(TXT("Longitude"), c.longitude.degrees) &&
-             key.WriteDouble(TXT("Latitude"), c.latitude.degrees) &&
-             key.WriteDouble(TXT("Time zone"), c.timeZone.hours) &&
-             key.WriteInt(TXT("Elevation"), c.elevation);
+        const bool ok = opened && key.WriteString(TXT("Country"), r.country) &&
+                        key.WriteString(TXT("Town"), r.town) &&
+                        key.WriteDouble(TXT("Longitude"), r.coordinates.longitude.degrees);
         return PopSettingsKey(writer) && ok;
     }
 };
 
-// A place called `town` in `country` whose coordinates tell it apart.
-inline Location MakePlace(const char* town, const char* country, double longitudeWest) {
+inline Location MakePlace(const std::string& town, const char* country, double longitudeWest) {
     Location place;
     LocationInit(place);
     place.coordinates.longitude.degrees = longitudeWest;
-    place.coordinates.latitude.degrees = 45.25;
-    place.coordinates.timeZone.hours = 5.75;
-    place.coordinates.elevation = 321;
     place.town = Wide(town).c_str();
     place.country = Wide(country).c_str();
     return place;
+}
+
+inline void ExpectTwelvePlacesSurvive(const std::function<UserLocations()>& newStore) {
+    UserLocations first = newStore();
+    for (int i = 0; i < 12; ++i) first.AddUserLocation(MakePlace("P" + std::to_string(i), "Q", i));
+    ASSERT_TRUE(first.SaveUserLocations());
+    UserLocations second = newStore();
+    int expected = 0;
+    for (const auto& entry : second.UserLocationEntries()) {
+        const std::string town = "P" + std::to_string(expected);
+        EXPECT_TRUE(LocationEqual(entry.second, MakePlace(town, "Q", expected++))) << town;
+    }
+    EXPECT_EQ(expected, 12);
 }
 
 }  // namespace corvinata::test
