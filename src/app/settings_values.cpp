@@ -58,3 +58,48 @@ bool DeleteSettingsKey(SettingsTreeWriter& writer, const Char* name) {
 }
 
 }  // namespace corvinata
+
+namespace corvinata {
+
+void RequiredValues::Int(const Char* name, std::int32_t& field, std::int32_t fallback,
+                         std::int32_t lo, std::int32_t hi) {
+    if (!ok_) return;
+    if (!ReadIntValueInRange(tree_, name, lo, hi, field)) {
+        field = fallback;
+        ok_ = false;
+    }
+}
+
+void RequiredValues::Bool(const Char* name, bool& field, bool fallback) {
+    if (!ok_) return;
+    if (!ReadBoolValue(tree_, name, field)) {
+        field = fallback;
+        ok_ = false;
+    }
+}
+
+void RequiredValues::Double(const Char* name, double& field, double fallback) {
+    if (!ok_) return;
+    if (!ReadDoubleValue(tree_, name, field)) {
+        field = fallback;
+        ok_ = false;
+    }
+}
+
+void RequiredValues::Choice(const Char* name, std::int32_t& field, const Char* const* texts,
+                            const std::int32_t* values, int count, std::int32_t other,
+                            std::int32_t fallback) {
+    if (!ok_) return;
+    String text;
+    if (!ReadStringValue(tree_, name, text)) {
+        field = fallback;
+        ok_ = false;
+        return;
+    }
+    field = other;
+    for (int i = 0; i < count; ++i) {
+        if (TextEquals(text.Text(), texts[i])) field = values[i];
+    }
+}
+
+}  // namespace corvinata

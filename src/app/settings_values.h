@@ -3,6 +3,7 @@
 // group (sub-key) that stays open for the lifetime of a guard.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 
 #include "base/settings_tree.h"
@@ -71,6 +72,62 @@ public:
 private:
     SettingsTreeWriter& writer_;
     bool open_;
+};
+
+}  // namespace corvinata
+
+namespace corvinata {
+
+// Reads the values of a record in order and stops at the first one that is
+// missing or out of range: that field takes its default and every later
+// field keeps what the record held. `Ok` tells whether all were read.
+class RequiredValues {
+public:
+    explicit RequiredValues(SettingsTree& tree) : tree_(tree) {}
+
+    void Int(const Char* name, std::int32_t& field, std::int32_t fallback,
+             std::int32_t lo = INT32_MIN, std::int32_t hi = INT32_MAX);
+    void Bool(const Char* name, bool& field, bool fallback);
+    void Double(const Char* name, double& field, double fallback);
+    // A text stored as one of `texts` (indexes 0..count-1) gives the value at
+    // the same index of `values`; any other text gives `other`.
+    void Choice(const Char* name, std::int32_t& field, const Char* const* texts,
+                const std::int32_t* values, int count, std::int32_t other, std::int32_t fallback);
+    // Any other step of the chain: runs only while the chain holds.
+    template <class Step>
+    void Then(Step step) {
+        if (ok_ && !step()) ok_ = false;
+    }
+    bool Ok() const noexcept { return ok_; }
+    SettingsTree& Tree() noexcept { return tree_; }
+
+private:
+    SettingsTree& tree_;
+    bool ok_ = true;
+};
+
+// Writes the values of a record in order while every write succeeds.
+class WrittenValues {
+public:
+    explicit WrittenValues(SettingsTreeWriter& writer) : writer_(writer) {}
+    void Int(const Char* name, std::int32_t value) { Then([&] { return WriteIntValue(writer_, name, value); }); }
+    void Bool(const Char* name, bool value) { Then([&] { return WriteBoolValue(writer_, name, value); }); }
+    void Double(const Char* name, double value) {
+        Then([&] { return WriteDoubleValue(writer_, name, value); });
+    }
+    void Text(const Char* name, const Char* text) {
+        Then([&] { return WriteStringValue(writer_, name, String(text)); });
+    }
+    template <class Step>
+    void Then(Step step) {
+        if (ok_ && !step()) ok_ = false;
+    }
+    bool Ok() const noexcept { return ok_; }
+    SettingsTreeWriter& Writer() noexcept { return writer_; }
+
+private:
+    SettingsTreeWriter& writer_;
+    bool ok_ = true;
 };
 
 }  // namespace corvinata

@@ -37,5 +37,9 @@ TEST_F(WindowsRegistrySettingsTest, SharedRecordsReadBackFieldByField) {
     test::ExpectSharedRecordsRoundTrip(storage, root);
 }
 
+TEST_F(WindowsRegistrySettingsTest, WindowRecordsReadBackFieldByField) {
+    test::ExpectWindowRecordsRoundTrip(storage, root);
+}
+
 }  // namespace
 }  // namespace corvinata

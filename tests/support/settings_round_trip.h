@@ -7,6 +7,7 @@
 
 #include "app/location_settings.h"
 #include "app/settings_records.h"
+#include "app/window_settings.h"
 #include "base/settings_tree.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
@@ -151,6 +152,162 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     EXPECT_TRUE(LoadGeoLocation({TXT("Named geographical location"), TXT("Current location")},
                                 tree, readPlace));
     ExpectLocationsEqual(readPlace, place, "location");
+}
+
+inline void ExpectGeometriesEqual(const WindowGeometry& a, const WindowGeometry& b) {
+    EXPECT_EQ(a.left, b.left);
+    EXPECT_EQ(a.top, b.top);
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_EQ(a.height, b.height);
+    EXPECT_EQ(a.minimized, b.minimized);
+    EXPECT_EQ(a.maximized, b.maximized);
+}
+
+// Writes a record with `save` under the key `name`, reads it into `read`
+// with `load`, and answers the load's result.
+template <class Record, class Save, class Load>
+bool WriteAndRead(StorageService& storage, const String& root, const Char* name,
+                  const Record& record, Record& read, Save save, Load load) {
+    {
+        SettingsTreeWriter writer(storage, root);
+        OpenSettingsKeyPath(writer, String(name));
+        EXPECT_TRUE(save(record, writer));
+        PopSettingsKey(writer);
+    }
+    SettingsTree tree(storage, root);
+    EXPECT_TRUE(PushSettingsKey(tree, String(name)));
+    return load(read, tree);
+}
+
+inline SkyWindowState SampleSkyState() {
+    SkyWindowState sky;
+    sky.geometry = WindowGeometry{kGeometryAll, 10, 20, 520, 480, false, true};
+    sky.viewLambda = 12.7;
+    sky.viewPhi = -33.25;
+    sky.fieldWidth = 90;
+    SkyOptions& o = sky.options;
+    o.mapType = 1;
+    o.gridType = 2;
+    o.gridLabelsOn = true;
+    o.horizonType = 2;
+    o.sunOn = true;
+    o.starLettersOn = true;
+    o.planetDisplayMode = 0;
+    o.planetTracksOn = true;
+    o.deepSkyCatalogue = 3;
+    o.deepSkyNameSystem = 1;
+    o.constellationNames = 1;
+    o.magnitudeLimit = 7.5;
+    sky.selectedBody.bodyType = 2;
+    sky.selectedBody.number = 4;
+    sky.selectedBody.name = String(TXT("Saturn"));
+    return sky;
+}
+
+// The window and panel records, written and read back field by field.
+inline void ExpectWindowRecordsRoundTrip(StorageService& storage, const String& root) {
+    const SkyWindowState sky = SampleSkyState();
+    SkyWindowState readSky;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Sky"), sky, readSky, SaveSkyOptions, LoadSkyOptions));
+    ExpectGeometriesEqual(readSky.geometry, sky.geometry);
+    EXPECT_EQ(readSky.viewLambda, sky.viewLambda);
+    EXPECT_EQ(readSky.viewPhi, sky.viewPhi);
+    EXPECT_EQ(readSky.fieldWidth, sky.fieldWidth);
+    for (std::int32_t id = 0; id < kSkyOptionsWhole; ++id) {
+        EXPECT_TRUE(SkyOptionsFieldEqual(readSky.options, sky.options, id)) << "sky field " << id;
+    }
+    ExpectBodiesEqual(readSky.selectedBody, sky.selectedBody, "sky selection");
+
+    SolarSystemWindowState solar;
+    solar.options.zodiacSigns = true;
+    solar.options.function = 77;
+    solar.zoom = 8;
+    solar.selectedType = 2;
+    solar.selectedNumber = 5;
+    SolarSystemWindowState readSolar;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Solar"), solar, readSolar, SaveSolarSystemOptions,
+                             LoadSolarSystemOptions));
+    EXPECT_TRUE(SolarSystemOptionsEqual(readSolar.options, solar.options));
+    EXPECT_EQ(readSolar.zoom, 8);
+    EXPECT_EQ(readSolar.selectedType, 2);
+    EXPECT_EQ(readSolar.selectedNumber, 5);
+
+    ExplorerOptions saturn = SaturnOptionsInit();
+    saturn.satellitesShown[5] = false;
+    saturn.zoomPosition = 2;
+    saturn.tilt = 15;
+    saturn.swapEastWest = true;
+    ExplorerOptions readSaturn;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Saturn"), saturn, readSaturn, SaveExplorerOptions,
+                             LoadSaturnOptions));
+    EXPECT_EQ(readSaturn.satellitesShown, saturn.satellitesShown);
+    EXPECT_EQ(readSaturn.zoomPosition, 2);
+    EXPECT_EQ(readSaturn.tilt, 15);
+    EXPECT_EQ(readSaturn.swapEastWest, true);
+
+    EclipseWindowState eclipse;
+    eclipse.detailsLongitude = -12.5;
+    eclipse.detailsLatitude = 41.75;
+    eclipse.dateTime = MakeDateTime(2026, 8, 12, 17.75, kUniversalTime);
+    eclipse.centreLongitude = 3.5;
+    eclipse.centreLatitude = -7.25;
+    eclipse.zoom = 4;
+    EclipseWindowState readEclipse;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Eclipse"), eclipse, readEclipse,
+                             SaveEclipseOptions, LoadEclipseOptions));
+    EXPECT_EQ(readEclipse.detailsLongitude, eclipse.detailsLongitude);
+    EXPECT_EQ(readEclipse.detailsLatitude, eclipse.detailsLatitude);
+    ExpectDateTimesEqual(readEclipse.dateTime, eclipse.dateTime, "eclipse date");
+    EXPECT_EQ(readEclipse.centreLongitude, eclipse.centreLongitude);
+    EXPECT_EQ(readEclipse.centreLatitude, eclipse.centreLatitude);
+    EXPECT_EQ(readEclipse.zoom, 4);
+
+    ReportWindowState report;
+    report.dateTime = MakeDateTime(2030, 1, 2, 3.5, kLocalCivilTime);
+    report.daylightSaving = true;
+    report.place = SampleLocation();
+    ReportWindowState readReport;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Report"), report, readReport, SaveReportOptions,
+                             LoadReportOptions));
+    ExpectDateTimesEqual(readReport.dateTime, report.dateTime, "report date");
+    EXPECT_TRUE(readReport.daylightSaving);
+    ExpectLocationsEqual(readReport.place, report.place, "report place");
+
+    PanelSettings panel;
+    panel.timeStep = TimeStep{kHoursUnit, 6};
+    panel.coordinateSystem = 3;
+    panel.riseSetTimeSystem = kUniversalTime;
+    PanelSettings readPanel;
+    auto savePanel = [](const PanelSettings& p, SettingsTreeWriter& w) {
+        return SavePanelOptions(PanelKind::Saturn, p, w);
+    };
+    auto loadPanel = [](PanelSettings& p, SettingsTree& t) {
+        return LoadPanelOptions(PanelKind::Saturn, p, t);
+    };
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Panel"), panel, readPanel, savePanel, loadPanel));
+    EXPECT_TRUE(TimeStepEqual(readPanel.timeStep, panel.timeStep));
+    EXPECT_EQ(readPanel.coordinateSystem, 3);
+    EXPECT_EQ(readPanel.riseSetTimeSystem, kUniversalTime);
+
+    LocationOptions location;
+    location.userDefined = false;
+    location.location = SampleLocation();
+    LocationOptions readLocation;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Location"), location, readLocation,
+                             SaveLocationOptions, LoadLocationOptions));
+    EXPECT_FALSE(readLocation.userDefined);
+    ExpectLocationsEqual(readLocation.location, location.location, "current location");
+
+    EventForecastOptions forecast;
+    forecast.generationOn = false;
+    forecast.timeRange = TimeStep{kYearsUnit, 2};
+    forecast.content = 6;
+    EventForecastOptions readForecast;
+    EXPECT_TRUE(WriteAndRead(storage, root, TXT("Forecast"), forecast, readForecast,
+                             SaveEventForecastOptions, LoadEventForecastOptions));
+    EXPECT_FALSE(readForecast.generationOn);
+    EXPECT_TRUE(TimeStepEqual(readForecast.timeRange, forecast.timeRange));
+    EXPECT_EQ(readForecast.content, 6);
 }
 
 }  // namespace corvinata::test
