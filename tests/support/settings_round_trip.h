@@ -7,6 +7,7 @@
 
 #include "app/location_settings.h"
 #include "app/settings_records.h"
+#include "app/time_and_location.h"
 #include "app/window_settings.h"
 #include "base/settings_tree.h"
 #include "support/date_records.h"
@@ -96,6 +97,11 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     times.userTime = moment;
     times.clockActive = true;
     const Location place = SampleLocation();
+    TimeAndLocation range;
+    range.location = place;
+    range.daylightSaving = true;
+    range.beginDate = MakeDateTime(2001, 2, 3, 4.5, kLocalCivilTime);
+    ASSERT_TRUE(TimeAndLocationSetRange(range, kDaysUnit, 30));
     {
         SettingsTreeWriter writer(storage, root);
         ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Records"))));
@@ -108,6 +114,7 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
         EXPECT_TRUE(SaveDateTimeOptions(writer, times));
         EXPECT_TRUE(SaveGeoLocation({TXT("Named geographical location"), TXT("Current location")},
                                     place, writer));
+        EXPECT_TRUE(WriteTimeAndLocationSettings(range, writer));
         PopSettingsKey(writer);
     }
     SettingsTree tree(storage, root);
@@ -152,6 +159,13 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     EXPECT_TRUE(LoadGeoLocation({TXT("Named geographical location"), TXT("Current location")},
                                 tree, readPlace));
     ExpectLocationsEqual(readPlace, place, "location");
+    TimeAndLocation readRange;
+    readRange.rangeCount = 30;
+    EXPECT_TRUE(ReadTimeAndLocationSettings(readRange, tree));
+    ExpectDateTimesEqual(readRange.beginDate, range.beginDate, "range begin");
+    ExpectDateTimesEqual(readRange.endDate, range.endDate, "range end");
+    EXPECT_TRUE(GeoCoordinatesEqual(readRange.location.coordinates, place.coordinates));
+    EXPECT_TRUE(readRange.daylightSaving);
 }
 
 inline void ExpectGeometriesEqual(const WindowGeometry& a, const WindowGeometry& b) {
