@@ -141,15 +141,6 @@ TEST_F(SkyCommandsTest, WheelStepAfterAnUndoIsNotFoldedIntoTheRedoTail) {
     EXPECT_EQ(window.history.PeekRedoCommand(), nullptr);
 }
 
-TEST_F(SkyCommandsTest, WheelStepAfterAViewStepIsAStepOfItsOwn) {
-    actions.LookToOrigin(window);
-    window.direction = ViewDirection{3.0, 4.0};
-    actions.LookToAzimuth(window, 20.0, 1);
-    actions.ZoomStep(window, 1, 0, true);
-    EXPECT_EQ(window.history.StepCount(), 2);
-    EXPECT_EQ(window.zoom, 50);
-}
-
 // While tracking, the merged step must redo the direction of its last zoom.
 TEST_F(SkyCommandsTest, WheelMergeWhileTrackingRedoesTheLastDirection) {
     window.tracking = true;
@@ -258,14 +249,6 @@ TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
     window.history.UndoCommands(1);
     EXPECT_EQ(Utf8(window.selected.name), "Jupiter");
     EXPECT_EQ(window.direction, (ViewDirection{30.0, 5.0}));
-}
-
-TEST_F(SkyCommandsTest, ShowAtTheOwnMomentOfTheCentredSelectionOnlyHighlights) {
-    window.selected = Body(3, "Jupiter");
-    window.direction = ViewDirection{30.0, 5.0};
-    actions.ShowAt(window, Body(3, "Jupiter"), document.GetTimeAndPlace().dateTime, false);
-    EXPECT_EQ(window.history.StepCount(), 0);
-    EXPECT_EQ(window.highlights, 1);
 }
 
 }  // namespace

@@ -109,19 +109,8 @@ TEST_F(WindowSettingsTest, SaturnRecordMissingASatelliteShowsTheRestAndStops) {
 }
 
 TEST(SkyOptionsTest, CopyFieldChangesExactlyTheFieldOfItsId) {
-    SkyOptions from;
-    from.mapType = 0;
-    from.gridType = 1;
-    from.gridLabelsOn = from.gridAsCrosses = from.sunOn = from.moonOn = true;
-    from.horizonType = 2;
-    from.starNamesOn = from.starLettersOn = from.planetNamesOn = true;
-    from.planetDisplayMode = 1;
-    from.planetSymbolsOn = from.planetTracksOn = from.deepSkyColour = true;
-    from.deepSkyCatalogue = 4;
-    from.deepSkyNameSystem = 2;
-    from.eclipticOn = from.constellationLinesOn = from.constellationBoundariesOn = true;
-    from.constellationNames = 2;
-    from.magnitudeLimit = 5.5;
+    const SkyOptions from{0, 1, true, true, 2, true, true, true, true, 1, true,
+                          true, true, 4, 2, true, true, true, true, 2, 5.5};
     for (std::int32_t id = 0; id < kSkyOptionsWhole; ++id) {
         SkyOptions to;
         EXPECT_TRUE(SkyOptionsCopyField(to, id, from));
