@@ -98,14 +98,6 @@ TEST_F(PictureEclipseCommandsTest, ShowPictureNamesBothPicturesAndSkipsTheOneSho
     EXPECT_EQ(listener.heard.back().event, kEventPictureCommand);
 }
 
-TEST_F(PictureEclipseCommandsTest, PictureOptionsOfAnUnknownFieldRecordNothing) {
-    pictures.ChangeOptions(pictureWindow, true, 7, nullptr);
-    EXPECT_EQ(pictureWindow.history.StepCount(), 0);
-    pictures.ChangeOptions(pictureWindow, true, kPictureFitField, nullptr);
-    EXPECT_TRUE(pictureWindow.fit);
-    EXPECT_EQ(Redo(pictureWindow.history), "Change Picture Options");
-}
-
 TEST_F(PictureEclipseCommandsTest, CheckDateResetsAMovedMapAndUndoesAsOne) {
     eclipses.CheckDate(eclipseWindow, MakeDateTime(2006, 3, 29, 12.0), nullptr);
     EXPECT_EQ(eclipseWindow.history.StepCount(), 0);

@@ -198,27 +198,6 @@ TEST_F(SkyCommandsTest, OneFieldChangesOnlyThatFieldAndAMapTypeResetsTheView) {
     EXPECT_EQ(window.history.StepCount(), 1);
 }
 
-TEST_F(SkyCommandsTest, OptionChangeBitsTellThePanelWhatChanged) {
-    struct Case {
-        std::int32_t field;
-        void (*set)(SkyOptions&);
-        std::uint32_t bits;
-    };
-    const Case cases[] = {
-        {kSkyStarNamesField, [](SkyOptions& o) { o.starNamesOn = true; }, kSkyViewOptionsChanged},
-        {kSkyHorizonField, [](SkyOptions& o) { o.horizonType = 2; },
-         kSkyCoordinateOptionsChanged | kSkyOtherOptionsChanged},
-        {kSkySunField, [](SkyOptions& o) { o.sunOn = true; }, kSkyOtherOptionsChanged},
-    };
-    for (const Case& c : cases) {
-        FakeSkyWindow w(document);
-        SkyOptions wanted;
-        c.set(wanted);
-        actions.ChangeOptions(w, wanted, c.field, false, nullptr);
-        EXPECT_EQ(w.history.changeBits, c.bits) << c.field;
-    }
-}
-
 TEST_F(SkyCommandsTest, GoToComparesAndShowsTheAppliedMoment) {
     window.tracking = true;
     actions.GoTo(window, MakeDateTime(2012, 3, 4, 9.0, kLocalCivilTime), false, kChangeDate, nullptr);

@@ -81,13 +81,6 @@ TEST_F(WindowSettingsTest, SkyWindowWithoutSelectionReadsBackWhole) {
     EXPECT_EQ(read.options.magnitudeLimit, 7.5);
 }
 
-TEST_F(WindowSettingsTest, OutOfRangeFieldOfViewIsRefusedWithTheDefault) {
-    SkyWindowState read;
-    EXPECT_FALSE(LoadChangedSky(
-        [](SettingsTreeWriter& w) { WriteIntValue(w, TXT("Width of field of view"), 1); }, read));
-    EXPECT_EQ(read.fieldWidth, 60);
-}
-
 TEST_F(WindowSettingsTest, SaturnRecordMissingASatelliteShowsTheRestAndStops) {
     ExplorerOptions saturn = SaturnOptionsInit();
     for (std::size_t i = 0; i < saturn.satellitesShown.size(); ++i) saturn.satellitesShown[i] = false;
