@@ -49,7 +49,7 @@ bool SexagesimalFields::Step(bool up) {
 }
 
 bool SexagesimalFields::SetFieldToMaximum() {
-    SpinEditField* current = const_cast<SpinEditField*>(CurrentField());
+    SpinEditField* current = Current();
     if (!current) return false;
     if (current->sign) {
         current->SetValueChecked(1);

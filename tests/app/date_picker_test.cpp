@@ -81,22 +81,5 @@ TEST(DatePickerSetDate, AllOrNothing) {
     }
 }
 
-TEST(DatePickerNotices, WheneverTheYearMayHaveChanged) {
-    CountingDatePicker picker;
-    bool handled = false;
-    picker.OnKeyUp(SpinKey::Up, handled);      // day
-    picker.OnChar('5');
-    EXPECT_EQ(picker.yearNotices, 0);
-    picker.NextField();
-    picker.NextField();
-    picker.OnKeyUp(SpinKey::Up, handled);
-    picker.OnKeyUp(SpinKey::End, handled);
-    picker.OnKeyUp(SpinKey::Home, handled);
-    picker.OnChar('2');
-    picker.OnChar('0');
-    EXPECT_EQ(picker.yearNotices, 5);
-    EXPECT_EQ(picker.Text(), "05.01.1583 ");  // "2" "0" wait for the rest of the year
-}
-
 }  // namespace
 }  // namespace corvinata

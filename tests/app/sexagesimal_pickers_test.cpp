@@ -123,14 +123,5 @@ TEST(TimePickerStep, FieldsStepAloneUnlessTheTopCanBeEntered) {
     }
 }
 
-TEST(TimePickerTyping, MinutesBeyond59AreRefused) {
-    TimePicker picker;
-    picker.SetValue(10.0);
-    picker.NextField();
-    picker.OnChar('7');
-    picker.OnChar('5');
-    EXPECT_EQ(Utf8(picker.BuildText()), "10:05:00");  // "7" alone, then "5" starts anew
-}
-
 }  // namespace
 }  // namespace corvinata

@@ -73,14 +73,10 @@ TEST(SpinEditTyping, WholeAndDigitFields) {
         EXPECT_EQ(edit.Value(0), c.expected) << c.typed;
         EXPECT_EQ(edit.EntryInProgress(), c.entering) << c.typed;
     }
-}
-
-TEST(SpinEditTyping, WhileTypingOnlyTheTypedDigitsShow) {
     PlainFields edit{Whole(0, 59, 2, 42)};
-    Type(edit, "7");
-    const FieldDisplay display = edit.DisplayOf(0);
-    EXPECT_EQ(Utf8(display.text), "07");
-    EXPECT_EQ(display.hiddenPlaces, 1);
+    Type(edit, "7");  // while typing only the typed digits show
+    EXPECT_EQ(Utf8(edit.DisplayOf(0).text), "07");
+    EXPECT_EQ(edit.DisplayOf(0).hiddenPlaces, 1);
 }
 
 TEST(SpinEditNavigation, FieldsCycleAndSeparatorsMoveWithoutChangingValues) {
@@ -93,21 +89,6 @@ TEST(SpinEditNavigation, FieldsCycleAndSeparatorsMoveWithoutChangingValues) {
     EXPECT_EQ(edit.CurrentIndex(), 1);
     EXPECT_EQ(edit.CollectValues(), (std::vector<int>{5, 6, 7}));
     EXPECT_EQ(Utf8(edit.BuildText()), "05:06:07:");
-}
-
-TEST(SpinEditNavigation, ClickPicksFieldByCharacterCount) {
-    PlainFields edit{Whole(0, 23, 2, 5), Whole(0, 59, 2, 6), Whole(0, 59, 2, 7)};
-    const struct { int character, field; } cases[] = {{-3, 0}, {2, 0}, {3, 1}, {8, 2}, {40, 2}};
-    for (const auto& c : cases) {
-        edit.OnClickAtCharacter(c.character);
-        EXPECT_EQ(edit.CurrentIndex(), c.field) << c.character;
-    }
-}
-
-TEST(SpinEditNavigation, LastNonZeroDigit) {
-    const struct { int value, place; } cases[] = {{1200, 1}, {1234, 3}, {0, 3}, {1000, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(SpinEdit::LastNonZeroDigit(DigitField(4, c.value)), c.place) << c.value;
 }
 
 TEST(SpinEditKeys, StepsEndTheEntryAndAnswerWhetherToRedraw) {
@@ -138,21 +119,6 @@ TEST(SpinEditPaste, WholeTextTakenOrNothingChanges) {
         EXPECT_EQ(edit.Value(0), c.first) << c.text;
         EXPECT_EQ(edit.Value(1), c.second) << c.text;
         EXPECT_FALSE(edit.EntryInProgress()) << c.text;
-    }
-}
-
-TEST(FieldTexts, MakersAndTheirClones) {
-    const struct { std::unique_ptr<FieldText> maker; int value, digits; const char* text; } cases[] = {
-        {std::make_unique<NumberText>(), 7, 3, "007"},
-        {std::make_unique<SignText>(), 0, 1, "-"},
-        {std::make_unique<EastWestText>(), 1, 1, "E"},
-        {std::make_unique<NorthSouthText>(), 0, 1, "S"},
-        {std::make_unique<QuarterHourText>(TimeZoneFractionMode::Minutes), 3, 2, "45"},
-        {std::make_unique<QuarterHourText>(TimeZoneFractionMode::Hundredths), 1, 2, "25"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Utf8(c.maker->Text(c.value, c.digits)), c.text);
-        EXPECT_EQ(Utf8(c.maker->Clone()->Text(c.value, c.digits)), c.text);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/scoped_win.h"
 #include "frame/control_classes.h"
 #include "frame/custom_control_registry.h"
 
@@ -124,6 +125,12 @@ public:
             if (m.message == message) found.push_back(m);
         return found;
     }
+    // Where the first of the given message stands among all received; -1.
+    int IndexOf(UINT message) const {
+        for (std::size_t i = 0; i < received_.size(); ++i)
+            if (received_[i].message == message) return static_cast<int>(i);
+        return -1;
+    }
     void ClearReceived() { received_.clear(); }
 
 private:
@@ -171,36 +178,41 @@ public:
         GetClientRect(control, &client);
         width_ = client.right;
         height_ = client.bottom;
-        HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width_, height_);
-        ReleaseDC(nullptr, screen);
-        old_ = SelectObject(dc_, bitmap_);
-        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        const ScopedWindowDc screen(nullptr);
+        bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), width_, height_));
+        const ScopedSelection selection(dc_.Get(), bitmap_.Get());
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT);
     }
-    ~PaintedPixels() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+    COLORREF At(int x, int y) const {
+        const ScopedSelection selection(dc_.Get(), bitmap_.Get());
+        return GetPixel(dc_.Get(), x, y);
     }
-    PaintedPixels(const PaintedPixels&) = delete;
-    PaintedPixels& operator=(const PaintedPixels&) = delete;
-
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
     COLORREF Centre() const { return At(width_ / 2, height_ / 2); }
     bool Contains(COLORREF colour) const {
+        const ScopedSelection selection(dc_.Get(), bitmap_.Get());
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (GetPixel(dc_, x, y) == colour) return true;
+                if (GetPixel(dc_.Get(), x, y) == colour) return true;
         return false;
     }
 
 private:
     int width_ = 0;
     int height_ = 0;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
+    ScopedMemoryDc dc_{CreateCompatibleDC(nullptr)};
+    ScopedBitmap bitmap_;
 };
+
+// A bitmap of one colour.
+inline HBITMAP SolidBitmap(int width, int height, COLORREF colour) {
+    const ScopedWindowDc screen(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), width, height);
+    const ScopedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    const ScopedSelection selection(dc.Get(), bitmap);
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> brush(CreateSolidBrush(colour));
+    RECT all{0, 0, width, height};
+    FillRect(dc.Get(), &all, brush.Get());
+    return bitmap;
+}
 
 }  // namespace corvinata::test

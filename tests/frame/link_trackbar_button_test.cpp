@@ -27,20 +27,9 @@ protected:
     // The button's four pictures, one colour each, 16 x 16; made before the
     // dialog, whose button takes them when it is created.
     bool MakePictures() {
-        for (int i = 0; i < 4; ++i) {
-            HDC screen = GetDC(nullptr);
-            HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-            HDC dc = CreateCompatibleDC(screen);
-            HGDIOBJ old = SelectObject(dc, bitmap);
-            RECT all{0, 0, 16, 16};
-            HBRUSH brush = CreateSolidBrush(kPictureColours[i]);
-            FillRect(dc, &all, brush);
-            DeleteObject(brush);
-            SelectObject(dc, old);
-            DeleteDC(dc);
-            ReleaseDC(nullptr, screen);
-            registry_.ButtonFor(kButton).SetBitmap(static_cast<ButtonPicture>(i), bitmap);
-        }
+        for (int i = 0; i < 4; ++i)
+            registry_.ButtonFor(kButton).SetBitmap(static_cast<ButtonPicture>(i),
+                                                   test::SolidBitmap(16, 16, kPictureColours[i]));
         g_clicks = 0;
         g_clicked.clear();
         return true;
@@ -73,6 +62,7 @@ TEST_F(SmallControls, TrackbarClickBesideTheThumbJumpsThere) {
     EXPECT_EQ(LOWORD(scrolls.front().wParam), TB_THUMBPOSITION);
     EXPECT_EQ(HIWORD(scrolls.front().wParam), Position());
     ASSERT_EQ(Moves().size(), 1u);
+    EXPECT_LT(dialog.IndexOf(WM_HSCROLL), dialog.IndexOf(kTrackbarMovedMessage));
     EXPECT_EQ(LOWORD(Moves()[0].wParam), 0);
     EXPECT_EQ(HIWORD(Moves()[0].wParam), Position());
     EXPECT_EQ(GetFocus(), Trackbar());
