@@ -2,7 +2,9 @@
 // controls are created by class name as a dialog resource would create them,
 // keyboard and mouse messages are posted to them and run through the
 // dialog's message loop (IsDialogMessageW: Tab and the dialog keys), and
-// what the controls send to their parent is recorded.
+// what the controls send to their parent is recorded. The dialog is never
+// shown: focus, keys and painting need no mapped window, and under Wine without
+// a window manager closing a shown one waits two seconds.
 #pragma once
 
 #include <windows.h>
@@ -46,7 +48,7 @@ public:
             data.push_back(0);
         };
         DLGTEMPLATE dialog{};
-        dialog.style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT;
+        dialog.style = WS_POPUP | DS_SETFONT;
         dialog.cdit = static_cast<WORD>(items.size());
         dialog.cx = 260;
         dialog.cy = 120;
