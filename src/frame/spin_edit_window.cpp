@@ -178,10 +178,10 @@ LRESULT SpinEditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             const ScopedPaint paint(window_);
-            Paint(paint.Get());
+            PaintBuffered(paint.Get());
             return 0;
         }
-        case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+        case WM_PRINTCLIENT: PaintBuffered(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_NOTIFY:
             return OnUpDownNotify(*reinterpret_cast<const NMHDR*>(lParam), wParam, lParam);
         case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -242,6 +242,22 @@ void SpinEditControl::OnClick(int x) {
                               &size);
     Edit().OnClickAtCharacter(fit);
     Redraw();
+}
+
+// Drawn into a bitmap first: the control repaints at every key, and drawing
+// the background and then the text straight onto the screen would flicker.
+void SpinEditControl::PaintBuffered(HDC target) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const ScopedMemoryDc memory(CreateCompatibleDC(target));
+    const ScopedBitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!memory.IsValid() || !bitmap.IsValid()) {
+        Paint(target);
+        return;
+    }
+    const ScopedSelection selection(memory.Get(), bitmap.Get());
+    Paint(memory.Get());
+    BitBlt(target, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void SpinEditControl::Paint(HDC dc) {

@@ -42,6 +42,7 @@ private:
     LRESULT OnChar(WPARAM c, LPARAM lParam);
     void OnPaste();
     void OnClick(int x);
+    void PaintBuffered(HDC target);
     void Paint(HDC dc);
 
     HWND window_;
