@@ -1,6 +1,6 @@
 #include "script/body_lookup.h"
 
-#include "catalog/catalog_services.h"
+#include "catalog/celestial_object.h"
 
 namespace corvinata {
 namespace {

@@ -1,6 +1,6 @@
 #include "script/clause_values.h"
 
-#include "catalog/catalog_services.h"
+#include "catalog/celestial_object.h"
 #include "base/text_scanner.h"
 #include "script/body_lookup.h"
 #include "script/script_compiler.h"

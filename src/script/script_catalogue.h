@@ -13,8 +13,6 @@
 
 namespace corvinata {
 
-class QuantityKind;
-
 // A body as the script names it: its body type and its number in the
 // catalogue of that type.
 struct BodyRef {
@@ -41,11 +39,19 @@ public:
     virtual const Char* KeyName(int bodyType, int number) const = 0;
     // Whether the property list of the body type holds the body function.
     virtual bool ListsFunction(int bodyType, std::uint32_t functionId) const = 0;
-    // Quantity kind 0..12 of a body function's value; -1 for no function.
-    virtual int FunctionQuantityKind(std::uint32_t functionId) const = 0;
-    // The descriptor of quantity kind 0..12, or none.
-    virtual const QuantityKind* QuantityKindByIndex(int kind) const = 0;
 };
+
+// The script's view of the program's own catalogues and body types.
+class ObjectModelScriptCatalogue final : public ScriptCatalogue {
+public:
+    int ObjectCount(int bodyType) const override;
+    bool HasName(int bodyType, int number, int nameSystem, const Char* name) const override;
+    const Char* KeyName(int bodyType, int number) const override;
+    bool ListsFunction(int bodyType, std::uint32_t functionId) const override;
+};
+
+// Quantity kind 0..12 of a body function's value; -1 for no function.
+int FunctionQuantityKind(std::uint32_t functionId) noexcept;
 
 // The one call by which the evaluator gets a property: the value of one body
 // function of one body at a time and place, in the time system, coordinate

@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-#include "catalog/catalog_services.h"
+#include "catalog/celestial_object.h"
 #include "script/clause_values.h"
 #include "script/script_expressions.h"
 #include "script/script_lexer.h"

@@ -1,20 +1,17 @@
 #include "script/script_evaluator.h"
 
 #include <cmath>
-#include <limits>
 
 #include "astro/coordinates.h"
 #include "astro/spherical_trig.h"
-#include "catalog/catalog_services.h"
+#include "catalog/event_kinds.h"
+#include "catalog/quantity_kinds.h"
 #include "script/compiler_context.h"
 
 namespace corvinata {
 namespace {
 
 constexpr int kQuantityOfResult[kResultKindCount] = {3, 4, 5, 7, 8, 9, 10, 11, 12, 0, 6, 1, 2};
-constexpr std::uint32_t kRiseId = 1u << 9;
-constexpr std::uint32_t kSetId = 1u << 10;
-constexpr std::uint32_t kCulminationId = 1u << 30;
 // Recursion allowed while walking code: the compiler nests no deeper.
 constexpr int kMaxEvaluationDepth = 4 * kMaxExpressionDepth;
 
@@ -57,19 +54,17 @@ ExpressionResult ExpressionEvaluator::Invalid(int kind, int parameter) const {
     ExpressionResult result;
     result.kind = kind;
     result.parameter = parameter;
-    const QuantityKind* quantity =
-        inputs_.catalogue.QuantityKindByIndex(QuantityKindOfResult(kind));
-    result.value = quantity ? quantity->MissingValue() : std::numeric_limits<double>::infinity();
+    const QuantityKind* quantity = QuantityKindByIndex(QuantityKindOfResult(kind));
+    result.value = quantity ? quantity->GetNoneValue() : kPlusInfinity;
     return result;
 }
 
 ExpressionResult ExpressionEvaluator::Make(int kind, int parameter, double value) const {
-    const QuantityKind* quantity =
-        inputs_.catalogue.QuantityKindByIndex(QuantityKindOfResult(kind));
+    const QuantityKind* quantity = QuantityKindByIndex(QuantityKindOfResult(kind));
     // A property equal to its kind's none value has no value, even where the
     // kind's range test would pass it (magnitude 9999, an infinite scalar).
-    const bool valid = !std::isnan(value) && quantity != nullptr && quantity->IsValid(value) &&
-                       value != quantity->MissingValue();
+    const bool valid = quantity != nullptr && quantity->InRange(value) &&
+                       value != quantity->GetNoneValue();
     if (!valid) return Invalid(kind, parameter);
     ExpressionResult result;
     result.valid = true;
@@ -233,11 +228,11 @@ ExpressionResult ExpressionEvaluator::BodyFunction() {
         Damage();
         return Invalid(kResultScalar);
     }
-    const int quantityKind = inputs_.catalogue.FunctionQuantityKind(id);
+    const int quantityKind = FunctionQuantityKind(id);
     const int kind = ResultKindOfQuantity(quantityKind);
     const TimeAndPlace& when = inputs_.timeAndPlace;
     const double value = inputs_.calculator.EvaluateBodyFunction(body, id, parameter, when);
-    if (id == kRiseId || id == kSetId || id == kCulminationId) {
+    if (id == kFunctionRise || id == kFunctionSet || id == kFunctionCulmination) {
         DateTime& event = inputs_.lastEvent;
         event.year = when.dateTime.year;
         event.month = when.dateTime.month;

@@ -1,42 +1,42 @@
 #include "script/script_expressions.h"
 
 #include "base/number_text.h"
-#include "base/time_systems.h"
+#include "catalog/event_kinds.h"
 #include "script/body_lookup.h"
 #include "script/script_lexer.h"
 
 namespace corvinata {
 
 const BodyFunctionKeyword kBodyFunctionKeywords[29] = {
-    {TXT("Lon"), 1u << 0},
-    {TXT("Lat"), 1u << 1},
-    {TXT("DistEarth"), 1u << 2},
-    {TXT("ElongAngDist"), 1u << 20},
-    {TXT("ElongDiffLon"), 1u << 3},
-    {TXT("Phase"), 1u << 4},
-    {TXT("Mag"), 1u << 5},
-    {TXT("AngSize"), 1u << 6},
-    {TXT("DistSun"), 1u << 7},
-    {TXT("Rise"), 1u << 9},
-    {TXT("Set"), 1u << 10},
-    {TXT("TwiMorningAstBegin"), 1u << 11},
-    {TXT("TwiEveningAstEnd"), 1u << 12},
-    {TXT("TwiMorningNauBegin"), 1u << 18},
-    {TXT("TwiEveningNauEnd"), 1u << 19},
-    {TXT("TwiMorningCivBegin"), 1u << 16},
-    {TXT("TwiEveningCivEnd"), 1u << 17},
-    {TXT("Dir"), 1u << 13},
-    {TXT("AscNode"), 1u << 14},
-    {TXT("DescNode"), 1u << 15},
-    {TXT("SignZod"), 1u << 22},
-    {TXT("HelLon"), 1u << 23},
-    {TXT("HelLat"), 1u << 24},
-    {TXT("ConstellAny"), 1u << 25},
-    {TXT("Limb"), 1u << 26},
-    {TXT("RectCrdX"), 1u << 27},
-    {TXT("RectCrdY"), 1u << 28},
-    {TXT("RectCrdZ"), 1u << 29},
-    {TXT("Culmination"), 1u << 30},
+    {TXT("Lon"), kFunctionLongitude},
+    {TXT("Lat"), kFunctionLatitude},
+    {TXT("DistEarth"), kFunctionDistanceFromEarth},
+    {TXT("ElongAngDist"), kFunctionElongationAngular},
+    {TXT("ElongDiffLon"), kFunctionElongationLongitude},
+    {TXT("Phase"), kFunctionPhase},
+    {TXT("Mag"), kFunctionMagnitude},
+    {TXT("AngSize"), kFunctionAngularSize},
+    {TXT("DistSun"), kFunctionDistanceFromSun},
+    {TXT("Rise"), kFunctionRise},
+    {TXT("Set"), kFunctionSet},
+    {TXT("TwiMorningAstBegin"), kFunctionMorningTwilightAstronomical},
+    {TXT("TwiEveningAstEnd"), kFunctionEveningTwilightAstronomical},
+    {TXT("TwiMorningNauBegin"), kFunctionMorningTwilightNautical},
+    {TXT("TwiEveningNauEnd"), kFunctionEveningTwilightNautical},
+    {TXT("TwiMorningCivBegin"), kFunctionMorningTwilightCivil},
+    {TXT("TwiEveningCivEnd"), kFunctionEveningTwilightCivil},
+    {TXT("Dir"), kFunctionDirection},
+    {TXT("AscNode"), kFunctionAscendingNode},
+    {TXT("DescNode"), kFunctionDescendingNode},
+    {TXT("SignZod"), kFunctionSignOfZodiac},
+    {TXT("HelLon"), kFunctionHeliocentricLongitude},
+    {TXT("HelLat"), kFunctionHeliocentricLatitude},
+    {TXT("ConstellAny"), kFunctionConstellation},
+    {TXT("Limb"), kFunctionBrightLimb},
+    {TXT("RectCrdX"), kFunctionRectangularX},
+    {TXT("RectCrdY"), kFunctionRectangularY},
+    {TXT("RectCrdZ"), kFunctionRectangularZ},
+    {TXT("Culmination"), kFunctionCulmination},
 };
 
 namespace {
@@ -184,7 +184,7 @@ int CompileBodyFunctionCall(CompilerContext& context) {
     std::uint32_t id = 0;
     int status = ReadBodyFunctionKeyword(context, body.type, true, id);
     if (status != kParsed) return status;
-    const ParameterKind kind = ParameterOf(context.catalogue.FunctionQuantityKind(id));
+    const ParameterKind kind = ParameterOf(FunctionQuantityKind(id));
     int parameter = -1;
     status = Expect(context, kTokenOpen);
     if (status == kParsed) status = ReadParameter(context, kind, parameter);

@@ -1,35 +1,20 @@
 // A small object model for the script tests: a few bodies of every kind
-// with their names, the property lists of the body types and the limits of
-// the quantity kinds, and a calculator whose answers the test sets.
+// with their names and the property lists of the body types (stars and
+// deep-sky objects included, which the program's catalogues load from
+// data), and a calculator whose answers the test sets.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <vector>
 
 #include "base/text_char.h"
-#include "catalog/catalog_services.h"
+#include "catalog/celestial_object.h"
 #include "script/script_catalogue.h"
 
 namespace corvinata::test {
 
 inline constexpr std::uint32_t Bit(int n) { return 1u << n; }
-
-class FakeQuantityKind final : public QuantityKind {
-public:
-    FakeQuantityKind(double none, double minimum, double maximum)
-        : none_(none), minimum_(minimum), maximum_(maximum) {}
-    double MissingValue() const override { return none_; }
-    int Decimals(double) const override { return 0; }
-    double Maximum() const override { return maximum_; }
-    double Minimum() const override { return minimum_; }
-    bool IsValid(double v) const override { return minimum_ <= v && v <= maximum_; }
-
-private:
-    double none_, minimum_, maximum_;
-};
 
 class FakeScriptCatalogue final : public ScriptCatalogue {
 public:
@@ -40,13 +25,6 @@ public:
     };
 
     FakeScriptCatalogue() {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        const double limits[13][3] = {
-            {-1, 0, 24},       {-1000, 0, 360}, {-1000, -90, 90},  {-1000, 0, 360},
-            {-1000, -90, 90},  {-1000, -180, 180}, {-1, 0, inf},   {9999, -inf, inf},
-            {-1, 0, 100},      {-1, 0, 87},     {-1, 0, 11},       {-1000, 0, 360},
-            {inf, -inf, inf}};
-        for (const auto& l : limits) kinds_.emplace_back(l[0], l[1], l[2]);
         bodies_ = {
             {kBodySun, {TXT("Sun")}},
             {kBodyMoon, {TXT("Moon")}},
@@ -106,18 +84,6 @@ public:
         };
         return type >= 0 && type < 9 && (kLists[type] & id) != 0 && (id & (id - 1)) == 0;
     }
-    int FunctionQuantityKind(std::uint32_t id) const override {
-        static const int kByBit[32] = {1, 2, 6, 5, 8, 7, 3, 6, -1, 0, 0, 0, 0, 11, 3, 3,
-                                       0, 0, 0, 0, 5, -1, 10, 3, 4, 9, 3, 12, 12, 12, 0, -1};
-        for (int bit = 0; bit < 32; ++bit) {
-            if (id == Bit(bit)) return kByBit[bit];
-        }
-        return -1;
-    }
-    const QuantityKind* QuantityKindByIndex(int kind) const override {
-        return kind >= 0 && kind < 13 ? &kinds_[kind] : nullptr;
-    }
-
 private:
     static int KeySystem(int type) {
         return type == kBodyStar ? 1 : (type == kBodyDeepSky ? 4 : 0);
@@ -129,7 +95,6 @@ private:
         return nullptr;
     }
 
-    std::vector<FakeQuantityKind> kinds_;
     std::vector<Body> bodies_;
 };
 

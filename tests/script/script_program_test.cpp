@@ -10,6 +10,8 @@
 #include "script/compiler_context.h"
 #include "script/script_code.h"
 #include "script/script_expression.h"
+#include "catalog/event_kinds.h"
+#include "support/catalogues.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -214,6 +216,42 @@ const LookupCase kLookups[] = {
     {"Vulcan", false, 0, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Names, BodyLookup, testing::ValuesIn(kLookups));
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// The same lookup over the program's own catalogues and body types.
+TEST(ObjectModelLookup, FindsBodiesOfTheProgramsCatalogues) {
+    test::ScopedCatalogues catalogues;
+    ASSERT_TRUE(catalogues.Created());
+    ObjectModelScriptCatalogue catalogue;
+    const LookupCase cases[] = {
+        {"moon", true, kBodyMoon, 0},
+        {"Big Dipper", true, kBodyConstellation, 82},
+        {"URSA MAIOR", true, kBodyConstellation, 82},
+        {"Jupiter", true, kBodyPlanet, 3},
+        {"Titan", true, kBodySaturnSatellite, 5},
+        {"Earth", true, kBodyEarth, 0},
+        {"Vulcan", false, 0, 0},
+    };
+    for (const LookupCase& c : cases) {
+        BodyRef body;
+        ASSERT_EQ(FindBodyByName(catalogue, Wide(c.name).c_str(), body), c.found) << c.name;
+        if (!c.found) continue;
+        EXPECT_EQ(body.type, c.type) << c.name;
+        EXPECT_EQ(body.number, c.number) << c.name;
+    }
+    EXPECT_TRUE(catalogue.ListsFunction(kBodySun, kFunctionMorningTwilightCivil));
+    EXPECT_FALSE(catalogue.ListsFunction(kBodySaturnSatellite, kFunctionRise));
+    EXPECT_FALSE(catalogue.ListsFunction(kBodyOther, kFunctionLongitude));
+
+    ScriptExpression script(TXT("Open Jupiter As J Select Io Highlight\n"
+                                "Open Solar System As P Set Function Rise Zoom Jupiter"));
+    EXPECT_TRUE(CompileScriptProgram(script, catalogue)) << Utf8(script.message);
+}
 
 }  // namespace
 }  // namespace corvinata
