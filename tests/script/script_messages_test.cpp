@@ -122,6 +122,8 @@ const MessageCase kListMessages[] = {
      "Clause missing", "Code"},
     {"Open Graph As G Add Line Name \"a\" Colour red @", "Clause missing", "Code"},
     {"Open Sky As S Set Date 1.1.2000 Date 2.1.2000@", "Clause encountered more than once", "Date"},
+    {"Open Solar System As P Set Ecliptic Constellations on Constellations off@",
+     "Clause encountered more than once", "Ecliptic Constellations"},
     {"Open Graph As G Hide Lines @x", "Expected at least one line name as quoted string", ""},
     {"Open Jupiter As J Hide @Titan", "Expected at least one moon name as unquoted string", ""},
     {"Open Solar Eclipse As E Set Zoom @101", "Expected a number from 0 to 100", ""},

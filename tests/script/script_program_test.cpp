@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "base/memory_storage.h"
+#include "catalog/event_kinds.h"
 #include "fake_script_catalogue.h"
 #include "script/body_lookup.h"
 #include "script/compiler_context.h"
 #include "script/script_code.h"
+#include "script/script_expressions.h"
 #include "script/script_expression.h"
-#include "catalog/event_kinds.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 
@@ -65,9 +67,14 @@ TEST(ProgramWords, AxisBoundsFollowTheLinesWhateverTheirPlace) {
     Append(expected, "n");
     Append(expected, "Moon.Lat(ecl)");
     Append(expected, "red");
+    expected.push_back(32);
+    Append(expected, "m");
+    Append(expected, "2");
+    Append(expected, "blue");
     expected.insert(expected.end(), {104, static_cast<CodeWord>(-5), kOpClauseListEnd});
     EXPECT_EQ(StatementWords("Open Graph As G Set YAxisFrom -5\n"
-                             "  Add Line Name \"n\" Code \"Moon.Lat(ecl)\" Colour red"),
+                             "  Add Line Name \"n\" Code \"Moon.Lat(ecl)\" Colour red\n"
+                             "  Add Line Colour \"blue\" Code \"2\" Name \"m\""),
               expected);
 }
 
@@ -180,6 +187,30 @@ TEST(TimeOfDayWord, RoundsSecondsAndHoldsTheDay) {
     EXPECT_EQ(TimeOfDayWord(10 + 59 / 60.0 + 59.6 / 3600), 110000u);
     // 23:59:59.7 must not become 0:00:00 of the same day.
     EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), 235959u);
+}
+
+TEST(ProgramWords, BodyFunctionNamesShowTheirParameter) {
+    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Moon"), kFunctionRise, 2, 0)), "Moon.Rise(lct)");
+    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Mars"), kFunctionLatitude, 1, 2)), "Mars.Lat(ecl)");
+    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Sun"), kFunctionDistanceFromEarth, 2, 6)),
+              "Sun.DistEarth(au)");
+    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Io"), kFunctionRectangularX, -1, 12)),
+              "Io.RectCrdX()");
+}
+
+TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
+    MemoryStorageService storage;
+    ASSERT_TRUE(storage.MakeFolder(TXT("C:\\Lessons")));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\Lessons\\moon.txt"), "Open Sky As S\nBogus\n"));
+    ScriptExpression script(TXT("old"));
+    EXPECT_FALSE(LoadScriptFile(script, storage, TXT("C:\\Lessons\\none.txt")));
+    EXPECT_EQ(Utf8(script.source), "old");
+    ASSERT_TRUE(LoadScriptFile(script, storage, TXT("C:\\Lessons\\moon.txt")));
+    EXPECT_EQ(Utf8(script.folder), "C:\\Lessons");
+    test::FakeScriptCatalogue catalogue;
+    EXPECT_FALSE(CompileScriptProgram(script, catalogue));
+    EXPECT_EQ(script.errorLine, 2);
+    EXPECT_EQ(script.errorColumn, 1);
 }
 
 struct LookupCase {
