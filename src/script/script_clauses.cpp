@@ -4,7 +4,7 @@
 
 #include "catalog/celestial_object.h"
 #include "script/clause_values.h"
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 #include "script/script_lexer.h"
 
 namespace corvinata {

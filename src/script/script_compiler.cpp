@@ -1,7 +1,7 @@
 #include "script/script_compiler.h"
 
 #include "script/script_clauses.h"
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 #include "script/script_lexer.h"
 
 namespace corvinata {

@@ -5,7 +5,7 @@
 #include "base/storage.h"
 #include "base/text_file.h"
 #include "script/script_compiler.h"
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 
 namespace corvinata {
 namespace {

@@ -68,7 +68,7 @@ int ExpectToken(CompilerContext& context, int token, bool optional, bool wholeWo
         if (context.scanner.AtEnd()) return kParsed;
     } else if (context.scanner.Matches(tokenText)) {
         const int length = TextLength(tokenText);
-        const bool isWord = IsLetter(tokenText[length - 1]);
+        const bool isWord = IsWordChar(tokenText[length - 1]);
         if (!(wholeWord && isWord && IsWordChar(context.text[context.Position() + length]))) {
             context.Position() += length;
             return kParsed;

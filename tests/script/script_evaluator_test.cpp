@@ -7,7 +7,7 @@
 
 #include "fake_script_catalogue.h"
 #include "script/script_expression.h"
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 #include "support/test_text.h"
 
 namespace corvinata {

@@ -11,7 +11,7 @@
 #include "script/body_lookup.h"
 #include "script/compiler_context.h"
 #include "script/script_code.h"
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 #include "script/script_expression.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"

@@ -1,4 +1,4 @@
-#include "script/script_expressions.h"
+#include "script/expression_rules.h"
 
 #include "base/number_text.h"
 #include "catalog/event_kinds.h"
