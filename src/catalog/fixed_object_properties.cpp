@@ -9,6 +9,9 @@
 namespace corvinata {
 namespace {
 
+// The mean obliquity of J2000.0, 84381.448".
+constexpr double kMeanObliquityJ2000 = 23.43929111111111;
+
 class FixedObjectCalculator final : public PropertyCalculator {
 public:
     FixedObjectCalculator(const CelestialObject& body, const CatalogueSkyObject& data,
@@ -35,9 +38,8 @@ void ComputeFixed(const CelestialObject& body, bool withSize, std::uint32_t mask
 }  // namespace
 
 SkyCoordinates PrecessFromJ2000(const SkyCoordinates& j2000, double jd) {
-    static const double obliquityJ2000 = MeanObliquity(kJulianDayJ2000);
     SkyCoordinates c = j2000;
-    EquatorialToEclipticAt(c, obliquityJ2000);
+    EquatorialToEclipticAt(c, kMeanObliquityJ2000);
     PrecessEcliptic(kJulianDayJ2000, jd, c.longitude, c.latitude);
     EclipticToEquatorialAt(c, MeanObliquity(jd));
     return c;

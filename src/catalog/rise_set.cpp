@@ -27,6 +27,7 @@ constexpr double kConvergedDays = 0.5 / 86400.0;
 struct EquatorialPlace {
     double ra;
     double dec;
+    bool known;  // false for a body without a place (of the kind "other")
 };
 
 // The body's equatorial place at 0 h UT of `day` plus `dayOffset` days. Hours
@@ -39,7 +40,7 @@ EquatorialPlace PlaceAt(const CelestialObject& body, const TimeAndPlace& day, in
                           PropertyConventions{kEquatorialSystem, kUniversalTime,
                                               kAstronomicalUnits});
     const SkyCoordinates c = map.Coordinates();
-    return {c.longitude, c.latitude};
+    return {c.longitude, c.latitude, c.system == kEquatorialSystem};
 }
 
 double IntoDay(double m) noexcept { return m - std::floor(m); }
@@ -266,7 +267,14 @@ void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, doub
     day.dateTime.timeSystem = kUniversalTime;
 
     EventSetting s{};
-    for (int i = 0; i < 3; ++i) s.place[i] = PlaceAt(body, day, i - 1);
+    for (int i = 0; i < 3; ++i) {
+        s.place[i] = PlaceAt(body, day, i - 1);
+        if (!s.place[i].known) {
+            riseSet.MarkNotComputed();
+            transit = NoEvent(day.dateTime, kEventNotComputed);
+            return;
+        }
+    }
     DateTime sidereal = day.dateTime;
     ConvertToSiderealTime(sidereal);
     s.theta0 = sidereal.hours * 15.0;
