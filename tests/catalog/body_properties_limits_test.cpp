@@ -74,17 +74,16 @@ TEST_F(PropertyLimits, MoonAngularSizeGrowsWithTheHorizontalParallax) {
     EXPECT_NEAR(growth / std::sin(altitude * 3.14159265358979 / 180.0), 6378.14 / distance, 2e-5);
 }
 
+// Days on which the mean node lies within 0.16 degrees of 0: its periodic
+// term carried it past 360 or below 0 before the second reduction.
 TEST_F(PropertyLimits, MoonNodesStayWithinTheirRange) {
-    for (int day = 1; day <= 28; ++day) {
-        for (int year = 1980; year < 1999; ++year) {
-            PropertyMap out;
-            ComputeBodyProperties(*GetCatalogueObject(kBodyMoon, 0),
-                                  kFunctionAscendingNode | kFunctionDescendingNode,
-                                  MomentAt(year, 1 + day % 12, day, 0.0, 0.0, 0.0), out, {});
-            for (const std::uint32_t id : {kFunctionAscendingNode, kFunctionDescendingNode}) {
-                EXPECT_GE(out.Value(id), 0.0);
-                EXPECT_LT(out.Value(id), 360.0);
-            }
+    for (const TimeAndPlace& moment : {MomentAt(1987, 11, 9, 0.0, 0.0, 0.0),
+                                       MomentAt(2025, 1, 29, 0.0, 0.0, 0.0)}) {
+        PropertyMap out;
+        ComputeBodyProperties(*GetCatalogueObject(kBodyMoon, 0),
+                              kFunctionAscendingNode | kFunctionDescendingNode, moment, out, {});
+        for (const std::uint32_t id : {kFunctionAscendingNode, kFunctionDescendingNode}) {
+            EXPECT_TRUE(out.Value(id) >= 0.0 && out.Value(id) < 360.0) << out.Value(id);
         }
     }
 }
