@@ -138,9 +138,9 @@ TEST_F(PropertyLimits, OneBodyFunctionAsTheScriptAsksIt) {
     const CelestialObject& moon = *GetCatalogueObject(kBodyMoon, 0);
     PropertyMap out;
     ComputeBodyProperties(moon, kFunctionDistanceFromEarth, moment, out,
-                          {kInvalidCoordinateSystem, kUniversalTime, kMiles});
-    EXPECT_DOUBLE_EQ(EvaluateBodyFunction(moon, kFunctionDistanceFromEarth, kMiles, moment),
-                     out.Value(kFunctionDistanceFromEarth));
+                          {kInvalidCoordinateSystem, kUniversalTime, kKilometres});
+    EXPECT_NEAR(EvaluateBodyFunction(moon, kFunctionDistanceFromEarth, kMiles, moment) * 1.609344,
+                out.Value(kFunctionDistanceFromEarth), 1e-6);
     EXPECT_EQ(EvaluateBodyFunction(moon, kFunctionMagnitude, -1, moment), 9999.0);
 }
 
