@@ -52,10 +52,10 @@ struct Vector {
     double z;
 };
 
-Vector Geocentric(const Heliocentric& planet, const Heliocentric& earth) {
-    return {planet.r * CosDeg(planet.b) * CosDeg(planet.l) - earth.r * CosDeg(earth.b) * CosDeg(earth.l),
-            planet.r * CosDeg(planet.b) * SinDeg(planet.l) - earth.r * CosDeg(earth.b) * SinDeg(earth.l),
-            planet.r * SinDeg(planet.b) - earth.r * SinDeg(earth.b)};
+Vector Geocentric(const Heliocentric& planet, const GeocentricSun& sun) {
+    Vector v{0.0, 0.0, 0.0};
+    GeocentricFromSun(sun, planet.l, planet.b, planet.r, v.x, v.y, v.z);
+    return v;
 }
 
 Heliocentric EarthAt(double jd) {
@@ -111,8 +111,8 @@ private:
         SkyCoordinates place{kNotComputedAngle, kNotComputedAngle, kInvalidCoordinateSystem};
         double delta = 0.0;
         if (job.mask & (kGeocentric | kFunctionMagnitude | kFunctionPhase)) {
-            const Heliocentric earth = EarthAt(job.jd);
-            Vector v = Geocentric(seen, earth);
+            const GeocentricSun sun = GeometricSunFromEarth(job.jd);
+            Vector v = Geocentric(seen, sun);
             Vector previous{-999.0, -999.0, -999.0};
             for (int pass = 0; pass < kLightTimePasses; ++pass) {
                 if (std::fabs(v.x - previous.x) < kLightTimeTolerance &&
@@ -123,7 +123,7 @@ private:
                 const double tau = kLightDaysPerAu * std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
                 seen = HeliocentricAt(index, job.jd - tau, job.jd);
                 previous = v;
-                v = Geocentric(seen, earth);
+                v = Geocentric(seen, sun);
             }
             double dpsi = 0.0, deps = 0.0;
             ComputeNutation(job.jd, dpsi, deps);
@@ -133,10 +133,10 @@ private:
             raw.SetCoordinates(place);
             raw.Set(kFunctionDistanceFromEarth, delta, kAstronomicalUnits);
             if (job.mask & (kFunctionMagnitude | kFunctionPhase)) {
-                StoreIllumination(job, seen.r, delta, earth.r, raw);
+                StoreIllumination(job, seen.r, delta, sun.distance, raw);
             }
         }
-        if (job.mask & kFunctionAngularSize && delta > 0.0) {
+        if ((job.mask & kFunctionAngularSize) && delta > 0.0) {
             raw.Set(kFunctionAngularSize, planet_.Constants().angularDiameter / delta / 3600.0);
         }
         StoreElongations(job, place, raw);
