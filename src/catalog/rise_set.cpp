@@ -336,8 +336,9 @@ void ComputeRiseSetCulmination(const CelestialObject& body, const TimeAndPlace& 
                                std::uint32_t mask, int timeSystem, PropertyMap& raw) {
     const DayEvents events =
         FindDayEvents(body, moment, timeSystem, StandardAltitude(body.GetTypeId()));
-    if (mask & kFunctionRise) StoreEventTime(raw, kFunctionRise, events.riseSet.Rise(), moment.dateTime);
-    if (mask & kFunctionSet) StoreEventTime(raw, kFunctionSet, events.riseSet.Set(), moment.dateTime);
+    const DateTime& day = moment.dateTime;
+    if (mask & kFunctionRise) StoreEventTime(raw, kFunctionRise, events.riseSet.Rise(), day);
+    if (mask & kFunctionSet) StoreEventTime(raw, kFunctionSet, events.riseSet.Set(), day);
     if (mask & kFunctionCulmination) {
         StoreEventTime(raw, kFunctionCulmination, events.transit, moment.dateTime);
     }

@@ -52,7 +52,8 @@ const WorkedExample kWorkedExamples[] = {
     {"Moon phase 48.a", kBodyMoon, 0, 1992, 4, 12, kFunctionPhase, 67.86, 0.05},
     {"Moon bright limb 48.a", kBodyMoon, 0, 1992, 4, 12, kFunctionBrightLimb, 285.0, 0.1},
     {"Venus longitude 33.a", kBodyPlanet, 1, 1992, 12, 20, kFunctionLongitude, 313.08102, 0.01},
-    {"Venus distance 33.a", kBodyPlanet, 1, 1992, 12, 20, kFunctionDistanceFromEarth, 0.910947, 1e-4},
+    {"Venus distance 33.a", kBodyPlanet, 1, 1992, 12, 20, kFunctionDistanceFromEarth, 0.910947,
+     1e-4},
     {"Venus phase 41.a", kBodyPlanet, 1, 1992, 12, 20, kFunctionPhase, 64.7, 0.1},
     // The example's r, Delta and i in this program's formula set give -4.217.
     {"Venus magnitude 41.a", kBodyPlanet, 1, 1992, 12, 20, kFunctionMagnitude, -4.217, 0.01},
@@ -76,9 +77,8 @@ TEST_F(BodyProperties, SaturnMagnitudeFollowsItsRingNotItsPhase) {
     const double r = out.Value(kFunctionDistanceFromSun);
     const double delta = out.Value(kFunctionDistanceFromEarth);
     const double sinB = std::sin(16.442 * 3.14159265358979 / 180.0);
-    EXPECT_NEAR(out.Value(kFunctionMagnitude),
-                -8.68 + 5.0 * std::log10(r * delta) + 0.044 * 4.198 - 2.60 * sinB + 1.25 * sinB * sinB,
-                0.005);
+    const double ring = 0.044 * 4.198 - 2.60 * sinB + 1.25 * sinB * sinB;
+    EXPECT_NEAR(out.Value(kFunctionMagnitude), -8.68 + 5.0 * std::log10(r * delta) + ring, 0.005);
 }
 
 // Before the fault was mended r came from before the light-time correction
@@ -156,7 +156,8 @@ const StateCase kStates[] = {
 
 TEST_F(BodyProperties, RiseAndSetStates) {
     for (const StateCase& c : kStates) {
-        const TimeAndPlace moment = MomentAt(c.year, c.month, c.day, 12.0, c.eastLongitude, c.latitude);
+        const TimeAndPlace moment =
+            MomentAt(c.year, c.month, c.day, 12.0, c.eastLongitude, c.latitude);
         const PropertyMap out =
             Compute(Body(c.type, 0), kFunctionRise | kFunctionSet | kFunctionCulmination, moment);
         const RiseSetPair pair = RiseSetPairFromMap(out, moment.dateTime);

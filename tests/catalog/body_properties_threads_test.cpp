@@ -48,7 +48,9 @@ TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) {
                            kBodyJupiterSatellite}) {
         bodies.push_back(GetCatalogueObject(type, 0));
     }
-    for (int planet = 0; planet < 8; ++planet) bodies.push_back(GetCatalogueObject(kBodyPlanet, planet));
+    for (int planet = 0; planet < 8; ++planet) {
+        bodies.push_back(GetCatalogueObject(kBodyPlanet, planet));
+    }
 
     const std::vector<double> expected = EvaluateAll(bodies);
     std::vector<std::vector<double>> results(4);

@@ -22,9 +22,7 @@ constexpr double kToleranceMinutes = 1.0;
 constexpr double kMoonToleranceMinutes = 2.0;
 
 const std::map<std::string, std::uint32_t> kEvents = {
-    {"rise", kFunctionRise},
-    {"set", kFunctionSet},
-    {"transit", kFunctionCulmination},
+    {"rise", kFunctionRise}, {"set", kFunctionSet}, {"transit", kFunctionCulmination},
     {"morning_astronomical", kFunctionMorningTwilightAstronomical},
     {"evening_astronomical", kFunctionEveningTwilightAstronomical},
     {"morning_nautical", kFunctionMorningTwilightNautical},
