@@ -2,6 +2,8 @@
 
 #include "base/greek_letters.h"
 #include "base/text_scanner.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/star_texts.h"
 
 namespace corvinata {
 
@@ -97,6 +99,20 @@ bool ParseConstellationFigures(const Char* text, const StarDirectory& stars,
                                ConstellationFigures& figures) {
     figures.resize(kFigureConstellations);
     return FigureReader(text, stars, figures).Read();
+}
+
+bool CreateConstellationFigures() {
+    ConstellationFigures figures;
+    const bool read = ParseConstellationFigures(ConstellationFiguresText(), GetStarCatalogue(), figures);
+    ConstellationCatalogue& constellations = GetConstellationCatalogue();
+    for (int c = 0; c < static_cast<int>(figures.size()); ++c) {
+        ConstellationObject* constellation = constellations.MutableAt(c);
+        if (!constellation) continue;
+        for (const FigureSegment& segment : figures[static_cast<size_t>(c)]) {
+            constellation->AddFigureSegment(segment);
+        }
+    }
+    return read;
 }
 
 }  // namespace corvinata

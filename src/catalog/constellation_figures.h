@@ -6,16 +6,10 @@
 #include <vector>
 
 #include "base/text_char.h"
+#include "catalog/constellation_catalogue.h"
 #include "catalog/star_directory.h"
 
 namespace corvinata {
-
-// A line of a figure between two stars (star indexes); `to` is -1 for a
-// polyline of a single star.
-struct FigureSegment {
-    std::int32_t from;
-    std::int32_t to;
-};
 
 using ConstellationFigures = std::vector<std::vector<FigureSegment>>;
 
@@ -26,5 +20,9 @@ using ConstellationFigures = std::vector<std::vector<FigureSegment>>;
 // be resolved, keeping the segments read so far.
 bool ParseConstellationFigures(const Char* text, const StarDirectory& stars,
                                ConstellationFigures& figures);
+
+// Fills the figure segments of every constellation from the built-in text
+// (needs the stars); false when a record cannot be resolved.
+bool CreateConstellationFigures();
 
 }  // namespace corvinata

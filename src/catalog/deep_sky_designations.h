@@ -13,17 +13,9 @@
 #include "base/wide_string.h"
 #include "catalog/designation_pair.h"
 #include "catalog/name_index.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
-
-// Name systems of the deep-sky body type, by id.
-enum DeepSkyNameSystem : int {
-    kDeepSkyProperName = 0,
-    kDeepSkyCaldwell = 1,
-    kDeepSkyHerschel400 = 2,
-    kDeepSkyMessier = 3,
-    kDeepSkyNgcIc = 4,
-};
 
 // The three numbered lists.
 enum DeepSkyList : int {
@@ -50,6 +42,9 @@ public:
     // -1 outside the list.
     const Char* DesignationAt(DeepSkyList list, int position) const noexcept;
     int ObjectAtPosition(DeepSkyList list, int position) const noexcept;
+
+    // Name systems are the deep-sky ids of name_systems.h (kDeepSkyProperName
+    // .. kDeepSkyNgcIc).
 
     // The next name of one object in a name system; the cursor starts at 0,
     // a negative cursor is the end (none, cursor -1).
