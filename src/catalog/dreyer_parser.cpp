@@ -24,7 +24,7 @@ constexpr const Char* kIgnoredPhrases[] = {
     TXT("vgsmbMEN"), TXT("2 hooked"), TXT("looped"), TXT("trifid"),
     TXT("great spiral neb M51"), TXT("g,"), TXT("black sp incl"), TXT("blue"),
     TXT("theta1 Ori and the great neb"), TXT("Praesepe"), TXT("part of eL nebs ring ar 2239"),
-    TXT("3-br spir"), TXT("inv PN"), TXT("st L and S"),
+    TXT("3-br spir"), TXT("inv PN"), TXT("st L and S"), TXT("st L & S"),
 };
 
 // Brighter in the middle: every longer form before "bM".
@@ -712,6 +712,14 @@ int DreyerParser::Between(DreyerNode& node) {
     if (ReadReal(magnitude)) {
         stars.starMagnitude = magnitude;
         stars.stars = true;
+    }
+    // Where the pair stands ("bet 2 st ns", "bet 2 st 8.5 sp") is read and
+    // not kept.
+    for (int id : kDirectionOrder) {
+        if (AcceptWord(id)) break;
+    }
+    for (int id : kStarPositionOrder) {
+        if (AcceptWord(id)) break;
     }
     node.betweenStars = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(stars)));
     return M;
