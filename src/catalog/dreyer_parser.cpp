@@ -49,6 +49,10 @@ constexpr bool IsAsciiLetter(Char c) noexcept {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+CopiedPtr<DreyerNode> Owned(DreyerNode&& node) {
+    return CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(node)));
+}
+
 // An angle of the grammar: a number and its unit, taken apart.
 struct Angle {
     double degrees = 0.0;
@@ -92,6 +96,10 @@ private:
     int PrettyItem(DreyerNode& node);
     int IrregularItem(DreyerNode& node);
     int LeadingInteger(DreyerNode& node);
+    int LeadingAngle(DreyerNode& node);
+    int StarPositionWord() noexcept;
+    // Stores `star` as the star beside the object.
+    void KeepStar(DreyerNode& node, DreyerNode&& star);
     int DegreeAndAttribute(DreyerNode& node);
     int Attribute(DreyerNode& node, const Char* degree);
     int ClassRule(DreyerNode& node);
@@ -258,6 +266,8 @@ int DreyerParser::Item(DreyerNode& node) {
         // A remark in parentheses is skipped; an unclosed one is no description.
         return ScanFindChar(scan_, ')') ? (++scan_.position, M) : E;
     }
+    // A doubt standing on its own ("F, S, ?") is read and not kept.
+    if (QuestionMark()) return M;
     if (Accept(kDkEquals)) {
         scan_.SkipBlanks();
         node.identicalTo = scan_.text + scan_.position;
@@ -288,7 +298,7 @@ int DreyerParser::ClassItem(DreyerNode& node) {
     const int result = ClassRule(scratch);
     if (result != M) return result;
     if (QuestionMark()) {
-        node.possibleClass = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(scratch)));
+        node.possibleClass = Owned(std::move(scratch));
     } else {
         node.objectClass = scratch.objectClass;
         node.doubleObject = scratch.doubleObject;
@@ -303,7 +313,7 @@ int DreyerParser::StarItem(DreyerNode& node) {
     // A star with a magnitude is a star beside the object ("*10"); a bare
     // mark ("*", "D*") says what the object itself is.
     if (scratch.HoldsStarContent() || scratch.starClauseMagnitude != kNoDreyerMagnitude) {
-        node.starClause = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(scratch)));
+        KeepStar(node, std::move(scratch));
     } else {
         node.objectClass = scratch.objectClass;
         node.doubleObject = scratch.doubleObject;
@@ -319,7 +329,7 @@ int DreyerParser::DescribedStar(DreyerNode& node) {
     if (DegreeAndAttribute(adjectives) != M || !scan_.AtChar('*')) return NM;
     DreyerNode star;
     if (StarRule(star) != M) return NM;
-    node.starClause = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(star)));
+    KeepStar(node, std::move(star));
     if (QuestionMark()) node.starClauseDoubtful = true;
     return M;
 }
@@ -369,12 +379,7 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
         }
     }
     for (int id : kPositionItemOrder) {
-        if (AcceptWord(id)) {
-            const int result = PositionClause(node, id);
-            if (result != NM) return result;
-            Restore(start);
-            break;
-        }
+        if (AcceptWord(id)) return PositionClause(node, id);
     }
     if (Accept(kDkVery)) return VeryItem(node);
     if (Accept(kDkNucleusLong) || Accept(kDkNucleus)) return NucleusItem(node);
@@ -428,6 +433,17 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
 
 int DreyerParser::VeryItem(DreyerNode& node) {
     if (Accept(kDkFN)) return M;
+    // "vnr 2629": a neighbour very near, by its number or its place.
+    if (AcceptWord(kDkNear)) {
+        DreyerNode star;
+        star.starNear = true;
+        star.starVeryNear = true;
+        int number = 0;
+        if (ReadInteger(number)) star.starNumber = number;
+        StarPositionPart(star);
+        KeepStar(node, std::move(star));
+        return M;
+    }
     const Char* degree = TXT("v");
     if (Accept(kDkMuch)) {
         degree = TXT("vm");
@@ -512,7 +528,7 @@ int DreyerParser::LeadingInteger(DreyerNode& node) {
     int number = 0;
     if (!ReadInteger(number)) return NM;
     const int afterNumber = Position();
-    if (AcceptWord(kDkMuch)) {
+    if (AcceptWord(kDkMuch) || AcceptWord(kDkMag)) {
         node.magnitude = number;
         return M;
     }
@@ -520,60 +536,71 @@ int DreyerParser::LeadingInteger(DreyerNode& node) {
     star.starNumber = number;
     if (Accept(kDkClose)) {
         star.starClose = true;
-    } else {
-        DreyerNode description;
-        if (DegreeAndAttribute(description) != M) Restore(afterNumber);
-        if (AcceptWord(kDkStars)) {
-            double magnitude = 0.0;
-            if (ReadReal(magnitude)) star.starClauseMagnitude = magnitude;
-            StarPositionPart(star);
-        } else {
-            Restore(afterNumber);
-            int position = -1;
-            for (int id : kStarPositionOrder) {
-                if (AcceptWord(id)) {
-                    position = id;
-                    break;
-                }
-            }
-            if (position != -1) {
-                star.starPosition = position;
-                StarPositionPart(star);
-            } else {
-                Restore(start);
-                Angle angle;
-                bool approximate = false;
-                if (!ReadAngles(angle, approximate)) return E;
-                for (int id : kStarPositionOrder) {
-                    if (AcceptWord(id)) {
-                        star.starNumber = 0;
-                        star.starPosition = id;
-                        star.starDistanceDegrees = angle.degrees;
-                        star.starDistanceMinutes = angle.minutes;
-                        star.starDistanceSeconds = angle.seconds;
-                        star.starDistanceApproximate = approximate;
-                        node.starClause = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(star)));
-                        return M;
-                    }
-                }
-                node.sizeDegrees = angle.degrees;
-                node.sizeMinutes = angle.minutes;
-                node.sizeSeconds = angle.seconds;
-                if (Accept(kDkDash)) {
-                    Angle to;
-                    if (!ReadAngles(to, approximate)) return E;
-                    node.sizeToDegrees = to.degrees;
-                    node.sizeToMinutes = to.minutes;
-                    node.sizeToSeconds = to.seconds;
-                } else if (!Accept(kDkLong)) {
-                    AcceptWord(kDkLittle);
-                }
-                return M;
-            }
-        }
+        KeepStar(node, std::move(star));
+        return M;
     }
-    node.starClause = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(star)));
+    DreyerNode description;
+    if (DegreeAndAttribute(description) != M) Restore(afterNumber);
+    if (AcceptWord(kDkStars)) {
+        double magnitude = 0.0;
+        if (ReadReal(magnitude)) star.starClauseMagnitude = magnitude;
+        StarPositionPart(star);
+        KeepStar(node, std::move(star));
+        return M;
+    }
+    Restore(afterNumber);
+    star.starPosition = StarPositionWord();
+    if (star.starPosition != -1) {
+        StarPositionPart(star);
+        KeepStar(node, std::move(star));
+        return M;
+    }
+    Restore(start);
+    return LeadingAngle(node);
+}
+
+// An angle opening an item: the distance of a star when a position word
+// follows ("45\" s"), otherwise the size of the object, one angle or a
+// range ("30\"-40'", "5' long").
+int DreyerParser::LeadingAngle(DreyerNode& node) {
+    Angle angle;
+    bool approximate = false;
+    if (!ReadAngles(angle, approximate)) return E;
+    const int position = StarPositionWord();
+    if (position != -1) {
+        DreyerNode star;
+        star.starPosition = position;
+        star.starDistanceDegrees = angle.degrees;
+        star.starDistanceMinutes = angle.minutes;
+        star.starDistanceSeconds = angle.seconds;
+        star.starDistanceApproximate = approximate;
+        KeepStar(node, std::move(star));
+        return M;
+    }
+    node.sizeDegrees = angle.degrees;
+    node.sizeMinutes = angle.minutes;
+    node.sizeSeconds = angle.seconds;
+    if (Accept(kDkDash)) {
+        Angle to;
+        if (!ReadAngles(to, approximate)) return E;
+        node.sizeToDegrees = to.degrees;
+        node.sizeToMinutes = to.minutes;
+        node.sizeToSeconds = to.seconds;
+    } else if (!Accept(kDkLong)) {
+        AcceptWord(kDkLittle);
+    }
     return M;
+}
+
+int DreyerParser::StarPositionWord() noexcept {
+    for (int id : kStarPositionOrder) {
+        if (AcceptWord(id)) return id;
+    }
+    return -1;
+}
+
+void DreyerParser::KeepStar(DreyerNode& node, DreyerNode&& star) {
+    node.starClause = Owned(std::move(star));
 }
 
 int DreyerParser::DegreeAndAttribute(DreyerNode& node) {
@@ -598,6 +625,7 @@ int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
         node.faint = true;
         node.brightnessDegree = degree;
     } else if (Accept(kDkScattered)) {
+        // "sc" (scattered) is read; the object has no field for it.
     } else if (Accept(kDkIrregularFigure)) {
         node.irregularFigure = true;
         node.irregularFigureDegree = degree;
@@ -620,6 +648,7 @@ int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
         node.compressed = true;
         node.compressedDegree = degree;
     } else if (RoundRule(node, false, degree) == M) {
+        // The round rule has set its fields.
     } else if (Accept(kDkDiffusedLong) || Accept(kDkDiffused)) {
         node.diffused = true;
         node.diffusedDegree = degree;
@@ -693,7 +722,7 @@ int DreyerParser::Among(DreyerNode& node) {
         Restore(start);
     }
     if (!Accept(kDkStars)) return E;
-    node.amongStars = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(stars)));
+    node.amongStars = Owned(std::move(stars));
     return M;
 }
 
@@ -718,10 +747,8 @@ int DreyerParser::Between(DreyerNode& node) {
     for (int id : kDirectionOrder) {
         if (AcceptWord(id)) break;
     }
-    for (int id : kStarPositionOrder) {
-        if (AcceptWord(id)) break;
-    }
-    node.betweenStars = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(stars)));
+    StarPositionWord();
+    node.betweenStars = Owned(std::move(stars));
     return M;
 }
 
@@ -738,7 +765,7 @@ int DreyerParser::StarsClause(DreyerNode& node) {
         DreyerNode description;
         if (DegreeAndAttribute(description) == M) {
             node.starsDescription =
-                CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(description)));
+                Owned(std::move(description));
         } else {
             Restore(start);
             double magnitude = 0.0;
@@ -825,7 +852,7 @@ int DreyerParser::PositionClause(DreyerNode& node, int position) {
     } else {
         return OfClause(node, position) ? M : E;
     }
-    node.starClause = CopiedPtr<DreyerNode>(std::make_unique<DreyerNode>(std::move(star)));
+    KeepStar(node, std::move(star));
     return M;
 }
 
@@ -897,12 +924,7 @@ void DreyerParser::StarPositionPart(DreyerNode& star) {
             }
         }
         if (star.starPosition == -1) {
-            for (int id : kStarPositionOrder) {
-                if (AcceptWord(id)) {
-                    star.starPosition = id;
-                    break;
-                }
-            }
+            star.starPosition = StarPositionWord();
             if (star.starPosition != -1) continue;
         }
         if (!distance) {
@@ -928,6 +950,20 @@ void DreyerParser::DirectionAndExtent(DreyerNode& node) {
         if (AcceptWord(id)) {
             node.elongationDirection = id;
             break;
+        }
+    }
+    // The two halves of a diagonal may stand apart: "E np sf", "E sp nf".
+    const struct {
+        int first, second, direction;
+    } kSplitDirections[] = {{kDkNorthPreceding, kDkSouthFollowing, kDkNpsf},
+                            {kDkSouthPreceding, kDkNorthFollowing, kDkSpnf}};
+    for (const auto& split : kSplitDirections) {
+        if (node.elongationDirection != -1) break;
+        const int start = Position();
+        if (AcceptWord(split.first) && AcceptWord(split.second)) {
+            node.elongationDirection = split.direction;
+        } else {
+            Restore(start);
         }
     }
     Angle angle;

@@ -95,6 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
         GrammarCase{"F, S, lE, 7817 nf", "faint; small; a little extended"},
         GrammarCase{"S, Cl, 30\"-40', nebs?", "cluster; small; possibly nebulous"},
         GrammarCase{"vF, 14 m", "very faint; magnitude 14.0"},
+        GrammarCase{"PN, stellar, 13 mag", "planetary nebula; stellar; magnitude 13.0"},
+        // A doubt on its own (NGC 1360 "F, S, ?") and a diagonal written in
+        // two halves ("E np sf").
+        GrammarCase{"F, S, ?", "faint; small"},
+        GrammarCase{"vF, E np sf", "very faint; extended north preceding, south following"},
         // Among and between (NGC 7812, NGC 7836, IC 1539). The stars'
         // adjectives are optional: when none follows, the cursor goes back to
         // where they would have started and "st" is read from there.
