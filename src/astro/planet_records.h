@@ -120,7 +120,7 @@ SaturnSatellite* SaturnSatelliteCopy(void* storage, const SaturnSatellite& other
 // Lookup by name. A body type's name systems are tried in their list order
 // and the first object found wins; a type without name systems is searched
 // once without one. Answers none for a name no catalogue knows (and when no
-// catalogues are registered).
+// catalogues exist).
 const CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name);
 // Searches the body types 0 (Sun) to 7 (Saturnian satellites) in that order;
 // Jovian satellites and "other" bodies are not searched.

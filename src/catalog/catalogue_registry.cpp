@@ -25,16 +25,23 @@ bool CreateDeepSkyWithDesignations() {
 // Start-up order: stars need the constellations, star names and figures need
 // the stars.
 constexpr bool (*kCreationSteps[])() = {
-    CreateConstellations,    CreateEarthCatalogue,   CreateJupiterSatellites,
-    CreateMoonCatalogue,     CreateDeepSkyWithDesignations, CreatePlanetCatalogue,
-    CreateSaturnSatellites,  CreateStarCatalogue,    CreateStarProperNames,
-    CreateSunCatalogue,      CreateConstellationFigures,
+    CreateConstellations,  // with the boundary zones
+    CreateEarthCatalogue,
+    CreateJupiterSatellites,
+    CreateMoonCatalogue,
+    CreateDeepSkyWithDesignations,
+    CreatePlanetCatalogue,
+    CreateSaturnSatellites,
+    CreateStarCatalogue,
+    CreateStarProperNames,
+    CreateSunCatalogue,
+    CreateConstellationFigures,
 };
 
 // Order in which the catalogues are emptied at exit, after the zones.
 constexpr int kDestructionOrder[] = {
     kBodyConstellation, kBodyEarth, kBodyJupiterSatellite, kBodyMoon, kBodyDeepSky,
-    kBodyPlanet,        kBodySaturnSatellite, kBodyStar, kBodySun,
+    kBodyPlanet, kBodySaturnSatellite, kBodyStar, kBodySun,
 };
 
 const NameSystem* KeySystemOf(const CelestialObject& object) {

@@ -193,9 +193,10 @@ const ConstellationObject* ConstellationOfPosition(double jd, const SkyCoordinat
         !std::isfinite(c.longitude)) {
         return nullptr;
     }
-    const double boundaryEpoch = EquinoxEpochJulianDay(kEpochBoundaries1875);
+    static const double boundaryEpoch = EquinoxEpochJulianDay(kEpochBoundaries1875);
+    static const double boundaryObliquity = TrueObliquity(boundaryEpoch);
     PrecessEcliptic(jd, boundaryEpoch, c.longitude, c.latitude);
-    EclipticToEquatorial(c, boundaryEpoch);
+    EclipticToEquatorialAt(c, boundaryObliquity);
     return FindConstellationAt(NormaliseRightAscension(c.longitude), c.latitude);
 }
 

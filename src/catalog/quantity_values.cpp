@@ -15,9 +15,8 @@
 namespace corvinata {
 namespace {
 
-constexpr int kZodiacSignCount = 12;
-constexpr const Char* kCompassPoints[8] = {TXT("N"),  TXT("NE"), TXT("E"),  TXT("SE"),
-                                           TXT("S"),  TXT("SW"), TXT("W"),  TXT("NW")};
+constexpr const Char* kCompassPoints[8] = {TXT("N"), TXT("NE"), TXT("E"), TXT("SE"),
+                                           TXT("S"), TXT("SW"), TXT("W"), TXT("NW")};
 
 // The text without leading and trailing white space.
 String Trimmed(const Char* text) {
