@@ -106,6 +106,7 @@ private:
     int RoundRule(DreyerNode& node, bool almost, const Char* degree);
     int StellarRule(DreyerNode& node, bool almost);
     int StarsClause(DreyerNode& node);
+    int SeveralStars(DreyerNode& node);
     int OrdinalClause(DreyerNode& node);
     int PositionClause(DreyerNode& node, int position);
     int StarRule(DreyerNode& star);
@@ -422,6 +423,7 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
     if (Accept(kDkPrettyDegree)) return PrettyItem(node);
     if (StellarRule(node, false) == M) return M;
     if (Accept(kDkStars)) return StarsClause(node);
+    if (Accept(kDkSeveral) || Accept(kDkSev)) return SeveralStars(node);
     if (OrdinalClause(node) == M) return M;
     Restore(start);
     if (Accept(kDkLittleDegree)) return Attribute(node, TXT("l")) == M ? M : E;
@@ -786,6 +788,26 @@ int DreyerParser::StarsClause(DreyerNode& node) {
             node.starMagnitude = magnitude;
         }
     }
+    node.stars = true;
+    return M;
+}
+
+// "sev" read: "sev vF st inv", "sev st nr". The stars' count has no field,
+// so the clause says what and where the stars are.
+int DreyerParser::SeveralStars(DreyerNode& node) {
+    const int start = Position();
+    DreyerNode description;
+    const bool described = DegreeAndAttribute(description) == M;
+    if (!described) Restore(start);
+    if (!AcceptWord(kDkStars)) return E;
+    if (Accept(kDkInvolved)) {
+        node.starsInvolved = true;
+    } else if (AcceptWord(kDkNear)) {
+        node.starsNear = true;
+    } else {
+        return E;
+    }
+    if (described) node.starsDescription = Owned(std::move(description));
     node.stars = true;
     return M;
 }

@@ -107,7 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         GrammarCase{"eF, bet 2 st", "extremely faint; between 2 stars"},
         GrammarCase{"eF, bet 2 st 13", "extremely faint; between 2 stars of magnitude 13.0"},
         GrammarCase{"am 3 vF st", "among 3 very faint stars"},
-        GrammarCase{"bet 2 vF st", "between 2 very faint stars"}));
+        GrammarCase{"bet 2 vF st", "between 2 very faint stars"},
+        // Several stars: what and where they are (NGC 6811 "sev vF st inv").
+        GrammarCase{"Cl, sev vF st inv", "cluster; very faint stars involved"}));
 
 // Texts that are no description: the whole text is refused and the node
 // left empty.
