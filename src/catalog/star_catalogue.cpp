@@ -1,7 +1,6 @@
 #include "catalog/star_catalogue.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "astro/delta_t.h"
 #include "base/event_time.h"
@@ -45,9 +44,9 @@ int HrOfBscName(const Char* name) {
     return name[4 + kHrDigits] == 0 ? hr : 0;
 }
 
+// Into 0..360 with 360 itself at 0, where the zones start.
 double NormalisedRightAscension(double degrees) {
-    double ra = std::fmod(degrees, 360.0);
-    if (ra < 0.0) ra += 360.0;
+    const double ra = ReduceDegrees(degrees);
     return ra >= 360.0 ? 0.0 : ra;
 }
 
