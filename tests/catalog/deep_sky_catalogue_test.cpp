@@ -198,6 +198,41 @@ TEST_F(DeepSkyCatalogueTest, ListsEverySystemAcrossTheCatalogue) {
     }
 }
 
+// Every pair of the three lists names an object of the catalogue, and the
+// two directions of each list agree.
+TEST_F(DeepSkyCatalogueTest, EveryListPositionResolvesBothWays) {
+    const DeepSkyDesignations& d = Catalogue().Designations();
+    const struct {
+        DeepSkyList list;
+        int count;
+    } kLists[] = {{kCaldwellList, 106}, {kHerschel400List, 400}, {kMessierList, 109}};
+    for (const auto& l : kLists) {
+        ASSERT_EQ(d.ListCount(l.list), l.count);
+        for (int p = 0; p < l.count; ++p) {
+            const int object = d.ObjectAtPosition(l.list, p);
+            ASSERT_GE(object, 0) << Utf8(d.DesignationAt(l.list, p));
+            EXPECT_EQ(d.DesignationOfObject(l.list, object), p);
+            EXPECT_EQ(d.FindDesignationByTarget(l.list, Catalogue().At(object)->GetPlainName()), p);
+        }
+        EXPECT_EQ(d.ObjectAtPosition(l.list, l.count), -1);
+        EXPECT_EQ(d.DesignationAt(l.list, -1), nullptr);
+    }
+    EXPECT_EQ(d.DesignationOfObject(kMessierList, Object("IC 5370").Number()), -1);
+}
+
+// Each of the 235 proper names finds the object that lists it.
+TEST_F(DeepSkyCatalogueTest, EveryProperNameFindsItsObject) {
+    int cursor = 0;
+    const CelestialObject* object = nullptr;
+    int names = 0;
+    for (const Char* n = Catalogue().CatalogueFirstNamed(cursor, System(kDeepSkyProperName), &object);
+         n; n = Catalogue().CatalogueNextNamed(cursor, System(kDeepSkyProperName), &object)) {
+        EXPECT_EQ(Catalogue().CatalogueFindObject(n, System(kDeepSkyProperName)), object) << Utf8(n);
+        ++names;
+    }
+    EXPECT_EQ(names, 235);
+}
+
 TEST(DeepSkyTypes, TableIsInCodeOrder) {
     for (int code = 0; code < kDeepSkyTypeCount; ++code) EXPECT_EQ(DeepSkyTypeNames()[code].code, code);
     EXPECT_EQ(Utf8(DeepSkyTypeAt(kKnot).description),
