@@ -7,13 +7,18 @@
 
 #include "astro/coordinates.h"
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_sky_object.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/deep_sky_designations.h"
 #include "catalog/deep_sky_record.h"
 
 namespace corvinata {
 
-class DeepSkyObject final : public CelestialObject {
+static_assert(kUnknownDeepSkySize == kNoCatalogueSize &&
+                  kUnknownDeepSkyMagnitude == kNoCatalogueMagnitude,
+              "the catalogue's marks are the calculators' none values");
+
+class DeepSkyObject final : public CelestialObject, public CatalogueSkyObject {
 public:
     DeepSkyObject(int index, const DeepSkyRecord& record, const ConstellationObject* constellation);
 
@@ -32,6 +37,11 @@ public:
     float Size() const noexcept { return size_; }            // degrees, kUnknownDeepSkySize
     float Magnitude() const noexcept { return magnitude_; }  // kUnknownDeepSkyMagnitude
     const Char* Description() const noexcept { return description_; }
+    SkyCoordinates CataloguePosition() const override { return position_; }
+    // The catalogue's unknown size and magnitude are the property
+    // calculators' none values.
+    double CatalogueMagnitude() const override { return magnitude_; }
+    double CatalogueSize() const override { return size_; }
 
 private:
     Char designation_[9];

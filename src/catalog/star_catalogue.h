@@ -8,13 +8,14 @@
 #include "astro/coordinates.h"
 #include "catalog/bright_star_record.h"
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_sky_object.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/star_directory.h"
 #include "catalog/star_proper_names.h"
 
 namespace corvinata {
 
-class BrightStar final : public CelestialObject {
+class BrightStar final : public CelestialObject, public CatalogueSkyObject {
 public:
     // The star of an HR number from its table row; `constellation` 0..87.
     BrightStar(int index, int hr, const BrightStarRecord& record, int constellation);
@@ -31,7 +32,11 @@ public:
     double RightAscension() const noexcept { return rightAscension_; }  // degrees, J2000
     double Declination() const noexcept { return declination_; }        // degrees, J2000
     double Magnitude() const noexcept { return magnitude_; }
-    int BayerLetter() const noexcept { return bayerLetter_; }  // -1 none, 0..23
+    int BayerLetter() const noexcept override { return bayerLetter_; }  // -1 none, 0..23
+    SkyCoordinates CataloguePosition() const override {
+        return {rightAscension_, declination_, kEquatorialSystem};
+    }
+    double CatalogueMagnitude() const override { return magnitude_; }
     int Superscript() const noexcept { return superscript_; }  // 0 none
     int ConstellationNumber() const noexcept { return constellation_; }
 
