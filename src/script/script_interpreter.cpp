@@ -210,19 +210,17 @@ private:
     const String& text_;
 };
 
-ScriptRunFailure FailureAt(const ScriptExpression& script, const String& message, int start,
-                           const String& statement) {
-    ScriptRunFailure failure;
-    failure.message = message;
-    failure.statement = statement;
-    LineAndColumnOf(script.source.Text(), start, failure.line, failure.column);
-    return failure;
-}
+// The statement last run, and why it failed when it did.
+struct StatementOutcome {
+    int start = 0;
+    String text;
+    String error;
+};
 
 // Checks the statement at the cursor whole, then runs it. The cursor moves
 // past it either way.
 bool ExecuteScriptStatement(ScriptExpression& script, const ScriptRunServices& services,
-                            int sourceLength, bool& pause, ScriptRunFailure& failure) {
+                            int sourceLength, bool& pause, StatementOutcome& outcome) {
     pause = false;
     const std::size_t at = script.run.cursor;
     OperandReader check(script.code, at, services.catalogue, services.objects);
@@ -241,18 +239,19 @@ bool ExecuteScriptStatement(ScriptExpression& script, const ScriptRunServices& s
         check.Integer(end, start, sourceLength);
     if (!sound) {
         script.run.cursor = script.code.size();
-        failure = FailureAt(script, check.Error(), start, none);
+        outcome.start = start;
+        outcome.error = check.Error();
         return false;
     }
     script.run.cursor = check.Cursor();
-    const String text = StatementText(script.source, start, end);
-    failure = FailureAt(script, String(), start, text);
+    outcome.start = start;
+    outcome.text = StatementText(script.source, start, end);
     OperandReader in(script.code, at + 2, services.catalogue, services.objects);
     in.Word(opcode);
-    if (StatementRunner(script, in, &services.host, text).Run(opcode, pause)) return true;
+    if (StatementRunner(script, in, &services.host, outcome.text).Run(opcode, pause)) return true;
     String error = services.host.GetScriptError();
     if (error.IsEmpty()) error = TXT("The statement could not be carried out");
-    failure.message = error;
+    outcome.error = error;
     return false;
 }
 
@@ -263,7 +262,11 @@ void EndRun(ScriptExpression& script, Host& host, bool pausedOnLast) {
     host.SetScriptRunning(false);
 }
 
-void StopRun(ScriptExpression& script, Host& host, const ScriptRunFailure& failure) {
+void StopRun(ScriptExpression& script, Host& host, const StatementOutcome& outcome) {
+    ScriptRunFailure failure;
+    failure.message = outcome.error;
+    failure.statement = outcome.text;
+    LineAndColumnOf(script.source.Text(), outcome.start, failure.line, failure.column);
     script.run = ScriptRunState{};
     script.runStatus = kRunStopped;
     script.message = failure.message;
@@ -320,12 +323,12 @@ bool RunCompiledScript(ScriptExpression& script, const ScriptRunServices& servic
             return true;
         }
         bool pause = false;
-        ScriptRunFailure failure;
-        if (ExecuteScriptStatement(script, services, sourceLength, pause, failure)) {
+        StatementOutcome outcome;
+        if (ExecuteScriptStatement(script, services, sourceLength, pause, outcome)) {
             // A window operation may report its failure only through the
             // host's error text.
-            failure.message = host.GetScriptError();
-            if (failure.message.IsEmpty()) {
+            outcome.error = host.GetScriptError();
+            if (outcome.error.IsEmpty()) {
                 if (!pause) continue;
                 if (script.run.cursor >= script.code.size()) {
                     EndRun(script, host, true);
@@ -335,7 +338,7 @@ bool RunCompiledScript(ScriptExpression& script, const ScriptRunServices& servic
                 return true;
             }
         }
-        StopRun(script, host, failure);
+        StopRun(script, host, outcome);
         return false;
     }
 }
