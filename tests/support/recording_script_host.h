@@ -59,108 +59,54 @@ public:
     using T = const TimeStep&;
     using O = const CelestialObject&;
 
-    CN_REC1(CloseWindow, S)
-    CN_REC2(SetEducatorPosition, int, int)
-    CN_REC1(StartEventSearch, const ScriptEventSearch&)
-    CN_REC1(ShowScriptMessage, S)
-    CN_REC2(OpenGraph, S, S)
-    CN_REC1(OpenJupiter, S)
-    CN_REC1(OpenSaturn, S)
-    CN_REC1(OpenPicture, S)
-    CN_REC1(OpenSolarEclipse, S)
-    CN_REC1(OpenSky, S)
-    CN_REC1(OpenSolarSystem, S)
+    CN_REC1(CloseWindow, S) CN_REC2(SetEducatorPosition, int, int)
+    CN_REC1(StartEventSearch, const ScriptEventSearch&) CN_REC1(ShowScriptMessage, S)
+    CN_REC2(OpenGraph, S, S) CN_REC1(OpenJupiter, S) CN_REC1(OpenSaturn, S) CN_REC1(OpenPicture, S)
+    CN_REC1(OpenSolarEclipse, S) CN_REC1(OpenSky, S) CN_REC1(OpenSolarSystem, S)
     CN_REC2(FindWindow, S, WindowKind)
-    CN_REC1(ApplyApplicationSettings, const ApplicationScriptSettings&)
-    CN_REC1(ActivateWindow, S)
-    CN_REC3(SetWindowPosition, S, int, int)
-    CN_BEGIN0(BeginGraphClauses)
-    CN_END(EndGraphClauses)
+    CN_REC1(ApplyApplicationSettings, const ApplicationScriptSettings&) CN_REC1(ActivateWindow, S)
+    CN_REC3(SetWindowPosition, S, int, int) CN_BEGIN0(BeginGraphClauses) CN_END(EndGraphClauses)
     bool BeginExplorerClauses(S w) override { return Begin(Record("BeginExplorerClauses", w)); }
-    CN_END(EndExplorerClauses)
-    CN_BEGIN0(BeginPictureClauses)
-    CN_END(EndPictureClauses)
-    CN_BEGIN0(BeginSolarEclipseClauses)
-    CN_END(EndSolarEclipseClauses)
-    CN_BEGIN0(BeginSkyClauses)
-    CN_END(EndSkyClauses)
-    CN_BEGIN0(BeginSolarSystemClauses)
-    CN_END(EndSolarSystemClauses)
-    CN_REC4(GraphAddLine, S, S, S, S)
-    CN_REC2(GraphHideLinesByName, S, const LineNameList&)
-    CN_REC2(GraphShowLinesByName, S, const LineNameList&)
-    CN_REC2(GraphSetBeginDate, S, D)
-    CN_REC2(GraphSetDst, S, bool)
-    CN_REC2(GraphSetGuideLine, S, int)
-    CN_REC2(GraphSetLocation, S, const Location&)
-    CN_REC2(GraphSetStep, S, T)
-    CN_REC2(GraphSetXAxisLabel, S, T)
-    CN_REC2(GraphSetXAxisMark, S, T)
-    CN_REC2(GraphSetYAxisFrom, S, int)
-    CN_REC2(GraphSetYAxisTo, S, int)
-    CN_REC3(ExplorerAdvanceTime, S, bool, T)
-    CN_REC2(ExplorerHideMoonsByName, S, const MoonList&)
-    CN_REC2(ExplorerShowMoonsByName, S, const MoonList&)
-    CN_REC3(ExplorerSelect, S, O, bool)
-    CN_REC2(ExplorerSetDate, S, D)
-    CN_REC2(ExplorerSetTime, S, double)
-    CN_REC2(ExplorerSetNames, S, bool)
-    CN_REC2(ExplorerSetOrbits, S, bool)
-    CN_REC2(ExplorerSwapEastWest, S, bool)
-    CN_REC2(ExplorerSwapNorthSouth, S, bool)
-    CN_REC2(ExplorerSetTilt, S, int)
-    CN_REC2(ExplorerSetZoom, S, O)
-    CN_REC2(PictureSelect, S, S)
-    CN_REC2(PictureSetScale, S, bool)
-    CN_REC3(EclipseAdvanceTime, S, bool, T)
-    CN_REC1(EclipseCenterOnLocation, S)
-    CN_REC1(EclipseCenterOnPath, S)
-    CN_REC3(EclipseCenterLocation, S, double, double)
-    CN_REC2(EclipseSetEclipseDate, S, D)
-    CN_REC2(EclipseSetDate, S, D)
-    CN_REC2(EclipseSetTime, S, double)
-    CN_REC2(EclipseSetLatitude, S, double)
-    CN_REC2(EclipseSetLongitude, S, double)
-    CN_REC2(EclipseSetZoom, S, int)
-    CN_REC3(SkyAdvanceTime, S, bool, T)
-    CN_REC3(SkySelect, S, O, bool)
-    CN_REC2(SkySetConstellationBoundaries, S, bool)
-    CN_REC2(SkySetConstellationLines, S, bool)
-    CN_REC2(SkySetConstellationNames, S, int)
-    CN_REC2(SkySetDate, S, D)
-    CN_REC2(SkySetTime, S, double)
-    CN_REC2(SkySetDeepSkyIndicateImage, S, bool)
-    CN_REC2(SkySetDeepSkyShowCatalog, S, int)
-    CN_REC2(SkySetDeepSkyShowNames, S, int)
-    CN_REC2(SkySetEcliptic, S, bool)
+    CN_END(EndExplorerClauses) CN_BEGIN0(BeginPictureClauses) CN_END(EndPictureClauses)
+    CN_BEGIN0(BeginSolarEclipseClauses) CN_END(EndSolarEclipseClauses) CN_BEGIN0(BeginSkyClauses)
+    CN_END(EndSkyClauses) CN_BEGIN0(BeginSolarSystemClauses) CN_END(EndSolarSystemClauses)
+    CN_REC4(GraphAddLine, S, S, S, S) CN_REC2(GraphHideLinesByName, S, const LineNameList&)
+    CN_REC2(GraphShowLinesByName, S, const LineNameList&) CN_REC2(GraphSetBeginDate, S, D)
+    CN_REC2(GraphSetDst, S, bool) CN_REC2(GraphSetGuideLine, S, int)
+    CN_REC2(GraphSetLocation, S, const Location&) CN_REC2(GraphSetStep, S, T)
+    CN_REC2(GraphSetXAxisLabel, S, T) CN_REC2(GraphSetXAxisMark, S, T)
+    CN_REC2(GraphSetYAxisFrom, S, int) CN_REC2(GraphSetYAxisTo, S, int)
+    CN_REC3(ExplorerAdvanceTime, S, bool, T) CN_REC2(ExplorerHideMoonsByName, S, const MoonList&)
+    CN_REC2(ExplorerShowMoonsByName, S, const MoonList&) CN_REC3(ExplorerSelect, S, O, bool)
+    CN_REC2(ExplorerSetDate, S, D) CN_REC2(ExplorerSetTime, S, double)
+    CN_REC2(ExplorerSetNames, S, bool) CN_REC2(ExplorerSetOrbits, S, bool)
+    CN_REC2(ExplorerSwapEastWest, S, bool) CN_REC2(ExplorerSwapNorthSouth, S, bool)
+    CN_REC2(ExplorerSetTilt, S, int) CN_REC2(ExplorerSetZoom, S, O) CN_REC2(PictureSelect, S, S)
+    CN_REC2(PictureSetScale, S, bool) CN_REC3(EclipseAdvanceTime, S, bool, T)
+    CN_REC1(EclipseCenterOnLocation, S) CN_REC1(EclipseCenterOnPath, S)
+    CN_REC3(EclipseCenterLocation, S, double, double) CN_REC2(EclipseSetEclipseDate, S, D)
+    CN_REC2(EclipseSetDate, S, D) CN_REC2(EclipseSetTime, S, double)
+    CN_REC2(EclipseSetLatitude, S, double) CN_REC2(EclipseSetLongitude, S, double)
+    CN_REC2(EclipseSetZoom, S, int) CN_REC3(SkyAdvanceTime, S, bool, T)
+    CN_REC3(SkySelect, S, O, bool) CN_REC2(SkySetConstellationBoundaries, S, bool)
+    CN_REC2(SkySetConstellationLines, S, bool) CN_REC2(SkySetConstellationNames, S, int)
+    CN_REC2(SkySetDate, S, D) CN_REC2(SkySetTime, S, double)
+    CN_REC2(SkySetDeepSkyIndicateImage, S, bool) CN_REC2(SkySetDeepSkyShowCatalog, S, int)
+    CN_REC2(SkySetDeepSkyShowNames, S, int) CN_REC2(SkySetEcliptic, S, bool)
     CN_REC4(SkySetGrid, S, int, std::optional<bool>, std::optional<bool>)
-    CN_REC2(SkySetHorizon, S, int)
-    CN_REC2(SkySetMap, S, int)
-    CN_REC2(SkySetMoon, S, bool)
-    CN_REC2(SkySetPlanetNames, S, bool)
-    CN_REC2(SkySetPlanets, S, int)
-    CN_REC2(SkySetPlanetSymbols, S, bool)
-    CN_REC2(SkySetPlanetTracks, S, bool)
-    CN_REC2(SkySetStarLetters, S, bool)
-    CN_REC2(SkySetStarMagnitudeLimit, S, double)
-    CN_REC2(SkySetStarNames, S, bool)
-    CN_REC2(SkySetSun, S, bool)
-    CN_REC2(SkySetViewingField, S, int)
-    CN_REC2(SkySetViewingLatitude, S, double)
-    CN_REC2(SkySetViewingLongitude, S, double)
-    CN_REC3(SolarSystemAdvanceTime, S, bool, T)
-    CN_REC3(SolarSystemSelect, S, O, bool)
-    CN_REC2(SolarSystemSetDate, S, D)
-    CN_REC2(SolarSystemSetTime, S, double)
-    CN_REC2(SolarSystemSetEclipticConstellations, S, bool)
-    CN_REC2(SolarSystemSetEclipticRa, S, bool)
-    CN_REC2(SolarSystemSetEclipticSight, S, bool)
-    CN_REC2(SolarSystemSetEclipticZodiac, S, bool)
-    CN_REC2(SolarSystemSetFunction, S, std::uint32_t)
-    CN_REC2(SolarSystemSetMoon, S, bool)
-    CN_REC2(SolarSystemSetNames, S, bool)
-    CN_REC2(SolarSystemSetOrbits, S, bool)
-    CN_REC2(SolarSystemSetSymbols, S, bool)
+    CN_REC2(SkySetHorizon, S, int) CN_REC2(SkySetMap, S, int) CN_REC2(SkySetMoon, S, bool)
+    CN_REC2(SkySetPlanetNames, S, bool) CN_REC2(SkySetPlanets, S, int)
+    CN_REC2(SkySetPlanetSymbols, S, bool) CN_REC2(SkySetPlanetTracks, S, bool)
+    CN_REC2(SkySetStarLetters, S, bool) CN_REC2(SkySetStarMagnitudeLimit, S, double)
+    CN_REC2(SkySetStarNames, S, bool) CN_REC2(SkySetSun, S, bool)
+    CN_REC2(SkySetViewingField, S, int) CN_REC2(SkySetViewingLatitude, S, double)
+    CN_REC2(SkySetViewingLongitude, S, double) CN_REC3(SolarSystemAdvanceTime, S, bool, T)
+    CN_REC3(SolarSystemSelect, S, O, bool) CN_REC2(SolarSystemSetDate, S, D)
+    CN_REC2(SolarSystemSetTime, S, double) CN_REC2(SolarSystemSetEclipticConstellations, S, bool)
+    CN_REC2(SolarSystemSetEclipticRa, S, bool) CN_REC2(SolarSystemSetEclipticSight, S, bool)
+    CN_REC2(SolarSystemSetEclipticZodiac, S, bool) CN_REC2(SolarSystemSetFunction, S, std::uint32_t)
+    CN_REC2(SolarSystemSetMoon, S, bool) CN_REC2(SolarSystemSetNames, S, bool)
+    CN_REC2(SolarSystemSetOrbits, S, bool) CN_REC2(SolarSystemSetSymbols, S, bool)
     CN_REC2(SolarSystemSetZoom, S, O)
 
 #undef CN_REC1
@@ -203,34 +149,34 @@ private:
                "N/" + Text(l.coordinates.timeZone.hours);
     }
     static std::string Text(const CelestialObject& o) { return Text(o.Name()); }
+    static std::string Text(const CelestialObject* o) { return Text(*o); }
     template <class V>
     static std::string Text(const std::vector<V>& list) {
-        std::string out = "[";
-        for (const V& v : list) out += (out.size() > 1 ? " " : "") + Text(Item(v));
-        return out + "]";
+        std::string out;
+        for (const V& v : list) out += (out.empty() ? "" : " ") + Text(v);
+        return "[" + out + "]";
     }
-    static const CelestialObject& Item(const CelestialObject* o) { return *o; }
-    static const String& Item(const String& s) { return s; }
     template <class V>
-    static std::string Text(const std::optional<V>& v) {
-        return v ? Text(*v) : "-";
+    static std::string Text(const std::optional<V>& v) { return v ? Text(*v) : "-"; }
+    template <class... A>
+    static std::string Joined(const char* separator, const A&... parts) {
+        std::string out;
+        bool first = true;
+        ((out += (first ? "" : separator) + Text(parts), first = false), ...);
+        return out;
     }
     static std::string Text(const ApplicationScriptSettings& a) {
-        return Text(a.date) + "|" + Text(a.hours) + "|" + Text(a.location) + "|" +
-               Text(a.daylightSaving) + "|" + Text(a.realTimeClock) + "|" + Text(a.starsStationary);
+        return Joined("|", a.date, a.hours, a.location, a.daylightSaving, a.realTimeClock,
+                      a.starsStationary);
     }
     static std::string Text(const ScriptEventSearch& e) {
-        return Text(e.begin) + "|" + Text(e.end) + "|" + Text(e.location) + "|" +
-               Text(e.daylightSaving) + "|" + Text(e.step) + "|" + Text(e.code);
+        return Joined("|", e.begin, e.end, e.location, e.daylightSaving, e.step, e.code);
     }
 
     template <class... Args>
     bool Record(const char* op, const Args&... args) {
         if (recording) {
-            std::string line = std::string(op) + "(";
-            bool first = true;
-            ((line += (first ? "" : ",") + Text(args), first = false), ...);
-            calls.push_back(line + ")");
+            calls.push_back(std::string(op) + "(" + Joined(",", args...) + ")");
         }
         if (failing != op && reporting != op) return true;
         error_ = std::string(op) + " refused";
