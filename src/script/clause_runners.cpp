@@ -79,13 +79,15 @@ bool Number(ClauseRun& run) {
 template <NumberOp op>
 bool Time(ClauseRun& run) {
     double hours = 0.0;
-    return run.in.Time(hours) && Apply(run, [&](Host& host) { return (host.*op)(run.window, hours); });
+    return run.in.Time(hours) &&
+           Apply(run, [&](Host& host) { return (host.*op)(run.window, hours); });
 }
 
 template <DateOp op>
 bool Date(ClauseRun& run) {
     DateTime date;
-    return run.in.Date(date) && Apply(run, [&](Host& host) { return (host.*op)(run.window, date); });
+    return run.in.Date(date) &&
+           Apply(run, [&](Host& host) { return (host.*op)(run.window, date); });
 }
 
 // A date word followed by a time word.
@@ -99,7 +101,8 @@ bool DateAndTime(ClauseRun& run) {
 template <StepOp op>
 bool Step(ClauseRun& run) {
     TimeStep step;
-    return run.in.Step(step) && Apply(run, [&](Host& host) { return (host.*op)(run.window, step); });
+    return run.in.Step(step) &&
+           Apply(run, [&](Host& host) { return (host.*op)(run.window, step); });
 }
 
 template <AdvanceOp op, bool forward>
@@ -164,7 +167,9 @@ bool AddLine(ClauseRun& run) {
     String code;
     String colour;
     return run.in.Text(name) && run.in.Text(code) && run.in.Text(colour) &&
-           Apply(run, [&](Host& host) { return host.GraphAddLine(run.window, name, code, colour); });
+           Apply(run, [&](Host& host) {
+               return host.GraphAddLine(run.window, name, code, colour);
+           });
 }
 
 bool GraphLocation(ClauseRun& run) {
@@ -178,7 +183,9 @@ bool CenterAt(ClauseRun& run) {
     double west = 0.0;
     double north = 0.0;
     return run.in.Number(west, -180.0, 180.0) && run.in.Number(north, -90.0, 90.0) &&
-           Apply(run, [&](Host& host) { return host.EclipseCenterLocation(run.window, west, north); });
+           Apply(run, [&](Host& host) {
+               return host.EclipseCenterLocation(run.window, west, north);
+           });
 }
 
 // The grid type, then the appearance (38) and the labels (39) when given,
@@ -200,7 +207,9 @@ bool Grid(ClauseRun& run) {
         if (!run.in.Switch(on)) return false;
         labels = on;
     }
-    return Apply(run, [&](Host& host) { return host.SkySetGrid(run.window, type, crosses, labels); });
+    return Apply(run, [&](Host& host) {
+        return host.SkySetGrid(run.window, type, crosses, labels);
+    });
 }
 
 bool SolarSystemFunction(ClauseRun& run) {

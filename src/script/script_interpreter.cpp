@@ -42,7 +42,8 @@ public:
             case kOpOpenJupiter: return OpenWindow(kScriptJupiter, &Host::OpenJupiter);
             case kOpOpenPicture: return OpenWindow(kScriptPicture, &Host::OpenPicture);
             case kOpOpenSaturn: return OpenWindow(kScriptSaturn, &Host::OpenSaturn);
-            case kOpOpenSolarEclipse: return OpenWindow(kScriptSolarEclipse, &Host::OpenSolarEclipse);
+            case kOpOpenSolarEclipse:
+                return OpenWindow(kScriptSolarEclipse, &Host::OpenSolarEclipse);
             case kOpOpenSky: return OpenWindow(kScriptSky, &Host::OpenSky);
             case kOpOpenSolarSystem: return OpenWindow(kScriptSolarSystem, &Host::OpenSolarSystem);
             case kOpWithWindow: return WithWindow();
@@ -100,7 +101,8 @@ private:
         String name;
         int kind = 0;
         if (!in_.Text(name) || !in_.Integer(kind, kScriptGraph, kScriptSolarSystem)) return false;
-        return Apply([&](Host& host) { return host.FindWindow(name, WindowKindOfScriptKind(kind)); }) &&
+        const WindowKind windowKind = WindowKindOfScriptKind(kind);
+        return Apply([&](Host& host) { return host.FindWindow(name, windowKind); }) &&
                RunWindowClauses(in_, host_, kind, name, true, text_);
     }
 
@@ -172,7 +174,8 @@ private:
                     state.dateTime.day = date.day;
                     break;
                 case kTime:
-                    read = timeGiven = in_.Time(state.dateTime.hours); break;
+                    read = timeGiven = in_.Time(state.dateTime.hours);
+                    break;
                 case kDst:
                     read = in_.Switch(state.daylightSaving);
                     settings.daylightSaving = state.daylightSaving;
@@ -190,7 +193,8 @@ private:
                     settings.starsStationary = on;
                     break;
                 default:
-                    return in_.Fail(TXT("An application clause of the compiled script is not known"));
+                    return in_.Fail(
+                        TXT("An application clause of the compiled script is not known"));
             }
             if (!read) return false;
         }

@@ -21,7 +21,8 @@ using Calls = std::vector<std::string>;
 
 class FakeObject final : public CelestialObject {
 public:
-    FakeObject(int type, int number, const Char* name) : CelestialObject(number, name), type_(type) {}
+    FakeObject(int type, int number, const Char* name)
+        : CelestialObject(number, name), type_(type) {}
     int GetTypeId() const override { return type_; }
 
 private:
@@ -100,11 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RoundTrip{"Graph",
                   "Open Graph As G File \"a.grf\" Activate "
-                  "Hide Lines \"n\" Add Line Name \"n\" Code \"1\" Colour red Show Lines \"n\" \"m\" "
-                  "Set YAxisFrom -5 Begin Date 1.2.2000 Time 10:30 Dst on GuideLine 5 Position 10,20 "
-                  "Step 2 hours "
-                  "Location Town \"Paris\" Country \"France\" XAxisLabel 1 days XAxisMark 3 minutes "
-                  "YAxisTo 7",
+                  "Hide Lines \"n\" Add Line Name \"n\" Code \"1\" Colour red "
+                  "Show Lines \"n\" \"m\" Set YAxisFrom -5 Begin Date 1.2.2000 Time 10:30 "
+                  "Dst on GuideLine 5 Position 10,20 Step 2 hours "
+                  "Location Town \"Paris\" Country \"France\" "
+                  "XAxisLabel 1 days XAxisMark 3 minutes YAxisTo 7",
                   {"OpenGraph(G,C:\\Lessons\\a.grf)", "BeginGraphClauses()", "ActivateWindow(G)",
                    "GraphSetBeginDate(G,2000-02-01 10.5h/2)", "GraphSetDst(G,1)",
                    "GraphSetGuideLine(G,5)", "SetWindowPosition(G,10,20)", "GraphSetStep(G,2u2)",
@@ -127,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"Saturn", "Open Saturn As T\nWith T Select Titan",
                   {"OpenSaturn(T)", "FindWindow(T,4)", "BeginExplorerClauses(T)",
                    "ExplorerSelect(T,Titan,0)", "EndExplorerClauses(T,With T Select Titan,1)"}},
-        RoundTrip{"Picture", "Open Picture As P Activate Select \"M31\" Set ScaleToFit on Position 3,4",
+        RoundTrip{"Picture",
+                  "Open Picture As P Activate Select \"M31\" Set ScaleToFit on Position 3,4",
                   {"OpenPicture(P)", "BeginPictureClauses()", "ActivateWindow(P)",
                    "PictureSelect(P,M31)", "PictureSetScale(P,1)", "SetWindowPosition(P,3,4)",
                    "EndPictureClauses(P,$,0)"}},
@@ -192,10 +194,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "With Application Set Time 10:15 Location Lon 10E Lat 50N TimeZone 1\n"
                   "With EventFinder Search Begin 1.1.2000 End 2.1.2000 Dst off Step 1 days "
                   "Location Town \"Paris\" Country \"France\" Code \"Sun.Mag() < 0\"\n"
-                  "With Educator Set Position 5,6\nOpen Solar System As O\nWith O Activate\nClose O",
+                  "With Educator Set Position 5,6\n"
+                  "Open Solar System As O\nWith O Activate\nClose O",
                   {"ApplyApplicationSettings(2004-03-02 0h/2|-|-|1|0|1)",
                    "ApplyApplicationSettings(-|10.25|-10W/50N/1|-|-|-)",
-                   "StartEventSearch(2000-01-01 0h/2|2000-01-02 0h/2|Paris/France|0|1u3|" "Sun.Mag() < 0)",
+                   "StartEventSearch(2000-01-01 0h/2|2000-01-02 0h/2|Paris/France|0|1u3|"
+                   "Sun.Mag() < 0)",
                    "SetEducatorPosition(5,6)", "OpenSolarSystem(O)", "FindWindow(O,7)",
                    "BeginSolarSystemClauses()", "ActivateWindow(O)",
                    "EndSolarSystemClauses(O,With O Activate,1)", "CloseWindow(O)"}}),
@@ -209,7 +213,8 @@ TEST(Interpreter, PausesAfterEachMessageAndResumes) {
     run.host.calls.clear();
     ASSERT_TRUE(run.Continue());
     EXPECT_EQ(run.host.calls,
-              (Calls{"ClearError()", "Running(1)", "ShowScriptMessage(b)", "Ended(1)", "Running(0)"}));
+              (Calls{"ClearError()", "Running(1)", "ShowScriptMessage(b)", "Ended(1)",
+                     "Running(0)"}));
     run.host.calls.clear();
     EXPECT_FALSE(run.Continue());
     EXPECT_TRUE(run.host.calls.empty());
@@ -311,7 +316,8 @@ INSTANTIATE_TEST_SUITE_P(
                "A time step of the compiled script has no valid unit"},
         Damage{"Open Sky As S Set Map realistic", 6, 3,
                "A choice of the compiled script is not in its list"},
-        Damage{"Open Sky As S Select Moon", 7, 5, "A body of the compiled script is not known here"},
+        Damage{"Open Sky As S Select Moon", 7, 5,
+               "A body of the compiled script is not known here"},
         Damage{"Open Solar System As O Set Function Mag", 6, 1u << 31,
                "A body function of the compiled script is not known here"},
         Damage{"Open Picture As P Set ScaleToFit on", 5, 77,

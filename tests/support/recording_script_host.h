@@ -51,8 +51,10 @@ public:
     bool Op(A a, B b, C c, D d) override { return Record(#Op, a, b, c, d); }
 #define CN_BEGIN0(Op) \
     bool Op() override { return Begin(Record(#Op)); }
-#define CN_END(Op) \
-    bool Op(const String& w, const String& s, bool with) override { return End(Record(#Op, w, s, with), s); }
+#define CN_END(Op)                                                 \
+    bool Op(const String& w, const String& s, bool with) override { \
+        return End(Record(#Op, w, s, with), s);                      \
+    }
 
     using S = const String&;
     using D = const DateTime&;
