@@ -324,17 +324,21 @@ INSTANTIATE_TEST_SUITE_P(
                "A clause of the compiled script does not belong to its window"}));
 
 // Cut anywhere, a program stops with an error or, cut between statements,
-// runs what is left; it never reads past its end.
-TEST(Interpreter, EveryTruncationStopsCleanly) {
-    Fixture whole("Open Graph As G Add Line Name \"n\" Code \"1\" Colour red\nMessage \"m\"");
-    ASSERT_TRUE(CompileScriptProgram(whole.script, whole.catalogue));
-    const ScriptCode code = whole.script.code;
+// runs what is left; with any word replaced it still never reads past its end.
+TEST(Interpreter, DamagedCodeNeverReadsPastItsEnd) {
+    Fixture run("Open Sky As S Select Moon Set Date 1.1.2000\n"
+                "With S Set Grid hor Labels on\nMessage \"m\"");
+    ASSERT_TRUE(CompileScriptProgram(run.script, run.catalogue));
+    const ScriptCode code = run.script.code;
     for (std::size_t n = 1; n < code.size(); ++n) {
-        Fixture run("Open Graph As G Add Line Name \"n\" Code \"1\" Colour red\nMessage \"m\"");
-        ASSERT_TRUE(CompileScriptProgram(run.script, run.catalogue));
-        run.script.code.resize(n);
+        run.script.code.assign(code.begin(), code.begin() + static_cast<long>(n));
         const bool boundary = code[n] == kOpStatementStart && code[n - 2] == kOpStatementEnd;
         EXPECT_EQ(run.Start(), boundary) << n;
+        for (CodeWord value : {0u, 36u, 108u, 109u, 0xFFFFFFFFu}) {
+            run.script.code = code;
+            run.script.code[n] = value;
+            run.Start();
+        }
     }
 }
 
