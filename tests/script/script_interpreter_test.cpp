@@ -1,14 +1,13 @@
 // Programs compiled and run against a host that records every call.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "catalog/event_kinds.h"
-#include "fake_script_catalogue.h"
 #include "script/clause_runners.h"
 #include "script/script_interpreter.h"
+#include "support/catalogues.h"
 #include "support/recording_script_host.h"
 #include "support/test_text.h"
 
@@ -19,37 +18,6 @@ using test::Utf8;
 using test::Wide;
 using Calls = std::vector<std::string>;
 
-class FakeObject final : public CelestialObject {
-public:
-    FakeObject(int type, int number, const Char* name)
-        : CelestialObject(number, name), type_(type) {}
-    int GetTypeId() const override { return type_; }
-
-private:
-    int type_;
-};
-
-// Every body of the fake catalogue as an object named by its key name.
-class FakeObjects final : public ScriptObjectSource {
-public:
-    explicit FakeObjects(const ScriptCatalogue& catalogue) {
-        for (int type = 0; type < kCatalogueCount; ++type) {
-            for (int n = 0; n < catalogue.ObjectCount(type); ++n) {
-                objects_.emplace_back(type, n, catalogue.KeyName(type, n));
-            }
-        }
-    }
-    const CelestialObject* Object(const BodyRef& body) const override {
-        for (const FakeObject& object : objects_) {
-            if (object.GetTypeId() == body.type && object.Number() == body.number) return &object;
-        }
-        return nullptr;
-    }
-
-private:
-    std::deque<FakeObject> objects_;
-};
-
 struct Fixture {
     explicit Fixture(const std::string& program) : script(Wide(program).c_str()) {
         script.folder = TXT("C:\\Lessons");
@@ -57,8 +25,9 @@ struct Fixture {
     bool Start() { return RunScriptProgram(script, services); }
     bool Continue() { return RunCompiledScript(script, services); }
 
-    test::FakeScriptCatalogue catalogue;
-    FakeObjects objects{catalogue};
+    test::ScopedCatalogues catalogues;
+    ObjectModelScriptCatalogue catalogue;
+    CatalogueObjectSource objects;
     test::RecordingScriptHost host;
     ScriptRunServices services{host, catalogue, objects};
     ScriptExpression script;
