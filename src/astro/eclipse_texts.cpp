@@ -1,5 +1,7 @@
 #include "astro/eclipse_texts.h"
 
+#include <cmath>
+
 #include "base/number_text.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
@@ -66,7 +68,9 @@ bool ParsePercentage(const Char* text, double& value) noexcept {
     if (*p == '%') ++p;
     else if (*p != 0) return false;
     if (*SkipBlanks(p) != 0) return false;
-    if (!(number >= 0.0 && number <= 100.0)) return false;
+    // A minus sign is refused even on a zero: "-0" would be kept and shown
+    // as "-0.0%".
+    if (std::signbit(number) || !(number <= 100.0)) return false;
     value = number;
     return true;
 }

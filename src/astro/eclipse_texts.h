@@ -33,7 +33,7 @@ void CentralKindName(CentralKind kind, bool upperFirst, String& out);
 
 // Reads a percentage from 0 to 100: blanks, a number, an optional "%"
 // directly after it, blanks. False, and `value` unchanged, for anything
-// else ("50 %", "-1", "100.5", "").
+// else ("50 %", "-1", "-0", "100.5", "").
 bool ParsePercentage(const Char* text, double& value) noexcept;
 
 // Replaces `out` by the value with `decimals` decimals (negative: trailing

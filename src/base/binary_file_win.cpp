@@ -50,11 +50,7 @@ public:
     }
 
     bool Open(FileOpenMode mode) override {
-        const OpenAccess open = AccessOfMode(mode);
-        handle_.Reset(CreateFileW(Path().Text(), open.access, open.share, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-        atEnd_ = false;
-        if (!handle_.IsValid()) return false;
+        if (!OpenExisting(AccessOfMode(mode))) return false;
         // Writing from the start replaces the contents: a shorter text must
         // not leave the tail of the old one behind.
         if (mode == FileOpenMode::Write && !SetEndOfFile(handle_.Get())) {
@@ -62,6 +58,11 @@ public:
             return false;
         }
         return true;
+    }
+
+    bool OpenSharedForReading() override {
+        return OpenExisting({FILE_READ_DATA | FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE});
     }
 
     bool AtEnd() const override { return atEnd_; }
@@ -72,7 +73,7 @@ public:
         if (count == 0) return true;
         DWORD got = 0;
         const bool ok = ReadFile(handle_.Get(), buffer, count, &got, nullptr) != 0;
-        if (ok && got == 0) atEnd_ = true;
+        if (ok) atEnd_ = got == 0;
         bytesRead = ok ? got : 0;
         return ok && got > 0;
     }
@@ -95,7 +96,9 @@ public:
         SetLastError(NO_ERROR);
         const DWORD low =
             SetFilePointer(handle_.Get(), static_cast<LONG>(position), &high, FILE_BEGIN);
-        return !(low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR);
+        if (low == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) return false;
+        atEnd_ = false;
+        return true;
     }
 
     bool Truncate() override { return SetEndOfFile(handle_.Get()) != 0; }
@@ -104,6 +107,13 @@ protected:
     bool RemoveFromDisk() override { return DeleteFileW(Path().Text()) != 0; }
 
 private:
+    bool OpenExisting(const OpenAccess& open) {
+        handle_.Reset(CreateFileW(Path().Text(), open.access, open.share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+        atEnd_ = false;
+        return handle_.IsValid();
+    }
+
     ScopedFileHandle handle_;
     bool atEnd_ = false;
 };

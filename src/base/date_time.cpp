@@ -120,19 +120,23 @@ bool DateTimeAddDays(DateTime& record, std::int32_t n) noexcept {
 }
 
 bool DateTimeAddMonths(DateTime& record, std::int32_t n) noexcept {
-    DateTime copy = record;
+    std::int64_t year = record.year;
     std::int64_t month = static_cast<std::int64_t>(record.month) + n;
     if (month > 12 || month < 1) {
         // Whole years to carry; for months below 1 one year more, so that
         // month 0 is December of the year before.
         const std::int64_t years = month > 12 ? (month - 1) / 12 : month / 12 - 1;
-        if (!DateTimeAddYears(copy, static_cast<std::int32_t>(years))) return false;
+        year += years;
         month -= 12 * years;
     }
-    const int length = DaysInMonthOf(copy.year, month);
-    if (copy.day > length) copy.day = length;
-    copy.month = static_cast<std::int32_t>(month);
-    record = copy;
+    // Clamped to the month reached alone: clamping to the record's own month
+    // in the new year first would turn 29 February + 13 months into 28 March.
+    const int length = DaysInMonthOf(year, month);
+    const std::int32_t day = record.day > length ? length : record.day;
+    if (year != record.year && !IsValidYearMonthDay(year, month, day)) return false;
+    record.year = static_cast<std::int32_t>(year);
+    record.month = static_cast<std::int32_t>(month);
+    record.day = day;
     return true;
 }
 

@@ -16,6 +16,11 @@ namespace {
 
 constexpr Char kZeroFill = '0';
 
+// Hours beyond this (about 114 years) no record holds, not even one left
+// un-normalised; clamping to it keeps every count and its carries far inside
+// the integer range.
+constexpr double kLargestShownHours = 1.0e6;
+
 // Truncation toward zero that stays defined for any double: not-a-number
 // counts as 0 and values beyond the integer range are clamped.
 int TruncToInt(double value) noexcept {
@@ -88,6 +93,8 @@ Char TakeChar(TextScanner& scanner) noexcept {
 void HoursToHms(double hours, int& h, int& m, double& s) noexcept {
     // Snapped to the microsecond: a time typed as 9:14:30 comes back from its
     // decimal hours as 29.99999999 s, which would round the wrong way.
+    if (hours > kLargestShownHours) hours = kLargestShownHours;
+    if (hours < -kLargestShownHours) hours = -kLargestShownHours;
     const double seconds = std::round(hours * 3600.0 * 1.0e6) / 1.0e6;
     h = TruncToInt(seconds / 3600.0);
     m = TruncToInt((seconds - 3600.0 * h) / 60.0);

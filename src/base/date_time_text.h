@@ -39,7 +39,8 @@ enum TimeRounding : std::int32_t {
 
 // Split of decimal hours into hours, minutes and seconds, the seconds
 // snapped to the microsecond so that times given in whole seconds split
-// exactly.
+// exactly. Hours beyond a million either way count as a million, and hours
+// that are no number as 0, so that any double gives a defined text.
 void HoursToHms(double hours, int& h, int& m, double& s) noexcept;
 // The split of the record's hours, with seconds a hair below 60 (within a
 // millisecond) carried into the next minute: 10 h 59 min 59.9995 s gives

@@ -91,6 +91,9 @@ public:
         return true;
     }
 
+    // The in-memory files know no other programs to share with.
+    bool OpenSharedForReading() override { return Open(FileOpenMode::Read); }
+
     bool AtEnd() const override { return atEnd_; }
     bool IsOpen() const override { return data_ != nullptr; }
 
@@ -106,6 +109,7 @@ public:
             std::min<std::size_t>(count, data_->size() - position_));
         std::memcpy(buffer, data_->data() + position_, bytesRead);
         position_ += bytesRead;
+        atEnd_ = false;
         return true;
     }
 
@@ -122,6 +126,7 @@ public:
     bool SetPosition(std::uint32_t position) override {
         if (!data_) return false;
         position_ = position;
+        atEnd_ = false;
         return true;
     }
 

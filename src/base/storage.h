@@ -71,10 +71,15 @@ class BinaryFile : public StorageFile {
 public:
     using StorageFile::StorageFile;
 
+    // Opens an existing file for reading only while other programs may go on
+    // reading and writing it (Open(Read) lets them read only): a script or a
+    // contents file held open in an editor must stay readable.
+    virtual bool OpenSharedForReading() = 0;
     // Reads up to `count` bytes at the current position; `bytesRead` gets how
     // many came. A count of 0 answers true and reads nothing. Otherwise true
     // when at least one byte was read; a read that meets the end with nothing
-    // to read answers false and sets the end-of-file flag.
+    // to read answers false and sets the end-of-file flag, which the next
+    // read that gets a byte, or a change of position, clears again.
     virtual bool ReadSome(void* buffer, std::uint32_t count, std::uint32_t& bytesRead) = 0;
     // Writes all `count` bytes at the current position.
     virtual bool Write(const void* buffer, std::uint32_t count) = 0;
@@ -212,7 +217,8 @@ public:
 // information); the application must have registered it.
 StorageService& GetStorageService();
 
-// Reads the local clock of the C runtime into the formatter's fields.
+// Reads the local clock of the C runtime into the formatter's fields (the
+// in-memory service; Windows reads its own clock, see StoreLocalTimeOf).
 bool ReadLocalClock(LocaleFormatter& formatter);
 
 }  // namespace corvinata

@@ -3,6 +3,7 @@
 // date format.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "base/registry_key.h"
@@ -51,6 +52,11 @@ std::unique_ptr<BinaryFile> MakeWin32BinaryFile(const String& path);
 std::unique_ptr<FileFinder> MakeWin32FileFinder();
 std::unique_ptr<SystemInfo> MakeWin32SystemInfo();
 std::unique_ptr<LocaleFormatter> MakeWin32LocaleFormatter();
+
+// Stores the local date and time of a moment of the system clock (100 ns
+// since 1601, Universal time) in the formatter's fields; false, the fields
+// unchanged, when Windows cannot convert it.
+bool StoreLocalTimeOf(std::uint64_t utcFileTime, LocaleFormatter& formatter);
 
 // Whether a search for the path finds anything (a file, or a folder named
 // without a trailing separator).

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstdint>
+
 #include "base/storage_service_win.h"
 
 namespace corvinata {
@@ -16,7 +18,14 @@ public:
 
 class Win32LocaleFormatter final : public LocaleFormatter {
 public:
-    bool GetNow() override { return ReadLocalClock(*this); }
+    // The clock of Windows itself: the C runtime of this build counts
+    // seconds in 32 bits, which end in January 2038.
+    bool GetNow() override {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        return StoreLocalTimeOf((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime,
+                                *this);
+    }
 
     bool ShortDate(String& receiver, int kind) override {
         StringAssign(receiver, TXT(""));
@@ -40,6 +49,26 @@ public:
 };
 
 }  // namespace
+
+bool StoreLocalTimeOf(std::uint64_t utcFileTime, LocaleFormatter& formatter) {
+    FILETIME moment;
+    moment.dwLowDateTime = static_cast<DWORD>(utcFileTime);
+    moment.dwHighDateTime = static_cast<DWORD>(utcFileTime >> 32);
+    SYSTEMTIME universal;
+    SYSTEMTIME local;
+    // The zone's rules for the moment's own date, daylight saving included.
+    if (!FileTimeToSystemTime(&moment, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+        return false;
+    }
+    formatter.year = local.wYear;
+    formatter.month = local.wMonth;
+    formatter.day = local.wDay;
+    formatter.hour = local.wHour;
+    formatter.minute = local.wMinute;
+    formatter.second = local.wSecond;
+    return true;
+}
 
 std::unique_ptr<SystemInfo> MakeWin32SystemInfo() { return std::make_unique<Win32SystemInfo>(); }
 

@@ -40,7 +40,7 @@ bool TextFile::Open(FileOpenMode mode) {
     if (open_) Close();
     switch (mode) {
     case FileOpenMode::Read:
-        open_ = bytes_->Open(FileOpenMode::Read);
+        open_ = bytes_->OpenSharedForReading();
         break;
     case FileOpenMode::Write:
         return Create(false);
@@ -86,6 +86,11 @@ bool TextFile::Refill() {
 bool TextFile::PeekByte(std::uint8_t& byte) {
     if (bufferPos_ == bufferLen_ && !Refill()) return false;
     byte = buffer_[bufferPos_];
+    // Left unread, so that every later read stops at it too.
+    if (byte == kEndOfTextByte) {
+        atEnd_ = true;
+        return false;
+    }
     return true;
 }
 
@@ -161,15 +166,21 @@ bool TextFile::WriteText(const Char* text, int width) {
         }
         bytes.push_back(byte);
     }
-    bool ok = WriteBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size())) && encoded;
-    if (!ok || width <= 0) return ok;
-    for (int blanks = width - 2 * length; ok && blanks > 0; --blanks) ok = WriteText(TXT(" "), 0);
-    return ok;
+    bool written = WriteBytes(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    // A "?" in place of a character still takes its column: pad as usual.
+    for (int blanks = width - 2 * length; written && blanks > 0; --blanks) {
+        written = WriteText(TXT(" "), 0);
+    }
+    return written && encoded;
 }
 
 bool TextFile::WriteLine(const Char* text, int width) {
     static constexpr std::uint8_t kLineEnd[2] = {'\r', '\n'};
-    return WriteText(text, width) && WriteBytes(kLineEnd, sizeof kLineEnd);
+    // The line end is written even after a failed text, so that the next
+    // record does not run on in the same line.
+    const bool textWritten = WriteText(text, width);
+    const bool ended = WriteBytes(kLineEnd, sizeof kLineEnd);
+    return textWritten && ended;
 }
 
 bool ReadTextFileLines(TextFile& file, String& receiver) {

@@ -2,9 +2,11 @@
 // contents, country outlines, script sources).
 //
 // On disk the text is 8-bit Windows-1252 with CR LF line ends; in memory it
-// is UTF-16 with a single line feed. The conversion is the program's own, on
-// top of a BinaryFile, so a file reads and writes the same on every build,
-// whatever the locale.
+// is UTF-16 with a single line feed. A Ctrl-Z byte ends the text, as it did
+// for the tools that wrote such files. The conversion is the program's own,
+// on top of a BinaryFile, so a file reads and writes the same on every build,
+// whatever the locale. A file open for reading stays open to other programs
+// for reading and writing, one open for writing for reading.
 #pragma once
 
 #include <cstdint>
@@ -48,7 +50,8 @@ public:
     // character the code page cannot hold is written as "?" and the write
     // answers false.
     bool WriteText(const Char* text, int width);
-    // WriteText followed by a line end.
+    // WriteText followed by a line end, which is written even when the text
+    // failed; false when either failed.
     bool WriteLine(const Char* text, int width);
 
 protected:
@@ -66,6 +69,7 @@ private:
     bool WriteBytes(const std::uint8_t* bytes, std::uint32_t count);
 
     static constexpr std::uint32_t kBufferSize = 4096;
+    static constexpr std::uint8_t kEndOfTextByte = 0x1A;  // Ctrl-Z
 
     std::unique_ptr<BinaryFile> bytes_;
     bool open_ = false;

@@ -49,11 +49,29 @@ double WrapHoursOnce(double hours) noexcept {
     return hours;
 }
 
-// The civil steps may move the date; when that would leave the valid years the
-// record keeps its un-normalised hours (NormaliseDateTime leaves it as it was).
-void ShiftCivilHours(DateTime& record, double hours) noexcept {
+// The last whole second of the valid years: a time any nearer to midnight
+// would be shown as 24:00 or 00:00 of a day the calendar does not have.
+constexpr double kLastValidHours = 23.0 + 59.0 / 60.0 + 59.0 / 3600.0;
+
+// The first or the last valid instant, whichever end of the valid years the
+// record has run over.
+void ClampToValidYears(DateTime& record) noexcept {
+    const bool late = record.year > kLastValidYear ||
+                      (record.year >= kFirstValidYear && record.hours >= 24.0);
+    record.year = late ? kLastValidYear : kFirstValidYear;
+    record.month = late ? 12 : 1;
+    record.day = late ? 31 : 1;
+    record.hours = late ? kLastValidHours : 0.0;
+}
+
+// The civil steps may move the date. One that would leave the valid years
+// stops at their end (false): hours outside one day would show as a negative
+// time or as a time past the end of the day.
+bool ShiftCivilHours(DateTime& record, double hours) noexcept {
     record.hours += hours;
-    NormaliseDateTime(record);
+    if (NormaliseDateTime(record)) return true;
+    ClampToValidYears(record);
+    return false;
 }
 
 double DaylightHours(bool daylightSaving) noexcept { return daylightSaving ? 1.0 : 0.0; }
@@ -63,12 +81,13 @@ double SiderealOffsetOfDay(const DateTime& record) noexcept {
     return DateTimeDayOfYear(record) * kSiderealGainPerDay - SiderealTimeYearConstant(record);
 }
 
-void StepUpFrom(int rank, DateTime& record, double westLongitude, double zone, bool dst) noexcept {
+// One step along the chain; false when a civil step stopped at the end of
+// the valid years.
+bool StepUpFrom(int rank, DateTime& record, double westLongitude, double zone, bool dst) noexcept {
     switch (rank) {
         case 1:
             record.timeSystem = kUniversalTime;
-            ShiftCivilHours(record, -(zone + DaylightHours(dst)));
-            break;
+            return ShiftCivilHours(record, -(zone + DaylightHours(dst)));
         case 2:
             ConvertToSiderealTime(record);
             break;
@@ -79,9 +98,10 @@ void StepUpFrom(int rank, DateTime& record, double westLongitude, double zone, b
         default:
             break;
     }
+    return true;
 }
 
-void StepDownFrom(int rank, DateTime& record, double westLongitude, double zone, bool dst) noexcept {
+bool StepDownFrom(int rank, DateTime& record, double westLongitude, double zone, bool dst) noexcept {
     switch (rank) {
         case 4:
             record.timeSystem = kGreenwichSiderealTime;
@@ -92,11 +112,11 @@ void StepDownFrom(int rank, DateTime& record, double westLongitude, double zone,
             break;
         case 2:
             record.timeSystem = kLocalCivilTime;
-            ShiftCivilHours(record, zone + DaylightHours(dst));
-            break;
+            return ShiftCivilHours(record, zone + DaylightHours(dst));
         default:
             break;
     }
+    return true;
 }
 
 }  // namespace
@@ -114,26 +134,28 @@ int FindTimeSystemByCode(const Char* text) noexcept {
     return kTimeSystems.count + 1;
 }
 
-void ConvertTimeSystem(DateTime& record, std::int32_t target, const LongitudeValue& longitude,
+bool ConvertTimeSystem(DateTime& record, std::int32_t target, const LongitudeValue& longitude,
                        const TimeZoneValue& zone, bool daylightSaving) {
-    ConvertTimeSystemAt(record, target, longitude.GetValue(), zone.hours,
-                        daylightSaving);
+    return ConvertTimeSystemAt(record, target, longitude.GetValue(), zone.hours,
+                               daylightSaving);
 }
 
-void ConvertTimeSystemAt(DateTime& record, std::int32_t target, double westLongitudeDegrees,
+bool ConvertTimeSystemAt(DateTime& record, std::int32_t target, double westLongitudeDegrees,
                          double zoneHours, bool daylightSaving) noexcept {
     if (record.hours == kNoTimeHours) {
         record.timeSystem = target;
-        return;
+        return true;
     }
     const int targetRank = ChainRank(target);
     int rank = ChainRank(record.timeSystem);
+    bool kept = true;
     for (; rank < targetRank; ++rank) {
-        StepUpFrom(rank, record, westLongitudeDegrees, zoneHours, daylightSaving);
+        kept &= StepUpFrom(rank, record, westLongitudeDegrees, zoneHours, daylightSaving);
     }
     for (; rank > targetRank; --rank) {
-        StepDownFrom(rank, record, westLongitudeDegrees, zoneHours, daylightSaving);
+        kept &= StepDownFrom(rank, record, westLongitudeDegrees, zoneHours, daylightSaving);
     }
+    return kept;
 }
 
 void ConvertToSiderealTime(DateTime& record) noexcept {

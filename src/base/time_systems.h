@@ -48,14 +48,15 @@ int FindTimeSystemByCode(const Char* text) noexcept;
 // daylight saving adds one hour to local civil time. A record without a time
 // (kNoTimeHours) only takes the new time-system field. A record in the
 // invalid system is taken as local civil time, and the invalid target gives
-// local civil time. Only the civil steps may move the date; when that would
-// leave the valid years the date stays and the hours stay un-normalised, so
-// that the record still names the right moment.
-void ConvertTimeSystem(DateTime& record, std::int32_t target, const LongitudeValue& longitude,
+// local civil time. Only the civil steps may move the date; one that would
+// leave the valid years stops at the first or last valid instant (1 January
+// 1583 0:00:00, 31 December 3000 23:59:59) and the answer is false, so the
+// record always stays valid. Otherwise true.
+bool ConvertTimeSystem(DateTime& record, std::int32_t target, const LongitudeValue& longitude,
                        const TimeZoneValue& zone, bool daylightSaving);
 // The same with plain numbers: longitude in degrees, positive west of
 // Greenwich; zone in hours, positive east.
-void ConvertTimeSystemAt(DateTime& record, std::int32_t target, double westLongitudeDegrees,
+bool ConvertTimeSystemAt(DateTime& record, std::int32_t target, double westLongitudeDegrees,
                          double zoneHours, bool daylightSaving) noexcept;
 
 // Hours of Universal time to Greenwich sidereal time of the same date

@@ -61,7 +61,8 @@ TEST(ParsePercentage, AcceptsOnlyANumberFrom0To100WithAnAdjacentSign) {
                  {TXT("\t12.5"), 12.5}, {TXT("100%"), 100.0}, {TXT("5e1%"), 50.0},
                  {TXT("50 %"), -1.0},   {TXT("50 "), -1.0},   {TXT("-1"), -1.0},
                  {TXT("100.5"), -1.0},  {TXT(""), -1.0},      {TXT("%"), -1.0},
-                 {TXT("50%%"), -1.0},   {TXT("50x"), -1.0}};
+                 {TXT("50%%"), -1.0},   {TXT("50x"), -1.0},   {TXT("-0"), -1.0},
+                 {TXT("-0.0%"), -1.0}};
     for (const auto& c : cases) {
         double value = -123.0;
         EXPECT_EQ(ParsePercentage(c.text, value), c.value >= 0.0) << Utf8(String(c.text));

@@ -161,7 +161,7 @@ TEST(AngleReading, RefusedTextsLeaveTheTargetUntouched) {
         std::initializer_list<const char*> texts;
     } cases[] = {
         {kLatitude, {"12 30", "12°30'15.5\"", "5°-30'", "5°60'", "5'10°", "1.5e1", ""}},
-        {kLatitude, {"12.5°x", "91 N"}},
+        {kLatitude, {"12.5°x", "91 N", "N"}},  // a lone letter leaves nothing to read
         {kWest, {"181", "-180.5", "E"}},
         {kFullCircle, {"24h1m", "361°", "-1", "-0h30m", "1.5 h"}},
     };

@@ -36,6 +36,7 @@ TEST_F(StreamStringTest, DamagedFilesAreRefusedByBothReaders) {
         {"CountCutShort", std::string("\x05\x00", 2), false},
         {"NegativeCount", std::string("\xf0\xff\xff\xff" "abcd", 8), true},
         {"CountOnePastTheEnd", std::string("\x05\x00\x00\x00" "abcd", 8), true},
+        {"HugeCount", std::string("\xff\xff\xff\x7f" "abc", 7), true},
     };
     for (const auto& c : cases) {
         NarrowString narrow = "before";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "base/wide_string.h"
@@ -47,27 +48,20 @@ TEST(GreekLetterGlyphs, FirstSetSkipsDDAndSecondSetIsContiguousFromB4) {
     for (int i = 1; i < kGreekLetterCount; ++i)
         EXPECT_EQ(Glyph(i) - Glyph(i - 1), i == 17 ? 2 : 1) << i;  // sigma follows rho
     for (int i = 0; i < kGreekLetterCount; ++i) EXPECT_EQ(Glyph(kGreekLetterCount + i), 0xB4 + i);
+    for (int i = 0; i < kGreekLetterGlyphCount; ++i) EXPECT_EQ(GreekLetterGlyphs()[i], Glyph(i));
     EXPECT_EQ(Glyph(-1), 0);
     EXPECT_EQ(Glyph(kGreekLetterGlyphCount), 0);
 }
 
 // 10, 30, 50, 70 and 90 per cent fall exactly on a half and round up.
 TEST(PercentToGrey, AllChannelsEqualTheRoundedLevel) {
-    const int cases[][2] = {{0, 0}, {100, 255}, {1, 3}, {10, 26}, {90, 230}};
+    const std::int32_t cases[][2] = {
+        {0, 0}, {100, 255}, {1, 3}, {10, 26}, {90, 230},
+        // Regressions: whole-number percent / 100 made every level below 100
+        // black, and levels outside 0..100 wrapped instead of clamping.
+        {50, 128}, {99, 252}, {150, 255}, {INT32_MAX, 255}, {INT32_MIN, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(PercentToGreyColour(c[0]).ToColorRef(), 0x010101u * c[1]) << c[0];
-}
-
-TEST(PercentToGreyRegression, PercentBelowHundredIsNotTruncatedToBlack) {
-    // percent / 100 taken in whole numbers is 0 for every percentage below 100.
-    EXPECT_EQ(PercentToGreyColour(50).red, 128);
-    EXPECT_EQ(PercentToGreyColour(99).red, 252);
-}
-
-TEST(PercentToGreyRegression, PercentOutsideRangeIsClampedNotWrapped) {
-    EXPECT_EQ(PercentToGreyColour(150).red, 255);
-    EXPECT_EQ(PercentToGreyColour(INT32_MAX).red, 255);
-    EXPECT_EQ(PercentToGreyColour(INT32_MIN).red, 0);
 }
 
 TEST(AppendPossessiveSuffix, AppendsApostropheOrApostropheS) {

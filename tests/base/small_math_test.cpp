@@ -44,6 +44,11 @@ TEST(Interpolation, MatchesThreePointFormula) {
         {"ThresholdIsStrict", 360, 36, 200, 324, 0, 200},
         // A negative result of a wrapping quantity is left as it is.
         {"NegativeResultKept", 360, 10, 5, 0, 2, -5},
+        // Regression: whole-number thresholds (24 / 100 x 10 = 0) never found
+        // a wrap for a period below 100, so a rising time near midnight came
+        // out near 12 h.
+        {"DayLengthWrapsLikeDegrees", 24, 23.5, 0.5, 1.5, 0, 0.5},
+        {"DayLengthWrapsBeforeMidnight", 24, 23.8, 23.9, 0.0, 0.5, 23.95},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(InterpolateThreeValues(c.period, c.y1, c.y2, c.y3, c.n), c.expected, 1e-9)
@@ -51,67 +56,45 @@ TEST(Interpolation, MatchesThreePointFormula) {
     }
 }
 
-TEST(InterpolationRegression, DayLengthPeriodWrapsLikeDegrees) {
-    // Whole-number thresholds (24 / 100 x 10 = 0) never detected a wrap for
-    // a period below 100, so a rising time near midnight came out near 12 h.
-    EXPECT_DOUBLE_EQ(InterpolateThreeValues(24, 23.5, 0.5, 1.5, 0), 0.5);
-    EXPECT_NEAR(InterpolateThreeValues(24, 23.8, 23.9, 0.0, 0.5), 23.95, 1e-12);
-}
-
 // ---- rounding ---------------------------------------------------------------
 
 TEST(RoundToInt, RoundsHalfAwayFromZeroAndSaturates) {
     const struct { double x; std::int32_t expected; } cases[] = {
         {2.5, 3}, {-2.5, -3}, {1e10, kIntMax}, {-1e10, kIntMin},
-        {2147483647.0, kIntMax}, {-2147483648.0, kIntMin}};
+        {2147483647.0, kIntMax}, {-2147483648.0, kIntMin},
+        // Regressions: 0.49999999999999994 + 0.5 rounds to 1.0 in double
+        // arithmetic; a value that is no number was an undefined conversion.
+        {0.49999999999999994, 0}, {-0.49999999999999994, 0},
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+        {std::numeric_limits<double>::infinity(), kIntMax}};
     for (const auto& c : cases) EXPECT_EQ(RoundToInt(c.x), c.expected) << c.x;
-}
-
-TEST(RoundToIntRegression, JustBelowOneHalfRoundsDown) {
-    // 0.49999999999999994 + 0.5 rounds to 1.0 in double arithmetic.
-    EXPECT_EQ(RoundToInt(0.49999999999999994), 0);
-    EXPECT_EQ(RoundToInt(-0.49999999999999994), 0);
-}
-
-TEST(RoundToIntRegression, NotANumberGivesZeroInsteadOfUndefinedConversion) {
-    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::infinity()), kIntMax);
 }
 
 TEST(RoundToNearestStep, TakesNearestMultipleHalfwayUp) {
     const struct { double value, step, expected; } cases[] = {
         {12, 5, 10}, {12.5, 5, 15}, {-12.5, 5, -10}, {-13, 5, -15}, {1.1, 0.25, 1.0},
         // Steps that cannot be rounded to leave the value alone.
-        {12, 0, 12}, {12, -5, 12}};
+        {12, 0, 12}, {12, -5, 12},
+        // Regression: a negative zero would be written "-0" by the formatter.
+        {-2, 5, 0}};
     for (const auto& c : cases) {
         double value = c.value;
         RoundToNearestStep(value, c.step);
         EXPECT_DOUBLE_EQ(value, c.expected) << c.value << " step " << c.step;
+        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << c.value << " step " << c.step;
     }
-}
-
-TEST(RoundToNearestStepRegression, SmallNegativeValueRoundsToPositiveZero) {
-    // A negative zero would be written "-0" by the number formatter.
-    double value = -2.0;
-    RoundToNearestStep(value, 5.0);
-    EXPECT_EQ(value, 0.0);
-    EXPECT_FALSE(std::signbit(value));
 }
 
 TEST(ScaleStep, ScalesAndRoundsHalfAwayFromZero) {
     const struct { std::int32_t count, exponent, expected; } cases[] = {
         {25, -1, 3}, {-25, -1, -3}, {24, -1, 2}, {25, 2, 2500}, {-149, -2, -1},
-        {1, 9, 1000000000}, {2147483647, -9, 2}, {kIntMin, -10, 0}, {5, kIntMin, 0}};
+        {1, 9, 1000000000}, {2147483647, -9, 2}, {kIntMin, -10, 0}, {5, kIntMin, 0},
+        // Regression: an overflow saturates instead of wrapping.
+        {3, 9, kIntMax}, {-3, 9, kIntMin}, {1, kIntMax, kIntMax}};
     for (const auto& c : cases) {
         EXPECT_EQ(ScaleStepByPowerOfTen(c.count, c.exponent), c.expected)
             << c.count << "e" << c.exponent;
     }
-}
-
-TEST(ScaleStepRegression, OverflowSaturatesInsteadOfWrapping) {
-    EXPECT_EQ(ScaleStepByPowerOfTen(3, 9), kIntMax);
-    EXPECT_EQ(ScaleStepByPowerOfTen(-3, 9), kIntMin);
-    EXPECT_EQ(ScaleStepByPowerOfTen(1, kIntMax), kIntMax);
 }
 
 // ---- records ----------------------------------------------------------------

@@ -153,6 +153,10 @@ TEST_P(StorageContractTest, BinaryFilesAreCreatedRewrittenReadAndDeleted) {
     EXPECT_TRUE(file->Read(got, 0) && !file->AtEnd());
     EXPECT_FALSE(file->Read(got, 1));
     EXPECT_TRUE(file->AtEnd());
+    // Going back clears the end, so a second pass does not stop at once.
+    ASSERT_TRUE(file->SetPosition(4));
+    EXPECT_FALSE(file->AtEnd());
+    EXPECT_TRUE(file->Read(got, 1) && got[0] == 't' && !file->AtEnd());
     EXPECT_FALSE(file->Delete());  // still open
     ASSERT_TRUE(file->Close());
     EXPECT_EQ(GetBytes("f.bin"), "short");
@@ -160,7 +164,8 @@ TEST_P(StorageContractTest, BinaryFilesAreCreatedRewrittenReadAndDeleted) {
     EXPECT_TRUE(file->Delete());  // nothing left to delete
 }
 
-TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFileIsDamage) {
+// Damaged counts are refused alike on every service: see binary_file_test.cpp.
+TEST_P(StorageContractTest, LengthPrefixedStringsRoundTrip) {
     const Char wide[] = {'S', 'i', 'r', 'i', 'u', 's', ' ', 0x03B1, ' ', 0x20AC, 0};
     auto file = Service().CreateBinaryFile(PathOf("strings.bin"));
     ASSERT_TRUE(file->Create(false) && StreamWriteNarrowString(*file, "Graph 1") &&
@@ -175,13 +180,6 @@ TEST_P(StorageContractTest, LengthPrefixedStringsRoundTripAndACountBeyondTheFile
     ASSERT_TRUE(StreamReadWideString(*file, text) && StreamReadNarrowString(*file, narrow));
     EXPECT_TRUE(text.IsEmpty() && narrow.empty());
     EXPECT_FALSE(StreamReadNarrowString(*file, narrow));
-
-    PutBytes("damaged.gph", std::string("\xff\xff\xff\x7f" "abc", 7));
-    auto damaged = Service().CreateBinaryFile(PathOf("damaged.gph"));
-    ASSERT_TRUE(damaged->Open(FileOpenMode::Read));
-    StringAssign(text, TXT("previous"));
-    EXPECT_FALSE(StreamReadWideString(*damaged, text));
-    EXPECT_TRUE(text.IsEmpty());
 }
 
 // ---- text files ----
@@ -196,6 +194,7 @@ TEST_P(StorageContractTest, LinesAreReadWithoutTheirEndsWhateverTheirLength) {
         {"", {}},
         {longLine + "\r\n\r\nlast", {longLine, "", "last"}},  // last line without a line end
         {"a\rb\nc\r", {"a\rb", "c\r"}},                       // a lone carriage return stays
+        {"old\r\ntool\x1a" "padding\r\n", {"old", "tool"}},     // Ctrl-Z ends the text
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.substr(0, 12));
@@ -227,9 +226,11 @@ TEST_P(StorageContractTest, WrittenTextIsWindows1252WithCrLfAndWidthMinusTwiceTh
     ASSERT_TRUE(file->Open(FileOpenMode::Write) && file->WriteLine(TXT("a"), 0) &&
                 file->WriteText(TXT("abc"), 10) && file->WriteLine(TXT("long enough"), 4) &&
                 file->WriteLine(text, 0));
-    EXPECT_FALSE(file->WriteText(cyrillic, 0));
+    // An unmappable character fails the write but keeps the layout and the
+    // line end, so that the next record does not run on in the same line.
+    EXPECT_FALSE(file->WriteLine(cyrillic, 4));
     ASSERT_TRUE(file->Close());
-    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n?");
+    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n?  \r\n");
 
     // A write after a read lands where the reader stands.
     String line;
@@ -237,7 +238,7 @@ TEST_P(StorageContractTest, WrittenTextIsWindows1252WithCrLfAndWidthMinusTwiceTh
                 file->ReadLine(line) && file->ReadLine(line));
     EXPECT_EQ(Utf8(line), Utf8(text));
     ASSERT_TRUE(file->WriteText(TXT("!"), 0) && file->Close());
-    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n!");
+    EXPECT_EQ(GetBytes("out.txt"), "a\r\nabc    long enough\r\n\x80 \xe9\x97\r\n!  \r\n");
 }
 
 // ---- folders ----

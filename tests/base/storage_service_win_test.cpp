@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "base/registry_root.h"
 #include "base/scoped_win.h"
@@ -145,6 +147,40 @@ TEST_F(Win32StorageTest, DaylightSavingAndShortDateFollowTheSystem) {
     EXPECT_NE(std::wstring(date.Text()).find(L"11"), std::wstring::npos);
     EXPECT_FALSE(clock->ShortDate(date, 1));
     EXPECT_TRUE(date.IsEmpty());
+}
+
+// A 32-bit count of seconds ends in January 2038; the clock must read on.
+TEST_F(Win32StorageTest, ClockReadsMomentsAfter2038) {
+    const SYSTEMTIME noon2040 = {2040, 6, 5, 15, 12, 0, 0, 0};
+    FILETIME moment;
+    ASSERT_TRUE(SystemTimeToFileTime(&noon2040, &moment));
+    auto clock = sandbox_.Service().CreateLocaleFormatter();
+    ASSERT_TRUE(StoreLocalTimeOf(
+        (std::uint64_t{moment.dwHighDateTime} << 32) | moment.dwLowDateTime, *clock));
+    EXPECT_TRUE(clock->year == 2040 && clock->month == 6 && clock->day >= 14 &&
+                clock->day <= 16 && clock->hour >= 0 && clock->hour < 24)
+        << clock->year << "-" << clock->month << "-" << clock->day << " " << clock->hour;
+}
+
+// A text file open in another program (an editor) stays readable and
+// writable for both: the program shares what it reads for reading and
+// writing, and what it writes for reading.
+TEST_F(Win32StorageTest, TextFilesShareWithAnotherProgram) {
+    const std::wstring path = std::wstring(sandbox_.Folder().Text()) + L"\\shared.txt";
+    const auto openOther = [&path](DWORD access) {
+        return ScopedFileHandle(CreateFileW(path.c_str(), access,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    };
+    const std::pair<FileOpenMode, DWORD> cases[] = {{FileOpenMode::Read, GENERIC_WRITE},
+                                                    {FileOpenMode::Write, GENERIC_READ}};
+    for (const auto& [mode, otherAccess] : cases) {
+        auto file = sandbox_.Service().CreateTextFile(String(path.c_str()));
+        ASSERT_TRUE(file->Create(true));
+        const ScopedFileHandle before = openOther(otherAccess);
+        EXPECT_TRUE(before.IsValid() && file->Open(mode)) << static_cast<int>(mode);
+        EXPECT_TRUE(openOther(otherAccess).IsValid()) << static_cast<int>(mode);
+    }
 }
 
 }  // namespace

@@ -82,14 +82,6 @@ TEST(FormatDouble, TextStaysWithinTheLimit) {
     EXPECT_EQ(huge.find('.'), std::string::npos);
 }
 
-TEST(FormatDouble, ReusesACapacityLargeEnough) {
-    String out(TXT("0123456789"));
-    const Char* before = out.Text();
-    FormatDouble(2.25, 2, out, false);
-    EXPECT_EQ(out.Text(), before);
-    EXPECT_EQ(Utf8(out), "2.25");
-}
-
 // Random doubles over most of the exponent range, written with 13 to 21
 // significant digits: with 17 or more the text reads back as the same double,
 // and glibc's printf, which rounds correctly from the exact binary value, gives

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "base/angle_value.h"
-#include "base/greek_letters.h"
 #include "base/text_format.h"
 #include "base/text_scanner.h"
 #include "base/wide_string.h"
@@ -37,27 +33,6 @@ TEST(SkipDegreeSign, StepsOverOneOptionalSignWithoutCounting) {
     EXPECT_TRUE(other.SkipDegreeSign().ok && other.position == 0);
     TextScanner failed(TXT("\u00B0"));  // nothing after a failed step
     EXPECT_FALSE(failed.Accept(TXT("x")).SkipDegreeSign().ok || failed.position != 0);
-}
-
-// The side letter is cut off the text before the angle is read; the sign and
-// blanks before it must survive the cut.
-TEST(SideLetterReading, LetterIsRemovedAndTheRestRead) {
-    LongitudeValue west, east;
-    ASSERT_TRUE(LongitudeParse(west, TXT("12.5\u00B0 W")));
-    ASSERT_TRUE(LongitudeParse(east, TXT("12.5\u00B0 E")));
-    EXPECT_DOUBLE_EQ(east.degrees, -west.degrees);
-    EXPECT_DOUBLE_EQ(std::abs(west.degrees), 12.5);
-    LatitudeValue latitude;
-    ASSERT_TRUE(LatitudeParse(latitude, TXT("45 S")));
-    EXPECT_DOUBLE_EQ(latitude.degrees, -45.0);
-    EXPECT_FALSE(LatitudeParse(latitude, TXT("N")));  // a lone letter leaves nothing to read
-    EXPECT_DOUBLE_EQ(latitude.degrees, -45.0);
-}
-
-TEST(GreekLetterGlyphs, ArrayHoldsBothSetsInEntryOrder) {
-    const Char* glyphs = GreekLetterGlyphs();
-    for (int entry = 0; entry < kGreekLetterGlyphCount; ++entry)
-        EXPECT_EQ(glyphs[entry], GetGreekLetterGlyph(entry)) << "entry " << entry;
 }
 
 }  // namespace

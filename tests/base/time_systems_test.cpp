@@ -218,20 +218,26 @@ TEST(ConvertTimeSystem, NoTimeTakesOnlyTheSystem) {
                               MakeDateTime(2001, 3, 1, kNoTimeHours, kLocalSiderealTime)));
 }
 
-// At the first valid day local civil time shortly after midnight lies on a
-// day before the calendar's range. The hours must keep the moment (and so the
-// Julian day) right instead of wrapping onto the wrong day.
-TEST(ConvertTimeSystem, CivilStepAtFirstValidDayKeepsTheMoment) {
-    const DateTime first = MakeDateTime(1583, 1, 1, 0.5, kLocalCivilTime);
-    const DateTime universal = Converted(first, kUniversalTime, 0.0, 1.0, false);
-    EXPECT_EQ(universal.timeSystem, kUniversalTime);
-    EXPECT_EQ(universal.day, 1);
-    EXPECT_NEAR(DateTimeToJulianDay(universal), DateTimeToJulianDay(first) - 1.0 / 24.0,
-                kJulianDayTolerance);
-
-    const DateTime last = MakeDateTime(3000, 12, 31, 23.5, kUniversalTime);
-    EXPECT_NEAR(DateTimeToJulianDay(Converted(last, kLocalCivilTime, 0.0, 2.0, false)),
-                DateTimeToJulianDay(last) + 2.0 / 24.0, kJulianDayTolerance);
+// A civil step that would leave the valid years stops at the first or last
+// valid instant: a record with hours outside one day would be shown as a
+// negative time ("00:-30") or past midnight of a day the calendar lacks.
+TEST(ConvertTimeSystem, CivilStepOutOfTheValidYearsStopsAtTheirEnds) {
+    const struct {
+        DateTime from;
+        std::int32_t to;
+        double zone;
+        DateTime expected;
+    } cases[] = {
+        {MakeDateTime(1583, 1, 1, 0.5, kLocalCivilTime), kUniversalTime, 1.0,
+         MakeDateTime(1583, 1, 1, 0.0, kUniversalTime)},
+        {MakeDateTime(3000, 12, 31, 23.5, kUniversalTime), kLocalCivilTime, 2.0,
+         MakeDateTime(3000, 12, 31, 23.0 + 59.0 / 60.0 + 59.0 / 3600.0, kLocalCivilTime)},
+    };
+    for (const auto& c : cases) {
+        DateTime record = c.from;
+        EXPECT_FALSE(ConvertTimeSystemAt(record, c.to, 0.0, c.zone, false));
+        EXPECT_TRUE(DateTimeEqual(record, c.expected)) << testing::PrintToString(record);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+#include "catalog/country_shapes.h"
+
+#include "base/text_scanner.h"
+
+namespace corvinata {
+
+namespace {
+
+struct OutlineLine {
+    int outline = 0;
+    ShapePoint point{0.0, 0.0};
+};
+
+// The four fields of one line; false when any is missing or invalid.
+bool ParseOutlineLine(const String& line, OutlineLine& out) {
+    TextScanner scanner(line.Text());
+    int unused = 0;
+    scanner.ReadInteger(out.outline).ReadInteger(unused);
+    ReadNumber(scanner, out.point.longitude);
+    ReadNumber(scanner, out.point.latitude);
+    return scanner.ok && scanner.matchCount == 4;
+}
+
+}  // namespace
+
+bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines) {
+    outlines.clear();
+    bool damaged = false;
+    String line;
+    while (file.ReadLine(line)) {
+        OutlineLine parsed;
+        if (!ParseOutlineLine(line, parsed)) {
+            damaged = true;
+            break;
+        }
+        // A line continues the current outline or starts the next one; any
+        // other number (negative, skipped ahead, an outline already closed,
+        // -1 before the first outline) names no outline.
+        const int count = static_cast<int>(outlines.size());
+        const bool continues = count > 0 && parsed.outline == count - 1;
+        if (parsed.outline != count && !continues) {
+            damaged = true;
+            break;
+        }
+        if (parsed.outline == count) outlines.emplace_back();
+        outlines.back().push_back(parsed.point);
+    }
+    // A failed read also ends the loop, short of the end of the file.
+    if (damaged || !file.AtEnd() || outlines.empty()) {
+        outlines.clear();
+        return false;
+    }
+    return true;
+}
+
+bool CountryShapes::LoadCountryShapes(StorageService& storage, const PathName& programDirectory,
+                                      const FailureReport& report) {
+    if (tried_) return !outlines_.empty();
+    tried_ = true;
+    PathName path = programDirectory;
+    String fullPath;
+    if (path.SetPathFileName(kFileName)) fullPath = path.ComposePath();
+    std::unique_ptr<TextFile> file = storage.CreateTextFile(fullPath);
+    bool read = false;
+    if (!fullPath.IsEmpty() && file && file->Open(FileOpenMode::Read)) {
+        read = ReadCountryOutlines(*file, outlines_);
+        file->Close();
+    }
+    if (!read && report) report(fullPath);
+    return read;
+}
+
+const CountryOutline* CountryShapes::OutlineAt(int number) const noexcept {
+    if (number < 0 || number >= Count()) return nullptr;
+    return &outlines_[static_cast<std::size_t>(number)];
+}
+
+}  // namespace corvinata
