@@ -76,12 +76,15 @@ void LoadApplicationOptions(SettingsTree& tree, const NameSystemNames& names,
             options.general = GeneralOptions();
         }
     }
-    if (!ReadBoolValue(tree, settings_key::kStarsFixed, options.starsFixed)) options.starsFixed = false;
+    // A value of the root itself, which the tree's key stack cannot name.
+    ReadBoolSettingAtPath(tree.Root().GetPathFolder(), settings_key::kStarsFixed, false, false,
+                          options.starsFixed);
 }
 
 bool SaveApplicationOptions(SettingsTreeWriter& writer, const NameSystemNames& names,
                             const ApplicationOptions& options, const String& rootPath) {
-    bool ok = WriteBoolValue(writer, settings_key::kStarsFixed, options.starsFixed);
+    bool ok = WriteBoolSettingAtPath(writer.Root().GetPathFolder(), settings_key::kStarsFixed,
+                                     options.starsFixed);
     {
         WriteGroup key(writer, settings_key::kLocationOptions);
         ok = key.IsOpen() && SaveLocationOptions(options.location, writer) && ok;

@@ -8,41 +8,14 @@
 #include "app/settings_values.h"
 #include "base/memory_storage.h"
 #include "base/registry_root.h"
+#include "support/app_session.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-// A frame with a few open windows whose placements and panes the test sets.
-class FakeFrame final : public LayoutFrame {
-public:
-    std::vector<OpenChildWindow> OpenWindows() const override { return open; }
-    WindowGeometry WindowPlacement(const void* window) const override { return placed.at(window); }
-    void PlaceWindow(const void* window, const WindowGeometry& geometry) override {
-        placed[window] = geometry;
-    }
-    PaneFlags PanesShown() const override { return panes; }
-    void ShowPanes(const PaneFlags& shown) override { panes = shown; }
-    void ShowLayoutMenu(const std::vector<String>& names, int checked) override {
-        menu.clear();
-        for (const String& name : names) menu.push_back(test::Utf8(name));
-        this->checked = checked;
-    }
-    void ReportLayoutNameTaken(const String& name) override { refused.push_back(test::Utf8(name)); }
-
-    void Open(const void* window, std::int32_t kind, std::int32_t number, std::int32_t left) {
-        open.push_back({window, kind, number});
-        placed[window] = WindowGeometry{kGeometryAll, left, 10, 300, 200, false, false};
-    }
-
-    std::vector<OpenChildWindow> open;
-    std::map<const void*, WindowGeometry> placed;
-    PaneFlags panes;
-    std::vector<std::string> menu;
-    int checked = -2;
-    std::vector<std::string> refused;
-};
+using test::FakeFrame;
 
 class LayoutsTest : public ::testing::Test {
 protected:

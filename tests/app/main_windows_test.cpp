@@ -5,60 +5,13 @@
 #include "app/settings_values.h"
 #include "base/memory_storage.h"
 #include "base/registry_root.h"
+#include "support/app_session.h"
 #include "support/fake_product.h"
 
 namespace corvinata {
 namespace {
 
-// Documents with a model number and windows with ids; a window whose id is
-// negative is stored but cannot be opened again.
-class FakeKind final : public WindowKindState {
-public:
-    struct Document {
-        std::int32_t model;
-        std::vector<std::int32_t> windows;
-    };
-
-    bool SavePanel(SettingsTreeWriter& writer) override { return WriteIntValue(writer, TXT("Step"), panel); }
-    void LoadPanel(SettingsTree& tree) override { ReadIntValue(tree, TXT("Step"), panel); }
-    int DocumentCount() const override { return static_cast<int>(documents.size()); }
-    int WindowCount(int document) const override {
-        return static_cast<int>(documents[static_cast<std::size_t>(document)].windows.size());
-    }
-    bool SaveModel(int document, SettingsTreeWriter& writer) override {
-        return WriteIntValue(writer, TXT("Value"), documents[static_cast<std::size_t>(document)].model);
-    }
-    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override {
-        return WriteIntValue(writer, TXT("Id"),
-                             documents[static_cast<std::size_t>(document)].windows[static_cast<std::size_t>(window)]);
-    }
-    int LoadModel(SettingsTree& tree) override {
-        std::int32_t value = -1;
-        ReadIntValue(tree, TXT("Value"), value);
-        if (shared) {
-            documents.resize(1);
-            documents[0].model = value;
-            return 0;
-        }
-        documents.push_back({value, {}});
-        return DocumentCount() - 1;
-    }
-    bool LoadWindow(int document, SettingsTree& tree) override {
-        std::int32_t id = -1;
-        if (!ReadIntValue(tree, TXT("Id"), id) || id < 0) return false;
-        documents[static_cast<std::size_t>(document)].windows.push_back(id);
-        return true;
-    }
-    void DropDocument(int document) override {
-        documents.erase(documents.begin() + document);
-        ++dropped;
-    }
-
-    bool shared = false;
-    std::int32_t panel = 0;
-    std::vector<Document> documents;
-    int dropped = 0;
-};
+using test::FakeKind;
 
 class MainWindowsTest : public ::testing::Test {
 protected:
