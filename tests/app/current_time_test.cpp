@@ -107,7 +107,7 @@ TEST_F(CurrentTimeTest, SettersBroadcastTheirEventsAfterChangingTheValue) {
     EXPECT_EQ(witness.events, (std::vector<std::int32_t>{10, 9, 11, 11}));
     EXPECT_EQ(witness.hours, (std::vector<double>{3.0, 3.0, 7.0, 9.0}));
     EXPECT_TRUE(current.GetStarsFixed());
-    test::ExpectLocationsEqual(locationOptions.location, value.location, "options follow");
+    test::ExpectSame(locationOptions.location, value.location);
 }
 
 struct ConversionCase {

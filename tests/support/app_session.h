@@ -204,17 +204,26 @@ inline void LoadWholeSettings(StorageService& storage, const String& root, Whole
     s.active = LoadActiveWindowShow(tree);
 }
 
+inline void ExpectSame(const WindowGeometry& a, const WindowGeometry& b) {
+    EXPECT_EQ(a.left, b.left);
+    EXPECT_EQ(a.top, b.top);
+    EXPECT_EQ(a.width, b.width);
+    EXPECT_EQ(a.height, b.height);
+    EXPECT_EQ(a.minimized, b.minimized);
+    EXPECT_EQ(a.maximized, b.maximized);
+}
+
 inline void ExpectSameWholeSettings(const WholeSettings& a, const WholeSettings& b) {
     EXPECT_EQ(a.options.general.raDisplayUnit, b.options.general.raDisplayUnit);
     EXPECT_EQ(a.options.general.angleDegreeBase, b.options.general.angleDegreeBase);
     EXPECT_EQ(a.options.general.constellationLanguage, b.options.general.constellationLanguage);
     EXPECT_EQ(a.options.general.saveOptionsOnExit, b.options.general.saveOptionsOnExit);
     EXPECT_EQ(a.options.time.userDefined, b.options.time.userDefined);
-    ExpectDateTimesEqual(a.options.time.userTime, b.options.time.userTime, "user time");
+    ExpectSame(a.options.time.userTime, b.options.time.userTime);
     EXPECT_EQ(a.options.time.userDaylightSaving, b.options.time.userDaylightSaving);
     EXPECT_EQ(a.options.time.clockActive, b.options.time.clockActive);
     EXPECT_EQ(a.options.location.userDefined, b.options.location.userDefined);
-    ExpectLocationsEqual(a.options.location.location, b.options.location.location, "location");
+    ExpectSame(a.options.location.location, b.options.location.location);
     EXPECT_EQ(a.options.starsFixed, b.options.starsFixed);
     EXPECT_EQ(a.frame.top, b.frame.top);
     EXPECT_EQ(a.frame.left, b.frame.left);
@@ -243,7 +252,7 @@ inline void ExpectSameWholeSettings(const WholeSettings& a, const WholeSettings&
         ASSERT_EQ(x.windows.size(), y.windows.size()) << i;
         for (std::size_t j = 0; j < x.windows.size(); ++j) {
             EXPECT_EQ(x.windows[j].window, y.windows[j].window);
-            ExpectGeometriesEqual(x.windows[j].geometry, y.windows[j].geometry);
+            ExpectSame(x.windows[j].geometry, y.windows[j].geometry);
         }
     }
     for (int k = 0; k < kWindowKindCount; ++k) {
