@@ -40,16 +40,7 @@ bool SaveKind(SettingsTreeWriter& writer, int kindCode, WindowKindState& kind) {
         WriteGroup panel(writer, kControlPanel);
         ok = panel.IsOpen() && kind.SavePanel(writer);
     }
-    if (IsSharedDocumentKind(kindCode)) {
-        // The shared document's time and place are kept even while no window
-        // of the kind is open, so the next start shows what the user left.
-        ok = DeleteSettingsKey(writer, kModel) && ok;
-        {
-            WriteGroup model(writer, kModel);
-            ok = model.IsOpen() && kind.SaveModel(0, writer) && ok;
-        }
-        return SaveWindows(writer, kind, 0) && ok;
-    }
+    if (IsSharedDocumentKind(kindCode)) return SaveWindows(writer, kind, 0) && ok;
     if (!DeleteSettingsKey(writer, kModels)) return false;
     WriteGroup models(writer, kModels);
     if (!models.IsOpen()) return false;
@@ -142,6 +133,20 @@ bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)
     shown.minimized = active.minimized;
     shown.maximized = active.maximized;
     return activeKey.IsOpen() && WriteWindowGeometry(shown, writer) && ok;
+}
+
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]) {
+    WriteGroup main(writer, settings_key::kMainWindows);
+    if (!main.IsOpen()) return false;
+    bool ok = true;
+    for (int k = 0; k < kWindowKindCount; ++k) {
+        if (!kinds[k] || !IsSharedDocumentKind(k)) continue;
+        WriteGroup folder(writer, kFolders[k]);
+        ok = folder.IsOpen() && DeleteSettingsKey(writer, kModel) && ok;
+        WriteGroup model(writer, kModel);
+        ok = model.IsOpen() && kinds[k]->SaveModel(0, writer) && ok;
+    }
+    return ok;
 }
 
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]) {

@@ -67,6 +67,10 @@ struct ActiveWindowShow {
 // from the top. The writer's innermost key is the settings root.
 bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount],
                      const std::vector<WindowReference>& stacking, const ActiveWindowShow& active);
+// The time and place of the four shared documents, each in its kind's
+// "Model" key. Written at every shutdown, even while no window of the kind
+// is open, so that the next start shows what the user left.
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]);
 // Restores the panels, documents and windows of every kind.
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]);
 // The stored stacking order, top first, up to the first entry that cannot be

@@ -38,6 +38,7 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
     first.options.starsFixed = false;
     first.frame.left = 300;
     first.layouts.AddNewLayout();
+    first.windows.kinds[kSkyWindow].documents[0].model = 99;
     ASSERT_TRUE(test::SaveWholeSettings(storage, root, first));
     test::WholeSettings next;
     test::LoadWholeSettings(storage, root, next);
@@ -46,6 +47,7 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
     EXPECT_FALSE(next.options.starsFixed);
     EXPECT_EQ(next.frame.left, 30);
     EXPECT_EQ(next.layouts.Count(), 2);
+    EXPECT_EQ(next.windows.kinds[kSkyWindow].documents[0].model, 99);  // kept in either case
 }
 
 TEST_F(ApplicationSettingsTest, FirstStartGivesTheDefaults) {
@@ -83,6 +85,18 @@ TEST_F(ApplicationSettingsTest, RecentFilesKeepTenDistinctPathsNewestFirst) {
     EXPECT_EQ(recent.PathForCommand(310), nullptr);
     const auto texts = recent.MenuTexts([](const String& p) { return p; });
     EXPECT_EQ(test::Utf8(texts[9]), "&10 g1");
+}
+
+TEST_F(ApplicationSettingsTest, UserPlacesKeepTheProgramsLocationRecords) {
+    GeoLocationRecordFormat format;
+    UserLocations places(storage, root, format);
+    places.LoadUserLocations();
+    places.AddUserLocation(test::SampleLocation());
+    ASSERT_TRUE(places.SaveUserLocations());
+    UserLocations again(storage, root, format);
+    again.LoadUserLocations();
+    ASSERT_EQ(again.UserLocationEntries().size(), 1u);
+    test::ExpectSame(again.UserLocationEntries().begin()->second, test::SampleLocation());
 }
 
 TEST(HistoryDropDownTest, TenStepsThenMore) {

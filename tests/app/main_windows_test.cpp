@@ -26,7 +26,7 @@ protected:
 
     bool Save(const std::vector<WindowReference>& stacking, const ActiveWindowShow& active) {
         SettingsTreeWriter writer(storage, root);
-        return SaveMainWindows(writer, pointers, stacking, active);
+        return SaveMainWindows(writer, pointers, stacking, active) && SaveSharedModels(writer, pointers);
     }
 
     bool KeyExists(const Char* below) {
