@@ -20,13 +20,6 @@ constexpr double kGalacticNodeLongitude = 33.0;
 // Constellation numbers of the signs Aries .. Pisces.
 constexpr int kZodiacConstellations[12] = {6, 77, 37, 11, 45, 85, 48, 72, 71, 15, 3, 65};
 
-double TrueObliquity(double jd) {
-    double dpsi = 0.0;
-    double deps = 0.0;
-    ComputeNutation(jd, dpsi, deps);
-    return MeanObliquity(jd) + deps;
-}
-
 // The moment in universal time as a Julian day.
 double UniversalJulianDay(const TimeAndPlace& moment) {
     DateTime ut = moment.dateTime;
@@ -78,8 +71,18 @@ void ConvertCoordinates(const TimeAndPlace& moment, SkyCoordinates& c, int targe
     }
 }
 
+double TrueObliquity(double jd) {
+    double dpsi = 0.0;
+    double deps = 0.0;
+    ComputeNutation(jd, dpsi, deps);
+    return MeanObliquity(jd) + deps;
+}
+
 void EclipticToEquatorial(SkyCoordinates& c, double jd) {
-    const double epsilon = TrueObliquity(jd);
+    EclipticToEquatorialAt(c, TrueObliquity(jd));
+}
+
+void EclipticToEquatorialAt(SkyCoordinates& c, double epsilon) {
     const double lambda = c.longitude;
     const double beta = c.latitude;
     c.longitude = FullCircle(Atan2Deg(SinDeg(lambda) * CosDeg(epsilon) -
@@ -91,7 +94,10 @@ void EclipticToEquatorial(SkyCoordinates& c, double jd) {
 }
 
 void EquatorialToEcliptic(SkyCoordinates& c, double jd) {
-    const double epsilon = TrueObliquity(jd);
+    EquatorialToEclipticAt(c, TrueObliquity(jd));
+}
+
+void EquatorialToEclipticAt(SkyCoordinates& c, double epsilon) {
     const double alpha = c.longitude;
     const double delta = c.latitude;
     c.longitude = FullCircle(Atan2Deg(SinDeg(alpha) * CosDeg(epsilon) +

@@ -36,6 +36,13 @@ void EclipticToEquatorial(SkyCoordinates& c, double jd);
 // Equatorial to ecliptical, the inverse of the above (Meeus, AA 13.1, 13.2).
 void EquatorialToEcliptic(SkyCoordinates& c, double jd);
 
+// The true obliquity of the ecliptic at the Julian day, degrees.
+double TrueObliquity(double jd);
+// The two conversions for an obliquity in degrees, for callers that convert
+// many positions of one epoch.
+void EclipticToEquatorialAt(SkyCoordinates& c, double obliquity);
+void EquatorialToEclipticAt(SkyCoordinates& c, double obliquity);
+
 // Equatorial to horizontal for a local sidereal time in hours and a latitude
 // in degrees, without refraction or parallax (Meeus, AA 13.5, 13.6).
 void EquatorialToHorizontal(SkyCoordinates& c, double localSiderealHours,

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "base/angle_value.h"
+#include "catalog/catalog_services.h"
 
 namespace corvinata {
 
@@ -13,7 +14,7 @@ Planet& Planet::operator=(const Planet& other) { return PlanetAssign(*this, othe
 
 void PlanetSetConstants(Planet& planet, const Char* name, int index, int moonCount,
                         const PlanetConstants& constants) {
-    planet.index_ = index;
+    planet.number_ = index;
     StringAssign(planet.name_, name);
     planet.constants_ = constants;
     planet.moonCount_ = moonCount;
@@ -21,7 +22,7 @@ void PlanetSetConstants(Planet& planet, const Char* name, int index, int moonCou
 
 Planet& PlanetAssign(Planet& planet, const Planet& other) {
     if (&planet == &other) return planet;
-    planet.index_ = other.index_;
+    planet.number_ = other.number_;
     StringAssignString(planet.name_, other.name_);
     planet.constants_ = other.constants_;
     planet.moonCount_ = other.moonCount_;
@@ -38,8 +39,7 @@ Planet* PlanetCopy(void* storage, const Planet& other) {
 SaturnSatellite::SaturnSatellite(int index, const Char* name, int diameter, double mass,
                                  double density, double period, double semiMajorAxis,
                                  double eccentricity, double inclination, double magnitude)
-    : index_(index),
-      name_(name),
+    : CelestialObject(index, name),
       diameter_(diameter),
       magnitude_(magnitude),
       mass_(mass),
@@ -59,7 +59,7 @@ SaturnSatellite& SaturnSatellite::operator=(const SaturnSatellite& other) {
 
 SaturnSatellite& SaturnSatelliteAssign(SaturnSatellite& satellite, const SaturnSatellite& other) {
     if (&satellite == &other) return satellite;
-    satellite.index_ = other.index_;
+    satellite.number_ = other.number_;
     StringAssignString(satellite.name_, other.name_);
     satellite.diameter_ = other.diameter_;
     satellite.magnitude_ = other.magnitude_;
@@ -86,40 +86,39 @@ SaturnSatellite* SaturnSatelliteCopy(void* storage, const SaturnSatellite& other
     return satellite;
 }
 
-CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name) {
+const CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name) {
     const BodyType* type = GetBodyType(bodyType);
     const Catalogue* catalogue = CatalogueByType(bodyType);
     if (!type || !catalogue || !name) return nullptr;
-    const NameSystemList& systems = type->NameSystems();
-    const int count = systems.Count();
-    if (count == 0) return catalogue->FindByName(name, nullptr);
-    for (int i = 0; i < count; ++i) {
-        if (CelestialObject* found = catalogue->FindByName(name, systems.ItemAt(i))) return found;
+    if (!type->HasNameSystems()) return catalogue->CatalogueFindObject(name, nullptr);
+    const NameSystemList& systems = *type->NameSystems();
+    for (int i = 0; i < systems.Count(); ++i) {
+        if (const CelestialObject* found = catalogue->CatalogueFindObject(name, systems.ItemAt(i)))
+            return found;
     }
     return nullptr;
 }
 
-CelestialObject* FindObjectByName(const Char* name) {
+const CelestialObject* FindObjectByName(const Char* name) {
     for (int type = kBodySun; type <= kBodySaturnSatellite; ++type) {
-        if (CelestialObject* found = FindObjectOfTypeByName(type, name)) return found;
+        if (const CelestialObject* found = FindObjectOfTypeByName(type, name)) return found;
     }
     return nullptr;
 }
 
-CelestialObject* GetCatalogueObject(int bodyType, int number) {
-    if (bodyType == kBodyOther) return nullptr;
+const CelestialObject* GetCatalogueObject(int bodyType, int number) {
     const Catalogue* catalogue = CatalogueByType(bodyType);
-    return catalogue ? catalogue->ObjectByNumber(number) : nullptr;
+    return catalogue ? catalogue->CatalogueGetObjectAt(number) : nullptr;
 }
 
 const NameSystem* GetNameSystemOfType(int bodyType, int id) {
     const BodyType* type = GetBodyType(bodyType);
-    return type ? type->NameSystems().FindById(id) : nullptr;
+    return type ? type->NameSystemById(id) : nullptr;
 }
 
 bool BodyTypeHasNameSystems(int bodyType) {
     const BodyType* type = GetBodyType(bodyType);
-    return type && type->NameSystems().Count() > 0;
+    return type && type->HasNameSystems();
 }
 
 bool LongitudeQuantityIsValid(double value) { return IsLongitudeValid(value); }

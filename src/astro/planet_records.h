@@ -4,7 +4,7 @@
 #pragma once
 
 #include "base/wide_string.h"
-#include "catalog/catalog_services.h"
+#include "catalog/celestial_object.h"
 
 namespace corvinata {
 
@@ -46,8 +46,7 @@ public:
 
     int GetTypeId() const override { return kBodyPlanet; }
 
-    int Index() const { return index_; }
-    const String& Name() const { return name_; }
+    int Index() const { return number_; }
     const PlanetConstants& Constants() const { return constants_; }
     int MoonCount() const { return moonCount_; }
 
@@ -56,8 +55,6 @@ public:
     friend Planet& PlanetAssign(Planet& planet, const Planet& other);
 
 private:
-    int index_ = 0;
-    String name_;
     PlanetConstants constants_{};
     int moonCount_ = 0;
 };
@@ -85,8 +82,7 @@ public:
 
     int GetTypeId() const override { return kBodySaturnSatellite; }
 
-    int Index() const { return index_; }
-    const String& Name() const { return name_; }
+    int Index() const { return number_; }
     int Diameter() const { return diameter_; }            // km
     double Magnitude() const { return magnitude_; }       // visual
     double Mass() const { return mass_; }                 // 1e20 kg
@@ -100,8 +96,6 @@ public:
                                                   const SaturnSatellite& other);
 
 private:
-    int index_ = 0;
-    String name_;
     int diameter_ = 0;
     double magnitude_ = 0.0;
     double mass_ = 0.0;
@@ -126,14 +120,14 @@ SaturnSatellite* SaturnSatelliteCopy(void* storage, const SaturnSatellite& other
 // Lookup by name. A body type's name systems are tried in their list order
 // and the first object found wins; a type without name systems is searched
 // once without one. Answers none for a name no catalogue knows (and when no
-// catalogues are registered).
-CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name);
+// catalogues exist).
+const CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name);
 // Searches the body types 0 (Sun) to 7 (Saturnian satellites) in that order;
 // Jovian satellites and "other" bodies are not searched.
-CelestialObject* FindObjectByName(const Char* name);
+const CelestialObject* FindObjectByName(const Char* name);
 // The object with that number in the catalogue of a body type; none for the
 // type "other" (9), which has no catalogue.
-CelestialObject* GetCatalogueObject(int bodyType, int number);
+const CelestialObject* GetCatalogueObject(int bodyType, int number);
 // The item of a body type's name-system list with that id, or none.
 const NameSystem* GetNameSystemOfType(int bodyType, int id);
 // Whether a body type has at least one name system.

@@ -133,13 +133,14 @@ void EventTimePairAssign(EventTimePair& target, const EventTimePair& source) noe
 }
 
 bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value) {
-    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, extra, 2, value);
+    // The extra word is the value's system; the time kind's flag word is 2.
+    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, value, extra, 2);
     if (!quantity) return false;
     QuantityFormatRequest request;
-    request.flag = false;
-    request.first = 0;
-    request.second = 0;
-    request.third = 2;
+    request.withSystemName = false;
+    request.rounding = 0;
+    request.unitPrecision = 0;
+    request.precision = 2;
     if (HasDisplayFormat()) {
         const DisplayFormatInterface& display = GetDisplayFormat();
         request.angleDegreeBase = display.GetAngleDegreeBase();

@@ -146,56 +146,24 @@ TEST(DaylightSavingQueryRegression, MissingSystemInfoAnswersStandardTime) {
 
 // ---- typed quantities -------------------------------------------------------
 
-// Records what FormatQuantity asks of the catalogue services and the quantity.
-class RecordingCatalogues : public CatalogueServices, public DisplayFormatInterface {
+// Answers sexagesimal angles and right ascensions in degrees.
+class DegreesDisplay : public DisplayFormatInterface {
 public:
-    struct Quantity : QuantityValue {
-        explicit Quantity(const RecordingCatalogues& owner) : owner(owner) {}
-        void Format(String& out, const QuantityFormatRequest& request) const override {
-            owner.request = request;
-            ++owner.formatCalls;
-            StringAssign(out, TXT("formatted"));
-        }
-        const RecordingCatalogues& owner;
-    };
-    const BodyType* GetBodyType(int) const override { return nullptr; }
-    Catalogue* CatalogueByType(int) const override { return nullptr; }
-    std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, int extra, int second,
-                                                       double value) const override {
-        created = {kind, extra, second};
-        this->value = value;
-        return std::make_unique<Quantity>(*this);
-    }
     int GetAngleDegreeBase() const override { return 0; }
     int GetRaDisplayUnit() const override { return 0; }
-
-    mutable std::array<int, 3> created{-1, -1, -1};
-    mutable double value = 0;
-    mutable QuantityFormatRequest request;
-    mutable int formatCalls = 0;
 };
 
-TEST(FormatQuantity, PassesKindValueAndDisplayOptionsOrRefusesAnUnknownKind) {
-    RecordingCatalogues catalogues;
-    CatalogueServices* previous = GetCatalogueServices();
-    SetCatalogueServices(&catalogues);
-    ScopedApplicationServices services(nullptr, &catalogues);
+TEST(FormatQuantity, WritesTheValueWithTwoDecimalsOrRefusesAnUnknownKind) {
+    DegreesDisplay display;
+    ScopedApplicationServices services(nullptr, &display);
     String out;
-    EXPECT_TRUE(FormatQuantity(4, 9, out, 12.75));
-    EXPECT_TRUE(StringEquals(out, TXT("formatted")));
-    EXPECT_EQ(catalogues.created, (std::array<int, 3>{4, 9, 2}));
-    EXPECT_EQ(catalogues.value, 12.75);
-    EXPECT_EQ(catalogues.request.third, 2);
-    EXPECT_EQ(catalogues.request.angleDegreeBase, 0);
-    EXPECT_EQ(catalogues.request.raDisplayUnit, 0);
+    EXPECT_TRUE(FormatQuantity(7, 0, out, 1.5));
+    EXPECT_TRUE(StringEquals(out, TXT("+1.50m")));
 
-    // An unknown kind leaves the text and asks for no quantity.
     StringAssign(out, TXT("kept"));
     EXPECT_FALSE(FormatQuantity(13, 0, out, 1.0));
     EXPECT_FALSE(FormatQuantity(-1, 0, out, 1.0));
     EXPECT_TRUE(StringEquals(out, TXT("kept")));
-    EXPECT_EQ(catalogues.formatCalls, 1);
-    SetCatalogueServices(previous);
 }
 
 }  // namespace

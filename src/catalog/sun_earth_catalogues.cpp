@@ -1,0 +1,63 @@
+#include "catalog/sun_earth_catalogues.h"
+
+namespace corvinata {
+
+SunCatalogue& GetSunCatalogue() {
+    static SunCatalogue catalogue;
+    return catalogue;
+}
+
+EarthCatalogue& GetEarthCatalogue() {
+    static EarthCatalogue catalogue;
+    return catalogue;
+}
+
+bool CreateSunCatalogue() {
+    std::vector<SunObject>& objects = GetSunCatalogue().Objects();
+    objects.clear();
+    objects.emplace_back();
+    SunObject& sun = objects.front();
+    sun.number_ = 0;
+    StringAssign(sun.name_, TXT("Sun"));
+    sun.eclipticLongitudeAtEpoch = 278.83354;
+    sun.eclipticLongitudeOfPerigee = 282.596403;
+    sun.eccentricity = 0.016718;
+    sun.semiMajorAxis = 149598500.0;
+    sun.angularDiameter = 0.533128;
+    sun.radius = 6.96e8;
+    sun.mass = 1.989e30;
+    sun.meanDensity = 1.409;
+    sun.escapeVelocity = 617.7;
+    return true;
+}
+
+bool CreateEarthCatalogue() {
+    std::vector<EarthObject>& objects = GetEarthCatalogue().Objects();
+    objects.clear();
+    objects.emplace_back();
+    EarthObject& earth = objects.front();
+    earth.number_ = 0;
+    StringAssign(earth.name_, TXT("Earth"));
+    earth.tropicalPeriod = 1.00004;
+    earth.siderealPeriod = 365.256;
+    // The Sun's elements seen from the other end of the line.
+    earth.longitudeAtEpoch = 278.83354 - 180.0;
+    earth.longitudeOfPerihelion = 282.596403 - 180.0;
+    earth.eccentricity = 0.016718;
+    earth.meanRadius = 6371.229315;
+    earth.flattening = 1.0 / 297.0;
+    earth.volume = 1.08331978e12;
+    earth.mass = 5.9742e24;
+    earth.meanDensity = 5.515;
+    earth.escapeVelocity = 11.2;
+    earth.meanOrbitalVelocity = 29.8;
+    earth.meanDistanceFromSun = 1.496e8;
+    earth.minimumDistanceFromSun = 1.47e8;
+    earth.maximumDistanceFromSun = 1.52e8;
+    earth.orbitCircumference = 940.0;
+    return true;
+}
+
+const SunObject* SunRecordAt(int index) noexcept { return GetSunCatalogue().At(index); }
+
+}  // namespace corvinata
