@@ -58,12 +58,14 @@ public:
     virtual void Show(Kind kind, const String& text, const Char* helpTopic) = 0;
 };
 
-// What the application needs from the parts that are built beside it.
+// Replacements for what the application builds itself (tests). Empty
+// members take the program's own: the body types and catalogues, and the
+// constellation catalogue's name systems.
 struct ApplicationHooks {
     // Builds the body types and every catalogue; false ends the program.
     std::function<bool()> createCatalogues;
     std::function<void()> destroyCatalogues;
-    // The constellation name systems (the general options store one by name).
+    // The general options store the constellation language by its name.
     const NameSystemNames* constellationNames = nullptr;
 };
 

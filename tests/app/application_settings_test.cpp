@@ -5,6 +5,10 @@
 #include "app/application.h"
 #include "app/window_records.h"
 #include "base/memory_storage.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/celestial_object.h"
+#include "catalog/name_systems.h"
 #include "base/registry_root.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
@@ -126,12 +130,12 @@ TEST(WindowRecordsTest, NewWindowsStartFromTheirDefaults) {
     EXPECT_EQ(saturn.satellitesShown, std::vector<bool>(8, true));
     SkyWindowState sky;
     BodyIdentifier first;
-    first.bodyType = 0;
+    first.name = String(TXT("Sun"));
     SkyModelDefaults(sky, first);
     EXPECT_EQ(sky.fieldWidth, 60);
     EXPECT_EQ(sky.options.mapType, 2);
     EXPECT_EQ(sky.options.magnitudeLimit, 20.0);
-    EXPECT_EQ(sky.selectedBody.bodyType, 0);
+    EXPECT_EQ(test::Utf8(sky.selectedBody.name), "Sun");
 }
 
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
@@ -188,6 +192,20 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
     }
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(GetPublishedInterfaces().application, nullptr);
+}
+
+TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    ASSERT_NE(CatalogueByType(kBodyConstellation), nullptr);
+    app.Options().general.constellationLanguage = 1;
+    SessionState session;
+    app.SaveSession(session);
+    SettingsTree tree(app.GetStorage(), app.Keys().Root());
+    ReadGroup key(tree, TXT("Appearance Options"));
+    String language;
+    ASSERT_TRUE(ReadStringValue(tree, TXT("Language for constellation names"), language));
+    EXPECT_EQ(language, GetBodyType(kBodyConstellation)->NameSystems()->FindById(1)->Name());
 }
 
 }  // namespace
