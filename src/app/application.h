@@ -99,6 +99,7 @@ public:
     CommandHistory& Navigation() noexcept { return navigation_; }
     RecentFiles& Recent() noexcept { return recent_; }
     DialogPositions& Dialogs() noexcept { return dialogs_; }
+    ApplicationDialogStates& DialogStates() noexcept { return dialogStates_; }
     CustomControlRegistry& Controls() noexcept { return controls_; }
     FrameWindowSettings& Frame() noexcept { return frame_; }
 
@@ -145,6 +146,7 @@ private:
     CommandHistory navigation_;
     RecentFiles recent_;
     DialogPositions dialogs_;
+    ApplicationDialogStates dialogStates_{dialogs_, places_};
     CustomControlRegistry controls_;
     std::unique_ptr<Layouts> layouts_;
     ClockTimer* frameTimer_ = nullptr;

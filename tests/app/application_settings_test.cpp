@@ -103,6 +103,45 @@ TEST_F(ApplicationSettingsTest, UserPlacesKeepTheProgramsLocationRecords) {
     test::ExpectSame(again.UserLocationEntries().begin()->second, test::SampleLocation());
 }
 
+class Towns final : public LocationDirectory {
+public:
+    bool HasTown(const String& country, const String&) const override { return country == String(TXT("Peru")); }
+    bool FirstTown(String& country, String& town) const override {
+        country = String(TXT("Peru"));
+        town = String(TXT("Lima"));
+        return true;
+    }
+    const Location* FindUserLocation(const String&, const String&) const override { return nullptr; }
+};
+
+TEST_F(ApplicationSettingsTest, DialogStatesSurviveARestart) {
+    Towns towns;
+    {
+        DialogPositions positions;
+        ApplicationDialogStates states(positions, towns);
+        states.selectLesson.browsePath = String(TXT("D:\\Lessons"));
+        states.eventForecastOptions.options.content = 6;
+        states.selectLocation.state.country = String(TXT("Peru"));
+        states.selectLocation.state.town = String(TXT("Cusco"));
+        states.selectLocation.state.retainLocalCivilTime = false;
+        states.skyOptions.currentTab = 2;
+        states.defineTime.geometry.left = 12;
+        SettingsTreeWriter writer(storage, root);
+        ASSERT_TRUE(positions.SaveDialogPositions(writer));
+    }
+    DialogPositions positions;
+    ApplicationDialogStates states(positions, towns);
+    SettingsTree tree(storage, root);
+    positions.RestoreDialogPositions(tree);
+    EXPECT_EQ(test::Utf8(states.selectLesson.browsePath), "D:\\Lessons");
+    EXPECT_EQ(states.eventForecastOptions.options.content, 6);
+    EXPECT_EQ(test::Utf8(states.selectLocation.state.town), "Cusco");
+    EXPECT_FALSE(states.selectLocation.state.retainLocalCivilTime);
+    EXPECT_EQ(states.skyOptions.currentTab, 2);
+    EXPECT_EQ(states.defineTime.geometry.left, 12);
+    EXPECT_EQ(states.defineLocation.geometry.left, kDefaultDialogLeft);
+}
+
 TEST(HistoryDropDownTest, TenStepsThenMore) {
     for (int steps : {10, 11}) {
         CommandHistory history;
