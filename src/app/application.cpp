@@ -142,6 +142,22 @@ bool Application::SaveSession(SessionState& session) {
                                   &userPlaces_, keys_.Root());
 }
 
+void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
+    DateTimeOptions working = options_.time;
+    const int result = runDialog(working);
+    if (result == 0 || result == -1) return;
+    clock_.ApplyOptions(working);
+}
+
+void Application::ChangeLocation(
+    const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog) {
+    LocationOptions working = options_.location;
+    bool& retain = dialogStates_.selectLocation.state.retainLocalCivilTime;
+    if (runDialog(working, retain) == 0) return;
+    options_.location = working;
+    ChangeCurrentLocation(current_, working.location, retain);
+}
+
 void Application::ReportMissingFile(const String& path) {
     if (!messages_) return;
     messages_->Show(ApplicationMessages::kError, MissingDataFileText(product_, path),

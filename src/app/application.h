@@ -122,6 +122,14 @@ public:
     // Shutdown's writing (see SaveSettingsAtShutdown).
     bool SaveSession(SessionState& session);
 
+    // Options > Date and Time: `runDialog` edits a copy of the time options
+    // and answers the dialog's result; 0 and -1 change nothing, anything
+    // else takes the copy and sets the time from it.
+    void ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog);
+    // Options > Location: `runDialog` edits a copy of the location options
+    // and the Retain LCT choice and answers 0 when cancelled.
+    void ChangeLocation(const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog);
+
     // The message for a data file that cannot be opened.
     void ReportMissingFile(const String& path);
 

@@ -233,6 +233,29 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
     EXPECT_EQ(GetPublishedInterfaces().application, nullptr);
 }
 
+TEST(ApplicationTest, TimeAndPlaceChangeOnlyWhenTheDialogIsConfirmed) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    const DateTime user = test::MakeDateTime(2040, 2, 2, 10.0, kLocalCivilTime);
+    auto setUserTime = [&](DateTimeOptions& o) {
+        o.userDefined = true;
+        o.userTime = user;
+        return 0;
+    };
+    app.ChangeDateTime(setUserTime);
+    EXPECT_FALSE(app.Options().time.userDefined);
+    app.ChangeDateTime([&](DateTimeOptions& o) { return setUserTime(o) + 1; });
+    EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.year, 2040);
+    app.ChangeLocation([](LocationOptions& o, bool& retain) {
+        o.location = test::SampleLocation();
+        retain = true;
+        return 1;
+    });
+    EXPECT_EQ(test::Utf8(app.Current().GetTimeAndLocation().location.town), "Vienna");
+    EXPECT_DOUBLE_EQ(app.Current().GetTimeAndLocation().dateTime.hours, 10.0);
+    EXPECT_FALSE(app.Options().location.userDefined);  // a town of the table
+}
+
 TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {
     Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
     ASSERT_TRUE(app.StartUp());
