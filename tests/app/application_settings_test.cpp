@@ -177,6 +177,23 @@ TEST(WindowRecordsTest, NewWindowsStartFromTheirDefaults) {
     EXPECT_EQ(test::Utf8(sky.selectedBody.name), "Sun");
 }
 
+TEST_F(ApplicationSettingsTest, EclipseDocumentComesBackWithItsEclipse) {
+    NotificationHub hub;
+    std::unique_ptr<SolarEclipseDocument> saved =
+        NewSolarEclipseDocument(hub, test::MakeDateTime(2026, 8, 12, 0.0, kUniversalTime));
+    ASSERT_TRUE(saved->Model().found);
+    {
+        SettingsTreeWriter writer(storage, root);
+        WriteGroup key(writer, TXT("Model 0"));
+        ASSERT_TRUE(SaveSolarEclipseDocument(writer, *saved));
+    }
+    SettingsTree tree(storage, root);
+    ReadGroup key(tree, TXT("Model 0"));
+    std::unique_ptr<SolarEclipseDocument> read = LoadSolarEclipseDocument(tree, hub);
+    test::ExpectSame(read->Model().date, saved->Model().date);
+    EXPECT_TRUE(read->Model().found);
+}
+
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
     {
         SettingsTreeWriter writer(storage, root);
