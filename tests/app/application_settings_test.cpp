@@ -5,11 +5,11 @@
 #include "app/application.h"
 #include "app/window_records.h"
 #include "base/memory_storage.h"
+#include "base/registry_root.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/name_systems.h"
-#include "base/registry_root.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
 
@@ -57,12 +57,11 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
 TEST_F(ApplicationSettingsTest, FirstStartGivesTheDefaults) {
     test::WholeSettings fresh;
     test::LoadWholeSettings(storage, root, fresh);
-    EXPECT_TRUE(fresh.frame.maximized);
-    EXPECT_TRUE(fresh.frame.panes.controlPanel && fresh.frame.panes.windowManager);
-    EXPECT_EQ(fresh.graphOptions.geometry.left, kDefaultDialogLeft);
-    EXPECT_EQ(fresh.graphOptions.geometry.top, kDefaultDialogTop);
+    EXPECT_TRUE(fresh.frame.maximized && fresh.frame.panes.controlPanel && fresh.frame.panes.windowManager);
+    EXPECT_EQ(fresh.states.graphOptions.geometry.left, kDefaultDialogLeft);
+    EXPECT_EQ(fresh.states.solarSystemOptions.geometry.top, kDefaultDialogTop);
     EXPECT_EQ(fresh.layouts.Count(), 1);
-    EXPECT_TRUE(fresh.recent.Paths().empty());
+    EXPECT_TRUE(fresh.stacking.empty() && !fresh.active.present);
 }
 
 TEST_F(ApplicationSettingsTest, InsideOutFrameRectangleKeepsTheDefault) {
@@ -103,45 +102,6 @@ TEST_F(ApplicationSettingsTest, UserPlacesKeepTheProgramsLocationRecords) {
     test::ExpectSame(again.UserLocationEntries().begin()->second, test::SampleLocation());
 }
 
-class Towns final : public LocationDirectory {
-public:
-    bool HasTown(const String& country, const String&) const override { return country == String(TXT("Peru")); }
-    bool FirstTown(String& country, String& town) const override {
-        country = String(TXT("Peru"));
-        town = String(TXT("Lima"));
-        return true;
-    }
-    const Location* FindUserLocation(const String&, const String&) const override { return nullptr; }
-};
-
-TEST_F(ApplicationSettingsTest, DialogStatesSurviveARestart) {
-    Towns towns;
-    {
-        DialogPositions positions;
-        ApplicationDialogStates states(positions, towns);
-        states.selectLesson.browsePath = String(TXT("D:\\Lessons"));
-        states.eventForecastOptions.options.content = 6;
-        states.selectLocation.state.country = String(TXT("Peru"));
-        states.selectLocation.state.town = String(TXT("Cusco"));
-        states.selectLocation.state.retainLocalCivilTime = false;
-        states.skyOptions.currentTab = 2;
-        states.defineTime.geometry.left = 12;
-        SettingsTreeWriter writer(storage, root);
-        ASSERT_TRUE(positions.SaveDialogPositions(writer));
-    }
-    DialogPositions positions;
-    ApplicationDialogStates states(positions, towns);
-    SettingsTree tree(storage, root);
-    positions.RestoreDialogPositions(tree);
-    EXPECT_EQ(test::Utf8(states.selectLesson.browsePath), "D:\\Lessons");
-    EXPECT_EQ(states.eventForecastOptions.options.content, 6);
-    EXPECT_EQ(test::Utf8(states.selectLocation.state.town), "Cusco");
-    EXPECT_FALSE(states.selectLocation.state.retainLocalCivilTime);
-    EXPECT_EQ(states.skyOptions.currentTab, 2);
-    EXPECT_EQ(states.defineTime.geometry.left, 12);
-    EXPECT_EQ(states.defineLocation.geometry.left, kDefaultDialogLeft);
-}
-
 TEST(HistoryDropDownTest, TenStepsThenMore) {
     for (int steps : {10, 11}) {
         CommandHistory history;
@@ -158,40 +118,6 @@ TEST(HistoryDropDownTest, TenStepsThenMore) {
         }
         EXPECT_TRUE(HistoryDropDownItems(history, HistoryDropDown::Redo).empty());
     }
-}
-
-TEST(WindowRecordsTest, NewWindowsStartFromTheirDefaults) {
-    ExplorerOptions jupiter, saturn;
-    JupiterMoonsAllShown(jupiter);
-    SaturnMoonsAllShown(saturn);
-    EXPECT_EQ(jupiter.zoomPosition, 3);
-    EXPECT_EQ(saturn.zoomPosition, 7);
-    EXPECT_EQ(saturn.satellitesShown, std::vector<bool>(8, true));
-    SkyWindowState sky;
-    BodyIdentifier first;
-    first.name = String(TXT("Sun"));
-    SkyModelDefaults(sky, first);
-    EXPECT_EQ(sky.fieldWidth, 60);
-    EXPECT_EQ(sky.options.mapType, 2);
-    EXPECT_EQ(sky.options.magnitudeLimit, 20.0);
-    EXPECT_EQ(test::Utf8(sky.selectedBody.name), "Sun");
-}
-
-TEST_F(ApplicationSettingsTest, EclipseDocumentComesBackWithItsEclipse) {
-    NotificationHub hub;
-    std::unique_ptr<SolarEclipseDocument> saved =
-        NewSolarEclipseDocument(hub, test::MakeDateTime(2026, 8, 12, 0.0, kUniversalTime));
-    ASSERT_TRUE(saved->Model().found);
-    {
-        SettingsTreeWriter writer(storage, root);
-        WriteGroup key(writer, TXT("Model 0"));
-        ASSERT_TRUE(SaveSolarEclipseDocument(writer, *saved));
-    }
-    SettingsTree tree(storage, root);
-    ReadGroup key(tree, TXT("Model 0"));
-    std::unique_ptr<SolarEclipseDocument> read = LoadSolarEclipseDocument(tree, hub);
-    test::ExpectSame(read->Model().date, saved->Model().date);
-    EXPECT_TRUE(read->Model().found);
 }
 
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {

@@ -22,18 +22,5 @@ TEST(FrameHooksTest, ClockTimerRunsOnTheFrameWindow) {
     EXPECT_FALSE(FrameClockTimer(nullptr).StartClockTimer());
 }
 
-TEST(FrameHooksTest, PopupListsTheStepsWithMoreGrayed) {
-    CommandHistory history;
-    for (int i = 0; i < 11; ++i) history.AddCommand(CommandGroup(String(L"redo"), String(L"undo")));
-    ScopedMenu popup = BuildHistoryPopup(HistoryDropDownItems(history, HistoryDropDown::Undo));
-    ASSERT_TRUE(popup.IsValid());
-    EXPECT_EQ(GetMenuItemCount(popup.Get()), 11);
-    EXPECT_EQ(GetMenuItemID(popup.Get(), 0), 20112u);
-    EXPECT_TRUE(GetMenuState(popup.Get(), 20132, MF_BYCOMMAND) & MF_GRAYED);
-    wchar_t text[32] = {};
-    GetMenuStringW(popup.Get(), 20132, text, 32, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"-- more --");
-}
-
 }  // namespace
 }  // namespace corvinata

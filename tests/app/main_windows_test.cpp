@@ -15,18 +15,11 @@ using test::FakeKind;
 
 class MainWindowsTest : public ::testing::Test {
 protected:
-    MainWindowsTest() {
-        GetRegistryRootPath(root);
-        for (int k = 0; k < kWindowKindCount; ++k) {
-            kinds[k].shared = IsSharedDocumentKind(k);
-            if (kinds[k].shared) kinds[k].documents.push_back({0, {}});
-            pointers[k] = &kinds[k];
-        }
-    }
+    MainWindowsTest() { GetRegistryRootPath(root); }
 
     bool Save(const std::vector<WindowReference>& stacking, const ActiveWindowShow& active) {
         SettingsTreeWriter writer(storage, root);
-        return SaveMainWindows(writer, pointers, stacking, active) && SaveSharedModels(writer, pointers);
+        return SaveMainWindows(writer, all.pointers, stacking, active) && SaveSharedModels(writer, all.pointers);
     }
 
     bool KeyExists(const Char* below) {
@@ -40,8 +33,8 @@ protected:
     test::FakeProductInfo product{storage};
     ScopedApplicationServices services{&product, nullptr};
     String root;
-    FakeKind kinds[kWindowKindCount];
-    WindowKindState* pointers[kWindowKindCount] = {};
+    test::FakeKinds all;
+    FakeKind* kinds = all.kinds;
 };
 
 TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
@@ -73,31 +66,6 @@ TEST_F(MainWindowsTest, NoOpenWindowLeavesNoStackingAndNoActiveWindow) {
     SettingsTree tree(storage, root);
     EXPECT_TRUE(LoadStackingOrder(tree).empty());
     EXPECT_FALSE(LoadActiveWindowShow(tree).present);
-}
-
-TEST_F(MainWindowsTest, WindowsAndPanelsReadBackKindByKind) {
-    kinds[kSkyWindow].documents[0] = {42, {5, 6}};
-    kinds[kSkyWindow].panel = 7;
-    kinds[kPictureWindow].documents = {{1, {8}}, {2, {9, 10}}};
-    ASSERT_TRUE(Save({{kPictureWindow, 1}, {kSkyWindow, 0}}, {}));
-    FakeKind fresh[kWindowKindCount];
-    WindowKindState* freshPointers[kWindowKindCount];
-    for (int k = 0; k < kWindowKindCount; ++k) {
-        fresh[k].shared = IsSharedDocumentKind(k);
-        if (fresh[k].shared) fresh[k].documents.push_back({0, {}});
-        freshPointers[k] = &fresh[k];
-    }
-    SettingsTree tree(storage, root);
-    LoadMainWindows(tree, freshPointers);
-    EXPECT_EQ(fresh[kSkyWindow].documents[0].model, 42);
-    EXPECT_EQ(fresh[kSkyWindow].documents[0].windows, (std::vector<std::int32_t>{5, 6}));
-    EXPECT_EQ(fresh[kSkyWindow].panel, 7);
-    ASSERT_EQ(fresh[kPictureWindow].documents.size(), 2u);
-    EXPECT_EQ(fresh[kPictureWindow].documents[1].windows, (std::vector<std::int32_t>{9, 10}));
-    const std::vector<WindowReference> order = LoadStackingOrder(tree);
-    ASSERT_EQ(order.size(), 2u);
-    EXPECT_EQ(order[0].kind, kPictureWindow);
-    EXPECT_EQ(order[0].number, 1);
 }
 
 TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
