@@ -90,18 +90,6 @@ TEST_F(ApplicationSettingsTest, RecentFilesKeepTenDistinctPathsNewestFirst) {
     EXPECT_EQ(test::Utf8(texts[9]), "&10 g1");
 }
 
-TEST_F(ApplicationSettingsTest, UserPlacesKeepTheProgramsLocationRecords) {
-    GeoLocationRecordFormat format;
-    UserLocations places(storage, root, format);
-    places.LoadUserLocations();
-    places.AddUserLocation(test::SampleLocation());
-    ASSERT_TRUE(places.SaveUserLocations());
-    UserLocations again(storage, root, format);
-    again.LoadUserLocations();
-    ASSERT_EQ(again.UserLocationEntries().size(), 1u);
-    test::ExpectSame(again.UserLocationEntries().begin()->second, test::SampleLocation());
-}
-
 TEST(HistoryDropDownTest, TenStepsThenMore) {
     for (int steps : {10, 11}) {
         CommandHistory history;
@@ -150,7 +138,6 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
         String title;
         EXPECT_EQ(test::Utf8(app.Product().GetProductTitle(title)), "Corvinata 1.70");
         EXPECT_EQ(test::Utf8(app.Keys().Root()), "\\Software\\Corvinata Software\\Corvinata\\1.70");
-        EXPECT_EQ(app.Keys().Root().Text(), app.Keys().Root().Text());  // kept, not composed again
         EXPECT_EQ(test::Utf8(app.Keys().MainWindows()),
                   "\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows");
         ASSERT_TRUE(app.StartUp());
