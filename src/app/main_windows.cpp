@@ -192,4 +192,23 @@ ActiveWindowShow LoadActiveWindowShow(SettingsTree& tree) {
     return shown;
 }
 
+void RestoreMainWindows(SettingsTree& tree, StackingFrame& frame) {
+    const std::vector<WindowReference> order = LoadStackingOrder(tree);
+    const WindowReference* above = nullptr;
+    bool activePlaced = false;
+    for (const WindowReference& window : order) {
+        if (!frame.PlaceBelow(window, above)) continue;
+        activePlaced = activePlaced || &window == &order.front();
+        above = &window;
+    }
+    // The show state belongs to the window that was active, and to no other.
+    const ActiveWindowShow shown = LoadActiveWindowShow(tree);
+    if (!activePlaced || !shown.present) return;
+    if (shown.maximized) {
+        frame.Maximize(order.front());
+    } else if (shown.minimized) {
+        frame.Minimize(order.front());
+    }
+}
+
 }  // namespace corvinata

@@ -78,4 +78,20 @@ void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindow
 std::vector<WindowReference> LoadStackingOrder(SettingsTree& tree);
 ActiveWindowShow LoadActiveWindowShow(SettingsTree& tree);
 
+// What restoring the stacking needs of the frame's MDI client.
+class StackingFrame {
+public:
+    virtual ~StackingFrame() = default;
+    // Puts the window directly below `above` (none: on top; only the top one
+    // is activated); false when no such window is open.
+    virtual bool PlaceBelow(const WindowReference& window, const WindowReference* above) = 0;
+    virtual void Maximize(const WindowReference& window) = 0;
+    virtual void Minimize(const WindowReference& window) = 0;
+};
+
+// Start-up, once every window exists: restores the stored stacking and
+// shows the top window maximized or minimized as it was. Entries naming a
+// window that is not open are passed over.
+void RestoreMainWindows(SettingsTree& tree, StackingFrame& frame);
+
 }  // namespace corvinata

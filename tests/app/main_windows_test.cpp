@@ -80,10 +80,30 @@ TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
     EXPECT_EQ(graphs.documents[0].model, 2);
 }
 
-TEST_F(MainWindowsTest, StackingEndsAtAnEntryThatNamesNoKind) {
-    ASSERT_TRUE(Save({{kSkyWindow, 0}, {9, 0}, {kGraphWindow, 0}}, {}));
+// Records the stacking calls; the window (Sky, 5) is not open.
+struct RecordingStack final : StackingFrame {
+    bool PlaceBelow(const WindowReference& w, const WindowReference* above) override {
+        if (w.number == 5) return false;
+        calls.push_back(std::to_string(w.kind) + (above ? " below " + std::to_string(above->kind) : " top"));
+        return true;
+    }
+    void Maximize(const WindowReference& w) override { calls.push_back("max " + std::to_string(w.kind)); }
+    void Minimize(const WindowReference& w) override { calls.push_back("min " + std::to_string(w.kind)); }
+    std::vector<std::string> calls;
+};
+
+TEST_F(MainWindowsTest, StackingIsRestoredUpToAnEntryThatNamesNoKind) {
+    ASSERT_TRUE(Save({{kSkyWindow, 5}, {kPictureWindow, 0}, {kGraphWindow, 1}, {9, 0}, {kReportWindow, 0}},
+                     {true, true, false}));
+    RecordingStack frame;
     SettingsTree tree(storage, root);
-    EXPECT_EQ(LoadStackingOrder(tree).size(), 1u);
+    RestoreMainWindows(tree, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "0 below 2"}));  // the active one is gone
+    ASSERT_TRUE(Save({{kPictureWindow, 0}, {kSkyWindow, 5}}, {true, true, false}));
+    frame.calls.clear();
+    SettingsTree again(storage, root);
+    RestoreMainWindows(again, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "min 2"}));
 }
 
 }  // namespace
