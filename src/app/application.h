@@ -18,11 +18,15 @@
 #include "app/command_history.h"
 #include "app/current_time.h"
 #include "app/dialog_positions.h"
+#include "app/graph_commands.h"
 #include "app/layouts.h"
 #include "app/place_directory.h"
 #include "app/product_info.h"
+#include "app/picture_eclipse_commands.h"
 #include "app/recent_files.h"
 #include "app/settings_keys.h"
+#include "app/sky_commands.h"
+#include "app/solar_system_commands.h"
 #include "base/services.h"
 #include "base/storage.h"
 #include "catalog/user_locations.h"
@@ -103,6 +107,13 @@ public:
     CustomControlRegistry& Controls() noexcept { return controls_; }
     FrameWindowSettings& Frame() noexcept { return frame_; }
 
+    // The objects that turn each kind's requests into undoable steps.
+    GraphActions& GetGraphActions() noexcept { return graphActions_; }
+    PictureActions& GetPictureActions() noexcept { return pictureActions_; }
+    SolarEclipseActions& GetSolarEclipseActions() noexcept { return solarEclipseActions_; }
+    SkyActions& GetSkyActions() noexcept { return skyActions_; }
+    SolarSystemActions& GetSolarSystemActions() noexcept { return solarSystemActions_; }
+
     // The script's state: while it runs the first error is kept.
     void SetScriptRunning(bool running);
     const String& ScriptError() const noexcept { return scriptError_; }
@@ -152,6 +163,11 @@ private:
     StorageSystemClock systemClock_;
     ApplicationClock clock_;
     CommandHistory navigation_;
+    GraphActions graphActions_{CommandContext{hub_, *this}};
+    PictureActions pictureActions_{CommandContext{hub_, *this}};
+    SolarEclipseActions solarEclipseActions_{CommandContext{hub_, *this}};
+    SkyActions skyActions_{CommandContext{hub_, *this}};
+    SolarSystemActions solarSystemActions_{CommandContext{hub_, *this}};
     RecentFiles recent_;
     DialogPositions dialogs_;
     ApplicationDialogStates dialogStates_{dialogs_, places_};

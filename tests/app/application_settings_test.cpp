@@ -142,6 +142,11 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
                   "\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows");
         ASSERT_TRUE(app.StartUp());
         EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.timeSystem, kLocalCivilTime);
+        app.SetScriptErrorIfRunning(String(TXT("ignored: no script runs")));
+        app.SetScriptRunning(true);
+        app.SetScriptErrorIfRunning(String(TXT("first")));
+        app.SetScriptErrorIfRunning(String(TXT("second")));
+        EXPECT_EQ(test::Utf8(app.ScriptError()), "first");
 
         struct Control : CustomControl {
             explicit Control(bool& gone) : gone(gone) {}
