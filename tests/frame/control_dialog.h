@@ -47,6 +47,45 @@ public:
                                              procedure, procedure == &DialogProc ? reinterpret_cast<LPARAM>(this) : param);
         Pump();
     }
+    // The dialog template of the items, as a resource would hold it.
+    static std::vector<WORD> Template(std::initializer_list<DialogItem> items) {
+        std::vector<WORD> data;
+        const auto pad = [&data]() { if (data.size() % 2) data.push_back(0); };
+        const auto words = [&data](const void* p, std::size_t bytes) {
+            const auto* w = static_cast<const WORD*>(p);
+            data.insert(data.end(), w, w + bytes / 2);
+        };
+        const auto text = [&data](const wchar_t* s) {
+            for (; *s; ++s) data.push_back(static_cast<WORD>(*s));
+            data.push_back(0);
+        };
+        DLGTEMPLATE dialog{};
+        dialog.style = WS_POPUP | DS_SETFONT;
+        dialog.cdit = static_cast<WORD>(items.size());
+        dialog.cx = 260;
+        dialog.cy = 120;
+        words(&dialog, sizeof dialog);
+        data.push_back(0);  // no menu
+        data.push_back(0);  // the dialog class
+        text(L"Controls");
+        data.push_back(8);
+        text(L"MS Shell Dlg");
+        for (const DialogItem& item : items) {
+            pad();
+            DLGITEMTEMPLATE entry{};
+            entry.style = WS_CHILD | WS_VISIBLE | item.style;
+            entry.x = item.x;
+            entry.y = item.y;
+            entry.cx = item.width;
+            entry.cy = item.height;
+            entry.id = static_cast<WORD>(item.id);
+            words(&entry, sizeof entry);
+            text(item.className);
+            text(L"");
+            data.push_back(0);  // no creation data
+        }
+        return data;
+    }
     ~ControlDialog() {
         if (window_) DestroyWindow(window_);
     }
@@ -106,44 +145,6 @@ public:
     void ClearReceived() { received_.clear(); }
 
 private:
-    static std::vector<WORD> Template(std::initializer_list<DialogItem> items) {
-        std::vector<WORD> data;
-        const auto pad = [&data]() { if (data.size() % 2) data.push_back(0); };
-        const auto words = [&data](const void* p, std::size_t bytes) {
-            const auto* w = static_cast<const WORD*>(p);
-            data.insert(data.end(), w, w + bytes / 2);
-        };
-        const auto text = [&data](const wchar_t* s) {
-            for (; *s; ++s) data.push_back(static_cast<WORD>(*s));
-            data.push_back(0);
-        };
-        DLGTEMPLATE dialog{};
-        dialog.style = WS_POPUP | DS_SETFONT;
-        dialog.cdit = static_cast<WORD>(items.size());
-        dialog.cx = 260;
-        dialog.cy = 120;
-        words(&dialog, sizeof dialog);
-        data.push_back(0);  // no menu
-        data.push_back(0);  // the dialog class
-        text(L"Controls");
-        data.push_back(8);
-        text(L"MS Shell Dlg");
-        for (const DialogItem& item : items) {
-            pad();
-            DLGITEMTEMPLATE entry{};
-            entry.style = WS_CHILD | WS_VISIBLE | item.style;
-            entry.x = item.x;
-            entry.y = item.y;
-            entry.cx = item.width;
-            entry.cy = item.height;
-            entry.id = static_cast<WORD>(item.id);
-            words(&entry, sizeof entry);
-            text(item.className);
-            text(L"");
-            data.push_back(0);  // no creation data
-        }
-        return data;
-    }
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
             SetWindowLongPtrW(window, DWLP_USER, lParam);
