@@ -26,6 +26,7 @@ struct DialogItem {
     int id;
     DWORD style;  // WS_CHILD | WS_VISIBLE are added
     short x, y, width, height;  // dialog units
+    const wchar_t* text = L"";
 };
 
 struct ParentMessage {
@@ -81,7 +82,7 @@ public:
             entry.id = static_cast<WORD>(item.id);
             words(&entry, sizeof entry);
             text(item.className);
-            text(L"");
+            text(item.text);
             data.push_back(0);  // no creation data
         }
         return data;
