@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/graph_panel.h"
+#include "base/text_format.h"
 #include "support/graph_fakes.h"
 
 namespace corvinata::test {
