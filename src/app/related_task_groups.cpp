@@ -262,4 +262,15 @@ void RelatedTaskBuilder::BuildForWindow(const RelatedTaskSource& source) {
     }
 }
 
+void RelatedTaskBuilder::BuildForEventFinder(const EventFinderSelection& selection) {
+    if (selection.resultCount < 1 || selection.runUnusable) {
+        AddOpenWindowTasks();
+    } else if (selection.predefined) {
+        AddEventTasks(selection.event, selection.date, kSelectedEventGroup);
+    } else {
+        BuildRelatedTasks(selection.date, kSelectedBodyGroup, selection.conditionBody, kEventFinderTaskSource,
+                          selection.conditionFunction);
+    }
+}
+
 }  // namespace corvinata

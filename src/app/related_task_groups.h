@@ -62,6 +62,20 @@ struct RelatedTaskSource {
     String graphsDirectory;  // where the sample graphs are
 };
 
+// The Event Finder's selected result as the pane needs it.
+struct EventFinderSelection {
+    int resultCount = 0;
+    // The run cannot offer tasks (it is still running or was cancelled).
+    bool runUnusable = false;
+    // A predefined event: `event`; a condition of the script language: the
+    // condition's body and body function.
+    bool predefined = true;
+    RelatedEvent event;
+    BodyIdentifier conditionBody;
+    std::uint32_t conditionFunction = 0;
+    DateTime date;  // of the selected result
+};
+
 class RelatedTaskBuilder {
 public:
     RelatedTaskBuilder(RelatedTaskGroups& groups, const RelatedTaskServices& services)
@@ -80,6 +94,8 @@ public:
     // Clears nothing: the per-kind entry for a window; unknown kinds add
     // nothing.
     void BuildForWindow(const RelatedTaskSource& source);
+    // "Getting started" while the run has nothing to offer.
+    void BuildForEventFinder(const EventFinderSelection& selection);
 
 private:
     void AddPicture(int group, const BodyIdentifier& body);

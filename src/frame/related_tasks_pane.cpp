@@ -51,6 +51,12 @@ void RelatedTasksPane::ShowEventTasks(const RelatedEvent& event, const DateTime&
     Show();
 }
 
+void RelatedTasksPane::ShowEventFinderTasks(const EventFinderSelection& selection) {
+    groups_.Clear();
+    Builder().BuildForEventFinder(selection);
+    Show();
+}
+
 void RelatedTasksPane::Show() {
     if (list_ == nullptr) return;
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);

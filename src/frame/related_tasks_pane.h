@@ -42,7 +42,9 @@ public:
     // Clear, build for the source, show.
     void ShowTasksFor(const RelatedTaskSource& source);
     void ShowOpenWindowTasks();
+    // The Event Forecast's selected result, and the Event Finder's.
     void ShowEventTasks(const RelatedEvent& event, const DateTime& date);
+    void ShowEventFinderTasks(const EventFinderSelection& selection);
     void Clear() { groups_.Clear(); }
     // Fills the list view from the groups.
     void Show();

@@ -208,6 +208,27 @@ TEST_F(RelatedTasksTest, EventTasksFollowTheEventAndItsBody) {
     EXPECT_TRUE(groups.Group(kSelectedEventGroup)[3]->GetTooltip().IsEmpty());
 }
 
+TEST_F(RelatedTasksTest, TheEventFinderOffersTheTasksOfItsSelectedResult) {
+    EventFinderSelection selection;
+    selection.date = date;
+    builder.BuildForEventFinder(selection);  // no results yet
+    EXPECT_EQ(Captions(kGettingStartedGroup).size(), 8u);
+    groups.Clear();
+    selection.resultCount = 3;
+    selection.predefined = false;
+    selection.conditionBody = Body(kBodyPlanet, 2);
+    selection.conditionFunction = kFunctionMagnitude;
+    builder.BuildForEventFinder(selection);
+    EXPECT_EQ(Captions(kSelectedBodyGroup),
+              (std::vector<std::string>{"View Mars in the sky", "View Mars in the solar system",
+                                        "View a graph of Mars magnitude", "View a picture of Mars",
+                                        "View Mars' ephemerides for 2014", "View information on Mars"}));
+    groups.Clear();
+    selection.runUnusable = true;
+    builder.BuildForEventFinder(selection);
+    EXPECT_EQ(groups.TaskCount(), 8);
+}
+
 TEST_F(RelatedTasksTest, EachTaskRunsItsAction) {
     services.now.dateTime = MakeDateTime(2020, 1, 1, 0.0, kLocalCivilTime);
     services.now.location.town = String(TXT("York"));
