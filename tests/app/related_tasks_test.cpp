@@ -11,6 +11,7 @@
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
+#include "support/related_task_fakes.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -30,52 +31,6 @@ private:
     int type_;
 };
 
-// Records every call as one line of text.
-class RecordingServices final : public RelatedTaskServices {
-public:
-    const DateTimeLocation& CurrentTimeAndLocation() const override { return now; }
-    bool BodyHasPicture(const BodyIdentifier& body) const override {
-        return body.object != nullptr && body.object->GetTypeId() != kBodyStar;
-    }
-    void OpenNewWindow(int kind) override { Log("open " + std::to_string(kind)); }
-    void NewReportWindow(int type, int planet, const DateTimeLocation& record) override {
-        Log("report " + std::to_string(type) + " " + std::to_string(planet) + " " +
-            std::to_string(record.dateTime.year) + " at " + Utf8(record.location.town));
-    }
-    void ShowBodyInPictureWindow(const BodyIdentifier& body) override { Log("picture " + Name(body)); }
-    void ShowBodyInJupiterWindow(const BodyIdentifier& body) override { Log("jupiter " + Name(body)); }
-    void ShowBodyInSaturnWindow(const BodyIdentifier& body) override { Log("saturn " + Name(body)); }
-    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override {
-        Log("sky " + Name(body) + " " + std::to_string(date.year));
-    }
-    void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) override {
-        Log("solar system " + Name(body) + " " + std::to_string(date.year));
-    }
-    void ShowInSolarEclipseWindow(const RelatedEvent& event) override { Log("eclipse " + Utf8(event.description)); }
-    void NewGraphWindow() override { Log("new graph"); }
-    void OpenGraphDialog() override { Log("open graph"); }
-    void ShowGraphLinesEditor(RelatedTaskWindow&) override { Log("lines"); }
-    void ShowGraphOptions(RelatedTaskWindow&) override { Log("options"); }
-    void OpenGraphFile(const String& path) override { Log("file " + Utf8(path)); }
-    void OpenGraph(const NewGraphRequest& request) override {
-        std::string text = "graph " + std::to_string(request.begin.year) + "-" + std::to_string(request.begin.month);
-        for (const GraphLineRequest& line : request.lines) text += " [" + Utf8(line.name) + "|" + Utf8(line.expression) + "]";
-        Log(text);
-    }
-    void ShowObjectInfo(const BodyIdentifier& body) override { Log("info " + Name(body)); }
-    void StartEventSearch(int type, const DateTime& begin, const DateTime& end, const TimeStep& step) override {
-        Log("search " + std::to_string(type) + " " + std::to_string(begin.year) + "-" + std::to_string(begin.month) +
-            "-" + std::to_string(begin.day) + " to " + std::to_string(end.month) + "-" + std::to_string(end.day) +
-            " step " + std::to_string(step.unit) + "x" + std::to_string(step.count));
-    }
-
-    static std::string Name(const BodyIdentifier& body) { return Utf8(TaskBodyName(body)); }
-    void Log(const std::string& line) { calls.push_back(line); }
-
-    DateTimeLocation now;
-    std::vector<std::string> calls;
-};
-
 class RelatedTasksTest : public ::testing::Test {
 protected:
     static BodyIdentifier Body(int type, int number) {
@@ -93,7 +48,7 @@ protected:
     }
 
     test::ScopedCatalogues catalogues_;
-    RecordingServices services;
+    test::RecordingTaskServices services;
     RelatedTaskGroups groups;
     RelatedTaskBuilder builder{groups, services};
     DateTime date = MakeDateTime(2014, 5, 20, 21.5, kLocalCivilTime);
@@ -246,18 +201,18 @@ TEST_F(RelatedTasksTest, EachTaskRunsItsAction) {
         {MakeExploreTask(Body(kBodyPlanet, 4)), "Explore Saturn", "saturn Saturn"},
         {MakeViewInSolarSystemTask(Body(kBodyPlanet, 2), date), "View Mars in the solar system", "solar system Mars 2014"},
         {MakeRiseSetGraphTask(Body(kBodyMoon, 0), date), "View a graph of Moon's rising and setting times",
-         "graph 2014-4 [Moon rises|\"Moon\".Rise(lct)] [Moon sets|\"Moon\".Set(lct)]"},
+         "graph 2014 4 [Moon rises|\"Moon\".Rise(lct)][Moon sets|\"Moon\".Set(lct)]"},
         {MakeQuantityGraphTask(Body(kBodyPlanet, 1), date, kFunctionRise), "View a graph of Venus rise",
-         "graph 2014-4 [Venus.Rise(lct)|\"Venus\".Rise(lct)]"},
+         "graph 2014 4 [Venus.Rise(lct)|\"Venus\".Rise(lct)]"},
         {MakeObjectInfoTask(Body(kBodySun, 0)), "View information on Sun", "info Sun"},
         {MakeEditGraphOptionsTask(graph), "Edit the graph's options", "options"},
         {MakeOpenGraphFileTask(String(TXT("C:\\P\\GRAPHS\\Astronomical Calendar 2027.gph"))),
          "Astronomical Calendar 2027.gph", "file C:\\P\\GRAPHS\\Astronomical Calendar 2027.gph"},
         {MakeEclipseViewTask(date, true), "View the solar eclipse in the sky", "sky Sun 2014"},
         {MakeEclipseSearchTask(date, kLunarEclipseEvent), "Search for lunar eclipses in 2014",
-         "search 9 2014-1-1 to 12-31 step 2x1"},
+         "search 9 2014 1 1 to 12 31 step 2 1"},
         {MakeEclipseSearchTask(noTime, kSolarEclipseEvent), "Search for solar eclipses in --.--.--",
-         "search 8 2014-1-1 to 12-31 step 2x1"},
+         "search 8 2014 1 1 to 12 31 step 2 1"},
     };
     for (const Case& c : cases) {
         services.calls.clear();
@@ -295,45 +250,19 @@ TEST_F(RelatedTasksTest, BodyNamesCannotChangeTheGraphExpression) {
 // A task whose run rebuilds the pane must outlive the rebuild; the tasks
 // cleared meanwhile are freed once the run has returned (ASan guards both).
 TEST_F(RelatedTasksTest, RebuildDuringARunFreesTheOldTasksAfterIt) {
-    class RebuildingServices final : public RelatedTaskServices {
-    public:
-        RebuildingServices(RelatedTaskGroups& g, RecordingServices& inner) : groups_(g), inner_(inner) {}
-        const DateTimeLocation& CurrentTimeAndLocation() const override { return inner_.now; }
-        bool BodyHasPicture(const BodyIdentifier&) const override { return false; }
-        void OpenNewWindow(int) override {
-            groups_.Clear();
-            RelatedTaskBuilder(groups_, inner_).AddOpenWindowTasks();
-            retiredDuringRun = groups_.RetiredCount();
-        }
-        void NewReportWindow(int, int, const DateTimeLocation&) override {}
-        void ShowBodyInPictureWindow(const BodyIdentifier&) override {}
-        void ShowBodyInJupiterWindow(const BodyIdentifier&) override {}
-        void ShowBodyInSaturnWindow(const BodyIdentifier&) override {}
-        void ShowBodyInSkyWindowAt(const BodyIdentifier&, const DateTime&) override {}
-        void ShowBodyInSolarSystemWindowAt(const BodyIdentifier&, const DateTime&) override {}
-        void ShowInSolarEclipseWindow(const RelatedEvent&) override {}
-        void NewGraphWindow() override {}
-        void OpenGraphDialog() override {}
-        void ShowGraphLinesEditor(RelatedTaskWindow&) override {}
-        void ShowGraphOptions(RelatedTaskWindow&) override {}
-        void OpenGraphFile(const String&) override {}
-        void OpenGraph(const NewGraphRequest&) override {}
-        void ShowObjectInfo(const BodyIdentifier&) override {}
-        void StartEventSearch(int, const DateTime&, const DateTime&, const TimeStep&) override {}
-        std::size_t retiredDuringRun = 0;
-
-    private:
-        RelatedTaskGroups& groups_;
-        RecordingServices& inner_;
-    } rebuilding(groups, services);
-
+    std::size_t retiredDuringRun = 0;
+    services.onOpenWindow = [&] {
+        groups.Clear();
+        builder.AddOpenWindowTasks();
+        retiredDuringRun = groups.RetiredCount();
+    };
     builder.AddOpenWindowTasks();
     const RelatedTask* first = groups.Find(kGettingStartedGroup, 0);
-    EXPECT_TRUE(groups.Run(first, rebuilding));
-    EXPECT_EQ(rebuilding.retiredDuringRun, 8u);
+    EXPECT_TRUE(groups.Run(first, services));
+    EXPECT_EQ(retiredDuringRun, 8u);
     EXPECT_EQ(groups.RetiredCount(), 0u);
     EXPECT_EQ(groups.TaskCount(), 8);
-    EXPECT_FALSE(groups.Run(first, rebuilding));  // no longer one of the pane's tasks
+    EXPECT_FALSE(groups.Run(first, services));  // no longer one of the pane's tasks
     EXPECT_EQ(groups.Find(kGettingStartedGroup, 8), nullptr);
     EXPECT_EQ(groups.Find(kRelatedTaskGroupCount, 0), nullptr);
 }

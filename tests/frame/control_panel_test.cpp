@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control_dialog.h"
+#include "panel_fakes.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
 
@@ -55,9 +55,7 @@ protected:
 class ControlPanelTest : public ::testing::Test {
 protected:
     ControlPanelTest() {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        const std::vector<WORD> dialogTemplate = test::ControlDialog::Template({
+        created = test::CreatePanelDialog(panel, {
             {L"STATIC", 20600, 0, 0, 0, 60, 10},
             {L"STATIC", 21002, 0, 60, 0, 60, 10},
             {L"EDIT", kStepCountItem, ES_AUTOHSCROLL, 0, 12, 30, 12},
@@ -65,19 +63,12 @@ protected:
             {UPDOWN_CLASSW, kTimeSpinnerItem, UDS_HORZ | UDS_ARROWKEYS, 100, 12, 30, 12},
             {L"BUTTON", kResetTimeItem, BS_PUSHBUTTON, 0, 30, 40, 14},
             {L"BUTTON", kAnimateItem, BS_PUSHBUTTON, 50, 30, 40, 14},
-        });
-        created = panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                                  reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                                  nullptr, &panel);
+        }, &panel);
     }
     void SetUp() override { ASSERT_TRUE(created); }
 
     HWND Item(int id) const { return GetDlgItem(panel.GetDialogWindow(), id); }
-    std::string Text(int id) const {
-        wchar_t text[100] = {};
-        GetWindowTextW(Item(id), text, 100);
-        return test::Utf8(text);
-    }
+    std::string Text(int id) const { return test::DialogItemText(panel.GetDialogWindow(), id); }
     void SetCount(const wchar_t* text) { SetWindowTextW(Item(kStepCountItem), text); }
     // A click on the spinner's right (forward) or left arrow.
     void Spin(bool forward) {

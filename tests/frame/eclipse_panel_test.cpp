@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "control_dialog.h"
+#include "panel_fakes.h"
 #include "frame/spin_edit_window.h"
 #include "frame/trackbar_control.h"
 #include "support/app_fakes.h"
@@ -16,15 +16,6 @@ namespace corvinata {
 namespace {
 
 using test::MakeDateTime;
-
-class FakeServices final : public PanelServices {
-public:
-    DateTimeLocation CurrentTimeAndLocation() const override { return DateTimeLocation{}; }
-    bool IsNightVisionActive() const override { return false; }
-    void ShowControlPanel(bool) override {}
-    void RefreshRelatedTasks(PanelWindow&) override {}
-    void ShowPicturePacksDialog(HWND) override {}
-};
 
 // A Solar eclipse window over the 2006 total eclipse; its panel hears of
 // every change, as the window's notification would tell it.
@@ -83,9 +74,7 @@ private:
 class EclipsePanelTest : public test::ControlTest {
 protected:
     EclipsePanelTest() {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        const std::vector<WORD> dialogTemplate = test::ControlDialog::Template({
+        created = test::CreatePanelDialog(panel, {
             {L"STATIC", kSearchedDateItem, 0, 0, 0, 60, 10},
             {L"STATIC", kPhaseSentenceItem, 0, 0, 10, 200, 10},
             {L"STATIC", kPhaseTemplateItem, 0, 0, 20, 10, 10, L"% phase begins %, ends %"},
@@ -107,9 +96,6 @@ protected:
             {L"CorvinataControl_DatePicker", kGoToDateItem, 0, 0, 140, 80, 12},
             {L"BUTTON", kGoToItem, 0, 90, 140, 30, 12},
         });
-        created = panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                                  reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                                  nullptr, nullptr);
         panel.ControlPanelAttach(&window);
     }
     void SetUp() override {
@@ -118,11 +104,7 @@ protected:
     }
     HWND Dialog() const { return panel.GetDialogWindow(); }
     HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
-    std::string Text(int id) const {
-        wchar_t text[200] = {};
-        GetDlgItemTextW(Dialog(), id, text, 200);
-        return test::Utf8(text);
-    }
+    std::string Text(int id) const { return test::DialogItemText(Dialog(), id); }
     void ClickRightHalf(HWND control) {
         RECT client{};
         GetClientRect(control, &client);
@@ -135,7 +117,7 @@ protected:
     NotificationHub hub;
     test::FakeScriptErrors errors;
     SolarEclipseActions actions{CommandContext{hub, errors}};
-    FakeServices services;
+    test::FakePanelServices services;
     EclipseControlPanel panel{services, actions};
     FakeEclipseWindow window{hub, panel};
     bool created = false;

@@ -5,22 +5,13 @@
 
 #include <string>
 
-#include "control_dialog.h"
+#include "panel_fakes.h"
 #include "support/app_fakes.h"
 #include "support/graph_panel_fake.h"
 #include "support/test_text.h"
 
 namespace corvinata {
 namespace {
-
-class FakeServices final : public PanelServices {
-public:
-    DateTimeLocation CurrentTimeAndLocation() const override { return DateTimeLocation{}; }
-    bool IsNightVisionActive() const override { return false; }
-    void ShowControlPanel(bool) override {}
-    void RefreshRelatedTasks(PanelWindow&) override {}
-    void ShowPicturePacksDialog(HWND) override {}
-};
 
 class TestGraphWindow final : public GraphPanelWindow, public GraphEditing {
 public:
@@ -47,9 +38,7 @@ public:
 class GraphPanelWindowTest : public ::testing::Test {
 protected:
     GraphPanelWindowTest() {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        const std::vector<WORD> dialogTemplate = test::ControlDialog::Template({
+        created = test::CreatePanelDialog(panel, {
             {L"STATIC", kMousePositionItem, 0, 0, 0, 100, 10},
             {L"STATIC", kGuideLineItem, 0, 0, 10, 100, 10},
             {L"BUTTON", kFirstPairTowardZeroItem, 0, 0, 20, 20, 12},
@@ -59,9 +48,6 @@ protected:
             {WC_LISTVIEWW, kGraphLinesItem, LVS_REPORT | LVS_SHOWSELALWAYS, 0, 40, 200, 80},
             {L"STATIC", kGraphDaylightItem, 0, 0, 125, 50, 10},
         });
-        created = panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                                  reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                                  nullptr, nullptr);
         window.source.AddLines(3);
         window.source.lines[1].shownInPanel = false;
         window.source.lines[2].visible = false;
@@ -86,7 +72,7 @@ protected:
     NotificationHub hub;
     test::FakeScriptErrors errors;
     GraphActions actions{CommandContext{hub, errors}};
-    FakeServices services;
+    test::FakePanelServices services;
     test::FakeGraphDocument document;
     TestGraphWindow window{document};
     GraphControlPanel panel{services, actions, window};
@@ -128,12 +114,9 @@ TEST_F(GraphPanelWindowTest, ArrowsMoveTheGuideLineAndGreyOutAtItsEnds) {
     EXPECT_FALSE(IsWindowEnabled(Item(kFirstPairTowardZeroItem)));
     EXPECT_TRUE(IsWindowEnabled(Item(kFirstPairAwayItem)));
     EXPECT_FALSE(IsWindowVisible(Item(kSecondPairAwayItem)) && IsWindowEnabled(Item(kSecondPairAwayItem)));
-    wchar_t text[20] = {};
-    GetDlgItemTextW(panel.GetDialogWindow(), kGraphDaylightItem, text, 20);
-    EXPECT_EQ(test::Utf8(text), "Off");
+    EXPECT_EQ(test::DialogItemText(panel.GetDialogWindow(), kGraphDaylightItem), "Off");
     panel.ShowGraphMousePosition(nullptr);
-    GetDlgItemTextW(panel.GetDialogWindow(), kMousePositionItem, text, 20);
-    EXPECT_EQ(test::Utf8(text), "--");
+    EXPECT_EQ(test::DialogItemText(panel.GetDialogWindow(), kMousePositionItem), "--");
 }
 
 }  // namespace

@@ -11,38 +11,16 @@
 #include "control_dialog.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
+#include "support/related_task_fakes.h"
 #include "support/test_text.h"
 
 namespace corvinata {
 namespace {
 
-class PaneServices final : public RelatedTaskServices, public RelatedTasksPaneHost {
+// The window a task opens becomes active and rebuilds the pane while the
+// task that opened it is still running.
+class PaneHost final : public RelatedTasksPaneHost {
 public:
-    explicit PaneServices(RelatedTasksPane*& pane) : pane_(pane) {}
-    const DateTimeLocation& CurrentTimeAndLocation() const override { return now_; }
-    bool BodyHasPicture(const BodyIdentifier&) const override { return true; }
-    void OpenNewWindow(int kind) override {
-        opened.push_back(kind);
-        // The window that opens becomes active and rebuilds the pane while
-        // the task that opened it is still running.
-        pane_->UpdateForActiveWindow();
-    }
-    void NewReportWindow(int, int, const DateTimeLocation&) override {}
-    void ShowBodyInPictureWindow(const BodyIdentifier&) override {}
-    void ShowBodyInJupiterWindow(const BodyIdentifier&) override {}
-    void ShowBodyInSaturnWindow(const BodyIdentifier&) override {}
-    void ShowBodyInSkyWindowAt(const BodyIdentifier&, const DateTime&) override {}
-    void ShowBodyInSolarSystemWindowAt(const BodyIdentifier&, const DateTime&) override { ++solarSystemViews; }
-    void ShowInSolarEclipseWindow(const RelatedEvent&) override {}
-    void NewGraphWindow() override {}
-    void OpenGraphDialog() override {}
-    void ShowGraphLinesEditor(RelatedTaskWindow&) override {}
-    void ShowGraphOptions(RelatedTaskWindow&) override {}
-    void OpenGraphFile(const String&) override {}
-    void OpenGraph(const NewGraphRequest&) override {}
-    void ShowObjectInfo(const BodyIdentifier&) override {}
-    void StartEventSearch(int, const DateTime&, const DateTime&, const TimeStep&) override {}
-
     bool ActiveWindowTaskSource(RelatedTaskSource& source) override {
         if (activeSky == nullptr) return false;
         source.kind = kSkyWindow;
@@ -53,15 +31,8 @@ public:
     void HideRelatedTasksPane() override { ++hides; }
     void SkipNextActivationRebuild() override {}
     bool IsNightVisionActive() const override { return false; }
-
-    std::vector<int> opened;
-    int solarSystemViews = 0;
     int hides = 0;
     const CelestialObject* activeSky = nullptr;
-
-private:
-    RelatedTasksPane*& pane_;
-    DateTimeLocation now_;
 };
 
 class RelatedTasksPaneTest : public ::testing::Test {
@@ -87,9 +58,9 @@ protected:
     }
 
     test::ScopedCatalogues catalogues_;
-    RelatedTasksPane* panePointer = nullptr;
-    PaneServices services{panePointer};
-    RelatedTasksPane pane{services, services};
+    test::RecordingTaskServices services;
+    PaneHost host;
+    RelatedTasksPane pane{host, services};
     test::ControlDialog dialog{{{WC_LISTVIEWW, kRelatedTasksListId, LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 100}},
                                &RelatedTasksPane::DialogProc,
                                reinterpret_cast<LPARAM>(&pane)};
@@ -98,21 +69,21 @@ protected:
 // The task of an item is read from the item itself, so the right task runs
 // whether or not the list view shows groups (it shows none under Wine).
 TEST_F(RelatedTasksPaneTest, ClickingAnItemRunsItsOwnTaskEvenWhenItRebuildsThePane) {
-    panePointer = &pane;
+    services.onOpenWindow = [this] { pane.UpdateForActiveWindow(); };
     ASSERT_NE(List(), nullptr);
     pane.ShowOpenWindowTasks();
     ASSERT_EQ(ItemCount(), 8);
     EXPECT_EQ(ItemText(2), "Open a Graph window");
-    services.activeSky = GetCatalogueObject(kBodyPlanet, 2);
+    host.activeSky = GetCatalogueObject(kBodyPlanet, 2);
     Activate(2);  // the Graph task; the Sky window that becomes active rebuilds the pane
-    EXPECT_EQ(services.opened, std::vector<int>{kGraphWindow});
+    EXPECT_EQ(services.calls, std::vector<std::string>{"open 0"});
     ASSERT_EQ(ItemCount(), 6);  // Mars seen from the Sky window
     EXPECT_EQ(ItemText(0), "View Mars in the solar system");
     Activate(0);
-    EXPECT_EQ(services.solarSystemViews, 1);
     Activate(99);  // no such item: nothing runs
-    EXPECT_EQ(services.solarSystemViews, 1);
-    services.activeSky = nullptr;
+    EXPECT_EQ(services.calls.back(), "solar system Mars 2014");
+    EXPECT_EQ(services.calls.size(), 2u);
+    host.activeSky = nullptr;
     pane.UpdateForActiveWindow();
     EXPECT_EQ(ItemCount(), 0);
 }
@@ -134,12 +105,12 @@ TEST_F(RelatedTasksPaneTest, OnlyTheCloseCommandLetsCancelHideThePane) {
         int hides;
     } cases[] = {{SC_MOVE, 0}, {SC_KEYMENU, 0}, {SC_CLOSE, 1}, {SC_CLOSE | 2, 1}};
     for (const auto& c : cases) {
-        services.hides = 0;
+        host.hides = 0;
         RelatedTasksPane::DialogProc(dialog.Window(), WM_SYSCOMMAND, c.command, 0);
         SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
-        EXPECT_EQ(services.hides, c.hides) << c.command;
+        EXPECT_EQ(host.hides, c.hides) << c.command;
         SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);  // the flag is used up
-        EXPECT_EQ(services.hides, c.hides) << c.command;
+        EXPECT_EQ(host.hides, c.hides) << c.command;
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control_dialog.h"
+#include "panel_fakes.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
@@ -16,22 +16,6 @@ namespace corvinata {
 namespace {
 
 using test::MakeDateTime;
-
-class FakeServices final : public PanelServices {
-public:
-    DateTimeLocation CurrentTimeAndLocation() const override {
-        DateTimeLocation now;
-        now.dateTime = MakeDateTime(2014, 7, 1, 0.0, kLocalCivilTime);
-        return now;
-    }
-    bool IsNightVisionActive() const override { return false; }
-    void ShowControlPanel(bool show) override { shown = show; }
-    void RefreshRelatedTasks(PanelWindow&) override { ++refreshes; }
-    void ShowPicturePacksDialog(HWND) override { ++packDialogs; }
-    bool shown = true;
-    int refreshes = 0;
-    int packDialogs = 0;
-};
 
 class FakeReportWindow final : public ReportPanelWindow, public BrowsableReport {
 public:
@@ -80,49 +64,33 @@ public:
     WindowCommandHistory history;
 };
 
-template <class Panel>
-bool CreatePanel(Panel& panel, std::initializer_list<test::DialogItem> items) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const std::vector<WORD> dialogTemplate = test::ControlDialog::Template(items);
-    return panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                           reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
-                                           nullptr);
-}
-
-std::string ItemText(HWND dialog, int id) {
-    wchar_t text[200] = {};
-    GetDlgItemTextW(dialog, id, text, 200);
-    return test::Utf8(text);
-}
-
 class ReportPanelTest : public ::testing::Test {
 protected:
     test::ScopedCatalogues catalogues_;
-    FakeServices services;
+    test::FakePanelServices services;
     ReportControlPanel panel{services};
     FakeReportWindow window{panel};
 };
 
 TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
-    ASSERT_TRUE(CreatePanel(panel, {{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
+    ASSERT_TRUE(test::CreatePanelDialog(panel, {{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
                                     {L"BUTTON", kPreviousPeriodItem, 0, 0, 20, 50, 14},
                                     {L"STATIC", kCurrentPeriodItem, 0, 50, 20, 50, 14},
                                     {L"BUTTON", kNextPeriodItem, 0, 100, 20, 50, 14},
                                     {L"BUTTON", kResetTimeItem, 0, 150, 20, 50, 14}}));
     HWND dialog = panel.GetDialogWindow();
     panel.ControlPanelAttach(&window);
-    EXPECT_EQ(ItemText(dialog, kReportListItem), "Month report");
-    EXPECT_EQ(ItemText(dialog, kPreviousPeriodItem), "02.2014");
-    EXPECT_EQ(ItemText(dialog, kCurrentPeriodItem), "03.2014");
+    EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Month report");
+    EXPECT_EQ(test::DialogItemText(dialog, kPreviousPeriodItem), "02.2014");
+    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "03.2014");
 
     SendDlgItemMessageW(dialog, kNextPeriodItem, BM_CLICK, 0, 0);
-    EXPECT_EQ(ItemText(dialog, kCurrentPeriodItem), "04.2014");
+    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "04.2014");
     panel.ControlPanelStepTime(true);  // F7
-    EXPECT_EQ(ItemText(dialog, kCurrentPeriodItem), "03.2014");
+    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "03.2014");
     SendDlgItemMessageW(dialog, kResetTimeItem, BM_CLICK, 0, 0);
-    EXPECT_EQ(ItemText(dialog, kCurrentPeriodItem), "07.2014");
-    EXPECT_EQ(services.refreshes, 3);
+    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "07.2014");
+    EXPECT_EQ(services.taskRefreshes, 3);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kNextPeriodItem)));
 
     const LRESULT mars = SendDlgItemMessageW(dialog, kReportListItem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -132,10 +100,10 @@ TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, kReportListItem)));
     EXPECT_EQ(window.kind, kPlanetEphemeridesReport);
     EXPECT_EQ(window.planet, 2);
-    EXPECT_EQ(ItemText(dialog, kReportListItem), "Year ephemerides of Mars");
+    EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Year ephemerides of Mars");
 
     SendMessageW(dialog, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(services.shown);
+    EXPECT_FALSE(services.panelShown);
 }
 
 class PicturePanelTest : public ::testing::Test {
@@ -174,18 +142,18 @@ protected:
     NotificationHub hub;
     test::FakeScriptErrors errors;
     PictureActions actions{CommandContext{hub, errors}};
-    FakeServices services;
+    test::FakePanelServices services;
     PicturePackList packs;
     PictureControlPanel panel{services, actions, packs};
     FakePictureWindow window{hub, packs};
 };
 
 TEST_F(PicturePanelTest, ListsThePicturesAndShowsTheChosenOneAsOneStep) {
-    ASSERT_TRUE(CreatePanel(panel, {{WC_LISTVIEWW, kPictureListItem, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0, 200, 100},
+    ASSERT_TRUE(test::CreatePanelDialog(panel, {{WC_LISTVIEWW, kPictureListItem, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0, 200, 100},
                                     {L"STATIC", kPackCountItem, 0, 0, 110, 100, 10, L"% PicPack% loaded"},
                                     {L"BUTTON", kPicturePacksItem, 0, 110, 110, 20, 12}}));
     HWND dialog = panel.GetDialogWindow();
-    EXPECT_EQ(ItemText(dialog, kPackCountItem), "2 PicPacks loaded");
+    EXPECT_EQ(test::DialogItemText(dialog, kPackCountItem), "2 PicPacks loaded");
     ASSERT_EQ(SendDlgItemMessageW(dialog, kPictureListItem, LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(Cell(0, 0), "Jovian Satellite");  // sorted by type
     EXPECT_EQ(Cell(1, 1), "Unknown");
