@@ -102,8 +102,8 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
 
     FormatDate(reading.searched, kDateToDay, texts.searchedDate);
     EclipseTypeName(reading.type, true, texts.typeName);
-    texts.phaseSentence =
-        FormatPercent3(phaseTemplate, PhaseName(central, true), TimeText(reading.phaseBegin), TimeText(reading.phaseEnd));
+    texts.phaseSentence = FormatPercent3(phaseTemplate, PhaseName(central, true),
+                                         TimeText(reading.phaseBegin), TimeText(reading.phaseEnd));
     texts.phaseSentenceEnabled = central != kNoCentralPoint;
 
     for (int i = 0; i < 3; ++i) texts.contacts[i] = ContactTexts(reading.contacts[i], reading);
@@ -132,7 +132,8 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
     texts.widthEnabled = located && reading.pathWidthKm > 0.0;
 
     String longitude, latitude;
-    LongitudeValue(reading.centre.longitude, kWestPositive).Format(longitude, AngleStyle(), kToMinute, kAutomaticDecimals);
+    LongitudeValue(reading.centre.longitude, kWestPositive)
+        .Format(longitude, AngleStyle(), kToMinute, kAutomaticDecimals);
     LatitudeValue(reading.centre.latitude, kLatitudeHemisphereLetter)
         .Format(latitude, AngleStyle(), kToMinute, kAutomaticDecimals);
     texts.centreLongitude = longitude;

@@ -30,12 +30,12 @@ struct EclipsePanelReading {
     double maximumFraction = -1.0;  // 0..1; -1.0 not computed
     std::int32_t centralSeconds = 0;
     double pathWidthKm = 0.0;
-    double magnitude = 0.0;          // 0..1 at maximum
+    double magnitude = 0.0;  // 0..1 at maximum
     double maximumSunAltitude = 0.0;
-    DateTime shown;                  // the browsed moment, UT
-    MapPoint location;               // selected on the map, west positive
+    DateTime shown;     // the browsed moment, UT
+    MapPoint location;  // selected on the map, west positive
     double timeZoneHours = 0.0;
-    bool daylightSaving = false;     // of the application's time options
+    bool daylightSaving = false;  // of the application's time options
     MapPoint centre;
     int zoom = kEclipseZoomMin;
 };
@@ -91,7 +91,7 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
 // the coordinate first snapped to a multiple of the quarter, then moved
 // (`step` +1 or -1) and folded into its range.
 struct EclipseSpin {
-    double snapped;  // written back into the view outside the history
+    double snapped;   // written back into the view outside the history
     MapPoint centre;  // the new centre, one undoable step
 };
 EclipseSpin SpinEclipseLongitude(const MapPoint& centre, double visibleSpan, int step);

@@ -23,7 +23,8 @@ int AngleStyle() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegree
 
 String RangeEnd(DateTime moment, const TimeAndLocation& options) {
     const GeoCoordinates& place = options.location.coordinates;
-    ConvertTimeSystem(moment, options.xAxisTimeSystem, place.longitude, place.timeZone, options.daylightSaving);
+    ConvertTimeSystem(moment, options.xAxisTimeSystem, place.longitude, place.timeZone,
+                      options.daylightSaving);
     return FormatGraphMoment(&moment);
 }
 

@@ -70,8 +70,8 @@ struct GraphReadouts {
     String latitude;
     String timeZone;
     String elevation;
-    bool firstPairShown = true;   // 20735 / 20854, else 21020 / 20615
-    bool towardZeroEnabled = false;  // 20735 and 21020: the guide line is off the display's start
+    bool firstPairShown = true;        // 20735 / 20854, else 21020 / 20615
+    bool towardZeroEnabled = false;    // 20735 and 21020: the guide line is off the display's start
     bool awayFromZeroEnabled = false;  // 20854 and 20615: off its far end
 };
 // `guidePixel` and `extent` come from drawing the guide line.

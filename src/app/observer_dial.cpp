@@ -94,14 +94,16 @@ void ObserverDrag::CaptureLost(ObserverDialSky& sky, const ObserverDialGeometry&
     if (state_ != DialDragState::kIdle) Release(sky, dial, last_);
 }
 
-void ObserverDrag::Handle(ObserverDialSky& sky, const ObserverDialGeometry& dial, DialPoint point, bool final) {
+void ObserverDrag::Handle(ObserverDialSky& sky, const ObserverDialGeometry& dial, DialPoint point,
+                          bool final) {
     last_ = point;
     const double x = point.x;
     const double y = point.y;
     switch (state_) {
         case DialDragState::kIdle: return;
         case DialDragState::kUndecided:
-            if (dial.cx - dial.rx < x && x < dial.cx + dial.rx && dial.cy - dial.ry < y && y < dial.cy + dial.ry) {
+            if (dial.cx - dial.rx < x && x < dial.cx + dial.rx && dial.cy - dial.ry < y &&
+                y < dial.cy + dial.ry) {
                 sky.SetDragIndicator(1);
                 state_ = DialDragState::kDirection;
             } else if (dial.scaleX - 15 < x && x < dial.scaleX + 15 &&

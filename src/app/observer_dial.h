@@ -19,7 +19,7 @@ struct ObserverDialGeometry {
     int height = 0;
     double cx = 0.0, cy = 0.0;  // centre of the horizon ellipse
     double rx = 0.0, ry = 0.0;  // its radii; ry = 0.4 rx
-    int scaleX = 0;              // the altitude scale runs up from (scaleX, scaleBottom)
+    int scaleX = 0;             // the altitude scale runs up from (scaleX, scaleBottom)
     int scaleBottom = 0;
     int scaleLength = 0;
 };

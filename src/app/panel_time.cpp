@@ -23,7 +23,8 @@ std::int32_t ReadStepCountForSaving(const Char* text) noexcept {
     return ParseStepCount(text, count) ? count : 1;
 }
 
-PanelStepResult StepPanelTime(PanelTimeTarget& target, const Char* countText, std::int32_t unit, bool forward) {
+PanelStepResult StepPanelTime(PanelTimeTarget& target, const Char* countText, std::int32_t unit,
+                              bool forward) {
     DateTime moment = target.GetPanelTime();
     TimeStep step;
     if (!ParseStepCount(countText, step.count)) return PanelStepResult::kBadCount;

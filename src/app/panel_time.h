@@ -39,7 +39,8 @@ enum class PanelStepResult : int { kStepped = 0, kBadCount = 1, kOutOfRange = 2 
 
 // One step of `countText` units of `unit` (a TimeUnitId; no unit selected:
 // kTimeUnitCount), forward or backward; nothing changes unless stepped.
-PanelStepResult StepPanelTime(PanelTimeTarget& target, const Char* countText, std::int32_t unit, bool forward);
+PanelStepResult StepPanelTime(PanelTimeTarget& target, const Char* countText, std::int32_t unit,
+                              bool forward);
 
 // The animation of a panel: each timer tick is one forward step. It belongs
 // to the window it was started on, so it stops at the ends of the valid

@@ -32,7 +32,7 @@ constexpr const Char* kSampleGraphs[] = {
 
 // The order of the "Getting started" group.
 constexpr int kOpenWindowOrder[kWindowKindCount] = {
-    kSkyWindow, kSolarSystemWindow, kGraphWindow, kPictureWindow,
+    kSkyWindow,    kSolarSystemWindow,     kGraphWindow,          kPictureWindow,
     kReportWindow, kJupiterExplorerWindow, kSaturnExplorerWindow, kSolarEclipseWindow,
 };
 
@@ -51,7 +51,9 @@ bool ShownInSolarSystem(int type) {
 
 bool HasEphemerides(int type) { return type == kBodySun || type == kBodyMoon || type == kBodyPlanet; }
 
-BodyIdentifier PlanetBody(int number) { return BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, number)); }
+BodyIdentifier PlanetBody(int number) {
+    return BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, number));
+}
 
 }  // namespace
 
@@ -76,7 +78,8 @@ void RelatedTaskGroups::Clear() {
 const RelatedTask* RelatedTaskGroups::Find(int group, int index) const noexcept {
     if (group < 0 || group >= kRelatedTaskGroupCount || index < 0) return nullptr;
     const auto& tasks = groups_[static_cast<std::size_t>(group)];
-    return static_cast<std::size_t>(index) < tasks.size() ? tasks[static_cast<std::size_t>(index)].get() : nullptr;
+    return static_cast<std::size_t>(index) < tasks.size() ? tasks[static_cast<std::size_t>(index)].get()
+                                                          : nullptr;
 }
 
 int RelatedTaskGroups::TaskCount() const noexcept {
@@ -248,9 +251,7 @@ void RelatedTaskBuilder::BuildForWindow(const RelatedTaskSource& source) {
             BuildRelatedTasks(source.date, kSecondBodyGroup, source.secondBody, source.kind, 0);
             break;
         }
-        case kReportWindow:
-            BuildRelatedTasks(source.date, kReportGroup, source.body, source.kind, 0);
-            break;
+        case kReportWindow: BuildRelatedTasks(source.date, kReportGroup, source.body, source.kind, 0); break;
         case kSolarEclipseWindow: AddSolarEclipseTasks(source.date); break;
         case kPictureWindow:
         case kSkyWindow:

@@ -33,7 +33,9 @@ const Char* RelatedTaskGroupHeader(int group) noexcept;
 // the tasks of a clear are kept until the outermost run has returned.
 class RelatedTaskGroups {
 public:
-    const std::vector<RelatedTaskPtr>& Group(int group) const { return groups_.at(static_cast<std::size_t>(group)); }
+    const std::vector<RelatedTaskPtr>& Group(int group) const {
+        return groups_.at(static_cast<std::size_t>(group));
+    }
     // A null task (one that could not be made) is left out.
     void Add(int group, RelatedTaskPtr task);
     void Clear();
@@ -54,9 +56,9 @@ private:
 // What a window or tool hands to the pane: its kind, its date and its
 // selection. Bodies without an object are no selection.
 struct RelatedTaskSource {
-    int kind = -1;         // a window kind, kEventFinderTaskSource or kObjectInfoTaskSource
+    int kind = -1;  // a window kind, kEventFinderTaskSource or kObjectInfoTaskSource
     DateTime date;
-    BodyIdentifier body;   // the selected body (the shown picture's, the report's ...)
+    BodyIdentifier body;        // the selected body (the shown picture's, the report's ...)
     BodyIdentifier secondBody;  // the explorers' selected moon
     RelatedTaskWindow* graphWindow = nullptr;
     String graphsDirectory;  // where the sample graphs are

@@ -17,8 +17,8 @@ namespace corvinata {
 namespace {
 
 constexpr const Char* kWindowKindNames[kWindowKindCount] = {
-    TXT("Graph"),            TXT("Jupiter explorer"), TXT("Picture"),       TXT("Report"),
-    TXT("Saturn explorer"),  TXT("Solar eclipse"),    TXT("Sky"),           TXT("Solar system"),
+    TXT("Graph"),           TXT("Jupiter explorer"), TXT("Picture"), TXT("Report"),
+    TXT("Saturn explorer"), TXT("Solar eclipse"),    TXT("Sky"),     TXT("Solar system"),
 };
 
 String Join(std::initializer_list<const Char*> parts) {
@@ -83,8 +83,8 @@ public:
 
 private:
     String BuildText() const override {
-        return Join({TXT("View "), Possessive(body_).Text(), TXT(" ephemerides for "),
-                     YearText(date_).Text()});
+        return Join(
+            {TXT("View "), Possessive(body_).Text(), TXT(" ephemerides for "), YearText(date_).Text()});
     }
 };
 
@@ -94,7 +94,9 @@ public:
     void Execute(RelatedTaskServices& services) const override { services.ShowBodyInPictureWindow(body_); }
 
 private:
-    String BuildText() const override { return Join({TXT("View a picture of "), TaskBodyName(body_).Text()}); }
+    String BuildText() const override {
+        return Join({TXT("View a picture of "), TaskBodyName(body_).Text()});
+    }
 };
 
 class ExploreTask final : public BodyTask {
@@ -137,16 +139,16 @@ public:
         : BodyTask(body, date), functionId_(functionId) {}
     void Execute(RelatedTaskServices& services) const override {
         NewGraphRequest request;
-        const bool built = functionId_ == 0
-                               ? BuildRiseSetGraphRequest(body_, date_, request)
-                               : BuildQuantityGraphRequest(body_, date_, functionId_, request);
+        const bool built = functionId_ == 0 ? BuildRiseSetGraphRequest(body_, date_, request)
+                                            : BuildQuantityGraphRequest(body_, date_, functionId_, request);
         if (built) services.OpenGraph(request);
     }
 
 private:
     String BuildText() const override {
         if (functionId_ == 0) {
-            return Join({TXT("View a graph of "), Possessive(body_).Text(), TXT(" rising and setting times")});
+            return Join(
+                {TXT("View a graph of "), Possessive(body_).Text(), TXT(" rising and setting times")});
         }
         String quantity;
         if (const EventKind* kind = FindEventKind(functionId_)) quantity = kind->GetName();
@@ -171,7 +173,9 @@ public:
     void Execute(RelatedTaskServices& services) const override { services.ShowObjectInfo(body_); }
 
 private:
-    String BuildText() const override { return Join({TXT("View information on "), TaskBodyName(body_).Text()}); }
+    String BuildText() const override {
+        return Join({TXT("View information on "), TaskBodyName(body_).Text()});
+    }
 };
 
 class EventTask final : public RelatedTask {
@@ -180,7 +184,9 @@ public:
     void Execute(RelatedTaskServices& services) const override {
         switch (view_) {
             case EventView::kSky: services.ShowBodyInSkyWindowAt(event_.body, event_.begin); break;
-            case EventView::kSolarSystem: services.ShowBodyInSolarSystemWindowAt(event_.body, event_.begin); break;
+            case EventView::kSolarSystem:
+                services.ShowBodyInSolarSystemWindowAt(event_.body, event_.begin);
+                break;
             case EventView::kSolarEclipseWindow: services.ShowInSolarEclipseWindow(event_); break;
         }
     }
@@ -256,7 +262,8 @@ public:
 
 private:
     String BuildText() const override {
-        return String(inSky_ ? TXT("View the solar eclipse in the sky") : TXT("View the solar eclipse in the solar system"));
+        return String(inSky_ ? TXT("View the solar eclipse in the sky")
+                             : TXT("View the solar eclipse in the solar system"));
     }
     DateTime date_;
     bool inSky_;
@@ -317,13 +324,14 @@ bool BuildRiseSetGraphRequest(const BodyIdentifier& body, const DateTime& date, 
     const String name = TaskBodyName(body);
     String quoted;
     if (!QuoteScriptBodyName(name, quoted) || !GraphBegin(date, out.begin)) return false;
-    out.lines = {GraphLineRequest{Join({name.Text(), TXT(" rises")}), Join({quoted.Text(), TXT(".Rise(lct)")})},
-                 GraphLineRequest{Join({name.Text(), TXT(" sets")}), Join({quoted.Text(), TXT(".Set(lct)")})}};
+    out.lines = {
+        GraphLineRequest{Join({name.Text(), TXT(" rises")}), Join({quoted.Text(), TXT(".Rise(lct)")})},
+        GraphLineRequest{Join({name.Text(), TXT(" sets")}), Join({quoted.Text(), TXT(".Set(lct)")})}};
     return true;
 }
 
-bool BuildQuantityGraphRequest(const BodyIdentifier& body, const DateTime& date,
-                               std::uint32_t functionId, NewGraphRequest& out) {
+bool BuildQuantityGraphRequest(const BodyIdentifier& body, const DateTime& date, std::uint32_t functionId,
+                               NewGraphRequest& out) {
     const EventKind* kind = FindEventKind(functionId);
     const String name = TaskBodyName(body);
     String quoted;
@@ -363,7 +371,9 @@ RelatedTaskPtr MakeQuantityGraphTask(const BodyIdentifier& body, const DateTime&
     if (FindEventKind(functionId) == nullptr) return nullptr;
     return std::make_unique<GraphTask>(body, date, functionId);
 }
-RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body) { return std::make_unique<ObjectInfoTask>(body); }
+RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body) {
+    return std::make_unique<ObjectInfoTask>(body);
+}
 RelatedTaskPtr MakeEventTask(const RelatedEvent& event, EventView view) {
     return std::make_unique<EventTask>(event, view);
 }

@@ -135,7 +135,7 @@ RelatedTaskPtr MakeEclipseSearchTask(const DateTime& date, int eventTypeId);
 // month earlier; false when that leaves the valid dates or the name cannot
 // be written into the line's expression.
 bool BuildRiseSetGraphRequest(const BodyIdentifier& body, const DateTime& date, NewGraphRequest& out);
-bool BuildQuantityGraphRequest(const BodyIdentifier& body, const DateTime& date,
-                               std::uint32_t functionId, NewGraphRequest& out);
+bool BuildQuantityGraphRequest(const BodyIdentifier& body, const DateTime& date, std::uint32_t functionId,
+                               NewGraphRequest& out);
 
 }  // namespace corvinata

@@ -114,12 +114,13 @@ String PictureColumnText(const PictureEntry& entry, int column) {
             if (entry.bodyType == kPictureWithoutBody) return String(TXT("Unknown"));
             // The pack file may name any type and number: both are checked
             // against the catalogues before an object is taken.
-            const Catalogue* catalogue =
-                entry.bodyType >= 0 && entry.bodyType < kPictureWithoutBody ? CatalogueByType(entry.bodyType) : nullptr;
-            const CelestialObject* object =
-                catalogue != nullptr && entry.bodyNumber >= 0 && entry.bodyNumber < catalogue->CatalogueGetCount()
-                    ? catalogue->CatalogueGetObjectAt(entry.bodyNumber)
-                    : nullptr;
+            const Catalogue* catalogue = entry.bodyType >= 0 && entry.bodyType < kPictureWithoutBody
+                                             ? CatalogueByType(entry.bodyType)
+                                             : nullptr;
+            const CelestialObject* object = catalogue != nullptr && entry.bodyNumber >= 0 &&
+                                                    entry.bodyNumber < catalogue->CatalogueGetCount()
+                                                ? catalogue->CatalogueGetObjectAt(entry.bodyNumber)
+                                                : nullptr;
             const Char* name = object != nullptr ? ObjectKeyName(*object) : nullptr;
             return String(name != nullptr ? name : TXT(""));
         }

@@ -70,7 +70,8 @@ void PanelTimePart::ShowTimeStep(const TimeStep& step) {
     const LRESULT index = SendMessageW(units, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(GetTimeUnitName(step.unit)));
     // A unit the list does not offer (seconds) leaves no selection.
-    SendMessageW(units, CB_SETCURSEL, index == CB_ERR || step.unit < kFirstOfferedUnit ? static_cast<WPARAM>(-1) : index, 0);
+    SendMessageW(units, CB_SETCURSEL,
+                 index == CB_ERR || step.unit < kFirstOfferedUnit ? static_cast<WPARAM>(-1) : index, 0);
 }
 
 void PanelTimePart::EnableTimeStep(bool enable) {
@@ -167,15 +168,16 @@ void ControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
 
 bool ControlPanel::CreatePanelDialog(HINSTANCE instance, const wchar_t* templateName, HWND parent,
                                      ModelessDialogs* dialogs) {
-    return AfterCreate(CreateDialogParamW(instance, templateName, parent, &DialogProc, reinterpret_cast<LPARAM>(this)),
-                       dialogs);
+    return AfterCreate(
+        CreateDialogParamW(instance, templateName, parent, &DialogProc, reinterpret_cast<LPARAM>(this)),
+        dialogs);
 }
 
-bool ControlPanel::CreatePanelDialogIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent,
-                                             ModelessDialogs* dialogs) {
-    return AfterCreate(
-        CreateDialogIndirectParamW(instance, dialogTemplate, parent, &DialogProc, reinterpret_cast<LPARAM>(this)),
-        dialogs);
+bool ControlPanel::CreatePanelDialogIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate,
+                                             HWND parent, ModelessDialogs* dialogs) {
+    return AfterCreate(CreateDialogIndirectParamW(instance, dialogTemplate, parent, &DialogProc,
+                                                  reinterpret_cast<LPARAM>(this)),
+                       dialogs);
 }
 
 bool ControlPanel::AfterCreate(HWND dialog, ModelessDialogs* dialogs) {
@@ -201,9 +203,7 @@ bool ControlPanel::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
             if (window_ != nullptr) SendMessageW(window_->GetWindowHandle(), WM_HELP, wParam, lParam);
             result = TRUE;
             return true;
-        case WM_DESTROY:
-            time_.reset();
-            return false;
+        case WM_DESTROY: time_.reset(); return false;
         default: return time_ != nullptr && time_->HandleMessage(message, wParam, lParam, result);
     }
 }

@@ -44,7 +44,7 @@ struct PanelTimeConfig {
     int timeItem = 21002;
     int animateItem = 0;  // 0: no "&Animate" button
     UINT timerId = 0;
-    UINT period = 100;   // ms between two animation steps
+    UINT period = 100;  // ms between two animation steps
 };
 
 // The time controls of one panel dialog.
@@ -111,7 +111,8 @@ public:
 
     // The common creation: the dialog from the program's resources, at the
     // top-left corner of the pane, offered the dialog keys.
-    bool CreatePanelDialog(HINSTANCE instance, const wchar_t* templateName, HWND parent, ModelessDialogs* dialogs);
+    bool CreatePanelDialog(HINSTANCE instance, const wchar_t* templateName, HWND parent,
+                           ModelessDialogs* dialogs);
     // The same from a template in memory.
     bool CreatePanelDialogIndirect(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate, HWND parent,
                                    ModelessDialogs* dialogs);

@@ -172,7 +172,8 @@ void EclipseControlPanel::ShowTexts(const EclipsePanelTexts& t) {
         RedrawWindowNow(latitude->Window());
     }
     SetText(dialog, kLocationZoneItem, t.timeZone);
-    for (const int item : {kLongitudePickerItem, kLatitudePickerItem, kApplyLocationItem, kLocationZoneItem}) {
+    for (const int item :
+         {kLongitudePickerItem, kLatitudePickerItem, kApplyLocationItem, kLocationZoneItem}) {
         Enable(dialog, item, t.locationBrowserEnabled);
     }
 
@@ -239,15 +240,14 @@ INT_PTR EclipseControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
             const int item = static_cast<int>(header.idFrom);
-            if (header.code != UDN_DELTAPOS || (item != kLongitudeSpinnerItem && item != kLatitudeSpinnerItem)) {
+            if (header.code != UDN_DELTAPOS ||
+                (item != kLongitudeSpinnerItem && item != kLatitudeSpinnerItem)) {
                 return FALSE;
             }
             OnSpin(item, reinterpret_cast<const NMUPDOWN&>(header).iDelta);
             return DialogResult(GetDialogWindow(), 0);
         }
-        case kTrackbarMovedMessage:
-            OnZoomMoved(LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
+        case kTrackbarMovedMessage: OnZoomMoved(LOWORD(wParam), HIWORD(wParam)); return TRUE;
         default: return FALSE;
     }
 }

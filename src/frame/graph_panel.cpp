@@ -18,7 +18,7 @@ struct ListColumn {
 constexpr ListColumn kGraphColumns[] = {
     {TXT("Colour"), 50, LVCFMT_LEFT}, {TXT("Name"), 100, LVCFMT_LEFT}, {TXT("Value"), 100, LVCFMT_RIGHT}};
 
-constexpr int kReadoutItems[] = {kGuideLineItem, kGraphBeginItem, kGraphEndItem, kGraphDaylightItem,
+constexpr int kReadoutItems[] = {kGuideLineItem, kGraphBeginItem,     kGraphEndItem,     kGraphDaylightItem,
                                  kGraphZoneItem, kGraphLongitudeItem, kGraphLatitudeItem};
 
 COLORREF PaletteColour(int index) {
@@ -52,7 +52,8 @@ void GraphControlPanel::OnInitDialog() {
 }
 
 int GraphControlPanel::LineOfRow(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)] : -1;
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)]
+                                                                    : -1;
 }
 
 void GraphControlPanel::ControlPanelUpdate(void*) {
@@ -95,7 +96,8 @@ void GraphControlPanel::ControlPanelUpdate(void*) {
 }
 
 void GraphControlPanel::ShowGraphMousePosition(const DateTime* moment) {
-    if (GetDialogWindow() != nullptr) SetDlgItemTextW(GetDialogWindow(), kMousePositionItem, FormatGraphMoment(moment).Text());
+    if (GetDialogWindow() != nullptr)
+        SetDlgItemTextW(GetDialogWindow(), kMousePositionItem, FormatGraphMoment(moment).Text());
 }
 
 void GraphControlPanel::RefreshReadouts() {
@@ -106,14 +108,18 @@ void GraphControlPanel::RefreshReadouts() {
     const int pixel = present ? window->DrawGuideLine() : 0;
     const GraphReadouts r = MakeGraphReadouts(*window, pixel, window->DisplayExtent());
     ShowWindow(GetDlgItem(dialog, kGuideLineLabelItem), r.present ? SW_SHOW : SW_HIDE);
-    const String* texts[] = {&r.guideLine, &r.begin, &r.end, &r.daylightSaving, &r.timeZone, &r.longitude, &r.latitude};
-    for (std::size_t i = 0; i < std::size(kReadoutItems); ++i) SetDlgItemTextW(dialog, kReadoutItems[i], texts[i]->Text());
+    const String* texts[] = {&r.guideLine, &r.begin,     &r.end,     &r.daylightSaving,
+                             &r.timeZone,  &r.longitude, &r.latitude};
+    for (std::size_t i = 0; i < std::size(kReadoutItems); ++i)
+        SetDlgItemTextW(dialog, kReadoutItems[i], texts[i]->Text());
     if (r.present) SetDlgItemTextW(dialog, kGraphElevationItem, r.elevation.Text());
 
     const int shownTowardZero = r.firstPairShown ? kFirstPairTowardZeroItem : kSecondPairTowardZeroItem;
     const int shownAway = r.firstPairShown ? kFirstPairAwayItem : kSecondPairAwayItem;
-    for (const int item : {kFirstPairTowardZeroItem, kFirstPairAwayItem, kSecondPairTowardZeroItem, kSecondPairAwayItem}) {
-        ShowWindow(GetDlgItem(dialog, item), item == shownTowardZero || item == shownAway ? SW_SHOW : SW_HIDE);
+    for (const int item :
+         {kFirstPairTowardZeroItem, kFirstPairAwayItem, kSecondPairTowardZeroItem, kSecondPairAwayItem}) {
+        ShowWindow(GetDlgItem(dialog, item),
+                   item == shownTowardZero || item == shownAway ? SW_SHOW : SW_HIDE);
     }
     const struct {
         int item;
@@ -127,7 +133,8 @@ void GraphControlPanel::RefreshReadouts() {
         if (!arrow.enabled && GetFocus() == button) SetFocus(GetDlgItem(dialog, arrow.other));
         EnableWindow(button, arrow.enabled);
     }
-    for (const int item : {kFirstPairTowardZeroItem, kFirstPairAwayItem, kSecondPairTowardZeroItem, kSecondPairAwayItem}) {
+    for (const int item :
+         {kFirstPairTowardZeroItem, kFirstPairAwayItem, kSecondPairTowardZeroItem, kSecondPairAwayItem}) {
         if (item != shownTowardZero && item != shownAway) EnableWindow(GetDlgItem(dialog, item), FALSE);
     }
 }
@@ -138,8 +145,9 @@ LRESULT GraphControlPanel::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             const int line = static_cast<int>(draw.nmcd.lItemlParam);
-            const COLORREF lineColour =
-                Window() != nullptr && line >= 0 ? PaletteColour(Window()->LineAt(line).colourIndex) : RGB(0, 0, 0);
+            const COLORREF lineColour = Window() != nullptr && line >= 0
+                                            ? PaletteColour(Window()->LineAt(line).colourIndex)
+                                            : RGB(0, 0, 0);
             if (draw.iSubItem == kGraphColourColumn) {
                 if (!DrawsColourLines()) {
                     draw.clrTextBk = lineColour;
@@ -177,11 +185,13 @@ INT_PTR GraphControlPanel::OnNotify(const NMHDR& header) {
         }
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            const bool nowSelected = (change.uChanged & LVIF_STATE) != 0 && (change.uOldState & LVIS_SELECTED) == 0 &&
+            const bool nowSelected = (change.uChanged & LVIF_STATE) != 0 &&
+                                     (change.uOldState & LVIS_SELECTED) == 0 &&
                                      (change.uNewState & LVIS_SELECTED) != 0;
             const int line = LineOfRow(change.iItem);
             GraphWindowCommands& commands = Window()->GetCommands();
-            if (!suppressSelection_ && nowSelected && line >= 0 && line != commands.GetDocument().SelectedLine()) {
+            if (!suppressSelection_ && nowSelected && line >= 0 &&
+                line != commands.GetDocument().SelectedLine()) {
                 actions_.SelectLine(commands, line, nullptr);
             }
             return TRUE;
@@ -192,8 +202,9 @@ INT_PTR GraphControlPanel::OnNotify(const NMHDR& header) {
             return TRUE;
         }
         case NM_CUSTOMDRAW:
-            return DialogResult(GetDialogWindow(),
-                                OnCustomDraw(const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header))));
+            return DialogResult(
+                GetDialogWindow(),
+                OnCustomDraw(const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header))));
         default: return FALSE;
     }
 }
@@ -212,7 +223,8 @@ INT_PTR GraphControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
                 ControlPanelUpdate(nullptr);
                 return TRUE;
             }
-            if (HIWORD(wParam) == STN_DBLCLK && item == kGraphTimeAreaItem) editing_.ShowGraphOptionsTime(*Window());
+            if (HIWORD(wParam) == STN_DBLCLK && item == kGraphTimeAreaItem)
+                editing_.ShowGraphOptionsTime(*Window());
             if (HIWORD(wParam) == STN_DBLCLK && item == kGraphLocationAreaItem) {
                 editing_.ShowGraphOptionsLocation(*Window());
             }

@@ -131,12 +131,11 @@ void RelatedTasksPane::RunItem(int item) {
 INT_PTR RelatedTasksPane::OnNotify(const NMHDR& header) {
     if (static_cast<int>(header.idFrom) != kRelatedTasksListId) return FALSE;
     switch (header.code) {
-        case LVN_ITEMACTIVATE:
-            RunItem(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
-            return TRUE;
+        case LVN_ITEMACTIVATE: RunItem(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem); return TRUE;
         case LVN_ITEMCHANGING: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            const bool selects = (change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0;
+            const bool selects =
+                (change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0;
             return selects ? Answer(window_, TRUE) : FALSE;
         }
         case LVN_GETINFOTIPW: {
@@ -159,9 +158,7 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
     auto* pane = reinterpret_cast<RelatedTasksPane*>(GetWindowLongPtrW(window, DWLP_USER));
     if (pane == nullptr) return FALSE;
     switch (message) {
-        case WM_MOUSEACTIVATE:
-            pane->host_.SkipNextActivationRebuild();
-            return Answer(window, MA_ACTIVATE);
+        case WM_MOUSEACTIVATE: pane->host_.SkipNextActivationRebuild(); return Answer(window, MA_ACTIVATE);
         case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_NCLBUTTONDOWN:
             // The pane cannot be dragged by its caption.

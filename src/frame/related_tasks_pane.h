@@ -27,7 +27,8 @@ constexpr int kRelatedTasksListId = 20741;
 
 class RelatedTasksPane final : public NotificationObserver {
 public:
-    RelatedTasksPane(RelatedTasksPaneHost& host, RelatedTaskServices& services) : host_(host), services_(services) {}
+    RelatedTasksPane(RelatedTasksPaneHost& host, RelatedTaskServices& services)
+        : host_(host), services_(services) {}
     ~RelatedTasksPane() override;
     RelatedTasksPane(const RelatedTasksPane&) = delete;
     RelatedTasksPane& operator=(const RelatedTasksPane&) = delete;

@@ -28,9 +28,10 @@ void ReportControlPanel::SelectEntryOfReport() {
     const BrowsableReport* report = Window()->GetReport();
     const String entry = ReportEntryText(ReportChoice{report->ReportKind(), report->PlanetNumber()});
     HWND list = GetDlgItem(GetDialogWindow(), kReportListItem);
-    const LRESULT index =
-        SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.Text()));
-    SendMessageW(list, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
+    const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(entry.Text()));
+    SendMessageW(list, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index),
+                 0);
 }
 
 // `record` null: move the report by one browsing unit.
@@ -84,7 +85,8 @@ INT_PTR ReportControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
                     return TRUE;
                 default:
                     // The window's own commands (copy, print ...) reach it.
-                    if (Window() != nullptr) SendMessageW(Window()->GetWindowHandle(), WM_COMMAND, wParam, lParam);
+                    if (Window() != nullptr)
+                        SendMessageW(Window()->GetWindowHandle(), WM_COMMAND, wParam, lParam);
                     return TRUE;
             }
         default: return FALSE;
@@ -128,7 +130,8 @@ void PictureControlPanel::FillList() {
 }
 
 void PictureControlPanel::SortBy(int column) {
-    if (column < kPictureTypeColumn || column > kPictureDescriptionColumn || GetDialogWindow() == nullptr) return;
+    if (column < kPictureTypeColumn || column > kPictureDescriptionColumn || GetDialogWindow() == nullptr)
+        return;
     SortPictureRows(rows_, column);
     sortColumn_ = column;
     FillList();
@@ -137,7 +140,7 @@ void PictureControlPanel::SortBy(int column) {
 
 const PictureRow* PictureControlPanel::RowOfItem(LPARAM data) const {
     return data >= 0 && static_cast<std::size_t>(data) < rows_.size() ? &rows_[static_cast<std::size_t>(data)]
-                                                                         : nullptr;
+                                                                      : nullptr;
 }
 
 void PictureControlPanel::ControlPanelUpdate(void*) {
@@ -150,8 +153,8 @@ void PictureControlPanel::ControlPanelUpdate(void*) {
         LVFINDINFOW find{};
         find.flags = LVFI_PARAM;
         find.lParam = static_cast<LPARAM>(i);
-        const int item = static_cast<int>(SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
-                                                       reinterpret_cast<LPARAM>(&find)));
+        const int item = static_cast<int>(
+            SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
         if (item < 0) return;
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -178,7 +181,8 @@ INT_PTR PictureControlPanel::OnNotify(const NMHDR& header) {
         case LVN_COLUMNCLICK: SortBy(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem); return TRUE;
         case LVN_ITEMCHANGED: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-            const bool nowSelected = (change.uChanged & LVIF_STATE) != 0 && (change.uOldState & LVIS_SELECTED) == 0 &&
+            const bool nowSelected = (change.uChanged & LVIF_STATE) != 0 &&
+                                     (change.uOldState & LVIS_SELECTED) == 0 &&
                                      (change.uNewState & LVIS_SELECTED) != 0;
             const PictureRow* row = RowOfItem(change.lParam);
             if (nowSelected && !updating_ && row != nullptr && Window() != nullptr) {

@@ -17,7 +17,8 @@ public:
     // The document tells its views that the report changed.
     virtual void ReportChanged() = 0;
     // A new report of the choice, set to the record.
-    virtual void ChooseReport(const ReportChoice& choice, const DateTimeLocation& record, bool nightVision) = 0;
+    virtual void ChooseReport(const ReportChoice& choice, const DateTimeLocation& record,
+                              bool nightVision) = 0;
 };
 
 enum ReportPanelItem : int {

@@ -44,7 +44,8 @@ TEST(EclipsePanelTexts, ACentralEclipseSeenFromAPlace) {
     EXPECT_EQ(Utf8(t.searchedDate), "29.03.2006");
     EXPECT_EQ(Utf8(t.phaseSentence), "Total phase begins 09:30:00, ends 11:15:00");
     EXPECT_EQ(Utf8(t.contacts[kFirstContact].value), "09:45:00");
-    EXPECT_EQ(Utf8(t.contacts[kFirstContact].display), "09:45:00 (12:45:00)");  // + 2 h zone + 1 h summer time
+    EXPECT_EQ(Utf8(t.contacts[kFirstContact].display),
+              "09:45:00 (12:45:00)");  // + 2 h zone + 1 h summer time
     EXPECT_TRUE(t.contacts[kFirstContact].linkActive);
     EXPECT_FALSE(t.contacts[kLastContact].linkActive);
     EXPECT_FALSE(t.contacts[kLastContact].valuesEnabled);  // the Sun below the horizon
@@ -69,12 +70,15 @@ TEST(EclipsePanelTexts, EachKindOfEclipseAndMissingValues) {
         const char* maximumLabel;
         const char* duration;
     } cases[] = {
-        {"annular", kCentralAnnularEclipse, true, 0.999, "Annular phase begins", "Maximum contact (100%)", "245 sec"},
-        {"hybrid", kAnnularTotalEclipse, true, 0.25, "Annular-total phase begins", "Maximum contact (25%)", "245 sec"},
+        {"annular", kCentralAnnularEclipse, true, 0.999, "Annular phase begins", "Maximum contact (100%)",
+         "245 sec"},
+        {"hybrid", kAnnularTotalEclipse, true, 0.25, "Annular-total phase begins", "Maximum contact (25%)",
+         "245 sec"},
         // -1.0 means not computed; as a percentage it would read "-100%".
-        {"partial, nothing computed", kPartialEclipse, true, -1.0, "Total phase begins", "Maximum contact (--%)",
-         "-- sec"},
-        {"no place chosen", kCentralTotalEclipse, false, 0.5, "Total phase begins", "Maximum contact (50%)", "245 sec"},
+        {"partial, nothing computed", kPartialEclipse, true, -1.0, "Total phase begins",
+         "Maximum contact (--%)", "-- sec"},
+        {"no place chosen", kCentralTotalEclipse, false, 0.5, "Total phase begins", "Maximum contact (50%)",
+         "245 sec"},
     };
     for (const Case& c : cases) {
         EclipsePanelReading reading = CentralTotalAtAPlace();
@@ -107,11 +111,11 @@ TEST(EclipsePanelSpin, QuarterStepsFoldIntoTheRanges) {
         {true, {10.0, 5.0}, 80.0, 1, 20.0, {0.0, 5.0}},
         {true, {170.0, 5.0}, 80.0, -1, 180.0, {-160.0, 5.0}},  // over the date line
         {false, {10.0, 41.0}, 40.0, 1, 40.0, {10.0, 50.0}},
-        {false, {10.0, 85.0}, 40.0, 1, 90.0, {10.0, -80.0}},   // over the pole
+        {false, {10.0, 85.0}, 40.0, 1, 90.0, {10.0, -80.0}},  // over the pole
     };
     for (const Case& c : cases) {
-        const EclipseSpin spin =
-            c.longitude ? SpinEclipseLongitude(c.centre, c.span, c.step) : SpinEclipseLatitude(c.centre, c.span, c.step);
+        const EclipseSpin spin = c.longitude ? SpinEclipseLongitude(c.centre, c.span, c.step)
+                                             : SpinEclipseLatitude(c.centre, c.span, c.step);
         EXPECT_DOUBLE_EQ(spin.snapped, c.snapped);
         EXPECT_DOUBLE_EQ(spin.centre.longitude, c.expected.longitude);
         EXPECT_DOUBLE_EQ(spin.centre.latitude, c.expected.latitude);

@@ -31,8 +31,8 @@ TEST_F(GraphPanelTest, RowsAndCellsOfTheShownLines) {
         int column;
         const char* text;
     } cases[] = {
-        {0, kGraphColourColumn, ""}, {0, kGraphNameColumn, "A"}, {0, kGraphValueColumn, "10"},
-        {2, kGraphValueColumn, "Hidden"}, {3, kGraphNameColumn, ""}, {3, kGraphValueColumn, ""},
+        {0, kGraphColourColumn, ""},      {0, kGraphNameColumn, "A"}, {0, kGraphValueColumn, "10"},
+        {2, kGraphValueColumn, "Hidden"}, {3, kGraphNameColumn, ""},  {3, kGraphValueColumn, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8(GraphCellText(source, c.line, c.column)), c.text);
 }
@@ -44,9 +44,9 @@ TEST_F(GraphPanelTest, ArrowsMoveTheGuideLineWithinItsSteps) {
         int from;
         int to;
     } cases[] = {
-        {20615, false, 10, 9}, {20735, false, 10, 9}, {20854, false, 10, 11}, {21020, false, 10, 11},
-        {20615, true, 10, 11}, {21020, true, 10, 9},  {20615, false, 0, 0},   {20854, false, 365, 365},
-        {20850, false, 10, 10},
+        {20615, false, 10, 9},  {20735, false, 10, 9},    {20854, false, 10, 11},
+        {21020, false, 10, 11}, {20615, true, 10, 11},    {21020, true, 10, 9},
+        {20615, false, 0, 0},   {20854, false, 365, 365}, {20850, false, 10, 10},
     };
     for (const Case& c : cases) {
         source.step = c.from;

@@ -79,19 +79,6 @@ TEST_F(ObserverDialTest, DraggingTurnsTheViewInOneUndoableStep) {
     }
 }
 
-TEST_F(ObserverDialTest, TheViewFollowsWhileDraggingAndTheDecidingMoveChangesNothing) {
-    drag.Press(dial);
-    drag.Move(dial, geometry, {100, 55});
-    EXPECT_EQ(drag.State(), DialDragState::kDirection);
-    EXPECT_EQ(dial.indicator, 1);
-    EXPECT_EQ(window.direction, (ViewDirection{30.0, 10.0}));
-    drag.Move(dial, geometry, {126, 65});
-    EXPECT_EQ(window.direction, (ViewDirection{180.0, 10.0}));
-    EXPECT_EQ(window.history.UndoableCount(), 0);
-    drag.Release(dial, geometry, {126, 65});
-    EXPECT_EQ(window.history.UndoableCount(), 1);
-}
-
 TEST_F(ObserverDialTest, NoStepWithoutAChange) {
     window.direction = ViewDirection{0.0, 10.0};
     drag.Press(dial);  // a click without movement

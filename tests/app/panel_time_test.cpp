@@ -63,12 +63,18 @@ TEST(StepPanelTimeTest, StepsByTheChosenStepOrChangesNothing) {
         PanelStepResult result;
         DateTime expected;
     } cases[] = {
-        {TXT("1"), kMonthsUnit, true, PanelStepResult::kStepped, MakeDateTime(2000, 2, 29, 12.0, kLocalCivilTime)},
-        {TXT("90"), kMinutesUnit, false, PanelStepResult::kStepped, MakeDateTime(2000, 1, 31, 10.5, kLocalCivilTime)},
-        {TXT("-2"), kDaysUnit, true, PanelStepResult::kStepped, MakeDateTime(2000, 1, 29, 12.0, kLocalCivilTime)},
-        {TXT("5x"), kDaysUnit, true, PanelStepResult::kBadCount, MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
-        {TXT("1"), kTimeUnitCount, true, PanelStepResult::kOutOfRange, MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
-        {TXT("1001"), kYearsUnit, true, PanelStepResult::kOutOfRange, MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
+        {TXT("1"), kMonthsUnit, true, PanelStepResult::kStepped,
+         MakeDateTime(2000, 2, 29, 12.0, kLocalCivilTime)},
+        {TXT("90"), kMinutesUnit, false, PanelStepResult::kStepped,
+         MakeDateTime(2000, 1, 31, 10.5, kLocalCivilTime)},
+        {TXT("-2"), kDaysUnit, true, PanelStepResult::kStepped,
+         MakeDateTime(2000, 1, 29, 12.0, kLocalCivilTime)},
+        {TXT("5x"), kDaysUnit, true, PanelStepResult::kBadCount,
+         MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
+        {TXT("1"), kTimeUnitCount, true, PanelStepResult::kOutOfRange,
+         MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
+        {TXT("1001"), kYearsUnit, true, PanelStepResult::kOutOfRange,
+         MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
         {TXT("2147483647"), kMinutesUnit, false, PanelStepResult::kOutOfRange,
          MakeDateTime(2000, 1, 31, 12.0, kLocalCivilTime)},
     };
@@ -90,9 +96,9 @@ TEST(PanelAnimationTest, StopsAtTheRangeEndAndWithItsWindow) {
     PanelAnimation animation;
     animation.Start(&first);
     EXPECT_TRUE(animation.Tick(target, TXT("1"), kHoursUnit));
-    EXPECT_TRUE(animation.Tick(target, TXT("bad"), kHoursUnit));  // a bad count waits
+    EXPECT_TRUE(animation.Tick(target, TXT("bad"), kHoursUnit));    // a bad count waits
     EXPECT_TRUE(animation.Tick(target, TXT("1"), kTimeUnitCount));  // so does a missing unit
-    EXPECT_FALSE(animation.Tick(target, TXT("1"), kHoursUnit));  // 24 h is beyond the year 3000
+    EXPECT_FALSE(animation.Tick(target, TXT("1"), kHoursUnit));     // 24 h is beyond the year 3000
     EXPECT_FALSE(animation.IsRunning());
     EXPECT_EQ(target.moment.hours, 23.0);
 

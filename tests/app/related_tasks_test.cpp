@@ -67,26 +67,32 @@ TEST_F(RelatedTasksTest, EachBodyTypeListsItsTasksLeavingOutTheAskingKind) {
     } cases[] = {
         {"Sun from the Sky window", Body(kBodySun, 0), kSkyWindow,
          V{"View Sun in the solar system", "View a graph of Sun's rising and setting times",
-           "View a graph of Sun distance from Earth", "View a picture of Sun", "View Sun's ephemerides for 2014",
-           "Search for solar eclipses in 2014", "View information on Sun"}},
+           "View a graph of Sun distance from Earth", "View a picture of Sun",
+           "View Sun's ephemerides for 2014", "Search for solar eclipses in 2014",
+           "View information on Sun"}},
         {"Moon from Object Info", Body(kBodyMoon, 0), kObjectInfoTaskSource,
-         V{"View Moon in the sky", "View Moon in the solar system", "View a graph of Moon's rising and setting times",
-           "View a graph of Moon distance from Earth", "View a picture of Moon", "View Moon's ephemerides for 2014",
+         V{"View Moon in the sky", "View Moon in the solar system",
+           "View a graph of Moon's rising and setting times", "View a graph of Moon distance from Earth",
+           "View a picture of Moon", "View Moon's ephemerides for 2014",
            "Search for lunar eclipses in 2014"}},
         {"Jupiter from its explorer", Body(kBodyPlanet, 3), kJupiterExplorerWindow,
          V{"View Jupiter in the sky", "View Jupiter in the solar system",
-           "View a graph of Jupiter's rising and setting times", "View a graph of Jupiter distance from Earth",
-           "View a picture of Jupiter", "View Jupiter's ephemerides for 2014", "View information on Jupiter"}},
+           "View a graph of Jupiter's rising and setting times",
+           "View a graph of Jupiter distance from Earth", "View a picture of Jupiter",
+           "View Jupiter's ephemerides for 2014", "View information on Jupiter"}},
         {"Venus from a report", Body(kBodyPlanet, 1), kReportWindow,
-         V{"View Venus in the sky", "View Venus in the solar system", "View a graph of Venus' rising and setting times",
-           "View a graph of Venus distance from Earth", "View a picture of Venus", "View information on Venus"}},
+         V{"View Venus in the sky", "View Venus in the solar system",
+           "View a graph of Venus' rising and setting times", "View a graph of Venus distance from Earth",
+           "View a picture of Venus", "View information on Venus"}},
         {"Earth from the Solar System window", Body(kBodyEarth, 0), kSolarSystemWindow,
          V{"View a picture of Earth", "View information on Earth"}},
-        {"a star from a graph", Named(star, "Minkar"), kGraphWindow, V{"View Minkar in the sky", "View information on Minkar"}},
+        {"a star from a graph", Named(star, "Minkar"), kGraphWindow,
+         V{"View Minkar in the sky", "View information on Minkar"}},
         {"a constellation", Named(constellation, "Orion"), kSolarSystemWindow,
          V{"View Orion in the sky", "View information on Orion"}},
         {"a galaxy from a picture", Named(galaxy, "M 31"), kPictureWindow,
-         V{"View M 31 in the sky", "View a graph of M 31's rising and setting times", "View information on M 31"}},
+         V{"View M 31 in the sky", "View a graph of M 31's rising and setting times",
+           "View information on M 31"}},
         {"Io from the Sky window", Body(kBodyJupiterSatellite, 0), kSkyWindow,
          V{"View a picture of Io", "Explore Jupiter", "View information on Io"}},
         {"Titan from the Saturn explorer", Body(kBodySaturnSatellite, 5), kSaturnExplorerWindow,
@@ -101,7 +107,8 @@ TEST_F(RelatedTasksTest, EachBodyTypeListsItsTasksLeavingOutTheAskingKind) {
 }
 
 TEST_F(RelatedTasksTest, EveryWindowKindFillsItsOwnGroups) {
-    class GraphWindow final : public RelatedTaskWindow {} graph;
+    class GraphWindow final : public RelatedTaskWindow {
+    } graph;
     using V = std::vector<std::string>;
     const auto source = [&](int kind, const BodyIdentifier& body) {
         RelatedTaskSource made;
@@ -123,17 +130,19 @@ TEST_F(RelatedTasksTest, EveryWindowKindFillsItsOwnGroups) {
     EXPECT_EQ(Captions(kSecondBodyGroup), (V{"View a picture of Titan", "View information on Titan"}));
     groups.Clear();
     builder.BuildForWindow(eclipse);
-    EXPECT_EQ(Captions(kSolarEclipseGroup),
-              (V{"View the solar eclipse in the sky", "View the solar eclipse in the solar system", "View a picture of Sun",
-                 "View a picture of Moon", "View information on Sun", "View information on Moon",
-                 "View Sun's ephemerides for 2014", "View Moon's ephemerides for 2014", "Search for lunar eclipses in 2014",
-                 "Search for solar eclipses in 2014"}));
+    EXPECT_EQ(
+        Captions(kSolarEclipseGroup),
+        (V{"View the solar eclipse in the sky", "View the solar eclipse in the solar system",
+           "View a picture of Sun", "View a picture of Moon", "View information on Sun",
+           "View information on Moon", "View Sun's ephemerides for 2014", "View Moon's ephemerides for 2014",
+           "Search for lunar eclipses in 2014", "Search for solar eclipses in 2014"}));
     groups.Clear();
     builder.BuildForWindow(graphSource);
     EXPECT_EQ(Captions(kGeneralGraphGroup), (V{"Create a new graph", "Open a graph"}));
     EXPECT_EQ(Captions(kCurrentGraphGroup), (V{"Edit the graph's lines", "Edit the graph's options"}));
-    EXPECT_EQ(Captions(kSampleGraphGroup), (V{"Astronomical Calendar 2027.gph", "Astronomical Calendar 2028.gph",
-                                              "Astronomical Calendar 2029.gph"}));
+    EXPECT_EQ(Captions(kSampleGraphGroup),
+              (V{"Astronomical Calendar 2027.gph", "Astronomical Calendar 2028.gph",
+                 "Astronomical Calendar 2029.gph"}));
     EXPECT_EQ(Captions(kSelectedBodyGroup).size(), 6u);  // the Moon without its graphs
     groups.Clear();
     builder.BuildForWindow(report);
@@ -141,9 +150,9 @@ TEST_F(RelatedTasksTest, EveryWindowKindFillsItsOwnGroups) {
     groups.Clear();
     builder.AddOpenWindowTasks();
     EXPECT_EQ(Captions(kGettingStartedGroup),
-              (V{"Open a Sky window", "Open a Solar system window", "Open a Graph window", "Open a Picture window",
-                 "Open a Report window", "Open a Jupiter explorer window", "Open a Saturn explorer window",
-                 "Open a Solar eclipse window"}));
+              (V{"Open a Sky window", "Open a Solar system window", "Open a Graph window",
+                 "Open a Picture window", "Open a Report window", "Open a Jupiter explorer window",
+                 "Open a Saturn explorer window", "Open a Solar eclipse window"}));
 }
 
 TEST_F(RelatedTasksTest, EventTasksFollowTheEventAndItsBody) {
@@ -156,9 +165,9 @@ TEST_F(RelatedTasksTest, EventTasksFollowTheEventAndItsBody) {
     EXPECT_EQ(Captions(kSelectedEventGroup),
               (std::vector<std::string>{"View 'Eclipse of the Sun' in the solar eclipse window",
                                         "View 'Eclipse of the Sun' in the sky",
-                                        "View 'Eclipse of the Sun' in the solar system", "View a picture of Sun",
-                                        "View Sun's ephemerides for 2014", "View information on Sun",
-                                        "Search for solar eclipses in 2014"}));
+                                        "View 'Eclipse of the Sun' in the solar system",
+                                        "View a picture of Sun", "View Sun's ephemerides for 2014",
+                                        "View information on Sun", "Search for solar eclipses in 2014"}));
     EXPECT_EQ(Utf8(groups.Group(kSelectedEventGroup)[0]->GetTooltip()), "Eclipse of the Sun");
     EXPECT_TRUE(groups.Group(kSelectedEventGroup)[3]->GetTooltip().IsEmpty());
 }
@@ -189,17 +198,21 @@ TEST_F(RelatedTasksTest, EachTaskRunsItsAction) {
     services.now.location.town = String(TXT("York"));
     DateTime noTime = date;
     noTime.hours = kNoTimeHours;
-    class GraphWindow final : public RelatedTaskWindow {} graph;
+    class GraphWindow final : public RelatedTaskWindow {
+    } graph;
     const struct Case {
         RelatedTaskPtr task;
         const char* caption;
         const char* call;
     } cases[] = {
         {MakeOpenWindowTask(kSaturnExplorerWindow), "Open a Saturn explorer window", "open 4"},
-        {MakeEphemeridesTask(Body(kBodyPlanet, 1), date), "View Venus' ephemerides for 2014", "report 5 1 2014 at York"},
-        {MakeEphemeridesTask(Body(kBodyMoon, 0), date), "View Moon's ephemerides for 2014", "report 4 0 2014 at York"},
+        {MakeEphemeridesTask(Body(kBodyPlanet, 1), date), "View Venus' ephemerides for 2014",
+         "report 5 1 2014 at York"},
+        {MakeEphemeridesTask(Body(kBodyMoon, 0), date), "View Moon's ephemerides for 2014",
+         "report 4 0 2014 at York"},
         {MakeExploreTask(Body(kBodyPlanet, 4)), "Explore Saturn", "saturn Saturn"},
-        {MakeViewInSolarSystemTask(Body(kBodyPlanet, 2), date), "View Mars in the solar system", "solar system Mars 2014"},
+        {MakeViewInSolarSystemTask(Body(kBodyPlanet, 2), date), "View Mars in the solar system",
+         "solar system Mars 2014"},
         {MakeRiseSetGraphTask(Body(kBodyMoon, 0), date), "View a graph of Moon's rising and setting times",
          "graph 2014 4 [Moon rises|\"Moon\".Rise(lct)][Moon sets|\"Moon\".Set(lct)]"},
         {MakeQuantityGraphTask(Body(kBodyPlanet, 1), date, kFunctionRise), "View a graph of Venus rise",

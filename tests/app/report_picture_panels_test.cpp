@@ -106,7 +106,8 @@ TEST_F(ReportPicturePanelsTest, PictureColumnsCheckTheBodyAgainstTheCatalogues) 
     };
     for (const Case& c : cases) {
         const PictureEntry entry{String(TXT("a.jpg")), c.type, c.number, String(TXT("A picture"))};
-        EXPECT_EQ(Utf8(PictureColumnText(entry, kPictureTypeColumn)), c.typeText) << c.type << " " << c.number;
+        EXPECT_EQ(Utf8(PictureColumnText(entry, kPictureTypeColumn)), c.typeText)
+            << c.type << " " << c.number;
         EXPECT_EQ(Utf8(PictureColumnText(entry, kPictureNameColumn)), c.name) << c.type << " " << c.number;
         EXPECT_EQ(Utf8(PictureColumnText(entry, kPictureDescriptionColumn)), "A picture");
     }

@@ -23,7 +23,9 @@ public:
     String FormatValueAt(int i, int step) const override { return source.FormatValueAt(i, step); }
     int GuideLineStep() const override { return source.GuideLineStep(); }
     void SetGuideLineStep(int step) override { source.SetGuideLineStep(step); }
-    DateTime StepToDate(int step, std::int32_t system) const override { return source.StepToDate(step, system); }
+    DateTime StepToDate(int step, std::int32_t system) const override {
+        return source.StepToDate(step, system);
+    }
     bool FirstOrientation() const override { return source.FirstOrientation(); }
     bool SecondOrientation() const override { return source.SecondOrientation(); }
     int DrawGuideLine() override { return source.DrawGuideLine(); }
@@ -38,16 +40,17 @@ public:
 class GraphPanelWindowTest : public ::testing::Test {
 protected:
     GraphPanelWindowTest() {
-        created = test::CreatePanelDialog(panel, {
-            {L"STATIC", kMousePositionItem, 0, 0, 0, 100, 10},
-            {L"STATIC", kGuideLineItem, 0, 0, 10, 100, 10},
-            {L"BUTTON", kFirstPairTowardZeroItem, 0, 0, 20, 20, 12},
-            {L"BUTTON", kFirstPairAwayItem, 0, 25, 20, 20, 12},
-            {L"BUTTON", kSecondPairTowardZeroItem, 0, 50, 20, 20, 12},
-            {L"BUTTON", kSecondPairAwayItem, 0, 75, 20, 20, 12},
-            {WC_LISTVIEWW, kGraphLinesItem, LVS_REPORT | LVS_SHOWSELALWAYS, 0, 40, 200, 80},
-            {L"STATIC", kGraphDaylightItem, 0, 0, 125, 50, 10},
-        });
+        created = test::CreatePanelDialog(
+            panel, {
+                       {L"STATIC", kMousePositionItem, 0, 0, 0, 100, 10},
+                       {L"STATIC", kGuideLineItem, 0, 0, 10, 100, 10},
+                       {L"BUTTON", kFirstPairTowardZeroItem, 0, 0, 20, 20, 12},
+                       {L"BUTTON", kFirstPairAwayItem, 0, 25, 20, 20, 12},
+                       {L"BUTTON", kSecondPairTowardZeroItem, 0, 50, 20, 20, 12},
+                       {L"BUTTON", kSecondPairAwayItem, 0, 75, 20, 20, 12},
+                       {WC_LISTVIEWW, kGraphLinesItem, LVS_REPORT | LVS_SHOWSELALWAYS, 0, 40, 200, 80},
+                       {L"STATIC", kGraphDaylightItem, 0, 0, 125, 50, 10},
+                   });
         window.source.AddLines(3);
         window.source.lines[1].shownInPanel = false;
         window.source.lines[2].visible = false;
@@ -61,7 +64,8 @@ protected:
         entry.iSubItem = column;
         entry.pszText = text;
         entry.cchTextMax = 100;
-        SendMessageW(Item(kGraphLinesItem), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&entry));
+        SendMessageW(Item(kGraphLinesItem), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&entry));
         return test::Utf8(text);
     }
     int SelectedRow() const {

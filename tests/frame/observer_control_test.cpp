@@ -25,7 +25,9 @@ struct ObserverClassRegistration {
     bool registered = RegisterObserverControl(GetModuleHandleW(nullptr));
 };
 
-class ObserverControlTest : public ::testing::Test, protected ObserverClassRegistration, public ObserverControlHost {
+class ObserverControlTest : public ::testing::Test,
+                            protected ObserverClassRegistration,
+                            public ObserverControlHost {
 protected:
     ObserverControlTest() {
         SetObserverControlHost(this);

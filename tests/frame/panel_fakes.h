@@ -33,13 +33,13 @@ public:
 
 inline bool CreatePanelDialog(ControlPanel& panel, std::initializer_list<DialogItem> items,
                               ModelessDialogs* dialogs = nullptr) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
-                                                       ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{
+        sizeof controls, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     const std::vector<WORD> dialogTemplate = ControlDialog::Template(items);
     return panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                           reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
-                                           dialogs);
+                                           reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+                                           nullptr, dialogs);
 }
 
 inline std::string DialogItemText(HWND dialog, int id) {

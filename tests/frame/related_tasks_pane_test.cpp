@@ -61,9 +61,10 @@ protected:
     test::RecordingTaskServices services;
     PaneHost host;
     RelatedTasksPane pane{host, services};
-    test::ControlDialog dialog{{{WC_LISTVIEWW, kRelatedTasksListId, LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 100}},
-                               &RelatedTasksPane::DialogProc,
-                               reinterpret_cast<LPARAM>(&pane)};
+    test::ControlDialog dialog{
+        {{WC_LISTVIEWW, kRelatedTasksListId, LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 100}},
+        &RelatedTasksPane::DialogProc,
+        reinterpret_cast<LPARAM>(&pane)};
 };
 
 // The task of an item is read from the item itself, so the right task runs

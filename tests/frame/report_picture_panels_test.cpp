@@ -73,11 +73,12 @@ protected:
 };
 
 TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
-    ASSERT_TRUE(test::CreatePanelDialog(panel, {{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
-                                    {L"BUTTON", kPreviousPeriodItem, 0, 0, 20, 50, 14},
-                                    {L"STATIC", kCurrentPeriodItem, 0, 50, 20, 50, 14},
-                                    {L"BUTTON", kNextPeriodItem, 0, 100, 20, 50, 14},
-                                    {L"BUTTON", kResetTimeItem, 0, 150, 20, 50, 14}}));
+    ASSERT_TRUE(test::CreatePanelDialog(
+        panel, {{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
+                {L"BUTTON", kPreviousPeriodItem, 0, 0, 20, 50, 14},
+                {L"STATIC", kCurrentPeriodItem, 0, 50, 20, 50, 14},
+                {L"BUTTON", kNextPeriodItem, 0, 100, 20, 50, 14},
+                {L"BUTTON", kResetTimeItem, 0, 150, 20, 50, 14}}));
     HWND dialog = panel.GetDialogWindow();
     panel.ControlPanelAttach(&window);
     EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Month report");
@@ -93,8 +94,9 @@ TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
     EXPECT_EQ(services.taskRefreshes, 3);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kNextPeriodItem)));
 
-    const LRESULT mars = SendDlgItemMessageW(dialog, kReportListItem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                             reinterpret_cast<LPARAM>(L"Year ephemerides of Mars"));
+    const LRESULT mars =
+        SendDlgItemMessageW(dialog, kReportListItem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(L"Year ephemerides of Mars"));
     SendDlgItemMessageW(dialog, kReportListItem, CB_SETCURSEL, static_cast<WPARAM>(mars), 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kReportListItem, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, kReportListItem)));
@@ -117,8 +119,8 @@ protected:
         packs[1].entries = {{String(TXT("nebula.jpg")), kPictureWithoutBody, 0, String(TXT("Gas"))}};
     }
     int Selected() const {
-        return static_cast<int>(SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_GETNEXTITEM,
-                                                    static_cast<WPARAM>(-1), LVNI_SELECTED));
+        return static_cast<int>(SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem,
+                                                    LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
     std::string Cell(int item, int column) const {
         wchar_t text[100] = {};
@@ -126,16 +128,16 @@ protected:
         entry.iSubItem = column;
         entry.pszText = text;
         entry.cchTextMax = 100;
-        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
-                            reinterpret_cast<LPARAM>(&entry));
+        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_GETITEMTEXTW,
+                            static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&entry));
         return test::Utf8(text);
     }
     void Select(int item) {
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED;
         state.state = LVIS_SELECTED;
-        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
-                            reinterpret_cast<LPARAM>(&state));
+        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_SETITEMSTATE,
+                            static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
     }
 
     test::ScopedCatalogues catalogues_;
@@ -149,16 +151,19 @@ protected:
 };
 
 TEST_F(PicturePanelTest, ListsThePicturesAndShowsTheChosenOneAsOneStep) {
-    ASSERT_TRUE(test::CreatePanelDialog(panel, {{WC_LISTVIEWW, kPictureListItem, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0, 200, 100},
-                                    {L"STATIC", kPackCountItem, 0, 0, 110, 100, 10, L"% PicPack% loaded"},
-                                    {L"BUTTON", kPicturePacksItem, 0, 110, 110, 20, 12}}));
+    ASSERT_TRUE(test::CreatePanelDialog(
+        panel,
+        {{WC_LISTVIEWW, kPictureListItem, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0, 200, 100},
+         {L"STATIC", kPackCountItem, 0, 0, 110, 100, 10, L"% PicPack% loaded"},
+         {L"BUTTON", kPicturePacksItem, 0, 110, 110, 20, 12}}));
     HWND dialog = panel.GetDialogWindow();
     EXPECT_EQ(test::DialogItemText(dialog, kPackCountItem), "2 PicPacks loaded");
     ASSERT_EQ(SendDlgItemMessageW(dialog, kPictureListItem, LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(Cell(0, 0), "Jovian Satellite");  // sorted by type
     EXPECT_EQ(Cell(1, 1), "Unknown");
     NMLISTVIEW click{};
-    click.hdr = {GetDlgItem(dialog, kPictureListItem), static_cast<UINT_PTR>(kPictureListItem), LVN_COLUMNCLICK};
+    click.hdr = {GetDlgItem(dialog, kPictureListItem), static_cast<UINT_PTR>(kPictureListItem),
+                 LVN_COLUMNCLICK};
     click.iSubItem = kPictureDescriptionColumn;
     SendMessageW(dialog, WM_NOTIFY, kPictureListItem, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(Cell(0, 2), "Gas");

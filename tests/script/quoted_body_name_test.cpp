@@ -16,7 +16,8 @@ TEST(QuotedBodyName, ReadsTheSameBodyAndNothingMore) {
     const auto compile = [&](const Char* text, ScriptCode& code) {
         String message;
         String detail;
-        return CompileExpressionCode(text, code, catalogue, ExpressionMode::kNumeric, message, detail).compiled;
+        return CompileExpressionCode(text, code, catalogue, ExpressionMode::kNumeric, message, detail)
+            .compiled;
     };
     const struct Case {
         const Char* quoted;

@@ -29,11 +29,15 @@ public:
     void ShowBodyInPictureWindow(const BodyIdentifier& body) override { Log("picture", Name(body)); }
     void ShowBodyInJupiterWindow(const BodyIdentifier& body) override { Log("jupiter", Name(body)); }
     void ShowBodyInSaturnWindow(const BodyIdentifier& body) override { Log("saturn", Name(body)); }
-    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override { Log("sky", Name(body), d.year); }
+    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override {
+        Log("sky", Name(body), d.year);
+    }
     void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& d) override {
         Log("solar system", Name(body), d.year);
     }
-    void ShowInSolarEclipseWindow(const RelatedEvent& event) override { Log("eclipse", Utf8(event.description)); }
+    void ShowInSolarEclipseWindow(const RelatedEvent& event) override {
+        Log("eclipse", Utf8(event.description));
+    }
     void NewGraphWindow() override { Log("new graph"); }
     void OpenGraphDialog() override { Log("open graph"); }
     void ShowGraphLinesEditor(RelatedTaskWindow&) override { Log("lines"); }
@@ -41,12 +45,15 @@ public:
     void OpenGraphFile(const String& path) override { Log("file", Utf8(path)); }
     void OpenGraph(const NewGraphRequest& request) override {
         std::string lines;
-        for (const GraphLineRequest& line : request.lines) lines += "[" + Utf8(line.name) + "|" + Utf8(line.expression) + "]";
+        for (const GraphLineRequest& line : request.lines)
+            lines += "[" + Utf8(line.name) + "|" + Utf8(line.expression) + "]";
         Log("graph", request.begin.year, request.begin.month, lines);
     }
     void ShowObjectInfo(const BodyIdentifier& body) override { Log("info", Name(body)); }
-    void StartEventSearch(int type, const DateTime& begin, const DateTime& end, const TimeStep& step) override {
-        Log("search", type, begin.year, begin.month, begin.day, "to", end.month, end.day, "step", step.unit, step.count);
+    void StartEventSearch(int type, const DateTime& begin, const DateTime& end,
+                          const TimeStep& step) override {
+        Log("search", type, begin.year, begin.month, begin.day, "to", end.month, end.day, "step", step.unit,
+            step.count);
     }
 
     DateTimeLocation now;
