@@ -405,6 +405,11 @@ const ClauseEntry* FindClause(const KindRunner& kind, CodeWord code) {
 
 }  // namespace
 
+String ScriptStepLabel(const String& statement) {
+    String label(TXT("[CorvinataScript] "));
+    return StringAppend(label, statement.Text());
+}
+
 WindowKind WindowKindOfScriptKind(int scriptKind) noexcept {
     return scriptKind >= 0 && scriptKind < kScriptKindCount ? kRunners[scriptKind].windowKind
                                                             : kGraphWindow;

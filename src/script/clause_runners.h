@@ -23,4 +23,8 @@ WindowKind WindowKindOfScriptKind(int scriptKind) noexcept;
 bool RunWindowClauses(OperandReader& in, ScriptHostInterface* host, int scriptKind,
                       const String& window, bool withStatement, const String& statement);
 
+// The text of the undo step that the host makes of one Open or With
+// statement: the Edit menu shows which script line a step came from.
+String ScriptStepLabel(const String& statement);
+
 }  // namespace corvinata

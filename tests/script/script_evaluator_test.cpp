@@ -158,6 +158,16 @@ TEST_F(Evaluation, BooleanOperatorsEvaluateEveryOperand) {
     EXPECT_EQ(calculator.calls, 2);
     Search("true or Sun.Mag() > 0", {1});
     EXPECT_EQ(calculator.calls, 3);
+    // A crossing behind a false operand still remembers the side it saw.
+    ScriptExpression crossing(TXT("false and Sun.Mag() >>= 0"));
+    int kind = 0;
+    ASSERT_TRUE(CompileSearchExpression(kind, crossing, catalogue));
+    calculator.answer = [](const BodyRef&, std::uint32_t, const TimeAndPlace&) { return -1.0; };
+    std::uint8_t memory[1] = {0};
+    bool truth = true;
+    ASSERT_TRUE(EvaluateSearchExpression(crossing, catalogue, calculator, when, memory, 1, truth));
+    EXPECT_FALSE(truth);
+    EXPECT_EQ(memory[0], 1);
 }
 
 TEST_F(Evaluation, SearchKindsOfMinMaxAndConditions) {

@@ -10,6 +10,7 @@
 
 #include "app/script_host.h"
 #include "catalog/celestial_object.h"
+#include "script/clause_runners.h"
 
 namespace corvinata::test {
 
@@ -189,7 +190,7 @@ private:
         return ok;
     }
     bool End(bool ok, const String& statement) {
-        if (batchOpen_) undoSteps.push_back("[CorvinataScript] " + Text(statement));
+        if (batchOpen_) undoSteps.push_back(Text(ScriptStepLabel(statement)));
         batchOpen_ = false;
         return ok;
     }
