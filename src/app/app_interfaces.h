@@ -1,0 +1,48 @@
+// What the application offers the documents and the window commands: the
+// notification hub, the current time and place, and the running script's
+// error text. The application implements them; tests hand in fakes.
+#pragma once
+
+#include "app/notification.h"
+#include "base/date_time_location.h"
+#include "base/wide_string.h"
+
+namespace corvinata {
+
+class NotificationRegistryInterface {
+public:
+    virtual ~NotificationRegistryInterface() = default;
+    virtual NotificationHub& GetNotificationHub() = 0;
+};
+
+class CurrentTimeAndLocationInterface {
+public:
+    virtual ~CurrentTimeAndLocationInterface() = default;
+    // The application's current moment, place and daylight-saving flag.
+    virtual const DateTimeLocation& GetTimeAndLocation() const = 0;
+};
+
+// Where a refused request of a script statement or automation call is told.
+class ScriptErrorInterface {
+public:
+    virtual ~ScriptErrorInterface() = default;
+    // While a script runs and no error is recorded yet, records `text` as its
+    // error; otherwise nothing.
+    virtual void SetScriptErrorIfRunning(const String& text) = 0;
+};
+
+// Window kinds, in the order every list of them uses.
+enum WindowKind : int {
+    kGraphWindow = 0,
+    kJupiterExplorerWindow = 1,
+    kPictureWindow = 2,
+    kReportWindow = 3,
+    kSaturnExplorerWindow = 4,
+    kSolarEclipseWindow = 5,
+    kSkyWindow = 6,
+    kSolarSystemWindow = 7,
+};
+
+constexpr int kWindowKindCount = 8;
+
+}  // namespace corvinata

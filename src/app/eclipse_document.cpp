@@ -1,0 +1,29 @@
+#include "app/eclipse_document.h"
+
+namespace corvinata {
+
+void SetEclipseModelDate(EclipseModel& model, const DateTime& date) {
+    BesselianElementsInit(model.elements);
+    double maximum = 0.0;
+    model.found = FindEclipseOnDate(date, maximum, model.elements);
+    model.date = date;
+    model.date.timeSystem = kUniversalTime;
+    if (model.found) {
+        model.maximumHours = maximum;
+        model.date.hours = maximum >= 24.0 ? kLatestEclipseHours : maximum;
+    }
+}
+
+SolarEclipseDocument::SolarEclipseDocument(NotificationHub& hub, const DateTime& date)
+    : WindowDocument(hub) {
+    SetEclipseModelDate(model_, date);
+}
+
+void SolarEclipseDocument::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
+    if (event == kEventAppearanceChanged &&
+        (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged))) {
+        DocumentNotifyViews(nullptr);
+    }
+}
+
+}  // namespace corvinata

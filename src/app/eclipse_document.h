@@ -1,0 +1,41 @@
+// The Solar Eclipse window's document: the date searched for and the eclipse
+// of the built-in table found on it.
+#pragma once
+
+#include "app/window_document.h"
+#include "astro/besselian.h"
+#include "base/date_time.h"
+
+namespace corvinata {
+
+struct EclipseModel {
+    DateTime date;
+    bool found = false;
+    double maximumHours = 0.0;
+    BesselianElements elements{};
+};
+
+// Latest time of day an eclipse model keeps: a maximum at 24 h is shown at
+// the end of its own day.
+constexpr double kLatestEclipseHours = 23.99;
+
+// Gives the model fresh elements, looks for an eclipse on the date and sets
+// the model's date to it in Universal time; when one was found, the hours
+// become its time of greatest eclipse.
+void SetEclipseModelDate(EclipseModel& model, const DateTime& date);
+
+class SolarEclipseDocument final : public WindowDocument {
+public:
+    SolarEclipseDocument(NotificationHub& hub, const DateTime& date);
+
+    WindowKind GetKind() const override { return kSolarEclipseWindow; }
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+
+    const EclipseModel& Model() const noexcept { return model_; }
+    void SetDate(const DateTime& date) { SetEclipseModelDate(model_, date); }
+
+private:
+    EclipseModel model_;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,94 @@
+#include "app/explorer_documents.h"
+
+#include "astro/galilean_satellites.h"
+#include "astro/saturn_satellites.h"
+#include "base/time_systems.h"
+
+namespace corvinata {
+
+ExplorerDocument::ExplorerDocument(NotificationHub& hub,
+                                   const CurrentTimeAndLocationInterface& current)
+    : WindowDocument(hub), current_(current) {
+    TimeAndPlaceFromDateTimeLocation(timeAndPlace_, current_.GetTimeAndLocation());
+}
+
+// Called by the most derived constructor: the moons are computed by the
+// derived class, which does not exist yet while the base is being made.
+void ExplorerDocument::Initialise() { ComputeMoons(); }
+
+void ExplorerDocument::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
+    TimeAndPlace now;
+    switch (event) {
+        case kEventLocationChanged:
+            TimeAndPlaceFromDateTimeLocation(now, current_.GetTimeAndLocation());
+            SetPlace(now.place, now.daylightSaving);
+            break;
+        case kEventDateTimeChanged:
+            TimeAndPlaceFromDateTimeLocation(now, current_.GetTimeAndLocation());
+            SetDateTime(now.dateTime);
+            break;
+        case kEventDateTimeLocationChanged:
+            TimeAndPlaceFromDateTimeLocation(now, current_.GetTimeAndLocation());
+            SetTimeAndPlace(now);
+            break;
+        case kEventAppearanceChanged:
+            if (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged)) DocumentNotifyViews(nullptr);
+            break;
+        default:
+            break;
+    }
+}
+
+void ExplorerDocument::SetPlace(const GeoCoordinates& place, bool daylightSaving) {
+    timeAndPlace_.place = place;
+    timeAndPlace_.daylightSaving = daylightSaving;
+    ComputeMoons();
+    DocumentNotifyViews(nullptr);
+}
+
+void ExplorerDocument::SetDateTime(const DateTime& dateTime) {
+    timeAndPlace_.dateTime = dateTime;
+    ComputeMoons();
+    DocumentNotifyViews(nullptr);
+}
+
+void ExplorerDocument::SetTimeAndPlace(const TimeAndPlace& timeAndPlace) {
+    timeAndPlace_ = timeAndPlace;
+    ComputeMoons();
+    DocumentNotifyViews(nullptr);
+}
+
+double ExplorerDocument::UniversalJulianDay() const {
+    DateTime universal = timeAndPlace_.dateTime;
+    ConvertTimeSystem(universal, kUniversalTime, timeAndPlace_.place.longitude,
+                      timeAndPlace_.place.timeZone, timeAndPlace_.daylightSaving);
+    return DateTimeToJulianDay(universal);
+}
+
+JupiterExplorerDocument::JupiterExplorerDocument(NotificationHub& hub,
+                                                 const CurrentTimeAndLocationInterface& current)
+    : ExplorerDocument(hub, current) {
+    moons_.fill(kMoonNotComputed);
+    Initialise();
+}
+
+void JupiterExplorerDocument::ComputeMoons() {
+    double positions[15];
+    ComputeJupiterSatellites(UniversalJulianDay(), positions);
+    for (int i = 0; i < 15; ++i) moons_[i] = positions[i];
+}
+
+SaturnExplorerDocument::SaturnExplorerDocument(NotificationHub& hub,
+                                               const CurrentTimeAndLocationInterface& current)
+    : ExplorerDocument(hub, current) {
+    moons_.fill(kMoonNotComputed);
+    Initialise();
+}
+
+void SaturnExplorerDocument::ComputeMoons() {
+    double positions[27];
+    ComputeSaturnSatellites(UniversalJulianDay(), positions);
+    for (int i = 0; i < 27; ++i) moons_[i] = positions[i];
+}
+
+}  // namespace corvinata

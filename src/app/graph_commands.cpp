@@ -1,0 +1,443 @@
+#include "app/graph_commands.h"
+
+#include "base/text_format.h"
+
+namespace corvinata {
+
+namespace {
+
+String LineText(const Char* pattern, int position, const String& name) {
+    return FormatPercent2(pattern, NumberTextFromInt(position + 1), name);
+}
+
+const String& LineName(const GraphDocumentModel& document, int position) {
+    static const String kNoName;
+    const GraphLineData* line = document.GetGraphLine(position);
+    return line ? line->Name() : kNoName;
+}
+
+// The part every graph command shares: the document it edits, the window it
+// came from, and what it does once it has changed the document.
+class GraphCommand : public UndoableCommand {
+public:
+    GraphCommand(const CommandContext& context, GraphDocumentModel& document, int window)
+        : context_(context), document_(&document), window_(window) {}
+
+    CommandKind Kind() const override { return CommandKind::GraphEdit; }
+    const void* Target() const override { return document_; }
+
+protected:
+    // The window is recorded as changed and every listener hears of the edit.
+    void Finish(bool applied) {
+        applied_.Set(applied);
+        if (!applied) return;
+        document_->History().RecordChangedWindow(document_->FindView(window_));
+        BroadcastNotification(context_.hub, kEventGraphEdited, 0, document_);
+    }
+    bool Applied() const noexcept { return applied_.Applied(); }
+
+    CommandContext context_;
+    GraphDocumentModel* document_;
+    int window_;
+
+private:
+    AppliedFlag applied_;
+};
+
+class DeleteGraphLineCommand;
+
+class AddGraphLineCommand final : public GraphCommand {
+public:
+    AddGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
+                        const GraphLineData& line)
+        : GraphCommand(c, d, w), position_(position), line_(line.Clone()) {}
+    AddGraphLineCommand(const AddGraphLineCommand& other)
+        : GraphCommand(other), position_(other.position_), line_(other.line_->Clone()) {}
+
+    void Execute() override {
+        const bool valid = position_ >= 0 && position_ <= document_->LineCount();
+        if (valid) {
+            document_->InsertLine(*line_, position_);
+            if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+        }
+        Finish(valid);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override;
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<AddGraphLineCommand>(*this);
+    }
+
+private:
+    int position_;
+    std::unique_ptr<GraphLineData> line_;
+};
+
+// Also serves InsertLine: with position -1 the line goes after the last one,
+// and the position it took is kept for the inverse.
+class DeleteGraphLineCommand final : public GraphCommand {
+public:
+    DeleteGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position)
+        : GraphCommand(c, d, w), position_(position) {}
+    DeleteGraphLineCommand(const DeleteGraphLineCommand& other)
+        : GraphCommand(other), position_(other.position_),
+          deleted_(other.deleted_ ? other.deleted_->Clone() : nullptr) {}
+
+    void Execute() override {
+        const GraphLineData* line = document_->GetGraphLine(position_);
+        const bool valid = line && position_ < document_->LineCount();
+        if (valid) {
+            deleted_ = line->Clone();
+            document_->DeleteLine(position_);
+            if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+        }
+        Finish(valid);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<AddGraphLineCommand>(context_, *document_, window_, position_,
+                                                     *deleted_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<DeleteGraphLineCommand>(*this);
+    }
+
+private:
+    int position_;
+    std::unique_ptr<GraphLineData> deleted_;
+};
+
+std::unique_ptr<UndoableCommand> AddGraphLineCommand::MakeInverse() const {
+    if (!Applied()) return std::make_unique<NoOpCommand>();
+    return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_);
+}
+
+class InsertGraphLineCommand final : public GraphCommand {
+public:
+    InsertGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w,
+                           const GraphLineData& line)
+        : GraphCommand(c, d, w), line_(line.Clone()) {}
+    InsertGraphLineCommand(const InsertGraphLineCommand& other)
+        : GraphCommand(other), line_(other.line_->Clone()), position_(other.position_) {}
+
+    void Execute() override {
+        position_ = document_->LineCount();
+        document_->InsertLine(*line_, position_);
+        if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+        Finish(true);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<InsertGraphLineCommand>(*this);
+    }
+
+private:
+    std::unique_ptr<GraphLineData> line_;
+    int position_ = -1;
+};
+
+class EditGraphLineCommand final : public GraphCommand {
+public:
+    EditGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
+                         const GraphLineData& line)
+        : GraphCommand(c, d, w), position_(position), saved_(line.Clone()), new_(line.Clone()) {}
+    EditGraphLineCommand(const EditGraphLineCommand& other)
+        : GraphCommand(other), position_(other.position_), saved_(other.saved_->Clone()),
+          new_(other.new_->Clone()) {}
+
+    void Execute() override {
+        const GraphLineData* line = document_->GetGraphLine(position_);
+        const bool valid = line && position_ >= 0 && position_ < document_->LineCount();
+        if (valid) {
+            saved_ = line->Clone();
+            document_->ReplaceLine(position_, *new_);
+            if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+        }
+        Finish(valid);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<EditGraphLineCommand>(context_, *document_, window_, position_,
+                                                      *saved_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<EditGraphLineCommand>(*this);
+    }
+
+private:
+    int position_;
+    std::unique_ptr<GraphLineData> saved_;
+    std::unique_ptr<GraphLineData> new_;
+};
+
+// Moves the line at `position` by `offset` (+1 down, -1 up).
+class MoveGraphLineCommand final : public GraphCommand {
+public:
+    MoveGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
+                         int offset)
+        : GraphCommand(c, d, w), position_(position), offset_(offset) {}
+
+    void Execute() override {
+        const int target = position_ + offset_;
+        const int count = document_->LineCount();
+        const bool valid = position_ >= 0 && position_ < count && target >= 0 && target < count;
+        if (valid) document_->SwapLines(position_, target);
+        Finish(valid);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<MoveGraphLineCommand>(context_, *document_, window_,
+                                                      position_ + offset_, -offset_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<MoveGraphLineCommand>(*this);
+    }
+
+private:
+    int position_;
+    int offset_;
+};
+
+class SelectGraphLineCommand final : public GraphCommand {
+public:
+    SelectGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int selection)
+        : GraphCommand(c, d, w), new_(selection) {}
+
+    void Execute() override {
+        previous_ = document_->SelectedLine();
+        const bool exists = new_ >= 0 && new_ < document_->LineCount();
+        document_->SetSelectedLine(exists ? new_ : -1);
+        Finish(true);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        return std::make_unique<SelectGraphLineCommand>(context_, *document_, window_, previous_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<SelectGraphLineCommand>(*this);
+    }
+
+private:
+    int previous_ = -1;
+    int new_;
+};
+
+class ChangeGraphOptionsCommand final : public GraphCommand {
+public:
+    ChangeGraphOptionsCommand(const CommandContext& c, GraphDocumentModel& d, int w,
+                              const TimeAndLocation& options, std::int32_t fieldId)
+        : GraphCommand(c, d, w), saved_(options), new_(options), fieldId_(fieldId) {}
+
+    void Execute() override {
+        GraphDocumentModel& doc = *document_;
+        if (doc.ValueKind() == kValueKindUnknown) doc.UpdateGraphRange();
+        const String refusal = CheckGraphLimits(doc, new_, fieldId_);
+        if (!refusal.IsEmpty()) {
+            context_.scriptErrors.SetScriptErrorIfRunning(refusal);
+            Finish(false);
+            return;
+        }
+        saved_ = doc.Options();
+        TimeAndLocation next = saved_;
+        if (fieldId_ == kTimeAndLocationWhole) {
+            next = new_;
+        } else if (!TimeAndLocationCopyField(fieldId_, new_, next)) {
+            Finish(false);
+            return;
+        }
+        bool timeDiffers = false, anyDiffers = false;
+        TimeAndLocationCompare(saved_, next, timeDiffers, anyDiffers);
+        doc.SetOptions(next);
+        if (timeDiffers) doc.Recompute();
+        Finish(true);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<ChangeGraphOptionsCommand>(context_, *document_, window_, saved_,
+                                                           kTimeAndLocationWhole);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<ChangeGraphOptionsCommand>(*this);
+    }
+
+private:
+    TimeAndLocation saved_;
+    TimeAndLocation new_;
+    std::int32_t fieldId_;
+};
+
+class ShowGuideLineCommand final : public GraphCommand {
+public:
+    ShowGuideLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, bool shown)
+        : GraphCommand(c, d, w), new_(shown) {}
+
+    CommandKind Kind() const override { return CommandKind::GraphGuideLine; }
+    void Execute() override {
+        GraphWindowCommands* window = document_->FindView(window_);
+        if (window) {
+            previous_ = window->IsGuideLineShown();
+            window->ShowGuideLine(new_);
+        }
+        Finish(window != nullptr);
+    }
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        if (!Applied()) return std::make_unique<NoOpCommand>();
+        return std::make_unique<ShowGuideLineCommand>(context_, *document_, window_, previous_);
+    }
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<ShowGuideLineCommand>(*this);
+    }
+
+private:
+    bool previous_ = false;
+    bool new_;
+};
+
+}  // namespace
+
+String CheckGraphLimits(GraphDocumentModel& document, const TimeAndLocation& options,
+                        std::int32_t fieldId) {
+    if (fieldId != kYAxisMinField && fieldId != kYAxisMaxField) return String();
+    if (document.ValueKind() == kValueKindUnknown) {
+        return String(TXT("The graph must contain at least one line before setting the y axis limits"));
+    }
+    double lowest = 0.0, highest = 0.0;
+    document.ValueLimits(lowest, highest);
+    String value, limit;
+    if (fieldId == kYAxisMinField && options.yAxisMin < lowest) {
+        FormatDouble(options.yAxisMin, -6, value, false);
+        FormatDouble(lowest, -6, limit, false);
+        return FormatPercent2(TXT("% is not a valid value for the graph's y axis; must be % or higher"),
+                              value, limit);
+    }
+    if (fieldId == kYAxisMaxField && options.yAxisMax > highest) {
+        FormatDouble(options.yAxisMax, -6, value, false);
+        FormatDouble(highest, -6, limit, false);
+        return FormatPercent2(TXT("% is not a valid value for the graph's y axis; must be % or less"),
+                              value, limit);
+    }
+    return String();
+}
+
+void GraphActions::AddLine(GraphWindowCommands& window, int position, const GraphLineData& line,
+                           CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    if (position < 0 || position > doc.LineCount()) return;
+    std::unique_ptr<GraphLineData> computed = line.Clone();
+    doc.ComputeGraphValues(*computed);
+    CommandGroup step(LineText(TXT("Add graph line % (%)"), position, line.Name()),
+                      LineText(TXT("Delete graph line % (%)"), position, line.Name()));
+    step.Add(std::make_unique<AddGraphLineCommand>(context_, doc, window.WindowNumber(), position,
+                                                   *computed));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::InsertLine(GraphWindowCommands& window, const GraphLineData& line,
+                              CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    std::unique_ptr<GraphLineData> computed = line.Clone();
+    doc.ComputeGraphValues(*computed);
+    const int position = doc.LineCount();
+    CommandGroup step(LineText(TXT("Add graph line % (%)"), position, line.Name()),
+                      LineText(TXT("Delete graph line % (%)"), position, line.Name()));
+    step.Add(std::make_unique<InsertGraphLineCommand>(context_, doc, window.WindowNumber(), *computed));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::DeleteLine(GraphWindowCommands& window, int position, CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    if (position < 0 || position >= doc.LineCount()) return;
+    const String& name = LineName(doc, position);
+    CommandGroup step(LineText(TXT("Delete graph line % (%)"), position, name),
+                      LineText(TXT("Add graph line % (%)"), position, name));
+    step.Add(std::make_unique<DeleteGraphLineCommand>(context_, doc, window.WindowNumber(), position));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::EditLine(GraphWindowCommands& window, int position, const GraphLineData& line,
+                            bool recompute, CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    if (position < 0 || position >= doc.LineCount()) return;
+    std::unique_ptr<GraphLineData> edited = line.Clone();
+    if (recompute) doc.ComputeGraphValues(*edited);
+    const String text = LineText(TXT("Edit graph line % (%)"), position, LineName(doc, position));
+    CommandGroup step(text, text);
+    step.Add(std::make_unique<EditGraphLineCommand>(context_, doc, window.WindowNumber(), position,
+                                                    *edited));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::MoveLineDown(GraphWindowCommands& window, int position, CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    if (position < 0 || position >= doc.LineCount() - 1) return;
+    const String& name = LineName(doc, position);
+    CommandGroup step(LineText(TXT("Move line % (%) down"), position, name),
+                      LineText(TXT("Move line % (%) up"), position + 1, name));
+    step.Add(std::make_unique<MoveGraphLineCommand>(context_, doc, window.WindowNumber(), position, 1));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::MoveLineUp(GraphWindowCommands& window, int position, CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    if (position <= 0 || position >= doc.LineCount()) return;
+    const String& name = LineName(doc, position);
+    CommandGroup step(LineText(TXT("Move line % (%) up"), position, name),
+                      LineText(TXT("Move line % (%) down"), position - 1, name));
+    step.Add(std::make_unique<MoveGraphLineCommand>(context_, doc, window.WindowNumber(), position, -1));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::SelectLine(GraphWindowCommands& window, int position, CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    const int selected = doc.SelectedLine();
+    if (position == selected || position < 0 || position >= doc.LineCount()) return;
+    const String& name = LineName(doc, position);
+    const String undo = selected >= 0 && selected < doc.LineCount()
+                            ? LineText(TXT("Select line % (%)"), selected, LineName(doc, selected))
+                            : LineText(TXT("Deselect line % (%)"), position, name);
+    CommandGroup step(LineText(TXT("Select line % (%)"), position, name), undo);
+    step.Add(std::make_unique<SelectGraphLineCommand>(context_, doc, window.WindowNumber(), position));
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::ChangeOptions(GraphWindowCommands& window, const TimeAndLocation& options,
+                                 std::int32_t fieldId, bool guideLineShown,
+                                 CompoundCommand* compound) {
+    GraphDocumentModel& doc = window.GetDocument();
+    const TimeAndLocation& current = doc.Options();
+    TimeAndLocation merged = current;
+    bool optionsChange = false;
+    if (fieldId == kTimeAndLocationWhole) {
+        merged = options;
+        optionsChange = !TimeAndLocationEquals(merged, current);
+    } else if (TimeAndLocationCopyField(fieldId, options, merged)) {
+        optionsChange = !TimeAndLocationEquals(merged, current);
+    }
+    if (optionsChange) {
+        if (doc.ValueKind() == kValueKindUnknown) doc.UpdateGraphRange();
+        const String refusal = CheckGraphLimits(doc, options, fieldId);
+        if (!refusal.IsEmpty()) {
+            context_.scriptErrors.SetScriptErrorIfRunning(refusal);
+            optionsChange = false;
+        }
+    }
+    const String text(TXT("Change Graph Options"));
+    CommandGroup step(text, text);
+    if (optionsChange) {
+        step.Add(std::make_unique<ChangeGraphOptionsCommand>(context_, doc, window.WindowNumber(),
+                                                             options, fieldId));
+    }
+    if (guideLineShown != window.IsGuideLineShown()) {
+        step.Add(std::make_unique<ShowGuideLineCommand>(context_, doc, window.WindowNumber(),
+                                                        guideLineShown));
+    }
+    CarryOut(doc.History(), std::move(step), compound);
+}
+
+void GraphActions::EndCompound(GraphWindowCommands& window, const String& text,
+                               std::unique_ptr<CompoundCommand> holder, bool record) {
+    corvinata::EndCompound(window.GetDocument().History(), text, std::move(holder), record);
+}
+
+}  // namespace corvinata

@@ -1,0 +1,110 @@
+#include "app/location_settings.h"
+
+#include "base/geo_place.h"
+
+namespace corvinata {
+
+namespace {
+
+bool ReadDegrees(SettingsTree& tree, const Char* group, const Char* value, double lo, double hi,
+                 double& receiver, std::int32_t* orientation) {
+    ReadGroup key(tree, group);
+    double read = 0.0;
+    if (!key.IsOpen() || !ReadDoubleValue(tree, value, read) || !(read >= lo && read <= hi)) {
+        return false;
+    }
+    std::int32_t mode = 0;
+    if (orientation && !ReadIntValue(tree, TXT("Orientation"), mode)) return false;
+    receiver = read;
+    if (orientation) *orientation = mode == kWestPositive ? kWestPositive : kEastPositive;
+    return true;
+}
+
+bool WriteDegrees(SettingsTreeWriter& writer, const Char* group, const Char* value, double degrees,
+                  const std::int32_t* orientation) {
+    WriteGroup key(writer, group);
+    return key.IsOpen() && WriteDoubleValue(writer, value, degrees) &&
+           (!orientation || WriteIntValue(writer, TXT("Orientation"), *orientation));
+}
+
+bool LoadGeoCoordinates(SettingsTree& tree, GeoCoordinates& place) {
+    ReadGroup key(tree, TXT("Unnamed part"));
+    GeoCoordinates read = place;
+    return key.IsOpen() &&
+           ReadDegrees(tree, TXT("Longitude"), TXT("Degrees"), -180.0, 180.0,
+                       read.longitude.degrees, &read.longitude.mode) &&
+           ReadDegrees(tree, TXT("Latitude"), TXT("Degrees"), -90.0, 90.0, read.latitude.degrees,
+                       nullptr) &&
+           ReadDegrees(tree, TXT("Time zone"), TXT("Hours"), kMinTimeZoneHours, kMaxTimeZoneHours,
+                       read.timeZone.hours, nullptr) &&
+           ReadIntValue(tree, TXT("Elevation"), read.elevation) && (place = read, true);
+}
+
+bool SaveGeoCoordinates(SettingsTreeWriter& writer, const GeoCoordinates& place) {
+    WriteGroup key(writer, TXT("Unnamed part"));
+    const std::int32_t orientation = place.longitude.mode;
+    return key.IsOpen() &&
+           WriteDegrees(writer, TXT("Longitude"), TXT("Degrees"), place.longitude.degrees,
+                        &orientation) &&
+           WriteDegrees(writer, TXT("Latitude"), TXT("Degrees"), place.latitude.degrees, nullptr) &&
+           WriteDegrees(writer, TXT("Time zone"), TXT("Hours"), place.timeZone.hours, nullptr) &&
+           WriteIntValue(writer, TXT("Elevation"), place.elevation);
+}
+
+constexpr RecordKeyNames kUserDefinedNames{TXT("Named geographical location"), TXT("User defined")};
+
+}  // namespace
+
+bool LoadGeoLocation(const RecordKeyNames& names, SettingsTree& tree, Location& record) {
+    ReadGroup key(tree, names.Key());
+    Location read = record;
+    if (!key.IsOpen() || !LoadGeoCoordinates(tree, read.coordinates) ||
+        !ReadStringValue(tree, TXT("Country"), read.country) ||
+        !ReadStringValue(tree, TXT("Town"), read.town)) {
+        return false;
+    }
+    record = read;
+    return true;
+}
+
+bool SaveGeoLocation(const RecordKeyNames& names, const Location& record, SettingsTreeWriter& writer) {
+    WriteGroup key(writer, names.Key());
+    return key.IsOpen() && SaveGeoCoordinates(writer, record.coordinates) &&
+           WriteStringValue(writer, TXT("Country"), record.country) &&
+           WriteStringValue(writer, TXT("Town"), record.town);
+}
+
+bool LoadLocation(SettingsTree& tree, const LocationDirectory& directory, SelectLocationState& state) {
+    state.country = String();
+    state.town = String();
+    ReadStringValue(tree, TXT("Country"), state.country);
+    ReadStringValue(tree, TXT("Town"), state.town);
+    if (!directory.HasTown(state.country, state.town)) {
+        state.country = String();
+        state.town = String();
+        directory.FirstTown(state.country, state.town);
+    }
+    Location user;
+    state.userDefined = LoadGeoLocation(kUserDefinedNames, tree, user)
+                            ? directory.FindUserLocation(user.country, user.town)
+                            : nullptr;
+    if (!ReadBoolValue(tree, TXT("Retain LCT"), state.retainLocalCivilTime)) {
+        state.retainLocalCivilTime = true;
+    }
+    return true;
+}
+
+bool SaveLocation(SettingsTreeWriter& writer, const SelectLocationState& state) {
+    if (WriteStringValue(writer, TXT("Country"), state.country)) {
+        WriteStringValue(writer, TXT("Town"), state.town);
+    }
+    if (state.userDefined) {
+        SaveGeoLocation(kUserDefinedNames, *state.userDefined, writer);
+    } else {
+        DeleteSettingsKey(writer, kUserDefinedNames.Key());
+    }
+    WriteBoolValue(writer, TXT("Retain LCT"), state.retainLocalCivilTime);
+    return true;
+}
+
+}  // namespace corvinata

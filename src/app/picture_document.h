@@ -1,0 +1,76 @@
+// The Picture window's document, and the lookups in the installed picture
+// packs that it and the related tasks use.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "app/body_identifier.h"
+#include "app/window_document.h"
+#include "base/wide_string.h"
+
+namespace corvinata {
+
+// A picture named by its pack's directory and its file name.
+struct PictureRef {
+    String directory;
+    String fileName;
+};
+
+inline bool PictureRefEquals(const PictureRef& a, const PictureRef& b) noexcept {
+    return a.directory == b.directory && a.fileName == b.fileName;
+}
+
+// Marks a picture that shows no particular body.
+constexpr std::int32_t kPictureWithoutBody = 9;
+
+struct PictureEntry {
+    String fileName;
+    std::int32_t bodyType = kPictureWithoutBody;
+    std::int32_t bodyNumber = 0;
+    String description;
+};
+
+struct PicturePack {
+    String directory;
+    String name;
+    std::vector<PictureEntry> entries;
+    bool loaded = false;
+};
+
+using PicturePackList = std::vector<PicturePack>;
+
+// Directory and file name are compared without regard to case; the first
+// match wins.
+const PicturePack* FindPicturePack(const PicturePackList& packs, const String& directory);
+const PictureEntry* LookUpPicture(const PicturePackList& packs, const PictureRef& ref);
+const PictureEntry* FindPictureByName(const PicturePackList& packs, const String& fileName);
+int CountAllPictures(const PicturePackList& packs) noexcept;
+// The first picture of the body in pack order, then entry order.
+bool FindPictureOfBody(const PicturePackList& packs, std::int32_t bodyType,
+                       std::int32_t bodyNumber, PictureRef& ref);
+
+class PictureDocument final : public WindowDocument {
+public:
+    PictureDocument(NotificationHub& hub, const PicturePackList& packs);
+
+    WindowKind GetKind() const override { return kPictureWindow; }
+
+    const PicturePackList& Packs() const noexcept { return packs_; }
+    const PictureEntry* Current() const noexcept { return current_; }
+    const PictureRef& CurrentRef() const noexcept { return currentRef_; }
+    // Shows the picture (null entry when no installed pack holds it).
+    void SetCurrent(const PictureRef& ref);
+    // The body of the picture shown; empty when none or when it shows no body.
+    BodyIdentifier GetBody() const;
+    // Shows the first picture of the body and tells the windows; false when
+    // no installed pack has one.
+    bool ShowBody(std::int32_t bodyType, std::int32_t bodyNumber);
+
+private:
+    const PicturePackList& packs_;
+    PictureRef currentRef_;
+    const PictureEntry* current_ = nullptr;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,139 @@
+#include "app/time_and_location.h"
+
+#include <cmath>
+
+#include "base/time_systems.h"
+
+namespace corvinata {
+
+namespace {
+
+// Longest range a record takes: the whole calendar the program knows.
+constexpr double kMaxRangeYears = kLastValidYear - kFirstValidYear + 1;
+
+// Whole days from the begin to the end; a tolerance absorbs the rounding of
+// Julian days so that midnight to midnight counts exactly.
+bool WholeDaysBetween(const DateTime& begin, const DateTime& end, std::int32_t& days) {
+    const double difference = DateTimeDifferenceDays(end, begin);
+    if (difference < -1e-6) return false;
+    days = static_cast<std::int32_t>(std::floor(difference + 1e-6));
+    return true;
+}
+
+bool AxisFieldsEqual(const TimeAndLocation& a, const TimeAndLocation& b, bool gridStepsAlways) {
+    return a.xAxisHorizontal == b.xAxisHorizontal && a.xAxisReversed == b.xAxisReversed &&
+           TimeStepEqual(a.xAxisMarkStep, b.xAxisMarkStep) &&
+           TimeStepEqual(a.xAxisLabelStep, b.xAxisLabelStep) &&
+           a.xAxisTimeSystem == b.xAxisTimeSystem && a.yAxisReversed == b.yAxisReversed &&
+           a.yAxisMin == b.yAxisMin && a.yAxisMax == b.yAxisMax &&
+           a.xAxisGridActive == b.xAxisGridActive && a.yAxisGridActive == b.yAxisGridActive &&
+           ((!gridStepsAlways && !a.xAxisGridActive) ||
+            TimeStepEqual(a.xAxisGridStep, b.xAxisGridStep)) &&
+           ((!gridStepsAlways && !a.yAxisGridActive) || a.yAxisGridStep == b.yAxisGridStep);
+}
+
+}  // namespace
+
+double TimeAndLocationStoredRangeLength(const TimeAndLocation& record) noexcept {
+    return record.rangeCount / kRangeDaysPerYear;
+}
+
+bool TimeAndLocationSetStoredRange(TimeAndLocation& record, std::int32_t unit, double years) {
+    if (!(years >= 0.0 && years <= kMaxRangeYears * 12.0) || unit < 0 || unit >= kTimeUnitCount) {
+        return false;
+    }
+    record.rangeUnit = unit;
+    record.rangeCount = static_cast<std::int32_t>(std::lround(years * kRangeDaysPerYear));
+    return true;
+}
+
+bool TimeAndLocationEquals(const TimeAndLocation& a, const TimeAndLocation& b) noexcept {
+    return LocationEqual(a.location, b.location) && DateTimeEqual(a.beginDate, b.beginDate) &&
+           DateTimeEqual(a.endDate, b.endDate) && a.daylightSaving == b.daylightSaving &&
+           a.endFixed == b.endFixed && a.rangeUnit == b.rangeUnit &&
+           a.rangeCount == b.rangeCount && AxisFieldsEqual(a, b, true);
+}
+
+bool TimeAndLocationCompare(const TimeAndLocation& a, const TimeAndLocation& b,
+                            bool& timeDiffers, bool& anyDiffers) noexcept {
+    timeDiffers = !LocationEqual(a.location, b.location) ||
+                  !DateTimeEqual(a.beginDate, b.beginDate) ||
+                  a.daylightSaving != b.daylightSaving || a.endFixed != b.endFixed ||
+                  (a.endFixed ? !DateTimeEqual(a.endDate, b.endDate)
+                              : (a.rangeUnit != b.rangeUnit || a.rangeCount != b.rangeCount));
+    anyDiffers = timeDiffers || !AxisFieldsEqual(a, b, false);
+    return TimeAndLocationEquals(a, b);
+}
+
+bool TimeAndLocationUpdateEndDate(TimeAndLocation& record) {
+    DateTime end = record.beginDate;
+    if (!AddDateTimeInterval(end, TimeStep{record.rangeUnit, record.rangeCount})) return false;
+    record.endDate = end;
+    return true;
+}
+
+bool TimeAndLocationSetBeginDate(TimeAndLocation& record, const DateTime& date, bool keepRange) {
+    TimeAndLocation next = record;
+    next.beginDate = date;
+    if (keepRange) {
+        if (next.endFixed) {
+            std::int32_t days = 0;
+            if (!WholeDaysBetween(next.beginDate, next.endDate, days)) return false;
+            next.rangeUnit = kDaysUnit;
+            next.rangeCount = days;
+        } else if (!TimeAndLocationUpdateEndDate(next)) {
+            return false;
+        }
+    }
+    record = next;
+    return true;
+}
+
+bool TimeAndLocationSetEndDate(TimeAndLocation& record, const DateTime& date) {
+    std::int32_t days = 0;
+    if (!WholeDaysBetween(record.beginDate, date, days)) return false;
+    record.endDate = date;
+    record.rangeUnit = kDaysUnit;
+    record.rangeCount = days;
+    return true;
+}
+
+bool TimeAndLocationSetRange(TimeAndLocation& record, std::int32_t unit, std::int32_t count) {
+    if (unit < 0 || unit >= kTimeUnitCount || count < 0) return false;
+    TimeAndLocation next = record;
+    next.rangeUnit = unit;
+    next.rangeCount = count;
+    if (!TimeAndLocationUpdateEndDate(next)) return false;
+    record = next;
+    return true;
+}
+
+void TimeAndLocationSetTimeStep(TimeAndLocation& record, const TimeStep& step) noexcept {
+    record.xAxisGridStep = step;
+}
+
+bool TimeAndLocationCopyField(std::int32_t id, const TimeAndLocation& from, TimeAndLocation& to) {
+    switch (id) {
+        case kXAxisGridActiveField: to.xAxisGridActive = from.xAxisGridActive; return true;
+        case kYAxisGridActiveField: to.yAxisGridActive = from.yAxisGridActive; return true;
+        case kXAxisGridStepField: TimeAndLocationSetTimeStep(to, from.xAxisGridStep); return true;
+        case kYAxisGridStepField: to.yAxisGridStep = from.yAxisGridStep; return true;
+        case kLocationField: to.location = from.location; return true;
+        case kEndFixedField: to.endFixed = from.endFixed; return true;
+        case kBeginDateField: return TimeAndLocationSetBeginDate(to, from.beginDate, true);
+        case kEndDateField: return TimeAndLocationSetEndDate(to, from.endDate);
+        case kDaylightSavingField: to.daylightSaving = from.daylightSaving; return true;
+        case kRangeField: return TimeAndLocationSetRange(to, from.rangeUnit, from.rangeCount);
+        case kXAxisLabelStepField: to.xAxisLabelStep = from.xAxisLabelStep; return true;
+        case kXAxisMarkStepField: to.xAxisMarkStep = from.xAxisMarkStep; return true;
+        case kXAxisHorizontalField: to.xAxisHorizontal = from.xAxisHorizontal; return true;
+        case kXAxisReversedField: to.xAxisReversed = from.xAxisReversed; return true;
+        case kXAxisTimeSystemField: to.xAxisTimeSystem = from.xAxisTimeSystem; return true;
+        case kYAxisReversedField: to.yAxisReversed = from.yAxisReversed; return true;
+        case kYAxisMinField: to.yAxisMin = from.yAxisMin; return true;
+        case kYAxisMaxField: to.yAxisMax = from.yAxisMax; return true;
+        default: return false;
+    }
+}
+
+}  // namespace corvinata

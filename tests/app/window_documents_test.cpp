@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "app/eclipse_document.h"
+#include "app/explorer_documents.h"
+#include "app/picture_document.h"
+#include "app/sky_document.h"
+#include "base/time_systems.h"
+#include "catalog/catalog_services.h"
+#include "app/solar_system_document.h"
+#include "support/app_fakes.h"
+#include "support/date_records.h"
+
+namespace corvinata {
+namespace {
+
+using test::FakeCurrentTime;
+using test::MakeDateTime;
+using test::RecordingObserver;
+
+// Planets that stand still at angles given by their number; counts calls.
+class FakeSkyComputer final : public SkyBodyComputer {
+public:
+    int PlanetCount() const override { return 3; }
+    SkyPosition ComputePlanet(int planet, const TimeAndPlace& moment) override {
+        ++planetCalls;
+        lastMoment = moment;
+        return SkyPosition{10.0 * planet, 1.0, 2};
+    }
+    SkyPosition ComputeSun(const TimeAndPlace&) override { return SkyPosition{100.0, 2.0, 2}; }
+    SkyPosition ComputeMoon(const TimeAndPlace&) override { return SkyPosition{200.0, 3.0, 2}; }
+    SkyPosition DeepSkyPosition(int number) override { return SkyPosition{1.0 * number, 0.0, 1}; }
+    int planetCalls = 0;
+    TimeAndPlace lastMoment;
+};
+
+// Bodies that go round the Sun once in their period, from angle 0 at J2000.
+class FakeOrbitComputer final : public SolarSystemComputer {
+public:
+    explicit FakeOrbitComputer(double periodYears) : period(periodYears) {}
+    int PlanetCount() const override { return 1; }
+    double OrbitalPeriodYears(int) const override { return period; }
+    SolarSystemPoint Compute(int, const TimeAndPlace& moment) override {
+        const double days = DateTimeDifferenceDays(moment.dateTime, MakeDateTime(2000, 1, 1));
+        double angle = std::fmod(days / (period * 365.25) * 360.0, 360.0);
+        if (angle < 0) angle += 360.0;
+        return SolarSystemPoint{angle, 1.0, 0};
+    }
+    double ComputeMoonAngle(const TimeAndPlace&) override { return 0.0; }
+    double period;
+};
+
+class DocumentsTest : public ::testing::Test {
+protected:
+    DocumentsTest() {
+        now.value.dateTime = MakeDateTime(2010, 6, 15, 12.0, kLocalCivilTime);
+        now.value.location.coordinates.timeZone.hours = 1.0;
+    }
+    NotificationHub hub;
+    FakeCurrentTime now;
+};
+
+struct SkyReactionCase {
+    std::int32_t event;
+    std::uint32_t flags;
+    std::vector<std::int32_t> hints;
+};
+
+TEST_F(DocumentsTest, SkyDocumentGivesItsWindowsTheHintOfEachChange) {
+    const SkyReactionCase cases[] = {
+        {kEventLocationChanged, 0, {128}},
+        {kEventDateTimeChanged, 0, {64}},
+        {kEventDateTimeLocationChanged, 0, {192}},
+        {kEventAppearanceChanged, kAngleDegreeBaseChanged | kNightVisionSwitched, {0, 8}},
+        {kEventAppearanceChanged, kNightVisionSwitched, {8}},
+        {kEventGraphEdited, 0, {}},
+    };
+    FakeSkyComputer computer;
+    SkyDocument sky(hub, now, computer);
+    struct HintRecorder : NotificationObserver {
+        std::vector<std::int32_t> codes;
+        void Update(void* value) override { codes.push_back(static_cast<SkyViewHint*>(value)->code); }
+    } window;
+    sky.Views().Insert(&window);
+    for (const SkyReactionCase& c : cases) {
+        window.codes.clear();
+        BroadcastNotification(hub, c.event, c.flags, nullptr);
+        EXPECT_EQ(window.codes, c.hints) << "event " << c.event;
+    }
+}
+
+TEST_F(DocumentsTest, EveryDocumentHearsATimeChangeOnceAndOnlyTimeDrivenOnesRecompute) {
+    FakeSkyComputer skyComputer;
+    FakeOrbitComputer orbits(1.0);
+    SkyDocument sky(hub, now, skyComputer);
+    SolarSystemDocument solar(hub, now, orbits);
+    SolarEclipseDocument eclipse(hub, MakeDateTime(2006, 3, 29));
+    PicturePackList packs;
+    PictureDocument picture(hub, packs);
+    RecordingObserver skyWindow, solarWindow, eclipseWindow, pictureWindow;
+    sky.Views().Insert(&skyWindow);
+    solar.Views().Insert(&solarWindow);
+    eclipse.Views().Insert(&eclipseWindow);
+    picture.Views().Insert(&pictureWindow);
+
+    now.value.dateTime = MakeDateTime(2011, 1, 2, 3.0, kLocalCivilTime);
+    BroadcastNotification(hub, kEventDateTimeChanged, 0, nullptr);
+    EXPECT_EQ(skyWindow.heard.size(), 1u);
+    EXPECT_EQ(solarWindow.heard.size(), 1u);
+    EXPECT_TRUE(eclipseWindow.heard.empty());
+    EXPECT_TRUE(pictureWindow.heard.empty());
+    EXPECT_TRUE(DateTimeEqual(sky.GetTimeAndPlace().dateTime, now.value.dateTime));
+    EXPECT_TRUE(DateTimeEqual(solar.GetDateTime(), now.value.dateTime));
+
+    BroadcastNotification(hub, kEventAppearanceChanged, kAngleDegreeBaseChanged, nullptr);
+    EXPECT_EQ(eclipseWindow.heard.size(), 1u);
+    EXPECT_TRUE(pictureWindow.heard.empty());
+    EXPECT_EQ(hub.Count(), 4);
+}
+
+TEST_F(DocumentsTest, SkyDocumentComputesInLocalSiderealTimeAndKeepsCivilTime) {
+    FakeSkyComputer computer;
+    SkyDocument sky(hub, now, computer);
+    sky.SetDateTime(MakeDateTime(2010, 6, 15, 10.0, kUniversalTime), false, false);
+    EXPECT_EQ(sky.GetTimeAndPlace().dateTime.timeSystem, kLocalCivilTime);
+    EXPECT_DOUBLE_EQ(sky.GetTimeAndPlace().dateTime.hours, 11.0);
+    EXPECT_EQ(computer.lastMoment.dateTime.timeSystem, kLocalSiderealTime);
+    EXPECT_DOUBLE_EQ(sky.GetBodySkyPosition(kBodyPlanet, 2).first, 20.0);
+    EXPECT_DOUBLE_EQ(sky.GetBodySkyPosition(kBodyMoon, 0).first, 200.0);
+    EXPECT_EQ(sky.GetBodySkyPosition(kBodyPlanet, 3).first, kNotComputedAngle);
+}
+
+TEST_F(DocumentsTest, SkyTracksAreKeptWithinFiveDaysBeforeAndTenAfter) {
+    struct TrackCase {
+        int days;
+        bool recomputed;
+    };
+    const TrackCase cases[] = {{6, false}, {10, false}, {11, true}, {-5, false}, {-6, true}};
+    for (const TrackCase& c : cases) {
+        FakeSkyComputer computer;
+        SkyDocument sky(hub, now, computer);
+        ASSERT_EQ(sky.PlanetTrack(0).size(), 31u);
+        DateTime moved = sky.GetTimeAndPlace().dateTime;
+        ASSERT_TRUE(DateTimeAddDays(moved, c.days));
+        sky.SetDateTime(moved, false, false);
+        EXPECT_EQ(sky.TrackComputations(), c.recomputed ? 2 : 1) << c.days;
+    }
+}
+
+TEST(SolarSystemTrackTest, StepIsAThreeHundredSixtiethOfThePeriodAndAtLeastADay) {
+    EXPECT_EQ(SolarSystemTrackStepDays(0.2), 1);
+    EXPECT_EQ(SolarSystemTrackStepDays(1.0), 1);
+    EXPECT_EQ(SolarSystemTrackStepDays(11.86), 12);
+    EXPECT_EQ(SolarSystemTrackStepDays(248.0), 251);
+}
+
+TEST_F(DocumentsTest, SolarSystemTrackCoversOneRevolution) {
+    FakeOrbitComputer orbits(1.0);
+    SolarSystemDocument solar(hub, now, orbits);
+    const auto& track = solar.Track(0);
+    EXPECT_GT(track.size(), 350u);
+    EXPECT_LT(track.size(), 370u);
+}
+
+// A revolution that would end after the year 3000 used to loop for ever.
+TEST_F(DocumentsTest, SolarSystemTrackThatCannotCloseStopsAtTheCalendarsEnd) {
+    now.value.dateTime = MakeDateTime(2800, 1, 1, 0.0, kLocalCivilTime);
+    FakeOrbitComputer pluto(248.0);
+    SolarSystemDocument solar(hub, now, pluto);
+    EXPECT_LE(solar.Track(0).size(), static_cast<std::size_t>(kMaxTrackPoints));
+    EXPECT_GT(solar.Track(0).size(), 0u);
+}
+
+TEST_F(DocumentsTest, ExplorerDocumentsComputeTheirMoonsAndFollowThePlace) {
+    JupiterExplorerDocument jupiter(hub, now);
+    SaturnExplorerDocument saturn(hub, now);
+    EXPECT_NE(jupiter.Moons()[0], kMoonNotComputed);
+    EXPECT_NE(saturn.Moons()[0], kMoonNotComputed);
+    RecordingObserver window;
+    saturn.Views().Insert(&window);
+    const auto before = saturn.Moons();
+    now.value.dateTime.day = 20;
+    BroadcastNotification(hub, kEventDateTimeLocationChanged, 0, nullptr);
+    EXPECT_EQ(window.heard.size(), 1u);
+    EXPECT_NE(saturn.Moons()[0], before[0]);
+    BroadcastNotification(hub, kEventAppearanceChanged, kConstellationLanguageChanged, nullptr);
+    EXPECT_EQ(window.heard.size(), 1u);
+}
+
+TEST_F(DocumentsTest, EclipseModelFindsTheEclipseOfItsDateInUniversalTime) {
+    SolarEclipseDocument found(hub, MakeDateTime(2006, 3, 29, 5.0, kLocalCivilTime));
+    EXPECT_TRUE(found.Model().found);
+    EXPECT_EQ(found.Model().date.timeSystem, kUniversalTime);
+    EXPECT_GT(found.Model().date.hours, 5.0);
+    SolarEclipseDocument none(hub, MakeDateTime(2006, 3, 30, 5.0, kLocalCivilTime));
+    EXPECT_FALSE(none.Model().found);
+    EXPECT_DOUBLE_EQ(none.Model().date.hours, 5.0);
+}
+
+TEST_F(DocumentsTest, PictureLookupsIgnoreCaseAndTakeTheFirstPack) {
+    PicturePackList packs(2);
+    packs[0].directory = String(TXT("C:\\Packs\\One"));
+    packs[0].entries.push_back({String(TXT("mars.jpg")), kBodyPlanet, 3, String()});
+    packs[1].directory = String(TXT("C:\\Packs\\Two"));
+    packs[1].entries.push_back({String(TXT("m042.jpg")), kPictureWithoutBody, 0, String()});
+    packs[1].entries.push_back({String(TXT("mars2.jpg")), kBodyPlanet, 3, String()});
+    EXPECT_EQ(CountAllPictures(packs), 3);
+    EXPECT_EQ(LookUpPicture(packs, {String(TXT("c:\\packs\\two")), String(TXT("M042.JPG"))}),
+              &packs[1].entries[0]);
+    EXPECT_EQ(LookUpPicture(packs, {String(TXT("C:\\Packs\\Gone")), String(TXT("m042.jpg"))}),
+              nullptr);
+    PictureDocument document(hub, packs);
+    RecordingObserver window;
+    document.Views().Insert(&window);
+    ASSERT_TRUE(document.ShowBody(kBodyPlanet, 3));
+    EXPECT_EQ(document.Current(), &packs[0].entries[0]);
+    EXPECT_EQ(document.GetBody().number, 3);
+    EXPECT_FALSE(document.ShowBody(kBodyPlanet, 4));
+    EXPECT_EQ(window.heard.size(), 1u);
+}
+
+}  // namespace
+}  // namespace corvinata
