@@ -1,0 +1,211 @@
+#include "frame/about_dialogs.h"
+
+#include <shellapi.h>
+
+#include "base/services.h"
+#include "base/wide_string.h"
+#include "frame/program_product.h"
+#include "frame/window_centring.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr const wchar_t* kLinkClass = L"CorvinataControl_Hyperlink";
+
+struct AboutState {
+    HBITMAP logo;
+    BITMAP size;
+    bool night;
+};
+
+// Until the custom controls are registered by their own code the About
+// dialog still needs its link's class: this one shows the address as text
+// and opens it on a click.
+LRESULT CALLBACK PlainLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 255);
+        RECT client;
+        GetClientRect(window, &client);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_HOTLIGHT));
+        DrawTextW(dc, text, -1, &client, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_LBUTTONUP:
+        ShellExecuteW(nullptr, L"open", ProgramProduct::WebAddress(), nullptr, nullptr, SW_SHOWNORMAL);
+        return 0;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void EnsureLinkClass(HINSTANCE instance) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(instance, kLinkClass, &existing)) return;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PlainLinkProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
+    wc.lpszClassName = kLinkClass;
+    RegisterClassW(&wc);
+}
+
+// Replaces "%s" in a window's text by the product name.
+void FillProductName(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 511);
+    String pattern(text);
+    String out;
+    const Char* at = pattern.Text();
+    for (const Char* p = at; *p; ++p) {
+        if (p[0] == TXT('%') && p[1] == TXT('s')) {
+            String head;
+            StringBuffer b = StringReserve(head, static_cast<int>(p - at), ReserveMode::Discard);
+            for (int i = 0; i < p - at; ++i) b.buffer[i] = at[i];
+            b.buffer[p - at] = 0;
+            StringAppend(out, head.Text());
+            StringAppend(out, GetProductInfo().GetProductName());
+            at = p + 2;
+            ++p;
+        }
+    }
+    StringAppend(out, at);
+    SetWindowTextW(window, out.Text());
+}
+
+void InitAbout(HWND dialog, AboutState& state) {
+    SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+    FillProductName(dialog);
+    FillProductName(GetDlgItem(dialog, IDC_ABOUT_TEXT));
+    const ProductInfoInterface& product = GetProductInfo();
+    SetDlgItemTextW(dialog, IDC_VERSION, product.GetVersion());
+    SetDlgItemTextW(dialog, IDC_LANGUAGE, ProgramProduct::LanguageName());
+    const Char* edition = product.GetEditionName();
+    SetDlgItemTextW(dialog, IDC_STATUS, edition && *edition ? edition : TXT("Release"));
+    SetDlgItemTextW(dialog, IDC_RELEASE_DATE, ProgramProduct::ReleaseDate());
+    // The link shows the address without its scheme.
+    const Char* address = ProgramProduct::WebAddress();
+    const Char* shown = address;
+    for (const Char* p = address; p[0]; ++p) {
+        if (p[0] == TXT(':') && p[1] == TXT('/') && p[2] == TXT('/')) shown = p + 3;
+    }
+    SetDlgItemTextW(dialog, IDC_WEB_LINK, shown);
+    // The logo stands centred at the top of its area, at its own size.
+    RECT area{};
+    GetWindowRect(GetDlgItem(dialog, IDC_LOGO_AREA), &area);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+    const int width = state.logo ? state.size.bmWidth : 0;
+    const int height = state.logo ? state.size.bmHeight : 0;
+    MoveWindow(GetDlgItem(dialog, IDC_LOGO), area.left + ((area.right - area.left) - width) / 2, area.top, width,
+               height, FALSE);
+}
+
+void DrawLogo(const DRAWITEMSTRUCT& item, const AboutState& state) {
+    if (!state.logo) return;
+    HDC memory = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(memory, state.logo);
+    BitBlt(item.hDC, 0, 0, state.size.bmWidth, state.size.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    if (state.night) TintForNightVision(item.hDC, item.rcItem);
+}
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = reinterpret_cast<AboutState*>(GetWindowLongPtrW(dialog, GWLP_USERDATA));
+    switch (message) {
+    case WM_INITDIALOG:
+        InitAbout(dialog, *reinterpret_cast<AboutState*>(lParam));
+        return TRUE;
+    case WM_DRAWITEM:
+        if (state && wParam == IDC_LOGO) {
+            DrawLogo(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *state);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dialog, 0);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK WelcomeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        CentreInClient(GetParent(dialog), dialog);
+        CheckRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING, IDC_WELCOME_TOUR);
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            if (IsDlgButtonChecked(dialog, IDC_WELCOME_TOUR) == BST_CHECKED) {
+                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::QuickTour));
+            } else if (IsDlgButtonChecked(dialog, IDC_WELCOME_HELP) == BST_CHECKED) {
+                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::HelpPages));
+            } else {
+                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Nothing));
+            }
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Cancelled));
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void TintForNightVision(HDC dc, const RECT& area) {
+    // Destination OR dark red, then AND a brownish red: every colour becomes
+    // a red shade of about its brightness.
+    constexpr DWORD kDestOrPattern = 0x00FA0089;
+    constexpr DWORD kDestAndPattern = 0x00A000C9;
+    HBRUSH orBrush = CreateSolidBrush(RGB(128, 0, 0));
+    HBRUSH andBrush = CreateSolidBrush(RGB(127, 31, 31));
+    HGDIOBJ old = SelectObject(dc, orBrush);
+    const int w = area.right - area.left;
+    const int h = area.bottom - area.top;
+    PatBlt(dc, area.left, area.top, w, h, kDestOrPattern);
+    SelectObject(dc, andBrush);
+    PatBlt(dc, area.left, area.top, w, h, kDestAndPattern);
+    SelectObject(dc, old);
+    DeleteObject(orBrush);
+    DeleteObject(andBrush);
+}
+
+void ShowAboutDialog(HINSTANCE instance, HWND frame, bool nightVision) {
+    EnsureLinkClass(instance);
+    AboutState state{};
+    state.night = nightVision;
+    state.logo = LoadBitmapW(instance, L"BMP_CORVINATA_LOGO");
+    if (state.logo) GetObjectW(state.logo, sizeof state.size, &state.size);
+    DialogBoxParamW(instance, L"Dlg_About", frame, AboutProc, reinterpret_cast<LPARAM>(&state));
+    if (state.logo) DeleteObject(state.logo);
+}
+
+WelcomeChoice ShowWelcomeDialog(HINSTANCE instance, HWND frame) {
+    const INT_PTR result = DialogBoxParamW(instance, L"Dlg_Welcome", frame, WelcomeProc, 0);
+    if (result <= 0) return WelcomeChoice::Cancelled;
+    return static_cast<WelcomeChoice>(result);
+}
+
+}  // namespace corvinata

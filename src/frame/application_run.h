@@ -1,0 +1,22 @@
+// The program's life from its entry to its exit: the start-up checks, the
+// command-line switches, the frame, the message loop, and the clean-up.
+#pragma once
+
+#include <windows.h>
+
+#include "base/text_char.h"
+
+namespace corvinata {
+
+// The class identifier under which the program serves automation clients.
+extern const CLSID kApplicationClassId;
+
+// Runs the program; the process's exit code.
+int ApplicationRun(HINSTANCE instance, const Char* commandLine);
+
+// Acts on a registration or reset switch. True, with the exit code, when the
+// process is to end at once; false to go on (`byAutomation` then says
+// whether COM started the program).
+bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomation);
+
+}  // namespace corvinata

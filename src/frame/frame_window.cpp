@@ -1,0 +1,616 @@
+#include "frame/frame_window.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "app/help_topics_win.h"
+#include "app/status_texts.h"
+#include "base/registry_root.h"
+#include "base/services.h"
+#include "base/settings_tree.h"
+#include "base/storage.h"
+#include "catalog/town_table.h"
+#include "frame/about_dialogs.h"
+#include "frame/window_centring.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kClockPeriod = 15 * 1000;
+constexpr UINT kFirstChildId = 1250;
+constexpr int kWindowMenuIndex = 5;
+
+struct PaneSetting {
+    int command;
+    const Char* valueName;
+};
+
+// In the order the panes are applied at start-up and written at shutdown.
+constexpr PaneSetting kPaneSettings[] = {
+    {CMD_VIEW_TOOLBAR, TXT("Toolbar visible")},
+    {CMD_VIEW_CONTROL_PANEL, TXT("Control panel visible")},
+    {CMD_VIEW_RELATED_TASKS, TXT("Related tasks visible")},
+    {CMD_VIEW_WINDOW_MANAGER, TXT("Window manager visible")},
+    {CMD_VIEW_STATUS_LINE, TXT("Status line visible")},
+};
+
+struct MenuPicture {
+    int command;
+    const wchar_t* name;
+    bool hasSelected;
+};
+
+constexpr MenuPicture kMenuPictures[] = {
+    {CMD_NEW_GRAPH, L"smart_icon_file_new_day", false},
+    {CMD_OPEN_GRAPH, L"smart_icon_file_open_day", false},
+    {CMD_SAVE_GRAPH, L"smart_icon_file_save_day", false},
+    {CMD_UNDO, L"smart_icon_edit_undo_day", false},
+    {CMD_REDO, L"smart_icon_edit_redo_day", false},
+    {CMD_NAVIGATE_BACKWARD, L"smart_icon_view_navigate_back_day", false},
+    {CMD_NAVIGATE_FORWARD, L"smart_icon_view_navigate_forth_day", false},
+    {CMD_OBJECT_INFO, L"smart_icon_tools_object_info_day", true},
+    {CMD_EVENT_FORECAST, L"smart_icon_tools_event_forecast_day", true},
+    {CMD_EVENT_FINDER, L"smart_icon_tools_event_finder_day", true},
+    {CMD_CALCULATOR, L"smart_icon_tools_astrocalc_day", true},
+    {CMD_SYMBOLS, L"smart_icon_tools_symbols_day", true},
+    {CMD_EDUCATOR, L"smart_icon_tools_educator_day", false},
+    {CMD_DATE_TIME, L"smart_icon_options_time_day", false},
+    {CMD_LOCATION, L"smart_icon_options_location_day", false},
+    {CMD_APPEARANCE, L"smart_icon_options_display_day", false},
+    {CMD_TILE_HORIZONTALLY, L"smart_icon_wnd_tile_hor_day", false},
+    {CMD_TILE_VERTICALLY, L"smart_icon_wnd_tile_vert_day", false},
+    {CMD_CLOSE_ALL, L"smart_icon_wnd_close_all_day", false},
+    {CMD_ABOUT, L"smart_icon_help_about_day", false},
+};
+
+bool ReadFrameBool(const String& key, const Char* name, bool fallback) {
+    bool value = fallback;
+    ReadBoolSettingAtPath(key.Text(), name, fallback, false, value);
+    return value;
+}
+
+int ReadFrameInt(const String& key, const Char* name, int fallback) {
+    std::int32_t value = fallback;
+    ReadIntSettingAtPath(key.Text(), name, fallback, false, value);
+    return value;
+}
+
+// The observer's place until the location options take it over: London,
+// as on a first run.
+const Location& DefaultPlace() {
+    static const Location place = [] {
+        Location record;
+        LocationInit(record);
+        const int country = FindCountryFirstIndex(TXT("United Kingdom"));
+        const int town = FindTownIndex(TXT("United Kingdom"), TXT("London"));
+        if (country < 0 || town < 0 || !TownLocation(country + town, record)) {
+            SetLocationCountry(record, TXT("United Kingdom"));
+            SetLocationTown(record, TXT("London"));
+        }
+        return record;
+    }();
+    return place;
+}
+
+void ReplaceProductNameInAbout(HMENU menu) {
+    wchar_t text[128] = {};
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = text;
+    item.cch = 127;
+    if (!GetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item)) return;
+    String caption;
+    for (const wchar_t* p = text; *p; ++p) {
+        if (*p == L'%') {
+            StringAppend(caption, GetProductInfo().GetProductName());
+        } else {
+            const Char one[2] = {*p, 0};
+            StringAppend(caption, one);
+        }
+    }
+    item.dwTypeData = caption.Data();
+    SetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item);
+}
+
+}  // namespace
+
+FrameWindow::FrameWindow(HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation)
+    : instance_(instance), modeless_(modeless), byAutomation_(byAutomation) {}
+
+FrameWindow::~FrameWindow() {
+    if (window_) {
+        closing_ = true;
+        DestroyFrameWindows();
+    }
+    for (HBITMAP bitmap : menuBitmaps_) DeleteObject(bitmap);
+    UnregisterControlPanelParent(instance_);
+    UnregisterClassW(ClassName(), instance_);
+}
+
+String FrameWindow::FrameKey() const {
+    String key;
+    GetRegistryRootPath(key);
+    StringAppend(key, TXT("\\Application frame window"));
+    return key;
+}
+
+bool FrameWindow::Create() {
+    WNDCLASSW existing{};
+    if (!GetClassInfoW(instance_, ClassName(), &existing)) {
+        WNDCLASSW wc{};
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance_;
+        wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(ICO_PROGRAM));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszMenuName = L"Menu_Main";
+        wc.lpszClassName = ClassName();
+        if (!RegisterClassW(&wc)) return false;
+    }
+    const String key = FrameKey();
+    const ScreenRect stored{ReadFrameInt(key, TXT("Left"), 100), ReadFrameInt(key, TXT("Top"), 100),
+                            ReadFrameInt(key, TXT("Right"), 700), ReadFrameInt(key, TXT("Bottom"), 500)};
+    // A rectangle stored on another screen layout (or garbled) is brought
+    // back onto the nearest monitor's work area.
+    const RECT storedRect{stored.left, stored.top, stored.right, stored.bottom};
+    const RECT area = WorkAreaNear(storedRect);
+    const ScreenRect fitted = FitRectOnWorkArea(stored, {area.left, area.top, area.right, area.bottom},
+                                                {100, 100, 700, 500});
+    window_ = CreateWindowExW(0, ClassName(), L"Corvinata", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, fitted.left,
+                              fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, nullptr, nullptr,
+                              instance_, this);
+    if (!window_) return false;
+    if (!byAutomation_) {
+        ShowWindow(window_, SW_SHOWNORMAL);
+        if (ReadFrameBool(key, TXT("Maximized"), true)) ShowWindow(window_, SW_SHOWMAXIMIZED);
+    }
+    return true;
+}
+
+HWND FrameWindow::PaneWindow(int viewCommand) const noexcept {
+    switch (viewCommand) {
+    case CMD_VIEW_TOOLBAR: return toolbar_.Window();
+    case CMD_VIEW_CONTROL_PANEL: return controlPanelParent_;
+    case CMD_VIEW_RELATED_TASKS: return relatedTasks_;
+    case CMD_VIEW_WINDOW_MANAGER: return windowManager_;
+    case CMD_VIEW_STATUS_LINE: return status_.Window();
+    default: return nullptr;
+    }
+}
+
+bool FrameWindow::IsPaneShown(int viewCommand) const {
+    HWND pane = PaneWindow(viewCommand);
+    return pane && panes_ && panes_->IsShown(PaneOf(pane));
+}
+
+LRESULT CALLBACK FrameWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<FrameWindow*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefFrameProcW(window, nullptr, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        break;
+    case WM_SIZE:
+        // The panes place the MDI client; the default processing would
+        // stretch it over them.
+        OnSize();
+        return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (FindFrameCommand(id)) {
+            OnCommand(id);
+            return 0;
+        }
+        break;
+    }
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), wParam, lParam);
+    case WM_MENUSELECT:
+        OnMenuSelect(wParam, lParam);
+        break;
+    case WM_TIMER:
+        if (wParam == kClockTimer) {
+            RefreshStatusLine();
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        return 0;
+    case WM_HELP: {
+        const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+        ShowHelpTopic(window_, info && info->iContextType == HELPINFO_MENUITEM ? L"main_menu/main_menu.htm"
+                                                                                : L"contents.htm");
+        return 1;
+    }
+    case kStartupMessage:
+        UpdateWindow(window_);
+        OnStartup();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window_, kClockTimer);
+        PostQuitMessage(0);
+        break;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefFrameProcW(window_, mdiClient_, message, wParam, lParam);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        mdiClient_ = nullptr;
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefFrameProcW(window_, mdiClient_, message, wParam, lParam);
+}
+
+void FrameWindow::OnCreate() {
+    const String key = FrameKey();
+    HMENU menu = GetMenu(window_);
+    ReplaceProductNameInAbout(menu);
+
+    CLIENTCREATESTRUCT client{};
+    client.hWindowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    client.idFirstChild = kFirstChildId;
+    mdiClient_ = CreateWindowExW(0, L"MDICLIENT", nullptr,
+                                 WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 100, 100,
+                                 700, 400, window_, nullptr, instance_, &client);
+    toolbar_.Create(window_, instance_);
+    controlPanelParent_ = CreateControlPanelParent(window_, instance_);
+    windowManager_ = CreateWindowManagerPane(window_, instance_);
+    if (windowManager_) modeless_.push_back(windowManager_);
+    status_.Create(window_, instance_);
+    relatedTasks_ = CreateRelatedTasksPane(window_, instance_);
+    if (relatedTasks_) modeless_.push_back(relatedTasks_);
+
+    panes_ = std::make_unique<PaneLayout>(
+        paneHost_,
+        PaneNode::Group(true, {PaneNode::Leaf(PaneOf(toolbar_.Window()), false),
+                               PaneNode::Group(true, {PaneNode::Leaf(PaneOf(controlPanelParent_), false),
+                                                      PaneNode::Leaf(PaneOf(mdiClient_), true),
+                                                      PaneNode::Group(false, {PaneNode::Leaf(PaneOf(relatedTasks_), false),
+                                                                              PaneNode::Leaf(PaneOf(windowManager_), true)})}),
+                               PaneNode::Leaf(PaneOf(status_.Window()), false)}));
+    panes_->Show(PaneOf(mdiClient_));
+
+    for (const PaneSetting& pane : kPaneSettings) {
+        const bool shown = ReadFrameBool(key, pane.valueName, true);
+        if (pane.command == CMD_VIEW_CONTROL_PANEL) {
+            // The wish is kept; the pane itself waits for a window to control.
+            controlPanelWanted_ = shown;
+            ShowPane(pane.command, false);
+        } else {
+            ShowPane(pane.command, shown);
+        }
+    }
+    UpdateCommandStates();
+    SetTimer(window_, kClockTimer, kClockPeriod, nullptr);
+}
+
+void FrameWindow::OnSize() {
+    ArrangePanes();
+    RefreshStatusLine();
+}
+
+void FrameWindow::ArrangePanes() {
+    if (!panes_ || !window_) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    // The toolbar and status bar size themselves to the frame's width.
+    if (toolbar_.Window()) SendMessageW(toolbar_.Window(), TB_AUTOSIZE, 0, 0);
+    if (status_.Window()) SendMessageW(status_.Window(), WM_SIZE, 0, 0);
+    panes_->Arrange(client.right - client.left, client.bottom - client.top);
+}
+
+void FrameWindow::RefreshStatusLine(const Char* general) {
+    String title;
+    if (!general) {
+        GetProductInfo().GetProductTitle(title);
+        general = title.Text();
+    }
+    DateTime now;
+    bool dst = false;
+    if (DateTimeSetToNow(now)) {
+        auto system = GetStorageService().CreateSystemInfo();
+        dst = system && system->IsDaylightSavingTime();
+    }
+    const String location = FormatStatusLocation(DefaultPlace());
+    const String dateTime = FormatStatusDateTime(now, dst);
+    status_.Layout(general, location.Text(), dateTime.Text());
+}
+
+void FrameWindow::ShowPane(int viewCommand, bool show) {
+    HWND pane = PaneWindow(viewCommand);
+    CheckMenuItem(GetMenu(window_), viewCommand, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+    if (!pane || !panes_) return;
+    ShowWindow(pane, show ? SW_SHOW : SW_HIDE);
+    if (show) {
+        panes_->Show(PaneOf(pane));
+    } else {
+        panes_->Hide(PaneOf(pane));
+    }
+    ArrangePanes();
+}
+
+void FrameWindow::TogglePane(int viewCommand) {
+    if (viewCommand == CMD_VIEW_CONTROL_PANEL) {
+        controlPanelWanted_ = !controlPanelWanted_;
+        ShowPane(viewCommand, controlPanelWanted_);
+        return;
+    }
+    const bool checked = (GetMenuState(GetMenu(window_), viewCommand, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    ShowPane(viewCommand, !checked);
+}
+
+FrameCommandContext FrameWindow::CommandContext() const {
+    FrameCommandContext context;
+    context.windowOpen = mdiClient_ && SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) != 0;
+    return context;
+}
+
+void FrameWindow::UpdateCommandStates() {
+    if (!window_) return;
+    HMENU menu = GetMenu(window_);
+    const FrameCommandContext context = CommandContext();
+    for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
+        const bool enabled = IsFrameCommandEnabled(*command, context);
+        EnableMenuItem(menu, command->id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        toolbar_.SetEnabled(command->id, enabled);
+    }
+    // The Window > New submenu leads only to window kinds; gray its title
+    // as well when none of them can be opened.
+    HMENU windowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    bool anyKind = false;
+    for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
+        anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
+    }
+    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(window_);
+}
+
+void FrameWindow::OnCommand(int id) {
+    const FrameCommand* command = FindFrameCommand(id);
+    // A command that is not enabled does nothing, even when it was posted
+    // by a stray message while its menu item was grayed.
+    if (!command || !IsFrameCommandEnabled(*command, CommandContext())) return;
+    switch (id) {
+    case CMD_EXIT:
+        SendMessageW(window_, WM_CLOSE, 0, 0);
+        break;
+    case CMD_VIEW_TOOLBAR:
+    case CMD_VIEW_CONTROL_PANEL:
+    case CMD_VIEW_RELATED_TASKS:
+    case CMD_VIEW_WINDOW_MANAGER:
+    case CMD_VIEW_STATUS_LINE:
+        TogglePane(id);
+        break;
+    case CMD_CASCADE:
+        SendMessageW(mdiClient_, WM_MDICASCADE, 0, 0);
+        break;
+    case CMD_TILE_HORIZONTALLY:
+        SendMessageW(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        break;
+    case CMD_TILE_VERTICALLY:
+        SendMessageW(mdiClient_, WM_MDITILE, MDITILE_VERTICAL, 0);
+        break;
+    case CMD_ARRANGE_ICONS:
+        SendMessageW(mdiClient_, WM_MDIICONARRANGE, 0, 0);
+        break;
+    case CMD_CLOSE_WINDOW:
+        if (HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0))) {
+            SendMessageW(active, WM_CLOSE, 0, 0);
+        }
+        break;
+    case CMD_CLOSE_ALL:
+        CloseAllChildWindows();
+        break;
+    case CMD_HELP_CONTENTS:
+    case CMD_HELP_SEARCH:
+        ShowHelpTopic(window_, L"contents.htm");
+        break;
+    case CMD_HELP_GLOSSARY:
+        ShowHelpTopic(window_, L"main_menu/help_menu/glossary.htm");
+        break;
+    case CMD_HELP_QUICK_TOUR:
+        ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        break;
+    case CMD_HELP_KEYBOARD_MAP:
+        ShowHelpTopic(window_, L"main_menu/help_menu/keyboard_map.htm");
+        break;
+    case CMD_ABOUT:
+        ShowAboutDialog(instance_, window_, false);
+        break;
+    default:
+        break;
+    }
+    UpdateCommandStates();
+}
+
+LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
+    if (header.code == TTN_GETDISPINFOW) {
+        // Kept static: the tooltip reads the text after this returns.
+        static wchar_t text[2000];
+        const String tip = toolbar_.TooltipText(static_cast<int>(header.idFrom));
+        lstrcpynW(text, tip.Text(), static_cast<int>(std::size(text)));
+        auto& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        info.lpszText = text;
+        info.hinst = nullptr;
+        return 0;
+    }
+    if (header.hwndFrom == status_.Window() && header.code == NM_DBLCLK) {
+        const auto& mouse = *reinterpret_cast<const NMMOUSE*>(lParam);
+        if (mouse.dwItemSpec == 1) PostMessageW(window_, WM_COMMAND, CMD_LOCATION, 0);
+        if (mouse.dwItemSpec == 2) PostMessageW(window_, WM_COMMAND, CMD_DATE_TIME, 0);
+        return 0;
+    }
+    if (header.hwndFrom == toolbar_.Window() && header.code == TBN_HOTITEMCHANGE) {
+        const auto& hot = *reinterpret_cast<const NMTBHOTITEM*>(lParam);
+        const ToolbarButtonInfo* button = (hot.dwFlags & HICF_LEAVING) ? nullptr : FindToolbarButton(hot.idNew);
+        if (!button) {
+            RefreshStatusLine();
+        } else {
+            wchar_t text[1000] = {};
+            LoadStringW(instance_, button->description, text, 1000);
+            status_.SetGeneralText(text);
+        }
+        return 0;
+    }
+    if (header.hwndFrom == toolbar_.Window() && header.code == TBN_DROPDOWN) {
+        // The history lists come with the windows that keep histories.
+        return TBDDRET_NODEFAULT;
+    }
+    return DefFrameProcW(window_, mdiClient_, WM_NOTIFY, wParam, lParam);
+}
+
+void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    const UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && lParam == 0) {
+        RefreshStatusLine();
+        return;
+    }
+    wchar_t text[100] = {};
+    if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(instance_, LOWORD(wParam), text, 100);
+    status_.SetGeneralText(text);
+}
+
+void FrameWindow::SetMenuPictures() {
+    if (!MenuPicturesFit(GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK))) return;
+    HMENU menu = GetMenu(window_);
+    for (const MenuPicture& picture : kMenuPictures) {
+        std::wstring name = picture.name;
+        auto enabled = static_cast<HBITMAP>(
+            LoadImageW(instance_, (name + L"_enabled").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        HBITMAP selected = enabled;
+        if (picture.hasSelected) {
+            selected = static_cast<HBITMAP>(
+                LoadImageW(instance_, (name + L"_selected").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        }
+        // A picture that does not load is left out rather than shown blank.
+        if (!enabled || !selected) {
+            if (enabled) DeleteObject(enabled);
+            if (selected && selected != enabled) DeleteObject(selected);
+            continue;
+        }
+        menuBitmaps_.push_back(enabled);
+        if (selected != enabled) menuBitmaps_.push_back(selected);
+        if (!SetMenuItemBitmaps(menu, picture.command, MF_BYCOMMAND, enabled, selected)) break;
+    }
+}
+
+void FrameWindow::OnStartup() {
+    SetMenuPictures();
+    ArrangePanes();
+    UpdateCommandStates();
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    UpdateWindow(window_);
+    ShowWindow(mdiClient_, SW_SHOW);
+    UpdateWindow(mdiClient_);
+    RefreshStatusLine();
+    if (!byAutomation_ && offerWelcome_ && ReadFrameBool(FrameKey(), TXT("ShowHelpHint"), true)) {
+        const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
+        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+    }
+    startupFinished_ = true;
+    // A close that arrived while start-up waited in a dialog runs now.
+    if (closeRequested_) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void FrameWindow::OnClose() {
+    if (!startupFinished_) {
+        closeRequested_ = true;
+        return;
+    }
+    if (closing_) return;
+    closing_ = true;
+    SaveSession();
+    CloseAllChildWindows();
+    DestroyFrameWindows();
+}
+
+void FrameWindow::CloseAllChildWindows() {
+    if (!mdiClient_) return;
+    HWND previous = nullptr;
+    while (HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0))) {
+        // A window that refuses to close stays active: stop there.
+        if (active == previous) break;
+        SendMessageW(active, WM_CLOSE, 0, 0);
+        previous = active;
+    }
+}
+
+void FrameWindow::SaveSession() {
+    String root;
+    GetRegistryRootPath(root);
+    String appearance = root;
+    StringAppend(appearance, TXT("\\Appearance Options"));
+    bool saveOptions = true;
+    ReadBoolSettingAtPath(appearance.Text(), TXT("Save options when terminating"), true, false, saveOptions);
+    // An automation client's session leaves the user's frame as it was.
+    if (!saveOptions || byAutomation_) return;
+    const String key = FrameKey();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window_, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        WriteBoolSettingAtPath(key.Text(), TXT("Maximized"), placement.showCmd == SW_SHOWMAXIMIZED);
+        WriteIntSettingAtPath(key.Text(), TXT("Top"), r.top);
+        WriteIntSettingAtPath(key.Text(), TXT("Left"), r.left);
+        WriteIntSettingAtPath(key.Text(), TXT("Bottom"), r.bottom);
+        WriteIntSettingAtPath(key.Text(), TXT("Right"), r.right);
+    }
+    // The panes as they are now; the control panel as the user wants it,
+    // since it is hidden whenever no window is open.
+    for (const PaneSetting& pane : kPaneSettings) {
+        const bool shown = pane.command == CMD_VIEW_CONTROL_PANEL ? controlPanelWanted_ : IsPaneShown(pane.command);
+        WriteBoolSettingAtPath(key.Text(), pane.valueName, shown);
+    }
+    WriteBoolSettingAtPath(key.Text(), TXT("ShowHelpHint"), false);
+}
+
+void FrameWindow::DestroyFrameWindows() {
+    for (HWND* pane : {&windowManager_, &relatedTasks_}) {
+        if (!*pane) continue;
+        for (auto it = modeless_.begin(); it != modeless_.end();) {
+            it = (*it == *pane) ? modeless_.erase(it) : it + 1;
+        }
+        DestroyWindow(*pane);
+        *pane = nullptr;
+    }
+    toolbar_.Destroy();
+    status_.Destroy();
+    if (controlPanelParent_) DestroyWindow(controlPanelParent_);
+    controlPanelParent_ = nullptr;
+    panes_.reset();
+    // Destroyed here once; WM_CLOSE does not reach the default processing,
+    // which would destroy it a second time.
+    if (window_) DestroyWindow(window_);
+}
+
+bool FrameWindow::PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const {
+    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &message)) return true;
+    // Keys typed into a modeless dialog belong to it, before any accelerator.
+    for (HWND dialog : modeless) {
+        if (dialog && IsDialogMessageW(dialog, &message)) return true;
+    }
+    return window_ && accelerators && TranslateAcceleratorW(window_, accelerators, &message);
+}
+
+}  // namespace corvinata

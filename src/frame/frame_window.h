@@ -1,0 +1,109 @@
+// The program's one top-level window: the MDI frame with its menu, toolbar,
+// panes and status line. It dispatches every command of the main menu, the
+// toolbar and the keyboard from one table, keeps the menu and toolbar states
+// in step with it, and saves its placement and panes when it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/frame_commands.h"
+#include "app/pane_layout.h"
+#include "base/wide_string.h"
+#include "frame/frame_panes.h"
+#include "frame/main_toolbar.h"
+#include "frame/status_line.h"
+
+namespace corvinata {
+
+// Windows that take their keys through IsDialogMessage in the message loop.
+using ModelessDialogList = std::vector<HWND>;
+
+// The start-up message the frame posts to itself once it exists.
+constexpr UINT kStartupMessage = WM_APP;
+
+class FrameWindow {
+public:
+    FrameWindow(HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
+    ~FrameWindow();
+    FrameWindow(const FrameWindow&) = delete;
+    FrameWindow& operator=(const FrameWindow&) = delete;
+
+    // Registers the class and creates the window at its stored place; shown
+    // unless the program was started by automation.
+    bool Create();
+    HWND Window() const noexcept { return window_; }
+    HWND MdiClient() const noexcept { return mdiClient_; }
+    const MainToolbar& Toolbar() const noexcept { return toolbar_; }
+    HWND StatusWindow() const noexcept { return status_.Window(); }
+    HWND PaneWindow(int viewCommand) const noexcept;
+    bool IsPaneShown(int viewCommand) const;
+    bool StartupFinished() const noexcept { return startupFinished_; }
+    // Whether the first-run question is to be asked; tests switch it off.
+    void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
+    // How many menu items carry pictures (none when the menu's check marks
+    // are too small for them).
+    int MenuPictureCount() const noexcept { return static_cast<int>(menuBitmaps_.size()); }
+
+    // Enables and grays the menu items and toolbar buttons from the table.
+    void UpdateCommandStates();
+    // The current context of the command table.
+    FrameCommandContext CommandContext() const;
+    // Lays out the status line with the general text, place and time.
+    void RefreshStatusLine(const Char* general = nullptr);
+
+    // Translates one message of the loop: the MDI keys, then the modeless
+    // dialogs, then the accelerators. True when the message was taken.
+    bool PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const;
+
+    static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnCreate();
+    void OnSize();
+    void OnCommand(int id);
+    LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
+    void OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    void OnStartup();
+    void OnClose();
+
+    void ShowPane(int viewCommand, bool show);
+    void TogglePane(int viewCommand);
+    void ArrangePanes();
+    void SetMenuPictures();
+    void CloseAllChildWindows();
+    void SaveSession();
+    void DestroyFrameWindows();
+    String FrameKey() const;
+
+    HINSTANCE instance_;
+    ModelessDialogList& modeless_;
+    bool byAutomation_;
+    bool offerWelcome_ = true;
+    HWND window_ = nullptr;
+    HWND mdiClient_ = nullptr;
+    MainToolbar toolbar_;
+    StatusLine status_;
+    HWND controlPanelParent_ = nullptr;
+    HWND windowManager_ = nullptr;
+    HWND relatedTasks_ = nullptr;
+    WindowPaneHost paneHost_;
+    std::unique_ptr<PaneLayout> panes_;
+    bool controlPanelWanted_ = true;
+    bool startupFinished_ = false;
+    bool closeRequested_ = false;
+    bool closing_ = false;
+    std::vector<HBITMAP> menuBitmaps_;
+};
+
+// Whether the menu's check-mark size leaves room for the 16-pixel menu pictures.
+constexpr bool MenuPicturesFit(int checkWidth, int checkHeight) noexcept {
+    return checkWidth >= 15 && checkHeight >= 15;
+}
+
+}  // namespace corvinata
