@@ -27,6 +27,9 @@ void SetEclipseModelDate(EclipseModel& model, const DateTime& date);
 class SolarEclipseDocument final : public WindowDocument {
 public:
     SolarEclipseDocument(NotificationHub& hub, const DateTime& date);
+    // A document for a new window showing what `other` shows.
+    SolarEclipseDocument(NotificationHub& hub, const SolarEclipseDocument& other)
+        : WindowDocument(hub), model_(other.model_) {}
 
     WindowKind GetKind() const override { return kSolarEclipseWindow; }
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;

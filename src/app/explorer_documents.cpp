@@ -58,6 +58,11 @@ void ExplorerDocument::SetTimeAndPlace(const TimeAndPlace& timeAndPlace) {
     DocumentNotifyViews(nullptr);
 }
 
+void ExplorerDocument::NormaliseTime() {
+    NormaliseDateTime(timeAndPlace_.dateTime);
+    ComputeMoons();
+}
+
 double ExplorerDocument::UniversalJulianDay() const {
     DateTime universal = timeAndPlace_.dateTime;
     ConvertTimeSystem(universal, kUniversalTime, timeAndPlace_.place.longitude,

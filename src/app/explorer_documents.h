@@ -21,6 +21,8 @@ public:
     void SetPlace(const GeoCoordinates& place, bool daylightSaving);
     void SetDateTime(const DateTime& dateTime);
     void SetTimeAndPlace(const TimeAndPlace& timeAndPlace);
+    // Brings the stored hours into 0..24 and recomputes, telling nobody.
+    void NormaliseTime();
     const TimeAndPlace& GetTimeAndPlace() const noexcept { return timeAndPlace_; }
 
 protected:

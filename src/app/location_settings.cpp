@@ -1,5 +1,7 @@
 #include "app/location_settings.h"
 
+#include "app/settings_records.h"
+#include "app/window_settings.h"
 #include "base/geo_place.h"
 
 namespace corvinata {
@@ -27,21 +29,31 @@ bool WriteDegrees(SettingsTreeWriter& writer, const Char* group, const Char* val
            (!orientation || WriteIntValue(writer, TXT("Orientation"), *orientation));
 }
 
-bool LoadGeoCoordinates(SettingsTree& tree, GeoCoordinates& place) {
-    ReadGroup key(tree, TXT("Unnamed part"));
+constexpr RecordKeyNames kUserDefinedNames{TXT("Named geographical location"), TXT("User defined")};
+constexpr RecordKeyNames kCoordinateNames{TXT("Geographical location"), TXT("Unnamed part")};
+
+}  // namespace
+
+bool LoadGeoCoordinates(const RecordKeyNames& names, SettingsTree& tree, GeoCoordinates& place) {
+    ReadGroup key(tree, names.Key());
     GeoCoordinates read = place;
-    return key.IsOpen() &&
-           ReadDegrees(tree, TXT("Longitude"), TXT("Degrees"), -180.0, 180.0,
-                       read.longitude.degrees, &read.longitude.mode) &&
-           ReadDegrees(tree, TXT("Latitude"), TXT("Degrees"), -90.0, 90.0, read.latitude.degrees,
-                       nullptr) &&
-           ReadDegrees(tree, TXT("Time zone"), TXT("Hours"), kMinTimeZoneHours, kMaxTimeZoneHours,
-                       read.timeZone.hours, nullptr) &&
-           ReadIntValue(tree, TXT("Elevation"), read.elevation) && (place = read, true);
+    if (!key.IsOpen() ||
+        !ReadDegrees(tree, TXT("Longitude"), TXT("Degrees"), -180.0, 180.0, read.longitude.degrees,
+                     &read.longitude.mode) ||
+        !ReadDegrees(tree, TXT("Latitude"), TXT("Degrees"), -90.0, 90.0, read.latitude.degrees,
+                     nullptr) ||
+        !ReadDegrees(tree, TXT("Time zone"), TXT("Hours"), kMinTimeZoneHours, kMaxTimeZoneHours,
+                     read.timeZone.hours, nullptr) ||
+        !ReadIntValue(tree, TXT("Elevation"), read.elevation)) {
+        return false;
+    }
+    place = read;
+    return true;
 }
 
-bool SaveGeoCoordinates(SettingsTreeWriter& writer, const GeoCoordinates& place) {
-    WriteGroup key(writer, TXT("Unnamed part"));
+bool SaveGeoCoordinates(const RecordKeyNames& names, const GeoCoordinates& place,
+                        SettingsTreeWriter& writer) {
+    WriteGroup key(writer, names.Key());
     const std::int32_t orientation = place.longitude.mode;
     return key.IsOpen() &&
            WriteDegrees(writer, TXT("Longitude"), TXT("Degrees"), place.longitude.degrees,
@@ -51,14 +63,10 @@ bool SaveGeoCoordinates(SettingsTreeWriter& writer, const GeoCoordinates& place)
            WriteIntValue(writer, TXT("Elevation"), place.elevation);
 }
 
-constexpr RecordKeyNames kUserDefinedNames{TXT("Named geographical location"), TXT("User defined")};
-
-}  // namespace
-
 bool LoadGeoLocation(const RecordKeyNames& names, SettingsTree& tree, Location& record) {
     ReadGroup key(tree, names.Key());
     Location read = record;
-    if (!key.IsOpen() || !LoadGeoCoordinates(tree, read.coordinates) ||
+    if (!key.IsOpen() || !LoadGeoCoordinates(kCoordinateNames, tree, read.coordinates) ||
         !ReadStringValue(tree, TXT("Country"), read.country) ||
         !ReadStringValue(tree, TXT("Town"), read.town)) {
         return false;
@@ -69,9 +77,29 @@ bool LoadGeoLocation(const RecordKeyNames& names, SettingsTree& tree, Location& 
 
 bool SaveGeoLocation(const RecordKeyNames& names, const Location& record, SettingsTreeWriter& writer) {
     WriteGroup key(writer, names.Key());
-    return key.IsOpen() && SaveGeoCoordinates(writer, record.coordinates) &&
+    return key.IsOpen() && SaveGeoCoordinates(kCoordinateNames, record.coordinates, writer) &&
            WriteStringValue(writer, TXT("Country"), record.country) &&
            WriteStringValue(writer, TXT("Town"), record.town);
+}
+
+bool LoadTimeAndPlace(const RecordKeyNames& names, SettingsTree& tree, TimeAndPlace& record) {
+    ReadGroup key(tree, names.Key());
+    TimeAndPlace read = record;
+    if (!key.IsOpen() || !ReadDateTimeValue(tree, {TXT("Date and Time")}, read.dateTime) ||
+        !LoadGeoCoordinates({TXT("Geographical location")}, tree, read.place) ||
+        !LoadDstOptions(read.daylightSaving, tree)) {
+        return false;
+    }
+    record = read;
+    return true;
+}
+
+bool SaveTimeAndPlace(const RecordKeyNames& names, const TimeAndPlace& record,
+                      SettingsTreeWriter& writer) {
+    WriteGroup key(writer, names.Key());
+    return key.IsOpen() && WriteDateTimeValue(writer, {TXT("Date and Time")}, record.dateTime) &&
+           SaveGeoCoordinates({TXT("Geographical location")}, record.place, writer) &&
+           SaveDstOptions(record.daylightSaving, writer);
 }
 
 bool LoadLocation(SettingsTree& tree, const LocationDirectory& directory, SelectLocationState& state) {

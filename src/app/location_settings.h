@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/settings_values.h"
+#include "base/geo_place.h"
 #include "base/location.h"
 
 namespace corvinata {
@@ -13,6 +14,19 @@ namespace corvinata {
 // taken only whole and only with its coordinates in their ranges.
 bool LoadGeoLocation(const RecordKeyNames& names, SettingsTree& tree, Location& record);
 bool SaveGeoLocation(const RecordKeyNames& names, const Location& record, SettingsTreeWriter& writer);
+
+// The coordinates of a place in their own sub-key ("Unnamed part" inside a
+// location record, "Geographical location" beside a date-time value).
+bool LoadGeoCoordinates(const RecordKeyNames& names, SettingsTree& tree, GeoCoordinates& place);
+bool SaveGeoCoordinates(const RecordKeyNames& names, const GeoCoordinates& place,
+                        SettingsTreeWriter& writer);
+
+// A moment with its place: under the sub-key `names`, the date-time value
+// "Date and Time", the coordinates "Geographical location" and the group
+// "Daylight Saving Time". Taken only whole.
+bool LoadTimeAndPlace(const RecordKeyNames& names, SettingsTree& tree, TimeAndPlace& record);
+bool SaveTimeAndPlace(const RecordKeyNames& names, const TimeAndPlace& record,
+                      SettingsTreeWriter& writer);
 
 // The town database and the user's own places, as the Select Location state
 // needs them.

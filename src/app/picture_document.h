@@ -17,8 +17,11 @@ struct PictureRef {
     String fileName;
 };
 
+// Folder and file names of Windows: compared without regard to case, as the
+// lookups find them.
 inline bool PictureRefEquals(const PictureRef& a, const PictureRef& b) noexcept {
-    return a.directory == b.directory && a.fileName == b.fileName;
+    return TextEqualsNoCase(a.directory.Text(), b.directory.Text()) &&
+           TextEqualsNoCase(a.fileName.Text(), b.fileName.Text());
 }
 
 // Marks a picture that shows no particular body.

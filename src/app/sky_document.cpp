@@ -66,6 +66,12 @@ void SkyDocument::SetTimeAndPlace(const TimeAndPlace& timeAndPlace, bool notify)
     if (notify) NotifyHint(SkyViewHint::kNewDateTimeAndPlace);
 }
 
+void SkyDocument::NormaliseTime() {
+    NormaliseDateTime(timeAndPlace_.dateTime);
+    Recompute();
+    DocumentNotifyViews(nullptr);
+}
+
 TimeAndPlace SkyDocument::SiderealMoment(const DateTime& civil) const {
     TimeAndPlace moment = timeAndPlace_;
     moment.dateTime = civil;

@@ -71,6 +71,9 @@ public:
     void SetDateTime(const DateTime& dateTime, bool timeFlag, bool notify);
     void SetPlace(const GeoCoordinates& place, bool daylightSaving, bool notify);
     void SetTimeAndPlace(const TimeAndPlace& timeAndPlace, bool notify);
+    // Brings the stored hours into 0..24, recomputes and tells the windows
+    // (without a hint).
+    void NormaliseTime();
 
     const TimeAndPlace& GetTimeAndPlace() const noexcept { return timeAndPlace_; }
     bool GetTimeFlag() const noexcept { return timeFlag_; }

@@ -48,6 +48,12 @@ void SolarSystemDocument::SetDateTime(const DateTime& dateTime, bool notify) {
     if (notify) DocumentNotifyViews(nullptr);
 }
 
+void SolarSystemDocument::NormaliseTime() {
+    NormaliseDateTime(timeAndPlace_.dateTime);
+    Compute();
+    DocumentNotifyViews(nullptr);
+}
+
 void SolarSystemDocument::Compute() {
     const int count = computer_.PlanetCount();
     planets_.assign(count > 0 ? count : 0, SolarSystemPoint{});

@@ -52,6 +52,8 @@ public:
     // recomputes, and with `notify` tells the windows.
     void SetDateTime(const DateTime& dateTime, bool notify);
     void Compute();
+    // Brings the stored hours into 0..24, recomputes and tells the windows.
+    void NormaliseTime();
 
     const TimeAndPlace& GetTimeAndPlace() const noexcept { return timeAndPlace_; }
     const DateTime& GetDateTime() const noexcept { return timeAndPlace_.dateTime; }

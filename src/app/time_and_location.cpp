@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/location_settings.h"
 #include "base/time_systems.h"
 
 namespace corvinata {
@@ -134,6 +135,33 @@ bool TimeAndLocationCopyField(std::int32_t id, const TimeAndLocation& from, Time
         case kYAxisMaxField: to.yAxisMax = from.yAxisMax; return true;
         default: return false;
     }
+}
+
+}  // namespace corvinata
+
+namespace corvinata {
+
+namespace {
+constexpr RecordKeyNames kTimeAndLocationNames{TXT("Time and location")};
+}  // namespace
+
+bool WriteTimeAndLocationSettings(const TimeAndLocation& record, SettingsTreeWriter& writer) {
+    TimeAndPlace moment;
+    TimeAndPlaceInit(moment, record.beginDate, record.location.coordinates, record.daylightSaving);
+    return SaveTimeAndPlace(kTimeAndLocationNames, moment, writer);
+}
+
+bool ReadTimeAndLocationSettings(TimeAndLocation& record, SettingsTree& tree) {
+    TimeAndPlace moment;
+    TimeAndPlaceInit(moment, record.beginDate, record.location.coordinates, record.daylightSaving);
+    if (!LoadTimeAndPlace(kTimeAndLocationNames, tree, moment)) return false;
+    // The end follows the begin as it always does, so begin, end and range agree.
+    TimeAndLocation next = record;
+    next.location.coordinates = moment.place;
+    next.daylightSaving = moment.daylightSaving;
+    if (!TimeAndLocationSetBeginDate(next, moment.dateTime, true)) return false;
+    record = next;
+    return true;
 }
 
 }  // namespace corvinata

@@ -104,3 +104,17 @@ bool TimeAndLocationUpdateEndDate(TimeAndLocation& record);
 void TimeAndLocationSetTimeStep(TimeAndLocation& record, const TimeStep& step) noexcept;
 
 }  // namespace corvinata
+
+namespace corvinata {
+
+class SettingsTree;
+class SettingsTreeWriter;
+
+// The record's place and moment in the group "Time and location" of the
+// reader's or writer's current key: the begin date as "Date and Time", the
+// coordinates as "Geographical location" and the daylight-saving group. A
+// read takes them only whole (false, the record unchanged, otherwise).
+bool WriteTimeAndLocationSettings(const TimeAndLocation& record, SettingsTreeWriter& writer);
+bool ReadTimeAndLocationSettings(TimeAndLocation& record, SettingsTree& tree);
+
+}  // namespace corvinata

@@ -53,7 +53,7 @@ bool LoadExplorerOptions(ExplorerOptions& options, SettingsTree& tree, int satel
         if (!ReadBoolValue(tree, name.Text(), shown)) return false;
         options.satellitesShown[i] = shown;
     }
-    values.Int(TXT("Zoom position"), options.zoomPosition, satellites - 1, 0, satellites - 1);
+    values.Int(TXT("Zoom position"), options.zoomPosition, satellites - 1, -1, satellites - 1);
     values.Int(TXT("Tilt"), options.tilt, 0);
     values.Int(TXT("Selected satellite"), options.selectedSatellite, 0, -1, satellites - 1);
     values.Bool(TXT("Show orbits"), options.showOrbits, true);

@@ -114,37 +114,5 @@ TEST_F(CommandHistoryTest, StepTextFallsBackToTheOnlyCommandsText) {
     EXPECT_TRUE(one.GetText(true).IsEmpty());
 }
 
-TEST_F(CommandHistoryTest, UnrecordedStepRunsButCannotBeUndone) {
-    history.PerformCommand(Step("a"), 0, false);
-    EXPECT_EQ(log, "<a)");
-    EXPECT_EQ(history.PeekUndoCommand(), nullptr);
-}
-
-const int kZoomWindow = 0;
-
-class ZoomTagged final : public UndoableCommand {
-public:
-    std::unique_ptr<UndoableCommand> MakeInverse() const override {
-        return std::make_unique<NoOpCommand>();
-    }
-    void Execute() override {}
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ZoomTagged>(*this);
-    }
-    CommandKind Kind() const override { return CommandKind::SkyZoom; }
-    const void* Target() const override { return &kZoomWindow; }
-};
-
-// A follow-up edit may only amend the last step while nothing can be redone.
-TEST_F(CommandHistoryTest, MergeableStepIsNeverInTheRedoTail) {
-    history.PerformCommand(CommandGroup(std::make_unique<ZoomTagged>(), String(), String()), 1,
-                           true);
-    EXPECT_NE(history.MergeableStep(CommandKind::SkyZoom, &kZoomWindow), nullptr);
-    EXPECT_EQ(history.MergeableStep(CommandKind::SkyView, &kZoomWindow), nullptr);
-    EXPECT_EQ(history.MergeableStep(CommandKind::SkyZoom, &log), nullptr);
-    history.UndoCommands(1);
-    EXPECT_EQ(history.MergeableStep(CommandKind::SkyZoom, &kZoomWindow), nullptr);
-}
-
 }  // namespace
 }  // namespace corvinata

@@ -195,13 +195,6 @@ TEST_F(GraphCommandsTest, CompoundDeleteBeyondTheLinesLeftIsSkipped) {
     EXPECT_EQ(document.Names(), "ab");
 }
 
-TEST_F(GraphCommandsTest, CompoundOfIgnoredActionsRecordsNothing) {
-    auto compound = BeginCompoundCommand();
-    actions.DeleteLine(window, 9, compound.get());
-    actions.EndCompound(window, String(TXT("Script")), std::move(compound), true);
-    EXPECT_EQ(document.history.StepCount(), 0);
-}
-
 // Undoing in one window after an edit in the other undoes the last edit.
 TEST_F(GraphCommandsTest, TwoWindowsOfOneGraphShareOneHistory) {
     FakeGraphWindow second(document, 1);

@@ -4,9 +4,6 @@
 
 #include <string>
 
-#include "base/registry_root.h"
-#include "base/memory_storage.h"
-#include "support/fake_product.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -31,14 +28,9 @@ TEST(HelpTopicsTest, OverlongModulePathIsCutAt260Characters) {
     EXPECT_LE(TextLength(directory.ComposePath()), kMaxModulePath);
 }
 
-TEST(HelpTopicsTest, MessageBoxTopicAndRegistryRoot) {
+TEST(HelpTopicsTest, MessageBoxTopic) {
     EXPECT_EQ(Utf8(MessageBoxHelpTopic(TXT("File_Not_Found"))),
               "Message_Box_Help_Button/File_Not_Found.htm");
-    MemoryStorageService storage;
-    test::FakeProductInfo product(storage, {TXT("P"), TXT("V"), TXT(""), TXT("C")});
-    ScopedApplicationServices services(&product, nullptr);
-    String root;
-    EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\C\\P\\V");
 }
 
 }  // namespace

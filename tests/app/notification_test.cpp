@@ -27,20 +27,13 @@ public:
 
 TEST(NotificationHubTest, EachObserverHearsEveryBroadcastOnceInPointerOrder) {
     NotificationHub hub;
-    RecordingObserver observers[3];
     std::vector<NotificationObserver*> order;
-    for (auto& o : observers) hub.Insert(&o);
-    hub.Insert(&observers[1]);  // twice: still one call
-    struct Orderer : NotificationObserver {
-        std::vector<NotificationObserver*>* order;
-        void OnNotify(std::int32_t, std::uint32_t, void*) override { order->push_back(this); }
-        void Update(void*) override {}
-    };
-    Orderer orderers[4];
-    for (auto& o : orderers) {
-        o.order = &order;
+    ReactingObserver observers[4];
+    for (auto& o : observers) {
+        o.reaction = [&order, &o] { order.push_back(&o); };
         hub.Insert(&o);
     }
+    hub.Insert(&observers[1]);  // twice: still one call
     int value = 0;
     BroadcastNotification(hub, kEventAppearanceChanged, kAngleDegreeBaseChanged, &value);
     for (auto& o : observers) {
@@ -50,7 +43,6 @@ TEST(NotificationHubTest, EachObserverHearsEveryBroadcastOnceInPointerOrder) {
         EXPECT_EQ(o.heard[0].value, &value);
     }
     EXPECT_TRUE(std::is_sorted(order.begin(), order.end(), std::less<NotificationObserver*>()));
-    EXPECT_EQ(order.size(), 4u);
 }
 
 TEST(NotificationHubTest, ObserverAddedDuringAWalkFirstHearsTheNextBroadcast) {

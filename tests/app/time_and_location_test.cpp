@@ -74,15 +74,6 @@ TEST(TimeAndLocationTest, CopyFieldOfARefusedBeginKeepsBeginAndEndTogether) {
     EXPECT_FALSE(TimeAndLocationCopyField(kTimeAndLocationWhole, source, target));
 }
 
-TEST(TimeAndLocationTest, NewRecordHoldsTheDefaults) {
-    const TimeAndLocation record;
-    EXPECT_TRUE(DateTimeEqual(record.beginDate, DateTime{}));
-    EXPECT_TRUE(DateTimeEqual(record.endDate, DateTime{}));
-    EXPECT_EQ(record.beginDate.timeSystem, kInvalidTimeSystem);
-    EXPECT_TRUE(TimeStepEqual(record.xAxisGridStep, TimeStep{kDaysUnit, 1}));
-    EXPECT_FALSE(record.endFixed);
-}
-
 struct CompareCase {
     const char* name;
     void (*change)(TimeAndLocation&);

@@ -17,24 +17,9 @@ namespace corvinata {
 namespace {
 
 using test::FakeCurrentTime;
+using test::FakeSkyComputer;
 using test::MakeDateTime;
 using test::RecordingObserver;
-
-// Planets that stand still at angles given by their number; counts calls.
-class FakeSkyComputer final : public SkyBodyComputer {
-public:
-    int PlanetCount() const override { return 3; }
-    SkyPosition ComputePlanet(int planet, const TimeAndPlace& moment) override {
-        ++planetCalls;
-        lastMoment = moment;
-        return SkyPosition{10.0 * planet, 1.0, 2};
-    }
-    SkyPosition ComputeSun(const TimeAndPlace&) override { return SkyPosition{100.0, 2.0, 2}; }
-    SkyPosition ComputeMoon(const TimeAndPlace&) override { return SkyPosition{200.0, 3.0, 2}; }
-    SkyPosition DeepSkyPosition(int number) override { return SkyPosition{1.0 * number, 0.0, 1}; }
-    int planetCalls = 0;
-    TimeAndPlace lastMoment;
-};
 
 // Bodies that go round the Sun once in their period, from angle 0 at J2000.
 class FakeOrbitComputer final : public SolarSystemComputer {

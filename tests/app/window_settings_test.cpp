@@ -81,13 +81,6 @@ TEST_F(WindowSettingsTest, SkyWindowWithoutSelectionReadsBackWhole) {
     EXPECT_EQ(read.options.magnitudeLimit, 7.5);
 }
 
-TEST_F(WindowSettingsTest, OutOfRangeFieldOfViewIsRefusedWithTheDefault) {
-    SkyWindowState read;
-    EXPECT_FALSE(LoadChangedSky(
-        [](SettingsTreeWriter& w) { WriteIntValue(w, TXT("Width of field of view"), 1); }, read));
-    EXPECT_EQ(read.fieldWidth, 60);
-}
-
 TEST_F(WindowSettingsTest, SaturnRecordMissingASatelliteShowsTheRestAndStops) {
     ExplorerOptions saturn = SaturnOptionsInit();
     for (std::size_t i = 0; i < saturn.satellitesShown.size(); ++i) saturn.satellitesShown[i] = false;
@@ -109,19 +102,8 @@ TEST_F(WindowSettingsTest, SaturnRecordMissingASatelliteShowsTheRestAndStops) {
 }
 
 TEST(SkyOptionsTest, CopyFieldChangesExactlyTheFieldOfItsId) {
-    SkyOptions from;
-    from.mapType = 0;
-    from.gridType = 1;
-    from.gridLabelsOn = from.gridAsCrosses = from.sunOn = from.moonOn = true;
-    from.horizonType = 2;
-    from.starNamesOn = from.starLettersOn = from.planetNamesOn = true;
-    from.planetDisplayMode = 1;
-    from.planetSymbolsOn = from.planetTracksOn = from.deepSkyColour = true;
-    from.deepSkyCatalogue = 4;
-    from.deepSkyNameSystem = 2;
-    from.eclipticOn = from.constellationLinesOn = from.constellationBoundariesOn = true;
-    from.constellationNames = 2;
-    from.magnitudeLimit = 5.5;
+    const SkyOptions from{0, 1, true, true, 2, true, true, true, true, 1, true,
+                          true, true, 4, 2, true, true, true, true, 2, 5.5};
     for (std::int32_t id = 0; id < kSkyOptionsWhole; ++id) {
         SkyOptions to;
         EXPECT_TRUE(SkyOptionsCopyField(to, id, from));

@@ -6,6 +6,7 @@
 
 #include "app/app_interfaces.h"
 #include "app/notification.h"
+#include "app/sky_document.h"
 #include "base/wide_string.h"
 
 namespace corvinata::test {
@@ -41,6 +42,22 @@ public:
     }
     void Update(void* value) override { heard.push_back({-1, 0, value}); }
     std::vector<HeardNotification> heard;
+};
+
+// Planets that stand still at angles given by their number; counts calls.
+class FakeSkyComputer final : public SkyBodyComputer {
+public:
+    int PlanetCount() const override { return 3; }
+    SkyPosition ComputePlanet(int planet, const TimeAndPlace& moment) override {
+        ++planetCalls;
+        lastMoment = moment;
+        return SkyPosition{10.0 * planet, 1.0, 2};
+    }
+    SkyPosition ComputeSun(const TimeAndPlace&) override { return SkyPosition{100.0, 2.0, 2}; }
+    SkyPosition ComputeMoon(const TimeAndPlace&) override { return SkyPosition{200.0, 3.0, 2}; }
+    SkyPosition DeepSkyPosition(int number) override { return SkyPosition{1.0 * number, 0.0, 1}; }
+    int planetCalls = 0;
+    TimeAndPlace lastMoment;
 };
 
 }  // namespace corvinata::test

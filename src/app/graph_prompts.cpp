@@ -1,0 +1,91 @@
+#include "app/graph_prompts.h"
+
+#include "base/text_format.h"
+
+namespace corvinata {
+
+GraphOpenFailure GraphReadFailureOf(const GraphReadResult& result) {
+    if (!result.headerRecognised) return GraphOpenFailure::NotRecognised;
+    if (result.notGraphOrTooOld) return GraphOpenFailure::NotAGraphOrOld;
+    return GraphOpenFailure::NewerVersion;
+}
+
+String GraphOpenErrorText(const ProductInfoInterface& product, const String& path,
+                          GraphOpenFailure failure) {
+    const Char* name = product.GetProductName();
+    switch (failure) {
+        case GraphOpenFailure::CannotRead:
+            return FormatPercent2(TXT("% was unable to open the file '%'."), name, path);
+        case GraphOpenFailure::NotRecognised:
+            return FormatPercent3(TXT("% was unable to open the graph %\n\nThis is because the file is "
+                                      "not a % graph file."),
+                                  name, path, name);
+        case GraphOpenFailure::NotAGraphOrOld:
+            return FormatPercent3(TXT("% was unable to open the graph %\n\nThis is because the file is "
+                                      "not a graph file, or it is a graph that was created with a very "
+                                      "old version of %."),
+                                  name, path, name);
+        case GraphOpenFailure::NewerVersion:
+            break;
+    }
+    return FormatPercent3(TXT("% was unable to open the graph %\n\nThis is because the graph was "
+                              "created with a more recent version of %."),
+                          name, path, name);
+}
+
+String SaveGraphChangesQuestion(const String& graphName) {
+    return FormatPercent1(TXT("Do you want to save changes to the graph \"%\"?"), graphName);
+}
+
+String MissingDataFileText(const ProductInfoInterface& product, const String& path) {
+    const Char* name = product.GetProductName();
+    return FormatPercent3(TXT("Error initializing: % was unable to open the file %.\n\nPlease "
+                              "reinstall the application to solve this problem. % will now close."),
+                          name, path, name);
+}
+
+PromptAnswer AskSaveGraphChanges(GraphToClose& graph, GraphQuestions& questions) {
+    if (graph.History().IsAtSavedState()) return PromptAnswer::NotAsked;
+    if (!graph.HasOwnFile() && !graph.HasLines()) return PromptAnswer::NotAsked;
+    return questions.Ask(SaveGraphChangesQuestion(graph.Name()), kSaveChangesTopic);
+}
+
+bool QuerySaveGraphOnClose(GraphToClose& graph, GraphQuestions& questions, RecentFiles& recent) {
+    switch (AskSaveGraphChanges(graph, questions)) {
+        case PromptAnswer::Cancel:
+            return false;
+        case PromptAnswer::Yes:
+            if (!graph.Save()) return false;
+            break;
+        case PromptAnswer::No:
+        case PromptAnswer::NotAsked:
+            break;
+    }
+    if (graph.HasOwnFile()) recent.AddRecentFile(graph.FilePath());
+    return true;
+}
+
+bool QueryCloseApplication(const std::vector<GraphToClose*>& graphs, GraphQuestions& questions) {
+    std::vector<GraphToClose*> declined;
+    for (GraphToClose* graph : graphs) {
+        switch (AskSaveGraphChanges(*graph, questions)) {
+            case PromptAnswer::Cancel:
+                return false;
+            case PromptAnswer::Yes:
+                if (!graph->Save()) return false;
+                break;
+            case PromptAnswer::No:
+                declined.push_back(graph);
+                break;
+            case PromptAnswer::NotAsked:
+                break;
+        }
+    }
+    for (GraphToClose* graph : declined) {
+        graph->History().MarkSaved();
+        if (!graph->HasOwnFile()) graph->CloseWindow();
+    }
+    return true;
+}
+
+}  // namespace corvinata

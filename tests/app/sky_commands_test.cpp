@@ -1,0 +1,234 @@
+#include "app/sky_commands.h"
+#include "app/settings_records.h"
+
+#include <gtest/gtest.h>
+
+#include "support/app_fakes.h"
+#include "support/date_records.h"
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+using test::MakeDateTime;
+using test::Utf8;
+
+// A Sky window whose centring turns the view to (10 x body number, 5) and
+// whose look direction for a target is (target azimuth + zoom, 0).
+class FakeSkyWindow final : public SkyWindowCommands {
+public:
+    explicit FakeSkyWindow(SkyDocument& document) : document_(document) {}
+    ViewDirection ComputeLookDirection(const SkyPosition& target, double zoom) override {
+        return ViewDirection{target.first + zoom, 0.0};
+    }
+    void Highlight() override { ++highlights; }
+    int GetZoomStep() const override { return 10; }
+    void GetZoomRange(int& minimum, int& maximum) const override {
+        minimum = 10;
+        maximum = 180;
+    }
+    int GetZoom() const override { return zoom; }
+    SkyDocument& GetDocument() override { return document_; }
+    const SkyOptions& GetOptions() const override { return options; }
+    BodyIdentifier GetSelectedBody() const override { return selected; }
+    bool GetTimeFlag() const override { return timeFlag; }
+    bool IsTracking() const override { return tracking; }
+    SkyPosition GetLookTarget() const override { return target; }
+    SkyCommandHistory& GetCommandHistory() override { return history; }
+    ViewDirection GetViewDirection() const override { return direction; }
+    void SetZoom(int z) override { zoom = z; }
+    void SetOptions(const SkyOptions& o) override { options = o; }
+    void SelectBody(const BodyIdentifier& body, int centreMode, int, int) override {
+        selected = body;
+        if (centreMode != 0) direction = ViewDirection{10.0 * body.number, 5.0};
+    }
+    void SetLookTarget(const SkyPosition& t) override { target = t; }
+    void SetTracking(bool t) override { tracking = t; }
+    void SetTimeFlag(bool f) override { timeFlag = f; }
+    void SetViewDirection(const ViewDirection& d) override { direction = d; }
+    void StepAltitude(double delta) override { direction.altitude = ClampAltitude(direction.altitude + delta); }
+    void StepAzimuth(double delta, bool add) override {
+        direction.azimuth = WrapAzimuth(direction.azimuth + (add ? delta : -delta));
+    }
+    void RefreshDisplay() override {}
+
+    int zoom = 60;
+    SkyOptions options;
+    BodyIdentifier selected;
+    bool timeFlag = false;
+    bool tracking = false;
+    SkyPosition target;
+    ViewDirection direction;
+    SkyCommandHistory history;
+    int highlights = 0;
+
+private:
+    SkyDocument& document_;
+};
+
+class SkyCommandsTest : public ::testing::Test {
+protected:
+    SkyCommandsTest() { hub.Insert(&listener); }
+    static test::FakeCurrentTime Now() {
+        test::FakeCurrentTime now;
+        now.value.dateTime = MakeDateTime(2012, 3, 4, 20.0, kLocalCivilTime);
+        return now;
+    }
+    std::string RedoText() { return Utf8(window.history.PeekUndoCommand()->GetText(false)); }
+    std::string UndoText() { return Utf8(window.history.PeekUndoCommand()->GetText(true)); }
+    BodyIdentifier Body(int number, const char* name) {
+        BodyIdentifier body;
+        body.bodyType = 2;
+        body.number = number;
+        body.name = String(test::Wide(name).c_str());
+        return body;
+    }
+
+    NotificationHub hub;
+    test::FakeCurrentTime now = Now();
+    test::FakeSkyComputer computer;
+    SkyDocument document{hub, now, computer};
+    FakeSkyWindow window{document};
+    test::RecordingObserver listener;
+    test::FakeScriptErrors errors;
+    SkyActions actions{CommandContext{hub, errors}};
+};
+
+TEST(SkyGeometryTest, AzimuthWrapsByWholeTurnsAndLookStepsFollowTheZoom) {
+    EXPECT_EQ(WrapAzimuth(2.0 - 6.0), 356.0);
+    EXPECT_EQ(WrapAzimuth(360.0), 0.0);
+    EXPECT_EQ(WrapAzimuth(725.0), 5.0);
+    EXPECT_EQ(SkyLookStepSize(30), 18.0);
+    EXPECT_EQ(SkyLookStepSize(10), 6.0);
+    EXPECT_EQ(SkyLookStepSize(180), 90.0);
+}
+
+TEST_F(SkyCommandsTest, ZoomStepStopsAtTheRangeEnds) {
+    struct Case {
+        int from, steps, direction, to;
+    };
+    const Case cases[] = {{150, 3, 1, 180}, {180, 1, 1, 180}, {15, 1, 0, 10}, {60, 2, 0, 40}};
+    for (const Case& c : cases) {
+        FakeSkyWindow w(document);
+        w.zoom = c.from;
+        actions.ZoomStep(w, c.steps, c.direction, false);
+        EXPECT_EQ(w.zoom, c.to) << c.from;
+        EXPECT_EQ(w.history.StepCount(), c.from == c.to ? 0 : 1) << c.from;
+    }
+}
+
+TEST_F(SkyCommandsTest, MergedWheelStepsLeaveOneStepThatUndoesToTheFirstZoom) {
+    actions.ZoomStep(window, 1, 0, false);
+    actions.ZoomStep(window, 1, 0, true);
+    actions.ZoomStep(window, 1, 0, true);
+    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(RedoText(), "Zoom to 30\u00B0");
+    window.history.UndoCommands(1);
+    EXPECT_EQ(window.zoom, 60);
+    window.history.RedoCommands(1);
+    EXPECT_EQ(window.zoom, 30);
+}
+
+// After an undo the last step of the list is in the redo tail: a wheel step
+// then must be a step of its own.
+TEST_F(SkyCommandsTest, WheelStepAfterAnUndoIsNotFoldedIntoTheRedoTail) {
+    actions.ZoomStep(window, 1, 0, false);
+    window.history.UndoCommands(1);
+    actions.ZoomStep(window, 1, 1, true);
+    EXPECT_EQ(window.zoom, 70);
+    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(RedoText(), "Zoom to 70\u00B0");
+    EXPECT_EQ(window.history.PeekRedoCommand(), nullptr);
+}
+
+// While tracking, the merged step must redo the direction of its last zoom.
+TEST_F(SkyCommandsTest, WheelMergeWhileTrackingRedoesTheLastDirection) {
+    window.tracking = true;
+    window.target = SkyPosition{100.0, 0.0, 0};
+    actions.ZoomStep(window, 1, 0, false);
+    actions.ZoomStep(window, 2, 0, true);
+    EXPECT_EQ(window.direction.azimuth, 130.0);
+    window.history.UndoCommands(1);
+    EXPECT_EQ(window.zoom, 60);
+    window.history.RedoCommands(1);
+    EXPECT_EQ(window.zoom, 30);
+    EXPECT_EQ(window.direction.azimuth, 130.0);
+}
+
+TEST_F(SkyCommandsTest, ZoomOutsideTheRangeIsRefusedWithAScriptError) {
+    actions.ZoomTo(window, 1, 1, nullptr);
+    EXPECT_EQ(window.history.StepCount(), 0);
+    EXPECT_EQ(Utf8(errors.error), "The zoom must be between 10 and 180 degrees");
+}
+
+TEST_F(SkyCommandsTest, LookStepsAndLooksThatChangeNothing) {
+    window.zoom = 10;
+    window.direction = ViewDirection{0.0, 85.0};
+    actions.LookStep(window, kLookUp);
+    EXPECT_EQ(window.direction.altitude, 90.0);
+    EXPECT_EQ(RedoText(), "Look to 0\u00B0/90\u00B0");
+    EXPECT_EQ(UndoText(), "Look to 0\u00B0/85\u00B0");
+    actions.LookToAzimuth(window, 0.0, 1);
+    actions.LookStep(window, kLookUp);
+    EXPECT_EQ(window.history.StepCount(), 1);
+    window.direction = ViewDirection{};
+    actions.LookToOrigin(window);
+    EXPECT_EQ(window.history.StepCount(), 1);
+}
+
+// A single field used to start from a blank record and reset the rest.
+TEST_F(SkyCommandsTest, OneFieldChangesOnlyThatFieldAndAMapTypeResetsTheView) {
+    window.options.sunOn = true;
+    window.options.mapType = 2;
+    window.direction = ViewDirection{40.0, 30.0};
+    window.tracking = true;
+    SkyOptions blank;
+    blank.mapType = 0;
+    actions.ChangeOptions(window, blank, kSkyMapTypeField, false, nullptr);
+    EXPECT_EQ(window.options.mapType, 0);
+    EXPECT_TRUE(window.options.sunOn);
+    EXPECT_EQ(window.direction, ViewDirection{});
+    EXPECT_FALSE(window.tracking);
+    EXPECT_EQ(RedoText(), "Change Sky Options");
+    window.history.UndoCommands(1);
+    EXPECT_EQ(window.options.mapType, 2);
+    EXPECT_EQ(window.direction, (ViewDirection{40.0, 30.0}));
+    blank.mapType = 2;
+    actions.ChangeOptions(window, blank, kSkyMapTypeField, false, nullptr);
+    EXPECT_EQ(window.history.StepCount(), 1);
+}
+
+TEST_F(SkyCommandsTest, GoToComparesAndShowsTheAppliedMoment) {
+    window.tracking = true;
+    actions.GoTo(window, MakeDateTime(2012, 3, 4, 9.0, kLocalCivilTime), false, kChangeDate, nullptr);
+    EXPECT_EQ(window.history.StepCount(), 0);
+    EXPECT_TRUE(window.tracking);
+    actions.GoTo(window, MakeDateTime(2012, 3, 5, 9.0, kLocalCivilTime), false, kChangeDate, nullptr);
+    EXPECT_EQ(RedoText(), "Go to 05.03.2012 20:00:00");
+    EXPECT_EQ(UndoText(), "Go to 04.03.2012 20:00:00");
+    EXPECT_FALSE(window.tracking);
+    EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 5);
+    EXPECT_EQ(window.history.changeBits, kSkyDateTimeChanged);
+    window.history.UndoCommands(1);
+    EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 4);
+    ASSERT_FALSE(listener.heard.empty());
+    EXPECT_EQ(listener.heard.back().event, kEventSkyCommand);
+    EXPECT_EQ(listener.heard.back().value, &window);
+}
+
+TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
+    window.selected = Body(3, "Jupiter");
+    window.direction = ViewDirection{30.0, 5.0};
+    actions.SelectPair(window, Body(3, "Jupiter"), 1, 0, 0, nullptr);
+    EXPECT_EQ(window.history.StepCount(), 0);
+    actions.SelectPair(window, Body(4, "Saturn"), 1, 0, 0, nullptr);
+    EXPECT_EQ(RedoText(), "Select and Look to Saturn");
+    EXPECT_EQ(UndoText(), "Select Jupiter and Look to 30\u00B0/5\u00B0");
+    EXPECT_EQ(window.history.PeekUndoCommand()->Count(), 2);
+    window.history.UndoCommands(1);
+    EXPECT_EQ(Utf8(window.selected.name), "Jupiter");
+    EXPECT_EQ(window.direction, (ViewDirection{30.0, 5.0}));
+}
+
+}  // namespace
+}  // namespace corvinata
