@@ -1,5 +1,7 @@
 #include "app/picture_document.h"
 
+#include "astro/planet_records.h"
+
 namespace corvinata {
 
 const PicturePack* FindPicturePack(const PicturePackList& packs, const String& directory) {
@@ -57,12 +59,9 @@ void PictureDocument::SetCurrent(const PictureRef& ref) {
 }
 
 BodyIdentifier PictureDocument::GetBody() const {
-    BodyIdentifier body;
-    if (current_ && current_->bodyType != kPictureWithoutBody) {
-        body.bodyType = current_->bodyType;
-        body.number = current_->bodyNumber;
-    }
-    return body;
+    // A pack that names a body no catalogue holds shows its picture without one.
+    if (!current_ || current_->bodyType == kPictureWithoutBody) return BodyIdentifierFromObject(nullptr);
+    return BodyIdentifierFromObject(GetCatalogueObject(current_->bodyType, current_->bodyNumber));
 }
 
 bool PictureDocument::ShowBody(std::int32_t bodyType, std::int32_t bodyNumber) {

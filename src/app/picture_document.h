@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/body_identifier.h"
+#include "catalog/catalogue_registry.h"
 #include "app/window_document.h"
 #include "base/wide_string.h"
 

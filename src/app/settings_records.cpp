@@ -5,6 +5,8 @@
 #include "base/registry_root.h"
 #include "base/services.h"
 #include "base/storage.h"
+#include "astro/planet_records.h"
+#include "catalog/body_types.h"
 
 namespace corvinata {
 
@@ -16,51 +18,66 @@ bool IsStorableDateTime(const DateTime& record) {
            record.timeSystem <= kInvalidTimeSystem;
 }
 
+// An empty identifier is stored with the type number -1. A stored body is
+// looked up in its catalogue; one that no catalogue holds (a damaged or a
+// foreign value) refuses the record rather than naming another body.
 bool LoadBodyValues(SettingsTree& tree, BodyIdentifier& body) {
-    BodyIdentifier read;
+    std::int32_t type = -1;
+    std::int32_t number = 0;
+    std::int32_t systemNumber = 0;
+    String name;
     {
         ReadGroup bodyKey(tree, TXT("Body"));
         if (!bodyKey.IsOpen()) return false;
         {
-            ReadGroup type(tree, TXT("Body type"));
-            if (!type.IsOpen() ||
-                !ReadIntValueInRange(tree, TXT("Type number"), kNoBodyType, 9, read.bodyType)) {
+            ReadGroup typeKey(tree, TXT("Body type"));
+            if (!typeKey.IsOpen() || !ReadIntValueInRange(tree, TXT("Type number"), -1, 9, type)) {
                 return false;
             }
         }
-        if (!ReadIntValue(tree, TXT("Number"), read.number)) return false;
+        if (!ReadIntValue(tree, TXT("Number"), number)) return false;
     }
     {
         ReadGroup system(tree, TXT("Name system"));
-        if (!system.IsOpen() || !ReadIntValue(tree, TXT("Number"), read.nameSystem)) return false;
+        if (!system.IsOpen() || !ReadIntValue(tree, TXT("Number"), systemNumber)) return false;
     }
-    if (!ReadStringValue(tree, TXT("Name"), read.name)) return false;
-    if (BodyIdentifierIsEmpty(read)) read = BodyIdentifier{};
-    body = read;
+    if (!ReadStringValue(tree, TXT("Name"), name)) return false;
+    if (type < 0) {
+        body = BodyIdentifierFromObject(nullptr);
+        return true;
+    }
+    const CelestialObject* object = GetCatalogueObject(type, number);
+    if (!object) return false;
+    const BodyType* bodyType = GetBodyType(type);
+    const NameSystem* system =
+        bodyType && bodyType->HasNameSystems() ? bodyType->NameSystemById(systemNumber) : nullptr;
+    BodyIdentifierInit(body, object, system, name.Text());
     return true;
 }
 
 bool SaveBodyValues(SettingsTreeWriter& writer, const BodyIdentifier& body) {
-    const bool empty = BodyIdentifierIsEmpty(body);
+    const CelestialObject* object = body.object;
     {
         WriteGroup bodyKey(writer, TXT("Body"));
         if (!bodyKey.IsOpen()) return false;
         {
-            WriteGroup type(writer, TXT("Body type"));
-            if (!type.IsOpen() || !WriteIntValue(writer, TXT("Type number"), body.bodyType)) {
+            WriteGroup typeKey(writer, TXT("Body type"));
+            if (!typeKey.IsOpen() ||
+                !WriteIntValue(writer, TXT("Type number"), object ? object->GetTypeId() : -1)) {
                 return false;
             }
         }
-        if (!WriteIntValue(writer, TXT("Number"), empty ? 0 : body.number)) return false;
+        if (!WriteIntValue(writer, TXT("Number"), object ? object->Number() : 0)) return false;
     }
     {
         WriteGroup system(writer, TXT("Name system"));
         if (!system.IsOpen() ||
-            !WriteIntValue(writer, TXT("Number"), empty ? 0 : body.nameSystem)) {
+            !WriteIntValue(writer, TXT("Number"),
+                           object && body.nameSystem ? body.nameSystem->GetId() : 0)) {
             return false;
         }
     }
-    return WriteStringValue(writer, TXT("Name"), empty ? String() : body.name);
+    return WriteStringValue(writer, TXT("Name"), object ? body.name : String());
 }
 
 }  // namespace

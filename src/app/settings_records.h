@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "app/body_identifier.h"
+#include "catalog/catalogue_registry.h"
 #include "app/settings_values.h"
 #include "base/date_time.h"
 #include "base/time_step.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/body_identifier.h"
+#include "catalog/catalogue_registry.h"
 #include "app/command_family.h"
 #include "app/option_records.h"
 #include "app/solar_system_document.h"

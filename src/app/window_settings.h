@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/body_identifier.h"
+#include "catalog/catalogue_registry.h"
 #include "app/option_records.h"
 #include "app/settings_values.h"
 #include "app/window_geometry.h"

@@ -27,8 +27,9 @@ public:
 // Copies only the hours.
 void TypedValueAssign(TimeZoneValue& dest, const TimeZoneValue& src) noexcept;
 
-// Accepted range of an offset read from text, inclusive.
-constexpr double kMinTimeZoneHours = -13.0;
+// Limits of a time-zone offset, inclusive, wherever one is read or entered:
+// the westernmost and easternmost zones of the town database's zone table.
+constexpr double kMinTimeZoneHours = -12.0;
 constexpr double kMaxTimeZoneHours = 13.0;
 
 struct GeoCoordinates {
@@ -72,10 +73,10 @@ bool DateTimeSameMoment(const TimeAndPlace& a, const TimeAndPlace& b);
 // rounded to the nearest minute and carried into the hours ("UT+6:00" for
 // 5.999 hours); no minutes are written for a whole number of hours.
 void FormatTimeZoneOffset(const TimeZoneValue& zone, String& out);
-// The whole text one decimal number of hours within -13..13 ("5.5", " -3").
+// The whole text one decimal number of hours within the limits ("5.5", " -3").
 bool ParseTimeZoneHours(const Char* text, TimeZoneValue& target);
-// "h:m" with integer hours and minutes ("5:30", "-3:30"), within -13..13 in
-// all. A minus before the hours applies to the minutes as well, so "-3:30"
+// "h:m" with integer hours and minutes ("5:30", "-3:30"), within the limits
+// in all. A minus before the hours applies to the minutes as well, so "-3:30"
 // and "-0:30" are -3.5 and -0.5; a minute count with its own minus
 // ("-3:-30", "0:-30") is read the same way.
 bool ParseTimeZoneHoursMinutes(const Char* text, TimeZoneValue& target);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <uxtheme.h>
 
 namespace corvinata {
 
@@ -65,11 +66,85 @@ struct RegistryKeyTraits {
     static bool Close(Handle handle) noexcept { return RegCloseKey(handle) == ERROR_SUCCESS; }
 };
 
+// A GDI object of one kind (HBITMAP, HFONT, HBRUSH ...) made by the program.
+template <class H>
+struct GdiObjectTraits {
+    using Handle = H;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return DeleteObject(handle) != 0; }
+};
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return DeleteDC(handle) != 0; }
+};
+
+struct ThemeTraits {
+    using Handle = HTHEME;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return CloseThemeData(handle) == S_OK; }
+};
+
 // A file handle from CreateFileW.
 using ScopedFileHandle = ScopedWinHandle<FileHandleTraits>;
 // A search handle from FindFirstFileW.
 using ScopedFindHandle = ScopedWinHandle<FindHandleTraits>;
 // An opened or created registry key (never a predefined root).
 using ScopedRegistryKey = ScopedWinHandle<RegistryKeyTraits>;
+
+using ScopedBitmap = ScopedWinHandle<GdiObjectTraits<HBITMAP>>;
+using ScopedFont = ScopedWinHandle<GdiObjectTraits<HFONT>>;
+// A device context from CreateCompatibleDC.
+using ScopedMemoryDc = ScopedWinHandle<MemoryDcTraits>;
+// Theme data from OpenThemeData; null where no visual style is active.
+using ScopedTheme = ScopedWinHandle<ThemeTraits>;
+
+// A window's device context from GetDC, released with ReleaseDC.
+class ScopedWindowDc {
+public:
+    explicit ScopedWindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~ScopedWindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    ScopedWindowDc(const ScopedWindowDc&) = delete;
+    ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+    HDC Get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint ... EndPaint.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    HDC Get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the old one back.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    ~ScopedSelection() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 }  // namespace corvinata

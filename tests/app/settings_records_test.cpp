@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/catalogues.h"
+
 #include "app/location_settings.h"
 #include "base/memory_storage.h"
 #include "base/registry_root.h"
@@ -15,6 +17,7 @@ using test::MakeDateTime;
 
 class SettingsRecordsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     SettingsRecordsTest() { GetRegistryRootPath(root); }
 
     // Writes one value into the key `path` below the root.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/catalogues.h"
+
 #include <memory>
 #include <string>
 
@@ -15,6 +17,7 @@ namespace {
 // The records go to a private key of the tests, removed before and after.
 class WindowsRegistrySettingsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     WindowsRegistrySettingsTest()
         : root((L"\\Software\\CorvinataTests\\Settings-" + std::to_wstring(GetCurrentProcessId()))
                    .c_str()) {

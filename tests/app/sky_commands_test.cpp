@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/planet_records.h"
+#include "support/catalogues.h"
+
 #include "support/app_fakes.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
@@ -40,7 +43,7 @@ public:
     void SetOptions(const SkyOptions& o) override { options = o; }
     void SelectBody(const BodyIdentifier& body, int centreMode, int, int) override {
         selected = body;
-        if (centreMode != 0) direction = ViewDirection{10.0 * body.number, 5.0};
+        if (centreMode != 0) direction = ViewDirection{10.0 * body.object->Number(), 5.0};
     }
     void SetLookTarget(const SkyPosition& t) override { target = t; }
     void SetTracking(bool t) override { tracking = t; }
@@ -68,6 +71,7 @@ private:
 
 class SkyCommandsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     SkyCommandsTest() { hub.Insert(&listener); }
     static test::FakeCurrentTime Now() {
         test::FakeCurrentTime now;
@@ -78,9 +82,8 @@ protected:
     std::string UndoText() { return Utf8(window.history.PeekUndoCommand()->GetText(true)); }
     BodyIdentifier Body(int number, const char* name) {
         BodyIdentifier body;
-        body.bodyType = 2;
-        body.number = number;
-        body.name = String(test::Wide(name).c_str());
+        BodyIdentifierInit(body, GetCatalogueObject(kBodyPlanet, number), nullptr,
+                           test::Wide(name).c_str());
         return body;
     }
 

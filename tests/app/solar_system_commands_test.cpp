@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "astro/planet_records.h"
+#include "support/catalogues.h"
+
 #include "app/settings_records.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
@@ -34,7 +37,8 @@ public:
     void SetOptions(const SolarSystemOptions& o) override { options = o; }
     void SelectBody(const BodyIdentifier& body, int zoomMode, int) override {
         selected = body;
-        if (zoomMode != 0 && body.number > planet) planet = body.number;
+        const int number = PlanetNumberOfObject(*body.object);
+        if (zoomMode != 0 && number > planet) planet = number;
     }
     void SetZoomedPlanet(int p) override { planet = p; }
     void RefreshDisplay() override {}
@@ -51,6 +55,7 @@ private:
 
 class SolarSystemCommandsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     SolarSystemCommandsTest() { hub.Insert(&listener); }
     static test::FakeCurrentTime Now() {
         test::FakeCurrentTime now;
@@ -103,16 +108,11 @@ TEST_F(SolarSystemCommandsTest, PlanetOutsideTheTableIsRefused) {
 }
 
 TEST_F(SolarSystemCommandsTest, SelectingABodyThatNeedsAWiderZoomIsOneStep) {
-    BodyIdentifier mars;
-    mars.bodyType = 2;
-    mars.number = 3;
-    mars.name = String(TXT("Mars"));
+    const BodyIdentifier mars = BodyIdentifierFromObject(PlanetByNumber(3));
     window.selected = mars;
     actions.SelectPair(window, mars, 0, 0, nullptr);
     EXPECT_EQ(window.history.StepCount(), 0);
-    BodyIdentifier uranus = mars;
-    uranus.number = 6;
-    uranus.name = String(TXT("Uranus"));
+    const BodyIdentifier uranus = BodyIdentifierFromObject(PlanetByNumber(6));
     actions.SelectPair(window, uranus, 2, 0, nullptr);
     EXPECT_EQ(RedoText(), "Select and Zoom to Uranus");
     EXPECT_EQ(UndoText(), "Select Mars and Zoom to Jupiter");

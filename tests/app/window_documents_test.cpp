@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "astro/planet_records.h"
+#include "support/catalogues.h"
+
 #include <cmath>
 #include <memory>
 
@@ -39,6 +42,7 @@ public:
 
 class DocumentsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     DocumentsTest() {
         now.value.dateTime = MakeDateTime(2010, 6, 15, 12.0, kLocalCivilTime);
         now.value.location.coordinates.timeZone.hours = 1.0;
@@ -201,7 +205,7 @@ TEST_F(DocumentsTest, PictureLookupsIgnoreCaseAndTakeTheFirstPack) {
     document.Views().Insert(&window);
     ASSERT_TRUE(document.ShowBody(kBodyPlanet, 3));
     EXPECT_EQ(document.Current(), &packs[0].entries[0]);
-    EXPECT_EQ(document.GetBody().number, 3);
+    EXPECT_EQ(document.GetBody().object, GetCatalogueObject(kBodyPlanet, 3));
     EXPECT_FALSE(document.ShowBody(kBodyPlanet, 4));
     EXPECT_EQ(window.heard.size(), 1u);
 }

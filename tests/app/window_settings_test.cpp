@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/catalogues.h"
+
 #include "base/memory_storage.h"
 #include "base/registry_root.h"
 #include "support/fake_product.h"
@@ -12,6 +14,7 @@ namespace {
 
 class WindowSettingsTest : public ::testing::Test {
 protected:
+    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
     WindowSettingsTest() { GetRegistryRootPath(root); }
 
     // A stored Sky record, then `change` applied to the stored values.
@@ -77,7 +80,7 @@ TEST_F(WindowSettingsTest, SkyWindowWithoutSelectionReadsBackWhole) {
     SkyWindowState read;
     EXPECT_TRUE(test::WriteAndRead(storage, root, TXT("Empty"), state, read, SaveSkyOptions,
                                    LoadSkyOptions));
-    EXPECT_TRUE(BodyIdentifierIsEmpty(read.selectedBody));
+    EXPECT_EQ(read.selectedBody.object, nullptr);
     EXPECT_EQ(read.options.magnitudeLimit, 7.5);
 }
 

@@ -57,18 +57,18 @@ TEST(TimeZoneText, WritesSignHoursAndRoundedMinutesWithRegressionsOfSignsAndCarr
 }
 
 // Each text is read into a zone of 7.25 h; a refused text must leave it alone.
-TEST(TimeZoneReading, WithinThirteenHoursRefusedTargetAloneRegressionsOfMinusBeforeHours) {
+TEST(TimeZoneReading, WithinZoneLimitsRefusedTargetAloneRegressionsOfMinusBeforeHours) {
     const double no = 99.0;  // refused
     const struct {
         bool withMinutes;  // ParseTimeZoneHoursMinutes, else ParseTimeZoneHours
         const char* text;
         double hours;
     } cases[] = {
-        {false, "13", 13.0}, {false, "-13", -13.0}, {false, "13.5", no}, {false, "5 ", no},
+        {false, "13", 13.0}, {false, "-12", -12.0}, {false, "-13", no}, {false, "13.5", no}, {false, "5 ", no},
         {false, " 5", 5.0}, {false, "5.5", 5.5}, {false, "+1", 1.0}, {false, "", no},
         {false, "5:30", no}, {true, "5:30", 5.5}, {true, "5", no}, {true, "12:90", no},
-        {true, "5:75", 6.25}, {true, "5:30.5", no}, {true, "-13:00", -13.0},
-        {true, "-13:01", no}, {true, "0:-30", -0.5},
+        {true, "5:75", 6.25}, {true, "5:30.5", no}, {true, "-12:00", -12.0},
+        {true, "-12:01", no}, {true, "13:01", no}, {true, "0:-30", -0.5},
         // A minus before the hours applies to the minutes too.
         {true, "-3:30", -3.5}, {true, "-0:30", -0.5}, {true, "-3:-30", -3.5},
     };
@@ -83,7 +83,8 @@ TEST(TimeZoneReading, WithinThirteenHoursRefusedTargetAloneRegressionsOfMinusBef
 }
 
 TEST(TimeZoneRoundTrip, EveryQuarterHourReadsBackFromItsText) {
-    for (int quarter = -52; quarter <= 52; ++quarter) {
+    for (int quarter = static_cast<int>(kMinTimeZoneHours * 4);
+         quarter <= static_cast<int>(kMaxTimeZoneHours * 4); ++quarter) {
         const double hours = quarter / 4.0;
         const std::string text = ZoneText(hours);
         ASSERT_EQ(text.substr(0, 2), "UT");

@@ -3,6 +3,9 @@
 // registry under Wine. Every field is compared on its own.
 #pragma once
 
+#include "astro/planet_records.h"
+#include "support/catalogues.h"
+
 #include <gtest/gtest.h>
 
 #include "app/location_settings.h"
@@ -36,8 +39,7 @@ inline void ExpectSame(const DateTime& a, const DateTime& b) {
 }
 
 inline void ExpectSame(const BodyIdentifier& a, const BodyIdentifier& b) {
-    EXPECT_EQ(a.bodyType, b.bodyType);
-    EXPECT_EQ(a.number, b.number);
+    EXPECT_EQ(a.object, b.object);
     EXPECT_EQ(a.nameSystem, b.nameSystem);
     EXPECT_EQ(Utf8(a.name), Utf8(b.name));
 }
@@ -63,7 +65,10 @@ inline Location SampleLocation() {
     return place;
 }
 
-inline BodyIdentifier SampleBody() { return BodyIdentifier{6, 1952, 3, String(TXT("M 1"))}; }
+// Needs the catalogues (ScopedCatalogues): identifiers name real objects.
+inline BodyIdentifier SampleBody() {
+    return BodyIdentifierFromObject(GetCatalogueObject(kBodyConstellation, 59));
+}
 
 // Writes `record` with `save` under the key `name` and reads it into `read`
 // with `load`; answers the load's result.
@@ -124,7 +129,7 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     EXPECT_TRUE(TimeStepEqual(readStep, step));
     BodyIdentifier nothing = SampleBody();
     EXPECT_TRUE(LoadBodyIdentifier(tree, {TXT("Selected Body"), TXT("Nothing")}, nothing));
-    EXPECT_TRUE(BodyIdentifierIsEmpty(nothing));
+    EXPECT_EQ(nothing.object, nullptr);
     EventDefinition readEvent;
     EXPECT_TRUE(LoadEventDefinition(tree, readEvent));
     EXPECT_EQ(readEvent.isPredefined, event.isPredefined);
@@ -168,7 +173,7 @@ inline SkyWindowState SampleSkyState() {
     sky.fieldWidth = 90;
     sky.options = SkyOptions{1, 2, true, false, 2, true, false, false, true, 0, false,
                              false, true, 3, 1, false, false, false, false, 1, 7.5};
-    sky.selectedBody = BodyIdentifier{2, 4, 0, String(TXT("Saturn"))};
+    sky.selectedBody = BodyIdentifierFromObject(PlanetByNumber(5));
     return sky;
 }
 
