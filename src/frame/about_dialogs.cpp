@@ -4,6 +4,7 @@
 
 #include "base/services.h"
 #include "base/wide_string.h"
+#include "frame/hyperlink_control.h"
 #include "frame/program_product.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
@@ -12,53 +13,14 @@ namespace corvinata {
 
 namespace {
 
-constexpr const wchar_t* kLinkClass = L"CorvinataControl_Hyperlink";
-
 struct AboutState {
     HBITMAP logo;
     BITMAP size;
     bool night;
 };
 
-// Until the custom controls are registered by their own code the About
-// dialog still needs its link's class: this one shows the address as text
-// and opens it on a click.
-LRESULT CALLBACK PlainLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        wchar_t text[256] = {};
-        GetWindowTextW(window, text, 255);
-        RECT client;
-        GetClientRect(window, &client);
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_HOTLIGHT));
-        DrawTextW(dc, text, -1, &client, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_LBUTTONUP:
-        ShellExecuteW(nullptr, L"open", ProgramProduct::WebAddress(), nullptr, nullptr, SW_SHOWNORMAL);
-        return 0;
-    case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-void EnsureLinkClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, kLinkClass, &existing)) return;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainLinkProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_HAND);
-    wc.lpszClassName = kLinkClass;
-    RegisterClassW(&wc);
+void OpenWebAddress(const Char* address) {
+    ShellExecuteW(nullptr, L"open", address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // Replaces "%s" in a window's text by the product name.
@@ -100,7 +62,14 @@ void InitAbout(HWND dialog, AboutState& state) {
     for (const Char* p = address; p[0]; ++p) {
         if (p[0] == TXT(':') && p[1] == TXT('/') && p[2] == TXT('/')) shown = p + 3;
     }
-    SetDlgItemTextW(dialog, IDC_WEB_LINK, shown);
+    HWND linkWindow = GetDlgItem(dialog, IDC_WEB_LINK);
+    CustomControlRegistryInterface* registry = GetCustomControlRegistry();
+    if (auto* link = registry ? dynamic_cast<Hyperlink*>(registry->FindControl(linkWindow)) : nullptr) {
+        link->SetClickAction(OpenWebAddress);
+        link->SetTarget(address);
+        link->SetText(shown);
+        InvalidateRect(linkWindow, nullptr, TRUE);
+    }
     // The logo stands centred at the top of its area, at its own size.
     RECT area{};
     GetWindowRect(GetDlgItem(dialog, IDC_LOGO_AREA), &area);
@@ -193,7 +162,6 @@ void TintForNightVision(HDC dc, const RECT& area) {
 }
 
 void ShowAboutDialog(HINSTANCE instance, HWND frame, bool nightVision) {
-    EnsureLinkClass(instance);
     AboutState state{};
     state.night = nightVision;
     state.logo = LoadBitmapW(instance, L"BMP_CORVINATA_LOGO");

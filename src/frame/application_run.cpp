@@ -12,6 +12,8 @@
 #include "base/storage.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
+#include "frame/control_classes.h"
+#include "frame/custom_control_registry.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
 #include "frame/program_product.h"
@@ -178,12 +180,18 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");
+    CustomControlRegistry controls;
+    SetCustomControlRegistry(&controls);
+    RegisterCustomControlClasses(instance);
 
     ModelessDialogList modeless;
     FrameWindow frame(instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
-    return RunMessageLoop(frame, accelerators, modeless);
+    const int result = RunMessageLoop(frame, accelerators, modeless);
+    UnregisterCustomControlClasses(instance);
+    SetCustomControlRegistry(nullptr);
+    return result;
 }
 
 }  // namespace corvinata

@@ -166,7 +166,7 @@ bool FrameWindow::Create() {
                               fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, nullptr, nullptr,
                               instance_, this);
     if (!window_) return false;
-    if (!byAutomation_) {
+    if (!byAutomation_ && showOnCreate_) {
         ShowWindow(window_, SW_SHOWNORMAL);
         if (ReadFrameBool(key, TXT("Maximized"), true)) ShowWindow(window_, SW_SHOWMAXIMIZED);
     }

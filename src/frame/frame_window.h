@@ -41,8 +41,10 @@ public:
     HWND PaneWindow(int viewCommand) const noexcept;
     bool IsPaneShown(int viewCommand) const;
     bool StartupFinished() const noexcept { return startupFinished_; }
-    // Whether the first-run question is to be asked; tests switch it off.
+    // Whether the first-run question is to be asked and whether the frame
+    // is shown when it is created; tests switch both off.
     void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
+    void SetShowOnCreate(bool show) noexcept { showOnCreate_ = show; }
     // How many menu items carry pictures (none when the menu's check marks
     // are too small for them).
     int MenuPictureCount() const noexcept { return static_cast<int>(menuBitmaps_.size()); }
@@ -85,6 +87,7 @@ private:
     ModelessDialogList& modeless_;
     bool byAutomation_;
     bool offerWelcome_ = true;
+    bool showOnCreate_ = true;
     HWND window_ = nullptr;
     HWND mdiClient_ = nullptr;
     MainToolbar toolbar_;

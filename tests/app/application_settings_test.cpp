@@ -112,12 +112,12 @@ TEST(WindowRecordsTest, NewWindowsStartFromTheirDefaults) {
     EXPECT_EQ(saturn.satellitesShown, std::vector<bool>(8, true));
     SkyWindowState sky;
     BodyIdentifier first;
-    first.bodyType = 0;
+    first.name = TXT("Sun");
     SkyModelDefaults(sky, first);
     EXPECT_EQ(sky.fieldWidth, 60);
     EXPECT_EQ(sky.options.mapType, 2);
     EXPECT_EQ(sky.options.magnitudeLimit, 20.0);
-    EXPECT_EQ(sky.selectedBody.bodyType, 0);
+    EXPECT_EQ(sky.selectedBody.name, first.name);
 }
 
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
