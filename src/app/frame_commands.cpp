@@ -20,7 +20,12 @@ constexpr FrameCommand kCommands[] = {
     {CMD_REDO, N::RedoStep},
     {CMD_NAVIGATE_BACKWARD, N::BackwardStep},
     {CMD_NAVIGATE_FORWARD, N::ForwardStep},
-    {CMD_ADD_LAYOUT, N::Unavailable},
+    {CMD_ADD_LAYOUT, N::LayoutRoom},
+    {CMD_LAYOUT_FIRST, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 1, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 2, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 3, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 4, N::LayoutEntry},
     {CMD_REMOVE_ACTIVE_LAYOUT, N::SeveralLayouts},
     {CMD_REMOVE_INACTIVE_LAYOUTS, N::SeveralLayouts},
     {CMD_PREVIOUS_LAYOUT, N::SeveralLayouts},
@@ -97,6 +102,7 @@ bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContex
     case N::ForwardStep: return context.canGoForward;
     case N::LayoutRoom: return context.layoutCount < kMaxLayouts;
     case N::SeveralLayouts: return context.layoutCount > 1;
+    case N::LayoutEntry: return command.id - CMD_LAYOUT_FIRST < context.layoutCount;
     case N::Unavailable: return false;
     }
     return false;

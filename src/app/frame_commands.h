@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "app/layouts.h"
+
 namespace corvinata {
 
 enum class CommandNeed {
@@ -18,6 +20,7 @@ enum class CommandNeed {
     ForwardStep,      // ... forward
     LayoutRoom,       // fewer layouts than the list holds
     SeveralLayouts,   // at least two layouts
+    LayoutEntry,      // the layout its menu entry names exists
     Unavailable,      // the window or tool it reaches is not part of the program yet
 };
 
@@ -36,8 +39,6 @@ struct FrameCommandContext {
     bool canGoForward = false;
     int layoutCount = 0;
 };
-
-constexpr int kMaxLayouts = 5;
 
 // The table entry of a command; null for an identifier the frame does not
 // dispatch itself.

@@ -5,13 +5,15 @@
 #include "base/services.h"
 #include "base/wide_string.h"
 #include "frame/hyperlink_control.h"
-#include "frame/program_product.h"
+#include "app/product_info.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
 
 namespace {
+
+constexpr const Char* kReleaseDate = TXT("Dec 6 2026");
 
 struct AboutState {
     HBITMAP logo;
@@ -52,12 +54,12 @@ void InitAbout(HWND dialog, AboutState& state) {
     FillProductName(GetDlgItem(dialog, IDC_ABOUT_TEXT));
     const ProductInfoInterface& product = GetProductInfo();
     SetDlgItemTextW(dialog, IDC_VERSION, product.GetVersion());
-    SetDlgItemTextW(dialog, IDC_LANGUAGE, ProgramProduct::LanguageName());
+    SetDlgItemTextW(dialog, IDC_LANGUAGE, ProgramProductInfo::GetLanguageName());
     const Char* edition = product.GetEditionName();
     SetDlgItemTextW(dialog, IDC_STATUS, edition && *edition ? edition : TXT("Release"));
-    SetDlgItemTextW(dialog, IDC_RELEASE_DATE, ProgramProduct::ReleaseDate());
+    SetDlgItemTextW(dialog, IDC_RELEASE_DATE, kReleaseDate);
     // The link shows the address without its scheme.
-    const Char* address = ProgramProduct::WebAddress();
+    const Char* address = ProgramProductInfo::GetWebAddress();
     const Char* shown = address;
     for (const Char* p = address; p[0]; ++p) {
         if (p[0] == TXT(':') && p[1] == TXT('/') && p[2] == TXT('/')) shown = p + 3;

@@ -4,7 +4,11 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include "app/application.h"
 #include "app/command_line.h"
+#include "app/start_location.h"
+#include "base/storage_service_win.h"
+#include "catalog/catalogue_registry.h"
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "base/registry_root.h"
@@ -12,11 +16,9 @@
 #include "base/storage.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
-#include "frame/control_classes.h"
-#include "frame/custom_control_registry.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
-#include "frame/program_product.h"
 
 namespace corvinata {
 
@@ -142,6 +144,14 @@ private:
 
 }  // namespace
 
+bool StartApplication(Application& app) {
+    if (!app.StartUp()) return false;
+    if (UseDefaultLocationIfUnknown(app.Options().location)) {
+        app.Current().SetLocation(app.Options().location.location);
+    }
+    return true;
+}
+
 bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomation) {
     exitCode = 0;
     byAutomation = false;
@@ -168,8 +178,10 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
 }
 
 int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
-    ProgramProduct product;
-    ScopedApplicationServices services(&product, &product);
+    ApplicationHooks hooks;
+    hooks.createCatalogues = [] { return CreateCatalogues(); };
+    hooks.destroyCatalogues = [] { DestroyCatalogues(); };
+    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), std::move(hooks));
     OleSession ole;
     if (!ole.Ok()) return 0;
     if (!CheckOperatingSystem(instance)) return 0;
@@ -180,18 +192,15 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");
-    CustomControlRegistry controls;
-    SetCustomControlRegistry(&controls);
-    RegisterCustomControlClasses(instance);
+    CustomControlsSession controls(instance);
+
+    if (!StartApplication(app)) return 0;
 
     ModelessDialogList modeless;
-    FrameWindow frame(instance, modeless, byAutomation);
+    FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
-    const int result = RunMessageLoop(frame, accelerators, modeless);
-    UnregisterCustomControlClasses(instance);
-    SetCustomControlRegistry(nullptr);
-    return result;
+    return RunMessageLoop(frame, accelerators, modeless);
 }
 
 }  // namespace corvinata

@@ -14,6 +14,13 @@ extern const CLSID kApplicationClassId;
 // Runs the program; the process's exit code.
 int ApplicationRun(HINSTANCE instance, const Char* commandLine);
 
+class Application;
+
+// The catalogues, the options and the current moment, with London as the
+// place when the stored one is unknown. False when the program cannot run
+// (its catalogues could not be built); it then ends quietly.
+bool StartApplication(Application& app);
+
 // Acts on a registration or reset switch. True, with the exit code, when the
 // process is to end at once; false to go on (`byAutomation` then says
 // whether COM started the program).

@@ -4,14 +4,16 @@
 
 #include <iterator>
 
+#include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/status_texts.h"
 #include "base/registry_root.h"
 #include "base/services.h"
 #include "base/settings_tree.h"
 #include "base/storage.h"
-#include "catalog/town_table.h"
+#include "base/text_format.h"
 #include "frame/about_dialogs.h"
+#include "frame/message_box.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -20,23 +22,9 @@ namespace corvinata {
 namespace {
 
 constexpr UINT_PTR kClockTimer = 1;
-constexpr UINT kClockPeriod = 15 * 1000;
 constexpr UINT kFirstChildId = 1250;
+constexpr int kViewMenuIndex = 2;
 constexpr int kWindowMenuIndex = 5;
-
-struct PaneSetting {
-    int command;
-    const Char* valueName;
-};
-
-// In the order the panes are applied at start-up and written at shutdown.
-constexpr PaneSetting kPaneSettings[] = {
-    {CMD_VIEW_TOOLBAR, TXT("Toolbar visible")},
-    {CMD_VIEW_CONTROL_PANEL, TXT("Control panel visible")},
-    {CMD_VIEW_RELATED_TASKS, TXT("Related tasks visible")},
-    {CMD_VIEW_WINDOW_MANAGER, TXT("Window manager visible")},
-    {CMD_VIEW_STATUS_LINE, TXT("Status line visible")},
-};
 
 struct MenuPicture {
     int command;
@@ -67,35 +55,6 @@ constexpr MenuPicture kMenuPictures[] = {
     {CMD_ABOUT, L"smart_icon_help_about_day", false},
 };
 
-bool ReadFrameBool(const String& key, const Char* name, bool fallback) {
-    bool value = fallback;
-    ReadBoolSettingAtPath(key.Text(), name, fallback, false, value);
-    return value;
-}
-
-int ReadFrameInt(const String& key, const Char* name, int fallback) {
-    std::int32_t value = fallback;
-    ReadIntSettingAtPath(key.Text(), name, fallback, false, value);
-    return value;
-}
-
-// The observer's place until the location options take it over: London,
-// as on a first run.
-const Location& DefaultPlace() {
-    static const Location place = [] {
-        Location record;
-        LocationInit(record);
-        const int country = FindCountryFirstIndex(TXT("United Kingdom"));
-        const int town = FindTownIndex(TXT("United Kingdom"), TXT("London"));
-        if (country < 0 || town < 0 || !TownLocation(country + town, record)) {
-            SetLocationCountry(record, TXT("United Kingdom"));
-            SetLocationTown(record, TXT("London"));
-        }
-        return record;
-    }();
-    return place;
-}
-
 void ReplaceProductNameInAbout(HMENU menu) {
     wchar_t text[128] = {};
     MENUITEMINFOW item{};
@@ -119,10 +78,12 @@ void ReplaceProductNameInAbout(HMENU menu) {
 
 }  // namespace
 
-FrameWindow::FrameWindow(HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation)
-    : instance_(instance), modeless_(modeless), byAutomation_(byAutomation) {}
+FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless,
+                         bool byAutomation)
+    : app_(application), instance_(instance), modeless_(modeless), byAutomation_(byAutomation) {}
 
 FrameWindow::~FrameWindow() {
+    if (observing_) app_.GetNotificationHub().Forget(this);
     if (window_) {
         closing_ = true;
         DestroyFrameWindows();
@@ -130,13 +91,6 @@ FrameWindow::~FrameWindow() {
     for (HBITMAP bitmap : menuBitmaps_) DeleteObject(bitmap);
     UnregisterControlPanelParent(instance_);
     UnregisterClassW(ClassName(), instance_);
-}
-
-String FrameWindow::FrameKey() const {
-    String key;
-    GetRegistryRootPath(key);
-    StringAppend(key, TXT("\\Application frame window"));
-    return key;
 }
 
 bool FrameWindow::Create() {
@@ -153,9 +107,8 @@ bool FrameWindow::Create() {
         wc.lpszClassName = ClassName();
         if (!RegisterClassW(&wc)) return false;
     }
-    const String key = FrameKey();
-    const ScreenRect stored{ReadFrameInt(key, TXT("Left"), 100), ReadFrameInt(key, TXT("Top"), 100),
-                            ReadFrameInt(key, TXT("Right"), 700), ReadFrameInt(key, TXT("Bottom"), 500)};
+    const FrameWindowSettings& settings = app_.Frame();
+    const ScreenRect stored{settings.left, settings.top, settings.right, settings.bottom};
     // A rectangle stored on another screen layout (or garbled) is brought
     // back onto the nearest monitor's work area.
     const RECT storedRect{stored.left, stored.top, stored.right, stored.bottom};
@@ -168,7 +121,7 @@ bool FrameWindow::Create() {
     if (!window_) return false;
     if (!byAutomation_ && showOnCreate_) {
         ShowWindow(window_, SW_SHOWNORMAL);
-        if (ReadFrameBool(key, TXT("Maximized"), true)) ShowWindow(window_, SW_SHOWMAXIMIZED);
+        if (settings.maximized) ShowWindow(window_, SW_SHOWMAXIMIZED);
     }
     return true;
 }
@@ -226,7 +179,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_TIMER:
         if (wParam == kClockTimer) {
-            RefreshStatusLine();
+            app_.Clock().ClockTick(1);
             return 0;
         }
         break;
@@ -263,7 +216,6 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FrameWindow::OnCreate() {
-    const String key = FrameKey();
     HMENU menu = GetMenu(window_);
     ReplaceProductNameInAbout(menu);
 
@@ -291,18 +243,89 @@ void FrameWindow::OnCreate() {
                                PaneNode::Leaf(PaneOf(status_.Window()), false)}));
     panes_->Show(PaneOf(mdiClient_));
 
-    for (const PaneSetting& pane : kPaneSettings) {
-        const bool shown = ReadFrameBool(key, pane.valueName, true);
-        if (pane.command == CMD_VIEW_CONTROL_PANEL) {
-            // The wish is kept; the pane itself waits for a window to control.
-            controlPanelWanted_ = shown;
-            ShowPane(pane.command, false);
-        } else {
-            ShowPane(pane.command, shown);
-        }
+    ShowPanes(app_.Frame().panes);
+    app_.AttachFrame(*this, *this, *this);
+    app_.GetNotificationHub().Insert(this);
+    observing_ = true;
+    UpdateCommandStates();
+}
+
+void FrameWindow::ShowPanes(const PaneFlags& panes) {
+    ShowPane(CMD_VIEW_TOOLBAR, panes.toolbar);
+    // The wish is kept; the pane itself waits for a window to control.
+    controlPanelWanted_ = panes.controlPanel;
+    ShowPane(CMD_VIEW_CONTROL_PANEL, panes.controlPanel && CommandContext().windowOpen);
+    ShowPane(CMD_VIEW_RELATED_TASKS, panes.relatedTasks);
+    ShowPane(CMD_VIEW_WINDOW_MANAGER, panes.windowManager);
+    ShowPane(CMD_VIEW_STATUS_LINE, panes.statusLine);
+}
+
+PaneFlags FrameWindow::PanesShown() const {
+    PaneFlags panes;
+    panes.toolbar = IsPaneShown(CMD_VIEW_TOOLBAR);
+    panes.controlPanel = controlPanelWanted_;
+    panes.relatedTasks = IsPaneShown(CMD_VIEW_RELATED_TASKS);
+    panes.windowManager = IsPaneShown(CMD_VIEW_WINDOW_MANAGER);
+    panes.statusLine = IsPaneShown(CMD_VIEW_STATUS_LINE);
+    return panes;
+}
+
+// No kind of child window is part of the program yet: the layouts keep
+// the panes only.
+std::vector<OpenChildWindow> FrameWindow::OpenWindows() const { return {}; }
+WindowGeometry FrameWindow::WindowPlacement(const void*) const { return WindowGeometry{}; }
+void FrameWindow::PlaceWindow(const void*, const WindowGeometry&) {}
+
+void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) {
+    HMENU view = GetSubMenu(GetMenu(window_), kViewMenuIndex);
+    HMENU layouts = view ? GetSubMenu(view, GetMenuItemCount(view) - 1) : nullptr;
+    if (!layouts) return;
+    for (int id = CMD_LAYOUT_FIRST; id < CMD_LAYOUT_FIRST + kMaxLayouts; ++id) DeleteMenu(layouts, id, MF_BYCOMMAND);
+    for (std::size_t i = 0; i < names.size() && i < static_cast<std::size_t>(kMaxLayouts); ++i) {
+        const UINT id = CMD_LAYOUT_FIRST + static_cast<UINT>(i);
+        AppendMenuW(layouts, MF_STRING, id, names[i].Text());
+        CheckMenuItem(layouts, id, MF_BYCOMMAND | (static_cast<int>(i) == checked ? MF_CHECKED : MF_UNCHECKED));
     }
     UpdateCommandStates();
-    SetTimer(window_, kClockTimer, kClockPeriod, nullptr);
+}
+
+void FrameWindow::ReportLayoutNameTaken(const String& name) {
+    const String text = FormatPercent1(TXT("A layout named \"%\" exists already. Please choose another name."), name);
+    Show(kWarning, text, TXT("Layout_name_exists"));
+}
+
+void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
+    const String topic = MessageBoxHelpTopic(helpTopic);
+    RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
+}
+
+bool FrameWindow::StartClockTimer() {
+    return window_ && SetTimer(window_, kClockTimer, kClockTimerPeriod, nullptr) != 0;
+}
+
+void FrameWindow::StopClockTimer() {
+    if (window_) KillTimer(window_, kClockTimer);
+}
+
+void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+    // The place, the moment, or both changed.
+    if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+}
+
+void FrameWindow::RunLayoutCommand(int id) {
+    Layouts* layouts = app_.GetLayouts();
+    if (!layouts) return;
+    if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) {
+        layouts->ApplyLayout(id - CMD_LAYOUT_FIRST);
+    } else if (id == CMD_ADD_LAYOUT) {
+        layouts->AddNewLayout();
+    } else if (id == CMD_NEXT_LAYOUT || id == CMD_PREVIOUS_LAYOUT) {
+        layouts->ActivateAdjacentLayout(id == CMD_PREVIOUS_LAYOUT);
+    } else if (id == CMD_REMOVE_ACTIVE_LAYOUT) {
+        layouts->RemoveActiveLayout();
+    } else if (id == CMD_REMOVE_INACTIVE_LAYOUTS) {
+        layouts->RemoveInactiveLayouts();
+    }
 }
 
 void FrameWindow::OnSize() {
@@ -326,14 +349,10 @@ void FrameWindow::RefreshStatusLine(const Char* general) {
         GetProductInfo().GetProductTitle(title);
         general = title.Text();
     }
-    DateTime now;
-    bool dst = false;
-    if (DateTimeSetToNow(now)) {
-        auto system = GetStorageService().CreateSystemInfo();
-        dst = system && system->IsDaylightSavingTime();
-    }
-    const String location = FormatStatusLocation(DefaultPlace());
-    const String dateTime = FormatStatusDateTime(now, dst);
+    const DateTimeLocation& current = app_.Current().GetTimeAndLocation();
+    const DateTime local = LocalCivilTimeAt(current.dateTime, current.location, current.daylightSaving);
+    const String location = FormatStatusLocation(current.location);
+    const String dateTime = FormatStatusDateTime(local, current.daylightSaving);
     status_.Layout(general, location.Text(), dateTime.Text());
 }
 
@@ -363,6 +382,8 @@ void FrameWindow::TogglePane(int viewCommand) {
 FrameCommandContext FrameWindow::CommandContext() const {
     FrameCommandContext context;
     context.windowOpen = mdiClient_ && SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) != 0;
+    const Layouts* layouts = app_.GetLayouts();
+    context.layoutCount = layouts ? layouts->Count() : 0;
     return context;
 }
 
@@ -438,7 +459,15 @@ void FrameWindow::OnCommand(int id) {
     case CMD_ABOUT:
         ShowAboutDialog(instance_, window_, false);
         break;
+    case CMD_ADD_LAYOUT:
+    case CMD_NEXT_LAYOUT:
+    case CMD_PREVIOUS_LAYOUT:
+    case CMD_REMOVE_ACTIVE_LAYOUT:
+    case CMD_REMOVE_INACTIVE_LAYOUTS:
+        RunLayoutCommand(id);
+        break;
     default:
+        if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) RunLayoutCommand(id);
         break;
     }
     UpdateCommandStates();
@@ -517,6 +546,11 @@ void FrameWindow::SetMenuPictures() {
 
 void FrameWindow::OnStartup() {
     SetMenuPictures();
+    {
+        SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+        app_.Dialogs().RestoreDialogPositions(tree);
+        if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
+    }
     ArrangePanes();
     UpdateCommandStates();
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -524,7 +558,7 @@ void FrameWindow::OnStartup() {
     ShowWindow(mdiClient_, SW_SHOW);
     UpdateWindow(mdiClient_);
     RefreshStatusLine();
-    if (!byAutomation_ && offerWelcome_ && ReadFrameBool(FrameKey(), TXT("ShowHelpHint"), true)) {
+    if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
     }
@@ -557,32 +591,25 @@ void FrameWindow::CloseAllChildWindows() {
 }
 
 void FrameWindow::SaveSession() {
-    String root;
-    GetRegistryRootPath(root);
-    String appearance = root;
-    StringAppend(appearance, TXT("\\Appearance Options"));
-    bool saveOptions = true;
-    ReadBoolSettingAtPath(appearance.Text(), TXT("Save options when terminating"), true, false, saveOptions);
-    // An automation client's session leaves the user's frame as it was.
-    if (!saveOptions || byAutomation_) return;
-    const String key = FrameKey();
+    // An automation client's session leaves the user's frame, windows and
+    // layouts as they were.
+    if (byAutomation_) return;
+    FrameWindowSettings& frame = app_.Frame();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (GetWindowPlacement(window_, &placement)) {
         const RECT& r = placement.rcNormalPosition;
-        WriteBoolSettingAtPath(key.Text(), TXT("Maximized"), placement.showCmd == SW_SHOWMAXIMIZED);
-        WriteIntSettingAtPath(key.Text(), TXT("Top"), r.top);
-        WriteIntSettingAtPath(key.Text(), TXT("Left"), r.left);
-        WriteIntSettingAtPath(key.Text(), TXT("Bottom"), r.bottom);
-        WriteIntSettingAtPath(key.Text(), TXT("Right"), r.right);
+        frame.maximized = placement.showCmd == SW_SHOWMAXIMIZED || IsZoomed(window_);
+        frame.top = r.top;
+        frame.left = r.left;
+        frame.bottom = r.bottom;
+        frame.right = r.right;
     }
-    // The panes as they are now; the control panel as the user wants it,
-    // since it is hidden whenever no window is open.
-    for (const PaneSetting& pane : kPaneSettings) {
-        const bool shown = pane.command == CMD_VIEW_CONTROL_PANEL ? controlPanelWanted_ : IsPaneShown(pane.command);
-        WriteBoolSettingAtPath(key.Text(), pane.valueName, shown);
-    }
-    WriteBoolSettingAtPath(key.Text(), TXT("ShowHelpHint"), false);
+    // The panes as they are now, not as the current layout last knew them.
+    frame.panes = PanesShown();
+    SessionState session;
+    session.frame = &frame;
+    app_.SaveSession(session);
 }
 
 void FrameWindow::DestroyFrameWindows() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/application.h"
 #include "app/frame_commands.h"
 #include "app/pane_layout.h"
 #include "base/wide_string.h"
@@ -24,9 +25,14 @@ using ModelessDialogList = std::vector<HWND>;
 // The start-up message the frame posts to itself once it exists.
 constexpr UINT kStartupMessage = WM_APP;
 
-class FrameWindow {
+// The frame is the application's clock timer, message box, layout frame and
+// the listener that keeps the status line's place and time current.
+class FrameWindow final : private ClockTimer,
+                          private ApplicationMessages,
+                          private LayoutFrame,
+                          private NotificationObserver {
 public:
-    FrameWindow(HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
+    FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
     ~FrameWindow();
     FrameWindow(const FrameWindow&) = delete;
     FrameWindow& operator=(const FrameWindow&) = delete;
@@ -63,6 +69,19 @@ public:
     static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }
 
 private:
+    bool StartClockTimer() override;
+    void StopClockTimer() override;
+    void Show(Kind kind, const String& text, const Char* helpTopic) override;
+    std::vector<OpenChildWindow> OpenWindows() const override;
+    WindowGeometry WindowPlacement(const void* window) const override;
+    void PlaceWindow(const void* window, const WindowGeometry& geometry) override;
+    PaneFlags PanesShown() const override;
+    void ShowPanes(const PaneFlags& panes) override;
+    void ShowLayoutMenu(const std::vector<String>& names, int checked) override;
+    void ReportLayoutNameTaken(const String& name) override;
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -79,10 +98,11 @@ private:
     void ArrangePanes();
     void SetMenuPictures();
     void CloseAllChildWindows();
+    void RunLayoutCommand(int id);
     void SaveSession();
     void DestroyFrameWindows();
-    String FrameKey() const;
 
+    Application& app_;
     HINSTANCE instance_;
     ModelessDialogList& modeless_;
     bool byAutomation_;
@@ -102,6 +122,7 @@ private:
     bool closeRequested_ = false;
     bool closing_ = false;
     std::vector<HBITMAP> menuBitmaps_;
+    bool observing_ = false;
 };
 
 // Whether the menu's check-mark size leaves room for the 16-pixel menu pictures.

@@ -8,34 +8,32 @@
 #include <memory>
 #include <string>
 
-#include "base/registry_root.h"
 #include "base/settings_tree.h"
 #include "frame/message_box.h"
-#include "frame/program_product.h"
+#include "base/storage_service_win.h"
+#include "frame/application_run.h"
+#include "support/fake_product.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
 namespace {
 
-// A frame of its own for each test, with its settings in a private key
-// ("Software\CorvinataTests-Frame-<process>") that is removed afterwards.
+// A frame of its own for each test, over an application without its
+// catalogues. The settings live under the program's own key of the test
+// prefix, removed before and after each test.
 class FrameWindowTest : public ::testing::Test {
 protected:
-    FrameWindowTest()
-        : company_(L"CorvinataTests-Frame-" + std::to_wstring(GetCurrentProcessId())),
-          product_(company_.c_str()),
-          services_(&product_, &product_) {
-        RemoveSettings();
-    }
+    FrameWindowTest() { RemoveSettings(); }
     ~FrameWindowTest() override {
         frame_.reset();
+        app_.reset();
         DrainQuit();
         RemoveSettings();
     }
 
-    void RemoveSettings() {
-        const std::wstring key = L"\\Software\\" + company_;
-        product_.GetStorage().CreateRegistryNode(RegistryHive::CurrentUser, key.c_str())->DeleteTree();
+    static void RemoveSettings() {
+        Win32StorageService storage;
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
     }
     // The frame posts the quit message when it is destroyed; the test's
     // thread must not see it in a later modal loop.
@@ -46,7 +44,11 @@ protected:
         }
     }
     FrameWindow& Start(bool runStartup = true) {
-        frame_ = std::make_unique<FrameWindow>(GetModuleHandleW(nullptr), modeless_, false);
+        frame_.reset();
+        app_.reset();
+        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
+        EXPECT_TRUE(StartApplication(*app_));
+        frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);
         frame_->SetShowOnCreate(false);
         EXPECT_TRUE(frame_->Create());
@@ -58,12 +60,7 @@ protected:
         DrainQuit();
     }
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    String FrameKey() const {
-        String key;
-        GetRegistryRootPath(key);
-        StringAppend(key, L"\\Application frame window");
-        return key;
-    }
+    static String FrameKey() { return String(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window"); }
     bool StoredBool(const wchar_t* name) {
         bool value = false;
         EXPECT_TRUE(ReadBoolSettingAtPath(FrameKey().Text(), name, false, true, value)) << name;
@@ -71,9 +68,7 @@ protected:
     }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
-    std::wstring company_;
-    ProgramProduct product_;
-    ScopedApplicationServices services_;
+    std::unique_ptr<Application> app_;
     ModelessDialogList modeless_;
     std::unique_ptr<FrameWindow> frame_;
 };
@@ -193,7 +188,31 @@ TEST_F(FrameWindowTest, PanesAndPlacementComeBackAfterARestart) {
     EXPECT_FALSE(MenuState(CMD_VIEW_TOOLBAR) & MF_CHECKED);
 }
 
+TEST_F(FrameWindowTest, LayoutsAppearInTheViewMenuAndSurviveARestart) {
+    Start();
+    // A first run starts with one layout, so there is no other to go to.
+    EXPECT_TRUE(MenuState(CMD_NEXT_LAYOUT) & MF_GRAYED);
+    Command(CMD_ADD_LAYOUT);
+    EXPECT_FALSE(MenuState(CMD_NEXT_LAYOUT) & MF_GRAYED);
+    wchar_t name[64] = {};
+    GetMenuStringW(GetMenu(frame_->Window()), CMD_LAYOUT_FIRST + 1, name, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(name, L"Layout 2");
+    EXPECT_TRUE(MenuState(CMD_LAYOUT_FIRST + 1) & MF_CHECKED);
+    Command(CMD_VIEW_STATUS_LINE);
+    Command(CMD_LAYOUT_FIRST);  // left with the status line shown
+    EXPECT_TRUE(frame_->IsPaneShown(CMD_VIEW_STATUS_LINE));
+    EXPECT_TRUE(MenuState(CMD_LAYOUT_FIRST) & MF_CHECKED);
+    Close();
+
+    Start();
+    ASSERT_EQ(GetMenuStringW(GetMenu(frame_->Window()), CMD_LAYOUT_FIRST + 1, name, 64, MF_BYCOMMAND), 8);
+    Command(CMD_LAYOUT_FIRST + 1);
+    EXPECT_FALSE(frame_->IsPaneShown(CMD_VIEW_STATUS_LINE));
+}
+
 TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
+    Start();
+    Close();
     const String key = FrameKey();
     WriteIntSettingAtPath(key.Text(), L"Left", 5000);
     WriteIntSettingAtPath(key.Text(), L"Top", -4000);
@@ -284,8 +303,9 @@ struct BoxWatch {
 };
 
 TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
-    ProgramProduct product(L"CorvinataTests-Box");
-    ScopedApplicationServices services(&product, &product);
+    Win32StorageService storage;
+    test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, nullptr);
     const struct {
         int buttons;
         int answer;
