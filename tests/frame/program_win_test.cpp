@@ -105,6 +105,13 @@ TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
     GetClientRect(frame, &client);
     MapWindowPoints(frame, nullptr, reinterpret_cast<POINT*>(&client), 2);
     EXPECT_GE(client.top - window.top, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
+    for (const wchar_t* pane : {L"ToolbarWindow32", L"msctls_statusbar32"}) {
+        HWND child = FindWindowExW(frame, nullptr, pane, nullptr);
+        EXPECT_TRUE(child && IsWindowVisible(child)) << pane;
+        RECT r{};
+        GetWindowRect(child, &r);
+        EXPECT_GT(r.bottom - r.top, 0) << pane;
+    }
     // The first run asks its welcome question; a close meanwhile waits for it.
     HWND welcome = program.WaitForWindow(nullptr, L"Welcome to Corvinata", 20000);
     ASSERT_NE(welcome, nullptr);
