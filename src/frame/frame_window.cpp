@@ -7,6 +7,7 @@
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/status_texts.h"
+#include "app/text_fitting.h"
 #include "base/registry_root.h"
 #include "base/services.h"
 #include "base/settings_tree.h"
@@ -515,9 +516,57 @@ void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
         RefreshStatusLine();
         return;
     }
+    const int id = LOWORD(wParam);
+    if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id >= CMD_RECENT_FILE_FIRST && id <= CMD_RECENT_FILE_LAST) {
+        const String* path = app_.Recent().PathForCommand(id);
+        const String text = FormatPercent1(TXT("Opens the graph '%'"), path ? *path : String());
+        status_.SetGeneralText(text.Text());
+        return;
+    }
     wchar_t text[100] = {};
-    if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(instance_, LOWORD(wParam), text, 100);
+    if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(instance_, id, text, 100);
     status_.SetGeneralText(text);
+}
+
+void FrameWindow::RebuildRecentFilesMenu() {
+    HMENU bar = GetMenu(window_);
+    HMENU file = GetSubMenu(bar, 0);
+    // While a child is maximized its system menu stands first in the bar.
+    if (file && GetMenuItemID(file, 0) != CMD_NEW_GRAPH) file = GetSubMenu(bar, 1);
+    if (!file) return;
+    for (int id = CMD_RECENT_FILE_FIRST; id <= CMD_RECENT_FILE_LAST; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
+    const RecentFiles& recent = app_.Recent();
+    if (recent.Paths().empty()) return;
+    const auto exitPosition = [file] {
+        for (int i = GetMenuItemCount(file) - 1; i >= 0; --i) {
+            if (GetMenuItemID(file, i) == CMD_EXIT) return i;
+        }
+        return -1;
+    };
+    if (exitPosition() < 1) return;
+    if (!recentSeparator_) {
+        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        recentSeparator_ = true;
+    }
+    HDC dc = GetDC(window_);
+    const int maxWidth = GetSystemMetrics(SM_CXSCREEN) / 5;
+    const MeasureText measure = [dc](const String& text) -> std::optional<int> {
+        SIZE size{};
+        if (!GetTextExtentPoint32W(dc, text.Text(), text.Length(), &size)) return std::nullopt;
+        return size.cx;
+    };
+    const std::vector<String> texts = recent.MenuTexts([&](const String& path) {
+        return ShortenTextToWidth(path, maxWidth, measure).value_or(path);
+    });
+    ReleaseDC(window_, dc);
+    const FrameCommandContext context = CommandContext();
+    for (std::size_t i = 0; i < texts.size() && i < static_cast<std::size_t>(kMaxRecentFiles); ++i) {
+        const UINT id = CMD_RECENT_FILE_FIRST + static_cast<UINT>(i);
+        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(static_cast<int>(id)), context);
+        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
+                    texts[i].Text());
+    }
+    DrawMenuBar(window_);
 }
 
 void FrameWindow::SetMenuPictures() {
@@ -551,6 +600,7 @@ void FrameWindow::OnStartup() {
         app_.Dialogs().RestoreDialogPositions(tree);
         if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
     }
+    RebuildRecentFilesMenu();
     ArrangePanes();
     UpdateCommandStates();
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);

@@ -59,6 +59,8 @@ public:
     void UpdateCommandStates();
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
+    // Lists the recent graph files in the File menu above Exit.
+    void RebuildRecentFilesMenu();
     // Lays out the status line with the general text, place and time.
     void RefreshStatusLine(const Char* general = nullptr);
 
@@ -123,6 +125,7 @@ private:
     bool closing_ = false;
     std::vector<HBITMAP> menuBitmaps_;
     bool observing_ = false;
+    bool recentSeparator_ = false;
 };
 
 // Whether the menu's check-mark size leaves room for the 16-pixel menu pictures.

@@ -210,6 +210,22 @@ TEST_F(FrameWindowTest, LayoutsAppearInTheViewMenuAndSurviveARestart) {
     EXPECT_FALSE(frame_->IsPaneShown(CMD_VIEW_STATUS_LINE));
 }
 
+TEST_F(FrameWindowTest, RecentGraphsStandAboveExitGrayedUntilGraphsCanOpen) {
+    FrameWindow& frame = Start();
+    app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Mars.gph"));
+    app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Venus.gph"));
+    frame.RebuildRecentFilesMenu();
+    HMENU file = GetSubMenu(GetMenu(frame.Window()), 0);
+    const int count = GetMenuItemCount(file);
+    const UINT expected[] = {CMD_SAVE_GRAPH_AS, 0, CMD_RECENT_FILE_FIRST, CMD_RECENT_FILE_FIRST + 1, 0, CMD_EXIT};
+    ASSERT_EQ(count, 9);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(GetMenuItemID(file, i + 3), expected[i]) << i;
+    wchar_t text[100] = {};
+    GetMenuStringW(file, CMD_RECENT_FILE_FIRST, text, 100, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&1 C:\\Graphs\\Venus.gph");
+    EXPECT_TRUE(MenuState(CMD_RECENT_FILE_FIRST) & MF_GRAYED);
+}
+
 TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
     Start();
     Close();
