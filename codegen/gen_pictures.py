@@ -184,7 +184,7 @@ ARROW_SHAPES = {
     "Right": [(9, 6), (3.5, 1.5), (3.5, 10.5)],
 }
 
-LOGO_SIZE = (460, 120)
+LOGO_SIZE = (500, 300)
 
 
 def palette():
@@ -310,28 +310,29 @@ def save_icon_file(images, path, hotspot=None):
 
 
 def draw_logo():
+    """A night sky over hills with the crow's four bright stars joined, and
+    the product name; drawn twice as large and reduced."""
     w, h = LOGO_SIZE
-    big = Image.new("RGB", (w * 2, h * 2), (10, 16, 48))
+    W, H = w * 2, h * 2
+    big = Image.new("RGB", (W, H))
     draw = ImageDraw.Draw(big)
-    # Sky gradient and a horizon of hills.
-    for y in range(h * 2):
-        t = y / (h * 2)
-        draw.line([(0, y), (w * 2, y)], fill=(int(10 + 30 * t), int(16 + 40 * t), int(48 + 90 * t)))
+    for y in range(H):
+        t = y / H
+        draw.line([(0, y), (W, y)], fill=(int(8 + 32 * t), int(12 + 44 * t), int(40 + 100 * t)))
     import random
     rng = random.Random(19)
-    for _ in range(160):
-        x, y, r = rng.uniform(0, w * 2), rng.uniform(0, h * 1.6), rng.choice((1, 1, 2, 3))
-        v = rng.randint(150, 255)
+    for _ in range(420):
+        x, y, r = rng.uniform(0, W), rng.uniform(0, H * 0.8), rng.choice((1, 1, 2, 3))
+        v = rng.randint(140, 255)
         draw.ellipse([x - r, y - r, x + r, y + r], fill=(v, v, min(255, v + 20)))
-    # The crow's quadrilateral of bright stars, joined.
-    quad = [(150, 70), (300, 50), (330, 170), (170, 185)]
-    draw.line(quad + quad[:1], fill=(120, 150, 220), width=3)
-    for x, y in quad:
-        draw.ellipse([x - 9, y - 9, x + 9, y + 9], fill=(255, 245, 200))
-    draw.polygon([(0, h * 2), (0, 200), (180, 170), (420, 215), (700, 175), (w * 2, 205), (w * 2, h * 2)],
-                 fill=(8, 10, 20))
+    quad = [(0.16, 0.16), (0.40, 0.10), (0.45, 0.42), (0.20, 0.47)]
+    points = [(x * W, y * H) for x, y in quad]
+    draw.line(points + points[:1], fill=(120, 150, 220), width=5)
+    for x, y in points:
+        draw.ellipse([x - 14, y - 14, x + 14, y + 14], fill=(255, 245, 200))
+    hills = [(0, 0.80), (0.18, 0.72), (0.45, 0.83), (0.72, 0.70), (1.0, 0.78)]
+    draw.polygon([(0, H)] + [(x * W, y * H) for x, y in hills] + [(W, H)], fill=(8, 10, 20))
     # The product name in simple strokes.
-    x0, y0, s = 420, 70, 60
     letters = {
         "C": [[(1, 0), (0, 0), (0, 1), (1, 1)]],
         "O": [[(0, 0), (1, 0), (1, 1), (0, 1), (0, 0)]],
@@ -342,10 +343,14 @@ def draw_logo():
         "A": [[(0, 1), (0.5, 0), (1, 1)], [(0.25, 0.55), (0.75, 0.55)]],
         "T": [[(0, 0), (1, 0)], [(0.5, 0), (0.5, 1)]],
     }
+    size = H * 0.13
+    pitch = size * 0.95
+    x0 = (W - pitch * 9) / 2
+    y0 = H * 0.55
     for i, ch in enumerate("CORVINATA"):
         for stroke in letters[ch]:
-            pts = [(x0 + i * s * 0.9 + x * s * 0.6, y0 + y * s) for x, y in stroke]
-            draw.line(pts, fill=(240, 240, 255), width=7, joint="curve")
+            pts = [(x0 + i * pitch + x * size * 0.65, y0 + y * size) for x, y in stroke]
+            draw.line(pts, fill=(240, 240, 255), width=9, joint="curve")
     return big.resize(LOGO_SIZE, Image.LANCZOS)
 
 

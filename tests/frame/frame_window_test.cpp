@@ -9,7 +9,10 @@
 #include <string>
 
 #include "base/settings_tree.h"
+#include "frame/about_dialogs.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/message_box.h"
+#include "frame/picture_source.h"
 #include "base/storage_service_win.h"
 #include "frame/application_run.h"
 #include "support/fake_product.h"
@@ -338,6 +341,52 @@ TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
                   c.answer);
         EXPECT_EQ(BoxWatch::buttons, c.texts);
     }
+}
+
+// Reads the About dialog that opens on this thread, then closes it.
+struct AboutWatch {
+    static inline std::wstring caption, version, status, text;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+        KillTimer(nullptr, timer);
+        wchar_t buffer[200] = {};
+        GetWindowTextW(box, buffer, 200);
+        caption = buffer;
+        GetDlgItemTextW(box, IDC_VERSION, buffer, 200);
+        version = buffer;
+        GetDlgItemTextW(box, IDC_STATUS, buffer, 200);
+        status = buffer;
+        GetDlgItemTextW(box, IDC_ABOUT_TEXT, buffer, 200);
+        text = buffer;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
+    CustomControlsSession controls(GetModuleHandleW(nullptr));  // the About box has a link
+    Start();
+    SetTimer(nullptr, 0, 50, AboutWatch::Read);
+    Command(CMD_ABOUT);
+    EXPECT_EQ(AboutWatch::caption, L"About Corvinata");
+    EXPECT_EQ(AboutWatch::version, L"1.70");
+    EXPECT_EQ(AboutWatch::status, L"Release");
+    EXPECT_EQ(AboutWatch::text, L"Corvinata is a program for astronomical calculations and information.");
+}
+
+TEST(NightVisionTintTest, LogoTurnsToDarkRedShades) {
+    const struct {
+        COLORREF before;
+        COLORREF after;
+    } cases[] = {
+        {RGB(255, 255, 255), RGB(127, 31, 31)},
+        {RGB(0, 0, 0), RGB(0, 0, 0)},
+        {RGB(0, 0, 255), RGB(0, 0, 31)},
+    };
+    CaptureSurface surface(3, 1);
+    for (int i = 0; i < 3; ++i) SetPixel(surface.Dc(), i, 0, cases[i].before);
+    TintForNightVision(surface.Dc(), RECT{0, 0, 3, 1});
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(GetPixel(surface.Dc(), i, 0), cases[i].after) << i;
 }
 
 }  // namespace
