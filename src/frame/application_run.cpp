@@ -200,6 +200,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
+    // The program serves no automation objects yet, so it cannot register a
+    // class object for a client that started it; it ends as a failed
+    // registration does, instead of waiting hidden for a client that never
+    // comes.
+    if (byAutomation) return 0;
     return RunMessageLoop(frame, accelerators, modeless);
 }
 

@@ -147,5 +147,16 @@ TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
     EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"<none>");
 }
 
+TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {
+    RemoveSettings();
+    RunningProgram program(L"-Embedding");
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 0), nullptr);
+    DWORD value = 0;
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    EXPECT_FALSE(ReadDword(frameKey.c_str(), L"ShowHelpHint", value));
+}
+
 }  // namespace
 }  // namespace corvinata
