@@ -4,6 +4,7 @@
 
 #include "base/services.h"
 #include "base/wide_string.h"
+#include "frame/dialog_placement.h"
 #include "frame/hyperlink_control.h"
 #include "app/product_info.h"
 #include "frame/window_centring.h"
@@ -124,12 +125,10 @@ INT_PTR CALLBACK WelcomeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            if (IsDlgButtonChecked(dialog, IDC_WELCOME_TOUR) == BST_CHECKED) {
-                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::QuickTour));
-            } else if (IsDlgButtonChecked(dialog, IDC_WELCOME_HELP) == BST_CHECKED) {
-                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::HelpPages));
-            } else {
-                EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Nothing));
+            switch (FindCheckedRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING)) {
+            case IDC_WELCOME_TOUR: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::QuickTour)); break;
+            case IDC_WELCOME_HELP: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::HelpPages)); break;
+            default: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Nothing)); break;
             }
             return TRUE;
         case IDCANCEL:
