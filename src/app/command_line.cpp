@@ -21,17 +21,6 @@ constexpr SwitchName kSwitches[] = {
     {TXT("FactoryReset"), CommandLineSwitch::FactoryReset},
 };
 
-Char FoldCase(Char c) noexcept {
-    return (c >= TXT('A') && c <= TXT('Z')) ? static_cast<Char>(c - TXT('A') + TXT('a')) : c;
-}
-
-bool EqualNoCase(const Char* a, const Char* b) noexcept {
-    for (; *a && *b; ++a, ++b) {
-        if (FoldCase(*a) != FoldCase(*b)) return false;
-    }
-    return *a == *b;
-}
-
 String Joined(const String& first, const Char* second) {
     String out = first;
     StringAppend(out, second);
@@ -69,7 +58,7 @@ CommandLineSwitch ParseCommandLineSwitch(const Char* commandLine) {
         return CommandLineSwitch::None;
     }
     for (const SwitchName& name : kSwitches) {
-        if (EqualNoCase(commandLine + 1, name.word)) return name.value;
+        if (TextEqualsNoCase(commandLine + 1, name.word)) return name.value;
     }
     return CommandLineSwitch::None;
 }
