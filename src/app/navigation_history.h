@@ -39,10 +39,12 @@ private:
 
 class NavigationHistory final : public WindowActivator {
 public:
-    // `activator` must outlive the history.
-    explicit NavigationHistory(WindowActivator& activator) : activator_(activator) {}
+    // Works on `history` (the application's); both must outlive it.
+    NavigationHistory(CommandHistory& history, WindowActivator& activator)
+        : history_(history), activator_(activator) {}
 
     CommandHistory& History() noexcept { return history_; }
+    const CommandHistory& History() const noexcept { return history_; }
 
     // A window became active after `previous`; the texts name the two
     // windows' kinds ("Sky"). Nothing is recorded for the same window, for
@@ -61,8 +63,8 @@ public:
     void ActivateWindow(const void* window) override;
 
 private:
+    CommandHistory& history_;
     WindowActivator& activator_;
-    CommandHistory history_;
     bool recording_ = true;
 };
 

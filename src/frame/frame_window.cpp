@@ -81,7 +81,50 @@ void ReplaceProductNameInAbout(HMENU menu) {
 
 FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless,
                          bool byAutomation)
-    : app_(application), instance_(instance), modeless_(modeless), byAutomation_(byAutomation) {}
+    : app_(application),
+      navigation_(application.Navigation(), *this),
+      instance_(instance),
+      modeless_(modeless),
+      byAutomation_(byAutomation) {}
+
+void FrameWindow::ActivateWindow(const void* window) {
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) {
+            SendMessageW(mdiClient_, WM_MDIACTIVATE,
+                         reinterpret_cast<WPARAM>(const_cast<void*>(open->WindowHandle())), 0);
+            return;
+        }
+    }
+}
+
+String FrameWindow::TooltipText(int command) const {
+    String text = toolbar_.TooltipText(command);
+    const CommandHistory& history = navigation_.History();
+    const CommandGroup* step = command == CMD_NAVIGATE_BACKWARD  ? history.PeekUndoCommand()
+                               : command == CMD_NAVIGATE_FORWARD ? history.PeekRedoCommand()
+                                                                 : nullptr;
+    if (step) {
+        StringAppend(text, TXT(" '"));
+        StringAppend(text, step->GetText(command == CMD_NAVIGATE_BACKWARD).Text());
+        StringAppend(text, TXT("'"));
+    }
+    return text;
+}
+
+void FrameWindow::ShowHistoryDropDown(const NMTOOLBARW& button) {
+    const HistoryDropDown which =
+        button.iItem == CMD_NAVIGATE_BACKWARD ? HistoryDropDown::NavigateBackward : HistoryDropDown::NavigateForward;
+    const std::vector<DropDownItem> items = HistoryDropDownItems(navigation_.History(), which);
+    if (items.empty()) return;
+    HMENU menu = CreatePopupMenu();
+    for (const DropDownItem& item : items) {
+        AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command, item.text.Text());
+    }
+    POINT below{button.rcButton.left, button.rcButton.bottom};
+    ClientToScreen(toolbar_.Window(), &below);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, below.x, below.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+}
 
 FrameWindow::~FrameWindow() {
     if (observing_) app_.GetNotificationHub().Forget(this);
@@ -167,6 +210,17 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
+        // The drop-down lists of the navigation buttons: n steps at once.
+        if (id >= CMD_BACKWARD_STEPS_FIRST && id < CMD_BACKWARD_STEPS_FIRST + 10) {
+            navigation_.Backward(id - CMD_BACKWARD_STEPS_FIRST + 1);
+            UpdateCommandStates();
+            return 0;
+        }
+        if (id >= CMD_FORWARD_STEPS_FIRST && id < CMD_FORWARD_STEPS_FIRST + 10) {
+            navigation_.Forward(id - CMD_FORWARD_STEPS_FIRST + 1);
+            UpdateCommandStates();
+            return 0;
+        }
         if (FindFrameCommand(id)) {
             OnCommand(id);
             return 0;
@@ -385,6 +439,8 @@ FrameCommandContext FrameWindow::CommandContext() const {
     context.windowOpen = mdiClient_ && SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) != 0;
     const Layouts* layouts = app_.GetLayouts();
     context.layoutCount = layouts ? layouts->Count() : 0;
+    context.canGoBackward = navigation_.History().PeekUndoCommand() != nullptr;
+    context.canGoForward = navigation_.History().PeekRedoCommand() != nullptr;
     return context;
 }
 
@@ -460,6 +516,12 @@ void FrameWindow::OnCommand(int id) {
     case CMD_ABOUT:
         ShowAboutDialog(instance_, window_, false);
         break;
+    case CMD_NAVIGATE_BACKWARD:
+        navigation_.Backward(1);
+        break;
+    case CMD_NAVIGATE_FORWARD:
+        navigation_.Forward(1);
+        break;
     case CMD_ADD_LAYOUT:
     case CMD_NEXT_LAYOUT:
     case CMD_PREVIOUS_LAYOUT:
@@ -478,7 +540,7 @@ LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam)
     if (header.code == TTN_GETDISPINFOW) {
         // Kept static: the tooltip reads the text after this returns.
         static wchar_t text[2000];
-        const String tip = toolbar_.TooltipText(static_cast<int>(header.idFrom));
+        const String tip = TooltipText(static_cast<int>(header.idFrom));
         lstrcpynW(text, tip.Text(), static_cast<int>(std::size(text)));
         auto& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
         info.lpszText = text;
@@ -504,8 +566,10 @@ LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (header.hwndFrom == toolbar_.Window() && header.code == TBN_DROPDOWN) {
-        // The history lists come with the windows that keep histories.
-        return TBDDRET_NODEFAULT;
+        const auto& button = *reinterpret_cast<const NMTOOLBARW*>(lParam);
+        if (button.iItem != CMD_NAVIGATE_BACKWARD && button.iItem != CMD_NAVIGATE_FORWARD) return TBDDRET_NODEFAULT;
+        ShowHistoryDropDown(button);
+        return TBDDRET_DEFAULT;
     }
     return DefFrameProcW(window_, mdiClient_, WM_NOTIFY, wParam, lParam);
 }

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/child_window_registry.h"
+#include "app/navigation_history.h"
 #include "app/frame_commands.h"
 #include "app/pane_layout.h"
 #include "base/wide_string.h"
@@ -30,7 +32,8 @@ constexpr UINT kStartupMessage = WM_APP;
 class FrameWindow final : private ClockTimer,
                           private ApplicationMessages,
                           private LayoutFrame,
-                          private NotificationObserver {
+                          private NotificationObserver,
+                          private WindowActivator {
 public:
     FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
     ~FrameWindow();
@@ -45,6 +48,11 @@ public:
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
+    ChildWindowRegistry& Registry() noexcept { return registry_; }
+    NavigationHistory& Navigation() noexcept { return navigation_; }
+    // The toolbar tooltip of a command, with the step that Undo, Redo or a
+    // navigation button would take.
+    String TooltipText(int command) const;
     bool IsPaneShown(int viewCommand) const;
     bool StartupFinished() const noexcept { return startupFinished_; }
     // Whether the first-run question is to be asked and whether the frame
@@ -82,6 +90,8 @@ private:
     void ShowLayoutMenu(const std::vector<String>& names, int checked) override;
     void ReportLayoutNameTaken(const String& name) override;
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void ActivateWindow(const void* window) override;
+    void ShowHistoryDropDown(const NMTOOLBARW& button);
     void Update(void*) override {}
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -105,6 +115,8 @@ private:
     void DestroyFrameWindows();
 
     Application& app_;
+    ChildWindowRegistry registry_;
+    NavigationHistory navigation_;
     HINSTANCE instance_;
     ModelessDialogList& modeless_;
     bool byAutomation_;

@@ -17,7 +17,7 @@ int sky, graph, picture;
 
 class NavigationTest : public ::testing::Test, public WindowActivator {
 protected:
-    NavigationTest() : navigation(*this) {}
+    NavigationTest() : navigation(history, *this) {}
 
     void ActivateWindow(const void* window) override {
         activated.push_back(window);
@@ -35,6 +35,7 @@ protected:
         return step ? Utf8(step->undoText) + " > " + Utf8(step->redoText) : "none";
     }
 
+    CommandHistory history;
     NavigationHistory navigation;
     const void* active = nullptr;
     std::vector<const void*> activated;

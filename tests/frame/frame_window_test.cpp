@@ -229,6 +229,21 @@ TEST_F(FrameWindowTest, RecentGraphsStandAboveExitGrayedUntilGraphsCanOpen) {
     EXPECT_TRUE(MenuState(CMD_RECENT_FILE_FIRST) & MF_GRAYED);
 }
 
+TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
+    FrameWindow& frame = Start();
+    int sky = 0, graph = 0;
+    frame.Navigation().RecordStep(&sky, String(L"Sky"), &graph, String(L"Graph"));
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(CMD_NAVIGATE_FORWARD) & MF_GRAYED);
+    EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_BACKWARD).Text()),
+              L"Navigate Backward (Alt+Left) 'Sky window'");
+    Command(CMD_NAVIGATE_BACKWARD);  // the windows are not open: nothing to activate
+    EXPECT_TRUE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
+    EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_FORWARD).Text()),
+              L"Navigate Foreward (Alt+Right) 'Graph window'");
+}
+
 TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
     Start();
     Close();
