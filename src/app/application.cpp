@@ -2,21 +2,41 @@
 
 #include "app/graph_prompts.h"
 #include "app/help_topics.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 namespace {
 
 PublishedInterfaces g_published;
 
-// Until the catalogue's name systems are handed in, no constellation
-// language is known by name and the first one is used.
-class NoNameSystems final : public NameSystemNames {
+// The constellation catalogue's name systems, by which the general options
+// store the language of constellation names; none before the body types
+// exist.
+class ConstellationNameSystems final : public NameSystemNames {
 public:
-    bool FindIdByName(const String&, std::int32_t&) const override { return false; }
-    String NameOfId(std::int32_t) const override { return String(); }
+    bool FindIdByName(const String& name, std::int32_t& id) const override {
+        const NameSystemList* list = List();
+        const NameSystem* system = list ? list->FindByName(name.Text()) : nullptr;
+        if (!system) return false;
+        id = system->GetId();
+        return true;
+    }
+    String NameOfId(std::int32_t id) const override {
+        const NameSystemList* list = List();
+        const NameSystem* system = list ? list->FindById(id) : nullptr;
+        return system ? system->Name() : String();
+    }
+
+private:
+    static const NameSystemList* List() {
+        const BodyType* type = GetBodyType(kBodyConstellation);
+        return type ? type->NameSystems() : nullptr;
+    }
 };
 
-const NoNameSystems kNoNameSystems;
+const ConstellationNameSystems kConstellationNameSystems;
 
 }  // namespace
 
@@ -52,7 +72,17 @@ Application::Application(std::unique_ptr<StorageService> storage, const PathName
       places_(userPlaces_),
       current_(*this, options_.location, places_),
       clock_(current_, options_.time, systemClock_, *this) {
-    if (!hooks_.constellationNames) hooks_.constellationNames = &kNoNameSystems;
+    if (!hooks_.createCatalogues) {
+        hooks_.createCatalogues = [] {
+            CreateBodyTypeRegistry();
+            return CreateCatalogues();
+        };
+        hooks_.destroyCatalogues = [] {
+            DestroyCatalogues();
+            BodyTypeRegistryFree();
+        };
+    }
+    if (!hooks_.constellationNames) hooks_.constellationNames = &kConstellationNameSystems;
     g_published = {this, this, &current_, this, this};
 }
 
@@ -110,6 +140,22 @@ bool Application::SaveSession(SessionState& session) {
     SettingsTreeWriter writer(*storage_, keys_.Root());
     return SaveSettingsAtShutdown(writer, *hooks_.constellationNames, session, recent_, options_,
                                   &userPlaces_, keys_.Root());
+}
+
+void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
+    DateTimeOptions working = options_.time;
+    const int result = runDialog(working);
+    if (result == 0 || result == -1) return;
+    clock_.ApplyOptions(working);
+}
+
+void Application::ChangeLocation(
+    const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog) {
+    LocationOptions working = options_.location;
+    bool& retain = dialogStates_.selectLocation.state.retainLocalCivilTime;
+    if (runDialog(working, retain) == 0) return;
+    options_.location = working;
+    ChangeCurrentLocation(current_, working.location, retain);
 }
 
 void Application::ReportMissingFile(const String& path) {

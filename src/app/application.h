@@ -18,11 +18,15 @@
 #include "app/command_history.h"
 #include "app/current_time.h"
 #include "app/dialog_positions.h"
+#include "app/graph_commands.h"
 #include "app/layouts.h"
 #include "app/place_directory.h"
 #include "app/product_info.h"
+#include "app/picture_eclipse_commands.h"
 #include "app/recent_files.h"
 #include "app/settings_keys.h"
+#include "app/sky_commands.h"
+#include "app/solar_system_commands.h"
 #include "base/services.h"
 #include "base/storage.h"
 #include "catalog/user_locations.h"
@@ -58,12 +62,14 @@ public:
     virtual void Show(Kind kind, const String& text, const Char* helpTopic) = 0;
 };
 
-// What the application needs from the parts that are built beside it.
+// Replacements for what the application builds itself (tests). Empty
+// members take the program's own: the body types and catalogues, and the
+// constellation catalogue's name systems.
 struct ApplicationHooks {
     // Builds the body types and every catalogue; false ends the program.
     std::function<bool()> createCatalogues;
     std::function<void()> destroyCatalogues;
-    // The constellation name systems (the general options store one by name).
+    // The general options store the constellation language by its name.
     const NameSystemNames* constellationNames = nullptr;
 };
 
@@ -97,8 +103,16 @@ public:
     CommandHistory& Navigation() noexcept { return navigation_; }
     RecentFiles& Recent() noexcept { return recent_; }
     DialogPositions& Dialogs() noexcept { return dialogs_; }
+    ApplicationDialogStates& DialogStates() noexcept { return dialogStates_; }
     CustomControlRegistry& Controls() noexcept { return controls_; }
     FrameWindowSettings& Frame() noexcept { return frame_; }
+
+    // The objects that turn each kind's requests into undoable steps.
+    GraphActions& GetGraphActions() noexcept { return graphActions_; }
+    PictureActions& GetPictureActions() noexcept { return pictureActions_; }
+    SolarEclipseActions& GetSolarEclipseActions() noexcept { return solarEclipseActions_; }
+    SkyActions& GetSkyActions() noexcept { return skyActions_; }
+    SolarSystemActions& GetSolarSystemActions() noexcept { return solarSystemActions_; }
 
     // The script's state: while it runs the first error is kept.
     void SetScriptRunning(bool running);
@@ -118,6 +132,14 @@ public:
     void RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]);
     // Shutdown's writing (see SaveSettingsAtShutdown).
     bool SaveSession(SessionState& session);
+
+    // Options > Date and Time: `runDialog` edits a copy of the time options
+    // and answers the dialog's result; 0 and -1 change nothing, anything
+    // else takes the copy and sets the time from it.
+    void ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog);
+    // Options > Location: `runDialog` edits a copy of the location options
+    // and the Retain LCT choice and answers 0 when cancelled.
+    void ChangeLocation(const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog);
 
     // The message for a data file that cannot be opened.
     void ReportMissingFile(const String& path);
@@ -141,8 +163,14 @@ private:
     StorageSystemClock systemClock_;
     ApplicationClock clock_;
     CommandHistory navigation_;
+    GraphActions graphActions_{CommandContext{hub_, *this}};
+    PictureActions pictureActions_{CommandContext{hub_, *this}};
+    SolarEclipseActions solarEclipseActions_{CommandContext{hub_, *this}};
+    SkyActions skyActions_{CommandContext{hub_, *this}};
+    SolarSystemActions solarSystemActions_{CommandContext{hub_, *this}};
     RecentFiles recent_;
     DialogPositions dialogs_;
+    ApplicationDialogStates dialogStates_{dialogs_, places_};
     CustomControlRegistry controls_;
     std::unique_ptr<Layouts> layouts_;
     ClockTimer* frameTimer_ = nullptr;

@@ -127,6 +127,7 @@ bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& n
             ok = SaveFrameWindowSettings(writer, frame) && ok;
         }
     }
+    ok = SaveSharedModels(writer, session.kinds) && ok;
     ok = recent.SaveRecentFiles(writer) && ok;
     if (userPlaces && !options.general.factoryReset) ok = userPlaces->SaveUserLocations() && ok;
     return SaveApplicationOptions(writer, names, options, rootPath) && ok;

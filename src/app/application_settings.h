@@ -71,8 +71,9 @@ struct SessionState {
 
 // The shutdown's writing, in order: with the save flag the main windows,
 // the dialogs, the layouts and the frame (its pane flags those of the
-// current layout, "ShowHelpHint" cleared); then the recent files, "Stars
-// fixed", the options and the user's places. False when anything failed.
+// current layout, "ShowHelpHint" cleared); then the shared documents'
+// models, the recent files, "Stars fixed", the options and the user's
+// places. False when anything failed.
 bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& names,
                             SessionState& session, const RecentFiles& recent,
                             const ApplicationOptions& options, UserLocations* userPlaces,

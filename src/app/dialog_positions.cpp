@@ -1,6 +1,7 @@
 #include "app/dialog_positions.h"
 
 #include "app/settings_keys.h"
+#include "app/settings_records.h"
 #include "app/settings_values.h"
 
 namespace corvinata {
@@ -106,6 +107,65 @@ bool OptionsDialogPlacement::Save(SettingsTreeWriter& writer) {
     WriteGroup key(writer, kOptionsDialog);
     return key.IsOpen() && WriteWindowGeometry(geometry, writer) &&
            WriteIntValue(writer, TXT("Current tab"), currentTab);
+}
+
+void SelectLocationDialogSettings::Load(SettingsTree& tree) {
+    LoadLocation(tree, directory_, state);
+    DialogPlacement::Load(tree);
+}
+
+bool SelectLocationDialogSettings::Save(SettingsTreeWriter& writer) {
+    const bool saved = SaveLocation(writer, state);
+    return DialogPlacement::Save(writer) && saved;
+}
+
+void SelectBodyDialogSettings::Load(SettingsTree& tree) {
+    LoadBodyIdentifier(tree, {TXT("Selected Body")}, selected);
+    DialogPlacement::Load(tree);
+}
+
+bool SelectBodyDialogSettings::Save(SettingsTreeWriter& writer) {
+    const bool saved = SaveBodyIdentifier(writer, {TXT("Selected Body")}, selected);
+    return DialogPlacement::Save(writer) && saved;
+}
+
+void EventForecastOptionsDialogSettings::Load(SettingsTree& tree) {
+    LoadEventForecastOptions(options, tree);
+    DialogPlacement::Load(tree);
+}
+
+bool EventForecastOptionsDialogSettings::Save(SettingsTreeWriter& writer) {
+    const bool saved = SaveEventForecastOptions(options, writer);
+    return DialogPlacement::Save(writer) && saved;
+}
+
+void SelectLessonDialogSettings::Load(SettingsTree& tree) {
+    String path;
+    if (ReadStringValue(tree, TXT("Browse path"), path) && !path.IsEmpty()) browsePath = path;
+    DialogPlacement::Load(tree);
+}
+
+bool SelectLessonDialogSettings::Save(SettingsTreeWriter& writer) {
+    const bool saved = WriteStringValue(writer, TXT("Browse path"), browsePath);
+    return DialogPlacement::Save(writer) && saved;
+}
+
+ApplicationDialogStates::ApplicationDialogStates(DialogPositions& positions,
+                                                 const LocationDirectory& directory)
+    : selectLocation(directory), positions_(positions) {
+    DialogSettings* const slots[kDialogSlotCount] = {
+        &defineAppearance, &defineLocation, &defineTime, &graphEditLines, &graphEditLine,
+        nullptr, nullptr, &eventForecastOptions, &graphOptions, &jupiterOptions,
+        &pictureOptions, &runLesson, &saturnOptions, &selectBody, &selectEvent,
+        &selectLesson, &selectLocation, &skyOptions, &solarSystemOptions, nullptr,
+    };
+    for (int slot = 0; slot < kDialogSlotCount; ++slot) {
+        if (slots[slot]) positions_.Register(slot, slots[slot]);
+    }
+}
+
+ApplicationDialogStates::~ApplicationDialogStates() {
+    for (int slot = 0; slot < kDialogSlotCount; ++slot) positions_.Register(slot, nullptr);
 }
 
 }  // namespace corvinata

@@ -4,9 +4,13 @@
 
 #include <cstdint>
 
+#include "app/location_settings.h"
+#include "app/window_actions.h"
 #include "app/window_geometry.h"
+#include "app/window_settings.h"
 #include "base/settings_tree.h"
 #include "base/text_char.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 
@@ -88,6 +92,69 @@ public:
 
 private:
     std::int32_t tabCount_;
+};
+
+// The Select Location dialog: the place chosen last (a town, or one of the
+// user's own places looked up again), "Retain LCT" and its placement.
+class SelectLocationDialogSettings final : public DialogPlacement {
+public:
+    explicit SelectLocationDialogSettings(const LocationDirectory& directory) : directory_(directory) {}
+    void Load(SettingsTree& tree) override;
+    bool Save(SettingsTreeWriter& writer) override;
+    SelectLocationState state;
+
+private:
+    const LocationDirectory& directory_;
+};
+
+// The Select Body dialog: the body chosen last ("Selected Body") and its
+// placement, both in the dialog's one key.
+class SelectBodyDialogSettings final : public DialogPlacement {
+public:
+    void Load(SettingsTree& tree) override;
+    bool Save(SettingsTreeWriter& writer) override;
+    BodyIdentifier selected;
+};
+
+// The Event Forecast's options and the placement of their dialog.
+class EventForecastOptionsDialogSettings final : public DialogPlacement {
+public:
+    void Load(SettingsTree& tree) override;
+    bool Save(SettingsTreeWriter& writer) override;
+    EventForecastOptions options;
+};
+
+// The lesson browser's folder and its placement.
+class SelectLessonDialogSettings final : public DialogPlacement {
+public:
+    void Load(SettingsTree& tree) override;
+    bool Save(SettingsTreeWriter& writer) override;
+    String browsePath{TXT("C:\\")};
+};
+
+// The state objects of every dialog the application keeps itself (the
+// tools and the picture packs register their own), registered with
+// `positions` for the object's lifetime.
+class ApplicationDialogStates {
+public:
+    ApplicationDialogStates(DialogPositions& positions, const LocationDirectory& directory);
+    ~ApplicationDialogStates();
+    ApplicationDialogStates(const ApplicationDialogStates&) = delete;
+    ApplicationDialogStates& operator=(const ApplicationDialogStates&) = delete;
+
+    DialogPlacement defineAppearance, defineLocation, defineTime, graphEditLines, graphEditLine,
+        jupiterOptions, pictureOptions, runLesson, saturnOptions, selectEvent, solarSystemOptions;
+    OptionsDialogPlacement graphOptions{kGraphOptionsTabCount};
+    // The tab control refuses a tab it does not have; the bound only keeps
+    // nonsense out.
+    OptionsDialogPlacement skyOptions{16};
+    EventForecastOptionsDialogSettings eventForecastOptions;
+    SelectBodyDialogSettings selectBody;
+    SelectLessonDialogSettings selectLesson;
+    SelectLocationDialogSettings selectLocation;
+
+private:
+    DialogPositions& positions_;
 };
 
 }  // namespace corvinata

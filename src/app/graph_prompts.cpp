@@ -1,5 +1,6 @@
 #include "app/graph_prompts.h"
 
+#include "base/path_name.h"
 #include "base/text_format.h"
 
 namespace corvinata {
@@ -8,6 +9,36 @@ GraphOpenFailure GraphReadFailureOf(const GraphReadResult& result) {
     if (!result.headerRecognised) return GraphOpenFailure::NotRecognised;
     if (result.notGraphOrTooOld) return GraphOpenFailure::NotAGraphOrOld;
     return GraphOpenFailure::NewerVersion;
+}
+
+bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterface& product,
+                               const String& path, GraphFileReader& reader, String& errorText) {
+    std::unique_ptr<BinaryFile> file = storage.CreateBinaryFile(path);
+    if (!file || !file->Open(FileOpenMode::Read)) {
+        errorText = GraphOpenErrorText(product, path, GraphOpenFailure::CannotRead);
+        return false;
+    }
+    const GraphReadResult result = reader.ReadGraph(*file);
+    file->Close();
+    if (result.read) return true;
+    errorText = GraphOpenErrorText(product, path, GraphReadFailureOf(result));
+    return false;
+}
+
+std::vector<String> SelectedFilePaths(const Char* answer) {
+    std::vector<String> paths;
+    if (!answer || !*answer) return paths;
+    const Char* first = answer;
+    const Char* name = first + TextLength(first) + 1;
+    if (!*name) {
+        paths.emplace_back(first);
+        return paths;
+    }
+    for (; *name; name += TextLength(name) + 1) {
+        PathName path;
+        if (path.SetPathDirectory(first) && path.SetPathFileName(name)) paths.emplace_back(path.ComposePath());
+    }
+    return paths;
 }
 
 String GraphOpenErrorText(const ProductInfoInterface& product, const String& path,

@@ -7,6 +7,7 @@
 #include "app/command_history.h"
 #include "app/recent_files.h"
 #include "base/services.h"
+#include "base/storage.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
@@ -27,6 +28,23 @@ struct GraphReadResult {
 };
 
 GraphOpenFailure GraphReadFailureOf(const GraphReadResult& result);
+
+// Reads a graph file into a document (the graph's own format).
+class GraphFileReader {
+public:
+    virtual ~GraphFileReader() = default;
+    virtual GraphReadResult ReadGraph(BinaryFile& file) = 0;
+};
+
+// Opens the file and has `reader` read it; false with the message for the
+// user in `errorText` when the file cannot be opened or read.
+bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterface& product,
+                               const String& path, GraphFileReader& reader, String& errorText);
+
+// The full paths an open-file dialog with multiple selection answered: a
+// single full path, or the folder followed by the chosen names, each ended
+// by a zero and the list by a second one.
+std::vector<String> SelectedFilePaths(const Char* answer);
 String GraphOpenErrorText(const ProductInfoInterface& product, const String& path,
                           GraphOpenFailure failure);
 // "Do you want to save changes to the graph "<name>"?"

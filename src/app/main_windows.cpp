@@ -40,16 +40,7 @@ bool SaveKind(SettingsTreeWriter& writer, int kindCode, WindowKindState& kind) {
         WriteGroup panel(writer, kControlPanel);
         ok = panel.IsOpen() && kind.SavePanel(writer);
     }
-    if (IsSharedDocumentKind(kindCode)) {
-        // The shared document's time and place are kept even while no window
-        // of the kind is open, so the next start shows what the user left.
-        ok = DeleteSettingsKey(writer, kModel) && ok;
-        {
-            WriteGroup model(writer, kModel);
-            ok = model.IsOpen() && kind.SaveModel(0, writer) && ok;
-        }
-        return SaveWindows(writer, kind, 0) && ok;
-    }
+    if (IsSharedDocumentKind(kindCode)) return SaveWindows(writer, kind, 0) && ok;
     if (!DeleteSettingsKey(writer, kModels)) return false;
     WriteGroup models(writer, kModels);
     if (!models.IsOpen()) return false;
@@ -144,6 +135,20 @@ bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)
     return activeKey.IsOpen() && WriteWindowGeometry(shown, writer) && ok;
 }
 
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]) {
+    WriteGroup main(writer, settings_key::kMainWindows);
+    if (!main.IsOpen()) return false;
+    bool ok = true;
+    for (int k = 0; k < kWindowKindCount; ++k) {
+        if (!kinds[k] || !IsSharedDocumentKind(k)) continue;
+        WriteGroup folder(writer, kFolders[k]);
+        ok = folder.IsOpen() && DeleteSettingsKey(writer, kModel) && ok;
+        WriteGroup model(writer, kModel);
+        ok = model.IsOpen() && kinds[k]->SaveModel(0, writer) && ok;
+    }
+    return ok;
+}
+
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]) {
     ReadGroup main(tree, settings_key::kMainWindows);
     for (int k = 0; k < kWindowKindCount; ++k) {
@@ -185,6 +190,25 @@ ActiveWindowShow LoadActiveWindowShow(SettingsTree& tree) {
     shown.minimized = geometry.minimized;
     shown.maximized = geometry.maximized;
     return shown;
+}
+
+void RestoreMainWindows(SettingsTree& tree, StackingFrame& frame) {
+    const std::vector<WindowReference> order = LoadStackingOrder(tree);
+    const WindowReference* above = nullptr;
+    bool activePlaced = false;
+    for (const WindowReference& window : order) {
+        if (!frame.PlaceBelow(window, above)) continue;
+        activePlaced = activePlaced || &window == &order.front();
+        above = &window;
+    }
+    // The show state belongs to the window that was active, and to no other.
+    const ActiveWindowShow shown = LoadActiveWindowShow(tree);
+    if (!activePlaced || !shown.present) return;
+    if (shown.maximized) {
+        frame.Maximize(order.front());
+    } else if (shown.minimized) {
+        frame.Minimize(order.front());
+    }
 }
 
 }  // namespace corvinata

@@ -67,11 +67,31 @@ struct ActiveWindowShow {
 // from the top. The writer's innermost key is the settings root.
 bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount],
                      const std::vector<WindowReference>& stacking, const ActiveWindowShow& active);
+// The time and place of the four shared documents, each in its kind's
+// "Model" key. Written at every shutdown, even while no window of the kind
+// is open, so that the next start shows what the user left.
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]);
 // Restores the panels, documents and windows of every kind.
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]);
 // The stored stacking order, top first, up to the first entry that cannot be
 // read or names no window kind.
 std::vector<WindowReference> LoadStackingOrder(SettingsTree& tree);
 ActiveWindowShow LoadActiveWindowShow(SettingsTree& tree);
+
+// What restoring the stacking needs of the frame's MDI client.
+class StackingFrame {
+public:
+    virtual ~StackingFrame() = default;
+    // Puts the window directly below `above` (none: on top; only the top one
+    // is activated); false when no such window is open.
+    virtual bool PlaceBelow(const WindowReference& window, const WindowReference* above) = 0;
+    virtual void Maximize(const WindowReference& window) = 0;
+    virtual void Minimize(const WindowReference& window) = 0;
+};
+
+// Start-up, once every window exists: restores the stored stacking and
+// shows the top window maximized or minimized as it was. Entries naming a
+// window that is not open are passed over.
+void RestoreMainWindows(SettingsTree& tree, StackingFrame& frame);
 
 }  // namespace corvinata

@@ -111,4 +111,19 @@ bool SaveSolarEclipseModel(SettingsTreeWriter& writer, const DateTime& date) {
     return WriteDateTimeValue(writer, {kDateAndTime}, date);
 }
 
+std::unique_ptr<SolarEclipseDocument> NewSolarEclipseDocument(NotificationHub& hub,
+                                                              const DateTime& applicationDate) {
+    return std::make_unique<SolarEclipseDocument>(hub, applicationDate);
+}
+
+std::unique_ptr<SolarEclipseDocument> LoadSolarEclipseDocument(SettingsTree& tree, NotificationHub& hub) {
+    DateTime date;
+    LoadSolarEclipseModel(tree, date);
+    return std::make_unique<SolarEclipseDocument>(hub, date);
+}
+
+bool SaveSolarEclipseDocument(SettingsTreeWriter& writer, const SolarEclipseDocument& document) {
+    return SaveSolarEclipseModel(writer, document.Model().date);
+}
+
 }  // namespace corvinata

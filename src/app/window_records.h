@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "app/eclipse_document.h"
 #include "app/window_settings.h"
 #include "base/date_time.h"
 #include "base/date_time_location.h"
@@ -61,5 +63,13 @@ bool SaveReportModel(SettingsTreeWriter& writer, const ReportModelValues& values
 // time system).
 bool LoadSolarEclipseModel(SettingsTree& tree, DateTime& date);
 bool SaveSolarEclipseModel(SettingsTreeWriter& writer, const DateTime& date);
+
+// A new Solar eclipse document for the application's date, and one read
+// back from its stored date (the default date when none was stored); both
+// look the eclipse up at once.
+std::unique_ptr<SolarEclipseDocument> NewSolarEclipseDocument(NotificationHub& hub,
+                                                              const DateTime& applicationDate);
+std::unique_ptr<SolarEclipseDocument> LoadSolarEclipseDocument(SettingsTree& tree, NotificationHub& hub);
+bool SaveSolarEclipseDocument(SettingsTreeWriter& writer, const SolarEclipseDocument& document);
 
 }  // namespace corvinata

