@@ -22,7 +22,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kFirstChildId = 1250;
 constexpr int kViewMenuIndex = 2;
 constexpr int kWindowMenuIndex = 5;
@@ -115,15 +114,7 @@ void FrameWindow::ShowHistoryDropDown(const NMTOOLBARW& button) {
     const HistoryDropDown which =
         button.iItem == CMD_NAVIGATE_BACKWARD ? HistoryDropDown::NavigateBackward : HistoryDropDown::NavigateForward;
     const std::vector<DropDownItem> items = HistoryDropDownItems(navigation_.History(), which);
-    if (items.empty()) return;
-    HMENU menu = CreatePopupMenu();
-    for (const DropDownItem& item : items) {
-        AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command, item.text.Text());
-    }
-    POINT below{button.rcButton.left, button.rcButton.bottom};
-    ClientToScreen(toolbar_.Window(), &below);
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, below.x, below.y, 0, window_, nullptr);
-    DestroyMenu(menu);
+    if (!items.empty()) historyPopup_.Show(toolbar_.Window(), button.iItem, window_, items);
 }
 
 FrameWindow::~FrameWindow() {
@@ -233,7 +224,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnMenuSelect(wParam, lParam);
         break;
     case WM_TIMER:
-        if (wParam == kClockTimer) {
+        if (wParam == FrameClockTimer::kTimerId) {
             app_.Clock().ClockTick(1);
             return 0;
         }
@@ -254,7 +245,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnClose();
         return 0;
     case WM_DESTROY:
-        KillTimer(window_, kClockTimer);
+        if (clock_) clock_->StopClockTimer();
         PostQuitMessage(0);
         break;
     case WM_NCDESTROY: {
@@ -299,7 +290,8 @@ void FrameWindow::OnCreate() {
     panes_->Show(PaneOf(mdiClient_));
 
     ShowPanes(app_.Frame().panes);
-    app_.AttachFrame(*this, *this, *this);
+    clock_ = std::make_unique<FrameClockTimer>(window_);
+    app_.AttachFrame(*clock_, *this, *this);
     app_.GetNotificationHub().Insert(this);
     observing_ = true;
     UpdateCommandStates();
@@ -352,14 +344,6 @@ void FrameWindow::ReportLayoutNameTaken(const String& name) {
 void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
     const String topic = MessageBoxHelpTopic(helpTopic);
     RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
-}
-
-bool FrameWindow::StartClockTimer() {
-    return window_ && SetTimer(window_, kClockTimer, kClockTimerPeriod, nullptr) != 0;
-}
-
-void FrameWindow::StopClockTimer() {
-    if (window_) KillTimer(window_, kClockTimer);
 }
 
 void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {

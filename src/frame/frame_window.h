@@ -11,6 +11,7 @@
 
 #include "app/application.h"
 #include "app/child_window_registry.h"
+#include "app/frame_hooks_win.h"
 #include "app/navigation_history.h"
 #include "app/frame_commands.h"
 #include "app/pane_layout.h"
@@ -27,10 +28,10 @@ using ModelessDialogList = std::vector<HWND>;
 // The start-up message the frame posts to itself once it exists.
 constexpr UINT kStartupMessage = WM_APP;
 
-// The frame is the application's clock timer, message box, layout frame and
-// the listener that keeps the status line's place and time current.
-class FrameWindow final : private ClockTimer,
-                          private ApplicationMessages,
+// The frame is the application's message box, layout frame and the listener
+// that keeps the status line's place and time current; its timer runs the
+// application's clock.
+class FrameWindow final : private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
                           private WindowActivator {
@@ -79,8 +80,6 @@ public:
     static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }
 
 private:
-    bool StartClockTimer() override;
-    void StopClockTimer() override;
     void Show(Kind kind, const String& text, const Char* helpTopic) override;
     std::vector<OpenChildWindow> OpenWindows() const override;
     WindowGeometry WindowPlacement(const void* window) const override;
@@ -131,6 +130,8 @@ private:
     HWND relatedTasks_ = nullptr;
     WindowPaneHost paneHost_;
     std::unique_ptr<PaneLayout> panes_;
+    std::unique_ptr<FrameClockTimer> clock_;
+    HistoryPopupHolder historyPopup_;
     bool controlPanelWanted_ = true;
     bool startupFinished_ = false;
     bool closeRequested_ = false;
