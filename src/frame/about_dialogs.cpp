@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "base/services.h"
+#include "base/text_format.h"
 #include "base/wide_string.h"
 #include "frame/dialog_placement.h"
 #include "frame/hyperlink_control.h"
@@ -30,23 +31,9 @@ void OpenWebAddress(const Char* address) {
 void FillProductName(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 511);
-    String pattern(text);
-    String out;
-    const Char* at = pattern.Text();
-    for (const Char* p = at; *p; ++p) {
-        if (p[0] == TXT('%') && p[1] == TXT('s')) {
-            String head;
-            StringBuffer b = StringReserve(head, static_cast<int>(p - at), ReserveMode::Discard);
-            for (int i = 0; i < p - at; ++i) b.buffer[i] = at[i];
-            b.buffer[p - at] = 0;
-            StringAppend(out, head.Text());
-            StringAppend(out, GetProductInfo().GetProductName());
-            at = p + 2;
-            ++p;
-        }
-    }
-    StringAppend(out, at);
-    SetWindowTextW(window, out.Text());
+    String filled(text);
+    ReplaceSubstring(filled, TXT("%s"), GetProductInfo().GetProductName(), 0, -1);
+    SetWindowTextW(window, filled.Text());
 }
 
 void InitAbout(HWND dialog, AboutState& state) {

@@ -8,10 +8,8 @@
 #include "app/help_topics_win.h"
 #include "app/status_texts.h"
 #include "app/text_fitting.h"
-#include "base/registry_root.h"
 #include "base/services.h"
 #include "base/settings_tree.h"
-#include "base/storage.h"
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
 #include "frame/message_box.h"
@@ -63,15 +61,8 @@ void ReplaceProductNameInAbout(HMENU menu) {
     item.dwTypeData = text;
     item.cch = 127;
     if (!GetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item)) return;
-    String caption;
-    for (const wchar_t* p = text; *p; ++p) {
-        if (*p == L'%') {
-            StringAppend(caption, GetProductInfo().GetProductName());
-        } else {
-            const Char one[2] = {*p, 0};
-            StringAppend(caption, one);
-        }
-    }
+    String caption(text);
+    ReplaceSubstring(caption, TXT("%"), GetProductInfo().GetProductName(), 0, -1);
     item.dwTypeData = caption.Data();
     SetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item);
 }
