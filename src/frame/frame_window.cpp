@@ -13,6 +13,7 @@
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
 #include "frame/message_box.h"
+#include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -308,11 +309,62 @@ PaneFlags FrameWindow::PanesShown() const {
     return panes;
 }
 
-// No kind of child window is part of the program yet: the layouts keep
-// the panes only.
-std::vector<OpenChildWindow> FrameWindow::OpenWindows() const { return {}; }
-WindowGeometry FrameWindow::WindowPlacement(const void*) const { return WindowGeometry{}; }
-void FrameWindow::PlaceWindow(const void*, const WindowGeometry&) {}
+std::vector<OpenChildWindow> FrameWindow::OpenWindows() const {
+    std::vector<OpenChildWindow> open;
+    for (RegisteredWindow* window : registry_.AllWindows()) {
+        open.push_back({window, window->Document().GetKind(), registry_.NumberOf(*window)});
+    }
+    return open;
+}
+
+WindowGeometry FrameWindow::WindowPlacement(const void* window) const {
+    WindowGeometry geometry;
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) CaptureGeometry(static_cast<HWND>(const_cast<void*>(open->WindowHandle())), geometry);
+    }
+    return geometry;
+}
+
+void FrameWindow::PlaceWindow(const void* window, const WindowGeometry& geometry) {
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) ApplyGeometry(geometry, static_cast<HWND>(const_cast<void*>(open->WindowHandle())));
+    }
+}
+
+void FrameWindow::ChildWindowOpened(MdiChildWindow& window) {
+    registry_.AddDocument(window.Document());
+    registry_.AddWindow(window);
+    // The first window brings the control panel back if the user wants it.
+    if (registry_.AllWindows().size() == 1 && controlPanelWanted_) ShowPane(CMD_VIEW_CONTROL_PANEL, true);
+    UpdateWindowManagerList(windowManager_, registry_,
+                            reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)));
+    UpdateCommandStates();
+}
+
+void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) {
+    // Activations during start-up (windows being restored) are no steps.
+    if (startupFinished_ && previous) {
+        navigation_.RecordStep(previous, String(previous->Document().GetKindName()), &window,
+                               String(window.Document().GetKindName()));
+    }
+    UpdateWindowManagerList(windowManager_, registry_, window.Handle());
+    UpdateCommandStates();
+}
+
+void FrameWindow::ChildWindowClosed(MdiChildWindow& window) {
+    registry_.RemoveWindow(window);
+    if (registry_.WindowsOf(window.Document()).empty()) registry_.RemoveDocument(window.Document());
+    navigation_.PurgeWindow(&window);
+    if (Layouts* layouts = app_.GetLayouts()) layouts->ForgetWindow(&window);
+    if (windowManager_) RemoveWindowManagerRow(windowManager_, window);
+    if (registry_.AllWindows().empty()) {
+        // The last window: the pane hides, the wish to see it stays.
+        const bool wanted = controlPanelWanted_;
+        ShowPane(CMD_VIEW_CONTROL_PANEL, false);
+        controlPanelWanted_ = wanted;
+    }
+    UpdateCommandStates();
+}
 
 void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) {
     HMENU view = GetSubMenu(GetMenu(window_), kViewMenuIndex);
@@ -411,7 +463,7 @@ void FrameWindow::TogglePane(int viewCommand) {
 
 FrameCommandContext FrameWindow::CommandContext() const {
     FrameCommandContext context;
-    context.windowOpen = mdiClient_ && SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0) != 0;
+    context.windowOpen = !registry_.AllWindows().empty();
     const Layouts* layouts = app_.GetLayouts();
     context.layoutCount = layouts ? layouts->Count() : 0;
     context.canGoBackward = navigation_.History().PeekUndoCommand() != nullptr;

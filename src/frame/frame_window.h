@@ -18,6 +18,7 @@
 #include "base/wide_string.h"
 #include "frame/frame_panes.h"
 #include "frame/main_toolbar.h"
+#include "frame/mdi_child_window.h"
 #include "frame/status_line.h"
 
 namespace corvinata {
@@ -31,7 +32,8 @@ constexpr UINT kStartupMessage = WM_APP;
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
 // application's clock.
-class FrameWindow final : private ApplicationMessages,
+class FrameWindow final : public ChildWindowHost,
+                          private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
                           private WindowActivator {
@@ -45,7 +47,10 @@ public:
     // unless the program was started by automation.
     bool Create();
     HWND Window() const noexcept { return window_; }
-    HWND MdiClient() const noexcept { return mdiClient_; }
+    HWND MdiClient() const override { return mdiClient_; }
+    void ChildWindowOpened(MdiChildWindow& window) override;
+    void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) override;
+    void ChildWindowClosed(MdiChildWindow& window) override;
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
