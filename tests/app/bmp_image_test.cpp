@@ -31,17 +31,5 @@ INSTANTIATE_TEST_SUITE_P(Depths, BmpLayoutTest,
                                            LayoutCase{5, 2, 15, 16, 12, 0, 54},    // rounded up
                                            LayoutCase{5, 2, 0, 1, 4, 2, 62}));
 
-TEST(BmpHeadersTest, FileHeaderNamesSizeAndPixelOffset) {
-    const BmpLayout layout = BmpLayoutFor(2, 2, 24);
-    const std::vector<std::uint8_t> headers = BmpHeaders(2, 2, layout);
-    ASSERT_EQ(headers.size(), 54u);
-    EXPECT_EQ(headers[0], 'B');
-    EXPECT_EQ(headers[1], 'M');
-    EXPECT_EQ(headers[2], 54 + 16);  // two rows of 8 bytes
-    EXPECT_EQ(headers[10], 54);
-    EXPECT_EQ(headers[14], 40);
-    EXPECT_EQ(headers[28], 24);
-}
-
 }  // namespace
 }  // namespace corvinata

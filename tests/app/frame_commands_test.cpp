@@ -16,12 +16,6 @@ TEST(FrameCommandsTest, EveryCommandStandsOnceInTheTable) {
     }
 }
 
-TEST(FrameCommandsTest, IdentifiersOfOtherWindowsAreNotTheFrames) {
-    for (int id : {CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND, CMD_DUPLICATE_WINDOW, CMD_SKY_OPTIONS}) {
-        EXPECT_EQ(FindFrameCommand(id), nullptr) << id;
-    }
-}
-
 struct EnableCase {
     int command;
     FrameCommandContext context;

@@ -62,18 +62,5 @@ TEST_F(ListViewStateTest, ShorterListLeavesNothingOfTheLongerBehind) {
     EXPECT_TRUE(loaded.selectedRows.empty());
 }
 
-TEST_F(ListViewStateTest, OnlyTheAskedPartsAreTouched) {
-    ListViewState state;
-    state.columnWidths = {80};
-    state.selectedRows = {4};
-    Save(state);
-    state.parts = kListSelectedRows;
-    state.columnWidths = {};
-    state.selectedRows = {7};
-    Save(state);
-    EXPECT_EQ(Load().columnWidths, std::vector<std::int32_t>{80});
-    EXPECT_EQ(Load(kListSelectedRows).columnWidths, std::vector<std::int32_t>{});
-}
-
 }  // namespace
 }  // namespace corvinata

@@ -75,11 +75,5 @@ TEST_F(DialogPlacementTest, TabIsExchangedThroughItsMappedControl) {
     EXPECT_FALSE(GetDialogPlacementValue(dialog, unmapped, TXT("Current tab"), tab));
 }
 
-TEST_F(DialogPlacementTest, CheckedRadioButtonIsFoundInItsRange) {
-    EXPECT_EQ(FindCheckedRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING), 0);
-    CheckRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING, IDC_WELCOME_HELP);
-    EXPECT_EQ(FindCheckedRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING), IDC_WELCOME_HELP);
-}
-
 }  // namespace
 }  // namespace corvinata
