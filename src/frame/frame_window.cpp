@@ -564,7 +564,7 @@ void FrameWindow::OnCommand(int id) {
 }
 
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
-    if (header.code == TTN_GETDISPINFOW) {
+    if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
         // Kept static: the tooltip reads the text after this returns.
         static wchar_t text[2000];
         const String tip = TooltipText(static_cast<int>(header.idFrom));
