@@ -248,12 +248,6 @@ const LookupCase kLookups[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Names, BodyLookup, testing::ValuesIn(kLookups));
 
-}  // namespace
-}  // namespace corvinata
-
-namespace corvinata {
-namespace {
-
 // The same lookup over the program's own catalogues and body types.
 TEST(ObjectModelLookup, FindsBodiesOfTheProgramsCatalogues) {
     test::ScopedCatalogues catalogues;
