@@ -6,7 +6,7 @@ CN_JOBS=${CN_JOBS:-$(nproc)}
 
 CN_PACKAGES=(cmake ninja-build g++ python3 googletest libbenchmark-dev
              mingw-w64 g++-mingw-w64-i686-posix mingw-w64-tools
-             wine wine32:i386 xvfb xauth)
+             wine wine32:i386 xvfb xauth python3-pil x11-utils)
 
 cn_missing_packages() {
     local pkg missing=()
@@ -31,14 +31,15 @@ cn_install_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
 }
 
-# cn_build DIR [cmake options...]: configure once, then build.
+# cn_build DIR [cmake options...]: configure once, then build (only the
+# targets named in CN_BUILD_TARGETS when it is set).
 cn_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$CN_ROOT" -B "$dir" -G Ninja "$@"
     fi
-    cmake --build "$dir" -j "$CN_JOBS"
+    cmake --build "$dir" -j "$CN_JOBS" ${CN_BUILD_TARGETS:+--target $CN_BUILD_TARGETS}
 }
 
 # The test builds keep assertions on (no NDEBUG). Natively the sanitizers

@@ -104,6 +104,18 @@ void CommandHistory::RedoCommands(int n) {
     OnCommandsPerformed(1);
 }
 
+CommandGroup* CommandHistory::StepAt(int index) {
+    if (index < 0 || index >= StepCount()) return nullptr;
+    return &steps_[static_cast<std::size_t>(index)];
+}
+
+void CommandHistory::EraseStep(int index) {
+    if (index < 0 || index >= StepCount()) return;
+    steps_.erase(steps_.begin() + index);
+    if (static_cast<std::size_t>(index) < current_) --current_;
+    if (index < savedIndex_) --savedIndex_;
+}
+
 const CommandGroup* CommandHistory::PeekUndoCommand() const {
     return current_ > 0 ? &steps_[current_ - 1] : nullptr;
 }

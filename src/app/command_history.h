@@ -141,6 +141,12 @@ public:
     // The step `distance` places before (undo) or after (redo) the current
     // position, counting from 1; none beyond the ends.
     const CommandGroup* StepFromCurrent(bool undo, int distance) const;
+    // Step `index` (0 the oldest) for editing in place; none outside.
+    CommandGroup* StepAt(int index);
+    // Erases step `index`. The current position and the saved mark keep
+    // standing between the same steps: an erased step before them moves
+    // them back by one.
+    void EraseStep(int index);
 
 protected:
     virtual void OnCommandsPerformed(int flag) { static_cast<void>(flag); }

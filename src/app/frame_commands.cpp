@@ -1,0 +1,122 @@
+#include "app/frame_commands.h"
+
+#include <iterator>
+
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+using N = CommandNeed;
+
+constexpr FrameCommand kCommands[] = {
+    {CMD_NEW_GRAPH, N::Unavailable},
+    {CMD_OPEN_GRAPH, N::Unavailable},
+    {CMD_SAVE_GRAPH, N::ActiveGraph},
+    {CMD_SAVE_GRAPH_AS, N::ActiveGraph},
+    // The recent graph files open in graph windows.
+    {CMD_RECENT_FILE_FIRST, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 1, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 2, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 3, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 4, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 5, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 6, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 7, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST + 8, N::Unavailable},
+    {CMD_RECENT_FILE_LAST, N::Unavailable},
+    {CMD_EXIT, N::Nothing},
+    {CMD_UNDO, N::UndoStep},
+    {CMD_REDO, N::RedoStep},
+    {CMD_NAVIGATE_BACKWARD, N::BackwardStep},
+    {CMD_NAVIGATE_FORWARD, N::ForwardStep},
+    {CMD_ADD_LAYOUT, N::LayoutRoom},
+    {CMD_LAYOUT_FIRST, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 1, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 2, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 3, N::LayoutEntry},
+    {CMD_LAYOUT_FIRST + 4, N::LayoutEntry},
+    {CMD_REMOVE_ACTIVE_LAYOUT, N::SeveralLayouts},
+    {CMD_REMOVE_INACTIVE_LAYOUTS, N::SeveralLayouts},
+    {CMD_PREVIOUS_LAYOUT, N::SeveralLayouts},
+    {CMD_NEXT_LAYOUT, N::SeveralLayouts},
+    {CMD_VIEW_TOOLBAR, N::Nothing},
+    {CMD_VIEW_CONTROL_PANEL, N::OpenWindow},
+    {CMD_VIEW_RELATED_TASKS, N::Nothing},
+    {CMD_VIEW_WINDOW_MANAGER, N::Nothing},
+    {CMD_VIEW_STATUS_LINE, N::Nothing},
+    {CMD_OBJECT_INFO, N::Unavailable},
+    {CMD_EVENT_FORECAST, N::Unavailable},
+    {CMD_EVENT_FINDER, N::Unavailable},
+    {CMD_CALCULATOR, N::Unavailable},
+    {CMD_SYMBOLS, N::Unavailable},
+    {CMD_EDUCATOR, N::Unavailable},
+    {CMD_DATE_TIME, N::Unavailable},
+    {CMD_LOCATION, N::Unavailable},
+    {CMD_APPEARANCE, N::Unavailable},
+    {CMD_NEW_SKY, N::Unavailable},
+    {CMD_NEW_SOLAR_SYSTEM, N::Unavailable},
+    {CMD_NEW_GRAPH_WINDOW, N::Unavailable},
+    {CMD_NEW_PICTURE, N::Unavailable},
+    {CMD_NEW_REPORT, N::Unavailable},
+    {CMD_NEW_JUPITER, N::Unavailable},
+    {CMD_NEW_SATURN, N::Unavailable},
+    {CMD_NEW_ECLIPSE, N::Unavailable},
+    {CMD_CASCADE, N::OpenWindow},
+    {CMD_TILE_HORIZONTALLY, N::OpenWindow},
+    {CMD_TILE_VERTICALLY, N::OpenWindow},
+    {CMD_ARRANGE_ICONS, N::OpenWindow},
+    {CMD_CLOSE_WINDOW, N::OpenWindow},
+    {CMD_CLOSE_ALL, N::OpenWindow},
+    {CMD_HELP_CONTENTS, N::Nothing},
+    {CMD_HELP_SEARCH, N::Nothing},
+    {CMD_HELP_GLOSSARY, N::Nothing},
+    {CMD_HELP_QUICK_TOUR, N::Nothing},
+    {CMD_HELP_KEYBOARD_MAP, N::Nothing},
+    {CMD_ABOUT, N::Nothing},
+    {CMD_SHOW_SKY, N::Unavailable},
+    {CMD_SHOW_SOLAR_SYSTEM, N::Unavailable},
+    {CMD_SHOW_GRAPH, N::Unavailable},
+    {CMD_SHOW_PICTURE, N::Unavailable},
+    {CMD_SHOW_REPORT, N::Unavailable},
+    {CMD_SHOW_JUPITER, N::Unavailable},
+    {CMD_SHOW_SATURN, N::Unavailable},
+    {CMD_SHOW_ECLIPSE, N::Unavailable},
+    {CMD_STEP_FORWARD, N::OpenWindow},
+    {CMD_STEP_BACKWARD, N::OpenWindow},
+    {CMD_RESET_TIME, N::OpenWindow},
+    {CMD_ZOOM_IN, N::OpenWindow},
+    {CMD_ZOOM_OUT, N::OpenWindow},
+};
+
+}  // namespace
+
+const FrameCommand* FindFrameCommand(int id) noexcept {
+    for (const FrameCommand& command : kCommands) {
+        if (command.id == id) return &command;
+    }
+    return nullptr;
+}
+
+const FrameCommand* FrameCommandsBegin() noexcept { return std::begin(kCommands); }
+const FrameCommand* FrameCommandsEnd() noexcept { return std::end(kCommands); }
+
+bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContext& context) noexcept {
+    switch (command.need) {
+    case N::Nothing: return true;
+    case N::OpenWindow: return context.windowOpen;
+    case N::ActiveGraph: return context.graphCanBeSaved;
+    case N::UndoStep: return context.canUndo;
+    case N::RedoStep: return context.canRedo;
+    case N::BackwardStep: return context.canGoBackward;
+    case N::ForwardStep: return context.canGoForward;
+    case N::LayoutRoom: return context.layoutCount < kMaxLayouts;
+    case N::SeveralLayouts: return context.layoutCount > 1;
+    case N::LayoutEntry: return command.id - CMD_LAYOUT_FIRST < context.layoutCount;
+    case N::Unavailable: return false;
+    }
+    return false;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,52 @@
+// The frame's commands and when each may run. Every command of the main
+// menu, the toolbar and the keyboard stands in one table; the menu and the
+// toolbar take their enabled states from it, and the frame refuses a command
+// that is not enabled even when it arrives as a posted message.
+#pragma once
+
+#include <cstddef>
+
+#include "app/layouts.h"
+
+namespace corvinata {
+
+enum class CommandNeed {
+    Nothing,          // always runs
+    OpenWindow,       // a child window must be open
+    ActiveGraph,      // the active child must be a graph with something to save
+    UndoStep,         // the active window's history has a step to undo
+    RedoStep,         // ... to redo
+    BackwardStep,     // the navigation history has a step back
+    ForwardStep,      // ... forward
+    LayoutRoom,       // fewer layouts than the list holds
+    SeveralLayouts,   // at least two layouts
+    LayoutEntry,      // the layout its menu entry names exists
+    Unavailable,      // the window or tool it reaches is not part of the program yet
+};
+
+struct FrameCommand {
+    int id;
+    CommandNeed need;
+};
+
+// What the frame knows when it decides which commands are enabled.
+struct FrameCommandContext {
+    bool windowOpen = false;
+    bool graphCanBeSaved = false;
+    bool canUndo = false;
+    bool canRedo = false;
+    bool canGoBackward = false;
+    bool canGoForward = false;
+    int layoutCount = 0;
+};
+
+// The table entry of a command; null for an identifier the frame does not
+// dispatch itself.
+const FrameCommand* FindFrameCommand(int id) noexcept;
+// Every entry, in menu order.
+const FrameCommand* FrameCommandsBegin() noexcept;
+const FrameCommand* FrameCommandsEnd() noexcept;
+
+bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContext& context) noexcept;
+
+}  // namespace corvinata

@@ -1,0 +1,224 @@
+#include "frame/application_run.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <ole2.h>
+
+#include "app/application.h"
+#include "app/command_line.h"
+#include "app/start_location.h"
+#include "base/storage_service_win.h"
+#include "catalog/catalogue_registry.h"
+#include "app/help_topics.h"
+#include "app/help_topics_win.h"
+#include "base/registry_root.h"
+#include "base/services.h"
+#include "base/storage.h"
+#include "base/text_format.h"
+#include "base/wide_string.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/frame_window.h"
+#include "frame/message_box.h"
+
+namespace corvinata {
+
+// {6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}
+const CLSID kApplicationClassId = {0x6c1b4e0a, 0x3f52, 0x4d8b, {0x9a, 0x1e, 0x2b, 0x7c, 0x5d, 0x9e, 0x4f, 0x10}};
+
+namespace {
+
+constexpr int kMinimumScreenWidth = 1024;
+constexpr int kMinimumScreenHeight = 720;
+
+String ClassIdText() {
+    String text;
+    LPOLESTR raw = nullptr;
+    if (SUCCEEDED(StringFromCLSID(kApplicationClassId, &raw))) {
+        text = raw;
+        CoTaskMemFree(raw);
+    }
+    return text;
+}
+
+// The program file's full path; empty when it does not fit the longest path
+// the registry entry may hold, rather than registering a cut one.
+String ProgramPath() {
+    wchar_t path[kMaxModulePath + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, kMaxModulePath + 1);
+    if (length == 0 || length > kMaxModulePath) return String();
+    return String(path);
+}
+
+// A message whose two "%" both stand for the product name.
+String ProductMessage(const Char* pattern) {
+    const Char* name = GetProductInfo().GetProductName();
+    return FormatPercent2(pattern, name, name);
+}
+
+void ShowStartMessage(HINSTANCE instance, const String& text, int kind, const Char* topic) {
+    const String help = MessageBoxHelpTopic(topic);
+    RunMessageBox(instance, nullptr, text.Text(), kButtonsOk, kind, help.Text());
+}
+
+bool CheckOperatingSystem(HINSTANCE instance) {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!GetVersionExW(&version)) {
+        ShowStartMessage(instance,
+                         ProductMessage(TXT("% is unable to identify your operating system.\n\n% will now terminate.")),
+                         kMessageError, TXT("Corvinata_is_unable_to_identify"));
+        return false;
+    }
+    const bool tooOld = version.dwPlatformId < VER_PLATFORM_WIN32_NT ||
+                        (version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+                         (version.dwMajorVersion < 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion < 1)));
+    if (tooOld) {
+        ShowStartMessage(instance,
+                         ProductMessage(TXT("% requires Windows XP or a later version of Windows in order to run.\n\n"
+                                            "% will now terminate.")),
+                         kMessageError, TXT("Corvinata_requires_Windows"));
+        return false;
+    }
+    return true;
+}
+
+void CheckScreenResolution(HINSTANCE instance) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width == 0 || height == 0) {
+        ShowStartMessage(instance,
+                         ProductMessage(TXT("% is unable to determine the resolution of your monitor.\n\n% will "
+                                            "continue to operate, but please note that something is probably not "
+                                            "in order.")),
+                         kMessageWarning, TXT("Corvinata_is_unable_to_determine_the_resolution"));
+    } else if (width < kMinimumScreenWidth || height < kMinimumScreenHeight) {
+        const String text = FormatPercent5(
+            TXT("The resolution of your monitor is currently set to % x % pixels.\n\n% will continue to operate, "
+                "but please note the recommended resolution is % x % pixels."),
+            NumberTextFromInt(width), NumberTextFromInt(height), GetProductInfo().GetProductName(),
+            NumberTextFromInt(kMinimumScreenWidth), NumberTextFromInt(kMinimumScreenHeight));
+        ShowStartMessage(instance, text, kMessageWarning, TXT("The_resolution_of_your_monitor"));
+    }
+}
+
+bool InitialiseCommonControls(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0x1FFF;
+    if (InitCommonControlsEx(&controls)) return true;
+    String text(TXT("Error initializing: "));
+    StringAppend(text, GetProductInfo().GetProductName());
+    StringAppend(text, TXT(" encountered an error initializing the Windows common controls.\n\n"));
+    StringAppend(text, GetProductInfo().GetProductName());
+    StringAppend(text, TXT(" will now terminate."));
+    ShowStartMessage(instance, text, kMessageError, TXT("Error_initializing"));
+    return false;
+}
+
+int RunMessageLoop(const FrameWindow& frame, HACCEL accelerators, const ModelessDialogList& modeless) {
+    MSG message;
+    for (;;) {
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
+        if (result == 0) return static_cast<int>(message.wParam);
+        if (result == -1) return 0;
+        if (frame.PreTranslate(message, accelerators, modeless)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// Keeps OLE initialised for the life of the program's run.
+class OleSession {
+public:
+    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+    ~OleSession() {
+        if (ok_) OleUninitialize();
+    }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    bool Ok() const noexcept { return ok_; }
+
+private:
+    bool ok_;
+};
+
+}  // namespace
+
+bool StartApplication(Application& app) {
+    if (!app.StartUp()) return false;
+    if (UseDefaultLocationIfUnknown(app.Options().location)) {
+        app.Current().SetLocation(app.Options().location.location);
+    }
+    return true;
+}
+
+bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomation) {
+    exitCode = 0;
+    byAutomation = false;
+    switch (ParseCommandLineSwitch(commandLine)) {
+    case CommandLineSwitch::RegServer:
+        exitCode = RegisterServer(ClassIdText(), ProgramPath());
+        return true;
+    case CommandLineSwitch::UnregServer:
+        exitCode = UnregisterServer(ClassIdText());
+        return true;
+    case CommandLineSwitch::Embedding:
+        byAutomation = true;
+        return false;
+    case CommandLineSwitch::FactoryReset: {
+        String root;
+        GetRegistryRootPath(root);
+        GetStorageService().CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
+        return true;
+    }
+    case CommandLineSwitch::None:
+        return false;
+    }
+    return false;
+}
+
+int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
+    ApplicationHooks hooks;
+    hooks.createCatalogues = [] { return CreateCatalogues(); };
+    hooks.destroyCatalogues = [] { DestroyCatalogues(); };
+    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), std::move(hooks));
+    OleSession ole;
+    if (!ole.Ok()) return 0;
+    if (!CheckOperatingSystem(instance)) return 0;
+    int exitCode = 0;
+    bool byAutomation = false;
+    const String line = CutCommandLine(commandLine);
+    if (ProcessCommandLine(line.Text(), exitCode, byAutomation)) return exitCode;
+    CheckScreenResolution(instance);
+    if (!InitialiseCommonControls(instance)) return 0;
+    HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");
+    CustomControlsSession controls(instance);
+
+    if (!StartApplication(app)) return 0;
+
+    ModelessDialogList modeless;
+    FrameWindow frame(app, instance, modeless, byAutomation);
+    if (!frame.Create()) return 0;
+    PostMessageW(frame.Window(), kStartupMessage, 0, 0);
+    // The program serves no automation objects yet, so it cannot register a
+    // class object for a client that started it; it ends as a failed
+    // registration does, instead of waiting hidden for a client that never
+    // comes.
+    if (byAutomation) return 0;
+    return RunMessageLoop(frame, accelerators, modeless);
+}
+
+}  // namespace corvinata
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // The narrow command line loses characters outside the code page; the
+    // wide one is the same text whole. The program name is skipped.
+    const wchar_t* line = GetCommandLineW();
+    bool quoted = false;
+    while (*line && (quoted || (*line != L' ' && *line != L'\t'))) {
+        if (*line == L'"') quoted = !quoted;
+        ++line;
+    }
+    while (*line == L' ' || *line == L'\t') ++line;
+    return corvinata::ApplicationRun(instance, line);
+}

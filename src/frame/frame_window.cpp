@@ -1,0 +1,784 @@
+#include "frame/frame_window.h"
+
+#include <commctrl.h>
+
+#include <iterator>
+
+#include "app/help_topics.h"
+#include "app/help_topics_win.h"
+#include "app/status_texts.h"
+#include "app/text_fitting.h"
+#include "base/services.h"
+#include "base/settings_tree.h"
+#include "base/text_format.h"
+#include "frame/about_dialogs.h"
+#include "frame/message_box.h"
+#include "frame/window_manager_list.h"
+#include "frame/window_centring.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr UINT kFirstChildId = 1250;
+constexpr int kViewMenuIndex = 2;
+constexpr int kWindowMenuIndex = 5;
+
+struct MenuPicture {
+    int command;
+    const wchar_t* name;
+    bool hasSelected;
+};
+
+constexpr MenuPicture kMenuPictures[] = {
+    {CMD_NEW_GRAPH, L"smart_icon_file_new_day", false},
+    {CMD_OPEN_GRAPH, L"smart_icon_file_open_day", false},
+    {CMD_SAVE_GRAPH, L"smart_icon_file_save_day", false},
+    {CMD_UNDO, L"smart_icon_edit_undo_day", false},
+    {CMD_REDO, L"smart_icon_edit_redo_day", false},
+    {CMD_NAVIGATE_BACKWARD, L"smart_icon_view_navigate_back_day", false},
+    {CMD_NAVIGATE_FORWARD, L"smart_icon_view_navigate_forth_day", false},
+    {CMD_OBJECT_INFO, L"smart_icon_tools_object_info_day", true},
+    {CMD_EVENT_FORECAST, L"smart_icon_tools_event_forecast_day", true},
+    {CMD_EVENT_FINDER, L"smart_icon_tools_event_finder_day", true},
+    {CMD_CALCULATOR, L"smart_icon_tools_astrocalc_day", true},
+    {CMD_SYMBOLS, L"smart_icon_tools_symbols_day", true},
+    {CMD_EDUCATOR, L"smart_icon_tools_educator_day", false},
+    {CMD_DATE_TIME, L"smart_icon_options_time_day", false},
+    {CMD_LOCATION, L"smart_icon_options_location_day", false},
+    {CMD_APPEARANCE, L"smart_icon_options_display_day", false},
+    {CMD_TILE_HORIZONTALLY, L"smart_icon_wnd_tile_hor_day", false},
+    {CMD_TILE_VERTICALLY, L"smart_icon_wnd_tile_vert_day", false},
+    {CMD_CLOSE_ALL, L"smart_icon_wnd_close_all_day", false},
+    {CMD_ABOUT, L"smart_icon_help_about_day", false},
+};
+
+void ReplaceProductNameInAbout(HMENU menu) {
+    wchar_t text[128] = {};
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = text;
+    item.cch = 127;
+    if (!GetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item)) return;
+    String caption(text);
+    ReplaceSubstring(caption, TXT("%"), GetProductInfo().GetProductName(), 0, -1);
+    item.dwTypeData = caption.Data();
+    SetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item);
+}
+
+}  // namespace
+
+FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless,
+                         bool byAutomation)
+    : app_(application),
+      navigation_(application.Navigation(), *this),
+      instance_(instance),
+      modeless_(modeless),
+      byAutomation_(byAutomation) {}
+
+void FrameWindow::ActivateWindow(const void* window) {
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) {
+            SendMessageW(mdiClient_, WM_MDIACTIVATE,
+                         reinterpret_cast<WPARAM>(const_cast<void*>(open->WindowHandle())), 0);
+            return;
+        }
+    }
+}
+
+String FrameWindow::TooltipText(int command) const {
+    String text = toolbar_.TooltipText(command);
+    const CommandHistory& history = navigation_.History();
+    const CommandGroup* step = command == CMD_NAVIGATE_BACKWARD  ? history.PeekUndoCommand()
+                               : command == CMD_NAVIGATE_FORWARD ? history.PeekRedoCommand()
+                                                                 : nullptr;
+    if (step) {
+        StringAppend(text, TXT(" '"));
+        StringAppend(text, step->GetText(command == CMD_NAVIGATE_BACKWARD).Text());
+        StringAppend(text, TXT("'"));
+    }
+    return text;
+}
+
+void FrameWindow::ShowHistoryDropDown(const NMTOOLBARW& button) {
+    const HistoryDropDown which =
+        button.iItem == CMD_NAVIGATE_BACKWARD ? HistoryDropDown::NavigateBackward : HistoryDropDown::NavigateForward;
+    const std::vector<DropDownItem> items = HistoryDropDownItems(navigation_.History(), which);
+    if (!items.empty()) historyPopup_.Show(toolbar_.Window(), button.iItem, window_, items);
+}
+
+FrameWindow::~FrameWindow() {
+    if (observing_) app_.GetNotificationHub().Forget(this);
+    if (window_) {
+        closing_ = true;
+        DestroyFrameWindows();
+    }
+    for (HBITMAP bitmap : menuBitmaps_) DeleteObject(bitmap);
+    UnregisterControlPanelParent(instance_);
+    UnregisterClassW(ClassName(), instance_);
+}
+
+bool FrameWindow::Create() {
+    WNDCLASSW existing{};
+    if (!GetClassInfoW(instance_, ClassName(), &existing)) {
+        WNDCLASSW wc{};
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance_;
+        wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(ICO_PROGRAM));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszMenuName = L"Menu_Main";
+        wc.lpszClassName = ClassName();
+        if (!RegisterClassW(&wc)) return false;
+    }
+    const FrameWindowSettings& settings = app_.Frame();
+    const ScreenRect stored{settings.left, settings.top, settings.right, settings.bottom};
+    // A rectangle stored on another screen layout (or garbled) is brought
+    // back onto the nearest monitor's work area.
+    const RECT storedRect{stored.left, stored.top, stored.right, stored.bottom};
+    const RECT area = WorkAreaNear(storedRect);
+    const ScreenRect fitted = FitRectOnWorkArea(stored, {area.left, area.top, area.right, area.bottom},
+                                                {100, 100, 700, 500});
+    window_ = CreateWindowExW(0, ClassName(), L"Corvinata", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, fitted.left,
+                              fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, nullptr, nullptr,
+                              instance_, this);
+    if (!window_) return false;
+    if (!byAutomation_ && showOnCreate_) {
+        ShowWindow(window_, SW_SHOWNORMAL);
+        if (settings.maximized) ShowWindow(window_, SW_SHOWMAXIMIZED);
+    }
+    return true;
+}
+
+HWND FrameWindow::PaneWindow(int viewCommand) const noexcept {
+    switch (viewCommand) {
+    case CMD_VIEW_TOOLBAR: return toolbar_.Window();
+    case CMD_VIEW_CONTROL_PANEL: return controlPanelParent_;
+    case CMD_VIEW_RELATED_TASKS: return relatedTasks_;
+    case CMD_VIEW_WINDOW_MANAGER: return windowManager_;
+    case CMD_VIEW_STATUS_LINE: return status_.Window();
+    default: return nullptr;
+    }
+}
+
+bool FrameWindow::IsPaneShown(int viewCommand) const {
+    HWND pane = PaneWindow(viewCommand);
+    return pane && panes_ && panes_->IsShown(PaneOf(pane));
+}
+
+LRESULT CALLBACK FrameWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<FrameWindow*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FrameWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefFrameProcW(window, nullptr, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate();
+        break;
+    case WM_SIZE:
+        // The panes place the MDI client; the default processing would
+        // stretch it over them.
+        OnSize();
+        return 0;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        // The drop-down lists of the navigation buttons: n steps at once.
+        if (id >= CMD_BACKWARD_STEPS_FIRST && id < CMD_BACKWARD_STEPS_FIRST + 10) {
+            navigation_.Backward(id - CMD_BACKWARD_STEPS_FIRST + 1);
+            UpdateCommandStates();
+            return 0;
+        }
+        if (id >= CMD_FORWARD_STEPS_FIRST && id < CMD_FORWARD_STEPS_FIRST + 10) {
+            navigation_.Forward(id - CMD_FORWARD_STEPS_FIRST + 1);
+            UpdateCommandStates();
+            return 0;
+        }
+        if (FindFrameCommand(id)) {
+            OnCommand(id);
+            return 0;
+        }
+        break;
+    }
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), wParam, lParam);
+    case WM_MENUSELECT:
+        OnMenuSelect(wParam, lParam);
+        break;
+    case WM_TIMER:
+        if (wParam == FrameClockTimer::kTimerId) {
+            app_.Clock().ClockTick(1);
+            return 0;
+        }
+        break;
+    case WM_MOUSEWHEEL:
+        return 0;
+    case WM_HELP: {
+        const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
+        ShowHelpTopic(window_, info && info->iContextType == HELPINFO_MENUITEM ? L"main_menu/main_menu.htm"
+                                                                                : L"contents.htm");
+        return 1;
+    }
+    case kStartupMessage:
+        UpdateWindow(window_);
+        OnStartup();
+        return 0;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        if (clock_) clock_->StopClockTimer();
+        PostQuitMessage(0);
+        break;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefFrameProcW(window_, mdiClient_, message, wParam, lParam);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        mdiClient_ = nullptr;
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefFrameProcW(window_, mdiClient_, message, wParam, lParam);
+}
+
+void FrameWindow::OnCreate() {
+    HMENU menu = GetMenu(window_);
+    ReplaceProductNameInAbout(menu);
+
+    CLIENTCREATESTRUCT client{};
+    client.hWindowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    client.idFirstChild = kFirstChildId;
+    mdiClient_ = CreateWindowExW(0, L"MDICLIENT", nullptr,
+                                 WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 100, 100,
+                                 700, 400, window_, nullptr, instance_, &client);
+    toolbar_.Create(window_, instance_);
+    controlPanelParent_ = CreateControlPanelParent(window_, instance_);
+    windowManager_ = CreateWindowManagerPane(window_, instance_);
+    if (windowManager_) modeless_.push_back(windowManager_);
+    status_.Create(window_, instance_);
+    relatedTasks_ = CreateRelatedTasksPane(window_, instance_);
+    if (relatedTasks_) modeless_.push_back(relatedTasks_);
+
+    panes_ = std::make_unique<PaneLayout>(
+        paneHost_,
+        PaneNode::Group(true, {PaneNode::Leaf(PaneOf(toolbar_.Window()), false),
+                               PaneNode::Group(true, {PaneNode::Leaf(PaneOf(controlPanelParent_), false),
+                                                      PaneNode::Leaf(PaneOf(mdiClient_), true),
+                                                      PaneNode::Group(false, {PaneNode::Leaf(PaneOf(relatedTasks_), false),
+                                                                              PaneNode::Leaf(PaneOf(windowManager_), true)})}),
+                               PaneNode::Leaf(PaneOf(status_.Window()), false)}));
+    panes_->Show(PaneOf(mdiClient_));
+
+    ShowPanes(app_.Frame().panes);
+    clock_ = std::make_unique<FrameClockTimer>(window_);
+    app_.AttachFrame(*clock_, *this, *this);
+    app_.GetNotificationHub().Insert(this);
+    observing_ = true;
+    UpdateCommandStates();
+}
+
+void FrameWindow::ShowPanes(const PaneFlags& panes) {
+    ShowPane(CMD_VIEW_TOOLBAR, panes.toolbar);
+    // The wish is kept; the pane itself waits for a window to control.
+    controlPanelWanted_ = panes.controlPanel;
+    ShowPane(CMD_VIEW_CONTROL_PANEL, panes.controlPanel && CommandContext().windowOpen);
+    ShowPane(CMD_VIEW_RELATED_TASKS, panes.relatedTasks);
+    ShowPane(CMD_VIEW_WINDOW_MANAGER, panes.windowManager);
+    ShowPane(CMD_VIEW_STATUS_LINE, panes.statusLine);
+}
+
+PaneFlags FrameWindow::PanesShown() const {
+    PaneFlags panes;
+    panes.toolbar = IsPaneShown(CMD_VIEW_TOOLBAR);
+    panes.controlPanel = controlPanelWanted_;
+    panes.relatedTasks = IsPaneShown(CMD_VIEW_RELATED_TASKS);
+    panes.windowManager = IsPaneShown(CMD_VIEW_WINDOW_MANAGER);
+    panes.statusLine = IsPaneShown(CMD_VIEW_STATUS_LINE);
+    return panes;
+}
+
+std::vector<OpenChildWindow> FrameWindow::OpenWindows() const {
+    std::vector<OpenChildWindow> open;
+    for (RegisteredWindow* window : registry_.AllWindows()) {
+        open.push_back({window, window->Document().GetKind(), registry_.NumberOf(*window)});
+    }
+    return open;
+}
+
+WindowGeometry FrameWindow::WindowPlacement(const void* window) const {
+    WindowGeometry geometry;
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) CaptureGeometry(static_cast<HWND>(const_cast<void*>(open->WindowHandle())), geometry);
+    }
+    return geometry;
+}
+
+void FrameWindow::PlaceWindow(const void* window, const WindowGeometry& geometry) {
+    for (RegisteredWindow* open : registry_.AllWindows()) {
+        if (open == window) ApplyGeometry(geometry, static_cast<HWND>(const_cast<void*>(open->WindowHandle())));
+    }
+}
+
+void FrameWindow::ChildWindowOpened(MdiChildWindow& window) {
+    registry_.AddDocument(window.Document());
+    registry_.AddWindow(window);
+    // The first window brings the control panel back if the user wants it.
+    if (registry_.AllWindows().size() == 1 && controlPanelWanted_) ShowPane(CMD_VIEW_CONTROL_PANEL, true);
+    UpdateWindowManagerList(windowManager_, registry_,
+                            reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)));
+    UpdateCommandStates();
+}
+
+void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) {
+    // Activations during start-up (windows being restored) are no steps.
+    if (startupFinished_ && previous) {
+        navigation_.RecordStep(previous, String(previous->Document().GetKindName()), &window,
+                               String(window.Document().GetKindName()));
+    }
+    UpdateWindowManagerList(windowManager_, registry_, window.Handle());
+    UpdateCommandStates();
+}
+
+void FrameWindow::ChildWindowClosed(MdiChildWindow& window) {
+    registry_.RemoveWindow(window);
+    if (registry_.WindowsOf(window.Document()).empty()) registry_.RemoveDocument(window.Document());
+    navigation_.PurgeWindow(&window);
+    if (Layouts* layouts = app_.GetLayouts()) layouts->ForgetWindow(&window);
+    if (windowManager_) RemoveWindowManagerRow(windowManager_, window);
+    if (registry_.AllWindows().empty()) {
+        // The last window: the pane hides, the wish to see it stays.
+        const bool wanted = controlPanelWanted_;
+        ShowPane(CMD_VIEW_CONTROL_PANEL, false);
+        controlPanelWanted_ = wanted;
+    }
+    UpdateCommandStates();
+}
+
+void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) {
+    HMENU view = GetSubMenu(GetMenu(window_), kViewMenuIndex);
+    HMENU layouts = view ? GetSubMenu(view, GetMenuItemCount(view) - 1) : nullptr;
+    if (!layouts) return;
+    for (int id = CMD_LAYOUT_FIRST; id < CMD_LAYOUT_FIRST + kMaxLayouts; ++id) DeleteMenu(layouts, id, MF_BYCOMMAND);
+    for (std::size_t i = 0; i < names.size() && i < static_cast<std::size_t>(kMaxLayouts); ++i) {
+        const UINT id = CMD_LAYOUT_FIRST + static_cast<UINT>(i);
+        AppendMenuW(layouts, MF_STRING, id, names[i].Text());
+        CheckMenuItem(layouts, id, MF_BYCOMMAND | (static_cast<int>(i) == checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+    UpdateCommandStates();
+}
+
+void FrameWindow::ReportLayoutNameTaken(const String& name) {
+    const String text = FormatPercent1(TXT("A layout named \"%\" exists already. Please choose another name."), name);
+    Show(kWarning, text, TXT("Layout_name_exists"));
+}
+
+void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
+    const String topic = MessageBoxHelpTopic(helpTopic);
+    RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
+}
+
+void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+    // The place, the moment, or both changed.
+    if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+}
+
+void FrameWindow::RunLayoutCommand(int id) {
+    Layouts* layouts = app_.GetLayouts();
+    if (!layouts) return;
+    if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) {
+        layouts->ApplyLayout(id - CMD_LAYOUT_FIRST);
+    } else if (id == CMD_ADD_LAYOUT) {
+        layouts->AddNewLayout();
+    } else if (id == CMD_NEXT_LAYOUT || id == CMD_PREVIOUS_LAYOUT) {
+        layouts->ActivateAdjacentLayout(id == CMD_PREVIOUS_LAYOUT);
+    } else if (id == CMD_REMOVE_ACTIVE_LAYOUT) {
+        layouts->RemoveActiveLayout();
+    } else if (id == CMD_REMOVE_INACTIVE_LAYOUTS) {
+        layouts->RemoveInactiveLayouts();
+    }
+}
+
+void FrameWindow::OnSize() {
+    ArrangePanes();
+    RefreshStatusLine();
+}
+
+void FrameWindow::ArrangePanes() {
+    if (!panes_ || !window_) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    // The toolbar and status bar size themselves to the frame's width.
+    if (toolbar_.Window()) SendMessageW(toolbar_.Window(), TB_AUTOSIZE, 0, 0);
+    if (status_.Window()) SendMessageW(status_.Window(), WM_SIZE, 0, 0);
+    panes_->Arrange(client.right - client.left, client.bottom - client.top);
+}
+
+void FrameWindow::RefreshStatusLine(const Char* general) {
+    String title;
+    if (!general) {
+        GetProductInfo().GetProductTitle(title);
+        general = title.Text();
+    }
+    const DateTimeLocation& current = app_.Current().GetTimeAndLocation();
+    const DateTime local = LocalCivilTimeAt(current.dateTime, current.location, current.daylightSaving);
+    const String location = FormatStatusLocation(current.location);
+    const String dateTime = FormatStatusDateTime(local, current.daylightSaving);
+    status_.Layout(general, location.Text(), dateTime.Text());
+}
+
+void FrameWindow::ShowPane(int viewCommand, bool show) {
+    HWND pane = PaneWindow(viewCommand);
+    CheckMenuItem(GetMenu(window_), viewCommand, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+    if (!pane || !panes_) return;
+    ShowWindow(pane, show ? SW_SHOW : SW_HIDE);
+    if (show) {
+        panes_->Show(PaneOf(pane));
+    } else {
+        panes_->Hide(PaneOf(pane));
+    }
+    ArrangePanes();
+}
+
+void FrameWindow::TogglePane(int viewCommand) {
+    if (viewCommand == CMD_VIEW_CONTROL_PANEL) {
+        controlPanelWanted_ = !controlPanelWanted_;
+        ShowPane(viewCommand, controlPanelWanted_);
+        return;
+    }
+    const bool checked = (GetMenuState(GetMenu(window_), viewCommand, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    ShowPane(viewCommand, !checked);
+}
+
+FrameCommandContext FrameWindow::CommandContext() const {
+    FrameCommandContext context;
+    context.windowOpen = !registry_.AllWindows().empty();
+    const Layouts* layouts = app_.GetLayouts();
+    context.layoutCount = layouts ? layouts->Count() : 0;
+    context.canGoBackward = navigation_.History().PeekUndoCommand() != nullptr;
+    context.canGoForward = navigation_.History().PeekRedoCommand() != nullptr;
+    return context;
+}
+
+void FrameWindow::UpdateCommandStates() {
+    if (!window_) return;
+    HMENU menu = GetMenu(window_);
+    const FrameCommandContext context = CommandContext();
+    for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
+        const bool enabled = IsFrameCommandEnabled(*command, context);
+        EnableMenuItem(menu, command->id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        toolbar_.SetEnabled(command->id, enabled);
+    }
+    // The Window > New submenu leads only to window kinds; gray its title
+    // as well when none of them can be opened.
+    HMENU windowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    bool anyKind = false;
+    for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
+        anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
+    }
+    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(window_);
+}
+
+void FrameWindow::OnCommand(int id) {
+    const FrameCommand* command = FindFrameCommand(id);
+    // A command that is not enabled does nothing, even when it was posted
+    // by a stray message while its menu item was grayed.
+    if (!command || !IsFrameCommandEnabled(*command, CommandContext())) return;
+    switch (id) {
+    case CMD_EXIT:
+        SendMessageW(window_, WM_CLOSE, 0, 0);
+        break;
+    case CMD_VIEW_TOOLBAR:
+    case CMD_VIEW_CONTROL_PANEL:
+    case CMD_VIEW_RELATED_TASKS:
+    case CMD_VIEW_WINDOW_MANAGER:
+    case CMD_VIEW_STATUS_LINE:
+        TogglePane(id);
+        break;
+    case CMD_CASCADE:
+        SendMessageW(mdiClient_, WM_MDICASCADE, 0, 0);
+        break;
+    case CMD_TILE_HORIZONTALLY:
+        SendMessageW(mdiClient_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+        break;
+    case CMD_TILE_VERTICALLY:
+        SendMessageW(mdiClient_, WM_MDITILE, MDITILE_VERTICAL, 0);
+        break;
+    case CMD_ARRANGE_ICONS:
+        SendMessageW(mdiClient_, WM_MDIICONARRANGE, 0, 0);
+        break;
+    case CMD_CLOSE_WINDOW:
+        if (HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0))) {
+            SendMessageW(active, WM_CLOSE, 0, 0);
+        }
+        break;
+    case CMD_CLOSE_ALL:
+        CloseAllChildWindows();
+        break;
+    case CMD_HELP_CONTENTS:
+    case CMD_HELP_SEARCH:
+        ShowHelpTopic(window_, L"contents.htm");
+        break;
+    case CMD_HELP_GLOSSARY:
+        ShowHelpTopic(window_, L"main_menu/help_menu/glossary.htm");
+        break;
+    case CMD_HELP_QUICK_TOUR:
+        ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        break;
+    case CMD_HELP_KEYBOARD_MAP:
+        ShowHelpTopic(window_, L"main_menu/help_menu/keyboard_map.htm");
+        break;
+    case CMD_ABOUT:
+        ShowAboutDialog(instance_, window_, false);
+        break;
+    case CMD_NAVIGATE_BACKWARD:
+        navigation_.Backward(1);
+        break;
+    case CMD_NAVIGATE_FORWARD:
+        navigation_.Forward(1);
+        break;
+    case CMD_ADD_LAYOUT:
+    case CMD_NEXT_LAYOUT:
+    case CMD_PREVIOUS_LAYOUT:
+    case CMD_REMOVE_ACTIVE_LAYOUT:
+    case CMD_REMOVE_INACTIVE_LAYOUTS:
+        RunLayoutCommand(id);
+        break;
+    default:
+        if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) RunLayoutCommand(id);
+        break;
+    }
+    UpdateCommandStates();
+}
+
+LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
+    if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
+        // Kept static: the tooltip reads the text after this returns.
+        static wchar_t text[2000];
+        const String tip = TooltipText(static_cast<int>(header.idFrom));
+        lstrcpynW(text, tip.Text(), static_cast<int>(std::size(text)));
+        auto& info = *reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        info.lpszText = text;
+        info.hinst = nullptr;
+        return 0;
+    }
+    if (header.hwndFrom == status_.Window() && header.code == NM_DBLCLK) {
+        const auto& mouse = *reinterpret_cast<const NMMOUSE*>(lParam);
+        if (mouse.dwItemSpec == 1) PostMessageW(window_, WM_COMMAND, CMD_LOCATION, 0);
+        if (mouse.dwItemSpec == 2) PostMessageW(window_, WM_COMMAND, CMD_DATE_TIME, 0);
+        return 0;
+    }
+    if (header.hwndFrom == toolbar_.Window() && header.code == TBN_HOTITEMCHANGE) {
+        const auto& hot = *reinterpret_cast<const NMTBHOTITEM*>(lParam);
+        const ToolbarButtonInfo* button = (hot.dwFlags & HICF_LEAVING) ? nullptr : FindToolbarButton(hot.idNew);
+        if (!button) {
+            RefreshStatusLine();
+        } else {
+            wchar_t text[1000] = {};
+            LoadStringW(instance_, button->description, text, 1000);
+            status_.SetGeneralText(text);
+        }
+        return 0;
+    }
+    if (header.hwndFrom == toolbar_.Window() && header.code == TBN_DROPDOWN) {
+        const auto& button = *reinterpret_cast<const NMTOOLBARW*>(lParam);
+        if (button.iItem != CMD_NAVIGATE_BACKWARD && button.iItem != CMD_NAVIGATE_FORWARD) return TBDDRET_NODEFAULT;
+        ShowHistoryDropDown(button);
+        return TBDDRET_DEFAULT;
+    }
+    return DefFrameProcW(window_, mdiClient_, WM_NOTIFY, wParam, lParam);
+}
+
+void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    const UINT flags = HIWORD(wParam);
+    if (flags == 0xFFFF && lParam == 0) {
+        RefreshStatusLine();
+        return;
+    }
+    const int id = LOWORD(wParam);
+    if (!(flags & (MF_POPUP | MF_SEPARATOR)) && id >= CMD_RECENT_FILE_FIRST && id <= CMD_RECENT_FILE_LAST) {
+        const String* path = app_.Recent().PathForCommand(id);
+        const String text = FormatPercent1(TXT("Opens the graph '%'"), path ? *path : String());
+        status_.SetGeneralText(text.Text());
+        return;
+    }
+    wchar_t text[100] = {};
+    if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(instance_, id, text, 100);
+    status_.SetGeneralText(text);
+}
+
+void FrameWindow::RebuildRecentFilesMenu() {
+    HMENU bar = GetMenu(window_);
+    HMENU file = GetSubMenu(bar, 0);
+    // While a child is maximized its system menu stands first in the bar.
+    if (file && GetMenuItemID(file, 0) != CMD_NEW_GRAPH) file = GetSubMenu(bar, 1);
+    if (!file) return;
+    for (int id = CMD_RECENT_FILE_FIRST; id <= CMD_RECENT_FILE_LAST; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
+    const RecentFiles& recent = app_.Recent();
+    if (recent.Paths().empty()) return;
+    const auto exitPosition = [file] {
+        for (int i = GetMenuItemCount(file) - 1; i >= 0; --i) {
+            if (GetMenuItemID(file, i) == CMD_EXIT) return i;
+        }
+        return -1;
+    };
+    if (exitPosition() < 1) return;
+    if (!recentSeparator_) {
+        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        recentSeparator_ = true;
+    }
+    HDC dc = GetDC(window_);
+    const int maxWidth = GetSystemMetrics(SM_CXSCREEN) / 5;
+    const MeasureText measure = [dc](const String& text) -> std::optional<int> {
+        SIZE size{};
+        if (!GetTextExtentPoint32W(dc, text.Text(), text.Length(), &size)) return std::nullopt;
+        return size.cx;
+    };
+    const std::vector<String> texts = recent.MenuTexts([&](const String& path) {
+        return ShortenTextToWidth(path, maxWidth, measure).value_or(path);
+    });
+    ReleaseDC(window_, dc);
+    const FrameCommandContext context = CommandContext();
+    for (std::size_t i = 0; i < texts.size() && i < static_cast<std::size_t>(kMaxRecentFiles); ++i) {
+        const UINT id = CMD_RECENT_FILE_FIRST + static_cast<UINT>(i);
+        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(static_cast<int>(id)), context);
+        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
+                    texts[i].Text());
+    }
+    DrawMenuBar(window_);
+}
+
+void FrameWindow::SetMenuPictures() {
+    if (!MenuPicturesFit(GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK))) return;
+    HMENU menu = GetMenu(window_);
+    for (const MenuPicture& picture : kMenuPictures) {
+        std::wstring name = picture.name;
+        auto enabled = static_cast<HBITMAP>(
+            LoadImageW(instance_, (name + L"_enabled").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        HBITMAP selected = enabled;
+        if (picture.hasSelected) {
+            selected = static_cast<HBITMAP>(
+                LoadImageW(instance_, (name + L"_selected").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        }
+        // A picture that does not load is left out rather than shown blank.
+        if (!enabled || !selected) {
+            if (enabled) DeleteObject(enabled);
+            if (selected && selected != enabled) DeleteObject(selected);
+            continue;
+        }
+        menuBitmaps_.push_back(enabled);
+        if (selected != enabled) menuBitmaps_.push_back(selected);
+        if (!SetMenuItemBitmaps(menu, picture.command, MF_BYCOMMAND, enabled, selected)) break;
+    }
+}
+
+void FrameWindow::OnStartup() {
+    SetMenuPictures();
+    {
+        SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+        app_.Dialogs().RestoreDialogPositions(tree);
+        if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
+    }
+    RebuildRecentFilesMenu();
+    ArrangePanes();
+    UpdateCommandStates();
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    UpdateWindow(window_);
+    ShowWindow(mdiClient_, SW_SHOW);
+    UpdateWindow(mdiClient_);
+    RefreshStatusLine();
+    if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
+        const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
+        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+    }
+    startupFinished_ = true;
+    // A close that arrived while start-up waited in a dialog runs now.
+    if (closeRequested_) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void FrameWindow::OnClose() {
+    if (!startupFinished_) {
+        closeRequested_ = true;
+        return;
+    }
+    if (closing_) return;
+    closing_ = true;
+    SaveSession();
+    CloseAllChildWindows();
+    DestroyFrameWindows();
+}
+
+void FrameWindow::CloseAllChildWindows() {
+    if (!mdiClient_) return;
+    HWND previous = nullptr;
+    while (HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0))) {
+        // A window that refuses to close stays active: stop there.
+        if (active == previous) break;
+        SendMessageW(active, WM_CLOSE, 0, 0);
+        previous = active;
+    }
+}
+
+void FrameWindow::SaveSession() {
+    // An automation client's session leaves the user's frame, windows and
+    // layouts as they were.
+    if (byAutomation_) return;
+    FrameWindowSettings& frame = app_.Frame();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window_, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        frame.maximized = placement.showCmd == SW_SHOWMAXIMIZED || IsZoomed(window_);
+        frame.top = r.top;
+        frame.left = r.left;
+        frame.bottom = r.bottom;
+        frame.right = r.right;
+    }
+    // The panes as they are now, not as the current layout last knew them.
+    frame.panes = PanesShown();
+    SessionState session;
+    session.frame = &frame;
+    app_.SaveSession(session);
+}
+
+void FrameWindow::DestroyFrameWindows() {
+    for (HWND* pane : {&windowManager_, &relatedTasks_}) {
+        if (!*pane) continue;
+        for (auto it = modeless_.begin(); it != modeless_.end();) {
+            it = (*it == *pane) ? modeless_.erase(it) : it + 1;
+        }
+        DestroyWindow(*pane);
+        *pane = nullptr;
+    }
+    toolbar_.Destroy();
+    status_.Destroy();
+    if (controlPanelParent_) DestroyWindow(controlPanelParent_);
+    controlPanelParent_ = nullptr;
+    panes_.reset();
+    // Destroyed here once; WM_CLOSE does not reach the default processing,
+    // which would destroy it a second time.
+    if (window_) DestroyWindow(window_);
+}
+
+bool FrameWindow::PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const {
+    if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &message)) return true;
+    // Keys typed into a modeless dialog belong to it, before any accelerator.
+    for (HWND dialog : modeless) {
+        if (dialog && IsDialogMessageW(dialog, &message)) return true;
+    }
+    return window_ && accelerators && TranslateAcceleratorW(window_, accelerators, &message);
+}
+
+}  // namespace corvinata

@@ -1,0 +1,154 @@
+// The program's one top-level window: the MDI frame with its menu, toolbar,
+// panes and status line. It dispatches every command of the main menu, the
+// toolbar and the keyboard from one table, keeps the menu and toolbar states
+// in step with it, and saves its placement and panes when it closes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/application.h"
+#include "app/child_window_registry.h"
+#include "app/frame_hooks_win.h"
+#include "app/navigation_history.h"
+#include "app/frame_commands.h"
+#include "app/pane_layout.h"
+#include "base/wide_string.h"
+#include "frame/frame_panes.h"
+#include "frame/main_toolbar.h"
+#include "frame/mdi_child_window.h"
+#include "frame/status_line.h"
+
+namespace corvinata {
+
+// Windows that take their keys through IsDialogMessage in the message loop.
+using ModelessDialogList = std::vector<HWND>;
+
+// The start-up message the frame posts to itself once it exists.
+constexpr UINT kStartupMessage = WM_APP;
+
+// The frame is the application's message box, layout frame and the listener
+// that keeps the status line's place and time current; its timer runs the
+// application's clock.
+class FrameWindow final : public ChildWindowHost,
+                          private ApplicationMessages,
+                          private LayoutFrame,
+                          private NotificationObserver,
+                          private WindowActivator {
+public:
+    FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
+    ~FrameWindow();
+    FrameWindow(const FrameWindow&) = delete;
+    FrameWindow& operator=(const FrameWindow&) = delete;
+
+    // Registers the class and creates the window at its stored place; shown
+    // unless the program was started by automation.
+    bool Create();
+    HWND Window() const noexcept { return window_; }
+    HWND MdiClient() const override { return mdiClient_; }
+    void ChildWindowOpened(MdiChildWindow& window) override;
+    void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) override;
+    void ChildWindowClosed(MdiChildWindow& window) override;
+    const MainToolbar& Toolbar() const noexcept { return toolbar_; }
+    HWND StatusWindow() const noexcept { return status_.Window(); }
+    HWND PaneWindow(int viewCommand) const noexcept;
+    ChildWindowRegistry& Registry() noexcept { return registry_; }
+    NavigationHistory& Navigation() noexcept { return navigation_; }
+    // The toolbar tooltip of a command, with the step that Undo, Redo or a
+    // navigation button would take.
+    String TooltipText(int command) const;
+    bool IsPaneShown(int viewCommand) const;
+    bool StartupFinished() const noexcept { return startupFinished_; }
+    // Whether the first-run question is to be asked and whether the frame
+    // is shown when it is created; tests switch both off.
+    void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
+    void SetShowOnCreate(bool show) noexcept { showOnCreate_ = show; }
+    // How many menu items carry pictures (none when the menu's check marks
+    // are too small for them).
+    int MenuPictureCount() const noexcept { return static_cast<int>(menuBitmaps_.size()); }
+
+    // Enables and grays the menu items and toolbar buttons from the table.
+    void UpdateCommandStates();
+    // The current context of the command table.
+    FrameCommandContext CommandContext() const;
+    // Lists the recent graph files in the File menu above Exit.
+    void RebuildRecentFilesMenu();
+    // Lays out the status line with the general text, place and time.
+    void RefreshStatusLine(const Char* general = nullptr);
+
+    // Translates one message of the loop: the MDI keys, then the modeless
+    // dialogs, then the accelerators. True when the message was taken.
+    bool PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const;
+
+    static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }
+
+private:
+    void Show(Kind kind, const String& text, const Char* helpTopic) override;
+    std::vector<OpenChildWindow> OpenWindows() const override;
+    WindowGeometry WindowPlacement(const void* window) const override;
+    void PlaceWindow(const void* window, const WindowGeometry& geometry) override;
+    PaneFlags PanesShown() const override;
+    void ShowPanes(const PaneFlags& panes) override;
+    void ShowLayoutMenu(const std::vector<String>& names, int checked) override;
+    void ReportLayoutNameTaken(const String& name) override;
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void ActivateWindow(const void* window) override;
+    void ShowHistoryDropDown(const NMTOOLBARW& button);
+    void Update(void*) override {}
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnCreate();
+    void OnSize();
+    void OnCommand(int id);
+    LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
+    void OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    void OnStartup();
+    void OnClose();
+
+    void ShowPane(int viewCommand, bool show);
+    void TogglePane(int viewCommand);
+    void ArrangePanes();
+    void SetMenuPictures();
+    void CloseAllChildWindows();
+    void RunLayoutCommand(int id);
+    void SaveSession();
+    void DestroyFrameWindows();
+
+    Application& app_;
+    ChildWindowRegistry registry_;
+    NavigationHistory navigation_;
+    HINSTANCE instance_;
+    ModelessDialogList& modeless_;
+    bool byAutomation_;
+    bool offerWelcome_ = true;
+    bool showOnCreate_ = true;
+    HWND window_ = nullptr;
+    HWND mdiClient_ = nullptr;
+    MainToolbar toolbar_;
+    StatusLine status_;
+    HWND controlPanelParent_ = nullptr;
+    HWND windowManager_ = nullptr;
+    HWND relatedTasks_ = nullptr;
+    WindowPaneHost paneHost_;
+    std::unique_ptr<PaneLayout> panes_;
+    std::unique_ptr<FrameClockTimer> clock_;
+    HistoryPopupHolder historyPopup_;
+    bool controlPanelWanted_ = true;
+    bool startupFinished_ = false;
+    bool closeRequested_ = false;
+    bool closing_ = false;
+    std::vector<HBITMAP> menuBitmaps_;
+    bool observing_ = false;
+    bool recentSeparator_ = false;
+};
+
+// Whether the menu's check-mark size leaves room for the 16-pixel menu pictures.
+constexpr bool MenuPicturesFit(int checkWidth, int checkHeight) noexcept {
+    return checkWidth >= 15 && checkHeight >= 15;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,58 @@
+// The frame's toolbar: 16 x 16 buttons for the commonest commands, the
+// tools as check buttons, the histories as drop-down buttons, and day and
+// night pictures in enabled and disabled forms.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "base/text_char.h"
+#include "base/wide_string.h"
+
+namespace corvinata {
+
+enum class ButtonKind { Push, Check, Separator, DropDown };
+
+struct ToolbarButtonInfo {
+    int command;           // -1 for a separator
+    const char* iconName;  // picture resources: this name + "_day_enabled" and so on
+    const Char* tooltip;
+    int description;       // string shown in the status line
+    ButtonKind kind;
+    bool startsDisabled;
+};
+
+// The buttons in their order on the bar.
+const ToolbarButtonInfo* ToolbarButtonsBegin() noexcept;
+const ToolbarButtonInfo* ToolbarButtonsEnd() noexcept;
+const ToolbarButtonInfo* FindToolbarButton(int command) noexcept;
+
+class MainToolbar {
+public:
+    MainToolbar() = default;
+    ~MainToolbar();
+    MainToolbar(const MainToolbar&) = delete;
+    MainToolbar& operator=(const MainToolbar&) = delete;
+
+    // Creates the bar as a child of the frame, with day pictures.
+    bool Create(HWND frame, HINSTANCE instance);
+    HWND Window() const noexcept { return window_; }
+    void Destroy();
+
+    void SetNight(bool night);
+    void SetEnabled(int command, bool enabled);
+    void SetChecked(int command, bool checked);
+    // The tooltip of a button, with the product name after "About ".
+    String TooltipText(int command) const;
+    // How many pictures could not be loaded (each shows as an empty button).
+    int MissingPictures() const noexcept { return missing_; }
+
+private:
+    HIMAGELIST BuildImageList(HINSTANCE instance, const char* suffix);
+
+    HWND window_ = nullptr;
+    HIMAGELIST lists_[4] = {};  // day enabled, day disabled, night enabled, night disabled
+    int missing_ = 0;
+};
+
+}  // namespace corvinata

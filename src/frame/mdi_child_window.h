@@ -1,0 +1,79 @@
+// The base of every kind of child window: the MDI child itself, its caption,
+// its stored placement, the wheel, and telling the frame when the window
+// opens, becomes active and goes away.
+#pragma once
+
+#include <windows.h>
+
+#include "app/child_window_registry.h"
+#include "app/window_geometry.h"
+#include "base/wide_string.h"
+
+namespace corvinata {
+
+class MdiChildWindow;
+
+// What a child window needs of the frame.
+class ChildWindowHost {
+public:
+    virtual ~ChildWindowHost() = default;
+    virtual HWND MdiClient() const = 0;
+    virtual void ChildWindowOpened(MdiChildWindow& window) = 0;
+    // `previous` is the child that was active before, or none.
+    virtual void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) = 0;
+    virtual void ChildWindowClosed(MdiChildWindow& window) = 0;
+};
+
+// How a new window is shown: as its geometry says, or maximized when the
+// active child is (so that a maximized arrangement stays so).
+enum class ChildShowMode { AsStored, LikeActiveChild };
+
+class MdiChildWindow : public RegisteredWindow {
+public:
+    MdiChildWindow(ChildWindowHost& host, WindowDocument& document) : host_(host), document_(document) {}
+    ~MdiChildWindow() override;
+    MdiChildWindow(const MdiChildWindow&) = delete;
+    MdiChildWindow& operator=(const MdiChildWindow&) = delete;
+
+    // Creates the MDI child of a class registered with WindowProc.
+    bool Create(const wchar_t* className, HINSTANCE instance, const WindowGeometry& geometry, ChildShowMode mode);
+
+    HWND Handle() const noexcept { return handle_; }
+    const void* WindowHandle() const override { return handle_; }
+    WindowDocument& Document() const override { return document_; }
+
+    // The kind's own part of the caption and status text.
+    virtual String GetStatusText() const = 0;
+    // A window that must ask first (an unsaved graph) may refuse to close.
+    virtual bool CanClose() { return true; }
+    // Whole wheel notches, and whether they turn backward.
+    virtual void OnMouseWheelSteps(int steps, bool backward) { static_cast<void>(steps), static_cast<void>(backward); }
+
+    // The caption: the kind's name, ": " and the status text.
+    void SetChildTitle();
+
+    // The window procedure every kind registers its class with.
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    ChildWindowHost& host_;
+    WindowDocument& document_;
+    HWND handle_ = nullptr;
+};
+
+// Whole wheel notches of a wheel message's delta (120 a notch, truncated).
+struct WheelSteps {
+    int steps;
+    bool backward;
+};
+WheelSteps WheelStepsOf(int delta) noexcept;
+
+// The window's restored rectangle (even while minimized or maximized) and state.
+void CaptureGeometry(HWND window, WindowGeometry& geometry);
+// The restored rectangle first, then the state: maximized wins over minimized.
+void ApplyGeometry(const WindowGeometry& geometry, HWND window);
+
+}  // namespace corvinata

@@ -1,0 +1,58 @@
+#include "frame/status_line.h"
+
+#include <commctrl.h>
+
+#include "app/status_texts.h"
+#include "base/wide_string.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+int TextWidth(HDC dc, const Char* text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, TextLength(text), &size);
+    return size.cx;
+}
+
+}  // namespace
+
+bool StatusLine::Create(HWND frame, HINSTANCE instance) {
+    window_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_TOOLTIPS | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                              frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance,
+                              nullptr);
+    if (!window_) return false;
+    SendMessageW(window_, SB_SIMPLE, FALSE, 0);
+    ShowWindow(window_, SW_SHOW);
+    return true;
+}
+
+void StatusLine::Destroy() {
+    if (window_) DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+void StatusLine::Layout(const Char* general, const Char* location, const Char* dateTime) {
+    if (!window_) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    HDC dc = GetDC(window_);
+    // The bar's own font, which is the one the parts are drawn in.
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)));
+    const StatusPartEdges edges =
+        StatusLineEdges(client.right - client.left, TextWidth(dc, location), TextWidth(dc, dateTime));
+    SelectObject(dc, old);
+    ReleaseDC(window_, dc);
+    int parts[3] = {edges.generalRight, edges.locationRight, -1};
+    SendMessageW(window_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+    SendMessageW(window_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(general));
+    SendMessageW(window_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(location));
+    SendMessageW(window_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(dateTime));
+}
+
+void StatusLine::SetGeneralText(const Char* text) {
+    if (window_) SendMessageW(window_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+}
+
+}  // namespace corvinata

@@ -1,0 +1,76 @@
+#include "frame/window_manager_list.h"
+
+#include <commctrl.h>
+
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+namespace {
+
+int FindRow(HWND list, const RegisteredWindow* window) {
+    LVFINDINFOW find{};
+    find.flags = LVFI_PARAM;
+    find.lParam = reinterpret_cast<LPARAM>(window);
+    return ListView_FindItem(list, -1, &find);
+}
+
+const RegisteredWindow* RowWindow(HWND list, int row) {
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (!ListView_GetItem(list, &item)) return nullptr;
+    return reinterpret_cast<const RegisteredWindow*>(item.lParam);
+}
+
+void SetTitle(HWND list, int row, const RegisteredWindow& window) {
+    wchar_t title[256] = {};
+    GetWindowTextW(static_cast<HWND>(const_cast<void*>(window.WindowHandle())), title, 256);
+    ListView_SetItemText(list, row, 1, title);
+}
+
+}  // namespace
+
+void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWND activeChild) {
+    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
+    if (!list) return;
+    const WindowLocation active = registry.FindByHandle(activeChild);
+    const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    const bool selectActive = active.window && (selected < 0 || RowWindow(list, selected) != active.window);
+
+    for (RegisteredWindow* window : registry.AllWindows()) {
+        int row = FindRow(list, window);
+        if (row < 0) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT | LVIF_PARAM;
+            item.iItem = ListView_GetItemCount(list);
+            item.pszText = const_cast<wchar_t*>(window->Document().GetKindName());
+            item.lParam = reinterpret_cast<LPARAM>(window);
+            row = ListView_InsertItem(list, &item);
+        }
+        if (row >= 0) SetTitle(list, row, *window);
+    }
+    for (int row = ListView_GetItemCount(list) - 1; row >= 0; --row) {
+        const RegisteredWindow* window = RowWindow(list, row);
+        if (!window || !registry.IsOpen(*window)) ListView_DeleteItem(list, row);
+    }
+    const bool any = ListView_GetItemCount(list) > 0;
+    EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), any);
+    EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), any);
+    if (selectActive) {
+        const int row = FindRow(list, active.window);
+        if (row >= 0) ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+}
+
+void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window) {
+    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
+    const int row = list ? FindRow(list, &window) : -1;
+    if (row >= 0) ListView_DeleteItem(list, row);
+    if (list && ListView_GetItemCount(list) == 0) {
+        EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), FALSE);
+        EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), FALSE);
+    }
+}
+
+}  // namespace corvinata

@@ -1,0 +1,20 @@
+// The window manager's list: one row per open child window, its kind and
+// its title, the active window selected.
+#pragma once
+
+#include <windows.h>
+
+#include "app/child_window_registry.h"
+
+namespace corvinata {
+
+// Brings the list of the pane dialog up to date with the registry: new
+// windows are appended, titles refreshed, rows of closed windows removed;
+// Close and Duplicate are enabled while the list has rows, and the active
+// child's row is selected when it is not already.
+void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWND activeChild);
+// Removes a closing window's row at once, so that a window created later at
+// the same address gets a row of its own.
+void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window);
+
+}  // namespace corvinata

@@ -1,0 +1,35 @@
+#include "app/graph_file_names.h"
+
+#include <gtest/gtest.h>
+
+namespace corvinata {
+namespace {
+
+struct PathCase {
+    const Char* a;
+    const Char* b;
+    bool same;
+};
+
+class SameFilePathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(SameFilePathTest, ComparesAsWindowsDoes) {
+    EXPECT_EQ(SameFilePath(GetParam().a, GetParam().b), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, SameFilePathTest,
+    ::testing::Values(PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("c:\\graphs\\MARS.GPH"), true},
+                      PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:/Graphs/Mars.gph"), true},
+                      PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:\\Graphs\\Mars.gph2"), false},
+                      PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:\\Graphs\\Venus.gph"), false}));
+
+TEST(GraphFileNamesTest, XmlExportIsChosenInAnyLetterCase) {
+    EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\mars.xml")));
+    EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\MARS.XML")));
+    EXPECT_FALSE(IsXmlExportPath(TXT("C:\\out\\mars.gph")));
+    EXPECT_FALSE(IsXmlExportPath(TXT("xml")));
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,176 @@
+// Child windows in the real frame, through a kind made for the test.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/storage_service_win.h"
+#include "frame/application_run.h"
+#include "frame/frame_window.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+class KindDocument final : public WindowDocument {
+public:
+    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
+    WindowKind GetKind() const override { return kind_; }
+
+private:
+    WindowKind kind_;
+};
+
+constexpr const wchar_t* kTestChildClass = L"CorvinataTestChild";
+
+class TestChild final : public MdiChildWindow {
+public:
+    TestChild(ChildWindowHost& host, WindowDocument& document, const wchar_t* text)
+        : MdiChildWindow(host, document), text_(text) {}
+    String GetStatusText() const override { return String(text_); }
+    bool CanClose() override { return closable; }
+    void OnMouseWheelSteps(int steps, bool backward) override { wheel.push_back(backward ? -steps : steps); }
+
+    bool closable = true;
+    std::vector<int> wheel;
+
+private:
+    const wchar_t* text_;
+};
+
+class ChildWindowsTest : public ::testing::Test {
+protected:
+    ChildWindowsTest() {
+        RemoveSettings();
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = MdiChildWindow::WindowProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kTestChildClass;
+        RegisterClassW(&wc);
+        app = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
+        StartApplication(*app);
+        frame = std::make_unique<FrameWindow>(*app, GetModuleHandleW(nullptr), modeless, false);
+        frame->SetOfferWelcome(false);
+        frame->SetShowOnCreate(false);
+        frame->Create();
+        SendMessageW(frame->Window(), kStartupMessage, 0, 0);
+    }
+    ~ChildWindowsTest() override {
+        windows.clear();
+        frame.reset();
+        app.reset();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        UnregisterClassW(kTestChildClass, GetModuleHandleW(nullptr));
+        RemoveSettings();
+    }
+    static void RemoveSettings() {
+        Win32StorageService storage;
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
+    }
+
+    TestChild& Open(WindowDocument& document, const wchar_t* text) {
+        windows.push_back(std::make_unique<TestChild>(*frame, document, text));
+        EXPECT_TRUE(windows.back()->Create(kTestChildClass, GetModuleHandleW(nullptr),
+                                           WindowGeometry{kGeometryAll, 10, 10, 300, 200, false, false},
+                                           ChildShowMode::LikeActiveChild));
+        return *windows.back();
+    }
+    void Command(int id) { SendMessageW(frame->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    bool Grayed(int id) {
+        return (GetMenuState(GetMenu(frame->Window()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+    HWND Active() { return reinterpret_cast<HWND>(SendMessageW(frame->MdiClient(), WM_MDIGETACTIVE, 0, 0)); }
+    int ManagerRows() {
+        return static_cast<int>(SendDlgItemMessageW(frame->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST,
+                                                    LVM_GETITEMCOUNT, 0, 0));
+    }
+
+    std::unique_ptr<Application> app;
+    ModelessDialogList modeless;
+    std::unique_ptr<FrameWindow> frame;
+    NotificationHub hub;
+    KindDocument sky{hub, kSkyWindow};
+    KindDocument graph{hub, kGraphWindow};
+    std::vector<std::unique_ptr<TestChild>> windows;
+};
+
+TEST_F(ChildWindowsTest, FirstWindowEnablesTheWindowCommandsAndBringsTheControlPanel) {
+    ASSERT_TRUE(Grayed(CMD_CLOSE_ALL));
+    TestChild& first = Open(sky, L"London");
+    wchar_t caption[64] = {};
+    GetWindowTextW(first.Handle(), caption, 64);
+    EXPECT_STREQ(caption, L"Sky: London");
+    for (int id : {CMD_CASCADE, CMD_TILE_HORIZONTALLY, CMD_CLOSE_WINDOW, CMD_CLOSE_ALL, CMD_VIEW_CONTROL_PANEL}) {
+        EXPECT_FALSE(Grayed(id)) << id;
+    }
+    EXPECT_TRUE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_EQ(ManagerRows(), 1);
+    EXPECT_EQ(frame->Registry().NumberOf(first), 0);
+}
+
+TEST_F(ChildWindowsTest, CloseAllClosesEveryWindowAndTheLastTakesThePanelAlong) {
+    Open(sky, L"London");
+    Open(graph, L"Mars");
+    Command(CMD_CLOSE_ALL);
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_TRUE(frame->Registry().AllWindows().empty());
+    EXPECT_FALSE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_TRUE(Grayed(CMD_CLOSE_ALL));
+    EXPECT_TRUE(Grayed(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_EQ(ManagerRows(), 0);
+    // The wish survives: the next window brings the panel back.
+    Open(sky, L"Paris");
+    EXPECT_TRUE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+}
+
+TEST_F(ChildWindowsTest, CloseAllStopsAtAWindowThatRefuses) {
+    TestChild& stubborn = Open(graph, L"Unsaved");
+    Open(sky, L"London");
+    stubborn.closable = false;
+    Command(CMD_CLOSE_ALL);  // closes London, then meets the refusal
+    EXPECT_EQ(Active(), stubborn.Handle());
+    EXPECT_EQ(frame->Registry().AllWindows().size(), 1u);
+}
+
+TEST_F(ChildWindowsTest, NavigateBackwardReturnsToThePreviousWindow) {
+    TestChild& first = Open(sky, L"London");
+    TestChild& second = Open(graph, L"Mars");
+    EXPECT_EQ(Active(), second.Handle());
+    ASSERT_FALSE(Grayed(CMD_NAVIGATE_BACKWARD));
+    Command(CMD_NAVIGATE_BACKWARD);
+    EXPECT_EQ(Active(), first.Handle());
+    EXPECT_FALSE(Grayed(CMD_NAVIGATE_FORWARD));
+    // Closing the window the history leads to takes its steps out.
+    SendMessageW(second.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Grayed(CMD_NAVIGATE_FORWARD));
+    EXPECT_TRUE(Grayed(CMD_NAVIGATE_BACKWARD));
+}
+
+TEST_F(ChildWindowsTest, WheelNotchesReachTheWindowWhole) {
+    TestChild& window = Open(sky, L"London");
+    for (int delta : {240, -120, 60}) SendMessageW(window.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+    EXPECT_EQ(window.wheel, (std::vector<int>{2, -1, 0}));
+}
+
+TEST_F(ChildWindowsTest, GeometryComesBackRestoredThenMaximized) {
+    TestChild& window = Open(sky, L"London");
+    ApplyGeometry(WindowGeometry{kGeometryAll, 20, 30, 250, 150, true, true}, window.Handle());
+    EXPECT_TRUE(IsZoomed(window.Handle()));
+    WindowGeometry captured;
+    CaptureGeometry(window.Handle(), captured);
+    EXPECT_TRUE(captured.maximized);
+    EXPECT_EQ(captured.left, 20);
+    EXPECT_EQ(captured.width, 250);
+    // A new window opened while the active one is maximized opens maximized.
+    TestChild& next = Open(graph, L"Mars");
+    EXPECT_TRUE(IsZoomed(next.Handle()));
+}
+
+}  // namespace
+}  // namespace corvinata

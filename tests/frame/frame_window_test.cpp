@@ -1,0 +1,408 @@
+#include "frame/frame_window.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "base/settings_tree.h"
+#include "frame/about_dialogs.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/message_box.h"
+#include "frame/picture_source.h"
+#include "base/storage_service_win.h"
+#include "frame/application_run.h"
+#include "support/fake_product.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+// A frame of its own for each test, over an application without its
+// catalogues. The settings live under the program's own key of the test
+// prefix, removed before and after each test.
+class FrameWindowTest : public ::testing::Test {
+protected:
+    FrameWindowTest() { RemoveSettings(); }
+    ~FrameWindowTest() override {
+        frame_.reset();
+        app_.reset();
+        DrainQuit();
+        RemoveSettings();
+    }
+
+    static void RemoveSettings() {
+        Win32StorageService storage;
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
+    }
+    // The frame posts the quit message when it is destroyed; the test's
+    // thread must not see it in a later modal loop.
+    static void DrainQuit() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+        }
+    }
+    FrameWindow& Start(bool runStartup = true) {
+        frame_.reset();
+        app_.reset();
+        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
+        EXPECT_TRUE(StartApplication(*app_));
+        frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
+        frame_->SetOfferWelcome(false);
+        frame_->SetShowOnCreate(false);
+        EXPECT_TRUE(frame_->Create());
+        if (runStartup) SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        return *frame_;
+    }
+    void Close() {
+        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+    }
+    void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    static String FrameKey() { return String(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window"); }
+    bool StoredBool(const wchar_t* name) {
+        bool value = false;
+        EXPECT_TRUE(ReadBoolSettingAtPath(FrameKey().Text(), name, false, true, value)) << name;
+        return value;
+    }
+    UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
+
+    std::unique_ptr<Application> app_;
+    ModelessDialogList modeless_;
+    std::unique_ptr<FrameWindow> frame_;
+};
+
+TEST_F(FrameWindowTest, TitleAndMenuBarInWindowsOrder) {
+    FrameWindow& frame = Start();
+    wchar_t text[64] = {};
+    GetWindowTextW(frame.Window(), text, 64);
+    EXPECT_STREQ(text, L"Corvinata");
+    HMENU menu = GetMenu(frame.Window());
+    const wchar_t* titles[] = {L"&File", L"&Edit", L"&View", L"&Tools", L"&Options", L"&Window", L"&Help"};
+    ASSERT_EQ(GetMenuItemCount(menu), 7);
+    for (int i = 0; i < 7; ++i) {
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, titles[i]);
+    }
+    GetMenuStringW(menu, CMD_ABOUT, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&About Corvinata");
+}
+
+TEST_F(FrameWindowTest, MenuAndToolbarFollowTheCommandTable) {
+    FrameWindow& frame = Start();
+    const struct {
+        int command;
+        bool enabled;
+    } cases[] = {
+        {CMD_EXIT, true},          {CMD_ABOUT, true},         {CMD_VIEW_TOOLBAR, true}, {CMD_HELP_CONTENTS, true},
+        {CMD_SAVE_GRAPH, false},   {CMD_SAVE_GRAPH_AS, false}, {CMD_UNDO, false},        {CMD_CLOSE_ALL, false},
+        {CMD_VIEW_CONTROL_PANEL, false},                       {CMD_NEW_SKY, false},     {CMD_EVENT_FINDER, false},
+        {CMD_SHOW_GRAPH, false},
+    };
+    HWND toolbar = frame.Toolbar().Window();
+    for (const auto& c : cases) {
+        if (GetMenuState(GetMenu(frame.Window()), c.command, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+            EXPECT_EQ((MenuState(c.command) & MF_GRAYED) == 0, c.enabled) << c.command;
+        }
+        if (FindToolbarButton(c.command)) {
+            EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONENABLED, c.command, 0) != 0, c.enabled) << c.command;
+        }
+    }
+    EXPECT_EQ(frame.Toolbar().MissingPictures(), 0);
+}
+
+TEST_F(FrameWindowTest, ViewCommandsHideAndShowTheirPanes) {
+    FrameWindow& frame = Start();
+    for (int command : {CMD_VIEW_TOOLBAR, CMD_VIEW_RELATED_TASKS, CMD_VIEW_WINDOW_MANAGER, CMD_VIEW_STATUS_LINE}) {
+        ASSERT_TRUE(frame.IsPaneShown(command)) << command;
+        Command(command);
+        EXPECT_FALSE(frame.IsPaneShown(command)) << command;
+        EXPECT_FALSE(IsWindowVisible(frame.PaneWindow(command)) && (MenuState(command) & MF_CHECKED)) << command;
+        Command(command);
+        EXPECT_TRUE(frame.IsPaneShown(command)) << command;
+        EXPECT_TRUE(MenuState(command) & MF_CHECKED) << command;
+    }
+}
+
+TEST_F(FrameWindowTest, DisabledCommandDoesNothingWhenItArrivesAnyway) {
+    FrameWindow& frame = Start();
+    Command(CMD_VIEW_CONTROL_PANEL);  // no window to control
+    Command(CMD_SAVE_GRAPH);          // no graph to save
+    EXPECT_FALSE(frame.IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_TRUE(IsWindow(frame.Window()));
+}
+
+// The keyboard state that TranslateAccelerator reads, for one key chord.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256] = {};
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+
+bool PressKey(const FrameWindow& frame, HWND target, HACCEL accelerators, const ModelessDialogList& modeless,
+              int key) {
+    MSG message{target, WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {}};
+    return frame.PreTranslate(message, accelerators, modeless);
+}
+
+TEST_F(FrameWindowTest, AcceleratorReachesTheFrameButNotThroughAPaneDialog) {
+    FrameWindow& frame = Start();
+    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+    ASSERT_NE(accelerators, nullptr);
+    EXPECT_EQ(CopyAcceleratorTableW(accelerators, nullptr, 0), 31);
+    HeldKeys chord{VK_CONTROL, VK_SHIFT};
+    // A key typed in the window manager's list belongs to that dialog.
+    HWND list = GetDlgItem(frame.PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
+    EXPECT_TRUE(PressKey(frame, list, accelerators, modeless_, '5'));
+    EXPECT_TRUE(frame.IsPaneShown(CMD_VIEW_STATUS_LINE));
+    EXPECT_TRUE(PressKey(frame, frame.Window(), accelerators, modeless_, '5'));
+    EXPECT_FALSE(frame.IsPaneShown(CMD_VIEW_STATUS_LINE));
+    DestroyAcceleratorTable(accelerators);
+}
+
+TEST_F(FrameWindowTest, PanesAndPlacementComeBackAfterARestart) {
+    Start();
+    Command(CMD_VIEW_WINDOW_MANAGER);
+    Command(CMD_VIEW_TOOLBAR);
+    Close();
+    EXPECT_FALSE(IsWindow(frame_->Window()));
+    EXPECT_FALSE(StoredBool(L"Window manager visible"));
+    EXPECT_FALSE(StoredBool(L"Toolbar visible"));
+    EXPECT_TRUE(StoredBool(L"Status line visible"));
+    EXPECT_TRUE(StoredBool(L"Control panel visible"));
+    EXPECT_FALSE(StoredBool(L"ShowHelpHint"));
+
+    FrameWindow& again = Start();
+    EXPECT_FALSE(again.IsPaneShown(CMD_VIEW_WINDOW_MANAGER));
+    EXPECT_FALSE(again.IsPaneShown(CMD_VIEW_TOOLBAR));
+    EXPECT_TRUE(again.IsPaneShown(CMD_VIEW_RELATED_TASKS));
+    EXPECT_FALSE(MenuState(CMD_VIEW_TOOLBAR) & MF_CHECKED);
+}
+
+TEST_F(FrameWindowTest, LayoutsAppearInTheViewMenuAndSurviveARestart) {
+    Start();
+    // A first run starts with one layout, so there is no other to go to.
+    EXPECT_TRUE(MenuState(CMD_NEXT_LAYOUT) & MF_GRAYED);
+    Command(CMD_ADD_LAYOUT);
+    EXPECT_FALSE(MenuState(CMD_NEXT_LAYOUT) & MF_GRAYED);
+    wchar_t name[64] = {};
+    GetMenuStringW(GetMenu(frame_->Window()), CMD_LAYOUT_FIRST + 1, name, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(name, L"Layout 2");
+    EXPECT_TRUE(MenuState(CMD_LAYOUT_FIRST + 1) & MF_CHECKED);
+    Command(CMD_VIEW_STATUS_LINE);
+    Command(CMD_LAYOUT_FIRST);  // left with the status line shown
+    EXPECT_TRUE(frame_->IsPaneShown(CMD_VIEW_STATUS_LINE));
+    EXPECT_TRUE(MenuState(CMD_LAYOUT_FIRST) & MF_CHECKED);
+    Close();
+
+    Start();
+    ASSERT_EQ(GetMenuStringW(GetMenu(frame_->Window()), CMD_LAYOUT_FIRST + 1, name, 64, MF_BYCOMMAND), 8);
+    Command(CMD_LAYOUT_FIRST + 1);
+    EXPECT_FALSE(frame_->IsPaneShown(CMD_VIEW_STATUS_LINE));
+}
+
+TEST_F(FrameWindowTest, RecentGraphsStandAboveExitGrayedUntilGraphsCanOpen) {
+    FrameWindow& frame = Start();
+    app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Mars.gph"));
+    app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Venus.gph"));
+    frame.RebuildRecentFilesMenu();
+    HMENU file = GetSubMenu(GetMenu(frame.Window()), 0);
+    const int count = GetMenuItemCount(file);
+    const UINT expected[] = {CMD_SAVE_GRAPH_AS, 0, CMD_RECENT_FILE_FIRST, CMD_RECENT_FILE_FIRST + 1, 0, CMD_EXIT};
+    ASSERT_EQ(count, 9);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(GetMenuItemID(file, i + 3), expected[i]) << i;
+    wchar_t text[100] = {};
+    GetMenuStringW(file, CMD_RECENT_FILE_FIRST, text, 100, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&1 C:\\Graphs\\Venus.gph");
+    EXPECT_TRUE(MenuState(CMD_RECENT_FILE_FIRST) & MF_GRAYED);
+}
+
+TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
+    FrameWindow& frame = Start();
+    int sky = 0, graph = 0;
+    frame.Navigation().RecordStep(&sky, String(L"Sky"), &graph, String(L"Graph"));
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(CMD_NAVIGATE_FORWARD) & MF_GRAYED);
+    EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_BACKWARD).Text()),
+              L"Navigate Backward (Alt+Left) 'Sky window'");
+    Command(CMD_NAVIGATE_BACKWARD);  // the windows are not open: nothing to activate
+    EXPECT_TRUE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
+    EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_FORWARD).Text()),
+              L"Navigate Foreward (Alt+Right) 'Graph window'");
+}
+
+TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
+    Start();
+    Close();
+    const String key = FrameKey();
+    WriteIntSettingAtPath(key.Text(), L"Left", 5000);
+    WriteIntSettingAtPath(key.Text(), L"Top", -4000);
+    WriteIntSettingAtPath(key.Text(), L"Right", 5600);
+    WriteIntSettingAtPath(key.Text(), L"Bottom", -3600);
+    FrameWindow& frame = Start();
+    RECT r{};
+    GetWindowRect(frame.Window(), &r);
+    EXPECT_EQ(r.right - r.left, 600);
+    EXPECT_LE(r.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_GE(r.top, 0);
+}
+
+TEST_F(FrameWindowTest, CloseDuringStartupWaitsUntilStartupHasFinished) {
+    FrameWindow& frame = Start(false);
+    SendMessageW(frame.Window(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(IsWindow(frame.Window()));
+    SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+    EXPECT_TRUE(frame.StartupFinished());
+    DrainQuit();
+    EXPECT_EQ(frame.Window(), nullptr);
+}
+
+TEST_F(FrameWindowTest, StatusLineShowsTitlePlaceAndTime) {
+    FrameWindow& frame = Start();
+    wchar_t text[200] = {};
+    SendMessageW(frame.StatusWindow(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Corvinata 1.70");
+    SendMessageW(frame.StatusWindow(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"London, United Kingdom (UT+0)");
+    SendMessageW(frame.StatusWindow(), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(text));
+    EXPECT_NE(std::wstring(text).find(L"(DST o"), std::wstring::npos) << text;
+}
+
+TEST(ProgramPicturesTest, ButtonFaceGreyFollowsTheSystemColour) {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    const struct {
+        const wchar_t* name;
+        POINT at;
+        bool face;
+    } cases[] = {
+        {L"SMART_ICON_WND_SKY_DAY_ENABLED", {0, 0}, true},
+        {L"SMART_ICON_WND_SKY_DAY_ENABLED", {8, 3}, false},
+        {L"SMART_ICON_WND_SKY_DAY_DISABLED", {8, 8}, true},
+        {L"Bmp_ArrowUp", {0, 0}, true},
+    };
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    for (const auto& c : cases) {
+        auto bitmap = static_cast<HBITMAP>(LoadImageW(module, c.name, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        ASSERT_NE(bitmap, nullptr) << c.name;
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        const COLORREF pixel = GetPixel(memory, c.at.x, c.at.y);
+        EXPECT_EQ(pixel == GetSysColor(COLOR_3DFACE), c.face) << c.name << " " << std::hex << pixel;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_NE(LoadIconW(module, MAKEINTRESOURCEW(ICO_PROGRAM)), nullptr);
+    EXPECT_NE(LoadCursorW(module, MAKEINTRESOURCEW(CUR_DRAG_ANY)), nullptr);
+}
+
+TEST(ProgramPicturesTest, MenuPicturesNeedCheckMarksOfFifteenPixels) {
+    EXPECT_FALSE(MenuPicturesFit(13, 13));  // Wine at 96 dpi
+    EXPECT_FALSE(MenuPicturesFit(15, 14));
+    EXPECT_TRUE(MenuPicturesFit(15, 15));
+}
+
+// Answers the message box that opens on this thread: records its button
+// texts and presses Escape.
+struct BoxWatch {
+    static inline std::wstring buttons;
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+        KillTimer(nullptr, timer);
+        buttons.clear();
+        for (int id = IDC_BUTTON_1; id <= IDC_BUTTON_4; ++id) {
+            HWND button = GetDlgItem(box, id);
+            if (!IsWindowVisible(button)) continue;
+            wchar_t text[32] = {};
+            GetWindowTextW(button, text, 32);
+            buttons += std::wstring(text) + L"|";
+        }
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }
+};
+
+TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
+    Win32StorageService storage;
+    test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, nullptr);
+    const struct {
+        int buttons;
+        int answer;
+        const wchar_t* texts;
+    } cases[] = {
+        {kButtonsOk, kAnswerOk, L"OK|Help|"},
+        {kButtonsYesNo, kAnswerCancel, L"&Yes|&No|Help|"},
+        {kButtonsYesNoCancel, kAnswerCancel, L"&Yes|&No|Cancel|Help|"},
+    };
+    for (const auto& c : cases) {
+        SetTimer(nullptr, 0, 50, BoxWatch::Answer);
+        EXPECT_EQ(RunMessageBox(GetModuleHandleW(nullptr), nullptr, L"Question?", c.buttons, kMessageWarning,
+                                L"Message_Box_Help_Button/Question.htm"),
+                  c.answer);
+        EXPECT_EQ(BoxWatch::buttons, c.texts);
+    }
+}
+
+// Reads the About dialog that opens on this thread, then closes it.
+struct AboutWatch {
+    static inline std::wstring caption, version, status, text;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+        KillTimer(nullptr, timer);
+        wchar_t buffer[200] = {};
+        GetWindowTextW(box, buffer, 200);
+        caption = buffer;
+        GetDlgItemTextW(box, IDC_VERSION, buffer, 200);
+        version = buffer;
+        GetDlgItemTextW(box, IDC_STATUS, buffer, 200);
+        status = buffer;
+        GetDlgItemTextW(box, IDC_ABOUT_TEXT, buffer, 200);
+        text = buffer;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
+    CustomControlsSession controls(GetModuleHandleW(nullptr));  // the About box has a link
+    Start();
+    SetTimer(nullptr, 0, 50, AboutWatch::Read);
+    Command(CMD_ABOUT);
+    EXPECT_EQ(AboutWatch::caption, L"About Corvinata");
+    EXPECT_EQ(AboutWatch::version, L"1.70");
+    EXPECT_EQ(AboutWatch::status, L"Release");
+    EXPECT_EQ(AboutWatch::text, L"Corvinata is a program for astronomical calculations and information.");
+}
+
+TEST(NightVisionTintTest, LogoTurnsToDarkRedShades) {
+    const struct {
+        COLORREF before;
+        COLORREF after;
+    } cases[] = {
+        {RGB(255, 255, 255), RGB(127, 31, 31)},
+        {RGB(0, 0, 0), RGB(0, 0, 0)},
+        {RGB(0, 0, 255), RGB(0, 0, 31)},
+    };
+    CaptureSurface surface(3, 1);
+    for (int i = 0; i < 3; ++i) SetPixel(surface.Dc(), i, 0, cases[i].before);
+    TintForNightVision(surface.Dc(), RECT{0, 0, 3, 1});
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(GetPixel(surface.Dc(), i, 0), cases[i].after) << i;
+}
+
+}  // namespace
+}  // namespace corvinata

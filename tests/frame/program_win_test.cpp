@@ -1,0 +1,162 @@
+// The real program, started as a user or COM would start it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/command_line.h"
+#include "base/scoped_win.h"
+#include "base/storage_service_win.h"
+
+namespace corvinata {
+namespace {
+
+constexpr const wchar_t* kSettingsKey = L"Software\\Corvinata Software\\Corvinata\\1.70";
+constexpr const wchar_t* kClassKey = L"CLSID\\{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}";
+
+std::wstring ProgramPath() {
+    const std::string narrow = CN_PROGRAM_PATH;
+    std::wstring path(narrow.begin(), narrow.end());
+    for (wchar_t& c : path) {
+        if (c == L'/') c = L'\\';
+    }
+    return path;
+}
+
+class RunningProgram {
+public:
+    explicit RunningProgram(const wchar_t* arguments) {
+        std::wstring line = L"\"" + ProgramPath() + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                  &process_) != 0;
+    }
+    ~RunningProgram() {
+        if (!started_) return;
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool Started() const noexcept { return started_; }
+    // The exit code, or -1 when the program has not ended within the time.
+    int WaitForExit(DWORD milliseconds) const {
+        if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return static_cast<int>(code);
+    }
+    // A top-level window of the program with this class or caption.
+    HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD milliseconds) const {
+        for (DWORD waited = 0; waited < milliseconds; waited += 100) {
+            HWND window = FindWindowW(className, caption);
+            DWORD owner = 0;
+            if (window) GetWindowThreadProcessId(window, &owner);
+            if (window && owner == process_.dwProcessId && IsWindowVisible(window)) return window;
+            Sleep(100);
+        }
+        return nullptr;
+    }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+bool ReadValue(HKEY root, const wchar_t* key, const wchar_t* name, void* data, DWORD size) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    ScopedRegistryKey owner(opened);
+    return RegQueryValueExW(opened, name, nullptr, nullptr, static_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+}
+
+bool ReadDword(const wchar_t* key, const wchar_t* name, DWORD& value) {
+    return ReadValue(HKEY_CURRENT_USER, key, name, &value, sizeof value);
+}
+
+std::wstring DefaultValue(const wchar_t* key) {
+    wchar_t text[600] = {};
+    if (!ReadValue(HKEY_CLASSES_ROOT, key, nullptr, text, sizeof text - sizeof(wchar_t))) return L"<none>";
+    return text;
+}
+
+void RemoveSettings() {
+    Win32StorageService storage;
+    storage.CreateRegistryNode(RegistryHive::CurrentUser, (std::wstring(L"\\") + kSettingsKey).c_str())->DeleteTree();
+}
+
+TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
+    RemoveSettings();
+    RunningProgram program(L"");
+    ASSERT_TRUE(program.Started());
+    HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    wchar_t title[64] = {};
+    GetWindowTextW(frame, title, 64);
+    EXPECT_STREQ(title, L"Corvinata");
+    // Another process's menu cannot be read here; its bar shows between the
+    // caption and the client area.
+    RECT window{}, client{};
+    GetWindowRect(frame, &window);
+    GetClientRect(frame, &client);
+    MapWindowPoints(frame, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_GE(client.top - window.top, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
+    for (const wchar_t* pane : {L"ToolbarWindow32", L"msctls_statusbar32"}) {
+        HWND child = FindWindowExW(frame, nullptr, pane, nullptr);
+        EXPECT_TRUE(child && IsWindowVisible(child)) << pane;
+        RECT r{};
+        GetWindowRect(child, &r);
+        EXPECT_GT(r.bottom - r.top, 0) << pane;
+    }
+    // The first run asks its welcome question; a close meanwhile waits for it.
+    HWND welcome = program.WaitForWindow(nullptr, L"Welcome to Corvinata", 20000);
+    ASSERT_NE(welcome, nullptr);
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    Sleep(300);
+    EXPECT_TRUE(IsWindow(frame));
+    PostMessageW(welcome, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    DWORD value = 99;
+    ASSERT_TRUE(ReadDword(frameKey.c_str(), L"ShowHelpHint", value));
+    EXPECT_EQ(value, 0u);
+    ASSERT_TRUE(ReadDword(frameKey.c_str(), L"Toolbar visible", value));
+    EXPECT_EQ(value, 1u);
+    RemoveSettings();
+}
+
+TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
+    {
+        RunningProgram program(L"/RegServer");
+        ASSERT_TRUE(program.Started());
+        EXPECT_EQ(program.WaitForExit(30000), kServerDone);
+    }
+    const std::wstring localServer = std::wstring(kClassKey) + L"\\LocalServer32";
+    EXPECT_EQ(DefaultValue(localServer.c_str()), L"\"" + ProgramPath() + L"\"");
+    EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1\\CLSID"), L"{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}");
+    {
+        RunningProgram program(L"-unregserver");
+        EXPECT_EQ(program.WaitForExit(30000), kServerDone);
+    }
+    EXPECT_EQ(DefaultValue(kClassKey), L"<none>");
+    EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"<none>");
+}
+
+TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {
+    RemoveSettings();
+    RunningProgram program(L"-Embedding");
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 0), nullptr);
+    DWORD value = 0;
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    EXPECT_FALSE(ReadDword(frameKey.c_str(), L"ShowHelpHint", value));
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,109 @@
+#include "frame/window_manager_list.h"
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <string>
+
+#include "frame/frame_panes.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+class KindDocument final : public WindowDocument {
+public:
+    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
+    WindowKind GetKind() const override { return kind_; }
+
+private:
+    WindowKind kind_;
+};
+
+// A child window with a real window handle whose title the list shows.
+class TitledWindow final : public RegisteredWindow {
+public:
+    TitledWindow(WindowDocument& document, const wchar_t* title)
+        : document_(document),
+          handle_(CreateWindowExW(0, L"STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr)) {}
+    ~TitledWindow() override { DestroyWindow(handle_); }
+    const void* WindowHandle() const override { return handle_; }
+    WindowDocument& Document() const override { return document_; }
+    HWND Handle() const { return handle_; }
+
+private:
+    WindowDocument& document_;
+    HWND handle_;
+};
+
+class WindowManagerListTest : public ::testing::Test {
+protected:
+    WindowManagerListTest() {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        pane = CreateWindowManagerPane(parent, GetModuleHandleW(nullptr));
+        list = GetDlgItem(pane, IDC_PANE_LIST);
+        registry.AddDocument(sky);
+        registry.AddDocument(graph);
+    }
+    ~WindowManagerListTest() override { DestroyWindow(parent); }
+
+    std::wstring Cell(int row, int column) {
+        wchar_t text[100] = {};
+        ListView_GetItemText(list, row, column, text, 100);
+        return text;
+    }
+
+    NotificationHub hub;
+    KindDocument sky{hub, kSkyWindow};
+    KindDocument graph{hub, kGraphWindow};
+    ChildWindowRegistry registry;
+    HWND parent, pane, list;
+};
+
+TEST_F(WindowManagerListTest, RowsFollowTheOpenWindowsAndTheActiveOneIsSelected) {
+    TitledWindow first(sky, L"Sky: London");
+    TitledWindow second(graph, L"Graph: Mars");
+    registry.AddWindow(first);
+    registry.AddWindow(second);
+    UpdateWindowManagerList(pane, registry, second.Handle());
+    ASSERT_EQ(ListView_GetItemCount(list), 2);  // in kind order: graphs first
+    EXPECT_EQ(Cell(0, 0), L"Graph");
+    EXPECT_EQ(Cell(0, 1), L"Graph: Mars");
+    EXPECT_EQ(Cell(1, 0), L"Sky");
+    EXPECT_EQ(Cell(1, 1), L"Sky: London");
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(pane, IDC_PANE_CLOSE)));
+
+    registry.RemoveWindow(first);
+    registry.RemoveWindow(second);
+    UpdateWindowManagerList(pane, registry, nullptr);
+    EXPECT_EQ(ListView_GetItemCount(list), 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(pane, IDC_PANE_DUPLICATE)));
+}
+
+TEST_F(WindowManagerListTest, WindowMadeAtAClosedWindowsAddressGetsARowOfItsOwn) {
+    alignas(TitledWindow) unsigned char slot[sizeof(TitledWindow)];
+    auto* closing = new (slot) TitledWindow(sky, L"Sky: London");
+    registry.AddWindow(*closing);
+    UpdateWindowManagerList(pane, registry, nullptr);
+    registry.RemoveWindow(*closing);
+    RemoveWindowManagerRow(pane, *closing);
+    closing->~TitledWindow();
+    auto* opened = new (slot) TitledWindow(graph, L"Graph: Venus");  // the same address
+    registry.AddWindow(*opened);
+    UpdateWindowManagerList(pane, registry, nullptr);
+    ASSERT_EQ(ListView_GetItemCount(list), 1);
+    EXPECT_EQ(Cell(0, 0), L"Graph");
+    EXPECT_EQ(Cell(0, 1), L"Graph: Venus");
+    registry.RemoveWindow(*opened);
+    opened->~TitledWindow();
+}
+
+}  // namespace
+}  // namespace corvinata
