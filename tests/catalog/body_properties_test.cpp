@@ -13,7 +13,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/rise_set.h"
 #include "support/catalogues.h"
-#include "support/sky_objects.h"
+#include "support/moments.h"
 
 namespace corvinata {
 namespace {
@@ -209,16 +209,16 @@ TEST_F(BodyProperties, EventsBelongToTheDayOfTheRequestedTimeSystem) {
 
 // The same property asked in every system comes back to one place.
 TEST_F(BodyProperties, OutputConventionsConvertConsistently) {
-    const test::FixedSkyObject regulus = test::Regulus();
+    const CelestialObject* regulus = FindObjectOfTypeByName(kBodyStar, TXT("Regulus"));
     const CelestialObject* bodies[] = {&Body(kBodySun, 0), &Body(kBodyMoon, 0),
-                                       &Body(kBodyPlanet, 3), &regulus};
+                                       &Body(kBodyPlanet, 3), regulus};
     const TimeAndPlace moment = MomentAt(2024, 3, 5, 21.5, 13.40, 52.52, 1.0);
     for (const CelestialObject* body : bodies) {
         const PropertyMap reference =
             Compute(*body, kFunctionLongitude | kFunctionRise | kFunctionDistanceFromEarth, moment,
                     {kEclipticalSystem, kUniversalTime, kKilometres});
         // System 4 asks for no conversion: the calculator's own frame.
-        const int ownFrame = body == &regulus ? kEquatorialSystem : kEclipticalSystem;
+        const int ownFrame = body == regulus ? kEquatorialSystem : kEclipticalSystem;
         for (int system = kEquatorialSystem; system <= kInvalidCoordinateSystem; ++system) {
             const PropertyMap out = Compute(*body, kFunctionLongitude, moment,
                                             {system, kUniversalTime, kKilometres});
@@ -240,7 +240,7 @@ TEST_F(BodyProperties, OutputConventionsConvertConsistently) {
             EXPECT_NEAR(std::fmod(back.hours + 24.0, 24.0), reference.Value(kFunctionRise), 1e-3)
                 << timeSystem;
         }
-        if (body == &regulus) continue;  // no distance
+        if (body == regulus) continue;  // no distance
         for (int unit = kKilometres; unit <= kAstronomicalUnits; ++unit) {
             const PropertyMap out = Compute(*body, kFunctionDistanceFromEarth, moment,
                                             {kInvalidCoordinateSystem, kUniversalTime, unit});
