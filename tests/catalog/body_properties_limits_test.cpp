@@ -9,7 +9,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/rise_set.h"
 #include "support/catalogues.h"
-#include "support/sky_objects.h"
+#include "support/moments.h"
 
 namespace corvinata {
 namespace {
@@ -117,10 +117,11 @@ TEST_F(PropertyLimits, WhatEachKindFills) {
 }
 
 TEST_F(PropertyLimits, CatalogueValuesPassThrough) {
-    const test::FixedSkyObject nebula(kBodyDeepSky, 83.82, -5.39, kNoCatalogueMagnitude,
-                                      kNoCatalogueSize);
+    // A row of the catalogue without size and magnitude.
+    const CelestialObject* unmeasured = FindObjectOfTypeByName(kBodyDeepSky, TXT("IC 5371"));
+    ASSERT_NE(unmeasured, nullptr);
     PropertyMap out;
-    ComputeBodyProperties(nebula, kFunctionMagnitude | kFunctionAngularSize,
+    ComputeBodyProperties(*unmeasured, kFunctionMagnitude | kFunctionAngularSize,
                           MomentAt(2024, 5, 1, 3.0, 0.0, 45.0), out, {});
     EXPECT_EQ(out.Value(kFunctionMagnitude), 9999.0);
     EXPECT_EQ(out.Value(kFunctionAngularSize), -1000.0);

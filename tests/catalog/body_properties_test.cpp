@@ -7,12 +7,13 @@
 #include "astro/coordinates.h"
 #include "astro/nutation.h"
 #include "astro/planet_records.h"
+#include "base/distance_value.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/event_kinds.h"
 #include "catalog/rise_set.h"
 #include "support/catalogues.h"
-#include "support/sky_objects.h"
+#include "support/moments.h"
 
 namespace corvinata {
 namespace {
@@ -170,6 +171,23 @@ TEST_F(BodyProperties, RiseAndSetStates) {
     }
 }
 
+// A constellation is placed, rises and sets with its principal star, which
+// for Vela is delta (HR 3485), not alpha.
+TEST_F(BodyProperties, AConstellationStandsForItsPrincipalStar) {
+    const TimeAndPlace moment = MomentAt(2024, 3, 5, 21.5, 18.42, -33.93);
+    const std::uint32_t mask = kFunctionLongitude | kFunctionRise | kFunctionSet;
+    const CelestialObject* vela = FindObjectOfTypeByName(kBodyConstellation, TXT("Vela"));
+    const CelestialObject* delta = FindObjectOfTypeByName(kBodyStar, TXT("BSC 3485"));
+    ASSERT_TRUE(vela && delta);
+    const PropertyMap constellation = Compute(*vela, mask, moment);
+    const PropertyMap star = Compute(*delta, mask, moment);
+    for (const std::uint32_t id : {kFunctionLongitude, kFunctionLatitude, kFunctionRise,
+                                   kFunctionSet}) {
+        ASSERT_NE(constellation.Find(id), nullptr) << id;
+        EXPECT_EQ(constellation.Value(id), star.Value(id)) << id;
+    }
+}
+
 // A place 9 or 10 hours from Greenwich: the events of the local civil day.
 TEST_F(BodyProperties, EventsBelongToTheDayOfTheRequestedTimeSystem) {
     struct LocalDay { double east, latitude, zone; int type; double rise, set, transit; };
@@ -191,18 +209,21 @@ TEST_F(BodyProperties, EventsBelongToTheDayOfTheRequestedTimeSystem) {
 
 // The same property asked in every system comes back to one place.
 TEST_F(BodyProperties, OutputConventionsConvertConsistently) {
-    const test::FixedSkyObject regulus = test::Regulus();
+    const CelestialObject* regulus = FindObjectOfTypeByName(kBodyStar, TXT("Regulus"));
     const CelestialObject* bodies[] = {&Body(kBodySun, 0), &Body(kBodyMoon, 0),
-                                       &Body(kBodyPlanet, 3), &regulus};
+                                       &Body(kBodyPlanet, 3), regulus};
     const TimeAndPlace moment = MomentAt(2024, 3, 5, 21.5, 13.40, 52.52, 1.0);
     for (const CelestialObject* body : bodies) {
-        const PropertyMap reference = Compute(*body, kFunctionLongitude | kFunctionRise, moment,
-                                              {kEclipticalSystem, kUniversalTime, kKilometres});
-        for (int system = kEquatorialSystem; system <= kGalacticSystem; ++system) {
+        const PropertyMap reference =
+            Compute(*body, kFunctionLongitude | kFunctionRise | kFunctionDistanceFromEarth, moment,
+                    {kEclipticalSystem, kUniversalTime, kKilometres});
+        // System 4 asks for no conversion: the calculator's own frame.
+        const int ownFrame = body == regulus ? kEquatorialSystem : kEclipticalSystem;
+        for (int system = kEquatorialSystem; system <= kInvalidCoordinateSystem; ++system) {
             const PropertyMap out = Compute(*body, kFunctionLongitude, moment,
                                             {system, kUniversalTime, kKilometres});
             SkyCoordinates c = out.Coordinates();
-            EXPECT_EQ(c.system, system);
+            EXPECT_EQ(c.system, system == kInvalidCoordinateSystem ? ownFrame : system);
             ConvertCoordinates(moment, c, kEclipticalSystem);
             EXPECT_NEAR(c.longitude, reference.Value(kFunctionLongitude), 1e-6) << system;
             EXPECT_NEAR(c.latitude, reference.Value(kFunctionLatitude), 1e-6) << system;
@@ -218,6 +239,18 @@ TEST_F(BodyProperties, OutputConventionsConvertConsistently) {
                               false);
             EXPECT_NEAR(std::fmod(back.hours + 24.0, 24.0), reference.Value(kFunctionRise), 1e-3)
                 << timeSystem;
+        }
+        if (body == regulus) continue;  // no distance
+        for (int unit = kKilometres; unit <= kAstronomicalUnits; ++unit) {
+            const PropertyMap out = Compute(*body, kFunctionDistanceFromEarth, moment,
+                                            {kInvalidCoordinateSystem, kUniversalTime, unit});
+            const PropertyValue* distance = out.Find(kFunctionDistanceFromEarth);
+            ASSERT_NE(distance, nullptr);
+            EXPECT_EQ(distance->system, unit);
+            DistanceValue back{distance->value, distance->system};
+            DistanceConvertUnit(back, kKilometres);
+            EXPECT_NEAR(back.value / reference.Value(kFunctionDistanceFromEarth), 1.0, 1e-12)
+                << unit;
         }
     }
 }

@@ -10,7 +10,7 @@
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
 #include "support/catalogues.h"
-#include "support/sky_objects.h"
+#include "support/moments.h"
 
 namespace corvinata {
 namespace {
@@ -41,9 +41,11 @@ std::vector<double> EvaluateAll(const std::vector<const CelestialObject*>& bodie
 
 TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) {
     test::ScopedCatalogues catalogues;
-    const test::FixedSkyObject regulus = test::Regulus();
-    const test::FixedSkyObject nebula(kBodyDeepSky, 83.82, -5.39, 4.0, 1.1);
-    std::vector<const CelestialObject*> bodies = {&regulus, &nebula};
+    std::vector<const CelestialObject*> bodies = {
+        FindObjectOfTypeByName(kBodyStar, TXT("Regulus")),
+        FindObjectOfTypeByName(kBodyDeepSky, TXT("NGC 1976")),
+        FindObjectOfTypeByName(kBodyConstellation, TXT("Orion"))};
+    for (const CelestialObject* body : bodies) ASSERT_NE(body, nullptr);
     for (const int type : {kBodySun, kBodyMoon, kBodyEarth, kBodySaturnSatellite,
                            kBodyJupiterSatellite}) {
         bodies.push_back(GetCatalogueObject(type, 0));

@@ -12,7 +12,7 @@
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"
 #include "support/csv_table.h"
-#include "support/sky_objects.h"
+#include "support/moments.h"
 
 namespace corvinata {
 namespace {
@@ -33,12 +33,11 @@ const std::map<std::string, std::uint32_t> kEvents = {
 
 TEST(RiseSetReference, EveryEventAgreesWithTheIndependentLibrary) {
     test::ScopedCatalogues catalogues;
-    const test::FixedSkyObject regulus = test::Regulus();
     const std::map<std::string, const CelestialObject*> bodies = {
         {"Sun", GetCatalogueObject(kBodySun, 0)},
         {"Moon", GetCatalogueObject(kBodyMoon, 0)},
         {"Jupiter", GetCatalogueObject(kBodyPlanet, 3)},
-        {"Regulus", &regulus},
+        {"Regulus", FindObjectOfTypeByName(kBodyStar, TXT("Regulus"))},
     };
     const auto rows = test::ReadCsvFile(test::TestsPath("catalog/reference/rise_set.csv"));
     ASSERT_EQ(rows.size(), 540u);

@@ -35,5 +35,32 @@ TEST(TimeZones, ExtremeVertexOnTheParallelIsNoCrossing) {
     }
 }
 
+// Drawn outlines: two squares joined into one ring by a north-south slit,
+// whose twin edges cross every parallel between them at one longitude, and
+// a diamond whose corners touch or cross the parallels through them.
+constexpr OutlinePoint kSlitRings[] = {{0, 0}, {2, 0}, {2, 2}, {1, 2}, {1, 4}, {2, 4}, {2, 6},
+                                       {0, 6}, {0, 4}, {1, 4}, {1, 2}, {0, 2}, {0, 0}};
+constexpr OutlinePoint kDiamond[] = {{0, 1}, {1, 2}, {2, 1}, {1, 0}, {0, 1}};
+
+TEST(TimeZones, CrossingRuleOnDrawnOutlines) {
+    const struct {
+        const char* rule;
+        const OutlinePoint* points;
+        int count;
+        double east, north;
+        bool inside;
+    } cases[] = {
+        {"inside the first ring", kSlitRings, 13, 0.5, 1.0, true},
+        {"the slit's twin edges both count", kSlitRings, 13, 1.5, 3.0, false},
+        {"inside the second ring, east of the slit", kSlitRings, 13, 1.5, 5.0, true},
+        {"the northern corner only touches", kDiamond, 5, 3.0, 2.0, false},
+        {"the southern corner only touches", kDiamond, 5, 3.0, 0.0, false},
+        {"the western corner is passed once", kDiamond, 5, 1.0, 1.0, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PointInOutline(c.points, c.count, c.east, c.north), c.inside) << c.rule;
+    }
+}
+
 }  // namespace
 }  // namespace corvinata
