@@ -60,6 +60,56 @@ struct Angle {
     double seconds = 0.0;
 };
 
+// Stores an angle into one of the node's triples of degrees, minutes and
+// seconds (a size, a star's distance, an extent).
+void StoreAngle(const Angle& angle, double& degrees, double& minutes, double& seconds) noexcept {
+    degrees = angle.degrees;
+    minutes = angle.minutes;
+    seconds = angle.seconds;
+}
+
+// The class that a class or star rule read into a scratch node, taken over
+// as the object's own.
+void TakeClass(DreyerNode& node, const DreyerNode& rule) noexcept {
+    node.objectClass = rule.objectClass;
+    node.doubleObject = rule.doubleObject;
+}
+
+// The adjectives that set a flag and keep their degree, in the order the
+// attribute rule tries them. A row without fields is read and not kept.
+struct AttributeWord {
+    int keyword;
+    bool DreyerNode::*flag;
+    String DreyerNode::*degree;
+};
+constexpr AttributeWord kAttributeWords[] = {
+    {kDkBright, &DreyerNode::bright, &DreyerNode::brightnessDegree},
+    {kDkFaint, &DreyerNode::faint, &DreyerNode::brightnessDegree},
+    {kDkScattered, nullptr, nullptr},  // "sc": the object has no field for it
+    {kDkIrregularFigure, &DreyerNode::irregularFigure, &DreyerNode::irregularFigureDegree},
+    {kDkRich, &DreyerNode::richInStars, &DreyerNode::richnessDegree},
+    {kDkDifficult, &DreyerNode::difficult, &DreyerNode::difficultDegree},
+    {kDkSmall, &DreyerNode::small, &DreyerNode::sizeDegree},
+    {kDkLarge, &DreyerNode::large, &DreyerNode::sizeDegree},
+    {kDkPoor, &DreyerNode::poorInStars, &DreyerNode::richnessDegree},
+    {kDkCompressed, &DreyerNode::compressed, &DreyerNode::compressedDegree},
+};
+
+// The class words, in the order the class rule tries them.
+struct ClassWord {
+    int keyword;
+    int objectClass;
+    bool doubleObject;
+};
+constexpr ClassWord kClassWords[] = {
+    {kDkCluster, kDkCluster, false},
+    {kDkGlobularCluster, kDkGlobularCluster, false},
+    {kDkPlanetaryNebula, kDkPlanetaryNebula, false},
+    {kDkDoubleNebula, kDkNebula, true},
+    {kDkNebulaLong, kDkNebula, false},
+    {kDkNebula, kDkNebula, false},
+};
+
 class DreyerParser {
 public:
     explicit DreyerParser(const Char* text) noexcept : scan_(text) {}
@@ -87,6 +137,7 @@ private:
     int StarItem(DreyerNode& node);
     int Among(DreyerNode& node);
     int Between(DreyerNode& node);
+    int GroupStars(std::int32_t& count, DreyerNode& stars);
     int VeryItem(DreyerNode& node);
     int NucleusItem(DreyerNode& node);
     void NucleusMagnitude(DreyerNode& node);
@@ -102,6 +153,7 @@ private:
     void KeepStar(DreyerNode& node, DreyerNode&& star);
     int DegreeAndAttribute(DreyerNode& node);
     int Attribute(DreyerNode& node, const Char* degree);
+    bool FlagAttribute(DreyerNode& node, const Char* degree);
     int ClassRule(DreyerNode& node);
     int RoundRule(DreyerNode& node, bool almost, const Char* degree);
     int StellarRule(DreyerNode& node, bool almost);
@@ -301,8 +353,7 @@ int DreyerParser::ClassItem(DreyerNode& node) {
     if (QuestionMark()) {
         node.possibleClass = Owned(std::move(scratch));
     } else {
-        node.objectClass = scratch.objectClass;
-        node.doubleObject = scratch.doubleObject;
+        TakeClass(node, scratch);
     }
     return M;
 }
@@ -316,8 +367,7 @@ int DreyerParser::StarItem(DreyerNode& node) {
     if (scratch.HoldsStarContent() || scratch.starClauseMagnitude != kNoDreyerMagnitude) {
         KeepStar(node, std::move(scratch));
     } else {
-        node.objectClass = scratch.objectClass;
-        node.doubleObject = scratch.doubleObject;
+        TakeClass(node, scratch);
     }
     if (QuestionMark()) node.starClauseDoubtful = true;
     return M;
@@ -572,22 +622,17 @@ int DreyerParser::LeadingAngle(DreyerNode& node) {
     if (position != -1) {
         DreyerNode star;
         star.starPosition = position;
-        star.starDistanceDegrees = angle.degrees;
-        star.starDistanceMinutes = angle.minutes;
-        star.starDistanceSeconds = angle.seconds;
+        StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                   star.starDistanceSeconds);
         star.starDistanceApproximate = approximate;
         KeepStar(node, std::move(star));
         return M;
     }
-    node.sizeDegrees = angle.degrees;
-    node.sizeMinutes = angle.minutes;
-    node.sizeSeconds = angle.seconds;
+    StoreAngle(angle, node.sizeDegrees, node.sizeMinutes, node.sizeSeconds);
     if (Accept(kDkDash)) {
         Angle to;
         if (!ReadAngles(to, approximate)) return E;
-        node.sizeToDegrees = to.degrees;
-        node.sizeToMinutes = to.minutes;
-        node.sizeToSeconds = to.seconds;
+        StoreAngle(to, node.sizeToDegrees, node.sizeToMinutes, node.sizeToSeconds);
     } else if (!Accept(kDkLong)) {
         AcceptWord(kDkLittle);
     }
@@ -620,37 +665,8 @@ int DreyerParser::DegreeAndAttribute(DreyerNode& node) {
 
 int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
     const int start = Position();
-    if (Accept(kDkBright)) {
-        node.bright = true;
-        node.brightnessDegree = degree;
-    } else if (Accept(kDkFaint)) {
-        node.faint = true;
-        node.brightnessDegree = degree;
-    } else if (Accept(kDkScattered)) {
-        // "sc" (scattered) is read; the object has no field for it.
-    } else if (Accept(kDkIrregularFigure)) {
-        node.irregularFigure = true;
-        node.irregularFigureDegree = degree;
-    } else if (Accept(kDkRich)) {
-        node.richInStars = true;
-        node.richnessDegree = degree;
-    } else if (Accept(kDkDifficult)) {
-        node.difficult = true;
-        node.difficultDegree = degree;
-    } else if (Accept(kDkSmall)) {
-        node.small = true;
-        node.sizeDegree = degree;
-    } else if (Accept(kDkLarge)) {
-        node.large = true;
-        node.sizeDegree = degree;
-    } else if (Accept(kDkPoor)) {
-        node.poorInStars = true;
-        node.richnessDegree = degree;
-    } else if (Accept(kDkCompressed)) {
-        node.compressed = true;
-        node.compressedDegree = degree;
-    } else if (RoundRule(node, false, degree) == M) {
-        // The round rule has set its fields.
+    if (FlagAttribute(node, degree) || RoundRule(node, false, degree) == M) {
+        // The rule has set its fields.
     } else if (Accept(kDkDiffusedLong) || Accept(kDkDiffused)) {
         node.diffused = true;
         node.diffusedDegree = degree;
@@ -668,22 +684,26 @@ int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
     return M;
 }
 
-int DreyerParser::ClassRule(DreyerNode& node) {
-    if (Accept(kDkCluster)) {
-        node.objectClass = kDkCluster;
-    } else if (Accept(kDkGlobularCluster)) {
-        node.objectClass = kDkGlobularCluster;
-    } else if (Accept(kDkPlanetaryNebula)) {
-        node.objectClass = kDkPlanetaryNebula;
-    } else if (Accept(kDkDoubleNebula)) {
-        node.objectClass = kDkNebula;
-        node.doubleObject = true;
-    } else if (Accept(kDkNebulaLong) || Accept(kDkNebula)) {
-        node.objectClass = kDkNebula;
-    } else {
-        return NM;
+bool DreyerParser::FlagAttribute(DreyerNode& node, const Char* degree) {
+    for (const AttributeWord& word : kAttributeWords) {
+        if (!Accept(word.keyword)) continue;
+        if (word.flag != nullptr) {
+            node.*word.flag = true;
+            node.*word.degree = degree;
+        }
+        return true;
     }
-    return M;
+    return false;
+}
+
+int DreyerParser::ClassRule(DreyerNode& node) {
+    for (const ClassWord& word : kClassWords) {
+        if (!Accept(word.keyword)) continue;
+        node.objectClass = word.objectClass;
+        if (word.doubleObject) node.doubleObject = true;
+        return M;
+    }
+    return NM;
 }
 
 int DreyerParser::RoundRule(DreyerNode& node, bool almost, const Char* degree) {
@@ -715,30 +735,16 @@ int DreyerParser::StellarRule(DreyerNode& node, bool almost) {
 
 // "am" read: "am 3 vF st".
 int DreyerParser::Among(DreyerNode& node) {
-    int count = 0;
-    if (ReadInteger(count)) node.amongCount = count;
     DreyerNode stars;
-    const int start = Position();
-    if (DegreeAndAttribute(stars) != M) {
-        stars = DreyerNode();
-        Restore(start);
-    }
-    if (!Accept(kDkStars)) return E;
+    if (GroupStars(node.amongCount, stars) != M) return E;
     node.amongStars = Owned(std::move(stars));
     return M;
 }
 
 // "bet" read: "bet 2 B st", "bet 2 st 10".
 int DreyerParser::Between(DreyerNode& node) {
-    int count = 0;
-    if (ReadInteger(count)) node.betweenCount = count;
     DreyerNode stars;
-    const int start = Position();
-    if (DegreeAndAttribute(stars) != M) {
-        stars = DreyerNode();
-        Restore(start);
-    }
-    if (!Accept(kDkStars)) return E;
+    if (GroupStars(node.betweenCount, stars) != M) return E;
     double magnitude = 0.0;
     if (ReadReal(magnitude)) {
         stars.starMagnitude = magnitude;
@@ -752,6 +758,19 @@ int DreyerParser::Between(DreyerNode& node) {
     StarPositionWord();
     node.betweenStars = Owned(std::move(stars));
     return M;
+}
+
+// The stars of "am" and "bet": their count when given, their adjectives
+// when given, and "st".
+int DreyerParser::GroupStars(std::int32_t& count, DreyerNode& stars) {
+    int read = 0;
+    if (ReadInteger(read)) count = read;
+    const int start = Position();
+    if (DegreeAndAttribute(stars) != M) {
+        stars = DreyerNode();
+        Restore(start);
+    }
+    return Accept(kDkStars) ? M : E;
 }
 
 // "st" read: "st nr", "st vS", "st 9...", "st 11..14", "st 10-13".
@@ -865,9 +884,8 @@ int DreyerParser::PositionClause(DreyerNode& node, int position) {
     bool approximate = false;
     int number = 0;
     if (ReadAngles(angle, approximate)) {
-        star.starDistanceDegrees = angle.degrees;
-        star.starDistanceMinutes = angle.minutes;
-        star.starDistanceSeconds = angle.seconds;
+        StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                   star.starDistanceSeconds);
         star.starDistanceApproximate = approximate;
     } else if (ReadInteger(number)) {
         star.starNumber = number;
@@ -952,9 +970,8 @@ void DreyerParser::StarPositionPart(DreyerNode& star) {
         if (!distance) {
             Angle angle;
             if (ReadAngles(angle, star.starDistanceApproximate)) {
-                star.starDistanceDegrees = angle.degrees;
-                star.starDistanceMinutes = angle.minutes;
-                star.starDistanceSeconds = angle.seconds;
+                StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                           star.starDistanceSeconds);
                 distance = true;
                 continue;
             }
@@ -990,9 +1007,7 @@ void DreyerParser::DirectionAndExtent(DreyerNode& node) {
     }
     Angle angle;
     if (ReadAngles(angle, node.extentApproximate)) {
-        node.extentDegrees = angle.degrees;
-        node.extentMinutes = angle.minutes;
-        node.extentSeconds = angle.seconds;
+        StoreAngle(angle, node.extentDegrees, node.extentMinutes, node.extentSeconds);
     }
 }
 
