@@ -380,15 +380,17 @@ bool AtWholeWord(const CompilerContext& context, const Char* word) {
 }
 
 int CompileCenter(CompilerContext& context) {
-    if (AtWholeWord(context, TXT("Path"))) {
-        context.Position() += 4;
-        Emit(context, 50);
-        return kParsed;
-    }
-    if (AtWholeWord(context, TXT("Location"))) {
-        context.Position() += 8;
-        Emit(context, 51);
-        return kParsed;
+    // Centers that are a word alone, each with its operation.
+    static constexpr struct {
+        const Char* word;
+        CodeWord op;
+    } kCenterWords[] = {{TXT("Path"), 50}, {TXT("Location"), 51}};
+    for (const auto& center : kCenterWords) {
+        if (AtWholeWord(context, center.word)) {
+            context.Position() += TextLength(center.word);
+            Emit(context, center.op);
+            return kParsed;
+        }
     }
     const int status = CompileNestedSet(context, kSetCenter);
     if (status != kParsed) return status;
