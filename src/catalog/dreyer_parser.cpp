@@ -1,5 +1,6 @@
 #include "catalog/dreyer_parser.h"
 
+#include <cstddef>
 #include <initializer_list>
 
 #include "base/number_text.h"
@@ -34,6 +35,8 @@ constexpr int kBrightMiddleOrder[] = {
     23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 10, 11, 9,
 };
 constexpr int kElongationOrder[] = {96, 97, 98, 99, 100, 110, 102, 103, 104, 105, 106, 107, 108, 109, 101};
+constexpr int kResolvabilityOrder[] = {kDkWellResolved, kDkPartiallyResolved, kDkResolvable,
+                                       kDkEasilyResolvable};
 constexpr int kDirectionOrder[] = {kDkNpsf, kDkSpnf, kDkNorthSouth, kDkPrecedingFollowing};
 // Words that open a position clause as an item of their own.
 constexpr int kPositionItemOrder[] = {kDkSouthPreceding, kDkSouthFollowing, kDkNorthPreceding,
@@ -125,6 +128,15 @@ private:
     bool Accept(int keyword) noexcept { return AcceptText(DreyerKeywordText(keyword)); }
     // A keyword that must not run on into a letter ("in" is not "inv").
     bool AcceptWord(int keyword) noexcept;
+    // The first of the keywords that stands at the cursor, read; -1 when none
+    // does. As whole words, they must not run on into a letter.
+    template <std::size_t N>
+    int AcceptFirst(const int (&keywords)[N], bool wholeWords = false) noexcept {
+        for (int id : keywords) {
+            if (wholeWords ? AcceptWord(id) : Accept(id)) return id;
+        }
+        return -1;
+    }
     bool ReadInteger(int& value) noexcept;
     bool ReadReal(double& value) noexcept;
     bool ReadAngle(Angle& angle) noexcept;
@@ -405,12 +417,10 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
         return M;
     }
     if (Accept(kDkBetween)) return Between(node);
-    for (int id : kBrightMiddleOrder) {
-        if (Accept(id)) {
-            node.brightMiddle = id;
-            NucleusAfterMiddle(node);
-            return M;
-        }
+    if (const int id = AcceptFirst(kBrightMiddleOrder); id != -1) {
+        node.brightMiddle = id;
+        NucleusAfterMiddle(node);
+        return M;
     }
     for (int id = kDkCompressedMiddleFirst; id <= kDkCompressedMiddleLast; ++id) {
         if (Accept(id)) {
@@ -422,48 +432,38 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
         node.compressedMiddle = kDkCompressedMiddle;
         return M;
     }
-    for (int id : kElongationOrder) {
-        if (Accept(id)) {
-            node.elongation = id;
-            DirectionAndExtent(node);
-            return M;
-        }
+    if (const int id = AcceptFirst(kElongationOrder); id != -1) {
+        node.elongation = id;
+        DirectionAndExtent(node);
+        return M;
     }
-    for (int id : kPositionItemOrder) {
-        if (AcceptWord(id)) return PositionClause(node, id);
+    if (const int id = AcceptFirst(kPositionItemOrder, true); id != -1) {
+        return PositionClause(node, id);
     }
     if (Accept(kDkVery)) return VeryItem(node);
     if (Accept(kDkNucleusLong) || Accept(kDkNucleus)) return NucleusItem(node);
-    for (int id : {kDkBinuclear, kDkTrinuclear}) {
-        if (Accept(id)) {
-            node.nucleusCount = id == kDkBinuclear ? 2 : 3;
-            node.nucleusCountDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkBinuclear, kDkTrinuclear}); id != -1) {
+        node.nucleusCount = id == kDkBinuclear ? 2 : 3;
+        node.nucleusCountDoubtful = QuestionMark();
+        return M;
     }
-    for (int id : {kDkMagnificent, kDkVeryRemarkable, kDkRemarkable}) {
-        if (Accept(id)) {
-            node.remarkable = id;
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkMagnificent, kDkVeryRemarkable, kDkRemarkable}); id != -1) {
+        node.remarkable = id;
+        return M;
     }
     if (Accept(kDkNoDescription) || Accept(kDkNoDescrip) || Accept(kDkNoDescr)) {
         node.noDescription = true;
         return M;
     }
-    for (int id : {kDkSuspected, kDkSusp, kDkNonexistent}) {
-        if (Accept(id)) {
-            node.existence = id;
-            node.existenceDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkSuspected, kDkSusp, kDkNonexistent}); id != -1) {
+        node.existence = id;
+        node.existenceDoubtful = QuestionMark();
+        return M;
     }
-    for (int id : {kDkWellResolved, kDkPartiallyResolved, kDkResolvable, kDkEasilyResolvable}) {
-        if (Accept(id)) {
-            node.resolvability = id;
-            node.resolvabilityDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst(kResolvabilityOrder); id != -1) {
+        node.resolvability = id;
+        node.resolvabilityDoubtful = QuestionMark();
+        return M;
     }
     if (Accept(kDkAlmost)) {
         int result = RoundRule(node, true, TXT(""));
@@ -639,12 +639,7 @@ int DreyerParser::LeadingAngle(DreyerNode& node) {
     return M;
 }
 
-int DreyerParser::StarPositionWord() noexcept {
-    for (int id : kStarPositionOrder) {
-        if (AcceptWord(id)) return id;
-    }
-    return -1;
-}
+int DreyerParser::StarPositionWord() noexcept { return AcceptFirst(kStarPositionOrder, true); }
 
 void DreyerParser::KeepStar(DreyerNode& node, DreyerNode&& star) {
     node.starClause = Owned(std::move(star));
@@ -752,9 +747,7 @@ int DreyerParser::Between(DreyerNode& node) {
     }
     // Where the pair stands ("bet 2 st ns", "bet 2 st 8.5 sp") is read and
     // not kept.
-    for (int id : kDirectionOrder) {
-        if (AcceptWord(id)) break;
-    }
+    AcceptFirst(kDirectionOrder, true);
     StarPositionWord();
     node.betweenStars = Owned(std::move(stars));
     return M;
@@ -846,12 +839,9 @@ int DreyerParser::OrdinalClause(DreyerNode& node) {
         return M;
     }
     Restore(start);
-    for (int id : {kDkNorth, kDkSouth, kDkPreceding, kDkFollowing, kDkLast}) {
-        if (AcceptWord(id)) {
-            if (PositionClause(node, id) == M) return M;
-            break;
-        }
-    }
+    const int position =
+        AcceptFirst({kDkNorth, kDkSouth, kDkPreceding, kDkFollowing, kDkLast}, true);
+    if (position != -1 && PositionClause(node, position) == M) return M;
     Restore(start);
     return NM;
 }
@@ -985,11 +975,8 @@ void DreyerParser::StarPositionPart(DreyerNode& star) {
 }
 
 void DreyerParser::DirectionAndExtent(DreyerNode& node) {
-    for (int id : kDirectionOrder) {
-        if (AcceptWord(id)) {
-            node.elongationDirection = id;
-            break;
-        }
+    if (const int direction = AcceptFirst(kDirectionOrder, true); direction != -1) {
+        node.elongationDirection = direction;
     }
     // The two halves of a diagonal may stand apart: "E np sf", "E sp nf".
     const struct {
