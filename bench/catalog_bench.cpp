@@ -2,6 +2,7 @@
 // the constellation of a position, and the text forms of every quantity kind.
 #include <benchmark/benchmark.h>
 
+#include "../tests/support/catalogues.h"
 #include "astro/coordinates.h"
 #include "base/event_time.h"
 #include "catalog/body_types.h"
@@ -24,8 +25,7 @@ BENCHMARK(BM_CreateAndDestroyCatalogues);
 
 // A spread of positions over the sky, so the zone search runs to varied depths.
 void BM_ConstellationOfPosition(benchmark::State& state) {
-    CreateBodyTypeRegistry();
-    CreateCatalogues();
+    test::ScopedCatalogues catalogues;
     constexpr double kJ2000 = 2451545.0;
     int i = 0;
     for (auto _ : state) {
@@ -34,8 +34,6 @@ void BM_ConstellationOfPosition(benchmark::State& state) {
         benchmark::DoNotOptimize(ConstellationOfPosition(kJ2000, position));
         ++i;
     }
-    DestroyCatalogues();
-    BodyTypeRegistryFree();
 }
 BENCHMARK(BM_ConstellationOfPosition);
 

@@ -4,6 +4,7 @@
 // both, and reading plus writing every Dreyer description of the catalogue.
 #include <benchmark/benchmark.h>
 
+#include "../tests/support/catalogues.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/constellation_catalogue.h"
@@ -18,19 +19,6 @@
 namespace corvinata {
 namespace {
 
-// The registry and every catalogue for the life of one benchmark.
-class Catalogues {
-public:
-    Catalogues() {
-        CreateBodyTypeRegistry();
-        CreateCatalogues();
-    }
-    ~Catalogues() {
-        DestroyCatalogues();
-        BodyTypeRegistryFree();
-    }
-};
-
 void BM_CreateAllCatalogues(benchmark::State& state) {
     CreateBodyTypeRegistry();
     for (auto _ : state) {
@@ -44,7 +32,7 @@ void BM_CreateAllCatalogues(benchmark::State& state) {
 BENCHMARK(BM_CreateAllCatalogues)->Unit(benchmark::kMillisecond);
 
 void BM_LoadStarsNamesAndFigures(benchmark::State& state) {
-    Catalogues catalogues;
+    test::ScopedCatalogues catalogues;
     for (auto _ : state) {
         state.PauseTiming();
         DestroyCatalogues();
@@ -58,7 +46,7 @@ void BM_LoadStarsNamesAndFigures(benchmark::State& state) {
 BENCHMARK(BM_LoadStarsNamesAndFigures)->Unit(benchmark::kMillisecond);
 
 void BM_LoadDeepSkyWithDesignations(benchmark::State& state) {
-    Catalogues catalogues;
+    test::ScopedCatalogues catalogues;
     for (auto _ : state) {
         benchmark::DoNotOptimize(CreateDeepSkyCatalogue());
         benchmark::DoNotOptimize(CreateDeepSkyDesignations());
@@ -83,7 +71,7 @@ constexpr Lookup kLookups[] = {
 };
 
 void BM_FindByName(benchmark::State& state) {
-    Catalogues catalogues;
+    test::ScopedCatalogues catalogues;
     const Lookup& lookup = kLookups[state.range(0)];
     const Catalogue* catalogue = CatalogueByType(lookup.type);
     const NameSystem* system = GetBodyType(lookup.type)->NameSystems()->FindById(lookup.system);

@@ -3,6 +3,7 @@
 // catalogue (9096 stars and 13226 deep-sky objects) at one time and place.
 #include <benchmark/benchmark.h>
 
+#include "../tests/support/catalogues.h"
 #include "astro/planet_records.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
@@ -23,18 +24,6 @@ TimeAndPlace Moment() {
     return moment;
 }
 
-class Catalogues {
-public:
-    Catalogues() {
-        CreateBodyTypeRegistry();
-        CreateCatalogues();
-    }
-    ~Catalogues() {
-        DestroyCatalogues();
-        BodyTypeRegistryFree();
-    }
-};
-
 std::uint32_t FullMask(int type) {
     std::uint32_t mask = 0;
     for (const EventKind* kind : GetBodyType(type)->Properties()) mask |= kind->GetId();
@@ -43,7 +32,7 @@ std::uint32_t FullMask(int type) {
 
 // 0 Sun, 1 Moon, 2 Jupiter, 3 a star, 4 a deep-sky object.
 void RunBody(benchmark::State& state, bool eventsOnly) {
-    Catalogues catalogues;
+    test::ScopedCatalogues catalogues;
     const CelestialObject* bodies[] = {
         GetCatalogueObject(kBodySun, 0), GetCatalogueObject(kBodyMoon, 0),
         GetCatalogueObject(kBodyPlanet, 3), FindObjectOfTypeByName(kBodyStar, TXT("Regulus")),
@@ -68,7 +57,7 @@ void BM_RiseSetCulmination(benchmark::State& state) { RunBody(state, true); }
 BENCHMARK(BM_RiseSetCulmination)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 void BM_HorizontalPlacesOfTheWholeSky(benchmark::State& state) {
-    Catalogues catalogues;
+    test::ScopedCatalogues catalogues;
     const Catalogue* const kinds[] = {CatalogueByType(kBodyStar), CatalogueByType(kBodyDeepSky)};
     const TimeAndPlace moment = Moment();
     for (auto _ : state) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/support/catalogues.h"
 #include "astro/planet_records.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
@@ -19,20 +20,9 @@
 namespace corvinata {
 namespace {
 
-// The object model for the whole run of the benchmark program.
-struct Catalogues {
-    Catalogues() {
-        CreateBodyTypeRegistry();
-        CreateCatalogues();
-    }
-    ~Catalogues() {
-        DestroyCatalogues();
-        BodyTypeRegistryFree();
-    }
-};
-
 const ScriptCatalogue& Bodies() {
-    static Catalogues catalogues;
+    // The object model for the whole run of the benchmark program.
+    static test::ScopedCatalogues catalogues;
     static ObjectModelScriptCatalogue bodies;
     return bodies;
 }

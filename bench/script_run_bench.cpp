@@ -5,24 +5,12 @@
 
 #include <string>
 
+#include "../tests/support/catalogues.h"
 #include "../tests/support/recording_script_host.h"
-#include "catalog/body_types.h"
-#include "catalog/catalogue_registry.h"
 #include "script/script_interpreter.h"
 
 namespace corvinata {
 namespace {
-
-struct RunCatalogues {
-    RunCatalogues() {
-        CreateBodyTypeRegistry();
-        CreateCatalogues();
-    }
-    ~RunCatalogues() {
-        DestroyCatalogues();
-        BodyTypeRegistryFree();
-    }
-};
 
 std::basic_string<Char> FiftyStatements() {
     const char* const opens[] = {
@@ -51,7 +39,7 @@ std::basic_string<Char> FiftyStatements() {
 }
 
 void BM_RunFiftyStatements(benchmark::State& state) {
-    static RunCatalogues catalogues;
+    static test::ScopedCatalogues catalogues;
     ObjectModelScriptCatalogue bodies;
     CatalogueObjectSource objects;
     test::RecordingScriptHost host;

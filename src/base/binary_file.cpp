@@ -51,15 +51,9 @@ bool StreamWriteWideString(BinaryFile& file, const Char* text) {
 
 bool StreamReadNarrowString(BinaryFile& file, NarrowString& receiver) {
     std::uint32_t count = 0;
-    switch (ReadCount(file, count)) {
-    case CountResult::Unreadable:
-        return false;
-    case CountResult::Damaged:
-        receiver.clear();
-        return false;
-    case CountResult::Ok:
-        break;
-    }
+    const CountResult result = ReadCount(file, count);
+    if (result == CountResult::Damaged) receiver.clear();
+    if (result != CountResult::Ok) return false;
     std::string bytes(count, '\0');
     if (count > 0 && !file.ReadExactly(bytes.data(), count)) return false;
     receiver.assign(bytes.c_str());
@@ -68,15 +62,9 @@ bool StreamReadNarrowString(BinaryFile& file, NarrowString& receiver) {
 
 bool StreamReadWideString(BinaryFile& file, String& receiver) {
     std::uint32_t count = 0;
-    switch (ReadCount(file, count)) {
-    case CountResult::Unreadable:
-        return false;
-    case CountResult::Damaged:
-        StringAssign(receiver, TXT(""));
-        return false;
-    case CountResult::Ok:
-        break;
-    }
+    const CountResult result = ReadCount(file, count);
+    if (result == CountResult::Damaged) StringAssign(receiver, TXT(""));
+    if (result != CountResult::Ok) return false;
     std::vector<unsigned char> bytes(count);
     if (count > 0 && !file.ReadExactly(bytes.data(), count)) return false;
     std::vector<Char> text(count / 2 + 1, 0);

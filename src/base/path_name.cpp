@@ -1,5 +1,7 @@
 #include "base/path_name.h"
 
+#include <initializer_list>
+
 namespace corvinata {
 
 namespace {
@@ -14,6 +16,13 @@ void CopyCount(Char* dest, const Char* source, int count) noexcept {
 void AppendAt(Char* dest, int& length, const Char* source) noexcept {
     while (*source) dest[length++] = *source++;
     dest[length] = 0;
+}
+
+// Writes the parts one after another into `dest`; the length written.
+int JoinInto(Char* dest, std::initializer_list<const Char*> parts) noexcept {
+    int length = 0;
+    for (const Char* part : parts) AppendAt(dest, length, part);
+    return length;
 }
 
 void DropOneTrailingSeparator(Char* text, int length) noexcept {
@@ -205,10 +214,7 @@ const Char* PathName::GetPathFolder() const noexcept {
 
 const Char* PathName::GetPathDirectory() const noexcept {
     if (directoryCache_[0] == 0) {
-        int length = 0;
-        directoryCache_[0] = 0;
-        AppendAt(directoryCache_, length, drive_);
-        AppendAt(directoryCache_, length, folder_);
+        const int length = JoinInto(directoryCache_, {drive_, folder_});
         DropOneTrailingSeparator(directoryCache_, length);
     }
     return directoryCache_;
@@ -216,30 +222,18 @@ const Char* PathName::GetPathDirectory() const noexcept {
 
 const Char* PathName::GetPathDirectoryWithSeparator() const noexcept {
     if (directoryWithSeparatorCache_[0] == 0) {
-        int length = 0;
-        AppendAt(directoryWithSeparatorCache_, length, drive_);
-        AppendAt(directoryWithSeparatorCache_, length, folder_);
+        JoinInto(directoryWithSeparatorCache_, {drive_, folder_});
     }
     return directoryWithSeparatorCache_;
 }
 
 const Char* PathName::GetPathFileName() const noexcept {
-    if (fileNameCache_[0] == 0) {
-        int length = 0;
-        AppendAt(fileNameCache_, length, name_);
-        AppendAt(fileNameCache_, length, extension_);
-    }
+    if (fileNameCache_[0] == 0) JoinInto(fileNameCache_, {name_, extension_});
     return fileNameCache_;
 }
 
 const Char* PathName::ComposePath() const noexcept {
-    if (fullPathCache_[0] == 0) {
-        int length = 0;
-        AppendAt(fullPathCache_, length, drive_);
-        AppendAt(fullPathCache_, length, folder_);
-        AppendAt(fullPathCache_, length, name_);
-        AppendAt(fullPathCache_, length, extension_);
-    }
+    if (fullPathCache_[0] == 0) JoinInto(fullPathCache_, {drive_, folder_, name_, extension_});
     return fullPathCache_;
 }
 

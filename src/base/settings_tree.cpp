@@ -82,6 +82,12 @@ bool ReadInto(SettingsTree& tree, const Property& property, Read read) {
     return true;
 }
 
+template <class Property, class Write>
+bool WriteFrom(SettingsTreeWriter& writer, const Property& property, Write write) {
+    SettingsNode* node = writer.Innermost();
+    return node && (node->*write)(property.Name().Text(), property.GetValue());
+}
+
 }  // namespace
 
 bool ReadBoolSetting(SettingsTree& tree, const BoolProperty& property) {
@@ -105,28 +111,23 @@ bool ReadStringSetting(SettingsTree& tree, const StringProperty& property) {
 }
 
 bool WriteBoolSetting(SettingsTreeWriter& writer, const BoolProperty& property) {
-    SettingsNode* node = writer.Innermost();
-    return node && node->WriteBool(property.Name().Text(), property.GetValue());
+    return WriteFrom(writer, property, &SettingsNode::WriteBool);
 }
 
 bool WriteIntSetting(SettingsTreeWriter& writer, const IntProperty& property) {
-    SettingsNode* node = writer.Innermost();
-    return node && node->WriteInt(property.Name().Text(), property.GetValue());
+    return WriteFrom(writer, property, &SettingsNode::WriteInt);
 }
 
 bool WriteDoubleSetting(SettingsTreeWriter& writer, const DoubleProperty& property) {
-    SettingsNode* node = writer.Innermost();
-    return node && node->WriteDouble(property.Name().Text(), property.GetValue());
+    return WriteFrom(writer, property, &SettingsNode::WriteDouble);
 }
 
 bool WriteWideStringSetting(SettingsTreeWriter& writer, const WideTextProperty& property) {
-    SettingsNode* node = writer.Innermost();
-    return node && node->WriteText(property.Name().Text(), property.GetValue());
+    return WriteFrom(writer, property, &SettingsNode::WriteText);
 }
 
 bool WriteStringSetting(SettingsTreeWriter& writer, const StringProperty& property) {
-    SettingsNode* node = writer.Innermost();
-    return node && node->WriteString(property.Name().Text(), property.GetValue());
+    return WriteFrom(writer, property, &SettingsNode::WriteString);
 }
 
 namespace {

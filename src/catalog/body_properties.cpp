@@ -163,22 +163,23 @@ void StoreRiseSet(const CelestialObject& body, const PropertyJob& job, PropertyM
 void ComputeBodyProperties(const CelestialObject& body, std::uint32_t mask,
                            const TimeAndPlace& moment, PropertyMap& out,
                            const PropertyConventions& conventions) {
-    switch (body.GetTypeId()) {
-        case kBodySun: ComputeSunProperties(body, mask, moment, out, conventions); break;
-        case kBodyMoon: ComputeMoonProperties(body, mask, moment, out, conventions); break;
-        case kBodyPlanet: ComputePlanetProperties(body, mask, moment, out, conventions); break;
-        case kBodyEarth: ComputeEarthProperties(body, mask, moment, out, conventions); break;
-        case kBodyStar: ComputeStarProperties(body, mask, moment, out, conventions); break;
-        case kBodyConstellation:
-            ComputeConstellationProperties(body, mask, moment, out, conventions);
-            break;
-        case kBodyDeepSky: ComputeDeepSkyProperties(body, mask, moment, out, conventions); break;
-        case kBodySaturnSatellite:
-        case kBodyJupiterSatellite:
-            ComputeSatelliteProperties(body, mask, moment, out, conventions);
-            break;
-        default: break;
-    }
+    using Calculator = void (*)(const CelestialObject&, std::uint32_t, const TimeAndPlace&,
+                                PropertyMap&, const PropertyConventions&);
+    // By body type id; "other" has no calculator.
+    static constexpr Calculator kCalculators[kCatalogueCount] = {
+        ComputeSunProperties,            // kBodySun
+        ComputeMoonProperties,           // kBodyMoon
+        ComputePlanetProperties,         // kBodyPlanet
+        ComputeEarthProperties,          // kBodyEarth
+        ComputeStarProperties,           // kBodyStar
+        ComputeConstellationProperties,  // kBodyConstellation
+        ComputeDeepSkyProperties,        // kBodyDeepSky
+        ComputeSatelliteProperties,      // kBodySaturnSatellite
+        ComputeSatelliteProperties,      // kBodyJupiterSatellite
+    };
+    const int type = body.GetTypeId();
+    if (type < 0 || type >= kCatalogueCount) return;
+    kCalculators[type](body, mask, moment, out, conventions);
 }
 
 double EvaluateBodyFunction(const CelestialObject& body, std::uint32_t functionId,

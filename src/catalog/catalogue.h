@@ -68,6 +68,13 @@ public:
 
     std::vector<Object>& Objects() noexcept { return objects_; }
     const std::vector<Object>& Objects() const noexcept { return objects_; }
+    // Empties the array and gives it one default object: the catalogue of a
+    // kind that has a single body.
+    Object& HoldSingleObject() {
+        objects_.clear();
+        objects_.emplace_back();
+        return objects_.front();
+    }
 
 private:
     std::vector<Object> objects_;

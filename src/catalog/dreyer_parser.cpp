@@ -1,5 +1,6 @@
 #include "catalog/dreyer_parser.h"
 
+#include <cstddef>
 #include <initializer_list>
 
 #include "base/number_text.h"
@@ -34,6 +35,8 @@ constexpr int kBrightMiddleOrder[] = {
     23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 10, 11, 9,
 };
 constexpr int kElongationOrder[] = {96, 97, 98, 99, 100, 110, 102, 103, 104, 105, 106, 107, 108, 109, 101};
+constexpr int kResolvabilityOrder[] = {kDkWellResolved, kDkPartiallyResolved, kDkResolvable,
+                                       kDkEasilyResolvable};
 constexpr int kDirectionOrder[] = {kDkNpsf, kDkSpnf, kDkNorthSouth, kDkPrecedingFollowing};
 // Words that open a position clause as an item of their own.
 constexpr int kPositionItemOrder[] = {kDkSouthPreceding, kDkSouthFollowing, kDkNorthPreceding,
@@ -60,6 +63,56 @@ struct Angle {
     double seconds = 0.0;
 };
 
+// Stores an angle into one of the node's triples of degrees, minutes and
+// seconds (a size, a star's distance, an extent).
+void StoreAngle(const Angle& angle, double& degrees, double& minutes, double& seconds) noexcept {
+    degrees = angle.degrees;
+    minutes = angle.minutes;
+    seconds = angle.seconds;
+}
+
+// The class that a class or star rule read into a scratch node, taken over
+// as the object's own.
+void TakeClass(DreyerNode& node, const DreyerNode& rule) noexcept {
+    node.objectClass = rule.objectClass;
+    node.doubleObject = rule.doubleObject;
+}
+
+// The adjectives that set a flag and keep their degree, in the order the
+// attribute rule tries them. A row without fields is read and not kept.
+struct AttributeWord {
+    int keyword;
+    bool DreyerNode::*flag;
+    String DreyerNode::*degree;
+};
+constexpr AttributeWord kAttributeWords[] = {
+    {kDkBright, &DreyerNode::bright, &DreyerNode::brightnessDegree},
+    {kDkFaint, &DreyerNode::faint, &DreyerNode::brightnessDegree},
+    {kDkScattered, nullptr, nullptr},  // "sc": the object has no field for it
+    {kDkIrregularFigure, &DreyerNode::irregularFigure, &DreyerNode::irregularFigureDegree},
+    {kDkRich, &DreyerNode::richInStars, &DreyerNode::richnessDegree},
+    {kDkDifficult, &DreyerNode::difficult, &DreyerNode::difficultDegree},
+    {kDkSmall, &DreyerNode::small, &DreyerNode::sizeDegree},
+    {kDkLarge, &DreyerNode::large, &DreyerNode::sizeDegree},
+    {kDkPoor, &DreyerNode::poorInStars, &DreyerNode::richnessDegree},
+    {kDkCompressed, &DreyerNode::compressed, &DreyerNode::compressedDegree},
+};
+
+// The class words, in the order the class rule tries them.
+struct ClassWord {
+    int keyword;
+    int objectClass;
+    bool doubleObject;
+};
+constexpr ClassWord kClassWords[] = {
+    {kDkCluster, kDkCluster, false},
+    {kDkGlobularCluster, kDkGlobularCluster, false},
+    {kDkPlanetaryNebula, kDkPlanetaryNebula, false},
+    {kDkDoubleNebula, kDkNebula, true},
+    {kDkNebulaLong, kDkNebula, false},
+    {kDkNebula, kDkNebula, false},
+};
+
 class DreyerParser {
 public:
     explicit DreyerParser(const Char* text) noexcept : scan_(text) {}
@@ -75,6 +128,15 @@ private:
     bool Accept(int keyword) noexcept { return AcceptText(DreyerKeywordText(keyword)); }
     // A keyword that must not run on into a letter ("in" is not "inv").
     bool AcceptWord(int keyword) noexcept;
+    // The first of the keywords that stands at the cursor, read; -1 when none
+    // does. As whole words, they must not run on into a letter.
+    template <std::size_t N>
+    int AcceptFirst(const int (&keywords)[N], bool wholeWords = false) noexcept {
+        for (int id : keywords) {
+            if (wholeWords ? AcceptWord(id) : Accept(id)) return id;
+        }
+        return -1;
+    }
     bool ReadInteger(int& value) noexcept;
     bool ReadReal(double& value) noexcept;
     bool ReadAngle(Angle& angle) noexcept;
@@ -87,6 +149,7 @@ private:
     int StarItem(DreyerNode& node);
     int Among(DreyerNode& node);
     int Between(DreyerNode& node);
+    int GroupStars(std::int32_t& count, DreyerNode& stars);
     int VeryItem(DreyerNode& node);
     int NucleusItem(DreyerNode& node);
     void NucleusMagnitude(DreyerNode& node);
@@ -102,6 +165,7 @@ private:
     void KeepStar(DreyerNode& node, DreyerNode&& star);
     int DegreeAndAttribute(DreyerNode& node);
     int Attribute(DreyerNode& node, const Char* degree);
+    bool FlagAttribute(DreyerNode& node, const Char* degree);
     int ClassRule(DreyerNode& node);
     int RoundRule(DreyerNode& node, bool almost, const Char* degree);
     int StellarRule(DreyerNode& node, bool almost);
@@ -301,8 +365,7 @@ int DreyerParser::ClassItem(DreyerNode& node) {
     if (QuestionMark()) {
         node.possibleClass = Owned(std::move(scratch));
     } else {
-        node.objectClass = scratch.objectClass;
-        node.doubleObject = scratch.doubleObject;
+        TakeClass(node, scratch);
     }
     return M;
 }
@@ -316,8 +379,7 @@ int DreyerParser::StarItem(DreyerNode& node) {
     if (scratch.HoldsStarContent() || scratch.starClauseMagnitude != kNoDreyerMagnitude) {
         KeepStar(node, std::move(scratch));
     } else {
-        node.objectClass = scratch.objectClass;
-        node.doubleObject = scratch.doubleObject;
+        TakeClass(node, scratch);
     }
     if (QuestionMark()) node.starClauseDoubtful = true;
     return M;
@@ -355,12 +417,10 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
         return M;
     }
     if (Accept(kDkBetween)) return Between(node);
-    for (int id : kBrightMiddleOrder) {
-        if (Accept(id)) {
-            node.brightMiddle = id;
-            NucleusAfterMiddle(node);
-            return M;
-        }
+    if (const int id = AcceptFirst(kBrightMiddleOrder); id != -1) {
+        node.brightMiddle = id;
+        NucleusAfterMiddle(node);
+        return M;
     }
     for (int id = kDkCompressedMiddleFirst; id <= kDkCompressedMiddleLast; ++id) {
         if (Accept(id)) {
@@ -372,48 +432,38 @@ int DreyerParser::ItemByWord(DreyerNode& node) {
         node.compressedMiddle = kDkCompressedMiddle;
         return M;
     }
-    for (int id : kElongationOrder) {
-        if (Accept(id)) {
-            node.elongation = id;
-            DirectionAndExtent(node);
-            return M;
-        }
+    if (const int id = AcceptFirst(kElongationOrder); id != -1) {
+        node.elongation = id;
+        DirectionAndExtent(node);
+        return M;
     }
-    for (int id : kPositionItemOrder) {
-        if (AcceptWord(id)) return PositionClause(node, id);
+    if (const int id = AcceptFirst(kPositionItemOrder, true); id != -1) {
+        return PositionClause(node, id);
     }
     if (Accept(kDkVery)) return VeryItem(node);
     if (Accept(kDkNucleusLong) || Accept(kDkNucleus)) return NucleusItem(node);
-    for (int id : {kDkBinuclear, kDkTrinuclear}) {
-        if (Accept(id)) {
-            node.nucleusCount = id == kDkBinuclear ? 2 : 3;
-            node.nucleusCountDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkBinuclear, kDkTrinuclear}); id != -1) {
+        node.nucleusCount = id == kDkBinuclear ? 2 : 3;
+        node.nucleusCountDoubtful = QuestionMark();
+        return M;
     }
-    for (int id : {kDkMagnificent, kDkVeryRemarkable, kDkRemarkable}) {
-        if (Accept(id)) {
-            node.remarkable = id;
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkMagnificent, kDkVeryRemarkable, kDkRemarkable}); id != -1) {
+        node.remarkable = id;
+        return M;
     }
     if (Accept(kDkNoDescription) || Accept(kDkNoDescrip) || Accept(kDkNoDescr)) {
         node.noDescription = true;
         return M;
     }
-    for (int id : {kDkSuspected, kDkSusp, kDkNonexistent}) {
-        if (Accept(id)) {
-            node.existence = id;
-            node.existenceDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst({kDkSuspected, kDkSusp, kDkNonexistent}); id != -1) {
+        node.existence = id;
+        node.existenceDoubtful = QuestionMark();
+        return M;
     }
-    for (int id : {kDkWellResolved, kDkPartiallyResolved, kDkResolvable, kDkEasilyResolvable}) {
-        if (Accept(id)) {
-            node.resolvability = id;
-            node.resolvabilityDoubtful = QuestionMark();
-            return M;
-        }
+    if (const int id = AcceptFirst(kResolvabilityOrder); id != -1) {
+        node.resolvability = id;
+        node.resolvabilityDoubtful = QuestionMark();
+        return M;
     }
     if (Accept(kDkAlmost)) {
         int result = RoundRule(node, true, TXT(""));
@@ -572,34 +622,24 @@ int DreyerParser::LeadingAngle(DreyerNode& node) {
     if (position != -1) {
         DreyerNode star;
         star.starPosition = position;
-        star.starDistanceDegrees = angle.degrees;
-        star.starDistanceMinutes = angle.minutes;
-        star.starDistanceSeconds = angle.seconds;
+        StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                   star.starDistanceSeconds);
         star.starDistanceApproximate = approximate;
         KeepStar(node, std::move(star));
         return M;
     }
-    node.sizeDegrees = angle.degrees;
-    node.sizeMinutes = angle.minutes;
-    node.sizeSeconds = angle.seconds;
+    StoreAngle(angle, node.sizeDegrees, node.sizeMinutes, node.sizeSeconds);
     if (Accept(kDkDash)) {
         Angle to;
         if (!ReadAngles(to, approximate)) return E;
-        node.sizeToDegrees = to.degrees;
-        node.sizeToMinutes = to.minutes;
-        node.sizeToSeconds = to.seconds;
+        StoreAngle(to, node.sizeToDegrees, node.sizeToMinutes, node.sizeToSeconds);
     } else if (!Accept(kDkLong)) {
         AcceptWord(kDkLittle);
     }
     return M;
 }
 
-int DreyerParser::StarPositionWord() noexcept {
-    for (int id : kStarPositionOrder) {
-        if (AcceptWord(id)) return id;
-    }
-    return -1;
-}
+int DreyerParser::StarPositionWord() noexcept { return AcceptFirst(kStarPositionOrder, true); }
 
 void DreyerParser::KeepStar(DreyerNode& node, DreyerNode&& star) {
     node.starClause = Owned(std::move(star));
@@ -620,37 +660,8 @@ int DreyerParser::DegreeAndAttribute(DreyerNode& node) {
 
 int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
     const int start = Position();
-    if (Accept(kDkBright)) {
-        node.bright = true;
-        node.brightnessDegree = degree;
-    } else if (Accept(kDkFaint)) {
-        node.faint = true;
-        node.brightnessDegree = degree;
-    } else if (Accept(kDkScattered)) {
-        // "sc" (scattered) is read; the object has no field for it.
-    } else if (Accept(kDkIrregularFigure)) {
-        node.irregularFigure = true;
-        node.irregularFigureDegree = degree;
-    } else if (Accept(kDkRich)) {
-        node.richInStars = true;
-        node.richnessDegree = degree;
-    } else if (Accept(kDkDifficult)) {
-        node.difficult = true;
-        node.difficultDegree = degree;
-    } else if (Accept(kDkSmall)) {
-        node.small = true;
-        node.sizeDegree = degree;
-    } else if (Accept(kDkLarge)) {
-        node.large = true;
-        node.sizeDegree = degree;
-    } else if (Accept(kDkPoor)) {
-        node.poorInStars = true;
-        node.richnessDegree = degree;
-    } else if (Accept(kDkCompressed)) {
-        node.compressed = true;
-        node.compressedDegree = degree;
-    } else if (RoundRule(node, false, degree) == M) {
-        // The round rule has set its fields.
+    if (FlagAttribute(node, degree) || RoundRule(node, false, degree) == M) {
+        // The rule has set its fields.
     } else if (Accept(kDkDiffusedLong) || Accept(kDkDiffused)) {
         node.diffused = true;
         node.diffusedDegree = degree;
@@ -668,22 +679,26 @@ int DreyerParser::Attribute(DreyerNode& node, const Char* degree) {
     return M;
 }
 
-int DreyerParser::ClassRule(DreyerNode& node) {
-    if (Accept(kDkCluster)) {
-        node.objectClass = kDkCluster;
-    } else if (Accept(kDkGlobularCluster)) {
-        node.objectClass = kDkGlobularCluster;
-    } else if (Accept(kDkPlanetaryNebula)) {
-        node.objectClass = kDkPlanetaryNebula;
-    } else if (Accept(kDkDoubleNebula)) {
-        node.objectClass = kDkNebula;
-        node.doubleObject = true;
-    } else if (Accept(kDkNebulaLong) || Accept(kDkNebula)) {
-        node.objectClass = kDkNebula;
-    } else {
-        return NM;
+bool DreyerParser::FlagAttribute(DreyerNode& node, const Char* degree) {
+    for (const AttributeWord& word : kAttributeWords) {
+        if (!Accept(word.keyword)) continue;
+        if (word.flag != nullptr) {
+            node.*word.flag = true;
+            node.*word.degree = degree;
+        }
+        return true;
     }
-    return M;
+    return false;
+}
+
+int DreyerParser::ClassRule(DreyerNode& node) {
+    for (const ClassWord& word : kClassWords) {
+        if (!Accept(word.keyword)) continue;
+        node.objectClass = word.objectClass;
+        if (word.doubleObject) node.doubleObject = true;
+        return M;
+    }
+    return NM;
 }
 
 int DreyerParser::RoundRule(DreyerNode& node, bool almost, const Char* degree) {
@@ -715,30 +730,16 @@ int DreyerParser::StellarRule(DreyerNode& node, bool almost) {
 
 // "am" read: "am 3 vF st".
 int DreyerParser::Among(DreyerNode& node) {
-    int count = 0;
-    if (ReadInteger(count)) node.amongCount = count;
     DreyerNode stars;
-    const int start = Position();
-    if (DegreeAndAttribute(stars) != M) {
-        stars = DreyerNode();
-        Restore(start);
-    }
-    if (!Accept(kDkStars)) return E;
+    if (GroupStars(node.amongCount, stars) != M) return E;
     node.amongStars = Owned(std::move(stars));
     return M;
 }
 
 // "bet" read: "bet 2 B st", "bet 2 st 10".
 int DreyerParser::Between(DreyerNode& node) {
-    int count = 0;
-    if (ReadInteger(count)) node.betweenCount = count;
     DreyerNode stars;
-    const int start = Position();
-    if (DegreeAndAttribute(stars) != M) {
-        stars = DreyerNode();
-        Restore(start);
-    }
-    if (!Accept(kDkStars)) return E;
+    if (GroupStars(node.betweenCount, stars) != M) return E;
     double magnitude = 0.0;
     if (ReadReal(magnitude)) {
         stars.starMagnitude = magnitude;
@@ -746,12 +747,23 @@ int DreyerParser::Between(DreyerNode& node) {
     }
     // Where the pair stands ("bet 2 st ns", "bet 2 st 8.5 sp") is read and
     // not kept.
-    for (int id : kDirectionOrder) {
-        if (AcceptWord(id)) break;
-    }
+    AcceptFirst(kDirectionOrder, true);
     StarPositionWord();
     node.betweenStars = Owned(std::move(stars));
     return M;
+}
+
+// The stars of "am" and "bet": their count when given, their adjectives
+// when given, and "st".
+int DreyerParser::GroupStars(std::int32_t& count, DreyerNode& stars) {
+    int read = 0;
+    if (ReadInteger(read)) count = read;
+    const int start = Position();
+    if (DegreeAndAttribute(stars) != M) {
+        stars = DreyerNode();
+        Restore(start);
+    }
+    return Accept(kDkStars) ? M : E;
 }
 
 // "st" read: "st nr", "st vS", "st 9...", "st 11..14", "st 10-13".
@@ -827,12 +839,9 @@ int DreyerParser::OrdinalClause(DreyerNode& node) {
         return M;
     }
     Restore(start);
-    for (int id : {kDkNorth, kDkSouth, kDkPreceding, kDkFollowing, kDkLast}) {
-        if (AcceptWord(id)) {
-            if (PositionClause(node, id) == M) return M;
-            break;
-        }
-    }
+    const int position =
+        AcceptFirst({kDkNorth, kDkSouth, kDkPreceding, kDkFollowing, kDkLast}, true);
+    if (position != -1 && PositionClause(node, position) == M) return M;
     Restore(start);
     return NM;
 }
@@ -865,9 +874,8 @@ int DreyerParser::PositionClause(DreyerNode& node, int position) {
     bool approximate = false;
     int number = 0;
     if (ReadAngles(angle, approximate)) {
-        star.starDistanceDegrees = angle.degrees;
-        star.starDistanceMinutes = angle.minutes;
-        star.starDistanceSeconds = angle.seconds;
+        StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                   star.starDistanceSeconds);
         star.starDistanceApproximate = approximate;
     } else if (ReadInteger(number)) {
         star.starNumber = number;
@@ -952,9 +960,8 @@ void DreyerParser::StarPositionPart(DreyerNode& star) {
         if (!distance) {
             Angle angle;
             if (ReadAngles(angle, star.starDistanceApproximate)) {
-                star.starDistanceDegrees = angle.degrees;
-                star.starDistanceMinutes = angle.minutes;
-                star.starDistanceSeconds = angle.seconds;
+                StoreAngle(angle, star.starDistanceDegrees, star.starDistanceMinutes,
+                           star.starDistanceSeconds);
                 distance = true;
                 continue;
             }
@@ -968,11 +975,8 @@ void DreyerParser::StarPositionPart(DreyerNode& star) {
 }
 
 void DreyerParser::DirectionAndExtent(DreyerNode& node) {
-    for (int id : kDirectionOrder) {
-        if (AcceptWord(id)) {
-            node.elongationDirection = id;
-            break;
-        }
+    if (const int direction = AcceptFirst(kDirectionOrder, true); direction != -1) {
+        node.elongationDirection = direction;
     }
     // The two halves of a diagonal may stand apart: "E np sf", "E sp nf".
     const struct {
@@ -990,9 +994,7 @@ void DreyerParser::DirectionAndExtent(DreyerNode& node) {
     }
     Angle angle;
     if (ReadAngles(angle, node.extentApproximate)) {
-        node.extentDegrees = angle.degrees;
-        node.extentMinutes = angle.minutes;
-        node.extentSeconds = angle.seconds;
+        StoreAngle(angle, node.extentDegrees, node.extentMinutes, node.extentSeconds);
     }
 }
 

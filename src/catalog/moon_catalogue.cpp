@@ -8,10 +8,7 @@ MoonCatalogue& GetMoonCatalogue() {
 }
 
 bool CreateMoonCatalogue() {
-    std::vector<MoonObject>& objects = GetMoonCatalogue().Objects();
-    objects.clear();
-    objects.emplace_back();
-    MoonObject& moon = objects.front();
+    MoonObject& moon = GetMoonCatalogue().HoldSingleObject();
     moon.number_ = 0;
     StringAssign(moon.name_, TXT("Moon"));
     moon.siderealPeriod = 27.32166;

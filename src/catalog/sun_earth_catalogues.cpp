@@ -1,6 +1,15 @@
 #include "catalog/sun_earth_catalogues.h"
 
 namespace corvinata {
+namespace {
+
+// The Sun's orbit about the Earth (degrees); the Earth's is the same orbit
+// seen from the other end of the line.
+constexpr double kSunLongitudeAtEpoch = 278.83354;
+constexpr double kSunLongitudeOfPerigee = 282.596403;
+constexpr double kOrbitEccentricity = 0.016718;
+
+}  // namespace
 
 SunCatalogue& GetSunCatalogue() {
     static SunCatalogue catalogue;
@@ -13,15 +22,12 @@ EarthCatalogue& GetEarthCatalogue() {
 }
 
 bool CreateSunCatalogue() {
-    std::vector<SunObject>& objects = GetSunCatalogue().Objects();
-    objects.clear();
-    objects.emplace_back();
-    SunObject& sun = objects.front();
+    SunObject& sun = GetSunCatalogue().HoldSingleObject();
     sun.number_ = 0;
     StringAssign(sun.name_, TXT("Sun"));
-    sun.eclipticLongitudeAtEpoch = 278.83354;
-    sun.eclipticLongitudeOfPerigee = 282.596403;
-    sun.eccentricity = 0.016718;
+    sun.eclipticLongitudeAtEpoch = kSunLongitudeAtEpoch;
+    sun.eclipticLongitudeOfPerigee = kSunLongitudeOfPerigee;
+    sun.eccentricity = kOrbitEccentricity;
     sun.semiMajorAxis = 149598500.0;
     sun.angularDiameter = 0.533128;
     sun.radius = 6.96e8;
@@ -32,18 +38,14 @@ bool CreateSunCatalogue() {
 }
 
 bool CreateEarthCatalogue() {
-    std::vector<EarthObject>& objects = GetEarthCatalogue().Objects();
-    objects.clear();
-    objects.emplace_back();
-    EarthObject& earth = objects.front();
+    EarthObject& earth = GetEarthCatalogue().HoldSingleObject();
     earth.number_ = 0;
     StringAssign(earth.name_, TXT("Earth"));
     earth.tropicalPeriod = 1.00004;
     earth.siderealPeriod = 365.256;
-    // The Sun's elements seen from the other end of the line.
-    earth.longitudeAtEpoch = 278.83354 - 180.0;
-    earth.longitudeOfPerihelion = 282.596403 - 180.0;
-    earth.eccentricity = 0.016718;
+    earth.longitudeAtEpoch = kSunLongitudeAtEpoch - 180.0;
+    earth.longitudeOfPerihelion = kSunLongitudeOfPerigee - 180.0;
+    earth.eccentricity = kOrbitEccentricity;
     earth.meanRadius = 6371.229315;
     earth.flattening = 1.0 / 297.0;
     earth.volume = 1.08331978e12;

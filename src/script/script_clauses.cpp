@@ -273,9 +273,19 @@ int CompileNestedSet(CompilerContext& context, int set) {
 
 void Emit(CompilerContext& context, CodeWord word) { context.code.push_back(word); }
 
-int Then(int status, CompilerContext& context, CodeWord op) {
-    if (status == kParsed && op != 0) Emit(context, op);
+// Once a value has been read: the operation (none when 0), then the
+// value's words through `emitValue`.
+template <class EmitValue>
+int Then(int status, CompilerContext& context, CodeWord op, EmitValue emitValue) {
+    if (status == kParsed && op != 0) {
+        Emit(context, op);
+        emitValue();
+    }
     return status;
+}
+
+int Then(int status, CompilerContext& context, CodeWord op) {
+    return Then(status, context, op, [] {});
 }
 
 // Reads the optional Highlight after a selected body; emits the body and
@@ -370,15 +380,17 @@ bool AtWholeWord(const CompilerContext& context, const Char* word) {
 }
 
 int CompileCenter(CompilerContext& context) {
-    if (AtWholeWord(context, TXT("Path"))) {
-        context.Position() += 4;
-        Emit(context, 50);
-        return kParsed;
-    }
-    if (AtWholeWord(context, TXT("Location"))) {
-        context.Position() += 8;
-        Emit(context, 51);
-        return kParsed;
+    // Centers that are a word alone, each with its operation.
+    static constexpr struct {
+        const Char* word;
+        CodeWord op;
+    } kCenterWords[] = {{TXT("Path"), 50}, {TXT("Location"), 51}};
+    for (const auto& center : kCenterWords) {
+        if (AtWholeWord(context, center.word)) {
+            context.Position() += TextLength(center.word);
+            Emit(context, center.op);
+            return kParsed;
+        }
     }
     const int status = CompileNestedSet(context, kSetCenter);
     if (status != kParsed) return status;
@@ -403,74 +415,42 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             values.switchValue = true;
             return kParsed;
         case Form::kSwitch:
-            status = ReadSwitchValue(context);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                Emit(context, values.switchValue ? 1 : 0);
-            }
-            return status;
+            return Then(ReadSwitchValue(context), context, row.op,
+                        [&] { Emit(context, values.switchValue ? 1 : 0); });
         case Form::kChoice:
         case Form::kGrid:
-            status = ReadChoiceValue(context, kChoices[row.arg]);
+            status = Then(ReadChoiceValue(context, kChoices[row.arg]), context, row.op,
+                          [&] { Emit(context, static_cast<CodeWord>(values.index)); });
             if (status != kParsed) return status;
-            Emit(context, row.op);
-            Emit(context, static_cast<CodeWord>(values.index));
             return row.form == Form::kGrid ? CompileGridParts(context) : kParsed;
         case Form::kAdvance:
         case Form::kStep:
             status = ReadStepClauseValue(context, row.form == Form::kAdvance
                                                       ? TXT("Error parsing time step")
                                                       : TXT("Invalid time step"));
-            if (status == kParsed) {
-                Emit(context, row.op);
-                EmitTimeStep(code, values.step);
-            }
-            return status;
+            return Then(status, context, row.op, [&] { EmitTimeStep(code, values.step); });
         case Form::kDate:
-            status = ReadDateClauseValue(context);
-            if (status == kParsed && row.op != 0) {
-                Emit(context, row.op);
-                Emit(context, DateWord(values.date));
-            }
-            return status;
+            return Then(ReadDateClauseValue(context), context, row.op,
+                        [&] { Emit(context, DateWord(values.date)); });
         case Form::kTime:
-            status = ReadTimeClauseValue(context);
-            if (status == kParsed && row.op != 0) {
-                Emit(context, row.op);
-                Emit(context, TimeOfDayWord(values.hours));
-            }
-            return status;
+            return Then(ReadTimeClauseValue(context), context, row.op,
+                        [&] { Emit(context, TimeOfDayWord(values.hours)); });
         case Form::kLatitude:
-            status = ReadLatitudeClauseValue(context);
-            if (status == kParsed && row.op != 0) {
-                Emit(context, row.op);
-                EmitDouble(code, values.latitude);
-            }
-            return status;
+            return Then(ReadLatitudeClauseValue(context), context, row.op,
+                        [&] { EmitDouble(code, values.latitude); });
         case Form::kLongitude:
-            status = ReadLongitudeClauseValue(context);
-            if (status == kParsed && row.op != 0) {
-                Emit(context, row.op);
-                EmitDouble(code, values.longitude);
-            }
-            return status;
+            return Then(ReadLongitudeClauseValue(context), context, row.op,
+                        [&] { EmitDouble(code, values.longitude); });
         case Form::kTimeZone:
             return ReadTimeZoneClauseValue(context);
         case Form::kInteger:
             status = ReadIntegerValue(context, values.integer, static_cast<int>(row.minimum),
                                       static_cast<int>(row.maximum));
-            if (status == kParsed) {
-                Emit(context, row.op);
-                Emit(context, static_cast<CodeWord>(values.integer));
-            }
-            return status;
+            return Then(status, context, row.op,
+                        [&] { Emit(context, static_cast<CodeWord>(values.integer)); });
         case Form::kFloat:
             status = ReadFloatValue(context, values.number, row.minimum, row.maximum);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                EmitDouble(code, values.number);
-            }
-            return status;
+            return Then(status, context, row.op, [&] { EmitDouble(code, values.number); });
         case Form::kZoomPercent: {
             const int start = context.Position();
             int zoom = 0;
@@ -499,12 +479,8 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             if (status == kParsed) values.lineCode = values.text;
             return status;
         case Form::kSearchCode:
-            status = ReadCodeValue(context, true);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                EmitString(code, values.text.Text());
-            }
-            return status;
+            return Then(ReadCodeValue(context, true), context, row.op,
+                        [&] { EmitString(code, values.text.Text()); });
         case Form::kNested:
             return Then(CompileNestedSet(context, row.arg), context, row.op);
         case Form::kAddLine:
@@ -519,13 +495,10 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             }
             return status;
         case Form::kBegin:
-            status = CompileNestedSet(context, row.arg);
-            if (status == kParsed) {
-                Emit(context, row.op);
+            return Then(CompileNestedSet(context, row.arg), context, row.op, [&] {
                 Emit(context, DateWord(values.date));
                 Emit(context, TimeOfDayWord(values.hours));
-            }
-            return status;
+            });
         case Form::kLocation:
             return CompileLocation(context, row.op);
         case Form::kCenter:
@@ -535,12 +508,10 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             // that place, never a silent skip of "Eclipse".
             status = ExpectWord(context, TXT("Date"), false);
             if (status == kParsed) status = ReadDateClauseValue(context);
-            if (status == kParsed) {
-                Emit(context, row.op);
+            return Then(status, context, row.op, [&] {
                 Emit(context, DateWord(values.date));
                 Emit(context, 0);  // midnight: no time is read with the date
-            }
-            return status;
+            });
         case Form::kLineNames:
             return CompileLineNames(context, row.op);
         case Form::kMoonNames:
@@ -549,12 +520,8 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             Emit(context, row.op);
             return CompileSelection(context, ReadMoonName(context, false));
         case Form::kSelectPicture:
-            status = ReadQuotedOrUnquotedString(context, values.text);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                EmitString(code, values.text.Text());
-            }
-            return status;
+            return Then(ReadQuotedOrUnquotedString(context, values.text), context, row.op,
+                        [&] { EmitString(code, values.text.Text()); });
         case Form::kSelectPlanet:
             Emit(context, row.op);
             return CompileSelection(context, ReadPlanetName(context, true));
@@ -565,27 +532,17 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
         case Form::kZoomPlanet:
             status = row.form == Form::kZoomMoon ? ReadMoonName(context, false)
                                                  : ReadPlanetName(context, false);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                EmitBody(code, values.body.type, values.body.number);
-            }
-            return status;
+            return Then(status, context, row.op,
+                        [&] { EmitBody(code, values.body.type, values.body.number); });
         case Form::kPosition:
-            status = ReadPositionValue(context);
-            if (status == kParsed) {
-                Emit(context, row.op);
+            return Then(ReadPositionValue(context), context, row.op, [&] {
                 Emit(context, static_cast<CodeWord>(values.x));
                 Emit(context, static_cast<CodeWord>(values.y));
-            }
-            return status;
+            });
         case Form::kFunction:
             // The Solar System window shows planets: their functions are offered.
             status = ReadBodyFunctionKeyword(context, kBodyPlanet, false, values.functionId);
-            if (status == kParsed) {
-                Emit(context, row.op);
-                Emit(context, values.functionId);
-            }
-            return status;
+            return Then(status, context, row.op, [&] { Emit(context, values.functionId); });
     }
     return context.Fail(TXT("Internal compiler error"));
 }
