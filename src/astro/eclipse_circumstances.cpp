@@ -94,6 +94,14 @@ void WalkCentralLine(const CentralLineExtremesResult& line, Visit visit) {
     for (int i = 0; i <= steps; ++i) visit(line.tBegin + i / kPathStepsPerHour);
 }
 
+// Umbral limits lie within the width of the path from the central point,
+// which for an axis grazing the Earth near a pole spans many degrees of a
+// meridian.
+constexpr double kUmbralLimitReach = 15.0;
+// From one step of a trace to the next a curve moves far less than this
+// along a meridian.
+constexpr double kCurveStepReach = 10.0;
+
 void AppendIfFound(PathCurve& curve, double longitude, const LatitudeLimits& limits) {
     if (!limits.north.found && !limits.south.found) return;
     PathPoint point;
@@ -304,7 +312,8 @@ void ComputeCentralPath(SolarEclipseModel& model, bool found, bool central) {
         CentralPoint point;
         if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
         const double longitude = point.place.longitude;
-        const LatitudeLimits limits = UmbralLimitsAtLongitude(e, longitude, deltaT);
+        const LatitudeGuess guess{t, point.place.latitude, kUmbralLimitReach};
+        const LatitudeLimits limits = UmbralLimitsNear(e, longitude, deltaT, guess, guess);
         if (limits.north.found) UpdatePathBounds(bounds, longitude, limits.north.latitude);
         if (limits.south.found) UpdatePathBounds(bounds, longitude, limits.south.latitude);
         AppendIfFound(model.centralPath, longitude, limits);
@@ -329,27 +338,120 @@ void ComputeCentralLineEnds(SolarEclipseModel& model, bool found, bool central) 
     model.centralLineEnd = CentralLineEndAt(model.date, t0, line.tEnd, deltaT, line.end);
 }
 
+namespace {
+
+constexpr int kLongitudeSteps = 360 * kLongitudeStepsPerDegree;
+// A trace by longitude that has lost a curve looks for it over the whole
+// meridian only every 15 degrees: that search costs a hundred ordinary ones.
+constexpr int kLongitudeStepsPerWideSearch = 15 * kLongitudeStepsPerDegree;
+// The same along the central line, every five minutes.
+constexpr int kPathStepsPerWideSearch = 30;
+// Central points closer than this in longitude (degrees) trace the curve
+// over every longitude between them.
+constexpr double kContiguousPathStep = 1.0;
+
+double GridLongitude(int i) noexcept {
+    return -180.0 + static_cast<double>(i) / kLongitudeStepsPerDegree;
+}
+
+// Grid step holding a longitude, 0..kLongitudeSteps-1.
+int GridIndex(double longitude) noexcept {
+    const int i = static_cast<int>(std::floor((longitude + 180.0) * kLongitudeStepsPerDegree));
+    return ((i % kLongitudeSteps) + kLongitudeSteps) % kLongitudeSteps;
+}
+
+// Where a trace of a curve last found each side: the next step's search
+// starts there; while a side is lost, a wide search every few steps starts
+// from `fallback`.
+class CurveFollower {
+public:
+    LatitudeLimits Search(const BesselianElements& e, double longitude, double deltaT,
+                          double k, const LatitudeGuess& fallback, bool wide) {
+        const LatitudeLimits limits = MagnitudeLimitsNear(
+            e, longitude, deltaT, k, Guess(north_, fallback, wide), Guess(south_, fallback, wide));
+        north_ = limits.north;
+        south_ = limits.south;
+        return limits;
+    }
+
+private:
+    static LatitudeGuess Guess(const LatitudeSearch& last, const LatitudeGuess& fallback,
+                               bool wide) noexcept {
+        if (last.found) return LatitudeGuess{last.t, last.latitude, kCurveStepReach};
+        LatitudeGuess guess = fallback;
+        guess.reach = wide ? 180.0 : 0.0;
+        return guess;
+    }
+
+    LatitudeSearch north_;
+    LatitudeSearch south_;
+};
+
+// Appends the curve of magnitude k at every longitude of the grid not marked
+// as covered, west to east (longitudes count positive west, so from +180
+// down is west to east; the grid runs -180 .. 180, the order of the old
+// trace).
+void AppendCurveByLongitude(const SolarEclipseModel& model, double k,
+                            const std::vector<bool>& covered, const LatitudeGuess& start,
+                            PathCurve& curve) {
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    CurveFollower follower;
+    for (int i = 0; i < kLongitudeSteps; ++i) {
+        if (covered[static_cast<std::size_t>(i)]) {
+            follower = CurveFollower();
+            continue;
+        }
+        const double longitude = GridLongitude(i);
+        AppendIfFound(curve, longitude,
+                      follower.Search(e, longitude, deltaT, k, start,
+                                      i % kLongitudeStepsPerWideSearch == 0));
+    }
+}
+
+}  // namespace
+
 void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
     const BesselianElements& e = model.elements;
     const double deltaT = DeltaT(model.date);
     PathCurve curve;
+    CurveFollower follower;
+    std::vector<bool> covered(kLongitudeSteps, false);
+    bool havePrevious = false;
+    double previousLongitude = 0.0;
+    LatitudeGuess middle;
+    int step = 0;
     WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
         CentralPoint point;
         if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
         const double longitude = point.place.longitude;
-        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
+        const LatitudeGuess here{t, point.place.latitude, 0.0};
+        if (step == 0 || std::fabs(t) < std::fabs(middle.t)) middle = here;
+        AppendIfFound(curve, longitude,
+                      follower.Search(e, longitude, deltaT, k, here,
+                                      step % kPathStepsPerWideSearch == 0));
+        ++step;
+        // The longitudes the central line sweeps between two close points.
+        const double sweep = NormaliseAngle180(longitude - previousLongitude);
+        if (havePrevious && std::fabs(sweep) < kContiguousPathStep) {
+            const int from = GridIndex(std::min(previousLongitude, previousLongitude + sweep));
+            const int count = GridIndex(std::max(previousLongitude, previousLongitude + sweep)) - from;
+            for (int i = 0; i <= (count + kLongitudeSteps) % kLongitudeSteps; ++i)
+                covered[static_cast<std::size_t>((from + i) % kLongitudeSteps)] = true;
+        }
+        havePrevious = true;
+        previousLongitude = longitude;
     });
+    // The curve also crosses meridians the central line never reaches:
+    // beyond its ends and, near a pole, on the far side of the pole.
+    AppendCurveByLongitude(model, k, covered, middle, curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 
 void TraceCurveByLongitude(SolarEclipseModel& model, double k) {
-    const BesselianElements& e = model.elements;
-    const double deltaT = DeltaT(model.date);
     PathCurve curve;
-    for (int i = 0; i < 360 * kLongitudeStepsPerDegree; ++i) {
-        const double longitude = -180.0 + static_cast<double>(i) / kLongitudeStepsPerDegree;
-        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
-    }
+    AppendCurveByLongitude(model, k, std::vector<bool>(kLongitudeSteps, false), LatitudeGuess(),
+                           curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 

@@ -187,4 +187,30 @@ LatitudeLimits MagnitudeLimitsAtLongitude(const BesselianElements& elements,
 LatitudeLimits MagnitudeLimitsAtLongitude(const DateTime& date, double longitudeDegrees,
                                           double deltaTSeconds, double k) noexcept;
 
+// A point known to lie near a curve (the central point of the same instant,
+// or the point the previous step of a trace found): the instant t (hours
+// after t0) and the geodetic latitude (degrees) a search may start from, and
+// how far from that latitude (degrees) the curve may lie.
+struct LatitudeGuess {
+    double t = 0.0;
+    double latitude = 0.0;
+    double reach = 90.0;
+    // +1: the curve lies north of the guess, -1: south of it, 0: either.
+    int direction = 0;
+};
+
+// As UmbralLimitsAtLongitude and MagnitudeLimitsAtLongitude, for tracing a
+// curve. Each side is searched first exactly as those do; a side that search
+// misses (its fixed start lies too far from a point near a pole) is searched
+// again from its guess, by Newton's method and, failing that, by bracketing
+// the root in latitude within the guess' reach and narrowing the bracket. Of
+// several crossings of the meridian the one nearest the guess is taken.
+LatitudeLimits UmbralLimitsNear(const BesselianElements& elements, double longitudeDegrees,
+                                double deltaTSeconds, const LatitudeGuess& north,
+                                const LatitudeGuess& south) noexcept;
+LatitudeLimits MagnitudeLimitsNear(const BesselianElements& elements,
+                                   double longitudeDegrees, double deltaTSeconds, double k,
+                                   const LatitudeGuess& north,
+                                   const LatitudeGuess& south) noexcept;
+
 }  // namespace corvinata
