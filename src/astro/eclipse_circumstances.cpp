@@ -94,10 +94,10 @@ void WalkCentralLine(const CentralLineExtremesResult& line, Visit visit) {
     for (int i = 0; i <= steps; ++i) visit(line.tBegin + i / kPathStepsPerHour);
 }
 
-// Umbral limits lie within the width of the path from the central point,
-// which for an axis grazing the Earth near a pole spans many degrees of a
-// meridian.
-constexpr double kUmbralLimitReach = 15.0;
+// An umbral limit the search from the fixed start misses is looked for over
+// the whole meridian: where the axis grazes the Earth or runs near a pole the
+// limit can lie many degrees from the central point.
+constexpr double kUmbralLimitReach = 90.0;
 // From one step of a trace to the next a curve moves far less than this
 // along a meridian.
 constexpr double kCurveStepReach = 10.0;
@@ -342,8 +342,8 @@ namespace {
 
 constexpr int kLongitudeSteps = 360 * kLongitudeStepsPerDegree;
 // A trace by longitude that has lost a curve looks for it over the whole
-// meridian only every 15 degrees: that search costs a hundred ordinary ones.
-constexpr int kLongitudeStepsPerWideSearch = 15 * kLongitudeStepsPerDegree;
+// meridian only every 30 degrees: that search costs a hundred ordinary ones.
+constexpr int kLongitudeStepsPerWideSearch = 30 * kLongitudeStepsPerDegree;
 // The same along the central line, every five minutes.
 constexpr int kPathStepsPerWideSearch = 30;
 // Central points closer than this in longitude (degrees) trace the curve
@@ -369,10 +369,20 @@ public:
                           double k, const LatitudeGuess& fallback, bool wide) {
         const LatitudeLimits limits = MagnitudeLimitsNear(
             e, longitude, deltaT, k, Guess(north_, fallback, wide), Guess(south_, fallback, wide));
-        north_ = limits.north;
-        south_ = limits.south;
+        Remember(limits);
         return limits;
     }
+    // Takes what a step found, or a neighbour's result, as the next start of
+    // each side it holds.
+    void Remember(const LatitudeLimits& limits) noexcept {
+        north_ = limits.north;
+        south_ = limits.south;
+    }
+    void Offer(const LatitudeLimits& limits) noexcept {
+        if (!north_.found) north_ = limits.north;
+        if (!south_.found) south_ = limits.south;
+    }
+    bool Follows() const noexcept { return north_.found || south_.found; }
 
 private:
     static LatitudeGuess Guess(const LatitudeSearch& last, const LatitudeGuess& fallback,
@@ -387,26 +397,62 @@ private:
     LatitudeSearch south_;
 };
 
-// Appends the curve of magnitude k at every longitude of the grid not marked
-// as covered, west to east (longitudes count positive west, so from +180
-// down is west to east; the grid runs -180 .. 180, the order of the old
-// trace).
+// The longitude grid of a trace: the cells the central line sweeps, and
+// what the walk along the line found in each cell (the start of the trace
+// by longitude next to it).
+struct LongitudeGrid {
+    std::vector<bool> covered = std::vector<bool>(kLongitudeSteps, false);
+    std::vector<LatitudeLimits> found = std::vector<LatitudeLimits>(kLongitudeSteps);
+};
+
+int NextCell(int i, int direction) noexcept {
+    return (i + direction + kLongitudeSteps) % kLongitudeSteps;
+}
+
+// Fills the sides still missing in `limits` from `more`.
+void Merge(LatitudeLimits& limits, const LatitudeLimits& more) noexcept {
+    if (!limits.north.found) limits.north = more.north;
+    if (!limits.south.found) limits.south = more.south;
+}
+
+// Appends the curve of magnitude k at every longitude of the grid (-180 to
+// 180 in steps of 1/6 degree) the central line does not sweep. The grid is
+// walked east to west and then west to east, each search starting where
+// the previous longitude (or the walk along the central line next to it)
+// found the curve, so that a curve is followed away from the line on both
+// sides.
 void AppendCurveByLongitude(const SolarEclipseModel& model, double k,
-                            const std::vector<bool>& covered, const LatitudeGuess& start,
+                            const LongitudeGrid& grid, const LatitudeGuess& start,
                             PathCurve& curve) {
     const BesselianElements& e = model.elements;
     const double deltaT = DeltaT(model.date);
-    CurveFollower follower;
+    std::vector<LatitudeLimits> found(kLongitudeSteps);
+    CurveFollower ahead;
     for (int i = 0; i < kLongitudeSteps; ++i) {
-        if (covered[static_cast<std::size_t>(i)]) {
-            follower = CurveFollower();
+        const std::size_t cell = static_cast<std::size_t>(i);
+        if (grid.covered[cell]) {
+            ahead = CurveFollower();
             continue;
         }
-        const double longitude = GridLongitude(i);
-        AppendIfFound(curve, longitude,
-                      follower.Search(e, longitude, deltaT, k, start,
-                                      i % kLongitudeStepsPerWideSearch == 0));
+        ahead.Offer(grid.found[static_cast<std::size_t>(NextCell(i, -1))]);
+        found[cell] = ahead.Search(e, GridLongitude(i), deltaT, k, start,
+                                   i % kLongitudeStepsPerWideSearch == 0);
     }
+    CurveFollower back;
+    for (int i = kLongitudeSteps; i-- > 0;) {
+        const std::size_t cell = static_cast<std::size_t>(i);
+        if (grid.covered[cell]) {
+            back = CurveFollower();
+            continue;
+        }
+        back.Offer(grid.found[static_cast<std::size_t>(NextCell(i, +1))]);
+        LatitudeLimits& here = found[cell];
+        if ((!here.north.found || !here.south.found) && back.Follows())
+            Merge(here, back.Search(e, GridLongitude(i), deltaT, k, start, false));
+        back.Remember(here);
+    }
+    for (int i = 0; i < kLongitudeSteps; ++i)
+        AppendIfFound(curve, GridLongitude(i), found[static_cast<std::size_t>(i)]);
 }
 
 }  // namespace
@@ -416,7 +462,7 @@ void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
     const double deltaT = DeltaT(model.date);
     PathCurve curve;
     CurveFollower follower;
-    std::vector<bool> covered(kLongitudeSteps, false);
+    LongitudeGrid grid;
     bool havePrevious = false;
     double previousLongitude = 0.0;
     LatitudeGuess middle;
@@ -427,9 +473,10 @@ void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
         const double longitude = point.place.longitude;
         const LatitudeGuess here{t, point.place.latitude, 0.0};
         if (step == 0 || std::fabs(t) < std::fabs(middle.t)) middle = here;
-        AppendIfFound(curve, longitude,
-                      follower.Search(e, longitude, deltaT, k, here,
-                                      step % kPathStepsPerWideSearch == 0));
+        const LatitudeLimits limits = follower.Search(e, longitude, deltaT, k, here,
+                                                      step % kPathStepsPerWideSearch == 0);
+        AppendIfFound(curve, longitude, limits);
+        Merge(grid.found[static_cast<std::size_t>(GridIndex(longitude))], limits);
         ++step;
         // The longitudes the central line sweeps between two close points.
         const double sweep = NormaliseAngle180(longitude - previousLongitude);
@@ -437,21 +484,20 @@ void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
             const int from = GridIndex(std::min(previousLongitude, previousLongitude + sweep));
             const int count = GridIndex(std::max(previousLongitude, previousLongitude + sweep)) - from;
             for (int i = 0; i <= (count + kLongitudeSteps) % kLongitudeSteps; ++i)
-                covered[static_cast<std::size_t>((from + i) % kLongitudeSteps)] = true;
+                grid.covered[static_cast<std::size_t>((from + i) % kLongitudeSteps)] = true;
         }
         havePrevious = true;
         previousLongitude = longitude;
     });
     // The curve also crosses meridians the central line never reaches:
     // beyond its ends and, near a pole, on the far side of the pole.
-    AppendCurveByLongitude(model, k, covered, middle, curve);
+    AppendCurveByLongitude(model, k, grid, middle, curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 
 void TraceCurveByLongitude(SolarEclipseModel& model, double k) {
     PathCurve curve;
-    AppendCurveByLongitude(model, k, std::vector<bool>(kLongitudeSteps, false), LatitudeGuess(),
-                           curve);
+    AppendCurveByLongitude(model, k, LongitudeGrid(), LatitudeGuess(), curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 

@@ -157,7 +157,7 @@ OffsetFromCurve OffsetAtLatitude(const BesselianElements& e, double longitudeDeg
 // sign change, nearest first, is narrowed down until one whose point sees
 // the Sun is found. A sign change that does not close to zero is a jump of
 // the greatest eclipse from one instant to another, not a crossing.
-constexpr double kBracketStep = 0.5 * kRadiansPerDegree;
+constexpr double kBracketStep = 0.25 * kRadiansPerDegree;
 constexpr double kBracketTolerance = kLatitudeSearchLatitudeTolerance * kRadiansPerDegree;
 constexpr double kCrossingTolerance = 1e-6;  // Earth radii
 
@@ -201,9 +201,8 @@ LatitudeSearch BracketLatitude(const BesselianElements& e, double longitudeDegre
     bool open[2] = {true, true};
     for (int step = 1; open[0] || open[1]; ++step) {
         for (int direction = 0; direction < 2; ++direction) {
-            const double sign = direction == 0 ? 1.0 : -1.0;
-            if (guess.direction * sign < 0.0) open[direction] = false;
             if (!open[direction]) continue;
+            const double sign = direction == 0 ? 1.0 : -1.0;
             const double next = start + sign * step * kBracketStep;
             if (step * kBracketStep > reach || std::fabs(next) > kPi / 2) {
                 open[direction] = false;
@@ -228,36 +227,26 @@ LatitudeSearch BracketLatitude(const BesselianElements& e, double longitudeDegre
     return LatitudeSearch();
 }
 
-// One side of a trace: the search from the fixed start, then from the guess
-// (`fromGuess` tells which found it).
+// One side of a trace: the search from the fixed start, then from the guess.
 LatitudeSearch SearchSideNear(const BesselianElements& e, double longitudeDegrees,
                               double deltaTSeconds, SearchTarget target, double k, int side,
-                              const LatitudeGuess& guess, bool& fromGuess) noexcept {
+                              const LatitudeGuess& guess) noexcept {
     LatitudeSearch search = SearchLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side);
-    fromGuess = !search.found;
-    if (search.found) return search;
+    if (search.found || !(guess.reach > 0.0)) return search;
     search = SearchLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side, guess.t,
                             guess.latitude * kRadiansPerDegree);
-    const double away = search.latitude - guess.latitude;
-    if (search.found && std::fabs(away) <= guess.reach && away * guess.direction >= 0.0)
+    if (search.found && std::fabs(search.latitude - guess.latitude) <= guess.reach)
         return search;
     return BracketLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side, guess);
 }
 
-// Both sides of a trace. A side found from its guess that lies beyond the
-// other side (south of a northern limit, north of a southern one) belongs to
-// another branch of the curve, not to this stretch of it.
 LatitudeLimits SearchBothSidesNear(const BesselianElements& e, double longitudeDegrees,
                                    double deltaTSeconds, SearchTarget target, double k,
                                    const LatitudeGuess& north,
                                    const LatitudeGuess& south) noexcept {
-    bool northFromGuess = false;
-    bool southFromGuess = false;
     LatitudeLimits limits;
-    limits.north = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, +1, north,
-                                  northFromGuess);
-    limits.south = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, -1, south,
-                                  southFromGuess);
+    limits.north = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, +1, north);
+    limits.south = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, -1, south);
     return limits;
 }
 

@@ -190,13 +190,12 @@ LatitudeLimits MagnitudeLimitsAtLongitude(const DateTime& date, double longitude
 // A point known to lie near a curve (the central point of the same instant,
 // or the point the previous step of a trace found): the instant t (hours
 // after t0) and the geodetic latitude (degrees) a search may start from, and
-// how far from that latitude (degrees) the curve may lie.
+// how far from that latitude (degrees) the curve may lie; a reach of 0 asks
+// for the search from the fixed start alone.
 struct LatitudeGuess {
     double t = 0.0;
     double latitude = 0.0;
     double reach = 90.0;
-    // +1: the curve lies north of the guess, -1: south of it, 0: either.
-    int direction = 0;
 };
 
 // As UmbralLimitsAtLongitude and MagnitudeLimitsAtLongitude, for tracing a
