@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/coordinates.h"
 #include "astro/moon.h"
 #include "astro/nutation.h"
 #include "astro/planet_series.h"
@@ -16,51 +15,39 @@
 namespace corvinata {
 namespace {
 
-constexpr double kAngleTolerance = 1e-9;      // degrees
-constexpr double kAuTolerance = 1e-12;        // astronomical units
-constexpr double kMoonDistanceTolerance = 1e-6;  // km
-constexpr int kVsopBodies = 9;                // VsopBody::Mercury .. EarthJ2000
-
-constexpr const char* kReferenceTable = "astro/reference/series_values.csv";
+constexpr double kDegree = 1e-9;         // tolerance of angles, degrees
+constexpr double kAu = 1e-12;            // of radius vectors
+constexpr double kMoonKm = 1e-6;         // of the Moon's distance
+constexpr int kVsopBodies = 9;           // VsopBody::Mercury .. EarthJ2000
 
 std::vector<test::CsvRow> LoadReference() {
-    return test::ReadCsvFile(test::TestsPath(kReferenceTable));
+    return test::ReadCsvFile(test::TestsPath("astro/reference/series_values.csv"));
 }
 
-// Difference of two angles in degrees, across 0/360.
 double AngleApart(double a, double b) { return std::remainder(a - b, 360.0); }
-
-TEST(SeriesReference, FileHoldsTheDates) {
-    const std::vector<test::CsvRow> rows = LoadReference();
-    ASSERT_EQ(rows.size(), 48u) << test::TestsPath(kReferenceTable);
-    EXPECT_EQ(rows.front().fields.size(), 6u + 3u * kVsopBodies);
-}
 
 class SeriesReference : public testing::TestWithParam<test::CsvRow> {};
 
 TEST_P(SeriesReference, MoonNutationAndPlanetsUnchanged) {
     const test::CsvRow& row = GetParam();
+    ASSERT_EQ(row.fields.size(), 6u + 3u * kVsopBodies);
     const double jd = row.Number(0);
-
     SkyCoordinates moon{};
-    double distance = 0.0;
+    double distance = 0.0, dpsi = 0.0, deps = 0.0;
     ComputeMoonPosition(jd, moon, distance);
-    EXPECT_NEAR(AngleApart(moon.longitude, row.Number(1)), 0.0, kAngleTolerance);
-    EXPECT_NEAR(moon.latitude, row.Number(2), kAngleTolerance);
-    EXPECT_NEAR(distance, row.Number(3), kMoonDistanceTolerance);
-
-    double dpsi = 0.0, deps = 0.0;
     ComputeNutation(jd, dpsi, deps);
-    EXPECT_NEAR(dpsi, row.Number(4), kAngleTolerance);
-    EXPECT_NEAR(deps, row.Number(5), kAngleTolerance);
-
+    EXPECT_NEAR(AngleApart(moon.longitude, row.Number(1)), 0.0, kDegree);
+    EXPECT_NEAR(moon.latitude, row.Number(2), kDegree);
+    EXPECT_NEAR(distance, row.Number(3), kMoonKm);
+    EXPECT_NEAR(dpsi, row.Number(4), kDegree);
+    EXPECT_NEAR(deps, row.Number(5), kDegree);
     for (int body = 0; body < kVsopBodies; ++body) {
         double l = 0.0, b = 0.0, r = 0.0;
         VsopHeliocentricPosition(jd, VsopSeries(static_cast<VsopBody>(body)), &l, &b, &r);
         const std::size_t column = 6 + 3 * static_cast<std::size_t>(body);
-        EXPECT_NEAR(AngleApart(l, row.Number(column)), 0.0, kAngleTolerance) << "body " << body;
-        EXPECT_NEAR(b, row.Number(column + 1), kAngleTolerance) << "body " << body;
-        EXPECT_NEAR(r, row.Number(column + 2), kAuTolerance) << "body " << body;
+        EXPECT_NEAR(AngleApart(l, row.Number(column)), 0.0, kDegree) << "body " << body;
+        EXPECT_NEAR(b, row.Number(column + 1), kDegree) << "body " << body;
+        EXPECT_NEAR(r, row.Number(column + 2), kAu) << "body " << body;
     }
 }
 
