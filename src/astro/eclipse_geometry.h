@@ -201,9 +201,10 @@ struct LatitudeGuess {
 // As UmbralLimitsAtLongitude and MagnitudeLimitsAtLongitude, for tracing a
 // curve. Each side is searched first exactly as those do; a side that search
 // misses (its fixed start lies too far from a point near a pole) is searched
-// again from its guess, by Newton's method and, failing that, by bracketing
-// the root in latitude within the guess' reach and narrowing the bracket. Of
-// several crossings of the meridian the one nearest the guess is taken.
+// again from its guess: by Newton's method, kept when it settles within the
+// guess' reach, and failing that by bracketing the root in latitude within
+// the reach and narrowing the bracket, the crossing of the meridian nearest
+// the guess first.
 LatitudeLimits UmbralLimitsNear(const BesselianElements& elements, double longitudeDegrees,
                                 double deltaTSeconds, const LatitudeGuess& north,
                                 const LatitudeGuess& south) noexcept;
