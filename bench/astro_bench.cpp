@@ -33,6 +33,22 @@ BENCHMARK(BM_MercuryHeliocentric);
 void BM_SaturnHeliocentric(benchmark::State& state) { Heliocentric(state, kSaturnIndex); }
 BENCHMARK(BM_SaturnHeliocentric);
 
+// Each of the eight planets' full series set, the Earth included; the mean
+// over the eight is the figure to watch.
+void VsopBodyPosition(benchmark::State& state) {
+    const PlanetSeries& series = VsopSeries(static_cast<VsopBody>(state.range(0)));
+    double jd = 2448908.5;
+    for (auto _ : state) {
+        double l = 0.0, b = 0.0, r = 0.0;
+        VsopHeliocentricPosition(NextDay(jd), series, &l, &b, &r);
+        benchmark::DoNotOptimize(l);
+        benchmark::DoNotOptimize(b);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(VsopBodyPosition)->DenseRange(static_cast<int>(VsopBody::Mercury),
+                                        static_cast<int>(VsopBody::Neptune));
+
 // Pluto with its light-time iteration, each pass also evaluating the Earth.
 void BM_PlutoLightTime(benchmark::State& state) { Heliocentric(state, kPlutoIndex); }
 BENCHMARK(BM_PlutoLightTime);

@@ -94,6 +94,14 @@ void WalkCentralLine(const CentralLineExtremesResult& line, Visit visit) {
     for (int i = 0; i <= steps; ++i) visit(line.tBegin + i / kPathStepsPerHour);
 }
 
+// An umbral limit the search from the fixed start misses is looked for over
+// the whole meridian: where the axis grazes the Earth or runs near a pole the
+// limit can lie many degrees from the central point.
+constexpr double kUmbralLimitReach = 90.0;
+// From one step of a trace to the next a curve moves far less than this
+// along a meridian.
+constexpr double kCurveStepReach = 10.0;
+
 void AppendIfFound(PathCurve& curve, double longitude, const LatitudeLimits& limits) {
     if (!limits.north.found && !limits.south.found) return;
     PathPoint point;
@@ -304,7 +312,8 @@ void ComputeCentralPath(SolarEclipseModel& model, bool found, bool central) {
         CentralPoint point;
         if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
         const double longitude = point.place.longitude;
-        const LatitudeLimits limits = UmbralLimitsAtLongitude(e, longitude, deltaT);
+        const LatitudeGuess guess{t, point.place.latitude, kUmbralLimitReach};
+        const LatitudeLimits limits = UmbralLimitsNear(e, longitude, deltaT, guess, guess);
         if (limits.north.found) UpdatePathBounds(bounds, longitude, limits.north.latitude);
         if (limits.south.found) UpdatePathBounds(bounds, longitude, limits.south.latitude);
         AppendIfFound(model.centralPath, longitude, limits);
@@ -329,27 +338,166 @@ void ComputeCentralLineEnds(SolarEclipseModel& model, bool found, bool central) 
     model.centralLineEnd = CentralLineEndAt(model.date, t0, line.tEnd, deltaT, line.end);
 }
 
+namespace {
+
+constexpr int kLongitudeSteps = 360 * kLongitudeStepsPerDegree;
+// A trace by longitude that has lost a curve looks for it over the whole
+// meridian only every 30 degrees: that search costs a hundred ordinary ones.
+constexpr int kLongitudeStepsPerWideSearch = 30 * kLongitudeStepsPerDegree;
+// The same along the central line, every five minutes.
+constexpr int kPathStepsPerWideSearch = 30;
+// Central points closer than this in longitude (degrees) trace the curve
+// over every longitude between them.
+constexpr double kContiguousPathStep = 1.0;
+
+double GridLongitude(int i) noexcept {
+    return -180.0 + static_cast<double>(i) / kLongitudeStepsPerDegree;
+}
+
+// Grid step holding a longitude, 0..kLongitudeSteps-1.
+int GridIndex(double longitude) noexcept {
+    const int i = static_cast<int>(std::floor((longitude + 180.0) * kLongitudeStepsPerDegree));
+    return ((i % kLongitudeSteps) + kLongitudeSteps) % kLongitudeSteps;
+}
+
+// Where a trace of a curve last found each side: the next step's search
+// starts there; while a side is lost, a wide search every few steps starts
+// from `fallback`.
+class CurveFollower {
+public:
+    LatitudeLimits Search(const BesselianElements& e, double longitude, double deltaT,
+                          double k, const LatitudeGuess& fallback, bool wide) {
+        const LatitudeLimits limits = MagnitudeLimitsNear(
+            e, longitude, deltaT, k, Guess(north_, fallback, wide), Guess(south_, fallback, wide));
+        Remember(limits);
+        return limits;
+    }
+    // Takes what a step found, or a neighbour's result, as the next start of
+    // each side it holds.
+    void Remember(const LatitudeLimits& limits) noexcept {
+        north_ = limits.north;
+        south_ = limits.south;
+    }
+    void Offer(const LatitudeLimits& limits) noexcept {
+        if (!north_.found) north_ = limits.north;
+        if (!south_.found) south_ = limits.south;
+    }
+    bool Follows() const noexcept { return north_.found || south_.found; }
+
+private:
+    static LatitudeGuess Guess(const LatitudeSearch& last, const LatitudeGuess& fallback,
+                               bool wide) noexcept {
+        if (last.found) return LatitudeGuess{last.t, last.latitude, kCurveStepReach};
+        LatitudeGuess guess = fallback;
+        guess.reach = wide ? 180.0 : 0.0;
+        return guess;
+    }
+
+    LatitudeSearch north_;
+    LatitudeSearch south_;
+};
+
+// The longitude grid of a trace: the cells the central line sweeps, and
+// what the walk along the line found in each cell (the start of the trace
+// by longitude next to it).
+struct LongitudeGrid {
+    std::vector<bool> covered = std::vector<bool>(kLongitudeSteps, false);
+    std::vector<LatitudeLimits> found = std::vector<LatitudeLimits>(kLongitudeSteps);
+};
+
+int NextCell(int i, int direction) noexcept {
+    return (i + direction + kLongitudeSteps) % kLongitudeSteps;
+}
+
+// Fills the sides still missing in `limits` from `more`.
+void Merge(LatitudeLimits& limits, const LatitudeLimits& more) noexcept {
+    if (!limits.north.found) limits.north = more.north;
+    if (!limits.south.found) limits.south = more.south;
+}
+
+// Appends the curve of magnitude k at every longitude of the grid (-180 to
+// 180 in steps of 1/6 degree) the central line does not sweep. The grid is
+// walked east to west and then west to east, each search starting where
+// the previous longitude (or the walk along the central line next to it)
+// found the curve, so that a curve is followed away from the line on both
+// sides.
+void AppendCurveByLongitude(const SolarEclipseModel& model, double k,
+                            const LongitudeGrid& grid, const LatitudeGuess& start,
+                            PathCurve& curve) {
+    const BesselianElements& e = model.elements;
+    const double deltaT = DeltaT(model.date);
+    std::vector<LatitudeLimits> found(kLongitudeSteps);
+    CurveFollower ahead;
+    for (int i = 0; i < kLongitudeSteps; ++i) {
+        const std::size_t cell = static_cast<std::size_t>(i);
+        if (grid.covered[cell]) {
+            ahead = CurveFollower();
+            continue;
+        }
+        ahead.Offer(grid.found[static_cast<std::size_t>(NextCell(i, -1))]);
+        found[cell] = ahead.Search(e, GridLongitude(i), deltaT, k, start,
+                                   i % kLongitudeStepsPerWideSearch == 0);
+    }
+    CurveFollower back;
+    for (int i = kLongitudeSteps; i-- > 0;) {
+        const std::size_t cell = static_cast<std::size_t>(i);
+        if (grid.covered[cell]) {
+            back = CurveFollower();
+            continue;
+        }
+        back.Offer(grid.found[static_cast<std::size_t>(NextCell(i, +1))]);
+        LatitudeLimits& here = found[cell];
+        if ((!here.north.found || !here.south.found) && back.Follows())
+            Merge(here, back.Search(e, GridLongitude(i), deltaT, k, start, false));
+        back.Remember(here);
+    }
+    for (int i = 0; i < kLongitudeSteps; ++i)
+        AppendIfFound(curve, GridLongitude(i), found[static_cast<std::size_t>(i)]);
+}
+
+}  // namespace
+
 void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
     const BesselianElements& e = model.elements;
     const double deltaT = DeltaT(model.date);
     PathCurve curve;
+    CurveFollower follower;
+    LongitudeGrid grid;
+    bool havePrevious = false;
+    double previousLongitude = 0.0;
+    LatitudeGuess middle;
+    int step = 0;
     WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
         CentralPoint point;
         if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
         const double longitude = point.place.longitude;
-        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
+        const LatitudeGuess here{t, point.place.latitude, 0.0};
+        if (step == 0 || std::fabs(t) < std::fabs(middle.t)) middle = here;
+        const LatitudeLimits limits = follower.Search(e, longitude, deltaT, k, here,
+                                                      step % kPathStepsPerWideSearch == 0);
+        AppendIfFound(curve, longitude, limits);
+        Merge(grid.found[static_cast<std::size_t>(GridIndex(longitude))], limits);
+        ++step;
+        // The longitudes the central line sweeps between two close points.
+        const double sweep = NormaliseAngle180(longitude - previousLongitude);
+        if (havePrevious && std::fabs(sweep) < kContiguousPathStep) {
+            const int from = GridIndex(std::min(previousLongitude, previousLongitude + sweep));
+            const int count = GridIndex(std::max(previousLongitude, previousLongitude + sweep)) - from;
+            for (int i = 0; i <= (count + kLongitudeSteps) % kLongitudeSteps; ++i)
+                grid.covered[static_cast<std::size_t>((from + i) % kLongitudeSteps)] = true;
+        }
+        havePrevious = true;
+        previousLongitude = longitude;
     });
+    // The curve also crosses meridians the central line never reaches:
+    // beyond its ends and, near a pole, on the far side of the pole.
+    AppendCurveByLongitude(model, k, grid, middle, curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 
 void TraceCurveByLongitude(SolarEclipseModel& model, double k) {
-    const BesselianElements& e = model.elements;
-    const double deltaT = DeltaT(model.date);
     PathCurve curve;
-    for (int i = 0; i < 360 * kLongitudeStepsPerDegree; ++i) {
-        const double longitude = -180.0 + static_cast<double>(i) / kLongitudeStepsPerDegree;
-        AppendIfFound(curve, longitude, MagnitudeLimitsAtLongitude(e, longitude, deltaT, k));
-    }
+    AppendCurveByLongitude(model, k, LongitudeGrid(), LatitudeGuess(), curve);
     model.magnitudeCurves.push_back(std::move(curve));
 }
 

@@ -199,9 +199,12 @@ struct PathBoundsTracker {
 void UpdatePathBounds(PathBoundsTracker& bounds, double longitude, double latitude) noexcept;
 
 // Appends the curve of magnitude k traced along the central line (at the
-// longitude of each central point), or along the parallels of longitude
-// from -180 to 180 in steps of 1/6 degree (for an eclipse without a central
-// line).
+// longitude of each central point, then at the longitudes of the grid the
+// line does not sweep: beyond its ends and, near a pole, across it), or at
+// every longitude from -180 to 180 in steps of 1/6 degree (for an eclipse
+// without a central line). Each search that misses the curve from its fixed
+// start is repeated from the point found at the previous step, so that
+// curves far from the equator are followed too.
 void TraceCurveAlongPath(SolarEclipseModel& model, double k);
 void TraceCurveByLongitude(SolarEclipseModel& model, double k);
 

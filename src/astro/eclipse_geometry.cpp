@@ -81,10 +81,10 @@ double TargetOffset(const BesselianElements& e, const BesselianValues& values,
 // where the observer's distance from the shadow's track equals the target
 // offset, north of the track for side +1, south for -1 (0: on the track).
 LatitudeSearch SearchLatitude(const BesselianElements& e, double longitudeDegrees,
-                              double deltaTSeconds, SearchTarget target, double k,
-                              int side) noexcept {
-    double t = 0.0;
-    double latitude = 0.0;  // radians
+                              double deltaTSeconds, SearchTarget target, double k, int side,
+                              double startT = 0.0, double startLatitude = 0.0) noexcept {
+    double t = startT;
+    double latitude = startLatitude;  // radians
     for (int iteration = 0; iteration < kLatitudeSearchIterations; ++iteration) {
         const BesselianValues values = EvaluateBesselianElements(e, t);
         const GeocentricFactors f =
@@ -115,6 +115,139 @@ LatitudeSearch SearchLatitude(const BesselianElements& e, double longitudeDegree
         }
     }
     return LatitudeSearch();
+}
+
+// The target function of the bracketing search at one latitude (radians):
+// the observer's signed distance from the place where the search stops, at
+// the observer's greatest eclipse, which is followed from the instant t.
+struct OffsetFromCurve {
+    bool valid = false;
+    double value = 0.0;  // Earth radii; zero on the curve
+    double t = 0.0;
+    double sunAltitude = 0.0;  // radians
+};
+
+OffsetFromCurve OffsetAtLatitude(const BesselianElements& e, double longitudeDegrees,
+                                 double deltaTSeconds, SearchTarget target, double k,
+                                 int side, double latitude, double t) noexcept {
+    const GeocentricFactors f = ObserverGeocentricFactors(latitude * kDegreesPerRadian, 0.0);
+    OffsetFromCurve result;
+    for (int iteration = 0; iteration < kLatitudeSearchIterations; ++iteration) {
+        const BesselianValues values = EvaluateBesselianElements(e, t);
+        const FundamentalPlaneObserver o =
+            ObserverOnFundamentalPlane(e, values, longitudeDegrees, deltaTSeconds, f);
+        if (!(o.n2 > 0.0)) return result;
+        const double dt = -(o.u * o.a + o.v * o.b) / o.n2;
+        if (!std::isfinite(dt)) return result;
+        if (std::fabs(dt) < kLatitudeSearchTimeTolerance) {
+            result.valid = true;
+            result.value = (o.a * o.v - o.u * o.b) / std::sqrt(o.n2) +
+                           side * TargetOffset(e, values, o.zeta, target, k);
+            result.t = t;
+            result.sunAltitude = SunAltitudeRadians(latitude, o.sinD, o.cosD, o.cosH);
+            return result;
+        }
+        t += dt;
+    }
+    return result;
+}
+
+// Bracketing and bisection around a guess: the meridian is sampled in steps
+// of kBracketStep outwards from the guess on both sides in turn, and each
+// sign change, nearest first, is narrowed down until one whose point sees
+// the Sun is found. A sign change that does not close to zero is a jump of
+// the greatest eclipse from one instant to another, not a crossing.
+constexpr double kBracketStep = 0.25 * kRadiansPerDegree;
+constexpr double kBracketTolerance = kLatitudeSearchLatitudeTolerance * kRadiansPerDegree;
+constexpr double kCrossingTolerance = 1e-6;  // Earth radii
+
+LatitudeSearch NarrowBracket(const BesselianElements& e, double longitudeDegrees,
+                             double deltaTSeconds, SearchTarget target, double k, int side,
+                             double low, OffsetFromCurve atLow, double high) noexcept {
+    int steps = 0;
+    while (high - low > kBracketTolerance) {
+        const double middle = 0.5 * (low + high);
+        const OffsetFromCurve atMiddle = OffsetAtLatitude(
+            e, longitudeDegrees, deltaTSeconds, target, k, side, middle, atLow.t);
+        ++steps;
+        if (!atMiddle.valid) return LatitudeSearch();
+        if ((atMiddle.value < 0.0) == (atLow.value < 0.0)) {
+            low = middle;
+            atLow = atMiddle;
+        } else {
+            high = middle;
+        }
+    }
+    if (std::fabs(atLow.value) > kCrossingTolerance || atLow.sunAltitude < 0.0)
+        return LatitudeSearch();
+    LatitudeSearch result;
+    result.found = true;
+    result.t = atLow.t;
+    result.latitude = low * kDegreesPerRadian;
+    result.iterations = steps;
+    return result;
+}
+
+LatitudeSearch BracketLatitude(const BesselianElements& e, double longitudeDegrees,
+                               double deltaTSeconds, SearchTarget target, double k, int side,
+                               const LatitudeGuess& guess) noexcept {
+    const double start = std::clamp(guess.latitude * kRadiansPerDegree, -kPi / 2, kPi / 2);
+    const double reach = guess.reach * kRadiansPerDegree;
+    const OffsetFromCurve atStart =
+        OffsetAtLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side, start, guess.t);
+    // The last sample of each direction: latitude and offset.
+    double edge[2] = {start, start};
+    OffsetFromCurve atEdge[2] = {atStart, atStart};
+    bool open[2] = {true, true};
+    for (int step = 1; open[0] || open[1]; ++step) {
+        for (int direction = 0; direction < 2; ++direction) {
+            if (!open[direction]) continue;
+            const double sign = direction == 0 ? 1.0 : -1.0;
+            const double next = start + sign * step * kBracketStep;
+            if (step * kBracketStep > reach || std::fabs(next) > kPi / 2) {
+                open[direction] = false;
+                continue;
+            }
+            const OffsetFromCurve atNext = OffsetAtLatitude(
+                e, longitudeDegrees, deltaTSeconds, target, k, side, next, atEdge[direction].t);
+            if (atNext.valid && atEdge[direction].valid &&
+                (atNext.value < 0.0) != (atEdge[direction].value < 0.0)) {
+                const bool upwards = direction == 0;
+                const LatitudeSearch crossing =
+                    upwards ? NarrowBracket(e, longitudeDegrees, deltaTSeconds, target, k, side,
+                                            edge[0], atEdge[0], next)
+                            : NarrowBracket(e, longitudeDegrees, deltaTSeconds, target, k, side,
+                                            next, atNext, edge[1]);
+                if (crossing.found) return crossing;
+            }
+            edge[direction] = next;
+            atEdge[direction] = atNext.valid ? atNext : atEdge[direction];
+        }
+    }
+    return LatitudeSearch();
+}
+
+// One side of a trace: the search from the fixed start, then from the guess.
+LatitudeSearch SearchSideNear(const BesselianElements& e, double longitudeDegrees,
+                              double deltaTSeconds, SearchTarget target, double k, int side,
+                              const LatitudeGuess& guess) noexcept {
+    LatitudeSearch search = SearchLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side);
+    if (search.found || !(guess.reach > 0.0)) return search;
+    search = SearchLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side, guess.t,
+                            guess.latitude * kRadiansPerDegree);
+    if (search.found && std::fabs(search.latitude - guess.latitude) <= guess.reach)
+        return search;
+    return BracketLatitude(e, longitudeDegrees, deltaTSeconds, target, k, side, guess);
+}
+
+LatitudeLimits SearchBothSidesNear(const BesselianElements& e, double longitudeDegrees,
+                                   double deltaTSeconds, SearchTarget target, double k,
+                                   const LatitudeGuess& north,
+                                   const LatitudeGuess& south) noexcept {
+    LatitudeLimits limits;
+    limits.north = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, +1, north);
+    limits.south = SearchSideNear(e, longitudeDegrees, deltaTSeconds, target, k, -1, south);
+    return limits;
 }
 
 LatitudeLimits SearchBothSides(const BesselianElements& e, double longitudeDegrees,
@@ -310,6 +443,21 @@ LatitudeLimits MagnitudeLimitsAtLongitude(const DateTime& date, double longitude
     BesselianElements elements;
     if (!FindEclipseOnDate(date, t0, elements)) return LatitudeLimits();
     return MagnitudeLimitsAtLongitude(elements, longitudeDegrees, deltaTSeconds, k);
+}
+
+LatitudeLimits UmbralLimitsNear(const BesselianElements& elements, double longitudeDegrees,
+                                double deltaTSeconds, const LatitudeGuess& north,
+                                const LatitudeGuess& south) noexcept {
+    return SearchBothSidesNear(elements, longitudeDegrees, deltaTSeconds,
+                               SearchTarget::kUmbra, 0.0, north, south);
+}
+
+LatitudeLimits MagnitudeLimitsNear(const BesselianElements& elements,
+                                   double longitudeDegrees, double deltaTSeconds, double k,
+                                   const LatitudeGuess& north,
+                                   const LatitudeGuess& south) noexcept {
+    return SearchBothSidesNear(elements, longitudeDegrees, deltaTSeconds,
+                               SearchTarget::kMagnitude, k, north, south);
 }
 
 }  // namespace corvinata

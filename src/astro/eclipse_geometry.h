@@ -187,4 +187,30 @@ LatitudeLimits MagnitudeLimitsAtLongitude(const BesselianElements& elements,
 LatitudeLimits MagnitudeLimitsAtLongitude(const DateTime& date, double longitudeDegrees,
                                           double deltaTSeconds, double k) noexcept;
 
+// A point known to lie near a curve (the central point of the same instant,
+// or the point the previous step of a trace found): the instant t (hours
+// after t0) and the geodetic latitude (degrees) a search may start from, and
+// how far from that latitude (degrees) the curve may lie; a reach of 0 asks
+// for the search from the fixed start alone.
+struct LatitudeGuess {
+    double t = 0.0;
+    double latitude = 0.0;
+    double reach = 90.0;
+};
+
+// As UmbralLimitsAtLongitude and MagnitudeLimitsAtLongitude, for tracing a
+// curve. Each side is searched first exactly as those do; a side that search
+// misses (its fixed start lies too far from a point near a pole) is searched
+// again from its guess: by Newton's method, kept when it settles within the
+// guess' reach, and failing that by bracketing the root in latitude within
+// the reach and narrowing the bracket, the crossing of the meridian nearest
+// the guess first.
+LatitudeLimits UmbralLimitsNear(const BesselianElements& elements, double longitudeDegrees,
+                                double deltaTSeconds, const LatitudeGuess& north,
+                                const LatitudeGuess& south) noexcept;
+LatitudeLimits MagnitudeLimitsNear(const BesselianElements& elements,
+                                   double longitudeDegrees, double deltaTSeconds, double k,
+                                   const LatitudeGuess& north,
+                                   const LatitudeGuess& south) noexcept;
+
 }  // namespace corvinata

@@ -1,45 +1,79 @@
 #include "astro/moon.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/nutation.h"
+#include "astro/series_trig.h"
 #include "generated/elp.h"
 
 namespace corvinata {
 namespace {
-// E or E^2 for a term whose multiplier of the Sun's mean anomaly is m: the
-// Earth's orbital eccentricity scales the solar terms.
-double EccentricityFactor(int m, double e) {
-    switch (m < 0 ? -m : m) {
-        case 1: return e;
-        case 2: return e * e;
-        default: return 1.0;
+
+// The terms with M are scaled by the Earth's orbital eccentricity factor E,
+// those with 2M by E^2: the factor of a term, indexed by |multiplier of M|.
+struct EccentricityFactors {
+    double byMultiple[3];
+    explicit EccentricityFactors(double e) noexcept : byMultiple{1.0, e, e * e} {}
+    double operator()(int m) const noexcept { return byMultiple[m < 0 ? -m : m]; }
+};
+
+// The four fundamental arguments, given in degrees, with the sines and
+// cosines of their multiples.
+struct MoonArguments {
+    AngleMultiples d, m, mp, f;
+    MoonArguments(double dDeg, double mDeg, double mpDeg, double fDeg) noexcept
+        : d(dDeg * kRadiansPerDegree),
+          m(mDeg * kRadiansPerDegree),
+          mp(mpDeg * kRadiansPerDegree),
+          f(fDeg * kRadiansPerDegree) {}
+
+    template <typename Term>
+    SinCos Of(const Term& t) const noexcept {
+        return AddAngles(AddAngles(d[t.d], m[t.m]), AddAngles(mp[t.mp], f[t.f]));
     }
+};
+
+template <typename Term>
+constexpr auto kMoonMultipliers = [](const Term& t) {
+    return std::array<int, 4>{t.d, t.m, t.mp, t.f};
+};
+static_assert(MultipliersWithinRange(MoonLongitudeDistanceTerms,
+                                     kMoonMultipliers<MoonLongitudeDistanceTerm>) &&
+                  MultipliersWithinRange(MoonLatitudeTerms, kMoonMultipliers<MoonLatitudeTerm>),
+              "the tables of multiples cover every lunar term");
+
+void SumLongitudeDistance(const MoonArguments& arguments, const EccentricityFactors& factor,
+                          double& sumL, double& sumR) noexcept {
+    sumL = 0.0;
+    sumR = 0.0;
+    for (const MoonLongitudeDistanceTerm& t : MoonLongitudeDistanceTerms) {
+        const SinCos angle = arguments.Of(t);
+        sumL += t.longitude * factor(t.m) * angle.sin;
+        sumR += t.distance * factor(t.m) * angle.cos;
+    }
+}
+
+double SumLatitude(const MoonArguments& arguments, const EccentricityFactors& factor) noexcept {
+    double sumB = 0.0;
+    for (const MoonLatitudeTerm& t : MoonLatitudeTerms) {
+        sumB += t.latitude * factor(t.m) * arguments.Of(t).sin;
+    }
+    return sumB;
 }
 
 }  // namespace
 
 void MoonLongitudeDistanceSums(double d, double m, double mp, double f, double e,
                                double& sumL, double& sumR) {
-    sumL = 0.0;
-    sumR = 0.0;
-    for (const MoonLongitudeDistanceTerm& t : MoonLongitudeDistanceTerms) {
-        const double arg = (t.d * d + t.m * m + t.mp * mp + t.f * f) * kRadiansPerDegree;
-        const double factor = EccentricityFactor(t.m, e);
-        sumL += t.longitude * factor * std::sin(arg);
-        sumR += t.distance * factor * std::cos(arg);
-    }
+    SumLongitudeDistance(MoonArguments(d, m, mp, f), EccentricityFactors(e), sumL, sumR);
 }
 
 void MoonLatitudeSum(double d, double m, double mp, double f, double e, double& sumB) {
-    sumB = 0.0;
-    for (const MoonLatitudeTerm& t : MoonLatitudeTerms) {
-        const double arg = (t.d * d + t.m * m + t.mp * mp + t.f * f) * kRadiansPerDegree;
-        sumB += t.latitude * EccentricityFactor(t.m, e) * std::sin(arg);
-    }
+    sumB = SumLatitude(MoonArguments(d, m, mp, f), EccentricityFactors(e));
 }
 
 void ComputeMoonPosition(double jd, SkyCoordinates& position, double& distance,
@@ -67,8 +101,10 @@ void ComputeMoonPosition(double jd, SkyCoordinates& position, double& distance,
     double sumL = 0.0;
     double sumR = 0.0;
     double sumB = 0.0;
-    MoonLongitudeDistanceSums(d, m, mp, f, e, sumL, sumR);
-    MoonLatitudeSum(d, m, mp, f, e, sumB);
+    const MoonArguments arguments(d, m, mp, f);
+    const EccentricityFactors factor(e);
+    SumLongitudeDistance(arguments, factor, sumL, sumR);
+    sumB = SumLatitude(arguments, factor);
 
     // Venus (A1), Jupiter (A2) and the flattening of the Earth (L' - F ...).
     sumL += 3958.0 * SinDeg(a1) + 1962.0 * SinDeg(lp - f) + 318.0 * SinDeg(a2);

@@ -1,15 +1,23 @@
 #include "astro/nutation.h"
 
+#include <array>
 #include <cmath>
 #include <iterator>
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/series_trig.h"
 #include "generated/nutation.h"
 
 namespace corvinata {
 namespace {
 constexpr double kArcsecondsPerDegree = 3600.0;
+
+static_assert(MultipliersWithinRange(nutation_data::kNutationTerms,
+                                     [](const NutationTerm& t) {
+                                         return std::array<int, 5>{t.d, t.m, t.mp, t.f, t.om};
+                                     }),
+              "the tables of multiples cover every nutation term");
 
 double CenturiesSinceJ2000(double jd) {
     return (jd - kJulianDayJ2000) / kDaysPerJulianCentury;
@@ -43,17 +51,24 @@ void ComputeNutation(double jd, double& dpsi, double& deps) {
     const double f = ReduceDegrees(93.27191 + 483202.017538 * t - 0.0036825 * t2 + t3 / 327270.0);
     const double om = ReduceDegrees(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0);
 
+    const AngleMultiples dMultiples(d * kRadiansPerDegree);
+    const AngleMultiples mMultiples(m * kRadiansPerDegree);
+    const AngleMultiples mpMultiples(mp * kRadiansPerDegree);
+    const AngleMultiples fMultiples(f * kRadiansPerDegree);
+    const AngleMultiples omMultiples(om * kRadiansPerDegree);
+
     // Smallest terms first, which keeps their contribution out of the
     // rounding of the large ones.
     double sumPsi = 0.0;
     double sumEps = 0.0;
     const auto& terms = nutation_data::kNutationTerms;
     for (auto row = std::rbegin(terms); row != std::rend(terms); ++row) {
-        const double argument =
-            (row->d * d + row->m * m + row->mp * mp + row->f * f + row->om * om) *
-            kRadiansPerDegree;
-        sumPsi += (row->sinCoefficient + row->sinRate * t) * std::sin(argument);
-        sumEps += (row->cosCoefficient + row->cosRate * t) * std::cos(argument);
+        const SinCos argument =
+            AddAngles(AddAngles(AddAngles(dMultiples[row->d], mMultiples[row->m]),
+                                AddAngles(mpMultiples[row->mp], fMultiples[row->f])),
+                      omMultiples[row->om]);
+        sumPsi += (row->sinCoefficient + row->sinRate * t) * argument.sin;
+        sumEps += (row->cosCoefficient + row->cosRate * t) * argument.cos;
     }
     dpsi = sumPsi / 10000.0 / kArcsecondsPerDegree;
     deps = sumEps / 10000.0 / kArcsecondsPerDegree;

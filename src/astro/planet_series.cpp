@@ -1,10 +1,12 @@
 #include "astro/planet_series.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/series_trig.h"
 #include "generated/earth_j2000.h"
 #include "generated/pluto.h"
 #include "generated/vsop87.h"
@@ -39,10 +41,18 @@ const PlanetSeries& VsopSeries(VsopBody body) {
 }
 
 double SumVsopTerms(const VsopPowerSeries& series, double tau) {
+    // The terms go through in blocks: first the cosines of every term of a
+    // block, free of dependencies from one to the next so that the compiler
+    // evaluates several at once, then the sum in the order of the table.
+    constexpr std::uint32_t kBlock = 64;
+    double cosines[kBlock];
     double sum = 0.0;
-    for (std::uint32_t i = 0; i < series.count; ++i) {
-        const VsopTerm& term = series.terms[i];
-        sum += term.a * std::cos(term.b + term.c * tau);
+    for (std::uint32_t first = 0; first < series.count; first += kBlock) {
+        const std::uint32_t count = std::min(kBlock, series.count - first);
+        const VsopTerm* terms = series.terms + first;
+        for (std::uint32_t i = 0; i < count; ++i) cosines[i] = terms[i].b + terms[i].c * tau;
+        for (std::uint32_t i = 0; i < count; ++i) cosines[i] = SeriesCosine(cosines[i]);
+        for (std::uint32_t i = 0; i < count; ++i) sum += terms[i].a * cosines[i];
     }
     return sum;
 }
