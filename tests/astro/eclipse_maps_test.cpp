@@ -96,13 +96,9 @@ bool UmbralLimitCrossesInSunlight(const BesselianElements& e, double longitude, 
     return false;
 }
 
-class EclipseMaps : public testing::TestWithParam<test::CsvRow> {};
-
 // The line's ends stay; each curve (the path first) keeps its points and
 // sums unless it gained points where a search used to miss them.
-TEST_P(EclipseMaps, KeepEarlierResultsAndOnlyGainPoints) {
-    const test::CsvRow& row = GetParam();
-    const SolarEclipseModel model = ModelFor(row.Text(0));
+void ExpectEarlierResultsKept(const SolarEclipseModel& model, const test::CsvRow& row) {
     const double ends[] = {model.centralLineBegin.dateTime.hours, model.centralLineBegin.place.longitude.degrees,
                            model.centralLineBegin.place.latitude.degrees, model.centralLineEnd.dateTime.hours,
                            model.centralLineEnd.place.longitude.degrees, model.centralLineEnd.place.latitude.degrees};
@@ -126,6 +122,30 @@ TEST_P(EclipseMaps, KeepEarlierResultsAndOnlyGainPoints) {
     }
 }
 
+// Each magnitude the eclipse reaches on the Earth (at the place nearest the
+// shadow axis, with a margin for curves only metres long) has its curve.
+void ExpectEveryReachedMagnitudeDrawn(const SolarEclipseModel& model) {
+    double greatest = -1.0;
+    for (double t = -4.0; t <= 4.0; t += 0.01) {
+        const BesselianValues v = EvaluateBesselianElements(model.elements, t);
+        const double miss = std::max(0.0, std::hypot(v.x, v.rho1inv * v.y) - 1.0);
+        greatest = std::max(greatest, (v.l1 - miss) / (v.l1 + v.l2));
+    }
+    for (std::size_t i = 0; i < std::size(kMagnitudeCurveLevels); ++i) {
+        EXPECT_TRUE(greatest < kMagnitudeCurveLevels[i] + 0.02 || !model.magnitudeCurves.at(i).empty()) << i;
+    }
+}
+
+class EclipseMaps : public testing::TestWithParam<test::CsvRow> {};
+
+// Both checks of the whole map share one computation of it: the curves are
+// the costly part of the table's sweep.
+TEST_P(EclipseMaps, KeepEarlierResultsAndDrawEveryMagnitudeReached) {
+    const SolarEclipseModel model = ModelFor(GetParam().Text(0));
+    ExpectEarlierResultsKept(model, GetParam());
+    ExpectEveryReachedMagnitudeDrawn(model);
+}
+
 // A step of the central line has no path point only where no limit crosses
 // its meridian in sunlight (near a pole or a horizon the band of the path
 // can reach from the horizon to the pole).
@@ -138,21 +158,6 @@ TEST_P(EclipseMaps, CentralPathMissesNoLimit) {
         if (HasPointAt(model.centralPath, s.place.longitude)) continue;
         EXPECT_FALSE(UmbralLimitCrossesInSunlight(model.elements, s.place.longitude, s.t, DeltaT(model.date)))
             << "t " << s.t << " at " << s.place.longitude << ", " << s.place.latitude;
-    }
-}
-
-// Each magnitude the eclipse reaches on the Earth (at the place nearest the
-// shadow axis, with a margin for curves only metres long) has its curve.
-TEST_P(EclipseMaps, EveryMagnitudeReachedHasItsCurve) {
-    const SolarEclipseModel model = ModelFor(GetParam().Text(0));
-    double greatest = -1.0;
-    for (double t = -4.0; t <= 4.0; t += 0.01) {
-        const BesselianValues v = EvaluateBesselianElements(model.elements, t);
-        const double miss = std::max(0.0, std::hypot(v.x, v.rho1inv * v.y) - 1.0);
-        greatest = std::max(greatest, (v.l1 - miss) / (v.l1 + v.l2));
-    }
-    for (std::size_t i = 0; i < std::size(kMagnitudeCurveLevels); ++i) {
-        EXPECT_TRUE(greatest < kMagnitudeCurveLevels[i] + 0.02 || !model.magnitudeCurves.at(i).empty()) << i;
     }
 }
 
