@@ -171,13 +171,14 @@ private:
 // before the test's own members (its dialog) are made.
 class ControlTest : public ::testing::Test {
 protected:
-    ControlTest() {
+    ControlTest() : registry_(controls_) {
         classesRegistered_ = RegisterCustomControlClasses(GetModuleHandleW(nullptr));
         SetCustomControlRegistry(&registry_);
     }
     ~ControlTest() override { SetCustomControlRegistry(nullptr); }
     void SetUp() override { ASSERT_TRUE(classesRegistered_); }
 
+    CustomControlMap controls_;
     CustomControlRegistry registry_;
     bool classesRegistered_ = false;
 };
