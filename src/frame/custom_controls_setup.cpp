@@ -1,5 +1,6 @@
 #include "frame/custom_controls_setup.h"
 
+#include "frame/bitmap_button.h"
 #include "frame/control_classes.h"
 
 namespace corvinata {
@@ -8,6 +9,8 @@ CustomControlsSession::CustomControlsSession(HINSTANCE instance, CustomControlMa
     : instance_(instance), registry_(controls) {
     SetCustomControlRegistry(&registry_);
     RegisterCustomControlClasses(instance_);
+    // Night vision is chosen later, in the appearance settings.
+    LoadArrowBitmaps(instance_, registry_, false);
 }
 
 CustomControlsSession::~CustomControlsSession() {
