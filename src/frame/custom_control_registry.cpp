@@ -17,6 +17,8 @@ void SetCustomControlRegistry(CustomControlRegistryInterface* registry) noexcept
     g_customControls = registry;
 }
 
+CustomControlRegistry::CustomControlRegistry()
+    : ownControls_(std::make_unique<CustomControlMap>()), controls_(*ownControls_) {}
 CustomControlRegistry::CustomControlRegistry(CustomControlMap& controls) : controls_(controls) {}
 CustomControlRegistry::~CustomControlRegistry() = default;
 

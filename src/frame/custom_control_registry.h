@@ -46,6 +46,8 @@ public:
 
 class CustomControlRegistry : public CustomControlRegistryInterface {
 public:
+    // Files the objects in a map of its own (tests).
+    CustomControlRegistry();
     // Files the objects in `controls`, which must outlive the registry's
     // windows.
     explicit CustomControlRegistry(CustomControlMap& controls);
@@ -73,6 +75,7 @@ public:
 private:
     CustomControl* File(HWND window, std::unique_ptr<CustomControl> control);
 
+    std::unique_ptr<CustomControlMap> ownControls_;
     CustomControlMap& controls_;
     std::map<int, std::unique_ptr<ButtonControl>> buttons_;
 };

@@ -171,14 +171,13 @@ private:
 // before the test's own members (its dialog) are made.
 class ControlTest : public ::testing::Test {
 protected:
-    ControlTest() : registry_(controls_) {
+    ControlTest() {
         classesRegistered_ = RegisterCustomControlClasses(GetModuleHandleW(nullptr));
         SetCustomControlRegistry(&registry_);
     }
     ~ControlTest() override { SetCustomControlRegistry(nullptr); }
     void SetUp() override { ASSERT_TRUE(classesRegistered_); }
 
-    CustomControlMap controls_;
     CustomControlRegistry registry_;
     bool classesRegistered_ = false;
 };
