@@ -42,26 +42,6 @@ const ConstellationNameSystems kConstellationNameSystems;
 
 const PublishedInterfaces& GetPublishedInterfaces() noexcept { return g_published; }
 
-void CustomControlRegistry::RegisterControl(const void* window,
-                                            std::unique_ptr<CustomControl> control) {
-    controls_[window] = std::move(control);
-}
-
-void CustomControlRegistry::DestroyControl(const void* window) { controls_.erase(window); }
-
-std::unique_ptr<CustomControl> CustomControlRegistry::ForgetControl(const void* window) {
-    auto found = controls_.find(window);
-    if (found == controls_.end()) return nullptr;
-    std::unique_ptr<CustomControl> control = std::move(found->second);
-    controls_.erase(found);
-    return control;
-}
-
-CustomControl* CustomControlRegistry::FindControl(const void* window) const {
-    auto found = controls_.find(window);
-    return found == controls_.end() ? nullptr : found->second.get();
-}
-
 Application::Application(std::unique_ptr<StorageService> storage, const PathName& programDirectory,
                          ApplicationHooks hooks)
     : storage_(std::move(storage)),

@@ -10,13 +10,13 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 
 #include "app/app_interfaces.h"
 #include "app/application_settings.h"
 #include "app/command_history.h"
 #include "app/current_time.h"
+#include "app/custom_control_map.h"
 #include "app/dialog_positions.h"
 #include "app/graph_commands.h"
 #include "app/layouts.h"
@@ -32,27 +32,6 @@
 #include "catalog/user_locations.h"
 
 namespace corvinata {
-
-// The object behind one custom control's window.
-class CustomControl {
-public:
-    virtual ~CustomControl() = default;
-};
-
-// Custom-control objects by their window.
-class CustomControlRegistry {
-public:
-    // Takes the object; an earlier object of the window is deleted.
-    void RegisterControl(const void* window, std::unique_ptr<CustomControl> control);
-    // Deletes the window's object and its entry.
-    void DestroyControl(const void* window);
-    // Removes the entry and hands the object to the caller.
-    std::unique_ptr<CustomControl> ForgetControl(const void* window);
-    CustomControl* FindControl(const void* window) const;
-
-private:
-    std::map<const void*, std::unique_ptr<CustomControl>> controls_;
-};
 
 // Where the application shows its messages (the application message box).
 class ApplicationMessages {
@@ -104,7 +83,7 @@ public:
     RecentFiles& Recent() noexcept { return recent_; }
     DialogPositions& Dialogs() noexcept { return dialogs_; }
     ApplicationDialogStates& DialogStates() noexcept { return dialogStates_; }
-    CustomControlRegistry& Controls() noexcept { return controls_; }
+    CustomControlMap& Controls() noexcept { return controls_; }
     FrameWindowSettings& Frame() noexcept { return frame_; }
 
     // The objects that turn each kind's requests into undoable steps.
@@ -171,7 +150,7 @@ private:
     RecentFiles recent_;
     DialogPositions dialogs_;
     ApplicationDialogStates dialogStates_{dialogs_, places_};
-    CustomControlRegistry controls_;
+    CustomControlMap controls_;
     std::unique_ptr<Layouts> layouts_;
     ClockTimer* frameTimer_ = nullptr;
     ApplicationMessages* messages_ = nullptr;

@@ -1,13 +1,12 @@
 #include "app/help_topics_win.h"
 
+#include <htmlhelp.h>
+
 #include "base/services.h"
 
 namespace corvinata {
 
 namespace {
-
-// HH_DISPLAY_TOPIC of the HTML help control.
-constexpr UINT kHelpDisplayTopic = 0;
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
 
@@ -34,6 +33,17 @@ private:
     HtmlHelpFunction function_ = nullptr;
 };
 
+// Set once a help window may have been opened.
+bool g_helpUsed = false;
+
+HtmlHelpFunction HelpFunction() {
+    static HtmlHelpLibrary library;
+    g_helpUsed = g_helpUsed || library.Function();
+    return library.Function();
+}
+
+String HelpFile() { return HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName()); }
+
 }  // namespace
 
 PathName GetProgramDirectory(HINSTANCE instance) {
@@ -44,12 +54,25 @@ PathName GetProgramDirectory(HINSTANCE instance) {
 }
 
 bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
-    static HtmlHelpLibrary library;
-    if (!library.Function()) return false;
-    const String file = HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName());
+    const HtmlHelpFunction help = HelpFunction();
+    if (!help) return false;
     // The help control reports a missing file or page itself.
-    library.Function()(owner, file.Text(), kHelpDisplayTopic, reinterpret_cast<DWORD_PTR>(topic));
+    help(owner, HelpFile().Text(), HH_DISPLAY_TOPIC, reinterpret_cast<DWORD_PTR>(topic));
     return true;
+}
+
+bool ShowHelpSearch(HWND owner) {
+    const HtmlHelpFunction help = HelpFunction();
+    if (!help) return false;
+    HH_FTS_QUERY query{};
+    query.cbStruct = sizeof query;
+    help(owner, HelpFile().Text(), HH_DISPLAY_SEARCH, reinterpret_cast<DWORD_PTR>(&query));
+    return true;
+}
+
+void CloseAllHelpWindows() {
+    // Loading the help control only to close nothing would slow the exit.
+    if (g_helpUsed) HelpFunction()(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }
 
 }  // namespace corvinata

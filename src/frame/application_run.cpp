@@ -192,7 +192,7 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");
-    CustomControlsSession controls(instance);
+    CustomControlsSession controls(instance, app.Controls());
 
     if (!StartApplication(app)) return 0;
 

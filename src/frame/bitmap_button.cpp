@@ -1,5 +1,7 @@
 #include "frame/bitmap_button.h"
 
+#include <string>
+
 namespace corvinata {
 
 ButtonPicture ChooseButtonPicture(bool enabled, bool pressed, bool focused) noexcept {
@@ -91,6 +93,33 @@ void ButtonControl::Paint(HWND window, HDC dc) const {
            memory.Get(), 0, 0, SRCCOPY);
 }
 
+bool LoadArrowBitmaps(HINSTANCE module, CustomControlRegistry& registry, bool night) {
+    static constexpr struct {
+        int controlId;
+        const wchar_t* direction;
+    } kArrows[] = {{21020, L"Up"}, {20615, L"Down"}, {20735, L"Left"}, {20854, L"Right"}};
+    static constexpr struct {
+        ButtonPicture picture;
+        const wchar_t* suffix;
+    } kStates[] = {{ButtonPicture::Disabled, L"Disabled"},
+                   {ButtonPicture::Focused, L"Focused"},
+                   {ButtonPicture::Normal, L""},
+                   {ButtonPicture::Pressed, L"Pressed"}};
+    bool all = true;
+    for (const auto& arrow : kArrows) {
+        ButtonControl& button = registry.ButtonFor(arrow.controlId);
+        for (const auto& state : kStates) {
+            std::wstring name = std::wstring(L"Bmp_Arrow") + arrow.direction + state.suffix;
+            if (night) name += L"_Night";
+            HANDLE image = LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, 0);
+            // A picture that is missing leaves the one before rather than none.
+            if (image) button.SetBitmap(state.picture, static_cast<HBITMAP>(image));
+            all = all && image;
+        }
+    }
+    return all;
+}
+
 LRESULT CALLBACK ButtonWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CustomControlRegistryInterface* registry = GetCustomControlRegistry();
     if (message == WM_CREATE) {
@@ -100,7 +129,7 @@ LRESULT CALLBACK ButtonWndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     auto* button = registry ? dynamic_cast<ButtonControl*>(registry->FindControl(window)) : nullptr;
     if (!button) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_DESTROY) {
-        registry->ReleaseControl(window);
+        registry->ForgetControl(window);
         return 0;
     }
     return button->HandleMessage(window, message, wParam, lParam);

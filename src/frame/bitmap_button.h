@@ -39,6 +39,10 @@ private:
     bool pressed_ = false;
 };
 
+// Loads the day or night pictures of the four arrow buttons (up, down, left,
+// right) from `module` into `registry`'s buttons; false when one is missing.
+bool LoadArrowBitmaps(HINSTANCE module, CustomControlRegistry& registry, bool night);
+
 LRESULT CALLBACK ButtonWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace corvinata

@@ -17,14 +17,19 @@ void SetCustomControlRegistry(CustomControlRegistryInterface* registry) noexcept
     g_customControls = registry;
 }
 
-CustomControlRegistry::CustomControlRegistry() = default;
+CustomControlRegistry::CustomControlRegistry()
+    : ownControls_(std::make_unique<CustomControlMap>()), controls_(*ownControls_) {}
+CustomControlRegistry::CustomControlRegistry(CustomControlMap& controls) : controls_(controls) {}
 CustomControlRegistry::~CustomControlRegistry() = default;
 
 CustomControl* CustomControlRegistry::File(HWND window, std::unique_ptr<CustomControl> control) {
     CustomControl* object = control.get();
-    attached_.erase(window);
-    owned_[window] = std::move(control);
+    controls_.RegisterControl(window, std::move(control));
     return object;
+}
+
+void CustomControlRegistry::RegisterControl(HWND window, std::unique_ptr<CustomControl> control) {
+    controls_.RegisterControl(window, std::move(control));
 }
 
 CustomControl* CustomControlRegistry::CreateAnglePicker(HWND window) {
@@ -52,8 +57,7 @@ CustomControl* CustomControlRegistry::CreateTrackbar(HWND window) {
 CustomControl* CustomControlRegistry::CreateButtonControl(HWND window) {
     const auto found = buttons_.find(GetDlgCtrlID(window));
     if (found == buttons_.end()) return nullptr;
-    owned_.erase(window);
-    attached_[window] = found->second.get();
+    controls_.AttachControl(window, *found->second);
     return found->second.get();
 }
 
@@ -63,32 +67,15 @@ ButtonControl& CustomControlRegistry::ButtonFor(int controlId) {
     return *button;
 }
 
-void CustomControlRegistry::DestroyControl(HWND window) {
-    // Taken out of the map before it is deleted, so that nothing the
-    // destructor does can find it half gone.
-    const auto found = owned_.find(window);
-    if (found != owned_.end()) {
-        std::unique_ptr<CustomControl> control = std::move(found->second);
-        owned_.erase(found);
-    }
-    attached_.erase(window);
-}
+void CustomControlRegistry::DestroyControl(HWND window) { controls_.DestroyControl(window); }
 
-void CustomControlRegistry::ReleaseControl(HWND window) {
-    attached_.erase(window);
-    const auto found = owned_.find(window);
-    if (found != owned_.end()) {
-        // An owned object cannot be given up to nobody: it goes with the window.
-        std::unique_ptr<CustomControl> control = std::move(found->second);
-        owned_.erase(found);
-    }
+void CustomControlRegistry::ForgetControl(HWND window) {
+    // An owned object cannot be given up to nobody: it goes with the window.
+    std::unique_ptr<CustomControl> owned = controls_.ForgetControl(window);
 }
 
 CustomControl* CustomControlRegistry::FindControl(HWND window) const {
-    const auto owned = owned_.find(window);
-    if (owned != owned_.end()) return owned->second.get();
-    const auto attached = attached_.find(window);
-    return attached != attached_.end() ? attached->second : nullptr;
+    return controls_.FindControl(window);
 }
 
 }  // namespace corvinata

@@ -1,9 +1,10 @@
 // The program's custom controls ("CorvinataControl_*" windows) each own an
-// object that holds their state; the registry maps a control's window to it.
-// Dialogs and panels find the object of a control window here and call its
-// own operations (a picker's value, a hyperlink's text).
+// object that holds their state; the registry makes it when the window is
+// created and files it in the application's custom-control map. Dialogs and
+// panels find the object of a control window here and call its own
+// operations (a picker's value, a hyperlink's text).
 //
-// The application owns the registry and registers it once at start-up with
+// The program registers its registry once at start-up with
 // SetCustomControlRegistry; tests register one of their own.
 #pragma once
 
@@ -12,15 +13,11 @@
 #include <map>
 #include <memory>
 
+#include "app/custom_control_map.h"
+
 namespace corvinata {
 
 class ButtonControl;
-
-// The root of every control object: what the registry holds and deletes.
-class CustomControl {
-public:
-    virtual ~CustomControl() = default;
-};
 
 class CustomControlRegistryInterface {
 public:
@@ -41,13 +38,19 @@ public:
     // Removes the window and deletes its object.
     virtual void DestroyControl(HWND window) = 0;
     // Removes the window; the object stays with its owner (bitmap buttons).
-    virtual void ReleaseControl(HWND window) = 0;
+    virtual void ForgetControl(HWND window) = 0;
     virtual CustomControl* FindControl(HWND window) const = 0;
+    // Files `control` under the window, replacing an earlier object.
+    virtual void RegisterControl(HWND window, std::unique_ptr<CustomControl> control) = 0;
 };
 
 class CustomControlRegistry : public CustomControlRegistryInterface {
 public:
+    // Files the objects in a map of its own (tests).
     CustomControlRegistry();
+    // Files the objects in `controls`, which must outlive the registry's
+    // windows.
+    explicit CustomControlRegistry(CustomControlMap& controls);
     ~CustomControlRegistry() override;
     CustomControlRegistry(const CustomControlRegistry&) = delete;
     CustomControlRegistry& operator=(const CustomControlRegistry&) = delete;
@@ -61,8 +64,9 @@ public:
     CustomControl* CreateTrackbar(HWND window) override;
     CustomControl* CreateButtonControl(HWND window) override;
     void DestroyControl(HWND window) override;
-    void ReleaseControl(HWND window) override;
+    void ForgetControl(HWND window) override;
     CustomControl* FindControl(HWND window) const override;
+    void RegisterControl(HWND window, std::unique_ptr<CustomControl> control) override;
 
     // The bitmap button shown by every window of `controlId`, made on the
     // first call; the registry keeps it until it goes.
@@ -71,8 +75,8 @@ public:
 private:
     CustomControl* File(HWND window, std::unique_ptr<CustomControl> control);
 
-    std::map<HWND, std::unique_ptr<CustomControl>> owned_;
-    std::map<HWND, CustomControl*> attached_;
+    std::unique_ptr<CustomControlMap> ownControls_;
+    CustomControlMap& controls_;
     std::map<int, std::unique_ptr<ButtonControl>> buttons_;
 };
 

@@ -1,23 +1,21 @@
 #include "frame/custom_controls_setup.h"
 
+#include "frame/bitmap_button.h"
 #include "frame/control_classes.h"
-#include "frame/custom_control_registry.h"
 
 namespace corvinata {
 
-struct CustomControlsSession::State {
-    CustomControlRegistry registry;
-};
-
-CustomControlsSession::CustomControlsSession(HINSTANCE instance) : instance_(instance), state_(new State) {
-    SetCustomControlRegistry(&state_->registry);
+CustomControlsSession::CustomControlsSession(HINSTANCE instance, CustomControlMap& controls)
+    : instance_(instance), registry_(controls) {
+    SetCustomControlRegistry(&registry_);
     RegisterCustomControlClasses(instance_);
+    // Night vision is chosen later, in the appearance settings.
+    LoadArrowBitmaps(instance_, registry_, false);
 }
 
 CustomControlsSession::~CustomControlsSession() {
     UnregisterCustomControlClasses(instance_);
     SetCustomControlRegistry(nullptr);
-    delete state_;
 }
 
 }  // namespace corvinata

@@ -1,22 +1,24 @@
-// The custom controls' classes and the registry of their objects, for the
-// life of the program's run.
+// The custom controls' classes and their registry, for the life of the
+// program's run.
 #pragma once
 
 #include <windows.h>
+
+#include "frame/custom_control_registry.h"
 
 namespace corvinata {
 
 class CustomControlsSession {
 public:
-    explicit CustomControlsSession(HINSTANCE instance);
+    // The control objects go into `controls`, which must outlive the session.
+    CustomControlsSession(HINSTANCE instance, CustomControlMap& controls);
     ~CustomControlsSession();
     CustomControlsSession(const CustomControlsSession&) = delete;
     CustomControlsSession& operator=(const CustomControlsSession&) = delete;
 
 private:
-    struct State;
     HINSTANCE instance_;
-    State* state_;
+    CustomControlRegistry registry_;
 };
 
 }  // namespace corvinata

@@ -238,6 +238,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         if (clock_) clock_->StopClockTimer();
+        CloseAllHelpWindows();
         PostQuitMessage(0);
         break;
     case WM_NCDESTROY: {
@@ -528,8 +529,10 @@ void FrameWindow::OnCommand(int id) {
         CloseAllChildWindows();
         break;
     case CMD_HELP_CONTENTS:
-    case CMD_HELP_SEARCH:
         ShowHelpTopic(window_, L"contents.htm");
+        break;
+    case CMD_HELP_SEARCH:
+        ShowHelpSearch(window_);
         break;
     case CMD_HELP_GLOSSARY:
         ShowHelpTopic(window_, L"main_menu/help_menu/glossary.htm");

@@ -163,6 +163,11 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
         std::unique_ptr<CustomControl> kept = app.Controls().ForgetControl(&windows[1]);
         EXPECT_FALSE(secondGone);
         EXPECT_EQ(app.Controls().FindControl(&windows[1]), nullptr);
+        // A shared object (one bitmap button for many windows) stays with its owner.
+        app.Controls().AttachControl(&windows[0], *kept);
+        EXPECT_EQ(app.Controls().FindControl(&windows[0]), kept.get());
+        app.Controls().DestroyControl(&windows[0]);
+        EXPECT_FALSE(secondGone);
     }
     EXPECT_TRUE(destroyed);
     EXPECT_EQ(GetPublishedInterfaces().application, nullptr);

@@ -379,8 +379,8 @@ struct AboutWatch {
 };
 
 TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
-    CustomControlsSession controls(GetModuleHandleW(nullptr));  // the About box has a link
     Start();
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());  // the About box has a link
     SetTimer(nullptr, 0, 50, AboutWatch::Read);
     Command(CMD_ABOUT);
     EXPECT_EQ(AboutWatch::caption, L"About Corvinata");

@@ -180,5 +180,10 @@ TEST_F(SmallControls, TabSkipsTheHyperlink) {
     EXPECT_EQ(GetFocus(), Trackbar());
 }
 
+TEST_F(SmallControls, ArrowButtonsFindEveryDayAndNightPicture) {
+    for (const bool night : {false, true})
+        EXPECT_TRUE(LoadArrowBitmaps(GetModuleHandleW(nullptr), registry_, night)) << night;
+}
+
 }  // namespace
 }  // namespace corvinata
