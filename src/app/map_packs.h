@@ -45,6 +45,14 @@ bool ParseMapLine(const Char* line, MapRecord& record);
 bool ReadMapContents(TextFile& file, const std::function<bool(const String&)>& pictureExists,
                      std::vector<MapRecord>& maps);
 
+// The folder of the first map pack announced below the maker's key (a
+// subkey with the text "Type" = "MapPack" and its folder in "Dir", ending
+// with a path separator); false when none is announced.
+bool FindRegisteredMapPack(StorageService& storage, const String& makerKeyPath, String& directory);
+
+// The folder of the pack that ships beside the program.
+constexpr const Char* kShippedMapPackFolder = TXT("Maps\\");
+
 // Loads the pack in `directory` (ending with a path separator). An empty
 // directory, or a pack that cannot be read, gives the built-in map alone;
 // `damaged` tells the caller that a pack was there but could not be read.

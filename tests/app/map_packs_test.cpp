@@ -147,3 +147,27 @@ TEST(MapGeometry, ZoomScaleAndPlacesUnderThePointer) {
 
 }  // namespace
 }  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+TEST(MapPackRegistry, TheFirstSubkeyOfTypeMapPackGivesTheFolder) {
+    MemoryStorageService storage;
+    const auto key = [&](const char* name, const char* type, const char* dir) {
+        auto node = storage.CreateRegistryNode(RegistryHive::CurrentUser,
+                                               Wide(std::string("\\Software\\Maker\\") + name).c_str());
+        ASSERT_TRUE(node->Create());
+        node->WriteText(TXT("Type"), Wide(type).c_str());
+        node->WriteText(TXT("Dir"), Wide(dir).c_str());
+    };
+    String folder;
+    EXPECT_FALSE(FindRegisteredMapPack(storage, String(TXT("\\Software\\Maker")), folder));
+    key("Pictures", "PicturePack", "C:\\Pictures\\");
+    key("World", "MapPack", "C:\\World\\");
+    key("Zoo", "MapPack", "C:\\Zoo\\");
+    ASSERT_TRUE(FindRegisteredMapPack(storage, String(TXT("\\Software\\Maker")), folder));
+    EXPECT_EQ(Utf8(folder), "C:\\World\\");
+}
+
+}  // namespace
+}  // namespace corvinata
