@@ -80,6 +80,26 @@ String DeletePlaceQuestionText(const Location& place) {
     return ToString(TXT("Do you want to delete the location \"") + PlaceName(place) + TXT("\"?"));
 }
 
+String TimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude,
+                            double suggestedZone, int angleStyle) {
+    String entered;
+    String suggested;
+    FormatTimeZoneOffset(TimeZoneValue{enteredZone}, entered);
+    FormatTimeZoneOffset(TimeZoneValue{suggestedZone}, suggested);
+    String longitude;
+    String latitudeText;
+    LongitudeFormat(LongitudeValue(longitudeWest, kWestPositive), longitude, angleStyle, kToSecond,
+                    kAutomaticDecimals);
+    LatitudeValue north;
+    north.degrees = latitude;
+    LatitudeFormat(north, latitudeText, angleStyle, kToSecond, kAutomaticDecimals);
+    return ToString(TXT("You entered a time zone of ") + Of(entered) +
+                    TXT(" which does not look correct for the coordinates (") + Of(longitude) +
+                    TXT(" / ") + Of(latitudeText) + TXT(").") + TXT(" Corvinata suggests a time zone of ") +
+                    Of(suggested) + TXT(" for this location.\n\n") +
+                    TXT("Do you want to use the time zone ") + Of(suggested) + TXT("?"));
+}
+
 TimeDifferenceTexts DescribeTimeDifference(const DateTimeLocation& now, const Location& future) {
     const Location& current = now.location;
     const double difference =

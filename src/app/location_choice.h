@@ -47,6 +47,15 @@ inline bool MayDeleteUserPlace(PlaceIdentity current, std::int32_t entry) noexce
 String CurrentPlaceNotDeletableText(const Location& place);
 String DeletePlaceQuestionText(const Location& place);
 
+// The question when an entered time zone does not fit the coordinates
+// (longitude west positive), and the refusal of a second place with the
+// same country and town.
+String TimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude,
+                            double suggestedZone, int angleStyle);
+constexpr const Char* kDuplicatePlaceText =
+    TXT("A location with the given country and town name already exists.\n\n"
+        "Please enter a different town or country name.");
+
 // The time-difference section of the dialog.
 struct TimeDifferenceTexts {
     String sentence;   // "The time difference between ... is D hours."

@@ -131,6 +131,29 @@ std::vector<MapRecord> LoadMapPack(StorageService& storage, const String& direct
     return maps;
 }
 
+OfferedMaps LoadOfferedMaps(StorageService& storage, const String& makerKeyPath,
+                            const String& programFolder) {
+    OfferedMaps offered;
+    String registered;
+    std::vector<String> folders;
+    if (FindRegisteredMapPack(storage, makerKeyPath, registered)) folders.push_back(registered);
+    if (!programFolder.IsEmpty())
+        folders.emplace_back((std::basic_string<Char>(programFolder.Text()) + kShippedMapPackFolder).c_str());
+    for (const String& folder : folders) {
+        bool damaged = false;
+        std::vector<MapRecord> maps = LoadMapPack(storage, folder, damaged);
+        if (damaged) {
+            if (folder == registered && offered.damagedFolder.IsEmpty()) offered.damagedFolder = folder;
+            continue;
+        }
+        offered.maps = std::move(maps);
+        offered.folder = folder;
+        return offered;
+    }
+    offered.maps.push_back(BuiltInMap());
+    return offered;
+}
+
 double MapScale(const MapView& view) noexcept {
     if (view.pictureWidth <= 0 || view.pictureHeight <= 0) return 1.0;
     double fit = std::min(static_cast<double>(view.windowWidth) / view.pictureWidth,

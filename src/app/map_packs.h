@@ -58,6 +58,22 @@ constexpr const Char* kShippedMapPackFolder = TXT("Maps\\");
 // `damaged` tells the caller that a pack was there but could not be read.
 std::vector<MapRecord> LoadMapPack(StorageService& storage, const String& directory, bool& damaged);
 
+// The maps the Define Location dialog offers: the first pack announced in
+// the registry, else the pack beside the program, else the built-in map. A
+// pack that cannot be read is passed over and named in `damagedFolder`.
+struct OfferedMaps {
+    std::vector<MapRecord> maps;
+    String folder;         // the prefix of the pictures' file names
+    String damagedFolder;  // empty when nothing was damaged
+};
+OfferedMaps LoadOfferedMaps(StorageService& storage, const String& makerKeyPath,
+                            const String& programFolder);
+
+// Told once when a pack's description cannot be read.
+constexpr const Char* kDamagedMapPackText =
+    TXT("Corvinata encountered an error reading the map description file.\n\n"
+        "Reinstalling Corvinata should solve this issue.");
+
 // How a map picture is shown in the map window.
 struct MapView {
     int pictureWidth = 0;

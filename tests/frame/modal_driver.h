@@ -79,7 +79,9 @@ private:
         if (!self || self->ran_) return;
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog) return;
+        // The modal loop shows the dialog when it first runs out of messages;
+        // the steps wait for that, so that the dialog stays hidden after them.
+        if (!dialog || !IsWindowVisible(dialog)) return;
         KillTimer(nullptr, timer);
         self->ran_ = true;
         self->dialog_ = dialog;

@@ -104,6 +104,16 @@ TEST_F(OptionDialogs, OpeningAndClosingKeepsTheLevelsExactly) {
     EXPECT_EQ(night_.Levels().contrast, 0.57);
 }
 
+TEST_F(OptionDialogs, ReturnStillConfirmsAfterATrackbarMove) {
+    night_.ApplyNightVision(true, 0.5, 0.5);
+    EXPECT_TRUE(Appearance([](ModalDriver& d, HWND) {
+        d.Focus(kIdContrast);
+        d.Key(VK_RIGHT);
+        d.Key(VK_RETURN);
+    }));
+    EXPECT_DOUBLE_EQ(night_.Levels().contrast, 0.51);
+}
+
 TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
     time_.userTime = DateTime{2001, 3, 5, 14.5, kLocalCivilTime};
     const bool confirmed = DateAndTime([](ModalDriver& d, HWND dialog) {
