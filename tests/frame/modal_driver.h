@@ -1,8 +1,10 @@
-// Drives a modal dialog from inside its own message loop: a thread timer
-// waits until the dialog is up, hides it (under Wine without a window
-// manager a shown window takes seconds to go) and runs the test's steps with
-// its window. Keys and clicks go through the dialog's message handling as
-// the modal loop would run them.
+// Drives a modal dialog from inside its own message loop: as soon as the
+// dialog has been initialised, a message posted to a helper window runs the
+// test's steps with the dialog's window. Posted messages come before the
+// loop's first idle moment, when it would show the dialog, so a dialog that
+// the steps end is never shown (under Wine without a window manager a shown
+// window takes seconds to go). Keys and clicks go through the dialog's
+// message handling as the modal loop would run them.
 #pragma once
 
 #include <windows.h>
@@ -21,9 +23,12 @@ public:
         ModalDriver driver;
         driver.steps_ = std::move(steps);
         current_ = &driver;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 1, &OnTimer);
+        driver.helper_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(driver.helper_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelperProc));
+        const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &OnCallReturn, nullptr, GetCurrentThreadId());
         auto result = show();
-        KillTimer(nullptr, timer);
+        UnhookWindowsHookEx(hook);
+        DestroyWindow(driver.helper_);
         current_ = nullptr;
         return result;
     }
@@ -32,7 +37,6 @@ public:
     void Pump() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_TIMER && msg.hwnd == nullptr) continue;
             if (IsDialogMessageW(dialog_, &msg)) continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
@@ -43,11 +47,6 @@ public:
         HWND focus = GetFocus();
         PostMessageW(focus, WM_KEYDOWN, key, 1);
         PostMessageW(focus, WM_KEYUP, key, 1 | (3u << 30));
-        Pump();
-    }
-    // Alt with a letter: the dialog's mnemonic.
-    void Mnemonic(wchar_t letter) {
-        PostMessageW(GetFocus(), WM_SYSCHAR, letter, 1 << 29);
         Pump();
     }
     void Type(const char* characters) {
@@ -67,37 +66,27 @@ public:
     HWND Dialog() const { return dialog_; }
 
 private:
-    static BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-        wchar_t name[16] = L"";
-        GetClassNameW(window, name, 16);
-        if (lstrcmpW(name, L"#32770") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
+    static constexpr UINT kRunSteps = WM_APP + 40;
+
+    static LRESULT CALLBACK OnCallReturn(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_INITDIALOG && current_ && !current_->dialog_)
+            PostMessageW(current_->helper_, kRunSteps, 0, reinterpret_cast<LPARAM>(call->hwnd));
+        return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    static LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         ModalDriver* self = current_;
-        if (!self || self->ran_) return;
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        // The modal loop shows the dialog when it first runs out of messages;
-        // the steps wait for that, so that the dialog stays hidden after them.
-        if (!dialog || !IsWindowVisible(dialog)) return;
-        KillTimer(nullptr, timer);
-        self->ran_ = true;
-        self->dialog_ = dialog;
-        // Hiding takes the focus away; the control that had it gets it back.
-        HWND focus = GetFocus();
-        ShowWindow(dialog, SW_HIDE);
-        if (!focus || !IsChild(dialog, focus)) focus = GetNextDlgTabItem(dialog, nullptr, FALSE);
-        SetFocus(focus);
-        self->steps_(*self, dialog);
+        if (message != kRunSteps || !self || self->dialog_) return DefWindowProcW(window, message, wParam, lParam);
+        self->dialog_ = reinterpret_cast<HWND>(lParam);
+        self->steps_(*self, self->dialog_);
         self->Pump();
+        return 0;
     }
 
     static inline ModalDriver* current_ = nullptr;
     Steps steps_;
+    HWND helper_ = nullptr;
     HWND dialog_ = nullptr;
-    bool ran_ = false;
 };
 
 }  // namespace corvinata::test
