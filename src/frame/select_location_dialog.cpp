@@ -346,4 +346,25 @@ INT_PTR ShowSelectLocationDialog(HWND owner, SelectLocationDialogParams& params)
                      reinterpret_cast<LPARAM>(&params));
 }
 
+bool ChangeLocation(HWND owner, SelectLocationState& state, SelectLocationDialogParams& params,
+                    const std::function<void(const Location&, bool retainLocalCivilTime)>& apply) {
+    params.country = state.country;
+    params.town = state.town;
+    params.retainLocalCivilTime = state.retainLocalCivilTime;
+    params.userEntry = -1;
+    if (params.userPlaces && state.userDefined) {
+        params.userPlaces->LoadUserLocations();
+        for (const auto& [entry, place] : params.userPlaces->UserLocationEntries())
+            if (&place == state.userDefined) params.userEntry = entry;
+    }
+    params.userDefinedChosen = params.userEntry >= 0;
+    if (ShowSelectLocationDialog(owner, params) != 1) return false;
+    state.country = params.country;
+    state.town = params.town;
+    state.retainLocalCivilTime = params.retainLocalCivilTime;
+    state.userDefined = params.userDefinedChosen ? UserPlace(params, params.userEntry) : nullptr;
+    if (apply) apply(params.chosen, params.retainLocalCivilTime);
+    return true;
+}
+
 }  // namespace corvinata

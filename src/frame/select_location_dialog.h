@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/location_choice.h"
+#include "app/location_settings.h"
 #include "app/window_geometry.h"
 #include "base/date_time_location.h"
 #include "catalog/user_locations.h"
@@ -74,5 +75,12 @@ DialogTemplate SelectLocationDialogTemplate();
 INT_PTR CALLBACK SelectLocationDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // 1 for OK, 0 for Cancel, -1 when the dialog could not be shown.
 INT_PTR ShowSelectLocationDialog(HWND owner, SelectLocationDialogParams& params);
+
+// The Location command: runs the dialog from the application's Select
+// Location state (`params` brings the current moment, place and services)
+// and, only when the user confirmed, takes the choice into the state and
+// hands the chosen place on with whether local civil time is kept.
+bool ChangeLocation(HWND owner, SelectLocationState& state, SelectLocationDialogParams& params,
+                    const std::function<void(const Location&, bool retainLocalCivilTime)>& apply);
 
 }  // namespace corvinata

@@ -41,16 +41,6 @@ TEST(PredefinedPlace, TownCoordinatesWestPositiveAndUnknownTownsAtZero) {
     EXPECT_EQ(Utf8(nowhere.town), "London");
 }
 
-TEST(PlaceIdentityTest, UserPlaceNamedLikeTheCurrentTownMayBeDeleted) {
-    // The current place is the town; a user place of the same names is
-    // another place and may go, the current user place may not.
-    const PlaceIdentity town{PlaceIdentity::kTown, 512};
-    const PlaceIdentity user{PlaceIdentity::kUserPlace, 3};
-    EXPECT_TRUE(MayDeleteUserPlace(town, 3));
-    EXPECT_FALSE(MayDeleteUserPlace(user, 3));
-    EXPECT_TRUE(MayDeleteUserPlace(user, 4));
-}
-
 Location Place(const char* town, double westLongitude, double zone) {
     Location place;
     place.town = String(Wide(town).c_str());
@@ -95,11 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Zones, TimeDifference, ::testing::Values(
                    "Keep 13:30:00 UT (becomes 14:30:00 LCT)", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PlaceTexts, DeleteMessagesNameTownAndCountry) {
-    const Location place = Place("Hill", 0.0, 0.0);
-    EXPECT_EQ(Utf8(DeletePlaceQuestionText(place)), "Do you want to delete the location \"Hill, Land\"?");
-    EXPECT_EQ(Utf8(CurrentPlaceNotDeletableText(place)).substr(0, 60),
-              "The location \"Hill, Land\" can not be deleted now because it ");
+TEST(PlaceTexts, DetailsOfAPlace) {
     const PlaceDetails details = DescribePlace(Place("Hill", 0.0, 5.5), kAngleSexagesimal);
     EXPECT_EQ(Utf8(details.name), "Hill, Land");
     EXPECT_EQ(Utf8(details.timeZone), "UT+5:30");

@@ -4,7 +4,6 @@
 
 #include "app/settings_records.h"
 #include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/app_fakes.h"
 
 namespace corvinata {
@@ -98,16 +97,6 @@ TEST_F(NightVisionSettingsTest, KeepLevelLeavesTheStoredOneAndEveryChangeIsAnnou
     }
 }
 
-TEST_F(NightVisionSettingsTest, CancelReturnsToTheLevelsOfTheOpening) {
-    settings_.ApplyNightVision(true, 0.6, 0.4);
-    settings_.RememberOpened();
-    settings_.ApplyNightVision(false, 0.1, 0.9);
-    settings_.RestoreOpened();
-    EXPECT_TRUE(settings_.IsNightVisionActive());
-    EXPECT_EQ(settings_.Levels().brightness, 0.6);
-    EXPECT_EQ(settings_.Levels().contrast, 0.4);
-}
-
 TEST(NightVisionStore, DefaultsForWhatIsMissingAndLevelsClampedOnLoad) {
     MemoryStorageService storage;
     const String root(TXT("\\Software\\Test"));
@@ -140,20 +129,6 @@ TEST(NightVisionStore, DefaultsForWhatIsMissingAndLevelsClampedOnLoad) {
     EXPECT_EQ(read.brightness, 0.37);
     EXPECT_EQ(read.contrast, 0.05);
     EXPECT_EQ(LevelToPosition(read.brightness), 37);
-}
-
-TEST_F(NightVisionSettingsTest, AppearanceChoiceAnnouncesOnlyWhatChanged) {
-    GeneralOptions current;
-    GeneralOptions chosen = current;
-    ApplyAppearanceChoice(current, chosen, *this);
-    EXPECT_TRUE(observer_.heard.empty());
-    chosen.raDisplayUnit = 0;
-    chosen.constellationLanguage = 1;
-    chosen.saveOptionsOnExit = false;
-    ApplyAppearanceChoice(current, chosen, *this);
-    ASSERT_EQ(observer_.heard.size(), 1u);
-    EXPECT_EQ(observer_.heard[0].flags, kRaDisplayUnitChanged | kConstellationLanguageChanged);
-    EXPECT_FALSE(current.saveOptionsOnExit);
 }
 
 }  // namespace
