@@ -77,6 +77,8 @@ struct ClauseValues {
     std::uint32_t functionId = 0;
     // Graph items emitted after the clause list.
     std::vector<AddLineRecord> addLines;
+    // Hide Lines and Show Lines, kept to follow the lines they may name.
+    ScriptCode lineLists;
     int yAxisFrom = kNoAxisBound;
     int yAxisTo = kNoAxisBound;
 };

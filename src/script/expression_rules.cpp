@@ -168,10 +168,20 @@ int CompileNumber(CompilerContext& context) {
 }
 
 int CompileBodyFunctionCall(CompilerContext& context) {
-    const int start = context.Position();
+    int start = context.Position();
     int dot = start;
-    while (context.text[dot] != 0 && context.text[dot] != '.') ++dot;
-    if (context.text[dot] == 0) return kNotPresent;
+    // A name in double quotes may hold dots and blanks; the dot follows the
+    // closing quote.
+    const bool quoted = context.text[start] == '"';
+    if (quoted) {
+        ++start;
+        dot = start;
+        while (context.text[dot] != 0 && context.text[dot] != '"') ++dot;
+        if (context.text[dot] == 0 || context.text[dot + 1] != '.') return kNotPresent;
+    } else {
+        while (context.text[dot] != 0 && context.text[dot] != '.') ++dot;
+        if (context.text[dot] == 0) return kNotPresent;
+    }
     const int nameLength = dot - start;
     // A longer text names no body; it is never copied.
     if (nameLength > kMaxBodyNameLength) return kNotPresent;
@@ -180,7 +190,7 @@ int CompileBodyFunctionCall(CompilerContext& context) {
     name[nameLength] = 0;
     BodyRef body;
     if (!FindBodyByName(context.catalogue, name, body)) return kNotPresent;
-    context.Position() = dot + 1;
+    context.Position() = dot + (quoted ? 2 : 1);
     std::uint32_t id = 0;
     int status = ReadBodyFunctionKeyword(context, body.type, true, id);
     if (status != kParsed) return status;

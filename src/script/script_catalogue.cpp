@@ -1,11 +1,13 @@
 #include "script/script_catalogue.h"
 
+#include "catalog/body_properties.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "catalog/name_systems.h"
+#include "catalog/quantity_kinds.h"
 
 namespace corvinata {
 namespace {
@@ -46,6 +48,17 @@ const Char* ObjectModelScriptCatalogue::KeyName(int bodyType, int number) const 
 bool ObjectModelScriptCatalogue::ListsFunction(int bodyType, std::uint32_t functionId) const {
     const BodyType* type = GetBodyType(bodyType);
     return type != nullptr && type->FindProperty(functionId) != nullptr;
+}
+
+double ObjectModelBodyFunctionCalculator::EvaluateBodyFunction(const BodyRef& body,
+                                                               std::uint32_t functionId,
+                                                               int parameter,
+                                                               const TimeAndPlace& timeAndPlace) {
+    if (const CelestialObject* object = ObjectOf(body.type, body.number)) {
+        return corvinata::EvaluateBodyFunction(*object, functionId, parameter, timeAndPlace);
+    }
+    const QuantityKind* kind = QuantityKindByIndex(FunctionQuantityKind(functionId));
+    return kind ? kind->GetNoneValue() : kPlusInfinity;
 }
 
 int FunctionQuantityKind(std::uint32_t functionId) noexcept {

@@ -65,4 +65,12 @@ public:
                                         int parameter, const TimeAndPlace& timeAndPlace) = 0;
 };
 
+// The program's property calculators behind the evaluator: a body the
+// catalogues do not hold answers the function's none value.
+class ObjectModelBodyFunctionCalculator final : public BodyFunctionCalculator {
+public:
+    double EvaluateBodyFunction(const BodyRef& body, std::uint32_t functionId, int parameter,
+                                const TimeAndPlace& timeAndPlace) override;
+};
+
 }  // namespace corvinata

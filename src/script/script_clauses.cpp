@@ -307,20 +307,25 @@ int CompileGridParts(CompilerContext& context) {
     return kParsed;
 }
 
+// The names are counted rather than ended by a word: a name is a length
+// and its characters, so no word value could mark the end safely.
 int CompileLineNames(CompilerContext& context, CodeWord op) {
     int status = ExpectWord(context, TXT("Lines"), false);
     if (status != kParsed) return status;
-    Emit(context, op);
-    int names = 0;
+    ScriptCode& lists = context.values.lineLists;
+    const std::size_t start = lists.size();
+    lists.push_back(op);
+    lists.push_back(0);
+    CodeWord names = 0;
     String name;
     while ((status = ReadQuotedString(context, name, true)) == kParsed) {
-        EmitString(context.code, name.Text());
+        EmitString(lists, name.Text());
         ++names;
         SkipBlanks(context);
     }
     if (status == kParseError) return status;
     if (names == 0) return context.Fail(TXT("Expected at least one line name as quoted string"));
-    Emit(context, kOpClauseListEnd);
+    lists[start + 1] = names;
     return kParsed;
 }
 
@@ -670,6 +675,7 @@ int CompileWindowClauses(CompilerContext& context, int windowKind, bool atLeastO
     const bool graph = windowKind == kScriptGraph;
     if (graph) {
         values.addLines.clear();
+        values.lineLists.clear();
         values.yAxisFrom = kNoAxisBound;
         values.yAxisTo = kNoAxisBound;
     }
@@ -683,6 +689,8 @@ int CompileWindowClauses(CompilerContext& context, int windowKind, bool atLeastO
             EmitString(context.code, line.code.Text());
             EmitString(context.code, line.colour.Text());
         }
+        // Hiding or showing a line added by the same statement needs the line.
+        context.code.insert(context.code.end(), values.lineLists.begin(), values.lineLists.end());
         if (values.yAxisFrom != kNoAxisBound) {
             Emit(context, 104);
             Emit(context, static_cast<CodeWord>(values.yAxisFrom));

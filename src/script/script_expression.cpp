@@ -27,6 +27,7 @@ void Succeed(ScriptExpression& expression, ScriptMode mode) {
 
 bool CompileExpressionIn(ScriptExpression& expression, const ScriptCatalogue& catalogue,
                          ExpressionMode mode) {
+    expression.run = ScriptRunState{};
     const ExpressionCompileOutcome outcome =
         CompileExpressionCode(expression.source.Text(), expression.code, catalogue, mode,
                               expression.message, expression.detail);
@@ -61,6 +62,7 @@ ScriptExpression::ScriptExpression() {
 ScriptExpression::ScriptExpression(const Char* text) : ScriptExpression() { source = text; }
 
 bool CompileScriptProgram(ScriptExpression& expression, const ScriptCatalogue& catalogue) {
+    expression.run = ScriptRunState{};
     const ProgramCompileOutcome outcome = CompileProgramCode(
         expression.source.Text(), expression.code, catalogue, expression.message,
         expression.detail);
@@ -152,6 +154,7 @@ bool LoadScriptFile(ScriptExpression& expression, StorageService& storage, const
     } else {
         folder = TXT("");
     }
+    expression.run = ScriptRunState{};
     expression.folder = folder;
     expression.source = text;
     expression.compileStatus = kNotCompiled;

@@ -40,6 +40,14 @@ enum class ScriptMode : int {
     kSearch,
 };
 
+// Where a program run that paused after a message goes on. Compiling or
+// loading the script ends the run, so that it never continues into code it
+// was not started on.
+struct ScriptRunState {
+    bool active = false;
+    std::size_t cursor = 0;
+};
+
 struct ScriptExpression {
     ScriptExpression();
     explicit ScriptExpression(const Char* text);
@@ -67,6 +75,7 @@ struct ScriptExpression {
     int comparisonCounter = -1;
     DateTime lastEvent;
     DateTimeLocation applicationState;
+    ScriptRunState run;
 };
 
 bool CompileScriptProgram(ScriptExpression& expression, const ScriptCatalogue& catalogue);

@@ -76,15 +76,15 @@ TEST(AngleText, PartsCarrySignPaddingAndRoundAwayFromZero) {
     EXPECT_EQ(parts.minutes, 0);
     EXPECT_EQ(SplitAngle(Minus(-0.75), kToDegree).whole, -1);
 
-    String deg, min, sec;
-    Minus(-5.0519444).FormatParts(deg, min, sec, kToSecond);
-    EXPECT_EQ(Utf8(deg) + " " + Utf8(min) + " " + Utf8(sec), "-5 03 07");
-    AngleFormatParts(Minus(-0.5), deg, min, sec, kToSecond);
-    EXPECT_EQ(Utf8(deg) + " " + Utf8(min) + " " + Utf8(sec), "-0 30 00");
-    East(12.5).FormatParts(deg, min, sec, kToMinute);
-    EXPECT_EQ(Utf8(deg), "12");
-    LongitudeValue(12.5, kEastPositive).FormatParts(deg, min, sec, kToMinute);
-    EXPECT_EQ(Utf8(deg), "-12");
+    const auto written = [](const AngleValue& value, int precision) {
+        String deg, min, sec;
+        value.FormatParts(deg, min, sec, precision);
+        return Utf8(deg) + " " + Utf8(min) + " " + Utf8(sec);
+    };
+    EXPECT_EQ(written(Minus(-5.0519444), kToSecond), "-5 03 07");
+    EXPECT_EQ(written(Minus(-0.5), kToSecond), "-0 30 00");
+    EXPECT_EQ(written(East(12.5), kToMinute), "12 30 00");
+    EXPECT_EQ(written(LongitudeValue(12.5, kEastPositive), kToMinute), "-12 30 00");
 }
 
 TEST(AngleText, SideLettersSignsAndUnitsOfEachClass) {

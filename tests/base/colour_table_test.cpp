@@ -65,7 +65,6 @@ TEST(DistanceUnitTable, NamesAndCodesAreExact) {
 
 // An index outside the table gives the invalid row, not stray memory.
 TEST(DistanceUnitTable, NamesAndCodesRoundTripForEveryRow) {
-    EXPECT_EQ(DistanceUnitNames().unitCount, 3);
     for (int unit = 0; unit <= 3; ++unit) {
         EXPECT_EQ(FindDistanceUnitByName(GetDistanceUnitName(unit)), unit);
         EXPECT_EQ(FindDistanceUnitByCode(GetDistanceUnitCode(unit)), unit);

@@ -195,25 +195,20 @@ TEST(DatePicker, StepsWrapWithinMonthOrYearAndClampTheDay) {
     }
 }
 
-TEST(Now, ReadsTheLocalClockAsLocalCivilTimeAndHour24IsTheNextDay) {
-    DateTime record;
-    {
-        FixedClockApplication application;
-        ASSERT_TRUE(DateTimeSetToNow(record));
-        ExpectSameRecord(record, D(2024, 5, 6, 7.0 + 8.0 / 60.0 + 9.0 / 3600.0, kLocalCivilTime));
+// The clock reads local civil time; its hour 24 is the next day; a broken
+// clock fails and keeps the record.
+TEST(Now, ReadsTheLocalClock) {
+    const struct { ClockSetting clock; bool works; DateTime expected; } cases[] = {
+        {{}, true, D(2024, 5, 6, 7.0 + 8.0 / 60.0 + 9.0 / 3600.0, kLocalCivilTime)},
+        {{{2000, 12, 31, 24, 0, 0}}, true, D(2001, 1, 1, 0.0, kLocalCivilTime)},
+        {{{2024, 5, 6, 7, 8, 9}, false}, false, D(2001, 3, 4, 5.0)},
+    };
+    for (const auto& c : cases) {
+        FixedClockApplication application(c.clock);
+        DateTime record = D(2001, 3, 4, 5.0);
+        EXPECT_EQ(DateTimeSetToNow(record), c.works);
+        ExpectSameRecord(record, c.expected);
     }
-    FixedClockApplication application(ClockSetting{{2000, 12, 31, 24, 0, 0}});
-    ASSERT_TRUE(DateTimeSetToNow(record));
-    ExpectSameRecord(record, D(2001, 1, 1, 0.0, kLocalCivilTime));
-}
-
-TEST(Now, BrokenClockFailsAndKeepsTheRecord) {
-    ClockSetting broken;
-    broken.clockWorks = false;
-    FixedClockApplication application(broken);
-    DateTime record = D(2001, 3, 4, 5.0);
-    EXPECT_FALSE(DateTimeSetToNow(record));
-    ExpectSameRecord(record, D(2001, 3, 4, 5.0));
 }
 
 }  // namespace

@@ -102,14 +102,7 @@ TEST(TimeZoneRoundTrip, EveryQuarterHourReadsBackFromItsText) {
 // ---------------------------------------------------------------------------
 // Places and time-and-place records
 
-TEST(GeoCoordinates, InitialPlaceAndEqualityOfThePlaceNotTheModeWords) {
-    GeoCoordinates place = Place(12.0, 45.0, 2.0, 300);
-    place.longitude.SetOrientation(kEastPositive);
-    GeoCoordinatesInit(place);
-    EXPECT_TRUE(GeoCoordinatesEqual(place, Place(0, 0, 0, 0)));
-    EXPECT_EQ(place.longitude.GetOrientation(), kWestPositive);
-    EXPECT_EQ(place.latitude.mode, kLatitudeHemisphereLetter);
-
+TEST(GeoCoordinates, EqualityOfThePlaceNotTheModeWords) {
     const GeoCoordinates a = Place(-10.0, 45.0, 1.0, 200);
     GeoCoordinates b = a;
     b.longitude.SetOrientation(kEastPositive);

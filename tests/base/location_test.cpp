@@ -31,16 +31,10 @@ std::string Description(const Location& record, bool withCoordinates, int style)
     return Utf8(FormatLocationDescription(record, withCoordinates, style));
 }
 
-TEST(Location, InitEmptiesAndNamesCompareExactlyAndCaseSensitively) {
+TEST(Location, NoNameIsEmptyAndNamesCompareExactlyAndCaseSensitively) {
     Location record = EasternPlace();
-    LocationInit(record);
-    EXPECT_TRUE(GeoCoordinatesEqual(record.coordinates, GeoCoordinates{}));
-    EXPECT_EQ(record.coordinates.longitude.GetOrientation(), kWestPositive);
-    EXPECT_TRUE(record.country.IsEmpty() && record.town.IsEmpty());
     SetLocationTown(record, nullptr);
-    SetLocationCountry(record, TXT("Wales"));
     EXPECT_TRUE(record.town.IsEmpty());
-    EXPECT_EQ(Utf8(LocationCountry(record)), "Wales");
 
     EXPECT_TRUE(LocationEqual(London(), London()));
     Location other = London();

@@ -151,11 +151,11 @@ TEST(BuildProductTitle, JoinsNameVersionAndAnyEdition) {
     MemoryStorageService storage;
     String title(TXT("old title that is long"));
     test::ProductTexts texts{TXT("Corvinata"), TXT("1.0.3")};
-    EXPECT_EQ(Utf8(BuildProductTitle(test::FakeProductInfo(storage, texts), title)),
-              "Corvinata 1.0.3");
-    texts.edition = TXT("Classroom");
-    EXPECT_EQ(Utf8(test::FakeProductInfo(storage, texts).GetProductTitle(title)),
-              "Corvinata 1.0.3 Classroom");
+    for (const auto& [edition, expected] : {std::pair{TXT(""), "Corvinata 1.0.3"},
+                                            std::pair{TXT("Classroom"), "Corvinata 1.0.3 Classroom"}}) {
+        texts.edition = edition;
+        EXPECT_EQ(Utf8(BuildProductTitle(test::FakeProductInfo(storage, texts), title)), expected);
+    }
 }
 
 TEST(ApplicationServices, RegistrationIsScopedAndRestored) {

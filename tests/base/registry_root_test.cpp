@@ -9,22 +9,18 @@
 namespace corvinata::storage_test {
 namespace {
 
-class RegistryRootTest : public MemoryServicesTest {};
-
-TEST_F(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
-    String root;
-    EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\Corvinata Software\\Corvinata\\1.70");
-}
-
-TEST(RegistryRootEmptyProductTest, EmptyTextsAddNoLevels) {
+// Software, maker, product and version; empty texts add no levels.
+TEST(RegistryRootTest, RootIsSoftwareMakerProductAndVersion) {
     MemoryStorageService storage;
-    test::ProductTexts texts;
-    texts.product = TXT("");
-    texts.version = TXT("");
-    test::FakeProductInfo product(storage, texts);
-    ScopedApplicationServices services(&product, nullptr);
-    String root;
-    EXPECT_EQ(Utf8(GetRegistryRootPath(root)), "\\Software\\Corvinata Software");
+    const struct { test::ProductTexts texts; const char* root; } cases[] = {
+        {{}, "\\Software\\Corvinata Software\\Corvinata\\1.70"},
+        {{TXT(""), TXT("")}, "\\Software\\Corvinata Software"}};
+    for (const auto& c : cases) {
+        test::FakeProductInfo product(storage, c.texts);
+        ScopedApplicationServices services(&product, nullptr);
+        String root;
+        EXPECT_EQ(Utf8(GetRegistryRootPath(root)), c.root);
+    }
 }
 
 class TimeStepKeyTest : public MemoryServicesTest {

@@ -19,8 +19,6 @@ TEST(TextChar, FoldingTouchesAsciiLettersOnly) {
     EXPECT_TRUE(TextEqualsNoCase(TXT("Dark Red"), TXT("dark RED")));
     EXPECT_FALSE(TextEqualsNoCase(TXT("Dark"), TXT("Darker")));
     EXPECT_FALSE(TextEquals(TXT("Abc"), TXT("abc")));
-    EXPECT_EQ(TextLength(TXT("")), 0);
-    EXPECT_EQ(TextLength(TXT("Sky")), 3);
 }
 
 }  // namespace

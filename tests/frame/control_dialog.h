@@ -26,6 +26,7 @@ struct DialogItem {
     int id;
     DWORD style;  // WS_CHILD | WS_VISIBLE are added
     short x, y, width, height;  // dialog units
+    const wchar_t* text = L"";
 };
 
 struct ParentMessage {
@@ -36,7 +37,19 @@ struct ParentMessage {
 
 class ControlDialog {
 public:
-    explicit ControlDialog(std::initializer_list<DialogItem> items) {
+    explicit ControlDialog(std::initializer_list<DialogItem> items)
+        : ControlDialog(items, &DialogProc, 0) {}
+    // A dialog run by another procedure (a pane's own); `param` reaches its
+    // WM_INITDIALOG, and nothing is recorded.
+    ControlDialog(std::initializer_list<DialogItem> items, DLGPROC procedure, LPARAM param) {
+        const std::vector<WORD> data = Template(items);
+        window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                             reinterpret_cast<const DLGTEMPLATE*>(data.data()), nullptr,
+                                             procedure, procedure == &DialogProc ? reinterpret_cast<LPARAM>(this) : param);
+        Pump();
+    }
+    // The dialog template of the items, as a resource would hold it.
+    static std::vector<WORD> Template(std::initializer_list<DialogItem> items) {
         std::vector<WORD> data;
         const auto pad = [&data]() { if (data.size() % 2) data.push_back(0); };
         const auto words = [&data](const void* p, std::size_t bytes) {
@@ -69,13 +82,10 @@ public:
             entry.id = static_cast<WORD>(item.id);
             words(&entry, sizeof entry);
             text(item.className);
-            text(L"");
+            text(item.text);
             data.push_back(0);  // no creation data
         }
-        window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                             reinterpret_cast<const DLGTEMPLATE*>(data.data()),
-                                             nullptr, &DialogProc, reinterpret_cast<LPARAM>(this));
-        Pump();
+        return data;
     }
     ~ControlDialog() {
         if (window_) DestroyWindow(window_);

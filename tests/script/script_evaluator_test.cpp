@@ -5,9 +5,15 @@
 #include <limits>
 #include <vector>
 
+#include "astro/planet_records.h"
+#include "base/event_time.h"
+#include "catalog/body_properties.h"
+#include "catalog/event_kinds.h"
 #include "fake_script_catalogue.h"
-#include "script/script_expression.h"
 #include "script/expression_rules.h"
+#include "script/script_expression.h"
+#include "support/catalogues.h"
+#include "support/date_records.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -152,6 +158,16 @@ TEST_F(Evaluation, BooleanOperatorsEvaluateEveryOperand) {
     EXPECT_EQ(calculator.calls, 2);
     Search("true or Sun.Mag() > 0", {1});
     EXPECT_EQ(calculator.calls, 3);
+    // A crossing behind a false operand still remembers the side it saw.
+    ScriptExpression crossing(TXT("false and Sun.Mag() >>= 0"));
+    int kind = 0;
+    ASSERT_TRUE(CompileSearchExpression(kind, crossing, catalogue));
+    calculator.answer = [](const BodyRef&, std::uint32_t, const TimeAndPlace&) { return -1.0; };
+    std::uint8_t memory[1] = {0};
+    bool truth = true;
+    ASSERT_TRUE(EvaluateSearchExpression(crossing, catalogue, calculator, when, memory, 1, truth));
+    EXPECT_FALSE(truth);
+    EXPECT_EQ(memory[0], 1);
 }
 
 TEST_F(Evaluation, SearchKindsOfMinMaxAndConditions) {
@@ -209,6 +225,27 @@ TEST_F(Evaluation, EvaluationRecompilesCodeOfAnotherMode) {
     ASSERT_TRUE(CompileSearchExpression(kind, extreme, catalogue));
     ASSERT_TRUE(EvaluateScriptExpression(extreme, catalogue, calculator, when, result));
     EXPECT_EQ(result.value, 6);
+}
+
+// The road a graph line takes in the program: the real catalogues, body
+// types and property calculators behind the evaluator.
+TEST(ObjectModelEvaluation, ExpressionAsksTheBodysCalculator) {
+    test::ScopedCatalogues catalogues;
+    ObjectModelScriptCatalogue bodies;
+    ObjectModelBodyFunctionCalculator calculator;
+    TimeAndPlace when;
+    when.dateTime = test::MakeDateTime(2004, 6, 8, 8.0, kUniversalTime);
+    when.place.latitude.degrees = 51.5;
+    const double altitude = EvaluateBodyFunction(*GetCatalogueObject(kBodyMoon, 0),
+                                                 kFunctionLatitude, kHorizontalSystem, when);
+
+    ScriptExpression line(TXT("Moon.Lat(hor) + 1"));
+    ExpressionResult result;
+    ASSERT_TRUE(EvaluateScriptExpression(line, bodies, calculator, when, result));
+    EXPECT_TRUE(result.valid);
+    EXPECT_DOUBLE_EQ(ExpressionResultValue(result), altitude + 1);
+    EXPECT_EQ(calculator.EvaluateBodyFunction({kBodyPlanet, 99}, kFunctionMagnitude, -1, when),
+              9999.0);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST(ProgramWords, AxisBoundsFollowTheLinesWhateverTheirPlace) {
 }
 
 // Longitudes are read east positive and stored west positive.
-TEST(ProgramWords, CenterLongitudeIsStoredWestPositive) {
+TEST(ProgramWords, CenterAndObserverLongitudesAreStoredWestPositive) {
     for (const auto& c : {std::make_pair("10E", -10.0), std::make_pair("10W", 10.0)}) {
         Words expected = Header(kOpOpenSolarEclipse, "E");
         expected.push_back(52);
@@ -89,6 +89,11 @@ TEST(ProgramWords, CenterLongitudeIsStoredWestPositive) {
         const std::string lon = std::string("Lon ") + c.first;
         EXPECT_EQ(StatementWords("Open Solar Eclipse As E Center " + lon + " Lat 5N"), expected);
         EXPECT_EQ(StatementWords("Open Solar Eclipse As E Center Lat 5N " + lon), expected);
+        Words observer = Header(kOpOpenSolarEclipse, "E");
+        observer.push_back(76);
+        Append(observer, c.second);
+        observer.push_back(kOpClauseListEnd);
+        EXPECT_EQ(StatementWords("Open Solar Eclipse As E Set Observer " + lon), observer);
     }
 }
 
@@ -247,12 +252,6 @@ const LookupCase kLookups[] = {
     {"Vulcan", false, 0, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Names, BodyLookup, testing::ValuesIn(kLookups));
-
-}  // namespace
-}  // namespace corvinata
-
-namespace corvinata {
-namespace {
 
 // The same lookup over the program's own catalogues and body types.
 TEST(ObjectModelLookup, FindsBodiesOfTheProgramsCatalogues) {

@@ -1,0 +1,173 @@
+#include "app/application.h"
+
+#include "app/graph_prompts.h"
+#include "app/help_topics.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/name_systems.h"
+
+namespace corvinata {
+namespace {
+
+PublishedInterfaces g_published;
+
+// The constellation catalogue's name systems, by which the general options
+// store the language of constellation names; none before the body types
+// exist.
+class ConstellationNameSystems final : public NameSystemNames {
+public:
+    bool FindIdByName(const String& name, std::int32_t& id) const override {
+        const NameSystemList* list = List();
+        const NameSystem* system = list ? list->FindByName(name.Text()) : nullptr;
+        if (!system) return false;
+        id = system->GetId();
+        return true;
+    }
+    String NameOfId(std::int32_t id) const override {
+        const NameSystemList* list = List();
+        const NameSystem* system = list ? list->FindById(id) : nullptr;
+        return system ? system->Name() : String();
+    }
+
+private:
+    static const NameSystemList* List() {
+        const BodyType* type = GetBodyType(kBodyConstellation);
+        return type ? type->NameSystems() : nullptr;
+    }
+};
+
+const ConstellationNameSystems kConstellationNameSystems;
+
+}  // namespace
+
+const PublishedInterfaces& GetPublishedInterfaces() noexcept { return g_published; }
+
+void CustomControlRegistry::RegisterControl(const void* window,
+                                            std::unique_ptr<CustomControl> control) {
+    controls_[window] = std::move(control);
+}
+
+void CustomControlRegistry::DestroyControl(const void* window) { controls_.erase(window); }
+
+std::unique_ptr<CustomControl> CustomControlRegistry::ForgetControl(const void* window) {
+    auto found = controls_.find(window);
+    if (found == controls_.end()) return nullptr;
+    std::unique_ptr<CustomControl> control = std::move(found->second);
+    controls_.erase(found);
+    return control;
+}
+
+CustomControl* CustomControlRegistry::FindControl(const void* window) const {
+    auto found = controls_.find(window);
+    return found == controls_.end() ? nullptr : found->second.get();
+}
+
+Application::Application(std::unique_ptr<StorageService> storage, const PathName& programDirectory,
+                         ApplicationHooks hooks)
+    : storage_(std::move(storage)),
+      product_(*storage_, programDirectory),
+      hooks_(std::move(hooks)),
+      services_(&product_, this),
+      userPlaces_(*storage_, keys_.Root(), locationFormat_),
+      places_(userPlaces_),
+      current_(*this, options_.location, places_),
+      clock_(current_, options_.time, systemClock_, *this) {
+    if (!hooks_.createCatalogues) {
+        hooks_.createCatalogues = [] {
+            CreateBodyTypeRegistry();
+            return CreateCatalogues();
+        };
+        hooks_.destroyCatalogues = [] {
+            DestroyCatalogues();
+            BodyTypeRegistryFree();
+        };
+    }
+    if (!hooks_.constellationNames) hooks_.constellationNames = &kConstellationNameSystems;
+    g_published = {this, this, &current_, this, this};
+}
+
+Application::~Application() {
+    g_published = {};
+    layouts_.reset();
+    if (cataloguesCreated_ && hooks_.destroyCatalogues) hooks_.destroyCatalogues();
+}
+
+void Application::SetScriptRunning(bool running) {
+    scriptRunning_ = running;
+    if (running) scriptError_ = String();
+}
+
+void Application::SetScriptErrorIfRunning(const String& text) {
+    if (scriptRunning_ && scriptError_.IsEmpty()) scriptError_ = text;
+}
+
+bool Application::StartUp() {
+    if (hooks_.createCatalogues) {
+        if (!hooks_.createCatalogues()) return false;
+        cataloguesCreated_ = true;
+    }
+    SettingsTree tree(*storage_, keys_.Root());
+    LoadApplicationOptions(tree, *hooks_.constellationNames, options_);
+    LoadFrameWindowSettings(tree, frame_);
+    recent_.LoadRecentFiles(tree);
+    current_.RestoreStarsFixed(options_.starsFixed);
+    const Location place = options_.location.location;
+    current_.SetLocation(place);
+    clock_.StartClockTimer();
+    return true;
+}
+
+void Application::AttachFrame(ClockTimer& timer, ApplicationMessages& messages,
+                              LayoutFrame& layoutFrame) {
+    frameTimer_ = &timer;
+    messages_ = &messages;
+    layouts_ = std::make_unique<Layouts>(layoutFrame);
+    clock_.OnFrameWindowCreated();
+}
+
+void Application::RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]) {
+    SettingsTree tree(*storage_, keys_.Root());
+    dialogs_.RestoreDialogPositions(tree);
+    LoadMainWindows(tree, kinds);
+    if (layouts_) layouts_->LoadLayouts(tree);
+}
+
+bool Application::SaveSession(SessionState& session) {
+    options_.starsFixed = current_.GetStarsFixed();
+    if (!session.frame) session.frame = &frame_;
+    if (!session.layouts) session.layouts = layouts_.get();
+    if (!session.dialogs) session.dialogs = &dialogs_;
+    SettingsTreeWriter writer(*storage_, keys_.Root());
+    return SaveSettingsAtShutdown(writer, *hooks_.constellationNames, session, recent_, options_,
+                                  &userPlaces_, keys_.Root());
+}
+
+void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
+    DateTimeOptions working = options_.time;
+    const int result = runDialog(working);
+    if (result == 0 || result == -1) return;
+    clock_.ApplyOptions(working);
+}
+
+void Application::ChangeLocation(
+    const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog) {
+    LocationOptions working = options_.location;
+    bool& retain = dialogStates_.selectLocation.state.retainLocalCivilTime;
+    if (runDialog(working, retain) == 0) return;
+    options_.location = working;
+    ChangeCurrentLocation(current_, working.location, retain);
+}
+
+void Application::ReportMissingFile(const String& path) {
+    if (!messages_) return;
+    messages_->Show(ApplicationMessages::kError, MissingDataFileText(product_, path),
+                    kErrorInitializingTopic);
+}
+
+bool Application::StartClockTimer() { return frameTimer_ && frameTimer_->StartClockTimer(); }
+
+void Application::StopClockTimer() {
+    if (frameTimer_) frameTimer_->StopClockTimer();
+}
+
+}  // namespace corvinata

@@ -1,0 +1,195 @@
+// The application object: one per process, created first at start-up and
+// alive until the process ends. It owns the program's shared state (the
+// settings records, the current time and place, the notification hub, the
+// navigation history, the recent files, the dialog states, the custom-control
+// objects) and offers it through small interfaces, which it publishes when it
+// is built; code elsewhere reaches a service through those pointers only.
+//
+// The frame window, its panes and the child windows are attached by the
+// frame code once they exist; until then the application runs without them.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/app_interfaces.h"
+#include "app/application_settings.h"
+#include "app/command_history.h"
+#include "app/current_time.h"
+#include "app/dialog_positions.h"
+#include "app/graph_commands.h"
+#include "app/layouts.h"
+#include "app/place_directory.h"
+#include "app/product_info.h"
+#include "app/picture_eclipse_commands.h"
+#include "app/recent_files.h"
+#include "app/settings_keys.h"
+#include "app/sky_commands.h"
+#include "app/solar_system_commands.h"
+#include "base/services.h"
+#include "base/storage.h"
+#include "catalog/user_locations.h"
+
+namespace corvinata {
+
+// The object behind one custom control's window.
+class CustomControl {
+public:
+    virtual ~CustomControl() = default;
+};
+
+// Custom-control objects by their window.
+class CustomControlRegistry {
+public:
+    // Takes the object; an earlier object of the window is deleted.
+    void RegisterControl(const void* window, std::unique_ptr<CustomControl> control);
+    // Deletes the window's object and its entry.
+    void DestroyControl(const void* window);
+    // Removes the entry and hands the object to the caller.
+    std::unique_ptr<CustomControl> ForgetControl(const void* window);
+    CustomControl* FindControl(const void* window) const;
+
+private:
+    std::map<const void*, std::unique_ptr<CustomControl>> controls_;
+};
+
+// Where the application shows its messages (the application message box).
+class ApplicationMessages {
+public:
+    enum Kind { kInformation = 0, kWarning = 1, kError = 2 };
+    virtual ~ApplicationMessages() = default;
+    virtual void Show(Kind kind, const String& text, const Char* helpTopic) = 0;
+};
+
+// Replacements for what the application builds itself (tests). Empty
+// members take the program's own: the body types and catalogues, and the
+// constellation catalogue's name systems.
+struct ApplicationHooks {
+    // Builds the body types and every catalogue; false ends the program.
+    std::function<bool()> createCatalogues;
+    std::function<void()> destroyCatalogues;
+    // The general options store the constellation language by its name.
+    const NameSystemNames* constellationNames = nullptr;
+};
+
+class Application final : public NotificationRegistryInterface,
+                          public DisplayFormatInterface,
+                          public ScriptErrorInterface,
+                          private ClockTimer {
+public:
+    Application(std::unique_ptr<StorageService> storage, const PathName& programDirectory,
+                ApplicationHooks hooks);
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Product information, settings keys, storage.
+    ProgramProductInfo& Product() noexcept { return product_; }
+    SettingsKeys& Keys() noexcept { return keys_; }
+    StorageService& GetStorage() noexcept { return *storage_; }
+
+    NotificationHub& GetNotificationHub() override { return hub_; }
+    int GetAngleDegreeBase() const override { return options_.general.angleDegreeBase; }
+    int GetRaDisplayUnit() const override { return options_.general.raDisplayUnit; }
+    void SetScriptErrorIfRunning(const String& text) override;
+
+    CurrentTimeAndLocation& Current() noexcept { return current_; }
+    ApplicationClock& Clock() noexcept { return clock_; }
+    bool GetStarsFixed() const noexcept { return current_.GetStarsFixed(); }
+    ApplicationOptions& Options() noexcept { return options_; }
+    UserLocations& UserPlaces() noexcept { return userPlaces_; }
+    const LocationDirectory& Places() const noexcept { return places_; }
+    CommandHistory& Navigation() noexcept { return navigation_; }
+    RecentFiles& Recent() noexcept { return recent_; }
+    DialogPositions& Dialogs() noexcept { return dialogs_; }
+    ApplicationDialogStates& DialogStates() noexcept { return dialogStates_; }
+    CustomControlRegistry& Controls() noexcept { return controls_; }
+    FrameWindowSettings& Frame() noexcept { return frame_; }
+
+    // The objects that turn each kind's requests into undoable steps.
+    GraphActions& GetGraphActions() noexcept { return graphActions_; }
+    PictureActions& GetPictureActions() noexcept { return pictureActions_; }
+    SolarEclipseActions& GetSolarEclipseActions() noexcept { return solarEclipseActions_; }
+    SkyActions& GetSkyActions() noexcept { return skyActions_; }
+    SolarSystemActions& GetSolarSystemActions() noexcept { return solarSystemActions_; }
+
+    // The script's state: while it runs the first error is kept.
+    void SetScriptRunning(bool running);
+    const String& ScriptError() const noexcept { return scriptError_; }
+
+    // Start-up, before the frame window exists: the catalogues (false ends
+    // the program), then the location, time, general options, "Stars fixed",
+    // the frame record and the recent files; the place is set (event 9) and
+    // the time options turned into the current moment (event 10).
+    bool StartUp();
+    // The frame window exists; its clock timer and messages are now usable
+    // and the layouts can be made against it.
+    void AttachFrame(ClockTimer& timer, ApplicationMessages& messages, LayoutFrame& layoutFrame);
+    Layouts* GetLayouts() noexcept { return layouts_.get(); }
+    // Reads what the restored windows need: dialog positions, the windows
+    // of every kind, then the layouts.
+    void RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]);
+    // Shutdown's writing (see SaveSettingsAtShutdown).
+    bool SaveSession(SessionState& session);
+
+    // Options > Date and Time: `runDialog` edits a copy of the time options
+    // and answers the dialog's result; 0 and -1 change nothing, anything
+    // else takes the copy and sets the time from it.
+    void ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog);
+    // Options > Location: `runDialog` edits a copy of the location options
+    // and the Retain LCT choice and answers 0 when cancelled.
+    void ChangeLocation(const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog);
+
+    // The message for a data file that cannot be opened.
+    void ReportMissingFile(const String& path);
+
+private:
+    bool StartClockTimer() override;
+    void StopClockTimer() override;
+
+    std::unique_ptr<StorageService> storage_;
+    ProgramProductInfo product_;
+    SettingsKeys keys_;
+    ApplicationHooks hooks_;
+    ScopedApplicationServices services_;
+    NotificationHub hub_;
+    ApplicationOptions options_;
+    FrameWindowSettings frame_;
+    GeoLocationRecordFormat locationFormat_;
+    UserLocations userPlaces_;
+    PlaceDirectory places_;
+    CurrentTimeAndLocation current_;
+    StorageSystemClock systemClock_;
+    ApplicationClock clock_;
+    CommandHistory navigation_;
+    GraphActions graphActions_{CommandContext{hub_, *this}};
+    PictureActions pictureActions_{CommandContext{hub_, *this}};
+    SolarEclipseActions solarEclipseActions_{CommandContext{hub_, *this}};
+    SkyActions skyActions_{CommandContext{hub_, *this}};
+    SolarSystemActions solarSystemActions_{CommandContext{hub_, *this}};
+    RecentFiles recent_;
+    DialogPositions dialogs_;
+    ApplicationDialogStates dialogStates_{dialogs_, places_};
+    CustomControlRegistry controls_;
+    std::unique_ptr<Layouts> layouts_;
+    ClockTimer* frameTimer_ = nullptr;
+    ApplicationMessages* messages_ = nullptr;
+    bool cataloguesCreated_ = false;
+    bool scriptRunning_ = false;
+    String scriptError_;
+};
+
+// The published interfaces, valid from the application's construction to
+// its destruction (null before and after).
+struct PublishedInterfaces {
+    Application* application = nullptr;
+    NotificationRegistryInterface* notifications = nullptr;
+    CurrentTimeAndLocationService* currentTime = nullptr;
+    DisplayFormatInterface* displayFormat = nullptr;
+    ScriptErrorInterface* scriptErrors = nullptr;
+};
+
+const PublishedInterfaces& GetPublishedInterfaces() noexcept;
+
+}  // namespace corvinata

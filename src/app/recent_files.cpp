@@ -1,0 +1,90 @@
+#include "app/recent_files.h"
+
+#include <algorithm>
+
+#include "app/settings_keys.h"
+#include "app/settings_values.h"
+#include "base/text_format.h"
+
+namespace corvinata {
+namespace {
+
+constexpr int kDropDownLength = 10;
+
+struct DropDownCommands {
+    bool backward;
+    int firstItem;
+    int moreItem;
+};
+
+DropDownCommands CommandsOf(HistoryDropDown button) {
+    switch (button) {
+        case HistoryDropDown::Undo:
+            return {true, 20112, 20132};
+        case HistoryDropDown::Redo:
+            return {false, 20122, 20133};
+        case HistoryDropDown::NavigateBackward:
+            return {true, 20152, 20172};
+        case HistoryDropDown::NavigateForward:
+            break;
+    }
+    return {false, 20162, 20173};
+}
+
+}  // namespace
+
+void RecentFiles::LoadRecentFiles(SettingsTree& tree) {
+    paths_.clear();
+    ReadGroup key(tree, settings_key::kRecentFiles);
+    if (!key.IsOpen()) return;
+    for (int n = 1; n <= kMaxRecentFiles; ++n) {
+        String path;
+        if (!ReadStringValue(tree, NumberedName(TXT("File "), n).Text(), path) || path.IsEmpty()) break;
+        paths_.push_back(path);
+    }
+}
+
+bool RecentFiles::SaveRecentFiles(SettingsTreeWriter& writer) const {
+    if (!DeleteSettingsKey(writer, settings_key::kRecentFiles)) return false;
+    WriteGroup key(writer, settings_key::kRecentFiles);
+    WrittenValues values(writer);
+    values.Then([&] { return key.IsOpen(); });
+    for (std::size_t i = 0; i < paths_.size(); ++i) {
+        values.Text(NumberedName(TXT("File "), static_cast<int>(i) + 1).Text(), paths_[i].Text());
+    }
+    return values.Ok();
+}
+
+void RecentFiles::AddRecentFile(const String& path) {
+    if (path.IsEmpty()) return;
+    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+    paths_.insert(paths_.begin(), path);
+    if (paths_.size() > static_cast<std::size_t>(kMaxRecentFiles)) paths_.resize(kMaxRecentFiles);
+}
+
+const String* RecentFiles::PathForCommand(int command) const {
+    const int index = command - kFirstRecentFileCommand;
+    if (index < 0 || index >= static_cast<int>(paths_.size())) return nullptr;
+    return &paths_[static_cast<std::size_t>(index)];
+}
+
+String RecentFiles::MenuText(int number, const String& shortPath) {
+    return FormatPercent2(TXT("&% %"), NumberTextFromInt(number), shortPath.Text());
+}
+
+std::vector<DropDownItem> HistoryDropDownItems(const CommandHistory& history, HistoryDropDown button) {
+    const DropDownCommands commands = CommandsOf(button);
+    std::vector<DropDownItem> items;
+    for (int distance = 1;; ++distance) {
+        const CommandGroup* step = history.StepFromCurrent(commands.backward, distance);
+        if (!step) break;
+        if (distance > kDropDownLength) {
+            items.push_back({commands.moreItem, String(TXT("-- more --")), false});
+            break;
+        }
+        items.push_back({commands.firstItem + distance - 1, step->GetText(commands.backward), true});
+    }
+    return items;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,186 @@
+#include "frame/related_tasks_pane.h"
+
+#include <commctrl.h>
+
+namespace corvinata {
+namespace {
+
+constexpr DWORD kListExtendedStyles =
+    LVS_EX_ONECLICKACTIVATE | LVS_EX_INFOTIP | LVS_EX_UNDERLINEHOT | LVS_EX_UNDERLINECOLD | LVS_EX_LABELTIP;
+constexpr int kAppendItem = 10000000;
+
+INT_PTR Answer(HWND window, LRESULT result) {
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+}  // namespace
+
+RelatedTasksPane::~RelatedTasksPane() {
+    if (window_ != nullptr) DestroyWindow(window_);
+}
+
+bool RelatedTasksPane::Create(HWND parent, HINSTANCE instance) {
+    closingBySystemCommand_ = false;
+    return CreateDialogParamW(instance, L"DLG_PANE_RELATED_TASKS", parent, &DialogProc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void RelatedTasksPane::UpdateForActiveWindow() {
+    groups_.Clear();
+    RelatedTaskSource source;
+    if (host_.ActiveWindowTaskSource(source)) Builder().BuildForWindow(source);
+    Show();
+}
+
+void RelatedTasksPane::ShowTasksFor(const RelatedTaskSource& source) {
+    groups_.Clear();
+    Builder().BuildForWindow(source);
+    Show();
+}
+
+void RelatedTasksPane::ShowOpenWindowTasks() {
+    groups_.Clear();
+    Builder().AddOpenWindowTasks();
+    Show();
+}
+
+void RelatedTasksPane::ShowEventTasks(const RelatedEvent& event, const DateTime& date) {
+    groups_.Clear();
+    Builder().AddEventTasks(event, date, kSelectedEventGroup);
+    Show();
+}
+
+void RelatedTasksPane::ShowEventFinderTasks(const EventFinderSelection& selection) {
+    groups_.Clear();
+    Builder().BuildForEventFinder(selection);
+    Show();
+}
+
+void RelatedTasksPane::Show() {
+    if (list_ == nullptr) return;
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
+        for (const RelatedTaskPtr& task : groups_.Group(group)) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT | LVIF_GROUPID | LVIF_PARAM;
+            item.iItem = kAppendItem;
+            item.pszText = const_cast<Char*>(task->GetText());
+            item.iGroupId = group;
+            // The item finds its task itself: without group view (older list
+            // views) the items' group ids cannot be read back.
+            item.lParam = reinterpret_cast<LPARAM>(task.get());
+            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+}
+
+void RelatedTasksPane::ApplyColours() {
+    if (list_ == nullptr) return;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    SendMessageW(list_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
+    SendMessageW(list_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
+    const COLORREF text = host_.IsNightVisionActive() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0xFF);
+    SendMessageW(list_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+}
+
+void RelatedTasksPane::OnInitDialog(HWND window) {
+    window_ = window;
+    list_ = GetDlgItem(window, kRelatedTasksListId);
+    // The frame's pane layout places the pane.
+    SetWindowPos(window, nullptr, -500, -500, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    if (list_ == nullptr) return;
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExtendedStyles, kListExtendedStyles);
+    if (HWND tip = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETTOOLTIPS, 0, 0))) {
+        SetWindowLongPtrW(tip, GWL_STYLE, GetWindowLongPtrW(tip, GWL_STYLE) | TTS_ALWAYSTIP);
+    }
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 250;
+    column.pszText = const_cast<Char*>(TXT("Task"));
+    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(list_, LVM_ENABLEGROUPVIEW, TRUE, 0);
+    SendMessageW(list_, LVM_REMOVEALLGROUPS, 0, 0);
+    for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
+        LVGROUP header{};
+        header.cbSize = sizeof header;
+        header.mask = LVGF_HEADER | LVGF_GROUPID | LVGF_ALIGN;
+        header.pszHeader = const_cast<Char*>(RelatedTaskGroupHeader(group));
+        header.iGroupId = group;
+        header.uAlign = LVGA_HEADER_LEFT;
+        SendMessageW(list_, LVM_INSERTGROUP, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&header));
+    }
+    ApplyColours();
+}
+
+const RelatedTask* RelatedTasksPane::TaskOfItem(int item) const {
+    if (list_ == nullptr || item < 0) return nullptr;
+    LVITEMW entry{};
+    entry.mask = LVIF_PARAM;
+    entry.iItem = item;
+    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
+    return reinterpret_cast<const RelatedTask*>(entry.lParam);
+}
+
+void RelatedTasksPane::RunItem(int item) {
+    // Run checks that the pointer is one of the pane's tasks before using it.
+    groups_.Run(TaskOfItem(item), services_);
+}
+
+INT_PTR RelatedTasksPane::OnNotify(const NMHDR& header) {
+    if (static_cast<int>(header.idFrom) != kRelatedTasksListId) return FALSE;
+    switch (header.code) {
+        case LVN_ITEMACTIVATE: RunItem(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem); return TRUE;
+        case LVN_ITEMCHANGING: {
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            const bool selects =
+                (change.uChanged & LVIF_STATE) != 0 && (change.uNewState & LVIS_SELECTED) != 0;
+            return selects ? Answer(window_, TRUE) : FALSE;
+        }
+        case LVN_GETINFOTIPW: {
+            auto& tip = const_cast<NMLVGETINFOTIPW&>(reinterpret_cast<const NMLVGETINFOTIPW&>(header));
+            const RelatedTask* task = TaskOfItem(tip.iItem);
+            if (task == nullptr || tip.pszText == nullptr || tip.cchTextMax <= 0) return TRUE;
+            lstrcpynW(tip.pszText, task->GetText(), tip.cchTextMax);
+            return TRUE;
+        }
+        default: return FALSE;
+    }
+}
+
+INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<RelatedTasksPane*>(lParam)->OnInitDialog(window);
+        return TRUE;
+    }
+    auto* pane = reinterpret_cast<RelatedTasksPane*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (pane == nullptr) return FALSE;
+    switch (message) {
+        case WM_MOUSEACTIVATE: pane->host_.SkipNextActivationRebuild(); return Answer(window, MA_ACTIVATE);
+        case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_NCLBUTTONDOWN:
+            // The pane cannot be dragged by its caption.
+            return wParam == HTCAPTION ? Answer(window, 0) : FALSE;
+        case WM_SYSCOMMAND:
+            // Only the close command (box, Alt+F4) may hide the pane through
+            // the IDCANCEL that follows; a plain Escape must not.
+            pane->closingBySystemCommand_ = (wParam & 0xFFF0) == SC_CLOSE;
+            return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) != IDCANCEL) return FALSE;
+            if (pane->closingBySystemCommand_) {
+                pane->closingBySystemCommand_ = false;
+                pane->host_.HideRelatedTasksPane();
+            }
+            return TRUE;
+        case WM_DESTROY:
+            pane->window_ = nullptr;
+            pane->list_ = nullptr;
+            return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace corvinata

@@ -1,0 +1,74 @@
+// The Related Tasks pane: a modeless dialog whose list view shows the tasks
+// of the ten groups as one-click links, one group header above each.
+#pragma once
+
+#include <windows.h>
+
+#include "app/notification.h"
+#include "app/related_task_groups.h"
+
+namespace corvinata {
+
+// What the pane needs of the application.
+class RelatedTasksPaneHost {
+public:
+    virtual ~RelatedTasksPaneHost() = default;
+    // The active child window as a source of tasks; false when none is active.
+    virtual bool ActiveWindowTaskSource(RelatedTaskSource& source) = 0;
+    // The View menu's hiding of the pane.
+    virtual void HideRelatedTasksPane() = 0;
+    // A click into the pane must not rebuild the panes when it activates
+    // the frame.
+    virtual void SkipNextActivationRebuild() = 0;
+    virtual bool IsNightVisionActive() const = 0;
+};
+
+constexpr int kRelatedTasksListId = 20741;
+
+class RelatedTasksPane final : public NotificationObserver {
+public:
+    RelatedTasksPane(RelatedTasksPaneHost& host, RelatedTaskServices& services)
+        : host_(host), services_(services) {}
+    ~RelatedTasksPane() override;
+    RelatedTasksPane(const RelatedTasksPane&) = delete;
+    RelatedTasksPane& operator=(const RelatedTasksPane&) = delete;
+
+    // The dialog "DLG_PANE_RELATED_TASKS" of the program's resources.
+    bool Create(HWND parent, HINSTANCE instance);
+    HWND Window() const noexcept { return window_; }
+
+    // A document's notification rebuilds the pane for the active window.
+    void Update(void*) override { UpdateForActiveWindow(); }
+    void UpdateForActiveWindow();
+    // Clear, build for the source, show.
+    void ShowTasksFor(const RelatedTaskSource& source);
+    void ShowOpenWindowTasks();
+    // The Event Forecast's selected result, and the Event Finder's.
+    void ShowEventTasks(const RelatedEvent& event, const DateTime& date);
+    void ShowEventFinderTasks(const EventFinderSelection& selection);
+    void Clear() { groups_.Clear(); }
+    // Fills the list view from the groups.
+    void Show();
+    // Background and text colours for the night-vision state.
+    void ApplyColours();
+
+    const RelatedTaskGroups& Groups() const noexcept { return groups_; }
+    RelatedTaskBuilder Builder() { return RelatedTaskBuilder(groups_, services_); }
+
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void OnInitDialog(HWND window);
+    INT_PTR OnNotify(const NMHDR& header);
+    void RunItem(int item);
+    const RelatedTask* TaskOfItem(int item) const;
+
+    RelatedTasksPaneHost& host_;
+    RelatedTaskServices& services_;
+    RelatedTaskGroups groups_;
+    HWND window_ = nullptr;
+    HWND list_ = nullptr;
+    bool closingBySystemCommand_ = false;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,209 @@
+#include "app/application_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "app/application.h"
+#include "app/window_records.h"
+#include "base/memory_storage.h"
+#include "base/registry_root.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/celestial_object.h"
+#include "catalog/name_systems.h"
+#include "support/app_session.h"
+#include "support/fake_product.h"
+
+namespace corvinata {
+namespace {
+
+class ApplicationSettingsTest : public ::testing::Test {
+protected:
+    ApplicationSettingsTest() { GetRegistryRootPath(root); }
+
+    MemoryStorageService storage;
+    test::FakeProductInfo product{storage};
+    ScopedApplicationServices services{&product, nullptr};
+    String root;
+};
+
+TEST_F(ApplicationSettingsTest, WholeTreeReadsBackFieldByField) {
+    test::ExpectWholeSettingsRoundTrip(storage, root);
+}
+
+TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
+    test::WholeSettings first;
+    {
+        SettingsTree empty(storage, root);
+        test::FillSampleSession(first, empty);
+    }
+    ASSERT_TRUE(test::SaveWholeSettings(storage, root, first));
+    first.options.general.saveOptionsOnExit = false;
+    first.options.general.angleDegreeBase = 0;
+    first.options.starsFixed = false;
+    first.frame.left = 300;
+    first.layouts.AddNewLayout();
+    first.windows.kinds[kSkyWindow].documents[0].model = 99;
+    ASSERT_TRUE(test::SaveWholeSettings(storage, root, first));
+    test::WholeSettings next;
+    test::LoadWholeSettings(storage, root, next);
+    EXPECT_FALSE(next.options.general.saveOptionsOnExit);
+    EXPECT_EQ(next.options.general.angleDegreeBase, 0);
+    EXPECT_FALSE(next.options.starsFixed);
+    EXPECT_EQ(next.frame.left, 30);
+    EXPECT_EQ(next.layouts.Count(), 2);
+    EXPECT_EQ(next.windows.kinds[kSkyWindow].documents[0].model, 99);  // kept in either case
+}
+
+TEST_F(ApplicationSettingsTest, FirstStartGivesTheDefaults) {
+    test::WholeSettings fresh;
+    test::LoadWholeSettings(storage, root, fresh);
+    EXPECT_TRUE(fresh.frame.maximized && fresh.frame.panes.controlPanel && fresh.frame.panes.windowManager);
+    EXPECT_EQ(fresh.states.graphOptions.geometry.left, kDefaultDialogLeft);
+    EXPECT_EQ(fresh.states.solarSystemOptions.geometry.top, kDefaultDialogTop);
+    EXPECT_EQ(fresh.layouts.Count(), 1);
+    EXPECT_TRUE(fresh.stacking.empty() && !fresh.active.present);
+}
+
+TEST_F(ApplicationSettingsTest, InsideOutFrameRectangleKeepsTheDefault) {
+    {
+        SettingsTreeWriter writer(storage, root);
+        WriteGroup key(writer, TXT("Application frame window"));
+        WriteIntValue(writer, TXT("Left"), 900);
+    }
+    SettingsTree tree(storage, root);
+    FrameWindowSettings frame;
+    LoadFrameWindowSettings(tree, frame);
+    EXPECT_EQ(frame.left, 100);
+    EXPECT_EQ(frame.right, 700);
+}
+
+TEST_F(ApplicationSettingsTest, RecentFilesKeepTenDistinctPathsNewestFirst) {
+    RecentFiles recent;
+    for (int i = 0; i < 11; ++i) recent.AddRecentFile(NumberedName(TXT("g"), i));
+    recent.AddRecentFile(String(TXT("g5")));
+    ASSERT_EQ(recent.Paths().size(), 10u);
+    EXPECT_EQ(test::Utf8(recent.Paths()[0]), "g5");
+    EXPECT_EQ(test::Utf8(recent.Paths()[9]), "g1");
+    EXPECT_EQ(test::Utf8(*recent.PathForCommand(301)), "g10");
+    EXPECT_EQ(recent.PathForCommand(310), nullptr);
+    const auto texts = recent.MenuTexts([](const String& p) { return p; });
+    EXPECT_EQ(test::Utf8(texts[9]), "&10 g1");
+}
+
+TEST(HistoryDropDownTest, TenStepsThenMore) {
+    for (int steps : {10, 11}) {
+        CommandHistory history;
+        for (int i = 0; i < steps; ++i) {
+            history.AddCommand(CommandGroup(NumberedName(TXT("do "), i), NumberedName(TXT("undo "), i)));
+        }
+        const auto items = HistoryDropDownItems(history, HistoryDropDown::Undo);
+        ASSERT_EQ(items.size(), steps == 10 ? 10u : 11u);
+        EXPECT_EQ(items[0].command, 20112);
+        EXPECT_EQ(test::Utf8(items[0].text), steps == 10 ? "undo 9" : "undo 10");
+        if (steps == 11) {
+            EXPECT_EQ(items[10].command, 20132);
+            EXPECT_FALSE(items[10].enabled);
+        }
+        EXPECT_TRUE(HistoryDropDownItems(history, HistoryDropDown::Redo).empty());
+    }
+}
+
+TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
+    {
+        SettingsTreeWriter writer(storage, root);
+        WriteGroup key(writer, TXT("Model 0"));
+        WriteStringValue(writer, TXT("Path"), String(TXT("C:\\PICS")));
+        WriteIntValue(writer, TXT("Type"), 99);
+    }
+    SettingsTree tree(storage, root);
+    ReadGroup key(tree, TXT("Model 0"));
+    PictureModelValues picture;
+    EXPECT_FALSE(LoadPictureModel(tree, picture));
+    EXPECT_EQ(test::Utf8(picture.fileName), "m042.jpg");
+    EXPECT_EQ(test::Utf8(picture.path), "C:\\PICS");
+    ReportModelValues report;
+    EXPECT_FALSE(LoadReportModel(tree, 5, report));
+    EXPECT_EQ(report.type, 0);
+}
+
+TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
+    bool destroyed = false;
+    {
+        ApplicationHooks hooks;
+        hooks.createCatalogues = [] { return true; };
+        hooks.destroyCatalogues = [&] { destroyed = true; };
+        Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
+        EXPECT_EQ(GetPublishedInterfaces().application, &app);
+        EXPECT_EQ(&GetProductInfo(), &app.Product());
+        String title;
+        EXPECT_EQ(test::Utf8(app.Product().GetProductTitle(title)), "Corvinata 1.70");
+        EXPECT_EQ(test::Utf8(app.Keys().Root()), "\\Software\\Corvinata Software\\Corvinata\\1.70");
+        EXPECT_EQ(test::Utf8(app.Keys().MainWindows()),
+                  "\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows");
+        ASSERT_TRUE(app.StartUp());
+        EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.timeSystem, kLocalCivilTime);
+        app.SetScriptErrorIfRunning(String(TXT("ignored: no script runs")));
+        app.SetScriptRunning(true);
+        app.SetScriptErrorIfRunning(String(TXT("first")));
+        app.SetScriptErrorIfRunning(String(TXT("second")));
+        EXPECT_EQ(test::Utf8(app.ScriptError()), "first");
+
+        struct Control : CustomControl {
+            explicit Control(bool& gone) : gone(gone) {}
+            ~Control() override { gone = true; }
+            bool& gone;
+        };
+        bool firstGone = false, secondGone = false;
+        int windows[2];
+        app.Controls().RegisterControl(&windows[0], std::make_unique<Control>(firstGone));
+        app.Controls().RegisterControl(&windows[1], std::make_unique<Control>(secondGone));
+        EXPECT_EQ(app.Controls().FindControl(&title), nullptr);
+        app.Controls().DestroyControl(&windows[0]);
+        EXPECT_TRUE(firstGone);
+        std::unique_ptr<CustomControl> kept = app.Controls().ForgetControl(&windows[1]);
+        EXPECT_FALSE(secondGone);
+        EXPECT_EQ(app.Controls().FindControl(&windows[1]), nullptr);
+    }
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(GetPublishedInterfaces().application, nullptr);
+}
+
+TEST(ApplicationTest, TimeAndPlaceChangeOnlyWhenTheDialogIsConfirmed) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    const DateTime user = test::MakeDateTime(2040, 2, 2, 10.0, kLocalCivilTime);
+    auto setUserTime = [&](DateTimeOptions& o) {
+        o.userDefined = true;
+        o.userTime = user;
+        return 0;
+    };
+    app.ChangeDateTime(setUserTime);
+    EXPECT_FALSE(app.Options().time.userDefined);
+    app.ChangeDateTime([&](DateTimeOptions& o) { return setUserTime(o) + 1; });
+    EXPECT_EQ(app.Current().GetTimeAndLocation().dateTime.year, 2040);
+    app.ChangeLocation([](LocationOptions& o, bool& retain) {
+        o.location = test::SampleLocation();
+        retain = true;
+        return 1;
+    });
+    EXPECT_EQ(test::Utf8(app.Current().GetTimeAndLocation().location.town), "Vienna");
+    EXPECT_DOUBLE_EQ(app.Current().GetTimeAndLocation().dateTime.hours, 10.0);
+    EXPECT_FALSE(app.Options().location.userDefined);  // a town of the table
+}
+
+TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    ASSERT_TRUE(app.StartUp());
+    ASSERT_NE(CatalogueByType(kBodyConstellation), nullptr);
+    app.Options().general.constellationLanguage = 1;
+    SessionState session;
+    app.SaveSession(session);
+    SettingsTree tree(app.GetStorage(), app.Keys().Root());
+    ReadGroup key(tree, TXT("Appearance Options"));
+    String language;
+    ASSERT_TRUE(ReadStringValue(tree, TXT("Language for constellation names"), language));
+    EXPECT_EQ(language, GetBodyType(kBodyConstellation)->NameSystems()->FindById(1)->Name());
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,110 @@
+#include "app/main_windows.h"
+
+#include <gtest/gtest.h>
+
+#include "app/settings_values.h"
+#include "base/memory_storage.h"
+#include "base/registry_root.h"
+#include "support/app_session.h"
+#include "support/fake_product.h"
+
+namespace corvinata {
+namespace {
+
+using test::FakeKind;
+
+class MainWindowsTest : public ::testing::Test {
+protected:
+    MainWindowsTest() { GetRegistryRootPath(root); }
+
+    bool Save(const std::vector<WindowReference>& stacking, const ActiveWindowShow& active) {
+        SettingsTreeWriter writer(storage, root);
+        return SaveMainWindows(writer, all.pointers, stacking, active) && SaveSharedModels(writer, all.pointers);
+    }
+
+    bool KeyExists(const Char* below) {
+        String path = root;
+        StringAppend(path, TXT("\\Main Windows\\"));
+        StringAppend(path, below);
+        return storage.CreateRegistryNode(RegistryHive::CurrentUser, path.Text())->Exists();
+    }
+
+    MemoryStorageService storage;
+    test::FakeProductInfo product{storage};
+    ScopedApplicationServices services{&product, nullptr};
+    String root;
+    test::FakeKinds all;
+    FakeKind* kinds = all.kinds;
+};
+
+TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
+    kinds[kSkyWindow].documents[0].windows = {1, 2, 3};
+    kinds[kGraphWindow].documents = {{10, {1, 2}}, {11, {3}}};
+    ASSERT_TRUE(Save({{kSkyWindow, 2}, {kGraphWindow, 1}}, {true, false, true}));
+    const Char* present[] = {
+        TXT("Sky\\Windows\\Window 2"), TXT("Sky\\Model"), TXT("Sky\\Control panel"),
+        TXT("Graph\\Models\\Model 0\\Windows\\Window 1"), TXT("Graph\\Models\\Model 1\\Windows\\Window 0"),
+        TXT("Z order\\1"), TXT("Active window\\Geometry"), TXT("Solar system\\Model"),
+    };
+    const Char* absent[] = {TXT("Sky\\Models"), TXT("Sky\\Windows\\Window 3"),
+                            TXT("Graph\\Models\\Model 1\\Windows\\Window 1"), TXT("Z order\\2")};
+    for (const Char* key : present) EXPECT_TRUE(KeyExists(key));
+    for (const Char* key : absent) EXPECT_FALSE(KeyExists(key));
+    SettingsTree tree(storage, root);
+    const ActiveWindowShow shown = LoadActiveWindowShow(tree);
+    EXPECT_TRUE(shown.present && shown.maximized && !shown.minimized);
+    ReadGroup geometry(tree, TXT("Main Windows\\Active window\\Geometry"));
+    std::int32_t left = 0;
+    EXPECT_FALSE(ReadIntValue(tree, TXT("Left"), left));  // the state only
+}
+
+TEST_F(MainWindowsTest, NoOpenWindowLeavesNoStackingAndNoActiveWindow) {
+    ASSERT_TRUE(Save({{kSkyWindow, 0}}, {true, true, false}));
+    ASSERT_TRUE(Save({}, {}));
+    EXPECT_FALSE(KeyExists(TXT("Z order\\0")));
+    EXPECT_FALSE(KeyExists(TXT("Active window")));
+    SettingsTree tree(storage, root);
+    EXPECT_TRUE(LoadStackingOrder(tree).empty());
+    EXPECT_FALSE(LoadActiveWindowShow(tree).present);
+}
+
+TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
+    kinds[kGraphWindow].documents = {{1, {-1}}, {2, {4}}};
+    ASSERT_TRUE(Save({}, {}));
+    FakeKind graphs;
+    WindowKindState* only[kWindowKindCount] = {&graphs};
+    SettingsTree tree(storage, root);
+    LoadMainWindows(tree, only);
+    EXPECT_EQ(graphs.dropped, 1);
+    ASSERT_EQ(graphs.documents.size(), 1u);
+    EXPECT_EQ(graphs.documents[0].model, 2);
+}
+
+// Records the stacking calls; the window (Sky, 5) is not open.
+struct RecordingStack final : StackingFrame {
+    bool PlaceBelow(const WindowReference& w, const WindowReference* above) override {
+        if (w.number == 5) return false;
+        calls.push_back(std::to_string(w.kind) + (above ? " below " + std::to_string(above->kind) : " top"));
+        return true;
+    }
+    void Maximize(const WindowReference& w) override { calls.push_back("max " + std::to_string(w.kind)); }
+    void Minimize(const WindowReference& w) override { calls.push_back("min " + std::to_string(w.kind)); }
+    std::vector<std::string> calls;
+};
+
+TEST_F(MainWindowsTest, StackingIsRestoredUpToAnEntryThatNamesNoKind) {
+    ASSERT_TRUE(Save({{kSkyWindow, 5}, {kPictureWindow, 0}, {kGraphWindow, 1}, {9, 0}, {kReportWindow, 0}},
+                     {true, true, false}));
+    RecordingStack frame;
+    SettingsTree tree(storage, root);
+    RestoreMainWindows(tree, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "0 below 2"}));  // the active one is gone
+    ASSERT_TRUE(Save({{kPictureWindow, 0}, {kSkyWindow, 5}}, {true, true, false}));
+    frame.calls.clear();
+    SettingsTree again(storage, root);
+    RestoreMainWindows(again, frame);
+    EXPECT_EQ(frame.calls, (std::vector<std::string>{"2 top", "min 2"}));
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,124 @@
+#include "app/observer_dial.h"
+
+#include <gtest/gtest.h>
+
+#include "support/app_fakes.h"
+#include "support/catalogues.h"
+#include "support/date_records.h"
+#include "support/sky_window_fake.h"
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+class RecordingDial final : public SkyWindowDial {
+public:
+    using SkyWindowDial::SkyWindowDial;
+    bool ShowsHourAngles() const override { return false; }
+    void SetDragIndicator(int value) override { indicator = value; }
+    void SetDragDrawing(bool value) override { dragging = value; }
+    void UpdateView() override { ++updates; }
+    int indicator = 0;
+    bool dragging = false;
+    int updates = 0;
+};
+
+// A 200 x 100 dial: ellipse centre (126, 55), radii 50 and 20; the scale at
+// x = 34 from y = 80 up to y = 20, 0 degrees at y = 50.
+class ObserverDialTest : public ::testing::Test {
+protected:
+    ObserverDialTest() { window.direction = ViewDirection{30.0, 10.0}; }
+
+    void Drag(DialPoint first, DialPoint last, bool loseCapture = false) {
+        drag.Press(dial);
+        drag.Move(dial, geometry, first);
+        drag.Move(dial, geometry, last);
+        if (loseCapture) {
+            drag.CaptureLost(dial, geometry);
+        } else {
+            drag.Release(dial, geometry, last);
+        }
+    }
+
+    test::ScopedCatalogues catalogues_;
+    NotificationHub hub;
+    test::FakeCurrentTime now;
+    test::FakeSkyComputer computer;
+    SkyDocument document{hub, now, computer};
+    test::FakeSkyWindow window{document};
+    test::FakeScriptErrors errors;
+    SkyActions actions{CommandContext{hub, errors}};
+    RecordingDial dial{window, actions};
+    ObserverDrag drag;
+    const ObserverDialGeometry geometry = MakeObserverDialGeometry(200, 100);
+};
+
+TEST_F(ObserverDialTest, DraggingTurnsTheViewInOneUndoableStep) {
+    const struct Case {
+        const char* what;
+        DialPoint first, last;
+        ViewDirection expected;
+    } cases[] = {
+        {"up from the centre: north", {126, 55}, {126, 45}, {0.0, 10.0}},
+        {"to the left: west", {126, 55}, {100, 55}, {90.0, 10.0}},
+        {"down: south", {126, 55}, {126, 65}, {180.0, 10.0}},
+        {"to the right: east", {126, 55}, {150, 55}, {270.0, 10.0}},
+        {"above the top of the scale", {34, 50}, {34, 5}, {30.0, 90.0}},
+        {"below its bottom", {34, 50}, {34, 99}, {30.0, -90.0}},
+        {"half way up the upper half", {34, 50}, {34, 35}, {30.0, 45.0}},
+    };
+    for (const Case& c : cases) {
+        Drag(c.first, c.last);
+        EXPECT_EQ(window.direction, c.expected) << c.what;
+        ASSERT_EQ(window.history.UndoableCount(), 1) << c.what;
+        EXPECT_EQ(dial.indicator, 0);
+        EXPECT_FALSE(dial.dragging);
+        EXPECT_EQ(drag.State(), DialDragState::kIdle);
+        window.history.UndoCommands(1);
+        EXPECT_EQ(window.direction, (ViewDirection{30.0, 10.0})) << c.what;
+    }
+}
+
+TEST_F(ObserverDialTest, NoStepWithoutAChange) {
+    window.direction = ViewDirection{0.0, 10.0};
+    drag.Press(dial);  // a click without movement
+    drag.Release(dial, geometry, {126, 45});
+    EXPECT_EQ(window.history.UndoableCount(), 0);
+    drag.Press(dial);  // a drag that comes back to where it started
+    drag.Move(dial, geometry, {126, 55});
+    drag.Move(dial, geometry, {150, 55});
+    drag.Move(dial, geometry, {126, 45});
+    drag.Release(dial, geometry, {126, 45});
+    EXPECT_EQ(window.history.UndoableCount(), 0);
+    EXPECT_EQ(window.direction, (ViewDirection{0.0, 10.0}));
+}
+
+// Losing the mouse capture in the middle of a drag (a message box, Alt+Tab)
+// ends the drag as a release would: one step, and no drag left running.
+TEST_F(ObserverDialTest, LosingTheCaptureEndsTheDragWithItsStep) {
+    Drag({126, 55}, {150, 55}, true);
+    EXPECT_EQ(window.direction, (ViewDirection{270.0, 10.0}));
+    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(drag.State(), DialDragState::kIdle);
+    EXPECT_FALSE(dial.dragging);
+    drag.CaptureLost(dial, geometry);  // idle: nothing more
+    EXPECT_EQ(window.history.UndoableCount(), 1);
+}
+
+TEST(ObserverDialGeometryTest, LabelsArrowAndScale) {
+    const ObserverDialGeometry dial = MakeObserverDialGeometry(200, 100);
+    EXPECT_EQ(test::Utf8(DialLabel(1, false)), "E");
+    EXPECT_EQ(test::Utf8(DialLabel(1, true)), "18h");
+    EXPECT_EQ(test::Utf8(DialLabel(3, true)), "6h");
+    EXPECT_EQ(DialAltitudeRow(dial, 90.0), 20);
+    EXPECT_EQ(DialAltitudeRow(dial, -90.0), 80);
+    const DialArrow north = MakeDialArrow(dial, 0.0);
+    EXPECT_EQ(north.tip.x, 126);
+    EXPECT_EQ(north.tip.y, 35);
+    EXPECT_GT(north.barbs[0].y, north.tip.y);  // barbs trail behind the tip
+    EXPECT_GT(north.barbs[1].y, north.tip.y);
+    EXPECT_EQ(MakeDialArrow(dial, 90.0).tip.x, 76);  // west on the left
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,66 @@
+// The calculators run on the user-interface thread and on worker threads at
+// once: evaluations from several threads give exactly the single-threaded
+// answers.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "astro/planet_records.h"
+#include "catalog/body_properties.h"
+#include "catalog/body_types.h"
+#include "support/catalogues.h"
+#include "support/sky_objects.h"
+
+namespace corvinata {
+namespace {
+
+// Every property of every body at six moments and places, flattened.
+std::vector<double> EvaluateAll(const std::vector<const CelestialObject*>& bodies) {
+    std::vector<double> answers;
+    for (int day = 1; day <= 6; ++day) {
+        const TimeAndPlace moment = test::MomentAt(2024, 2 * day, day, 3.5 * day, 20.0 * day - 60.0,
+                                                   12.0 * day - 30.0, 1.0, kLocalCivilTime);
+        for (const CelestialObject* body : bodies) {
+            std::uint32_t mask = 0;
+            for (const EventKind* kind : GetBodyType(body->GetTypeId())->Properties()) {
+                mask |= kind->GetId();
+            }
+            PropertyMap out;
+            ComputeBodyProperties(*body, mask, moment, out,
+                                  {kHorizontalSystem, kLocalCivilTime, kKilometres});
+            answers.push_back(out.Mask());
+            for (std::uint32_t bits = out.Mask(); bits != 0; bits &= bits - 1) {
+                const PropertyValue* v = out.Find(bits & (~bits + 1));
+                answers.insert(answers.end(), {v->value, 1.0 * v->system, 1.0 * v->flag});
+            }
+        }
+    }
+    return answers;
+}
+
+TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) {
+    test::ScopedCatalogues catalogues;
+    const test::FixedSkyObject regulus = test::Regulus();
+    const test::FixedSkyObject nebula(kBodyDeepSky, 83.82, -5.39, 4.0, 1.1);
+    std::vector<const CelestialObject*> bodies = {&regulus, &nebula};
+    for (const int type : {kBodySun, kBodyMoon, kBodyEarth, kBodySaturnSatellite,
+                           kBodyJupiterSatellite}) {
+        bodies.push_back(GetCatalogueObject(type, 0));
+    }
+    for (int planet = 0; planet < 8; ++planet) {
+        bodies.push_back(GetCatalogueObject(kBodyPlanet, planet));
+    }
+
+    const std::vector<double> expected = EvaluateAll(bodies);
+    std::vector<std::vector<double>> results(4);
+    std::vector<std::thread> threads;
+    for (auto& result : results) {
+        threads.emplace_back([&result, &bodies] { result = EvaluateAll(bodies); });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (const auto& result : results) EXPECT_EQ(result, expected);
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,182 @@
+#include "frame/eclipse_panel.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "panel_fakes.h"
+#include "frame/spin_edit_window.h"
+#include "frame/trackbar_control.h"
+#include "support/app_fakes.h"
+#include "support/date_records.h"
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+using test::MakeDateTime;
+
+// A Solar eclipse window over the 2006 total eclipse; its panel hears of
+// every change, as the window's notification would tell it.
+class FakeEclipseWindow final : public EclipsePanelWindow, public EclipseWindowCommands {
+public:
+    FakeEclipseWindow(NotificationHub& hub, ControlPanel& panel)
+        : document(hub, MakeDateTime(2006, 3, 29, 0.0, kUniversalTime)), panel_(panel) {}
+    HWND GetWindowHandle() const override { return nullptr; }
+    void WheelZoom(int) override {}
+    EclipseWindowCommands& GetCommands() override { return *this; }
+    EclipsePanelReading ReadPanel() const override {
+        EclipsePanelReading r;
+        r.searched = document.Model().date;
+        r.locationSelected = true;
+        r.type = kCentralTotalEclipse;
+        r.contacts[kFirstContact] = {9.75, 40.0};
+        r.contacts[kMaximumContact] = {10.25, 45.0};
+        r.maximumFraction = -1.0;
+        r.shown = detailsTime;
+        r.location = detailsPoint;
+        r.centre = centre;
+        r.zoom = zoom;
+        return r;
+    }
+    double VisibleLongitudeSpan() const override { return 80.0; }
+    double VisibleLatitudeSpan() const override { return 40.0; }
+
+    MapPoint GetDetailsPoint() const override { return detailsPoint; }
+    DateTime GetDetailsTime() const override { return detailsTime; }
+    MapPoint GetCentre() const override { return centre; }
+    SolarEclipseDocument& GetDocument() override { return document; }
+    EclipseCommandHistory& GetCommandHistory() override { return history; }
+    int GetZoom() const override { return zoom; }
+    bool HasCentralPath() const override { return true; }
+    void SetDetailsPoint(const MapPoint& p) override { detailsPoint = p, Changed(); }
+    void SetDetailsTime(const DateTime& t) override { detailsTime = t, Changed(); }
+    void SetEclipseDate(const DateTime& d) override { document.SetDate(d), Changed(); }
+    void SetCentreLongitude(double l) override { centre.longitude = l; }
+    void SetCentreLatitude(double l) override { centre.latitude = l; }
+    void FitToCentralPath() override {}
+    void SetZoom(int z) override { zoom = z, Changed(); }
+    void RefreshAfterMergedZoom() override {}
+
+    SolarEclipseDocument document;
+    EclipseCommandHistory history;
+    MapPoint detailsPoint{-30.0, 36.0};
+    DateTime detailsTime = MakeDateTime(2006, 3, 29, 10.0, kUniversalTime);
+    MapPoint centre{10.0, 5.0};
+    int zoom = 2;
+
+private:
+    void Changed() { panel_.Update(nullptr); }
+    ControlPanel& panel_;
+};
+
+class EclipsePanelTest : public test::ControlTest {
+protected:
+    EclipsePanelTest() {
+        created = test::CreatePanelDialog(
+            panel,
+            {
+                {L"STATIC", kSearchedDateItem, 0, 0, 0, 60, 10},
+                {L"STATIC", kPhaseSentenceItem, 0, 0, 10, 200, 10},
+                {L"STATIC", kPhaseTemplateItem, 0, 0, 20, 10, 10, L"% phase begins %, ends %"},
+                {L"STATIC", kDurationTemplateItem, 0, 0, 30, 10, 10, L"Duration of % phase at longitude:"},
+                {L"CorvinataControl_AnglePicker", kLongitudePickerItem, 0, 0, 40, 80, 12},
+                {L"CorvinataControl_AnglePicker", kLatitudePickerItem, 0, 90, 40, 80, 12},
+                {L"BUTTON", kApplyLocationItem, 0, 180, 40, 30, 12},
+                {L"STATIC", kBrowseDateItem, 0, 0, 55, 50, 10},
+                {L"STATIC", kBrowseTimeItem, 0, 50, 55, 50, 10},
+                {L"EDIT", kStepCountItem, 0, 0, 67, 30, 12},
+                {L"COMBOBOX", kStepUnitItem, CBS_DROPDOWNLIST, 32, 67, 60, 80},
+                {UPDOWN_CLASSW, kTimeSpinnerItem, UDS_HORZ, 100, 67, 30, 12},
+                {L"BUTTON", kResetTimeItem, 0, 140, 67, 30, 12},
+                {L"CorvinataControl_Hyperlink", 21002, 0, 0, 85, 150, 10},
+                {L"STATIC", kMaximumLabelItem, 0, 0, 95, 150, 10},
+                {L"STATIC", kDurationItem, 0, 0, 105, 60, 10},
+                {UPDOWN_CLASSW, kLongitudeSpinnerItem, UDS_HORZ, 0, 120, 30, 12},
+                {L"CorvinataControl_Trackbar", kZoomTrackbarItem, 0, 40, 120, 100, 16},
+                {L"CorvinataControl_DatePicker", kGoToDateItem, 0, 0, 140, 80, 12},
+                {L"BUTTON", kGoToItem, 0, 90, 140, 30, 12},
+            });
+        panel.ControlPanelAttach(&window);
+    }
+    void SetUp() override {
+        test::ControlTest::SetUp();
+        ASSERT_TRUE(created);
+    }
+    HWND Dialog() const { return panel.GetDialogWindow(); }
+    HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
+    std::string Text(int id) const { return test::DialogItemText(Dialog(), id); }
+    void ClickRightHalf(HWND control) {
+        RECT client{};
+        GetClientRect(control, &client);
+        PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(client.right * 3 / 4, client.bottom / 2));
+        PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(client.right * 3 / 4, client.bottom / 2));
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+
+    NotificationHub hub;
+    test::FakeScriptErrors errors;
+    SolarEclipseActions actions{CommandContext{hub, errors}};
+    test::FakePanelServices services;
+    EclipseControlPanel panel{services, actions};
+    FakeEclipseWindow window{hub, panel};
+    bool created = false;
+};
+
+TEST_F(EclipsePanelTest, ShowsTheWindowAndEachControlMakesOneStep) {
+    EXPECT_EQ(Text(kMaximumLabelItem), "Maximum contact (--%)");
+    auto* longitude = FindCustomControl<PickerControl<AnglePicker>>(Item(kLongitudePickerItem));
+    ASSERT_NE(longitude, nullptr);
+    EXPECT_DOUBLE_EQ(longitude->GetValue(), 30.0);  // east positive
+
+    ClickRightHalf(Item(kTimeSpinnerItem));  // one minute on
+    EXPECT_EQ(Text(kBrowseTimeItem), "10:01:00");
+    EXPECT_EQ(window.history.UndoableCount(), 1);
+
+    ClickRightHalf(Item(kLongitudeSpinnerItem));  // a quarter of 80 degrees
+    EXPECT_EQ(window.history.UndoableCount(), 2);
+    EXPECT_DOUBLE_EQ(window.centre.longitude, 20.0 - 20.0);  // snapped to 20, then one quarter east
+
+    SendMessageW(Dialog(), kTrackbarMovedMessage, MAKEWPARAM(2, 4), 0);
+    EXPECT_EQ(window.zoom, 4);
+    ASSERT_EQ(window.history.UndoableCount(), 3);
+    EXPECT_EQ(test::Utf8(window.history.PeekUndoCommand()->GetText(false)).substr(0, 8), "Zoom to ");
+    window.history.UndoCommands(1);
+    EXPECT_EQ(window.zoom, 2);
+
+    longitude->SetValue(-12.5);  // 12.5 degrees west
+    SendMessageW(Item(kApplyLocationItem), BM_CLICK, 0, 0);
+    EXPECT_DOUBLE_EQ(window.detailsPoint.longitude, 12.5);
+
+    auto* date = FindCustomControl<DatePickerControl>(Item(kGoToDateItem));
+    ASSERT_NE(date, nullptr);
+    date->SetDate(2009, 7, 22);
+    SendMessageW(Item(kGoToItem), BM_CLICK, 0, 0);
+    EXPECT_EQ(window.document.Model().date.year, 2009);
+    EXPECT_EQ(Text(kSearchedDateItem), "22.07.2009");
+}
+
+TEST_F(EclipsePanelTest, AContactLinkBrowsesToItsTime) {
+    HWND link = Item(21002);
+    RECT client{};
+    GetClientRect(link, &client);
+    PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, client.bottom / 2));
+    PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, client.bottom / 2));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_DOUBLE_EQ(window.detailsTime.hours, 9.75);
+    EXPECT_EQ(window.detailsTime.day, 29);
+
+    panel.RestoreState(TimeStep{kDaysUnit, 2}, MakeDateTime(2017, 8, 21, 0.0, kUniversalTime));
+    TimeStep step;
+    DateTime date;
+    panel.StoreState(step, date);
+    EXPECT_EQ(step.count, 2);
+    EXPECT_EQ(date.year, 2017);
+}
+
+}  // namespace
+}  // namespace corvinata

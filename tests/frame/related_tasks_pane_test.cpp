@@ -1,0 +1,119 @@
+#include "frame/related_tasks_pane.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_interfaces.h"
+#include "astro/planet_records.h"
+#include "control_dialog.h"
+#include "support/catalogues.h"
+#include "support/date_records.h"
+#include "support/related_task_fakes.h"
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+// The window a task opens becomes active and rebuilds the pane while the
+// task that opened it is still running.
+class PaneHost final : public RelatedTasksPaneHost {
+public:
+    bool ActiveWindowTaskSource(RelatedTaskSource& source) override {
+        if (activeSky == nullptr) return false;
+        source.kind = kSkyWindow;
+        source.date = test::MakeDateTime(2014, 5, 20, 21.5, kLocalCivilTime);
+        source.body = BodyIdentifierFromObject(activeSky);
+        return true;
+    }
+    void HideRelatedTasksPane() override { ++hides; }
+    void SkipNextActivationRebuild() override {}
+    bool IsNightVisionActive() const override { return false; }
+    int hides = 0;
+    const CelestialObject* activeSky = nullptr;
+};
+
+class RelatedTasksPaneTest : public ::testing::Test {
+protected:
+    HWND List() const { return dialog.Item(kRelatedTasksListId); }
+    int ItemCount() const { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
+    std::string ItemText(int item) const {
+        wchar_t text[200] = {};
+        LVITEMW entry{};
+        entry.iSubItem = 0;
+        entry.pszText = text;
+        entry.cchTextMax = 200;
+        SendMessageW(List(), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
+        return test::Utf8(text);
+    }
+    void Activate(int item) {
+        NMITEMACTIVATE activate{};
+        activate.hdr.hwndFrom = List();
+        activate.hdr.idFrom = kRelatedTasksListId;
+        activate.hdr.code = LVN_ITEMACTIVATE;
+        activate.iItem = item;
+        SendMessageW(dialog.Window(), WM_NOTIFY, kRelatedTasksListId, reinterpret_cast<LPARAM>(&activate));
+    }
+
+    test::ScopedCatalogues catalogues_;
+    test::RecordingTaskServices services;
+    PaneHost host;
+    RelatedTasksPane pane{host, services};
+    test::ControlDialog dialog{
+        {{WC_LISTVIEWW, kRelatedTasksListId, LVS_REPORT | LVS_SINGLESEL, 0, 0, 200, 100}},
+        &RelatedTasksPane::DialogProc,
+        reinterpret_cast<LPARAM>(&pane)};
+};
+
+// The task of an item is read from the item itself, so the right task runs
+// whether or not the list view shows groups (it shows none under Wine).
+TEST_F(RelatedTasksPaneTest, ClickingAnItemRunsItsOwnTaskEvenWhenItRebuildsThePane) {
+    services.onOpenWindow = [this] { pane.UpdateForActiveWindow(); };
+    ASSERT_NE(List(), nullptr);
+    pane.ShowOpenWindowTasks();
+    ASSERT_EQ(ItemCount(), 8);
+    EXPECT_EQ(ItemText(2), "Open a Graph window");
+    host.activeSky = GetCatalogueObject(kBodyPlanet, 2);
+    Activate(2);  // the Graph task; the Sky window that becomes active rebuilds the pane
+    EXPECT_EQ(services.calls, std::vector<std::string>{"open 0"});
+    ASSERT_EQ(ItemCount(), 6);  // Mars seen from the Sky window
+    EXPECT_EQ(ItemText(0), "View Mars in the solar system");
+    Activate(0);
+    Activate(99);  // no such item: nothing runs
+    EXPECT_EQ(services.calls.back(), "solar system Mars 2014");
+    EXPECT_EQ(services.calls.size(), 2u);
+    host.activeSky = nullptr;
+    pane.UpdateForActiveWindow();
+    EXPECT_EQ(ItemCount(), 0);
+}
+
+TEST_F(RelatedTasksPaneTest, ItemsNeverStaySelected) {
+    pane.ShowOpenWindowTasks();
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    EXPECT_EQ(SendMessageW(List(), LVM_GETSELECTEDCOUNT, 0, 0), 0);
+}
+
+// Any system command set the "closing" flag (the test was for any bit of
+// 0xF060), so after moving the pane a plain Escape hid it.
+TEST_F(RelatedTasksPaneTest, OnlyTheCloseCommandLetsCancelHideThePane) {
+    const struct Case {
+        WPARAM command;
+        int hides;
+    } cases[] = {{SC_MOVE, 0}, {SC_KEYMENU, 0}, {SC_CLOSE, 1}, {SC_CLOSE | 2, 1}};
+    for (const auto& c : cases) {
+        host.hides = 0;
+        RelatedTasksPane::DialogProc(dialog.Window(), WM_SYSCOMMAND, c.command, 0);
+        SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(host.hides, c.hides) << c.command;
+        SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);  // the flag is used up
+        EXPECT_EQ(host.hides, c.hides) << c.command;
+    }
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,75 @@
+// Services for the related tasks that record each call as one line of text.
+#pragma once
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/related_tasks.h"
+#include "catalog/celestial_object.h"
+#include "support/test_text.h"
+
+namespace corvinata::test {
+
+class RecordingTaskServices : public RelatedTaskServices {
+public:
+    const DateTimeLocation& CurrentTimeAndLocation() const override { return now; }
+    // Every body but the stars has a picture.
+    bool BodyHasPicture(const BodyIdentifier& body) const override {
+        return body.object != nullptr && body.object->GetTypeId() != kBodyStar;
+    }
+    void OpenNewWindow(int kind) override {
+        Log("open", kind);
+        if (onOpenWindow) onOpenWindow();
+    }
+    void NewReportWindow(int type, int planet, const DateTimeLocation& r) override {
+        Log("report", type, planet, r.dateTime.year, "at", Utf8(r.location.town));
+    }
+    void ShowBodyInPictureWindow(const BodyIdentifier& body) override { Log("picture", Name(body)); }
+    void ShowBodyInJupiterWindow(const BodyIdentifier& body) override { Log("jupiter", Name(body)); }
+    void ShowBodyInSaturnWindow(const BodyIdentifier& body) override { Log("saturn", Name(body)); }
+    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override {
+        Log("sky", Name(body), d.year);
+    }
+    void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& d) override {
+        Log("solar system", Name(body), d.year);
+    }
+    void ShowInSolarEclipseWindow(const RelatedEvent& event) override {
+        Log("eclipse", Utf8(event.description));
+    }
+    void NewGraphWindow() override { Log("new graph"); }
+    void OpenGraphDialog() override { Log("open graph"); }
+    void ShowGraphLinesEditor(RelatedTaskWindow&) override { Log("lines"); }
+    void ShowGraphOptions(RelatedTaskWindow&) override { Log("options"); }
+    void OpenGraphFile(const String& path) override { Log("file", Utf8(path)); }
+    void OpenGraph(const NewGraphRequest& request) override {
+        std::string lines;
+        for (const GraphLineRequest& line : request.lines)
+            lines += "[" + Utf8(line.name) + "|" + Utf8(line.expression) + "]";
+        Log("graph", request.begin.year, request.begin.month, lines);
+    }
+    void ShowObjectInfo(const BodyIdentifier& body) override { Log("info", Name(body)); }
+    void StartEventSearch(int type, const DateTime& begin, const DateTime& end,
+                          const TimeStep& step) override {
+        Log("search", type, begin.year, begin.month, begin.day, "to", end.month, end.day, "step", step.unit,
+            step.count);
+    }
+
+    DateTimeLocation now;
+    std::vector<std::string> calls;
+    std::function<void()> onOpenWindow;
+
+private:
+    static std::string Name(const BodyIdentifier& body) { return Utf8(TaskBodyName(body)); }
+    template <class... Parts>
+    void Log(const Parts&... parts) {
+        std::ostringstream line;
+        ((line << parts << ' '), ...);
+        std::string text = line.str();
+        text.pop_back();
+        calls.push_back(text);
+    }
+};
+
+}  // namespace corvinata::test
