@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <vector>
 
 #include "app/help_topics_win.h"
@@ -57,20 +59,32 @@ const NameSystem* ChosenSystem(HWND dialog, const SelectBodyRun& run) {
     return run.systems[static_cast<std::size_t>(index)];
 }
 
+// The list holds no texts of its own: it asks for the line's name when it
+// draws it, so a catalogue of thousands of names is shown at once.
 void FillNames(HWND dialog, SelectBodyRun& run) {
     HWND list = Item(dialog, kIdBodyNames);
-    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     run.names = NamesInSystem(run.tree.TypeOf(run.current), ChosenSystem(dialog, run));
+    SendMessageW(list, LVM_SETITEMCOUNT, run.names.size(), 0);
+    InvalidateRect(list, nullptr, TRUE);
     EnableWindow(list, !run.names.empty());
-    for (std::size_t i = 0; i < run.names.size(); ++i) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = static_cast<int>(i);
-        item.pszText = const_cast<wchar_t*>(Wide(run.names[i].name));
-        item.lParam = static_cast<LPARAM>(i);
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
     if (!run.names.empty()) SelectName(dialog, 0);
+}
+
+// The first line from `start` on (wrapping) whose name begins with `text`,
+// ignoring case; -1 when none does.
+int FindName(const SelectBodyRun& run, const wchar_t* text, int start, bool whole) {
+    const std::size_t count = run.names.size();
+    const std::size_t length = std::wcslen(text);
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t i = (static_cast<std::size_t>(std::max(start, 0)) + step) % count;
+        const wchar_t* name = Wide(run.names[i].name);
+        if (whole ? lstrcmpW(name, text) == 0
+                  : CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name,
+                                   static_cast<int>(std::min(length, std::wcslen(name))), text,
+                                   static_cast<int>(length)) == CSTR_EQUAL)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 void FillSystems(HWND dialog, SelectBodyRun& run) {
@@ -133,11 +147,7 @@ void SelectInitial(HWND dialog, SelectBodyRun& run) {
                                         reinterpret_cast<LPARAM>(Wide(selection.nameSystem->Name())));
     if (system != CB_ERR) SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(system), 0);
     FillNames(dialog, run);
-    LVFINDINFOW find{};
-    find.flags = LVFI_STRING;
-    find.psz = Wide(selection.name);
-    const int line = static_cast<int>(SendMessageW(Item(dialog, kIdBodyNames), LVM_FINDITEMW,
-                                                   static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    const int line = FindName(run, Wide(selection.name), 0, true);
     SelectName(dialog, line >= 0 ? line : 0);
     SetFocus(Item(dialog, kIdBodyNames));
     UpdateOk(dialog, run);
@@ -163,14 +173,7 @@ void Accept(HWND dialog, SelectBodyRun& run) {
     if (!IsWindowEnabled(Item(dialog, IDOK))) return;
     const int line = SelectedName(dialog);
     const BodyName* entry = nullptr;
-    if (line >= 0) {
-        LVITEMW item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = line;
-        SendMessageW(Item(dialog, kIdBodyNames), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        if (item.lParam >= 0 && item.lParam < static_cast<LPARAM>(run.names.size()))
-            entry = &run.names[static_cast<std::size_t>(item.lParam)];
-    }
+    if (line >= 0 && line < static_cast<int>(run.names.size())) entry = &run.names[static_cast<std::size_t>(line)];
     run.result = BuildBodySelection(run.tree, run.current, ChosenSystem(dialog, run), entry);
     if (!run.result.object) return;
     EndDialog(dialog, 1);
@@ -182,6 +185,16 @@ INT_PTR OnNotify(HWND dialog, SelectBodyRun& run, const NMHDR& header) {
         OnTreeSelection(dialog, run, static_cast<int>(change.itemNew.lParam));
     } else if (header.idFrom == kIdBodyTree && header.code == NM_DBLCLK) {
         if (run.tree.ChosenByDoubleClick(run.current)) PostMessageW(dialog, kAcceptBodyMessage, 0, 0);
+    } else if (header.idFrom == kIdBodyNames && header.code == LVN_GETDISPINFOW) {
+        LVITEMW& item = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
+        if ((item.mask & LVIF_TEXT) && item.iItem >= 0 && item.iItem < static_cast<int>(run.names.size()))
+            lstrcpynW(item.pszText, Wide(run.names[static_cast<std::size_t>(item.iItem)].name), item.cchTextMax);
+    } else if (header.idFrom == kIdBodyNames && header.code == LVN_ODFINDITEMW) {
+        const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+        const int found = (find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find.lvfi.psz
+                              ? FindName(run, find.lvfi.psz, find.iStart, !(find.lvfi.flags & LVFI_PARTIAL))
+                              : -1;
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, found);
     } else if (header.idFrom == kIdBodyNames && header.code == LVN_ITEMCHANGED) {
         UpdateOk(dialog, run);
     } else if (header.idFrom == kIdBodyNames && header.code == NM_DBLCLK) {
@@ -208,7 +221,8 @@ DialogTemplate SelectBodyDialogTemplate() {
         .Add(DialogClass::kComboBox, L"", kIdNameSystem, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
              right + 52, 7, half - 52, 80)
         .Add(WC_LISTVIEWW, L"", kIdBodyNames,
-             LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP |
+             LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_BORDER |
+                 WS_TABSTOP |
                  WS_GROUP,
              right, 24, half, bottom - 24);
     return std::move(t.OkCancel(w, h));

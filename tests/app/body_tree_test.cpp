@@ -94,6 +94,15 @@ TEST_F(BodyTreeTest, EveryNameSystemListsItsNamesSortedAndChoosesTheSameBody) {
     EXPECT_EQ(chosen[0], chosen[1]);
 }
 
+TEST_F(BodyTreeTest, EveryLargeCatalogueListsNamesInEachOfItsSystems) {
+    for (int type : {kBodyStar, kBodyConstellation, kBodyDeepSky}) {
+        const std::vector<const NameSystem*> systems = NameSystemsOfType(type);
+        ASSERT_FALSE(systems.empty()) << type;
+        for (const NameSystem* system : systems)
+            EXPECT_FALSE(NamesInSystem(type, system).empty()) << type << " " << Utf8(system->Name());
+    }
+}
+
 TEST_F(BodyTreeTest, LastChoiceKeptAndADamagedOneFallsBackToTheDefault) {
     MemoryStorageService storage;
     const String root(TXT("\\Software\\Test\\Select Body"));

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -138,6 +139,26 @@ TEST_F(SelectBody, DoubleClickChoosesMarsButNotThePlanetsGroup) {
         DoubleClickSelectedItem(d, dialog);
     }));
     EXPECT_EQ(selection_.object, mars);
+}
+
+TEST_F(SelectBody, StarByItsProperNameOrItsCatalogueNumberIsOneBody) {
+    const std::vector<const NameSystem*> systems = NameSystemsOfType(kBodyStar);
+    const CelestialObject* chosen[2] = {};
+    const char* names[2] = {"Dubhe", "BSC 4301"};
+    for (int s = 0; s < 2; ++s) {
+        const auto found = NamesInSystem(kBodyStar, systems[s]);
+        const auto entry = std::find_if(found.begin(), found.end(),
+                                        [&](const BodyName& n) { return Utf8(n.name) == names[s]; });
+        ASSERT_NE(entry, found.end()) << names[s];
+        BodyIdentifierInit(selection_, entry->object, systems[s], entry->name.Text());
+        EXPECT_TRUE(Run(nullptr, true, [&](ModalDriver& d, HWND dialog) {
+            EXPECT_EQ(SelectedLine(dialog), static_cast<int>(entry - found.begin()));
+            d.Key(VK_RETURN);
+        }));
+        EXPECT_EQ(Utf8(selection_.name), names[s]);
+        chosen[s] = selection_.object;
+    }
+    EXPECT_EQ(chosen[0], chosen[1]);
 }
 
 TEST_F(SelectBody, CancelLeavesTheSelectionAlone) {
