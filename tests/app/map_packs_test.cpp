@@ -95,6 +95,21 @@ TEST_F(MapPackFiles, NoPackOrAnUnreadablePackGivesTheBuiltInMap) {
     EXPECT_EQ(Utf8(maps[0].file), "UnitedKingdom.jpg");
 }
 
+TEST_F(MapPackFiles, DamagedRegisteredPackIsNamedAndTheShippedPackOffered) {
+    Picture("w.png");
+    Write("w.png:World:180:-90:-180:90\n");  // the shipped pack, in C:\Maps
+    auto node = storage_.CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\Software\\Maker\\Pack"));
+    ASSERT_TRUE(node->Create());
+    node->WriteText(TXT("Type"), TXT("MapPack"));
+    node->WriteText(TXT("Dir"), TXT("C:\\Gone\\"));
+    const OfferedMaps offered =
+        LoadOfferedMaps(storage_, String(TXT("\\Software\\Maker")), String(TXT("C:\\")));
+    EXPECT_EQ(Utf8(offered.damagedFolder), "C:\\Gone\\");
+    EXPECT_EQ(Utf8(offered.folder), "C:\\Maps\\");
+    ASSERT_EQ(offered.maps.size(), 1u);
+    EXPECT_EQ(Utf8(offered.maps[0].name), "World");
+}
+
 TEST_F(MapPackFiles, FuzzedContentsNeverBreakTheReader) {
     Picture("w.png");
     std::mt19937 random(22);
