@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/settings_records.h"
 #include "base/number_text.h"
 
 namespace corvinata {
@@ -143,16 +142,6 @@ BodyIdentifier DefaultBodyIdentifier() {
     for (int type = 0; type < kCatalogueCount; ++type)
         if (const CelestialObject* first = FirstOf(type)) return BodyIdentifierFromObject(first);
     return BodyIdentifier{};
-}
-
-bool LoadSelectBodyDialogState(SettingsTree& tree, BodyIdentifier& selection) {
-    if (LoadBodyIdentifier(tree, {TXT("Selected Body")}, selection) && selection.object) return true;
-    selection = DefaultBodyIdentifier();
-    return false;
-}
-
-bool SaveSelectBodyDialogState(SettingsTreeWriter& writer, const BodyIdentifier& selection) {
-    return SaveBodyIdentifier(writer, {TXT("Selected Body")}, selection);
 }
 
 }  // namespace corvinata

@@ -6,7 +6,6 @@
 
 #include <vector>
 
-#include "base/settings_tree.h"
 #include "catalog/catalog_services.h"
 
 namespace corvinata {
@@ -70,10 +69,8 @@ std::vector<BodyName> NamesInSystem(int type, const NameSystem* system);
 BodyIdentifier BuildBodySelection(const BodyTree& tree, int item, const NameSystem* system,
                                   const BodyName* listEntry);
 
-// The first object of the first catalogue, by its key name.
+// The first object of the first catalogue, by its key name: the choice
+// offered before any was made.
 BodyIdentifier DefaultBodyIdentifier();
-// The dialog's last choice, in the group "Selected Body" of its key.
-bool LoadSelectBodyDialogState(SettingsTree& tree, BodyIdentifier& selection);
-bool SaveSelectBodyDialogState(SettingsTreeWriter& writer, const BodyIdentifier& selection);
 
 }  // namespace corvinata

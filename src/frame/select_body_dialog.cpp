@@ -271,4 +271,11 @@ bool ShowSelectBodyDialog(HWND owner, SelectBodyDialogParams& params, const wcha
     return true;
 }
 
+bool FindInSky(HWND window, SkyActions& actions, SkyWindowCommands& sky, SelectBodyDialogParams& params,
+               BodyIdentifier& selection) {
+    if (!ShowSelectBodyDialog(window, params, L"Find in Sky", false, false, selection)) return false;
+    actions.SelectPair(sky, selection, 1, 0, 1, nullptr);
+    return true;
+}
+
 }  // namespace corvinata

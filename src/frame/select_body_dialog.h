@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/body_tree.h"
+#include "app/sky_commands.h"
 #include "app/window_geometry.h"
 #include "frame/dialog_template.h"
 
@@ -37,5 +38,11 @@ INT_PTR CALLBACK SelectBodyDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 // block, when the user confirmed. Otherwise `selection` is left alone.
 bool ShowSelectBodyDialog(HWND owner, SelectBodyDialogParams& params, const wchar_t* title,
                           bool includeEarth, bool includeSatellites, BodyIdentifier& selection);
+
+// The Sky window's "Find Object": the dialog without the Earth and the
+// satellites, and the chosen body selected and centred in the window as one
+// undoable step. `selection` is the initial choice and receives the result.
+bool FindInSky(HWND window, SkyActions& actions, SkyWindowCommands& sky, SelectBodyDialogParams& params,
+               BodyIdentifier& selection);
 
 }  // namespace corvinata

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "base/memory_storage.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 
@@ -103,22 +102,11 @@ TEST_F(BodyTreeTest, EveryLargeCatalogueListsNamesInEachOfItsSystems) {
     }
 }
 
-TEST_F(BodyTreeTest, LastChoiceKeptAndADamagedOneFallsBackToTheDefault) {
-    MemoryStorageService storage;
-    const String root(TXT("\\Software\\Test\\Select Body"));
-    const BodyIdentifier mars = BodyIdentifierFromObject(PlanetByNumber(3));
-    {
-        SettingsTreeWriter writer(storage, root);
-        EXPECT_TRUE(SaveSelectBodyDialogState(writer, mars));
-    }
-    SettingsTree tree(storage, root);
-    BodyIdentifier read;
-    EXPECT_TRUE(LoadSelectBodyDialogState(tree, read));
-    EXPECT_EQ(read.object, mars.object);
-    SettingsTree missing(storage, String(TXT("\\Software\\Other")));
-    EXPECT_FALSE(LoadSelectBodyDialogState(missing, read));
-    EXPECT_EQ(read.object, DefaultBodyIdentifier().object);
-    EXPECT_NE(read.object, nullptr);
+TEST_F(BodyTreeTest, DefaultChoiceIsTheFirstObjectByItsKeyName) {
+    const BodyIdentifier first = DefaultBodyIdentifier();
+    ASSERT_NE(first.object, nullptr);
+    EXPECT_EQ(first.object->GetTypeId(), kBodySun);
+    EXPECT_EQ(Utf8(first.name), Utf8(ObjectKeyName(*first.object)));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include "app/settings_records.h"
 #include "base/memory_storage.h"
-#include "support/app_fakes.h"
 
 namespace corvinata {
 namespace {
@@ -69,32 +68,6 @@ TEST(NightLevels, PositionsRoundTripWithoutDrift) {
     EXPECT_EQ(LevelToPosition(0.8049), 80);
     EXPECT_EQ(PositionToLevel(140), 1.0);
     EXPECT_EQ(PositionToLevel(-5), 0.0);
-}
-
-class NightVisionSettingsTest : public ::testing::Test, public NotificationRegistryInterface {
-protected:
-    NightVisionSettingsTest() { hub_.Insert(&observer_); }
-    NotificationHub& GetNotificationHub() override { return hub_; }
-
-    NotificationHub hub_;
-    test::RecordingObserver observer_;
-    NightVisionSettings settings_{*this};
-};
-
-TEST_F(NightVisionSettingsTest, KeepLevelLeavesTheStoredOneAndEveryChangeIsAnnounced) {
-    settings_.ApplyNightVision(true, 0.5, kKeepLevel);
-    EXPECT_TRUE(settings_.IsNightVisionActive());
-    EXPECT_EQ(settings_.Levels().brightness, 0.5);
-    EXPECT_EQ(settings_.Levels().contrast, 1.0);
-    EXPECT_EQ(settings_.Shades()[0].red, 127);
-    settings_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
-    EXPECT_FALSE(settings_.IsNightVisionActive());
-    EXPECT_EQ(settings_.Levels().brightness, 0.5);
-    ASSERT_EQ(observer_.heard.size(), 2u);
-    for (const auto& heard : observer_.heard) {
-        EXPECT_EQ(heard.event, kEventAppearanceChanged);
-        EXPECT_EQ(heard.flags, kNightVisionSwitched);
-    }
 }
 
 TEST(NightVisionStore, DefaultsForWhatIsMissingAndLevelsClampedOnLoad) {

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/current_time.h"
+#include "app/place_directory.h"
 #include "base/memory_storage.h"
 #include "catalog/location_record_testing.h"
 #include "frame/modal_driver.h"
+#include "support/app_fakes.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -125,21 +128,32 @@ TEST_F(SelectLocation, UserPlaceDefinedUsedThenRefusedAndDeleted) {
 }
 
 TEST_F(SelectLocation, TheCommandChangesThePlaceOnlyOnOk) {
+    struct Hubs final : NotificationRegistryInterface {
+        NotificationHub& GetNotificationHub() override { return hub; }
+        NotificationHub hub;
+    } hubs;
+    test::RecordingObserver heard;
+    hubs.hub.Insert(&heard);
+    LocationOptions options;
+    PlaceDirectory directory{places_};
+    CurrentTimeAndLocation current{hubs, options, directory};
     SelectLocationState state{String(TXT("Afghanistan")), String(TXT("Kabul")), nullptr, true};
-    std::vector<std::string> applied;
-    const auto apply = [&](const Location& place, bool) { applied.push_back(Utf8(place.town)); };
+    const auto apply = [&](const Location& place, bool keep) { ChangeCurrentLocation(current, place, keep); };
     EXPECT_FALSE(ModalDriver::Run([](ModalDriver& d, HWND) {
         d.Focus(kIdTownList);
         d.Type("H");
         d.Key(VK_ESCAPE);
     }, [&] { return ChangeLocation(nullptr, state, params_, apply); }));
-    EXPECT_TRUE(applied.empty());
+    EXPECT_TRUE(heard.heard.empty());
     EXPECT_EQ(Utf8(state.town), "Kabul");
     EXPECT_TRUE(ModalDriver::Run([](ModalDriver& d, HWND) {
         d.Click(kIdNewPlace);
         d.Key(VK_RETURN);
     }, [&] { return ChangeLocation(nullptr, state, params_, apply); }));
-    EXPECT_EQ(applied, std::vector<std::string>{"Hill"});
+    // Keeping the local time moves the moment: event 9 reaches the listeners.
+    ASSERT_EQ(heard.heard.size(), 1u);
+    EXPECT_EQ(heard.heard[0].event, kEventLocationChanged);
+    EXPECT_EQ(Utf8(current.GetTimeAndLocation().location.town), "Hill");
     ASSERT_NE(state.userDefined, nullptr);
     EXPECT_EQ(Utf8(state.userDefined->town), "Hill");
 }

@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include "app/current_time.h"
+#include "app/place_directory.h"
+#include "base/memory_storage.h"
 #include "frame/control_classes.h"
 #include "frame/custom_control_registry.h"
 #include "frame/spin_edit_window.h"
@@ -14,6 +17,20 @@ namespace corvinata {
 namespace {
 
 using test::ModalDriver;
+
+struct StillClock final : SystemClock {
+    bool Now(DateTime& localTime, bool& daylightSaving) override {
+        localTime = DateTime{2020, 1, 1, 12.0, kLocalCivilTime};
+        daylightSaving = false;
+        return true;
+    }
+};
+
+struct CountingTimer final : ClockTimer {
+    bool StartClockTimer() override { return ++starts > 0; }
+    void StopClockTimer() override {}
+    int starts = 0;
+};
 
 class OptionDialogs : public ::testing::Test, public NotificationRegistryInterface {
 protected:
@@ -33,7 +50,7 @@ protected:
     }
     bool DateAndTime(const ModalDriver::Steps& steps) {
         return ModalDriver::Run(steps, [&] {
-            return ChangeDateTime(nullptr, time_, [&](const DateTimeOptions& o) { applied_.push_back(o); },
+            return ChangeDateTime(nullptr, time_, [&](const DateTimeOptions& o) { clock_.ApplyOptions(o); },
                                   nullptr);
         });
     }
@@ -45,8 +62,17 @@ protected:
     NightVisionSettings night_{*this};
     GeneralOptions options_;
     DateTimeOptions time_;
-    std::vector<DateTimeOptions> applied_;
     WindowGeometry placement_;
+    // The application's current time and its clock, as the menu command uses them.
+    MemoryStorageService memory_;
+    GeoLocationRecordFormat format_;
+    UserLocations places_{memory_, String(TXT("\\Software\\Test")), format_};
+    PlaceDirectory directory_{places_};
+    LocationOptions locationOptions_;
+    CurrentTimeAndLocation current_{*this, locationOptions_, directory_};
+    StillClock systemClock_;
+    CountingTimer timer_;
+    ApplicationClock clock_{current_, time_, systemClock_, timer_};
 };
 
 TEST_F(OptionDialogs, AppearanceChoicesByKeyboardReachTheDocumentsOnOk) {
@@ -141,8 +167,13 @@ TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
     EXPECT_EQ(time_.userTime.timeSystem, kUniversalTime);
     EXPECT_TRUE(time_.userDaylightSaving);
     EXPECT_TRUE(time_.clockActive);
-    ASSERT_EQ(applied_.size(), 1u);
-    EXPECT_TRUE(applied_[0].clockActive);
+    // The moment reaches every listener as event 10, in local civil time
+    // (Universal time 14:30, zone 0, daylight saving time).
+    ASSERT_EQ(heard_.heard.size(), 1u);
+    EXPECT_EQ(heard_.heard[0].event, kEventDateTimeChanged);
+    EXPECT_EQ(current_.GetTimeAndLocation().dateTime.day, 5);
+    EXPECT_DOUBLE_EQ(current_.GetTimeAndLocation().dateTime.hours, 15.5);
+    EXPECT_EQ(timer_.starts, 1);
 }
 
 TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
@@ -153,7 +184,7 @@ TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
     });
     EXPECT_FALSE(confirmed);
     EXPECT_FALSE(time_.clockActive);
-    EXPECT_TRUE(applied_.empty());
+    EXPECT_TRUE(heard_.heard.empty());
 }
 
 TEST(ProgramColours, NightShadesOnlyForTheProgramWhileActive) {
