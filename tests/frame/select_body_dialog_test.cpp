@@ -174,6 +174,13 @@ TEST_F(SelectBody, StarByItsProperNameOrItsCatalogueNumberIsOneBody) {
         BodyIdentifierInit(selection_, entry->object, systems[s], entry->name.Text());
         EXPECT_TRUE(Run(nullptr, true, [&](ModalDriver& d, HWND dialog) {
             EXPECT_EQ(SelectedLine(dialog), static_cast<int>(entry - found.begin()));
+            // The list finds a line by the beginning of its name, as typing does.
+            LVFINDINFOW find{};
+            find.flags = LVFI_STRING | LVFI_PARTIAL;
+            find.psz = s == 0 ? L"dubh" : L"BSC 430";
+            const LRESULT line = SendMessageW(GetDlgItem(dialog, kIdBodyNames), LVM_FINDITEMW,
+                                              static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
+            EXPECT_EQ(line, s == 0 ? entry - found.begin() : entry - found.begin() - 1);
             d.Key(VK_RETURN);
         }));
         EXPECT_EQ(Utf8(selection_.name), names[s]);
