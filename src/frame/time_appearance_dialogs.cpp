@@ -178,7 +178,7 @@ void OnDateTimeOk(HWND dialog, DateTimeDialogParams& params) {
 
 DialogTemplate AppearanceDialogTemplate() {
     constexpr short w = 250;
-    constexpr short h = 236;
+    constexpr short h = 252;
     constexpr short inner = kDialogMargin + 8;
     constexpr short column = 86;
     DialogTemplate t(L"Appearance", w, h);
@@ -200,7 +200,7 @@ DialogTemplate AppearanceDialogTemplate() {
         .Label(L"Contrast", -1, inner, 159, 60)
         .Add(kTrackbarClass, L"", kIdContrast, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP | WS_GROUP, column,
              157, 140, 14)
-        .Group(L"&Options and window state", -1, kDialogMargin, 179, w - 14, 30)
+        .Group(L"&Options and window state", -1, kDialogMargin, 179, w - 14, 46)
         .Label(L"When Corvinata terminates", -1, inner, 191, 66, 16)
         .Radio(L"Store any changes", kIdStoreChanges, column, 189, 150, true)
         .Radio(L"Discard any changes", kIdDiscardChanges, column, 199, 150, false)
