@@ -1,0 +1,205 @@
+#include "frame/time_appearance_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include "app/current_time.h"
+#include "app/place_directory.h"
+#include "base/memory_storage.h"
+#include "frame/control_classes.h"
+#include "frame/custom_control_registry.h"
+#include "frame/spin_edit_window.h"
+#include "support/app_fakes.h"
+#include "frame/modal_driver.h"
+
+namespace corvinata {
+namespace {
+
+using test::ModalDriver;
+
+struct StillClock final : SystemClock {
+    bool Now(DateTime& localTime, bool& daylightSaving) override {
+        localTime = DateTime{2020, 1, 1, 12.0, kLocalCivilTime};
+        daylightSaving = false;
+        return true;
+    }
+};
+
+struct CountingTimer final : ClockTimer {
+    bool StartClockTimer() override { return ++starts > 0; }
+    void StopClockTimer() override {}
+    int starts = 0;
+};
+
+class OptionDialogs : public ::testing::Test, public NotificationRegistryInterface {
+protected:
+    OptionDialogs() {
+        registered_ = RegisterCustomControlClasses(GetModuleHandleW(nullptr));
+        SetCustomControlRegistry(&registry_);
+        hub_.Insert(&heard_);
+    }
+    ~OptionDialogs() override { SetCustomControlRegistry(nullptr); }
+    void SetUp() override { ASSERT_TRUE(registered_); }
+    NotificationHub& GetNotificationHub() override { return hub_; }
+
+    bool Appearance(const ModalDriver::Steps& steps) {
+        return ModalDriver::Run(steps, [&] {
+            return ChangeAppearance(nullptr, options_, night_, *this, &placement_);
+        });
+    }
+    bool DateAndTime(const ModalDriver::Steps& steps) {
+        return ModalDriver::Run(steps, [&] {
+            return ChangeDateTime(nullptr, time_, [&](const DateTimeOptions& o) { clock_.ApplyOptions(o); },
+                                  nullptr);
+        });
+    }
+
+    CustomControlRegistry registry_;
+    bool registered_ = false;
+    NotificationHub hub_;
+    test::RecordingObserver heard_;
+    NightVisionSettings night_{*this};
+    GeneralOptions options_;
+    DateTimeOptions time_;
+    WindowGeometry placement_;
+    // The application's current time and its clock, as the menu command uses them.
+    MemoryStorageService memory_;
+    GeoLocationRecordFormat format_;
+    UserLocations places_{memory_, String(TXT("\\Software\\Test")), format_};
+    PlaceDirectory directory_{places_};
+    LocationOptions locationOptions_;
+    CurrentTimeAndLocation current_{*this, locationOptions_, directory_};
+    StillClock systemClock_;
+    CountingTimer timer_;
+    ApplicationClock clock_{current_, time_, systemClock_, timer_};
+};
+
+TEST_F(OptionDialogs, AppearanceChoicesByKeyboardReachTheDocumentsOnOk) {
+    const bool confirmed = Appearance([](ModalDriver& d, HWND dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog, kIdRaHours), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, kIdConstellationLatin), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, kIdStoreChanges), BST_CHECKED);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kIdBrightness)));
+        d.Focus(kIdRaHours);
+        d.Key(VK_DOWN);  // to "Degrees"
+        d.Focus(kIdAnglesSexagesimal);
+        d.Key(VK_DOWN);  // to "Decimal"
+        d.Focus(kIdStoreChanges);
+        d.Key(VK_DOWN);  // to "Discard any changes"
+        d.Key(VK_RETURN);
+    });
+    EXPECT_TRUE(confirmed);
+    EXPECT_EQ(options_.raDisplayUnit, 0);
+    EXPECT_EQ(options_.angleDegreeBase, 1);
+    EXPECT_EQ(options_.constellationLanguage, 0);
+    EXPECT_FALSE(options_.saveOptionsOnExit);
+    EXPECT_FALSE(options_.factoryReset);
+    ASSERT_EQ(heard_.heard.size(), 1u);
+    EXPECT_EQ(heard_.heard[0].event, kEventAppearanceChanged);
+    EXPECT_EQ(heard_.heard[0].flags, kRaDisplayUnitChanged | kAngleDegreeBaseChanged);
+    EXPECT_NE(placement_.fieldMask & kGeometryPosition, 0);
+}
+
+TEST_F(OptionDialogs, NightVisionFollowsTheControlsAtOnceAndCancelTakesItBack) {
+    const GeneralOptions before = options_;
+    const bool confirmed = Appearance([this](ModalDriver& d, HWND dialog) {
+        d.Focus(kIdNightVision);
+        d.Key(VK_SPACE);
+        EXPECT_TRUE(night_.IsNightVisionActive());
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kIdBrightness)));
+        d.Focus(kIdBrightness);
+        d.Key(VK_PRIOR);  // a page down the scale, not one step
+        EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.6);
+        d.Key(VK_HOME);
+        EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.0);
+        d.Key(VK_ESCAPE);
+    });
+    EXPECT_FALSE(confirmed);
+    EXPECT_FALSE(night_.IsNightVisionActive());
+    EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.8);
+    EXPECT_EQ(options_.raDisplayUnit, before.raDisplayUnit);
+    for (const auto& heard : heard_.heard) EXPECT_EQ(heard.flags, kNightVisionSwitched);
+}
+
+TEST_F(OptionDialogs, OpeningAndClosingKeepsTheLevelsExactly) {
+    night_.ApplyNightVision(true, 0.29, 0.57);
+    for (int run = 0; run < 3; ++run)
+        Appearance([](ModalDriver& d, HWND) { d.Key(VK_RETURN); });
+    EXPECT_EQ(night_.Levels().brightness, 0.29);
+    EXPECT_EQ(night_.Levels().contrast, 0.57);
+}
+
+TEST_F(OptionDialogs, ReturnStillConfirmsAfterATrackbarMove) {
+    night_.ApplyNightVision(true, 0.5, 0.5);
+    EXPECT_TRUE(Appearance([](ModalDriver& d, HWND) {
+        d.Focus(kIdContrast);
+        d.Key(VK_RIGHT);
+        d.Key(VK_RETURN);
+    }));
+    EXPECT_DOUBLE_EQ(night_.Levels().contrast, 0.51);
+}
+
+TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
+    time_.userTime = DateTime{2001, 3, 5, 14.5, kLocalCivilTime};
+    const bool confirmed = DateAndTime([](ModalDriver& d, HWND dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog, kIdSystemTime), BST_CHECKED);
+        EXPECT_GT(GetWindowTextLengthW(GetDlgItem(dialog, kIdSystemClock)), 0);
+        wchar_t state[8] = L"";
+        GetDlgItemTextW(dialog, kIdSystemDaylightSaving, state, 8);
+        EXPECT_TRUE(lstrcmpW(state, L"On") == 0 || lstrcmpW(state, L"Off") == 0);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdUserDate));
+        d.Focus(kIdSystemTime);
+        d.Key(VK_DOWN);  // "User defined time"
+        d.Focus(kIdTimeScale);
+        d.Key(VK_HOME);  // "UT"
+        d.Focus(kIdDaylightSaving);
+        d.Key(VK_SPACE);
+        d.Focus(kIdRealTimeClock);
+        d.Key(VK_SPACE);
+        d.Key(VK_RETURN);
+    });
+    EXPECT_TRUE(confirmed);
+    EXPECT_TRUE(time_.userDefined);
+    EXPECT_EQ(time_.userTime.year, 2001);
+    EXPECT_EQ(time_.userTime.day, 5);
+    EXPECT_DOUBLE_EQ(time_.userTime.hours, 14.5);
+    EXPECT_EQ(time_.userTime.timeSystem, kUniversalTime);
+    EXPECT_TRUE(time_.userDaylightSaving);
+    EXPECT_TRUE(time_.clockActive);
+    // The moment reaches every listener as event 10, in local civil time
+    // (Universal time 14:30, zone 0, daylight saving time).
+    ASSERT_EQ(heard_.heard.size(), 1u);
+    EXPECT_EQ(heard_.heard[0].event, kEventDateTimeChanged);
+    EXPECT_EQ(current_.GetTimeAndLocation().dateTime.day, 5);
+    EXPECT_DOUBLE_EQ(current_.GetTimeAndLocation().dateTime.hours, 15.5);
+    EXPECT_EQ(timer_.starts, 1);
+}
+
+TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
+    const bool confirmed = DateAndTime([](ModalDriver& d, HWND) {
+        d.Focus(kIdRealTimeClock);
+        d.Key(VK_SPACE);
+        d.Key(VK_ESCAPE);
+    });
+    EXPECT_FALSE(confirmed);
+    EXPECT_FALSE(time_.clockActive);
+    EXPECT_TRUE(heard_.heard.empty());
+}
+
+TEST(ProgramColours, NightShadesOnlyForTheProgramWhileActive) {
+    struct Hubs : NotificationRegistryInterface {
+        NotificationHub hub;
+        NotificationHub& GetNotificationHub() override { return hub; }
+    } hubs;
+    NightVisionSettings night(hubs);
+    const COLORREF desktop = GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOW), desktop);
+    night.ApplyNightVision(true, 0.8, 1.0);
+    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOW), RGB(0, 0, 0));
+    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOWTEXT), RGB(124, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), desktop);  // the system keeps its colours
+}
+
+}  // namespace
+}  // namespace corvinata
