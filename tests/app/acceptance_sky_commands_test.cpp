@@ -7,6 +7,7 @@
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
+#include "support/sky_window_fake.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -15,61 +16,16 @@ namespace {
 using test::MakeDateTime;
 using test::Utf8;
 
-// Centring turns the view to (10 x body number, 5); the look direction of a
-// target is (target azimuth + zoom, 0).
-class SkyWindowStub final : public SkyWindowCommands {
-public:
-    explicit SkyWindowStub(SkyDocument& document) : document_(document) {}
-    ViewDirection ComputeLookDirection(const SkyPosition& t, double z) override { return {t.first + z, 0.0}; }
-    void Highlight() override { ++highlights; }
-    int GetZoomStep() const override { return 10; }
-    void GetZoomRange(int& minimum, int& maximum) const override {
-        minimum = 10;
-        maximum = 180;
-    }
-    int GetZoom() const override { return 60; }
-    SkyDocument& GetDocument() override { return document_; }
-    const SkyOptions& GetOptions() const override { return options; }
-    BodyIdentifier GetSelectedBody() const override { return selected; }
-    bool GetTimeFlag() const override { return timeFlag; }
-    bool IsTracking() const override { return tracking; }
-    SkyPosition GetLookTarget() const override { return target; }
-    SkyCommandHistory& GetCommandHistory() override { return history; }
-    ViewDirection GetViewDirection() const override { return direction; }
-    void SetZoom(int) override {}
-    void SetOptions(const SkyOptions& o) override { options = o; }
-    void SelectBody(const BodyIdentifier& body, int centreMode, int, int) override {
-        selected = body;
-        if (centreMode != 0) direction = ViewDirection{10.0 * body.object->Number(), 5.0};
-    }
-    void SetLookTarget(const SkyPosition& t) override { target = t; }
-    void SetTracking(bool t) override { tracking = t; }
-    void SetTimeFlag(bool f) override { timeFlag = f; }
-    void SetViewDirection(const ViewDirection& d) override { direction = d; }
-    void StepAltitude(double) override {}
-    void StepAzimuth(double, bool) override {}
-    void RefreshDisplay() override {}
+using test::FakeSkyWindow;
 
-    SkyOptions options;
-    BodyIdentifier selected;
-    bool timeFlag = false;
-    bool tracking = false;
-    SkyPosition target;
-    ViewDirection direction{30.0, 5.0};
-    SkyCommandHistory history;
-    int highlights = 0;
-
-private:
-    SkyDocument& document_;
-};
-
-class SkyStepsTest : public ::testing::Test {
+class SkyStepsTest : public ::testing::Test, protected test::SkySession {
 protected:
     SkyStepsTest() {
         now.value.dateTime = MakeDateTime(2012, 3, 4, 20.0, kLocalCivilTime);
         document.SetDateTime(now.value.dateTime, false, false);
         window.options.gridType = 2;
         window.selected = Body(3, "Jupiter");
+        window.direction = ViewDirection{30.0, 5.0};
     }
     std::string Text(bool undo) { return Utf8(window.history.PeekUndoCommand()->GetText(undo)); }
     BodyIdentifier Body(int number, const char* name) {
@@ -78,15 +34,6 @@ protected:
                            test::Wide(name).c_str());
         return body;
     }
-
-    test::ScopedCatalogues catalogues_;
-    NotificationHub hub;
-    test::FakeCurrentTime now;
-    test::FakeSkyComputer computer;
-    SkyDocument document{hub, now, computer};
-    SkyWindowStub window{document};
-    test::FakeScriptErrors errors;
-    SkyActions actions{CommandContext{hub, errors}};
 };
 
 struct BitsCase {
@@ -114,7 +61,7 @@ const BitsCase kBitsCases[] = {
 
 TEST_F(SkyStepsTest, OptionStepsLeaveTheChangeBitsOfWhatTheyTouch) {
     for (const BitsCase& c : kBitsCases) {
-        SkyWindowStub w(document);
+        FakeSkyWindow w(document);
         w.options.gridType = 2;
         c.before(w.options);
         SkyOptions wanted = w.options;

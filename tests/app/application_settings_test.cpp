@@ -5,7 +5,6 @@
 #include "app/application.h"
 #include "app/window_records.h"
 #include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
@@ -16,14 +15,8 @@
 namespace corvinata {
 namespace {
 
-class ApplicationSettingsTest : public ::testing::Test {
+class ApplicationSettingsTest : public ::testing::Test, protected test::MemorySettings {
 protected:
-    ApplicationSettingsTest() { GetRegistryRootPath(root); }
-
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
 };
 
 TEST_F(ApplicationSettingsTest, WholeTreeReadsBackFieldByField) {

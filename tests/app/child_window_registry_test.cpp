@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/app_fakes.h"
+
 #include <memory>
 #include <vector>
 
 namespace corvinata {
 namespace {
 
-class KindDocument final : public WindowDocument {
-public:
-    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
-    WindowKind GetKind() const override { return kind_; }
-
-private:
-    WindowKind kind_;
-};
+using test::KindDocument;
 
 class FakeWindow final : public RegisteredWindow {
 public:

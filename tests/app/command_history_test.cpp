@@ -47,12 +47,6 @@ protected:
     HookedHistory history;
 };
 
-TEST_F(CommandHistoryTest, NewHistoryIsSavedAndHasNothingToUndoOrRedo) {
-    EXPECT_TRUE(history.IsAtSavedState());
-    EXPECT_EQ(history.PeekUndoCommand(), nullptr);
-    EXPECT_EQ(history.PeekRedoCommand(), nullptr);
-}
-
 TEST_F(CommandHistoryTest, GroupUndoesLastToFirstAndRedoesFirstToLast) {
     Perform("abc");
     history.UndoCommands(1);
@@ -102,6 +96,9 @@ TEST_F(CommandHistoryTest, SavedMarkFollowsUndoRedoAndNewSteps) {
         EXPECT_EQ(h.IsAtSavedState(), c.atSaved) << c.name;
         EXPECT_EQ(h.SavedIndex(), c.savedIndex) << c.name;
     }
+    EXPECT_TRUE(history.IsAtSavedState());  // a new history, never marked
+    EXPECT_EQ(history.PeekUndoCommand(), nullptr);
+    EXPECT_EQ(history.PeekRedoCommand(), nullptr);
 }
 
 TEST_F(CommandHistoryTest, StepTextFallsBackToTheOnlyCommandsText) {

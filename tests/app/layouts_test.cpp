@@ -6,8 +6,6 @@
 
 #include "app/settings_keys.h"
 #include "app/settings_values.h"
-#include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
@@ -17,10 +15,9 @@ namespace {
 
 using test::FakeFrame;
 
-class LayoutsTest : public ::testing::Test {
+class LayoutsTest : public ::testing::Test, protected test::MemorySettings {
 protected:
     LayoutsTest() {
-        GetRegistryRootPath(root);
         frame.Open(&sky, 6, 0, 11);
         frame.Open(&graph, 0, 0, 22);
     }
@@ -47,10 +44,6 @@ protected:
         WriteIntValue(writer, TXT("Number"), windowNumber);
     }
 
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
     int sky = 0, graph = 0;
     FakeFrame frame;
     Layouts layouts{frame};

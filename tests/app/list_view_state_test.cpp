@@ -3,19 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_values.h"
-#include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/fake_product.h"
 
 namespace corvinata {
 namespace {
 
-class ListViewStateTest : public ::testing::Test {
+class ListViewStateTest : public ::testing::Test, protected test::MemorySettings {
 protected:
-    ListViewStateTest() {
-        GetRegistryRootPath(root);
-        StringAppend(root, TXT("\\Event Finder\\Results"));
-    }
+    ListViewStateTest() { StringAppend(root, TXT("\\Event Finder\\Results")); }
     void Save(const ListViewState& state) {
         SettingsTreeWriter writer(storage, root);
         ASSERT_TRUE(SaveListViewState(writer, state));
@@ -27,11 +22,6 @@ protected:
         LoadListViewState(tree, state);
         return state;
     }
-
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
 };
 
 TEST_F(ListViewStateTest, WidthsAndRowsComeBackInOrder) {

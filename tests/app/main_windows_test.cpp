@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_values.h"
-#include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
 
@@ -13,10 +11,8 @@ namespace {
 
 using test::FakeKind;
 
-class MainWindowsTest : public ::testing::Test {
+class MainWindowsTest : public ::testing::Test, protected test::MemorySettings {
 protected:
-    MainWindowsTest() { GetRegistryRootPath(root); }
-
     bool Save(const std::vector<WindowReference>& stacking, const ActiveWindowShow& active) {
         SettingsTreeWriter writer(storage, root);
         return SaveMainWindows(writer, all.pointers, stacking, active) && SaveSharedModels(writer, all.pointers);
@@ -29,10 +25,6 @@ protected:
         return storage.CreateRegistryNode(RegistryHive::CurrentUser, path.Text())->Exists();
     }
 
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
     test::FakeKinds all;
     FakeKind* kinds = all.kinds;
 };

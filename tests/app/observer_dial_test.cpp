@@ -25,7 +25,7 @@ public:
 
 // A 200 x 100 dial: ellipse centre (126, 55), radii 50 and 20; the scale at
 // x = 34 from y = 80 up to y = 20, 0 degrees at y = 50.
-class ObserverDialTest : public ::testing::Test {
+class ObserverDialTest : public ::testing::Test, protected test::SkySession {
 protected:
     ObserverDialTest() { window.direction = ViewDirection{30.0, 10.0}; }
 
@@ -40,14 +40,6 @@ protected:
         }
     }
 
-    test::ScopedCatalogues catalogues_;
-    NotificationHub hub;
-    test::FakeCurrentTime now;
-    test::FakeSkyComputer computer;
-    SkyDocument document{hub, now, computer};
-    test::FakeSkyWindow window{document};
-    test::FakeScriptErrors errors;
-    SkyActions actions{CommandContext{hub, errors}};
     RecordingDial dial{window, actions};
     ObserverDrag drag;
     const ObserverDialGeometry geometry = MakeObserverDialGeometry(200, 100);

@@ -5,6 +5,7 @@
 #include "app/settings_records.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
+#include "support/eclipse_window_fake.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -27,38 +28,7 @@ private:
     PictureDocument& model_;
 };
 
-class FakeEclipseWindow final : public EclipseWindowCommands {
-public:
-    explicit FakeEclipseWindow(SolarEclipseDocument& document) : document_(document) {}
-    MapPoint GetDetailsPoint() const override { return details; }
-    DateTime GetDetailsTime() const override { return time; }
-    MapPoint GetCentre() const override { return centre; }
-    SolarEclipseDocument& GetDocument() override { return document_; }
-    EclipseCommandHistory& GetCommandHistory() override { return history; }
-    int GetZoom() const override { return zoom; }
-    bool HasCentralPath() const override { return centralPath; }
-    void SetDetailsPoint(const MapPoint& p) override { details = p; }
-    void SetDetailsTime(const DateTime& t) override { time = t; }
-    void SetEclipseDate(const DateTime& d) override { document_.SetDate(d); }
-    void SetCentreLongitude(double longitude) override { centre.longitude = longitude; }
-    void SetCentreLatitude(double latitude) override { centre.latitude = latitude; }
-    void FitToCentralPath() override {
-        centre = MapPoint{-20.0, 10.0};
-        zoom = 3;
-    }
-    void SetZoom(int z) override { zoom = z; }
-    void RefreshAfterMergedZoom() override {}
-
-    MapPoint details;
-    DateTime time;
-    MapPoint centre;
-    int zoom = 1;
-    bool centralPath = false;
-    EclipseCommandHistory history;
-
-private:
-    SolarEclipseDocument& document_;
-};
+using FakeEclipseWindow = test::FakeEclipseCommands;
 
 class PictureEclipseCommandsTest : public ::testing::Test {
 protected:
@@ -158,8 +128,8 @@ TEST_F(PictureEclipseCommandsTest, DetailsPointLeavesThePanelItsBeforeAndAfter) 
                                    nullptr);
     EXPECT_EQ(Redo(eclipseWindow.history), "Display details for 01.01.1583 10:30:00");
     eclipseWindow.history.UndoCommands(2);
-    EXPECT_EQ(eclipseWindow.details.longitude, 0.0);
-    EXPECT_EQ(eclipseWindow.time.hours, 0.0);
+    EXPECT_EQ(eclipseWindow.detailsPoint.longitude, 0.0);
+    EXPECT_EQ(eclipseWindow.detailsTime.hours, 0.0);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "support/catalogues.h"
 
 #include "app/location_settings.h"
-#include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/fake_product.h"
 #include "support/settings_round_trip.h"
 
@@ -15,10 +13,9 @@ namespace {
 
 using test::MakeDateTime;
 
-class SettingsRecordsTest : public ::testing::Test {
+class SettingsRecordsTest : public ::testing::Test, protected test::MemorySettings {
 protected:
     test::ScopedCatalogues catalogues_;  // body identifiers name real objects
-    SettingsRecordsTest() { GetRegistryRootPath(root); }
 
     // Writes one value into the key `path` below the root.
     template <class Write>
@@ -28,11 +25,6 @@ protected:
         write(writer);
         PopSettingsKey(writer);
     }
-
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
 };
 
 TEST_F(SettingsRecordsTest, SharedRecordsReadBackFieldByField) {

@@ -19,14 +19,12 @@ using test::Utf8;
 
 using test::FakeSkyWindow;
 
-class SkyCommandsTest : public ::testing::Test {
+class SkyCommandsTest : public ::testing::Test, protected test::SkySession {
 protected:
-    test::ScopedCatalogues catalogues_;  // body identifiers name real objects
-    SkyCommandsTest() { hub.Insert(&listener); }
-    static test::FakeCurrentTime Now() {
-        test::FakeCurrentTime now;
+    SkyCommandsTest() {
         now.value.dateTime = MakeDateTime(2012, 3, 4, 20.0, kLocalCivilTime);
-        return now;
+        document.SetDateTime(now.value.dateTime, false, false);
+        hub.Insert(&listener);
     }
     std::string RedoText() { return Utf8(window.history.PeekUndoCommand()->GetText(false)); }
     std::string UndoText() { return Utf8(window.history.PeekUndoCommand()->GetText(true)); }
@@ -37,14 +35,7 @@ protected:
         return body;
     }
 
-    NotificationHub hub;
-    test::FakeCurrentTime now = Now();
-    test::FakeSkyComputer computer;
-    SkyDocument document{hub, now, computer};
-    FakeSkyWindow window{document};
     test::RecordingObserver listener;
-    test::FakeScriptErrors errors;
-    SkyActions actions{CommandContext{hub, errors}};
 };
 
 TEST(SkyGeometryTest, AzimuthWrapsByWholeTurnsAndLookStepsFollowTheZoom) {

@@ -4,18 +4,15 @@
 
 #include "support/catalogues.h"
 
-#include "base/memory_storage.h"
-#include "base/registry_root.h"
 #include "support/fake_product.h"
 #include "support/settings_round_trip.h"
 
 namespace corvinata {
 namespace {
 
-class WindowSettingsTest : public ::testing::Test {
+class WindowSettingsTest : public ::testing::Test, protected test::MemorySettings {
 protected:
     test::ScopedCatalogues catalogues_;  // body identifiers name real objects
-    WindowSettingsTest() { GetRegistryRootPath(root); }
 
     // A stored Sky record, then `change` applied to the stored values.
     template <class Change>
@@ -31,11 +28,6 @@ protected:
         PushSettingsKey(tree, String(TXT("Sky")));
         return LoadSkyOptions(read, tree);
     }
-
-    MemoryStorageService storage;
-    test::FakeProductInfo product{storage};
-    ScopedApplicationServices services{&product, nullptr};
-    String root;
 };
 
 TEST_F(WindowSettingsTest, WindowRecordsReadBackFieldByField) {

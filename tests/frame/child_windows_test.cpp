@@ -3,26 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include "support/app_fakes.h"
+
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "base/storage_service_win.h"
-#include "frame/application_run.h"
-#include "frame/frame_window.h"
+#include "frame_test.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
 namespace {
 
-class KindDocument final : public WindowDocument {
-public:
-    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
-    WindowKind GetKind() const override { return kind_; }
-
-private:
-    WindowKind kind_;
-};
+using test::KindDocument;
 
 constexpr const wchar_t* kTestChildClass = L"CorvinataTestChild";
 
@@ -41,59 +34,37 @@ private:
     const wchar_t* text_;
 };
 
-class ChildWindowsTest : public ::testing::Test {
+class ChildWindowsTest : public test::FrameTest {
 protected:
     ChildWindowsTest() {
-        RemoveSettings();
         WNDCLASSW wc{};
         wc.lpfnWndProc = MdiChildWindow::WindowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = kTestChildClass;
         RegisterClassW(&wc);
-        app = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
-        StartApplication(*app);
-        frame = std::make_unique<FrameWindow>(*app, GetModuleHandleW(nullptr), modeless, false);
-        frame->SetOfferWelcome(false);
-        frame->SetShowOnCreate(false);
-        frame->Create();
-        SendMessageW(frame->Window(), kStartupMessage, 0, 0);
+        Start();
     }
     ~ChildWindowsTest() override {
         windows.clear();
-        frame.reset();
-        app.reset();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        frame_.reset();  // before the documents its windows showed
         UnregisterClassW(kTestChildClass, GetModuleHandleW(nullptr));
-        RemoveSettings();
-    }
-    static void RemoveSettings() {
-        Win32StorageService storage;
-        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
     }
 
     TestChild& Open(WindowDocument& document, const wchar_t* text) {
-        windows.push_back(std::make_unique<TestChild>(*frame, document, text));
+        windows.push_back(std::make_unique<TestChild>(*frame_, document, text));
         EXPECT_TRUE(windows.back()->Create(kTestChildClass, GetModuleHandleW(nullptr),
                                            WindowGeometry{kGeometryAll, 10, 10, 300, 200, false, false},
                                            ChildShowMode::LikeActiveChild));
         return *windows.back();
     }
-    void Command(int id) { SendMessageW(frame->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    bool Grayed(int id) {
-        return (GetMenuState(GetMenu(frame->Window()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
-    }
-    HWND Active() { return reinterpret_cast<HWND>(SendMessageW(frame->MdiClient(), WM_MDIGETACTIVE, 0, 0)); }
+    bool Grayed(int id) const { return (MenuState(id) & MF_GRAYED) != 0; }
+    HWND Active() { return reinterpret_cast<HWND>(SendMessageW(frame_->MdiClient(), WM_MDIGETACTIVE, 0, 0)); }
     int ManagerRows() {
-        return static_cast<int>(SendDlgItemMessageW(frame->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST,
+        return static_cast<int>(SendDlgItemMessageW(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST,
                                                     LVM_GETITEMCOUNT, 0, 0));
     }
 
-    std::unique_ptr<Application> app;
-    ModelessDialogList modeless;
-    std::unique_ptr<FrameWindow> frame;
     NotificationHub hub;
     KindDocument sky{hub, kSkyWindow};
     KindDocument graph{hub, kGraphWindow};
@@ -109,9 +80,9 @@ TEST_F(ChildWindowsTest, FirstWindowEnablesTheWindowCommandsAndBringsTheControlP
     for (int id : {CMD_CASCADE, CMD_TILE_HORIZONTALLY, CMD_CLOSE_WINDOW, CMD_CLOSE_ALL, CMD_VIEW_CONTROL_PANEL}) {
         EXPECT_FALSE(Grayed(id)) << id;
     }
-    EXPECT_TRUE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_TRUE(frame_->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
     EXPECT_EQ(ManagerRows(), 1);
-    EXPECT_EQ(frame->Registry().NumberOf(first), 0);
+    EXPECT_EQ(frame_->Registry().NumberOf(first), 0);
 }
 
 TEST_F(ChildWindowsTest, CloseAllClosesEveryWindowAndTheLastTakesThePanelAlong) {
@@ -119,14 +90,14 @@ TEST_F(ChildWindowsTest, CloseAllClosesEveryWindowAndTheLastTakesThePanelAlong) 
     Open(graph, L"Mars");
     Command(CMD_CLOSE_ALL);
     EXPECT_EQ(Active(), nullptr);
-    EXPECT_TRUE(frame->Registry().AllWindows().empty());
-    EXPECT_FALSE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_TRUE(frame_->Registry().AllWindows().empty());
+    EXPECT_FALSE(frame_->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
     EXPECT_TRUE(Grayed(CMD_CLOSE_ALL));
     EXPECT_TRUE(Grayed(CMD_VIEW_CONTROL_PANEL));
     EXPECT_EQ(ManagerRows(), 0);
     // The wish survives: the next window brings the panel back.
     Open(sky, L"Paris");
-    EXPECT_TRUE(frame->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    EXPECT_TRUE(frame_->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
 }
 
 TEST_F(ChildWindowsTest, CloseAllStopsAtAWindowThatRefuses) {
@@ -135,7 +106,7 @@ TEST_F(ChildWindowsTest, CloseAllStopsAtAWindowThatRefuses) {
     stubborn.closable = false;
     Command(CMD_CLOSE_ALL);  // closes London, then meets the refusal
     EXPECT_EQ(Active(), stubborn.Handle());
-    EXPECT_EQ(frame->Registry().AllWindows().size(), 1u);
+    EXPECT_EQ(frame_->Registry().AllWindows().size(), 1u);
 }
 
 TEST_F(ChildWindowsTest, NavigateBackwardReturnsToThePreviousWindow) {

@@ -10,6 +10,7 @@
 #include "frame/trackbar_control.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
+#include "support/eclipse_window_fake.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -19,16 +20,22 @@ using test::MakeDateTime;
 
 // A Solar eclipse window over the 2006 total eclipse; its panel hears of
 // every change, as the window's notification would tell it.
-class FakeEclipseWindow final : public EclipsePanelWindow, public EclipseWindowCommands {
+class FakeEclipseWindow final : public EclipsePanelWindow, public test::FakeEclipseCommands {
 public:
-    FakeEclipseWindow(NotificationHub& hub, ControlPanel& panel)
-        : document(hub, MakeDateTime(2006, 3, 29, 0.0, kUniversalTime)), panel_(panel) {}
+    FakeEclipseWindow(SolarEclipseDocument& document, ControlPanel& panel)
+        : test::FakeEclipseCommands(document), panel_(panel) {
+        detailsPoint = MapPoint{-30.0, 36.0};
+        detailsTime = MakeDateTime(2006, 3, 29, 10.0, kUniversalTime);
+        centre = MapPoint{10.0, 5.0};
+        zoom = 2;
+        centralPath = true;
+    }
     HWND GetWindowHandle() const override { return nullptr; }
     void WheelZoom(int) override {}
     EclipseWindowCommands& GetCommands() override { return *this; }
     EclipsePanelReading ReadPanel() const override {
         EclipsePanelReading r;
-        r.searched = document.Model().date;
+        r.searched = Document().Model().date;
         r.locationSelected = true;
         r.type = kCentralTotalEclipse;
         r.contacts[kFirstContact] = {9.75, 40.0};
@@ -43,31 +50,8 @@ public:
     double VisibleLongitudeSpan() const override { return 80.0; }
     double VisibleLatitudeSpan() const override { return 40.0; }
 
-    MapPoint GetDetailsPoint() const override { return detailsPoint; }
-    DateTime GetDetailsTime() const override { return detailsTime; }
-    MapPoint GetCentre() const override { return centre; }
-    SolarEclipseDocument& GetDocument() override { return document; }
-    EclipseCommandHistory& GetCommandHistory() override { return history; }
-    int GetZoom() const override { return zoom; }
-    bool HasCentralPath() const override { return true; }
-    void SetDetailsPoint(const MapPoint& p) override { detailsPoint = p, Changed(); }
-    void SetDetailsTime(const DateTime& t) override { detailsTime = t, Changed(); }
-    void SetEclipseDate(const DateTime& d) override { document.SetDate(d), Changed(); }
-    void SetCentreLongitude(double l) override { centre.longitude = l; }
-    void SetCentreLatitude(double l) override { centre.latitude = l; }
-    void FitToCentralPath() override {}
-    void SetZoom(int z) override { zoom = z, Changed(); }
-    void RefreshAfterMergedZoom() override {}
-
-    SolarEclipseDocument document;
-    EclipseCommandHistory history;
-    MapPoint detailsPoint{-30.0, 36.0};
-    DateTime detailsTime = MakeDateTime(2006, 3, 29, 10.0, kUniversalTime);
-    MapPoint centre{10.0, 5.0};
-    int zoom = 2;
-
 private:
-    void Changed() { panel_.Update(nullptr); }
+    void Changed() override { panel_.Update(nullptr); }
     ControlPanel& panel_;
 };
 
@@ -122,7 +106,8 @@ protected:
     SolarEclipseActions actions{CommandContext{hub, errors}};
     test::FakePanelServices services;
     EclipseControlPanel panel{services, actions};
-    FakeEclipseWindow window{hub, panel};
+    SolarEclipseDocument document{hub, MakeDateTime(2006, 3, 29, 0.0, kUniversalTime)};
+    FakeEclipseWindow window{document, panel};
     bool created = false;
 };
 
@@ -155,7 +140,7 @@ TEST_F(EclipsePanelTest, ShowsTheWindowAndEachControlMakesOneStep) {
     ASSERT_NE(date, nullptr);
     date->SetDate(2009, 7, 22);
     SendMessageW(Item(kGoToItem), BM_CLICK, 0, 0);
-    EXPECT_EQ(window.document.Model().date.year, 2009);
+    EXPECT_EQ(document.Model().date.year, 2009);
     EXPECT_EQ(Text(kSearchedDateItem), "22.07.2009");
 }
 

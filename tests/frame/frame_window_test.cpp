@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "base/settings_tree.h"
@@ -13,67 +12,25 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/message_box.h"
 #include "frame/picture_source.h"
-#include "base/storage_service_win.h"
-#include "frame/application_run.h"
+#include "frame_test.h"
 #include "support/fake_product.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
 namespace {
 
-// A frame of its own for each test, over an application without its
-// catalogues. The settings live under the program's own key of the test
-// prefix, removed before and after each test.
-class FrameWindowTest : public ::testing::Test {
+class FrameWindowTest : public test::FrameTest {
 protected:
-    FrameWindowTest() { RemoveSettings(); }
-    ~FrameWindowTest() override {
-        frame_.reset();
-        app_.reset();
-        DrainQuit();
-        RemoveSettings();
-    }
-
-    static void RemoveSettings() {
-        Win32StorageService storage;
-        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
-    }
-    // The frame posts the quit message when it is destroyed; the test's
-    // thread must not see it in a later modal loop.
-    static void DrainQuit() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message != WM_QUIT) DispatchMessageW(&message);
-        }
-    }
-    FrameWindow& Start(bool runStartup = true) {
-        frame_.reset();
-        app_.reset();
-        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
-        EXPECT_TRUE(StartApplication(*app_));
-        frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
-        frame_->SetOfferWelcome(false);
-        frame_->SetShowOnCreate(false);
-        EXPECT_TRUE(frame_->Create());
-        if (runStartup) SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
-        return *frame_;
-    }
     void Close() {
         SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
         DrainQuit();
     }
-    void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     static String FrameKey() { return String(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window"); }
     bool StoredBool(const wchar_t* name) {
         bool value = false;
         EXPECT_TRUE(ReadBoolSettingAtPath(FrameKey().Text(), name, false, true, value)) << name;
         return value;
     }
-    UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
-
-    std::unique_ptr<Application> app_;
-    ModelessDialogList modeless_;
-    std::unique_ptr<FrameWindow> frame_;
 };
 
 TEST_F(FrameWindowTest, TitleAndMenuBarInWindowsOrder) {

@@ -58,16 +58,7 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(created); }
     HWND Item(int id) const { return GetDlgItem(panel.GetDialogWindow(), id); }
-    std::string Cell(int row, int column) const {
-        wchar_t text[100] = {};
-        LVITEMW entry{};
-        entry.iSubItem = column;
-        entry.pszText = text;
-        entry.cchTextMax = 100;
-        SendMessageW(Item(kGraphLinesItem), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&entry));
-        return test::Utf8(text);
-    }
+    std::string Cell(int row, int column) const { return test::ListCell(Item(kGraphLinesItem), row, column); }
     int SelectedRow() const {
         return static_cast<int>(
             SendMessageW(Item(kGraphLinesItem), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
@@ -91,10 +82,7 @@ TEST_F(GraphPanelWindowTest, RowsFollowTheDocumentAndSelectingARowIsOneStep) {
     EXPECT_EQ(SelectedRow(), 1);  // mirrored from the document
     EXPECT_EQ(document.history.UndoableCount(), 0);
 
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageW(Item(kGraphLinesItem), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    test::SelectListRow(Item(kGraphLinesItem), 0);
     EXPECT_EQ(document.selected, 0);
     EXPECT_EQ(document.history.UndoableCount(), 1);
     document.history.UndoCommands(1);

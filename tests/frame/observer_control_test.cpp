@@ -27,6 +27,7 @@ struct ObserverClassRegistration {
 
 class ObserverControlTest : public ::testing::Test,
                             protected ObserverClassRegistration,
+                            protected test::SkySession,
                             public ObserverControlHost {
 protected:
     ObserverControlTest() {
@@ -54,14 +55,6 @@ protected:
     }
 
     bool skyActive = true;
-    test::ScopedCatalogues catalogues_;
-    NotificationHub hub;
-    test::FakeCurrentTime now;
-    test::FakeSkyComputer computer;
-    SkyDocument document{hub, now, computer};
-    test::FakeSkyWindow window{document};
-    test::FakeScriptErrors errors;
-    SkyActions actions{CommandContext{hub, errors}};
     TestSkyDial dial{window, actions};
     test::ControlDialog dialog{{{kObserverControlClass, 20830, 0, 10, 10, 150, 75}}};
 };

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "control_dialog.h"
@@ -46,6 +47,17 @@ inline std::string DialogItemText(HWND dialog, int id) {
     wchar_t text[200] = {};
     GetDlgItemTextW(dialog, id, text, 200);
     return Utf8(text);
+}
+
+inline std::string ListCell(HWND list, int row, int column) {
+    wchar_t text[200] = {};
+    ListView_GetItemText(list, row, column, text, 200);
+    return Utf8(text);
+}
+
+// Selects the row as a click would; the list tells its parent.
+inline void SelectListRow(HWND list, int row) {
+    ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 }  // namespace corvinata::test

@@ -8,7 +8,7 @@
 
 #include "app/app_interfaces.h"
 #include "astro/planet_records.h"
-#include "control_dialog.h"
+#include "panel_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
 #include "support/related_task_fakes.h"
@@ -39,15 +39,7 @@ class RelatedTasksPaneTest : public ::testing::Test {
 protected:
     HWND List() const { return dialog.Item(kRelatedTasksListId); }
     int ItemCount() const { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
-    std::string ItemText(int item) const {
-        wchar_t text[200] = {};
-        LVITEMW entry{};
-        entry.iSubItem = 0;
-        entry.pszText = text;
-        entry.cchTextMax = 200;
-        SendMessageW(List(), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
-        return test::Utf8(text);
-    }
+    std::string ItemText(int item) const { return test::ListCell(List(), item, 0); }
     void Activate(int item) {
         NMITEMACTIVATE activate{};
         activate.hdr.hwndFrom = List();
@@ -91,10 +83,7 @@ TEST_F(RelatedTasksPaneTest, ClickingAnItemRunsItsOwnTaskEvenWhenItRebuildsThePa
 
 TEST_F(RelatedTasksPaneTest, ItemsNeverStaySelected) {
     pane.ShowOpenWindowTasks();
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED;
-    state.state = LVIS_SELECTED;
-    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    test::SelectListRow(List(), 1);
     EXPECT_EQ(SendMessageW(List(), LVM_GETSELECTEDCOUNT, 0, 0), 0);
 }
 

@@ -122,23 +122,9 @@ protected:
         return static_cast<int>(SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem,
                                                     LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
-    std::string Cell(int item, int column) const {
-        wchar_t text[100] = {};
-        LVITEMW entry{};
-        entry.iSubItem = column;
-        entry.pszText = text;
-        entry.cchTextMax = 100;
-        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_GETITEMTEXTW,
-                            static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&entry));
-        return test::Utf8(text);
-    }
-    void Select(int item) {
-        LVITEMW state{};
-        state.stateMask = LVIS_SELECTED;
-        state.state = LVIS_SELECTED;
-        SendDlgItemMessageW(panel.GetDialogWindow(), kPictureListItem, LVM_SETITEMSTATE,
-                            static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
-    }
+    HWND List() const { return GetDlgItem(panel.GetDialogWindow(), kPictureListItem); }
+    std::string Cell(int item, int column) const { return test::ListCell(List(), item, column); }
+    void Select(int item) { test::SelectListRow(List(), item); }
 
     test::ScopedCatalogues catalogues_;
     NotificationHub hub;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/app_fakes.h"
+
 #include <new>
 #include <string>
 
@@ -13,14 +15,7 @@
 namespace corvinata {
 namespace {
 
-class KindDocument final : public WindowDocument {
-public:
-    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
-    WindowKind GetKind() const override { return kind_; }
-
-private:
-    WindowKind kind_;
-};
+using test::KindDocument;
 
 // A child window with a real window handle whose title the list shows.
 class TitledWindow final : public RegisteredWindow {

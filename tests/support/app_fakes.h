@@ -7,6 +7,7 @@
 #include "app/app_interfaces.h"
 #include "app/notification.h"
 #include "app/sky_document.h"
+#include "app/window_document.h"
 #include "base/wide_string.h"
 
 namespace corvinata::test {
@@ -42,6 +43,16 @@ public:
     }
     void Update(void* value) override { heard.push_back({-1, 0, value}); }
     std::vector<HeardNotification> heard;
+};
+
+// A document of the kind the test names, for the lists of child windows.
+class KindDocument final : public WindowDocument {
+public:
+    KindDocument(NotificationHub& hub, WindowKind kind) : WindowDocument(hub), kind_(kind) {}
+    WindowKind GetKind() const override { return kind_; }
+
+private:
+    WindowKind kind_;
 };
 
 // Planets that stand still at angles given by their number; counts calls.

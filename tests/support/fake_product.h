@@ -2,6 +2,8 @@
 // test needs other ones, and a storage service chosen by the test.
 #pragma once
 
+#include "base/memory_storage.h"
+#include "base/registry_root.h"
 #include "base/services.h"
 
 namespace corvinata::test {
@@ -27,6 +29,16 @@ public:
 private:
     StorageService& storage_;
     ProductTexts texts_;
+};
+
+// The program's services over an in-memory registry, and the root of its
+// settings there.
+struct MemorySettings {
+    MemorySettings() { GetRegistryRootPath(root); }
+    MemoryStorageService storage;
+    FakeProductInfo product{storage};
+    ScopedApplicationServices services{&product, nullptr};
+    String root;
 };
 
 }  // namespace corvinata::test

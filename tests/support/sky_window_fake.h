@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/sky_commands.h"
+#include "support/app_fakes.h"
+#include "support/catalogues.h"
 
 namespace corvinata::test {
 
@@ -57,6 +59,18 @@ public:
 
 private:
     SkyDocument& document_;
+};
+
+// One Sky window over its document, with the actions that step it.
+struct SkySession {
+    ScopedCatalogues catalogues;  // body identifiers name real objects
+    NotificationHub hub;
+    FakeCurrentTime now;
+    FakeSkyComputer computer;
+    SkyDocument document{hub, now, computer};
+    FakeSkyWindow window{document};
+    FakeScriptErrors errors;
+    SkyActions actions{CommandContext{hub, errors}};
 };
 
 }  // namespace corvinata::test

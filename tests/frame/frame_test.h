@@ -1,0 +1,60 @@
+// What the tests of the real frame share: a frame of its own over an
+// application without its catalogues. The settings under the program's
+// company key are removed before and after each test.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "base/storage_service_win.h"
+#include "frame/application_run.h"
+#include "frame/frame_window.h"
+
+namespace corvinata::test {
+
+class FrameTest : public ::testing::Test {
+protected:
+    FrameTest() { RemoveSettings(); }
+    ~FrameTest() override {
+        frame_.reset();
+        app_.reset();
+        DrainQuit();
+        RemoveSettings();
+    }
+
+    static void RemoveSettings() {
+        Win32StorageService storage;
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
+    }
+    // The frame posts the quit message when it is destroyed; the test's
+    // thread must not see it in a later modal loop.
+    static void DrainQuit() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != WM_QUIT) DispatchMessageW(&message);
+        }
+    }
+    FrameWindow& Start(bool runStartup = true) {
+        frame_.reset();
+        app_.reset();
+        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
+        EXPECT_TRUE(StartApplication(*app_));
+        frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
+        frame_->SetOfferWelcome(false);
+        frame_->SetShowOnCreate(false);
+        EXPECT_TRUE(frame_->Create());
+        if (runStartup) SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        return *frame_;
+    }
+    void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
+
+    std::unique_ptr<Application> app_;
+    ModelessDialogList modeless_;
+    std::unique_ptr<FrameWindow> frame_;
+};
+
+}  // namespace corvinata::test
