@@ -13,7 +13,6 @@
 #include "catalog/time_zones.h"
 #include "frame/control_classes.h"
 #include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
 
 namespace corvinata {
 namespace {
@@ -469,10 +468,6 @@ INT_PTR CALLBACK DefineLocationDlgProc(HWND dialog, UINT message, WPARAM wParam,
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, kIdZoom))
                 run->map.SetZoom(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
             return TRUE;
-        case kTrackbarMovedMessage:
-            // The trackbar's report shares its number with DM_SETDEFID; left to
-            // the dialog manager it would take the default button away.
-            return lParam != 0;
         case WM_HELP: ShowHelpTopic(dialog, L"options/dialog_define_user_location.htm"); return TRUE;
         case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
         default: return FALSE;
