@@ -447,9 +447,11 @@ DialogTemplate DefineLocationDialogTemplate() {
         .Add(DialogClass::kComboBox, L"", kIdMapList, CBS_DROPDOWNLIST | WS_VSCROLL | picker, right + 28, 7,
              w - kDialogMargin - right - 28, 120)
         .Add(DialogClass::kStatic, L"", kIdMapFrame, SS_BLACKFRAME, right, 24, w - kDialogMargin - right, 150)
-        .Add(DialogClass::kStatic, L"-", kIdZoomOut, SS_CENTER | SS_NOTIFY, right, 181, 10, 10)
+        .Add(DialogClass::kStatic, L"BMP_MAP_ZOOMED_OUT", kIdZoomOut, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY, right,
+             180, 10, 10)
         .Add(kTrackbarClass, L"", kIdZoom, TBS_HORZ | TBS_AUTOTICKS | picker, right + 12, 178, 70, 14)
-        .Add(DialogClass::kStatic, L"+", kIdZoomIn, SS_CENTER | SS_NOTIFY, right + 84, 181, 10, 10)
+        .Add(DialogClass::kStatic, L"BMP_MAP_ZOOMED_IN", kIdZoomIn, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY,
+             right + 84, 180, 10, 10)
         .Add(kButtonClass, L"", kIdMoveLeft, WS_TABSTOP | WS_GROUP, w - kDialogMargin - 62, 178, 14, 14)
         .Add(kButtonClass, L"", kIdMoveRight, WS_TABSTOP, w - kDialogMargin - 46, 178, 14, 14)
         .Add(kButtonClass, L"", kIdMoveUp, WS_TABSTOP, w - kDialogMargin - 30, 178, 14, 14)
