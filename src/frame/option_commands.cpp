@@ -60,9 +60,17 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     params.ask = ask;
     params.placement = &states.selectLocation.geometry;
 
+    // Until the user has chosen a place in this dialog (a first run) it
+    // opens at the application's current town.
+    SelectLocationState& state = states.selectLocation.state;
+    if (state.country.IsEmpty() && !state.userDefined) {
+        state.country = params.now.location.country;
+        state.town = params.now.location.town;
+    }
+
     bool confirmed = false;
     app_.ChangeLocation([&](LocationOptions& working, bool& retainLocalCivilTime) {
-        confirmed = corvinata::ChangeLocation(owner, states.selectLocation.state, params,
+        confirmed = corvinata::ChangeLocation(owner, state, params,
                                               [&](const Location& place, bool retain) {
                                                   working.location = place;
                                                   retainLocalCivilTime = retain;

@@ -309,11 +309,14 @@ TEST_F(FrameWindowTest, OptionsCommandsOpenTheirDialogsAndCancelChangesNothing) 
     }
 }
 
-TEST_F(FrameWindowTest, PlaceChosenThroughTheMenuReachesTheStatusLine) {
+TEST_F(FrameWindowTest, LocationOpensAtTheCurrentPlaceAndTheChoiceReachesTheStatusLine) {
     FrameWindow& frame = Start();
     CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
     const String before = app_->Current().GetTimeAndLocation().location.country;
-    test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
+    test::ModalDriver::Run([](test::ModalDriver& d, HWND dialog) {
+        wchar_t shown[100] = {};
+        GetDlgItemTextW(dialog, kIdPlaceName, shown, 100);
+        EXPECT_STREQ(shown, L"London, United Kingdom");
         d.Focus(kIdCountryList);
         d.Key(VK_HOME);
         d.Key(VK_RETURN);
