@@ -184,6 +184,15 @@ ARROW_SHAPES = {
     "Right": [(9, 6), (3.5, 1.5), (3.5, 10.5)],
 }
 
+# The ends of the map's zoom scale: the whole globe small, and a part of it
+# filling the picture.
+ZOOM_SIZE = 14
+ZOOM_PICTURES = {
+    "BMP_MAP_ZOOMED_OUT": [oval(4, 4, 10, 10, SKYBLUE, NAVY, 0.8), oval(5.5, 5, 8.5, 8, GREEN, None, 0)],
+    "BMP_MAP_ZOOMED_IN": [oval(-7, -7, 21, 21, SKYBLUE, NAVY, 0.8),
+                          poly([(2, 4), (8, 2), (11, 6), (9, 11), (4, 12), (3, 8)], GREEN, None, 0)],
+}
+
 LOGO_SIZE = (500, 300)
 
 
@@ -401,6 +410,9 @@ def main():
             bitmap(name, rgb)
             night_rgb = disabled(image, NIGHT_SHADOW, NIGHT_LIGHT) if state == "Disabled" else night(rgb.convert("RGBA"))
             bitmap(name + "_Night", night_rgb)
+
+    for name, shapes in ZOOM_PICTURES.items():
+        bitmap(name, on_background(draw_shapes(ZOOM_SIZE, ZOOM_SIZE, shapes), FACE))
 
     logo = os.path.join(pictures, "logo.bmp")
     draw_logo().save(logo, "BMP")

@@ -13,7 +13,6 @@
 #include "catalog/time_zones.h"
 #include "frame/control_classes.h"
 #include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
 
 namespace corvinata {
 namespace {
@@ -448,9 +447,11 @@ DialogTemplate DefineLocationDialogTemplate() {
         .Add(DialogClass::kComboBox, L"", kIdMapList, CBS_DROPDOWNLIST | WS_VSCROLL | picker, right + 28, 7,
              w - kDialogMargin - right - 28, 120)
         .Add(DialogClass::kStatic, L"", kIdMapFrame, SS_BLACKFRAME, right, 24, w - kDialogMargin - right, 150)
-        .Add(DialogClass::kStatic, L"-", kIdZoomOut, SS_CENTER | SS_NOTIFY, right, 181, 10, 10)
+        .Add(DialogClass::kStatic, L"BMP_MAP_ZOOMED_OUT", kIdZoomOut, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY, right,
+             180, 10, 10)
         .Add(kTrackbarClass, L"", kIdZoom, TBS_HORZ | TBS_AUTOTICKS | picker, right + 12, 178, 70, 14)
-        .Add(DialogClass::kStatic, L"+", kIdZoomIn, SS_CENTER | SS_NOTIFY, right + 84, 181, 10, 10)
+        .Add(DialogClass::kStatic, L"BMP_MAP_ZOOMED_IN", kIdZoomIn, SS_BITMAP | SS_CENTERIMAGE | SS_NOTIFY,
+             right + 84, 180, 10, 10)
         .Add(kButtonClass, L"", kIdMoveLeft, WS_TABSTOP | WS_GROUP, w - kDialogMargin - 62, 178, 14, 14)
         .Add(kButtonClass, L"", kIdMoveRight, WS_TABSTOP, w - kDialogMargin - 46, 178, 14, 14)
         .Add(kButtonClass, L"", kIdMoveUp, WS_TABSTOP, w - kDialogMargin - 30, 178, 14, 14)
@@ -469,10 +470,6 @@ INT_PTR CALLBACK DefineLocationDlgProc(HWND dialog, UINT message, WPARAM wParam,
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, kIdZoom))
                 run->map.SetZoom(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
             return TRUE;
-        case kTrackbarMovedMessage:
-            // The trackbar's report shares its number with DM_SETDEFID; left to
-            // the dialog manager it would take the default button away.
-            return lParam != 0;
         case WM_HELP: ShowHelpTopic(dialog, L"options/dialog_define_user_location.htm"); return TRUE;
         case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
         default: return FALSE;

@@ -75,6 +75,7 @@ FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessD
     : app_(application),
       navigation_(application.Navigation(), *this),
       instance_(instance),
+      options_(application, instance),
       modeless_(modeless),
       byAutomation_(byAutomation) {}
 
@@ -545,6 +546,15 @@ void FrameWindow::OnCommand(int id) {
         break;
     case CMD_ABOUT:
         ShowAboutDialog(instance_, window_, false);
+        break;
+    case CMD_DATE_TIME:
+        options_.ChangeDateAndTime(window_);
+        break;
+    case CMD_LOCATION:
+        options_.ChangeLocation(window_);
+        break;
+    case CMD_APPEARANCE:
+        options_.ChangeAppearance(window_);
         break;
     case CMD_NAVIGATE_BACKWARD:
         navigation_.Backward(1);

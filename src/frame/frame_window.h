@@ -19,6 +19,7 @@
 #include "frame/frame_panes.h"
 #include "frame/main_toolbar.h"
 #include "frame/mdi_child_window.h"
+#include "frame/option_commands.h"
 #include "frame/status_line.h"
 
 namespace corvinata {
@@ -122,6 +123,7 @@ private:
     ChildWindowRegistry registry_;
     NavigationHistory navigation_;
     HINSTANCE instance_;
+    OptionCommands options_;
     ModelessDialogList& modeless_;
     bool byAutomation_;
     bool offerWelcome_ = true;

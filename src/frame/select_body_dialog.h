@@ -19,7 +19,7 @@ enum SelectBodyControl : int {
 };
 
 // Sent by the dialog to itself when a double click chose a body.
-constexpr UINT kAcceptBodyMessage = WM_USER + 1;
+constexpr UINT kAcceptBodyMessage = WM_APP + 21;
 
 // What the application keeps of the dialog for the whole run.
 struct SelectBodyDialogParams {

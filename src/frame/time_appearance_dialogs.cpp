@@ -8,7 +8,6 @@
 #include "base/time_systems.h"
 #include "frame/control_classes.h"
 #include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
 
 namespace corvinata {
 namespace {
@@ -241,10 +240,6 @@ INT_PTR CALLBACK AppearanceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_HSCROLL:
             OnLevelMoved(dialog, *params, reinterpret_cast<HWND>(lParam));
             return TRUE;
-        case kTrackbarMovedMessage:
-            // The trackbar's report shares its number with DM_SETDEFID; left to
-            // the dialog manager it would take the default button away.
-            return lParam != 0;
         case WM_CTLCOLORDLG: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
             return OnControlColour(params->nightVision, reinterpret_cast<HDC>(wParam));
         case WM_HELP:

@@ -13,7 +13,10 @@
 
 namespace corvinata {
 
-constexpr UINT kTrackbarMovedMessage = WM_USER + 1;
+// In the application's range: WM_USER + n numbers belong to the dialog
+// manager and the common controls (WM_USER + 1 is DM_SETDEFID), so a parent
+// dialog would take the report for one of theirs.
+constexpr UINT kTrackbarMovedMessage = WM_APP + 20;
 
 class TrackbarControl : public CustomControl {
 public:

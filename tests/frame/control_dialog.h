@@ -18,6 +18,8 @@
 #include "base/scoped_win.h"
 #include "frame/control_classes.h"
 #include "frame/custom_control_registry.h"
+#include "frame/spin_edit_window.h"
+#include "frame/trackbar_control.h"
 
 namespace corvinata::test {
 
@@ -155,7 +157,7 @@ private:
         if (!self) return FALSE;
         switch (message) {
             case WM_COMMAND: case WM_HSCROLL: case WM_VSCROLL:
-            case WM_USER + 1: case WM_APP + 17:
+            case kTrackbarMovedMessage: case kDatePickerYearMessage:
                 self->received_.push_back({message, wParam, lParam});
                 return TRUE;
             default:

@@ -178,5 +178,23 @@ TEST_F(DefineLocation, LookupTakesTheZoneOfTheTypedPlace) {
     EXPECT_EQ(Utf8(place_.town), "My town");
 }
 
+TEST_F(DefineLocation, ZoomEndsArePicturesThatStepTheZoom) {
+    EXPECT_FALSE(Run([](ModalDriver& d, HWND dialog) {
+        const struct {
+            int id;
+            int zoom;  // after the click
+        } cases[] = {{kIdZoomIn, 1}, {kIdZoomIn, 2}, {kIdZoomIn, 2}, {kIdZoomOut, 1}};
+        for (const auto& c : cases) {
+            HWND picture = GetDlgItem(dialog, c.id);
+            EXPECT_NE(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << c.id;
+            PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            PostMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            d.Pump();
+            EXPECT_EQ(SendDlgItemMessageW(dialog, kIdZoom, TBM_GETPOS, 0, 0), c.zoom) << c.id;
+        }
+        d.Key(VK_ESCAPE);
+    }));
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -11,6 +11,9 @@
 #include "frame/about_dialogs.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/message_box.h"
+#include "frame/modal_driver.h"
+#include "frame/select_location_dialog.h"
+#include "frame/time_appearance_dialogs.h"
 #include "frame/picture_source.h"
 #include "frame_test.h"
 #include "support/fake_product.h"
@@ -236,6 +239,51 @@ TEST_F(FrameWindowTest, StatusLineShowsTitlePlaceAndTime) {
     EXPECT_STREQ(text, L"London, United Kingdom (UT+0)");
     SendMessageW(frame.StatusWindow(), SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(text));
     EXPECT_NE(std::wstring(text).find(L"(DST o"), std::wstring::npos) << text;
+}
+
+TEST_F(FrameWindowTest, OptionsCommandsOpenTheirDialogsAndCancelChangesNothing) {
+    FrameWindow& frame = Start();
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    const struct {
+        int command;
+        int control;  // one that only its dialog has
+    } cases[] = {{CMD_DATE_TIME, kIdRealTimeClock}, {CMD_LOCATION, kIdTownList}, {CMD_APPEARANCE, kIdNightVision}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(MenuState(c.command) & MF_GRAYED, 0u) << c.command;
+        EXPECT_NE(SendMessageW(frame.Toolbar().Window(), TB_ISBUTTONENABLED, c.command, 0), 0) << c.command;
+        const GeneralOptions general = app_->Options().general;
+        const DateTimeOptions time = app_->Options().time;
+        const String town = app_->Current().GetTimeAndLocation().location.town;
+        HWND opened = nullptr;
+        test::ModalDriver::Run([&](test::ModalDriver& d, HWND dialog) {
+            if (GetDlgItem(dialog, c.control) && GetWindow(dialog, GW_OWNER) == frame.Window()) opened = dialog;
+            d.Click(IDCANCEL);
+        }, [&] { Command(c.command); return 0; });
+        EXPECT_NE(opened, nullptr) << c.command;
+        EXPECT_EQ(app_->Options().general.angleDegreeBase, general.angleDegreeBase) << c.command;
+        EXPECT_EQ(app_->Options().time.userDefined, time.userDefined) << c.command;
+        EXPECT_EQ(app_->Current().GetTimeAndLocation().location.town, town) << c.command;
+    }
+}
+
+TEST_F(FrameWindowTest, LocationOpensAtTheCurrentPlaceAndTheChoiceReachesTheStatusLine) {
+    FrameWindow& frame = Start();
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    const String before = app_->Current().GetTimeAndLocation().location.country;
+    test::ModalDriver::Run([](test::ModalDriver& d, HWND dialog) {
+        wchar_t shown[100] = {};
+        GetDlgItemTextW(dialog, kIdPlaceName, shown, 100);
+        EXPECT_STREQ(shown, L"London, United Kingdom");
+        d.Focus(kIdCountryList);
+        d.Key(VK_HOME);
+        d.Key(VK_RETURN);
+    }, [&] { Command(CMD_LOCATION); return 0; });
+    const String after = app_->Current().GetTimeAndLocation().location.country;
+    EXPECT_NE(after, before);
+    EXPECT_EQ(app_->Options().location.location.country, after);
+    wchar_t place[200] = {};
+    SendMessageW(frame.StatusWindow(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(place));
+    EXPECT_NE(std::wstring(place).find(after.Text()), std::wstring::npos) << place;
 }
 
 TEST(ProgramPicturesTest, ButtonFaceGreyFollowsTheSystemColour) {

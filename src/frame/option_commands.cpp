@@ -1,0 +1,88 @@
+#include "frame/option_commands.h"
+
+#include "app/location_choice.h"
+#include "frame/define_location_dialog.h"
+#include "frame/message_box.h"
+#include "frame/select_location_dialog.h"
+#include "frame/time_appearance_dialogs.h"
+
+namespace corvinata {
+
+namespace {
+
+// Which place the application stands at: the user's own place chosen last
+// (by its entry number) or a town of the table.
+PlaceIdentity CurrentPlaceIdentity(Application& app) {
+    const Location* own = app.DialogStates().selectLocation.state.userDefined;
+    if (own) {
+        for (const auto& [entry, place] : app.UserPlaces().UserLocationEntries())
+            if (&place == own) return {PlaceIdentity::kUserPlace, entry};
+    }
+    return {PlaceIdentity::kTown, -1};
+}
+
+}  // namespace
+
+bool OptionCommands::ChangeDateAndTime(HWND owner) {
+    bool confirmed = false;
+    app_.ChangeDateTime([&](DateTimeOptions& working) {
+        confirmed = corvinata::ChangeDateTime(owner, working, nullptr, &app_.DialogStates().defineTime.geometry);
+        return confirmed ? 1 : 0;
+    });
+    return confirmed;
+}
+
+bool OptionCommands::ChangeLocation(HWND owner) {
+    const HINSTANCE instance = instance_;
+    const AskUser ask = [instance](HWND dialogOwner, const String& text, int buttons, int kind,
+                                   const Char* helpTopic) {
+        return RunMessageBox(instance, dialogOwner, text.Text(), buttons, kind, helpTopic);
+    };
+    ApplicationDialogStates& states = app_.DialogStates();
+    const int angleStyle = app_.Options().general.angleDegreeBase;
+
+    DefineLocationParams define;
+    define.userPlaces = &app_.UserPlaces();
+    define.storage = &app_.GetStorage();
+    define.makerKeyPath = String(TXT("\\Software\\"));
+    StringAppend(define.makerKeyPath, app_.Product().GetCompanyName());
+    define.programFolder = String(app_.Product().GetProgramDirectory().GetPathDirectoryWithSeparator());
+    define.angleLayout = angleStyle;
+    define.ask = ask;
+    define.placement = &states.defineLocation.geometry;
+
+    SelectLocationDialogParams params;
+    params.now = app_.Current().GetTimeAndLocation();
+    params.currentPlace = CurrentPlaceIdentity(app_);
+    params.angleStyle = angleStyle;
+    params.userPlaces = &app_.UserPlaces();
+    params.definePlace = DefinePlaceWith(define);
+    params.ask = ask;
+    params.placement = &states.selectLocation.geometry;
+
+    // Until the user has chosen a place in this dialog (a first run) it
+    // opens at the application's current town.
+    SelectLocationState& state = states.selectLocation.state;
+    if (state.country.IsEmpty() && !state.userDefined) {
+        state.country = params.now.location.country;
+        state.town = params.now.location.town;
+    }
+
+    bool confirmed = false;
+    app_.ChangeLocation([&](LocationOptions& working, bool& retainLocalCivilTime) {
+        confirmed = corvinata::ChangeLocation(owner, state, params,
+                                              [&](const Location& place, bool retain) {
+                                                  working.location = place;
+                                                  retainLocalCivilTime = retain;
+                                              });
+        return confirmed ? 1 : 0;
+    });
+    return confirmed;
+}
+
+bool OptionCommands::ChangeAppearance(HWND owner) {
+    return corvinata::ChangeAppearance(owner, app_.Options().general, nightVision_, app_,
+                                       &app_.DialogStates().defineAppearance.geometry);
+}
+
+}  // namespace corvinata

@@ -1,0 +1,30 @@
+// The Options menu's commands (Date and Time, Location, Appearance): each
+// runs its dialog over the application's state, placed where the dialog
+// stood last, and changes the application only when the user confirms.
+#pragma once
+
+#include <windows.h>
+
+#include "app/application.h"
+#include "app/night_vision.h"
+
+namespace corvinata {
+
+class OptionCommands {
+public:
+    OptionCommands(Application& app, HINSTANCE instance) : app_(app), instance_(instance), nightVision_(app) {}
+
+    // Each answers whether the user confirmed.
+    bool ChangeDateAndTime(HWND owner);
+    bool ChangeLocation(HWND owner);
+    bool ChangeAppearance(HWND owner);
+
+    NightVisionSettings& NightVision() noexcept { return nightVision_; }
+
+private:
+    Application& app_;
+    HINSTANCE instance_;
+    NightVisionSettings nightVision_;
+};
+
+}  // namespace corvinata
