@@ -6,6 +6,8 @@
 
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
+#include "app/night_vision.h"
+#include "app/settings_keys.h"
 #include "app/status_texts.h"
 #include "app/text_fitting.h"
 #include "base/services.h"
@@ -704,6 +706,7 @@ void FrameWindow::OnStartup() {
         app_.Dialogs().RestoreDialogPositions(tree);
         if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
     }
+    RestoreNightVision();
     RebuildRecentFilesMenu();
     ArrangePanes();
     UpdateCommandStates();
@@ -744,10 +747,37 @@ void FrameWindow::CloseAllChildWindows() {
     }
 }
 
+// The levels of the last run come back as they were; night vision itself
+// goes on again only when the user says so.
+void FrameWindow::RestoreNightVision() {
+    SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+    NightVisionLevels levels;
+    if (PushSettingsKey(tree, String(settings_key::kNightVision))) corvinata::LoadNightVision(tree, levels);
+    if (levels.active) {
+        const String text = FormatPercent1(
+            TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
+                "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
+                "to stay in regular display mode"),
+            GetProductInfo().GetProductName());
+        const String topic = MessageBoxHelpTopic(TXT("Night_vision_mode_was_active"));
+        levels.active = !byAutomation_ && RunMessageBox(instance_, window_, text.Text(), kButtonsYesNo,
+                                                        kMessageInformation, topic.Text()) == kAnswerYes;
+    }
+    options_.NightVision().ApplyNightVision(levels.active, levels.brightness, levels.contrast);
+}
+
+void FrameWindow::SaveNightVision() {
+    SettingsTreeWriter writer(app_.GetStorage(), app_.Keys().Root());
+    if (OpenSettingsKeyPath(writer, String(settings_key::kNightVision))) {
+        corvinata::SaveNightVision(writer, options_.NightVision().Levels());
+    }
+}
+
 void FrameWindow::SaveSession() {
-    // An automation client's session leaves the user's frame, windows and
-    // layouts as they were.
+    // An automation client's session leaves the user's frame, windows,
+    // layouts and appearance as they were.
     if (byAutomation_) return;
+    SaveNightVision();
     FrameWindowSettings& frame = app_.Frame();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;

@@ -108,6 +108,7 @@ private:
     LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void OnStartup();
+    void RestoreNightVision();
     void OnClose();
 
     void ShowPane(int viewCommand, bool show);
@@ -117,6 +118,7 @@ private:
     void CloseAllChildWindows();
     void RunLayoutCommand(int id);
     void SaveSession();
+    void SaveNightVision();
     void DestroyFrameWindows();
 
     Application& app_;

@@ -151,6 +151,24 @@ TEST_F(FrameWindowTest, PanesAndPlacementComeBackAfterARestart) {
     EXPECT_FALSE(MenuState(CMD_VIEW_TOOLBAR) & MF_CHECKED);
 }
 
+// The night-vision levels of the last run are taken at start-up and written
+// back at the end (the defaults would be written without the load).
+TEST_F(FrameWindowTest, NightVisionLevelsSurviveARestart) {
+    const String key(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Night vision");
+    Start();
+    Close();
+    ASSERT_TRUE(WriteBoolSettingAtPath(key.Text(), L"Active", false));
+    ASSERT_TRUE(WriteDoubleSettingAtPath(key.Text(), L"Brightness", 0.37));
+    ASSERT_TRUE(WriteDoubleSettingAtPath(key.Text(), L"Contrast", 0.05));
+    Start();
+    Close();
+    double brightness = 0.0, contrast = 0.0;
+    EXPECT_TRUE(ReadDoubleSettingAtPath(key.Text(), L"Brightness", 0.0, true, brightness));
+    EXPECT_TRUE(ReadDoubleSettingAtPath(key.Text(), L"Contrast", 0.0, true, contrast));
+    EXPECT_EQ(brightness, 0.37);
+    EXPECT_EQ(contrast, 0.05);
+}
+
 TEST_F(FrameWindowTest, LayoutsAppearInTheViewMenuAndSurviveARestart) {
     Start();
     // A first run starts with one layout, so there is no other to go to.
