@@ -336,6 +336,28 @@ bool MemoryFileSystem::RemoveFile(const Char* path) {
     return true;
 }
 
+bool MemoryFileSystem::MoveFileReplacing(const Char* from, const Char* to) {
+    const Text fromKey = KeyOf(from);
+    const Text toKey = KeyOf(to);
+    const auto source = entries_.find(fromKey);
+    if (source == entries_.end() || source->second.folder || source->second.readOnly ||
+        source->second.openCount > 0 || IsRootKey(toKey) || !IsFolder(ParentKey(toKey).c_str())) {
+        return false;
+    }
+    if (fromKey == toKey) return true;
+    const auto target = entries_.find(toKey);
+    if (target != entries_.end() &&
+        (target->second.folder || target->second.readOnly || target->second.openCount > 0)) {
+        return false;
+    }
+    Entry moved = std::move(source->second);
+    const Text name(to);
+    moved.name = name.substr(name.find_last_of(TXT("\\/")) + 1);
+    entries_.erase(source);
+    entries_[toKey] = std::move(moved);
+    return true;
+}
+
 MemoryFileSystem::Entry* MemoryFileSystem::CreateFile(const Char* path) {
     const Text key = KeyOf(path);
     if (IsRootKey(key)) return nullptr;
@@ -561,6 +583,10 @@ bool MemoryStorageService::IsFolder(const Char* path) { return files_.IsFolder(p
 bool MemoryStorageService::MakeFolder(const Char* path) { return files_.MakeFolder(path); }
 bool MemoryStorageService::RemoveFolder(const Char* path) { return files_.RemoveFolder(path); }
 bool MemoryStorageService::RemoveFile(const Char* path) { return files_.RemoveFile(path); }
+
+bool MemoryStorageService::MoveFileReplacing(const Char* from, const Char* to) {
+    return files_.MoveFileReplacing(from, to);
+}
 
 void MemoryStorageService::SetClock(int year, int month, int day, int hour, int minute,
                                     int second) noexcept {

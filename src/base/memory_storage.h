@@ -44,6 +44,9 @@ public:
     bool MakeFolder(const Char* path);
     bool RemoveFolder(const Char* path);
     bool RemoveFile(const Char* path);
+    // Moves a closed, writable file over `to` (which, when it exists, must be
+    // a closed, writable file too).
+    bool MoveFileReplacing(const Char* from, const Char* to);
     // Makes an empty file unless one exists; false when the parent folder is
     // missing or a folder has that path.
     Entry* CreateFile(const Char* path);
@@ -109,6 +112,7 @@ public:
     bool MakeFolder(const Char* path) override;
     bool RemoveFolder(const Char* path) override;
     bool RemoveFile(const Char* path) override;
+    bool MoveFileReplacing(const Char* from, const Char* to) override;
     MemoryRegistry& Registry() override { return registry_; }
 
     // What IsDaylightSavingTime answers (false until set).

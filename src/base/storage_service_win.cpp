@@ -43,4 +43,9 @@ bool Win32StorageService::RemoveFolder(const Char* path) { return RemoveDirector
 
 bool Win32StorageService::RemoveFile(const Char* path) { return DeleteFileW(path) != 0; }
 
+bool Win32StorageService::MoveFileReplacing(const Char* from, const Char* to) {
+    // Write-through: the move is on the disk before the call returns.
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace corvinata
