@@ -142,6 +142,24 @@ TEST_F(GraphDocumentTest, StepModeAddsWholeStepsWhateverTheEndSays) {
     }
 }
 
+// A range read from a file may reach past the calendar: the instants
+// beyond its end have no moment and their values are missing.
+TEST_F(GraphDocumentTest, StepsPastTheCalendarGiveMissingValues) {
+    auto document = NewDocument();
+    document->Settings().beginDate = DateTime{2999, 6, 1, 0.0, kLocalCivilTime};
+    document->Settings().rangeUnit = kDaysUnit;
+    document->Settings().rangeCount = 2 * 365;
+    GraphLine line = NamedLine("phase");
+    document->ComputeGraphValues(line);
+    GraphInstants instants;
+    document->ComputeInstants(instants);
+    EXPECT_TRUE(instants[289].valid);  // 578 days on: 30 December 3000
+    EXPECT_FALSE(instants[290].valid);
+    EXPECT_FALSE(instants[365].valid);
+    EXPECT_EQ(line.values[0], 50.0);
+    EXPECT_EQ(line.values[365], QuantityKindByIndex(kQuantityPhase)->GetNoneValue());
+}
+
 TEST_F(GraphDocumentTest, EndFixedYearMapsInstantsToDatesAndBack) {
     auto document = FixedRange(366);  // 2024 is a leap year
     const DateTime first = document->StepToDate(0, kLocalCivilTime);

@@ -182,6 +182,21 @@ TEST_F(GraphFileTest, SavingDerivesTheKindFirstSoTheFileReadsBackEqual) {
     EXPECT_EQ(read->ValueKind(), kQuantityLatitude);
 }
 
+// A first line that does not compile has no kind: the kind stays 13 and the
+// file with it reads back (13 with lines is refused everywhere else).
+TEST_F(GraphFileTest, FirstLineWithoutAKindKeepsTheKindUnknownAndReadsBack) {
+    auto original = NewDocument();
+    original->InsertLine(0, test::NamedLine("broken", "Moon.Lat(hor"));
+    original->InsertLine(1, test::NamedLine("phase"));
+    const std::string bytes = Written(*original);
+    EXPECT_EQ(original->ValueKind(), kValueKindUnknown);
+    auto read = NewDocument();
+    GraphFileFlags flags;
+    ASSERT_TRUE(Read(bytes, *read, flags));
+    EXPECT_EQ(read->ValueKind(), kValueKindUnknown);
+    EXPECT_EQ(read->LineCount(), 2);
+}
+
 TEST_F(GraphFileTest, Version119LinesTakeTheirNamesFromTheCatalogue) {
     auto read = NewDocument();
     GraphFileFlags flags;
