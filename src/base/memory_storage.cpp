@@ -115,10 +115,11 @@ public:
 
     bool Write(const void* buffer, std::uint32_t count) override {
         if (!data_ || !canWrite_) return false;
-        if (position_ + count > data_->size()) data_->resize(position_ + count, 0);
-        if (count > 0) std::memcpy(data_->data() + position_, buffer, count);
-        position_ += count;
-        return true;
+        const std::uint32_t fits = files_.TakeWrite(count);
+        if (position_ + fits > data_->size()) data_->resize(position_ + fits, 0);
+        if (fits > 0) std::memcpy(data_->data() + position_, buffer, fits);
+        position_ += fits;
+        return fits == count;
     }
 
     std::uint32_t GetPosition() override { return static_cast<std::uint32_t>(position_); }
@@ -334,6 +335,13 @@ bool MemoryFileSystem::RemoveFile(const Char* path) {
     }
     entries_.erase(it);
     return true;
+}
+
+std::uint32_t MemoryFileSystem::TakeWrite(std::uint32_t count) noexcept {
+    if (writeBudget_ == kUnlimited) return count;
+    const auto fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(count, writeBudget_));
+    writeBudget_ -= fits;
+    return fits;
 }
 
 bool MemoryFileSystem::MoveFileReplacing(const Char* from, const Char* to) {
