@@ -11,6 +11,7 @@
 namespace corvinata {
 namespace {
 
+constexpr const Char* kCalculatorKey = TXT("Calculator");
 constexpr const Char* kCalendarKey = TXT("Calendar tab");
 constexpr const Char* kTimeKey = TXT("Time tab");
 constexpr const Char* kCoordinateKey = TXT("Coordinate tab");
@@ -20,22 +21,23 @@ constexpr RecordKeyNames kTimeAndLocation{TXT("Time and location")};
 constexpr std::int32_t kLastTimeSystem = 3;        // LST
 constexpr std::int32_t kLastCoordinateSystem = 3;  // Galactic
 
-// A value that is missing or outside lo..hi takes the fallback.
-void ReadCode(SettingsTree& tree, const Char* name, std::int32_t lo, std::int32_t hi, std::int32_t fallback,
-              std::int32_t& field) {
-    if (!ReadIntValueInRange(tree, name, lo, hi, field)) field = fallback;
+// Each reader keeps the field's default when the value is missing or out of
+// its range.
+void ReadCode(SettingsTree& tree, const Char* name, std::int32_t lo, std::int32_t hi, std::int32_t& field) {
+    std::int32_t value = 0;
+    if (ReadIntValueInRange(tree, name, lo, hi, value)) field = value;
 }
 
-void ReadNumber(SettingsTree& tree, const Char* name, double fallback, double& field) {
-    if (!ReadDoubleValue(tree, name, field) || !std::isfinite(field)) field = fallback;
+void ReadNumber(SettingsTree& tree, const Char* name, double lo, double& field) {
+    double value = 0.0;
+    if (ReadDoubleValue(tree, name, value) && std::isfinite(value) && value >= lo) field = value;
 }
 
-void LoadTimeTab(SettingsTree& tree, const Char* key, const TimeAndPlace& fallback, TimeAndPlace& record) {
-    ReadGroup group(tree, key);
-    record = fallback;
-    if (!group.IsOpen() || !LoadTimeAndPlace(kTimeAndLocation, tree, record) ||
-        record.dateTime.timeSystem > kLastTimeSystem)
-        record = fallback;
+// A tab's moment and place are taken only whole.
+void LoadTimeTab(SettingsTree& tree, TimeAndPlace& record) {
+    TimeAndPlace read = record;
+    if (LoadTimeAndPlace(kTimeAndLocation, tree, read) && read.dateTime.timeSystem <= kLastTimeSystem)
+        record = read;
 }
 
 bool SaveTimeTab(SettingsTreeWriter& writer, const TimeAndPlace& record) {
@@ -44,51 +46,68 @@ bool SaveTimeTab(SettingsTreeWriter& writer, const TimeAndPlace& record) {
 
 }  // namespace
 
-void LoadCalculatorState(SettingsTree& tree, const DateTimeLocation& current, CalculatorState& state) {
+CalculatorState DefaultCalculatorState(const DateTimeLocation& current) {
+    CalculatorState state;
     TimeAndPlace now;
     TimeAndPlaceFromDateTimeLocation(now, current);
-    DateTime nowInUt = now.dateTime;
-    ConvertTimeSystem(nowInUt, kUniversalTime, now.place.longitude, now.place.timeZone, now.daylightSaving);
+    state.left = 200;
+    state.top = 100;
+    state.calendarDate = now.dateTime;
+    ConvertTimeSystem(state.calendarDate, kUniversalTime, now.place.longitude, now.place.timeZone,
+                      now.daylightSaving);
+    state.julianDate = 2800000.0;
+    state.dayNumber = 1;
+    state.timeSource = now;
+    state.destinationTimeSystem = kLocalCivilTime;
+    state.coordinateTime = now;
+    state.sourceLongitude = 0.0;
+    state.sourceLatitude = 0.0;
+    state.sourceCoordinateSystem = kEquatorialSystem;
+    state.destinationCoordinateSystem = kEquatorialSystem;
+    state.sourceDistance = 1.0;
+    state.sourceDistanceUnit = kAstronomicalUnits;
+    state.destinationDistanceUnit = kAstronomicalUnits;
+    return state;
+}
 
-    if (!ReadBoolValue(tree, TXT("Visible"), state.visible)) state.visible = false;
-    if (!ReadIntValue(tree, TXT("Left"), state.left)) state.left = 200;
-    if (!ReadIntValue(tree, TXT("Top"), state.top)) state.top = 100;
-    ReadCode(tree, TXT("Current tab"), kCalendarTab, kDistanceTab, kCalendarTab, state.currentTab);
-    {
-        ReadGroup group(tree, kCalendarKey);
-        if (!group.IsOpen() || !ReadDateTimeValue(tree, {TXT("Date and Time")}, state.calendarDate) ||
-            state.calendarDate.timeSystem != kUniversalTime)
-            state.calendarDate = nowInUt;
-        ReadNumber(tree, TXT("Julian date"), 2800000.0, state.julianDate);
-        ReadCode(tree, TXT("Day number"), 1, 366, 1, state.dayNumber);
+void LoadCalculatorState(SettingsTree& tree, const DateTimeLocation& current, CalculatorState& state) {
+    state = DefaultCalculatorState(current);
+    ReadGroup calculator(tree, kCalculatorKey);
+    if (!calculator.IsOpen()) return;
+    ReadBoolValue(tree, TXT("Visible"), state.visible);
+    ReadIntValue(tree, TXT("Left"), state.left);
+    ReadIntValue(tree, TXT("Top"), state.top);
+    ReadCode(tree, TXT("Current tab"), kCalendarTab, kDistanceTab, state.currentTab);
+    if (ReadGroup group(tree, kCalendarKey); group.IsOpen()) {
+        DateTime date;
+        if (ReadDateTimeValue(tree, {TXT("Date and Time")}, date) && date.timeSystem == kUniversalTime)
+            state.calendarDate = date;
+        ReadNumber(tree, TXT("Julian date"), 0.0, state.julianDate);
+        ReadCode(tree, TXT("Day number"), 1, 366, state.dayNumber);
     }
-    LoadTimeTab(tree, kTimeKey, now, state.timeSource);
-    {
-        ReadGroup group(tree, kTimeKey);
-        ReadCode(tree, TXT("Destination time system"), kUniversalTime, kLastTimeSystem, kLocalCivilTime,
-                 state.destinationTimeSystem);
+    if (ReadGroup group(tree, kTimeKey); group.IsOpen()) {
+        LoadTimeTab(tree, state.timeSource);
+        ReadCode(tree, TXT("Destination time system"), kUniversalTime, kLastTimeSystem, state.destinationTimeSystem);
     }
-    LoadTimeTab(tree, kCoordinateKey, now, state.coordinateTime);
-    {
-        ReadGroup group(tree, kCoordinateKey);
-        ReadNumber(tree, TXT("Source longitude"), 0.0, state.sourceLongitude);
-        ReadNumber(tree, TXT("Source latitude"), 0.0, state.sourceLatitude);
-        ReadCode(tree, TXT("Source coordinate system"), 0, kLastCoordinateSystem, 0, state.sourceCoordinateSystem);
-        ReadCode(tree, TXT("Destination coordinate system"), 0, kLastCoordinateSystem, 0,
+    if (ReadGroup group(tree, kCoordinateKey); group.IsOpen()) {
+        LoadTimeTab(tree, state.coordinateTime);
+        ReadNumber(tree, TXT("Source longitude"), -1e9, state.sourceLongitude);
+        ReadNumber(tree, TXT("Source latitude"), -1e9, state.sourceLatitude);
+        ReadCode(tree, TXT("Source coordinate system"), 0, kLastCoordinateSystem, state.sourceCoordinateSystem);
+        ReadCode(tree, TXT("Destination coordinate system"), 0, kLastCoordinateSystem,
                  state.destinationCoordinateSystem);
     }
-    {
-        ReadGroup group(tree, kDistanceKey);
-        ReadNumber(tree, TXT("Source distance"), 1.0, state.sourceDistance);
-        if (state.sourceDistance < 0.0) state.sourceDistance = 1.0;
-        ReadCode(tree, TXT("Source distance system"), kKilometres, kAstronomicalUnits, kAstronomicalUnits,
-                 state.sourceDistanceUnit);
-        ReadCode(tree, TXT("Destination distance system"), kKilometres, kAstronomicalUnits, kAstronomicalUnits,
+    if (ReadGroup group(tree, kDistanceKey); group.IsOpen()) {
+        ReadNumber(tree, TXT("Source distance"), 0.0, state.sourceDistance);
+        ReadCode(tree, TXT("Source distance system"), kKilometres, kAstronomicalUnits, state.sourceDistanceUnit);
+        ReadCode(tree, TXT("Destination distance system"), kKilometres, kAstronomicalUnits,
                  state.destinationDistanceUnit);
     }
 }
 
 bool SaveCalculatorState(SettingsTreeWriter& writer, const CalculatorState& state) {
+    WriteGroup calculator(writer, kCalculatorKey);
+    if (!calculator.IsOpen()) return false;
     bool ok = WriteBoolValue(writer, TXT("Visible"), state.visible);
     ok = WriteIntValue(writer, TXT("Left"), state.left) && ok;
     ok = WriteIntValue(writer, TXT("Top"), state.top) && ok;

@@ -47,12 +47,15 @@ struct CalculatorState {
     std::int32_t destinationDistanceUnit = kInvalidDistanceUnit;
 };
 
-// Reads the state below the tree's current key ("Calculator" and its tab
-// keys). A value that is missing, or a code outside its table, takes its
-// default; the calendar date defaults to `current` in Universal time, each
-// page's time and place to `current` as it stands.
+// What a first start shows: the calendar at `current` in Universal time,
+// each page's time and place at `current` as it stands, LCT, Equatorial to
+// Equatorial and 1 astronomical unit to astronomical units.
+CalculatorState DefaultCalculatorState(const DateTimeLocation& current);
+// Reads the state from the key "Calculator" below the tree's current key.
+// A value that is missing, or a code outside its table, keeps its default.
 void LoadCalculatorState(SettingsTree& tree, const DateTimeLocation& current, CalculatorState& state);
-// Writes the same values in the same order; false when a write failed.
+// Writes the same values in the same order below "Calculator"; false when a
+// write failed.
 bool SaveCalculatorState(SettingsTreeWriter& writer, const CalculatorState& state);
 
 // --- Calendar page ----------------------------------------------------------

@@ -142,7 +142,6 @@ class CalculatorSettings : public ::testing::Test {
 protected:
     CalculatorState Load() {
         SettingsTree tree(settings.storage, settings.root);
-        ReadGroup key(tree, TXT("Calculator"));
         CalculatorState state;
         LoadCalculatorState(tree, current, state);
         return state;
@@ -186,7 +185,6 @@ TEST_F(CalculatorSettings, AnEmptyStoreGivesTheDefaultsAndASavedStateReadsBack) 
     state.destinationDistanceUnit = kMiles;
     {
         SettingsTreeWriter writer(settings.storage, settings.root);
-        WriteGroup key(writer, TXT("Calculator"));
         ASSERT_TRUE(SaveCalculatorState(writer, state));
     }
     const CalculatorState back = Load();
