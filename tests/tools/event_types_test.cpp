@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "astro/planet_records.h"
-#include "support/catalogues.h"
 #include "support/test_text.h"
 
 namespace corvinata::events {
@@ -11,20 +10,11 @@ namespace {
 
 class EventTypes : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { catalogues_ = new test::ScopedCatalogues; }
-    static void TearDownTestSuite() {
-        delete catalogues_;
-        catalogues_ = nullptr;
-    }
     static BodyIdentifier Planet(const char* name) {
         return BodyIdentifierFromObject(FindObjectOfTypeByName(kBodyPlanet, test::Wide(name).c_str()));
     }
     static BodyIdentifier Sun() { return BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)); }
-
-private:
-    static test::ScopedCatalogues* catalogues_;
 };
-test::ScopedCatalogues* EventTypes::catalogues_ = nullptr;
 
 std::string Describe(int id, const BodyIdentifier& a, const BodyIdentifier& b) {
     String out;
