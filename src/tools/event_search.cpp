@@ -137,10 +137,14 @@ void EventSearchJob::EvaluateAtDate(EventSearchRecord& record, int n, const Date
         EvaluateStep(record, n, point, previous, silent);
         return;
     }
-    // The refined points cover the rest of the calendar day.
-    do {
+    // The refined points cover the rest of the calendar day. Each is reached
+    // by one addition to the outer date, so that no rounding accumulates
+    // over the day's 1,440 minutes.
+    for (std::int32_t k = 1; point.dateTime.day == date.day; ++k) {
         EvaluateStep(record, n, point, previous, silent);
-    } while (AddDateTimeInterval(point.dateTime, refine) && point.dateTime.day == date.day);
+        point.dateTime = date;
+        if (!AddDateTimeInterval(point.dateTime, TimeStep{refine.unit, k * refine.count})) break;
+    }
 }
 
 void EventSearchJob::EvaluateStep(EventSearchRecord& record, int n, const TimeAndPlace& point,
