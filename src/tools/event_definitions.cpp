@@ -85,15 +85,6 @@ const Char* KeyNameOrEmpty(const CelestialObject* body) {
     return body != nullptr ? ObjectKeyName(*body) : TXT("");
 }
 
-// The extreme's quantity: the property of the first body's type with the
-// condition's id; none when the body, its type or the property is missing.
-const EventKind* QuantityOf(const EventCondition& condition) {
-    const CelestialObject* body = condition.firstBody.object;
-    if (body == nullptr || condition.quantity == kNoQuantity) return nullptr;
-    const BodyType* type = GetBodyType(body->GetTypeId());
-    return type != nullptr ? type->FindProperty(condition.quantity) : nullptr;
-}
-
 void AppendWithLowerFirst(String& out, const Char* word) {
     String lowered(word);
     Char* text = lowered.Data();
@@ -102,6 +93,13 @@ void AppendWithLowerFirst(String& out, const Char* word) {
 }
 
 }  // namespace
+
+const EventKind* EventCondition::Quantity() const {
+    const CelestialObject* body = firstBody.object;
+    if (body == nullptr || quantity == kNoQuantity) return nullptr;
+    const BodyType* type = GetBodyType(body->GetTypeId());
+    return type != nullptr ? type->FindProperty(quantity) : nullptr;
+}
 
 const String& EventCondition::Describe(String& out) const {
     if (isUserExpression) {
@@ -117,7 +115,7 @@ const String& EventCondition::Describe(String& out) const {
         }
         return searchExpression;
     }
-    const EventKind* kind = QuantityOf(*this);
+    const EventKind* kind = Quantity();
     if (kind == nullptr) {
         out = searchExpression;
         return searchExpression;

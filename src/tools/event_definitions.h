@@ -13,6 +13,7 @@
 #include "base/time_step.h"
 #include "base/wide_string.h"
 #include "catalog/catalogue_registry.h"
+#include "catalog/event_kinds.h"
 #include "tools/event_types.h"
 
 namespace corvinata::events {
@@ -40,6 +41,9 @@ struct EventCondition {
     // be built (an event type or a quantity the catalogues lack) they are the
     // search expression itself.
     const String& Describe(String& out) const;
+    // The extreme's quantity: the property of the first body's type with the
+    // quantity id; none when the body, its type or the property is missing.
+    const EventKind* Quantity() const;
 };
 
 // Event Finder run states.

@@ -82,7 +82,11 @@ void EventSearchJob::RunFrom(bool continued) {
     }
     int n = 0;
     int reported = 0;
-    while (NotAfter(current.dateTime, end)) {
+    for (;;) {
+        if (!NotAfter(current.dateTime, end)) {
+            Progress(reported, end);
+            break;
+        }
         for (auto& [key, record] : expressions_) {
             EvaluateAtDate(record, n, current.dateTime, previous, false);
         }
