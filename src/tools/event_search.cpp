@@ -122,9 +122,12 @@ void EventSearchJob::Seed() {
         !AddDateTimeInterval(points[0], TimeStep{step.unit, -2 * step.count})) {
         return;
     }
+    // A point before the range was never evaluated: it would give an
+    // extreme a trend the stopped run did not know.
+    const bool both = !DateTimeIsEarlier(points[0], from);
     for (auto& [key, record] : expressions_) {
-        EvaluateAtDate(record, 0, points[0], points[0], true);
-        EvaluateAtDate(record, 1, points[1], points[0], true);
+        if (both) EvaluateAtDate(record, 0, points[0], points[0], true);
+        EvaluateAtDate(record, both ? 1 : 0, points[1], points[0], true);
     }
     seeded_ = true;
 }
