@@ -319,5 +319,13 @@ TEST(Interpreter, StatementTextIsOneTrimmedLine) {
               "Open Sky As S");
 }
 
+// No-break space, form feed, vertical tab and the ideographic space separate
+// words for the compiler, so they do in the undo label.
+TEST(Interpreter, StatementTextFoldsEveryWhiteSpaceTheCompilerAccepts) {
+    const Char source[] = {0x3000, 'O', 'p', 'e', 'n', 0x00A0, 'S', 'k', 'y', 0x000C, 0x000B,
+                           'A', 's', 0x3000, 'S', 0x00A0, 0};
+    EXPECT_EQ(Utf8(StatementText(String(source), 0, 16)), "Open Sky As S");
+}
+
 }  // namespace
 }  // namespace corvinata
