@@ -1,7 +1,6 @@
 #include "catalog/rise_set.h"
 
 #include <cmath>
-#include <memory>
 
 #include "astro/degrees.h"
 #include "base/angle_value.h"
@@ -17,25 +16,21 @@ namespace {
 // Sidereal degrees per solar day (Meeus, AA ch. 15).
 constexpr double kSiderealRate = 360.985647;
 
-constexpr int kCorrectionPasses = 5;
-constexpr double kConvergedDays = 0.5 / 86400.0;
+// The body's place is computed every half day over the searched interval
+// (at least four places) and read between by four-point interpolation:
+// under a second of arc off for the Moon, far below the altitudes the search
+// separates.
+constexpr double kPlaceStep = 0.5;
+constexpr int kMaxPlaces = 8;
 
-// The body's place is computed every kPlaceStep of a day from kFirstPlace
-// steps before 0 h to as many after 24 h, and read between by four-point
-// interpolation: a fraction of a second of arc off for the Moon, far below
-// the altitudes the search separates.
-constexpr int kPlacesPerDay = 4;
-constexpr double kPlaceStep = 1.0 / kPlacesPerDay;
-constexpr int kFirstPlace = -1;
-constexpr int kPlaceCount = kPlacesPerDay + 1 - 2 * kFirstPlace;
-
-// The altitude is sampled every quarter hour to bracket the crossings, and a
-// sampled turn of the altitude within kGrazingDegrees of the event altitude is
-// searched for a dip across it between two samples.
-constexpr int kSamplesPerDay = 96;
+// The altitude and the hour angle are sampled every half hour to bracket the
+// crossings, and a sampled turn of the altitude within kGrazingDegrees of
+// the event altitude is searched for a dip across it between two samples
+// (near the horizon a turn lies at most half a degree beyond the samples).
+constexpr double kSampleStep = 1.0 / 48.0;
 constexpr double kGrazingDegrees = 2.0;
-// Crossings are refined to a tenth of a second; a UT day holds at most a few
-// of each direction (a grazing body and a day of 24 h 50 min of the Moon).
+// Crossings are refined to a tenth of a second; a day holds at most a few of
+// each direction.
 constexpr double kCrossingDays = 0.1 / 86400.0;
 constexpr int kMaxCrossings = 4;
 
@@ -58,15 +53,18 @@ EquatorialPlace PlaceAt(const CelestialObject& body, const TimeAndPlace& day, do
     return {c.longitude, c.latitude, c.system == kEquatorialSystem};
 }
 
-double IntoDay(double m) noexcept { return m - std::floor(m); }
-
-// The body's places over the day and the quantities of the observer; every
-// event of the day is found from these.
+// The body's places over an interval of day fractions m (counted from 0 h UT
+// of `day`) and the quantities of the observer; every event of a date is
+// found from these.
 class DayGeometry {
 public:
-    DayGeometry(const CelestialObject& body, const TimeAndPlace& day) {
-        for (int i = 0; i < kPlaceCount; ++i) {
-            const EquatorialPlace place = PlaceAt(body, day, (kFirstPlace + i) * kPlaceStep);
+    DayGeometry(const CelestialObject& body, const TimeAndPlace& day, double from, double to) {
+        first_ = static_cast<int>(std::floor(from / kPlaceStep));
+        count_ = static_cast<int>(std::ceil(to / kPlaceStep)) + 1 - first_;
+        if (count_ < 4) count_ = 4;
+        if (count_ > kMaxPlaces) return;
+        for (int i = 0; i < count_; ++i) {
+            const EquatorialPlace place = PlaceAt(body, day, (first_ + i) * kPlaceStep);
             if (!place.known) return;
             // Right ascension made continuous, so that it interpolates across 0 h.
             ra_[i] = i == 0 ? place.ra : ra_[i - 1] + NormaliseAngle180(place.ra - ra_[i - 1]);
@@ -84,10 +82,10 @@ public:
 
     // Right ascension and declination at day fraction m (UT).
     void PlaceAtFraction(double m, double& ra, double& dec) const noexcept {
-        const double x = m / kPlaceStep - kFirstPlace;
+        const double x = m / kPlaceStep - first_;
         int first = static_cast<int>(std::floor(x)) - 1;
         if (first < 0) first = 0;
-        if (first > kPlaceCount - 4) first = kPlaceCount - 4;
+        if (first > count_ - 4) first = count_ - 4;
         ra = 0.0;
         dec = 0.0;
         for (int i = first; i < first + 4; ++i) {
@@ -115,71 +113,105 @@ public:
                        CosDeg(latitude_) * CosDeg(dec) * CosDeg(hourAngle));
     }
 
-    // The first estimate of the upper transit (Meeus's m0).
-    double TransitEstimate() const noexcept {
-        double ra = 0.0, dec = 0.0;
-        PlaceAtFraction(0.0, ra, dec);
-        return IntoDay((ra + westLongitude_ - theta0_) / 360.0);
-    }
-
 private:
-    double ra_[kPlaceCount] = {};
-    double dec_[kPlaceCount] = {};
+    double ra_[kMaxPlaces] = {};
+    double dec_[kMaxPlaces] = {};
+    int first_ = 0;
+    int count_ = 0;
     double theta0_ = 0.0;
     double westLongitude_ = 0.0;
     double latitude_ = 0.0;
     bool known_ = false;
 };
 
-// The upper transit: Meeus's correction, repeated while it still moves the
-// event by more than half a second.
-double TransitFraction(const DayGeometry& g) {
-    double m = g.TransitEstimate();
-    for (int pass = 0; pass < kCorrectionPasses; ++pass) {
-        double dec = 0.0;
-        const double dm = -g.HourAngle(m, dec) / 360.0;
-        m += dm;
-        if (std::fabs(dm) < kConvergedDays) break;
-    }
-    return m;
-}
-
-// The crossings of the altitude h0 within the UT day (fractions 0..1, in
-// time order) and the side of h0 the body is on at the start of the day.
+// The events within an interval of day fractions [from, to): the crossings of
+// the altitude h0 and the upper transits (the hour angle passing 0 from east
+// to west), each list in time order, and the side of h0 the body is on at
+// the start.
 struct DayCrossings {
     double rises[kMaxCrossings];
     double sets[kMaxCrossings];
+    double transits[kMaxCrossings];
     int riseCount = 0;
     int setCount = 0;
+    int transitCount = 0;
     bool aboveAtStart = false;
 };
 
+// Illinois variant of the false position on [a, b], where f(a) and f(b) lie
+// on either side of 0: the root to kCrossingDays. The estimate itself is
+// returned, as the bracket's far end may stay where it is.
+template <typename F>
+double RefineRoot(const F& f, double a, double fa, double b, double fb) {
+    int side = 0;
+    double c = 0.5 * (a + b);
+    for (int pass = 0; pass < 60; ++pass) {
+        const double previous = c;
+        c = (a * fb - b * fa) / (fb - fa);
+        const double fc = f(c);
+        if (fc == 0.0 || (pass > 0 && std::fabs(c - previous) < kCrossingDays) ||
+            b - a < kCrossingDays) {
+            break;
+        }
+        if ((fc >= 0.0) == (fb >= 0.0)) {
+            b = c;
+            fb = fc;
+            if (side == -1) fa *= 0.5;
+            side = -1;
+        } else {
+            a = c;
+            fa = fc;
+            if (side == 1) fb *= 0.5;
+            side = 1;
+        }
+    }
+    return c;
+}
+
 class CrossingSearch {
 public:
-    CrossingSearch(const DayGeometry& g, double h0) : g_(g), h0_(h0) {}
+    CrossingSearch(const DayGeometry& g, double h0, double from, double to)
+        : g_(g), h0_(h0), from_(from), to_(to) {}
 
     DayCrossings Run() {
-        double m[kSamplesPerDay + 3];
-        double f[kSamplesPerDay + 3];
-        // One sample either side of the day, so that a turn at midnight is seen.
-        for (int i = 0; i < kSamplesPerDay + 3; ++i) {
-            m[i] = (i - 1) / static_cast<double>(kSamplesPerDay);
-            f[i] = Height(m[i]);
-        }
-        result_.aboveAtStart = Height(0.0) >= 0.0;
-        for (int i = 0; i + 1 < kSamplesPerDay + 3; ++i) {
-            if (Above(f[i]) != Above(f[i + 1])) {
-                Add(Refine(m[i], f[i], m[i + 1], f[i + 1]), f[i + 1] > f[i]);
-            } else if (i > 0 && IsTurn(f[i - 1], f[i], f[i + 1]) &&
-                       std::fabs(f[i]) < kGrazingDegrees) {
-                SearchTurn(m[i - 1], f[i - 1], m[i + 1], f[i + 1], f[i] >= f[i - 1]);
+        // One sample either side of the interval, so that a turn at its ends
+        // is seen.
+        const int n = static_cast<int>(std::ceil((to_ - from_) / kSampleStep));
+        const double step = (to_ - from_) / n;
+        double mPrev = from_ - step;
+        double fBefore = 0.0;
+        double fPrev = Height(mPrev);
+        double hPrev = HourAngle(mPrev);
+        result_.aboveAtStart = Height(from_) >= 0.0;
+        for (int i = 0; i <= n + 1; ++i) {
+            const double m = from_ + i * step;
+            const double f = Height(m);
+            const double h = HourAngle(m);
+            if (Above(f) != Above(fPrev)) {
+                Add(RefineRoot([this](double x) { return Height(x); }, mPrev, fPrev, m, f),
+                    f > fPrev);
+            } else if (i > 0 && IsTurn(fBefore, fPrev, f) && std::fabs(fPrev) < kGrazingDegrees) {
+                SearchTurn(mPrev - step, fBefore, m, f, fPrev >= fBefore);
             }
+            // The hour angle rises through 0 at the upper transit and jumps
+            // from +180 to -180 at the lower one.
+            if (hPrev < 0.0 && h >= 0.0 && h - hPrev < 180.0) {
+                AddTransit(RefineRoot([this](double x) { return HourAngle(x); }, mPrev, hPrev, m, h));
+            }
+            fBefore = fPrev;
+            fPrev = f;
+            hPrev = h;
+            mPrev = m;
         }
         return result_;
     }
 
 private:
     double Height(double m) const { return g_.Altitude(m) - h0_; }
+    double HourAngle(double m) const {
+        double dec = 0.0;
+        return g_.HourAngle(m, dec);
+    }
     static bool Above(double f) noexcept { return f >= 0.0; }
     static bool IsTurn(double before, double at, double after) noexcept {
         return (at >= before && at >= after) || (at <= before && at <= after);
@@ -216,40 +248,27 @@ private:
         const double turn = 0.5 * (lo + hi);
         const double fTurn = Height(turn);
         if (Above(fTurn) == Above(fa) || Above(fTurn) == Above(fb)) return;
-        Add(Refine(a, fa, turn, fTurn), fTurn > fa);
-        Add(Refine(turn, fTurn, b, fb), fb > fTurn);
-    }
-
-    double Refine(double a, double fa, double b, double fb) const {
-        // Illinois variant of the false position, kept inside the bracket.
-        int side = 0;
-        for (int pass = 0; pass < 60 && b - a > kCrossingDays; ++pass) {
-            const double c = (a * fb - b * fa) / (fb - fa);
-            const double fc = Height(c);
-            if (Above(fc) == Above(fb)) {
-                b = c;
-                fb = fc;
-                if (side == -1) fa *= 0.5;
-                side = -1;
-            } else {
-                a = c;
-                fa = fc;
-                if (side == 1) fb *= 0.5;
-                side = 1;
-            }
-        }
-        return 0.5 * (a + b);
+        const auto height = [this](double x) { return Height(x); };
+        Add(RefineRoot(height, a, fa, turn, fTurn), fTurn > fa);
+        Add(RefineRoot(height, turn, fTurn, b, fb), fb > fTurn);
     }
 
     void Add(double m, bool rising) {
-        if (m < 0.0 || m >= 1.0) return;
+        if (m < from_ || m >= to_) return;
         double* list = rising ? result_.rises : result_.sets;
         int& count = rising ? result_.riseCount : result_.setCount;
         if (count < kMaxCrossings) list[count++] = m;
     }
 
+    void AddTransit(double m) {
+        if (m < from_ || m >= to_ || result_.transitCount == kMaxCrossings) return;
+        result_.transits[result_.transitCount++] = m;
+    }
+
     const DayGeometry& g_;
     double h0_;
+    double from_;
+    double to_;
     DayCrossings result_;
 };
 
@@ -278,129 +297,35 @@ EventRecord NoEvent(const DateTime& day, std::int32_t flag) {
     return event;
 }
 
-// -1, 0, 1 as the calendar date of a comes before, on or after that of b.
-int CompareDates(const DateTime& a, const DateTime& b) noexcept {
-    if (a.year != b.year) return a.year < b.year ? -1 : 1;
-    if (a.month != b.month) return a.month < b.month ? -1 : 1;
-    if (a.day != b.day) return a.day < b.day ? -1 : 1;
-    return 0;
+// The UT day fractions of the date: for local civil time from its 0 h to
+// the next 0 h, counted from 0 h UT of the same calendar date; the UT day
+// itself otherwise (sidereal times keep the date of Universal time).
+void DateInterval(const TimeAndPlace& moment, const DateTime& date, int timeSystem,
+                  double& from, double& to) {
+    from = 0.0;
+    to = 1.0;
+    if (timeSystem != kLocalCivilTime) return;
+    DateTime start = date;
+    start.hours = 0.0;
+    start.timeSystem = timeSystem;
+    DateTime end = start;
+    if (!DateTimeAddDays(end, 1)) return;
+    DateTime utMidnight = start;
+    utMidnight.timeSystem = kUniversalTime;
+    const auto toUniversal = [&moment](DateTime& t) {
+        return ConvertTimeSystem(t, kUniversalTime, moment.place.longitude,
+                                 moment.place.timeZone, moment.daylightSaving);
+    };
+    if (!toUniversal(start) || !toUniversal(end)) return;
+    const double base = DateTimeToJulianDay(utMidnight);
+    const double a = DateTimeToJulianDay(start) - base;
+    const double b = DateTimeToJulianDay(end) - base;
+    // A day of 23 to 25 hours when daylight saving begins or ends.
+    if (b - a > 0.9 && b - a < 1.1 && std::fabs(a) < 1.0) {
+        from = a;
+        to = b;
+    }
 }
-
-// Everything one UT day gives: the body's geometry over the day, the
-// crossings of the event altitude and the upper transit.
-struct UtDay {
-    explicit UtDay(const CelestialObject& body, const TimeAndPlace& day, double h0)
-        : geometry(body, day), date(day.dateTime) {
-        if (!geometry.Known()) {
-            transit = NoEvent(date, kEventNotComputed);
-            return;
-        }
-        transit = EventAt(date, TransitFraction(geometry));
-        crossings = CrossingSearch(geometry, h0).Run();
-    }
-
-    DayGeometry geometry;
-    DateTime date;
-    DayCrossings crossings;
-    EventRecord transit;
-};
-
-// The day's events in the requested time system: the crossings of the UT
-// days the local date overlaps, the first of each direction on that date.
-class DayMatcher {
-public:
-    DayMatcher(const CelestialObject& body, const TimeAndPlace& utDay, const DateTime& date,
-               int timeSystem, double h0)
-        : body_(body), utDay_(utDay), date_(date), timeSystem_(timeSystem), h0_(h0) {}
-
-    bool Known() { return Day(0) != nullptr && Day(0)->geometry.Known(); }
-
-    EventRecord Crossing(bool rising) {
-        for (int offset = -1; offset <= 1; ++offset) {
-            if (!Overlaps(offset)) continue;
-            const UtDay* day = Day(offset);
-            if (day == nullptr || !day->geometry.Known()) return NoEvent(date_, kEventNotComputed);
-            const DayCrossings& c = day->crossings;
-            const int count = rising ? c.riseCount : c.setCount;
-            for (int i = 0; i < count; ++i) {
-                const EventRecord event = EventAt(day->date, rising ? c.rises[i] : c.sets[i]);
-                if (event.flag == kEventOccurs && OnDate(event.dateTime)) return event;
-            }
-        }
-        return NoEvent(date_, SideOfDate());
-    }
-
-    EventRecord Transit() {
-        const EventRecord found = Day(0)->transit;
-        if (found.flag != kEventOccurs) return found;
-        const int side = CompareDates(InTimeSystem(found.dateTime), date_);
-        if (side == 0) return found;
-        const UtDay* other = Day(side < 0 ? 1 : -1);
-        if (other == nullptr) return NoEvent(date_, kEventNotComputed);
-        if (other->transit.flag == kEventOccurs && OnDate(other->transit.dateTime)) {
-            return other->transit;
-        }
-        return NoEvent(date_, kEventAboveHorizon);
-    }
-
-private:
-    DateTime InTimeSystem(const DateTime& ut) const {
-        DateTime local = ut;
-        if (timeSystem_ >= kUniversalTime && timeSystem_ < kInvalidTimeSystem) {
-            ConvertTimeSystem(local, timeSystem_, utDay_.place.longitude, utDay_.place.timeZone,
-                              utDay_.daylightSaving);
-        }
-        return local;
-    }
-
-    bool OnDate(const DateTime& ut) const { return CompareDates(InTimeSystem(ut), date_) == 0; }
-
-    // The UT instant `hours` after 0 h of the UT day at `offset`.
-    DateTime UtInstant(int offset, double hours) const {
-        DateTime instant = utDay_.dateTime;
-        instant.hours = 24.0 * offset + hours;
-        instant.timeSystem = kUniversalTime;
-        NormaliseDateTime(instant);
-        return instant;
-    }
-
-    // Whether the UT day at `offset` holds part of the requested date.
-    bool Overlaps(int offset) const {
-        if (offset == 0) return true;
-        const double edge = offset < 0 ? 0.0 : 24.0 - 1e-6;
-        return CompareDates(InTimeSystem(UtInstant(0, edge)), date_) == 0;
-    }
-
-    // The side of the event altitude the body keeps on a date without a
-    // crossing, at the first whole hour of the base UT day on that date.
-    std::int32_t SideOfDate() {
-        const UtDay* base = Day(0);
-        for (int hour = 0; hour <= 24; ++hour) {
-            if (OnDate(UtInstant(0, hour))) {
-                return base->geometry.Altitude(hour / 24.0) >= h0_ ? kEventAboveHorizon
-                                                                    : kEventBelowHorizon;
-            }
-        }
-        return base->crossings.aboveAtStart ? kEventAboveHorizon : kEventBelowHorizon;
-    }
-
-    const UtDay* Day(int offset) {
-        const int slot = 1 + offset;
-        if (!days_[slot]) {
-            TimeAndPlace day = utDay_;
-            if (offset != 0 && !DateTimeAddDays(day.dateTime, offset)) return nullptr;
-            days_[slot] = std::make_unique<UtDay>(body_, day, h0_);
-        }
-        return days_[slot].get();
-    }
-
-    const CelestialObject& body_;
-    TimeAndPlace utDay_;
-    DateTime date_;
-    int timeSystem_;
-    double h0_;
-    std::unique_ptr<UtDay> days_[3];
-};
 
 }  // namespace
 
@@ -479,18 +404,9 @@ double StandardAltitude(int bodyType) noexcept {
 
 void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, double h0,
                    RiseSetPair& riseSet, EventRecord& transit) {
-    TimeAndPlace day = moment;
-    day.dateTime.hours = 0.0;
-    day.dateTime.timeSystem = kUniversalTime;
-    DayMatcher matcher(body, day, day.dateTime, kUniversalTime, h0);
-    if (!matcher.Known()) {
-        riseSet.MarkNotComputed();
-        transit = NoEvent(day.dateTime, kEventNotComputed);
-        return;
-    }
-    riseSet.SetRise(matcher.Crossing(true));
-    riseSet.SetSet(matcher.Crossing(false));
-    transit = matcher.Transit();
+    const DayEvents events = FindDayEvents(body, moment, kUniversalTime, h0);
+    riseSet = events.riseSet;
+    transit = events.transit;
 }
 
 DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
@@ -505,16 +421,23 @@ DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
     utDay.dateTime.hours = 0.0;
     utDay.dateTime.timeSystem = kUniversalTime;
 
-    DayMatcher matcher(body, utDay, date, timeSystem, h0);
+    double from = 0.0, to = 1.0;
+    DateInterval(moment, date, timeSystem, from, to);
     DayEvents result;
-    if (!matcher.Known()) {
+    const DayGeometry geometry(body, utDay, from, to);
+    if (!geometry.Known()) {
         result.riseSet.MarkNotComputed();
         result.transit = NoEvent(date, kEventNotComputed);
         return result;
     }
-    result.riseSet.SetRise(matcher.Crossing(true));
-    result.riseSet.SetSet(matcher.Crossing(false));
-    result.transit = matcher.Transit();
+    const DayCrossings c = CrossingSearch(geometry, h0, from, to).Run();
+    const std::int32_t side = c.aboveAtStart ? kEventAboveHorizon : kEventBelowHorizon;
+    const auto first = [&](const double* list, int count, std::int32_t absent) {
+        return count > 0 ? EventAt(utDay.dateTime, list[0]) : NoEvent(date, absent);
+    };
+    result.riseSet.SetRise(first(c.rises, c.riseCount, side));
+    result.riseSet.SetSet(first(c.sets, c.setCount, side));
+    result.transit = first(c.transits, c.transitCount, kEventAboveHorizon);
     return result;
 }
 
