@@ -108,6 +108,36 @@ TEST_F(GrazingEvents, ProbedDays) {
     EXPECT_EQ(Events(kKinds[4], south, 1, 7).State(), kAlwaysAbove);
 }
 
+// A local date gets the crossings of its own 24 hours: in a zone ten hours
+// east, every Moon rise and set of January falls on its date, on the event
+// altitude, and only the day the Moon skips lacks one.
+TEST_F(GrazingEvents, LocalDatesGetTheirOwnCrossings) {
+    const Kind& moon = kKinds[4];
+    int rises = 0, sets = 0;
+    for (int day = 1; day <= 31; ++day) {
+        const TimeAndPlace moment =
+            MomentAt(2024, 1, day, 12.0, 151.2, -33.87, 10.0, kLocalCivilTime);
+        PropertyMap out;
+        ComputeBodyProperties(Body(moon), moon.rise | moon.set, moment, out,
+                              {kHorizontalSystem, kLocalCivilTime, kAstronomicalUnits});
+        for (std::uint32_t id : {moon.rise, moon.set}) {
+            const double hours = out.Value(id);
+            if (hours == kNoTimeHours) continue;
+            ++(id == moon.rise ? rises : sets);
+            ASSERT_TRUE(hours >= 0.0 && hours < 24.0) << day;
+            TimeAndPlace at = moment;
+            at.dateTime.hours = hours;
+            PropertyMap altitude;
+            ComputeBodyProperties(Body(moon), kFunctionLatitude, at, altitude,
+                                  {kHorizontalSystem, kLocalCivilTime, kAstronomicalUnits});
+            EXPECT_NEAR(altitude.Value(kFunctionLatitude), moon.altitude, kAltitudeTolerance)
+                << day << " " << id;
+        }
+    }
+    EXPECT_GE(rises, 29);
+    EXPECT_GE(sets, 29);
+}
+
 int DaysInMonth(int month) {
     static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return kDays[month - 1];
