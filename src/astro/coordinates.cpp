@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "astro/degrees.h"
+#include "astro/delta_t.h"
 #include "astro/nutation.h"
 #include "base/angle_value.h"
 #include "base/date_time.h"
@@ -60,13 +61,13 @@ void ConvertCoordinates(const TimeAndPlace& moment, SkyCoordinates& c, int targe
     switch (c.system) {
         case kEclipticalSystem: EclipticToEquatorial(c, UniversalJulianDay(moment)); break;
         case kHorizontalSystem: HorizontalToEquatorial(c, lst, latitude); break;
-        case kGalacticSystem: GalacticToEquatorial(c); break;
+        case kGalacticSystem: GalacticToEquatorialOfDate(c, UniversalJulianDay(moment)); break;
         default: break;
     }
     switch (target) {
         case kEclipticalSystem: EquatorialToEcliptic(c, UniversalJulianDay(moment)); break;
         case kHorizontalSystem: EquatorialToHorizontal(c, lst, latitude); break;
-        case kGalacticSystem: EquatorialToGalactic(c); break;
+        case kGalacticSystem: EquatorialOfDateToGalactic(c, UniversalJulianDay(moment)); break;
         default: break;
     }
 }
@@ -171,6 +172,27 @@ void GalacticToEquatorial(SkyCoordinates& c) {
     c.longitude = alpha;
     c.latitude = AsinDeg(sinDelta);
     c.system = kEquatorialSystem;
+}
+
+namespace {
+// Mean equator and equinox of jd0 to those of jd, by way of the ecliptic
+// (Meeus, AA formulas 21.5 and 21.7). The nutation of an apparent place
+// (under 20") is left in.
+void PrecessEquatorial(SkyCoordinates& c, double jd0, double jd) {
+    EquatorialToEclipticAt(c, MeanObliquity(jd0));
+    PrecessEcliptic(jd0, jd, c.longitude, c.latitude);
+    EclipticToEquatorialAt(c, MeanObliquity(jd));
+}
+}  // namespace
+
+void EquatorialOfDateToGalactic(SkyCoordinates& c, double jd) {
+    PrecessEquatorial(c, jd, EquinoxEpochJulianDay(kEpochB1950));
+    EquatorialToGalactic(c);
+}
+
+void GalacticToEquatorialOfDate(SkyCoordinates& c, double jd) {
+    GalacticToEquatorial(c);
+    PrecessEquatorial(c, EquinoxEpochJulianDay(kEpochB1950), jd);
 }
 
 int ZodiacSignConstellationIndex(int sign) {

@@ -61,9 +61,16 @@ void HorizontalToEquatorial(SkyCoordinates& c, const DateTime& localSiderealTime
 
 // Equatorial to galactic and back, with the B1950.0 definition of the galactic
 // pole (12h49m, +27.4 degrees) and of the origin of galactic longitude (node at
-// 33 degrees); the equatorial coordinates are used without precession.
+// 33 degrees); the equatorial coordinates are those of the equator and
+// equinox of B1950.0.
 void EquatorialToGalactic(SkyCoordinates& c);
 void GalacticToEquatorial(SkyCoordinates& c);
+
+// The same from and to the mean equator and equinox of the Julian day,
+// precessed to and from B1950.0 around the conversion, so that a fixed
+// direction keeps its galactic coordinates at every date.
+void EquatorialOfDateToGalactic(SkyCoordinates& c, double jd);
+void GalacticToEquatorialOfDate(SkyCoordinates& c, double jd);
 
 // Zodiac signs 0 (Aries) .. 11 (Pisces) and the numbers of the constellations
 // (0..87, alphabetical by Latin name) that bear their names; -1 for a number

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/degrees.h"
+#include "astro/delta_t.h"
 #include "astro/spherical_trig.h"
 #include "base/distance_value.h"
 #include "base/time_systems.h"
@@ -116,6 +117,10 @@ void CopyProperty(std::uint32_t id, const TimeAndPlace& moment, const PropertyMa
 
 }  // namespace
 
+double DynamicalJulianDay(const DateTime& universal) {
+    return DateTimeToJulianDay(universal) + DeltaT(universal) / 86400.0;
+}
+
 void PropertyCalculator::Compute(std::uint32_t mask, const TimeAndPlace& moment,
                                  PropertyMap& out, const PropertyConventions& conventions) const {
     PropertyConventions used = conventions;
@@ -123,7 +128,7 @@ void PropertyCalculator::Compute(std::uint32_t mask, const TimeAndPlace& moment,
     ConvertTimeSystem(job.moment.dateTime, kUniversalTime, moment.place.longitude,
                       moment.place.timeZone, moment.daylightSaving);
     job.mask = WidenRequest(Widen(mask), used.coordinateSystem);
-    job.jd = DateTimeToJulianDay(job.moment.dateTime);
+    job.jd = DynamicalJulianDay(job.moment.dateTime);
     PropertyMap raw;
     Work(job, raw);
     EvaluateBodyProperties(job.mask, job.moment, raw, out, used);

@@ -187,7 +187,7 @@ const ConstellationObject* FindConstellationByAbbreviation(const Char* text) noe
 
 const ConstellationObject* ConstellationOfPosition(double jd, const SkyCoordinates& position) {
     SkyCoordinates c = position;
-    if (c.system == kGalacticSystem) GalacticToEquatorial(c);
+    if (c.system == kGalacticSystem) GalacticToEquatorialOfDate(c, jd);
     if (c.system == kEquatorialSystem) EquatorialToEcliptic(c, jd);
     if (c.system != kEclipticalSystem || !(std::fabs(c.latitude) <= 90.0) ||
         !std::isfinite(c.longitude)) {

@@ -21,14 +21,32 @@ bool ParseOutlineLine(const String& line, OutlineLine& out) {
     return scanner.ok && scanner.matchCount == 4;
 }
 
+bool IsBlank(const String& line) {
+    for (const Char* c = line.Text(); *c != 0; ++c) {
+        if (!IsSpaceChar(*c)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines) {
     outlines.clear();
     bool damaged = false;
     String line;
+    bool blankSeen = false;
     while (file.ReadLine(line)) {
+        // White space after the last point is no damage; a blank line
+        // between points is.
+        if (IsBlank(line)) {
+            blankSeen = true;
+            continue;
+        }
         OutlineLine parsed;
+        if (blankSeen) {
+            damaged = true;
+            break;
+        }
         if (!ParseOutlineLine(line, parsed)) {
             damaged = true;
             break;

@@ -1,5 +1,6 @@
 #include "catalog/dreyer_english.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -182,6 +183,17 @@ public:
         String digits;
         return Word(FormatDouble(value, 1, digits, false));
     }
+    // An angle in whole degrees with the degree sign, a fraction with one
+    // decimal.
+    Phrase& Degrees(double value) {
+        String digits;
+        if (value == std::floor(value)) {
+            Word(StringFromInteger(static_cast<int>(value), 0, digits, true, ' '));
+        } else {
+            Word(FormatDouble(value, 1, digits, false));
+        }
+        return Glued(TXT("\u00b0"));
+    }
     Phrase& Count(int value) {
         String digits;
         return Word(StringFromInteger(value, 0, digits, true, ' '));
@@ -238,7 +250,12 @@ Phrase ElongationPhrase(const DreyerNode& node) {
     if (node.elongationDirection != -1) {
         phrase.Word(PhraseOf(kDirectionPhrases, node.elongationDirection));
     }
-    if (node.extentDegrees != 0.0 || node.extentMinutes != 0.0 || node.extentSeconds != 0.0) {
+    if (node.positionAngle != kNoPositionAngle) {
+        phrase.Word(TXT("in position angle"));
+        if (node.extentApproximate) phrase.Word(TXT("about"));
+        phrase.Degrees(node.positionAngle);
+    } else if (node.extentDegrees != 0.0 || node.extentMinutes != 0.0 ||
+               node.extentSeconds != 0.0) {
         phrase.Word(TXT("by"));
         if (node.extentApproximate) phrase.Word(TXT("about"));
         if (node.extentDegrees != 0.0) phrase.Number(node.extentDegrees).Word(TXT("degrees"));

@@ -17,6 +17,7 @@
 namespace corvinata {
 
 constexpr double kNoDreyerMagnitude = 9999.0;
+constexpr double kNoPositionAngle = -1.0;
 
 // An owning pointer that copies what it points at: a node's children belong
 // to it alone, so copying a node copies them.
@@ -68,7 +69,10 @@ struct DreyerNode {
     double extentDegrees = 0.0;
     double extentMinutes = 0.0;
     double extentSeconds = 0.0;
-    bool extentApproximate = false;
+    bool extentApproximate = false;  // of the extent or the position angle
+    // Position angle of the elongation in degrees (Dreyer's "E 160deg");
+    // kNoPositionAngle when none is given.
+    double positionAngle = kNoPositionAngle;
     bool irregularlyExtended = false;
     String identicalTo;
     bool inLargeMagellanicCloud = false;

@@ -61,6 +61,7 @@ struct Angle {
     double degrees = 0.0;
     double minutes = 0.0;
     double seconds = 0.0;
+    bool inDegreesOnly = false;  // one value, written in degrees
 };
 
 // Stores an angle into one of the node's triples of degrees, minutes and
@@ -280,7 +281,9 @@ bool DreyerParser::ReadAngles(Angle& angle, bool& approximate) noexcept {
         Restore(start);
         return false;
     }
+    read.inDegreesOnly = read.minutes == 0.0 && read.seconds == 0.0;
     for (int more = 0; more < 2 && ReadAngle(read); ++more) {
+        read.inDegreesOnly = false;
     }
     angle = read;
     approximate = Accept(kDkPlusMinus) || approximateBefore;
@@ -992,9 +995,15 @@ void DreyerParser::DirectionAndExtent(DreyerNode& node) {
             Restore(start);
         }
     }
+    // Dreyer gives sizes in minutes and seconds; an elongation followed by
+    // degrees alone ("E 160deg") is the position angle of the long axis.
     Angle angle;
     if (ReadAngles(angle, node.extentApproximate)) {
-        StoreAngle(angle, node.extentDegrees, node.extentMinutes, node.extentSeconds);
+        if (angle.inDegreesOnly) {
+            node.positionAngle = angle.degrees;
+        } else {
+            StoreAngle(angle, node.extentDegrees, node.extentMinutes, node.extentSeconds);
+        }
     }
 }
 

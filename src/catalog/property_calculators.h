@@ -13,14 +13,20 @@ namespace corvinata {
 class CatalogueSkyObject;
 
 // One computation as a worker sees it: the widened mask, the instant in
-// Universal time with its Julian day, and the requested time system (the
-// day of an event is the day in that system).
+// Universal time, the same instant as a Julian day of dynamical time (UT +
+// Delta T, the time the theories of the Sun, the Moon and the planets run
+// on), and the requested time system (the day of an event is the day in that
+// system). Sidereal time and hour angles come from `moment`, on Universal
+// time.
 struct PropertyJob {
     std::uint32_t mask;
     TimeAndPlace moment;
     double jd;
     int timeSystem;
 };
+
+// The Julian day of dynamical time of an instant of Universal time.
+double DynamicalJulianDay(const DateTime& universal);
 
 // The common frame: preparation, the worker into a raw map, then
 // EvaluateBodyProperties into the caller's map.

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "astro/degrees.h"
-#include "astro/delta_t.h"
 #include "base/angle_value.h"
 #include "base/small_math.h"
 #include "base/time_systems.h"
@@ -17,12 +16,23 @@ namespace {
 // Sidereal degrees per solar day (Meeus, AA ch. 15).
 constexpr double kSiderealRate = 360.985647;
 
-// Below this the hour-angle and correction formulas divide by nothing: the
-// observer stands at a pole or the body at a celestial pole.
-constexpr double kTinyCosine = 1e-12;
+// The body's place is computed every half day over the searched interval
+// (at least four places) and read between by four-point interpolation:
+// under a second of arc off for the Moon, far below the altitudes the search
+// separates.
+constexpr double kPlaceStep = 0.5;
+constexpr int kMaxPlaces = 8;
 
-constexpr int kCorrectionPasses = 5;
-constexpr double kConvergedDays = 0.5 / 86400.0;
+// The altitude and the hour angle are sampled every half hour to bracket the
+// crossings, and a sampled turn of the altitude within kGrazingDegrees of
+// the event altitude is searched for a dip across it between two samples
+// (near the horizon a turn lies at most half a degree beyond the samples).
+constexpr double kSampleStep = 1.0 / 48.0;
+constexpr double kGrazingDegrees = 2.0;
+// Crossings are refined to a tenth of a second; a day holds at most a few of
+// each direction.
+constexpr double kCrossingDays = 0.1 / 86400.0;
+constexpr int kMaxCrossings = 4;
 
 struct EquatorialPlace {
     double ra;
@@ -30,11 +40,11 @@ struct EquatorialPlace {
     bool known;  // false for a body without a place (of the kind "other")
 };
 
-// The body's equatorial place at 0 h UT of `day` plus `dayOffset` days. Hours
-// beyond the day name the right instant without leaving the valid years.
-EquatorialPlace PlaceAt(const CelestialObject& body, const TimeAndPlace& day, int dayOffset) {
+// The body's equatorial place at 0 h UT of `day` plus `days`. Hours beyond
+// the day name the right instant without leaving the valid years.
+EquatorialPlace PlaceAt(const CelestialObject& body, const TimeAndPlace& day, double days) {
     TimeAndPlace moment = day;
-    moment.dateTime.hours = 24.0 * dayOffset;
+    moment.dateTime.hours = 24.0 * days;
     PropertyMap map;
     ComputeBodyProperties(body, kFunctionLongitude | kFunctionLatitude, moment, map,
                           PropertyConventions{kEquatorialSystem, kUniversalTime,
@@ -43,54 +53,224 @@ EquatorialPlace PlaceAt(const CelestialObject& body, const TimeAndPlace& day, in
     return {c.longitude, c.latitude, c.system == kEquatorialSystem};
 }
 
-double IntoDay(double m) noexcept { return m - std::floor(m); }
+// The body's places over an interval of day fractions m (counted from 0 h UT
+// of `day`) and the quantities of the observer; every event of a date is
+// found from these.
+class DayGeometry {
+public:
+    DayGeometry(const CelestialObject& body, const TimeAndPlace& day, double from, double to) {
+        first_ = static_cast<int>(std::floor(from / kPlaceStep));
+        count_ = static_cast<int>(std::ceil(to / kPlaceStep)) + 1 - first_;
+        if (count_ < 4) count_ = 4;
+        if (count_ > kMaxPlaces) return;
+        for (int i = 0; i < count_; ++i) {
+            const EquatorialPlace place = PlaceAt(body, day, (first_ + i) * kPlaceStep);
+            if (!place.known) return;
+            // Right ascension made continuous, so that it interpolates across 0 h.
+            ra_[i] = i == 0 ? place.ra : ra_[i - 1] + NormaliseAngle180(place.ra - ra_[i - 1]);
+            dec_[i] = place.dec;
+        }
+        DateTime sidereal = day.dateTime;
+        ConvertToSiderealTime(sidereal);
+        theta0_ = sidereal.hours * 15.0;
+        westLongitude_ = day.place.longitude.GetValue();
+        latitude_ = day.place.latitude.GetValue();
+        known_ = true;
+    }
 
-// The three places of the computation and the quantities of the observer.
-struct EventSetting {
-    EquatorialPlace place[3];
-    double theta0;       // Greenwich sidereal time at 0 h UT, degrees
-    double westLongitude;
-    double latitude;
-    double deltaTDays;
+    bool Known() const noexcept { return known_; }
+
+    // Right ascension and declination at day fraction m (UT).
+    void PlaceAtFraction(double m, double& ra, double& dec) const noexcept {
+        const double x = m / kPlaceStep - first_;
+        int first = static_cast<int>(std::floor(x)) - 1;
+        if (first < 0) first = 0;
+        if (first > count_ - 4) first = count_ - 4;
+        ra = 0.0;
+        dec = 0.0;
+        for (int i = first; i < first + 4; ++i) {
+            double weight = 1.0;
+            for (int j = first; j < first + 4; ++j) {
+                if (j != i) weight *= (x - j) / static_cast<double>(i - j);
+            }
+            ra += weight * ra_[i];
+            dec += weight * dec_[i];
+        }
+    }
+
+    // Local hour angle (-180..180) and declination at day fraction m; the
+    // sidereal time runs on Universal time.
+    double HourAngle(double m, double& dec) const noexcept {
+        double ra = 0.0;
+        PlaceAtFraction(m, ra, dec);
+        return NormaliseAngle180(theta0_ + kSiderealRate * m - westLongitude_ - ra);
+    }
+
+    double Altitude(double m) const noexcept {
+        double dec = 0.0;
+        const double hourAngle = HourAngle(m, dec);
+        return AsinDeg(SinDeg(latitude_) * SinDeg(dec) +
+                       CosDeg(latitude_) * CosDeg(dec) * CosDeg(hourAngle));
+    }
+
+private:
+    double ra_[kMaxPlaces] = {};
+    double dec_[kMaxPlaces] = {};
+    int first_ = 0;
+    int count_ = 0;
+    double theta0_ = 0.0;
+    double westLongitude_ = 0.0;
+    double latitude_ = 0.0;
+    bool known_ = false;
 };
 
-double HourAngleAt(const EventSetting& s, double m, double& dec) {
-    const double n = m + s.deltaTDays;
-    const double ra = InterpolateThreeValues(360, s.place[0].ra, s.place[1].ra, s.place[2].ra, n);
-    dec = InterpolateThreeValues(kNoPeriod, s.place[0].dec, s.place[1].dec, s.place[2].dec, n);
-    return NormaliseAngle180(s.theta0 + kSiderealRate * m - s.westLongitude - ra);
-}
+// The events within an interval of day fractions [from, to): the crossings of
+// the altitude h0 and the upper transits (the hour angle passing 0 from east
+// to west), each list in time order, and the side of h0 the body is on at
+// the start.
+struct DayCrossings {
+    double rises[kMaxCrossings];
+    double sets[kMaxCrossings];
+    double transits[kMaxCrossings];
+    int riseCount = 0;
+    int setCount = 0;
+    int transitCount = 0;
+    bool aboveAtStart = false;
+};
 
-double TransitStep(const EventSetting& s, double m, double /*h0*/) {
-    double dec = 0.0;
-    return -HourAngleAt(s, m, dec) / 360.0;
-}
-
-double RiseOrSetStep(const EventSetting& s, double m, double h0) {
-    double dec = 0.0;
-    const double hourAngle = HourAngleAt(s, m, dec);
-    const double altitude =
-        AsinDeg(SinDeg(s.latitude) * SinDeg(dec) +
-                CosDeg(s.latitude) * CosDeg(dec) * CosDeg(hourAngle));
-    const double denominator = 360.0 * CosDeg(dec) * CosDeg(s.latitude) * SinDeg(hourAngle);
-    if (std::fabs(denominator) < kTinyCosine) return 0.0;
-    const double step = (altitude - h0) / denominator;
-    // A grazing body can ask for a step that leaves the day's geometry.
-    return std::fabs(step) < 0.5 ? step : 0.0;
-}
-
-// Meeus's correction, repeated while it still moves the event by more than
-// half a second: one pass leaves the Moon minutes off, as its place moves by
-// half a degree an hour.
-template <typename Step>
-double Corrected(const EventSetting& s, double m, double h0, Step step) {
-    for (int pass = 0; pass < kCorrectionPasses; ++pass) {
-        const double dm = step(s, m, h0);
-        m += dm;
-        if (std::fabs(dm) < kConvergedDays) break;
+// Illinois variant of the false position on [a, b], where f(a) and f(b) lie
+// on either side of 0: the root to kCrossingDays. The estimate itself is
+// returned, as the bracket's far end may stay where it is.
+template <typename F>
+double RefineRoot(const F& f, double a, double fa, double b, double fb) {
+    int side = 0;
+    double c = 0.5 * (a + b);
+    for (int pass = 0; pass < 60; ++pass) {
+        const double previous = c;
+        c = (a * fb - b * fa) / (fb - fa);
+        const double fc = f(c);
+        if (fc == 0.0 || (pass > 0 && std::fabs(c - previous) < kCrossingDays) ||
+            b - a < kCrossingDays) {
+            break;
+        }
+        if ((fc >= 0.0) == (fb >= 0.0)) {
+            b = c;
+            fb = fc;
+            if (side == -1) fa *= 0.5;
+            side = -1;
+        } else {
+            a = c;
+            fa = fc;
+            if (side == 1) fb *= 0.5;
+            side = 1;
+        }
     }
-    return m;
+    return c;
 }
+
+class CrossingSearch {
+public:
+    CrossingSearch(const DayGeometry& g, double h0, double from, double to)
+        : g_(g), h0_(h0), from_(from), to_(to) {}
+
+    DayCrossings Run() {
+        // One sample either side of the interval, so that a turn at its ends
+        // is seen.
+        const int n = static_cast<int>(std::ceil((to_ - from_) / kSampleStep));
+        const double step = (to_ - from_) / n;
+        double mPrev = from_ - step;
+        double fBefore = 0.0;
+        double fPrev = Height(mPrev);
+        double hPrev = HourAngle(mPrev);
+        result_.aboveAtStart = Height(from_) >= 0.0;
+        for (int i = 0; i <= n + 1; ++i) {
+            const double m = from_ + i * step;
+            const double f = Height(m);
+            const double h = HourAngle(m);
+            if (Above(f) != Above(fPrev)) {
+                Add(RefineRoot([this](double x) { return Height(x); }, mPrev, fPrev, m, f),
+                    f > fPrev);
+            } else if (i > 0 && IsTurn(fBefore, fPrev, f) && std::fabs(fPrev) < kGrazingDegrees) {
+                SearchTurn(mPrev - step, fBefore, m, f, fPrev >= fBefore);
+            }
+            // The hour angle rises through 0 at the upper transit and jumps
+            // from +180 to -180 at the lower one.
+            if (hPrev < 0.0 && h >= 0.0 && h - hPrev < 180.0) {
+                AddTransit(RefineRoot([this](double x) { return HourAngle(x); }, mPrev, hPrev, m, h));
+            }
+            fBefore = fPrev;
+            fPrev = f;
+            hPrev = h;
+            mPrev = m;
+        }
+        return result_;
+    }
+
+private:
+    double Height(double m) const { return g_.Altitude(m) - h0_; }
+    double HourAngle(double m) const {
+        double dec = 0.0;
+        return g_.HourAngle(m, dec);
+    }
+    static bool Above(double f) noexcept { return f >= 0.0; }
+    static bool IsTurn(double before, double at, double after) noexcept {
+        return (at >= before && at >= after) || (at <= before && at <= after);
+    }
+
+    // A sampled maximum below h0 (or minimum above it) may hide a dip across
+    // h0 between the samples either side: the turn is found by golden
+    // section and, when it lies across h0, the crossings either side of it
+    // are refined.
+    void SearchTurn(double a, double fa, double b, double fb, bool maximum) {
+        const double sign = maximum ? 1.0 : -1.0;
+        constexpr double kRatio = 0.6180339887498949;
+        double lo = a;
+        double hi = b;
+        double x1 = hi - kRatio * (hi - lo);
+        double x2 = lo + kRatio * (hi - lo);
+        double f1 = sign * Height(x1);
+        double f2 = sign * Height(x2);
+        while (hi - lo > kCrossingDays) {
+            if (f1 < f2) {
+                lo = x1;
+                x1 = x2;
+                f1 = f2;
+                x2 = lo + kRatio * (hi - lo);
+                f2 = sign * Height(x2);
+            } else {
+                hi = x2;
+                x2 = x1;
+                f2 = f1;
+                x1 = hi - kRatio * (hi - lo);
+                f1 = sign * Height(x1);
+            }
+        }
+        const double turn = 0.5 * (lo + hi);
+        const double fTurn = Height(turn);
+        if (Above(fTurn) == Above(fa) || Above(fTurn) == Above(fb)) return;
+        const auto height = [this](double x) { return Height(x); };
+        Add(RefineRoot(height, a, fa, turn, fTurn), fTurn > fa);
+        Add(RefineRoot(height, turn, fTurn, b, fb), fb > fTurn);
+    }
+
+    void Add(double m, bool rising) {
+        if (m < from_ || m >= to_) return;
+        double* list = rising ? result_.rises : result_.sets;
+        int& count = rising ? result_.riseCount : result_.setCount;
+        if (count < kMaxCrossings) list[count++] = m;
+    }
+
+    void AddTransit(double m) {
+        if (m < from_ || m >= to_ || result_.transitCount == kMaxCrossings) return;
+        result_.transits[result_.transitCount++] = m;
+    }
+
+    const DayGeometry& g_;
+    double h0_;
+    double from_;
+    double to_;
+    DayCrossings result_;
+};
 
 // The event at day fraction m of `day`, which may lie on a neighbouring date.
 EventRecord EventAt(const DateTime& day, double m) {
@@ -117,73 +297,35 @@ EventRecord NoEvent(const DateTime& day, std::int32_t flag) {
     return event;
 }
 
-// -1, 0, 1 as the calendar date of a comes before, on or after that of b.
-int CompareDates(const DateTime& a, const DateTime& b) noexcept {
-    if (a.year != b.year) return a.year < b.year ? -1 : 1;
-    if (a.month != b.month) return a.month < b.month ? -1 : 1;
-    if (a.day != b.day) return a.day < b.day ? -1 : 1;
-    return 0;
+// The UT day fractions of the date: for local civil time from its 0 h to
+// the next 0 h, counted from 0 h UT of the same calendar date; the UT day
+// itself otherwise (sidereal times keep the date of Universal time).
+void DateInterval(const TimeAndPlace& moment, const DateTime& date, int timeSystem,
+                  double& from, double& to) {
+    from = 0.0;
+    to = 1.0;
+    if (timeSystem != kLocalCivilTime) return;
+    DateTime start = date;
+    start.hours = 0.0;
+    start.timeSystem = timeSystem;
+    DateTime end = start;
+    if (!DateTimeAddDays(end, 1)) return;
+    DateTime utMidnight = start;
+    utMidnight.timeSystem = kUniversalTime;
+    const auto toUniversal = [&moment](DateTime& t) {
+        return ConvertTimeSystem(t, kUniversalTime, moment.place.longitude,
+                                 moment.place.timeZone, moment.daylightSaving);
+    };
+    if (!toUniversal(start) || !toUniversal(end)) return;
+    const double base = DateTimeToJulianDay(utMidnight);
+    const double a = DateTimeToJulianDay(start) - base;
+    const double b = DateTimeToJulianDay(end) - base;
+    // A day of 23 to 25 hours when daylight saving begins or ends.
+    if (b - a > 0.9 && b - a < 1.1 && std::fabs(a) < 1.0) {
+        from = a;
+        to = b;
+    }
 }
-
-// The date of a UT event in the requested time system.
-DateTime InTimeSystem(const EventRecord& event, const TimeAndPlace& moment, int timeSystem) {
-    DateTime local = event.dateTime;
-    if (timeSystem >= kUniversalTime && timeSystem < kInvalidTimeSystem) {
-        ConvertTimeSystem(local, timeSystem, moment.place.longitude, moment.place.timeZone,
-                          moment.daylightSaving);
-    }
-    return local;
-}
-
-// The record of the day's event: the one found, or the same event of the
-// neighbouring UT day when the one found falls on another local date.
-class DayMatcher {
-public:
-    DayMatcher(const CelestialObject& body, const TimeAndPlace& utDay, const DateTime& date,
-               int timeSystem, double h0)
-        : body_(body), utDay_(utDay), date_(date), timeSystem_(timeSystem), h0_(h0) {
-        FindEventTime(body_, utDay_, h0_, days_[1].riseSet, days_[1].transit);
-        known_[1] = true;
-    }
-
-    const DayEvents& Base() const noexcept { return days_[1]; }
-
-    template <typename Pick>
-    EventRecord Match(Pick pick) {
-        const EventRecord found = pick(days_[1]);
-        if (found.flag != kEventOccurs) return found;
-        const int side = CompareDates(InTimeSystem(found, utDay_, timeSystem_), date_);
-        if (side == 0) return found;
-        const DayEvents* other = Neighbour(side < 0 ? 1 : -1);
-        if (other == nullptr) return NoEvent(date_, kEventNotComputed);
-        const EventRecord second = pick(*other);
-        if (second.flag == kEventOccurs &&
-            CompareDates(InTimeSystem(second, utDay_, timeSystem_), date_) == 0) {
-            return second;
-        }
-        return NoEvent(date_, kEventAboveHorizon);
-    }
-
-private:
-    const DayEvents* Neighbour(int offset) {
-        const int slot = 1 + offset;
-        if (!known_[slot]) {
-            TimeAndPlace day = utDay_;
-            if (!DateTimeAddDays(day.dateTime, offset)) return nullptr;
-            FindEventTime(body_, day, h0_, days_[slot].riseSet, days_[slot].transit);
-            known_[slot] = true;
-        }
-        return &days_[slot];
-    }
-
-    const CelestialObject& body_;
-    TimeAndPlace utDay_;
-    DateTime date_;
-    int timeSystem_;
-    double h0_;
-    DayEvents days_[3];
-    bool known_[3] = {false, false, false};
-};
 
 }  // namespace
 
@@ -262,49 +404,9 @@ double StandardAltitude(int bodyType) noexcept {
 
 void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, double h0,
                    RiseSetPair& riseSet, EventRecord& transit) {
-    TimeAndPlace day = moment;
-    day.dateTime.hours = 0.0;
-    day.dateTime.timeSystem = kUniversalTime;
-
-    EventSetting s{};
-    for (int i = 0; i < 3; ++i) {
-        s.place[i] = PlaceAt(body, day, i - 1);
-        if (!s.place[i].known) {
-            riseSet.MarkNotComputed();
-            transit = NoEvent(day.dateTime, kEventNotComputed);
-            return;
-        }
-    }
-    DateTime sidereal = day.dateTime;
-    ConvertToSiderealTime(sidereal);
-    s.theta0 = sidereal.hours * 15.0;
-    s.westLongitude = day.place.longitude.GetValue();
-    s.latitude = day.place.latitude.GetValue();
-    s.deltaTDays = DeltaT(day.dateTime) / 86400.0;
-
-    const double dec = s.place[1].dec;
-    const double m0 = IntoDay((s.place[1].ra + s.westLongitude - s.theta0) / 360.0);
-    transit = EventAt(day.dateTime, Corrected(s, m0, h0, TransitStep));
-
-    const double denominator = CosDeg(s.latitude) * CosDeg(dec);
-    const double numerator = SinDeg(h0) - SinDeg(s.latitude) * SinDeg(dec);
-    double cosH0 = 0.0;
-    if (std::fabs(denominator) < kTinyCosine) {
-        cosH0 = numerator > 0.0 ? 2.0 : -2.0;
-    } else {
-        cosH0 = numerator / denominator;
-    }
-    if (cosH0 > 1.0 || cosH0 < -1.0) {
-        const std::int32_t flag = cosH0 > 1.0 ? kEventBelowHorizon : kEventAboveHorizon;
-        riseSet.SetRise(NoEvent(day.dateTime, flag));
-        riseSet.SetSet(NoEvent(day.dateTime, flag));
-        return;
-    }
-    const double h0Angle = AcosDeg(cosH0);
-    riseSet.SetRise(
-        EventAt(day.dateTime, Corrected(s, IntoDay(m0 - h0Angle / 360.0), h0, RiseOrSetStep)));
-    riseSet.SetSet(
-        EventAt(day.dateTime, Corrected(s, IntoDay(m0 + h0Angle / 360.0), h0, RiseOrSetStep)));
+    const DayEvents events = FindDayEvents(body, moment, kUniversalTime, h0);
+    riseSet = events.riseSet;
+    transit = events.transit;
 }
 
 DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
@@ -319,16 +421,23 @@ DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
     utDay.dateTime.hours = 0.0;
     utDay.dateTime.timeSystem = kUniversalTime;
 
-    DayMatcher matcher(body, utDay, date, timeSystem, h0);
+    double from = 0.0, to = 1.0;
+    DateInterval(moment, date, timeSystem, from, to);
     DayEvents result;
-    const RiseSetPair& base = matcher.Base().riseSet;
-    if (base.State() == kAlwaysAbove || base.State() == kAlwaysBelow) {
-        result.riseSet = base;
-    } else {
-        result.riseSet.SetRise(matcher.Match([](const DayEvents& d) { return d.riseSet.Rise(); }));
-        result.riseSet.SetSet(matcher.Match([](const DayEvents& d) { return d.riseSet.Set(); }));
+    const DayGeometry geometry(body, utDay, from, to);
+    if (!geometry.Known()) {
+        result.riseSet.MarkNotComputed();
+        result.transit = NoEvent(date, kEventNotComputed);
+        return result;
     }
-    result.transit = matcher.Match([](const DayEvents& d) { return d.transit; });
+    const DayCrossings c = CrossingSearch(geometry, h0, from, to).Run();
+    const std::int32_t side = c.aboveAtStart ? kEventAboveHorizon : kEventBelowHorizon;
+    const auto first = [&](const double* list, int count, std::int32_t absent) {
+        return count > 0 ? EventAt(utDay.dateTime, list[0]) : NoEvent(date, absent);
+    };
+    result.riseSet.SetRise(first(c.rises, c.riseCount, side));
+    result.riseSet.SetSet(first(c.sets, c.setCount, side));
+    result.transit = first(c.transits, c.transitCount, kEventAboveHorizon);
     return result;
 }
 

@@ -1,7 +1,10 @@
-// Rising, setting, culmination and twilight times of a body for a day, after
-// Meeus, Astronomical Algorithms, ch. 15: the body's places at 0 h UT of
-// three consecutive days, the approximate times from the hour angle of the
-// standard altitude, and one correction pass with interpolated places.
+// Rising, setting, culmination and twilight times of a body for a day. The
+// body's place is computed every six hours around the day and interpolated;
+// the altitude over the day brackets every crossing of the event altitude,
+// each refined within its bracket, so that a body that only grazes the
+// altitude gets exactly the crossings it makes. The upper transit follows
+// Meeus, Astronomical Algorithms, ch. 15. Sidereal time runs on Universal
+// time, the places on dynamical time (through the property evaluation).
 #pragma once
 
 #include <cstdint>
@@ -70,19 +73,19 @@ RiseSetPair RiseSetPairFromMap(const PropertyMap& map, const DateTime& day);
 double StandardAltitude(int bodyType) noexcept;
 
 // The events of the universal-time day of `moment` (its hours are not read)
-// at the altitude h0 (degrees): rise and set, and the upper transit, which is
-// computed for a body that never rises or never sets as well. Events found
-// by the correction pass outside the day carry the neighbouring date. Times
-// are in Universal time.
+// at the altitude h0 (degrees): the first rise and the first set within the
+// day, and the upper transit, which is computed for a body that never rises
+// or never sets as well. Without a crossing of a direction that event does
+// not occur, flagged by the side of h0 the body keeps (both missing: always
+// above or always below). Times are in Universal time.
 void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, double h0,
                    RiseSetPair& riseSet, EventRecord& transit);
 
 // The events of the day of `moment` in the time system `timeSystem` (the
-// invalid system counts as Universal time): an event that the
-// universal-time day gives on a neighbouring local date is looked for in the
-// neighbouring universal-time day, and does not occur that day when it is
-// not found there either (hours kNoTimeHours, flag kEventAboveHorizon).
-// Times stay in Universal time.
+// invalid system counts as Universal time): the first rise and set among the
+// crossings of the universal-time days that the date overlaps which fall on
+// that date; the transit of the universal-time day, or of its neighbour when
+// it falls on another date. Times stay in Universal time.
 struct DayEvents {
     RiseSetPair riseSet;
     EventRecord transit;

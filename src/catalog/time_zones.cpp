@@ -1,5 +1,7 @@
 #include "catalog/time_zones.h"
 
+#include <cmath>
+
 #include "base/angle_value.h"
 #include "generated/time_zones.h"
 
@@ -62,10 +64,19 @@ std::optional<int> TimeZoneAtPoint(double longitudeWest, double latitude) noexce
         longitudeEast = NormaliseAngle180(longitudeEast);
     }
     // Where outlines overlap, the lower zone number wins.
-    for (int zone = 0; zone < kTimeZoneCount; ++zone) {
-        if (PointInTimeZone(zone, longitudeEast, latitude)) return zone;
+    const auto search = [latitude](double east) -> std::optional<int> {
+        for (int zone = 0; zone < kTimeZoneCount; ++zone) {
+            if (PointInTimeZone(zone, east, latitude)) return zone;
+        }
+        return std::nullopt;
+    };
+    // 180 degrees east and west are one meridian: a point on it lies in the
+    // zone it falls in written either way, the east first.
+    if (std::fabs(longitudeEast) == 180.0) {
+        if (const std::optional<int> east = search(180.0)) return east;
+        return search(-180.0);
     }
-    return std::nullopt;
+    return search(longitudeEast);
 }
 
 std::optional<double> TimeZoneOffsetAtPoint(double longitudeWest, double latitude) noexcept {

@@ -28,6 +28,12 @@ String CommandWord(const CompilerContext& context) {
     return word;
 }
 
+// A keyword of With standing as a whole word: "Educator1" is a window's
+// name, not the Educator.
+bool LooksAtWholeWord(const CompilerContext& context, const Char* word) noexcept {
+    return LooksAt(context, word) && !IsWordChar(context.Here()[TextLength(word)]);
+}
+
 int CompileWindowName(CompilerContext& context, String& name) {
     if (!ReadWord(context, name)) return context.Fail(TXT("Expected window name"));
     return kParsed;
@@ -117,6 +123,14 @@ int CompileClose(CompilerContext& context) {
     String name;
     if (status == kParsed) status = CompileWindowName(context, name);
     if (status != kParsed) return status;
+    // A closed window's name is free for a later Open, and no longer there
+    // for a later With.
+    for (auto it = context.windows.begin(); it != context.windows.end(); ++it) {
+        if (it->name == name) {
+            context.windows.erase(it);
+            break;
+        }
+    }
     context.code.push_back(kOpClose);
     EmitString(context.code, name.Text());
     return kParsed;
@@ -151,14 +165,14 @@ int CompileMessage(CompilerContext& context) {
 int CompileWith(CompilerContext& context) {
     int status = ExpectWord(context, TXT("With"), false);
     if (status != kParsed) return status;
-    if (LooksAt(context, TXT("Application"))) {
+    if (LooksAtWholeWord(context, TXT("Application"))) {
         if ((status = ExpectWord(context, TXT("Application"), false)) != kParsed) return status;
         context.code.push_back(kOpWithApplication);
         status = CompileClauseList(context, true,
                                    StatementClauseSet(StatementClauses::kApplication));
         return status == kParseError ? status : kParsed;
     }
-    if (LooksAt(context, TXT("EventFinder"))) {
+    if (LooksAtWholeWord(context, TXT("EventFinder"))) {
         status = ExpectWord(context, TXT("EventFinder"), false);
         if (status == kParsed) status = ExpectWord(context, TXT("Search"), false);
         if (status != kParsed) return status;
@@ -169,7 +183,7 @@ int CompileWith(CompilerContext& context) {
         context.code.push_back(kOpClauseListEnd);
         return kParsed;
     }
-    if (LooksAt(context, TXT("Educator"))) {
+    if (LooksAtWholeWord(context, TXT("Educator"))) {
         for (const Char* word : {TXT("Educator"), TXT("Set"), TXT("Position")}) {
             if ((status = ExpectWord(context, word, false)) != kParsed) return status;
         }
@@ -217,7 +231,12 @@ int CompileStatement(CompilerContext& context) {
     } else if (LooksAt(context, TXT("Close"))) {
         status = CompileClose(context);
     } else {
-        return context.Fail(TXT("Unknown command"), CommandWord(context).Text());
+        // The word is read, so the error stands where reading it ended.
+        const String word = CommandWord(context);
+        const bool quoted = context.Current() == '"';
+        context.Position() += TextLength(word.Text()) + (quoted ? 1 : 0);
+        if (quoted && context.Current() == '"') ++context.Position();
+        return context.Fail(TXT("Unknown command"), word.Text());
     }
     if (status != kParsed) return kParseError;
     context.code.push_back(kOpStatementEnd);

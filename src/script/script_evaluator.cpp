@@ -17,8 +17,19 @@ constexpr int kMaxEvaluationDepth = 4 * kMaxExpressionDepth;
 
 double Reduce360(double degrees) noexcept { return degrees - 360.0 * std::floor(degrees / 360.0); }
 
-double ClampLatitude(double degrees) noexcept {
-    return degrees > 90.0 ? 90.0 : (degrees < -90.0 ? -90.0 : degrees);
+// A point given with a latitude beyond a pole is where the arc continues
+// over the pole: latitude 100 is latitude 80 on the far meridian. Latitudes
+// within -90..90 stay as they are (the south pole is not the north pole).
+SkyCoordinates PointOverThePole(double longitude, double latitude) noexcept {
+    double lat = latitude - 360.0 * std::floor((latitude + 180.0) / 360.0);
+    if (lat > 90.0) {
+        lat = 180.0 - lat;
+        longitude += 180.0;
+    } else if (lat < -90.0) {
+        lat = -180.0 - lat;
+        longitude += 180.0;
+    }
+    return {Reduce360(longitude), lat, 0};
 }
 
 class DepthCount {
@@ -45,7 +56,13 @@ int ResultKindOfQuantity(int quantityKind) noexcept {
     return kResultScalar;
 }
 
-double ExpressionResultValue(const ExpressionResult& result) noexcept { return result.value; }
+double ExpressionResultValue(const ExpressionResult& result) noexcept {
+    if (result.valid) return result.value;
+    // Whatever number an invalid result holds (a default one holds 0), its
+    // value is the none value of its kind: a graph leaves a gap there.
+    const QuantityKind* quantity = QuantityKindByIndex(QuantityKindOfResult(result.kind));
+    return quantity ? quantity->GetNoneValue() : kPlusInfinity;
+}
 
 ExpressionEvaluator::ExpressionEvaluator(const ScriptCode& code, EvaluationInputs& inputs) noexcept
     : reader_(code.data(), code.data() + code.size()), inputs_(inputs) {}
@@ -207,8 +224,8 @@ ExpressionResult ExpressionEvaluator::Factor() {
             for (const ExpressionResult& part : parts) {
                 if (!part.valid) return Invalid(kResultAngle360);
             }
-            const SkyCoordinates p{Reduce360(parts[0].value), ClampLatitude(parts[1].value), 0};
-            const SkyCoordinates q{Reduce360(parts[2].value), ClampLatitude(parts[3].value), 0};
+            const SkyCoordinates p = PointOverThePole(parts[0].value, parts[1].value);
+            const SkyCoordinates q = PointOverThePole(parts[2].value, parts[3].value);
             return Make(kResultAngle360, -1, AngularDistance(p, q));
         }
         case kWordBodyFunction:

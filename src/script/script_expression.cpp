@@ -51,6 +51,29 @@ bool HoldsNumericCode(const ScriptExpression& expression) {
             expression.searchKind != kSearchCondition);
 }
 
+// Whether the file's text (up to a Ctrl-Z, which ends it) holds a NUL byte,
+// which the line reader would take for the end of its line; false also when
+// the bytes cannot be read, which the text read then reports.
+bool HoldsNulByte(StorageService& storage, const String& path) {
+    std::unique_ptr<BinaryFile> file = storage.CreateBinaryFile(path);
+    if (!file || !file->Open(FileOpenMode::Read)) return false;
+    std::uint8_t buffer[4096];
+    std::uint32_t count = 0;
+    bool ended = false;
+    bool found = false;
+    while (!ended && !found && file->ReadSome(buffer, sizeof buffer, count) && count > 0) {
+        for (std::uint32_t i = 0; i < count && !ended && !found; ++i) {
+            ended = buffer[i] == 0x1A;
+            found = buffer[i] == 0;
+        }
+    }
+    file->Close();
+    return found;
+}
+
+// The UTF-8 byte-order mark as the Windows-1252 reader gives it.
+constexpr Char kByteOrderMark[] = {0x00EF, 0x00BB, 0x00BF, 0};
+
 }  // namespace
 
 ScriptExpression::ScriptExpression() {
@@ -143,6 +166,19 @@ bool LoadScriptFile(ScriptExpression& expression, StorageService& storage, const
     String text;
     const bool read = ReadTextFileLines(*file, text);
     if (!file->Close() || !read) return false;
+    // A NUL byte would cut its line short without a word: such a file is
+    // no script text.
+    if (HoldsNulByte(storage, pathText)) return false;
+    // An editor's UTF-8 byte-order mark is no part of the first command.
+    const Char* start = text.Text();
+    bool marked = true;
+    for (int i = 0; kByteOrderMark[i] != 0; ++i) {
+        if (start[i] != kByteOrderMark[i]) {
+            marked = false;
+            break;
+        }
+    }
+    if (marked) text = String(start + (sizeof kByteOrderMark / sizeof kByteOrderMark[0] - 1));
     // The folder is the path up to its last separator.
     int cut = -1;
     for (int i = 0; path[i] != 0; ++i) {

@@ -12,8 +12,6 @@ namespace {
 
 using Host = ScriptHostInterface;
 
-bool IsWhiteSpace(Char c) noexcept { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 // A relative graph file path names a file beside the script.
 String ResolveAgainstFolder(const String& folder, const String& path) {
     const Char* p = path.Text();
@@ -288,8 +286,9 @@ String StatementText(const String& source, int start, int end) {
     std::basic_string<Char> text;
     const Char* p = source.Text();
     bool blank = false;
+    // Every white space the compiler accepts between words counts here too.
     for (int i = start; i < end; ++i) {
-        if (IsWhiteSpace(p[i])) {
+        if (IsSpaceChar(p[i])) {
             blank = !text.empty();
             continue;
         }

@@ -113,6 +113,8 @@ bool OperandReader::Step(TimeStep& step) {
     if (unit >= static_cast<CodeWord>(kTimeUnitCount)) {
         return Fail(TXT("A time step of the compiled script has no valid unit"));
     }
+    // The compiler takes counts from 1 up: a step of 0 never moves a search.
+    if (count < 1) return Fail(TXT("A time step of the compiled script does not move forward"));
     TimeStepSet(step, static_cast<std::int32_t>(unit), count);
     return true;
 }

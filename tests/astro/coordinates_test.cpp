@@ -154,7 +154,7 @@ TEST(ConvertCoordinates, EclipticalToGalacticPassesThroughEquatorial) {
     ConvertCoordinates(moment, c, kGalacticSystem);
     SkyCoordinates expected{200.0, 3.0, kEclipticalSystem};
     EclipticToEquatorial(expected, 2446896.5 - 4.0 / 24.0);
-    EquatorialToGalactic(expected);
+    EquatorialOfDateToGalactic(expected, 2446896.5 - 4.0 / 24.0);
     ExpectAt(c, expected.longitude, expected.latitude, 1e-9);
 
     ConvertCoordinates(moment, c, kEclipticalSystem);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/coordinates.h"
+#include "astro/delta_t.h"
 #include "astro/nutation.h"
 #include "astro/planet_records.h"
 #include "base/distance_value.h"
@@ -44,8 +45,8 @@ struct WorkedExample {
     double expected, tolerance;
 };
 
-// 0 h UT stands for 0 h TD of the book: Delta T moves nothing beyond the
-// tolerances.
+// The book's instants are 0 h TD: the theories run on dynamical time, so
+// they are asked for at 0 h TD - Delta T of Universal time.
 const WorkedExample kWorkedExamples[] = {
     {"Sun longitude 25.b", kBodySun, 0, 1992, 10, 13, kFunctionLongitude, 199.90601, 0.001},
     {"Sun distance 25.b", kBodySun, 0, 1992, 10, 13, kFunctionDistanceFromEarth, 0.99760775, 1e-6},
@@ -62,9 +63,10 @@ const WorkedExample kWorkedExamples[] = {
 
 TEST_F(BodyProperties, WorkedExamplesOfMeeus) {
     for (const WorkedExample& example : kWorkedExamples) {
+        const DateTime day{example.year, example.month, example.day, 0.0, kUniversalTime};
         const PropertyMap out = Compute(Body(example.type, example.number), example.id,
-                                        MomentAt(example.year, example.month, example.day, 0.0,
-                                                 0.0, 0.0),
+                                        MomentAt(example.year, example.month, example.day,
+                                                 -DeltaT(day) / 3600.0, 0.0, 0.0),
                                         {kEclipticalSystem, kUniversalTime, kAstronomicalUnits});
         EXPECT_NEAR(out.Value(example.id), example.expected, example.tolerance) << example.name;
     }

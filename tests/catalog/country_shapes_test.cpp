@@ -34,6 +34,8 @@ TEST(CountryShapes, ReadsWholeFileOrNothingAndReportsOnce) {
         {"0 0 1 2\n0 0 1\n", 0}, {"0 0 1 2\n\n0 0 3 4\n", 0}, {"-1 0 1 2\n", 0},
         {"0 0 1 2\n2 0 3 4\n", 0}, {"0 0 1 2\n1 0 3 4\n0 0 5 6\n", 0},
         {"2147483647 0 1 2\n", 0}, {"0 0 1e999 2\n", 0},
+        // White space after the last point is no damage.
+        {"0 0 1 2\n0 0 3 4\n\n", 2}, {"0 0 1 2\r\n \t\r\n\n", 1},
     };
     for (const auto& f : files) {
         ShapeLoad load(f.text, f.text ? std::strlen(f.text) : 0);

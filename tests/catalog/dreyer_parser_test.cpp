@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
         // two halves ("E np sf").
         GrammarCase{"F, S, ?", "faint; small"},
         GrammarCase{"vF, E np sf", "very faint; extended north preceding, south following"},
+        // Degrees alone after an elongation are the position angle of the long
+        // axis (IC 5384 "E 160deg"); sizes are written in minutes and seconds.
+        GrammarCase{"vF, E 160deg", "very faint; extended in position angle 160\u00b0"},
+        GrammarCase{"mE 45deg +/-", "much extended in position angle about 45\u00b0"},
+        GrammarCase{"E 0deg", "extended in position angle 0\u00b0"},
+        GrammarCase{"E 2'", "extended by 2.0 minutes"},
         // Among and between (NGC 7812, NGC 7836, IC 1539). The stars'
         // adjectives are optional: when none follows, the cursor goes back to
         // where they would have started and "st" is read from there.

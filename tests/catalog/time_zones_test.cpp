@@ -20,6 +20,14 @@ TEST(TimeZones, OffsetOrNoZone) {
     EXPECT_FALSE(PointInTimeZone(kTimeZoneCount, 0.0, 51.5));
 }
 
+// One meridian, one answer: Chukotka and Fiji on the 180th meridian.
+TEST(TimeZones, AntimeridianWrittenEastOrWestGivesOneZone) {
+    for (double north : {65.0, -16.5}) {
+        EXPECT_EQ(TimeZoneOffsetAtPoint(-180.0, north), 12.0) << north;
+        EXPECT_EQ(TimeZoneOffsetAtPoint(180.0, north), 12.0) << north;
+    }
+}
+
 // The corner where an outline turns back on the parallel is no crossing: a
 // point east of the whole outline on that parallel lies outside.
 TEST(TimeZones, ExtremeVertexOnTheParallelIsNoCrossing) {

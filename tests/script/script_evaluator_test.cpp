@@ -93,6 +93,11 @@ const ValueCase kValues[] = {
     {"anglesum(350, 20)", true, 10, kResultAngle360},
     {"anglediff(-10, 370)", true, 20, kResultAngle360},
     {"angledist(0, 0, 90, 0)", true, 90, kResultAngle360},
+    // Beyond a pole the arc goes on over it; the poles stay apart.
+    {"angledist(0, 100, 0, 80)", true, 20, kResultAngle360},
+    {"angledist(10, 95, 190, 85)", true, 0, kResultAngle360},
+    {"angledist(0, -90, 0, 90)", true, 180, kResultAngle360},
+    {"angledist(0, -100, 180, -80)", true, 0, kResultAngle360},
     {"Angle90(200)", false, -1000, kResultAngle90},
     {"Mag(9999)", false, 9999, kResultMag},
     {"Phase(50)", true, 50, kResultPhase},
@@ -102,6 +107,18 @@ const ValueCase kValues[] = {
     {"Scalar(Angle90(200))", false, kInfinity, kResultScalar},
 };
 INSTANTIATE_TEST_SUITE_P(Operations, NumericValue, testing::ValuesIn(kValues));
+
+// An invalid result answers its kind's none value whatever number it holds.
+TEST(ResultValue, InvalidResultAnswersItsKindsNoneValue) {
+    ExpressionResult scalar;
+    EXPECT_EQ(ExpressionResultValue(scalar), kInfinity);
+    ExpressionResult latitude;
+    latitude.kind = kResultAngle90;
+    latitude.value = 12.0;
+    EXPECT_EQ(ExpressionResultValue(latitude), -1000.0);
+    latitude.valid = true;
+    EXPECT_EQ(ExpressionResultValue(latitude), 12.0);
+}
 
 TEST_F(Evaluation, BodyFunctionIsAskedWithItsBodyAndParameter) {
     BodyRef asked;

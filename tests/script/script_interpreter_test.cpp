@@ -286,6 +286,10 @@ INSTANTIATE_TEST_SUITE_P(
                "A time of the compiled script is not valid"},
         Damage{"Open Sky As S Advance 1 days", 7, 6,
                "A time step of the compiled script has no valid unit"},
+        Damage{"Open Sky As S Advance 1 days", 6, 0,
+               "A time step of the compiled script does not move forward"},
+        Damage{"Open Sky As S Advance 1 days", 6, 0xFFFFFFFFu,
+               "A time step of the compiled script does not move forward"},
         Damage{"Open Sky As S Set Map realistic", 6, 3,
                "A choice of the compiled script is not in its list"},
         Damage{"Open Sky As S Select Moon", 7, 5,
@@ -317,6 +321,14 @@ TEST(Interpreter, DamagedCodeNeverReadsPastItsEnd) {
 TEST(Interpreter, StatementTextIsOneTrimmedLine) {
     EXPECT_EQ(Utf8(StatementText(String(TXT("x  Open\tSky\r\n   As  S \n")), 1, 22)),
               "Open Sky As S");
+}
+
+// No-break space, form feed, vertical tab and the ideographic space separate
+// words for the compiler, so they do in the undo label.
+TEST(Interpreter, StatementTextFoldsEveryWhiteSpaceTheCompilerAccepts) {
+    const Char source[] = {0x3000, 'O', 'p', 'e', 'n', 0x00A0, 'S', 'k', 'y', 0x000C, 0x000B,
+                           'A', 's', 0x3000, 'S', 0x00A0, 0};
+    EXPECT_EQ(Utf8(StatementText(String(source), 0, 16)), "Open Sky As S");
 }
 
 }  // namespace

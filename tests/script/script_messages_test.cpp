@@ -56,11 +56,14 @@ const MessageCase kStatementMessages[] = {
     {"Open@x", "Expected space after word", "Open"},
     {"Open@", "Expected space after word", "Open"},
     {"Open Sky @Sky1", "Expected text", "As"},
-    {"@Foo bar", "Unknown command", "Foo"},
+    {"Foo@ bar", "Unknown command", "Foo"},
+    {"Open Sky As S\n\nFoo@ bar", "Unknown command", "Foo"},
+    {"\"Say it\"@ now", "Unknown command", "Say it"},
     {"Open @Map As M", "Invalid window type", "Map"},
     {"Open Sky As S\nOpen Sky As S@", "A window with this name is already open", "S"},
     {"With T @Activate", "Window does not exist", "T"},
     {"With S @Activate\nOpen Sky As S", "Window does not exist", "S"},
+    {"Open Sky As S\nClose S\nWith S @Activate", "Window does not exist", "S"},
     {"Close @", "Expected window name", ""},
     {"Open Sky As S\nWith S@", "Expected space", ""},
     {"Message @hello", "Expected a quoted string", ""},
@@ -170,7 +173,7 @@ TEST(ProgramMessage, LineEndsOfEveryKindCountOnce) {
         ScriptExpression script(Wide("# one" + b + "Open Sky As S" + b + "  Bogus").c_str());
         EXPECT_FALSE(CompileScriptProgram(script, catalogue));
         EXPECT_EQ(script.errorLine, 3) << "line break of " << b.size() << " characters";
-        EXPECT_EQ(script.errorColumn, 3);
+        EXPECT_EQ(script.errorColumn, 8);
     }
 }
 

@@ -52,6 +52,21 @@ Words Header(CodeWord op, const char* name) {
     return words;
 }
 
+// The compiler's window names follow Open and Close, and With's keywords are
+// whole words, so every name Open accepts can be used with With.
+TEST(ProgramWords, WindowNamesFollowOpenCloseAndWith) {
+    for (const char* program :
+         {"Open Sky As S\nClose S\nOpen Sky As S\nWith S Activate",
+          "Open Sky As Educator1\nWith Educator1 Activate",
+          "Open Sky As ApplicationView1\nWith ApplicationView1 Activate",
+          "Open Sky As EventFinderSky\nWith EventFinderSky Activate"}) {
+        test::FakeScriptCatalogue catalogue;
+        ScriptExpression script(Wide(program).c_str());
+        EXPECT_TRUE(CompileScriptProgram(script, catalogue))
+            << program << ": " << Utf8(script.message) << " " << Utf8(script.detail);
+    }
+}
+
 TEST(ProgramWords, OpenWithoutClausesEndsAtTheName) {
     EXPECT_EQ(StatementWords("Open Sky As S"), Header(kOpOpenSky, "S"));
     Words graph = Header(kOpOpenGraph, "G");
@@ -215,7 +230,26 @@ TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
     test::FakeScriptCatalogue catalogue;
     EXPECT_FALSE(CompileScriptProgram(script, catalogue));
     EXPECT_EQ(script.errorLine, 2);
-    EXPECT_EQ(script.errorColumn, 1);
+    EXPECT_EQ(script.errorColumn, 6);
+}
+
+// An editor's UTF-8 byte-order mark is skipped; a NUL byte, which would cut
+// its line short unseen, makes the file no script text.
+TEST(ProgramWords, ScriptFileByteOrderMarkAndNulByte) {
+    MemoryStorageService storage;
+    ASSERT_TRUE(storage.MakeFolder(TXT("C:\\Lessons")));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\Lessons\\bom.txt"), "\xEF\xBB\xBFOpen Sky As S\n"));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\Lessons\\nul.txt"),
+                                std::string("Open Sky As S\nBogus\0 rest\n", 26)));
+    ScriptExpression script(TXT("old"));
+    ASSERT_TRUE(LoadScriptFile(script, storage, TXT("C:\\Lessons\\bom.txt")));
+    EXPECT_EQ(Utf8(script.source), "Open Sky As S");
+    test::FakeScriptCatalogue catalogue;
+    EXPECT_TRUE(CompileScriptProgram(script, catalogue)) << Utf8(script.message);
+
+    ScriptExpression cut(TXT("old"));
+    EXPECT_FALSE(LoadScriptFile(cut, storage, TXT("C:\\Lessons\\nul.txt")));
+    EXPECT_EQ(Utf8(cut.source), "old");
 }
 
 struct LookupCase {
