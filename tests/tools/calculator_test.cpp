@@ -97,13 +97,16 @@ TEST(CalculatorTime, ConvertsBetweenTheTimeSystems) {
 
 TEST(CalculatorCoordinates, GalacticPoleAndARoundTripThroughTheHorizon) {
     CalculatorState state;
-    state.coordinateTime = MomentAt(2024, 3, 1, 21.5, -0.1275, 51.507);
+    // Coordinates are of the page's date: the galactic pole stands at 192.25°,
+    // +27.4° for the equinox of 1950 only.
+    state.coordinateTime = MomentAt(1950, 1, 1, 0.0, -0.1275, 51.507);
     state.sourceLongitude = 192.25;
     state.sourceLatitude = 27.4;
     state.sourceCoordinateSystem = kEquatorialSystem;
     state.destinationCoordinateSystem = kGalacticSystem;
     EXPECT_NEAR(ComputeCoordinates(state).latitude, 90.0, 0.01);
 
+    state.coordinateTime = MomentAt(2024, 3, 1, 21.5, -0.1275, 51.507);
     state.sourceLongitude = 83.82;
     state.sourceLatitude = -5.39;
     state.destinationCoordinateSystem = kHorizontalSystem;
