@@ -115,10 +115,11 @@ public:
 
     bool Write(const void* buffer, std::uint32_t count) override {
         if (!data_ || !canWrite_) return false;
-        if (position_ + count > data_->size()) data_->resize(position_ + count, 0);
-        if (count > 0) std::memcpy(data_->data() + position_, buffer, count);
-        position_ += count;
-        return true;
+        const std::uint32_t fits = files_.TakeWrite(count);
+        if (position_ + fits > data_->size()) data_->resize(position_ + fits, 0);
+        if (fits > 0) std::memcpy(data_->data() + position_, buffer, fits);
+        position_ += fits;
+        return fits == count;
     }
 
     std::uint32_t GetPosition() override { return static_cast<std::uint32_t>(position_); }
@@ -333,6 +334,35 @@ bool MemoryFileSystem::RemoveFile(const Char* path) {
         return false;
     }
     entries_.erase(it);
+    return true;
+}
+
+std::uint32_t MemoryFileSystem::TakeWrite(std::uint32_t count) noexcept {
+    if (writeBudget_ == kUnlimited) return count;
+    const auto fits = static_cast<std::uint32_t>(std::min<std::uint64_t>(count, writeBudget_));
+    writeBudget_ -= fits;
+    return fits;
+}
+
+bool MemoryFileSystem::MoveFileReplacing(const Char* from, const Char* to) {
+    const Text fromKey = KeyOf(from);
+    const Text toKey = KeyOf(to);
+    const auto source = entries_.find(fromKey);
+    if (source == entries_.end() || source->second.folder || source->second.readOnly ||
+        source->second.openCount > 0 || IsRootKey(toKey) || !IsFolder(ParentKey(toKey).c_str())) {
+        return false;
+    }
+    if (fromKey == toKey) return true;
+    const auto target = entries_.find(toKey);
+    if (target != entries_.end() &&
+        (target->second.folder || target->second.readOnly || target->second.openCount > 0)) {
+        return false;
+    }
+    Entry moved = std::move(source->second);
+    const Text name(to);
+    moved.name = name.substr(name.find_last_of(TXT("\\/")) + 1);
+    entries_.erase(source);
+    entries_[toKey] = std::move(moved);
     return true;
 }
 
@@ -561,6 +591,10 @@ bool MemoryStorageService::IsFolder(const Char* path) { return files_.IsFolder(p
 bool MemoryStorageService::MakeFolder(const Char* path) { return files_.MakeFolder(path); }
 bool MemoryStorageService::RemoveFolder(const Char* path) { return files_.RemoveFolder(path); }
 bool MemoryStorageService::RemoveFile(const Char* path) { return files_.RemoveFile(path); }
+
+bool MemoryStorageService::MoveFileReplacing(const Char* from, const Char* to) {
+    return files_.MoveFileReplacing(from, to);
+}
 
 void MemoryStorageService::SetClock(int year, int month, int day, int hour, int minute,
                                     int second) noexcept {

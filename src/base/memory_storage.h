@@ -44,6 +44,9 @@ public:
     bool MakeFolder(const Char* path);
     bool RemoveFolder(const Char* path);
     bool RemoveFile(const Char* path);
+    // Moves a closed, writable file over `to` (which, when it exists, must be
+    // a closed, writable file too).
+    bool MoveFileReplacing(const Char* from, const Char* to);
     // Makes an empty file unless one exists; false when the parent folder is
     // missing or a folder has that path.
     Entry* CreateFile(const Char* path);
@@ -52,8 +55,17 @@ public:
     // ending in ".*" also matches names without a point), in name order.
     std::vector<const Entry*> List(const Text& folderKey, const Char* pattern) const;
 
+    // A disk that fills up: after `bytes` more bytes every write fails,
+    // writing what still fits (tests of saves that fail part way).
+    void LimitWrites(std::uint64_t bytes) noexcept { writeBudget_ = bytes; }
+    void UnlimitWrites() noexcept { writeBudget_ = kUnlimited; }
+    // How many of `count` bytes fit; less than `count` fails the write.
+    std::uint32_t TakeWrite(std::uint32_t count) noexcept;
+
 private:
+    static constexpr std::uint64_t kUnlimited = ~std::uint64_t{0};
     std::map<Text, Entry> entries_;
+    std::uint64_t writeBudget_ = kUnlimited;
 };
 
 // A registry in memory.
@@ -109,6 +121,7 @@ public:
     bool MakeFolder(const Char* path) override;
     bool RemoveFolder(const Char* path) override;
     bool RemoveFile(const Char* path) override;
+    bool MoveFileReplacing(const Char* from, const Char* to) override;
     MemoryRegistry& Registry() override { return registry_; }
 
     // What IsDaylightSavingTime answers (false until set).

@@ -44,6 +44,27 @@ std::unique_ptr<TextFile> StorageService::CreateTextFile(const String& path) {
     return std::make_unique<TextFile>(CreateBinaryFile(path));
 }
 
+bool StorageService::MoveFileReplacing(const Char*, const Char*) { return false; }
+
+String TemporaryPathFor(const String& path) {
+    // Beside the target, so that the final move stays on one volume.
+    String temporary(path);
+    StringAppend(temporary, TXT(".saving"));
+    return temporary;
+}
+
+bool StorageService::WriteFileReplacing(
+    const String& path, const std::function<bool(const String& temporaryPath)>& write) {
+    const String temporary = TemporaryPathFor(path);
+    // A file left by a save that was cut short is stale.
+    if (PathExists(temporary.Text()) && !RemoveFile(temporary.Text())) return false;
+    if (!write(temporary) || !MoveFileReplacing(temporary.Text(), path.Text())) {
+        RemoveFile(temporary.Text());
+        return false;
+    }
+    return true;
+}
+
 StorageService& GetStorageService() { return GetProductInfo().GetStorage(); }
 
 bool ReadLocalClock(LocaleFormatter& formatter) {

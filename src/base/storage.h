@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -208,6 +209,19 @@ public:
     virtual bool MakeFolder(const Char* path) = 0;
     virtual bool RemoveFolder(const Char* path) = 0;
     virtual bool RemoveFile(const Char* path) = 0;
+    // Moves the closed file `from` to `to`, replacing a file there, in one
+    // step of the file system: afterwards `to` holds either its old bytes or
+    // all of `from`'s. Both paths lie in one folder. A service that cannot
+    // answers false and leaves both files.
+    virtual bool MoveFileReplacing(const Char* from, const Char* to);
+
+    // Writes a file without risking the one it replaces: `write` writes the
+    // whole new file at the temporary path it is given (beside `path`), and
+    // only when it succeeded does the temporary file take the place of the
+    // old one. On any failure the temporary file is removed and the file at
+    // `path` stays byte for byte as it was.
+    bool WriteFileReplacing(const String& path,
+                            const std::function<bool(const String& temporaryPath)>& write);
 
     // The registry that settings nodes are made on.
     virtual RegistryApi& Registry() = 0;
@@ -216,6 +230,9 @@ public:
 // The storage service of the running application (through its product
 // information); the application must have registered it.
 StorageService& GetStorageService();
+
+// The temporary file WriteFileReplacing writes for `path`.
+String TemporaryPathFor(const String& path);
 
 // Reads the local clock of the C runtime into the formatter's fields (the
 // in-memory service; Windows reads its own clock, see StoreLocalTimeOf).

@@ -43,4 +43,12 @@ bool Win32StorageService::RemoveFolder(const Char* path) { return RemoveDirector
 
 bool Win32StorageService::RemoveFile(const Char* path) { return DeleteFileW(path) != 0; }
 
+bool Win32StorageService::MoveFileReplacing(const Char* from, const Char* to) {
+    // A read-only file is not replaced, as Windows refuses to (Wine would).
+    const DWORD attributes = GetFileAttributesW(to);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    // Write-through: the move is on the disk before the call returns.
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace corvinata

@@ -41,6 +41,7 @@ public:
     bool MakeFolder(const Char* path) override;
     bool RemoveFolder(const Char* path) override;
     bool RemoveFile(const Char* path) override;
+    bool MoveFileReplacing(const Char* from, const Char* to) override;
     Win32RegistryApi& Registry() override { return registry_; }
 
 private:

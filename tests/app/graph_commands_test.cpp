@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/app_fakes.h"
+#include "catalog/quantity_kinds.h"
 #include "support/graph_fakes.h"
 #include "support/test_text.h"
 
@@ -15,25 +16,26 @@ namespace {
 
 using test::Utf8;
 
-using test::FakeGraphDocument;
 using test::FakeGraphWindow;
-using test::FakeLine;
+using test::LineNames;
+using test::NamedLine;
 
 class GraphCommandsTest : public ::testing::Test {
 protected:
     GraphCommandsTest() {
-        for (const char* name : {"a", "b", "c"}) document.lines.emplace_back(name);
+        graph.AddLines("abc");
         document.UpdateGraphRange();
         hub.Insert(&listener);
     }
-    std::string RedoText() const { return Utf8(document.history.PeekUndoCommand()->GetText(false)); }
-    std::string UndoText() const { return Utf8(document.history.PeekUndoCommand()->GetText(true)); }
+    std::string RedoText() { return Utf8(document.History().PeekUndoCommand()->GetText(false)); }
+    std::string UndoText() { return Utf8(document.History().PeekUndoCommand()->GetText(true)); }
 
     NotificationHub hub;
     test::RecordingObserver listener;
     test::FakeScriptErrors scriptErrors;
     GraphActions actions{CommandContext{hub, scriptErrors}};
-    FakeGraphDocument document;
+    test::TestGraph graph{hub};
+    GraphDocument& document = graph.document;
     FakeGraphWindow window{document, 0};
 };
 
@@ -48,13 +50,13 @@ struct TextCase {
 
 // Every text names the line its step really changes.
 const TextCase kTextCases[] = {
-    {"add", [](GraphActions& a, GraphWindowCommands& w) { a.AddLine(w, 1, FakeLine("x"), nullptr); },
+    {"add", [](GraphActions& a, GraphWindowCommands& w) { a.AddLine(w, 1, NamedLine("x"), nullptr); },
      "Add graph line 2 (x)", "Delete graph line 2 (x)", "axbc", "abc"},
-    {"insert", [](GraphActions& a, GraphWindowCommands& w) { a.InsertLine(w, FakeLine("x"), nullptr); },
+    {"insert", [](GraphActions& a, GraphWindowCommands& w) { a.InsertLine(w, NamedLine("x"), nullptr); },
      "Add graph line 4 (x)", "Delete graph line 4 (x)", "abcx", "abc"},
     {"delete", [](GraphActions& a, GraphWindowCommands& w) { a.DeleteLine(w, 2, nullptr); },
      "Delete graph line 3 (c)", "Add graph line 3 (c)", "ab", "abc"},
-    {"edit", [](GraphActions& a, GraphWindowCommands& w) { a.EditLine(w, 0, FakeLine("z"), true, nullptr); },
+    {"edit", [](GraphActions& a, GraphWindowCommands& w) { a.EditLine(w, 0, NamedLine("z"), true, nullptr); },
      "Edit graph line 1 (a)", "Edit graph line 1 (a)", "zbc", "abc"},
     {"down", [](GraphActions& a, GraphWindowCommands& w) { a.MoveLineDown(w, 1, nullptr); },
      "Move line 2 (b) down", "Move line 3 (b) up", "acb", "abc"},
@@ -64,26 +66,27 @@ const TextCase kTextCases[] = {
 
 TEST_F(GraphCommandsTest, TextsNameTheLineTheStepChanges) {
     for (const TextCase& c : kTextCases) {
-        FakeGraphDocument doc;
-        for (const char* name : {"a", "b", "c"}) doc.lines.emplace_back(name);
+        test::TestGraph other(hub);
+        GraphDocument& doc = other.document;
+        other.AddLines("abc");
         FakeGraphWindow w(doc, 7);
         c.act(actions, w);
-        ASSERT_NE(doc.history.PeekUndoCommand(), nullptr) << c.name;
-        EXPECT_EQ(Utf8(doc.history.PeekUndoCommand()->GetText(false)), c.redo) << c.name;
-        EXPECT_EQ(Utf8(doc.history.PeekUndoCommand()->GetText(true)), c.undo) << c.name;
-        EXPECT_EQ(doc.Names(), c.after) << c.name;
-        doc.history.UndoCommands(1);
-        EXPECT_EQ(doc.Names(), c.afterUndo) << c.name;
+        ASSERT_NE(doc.History().PeekUndoCommand(), nullptr) << c.name;
+        EXPECT_EQ(Utf8(doc.History().PeekUndoCommand()->GetText(false)), c.redo) << c.name;
+        EXPECT_EQ(Utf8(doc.History().PeekUndoCommand()->GetText(true)), c.undo) << c.name;
+        EXPECT_EQ(LineNames(doc), c.after) << c.name;
+        doc.History().UndoCommands(1);
+        EXPECT_EQ(LineNames(doc), c.afterUndo) << c.name;
     }
 }
 
 TEST_F(GraphCommandsTest, RequestsOutsideTheLinesRecordNothing) {
-    actions.AddLine(window, 4, FakeLine("x"), nullptr);
+    actions.AddLine(window, 4, NamedLine("x"), nullptr);
     actions.DeleteLine(window, 3, nullptr);
     actions.MoveLineDown(window, 2, nullptr);
     actions.MoveLineUp(window, 0, nullptr);
     actions.SelectLine(window, -1, nullptr);
-    EXPECT_EQ(document.history.StepCount(), 0);
+    EXPECT_EQ(document.History().StepCount(), 0);
     EXPECT_TRUE(listener.heard.empty());
 }
 
@@ -92,53 +95,53 @@ TEST_F(GraphCommandsTest, SelectingWithNothingSelectedUndoesToNoSelection) {
     EXPECT_EQ(RedoText(), "Select line 2 (b)");
     EXPECT_EQ(UndoText(), "Deselect line 2 (b)");
     actions.SelectLine(window, 1, nullptr);
-    EXPECT_EQ(document.history.StepCount(), 1);
+    EXPECT_EQ(document.History().StepCount(), 1);
     actions.SelectLine(window, 2, nullptr);
     EXPECT_EQ(UndoText(), "Select line 2 (b)");
-    document.history.UndoCommands(2);
-    EXPECT_EQ(document.selected, -1);
+    document.History().UndoCommands(2);
+    EXPECT_EQ(document.SelectedLine(), -1);
 }
 
 // "Add at 0; delete 1" used to delete one line and bring back another on undo.
 TEST_F(GraphCommandsTest, CompoundStepSeesTheEditsBeforeItAndUndoesAsOne) {
     auto compound = BeginCompoundCommand();
-    actions.AddLine(window, 0, FakeLine("x"), compound.get());
+    actions.AddLine(window, 0, NamedLine("x"), compound.get());
     actions.DeleteLine(window, 1, compound.get());
-    EXPECT_EQ(document.Names(), "abc");
+    EXPECT_EQ(LineNames(document), "abc");
     actions.EndCompound(window, String(TXT("Script")), std::move(compound), true);
-    EXPECT_EQ(document.Names(), "xbc");
-    document.history.UndoCommands(1);
-    EXPECT_EQ(document.Names(), "abc");
-    document.history.RedoCommands(1);
-    EXPECT_EQ(document.Names(), "xbc");
+    EXPECT_EQ(LineNames(document), "xbc");
+    document.History().UndoCommands(1);
+    EXPECT_EQ(LineNames(document), "abc");
+    document.History().RedoCommands(1);
+    EXPECT_EQ(LineNames(document), "xbc");
 }
 
 // "Delete 1; delete 1" on two lines used to index past the end.
 TEST_F(GraphCommandsTest, CompoundDeleteBeyondTheLinesLeftIsSkipped) {
-    document.lines.pop_back();
+    document.DeleteLine(2);
     auto compound = BeginCompoundCommand();
     actions.DeleteLine(window, 1, compound.get());
     actions.DeleteLine(window, 1, compound.get());
     actions.EndCompound(window, String(TXT("Script")), std::move(compound), true);
-    EXPECT_EQ(document.Names(), "a");
-    document.history.UndoCommands(1);
-    EXPECT_EQ(document.Names(), "ab");
+    EXPECT_EQ(LineNames(document), "a");
+    document.History().UndoCommands(1);
+    EXPECT_EQ(LineNames(document), "ab");
 }
 
 // Undoing in one window after an edit in the other undoes the last edit.
 TEST_F(GraphCommandsTest, TwoWindowsOfOneGraphShareOneHistory) {
     FakeGraphWindow second(document, 1);
-    actions.InsertLine(window, FakeLine("x"), nullptr);
-    actions.InsertLine(second, FakeLine("y"), nullptr);
-    EXPECT_EQ(document.history.ChangedWindow(), &second);
+    actions.InsertLine(window, NamedLine("x"), nullptr);
+    actions.InsertLine(second, NamedLine("y"), nullptr);
+    EXPECT_EQ(document.History().ChangedWindow(), &second);
     document.History().UndoCommands(1);
-    EXPECT_EQ(document.Names(), "abcx");
-    EXPECT_EQ(document.history.ChangedWindow(), &second);
+    EXPECT_EQ(LineNames(document), "abcx");
+    EXPECT_EQ(document.History().ChangedWindow(), &second);
 }
 
 struct LimitCase {
     const char* name;
-    std::int32_t valueKind;
+    std::int32_t valueKind;  // with lines: phases of 0 to 100
     std::int32_t field;
     double value;
     const char* error;
@@ -147,9 +150,9 @@ struct LimitCase {
 const LimitCase kLimitCases[] = {
     {"no line", kValueKindUnknown, kYAxisMinField, 1.0,
      "The graph must contain at least one line before setting the y axis limits"},
-    {"too low", 0, kYAxisMinField, -2.5,
+    {"too low", kQuantityPhase, kYAxisMinField, -2.5,
      "-2.5 is not a valid value for the graph's y axis; must be 0 or higher"},
-    {"too high", 0, kYAxisMaxField, 100.125,
+    {"too high", kQuantityPhase, kYAxisMaxField, 100.125,
      "100.125 is not a valid value for the graph's y axis; must be 100 or less"},
 };
 
@@ -157,50 +160,52 @@ const LimitCase kLimitCases[] = {
 // a graph marked unsaved.
 TEST_F(GraphCommandsTest, RefusedYLimitRecordsNothingAndTellsTheScript) {
     for (const LimitCase& c : kLimitCases) {
-        FakeGraphDocument doc;
-        if (c.valueKind != kValueKindUnknown) doc.lines.emplace_back("a");
-        doc.valueKind = c.valueKind;
+        test::TestGraph other(hub);
+        GraphDocument& doc = other.document;
+        if (c.valueKind != kValueKindUnknown) other.AddLines("a");
+        doc.SetValueKind(c.valueKind, -1);
         FakeGraphWindow w(doc, 3);
         test::FakeScriptErrors errors;
         GraphActions graph(CommandContext{hub, errors});
-        TimeAndLocation options = doc.options;
+        TimeAndLocation options = doc.Options();
         options.yAxisMin = options.yAxisMax = c.value;
         graph.ChangeOptions(w, options, c.field, w.guideLine, nullptr);
-        EXPECT_EQ(doc.history.StepCount(), 0) << c.name;
-        EXPECT_TRUE(doc.history.IsAtSavedState()) << c.name;
+        EXPECT_EQ(doc.History().StepCount(), 0) << c.name;
+        EXPECT_TRUE(doc.History().IsAtSavedState()) << c.name;
         EXPECT_EQ(Utf8(errors.error), c.error) << c.name;
     }
 }
 
 TEST_F(GraphCommandsTest, ChangeOptionsComparesTheMergedRecordAndTheGuideLine) {
-    TimeAndLocation options = document.options;
+    TimeAndLocation options = document.Options();
     options.yAxisReversed = true;  // a field other than the one named
     actions.ChangeOptions(window, options, kYAxisMaxField, window.guideLine, nullptr);
-    EXPECT_EQ(document.history.StepCount(), 0);
+    EXPECT_EQ(document.History().StepCount(), 0);
     actions.ChangeOptions(window, options, kYAxisMaxField, false, nullptr);
-    ASSERT_EQ(document.history.StepCount(), 1);
-    EXPECT_EQ(document.history.PeekUndoCommand()->Count(), 1);
+    ASSERT_EQ(document.History().StepCount(), 1);
+    EXPECT_EQ(document.History().PeekUndoCommand()->Count(), 1);
     EXPECT_FALSE(window.guideLine);
     options.yAxisMax = 50.0;
     actions.ChangeOptions(window, options, kYAxisMaxField, false, nullptr);
-    EXPECT_EQ(document.options.yAxisMax, 50.0);
-    EXPECT_FALSE(document.options.yAxisReversed);
+    EXPECT_EQ(document.Options().yAxisMax, 50.0);
+    EXPECT_FALSE(document.Options().yAxisReversed);
     EXPECT_EQ(RedoText(), "Change Graph Options");
-    document.history.UndoCommands(2);
-    EXPECT_EQ(document.options.yAxisMax, 0.0);
+    document.History().UndoCommands(2);
+    EXPECT_EQ(document.Options().yAxisMax, 100.0);  // the phases' limit
     EXPECT_TRUE(window.guideLine);
 }
 
 TEST_F(GraphCommandsTest, EveryExecutedCommandBroadcastsTheGraphEditWithItsDocument) {
-    actions.InsertLine(window, FakeLine("x"), nullptr);
+    actions.InsertLine(window, NamedLine("x", "Phase(25)"), nullptr);
+    ASSERT_EQ(document.LineCount(), 4);
+    EXPECT_EQ(document.GetGraphLine(3)->values[kLastGraphInstant], 25.0);  // computed on the way in
     actions.MoveLineUp(window, 3, nullptr);
-    document.history.UndoCommands(2);
+    document.History().UndoCommands(2);
     ASSERT_EQ(listener.heard.size(), 4u);
     for (const auto& heard : listener.heard) {
         EXPECT_EQ(heard.event, kEventGraphEdited);
-        EXPECT_EQ(heard.value, &document);
+        EXPECT_EQ(heard.value, static_cast<GraphDocumentModel*>(&document));
     }
-    EXPECT_EQ(document.computed, 1);
 }
 
 }  // namespace

@@ -13,7 +13,9 @@ using test::Utf8;
 
 class GraphPanelTest : public ::testing::Test {
 protected:
-    test::FakeGraphDocument document;
+    NotificationHub hub;
+    test::TestGraph graph{hub};
+    GraphDocument& document = graph.document;
     test::FakeGraphPanelSource source{document};
 };
 
@@ -31,7 +33,7 @@ TEST_F(GraphPanelTest, RowsAndCellsOfTheShownLines) {
         int column;
         const char* text;
     } cases[] = {
-        {0, kGraphColourColumn, ""},      {0, kGraphNameColumn, "A"}, {0, kGraphValueColumn, "10"},
+        {0, kGraphColourColumn, ""},      {0, kGraphNameColumn, "A"}, {0, kGraphValueColumn, "10.0%"},
         {2, kGraphValueColumn, "Hidden"}, {3, kGraphNameColumn, ""},  {3, kGraphValueColumn, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(Utf8(GraphCellText(source, c.line, c.column)), c.text);
@@ -63,11 +65,12 @@ TEST_F(GraphPanelTest, ReadoutsOfAGraphAndOfAnEmptyOne) {
     EXPECT_FALSE(empty.towardZeroEnabled || empty.awayFromZeroEnabled);
 
     source.AddLines(1);
-    document.options.beginDate = DateTime{2014, 1, 1, 0.0, kLocalCivilTime};
-    document.options.endDate = DateTime{2015, 1, 1, 0.0, kLocalCivilTime};
-    document.options.xAxisTimeSystem = kLocalCivilTime;
-    document.options.daylightSaving = true;
-    document.options.location.coordinates.elevation = 250;
+    TimeAndLocation& options = document.Settings();
+    options.beginDate = DateTime{2014, 1, 1, 0.0, kLocalCivilTime};
+    options.endDate = DateTime{2015, 1, 1, 0.0, kLocalCivilTime};
+    options.xAxisTimeSystem = kLocalCivilTime;
+    options.daylightSaving = true;
+    options.location.coordinates.elevation = 250;
     source.first = false;
     const struct Case {
         int pixel;

@@ -5,6 +5,9 @@
 #include <deque>
 
 #include "base/memory_storage.h"
+#include "documents/graph_file.h"
+#include "documents/graph_visitor.h"
+#include "support/graph_fakes.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
 
@@ -77,31 +80,41 @@ TEST(GraphPromptsTest, MessagesNameTheProductPathAndReason) {
               "the application to solve this problem. Corvinata will now close.");
 }
 
-class FixedReader final : public GraphFileReader {
-public:
-    GraphReadResult ReadGraph(BinaryFile&) override {
-        ++reads;
-        return result;
-    }
-    GraphReadResult result;
-    int reads = 0;
-};
-
 TEST(GraphPromptsTest, OpeningTellsWhyAGraphCouldNotBeRead) {
     MemoryStorageService storage;
     test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, nullptr);
+    NotificationHub hub;
+    test::TestGraph graph(hub);
     storage.MakeFolder(TXT("C:\\GRAPHS"));
-    ASSERT_TRUE(storage.PutFile(TXT("C:\\GRAPHS\\new.gph"), "GPH"));
-    FixedReader reader;
-    reader.result = {false, true, false};
+    const String good(TXT("C:\\GRAPHS\\good.gph"));
+    ASSERT_TRUE(SaveGraphFile(graph.document, storage, good));
+    std::string bytes;
+    ASSERT_TRUE(storage.GetFile(good.Text(), bytes));
+    std::string newer = bytes;
+    newer[13] = '1';  // "1.21"
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\GRAPHS\\new.gph"), newer));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\GRAPHS\\cut.gph"), bytes.substr(0, 200)));
+    ASSERT_TRUE(storage.PutFile(TXT("C:\\GRAPHS\\text.gph"), "GPH"));
+
+    GraphDocumentFileReader reader(graph.document);
+    const struct {
+        const char* path;
+        const char* reason;
+    } cases[] = {
+        {"C:\\GRAPHS\\gone.gph", "Corvinata was unable to open the file 'C:\\GRAPHS\\gone.gph'."},
+        {"C:\\GRAPHS\\new.gph", "was created with a more recent version"},
+        {"C:\\GRAPHS\\cut.gph", "or it is a graph that was created with a very old version"},
+        {"C:\\GRAPHS\\text.gph", "the file is not a Corvinata graph file"},
+    };
+    for (const auto& c : cases) {
+        String error;
+        EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(test::Wide(c.path).c_str()), reader, error));
+        EXPECT_NE(test::Utf8(error).find(c.reason), std::string::npos) << c.path;
+    }
     String error;
-    EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\gone.gph")), reader, error));
-    EXPECT_EQ(test::Utf8(error), "Corvinata was unable to open the file 'C:\\GRAPHS\\gone.gph'.");
-    EXPECT_EQ(reader.reads, 0);
-    EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\new.gph")), reader, error));
-    EXPECT_NE(test::Utf8(error).find("more recent version"), std::string::npos);
-    reader.result.read = true;
-    EXPECT_TRUE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\GRAPHS\\new.gph")), reader, error));
+    EXPECT_TRUE(OpenGraphFileWithMessages(storage, product, good, reader, error));
+    EXPECT_TRUE(graph.document.HasFile());
 }
 
 TEST(GraphPromptsTest, MultipleSelectionGivesFullPaths) {

@@ -164,6 +164,34 @@ TEST_P(StorageContractTest, BinaryFilesAreCreatedRewrittenReadAndDeleted) {
     EXPECT_TRUE(file->Delete());  // nothing left to delete
 }
 
+// A save that fails at any point leaves the old file and no temporary file;
+// one that succeeds replaces the old file whole, also by a shorter one.
+TEST_P(StorageContractTest, WriteFileReplacingSwapsOnlyAfterACompleteWrite) {
+    PutBytes("g.gph", "the old, longer graph");
+    const String path = PathOf("g.gph");
+    const auto writeThen = [this](const char* bytes, bool result) {
+        return [this, bytes, result](const String& temporary) {
+            auto file = Service().CreateBinaryFile(temporary);
+            const auto size = static_cast<std::uint32_t>(std::char_traits<char>::length(bytes));
+            return file->Create(false) && file->Write(bytes, size) && file->Close() && result;
+        };
+    };
+    EXPECT_FALSE(Service().WriteFileReplacing(path, writeThen("half", false)));
+    EXPECT_EQ(GetBytes("g.gph"), "the old, longer graph");
+    EXPECT_EQ(GetBytes("g.gph.saving"), "<missing>");
+    PutBytes("g.gph.saving", "stale");
+    EXPECT_TRUE(Service().WriteFileReplacing(path, writeThen("new", true)));
+    EXPECT_EQ(GetBytes("g.gph"), "new");
+    EXPECT_EQ(GetBytes("g.gph.saving"), "<missing>");
+    EXPECT_TRUE(Service().WriteFileReplacing(PathOf("fresh.gph"), writeThen("made", true)));
+    EXPECT_EQ(GetBytes("fresh.gph"), "made");
+    // A read-only target is not replaced, and the temporary file goes.
+    ASSERT_TRUE(sandbox_->MakeReadOnly(path.Text()));
+    EXPECT_FALSE(Service().WriteFileReplacing(path, writeThen("newer", true)));
+    EXPECT_EQ(GetBytes("g.gph"), "new");
+    EXPECT_EQ(GetBytes("g.gph.saving"), "<missing>");
+}
+
 // Damaged counts are refused alike on every service: see binary_file_test.cpp.
 TEST_P(StorageContractTest, LengthPrefixedStringsRoundTrip) {
     const Char wide[] = {'S', 'i', 'r', 'i', 'u', 's', ' ', 0x03B1, ' ', 0x20AC, 0};

@@ -15,7 +15,7 @@ namespace {
 
 class TestGraphWindow final : public GraphPanelWindow, public GraphEditing {
 public:
-    explicit TestGraphWindow(test::FakeGraphDocument& document) : source(document) {}
+    explicit TestGraphWindow(GraphDocument& document) : source(document) {}
     HWND GetWindowHandle() const override { return nullptr; }
     void WheelZoom(int) override {}
     GraphWindowCommands& GetCommands() override { return source.GetCommands(); }
@@ -54,7 +54,7 @@ protected:
         window.source.AddLines(3);
         window.source.lines[1].shownInPanel = false;
         window.source.lines[2].visible = false;
-        document.selected = 2;
+        document.SetSelectedLine(2);
     }
     void SetUp() override { ASSERT_TRUE(created); }
     HWND Item(int id) const { return GetDlgItem(panel.GetDialogWindow(), id); }
@@ -68,7 +68,8 @@ protected:
     test::FakeScriptErrors errors;
     GraphActions actions{CommandContext{hub, errors}};
     test::FakePanelServices services;
-    test::FakeGraphDocument document;
+    test::TestGraph graph{hub};
+    GraphDocument& document = graph.document;
     TestGraphWindow window{document};
     GraphControlPanel panel{services, actions, window};
     bool created = false;
@@ -80,15 +81,15 @@ TEST_F(GraphPanelWindowTest, RowsFollowTheDocumentAndSelectingARowIsOneStep) {
     EXPECT_EQ(Cell(0, 1), "A");
     EXPECT_EQ(Cell(1, 2), "Hidden");
     EXPECT_EQ(SelectedRow(), 1);  // mirrored from the document
-    EXPECT_EQ(document.history.UndoableCount(), 0);
+    EXPECT_EQ(document.History().UndoableCount(), 0);
 
     test::SelectListRow(Item(kGraphLinesItem), 0);
-    EXPECT_EQ(document.selected, 0);
-    EXPECT_EQ(document.history.UndoableCount(), 1);
-    document.history.UndoCommands(1);
+    EXPECT_EQ(document.SelectedLine(), 0);
+    EXPECT_EQ(document.History().UndoableCount(), 1);
+    document.History().UndoCommands(1);
     panel.ControlPanelUpdate(nullptr);
     EXPECT_EQ(SelectedRow(), 1);
-    EXPECT_EQ(document.history.UndoableCount(), 0);
+    EXPECT_EQ(document.History().UndoableCount(), 0);
 
     NMITEMACTIVATE click{};
     click.hdr = {Item(kGraphLinesItem), static_cast<UINT_PTR>(kGraphLinesItem), static_cast<UINT>(NM_DBLCLK)};

@@ -1,81 +1,52 @@
-// A graph document and window for the tests of the graph commands and of
-// the Graph control panel.
+// A real graph document for the tests of the graph commands and of the
+// Graph control panel, and a window standing in for the Graph window.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/graph_commands.h"
+#include "documents/graph_document.h"
+#include "support/app_fakes.h"
 #include "support/test_text.h"
 
 namespace corvinata::test {
 
-class FakeLine final : public GraphLineData {
-public:
-    explicit FakeLine(const char* name) : name_(test::Wide(name).c_str()) {}
-    std::unique_ptr<GraphLineData> Clone() const override { return std::make_unique<FakeLine>(*this); }
-    const String& Name() const override { return name_; }
+// A line with a name and an expression (a constant phase unless given).
+inline GraphLine NamedLine(const char* name, const char* expression = "Phase(50)") {
+    GraphLine line;
+    line.name = String(Wide(name).c_str());
+    line.SetExpression(String(Wide(expression).c_str()));
+    return line;
+}
 
-private:
-    String name_;
-};
+// The names of the document's lines, joined.
+inline std::string LineNames(const GraphDocument& document) {
+    std::string names;
+    for (int i = 0; i < document.LineCount(); ++i) names += Utf8(document.GetGraphLine(i)->Name());
+    return names;
+}
 
-class FakeGraphDocument final : public GraphDocumentModel {
-public:
-    int LineCount() const override { return static_cast<int>(lines.size()); }
-    int SelectedLine() const override { return selected; }
-    void SetSelectedLine(int position) override { selected = position; }
-    const GraphLineData* GetGraphLine(int p) const override {
-        return p >= 0 && p < LineCount() ? &lines[p] : nullptr;
+// A graph document over the program's own catalogues and calculators, with
+// the current time of the test.
+struct TestGraph {
+    explicit TestGraph(NotificationHub& hub) : document(hub, ObjectModelGraphServices(now)) {}
+    void AddLines(const char* names) {
+        for (const char* c = names; *c; ++c) {
+            const char name[2] = {*c, 0};
+            document.InsertLine(document.LineCount(), NamedLine(name));
+        }
     }
-    void InsertLine(const GraphLineData& line, int p) override {
-        lines.insert(lines.begin() + p, static_cast<const FakeLine&>(line));
-    }
-    void DeleteLine(int p) override { lines.erase(lines.begin() + p); }
-    void ReplaceLine(int p, const GraphLineData& line) override {
-        lines[p] = static_cast<const FakeLine&>(line);
-    }
-    void SwapLines(int a, int b) override { std::swap(lines[a], lines[b]); }
-    const TimeAndLocation& Options() const override { return options; }
-    void SetOptions(const TimeAndLocation& o) override { options = o; }
-    std::int32_t ValueKind() const override { return valueKind; }
-    void UpdateGraphRange() override { valueKind = lines.empty() ? kValueKindUnknown : 0; }
-    void ComputeGraphValues(GraphLineData&) override { ++computed; }
-    void Recompute() override { ++recomputed; }
-    void ValueLimits(double& lowest, double& highest) const override {
-        lowest = 0.0;
-        highest = 100.0;
-    }
-    GraphWindowCommands* FindView(int number) override {
-        auto it = views.find(number);
-        return it == views.end() ? nullptr : it->second;
-    }
-    WindowCommandHistory& History() override { return history; }
-
-    std::string Names() const {
-        std::string names;
-        for (const FakeLine& line : lines) names += test::Utf8(line.Name());
-        return names;
-    }
-
-    std::vector<FakeLine> lines;
-    int selected = -1;
-    TimeAndLocation options;
-    std::int32_t valueKind = kValueKindUnknown;
-    int computed = 0;
-    int recomputed = 0;
-    std::map<int, GraphWindowCommands*> views;
-    WindowCommandHistory history;
+    FakeCurrentTime now;
+    GraphDocument document;
 };
 
 class FakeGraphWindow final : public GraphWindowCommands {
 public:
-    FakeGraphWindow(FakeGraphDocument& document, int number) : document_(document), number_(number) {
-        document_.views[number] = this;
+    FakeGraphWindow(GraphDocument& document, int number) : document_(document), number_(number) {
+        document_.AttachView(*this);
     }
-    ~FakeGraphWindow() override { document_.views.erase(number_); }
+    ~FakeGraphWindow() override { document_.DetachView(*this); }
     int WindowNumber() const override { return number_; }
     bool IsGuideLineShown() const override { return guideLine; }
     GraphDocumentModel& GetDocument() override { return document_; }
@@ -83,7 +54,7 @@ public:
     bool guideLine = true;
 
 private:
-    FakeGraphDocument& document_;
+    GraphDocument& document_;
     int number_;
 };
 

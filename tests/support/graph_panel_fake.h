@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "app/graph_panel.h"
@@ -10,35 +11,37 @@
 
 namespace corvinata::test {
 
+// The panel's view of the window: the lines' panel states are the test's,
+// values and moments come from the real document.
 class FakeGraphPanelSource final : public GraphPanelSource {
 public:
-    explicit FakeGraphPanelSource(FakeGraphDocument& document) : window(document, 1), document_(document) {}
+    explicit FakeGraphPanelSource(GraphDocument& document) : window(document, 1), document_(document) {}
     GraphWindowCommands& GetCommands() override { return window; }
     GraphPanelLine LineAt(int index) const override { return lines.at(static_cast<std::size_t>(index)); }
     String FormatValueAt(int index, int step) const override {
-        String text;
-        StringFromInteger(100 * index + step, 1, text, true, ' ');
-        return text;
+        return document_.GetGraphLine(index)->FormatValueAt(document_.Services(), step);
     }
     int GuideLineStep() const override { return step; }
     void SetGuideLineStep(int s) override { step = s; }
     DateTime StepToDate(int s, std::int32_t timeSystem) const override {
-        DateTime moment{2014, 1, 1, 0.0, timeSystem};
-        DateTimeAddDays(moment, s);
-        return moment;
+        return document_.StepToDate(s, timeSystem);
     }
     bool FirstOrientation() const override { return first; }
     bool SecondOrientation() const override { return second; }
     int DrawGuideLine() override { return step * 2; }
     int DisplayExtent() const override { return 2 * kLastGraphStep + 1; }
 
-    // Lines named "A", "B" ... with every flag set unless changed.
+    // Lines named "A", "B" ... of the phases 10, 20 ... with every flag set
+    // unless changed.
     void AddLines(int count) {
         for (int i = 0; i < count; ++i) {
             const char name[2] = {static_cast<char>('A' + i), 0};
-            document_.lines.emplace_back(name);
+            const std::string phase = "Phase(" + std::to_string(10 * (i + 1)) + ")";
+            GraphLine* added =
+                document_.InsertLine(document_.LineCount(), NamedLine(name, phase.c_str()));
+            document_.ComputeGraphValues(*added);
             GraphPanelLine line;
-            line.name = document_.lines.back().Name();
+            line.name = added->Name();
             line.computed = true;
             lines.push_back(line);
         }
@@ -51,7 +54,7 @@ public:
     bool second = false;
 
 private:
-    FakeGraphDocument& document_;
+    GraphDocument& document_;
 };
 
 }  // namespace corvinata::test

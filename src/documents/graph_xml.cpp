@@ -1,0 +1,214 @@
+#include "documents/graph_xml.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "base/services.h"
+#include "base/time_systems.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr std::size_t kFlushSize = 65536;
+constexpr const char* kLineEnd = "\r\n";
+constexpr double kSecondsPerDay = 86400.0;
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+void AppendNumber(std::string& out, int value, int width) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%0*d", width, value);
+    out += digits;
+}
+
+}  // namespace
+
+std::string XmlEscapedUtf8(const String& text) {
+    std::string out;
+    const Char* c = text.Text();
+    for (int i = 0; c[i]; ++i) {
+        std::uint32_t code = static_cast<std::uint16_t>(c[i]);
+        if (code >= 0xD800 && code <= 0xDBFF && c[i + 1] >= 0xDC00 && c[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint16_t>(c[i + 1]) - 0xDC00);
+            ++i;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;  // half a pair is no character
+        }
+        switch (code) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: AppendUtf8(out, code);
+        }
+    }
+    return out;
+}
+
+std::string GraphXmlValueText(double value) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", 6, value);
+    std::string out(text);
+    if (out.find('.') != std::string::npos) {
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+    }
+    if (out == "-0") out = "0";
+    return out;
+}
+
+std::string GraphXmlDateTimeText(const DateTime& moment) {
+    DateTime date = moment;
+    double seconds = std::round(date.hours * 3600.0);
+    if (!std::isfinite(seconds)) seconds = 0.0;
+    // Whole days of the rounded time move the date (23:59:59.9997 is the
+    // next day's 00:00:00).
+    const double days = std::floor(seconds / kSecondsPerDay);
+    seconds -= days * kSecondsPerDay;
+    date.hours = 0.0;
+    if (days != 0.0) DateTimeAddDays(date, static_cast<std::int32_t>(days));
+    const int total = static_cast<int>(seconds);
+    std::string out = std::to_string(date.year);
+    while (out.size() < 4) out.push_back(' ');
+    out.push_back('-');
+    AppendNumber(out, date.month, 2);
+    out.push_back('-');
+    AppendNumber(out, date.day, 2);
+    out.push_back('T');
+    AppendNumber(out, total / 3600, 2);
+    out.push_back(':');
+    AppendNumber(out, total / 60 % 60, 2);
+    out.push_back(':');
+    AppendNumber(out, total % 60, 2);
+    return out;
+}
+
+bool XmlOutput::Put(const std::string& text) {
+    buffer_ += text;
+    return buffer_.size() < kFlushSize || Flush();
+}
+
+bool XmlOutput::Flush() {
+    const bool written =
+        buffer_.empty() || file_.Write(buffer_.data(), static_cast<std::uint32_t>(buffer_.size()));
+    buffer_.clear();
+    return written;
+}
+
+bool XmlOutput::WriteLine(const char* text) { return Put(std::string(text) + kLineEnd); }
+
+bool XmlOutput::XmlIndent() { return Put(std::string(3 * static_cast<std::size_t>(depth), ' ')); }
+
+bool XmlOutput::XmlComment(const String& text) { return Put("<!--" + XmlEscapedUtf8(text) + "-->"); }
+
+bool XmlOutput::XmlStylesheet() {
+    return WriteLine("<?xml-stylesheet type=\"text/xsl\" href=\"LoadInExcel.xsl\"?>");
+}
+
+bool XmlOutput::XmlStartTag(const char* name, bool lineEnd) {
+    return XmlIndent() && Put(std::string("<") + name + ">" + (lineEnd ? kLineEnd : ""));
+}
+
+bool XmlOutput::XmlEndTag(const char* name, bool indent) {
+    return (!indent || XmlIndent()) && Put(std::string("</") + name + ">" + kLineEnd);
+}
+
+bool XmlOutput::XmlTextElement(const char* name, const String& text) {
+    return XmlIndent() &&
+           Put(std::string("<") + name + ">" + XmlEscapedUtf8(text) + "</" + name + ">" + kLineEnd);
+}
+
+bool XmlOutput::XmlDateTimeElement(const DateTime& moment) {
+    return XmlIndent() && Put("<DateTime>" + GraphXmlDateTimeText(moment) + "</DateTime>" + kLineEnd);
+}
+
+GraphXmlWriter::GraphXmlWriter(StorageService& storage, const String& path)
+    : storage_(storage), path_(path) {}
+
+GraphXmlWriter::~GraphXmlWriter() = default;
+
+bool GraphXmlWriter::BeginGraph(GraphDocument& document) {
+    const ProductInfoInterface& product = GetProductInfo();
+    file_ = storage_.CreateBinaryFile(path_);
+    if (!file_ || !file_->Create(false) || !file_->Truncate()) {
+        file_.reset();
+        return false;
+    }
+    output_ = std::make_unique<XmlOutput>(*file_);
+    XmlOutput& out = *output_;
+    String comment(TXT(" Created by "));
+    StringAppend(comment, product.GetProductName());
+    StringAppend(comment, TXT(" "));
+    StringAppend(comment, product.GetVersion());
+    StringAppend(comment, TXT(" ("));
+    StringAppend(comment, kProductWebAddress);
+    StringAppend(comment, TXT(")"));
+    if (!out.WriteLine("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") || !out.XmlComment(comment) ||
+        !out.WriteLine("") || !out.XmlStylesheet() ||
+        !out.WriteLine("<Graph xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                       "xsi:noNamespaceSchemaLocation=\"Graph.xsd\">")) {
+        return false;
+    }
+    out.depth = 1;
+    if (!out.XmlStartTag("TimeScale", true)) return false;
+    out.depth = 2;
+    // The instants the values belong to, also in step mode, in local civil
+    // time.
+    GraphInstants instants;
+    document.ComputeInstants(instants);
+    const TimeAndLocation& s = document.Options();
+    const GeoCoordinates& place = s.location.coordinates;
+    for (const GraphInstant& instant : instants) {
+        DateTime moment = instant.moment;
+        ConvertTimeSystem(moment, kLocalCivilTime, place.longitude, place.timeZone, s.daylightSaving);
+        if (!out.XmlDateTimeElement(moment)) return false;
+    }
+    out.depth = 1;
+    return out.XmlEndTag("TimeScale", true);
+}
+
+bool GraphXmlWriter::BeginLine(const GraphLine& line) {
+    if (!output_ || !output_->XmlStartTag("Line", true)) return false;
+    ++output_->depth;
+    return output_->XmlTextElement("Name", line.name);
+}
+
+bool GraphXmlWriter::WriteValue(const GraphDocument&, const GraphLine& line, int i) {
+    const std::string text = GraphXmlValueText(line.values[static_cast<std::size_t>(i)]);
+    return output_ && output_->XmlIndent() &&
+           output_->WriteLine(("<Value>" + text + "</Value>").c_str());
+}
+
+bool GraphXmlWriter::EndLine(const GraphLine&) {
+    if (!output_) return false;
+    --output_->depth;
+    return output_->XmlEndTag("Line", true);
+}
+
+bool GraphXmlWriter::EndGraph(GraphDocument&) {
+    if (!output_) return false;
+    output_->depth = 0;
+    const bool written = output_->XmlEndTag("Graph", true) && output_->Flush();
+    return file_->Close() && written;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,112 @@
+// The XML export: numbers, moments, escapes, the instants the values belong
+// to, and a document that parses.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "documents/graph_test_support.h"
+#include "documents/graph_xml.h"
+
+namespace corvinata {
+namespace {
+
+// Well-formed: tags nest and close, every "&" starts a known entity, no
+// bracket stands in text. Answers the number of elements.
+int XmlElements(const std::string& xml) {
+    std::vector<std::string> open;
+    int elements = 0;
+    for (std::size_t i = 0; i < xml.size(); ++i) {
+        if (xml[i] == '&') {
+            const std::size_t end = xml.find(';', i);
+            const std::string entity = xml.substr(i, end == std::string::npos ? 1 : end - i + 1);
+            if (entity != "&amp;" && entity != "&lt;" && entity != "&gt;" && entity != "&quot;") return -1;
+        } else if (xml[i] == '>') {
+            return -1;
+        } else if (xml[i] == '<') {
+            const std::size_t close = xml.find('>', i);
+            if (close == std::string::npos) return -1;
+            const std::string tag = xml.substr(i + 1, close - i - 1);
+            i = close;
+            if (tag[0] == '?' || tag.rfind("!--", 0) == 0) continue;
+            if (tag[0] != '/') {
+                open.push_back(tag.substr(0, tag.find(' ')));
+                ++elements;
+            } else if (open.empty() || open.back() != tag.substr(1)) {
+                return -1;
+            } else {
+                open.pop_back();
+            }
+        }
+    }
+    return open.empty() ? elements : -1;
+}
+
+TEST(GraphXmlTextTest, NumbersMomentsAndEscapes) {
+    const std::pair<double, const char*> numbers[] = {
+        {12.5, "12.5"}, {3.0, "3"}, {-0.000001, "-0.000001"}, {1e-7, "0"}, {-1e-7, "0"}, {-1.0, "-1"},
+        {std::numeric_limits<double>::infinity(), "INF"}, {GraphNoKindMarker(), "NaN"}};
+    for (const auto& [value, text] : numbers) EXPECT_EQ(GraphXmlValueText(value), text) << value;
+    const std::pair<DateTime, const char*> moments[] = {
+        {{2013, 3, 1, 6.0 + 5.0 / 60.0 + 9.0 / 3600.0, 2}, "2013-03-01T06:05:09"},
+        // A midnight that came back from its Julian day a hair early.
+        {{2024, 2, 28, 24.0 - 0.0003 / 3600.0, 2}, "2024-02-29T00:00:00"},
+        {{2024, 12, 31, 23.99999999, 2}, "2025-01-01T00:00:00"},
+        {{2024, 3, 1, 23.0 + 59.0 / 60.0 + 59.4 / 3600.0, 2}, "2024-03-01T23:59:59"},
+        {{999, 7, 4, 12.0, 2}, "999 -07-04T12:00:00"},
+    };
+    for (const auto& [moment, text] : moments) EXPECT_EQ(GraphXmlDateTimeText(moment), text);
+    const Char name[] = {'<', '&', '>', '"', 0x00E9, 0x263E, 0};
+    EXPECT_EQ(XmlEscapedUtf8(String(name)), "&lt;&amp;&gt;&quot;\xC3\xA9\xE2\x98\xBE");
+}
+
+class GraphXmlTest : public test::GraphTest {};
+
+TEST_F(GraphXmlTest, EmptyGraphAndLinesWithEscapedNames) {
+    const std::string empty = Written(*NewDocument(), "empty.XML");  // any letter case
+    EXPECT_EQ(XmlElements(empty), 1 + 1 + 366);
+    EXPECT_EQ(empty.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                          "<!-- Created by Corvinata 1.70 (https://corvinata.example/)-->\r\n"
+                          "<?xml-stylesheet type=\"text/xsl\" href=\"LoadInExcel.xsl\"?>\r\n"
+                          "<Graph xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                          "xsi:noNamespaceSchemaLocation=\"Graph.xsd\">\r\n   <TimeScale>\r\n"
+                          "      <DateTime>2024-01-01T00:00:00</DateTime>\r\n",
+                          0),
+              0u);
+    EXPECT_NE(empty.find("<DateTime>2024-12-31T00:00:00</DateTime>\r\n   </TimeScale>\r\n</Graph>\r\n"),
+              std::string::npos);
+
+    auto document = TwoLineDocument();
+    document->GetGraphLine(0)->name = String(TXT("Moon <&> altitude"));
+    const std::string xml = Written(*document, "two.xml");
+    EXPECT_EQ(XmlElements(xml), 1 + 1 + 366 + 2 * (1 + 1 + 366));
+    EXPECT_NE(xml.find("   <Line>\r\n      <Name>Moon &lt;&amp;&gt; altitude</Name>\r\n"
+                       "      <Value>-45</Value>\r\n      <Value>-44.75</Value>\r\n"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<Name>Phase \xC3\xA9t\xC3\xA9</Name>"), std::string::npos);
+    EXPECT_NE(xml.find("<Value>-1</Value>"), std::string::npos);  // a none value is a number
+}
+
+// The exported moments are those the values were computed at.
+TEST_F(GraphXmlTest, TimeScaleFollowsTheComputedInstants) {
+    auto months = NewDocument();
+    ASSERT_TRUE(TimeAndLocationSetRange(months->Settings(), kMonthsUnit, 365));
+    months->Settings().beginDate = DateTime{2024, 1, 31, 0.0, kLocalCivilTime};
+    EXPECT_NE(Written(*months, "m.xml").find("<DateTime>2024-01-31T00:00:00</DateTime>\r\n"
+                                             "      <DateTime>2024-02-29T00:00:00</DateTime>\r\n"
+                                             "      <DateTime>2024-03-29T00:00:00</DateTime>"),
+              std::string::npos);
+    // A fixed end spreads them evenly; London's summer time is an hour on.
+    auto summer = NewDocument();
+    TimeAndLocation& s = summer->Settings();
+    s.endFixed = s.daylightSaving = true;
+    s.beginDate = DateTime{2024, 6, 1, 0.0, kUniversalTime};
+    s.endDate = DateTime{2024, 6, 2, 0.0, kUniversalTime};
+    const std::string xml = Written(*summer, "s.xml");
+    EXPECT_NE(xml.find("<DateTime>2024-06-01T01:00:00</DateTime>\r\n"
+                       "      <DateTime>2024-06-01T01:03:57</DateTime>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<DateTime>2024-06-02T01:00:00</DateTime>\r\n   </TimeScale>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvinata
