@@ -8,7 +8,6 @@
 #include "app/command_line.h"
 #include "app/start_location.h"
 #include "base/storage_service_win.h"
-#include "catalog/catalogue_registry.h"
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "base/registry_root.h"
@@ -144,6 +143,11 @@ private:
 
 }  // namespace
 
+std::unique_ptr<Application> CreateProgramApplication(std::unique_ptr<StorageService> storage,
+                                                      const PathName& programDirectory) {
+    return std::make_unique<Application>(std::move(storage), programDirectory, ApplicationHooks{});
+}
+
 bool StartApplication(Application& app) {
     if (!app.StartUp()) return false;
     if (UseDefaultLocationIfUnknown(app.Options().location)) {
@@ -178,10 +182,9 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
 }
 
 int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
-    ApplicationHooks hooks;
-    hooks.createCatalogues = [] { return CreateCatalogues(); };
-    hooks.destroyCatalogues = [] { DestroyCatalogues(); };
-    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), std::move(hooks));
+    const std::unique_ptr<Application> program =
+        CreateProgramApplication(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance));
+    Application& app = *program;
     OleSession ole;
     if (!ole.Ok()) return 0;
     if (!CheckOperatingSystem(instance)) return 0;

@@ -78,6 +78,12 @@ bool ReadDword(const wchar_t* key, const wchar_t* name, DWORD& value) {
     return ReadValue(HKEY_CURRENT_USER, key, name, &value, sizeof value);
 }
 
+std::wstring ReadText(const wchar_t* key, const wchar_t* name) {
+    wchar_t text[600] = {};
+    if (!ReadValue(HKEY_CURRENT_USER, key, name, text, sizeof text - sizeof(wchar_t))) return L"<none>";
+    return text;
+}
+
 std::wstring DefaultValue(const wchar_t* key) {
     wchar_t text[600] = {};
     if (!ReadValue(HKEY_CLASSES_ROOT, key, nullptr, text, sizeof text - sizeof(wchar_t))) return L"<none>";
@@ -127,6 +133,8 @@ TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
     EXPECT_EQ(value, 0u);
     ASSERT_TRUE(ReadDword(frameKey.c_str(), L"Toolbar visible", value));
     EXPECT_EQ(value, 1u);
+    const std::wstring appearance = std::wstring(kSettingsKey) + L"\\Appearance Options";
+    EXPECT_EQ(ReadText(appearance.c_str(), L"Language for constellation names"), L"Classic");
     RemoveSettings();
 }
 
