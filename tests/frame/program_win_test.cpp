@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
+#include "app/product_info.h"
+#include "base/memory_storage.h"
 #include "base/scoped_win.h"
 #include "base/storage_service_win.h"
 
@@ -136,6 +139,28 @@ TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
     const std::wstring appearance = std::wstring(kSettingsKey) + L"\\Appearance Options";
     EXPECT_EQ(ReadText(appearance.c_str(), L"Language for constellation names"), L"Classic");
     RemoveSettings();
+}
+
+// The file's version resource says what About and the status line say.
+TEST(ProgramTest, VersionResourceIsTheProgramsVersion) {
+    MemoryStorageService memory;
+    const std::wstring path = ProgramPath();
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(70, 1));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(70, 1));
+    for (const wchar_t* name : {L"\\StringFileInfo\\040904B0\\FileVersion",
+                                L"\\StringFileInfo\\040904B0\\ProductVersion"}) {
+        wchar_t* text = nullptr;
+        ASSERT_TRUE(VerQueryValueW(data.data(), name, reinterpret_cast<void**>(&text), &length)) << name;
+        EXPECT_EQ(std::wstring(text), std::wstring(ProgramProductInfo(memory, PathName()).GetVersion())) << name;
+    }
 }
 
 TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
