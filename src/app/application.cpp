@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/body_tree.h"
 #include "app/graph_prompts.h"
 #include "app/help_topics.h"
 #include "catalog/body_types.h"
@@ -107,9 +108,17 @@ void Application::AttachFrame(ClockTimer& timer, ApplicationMessages& messages,
 
 void Application::RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]) {
     SettingsTree tree(*storage_, keys_.Root());
-    dialogs_.RestoreDialogPositions(tree);
+    RestoreDialogStates(tree);
     LoadMainWindows(tree, kinds);
     if (layouts_) layouts_->LoadLayouts(tree);
+}
+
+void Application::RestoreDialogStates(SettingsTree& tree) {
+    // Select Body offers the first object of the first catalogue until the
+    // user has chosen one; a stored choice of no object is no choice.
+    dialogStates_.selectBody.selected = DefaultBodyIdentifier();
+    dialogs_.RestoreDialogPositions(tree);
+    if (!dialogStates_.selectBody.selected.object) dialogStates_.selectBody.selected = DefaultBodyIdentifier();
 }
 
 bool Application::SaveSession(SessionState& session) {

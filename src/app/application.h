@@ -109,6 +109,9 @@ public:
     // Reads what the restored windows need: dialog positions, the windows
     // of every kind, then the layouts.
     void RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]);
+    // The dialogs' places and states (the tree's innermost key is the
+    // settings root), with the defaults that need the catalogues.
+    void RestoreDialogStates(SettingsTree& tree);
     // Shutdown's writing (see SaveSettingsAtShutdown).
     bool SaveSession(SessionState& session);
 

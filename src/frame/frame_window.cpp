@@ -703,7 +703,7 @@ void FrameWindow::OnStartup() {
     SetMenuPictures();
     {
         SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
-        app_.Dialogs().RestoreDialogPositions(tree);
+        app_.RestoreDialogStates(tree);
         if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
     }
     RestoreNightVision();

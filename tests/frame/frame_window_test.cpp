@@ -304,6 +304,22 @@ TEST_F(FrameWindowTest, LocationOpensAtTheCurrentPlaceAndTheChoiceReachesTheStat
     EXPECT_NE(std::wstring(place).find(after.Text()), std::wstring::npos) << place;
 }
 
+// Restart after restart, with the dialog cancelled in between, no place has
+// been chosen in it: it keeps opening at the current place.
+TEST_F(FrameWindowTest, LocationWithoutAChoiceOpensAtTheCurrentPlaceAfterRestarts) {
+    for (int run = 0; run < 4; ++run) {
+        FrameWindow& frame = Start();
+        CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+        if (run >= 2) test::ModalDriver::Run([run](test::ModalDriver& d, HWND dialog) {
+            wchar_t shown[100] = {};
+            GetDlgItemTextW(dialog, kIdPlaceName, shown, 100);
+            EXPECT_STREQ(shown, L"London, United Kingdom") << run;
+            d.Key(VK_ESCAPE);
+        }, [&] { Command(CMD_LOCATION); return 0; });
+        SendMessageW(frame.Window(), WM_CLOSE, 0, 0);
+    }
+}
+
 TEST(ProgramPicturesTest, ButtonFaceGreyFollowsTheSystemColour) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     const struct {

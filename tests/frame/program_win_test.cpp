@@ -138,6 +138,16 @@ TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
     EXPECT_EQ(value, 1u);
     const std::wstring appearance = std::wstring(kSettingsKey) + L"\\Appearance Options";
     EXPECT_EQ(ReadText(appearance.c_str(), L"Language for constellation names"), L"Classic");
+    // The first object of the first catalogue is Select Body's choice, and
+    // Select Location's record is the first town of the table.
+    const std::wstring dialogs = std::wstring(kSettingsKey) + L"\\Dialogs";
+    const std::wstring body = dialogs + L"\\Select Body\\Selected Body";
+    EXPECT_NE(ReadText(body.c_str(), L"Name"), L"");
+    ASSERT_TRUE(ReadDword((body + L"\\Body\\Body type").c_str(), L"Type number", value));
+    EXPECT_LT(value, 9u);
+    const std::wstring location = dialogs + L"\\Select Location";
+    EXPECT_EQ(ReadText(location.c_str(), L"Country"), L"Afghanistan");
+    EXPECT_EQ(ReadText(location.c_str(), L"Town"), L"Kabul");
     RemoveSettings();
 }
 
