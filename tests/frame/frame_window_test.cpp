@@ -219,7 +219,7 @@ TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
     Command(CMD_NAVIGATE_BACKWARD);  // the windows are not open: nothing to activate
     EXPECT_TRUE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
     EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_FORWARD).Text()),
-              L"Navigate Foreward (Alt+Right) 'Graph window'");
+              L"Navigate Forward (Alt+Right) 'Graph window'");
 }
 
 TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
