@@ -397,6 +397,43 @@ TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
     }
 }
 
+void CALLBACK EndBoxUnanswered(HWND box, UINT, UINT_PTR, DWORD) { EndDialog(box, -1); }
+
+// Enter, on the main keyboard or the keypad, presses the focused button:
+// the first (default) one as the box opens, another once it has the focus.
+TEST(MessageBoxTest, EnterPressesTheDefaultOrFocusedButton) {
+    Win32StorageService storage;
+    test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, nullptr);
+    const struct {
+        int buttons;
+        bool keypad;
+        int tabs;  // Tab presses before Enter
+        int answer;
+    } cases[] = {
+        {kButtonsOk, false, 0, kAnswerOk},           {kButtonsYesNo, false, 0, kAnswerYes},
+        {kButtonsYesNo, true, 0, kAnswerYes},        {kButtonsYesNoCancel, false, 1, kAnswerNo},
+        {kButtonsOkCancel, true, 1, kAnswerCancel},
+    };
+    for (const auto& c : cases) {
+        const int answer = test::ModalDriver::Run([&c](test::ModalDriver& d, HWND box) {
+            for (int i = 0; i < c.tabs; ++i) d.Key(VK_TAB);
+            HWND focus = GetFocus();
+            const LPARAM extended = c.keypad ? (1 << 24) : 0;
+            PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1 | extended);
+            PostMessageW(focus, WM_KEYUP, VK_RETURN, 1 | extended | (3u << 30));
+            d.Pump();
+            // A box that ignored the key ends a little later, answering no
+            // button (an ended box takes its timer with it).
+            SetTimer(box, 1, 1000, EndBoxUnanswered);
+        }, [&c] {
+            return RunMessageBox(GetModuleHandleW(nullptr), nullptr, L"Question?", c.buttons, kMessageWarning,
+                                 L"Message_Box_Help_Button/Question.htm");
+        });
+        EXPECT_EQ(answer, c.answer) << c.buttons << " " << c.tabs;
+    }
+}
+
 // Reads the About dialog that opens on this thread, then closes it.
 struct AboutWatch {
     static inline std::wstring caption, version, status, text;
