@@ -14,6 +14,7 @@
 #include "base/settings_tree.h"
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
+#include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
@@ -124,6 +125,7 @@ FrameWindow::~FrameWindow() {
 }
 
 bool FrameWindow::Create() {
+    InstallHelpMessages(instance_);
     WNDCLASSW existing{};
     if (!GetClassInfoW(instance_, ClassName(), &existing)) {
         WNDCLASSW wc{};
@@ -718,6 +720,7 @@ void FrameWindow::OnStartup() {
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        if (choice == WelcomeChoice::QuickTour) StartQuickTour(instance_, window_, app_.Product().GetProgramDirectory());
     }
     startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.

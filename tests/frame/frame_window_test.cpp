@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "base/settings_tree.h"
 #include "frame/about_dialogs.h"
 #include "frame/custom_controls_setup.h"
+#include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/modal_driver.h"
 #include "frame/select_location_dialog.h"
@@ -317,6 +319,39 @@ TEST_F(FrameWindowTest, LocationWithoutAChoiceOpensAtTheCurrentPlaceAfterRestart
             d.Key(VK_ESCAPE);
         }, [&] { Command(CMD_LOCATION); return 0; });
         SendMessageW(frame.Window(), WM_CLOSE, 0, 0);
+    }
+}
+
+// Without the help file every road to help (the menu, F1, a message box's
+// Help button: all through the one opener) says so in a message box, and so
+// does the Welcome dialog's tour without its script.
+TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
+    FrameWindow& frame = Start();
+    const struct {
+        const char* name;
+        std::function<void()> ask;
+        const wchar_t* said;
+    } cases[] = {
+        {"contents", [&] { Command(CMD_HELP_CONTENTS); }, L"help file"},
+        {"search", [&] { Command(CMD_HELP_SEARCH); }, L"help file"},
+        {"F1", [&] {
+             HELPINFO info{};
+             info.cbSize = sizeof info;
+             info.iContextType = HELPINFO_WINDOW;
+             SendMessageW(frame.Window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+         }, L"help file"},
+        {"tour", [&] { StartQuickTour(GetModuleHandleW(nullptr), frame.Window(), PathName()); },
+         L"Quick Tour.sts"},
+    };
+    for (const auto& c : cases) {
+        std::wstring said;
+        test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+            wchar_t text[400] = {};
+            GetDlgItemTextW(box, IDC_MESSAGE_TEXT, text, 400);
+            said = text;
+            d.Key(VK_RETURN);
+        }, [&] { c.ask(); return 0; });
+        EXPECT_NE(said.find(c.said), std::wstring::npos) << c.name << ": " << std::string(said.begin(), said.end());
     }
 }
 
