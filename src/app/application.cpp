@@ -3,6 +3,7 @@
 #include "app/body_tree.h"
 #include "app/graph_prompts.h"
 #include "app/help_topics.h"
+#include "base/time_systems.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/name_systems.h"
@@ -123,6 +124,7 @@ void Application::RestoreDialogStates(SettingsTree& tree) {
 
 bool Application::SaveSession(SessionState& session) {
     options_.starsFixed = current_.GetStarsFixed();
+    KeepUserTimeWithTheMoment();
     if (!session.frame) session.frame = &frame_;
     if (!session.layouts) session.layouts = layouts_.get();
     if (!session.dialogs) session.dialogs = &dialogs_;
@@ -132,6 +134,7 @@ bool Application::SaveSession(SessionState& session) {
 }
 
 void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
+    KeepUserTimeWithTheMoment();
     DateTimeOptions working = options_.time;
     const int result = runDialog(working);
     if (result == 0 || result == -1) return;
@@ -145,6 +148,22 @@ void Application::ChangeLocation(
     if (runDialog(working, retain) == 0) return;
     options_.location = working;
     ChangeCurrentLocation(current_, working.location, retain);
+    KeepUserTimeWithTheMoment();
+}
+
+void Application::KeepUserTimeWithTheMoment() {
+    DateTimeOptions& time = options_.time;
+    if (!time.userDefined) return;
+    const DateTimeLocation& now = current_.GetTimeAndLocation();
+    DateTime moment = now.dateTime;
+    const std::int32_t system = time.userTime.timeSystem;
+    if (moment.timeSystem == kInvalidTimeSystem || system < kUniversalTime || system > kLocalSiderealTime) return;
+    if (!ConvertTimeSystem(moment, system, now.location.coordinates.longitude, now.location.coordinates.timeZone,
+                           now.daylightSaving)) {
+        return;
+    }
+    time.userTime = moment;
+    time.userDaylightSaving = now.daylightSaving;
 }
 
 void Application::ReportMissingFile(const String& path) {

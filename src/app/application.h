@@ -127,6 +127,11 @@ public:
     void ReportMissingFile(const String& path);
 
 private:
+    // A user's time follows the moment shown (a new place, the running
+    // clock): it is kept in its own time system, so that the next start and
+    // the Date and Time dialog show what the user last saw.
+    void KeepUserTimeWithTheMoment();
+
     bool StartClockTimer() override;
     void StopClockTimer() override;
 
