@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include <optional>
+
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/start_location.h"
@@ -18,6 +20,7 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
+#include "frame/single_instance.h"
 
 namespace corvinata {
 
@@ -28,6 +31,8 @@ namespace {
 
 constexpr int kMinimumScreenWidth = 1024;
 constexpr int kMinimumScreenHeight = 720;
+// How long a second start waits for the first copy's frame to show.
+constexpr DWORD kWaitForRunningCopy = 10000;
 
 String ClassIdText() {
     String text;
@@ -192,6 +197,15 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     bool byAutomation = false;
     const String line = CutCommandLine(commandLine);
     if (ProcessCommandLine(line.Text(), exitCode, byAutomation)) return exitCode;
+    // The user's copy is held for the whole run; an automation copy claims nothing.
+    std::optional<SingleInstance> copy;
+    if (!byAutomation) {
+        copy.emplace();
+        if (!copy->First()) {
+            ActivateRunningCopy(kWaitForRunningCopy);
+            return 0;
+        }
+    }
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");

@@ -190,6 +190,49 @@ TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
     EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"<none>");
 }
 
+bool WriteDword(const wchar_t* key, const wchar_t* name, DWORD value) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+        return false;
+    ScopedRegistryKey owner(opened);
+    return RegSetValueExW(opened, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+           ERROR_SUCCESS;
+}
+
+// A second start brings the running copy forward and ends, so that two
+// copies never write the same settings; a copy COM starts still runs.
+TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    RunningProgram first(L"");
+    ASSERT_TRUE(first.Started());
+    HWND frame = first.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    ShowWindow(frame, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(frame));
+    {
+        RunningProgram second(L"");
+        ASSERT_TRUE(second.Started());
+        EXPECT_EQ(second.WaitForExit(30000), 0);
+        EXPECT_FALSE(IsIconic(frame));  // the running copy was brought back
+    }
+    {
+        RunningProgram automation(L"-Embedding");
+        EXPECT_EQ(automation.WaitForExit(30000), 0);
+    }
+    EXPECT_TRUE(IsWindow(frame));
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(30000), 0);
+    // With the first copy gone a new start is the user's copy again.
+    RunningProgram again(L"");
+    HWND shown = again.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(shown, nullptr);
+    PostMessageW(shown, WM_CLOSE, 0, 0);
+    EXPECT_EQ(again.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
 TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {
     RemoveSettings();
     RunningProgram program(L"-Embedding");
