@@ -126,6 +126,8 @@ FrameWindow::~FrameWindow() {
 
 bool FrameWindow::Create() {
     InstallHelpMessages(instance_);
+    // Before the first window, so that every window of the frame follows night vision.
+    if (!nightColours_) nightColours_ = std::make_unique<NightColours>(options_.NightVision());
     WNDCLASSW existing{};
     if (!GetClassInfoW(instance_, ClassName(), &existing)) {
         WNDCLASSW wc{};
@@ -395,9 +397,14 @@ void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
     RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
 }
 
-void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+    if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
+        toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
+        NightColours::Switched();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 void FrameWindow::RunLayoutCommand(int id) {
