@@ -257,6 +257,20 @@ TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
     }));
 }
 
+// A name is taken as far as it is stored, no further: the edits stop at
+// the stored length and the place keeps every character typed.
+TEST_F(DefineLocation, PlaceNamesStopAtTheStoredLength) {
+    params_.isNew = false;
+    place_.coordinates.latitude.degrees = 51.5;  // on land, in zone 0
+    const std::string typed(kNameMaxLength + 20, 'N');
+    EXPECT_TRUE(Run([&](ModalDriver& d, HWND dialog) {
+        Replace(d, kIdTownEdit, typed.c_str());
+        EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(dialog, kIdTownEdit)), kNameMaxLength);
+        d.Key(VK_RETURN);
+    }));
+    EXPECT_EQ(Utf8(place_.town), std::string(kNameMaxLength, 'N'));
+}
+
 // Where the lookup knows no zone the user is told, and asked before the
 // entered zone is stored.
 TEST_F(DefineLocation, NoZoneAtSeaIsSaidAndTheEnteredZoneConfirmed) {
