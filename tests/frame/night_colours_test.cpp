@@ -105,6 +105,7 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
         ASSERT_TRUE(key->WriteBool(L"Active", true));
     }
     FrameWindow* frame = &Start(false);
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
     test::ModalDriver::Run([](test::ModalDriver& d, HWND) { d.Key(VK_RETURN); },  // Yes
                            [&] { return SendMessageW(frame->Window(), kStartupMessage, 0, 0); });
     EXPECT_EQ(WorkAreaColour(frame->Window()), ProgramColour(COLOR_APPWORKSPACE));
@@ -122,6 +123,16 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
     EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE));
     EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT));
     EXPECT_NE(face, text);
+    // Off again in Appearance: the day pictures and the system's colours.
+    HWND toolbar = frame->Toolbar().Window();
+    const LRESULT nightPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
+        d.Focus(kIdNightVision);
+        d.Key(VK_SPACE);
+        d.Key(VK_RETURN);
+    }, [&] { Command(CMD_APPEARANCE); return 0; });
+    EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_EQ(WorkAreaColour(frame->Window()), GetSysColor(COLOR_APPWORKSPACE));
 }
 
 }  // namespace
