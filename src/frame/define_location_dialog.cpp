@@ -13,6 +13,7 @@
 #include "app/time_zone_picker.h"
 #include "catalog/time_zones.h"
 #include "frame/control_classes.h"
+#include "frame/night_colours.h"
 #include "frame/spin_edit_window.h"
 
 namespace corvinata {
@@ -423,7 +424,8 @@ void MapWindow::OnPaint() {
     const ScopedMemoryDc buffer(CreateCompatibleDC(paint.Get()));
     const ScopedBitmap surface(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
     const ScopedSelection onSurface(buffer.Get(), surface.Get());
-    FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_APPWORKSPACE));
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> workspace(CreateSolidBrush(ProgramColour(COLOR_APPWORKSPACE)));
+    FillRect(buffer.Get(), &client, workspace.Get());
     if (picture_.Get()) {
         const ScopedMemoryDc source(CreateCompatibleDC(paint.Get()));
         const ScopedSelection onPicture(source.Get(), picture_.Get());

@@ -231,6 +231,8 @@ COLORREF ProgramColour(int systemIndex) {
     return GetSysColor(systemIndex);
 }
 
+bool ProgramColoursAtNight() { return Active(); }
+
 NightColours::NightColours(const NightVisionSettings& night) {
     g_night = &night;
     g_hook = SetWindowsHookExW(WH_CBT, &WatchCreation, nullptr, GetCurrentThreadId());

@@ -21,6 +21,8 @@ UINT NightColoursChangedMessage();
 // The colour a window of the program draws a system colour in: its night
 // shade while night vision is active, else the system's own.
 COLORREF ProgramColour(int systemIndex);
+// Whether the program's windows are in night colours now.
+bool ProgramColoursAtNight();
 
 // The night colours of this thread's windows for the object's lifetime:
 // every dialog, MDI client, toolbar and status bar created from now on

@@ -40,6 +40,20 @@ protected:
         text = GetTextColor(dc);
         DeleteDC(dc);
     }
+    // The colour a control prints its client area with, a little inside.
+    static COLORREF ClientCorner(HWND control) {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 32);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        const COLORREF colour = GetPixel(dc, 3, 3);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
     // The colour the work area erases its background with.
     static COLORREF WorkAreaColour(HWND frame) {
         HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
@@ -86,6 +100,10 @@ TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
         COLORREF text = 0;
         test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
             StaticColours(box, face, text);
+            // The program's own pickers draw in the shades too.
+            if (HWND picker = GetDlgItem(box, kIdUserDate)) {
+                EXPECT_EQ(ClientCorner(picker), ProgramColour(COLOR_BTNFACE)) << dialog.name;  // disabled
+            }
             d.Key(VK_ESCAPE);
         }, [&] { dialog.open(); return 0; });
         EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE)) << dialog.name;
