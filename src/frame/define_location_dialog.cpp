@@ -543,6 +543,15 @@ INT_PTR CALLBACK DefineLocationDlgProc(HWND dialog, UINT message, WPARAM wParam,
     if (message == WM_INITDIALOG) return OnInit(dialog, *reinterpret_cast<DefineLocationRun*>(lParam));
     DefineLocationRun* run = RunOf(dialog);
     if (!run) return FALSE;
+    if (message == PickerChangedMessage()) {
+        // Typed coordinates: the cross follows them.
+        const int id = static_cast<int>(wParam);
+        if (id == kIdLongitudePicker || id == kIdLatitudePicker) {
+            MarkPlaceOfFields(dialog, *run);
+            UpdateArrows(dialog, run->map);
+        }
+        return TRUE;
+    }
     switch (message) {
         case WM_COMMAND: return OnCommand(dialog, *run, LOWORD(wParam), HIWORD(wParam));
         case WM_HSCROLL:

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "base/scoped_win.h"
 #include "frame/night_colours.h"
 
@@ -171,7 +173,26 @@ void SpinEditControl::Redraw() const {
     if (upDown_) RedrawWindowNow(upDown_);
 }
 
+UINT PickerChangedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Corvinata picker changed");
+    return message;
+}
+
+// Keys, characters, pastes and the arrows may change the value: the parent
+// hears of it when they did.
 LRESULT SpinEditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_KEYUP && message != WM_CHAR && message != WM_PASTE && message != WM_NOTIFY)
+        return HandleInput(message, wParam, lParam);
+    const std::vector<int> before = Edit().CollectValues();
+    const LRESULT result = HandleInput(message, wParam, lParam);
+    if (Edit().CollectValues() != before && IsWindow(window_)) {
+        SendMessageW(GetParent(window_), PickerChangedMessage(), static_cast<WPARAM>(GetDlgCtrlID(window_)),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+    return result;
+}
+
+LRESULT SpinEditControl::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETFOCUS: Redraw(); return 0;
         case WM_KILLFOCUS: Edit().EndEntry(); Redraw(); return 0;

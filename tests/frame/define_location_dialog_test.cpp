@@ -216,7 +216,8 @@ bool PlaceUnderCross(HWND dialog, const OfferedMaps& offered, double& longitudeW
                            latitude);
 }
 
-// Zooming and choosing another map keep the place; the cross stays on it.
+// Zooming and choosing another map keep the place; typed coordinates move
+// the cross: it always stands on the fields' place.
 TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
     place_ = test::MakePlace("Paris", "France", -2.35);
     place_.coordinates.latitude.degrees = 48.86;
@@ -226,13 +227,18 @@ TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
     EXPECT_FALSE(Run([&](ModalDriver& d, HWND dialog) {
         const struct {
             const char* step;
+            double east;  // the longitude the fields hold afterwards
             std::function<void()> act;
         } steps[] = {
-            {"opened", [] {}},
-            {"zoom in", [&] { d.Click(kIdZoomIn); }},
-            {"zoom in again", [&] { d.Click(kIdZoomIn); }},
-            {"zoom out", [&] { d.Click(kIdZoomOut); }},
-            {"another map", [&] {
+            {"opened", 2.35, [] {}},
+            {"zoom in", 2.35, [&] { d.Click(kIdZoomIn); }},
+            {"zoom in again", 2.35, [&] { d.Click(kIdZoomIn); }},
+            {"zoom out", 2.35, [&] { d.Click(kIdZoomOut); }},
+            {"longitude typed", 3.35, [&] {
+                 d.Focus(kIdLongitudePicker);
+                 d.Key(VK_UP);  // the degrees one up
+             }},
+            {"another map", 3.35, [&] {
                  SendDlgItemMessageW(dialog, kIdMapList, CB_SETCURSEL, 1, 0);
                  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kIdMapList, CBN_SELCHANGE),
                               reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdMapList)));
@@ -241,7 +247,8 @@ TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
         for (const auto& step : steps) {
             step.act();
             d.Pump();
-            EXPECT_NEAR(PickerValue(dialog, kIdLongitudePicker), 2.35, 1e-9) << step.step;
+            const double east = PickerValue(dialog, kIdLongitudePicker);
+            EXPECT_NEAR(east, step.east, 1e-9) << step.step;
             EXPECT_NEAR(PickerValue(dialog, kIdLatitudePicker), 48.86, 1e-9) << step.step;
             EXPECT_EQ(PickerValue(dialog, kIdTimeZonePicker), 1.0) << step.step;
             double longitudeWest = 0.0;
@@ -250,7 +257,7 @@ TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
             if (!map->HasMark()) continue;  // a map that does not show the place has no cross
             ASSERT_TRUE(PlaceUnderCross(dialog, offered, longitudeWest, latitude)) << step.step;
             const double pixel = 360.0 / ZoomedWidth(map->View());
-            EXPECT_NEAR(longitudeWest, -2.35, 2 * pixel) << step.step;
+            EXPECT_NEAR(longitudeWest, -east, 2 * pixel) << step.step;
             EXPECT_NEAR(latitude, 48.86, 2 * pixel) << step.step;
         }
         d.Key(VK_ESCAPE);
