@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "base/scoped_win.h"
+#include "frame/night_colours.h"
 
 namespace corvinata {
 
@@ -170,7 +173,26 @@ void SpinEditControl::Redraw() const {
     if (upDown_) RedrawWindowNow(upDown_);
 }
 
+UINT PickerChangedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Corvinata picker changed");
+    return message;
+}
+
+// Keys, characters, pastes and the arrows may change the value: the parent
+// hears of it when they did.
 LRESULT SpinEditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_KEYUP && message != WM_CHAR && message != WM_PASTE && message != WM_NOTIFY)
+        return HandleInput(message, wParam, lParam);
+    const std::vector<int> before = Edit().CollectValues();
+    const LRESULT result = HandleInput(message, wParam, lParam);
+    if (Edit().CollectValues() != before && IsWindow(window_)) {
+        SendMessageW(GetParent(window_), PickerChangedMessage(), static_cast<WPARAM>(GetDlgCtrlID(window_)),
+                     reinterpret_cast<LPARAM>(window_));
+    }
+    return result;
+}
+
+LRESULT SpinEditControl::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETFOCUS: Redraw(); return 0;
         case WM_KILLFOCUS: Edit().EndEntry(); Redraw(); return 0;
@@ -265,16 +287,22 @@ void SpinEditControl::Paint(HDC dc) {
     GetClientRect(window_, &area);
     const ScopedSelection font(dc, ParentFont(window_));
     const bool enabled = IsWindowEnabled(window_) != 0;
-    FillRect(dc, &area, enabled ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
-                                : GetSysColorBrush(COLOR_BTNFACE));
+    // At night the fields take the shades the rest of the program has.
+    const bool night = ProgramColoursAtNight();
+    const COLORREF back = night ? ProgramColour(COLOR_WINDOW) : kBackColour;
+    const COLORREF face = ProgramColour(COLOR_BTNFACE);
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> fill(CreateSolidBrush(enabled ? back : face));
+    FillRect(dc, &area, fill.Get());
     DrawEditBorder(window_, dc, area);
     textOrigin_ = area.left;
     SetBkMode(dc, OPAQUE);
 
-    const Colours normal = enabled ? Colours{kTextColour, kBackColour}
-                                   : Colours{GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_BTNFACE)};
-    const Colours highlight{kHighlightText, kHighlightBack};
-    const Colours hidden{kHighlightBack, kHighlightBack};
+    const COLORREF text = night ? ProgramColour(COLOR_WINDOWTEXT) : kTextColour;
+    const COLORREF markText = night ? ProgramColour(COLOR_HIGHLIGHTTEXT) : kHighlightText;
+    const COLORREF markBack = night ? ProgramColour(COLOR_HIGHLIGHT) : kHighlightBack;
+    const Colours normal = enabled ? Colours{text, back} : Colours{ProgramColour(COLOR_GRAYTEXT), face};
+    const Colours highlight{markText, markBack};
+    const Colours hidden{markBack, markBack};
     const bool focused = enabled && GetFocus() == window_;
     SpinEdit& edit = Edit();
     PieceWriter writer(dc, area);

@@ -19,6 +19,11 @@ namespace corvinata {
 // year may have changed.
 constexpr UINT kDatePickerYearMessage = WM_APP + 17;
 
+// Sent by a picker to its parent after the user changed its value (wParam:
+// the picker's id, lParam: its window); the program's own SetValue calls
+// send nothing.
+UINT PickerChangedMessage();
+
 class SpinEditControl : public CustomControl {
 public:
     explicit SpinEditControl(HWND window) noexcept : window_(window) {}
@@ -37,6 +42,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    LRESULT HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnUpDownNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyUp(WPARAM key, LPARAM lParam);
     LRESULT OnChar(WPARAM c, LPARAM lParam);
