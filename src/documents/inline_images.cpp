@@ -1,5 +1,7 @@
 #include "documents/inline_images.h"
 
+#include <string>
+
 namespace corvinata {
 
 namespace {
@@ -155,6 +157,66 @@ bool InlineImageResolver::ResolveInlineImageUrl(const Char* url, const unsigned 
             break;
     }
     return false;
+}
+
+namespace {
+
+const char* MimeTypeOf(const unsigned char* data, std::uint32_t size) noexcept {
+    if (size >= 6 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') return "image/gif";
+    if (size >= 8 && data[0] == 0x89 && data[1] == 'P' && data[2] == 'N' && data[3] == 'G') return "image/png";
+    if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) return "image/jpeg";
+    if (size >= 2 && data[0] == 'B' && data[1] == 'M') return "image/bmp";
+    return "application/octet-stream";
+}
+
+void AppendAsciiTo(std::basic_string<Char>& out, const char* text) {
+    for (; *text != 0; ++text) out.push_back(static_cast<Char>(*text));
+}
+
+void AppendBase64(std::basic_string<Char>& out, const unsigned char* data, std::uint32_t size) {
+    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::uint32_t i = 0;
+    for (; i + 2 < size; i += 3) {
+        const std::uint32_t v = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2];
+        for (int shift = 18; shift >= 0; shift -= 6) out.push_back(static_cast<Char>(kDigits[(v >> shift) & 63]));
+    }
+    if (i < size) {
+        const std::uint32_t v = (data[i] << 16) | (i + 1 < size ? data[i + 1] << 8 : 0);
+        out.push_back(static_cast<Char>(kDigits[(v >> 18) & 63]));
+        out.push_back(static_cast<Char>(kDigits[(v >> 12) & 63]));
+        out.push_back(i + 1 < size ? static_cast<Char>(kDigits[(v >> 6) & 63]) : Char('='));
+        out.push_back('=');
+    }
+}
+
+}  // namespace
+
+String PageWithDataUrls(const String& page, const InlineImageSource& source) {
+    std::basic_string<Char> out;
+    const Char* p = page.Text();
+    const Char* copied = p;
+    for (; *p != 0; ++p) {
+        if (*p != '"') continue;
+        const Char* url = p + 1;
+        if (SkipPrefix(url, "CorvinataInlineImage://") == nullptr) continue;
+        const Char* end = url;
+        while (*end != 0 && *end != '"') ++end;
+        if (*end != '"') break;
+        std::basic_string<Char> text(url, end);
+        const unsigned char* data = nullptr;
+        std::uint32_t size = 0;
+        if (source.ResolveInlineImageUrl(text.c_str(), data, size)) {
+            out.append(copied, url);
+            AppendAsciiTo(out, "data:");
+            AppendAsciiTo(out, MimeTypeOf(data, size));
+            AppendAsciiTo(out, ";base64,");
+            AppendBase64(out, data, size);
+            copied = end;
+        }
+        p = end;
+    }
+    out.append(copied, page.Text() + page.Length());
+    return String(out.c_str());
 }
 
 }  // namespace corvinata

@@ -103,4 +103,9 @@ struct InlineImageUrlParts {
 // each of at most 1000 characters and within range. Kind None otherwise.
 InlineImageUrlParts ParseInlineImageUrl(const Char* url) noexcept;
 
+// The page with every picture it names through the scheme (in a src="..."
+// attribute) written into it as a data: URL, so that the page shows its
+// pictures wherever it is read. A URL that names no picture stays as it is.
+String PageWithDataUrls(const String& page, const InlineImageSource& source);
+
 }  // namespace corvinata

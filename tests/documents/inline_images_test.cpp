@@ -156,3 +156,23 @@ TEST(InlineImageTableTest, RegistrationsAreExactAndEndWithTheirOwner) {
 
 }  // namespace
 }  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+TEST_F(InlineImagesTest, SavedPageCarriesItsPicturesAsDataUrls) {
+    const unsigned char chart[4] = {'B', 'M', 0xFF, 0x01};
+    table.Register(chart, 4);
+    const std::string memory = UrlOf(chart, 4);
+    const std::string page = "<img src=\"CorvinataInlineImage://Resource/CORVINATAREPORTS_SUN_DAY\" alt=\"Sun\">"
+                             "<img src=\"" + memory + "\"><img src=\"CorvinataInlineImage://Memory/0/9\">"
+                             "<p>\"CorvinataInlineImage://Resource/</p>";
+    const String saved = PageWithDataUrls(String(Wide(page).c_str()), resolver);
+    EXPECT_EQ(Utf8(saved),
+              "<img src=\"data:image/gif;base64,R0lGODlh\" alt=\"Sun\">"
+              "<img src=\"data:image/bmp;base64,Qk3/AQ==\"><img src=\"CorvinataInlineImage://Memory/0/9\">"
+              "<p>\"CorvinataInlineImage://Resource/</p>");
+}
+
+}  // namespace
+}  // namespace corvinata

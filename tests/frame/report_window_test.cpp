@@ -1,0 +1,227 @@
+// Report windows in the real frame with their real panel, under Wine without
+// a browser engine: the plain view, saving the page, sizing, activation,
+// duplication and what closing leaves behind.
+#include "frame/report_window.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "documents/inline_image_resources_win.h"
+#include "frame_test.h"
+#include "panel_fakes.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/report_test_kind.h"
+
+namespace corvinata {
+namespace {
+
+using test::Utf8;
+
+std::string Caption(HWND window) {
+    wchar_t text[200] = {};
+    GetWindowTextW(window, text, 200);
+    return Utf8(text);
+}
+
+class ReportWindowTest : public test::FrameTest {
+protected:
+    ReportWindowTest() {
+        Start();
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+        std::vector<WORD> dialogTemplate =
+            test::ControlDialog::Template({{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
+                                           {L"BUTTON", kPreviousPeriodItem, 0, 0, 20, 50, 14},
+                                           {L"STATIC", kCurrentPeriodItem, 0, 50, 20, 50, 14},
+                                           {L"BUTTON", kNextPeriodItem, 0, 100, 20, 50, 14},
+                                           {L"BUTTON", kResetTimeItem, 0, 150, 20, 50, 14}});
+        reinterpret_cast<DLGTEMPLATE*>(dialogTemplate.data())->style = WS_CHILD | DS_SETFONT;
+        EXPECT_TRUE(panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
+                                                    reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+                                                    frame_->PaneWindow(CMD_VIEW_CONTROL_PANEL), nullptr));
+        ReportWindowServices services{this->services, hub, ProgramInlineImageSource(),
+                                      [this](HWND, const String& proposed, String& path) {
+                                          proposedName = Utf8(proposed);
+                                          path = savePath.c_str();
+                                          return !savePath.empty();
+                                      },
+                                      [this](HWND, const String& text) { errors.push_back(Utf8(text)); }};
+        auto kind = std::make_unique<ReportWindowKind>(std::move(services), frame_->Children(),
+                                                       GetModuleHandleW(nullptr));
+        kind->SetPanel(&panel);
+        reportKind = kind.get();
+        frame_->Children().AddKind(std::move(kind));
+    }
+    ~ReportWindowTest() override {
+        SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+        frame_.reset();
+    }
+    ReportWindow& NewReport() {
+        return dynamic_cast<ReportWindow&>(*frame_->Children().NewWindow(kReportWindow));
+    }
+    HWND Panel() const { return panel.GetDialogWindow(); }
+    void Choose(const wchar_t* entry) {
+        const LRESULT index = SendDlgItemMessageW(Panel(), kReportListItem, CB_FINDSTRINGEXACT,
+                                                  static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+        SendDlgItemMessageW(Panel(), kReportListItem, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kReportListItem, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(Panel(), kReportListItem)));
+    }
+    static std::string ReadFile(const std::wstring& path) {
+        std::ifstream in(path.c_str(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    test::ScopedCatalogues catalogues;
+    ScopedReportParts parts{test::TestReportParts()};
+    NotificationHub hub;
+    test::FakePanelServices services;
+    ReportControlPanel panel{services};  // outlives the frame's kinds
+    ReportWindowKind* reportKind = nullptr;
+    std::wstring savePath;
+    std::string proposedName;
+    std::vector<std::string> errors;
+};
+
+TEST_F(ReportWindowTest, NewWindowShowsTheNightReportPlainlyWithoutABrowser) {
+    ReportWindow& window = NewReport();
+    EXPECT_EQ(Caption(window.Handle()), "Report: Night Report for Jul 01, 2014");
+    ASSERT_TRUE(window.ShowsPlainView());
+    HWND button = GetDlgItem(window.Container(), kSaveAsHtmlButton);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(Caption(button), "&Save as HTML...");
+    EXPECT_TRUE(IsWindowVisible(button) || !IsWindowVisible(frame_->Window()));
+
+    // The text is drawn in the window's colours: some pixels differ from the background.
+    RECT client{};
+    GetClientRect(window.Container(), &client);
+    ScopedWindowDc screen(window.Container());
+    ScopedMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, 80));
+    const ScopedSelection selection(memory.Get(), bitmap.Get());
+    SendMessageW(window.Container(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    const COLORREF background = GetPixel(memory.Get(), 2, 2);
+    int inked = 0;
+    for (int y = 16; y < 40; ++y) {
+        for (int x = 16; x < 200; ++x) inked += GetPixel(memory.Get(), x, y) != background;
+    }
+    EXPECT_GT(inked, 50);
+    EXPECT_EQ(background, GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(ReportWindowTest, SaveAsHtmlWritesThePageWithItsPicturesInside) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    savePath = std::wstring(folder) + L"corvinata-report-test.htm";
+    DeleteFileW(savePath.c_str());
+    ReportWindow& window = NewReport();
+    SendMessageW(GetDlgItem(window.Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
+    EXPECT_EQ(proposedName, "Night Report for Jul 01, 2014");
+    const std::string page = ReadFile(savePath);
+    EXPECT_EQ(page.rfind("<!DOCTYPE HTML PUBLIC", 0), 0u);
+    EXPECT_NE(page.find("<img src=\"data:image/gif;base64,R0lGODlh"), std::string::npos);
+    EXPECT_EQ(page.find("CorvinataInlineImage"), std::string::npos);
+    EXPECT_TRUE(errors.empty());
+    DeleteFileW(savePath.c_str());
+
+    // A folder that does not exist: the user hears of it, nothing is left behind.
+    savePath = std::wstring(folder) + L"no-such-folder\\report.htm";
+    SendMessageW(GetDlgItem(window.Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("The report could not be saved as ", 0), 0u);
+}
+
+TEST_F(ReportWindowTest, SizingMovesTheContainerWithTheWindow) {
+    ReportWindow& window = NewReport();
+    SendMessageW(frame_->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window.Handle()), 0);
+    const auto expectFilled = [&](const char* step) {
+        RECT client{}, container{};
+        GetClientRect(window.Handle(), &client);
+        GetClientRect(window.Container(), &container);
+        EXPECT_EQ(container.right, client.right) << step;
+        EXPECT_EQ(container.bottom, client.bottom) << step;
+    };
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    expectFilled("WM_SIZE");
+    SetWindowPos(window.Container(), nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageW(window.Handle(), WM_EXITSIZEMOVE, 0, 0);
+    expectFilled("WM_EXITSIZEMOVE");
+}
+
+TEST_F(ReportWindowTest, MdiActivationAttachesThePanelButNonClientActivationDoesNot) {
+    ReportWindow& first = NewReport();
+    ReportWindow& second = NewReport();
+    EXPECT_EQ(panel.GetAttachedWindow(), &second);
+    panel.ControlPanelShow(false);
+    panel.ControlPanelAttach(nullptr);
+    SendMessageW(first.Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(panel.GetAttachedWindow(), nullptr);
+    SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(first.Handle()), 0);
+    EXPECT_EQ(panel.GetAttachedWindow(), &first);
+    EXPECT_NE(GetWindowLongW(Panel(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_EQ(test::DialogItemText(Panel(), kReportListItem), "Night report");
+}
+
+TEST_F(ReportWindowTest, PanelChoosesTheReportAndStepsItsDate) {
+    ReportWindow& window = NewReport();
+    Choose(L"Day report");
+    EXPECT_EQ(Caption(window.Handle()), "Report: Day Report for Jul 01, 2014");
+    SendDlgItemMessageW(Panel(), kNextPeriodItem, BM_CLICK, 0, 0);
+    EXPECT_EQ(Caption(window.Handle()), "Report: Day Report for Jul 02, 2014");
+    EXPECT_NE(Utf8(window.Report()->GetHtml()).find("Day Report for Jul 02, 2014"), std::string::npos);
+    Choose(L"Year ephemerides of Mars");
+    EXPECT_EQ(Caption(window.Handle()).rfind("Report: Ephemerides of Mars for 2014", 0), 0u);
+}
+
+TEST_F(ReportWindowTest, DuplicateOpensTheSameReportAtANewPosition) {
+    ReportWindow& window = NewReport();
+    Choose(L"Month report");
+    ASSERT_TRUE(window.Duplicate());
+    auto* copy = dynamic_cast<ReportWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, &window);
+    EXPECT_EQ(Caption(copy->Handle()), Caption(window.Handle()));
+    EXPECT_EQ(copy->Report()->ReportType(), kMonthReport);
+    EXPECT_NE(&copy->GetReportDocument(), &window.GetReportDocument());
+    RECT a{}, b{};
+    GetWindowRect(window.Handle(), &a);
+    GetWindowRect(copy->Handle(), &b);
+    EXPECT_NE(a.left, b.left);
+    EXPECT_EQ(reportKind->DocumentCount(), 2);
+}
+
+TEST_F(ReportWindowTest, RelatedTasksOpenEphemeridesInANewWindow) {
+    DateTimeLocation record = services.CurrentTimeAndLocation();
+    record.dateTime.year = 2020;
+    MdiChildWindow* window = reportKind->NewReportWindow(kSolarEphemerides, 0, record);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Caption(window->Handle()), "Report: Solar Ephemerides for 2020");
+    EXPECT_EQ(reportKind->NewReportWindow(kPlanetEphemerides, 9, record), nullptr);
+}
+
+TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
+    const auto openAndClose = [&] {
+        for (int i = 0; i < 4; ++i) NewReport();
+        SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+    };
+    openAndClose();  // first use loads what stays loaded
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DWORD handles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    openAndClose();
+    openAndClose();
+    DWORD handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
+    EXPECT_LE(handlesAfter, handles);
+    EXPECT_EQ(reportKind->DocumentCount(), 0);
+    EXPECT_EQ(frame_->Registry().AllWindows().size(), 0u);
+}
+
+}  // namespace
+}  // namespace corvinata
