@@ -15,6 +15,7 @@
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
 #include "frame/message_box.h"
+#include "frame/report_kind_setup.h"
 #include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
@@ -285,6 +286,8 @@ void FrameWindow::OnCreate() {
                                PaneNode::Leaf(PaneOf(status_.Window()), false)}));
     panes_->Show(PaneOf(mdiClient_));
 
+    reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
+                                                 controlPanelParent_, instance_);
     ShowPanes(app_.Frame().panes);
     clock_ = std::make_unique<FrameClockTimer>(window_);
     app_.AttachFrame(*clock_, *this, *this);

@@ -25,6 +25,8 @@
 
 namespace corvinata {
 
+class ReportKindSetup;
+
 // Windows that take their keys through IsDialogMessage in the message loop.
 using ModelessDialogList = std::vector<HWND>;
 
@@ -134,6 +136,8 @@ private:
 
     Application& app_;
     ChildWindowRegistry registry_;
+    // Before the child windows: their panels outlive them.
+    std::unique_ptr<ReportKindSetup> reports_;
     ChildWindows children_{*this, registry_};
     NavigationHistory navigation_;
     HINSTANCE instance_;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/help_topics_win.h"
+#include "app/window_records.h"
+#include "app/window_settings.h"
 #include "base/scoped_win.h"
 #include "documents/report_kinds.h"
 #include "frame/file_replace.h"
@@ -66,10 +68,12 @@ bool AskReportSavePath(HWND owner, const String& proposedName, String& path) {
 ReportWindow::ReportWindow(ChildWindowHost& host, ReportDocument& document, ReportWindowKind& kind)
     : MdiChildWindow(host, document), document_(document), kind_(kind) {
     document_.Views().Insert(&views_);
+    kind_.WindowMade(*this);
 }
 
 ReportWindow::~ReportWindow() {
     browser_.Reset();
+    kind_.WindowGone(*this);
     document_.Views().Forget(&views_);
     kind_.DropDocument(document_);
 }
@@ -323,6 +327,70 @@ std::unique_ptr<MdiChildWindow> ReportWindowKind::MakeWindow(ChildWindowHost& ho
     auto window = std::make_unique<ReportWindow>(host, report, *this);
     if (!window->Create(kReportWindowClass, instance_, geometry, mode)) return nullptr;
     return window;
+}
+
+void ReportWindowKind::WindowGone(ReportWindow& window) {
+    const auto found = windowOf_.find(&window.GetReportDocument());
+    if (found != windowOf_.end() && found->second == &window) windowOf_.erase(found);
+}
+
+ReportWindow* ReportWindowKind::WindowOf(int document) const {
+    if (document < 0 || document >= static_cast<int>(documents_.size())) return nullptr;
+    const auto found = windowOf_.find(documents_[static_cast<std::size_t>(document)].get());
+    return found != windowOf_.end() ? found->second : nullptr;
+}
+
+int ReportWindowKind::WindowCount(int document) const { return WindowOf(document) != nullptr ? 1 : 0; }
+
+bool ReportWindowKind::SaveModel(int document, SettingsTreeWriter& writer) {
+    const ReportWindow* window = WindowOf(document);
+    const ReportGenerator* report = window != nullptr ? window->Report() : nullptr;
+    ReportModelValues values;
+    if (report != nullptr) values = {report->ReportType(), report->PlanetNumber()};
+    return SaveReportModel(writer, values);
+}
+
+bool ReportWindowKind::SaveWindow(int document, int, SettingsTreeWriter& writer) {
+    ReportWindow* window = WindowOf(document);
+    if (window == nullptr) return false;
+    ReportWindowState state;
+    CaptureGeometry(window->Handle(), state.geometry);
+    if (const ReportGenerator* report = window->Report()) {
+        const DateTimeLocation& record = report->GetSettingsRecord();
+        state.dateTime = record.dateTime;
+        state.daylightSaving = record.daylightSaving;
+        LocationAssign(state.place, record.location);
+    }
+    return SaveReportOptions(state, writer);
+}
+
+int ReportWindowKind::LoadModel(SettingsTree& tree) {
+    ReportModelValues values;
+    // A damaged entry keeps the defaults: a Day report.
+    if (!LoadReportModel(tree, kReportTypeCount - 1, values)) values = ReportModelValues{};
+    AdoptDocument(NewReportDocument(services_.hub, values.type, values.bodyNumber,
+                                    services_.panel.CurrentTimeAndLocation()));
+    return static_cast<int>(documents_.size()) - 1;
+}
+
+bool ReportWindowKind::LoadWindow(int document, SettingsTree& tree) {
+    if (document < 0 || document >= static_cast<int>(documents_.size())) return false;
+    ReportDocument& report = *documents_[static_cast<std::size_t>(document)];
+    ReportWindowState state;
+    if (!LoadReportOptions(state, tree)) return false;
+    if (ReportGenerator* generator = report.Report()) {
+        DateTimeLocation record = generator->CurrentTimeAndLocation();
+        record.dateTime = state.dateTime;
+        record.daylightSaving = state.daylightSaving;
+        LocationAssign(record.location, state.place);
+        generator->SetLocation(record);
+    }
+    return windows_.RestoreWindow(kReportWindow, report, state.geometry) != nullptr;
+}
+
+void ReportWindowKind::DropDocument(int document) {
+    if (document < 0 || document >= static_cast<int>(documents_.size()) || WindowOf(document) != nullptr) return;
+    documents_.erase(documents_.begin() + document);
 }
 
 MdiChildWindow* ReportWindowKind::NewReportWindow(int type, int bodyNumber, const DateTimeLocation& record) {

@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
+#include "app/main_windows.h"
 #include "app/report_document.h"
 #include "documents/browser_host_win.h"
 #include "documents/inline_images.h"
@@ -102,8 +104,10 @@ struct ReportWindowServices {
 bool AskReportSavePath(HWND owner, const String& proposedName, String& path);
 
 // The Report kind as the frame opens, shows and restores it: its documents,
-// its windows and its panel.
-class ReportWindowKind final : public ChildWindowKind {
+// its windows and its panel. Each document has exactly one window; the
+// session stores a report's type and planet as its model and the window's
+// place, date and location as its window.
+class ReportWindowKind final : public ChildWindowKind, private WindowKindState {
 public:
     ReportWindowKind(ReportWindowServices services, ChildWindows& windows, HINSTANCE instance);
     ~ReportWindowKind() override;
@@ -116,6 +120,7 @@ public:
                                                const MdiChildWindow* model) override;
     ControlPanel* Panel() override { return panel_; }
     void SetPanel(ControlPanel* panel) noexcept { panel_ = panel; }
+    WindowKindState* SessionState() override { return this; }
     void UnregisterClasses() override;
 
     // A new window over a new document of the report type, set to the record
@@ -126,19 +131,34 @@ public:
     ReportDocument& AdoptDocument(std::unique_ptr<ReportDocument> document);
     // The document's window went: the document goes with it.
     void DropDocument(ReportDocument& document);
-    int DocumentCount() const noexcept { return static_cast<int>(documents_.size()); }
+    int OpenDocuments() const noexcept { return static_cast<int>(documents_.size()); }
 
     const ReportWindowServices& Services() const noexcept { return services_; }
     ChildWindows& Windows() noexcept { return windows_; }
     HINSTANCE Instance() const noexcept { return instance_; }
     bool NightVision() const { return services_.panel.IsNightVisionActive(); }
 
+    void WindowMade(ReportWindow& window) { windowOf_[&window.GetReportDocument()] = &window; }
+    void WindowGone(ReportWindow& window);
+
 private:
+    bool SavePanel(SettingsTreeWriter&) override { return true; }
+    void LoadPanel(SettingsTree&) override {}
+    int DocumentCount() const override { return static_cast<int>(documents_.size()); }
+    int WindowCount(int document) const override;
+    bool SaveModel(int document, SettingsTreeWriter& writer) override;
+    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
+    int LoadModel(SettingsTree& tree) override;
+    bool LoadWindow(int document, SettingsTree& tree) override;
+    void DropDocument(int document) override;
+    ReportWindow* WindowOf(int document) const;
+
     ReportWindowServices services_;
     ChildWindows& windows_;
     HINSTANCE instance_;
     ControlPanel* panel_ = nullptr;
     std::vector<std::unique_ptr<ReportDocument>> documents_;
+    std::map<const ReportDocument*, ReportWindow*> windowOf_;
     bool registered_ = false;
 };
 

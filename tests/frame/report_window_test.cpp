@@ -190,7 +190,7 @@ TEST_F(ReportWindowTest, DuplicateOpensTheSameReportAtANewPosition) {
     GetWindowRect(window.Handle(), &a);
     GetWindowRect(copy->Handle(), &b);
     EXPECT_NE(a.left, b.left);
-    EXPECT_EQ(reportKind->DocumentCount(), 2);
+    EXPECT_EQ(reportKind->OpenDocuments(), 2);
 }
 
 TEST_F(ReportWindowTest, RelatedTasksOpenEphemeridesInANewWindow) {
@@ -219,8 +219,58 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
     EXPECT_LE(handlesAfter, handles);
-    EXPECT_EQ(reportKind->DocumentCount(), 0);
+    EXPECT_EQ(reportKind->OpenDocuments(), 0);
     EXPECT_EQ(frame_->Registry().AllWindows().size(), 0u);
+}
+
+// The program's own Report kind, as Window > Report and the Report button reach it.
+class ProgramReportWindowsTest : public test::FrameTest {
+protected:
+    ReportWindow* Active() { return dynamic_cast<ReportWindow*>(frame_->Children().ActiveWindow()); }
+    void Close() {
+        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+    }
+
+    test::ScopedCatalogues catalogues;
+    ScopedReportParts parts{test::TestReportParts()};
+};
+
+TEST_F(ProgramReportWindowsTest, WindowReportOpensANightReportAndTheButtonCycles) {
+    Start();
+    EXPECT_FALSE(MenuState(CMD_NEW_REPORT) & MF_GRAYED);
+    Command(CMD_NEW_REPORT);
+    ReportWindow* first = Active();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Caption(first->Handle()).rfind("Report: Night Report for ", 0), 0u);
+    EXPECT_TRUE(first->ShowsPlainView());
+    Command(CMD_NEW_REPORT);
+    ReportWindow* second = Active();
+    ASSERT_NE(second, first);
+    Command(CMD_SHOW_REPORT);
+    EXPECT_EQ(Active(), first);
+    Command(CMD_SHOW_REPORT);
+    EXPECT_EQ(Active(), second);
+}
+
+TEST_F(ProgramReportWindowsTest, ReportWindowsComeBackAfterARestart) {
+    Start();
+    Command(CMD_NEW_REPORT);
+    ReportWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    DateTimeLocation record = window->Report()->CurrentTimeAndLocation();
+    record.dateTime = test::MakeDateTime(2011, 4, 9, 0.0, kLocalCivilTime);
+    ASSERT_TRUE(CreateReport(window->GetReportDocument(), kPlanetEphemerides, 4));
+    window->GetReportDocument().ApplyTimeAndLocation(record, false);
+    const std::string caption = Caption(window->Handle());
+    EXPECT_EQ(caption.rfind("Report: Ephemerides of ", 0), 0u);
+    Close();
+
+    Start();
+    ReportWindow* again = Active();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(Caption(again->Handle()), caption);
+    EXPECT_EQ(again->Report()->PlanetNumber(), 4);
 }
 
 }  // namespace
