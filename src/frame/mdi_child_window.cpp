@@ -69,8 +69,12 @@ bool MdiChildWindow::Create(const wchar_t* className, HINSTANCE instance, const 
 void MdiChildWindow::SetChildTitle() {
     if (!handle_) return;
     String title(document_.GetKindName());
-    StringAppend(title, TXT(": "));
-    StringAppend(title, GetStatusText().Text());
+    // A window with nothing to say of itself is just its kind.
+    const String status = GetStatusText();
+    if (!status.IsEmpty()) {
+        StringAppend(title, TXT(": "));
+        StringAppend(title, status.Text());
+    }
     SetWindowTextW(handle_, title.Text());
 }
 

@@ -73,6 +73,9 @@ ReportWindow::ReportWindow(ChildWindowHost& host, ReportDocument& document, Repo
 
 ReportWindow::~ReportWindow() {
     browser_.Reset();
+    // A container outliving this object (a frame torn down with its windows
+    // open) no longer reaches it.
+    if (container_ != nullptr) SetWindowLongPtrW(container_, GWLP_USERDATA, 0);
     kind_.WindowGone(*this);
     document_.Views().Forget(&views_);
     kind_.DropDocument(document_);
@@ -80,22 +83,14 @@ ReportWindow::~ReportWindow() {
 
 String ReportWindow::GetStatusText() const { return Report() != nullptr ? Report()->GetTitle() : String(); }
 
-void ReportWindow::RefreshCaption() {
-    if (Handle() == nullptr) return;
-    // A document whose report could not be made is just a "Report".
-    if (Report() == nullptr) {
-        SetWindowTextW(Handle(), document_.GetKindName());
-    } else {
-        SetChildTitle();
-    }
-}
+void ReportWindow::RefreshCaption() { SetChildTitle(); }
 
 void ReportWindow::Update() {
     RefreshCaption();
     if (Handle() == nullptr) return;
     if (!plainView_ && browser_) {
-        const String& page = Report() != nullptr ? Report()->GetHtml() : String();
-        if (!browser_->LoadHtmlText(page.Text())) ShowPlainView();
+        const Char* page = Report() != nullptr ? Report()->GetHtml().Text() : TXT("");
+        if (!browser_->LoadHtmlText(page)) ShowPlainView();
     }
     if (plainView_) InvalidateRect(container_, nullptr, TRUE);
     // The panel shows the report and its period while it controls this window.

@@ -202,6 +202,22 @@ TEST_F(ReportWindowTest, RelatedTasksOpenEphemeridesInANewWindow) {
     EXPECT_EQ(reportKind->NewReportWindow(kPlanetEphemerides, 9, record), nullptr);
 }
 
+TEST_F(ReportWindowTest, DocumentWithoutAReportIsAPlainReportWindow) {
+    ReportDocument& document = reportKind->AdoptDocument(std::make_unique<ReportDocument>(hub, nullptr));
+    MdiChildWindow* made = frame_->Children().RestoreWindow(
+        kReportWindow, document, WindowGeometry{kGeometryAll, 60, 60, 300, 200, false, false});
+    auto* window = dynamic_cast<ReportWindow*>(made);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Caption(window->Handle()), "Report");
+    EXPECT_TRUE(window->ShowsPlainView());
+    EXPECT_EQ(panel.GetAttachedWindow(), window);
+    savePath = L"C:\\unused.htm";
+    SendMessageW(GetDlgItem(window->Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
+    EXPECT_EQ(proposedName, "Report");
+    EXPECT_EQ(errors.size(), 1u);
+    SendMessageW(window->Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(200, 100));
+}
+
 TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
     const auto openAndClose = [&] {
         for (int i = 0; i < 4; ++i) NewReport();
