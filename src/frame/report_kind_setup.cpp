@@ -9,10 +9,8 @@ namespace corvinata {
 ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision,
                                  ChildWindows& windows, HWND frame, HWND panelPane, HINSTANCE instance)
     : app_(app), nightVision_(nightVision), frame_(frame) {
-    // The panel's template comes with the panes' templates; without it the
-    // windows work and the pane stays empty.
-    hasPanel_ = FindResourceW(instance, L"DLG_CTRL_RPT", MAKEINTRESOURCEW(5)) != nullptr &&
-                panel_.CreatePanelDialog(instance, L"DLG_CTRL_RPT", panelPane, nullptr);
+    // Without its panel the windows still work; the pane stays empty.
+    hasPanel_ = panel_.CreatePanelDialog(instance, L"DLG_CTRL_RPT", panelPane, nullptr);
     ReportWindowServices services{*this, app_.GetNotificationHub(), ProgramInlineImageSource(), AskReportSavePath,
                                   [instance](HWND owner, const String& text) {
                                       RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageError,

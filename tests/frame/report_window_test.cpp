@@ -269,6 +269,31 @@ TEST_F(ProgramReportWindowsTest, WindowReportOpensANightReportAndTheButtonCycles
     EXPECT_EQ(Active(), second);
 }
 
+TEST_F(ProgramReportWindowsTest, TheReportPanelChoosesADayReportAndStepsADay) {
+    Start();
+    Command(CMD_NEW_REPORT);
+    ReportWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    ControlPanel* panel = frame_->Children().PanelOf(kReportWindow);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->GetAttachedWindow(), window);
+    HWND dialog = panel->GetDialogWindow();
+    EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Night report");
+    const LRESULT day = SendDlgItemMessageW(dialog, kReportListItem, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(L"Day report"));
+    SendDlgItemMessageW(dialog, kReportListItem, CB_SETCURSEL, static_cast<WPARAM>(day), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kReportListItem, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, kReportListItem)));
+    EXPECT_EQ(window->Report()->ReportType(), kDayReport);
+    const DateTime before = window->Report()->GetSettingsRecord().dateTime;
+    SendDlgItemMessageW(dialog, kNextPeriodItem, BM_CLICK, 0, 0);
+    DateTime expected = before;
+    ASSERT_TRUE(DateTimeAddDays(expected, 1));
+    EXPECT_EQ(window->Report()->GetSettingsRecord().dateTime.day, expected.day);
+    EXPECT_EQ(Caption(window->Handle()), "Report: " + Utf8(window->Report()->GetTitle()));
+    EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Day report");
+}
+
 TEST_F(ProgramReportWindowsTest, ReportWindowsComeBackAfterARestart) {
     Start();
     Command(CMD_NEW_REPORT);
