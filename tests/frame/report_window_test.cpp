@@ -27,6 +27,37 @@ std::string Caption(HWND window) {
     return Utf8(text);
 }
 
+// The panel services of the tests, with night vision switched by the test.
+class NightPanelServices final : public PanelServices {
+public:
+    DateTimeLocation CurrentTimeAndLocation() const override { return fake.CurrentTimeAndLocation(); }
+    bool IsNightVisionActive() const override { return night; }
+    void ShowControlPanel(bool show) override { fake.ShowControlPanel(show); }
+    void RefreshRelatedTasks(PanelWindow& window) override { fake.RefreshRelatedTasks(window); }
+    void ShowPicturePacksDialog(HWND owner) override { fake.ShowPicturePacksDialog(owner); }
+    test::FakePanelServices fake;
+    bool night = false;
+};
+
+// The plain view's colour at a point, drawn into a bitmap of its own.
+COLORREF PlainViewPixel(HWND container, int x, int y, int* inked = nullptr) {
+    RECT client{};
+    GetClientRect(container, &client);
+    ScopedWindowDc screen(container);
+    ScopedMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, 80));
+    const ScopedSelection selection(memory.Get(), bitmap.Get());
+    SendMessageW(container, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    const COLORREF background = GetPixel(memory.Get(), 2, 2);
+    if (inked != nullptr) {
+        *inked = 0;
+        for (int row = 16; row < 40; ++row) {
+            for (int column = 16; column < 200; ++column) *inked += GetPixel(memory.Get(), column, row) != background;
+        }
+    }
+    return GetPixel(memory.Get(), x, y);
+}
+
 class ReportWindowTest : public test::FrameTest {
 protected:
     ReportWindowTest() {
@@ -78,7 +109,7 @@ protected:
     test::ScopedCatalogues catalogues;
     ScopedReportParts parts{test::TestReportParts()};
     NotificationHub hub;
-    test::FakePanelServices services;
+    NightPanelServices services;
     ReportControlPanel panel{services};  // outlives the frame's kinds
     ReportWindowKind* reportKind = nullptr;
     std::wstring savePath;
@@ -96,20 +127,22 @@ TEST_F(ReportWindowTest, NewWindowShowsTheNightReportPlainlyWithoutABrowser) {
     EXPECT_TRUE(IsWindowVisible(button) || !IsWindowVisible(frame_->Window()));
 
     // The text is drawn in the window's colours: some pixels differ from the background.
-    RECT client{};
-    GetClientRect(window.Container(), &client);
-    ScopedWindowDc screen(window.Container());
-    ScopedMemoryDc memory(CreateCompatibleDC(screen.Get()));
-    ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, 80));
-    const ScopedSelection selection(memory.Get(), bitmap.Get());
-    SendMessageW(window.Container(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
-    const COLORREF background = GetPixel(memory.Get(), 2, 2);
     int inked = 0;
-    for (int y = 16; y < 40; ++y) {
-        for (int x = 16; x < 200; ++x) inked += GetPixel(memory.Get(), x, y) != background;
-    }
+    EXPECT_EQ(PlainViewPixel(window.Container(), 2, 2, &inked), GetSysColor(COLOR_WINDOW));
     EXPECT_GT(inked, 50);
-    EXPECT_EQ(background, GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(ReportWindowTest, NightVisionDarkensThePlainViewAndTheNextPage) {
+    ReportWindow& window = NewReport();
+    EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#FFFFFF\""), std::string::npos);
+    services.night = true;
+    int inked = 0;
+    EXPECT_EQ(PlainViewPixel(window.Container(), 2, 2, &inked), RGB(0, 0, 0));
+    EXPECT_GT(inked, 50);
+    // Switching alone writes no new page; the next one is written for the night.
+    EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#FFFFFF\""), std::string::npos);
+    SendDlgItemMessageW(Panel(), kNextPeriodItem, BM_CLICK, 0, 0);
+    EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#000000\" text=\"#600000\""), std::string::npos);
 }
 
 TEST_F(ReportWindowTest, SaveAsHtmlWritesThePageWithItsPicturesInside) {
