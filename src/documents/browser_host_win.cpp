@@ -60,7 +60,7 @@ bool BrowserHost::CreateBrowserControl(HWND window) {
         browser_.Reset();
         return false;
     }
-    readyState_ = new (std::nothrow) ReadyStateHandler(browser_.Get());
+    readyState_ = new (std::nothrow) ReadyStateHandler(this);
     NavigateToBlank();
     return true;
 }
@@ -110,6 +110,19 @@ bool BrowserHost::LoadHtmlText(const wchar_t* html) {
     }
     SafeArrayDestroy(lines);  // frees the text with the array
     return written;
+}
+
+bool BrowserHost::DocumentComplete() {
+    ComPtr<IHTMLDocument2> document = DocumentOf(browser_.Get());
+    BSTR state = nullptr;
+    if (!document || FAILED(document->get_readyState(&state)) || state == nullptr) return false;
+    const bool complete = lstrcmpW(state, L"complete") == 0;
+    SysFreeString(state);
+    return complete;
+}
+
+void BrowserHost::RefreshDocument() {
+    if (browser_) browser_->Refresh();
 }
 
 void BrowserHost::ResizeBrowserControl() {
@@ -296,18 +309,11 @@ HRESULT ReadyStateHandler::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIM
 HRESULT ReadyStateHandler::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
 HRESULT ReadyStateHandler::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    if (!armed_ || browser_ == nullptr) return S_OK;
-    ComPtr<IHTMLDocument2> document = DocumentOf(browser_);
-    BSTR state = nullptr;
-    if (document && SUCCEEDED(document->get_readyState(&state)) && state != nullptr) {
-        if (lstrcmpW(state, L"complete") == 0) {
-            // Once per page: a refresh makes the document complete again.
-            armed_ = false;
-            ++refreshes_;
-            browser_->Refresh();
-        }
-        SysFreeString(state);
-    }
+    if (!armed_ || target_ == nullptr || !target_->DocumentComplete()) return S_OK;
+    // Once per page: a refresh makes the document complete again.
+    armed_ = false;
+    ++refreshes_;
+    target_->RefreshDocument();
     return S_OK;
 }
 

@@ -21,10 +21,19 @@ namespace corvinata {
 
 class ReadyStateHandler;
 
+// What the ready-state handler asks of the control it watches.
+class ReadyStateTarget {
+public:
+    virtual ~ReadyStateTarget() = default;
+    virtual bool DocumentComplete() = 0;
+    virtual void RefreshDocument() = 0;
+};
+
 class BrowserHost final : public IOleClientSite,
                           public IOleInPlaceSite,
                           public IOleInPlaceFrame,
-                          public IDocHostUIHandler {
+                          public IDocHostUIHandler,
+                          private ReadyStateTarget {
 public:
     // A new host with one reference (the caller's); null when memory ran out.
     static BrowserHost* Create();
@@ -101,6 +110,8 @@ private:
     BrowserHost() = default;
     ~BrowserHost();
     void NavigateToBlank();
+    bool DocumentComplete() override;
+    void RefreshDocument() override;
 
     LONG references_ = 1;
     ComPtr<IWebBrowser2> browser_;
@@ -112,13 +123,13 @@ private:
 // the pictures fetched while it was written are shown.
 class ReadyStateHandler final : public IDispatch {
 public:
-    // One reference (the host's); the browser is not held.
-    explicit ReadyStateHandler(IWebBrowser2* browser) noexcept : browser_(browser) {}
+    // One reference (the host's); the target is not held.
+    explicit ReadyStateHandler(ReadyStateTarget* target) noexcept : target_(target) {}
 
     // A new page was written: the next "complete" refreshes.
     void Arm() noexcept { armed_ = true; }
     // The host closed the control: nothing more to refresh.
-    void Detach() noexcept { browser_ = nullptr; }
+    void Detach() noexcept { target_ = nullptr; }
     int Refreshes() const noexcept { return refreshes_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
@@ -135,7 +146,7 @@ private:
     ~ReadyStateHandler() = default;
 
     LONG references_ = 1;
-    IWebBrowser2* browser_;
+    ReadyStateTarget* target_;
     bool armed_ = false;
     int refreshes_ = 0;
 };

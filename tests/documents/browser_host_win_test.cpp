@@ -113,7 +113,38 @@ TEST_F(BrowserHostTest, NoEngineMeansNoPageAndNoCrash) {
     EXPECT_FALSE(host.LoadHtmlText(L"<p>y</p>"));
 }
 
-TEST(ReadyStateHandlerTest, DispatchPartOnlyAndNoRefreshWithoutABrowser) {
+class FakeTarget final : public ReadyStateTarget {
+public:
+    bool DocumentComplete() override { return complete; }
+    void RefreshDocument() override { ++refreshes; }
+    bool complete = false;
+    int refreshes = 0;
+};
+
+TEST(ReadyStateHandlerTest, RefreshesOncePerPageWhenItIsComplete) {
+    FakeTarget target;
+    auto* handler = new ReadyStateHandler(&target);
+    const auto notify = [handler] {
+        return handler->Invoke(0, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr);
+    };
+    EXPECT_EQ(notify(), S_OK);  // nothing written yet
+    handler->Arm();
+    EXPECT_EQ(notify(), S_OK);  // still loading
+    target.complete = true;
+    notify();
+    notify();  // the refreshed page completes again
+    EXPECT_EQ(target.refreshes, 1);
+    handler->Arm();  // the next page
+    notify();
+    EXPECT_EQ(target.refreshes, 2);
+    handler->Arm();
+    handler->Detach();  // the host closed its control
+    notify();
+    EXPECT_EQ(target.refreshes, 2);
+    handler->Release();
+}
+
+TEST(ReadyStateHandlerTest, DispatchPartOnlyAndFreedAtItsLastRelease) {
     auto* handler = new ReadyStateHandler(nullptr);
     void* out = nullptr;
     EXPECT_EQ(handler->QueryInterface(IID_IDispatch, &out), S_OK);
@@ -122,9 +153,6 @@ TEST(ReadyStateHandlerTest, DispatchPartOnlyAndNoRefreshWithoutABrowser) {
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(handler->QueryInterface(IID_IUnknown, nullptr), E_INVALIDARG);
     EXPECT_EQ(handler->GetTypeInfoCount(nullptr), E_NOTIMPL);
-    handler->Arm();
-    EXPECT_EQ(handler->Invoke(0, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), S_OK);
-    EXPECT_EQ(handler->Refreshes(), 0);
     EXPECT_EQ(handler->Release(), 1u);
     EXPECT_EQ(handler->Release(), 0u);  // freed at its last reference only
 }
