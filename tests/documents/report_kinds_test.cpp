@@ -66,11 +66,7 @@ TEST_F(ReportKindsTest, TitlesAndPeriodsOfTheFamily) {
         report->SetLocation(c.record);
         EXPECT_EQ(Utf8(report->GetTitle()), c.title);
         EXPECT_EQ(report->GetSettingsKind(), c.settingsKind);
-        EXPECT_EQ(report->BrowsingUnit(), c.settingsKind);
-        EXPECT_EQ(report->GetReportType(), c.type);
         EXPECT_EQ(report->GetSettingsHandle().bodyNumber, c.body);
-        EXPECT_EQ(report->GetSettingsHandle().data, &report->Data());
-        EXPECT_EQ(report->PlanetNumber(), c.body);
         EXPECT_TRUE(report->GetHtml().IsEmpty());
     }
 }

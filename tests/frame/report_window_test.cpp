@@ -198,17 +198,6 @@ TEST_F(ReportWindowTest, MdiActivationAttachesThePanelButNonClientActivationDoes
     EXPECT_EQ(test::DialogItemText(Panel(), kReportListItem), "Night report");
 }
 
-TEST_F(ReportWindowTest, PanelChoosesTheReportAndStepsItsDate) {
-    ReportWindow& window = NewReport();
-    Choose(L"Day report");
-    EXPECT_EQ(Caption(window.Handle()), "Report: Day Report for Jul 01, 2014");
-    SendDlgItemMessageW(Panel(), kNextPeriodItem, BM_CLICK, 0, 0);
-    EXPECT_EQ(Caption(window.Handle()), "Report: Day Report for Jul 02, 2014");
-    EXPECT_NE(Utf8(window.Report()->GetHtml()).find("Day Report for Jul 02, 2014"), std::string::npos);
-    Choose(L"Year ephemerides of Mars");
-    EXPECT_EQ(Caption(window.Handle()).rfind("Report: Ephemerides of Mars for 2014", 0), 0u);
-}
-
 TEST_F(ReportWindowTest, DuplicateOpensTheSameReportAtANewPosition) {
     ReportWindow& window = NewReport();
     Choose(L"Month report");
