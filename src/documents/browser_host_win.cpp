@@ -28,6 +28,18 @@ ComPtr<IHTMLDocument2> DocumentOf(IWebBrowser2* browser) {
     return document;
 }
 
+// Whether the system has the engine that renders HTML documents: the browser
+// control itself may exist without it and then never gives a document.
+bool HasHtmlEngine() {
+    // The class of the system's HTML document, as the platform publishes it.
+    static constexpr CLSID kHtmlDocumentClass = {
+        0x25336920, 0x03f9, 0x11cf, {0x8f, 0xd0, 0x00, 0xaa, 0x00, 0x68, 0x6f, 0x13}};
+    ComPtr<IUnknown> document;
+    return SUCCEEDED(CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                      document.OutVoid())) &&
+           document;
+}
+
 }  // namespace
 
 BrowserHost* BrowserHost::Create() { return new (std::nothrow) BrowserHost(); }
@@ -36,6 +48,7 @@ BrowserHost::~BrowserHost() { Close(); }
 
 bool BrowserHost::CreateBrowserControl(HWND window) {
     window_ = window;
+    if (!HasHtmlEngine()) return false;
     if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
                                 IID_IWebBrowser2, browser_.OutVoid())) ||
         !browser_) {
@@ -76,8 +89,29 @@ void BrowserHost::NavigateToBlank() {
     browser_->Navigate2(&url, &empty, &empty, &empty, &empty);
 }
 
-bool BrowserHost::LoadHtmlText(const wchar_t* html) {
+ComPtr<IHTMLDocument2> BrowserHost::WaitForDocument() {
+    // The blank page asked for at creation may still be on its way; it
+    // comes through the messages of this thread.
+    const DWORD start = GetTickCount();
     ComPtr<IHTMLDocument2> document = DocumentOf(browser_.Get());
+    while (!document && browser_ && GetTickCount() - start < kDocumentWaitMs) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return document;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+        document = DocumentOf(browser_.Get());
+    }
+    return document;
+}
+
+bool BrowserHost::LoadHtmlText(const wchar_t* html) {
+    ComPtr<IHTMLDocument2> document = WaitForDocument();
     if (!document) return false;
     SAFEARRAY* lines = SafeArrayCreateVector(VT_VARIANT, 0, 1);
     if (lines == nullptr) return false;

@@ -21,6 +21,9 @@ namespace corvinata {
 
 class ReadyStateHandler;
 
+// How long a page waits for the control's first document.
+constexpr DWORD kDocumentWaitMs = 2000;
+
 // What the ready-state handler asks of the control it watches.
 class ReadyStateTarget {
 public:
@@ -110,6 +113,7 @@ private:
     BrowserHost() = default;
     ~BrowserHost();
     void NavigateToBlank();
+    ComPtr<IHTMLDocument2> WaitForDocument();
     bool DocumentComplete() override;
     void RefreshDocument() override;
 
