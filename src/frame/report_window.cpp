@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/help_topics_win.h"
+#include "app/night_vision.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
 #include "base/scoped_win.h"
@@ -278,9 +279,19 @@ ReportWindowKind::ReportWindowKind(ReportWindowServices services, ChildWindows& 
     container.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     container.lpszClassName = kBrowserContainerClass;
     registered_ = RegisterClassW(&child) != 0 && RegisterClassW(&container) != 0;
+    services_.hub.Insert(this);
 }
 
-ReportWindowKind::~ReportWindowKind() = default;
+ReportWindowKind::~ReportWindowKind() { services_.hub.Forget(this); }
+
+void ReportWindowKind::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
+    if (event != kEventAppearanceChanged || (flags & kNightVisionSwitched) == 0) return;
+    for (const auto& entry : windowOf_) {
+        if (entry.second->Container() != nullptr) {
+            RedrawWindow(entry.second->Container(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
+    }
+}
 
 void ReportWindowKind::UnregisterClasses() {
     UnregisterClassW(kBrowserContainerClass, instance_);

@@ -107,7 +107,7 @@ bool AskReportSavePath(HWND owner, const String& proposedName, String& path);
 // its windows and its panel. Each document has exactly one window; the
 // session stores a report's type and planet as its model and the window's
 // place, date and location as its window.
-class ReportWindowKind final : public ChildWindowKind, private WindowKindState {
+class ReportWindowKind final : public ChildWindowKind, private WindowKindState, private NotificationObserver {
 public:
     ReportWindowKind(ReportWindowServices services, ChildWindows& windows, HINSTANCE instance);
     ~ReportWindowKind() override;
@@ -142,6 +142,10 @@ public:
     void WindowGone(ReportWindow& window);
 
 private:
+    // Night vision switched: the plain views take the new colours (pages
+    // keep theirs until they are written again).
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
     bool SavePanel(SettingsTreeWriter&) override { return true; }
     void LoadPanel(SettingsTree&) override {}
     int DocumentCount() const override { return static_cast<int>(documents_.size()); }

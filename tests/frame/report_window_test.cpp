@@ -136,6 +136,7 @@ TEST_F(ReportWindowTest, NightVisionDarkensThePlainViewAndTheNextPage) {
     ReportWindow& window = NewReport();
     EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#FFFFFF\""), std::string::npos);
     services.night = true;
+    BroadcastNotification(hub, kEventAppearanceChanged, kNightVisionSwitched, nullptr);
     int inked = 0;
     EXPECT_EQ(PlainViewPixel(window.Container(), 2, 2, &inked), RGB(0, 0, 0));
     EXPECT_GT(inked, 50);
