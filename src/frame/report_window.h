@@ -163,7 +163,6 @@ private:
     ControlPanel* panel_ = nullptr;
     std::vector<std::unique_ptr<ReportDocument>> documents_;
     std::map<const ReportDocument*, ReportWindow*> windowOf_;
-    bool registered_ = false;
 };
 
 }  // namespace corvinata
