@@ -39,8 +39,9 @@ public:
     bool night = false;
 };
 
-// The plain view's colour at a point, drawn into a bitmap of its own.
-COLORREF PlainViewPixel(HWND container, int x, int y, int* inked = nullptr) {
+// The plain view drawn into a bitmap of its own: its background colour, and
+// how many pixels of the text's band differ from it.
+std::pair<COLORREF, int> PlainViewColours(HWND container) {
     RECT client{};
     GetClientRect(container, &client);
     ScopedWindowDc screen(container);
@@ -49,13 +50,11 @@ COLORREF PlainViewPixel(HWND container, int x, int y, int* inked = nullptr) {
     const ScopedSelection selection(memory.Get(), bitmap.Get());
     SendMessageW(container, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
     const COLORREF background = GetPixel(memory.Get(), 2, 2);
-    if (inked != nullptr) {
-        *inked = 0;
-        for (int row = 16; row < 40; ++row) {
-            for (int column = 16; column < 200; ++column) *inked += GetPixel(memory.Get(), column, row) != background;
-        }
+    int inked = 0;
+    for (int row = 16; row < 40; ++row) {
+        for (int column = 16; column < 200; ++column) inked += GetPixel(memory.Get(), column, row) != background;
     }
-    return GetPixel(memory.Get(), x, y);
+    return {background, inked};
 }
 
 class ReportWindowTest : public test::FrameTest {
@@ -63,16 +62,9 @@ protected:
     ReportWindowTest() {
         Start();
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
-        std::vector<WORD> dialogTemplate =
-            test::ControlDialog::Template({{L"COMBOBOX", kReportListItem, CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 150, 120},
-                                           {L"BUTTON", kPreviousPeriodItem, 0, 0, 20, 50, 14},
-                                           {L"STATIC", kCurrentPeriodItem, 0, 50, 20, 50, 14},
-                                           {L"BUTTON", kNextPeriodItem, 0, 100, 20, 50, 14},
-                                           {L"BUTTON", kResetTimeItem, 0, 150, 20, 50, 14}});
-        reinterpret_cast<DLGTEMPLATE*>(dialogTemplate.data())->style = WS_CHILD | DS_SETFONT;
-        EXPECT_TRUE(panel.CreatePanelDialogIndirect(GetModuleHandleW(nullptr),
-                                                    reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                                    frame_->PaneWindow(CMD_VIEW_CONTROL_PANEL), nullptr));
+        // The program's own panel template, in the frame's control-panel pane.
+        EXPECT_TRUE(panel.CreatePanelDialog(GetModuleHandleW(nullptr), L"DLG_CTRL_RPT",
+                                            frame_->PaneWindow(CMD_VIEW_CONTROL_PANEL), nullptr));
         ReportWindowServices services{this->services, hub, ProgramInlineImageSource(),
                                       [this](HWND, const String& proposed, String& path) {
                                           proposedName = Utf8(proposed);
@@ -127,8 +119,8 @@ TEST_F(ReportWindowTest, NewWindowShowsTheNightReportPlainlyWithoutABrowser) {
     EXPECT_TRUE(IsWindowVisible(button) || !IsWindowVisible(frame_->Window()));
 
     // The text is drawn in the window's colours: some pixels differ from the background.
-    int inked = 0;
-    EXPECT_EQ(PlainViewPixel(window.Container(), 2, 2, &inked), GetSysColor(COLOR_WINDOW));
+    const auto [background, inked] = PlainViewColours(window.Container());
+    EXPECT_EQ(background, GetSysColor(COLOR_WINDOW));
     EXPECT_GT(inked, 50);
 }
 
@@ -137,8 +129,8 @@ TEST_F(ReportWindowTest, NightVisionDarkensThePlainViewAndTheNextPage) {
     EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#FFFFFF\""), std::string::npos);
     services.night = true;
     BroadcastNotification(hub, kEventAppearanceChanged, kNightVisionSwitched, nullptr);
-    int inked = 0;
-    EXPECT_EQ(PlainViewPixel(window.Container(), 2, 2, &inked), RGB(0, 0, 0));
+    const auto [background, inked] = PlainViewColours(window.Container());
+    EXPECT_EQ(background, RGB(0, 0, 0));
     EXPECT_GT(inked, 50);
     // Switching alone writes no new page; the next one is written for the night.
     EXPECT_NE(Utf8(window.Report()->GetHtml()).find("bgcolor=\"#FFFFFF\""), std::string::npos);
