@@ -23,7 +23,7 @@ protected:
     ~CalculatorWindowTest() override { Close(); }
     void Open() {
         Start(false);
-        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        UseCustomControls();
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         window_ = FindTool();
     }
@@ -60,7 +60,6 @@ protected:
         DrainQuit();  // the page computes on the message the button posts
     }
 
-    std::unique_ptr<CustomControlsSession> controls_;
     HWND window_ = nullptr;
 };
 

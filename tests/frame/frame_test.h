@@ -11,6 +11,7 @@
 
 #include "base/storage_service_win.h"
 #include "frame/application_run.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 
 namespace corvinata::test {
@@ -19,7 +20,10 @@ class FrameTest : public ::testing::Test {
 protected:
     FrameTest() { RemoveSettings(); }
     ~FrameTest() override {
+        // The frame's windows (tool windows among them) go before the
+        // control classes they use, and those before the application.
         frame_.reset();
+        controls_.reset();
         app_.reset();
         DrainQuit();
         RemoveSettings();
@@ -39,6 +43,7 @@ protected:
     }
     FrameWindow& Start(bool runStartup = true) {
         frame_.reset();
+        controls_.reset();
         app_.reset();
         app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), PathName());
         EXPECT_TRUE(StartApplication(*app_));
@@ -49,11 +54,17 @@ protected:
         if (runStartup) SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         return *frame_;
     }
+    // Registers the custom controls for the rest of the test (after Start(false)
+    // and before the start-up message, the tools made at start-up have them).
+    void UseCustomControls() {
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+    }
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
     std::unique_ptr<Application> app_;
     ModelessDialogList modeless_;
+    std::unique_ptr<CustomControlsSession> controls_;
     std::unique_ptr<FrameWindow> frame_;
 };
 

@@ -72,8 +72,9 @@ protected:
 };
 
 TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
-    FrameWindow& frame = Start();
-    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    FrameWindow& frame = Start(false);
+    UseCustomControls();
+    SendMessageW(frame.Window(), kStartupMessage, 0, 0);
     HWND toolbar = frame.Toolbar().Window();
     const LRESULT dayPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
     EXPECT_EQ(WorkAreaColour(frame.Window()), GetSysColor(COLOR_APPWORKSPACE));
@@ -123,7 +124,7 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
         ASSERT_TRUE(key->WriteBool(L"Active", true));
     }
     FrameWindow* frame = &Start(false);
-    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    UseCustomControls();
     test::ModalDriver::Run([](test::ModalDriver& d, HWND) { d.Key(VK_RETURN); },  // Yes
                            [&] { return SendMessageW(frame->Window(), kStartupMessage, 0, 0); });
     EXPECT_EQ(WorkAreaColour(frame->Window()), ProgramColour(COLOR_APPWORKSPACE));
