@@ -391,13 +391,28 @@ TEST(ProgramPicturesTest, MenuPicturesNeedCheckMarksOfFifteenPixels) {
     EXPECT_TRUE(MenuPicturesFit(15, 15));
 }
 
+// The dialog this thread shows now (hidden tool windows are dialogs too).
+BOOL CALLBACK TakeShownDialog(HWND window, LPARAM result) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+}
+
+HWND ShownDialogOfThisThread() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), TakeShownDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 // Answers the message box that opens on this thread: records its button
 // texts and presses Escape.
 struct BoxWatch {
     static inline std::wstring buttons;
     static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
-        HWND box = FindWindowW(L"#32770", nullptr);
-        if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+        HWND box = ShownDialogOfThisThread();
+        if (!box) return;
         KillTimer(nullptr, timer);
         buttons.clear();
         for (int id = IDC_BUTTON_1; id <= IDC_BUTTON_4; ++id) {
@@ -474,8 +489,8 @@ TEST(MessageBoxTest, EnterPressesTheDefaultOrFocusedButton) {
 struct AboutWatch {
     static inline std::wstring caption, version, status, text, credits;
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
-        HWND box = FindWindowW(L"#32770", nullptr);
-        if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
+        HWND box = ShownDialogOfThisThread();
+        if (!box) return;
         KillTimer(nullptr, timer);
         wchar_t buffer[200] = {};
         GetWindowTextW(box, buffer, 200);
