@@ -49,7 +49,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_OBJECT_INFO, N::Unavailable},
     {CMD_EVENT_FORECAST, N::Unavailable},
     {CMD_EVENT_FINDER, N::Unavailable},
-    {CMD_CALCULATOR, N::Unavailable},
+    {CMD_CALCULATOR, N::Nothing},
     {CMD_SYMBOLS, N::Unavailable},
     {CMD_EDUCATOR, N::Unavailable},
     {CMD_DATE_TIME, N::Nothing},

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/registered_packs.h"
 #include "base/number_text.h"
 #include "base/text_file.h"
 
@@ -92,20 +93,10 @@ bool ReadMapContents(TextFile& file, const std::function<bool(const String&)>& p
 }
 
 bool FindRegisteredMapPack(StorageService& storage, const String& makerKeyPath, String& directory) {
-    std::unique_ptr<SettingsNode> maker = storage.CreateRegistryNode(RegistryHive::CurrentUser, makerKeyPath.Text());
-    std::vector<String> names;
-    if (!maker || !maker->Open() || !maker->EnumSubkeys(names)) return false;
-    for (const String& name : names) {
-        const std::basic_string<Char> path = std::basic_string<Char>(makerKeyPath.Text()) + TXT("\\") + name.Text();
-        std::unique_ptr<SettingsNode> pack = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
-        String type;
-        String folder;
-        if (!pack || !pack->Open()) continue;
-        if (pack->ReadString(TXT("Type"), type) && type == String(TXT("MapPack")) &&
-            pack->ReadString(TXT("Dir"), folder) && !folder.IsEmpty()) {
-            directory = folder;
-            return true;
-        }
+    for (const String& folder : RegisteredPackFolders(storage, makerKeyPath, TXT("MapPack"))) {
+        if (folder.IsEmpty()) continue;
+        directory = folder;
+        return true;
     }
     return false;
 }

@@ -27,18 +27,25 @@ inline bool PictureRefEquals(const PictureRef& a, const PictureRef& b) noexcept 
 // Marks a picture that shows no particular body.
 constexpr std::int32_t kPictureWithoutBody = 9;
 
+// One picture of a pack: its file and what the pack's contents file says of
+// it (the description is the caption shown for it).
 struct PictureEntry {
     String fileName;
     std::int32_t bodyType = kPictureWithoutBody;
-    std::int32_t bodyNumber = 0;
+    std::int32_t bodyNumber = -1;
     String description;
 };
+
+// How reading a pack's contents file went.
+constexpr std::int32_t kPackContentsRead = 1;
+constexpr std::int32_t kPackContentsUnreadable = 3;
 
 struct PicturePack {
     String directory;
     String name;
     std::vector<PictureEntry> entries;
     bool loaded = false;
+    std::int32_t contentsStatus = kPackContentsUnreadable;
 };
 
 using PicturePackList = std::vector<PicturePack>;

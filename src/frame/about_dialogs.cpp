@@ -9,6 +9,7 @@
 #include "frame/hyperlink_control.h"
 #include "app/product_info.h"
 #include "frame/window_centring.h"
+#include "generated/picture_pack.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -16,6 +17,21 @@ namespace corvinata {
 namespace {
 
 constexpr const Char* kReleaseDate = TXT("Dec 6 2026");
+
+// The sources of the built-in data, then the pictures' credits, which their
+// licence asks the program to show.
+constexpr const Char kDataCredits[] =
+    TXT("Data: Eclipse Predictions by Fred Espenak, NASA's GSFC. VizieR catalogue access tool, CDS, ")
+    TXT("Strasbourg, France (NGC 2000.0, Bright Star Catalogue, constellation tables). Made with Natural ")
+    TXT("Earth. Contains data from GeoNames (geonames.org), licensed under CC BY 4.0. Theory tables of ")
+    TXT("VSOP87, IAU 1980 nutation, ELP-2000/82, Pluto and E5 from the MIT-licensed libraries astronomia ")
+    TXT("and meeus. Methods of Jean Meeus, Astronomical Algorithms.\r\n\r\n");
+
+String AboutCredits() {
+    String credits(kDataCredits);
+    StringAppend(credits, picture_pack::kCredits);
+    return credits;
+}
 
 struct AboutState {
     HBITMAP logo;
@@ -46,6 +62,7 @@ void InitAbout(HWND dialog, AboutState& state) {
     const Char* edition = product.GetEditionName();
     SetDlgItemTextW(dialog, IDC_STATUS, edition && *edition ? edition : TXT("Release"));
     SetDlgItemTextW(dialog, IDC_RELEASE_DATE, kReleaseDate);
+    SetDlgItemTextW(dialog, IDC_CREDITS, AboutCredits().Text());
     // The link shows the address without its scheme.
     const Char* address = ProgramProductInfo::GetWebAddress();
     const Char* shown = address;

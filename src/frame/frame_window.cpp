@@ -16,6 +16,7 @@
 #include "frame/about_dialogs.h"
 #include "frame/message_box.h"
 #include "frame/window_manager_list.h"
+#include "tools/calculator_window_win.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -492,6 +493,13 @@ void FrameWindow::UpdateCommandStates() {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
     }
     if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    // A tool's command is checked while its window is shown.
+    for (int id = CMD_OBJECT_INFO; id <= CMD_EDUCATOR; ++id) {
+        if (!tools_.Find(id)) continue;
+        const bool shown = tools_.IsShown(id);
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+        toolbar_.SetChecked(id, shown);
+    }
     DrawMenuBar(window_);
 }
 
@@ -500,6 +508,10 @@ void FrameWindow::OnCommand(int id) {
     // A command that is not enabled does nothing, even when it was posted
     // by a stray message while its menu item was grayed.
     if (!command || !IsFrameCommandEnabled(*command, CommandContext())) return;
+    if (tools_.Toggle(id)) {
+        UpdateCommandStates();
+        return;
+    }
     switch (id) {
     case CMD_EXIT:
         SendMessageW(window_, WM_CLOSE, 0, 0);
@@ -715,6 +727,8 @@ void FrameWindow::OnStartup() {
     ShowWindow(mdiClient_, SW_SHOW);
     UpdateWindow(mdiClient_);
     RefreshStatusLine();
+    // The tools come last, over the frame as it will stay.
+    CreateTools();
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
@@ -773,10 +787,25 @@ void FrameWindow::SaveNightVision() {
     }
 }
 
+void FrameWindow::CreateTools() {
+    CalculatorWindowParams calculator;
+    calculator.instance = instance_;
+    calculator.storage = &app_.GetStorage();
+    calculator.settingsRoot = app_.Keys().Root();
+    calculator.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    calculator.hub = &app_.GetNotificationHub();
+    calculator.modeless = &modeless_;
+    calculator.pickPlace = [this](HWND owner, Location& chosen) { return options_.PickPlace(owner, chosen); };
+    calculator.command = CMD_CALCULATOR;
+    tools_.Add(std::make_unique<CalculatorWindow>(std::move(calculator)));
+    tools_.CreateAll(window_);
+}
+
 void FrameWindow::SaveSession() {
     // An automation client's session leaves the user's frame, windows,
     // layouts and appearance as they were.
     if (byAutomation_) return;
+    tools_.SaveAndDestroyAll();
     SaveNightVision();
     FrameWindowSettings& frame = app_.Frame();
     WINDOWPLACEMENT placement{};

@@ -21,6 +21,7 @@
 #include "frame/mdi_child_window.h"
 #include "frame/option_commands.h"
 #include "frame/status_line.h"
+#include "frame/tool_windows.h"
 
 namespace corvinata {
 
@@ -62,6 +63,8 @@ public:
     String TooltipText(int command) const;
     bool IsPaneShown(int viewCommand) const;
     bool StartupFinished() const noexcept { return startupFinished_; }
+    // The tool windows (calculator ...), created at start-up.
+    const ToolWindows& Tools() const noexcept { return tools_; }
     // Whether the first-run question is to be asked and whether the frame
     // is shown when it is created; tests switch both off.
     void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
@@ -119,6 +122,7 @@ private:
     void RunLayoutCommand(int id);
     void SaveSession();
     void SaveNightVision();
+    void CreateTools();
     void DestroyFrameWindows();
 
     Application& app_;
@@ -134,6 +138,7 @@ private:
     HWND mdiClient_ = nullptr;
     MainToolbar toolbar_;
     StatusLine status_;
+    ToolWindows tools_;
     HWND controlPanelParent_ = nullptr;
     HWND windowManager_ = nullptr;
     HWND relatedTasks_ = nullptr;

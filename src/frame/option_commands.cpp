@@ -32,7 +32,7 @@ bool OptionCommands::ChangeDateAndTime(HWND owner) {
     return confirmed;
 }
 
-bool OptionCommands::ChangeLocation(HWND owner) {
+void OptionCommands::PrepareSelectLocation(DefineLocationParams& define, SelectLocationDialogParams& params) {
     const HINSTANCE instance = instance_;
     const AskUser ask = [instance](HWND dialogOwner, const String& text, int buttons, int kind,
                                    const Char* helpTopic) {
@@ -41,7 +41,6 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     ApplicationDialogStates& states = app_.DialogStates();
     const int angleStyle = app_.Options().general.angleDegreeBase;
 
-    DefineLocationParams define;
     define.userPlaces = &app_.UserPlaces();
     define.storage = &app_.GetStorage();
     define.makerKeyPath = String(TXT("\\Software\\"));
@@ -51,7 +50,6 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     define.ask = ask;
     define.placement = &states.defineLocation.geometry;
 
-    SelectLocationDialogParams params;
     params.now = app_.Current().GetTimeAndLocation();
     params.currentPlace = CurrentPlaceIdentity(app_);
     params.angleStyle = angleStyle;
@@ -59,6 +57,24 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     params.definePlace = DefinePlaceWith(define);
     params.ask = ask;
     params.placement = &states.selectLocation.geometry;
+}
+
+bool OptionCommands::PickPlace(HWND owner, Location& chosen) {
+    DefineLocationParams define;
+    SelectLocationDialogParams params;
+    PrepareSelectLocation(define, params);
+    params.country = params.now.location.country;
+    params.town = params.now.location.town;
+    if (ShowSelectLocationDialog(owner, params) != IDOK) return false;
+    chosen = params.chosen;
+    return true;
+}
+
+bool OptionCommands::ChangeLocation(HWND owner) {
+    DefineLocationParams define;
+    SelectLocationDialogParams params;
+    PrepareSelectLocation(define, params);
+    ApplicationDialogStates& states = app_.DialogStates();
 
     // Until the user has chosen a place in this dialog (a first run) it
     // opens at the application's current town.

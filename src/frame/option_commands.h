@@ -7,6 +7,8 @@
 
 #include "app/application.h"
 #include "app/night_vision.h"
+#include "frame/define_location_dialog.h"
+#include "frame/select_location_dialog.h"
 
 namespace corvinata {
 
@@ -18,10 +20,15 @@ public:
     bool ChangeDateAndTime(HWND owner);
     bool ChangeLocation(HWND owner);
     bool ChangeAppearance(HWND owner);
+    // Runs the Select Location dialog for a place that the caller uses
+    // itself (the calculator's pages); the application's place stays.
+    bool PickPlace(HWND owner, Location& chosen);
 
     NightVisionSettings& NightVision() noexcept { return nightVision_; }
 
 private:
+    void PrepareSelectLocation(DefineLocationParams& define, SelectLocationDialogParams& params);
+
     Application& app_;
     HINSTANCE instance_;
     NightVisionSettings nightVision_;

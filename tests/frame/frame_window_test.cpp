@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/settings_tree.h"
 #include "frame/about_dialogs.h"
@@ -383,7 +384,7 @@ TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
 
 // Reads the About dialog that opens on this thread, then closes it.
 struct AboutWatch {
-    static inline std::wstring caption, version, status, text;
+    static inline std::wstring caption, version, status, text, credits;
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
         HWND box = FindWindowW(L"#32770", nullptr);
         if (!box || GetWindowThreadProcessId(box, nullptr) != GetCurrentThreadId()) return;
@@ -397,6 +398,9 @@ struct AboutWatch {
         status = buffer;
         GetDlgItemTextW(box, IDC_ABOUT_TEXT, buffer, 200);
         text = buffer;
+        std::vector<wchar_t> all(8000);
+        GetDlgItemTextW(box, IDC_CREDITS, all.data(), static_cast<int>(all.size()));
+        credits = all.data();
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
 };
@@ -410,6 +414,10 @@ TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
     EXPECT_EQ(AboutWatch::version, L"1.70");
     EXPECT_EQ(AboutWatch::status, L"Release");
     EXPECT_EQ(AboutWatch::text, L"Corvinata is a program for astronomical calculations and information.");
+    // The data sources and the pictures' attribution block, as their licence asks.
+    for (const wchar_t* credit : {L"Fred Espenak", L"Natural Earth", L"Solar System Scope",
+                                  L"M42 Orion Nebula (heic0601a)", L"No endorsement by NASA, ESA"})
+        EXPECT_NE(AboutWatch::credits.find(credit), std::wstring::npos) << credit;
 }
 
 TEST(NightVisionTintTest, LogoTurnsToDarkRedShades) {

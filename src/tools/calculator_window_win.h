@@ -1,0 +1,95 @@
+// The Astronomical Calculator's window: a modeless tool window of the frame
+// with the Calendar, Time, Coordinates and Distance pages on a tab control.
+// Only the selected page exists; leaving a page reads it into the state.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/notification.h"
+#include "base/location.h"
+#include "base/services.h"
+#include "base/storage.h"
+#include "frame/tool_windows.h"
+#include "tools/calculator.h"
+
+namespace corvinata {
+
+struct CalculatorWindowParams {
+    HINSTANCE instance = nullptr;
+    StorageService* storage = nullptr;
+    String settingsRoot;
+    // The application's moment and place (the defaults of a first start).
+    std::function<DateTimeLocation()> currentTime;
+    NotificationHub* hub = nullptr;
+    // The message loop's modeless dialogs.
+    std::vector<HWND>* modeless = nullptr;
+    // Runs the Select Location dialog; true with the place when confirmed.
+    std::function<bool(HWND owner, Location& chosen)> pickPlace;
+    int command = 0;
+};
+
+class CalculatorWindow final : public ToolWindow, private NotificationObserver {
+public:
+    explicit CalculatorWindow(CalculatorWindowParams params);
+    ~CalculatorWindow() override;
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    int Command() const override { return params_.command; }
+    HWND Window() const override { return window_; }
+    void Create(HWND frame) override;
+    void SaveAndDestroy() override;
+
+    HWND Page() const noexcept { return page_; }
+    const CalculatorState& State() const noexcept { return state_; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandlePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
+
+    void BuildTabs();
+    void ShowPage();
+    int SelectedTab() const;
+    bool ReadPage();
+    void OnCalculate();
+    void InitPage(HWND page);
+    void ComputeAndShow();
+    void OnPageCommand(int id, int code);
+    void PickPlace(bool withLatitude);
+
+    // The pages' fillers, readers and displays.
+    void FillCalendar();
+    void ReadCalendar();
+    void ShowCalendar();
+    void FillTime();
+    void ReadTime();
+    void ShowTime();
+    void FillCoordinates();
+    void ReadCoordinates();
+    void ShowCoordinates();
+    void SetSourceAxisFormat(int system);
+    void FillDistance();
+    void ReadDistance();
+    void ShowDistance();
+    void FillMoment(const TimeAndPlace& moment, bool withLatitude);
+    void ReadMoment(TimeAndPlace& moment, bool withLatitude);
+
+    CalculatorWindowParams params_;
+    CalculatorState state_;
+    CalendarChanges calendarChanges_;
+    CalendarResults calendarResults_;
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;
+    HWND page_ = nullptr;
+    int pageTab_ = -1;
+};
+
+}  // namespace corvinata
