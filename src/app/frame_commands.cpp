@@ -48,7 +48,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_VIEW_STATUS_LINE, N::Nothing},
     {CMD_OBJECT_INFO, N::Unavailable},
     {CMD_EVENT_FORECAST, N::Unavailable},
-    {CMD_EVENT_FINDER, N::Unavailable},
+    {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},
     {CMD_SYMBOLS, N::Unavailable},
     {CMD_EDUCATOR, N::Unavailable},

@@ -17,6 +17,7 @@
 #include "frame/message_box.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
+#include "tools/event_finder_window_win.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -798,6 +799,17 @@ void FrameWindow::CreateTools() {
     calculator.pickPlace = [this](HWND owner, Location& chosen) { return options_.PickPlace(owner, chosen); };
     calculator.command = CMD_CALCULATOR;
     tools_.Add(std::make_unique<CalculatorWindow>(std::move(calculator)));
+    EventFinderWindowParams finder;
+    finder.instance = instance_;
+    finder.storage = &app_.GetStorage();
+    finder.settingsRoot = app_.Keys().Root();
+    finder.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    finder.hub = &app_.GetNotificationHub();
+    finder.modeless = &modeless_;
+    // The windows that show a result come with their own issues.
+    finder.showResult = [](const EventResultShowRequest&) {};
+    finder.command = CMD_EVENT_FINDER;
+    tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
     tools_.CreateAll(window_);
 }
 

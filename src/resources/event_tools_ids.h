@@ -1,0 +1,25 @@
+// Control ids of the event tools' windows (unique within each dialog).
+#ifndef CORVINATA_EVENT_TOOLS_IDS_H
+#define CORVINATA_EVENT_TOOLS_IDS_H
+
+// Event Finder
+#define IDC_EF_EDIT 20622
+#define IDC_EF_STOP 20966
+#define IDC_EF_START 20880
+#define IDC_EF_CONTINUE 20578
+#define IDC_EF_HISTORY 20705
+#define IDC_EF_SELECT 20522
+#define IDC_EF_EXPRESSION 20628
+#define IDC_EF_DESCRIPTION 20629
+#define IDC_EF_FROM 20600
+#define IDC_EF_TO 20601
+#define IDC_EF_COUNT 20960
+#define IDC_EF_UNIT 20962
+#define IDC_EF_DAYLIGHT_SAVING 20540
+#define IDC_EF_PROGRESS_DATE 20602
+#define IDC_EF_PROGRESS_TIME 21004
+#define IDC_EF_PROGRESS 20838
+#define IDC_EF_LOCATION 20744
+#define IDC_EF_RESULTS 20743
+
+#endif

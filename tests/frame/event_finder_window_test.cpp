@@ -1,0 +1,207 @@
+#include "tools/event_finder_window_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "frame/custom_controls_setup.h"
+#include "frame/spin_edit_window.h"
+#include "frame_test.h"
+#include "resources/event_tools_ids.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+
+namespace corvinata {
+namespace {
+
+// Serves the test thread's messages until `done` or the time runs out; the
+// user-interface thread never sleeps.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return true;
+}
+
+// Sends WM_NULL to a window from another thread, as often as it can, and
+// keeps the longest wait for the answer.
+class ResponsivenessProbe {
+public:
+    explicit ResponsivenessProbe(HWND window)
+        : thread_([this, window] {
+              while (!stop_) {
+                  const DWORD before = GetTickCount();
+                  DWORD_PTR result = 0;
+                  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+                  const DWORD waited = GetTickCount() - before;
+                  if (waited > worst_) worst_ = waited;
+                  Sleep(5);
+              }
+          }) {}
+    ~ResponsivenessProbe() {
+        stop_ = true;
+        thread_.join();
+    }
+    DWORD Worst() const { return worst_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<DWORD> worst_{0};
+    std::thread thread_;
+};
+
+class EventFinderWindowTest : public test::FrameTest {
+protected:
+    ~EventFinderWindowTest() override { Close(); }
+    void Open() {
+        Start(false);
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        tool_ = static_cast<EventFinderWindow*>(frame_->Tools().Find(CMD_EVENT_FINDER));
+        window_ = tool_ ? tool_->Window() : nullptr;
+    }
+    void Close() {
+        if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+        frame_.reset();
+        controls_.reset();
+        tool_ = nullptr;
+    }
+    void SetRange(int fromYear, int toYear, const wchar_t* count, const wchar_t* unit) {
+        FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window_, IDC_EF_FROM))->SetDate(fromYear, 1, 1);
+        FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window_, IDC_EF_TO))->SetDate(toYear, 12, 31);
+        SetDlgItemTextW(window_, IDC_EF_COUNT, count);
+        SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(unit));
+    }
+    void Click(int id) { SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    bool Searching() const { return tool_->Control().IsSearching(); }
+    std::vector<std::wstring> Lines() const {
+        HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+        std::vector<std::wstring> lines;
+        const int n = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            wchar_t text[100] = {};
+            LVITEMW item{};
+            item.pszText = text;
+            item.cchTextMax = 100;
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            lines.push_back(text);
+        }
+        return lines;
+    }
+    bool Visible(int id) const { return IsWindowVisible(GetDlgItem(window_, id)) != FALSE; }
+
+    test::ScopedCatalogues catalogues_;
+    std::unique_ptr<CustomControlsSession> controls_;
+    EventFinderWindow* tool_ = nullptr;
+    HWND window_ = nullptr;
+};
+
+TEST_F(EventFinderWindowTest, TheCommandShowsItAndAYearOfFullMoonsFillsTheList) {
+    Open();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    RECT r{};
+    GetWindowRect(window_, &r);
+    EXPECT_EQ(r.left, 317);
+    EXPECT_EQ(r.top, 82);
+    Command(CMD_EVENT_FINDER);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_TRUE(MenuState(CMD_EVENT_FINDER) & MF_CHECKED);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"Press <Start> to find events."});
+    EXPECT_TRUE(Visible(IDC_EF_START));
+    EXPECT_FALSE(Visible(IDC_EF_STOP));
+
+    SetRange(2024, 2024, L"1", L"Hours");
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window_);
+        Click(IDC_EF_START);
+        EXPECT_TRUE(Visible(IDC_EF_STOP));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_COUNT)));
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+        PumpUntil([] { return false; }, 50);
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait during a search: %lu ms\n", static_cast<unsigned long>(worst));
+    EXPECT_LT(worst, 250u);
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"25.01.2024 18:00"), lines.end());
+    EXPECT_TRUE(Visible(IDC_EF_START));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_START)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_EDIT)));
+
+    Click(IDC_EF_EDIT);
+    SetRange(2024, 2024, L"1", L"Days");
+    Click(IDC_EF_START);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    ASSERT_EQ(Lines().size(), 12u);
+    EXPECT_EQ(Lines().front().size(), 10u) << "dates only at a daily step";
+
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_FALSE(MenuState(CMD_EVENT_FINDER) & MF_CHECKED);
+}
+
+TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterruptedOneAndSurvivesARestart) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SetRange(2000, 2029, L"1", L"Hours");
+    Click(IDC_EF_START);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
+    const auto expected = Lines();
+    ASSERT_GT(expected.size(), 300u);
+
+    Click(IDC_EF_EDIT);
+    SetRange(2000, 2029, L"1", L"Hours");
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window_);
+        Click(IDC_EF_START);
+        ASSERT_TRUE(PumpUntil([&] { return SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0) >= 20; }, 60000));
+        const DWORD before = GetTickCount();
+        Click(IDC_EF_STOP);
+        EXPECT_LT(GetTickCount() - before, 500u);
+        EXPECT_FALSE(Searching());
+        EXPECT_TRUE(Visible(IDC_EF_CONTINUE));
+        const LRESULT percent = SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0);
+        EXPECT_GE(percent, 20);
+        EXPECT_LT(percent, 100);
+        Click(IDC_EF_CONTINUE);
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait over start, stop and continue: %lu ms\n",
+                static_cast<unsigned long>(worst));
+    EXPECT_LT(worst, 250u);
+    EXPECT_EQ(Lines(), expected);
+
+    // The runs and the shown one come back after a restart.
+    Close();
+    Open();
+    ASSERT_NE(tool_, nullptr);
+    EXPECT_EQ(tool_->Control().RunCount(), 2u);
+    EXPECT_EQ(tool_->Control().CurrentPosition(), 1);
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_TRUE(IsWindowVisible(window_));
+}
+
+}  // namespace
+}  // namespace corvinata
