@@ -1,7 +1,9 @@
 #include "tools/event_finder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <iterator>
 
 #include "astro/planet_records.h"
 #include "base/date_time_text.h"
@@ -296,14 +298,62 @@ void EventFinderControl::Post(Report report) {
     if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
 }
 
-void EventFinderControl::ApplyReports() {
+void EventFinderControl::ApplyReports() { ApplyReports(std::chrono::milliseconds(40)); }
+
+void EventFinderControl::ApplyReports(std::chrono::milliseconds budget) {
     std::vector<Report> reports;
     {
         std::lock_guard<std::mutex> lock(mailboxMutex_);
         reports.swap(mailbox_);
         reportPosted_ = false;
     }
-    for (const Report& report : reports) Apply(report);
+    if (reports.empty()) return;
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    // Only the last progress of a batch is shown: the window keeps pace with
+    // a worker of any speed.
+    std::vector<const Worker*> progressed;
+    for (auto it = reports.rbegin(); it != reports.rend(); ++it) {
+        if (it->kind != Report::kProgress) continue;
+        if (std::find(progressed.begin(), progressed.end(), it->worker.get()) != progressed.end()) {
+            it->percent = -1;
+        } else {
+            progressed.push_back(it->worker.get());
+        }
+    }
+    // Event 3 once per run and batch, for the same reason.
+    std::vector<EventDefinition*> found;
+    const auto announce = [&] {
+        for (EventDefinition* run : found) BroadcastNotification(hub_, kEventSearchResultFound, 0, run);
+        found.clear();
+    };
+    if (view_ != nullptr) view_->BatchBegins();
+    std::size_t done = 0;
+    for (; done < reports.size(); ++done) {
+        const Report& report = reports[done];
+        // A batch longer than the budget goes on at the next wake, so that
+        // the window answers its messages in between.
+        if (budget.count() > 0 && done > 0 && std::chrono::steady_clock::now() > deadline) break;
+        if (report.kind == Report::kProgress && report.percent < 0) continue;
+        if (report.kind == Report::kResult) {
+            EventDefinition* run = report.worker->run.get();
+            if (std::find(found.begin(), found.end(), run) == found.end()) found.push_back(run);
+        } else if (report.kind == Report::kFinished) {
+            announce();
+        }
+        Apply(report);
+    }
+    if (view_ != nullptr) view_->BatchEnds();
+    announce();
+    if (done == reports.size()) return;
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(mailboxMutex_);
+        mailbox_.insert(mailbox_.begin(), std::make_move_iterator(reports.begin() + static_cast<std::ptrdiff_t>(done)),
+                        std::make_move_iterator(reports.end()));
+        wake = !reportPosted_;
+        reportPosted_ = true;
+    }
+    if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
 }
 
 void EventFinderControl::Apply(const Report& report) {
@@ -320,7 +370,6 @@ void EventFinderControl::Apply(const Report& report) {
                 run.SetLastRangeEnd(report.range.end);
             }
             if (shown) view_->ShowResult(run, report.isNew);
-            BroadcastNotification(hub_, kEventSearchResultFound, 0, &run);
             return;
         case Report::kFinished:
             break;
@@ -348,7 +397,7 @@ void EventFinderControl::StopWorker() {
         worker->thread->Join();
     }
     // The worker's last act was its end report: apply it and what came before.
-    ApplyReports();
+    ApplyReports(std::chrono::milliseconds(0));
     stopping_ = false;
 }
 

@@ -6,15 +6,17 @@
 // worker's search. A worker owns the copy of what it searches, its own job
 // and its own stop request; it never touches a run or the window. What it
 // finds and how far it got goes into a mailbox, and one notification posted
-// to the application's queue (event 3 with kWorkerReportFlag) brings the
-// user-interface thread to apply the mailbox to the worker's own run, which
-// then broadcasts event 3 to the other listeners. A stop waits for the
+// to a notification queue (event 3 with kWorkerReportFlag and the control as
+// value) brings the user-interface thread to apply the mailbox to the
+// worker's own run; the control then broadcasts event 3 to the application's
+// listeners, once per batch of results. A stop waits for the
 // worker's end (the thread object serves the window's messages while it
 // waits), so no worker outlives the run it was started for, and no second
 // worker starts while one still runs.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,9 +30,9 @@
 
 namespace corvinata::events {
 
-// The flag of a worker's event 3 on the queue; listeners other than the
-// control react to event 3 with flags 0, which the control broadcasts once
-// the report is applied.
+// The flag of a worker's event 3 on the queue. The queue is drained into a
+// set that holds the control alone, so that the listeners of the
+// application hear event 3 (flags 0) only once the report is applied.
 constexpr std::uint32_t kWorkerReportFlag = 0x80000000u;
 
 // A started worker thread.
@@ -61,6 +63,9 @@ public:
     virtual void ShowResult(const EventDefinition& run, bool isNew) = 0;
     // The current run's search ended (Stopped or Complete).
     virtual void ShowEnded(const EventDefinition& run) = 0;
+    // Around the reports of one batch.
+    virtual void BatchBegins() {}
+    virtual void BatchEnds() {}
 };
 
 // What the window read for a start: the pickers' dates, the step's count as
@@ -153,6 +158,9 @@ private:
     void Launch(bool continued);
     void RunWorker(const std::shared_ptr<Worker>& worker);
     void Post(Report report);
+    // Applies the mailbox for at most `budget` (0: all of it) and wakes the
+    // queue again for what is left.
+    void ApplyReports(std::chrono::milliseconds budget);
     // Asks the worker to stop and waits for its end; its reports are applied.
     void StopWorker();
     void Apply(const Report& report);

@@ -93,9 +93,11 @@ std::unique_ptr<events::SearchThread> Win32SearchThreads::Start(std::function<vo
 
 EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(std::move(params)) {
     control_ = std::make_unique<events::EventFinderControl>(*params_.hub, queue_, threads_, params_.currentTime);
+    reports_.Insert(control_.get());
 }
 
 EventFinderWindow::~EventFinderWindow() {
+    reports_.Forget(control_.get());
     control_.reset();
     if (window_) DestroyWindow(window_);
 }
@@ -196,7 +198,7 @@ void EventFinderWindow::OnInit() {
 INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kDrainNotificationsMessage:
-            queue_.Drain(*params_.hub);
+            queue_.Drain(reports_);
             return TRUE;
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
@@ -362,6 +364,7 @@ void EventFinderWindow::ShowResult(const EventDefinition& run, bool isNew) {
     if (isNew && run.foundRanges.size() == 1) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     if (run.foundRanges.empty()) return;
     const String text = events::ResultLineText(run.foundRanges.back(), run.step);
+
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = static_cast<int>(run.foundRanges.size()) - 1;
@@ -387,6 +390,17 @@ void EventFinderWindow::ShowEnded(const EventDefinition& run) {
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+}
+
+// The list is drawn once per batch of results, not once per line.
+void EventFinderWindow::BatchBegins() {
+    SendDlgItemMessageW(window_, IDC_EF_RESULTS, WM_SETREDRAW, FALSE, 0);
+}
+
+void EventFinderWindow::BatchEnds() {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, FALSE);
 }
 
 void EventFinderWindow::ShowResultInWindow() {

@@ -70,6 +70,8 @@ private:
     void ShowProgress(int percent, const DateTime& date) override;
     void ShowResult(const events::EventDefinition& run, bool isNew) override;
     void ShowEnded(const events::EventDefinition& run) override;
+    void BatchBegins() override;
+    void BatchEnds() override;
 
     void StartSearch();
     void ShowResultInWindow();
@@ -81,7 +83,10 @@ private:
 
     EventFinderWindowParams params_;
     Win32SearchThreads threads_;
+    // The worker's reports: posted to queue_ and drained into reports_,
+    // which holds the control alone.
     NotificationQueue queue_;
+    ObserverSet reports_;
     std::unique_ptr<events::EventFinderControl> control_;
     HWND frame_ = nullptr;
     HWND window_ = nullptr;
