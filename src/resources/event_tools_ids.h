@@ -22,4 +22,9 @@
 #define IDC_EF_LOCATION 20744
 #define IDC_EF_RESULTS 20743
 
+// Event Finder History
+#define IDC_EFH_LIST 20741
+#define IDC_EFH_SELECT 20860
+#define IDC_EFH_DELETE 20605
+
 #endif

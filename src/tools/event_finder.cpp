@@ -7,6 +7,7 @@
 
 #include "astro/planet_records.h"
 #include "base/date_time_text.h"
+#include "base/location.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
 #include "catalog/body_types.h"
@@ -96,6 +97,46 @@ void InitDefaultEventFinderRun(EventDefinition& run, const DateTimeLocation& now
     c.secondBody = BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
     c.isUserExpression = false;
     c.searchExpression = String(TXT("AngleDiff360(Moon.Lon(Ecl), Sun.Lon(Ecl)) >>= 180"));
+}
+
+void HistoryRowTexts(const EventDefinition& run, int angleStyle, String (&texts)[kHistoryColumnCount]) {
+    texts[0] = FormatDateTimeJoined(run.secondDate, kTimeToSecond, false, TXT(" "));
+    FormatDate(run.from, kDateToDay, texts[1]);
+    FormatDate(run.to, kDateToDay, texts[2]);
+    texts[3] = String(run.daylightSaving ? TXT("On") : TXT("Off"));
+    FormatTimeStepText(run.step, texts[4]);
+    texts[6] = run.condition.Describe(texts[5]);
+    texts[7] = FormatLocationDescription(run.location, true, angleStyle);
+    static const Char* const kStates[] = {TXT("Not started"), TXT("Running"), TXT("Stopped"), TXT("Complete")};
+    texts[8] = String(run.runState < 4 ? kStates[run.runState] : kStates[2]);
+    StringFromInteger(static_cast<int>(run.foundRanges.size()), 0, texts[9], false, TXT(' '));
+}
+
+String DeleteRunsQuestion(int count) {
+    String text(TXT("Do you want to delete "));
+    String number;
+    StringAppend(text, StringFromInteger(count, 0, number, false, TXT(' ')).Text());
+    StringAppend(text, count == 1 ? TXT(" run") : TXT(" runs"));
+    StringAppend(text, TXT(" from the Event Finder history?"));
+    return text;
+}
+
+int DeleteHistoryRows(EventFinderControl& control, NotificationHub& hub,
+                      const std::vector<int>& selectedRows, int rowCount) {
+    int deleted = 0;
+    int last = -1;
+    for (int row : selectedRows) {
+        if (row < 0 || row >= rowCount) continue;
+        if (deleted == 0) BroadcastNotification(hub, kEventHistoryDeletionBegins, 0, nullptr);
+        last = row;
+        control.DeleteRow(row - deleted);
+        ++deleted;
+    }
+    if (deleted > 0) BroadcastNotification(hub, kEventHistoryDeletionEnded, 0, nullptr);
+    const int left = rowCount - deleted;
+    if (left <= 0) return -1;
+    if (deleted == 0) return 0;
+    return last == rowCount - 1 ? left - 1 : last - deleted + 1;
 }
 
 // What one worker searches, its stop request and whether its end was

@@ -91,6 +91,24 @@ String ResultLineText(const DateTimeRange& range, const TimeStep& step);
 // The default unstarted run: this year at the current place, the full moon.
 void InitDefaultEventFinderRun(EventDefinition& run, const DateTimeLocation& now);
 
+// The History's ten column texts of a run: executed, from, to, DST, step,
+// description, script, location, state, results.
+constexpr int kHistoryColumnCount = 10;
+void HistoryRowTexts(const EventDefinition& run, int angleStyle, String (&texts)[kHistoryColumnCount]);
+// "Do you want to delete n run(s) from the Event Finder history?"
+String DeleteRunsQuestion(int count);
+
+class EventFinderControl;
+
+// The History's deletion of its selected rows (ascending, of `rowCount`
+// rows): event 5 before the first, each row through DeleteRow (the rows
+// after a deleted one move up), event 6 after the last. Answers the row to
+// select afterwards: the row that followed the last deleted one, the new
+// last row when the last was deleted, 0 when nothing was selected, -1 when
+// no row is left.
+int DeleteHistoryRows(EventFinderControl& control, NotificationHub& hub,
+                      const std::vector<int>& selectedRows, int rowCount);
+
 class EventFinderControl final : public NotificationObserver {
 public:
     EventFinderControl(NotificationHub& hub, NotificationQueue& queue, SearchThreadStarter& threads,

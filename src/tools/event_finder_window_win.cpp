@@ -94,9 +94,18 @@ std::unique_ptr<events::SearchThread> Win32SearchThreads::Start(std::function<vo
 EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(std::move(params)) {
     control_ = std::make_unique<events::EventFinderControl>(*params_.hub, queue_, threads_, params_.currentTime);
     reports_.Insert(control_.get());
+    EventFinderHistoryParams history;
+    history.instance = params_.instance;
+    history.storage = params_.storage;
+    history.settingsRoot = params_.settingsRoot;
+    history.hub = params_.hub;
+    history.modeless = params_.modeless;
+    history.control = control_.get();
+    history_ = std::make_unique<EventFinderHistory>(std::move(history));
 }
 
 EventFinderWindow::~EventFinderWindow() {
+    history_.reset();
     reports_.Forget(control_.get());
     control_.reset();
     if (window_) DestroyWindow(window_);
@@ -125,12 +134,14 @@ void EventFinderWindow::Create(HWND frame) {
     if (params_.modeless) params_.modeless->push_back(window_);
     SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (visible_) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    history_->Restore(frame_);
 }
 
 void EventFinderWindow::SaveAndDestroy() {
     if (!window_) return;
     // No worker outlives the window: a running search is stopped and kept.
     BroadcastNotification(*params_.hub, kEventShutdown, 0, nullptr);
+    history_->Save();
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
     stored.display = control_->CurrentPosition();
@@ -227,6 +238,7 @@ void EventFinderWindow::OnCommand(int id) {
         case IDC_EF_STOP: control_->Stop(); return;
         case IDC_EF_CONTINUE: control_->Continue(); return;
         case IDC_EF_EDIT: control_->Edit(); return;
+        case IDC_EF_HISTORY: history_->Open(frame_); return;
         default: return;
     }
 }

@@ -15,6 +15,7 @@
 #include "base/storage.h"
 #include "frame/tool_windows.h"
 #include "tools/event_finder.h"
+#include "tools/event_finder_history_win.h"
 
 namespace corvinata {
 
@@ -57,6 +58,7 @@ public:
     void SaveAndDestroy() override;
 
     events::EventFinderControl& Control() noexcept { return *control_; }
+    EventFinderHistory& History() noexcept { return *history_; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -88,6 +90,7 @@ private:
     NotificationQueue queue_;
     ObserverSet reports_;
     std::unique_ptr<events::EventFinderControl> control_;
+    std::unique_ptr<EventFinderHistory> history_;
     HWND frame_ = nullptr;
     HWND window_ = nullptr;
     int left_ = 317;

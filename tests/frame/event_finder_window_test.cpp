@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <functional>
@@ -209,6 +210,71 @@ TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterru
     EXPECT_EQ(tool_->Control().CurrentPosition(), 1);
     EXPECT_EQ(Lines(), expected);
     EXPECT_TRUE(IsWindowVisible(window_));
+}
+
+std::wstring Cell(HWND list, int row, int column) {
+    wchar_t text[200] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 200;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+TEST_F(EventFinderWindowTest, TheHistoryListsRunsNewestFirstPicksOneAndCountsResultsAsTheyCome) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    for (int year : {2024, 2025}) {
+        Click(IDC_EF_EDIT);
+        SetRange(year, year, L"1", L"Days");
+        Click(IDC_EF_START);
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    }
+    Click(IDC_EF_HISTORY);
+    HWND history = tool_->History().Window();
+    ASSERT_NE(history, nullptr);
+    HWND list = GetDlgItem(history, IDC_EFH_LIST);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(Cell(list, 0, 1), L"01.01.2025");
+    EXPECT_EQ(Cell(list, 1, 1), L"01.01.2024");
+    EXPECT_EQ(Cell(list, 0, 8), L"Complete");
+    EXPECT_EQ(Cell(list, 0, 9), L"12");
+    // The shown run (the newest) is marked; picking row 1 shows the older run.
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(history, WM_COMMAND, MAKEWPARAM(IDC_EFH_SELECT, BN_CLICKED), 0);
+    EXPECT_EQ(tool_->Control().CurrentPosition(), 0);
+
+    // A new search: its row is on top and its count rises while it runs.
+    Click(IDC_EF_EDIT);
+    SetRange(2000, 2039, L"1", L"Hours");
+    Click(IDC_EF_START);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    std::vector<int> counts;
+    PumpUntil([&] {
+        const int count = _wtoi(Cell(list, 0, 9).c_str());
+        if (counts.empty() || counts.back() != count) counts.push_back(count);
+        return !Searching();
+    }, 120000);
+    EXPECT_GT(counts.size(), 3u) << "the count rose during the search";
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    EXPECT_EQ(Cell(list, 0, 9), std::to_wstring(tool_->Control().Current().foundRanges.size()));
+
+    // Open at exit, it comes back at its place.
+    RECT before{};
+    GetWindowRect(history, &before);
+    Close();
+    Open();
+    ASSERT_NE(tool_->History().Window(), nullptr);
+    RECT after{};
+    GetWindowRect(tool_->History().Window(), &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
 }
 
 }  // namespace

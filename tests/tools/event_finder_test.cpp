@@ -425,3 +425,62 @@ TEST(EventFinderStore, NothingStoredGivesTheDefaultRun) {
 
 }  // namespace
 }  // namespace corvinata::events::test
+
+namespace corvinata::events::test {
+namespace {
+
+struct AllEvents final : NotificationObserver {
+    void OnNotify(std::int32_t event, std::uint32_t, void*) override { events.push_back(event); }
+    void Update(void*) override {}
+    std::vector<int> events;
+};
+
+TEST(EventFinderHistory, DeletingSelectedRowsAnnouncesEachAndSelectsTheNextRow) {
+    const struct {
+        std::vector<int> selected;
+        int runs;
+        std::vector<int> events;
+        int select;
+        std::size_t left;
+    } cases[] = {
+        // Rows 1 and 2 of five: the second deletion addresses row 1 again.
+        {{1, 2}, 5, {5, 7, 8, 7, 8, 6}, 1, 3},
+        {{2}, 3, {5, 7, 8, 6}, 1, 2},      // the last row: the new last row
+        {{0}, 1, {5, 7, 8, 6}, -1, 0},     // the only row: none left
+        {{}, 3, {}, 0, 3},                 // nothing selected deletes nothing
+    };
+    for (const auto& c : cases) {
+        Finder f;
+        for (int i = 0; i < c.runs; ++i) {
+            f.control.Edit();
+            f.Start("1.1.2024", "2.1.2024", "1", "Days");
+            f.WaitForEnd();
+        }
+        AllEvents all;
+        f.hub.Insert(&all);
+        EXPECT_EQ(DeleteHistoryRows(f.control, f.hub, c.selected, c.runs), c.select);
+        EXPECT_EQ(all.events, c.events);
+        EXPECT_EQ(f.control.RunCount(), c.left);
+        f.hub.Forget(&all);
+    }
+}
+
+TEST(EventFinderHistory, RowTextsAndTheQuestion) {
+    Finder f;
+    f.Start("1.1.2024", "31.1.2024", "1", "Days");
+    f.WaitForEnd();
+    String texts[kHistoryColumnCount];
+    HistoryRowTexts(f.control.Current(), 0, texts);
+    EXPECT_EQ(Utf8(texts[0].Text()), "01.06.2024 12:30:00");
+    EXPECT_EQ(Utf8(texts[1].Text()), "01.01.2024");
+    EXPECT_EQ(Utf8(texts[2].Text()), "31.01.2024");
+    EXPECT_EQ(Utf8(texts[3].Text()), "Off");
+    EXPECT_EQ(Utf8(texts[4].Text()), "1 day");
+    EXPECT_EQ(Utf8(texts[8].Text()), "Complete");
+    EXPECT_EQ(Utf8(texts[9].Text()), "1");
+    EXPECT_EQ(Utf8(DeleteRunsQuestion(1).Text()), "Do you want to delete 1 run from the Event Finder history?");
+    EXPECT_EQ(Utf8(DeleteRunsQuestion(0).Text()), "Do you want to delete 0 runs from the Event Finder history?");
+}
+
+}  // namespace
+}  // namespace corvinata::events::test
