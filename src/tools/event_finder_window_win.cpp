@@ -102,6 +102,8 @@ EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(s
     history.modeless = params_.modeless;
     history.control = control_.get();
     history_ = std::make_unique<EventFinderHistory>(std::move(history));
+    selectEvent_.storage = params_.storage;
+    selectEvent_.settingsRoot = params_.settingsRoot;
 }
 
 EventFinderWindow::~EventFinderWindow() {
@@ -239,6 +241,11 @@ void EventFinderWindow::OnCommand(int id) {
         case IDC_EF_CONTINUE: control_->Continue(); return;
         case IDC_EF_EDIT: control_->Edit(); return;
         case IDC_EF_HISTORY: history_->Open(frame_); return;
+        case IDC_EF_SELECT: {
+            events::EventCondition chosen;
+            if (ShowSelectEventDialog(params_.instance, window_, selectEvent_, chosen)) control_->SetCondition(chosen);
+            return;
+        }
         default: return;
     }
 }

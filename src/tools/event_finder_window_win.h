@@ -16,6 +16,7 @@
 #include "frame/tool_windows.h"
 #include "tools/event_finder.h"
 #include "tools/event_finder_history_win.h"
+#include "tools/select_event_dialog_win.h"
 
 namespace corvinata {
 
@@ -59,6 +60,7 @@ public:
 
     events::EventFinderControl& Control() noexcept { return *control_; }
     EventFinderHistory& History() noexcept { return *history_; }
+    SelectEventDialogState& SelectEventState() noexcept { return selectEvent_; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,6 +93,7 @@ private:
     ObserverSet reports_;
     std::unique_ptr<events::EventFinderControl> control_;
     std::unique_ptr<EventFinderHistory> history_;
+    SelectEventDialogState selectEvent_;
     HWND frame_ = nullptr;
     HWND window_ = nullptr;
     int left_ = 317;

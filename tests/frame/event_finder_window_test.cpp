@@ -212,6 +212,127 @@ TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterru
     EXPECT_TRUE(IsWindowVisible(window_));
 }
 
+// Steps run by a timer on the test's thread while a modal dialog runs its
+// own loop; each step answers true when it is done.
+struct ModalScript {
+    std::vector<std::function<bool()>> steps;
+    std::size_t next = 0;
+    int ticks = 0;
+};
+ModalScript* g_script = nullptr;
+
+BOOL CALLBACK CancelOwned(HWND window, LPARAM) {
+    if (GetWindow(window, GW_OWNER) != nullptr) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK RunScriptStep(HWND, UINT, UINT_PTR, DWORD) {
+    // A step that never comes true must not hang the test: every owned
+    // dialog is cancelled after 15 s, and the test's checks then fail.
+    if (g_script != nullptr && ++g_script->ticks > 500) {
+        EnumThreadWindows(GetCurrentThreadId(), CancelOwned, 0);
+        return;
+    }
+    if (g_script != nullptr && g_script->next < g_script->steps.size() && g_script->steps[g_script->next]()) {
+        ++g_script->next;
+    }
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+    wchar_t text[300] = {};
+    GetDlgItemTextW(dialog, id, text, 300);
+    return text;
+}
+
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<BoxSearch*>(data);
+    if (GetWindow(window, GW_OWNER) == s->owner && GetDlgItem(window, IDC_MESSAGE_TEXT) != nullptr) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The message box a dialog owns, or none.
+HWND OwnedMessageBox(HWND owner) {
+    BoxSearch search{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefusesASyntaxError) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SelectEventDialogState& state = tool_->SelectEventState();
+    std::wstring event, first, second, extreme, message, typedBack;
+    bool predefined = false, typedChecked = false;
+    ModalScript script;
+    script.steps = {
+        [&] {
+            HWND d = state.window;
+            if (d == nullptr) return false;
+            predefined = IsDlgButtonChecked(d, IDC_SE_PREDEFINED) == BST_CHECKED;
+            event = ItemText(d, IDC_SE_EVENTS);
+            first = ItemText(d, IDC_SE_LABEL1);
+            second = ItemText(d, IDC_SE_LABEL2);
+            extreme = ItemText(d, IDC_SE_EXTREME);
+            CheckDlgButton(d, IDC_SE_EDIT_SCRIPT, BST_CHECKED);
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDC_SE_EDIT_SCRIPT, BN_CLICKED), 0);
+            SetDlgItemTextW(d, IDC_SE_EXPRESSION, L"Moon.Alt(Hor) >");
+            PostMessageW(d, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        [&] {
+            HWND box = OwnedMessageBox(state.window);
+            if (box == nullptr) return false;
+            message = ItemText(box, IDC_MESSAGE_TEXT);
+            PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+        [&] {
+            if (OwnedMessageBox(state.window) != nullptr) return false;
+            SetDlgItemTextW(state.window, IDC_SE_EXPRESSION, L"Moon.Lat(Hor) > 10");
+            PostMessageW(state.window, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+    };
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    Click(IDC_EF_SELECT);
+    EXPECT_EQ(script.next, script.steps.size());
+    EXPECT_TRUE(predefined);
+    EXPECT_EQ(event, L"Full moon");
+    EXPECT_EQ(first, L"Mars");
+    EXPECT_EQ(second, L"Jupiter");
+    EXPECT_EQ(extreme, L"Maximum");
+    EXPECT_EQ(message, L"The CorvinataScript expression contains a syntax error.");
+    const events::EventCondition& chosen = tool_->Control().Current().condition;
+    EXPECT_TRUE(chosen.isUserExpression);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(chosen.searchExpression.Text())), L"Moon.Lat(Hor) > 10");
+    EXPECT_EQ(ItemText(window_, IDC_EF_DESCRIPTION), L"Moon.Lat(Hor) > 10");
+
+    // The next opening shows what was typed.
+    ModalScript again;
+    again.steps = {[&] {
+        if (state.window == nullptr) return false;
+        typedBack = ItemText(state.window, IDC_SE_EXPRESSION);
+        typedChecked = IsDlgButtonChecked(state.window, IDC_SE_EDIT_SCRIPT) == BST_CHECKED;
+        PostMessageW(state.window, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }};
+    g_script = &again;
+    Click(IDC_EF_SELECT);
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(typedBack, L"Moon.Lat(Hor) > 10");
+    EXPECT_TRUE(typedChecked);
+}
+
 std::wstring Cell(HWND list, int row, int column) {
     wchar_t text[200] = {};
     LVITEMW item{};
