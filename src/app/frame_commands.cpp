@@ -47,7 +47,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_VIEW_WINDOW_MANAGER, N::Nothing},
     {CMD_VIEW_STATUS_LINE, N::Nothing},
     {CMD_OBJECT_INFO, N::Unavailable},
-    {CMD_EVENT_FORECAST, N::Unavailable},
+    {CMD_EVENT_FORECAST, N::Nothing},
     {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},
     {CMD_SYMBOLS, N::Unavailable},

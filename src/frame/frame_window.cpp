@@ -18,6 +18,7 @@
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
 #include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -810,6 +811,17 @@ void FrameWindow::CreateTools() {
     finder.showResult = [](const EventResultShowRequest&) {};
     finder.command = CMD_EVENT_FINDER;
     tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
+    EventForecastWindowParams forecast;
+    forecast.instance = instance_;
+    forecast.storage = &app_.GetStorage();
+    forecast.settingsRoot = app_.Keys().Root();
+    forecast.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    forecast.hub = &app_.GetNotificationHub();
+    forecast.modeless = &modeless_;
+    forecast.options = &app_.DialogStates().eventForecastOptions.options;
+    forecast.showResult = [](const EventResultShowRequest&) {};
+    forecast.command = CMD_EVENT_FORECAST;
+    tools_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     tools_.CreateAll(window_);
 }
 

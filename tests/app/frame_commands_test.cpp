@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EnableCase{CMD_NEXT_LAYOUT, WithLayouts(1), false},
                       EnableCase{CMD_NEXT_LAYOUT, WithLayouts(2), true},
                       // Windows and tools that the program does not have yet.
-                      EnableCase{CMD_NEW_SKY, WithWindow(), false}, EnableCase{CMD_EVENT_FORECAST, {}, false},
+                      EnableCase{CMD_NEW_SKY, WithWindow(), false}, EnableCase{CMD_EVENT_FORECAST, {}, true},
                       EnableCase{CMD_EVENT_FINDER, {}, true}));
 
 }  // namespace

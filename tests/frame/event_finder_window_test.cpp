@@ -1,4 +1,5 @@
 #include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_window_win.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -331,6 +332,67 @@ TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefuses
     g_script = nullptr;
     EXPECT_EQ(typedBack, L"Moon.Lat(Hor) > 10");
     EXPECT_TRUE(typedChecked);
+}
+
+TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsCheckThePeriod) {
+    Open();
+    auto* forecast = static_cast<EventForecastWindow*>(frame_->Tools().Find(CMD_EVENT_FORECAST));
+    ASSERT_NE(forecast, nullptr);
+    HWND window = forecast->Window();
+    RECT r{};
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 100);
+    Command(CMD_EVENT_FORECAST);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(MenuState(CMD_EVENT_FORECAST) & MF_CHECKED);
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window);
+        ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait during a forecast: %lu ms\n", static_cast<unsigned long>(worst));
+    EXPECT_LT(worst, 250u);
+    HWND list = GetDlgItem(window, IDC_EFC_LIST);
+    EXPECT_GT(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(ItemText(window, IDC_EFC_STATUS), L"The forecast is complete");
+
+    std::vector<std::wstring> messages;
+    const auto answer = [&](const wchar_t* count, const wchar_t* unit) {
+        return [&messages, count, unit, forecast] {
+            HWND options = forecast->OptionsWindow();
+            if (options == nullptr || OwnedMessageBox(options) != nullptr) return false;
+            SetDlgItemTextW(options, IDC_EFO_COUNT, count);
+            SendDlgItemMessageW(options, IDC_EFO_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(unit));
+            PostMessageW(options, WM_COMMAND, IDOK, 0);
+            return true;
+        };
+    };
+    const auto dismiss = [&messages, forecast] {
+        HWND box = forecast->OptionsWindow() ? OwnedMessageBox(forecast->OptionsWindow()) : nullptr;
+        if (box == nullptr) return false;
+        messages.push_back(ItemText(box, IDC_MESSAGE_TEXT));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    };
+    ModalScript script;
+    script.steps = {answer(L"13", L"Months"), dismiss, answer(L"0", L"Days"), dismiss, answer(L"30", L"Days")};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_EFC_OPTIONS, BN_CLICKED), 0);
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(script.next, script.steps.size());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], L"Please enter a different value: The maximum permitted number of months is 12.");
+    EXPECT_EQ(messages[1], L"Please enter a different value: The time interval must be greater than 0.");
+    const EventForecastOptions& options = app_->DialogStates().eventForecastOptions.options;
+    EXPECT_EQ(options.timeRange.unit, kDaysUnit);
+    EXPECT_EQ(options.timeRange.count, 30);
+    // OK started the forecast again, over the new period.
+    EXPECT_TRUE(forecast->Control().IsRunning());
+    ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
 }
 
 std::wstring Cell(HWND list, int row, int column) {
