@@ -61,6 +61,8 @@ public:
     events::EventFinderControl& Control() noexcept { return *control_; }
     EventFinderHistory& History() noexcept { return *history_; }
     SelectEventDialogState& SelectEventState() noexcept { return selectEvent_; }
+    // The window services' entry for a result (the frame's, or a test's recorder).
+    void SetShowResult(std::function<void(const EventResultShowRequest&)> show) { params_.showResult = std::move(show); }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
