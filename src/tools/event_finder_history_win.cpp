@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/help_topics.h"
+#include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "base/services.h"
 #include "frame/list_view_columns.h"
@@ -160,6 +161,9 @@ INT_PTR EventFinderHistory::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         case WM_CLOSE:
             Close();
+            return TRUE;
+        case WM_HELP:
+            ShowHelpTopic(window_, L"tools/event_finder/tools_event_finder_history.htm");
             return TRUE;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -7,6 +7,7 @@
 
 #include "app/app_interfaces.h"
 #include "app/help_topics.h"
+#include "app/help_topics_win.h"
 #include "app/notification_queue_win.h"
 #include "app/settings_values.h"
 #include "base/date_time_text.h"
@@ -223,6 +224,9 @@ INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_NCACTIVATE:
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
+            return TRUE;
+        case WM_HELP:
+            ShowHelpTopic(window_, L"tools/event_finder/tools_event_finder.htm");
             return TRUE;
         case WM_CLOSE: {
             // The frame's command hides the window and clears the check mark.

@@ -6,6 +6,7 @@
 
 #include "app/app_interfaces.h"
 #include "app/help_topics.h"
+#include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "frame/message_box.h"
 #include "resources/event_tools_ids.h"
@@ -185,6 +186,9 @@ INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_NCACTIVATE:
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
+        case WM_HELP:
+            ShowHelpTopic(window_, L"tools/event_forecast/tools_event_forecast.htm");
+            return TRUE;
         case WM_CLOSE:
             SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
             return TRUE;
@@ -289,6 +293,10 @@ INT_PTR EventForecastWindow::HandleOptions(UINT message, WPARAM wParam) {
     if (message == WM_DESTROY) {
         options_ = nullptr;
         return FALSE;
+    }
+    if (message == WM_HELP) {
+        ShowHelpTopic(options_, L"tools/event_forecast/dialog_event_forecast_options.htm");
+        return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;
     switch (LOWORD(wParam)) {

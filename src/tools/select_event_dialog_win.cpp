@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/help_topics.h"
+#include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "frame/message_box.h"
 #include "resources/event_tools_ids.h"
@@ -67,6 +68,10 @@ private:
             }
             state_.window = nullptr;
             return FALSE;
+        }
+        if (message == WM_HELP) {
+            ShowHelpTopic(dialog_, L"tools/event_finder/dialog_select_event.htm");
+            return TRUE;
         }
         if (message != WM_COMMAND) return FALSE;
         const int id = LOWORD(wParam);

@@ -411,6 +411,83 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
 }
 
+// The keyboard state that TranslateAccelerator and the dialogs read.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256] = {};
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+
+TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
+    Open();
+    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+    ASSERT_NE(accelerators, nullptr);
+    const auto key = [&](HWND target, UINT message, WPARAM code) {
+        MSG m{target, message, code, 1, 0, {}};
+        if (!frame_->PreTranslate(m, accelerators, modeless_)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+    };
+    {
+        HeldKeys control{VK_CONTROL};
+        key(frame_->Window(), WM_KEYDOWN, '3');
+    }
+    EXPECT_TRUE(IsWindowVisible(window_));
+    SelectEventDialogState& state = tool_->SelectEventState();
+    ModalScript script;
+    script.steps = {[&] {
+        HWND d = state.window;
+        if (d == nullptr) return false;
+        HWND events = GetDlgItem(d, IDC_SE_EVENTS);
+        SetFocus(events);
+        SendMessageW(events, WM_KEYDOWN, VK_DOWN, 0);  // "Full moon" to "New moon"
+        PostMessageW(events, WM_KEYDOWN, VK_RETURN, 0);
+        return true;
+    }};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    key(GetDlgItem(window_, IDC_EF_COUNT), WM_SYSCHAR, 'l');  // Alt+L: Se&lect...
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(tool_->Control().Current().condition.predefinedEvent, events::kEventNewMoon);
+    EXPECT_NE(ItemText(window_, IDC_EF_DESCRIPTION), L"");
+
+    SetRange(2024, 2024, L"1", L"Days");
+    key(GetDlgItem(window_, IDC_EF_COUNT), WM_SYSCHAR, 's');  // Alt+S: &Start
+    EXPECT_TRUE(Searching() || tool_->Control().RunCount() == 1);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    ASSERT_EQ(Lines().size(), 13u) << "2024 has thirteen new moons";
+    // The list has the focus with its first line; the arrow moves on.
+    HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
+    key(results, WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(tool_->Control().SelectedResult(), 1);
+    std::vector<EventResultShowRequest> shown;
+    tool_->SetShowResult([&](const EventResultShowRequest& request) { shown.push_back(request); });
+    NMITEMACTIVATE click{};
+    click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = 1;
+    SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].windowKind, kSkyWindow);
+    EXPECT_EQ(shown[0].range.begin.month, 2);
+
+    {
+        HeldKeys control{VK_CONTROL};
+        key(frame_->Window(), WM_KEYDOWN, '2');
+    }
+    EXPECT_TRUE(IsWindowVisible(frame_->Tools().Find(CMD_EVENT_FORECAST)->Window()));
+    DestroyAcceleratorTable(accelerators);
+}
+
 std::wstring Cell(HWND list, int row, int column) {
     wchar_t text[200] = {};
     LVITEMW item{};
