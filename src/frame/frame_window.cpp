@@ -809,6 +809,7 @@ void FrameWindow::CreateTools() {
     finder.modeless = &modeless_;
     // The windows that show a result come with their own issues.
     finder.showResult = [](const EventResultShowRequest&) {};
+    finder.selectEventPlacement = &app_.DialogStates().selectEvent.geometry;
     finder.command = CMD_EVENT_FINDER;
     tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
     EventForecastWindowParams forecast;

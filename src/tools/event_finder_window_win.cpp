@@ -105,6 +105,7 @@ EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(s
     history_ = std::make_unique<EventFinderHistory>(std::move(history));
     selectEvent_.storage = params_.storage;
     selectEvent_.settingsRoot = params_.settingsRoot;
+    selectEvent_.placement = params_.selectEventPlacement;
 }
 
 EventFinderWindow::~EventFinderWindow() {

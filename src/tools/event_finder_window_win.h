@@ -43,6 +43,8 @@ struct EventFinderWindowParams {
     NotificationHub* hub = nullptr;
     std::vector<HWND>* modeless = nullptr;
     std::function<void(const EventResultShowRequest&)> showResult;
+    // Where the Select Event dialog was last (the application's dialog positions).
+    WindowGeometry* selectEventPlacement = nullptr;
     int command = 0;
 };
 

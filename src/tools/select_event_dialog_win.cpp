@@ -43,8 +43,9 @@ public:
 private:
     void Init() {
         state_.window = dialog_;
-        if (state_.placed) {
-            SetWindowPos(dialog_, nullptr, state_.left, state_.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        if (state_.placement != nullptr) {
+            SetWindowPos(dialog_, nullptr, state_.placement->left, state_.placement->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER);
         }
         for (int i = 0; i < events::kEventTypeCount; ++i) {
             Send(IDC_SE_EVENTS, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(events::EventTypeAt(i).shortName));
@@ -61,10 +62,9 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam) {
         if (message == WM_DESTROY) {
             RECT r{};
-            if (GetWindowRect(dialog_, &r)) {
-                state_.placed = true;
-                state_.left = r.left;
-                state_.top = r.top;
+            if (state_.placement != nullptr && GetWindowRect(dialog_, &r)) {
+                state_.placement->left = r.left;
+                state_.placement->top = r.top;
             }
             state_.window = nullptr;
             return FALSE;

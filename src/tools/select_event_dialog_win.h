@@ -15,10 +15,9 @@ namespace corvinata {
 struct SelectEventDialogState {
     StorageService* storage = nullptr;
     String settingsRoot;
-    // The dialog's place (screen pixels); none until it was moved once.
-    bool placed = false;
-    std::int32_t left = 0;
-    std::int32_t top = 0;
+    // The dialog's place (screen pixels), kept with the application's
+    // dialog positions; none: the place the template gives.
+    WindowGeometry* placement = nullptr;
     SelectBodyDialogParams bodies;
     WindowGeometry bodyPlacement;
     // The choice being edited.

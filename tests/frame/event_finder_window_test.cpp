@@ -294,6 +294,7 @@ TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefuses
         [&] {
             HWND d = state.window;
             if (d == nullptr) return false;
+            MoveWindow(d, 321, 123, 300, 300, TRUE);
             predefined = IsDlgButtonChecked(d, IDC_SE_PREDEFINED) == BST_CHECKED;
             event = ItemText(d, IDC_SE_EVENTS);
             first = ItemText(d, IDC_SE_LABEL1);
@@ -329,6 +330,9 @@ TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefuses
     EXPECT_EQ(second, L"Jupiter");
     EXPECT_EQ(extreme, L"Maximum");
     EXPECT_EQ(message, L"The CorvinataScript expression contains a syntax error.");
+    // Its place goes to the application's dialog positions.
+    EXPECT_EQ(app_->DialogStates().selectEvent.geometry.left, 321);
+    EXPECT_EQ(app_->DialogStates().selectEvent.geometry.top, 123);
     const events::EventCondition& chosen = tool_->Control().Current().condition;
     EXPECT_TRUE(chosen.isUserExpression);
     EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(chosen.searchExpression.Text())), L"Moon.Lat(Hor) > 10");

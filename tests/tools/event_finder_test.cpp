@@ -253,7 +253,8 @@ TEST(EventFinderThreads, RandomCommandsWhileWorkersRun) {
         switch (random() % 8) {
             case 0:
                 f.control.Edit();
-                f.Start("1.1.2024", "15.1.2024", "2", "Hours");
+                // A few days to three months: some end on their own, some are stopped.
+                f.Start("1.1.2024", random() % 2 ? "5.1.2024" : "31.3.2024", "1", "Hours");
                 break;
             case 1: f.control.Stop(); break;
             case 2: f.control.Continue(); break;
@@ -264,7 +265,11 @@ TEST(EventFinderThreads, RandomCommandsWhileWorkersRun) {
             case 5:
                 BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
                 break;
-            default: f.queue.Drain(f.reports); break;
+            default:
+                // Let the worker get on before the next command.
+                std::this_thread::sleep_for(std::chrono::microseconds(random() % 2000));
+                f.queue.Drain(f.reports);
+                break;
         }
     }
     f.WaitForEnd();
