@@ -277,8 +277,13 @@ void EventFinderControl::Launch(bool continued) {
     in.step = current_->step;
     in.continued = continued;
     worker_ = worker;
-    // The thread holds the worker, so its input outlives the control's hold.
-    worker->thread = threads_.Start([this, worker] { RunWorker(worker); });
+    // The thread holds the worker only while it runs: the worker owns the
+    // thread object, and a strong hold in the thread's body would keep both
+    // alive for ever. The control holds the worker until it joined the thread.
+    const std::weak_ptr<Worker> held = worker;
+    worker->thread = threads_.Start([this, held] {
+        if (const std::shared_ptr<Worker> running = held.lock()) RunWorker(running);
+    });
 }
 
 void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {

@@ -73,7 +73,12 @@ void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSetting
     DateTime to = when.dateTime;
     AddDateTimeInterval(to, settings.period);
     DateTimeAddMinutes(to, -1);
-    worker->thread = threads_.Start([this, worker, when, to, settings] {
+    // The thread holds the worker only while it runs (the worker owns the
+    // thread object); the control holds it until it joined the thread.
+    const std::weak_ptr<Worker> held = worker;
+    worker->thread = threads_.Start([this, held, when, to, settings] {
+        const std::shared_ptr<Worker> worker = held.lock();
+        if (worker == nullptr) return;
         struct Context {
             EventForecastControl* control;
             const std::shared_ptr<Worker>* worker;
