@@ -19,6 +19,8 @@
 #include "frame/report_kind_setup.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
+#include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -898,6 +900,29 @@ void FrameWindow::CreateTools() {
     calculator.pickPlace = [this](HWND owner, Location& chosen) { return options_.PickPlace(owner, chosen); };
     calculator.command = CMD_CALCULATOR;
     tools_.Add(std::make_unique<CalculatorWindow>(std::move(calculator)));
+    EventFinderWindowParams finder;
+    finder.instance = instance_;
+    finder.storage = &app_.GetStorage();
+    finder.settingsRoot = app_.Keys().Root();
+    finder.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    finder.hub = &app_.GetNotificationHub();
+    finder.modeless = &modeless_;
+    // The windows that show a result come with their own issues.
+    finder.showResult = [](const EventResultShowRequest&) {};
+    finder.selectEventPlacement = &app_.DialogStates().selectEvent.geometry;
+    finder.command = CMD_EVENT_FINDER;
+    tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
+    EventForecastWindowParams forecast;
+    forecast.instance = instance_;
+    forecast.storage = &app_.GetStorage();
+    forecast.settingsRoot = app_.Keys().Root();
+    forecast.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    forecast.hub = &app_.GetNotificationHub();
+    forecast.modeless = &modeless_;
+    forecast.options = &app_.DialogStates().eventForecastOptions.options;
+    forecast.showResult = [](const EventResultShowRequest&) {};
+    forecast.command = CMD_EVENT_FORECAST;
+    tools_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     tools_.CreateAll(window_);
 }
 

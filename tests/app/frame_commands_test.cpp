@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EnableCase{CMD_NEW_SKY, WithWindow(), false}, EnableCase{CMD_NEW_SKY, WithKind(6), true},
                       EnableCase{CMD_SHOW_SKY, WithKind(6), true}, EnableCase{CMD_SHOW_ECLIPSE, WithKind(6), false},
                       EnableCase{CMD_NEW_ECLIPSE, WithKind(5), true}, EnableCase{CMD_SHOW_GRAPH, WithKind(0), true},
-                      // Tools that the program does not have yet.
-                      EnableCase{CMD_EVENT_FINDER, {}, false}));
+                      // The tools the program has.
+                      EnableCase{CMD_EVENT_FORECAST, {}, true}, EnableCase{CMD_EVENT_FINDER, {}, true}));
 
 }  // namespace
 }  // namespace corvinata

@@ -63,8 +63,8 @@ TEST_F(FrameWindowTest, MenuAndToolbarFollowTheCommandTable) {
     } cases[] = {
         {CMD_EXIT, true},          {CMD_ABOUT, true},         {CMD_VIEW_TOOLBAR, true}, {CMD_HELP_CONTENTS, true},
         {CMD_SAVE_GRAPH, false},   {CMD_SAVE_GRAPH_AS, false}, {CMD_UNDO, false},        {CMD_CLOSE_ALL, false},
-        {CMD_VIEW_CONTROL_PANEL, false},                       {CMD_NEW_SKY, false},     {CMD_EVENT_FINDER, false},
-        {CMD_SHOW_GRAPH, false},
+        {CMD_VIEW_CONTROL_PANEL, false},                       {CMD_NEW_SKY, false},     {CMD_EVENT_FINDER, true},
+        {CMD_SHOW_GRAPH, false},   {CMD_EVENT_FORECAST, true},
     };
     HWND toolbar = frame.Toolbar().Window();
     for (const auto& c : cases) {

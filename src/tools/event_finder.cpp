@@ -1,0 +1,553 @@
+#include "tools/event_finder.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <iterator>
+
+#include "astro/planet_records.h"
+#include "base/date_time_text.h"
+#include "base/location.h"
+#include "base/text_format.h"
+#include "base/time_systems.h"
+#include "catalog/body_types.h"
+#include "catalog/event_kinds.h"
+
+namespace corvinata::events {
+namespace {
+
+constexpr double kLastHourOfDay = 23.99999;
+
+DateTime DayAt(const DateTime& date, double hours) {
+    return DateTime{date.year, date.month, date.day, hours, kLocalCivilTime};
+}
+
+bool DayIsLater(const DateTime& a, const DateTime& b) {
+    if (a.year != b.year) return a.year > b.year;
+    if (a.month != b.month) return a.month > b.month;
+    return a.day > b.day;
+}
+
+int EngineEventType(const EventCondition& condition) {
+    if (!condition.isPredefined) return kNoEventType;
+    return FindEventType(condition.predefinedEvent) != nullptr ? condition.predefinedEvent
+                                                               : kNoEventType;
+}
+
+}  // namespace
+
+bool ParseStepCount(const Char* text, std::int32_t& count) {
+    if (text == nullptr) return false;
+    const Char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = *p++ == '-';
+    if (*p < '0' || *p > '9') return false;
+    std::int64_t value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > INT32_MAX) return false;
+    }
+    // "%d%c": any character after the number makes a second field.
+    if (*p != 0) return false;
+    count = static_cast<std::int32_t>(negative ? -value : value);
+    return true;
+}
+
+int RunProgressPercent(const EventDefinition& run) {
+    const double total = DateTimeDifferenceDays(run.from, run.to);
+    if (!(std::fabs(total) > 0.0)) return 0;
+    const double done = DateTimeDifferenceDays(run.from, run.stoppedAt) / total * 100.0 + 0.5;
+    return static_cast<int>(std::clamp(done, 0.0, 100.0));
+}
+
+String ResultLineText(const DateTimeRange& range, const TimeStep& step) {
+    const auto text = [&](const DateTime& date) {
+        if (step.unit >= kDaysUnit) {
+            String out;
+            return FormatDate(date, kDateToDay, out);
+        }
+        return FormatDateTimeJoined(date, kTimeToMinute, false, TXT(" "));
+    };
+    String line = text(range.begin);
+    if (DateTimeIsEarlier(range.begin, range.end)) {
+        StringAppend(line, TXT(" - "));
+        StringAppend(line, text(range.end).Text());
+    }
+    return line;
+}
+
+void InitDefaultEventFinderRun(EventDefinition& run, const DateTimeLocation& now) {
+    run = EventDefinition();
+    run.secondDate = DateTime{kFirstValidYear, 1, 1, 0.0, kLocalCivilTime};
+    run.from = DateTime{now.dateTime.year, 1, 1, 0.0, now.dateTime.timeSystem};
+    run.stoppedAt = run.from;
+    run.to = run.from;
+    AddDateTimeInterval(run.to, TimeStep{kYearsUnit, 1});
+    run.step = TimeStep{kDaysUnit, 1};
+    run.location = now.location;
+    run.daylightSaving = false;
+    run.runState = kRunNotStarted;
+    EventCondition& c = run.condition;
+    c.isPredefined = true;
+    c.predefinedEvent = kEventFullMoon;
+    c.quantity = FindEventKind(16) != nullptr ? 16u : kNoQuantity;
+    c.isMinimum = false;
+    c.firstBody = BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0));
+    c.secondBody = BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
+    c.isUserExpression = false;
+    c.searchExpression = String(TXT("AngleDiff360(Moon.Lon(Ecl), Sun.Lon(Ecl)) >>= 180"));
+}
+
+void HistoryRowTexts(const EventDefinition& run, int angleStyle, String (&texts)[kHistoryColumnCount]) {
+    texts[0] = FormatDateTimeJoined(run.secondDate, kTimeToSecond, false, TXT(" "));
+    FormatDate(run.from, kDateToDay, texts[1]);
+    FormatDate(run.to, kDateToDay, texts[2]);
+    texts[3] = String(run.daylightSaving ? TXT("On") : TXT("Off"));
+    FormatTimeStepText(run.step, texts[4]);
+    texts[6] = run.condition.Describe(texts[5]);
+    texts[7] = FormatLocationDescription(run.location, true, angleStyle);
+    static const Char* const kStates[] = {TXT("Not started"), TXT("Running"), TXT("Stopped"), TXT("Complete")};
+    texts[8] = String(run.runState < 4 ? kStates[run.runState] : kStates[2]);
+    StringFromInteger(static_cast<int>(run.foundRanges.size()), 0, texts[9], false, TXT(' '));
+}
+
+String DeleteRunsQuestion(int count) {
+    String text(TXT("Do you want to delete "));
+    String number;
+    StringAppend(text, StringFromInteger(count, 0, number, false, TXT(' ')).Text());
+    StringAppend(text, count == 1 ? TXT(" run") : TXT(" runs"));
+    StringAppend(text, TXT(" from the Event Finder history?"));
+    return text;
+}
+
+int DeleteHistoryRows(EventFinderControl& control, NotificationHub& hub,
+                      const std::vector<int>& selectedRows, int rowCount) {
+    int deleted = 0;
+    int last = -1;
+    for (int row : selectedRows) {
+        if (row < 0 || row >= rowCount) continue;
+        if (deleted == 0) BroadcastNotification(hub, kEventHistoryDeletionBegins, 0, nullptr);
+        last = row;
+        control.DeleteRow(row - deleted);
+        ++deleted;
+    }
+    if (deleted > 0) BroadcastNotification(hub, kEventHistoryDeletionEnded, 0, nullptr);
+    const int left = rowCount - deleted;
+    if (left <= 0) return -1;
+    if (deleted == 0) return 0;
+    return last == rowCount - 1 ? left - 1 : last - deleted + 1;
+}
+
+// What one worker searches, its stop request and whether its end was
+// applied. The thread reads only `input` and `stop`.
+struct EventFinderControl::Worker {
+    struct Input {
+        String text;
+        int eventType = kNoEventType;
+        DateTime from;
+        DateTime to;
+        DateTime start;
+        GeoCoordinates place;
+        bool daylightSaving = false;
+        TimeStep step;
+        bool continued = false;
+    };
+
+    std::shared_ptr<EventDefinition> run;
+    Input input;
+    std::atomic<bool> stop{false};
+    std::unique_ptr<SearchThread> thread;
+    bool joined = false;
+};
+
+struct EventFinderControl::Report {
+    enum Kind { kProgress, kResult, kFinished };
+    Kind kind = kProgress;
+    std::shared_ptr<Worker> worker;
+    int percent = 0;
+    DateTime date;
+    DateTimeRange range;
+    bool isNew = false;
+};
+
+EventFinderControl::EventFinderControl(NotificationHub& hub, NotificationQueue& queue,
+                                       SearchThreadStarter& threads,
+                                       std::function<DateTimeLocation()> currentTime)
+    : hub_(hub), queue_(queue), threads_(threads), currentTime_(std::move(currentTime)),
+      clock_(DateTimeSetToNow), unstarted_(std::make_shared<EventDefinition>()) {
+    InitDefaultEventFinderRun(*unstarted_, currentTime_());
+    current_ = unstarted_;
+    hub_.Insert(this);
+}
+
+EventFinderControl::~EventFinderControl() {
+    view_ = nullptr;
+    StopWorker();
+    hub_.Forget(this);
+}
+
+int EventFinderControl::CurrentPosition() const { return PositionOf(current_.get()); }
+
+int EventFinderControl::PositionOf(const EventDefinition* run) const {
+    for (std::size_t i = 0; i < runs_.size(); ++i) {
+        if (runs_[i].get() == run) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::shared_ptr<EventDefinition> EventFinderControl::RunAtRow(std::int64_t row) const {
+    const auto n = static_cast<std::int64_t>(runs_.size());
+    if (row < 0 || row >= n) return nullptr;
+    return runs_[static_cast<std::size_t>(n - 1 - row)];
+}
+
+void EventFinderControl::Restore(std::vector<EventDefinition> runs, const EventDefinition& unstarted,
+                                 int display, int selectedResult) {
+    runs_.clear();
+    for (auto& run : runs) runs_.push_back(std::make_shared<EventDefinition>(std::move(run)));
+    *unstarted_ = unstarted;
+    unstarted_->runState = kRunNotStarted;
+    const int n = static_cast<int>(runs_.size());
+    display = std::clamp(display, -1, n - 1);
+    if (display < 0) {
+        Show(unstarted_, 0);
+        return;
+    }
+    const auto& run = runs_[static_cast<std::size_t>(display)];
+    const int count = static_cast<int>(run->foundRanges.size());
+    Show(run, selectedResult >= 0 && selectedResult < count ? selectedResult : 0);
+}
+
+void EventFinderControl::Show(const std::shared_ptr<EventDefinition>& run, int selected) {
+    current_ = run;
+    selected_ = selected;
+    if (view_ != nullptr) view_->ShowRun(*run, selected);
+}
+
+StartRefusal EventFinderControl::Start(const SearchSetup& setup) {
+    if (stopping_) return StartRefusal::kNone;
+    if (DayIsLater(setup.from, setup.to)) return StartRefusal::kRangeReversed;
+    std::int32_t count = 0;
+    if (!ParseStepCount(setup.count.Text(), count) || count <= 0) {
+        return StartRefusal::kIntervalNotPositive;
+    }
+    StopWorker();
+    auto run = std::make_shared<EventDefinition>(*unstarted_);
+    DateTime now;
+    if (!clock_ || !clock_(now)) now = DateTime{kFirstValidYear, 1, 1, 0.0, kLocalCivilTime};
+    now.timeSystem = kLocalCivilTime;
+    run->secondDate = now;
+    run->from = DayAt(setup.from, 0.0);
+    run->to = DayAt(setup.to, kLastHourOfDay);
+    run->stoppedAt = run->from;
+    run->daylightSaving = setup.daylightSaving;
+    run->step = TimeStep{ParseTimeUnit(setup.unit.Text()), count};
+    run->runState = kRunRunning;
+    run->ClearRanges();
+    runs_.push_back(run);
+    current_ = run;
+    selected_ = 0;
+    if (view_ != nullptr) view_->ShowSearching(*run);
+    BroadcastNotification(hub_, kEventSearchStarted, 0, run.get());
+    Launch(false);
+    return StartRefusal::kNone;
+}
+
+void EventFinderControl::Continue() {
+    if (stopping_ || worker_ != nullptr || current_->runState != kRunStopRequested) return;
+    current_->runState = kRunRunning;
+    if (view_ != nullptr) view_->ShowSearching(*current_);
+    BroadcastNotification(hub_, kEventSearchContinued, 0, current_.get());
+    Launch(true);
+}
+
+void EventFinderControl::Launch(bool continued) {
+    auto worker = std::make_shared<Worker>();
+    worker->run = current_;
+    Worker::Input& in = worker->input;
+    String description;
+    in.text = current_->condition.Describe(description);
+    in.eventType = EngineEventType(current_->condition);
+    in.from = current_->from;
+    in.to = current_->to;
+    in.start = continued ? current_->stoppedAt : DayAt(current_->from, 0.0);
+    in.place = current_->location.coordinates;
+    in.daylightSaving = current_->daylightSaving;
+    in.step = current_->step;
+    in.continued = continued;
+    worker_ = worker;
+    // The thread holds the worker only while it runs: the worker owns the
+    // thread object, and a strong hold in the thread's body would keep both
+    // alive for ever. The control holds the worker until it joined the thread.
+    const std::weak_ptr<Worker> held = worker;
+    worker->thread = threads_.Start([this, held] {
+        if (const std::shared_ptr<Worker> running = held.lock()) RunWorker(running);
+    });
+}
+
+void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
+    struct Context {
+        EventFinderControl* control;
+        const std::shared_ptr<Worker>* worker;
+    } context{this, &worker};
+    EventSearchCallbacks callbacks;
+    callbacks.context = &context;
+    callbacks.progress = [](void* c, int percent, const DateTime& date) {
+        auto* ctx = static_cast<Context*>(c);
+        Report report;
+        report.kind = Report::kProgress;
+        report.worker = *ctx->worker;
+        report.percent = percent;
+        report.date = date;
+        ctx->control->Post(std::move(report));
+    };
+    callbacks.shouldStop = [](void* c) {
+        return (*static_cast<Context*>(c)->worker)->stop.load(std::memory_order_acquire);
+    };
+    callbacks.result = [](void* c, const EventOccurrence& occurrence, bool isNew) {
+        auto* ctx = static_cast<Context*>(c);
+        Report report;
+        report.kind = Report::kResult;
+        report.worker = *ctx->worker;
+        report.range = occurrence.dates;
+        report.isNew = isNew;
+        ctx->control->Post(std::move(report));
+    };
+    const Worker::Input& in = worker->input;
+    EventResultList results;
+    EventSearchJob job(in.from, in.to, in.place, in.daylightSaving, in.step, &results, callbacks,
+                       false, 0);
+    job.AddExpression(in.text.Text(), in.eventType, nullptr, nullptr);
+    job.current.dateTime = in.start;
+    if (in.continued) {
+        job.RunContinued();
+    } else {
+        job.Run();
+    }
+    Report end;
+    end.kind = Report::kFinished;
+    end.worker = worker;
+    end.date = job.current.dateTime;
+    end.isNew = job.wasStopped;
+    Post(std::move(end));
+}
+
+void EventFinderControl::Post(Report report) {
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(mailboxMutex_);
+        mailbox_.push_back(std::move(report));
+        wake = !reportPosted_;
+        reportPosted_ = true;
+    }
+    if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
+}
+
+void EventFinderControl::ApplyReports() { ApplyReports(std::chrono::milliseconds(40)); }
+
+void EventFinderControl::ApplyReports(std::chrono::milliseconds budget) {
+    std::vector<Report> reports;
+    {
+        std::lock_guard<std::mutex> lock(mailboxMutex_);
+        reports.swap(mailbox_);
+        reportPosted_ = false;
+    }
+    if (reports.empty()) return;
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    // Only the last progress of a batch is shown: the window keeps pace with
+    // a worker of any speed.
+    std::vector<const Worker*> progressed;
+    for (auto it = reports.rbegin(); it != reports.rend(); ++it) {
+        if (it->kind != Report::kProgress) continue;
+        if (std::find(progressed.begin(), progressed.end(), it->worker.get()) != progressed.end()) {
+            it->percent = -1;
+        } else {
+            progressed.push_back(it->worker.get());
+        }
+    }
+    // Event 3 once per run and batch, for the same reason.
+    std::vector<EventDefinition*> found;
+    const auto announce = [&] {
+        for (EventDefinition* run : found) BroadcastNotification(hub_, kEventSearchResultFound, 0, run);
+        found.clear();
+    };
+    if (view_ != nullptr) view_->BatchBegins();
+    std::size_t done = 0;
+    for (; done < reports.size(); ++done) {
+        const Report& report = reports[done];
+        // A batch longer than the budget goes on at the next wake, so that
+        // the window answers its messages in between.
+        if (budget.count() > 0 && done > 0 && std::chrono::steady_clock::now() > deadline) break;
+        if (report.kind == Report::kProgress && report.percent < 0) continue;
+        if (report.kind == Report::kResult) {
+            EventDefinition* run = report.worker->run.get();
+            if (std::find(found.begin(), found.end(), run) == found.end()) found.push_back(run);
+        } else if (report.kind == Report::kFinished) {
+            announce();
+        }
+        Apply(report);
+    }
+    if (view_ != nullptr) view_->BatchEnds();
+    announce();
+    if (done == reports.size()) return;
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(mailboxMutex_);
+        mailbox_.insert(mailbox_.begin(), std::make_move_iterator(reports.begin() + static_cast<std::ptrdiff_t>(done)),
+                        std::make_move_iterator(reports.end()));
+        wake = !reportPosted_;
+        reportPosted_ = true;
+    }
+    if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
+}
+
+void EventFinderControl::Apply(const Report& report) {
+    EventDefinition& run = *report.worker->run;
+    const bool shown = current_.get() == &run && view_ != nullptr;
+    switch (report.kind) {
+        case Report::kProgress:
+            if (shown && run.runState == kRunRunning) view_->ShowProgress(report.percent, report.date);
+            return;
+        case Report::kResult:
+            if (report.isNew) {
+                run.foundRanges.push_back(report.range);
+            } else {
+                run.SetLastRangeEnd(report.range.end);
+            }
+            if (shown) view_->ShowResult(run, report.isNew);
+            return;
+        case Report::kFinished:
+            break;
+    }
+    run.stoppedAt = report.date;
+    run.runState = report.isNew ? kRunStopRequested : kRunComplete;
+    if (!report.worker->joined) {
+        report.worker->joined = true;
+        report.worker->thread->Join();
+    }
+    if (worker_ == report.worker) worker_.reset();
+    if (current_.get() == &run) selected_ = 0;
+    if (current_.get() == &run && view_ != nullptr) view_->ShowEnded(run);
+    BroadcastNotification(hub_, kEventSearchEnded, 0, &run);
+}
+
+void EventFinderControl::StopWorker() {
+    if (worker_ == nullptr || stopping_) return;
+    stopping_ = true;
+    const std::shared_ptr<Worker> worker = worker_;
+    worker->stop.store(true, std::memory_order_release);
+    if (worker->run->runState == kRunRunning) worker->run->runState = kRunStopRequested;
+    if (!worker->joined) {
+        worker->joined = true;
+        worker->thread->Join();
+    }
+    // The worker's last act was its end report: apply it and what came before.
+    ApplyReports(std::chrono::milliseconds(0));
+    stopping_ = false;
+}
+
+void EventFinderControl::Stop() {
+    if (current_->runState == kRunRunning) StopWorker();
+}
+
+void EventFinderControl::CopyIntoUnstarted(const EventDefinition& run) {
+    if (&run != unstarted_.get()) *unstarted_ = run;
+    unstarted_->runState = kRunNotStarted;
+    unstarted_->stoppedAt = unstarted_->from;
+    unstarted_->ClearRanges();
+}
+
+void EventFinderControl::Edit() {
+    if (stopping_) return;
+    CopyIntoUnstarted(*current_);
+    unstarted_->secondDate = DateTime{kFirstValidYear, 1, 1, 0.0, kLocalCivilTime};
+    unstarted_->location = currentTime_().location;
+    Show(unstarted_, 0);
+}
+
+void EventFinderControl::SetCondition(const EventCondition& condition) {
+    current_->condition = condition;
+    if (view_ != nullptr) view_->ShowRun(*current_, selected_);
+}
+
+StartRefusal EventFinderControl::StartRequested(const SearchSetup& setup,
+                                                const EventCondition& condition,
+                                                const Location& place) {
+    if (stopping_) return StartRefusal::kNone;
+    StopWorker();
+    Edit();
+    unstarted_->condition = condition;
+    unstarted_->location = place;
+    unstarted_->from = DayAt(setup.from, 0.0);
+    unstarted_->to = DayAt(setup.to, 0.0);
+    unstarted_->stoppedAt = unstarted_->from;
+    unstarted_->daylightSaving = setup.daylightSaving;
+    std::int32_t count = 0;
+    if (ParseStepCount(setup.count.Text(), count)) {
+        unstarted_->step = TimeStep{ParseTimeUnit(setup.unit.Text()), count};
+    }
+    Show(unstarted_, 0);
+    return Start(setup);
+}
+
+void EventFinderControl::TakeUnstartedSetup(const DateTime& from, const DateTime& to,
+                                            const TimeStep& step) {
+    unstarted_->from = DayAt(from, 0.0);
+    unstarted_->to = DayAt(to, 0.0);
+    unstarted_->stoppedAt = unstarted_->from;
+    unstarted_->step = step;
+}
+
+void EventFinderControl::ShowRow(int row) {
+    const auto run = RunAtRow(row);
+    if (run == nullptr) return;
+    StopWorker();
+    Show(run, 0);
+}
+
+void EventFinderControl::DeleteRow(int row) {
+    if (RunAtRow(row) == nullptr) return;
+    BroadcastNotification(hub_, kEventHistoryRunRemoving, 0, reinterpret_cast<void*>(static_cast<std::intptr_t>(row)));
+    const auto run = RunAtRow(row);
+    if (run != nullptr) runs_.erase(runs_.begin() + PositionOf(run.get()));
+    BroadcastNotification(hub_, kEventHistoryRunRemoved, 0, reinterpret_cast<void*>(static_cast<std::intptr_t>(row)));
+}
+
+void EventFinderControl::OnNotify(std::int32_t event, std::uint32_t flags, void* value) {
+    const auto row = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(value));
+    switch (event) {
+        case kEventSearchResultFound:
+            if (flags == kWorkerReportFlag && value == this) ApplyReports();
+            return;
+        case kEventHistoryRunOpened:
+            ShowRow(static_cast<int>(row));
+            return;
+        case kEventHistoryRunRemoving: {
+            const auto run = RunAtRow(row);
+            if (run == nullptr) return;
+            displayedRunDeleted_ = run == current_;
+            if (worker_ != nullptr && worker_->run == run) StopWorker();
+            if (displayedRunDeleted_) CopyIntoUnstarted(*run);
+            return;
+        }
+        case kEventHistoryRunRemoved:
+            if (displayedRunDeleted_) Show(unstarted_, 0);
+            displayedRunDeleted_ = false;
+            return;
+        case kEventLocationChanged:
+        case kEventDateTimeLocationChanged:
+            if (current_ == unstarted_) {
+                unstarted_->location = currentTime_().location;
+                Show(unstarted_, 0);
+            }
+            return;
+        case kEventShutdown:
+            StopWorker();
+            return;
+        default:
+            return;
+    }
+}
+
+}  // namespace corvinata::events

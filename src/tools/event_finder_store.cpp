@@ -1,0 +1,215 @@
+#include "tools/event_finder_store.h"
+
+#include <algorithm>
+
+#include "app/location_settings.h"
+#include "app/settings_records.h"
+#include "base/text_format.h"
+#include "tools/event_finder.h"
+
+namespace corvinata::events {
+namespace {
+
+const Char kEventFinderKey[] = TXT("Event Finder");
+const Char kRunsKey[] = TXT("History\\Runs");
+// A new run list is written here whole first; "Complete" marks it whole.
+const Char kNewRunsKey[] = TXT("History\\Runs (saving)");
+const Char kUnstartedKey[] = TXT("Unstarted run");
+const Char kDisplaying[] = TXT("Displaying run");
+const Char kSelectedResult[] = TXT("Selected actual event");
+
+String Decimal(std::size_t i) {
+    String out;
+    return StringFromInteger(static_cast<int>(i), 0, out, false, TXT('0'));
+}
+
+corvinata::EventDefinition StoredCondition(const EventCondition& c) {
+    corvinata::EventDefinition d;
+    d.isPredefined = c.isPredefined;
+    d.scriptCode = c.searchExpression;
+    d.isScriptEdited = c.isUserExpression;
+    d.predefinedEvent = c.predefinedEvent;
+    d.isMinimum = c.isMinimum;
+    d.body1 = c.firstBody;
+    d.body2 = c.secondBody;
+    d.functionNumber = static_cast<std::int32_t>(c.quantity);
+    return d;
+}
+
+EventCondition ConditionOf(const corvinata::EventDefinition& d) {
+    EventCondition c;
+    c.isPredefined = d.isPredefined;
+    c.searchExpression = d.scriptCode;
+    c.isUserExpression = d.isScriptEdited;
+    c.predefinedEvent = d.predefinedEvent;
+    c.isMinimum = d.isMinimum;
+    c.firstBody = d.body1;
+    c.secondBody = d.body2;
+    c.quantity = static_cast<std::uint32_t>(d.functionNumber);
+    return c;
+}
+
+bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs) {
+    ReadGroup list(tree, key);
+    if (!list.IsOpen()) return false;
+    for (std::size_t i = 0;; ++i) {
+        ReadGroup item(tree, Decimal(i).Text());
+        EventDefinition run;
+        if (!item.IsOpen() || !ReadEventFinderRun(tree, run)) break;
+        // No worker survives the program: a run stored Running, or in a
+        // state that does not exist, can only be continued.
+        if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
+            run.runState = kRunStopRequested;
+        }
+        runs.push_back(std::move(run));
+    }
+    return true;
+}
+
+bool WriteRunList(SettingsTreeWriter& writer, const Char* key, const std::vector<EventDefinition>& runs) {
+    if (!DeleteSettingsKey(writer, key)) return false;
+    WriteGroup list(writer, key);
+    if (!list.IsOpen()) return false;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        WriteGroup item(writer, Decimal(i).Text());
+        if (!item.IsOpen() || !SaveEventFinderRun(writer, runs[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
+    RequiredValues r(tree);
+    r.Then([&] { return ReadDateTimeValue(tree, {TXT("Time executed")}, run.secondDate); });
+    r.Then([&] {
+        ReadGroup range(tree, TXT("Search range"));
+        return range.IsOpen() && ReadDateTimeValue(tree, {TXT("From")}, run.from) &&
+               ReadDateTimeValue(tree, {TXT("To")}, run.to) &&
+               LoadTimeStepRecord(tree, {TXT("Step")}, run.step);
+    });
+    r.Then([&] { return LoadGeoLocation({TXT("Location")}, tree, run.location); });
+    r.Then([&] { return ReadBoolValue(tree, TXT("DST active"), run.daylightSaving); });
+    r.Then([&] {
+        ReadGroup state(tree, TXT("Current state"));
+        std::int32_t value = 0;
+        if (!state.IsOpen() || !ReadIntValue(tree, TXT("State"), value)) return false;
+        run.runState = value >= 0 && value <= 3 ? static_cast<std::uint32_t>(value) : 99u;
+        return ReadDateTimeValue(tree, {TXT("Stopped at")}, run.stoppedAt);
+    });
+    r.Then([&] {
+        corvinata::EventDefinition stored;
+        if (!LoadEventDefinition(tree, stored)) return false;
+        run.condition = ConditionOf(stored);
+        return true;
+    });
+    r.Then([&] {
+        run.ClearRanges();
+        ReadGroup results(tree, TXT("Results"));
+        if (!results.IsOpen()) return true;
+        for (std::size_t i = 0;; ++i) {
+            ReadGroup item(tree, Decimal(i).Text());
+            DateTimeRange range;
+            if (!item.IsOpen() || !ReadDateTimeValue(tree, {TXT("From")}, range.begin) ||
+                !ReadDateTimeValue(tree, {TXT("To")}, range.end)) {
+                break;
+            }
+            run.foundRanges.push_back(range);
+        }
+        return true;
+    });
+    return r.Ok();
+}
+
+bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run) {
+    WrittenValues w(writer);
+    w.Then([&] { return WriteDateTimeValue(writer, {TXT("Time executed")}, run.secondDate); });
+    w.Then([&] {
+        WriteGroup range(writer, TXT("Search range"));
+        return range.IsOpen() && WriteDateTimeValue(writer, {TXT("From")}, run.from) &&
+               WriteDateTimeValue(writer, {TXT("To")}, run.to) &&
+               SaveTimeStepRecord(writer, {TXT("Step")}, run.step);
+    });
+    w.Then([&] { return SaveGeoLocation({TXT("Location")}, run.location, writer); });
+    w.Bool(TXT("DST active"), run.daylightSaving);
+    w.Then([&] {
+        WriteGroup state(writer, TXT("Current state"));
+        return state.IsOpen() &&
+               WriteIntValue(writer, TXT("State"), static_cast<std::int32_t>(run.runState)) &&
+               WriteDateTimeValue(writer, {TXT("Stopped at")}, run.stoppedAt);
+    });
+    w.Then([&] { return SaveEventDefinition(writer, StoredCondition(run.condition)); });
+    w.Then([&] {
+        WriteGroup results(writer, TXT("Results"));
+        if (!results.IsOpen()) return false;
+        for (std::size_t i = 0; i < run.foundRanges.size(); ++i) {
+            WriteGroup item(writer, Decimal(i).Text());
+            if (!item.IsOpen() || !WriteDateTimeValue(writer, {TXT("From")}, run.foundRanges[i].begin) ||
+                !WriteDateTimeValue(writer, {TXT("To")}, run.foundRanges[i].end)) {
+                return false;
+            }
+        }
+        return true;
+    });
+    return w.Ok();
+}
+
+void LoadEventFinder(StorageService& storage, const String& root, const DateTimeLocation& now,
+                     StoredEventFinder& out) {
+    out = StoredEventFinder();
+    InitDefaultEventFinderRun(out.unstarted, now);
+    SettingsTree tree(storage, root);
+    ReadGroup finder(tree, kEventFinderKey);
+    if (!finder.IsOpen()) return;
+    // A list whose save completed but whose copy into place did not is the newer one.
+    bool complete = false;
+    {
+        ReadGroup saving(tree, kNewRunsKey);
+        complete = saving.IsOpen() && ReadBoolValue(tree, TXT("Complete"), complete) && complete;
+    }
+    ReadRunList(tree, complete ? kNewRunsKey : kRunsKey, out.runs);
+    {
+        ReadGroup unstarted(tree, kUnstartedKey);
+        EventDefinition run;
+        if (unstarted.IsOpen() && ReadEventFinderRun(tree, run)) out.unstarted = std::move(run);
+        out.unstarted.runState = kRunNotStarted;
+        out.unstarted.ClearRanges();
+    }
+    std::int32_t display = -1;
+    if (!ReadIntValue(tree, kDisplaying, display)) display = -1;
+    const int n = static_cast<int>(out.runs.size());
+    out.display = std::clamp(display, -1, n - 1);
+    std::int32_t selected = 0;
+    if (!ReadIntValue(tree, kSelectedResult, selected)) selected = 0;
+    if (out.display >= 0) {
+        const auto count = static_cast<std::int32_t>(out.runs[static_cast<std::size_t>(out.display)].foundRanges.size());
+        out.selectedResult = selected >= 0 && selected < count ? selected : 0;
+    }
+}
+
+bool SaveEventFinder(StorageService& storage, const String& root, const StoredEventFinder& in) {
+    SettingsTreeWriter writer(storage, root);
+    WriteGroup finder(writer, kEventFinderKey);
+    if (!finder.IsOpen()) return false;
+    bool ok = true;
+    if (in.display < 0) {
+        WriteGroup unstarted(writer, kUnstartedKey);
+        ok = unstarted.IsOpen() && SaveEventFinderRun(writer, in.unstarted);
+    }
+    ok = WriteIntValue(writer, kDisplaying, in.display) && ok;
+    if (in.display >= 0) ok = WriteIntValue(writer, kSelectedResult, in.selectedResult) && ok;
+    // The new list goes whole beside the old one; only then is the old one replaced.
+    bool whole = WriteRunList(writer, kNewRunsKey, in.runs);
+    if (whole) {
+        WriteGroup saving(writer, kNewRunsKey);
+        whole = saving.IsOpen() && WriteBoolValue(writer, TXT("Complete"), true);
+    }
+    if (!whole) {
+        DeleteSettingsKey(writer, kNewRunsKey);
+        return false;
+    }
+    if (!WriteRunList(writer, kRunsKey, in.runs)) return false;
+    return DeleteSettingsKey(writer, kNewRunsKey) && ok;
+}
+
+}  // namespace corvinata::events

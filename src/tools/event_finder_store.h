@@ -1,0 +1,40 @@
+// The Event Finder's runs in the settings: under "\Event Finder" the
+// unstarted run, the shown run's index ("Displaying run"), its selected
+// result and, below "History\Runs", the started runs in list order.
+//
+// Stored values are taken only checked: a shown index below -1 counts as -1
+// and one beyond the list as the newest run, a selected result beyond the
+// run's results as 0, a run stored Running (it has no worker any more) or in
+// an unknown state as Stopped.
+#pragma once
+
+#include <vector>
+
+#include "app/settings_values.h"
+#include "base/date_time_location.h"
+#include "tools/event_definitions.h"
+
+namespace corvinata::events {
+
+struct StoredEventFinder {
+    std::vector<EventDefinition> runs;
+    EventDefinition unstarted;
+    int display = -1;          // list position, -1 the unstarted run
+    int selectedResult = 0;
+};
+
+// One run record in the innermost key; true when every part was read
+// (parts are read in order, each only after the one before it).
+bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run);
+bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run);
+
+// Reads everything; what cannot be read takes its default (`now` gives the
+// default unstarted run).
+void LoadEventFinder(StorageService& storage, const String& root, const DateTimeLocation& now,
+                     StoredEventFinder& out);
+// Writes everything. Each part is written on its own, so one failed write
+// loses only its part; the run list is written whole under a new key before
+// the old list goes. False when any part failed.
+bool SaveEventFinder(StorageService& storage, const String& root, const StoredEventFinder& in);
+
+}  // namespace corvinata::events

@@ -1,0 +1,460 @@
+#include "tools/event_finder_window_win.h"
+
+#include <commctrl.h>
+#include <process.h>
+
+#include <algorithm>
+
+#include "app/app_interfaces.h"
+#include "app/help_topics.h"
+#include "app/help_topics_win.h"
+#include "app/notification_queue_win.h"
+#include "app/settings_values.h"
+#include "base/date_time_text.h"
+#include "base/location.h"
+#include "base/services.h"
+#include "base/text_format.h"
+#include "frame/custom_control_registry.h"
+#include "frame/message_box.h"
+#include "frame/spin_edit_window.h"
+#include "resources/event_tools_ids.h"
+#include "tools/event_finder_store.h"
+
+namespace corvinata {
+namespace {
+
+using events::EventDefinition;
+
+class Win32SearchThread final : public events::SearchThread {
+public:
+    explicit Win32SearchThread(std::function<void()> body) : body_(std::move(body)) {
+        handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Main, this, 0, nullptr));
+        if (handle_ == nullptr) body_();  // no thread to be had: search here
+    }
+    ~Win32SearchThread() override {
+        Join();
+        if (handle_ != nullptr) CloseHandle(handle_);
+    }
+    void Join() override {
+        if (handle_ == nullptr || joined_) return;
+        // Serve this thread's messages while the worker ends: a window that is
+        // sent a message (by another thread, or by the user) keeps answering.
+        for (;;) {
+            const DWORD woke = MsgWaitForMultipleObjects(1, &handle_, FALSE, INFINITE, QS_ALLINPUT);
+            if (woke != WAIT_OBJECT_0 + 1) break;
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) {
+                    PostQuitMessage(static_cast<int>(message.wParam));
+                    WaitForSingleObject(handle_, INFINITE);
+                    joined_ = true;
+                    return;
+                }
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        joined_ = true;
+    }
+
+private:
+    static unsigned __stdcall Main(void* self) {
+        static_cast<Win32SearchThread*>(self)->body_();
+        return 0;
+    }
+
+    std::function<void()> body_;
+    HANDLE handle_ = nullptr;
+    bool joined_ = false;
+};
+
+PickerControl<DatePicker>* DateOf(HWND window, int id) {
+    return FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window, id));
+}
+
+String Text(HWND window, int id) {
+    wchar_t buffer[64] = {};
+    GetDlgItemTextW(window, id, buffer, 51);
+    return String(reinterpret_cast<const Char*>(buffer));
+}
+
+void Show(HWND window, int id, bool enabled, bool shown) {
+    HWND control = GetDlgItem(window, id);
+    EnableWindow(control, enabled);
+    ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+}
+
+const Char kSettingsKey[] = TXT("Event Finder");
+
+}  // namespace
+
+std::unique_ptr<events::SearchThread> Win32SearchThreads::Start(std::function<void()> body) {
+    return std::make_unique<Win32SearchThread>(std::move(body));
+}
+
+EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(std::move(params)) {
+    control_ = std::make_unique<events::EventFinderControl>(*params_.hub, queue_, threads_, params_.currentTime);
+    reports_.Insert(control_.get());
+    EventFinderHistoryParams history;
+    history.instance = params_.instance;
+    history.storage = params_.storage;
+    history.settingsRoot = params_.settingsRoot;
+    history.hub = params_.hub;
+    history.modeless = params_.modeless;
+    history.control = control_.get();
+    history_ = std::make_unique<EventFinderHistory>(std::move(history));
+    selectEvent_.storage = params_.storage;
+    selectEvent_.settingsRoot = params_.settingsRoot;
+    selectEvent_.placement = params_.selectEventPlacement;
+}
+
+EventFinderWindow::~EventFinderWindow() {
+    history_.reset();
+    reports_.Forget(control_.get());
+    control_.reset();
+    if (window_) DestroyWindow(window_);
+}
+
+void EventFinderWindow::Create(HWND frame) {
+    frame_ = frame;
+    events::StoredEventFinder stored;
+    events::LoadEventFinder(*params_.storage, params_.settingsRoot, params_.currentTime(), stored);
+    {
+        SettingsTree tree(*params_.storage, params_.settingsRoot);
+        ReadGroup group(tree, kSettingsKey);
+        std::int32_t left = left_, top = top_;
+        if (group.IsOpen() && ReadIntValue(tree, TXT("Left"), left) && ReadIntValue(tree, TXT("Top"), top)) {
+            left_ = left;
+            top_ = top;
+            ReadBoolValue(tree, TXT("Visible"), visible_);
+        }
+    }
+    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_EVENTFINDER", frame, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
+    if (!window_) return;
+    WakeWindowOnPost(queue_, window_);
+    control_->SetView(this);
+    control_->Restore(std::move(stored.runs), stored.unstarted, stored.display, stored.selectedResult);
+    if (params_.modeless) params_.modeless->push_back(window_);
+    SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (visible_) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    history_->Restore(frame_);
+}
+
+void EventFinderWindow::SaveAndDestroy() {
+    if (!window_) return;
+    // No worker outlives the window: a running search is stopped and kept.
+    BroadcastNotification(*params_.hub, kEventShutdown, 0, nullptr);
+    history_->Save();
+    events::StoredEventFinder stored;
+    for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
+    stored.display = control_->CurrentPosition();
+    stored.selectedResult = control_->SelectedResult();
+    if (stored.display < 0) {
+        const events::SearchSetup setup = ReadSetup();
+        std::int32_t count = 0;
+        TimeStep step = control_->Unstarted().step;
+        if (events::ParseStepCount(setup.count.Text(), count)) step = TimeStep{ParseTimeUnit(setup.unit.Text()), count};
+        control_->TakeUnstartedSetup(setup.from, setup.to, step);
+    }
+    stored.unstarted = control_->Unstarted();
+    events::SaveEventFinder(*params_.storage, params_.settingsRoot, stored);
+    visible_ = IsWindowVisible(window_) != FALSE;
+    RECT r{};
+    if (GetWindowRect(window_, &r)) {
+        left_ = r.left;
+        top_ = r.top;
+    }
+    {
+        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+        WriteGroup group(writer, kSettingsKey);
+        WrittenValues w(writer);
+        w.Int(TXT("Left"), left_);
+        w.Int(TXT("Top"), top_);
+        w.Bool(TXT("Visible"), visible_);
+    }
+    control_->SetView(nullptr);
+    if (params_.modeless) {
+        auto& list = *params_.modeless;
+        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
+    }
+    DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+INT_PTR CALLBACK EventFinderWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<EventFinderWindow*>(lParam);
+        self->window_ = window;
+        self->OnInit();
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<EventFinderWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+void EventFinderWindow::OnInit() {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = 300;
+    column.pszText = const_cast<wchar_t*>(L"");
+    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    for (std::int32_t unit = kMinutesUnit; unit <= kYearsUnit; ++unit) {
+        SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(GetTimeUnitName(unit)));
+    }
+    SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_SETRANGE32, 0, 100);
+}
+
+INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kDrainNotificationsMessage:
+            queue_.Drain(reports_);
+            return TRUE;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
+            return TRUE;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_EF_RESULTS) OnNotifyList(*header);
+            return TRUE;
+        }
+        case WM_NCACTIVATE:
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
+            return TRUE;
+        case WM_HELP:
+            ShowHelpTopic(window_, L"tools/event_finder/tools_event_finder.htm");
+            return TRUE;
+        case WM_CLOSE: {
+            // The frame's command hides the window and clears the check mark.
+            SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+            return TRUE;
+        }
+        default:
+            return FALSE;
+    }
+}
+
+void EventFinderWindow::OnCommand(int id) {
+    switch (id) {
+        case IDC_EF_START: StartSearch(); return;
+        case IDC_EF_STOP: control_->Stop(); return;
+        case IDC_EF_CONTINUE: control_->Continue(); return;
+        case IDC_EF_EDIT: control_->Edit(); return;
+        case IDC_EF_HISTORY: history_->Open(frame_); return;
+        case IDC_EF_SELECT: {
+            events::EventCondition chosen;
+            if (ShowSelectEventDialog(params_.instance, window_, selectEvent_, chosen)) control_->SetCondition(chosen);
+            return;
+        }
+        default: return;
+    }
+}
+
+void EventFinderWindow::OnNotifyList(const NMHDR& header) {
+    if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+            !(change.uOldState & LVIS_SELECTED)) {
+            control_->SetSelectedResult(change.iItem);
+        }
+    } else if (header.code == NM_DBLCLK) {
+        ShowResultInWindow();
+    }
+}
+
+events::SearchSetup EventFinderWindow::ReadSetup() const {
+    events::SearchSetup setup;
+    setup.from = control_->Current().from;
+    setup.to = control_->Current().to;
+    if (auto* from = DateOf(window_, IDC_EF_FROM)) from->GetDate(setup.from.year, setup.from.month, setup.from.day);
+    if (auto* to = DateOf(window_, IDC_EF_TO)) to->GetDate(setup.to.year, setup.to.month, setup.to.day);
+    setup.count = Text(window_, IDC_EF_COUNT);
+    setup.unit = Text(window_, IDC_EF_UNIT);
+    setup.daylightSaving = IsDlgButtonChecked(window_, IDC_EF_DAYLIGHT_SAVING) == BST_CHECKED;
+    return setup;
+}
+
+void EventFinderWindow::StartSearch() {
+    // A value still being typed into a picker counts.
+    if (auto* control = FindCustomControl<SpinEditControl>(GetFocus())) control->Edit().EndEntry();
+    const events::StartRefusal refusal = control_->Start(ReadSetup());
+    if (refusal == events::StartRefusal::kNone) return;
+    const bool range = refusal == events::StartRefusal::kRangeReversed;
+    const String topic = MessageBoxHelpTopic(TXT("Please_enter_a_different_value"));
+    RunMessageBox(params_.instance, window_,
+                  range ? TXT("Please enter a different value: The date you are searching from may not be "
+                              "later than the end date.")
+                        : TXT("Please enter a different value: The time interval must be greater than 0."),
+                  kButtonsOk, kMessageInformation, topic.Text());
+    SetFocus(GetDlgItem(window_, range ? IDC_EF_FROM : IDC_EF_COUNT));
+}
+
+void EventFinderWindow::SetButtons(std::uint32_t state) {
+    using namespace events;
+    Show(window_, IDC_EF_START, state == kRunNotStarted, state == kRunNotStarted || state == kRunComplete);
+    Show(window_, IDC_EF_CONTINUE, state == kRunStopRequested, state == kRunStopRequested);
+    Show(window_, IDC_EF_STOP, state == kRunRunning, state == kRunRunning);
+    EnableWindow(GetDlgItem(window_, IDC_EF_EDIT), state == kRunStopRequested || state == kRunComplete);
+}
+
+void EventFinderWindow::EnableSetup(bool enable) {
+    for (int id : {IDC_EF_SELECT, IDC_EF_COUNT, IDC_EF_UNIT, IDC_EF_FROM, IDC_EF_TO, IDC_EF_DAYLIGHT_SAVING}) {
+        EnableWindow(GetDlgItem(window_, id), enable);
+    }
+}
+
+void EventFinderWindow::SetOneLine(const Char* text) {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text));
+    SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void EventFinderWindow::SetLines(const std::vector<String>& lines, int selected) {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(lines[i].Text()));
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    if (selected >= 0 && selected < static_cast<int>(lines.size())) {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(&state));
+    }
+}
+
+void EventFinderWindow::ShowRun(const EventDefinition& run, int selectedResult) {
+    if (!window_) return;
+    String description;
+    const String& expression = run.condition.Describe(description);
+    SetDlgItemTextW(window_, IDC_EF_DESCRIPTION, reinterpret_cast<const wchar_t*>(description.Text()));
+    SetDlgItemTextW(window_, IDC_EF_EXPRESSION, reinterpret_cast<const wchar_t*>(expression.Text()));
+    for (auto [id, date] : {std::pair<int, const DateTime*>{IDC_EF_FROM, &run.from}, {IDC_EF_TO, &run.to}}) {
+        if (auto* picker = DateOf(window_, id)) {
+            picker->SetDate(date->year, date->month, date->day);
+            RedrawWindowNow(GetDlgItem(window_, id));
+        }
+    }
+    SetDlgItemInt(window_, IDC_EF_COUNT, static_cast<UINT>(run.step.count), TRUE);
+    SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(GetTimeUnitName(run.step.unit)));
+    ShowProgress(events::RunProgressPercent(run), run.stoppedAt);
+    const int angleStyle = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0;
+    const String place = FormatLocationDescription(run.location, true, angleStyle);
+    SetDlgItemTextW(window_, IDC_EF_LOCATION, reinterpret_cast<const wchar_t*>(place.Text()));
+    CheckDlgButton(window_, IDC_EF_DAYLIGHT_SAVING, run.daylightSaving ? BST_CHECKED : BST_UNCHECKED);
+    if (run.runState == events::kRunNotStarted) {
+        SetOneLine(TXT("Press <Start> to find events."));
+        SetDlgItemTextW(window_, IDC_EF_PROGRESS_DATE, L"Not started");
+        SetDlgItemTextW(window_, IDC_EF_PROGRESS_TIME, L"");
+    } else {
+        std::vector<String> lines;
+        for (const auto& range : run.foundRanges) lines.push_back(events::ResultLineText(range, run.step));
+        SetLines(lines, selectedResult);
+    }
+    SetButtons(run.runState);
+    EnableSetup(run.runState == events::kRunNotStarted);
+}
+
+void EventFinderWindow::ShowSearching(const EventDefinition& run) {
+    if (run.foundRanges.empty()) SetOneLine(TXT("Searching..."));
+    SetButtons(events::kRunRunning);
+    EnableSetup(false);
+}
+
+void EventFinderWindow::ShowProgress(int percent, const DateTime& date) {
+    SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    String day, time;
+    FormatDateAndTime(date, day, time, false, kTimeToSecond);
+    SetDlgItemTextW(window_, IDC_EF_PROGRESS_DATE, reinterpret_cast<const wchar_t*>(day.Text()));
+    SetDlgItemTextW(window_, IDC_EF_PROGRESS_TIME, reinterpret_cast<const wchar_t*>(time.Text()));
+}
+
+void EventFinderWindow::ShowResult(const EventDefinition& run, bool isNew) {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    // The first result replaces "Searching...".
+    if (isNew && run.foundRanges.size() == 1) SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+    if (run.foundRanges.empty()) return;
+    const String text = events::ResultLineText(run.foundRanges.back(), run.step);
+
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(run.foundRanges.size()) - 1;
+    item.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text.Text()));
+    if (isNew || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < static_cast<LRESULT>(run.foundRanges.size())) {
+        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    } else {
+        SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(item.iItem), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void EventFinderWindow::ShowEnded(const EventDefinition& run) {
+    const bool stopped = run.runState == events::kRunStopRequested;
+    ShowProgress(stopped ? events::RunProgressPercent(run) : 100, run.stoppedAt);
+    if (run.foundRanges.empty()) {
+        SetOneLine(stopped ? TXT("The search was stopped. No results were found so far.")
+                           : TXT("The search is complete. No results were found."));
+    }
+    SetButtons(run.runState);
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SetFocus(list);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+}
+
+// The list is drawn once per batch of results, not once per line.
+void EventFinderWindow::BatchBegins() {
+    SendDlgItemMessageW(window_, IDC_EF_RESULTS, WM_SETREDRAW, FALSE, 0);
+}
+
+void EventFinderWindow::BatchEnds() {
+    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, FALSE);
+}
+
+void EventFinderWindow::ShowResultInWindow() {
+    const EventDefinition& run = control_->Current();
+    const int index = control_->SelectedResult();
+    if (run.foundRanges.empty() || index < 0 || index >= static_cast<int>(run.foundRanges.size())) return;
+    EventResultShowRequest request;
+    request.range = run.foundRanges[static_cast<std::size_t>(index)];
+    request.windowKind = kSkyWindow;
+    request.body = run.condition.firstBody;
+    const events::EventType* type = nullptr;
+    if (run.condition.isPredefined && !run.condition.isUserExpression) {
+        type = events::FindEventType(run.condition.predefinedEvent);
+        // An event number the catalogue lacks opens no window.
+        if (type == nullptr) return;
+        request.windowKind = events::EventTypeCode(type->id);
+        if (const CelestialObject* own = type->GetBody()) request.body = BodyIdentifierFromObject(own);
+    }
+    switch (request.windowKind) {
+        case kJupiterExplorerWindow:
+        case kPictureWindow:
+        case kSaturnExplorerWindow:
+        case kSolarEclipseWindow:
+        case kSkyWindow:
+        case kSolarSystemWindow:
+            if (params_.showResult) params_.showResult(request);
+            return;
+        default:
+            return;
+    }
+}
+
+}  // namespace corvinata

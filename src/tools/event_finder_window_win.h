@@ -1,0 +1,108 @@
+// The Event Finder's window: a modeless tool window of the frame that shows
+// one run of the search control, starts, stops and continues it, and lists
+// what it found. The search runs on a worker thread; its reports come back
+// through a notification queue that wakes this window.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/notification.h"
+#include "base/date_time_location.h"
+#include "base/storage.h"
+#include "frame/tool_windows.h"
+#include "tools/event_finder.h"
+#include "tools/event_finder_history_win.h"
+#include "tools/select_event_dialog_win.h"
+
+namespace corvinata {
+
+// A worker thread of the Windows build; its Join serves the calling
+// thread's messages while it waits, so a window that the worker's reports
+// or the user address keeps answering.
+class Win32SearchThreads final : public events::SearchThreadStarter {
+public:
+    std::unique_ptr<events::SearchThread> Start(std::function<void()> body) override;
+};
+
+// What a double-click on a result asks the window services to show.
+struct EventResultShowRequest {
+    int windowKind = -1;           // WindowKind
+    BodyIdentifier body;
+    DateTimeRange range;
+};
+
+struct EventFinderWindowParams {
+    HINSTANCE instance = nullptr;
+    StorageService* storage = nullptr;
+    String settingsRoot;
+    std::function<DateTimeLocation()> currentTime;
+    NotificationHub* hub = nullptr;
+    std::vector<HWND>* modeless = nullptr;
+    std::function<void(const EventResultShowRequest&)> showResult;
+    // Where the Select Event dialog was last (the application's dialog positions).
+    WindowGeometry* selectEventPlacement = nullptr;
+    int command = 0;
+};
+
+class EventFinderWindow final : public ToolWindow, private events::EventFinderView {
+public:
+    explicit EventFinderWindow(EventFinderWindowParams params);
+    ~EventFinderWindow() override;
+    EventFinderWindow(const EventFinderWindow&) = delete;
+    EventFinderWindow& operator=(const EventFinderWindow&) = delete;
+
+    int Command() const override { return params_.command; }
+    HWND Window() const override { return window_; }
+    void Create(HWND frame) override;
+    void SaveAndDestroy() override;
+
+    events::EventFinderControl& Control() noexcept { return *control_; }
+    EventFinderHistory& History() noexcept { return *history_; }
+    SelectEventDialogState& SelectEventState() noexcept { return selectEvent_; }
+    // The window services' entry for a result (the frame's, or a test's recorder).
+    void SetShowResult(std::function<void(const EventResultShowRequest&)> show) { params_.showResult = std::move(show); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnInit();
+    void OnCommand(int id);
+    void OnNotifyList(const NMHDR& header);
+
+    void ShowRun(const events::EventDefinition& run, int selectedResult) override;
+    void ShowSearching(const events::EventDefinition& run) override;
+    void ShowProgress(int percent, const DateTime& date) override;
+    void ShowResult(const events::EventDefinition& run, bool isNew) override;
+    void ShowEnded(const events::EventDefinition& run) override;
+    void BatchBegins() override;
+    void BatchEnds() override;
+
+    void StartSearch();
+    void ShowResultInWindow();
+    void SetButtons(std::uint32_t state);
+    void EnableSetup(bool enable);
+    void SetLines(const std::vector<String>& lines, int selected);
+    void SetOneLine(const Char* text);
+    events::SearchSetup ReadSetup() const;
+
+    EventFinderWindowParams params_;
+    Win32SearchThreads threads_;
+    // The worker's reports: posted to queue_ and drained into reports_,
+    // which holds the control alone.
+    NotificationQueue queue_;
+    ObserverSet reports_;
+    std::unique_ptr<events::EventFinderControl> control_;
+    std::unique_ptr<EventFinderHistory> history_;
+    SelectEventDialogState selectEvent_;
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;
+    int left_ = 317;
+    int top_ = 82;
+    bool visible_ = false;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,171 @@
+#include "tools/event_forecast_control.h"
+
+#include "base/date_time_text.h"
+
+namespace corvinata::events {
+namespace {
+
+bool SameDay(const DateTime& a, const DateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+String DateText(const DateTime& date) {
+    String out;
+    return FormatDate(date, kDateToDay, out);
+}
+
+}  // namespace
+
+String ForecastPeriodRefusal(const Char* countText, std::int32_t unit) {
+    std::int32_t count = 0;
+    if (!ParseStepCount(countText, count) || count < 1 || count > 99) {
+        return String(TXT("Please enter a different value: The time interval must be greater than 0."));
+    }
+    if (unit == kMonthsUnit && count > 12) {
+        return String(TXT("Please enter a different value: The maximum permitted number of months is 12."));
+    }
+    if (unit == kYearsUnit && count > 1) {
+        return String(TXT("Please enter a different value: The maximum permitted number of years is 1."));
+    }
+    return String();
+}
+
+void ForecastRowTexts(const EventOccurrence& occurrence, const DateTime& today, String (&texts)[3]) {
+    texts[0] = String();
+    if (const EventType* type = FindEventType(occurrence.eventType)) {
+        type->Describe(BodyIdentifierFromObject(occurrence.body), BodyIdentifierFromObject(occurrence.secondBody),
+                       texts[0]);
+    }
+    const DateTime& begin = occurrence.dates.begin;
+    const DateTime& end = occurrence.dates.end;
+    texts[1] = SameDay(begin, today) ? String(TXT("Today")) : DateText(begin);
+    texts[2] = SameDay(begin, end) ? String() : DateText(end);
+}
+
+struct EventForecastControl::Worker {
+    std::atomic<bool> stop{false};
+    std::unique_ptr<SearchThread> thread;
+    bool joined = false;
+};
+
+EventForecastControl::EventForecastControl(SearchThreadStarter& threads, std::function<void()> wake)
+    : threads_(threads), wake_(std::move(wake)) {}
+
+EventForecastControl::~EventForecastControl() { Stop(false); }
+
+void EventForecastControl::Post(Report report) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        mailbox_.push_back(std::move(report));
+    }
+    if (wake_) wake_();
+}
+
+void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSettings& settings) {
+    Stop(false);
+    forecastFor_ = when;
+    started_ = true;
+    results_.clear();
+    percent_ = 0;
+    complete_ = false;
+    auto worker = std::make_shared<Worker>();
+    worker_ = worker;
+    DateTime to = when.dateTime;
+    AddDateTimeInterval(to, settings.period);
+    DateTimeAddMinutes(to, -1);
+    // The thread holds the worker only while it runs (the worker owns the
+    // thread object); the control holds it until it joined the thread.
+    const std::weak_ptr<Worker> held = worker;
+    worker->thread = threads_.Start([this, held, when, to, settings] {
+        const std::shared_ptr<Worker> worker = held.lock();
+        if (worker == nullptr) return;
+        struct Context {
+            EventForecastControl* control;
+            const std::shared_ptr<Worker>* worker;
+            EventForecastJob job;
+        } context{this, &worker, {}};
+        EventForecastRequest request;
+        request.groups = settings.groups;
+        request.pauseMilliseconds = settings.pauseMilliseconds;
+        request.callbacks.context = &context;
+        request.callbacks.shouldStop = [](void* c) {
+            return (*static_cast<Context*>(c)->worker)->stop.load(std::memory_order_acquire);
+        };
+        // Each progress report hands the window a copy of the results so
+        // far; the job itself stays this thread's.
+        request.callbacks.progress = [](void* c, int percent, const DateTime&) {
+            auto* ctx = static_cast<Context*>(c);
+            Report report;
+            report.worker = *ctx->worker;
+            report.percent = percent;
+            for (const auto& [key, occurrence] : ctx->job.results) report.results.push_back(occurrence);
+            ctx->control->Post(std::move(report));
+        };
+        RunEventForecast(when, context.job, to, request);
+        Report end;
+        end.worker = worker;
+        end.finished = !context.job.wasStopped;
+        end.percent = end.finished ? 100 : -1;
+        for (const auto& [key, occurrence] : context.job.results) end.results.push_back(occurrence);
+        Post(std::move(end));
+    });
+}
+
+void EventForecastControl::Stop(bool clear) {
+    if (worker_ != nullptr) {
+        const std::shared_ptr<Worker> worker = worker_;
+        worker->stop.store(true, std::memory_order_release);
+        if (!worker->joined) {
+            worker->joined = true;
+            worker->thread->Join();
+        }
+        ApplyReports();
+        worker_.reset();
+    }
+    if (clear) {
+        results_.clear();
+        complete_ = false;
+        percent_ = 0;
+    }
+}
+
+bool EventForecastControl::ApplyReports() {
+    std::vector<Report> reports;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        reports.swap(mailbox_);
+    }
+    bool changed = false;
+    for (Report& report : reports) {
+        // A report of an older worker comes too late to be shown.
+        if (report.worker != worker_) continue;
+        changed = true;
+        if (report.percent >= 0) percent_ = report.percent;
+        results_ = std::move(report.results);
+        if (report.finished) complete_ = true;
+        if (report.finished || report.worker->stop.load()) {
+            if (!report.worker->joined) {
+                report.worker->joined = true;
+                report.worker->thread->Join();
+            }
+        }
+    }
+    if (worker_ != nullptr && worker_->joined) worker_.reset();
+    return changed;
+}
+
+void EventForecastControl::UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings) {
+    if (!settings.generate) return;
+    if (started_ && TimeAndPlaceEqual(now, forecastFor_)) return;
+    Start(now, settings);
+}
+
+void EventForecastControl::Restart(const TimeAndPlace& now, const ForecastSettings& settings) {
+    if (settings.generate) {
+        Start(now, settings);
+    } else {
+        Stop(true);
+    }
+}
+
+}  // namespace corvinata::events

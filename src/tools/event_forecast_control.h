@@ -1,0 +1,93 @@
+// The Event Forecast's control: one worker at a time computes the coming
+// events for a time and place; the window shows its own copy of the results,
+// taken from the worker at each progress report and at the end.
+//
+// The worker never waits for the window: it leaves a copy of what it found
+// so far in a mailbox and wakes the window. A stop sets the worker's own
+// request and waits for its end (the thread object serves the window's
+// messages meanwhile); only then does a new worker start, with a job of its
+// own.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "base/geo_place.h"
+#include "base/time_step.h"
+#include "tools/event_finder.h"
+#include "tools/event_forecast.h"
+
+namespace corvinata::events {
+
+struct ForecastSettings {
+    bool generate = true;
+    TimeStep period{kMonthsUnit, 1};
+    std::uint32_t groups = 0xFFFFFFFFu;
+    std::uint32_t pauseMilliseconds = 50;
+};
+
+// The options dialog's check of the period: empty when it is accepted,
+// else the message to show. The count must be a whole number 1..99; months
+// at most 12, years at most 1.
+String ForecastPeriodRefusal(const Char* countText, std::int32_t unit);
+
+// The three column texts of a result for a forecast made on `today`:
+// the event, "Today" or the begin date, and the end date when it differs.
+void ForecastRowTexts(const EventOccurrence& occurrence, const DateTime& today, String (&texts)[3]);
+
+class EventForecastControl {
+public:
+    // `wake` is called from the worker after it left a report; the window
+    // answers by calling ApplyReports on its own thread.
+    EventForecastControl(SearchThreadStarter& threads, std::function<void()> wake);
+    ~EventForecastControl();
+    EventForecastControl(const EventForecastControl&) = delete;
+    EventForecastControl& operator=(const EventForecastControl&) = delete;
+
+    // Stops a running forecast and starts one for `when`.
+    void Start(const TimeAndPlace& when, const ForecastSettings& settings);
+    // Stops a running forecast; with `clear` the shown results go too.
+    void Stop(bool clear);
+    // The application's time and place changed: a new forecast when it
+    // differs in any field and forecasts are on.
+    void UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings);
+    // After the options: start when on, else stop and clear.
+    void Restart(const TimeAndPlace& now, const ForecastSettings& settings);
+
+    // Takes the worker's last report; true when something changed.
+    bool ApplyReports();
+
+    bool IsRunning() const noexcept { return worker_ != nullptr; }
+    bool IsComplete() const noexcept { return complete_; }
+    int Percent() const noexcept { return percent_; }
+    const TimeAndPlace& ForecastFor() const noexcept { return forecastFor_; }
+    // The window's copy, in the order found.
+    const std::vector<EventOccurrence>& Results() const noexcept { return results_; }
+
+private:
+    struct Worker;
+    struct Report {
+        std::shared_ptr<Worker> worker;
+        int percent = 0;
+        std::vector<EventOccurrence> results;
+        bool finished = false;
+    };
+
+    void Post(Report report);
+
+    SearchThreadStarter& threads_;
+    std::function<void()> wake_;
+    std::shared_ptr<Worker> worker_;
+    bool started_ = false;
+    TimeAndPlace forecastFor_;
+    std::vector<EventOccurrence> results_;
+    int percent_ = 0;
+    bool complete_ = false;
+    std::mutex mutex_;
+    std::vector<Report> mailbox_;
+};
+
+}  // namespace corvinata::events

@@ -1,0 +1,343 @@
+#include "tools/event_forecast_window_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/app_interfaces.h"
+#include "app/help_topics.h"
+#include "app/help_topics_win.h"
+#include "app/settings_values.h"
+#include "frame/message_box.h"
+#include "resources/event_tools_ids.h"
+
+namespace corvinata {
+namespace {
+
+const Char kSettingsKey[] = TXT("Event Forecast");
+
+struct GroupBox {
+    int id;
+    std::uint32_t bit;
+};
+constexpr GroupBox kGroups[] = {
+    {IDC_EFO_MOON_PHASES, 0x1}, {IDC_EFO_SEASONS, 0x2},    {IDC_EFO_ECLIPSES, 0x4},
+    {IDC_EFO_CONJUNCTIONS, 0x8}, {IDC_EFO_OPPOSITIONS, 0x10}, {IDC_EFO_QUADRATURES, 0x20},
+    {IDC_EFO_PERIHELIA, 0x40},  {IDC_EFO_PERIGEES, 0x80},  {IDC_EFO_VENUS, 0x100},
+    {IDC_EFO_TRANSITS, 0x200},  {IDC_EFO_OBSERVABLE, 0x400},
+};
+
+const wchar_t* Wide(const Char* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+}  // namespace
+
+EventForecastWindow::EventForecastWindow(EventForecastWindowParams params) : params_(std::move(params)) {
+    control_ = std::make_unique<events::EventForecastControl>(threads_, [this] {
+        // From the worker: the window takes the report on its own thread.
+        if (HWND window = window_) PostMessageW(window, kForecastReportMessage, 0, 0);
+    });
+}
+
+EventForecastWindow::~EventForecastWindow() {
+    control_.reset();
+    if (params_.hub) params_.hub->Forget(this);
+    if (window_) DestroyWindow(window_);
+}
+
+events::ForecastSettings EventForecastWindow::Settings() const {
+    events::ForecastSettings settings;
+    if (params_.options != nullptr) {
+        settings.generate = params_.options->generationOn;
+        settings.period = params_.options->timeRange;
+        settings.groups = static_cast<std::uint32_t>(params_.options->content);
+    }
+    settings.pauseMilliseconds = params_.pauseMilliseconds;
+    return settings;
+}
+
+TimeAndPlace EventForecastWindow::Now() const {
+    TimeAndPlace now;
+    TimeAndPlaceFromDateTimeLocation(now, params_.currentTime());
+    return now;
+}
+
+void EventForecastWindow::Create(HWND frame) {
+    frame_ = frame;
+    {
+        SettingsTree tree(*params_.storage, params_.settingsRoot);
+        ReadGroup group(tree, kSettingsKey);
+        std::int32_t left = left_, top = top_;
+        if (group.IsOpen() && ReadIntValue(tree, TXT("Left"), left) && ReadIntValue(tree, TXT("Top"), top)) {
+            left_ = left;
+            top_ = top;
+            ReadBoolValue(tree, TXT("Visible"), visible_);
+        }
+    }
+    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_EVENTFORECAST", frame, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
+    if (!window_) return;
+    if (params_.modeless) params_.modeless->push_back(window_);
+    if (params_.hub) params_.hub->Insert(this);
+    SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    StartForecast(true);
+    if (visible_) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+}
+
+void EventForecastWindow::SaveAndDestroy() {
+    if (!window_) return;
+    control_->Stop(false);
+    visible_ = IsWindowVisible(window_) != FALSE;
+    RECT r{};
+    if (GetWindowRect(window_, &r)) {
+        left_ = r.left;
+        top_ = r.top;
+    }
+    {
+        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+        WriteGroup group(writer, kSettingsKey);
+        WrittenValues w(writer);
+        w.Bool(TXT("Visible"), visible_);
+        w.Int(TXT("Left"), left_);
+        w.Int(TXT("Top"), top_);
+    }
+    if (params_.hub) params_.hub->Forget(this);
+    if (params_.modeless) {
+        auto& list = *params_.modeless;
+        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
+    }
+    HWND window = window_;
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+void EventForecastWindow::StartForecast(bool onlyWhenChanged) {
+    const events::ForecastSettings settings = Settings();
+    if (onlyWhenChanged) {
+        control_->UpdateIfChanged(Now(), settings);
+    } else {
+        control_->Restart(Now(), settings);
+    }
+    selected_ = -1;
+    SendDlgItemMessageW(window_, IDC_EFC_LIST, LVM_DELETEALLITEMS, 0, 0);
+    Fill();
+    ShowStatus();
+}
+
+void EventForecastWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+    if (event == kEventLocationChanged || event == kEventDateTimeChanged || event == kEventDateTimeLocationChanged) {
+        StartForecast(true);
+    }
+}
+
+INT_PTR CALLBACK EventForecastWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<EventForecastWindow*>(lParam);
+        self->window_ = window;
+        HWND list = GetDlgItem(window, IDC_EFC_LIST);
+        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        const struct {
+            const wchar_t* title;
+            int width;
+        } columns[] = {{L"Event", 186}, {L"Occurs", 67}, {L"Until", 67}};
+        for (int i = 0; i < 3; ++i) {
+            LVCOLUMNW column{};
+            column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+            column.fmt = LVCFMT_LEFT;
+            column.cx = columns[i].width;
+            column.pszText = const_cast<wchar_t*>(columns[i].title);
+            SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+        }
+        SendDlgItemMessageW(window, IDC_EFC_PROGRESS, PBM_SETRANGE32, 0, 100);
+        ShowWindow(GetDlgItem(window, IDC_EFC_PROGRESS), SW_HIDE);
+        ShowWindow(GetDlgItem(window, IDC_EFC_STATUS), SW_HIDE);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<EventForecastWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kForecastReportMessage:
+            if (control_->ApplyReports()) {
+                Fill();
+                ShowStatus();
+            }
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_EFC_OPTIONS && HIWORD(wParam) == BN_CLICKED) {
+                const INT_PTR ok = DialogBoxParamW(params_.instance, L"DLG_TOOL_EVENTFORECAST_OPTIONS", window_,
+                                                   OptionsProc, reinterpret_cast<LPARAM>(this));
+                if (ok == 1) StartForecast(false);
+            }
+            return TRUE;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom != IDC_EFC_LIST) return FALSE;
+            if (header->code == LVN_ITEMCHANGED) {
+                const auto& change = reinterpret_cast<const NMLISTVIEW&>(*header);
+                if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED)) selected_ = change.iItem;
+            } else if (header->code == NM_DBLCLK) {
+                ShowSelected();
+            }
+            return TRUE;
+        }
+        case WM_NCACTIVATE:
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
+            return TRUE;
+        case WM_HELP:
+            ShowHelpTopic(window_, L"tools/event_forecast/tools_event_forecast.htm");
+            return TRUE;
+        case WM_CLOSE:
+            SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+// Rows beyond the list are added and the others rewritten, so that a list
+// filled during the forecast only grows.
+void EventForecastWindow::Fill() {
+    HWND list = GetDlgItem(window_, IDC_EFC_LIST);
+    const auto& results = control_->Results();
+    if (results.empty()) {
+        SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+        return;
+    }
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        String texts[3];
+        events::ForecastRowTexts(results[i], control_->ForecastFor().dateTime, texts);
+        for (int c = 0; c < 3; ++c) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = static_cast<int>(i);
+            item.iSubItem = c;
+            item.pszText = const_cast<wchar_t*>(Wide(texts[c].Text()));
+            if (c == 0 && static_cast<int>(i) >= rows) {
+                SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            } else {
+                SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+            }
+        }
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, FALSE);
+}
+
+void EventForecastWindow::ShowStatus() {
+    HWND progress = GetDlgItem(window_, IDC_EFC_PROGRESS);
+    HWND status = GetDlgItem(window_, IDC_EFC_STATUS);
+    if (!control_->IsRunning() && !control_->IsComplete()) {
+        ShowWindow(progress, SW_HIDE);
+        ShowWindow(status, SW_HIDE);
+        return;
+    }
+    ShowWindow(status, SW_SHOW);
+    if (control_->IsComplete()) {
+        ShowWindow(progress, SW_HIDE);
+        SetWindowTextW(status, L"The forecast is complete");
+    } else {
+        ShowWindow(progress, SW_SHOW);
+        SendMessageW(progress, PBM_SETPOS, static_cast<WPARAM>(control_->Percent()), 0);
+        SetWindowTextW(status, L"The forecast is being generated");
+    }
+}
+
+void EventForecastWindow::ShowSelected() {
+    const auto& results = control_->Results();
+    if (selected_ < 0 || selected_ >= static_cast<int>(results.size()) || !params_.showResult) return;
+    const events::EventOccurrence& occurrence = results[static_cast<std::size_t>(selected_)];
+    EventResultShowRequest request;
+    request.windowKind = events::EventTypeCode(occurrence.eventType);
+    request.body = BodyIdentifierFromObject(occurrence.GetBody());
+    request.range = occurrence.dates;
+    params_.showResult(request);
+}
+
+INT_PTR CALLBACK EventForecastWindow::OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        auto* self = reinterpret_cast<EventForecastWindow*>(lParam);
+        self->options_ = window;
+        SendDlgItemMessageW(window, IDC_EFO_COUNT, EM_LIMITTEXT, 2, 0);
+        for (std::int32_t unit = kMinutesUnit; unit <= kYearsUnit; ++unit) {
+            SendDlgItemMessageW(window, IDC_EFO_UNIT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GetTimeUnitName(unit)));
+        }
+        const events::ForecastSettings settings = self->Settings();
+        SetDlgItemInt(window, IDC_EFO_COUNT, static_cast<UINT>(settings.period.count), TRUE);
+        SendDlgItemMessageW(window, IDC_EFO_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(GetTimeUnitName(settings.period.unit)));
+        CheckDlgButton(window, IDC_EFO_GENERATE, settings.generate ? BST_CHECKED : BST_UNCHECKED);
+        for (const GroupBox& group : kGroups) {
+            CheckDlgButton(window, group.id, (settings.groups & group.bit) ? BST_CHECKED : BST_UNCHECKED);
+        }
+        self->EnableOptions();
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<EventForecastWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->HandleOptions(message, wParam) : FALSE;
+}
+
+void EventForecastWindow::EnableOptions() {
+    const bool on = IsDlgButtonChecked(options_, IDC_EFO_GENERATE) == BST_CHECKED;
+    EnableWindow(GetDlgItem(options_, IDC_EFO_COUNT), on);
+    EnableWindow(GetDlgItem(options_, IDC_EFO_UNIT), on);
+    for (const GroupBox& group : kGroups) EnableWindow(GetDlgItem(options_, group.id), on);
+}
+
+INT_PTR EventForecastWindow::HandleOptions(UINT message, WPARAM wParam) {
+    if (message == WM_DESTROY) {
+        options_ = nullptr;
+        return FALSE;
+    }
+    if (message == WM_HELP) {
+        ShowHelpTopic(options_, L"tools/event_forecast/dialog_event_forecast_options.htm");
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    switch (LOWORD(wParam)) {
+        case IDC_EFO_GENERATE:
+            EnableOptions();
+            return TRUE;
+        case IDOK:
+            if (AcceptOptions()) EndDialog(options_, 1);
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(options_, 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+bool EventForecastWindow::AcceptOptions() {
+    wchar_t count[8] = {};
+    wchar_t unitName[32] = {};
+    GetDlgItemTextW(options_, IDC_EFO_COUNT, count, 8);
+    GetDlgItemTextW(options_, IDC_EFO_UNIT, unitName, 32);
+    const std::int32_t unit = ParseTimeUnit(reinterpret_cast<const Char*>(unitName));
+    const String refusal = events::ForecastPeriodRefusal(reinterpret_cast<const Char*>(count), unit);
+    if (!refusal.IsEmpty()) {
+        const String topic = MessageBoxHelpTopic(TXT("Please_enter_a_different_value"));
+        RunMessageBox(params_.instance, options_, refusal.Text(), kButtonsOk, kMessageInformation, topic.Text());
+        SetFocus(GetDlgItem(options_, IDC_EFO_COUNT));
+        return false;
+    }
+    if (params_.options == nullptr) return true;
+    std::int32_t n = 0;
+    events::ParseStepCount(reinterpret_cast<const Char*>(count), n);
+    params_.options->generationOn = IsDlgButtonChecked(options_, IDC_EFO_GENERATE) == BST_CHECKED;
+    params_.options->timeRange = TimeStep{unit, n};
+    std::uint32_t bits = 0;
+    for (const GroupBox& group : kGroups) {
+        if (IsDlgButtonChecked(options_, group.id) == BST_CHECKED) bits |= group.bit;
+    }
+    params_.options->content = static_cast<std::int32_t>(bits);
+    return true;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,84 @@
+// The Event Forecast's window: the coming events at the application's time
+// and place, computed again whenever either changes, and its options dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/notification.h"
+#include "app/window_settings.h"
+#include "base/date_time_location.h"
+#include "base/storage.h"
+#include "frame/tool_windows.h"
+#include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_control.h"
+
+namespace corvinata {
+
+// Sent to the window by its worker's wake: a report waits.
+constexpr UINT kForecastReportMessage = WM_APP + 102;
+
+struct EventForecastWindowParams {
+    HINSTANCE instance = nullptr;
+    StorageService* storage = nullptr;
+    String settingsRoot;
+    std::function<DateTimeLocation()> currentTime;
+    NotificationHub* hub = nullptr;
+    std::vector<HWND>* modeless = nullptr;
+    // The application's options of the forecast (kept with its dialogs).
+    EventForecastOptions* options = nullptr;
+    std::function<void(const EventResultShowRequest&)> showResult;
+    int command = 0;
+    // Pause of the worker after each day.
+    std::uint32_t pauseMilliseconds = 50;
+};
+
+class EventForecastWindow final : public ToolWindow, private NotificationObserver {
+public:
+    explicit EventForecastWindow(EventForecastWindowParams params);
+    ~EventForecastWindow() override;
+    EventForecastWindow(const EventForecastWindow&) = delete;
+    EventForecastWindow& operator=(const EventForecastWindow&) = delete;
+
+    int Command() const override { return params_.command; }
+    HWND Window() const override { return window_; }
+    void Create(HWND frame) override;
+    void SaveAndDestroy() override;
+
+    events::EventForecastControl& Control() noexcept { return *control_; }
+    // The options dialog's window while it runs.
+    HWND OptionsWindow() const noexcept { return options_; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleOptions(UINT message, WPARAM wParam);
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
+
+    events::ForecastSettings Settings() const;
+    TimeAndPlace Now() const;
+    void StartForecast(bool onlyWhenChanged);
+    void Fill();
+    void ShowStatus();
+    void ShowSelected();
+    void EnableOptions();
+    bool AcceptOptions();
+
+    EventForecastWindowParams params_;
+    Win32SearchThreads threads_;
+    std::unique_ptr<events::EventForecastControl> control_;
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;
+    HWND options_ = nullptr;
+    int selected_ = -1;
+    int left_ = 200;
+    int top_ = 100;
+    bool visible_ = false;
+};
+
+}  // namespace corvinata

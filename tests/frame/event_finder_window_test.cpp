@@ -1,0 +1,561 @@
+#include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_window_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/app_interfaces.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/spin_edit_window.h"
+#include "frame_test.h"
+#include "resources/event_tools_ids.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+
+namespace corvinata {
+namespace {
+
+// Serves the test thread's messages until `done` or the time runs out; the
+// user-interface thread never sleeps.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (!done() && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return true;
+}
+
+// Sends WM_NULL to a window from another thread, as often as it can, and
+// keeps the longest wait for the answer. The figure is printed, not
+// checked: a shared machine's load decides it as much as the program does.
+class ResponsivenessProbe {
+public:
+    explicit ResponsivenessProbe(HWND window)
+        : thread_([this, window] {
+              while (!stop_) {
+                  const DWORD before = GetTickCount();
+                  DWORD_PTR result = 0;
+                  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+                  const DWORD waited = GetTickCount() - before;
+                  if (waited > worst_) worst_ = waited;
+                  Sleep(5);
+              }
+              SetEvent(done_);
+          }) {}
+    // The thread's last message is answered while it ends.
+    ~ResponsivenessProbe() {
+        stop_ = true;
+        while (MsgWaitForMultipleObjects(1, &done_, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        }
+        thread_.join();
+        CloseHandle(done_);
+    }
+    DWORD Worst() const { return worst_; }
+
+private:
+    HANDLE done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> stop_{false};
+    std::atomic<DWORD> worst_{0};
+    std::thread thread_;
+};
+
+class EventFinderWindowTest : public test::FrameTest {
+protected:
+    ~EventFinderWindowTest() override { Close(); }
+    void Open() {
+        Start(false);
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        tool_ = static_cast<EventFinderWindow*>(frame_->Tools().Find(CMD_EVENT_FINDER));
+        window_ = tool_ ? tool_->Window() : nullptr;
+    }
+    void Close() {
+        if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+        frame_.reset();
+        controls_.reset();
+        tool_ = nullptr;
+    }
+    void SetRange(int fromYear, int toYear, const wchar_t* count, const wchar_t* unit) {
+        FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window_, IDC_EF_FROM))->SetDate(fromYear, 1, 1);
+        FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window_, IDC_EF_TO))->SetDate(toYear, 12, 31);
+        SetDlgItemTextW(window_, IDC_EF_COUNT, count);
+        SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(unit));
+    }
+    void Click(int id) { SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    bool Searching() const { return tool_->Control().IsSearching(); }
+    std::vector<std::wstring> Lines() const {
+        HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
+        std::vector<std::wstring> lines;
+        const int n = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            wchar_t text[100] = {};
+            LVITEMW item{};
+            item.pszText = text;
+            item.cchTextMax = 100;
+            SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            lines.push_back(text);
+        }
+        return lines;
+    }
+    bool Visible(int id) const { return IsWindowVisible(GetDlgItem(window_, id)) != FALSE; }
+
+    test::ScopedCatalogues catalogues_;
+    std::unique_ptr<CustomControlsSession> controls_;
+    EventFinderWindow* tool_ = nullptr;
+    HWND window_ = nullptr;
+};
+
+TEST_F(EventFinderWindowTest, TheCommandShowsItAndAYearOfFullMoonsFillsTheList) {
+    Open();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    RECT r{};
+    GetWindowRect(window_, &r);
+    EXPECT_EQ(r.left, 317);
+    EXPECT_EQ(r.top, 82);
+    Command(CMD_EVENT_FINDER);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_TRUE(MenuState(CMD_EVENT_FINDER) & MF_CHECKED);
+    EXPECT_EQ(Lines(), std::vector<std::wstring>{L"Press <Start> to find events."});
+    EXPECT_TRUE(Visible(IDC_EF_START));
+    EXPECT_FALSE(Visible(IDC_EF_STOP));
+
+    SetRange(2024, 2024, L"1", L"Hours");
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window_);
+        Click(IDC_EF_START);
+        EXPECT_TRUE(Visible(IDC_EF_STOP));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_COUNT)));
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+        PumpUntil([] { return false; }, 50);
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait during a search: %lu ms\n", static_cast<unsigned long>(worst));
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"25.01.2024 18:00"), lines.end());
+    EXPECT_TRUE(Visible(IDC_EF_START));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_START)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_EDIT)));
+
+    // A double-click on a line shows that full moon in a Sky window.
+    std::vector<EventResultShowRequest> shown;
+    tool_->SetShowResult([&](const EventResultShowRequest& request) { shown.push_back(request); });
+    HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
+    LVITEMW select{};
+    select.stateMask = LVIS_SELECTED;
+    select.state = LVIS_SELECTED;
+    SendMessageW(results, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    NMITEMACTIVATE click{};
+    click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = 0;
+    SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].windowKind, kSkyWindow);
+    EXPECT_EQ(shown[0].range.begin.month, 1);
+    EXPECT_EQ(shown[0].range.begin.day, 25);
+
+    Click(IDC_EF_EDIT);
+    SetRange(2024, 2024, L"1", L"Days");
+    Click(IDC_EF_START);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    ASSERT_EQ(Lines().size(), 12u);
+    EXPECT_EQ(Lines().front().size(), 10u) << "dates only at a daily step";
+
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_FALSE(MenuState(CMD_EVENT_FINDER) & MF_CHECKED);
+}
+
+TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterruptedOneAndSurvivesARestart) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SetRange(1950, 2049, L"1", L"Hours");
+    Click(IDC_EF_START);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
+    const auto expected = Lines();
+    ASSERT_GT(expected.size(), 300u);
+
+    Click(IDC_EF_EDIT);
+    SetRange(1950, 2049, L"1", L"Hours");
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window_);
+        Click(IDC_EF_START);
+        ASSERT_TRUE(PumpUntil([&] { return SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0) >= 20; }, 60000));
+        const DWORD before = GetTickCount();
+        Click(IDC_EF_STOP);
+        std::printf("a stop took %lu ms\n", static_cast<unsigned long>(GetTickCount() - before));
+        EXPECT_FALSE(Searching());
+        EXPECT_TRUE(Visible(IDC_EF_CONTINUE));
+        const LRESULT percent = SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0);
+        EXPECT_GE(percent, 20);
+        EXPECT_LT(percent, 100);
+        Click(IDC_EF_CONTINUE);
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait over start, stop and continue: %lu ms\n",
+                static_cast<unsigned long>(worst));
+    EXPECT_EQ(Lines(), expected);
+
+    // The runs and the shown one come back after a restart.
+    Close();
+    Open();
+    ASSERT_NE(tool_, nullptr);
+    EXPECT_EQ(tool_->Control().RunCount(), 2u);
+    EXPECT_EQ(tool_->Control().CurrentPosition(), 1);
+    EXPECT_EQ(Lines(), expected);
+    EXPECT_TRUE(IsWindowVisible(window_));
+}
+
+// Steps run by a timer on the test's thread while a modal dialog runs its
+// own loop; each step answers true when it is done.
+struct ModalScript {
+    std::vector<std::function<bool()>> steps;
+    std::size_t next = 0;
+    int ticks = 0;
+};
+ModalScript* g_script = nullptr;
+
+BOOL CALLBACK CancelOwned(HWND window, LPARAM) {
+    if (GetWindow(window, GW_OWNER) != nullptr) PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK RunScriptStep(HWND, UINT, UINT_PTR, DWORD) {
+    // A step that never comes true must not hang the test: every owned
+    // dialog is cancelled after 15 s, and the test's checks then fail.
+    if (g_script != nullptr && ++g_script->ticks > 500) {
+        EnumThreadWindows(GetCurrentThreadId(), CancelOwned, 0);
+        return;
+    }
+    if (g_script != nullptr && g_script->next < g_script->steps.size() && g_script->steps[g_script->next]()) {
+        ++g_script->next;
+    }
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+    wchar_t text[300] = {};
+    GetDlgItemTextW(dialog, id, text, 300);
+    return text;
+}
+
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<BoxSearch*>(data);
+    if (GetWindow(window, GW_OWNER) == s->owner && GetDlgItem(window, IDC_MESSAGE_TEXT) != nullptr) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The message box a dialog owns, or none.
+HWND OwnedMessageBox(HWND owner) {
+    BoxSearch search{owner, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefusesASyntaxError) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SelectEventDialogState& state = tool_->SelectEventState();
+    std::wstring event, first, second, extreme, message, typedBack;
+    bool predefined = false, typedChecked = false;
+    ModalScript script;
+    script.steps = {
+        [&] {
+            HWND d = state.window;
+            if (d == nullptr) return false;
+            MoveWindow(d, 321, 123, 300, 300, TRUE);
+            predefined = IsDlgButtonChecked(d, IDC_SE_PREDEFINED) == BST_CHECKED;
+            event = ItemText(d, IDC_SE_EVENTS);
+            first = ItemText(d, IDC_SE_LABEL1);
+            second = ItemText(d, IDC_SE_LABEL2);
+            extreme = ItemText(d, IDC_SE_EXTREME);
+            CheckDlgButton(d, IDC_SE_EDIT_SCRIPT, BST_CHECKED);
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(IDC_SE_EDIT_SCRIPT, BN_CLICKED), 0);
+            SetDlgItemTextW(d, IDC_SE_EXPRESSION, L"Moon.Alt(Hor) >");
+            PostMessageW(d, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        [&] {
+            HWND box = OwnedMessageBox(state.window);
+            if (box == nullptr) return false;
+            message = ItemText(box, IDC_MESSAGE_TEXT);
+            PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+        [&] {
+            if (OwnedMessageBox(state.window) != nullptr) return false;
+            SetDlgItemTextW(state.window, IDC_SE_EXPRESSION, L"Moon.Lat(Hor) > 10");
+            PostMessageW(state.window, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+    };
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    Click(IDC_EF_SELECT);
+    EXPECT_EQ(script.next, script.steps.size());
+    EXPECT_TRUE(predefined);
+    EXPECT_EQ(event, L"Full moon");
+    EXPECT_EQ(first, L"Mars");
+    EXPECT_EQ(second, L"Jupiter");
+    EXPECT_EQ(extreme, L"Maximum");
+    EXPECT_EQ(message, L"The CorvinataScript expression contains a syntax error.");
+    // Its place goes to the application's dialog positions.
+    EXPECT_EQ(app_->DialogStates().selectEvent.geometry.left, 321);
+    EXPECT_EQ(app_->DialogStates().selectEvent.geometry.top, 123);
+    const events::EventCondition& chosen = tool_->Control().Current().condition;
+    EXPECT_TRUE(chosen.isUserExpression);
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(chosen.searchExpression.Text())), L"Moon.Lat(Hor) > 10");
+    EXPECT_EQ(ItemText(window_, IDC_EF_DESCRIPTION), L"Moon.Lat(Hor) > 10");
+
+    // The next opening shows what was typed.
+    ModalScript again;
+    again.steps = {[&] {
+        if (state.window == nullptr) return false;
+        typedBack = ItemText(state.window, IDC_SE_EXPRESSION);
+        typedChecked = IsDlgButtonChecked(state.window, IDC_SE_EDIT_SCRIPT) == BST_CHECKED;
+        PostMessageW(state.window, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }};
+    g_script = &again;
+    Click(IDC_EF_SELECT);
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(typedBack, L"Moon.Lat(Hor) > 10");
+    EXPECT_TRUE(typedChecked);
+}
+
+TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsCheckThePeriod) {
+    Open();
+    auto* forecast = static_cast<EventForecastWindow*>(frame_->Tools().Find(CMD_EVENT_FORECAST));
+    ASSERT_NE(forecast, nullptr);
+    HWND window = forecast->Window();
+    RECT r{};
+    GetWindowRect(window, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 100);
+    Command(CMD_EVENT_FORECAST);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(MenuState(CMD_EVENT_FORECAST) & MF_CHECKED);
+    DWORD worst = 0;
+    {
+        ResponsivenessProbe probe(window);
+        ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
+        worst = probe.Worst();
+    }
+    std::printf("worst SendMessageTimeout wait during a forecast: %lu ms\n", static_cast<unsigned long>(worst));
+    HWND list = GetDlgItem(window, IDC_EFC_LIST);
+    EXPECT_GT(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(ItemText(window, IDC_EFC_STATUS), L"The forecast is complete");
+
+    std::vector<std::wstring> messages;
+    const auto answer = [&](const wchar_t* count, const wchar_t* unit) {
+        return [&messages, count, unit, forecast] {
+            HWND options = forecast->OptionsWindow();
+            if (options == nullptr || OwnedMessageBox(options) != nullptr) return false;
+            SetDlgItemTextW(options, IDC_EFO_COUNT, count);
+            SendDlgItemMessageW(options, IDC_EFO_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(unit));
+            PostMessageW(options, WM_COMMAND, IDOK, 0);
+            return true;
+        };
+    };
+    const auto dismiss = [&messages, forecast] {
+        HWND box = forecast->OptionsWindow() ? OwnedMessageBox(forecast->OptionsWindow()) : nullptr;
+        if (box == nullptr) return false;
+        messages.push_back(ItemText(box, IDC_MESSAGE_TEXT));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    };
+    ModalScript script;
+    script.steps = {answer(L"13", L"Months"), dismiss, answer(L"0", L"Days"), dismiss, answer(L"30", L"Days")};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_EFC_OPTIONS, BN_CLICKED), 0);
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(script.next, script.steps.size());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], L"Please enter a different value: The maximum permitted number of months is 12.");
+    EXPECT_EQ(messages[1], L"Please enter a different value: The time interval must be greater than 0.");
+    const EventForecastOptions& options = app_->DialogStates().eventForecastOptions.options;
+    EXPECT_EQ(options.timeRange.unit, kDaysUnit);
+    EXPECT_EQ(options.timeRange.count, 30);
+    // OK started the forecast again, over the new period.
+    EXPECT_TRUE(forecast->Control().IsRunning());
+    ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
+}
+
+// The keyboard state that TranslateAccelerator and the dialogs read.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256] = {};
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+
+TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
+    Open();
+    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+    ASSERT_NE(accelerators, nullptr);
+    const auto key = [&](HWND target, UINT message, WPARAM code) {
+        MSG m{target, message, code, 1, 0, {}};
+        if (!frame_->PreTranslate(m, accelerators, modeless_)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+    };
+    {
+        HeldKeys control{VK_CONTROL};
+        key(frame_->Window(), WM_KEYDOWN, '3');
+    }
+    EXPECT_TRUE(IsWindowVisible(window_));
+    SelectEventDialogState& state = tool_->SelectEventState();
+    ModalScript script;
+    script.steps = {[&] {
+        HWND d = state.window;
+        if (d == nullptr) return false;
+        HWND events = GetDlgItem(d, IDC_SE_EVENTS);
+        SetFocus(events);
+        SendMessageW(events, WM_KEYDOWN, VK_DOWN, 0);  // "Full moon" to "New moon"
+        PostMessageW(events, WM_KEYDOWN, VK_RETURN, 0);
+        return true;
+    }};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    key(GetDlgItem(window_, IDC_EF_COUNT), WM_SYSCHAR, 'l');  // Alt+L: Se&lect...
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    EXPECT_EQ(tool_->Control().Current().condition.predefinedEvent, events::kEventNewMoon);
+    EXPECT_NE(ItemText(window_, IDC_EF_DESCRIPTION), L"");
+
+    SetRange(2024, 2024, L"1", L"Days");
+    key(GetDlgItem(window_, IDC_EF_COUNT), WM_SYSCHAR, 's');  // Alt+S: &Start
+    EXPECT_TRUE(Searching() || tool_->Control().RunCount() == 1);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    ASSERT_EQ(Lines().size(), 13u) << "2024 has thirteen new moons";
+    // The list has the focus with its first line; the arrow moves on.
+    HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
+    key(results, WM_KEYDOWN, VK_DOWN);
+    EXPECT_EQ(tool_->Control().SelectedResult(), 1);
+    std::vector<EventResultShowRequest> shown;
+    tool_->SetShowResult([&](const EventResultShowRequest& request) { shown.push_back(request); });
+    NMITEMACTIVATE click{};
+    click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = 1;
+    SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].windowKind, kSkyWindow);
+    EXPECT_EQ(shown[0].range.begin.month, 2);
+
+    {
+        HeldKeys control{VK_CONTROL};
+        key(frame_->Window(), WM_KEYDOWN, '2');
+    }
+    EXPECT_TRUE(IsWindowVisible(frame_->Tools().Find(CMD_EVENT_FORECAST)->Window()));
+    DestroyAcceleratorTable(accelerators);
+}
+
+std::wstring Cell(HWND list, int row, int column) {
+    wchar_t text[200] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 200;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+TEST_F(EventFinderWindowTest, TheHistoryListsRunsNewestFirstPicksOneAndCountsResultsAsTheyCome) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    for (int year : {2024, 2025}) {
+        Click(IDC_EF_EDIT);
+        SetRange(year, year, L"1", L"Days");
+        Click(IDC_EF_START);
+        ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    }
+    Click(IDC_EF_HISTORY);
+    HWND history = tool_->History().Window();
+    ASSERT_NE(history, nullptr);
+    HWND list = GetDlgItem(history, IDC_EFH_LIST);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(Cell(list, 0, 1), L"01.01.2025");
+    EXPECT_EQ(Cell(list, 1, 1), L"01.01.2024");
+    EXPECT_EQ(Cell(list, 0, 8), L"Complete");
+    EXPECT_EQ(Cell(list, 0, 9), L"12");
+    // The shown run (the newest) is marked; picking row 1 shows the older run.
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    SendMessageW(history, WM_COMMAND, MAKEWPARAM(IDC_EFH_SELECT, BN_CLICKED), 0);
+    EXPECT_EQ(tool_->Control().CurrentPosition(), 0);
+
+    // A new search: its row is on top and its count rises while it runs.
+    Click(IDC_EF_EDIT);
+    SetRange(2000, 2039, L"1", L"Hours");
+    Click(IDC_EF_START);
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    std::vector<int> counts;
+    PumpUntil([&] {
+        const int count = _wtoi(Cell(list, 0, 9).c_str());
+        if (counts.empty() || counts.back() != count) counts.push_back(count);
+        return !Searching();
+    }, 120000);
+    EXPECT_GT(counts.size(), 3u) << "the count rose during the search";
+    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    EXPECT_EQ(Cell(list, 0, 9), std::to_wstring(tool_->Control().Current().foundRanges.size()));
+
+    // Open at exit, it comes back at its place.
+    RECT before{};
+    GetWindowRect(history, &before);
+    Close();
+    Open();
+    ASSERT_NE(tool_->History().Window(), nullptr);
+    RECT after{};
+    GetWindowRect(tool_->History().Window(), &after);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,491 @@
+// The Event Finder's search control against a recording view and real
+// worker threads, and its runs in a memory registry whose writes can fail.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "base/memory_storage.h"
+#include "event_testing.h"
+#include "tools/event_finder.h"
+#include "tools/event_finder_store.h"
+
+namespace corvinata::events::test {
+namespace {
+
+using corvinata::test::Wide;
+
+class StdThread final : public SearchThread {
+public:
+    explicit StdThread(std::function<void()> body) : thread_(std::move(body)) {}
+    void Join() override {
+        if (thread_.joinable()) thread_.join();
+    }
+
+private:
+    std::thread thread_;
+};
+
+class StdThreads final : public SearchThreadStarter {
+public:
+    std::unique_ptr<SearchThread> Start(std::function<void()> body) override {
+        ++started;
+        return std::make_unique<StdThread>(std::move(body));
+    }
+    int started = 0;
+};
+
+struct RecordingView final : EventFinderView {
+    void ShowRun(const EventDefinition&, int selected) override { shown.push_back(selected); }
+    void ShowSearching(const EventDefinition&) override { ++searching; }
+    void ShowProgress(int percent, const DateTime&) override { lastPercent = percent; }
+    void ShowResult(const EventDefinition& run, bool) override { lines = run.foundRanges.size(); }
+    void ShowEnded(const EventDefinition& run) override { endedStates.push_back(run.runState); }
+    std::vector<int> shown;
+    int searching = 0;
+    int lastPercent = -1;
+    std::size_t lines = 0;
+    std::vector<std::uint32_t> endedStates;
+};
+
+struct Listener final : NotificationObserver {
+    void OnNotify(std::int32_t event, std::uint32_t flags, void*) override {
+        if (flags == 0) events.push_back(event);
+    }
+    void Update(void*) override {}
+    std::vector<int> events;
+};
+
+DateTimeLocation AtLondon() {
+    DateTimeLocation now;
+    now.dateTime = Date(2024, 6, 1, 12.0);
+    now.location.coordinates = London();
+    return now;
+}
+
+struct Finder {
+    Finder() : control(hub, queue, threads, [] { return AtLondon(); }) {
+        reports.Insert(&control);
+        control.SetView(&view);
+        control.SetClock([](DateTime& now) {
+            now = Date(2024, 6, 1, 12.5);
+            return true;
+        });
+        hub.Insert(&listener);
+    }
+    ~Finder() {
+        hub.Forget(&listener);
+        reports.Forget(&control);
+    }
+
+    // The user-interface thread's part: the queue drained until the search ends.
+    void WaitForEnd() {
+        while (control.IsSearching()) {
+            queue.Drain(reports);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        queue.Drain(reports);
+    }
+    StartRefusal Start(const char* from, const char* to, const char* count, const char* unit) {
+        SearchSetup setup;
+        setup.from = Parse(from);
+        setup.to = Parse(to);
+        setup.count = String(Wide(count).c_str());
+        setup.unit = String(Wide(unit).c_str());
+        return control.Start(setup);
+    }
+    static DateTime Parse(const char* text) {
+        int d = 0, m = 0, y = 0;
+        std::sscanf(text, "%d.%d.%d", &d, &m, &y);
+        return Date(y, m, d);
+    }
+    std::vector<std::string> Lines(const EventDefinition& run) const {
+        std::vector<std::string> lines;
+        for (const auto& range : run.foundRanges) lines.push_back(Utf8(ResultLineText(range, run.step).Text()));
+        return lines;
+    }
+
+    NotificationHub hub;
+    NotificationQueue queue;
+    ObserverSet reports;  // the control alone, as the window drains its queue
+    StdThreads threads;
+    RecordingView view;
+    Listener listener;
+    EventFinderControl control;
+};
+
+TEST(EventFinder, AYearOfFullMoonsAtLondon) {
+    Finder f;
+    ASSERT_EQ(f.Start("1.1.2024", "31.12.2024", "1", "Hours"), StartRefusal::kNone);
+    f.WaitForEnd();
+    const EventDefinition& run = f.control.Current();
+    EXPECT_EQ(run.runState, kRunComplete);
+    const auto lines = f.Lines(run);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "25.01.2024 18:00"), lines.end());
+    EXPECT_EQ(f.view.lines, 12u);
+    EXPECT_EQ(f.view.endedStates, std::vector<std::uint32_t>{kRunComplete});
+    EXPECT_EQ(RunProgressPercent(run), 100);
+    // Started, results (in batches), ended: in that order.
+    auto& events = f.listener.events;
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events.front(), kEventSearchStarted);
+    EXPECT_EQ(events.back(), kEventSearchEnded);
+    EXPECT_EQ(std::count(events.begin(), events.end(), kEventSearchResultFound),
+              static_cast<long>(events.size()) - 2);
+
+    f.control.Edit();
+    ASSERT_EQ(f.Start("1.1.2024", "31.12.2024", "1", "Days"), StartRefusal::kNone);
+    f.WaitForEnd();
+    EXPECT_EQ(f.Lines(f.control.Current()).front().size(), 10u) << "dates only at a daily step";
+}
+
+TEST(EventFinder, StartRefusals) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* count;
+        StartRefusal refusal;
+    } cases[] = {
+        {"2.1.2024", "1.1.2024", "1", StartRefusal::kRangeReversed},
+        {"1.1.2024", "1.1.2024", "0", StartRefusal::kIntervalNotPositive},
+        {"1.1.2024", "1.1.2024", "", StartRefusal::kIntervalNotPositive},
+        {"1.1.2024", "1.1.2024", "-3", StartRefusal::kIntervalNotPositive},
+        {"1.1.2024", "1.1.2024", "3h", StartRefusal::kIntervalNotPositive},
+        {"1.1.2024", "1.1.2024", "6", StartRefusal::kNone},
+    };
+    for (const auto& c : cases) {
+        Finder f;
+        EXPECT_EQ(f.Start(c.from, c.to, c.count, "Hours"), c.refusal) << c.from << " " << c.count;
+        f.WaitForEnd();
+        EXPECT_EQ(f.control.RunCount(), c.refusal == StartRefusal::kNone ? 1u : 0u);
+    }
+}
+
+// Stopped anywhere and continued, a search gives the ranges of an
+// uninterrupted one, and a stopped run keeps what it found.
+TEST(EventFinder, StopAndContinueMatchAnUninterruptedSearch) {
+    Finder whole;
+    whole.Start("1.1.2024", "31.3.2024", "1", "Hours");
+    whole.WaitForEnd();
+    const auto expected = whole.Lines(whole.control.Current());
+    for (int stopAfter : {0, 1, 2}) {
+        Finder f;
+        f.Start("1.1.2024", "31.3.2024", "1", "Hours");
+        // Stop once `stopAfter` results arrived (or at once).
+        while (f.control.IsSearching() && f.control.Current().foundRanges.size() < static_cast<std::size_t>(stopAfter)) {
+            f.queue.Drain(f.reports);
+        }
+        f.control.Stop();
+        EXPECT_FALSE(f.control.IsSearching());
+        const EventDefinition& run = f.control.Current();
+        if (run.runState == kRunStopRequested) {
+            EXPECT_EQ(f.view.endedStates.back(), kRunStopRequested);
+            f.control.Continue();
+            f.WaitForEnd();
+        }
+        EXPECT_EQ(run.runState, kRunComplete);
+        EXPECT_EQ(f.Lines(run), expected) << "stopped after " << stopAfter;
+    }
+}
+
+TEST(EventFinder, HistoryPicksDeletionsAndTheRunEachWorkerOwns) {
+    Finder f;
+    f.Start("1.1.2024", "31.1.2024", "1", "Days");
+    f.WaitForEnd();
+    f.control.Edit();
+    // Two runs started within one second: the same time executed.
+    f.Start("1.1.2024", "31.12.2030", "1", "Hours");
+    EventDefinition* searching = &const_cast<EventDefinition&>(f.control.Current());
+    // A pick in the History stops the search, which keeps its own results.
+    f.control.ShowRow(1);
+    EXPECT_FALSE(f.control.IsSearching());
+    EXPECT_EQ(searching->runState, kRunStopRequested);
+    EXPECT_EQ(f.control.CurrentPosition(), 0);
+    EXPECT_EQ(f.control.Current().foundRanges.size(), 1u) << "the older run got no result of the newer";
+    // Rows that do not exist change nothing.
+    for (int row : {-1, 2, 99}) {
+        f.control.ShowRow(row);
+        f.control.DeleteRow(row);
+    }
+    EXPECT_EQ(f.control.RunCount(), 2u);
+    EXPECT_EQ(f.control.CurrentPosition(), 0);
+    // Deleting the shown run leaves its copy as the unstarted run.
+    const DateTime from = f.control.Current().from;
+    f.control.DeleteRow(1);
+    EXPECT_EQ(f.control.RunCount(), 1u);
+    EXPECT_EQ(f.control.CurrentPosition(), -1);
+    EXPECT_EQ(f.control.Current().runState, kRunNotStarted);
+    EXPECT_TRUE(f.control.Current().foundRanges.empty());
+    EXPECT_TRUE(DateTimeEqual(f.control.Current().from, from));
+    // The stopped run continues, after a restart of the control, too.
+    f.control.ShowRow(0);
+    f.control.Continue();
+    EXPECT_TRUE(f.control.IsSearching());
+    f.control.DeleteRow(0);  // deleting the running run stops it first
+    EXPECT_FALSE(f.control.IsSearching());
+    EXPECT_EQ(f.control.RunCount(), 0u);
+}
+
+TEST(EventFinder, ALocationChangeReachesOnlyTheUnstartedRun) {
+    Finder f;
+    f.Start("1.1.2024", "2.1.2024", "1", "Days");
+    f.WaitForEnd();
+    f.control.Unstarted().location.coordinates.latitude = LatitudeValue(10.0, kLatitudeHemisphereLetter);
+    BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
+    EXPECT_DOUBLE_EQ(f.control.Unstarted().location.coordinates.latitude.GetValue(), 10.0);
+    f.control.Edit();
+    f.control.Unstarted().location.coordinates.latitude = LatitudeValue(10.0, kLatitudeHemisphereLetter);
+    BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
+    EXPECT_NEAR(f.control.Current().location.coordinates.latitude.GetValue(), 51.5072, 1e-9);
+}
+
+// 1,000 random commands while workers run: ASan and ThreadSanitizer watch
+// that no run is touched after it went and no worker races the window.
+TEST(EventFinderThreads, RandomCommandsWhileWorkersRun) {
+    Finder f;
+    std::mt19937 random(38);
+    for (int i = 0; i < 1000; ++i) {
+        const int rows = static_cast<int>(f.control.RunCount());
+        switch (random() % 8) {
+            case 0:
+                f.control.Edit();
+                // A few days to three months: some end on their own, some are stopped.
+                f.Start("1.1.2024", random() % 2 ? "5.1.2024" : "31.3.2024", "1", "Hours");
+                break;
+            case 1: f.control.Stop(); break;
+            case 2: f.control.Continue(); break;
+            case 3: f.control.ShowRow(rows > 0 ? static_cast<int>(random() % rows) : 0); break;
+            case 4:
+                if (rows > 0) f.control.DeleteRow(static_cast<int>(random() % rows));
+                break;
+            case 5:
+                BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
+                break;
+            default:
+                // Let the worker get on before the next command.
+                std::this_thread::sleep_for(std::chrono::microseconds(random() % 2000));
+                f.queue.Drain(f.reports);
+                break;
+        }
+    }
+    f.WaitForEnd();
+    EXPECT_GT(f.threads.started, 100);
+    for (std::size_t p = 0; p < f.control.RunCount(); ++p) {
+        const auto state = f.control.RunAt(p).runState;
+        EXPECT_TRUE(state == kRunStopRequested || state == kRunComplete);
+    }
+}
+
+// Storage whose registry refuses the writes a test names.
+class FailingRegistry final : public RegistryApi {
+public:
+    explicit FailingRegistry(RegistryApi& inner) : inner_(inner) {}
+    Key RootKey(RegistryHive hive) override { return inner_.RootKey(hive); }
+    bool OpenKey(Key parent, const Char* subkey, Key& key) override { return inner_.OpenKey(parent, subkey, key); }
+    bool CreateKey(Key parent, const Char* name, Key& key) override { return inner_.CreateKey(parent, name, key); }
+    bool CloseKey(Key key) override { return inner_.CloseKey(key); }
+    bool QueryValue(Key key, const Char* name, std::uint32_t& type, void* data, std::uint32_t& size) override {
+        return inner_.QueryValue(key, name, type, data, size);
+    }
+    bool SetValue(Key key, const Char* name, std::uint32_t type, const void* data, std::uint32_t size) override {
+        if (!failing.empty() && std::basic_string<Char>(name) == failing && skip-- <= 0) return false;
+        return inner_.SetValue(key, name, type, data, size);
+    }
+    bool CountSubkeys(Key key, std::uint32_t& count) override { return inner_.CountSubkeys(key, count); }
+    RegistryEnumResult EnumSubkey(Key key, std::uint32_t index, Char* name, std::uint32_t capacity) override {
+        return inner_.EnumSubkey(key, index, name, capacity);
+    }
+    bool DeleteSubkey(Key parent, const Char* name) override { return inner_.DeleteSubkey(parent, name); }
+
+    std::basic_string<Char> failing;
+    int skip = 0;  // writes of that name that still succeed
+
+private:
+    RegistryApi& inner_;
+};
+
+class FailingStorage final : public StorageService {
+public:
+    std::unique_ptr<BinaryFile> CreateBinaryFile(const String& path) override { return inner.CreateBinaryFile(path); }
+    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return inner.CreateLocaleFormatter(); }
+    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return inner.CreateSystemInfo(); }
+    std::unique_ptr<FileFinder> CreateFileFinder() override { return inner.CreateFileFinder(); }
+    bool PathExists(const Char* path) override { return inner.PathExists(path); }
+    bool IsFolder(const Char* path) override { return inner.IsFolder(path); }
+    bool MakeFolder(const Char* path) override { return inner.MakeFolder(path); }
+    bool RemoveFolder(const Char* path) override { return inner.RemoveFolder(path); }
+    bool RemoveFile(const Char* path) override { return inner.RemoveFile(path); }
+    RegistryApi& Registry() override { return registry; }
+
+    MemoryStorageService inner;
+    FailingRegistry registry{inner.Registry()};
+};
+
+const String kRoot(TXT("Software\\Corvinata\\Test"));
+
+StoredEventFinder ThreeRuns() {
+    Finder f;
+    for (const char* to : {"10.1.2024", "20.1.2024", "31.1.2024"}) {
+        f.control.Edit();
+        f.Start("1.1.2024", to, "1", "Days");
+        f.WaitForEnd();
+    }
+    StoredEventFinder stored;
+    for (std::size_t p = 0; p < f.control.RunCount(); ++p) stored.runs.push_back(f.control.RunAt(p));
+    stored.unstarted = f.control.Unstarted();
+    stored.display = 1;
+    stored.selectedResult = 0;
+    return stored;
+}
+
+TEST(EventFinderStore, RunsComeBackAndStoredValuesAreChecked) {
+    const StoredEventFinder saved = ThreeRuns();
+    const struct {
+        int display;
+        int selected;
+        std::uint32_t state;  // of run 0
+        int displayRead;
+        int selectedRead;
+        std::uint32_t stateRead;
+    } cases[] = {
+        {1, 0, kRunComplete, 1, 0, kRunComplete},
+        {7, 0, kRunComplete, 2, 0, kRunComplete},             // beyond the list: the newest
+        {-5, 0, kRunComplete, -1, 0, kRunComplete},           // below -1 counts as -1
+        {1, 99, kRunRunning, 1, 0, kRunStopRequested},        // no worker survives
+        {0, 0, 17, 0, 0, kRunStopRequested},                  // an unknown state
+        {1, -3, kRunStopRequested, 1, 0, kRunStopRequested},
+    };
+    for (const auto& c : cases) {
+        FailingStorage storage;
+        StoredEventFinder in = saved;
+        in.display = c.display;
+        in.selectedResult = c.selected;
+        in.runs[0].runState = c.state;
+        EXPECT_TRUE(SaveEventFinder(storage, kRoot, in));
+        StoredEventFinder out;
+        LoadEventFinder(storage, kRoot, AtLondon(), out);
+        ASSERT_EQ(out.runs.size(), 3u);
+        EXPECT_EQ(out.display, c.displayRead);
+        EXPECT_EQ(out.selectedResult, c.selectedRead);
+        EXPECT_EQ(out.runs[0].runState, c.stateRead);
+        EXPECT_EQ(out.runs[2].foundRanges.size(), saved.runs[2].foundRanges.size());
+        EXPECT_TRUE(DateTimeEqual(out.runs[1].to, saved.runs[1].to));
+        EXPECT_EQ(Utf8(out.runs[1].condition.searchExpression.Text()),
+                  Utf8(saved.runs[1].condition.searchExpression.Text()));
+    }
+}
+
+TEST(EventFinderStore, AFailedWriteLosesOnlyItsOwnPart) {
+    const StoredEventFinder saved = ThreeRuns();
+    // The old list survives a new list that cannot be written whole; the
+    // unstarted run's or the index's failure does not keep the list from
+    // being written.
+    const struct {
+        const char* failing;
+        int skip;
+        bool listIsNew;
+    } cases[] = {
+        {"DST active", 1, false},       // the second run of the new list fails
+        {"Displaying run", 0, true},
+        {"Complete", 0, false},
+        {"", 0, true},
+    };
+    for (const auto& c : cases) {
+        FailingStorage storage;
+        StoredEventFinder old = saved;
+        old.runs.pop_back();
+        old.display = -1;
+        ASSERT_TRUE(SaveEventFinder(storage, kRoot, old));
+        storage.registry.failing = Wide(c.failing);
+        storage.registry.skip = c.skip;
+        StoredEventFinder in = saved;
+        in.display = -1;
+        EXPECT_FALSE(SaveEventFinder(storage, kRoot, in) && *c.failing) << c.failing;
+        storage.registry.failing.clear();
+        StoredEventFinder out;
+        LoadEventFinder(storage, kRoot, AtLondon(), out);
+        EXPECT_EQ(out.runs.size(), c.listIsNew ? 3u : 2u) << c.failing;
+    }
+}
+
+TEST(EventFinderStore, NothingStoredGivesTheDefaultRun) {
+    FailingStorage storage;
+    StoredEventFinder out;
+    LoadEventFinder(storage, kRoot, AtLondon(), out);
+    EXPECT_TRUE(out.runs.empty());
+    EXPECT_EQ(out.display, -1);
+    EXPECT_EQ(out.unstarted.condition.predefinedEvent, kEventFullMoon);
+    EXPECT_EQ(out.unstarted.from.year, 2024);
+    EXPECT_EQ(out.unstarted.to.year, 2025);
+    EXPECT_EQ(out.unstarted.step.unit, kDaysUnit);
+    EXPECT_EQ(RunProgressPercent(out.unstarted), 0);
+    EventDefinition empty = out.unstarted;
+    empty.to = empty.from;
+    EXPECT_EQ(RunProgressPercent(empty), 0) << "no division of 0 by 0";
+}
+
+}  // namespace
+}  // namespace corvinata::events::test
+
+namespace corvinata::events::test {
+namespace {
+
+struct AllEvents final : NotificationObserver {
+    void OnNotify(std::int32_t event, std::uint32_t, void*) override { events.push_back(event); }
+    void Update(void*) override {}
+    std::vector<int> events;
+};
+
+TEST(EventFinderHistory, DeletingSelectedRowsAnnouncesEachAndSelectsTheNextRow) {
+    const struct {
+        std::vector<int> selected;
+        int runs;
+        std::vector<int> events;
+        int select;
+        std::size_t left;
+    } cases[] = {
+        // Rows 1 and 2 of five: the second deletion addresses row 1 again.
+        {{1, 2}, 5, {5, 7, 8, 7, 8, 6}, 1, 3},
+        {{2}, 3, {5, 7, 8, 6}, 1, 2},      // the last row: the new last row
+        {{0}, 1, {5, 7, 8, 6}, -1, 0},     // the only row: none left
+        {{}, 3, {}, 0, 3},                 // nothing selected deletes nothing
+    };
+    for (const auto& c : cases) {
+        Finder f;
+        for (int i = 0; i < c.runs; ++i) {
+            f.control.Edit();
+            f.Start("1.1.2024", "2.1.2024", "1", "Days");
+            f.WaitForEnd();
+        }
+        AllEvents all;
+        f.hub.Insert(&all);
+        EXPECT_EQ(DeleteHistoryRows(f.control, f.hub, c.selected, c.runs), c.select);
+        EXPECT_EQ(all.events, c.events);
+        EXPECT_EQ(f.control.RunCount(), c.left);
+        f.hub.Forget(&all);
+    }
+}
+
+TEST(EventFinderHistory, RowTextsAndTheQuestion) {
+    Finder f;
+    f.Start("1.1.2024", "31.1.2024", "1", "Days");
+    f.WaitForEnd();
+    String texts[kHistoryColumnCount];
+    HistoryRowTexts(f.control.Current(), 0, texts);
+    EXPECT_EQ(Utf8(texts[0].Text()), "01.06.2024 12:30:00");
+    EXPECT_EQ(Utf8(texts[1].Text()), "01.01.2024");
+    EXPECT_EQ(Utf8(texts[2].Text()), "31.01.2024");
+    EXPECT_EQ(Utf8(texts[3].Text()), "Off");
+    EXPECT_EQ(Utf8(texts[4].Text()), "1 day");
+    EXPECT_EQ(Utf8(texts[8].Text()), "Complete");
+    EXPECT_EQ(Utf8(texts[9].Text()), "1");
+    EXPECT_EQ(Utf8(DeleteRunsQuestion(1).Text()), "Do you want to delete 1 run from the Event Finder history?");
+    EXPECT_EQ(Utf8(DeleteRunsQuestion(0).Text()), "Do you want to delete 0 runs from the Event Finder history?");
+}
+
+}  // namespace
+}  // namespace corvinata::events::test

@@ -1,0 +1,127 @@
+// The Event Forecast's control with real worker threads: a month at London,
+// restarts on changes, stops, the options' period check and the row texts.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "event_testing.h"
+#include "tools/event_forecast_control.h"
+
+namespace corvinata::events::test {
+namespace {
+
+class StdThreads final : public SearchThreadStarter {
+    class Thread final : public SearchThread {
+    public:
+        explicit Thread(std::function<void()> body) : thread_(std::move(body)) {}
+        void Join() override {
+            if (thread_.joinable()) thread_.join();
+        }
+
+    private:
+        std::thread thread_;
+    };
+
+public:
+    std::unique_ptr<SearchThread> Start(std::function<void()> body) override {
+        ++started;
+        return std::make_unique<Thread>(std::move(body));
+    }
+    int started = 0;
+};
+
+TimeAndPlace AtLondon(int day, double hours) {
+    TimeAndPlace when;
+    TimeAndPlaceInit(when, Date(2024, 6, day, hours), London(), false);
+    return when;
+}
+
+struct Forecast {
+    Forecast() : control(threads, [this] { woken.store(true); }) { settings.pauseMilliseconds = 0; }
+    void WaitForEnd() {
+        while (control.IsRunning()) {
+            control.ApplyReports();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    StdThreads threads;
+    std::atomic<bool> woken{false};
+    ForecastSettings settings;
+    EventForecastControl control;
+};
+
+TEST(EventForecastControl, AMonthAtLondonAndItsRestarts) {
+    Forecast f;
+    f.control.UpdateIfChanged(AtLondon(1, 12.0), f.settings);
+    f.WaitForEnd();
+    EXPECT_TRUE(f.control.IsComplete());
+    EXPECT_EQ(f.control.Percent(), 100);
+    EXPECT_TRUE(f.woken.load());
+    ASSERT_FALSE(f.control.Results().empty());
+    // The full moon of 22.06.2024 is among them.
+    bool fullMoon = false;
+    for (const auto& r : f.control.Results()) {
+        fullMoon = fullMoon || (r.eventType == kEventFullMoon && r.dates.begin.day == 22 && r.dates.begin.month == 6);
+    }
+    EXPECT_TRUE(fullMoon);
+    // The same time and place does not start again; one minute more does.
+    f.control.UpdateIfChanged(AtLondon(1, 12.0), f.settings);
+    EXPECT_EQ(f.threads.started, 1);
+    f.control.UpdateIfChanged(AtLondon(1, 12.0 + 1.0 / 60.0), f.settings);
+    EXPECT_EQ(f.threads.started, 2);
+    f.WaitForEnd();
+    // Forecasts off: a change does nothing; the options' OK stops and clears.
+    f.settings.generate = false;
+    f.control.UpdateIfChanged(AtLondon(2, 12.0), f.settings);
+    EXPECT_EQ(f.threads.started, 2);
+    f.control.Restart(AtLondon(2, 12.0), f.settings);
+    EXPECT_TRUE(f.control.Results().empty());
+}
+
+TEST(EventForecastThreads, RestartsWhileWorkersRunNeverOverlap) {
+    Forecast f;
+    f.settings.pauseMilliseconds = 1;
+    for (int i = 0; i < 50; ++i) {
+        f.control.Start(AtLondon(1 + i % 20, 12.0), f.settings);
+        if (i % 3 == 0) f.control.ApplyReports();
+        if (i % 7 == 0) f.control.Stop(i % 2 == 0);
+    }
+    f.control.Stop(false);
+    EXPECT_FALSE(f.control.IsRunning());
+}
+
+TEST(EventForecastControl, ThePeriodCheckAndTheRowTexts) {
+    const struct {
+        const char* count;
+        std::int32_t unit;
+        const char* refusal;
+    } cases[] = {
+        {"12", kMonthsUnit, ""},
+        {"13", kMonthsUnit, "Please enter a different value: The maximum permitted number of months is 12."},
+        {"2", kYearsUnit, "Please enter a different value: The maximum permitted number of years is 1."},
+        {"30", kDaysUnit, ""},
+        {"0", kDaysUnit, "Please enter a different value: The time interval must be greater than 0."},
+        {"", kDaysUnit, "Please enter a different value: The time interval must be greater than 0."},
+        {"-1", kDaysUnit, "Please enter a different value: The time interval must be greater than 0."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8(ForecastPeriodRefusal(corvinata::test::Wide(c.count).c_str(), c.unit).Text()), c.refusal)
+            << c.count;
+    }
+    EventOccurrence occurrence;
+    occurrence.eventType = kEventFullMoon;
+    occurrence.dates = {Date(2024, 6, 22, 1.0), Date(2024, 6, 23, 2.0)};
+    String texts[3];
+    ForecastRowTexts(occurrence, Date(2024, 6, 22, 12.0), texts);
+    EXPECT_EQ(Utf8(texts[1].Text()), "Today");
+    EXPECT_EQ(Utf8(texts[2].Text()), "23.06.2024");
+    ForecastRowTexts(occurrence, Date(2024, 6, 1), texts);
+    EXPECT_EQ(Utf8(texts[1].Text()), "22.06.2024");
+    occurrence.dates.end = occurrence.dates.begin;
+    ForecastRowTexts(occurrence, Date(2024, 6, 1), texts);
+    EXPECT_EQ(Utf8(texts[2].Text()), "");
+}
+
+}  // namespace
+}  // namespace corvinata::events::test
