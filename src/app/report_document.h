@@ -1,45 +1,59 @@
-// The Report window's document: it owns the generator of its report and
-// tells its windows when a setting changed what the report shows.
+// The Report window's document: it holds the report its windows show and
+// tells them when the report wrote a new page.
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
+#include "app/report_picture_panels.h"
 #include "app/window_document.h"
+#include "base/wide_string.h"
 
 namespace corvinata {
 
-// One setting of a report: which one (kind, period, body ...) and its value.
-struct ReportSetting {
-    std::int32_t id = 0;
-    std::int32_t value = 0;
-};
-
-class ReportGenerator {
+// A report as its document, its windows and the Report panel use it; the
+// report kinds implement it.
+class ReportGenerator : public BrowsableReport {
 public:
-    virtual ~ReportGenerator() = default;
+    // A report of the same kind, type and settings whose page is not written
+    // yet; null when memory ran out.
     virtual std::unique_ptr<ReportGenerator> Clone() const = 0;
-    // True when the setting changed what the report shows.
-    virtual bool ApplySetting(const ReportSetting& setting) = 0;
+    // Computes the report for the settings and writes its page; false when
+    // the page could not be written (the previous page is then not shown anew).
+    virtual bool WriteHtml(const DateTimeLocation& settings, bool nightMode) = 0;
+    // Writes the page again from the values last computed.
+    virtual bool RenderHtml(bool nightMode) = 0;
+    // The last page written; empty before the first.
+    virtual const String& GetHtml() const = 0;
+    virtual String GetTitle() const = 0;
+    // The date, time and place the report was last set to.
+    virtual const DateTimeLocation& GetSettingsRecord() const = 0;
+    // Sets the date, time and place without computing anything.
+    virtual void SetLocation(const DateTimeLocation& settings) = 0;
 };
 
 class ReportDocument final : public WindowDocument {
 public:
-    ReportDocument(NotificationHub& hub, std::unique_ptr<ReportGenerator> generator)
-        : WindowDocument(hub), generator_(std::move(generator)) {}
-    // A document showing a copy of another one's report.
+    ReportDocument(NotificationHub& hub, std::unique_ptr<ReportGenerator> report)
+        : WindowDocument(hub), report_(std::move(report)) {}
+    // A document showing a copy of another one's report (none when it has none).
     ReportDocument(NotificationHub& hub, const ReportDocument& other)
-        : WindowDocument(hub), generator_(other.generator_ ? other.generator_->Clone() : nullptr) {}
+        : WindowDocument(hub), report_(other.report_ ? other.report_->Clone() : nullptr) {}
 
     WindowKind GetKind() const override { return kReportWindow; }
-    ReportGenerator* Generator() const noexcept { return generator_.get(); }
+    // Null when memory ran out while the report was made.
+    ReportGenerator* Report() const noexcept { return report_.get(); }
+    void ReplaceReport(std::unique_ptr<ReportGenerator> report) noexcept { report_ = std::move(report); }
 
-    void ApplySetting(const ReportSetting& setting) {
-        if (generator_ && generator_->ApplySetting(setting)) DocumentNotifyViews(nullptr);
+    // Sets the report to the record and writes its page; the views are told
+    // when a page was written.
+    bool ApplyTimeAndLocation(const DateTimeLocation& record, bool nightMode) {
+        if (!report_ || !report_->WriteHtml(record, nightMode)) return false;
+        DocumentNotifyViews(nullptr);
+        return true;
     }
 
 private:
-    std::unique_ptr<ReportGenerator> generator_;
+    std::unique_ptr<ReportGenerator> report_;
 };
 
 }  // namespace corvinata

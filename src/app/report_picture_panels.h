@@ -20,7 +20,7 @@ public:
     virtual bool ApplyTimeAndLocation(const DateTimeLocation& record, bool nightVision) = 0;
     // The period of one page, a TimeUnitId.
     virtual std::int32_t BrowsingUnit() const = 0;
-    virtual int ReportKind() const = 0;
+    virtual int ReportType() const = 0;
     // The planet of a kind-5 report (planet catalogue number).
     virtual int PlanetNumber() const = 0;
     virtual DateTimeLocation CurrentTimeAndLocation() const = 0;

@@ -16,6 +16,8 @@
 #include "base/storage.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
+#include "documents/inline_image_protocol_win.h"
+#include "documents/inline_image_resources_win.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
@@ -184,6 +186,10 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), std::move(hooks));
     OleSession ole;
     if (!ole.Ok()) return 0;
+    // The report pages fetch their pictures through the program's own URL
+    // scheme, served for the whole run.
+    InlineImageProtocol inlineImages(ProgramInlineImageSource());
+    const InlineImageNamespace inlineImageScheme(inlineImages);
     if (!CheckOperatingSystem(instance)) return 0;
     int exitCode = 0;
     bool byAutomation = false;

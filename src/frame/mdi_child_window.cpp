@@ -69,8 +69,12 @@ bool MdiChildWindow::Create(const wchar_t* className, HINSTANCE instance, const 
 void MdiChildWindow::SetChildTitle() {
     if (!handle_) return;
     String title(document_.GetKindName());
-    StringAppend(title, TXT(": "));
-    StringAppend(title, GetStatusText().Text());
+    // A window with nothing to say of itself is just its kind.
+    const String status = GetStatusText();
+    if (!status.IsEmpty()) {
+        StringAppend(title, TXT(": "));
+        StringAppend(title, status.Text());
+    }
     SetWindowTextW(handle_, title.Text());
 }
 
@@ -105,12 +109,15 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     case WM_DESTROY:
+        host_.ChildWindowClosing(*this);
         host_.ChildWindowClosed(*this);
         break;
     case WM_NCDESTROY: {
         const LRESULT result = DefMDIChildProcW(handle_, message, wParam, lParam);
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         handle_ = nullptr;
+        // Last: the host may free this object.
+        host_.ChildWindowReleased(*this);
         return result;
     }
     default:

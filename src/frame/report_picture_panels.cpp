@@ -26,7 +26,7 @@ void ReportControlPanel::ControlPanelUpdate(void*) {
 
 void ReportControlPanel::SelectEntryOfReport() {
     const BrowsableReport* report = Window()->GetReport();
-    const String entry = ReportEntryText(ReportChoice{report->ReportKind(), report->PlanetNumber()});
+    const String entry = ReportEntryText(ReportChoice{report->ReportType(), report->PlanetNumber()});
     HWND list = GetDlgItem(GetDialogWindow(), kReportListItem);
     const LRESULT index = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(entry.Text()));

@@ -26,7 +26,7 @@ public:
         return changed;
     }
     std::int32_t BrowsingUnit() const override { return unit; }
-    int ReportKind() const override { return 2; }
+    int ReportType() const override { return 2; }
     int PlanetNumber() const override { return 0; }
     DateTimeLocation CurrentTimeAndLocation() const override { return record; }
     DateTimeLocation record;

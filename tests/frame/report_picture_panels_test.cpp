@@ -38,7 +38,7 @@ public:
         return changed;
     }
     std::int32_t BrowsingUnit() const override { return kMonthsUnit; }
-    int ReportKind() const override { return kind; }
+    int ReportType() const override { return kind; }
     int PlanetNumber() const override { return planet; }
     DateTimeLocation CurrentTimeAndLocation() const override { return record; }
 

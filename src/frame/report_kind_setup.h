@@ -1,0 +1,43 @@
+// The Report kind in the program's frame: its control panel, made at
+// start-up in the control-panel pane, the services its windows use, and the
+// kind itself, handed to the frame's child windows.
+#pragma once
+
+#include <windows.h>
+
+#include "app/application.h"
+#include "app/night_vision.h"
+#include "frame/report_picture_panels.h"
+#include "frame/report_window.h"
+
+namespace corvinata {
+
+class ReportKindSetup final : private PanelServices {
+public:
+    // `frame` is the frame window (its panes exist), `panePane` the
+    // control-panel pane that holds the panel.
+    ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision, ChildWindows& windows,
+                    HWND frame, HWND panelPane, HINSTANCE instance);
+    ReportKindSetup(const ReportKindSetup&) = delete;
+    ReportKindSetup& operator=(const ReportKindSetup&) = delete;
+
+    ReportWindowKind& Kind() noexcept { return *kind_; }
+    // False where the panel's template is not among the program's resources.
+    bool HasPanel() const noexcept { return hasPanel_; }
+
+private:
+    DateTimeLocation CurrentTimeAndLocation() const override;
+    bool IsNightVisionActive() const override { return nightVision_.IsNightVisionActive(); }
+    void ShowControlPanel(bool show) override;
+    void RefreshRelatedTasks(PanelWindow&) override {}
+    void ShowPicturePacksDialog(HWND) override {}
+
+    Application& app_;
+    const NightVisionStateInterface& nightVision_;
+    HWND frame_;
+    ReportControlPanel panel_{*this};
+    ReportWindowKind* kind_ = nullptr;  // owned by the frame's child windows
+    bool hasPanel_ = false;
+};
+
+}  // namespace corvinata
