@@ -135,22 +135,21 @@ double Minutes(const std::string& text) {
     return minutes;
 }
 
-// The rise and set times read out of the Day and Night pages of 9 February
-// 2024 against the independent values (London is on universal time in
-// February): within a minute for the Sun and the planets, two for the Moon.
-TEST_F(ReportContentsTest, RiseAndSetTimesAgreeWithIndependentValues) {
-    std::ifstream in(test::TestsPath("documents/reference/rise_set_london.csv"));
+struct Reference {
+    std::string place, date, body;
+    double rise, set;
+};
+
+std::vector<Reference> ReadReference() {
+    std::ifstream in(test::TestsPath("documents/reference/rise_set.csv"));
     std::string line;
     std::getline(in, line);
-    struct Reference {
-        std::string date, body;
-        double rise, set;
-    };
     std::vector<Reference> reference;
     while (std::getline(in, line)) {
         std::stringstream fields(line);
         Reference r;
         std::string rise, set;
+        std::getline(fields, r.place, ',');
         std::getline(fields, r.date, ',');
         std::getline(fields, r.body, ',');
         std::getline(fields, rise, ',');
@@ -158,6 +157,18 @@ TEST_F(ReportContentsTest, RiseAndSetTimesAgreeWithIndependentValues) {
         r.rise = Minutes(rise);
         r.set = Minutes(set);
         reference.push_back(r);
+    }
+    return reference;
+}
+
+// The rise and set times read out of the Day and Night pages of 9 February
+// 2024 against the independent values (London is on universal time in
+// February): within a minute for the Sun and the planets, two for the Moon.
+TEST_F(ReportContentsTest, RiseAndSetTimesAgreeWithIndependentValues) {
+    const std::vector<Reference> all = ReadReference();
+    std::vector<Reference> reference;
+    for (const Reference& r : all) {
+        if (r.place == "London") reference.push_back(r);
     }
     ASSERT_EQ(20u, reference.size());
     const DateTimeLocation record = ReportRecord(LondonPlace(), 2024, 2, 9);
@@ -186,6 +197,30 @@ TEST_F(ReportContentsTest, RiseAndSetTimesAgreeWithIndependentValues) {
     ASSERT_FALSE(sunCells.empty());
     EXPECT_NEAR(reference[10].rise, Minutes(sunCells[0]), 1.0);
     EXPECT_EQ('*', sunCells[0].back());
+}
+
+// East of Greenwich each row of the Month report shows the Sun's events of
+// its own local date (UT+2 at Helsinki in February).
+TEST_F(ReportContentsTest, MonthRowsEastOfGreenwichShowTheirOwnLocalDate) {
+    Location helsinki = LondonPlace();
+    helsinki.coordinates.latitude.degrees = 60.17;
+    helsinki.coordinates.longitude.degrees = -24.935;
+    helsinki.coordinates.timeZone.hours = 2.0;
+    helsinki.town = String(TXT("Helsinki"));
+    helsinki.country = String(TXT("Finland"));
+    MonthReportData data;
+    data.Compute(ReportRecord(helsinki, 2024, 2, 1));
+    int checked = 0;
+    for (const Reference& r : ReadReference()) {
+        if (r.place != "Helsinki") continue;
+        const int day = std::atoi(r.date.substr(8).c_str());
+        const MonthDayRecord& row = data.sun[(day - 1) / 5];
+        ASSERT_EQ(day, row.date.day);
+        EXPECT_NEAR(r.rise, row.riseSet.Rise().dateTime.hours * 60.0, 1.0) << r.date;
+        EXPECT_NEAR(r.set, row.riseSet.Set().dateTime.hours * 60.0, 1.0) << r.date;
+        ++checked;
+    }
+    EXPECT_EQ(6, checked);
 }
 
 TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
