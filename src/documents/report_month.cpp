@@ -89,14 +89,15 @@ void MonthReportData::Calculate() {
         DateTimeAddDays(date, 5);
     }
 
-    // The phases: each day's phase angle against the previous day's, up to
-    // the first day of the next month.
+    // The phases: each day's phase angle against the previous day's; a
+    // phase is dated on the day in which it falls. The last day looked at
+    // is the first of the next month, so that a phase on it is listed too.
     phases.clear();
     const CelestialObject* moonBody = ReportBody(kBodyMoon);
     if (moonBody != nullptr) {
         DateTime stop = first;
         DateTimeAddMonths(stop, 1);
-        DateTimeAddDays(stop, 1);
+        DateTimeAddDays(stop, 2);
         DateTime previous = first;
         double previousAngle = MoonPhaseAngle(*moonBody, settings, previous);
         static constexpr int kPhaseEvents[4] = {kEventNewMoon, kEventFirstQuarter, kEventFullMoon, kEventLastQuarter};

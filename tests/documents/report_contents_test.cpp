@@ -367,10 +367,15 @@ TEST_F(ReportContentsTest, MonthOfFebruary2024) {
     // Two table heads; Mercury and Venus every 5 days, the others every 10.
     EXPECT_EQ(2 + 2 * 6 + 6 * 3, Count(page, "<td width=\"25\" align=\"right\">"));
     // A full moon on the first day of the next month is listed last.
-    MonthReportData march;
-    march.Compute(ReportRecord(LondonPlace(), 2026, 2, 1));  // full moon 3 March 2026
-    ASSERT_FALSE(march.phases.empty());
-    EXPECT_EQ(2, march.phases.back().first.month);
+    MonthReportData july;
+    july.Compute(ReportRecord(LondonPlace(), 2023, 7, 1));  // full moon 1 August 2023, 18:32 UT
+    ASSERT_FALSE(july.phases.empty());
+    EXPECT_EQ(events::kEventFullMoon, july.phases.back().second.eventType);
+    EXPECT_EQ(8, july.phases.back().first.month);
+    EXPECT_EQ(1, july.phases.back().first.day);
+    const std::string julyPage = ReportPage(kMonthReport, 0, ReportRecord(LondonPlace(), 2023, 7, 1), false);
+    const std::string lastPhase = "<td width=\"80\" align=\"left\">Full moon</td>\r\n      <td width=\"20\" align=\"right\">1</td>";
+    EXPECT_EQ(julyPage.rfind("<td width=\"80\" align=\"left\">"), julyPage.find(lastPhase));
 
     const std::pair<int, int> sunRows[] = {{2023, 2}, {2024, 4}, {2024, 5}};
     for (const auto& [year, month] : sunRows) {
