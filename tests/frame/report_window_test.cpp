@@ -197,14 +197,15 @@ TEST_F(ReportWindowTest, EveryReportKindShowsItsPageAndSavesIt) {
         const char* section;
         int pictures;
         int charts;
+        const wchar_t* panelEntry;  // none: made by the related tasks' road
     };
     const Case cases[] = {
-        {kDayReport, 0, "Day Report for Feb 09, 2024", "Length of Day", 3, 0},
-        {kNightReport, 0, "Night Report for Feb 09, 2024", "Length of Night", 3, 0},
-        {kMonthReport, 0, "Month Report for Feb 2024", "Morning twilight", 18, 10},
-        {kSolarEphemerides, 0, "Solar Ephemerides for 2024", "Ecliptic Longitude", 0, 0},
-        {kLunarEphemerides, 0, "Lunar Ephemerides for 2024", "Angular Size", -1, 0},
-        {kPlanetEphemerides, 3, "Ephemerides of Jupiter for 2024", "Heliocentric Longitude", 0, 0},
+        {kDayReport, 0, "Day Report for Feb 09, 2024", "Length of Day", 3, 0, L"Day report"},
+        {kNightReport, 0, "Night Report for Feb 09, 2024", "Length of Night", 3, 0, L"Night report"},
+        {kMonthReport, 0, "Month Report for Feb 2024", "Morning twilight", 18, 10, L"Month report"},
+        {kSolarEphemerides, 0, "Solar Ephemerides for 2024", "Ecliptic Longitude", 0, 0, L"Year ephemerides of the Sun"},
+        {kLunarEphemerides, 0, "Lunar Ephemerides for 2024", "Angular Size", -1, 0, L"Year ephemerides of the Moon"},
+        {kPlanetEphemerides, 3, "Ephemerides of Jupiter for 2024", "Heliocentric Longitude", 0, 0, nullptr},
     };
     const auto count = [](const std::string& page, const std::string& text) {
         int n = 0;
@@ -213,7 +214,12 @@ TEST_F(ReportWindowTest, EveryReportKindShowsItsPageAndSavesIt) {
     };
     for (const Case& c : cases) {
         DeleteFileW(savePath.c_str());
-        ASSERT_TRUE(CreateReport(window.GetReportDocument(), c.type, c.body));
+        if (c.panelEntry != nullptr) {
+            Choose(c.panelEntry);
+            ASSERT_EQ(window.Report()->ReportType(), c.type) << c.title;
+        } else {
+            ASSERT_TRUE(CreateReport(window.GetReportDocument(), c.type, c.body));
+        }
         ASSERT_TRUE(window.GetReportDocument().ApplyTimeAndLocation(record, false)) << c.title;
         EXPECT_EQ(Caption(window.Handle()), std::string("Report: ") + c.title);
         EXPECT_TRUE(window.ShowsPlainView());
