@@ -5,6 +5,7 @@
 #include "catalog/body_types.h"
 #include "catalog/catalogue.h"
 #include "catalog/celestial_object.h"
+#include "documents/report_contents.h"
 
 namespace corvinata {
 
@@ -60,9 +61,7 @@ std::unique_ptr<ReportData> ReportData::Clone() const {
 }
 
 const ReportPartsTable& ProgramReportParts() noexcept {
-    // The day, night, month and ephemerides contents join this table as
-    // they are written.
-    static constexpr ReportPartsTable kTable{};
+    static const ReportPartsTable kTable = ProgramReportPartsTable();
     return kTable;
 }
 

@@ -127,6 +127,7 @@ String EscapeReportText(const Char* text) {
 
 bool ReportHtmlWriter::Write(const Char* title, bool nightMode) {
     page_.Clear(kReportPageReserve);
+    title_ = String(title != nullptr ? title : TXT(""));
     if (!WriteReportHeader(nightMode, *this, title)) return false;
     if (!WriteBody()) return false;
     return WriteReportFooter(*this);

@@ -63,6 +63,8 @@ public:
     const String& Html() const noexcept { return page_.Text(); }
     ReportPageText& Page() noexcept { return page_; }
     ReportData* Data() const noexcept { return data_; }
+    // The title of the page being written.
+    const String& Title() const noexcept { return title_; }
 
     friend bool WriteReportHeader(bool nightMode, ReportHtmlWriter& writer, const Char* title);
 
@@ -73,6 +75,7 @@ protected:
 private:
     bool nightMode_ = false;
     ReportPageText page_;
+    String title_;
     ReportData* data_;
 };
 

@@ -9,7 +9,10 @@
 #include <iterator>
 #include <string>
 
+#include "app/graph_image.h"
+#include "documents/graph_document.h"
 #include "documents/inline_image_resources_win.h"
+#include "documents/report_contents.h"
 #include "frame_test.h"
 #include "panel_fakes.h"
 #include "resources/resource_ids.h"
@@ -158,6 +161,84 @@ TEST_F(ReportWindowTest, SaveAsHtmlWritesThePageWithItsPicturesInside) {
     SendMessageW(GetDlgItem(window.Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind("The report could not be saved as ", 0), 0u);
+}
+
+// The smallest picture a page can carry: one white pixel as a BMP file.
+class OnePixelGraphImages final : public GraphImageInterface {
+public:
+    GraphImageBytes CaptureGraphArea(const GraphDocument&, int, int) override { return Pixel(); }
+    GraphImageBytes CaptureGraphXAxis(const GraphDocument&, int, int) override { return Pixel(); }
+    GraphImageBytes CaptureGraphYAxis(const GraphDocument&, int, int) override { return Pixel(); }
+    void ComputeGraphWithWaitCursor(GraphDocument& document, bool notify) override { document.ComputeAllLines(notify); }
+
+private:
+    static GraphImageBytes Pixel() {
+        return {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
+                0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 0};
+    }
+};
+
+// Every report kind of the program shows in a Report window and saves as a
+// page with its pictures inside, the Month report's ten charts among them.
+TEST_F(ReportWindowTest, EveryReportKindShowsItsPageAndSavesIt) {
+    ScopedReportParts program(ProgramReportParts());
+    OnePixelGraphImages images;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    savePath = std::wstring(folder) + L"corvinata-report-kinds.htm";
+    ReportWindow& window = NewReport();
+    DateTimeLocation record = services.CurrentTimeAndLocation();
+    record.dateTime = DateTime{2024, 2, 9, 0.0, kLocalCivilTime};
+    // Pictures: the headings, the Month report's four phase icons and ten
+    // charts, a year of the Moon's phase icons (-1: at least 48).
+    struct Case {
+        int type, body;
+        const char* title;
+        const char* section;
+        int pictures;
+        int charts;
+        const wchar_t* panelEntry;  // none: made by the related tasks' road
+    };
+    const Case cases[] = {
+        {kDayReport, 0, "Day Report for Feb 09, 2024", "Length of Day", 3, 0, L"Day report"},
+        {kNightReport, 0, "Night Report for Feb 09, 2024", "Length of Night", 3, 0, L"Night report"},
+        {kMonthReport, 0, "Month Report for Feb 2024", "Morning twilight", 18, 10, L"Month report"},
+        {kSolarEphemerides, 0, "Solar Ephemerides for 2024", "Ecliptic Longitude", 0, 0, L"Year ephemerides of the Sun"},
+        {kLunarEphemerides, 0, "Lunar Ephemerides for 2024", "Angular Size", -1, 0, L"Year ephemerides of the Moon"},
+        {kPlanetEphemerides, 3, "Ephemerides of Jupiter for 2024", "Heliocentric Longitude", 0, 0, nullptr},
+    };
+    const auto count = [](const std::string& page, const std::string& text) {
+        int n = 0;
+        for (std::size_t at = page.find(text); at != std::string::npos; at = page.find(text, at + 1)) ++n;
+        return n;
+    };
+    for (const Case& c : cases) {
+        DeleteFileW(savePath.c_str());
+        if (c.panelEntry != nullptr) {
+            Choose(c.panelEntry);
+            ASSERT_EQ(window.Report()->ReportType(), c.type) << c.title;
+        } else {
+            ASSERT_TRUE(CreateReport(window.GetReportDocument(), c.type, c.body));
+        }
+        ASSERT_TRUE(window.GetReportDocument().ApplyTimeAndLocation(record, false)) << c.title;
+        EXPECT_EQ(Caption(window.Handle()), std::string("Report: ") + c.title);
+        EXPECT_TRUE(window.ShowsPlainView());
+        SendMessageW(GetDlgItem(window.Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
+        EXPECT_EQ(proposedName, c.title);
+        const std::string page = ReadFile(savePath);
+        EXPECT_NE(page.find(std::string("<h1>") + c.title + "</h1>"), std::string::npos) << c.title;
+        EXPECT_NE(page.find(c.section), std::string::npos) << c.title;
+        EXPECT_EQ(page.find("CorvinataInlineImage"), std::string::npos) << c.title;
+        const int pictures = count(page, "src=\"data:image/");
+        if (c.pictures < 0) {
+            EXPECT_GE(pictures, 48) << c.title;
+        } else {
+            EXPECT_EQ(pictures, c.pictures) << c.title;
+        }
+        EXPECT_EQ(count(page, "src=\"data:image/bmp;base64,"), c.charts) << c.title;
+    }
+    EXPECT_TRUE(errors.empty());
+    DeleteFileW(savePath.c_str());
 }
 
 TEST_F(ReportWindowTest, SizingMovesTheContainerWithTheWindow) {

@@ -1,0 +1,440 @@
+#include "documents/report_day_night.h"
+
+#include <new>
+
+#include "base/date_time_text.h"
+#include "base/text_format.h"
+#include "base/time_systems.h"
+#include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "documents/report_rise_set.h"
+#include "documents/report_values.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr std::uint32_t kPositionMask = kFunctionLongitude | kFunctionLatitude;
+constexpr std::uint32_t kPlaceMask = kFunctionSignOfZodiac | kFunctionConstellation;
+constexpr std::uint32_t kEventMask = kFunctionRise | kFunctionSet;
+constexpr ReportValueStyle kNameStyle{0, 0, -1};
+
+TimeAndPlace MomentOf(const DateTimeLocation& settings, double hours) {
+    TimeAndPlace moment;
+    TimeAndPlaceFromDateTimeLocation(moment, settings);
+    moment.dateTime.hours = hours;
+    return moment;
+}
+
+DateTime DateAt(const DateTime& date, double hours) {
+    DateTime at = date;
+    at.hours = hours;
+    return at;
+}
+
+String JulianDayText(double jd) {
+    String text;
+    FormatDouble(jd, 3, text, false);
+    return text;
+}
+
+String DayNumberText(const DateTime& date, int add) {
+    String text;
+    StringFromInteger(DateTimeDayOfYear(date) + add, 0, text, true, ' ');
+    return text;
+}
+
+double Value(const PropertyMap& map, std::uint32_t id) { return map.Value(id); }
+
+void WriteTableClose(ReportHtmlWriter& writer) {
+    WriteTableEnd(writer);
+    WriteMarkupLine(writer, "<br>");
+}
+
+// The Sun's and Moon's table of right ascension, declination, constellation
+// and sign, opened right after the rise and set table.
+void WritePositionTable(ReportHtmlWriter& writer, const char* summary, const PropertyMap& map) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("</table>");
+    WriteTableStart(writer, summary);
+    WriteHeaderRowStart(writer);
+    WriteMarkupLine(writer, "      <td width=\"100\">Right Ascension</td>");
+    WriteMarkupLine(writer, "      <td width=\"80\">Declination</td>");
+    WriteMarkupLine(writer, "      <td width=\"100\">Constellation</td>");
+    WriteMarkupLine(writer, "      <td width=\"100\">Sign of Zodiac</td>");
+    WriteRowEnd(writer);
+    WriteDataRowStart(writer);
+    WriteLine(writer, "      <td width=\"100\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLongitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"80\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLatitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionConstellation, kNameStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionSignOfZodiac, kNameStyle).Text());
+    WriteRowEnd(writer);
+    WriteTableEnd(writer);
+}
+
+void WriteRiseSetHeader(ReportHtmlWriter& writer, const char* summary, const char* second) {
+    WriteTableStart(writer, summary);
+    WriteHeaderRowStart(writer);
+    WriteMarkupLine(writer, "      <td width=\"60\">Rise/Set</td>");
+    WriteMarkupLine(writer, second);
+    WriteRowEnd(writer);
+}
+
+// "45.2% (waxing)"
+String PhaseText(const PropertyMap& moon, bool capital) {
+    String text = ReportPropertyText(moon, kFunctionPhase, kNameStyle);
+    const char* word = Value(moon, kFunctionPhase) > 50.0              ? "gibbous"
+                       : Value(moon, kFunctionElongationAngular) > 0.0 ? "waxing"
+                                                                       : "waning";
+    Char buffer[16];
+    int n = 0;
+    buffer[n++] = ' ';
+    buffer[n++] = '(';
+    for (const char* c = word; *c != '\0'; ++c) buffer[n++] = static_cast<Char>(*c);
+    if (capital) buffer[2] = static_cast<Char>(buffer[2] - 'a' + 'A');
+    buffer[n++] = ')';
+    buffer[n] = 0;
+    StringAppend(text, buffer);
+    return text;
+}
+
+// The planet's name and its visibility, bold when it can be seen.
+void WritePlanetNameCell(ReportHtmlWriter& writer, const CelestialObject& planet, bool bold) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("      <td width=\"60\">");
+    if (bold) page.AppendAscii("<b>");
+    page.AppendEscaped(ObjectKeyName(planet));
+    if (bold) page.AppendAscii("</b>");
+    page.AppendAscii("</td>\r\n");
+}
+
+void WriteVisibilityAndValues(ReportHtmlWriter& writer, int rating, const PropertyMap& map) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("      <td width=\"70\">");
+    if (rating != kNotVisible) page.AppendAscii("<b>");
+    page.AppendAscii(VisibilityText(rating));
+    if (rating != kNotVisible) page.AppendAscii("</b>");
+    page.AppendAscii("</td>\r\n");
+    WriteLine(writer, "      <td width=\"70\" align=\"right\">",
+              ReportPropertyText(map, kFunctionElongationAngular, kElongationStyle).Text());
+    WriteLine(writer, "      <td width=\"45\" align=\"right\">",
+              ReportPropertyText(map, kFunctionMagnitude, kMagnitudeStyle).Text());
+    WriteLine(writer, "      <td width=\"100\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLongitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"80\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLatitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionConstellation, kNameStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionSignOfZodiac, kNameStyle).Text());
+}
+
+void WritePlanetsHeader(ReportHtmlWriter& writer, const char* riseSetCell) {
+    WriteSectionHeading(writer, ReportPicture::Planet, TXT("Planet"), TXT("Planets"));
+    WriteTableStart(writer, "Planets");
+    WriteHeaderRowStart(writer);
+    WriteMarkupLine(writer, "      <td width=\"60\">Planet</td>");
+    WriteMarkupLine(writer, riseSetCell);
+    WriteMarkupLine(writer, "      <td width=\"70\">Visibility</td>");
+    WriteMarkupLine(writer, "      <td width=\"70\" align=\"center\">Elongation</td>");
+    WriteMarkupLine(writer, "      <td width=\"45\" align=\"center\">Mag</td>");
+    WriteMarkupLine(writer, "      <td width=\"100\" align=\"center\">Right Ascension</td>");
+    WriteMarkupLine(writer, "      <td width=\"80\" align=\"center\">Declination</td>");
+    WriteMarkupLine(writer, "      <td width=\"100\">Constellation</td>");
+    WriteMarkupLine(writer, "      <td width=\"100\">Sign of Zodiac</td>");
+    WriteRowEnd(writer);
+}
+
+}  // namespace
+
+// ---- Day report ----
+
+std::unique_ptr<ReportData> DayReportModel::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) DayReportModel(*this));
+}
+
+void DayReportModel::Calculate() {
+    const TimeAndPlace moment = MomentOf(Settings(), 0.0);
+    const int planetCount = ReportPlanetCount();
+    for (int i = 0; i < kReportPlanets; ++i) {
+        planets[i].Clear();
+        planetRiseSet[i] = RiseSetPair();
+        const CelestialObject* planet = i < planetCount ? ReportBody(kBodyPlanet, i) : nullptr;
+        if (planet == nullptr) continue;
+        ComputeReportProperties(*planet,
+                                kPositionMask | kFunctionMagnitude | kEventMask | kFunctionElongationAngular |
+                                    kPlaceMask,
+                                moment, planets[i]);
+        planetRiseSet[i] = RiseSetPairFromMap(planets[i], DateAt(moment.dateTime, 0.0));
+    }
+    sun.Clear();
+    moon.Clear();
+    if (const CelestialObject* body = ReportBody(kBodySun)) {
+        ComputeReportProperties(*body, kPositionMask | kEventMask | kPlaceMask, moment, sun);
+    }
+    if (const CelestialObject* body = ReportBody(kBodyMoon)) {
+        ComputeReportProperties(*body,
+                                kPositionMask | kFunctionPhase | kEventMask | kFunctionElongationAngular |
+                                    kPlaceMask,
+                                moment, moon);
+    }
+    sunRiseSet = RiseSetPairFromMap(sun, DateAt(moment.dateTime, 0.0));
+    moonRiseSet = RiseSetPairFromMap(moon, DateAt(moment.dateTime, 0.0));
+}
+
+bool DayReportWriter::WriteBody() {
+    const auto& model = static_cast<const DayReportModel&>(*Data());
+    const DateTimeLocation& settings = model.Settings();
+    ReportPageText& page = Page();
+
+    // Time and location.
+    DateTime utDate = DateAt(settings.dateTime, 0.0);
+    utDate.timeSystem = kUniversalTime;
+    const double jd0 = DateTimeToJulianDay(utDate);
+    WriteLine(*this, "<h1>", Title().Text(), "</h1>");
+    WriteTableStart(*this, "Time and location", true);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">Julian Date:</td>");
+    page.AppendAscii("      <td width=\"200\">");
+    page.AppendEscaped(JulianDayText(jd0).Text());
+    page.AppendAscii(" - ");
+    page.AppendEscaped(JulianDayText(jd0 + 1.0).Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(*this, "      <td align=\"right\">", ReportPlaceText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">Day number:</td>");
+    WriteLine(*this, "      <td width=\"200\">", DayNumberText(settings.dateTime, 0).Text());
+    WriteLine(*this, "      <td align=\"right\">", ReportLongitudeText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">&nbsp;</td>");
+    WriteMarkupLine(*this, "      <td width=\"100\">&nbsp;</td>");
+    WriteLine(*this, "      <td align=\"right\">", ReportLatitudeText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteTableClose(*this);
+
+    // Sun.
+    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
+    WriteRiseSetHeader(*this, "Sun", "      <td width=\"150\">Length of Day</td>");
+    WriteDataRowStart(*this);
+    WriteLine(*this, "      <td width=\"60\">&uarr;", ReportPropertyText(model.sun, kFunctionRise, kEventTimeStyle).Text());
+    WriteLine(*this, "      <td width=\"150\">", ReportDurationText(HoursAboveHorizon(model.sunRiseSet).above).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteLine(*this, "      <td width=\"60\">&darr;", ReportPropertyText(model.sun, kFunctionSet, kEventTimeStyle).Text());
+    WriteRowEnd(*this);
+    WritePositionTable(*this, "Sun", model.sun);
+
+    // Moon.
+    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
+    WriteRiseSetHeader(*this, "Moon", "      <td width=\"150\">Phase</td>");
+    WriteDataRowStart(*this);
+    WriteLine(*this, "      <td width=\"60\">&uarr;", ReportPropertyText(model.moon, kFunctionRise, kEventTimeStyle).Text());
+    WriteLine(*this, "      <td width=\"150\">", PhaseText(model.moon, false).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteLine(*this, "      <td width=\"60\">&darr;", ReportPropertyText(model.moon, kFunctionSet, kEventTimeStyle).Text());
+    page.AppendAscii("      <td>Duration of visibility ");
+    page.AppendEscaped(ReportDurationText(HoursAboveHorizon(model.moonRiseSet).above).Text());
+    page.AppendAscii("</td>\r\n");
+    WriteRowEnd(*this);
+    WritePositionTable(*this, "Moon", model.moon);
+
+    // Planets.
+    WritePlanetsHeader(*this, "      <td colspan=\"5\" align=\"center\">Rise and Set</td>");
+    for (int i = 0; i < kReportPlanets; ++i) {
+        const CelestialObject* planet = ReportBody(kBodyPlanet, i);
+        if (planet == nullptr) continue;
+        VisibilityRecord record;
+        record.body = planet;
+        record.window = model.sunRiseSet;
+        record.pair = model.planetRiseSet[i];
+        record.elongation = model.planets[i].Value(kFunctionElongationAngular);
+        record.frameStart = DateAt(settings.dateTime, 0.0);
+        record.frameStart.timeSystem = kLocalCivilTime;
+        const int rating = RateVisibility(record);
+        WriteDataRowStart(*this);
+        WritePlanetNameCell(*this, *planet, rating != kNotVisible);
+        WriteMarkupLine(*this, "      <td width=\"10\" align=\"right\">&nbsp;</td>");
+        WriteLine(*this, "      <td width=\"35\" align=\"right\">",
+                  ReportPropertyText(model.planets[i], kFunctionRise, kEventTimeStyle).Text());
+        WriteMarkupLine(*this, "      <td width=\"5\" align=\"center\">/</td>");
+        WriteLine(*this, "      <td width=\"35\" align=\"right\">",
+                  ReportPropertyText(model.planets[i], kFunctionSet, kEventTimeStyle).Text());
+        WriteMarkupLine(*this, "      <td width=\"10\" align=\"right\">&nbsp; </td>");
+        WriteVisibilityAndValues(*this, rating, model.planets[i]);
+        WriteRowEnd(*this);
+    }
+    WriteTableEnd(*this);
+    return true;
+}
+
+// ---- Night report ----
+
+void NightRiseSetCells(const RiseSetPair& pair, const DateTime& nextDay, String& first, String& second) {
+    const auto cell = [&pair, &nextDay](const EventRecord& event, String& out) {
+        ReportPageText text;
+        text.Clear(64);
+        text.AppendAscii(IsRiseOf(pair, event) ? "&uarr; " : "&darr; ");
+        const bool occurs = event.flag == kEventOccurs && event.dateTime.hours != kNoTimeHours;
+        text.AppendEscaped(ReportTimeText(occurs ? event.dateTime.hours : kNoTimeHours).Text());
+        if (occurs && event.dateTime.year == nextDay.year && event.dateTime.month == nextDay.month &&
+            event.dateTime.day == nextDay.day) {
+            text.AppendAscii("*");
+        }
+        out = text.Text();
+    };
+    cell(EarlierOfRiseSet(pair), first);
+    cell(LaterOfRiseSet(pair), second);
+}
+
+std::unique_ptr<ReportData> NightReportModel::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) NightReportModel(*this));
+}
+
+void NightReportModel::Calculate() {
+    const TimeAndPlace evening = MomentOf(Settings(), 12.0);
+    nextDay = DateAt(evening.dateTime, 0.0);
+    DateTimeAddDays(nextDay, 1);
+    TimeAndPlace midnight = evening;
+    midnight.dateTime = nextDay;
+
+    sun.Clear();
+    moon.Clear();
+    sunNight = RiseSetPair();
+    moonNight = RiseSetPair();
+    if (const CelestialObject* body = ReportBody(kBodySun)) {
+        sunNight = NightRiseSet(*body, evening);
+        ComputeReportProperties(*body, kPositionMask | kPlaceMask, midnight, sun);
+    }
+    if (const CelestialObject* body = ReportBody(kBodyMoon)) {
+        moonNight = NightRiseSet(*body, evening);
+        ComputeReportProperties(*body, kPositionMask | kFunctionPhase | kFunctionElongationAngular | kPlaceMask,
+                                midnight, moon);
+    }
+    const int planetCount = ReportPlanetCount();
+    for (int i = 0; i < kReportPlanets; ++i) {
+        planets[i].Clear();
+        planetNight[i] = RiseSetPair();
+        const CelestialObject* planet = i < planetCount ? ReportBody(kBodyPlanet, i) : nullptr;
+        if (planet == nullptr) continue;
+        ComputeReportProperties(*planet,
+                                kPositionMask | kFunctionMagnitude | kFunctionElongationAngular | kPlaceMask,
+                                midnight, planets[i]);
+        planetNight[i] = NightRiseSet(*planet, evening);
+    }
+}
+
+bool NightReportWriter::WriteBody() {
+    const auto& model = static_cast<const NightReportModel&>(*Data());
+    const DateTimeLocation& settings = model.Settings();
+    ReportPageText& page = Page();
+
+    const DateTime date1 = DateAt(settings.dateTime, 12.0);
+    DateTime date2 = date1;
+    DateTimeAddDays(date2, 1);
+    DateTime utNoon = date1;
+    utNoon.timeSystem = kUniversalTime;
+    const double jd0 = DateTimeToJulianDay(utNoon);
+
+    WriteLine(*this, "<h1>", Title().Text(), "</h1>");
+    WriteTableStart(*this, "Time and location", true);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">Date:</td>");
+    page.AppendAscii("      <td width=\"250\">");
+    page.AppendEscaped(ReportShortDate(date1).Text());
+    page.AppendAscii(", 12:00 - ");
+    page.AppendEscaped(ReportShortDate(date2).Text());
+    page.AppendAscii(", 12:00</td>\r\n");
+    WriteLine(*this, "      <td align=\"right\">", ReportPlaceText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">Julian Date:</td>");
+    page.AppendAscii("      <td width=\"200\">");
+    page.AppendEscaped(JulianDayText(jd0).Text());
+    page.AppendAscii(" - ");
+    page.AppendEscaped(JulianDayText(jd0 + 1.0).Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(*this, "      <td align=\"right\">", ReportLongitudeText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    WriteMarkupLine(*this, "      <td width=\"80\">Day numbers:</td>");
+    page.AppendAscii("      <td width=\"100\">");
+    page.AppendEscaped(DayNumberText(date1, 0).Text());
+    page.AppendAscii(", ");
+    page.AppendEscaped(DayNumberText(date1, 1).Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(*this, "      <td align=\"right\">", ReportLatitudeText(settings.location).Text());
+    WriteRowEnd(*this);
+    WriteTableClose(*this);
+
+    String first, second;
+    // Sun.
+    NightRiseSetCells(model.sunNight, model.nextDay, first, second);
+    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
+    WriteRiseSetHeader(*this, "Sun", "      <td width=\"150\">Length of Night</td>");
+    WriteDataRowStart(*this);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(first.Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(*this, "      <td width=\"150\">", ReportDurationText(HoursAboveHorizon(model.sunNight).below).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(second.Text());
+    page.AppendAscii("</td>\r\n");
+    WriteRowEnd(*this);
+    WritePositionTable(*this, "Sun", model.sun);
+
+    // Moon.
+    NightRiseSetCells(model.moonNight, model.nextDay, first, second);
+    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
+    WriteRiseSetHeader(*this, "Moon", "      <td width=\"150\">Phase</td>");
+    WriteDataRowStart(*this);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(first.Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(*this, "      <td width=\"150\">", PhaseText(model.moon, true).Text());
+    WriteRowEnd(*this);
+    WriteDataRowStart(*this);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(second.Text());
+    page.AppendAscii("</td>\r\n");
+    WriteRowEnd(*this);
+    WritePositionTable(*this, "Moon", model.moon);
+
+    // Planets.
+    WritePlanetsHeader(*this, "      <td colspan=\"2\" align=\"center\">Rise and Set</td>");
+    for (int i = 0; i < kReportPlanets; ++i) {
+        const CelestialObject* planet = ReportBody(kBodyPlanet, i);
+        if (planet == nullptr) continue;
+        VisibilityRecord record;
+        record.body = planet;
+        record.window = model.sunNight;
+        record.pair = model.planetNight[i];
+        record.elongation = model.planets[i].Value(kFunctionElongationAngular);
+        record.frameStart = date1;
+        record.frameStart.timeSystem = kLocalCivilTime;
+        const int rating = RateVisibility(record);
+        NightRiseSetCells(model.planetNight[i], model.nextDay, first, second);
+        WriteDataRowStart(*this);
+        WritePlanetNameCell(*this, *planet, rating != kNotVisible);
+        page.AppendAscii("      <td width=\"60\" align=\"center\">");
+        page.Append(first.Text());
+        page.AppendAscii("</td>\r\n      <td width=\"60\" align=\"center\">");
+        page.Append(second.Text());
+        page.AppendAscii("</td>\r\n");
+        WriteVisibilityAndValues(*this, rating, model.planets[i]);
+        WriteRowEnd(*this);
+    }
+    WriteTableEnd(*this);
+    page.AppendAscii("<p>&nbsp;</p><p>* Event occurs on ");
+    page.AppendEscaped(ReportShortDate(date2).Text());
+    page.AppendAscii("</p>\r\n");
+    page.AppendAscii("<p>Data other than rising/setting times calculated for ");
+    page.AppendEscaped(FormatDateTimeJoined(model.nextDay, 1, false, TXT(" ")).Text());
+    return true;
+}
+
+}  // namespace corvinata

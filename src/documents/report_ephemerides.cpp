@@ -1,0 +1,400 @@
+#include "documents/report_ephemerides.h"
+
+#include <cmath>
+#include <new>
+
+#include "base/angle_value.h"
+#include "base/distance_value.h"
+#include "base/text_format.h"
+#include "astro/eclipse_texts.h"
+#include "catalog/body_properties.h"
+#include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "documents/report_values.h"
+#include "tools/magnitude_text.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+TimeAndPlace RowMoment(const DateTimeLocation& settings, const DateTime& date) {
+    TimeAndPlace moment;
+    TimeAndPlaceFromDateTimeLocation(moment, settings);
+    moment.dateTime = date;
+    return moment;
+}
+
+DateTime FirstOfYear(std::int32_t year) { return DateTime{year, 1, 1, 0.0, kUniversalTime}; }
+
+void ComputeRow(const CelestialObject& body, std::uint32_t mask, const TimeAndPlace& moment, EphemerisRow& row) {
+    PropertyMap map;
+    ComputeReportProperties(body, mask, moment, map);
+    row.date = moment.dateTime;
+    row.rightAscension = map.Value(kFunctionLongitude);
+    row.declination = map.Value(kFunctionLatitude);
+    if (map.Has(kFunctionDistanceFromEarth)) row.distance = map.Value(kFunctionDistanceFromEarth);
+    if (map.Has(kFunctionAngularSize)) row.angularSize = map.Value(kFunctionAngularSize);
+    if (map.Has(kFunctionMagnitude)) row.magnitude = map.Value(kFunctionMagnitude);
+    if (map.Has(kFunctionHeliocentricLongitude)) row.heliocentricLongitude = map.Value(kFunctionHeliocentricLongitude);
+    if (map.Has(kFunctionElongationAngular)) row.elongation = map.Value(kFunctionElongationAngular);
+    if (map.Has(kFunctionPhase)) row.phase = map.Value(kFunctionPhase);
+    if (map.Has(kFunctionMoonReportAngle)) row.phaseAngle = map.Value(kFunctionMoonReportAngle);
+}
+
+}  // namespace
+
+int EphemerisStepDays(int bodyNumber) noexcept {
+    if (bodyNumber == 0 || bodyNumber == 1) return 5;
+    if (bodyNumber >= 2 && bodyNumber <= 4) return 10;
+    if (bodyNumber >= 5 && bodyNumber <= 7) return 20;
+    return 0;
+}
+
+int MoonPhaseBetween(double previousAngle, double angle) noexcept {
+    static constexpr double kThresholds[4] = {0.0, 90.0, 180.0, 270.0};
+    for (int i = 0; i < 4; ++i) {
+        if (IsAngleBetween(previousAngle, angle, kThresholds[i])) return i;
+    }
+    return -1;
+}
+
+// ---- data ----
+
+std::unique_ptr<ReportData> PlanetEphemerisData::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) PlanetEphemerisData(*this));
+}
+
+void PlanetEphemerisData::Calculate() {
+    const int step = EphemerisStepDays(bodyNumber_);
+    DateTimeLocation working;
+    DateTimeLocationInit(working);
+    DateTimeLocationAssign(working, Settings());
+    working.dateTime = FirstOfYear(Settings().dateTime.year);
+    SetSettings(working);
+    const CelestialObject* planet = ReportBody(kBodyPlanet, bodyNumber_);
+    DateTime date = working.dateTime;
+    for (EphemerisRow& row : rows_) {
+        row = EphemerisRow();
+        row.date = date;
+        if (planet != nullptr) {
+            ComputeRow(*planet,
+                       kFunctionLongitude | kFunctionLatitude | kFunctionDistanceFromEarth | kFunctionMagnitude |
+                           kFunctionAngularSize | kFunctionElongationAngular | kFunctionHeliocentricLongitude,
+                       RowMoment(working, date), row);
+        }
+        DateTimeAddDays(date, step);
+    }
+}
+
+std::unique_ptr<ReportData> SunEphemerisData::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) SunEphemerisData(*this));
+}
+
+void SunEphemerisData::Calculate() {
+    rows_.clear();
+    rows_.reserve(12 * 7);
+    const CelestialObject* sun = ReportBody(kBodySun);
+    const std::int32_t year = Settings().dateTime.year;
+    for (std::int32_t month = 1; month <= 12; ++month) {
+        for (DateTime date{year, month, 1, 0.0, kUniversalTime}; date.month == month && date.year == year;
+             DateTimeAddDays(date, 5)) {
+            EphemerisRow row;
+            row.date = date;
+            if (sun != nullptr) {
+                const TimeAndPlace moment = RowMoment(Settings(), date);
+                ComputeRow(*sun,
+                           kFunctionLongitude | kFunctionLatitude | kFunctionDistanceFromEarth | kFunctionAngularSize,
+                           moment, row);
+                PropertyMap ecliptic;
+                ComputeBodyProperties(*sun, kFunctionLongitude, moment, ecliptic,
+                                      PropertyConventions{kEclipticalSystem, kUniversalTime, kAstronomicalUnits});
+                row.eclipticLongitude = ecliptic.Value(kFunctionLongitude);
+            }
+            rows_.push_back(row);
+        }
+    }
+}
+
+std::unique_ptr<ReportData> MoonEphemerisData::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) MoonEphemerisData(*this));
+}
+
+void MoonEphemerisData::Calculate() {
+    const CelestialObject* moon = ReportBody(kBodyMoon);
+    DateTime date = FirstOfYear(Settings().dateTime.year);
+    for (EphemerisRow& row : rows_) {
+        row = EphemerisRow();
+        row.date = date;
+        if (moon != nullptr) {
+            ComputeRow(*moon,
+                       kFunctionLongitude | kFunctionLatitude | kFunctionPhase | kFunctionAngularSize |
+                           kFunctionMoonReportAngle,
+                       RowMoment(Settings(), date), row);
+        }
+        DateTimeAddDays(date, 1);
+    }
+}
+
+// ---- writer ----
+
+namespace {
+
+class Table {
+public:
+    explicit Table(ReportHtmlWriter& writer) : w_(writer), page_(writer.Page()) {}
+
+    void Cell(int width, const char* align, const Char* text) {
+        Open(width, align);
+        page_.AppendEscaped(text);
+        page_.AppendAscii("</td>\r\n");
+    }
+    void MarkupCell(int width, const char* align, const char* markup) {
+        Open(width, align);
+        page_.AppendAscii(markup);
+        page_.AppendAscii("</td>\r\n");
+    }
+    void Spacer(int width) {
+        page_.AppendAscii("      <td width=\"");
+        page_.AppendInteger(width);
+        page_.AppendAscii("\">&nbsp;</td>\r\n");
+    }
+    void HeadCell(int colspan, int width, const char* text, bool height = false) {
+        page_.AppendAscii("      <td ");
+        if (colspan > 1) {
+            page_.AppendAscii("colspan=\"");
+            page_.AppendInteger(colspan);
+            page_.AppendAscii("\" ");
+        }
+        page_.AppendAscii("width=\"");
+        page_.AppendInteger(width);
+        if (height) page_.AppendAscii("\" height=\"37");
+        page_.AppendAscii("\">");
+        page_.AppendAscii(text);
+        page_.AppendAscii("</td>\r\n");
+    }
+    void HeadSpacer(bool height) {
+        page_.AppendAscii(height ? "      <td width=\"22\" height=\"37\">&nbsp;</td>\r\n" : "      <td width=\"22\">&nbsp;</td>\r\n");
+    }
+    const char* HeaderClass() const { return w_.NightMode() ? "tableheader1NightMode" : "tableheader1"; }
+    void Parts(const AngleValue& value, bool hours) {
+        String deg, min, sec;
+        AngleFormatParts(value, deg, min, sec, kToSecond);
+        Cell(hours ? 15 : 20, "right", deg.Text());
+        Cell(15, "right", min.Text());
+        Cell(15, "right", sec.Text());
+    }
+    void Line(const char* markup) {
+        page_.AppendAscii(markup);
+        page_.AppendLineBreak();
+    }
+
+private:
+    void Open(int width, const char* align) {
+        page_.AppendAscii("      <td width=\"");
+        page_.AppendInteger(width);
+        if (align != nullptr) {
+            page_.AppendAscii("\" align=\"");
+            page_.AppendAscii(align);
+        }
+        page_.AppendAscii("\">");
+    }
+    ReportHtmlWriter& w_;
+    ReportPageText& page_;
+};
+
+String DecimalDegrees(double degrees) {
+    String text;
+    FormatDouble(std::fabs(degrees), 1, text, false);
+    const Char sign[2] = {kDegreeSign, 0};
+    StringAppend(text, sign);
+    return text;
+}
+
+String Integer(int value, int width) {
+    String text;
+    StringFromInteger(value, width, text, true, '0');
+    return text;
+}
+
+}  // namespace
+
+bool EphemerisWriter::WriteBody() {
+    Table t(*this);
+    ReportPageText& page = Page();
+    const std::int32_t year = Data()->Settings().dateTime.year;
+    WriteLine(*this, "<h1>", Title().Text(), "</h1>");
+    t.Line(type_ == kSolarEphemerides   ? "<table summary=\"Sun\">"
+           : type_ == kLunarEphemerides ? "<table summary=\"Moon\">"
+                                        : "<table summary=\"Planet\">");
+    page.AppendAscii("   <tr valign=\"top\" class=\"");
+    page.AppendAscii(t.HeaderClass());
+    page.AppendAscii("\">\r\n      <td colspan=\"2\" width=\"55\" height=\"37\">Date ");
+    page.AppendEscaped(Integer(year, 4).Text());
+    page.AppendAscii("</td>\r\n");
+    t.HeadSpacer(true);
+    t.HeadCell(3, 45, "Right Ascension");
+    t.HeadSpacer(false);
+    t.HeadCell(3, 50, "Declination");
+    t.HeadSpacer(false);
+    if (type_ == kPlanetEphemerides) {
+        t.HeadCell(1, 40, "Distance from Earth");
+        t.HeadSpacer(false);
+        t.HeadCell(1, 30, "Angular Size");
+        t.HeadSpacer(false);
+        t.HeadCell(1, 45, "Magnitude");
+        t.HeadSpacer(false);
+        t.HeadCell(1, 40, "Heliocentric Longitude");
+        t.HeadSpacer(false);
+        t.HeadCell(2, 50, "Elongation");
+    } else if (type_ == kSolarEphemerides) {
+        t.HeadCell(2, 35, "Ecliptic Longitude");
+        t.HeadSpacer(false);
+        t.HeadCell(1, 40, "Distance from Earth");
+        t.HeadSpacer(false);
+        t.HeadCell(2, 30, "Angular Size");
+    } else {
+        t.HeadCell(2, 30, "Angular Size");
+        t.HeadSpacer(false);
+        t.HeadCell(1, 45, "Phase");
+    }
+    t.Line("   </tr>");
+    // Units.
+    page.AppendAscii("   <tr class=\"");
+    page.AppendAscii(t.HeaderClass());
+    page.AppendAscii("\">\r\n      <td colspan=\"2\">&nbsp;</td>\r\n");
+    t.Spacer(22);
+    t.MarkupCell(15, "right", "h");
+    t.MarkupCell(15, "right", "m");
+    t.MarkupCell(15, "right", "s");
+    t.Spacer(22);
+    t.MarkupCell(20, "right", "&deg;");
+    t.MarkupCell(15, "right", "'");
+    t.MarkupCell(15, "right", "&quot;");
+    t.Spacer(22);
+    if (type_ == kPlanetEphemerides) {
+        t.MarkupCell(40, "left", "AU");
+        t.Spacer(22);
+        t.MarkupCell(30, "right", "\"");
+        t.Spacer(22);
+        t.MarkupCell(45, "left", "&nbsp;");
+        t.Spacer(22);
+        t.MarkupCell(40, "right", "&deg;");
+        t.Spacer(22);
+        t.MarkupCell(35, "right", "&deg;");
+        t.MarkupCell(15, "right", "&nbsp;");
+    } else if (type_ == kSolarEphemerides) {
+        t.MarkupCell(20, "right", "&deg;");
+        t.MarkupCell(15, "right", "'");
+        t.Spacer(22);
+        t.MarkupCell(40, "left", "AU");
+        t.Spacer(22);
+        t.MarkupCell(15, "right", "'");
+        t.MarkupCell(15, "right", "&quot;");
+    } else {
+        t.MarkupCell(15, "right", "'");
+        t.MarkupCell(15, "right", "&quot;");
+        t.Spacer(22);
+        t.Line("      <td width=\"45\">&nbsp;</td>");
+    }
+    t.Line("   </tr>");
+
+    // The rows of the year, in date order.
+    const EphemerisRow* rows = nullptr;
+    int count = 0;
+    if (type_ == kSolarEphemerides) {
+        const auto& data = static_cast<const SunEphemerisData&>(*Data());
+        rows = data.Rows().data();
+        count = static_cast<int>(data.Rows().size());
+    } else if (type_ == kLunarEphemerides) {
+        rows = &static_cast<const MoonEphemerisData&>(*Data()).Row(0);
+        count = MoonEphemerisData::kRowCount;
+    } else {
+        rows = &static_cast<const PlanetEphemerisData&>(*Data()).Row(0);
+        count = PlanetEphemerisData::kRowCount;
+    }
+    int previousMonth = 0;
+    for (int i = 0; i < count; ++i) {
+        const EphemerisRow& row = rows[i];
+        if (row.date.year != year) break;
+        t.Line("   <tr>");
+        if (row.date.month != previousMonth) {
+            page.AppendAscii("      <td width=\"35\"><b>");
+            page.AppendAscii(kMonths[(row.date.month - 1) % 12]);
+            page.AppendAscii("</b></td>\r\n");
+        } else {
+            t.Line("      <td width=\"35\">&nbsp;</td>");
+        }
+        previousMonth = row.date.month;
+        page.AppendAscii("      <td width=\"20\" align=\"right\">");
+        page.AppendInteger(row.date.day);
+        page.AppendAscii(".</td>\r\n");
+        if (type_ == kLunarEphemerides) {
+            const int phase = i + 1 < count ? MoonPhaseBetween(row.phaseAngle, rows[i + 1].phaseAngle) : -1;
+            if (phase < 0) {
+                t.MarkupCell(22, nullptr, "&nbsp;");
+            } else {
+                static constexpr ReportPicture kIcons[4] = {ReportPicture::MoonNew, ReportPicture::MoonWaxing,
+                                                            ReportPicture::MoonFull, ReportPicture::MoonWaning};
+                page.AppendAscii("      <td width=\"22\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
+                page.AppendAscii(ReportPictureName(kIcons[phase], NightMode()));
+                page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n");
+            }
+        } else {
+            t.Spacer(22);
+        }
+        t.Parts(FullCircleAngleValue(row.rightAscension, kShowHours), true);
+        t.Spacer(22);
+        t.Parts(LatitudeValue(row.declination, kLatitudeMinusSign), false);
+        t.Spacer(22);
+        String text;
+        if (type_ == kPlanetEphemerides) {
+            if (row.distance == -1.0) {
+                StringAssign(text, TXT("---"));
+            } else {
+                FormatDouble(row.distance, 4, text, false);
+            }
+            t.Cell(40, nullptr, text.Text());
+            t.Spacer(22);
+            // The whole size in arcseconds.
+            t.Cell(30, "right", Integer(static_cast<int>(std::lround(row.angularSize * 3600.0)), 0).Text());
+            t.Spacer(22);
+            FormatMagnitude(row.magnitude, text, 1);
+            t.Cell(45, "right", text.Text());
+            t.Spacer(22);
+            t.Cell(40, "right", DecimalDegrees(row.heliocentricLongitude).Text());
+            t.Spacer(22);
+            t.Cell(35, "right", DecimalDegrees(row.elongation).Text());
+            t.MarkupCell(15, "left", row.elongation > 0.0 ? "E" : "W");
+        } else if (type_ == kSolarEphemerides) {
+            const AngleParts lon = SplitAngle(FullCircleAngleValue(row.eclipticLongitude, kShowDegrees), kToMinute);
+            t.Cell(20, "right", Integer(lon.whole, 0).Text());
+            t.Cell(15, "right", Integer(lon.minutes, 2).Text());
+            t.Spacer(22);
+            if (row.distance == -1.0) {
+                StringAssign(text, TXT("---"));
+            } else {
+                FormatDouble(row.distance, 4, text, false);
+            }
+            t.Cell(40, nullptr, text.Text());
+            t.Spacer(22);
+            const AngleParts size = SplitAngle(FullCircleAngleValue(row.angularSize, kShowDegrees), kToSecond);
+            t.Cell(15, "right", Integer(size.minutes + 60 * size.whole, 2).Text());
+            t.Cell(15, "right", Integer(size.seconds, 2).Text());
+        } else {
+            const AngleParts size = SplitAngle(FullCircleAngleValue(row.angularSize, kShowDegrees), kToSecond);
+            t.Cell(15, "right", Integer(size.minutes + 60 * size.whole, 2).Text());
+            t.Cell(15, "right", Integer(size.seconds, 2).Text());
+            t.Spacer(22);
+            FormatPercentage(row.phase, 1, text);
+            t.Cell(45, "right", text.Text());
+        }
+        t.Line("   </tr>");
+    }
+    t.Line("</table>");
+    return true;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,617 @@
+#include "documents/report_month.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "app/app_interfaces.h"
+#include "app/notification.h"
+#include "astro/eclipse_texts.h"
+#include "base/angle_value.h"
+#include "base/colour_table.h"
+#include "base/date_time_text.h"
+#include "base/text_format.h"
+#include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "catalog/property_map.h"
+#include "documents/graph_document.h"
+#include "documents/report_ephemerides.h"
+#include "documents/report_values.h"
+#include "tools/magnitude_text.h"
+
+namespace corvinata {
+
+using namespace events;
+
+namespace {
+
+constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+TimeAndPlace MomentAt(const DateTimeLocation& settings, const DateTime& date) {
+    TimeAndPlace moment;
+    TimeAndPlaceFromDateTimeLocation(moment, settings);
+    moment.dateTime = date;
+    return moment;
+}
+
+MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const DateTimeLocation& settings,
+                          const DateTime& date) {
+    MonthDayRecord record;
+    record.date = date;
+    if (body == nullptr) return record;
+    PropertyMap map;
+    ComputeReportProperties(*body, mask, MomentAt(settings, date), map);
+    record.riseSet = RiseSetPairFromMap(map, date);
+    record.rightAscension = map.Value(kFunctionLongitude);
+    record.declination = map.Value(kFunctionLatitude);
+    if (map.Has(kFunctionMorningTwilightNautical)) {
+        record.morningTwilight = map.Value(kFunctionMorningTwilightNautical);
+    }
+    if (map.Has(kFunctionEveningTwilightNautical)) {
+        record.eveningTwilight = map.Value(kFunctionEveningTwilightNautical);
+    }
+    if (map.Has(kFunctionConstellation)) record.constellation = map.Value(kFunctionConstellation);
+    if (map.Has(kFunctionPhase)) record.phase = map.Value(kFunctionPhase);
+    if (map.Has(kFunctionElongationAngular)) record.elongation = map.Value(kFunctionElongationAngular);
+    return record;
+}
+
+double MoonPhaseAngle(const CelestialObject& moon, const DateTimeLocation& settings, const DateTime& date) {
+    PropertyMap map;
+    ComputeReportProperties(moon, kFunctionMoonReportAngle, MomentAt(settings, date), map);
+    return map.Value(kFunctionMoonReportAngle);
+}
+
+bool SameMonth(const DateTime& a, const DateTime& b) noexcept { return a.year == b.year && a.month == b.month; }
+
+}  // namespace
+
+std::unique_ptr<ReportData> MonthReportData::Clone() const {
+    return std::unique_ptr<ReportData>(new (std::nothrow) MonthReportData(*this));
+}
+
+void MonthReportData::Calculate() {
+    DateTimeLocation settings;
+    DateTimeLocationInit(settings);
+    DateTimeLocationAssign(settings, Settings());
+    settings.dateTime = DateTime{settings.dateTime.year, settings.dateTime.month, 1, 0.0, kLocalCivilTime};
+    SetSettings(settings);
+    const DateTime first = settings.dateTime;
+
+    const CelestialObject* sunBody = ReportBody(kBodySun);
+    DateTime date = first;
+    for (MonthDayRecord& record : sun) {
+        record = ComputeDay(sunBody,
+                            kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
+                                kFunctionMorningTwilightNautical | kFunctionEveningTwilightNautical,
+                            settings, date);
+        DateTimeAddDays(date, 5);
+    }
+
+    // The phases: each day's phase angle against the previous day's; a
+    // phase is dated on the day in which it falls. The last day looked at
+    // is the first of the next month, so that a phase on it is listed too.
+    phases.clear();
+    const CelestialObject* moonBody = ReportBody(kBodyMoon);
+    if (moonBody != nullptr) {
+        DateTime stop = first;
+        DateTimeAddMonths(stop, 1);
+        DateTimeAddDays(stop, 2);
+        DateTime previous = first;
+        double previousAngle = MoonPhaseAngle(*moonBody, settings, previous);
+        static constexpr int kPhaseEvents[4] = {kEventNewMoon, kEventFirstQuarter, kEventFullMoon, kEventLastQuarter};
+        for (date = first, DateTimeAddDays(date, 1); DateTimeIsEarlier(date, stop); DateTimeAddDays(date, 1)) {
+            const double angle = MoonPhaseAngle(*moonBody, settings, date);
+            const int phase = MoonPhaseBetween(previousAngle, angle);
+            if (phase >= 0) {
+                events::EventOccurrence occurrence;
+                occurrence.Set(kPhaseEvents[phase], previous, previous, moonBody, nullptr);
+                phases.emplace_back(previous, occurrence);
+            }
+            previous = date;
+            previousAngle = angle;
+        }
+    }
+    date = first;
+    for (MonthDayRecord& record : moon) {
+        record = ComputeDay(moonBody,
+                            kFunctionLongitude | kFunctionLatitude | kFunctionPhase | kFunctionRise | kFunctionSet |
+                                kFunctionConstellation,
+                            settings, date);
+        DateTimeAddDays(date, 1);
+    }
+
+    for (int i = 0; i < kPlanets; ++i) {
+        planets[i].clear();
+        const CelestialObject* planet = ReportBody(kBodyPlanet, i);
+        if (planet == nullptr) continue;
+        const int step = i < 2 ? 5 : 10;
+        for (date = first; SameMonth(date, first); DateTimeAddDays(date, step)) {
+            planets[i].push_back(
+                ComputeDay(planet, kFunctionRise | kFunctionSet | kFunctionElongationAngular, settings, date));
+        }
+    }
+}
+
+void TwilightChartRange(bool found, double lowest, double highest, double& bottom, double& top) noexcept {
+    if (!found) {
+        bottom = 0.0;
+        top = 24.0;
+        return;
+    }
+    bottom = std::floor(lowest);
+    top = std::floor(highest) + 1.0;
+    const int missing = 5 - static_cast<int>(top - bottom);
+    if (missing > 0) {
+        const int smaller = missing / 2;
+        const int larger = missing - smaller;
+        // The larger half goes where there is less room between the values
+        // and the range's end.
+        if (top - highest < lowest - bottom) {
+            top += larger;
+            bottom -= smaller;
+        } else {
+            top += smaller;
+            bottom -= larger;
+        }
+    }
+    if (bottom < 0.0) {
+        top -= bottom;
+        bottom = 0.0;
+    }
+    if (top > 24.0) {
+        bottom -= top - 24.0;
+        top = 24.0;
+    }
+}
+
+// ---- the writer ----
+
+void MonthReportWriter::HeldImage::Replace(GraphImageBytes&& captured) {
+    Release();
+    bytes = std::move(captured);
+    if (!bytes.empty()) {
+        registration = std::make_unique<InlineImageRegistration>(ReportInlineImages(), bytes.data(),
+                                                                 static_cast<std::uint32_t>(bytes.size()));
+    }
+}
+
+void MonthReportWriter::HeldImage::Release() {
+    // The page may no longer name the bytes once they are freed.
+    registration.reset();
+    bytes.clear();
+    bytes.shrink_to_fit();
+}
+
+MonthReportWriter::~MonthReportWriter() {
+    for (HeldImage& image : images_) image.Release();
+}
+
+namespace {
+
+class ReportMoment final : public CurrentTimeAndLocationInterface {
+public:
+    explicit ReportMoment(const DateTimeLocation& record) : record_(record) {}
+    const DateTimeLocation& GetTimeAndLocation() const override { return record_; }
+
+private:
+    const DateTimeLocation& record_;
+};
+
+struct ChartLine {
+    const Char* name;
+    const Char* expression;
+    int colour, fillBelow, fillAbove;
+};
+
+void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool horizontal) {
+    TimeAndLocation& s = graph.Settings();
+    LocationAssign(s.location, settings.location);
+    s.daylightSaving = settings.daylightSaving;
+    s.beginDate = settings.dateTime;
+    s.endDate = s.beginDate;
+    DateTimeAddMonths(s.endDate, 1);
+    s.endFixed = true;
+    s.rangeUnit = kDaysUnit;
+    s.rangeCount = DateTimeDaysInMonth(s.beginDate);
+    s.xAxisHorizontal = horizontal;
+    s.xAxisTimeSystem = kLocalCivilTime;
+    s.xAxisGridActive = true;
+    s.yAxisGridActive = true;
+    graph.ChooseXAxisStep();
+}
+
+void AddLines(GraphDocument& graph, const ChartLine* lines, int count) {
+    for (int i = 0; i < count; ++i) {
+        GraphLine line;
+        StringAssign(line.name, lines[i].name);
+        line.SetExpression(String(lines[i].expression));
+        line.scriptEdited = true;
+        line.colour = lines[i].colour;
+        line.fillBelow = lines[i].fillBelow;
+        line.fillAbove = lines[i].fillAbove;
+        graph.InsertLine(graph.LineCount(), line);
+    }
+}
+
+constexpr ChartLine kMorningLines[4] = {
+    {TXT("Sunrise"), TXT("Sun.Rise(Lct)"), 16, 16, 1},
+    {TXT("Civ. Twilight"), TXT("Sun.TwiMorningCivBegin(Lct)"), 15, 15, 16},
+    {TXT("Nau. Twilight"), TXT("Sun.TwiMorningNauBegin(Lct)"), 14, 14, 15},
+    {TXT("Ast. Twilight"), TXT("Sun.TwiMorningAstBegin(Lct)"), 0, 0, 14},
+};
+constexpr ChartLine kEveningLines[4] = {
+    {TXT("Ast. Twilight"), TXT("Sun.TwiEveningAstEnd(Lct)"), 14, 14, 0},
+    {TXT("Nau. Twilight"), TXT("Sun.TwiEveningNauEnd(Lct)"), 15, 15, 14},
+    {TXT("Civ. Twilight"), TXT("Sun.TwiEveningCivEnd(Lct)"), 16, 16, 15},
+    {TXT("Sunset"), TXT("Sun.Set(Lct)"), 1, 1, 16},
+};
+
+struct Satellites {
+    const Char* planet;
+    const Char* expressions[4];
+    const Char* names[4];
+    double range;
+};
+constexpr Satellites kJovian{TXT("Jupiter"),
+                             {TXT("Io.RectCrdX()"), TXT("Europa.RectCrdX()"), TXT("Ganymede.RectCrdX()"),
+                              TXT("Callisto.RectCrdX()")},
+                             {TXT("Io"), TXT("Europa"), TXT("Ganymede"), TXT("Callisto")},
+                             30.0};
+constexpr Satellites kSaturnian{TXT("Saturn"),
+                                {TXT("Rhea.RectCrdX()"), TXT("Titan.RectCrdX()"), TXT("Hyperion.RectCrdX()"),
+                                 TXT("Iapetus.RectCrdX()")},
+                                {TXT("Rhea"), TXT("Titan"), TXT("Hyperion"), TXT("Iapetus")},
+                                70.0};
+
+int SatelliteColour(int position, bool night) noexcept {
+    static constexpr int kDay[4] = {6, 10, 13, 16};
+    static constexpr int kNight[4] = {12, 10, 11, 14};
+    return night ? kNight[position] : kDay[position];
+}
+
+void ComputeGraph(GraphImageInterface* images, GraphDocument& graph) {
+    if (images != nullptr) {
+        images->ComputeGraphWithWaitCursor(graph, false);
+    } else {
+        graph.ComputeAllLines(false);
+    }
+}
+
+}  // namespace
+
+void MonthReportWriter::RenderCharts() {
+    const DateTimeLocation& settings = Data()->Settings();
+    ReportMoment moment(settings);
+    const GraphServices services = ObjectModelGraphServices(moment);
+    GraphImageInterface* images = GetGraphImageInterface();
+    NotificationHub hub;
+    const auto capture = [&](int image, const GraphDocument& graph, int kind, int width, int height) {
+        GraphImageBytes bytes;
+        if (images != nullptr) {
+            bytes = kind == 0   ? images->CaptureGraphArea(graph, width, height)
+                    : kind == 1 ? images->CaptureGraphXAxis(graph, width, height)
+                                : images->CaptureGraphYAxis(graph, width, height);
+        }
+        images_[image].Replace(std::move(bytes));
+    };
+
+    for (int chart = 0; chart < 2; ++chart) {
+        GraphDocument graph(hub, services);
+        SetMonthRange(graph, settings, true);
+        AddLines(graph, chart == 0 ? kMorningLines : kEveningLines, 4);
+        ComputeGraph(images, graph);
+        if (graph.ValueKind() == kValueKindUnknown) graph.UpdateGraphRange();
+        double lowest = 0.0, highest = 0.0, bottom = 0.0, top = 24.0;
+        const bool found = chart == 0 ? graph.GetVisibleYRange(0.0, 12.0, lowest, highest)
+                                      : graph.GetVisibleYRange(12.0, 24.0, lowest, highest);
+        TwilightChartRange(found, lowest, highest, bottom, top);
+        graph.Settings().yAxisMin = bottom;
+        graph.Settings().yAxisMax = top;
+        const int base = chart == 0 ? kMorningChart : kEveningChart;
+        capture(base, graph, 0, 150, 150);
+        capture(base + 1, graph, 1, 150, 30);
+        capture(base + 2, graph, 2, 30, 150);
+    }
+    for (int chart = 0; chart < 2; ++chart) {
+        const Satellites& s = chart == 0 ? kJovian : kSaturnian;
+        GraphDocument graph(hub, services);
+        SetMonthRange(graph, settings, false);
+        ChartLine lines[5] = {{s.planet, TXT("0"), 0, -1, -1}};
+        for (int i = 0; i < 4; ++i) lines[i + 1] = {s.names[i], s.expressions[i], SatelliteColour(i, NightMode()), -1, -1};
+        AddLines(graph, lines, 5);
+        ComputeGraph(images, graph);
+        if (graph.ValueKind() == kValueKindUnknown) graph.UpdateGraphRange();
+        graph.Settings().yAxisMin = -s.range;
+        graph.Settings().yAxisMax = s.range;
+        const int base = chart == 0 ? kJovianChart : kSaturnianChart;
+        capture(base, graph, 0, 150, 450);
+        capture(base + 1, graph, 1, 30, 450);
+    }
+}
+
+void MonthReportWriter::AppendImageCell(int width, int image, const char* alt) {
+    ReportPageText& page = Page();
+    page.AppendAscii("      <td width=\"");
+    page.AppendInteger(width);
+    page.AppendAscii("\"><img src=\"");
+    String url;
+    InlineImageUrl(url, images_[image].bytes.data(), static_cast<std::uint32_t>(images_[image].bytes.size()));
+    page.AppendEscaped(url.Text());
+    page.AppendAscii("\" alt=\"");
+    page.AppendAscii(alt);
+    page.AppendAscii("\"></td>\r\n");
+}
+
+namespace {
+
+void Spacer(ReportPageText& page, int width) {
+    page.AppendAscii("      <td width=\"");
+    page.AppendInteger(width);
+    page.AppendAscii("\">&nbsp;</td>\r\n");
+}
+
+void Cell(ReportPageText& page, const char* open, const String& text) {
+    page.AppendAscii(open);
+    page.AppendEscaped(text.Text());
+    page.AppendAscii("</td>\r\n");
+}
+
+void HeadCell(ReportPageText& page, int width, const char* text) {
+    Spacer(page, 15);
+    page.AppendAscii("      <td width=\"");
+    page.AppendInteger(width);
+    page.AppendAscii("\">");
+    page.AppendAscii(text);
+    page.AppendAscii("</td>\r\n");
+}
+
+void HeaderRow(ReportHtmlWriter& writer, int month, const char* align) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("   <tr valign=\"top\" class=\"");
+    page.AppendAscii(writer.NightMode() ? "tableheader1NightMode" : "tableheader1");
+    page.AppendAscii("\">\r\n      <td width=\"25\" align=\"");
+    page.AppendAscii(align);
+    page.AppendAscii("\">");
+    page.AppendAscii(kMonths[(month + 11) % 12]);
+    page.AppendAscii("</td>\r\n");
+}
+
+String TimeOf(const EventRecord& event) {
+    return ReportTimeText(event.flag == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
+}
+
+String RaText(double degrees) {
+    String text;
+    FullCircleAngleFormat(FullCircleAngleValue(degrees, kShowHours), text, kAngleSexagesimal, kToSecond,
+                          kAutomaticDecimals);
+    return text;
+}
+
+String DecText(double degrees) {
+    String text;
+    LatitudeFormat(LatitudeValue(degrees, kLatitudeMinusSign), text, kAngleDecimal, kToSecond, 2);
+    return text;
+}
+
+String DayText(int day) {
+    String text;
+    StringFromInteger(day, 0, text, true, ' ');
+    return text;
+}
+
+void Heading(ReportHtmlWriter& writer, ReportPicture picture, const char* alt, const char* text) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("<h2><img src=\"CorvinataInlineImage://Resource/");
+    page.AppendAscii(ReportPictureName(picture, writer.NightMode()));
+    page.AppendAscii("\" alt=\"");
+    page.AppendAscii(alt);
+    page.AppendAscii("\"> <span style=\"vertical-align:3mm;border:solid 0px red\">");
+    page.AppendAscii(text);
+    page.AppendAscii("</span></h2>\r\n");
+}
+
+}  // namespace
+
+bool MonthReportWriter::WriteBody() {
+    const auto& data = static_cast<const MonthReportData&>(*Data());
+    const DateTimeLocation& settings = data.Settings();
+    const DateTime& first = settings.dateTime;
+    ReportPageText& page = Page();
+
+    // Place.
+    WriteLine(*this, "<h1>", Title().Text(), "</h1>");
+    WriteTableStart(*this, "Location", true);
+    const String lines[3] = {ReportPlaceText(settings.location), ReportLongitudeText(settings.location),
+                             ReportLatitudeText(settings.location)};
+    for (const String& line : lines) {
+        WriteDataRowStart(*this);
+        Cell(page, "      <td align=\"right\">", line);
+        WriteRowEnd(*this);
+    }
+    WriteDataRowStart(*this);
+    page.AppendAscii(settings.daylightSaving ? "      <td align=\"right\">Daylight saving time is on</td>\r\n"
+                                             : "      <td align=\"right\">Daylight saving time is off</td>\r\n");
+    WriteRowEnd(*this);
+    page.AppendAscii("</table>\r\n<br>\r\n");
+
+    // Sun.
+    Heading(*this, ReportPicture::Sun, "Sun", "Sun");
+    page.AppendAscii("<h3>Sunrise/sunset and coordinates</h3>\r\n<table summary=\"Sun\">\r\n");
+    HeaderRow(*this, first.month, "right");
+    HeadCell(page, 45, "Twilight begins");
+    HeadCell(page, 45, "Rise");
+    HeadCell(page, 45, "Set");
+    HeadCell(page, 45, "Twilight ends");
+    HeadCell(page, 45, "Right Ascension");
+    HeadCell(page, 50, "Declination");
+    page.AppendAscii("   </tr>\r\n");
+    for (const MonthDayRecord& r : data.sun) {
+        if (!SameMonth(r.date, first)) continue;
+        page.AppendAscii("   <tr>\r\n");
+        Cell(page, "      <td align=\"right\">", DayText(r.date.day));
+        Spacer(page, 15);
+        Cell(page, "      <td>", ReportTimeText(r.morningTwilight));
+        Spacer(page, 15);
+        Cell(page, "      <td>", TimeOf(r.riseSet.Rise()));
+        Spacer(page, 15);
+        Cell(page, "      <td>", TimeOf(r.riseSet.Set()));
+        Spacer(page, 15);
+        Cell(page, "      <td>", ReportTimeText(r.eveningTwilight));
+        Spacer(page, 15);
+        Cell(page, "      <td align=\"right\">", RaText(r.rightAscension));
+        Spacer(page, 15);
+        Cell(page, "      <td align=\"right\">", DecText(r.declination));
+        Spacer(page, 15);
+        page.AppendAscii("   </tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n");
+
+    // Twilight charts.
+    RenderCharts();
+    page.AppendAscii("<h3>Morning and evening twilight</h3>\r\n<table summary=\"Twilight\">\r\n   <tr>\r\n");
+    page.AppendAscii("      <td width=\"30\">&nbsp;</td>\r\n      <td>Morning twilight</td>\r\n");
+    page.AppendAscii("      <td width=\"100\">&nbsp;</td>\r\n      <td width=\"30\">&nbsp;</td>\r\n");
+    page.AppendAscii("      <td>Evening twilight</td>\r\n   </tr>\r\n   <tr>\r\n");
+    AppendImageCell(30, kMorningYAxis, "Y axis");
+    AppendImageCell(150, kMorningChart, "Morning twilight");
+    Spacer(page, 100);
+    AppendImageCell(30, kEveningYAxis, "Y axis");
+    AppendImageCell(150, kEveningChart, "Evening twilight");
+    page.AppendAscii("   </tr>\r\n   <tr>\r\n");
+    Spacer(page, 30);
+    AppendImageCell(150, kMorningXAxis, "X axis");
+    Spacer(page, 100);
+    Spacer(page, 30);
+    AppendImageCell(150, kEveningXAxis, "X axis");
+    page.AppendAscii("   </tr>\r\n</table>\r\n<p>&nbsp;</p>\r\n<table summary=\"Twilight legend\">\r\n");
+    static constexpr const char* kLegend[5][2] = {
+        {"FFFFFF", "Sun above horizon"},
+        {"C0C0C0", "Sun up to 6&deg; below horizon (civil twilight)"},
+        {"808080", "Sun up to 12&deg; below horizon (nautical twilight)"},
+        {"404040", "Sun up to 18&deg; below horizon (astronomical twilight)"},
+        {"000000", "Sun more than 18&deg; below horizon"},
+    };
+    for (const auto& entry : kLegend) {
+        page.AppendAscii("<tr>\r\n<td width=\"45\" bgcolor=\"#");
+        page.AppendAscii(entry[0]);
+        page.AppendAscii("\" style=\"border: 1px solid black\">&nbsp;</td>\r\n<td width=\"10\">&nbsp;</td>\r\n<td>");
+        page.AppendAscii(entry[1]);
+        page.AppendAscii("</td>\r\n</tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n");
+
+    // Moon.
+    Heading(*this, ReportPicture::Moon, "Moon", "Moon");
+    page.AppendAscii("<h3>Phases</h3>\r\n<table summary=\"Moon\">\r\n");
+    for (const auto& [date, occurrence] : data.phases) {
+        ReportPicture icon = ReportPicture::MoonNew;
+        const char* name = "New moon";
+        switch (occurrence.eventType) {
+            case kEventFirstQuarter: icon = ReportPicture::MoonWaxing; name = "First quarter"; break;
+            case kEventFullMoon: icon = ReportPicture::MoonFull; name = "Full moon"; break;
+            case kEventLastQuarter: icon = ReportPicture::MoonWaning; name = "Last quarter"; break;
+            default: break;
+        }
+        page.AppendAscii("   <tr>\r\n      <td width=\"30\" align=\"left\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
+        page.AppendAscii(ReportPictureName(icon, NightMode()));
+        page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n      <td width=\"80\" align=\"left\">");
+        page.AppendAscii(name);
+        page.AppendAscii("</td>\r\n");
+        Cell(page, "      <td width=\"20\" align=\"right\">", DayText(date.day));
+        page.AppendAscii("   </tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n<p>&nbsp;</p><p>&nbsp;</p>\r\n<table summary=\"Moon\">\r\n");
+    HeaderRow(*this, first.month, "right");
+    HeadCell(page, 45, "Rise");
+    HeadCell(page, 45, "Set");
+    HeadCell(page, 45, "Right Ascension");
+    HeadCell(page, 50, "Declination");
+    HeadCell(page, 25, "Phase");
+    HeadCell(page, 25, "Constellation");
+    page.AppendAscii("   </tr>\r\n");
+    for (const MonthDayRecord& r : data.moon) {
+        if (!SameMonth(r.date, first)) continue;
+        page.AppendAscii("   <tr>\r\n");
+        Cell(page, "      <td align=\"right\">", DayText(r.date.day));
+        Spacer(page, 15);
+        Cell(page, "      <td>", TimeOf(r.riseSet.Rise()));
+        Spacer(page, 15);
+        Cell(page, "      <td>", TimeOf(r.riseSet.Set()));
+        Spacer(page, 15);
+        Cell(page, "      <td align=\"right\">", RaText(r.rightAscension));
+        Spacer(page, 15);
+        Cell(page, "      <td align=\"right\">", DecText(r.declination));
+        Spacer(page, 15);
+        String phase;
+        FormatPercentage(r.phase, 1, phase);
+        Cell(page, "      <td>", phase);
+        Spacer(page, 15);
+        PropertyMap constellation;
+        constellation.Set(kFunctionConstellation, r.constellation);
+        Cell(page, "      <td>", ReportPropertyText(constellation, kFunctionConstellation, kPositionStyle));
+        Spacer(page, 15);
+        page.AppendAscii("   </tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n");
+
+    // Planets.
+    Heading(*this, ReportPicture::Planet, "Planet", "Planets");
+    for (int i = 0; i < MonthReportData::kPlanets; ++i) {
+        const CelestialObject* planet = ReportBody(kBodyPlanet, i);
+        if (planet == nullptr) continue;
+        WriteLine(*this, "<h3>", ObjectKeyName(*planet), "</h3>");
+        page.AppendAscii("<table summary=\"Planets\">\r\n");
+        HeaderRow(*this, first.month, "left");
+        page.AppendAscii("      <td width=\"50\" align=\"left\">Rise</td>\r\n      <td width=\"50\" align=\"left\">Set</td>\r\n");
+        page.AppendAscii("      <td colspan=\"2\" width=\"50\" align=\"left\">Elongation</td>\r\n   </tr>\r\n");
+        for (const MonthDayRecord& r : data.planets[i]) {
+            page.AppendAscii("   <tr>\r\n");
+            Cell(page, "      <td width=\"25\" align=\"right\">", DayText(r.date.day));
+            Cell(page, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Rise()));
+            Cell(page, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Set()));
+            String elongation;
+            FormatAngleDecimal(FullCircleAngleValue(std::fabs(r.elongation), kShowDegrees), kToSecond, 1, elongation);
+            Cell(page, "      <td align=\"right\">", elongation);
+            page.AppendAscii(r.elongation > 0.0 ? "      <td width=\"15\" align=\"right\">E</td>\r\n"
+                                                : "      <td width=\"15\" align=\"right\">W</td>\r\n");
+            page.AppendAscii("   </tr>\r\n");
+        }
+        page.AppendAscii("</table>\r\n");
+    }
+
+    // Satellites.
+    Heading(*this, ReportPicture::PlanetarySatellite, "Jovian and Saturnian satellites",
+            "Jovian and Saturnian satellites");
+    page.AppendAscii("<table summary=\"Legend\">\r\n   <tr>\r\n");
+    Spacer(page, 30);
+    page.AppendAscii("      <td colspan=\"2\"><b>Jovian satellites</b></td>\r\n");
+    Spacer(page, 50);
+    Spacer(page, 30);
+    page.AppendAscii("      <td colspan=\"2\"><b>Saturnian satellites</b></td>\r\n   </tr>\r\n");
+    for (int i = 0; i < 4; ++i) {
+        String colour;
+        FormatColourHtml(kColourTable[SatelliteColour(i, NightMode())].colour, colour);
+        page.AppendAscii("   <tr>\r\n");
+        for (int side = 0; side < 2; ++side) {
+            Spacer(page, 30);
+            page.AppendAscii("      <td width=\"20\"><font color=\"#");
+            page.AppendEscaped(colour.Text());
+            page.AppendAscii("\">&mdash;</font></td>\r\n");
+            Cell(page, "      <td width=\"130\">", String((side == 0 ? kJovian : kSaturnian).names[i]));
+            if (side == 0) Spacer(page, 50);
+        }
+        page.AppendAscii("   </tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n<table summary=\"Jovian and Saturnian satellites\">\r\n   <tr>\r\n");
+    AppendImageCell(30, kJovianAxis, "X axis");
+    AppendImageCell(150, kJovianChart, "Jovian satellites");
+    page.AppendAscii("      <td width=\"50\"></td>\r\n");
+    AppendImageCell(30, kSaturnianAxis, "X axis");
+    AppendImageCell(150, kSaturnianChart, "Saturnian satellites");
+    page.AppendAscii("   </tr>\r\n</table>\r\n");
+    return true;
+}
+
+}  // namespace corvinata

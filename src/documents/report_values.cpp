@@ -1,0 +1,112 @@
+#include "documents/report_values.h"
+
+#include <cmath>
+
+#include "base/angle_value.h"
+#include "base/date_time_text.h"
+#include "base/services.h"
+#include "catalog/body_properties.h"
+#include "catalog/catalogue.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/celestial_object.h"
+#include "documents/report_page.h"
+
+namespace corvinata {
+
+namespace {
+
+void DisplaySettings(int& degreeBase, int& raUnit) {
+    degreeBase = kAngleSexagesimal;
+    raUnit = kShowHours;
+    if (HasDisplayFormat()) {
+        degreeBase = GetDisplayFormat().GetAngleDegreeBase();
+        raUnit = GetDisplayFormat().GetRaDisplayUnit();
+    }
+}
+
+}  // namespace
+
+const CelestialObject* ReportBody(int bodyType, int number) noexcept {
+    const Catalogue* catalogue = CatalogueByType(bodyType);
+    if (catalogue == nullptr || number < 0 || number >= catalogue->CatalogueGetCount()) return nullptr;
+    return catalogue->CatalogueGetObjectAt(number);
+}
+
+int ReportPlanetCount() noexcept {
+    const Catalogue* planets = CatalogueByType(kBodyPlanet);
+    return planets == nullptr ? 0 : planets->CatalogueGetCount();
+}
+
+String ReportPropertyText(const PropertyMap& map, std::uint32_t id, const ReportValueStyle& style) {
+    QuantityFormatRequest request;
+    request.rounding = style.rounding;
+    request.unitPrecision = style.unitPrecision;
+    request.precision = style.decimals < 0 ? kDefaultQuantityPrecision : style.decimals;
+    DisplaySettings(request.angleDegreeBase, request.raDisplayUnit);
+    String text;
+    map.Format(id, text, request);
+    return text;
+}
+
+void ComputeReportProperties(const CelestialObject& body, std::uint32_t mask, const TimeAndPlace& moment,
+                             PropertyMap& out) {
+    ComputeBodyProperties(body, mask, moment, out,
+                          PropertyConventions{kEquatorialSystem, moment.dateTime.timeSystem, kAstronomicalUnits});
+}
+
+String ReportTimeText(double hours) {
+    DateTime record;
+    record.hours = hours;
+    record.timeSystem = kLocalCivilTime;
+    String text;
+    FormatTime(1, record, false, kRoundKeep24, nullptr, text);
+    return text;
+}
+
+String ReportDurationText(double hours) {
+    return ReportTimeText(std::fmax(0.0, std::fmin(24.0, hours)));
+}
+
+String ReportPlaceText(const Location& place) {
+    String text(place.town.Text());
+    StringAppend(text, TXT(", "));
+    StringAppend(text, place.country.Text());
+    return text;
+}
+
+String ReportLongitudeText(const Location& place) {
+    int degreeBase = 0, raUnit = 0;
+    DisplaySettings(degreeBase, raUnit);
+    String text;
+    LongitudeFormat(place.coordinates.longitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    return text;
+}
+
+String ReportLatitudeText(const Location& place) {
+    int degreeBase = 0, raUnit = 0;
+    DisplaySettings(degreeBase, raUnit);
+    String text;
+    LatitudeFormat(place.coordinates.latitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    return text;
+}
+
+String ReportShortDate(const DateTime& date) {
+    String text;
+    if (!FormatDateLocaleShort(date, text)) FormatDate(date, 0, text);
+    return text;
+}
+
+void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, const char* close) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii(open);
+    page.AppendEscaped(text);
+    page.AppendAscii(close);
+    page.AppendLineBreak();
+}
+
+void WriteMarkupLine(ReportHtmlWriter& writer, const char* markup) {
+    writer.Page().AppendAscii(markup);
+    writer.Page().AppendLineBreak();
+}
+
+}  // namespace corvinata
