@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "base/text_char.h"
 #include "views/sky_render.h"
 
 namespace corvinata {
@@ -51,11 +53,11 @@ constexpr int kClassicHorizonHeight = 32;
 constexpr int kSeasonalHorizonHeight = 128;
 
 // Reads one picture by resource name; false leaves the image empty.
-using HorizonImageLoader = std::function<bool(const wchar_t* name, HorizonImage& image)>;
+using HorizonImageLoader = std::function<bool(const Char* name, HorizonImage& image)>;
 
 // The resource names: classic part p, seasonal month m (1..12) part p.
-std::wstring ClassicHorizonName(int part);
-std::wstring SeasonalHorizonName(int month, int part);
+std::basic_string<Char> ClassicHorizonName(int part);
+std::basic_string<Char> SeasonalHorizonName(int month, int part);
 
 // The pictures shared by all Sky displays. Each display takes them when it
 // is created (they are loaded by the first) and gives them back at teardown;

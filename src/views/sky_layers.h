@@ -24,7 +24,8 @@ StarSprite StarSpriteFor(double magnitude) noexcept;
 
 // Draws the image at a model point: the centre as a GL point (so a pick
 // finds exactly that pixel), the neighbours as bitmaps of their levels.
-void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite);
+// Under night vision the levels are drawn in red.
+void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night);
 
 // The sphere points of every star and deep-sky record (J2000), computed once
 // after the catalogues are loaded and freed at exit.

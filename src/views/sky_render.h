@@ -15,6 +15,7 @@
 
 #include "app/option_records.h"
 #include "base/geo_place.h"
+#include "base/text_char.h"
 #include "views/sky_pick.h"
 #include "views/sky_render_gl.h"
 
@@ -31,6 +32,9 @@ struct SkyVector {
 };
 
 SkyVector SphereVertex(double longitude, double latitude) noexcept;
+
+// A UTF-16 text as code points (labels are drawn by code point).
+std::u32string CodePointsOf(const Char* text);
 
 // What the renderer reads of its Sky window (the display forwards these to
 // the window's view). Everything is read at draw time.
@@ -68,7 +72,6 @@ public:
 // user drags the view or sizes the window (no deep sky, stars to 3.0).
 struct SkyLayerContext {
     bool fullDetail = true;
-    int textureMode = -1;  // texture environment mode last set, -1 none yet
     // Feedback buffer of this configuration, grown when a pick overflows it.
     std::vector<float> feedback;
 };
@@ -141,13 +144,14 @@ public:
     // being compiled: J2000 and B1875 to the equinox of the document's date.
     const double* J2000ToDate() const noexcept { return j2000ToDate_; }
     const double* B1875ToDate() const noexcept { return b1875ToDate_; }
+    // Where an object lies on the sky sphere of the date (model space).
+    bool ObjectModelPoint(const CelestialObject& object, SkyVector& point) const;
 
 private:
     // Renders the cached scene in feedback mode into the current context's
     // buffer, growing it when the scene does not fit; answers the floats.
     int RenderFeedback(int& height);
     void UpdatePrecession();
-    void DrawHorizontalFrame(int mode, double theta, double latitude, bool equatorialMap);
 
     SkyRendererHost& host_;
     SkyGl& gl_;
