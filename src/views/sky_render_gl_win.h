@@ -82,7 +82,7 @@ private:
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;
-    float* feedbackBuffer_ = nullptr;  // the buffer GL was last given
+    float* feedbackBuffer_ = nullptr;  // the buffer GL was last given, by address
     int feedbackSize_ = 0;
     std::map<char32_t, unsigned> glyphs_[2];
 };
