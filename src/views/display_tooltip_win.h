@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "base/wide_string.h"
 
 namespace corvinata {

@@ -164,8 +164,7 @@ void SkyDisplay::CenterOnObject(int mode, const CelestialObject* object, bool mo
     if (!object) return;
     const bool change = mode == 2 || (mode == 1 && renderer_ && !renderer_->SkyIsObjectVisible(*object));
     if (change) {
-        const SkyPosition position = owner_.GetSkyDocument().GetBodySkyPosition(object->GetTypeId(),
-                                                                                object->Number());
+        const SkyPosition position = owner_.BodyPosition(*object);
         owner_.SetViewDirection(owner_.ComputeLookDirection(position, owner_.GetZoom()));
         if (!noNotice) owner_.UpdateView(kSkyChangeDirection, false);
     }
@@ -368,8 +367,7 @@ void SkyDisplay::OnCommand(int id) {
         break;
     case CMD_CENTER_OBJECT:
         if (menuObject_) {
-            owner_.Actions().LookAtTarget(owner_, owner_.GetSkyDocument().GetBodySkyPosition(
-                                                      menuObject_->GetTypeId(), menuObject_->Number()));
+            owner_.Actions().LookAtTarget(owner_, owner_.BodyPosition(*menuObject_));
         }
         break;
     default:

@@ -38,6 +38,9 @@ public:
     void Resize();
     // Redraws now (the cached scene rebuilt as the flags say).
     void Redraw(std::uint32_t flags, bool everything);
+    // The renderer, its lists and the context go, with this display's own
+    // context current, while the window still exists.
+    void Teardown();
     // Starts the highlight flash.
     void StartHighlight();
     // The drawing configuration while the window is sized.
@@ -71,7 +74,6 @@ private:
     void UpdateCursor();
     void OnHighlightTimer();
     int ViewportSide() const;
-    void Teardown();
 
     SkyWindow& owner_;
     HINSTANCE instance_ = nullptr;

@@ -10,7 +10,9 @@
 #include "base/services.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
+#include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
+#include "catalog/event_kinds.h"
 #include "catalog/star_catalogue.h"
 #include "frame/select_body_dialog.h"
 #include "resources/resource_ids.h"
@@ -202,6 +204,20 @@ ViewDirection SkyWindow::ComputeLookDirection(const SkyPosition& target, double 
                             moment.place.latitude.GetValue());
 }
 
+SkyPosition SkyWindow::BodyPosition(const CelestialObject& object) const {
+    SkyPosition position = document_.GetBodySkyPosition(object.GetTypeId(), object.Number());
+    if (position.first != kNotComputedAngle && position.second != kNotComputedAngle) return position;
+    PropertyMap out;
+    PropertyConventions conventions;
+    conventions.coordinateSystem = kEquatorialSystem;
+    ComputeBodyProperties(object, kFunctionLongitude | kFunctionLatitude, document_.GetTimeAndPlace(), out,
+                          conventions);
+    if (out.Has(kFunctionLongitude) && out.Has(kFunctionLatitude)) {
+        position = SkyPosition{out.Value(kFunctionLongitude), out.Value(kFunctionLatitude), kEquatorialSystem};
+    }
+    return position;
+}
+
 void SkyWindow::Highlight() {
     highlight_ = true;
     if (display_) display_->StartHighlight();
@@ -286,6 +302,10 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETFOCUS:
         // Keys go to the window itself so that Shift+F10 reaches it.
+        break;
+    case WM_DESTROY:
+        // The GL context goes before the windows it draws into start going.
+        if (display_) display_->Teardown();
         break;
     case WM_HELP:
         ShowHelpTopic(Handle(), L"sky/sky_window.htm");

@@ -73,6 +73,10 @@ public:
     void UpdateView(std::uint32_t flags, bool everything);
 
     SkyDisplay* Display() const noexcept { return display_.get(); }
+    // Where the object stands on the sky of the document's moment
+    // (equatorial of the date, degrees): the document's own position, else
+    // the property evaluation's.
+    SkyPosition BodyPosition(const CelestialObject& object) const;
     SkyActions& Actions() const noexcept { return context_.app.GetSkyActions(); }
     bool HighlightOn() const noexcept { return highlight_; }
     void EndHighlight();
