@@ -119,6 +119,23 @@ TEST(SkyRendererGl, SiriusIsAWhiteSpriteWhereItsPrecessedPlaceIsInEveryEra) {
     }
 }
 
+TEST(SkyRendererGl, SunAndMoonArePickedOnTheirDiscsRepeatedly) {
+    // gluSphere replayed in feedback mode could hang llvmpipe: the pick list
+    // carries pixel tokens on the spheres instead.
+    GlSky sky;
+    sky.scene.host.options.sunOn = sky.scene.host.options.moonOn = true;
+    sky.scene.host.fieldOfView = 10;
+    sky.scene.host.azimuth = 100;  // the Sun in the centre, about 13 pixels across
+    sky.Draw();
+    EXPECT_EQ(sky.At(kSide / 2, kSide / 2), (Rgb{255, 255, 0}));
+    for (int k = 0; k < 3; ++k) {
+        const SkyPickResult pick = sky.scene.renderer->SkyFeedbackPick(kSide / 2 + 8, kSide / 2);
+        ASSERT_NE(pick.object, nullptr);
+        EXPECT_EQ(pick.object->GetTypeId(), kBodySun);
+        EXPECT_LE(pick.distance, kSkyHitRadius);
+    }
+}
+
 TEST(SkyRendererGl, EquatorRunsAlongTheCentreRowRedAtNight) {
     for (bool night : {false, true}) {
         GlSky sky;
