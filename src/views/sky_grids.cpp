@@ -102,7 +102,6 @@ void DrawEquatorialGridAndEcliptic(SkyRenderer& renderer, bool crosses, int mode
     if (mode == 0) gl.PassThrough(kNoObjectMarker);
     if (options.gridType == 2) DrawCoordinateGrid(renderer, crosses, mode, false);
     if (mode != 0 || !options.eclipticOn) return;
-    const int matrixMode = gl.GetMatrixMode();
     gl.MatrixMode(skygl::kProjection);
     gl.PushMatrix();
     gl.MatrixMode(skygl::kModelview);
@@ -115,7 +114,7 @@ void DrawEquatorialGridAndEcliptic(SkyRenderer& renderer, bool crosses, int mode
     gl.PopMatrix();
     gl.MatrixMode(skygl::kProjection);
     gl.PopMatrix();
-    gl.MatrixMode(matrixMode);
+    gl.MatrixMode(skygl::kModelview);
 }
 
 void DrawHorizontalGridAndHorizon(SkyRenderer& renderer, bool crosses, int mode) {

@@ -1,6 +1,7 @@
 #include "views/sky_layers.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/sky_document.h"
 #include "base/greek_letters.h"
@@ -40,6 +41,10 @@ constexpr double kCoarseMagnitude = 3.0;
 // Pixel colours of deep-sky objects and track points (0..255).
 constexpr int kDeepSkyGrey = 51;
 constexpr int kTrackGreen = 128;
+// The Sun's and Moon's sphere: about 0.32 degree on the sphere of radius 1000.
+constexpr double kSunMoonRadius = 5.555555555555555;
+constexpr int kSpherePickPoints = 16;
+constexpr double kPi = 3.14159265358979323846;
 
 std::vector<SkyVector>& StarVectorStore() {
     static std::vector<SkyVector> vectors;
@@ -101,13 +106,40 @@ bool PlanetPoint(const SkyDocument& document, int planet, SkyVector& point) {
     return true;
 }
 
-void DrawStar(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point, int mode) {
+// In the pick list an object's point is a raster position and one pixel:
+// feedback writes one pixel token there, far cheaper than a point primitive.
+void PickPixel(SkyGl& gl, const SkyVector& point) {
+    static constexpr std::uint8_t kPixel[4] = {0, 0, 0, 0};
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.DrawPixels(1, 1, kPixel);
+}
+
+// An object's sprite in the layer list, its pick pixel in the pick list.
+void ObjectImage(SkyRenderer& renderer, const SkyVector& point, const StarSprite& sprite) {
+    if (renderer.Picking()) {
+        PickPixel(renderer.Gl(), point);
+    } else {
+        DrawStarSprite(renderer.Gl(), point, sprite, renderer.Host().GetNightVision());
+    }
+}
+
+// One pixel of a colour (deep-sky objects, track points).
+void ObjectPixel(SkyRenderer& renderer, const SkyVector& point, int r, int g, int b) {
     SkyGl& gl = renderer.Gl();
+    if (renderer.Picking()) {
+        PickPixel(gl, point);
+        return;
+    }
+    PixelColour(gl, r, g, b, renderer.Host().GetNightVision());
+    gl.Point(point.x, point.y, point.z);
+}
+
+void DrawStar(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point, int mode) {
     const SkyRendererHost& host = renderer.Host();
     const SkyOptions& options = host.GetSkyOptions();
     if (mode == 0) {
-        EmitPickCode(gl, star, kPickPartPoint);
-        DrawStarSprite(gl, point, StarSpriteFor(star.Magnitude()), host.GetNightVision());
+        EmitPickCode(renderer, star, kPickPartPoint);
+        ObjectImage(renderer, point, StarSpriteFor(star.Magnitude()));
         return;
     }
     if (options.starNamesOn) {
@@ -192,7 +224,9 @@ char32_t PlanetSymbolCode(int planet) noexcept {
     return static_cast<char32_t>(0xE5 + planet + (planet < 2 ? 2 : 3));
 }
 
-void EmitPickCode(SkyGl& gl, const CelestialObject& object, int part, int extra) {
+void EmitPickCode(SkyRenderer& renderer, const CelestialObject& object, int part, int extra) {
+    if (!renderer.Picking()) return;
+    SkyGl& gl = renderer.Gl();
     const int type = object.GetTypeId();
     gl.PassThrough(EncodePickCode(type, object.Number(), part));
     if (type == kPickPlanetType) gl.PassThrough(static_cast<float>(extra));
@@ -249,7 +283,6 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
     const NameSystem* names = mode == 1 ? SystemOf(kBodyDeepSky, options.deepSkyNameSystem) : nullptr;
     if (!walk) return;
     SkyGl& gl = renderer.Gl();
-    const bool night = host.GetNightVision();
     const std::vector<SkyVector>& vectors = SkyDeepSkyVectors();
     PrecessedFrame frame(gl, renderer.J2000ToDate());
     if (mode == 1) renderer.SetLayerColour(SkyLayerColour::kStarLabels);
@@ -262,13 +295,12 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
         if (!name || number < 0 || number >= static_cast<int>(vectors.size())) continue;
         const SkyVector& point = vectors[static_cast<std::size_t>(number)];
         if (mode == 0) {
-            EmitPickCode(gl, *object, kPickPartPoint);
-            if (options.deepSkyColour && host.HasPictureOf(*object)) {
-                PixelColour(gl, 255, 0, 255, night);
+            EmitPickCode(renderer, *object, kPickPartPoint);
+            if (!renderer.Picking() && options.deepSkyColour && host.HasPictureOf(*object)) {
+                ObjectPixel(renderer, point, 255, 0, 255);
             } else {
-                PixelColour(gl, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey, night);
+                ObjectPixel(renderer, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
             }
-            gl.Point(point.x, point.y, point.z);
         } else {
             renderer.DrawLabel(FirstName(*object, names), point, 0, -16, true);
         }
@@ -278,7 +310,6 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
 void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
     const SkyRendererHost& host = renderer.Host();
     if (mode != 0 || !host.GetSkyOptions().planetTracksOn) return;
-    SkyGl& gl = renderer.Gl();
     const SkyDocument& document = host.GetSkyDocument();
     const PlanetCatalogue& planets = GetPlanetCatalogue();
     const int shown = std::min(DisplayedPlanets(host.GetSkyOptions()), planets.Count());
@@ -289,11 +320,10 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
         for (const DatedSkyPosition& p : track) {
             points.push_back(SphereVertex(p.position.first, p.position.second));
         }
-        PixelColour(gl, 0, kTrackGreen, 0, host.GetNightVision());
         for (std::size_t k = 0; k < points.size(); ++k) {
             if (track[k].position.first == kNotComputedAngle) continue;
-            EmitPickCode(gl, *planets.At(planet), kPickPartTrack, static_cast<int>(k));
-            gl.Point(points[k].x, points[k].y, points[k].z);
+            EmitPickCode(renderer, *planets.At(planet), kPickPartTrack, static_cast<int>(k));
+            ObjectPixel(renderer, points[k], 0, kTrackGreen, 0);
         }
     }
 }
@@ -301,7 +331,6 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
 void DrawPlanets(SkyRenderer& renderer, int mode) {
     const SkyRendererHost& host = renderer.Host();
     const SkyOptions& options = host.GetSkyOptions();
-    SkyGl& gl = renderer.Gl();
     const SkyDocument& document = host.GetSkyDocument();
     const PlanetCatalogue& planets = GetPlanetCatalogue();
     const int shown = std::min(DisplayedPlanets(options), planets.Count());
@@ -310,10 +339,11 @@ void DrawPlanets(SkyRenderer& renderer, int mode) {
         SkyVector point;
         if (!PlanetPoint(document, number, point)) continue;
         if (mode == 0) {
-            EmitPickCode(gl, planet, kPickPartPoint, 0);
-            const double magnitude =
-                options.planetDisplayMode == 2 ? host.GetPlanetMagnitude(planet) : 1.0;
-            DrawStarSprite(gl, point, StarSpriteFor(magnitude), host.GetNightVision());
+            EmitPickCode(renderer, planet, kPickPartPoint, 0);
+            const double magnitude = options.planetDisplayMode == 2 && !renderer.Picking()
+                                         ? host.GetPlanetMagnitude(planet)
+                                         : 1.0;
+            ObjectImage(renderer, point, StarSpriteFor(magnitude));
             continue;
         }
         if (options.planetNamesOn) {
@@ -337,22 +367,37 @@ void DrawSunOrMoon(SkyRenderer& renderer, const CelestialObject* object, SkyLaye
         renderer.Host().GetSkyDocument().GetBodySkyPosition(object->GetTypeId(), object->Number());
     if (p.first == kNotComputedAngle || p.second == kNotComputedAngle) return;
     const SkyVector point = SphereVertex(p.first, p.second);
-    const int matrixMode = gl.GetMatrixMode();
+    // Compiled into a list: the mode is not read back (it would be the mode
+    // at compilation); the layer lists always run in the modelview mode.
     gl.MatrixMode(skygl::kProjection);
     gl.PushMatrix();
     gl.MatrixMode(skygl::kModelview);
     gl.PushMatrix();
     renderer.SetLayerColour(colour);
     gl.Translate(point.x, point.y, point.z);
-    EmitPickCode(gl, *object, kPickPartPoint);
-    gl.Point(0, 0, 0);
-    EmitPickCode(gl, *object, kPickPartSphere);
-    // About 0.32 degree on the sphere of radius 1000.
-    gl.Sphere(5.555555555555555, 64, 64);
+    if (renderer.Picking()) {
+        // The pickable centre, then points on three great circles of the
+        // sphere (some lie on its outline from any side) standing for its
+        // polygons: pixel tokens, which feedback writes cheaply and safely.
+        EmitPickCode(renderer, *object, kPickPartPoint);
+        PickPixel(gl, {0, 0, 0});
+        EmitPickCode(renderer, *object, kPickPartSphere);
+        for (int k = 0; k < kSpherePickPoints; ++k) {
+            const double a = 2.0 * kPi * k / kSpherePickPoints;
+            const double c = kSunMoonRadius * std::cos(a);
+            const double s = kSunMoonRadius * std::sin(a);
+            PickPixel(gl, {c, s, 0});
+            PickPixel(gl, {0, c, s});
+            PickPixel(gl, {s, 0, c});
+        }
+    } else {
+        gl.Point(0, 0, 0);
+        gl.Sphere(kSunMoonRadius, 64, 64);
+    }
     gl.PopMatrix();
     gl.MatrixMode(skygl::kProjection);
     gl.PopMatrix();
-    gl.MatrixMode(matrixMode);
+    gl.MatrixMode(skygl::kModelview);
 }
 
 }  // namespace

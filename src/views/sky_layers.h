@@ -22,8 +22,9 @@ struct StarSprite {
 // The image of a star of magnitude m; each bound of the table is inclusive.
 StarSprite StarSpriteFor(double magnitude) noexcept;
 
-// Draws the image at a model point: the centre as a GL point (so a pick
-// finds exactly that pixel), the neighbours as bitmaps of their levels.
+// Draws the image at a model point: the centre as a GL point, the
+// neighbours as bitmaps of their levels (the pick list puts its pixel token
+// on the same point).
 // Under night vision the levels are drawn in red.
 void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night);
 
@@ -37,7 +38,8 @@ const std::vector<SkyVector>& SkyDeepSkyVectors() noexcept;
 // The planet symbol (a symbol-font character) of a planet-catalogue number.
 char32_t PlanetSymbolCode(int planet) noexcept;
 
-// Layer drawers: mode 0 geometry with pick codes, mode 1 labels.
+// Layer drawers: mode 0 geometry (with pick codes and pick pixels while the
+// renderer compiles a pick list), mode 1 labels.
 void DrawStars(SkyRenderer& renderer, int mode);
 void DrawConstellationLines(SkyRenderer& renderer, int mode);
 void DrawDeepSkyObjects(SkyRenderer& renderer, int mode);
@@ -46,7 +48,8 @@ void DrawPlanets(SkyRenderer& renderer, int mode);
 void DrawSun(SkyRenderer& renderer, int mode);
 void DrawMoon(SkyRenderer& renderer, int mode);
 
-// The pick code of a catalogue object, and its planet extra when it is one.
-void EmitPickCode(SkyGl& gl, const CelestialObject& object, int part, int extra = 0);
+// The pick code of a catalogue object, and its planet extra when it is one;
+// only while the renderer compiles a pick list.
+void EmitPickCode(SkyRenderer& renderer, const CelestialObject& object, int part, int extra = 0);
 
 }  // namespace corvinata

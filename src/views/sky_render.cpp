@@ -152,8 +152,12 @@ void SkyRenderer::SkyRenderFrame() {
     // map change or a zoom never draws into a stale one.
     SkySetViewport();
     SkyEnsureLists();
-    gl_.CallList(SkyList::kScene);
-    if (!feedback) SkyDrawScene(1);
+    if (feedback) {
+        SkyDrawScene(2);
+    } else {
+        gl_.CallList(SkyList::kScene);
+        SkyDrawScene(1);
+    }
     gl_.Flush();
     if (!feedback) gl_.SwapBuffers();
 }
@@ -167,6 +171,9 @@ void SkyRenderer::SkyEnsureLists() {
         gl_.NewList(coarse ? SkyList::kCoarseLayers : SkyList::kFullLayers);
         SkyBuildLayerList(options.gridAsCrosses, options.constellationBoundariesOn,
                           options.planetTracksOn);
+        gl_.EndList();
+        gl_.NewList(coarse ? SkyList::kCoarsePick : SkyList::kFullPick);
+        SkyBuildPickList(options.planetTracksOn);
         gl_.EndList();
         valid = true;
     }
@@ -188,6 +195,17 @@ void SkyRenderer::SkyBuildLayerList(bool crosses, bool boundaries, bool tracks) 
     DrawPlanets(*this, 0);
     DrawSun(*this, 0);
     DrawMoon(*this, 0);
+}
+
+void SkyRenderer::SkyBuildPickList(bool tracks) {
+    picking_ = true;
+    if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
+    DrawStars(*this, 0);
+    if (tracks) DrawPlanetTracks(*this, 0);
+    DrawPlanets(*this, 0);
+    DrawSun(*this, 0);
+    DrawMoon(*this, 0);
+    picking_ = false;
 }
 
 void SkyRenderer::SkyDrawScene(int mode) {
@@ -214,6 +232,11 @@ void SkyRenderer::SkyDrawScene(int mode) {
         gl_.Rotate(90 - phi, 1, 0, 0);
         gl_.Rotate(90, 0, 1, 0);
         gl_.Rotate(theta, 0, -1, 0);
+    }
+    if (mode == 2) {
+        gl_.CallList(UsingCoarseLayerList() ? SkyList::kCoarsePick : SkyList::kFullPick);
+        if (horizontalFrame && !equatorialMap) gl_.PopMatrix();
+        return;
     }
     if (mode == 1) {
         SkyDrawLayerLabels();

@@ -104,10 +104,16 @@ public:
     SkyRenderer& operator=(const SkyRenderer&) = delete;
 
     // One frame in the current render mode: GL_RENDER from WM_PAINT (labels,
-    // ring, swap), GL_FEEDBACK from picking (the cached scene only).
+    // ring, swap), GL_FEEDBACK from picking (the projection, the view and the
+    // cached pick list only: lines, the horizon and labels never pick).
     void SkyRenderFrame();
     void SkyEnsureLists();
     void SkyBuildLayerList(bool crosses, bool boundaries, bool tracks);
+    // The objects of the layer list with their pick codes, as pixel tokens.
+    void SkyBuildPickList(bool tracks);
+    // True while a pick list is compiled.
+    bool Picking() const noexcept { return picking_; }
+    // Mode 0 compiled into the scene list, 1 the labels pass, 2 the pick pass.
     void SkyDrawScene(int mode);
     // The square viewport for the client size (set every frame) and the
     // orthographic projection for the field of view and map type.
@@ -161,6 +167,7 @@ private:
     bool sceneValid_ = false;
     bool fullValid_ = false;
     bool coarseValid_ = false;
+    bool picking_ = false;
     double j2000ToDate_[16];
     double b1875ToDate_[16];
 };

@@ -40,8 +40,12 @@ constexpr float kCopyPixelToken = 1798.0f;
 constexpr float kLineResetToken = 1799.0f;
 }  // namespace skygl
 
-// The renderer's three display lists, as offsets from the display's base.
-enum class SkyList : int { kScene = 0, kFullLayers = 1, kCoarseLayers = 2 };
+// The renderer's display lists, as offsets from the display's base: the
+// scene, the layers of the full and the coarse configuration, and each
+// configuration's pick list (the objects' pick codes and pixel tokens, all
+// a feedback render needs).
+enum class SkyList : int { kScene = 0, kFullLayers = 1, kCoarseLayers = 2, kFullPick = 3, kCoarsePick = 4 };
+constexpr int kSkyListCount = 5;
 
 // Fonts of the labels: the display font for names, the program's symbol font
 // for planet symbols and Bayer letters.

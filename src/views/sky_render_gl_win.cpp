@@ -71,7 +71,7 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
 SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont)
     : window_(window), dc_(dc), context_(context), fonts_{displayFont, symbolFont} {
     MakeCurrent();
-    listBase_ = glGenLists(3);
+    listBase_ = glGenLists(kSkyListCount);
     quadric_ = gluNewQuadric();
     glEnable(GL_DEPTH_TEST);
     // Later layers cover earlier ones at equal depth on the sphere.
@@ -84,7 +84,7 @@ SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT 
 SkyGlWin::~SkyGlWin() {
     // Another display's context may be current: delete in our own.
     wglMakeCurrent(dc_, context_);
-    if (listBase_) glDeleteLists(listBase_, 3);
+    if (listBase_) glDeleteLists(listBase_, kSkyListCount);
     for (auto& font : glyphs_)
         for (const auto& glyph : font) glDeleteLists(glyph.second, 1);
     if (quadric_) gluDeleteQuadric(Quadric(quadric_));
@@ -93,7 +93,22 @@ SkyGlWin::~SkyGlWin() {
 }
 
 void SkyGlWin::MakeCurrent() {
-    if (wglGetCurrentContext() != context_) wglMakeCurrent(dc_, context_);
+    if (wglGetCurrentContext() != context_) {
+        DropMatrices();
+        wglMakeCurrent(dc_, context_);
+    }
+}
+
+const SkyGlWin::Matrices& SkyGlWin::CurrentMatrices() const {
+    if (!matricesValid_) {
+        glGetDoublev(GL_MODELVIEW_MATRIX, matrices_.model);
+        glGetDoublev(GL_PROJECTION_MATRIX, matrices_.projection);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        for (int k = 0; k < 4; ++k) matrices_.viewport[k] = viewport[k];
+        matricesValid_ = true;
+    }
+    return matrices_;
 }
 
 int SkyGlWin::GetRenderMode() const {
@@ -102,7 +117,10 @@ int SkyGlWin::GetRenderMode() const {
     return mode;
 }
 
-int SkyGlWin::SetRenderMode(int mode) { return glRenderMode(static_cast<GLenum>(mode)); }
+int SkyGlWin::SetRenderMode(int mode) {
+    DropMatrices();
+    return glRenderMode(static_cast<GLenum>(mode));
+}
 
 void SkyGlWin::FeedbackBuffer(float* buffer, int size) {
     // Handed to GL every time: the two drawing configurations have buffers
@@ -117,7 +135,10 @@ void SkyGlWin::DrawBackBuffer() { glDrawBuffer(GL_BACK); }
 void SkyGlWin::SwapBuffers() { ::SwapBuffers(dc_); }
 void SkyGlWin::Flush() { glFlush(); }
 void SkyGlWin::Clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
-void SkyGlWin::Viewport(int x, int y, int width, int height) { glViewport(x, y, width, height); }
+void SkyGlWin::Viewport(int x, int y, int width, int height) {
+    DropMatrices();
+    glViewport(x, y, width, height);
+}
 
 void SkyGlWin::GetViewport(int viewport[4]) const {
     GLint v[4] = {0, 0, 0, 0};
@@ -140,18 +161,34 @@ int SkyGlWin::GetMatrixMode() const {
     return mode;
 }
 
-void SkyGlWin::LoadIdentity() { glLoadIdentity(); }
+void SkyGlWin::LoadIdentity() {
+    DropMatrices();
+    glLoadIdentity();
+}
 
 void SkyGlWin::Ortho(double left, double right, double bottom, double top, double zNear,
                      double zFar) {
+    DropMatrices();
     glOrtho(left, right, bottom, top, zNear, zFar);
 }
 
-void SkyGlWin::Rotate(double angle, double x, double y, double z) { glRotated(angle, x, y, z); }
-void SkyGlWin::Translate(double x, double y, double z) { glTranslated(x, y, z); }
-void SkyGlWin::MultMatrix(const double m[16]) { glMultMatrixd(m); }
+void SkyGlWin::Rotate(double angle, double x, double y, double z) {
+    DropMatrices();
+    glRotated(angle, x, y, z);
+}
+void SkyGlWin::Translate(double x, double y, double z) {
+    DropMatrices();
+    glTranslated(x, y, z);
+}
+void SkyGlWin::MultMatrix(const double m[16]) {
+    DropMatrices();
+    glMultMatrixd(m);
+}
 void SkyGlWin::PushMatrix() { glPushMatrix(); }
-void SkyGlWin::PopMatrix() { glPopMatrix(); }
+void SkyGlWin::PopMatrix() {
+    DropMatrices();
+    glPopMatrix();
+}
 
 int SkyGlWin::ModelviewStackDepth() const {
     GLint depth = 1;
@@ -164,7 +201,10 @@ void SkyGlWin::NewList(SkyList list) {
 }
 
 void SkyGlWin::EndList() { glEndList(); }
-void SkyGlWin::CallList(SkyList list) { glCallList(listBase_ + static_cast<GLuint>(list)); }
+void SkyGlWin::CallList(SkyList list) {
+    DropMatrices();
+    glCallList(listBase_ + static_cast<GLuint>(list));
+}
 void SkyGlWin::Color(double r, double g, double b) { glColor3d(r, g, b); }
 void SkyGlWin::Begin(int mode) { glBegin(static_cast<GLenum>(mode)); }
 void SkyGlWin::Vertex(double x, double y, double z) { glVertex3d(x, y, z); }
@@ -211,23 +251,13 @@ void SkyGlWin::TexImage(int width, int height, const std::uint32_t* bgra) {
 }
 
 bool SkyGlWin::Project(double x, double y, double z, double& wx, double& wy, double& wz) const {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    return gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz) == GL_TRUE;
+    const Matrices& m = CurrentMatrices();
+    return gluProject(x, y, z, m.model, m.projection, m.viewport, &wx, &wy, &wz) == GL_TRUE;
 }
 
 bool SkyGlWin::UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const {
-    GLdouble model[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    return gluUnProject(wx, wy, wz, model, projection, viewport, &x, &y, &z) == GL_TRUE;
+    const Matrices& m = CurrentMatrices();
+    return gluUnProject(wx, wy, wz, m.model, m.projection, m.viewport, &x, &y, &z) == GL_TRUE;
 }
 
 int SkyGlWin::TextWidth(SkyFont font, const std::u32string& text) const {

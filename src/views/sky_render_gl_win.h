@@ -74,7 +74,20 @@ public:
     void DrawText(SkyFont font, const std::u32string& text) override;
 
 private:
+    // The matrices and viewport as GL holds them, read once per run of
+    // labels (each label projects and unprojects) and dropped by every call
+    // that may change them. Never kept across a context switch or a list.
+    struct Matrices {
+        double model[16];
+        double projection[16];
+        int viewport[4];
+    };
+    const Matrices& CurrentMatrices() const;
+    void DropMatrices() noexcept { matricesValid_ = false; }
     unsigned GlyphList(SkyFont font, char32_t code);
+
+    mutable Matrices matrices_{};
+    mutable bool matricesValid_ = false;
 
     HWND window_;
     HDC dc_;

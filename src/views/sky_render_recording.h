@@ -119,8 +119,8 @@ private:
     std::vector<Matrix> projection_;
     std::vector<Matrix> multMatrices_;
     std::vector<SkyGlCall> calls_;
-    std::vector<SkyGlCall> lists_[3];
-    int compilations_[3] = {0, 0, 0};
+    std::vector<SkyGlCall> lists_[kSkyListCount];
+    int compilations_[kSkyListCount] = {0, 0, 0, 0, 0};
     int compiling_ = -1;
     int renderMode_ = skygl::kRender;
     float* feedback_ = nullptr;

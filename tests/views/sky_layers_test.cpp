@@ -56,10 +56,10 @@ TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
     o.deepSkyCatalogue = 1;
     o.magnitudeLimit = 6;
     s.renderer->SkyRenderFrame();
-    // The body type of each pick code in order, runs collapsed; 9 no object.
+    // The body type of each pick code in order, runs collapsed.
     std::vector<int> runs;
     bool planetExtra = false;
-    for (float code : PassThroughs(s.gl.List(SkyList::kFullLayers))) {
+    for (float code : PassThroughs(s.gl.List(SkyList::kFullPick))) {
         if (planetExtra) {
             planetExtra = false;
             continue;
@@ -71,9 +71,8 @@ TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
         const int key = type == kPickPlanetType && part == kPickPartTrack ? 20 : type;
         if (runs.empty() || runs.back() != key) runs.push_back(key);
     }
-    // Grid and ecliptic, figures, boundaries, deep sky, stars, tracks,
-    // planets, Sun, Moon.
-    EXPECT_EQ(runs, (std::vector<int>{9, 6, 4, 20, 2, 0, 1}));
+    // Deep sky, stars, tracks, planets, Sun, Moon (lines never pick).
+    EXPECT_EQ(runs, (std::vector<int>{6, 4, 20, 2, 0, 1}));
 }
 
 TEST(SkyLayers, CoarseListKeepsStarsToThirdMagnitudeAndNoDeepSky) {
@@ -84,7 +83,7 @@ TEST(SkyLayers, CoarseListKeepsStarsToThirdMagnitudeAndNoDeepSky) {
         s.renderer->UseCoarseLayerList(true);
         s.renderer->SkyRenderFrame();
         int stars = 0, deepSky = 0;
-        for (float code : PassThroughs(s.gl.List(SkyList::kCoarseLayers))) {
+        for (float code : PassThroughs(s.gl.List(SkyList::kCoarsePick))) {
             const int type = (static_cast<int>(code) / 10) % 100;
             stars += type == 4;
             deepSky += type == 6;
@@ -103,7 +102,7 @@ TEST(SkyLayers, RealisticPlanetsAreTheFirstFiveBySizeOfTheirMagnitude) {
     s.host.planetMagnitudes[0] = 4.5;  // Mercury faint: one pixel
     s.renderer->SkyRenderFrame();
     std::vector<int> planets;
-    for (float code : PassThroughs(s.gl.List(SkyList::kFullLayers))) {
+    for (float code : PassThroughs(s.gl.List(SkyList::kFullPick))) {
         const int c = static_cast<int>(code);
         if (code >= 20.0f && (c / 10) % 100 == kPickPlanetType) planets.push_back(c / 1000);
     }

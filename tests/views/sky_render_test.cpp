@@ -62,7 +62,29 @@ TEST(SkyRenderer, LayerListIsBuiltBeforeTheSceneThatCallsIt) {
     std::vector<int> compiled;
     for (const SkyGlCall& c : s.gl.Calls())
         if (c.op == SkyGlOp::kNewList) compiled.push_back(c.i);
-    EXPECT_EQ(compiled, (std::vector<int>{1, 0}));
+    EXPECT_EQ(compiled, (std::vector<int>{1, 3, 0}));
+}
+
+TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
+    SkyScene s;
+    SkyOptions& o = s.host.options;
+    o.gridType = 2;
+    o.horizonType = 1;
+    o.constellationLinesOn = o.constellationBoundariesOn = o.sunOn = true;
+    o.planetDisplayMode = 1;
+    o.magnitudeLimit = 20;
+    s.renderer->SkyRenderFrame();
+    for (const SkyGlCall& c : s.gl.List(SkyList::kFullPick)) {
+        EXPECT_NE(c.op, SkyGlOp::kBegin);
+        EXPECT_NE(c.op, SkyGlOp::kBitmap);
+        EXPECT_NE(c.op, SkyGlOp::kTexImage);
+    }
+    s.gl.ClearCalls();
+    s.renderer->SkyFeedbackPick(400, 400);
+    std::vector<int> called;
+    for (const SkyGlCall& c : s.gl.Calls())
+        if (c.op == SkyGlOp::kCallList) called.push_back(c.i);
+    EXPECT_EQ(called, std::vector<int>{static_cast<int>(SkyList::kFullPick)});
 }
 
 TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBack) {
@@ -133,8 +155,7 @@ TEST(SkyRenderer, PickFindsThePlanetUnderThePointerAndNothingInAnEmptySky) {
     EXPECT_EQ(s.renderer->SkyHitTest(x, y + 16), 2);
 }
 
-TEST(SkyRenderer, AScenePastTheFirstBufferIsPickedInALargerOne) {
-    // Every layer at field 180: more than the first 200000 floats.
+TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
     SkyScene s;
     SkyOptions& o = s.host.options;
     o.gridType = 2;
@@ -145,10 +166,16 @@ TEST(SkyRenderer, AScenePastTheFirstBufferIsPickedInALargerOne) {
     o.magnitudeLimit = 20;
     s.host.fieldOfView = 180;
     s.host.azimuth = 100;  // the Sun in the centre
+    // A buffer far too small for the scene: the pick renders again into a
+    // larger one instead of finding nothing.
+    s.renderer->CurrentContext().feedback.assign(64, 0.0f);
     const SkyPickResult pick = s.renderer->SkyFeedbackPick(400, 400);
     ASSERT_NE(pick.object, nullptr);
     EXPECT_EQ(pick.object->GetTypeId(), kBodySun);
+    EXPECT_GT(s.renderer->CurrentContext().feedback.size(), 64u);
     EXPECT_TRUE(s.renderer->SkyIsObjectVisible(*GetSunCatalogue().CatalogueGetObjectAt(0)));
+    // Off the centre but on the Sun's disc (~2.8 pixels at field 180): still the Sun.
+    EXPECT_EQ(s.renderer->SkyFeedbackPick(402, 401).object, pick.object);
 }
 
 TEST(SkyRenderer, StarsAreDrawnInTheSkyOfTheDate) {
