@@ -14,6 +14,7 @@
 #include "base/settings_tree.h"
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
+#include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
@@ -124,6 +125,9 @@ FrameWindow::~FrameWindow() {
 }
 
 bool FrameWindow::Create() {
+    InstallHelpMessages(instance_);
+    // Before the first window, so that every window of the frame follows night vision.
+    if (!nightColours_) nightColours_ = std::make_unique<NightColours>(options_.NightVision());
     WNDCLASSW existing{};
     if (!GetClassInfoW(instance_, ClassName(), &existing)) {
         WNDCLASSW wc{};
@@ -398,9 +402,14 @@ void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
     RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
 }
 
-void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+    if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
+        toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
+        NightColours::Switched();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 void FrameWindow::RunLayoutCommand(int id) {
@@ -769,6 +778,7 @@ void FrameWindow::OnStartup() {
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        if (choice == WelcomeChoice::QuickTour) StartQuickTour(instance_, window_, app_.Product().GetProgramDirectory());
     }
     startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.

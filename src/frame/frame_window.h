@@ -21,6 +21,7 @@
 #include "frame/main_toolbar.h"
 #include "frame/mdi_child_window.h"
 #include "frame/option_commands.h"
+#include "frame/night_colours.h"
 #include "frame/status_line.h"
 
 namespace corvinata {
@@ -156,6 +157,7 @@ private:
     HistoryPopupHolder historyPopup_;
     bool controlPanelWanted_ = true;
     bool startupFinished_ = false;
+    std::unique_ptr<NightColours> nightColours_;
     bool closeRequested_ = false;
     bool closing_ = false;
     std::vector<HBITMAP> menuBitmaps_;
