@@ -13,6 +13,7 @@
 
 #include "../frame/frame_test.h"
 #include "base/date_time_text.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/star_catalogue.h"
 #include "support/test_text.h"
 #include "frame/window_kinds.h"
@@ -234,6 +235,28 @@ TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     EXPECT_EQ(windows[0]->GetViewDirection(), (ViewDirection{10.0, 5.0}));
     EXPECT_EQ(windows[1]->GetViewDirection(), (ViewDirection{200.0, -30.0}));
     EXPECT_EQ(windows[1]->GetZoom(), 120);
+}
+
+TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
+    const Catalogue& planets = *CatalogueByType(kBodyPlanet);
+    const BodyIdentifier mars = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(2));
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, nullptr));
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(sky->GetSelectedObject(), mars.object);
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyIsObjectVisible(*mars.object));
+    // At a moment: the shared document goes there, in one step of the window.
+    const DateTime moment{2003, 8, 27, 20.0, kLocalCivilTime};
+    const int steps = sky->GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &moment));
+    EXPECT_EQ(frame_->Children().ActiveWindow(), sky);
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2003);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), steps + 1);
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
+    // What a Sky window cannot show is refused.
+    EXPECT_FALSE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), BodyIdentifier{}, nullptr));
 }
 
 // Counts the paints of every window of the thread while it lives.
