@@ -14,7 +14,7 @@
 #include "resources/resource_ids.h"
 #include "script/clause_runners.h"
 #include "script/script_interpreter.h"
-#include "support/null_script_host.h"
+#include "support/recording_script_host.h"
 #include "support/test_text.h"
 #include "views/sky_view.h"
 #include "views/sky_window_win.h"
@@ -22,16 +22,12 @@
 namespace corvinata {
 namespace {
 
-class SkyScriptHost final : public test::NullScriptHost {
+class SkyScriptHost final : public test::RecordingScriptHost {
 public:
     SkyScriptHost(ChildWindows& children, SkyActions& actions) : children_(children), actions_(actions) {}
 
     SkyWindow* window = nullptr;
 
-    void SetScriptRunning(bool) override {}
-    void ClearScriptError() override {}
-    String GetScriptError() const override { return String(); }
-    void ScriptEnded(bool) override {}
     void ScriptFailed(const ScriptRunFailure& failure) override { failed = true, error = failure.message; }
     bool failed = false;
     String error;
