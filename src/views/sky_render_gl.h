@@ -112,6 +112,8 @@ public:
     // gluSphere with the context's quadric.
     virtual void Sphere(double radius, int slices, int stacks) = 0;
 
+    // glDepthMask: whether what is drawn writes the depth buffer.
+    virtual void DepthMask(bool write) = 0;
     virtual void Enable(int capability) = 0;
     virtual void Disable(int capability) = 0;
     virtual void TexEnvMode(int mode) = 0;

@@ -235,6 +235,7 @@ void SkyGlWin::Sphere(double radius, int slices, int stacks) {
     gluSphere(Quadric(quadric_), radius, slices, stacks);
 }
 
+void SkyGlWin::DepthMask(bool write) { glDepthMask(write ? GL_TRUE : GL_FALSE); }
 void SkyGlWin::Enable(int capability) { glEnable(static_cast<GLenum>(capability)); }
 void SkyGlWin::Disable(int capability) { glDisable(static_cast<GLenum>(capability)); }
 void SkyGlWin::TexEnvMode(int mode) { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode); }

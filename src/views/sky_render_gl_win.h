@@ -63,6 +63,7 @@ public:
     void Bitmap(int width, int height, double xorig, double yorig,
                 const std::uint8_t* bits) override;
     void Sphere(double radius, int slices, int stacks) override;
+    void DepthMask(bool write) override;
     void Enable(int capability) override;
     void Disable(int capability) override;
     void TexEnvMode(int mode) override;
