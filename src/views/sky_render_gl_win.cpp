@@ -125,8 +125,6 @@ int SkyGlWin::SetRenderMode(int mode) {
 void SkyGlWin::FeedbackBuffer(float* buffer, int size) {
     // Handed to GL every time: the two drawing configurations have buffers
     // of their own, and a grown buffer moves.
-    feedbackBuffer_ = buffer;
-    feedbackSize_ = size;
     glFeedbackBuffer(size, GL_2D, buffer);
 }
 
