@@ -32,7 +32,6 @@ bool RegisterPictureClass(HINSTANCE instance) {
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_PICTURE));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszMenuName = L"Menu_Main";
     wc.lpszClassName = PictureWindow::ClassName();
     return RegisterClassW(&wc) != 0;
 }
@@ -86,16 +85,21 @@ void PictureWindow::Update(void*) {
     if (panel && panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) panel->ControlPanelUpdate(nullptr);
 }
 
+void PictureWindow::Draw(HDC dc, bool fillBackground) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (fillBackground) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!picture_.IsLoaded()) return;
+    const SIZE size = picture_.PixelSize(dc);
+    const PictureRect drawn = FitPictureRect(size.cx, size.cy, client.right, client.bottom, scaleToFit_);
+    picture_.Render(dc, drawn.left, drawn.top, drawn.width, drawn.height);
+}
+
 void PictureWindow::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(Handle(), &paint);
-    if (picture_.IsLoaded()) {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        const SIZE size = picture_.PixelSize(dc);
-        const PictureRect drawn = FitPictureRect(size.cx, size.cy, client.right, client.bottom, scaleToFit_);
-        picture_.Render(dc, drawn.left, drawn.top, drawn.width, drawn.height);
-    }
+    // The class's black brush has erased the rest.
+    Draw(dc, false);
     EndPaint(Handle(), &paint);
 }
 
@@ -160,6 +164,9 @@ LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_PAINT:
         OnPaint();
+        return 0;
+    case WM_PRINTCLIENT:
+        Draw(reinterpret_cast<HDC>(wParam), true);
         return 0;
     case WM_RBUTTONDOWN:
         if (HMENU popup = PrepareContextMenu()) {

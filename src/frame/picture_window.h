@@ -77,6 +77,7 @@ private:
     };
 
     void LoadCurrentPicture();
+    void Draw(HDC dc, bool fillBackground);
     void OnPaint();
     void OnCommand(int id);
 
