@@ -10,13 +10,13 @@
 namespace corvinata {
 namespace {
 
-std::wstring ThousandLineContents() {
-    std::wstring text = L"[Format]\n1.01\n[Name]\nA large pack\n[Files]\n";
+std::basic_string<Char> ThousandLineContents() {
+    std::string text = "[Format]\n1.01\n[Name]\nA large pack\n[Files]\n";
     for (int i = 0; i < 1000; ++i) {
-        text += L"ngc" + std::to_wstring(i) + L".jpg:Galaxy NGC " + std::to_wstring(i) + L":Deep Sky:NGC " +
-                std::to_wstring(i + 1) + L"\n";
+        text += "ngc" + std::to_string(i) + ".jpg:Galaxy NGC " + std::to_string(i) + ":Deep Sky:NGC " +
+                std::to_string(i + 1) + "\n";
     }
-    return text;
+    return std::basic_string<Char>(text.begin(), text.end());
 }
 
 void BM_ReadThousandLineContents(benchmark::State& state) {
