@@ -72,10 +72,9 @@ void PictureWindow::LoadCurrentPicture() {
 }
 
 void PictureWindow::Update(void*) {
-    if (!loadTried_ || !PictureRefEquals(loadedRef_, document_.CurrentRef()) ||
-        (document_.Current() == nullptr) == picture_.IsLoaded()) {
-        LoadCurrentPicture();
-    }
+    // Reloaded only when the picture named changed: options and undo of
+    // other steps repaint what is loaded.
+    if (!loadTried_ || !PictureRefEquals(loadedRef_, document_.CurrentRef())) LoadCurrentPicture();
     if (Handle()) {
         InvalidateRect(Handle(), nullptr, TRUE);
         UpdateWindow(Handle());
