@@ -75,6 +75,10 @@ public:
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
+    // The modeless dialogs of the message loop, and the option commands
+    // (night vision among them), for the window kinds' panels.
+    ModelessDialogList& Modeless() noexcept { return modeless_; }
+    OptionCommands& Options() noexcept { return options_; }
     // Whether the first-run question is to be asked and whether the frame
     // is shown when it is created; tests switch both off.
     void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
