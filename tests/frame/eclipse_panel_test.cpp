@@ -39,7 +39,7 @@ public:
         r.locationSelected = true;
         r.type = kCentralTotalEclipse;
         r.contacts[kFirstContact] = {9.75, 40.0};
-        r.contacts[kMaximumContact] = {10.25, 45.0};
+        r.contacts[kGreatestEclipse] = {10.25, 45.0};
         r.maximumFraction = -1.0;
         r.shown = detailsTime;
         r.location = detailsPoint;
