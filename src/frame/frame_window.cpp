@@ -18,6 +18,7 @@
 #include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
+#include "views/eclipse_window_win.h"
 
 namespace corvinata {
 
@@ -284,6 +285,7 @@ void FrameWindow::OnCreate() {
                                                                               PaneNode::Leaf(PaneOf(windowManager_), true)})}),
                                PaneNode::Leaf(PaneOf(status_.Window()), false)}));
     panes_->Show(PaneOf(mdiClient_));
+    AddSolarEclipseKind(*this, app_, instance_, modeless_, options_.NightVision());
 
     ShowPanes(app_.Frame().panes);
     clock_ = std::make_unique<FrameClockTimer>(window_);

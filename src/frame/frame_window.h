@@ -62,6 +62,7 @@ public:
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
     ChildWindowRegistry& Registry() noexcept { return registry_; }
+    NightVisionSettings& NightVision() noexcept { return options_.NightVision(); }
     NavigationHistory& Navigation() noexcept { return navigation_; }
     // The toolbar tooltip of a command, with the step that Undo, Redo or a
     // navigation button would take.

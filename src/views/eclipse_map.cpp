@@ -65,7 +65,7 @@ private:
 void DrawFrame(MapCanvas& canvas, const PixelRect& map) {
     const int right = map.right - 1;
     const int bottom = map.bottom - 1;
-    canvas.SelectDefaultPen();
+    canvas.UseDefaultPen();
     canvas.MoveTo({map.left, map.top});
     canvas.LineTo({right, map.top});
     canvas.LineTo({right, bottom});
@@ -203,16 +203,16 @@ void DrawEclipseMap(MapCanvas& canvas, const EclipseMapProjection& projection,
     const PixelRect map = projection.MapRect();
     DrawFrame(canvas, map);
     canvas.ClipTo(map);
-    canvas.SelectPen(colours.outlines);
+    canvas.UsePen(colours.outlines);
     if (content.outlines != nullptr) DrawOutlines(canvas, projection, *content.outlines);
     const SolarEclipseModel* eclipse = content.eclipse;
     if (eclipse != nullptr && eclipse->found) {
-        canvas.SelectPen(colours.firstCurves);
+        canvas.UsePen(colours.firstCurves);
         DrawCurve(canvas, projection, eclipse->centralPath);
-        canvas.SelectPen(colours.furtherCurves);
+        canvas.UsePen(colours.furtherCurves);
         for (const PathCurve& curve : eclipse->magnitudeCurves) DrawCurve(canvas, projection, curve);
         if (Found(content.observer.longitude) && Found(content.observer.latitude)) {
-            canvas.SelectPen(colours.markOutline);
+            canvas.UsePen(colours.markOutline);
             canvas.Ellipse(EclipseMarkSquare(projection, content.observer), colours.markFill);
         }
         canvas.ClearClip();

@@ -20,8 +20,8 @@ public:
     GdiMapCanvas(const GdiMapCanvas&) = delete;
     GdiMapCanvas& operator=(const GdiMapCanvas&) = delete;
 
-    void SelectDefaultPen() override;
-    void SelectPen(Colour colour) override;
+    void UseDefaultPen() override;
+    void UsePen(Colour colour) override;
     void MoveTo(PixelPoint point) override;
     void LineTo(PixelPoint point) override;
     void Ellipse(const PixelRect& box, Colour fill) override;

@@ -12,9 +12,9 @@ GdiMapCanvas::~GdiMapCanvas() {
     RestoreDC(dc_, saved_);
 }
 
-void GdiMapCanvas::SelectDefaultPen() { SelectObject(dc_, defaultPen_); }
+void GdiMapCanvas::UseDefaultPen() { SelectObject(dc_, defaultPen_); }
 
-void GdiMapCanvas::SelectPen(Colour colour) {
+void GdiMapCanvas::UsePen(Colour colour) {
     const COLORREF wanted = colour.ToColorRef();
     for (const Pen& pen : pens_) {
         if (pen.colour == wanted) {

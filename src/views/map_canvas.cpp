@@ -2,8 +2,8 @@
 
 namespace corvinata {
 
-void RecordingCanvas::SelectDefaultPen() { calls_.push_back({CanvasOp::DefaultPen, {}, {}, {}}); }
-void RecordingCanvas::SelectPen(Colour colour) { calls_.push_back({CanvasOp::Pen, colour, {}, {}}); }
+void RecordingCanvas::UseDefaultPen() { calls_.push_back({CanvasOp::DefaultPen, {}, {}, {}}); }
+void RecordingCanvas::UsePen(Colour colour) { calls_.push_back({CanvasOp::Pen, colour, {}, {}}); }
 void RecordingCanvas::MoveTo(PixelPoint point) { calls_.push_back({CanvasOp::Move, {}, point, {}}); }
 void RecordingCanvas::LineTo(PixelPoint point) { calls_.push_back({CanvasOp::Line, {}, point, {}}); }
 void RecordingCanvas::Ellipse(const PixelRect& box, Colour fill) {

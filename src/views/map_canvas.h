@@ -31,9 +31,9 @@ class MapCanvas {
 public:
     virtual ~MapCanvas() = default;
     // The device's default pen (black, one pixel).
-    virtual void SelectDefaultPen() = 0;
+    virtual void UseDefaultPen() = 0;
     // A solid pen one pixel wide.
-    virtual void SelectPen(Colour colour) = 0;
+    virtual void UsePen(Colour colour) = 0;
     virtual void MoveTo(PixelPoint point) = 0;
     // A line from the current position, which moves to `point`.
     virtual void LineTo(PixelPoint point) = 0;
@@ -59,8 +59,8 @@ struct CanvasCall {
 // Keeps every call; the text of the Text calls apart, in order.
 class RecordingCanvas final : public MapCanvas {
 public:
-    void SelectDefaultPen() override;
-    void SelectPen(Colour colour) override;
+    void UseDefaultPen() override;
+    void UsePen(Colour colour) override;
     void MoveTo(PixelPoint point) override;
     void LineTo(PixelPoint point) override;
     void Ellipse(const PixelRect& box, Colour fill) override;
