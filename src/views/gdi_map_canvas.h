@@ -1,6 +1,7 @@
 // The map canvas on a GDI device context. Every pen and brush it makes is
 // deleted when the canvas goes (at the end of each paint), and the device
-// context gets back its pen, brush, font, clipping and text settings.
+// context gets back its pen, brush, font, clipping and text settings. Runs
+// of lines go to GDI as one polyline each: a map is some 20 000 short lines.
 #pragma once
 
 #include <windows.h>
@@ -30,6 +31,9 @@ public:
     void WrappedText(const PixelRect& box, const String& text, Colour colour) override;
 
 private:
+    // Draws the run of lines gathered so far.
+    void Flush();
+
     struct Pen {
         COLORREF colour;
         ScopedWinHandle<GdiObjectTraits<HPEN>> pen;
@@ -41,6 +45,7 @@ private:
     HGDIOBJ defaultPen_;
     std::vector<Pen> pens_;  // deleted after the destructor has put the DC back
     bool clipped_ = false;
+    std::vector<POINT> run_;
 };
 
 }  // namespace corvinata
