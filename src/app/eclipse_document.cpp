@@ -38,7 +38,7 @@ const SolarEclipseModel& SolarEclipseDocument::Map() const {
 
 void SolarEclipseDocument::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     if (event == kEventAppearanceChanged &&
-        (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged | kNightVisionSwitched))) {
+        (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged))) {
         DocumentNotifyViews(nullptr);
     }
 }

@@ -17,7 +17,10 @@ SolarEclipseWindow::SolarEclipseWindow(ChildWindowHost& host, std::unique_ptr<So
                                        SolarEclipseKind& kind)
     : MdiChildWindow(host, *document), kind_(kind), document_(std::move(document)), view_(*document_, *this) {}
 
-SolarEclipseWindow::~SolarEclipseWindow() { document_->Views().Forget(&listener_); }
+SolarEclipseWindow::~SolarEclipseWindow() {
+    document_->Views().Forget(&listener_);
+    kind_.Services().application->GetNotificationHub().Forget(&listener_);
+}
 
 bool SolarEclipseWindow::Open(const WindowGeometry& geometry, ChildShowMode mode, const EclipseWindowState* record) {
     EclipseWindowState defaults;
@@ -29,6 +32,7 @@ bool SolarEclipseWindow::Open(const WindowGeometry& geometry, ChildShowMode mode
     view_.RestoreRecord(*record);
     view_.TakeChanges();
     document_->Views().Insert(&listener_);
+    kind_.Services().application->GetNotificationHub().Insert(&listener_);
     if (!Create(kClassName, kind_.Services().instance, geometry, mode)) return false;
     if (!display_.Create(Handle(), kind_.Services().instance)) return false;
     OnSize();
@@ -120,6 +124,7 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         if (merging_) EndMerging();
         document_->Views().Forget(&listener_);
+        kind_.Services().application->GetNotificationHub().Forget(&listener_);
         break;
     default: break;
     }

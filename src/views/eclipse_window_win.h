@@ -76,13 +76,16 @@ private:
         void OnViewStepDone() override { window_.Refresh(); }
         SolarEclipseWindow& window_;
     };
-    // The document's notifications (an appearance change) refresh the window.
+    // The document's notifications (the angle format changed) and the
+    // application's switch of night vision refresh the window.
     class DocumentListener final : public NotificationObserver {
     public:
         explicit DocumentListener(SolarEclipseWindow& window) : window_(window) {}
-        // Event 0: the document tells its windows.
-        void OnNotify(std::int32_t event, std::uint32_t, void*) override {
-            if (event == 0) window_.RefreshAll();
+        void OnNotify(std::int32_t event, std::uint32_t flags, void*) override {
+            // Event 0: the document tells its windows.
+            if (event == 0 || (event == kEventAppearanceChanged && (flags & kNightVisionSwitched))) {
+                window_.RefreshAll();
+            }
         }
         void Update(void*) override { window_.RefreshAll(); }
 

@@ -384,3 +384,73 @@ TEST_F(EclipseWindowTest, WindowsWithTheirViewSurviveARestart) {
 
 }  // namespace
 }  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// Keys as the user types them: into the input queue, then through the
+// program's own message loop (MDI keys, modeless dialogs, accelerators).
+class EclipseKeyboardTest : public EclipseWindowTest {
+protected:
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(Input(key, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
+    void RunLoop() {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+    static INPUT Input(WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        return input;
+    }
+};
+
+TEST_F(EclipseKeyboardTest, OpenZoomDuplicateUndoCloseByKeys) {
+    StartShown();
+    app_->Current().SetDateTime(MakeDateTime(1999, 8, 11, 12.0, kUniversalTime), false);
+    SetForegroundWindow(frame_->Window());
+    Keys({{VK_MENU, 'W'}, {'N'}, {'O'}});
+    auto* eclipse = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(eclipse, nullptr);
+    Keys({{VK_CONTROL, VK_ADD}});
+    EXPECT_EQ(eclipse->View().GetZoom(), 2);
+    PostMessageW(eclipse->Handle(), WM_TIMER, SolarEclipseWindow::kMergeTimer, 0);
+    RunLoop();
+    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    auto* copy = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, eclipse);
+    EXPECT_EQ(copy->View().GetZoom(), 2);
+    Keys({{VK_CONTROL, 'Z'}});  // the copy has no step of its own yet
+    EXPECT_EQ(copy->View().GetZoom(), 2);
+    Keys({{VK_CONTROL, VK_F4}});
+    EXPECT_EQ(frame_->Children().ActiveWindow(), eclipse);
+    Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_EQ(eclipse->View().GetZoom(), 1);
+}
+
+}  // namespace
+}  // namespace corvinata
