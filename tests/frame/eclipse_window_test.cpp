@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame_test.h"
+#include "modal_driver.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
@@ -102,11 +103,11 @@ protected:
     // The frame over an application whose program folder is this test's,
     // where the build puts the country outlines; shown, so that the map's
     // pixels can be read back.
-    FrameWindow& StartShown() {
+    FrameWindow& StartShown(const wchar_t* programFile = nullptr) {
         wchar_t module[MAX_PATH + 1] = {};
         GetModuleFileNameW(nullptr, module, MAX_PATH);
         PathName program;
-        program.SetPath(module);
+        program.SetPath(programFile ? programFile : module);
         frame_.reset();
         app_.reset();
         app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), program, ApplicationHooks{});
@@ -171,6 +172,29 @@ TEST_F(EclipseWindowTest, OpensOnTheApplicationsDateAtItsPlace) {
     SolarEclipseWindow& none = Open(2000, 1, 1);
     EXPECT_EQ(Utf8(none.GetStatusText()), "no eclipse (01.01.2000)");
     EXPECT_NE(&none, &eclipse);
+}
+
+// Without the outlines file the map has no borders, and the user hears of
+// the file once, however many windows open.
+TEST_F(EclipseWindowTest, MissingOutlinesDrawTheMapWithoutBordersAndAreToldOnce) {
+    StartShown(L"C:\\windows\\corvinata.exe");
+    int told = 0;
+    std::string text;
+    const auto answer = [&](test::ModalDriver&, HWND dialog) {
+        ++told;
+        wchar_t shown[400] = {};
+        GetDlgItemTextW(dialog, IDC_MESSAGE_TEXT, shown, 400);
+        text = Utf8(shown);
+        EndDialog(dialog, 0);
+    };
+    test::ModalDriver::Run(answer, [&] { return &Open(2000, 1, 1); });
+    SolarEclipseWindow* second = test::ModalDriver::Run(answer, [&] { return &Open(2000, 1, 2); });
+    EXPECT_EQ(told, 1);
+    EXPECT_NE(text.find("countryshape.dat"), std::string::npos) << text;
+    SizeMap(*second, 560, 280);
+    const Pixels pixels(second->Display().Handle());
+    EXPECT_EQ(pixels.Count(kLightGrey), 0);
+    EXPECT_EQ(pixels.At(0, 140), kBlack);
 }
 
 struct ExtentCase {
