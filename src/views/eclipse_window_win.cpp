@@ -68,14 +68,17 @@ void SolarEclipseWindow::Refresh() {
     } else if (changes & kEclipseMarkMoved) {
         display_.RefreshMarks(before, view_.GetDetailsPoint());
     }
-    ControlPanel* panel = kind_.Panel();
-    if (panel && panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) panel->ControlPanelUpdate(nullptr);
+    RefreshPanel();
 }
 
 void SolarEclipseWindow::RefreshAll() {
     view_.TakeChanges();
     SetChildTitle();
     display_.Refresh();
+    RefreshPanel();
+}
+
+void SolarEclipseWindow::RefreshPanel() {
     ControlPanel* panel = kind_.Panel();
     if (panel && panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) panel->ControlPanelUpdate(nullptr);
 }

@@ -97,6 +97,8 @@ private:
     void Refresh();
     // Everything again (the colours or the angle format changed).
     void RefreshAll();
+    // The kind's panel, when it shows this window.
+    void RefreshPanel();
     void OnSize();
     void EndMerging();
 
