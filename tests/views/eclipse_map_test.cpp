@@ -258,7 +258,9 @@ TEST_F(Eclipse1999, TheWindowsCircumstancesAreTheLibrarysInDegrees) {
     EXPECT_EQ(view.Details().atMoment.magnitude, atMaximum.magnitude);
 }
 
-TEST_F(Eclipse1999, EveryMagnitudeCurvePointIsDrawnWhereTheProjectionPutsIt) {
+// The path's limits are drawn in palette 0 like the outlines: through the
+// recording canvas every limit point is found where the projection puts it.
+TEST_F(Eclipse1999, EveryPathLimitIsDrawnWhereTheProjectionPutsIt) {
     const SolarEclipseModel& eclipse = Document().Map();
     EclipseMapContent content;
     content.eclipse = &eclipse;
@@ -266,21 +268,18 @@ TEST_F(Eclipse1999, EveryMagnitudeCurvePointIsDrawnWhereTheProjectionPutsIt) {
     const EclipseMapProjection p({0.0, 0.0, 1}, 1000, 500);
     RecordingCanvas canvas;
     DrawEclipseMap(canvas, p, content, kDayColours);
-    std::vector<PixelPoint> grey;
+    std::vector<PixelPoint> black;
     for (const auto& s : canvas.Segments()) {
-        if (s.colour == kGrey) grey.insert(grey.end(), {s.from, s.to});
+        if (!s.defaultPen && s.colour == kBlack) black.insert(black.end(), {s.from, s.to});
     }
-    std::size_t points = 0;
-    for (const PathCurve& curve : eclipse.magnitudeCurves) {
-        for (const PathPoint& point : curve) {
-            if (point.northLatitude == kNotComputedAngle) continue;
-            ++points;
-            const PixelPoint expected = p.LonLatToPoint(-point.longitude, point.northLatitude);
-            EXPECT_NE(std::find(grey.begin(), grey.end(), expected), grey.end());
-            if (HasFailure()) return;
+    for (const PathPoint& point : eclipse.centralPath) {
+        for (const double latitude : {point.northLatitude, point.southLatitude}) {
+            if (latitude == kNotComputedAngle) continue;
+            const PixelPoint expected = p.LonLatToPoint(-point.longitude, latitude);
+            ASSERT_NE(std::find(black.begin(), black.end(), expected), black.end()) << point.longitude;
         }
     }
-    EXPECT_GT(points, 500u);
+    EXPECT_GT(eclipse.centralPath.size(), 500u);
     // The mark: a red ellipse round London, outlined black.
     const PixelPoint london = p.LonLatToPoint(-0.1275, 51.5072);
     const CanvasCall& mark = canvas.Calls()[canvas.Calls().size() - 2];

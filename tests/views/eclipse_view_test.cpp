@@ -73,21 +73,6 @@ TEST_F(EclipseViewTest, RestoringKeepsWhatARecordLeavesUnset) {
     EXPECT_EQ(other.Details().circumstances.magnitude, view.Details().circumstances.magnitude);
 }
 
-// The window repaints only the marks when only the place moved, and the
-// mark's first place of a step is the one to clear.
-TEST_F(EclipseViewTest, ChangesTellTheWindowWhatToRepaint) {
-    view.SetDetailsPoint({0.0, 0.0});
-    view.TakeChanges();
-    view.SetDetailsPoint({-10.0, 10.0});
-    view.SetDetailsPoint({-20.0, 20.0});
-    MapPoint before;
-    EXPECT_EQ(view.TakeChanges(&before), kEclipseMarkMoved | kEclipseDetailsChanged);
-    EXPECT_EQ(before.longitude, 0.0);
-    view.SetZoom(2);
-    EXPECT_EQ(view.TakeChanges() & kEclipseMapChanged, kEclipseMapChanged);
-    EXPECT_EQ(view.TakeChanges(), 0u);
-}
-
 TEST_F(EclipseViewTest, WithoutAnEclipseNothingIsComputed) {
     SolarEclipseDocument none(hub, MakeDateTime(2000, 1, 1));
     EclipseView plain(none);
