@@ -474,6 +474,14 @@ TEST_F(EclipseKeyboardTest, OpenZoomDuplicateUndoCloseByKeys) {
     EXPECT_EQ(frame_->Children().ActiveWindow(), eclipse);
     Keys({{VK_CONTROL, 'Z'}});
     EXPECT_EQ(eclipse->View().GetZoom(), 1);
+    // A click on the map is undone by the keys at once.
+    const MapPoint place = eclipse->View().GetDetailsPoint();
+    const PixelRect map = eclipse->View().Projection().MapRect();
+    SendMessageW(eclipse->Display().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM((map.left + map.right) / 3, (map.top + map.bottom) / 3));
+    EXPECT_NE(eclipse->View().GetDetailsPoint().longitude, place.longitude);
+    Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_EQ(eclipse->View().GetDetailsPoint().longitude, place.longitude);
 }
 
 }  // namespace
