@@ -74,3 +74,16 @@ cn_ensure_display() {
     echo "No free display number for Xvfb" >&2
     return 1
 }
+
+# Debian's Wine looks for its own TrueType faces in "<data dir>/../fonts",
+# i.e. /usr/share/fonts, while fonts-wine puts them in /usr/share/wine/fonts;
+# without Marlett the caption buttons show letters. Links to them in the
+# prefix's Windows font folder, which Wine always reads, put that right.
+cn_link_wine_fonts() {
+    local fonts="$1/drive_c/windows/Fonts" face
+    mkdir -p "$fonts"
+    for face in /usr/share/wine/fonts/*.ttf; do
+        [ -e "$face" ] || continue
+        [ -e "$fonts/$(basename "$face")" ] || ln -s "$face" "$fonts/$(basename "$face")"
+    done
+}

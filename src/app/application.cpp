@@ -1,7 +1,9 @@
 #include "app/application.h"
 
+#include "app/body_tree.h"
 #include "app/graph_prompts.h"
 #include "app/help_topics.h"
+#include "base/time_systems.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/name_systems.h"
@@ -107,13 +109,22 @@ void Application::AttachFrame(ClockTimer& timer, ApplicationMessages& messages,
 
 void Application::RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]) {
     SettingsTree tree(*storage_, keys_.Root());
-    dialogs_.RestoreDialogPositions(tree);
+    RestoreDialogStates(tree);
     LoadMainWindows(tree, kinds);
     if (layouts_) layouts_->LoadLayouts(tree);
 }
 
+void Application::RestoreDialogStates(SettingsTree& tree) {
+    // Select Body offers the first object of the first catalogue until the
+    // user has chosen one; a stored choice of no object is no choice.
+    dialogStates_.selectBody.selected = DefaultBodyIdentifier();
+    dialogs_.RestoreDialogPositions(tree);
+    if (!dialogStates_.selectBody.selected.object) dialogStates_.selectBody.selected = DefaultBodyIdentifier();
+}
+
 bool Application::SaveSession(SessionState& session) {
     options_.starsFixed = current_.GetStarsFixed();
+    KeepUserTimeWithTheMoment();
     if (!session.frame) session.frame = &frame_;
     if (!session.layouts) session.layouts = layouts_.get();
     if (!session.dialogs) session.dialogs = &dialogs_;
@@ -123,6 +134,7 @@ bool Application::SaveSession(SessionState& session) {
 }
 
 void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
+    KeepUserTimeWithTheMoment();
     DateTimeOptions working = options_.time;
     const int result = runDialog(working);
     if (result == 0 || result == -1) return;
@@ -136,6 +148,22 @@ void Application::ChangeLocation(
     if (runDialog(working, retain) == 0) return;
     options_.location = working;
     ChangeCurrentLocation(current_, working.location, retain);
+    KeepUserTimeWithTheMoment();
+}
+
+void Application::KeepUserTimeWithTheMoment() {
+    DateTimeOptions& time = options_.time;
+    if (!time.userDefined) return;
+    const DateTimeLocation& now = current_.GetTimeAndLocation();
+    DateTime moment = now.dateTime;
+    const std::int32_t system = time.userTime.timeSystem;
+    if (moment.timeSystem == kInvalidTimeSystem || system < kUniversalTime || system > kLocalSiderealTime) return;
+    if (!ConvertTimeSystem(moment, system, now.location.coordinates.longitude, now.location.coordinates.timeZone,
+                           now.daylightSaving)) {
+        return;
+    }
+    time.userTime = moment;
+    time.userDaylightSaving = now.daylightSaving;
 }
 
 void Application::ReportMissingFile(const String& path) {

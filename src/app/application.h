@@ -109,6 +109,9 @@ public:
     // Reads what the restored windows need: dialog positions, the windows
     // of every kind, then the layouts.
     void RestoreSession(WindowKindState* const (&kinds)[kWindowKindCount]);
+    // The dialogs' places and states (the tree's innermost key is the
+    // settings root), with the defaults that need the catalogues.
+    void RestoreDialogStates(SettingsTree& tree);
     // Shutdown's writing (see SaveSettingsAtShutdown).
     bool SaveSession(SessionState& session);
 
@@ -124,6 +127,11 @@ public:
     void ReportMissingFile(const String& path);
 
 private:
+    // A user's time follows the moment shown (a new place, the running
+    // clock): it is kept in its own time system, so that the next start and
+    // the Date and Time dialog show what the user last saw.
+    void KeepUserTimeWithTheMoment();
+
     bool StartClockTimer() override;
     void StopClockTimer() override;
 

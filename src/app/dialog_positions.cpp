@@ -115,7 +115,7 @@ void SelectLocationDialogSettings::Load(SettingsTree& tree) {
 }
 
 bool SelectLocationDialogSettings::Save(SettingsTreeWriter& writer) {
-    const bool saved = SaveLocation(writer, state);
+    const bool saved = SaveLocation(writer, state, directory_);
     return DialogPlacement::Save(writer) && saved;
 }
 

@@ -44,6 +44,22 @@ HtmlHelpFunction HelpFunction() {
 
 String HelpFile() { return HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName()); }
 
+MissingHelpFileReporter g_reporter = nullptr;
+bool g_reporting = false;
+
+// Whether the help file is there; when it is not the reporter says so (once:
+// a Help button in its own message leads nowhere new).
+bool HelpFileFound(HWND owner, const String& file) {
+    const DWORD attributes = GetFileAttributesW(file.Text());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    if (g_reporter && !g_reporting) {
+        g_reporting = true;
+        g_reporter(owner, file);
+        g_reporting = false;
+    }
+    return false;
+}
+
 }  // namespace
 
 PathName GetProgramDirectory(HINSTANCE instance) {
@@ -53,15 +69,20 @@ PathName GetProgramDirectory(HINSTANCE instance) {
     return ProgramDirectoryFromModulePath(path);
 }
 
+void SetMissingHelpFileReporter(MissingHelpFileReporter reporter) noexcept { g_reporter = reporter; }
+
 bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
+    const String file = HelpFile();
+    if (!HelpFileFound(owner, file)) return false;
     const HtmlHelpFunction help = HelpFunction();
     if (!help) return false;
-    // The help control reports a missing file or page itself.
-    help(owner, HelpFile().Text(), HH_DISPLAY_TOPIC, reinterpret_cast<DWORD_PTR>(topic));
+    // The help control reports a missing page itself.
+    help(owner, file.Text(), HH_DISPLAY_TOPIC, reinterpret_cast<DWORD_PTR>(topic));
     return true;
 }
 
 bool ShowHelpSearch(HWND owner) {
+    if (!HelpFileFound(owner, HelpFile())) return false;
     const HtmlHelpFunction help = HelpFunction();
     if (!help) return false;
     HH_FTS_QUERY query{};

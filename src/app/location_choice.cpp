@@ -80,6 +80,37 @@ String DeletePlaceQuestionText(const Location& place) {
     return ToString(TXT("Do you want to delete the location \"") + PlaceName(place) + TXT("\"?"));
 }
 
+namespace {
+
+// "(longitude / latitude)" as the location questions name a point.
+String CoordinatesText(double longitudeWest, double latitude, int angleStyle) {
+    String longitude;
+    String latitudeText;
+    LongitudeFormat(LongitudeValue(longitudeWest, kWestPositive), longitude, angleStyle, kToSecond,
+                    kAutomaticDecimals);
+    LatitudeValue north;
+    north.degrees = latitude;
+    LatitudeFormat(north, latitudeText, angleStyle, kToSecond, kAutomaticDecimals);
+    return ToString(TXT("(") + Of(longitude) + TXT(" / ") + Of(latitudeText) + TXT(")"));
+}
+
+}  // namespace
+
+String NoTimeZoneText(double longitudeWest, double latitude, int angleStyle) {
+    return ToString(TXT("No time zone is known for the coordinates ") +
+                    Of(CoordinatesText(longitudeWest, latitude, angleStyle)) +
+                    TXT("; they may lie at sea.\n\nPlease enter the time zone of this location yourself."));
+}
+
+String NoTimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude, int angleStyle) {
+    String entered;
+    FormatTimeZoneOffset(TimeZoneValue{enteredZone}, entered);
+    return ToString(TXT("No time zone is known for the coordinates ") +
+                    Of(CoordinatesText(longitudeWest, latitude, angleStyle)) +
+                    TXT("; they may lie at sea.\n\nDo you want to use the time zone ") + Of(entered) +
+                    TXT(" you entered?"));
+}
+
 String TimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude,
                             double suggestedZone, int angleStyle) {
     String entered;

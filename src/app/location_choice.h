@@ -52,6 +52,11 @@ String DeletePlaceQuestionText(const Location& place);
 // same country and town.
 String TimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude,
                             double suggestedZone, int angleStyle);
+// Where the time-zone lookup knows no zone (at sea): the notice after Lookup
+// or a click in the map, and the question before such a place is stored
+// with the zone the user entered.
+String NoTimeZoneText(double longitudeWest, double latitude, int angleStyle);
+String NoTimeZoneQuestionText(double enteredZone, double longitudeWest, double latitude, int angleStyle);
 constexpr const Char* kDuplicatePlaceText =
     TXT("A location with the given country and town name already exists.\n\n"
         "Please enter a different town or country name.");

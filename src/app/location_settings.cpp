@@ -107,24 +107,37 @@ bool LoadLocation(SettingsTree& tree, const LocationDirectory& directory, Select
     state.town = String();
     ReadStringValue(tree, TXT("Country"), state.country);
     ReadStringValue(tree, TXT("Town"), state.town);
+    String firstCountry;
+    String firstTown;
+    directory.FirstTown(firstCountry, firstTown);
     if (!directory.HasTown(state.country, state.town)) {
-        state.country = String();
-        state.town = String();
-        directory.FirstTown(state.country, state.town);
+        state.country = firstCountry;
+        state.town = firstTown;
     }
     Location user;
     state.userDefined = LoadGeoLocation(kUserDefinedNames, tree, user)
                             ? directory.FindUserLocation(user.country, user.town)
                             : nullptr;
+    // The first town is what a load without a choice gives: it is taken as
+    // no choice, so that the dialog keeps opening at the current place.
+    state.chosen = state.userDefined || !(state.country == firstCountry && state.town == firstTown);
     if (!ReadBoolValue(tree, TXT("Retain LCT"), state.retainLocalCivilTime)) {
         state.retainLocalCivilTime = true;
     }
     return true;
 }
 
-bool SaveLocation(SettingsTreeWriter& writer, const SelectLocationState& state) {
-    if (WriteStringValue(writer, TXT("Country"), state.country)) {
-        WriteStringValue(writer, TXT("Town"), state.town);
+bool SaveLocation(SettingsTreeWriter& writer, const SelectLocationState& state,
+                  const LocationDirectory& directory) {
+    String country = state.country;
+    String town = state.town;
+    if (!state.chosen && !state.userDefined) {
+        country = String();
+        town = String();
+        directory.FirstTown(country, town);
+    }
+    if (WriteStringValue(writer, TXT("Country"), country)) {
+        WriteStringValue(writer, TXT("Town"), town);
     }
     if (state.userDefined) {
         SaveGeoLocation(kUserDefinedNames, *state.userDefined, writer);

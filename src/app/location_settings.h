@@ -45,13 +45,19 @@ struct SelectLocationState {
     String town;
     const Location* userDefined = nullptr;  // null: the last choice was a town
     bool retainLocalCivilTime = true;
+    // Whether the user has chosen a place in the dialog. Until then the
+    // record holds the first town of the table, as the load gives it, and
+    // the dialog opens at the current place instead.
+    bool chosen = false;
 };
 
 // Under the key `path`: "Country", "Town", the "User defined" record and
-// "Retain LCT". Both always answer true.
+// "Retain LCT". Both always answer true. A state nobody has chosen yet is
+// written as the first country of the table and its first town.
 bool LoadLocation(SettingsTree& tree, const LocationDirectory& directory, SelectLocationState& state);
 // A town chosen last removes the "User defined" record of an earlier run, so
 // that the next start does not bring the old place back.
-bool SaveLocation(SettingsTreeWriter& writer, const SelectLocationState& state);
+bool SaveLocation(SettingsTreeWriter& writer, const SelectLocationState& state,
+                  const LocationDirectory& directory);
 
 }  // namespace corvinata

@@ -21,11 +21,21 @@ PaneNode PaneNode::Group(bool fills, std::vector<PaneNode> children) {
 int PaneLayout::Measure(const PaneNode& node, bool vertical) const {
     if (node.Pane()) {
         if (!IsShown(node.Pane())) return 0;
+        const auto stretched = stretched_.find(node.Pane());
+        if (stretched != stretched_.end()) return stretched->second;
         return vertical ? host_.PaneHeight(node.Pane()) : host_.PaneWidth(node.Pane());
     }
     int widest = 0;
     for (const PaneNode& child : node.Children()) widest = std::max(widest, Measure(child, vertical));
     return widest;
+}
+
+bool PaneLayout::AnyShown(const PaneNode& node) const {
+    if (node.Pane()) return IsShown(node.Pane());
+    for (const PaneNode& child : node.Children()) {
+        if (AnyShown(child)) return true;
+    }
+    return false;
 }
 
 void PaneLayout::Arrange(int width, int height) {
@@ -43,8 +53,26 @@ void PaneLayout::ArrangeChildren(const PaneNode& node, const PaneRect& area, boo
             fixed += sizes[i];
         }
     }
+    // The filler takes what is left; with the filler hidden, the last
+    // shown sibling does, so that no empty block stays where it was.
+    std::size_t taker = children.size();
     for (std::size_t i = 0; i < children.size(); ++i) {
-        if (children[i].Fills()) sizes[i] = std::max(0, total - fixed);
+        if (children[i].Fills() && AnyShown(children[i])) taker = i;
+    }
+    if (taker == children.size()) {
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            if (children[i].Pane() && IsShown(children[i].Pane())) taker = i;
+        }
+        // A pane that stands in keeps its own size for when the filler comes back.
+        if (taker < children.size()) stretched_.emplace(children[taker].Pane(), sizes[taker]);
+    } else {
+        for (const PaneNode& child : children) {
+            if (child.Pane()) stretched_.erase(child.Pane());
+        }
+    }
+    if (taker < children.size()) {
+        if (!children[taker].Fills()) fixed -= sizes[taker];
+        sizes[taker] = std::max(0, total - fixed);
     }
     int offset = 0;
     for (std::size_t i = 0; i < children.size(); ++i) {

@@ -1,9 +1,11 @@
 // The division of the frame's client area among its panes: a tree whose
 // inner nodes stack their children alternately top to bottom and left to
-// right. In each group one child fills what its siblings leave; the others
-// keep the size their windows have along the stacking direction.
+// right. In each group one child fills what its siblings leave (or, while
+// nothing of it is shown, the last shown sibling does); the others keep the
+// size their windows have along the stacking direction.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -65,12 +67,16 @@ private:
     // The size of a subtree along one direction: a shown pane's own, a
     // hidden pane's 0, a group's largest child.
     int Measure(const PaneNode& node, bool vertical) const;
+    // Whether any pane of the subtree is shown.
+    bool AnyShown(const PaneNode& node) const;
     // Places the children of `node` one after another inside `area`.
     void ArrangeChildren(const PaneNode& node, const PaneRect& area, bool vertical);
 
     PaneHost& host_;
     PaneNode root_;
     std::set<PaneHandle> shown_;
+    // Panes that stand in for a hidden filler, with their own size.
+    std::map<PaneHandle, int> stretched_;
 };
 
 }  // namespace corvinata

@@ -300,8 +300,9 @@ DigitResult SpinEdit::TypeDigit(int digit) {
     std::vector<int> values = CollectValues();
     values[current_] = candidate;
     bool accepted = field->Holds(candidate) && Validate(values);
-    if (!accepted && entering_) {
-        // The digit may start a new number where continuing the old one fails.
+    if (!accepted && entering_ && !pasting_) {
+        // The digit may start a new number where continuing the old one fails
+        // (typing only: a pasted number is taken as it stands or not at all).
         candidate = fresh();
         values[current_] = candidate;
         if (field->Holds(candidate) && Validate(values)) {
@@ -391,11 +392,25 @@ bool SpinEdit::PasteText(const Char* text) {
     const bool savedFirstKey = firstKey_;
     const int savedStepPlace = stepPlace_;
     bool taken = *text != 0;
+    // The field that took the digits since the last separator: a further
+    // digit after its entry ended would start a new number in it.
+    int numberField = -1;
+    pasting_ = true;
     for (; taken && *text; ++text) {
-        if (OnSeparatorKey(*text)) continue;
+        if (OnSeparatorKey(*text)) {
+            numberField = -1;
+            continue;
+        }
+        const bool digit = IsDigitChar(*text);
+        if (digit && !entering_ && numberField == current_) {
+            taken = false;
+            break;
+        }
         const CharResult result = OnPickerChar(*text);
         taken = result != CharResult::NotHandled && result != CharResult::Refused;
+        numberField = digit ? current_ : -1;
     }
+    pasting_ = false;
     // Digits still waiting for the rest of their number were not taken.
     if (taken && !(entering_ && firstKey_)) {
         EndEntry();

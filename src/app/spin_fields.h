@@ -224,6 +224,7 @@ private:
     String entryText_;
     bool firstKey_ = false;
     int stepPlace_ = 0;
+    bool pasting_ = false;
 };
 
 // A field for the pickers' tables.

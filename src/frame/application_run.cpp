@@ -4,11 +4,12 @@
 #include <objbase.h>
 #include <ole2.h>
 
+#include <optional>
+
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/start_location.h"
 #include "base/storage_service_win.h"
-#include "catalog/catalogue_registry.h"
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "base/registry_root.h"
@@ -19,6 +20,9 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
+#include "frame/program_fonts.h"
+#include "frame/single_instance.h"
+#include "frame/window_kinds.h"
 
 namespace corvinata {
 
@@ -29,6 +33,8 @@ namespace {
 
 constexpr int kMinimumScreenWidth = 1024;
 constexpr int kMinimumScreenHeight = 720;
+// How long a second start waits for the first copy's frame to show.
+constexpr DWORD kWaitForRunningCopy = 10000;
 
 String ClassIdText() {
     String text;
@@ -144,6 +150,11 @@ private:
 
 }  // namespace
 
+std::unique_ptr<Application> CreateProgramApplication(std::unique_ptr<StorageService> storage,
+                                                      const PathName& programDirectory) {
+    return std::make_unique<Application>(std::move(storage), programDirectory, ApplicationHooks{});
+}
+
 bool StartApplication(Application& app) {
     if (!app.StartUp()) return false;
     if (UseDefaultLocationIfUnknown(app.Options().location)) {
@@ -178,10 +189,9 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
 }
 
 int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
-    ApplicationHooks hooks;
-    hooks.createCatalogues = [] { return CreateCatalogues(); };
-    hooks.destroyCatalogues = [] { DestroyCatalogues(); };
-    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), std::move(hooks));
+    const std::unique_ptr<Application> program =
+        CreateProgramApplication(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance));
+    Application& app = *program;
     OleSession ole;
     if (!ole.Ok()) return 0;
     if (!CheckOperatingSystem(instance)) return 0;
@@ -189,6 +199,15 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     bool byAutomation = false;
     const String line = CutCommandLine(commandLine);
     if (ProcessCommandLine(line.Text(), exitCode, byAutomation)) return exitCode;
+    // The user's copy is held for the whole run; an automation copy claims nothing.
+    std::optional<SingleInstance> copy;
+    if (!byAutomation) {
+        copy.emplace();
+        if (!copy->First()) {
+            ActivateRunningCopy(kWaitForRunningCopy);
+            return 0;
+        }
+    }
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
     HACCEL accelerators = LoadAcceleratorsW(instance, L"AST_IDR_ACCELERATOR");
@@ -196,9 +215,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
 
     if (!StartApplication(app)) return 0;
 
+    ProgramFonts fonts(instance);
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
+    AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // The program serves no automation objects yet, so it cannot register a
     // class object for a client that started it; it ends as a failed

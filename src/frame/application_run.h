@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "base/text_char.h"
 
 namespace corvinata {
@@ -15,6 +17,13 @@ extern const CLSID kApplicationClassId;
 int ApplicationRun(HINSTANCE instance, const Char* commandLine);
 
 class Application;
+class PathName;
+class StorageService;
+
+// The application object as the program builds it: the program's own body
+// types and catalogues (nothing replaced), its settings in `storage`.
+std::unique_ptr<Application> CreateProgramApplication(std::unique_ptr<StorageService> storage,
+                                                      const PathName& programDirectory);
 
 // The catalogues, the options and the current moment, with London as the
 // place when the stored one is unknown. False when the program cannot run

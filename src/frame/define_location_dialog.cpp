@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "app/angle_picker.h"
@@ -12,6 +13,7 @@
 #include "app/time_zone_picker.h"
 #include "catalog/time_zones.h"
 #include "frame/control_classes.h"
+#include "frame/night_colours.h"
 #include "frame/spin_edit_window.h"
 
 namespace corvinata {
@@ -76,15 +78,44 @@ const MapRecord* CurrentMap(HWND dialog, const DefineLocationRun& run) {
     return &run.offered.maps[static_cast<std::size_t>(index)];
 }
 
-// The place under the cross; a cross off the picture changes nothing.
-void SetCoordinatesFromMap(HWND dialog, DefineLocationRun& run) {
+// The zone of a point into the time-zone picker; where none is known (at
+// sea) the picker keeps its zone and the user is told to enter one.
+void ShowZoneOfPoint(HWND dialog, const DefineLocationParams& params, double longitudeWest, double latitude,
+                     bool tell = true) {
+    if (const auto zone = TimeZoneOffsetAtPoint(longitudeWest, latitude)) {
+        ShowZone(dialog, *zone);
+    } else if (params.ask && tell) {
+        params.ask(dialog, NoTimeZoneText(longitudeWest, latitude, params.angleLayout), 0, 0,
+                   TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm"));
+    }
+}
+
+// The place under the cross; a cross off the picture changes nothing. The
+// opening's point in the middle of the map is not the user's: a missing zone
+// there goes unsaid.
+void SetCoordinatesFromMap(HWND dialog, DefineLocationRun& run, bool tell = true) {
     const MapRecord* map = CurrentMap(dialog, run);
     double longitudeWest = 0.0;
     double latitude = 0.0;
     const POINT at = run.map.Marked();
-    if (!map || !MapPointToPlace(*map, run.map.View(), at.x, at.y, longitudeWest, latitude)) return;
+    if (!map || !run.map.HasMark() || !MapPointToPlace(*map, run.map.View(), at.x, at.y, longitudeWest, latitude))
+        return;
     ShowPlace(dialog, longitudeWest, latitude);
-    if (const auto zone = TimeZoneOffsetAtPoint(longitudeWest, latitude)) ShowZone(dialog, *zone);
+    ShowZoneOfPoint(dialog, *run.params, longitudeWest, latitude, tell);
+}
+
+// The cross on the place the fields hold, the view centred on it; no cross
+// when the place lies off the current map.
+void MarkPlaceOfFields(HWND dialog, DefineLocationRun& run) {
+    const MapRecord* map = CurrentMap(dialog, run);
+    double longitudeWest = 0.0;
+    double latitude = 0.0;
+    double zone = 0.0;
+    if (!map || !ReadPlace(dialog, longitudeWest, latitude, zone)) return;
+    const double width = map->rightLongitude - map->leftLongitude;
+    const double height = map->topLatitude - map->bottomLatitude;
+    if (width == 0.0 || height == 0.0) return;
+    run.map.MarkFraction((longitudeWest - map->leftLongitude) / width, (map->topLatitude - latitude) / height);
 }
 
 void UpdateArrows(HWND dialog, const MapWindow& map) {
@@ -147,19 +178,20 @@ INT_PTR OnInit(HWND dialog, DefineLocationRun& run) {
     LoadMaps(dialog, run);
     CreateMapWindow(dialog, run);
     ShowChosenMap(dialog, run);
-    run.map.CentreMark();
-    UpdateArrows(dialog, run.map);
     const Location& place = *params.place;
     SendDlgItemMessageW(dialog, kIdCountryEdit, EM_LIMITTEXT, kNameMaxLength, 0);
     SendDlgItemMessageW(dialog, kIdTownEdit, EM_LIMITTEXT, kNameMaxLength, 0);
     SetDlgItemTextW(dialog, kIdCountryEdit, Wide(place.country));
     SetDlgItemTextW(dialog, kIdTownEdit, Wide(place.town));
     if (params.isNew) {
-        SetCoordinatesFromMap(dialog, run);
+        run.map.CentreMark();
+        SetCoordinatesFromMap(dialog, run, false);
     } else {
         ShowPlace(dialog, place.coordinates.longitude.degrees, place.coordinates.latitude.degrees);
         ShowZone(dialog, place.coordinates.timeZone.hours);
+        MarkPlaceOfFields(dialog, run);
     }
+    UpdateArrows(dialog, run.map);
     if (auto* elevation = PickerOf<NumberPicker>(dialog, kIdElevationPicker)) {
         elevation->SetValue(place.coordinates.elevation);
         elevation->Redraw();
@@ -224,13 +256,18 @@ void OnArrow(HWND dialog, DefineLocationRun& run, int dx, int dy) {
 INT_PTR OnCommand(HWND dialog, DefineLocationRun& run, int id, int code) {
     switch (id) {
         case kIdMapList:
-            if (code == CBN_SELCHANGE) ShowChosenMap(dialog, run);
+            if (code == CBN_SELCHANGE) {
+                ShowChosenMap(dialog, run);
+                MarkPlaceOfFields(dialog, run);
+                UpdateArrows(dialog, run.map);
+            }
             return TRUE;
         case kIdZoomOut:
         case kIdZoomIn:
+            // Zooming keeps the place: the view centres on the cross.
             if (code != STN_CLICKED) return FALSE;
             SetZoom(dialog, run, run.map.Zoom() + (id == kIdZoomIn ? 1 : -1));
-            SetCoordinatesFromMap(dialog, run);
+            UpdateArrows(dialog, run.map);
             return TRUE;
         case kIdMoveLeft: OnArrow(dialog, run, -1, 0); return TRUE;
         case kIdMoveRight: OnArrow(dialog, run, 1, 0); return TRUE;
@@ -241,7 +278,9 @@ INT_PTR OnCommand(HWND dialog, DefineLocationRun& run, int id, int code) {
             double latitude = 0.0;
             double zone = 0.0;
             if (!ReadPlace(dialog, longitudeWest, latitude, zone)) return TRUE;
-            if (const auto found = TimeZoneOffsetAtPoint(longitudeWest, latitude)) ShowZone(dialog, *found);
+            ShowZoneOfPoint(dialog, *run.params, longitudeWest, latitude);
+            MarkPlaceOfFields(dialog, run);
+            UpdateArrows(dialog, run.map);
             return TRUE;
         }
         case IDOK: OnOk(dialog, run); return TRUE;
@@ -278,12 +317,40 @@ void MapWindow::ShowPicture(const String& path) {
 void MapWindow::SetZoom(int zoom) {
     view_.zoom = std::clamp(zoom, 0, kMaxMapZoom);
     UpdateScrollRanges();
+    if (hasMark_) CentreOnMark();
     InvalidateRect(window_, nullptr, FALSE);
 }
 
 void MapWindow::Mark(int x, int y) {
-    marked_ = POINT{x, y};
+    const int width = ZoomedWidth(view_);
+    const int height = ZoomedHeight(view_);
+    if (width <= 0 || height <= 0) return;
+    hasMark_ = true;
+    markX_ = (x + view_.scrollX + 0.5) / width;
+    markY_ = (y + view_.scrollY + 0.5) / height;
     InvalidateRect(window_, nullptr, FALSE);
+}
+
+bool MapWindow::MarkFraction(double fx, double fy) {
+    hasMark_ = fx >= 0.0 && fx < 1.0 && fy >= 0.0 && fy < 1.0;
+    if (hasMark_) {
+        markX_ = fx;
+        markY_ = fy;
+        CentreOnMark();
+    }
+    InvalidateRect(window_, nullptr, FALSE);
+    return hasMark_;
+}
+
+POINT MapWindow::Marked() const noexcept {
+    return POINT{static_cast<LONG>(std::floor(markX_ * ZoomedWidth(view_))) - view_.scrollX,
+                 static_cast<LONG>(std::floor(markY_ * ZoomedHeight(view_))) - view_.scrollY};
+}
+
+void MapWindow::CentreOnMark() {
+    view_.scrollX = static_cast<int>(std::lround(markX_ * ZoomedWidth(view_))) - view_.windowWidth / 2;
+    view_.scrollY = static_cast<int>(std::lround(markY_ * ZoomedHeight(view_))) - view_.windowHeight / 2;
+    UpdateScrollRanges();
 }
 
 void MapWindow::CentreMark() {
@@ -293,15 +360,19 @@ void MapWindow::CentreMark() {
 }
 
 bool MapWindow::CanMove(int dx, int dy) const noexcept {
+    if (!hasMark_) return false;
     RECT client{};
     GetClientRect(window_, &client);
-    const long x = marked_.x + dx;
-    const long y = marked_.y + dy;
+    const POINT at = Marked();
+    const long x = at.x + dx;
+    const long y = at.y + dy;
     return x >= 0 && y >= 0 && x < client.right && y < client.bottom;
 }
 
 void MapWindow::Move(int dx, int dy) {
-    if (CanMove(dx, dy)) Mark(marked_.x + dx, marked_.y + dy);
+    if (!CanMove(dx, dy)) return;
+    const POINT at = Marked();
+    Mark(at.x + dx, at.y + dy);
 }
 
 void MapWindow::UpdateScrollRanges() {
@@ -353,7 +424,8 @@ void MapWindow::OnPaint() {
     const ScopedMemoryDc buffer(CreateCompatibleDC(paint.Get()));
     const ScopedBitmap surface(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
     const ScopedSelection onSurface(buffer.Get(), surface.Get());
-    FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_APPWORKSPACE));
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> workspace(CreateSolidBrush(ProgramColour(COLOR_APPWORKSPACE)));
+    FillRect(buffer.Get(), &client, workspace.Get());
     if (picture_.Get()) {
         const ScopedMemoryDc source(CreateCompatibleDC(paint.Get()));
         const ScopedSelection onPicture(source.Get(), picture_.Get());
@@ -361,12 +433,15 @@ void MapWindow::OnPaint() {
         StretchBlt(buffer.Get(), -view_.scrollX, -view_.scrollY, ZoomedWidth(view_), ZoomedHeight(view_),
                    source.Get(), 0, 0, view_.pictureWidth, view_.pictureHeight, SRCCOPY);
     }
-    const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 1, kCrossColour));
-    const ScopedSelection withPen(buffer.Get(), pen.Get());
-    MoveToEx(buffer.Get(), 0, marked_.y, nullptr);
-    LineTo(buffer.Get(), client.right, marked_.y);
-    MoveToEx(buffer.Get(), marked_.x, 0, nullptr);
-    LineTo(buffer.Get(), marked_.x, client.bottom);
+    if (hasMark_) {
+        const POINT marked = Marked();
+        const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 1, kCrossColour));
+        const ScopedSelection withPen(buffer.Get(), pen.Get());
+        MoveToEx(buffer.Get(), 0, marked.y, nullptr);
+        LineTo(buffer.Get(), client.right, marked.y);
+        MoveToEx(buffer.Get(), marked.x, 0, nullptr);
+        LineTo(buffer.Get(), marked.x, client.bottom);
+    }
     BitBlt(paint.Get(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
 }
 
@@ -414,8 +489,13 @@ bool CheckTimeZone(HWND dialog, const DefineLocationParams& params, double& zone
     if (!ReadPlace(dialog, longitudeWest, latitude, entered)) return false;
     const auto computed = TimeZoneOffsetAtPoint(longitudeWest, latitude);
     zone = entered;
-    // Out at sea no zone can be suggested: the entered one stands.
-    if (!computed || *computed == entered || !params.ask) return true;
+    if (!params.ask || (computed && *computed == entered)) return true;
+    if (!computed) {
+        // Out at sea no zone can be suggested: the user confirms the entered one.
+        const String question = NoTimeZoneQuestionText(entered, longitudeWest, latitude, params.angleLayout);
+        return params.ask(dialog, question, 2, 1, TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm")) ==
+               kAnswerYesButton;
+    }
     const String question =
         TimeZoneQuestionText(entered, longitudeWest, latitude, *computed, params.angleLayout);
     const int answer = params.ask(dialog, question, 3, 1, TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm"));

@@ -66,9 +66,16 @@ public:
     void ShowPicture(const String& path);
     void SetZoom(int zoom);
     int Zoom() const noexcept { return view_.zoom; }
-    // The marked point, window pixels.
-    void Mark(int x, int y);
-    POINT Marked() const noexcept { return marked_; }
+    // The marked point. It belongs to the picture: scrolling and zooming
+    // carry it along, and zooming centres the view on it.
+    void Mark(int x, int y);  // window pixels
+    // The point at fractions of the whole picture (0..1 from the left and the
+    // top), the view scrolled to centre it; false outside the picture, when
+    // the view is left as it is and no point is marked.
+    bool MarkFraction(double fx, double fy);
+    bool HasMark() const noexcept { return hasMark_; }
+    // Window pixels; meaningful only with a mark.
+    POINT Marked() const noexcept;
     void CentreMark();
     // One pixel in a direction, while the point stays inside the window.
     bool CanMove(int dx, int dy) const noexcept;
@@ -80,6 +87,7 @@ public:
 
 private:
     void UpdateScrollRanges();
+    void CentreOnMark();
     void OnScroll(int bar, int request);
     void OnPaint();
 
@@ -87,7 +95,9 @@ private:
     std::function<void()> onMarked_;
     ScopedBitmap picture_;
     MapView view_;
-    POINT marked_{0, 0};
+    bool hasMark_ = false;
+    double markX_ = 0.5;  // fractions of the whole picture
+    double markY_ = 0.5;
 };
 
 bool RegisterMapClass(HINSTANCE instance);

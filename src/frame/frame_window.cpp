@@ -14,11 +14,11 @@
 #include "base/settings_tree.h"
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
+#include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/window_manager_list.h"
 #include "frame/window_centring.h"
 #include "resources/resource_ids.h"
-#include "views/eclipse_window_win.h"
 
 namespace corvinata {
 
@@ -125,6 +125,9 @@ FrameWindow::~FrameWindow() {
 }
 
 bool FrameWindow::Create() {
+    InstallHelpMessages(instance_);
+    // Before the first window, so that every window of the frame follows night vision.
+    if (!nightColours_) nightColours_ = std::make_unique<NightColours>(options_.NightVision());
     WNDCLASSW existing{};
     if (!GetClassInfoW(instance_, ClassName(), &existing)) {
         WNDCLASSW wc{};
@@ -285,7 +288,6 @@ void FrameWindow::OnCreate() {
                                                                               PaneNode::Leaf(PaneOf(windowManager_), true)})}),
                                PaneNode::Leaf(PaneOf(status_.Window()), false)}));
     panes_->Show(PaneOf(mdiClient_));
-    AddSolarEclipseKind(*this, app_, instance_, modeless_, options_.NightVision());
 
     ShowPanes(app_.Frame().panes);
     clock_ = std::make_unique<FrameClockTimer>(window_);
@@ -400,12 +402,17 @@ void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
     RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
 }
 
-void FrameWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
+void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
     // A step made inside a child window (a click on a map, a panel's
     // button): Undo and Redo follow at once, also for their accelerators.
-    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateCommandStates();
+    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateUndoRedoStates();
+    if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
+        toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
+        NightColours::Switched();
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 void FrameWindow::RunLayoutCommand(int id) {
@@ -512,6 +519,18 @@ void FrameWindow::UpdateCommandStates() {
     }
     if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
     DrawMenuBar(window_);
+}
+
+// Only the two items of the Edit menu and their buttons: the menu bar itself
+// is not redrawn (that would repaint the child windows too).
+void FrameWindow::UpdateUndoRedoStates() {
+    if (!window_) return;
+    const FrameCommandContext context = CommandContext();
+    for (const int id : {CMD_UNDO, CMD_REDO}) {
+        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(id), context);
+        EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        toolbar_.SetEnabled(id, enabled);
+    }
 }
 
 void FrameWindow::OnCommand(int id) {
@@ -774,6 +793,7 @@ void FrameWindow::OnStartup() {
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        if (choice == WelcomeChoice::QuickTour) StartQuickTour(instance_, window_, app_.Product().GetProgramDirectory());
     }
     startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.

@@ -21,6 +21,7 @@
 #include "frame/main_toolbar.h"
 #include "frame/mdi_child_window.h"
 #include "frame/option_commands.h"
+#include "frame/night_colours.h"
 #include "frame/status_line.h"
 
 namespace corvinata {
@@ -56,6 +57,7 @@ public:
     void ChildWindowClosed(MdiChildWindow& window) override;
     void ChildWindowClosing(MdiChildWindow& window) override;
     void ChildWindowReleased(MdiChildWindow& window) override;
+    bool NightVisionActive() { return options_.NightVision().IsNightVisionActive(); }
     // The window kinds the program offers, and their windows.
     ChildWindows& Children() noexcept { return children_; }
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
@@ -79,6 +81,8 @@ public:
 
     // Enables and grays the menu items and toolbar buttons from the table.
     void UpdateCommandStates();
+    // The same for Undo and Redo alone.
+    void UpdateUndoRedoStates();
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // Lists the recent graph files in the File menu above Exit.
@@ -156,6 +160,7 @@ private:
     HistoryPopupHolder historyPopup_;
     bool controlPanelWanted_ = true;
     bool startupFinished_ = false;
+    std::unique_ptr<NightColours> nightColours_;
     bool closeRequested_ = false;
     bool closing_ = false;
     std::vector<HBITMAP> menuBitmaps_;

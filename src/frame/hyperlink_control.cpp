@@ -1,6 +1,7 @@
 #include "frame/hyperlink_control.h"
 
 #include "base/scoped_win.h"
+#include "frame/night_colours.h"
 
 namespace corvinata {
 
@@ -65,8 +66,9 @@ void Hyperlink::Paint(HDC dc) {
     RECT area{};
     GetClientRect(window_, &area);
     SetTextColor(dc, IsActiveLink() ? LinkColour() : RGB(0, 0, 0));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkColor(dc, ProgramColour(COLOR_BTNFACE));
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> face(CreateSolidBrush(ProgramColour(COLOR_BTNFACE)));
+    FillRect(dc, &area, face.Get());
     const ScopedSelection selection(dc, font);
     DrawTextW(dc, text_.Text(), -1, &area, kAlignmentFlags[alignment_] | DT_NOPREFIX);
 }

@@ -23,7 +23,7 @@ constexpr ToolbarButtonInfo kButtons[] = {
     {-1, "", TXT(""), 0, K::Separator, false},
     {CMD_NAVIGATE_BACKWARD, "smart_icon_view_navigate_back", TXT("Navigate Backward (Alt+Left)"),
      CMD_NAVIGATE_BACKWARD, K::DropDown, true},
-    {CMD_NAVIGATE_FORWARD, "smart_icon_view_navigate_forth", TXT("Navigate Foreward (Alt+Right)"),
+    {CMD_NAVIGATE_FORWARD, "smart_icon_view_navigate_forth", TXT("Navigate Forward (Alt+Right)"),
      CMD_NAVIGATE_FORWARD, K::DropDown, true},
     {-1, "", TXT(""), 0, K::Separator, false},
     {CMD_SHOW_SKY, "smart_icon_wnd_sky", TXT("Sky window"), STR_CYCLE_SKY, K::Push, false},

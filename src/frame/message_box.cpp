@@ -64,7 +64,19 @@ void InitMessageBox(HWND dialog, MessageBoxParams& params) {
     }
     SetDlgItemTextW(dialog, IDC_MESSAGE_TEXT, params.text);
     CentreOverWindow(params.owner, dialog);
-    SetFocus(GetDlgItem(dialog, firstId));
+    // The first button is the default one, as in every message box: it has
+    // the focus and the default frame, and Enter presses it.
+    SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(firstId), 0);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, firstId)), TRUE);
+}
+
+// Enter arrives as IDOK when no button of the box is the default one: it
+// presses the focused button, or the first.
+int ButtonPressedByEnter(HWND dialog, const MessageBoxParams& params) {
+    const int focused = GetDlgCtrlID(GetFocus());
+    const int firstId = IDC_BUTTON_4 + 1 - params.count;
+    if (GetParent(GetFocus()) == dialog && focused >= firstId && focused <= IDC_BUTTON_4) return focused;
+    return firstId;
 }
 
 INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,7 +87,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return FALSE;
     case WM_COMMAND: {
         if (!params) return FALSE;
-        const int id = LOWORD(wParam);
+        const int id = LOWORD(wParam) == IDOK ? ButtonPressedByEnter(dialog, *params) : LOWORD(wParam);
         if (id == IDCANCEL) {
             EndDialog(dialog, params->buttons == kButtonsOk ? kAnswerOk : kAnswerCancel);
             return TRUE;

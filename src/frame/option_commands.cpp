@@ -60,10 +60,13 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     params.ask = ask;
     params.placement = &states.selectLocation.geometry;
 
-    // Until the user has chosen a place in this dialog (a first run) it
-    // opens at the application's current town.
+    // Until the user has chosen a place in this dialog it opens at the
+    // application's current town; a cancelled run chooses nothing.
     SelectLocationState& state = states.selectLocation.state;
-    if (state.country.IsEmpty() && !state.userDefined) {
+    const bool chosen = state.chosen || state.userDefined;
+    const String storedCountry = state.country;
+    const String storedTown = state.town;
+    if (!chosen) {
         state.country = params.now.location.country;
         state.town = params.now.location.town;
     }
@@ -77,6 +80,12 @@ bool OptionCommands::ChangeLocation(HWND owner) {
                                               });
         return confirmed ? 1 : 0;
     });
+    if (confirmed) {
+        state.chosen = true;
+    } else if (!chosen && !state.userDefined) {
+        state.country = storedCountry;
+        state.town = storedTown;
+    }
     return confirmed;
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "frame/night_colours.h"
+
 namespace corvinata {
 namespace {
 
@@ -77,10 +79,10 @@ void RelatedTasksPane::Show() {
 
 void RelatedTasksPane::ApplyColours() {
     if (list_ == nullptr) return;
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF face = ProgramColour(COLOR_BTNFACE);
     SendMessageW(list_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
     SendMessageW(list_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
-    const COLORREF text = host_.IsNightVisionActive() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0xFF);
+    const COLORREF text = host_.IsNightVisionActive() ? ProgramColour(COLOR_BTNTEXT) : RGB(0, 0, 0xFF);
     SendMessageW(list_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
 }
 
@@ -157,6 +159,10 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
     }
     auto* pane = reinterpret_cast<RelatedTasksPane*>(GetWindowLongPtrW(window, DWLP_USER));
     if (pane == nullptr) return FALSE;
+    if (message == NightColoursChangedMessage()) {
+        pane->ApplyColours();  // its links keep their own colours in either mode
+        return TRUE;
+    }
     switch (message) {
         case WM_MOUSEACTIVATE: pane->host_.SkipNextActivationRebuild(); return Answer(window, MA_ACTIVATE);
         case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));

@@ -1,8 +1,10 @@
 #include "frame/select_location_dialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/help_topics_win.h"
+#include "app/text_fitting.h"
 
 namespace corvinata {
 namespace {
@@ -104,9 +106,41 @@ Location FuturePlace(HWND dialog, const SelectLocationDialogParams& params) {
                               SelectedText(dialog, kIdTownList).Text());
 }
 
+// Sets a label or radio button to a text that fits its control: a long
+// place name keeps its beginning and end around "...". A control of more
+// than one line wraps its text and must hold all its lines.
+void SetFittedText(HWND dialog, int id, const String& text) {
+    HWND control = Item(dialog, id);
+    RECT client{};
+    GetClientRect(control, &client);
+    int width = client.right - client.left;
+    const bool button = id == kIdKeepLocalTime || id == kIdKeepMoment;
+    if (button) width -= GetSystemMetrics(SM_CXMENUCHECK) + 6;  // the radio circle and its gap
+    HDC dc = GetDC(control);
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int lines = std::max<int>(1, (client.bottom - client.top) / std::max<int>(1, metrics.tmHeight));
+    const MeasureText measure = [&](const String& candidate) -> std::optional<int> {
+        if (lines == 1) {
+            SIZE size{};
+            if (!GetTextExtentPoint32W(dc, Wide(candidate), candidate.Length(), &size)) return std::nullopt;
+            return size.cx;
+        }
+        // Wrapped: as wide as the control while its lines fit, wider when not.
+        RECT r{0, 0, width, 0};
+        DrawTextW(dc, Wide(candidate), candidate.Length(), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        return r.bottom <= lines * metrics.tmHeight ? width : width + 1;
+    };
+    const String fitted = ShortenTextToWidth(text, width, measure).value_or(text);
+    SelectObject(dc, oldFont);
+    ReleaseDC(control, dc);
+    SetWindowTextW(control, Wide(fitted));
+}
+
 void ShowDetails(HWND dialog, const SelectLocationDialogParams& params, const Location& place) {
     const PlaceDetails details = DescribePlace(place, params.angleStyle);
-    SetDlgItemTextW(dialog, kIdPlaceName, Wide(details.name));
+    SetFittedText(dialog, kIdPlaceName, details.name);
     SetDlgItemTextW(dialog, kIdPlaceLongitude, Wide(details.longitude));
     SetDlgItemTextW(dialog, kIdPlaceLatitude, Wide(details.latitude));
     SetDlgItemTextW(dialog, kIdPlaceTimeZone, Wide(details.timeZone));
@@ -117,12 +151,12 @@ void Refresh(HWND dialog, const SelectLocationDialogParams& params) {
     UpdateEnabled(dialog);
     const Location future = FuturePlace(dialog, params);
     const TimeDifferenceTexts texts = DescribeTimeDifference(params.now, future);
-    SetDlgItemTextW(dialog, kIdDifferenceSentence, Wide(texts.sentence));
-    SetDlgItemTextW(dialog, kIdDifferenceCurrent, Wide(texts.current));
-    SetDlgItemTextW(dialog, kIdDifferenceCurrentTime, Wide(texts.currentTime));
-    SetDlgItemTextW(dialog, kIdDifferenceFuture, Wide(texts.future));
-    SetDlgItemTextW(dialog, kIdKeepLocalTime, Wide(texts.keepLocal));
-    SetDlgItemTextW(dialog, kIdKeepMoment, Wide(texts.keepMoment));
+    SetFittedText(dialog, kIdDifferenceSentence, texts.sentence);
+    SetFittedText(dialog, kIdDifferenceCurrent, texts.current);
+    SetFittedText(dialog, kIdDifferenceCurrentTime, texts.currentTime);
+    SetFittedText(dialog, kIdDifferenceFuture, texts.future);
+    SetFittedText(dialog, kIdKeepLocalTime, texts.keepLocal);
+    SetFittedText(dialog, kIdKeepMoment, texts.keepMoment);
     for (int id : kDifferenceLines) EnableWindow(Item(dialog, id), texts.enabled);
     ShowDetails(dialog, params, future);
 }
@@ -304,7 +338,7 @@ DialogTemplate SelectLocationDialogTemplate() {
         .Add(DialogClass::kListBox, L"", kIdUserPlaces,
              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, inner, 63,
              170, 46)
-        .Button(L"&New..", kIdNewPlace, w - kDialogMargin - kButtonWidth, 63)
+        .Button(L"&New...", kIdNewPlace, w - kDialogMargin - kButtonWidth, 63)
         .Button(L"&Edit...", kIdEditPlace, w - kDialogMargin - kButtonWidth, 79)
         .Button(L"&Delete", kIdDeletePlace, w - kDialogMargin - kButtonWidth, 95)
         .Group(L"Selected location", -1, kDialogMargin, 115, w - 14, 66)

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/scoped_win.h"
+#include "frame/night_colours.h"
 
 namespace corvinata {
 
@@ -265,16 +266,22 @@ void SpinEditControl::Paint(HDC dc) {
     GetClientRect(window_, &area);
     const ScopedSelection font(dc, ParentFont(window_));
     const bool enabled = IsWindowEnabled(window_) != 0;
-    FillRect(dc, &area, enabled ? static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))
-                                : GetSysColorBrush(COLOR_BTNFACE));
+    // At night the fields take the shades the rest of the program has.
+    const bool night = ProgramColoursAtNight();
+    const COLORREF back = night ? ProgramColour(COLOR_WINDOW) : kBackColour;
+    const COLORREF face = ProgramColour(COLOR_BTNFACE);
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> fill(CreateSolidBrush(enabled ? back : face));
+    FillRect(dc, &area, fill.Get());
     DrawEditBorder(window_, dc, area);
     textOrigin_ = area.left;
     SetBkMode(dc, OPAQUE);
 
-    const Colours normal = enabled ? Colours{kTextColour, kBackColour}
-                                   : Colours{GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_BTNFACE)};
-    const Colours highlight{kHighlightText, kHighlightBack};
-    const Colours hidden{kHighlightBack, kHighlightBack};
+    const COLORREF text = night ? ProgramColour(COLOR_WINDOWTEXT) : kTextColour;
+    const COLORREF markText = night ? ProgramColour(COLOR_HIGHLIGHTTEXT) : kHighlightText;
+    const COLORREF markBack = night ? ProgramColour(COLOR_HIGHLIGHT) : kHighlightBack;
+    const Colours normal = enabled ? Colours{text, back} : Colours{ProgramColour(COLOR_GRAYTEXT), face};
+    const Colours highlight{markText, markBack};
+    const Colours hidden{markBack, markBack};
     const bool focused = enabled && GetFocus() == window_;
     SpinEdit& edit = Edit();
     PieceWriter writer(dc, area);

@@ -5,6 +5,7 @@
 #include "app/date_picker.h"
 #include "app/help_topics_win.h"
 #include "app/time_picker.h"
+#include "base/date_time_text.h"
 #include "base/time_systems.h"
 #include "frame/control_classes.h"
 #include "frame/spin_edit_window.h"
@@ -114,19 +115,37 @@ INT_PTR OnControlColour(const NightVisionSettings* night, HDC dc) {
 
 // --- Date and Time --------------------------------------------------------
 
+// The system clock in the program's own date and time format, as every
+// other date of the program is shown, whatever the locale.
 void ShowSystemClock(HWND dialog) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    wchar_t text[80] = L"";
-    if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, text, 80))
-        SetDlgItemTextW(dialog, kIdSystemDate, text);
-    if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &now, nullptr, text, 80))
-        SetDlgItemTextW(dialog, kIdSystemClock, text);
+    DateTime clock;
+    clock.year = now.wYear;
+    clock.month = now.wMonth;
+    clock.day = now.wDay;
+    clock.hours = now.wHour + now.wMinute / 60.0 + now.wSecond / 3600.0;
+    clock.timeSystem = kLocalCivilTime;
+    String date;
+    String time;
+    FormatDate(clock, kDateToDay, date);
+    FormatTime(kTimeToSecond, clock, false, kTruncateTime, nullptr, time);
+    SetDlgItemTextW(dialog, kIdSystemDate, date.Text());
+    SetDlgItemTextW(dialog, kIdSystemClock, time.Text());
 }
 
 bool SystemDaylightSavingNow() {
     TIME_ZONE_INFORMATION zone{};
     return GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT;
+}
+
+// The user's date, time, scale and daylight saving are edited only while
+// "User defined time" is chosen: with the system time they would be
+// typed for nothing.
+void EnableUserTimeFields(HWND dialog) {
+    const bool user = IsChecked(dialog, kIdUserTime);
+    for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
+        EnableWindow(GetDlgItem(dialog, id), user);
 }
 
 INT_PTR OnDateTimeInit(HWND dialog, DateTimeDialogParams& params) {
@@ -153,7 +172,8 @@ INT_PTR OnDateTimeInit(HWND dialog, DateTimeDialogParams& params) {
     Check(dialog, kIdDaylightSaving, options.userDaylightSaving);
     Check(dialog, kIdRealTimeClock, options.clockActive);
     SetTimer(dialog, kClockLabelTimer, 1000, nullptr);
-    SetFocus(GetDlgItem(dialog, kIdUserDate));
+    EnableUserTimeFields(dialog);
+    SetFocus(GetDlgItem(dialog, options.userDefined ? kIdUserDate : kIdSystemTime));
     return FALSE;  // the focus is set
 }
 
@@ -282,6 +302,9 @@ INT_PTR CALLBACK DateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK: OnDateTimeOk(dialog, *params); return TRUE;
+                case kIdSystemTime: case kIdUserTime:
+                    EnableUserTimeFields(dialog);
+                    return TRUE;
                 case IDCANCEL:
                     KillTimer(dialog, kClockLabelTimer);
                     EndDialog(dialog, 0);

@@ -45,6 +45,7 @@ bool EclipseDisplay::Create(HWND parent, HINSTANCE instance) {
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent, nullptr,
                               instance, this);
     if (!window_) return false;
+    CreateDisplayTooltip(window_);
     FitToParent();
     return true;
 }
@@ -135,6 +136,7 @@ LRESULT CALLBACK EclipseDisplay::WindowProc(HWND window, UINT message, WPARAM wP
     }
     auto* self = reinterpret_cast<EclipseDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    self->HandleDisplayMouseHover(message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/country_shapes.h"
+#include "views/display_tooltip_win.h"
 #include "views/eclipse_view.h"
 
 namespace corvinata {
@@ -32,7 +33,9 @@ public:
     virtual void DuplicateWindow() = 0;
 };
 
-class EclipseDisplay {
+// The map has no tooltips of its own: the base's empty text, no reaction
+// to pointer moves.
+class EclipseDisplay final : public DisplayTooltipSource {
 public:
     static constexpr const wchar_t* kClassName = L"CorvinataSecDisp";
     // `background` is the application's shared background brush.
@@ -40,7 +43,7 @@ public:
     static void UnregisterDisplayClass(HINSTANCE instance);
 
     explicit EclipseDisplay(EclipseDisplayOwner& owner) : owner_(owner) {}
-    ~EclipseDisplay();
+    ~EclipseDisplay() override;
     EclipseDisplay(const EclipseDisplay&) = delete;
     EclipseDisplay& operator=(const EclipseDisplay&) = delete;
 

@@ -4,7 +4,10 @@
 
 #include "app/help_topics_win.h"
 #include "app/window_records.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/sun_earth_catalogues.h"
 #include "resources/resource_ids.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -136,18 +139,20 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 
 const std::vector<CountryOutline>* SolarEclipseWindow::CountryOutlines() const { return kind_.Outlines(); }
 
-bool SolarEclipseWindow::NightVisionActive() const {
-    const NightVisionStateInterface* night = kind_.Services().nightVision;
-    return night != nullptr && night->IsNightVisionActive();
-}
+bool SolarEclipseWindow::NightVisionActive() const { return kind_.NightVisionOn(); }
 
-HFONT SolarEclipseWindow::TextFont() const { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT SolarEclipseWindow::TextFont() const {
+    HFONT font = kind_.Services().textFont;
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 void SolarEclipseWindow::MapClicked(const MapPoint& place) {
     kind_.Actions().DisplayDetails(view_, place, kDetailsLongitude | kDetailsLatitude, nullptr);
 }
 
-bool SolarEclipseWindow::CanShowInSky() const { return static_cast<bool>(kind_.Services().showSunInSky); }
+bool SolarEclipseWindow::CanShowInSky() const {
+    return kind_.Services().showSunInSky && kind_.Services().children->HasKind(kSkyWindow);
+}
 
 void SolarEclipseWindow::ShowInSky() {
     if (kind_.Services().showSunInSky) kind_.Services().showSunInSky(document_->Model().date);
@@ -239,9 +244,7 @@ DateTimeLocation SolarEclipseKind::CurrentTimeAndLocation() const {
     return services_.application->Current().GetTimeAndLocation();
 }
 
-bool SolarEclipseKind::IsNightVisionActive() const {
-    return services_.nightVision != nullptr && services_.nightVision->IsNightVisionActive();
-}
+bool SolarEclipseKind::IsNightVisionActive() const { return NightVisionOn(); }
 
 bool SolarEclipseKind::SavePanel(SettingsTreeWriter& writer) {
     EclipsePanelSettings settings;
@@ -311,18 +314,24 @@ void SolarEclipseKind::DropDocument(int document) {
     restored_[document] = nullptr;
 }
 
-void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance,
-                         ModelessDialogList& modeless, const NightVisionStateInterface& nightVision) {
+void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance, HFONT textFont) {
+    FrameWindow* const owner = &frame;
+    ChildWindows* const children = &frame.Children();
+    Application* const app = &application;
     SolarEclipseKindServices services;
     services.instance = instance;
-    services.application = &application;
-    services.children = &frame.Children();
+    services.application = app;
+    services.children = children;
     services.registry = &frame.Registry();
-    services.nightVision = &nightVision;
+    services.nightVision = [owner] { return owner->NightVisionActive(); };
+    services.textFont = textFont;
     services.panelParent = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
-    auto kind = std::make_unique<SolarEclipseKind>(services);
-    if (ControlPanel* panel = kind->Panel()) modeless.push_back(panel->GetDialogWindow());
-    frame.Children().AddKind(std::move(kind));
+    services.showSunInSky = [children, app](const DateTime& date) {
+        const SunObject* sun = SunRecordAt(0);
+        return sun != nullptr &&
+               ShowBodyInSkyWindow(*children, app->GetSkyActions(), BodyIdentifierFromObject(sun), &date);
+    };
+    frame.Children().AddKind(std::make_unique<SolarEclipseKind>(services));
 }
 
 }  // namespace corvinata

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/night_vision.h"
 #include "app/related_task_groups.h"
 #include "frame/child_windows.h"
 #include "frame/eclipse_panel.h"
@@ -127,12 +126,14 @@ struct SolarEclipseKindServices {
     Application* application = nullptr;
     ChildWindows* children = nullptr;
     ChildWindowRegistry* registry = nullptr;
-    const NightVisionStateInterface* nightVision = nullptr;
+    std::function<bool()> nightVision;
+    // The font of the explanation without an eclipse (not owned).
+    HFONT textFont = nullptr;
     // Where its control panel lives; none: the kind has no panel.
     HWND panelParent = nullptr;
     ModelessDialogs* dialogs = nullptr;
-    // Shows the Sun in a Sky window at a moment; empty while the program
-    // has no Sky window.
+    // Shows the Sun in a Sky window at a moment; empty: the program offers
+    // no Sky window.
     std::function<bool(const DateTime&)> showSunInSky;
 };
 
@@ -154,6 +155,7 @@ public:
     void UnregisterClasses() override;
 
     const SolarEclipseKindServices& Services() const noexcept { return services_; }
+    bool NightVisionOn() const { return services_.nightVision && services_.nightVision(); }
     SolarEclipseActions& Actions() { return services_.application->GetSolarEclipseActions(); }
     const std::vector<CountryOutline>* Outlines() const;
     EclipseControlPanel* EclipsePanel() noexcept { return panel_.get(); }
@@ -194,9 +196,7 @@ private:
     bool shapesLoaded_ = false;
 };
 
-// The kind as the frame adds it when its panes exist; its panel's dialog
-// joins the frame's keyboard navigation.
-void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance,
-                         ModelessDialogList& modeless, const NightVisionStateInterface& nightVision);
+// The kind as the program's start-up adds it to the frame.
+void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance, HFONT textFont);
 
 }  // namespace corvinata

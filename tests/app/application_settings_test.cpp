@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "app/location_choice.h"
 #include "app/window_records.h"
 #include "base/memory_storage.h"
 #include "catalog/body_types.h"
@@ -187,6 +188,66 @@ TEST(ApplicationTest, TimeAndPlaceChangeOnlyWhenTheDialogIsConfirmed) {
     EXPECT_EQ(test::Utf8(app.Current().GetTimeAndLocation().location.town), "Vienna");
     EXPECT_DOUBLE_EQ(app.Current().GetTimeAndLocation().dateTime.hours, 10.0);
     EXPECT_FALSE(app.Options().location.userDefined);  // a town of the table
+}
+
+// The settings of one machine, lent to one application after another.
+class LentStorage final : public StorageService {
+public:
+    explicit LentStorage(MemoryStorageService& owner) : owner_(owner) {}
+    std::unique_ptr<BinaryFile> CreateBinaryFile(const String& path) override { return owner_.CreateBinaryFile(path); }
+    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return owner_.CreateLocaleFormatter(); }
+    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return owner_.CreateSystemInfo(); }
+    std::unique_ptr<FileFinder> CreateFileFinder() override { return owner_.CreateFileFinder(); }
+    bool PathExists(const Char* path) override { return owner_.PathExists(path); }
+    bool IsFolder(const Char* path) override { return owner_.IsFolder(path); }
+    bool MakeFolder(const Char* path) override { return owner_.MakeFolder(path); }
+    bool RemoveFolder(const Char* path) override { return owner_.RemoveFolder(path); }
+    bool RemoveFile(const Char* path) override { return owner_.RemoveFile(path); }
+    RegistryApi& Registry() override { return owner_.Registry(); }
+
+private:
+    MemoryStorageService& owner_;
+};
+
+// A user's time in LCT or UT, then another place with either choice of the
+// Location dialog: after a restart the moment is the one shown before it.
+TEST(ApplicationTest, UserTimeAfterAChangeOfPlaceComesBackAsShown) {
+    const struct {
+        int system;
+        double hours;
+        bool retainLocalTime;
+    } cases[] = {
+        {kLocalCivilTime, 12.0, false}, {kUniversalTime, 0.5, true},
+        {kLocalCivilTime, 12.0, true},  {kUniversalTime, 0.5, false},
+    };
+    for (const auto& c : cases) {
+        MemoryStorageService machine;
+        DateTime shown;
+        {
+            Application app(std::make_unique<LentStorage>(machine), PathName(), ApplicationHooks());
+            ASSERT_TRUE(app.StartUp());
+            app.ChangeDateTime([&](DateTimeOptions& o) {
+                o.userDefined = true;
+                o.userDaylightSaving = false;
+                o.userTime = test::MakeDateTime(2030, 1, 1, c.hours, c.system);
+                return 1;
+            });
+            app.ChangeLocation([&](LocationOptions& o, bool& retain) {
+                o.location = PredefinedLocation(TXT("Ukraine"), TXT("Kyiv"));
+                retain = c.retainLocalTime;
+                return 1;
+            });
+            shown = app.Current().GetTimeAndLocation().dateTime;
+            SessionState session;
+            ASSERT_TRUE(app.SaveSession(session));
+        }
+        Application next(std::make_unique<LentStorage>(machine), PathName(), ApplicationHooks());
+        ASSERT_TRUE(next.StartUp());
+        const DateTime again = next.Current().GetTimeAndLocation().dateTime;
+        EXPECT_EQ(test::Utf8(next.Current().GetTimeAndLocation().location.town), "Kyiv");
+        EXPECT_EQ(again.day, shown.day) << c.system << c.retainLocalTime;
+        EXPECT_NEAR(again.hours, shown.hours, 1e-6) << c.system << c.retainLocalTime;
+    }
 }
 
 TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {

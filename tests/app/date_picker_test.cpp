@@ -1,4 +1,5 @@
 #include "app/date_picker.h"
+#include "app/time_picker.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,39 @@ TEST(DatePickerSetDate, AllOrNothing) {
         EXPECT_EQ(year * 10000 + month * 100 + day,
                   c.taken ? c.year * 10000 + c.month * 100 + c.day : 19990704);
         EXPECT_EQ(picker.yearNotices, c.taken ? 1 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// A pasted date or time is taken as it stands or refused; no number of it
+// may be cut to a digit that happens to fit.
+TEST(PickerPaste, DatesAndTimesTakenWholeOrNotAtAll) {
+    const struct { const char* text; bool taken; int year, month, day; } dates[] = {
+        {"12/25/2030", false, 2001, 3, 5}, {"07.19.2030", false, 2001, 3, 5},
+        {"25.12.2030", true, 2030, 12, 25}, {"123.1.2030", false, 2001, 3, 5},
+    };
+    for (const auto& c : dates) {
+        DatePicker picker;
+        picker.SetDate(2001, 3, 5);
+        EXPECT_EQ(picker.PasteText(test::Wide(c.text).c_str()), c.taken) << c.text;
+        std::int32_t year = 0, month = 0, day = 0;
+        picker.GetDate(year, month, day);
+        EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day) << c.text;
+    }
+    const struct { const char* text; bool taken; double hours; } times[] = {
+        {"25:00:00", false, 14.5}, {"13:75:00", false, 14.5}, {"13:05:00", true, 13 + 5 / 60.0},
+        {"130:5:0", false, 14.5},
+    };
+    for (const auto& c : times) {
+        TimePicker picker;
+        picker.SetValue(14.5);
+        EXPECT_EQ(picker.PasteText(test::Wide(c.text).c_str()), c.taken) << c.text;
+        EXPECT_NEAR(picker.GetValue(), c.hours, 1e-9) << c.text;
     }
 }
 

@@ -85,6 +85,31 @@ TEST_F(FramePaneLayoutTest, HiddenPanesGiveTheirSpaceToTheClientAndStayWhereThey
     EXPECT_EQ(Placed(kManager).left, -1);
 }
 
+// Without the window manager the related tasks take the whole column, and
+// get their own height back when it returns.
+TEST_F(FramePaneLayoutTest, HiddenFillerGivesItsSpaceToTheLastShownSibling) {
+    const struct {
+        bool managerShown;
+        PaneRect tasks;
+    } steps[] = {
+        {false, {760, 28, 240, 650}},
+        {true, {760, 28, 240, 180}},
+    };
+    for (const auto& step : steps) {
+        if (step.managerShown) {
+            layout.Show(H(kManager));
+        } else {
+            layout.Hide(H(kManager));
+        }
+        layout.Arrange(1000, 700);
+        const PaneRect r = Placed(kTasks);
+        EXPECT_EQ(r.top, step.tasks.top) << step.managerShown;
+        EXPECT_EQ(r.height, step.tasks.height) << step.managerShown;
+    }
+    EXPECT_EQ(Placed(kManager).top, 208);
+    EXPECT_EQ(Placed(kManager).height, 470);
+}
+
 TEST_F(FramePaneLayoutTest, ClientShrinksToNothingRatherThanBelowWhenPanesFillTheFrame) {
     layout.Arrange(500, 40);
     EXPECT_EQ(Placed(kClient).height, 0);

@@ -174,11 +174,12 @@ TEST_F(SettingsRecordsTest, ChoosingATownRemovesTheStaleUserDefinedPlace) {
     state.country = String(TXT("Austria"));
     state.town = String(TXT("Graz"));
     state.userDefined = &directory.user;
+    state.chosen = true;
     auto saveAndLoad = [&] {
         {
             SettingsTreeWriter writer(storage, root);
             OpenSettingsKeyPath(writer, String(TXT("Select Location")));
-            SaveLocation(writer, state);
+            SaveLocation(writer, state, directory);
         }
         SettingsTree tree(storage, root);
         PushSettingsKey(tree, String(TXT("Select Location")));
@@ -191,6 +192,31 @@ TEST_F(SettingsRecordsTest, ChoosingATownRemovesTheStaleUserDefinedPlace) {
     const SelectLocationState read = saveAndLoad();
     EXPECT_EQ(read.userDefined, nullptr);
     EXPECT_EQ(test::Utf8(read.town), "Graz");
+    EXPECT_TRUE(read.chosen);
+}
+
+// Restart after restart without a choice, the record holds what the load
+// gives (the first town) and still counts as no choice.
+TEST_F(SettingsRecordsTest, UnchosenSelectLocationStateStaysUnchosenAcrossRestarts) {
+    FakeDirectory directory;
+    SelectLocationState state;  // a first run: the key was never read
+    for (int run = 0; run < 3; ++run) {
+        {
+            SettingsTreeWriter writer(storage, root);
+            OpenSettingsKeyPath(writer, String(TXT("Select Location")));
+            SaveLocation(writer, state, directory);
+        }
+        SettingsTree tree(storage, root);
+        PushSettingsKey(tree, String(TXT("Select Location")));
+        String country;
+        String town;
+        ReadStringValue(tree, TXT("Country"), country);
+        ReadStringValue(tree, TXT("Town"), town);
+        EXPECT_EQ(test::Utf8(country) + "/" + test::Utf8(town), "Afghanistan/Kabul") << run;
+        state = SelectLocationState();
+        LoadLocation(tree, directory, state);
+        EXPECT_FALSE(state.chosen) << run;
+    }
 }
 
 }  // namespace

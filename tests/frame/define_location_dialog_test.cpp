@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,7 @@ protected:
         params_.programFolder = BuildFolder();
         params_.ask = [this](HWND, const String& text, int buttons, int, const Char*) {
             asked_.push_back(Utf8(text));
+            if (buttons == 2) return seaAnswer_;
             return buttons == 3 ? answer_ : 8;
         };
     }
@@ -93,6 +95,7 @@ protected:
     DefineLocationParams params_;
     std::vector<std::string> asked_;
     int answer_ = 16;
+    int seaAnswer_ = 16;  // Yes: the entered zone stands where none is known
 };
 
 TEST_F(DefineLocation, NewPlacePickedOnTheShippedWorldMapWithItsZone) {
@@ -194,6 +197,102 @@ TEST_F(DefineLocation, ZoomEndsArePicturesThatStepTheZoom) {
         }
         d.Key(VK_ESCAPE);
     }));
+}
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// The place under the cross, from the map window's own state.
+bool PlaceUnderCross(HWND dialog, const OfferedMaps& offered, double& longitudeWest, double& latitude) {
+    const auto* map = reinterpret_cast<const MapWindow*>(GetWindowLongPtrW(MapOf(dialog), GWLP_USERDATA));
+    HWND list = GetDlgItem(dialog, kIdMapList);
+    const LRESULT index = SendMessageW(list, CB_GETITEMDATA, SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
+    if (!map || !map->HasMark() || index < 0) return false;
+    const POINT at = map->Marked();
+    return MapPointToPlace(offered.maps[static_cast<std::size_t>(index)], map->View(), at.x, at.y, longitudeWest,
+                           latitude);
+}
+
+// Zooming and choosing another map keep the place; the cross stays on it.
+TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
+    place_ = test::MakePlace("Paris", "France", -2.35);
+    place_.coordinates.latitude.degrees = 48.86;
+    place_.coordinates.timeZone.hours = 1.0;
+    params_.isNew = false;
+    const OfferedMaps offered = LoadOfferedMaps(files_, params_.makerKeyPath, params_.programFolder);
+    EXPECT_FALSE(Run([&](ModalDriver& d, HWND dialog) {
+        const struct {
+            const char* step;
+            std::function<void()> act;
+        } steps[] = {
+            {"opened", [] {}},
+            {"zoom in", [&] { d.Click(kIdZoomIn); }},
+            {"zoom in again", [&] { d.Click(kIdZoomIn); }},
+            {"zoom out", [&] { d.Click(kIdZoomOut); }},
+            {"another map", [&] {
+                 SendDlgItemMessageW(dialog, kIdMapList, CB_SETCURSEL, 1, 0);
+                 SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kIdMapList, CBN_SELCHANGE),
+                              reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdMapList)));
+             }},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            d.Pump();
+            EXPECT_NEAR(PickerValue(dialog, kIdLongitudePicker), 2.35, 1e-9) << step.step;
+            EXPECT_NEAR(PickerValue(dialog, kIdLatitudePicker), 48.86, 1e-9) << step.step;
+            EXPECT_EQ(PickerValue(dialog, kIdTimeZonePicker), 1.0) << step.step;
+            double longitudeWest = 0.0;
+            double latitude = 0.0;
+            const auto* map = reinterpret_cast<const MapWindow*>(GetWindowLongPtrW(MapOf(dialog), GWLP_USERDATA));
+            if (!map->HasMark()) continue;  // a map that does not show the place has no cross
+            ASSERT_TRUE(PlaceUnderCross(dialog, offered, longitudeWest, latitude)) << step.step;
+            const double pixel = 360.0 / ZoomedWidth(map->View());
+            EXPECT_NEAR(longitudeWest, -2.35, 2 * pixel) << step.step;
+            EXPECT_NEAR(latitude, 48.86, 2 * pixel) << step.step;
+        }
+        d.Key(VK_ESCAPE);
+    }));
+}
+
+// A name is taken as far as it is stored, no further: the edits stop at
+// the stored length and the place keeps every character typed.
+TEST_F(DefineLocation, PlaceNamesStopAtTheStoredLength) {
+    params_.isNew = false;
+    place_.coordinates.latitude.degrees = 51.5;  // on land, in zone 0
+    const std::string typed(kNameMaxLength + 20, 'N');
+    EXPECT_TRUE(Run([&](ModalDriver& d, HWND dialog) {
+        Replace(d, kIdTownEdit, typed.c_str());
+        EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(dialog, kIdTownEdit)), kNameMaxLength);
+        d.Key(VK_RETURN);
+    }));
+    EXPECT_EQ(Utf8(place_.town), std::string(kNameMaxLength, 'N'));
+}
+
+// Where the lookup knows no zone the user is told, and asked before the
+// entered zone is stored.
+TEST_F(DefineLocation, NoZoneAtSeaIsSaidAndTheEnteredZoneConfirmed) {
+    params_.isNew = false;
+    place_.coordinates.timeZone.hours = -5.0;
+    seaAnswer_ = 4;  // No: the dialog stays open
+    EXPECT_TRUE(Run([this](ModalDriver& d, HWND dialog) {
+        SetPicker(dialog, kIdLongitudePicker, -150.0);
+        SetPicker(dialog, kIdLatitudePicker, 10.0);
+        d.Click(kIdLookupZone);
+        ASSERT_EQ(asked_.size(), 1u);
+        EXPECT_EQ(asked_[0].rfind("No time zone is known for the coordinates", 0), 0u) << asked_[0];
+        EXPECT_EQ(PickerValue(dialog, kIdTimeZonePicker), -5.0);
+        d.Key(VK_RETURN);
+        EXPECT_TRUE(IsWindow(dialog));
+        ASSERT_EQ(asked_.size(), 2u);
+        EXPECT_NE(asked_[1].find("Do you want to use the time zone"), std::string::npos) << asked_[1];
+        seaAnswer_ = 16;
+        d.Key(VK_RETURN);
+    }));
+    EXPECT_EQ(place_.coordinates.timeZone.hours, -5.0);
+    EXPECT_NEAR(place_.coordinates.longitude.degrees, 150.0, 1e-9);
 }
 
 }  // namespace

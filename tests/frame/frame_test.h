@@ -40,7 +40,7 @@ protected:
     FrameWindow& Start(bool runStartup = true) {
         frame_.reset();
         app_.reset();
-        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), PathName(), ApplicationHooks{});
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), PathName());
         EXPECT_TRUE(StartApplication(*app_));
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);

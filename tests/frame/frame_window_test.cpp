@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "base/settings_tree.h"
 #include "frame/about_dialogs.h"
 #include "frame/custom_controls_setup.h"
+#include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/modal_driver.h"
 #include "frame/select_location_dialog.h"
@@ -219,7 +221,7 @@ TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
     Command(CMD_NAVIGATE_BACKWARD);  // the windows are not open: nothing to activate
     EXPECT_TRUE(MenuState(CMD_NAVIGATE_BACKWARD) & MF_GRAYED);
     EXPECT_EQ(std::wstring(frame.TooltipText(CMD_NAVIGATE_FORWARD).Text()),
-              L"Navigate Foreward (Alt+Right) 'Graph window'");
+              L"Navigate Forward (Alt+Right) 'Graph window'");
 }
 
 TEST_F(FrameWindowTest, OffScreenPlacementIsBroughtOntoTheScreen) {
@@ -304,6 +306,55 @@ TEST_F(FrameWindowTest, LocationOpensAtTheCurrentPlaceAndTheChoiceReachesTheStat
     EXPECT_NE(std::wstring(place).find(after.Text()), std::wstring::npos) << place;
 }
 
+// Restart after restart, with the dialog cancelled in between, no place has
+// been chosen in it: it keeps opening at the current place.
+TEST_F(FrameWindowTest, LocationWithoutAChoiceOpensAtTheCurrentPlaceAfterRestarts) {
+    for (int run = 0; run < 4; ++run) {
+        FrameWindow& frame = Start();
+        CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+        if (run >= 2) test::ModalDriver::Run([run](test::ModalDriver& d, HWND dialog) {
+            wchar_t shown[100] = {};
+            GetDlgItemTextW(dialog, kIdPlaceName, shown, 100);
+            EXPECT_STREQ(shown, L"London, United Kingdom") << run;
+            d.Key(VK_ESCAPE);
+        }, [&] { Command(CMD_LOCATION); return 0; });
+        SendMessageW(frame.Window(), WM_CLOSE, 0, 0);
+    }
+}
+
+// Without the help file every road to help (the menu, F1, a message box's
+// Help button: all through the one opener) says so in a message box, and so
+// does the Welcome dialog's tour without its script.
+TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
+    FrameWindow& frame = Start();
+    const struct {
+        const char* name;
+        std::function<void()> ask;
+        const wchar_t* said;
+    } cases[] = {
+        {"contents", [&] { Command(CMD_HELP_CONTENTS); }, L"help file"},
+        {"search", [&] { Command(CMD_HELP_SEARCH); }, L"help file"},
+        {"F1", [&] {
+             HELPINFO info{};
+             info.cbSize = sizeof info;
+             info.iContextType = HELPINFO_WINDOW;
+             SendMessageW(frame.Window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+         }, L"help file"},
+        {"tour", [&] { StartQuickTour(GetModuleHandleW(nullptr), frame.Window(), PathName()); },
+         L"Quick Tour.sts"},
+    };
+    for (const auto& c : cases) {
+        std::wstring said;
+        test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+            wchar_t text[400] = {};
+            GetDlgItemTextW(box, IDC_MESSAGE_TEXT, text, 400);
+            said = text;
+            d.Key(VK_RETURN);
+        }, [&] { c.ask(); return 0; });
+        EXPECT_NE(said.find(c.said), std::wstring::npos) << c.name << ": " << std::string(said.begin(), said.end());
+    }
+}
+
 TEST(ProgramPicturesTest, ButtonFaceGreyFollowsTheSystemColour) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     const struct {
@@ -378,6 +429,43 @@ TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
                                 L"Message_Box_Help_Button/Question.htm"),
                   c.answer);
         EXPECT_EQ(BoxWatch::buttons, c.texts);
+    }
+}
+
+void CALLBACK EndBoxUnanswered(HWND box, UINT, UINT_PTR, DWORD) { EndDialog(box, -1); }
+
+// Enter, on the main keyboard or the keypad, presses the focused button:
+// the first (default) one as the box opens, another once it has the focus.
+TEST(MessageBoxTest, EnterPressesTheDefaultOrFocusedButton) {
+    Win32StorageService storage;
+    test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, nullptr);
+    const struct {
+        int buttons;
+        bool keypad;
+        int tabs;  // Tab presses before Enter
+        int answer;
+    } cases[] = {
+        {kButtonsOk, false, 0, kAnswerOk},           {kButtonsYesNo, false, 0, kAnswerYes},
+        {kButtonsYesNo, true, 0, kAnswerYes},        {kButtonsYesNoCancel, false, 1, kAnswerNo},
+        {kButtonsOkCancel, true, 1, kAnswerCancel},
+    };
+    for (const auto& c : cases) {
+        const int answer = test::ModalDriver::Run([&c](test::ModalDriver& d, HWND box) {
+            for (int i = 0; i < c.tabs; ++i) d.Key(VK_TAB);
+            HWND focus = GetFocus();
+            const LPARAM extended = c.keypad ? (1 << 24) : 0;
+            PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1 | extended);
+            PostMessageW(focus, WM_KEYUP, VK_RETURN, 1 | extended | (3u << 30));
+            d.Pump();
+            // A box that ignored the key ends a little later, answering no
+            // button (an ended box takes its timer with it).
+            SetTimer(box, 1, 1000, EndBoxUnanswered);
+        }, [&c] {
+            return RunMessageBox(GetModuleHandleW(nullptr), nullptr, L"Question?", c.buttons, kMessageWarning,
+                                 L"Message_Box_Help_Button/Question.htm");
+        });
+        EXPECT_EQ(answer, c.answer) << c.buttons << " " << c.tabs;
     }
 }
 

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
+#include "app/product_info.h"
+#include "base/memory_storage.h"
 #include "base/scoped_win.h"
 #include "base/storage_service_win.h"
 
@@ -78,6 +81,12 @@ bool ReadDword(const wchar_t* key, const wchar_t* name, DWORD& value) {
     return ReadValue(HKEY_CURRENT_USER, key, name, &value, sizeof value);
 }
 
+std::wstring ReadText(const wchar_t* key, const wchar_t* name) {
+    wchar_t text[600] = {};
+    if (!ReadValue(HKEY_CURRENT_USER, key, name, text, sizeof text - sizeof(wchar_t))) return L"<none>";
+    return text;
+}
+
 std::wstring DefaultValue(const wchar_t* key) {
     wchar_t text[600] = {};
     if (!ReadValue(HKEY_CLASSES_ROOT, key, nullptr, text, sizeof text - sizeof(wchar_t))) return L"<none>";
@@ -127,7 +136,41 @@ TEST(ProgramTest, FirstRunShowsTheFrameAndClosesCleanlyWritingItsSettings) {
     EXPECT_EQ(value, 0u);
     ASSERT_TRUE(ReadDword(frameKey.c_str(), L"Toolbar visible", value));
     EXPECT_EQ(value, 1u);
+    const std::wstring appearance = std::wstring(kSettingsKey) + L"\\Appearance Options";
+    EXPECT_EQ(ReadText(appearance.c_str(), L"Language for constellation names"), L"Classic");
+    // The first object of the first catalogue is Select Body's choice, and
+    // Select Location's record is the first town of the table.
+    const std::wstring dialogs = std::wstring(kSettingsKey) + L"\\Dialogs";
+    const std::wstring body = dialogs + L"\\Select Body\\Selected Body";
+    EXPECT_NE(ReadText(body.c_str(), L"Name"), L"");
+    ASSERT_TRUE(ReadDword((body + L"\\Body\\Body type").c_str(), L"Type number", value));
+    EXPECT_LT(value, 9u);
+    const std::wstring location = dialogs + L"\\Select Location";
+    EXPECT_EQ(ReadText(location.c_str(), L"Country"), L"Afghanistan");
+    EXPECT_EQ(ReadText(location.c_str(), L"Town"), L"Kabul");
     RemoveSettings();
+}
+
+// The file's version resource says what About and the status line say.
+TEST(ProgramTest, VersionResourceIsTheProgramsVersion) {
+    MemoryStorageService memory;
+    const std::wstring path = ProgramPath();
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(70, 1));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(70, 1));
+    for (const wchar_t* name : {L"\\StringFileInfo\\040904B0\\FileVersion",
+                                L"\\StringFileInfo\\040904B0\\ProductVersion"}) {
+        wchar_t* text = nullptr;
+        ASSERT_TRUE(VerQueryValueW(data.data(), name, reinterpret_cast<void**>(&text), &length)) << name;
+        EXPECT_EQ(std::wstring(text), std::wstring(ProgramProductInfo(memory, PathName()).GetVersion())) << name;
+    }
 }
 
 TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
@@ -145,6 +188,49 @@ TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
     }
     EXPECT_EQ(DefaultValue(kClassKey), L"<none>");
     EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"<none>");
+}
+
+bool WriteDword(const wchar_t* key, const wchar_t* name, DWORD value) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+        return false;
+    ScopedRegistryKey owner(opened);
+    return RegSetValueExW(opened, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value) ==
+           ERROR_SUCCESS;
+}
+
+// A second start brings the running copy forward and ends, so that two
+// copies never write the same settings; a copy COM starts still runs.
+TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    RunningProgram first(L"");
+    ASSERT_TRUE(first.Started());
+    HWND frame = first.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    ShowWindow(frame, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(frame));
+    {
+        RunningProgram second(L"");
+        ASSERT_TRUE(second.Started());
+        EXPECT_EQ(second.WaitForExit(30000), 0);
+        EXPECT_FALSE(IsIconic(frame));  // the running copy was brought back
+    }
+    {
+        RunningProgram automation(L"-Embedding");
+        EXPECT_EQ(automation.WaitForExit(30000), 0);
+    }
+    EXPECT_TRUE(IsWindow(frame));
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.WaitForExit(30000), 0);
+    // With the first copy gone a new start is the user's copy again.
+    RunningProgram again(L"");
+    HWND shown = again.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(shown, nullptr);
+    PostMessageW(shown, WM_CLOSE, 0, 0);
+    EXPECT_EQ(again.WaitForExit(30000), 0);
+    RemoveSettings();
 }
 
 TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {

@@ -209,3 +209,45 @@ TEST_F(SelectLocation, WithoutTheTimeDifferenceTheDialogEndsBelowThePlace) {
 
 }  // namespace
 }  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// Whether a single-line control shows its whole text within its width.
+bool TextFits(HWND dialog, int id, int reserved) {
+    HWND control = GetDlgItem(dialog, id);
+    RECT client{};
+    GetClientRect(control, &client);
+    wchar_t text[300] = L"";
+    GetWindowTextW(control, text, 300);
+    HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size.cx <= client.right - reserved;
+}
+
+// A place name of the longest stored length fits the lines that name it,
+// shortened in the middle.
+TEST_F(SelectLocation, LongPlaceNamesAreShortenedToFitTheirLines) {
+    const std::string name(100, 'W');
+    params_.now.location = test::MakePlace(name, "Land", -10.0);
+    params_.now.location.coordinates.timeZone.hours = 5.0;
+    Run([](ModalDriver& d, HWND dialog) {
+        const int radio = GetSystemMetrics(SM_CXMENUCHECK) + 6;
+        const struct { int id; int reserved; } lines[] = {
+            {kIdDifferenceCurrent, 0}, {kIdKeepLocalTime, radio}, {kIdKeepMoment, radio},
+        };
+        for (const auto& line : lines) {
+            EXPECT_TRUE(TextFits(dialog, line.id, line.reserved)) << line.id << " " << Text(dialog, line.id);
+        }
+        EXPECT_NE(Text(dialog, kIdDifferenceCurrent).find("..."), std::string::npos);
+        EXPECT_NE(Text(dialog, kIdDifferenceSentence).find("..."), std::string::npos);
+        d.Key(VK_ESCAPE);
+    });
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "app/current_time.h"
 #include "app/place_directory.h"
 #include "base/memory_storage.h"
@@ -17,6 +19,12 @@ namespace corvinata {
 namespace {
 
 using test::ModalDriver;
+
+std::wstring DialogText(HWND dialog, int id) {
+    wchar_t text[80] = L"";
+    GetDlgItemTextW(dialog, id, text, 80);
+    return text;
+}
 
 struct StillClock final : SystemClock {
     bool Now(DateTime& localTime, bool& daylightSaving) override {
@@ -148,9 +156,19 @@ TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
         wchar_t state[8] = L"";
         GetDlgItemTextW(dialog, kIdSystemDaylightSaving, state, 8);
         EXPECT_TRUE(lstrcmpW(state, L"On") == 0 || lstrcmpW(state, L"Off") == 0);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdUserDate));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdSystemTime));
+        // The system clock in the program's own format, never the locale's.
+        const std::wstring date = DialogText(dialog, kIdSystemDate);
+        const std::wstring clock = DialogText(dialog, kIdSystemClock);
+        EXPECT_TRUE(date.size() == 10 && date[2] == L'.' && date[5] == L'.') << std::string(date.begin(), date.end());
+        EXPECT_TRUE(clock.size() == 8 && clock[2] == L':' && clock[5] == L':') << std::string(clock.begin(), clock.end());
+        // With the system time the user's fields take no typing.
+        for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
         d.Focus(kIdSystemTime);
         d.Key(VK_DOWN);  // "User defined time"
+        for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
         d.Focus(kIdTimeScale);
         d.Key(VK_HOME);  // "UT"
         d.Focus(kIdDaylightSaving);

@@ -8,12 +8,15 @@
 #include <cmath>
 #include <vector>
 
-#include "frame_test.h"
-#include "modal_driver.h"
+#include "../frame/frame_test.h"
+#include "../frame/modal_driver.h"
+#include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
+#include "catalog/sun_earth_catalogues.h"
 #include "views/eclipse_window_win.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -99,6 +102,8 @@ class EclipseWindowTest : public test::FrameTest {
 protected:
     ~EclipseWindowTest() override {
         if (frame_) SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+        frame_.reset();
+        fonts_.reset();
     }
     // The frame over an application whose program folder is this test's,
     // where the build puts the country outlines; shown, so that the map's
@@ -109,13 +114,16 @@ protected:
         PathName program;
         program.SetPath(programFile ? programFile : module);
         frame_.reset();
+        fonts_.reset();
         app_.reset();
-        app_ = std::make_unique<Application>(std::make_unique<Win32StorageService>(), program, ApplicationHooks{});
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
         EXPECT_TRUE(StartApplication(*app_));
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);
         frame_->SetShowOnCreate(false);
         EXPECT_TRUE(frame_->Create());
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1240, 980, SWP_SHOWWINDOW);
         return *frame_;
@@ -151,6 +159,8 @@ protected:
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     }
+    std::unique_ptr<ProgramFonts> fonts_;
+
     static std::string Title(HWND window) {
         wchar_t text[128] = {};
         GetWindowTextW(window, text, 128);
@@ -381,6 +391,21 @@ TEST_F(EclipseWindowTest, ADuplicateShowsTheSameViewOnACopyOfTheDocument) {
     actions.ZoomTo(copy->View(), 2, nullptr);
     EXPECT_EQ(copy->View().GetZoom(), 2);
     EXPECT_EQ(Title(copy->Handle()), "Solar Eclipse: Central total (29.03.2006)");
+}
+
+// "Display Solar Eclipse in Window > Sky": the Sun in a Sky window at the
+// eclipse's moment; nothing for a date without an eclipse.
+TEST_F(EclipseWindowTest, TheSkyMenuShowsTheSunAtTheEclipse) {
+    StartShown();
+    SolarEclipseWindow& none = Open(2000, 1, 1);
+    SendMessageW(none.Display().Handle(), WM_COMMAND, CMD_SHOW_SKY, 0);
+    EXPECT_EQ(frame_->Children().ActiveWindow(), &none);
+    SolarEclipseWindow& eclipse = Open(1999, 8, 11);
+    SendMessageW(eclipse.Display().Handle(), WM_COMMAND, CMD_SHOW_SKY, 0);
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(sky->GetSelectedBody().object, SunRecordAt(0));
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 1999);
 }
 
 TEST_F(EclipseWindowTest, WindowsWithTheirViewSurviveARestart) {

@@ -1,0 +1,157 @@
+// Night vision reaches every window of the program: the frame's work area,
+// toolbar, status line and every dialog and message box it opens, whether
+// it was switched on in Appearance or at start-up after the question.
+#include "frame/night_colours.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <functional>
+
+#include "frame/custom_controls_setup.h"
+#include "frame/message_box.h"
+#include "frame/modal_driver.h"
+#include "frame/time_appearance_dialogs.h"
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+class NightColoursTest : public test::FrameTest {
+protected:
+    // Night vision switched on in the Appearance dialog and confirmed.
+    void SwitchOn() {
+        test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
+            d.Focus(kIdNightVision);
+            d.Key(VK_SPACE);
+            d.Key(VK_RETURN);
+        }, [&] { Command(CMD_APPEARANCE); return 0; });
+    }
+    // What a dialog hands its static texts to draw with.
+    static void StaticColours(HWND dialog, COLORREF& face, COLORREF& text) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HWND any = GetWindow(dialog, GW_CHILD);
+        const auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(any)));
+        LOGBRUSH info{};
+        face = brush && GetObjectW(brush, sizeof info, &info) ? info.lbColor : CLR_INVALID;
+        text = GetTextColor(dc);
+        DeleteDC(dc);
+    }
+    // The colour a control prints its client area with, a little inside.
+    static COLORREF ClientCorner(HWND control) {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 32);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        const COLORREF colour = GetPixel(dc, 3, 3);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+    // The colour the work area erases its background with.
+    static COLORREF WorkAreaColour(HWND frame) {
+        HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageW(client, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        const COLORREF colour = GetPixel(dc, 2, 2);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+};
+
+TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
+    FrameWindow& frame = Start();
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    HWND toolbar = frame.Toolbar().Window();
+    const LRESULT dayPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    EXPECT_EQ(WorkAreaColour(frame.Window()), GetSysColor(COLOR_APPWORKSPACE));
+    SwitchOn();
+    EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
+    EXPECT_EQ(WorkAreaColour(frame.Window()), ProgramColour(COLOR_APPWORKSPACE));
+    EXPECT_NE(ProgramColour(COLOR_APPWORKSPACE), GetSysColor(COLOR_APPWORKSPACE));
+
+    // The dialogs and message boxes opened afterwards: red texts on black.
+    const struct {
+        const char* name;
+        std::function<void()> open;
+    } dialogs[] = {
+        {"message box", [&] {
+             RunMessageBox(GetModuleHandleW(nullptr), frame.Window(), L"Delete?", kButtonsYesNo, kMessageWarning,
+                           L"");
+         }},
+        {"Date and Time", [&] { Command(CMD_DATE_TIME); }},
+        {"Select Location", [&] { Command(CMD_LOCATION); }},
+        {"Appearance", [&] { Command(CMD_APPEARANCE); }},
+    };
+    for (const auto& dialog : dialogs) {
+        COLORREF face = 0;
+        COLORREF text = 0;
+        test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+            StaticColours(box, face, text);
+            // The program's own pickers draw in the shades too.
+            if (HWND picker = GetDlgItem(box, kIdUserDate)) {
+                EXPECT_EQ(ClientCorner(picker), ProgramColour(COLOR_BTNFACE)) << dialog.name;  // disabled
+            }
+            d.Key(VK_ESCAPE);
+        }, [&] { dialog.open(); return 0; });
+        EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE)) << dialog.name;
+        EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT)) << dialog.name;
+        EXPECT_NE(face, text) << dialog.name;  // never unreadable
+    }
+}
+
+// Yes to the start-up question brings the night colours back everywhere,
+// the toolbar's night pictures included.
+TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
+    {
+        Win32StorageService storage;
+        auto key = storage.CreateRegistryNode(RegistryHive::CurrentUser,
+                                              L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Night vision");
+        ASSERT_TRUE(key->Create());
+        ASSERT_TRUE(key->WriteBool(L"Active", true));
+    }
+    FrameWindow* frame = &Start(false);
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    test::ModalDriver::Run([](test::ModalDriver& d, HWND) { d.Key(VK_RETURN); },  // Yes
+                           [&] { return SendMessageW(frame->Window(), kStartupMessage, 0, 0); });
+    EXPECT_EQ(WorkAreaColour(frame->Window()), ProgramColour(COLOR_APPWORKSPACE));
+    EXPECT_NE(ProgramColour(COLOR_APPWORKSPACE), GetSysColor(COLOR_APPWORKSPACE));
+    // A message box opened now shows the night shades.
+    COLORREF face = 0;
+    COLORREF text = 0;
+    test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+        StaticColours(box, face, text);
+        d.Key(VK_ESCAPE);
+    }, [&] {
+        return RunMessageBox(GetModuleHandleW(nullptr), frame->Window(), L"Delete?", kButtonsYesNo, kMessageWarning,
+                             L"");
+    });
+    EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE));
+    EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT));
+    EXPECT_NE(face, text);
+    // Off again in Appearance: the day pictures and the system's colours.
+    HWND toolbar = frame->Toolbar().Window();
+    const LRESULT nightPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
+        d.Focus(kIdNightVision);
+        d.Key(VK_SPACE);
+        d.Key(VK_RETURN);
+    }, [&] { Command(CMD_APPEARANCE); return 0; });
+    EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_EQ(WorkAreaColour(frame->Window()), GetSysColor(COLOR_APPWORKSPACE));
+}
+
+}  // namespace
+}  // namespace corvinata
