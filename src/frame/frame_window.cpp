@@ -1,5 +1,7 @@
 #include "frame/frame_window.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include <iterator>
@@ -519,6 +521,14 @@ void FrameWindow::UpdateCommandStates() {
     }
     if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
     DrawMenuBar(window_);
+}
+
+void FrameWindow::AddModelessDialog(HWND dialog) {
+    if (dialog && std::find(modeless_.begin(), modeless_.end(), dialog) == modeless_.end()) modeless_.push_back(dialog);
+}
+
+void FrameWindow::RemoveModelessDialog(HWND dialog) {
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
 }
 
 // Only the two items of the Edit menu and their buttons: the menu bar itself

@@ -36,6 +36,7 @@ constexpr UINT kStartupMessage = WM_APP;
 // that keeps the status line's place and time current; its timer runs the
 // application's clock.
 class FrameWindow final : public ChildWindowHost,
+                          public ModelessDialogs,
                           private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
@@ -83,6 +84,9 @@ public:
     void UpdateCommandStates();
     // The same for Undo and Redo alone.
     void UpdateUndoRedoStates();
+    // The control panels' dialogs join the message loop's keyboard handling.
+    void AddModelessDialog(HWND dialog) override;
+    void RemoveModelessDialog(HWND dialog) override;
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // Lists the recent graph files in the File menu above Exit.

@@ -127,6 +127,14 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (lParam != -1 || !display_.Handle()) break;
         display_.ShowContextMenuFromKeyboard();
         return 0;
+    case WM_KEYDOWN:
+        // The keys stay with the window (its accelerators, Shift+F10); Tab
+        // takes them into its panel, whose Escape brings them back.
+        if (wParam != VK_TAB) break;
+        if (ControlPanel* panel = kind_.Panel(); panel && panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+            SetFocus(panel->GetDialogWindow());
+        }
+        return 0;
     case WM_DESTROY:
         if (merging_) EndMerging();
         document_->Views().Forget(&listener_);
@@ -326,6 +334,7 @@ void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE
     services.nightVision = [owner] { return owner->NightVisionActive(); };
     services.textFont = textFont;
     services.panelParent = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    services.dialogs = &frame;
     services.showSunInSky = [children, app](const DateTime& date) {
         const SunObject* sun = SunRecordAt(0);
         return sun != nullptr &&

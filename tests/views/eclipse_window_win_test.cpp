@@ -10,6 +10,7 @@
 
 #include "../frame/frame_test.h"
 #include "../frame/modal_driver.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
@@ -104,6 +105,7 @@ protected:
         if (frame_) SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
         frame_.reset();
         fonts_.reset();
+        controls_.reset();
     }
     // The frame over an application whose program folder is this test's,
     // where the build puts the country outlines; shown, so that the map's
@@ -115,9 +117,12 @@ protected:
         program.SetPath(programFile ? programFile : module);
         frame_.reset();
         fonts_.reset();
+        controls_.reset();
         app_.reset();
         app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
         EXPECT_TRUE(StartApplication(*app_));
+        // As the program: the custom controls (the panels' pickers) first.
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);
         frame_->SetShowOnCreate(false);
@@ -159,6 +164,7 @@ protected:
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     }
+    std::unique_ptr<CustomControlsSession> controls_;
     std::unique_ptr<ProgramFonts> fonts_;
 
     static std::string Title(HWND window) {
@@ -345,6 +351,36 @@ TEST_F(EclipseWindowTest, AClickOnTheMapIsOneDetailsStep) {
     EXPECT_EQ(none.History()->UndoableCount(), 0);
 }
 
+// The panel shows what a click on the map chose; its Path and Location
+// buttons are one step each.
+TEST_F(EclipseWindowTest, ThePanelFollowsTheMapAndCentresItInOneStepEach) {
+    StartShown();
+    SolarEclipseWindow& eclipse = Open(1999, 8, 11);
+    SizeMap(eclipse, 560, 280);
+    ControlPanel* panel = frame_->Children().PanelOf(kSolarEclipseWindow);
+    ASSERT_NE(panel, nullptr);
+    ASSERT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(&eclipse));
+    HWND dialog = panel->GetDialogWindow();
+    const auto text = [dialog](int item) {
+        wchar_t shown[100] = {};
+        GetDlgItemTextW(dialog, item, shown, 100);
+        return Utf8(shown);
+    };
+    EXPECT_EQ(text(kMaximumLabelItem), "Maximum contact (97%)");  // London
+    const PixelPoint target = eclipse.View().Projection().LonLatToPoint(24.3, 45.1);
+    SendMessageW(eclipse.Display().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(target.x, target.y));
+    EXPECT_EQ(text(kMaximumLabelItem), "Maximum contact (100%)");
+    EXPECT_EQ(text(kSearchedDateItem), "11.08.1999");
+    SendDlgItemMessageW(dialog, kPathItem, BM_CLICK, 0, 0);
+    EXPECT_EQ(eclipse.History()->UndoableCount(), 2);
+    EXPECT_EQ(StepText(eclipse), "Go to the central path");
+    EXPECT_GT(eclipse.View().GetZoom(), 1);
+    SendDlgItemMessageW(dialog, kLocationItem, BM_CLICK, 0, 0);
+    EXPECT_EQ(eclipse.History()->UndoableCount(), 3);
+    EXPECT_EQ(eclipse.View().GetZoom(), kEclipseZoomMax);
+    EXPECT_NEAR(eclipse.View().GetCentre().longitude, -24.3, 0.5);
+}
+
 TEST_F(EclipseWindowTest, FourWheelNotchesInASecondAreOneStep) {
     StartShown();
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
@@ -450,6 +486,18 @@ protected:
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         RunLoop();
     }
+    void Type(const char* text) {
+        std::vector<INPUT> inputs;
+        for (; *text; ++text) {
+            INPUT input = Input(0, KEYEVENTF_UNICODE);
+            input.ki.wScan = static_cast<WORD>(*text);
+            inputs.push_back(input);
+            input.ki.dwFlags |= KEYEVENTF_KEYUP;
+            inputs.push_back(input);
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
     void RunLoop() {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
         DWORD idleSince = GetTickCount();
@@ -477,13 +525,21 @@ protected:
     }
 };
 
-TEST_F(EclipseKeyboardTest, OpenZoomDuplicateUndoCloseByKeys) {
+TEST_F(EclipseKeyboardTest, OpenSetTheDateZoomDuplicateUndoCloseByKeys) {
     StartShown();
-    app_->Current().SetDateTime(MakeDateTime(1999, 8, 11, 12.0, kUniversalTime), false);
+    app_->Current().SetDateTime(MakeDateTime(2000, 1, 1, 12.0, kUniversalTime), false);
     SetForegroundWindow(frame_->Window());
     Keys({{VK_MENU, 'W'}, {'N'}, {'O'}});
     auto* eclipse = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(eclipse, nullptr);
+    EXPECT_FALSE(eclipse->View().HasEclipse());
+    // Into the panel, its "Go to eclipse" date, "Go to", and back.
+    Keys({{VK_TAB}, {VK_MENU, 'E'}});
+    Type("11.08.1999");
+    Keys({{VK_MENU, 'G'}, {VK_ESCAPE}});
+    EXPECT_TRUE(eclipse->View().HasEclipse());
+    EXPECT_EQ(eclipse->View().Document().Model().date.year, 1999);
+    EXPECT_EQ(eclipse->History()->UndoableCount(), 1);
     Keys({{VK_CONTROL, VK_ADD}});
     EXPECT_EQ(eclipse->View().GetZoom(), 2);
     PostMessageW(eclipse->Handle(), WM_TIMER, SolarEclipseWindow::kMergeTimer, 0);

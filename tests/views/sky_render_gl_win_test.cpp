@@ -178,6 +178,9 @@ TEST(SkyRendererGl, HorizonPicturesKeepTheirAlphaAndFillTheBottomOfARealisticVie
 TEST(SkyRendererGl, ClosingOneDisplayLeavesAnotherDrawing) {
     auto first = std::make_unique<GlSky>();
     GlSky second;
+    GLint depthFunction = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
+    EXPECT_EQ(depthFunction, GL_LEQUAL) << "later layers cover earlier ones at equal depth";
     second.scene.host.options.gridType = 2;
     second.Draw();
     const Rgb before = second.At(kSide / 2 + 7, kSide / 2);

@@ -7,6 +7,7 @@
 #include "astro/coordinates.h"
 #include "base/time_systems.h"
 #include "catalog/property_calculators.h"
+#include "catalog/planet_catalogue.h"
 #include "catalog/star_catalogue.h"
 #include "catalog/sun_earth_catalogues.h"
 #include "views/sky_test_support.h"
@@ -179,6 +180,7 @@ TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
 }
 
 TEST(SkyRenderer, StarsAreDrawnInTheSkyOfTheDate) {
+    test::EnsureSkyCatalogues();
     const int sirius = GetStarCatalogue().StarByCatalogueName(TXT("BSC 2491"));
     ASSERT_GE(sirius, 0);
     const BrightStar& star = *GetStarCatalogue().At(sirius);
@@ -207,6 +209,31 @@ TEST(SkyRenderer, SiderealAngleFollowsTheApplicationOnlyWithStarsFixed) {
     const double fixed = s.renderer->SkyLocalSiderealAngle();
     // Six hours of time are six sidereal hours and a minute: ~90.25 degrees.
     EXPECT_NEAR(std::fmod(fixed - own + 360.0, 360.0), 90.246, 0.01);
+}
+
+TEST(SkyRenderer, HighlightRingSurroundsTheSelectionWhileOn) {
+    SkyScene s;
+    s.host.options.planetDisplayMode = 1;
+    s.host.azimuth = 30;
+    s.host.selected = GetPlanetCatalogue().At(2);  // Mars, in the centre
+    for (bool on : {false, true}) {
+        s.host.highlight = on;
+        s.gl.ClearCalls();
+        s.renderer->SkyRenderFrame();
+        int pixels = 0;
+        double x = 0, y = 0, z = 0;
+        for (const SkyGlCall& c : s.gl.Calls()) {
+            if (c.op == SkyGlOp::kRasterPos) {
+                x = c.a[0], y = c.a[1], z = c.a[2];
+            }
+            if (c.op != SkyGlOp::kDrawPixels) continue;
+            ++pixels;
+            double wx = 0, wy = 0, wz = 0;
+            ASSERT_TRUE(s.gl.Project(x, y, z, wx, wy, wz));
+            EXPECT_NEAR(std::hypot(wx - 400.5, wy - 400.5), 10.0, 1.5);
+        }
+        EXPECT_EQ(pixels, on ? 64 : 0);
+    }
 }
 
 TEST(SkyRenderer, TextsBecomeCodePoints) {

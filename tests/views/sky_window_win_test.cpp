@@ -6,11 +6,16 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "base/date_time_text.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/star_catalogue.h"
+#include "support/test_text.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "views/sky_display_win.h"
@@ -230,6 +235,167 @@ TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     EXPECT_EQ(windows[0]->GetViewDirection(), (ViewDirection{10.0, 5.0}));
     EXPECT_EQ(windows[1]->GetViewDirection(), (ViewDirection{200.0, -30.0}));
     EXPECT_EQ(windows[1]->GetZoom(), 120);
+}
+
+TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
+    const Catalogue& planets = *CatalogueByType(kBodyPlanet);
+    const BodyIdentifier mars = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(2));
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, nullptr));
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(sky->GetSelectedObject(), mars.object);
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyIsObjectVisible(*mars.object));
+    // At a moment: the shared document goes there, in one step of the window.
+    const DateTime moment{2003, 8, 27, 20.0, kLocalCivilTime};
+    const int steps = sky->GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &moment));
+    EXPECT_EQ(frame_->Children().ActiveWindow(), sky);
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2003);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), steps + 1);
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
+    // What a Sky window cannot show is refused.
+    EXPECT_FALSE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), BodyIdentifier{}, nullptr));
+}
+
+// Counts the paints of every window of the thread while it lives.
+class PaintCounter {
+public:
+    PaintCounter() {
+        counts_().clear();
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~PaintCounter() { UnhookWindowsHookEx(hook_); }
+    int Paints(HWND window) const { return counts_()[window]; }
+    void Reset() { counts_().clear(); }
+
+private:
+    static std::map<HWND, int>& counts_() {
+        static std::map<HWND, int> counts;
+        return counts;
+    }
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_PAINT) ++counts_()[message->hwnd];
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
+
+TEST_F(SkyWindowTest, OptionsRepaintEveryWindowAndAZoomOnlyItsOwn) {
+    SkyWindow& first = NewSky();
+    SkyWindow& second = NewSky();
+    PaintCounter counter;
+    SkyOptions options = second.GetOptions();
+    options.eclipticOn = !options.eclipticOn;
+    app_->GetSkyActions().ChangeOptions(second, options, kSkyEclipticField, second.GetTimeFlag(), nullptr);
+    EXPECT_EQ(counter.Paints(first.Display()->Window()), 1);
+    EXPECT_EQ(counter.Paints(second.Display()->Window()), 1);
+    counter.Reset();
+    Command(CMD_ZOOM_OUT);
+    EXPECT_EQ(second.GetZoom(), 70);
+    EXPECT_EQ(counter.Paints(first.Display()->Window()), 0);
+    EXPECT_EQ(counter.Paints(second.Display()->Window()), 1);
+    // Closing one leaves the other drawing its sky and horizon.
+    SendMessageW(second.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(SkyWindows().size(), 1u);
+    int width = 0;
+    int height = 0;
+    const std::vector<Pixel> pixels = ReadFrame(first, width, height);
+    // Looking at the horizon in the realistic map: the ground covers the
+    // bottom row, and stars stand above it.
+    int ground = 0;
+    int sky = 0;
+    for (int x = 0; x < width; ++x) {
+        const Pixel& p = pixels[static_cast<std::size_t>(height - 1) * width + x];
+        ground += p.r + p.g + p.b > 0;
+    }
+    for (int i = 0; i < width * height / 2; ++i) sky += pixels[static_cast<std::size_t>(i)].r > 0;
+    EXPECT_GT(ground, width * 9 / 10);
+    EXPECT_GT(sky, 0);
+}
+
+TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
+    SkyWindow& sky = NewSky();
+    SkyOptions options = sky.GetOptions();
+    options.mapType = kEquatorialMap;
+    options.planetTracksOn = true;
+    options.planetDisplayMode = 1;
+    sky.SetOptions(options);
+    sky.SetZoom(10);
+    const auto& track = sky.GetDocument().PlanetTrack(2);  // Mars
+    ASSERT_FALSE(track.empty());
+    sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
+    sky.UpdateView(0, true);
+    RECT client{};
+    GetClientRect(sky.Display()->Window(), &client);
+    SendMessageW(sky.Display()->Window(), WM_MOUSEMOVE, 0, At(client.right / 2, client.bottom / 2));
+    const std::string tip = test::Utf8(sky.Display()->TipText().Text());
+    String date;
+    FormatDate(track.front().date, 3, date);
+    EXPECT_EQ(tip, "Mars " + test::Utf8(date.Text()));
+}
+
+// The keys a user types, through the program's own message loop.
+class SkyKeyboardTest : public SkyWindowTest {
+protected:
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(Input(key, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
+    void RunLoop() {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+    static INPUT Input(WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        return input;
+    }
+};
+
+TEST_F(SkyKeyboardTest, OpenZoomUndoFindAndCloseByKeys) {
+    SetForegroundWindow(frame_->Window());
+    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    Keys({{VK_CONTROL, VK_SUBTRACT}});
+    EXPECT_EQ(sky->GetZoom(), 70);
+    Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_EQ(sky->GetZoom(), 60);
+    // Find Object from the selection's menu: a body chosen by keys, and the
+    // view turns to it.
+    sky->SetViewDirection(ViewDirection{1.0, -60.0});
+    const ViewDirection before = sky->GetViewDirection();
+    Keys({{VK_SHIFT, VK_F10}, {'F'}, {VK_DOWN}, {VK_RETURN}});
+    EXPECT_NE(sky->GetViewDirection(), before);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), 1);
+    Keys({{VK_CONTROL, VK_F4}});
+    EXPECT_TRUE(SkyWindows().empty());
 }
 
 }  // namespace
