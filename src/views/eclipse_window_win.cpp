@@ -49,13 +49,6 @@ EclipseWindowState SolarEclipseWindow::CaptureRecord() const {
     return state;
 }
 
-RelatedTaskSource SolarEclipseWindow::TaskSource() const {
-    RelatedTaskSource source;
-    source.kind = kSolarEclipseWindow;
-    source.date = document_->Model().date;
-    return source;
-}
-
 EclipsePanelReading SolarEclipseWindow::ReadPanel() const {
     return view_.ReadPanel(kind_.Services().application->Current().GetTimeAndLocation().daylightSaving);
 }

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/related_task_groups.h"
 #include "frame/child_windows.h"
 #include "frame/eclipse_panel.h"
 #include "frame/frame_window.h"
@@ -57,8 +56,6 @@ public:
     EclipseDisplay& Display() noexcept { return display_; }
     // The layout record of the window: its placement and its view.
     EclipseWindowState CaptureRecord() const;
-    // What the Related Tasks pane builds its tasks from.
-    RelatedTaskSource TaskSource() const;
     bool IsMerging() const noexcept { return merging_; }
 
 protected:

@@ -15,7 +15,6 @@ namespace {
 using test::MakeDateTime;
 
 constexpr Colour kBlack{0, 0, 0};
-constexpr Colour kGrey{128, 128, 128};
 constexpr Colour kLightGrey{192, 192, 192};
 
 const EclipseMapColours kDayColours = EclipseMapColoursFor(true, false, {}, {});
@@ -86,15 +85,6 @@ TEST(EclipseMapProjection, AnEmptyClientHasNoMapAndTakesNoClicks) {
         DrawEclipseMap(canvas, p, EclipseMapContent{}, kDayColours);
         EXPECT_TRUE(canvas.Calls().empty());
     }
-}
-
-TEST(EclipseMapProjection, ClicksOutsideTheMapFindNothing) {
-    const EclipseMapProjection p({0.0, 0.0, 1}, 1000, 360);
-    EXPECT_FALSE(p.PointToLonLat(100, 180).has_value());  // the left margin
-    EXPECT_FALSE(p.PointToLonLat(900, 180).has_value());
-    EXPECT_TRUE(p.PointToLonLat(141, 180).has_value());
-    const EclipseMapProjection tilted({0.0, 60.0, 2}, 720, 360);
-    EXPECT_FALSE(tilted.PointToLonLat(360, 10).has_value());  // beyond the pole
 }
 
 // Latitudes used to be wrapped by 180 degrees, so with the map centred off
@@ -315,33 +305,6 @@ TEST(DrawEclipseMap, WithoutAnEclipseFrameDimmedOutlinesAndTheExplanation) {
     EXPECT_EQ(text.rect.top, 200 - 40);
     EXPECT_EQ(text.rect.right, 720);
     EXPECT_EQ(text.colour, kBlack);
-}
-
-struct ColourCase {
-    bool eclipse;
-    bool night;
-    Colour outlines;
-    Colour further;
-    Colour text;
-};
-
-TEST(EclipseMapColours, DayAndNight) {
-    const Colour buttonText{90, 0, 0};
-    const Colour greyText{40, 0, 0};
-    const ColourCase cases[] = {
-        {true, false, kBlack, kGrey, kBlack},
-        {false, false, kLightGrey, kGrey, kBlack},
-        {true, true, buttonText, {128, 0, 0}, buttonText},
-        {false, true, greyText, {128, 0, 0}, buttonText},
-    };
-    for (const ColourCase& c : cases) {
-        const EclipseMapColours colours = EclipseMapColoursFor(c.eclipse, c.night, buttonText, greyText);
-        EXPECT_EQ(colours.outlines, c.outlines);
-        EXPECT_EQ(colours.furtherCurves, c.further);
-        EXPECT_EQ(colours.text, c.text);
-        EXPECT_EQ(colours.firstCurves, kBlack);
-        EXPECT_EQ(colours.markFill, (Colour{255, 0, 0}));
-    }
 }
 
 }  // namespace
