@@ -15,7 +15,10 @@
 
 #include "base/storage_service_win.h"
 #include "frame/application_run.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
 
@@ -59,13 +62,18 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> repaints;
     bool modelKept = true;
     {
-        Application app(std::make_unique<Win32StorageService>(), program, ApplicationHooks{});
+        // Started as the program starts: controls, frame, fonts, window kinds.
+        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
+        Application& app = *started;
         if (!StartApplication(app)) return 1;
+        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
         ModelessDialogList modeless;
         FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
         frame.SetOfferWelcome(false);
         frame.SetShowOnCreate(false);
         if (!frame.Create()) return 1;
+        ProgramFonts fonts(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
         SendMessageW(frame.Window(), kStartupMessage, 0, 0);
         SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
         DateTime date;
