@@ -2,7 +2,8 @@
 // 1000 x 1000 with every layer on, the median of several runs of a frame at
 // field 60 and at 180, a drag frame (coarse list, scene rebuilt), a rebuild
 // after an options change, and a pick. Run by hand:
-//   wine sky_render_timing.exe [runs]
+//   wine sky_render_timing.exe [runs [picture.ppm]]
+// With a file name it also writes the field-60 frame as a PPM picture.
 #include <windows.h>
 
 #include <GL/gl.h>
@@ -59,7 +60,27 @@ void EverythingOn(SkyOptions& o) {
     o.horizonType = 2;
 }
 
-int Run(int runs) {
+// The frame's steps up to the swap, then the back buffer into a PPM file.
+void WritePicture(SkyRenderer& renderer, SkyGlWin& gl, const wchar_t* path) {
+    gl.MakeCurrent();
+    gl.DrawBackBuffer();
+    renderer.SkySetViewport();
+    renderer.SkyEnsureLists();
+    gl.CallList(SkyList::kScene);
+    renderer.SkyDrawScene(1);
+    glFinish();
+    std::vector<unsigned char> pixels(kSide * kSide * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kSide, kSide, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    FILE* file = _wfopen(path, L"wb");
+    if (!file) return;
+    std::fprintf(file, "P6\n%d %d\n255\n", kSide, kSide);
+    for (int y = kSide - 1; y >= 0; --y) std::fwrite(&pixels[y * kSide * 3], 1, kSide * 3, file);
+    std::fclose(file);
+}
+
+int Run(int runs, const wchar_t* picture) {
     WNDCLASSW wc{};
     wc.style = CS_OWNDC;
     wc.lpfnWndProc = DefWindowProcW;
@@ -88,6 +109,7 @@ int Run(int runs) {
         renderer.OnViewUpdate(kSkyChangeZoom, false);
         renderer.SkyRenderFrame();
         std::printf("frame, field %3d:           %7.1f ms\n", field, Median(runs, nothing, frame));
+        if (field == 60 && picture) WritePicture(renderer, *gl, picture);
     }
     scene.host.fieldOfView = 60;
     renderer.OnViewUpdate(kSkyChangeZoom, false);
@@ -122,5 +144,5 @@ int Run(int runs) {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, static_cast<int>(std::wcstol(argv[1], nullptr, 10))) : 9;
-    return corvinata::Run(runs);
+    return corvinata::Run(runs, argc > 2 ? argv[2] : nullptr);
 }

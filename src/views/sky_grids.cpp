@@ -222,6 +222,13 @@ void DrawConstellationBoundaries(SkyRenderer& renderer) {
     gl.PopMatrix();
 }
 
+int ConstellationOutlineCount(int constellation) {
+    const std::vector<std::vector<int>>& outlines = OutlinesByConstellation();
+    return constellation >= 0 && constellation < static_cast<int>(outlines.size())
+               ? static_cast<int>(outlines[static_cast<std::size_t>(constellation)].size())
+               : 0;
+}
+
 void DrawHorizonTextures(SkyRenderer& renderer) {
     SkyGl& gl = renderer.Gl();
     const int type = renderer.Host().GetSkyOptions().horizonType;

@@ -31,6 +31,8 @@ void DrawEquatorialGridAndEcliptic(SkyRenderer& renderer, bool crosses, int mode
 void DrawHorizontalGridAndHorizon(SkyRenderer& renderer, bool crosses, int mode);
 void DrawCoordinateGrid(SkyRenderer& renderer, bool crosses, int mode, bool horizontal);
 void DrawConstellationBoundaries(SkyRenderer& renderer);
+// How many closed outlines a constellation's boundary has (two for Serpens).
+int ConstellationOutlineCount(int constellation);
 // One boundary edge between two points (right ascension in hours,
 // declination in degrees), the short way across 0h, in 1-degree steps.
 void DrawBoundarySegment(SkyGl& gl, double raHoursA, double decA, double raHoursB, double decB);

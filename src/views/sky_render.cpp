@@ -186,9 +186,13 @@ void SkyRenderer::SkyEnsureLists() {
 }
 
 void SkyRenderer::SkyBuildLayerList(bool crosses, bool boundaries, bool tracks) {
+    // The lines are chords inside the sphere, nearer the eye than the objects
+    // on it: they write no depth, so the later layers cover them.
+    gl_.DepthMask(false);
     DrawEquatorialGridAndEcliptic(*this, crosses, 0);
     DrawConstellationLines(*this, 0);
     if (boundaries) DrawConstellationBoundaries(*this);
+    gl_.DepthMask(true);
     if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
     DrawStars(*this, 0);
     if (tracks) DrawPlanetTracks(*this, 0);

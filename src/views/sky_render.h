@@ -1,9 +1,10 @@
 // The Sky renderer: draws the sky of one Sky window through the thin GL
 // interface (sky_render_gl.h). It sets the projection and view rotation for
 // the window's map type, field of view and direction, draws the layers
-// (sky_layers, sky_grids) through three cached display lists, and the labels
-// and the highlight ring directly on top. The same cached scene rendered in
-// feedback mode serves picking (sky_pick).
+// (sky_layers, sky_grids) through cached display lists, and the labels
+// and the highlight ring directly on top. Picking renders each configuration's
+// cached pick list (the objects' pick codes and pixel tokens at the very
+// points drawn) in feedback mode (sky_pick).
 //
 // The sky sphere: a point at longitude L, latitude B (degrees) is the model
 // point 1000 x (cos B cos L, sin B, -cos B sin L) (`SphereVertex`).

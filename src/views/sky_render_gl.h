@@ -62,8 +62,8 @@ public:
     // glRenderMode: answers the floats written when leaving feedback mode
     // (-1 on overflow), else 0.
     virtual int SetRenderMode(int mode) = 0;
-    // glFeedbackBuffer(size, GL_2D, buffer). The backend keys what it last
-    // handed to GL by the buffer's address, never by size alone.
+    // glFeedbackBuffer(size, GL_2D, buffer), before every feedback render:
+    // each drawing configuration has its own buffer, and a grown one moves.
     virtual void FeedbackBuffer(float* buffer, int size) = 0;
     virtual void PassThrough(float value) = 0;
 
@@ -112,6 +112,8 @@ public:
     // gluSphere with the context's quadric.
     virtual void Sphere(double radius, int slices, int stacks) = 0;
 
+    // glDepthMask: whether what is drawn writes the depth buffer.
+    virtual void DepthMask(bool write) = 0;
     virtual void Enable(int capability) = 0;
     virtual void Disable(int capability) = 0;
     virtual void TexEnvMode(int mode) = 0;

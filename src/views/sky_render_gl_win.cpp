@@ -125,8 +125,6 @@ int SkyGlWin::SetRenderMode(int mode) {
 void SkyGlWin::FeedbackBuffer(float* buffer, int size) {
     // Handed to GL every time: the two drawing configurations have buffers
     // of their own, and a grown buffer moves.
-    feedbackBuffer_ = buffer;
-    feedbackSize_ = size;
     glFeedbackBuffer(size, GL_2D, buffer);
 }
 
@@ -235,6 +233,7 @@ void SkyGlWin::Sphere(double radius, int slices, int stacks) {
     gluSphere(Quadric(quadric_), radius, slices, stacks);
 }
 
+void SkyGlWin::DepthMask(bool write) { glDepthMask(write ? GL_TRUE : GL_FALSE); }
 void SkyGlWin::Enable(int capability) { glEnable(static_cast<GLenum>(capability)); }
 void SkyGlWin::Disable(int capability) { glDisable(static_cast<GLenum>(capability)); }
 void SkyGlWin::TexEnvMode(int mode) { glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, mode); }

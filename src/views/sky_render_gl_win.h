@@ -1,5 +1,5 @@
 // The OpenGL backend of the sky renderer: opengl32 and glu32 calls on one
-// display's context, its three display lists, its quadric and the glyph
+// display's context, its display lists, its quadric and the glyph
 // lists of the display and symbol fonts (made per character code on first
 // use, so names draw by code point).
 #pragma once
@@ -63,6 +63,7 @@ public:
     void Bitmap(int width, int height, double xorig, double yorig,
                 const std::uint8_t* bits) override;
     void Sphere(double radius, int slices, int stacks) override;
+    void DepthMask(bool write) override;
     void Enable(int capability) override;
     void Disable(int capability) override;
     void TexEnvMode(int mode) override;
@@ -95,8 +96,6 @@ private:
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;
-    float* feedbackBuffer_ = nullptr;  // the buffer GL was last given, by address
-    int feedbackSize_ = 0;
     std::map<char32_t, unsigned> glyphs_[2];
 };
 

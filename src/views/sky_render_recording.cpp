@@ -377,6 +377,7 @@ void RecordingSkyGl::Sphere(double radius, int slices, int stacks) {
     Record({SkyGlOp::kSphere, {radius, double(slices), double(stacks)}});
 }
 
+void RecordingSkyGl::DepthMask(bool write) { Record({SkyGlOp::kDepthMask, {0, 0, 0, 0}, write ? 1 : 0}); }
 void RecordingSkyGl::Enable(int capability) { Record({SkyGlOp::kEnable, {0, 0, 0, 0}, capability}); }
 void RecordingSkyGl::Disable(int capability) { Record({SkyGlOp::kDisable, {0, 0, 0, 0}, capability}); }
 void RecordingSkyGl::TexEnvMode(int mode) { Record({SkyGlOp::kTexEnvMode, {0, 0, 0, 0}, mode}); }

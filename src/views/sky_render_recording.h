@@ -19,7 +19,7 @@ enum class SkyGlOp : int {
     kLoadIdentity, kOrtho, kRotate, kTranslate, kMultMatrix, kPushMatrix, kPopMatrix, kNewList,
     kEndList, kCallList, kColor, kBegin, kVertex, kTexCoord, kEnd, kPoint, kRasterPos,
     kDrawPixels, kPixelZoom, kBitmap, kSphere, kEnable, kDisable, kTexEnvMode, kTexRepeatNearest,
-    kTexImage, kText, kFeedbackBuffer, kRenderMode,
+    kTexImage, kText, kFeedbackBuffer, kRenderMode, kDepthMask,
 };
 
 struct SkyGlCall {
@@ -91,6 +91,7 @@ public:
     void Bitmap(int width, int height, double xorig, double yorig,
                 const std::uint8_t* bits) override;
     void Sphere(double radius, int slices, int stacks) override;
+    void DepthMask(bool write) override;
     void Enable(int capability) override;
     void Disable(int capability) override;
     void TexEnvMode(int mode) override;

@@ -48,9 +48,11 @@ std::uint32_t FlagsOfHint(const SkyViewHint* hint, bool& everything) {
 void SkyWindowHistory::OnCommandsPerformed(int flag) {
     if (flag == 0 || changeBits == 0) return;
     const std::uint32_t bits = changeBits;
-    if (ChangedWindow() == nullptr || (bits & (kSkyChangeDateTime | kSkyChangeOptions))) {
-        // A change every Sky window shows (the shared document's moment, or
-        // options that are the document's): each redraws once.
+    constexpr std::uint32_t kDocumentWide =
+        kSkyChangeDateTime | kSkyCoordinateOptionsChanged | kSkyViewOptionsChanged | kSkyOtherOptionsChanged;
+    if (ChangedWindow() == nullptr || (bits & kDocumentWide)) {
+        // The shared document's moment or a change of options: every Sky
+        // window redraws once.
         SkyViewHint hint;
         hint.code = static_cast<std::int32_t>(bits);
         window_.GetDocument().DocumentNotifyViews(&hint);
@@ -299,9 +301,6 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowSelectionMenu();
             return 0;
         }
-        break;
-    case WM_SETFOCUS:
-        // Keys go to the window itself so that Shift+F10 reaches it.
         break;
     case WM_DESTROY:
         // The GL context goes before the windows it draws into start going.

@@ -75,6 +75,30 @@ TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
     EXPECT_EQ(runs, (std::vector<int>{6, 4, 20, 2, 0, 1}));
 }
 
+TEST(SkyLayers, LinesWriteNoDepthSoTheObjectsAfterThemCoverThem) {
+    SkyScene s;
+    s.host.options.gridType = 2;
+    s.host.options.constellationLinesOn = true;
+    s.host.options.magnitudeLimit = 2;
+    s.renderer->SkyRenderFrame();
+    // Depth writes are off from before the first line to before the first star.
+    int depthWrites = 1;
+    bool sawLine = false, sawStar = false;
+    for (const SkyGlCall& c : s.gl.List(SkyList::kFullLayers)) {
+        if (c.op == SkyGlOp::kDepthMask) depthWrites = c.i;
+        if (c.op == SkyGlOp::kBegin && c.i != skygl::kPoints) {
+            sawLine = true;
+            EXPECT_EQ(depthWrites, 0);
+        }
+        if (c.op == SkyGlOp::kPoint) {
+            sawStar = true;
+            EXPECT_EQ(depthWrites, 1);
+        }
+    }
+    EXPECT_TRUE(sawLine);
+    EXPECT_TRUE(sawStar);
+}
+
 TEST(SkyLayers, CoarseListKeepsStarsToThirdMagnitudeAndNoDeepSky) {
     for (double limit : {3.0, 6.0}) {
         SkyScene s;
