@@ -39,6 +39,7 @@ constexpr UINT kStartupMessage = WM_APP;
 // that keeps the status line's place and time current; its timer runs the
 // application's clock.
 class FrameWindow final : public ChildWindowHost,
+                          public ModelessDialogs,
                           private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
@@ -67,6 +68,7 @@ public:
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
     ChildWindowRegistry& Registry() noexcept { return registry_; }
+    NightVisionSettings& NightVision() noexcept { return options_.NightVision(); }
     NavigationHistory& Navigation() noexcept { return navigation_; }
     // The toolbar tooltip of a command, with the step that Undo, Redo or a
     // navigation button would take.
@@ -89,6 +91,11 @@ public:
 
     // Enables and grays the menu items and toolbar buttons from the table.
     void UpdateCommandStates();
+    // The same for Undo and Redo alone.
+    void UpdateUndoRedoStates();
+    // The control panels' dialogs join the message loop's keyboard handling.
+    void AddModelessDialog(HWND dialog) override;
+    void RemoveModelessDialog(HWND dialog) override;
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // Lists the recent graph files in the File menu above Exit.

@@ -6,6 +6,7 @@
 #include "frame/picture_dialogs.h"
 #include "frame/picture_window.h"
 #include "resources/resource_ids.h"
+#include "views/eclipse_window_win.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -79,6 +80,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                          [owner] { return owner->NightVisionActive(); }};
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
+    AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());
     frame.UpdateCommandStates();
 }
 
