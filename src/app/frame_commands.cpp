@@ -55,14 +55,14 @@ constexpr FrameCommand kCommands[] = {
     {CMD_DATE_TIME, N::Nothing},
     {CMD_LOCATION, N::Nothing},
     {CMD_APPEARANCE, N::Nothing},
-    {CMD_NEW_SKY, N::Unavailable},
-    {CMD_NEW_SOLAR_SYSTEM, N::Unavailable},
-    {CMD_NEW_GRAPH_WINDOW, N::Unavailable},
-    {CMD_NEW_PICTURE, N::Unavailable},
-    {CMD_NEW_REPORT, N::Unavailable},
-    {CMD_NEW_JUPITER, N::Unavailable},
-    {CMD_NEW_SATURN, N::Unavailable},
-    {CMD_NEW_ECLIPSE, N::Unavailable},
+    {CMD_NEW_SKY, N::KindAvailable},
+    {CMD_NEW_SOLAR_SYSTEM, N::KindAvailable},
+    {CMD_NEW_GRAPH_WINDOW, N::KindAvailable},
+    {CMD_NEW_PICTURE, N::KindAvailable},
+    {CMD_NEW_REPORT, N::KindAvailable},
+    {CMD_NEW_JUPITER, N::KindAvailable},
+    {CMD_NEW_SATURN, N::KindAvailable},
+    {CMD_NEW_ECLIPSE, N::KindAvailable},
     {CMD_CASCADE, N::OpenWindow},
     {CMD_TILE_HORIZONTALLY, N::OpenWindow},
     {CMD_TILE_VERTICALLY, N::OpenWindow},
@@ -75,14 +75,14 @@ constexpr FrameCommand kCommands[] = {
     {CMD_HELP_QUICK_TOUR, N::Nothing},
     {CMD_HELP_KEYBOARD_MAP, N::Nothing},
     {CMD_ABOUT, N::Nothing},
-    {CMD_SHOW_SKY, N::Unavailable},
-    {CMD_SHOW_SOLAR_SYSTEM, N::Unavailable},
-    {CMD_SHOW_GRAPH, N::Unavailable},
-    {CMD_SHOW_PICTURE, N::Unavailable},
-    {CMD_SHOW_REPORT, N::Unavailable},
-    {CMD_SHOW_JUPITER, N::Unavailable},
-    {CMD_SHOW_SATURN, N::Unavailable},
-    {CMD_SHOW_ECLIPSE, N::Unavailable},
+    {CMD_SHOW_SKY, N::KindAvailable},
+    {CMD_SHOW_SOLAR_SYSTEM, N::KindAvailable},
+    {CMD_SHOW_GRAPH, N::KindAvailable},
+    {CMD_SHOW_PICTURE, N::KindAvailable},
+    {CMD_SHOW_REPORT, N::KindAvailable},
+    {CMD_SHOW_JUPITER, N::KindAvailable},
+    {CMD_SHOW_SATURN, N::KindAvailable},
+    {CMD_SHOW_ECLIPSE, N::KindAvailable},
     {CMD_STEP_FORWARD, N::OpenWindow},
     {CMD_STEP_BACKWARD, N::OpenWindow},
     {CMD_RESET_TIME, N::OpenWindow},
@@ -114,9 +114,32 @@ bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContex
     case N::LayoutRoom: return context.layoutCount < kMaxLayouts;
     case N::SeveralLayouts: return context.layoutCount > 1;
     case N::LayoutEntry: return command.id - CMD_LAYOUT_FIRST < context.layoutCount;
+    case N::KindAvailable: {
+        const int kind = WindowKindOfCommand(command.id);
+        return kind >= 0 && (context.kindsAvailable & (1u << kind)) != 0;
+    }
     case N::Unavailable: return false;
     }
     return false;
 }
+
+int WindowKindOfCommand(int id) noexcept {
+    struct KindCommand {
+        int id;
+        int kind;
+    };
+    static constexpr KindCommand kKindCommands[] = {
+        {CMD_NEW_GRAPH_WINDOW, 0}, {CMD_NEW_JUPITER, 1},  {CMD_NEW_PICTURE, 2}, {CMD_NEW_REPORT, 3},
+        {CMD_NEW_SATURN, 4},       {CMD_NEW_ECLIPSE, 5},  {CMD_NEW_SKY, 6},     {CMD_NEW_SOLAR_SYSTEM, 7},
+        {CMD_SHOW_GRAPH, 0},       {CMD_SHOW_JUPITER, 1}, {CMD_SHOW_PICTURE, 2}, {CMD_SHOW_REPORT, 3},
+        {CMD_SHOW_SATURN, 4},      {CMD_SHOW_ECLIPSE, 5}, {CMD_SHOW_SKY, 6},    {CMD_SHOW_SOLAR_SYSTEM, 7},
+    };
+    for (const KindCommand& entry : kKindCommands) {
+        if (entry.id == id) return entry.kind;
+    }
+    return -1;
+}
+
+bool IsNewWindowCommand(int id) noexcept { return id >= CMD_NEW_SKY && id <= CMD_NEW_ECLIPSE; }
 
 }  // namespace corvinata

@@ -21,6 +21,7 @@ enum class CommandNeed {
     LayoutRoom,       // fewer layouts than the list holds
     SeveralLayouts,   // at least two layouts
     LayoutEntry,      // the layout its menu entry names exists
+    KindAvailable,    // the program offers the window kind the command opens or shows
     Unavailable,      // the window or tool it reaches is not part of the program yet
 };
 
@@ -38,6 +39,8 @@ struct FrameCommandContext {
     bool canGoBackward = false;
     bool canGoForward = false;
     int layoutCount = 0;
+    // Bit k: the program offers window kind k.
+    unsigned kindsAvailable = 0;
 };
 
 // The table entry of a command; null for an identifier the frame does not
@@ -46,6 +49,12 @@ const FrameCommand* FindFrameCommand(int id) noexcept;
 // Every entry, in menu order.
 const FrameCommand* FrameCommandsBegin() noexcept;
 const FrameCommand* FrameCommandsEnd() noexcept;
+
+// The window kind a Window > New or window-button command opens; -1 for
+// any other command.
+int WindowKindOfCommand(int id) noexcept;
+// Window > New (a new window) rather than a window button (show, cycling).
+bool IsNewWindowCommand(int id) noexcept;
 
 bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContext& context) noexcept;
 

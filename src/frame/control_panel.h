@@ -107,7 +107,7 @@ public:
     virtual void ControlPanelStepTime(bool backward);
     virtual void ControlPanelResyncTime();
     // The window is going away for good.
-    void ControlPanelWindowClosing(PanelWindow* window);
+    virtual void ControlPanelWindowClosing(PanelWindow* window);
 
     // The common creation: the dialog from the program's resources, at the
     // top-left corner of the pane, offered the dialog keys.

@@ -2,6 +2,7 @@
 
 #include "frame/bitmap_button.h"
 #include "frame/control_classes.h"
+#include "frame/observer_control.h"
 
 namespace corvinata {
 
@@ -9,11 +10,14 @@ CustomControlsSession::CustomControlsSession(HINSTANCE instance, CustomControlMa
     : instance_(instance), registry_(controls) {
     SetCustomControlRegistry(&registry_);
     RegisterCustomControlClasses(instance_);
+    // The Sky panel's observer dial, whichever panel creates it first.
+    RegisterObserverControl(instance_);
     // Night vision is chosen later, in the appearance settings.
     LoadArrowBitmaps(instance_, registry_, false);
 }
 
 CustomControlsSession::~CustomControlsSession() {
+    UnregisterObserverControl(instance_);
     UnregisterCustomControlClasses(instance_);
     SetCustomControlRegistry(nullptr);
 }

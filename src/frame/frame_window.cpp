@@ -346,7 +346,12 @@ void FrameWindow::ChildWindowOpened(MdiChildWindow& window) {
     UpdateCommandStates();
 }
 
+void FrameWindow::ChildWindowClosing(MdiChildWindow& window) { children_.Closing(window); }
+
+void FrameWindow::ChildWindowReleased(MdiChildWindow& window) { children_.Released(window); }
+
 void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) {
+    children_.Activated(previous, window);
     // Activations during start-up (windows being restored) are no steps.
     if (startupFinished_ && previous) {
         navigation_.RecordStep(previous, String(previous->Document().GetKindName()), &window,
@@ -473,6 +478,15 @@ FrameCommandContext FrameWindow::CommandContext() const {
     context.layoutCount = layouts ? layouts->Count() : 0;
     context.canGoBackward = navigation_.History().PeekUndoCommand() != nullptr;
     context.canGoForward = navigation_.History().PeekRedoCommand() != nullptr;
+    for (int kind = 0; kind < kWindowKindCount; ++kind) {
+        if (children_.HasKind(kind)) context.kindsAvailable |= 1u << kind;
+    }
+    if (MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr) {
+        if (const CommandHistory* history = active->History()) {
+            context.canUndo = history->PeekUndoCommand() != nullptr;
+            context.canRedo = history->PeekRedoCommand() != nullptr;
+        }
+    }
     return context;
 }
 
@@ -585,9 +599,50 @@ void FrameWindow::OnCommand(int id) {
         break;
     default:
         if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) RunLayoutCommand(id);
+        OnWindowCommand(id);
         break;
     }
     UpdateCommandStates();
+}
+
+// The commands that reach the child windows: opening and showing a kind,
+// the active window's undo history, zoom and time steps.
+void FrameWindow::OnWindowCommand(int id) {
+    const int kind = WindowKindOfCommand(id);
+    if (kind >= 0) {
+        if (IsNewWindowCommand(id)) {
+            children_.NewWindow(kind);
+        } else {
+            children_.ShowWindow(kind);
+        }
+        return;
+    }
+    MdiChildWindow* active = children_.ActiveWindow();
+    switch (id) {
+    case CMD_UNDO:
+    case CMD_REDO:
+        if (CommandHistory* history = active ? active->History() : nullptr) {
+            if (id == CMD_UNDO) {
+                history->UndoCommands(1);
+            } else {
+                history->RedoCommands(1);
+            }
+        }
+        break;
+    case CMD_ZOOM_IN:
+    case CMD_ZOOM_OUT:
+        children_.ZoomActiveChild(id == CMD_ZOOM_IN ? 0 : 1);
+        break;
+    case CMD_STEP_FORWARD:
+    case CMD_STEP_BACKWARD:
+        children_.StepActiveTime(id == CMD_STEP_BACKWARD);
+        break;
+    case CMD_RESET_TIME:
+        children_.ResetActiveTime();
+        break;
+    default:
+        break;
+    }
 }
 
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
@@ -713,12 +768,8 @@ void FrameWindow::SetMenuPictures() {
 
 void FrameWindow::OnStartup() {
     SetMenuPictures();
-    {
-        SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
-        app_.Dialogs().RestoreDialogPositions(tree);
-        if (Layouts* layouts = app_.GetLayouts()) layouts->LoadLayouts(tree);
-    }
     RestoreNightVision();
+    RestoreWindows();
     RebuildRecentFilesMenu();
     ArrangePanes();
     UpdateCommandStates();
@@ -780,6 +831,42 @@ void FrameWindow::RestoreNightVision() {
     options_.NightVision().ApplyNightVision(levels.active, levels.brightness, levels.contrast);
 }
 
+// The windows of the last run come back kind by kind, then in their
+// stacking order; activations while they do are no navigation steps.
+void FrameWindow::RestoreWindows() {
+    WindowKindState* states[kWindowKindCount] = {};
+    children_.SessionStates(states);
+    app_.RestoreSession(states);
+    SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+    RestoreMainWindows(tree, *this);
+}
+
+bool FrameWindow::PlaceBelow(const WindowReference& window, const WindowReference* above) {
+    RegisteredWindow* open = registry_.WindowByNumber(window.kind, window.number);
+    if (!open) return false;
+    HWND handle = static_cast<HWND>(const_cast<void*>(open->WindowHandle()));
+    RegisteredWindow* upper = above ? registry_.WindowByNumber(above->kind, above->number) : nullptr;
+    if (!upper) {
+        SendMessageW(mdiClient_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle), 0);
+    } else {
+        SetWindowPos(handle, static_cast<HWND>(const_cast<void*>(upper->WindowHandle())), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+void FrameWindow::Maximize(const WindowReference& window) {
+    if (RegisteredWindow* open = registry_.WindowByNumber(window.kind, window.number)) {
+        SendMessageW(mdiClient_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(open->WindowHandle()), 0);
+    }
+}
+
+void FrameWindow::Minimize(const WindowReference& window) {
+    if (RegisteredWindow* open = registry_.WindowByNumber(window.kind, window.number)) {
+        ShowWindow(static_cast<HWND>(const_cast<void*>(open->WindowHandle())), SW_MINIMIZE);
+    }
+}
+
 void FrameWindow::SaveNightVision() {
     SettingsTreeWriter writer(app_.GetStorage(), app_.Keys().Root());
     if (OpenSettingsKeyPath(writer, String(settings_key::kNightVision))) {
@@ -822,6 +909,17 @@ void FrameWindow::SaveSession() {
     frame.panes = PanesShown();
     SessionState session;
     session.frame = &frame;
+    children_.SessionStates(session.kinds);
+    // The stacking order from the top, and how the active window shows.
+    for (HWND child = GetWindow(mdiClient_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const WindowLocation found = registry_.FindByHandle(child);
+        if (found.window) session.stacking.push_back({found.kind, registry_.NumberOf(*found.window)});
+    }
+    BOOL maximized = FALSE;
+    if (HWND active = reinterpret_cast<HWND>(
+            SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)))) {
+        session.active = {true, IsIconic(active) != FALSE, maximized != FALSE};
+    }
     app_.SaveSession(session);
 }
 

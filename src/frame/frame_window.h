@@ -16,6 +16,7 @@
 #include "app/frame_commands.h"
 #include "app/pane_layout.h"
 #include "base/wide_string.h"
+#include "frame/child_windows.h"
 #include "frame/frame_panes.h"
 #include "frame/main_toolbar.h"
 #include "frame/mdi_child_window.h"
@@ -38,6 +39,7 @@ class FrameWindow final : public ChildWindowHost,
                           private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
+                          private StackingFrame,
                           private WindowActivator {
 public:
     FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless, bool byAutomation);
@@ -53,6 +55,10 @@ public:
     void ChildWindowOpened(MdiChildWindow& window) override;
     void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) override;
     void ChildWindowClosed(MdiChildWindow& window) override;
+    void ChildWindowClosing(MdiChildWindow& window) override;
+    void ChildWindowReleased(MdiChildWindow& window) override;
+    // The window kinds the program offers, and their windows.
+    ChildWindows& Children() noexcept { return children_; }
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
@@ -100,6 +106,9 @@ private:
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void ActivateWindow(const void* window) override;
     void ShowHistoryDropDown(const NMTOOLBARW& button);
+    bool PlaceBelow(const WindowReference& window, const WindowReference* above) override;
+    void Maximize(const WindowReference& window) override;
+    void Minimize(const WindowReference& window) override;
     void Update(void*) override {}
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -112,6 +121,8 @@ private:
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void OnStartup();
     void RestoreNightVision();
+    void RestoreWindows();
+    void OnWindowCommand(int id);
     void OnClose();
 
     void ShowPane(int viewCommand, bool show);
@@ -127,6 +138,7 @@ private:
 
     Application& app_;
     ChildWindowRegistry registry_;
+    ChildWindows children_{*this, registry_};
     NavigationHistory navigation_;
     HINSTANCE instance_;
     OptionCommands options_;

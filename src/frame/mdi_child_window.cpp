@@ -105,12 +105,15 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     case WM_DESTROY:
+        host_.ChildWindowClosing(*this);
         host_.ChildWindowClosed(*this);
         break;
     case WM_NCDESTROY: {
         const LRESULT result = DefMDIChildProcW(handle_, message, wParam, lParam);
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         handle_ = nullptr;
+        // Last: the host may free this object.
+        host_.ChildWindowReleased(*this);
         return result;
     }
     default:

@@ -6,12 +6,14 @@
 #include <windows.h>
 
 #include "app/child_window_registry.h"
+#include "app/command_history.h"
 #include "app/window_geometry.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
 
 class MdiChildWindow;
+class PanelWindow;
 
 // What a child window needs of the frame.
 class ChildWindowHost {
@@ -22,6 +24,10 @@ public:
     // `previous` is the child that was active before, or none.
     virtual void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) = 0;
     virtual void ChildWindowClosed(MdiChildWindow& window) = 0;
+    // The window is closing: its kind's control panel lets go of it.
+    virtual void ChildWindowClosing(MdiChildWindow& window) { static_cast<void>(window); }
+    // The last message has passed; the object may be freed now.
+    virtual void ChildWindowReleased(MdiChildWindow& window) { static_cast<void>(window); }
 };
 
 // How a new window is shown: as its geometry says, or maximized when the
@@ -46,8 +52,16 @@ public:
     virtual String GetStatusText() const = 0;
     // A window that must ask first (an unsaved graph) may refuse to close.
     virtual bool CanClose() { return true; }
-    // Whole wheel notches, and whether they turn backward.
+    // Whole wheel notches, and whether they turn backward (zoom out); also
+    // Ctrl+Plus and Ctrl+Minus, one notch each.
     virtual void OnMouseWheelSteps(int steps, bool backward) { static_cast<void>(steps), static_cast<void>(backward); }
+    // The window as its kind's control panel sees it, or none.
+    virtual PanelWindow* AsPanelWindow() { return nullptr; }
+    // The window's undo history, or none.
+    virtual CommandHistory* History() { return nullptr; }
+    // A new window of the kind with this one's view (the window manager's
+    // and the context menu's Duplicate); false when the kind has none.
+    virtual bool Duplicate() { return false; }
 
     // The caption: the kind's name, ": " and the status text.
     void SetChildTitle();
@@ -57,6 +71,7 @@ public:
 
 protected:
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    ChildWindowHost& Host() const noexcept { return host_; }
 
 private:
     ChildWindowHost& host_;

@@ -33,6 +33,12 @@ FrameCommandContext WithLayouts(int n) {
     return c;
 }
 
+FrameCommandContext WithKind(int kind) {
+    FrameCommandContext c;
+    c.kindsAvailable = 1u << kind;
+    return c;
+}
+
 class FrameCommandEnableTest : public ::testing::TestWithParam<EnableCase> {};
 
 TEST_P(FrameCommandEnableTest, FollowsTheFrameState) {
@@ -53,8 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
                       EnableCase{CMD_STEP_FORWARD, {}, false}, EnableCase{CMD_UNDO, WithWindow(), false},
                       EnableCase{CMD_NEXT_LAYOUT, WithLayouts(1), false},
                       EnableCase{CMD_NEXT_LAYOUT, WithLayouts(2), true},
-                      // Windows and tools that the program does not have yet.
-                      EnableCase{CMD_NEW_SKY, WithWindow(), false}, EnableCase{CMD_EVENT_FINDER, {}, false}));
+                      // Window kinds open and show only when the program offers them.
+                      EnableCase{CMD_NEW_SKY, WithWindow(), false}, EnableCase{CMD_NEW_SKY, WithKind(6), true},
+                      EnableCase{CMD_SHOW_SKY, WithKind(6), true}, EnableCase{CMD_SHOW_ECLIPSE, WithKind(6), false},
+                      EnableCase{CMD_NEW_ECLIPSE, WithKind(5), true}, EnableCase{CMD_SHOW_GRAPH, WithKind(0), true},
+                      // Tools that the program does not have yet.
+                      EnableCase{CMD_EVENT_FINDER, {}, false}));
 
 }  // namespace
 }  // namespace corvinata
