@@ -139,11 +139,13 @@ void AxisTickIterator::MakeTicks(double a, double b, int pixelLength) {
     const double pixelsPerStep = pixelLength * static_cast<double>(step) / span;
     const AxisUnits first = FloorDiv(u1, step) * step;
     const double p0 = static_cast<double>(first - u1) * pixelLength / span;
-    // The level search keeps ticks tickSpacing pixels apart; the cap holds
+    // Ticks run up to the end of the range, inclusive, so that its top value
+    // is marked when it falls on a step. The level search keeps ticks
+    // tickSpacing pixels apart; the cap holds
     // whatever the rounding of the range into units did.
     const AxisUnits limit = static_cast<AxisUnits>(pixelLength) + 2;
     AxisUnits value = first;
-    for (AxisUnits k = 0; value < u2 && k < limit; ++k, value += step) {
+    for (AxisUnits k = 0; value <= u2 && k < limit; ++k, value += step) {
         AxisTick tick;
         tick.value = value;
         tick.pixel = RoundPixel(static_cast<double>(k) * pixelsPerStep + std::round(p0));

@@ -68,13 +68,18 @@ GraphRect GraphGuideRect(const GraphScales& scales, int step) noexcept;
 // 0..360 and -180..180), and the cycle's length.
 bool IsCyclicQuantityKind(int kind, double& cycle) noexcept;
 
+// Where a text's (x, y) lies on it: its top-left or top-right corner, or
+// the right end of its baseline.
+enum class GraphTextAlign { kLeftTop, kRightTop, kRightBaseline };
+
 // The drawing primitives a plot needs. Lines exclude their end pixel, as
 // GDI's LineTo does; the guide is dotted and drawn inverting.
 class GraphCanvas {
 public:
     virtual ~GraphCanvas() = default;
     virtual void FillBackground(Colour colour) = 0;
-    virtual void DrawText(int x, int y, const String& text, Colour colour) = 0;
+    virtual void DrawText(int x, int y, const String& text, Colour colour, GraphTextAlign align) = 0;
+    virtual int TextWidth(const String& text) = 0;
     virtual void DrawLine(GraphPoint from, GraphPoint to, Colour colour) = 0;
     virtual void SetPixel(GraphPoint at, Colour colour) = 0;
     virtual void DrawGuideLine(GraphPoint from, GraphPoint to, Colour colour) = 0;

@@ -18,13 +18,18 @@ public:
     struct Text {
         int x, y;
         std::string text;
+        GraphTextAlign align;
     };
     struct Fill {
         GraphPoint at;
         bool upwards;
     };
     void FillBackground(Colour) override { ++backgrounds; }
-    void DrawText(int x, int y, const String& text, Colour) override { texts.push_back({x, y, Utf8(text)}); }
+    void DrawText(int x, int y, const String& text, Colour, GraphTextAlign align) override {
+        texts.push_back({x, y, Utf8(text), align});
+    }
+    // Seven pixels a character: the tests know the widths they expect.
+    int TextWidth(const String& text) override { return 7 * static_cast<int>(Utf8(text).size()); }
     void DrawLine(GraphPoint from, GraphPoint to, Colour colour) override {
         lines.push_back({from, to, colour});
     }
