@@ -131,17 +131,17 @@ void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int wid
         if (settings.xAxisHorizontal) {
             canvas.DrawLine({mark.position, 0}, {mark.position, mark.length}, colours.text);
             if (mark.label.Length() > 0) {
-                canvas.DrawText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
+                canvas.WriteText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
                                 reversed ? GraphTextAlign::kRightTop : GraphTextAlign::kLeftTop);
             }
         } else {
             canvas.DrawLine({width - 1, mark.position}, {width - 1 - mark.length, mark.position}, colours.text);
             if (mark.label.Length() > 0) {
                 if (reversed) {
-                    canvas.DrawText(width - 5, mark.position + 2, mark.label, colours.text,
+                    canvas.WriteText(width - 5, mark.position + 2, mark.label, colours.text,
                                     GraphTextAlign::kRightTop);
                 } else {
-                    canvas.DrawText(width - 5, mark.position - 3, mark.label, colours.text,
+                    canvas.WriteText(width - 5, mark.position - 3, mark.label, colours.text,
                                     GraphTextAlign::kRightBaseline);
                 }
             }
@@ -224,13 +224,13 @@ void GraphValueAxis::Paint(GraphCanvas& canvas, const GraphDocument& document, i
         if (settings.xAxisHorizontal) {
             canvas.DrawLine({width - mark.length, mark.position}, {width, mark.position}, colours.text);
             if (mark.label.Length() > 0) {
-                canvas.DrawText(width - 3, reversed ? mark.position + 5 : mark.position - h, mark.label,
+                canvas.WriteText(width - 3, reversed ? mark.position + 5 : mark.position - h, mark.label,
                                 colours.text, GraphTextAlign::kRightTop);
             }
         } else {
             canvas.DrawLine({mark.position, 0}, {mark.position, mark.length}, colours.text);
             if (mark.label.Length() > 0) {
-                canvas.DrawText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
+                canvas.WriteText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
                                 reversed ? GraphTextAlign::kRightTop : GraphTextAlign::kLeftTop);
             }
         }

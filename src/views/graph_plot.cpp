@@ -274,7 +274,7 @@ void PaintGraph(GraphCanvas& canvas, const GraphDocument& document, int width, i
         const int h = canvas.LineHeight();
         const int positions[5][2] = {{8, 3}, {8, 5}, {16, 6}, {16, 7}, {16, 8}};
         for (int i = 0; i < 5; ++i)
-            canvas.DrawText(positions[i][0], positions[i][1] * h, String(kEmptyGraphHints[i]), colours.hint,
+            canvas.WriteText(positions[i][0], positions[i][1] * h, String(kEmptyGraphHints[i]), colours.hint,
                             GraphTextAlign::kLeftTop);
         return;
     }

@@ -78,7 +78,7 @@ class GraphCanvas {
 public:
     virtual ~GraphCanvas() = default;
     virtual void FillBackground(Colour colour) = 0;
-    virtual void DrawText(int x, int y, const String& text, Colour colour, GraphTextAlign align) = 0;
+    virtual void WriteText(int x, int y, const String& text, Colour colour, GraphTextAlign align) = 0;
     virtual int TextWidth(const String& text) = 0;
     virtual void DrawLine(GraphPoint from, GraphPoint to, Colour colour) = 0;
     virtual void SetPixel(GraphPoint at, Colour colour) = 0;

@@ -25,7 +25,7 @@ public:
         bool upwards;
     };
     void FillBackground(Colour) override { ++backgrounds; }
-    void DrawText(int x, int y, const String& text, Colour, GraphTextAlign align) override {
+    void WriteText(int x, int y, const String& text, Colour, GraphTextAlign align) override {
         texts.push_back({x, y, Utf8(text), align});
     }
     // Seven pixels a character: the tests know the widths they expect.
