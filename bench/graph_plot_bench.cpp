@@ -18,7 +18,7 @@ namespace {
 class CountingCanvas final : public GraphCanvas {
 public:
     void FillBackground(Colour) override { ++calls; }
-    void DrawText(int, int, const String&, Colour, GraphTextAlign) override { ++calls; }
+    void WriteText(int, int, const String&, Colour, GraphTextAlign) override { ++calls; }
     int TextWidth(const String& text) override { return 7 * text.Length(); }
     void DrawLine(GraphPoint, GraphPoint, Colour) override { ++calls; }
     void SetPixel(GraphPoint, Colour) override { ++calls; }
