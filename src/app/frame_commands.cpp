@@ -11,7 +11,7 @@ namespace {
 using N = CommandNeed;
 
 constexpr FrameCommand kCommands[] = {
-    {CMD_NEW_GRAPH, N::Unavailable},
+    {CMD_NEW_GRAPH, N::KindAvailable},
     {CMD_OPEN_GRAPH, N::Unavailable},
     {CMD_SAVE_GRAPH, N::ActiveGraph},
     {CMD_SAVE_GRAPH_AS, N::ActiveGraph},
@@ -133,6 +133,7 @@ int WindowKindOfCommand(int id) noexcept {
         {CMD_NEW_SATURN, 4},       {CMD_NEW_ECLIPSE, 5},  {CMD_NEW_SKY, 6},     {CMD_NEW_SOLAR_SYSTEM, 7},
         {CMD_SHOW_GRAPH, 0},       {CMD_SHOW_JUPITER, 1}, {CMD_SHOW_PICTURE, 2}, {CMD_SHOW_REPORT, 3},
         {CMD_SHOW_SATURN, 4},      {CMD_SHOW_ECLIPSE, 5}, {CMD_SHOW_SKY, 6},    {CMD_SHOW_SOLAR_SYSTEM, 7},
+        {CMD_NEW_GRAPH, 0},
     };
     for (const KindCommand& entry : kKindCommands) {
         if (entry.id == id) return entry.kind;
@@ -140,6 +141,8 @@ int WindowKindOfCommand(int id) noexcept {
     return -1;
 }
 
-bool IsNewWindowCommand(int id) noexcept { return id >= CMD_NEW_SKY && id <= CMD_NEW_ECLIPSE; }
+bool IsNewWindowCommand(int id) noexcept {
+    return (id >= CMD_NEW_SKY && id <= CMD_NEW_ECLIPSE) || id == CMD_NEW_GRAPH;
+}
 
 }  // namespace corvinata

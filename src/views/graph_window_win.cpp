@@ -1,0 +1,286 @@
+#include "views/graph_window_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "base/path_name.h"
+#include "base/scoped_win.h"
+#include "views/graph_canvas_win.h"
+#include "views/graph_image_win.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr int kProgramIcon = 20315;
+constexpr int kTimeAxisBreadth = 24;
+
+int NextWindowNumber() noexcept {
+    static int next = 0;
+    return ++next;
+}
+
+GraphWindow* OwnerOf(HWND child) {
+    return reinterpret_cast<GraphWindow*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+int FontLineHeight(HWND window) {
+    ScopedWindowDc dc(window);
+    if (!dc.Get()) return 13;
+    GdiGraphCanvas canvas(dc.Get(), 1, 1);
+    return canvas.LineHeight();
+}
+
+bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style, HCURSOR cursor,
+                   HBRUSH background, HICON icon) {
+    WNDCLASSW type{};
+    if (GetClassInfoW(instance, name, &type)) return true;
+    type.style = style;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hCursor = cursor;
+    type.hbrBackground = background;
+    type.hIcon = icon;
+    type.lpszClassName = name;
+    return RegisterClassW(&type) != 0;
+}
+
+}  // namespace
+
+// The display and the axes find their Graph window through their window
+// data; the procedures of the classes are the window's own.
+struct GraphWindowClasses {
+    static LRESULT CALLBACK Display(HWND w, UINT m, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK Axis(HWND w, UINT m, WPARAM wp, LPARAM lp);
+};
+
+bool RegisterGraphWindowClasses(HINSTANCE instance) {
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIcon));
+    return RegisterClass(instance, kGraphChildClass, MdiChildWindow::WindowProc, CS_HREDRAW | CS_VREDRAW,
+                         LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_3DFACE), icon) &&
+           RegisterClass(instance, kGraphDisplayClass, GraphWindowClasses::Display, CS_HREDRAW | CS_VREDRAW,
+                         LoadCursorW(nullptr, IDC_CROSS), nullptr, icon) &&
+           RegisterClass(instance, kGraphXAxisClass, GraphWindowClasses::Axis,
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
+                         GetSysColorBrush(COLOR_BTNFACE), nullptr) &&
+           RegisterClass(instance, kGraphYAxisClass, GraphWindowClasses::Axis,
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
+                         GetSysColorBrush(COLOR_BTNFACE), nullptr);
+}
+
+void UnregisterGraphWindowClasses(HINSTANCE instance) {
+    for (const wchar_t* name : {kGraphDisplayClass, kGraphChildClass, kGraphXAxisClass, kGraphYAxisClass})
+        UnregisterClassW(name, instance);
+}
+
+GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance)
+    : MdiChildWindow(host, *document),
+      colours(SystemGraphColours()),
+      axisColours(SystemGraphAxisColours()),
+      graph_(std::move(document)),
+      instance_(instance),
+      number_(NextWindowNumber()) {
+    graph_->AttachView(*this);
+}
+
+GraphWindow::~GraphWindow() { graph_->DetachView(*this); }
+
+HWND GraphWindow::MakeChild(const wchar_t* className) {
+    HWND child = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, Handle(),
+                                 nullptr, instance_, nullptr);
+    if (child) SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return child;
+}
+
+bool GraphWindow::CreateWindows(const WindowGeometry& geometry, ChildShowMode mode) {
+    if (!RegisterGraphWindowClasses(instance_)) return false;
+    if (!Create(kGraphChildClass, instance_, geometry, mode)) return false;
+    yAxis_ = MakeChild(kGraphYAxisClass);
+    display_ = MakeChild(kGraphDisplayClass);
+    xAxis_ = MakeChild(kGraphXAxisClass);
+    UpdateView();
+    return display_ && xAxis_ && yAxis_;
+}
+
+String GraphWindow::GetStatusText() const {
+    String text;
+    if (graph_->FilePath().Length() == 0) {
+        text = String(TXT("[Unsaved graph]"));
+    } else {
+        PathName path;
+        path.SetPath(graph_->FilePath().Text());
+        text = String(path.GetPathFileName());
+    }
+    if (!graph_->History().IsAtSavedState()) StringAppend(text, TXT(" *"));
+    return text;
+}
+
+void GraphWindow::ShowGuideLine(bool shown) {
+    if (shown == guideLineOn_) return;
+    guideLineOn_ = shown;
+    InvalidateGuide();
+}
+
+GraphScales GraphWindow::DisplayScales() const {
+    const SIZE size = ClientSize(display_);
+    return MakeGraphScales(*graph_, size.cx, size.cy);
+}
+
+void GraphWindow::InvalidateGuide() {
+    if (!display_) return;
+    const GraphRect strip = GraphGuideRect(DisplayScales(), guidePosition_);
+    const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
+    InvalidateRect(display_, &rect, TRUE);
+}
+
+void GraphWindow::SetGuideLine(int position) {
+    position = std::clamp(position, 0, kLastGraphInstant);
+    if (position == guidePosition_) return;
+    if (guideLineOn_) InvalidateGuide();
+    guidePosition_ = position;
+    if (guideLineOn_) InvalidateGuide();
+    if (display_) UpdateWindow(display_);
+}
+
+void GraphWindow::SetGuideLineFromDisplayPoint(int x, int y) {
+    if (graph_->LineCount() == 0) return;
+    const GraphScales scales = DisplayScales();
+    SetGuideLine(GraphPointToStep(scales, x, y));
+}
+
+void GraphWindow::Layout() {
+    if (!Handle() || !display_ || !xAxis_ || !yAxis_) return;
+    const SIZE size = ClientSize(Handle());
+    const int w = size.cx;
+    const int h = size.cy;
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (graph_->Options().xAxisHorizontal) {
+        int yAxisWidth = 10;
+        {
+            ScopedWindowDc dc(yAxis_);
+            GdiGraphCanvas canvas(dc.Get(), 1, 1);
+            // The axis's client is two border pixels shorter than the window.
+            yAxisWidth = valueAxis_.Measure(canvas, *graph_, std::max(1, h - 39 - 2), labelOptions);
+        }
+        SetWindowPos(yAxis_, nullptr, 5, 5, yAxisWidth, h - 39, flags);
+        SetWindowPos(display_, nullptr, yAxisWidth + 10, 5, w - yAxisWidth - 15, h - kTimeAxisBreadth - 15, flags);
+        SetWindowPos(xAxis_, nullptr, yAxisWidth + 10, h - 29, w - yAxisWidth - 15, kTimeAxisBreadth, flags);
+    } else {
+        const int line = FontLineHeight(Handle());
+        SetWindowPos(xAxis_, nullptr, 5, 5, 40, h - 2 * line - 15, flags);
+        SetWindowPos(display_, nullptr, 50, 5, w - 55, h - 2 * line - 15, flags);
+        SetWindowPos(yAxis_, nullptr, 50, h - 2 * line - 5, w - 55, 2 * line, flags);
+    }
+}
+
+void GraphWindow::UpdateView() {
+    Layout();
+    SetChildTitle();
+    for (HWND child : {xAxis_, yAxis_, display_}) {
+        if (!child) continue;
+        InvalidateRect(child, nullptr, TRUE);
+        UpdateWindow(child);
+    }
+}
+
+void GraphWindow::PaintDisplay(HDC dc, bool erase) {
+    if (graph_->LineCount() > 0 && graph_->ValueKind() == kValueKindUnknown) graph_->UpdateGraphRange();
+    const SIZE size = ClientSize(display_);
+    GdiGraphCanvas canvas(dc, size.cx, size.cy);
+    PaintGraph(canvas, *graph_, size.cx, size.cy, guideLineOn_ ? guidePosition_ : -1, erase, colours);
+}
+
+void GraphWindow::PaintAxis(HWND window, HDC dc) {
+    const SIZE size = ClientSize(window);
+    GdiGraphCanvas canvas(dc, size.cx, size.cy);
+    if (window == xAxis_) {
+        PaintGraphXAxis(canvas, *graph_, size.cx, size.cy, axisColours);
+    } else {
+        if (graph_->LineCount() > 0 && graph_->ValueKind() == kValueKindUnknown) graph_->UpdateGraphRange();
+        valueAxis_.Paint(canvas, *graph_, size.cx, size.cy, axisColours, labelOptions);
+    }
+}
+
+LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+    case WM_EXITSIZEMOVE:
+        Layout();
+        break;
+    case WM_CLOSE:
+        if (!CanClose()) return 0;
+        break;
+    default:
+        break;
+    }
+    return MdiChildWindow::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK GraphWindowClasses::Display(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    GraphWindow* owner = OwnerOf(w);
+    if (owner) {
+        switch (m) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(w, &paint);
+            owner->PaintDisplay(dc, paint.fErase != FALSE);
+            EndPaint(w, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 0;  // the paint erases
+        case WM_LBUTTONDOWN:
+            owner->SetGuideLineFromDisplayPoint(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            break;
+        default:
+            break;
+        }
+    }
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    GraphWindow* owner = OwnerOf(w);
+    if (owner && m == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(w, &paint);
+        owner->PaintAxis(w, dc);
+        EndPaint(w, &paint);
+        return 0;
+    }
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance)
+    : hub_(hub), services_(services), instance_(instance) {}
+
+WindowDocument* GraphWindowKind::NewDocument() {
+    pending_.push_back(NewGraphDocument(hub_, services_));
+    return pending_.back().get();
+}
+
+std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& host, WindowDocument& document,
+                                                            const WindowGeometry& geometry, ChildShowMode mode,
+                                                            const MdiChildWindow* model) {
+    auto found = std::find_if(pending_.begin(), pending_.end(),
+                              [&document](const auto& made) { return made.get() == &document; });
+    if (found == pending_.end()) return nullptr;
+    std::unique_ptr<GraphDocument> owned = std::move(*found);
+    pending_.erase(found);
+    auto window = std::make_unique<GraphWindow>(host, std::move(owned), instance_);
+    if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
+        window->ShowGuideLine(other->IsGuideLineShown());
+        window->SetGuideLine(other->GuideLinePosition());
+    }
+    if (!window->CreateWindows(geometry, mode)) return nullptr;
+    return window;
+}
+
+}  // namespace corvinata

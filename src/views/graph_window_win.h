@@ -1,0 +1,110 @@
+// The Graph window: an MDI child that owns one graph document and shows it
+// in a display between a time axis and a value axis, with a guide line at
+// one of the 366 steps. The Graph kind makes a document for every window.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/graph_commands.h"
+#include "documents/graph_document.h"
+#include "frame/child_windows.h"
+#include "frame/mdi_child_window.h"
+#include "views/graph_axes.h"
+#include "views/graph_plot.h"
+
+namespace corvinata {
+
+struct GraphWindowClasses;
+
+constexpr wchar_t kGraphChildClass[] = L"CorvinataMdiChildGph";
+constexpr wchar_t kGraphDisplayClass[] = L"CorvinataGphDisp";
+constexpr wchar_t kGraphXAxisClass[] = L"GraphXAxis";
+constexpr wchar_t kGraphYAxisClass[] = L"GraphYAxis";
+
+bool RegisterGraphWindowClasses(HINSTANCE instance);
+// The display and child classes, in that order, then the axes.
+void UnregisterGraphWindowClasses(HINSTANCE instance);
+
+class GraphWindow final : public MdiChildWindow, public GraphWindowCommands {
+public:
+    GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance);
+    ~GraphWindow() override;
+
+    bool CreateWindows(const WindowGeometry& geometry, ChildShowMode mode);
+
+    // The file name, or "[Unsaved graph]"; " *" while the graph has changes
+    // not saved.
+    String GetStatusText() const override;
+    bool CanClose() override { return true; }
+    CommandHistory* History() override { return &graph_->History(); }
+
+    int WindowNumber() const override { return number_; }
+    bool IsGuideLineShown() const override { return guideLineOn_; }
+    GraphDocumentModel& GetDocument() override { return *graph_; }
+    void ShowGuideLine(bool shown) override;
+
+    GraphDocument& Graph() noexcept { return *graph_; }
+    int GuideLinePosition() const noexcept { return guidePosition_; }
+    // Moves the guide line; the position is kept within 0..365. Only the
+    // strips of the old and new guide are repainted.
+    void SetGuideLine(int position);
+    // A click in the display: the guide line to the step under the point.
+    void SetGuideLineFromDisplayPoint(int x, int y);
+    // Lays the children out, refreshes the caption and repaints.
+    void UpdateView();
+
+    HWND DisplayWindow() const noexcept { return display_; }
+    HWND XAxisWindow() const noexcept { return xAxis_; }
+    HWND YAxisWindow() const noexcept { return yAxis_; }
+    // The plot's scales over the display's client area.
+    GraphScales DisplayScales() const;
+
+    GraphColours colours;
+    GraphAxisColours axisColours;
+    GraphLabelOptions labelOptions;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    friend struct GraphWindowClasses;
+    void Layout();
+    void PaintDisplay(HDC dc, bool erase);
+    void PaintAxis(HWND window, HDC dc);
+    void InvalidateGuide();
+    HWND MakeChild(const wchar_t* className);
+
+    std::unique_ptr<GraphDocument> graph_;
+    HINSTANCE instance_;
+    HWND display_ = nullptr;
+    HWND xAxis_ = nullptr;
+    HWND yAxis_ = nullptr;
+    GraphValueAxis valueAxis_;
+    int number_;
+    int guidePosition_ = 0;
+    bool guideLineOn_ = false;
+};
+
+// The Graph kind: a new document for every new window.
+class GraphWindowKind final : public ChildWindowKind {
+public:
+    GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance);
+    int Kind() const override { return kGraphWindow; }
+    WindowDocument* NewDocument() override;
+    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument& document,
+                                               const WindowGeometry& geometry, ChildShowMode mode,
+                                               const MdiChildWindow* model) override;
+    void UnregisterClasses() override { UnregisterGraphWindowClasses(instance_); }
+
+private:
+    NotificationHub& hub_;
+    GraphServices services_;
+    HINSTANCE instance_;
+    // Documents made for windows not created yet; each window takes its own.
+    std::vector<std::unique_ptr<GraphDocument>> pending_;
+};
+
+}  // namespace corvinata

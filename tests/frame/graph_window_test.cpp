@@ -1,0 +1,104 @@
+// The Graph window in a real frame: File > New Graph, its caption, the
+// plot drawn where the geometry puts it, and the guide line's repaint.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/graph_fakes.h"
+#include "views/graph_window_win.h"
+
+namespace corvinata::test {
+namespace {
+
+class GraphWindowTest : public FrameTest {
+protected:
+    GraphWindowTest() {
+        static ScopedCatalogues catalogues;
+        EXPECT_TRUE(catalogues.Created());
+        Start();
+        frame_->Children().AddKind(std::make_unique<GraphWindowKind>(
+            app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr)));
+        frame_->UpdateCommandStates();
+        ShowWindow(frame_->Window(), SW_SHOW);
+        SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
+    }
+    ~GraphWindowTest() override {
+        Command(CMD_CLOSE_ALL);
+        UnregisterGraphWindowClasses(GetModuleHandleW(nullptr));
+    }
+    GraphWindow* Active() { return dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow()); }
+    static std::string Caption(HWND window) {
+        wchar_t text[200] = {};
+        GetWindowTextW(window, text, 200);
+        return Utf8(text);
+    }
+    static COLORREF PixelOf(HWND window, int x, int y) {
+        HDC dc = GetDC(window);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return colour;
+    }
+};
+
+TEST_F(GraphWindowTest, NewGraphShowsAConstantLineOnItsRowAndMovesTheGuideByItsStrip) {
+    EXPECT_EQ(MenuState(CMD_NEW_GRAPH) & MF_GRAYED, 0u);
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph]");
+    SendMessageW(frame_->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+
+    GraphDocument& graph = window->Graph();
+    graph.InsertLine(0, NamedLine("Level"));
+    graph.UpdateGraphRange();
+    graph.Settings().yAxisMin = 0.0;
+    graph.Settings().yAxisMax = 100.0;
+    GraphLine* line = graph.GetGraphLine(0);
+    line->values.fill(42.0);
+    line->colour = 5;
+    window->ShowGuideLine(true);
+    window->UpdateView();
+
+    const GraphScales scales = window->DisplayScales();
+    ASSERT_TRUE(scales.Drawable());
+    const int row = MapGraphPoint(scales, 0, GraphValuePixel(scales, 42.0)).y;
+    for (int step : {3, 100, 250, 360}) {
+        const int x = MapGraphPoint(scales, GraphTimePixel(scales, step), 0).x;
+        EXPECT_EQ(PixelOf(window->DisplayWindow(), x, row), RGB(0, 0, 255)) << step;
+    }
+    // The value axis stands left of the plot, the time axis below it.
+    RECT display{}, yAxis{}, xAxis{};
+    GetWindowRect(window->DisplayWindow(), &display);
+    GetWindowRect(window->YAxisWindow(), &yAxis);
+    GetWindowRect(window->XAxisWindow(), &xAxis);
+    EXPECT_EQ(yAxis.top, display.top);
+    EXPECT_EQ(yAxis.bottom, display.bottom);
+    EXPECT_EQ(xAxis.left, display.left);
+    EXPECT_EQ(xAxis.right, display.right);
+    EXPECT_GT(xAxis.top, display.bottom);
+
+    // A mark far from the guide survives the move: only the strips repaint.
+    const int markX = MapGraphPoint(scales, GraphTimePixel(scales, 300), 0).x;
+    HDC dc = GetDC(window->DisplayWindow());
+    SetPixel(dc, markX, 10, RGB(255, 0, 255));
+    ReleaseDC(window->DisplayWindow(), dc);
+    const int clickX = MapGraphPoint(scales, GraphTimePixel(scales, 120), 0).x;
+    SendMessageW(window->DisplayWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(clickX, 30));
+    EXPECT_EQ(window->GuideLinePosition(), 120);
+    EXPECT_EQ(PixelOf(window->DisplayWindow(), markX, 10), RGB(255, 0, 255));
+    int changed = 0;
+    for (int y = 0; y < scales.height; ++y) {
+        if (y != row && PixelOf(window->DisplayWindow(), clickX, y) != PixelOf(window->DisplayWindow(), clickX + 3, y))
+            ++changed;
+    }
+    EXPECT_GT(changed, scales.height / 4);
+    // The last step is the limit.
+    window->SetGuideLine(400);
+    EXPECT_EQ(window->GuideLinePosition(), 365);
+}
+
+}  // namespace
+}  // namespace corvinata::test
