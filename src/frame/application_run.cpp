@@ -19,6 +19,7 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
+#include "views/graph_window_win.h"
 
 namespace corvinata {
 
@@ -199,6 +200,8 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
+    frame.Children().AddKind(std::make_unique<GraphWindowKind>(
+        app.GetNotificationHub(), ObjectModelGraphServices(app.Current()), instance));
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // The program serves no automation objects yet, so it cannot register a
     // class object for a client that started it; it ends as a failed
