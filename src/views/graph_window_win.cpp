@@ -81,16 +81,14 @@ void UnregisterGraphWindowClasses(HINSTANCE instance) {
 }
 
 GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance)
-    : MdiChildWindow(host, *document),
+    : GraphDocumentOwner{std::move(document)},
+      MdiChildWindow(host, *owned),
+      GraphView(*owned, NextWindowNumber()),
       colours(SystemGraphColours()),
       axisColours(SystemGraphAxisColours()),
-      graph_(std::move(document)),
-      instance_(instance),
-      number_(NextWindowNumber()) {
-    graph_->AttachView(*this);
-}
+      instance_(instance) {}
 
-GraphWindow::~GraphWindow() { graph_->DetachView(*this); }
+GraphWindow::~GraphWindow() = default;
 
 HWND GraphWindow::MakeChild(const wchar_t* className) {
     HWND child = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, Handle(),
@@ -111,46 +109,36 @@ bool GraphWindow::CreateWindows(const WindowGeometry& geometry, ChildShowMode mo
 
 String GraphWindow::GetStatusText() const {
     String text;
-    if (graph_->FilePath().Length() == 0) {
+    if (Graph().FilePath().Length() == 0) {
         text = String(TXT("[Unsaved graph]"));
     } else {
         PathName path;
-        path.SetPath(graph_->FilePath().Text());
+        path.SetPath(Graph().FilePath().Text());
         text = String(path.GetPathFileName());
     }
-    if (!graph_->History().IsAtSavedState()) StringAppend(text, TXT(" *"));
+    if (!Graph().History().IsAtSavedState()) StringAppend(text, TXT(" *"));
     return text;
 }
 
-void GraphWindow::ShowGuideLine(bool shown) {
-    if (shown == guideLineOn_) return;
-    guideLineOn_ = shown;
-    InvalidateGuide();
+void GraphWindow::GuideLineChanging(bool before) {
+    if (IsGuideLineShown()) InvalidateGuide();
+    if (!before && display_) UpdateWindow(display_);
 }
 
 GraphScales GraphWindow::DisplayScales() const {
     const SIZE size = ClientSize(display_);
-    return MakeGraphScales(*graph_, size.cx, size.cy);
+    return MakeGraphScales(Graph(), size.cx, size.cy);
 }
 
 void GraphWindow::InvalidateGuide() {
     if (!display_) return;
-    const GraphRect strip = GraphGuideRect(DisplayScales(), guidePosition_);
+    const GraphRect strip = GraphGuideRect(DisplayScales(), GuideLinePosition());
     const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
     InvalidateRect(display_, &rect, TRUE);
 }
 
-void GraphWindow::SetGuideLine(int position) {
-    position = std::clamp(position, 0, kLastGraphInstant);
-    if (position == guidePosition_) return;
-    if (guideLineOn_) InvalidateGuide();
-    guidePosition_ = position;
-    if (guideLineOn_) InvalidateGuide();
-    if (display_) UpdateWindow(display_);
-}
-
 void GraphWindow::SetGuideLineFromDisplayPoint(int x, int y) {
-    if (graph_->LineCount() == 0) return;
+    if (Graph().LineCount() == 0) return;
     const GraphScales scales = DisplayScales();
     SetGuideLine(GraphPointToStep(scales, x, y));
 }
@@ -161,13 +149,13 @@ void GraphWindow::Layout() {
     const int w = size.cx;
     const int h = size.cy;
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (graph_->Options().xAxisHorizontal) {
+    if (Graph().Options().xAxisHorizontal) {
         int yAxisWidth = 10;
         {
             ScopedWindowDc dc(yAxis_);
             GdiGraphCanvas canvas(dc.Get(), 1, 1);
             // The axis's client is two border pixels shorter than the window.
-            yAxisWidth = valueAxis_.Measure(canvas, *graph_, std::max(1, h - 39 - 2), labelOptions);
+            yAxisWidth = valueAxis_.Measure(canvas, Graph(), std::max(1, h - 39 - 2), labelOptions);
         }
         SetWindowPos(yAxis_, nullptr, 5, 5, yAxisWidth, h - 39, flags);
         SetWindowPos(display_, nullptr, yAxisWidth + 10, 5, w - yAxisWidth - 15, h - kTimeAxisBreadth - 15, flags);
@@ -191,20 +179,20 @@ void GraphWindow::UpdateView() {
 }
 
 void GraphWindow::PaintDisplay(HDC dc, bool erase) {
-    if (graph_->LineCount() > 0 && graph_->ValueKind() == kValueKindUnknown) graph_->UpdateGraphRange();
+    if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
     const SIZE size = ClientSize(display_);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
-    PaintGraph(canvas, *graph_, size.cx, size.cy, guideLineOn_ ? guidePosition_ : -1, erase, colours);
+    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase, colours);
 }
 
 void GraphWindow::PaintAxis(HWND window, HDC dc) {
     const SIZE size = ClientSize(window);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
     if (window == xAxis_) {
-        PaintGraphXAxis(canvas, *graph_, size.cx, size.cy, axisColours);
+        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, axisColours);
     } else {
-        if (graph_->LineCount() > 0 && graph_->ValueKind() == kValueKindUnknown) graph_->UpdateGraphRange();
-        valueAxis_.Paint(canvas, *graph_, size.cx, size.cy, axisColours, labelOptions);
+        if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
+        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, axisColours, labelOptions);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "frame/mdi_child_window.h"
 #include "views/graph_axes.h"
 #include "views/graph_plot.h"
+#include "views/graph_view.h"
 
 namespace corvinata {
 
@@ -28,7 +29,12 @@ bool RegisterGraphWindowClasses(HINSTANCE instance);
 // The display and child classes, in that order, then the axes.
 void UnregisterGraphWindowClasses(HINSTANCE instance);
 
-class GraphWindow final : public MdiChildWindow, public GraphWindowCommands {
+// Holds the document so that it outlives the window's other parts.
+struct GraphDocumentOwner {
+    std::unique_ptr<GraphDocument> owned;
+};
+
+class GraphWindow final : private GraphDocumentOwner, public MdiChildWindow, public GraphView {
 public:
     GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance);
     ~GraphWindow() override;
@@ -39,18 +45,11 @@ public:
     // not saved.
     String GetStatusText() const override;
     bool CanClose() override { return true; }
-    CommandHistory* History() override { return &graph_->History(); }
+    CommandHistory* History() override { return &Graph().History(); }
 
-    int WindowNumber() const override { return number_; }
-    bool IsGuideLineShown() const override { return guideLineOn_; }
-    GraphDocumentModel& GetDocument() override { return *graph_; }
-    void ShowGuideLine(bool shown) override;
-
-    GraphDocument& Graph() noexcept { return *graph_; }
-    int GuideLinePosition() const noexcept { return guidePosition_; }
     // Moves the guide line; the position is kept within 0..365. Only the
     // strips of the old and new guide are repainted.
-    void SetGuideLine(int position);
+    void SetGuideLine(int position) { SetGuideLinePosition(position); }
     // A click in the display: the guide line to the step under the point.
     void SetGuideLineFromDisplayPoint(int x, int y);
     // Lays the children out, refreshes the caption and repaints.
@@ -68,6 +67,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void GuideLineChanging(bool before) override;
 
 private:
     friend struct GraphWindowClasses;
@@ -77,15 +77,11 @@ private:
     void InvalidateGuide();
     HWND MakeChild(const wchar_t* className);
 
-    std::unique_ptr<GraphDocument> graph_;
     HINSTANCE instance_;
     HWND display_ = nullptr;
     HWND xAxis_ = nullptr;
     HWND yAxis_ = nullptr;
     GraphValueAxis valueAxis_;
-    int number_;
-    int guidePosition_ = 0;
-    bool guideLineOn_ = false;
 };
 
 // The Graph kind: a new document for every new window.
