@@ -201,7 +201,8 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
     frame.Children().AddKind(std::make_unique<GraphWindowKind>(
-        app.GetNotificationHub(), ObjectModelGraphServices(app.Current()), instance));
+        app.GetNotificationHub(), ObjectModelGraphServices(app.Current()), instance,
+        GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr}));
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // The program serves no automation objects yet, so it cannot register a
     // class object for a client that started it; it ends as a failed

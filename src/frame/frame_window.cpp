@@ -481,6 +481,7 @@ FrameCommandContext FrameWindow::CommandContext() const {
     for (int kind = 0; kind < kWindowKindCount; ++kind) {
         if (children_.HasKind(kind)) context.kindsAvailable |= 1u << kind;
     }
+    context.graphCanBeSaved = mdiClient_ && children_.ActiveWindowOf(kGraphWindow) != nullptr;
     if (MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr) {
         if (const CommandHistory* history = active->History()) {
             context.canUndo = history->PeekUndoCommand() != nullptr;
@@ -619,6 +620,13 @@ void FrameWindow::OnWindowCommand(int id) {
     }
     MdiChildWindow* active = children_.ActiveWindow();
     switch (id) {
+    case CMD_SAVE_GRAPH:
+    case CMD_SAVE_GRAPH_AS:
+        // The active Graph window saves itself.
+        if (MdiChildWindow* graph = children_.ActiveWindowOf(kGraphWindow)) {
+            SendMessageW(graph->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        }
+        break;
     case CMD_UNDO:
     case CMD_REDO:
         if (CommandHistory* history = active ? active->History() : nullptr) {

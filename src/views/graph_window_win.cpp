@@ -1,11 +1,14 @@
 #include "views/graph_window_win.h"
 
+#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
 
 #include "base/path_name.h"
 #include "base/scoped_win.h"
+#include "frame/message_box.h"
+#include "resources/resource_ids.h"
 #include "views/graph_canvas_win.h"
 #include "views/graph_image_win.h"
 
@@ -196,8 +199,48 @@ void GraphWindow::PaintAxis(HWND window, HDC dc) {
     }
 }
 
+bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chosen) {
+    wchar_t file[MAX_PATH] = {};
+    lstrcpynW(file, proposed.Text(), MAX_PATH);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = L"Save Graph As";
+    dialog.lpstrDefExt = L"gph";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&dialog)) return false;
+    chosen = String(file);
+    return true;
+}
+
+bool WindowGraphSaveDialogs::AskYesNo(const String& text, const Char* helpTopic) {
+    return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, helpTopic) == kAnswerYes;
+}
+
+void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic) {
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
+}
+
+bool GraphWindow::SaveCommand(bool saveAs) {
+    if (!files.storage || !files.product || !files.recent) return false;
+    WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
+    GraphSaving saving{*files.storage, *files.product, *files.recent, files.dialogs ? *files.dialogs : own};
+    const bool saved = saveAs ? SaveGraphAs(Graph(), saving) : SaveGraph(Graph(), saving);
+    SetChildTitle();
+    return saved;
+}
+
 LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == CMD_SAVE_GRAPH || LOWORD(wParam) == CMD_SAVE_GRAPH_AS) {
+            SaveCommand(LOWORD(wParam) == CMD_SAVE_GRAPH_AS);
+            return 0;
+        }
+        break;
     case WM_SIZE:
     case WM_EXITSIZEMOVE:
         Layout();
@@ -246,8 +289,9 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
     return DefWindowProcW(w, m, wp, lp);
 }
 
-GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance)
-    : hub_(hub), services_(services), instance_(instance) {}
+GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
+                                 const GraphFileServices& files)
+    : hub_(hub), services_(services), instance_(instance), files_(files) {}
 
 WindowDocument* GraphWindowKind::NewDocument() {
     pending_.push_back(NewGraphDocument(hub_, services_));
@@ -263,6 +307,7 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     std::unique_ptr<GraphDocument> owned = std::move(*found);
     pending_.erase(found);
     auto window = std::make_unique<GraphWindow>(host, std::move(owned), instance_);
+    window->files = files_;
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());

@@ -14,6 +14,7 @@
 #include "frame/mdi_child_window.h"
 #include "views/graph_axes.h"
 #include "views/graph_plot.h"
+#include "views/graph_save.h"
 #include "views/graph_view.h"
 
 namespace corvinata {
@@ -28,6 +29,28 @@ constexpr wchar_t kGraphYAxisClass[] = L"GraphYAxis";
 bool RegisterGraphWindowClasses(HINSTANCE instance);
 // The display and child classes, in that order, then the axes.
 void UnregisterGraphWindowClasses(HINSTANCE instance);
+
+// The program's services a Graph window saves through; `dialogs` none: the
+// real file dialog and message boxes.
+struct GraphFileServices {
+    StorageService* storage = nullptr;
+    const ProductInfoInterface* product = nullptr;
+    RecentFiles* recent = nullptr;
+    GraphSaveDialogs* dialogs = nullptr;
+};
+
+// The save-file dialog and the program's message boxes.
+class WindowGraphSaveDialogs final : public GraphSaveDialogs {
+public:
+    WindowGraphSaveDialogs(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
+    bool ChooseSavePath(const String& proposed, String& chosen) override;
+    bool AskYesNo(const String& text, const Char* helpTopic) override;
+    void ShowError(const String& text, const Char* helpTopic) override;
+
+private:
+    HINSTANCE instance_;
+    HWND owner_;
+};
 
 // Holds the document so that it outlives the window's other parts.
 struct GraphDocumentOwner {
@@ -61,9 +84,13 @@ public:
     // The plot's scales over the display's client area.
     GraphScales DisplayScales() const;
 
+    // Save Graph (false) or Save Graph As (true); false when nothing was saved.
+    bool SaveCommand(bool saveAs);
+
     GraphColours colours;
     GraphAxisColours axisColours;
     GraphLabelOptions labelOptions;
+    GraphFileServices files;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -87,7 +114,8 @@ private:
 // The Graph kind: a new document for every new window.
 class GraphWindowKind final : public ChildWindowKind {
 public:
-    GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance);
+    GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
+                    const GraphFileServices& files = {});
     int Kind() const override { return kGraphWindow; }
     WindowDocument* NewDocument() override;
     std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument& document,
@@ -99,6 +127,7 @@ private:
     NotificationHub& hub_;
     GraphServices services_;
     HINSTANCE instance_;
+    GraphFileServices files_;
     // Documents made for windows not created yet; each window takes its own.
     std::vector<std::unique_ptr<GraphDocument>> pending_;
 };

@@ -13,6 +13,20 @@
 namespace corvinata::test {
 namespace {
 
+// The file chooser the keyboard would drive: answers with a set path.
+class ChosenPath final : public GraphSaveDialogs {
+public:
+    bool ChooseSavePath(const String& proposed, String& chosen) override {
+        proposals.push_back(Utf8(proposed));
+        chosen = path;
+        return path.Length() > 0;
+    }
+    bool AskYesNo(const String&, const Char*) override { return true; }
+    void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    String path;
+    std::vector<std::string> proposals, errors;
+};
+
 class GraphWindowTest : public FrameTest {
 protected:
     GraphWindowTest() {
@@ -20,7 +34,8 @@ protected:
         EXPECT_TRUE(catalogues.Created());
         Start();
         frame_->Children().AddKind(std::make_unique<GraphWindowKind>(
-            app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr)));
+            app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr),
+            GraphFileServices{&app_->GetStorage(), &app_->Product(), &app_->Recent(), &dialogs}));
         frame_->UpdateCommandStates();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
@@ -29,6 +44,7 @@ protected:
         Command(CMD_CLOSE_ALL);
         UnregisterGraphWindowClasses(GetModuleHandleW(nullptr));
     }
+    ChosenPath dialogs;
     GraphWindow* Active() { return dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow()); }
     static std::string Caption(HWND window) {
         wchar_t text[200] = {};
@@ -98,6 +114,37 @@ TEST_F(GraphWindowTest, NewGraphShowsAConstantLineOnItsRowAndMovesTheGuideByItsS
     // The last step is the limit.
     window->SetGuideLine(400);
     EXPECT_EQ(window->GuideLinePosition(), 365);
+}
+
+TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
+    EXPECT_NE(MenuState(CMD_SAVE_GRAPH) & MF_GRAYED, 0u);
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    frame_->UpdateCommandStates();
+    EXPECT_EQ(MenuState(CMD_SAVE_GRAPH) & MF_GRAYED, 0u);
+    window->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    window->Graph().History().MarkSavedUnreachable();
+    window->UpdateView();
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph] *");
+
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"moon.gph";
+    DeleteFileW(path.c_str());
+    dialogs.path = String(path.c_str());
+    Command(CMD_SAVE_GRAPH);  // no file yet: Save As
+    ASSERT_EQ(dialogs.proposals.size(), 1u);
+    EXPECT_EQ(dialogs.proposals[0], "New graph.gph");
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(Caption(window->Handle()), "Graph: moon.gph");
+    ASSERT_FALSE(app_->Recent().Paths().empty());
+    EXPECT_EQ(Utf8(app_->Recent().Paths().front()), Utf8(path.c_str()));
+    Command(CMD_SAVE_GRAPH_AS);
+    EXPECT_EQ(dialogs.proposals.size(), 2u);
+    EXPECT_EQ(dialogs.proposals[1], Utf8(path.c_str()));
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace
