@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "app/app_interfaces.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -12,20 +13,20 @@ using N = CommandNeed;
 
 constexpr FrameCommand kCommands[] = {
     {CMD_NEW_GRAPH, N::KindAvailable},
-    {CMD_OPEN_GRAPH, N::Unavailable},
+    {CMD_OPEN_GRAPH, N::GraphFiles},
     {CMD_SAVE_GRAPH, N::ActiveGraph},
     {CMD_SAVE_GRAPH_AS, N::ActiveGraph},
     // The recent graph files open in graph windows.
-    {CMD_RECENT_FILE_FIRST, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 1, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 2, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 3, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 4, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 5, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 6, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 7, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 8, N::Unavailable},
-    {CMD_RECENT_FILE_LAST, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 1, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 2, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 3, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 4, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 5, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 6, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 7, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 8, N::GraphFiles},
+    {CMD_RECENT_FILE_LAST, N::GraphFiles},
     {CMD_EXIT, N::Nothing},
     {CMD_UNDO, N::UndoStep},
     {CMD_REDO, N::RedoStep},
@@ -118,6 +119,7 @@ bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContex
         const int kind = WindowKindOfCommand(command.id);
         return kind >= 0 && (context.kindsAvailable & (1u << kind)) != 0;
     }
+    case N::GraphFiles: return (context.kindsAvailable & (1u << kGraphWindow)) != 0;
     case N::Unavailable: return false;
     }
     return false;

@@ -200,9 +200,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
-    frame.Children().AddKind(std::make_unique<GraphWindowKind>(
-        app.GetNotificationHub(), ObjectModelGraphServices(app.Current()), instance,
-        GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr}));
+    auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
+                                                    instance,
+                                                    GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
+    graphs->SetChildren(&frame.Children());
+    frame.Children().AddKind(std::move(graphs));
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // The program serves no automation objects yet, so it cannot register a
     // class object for a client that started it; it ends as a failed

@@ -620,6 +620,9 @@ void FrameWindow::OnWindowCommand(int id) {
     }
     MdiChildWindow* active = children_.ActiveWindow();
     switch (id) {
+    case CMD_OPEN_GRAPH:
+        if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        break;
     case CMD_SAVE_GRAPH:
     case CMD_SAVE_GRAPH_AS:
         // The active Graph window saves itself.
@@ -649,6 +652,9 @@ void FrameWindow::OnWindowCommand(int id) {
         children_.ResetActiveTime();
         break;
     default:
+        if (id >= CMD_RECENT_FILE_FIRST && id <= CMD_RECENT_FILE_LAST) {
+            if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        }
         break;
     }
 }

@@ -1,6 +1,8 @@
 #include "views/graph_save.h"
 
 #include "app/graph_file_names.h"
+#include "app/graph_prompts.h"
+#include "documents/graph_file.h"
 #include "base/path_name.h"
 #include "documents/graph_visitor.h"
 
@@ -77,6 +79,23 @@ bool SaveGraphAs(GraphDocument& document, GraphSaving& saving) {
     }
     if (!IsXmlExportPath(chosen.Text())) saving.recent.AddRecentFile(chosen);
     return true;
+}
+
+std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
+                                                 const String& path, GraphSaving& saving) {
+    auto document = NewGraphDocument(hub, services);
+    if (!document) return nullptr;
+    GraphDocumentFileReader reader(*document);
+    String error;
+    if (!OpenGraphFileWithMessages(saving.storage, saving.product, path, reader, error)) {
+        saving.dialogs.ShowError(error, kUnableToOpenTopic);
+        return nullptr;
+    }
+    document->SetFilePath(path);
+    document->SetHasFile(true);
+    document->ComputeAllLines(false);
+    document->History().MarkSaved();
+    return document;
 }
 
 bool SaveGraph(GraphDocument& document, GraphSaving& saving) {

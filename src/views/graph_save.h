@@ -5,6 +5,9 @@
 // the old file as it was.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "app/recent_files.h"
 #include "base/services.h"
 #include "base/storage.h"
@@ -20,6 +23,9 @@ public:
     // The save-file dialog "Save Graph As" starting at `proposed`; false
     // when cancelled.
     virtual bool ChooseSavePath(const String& proposed, String& chosen) = 0;
+    // The open-file dialog "Open Graph" with multiple selection; false when
+    // cancelled.
+    virtual bool ChooseOpenPaths(std::vector<String>& paths) = 0;
     virtual bool AskYesNo(const String& text, const Char* helpTopic) = 0;
     virtual void ShowError(const String& text, const Char* helpTopic) = 0;
 };
@@ -47,6 +53,12 @@ bool SaveGraphToItsFile(GraphDocument& document, int mode, GraphSaving& saving);
 bool SaveGraphAs(GraphDocument& document, GraphSaving& saving);
 // File > Save Graph: to its own file, or Save As for a graph without one.
 bool SaveGraph(GraphDocument& document, GraphSaving& saving);
+
+// Reads a graph file into a new document, its lines computed and the
+// graph counted as saved; none, after the message saying why, when the file
+// cannot be read.
+std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
+                                                 const String& path, GraphSaving& saving);
 
 // The name of a graph in messages: its file name, or "[Unsaved graph]".
 String GraphDisplayName(const GraphDocument& document);

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "base/path_name.h"
+#include "app/graph_file_names.h"
+#include "app/graph_prompts.h"
 #include "base/scoped_win.h"
 #include "frame/message_box.h"
 #include "resources/resource_ids.h"
@@ -91,7 +93,9 @@ GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> d
       axisColours(SystemGraphAxisColours()),
       instance_(instance) {}
 
-GraphWindow::~GraphWindow() = default;
+GraphWindow::~GraphWindow() {
+    if (kind) kind->Forget(*this);
+}
 
 HWND GraphWindow::MakeChild(const wchar_t* className) {
     HWND child = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, Handle(),
@@ -216,6 +220,22 @@ bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chos
     return true;
 }
 
+bool WindowGraphSaveDialogs::ChooseOpenPaths(std::vector<String>& paths) {
+    std::vector<wchar_t> answer(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
+    dialog.lpstrFile = answer.data();
+    dialog.nMaxFile = static_cast<DWORD>(answer.size());
+    dialog.lpstrTitle = L"Open Graph";
+    dialog.lpstrDefExt = L"gph";
+    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) return false;
+    paths = SelectedFilePaths(answer.data());
+    return !paths.empty();
+}
+
 bool WindowGraphSaveDialogs::AskYesNo(const String& text, const Char* helpTopic) {
     return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, helpTopic) == kAnswerYes;
 }
@@ -293,7 +313,53 @@ GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& serv
                                  const GraphFileServices& files)
     : hub_(hub), services_(services), instance_(instance), files_(files) {}
 
+bool GraphWindowKind::RunCommand(int id) {
+    if (!files_.storage || !files_.product || !files_.recent) return false;
+    if (id == CMD_OPEN_GRAPH) {
+        WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+        GraphSaveDialogs& dialogs = files_.dialogs ? *files_.dialogs : own;
+        std::vector<String> paths;
+        if (!dialogs.ChooseOpenPaths(paths)) return true;
+        for (const String& path : paths) OpenGraph(path);
+        return true;
+    }
+    if (const String* path = files_.recent->PathForCommand(id)) {
+        const String chosen = *path;  // the list changes as the file opens
+        OpenGraph(chosen);
+        return true;
+    }
+    return false;
+}
+
+bool GraphWindowKind::OpenGraph(const String& path) {
+    for (GraphWindow* window : windows_) {
+        if (SameFilePath(window->Graph().FilePath().Text(), path.Text())) {
+            SendMessageW(GetParent(window->Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+            return true;
+        }
+    }
+    if (!children_) return false;
+    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+    std::unique_ptr<GraphDocument> document = LoadGraphDocument(hub_, services_, path, saving);
+    if (!document) return false;
+    preloaded_ = std::move(document);
+    MdiChildWindow* window = children_->NewWindow(kGraphWindow);
+    preloaded_.reset();
+    if (!window) return false;
+    files_.recent->AddRecentFile(path);
+    return true;
+}
+
+void GraphWindowKind::Forget(GraphWindow& window) {
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+}
+
 WindowDocument* GraphWindowKind::NewDocument() {
+    if (preloaded_) {
+        pending_.push_back(std::move(preloaded_));
+        return pending_.back().get();
+    }
     pending_.push_back(NewGraphDocument(hub_, services_));
     return pending_.back().get();
 }
@@ -308,11 +374,13 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     pending_.erase(found);
     auto window = std::make_unique<GraphWindow>(host, std::move(owned), instance_);
     window->files = files_;
+    window->kind = this;
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());
     }
     if (!window->CreateWindows(geometry, mode)) return nullptr;
+    windows_.push_back(window.get());
     return window;
 }
 

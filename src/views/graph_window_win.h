@@ -44,6 +44,7 @@ class WindowGraphSaveDialogs final : public GraphSaveDialogs {
 public:
     WindowGraphSaveDialogs(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
     bool ChooseSavePath(const String& proposed, String& chosen) override;
+    bool ChooseOpenPaths(std::vector<String>& paths) override;
     bool AskYesNo(const String& text, const Char* helpTopic) override;
     void ShowError(const String& text, const Char* helpTopic) override;
 
@@ -56,6 +57,8 @@ private:
 struct GraphDocumentOwner {
     std::unique_ptr<GraphDocument> owned;
 };
+
+class GraphWindowKind;
 
 class GraphWindow final : private GraphDocumentOwner, public MdiChildWindow, public GraphView {
 public:
@@ -91,6 +94,8 @@ public:
     GraphAxisColours axisColours;
     GraphLabelOptions labelOptions;
     GraphFileServices files;
+    // The kind that made the window, told when it goes.
+    GraphWindowKind* kind = nullptr;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -122,12 +127,25 @@ public:
                                                const WindowGeometry& geometry, ChildShowMode mode,
                                                const MdiChildWindow* model) override;
     void UnregisterClasses() override { UnregisterGraphWindowClasses(instance_); }
+    // File > Open Graph and the recent files.
+    bool RunCommand(int id) override;
+
+    // The frame's windows, where opened graphs go.
+    void SetChildren(ChildWindows* children) noexcept { children_ = children; }
+    // Opens the graph file in a new window, or activates the window that
+    // shows it already; false when the file could not be read.
+    bool OpenGraph(const String& path);
+    void Forget(GraphWindow& window);
 
 private:
     NotificationHub& hub_;
     GraphServices services_;
     HINSTANCE instance_;
     GraphFileServices files_;
+    ChildWindows* children_ = nullptr;
+    std::vector<GraphWindow*> windows_;
+    // A document read from a file, for the next new window.
+    std::unique_ptr<GraphDocument> preloaded_;
     // Documents made for windows not created yet; each window takes its own.
     std::vector<std::unique_ptr<GraphDocument>> pending_;
 };

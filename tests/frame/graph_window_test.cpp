@@ -21,9 +21,14 @@ public:
         chosen = path;
         return path.Length() > 0;
     }
+    bool ChooseOpenPaths(std::vector<String>& paths) override {
+        paths = openPaths;
+        return !paths.empty();
+    }
     bool AskYesNo(const String&, const Char*) override { return true; }
     void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
     String path;
+    std::vector<String> openPaths;
     std::vector<std::string> proposals, errors;
 };
 
@@ -33,9 +38,11 @@ protected:
         static ScopedCatalogues catalogues;
         EXPECT_TRUE(catalogues.Created());
         Start();
-        frame_->Children().AddKind(std::make_unique<GraphWindowKind>(
+        auto kind = std::make_unique<GraphWindowKind>(
             app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr),
-            GraphFileServices{&app_->GetStorage(), &app_->Product(), &app_->Recent(), &dialogs}));
+            GraphFileServices{&app_->GetStorage(), &app_->Product(), &app_->Recent(), &dialogs});
+        kind->SetChildren(&frame_->Children());
+        frame_->Children().AddKind(std::move(kind));
         frame_->UpdateCommandStates();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
@@ -118,6 +125,7 @@ TEST_F(GraphWindowTest, NewGraphShowsAConstantLineOnItsRowAndMovesTheGuideByItsS
 
 TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     EXPECT_NE(MenuState(CMD_SAVE_GRAPH) & MF_GRAYED, 0u);
+    EXPECT_EQ(MenuState(CMD_OPEN_GRAPH) & MF_GRAYED, 0u);
     Command(CMD_NEW_GRAPH);
     GraphWindow* window = Active();
     ASSERT_NE(window, nullptr);
@@ -144,7 +152,35 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     Command(CMD_SAVE_GRAPH_AS);
     EXPECT_EQ(dialogs.proposals.size(), 2u);
     EXPECT_EQ(dialogs.proposals[1], Utf8(path.c_str()));
+
+    // Open with two files chosen: the damaged one gets its message and no
+    // window; a graph already open is only activated.
+    const std::wstring damaged = std::wstring(folder) + L"damaged.gph";
+    HANDLE file = CreateFileW(damaged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "not a graph", 11, &written, nullptr);
+    CloseHandle(file);
+    Command(CMD_CLOSE_ALL);
+    EXPECT_EQ(Active(), nullptr);
+    dialogs.openPaths = {String(path.c_str()), String(damaged.c_str())};
+    Command(CMD_OPEN_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    EXPECT_EQ(Caption(Active()->Handle()), "Graph: moon.gph");
+    EXPECT_EQ(Active()->Graph().LineCount(), 1);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("damaged.gph"), std::string::npos);
+    dialogs.openPaths = {String(path.c_str())};
+    GraphWindow* opened = Active();
+    Command(CMD_OPEN_GRAPH);
+    EXPECT_EQ(Active(), opened);
+    // Back from the recent files after closing.
+    Command(CMD_CLOSE_ALL);
+    Command(CMD_RECENT_FILE_FIRST);
+    ASSERT_NE(Active(), nullptr);
+    EXPECT_EQ(Caption(Active()->Handle()), "Graph: moon.gph");
+    Command(CMD_CLOSE_ALL);
     DeleteFileW(path.c_str());
+    DeleteFileW(damaged.c_str());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ public:
         chosen = String(Wide(choice).c_str());
         return true;
     }
+    bool ChooseOpenPaths(std::vector<String>&) override { return false; }
     bool AskYesNo(const String& text, const Char*) override {
         questions.push_back(Utf8(text));
         const bool yes = answers.empty() ? false : answers.front();
@@ -113,6 +114,27 @@ TEST_F(GraphSaveTest, AnEarlierVersionsGraphIsAskedAboutFirst) {
         EXPECT_EQ(document->History().IsAtSavedState(), c.saved) << c.mode << c.answer;
     }
     EXPECT_EQ(document->FileVersionMinor(), 20);
+}
+
+TEST_F(GraphSaveTest, LoadingReadsASavedGraphAndRefusesADamagedOne) {
+    dialogs.choice = "C:\\Graphs\\moon.gph";
+    ASSERT_TRUE(SaveGraphAs(*document, saving));
+    auto loaded = LoadGraphDocument(hub, ObjectModelGraphServices(now), document->FilePath(), saving);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->LineCount(), 2);
+    EXPECT_EQ(Utf8(loaded->GetGraphLine(0)->Name()), "Moon altitude");
+    EXPECT_TRUE(loaded->HasFile());
+    EXPECT_TRUE(loaded->History().IsAtSavedState());
+    EXPECT_EQ(loaded->FileVersionMinor(), 20);
+    EXPECT_EQ(loaded->GetGraphLine(1)->fillAbove, -1);  // fills are never stored
+
+    std::string bytes;
+    storage.GetFile(TXT("C:\\Graphs\\moon.gph"), bytes);
+    storage.PutFile(TXT("C:\\Graphs\\cut.gph"), bytes.substr(0, bytes.size() / 2));
+    EXPECT_EQ(LoadGraphDocument(hub, ObjectModelGraphServices(now), String(TXT("C:\\Graphs\\cut.gph")), saving),
+              nullptr);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("cut.gph"), std::string::npos);
 }
 
 }  // namespace
