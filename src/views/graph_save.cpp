@@ -98,6 +98,27 @@ std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const Gra
     return document;
 }
 
+String SavingGraphToClose::Name() const { return GraphDisplayName(document_); }
+
+bool SavingGraphToClose::Save() {
+    return document_.HasFile() ? SaveGraphToItsFile(document_, 1, saving_) : SaveGraphAs(document_, saving_);
+}
+
+bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving) {
+    class Questions final : public GraphQuestions {
+    public:
+        explicit Questions(GraphSaveDialogs& dialogs) : dialogs_(dialogs) {}
+        PromptAnswer Ask(const String& question, const Char* helpTopic) override {
+            return dialogs_.AskYesNoCancel(question, helpTopic);
+        }
+
+    private:
+        GraphSaveDialogs& dialogs_;
+    } questions(saving.dialogs);
+    SavingGraphToClose graph(document, saving);
+    return QuerySaveGraphOnClose(graph, questions, saving.recent);
+}
+
 bool SaveGraph(GraphDocument& document, GraphSaving& saving) {
     return document.HasFile() ? SaveGraphToItsFile(document, 0, saving) : SaveGraphAs(document, saving);
 }

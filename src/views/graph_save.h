@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/graph_prompts.h"
 #include "app/recent_files.h"
 #include "base/services.h"
 #include "base/storage.h"
@@ -27,6 +28,8 @@ public:
     // cancelled.
     virtual bool ChooseOpenPaths(std::vector<String>& paths) = 0;
     virtual bool AskYesNo(const String& text, const Char* helpTopic) = 0;
+    // Yes, No or Cancel (the question before a changed graph closes).
+    virtual PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) = 0;
     virtual void ShowError(const String& text, const Char* helpTopic) = 0;
 };
 
@@ -59,6 +62,27 @@ bool SaveGraph(GraphDocument& document, GraphSaving& saving);
 // cannot be read.
 std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
                                                  const String& path, GraphSaving& saving);
+
+// A graph as the close questions see it, saving through `saving`.
+class SavingGraphToClose final : public GraphToClose {
+public:
+    SavingGraphToClose(GraphDocument& document, GraphSaving& saving) : document_(document), saving_(saving) {}
+    bool HasOwnFile() const override { return document_.HasFile(); }
+    String FilePath() const override { return document_.FilePath(); }
+    bool HasLines() const override { return document_.LineCount() > 0; }
+    String Name() const override;
+    CommandHistory& History() override { return document_.History(); }
+    bool Save() override;
+    void CloseWindow() override {}
+
+private:
+    GraphDocument& document_;
+    GraphSaving& saving_;
+};
+
+// Before a graph's window closes: asks about unsaved changes; false when
+// the user cancelled or the save failed.
+bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving);
 
 // The name of a graph in messages: its file name, or "[Unsaved graph]".
 String GraphDisplayName(const GraphDocument& document);

@@ -240,8 +240,22 @@ bool WindowGraphSaveDialogs::AskYesNo(const String& text, const Char* helpTopic)
     return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, helpTopic) == kAnswerYes;
 }
 
+PromptAnswer WindowGraphSaveDialogs::AskYesNoCancel(const String& text, const Char* helpTopic) {
+    const int answer = RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNoCancel, kMessageWarning, helpTopic);
+    if (answer == kAnswerYes) return PromptAnswer::Yes;
+    if (answer == kAnswerNo) return PromptAnswer::No;
+    return PromptAnswer::Cancel;
+}
+
 void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic) {
     RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
+}
+
+bool GraphWindow::CanClose() {
+    if (!files.storage || !files.product || !files.recent) return true;
+    WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
+    GraphSaving saving{*files.storage, *files.product, *files.recent, files.dialogs ? *files.dialogs : own};
+    return QuerySaveGraphBeforeClosing(Graph(), saving);
 }
 
 bool GraphWindow::SaveCommand(bool saveAs) {
@@ -264,9 +278,6 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
     case WM_EXITSIZEMOVE:
         Layout();
-        break;
-    case WM_CLOSE:
-        if (!CanClose()) return 0;
         break;
     default:
         break;

@@ -46,6 +46,7 @@ public:
     bool ChooseSavePath(const String& proposed, String& chosen) override;
     bool ChooseOpenPaths(std::vector<String>& paths) override;
     bool AskYesNo(const String& text, const Char* helpTopic) override;
+    PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) override;
     void ShowError(const String& text, const Char* helpTopic) override;
 
 private:
@@ -70,7 +71,8 @@ public:
     // The file name, or "[Unsaved graph]"; " *" while the graph has changes
     // not saved.
     String GetStatusText() const override;
-    bool CanClose() override { return true; }
+    // A changed graph asks whether to save first; Cancel keeps it open.
+    bool CanClose() override;
     CommandHistory* History() override { return &Graph().History(); }
 
     // Moves the guide line; the position is kept within 0..365. Only the

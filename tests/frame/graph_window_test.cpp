@@ -26,10 +26,15 @@ public:
         return !paths.empty();
     }
     bool AskYesNo(const String&, const Char*) override { return true; }
+    PromptAnswer AskYesNoCancel(const String& text, const Char*) override {
+        questions.push_back(Utf8(text));
+        return closeAnswer;
+    }
     void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    PromptAnswer closeAnswer = PromptAnswer::No;
     String path;
     std::vector<String> openPaths;
-    std::vector<std::string> proposals, errors;
+    std::vector<std::string> proposals, errors, questions;
 };
 
 class GraphWindowTest : public FrameTest {
@@ -181,6 +186,23 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     Command(CMD_CLOSE_ALL);
     DeleteFileW(path.c_str());
     DeleteFileW(damaged.c_str());
+}
+
+TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    window->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    window->Graph().History().MarkSavedUnreachable();
+    dialogs.closeAnswer = PromptAnswer::Cancel;
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Do you want to save changes to the graph \"[Unsaved graph]\"?");
+    EXPECT_EQ(Active(), window);
+    dialogs.closeAnswer = PromptAnswer::No;
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_EQ(dialogs.questions.size(), 2u);
 }
 
 }  // namespace

@@ -24,7 +24,12 @@ public:
         if (!answers.empty()) answers.pop_front();
         return yes;
     }
+    PromptAnswer AskYesNoCancel(const String& text, const Char*) override {
+        questions.push_back(Utf8(text));
+        return closeAnswer;
+    }
     void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    PromptAnswer closeAnswer = PromptAnswer::No;
 
     std::string choice;
     std::deque<bool> answers;
