@@ -24,6 +24,22 @@ void ReportSaveError(GraphSaving& saving, const String& path) {
 
 }  // namespace
 
+String CopyOfGraphPath(const String& path) {
+    const Char* text = path.Text();
+    int nameStart = 0;
+    for (int i = 0; text[i]; ++i) {
+        if (IsPathSeparator(text[i]) || text[i] == ':') nameStart = i + 1;
+    }
+    String copy;
+    for (int i = 0; i < nameStart; ++i) {
+        const Char one[2] = {text[i], 0};
+        StringAppend(copy, one);
+    }
+    StringAppend(copy, TXT("Copy of "));
+    StringAppend(copy, text + nameStart);
+    return copy;
+}
+
 String GraphDisplayName(const GraphDocument& document) {
     if (document.FilePath().Length() == 0) return String(TXT("[Unsaved graph]"));
     PathName path;

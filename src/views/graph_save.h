@@ -84,6 +84,10 @@ private:
 // the user cancelled or the save failed.
 bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving);
 
+// The path of a duplicate: "Copy of " before the file name ("Copy of "
+// alone for a graph without a path).
+String CopyOfGraphPath(const String& path);
+
 // The name of a graph in messages: its file name, or "[Unsaved graph]".
 String GraphDisplayName(const GraphDocument& document);
 

@@ -258,6 +258,8 @@ bool GraphWindow::CanClose() {
     return QuerySaveGraphBeforeClosing(Graph(), saving);
 }
 
+bool GraphWindow::Duplicate() { return kind && kind->DuplicateWindow(*this) != nullptr; }
+
 bool GraphWindow::SaveCommand(bool saveAs) {
     if (!files.storage || !files.product || !files.recent) return false;
     WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
@@ -360,6 +362,20 @@ bool GraphWindowKind::OpenGraph(const String& path) {
     if (!window) return false;
     files_.recent->AddRecentFile(path);
     return true;
+}
+
+GraphWindow* GraphWindowKind::DuplicateWindow(GraphWindow& window) {
+    if (!children_) return nullptr;
+    auto copy = std::make_unique<GraphDocument>(hub_, window.Graph());
+    copy->SetFilePath(CopyOfGraphPath(window.Graph().FilePath()));
+    copy->SetHasFile(false);
+    copy->History().MarkSavedUnreachable();
+    copy->SetSelectedLine(window.Graph().SelectedLine());
+    preloaded_ = std::move(copy);
+    auto* made = dynamic_cast<GraphWindow*>(children_->NewWindow(kGraphWindow, &window));
+    preloaded_.reset();
+    if (made) made->UpdateView();
+    return made;
 }
 
 void GraphWindowKind::Forget(GraphWindow& window) {

@@ -73,6 +73,9 @@ public:
     String GetStatusText() const override;
     // A changed graph asks whether to save first; Cancel keeps it open.
     bool CanClose() override;
+    // A new window over a copy of the graph named "Copy of ...", changed and
+    // without a file, with this window's guide line and selected line.
+    bool Duplicate() override;
     CommandHistory* History() override { return &Graph().History(); }
 
     // Moves the guide line; the position is kept within 0..365. Only the
@@ -138,6 +141,7 @@ public:
     // shows it already; false when the file could not be read.
     bool OpenGraph(const String& path);
     void Forget(GraphWindow& window);
+    GraphWindow* DuplicateWindow(GraphWindow& window);
 
 private:
     NotificationHub& hub_;

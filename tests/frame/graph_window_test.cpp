@@ -178,6 +178,18 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     GraphWindow* opened = Active();
     Command(CMD_OPEN_GRAPH);
     EXPECT_EQ(Active(), opened);
+    // Duplicate: a changed copy without a file; the first keeps its caption.
+    opened->ShowGuideLine(true);
+    opened->SetGuideLine(77);
+    ASSERT_TRUE(opened->Duplicate());
+    GraphWindow* copy = Active();
+    ASSERT_NE(copy, opened);
+    EXPECT_EQ(Caption(copy->Handle()), "Graph: Copy of moon.gph *");
+    EXPECT_FALSE(copy->Graph().HasFile());
+    EXPECT_EQ(copy->GuideLinePosition(), 77);
+    EXPECT_EQ(copy->Graph().LineCount(), 1);
+    EXPECT_EQ(Caption(opened->Handle()), "Graph: moon.gph");
+    dialogs.closeAnswer = PromptAnswer::No;
     // Back from the recent files after closing.
     Command(CMD_CLOSE_ALL);
     Command(CMD_RECENT_FILE_FIRST);

@@ -142,5 +142,13 @@ TEST_F(GraphSaveTest, LoadingReadsASavedGraphAndRefusesADamagedOne) {
     EXPECT_NE(dialogs.errors[0].find("cut.gph"), std::string::npos);
 }
 
+TEST(GraphCopyNameTest, CopyOfGoesBeforeTheFileName) {
+    const char* const cases[][2] = {{"C:\\Data\\Moon.gph", "C:\\Data\\Copy of Moon.gph"},
+                                    {"Moon.gph", "Copy of Moon.gph"},
+                                    {"", "Copy of "},
+                                    {"D:/a/b.gph", "D:/a/Copy of b.gph"}};
+    for (const auto& c : cases) EXPECT_EQ(Utf8(CopyOfGraphPath(String(Wide(c[0]).c_str()))), c[1]) << c[0];
+}
+
 }  // namespace
 }  // namespace corvinata::test
