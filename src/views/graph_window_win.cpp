@@ -150,6 +150,23 @@ void GraphWindow::SetGuideLineFromDisplayPoint(int x, int y) {
     SetGuideLine(GraphPointToStep(scales, x, y));
 }
 
+void GraphWindow::MouseMoved(int x, int y) {
+    const int step = GraphPointToStep(DisplayScales(), x, y);
+    if (hoverStep_ < 0) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, display_, 0};
+        TrackMouseEvent(&track);
+    }
+    if (step == hoverStep_) return;
+    hoverStep_ = step;
+    if (hub) BroadcastNotification(*hub, kEventGraphMouseMoved, static_cast<std::uint32_t>(step),
+                                   static_cast<GraphWindowCommands*>(this));
+}
+
+void GraphWindow::MouseLeft() {
+    hoverStep_ = -1;
+    if (hub) BroadcastNotification(*hub, kEventGraphMouseLeft, 0, nullptr);
+}
+
 void GraphWindow::Layout() {
     if (!Handle() || !display_ || !xAxis_ || !yAxis_) return;
     const SIZE size = ClientSize(Handle());
@@ -303,6 +320,12 @@ LRESULT CALLBACK GraphWindowClasses::Display(HWND w, UINT m, WPARAM wp, LPARAM l
         case WM_LBUTTONDOWN:
             owner->SetGuideLineFromDisplayPoint(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
             break;
+        case WM_MOUSEMOVE:
+            owner->MouseMoved(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            break;
+        case WM_MOUSELEAVE:
+            owner->MouseLeft();
+            break;
         default:
             break;
         }
@@ -402,6 +425,7 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     auto window = std::make_unique<GraphWindow>(host, std::move(owned), instance_);
     window->files = files_;
     window->kind = this;
+    window->hub = &hub_;
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());

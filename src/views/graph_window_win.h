@@ -101,6 +101,9 @@ public:
     GraphFileServices files;
     // The kind that made the window, told when it goes.
     GraphWindowKind* kind = nullptr;
+    // Where the step under the mouse is told (event 14, the step in the
+    // flags, this window as the value; event 15 when the mouse leaves).
+    NotificationHub* hub = nullptr;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -112,6 +115,9 @@ private:
     void PaintDisplay(HDC dc, bool erase);
     void PaintAxis(HWND window, HDC dc);
     void InvalidateGuide();
+    void MouseMoved(int x, int y);
+    void MouseLeft();
+    int hoverStep_ = -1;
     HWND MakeChild(const wchar_t* className);
 
     HINSTANCE instance_;

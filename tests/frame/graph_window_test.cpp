@@ -123,6 +123,17 @@ TEST_F(GraphWindowTest, NewGraphShowsAConstantLineOnItsRowAndMovesTheGuideByItsS
             ++changed;
     }
     EXPECT_GT(changed, scales.height / 4);
+    // The step under the mouse is told to the program, and the leaving.
+    RecordingObserver listener;
+    app_->GetNotificationHub().Insert(&listener);
+    SendMessageW(window->DisplayWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(clickX, 40));
+    SendMessageW(window->DisplayWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(clickX, 50));  // the same step
+    SendMessageW(window->DisplayWindow(), WM_MOUSELEAVE, 0, 0);
+    app_->GetNotificationHub().Erase(&listener);
+    ASSERT_EQ(listener.heard.size(), 2u);
+    EXPECT_EQ(listener.heard[0].event, kEventGraphMouseMoved);
+    EXPECT_EQ(listener.heard[0].flags, 120u);
+    EXPECT_EQ(listener.heard[1].event, kEventGraphMouseLeft);
     // The last step is the limit.
     window->SetGuideLine(400);
     EXPECT_EQ(window->GuideLinePosition(), 365);
