@@ -7,6 +7,7 @@
 #include "frame/picture_window.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
+#include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -81,6 +82,11 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
     AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());
+    auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
+                                                    instance,
+                                                    GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
+    graphs->SetChildren(&frame.Children());
+    frame.Children().AddKind(std::move(graphs));
     frame.UpdateCommandStates();
 }
 
