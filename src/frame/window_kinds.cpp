@@ -1,6 +1,7 @@
 #include "frame/window_kinds.h"
 
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 
@@ -9,6 +10,9 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     SkyWindowContext sky{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                          [owner] { return owner->NightVisionActive(); }};
     frame.Children().AddKind(MakeSkyWindowKind(sky));
+    SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); }};
+    frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
 }
 
