@@ -1,5 +1,6 @@
 #include "frame/window_kinds.h"
 
+#include "resources/resource_ids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
 
@@ -11,7 +12,8 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                          [owner] { return owner->NightVisionActive(); }};
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
-                                   [owner] { return owner->NightVisionActive(); }};
+                                   [owner] { return owner->NightVisionActive(); },
+                                   frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
     frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
 }

@@ -4,6 +4,7 @@
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/settings_records.h"
 #include "app/solar_system_computer.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
@@ -299,6 +300,7 @@ void SolarSystemDisplay::OnHighlightTimer() {
     highlight_ = false;
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
+    if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
 void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = NameOf(ObjectOfPlanBody(HitTest(x, y))); }
@@ -433,9 +435,15 @@ void SolarSystemWindow::UpdateView() {
         InvalidateRect(display_->Window(), nullptr, TRUE);
         UpdateWindow(display_->Window());
     }
+    if (SolarControlPanel* panel = ShownPanel()) panel->ControlPanelUpdate(nullptr);
 }
 
 void SolarSystemWindow::Update(void*) { UpdateView(); }
+
+SolarControlPanel* SolarSystemWindow::ShownPanel() const {
+    SolarControlPanel* panel = context_.panel;
+    return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this) ? panel : nullptr;
+}
 
 String SolarSystemWindow::GetStatusText() const {
     String text(TXT("Zoomed to "));
@@ -469,7 +477,9 @@ bool SolarSystemWindow::Duplicate() {
 }
 
 void SolarSystemWindow::Highlight() {
-    if (display_ && selected_.object) display_->StartHighlight();
+    if (!display_ || !selected_.object) return;
+    if (SolarControlPanel* panel = ShownPanel()) panel->EnableHighlightControls(false);
+    display_->StartHighlight();
 }
 
 void SolarSystemWindow::SelectBody(const BodyIdentifier& body, int zoomMode, int) {
@@ -537,8 +547,8 @@ class SolarSystemWindowKind;
 class SolarSystemSessionState final : public WindowKindState {
 public:
     explicit SolarSystemSessionState(SolarSystemWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter&) override { return true; }
-    void LoadPanel(SettingsTree&) override {}
+    bool SavePanel(SettingsTreeWriter& writer) override;
+    void LoadPanel(SettingsTree& tree) override;
     int DocumentCount() const override { return 1; }
     int WindowCount(int document) const override;
     bool SaveModel(int document, SettingsTreeWriter& writer) override;
@@ -555,7 +565,14 @@ class SolarSystemWindowKind final : public ChildWindowKind {
 public:
     explicit SolarSystemWindowKind(const SolarSystemWindowContext& context)
         : context_(context), document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
-          session_(*this) {}
+          panel_(context.app.GetSolarSystemActions()), session_(*this) {
+        // Without its panel the windows still work; the pane stays empty.
+        if (context_.panelPane &&
+            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane,
+                                                           nullptr)) {
+            context_.panel = &panel_;
+        }
+    }
 
     int Kind() const override { return kSolarSystemWindow; }
     WindowDocument* SharedDocument() override { return &document_; }
@@ -569,10 +586,12 @@ public:
         return window;
     }
     WindowKindState* SessionState() override { return &session_; }
+    ControlPanel* Panel() override { return context_.panel; }
     void RefreshSharedDocument() override { document_.OnNotify(kEventDateTimeChanged, 0, nullptr); }
     void UnregisterClasses() override { SolarSystemWindow::UnregisterClasses(context_.instance); }
 
     SolarSystemDocument& Document() noexcept { return document_; }
+    SolarControlPanel* PanelObject() noexcept { return context_.panel; }
     ChildWindows& Children() const noexcept { return context_.children; }
     std::vector<SolarSystemWindow*> Windows() const {
         std::vector<SolarSystemWindow*> windows;
@@ -586,8 +605,25 @@ private:
     SolarSystemWindowContext context_;
     CatalogueSolarSystemComputer computer_;
     SolarSystemDocument document_;
+    SolarControlPanel panel_;
     SolarSystemSessionState session_;
 };
+
+constexpr RecordKeyNames kPanelStepNames{TXT("Control panel")};
+
+bool SolarSystemSessionState::SavePanel(SettingsTreeWriter& writer) {
+    SolarControlPanel* panel = kind_.PanelObject();
+    if (!panel || !panel->TimePart()) return true;
+    return SaveTimeStepRecord(writer, kPanelStepNames, panel->TimePart()->ReadTimeStep());
+}
+
+void SolarSystemSessionState::LoadPanel(SettingsTree& tree) {
+    SolarControlPanel* panel = kind_.PanelObject();
+    TimeStep step;
+    if (panel && panel->TimePart() && LoadTimeStepRecord(tree, kPanelStepNames, step)) {
+        panel->TimePart()->ShowTimeStep(step);
+    }
+}
 
 int SolarSystemSessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
 

@@ -15,6 +15,7 @@
 #include "frame/child_windows.h"
 #include "frame/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
+#include "views/solar_system_panel_win.h"
 #include "views/solar_system_plan.h"
 
 namespace corvinata {
@@ -46,6 +47,10 @@ struct SolarSystemWindowContext {
     HFONT displayFont = nullptr;
     HFONT symbolFont = nullptr;
     std::function<bool()> nightVision;
+    // The control-panel pane that holds the kind's panel (none: no panel).
+    HWND panelPane = nullptr;
+    // Set by the kind once its panel exists.
+    SolarControlPanel* panel = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
@@ -86,7 +91,10 @@ private:
     PlanBody menuBody_;
 };
 
-class SolarSystemWindow final : public MdiChildWindow, public SolarSystemWindowCommands, private NotificationObserver {
+class SolarSystemWindow final : public MdiChildWindow,
+                                public SolarSystemWindowCommands,
+                                public PanelWindow,
+                                private NotificationObserver {
 public:
     SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document, const SolarSystemWindowContext& context);
     ~SolarSystemWindow() override;
@@ -115,6 +123,13 @@ public:
     void OnMouseWheelSteps(int steps, bool backward) override;
     CommandHistory* History() override { return &history_; }
     bool Duplicate() override;
+    PanelWindow* AsPanelWindow() override { return this; }
+
+    // PanelWindow
+    HWND GetWindowHandle() const override { return Handle(); }
+    void WheelZoom(int steps) override { OnMouseWheelSteps(steps < 0 ? -steps : steps, steps < 0); }
+    // The kind's panel while it shows this window, else none.
+    SolarControlPanel* ShownPanel() const;
 
     // SolarSystemWindowCommands
     void Highlight() override;

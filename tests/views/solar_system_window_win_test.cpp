@@ -3,6 +3,8 @@
 // display's DC.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,10 +14,14 @@
 
 #include "../frame/frame_test.h"
 #include "catalog/catalogue_registry.h"
+#include "frame/custom_controls_setup.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
+#include "catalog/event_kinds.h"
+#include "frame/trackbar_control.h"
 #include "views/solar_options_dialog_win.h"
+#include "views/solar_system_panel_win.h"
 #include "views/solar_system_window_win.h"
 
 namespace corvinata {
@@ -32,6 +38,9 @@ class SolarSystemWindowTest : public test::FrameTest {
 protected:
     SolarSystemWindowTest() {
         Start(false);
+        INITCOMMONCONTROLSEX common{sizeof common, 0x1FFF};
+        InitCommonControlsEx(&common);
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
         ShowWindow(frame_->Window(), SW_SHOW);
         SetForegroundWindow(frame_->Window());
         fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
@@ -43,6 +52,7 @@ protected:
         if (frame_) Command(CMD_CLOSE_ALL);
         frame_.reset();
         fonts_.reset();
+        controls_.reset();
     }
 
     SolarSystemWindow& NewSolar() {
@@ -134,6 +144,7 @@ protected:
     }
 
     std::unique_ptr<ProgramFonts> fonts_;
+    std::unique_ptr<CustomControlsSession> controls_;
 };
 
 const Rgb kYellow{255, 255, 0};
@@ -337,6 +348,126 @@ TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
     const Catalogue* stars = CatalogueByType(kBodyStar);
     EXPECT_FALSE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
                                              BodyIdentifierFromObject(stars->CatalogueGetObjectAt(0)), moment));
+}
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+class SolarPanelTest : public SolarSystemWindowTest {
+protected:
+    HWND Panel() {
+        ControlPanel* panel = frame_->Children().PanelOf(kSolarSystemWindow);
+        EXPECT_NE(panel, nullptr);
+        return panel ? panel->GetDialogWindow() : nullptr;
+    }
+    HWND List() { return GetDlgItem(Panel(), kSolarPlanetList); }
+    std::wstring Cell(int row, int column) {
+        wchar_t text[128] = {};
+        ListView_GetItemText(List(), row, column, text, 128);
+        return text;
+    }
+    int SelectedRow() { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
+    std::wstring UndoText(SolarSystemWindow& solar) {
+        const CommandGroup* step = solar.GetCommandHistory().PeekUndoCommand();
+        return step ? std::wstring(step->redoText.Text()) : std::wstring();
+    }
+};
+
+TEST_F(SolarPanelTest, MagnitudeRowsSayNotAvailableForTheEarthOnly) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions options = solar.GetOptions();
+    options.function = kFunctionMagnitude;
+    solar.SetOptions(options);
+    solar.UpdateView();
+    EXPECT_EQ(Cell(2, 0), L"Earth");
+    EXPECT_EQ(Cell(2, 1), L"n.a.");
+    for (int row : {0, 1, 3, 4, 8}) {
+        EXPECT_NE(Cell(row, 1), L"n.a.") << row;
+        EXPECT_FALSE(Cell(row, 1).empty()) << row;
+    }
+    // The Sun selected: no row is.
+    EXPECT_EQ(SelectedRow(), -1);
+    wchar_t name[32] = {};
+    GetDlgItemTextW(Panel(), kSolarSelectedName, name, 32);
+    EXPECT_STREQ(name, L"Sun");
+}
+
+TEST_F(SolarPanelTest, SliderDragRedrawsEachPlanetAndLeavesOneStep) {
+    SolarSystemWindow& solar = NewSolar();
+    solar.SetZoomedPlanet(2);
+    solar.UpdateView();
+    HWND slider = GetDlgItem(Panel(), kSolarZoomSlider);
+    for (int position = 3; position <= 6; ++position) {
+        SendMessageW(slider, TBM_SETPOS, TRUE, position);
+        SendMessageW(Panel(), WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(slider));
+        EXPECT_EQ(solar.GetZoomedPlanet(), position);
+    }
+    SendMessageW(Panel(), kTrackbarMovedMessage, MAKEWPARAM(2, 6), 0);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(UndoText(solar), L"Zoom to Uranus");
+    Command(CMD_UNDO);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 2);
+}
+
+TEST_F(SolarPanelTest, AnimationIsOneStepUndoneAtOnce) {
+    SolarSystemWindow& solar = NewSolar();
+    const DateTime start = solar.GetDocument().GetDateTime();
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
+    for (int i = 0; i < 10; ++i) SendMessageW(Panel(), WM_TIMER, 7, 0);
+    EXPECT_FALSE(DateTimeEqual(solar.GetDocument().GetDateTime(), start));
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    Command(CMD_UNDO);
+    EXPECT_TRUE(DateTimeEqual(solar.GetDocument().GetDateTime(), start));
+}
+
+// Double-clicking Neptune at Mars' zoom: the first click's selection step
+// takes the zoom to Neptune too, and the ring flashes.
+TEST_F(SolarPanelTest, DoubleClickSelectsZoomsAndHighlightsInOneStep) {
+    SolarSystemWindow& solar = NewSolar();
+    ListView_SetItemState(List(), 7, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(solar.GetSelectedBody().object, PlanetByNumber(7));
+    EXPECT_EQ(UndoText(solar), L"Select Neptune");
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = List();
+    click.hdr.idFrom = kSolarPlanetList;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = 7;
+    SendMessageW(Panel(), WM_NOTIFY, kSolarPlanetList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 7);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_TRUE(solar.Display()->HighlightShown());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    Command(CMD_UNDO);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 3);
+    EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodySun)->CatalogueGetObjectAt(0));
+    // In an empty history (or after an unrelated step) the zoom is its own.
+    solar.GetCommandHistory().UndoCommands(0);
+    SendMessageW(solar.Display()->Window(), WM_TIMER, 1, 0);
+    solar.SelectBody(BodyIdentifierFromObject(PlanetByNumber(6)), 0, 0);
+    const int before = solar.GetCommandHistory().UndoableCount();
+    SendMessageW(Panel(), WM_NOTIFY, kSolarPlanetList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), before + 1);
+    EXPECT_EQ(UndoText(solar), L"Zoom to Uranus");
+}
+
+// A window closed while its ring shows leaves the panel usable.
+TEST_F(SolarPanelTest, ClosingDuringTheHighlightEnablesThePanelAgain) {
+    SolarSystemWindow& first = NewSolar();
+    NewSolar();
+    first.GetCommandHistory();
+    SolarSystemWindow& active = *dynamic_cast<SolarSystemWindow*>(frame_->Children().ActiveWindow());
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kSolarHighlight, BN_CLICKED), 0);
+    EXPECT_TRUE(active.Display()->HighlightShown());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    SendMessageW(frame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(active.Handle()), 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    EXPECT_TRUE(IsWindowEnabled(List()));
 }
 
 }  // namespace
