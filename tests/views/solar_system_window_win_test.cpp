@@ -304,6 +304,55 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
     }
 }
 
+// Reads the context menu that opens on this thread, then closes it.
+struct MenuWatch {
+    static inline UINT skyState = 0;
+    static inline std::wstring firstItem;
+    static inline bool seen = false;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup) return;
+        KillTimer(nullptr, timer);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        seen = menu != nullptr;
+        skyState = GetMenuState(menu, CMD_SHOW_SKY, MF_BYCOMMAND);
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
+        firstItem = text;
+        EndMenu();
+    }
+};
+
+TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) {
+    SolarSystemWindow& solar = NewSolar();
+    const PlanScene scene = solar.Display()->Scene();
+    struct Case {
+        PlanBody body;
+        bool skyGrey;
+        const wchar_t* item;
+    } cases[] = {
+        {{kPlanEarth, 0}, true, L"Display Earth in &Window"},
+        {{kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+    };
+    for (const Case& c : cases) {
+        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3, c.body);
+        MenuWatch::seen = false;
+        SetTimer(nullptr, 0, 50, MenuWatch::Read);
+        SendMessageW(solar.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.pixel.x, p.pixel.y));
+        ASSERT_TRUE(MenuWatch::seen);
+        EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
+        EXPECT_EQ(MenuWatch::firstItem, c.item);
+    }
+    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 0);
+    // Shift+F10: the menu of the selection (the Sun).
+    MenuWatch::seen = false;
+    SetTimer(nullptr, 0, 50, MenuWatch::Read);
+    SendMessageW(solar.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(solar.Handle()), -1);
+    ASSERT_TRUE(MenuWatch::seen);
+    EXPECT_EQ(MenuWatch::firstItem, L"Display Sun in &Window");
+}
+
 // The options dialog by keyboard: Alt+M switches "Show Moon" off, Enter
 // ends it; one step. OK without a change records nothing.
 struct OptionsWatch {
