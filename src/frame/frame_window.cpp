@@ -411,6 +411,9 @@ void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
 void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+    // A step made inside a child window (a click on a map, a panel's
+    // button): Undo and Redo follow at once, also for their accelerators.
+    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateCommandStates();
     if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
         toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
         NightColours::Switched();

@@ -60,6 +60,7 @@ public:
     void ChildWindowClosed(MdiChildWindow& window) override;
     void ChildWindowClosing(MdiChildWindow& window) override;
     void ChildWindowReleased(MdiChildWindow& window) override;
+    bool NightVisionActive() { return options_.NightVision().IsNightVisionActive(); }
     // The window kinds the program offers, and their windows.
     ChildWindows& Children() noexcept { return children_; }
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
