@@ -4,7 +4,6 @@
 
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/name_systems.h"
-#include "support/catalogues.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -14,8 +13,7 @@ using test::Utf8;
 using test::Wide;
 
 TEST(ObjectInfoDeepSkyPage, TypeStoredTextAndEnglishOrTheParsersRefusal) {
-    test::ScopedCatalogues catalogues;
-    ASSERT_TRUE(catalogues.Created());
+    // The catalogues come from the test program's environment.
     const DeepSkyCatalogue& catalogue = GetDeepSkyCatalogue();
     struct Case {
         const char* designation;

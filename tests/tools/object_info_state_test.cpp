@@ -5,7 +5,6 @@
 #include "app/settings_values.h"
 #include "catalog/planet_catalogue.h"
 #include "catalog/sun_earth_catalogues.h"
-#include "support/catalogues.h"
 #include "support/fake_product.h"
 
 namespace corvinata {
@@ -17,7 +16,6 @@ protected:
         SettingsTree tree(settings.storage, settings.root);
         return LoadObjectInfoState(tree, SunRecordAt(0), current);
     }
-    test::ScopedCatalogues catalogues;  // body identifiers name real objects
     test::MemorySettings settings;
     DateTimeLocation current = [] {
         DateTimeLocation now;
