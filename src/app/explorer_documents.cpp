@@ -3,6 +3,7 @@
 #include "astro/galilean_satellites.h"
 #include "astro/saturn_satellites.h"
 #include "base/time_systems.h"
+#include "catalog/property_calculators.h"
 
 namespace corvinata {
 
@@ -63,11 +64,13 @@ void ExplorerDocument::NormaliseTime() {
     ComputeMoons();
 }
 
-double ExplorerDocument::UniversalJulianDay() const {
+double ExplorerDocument::DynamicalJulianDay() const {
     DateTime universal = timeAndPlace_.dateTime;
     ConvertTimeSystem(universal, kUniversalTime, timeAndPlace_.place.longitude,
                       timeAndPlace_.place.timeZone, timeAndPlace_.daylightSaving);
-    return DateTimeToJulianDay(universal);
+    // The satellite theories run on dynamical time: Universal time plus
+    // Delta T, as the property evaluation takes it.
+    return corvinata::DynamicalJulianDay(universal);
 }
 
 JupiterExplorerDocument::JupiterExplorerDocument(NotificationHub& hub,
@@ -79,7 +82,7 @@ JupiterExplorerDocument::JupiterExplorerDocument(NotificationHub& hub,
 
 void JupiterExplorerDocument::ComputeMoons() {
     double positions[15];
-    ComputeJupiterSatellites(UniversalJulianDay(), positions);
+    ComputeJupiterSatellites(DynamicalJulianDay(), positions);
     for (int i = 0; i < 15; ++i) moons_[i] = positions[i];
 }
 
@@ -92,7 +95,7 @@ SaturnExplorerDocument::SaturnExplorerDocument(NotificationHub& hub,
 
 void SaturnExplorerDocument::ComputeMoons() {
     double positions[27];
-    ComputeSaturnSatellites(UniversalJulianDay(), positions);
+    ComputeSaturnSatellites(DynamicalJulianDay(), positions);
     for (int i = 0; i < 27; ++i) moons_[i] = positions[i];
 }
 

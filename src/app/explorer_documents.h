@@ -26,8 +26,8 @@ public:
     const TimeAndPlace& GetTimeAndPlace() const noexcept { return timeAndPlace_; }
 
 protected:
-    // The Julian day of the document's moment in Universal time.
-    double UniversalJulianDay() const;
+    // The Julian day of the document's moment in dynamical time.
+    double DynamicalJulianDay() const;
     void Initialise();
 
 private:
