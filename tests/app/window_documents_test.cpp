@@ -10,6 +10,7 @@
 #include "app/explorer_documents.h"
 #include "app/picture_document.h"
 #include "astro/galilean_satellites.h"
+#include "astro/jupiter_physical.h"
 #include "astro/saturn_satellites.h"
 #include "catalog/property_calculators.h"
 #include "app/sky_document.h"
@@ -197,6 +198,25 @@ TEST_F(DocumentsTest, ExplorerMoonsAreComputedForDynamicalTime) {
         for (int i = 0; i < 15; ++i) EXPECT_DOUBLE_EQ(jupiter.Moons()[i], expectedJupiter[i]) << year;
         for (int i = 0; i < 27; ++i) EXPECT_DOUBLE_EQ(saturn.Moons()[i], expectedSaturn[i]) << year;
     }
+}
+
+// The two tilts the panel shows and the globe follows, from the physical
+// ephemerides of the document's moment.
+TEST_F(DocumentsTest, ExplorerDocumentsHoldThePlanetsTilts) {
+    now.value.dateTime = MakeDateTime(2017, 10, 16, 0.0, kUniversalTime);
+    JupiterExplorerDocument jupiter(hub, now);
+    SaturnExplorerDocument saturn(hub, now);
+    const double jd = DynamicalJulianDay(now.value.dateTime);
+    double de = 0, ds = 0, p = 0;
+    JupiterPhysicalData(jd, de, ds, p);
+    EXPECT_DOUBLE_EQ(jupiter.TiltToEarth(), de);
+    EXPECT_DOUBLE_EQ(jupiter.TiltToEast(), p);
+    // Saturn's rings were near their widest in 2017: B about +26.
+    EXPECT_NEAR(saturn.TiltToEarth(), 26.5, 1.0);
+    EXPECT_NEAR(std::fabs(saturn.TiltToEast()), 5.0, 5.0);
+    now.value.dateTime = MakeDateTime(2025, 3, 23, 0.0, kUniversalTime);  // ring plane crossing
+    saturn.SetDateTime(now.value.dateTime);
+    EXPECT_NEAR(saturn.TiltToEarth(), 0.0, 0.2);
 }
 
 TEST_F(DocumentsTest, EclipseModelFindsTheEclipseOfItsDateInUniversalTime) {
