@@ -24,8 +24,17 @@ String Degrees(int zoom) {
     return FormatPercent1(TXT("%\u00B0"), number);
 }
 
-String LookToText(const ViewDirection& direction) {
-    return FormatPercent1(TXT("Look to %"), FormatDirectionText(direction));
+// The direction as the user reads it: the window keeps 360 minus the
+// compass azimuth in the horizontal and realistic maps (the right ascension
+// itself in the equatorial map), the texts show the compass.
+String ReadableDirectionText(const SkyWindowCommands& window, const ViewDirection& direction) {
+    ViewDirection readable = direction;
+    if (window.GetOptions().mapType != 1) readable.azimuth = WrapAzimuth(360.0 - direction.azimuth);
+    return FormatDirectionText(readable);
+}
+
+String LookToText(const SkyWindowCommands& window, const ViewDirection& direction) {
+    return FormatPercent1(TXT("Look to %"), ReadableDirectionText(window, direction));
 }
 
 class SkyCommand : public UndoableCommand {
@@ -250,7 +259,7 @@ void SkyActions::LookTo(SkyWindowCommands& window, const ViewDirection& directio
     if (mask & kViewAltitude) next.altitude = direction.altitude;
     if (next == current) return;
     window.SetTracking(false);
-    CommandGroup step(LookToText(next), LookToText(current));
+    CommandGroup step(LookToText(window, next), LookToText(window, current));
     step.Add(std::make_unique<SkyViewCommand>(context_, window, mask, direction));
     CarryOut(window.GetCommandHistory(), std::move(step), compound, afterHookArgument);
 }
@@ -277,7 +286,7 @@ void SkyActions::LookAtSelection(SkyWindowCommands& window) {
     const ViewDirection next = ProbeSelection(window, window.GetSelectedBody(), 1, 0, 0);
     if (next == current) return;
     window.SetTracking(false);
-    CommandGroup step(LookToText(next), LookToText(current));
+    CommandGroup step(LookToText(window, next), LookToText(window, current));
     step.Add(std::make_unique<SkyViewCommand>(context_, window, kViewBoth, next));
     CarryOut(window.GetCommandHistory(), std::move(step), nullptr);
 }
@@ -341,13 +350,13 @@ void SkyActions::SelectPair(SkyWindowCommands& window, const BodyIdentifier& bod
     if (bodyChanges && directionChanges) {
         redo = FormatPercent1(TXT("Select and Look to %"), body.name);
         undo = FormatPercent2(TXT("Select % and Look to %"), oldBody.name,
-                              FormatDirectionText(oldDirection));
+                              ReadableDirectionText(window, oldDirection));
     } else if (bodyChanges) {
         redo = FormatPercent1(TXT("Select %"), body.name);
         undo = FormatPercent1(TXT("Select %"), oldBody.name);
     } else {
         redo = FormatPercent1(TXT("Look to %"), body.name);
-        undo = LookToText(oldDirection);
+        undo = LookToText(window, oldDirection);
     }
     CommandGroup step(redo, undo);
     if (bodyChanges) step.Add(std::make_unique<SkySelectCommand>(context_, window, body));
@@ -388,7 +397,7 @@ void SkyActions::ShowAt(SkyWindowCommands& window, const BodyIdentifier& body,
     if (momentChanges || bodyChanges || directionChanges) {
         CommandGroup step(
             FormatPercent2(TXT("Show % at %"), body.name, When(dateTime)),
-            FormatPercent2(TXT("Look to % at %"), FormatDirectionText(oldDirection), When(own.dateTime)));
+            FormatPercent2(TXT("Look to % at %"), ReadableDirectionText(window, oldDirection), When(own.dateTime)));
         if (momentChanges) {
             step.Add(std::make_unique<SkyGoToCommand>(context_, window, dateTime, kChangeWhole, timeFlag));
         }

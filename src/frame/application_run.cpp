@@ -22,7 +22,9 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/message_box.h"
+#include "frame/program_fonts.h"
 #include "frame/single_instance.h"
+#include "frame/window_kinds.h"
 
 namespace corvinata {
 
@@ -219,9 +221,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
 
     if (!StartApplication(app)) return 0;
 
+    ProgramFonts fonts(instance);
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
+    AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // The program serves no automation objects yet, so it cannot register a
     // class object for a client that started it; it ends as a failed

@@ -101,6 +101,7 @@ public:
     void Released(MdiChildWindow& window);
 
     const CascadePosition& Cascade() const noexcept { return cascade_; }
+    const ChildWindowRegistry& Registry() const noexcept { return registry_; }
     // The session's kinds in kind order (none where a kind is absent).
     void SessionStates(WindowKindState* (&states)[kWindowKindCount]) const;
 

@@ -1,5 +1,7 @@
 #include "frame/frame_window.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include <iterator>
@@ -411,6 +413,9 @@ void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
 void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+    // A step made inside a child window (a click on a map, a panel's
+    // button): Undo and Redo follow at once, also for their accelerators.
+    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateUndoRedoStates();
     if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
         toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
         NightColours::Switched();
@@ -529,6 +534,26 @@ void FrameWindow::UpdateCommandStates() {
         toolbar_.SetChecked(id, shown);
     }
     DrawMenuBar(window_);
+}
+
+void FrameWindow::AddModelessDialog(HWND dialog) {
+    if (dialog && std::find(modeless_.begin(), modeless_.end(), dialog) == modeless_.end()) modeless_.push_back(dialog);
+}
+
+void FrameWindow::RemoveModelessDialog(HWND dialog) {
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
+}
+
+// Only the two items of the Edit menu and their buttons: the menu bar itself
+// is not redrawn (that would repaint the child windows too).
+void FrameWindow::UpdateUndoRedoStates() {
+    if (!window_) return;
+    const FrameCommandContext context = CommandContext();
+    for (const int id : {CMD_UNDO, CMD_REDO}) {
+        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(id), context);
+        EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        toolbar_.SetEnabled(id, enabled);
+    }
 }
 
 void FrameWindow::OnCommand(int id) {

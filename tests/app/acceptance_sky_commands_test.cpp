@@ -80,7 +80,7 @@ TEST_F(SkyStepsTest, ShowAtIsOneStepOfMomentBodyAndDirection) {
     actions.ShowAt(window, Body(4, "Saturn"), MakeDateTime(2012, 3, 5, 20.0, kLocalCivilTime), false);
     ASSERT_EQ(window.history.StepCount(), 1);
     EXPECT_EQ(Text(false), "Show Saturn at 05.03.2012 20:00:00");
-    EXPECT_EQ(Text(true), "Look to 30\u00B0/5\u00B0 at 04.03.2012 20:00:00");
+    EXPECT_EQ(Text(true), "Look to 330\u00B0/5\u00B0 at 04.03.2012 20:00:00");
     EXPECT_EQ(window.history.PeekUndoCommand()->Count(), 3);
     EXPECT_EQ(window.direction, (ViewDirection{40.0, 5.0}));
     EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 5);
@@ -105,7 +105,7 @@ TEST_F(SkyStepsTest, LookingAtTheSelectionOrATargetEndsOrStartsTracking) {
     EXPECT_FALSE(window.tracking);
     actions.LookAtTarget(window, SkyPosition{100.0, 0.0, 0});
     EXPECT_EQ(window.direction, (ViewDirection{160.0, 0.0}));
-    EXPECT_EQ(Text(true), "Look to 30\u00B0/5\u00B0");
+    EXPECT_EQ(Text(true), "Look to 330\u00B0/5\u00B0");
     EXPECT_TRUE(window.tracking);
     EXPECT_EQ(window.target.first, 100.0);
     window.history.UndoCommands(2);

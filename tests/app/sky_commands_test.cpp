@@ -160,6 +160,18 @@ TEST_F(SkyCommandsTest, GoToComparesAndShowsTheAppliedMoment) {
     EXPECT_EQ(listener.heard.back().value, &window);
 }
 
+// The window keeps 360 minus the compass azimuth except in the equatorial
+// map; what the user reads is the compass, or the right ascension.
+TEST_F(SkyCommandsTest, LookToTextsShowTheCompassOrTheRightAscension) {
+    window.direction = ViewDirection{30.0, 5.0};
+    actions.LookToAzimuth(window, 90.0, 1);
+    EXPECT_EQ(RedoText(), "Look to 270\u00B0/5\u00B0");
+    EXPECT_EQ(UndoText(), "Look to 330\u00B0/5\u00B0");
+    window.options.mapType = 1;
+    actions.LookToAzimuth(window, 120.0, 1);
+    EXPECT_EQ(RedoText(), "Look to 120\u00B0/5\u00B0");
+}
+
 TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
     window.selected = Body(3, "Jupiter");
     window.direction = ViewDirection{30.0, 5.0};
@@ -167,7 +179,7 @@ TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
     EXPECT_EQ(window.history.StepCount(), 0);
     actions.SelectPair(window, Body(4, "Saturn"), 1, 0, 0, nullptr);
     EXPECT_EQ(RedoText(), "Select and Look to Saturn");
-    EXPECT_EQ(UndoText(), "Select Jupiter and Look to 30\u00B0/5\u00B0");
+    EXPECT_EQ(UndoText(), "Select Jupiter and Look to 330\u00B0/5\u00B0");
     EXPECT_EQ(window.history.PeekUndoCommand()->Count(), 2);
     window.history.UndoCommands(1);
     EXPECT_EQ(Utf8(window.selected.name), "Jupiter");

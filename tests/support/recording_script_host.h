@@ -14,7 +14,7 @@
 
 namespace corvinata::test {
 
-class RecordingScriptHost final : public ScriptHostInterface {
+class RecordingScriptHost : public ScriptHostInterface {
 public:
     std::vector<std::string> calls;
     // Undo steps of all windows in the order they were made.

@@ -1,0 +1,21 @@
+// The window kinds the program offers, added to the frame in one place: the
+// program calls this once its frame exists, and so do the tests that start
+// the program's windows.
+#pragma once
+
+#include <windows.h>
+
+#include "app/application.h"
+#include "frame/frame_window.h"
+#include "frame/program_fonts.h"
+
+namespace corvinata {
+
+class PictureWindowKind;
+
+void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE instance, const ProgramFonts& fonts);
+
+// The Picture kind of the frame, or none.
+PictureWindowKind* GetPictureKind(FrameWindow& frame);
+
+}  // namespace corvinata

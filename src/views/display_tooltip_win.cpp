@@ -1,0 +1,84 @@
+#include "views/display_tooltip_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace corvinata {
+
+DisplayTooltipSource::~DisplayTooltipSource() { DisplayWindowDestroy(); }
+
+void DisplayTooltipSource::DisplayWindowDestroy() {
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
+}
+
+TOOLINFOW DisplayTooltipSource::ToolInfo() const {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = display_ ? GetParent(display_) : nullptr;
+    tool.uId = reinterpret_cast<UINT_PTR>(display_);
+    tool.hinst = GetModuleHandleW(nullptr);
+    tool.lpszText = const_cast<wchar_t*>(text_.Text());
+    return tool;
+}
+
+void DisplayTooltipSource::CreateDisplayTooltip(HWND display) {
+    display_ = display;
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip_) return;
+    text_ = String(TXT("abcde"));
+    TOOLINFOW tool = ToolInfo();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DisplayTooltipSource::ActivateDisplayTooltip(bool show) {
+    if (!tooltip_ || !AcceptsTooltips()) return;
+    TOOLINFOW tool = ToolInfo();
+    SendMessageW(tooltip_, TTM_TRACKACTIVATE, show ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        const int x = GET_X_LPARAM(lParam);
+        const int y = GET_Y_LPARAM(lParam);
+        if (x == lastX_ && y == lastY_) return true;
+        ActivateDisplayTooltip(false);
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        if (tooltip_) SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(cursor.x + 15, cursor.y + 15));
+        GetTooltipText(x, y, text_);
+        if (tooltip_) {
+            TOOLINFOW tool = ToolInfo();
+            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        // The system ends hover tracking after each hover or leave.
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_HOVER | TME_LEAVE;
+        track.hwndTrack = display_;
+        track.dwHoverTime = HOVER_DEFAULT;
+        if (display_) TrackMouseEvent(&track);
+        lastX_ = x;
+        lastY_ = y;
+        OnMouseMoved(x, y);
+        return true;
+    }
+    case WM_MOUSEHOVER:
+        ActivateDisplayTooltip(true);
+        return true;
+    case WM_MOUSELEAVE:
+        ActivateDisplayTooltip(false);
+        return true;
+    case WM_DESTROY:
+        DisplayWindowDestroy();
+        return false;
+    default:
+        return false;
+    }
+}
+
+}  // namespace corvinata

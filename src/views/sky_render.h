@@ -1,0 +1,176 @@
+// The Sky renderer: draws the sky of one Sky window through the thin GL
+// interface (sky_render_gl.h). It sets the projection and view rotation for
+// the window's map type, field of view and direction, draws the layers
+// (sky_layers, sky_grids) through cached display lists, and the labels
+// and the highlight ring directly on top. Picking renders each configuration's
+// cached pick list (the objects' pick codes and pixel tokens at the very
+// points drawn) in feedback mode (sky_pick).
+//
+// The sky sphere: a point at longitude L, latitude B (degrees) is the model
+// point 1000 x (cos B cos L, sin B, -cos B sin L) (`SphereVertex`).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/option_records.h"
+#include "base/geo_place.h"
+#include "base/text_char.h"
+#include "views/sky_pick.h"
+#include "views/sky_render_gl.h"
+
+namespace corvinata {
+
+class CelestialObject;
+class SkyDocument;
+struct DatedSkyPosition;
+
+struct SkyVector {
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+};
+
+SkyVector SphereVertex(double longitude, double latitude) noexcept;
+
+// A UTF-16 text as code points (labels are drawn by code point).
+std::u32string CodePointsOf(const Char* text);
+
+// What the renderer reads of its Sky window (the display forwards these to
+// the window's view). Everything is read at draw time.
+class SkyRendererHost {
+public:
+    virtual ~SkyRendererHost() = default;
+    virtual const SkyOptions& GetSkyOptions() const = 0;
+    // Integer degrees, 10..180.
+    virtual int GetFieldOfView() const = 0;
+    // The window's angles: azimuth as the window keeps it (360 - compass in
+    // the horizontal and realistic maps), or right ascension and declination.
+    virtual void GetDirection(double& azimuth, double& altitude) const = 0;
+    virtual const SkyDocument& GetSkyDocument() const = 0;
+    // "Stars fixed": the sidereal angle then follows the application's time.
+    virtual bool GetStarsFixed() const = 0;
+    virtual DateTime GetApplicationDateTime() const = 0;
+    virtual bool GetNightVision() const = 0;
+    // The highlight ring is drawn around the selected object while this is on.
+    virtual bool GetHighlightOn() const = 0;
+    virtual const CelestialObject* GetSelectedObject() const = 0;
+
+    // The planet's magnitude at the document's time and place (realistic
+    // planets); the default is 1.0 (a full sprite).
+    virtual double GetPlanetMagnitude(const CelestialObject& planet) const;
+    // Whether a picture of the object exists ("NGC colour"); default none.
+    virtual bool HasPictureOf(const CelestialObject& object) const;
+    // Grid label angles: the equatorial grid's longitude in the chosen
+    // right-ascension format, other angles as plain degrees.
+    virtual std::u32string FormatGridAngle(double degrees, bool rightAscension) const;
+    // A constellation's label: 1 its abbreviation, 2 its full name.
+    virtual std::u32string ConstellationLabel(int constellation, int style) const;
+};
+
+// A drawing configuration: the full one and the coarse one used while the
+// user drags the view or sizes the window (no deep sky, stars to 3.0).
+struct SkyLayerContext {
+    bool fullDetail = true;
+    // Feedback buffer of this configuration, grown when a pick overflows it.
+    std::vector<float> feedback;
+};
+
+// Colours of the layers, each with its night-vision variant.
+enum class SkyLayerColour : int {
+    kBoundaries, kGrid, kEcliptic, kConstellationLines, kMoon, kSun, kPlanetLabels,
+    kStarLabels, kConstellationNames, kHighlight, kHorizonBand,
+};
+
+// Change flags of a window update (as the Sky window records them).
+constexpr std::uint32_t kSkyChangeSelection = 0x01;
+constexpr std::uint32_t kSkyChangeOptions = 0x08;
+constexpr std::uint32_t kSkyChangeDirection = 0x10;
+constexpr std::uint32_t kSkyChangeZoom = 0x20;
+constexpr std::uint32_t kSkyChangeDateTime = 0x40;
+constexpr std::uint32_t kSkyChangePlace = 0x80;
+
+struct SkyPickResult {
+    const CelestialObject* object = nullptr;
+    const DatedSkyPosition* trackPoint = nullptr;
+    int distance = -1;
+};
+
+class SkyRenderer {
+public:
+    // `SkyRendererInit`.
+    SkyRenderer(SkyRendererHost& host, SkyGl& gl);
+    SkyRenderer(const SkyRenderer&) = delete;
+    SkyRenderer& operator=(const SkyRenderer&) = delete;
+
+    // One frame in the current render mode: GL_RENDER from WM_PAINT (labels,
+    // ring, swap), GL_FEEDBACK from picking (the projection, the view and the
+    // cached pick list only: lines, the horizon and labels never pick).
+    void SkyRenderFrame();
+    void SkyEnsureLists();
+    void SkyBuildLayerList(bool crosses, bool boundaries, bool tracks);
+    // The objects of the layer list with their pick codes, as pixel tokens.
+    void SkyBuildPickList(bool tracks);
+    // True while a pick list is compiled.
+    bool Picking() const noexcept { return picking_; }
+    // Mode 0 compiled into the scene list, 1 the labels pass, 2 the pick pass.
+    void SkyDrawScene(int mode);
+    // The square viewport for the client size (set every frame) and the
+    // orthographic projection for the field of view and map type.
+    void SkySetViewport();
+    void SkySetProjection();
+    double SkyLocalSiderealAngle() const;
+    void SkyDrawLayerLabels();
+    // A label at a model point, moved dx, dy pixels (dy up), centred or not.
+    void DrawLabel(const std::u32string& text, const SkyVector& point, int dx, int dy,
+                   bool centred, SkyFont font = SkyFont::kDisplay);
+    void DrawHighlightRing();
+    void SetLayerColour(SkyLayerColour colour);
+
+    // A window update: no flags (`everything`) or the change flags.
+    void OnViewUpdate(std::uint32_t flags, bool everything);
+    // The coarse list while a drag or a sizing is in progress.
+    void UseCoarseLayerList(bool coarse);
+    bool UsingCoarseLayerList() const noexcept { return current_ == &coarse_; }
+    bool SceneListValid() const noexcept { return sceneValid_; }
+    void InvalidateSceneList() noexcept { sceneValid_ = false; }
+    bool LayerListValid(bool coarse) const noexcept { return coarse ? coarseValid_ : fullValid_; }
+
+    // Picking (feedback render of the cached scene). Client pixels, y down.
+    SkyPickResult SkyFeedbackPick(int x, int y);
+    // 1 when an object lies within 15 pixels, else 2.
+    int SkyHitTest(int x, int y);
+    bool SkyIsObjectVisible(const CelestialObject& object);
+    bool SkyProjectObject(const CelestialObject& object, int& x, int& y);
+
+    SkyRendererHost& Host() const noexcept { return host_; }
+    SkyGl& Gl() const noexcept { return gl_; }
+    SkyLayerContext& CurrentContext() noexcept { return *current_; }
+    // The precession rotations (model space, column-major) of the frame
+    // being compiled: J2000 and B1875 to the equinox of the document's date.
+    const double* J2000ToDate() const noexcept { return j2000ToDate_; }
+    const double* B1875ToDate() const noexcept { return b1875ToDate_; }
+    // Where an object lies on the sky sphere of the date (model space).
+    bool ObjectModelPoint(const CelestialObject& object, SkyVector& point) const;
+
+private:
+    // Renders the cached scene in feedback mode into the current context's
+    // buffer, growing it when the scene does not fit; answers the floats.
+    int RenderFeedback(int& height);
+    void UpdatePrecession();
+
+    SkyRendererHost& host_;
+    SkyGl& gl_;
+    SkyLayerContext full_;
+    SkyLayerContext coarse_;
+    SkyLayerContext* current_ = &full_;
+    bool sceneValid_ = false;
+    bool fullValid_ = false;
+    bool coarseValid_ = false;
+    bool picking_ = false;
+    double j2000ToDate_[16];
+    double b1875ToDate_[16];
+};
+
+}  // namespace corvinata

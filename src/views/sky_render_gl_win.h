@@ -1,0 +1,117 @@
+// The OpenGL backend of the sky renderer: opengl32 and glu32 calls on one
+// display's context, its display lists, its quadric and the glyph
+// lists of the display and symbol fonts (made per character code on first
+// use, so names draw by code point).
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "views/sky_grids.h"
+#include "views/sky_render_gl.h"
+
+namespace corvinata {
+
+class SkyGlWin final : public SkyGl {
+public:
+    SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont);
+    // Makes its own context current before deleting the lists, the glyph
+    // lists and the quadric, then deletes the context.
+    ~SkyGlWin() override;
+    SkyGlWin(const SkyGlWin&) = delete;
+    SkyGlWin& operator=(const SkyGlWin&) = delete;
+
+    HGLRC Context() const noexcept { return context_; }
+
+    void MakeCurrent() override;
+    int GetRenderMode() const override;
+    int SetRenderMode(int mode) override;
+    void FeedbackBuffer(float* buffer, int size) override;
+    void PassThrough(float value) override;
+    void DrawBackBuffer() override;
+    void SwapBuffers() override;
+    void Flush() override;
+    void Clear() override;
+    void Viewport(int x, int y, int width, int height) override;
+    void GetViewport(int viewport[4]) const override;
+    void ClientSize(int& width, int& height) const override;
+    void MatrixMode(int mode) override;
+    int GetMatrixMode() const override;
+    void LoadIdentity() override;
+    void Ortho(double left, double right, double bottom, double top, double zNear,
+               double zFar) override;
+    void Rotate(double angle, double x, double y, double z) override;
+    void Translate(double x, double y, double z) override;
+    void MultMatrix(const double m[16]) override;
+    void PushMatrix() override;
+    void PopMatrix() override;
+    int ModelviewStackDepth() const override;
+    void NewList(SkyList list) override;
+    void EndList() override;
+    void CallList(SkyList list) override;
+    void Color(double r, double g, double b) override;
+    void Begin(int mode) override;
+    void Vertex(double x, double y, double z) override;
+    void TexCoord(double s, double t) override;
+    void End() override;
+    void Point(double x, double y, double z) override;
+    void RasterPos(double x, double y, double z) override;
+    void DrawPixels(int width, int height, const std::uint8_t* rgb) override;
+    void PixelZoom(double x, double y) override;
+    void Bitmap(int width, int height, double xorig, double yorig,
+                const std::uint8_t* bits) override;
+    void Sphere(double radius, int slices, int stacks) override;
+    void DepthMask(bool write) override;
+    void Enable(int capability) override;
+    void Disable(int capability) override;
+    void TexEnvMode(int mode) override;
+    void TexRepeatNearest() override;
+    void TexImage(int width, int height, const std::uint32_t* bgra) override;
+    bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const override;
+    bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const override;
+    int TextWidth(SkyFont font, const std::u32string& text) const override;
+    void DrawText(SkyFont font, const std::u32string& text) override;
+
+private:
+    // The matrices and viewport as GL holds them, read once per run of
+    // labels (each label projects and unprojects) and dropped by every call
+    // that may change them. Never kept across a context switch or a list.
+    struct Matrices {
+        double model[16];
+        double projection[16];
+        int viewport[4];
+    };
+    const Matrices& CurrentMatrices() const;
+    void DropMatrices() noexcept { matricesValid_ = false; }
+    unsigned GlyphList(SkyFont font, char32_t code);
+
+    mutable Matrices matrices_{};
+    mutable bool matricesValid_ = false;
+
+    HWND window_;
+    HDC dc_;
+    HGLRC context_;
+    HFONT fonts_[2];
+    unsigned listBase_ = 0;
+    void* quadric_ = nullptr;
+    std::map<char32_t, unsigned> glyphs_[2];
+};
+
+// Sets the pixel format on the window's DC (double-buffered RGBA, 24 colour
+// and 16 depth bits), creates the context and makes it current, then the
+// lists, the quadric, depth test with GL_LEQUAL (later layers cover earlier
+// ones at equal depth), blending by source alpha and a black clear colour.
+// `displayFont` and `symbolFont` stay owned by the caller and must outlive the
+// backend. Answers null when no context could be made.
+std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
+                                         HFONT symbolFont);
+
+// Reads a horizon picture from a bitmap resource: GetDIBits asked for 32-bit
+// BI_RGB rows, bottom row first, with the size checked.
+bool LoadHorizonBitmap(HINSTANCE instance, const wchar_t* name, HorizonImage& image);
+// LoadHorizonTextures with pictures from the module's resources.
+void LoadHorizonTexturesFromResources(HINSTANCE instance);
+
+}  // namespace corvinata

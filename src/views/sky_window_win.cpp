@@ -1,0 +1,474 @@
+#include "views/sky_window_win.h"
+
+#include <algorithm>
+
+#include "app/help_topics_win.h"
+#include "app/location_settings.h"
+#include "app/window_records.h"
+#include "app/sky_body_computer.h"
+#include "base/angle_value.h"
+#include "base/services.h"
+#include "base/text_format.h"
+#include "base/time_systems.h"
+#include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/event_kinds.h"
+#include "catalog/star_catalogue.h"
+#include "frame/select_body_dialog.h"
+#include "resources/resource_ids.h"
+#include "views/sky_display_win.h"
+#include "views/sky_layers.h"
+#include "views/sky_view.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr UINT_PTR kWheelTimer = 1;
+constexpr UINT kWheelBurstMilliseconds = 1000;
+constexpr RecordKeyNames kSkyModelNames{TXT("Time and location")};
+
+// The first body of the Select Body list: what a new window selects.
+BodyIdentifier FirstSelectableBody() {
+    const Catalogue* sun = CatalogueByType(kBodySun);
+    return BodyIdentifierFromObject(sun ? sun->CatalogueGetObjectAt(0) : nullptr);
+}
+
+// The flags a document notification means for a window: a hint's code is
+// the change itself (time 0x40, place 0x80, both 0xC0, options 0x08); the
+// texts of an appearance change redraw like an options change.
+std::uint32_t FlagsOfHint(const SkyViewHint* hint, bool& everything) {
+    everything = !hint || hint->code == SkyViewHint::kEverything;
+    if (everything) return 0;
+    return hint->code == SkyViewHint::kTextsChanged ? kSkyChangeOptions : static_cast<std::uint32_t>(hint->code);
+}
+
+}  // namespace
+
+void SkyWindowHistory::OnCommandsPerformed(int flag) {
+    if (flag == 0 || changeBits == 0) return;
+    const std::uint32_t bits = changeBits;
+    constexpr std::uint32_t kDocumentWide =
+        kSkyChangeDateTime | kSkyCoordinateOptionsChanged | kSkyViewOptionsChanged | kSkyOtherOptionsChanged;
+    if (ChangedWindow() == nullptr || (bits & kDocumentWide)) {
+        // The shared document's moment or a change of options: every Sky
+        // window redraws once.
+        SkyViewHint hint;
+        hint.code = static_cast<std::int32_t>(bits);
+        window_.GetDocument().DocumentNotifyViews(&hint);
+    } else {
+        window_.UpdateView(bits, false);
+    }
+}
+
+SkyWindow::SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context)
+    : MdiChildWindow(host, document), document_(document), context_(context) {
+    document_.Views().Insert(this);
+}
+
+SkyWindow::~SkyWindow() {
+    document_.Views().Forget(this);
+    display_.reset();
+}
+
+bool SkyWindow::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSW existing{};
+    if (!GetClassInfoW(instance, kSkyWindowClass, &existing)) {
+        WNDCLASSW wc{};
+        wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+        wc.lpfnWndProc = MdiChildWindow::WindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SKY));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kSkyWindowClass;
+        if (!RegisterClassW(&wc)) return false;
+    }
+    return SkyDisplay::RegisterDisplayClass(instance);
+}
+
+void SkyWindow::UnregisterClasses(HINSTANCE instance) {
+    SkyDisplay::UnregisterDisplayClass(instance);
+    UnregisterClassW(kSkyWindowClass, instance);
+}
+
+SkyWindowState SkyWindow::NewWindowState() {
+    SkyWindowState state;
+    SkyModelDefaults(state, FirstSelectableBody());
+    return state;
+}
+
+bool SkyWindow::CreateSkyWindow(const SkyWindowState& requested, ChildShowMode mode) {
+    SkyWindowState state = requested;
+    SanitiseSkyWindowState(state, NewWindowState());
+    direction_ = ViewDirection{state.viewLambda, state.viewPhi};
+    fieldOfView_ = state.fieldWidth;
+    options_ = state.options;
+    selected_ = state.selectedBody;
+    if (!RegisterClasses(context_.instance)) return false;
+    if (!Create(kSkyWindowClass, context_.instance, state.geometry, mode)) return false;
+    display_ = std::make_unique<SkyDisplay>(*this);
+    if (!display_->Create(Handle(), context_.instance, context_.displayFont, context_.symbolFont)) return false;
+    SetChildTitle();
+    return true;
+}
+
+SkyWindowState SkyWindow::CaptureState() const {
+    SkyWindowState state;
+    CaptureGeometry(Handle(), state.geometry);
+    state.geometry.fieldMask = kGeometryAll;
+    state.viewLambda = direction_.azimuth;
+    state.viewPhi = direction_.altitude;
+    state.fieldWidth = fieldOfView_;
+    state.options = options_;
+    state.selectedBody = selected_;
+    return state;
+}
+
+void SkyWindow::ApplyRecord(const SkyWindowState& requested, bool refresh) {
+    SkyWindowState state = requested;
+    SanitiseSkyWindowState(state, NewWindowState());
+    direction_ = ViewDirection{state.viewLambda, state.viewPhi};
+    fieldOfView_ = state.fieldWidth;
+    options_ = state.options;
+    selected_ = state.selectedBody;
+    if (Handle()) ApplyGeometry(state.geometry, Handle());
+    if (refresh) UpdateView(0, true);
+}
+
+void SkyWindow::UpdateView(std::uint32_t flags, bool everything) {
+    SetChildTitle();
+    if (!everything && flags == kSkyChangeSelection) {
+        // Only the selection: the mark moves, the scene stays.
+        if (display_ && display_->Renderer()) display_->Renderer()->InvalidateSceneList();
+        if (display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
+        return;
+    }
+    if (display_) display_->Redraw(flags, everything);
+}
+
+void SkyWindow::Update(void* value) {
+    bool everything = false;
+    const std::uint32_t flags = FlagsOfHint(static_cast<const SkyViewHint*>(value), everything);
+    UpdateView(flags, everything);
+}
+
+String SkyWindow::GetStatusText() const {
+    // The azimuth as the user reads it: the compass, or the right ascension.
+    const ViewDirection readable{ReadableAzimuth(direction_.azimuth, options_.mapType), direction_.altitude};
+    return FormatDirectionText(readable);
+}
+
+void SkyWindow::OnMouseWheelSteps(int steps, bool backward) {
+    if (steps <= 0) return;
+    const int before = fieldOfView_;
+    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_);
+    // Every notch within a second of the first that changed the view is
+    // one undo step.
+    if (!wheelBurst_ && fieldOfView_ != before && Handle()) {
+        wheelBurst_ = true;
+        SetTimer(Handle(), kWheelTimer, kWheelBurstMilliseconds, nullptr);
+    }
+}
+
+void SkyWindow::EndWheelBurst() {
+    wheelBurst_ = false;
+    if (Handle()) KillTimer(Handle(), kWheelTimer);
+}
+
+bool SkyWindow::Duplicate() {
+    SkyWindowState state = CaptureState();
+    MdiChildWindow* made = context_.children.NewWindow(kSkyWindow, this);
+    auto* copy = dynamic_cast<SkyWindow*>(made);
+    if (!copy) return false;
+    // The copy keeps its own cascade place; the rest is this window's.
+    const SkyWindowState placed = copy->CaptureState();
+    state.geometry.left = placed.geometry.left;
+    state.geometry.top = placed.geometry.top;
+    state.geometry.width = placed.geometry.width;
+    state.geometry.height = placed.geometry.height;
+    copy->ApplyRecord(state, true);
+    return true;
+}
+
+ViewDirection SkyWindow::ComputeLookDirection(const SkyPosition& target, double zoom) {
+    if (target.first == kNotComputedAngle || target.second == kNotComputedAngle) return direction_;
+    // The sidereal angle the chart is drawn with ("Stars fixed" follows the
+    // application's clock).
+    const TimeAndPlace& moment = document_.GetTimeAndPlace();
+    DateTime time = GetStarsFixed() ? GetApplicationDateTime() : moment.dateTime;
+    double hours = 0.0;
+    if (time.hours != kNoTimeHours) {
+        ConvertTimeSystem(time, kLocalSiderealTime, moment.place.longitude, moment.place.timeZone,
+                          moment.daylightSaving);
+        hours = time.hours;
+    }
+    return ViewDirectionFor(target, options_.mapType, static_cast<int>(zoom), hours,
+                            moment.place.latitude.GetValue());
+}
+
+SkyPosition SkyWindow::BodyPosition(const CelestialObject& object) const {
+    SkyPosition position = document_.GetBodySkyPosition(object.GetTypeId(), object.Number());
+    if (position.first != kNotComputedAngle && position.second != kNotComputedAngle) return position;
+    PropertyMap out;
+    PropertyConventions conventions;
+    conventions.coordinateSystem = kEquatorialSystem;
+    ComputeBodyProperties(object, kFunctionLongitude | kFunctionLatitude, document_.GetTimeAndPlace(), out,
+                          conventions);
+    if (out.Has(kFunctionLongitude) && out.Has(kFunctionLatitude)) {
+        position = SkyPosition{out.Value(kFunctionLongitude), out.Value(kFunctionLatitude), kEquatorialSystem};
+    }
+    return position;
+}
+
+void SkyWindow::Highlight() {
+    highlight_ = true;
+    if (display_) display_->StartHighlight();
+}
+
+void SkyWindow::EndHighlight() { highlight_ = false; }
+
+void SkyWindow::GetZoomRange(int& minimum, int& maximum) const {
+    minimum = kSkyZoomRangeMin;
+    maximum = kSkyZoomRangeMax;
+}
+
+void SkyWindow::SelectBody(const BodyIdentifier& body, int centreMode, int first, int second) {
+    const CelestialObject* shown = SkySelectableObject(body.object);
+    selected_ = shown == body.object ? body : BodyIdentifierFromObject(shown);
+    if (display_) display_->CenterOnObject(centreMode, selected_.object, first != 0, second != 0, true);
+}
+
+void SkyWindow::StepAzimuth(double delta, bool add) {
+    direction_.azimuth = WrapAzimuth(direction_.azimuth + (add ? delta : -delta));
+}
+
+void SkyWindow::GetDirection(double& azimuth, double& altitude) const {
+    azimuth = direction_.azimuth;
+    altitude = direction_.altitude;
+}
+
+DateTime SkyWindow::GetApplicationDateTime() const { return context_.app.Current().GetTimeAndLocation().dateTime; }
+
+void SkyWindow::ShowSelectionMenu() {
+    if (!display_ || !display_->Window()) return;
+    POINT at{0, 0};
+    RECT client{};
+    GetClientRect(display_->Window(), &client);
+    at = POINT{client.right / 2, client.bottom / 2};
+    int x = 0;
+    int y = 0;
+    if (selected_.object && display_->Renderer() && display_->Renderer()->SkyProjectObject(*selected_.object, x, y)) {
+        at = POINT{x, y};
+    }
+    display_->ShowContextMenu(selected_.object, at);
+}
+
+bool SkyWindow::FindObject() {
+    ApplicationDialogStates& states = context_.app.DialogStates();
+    SelectBodyDialogParams params;
+    params.placement = &states.selectBody.geometry;
+    BodyIdentifier selection = states.selectBody.selected.object ? states.selectBody.selected : selected_;
+    if (!corvinata::FindInSky(Handle(), Actions(), *this, params, selection)) return false;
+    states.selectBody.selected = selection;
+    return true;
+}
+
+LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (display_) display_->Resize();
+        UpdateView(0, false);
+        break;
+    case WM_TIMER:
+        if (wParam == kWheelTimer) {
+            EndWheelBurst();
+            return 0;
+        }
+        break;
+    case WM_ENTERSIZEMOVE:
+        if (display_) display_->SetSizing(true);
+        break;
+    case WM_EXITSIZEMOVE:
+        if (display_) {
+            display_->SetSizing(false);
+            display_->Resize();
+        }
+        UpdateView(0, false);
+        break;
+    case WM_CONTEXTMENU:
+        // Shift+F10 and the menu key: the menu of the selection.
+        if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
+            ShowSelectionMenu();
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        // The GL context goes before the windows it draws into start going.
+        if (display_) display_->Teardown();
+        break;
+    case WM_HELP:
+        ShowHelpTopic(Handle(), L"sky/sky_window.htm");
+        return TRUE;
+    default:
+        break;
+    }
+    return MdiChildWindow::HandleMessage(message, wParam, lParam);
+}
+
+const CelestialObject* SkySelectableObject(const CelestialObject* object) {
+    if (!object) return nullptr;
+    switch (object->GetTypeId()) {
+    case kBodyConstellation: {
+        const BrightStar* star = ConstellationPrincipalStar(object->Number());
+        return star ? static_cast<const CelestialObject*>(star) : object;
+    }
+    case kBodySaturnSatellite:
+    case kBodyJupiterSatellite: {
+        const Catalogue* planets = CatalogueByType(kBodyPlanet);
+        const CelestialObject* planet =
+            planets ? planets->CatalogueGetObjectAt(object->GetTypeId() == kBodySaturnSatellite ? 4 : 3) : nullptr;
+        return planet ? planet : object;
+    }
+    default:
+        return object;
+    }
+}
+
+bool SkyWindowCanShow(const CelestialObject* object) {
+    if (!object) return false;
+    switch (object->GetTypeId()) {
+    case kBodySun:
+    case kBodyMoon:
+    case kBodyPlanet:
+    case kBodyStar:
+    case kBodyConstellation:
+    case kBodyDeepSky:
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+class SkyWindowKind;
+
+// The Sky windows in the saved session: the document's moment and place,
+// then each window's view.
+class SkySessionState final : public WindowKindState {
+public:
+    SkySessionState(SkyWindowKind& kind) : kind_(kind) {}
+    bool SavePanel(SettingsTreeWriter&) override { return true; }
+    void LoadPanel(SettingsTree&) override {}
+    int DocumentCount() const override { return 1; }
+    int WindowCount(int document) const override;
+    bool SaveModel(int document, SettingsTreeWriter& writer) override;
+    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
+    int LoadModel(SettingsTree& tree) override;
+    bool LoadWindow(int document, SettingsTree& tree) override;
+    void DropDocument(int) override {}
+
+private:
+    SkyWindowKind& kind_;
+};
+
+class SkyWindowKind final : public ChildWindowKind {
+public:
+    explicit SkyWindowKind(const SkyWindowContext& context)
+        : context_(context),
+          document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
+          session_(*this) {
+        SkyPrecomputeStarVectors();
+    }
+    ~SkyWindowKind() override { SkyFreeStarVectors(); }
+
+    int Kind() const override { return kSkyWindow; }
+    WindowDocument* SharedDocument() override { return &document_; }
+    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument&, const WindowGeometry& geometry,
+                                               ChildShowMode mode, const MdiChildWindow* model) override {
+        auto window = std::make_unique<SkyWindow>(host, document_, context_);
+        const auto* source = dynamic_cast<const SkyWindow*>(model);
+        SkyWindowState state = source ? source->CaptureState() : SkyWindow::NewWindowState();
+        state.geometry = geometry;
+        if (!window->CreateSkyWindow(state, mode)) return nullptr;
+        return window;
+    }
+    WindowKindState* SessionState() override { return &session_; }
+    void RefreshSharedDocument() override { document_.OnNotify(kEventDateTimeChanged, 0, nullptr); }
+    void UnregisterClasses() override { SkyWindow::UnregisterClasses(context_.instance); }
+
+    SkyDocument& Document() noexcept { return document_; }
+    ChildWindows& Children() const noexcept { return context_.children; }
+    std::vector<SkyWindow*> Windows() const {
+        std::vector<SkyWindow*> windows;
+        for (RegisteredWindow* open : context_.children.Registry().WindowsOf(document_)) {
+            if (auto* sky = dynamic_cast<SkyWindow*>(open)) windows.push_back(sky);
+        }
+        return windows;
+    }
+
+private:
+    SkyWindowContext context_;
+    CatalogueSkyComputer computer_;
+    SkyDocument document_;
+    SkySessionState session_;
+};
+
+int SkySessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
+
+bool SkySessionState::SaveModel(int, SettingsTreeWriter& writer) {
+    return SaveTimeAndPlace(kSkyModelNames, kind_.Document().GetTimeAndPlace(), writer);
+}
+
+bool SkySessionState::SaveWindow(int, int window, SettingsTreeWriter& writer) {
+    const std::vector<SkyWindow*> windows = kind_.Windows();
+    if (window < 0 || window >= static_cast<int>(windows.size())) return false;
+    return SaveSkyOptions(windows[static_cast<std::size_t>(window)]->CaptureState(), writer);
+}
+
+int SkySessionState::LoadModel(SettingsTree& tree) {
+    TimeAndPlace moment = kind_.Document().GetTimeAndPlace();
+    if (LoadTimeAndPlace(kSkyModelNames, tree, moment)) kind_.Document().SetTimeAndPlace(moment, false);
+    return 0;
+}
+
+bool SkySessionState::LoadWindow(int, SettingsTree& tree) {
+    SkyWindowState state = SkyWindow::NewWindowState();
+    // A record that cannot be read whole still opens its window, with the
+    // new-window view for what was missing or out of range.
+    LoadSkyOptions(state, tree);
+    if (!(state.geometry.fieldMask & kGeometrySize) || state.geometry.width <= 0 || state.geometry.height <= 0) {
+        const POINT at = kind_.Children().Cascade().Current();
+        state.geometry = WindowGeometry{kGeometryAll, at.x, at.y, kNewChildSize, kNewChildSize, false, false};
+    }
+    MdiChildWindow* window = kind_.Children().RestoreWindow(kSkyWindow, kind_.Document(), state.geometry);
+    auto* sky = dynamic_cast<SkyWindow*>(window);
+    if (!sky) return false;
+    sky->ApplyRecord(state, true);
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& context) {
+    return std::make_unique<SkyWindowKind>(context);
+}
+
+bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
+                         const DateTime* dateTime) {
+    if (!SkyWindowCanShow(body.object)) return false;
+    auto* active = dynamic_cast<SkyWindow*>(children.ActiveWindowOf(kSkyWindow));
+    bool created = false;
+    if (!active) active = dynamic_cast<SkyWindow*>(children.ShowWindow(kSkyWindow, &created));
+    if (!active) return false;
+    const BodyIdentifier shown = BodyIdentifierFromObject(SkySelectableObject(body.object));
+    if (dateTime) {
+        actions.ShowAt(*active, shown, *dateTime, active->GetTimeFlag());
+    } else {
+        actions.SelectPair(*active, shown, 1, 0, 0, nullptr);
+        active->Highlight();
+    }
+    return true;
+}
+
+}  // namespace corvinata

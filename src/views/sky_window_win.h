@@ -1,0 +1,172 @@
+// The Sky window: an MDI child that shows the sky of the shared Sky
+// document through its OpenGL display. Each window keeps its own view (the
+// direction, the field, the options, the selection) and its own undo
+// history; every edit is a step of the Sky actions.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/application.h"
+#include "app/observer_dial.h"
+#include "app/sky_commands.h"
+#include "app/window_settings.h"
+#include "frame/child_windows.h"
+#include "frame/mdi_child_window.h"
+#include "views/sky_render.h"
+
+namespace corvinata {
+
+class SkyDisplay;
+class SkyWindow;
+
+constexpr const wchar_t* kSkyWindowClass = L"CorvinataMdiChildSky";
+
+// The history of a Sky window: after each step the window it changed, or
+// every Sky window for a change of the shared document, updates once.
+class SkyWindowHistory final : public SkyCommandHistory {
+public:
+    explicit SkyWindowHistory(SkyWindow& window) : window_(window) {}
+
+protected:
+    void OnCommandsPerformed(int flag) override;
+
+private:
+    SkyWindow& window_;
+};
+
+// What a Sky window needs of the program besides its document.
+struct SkyWindowContext {
+    Application& app;
+    ChildWindows& children;
+    HINSTANCE instance;
+    // The program's fonts for the names and the symbols (not owned).
+    HFONT displayFont = nullptr;
+    HFONT symbolFont = nullptr;
+    std::function<bool()> nightVision;
+};
+
+class SkyWindow final : public MdiChildWindow,
+                        public SkyWindowCommands,
+                        public SkyRendererHost,
+                        private NotificationObserver {
+public:
+    SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context);
+    ~SkyWindow() override;
+
+    // The MDI child and its display, with the view of `state` (brought into
+    // range first).
+    bool CreateSkyWindow(const SkyWindowState& state, ChildShowMode mode);
+
+    // The view as the settings, the layouts and a duplicate keep it.
+    SkyWindowState CaptureState() const;
+    // Takes the view and the placement of the record (out-of-range fields
+    // take the new-window defaults); with `refresh` the window redraws.
+    void ApplyRecord(const SkyWindowState& state, bool refresh);
+    // The new-window view.
+    static SkyWindowState NewWindowState();
+
+    // Redraw after a change: `flags` as the commands record them, or
+    // `everything`.
+    void UpdateView(std::uint32_t flags, bool everything);
+
+    SkyDisplay* Display() const noexcept { return display_.get(); }
+    // Where the object stands on the sky of the document's moment
+    // (equatorial of the date, degrees): the document's own position, else
+    // the property evaluation's.
+    SkyPosition BodyPosition(const CelestialObject& object) const;
+    SkyActions& Actions() const noexcept { return context_.app.GetSkyActions(); }
+    bool HighlightOn() const noexcept { return highlight_; }
+    void EndHighlight();
+    // The context menu for the selection (Shift+F10 and the menu key).
+    void ShowSelectionMenu();
+    // The "Find Object..." dialog; true when a body was chosen.
+    bool FindObject();
+
+    // MdiChildWindow
+    String GetStatusText() const override;
+    void OnMouseWheelSteps(int steps, bool backward) override;
+    CommandHistory* History() override { return &history_; }
+    bool Duplicate() override;
+
+    // SkyWindowCommands
+    ViewDirection ComputeLookDirection(const SkyPosition& target, double zoom) override;
+    void Highlight() override;
+    int GetZoomStep() const override { return 10; }
+    void GetZoomRange(int& minimum, int& maximum) const override;
+    int GetZoom() const override { return fieldOfView_; }
+    SkyDocument& GetDocument() override { return document_; }
+    const SkyOptions& GetOptions() const override { return options_; }
+    BodyIdentifier GetSelectedBody() const override { return selected_; }
+    bool GetTimeFlag() const override { return timeFlag_; }
+    bool IsTracking() const override { return tracking_; }
+    SkyPosition GetLookTarget() const override { return lookTarget_; }
+    SkyCommandHistory& GetCommandHistory() override { return history_; }
+    ViewDirection GetViewDirection() const override { return direction_; }
+    void SetZoom(int zoom) override { fieldOfView_ = zoom; }
+    void SetOptions(const SkyOptions& options) override { options_ = options; }
+    void SelectBody(const BodyIdentifier& body, int centreMode, int first, int second) override;
+    void SetLookTarget(const SkyPosition& target) override { lookTarget_ = target; }
+    void SetTracking(bool tracking) override { tracking_ = tracking; }
+    void SetTimeFlag(bool flag) override { timeFlag_ = flag; }
+    void SetViewDirection(const ViewDirection& direction) override { direction_ = direction; }
+    void StepAltitude(double delta) override { direction_.altitude = ClampAltitude(direction_.altitude + delta); }
+    void StepAzimuth(double delta, bool add) override;
+    void RefreshDisplay() override { UpdateView(kSkyChangeZoom, false); }
+
+    // SkyRendererHost
+    const SkyOptions& GetSkyOptions() const override { return options_; }
+    int GetFieldOfView() const override { return fieldOfView_; }
+    void GetDirection(double& azimuth, double& altitude) const override;
+    const SkyDocument& GetSkyDocument() const override { return document_; }
+    bool GetStarsFixed() const override { return context_.app.GetStarsFixed(); }
+    DateTime GetApplicationDateTime() const override;
+    bool GetNightVision() const override { return context_.nightVision && context_.nightVision(); }
+    bool GetHighlightOn() const override { return highlight_; }
+    const CelestialObject* GetSelectedObject() const override { return selected_.object; }
+
+    static bool RegisterClasses(HINSTANCE instance);
+    static void UnregisterClasses(HINSTANCE instance);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Update(void* value) override;
+    void EndWheelBurst();
+
+    SkyDocument& document_;
+    SkyWindowContext context_;
+    ViewDirection direction_;
+    int fieldOfView_ = 60;
+    SkyOptions options_;
+    BodyIdentifier selected_;
+    SkyWindowHistory history_{*this};
+    bool timeFlag_ = false;
+    bool tracking_ = false;
+    SkyPosition lookTarget_{kNotComputedAngle, kNotComputedAngle, 4};
+    bool wheelBurst_ = false;
+    bool highlight_ = false;
+    std::unique_ptr<SkyDisplay> display_;
+};
+
+// The object a selection of `object` stands for in a Sky window: a
+// constellation's principal star, Saturn for its satellites, Jupiter for
+// its; anything else itself.
+const CelestialObject* SkySelectableObject(const CelestialObject* object);
+// Whether a Sky window can show the object (Sun, Moon, planets, stars,
+// constellations, deep sky).
+bool SkyWindowCanShow(const CelestialObject* object);
+
+// The Sky kind of child window: the shared Sky document over the property
+// evaluation, its windows and their part of the saved session.
+std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& context);
+
+// Shows the body in a Sky window (the active one, else the next one of the
+// kind, else a new one), at `dateTime` when one is given, as one step.
+bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
+                         const DateTime* dateTime);
+
+}  // namespace corvinata

@@ -1,0 +1,72 @@
+// The hover tip of the drawing windows: refilled at every new pointer
+// position, shown only when the display accepts tips.
+#include "views/display_tooltip_win.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+class CountingSource final : public DisplayTooltipSource {
+public:
+    int texts = 0;
+    int moves = 0;
+    bool accepts = true;
+
+protected:
+    void GetTooltipText(int x, int y, String& text) override {
+        ++texts;
+        text = String(test::Wide(std::to_string(x) + "," + std::to_string(y)).c_str());
+    }
+    void OnMouseMoved(int, int) override { ++moves; }
+    bool AcceptsTooltips() const override { return accepts; }
+};
+
+class DisplayTooltipTest : public ::testing::Test {
+protected:
+    DisplayTooltipTest() {
+        parent_ = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED, 0, 0, 200, 200, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+        display_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 100, 100, parent_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        source_.CreateDisplayTooltip(display_);
+    }
+    ~DisplayTooltipTest() override { DestroyWindow(parent_); }
+    bool Move(int x, int y) { return source_.HandleDisplayMouseHover(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+
+    HWND parent_ = nullptr;
+    HWND display_ = nullptr;
+    CountingSource source_;
+};
+
+TEST_F(DisplayTooltipTest, ANewPositionRefillsTheTextAndTheSameOneNothing) {
+    ASSERT_NE(source_.TooltipWindow(), nullptr);
+    EXPECT_TRUE(Move(10, 20));  // the first move is always new
+    EXPECT_TRUE(Move(10, 20));
+    EXPECT_EQ(source_.texts, 1);
+    EXPECT_EQ(source_.moves, 1);
+    EXPECT_EQ(test::Utf8(source_.TipText().Text()), "10,20");
+    Move(11, 20);
+    EXPECT_EQ(source_.texts, 2);
+    EXPECT_EQ(test::Utf8(source_.TipText().Text()), "11,20");
+    // Not the tip's messages: the display handles them alone.
+    EXPECT_FALSE(source_.HandleDisplayMouseHover(WM_PAINT, 0, 0));
+}
+
+TEST_F(DisplayTooltipTest, ADisplayThatRefusesTipsStillFollowsThePointer) {
+    source_.accepts = false;
+    Move(5, 5);
+    EXPECT_TRUE(source_.HandleDisplayMouseHover(WM_MOUSEHOVER, 0, MAKELPARAM(5, 5)));
+    EXPECT_TRUE(source_.HandleDisplayMouseHover(WM_MOUSELEAVE, 0, 0));
+    Move(6, 5);
+    EXPECT_EQ(source_.texts, 2);
+    EXPECT_EQ(source_.moves, 2);
+    EXPECT_EQ(test::Utf8(source_.TipText().Text()), "6,5");
+}
+
+}  // namespace
+}  // namespace corvinata

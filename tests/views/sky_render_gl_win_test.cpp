@@ -1,0 +1,197 @@
+// The sky renderer on the real OpenGL backend (llvmpipe under Wine): pixels
+// read back from a window of its own, picking in feedback mode, and the
+// horizon pictures from the program's resources.
+#include "views/sky_render_gl_win.h"
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <memory>
+
+#include "base/time_systems.h"
+#include "catalog/property_calculators.h"
+#include "catalog/star_catalogue.h"
+#include "views/sky_grids.h"
+#include "views/sky_test_support.h"
+
+namespace corvinata {
+namespace {
+
+constexpr int kSide = 400;
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+
+// A visible popup window with its own DC, an OpenGL backend and a renderer.
+class GlSky {
+public:
+    GlSky() {
+        static const wchar_t* kClass = L"CorvinataSkyRendererTest";
+        static const bool registered = [] {
+            WNDCLASSW wc{};
+            wc.style = CS_OWNDC;
+            wc.lpfnWndProc = DefWindowProcW;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = kClass;
+            return RegisterClassW(&wc) != 0;
+        }();
+        (void)registered;
+        window = CreateWindowExW(0, kClass, L"", WS_POPUP | WS_VISIBLE, 0, 0, kSide, kSide,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        dc = GetDC(window);
+        gl = CreateSkyGlWin(window, dc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                            nullptr);
+        scene.renderer = std::make_unique<SkyRenderer>(scene.host, *gl);
+    }
+    ~GlSky() {
+        scene.renderer.reset();
+        gl.reset();
+        ReleaseDC(window, dc);
+        DestroyWindow(window);
+    }
+    GlSky(const GlSky&) = delete;
+    GlSky& operator=(const GlSky&) = delete;
+
+    // Draws a frame and reads a pixel (client coordinates, y down).
+    // The frame's steps up to the swap, so the back buffer is read whole.
+    void Draw() {
+        SkyRenderer& r = *scene.renderer;
+        gl->MakeCurrent();
+        gl->DrawBackBuffer();
+        r.SkySetViewport();
+        r.SkyEnsureLists();
+        gl->CallList(SkyList::kScene);
+        r.SkyDrawScene(1);
+        glFinish();
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kSide, kSide, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    }
+    Rgb At(int x, int y) const {
+        const unsigned char* p = pixels + 3 * ((kSide - 1 - y) * kSide + x);
+        return {p[0], p[1], p[2]};
+    }
+
+    test::SkyScene scene;
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    std::unique_ptr<SkyGlWin> gl;
+    unsigned char pixels[kSide * kSide * 3];
+};
+
+TEST(SkyRendererGl, SiriusIsAWhiteSpriteWhereItsPrecessedPlaceIsInEveryEra) {
+    test::EnsureSkyCatalogues();
+    const int index = GetStarCatalogue().StarByCatalogueName(L"BSC 2491");
+    ASSERT_GE(index, 0);
+    const BrightStar& sirius = *GetStarCatalogue().At(index);
+    for (int year : {1583, 2000, 3000}) {
+        auto sky = std::make_unique<GlSky>();
+        ASSERT_TRUE(sky->gl) << "no OpenGL context";
+        sky->scene.SetYear(year);
+        sky->scene.host.options.magnitudeLimit = 20;
+        // Its figure's line ends on it: the sprite covers the line.
+        sky->scene.host.options.constellationLinesOn = true;
+        // Centre the view on the evaluation's position of the date.
+        const double jd = DateTimeToJulianDay(DateTime{year, 1, 1, 12.0, kUniversalTime});
+        const SkyCoordinates of =
+            PrecessFromJ2000({sirius.RightAscension(), sirius.Declination(), kEquatorialSystem}, jd);
+        sky->scene.host.azimuth = of.longitude;
+        sky->scene.host.altitude = of.latitude;
+        sky->Draw();
+        // The 3 x 3 white block lies on the centre (within a pixel).
+        int found = 0;
+        for (int y = kSide / 2 - 3; y <= kSide / 2 + 2; ++y)
+            for (int x = kSide / 2 - 3; x <= kSide / 2 + 2; ++x) {
+                bool block = true;
+                for (int dy = 0; dy < 3; ++dy)
+                    for (int dx = 0; dx < 3; ++dx)
+                        block = block && sky->At(x + dx, y + dy) == Rgb{255, 255, 255};
+                found += block;
+            }
+        EXPECT_EQ(found, 1) << year;
+        // A pick at the centre finds Sirius.
+        const SkyPickResult pick = sky->scene.renderer->SkyFeedbackPick(kSide / 2, kSide / 2);
+        EXPECT_EQ(pick.object, &sirius) << year;
+        EXPECT_LE(pick.distance, 1) << year;
+    }
+}
+
+TEST(SkyRendererGl, SunAndMoonArePickedOnTheirDiscsRepeatedly) {
+    // gluSphere replayed in feedback mode could hang llvmpipe: the pick list
+    // carries pixel tokens on the spheres instead.
+    GlSky sky;
+    sky.scene.host.options.sunOn = sky.scene.host.options.moonOn = true;
+    sky.scene.host.fieldOfView = 10;
+    sky.scene.host.azimuth = 100;  // the Sun in the centre, about 13 pixels across
+    sky.Draw();
+    EXPECT_EQ(sky.At(kSide / 2, kSide / 2), (Rgb{255, 255, 0}));
+    for (int k = 0; k < 3; ++k) {
+        const SkyPickResult pick = sky.scene.renderer->SkyFeedbackPick(kSide / 2 + 8, kSide / 2);
+        ASSERT_NE(pick.object, nullptr);
+        EXPECT_EQ(pick.object->GetTypeId(), kBodySun);
+        EXPECT_LE(pick.distance, kSkyHitRadius);
+    }
+}
+
+TEST(SkyRendererGl, EquatorRunsAlongTheCentreRowRedAtNight) {
+    for (bool night : {false, true}) {
+        GlSky sky;
+        sky.scene.host.options.gridType = 2;
+        sky.scene.host.night = night;
+        sky.Draw();
+        int grid = 0;
+        for (int x = 0; x < kSide; ++x) {
+            const Rgb p = sky.At(x, kSide / 2);
+            const Rgb q = sky.At(x, kSide / 2 - 1);
+            const Rgb want = night ? Rgb{76, 0, 0} : Rgb{51, 51, 51};
+            const Rgb close = night ? Rgb{77, 0, 0} : Rgb{51, 51, 51};
+            grid += p == want || p == close || q == want || q == close;
+        }
+        EXPECT_GT(grid, kSide * 9 / 10) << night;
+    }
+}
+
+TEST(SkyRendererGl, HorizonPicturesKeepTheirAlphaAndFillTheBottomOfARealisticView) {
+    LoadHorizonTexturesFromResources(GetModuleHandleW(nullptr));
+    const HorizonImage& classic = ClassicHorizonImage(0);
+    ASSERT_EQ(classic.width, kHorizonWidth);
+    ASSERT_EQ(classic.height, kClassicHorizonHeight);
+    EXPECT_EQ(classic.pixels.front() >> 24, 255u) << "ground opaque";
+    EXPECT_EQ(classic.pixels.back() >> 24, 0u) << "sky transparent";
+    EXPECT_EQ(SeasonalHorizonImage(12, 3).height, kSeasonalHorizonHeight);
+    {
+        GlSky sky;
+        sky.scene.host.options.mapType = 2;
+        sky.scene.host.options.horizonType = 1;
+        sky.Draw();
+        int ground = 0;
+        for (int x = 0; x < kSide; ++x) ground += sky.At(x, kSide - 1) == Rgb{34, 52, 36};
+        EXPECT_GT(ground, kSide * 9 / 10);
+        EXPECT_EQ(sky.At(kSide / 2, 10), (Rgb{0, 0, 0})) << "sky above the band";
+    }
+    FreeHorizonTextures();
+}
+
+TEST(SkyRendererGl, ClosingOneDisplayLeavesAnotherDrawing) {
+    auto first = std::make_unique<GlSky>();
+    GlSky second;
+    GLint depthFunction = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
+    EXPECT_EQ(depthFunction, GL_LEQUAL) << "later layers cover earlier ones at equal depth";
+    second.scene.host.options.gridType = 2;
+    second.Draw();
+    const Rgb before = second.At(kSide / 2 + 7, kSide / 2);
+    // The second display's context is current while the first is torn down.
+    first.reset();
+    second.Draw();
+    EXPECT_EQ(second.At(kSide / 2 + 7, kSide / 2), before);
+    EXPECT_NE(before, (Rgb{0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace corvinata

@@ -1,0 +1,246 @@
+#include "views/sky_render.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/coordinates.h"
+#include "base/time_systems.h"
+#include "catalog/property_calculators.h"
+#include "catalog/planet_catalogue.h"
+#include "catalog/star_catalogue.h"
+#include "catalog/sun_earth_catalogues.h"
+#include "views/sky_test_support.h"
+
+namespace corvinata {
+namespace {
+
+using test::SkyScene;
+
+int CountOps(const std::vector<SkyGlCall>& calls, SkyGlOp op) {
+    int n = 0;
+    for (const SkyGlCall& c : calls) n += c.op == op;
+    return n;
+}
+
+TEST(SkyRenderer, EachChangeRebuildsOnlyItsLists) {
+    struct Case { std::uint32_t flags; bool everything; bool scene; bool layers; };
+    const Case cases[] = {
+        {0, true, true, true},
+        {kSkyChangeSelection, false, false, false},
+        {kSkyChangeDirection, false, true, false},
+        {kSkyChangeZoom, false, true, false},
+        {kSkyChangeOptions, false, false, true},
+        {kSkyChangeDateTime, false, true, true},
+        {kSkyChangePlace, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SkyScene s;
+        s.renderer->SkyRenderFrame();
+        const int scene = s.gl.Compilations(SkyList::kScene);
+        const int layers = s.gl.Compilations(SkyList::kFullLayers);
+        s.renderer->OnViewUpdate(c.flags, c.everything);
+        s.renderer->SkyRenderFrame();
+        EXPECT_EQ(s.gl.Compilations(SkyList::kScene) - scene, c.scene ? 1 : 0) << c.flags;
+        EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers) - layers, c.layers ? 1 : 0) << c.flags;
+    }
+}
+
+TEST(SkyRenderer, ZoomRebuildsEquatorialCrosses) {
+    SkyScene s;
+    s.host.options.gridType = 2;
+    s.host.options.gridAsCrosses = true;
+    s.renderer->SkyRenderFrame();
+    s.host.fieldOfView = 30;
+    s.renderer->OnViewUpdate(kSkyChangeZoom, false);
+    s.renderer->SkyRenderFrame();
+    EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers), 2);
+}
+
+TEST(SkyRenderer, LayerListIsBuiltBeforeTheSceneThatCallsIt) {
+    SkyScene s;
+    s.renderer->SkyRenderFrame();
+    std::vector<int> compiled;
+    for (const SkyGlCall& c : s.gl.Calls())
+        if (c.op == SkyGlOp::kNewList) compiled.push_back(c.i);
+    EXPECT_EQ(compiled, (std::vector<int>{1, 3, 0}));
+}
+
+TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
+    SkyScene s;
+    SkyOptions& o = s.host.options;
+    o.gridType = 2;
+    o.horizonType = 1;
+    o.constellationLinesOn = o.constellationBoundariesOn = o.sunOn = true;
+    o.planetDisplayMode = 1;
+    o.magnitudeLimit = 20;
+    s.renderer->SkyRenderFrame();
+    for (const SkyGlCall& c : s.gl.List(SkyList::kFullPick)) {
+        EXPECT_NE(c.op, SkyGlOp::kBegin);
+        EXPECT_NE(c.op, SkyGlOp::kBitmap);
+        EXPECT_NE(c.op, SkyGlOp::kTexImage);
+    }
+    s.gl.ClearCalls();
+    s.renderer->SkyFeedbackPick(400, 400);
+    std::vector<int> called;
+    for (const SkyGlCall& c : s.gl.Calls())
+        if (c.op == SkyGlOp::kCallList) called.push_back(c.i);
+    EXPECT_EQ(called, std::vector<int>{static_cast<int>(SkyList::kFullPick)});
+}
+
+TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBack) {
+    SkyScene s;
+    s.renderer->SkyRenderFrame();
+    s.renderer->UseCoarseLayerList(true);
+    EXPECT_FALSE(s.renderer->SceneListValid());
+    s.renderer->SkyRenderFrame();
+    EXPECT_EQ(s.gl.Compilations(SkyList::kCoarseLayers), 1);
+    s.renderer->UseCoarseLayerList(false);
+    s.renderer->SkyRenderFrame();
+    EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers), 1) << "still valid";
+    EXPECT_EQ(s.gl.Compilations(SkyList::kScene), 3);
+}
+
+TEST(SkyRenderer, ViewportIsTheSquareOfTheLargerSideEveryFrame) {
+    struct Case { int w, h, map; int viewport[4]; };
+    const Case cases[] = {
+        {800, 600, 0, {0, -100, 800, 800}},
+        {800, 600, 2, {0, 0, 800, 800}},
+        {600, 800, 1, {-100, 0, 800, 800}},
+        {500, 500, 1, {0, 0, 500, 500}},
+    };
+    SkyScene s;
+    for (const Case& c : cases) {
+        // No resize message between the changes: the frame sets it.
+        s.gl.SetClientSize(c.w, c.h);
+        s.host.options.mapType = c.map;
+        s.renderer->SkyRenderFrame();
+        int v[4];
+        s.gl.GetViewport(v);
+        EXPECT_EQ(std::vector<int>(v, v + 4), std::vector<int>(c.viewport, c.viewport + 4));
+    }
+}
+
+TEST(SkyRenderer, FeedbackFramesDrawNeitherLabelsNorSwap) {
+    SkyScene s;
+    s.host.options.planetDisplayMode = 1;
+    s.host.options.planetNamesOn = true;
+    s.host.azimuth = 30;
+    s.renderer->SkyRenderFrame();
+    EXPECT_EQ(CountOps(s.gl.Calls(), SkyGlOp::kSwapBuffers), 1);
+    EXPECT_GT(CountOps(s.gl.Calls(), SkyGlOp::kText), 0);
+    s.gl.ClearCalls();
+    s.renderer->SkyFeedbackPick(400, 400);
+    EXPECT_EQ(CountOps(s.gl.Calls(), SkyGlOp::kSwapBuffers), 0);
+    EXPECT_EQ(CountOps(s.gl.Calls(), SkyGlOp::kText), 0);
+}
+
+TEST(SkyRenderer, PickFindsThePlanetUnderThePointerAndNothingInAnEmptySky) {
+    SkyScene s;
+    s.host.azimuth = 30;  // Mars (planet 2) at 30 degrees stands in the centre
+    EXPECT_EQ(s.renderer->SkyFeedbackPick(400, 400).object, nullptr) << "nothing drawn";
+    EXPECT_EQ(s.renderer->SkyHitTest(400, 400), 2);
+    s.host.options.planetDisplayMode = 1;
+    s.renderer->OnViewUpdate(kSkyChangeOptions, false);
+    const SkyPickResult pick = s.renderer->SkyFeedbackPick(400, 400);
+    ASSERT_NE(pick.object, nullptr);
+    EXPECT_EQ(pick.object->GetTypeId(), kBodyPlanet);
+    EXPECT_EQ(pick.object->Number(), 2);
+    EXPECT_LE(pick.distance, 1);
+    int x = 0, y = 0;
+    ASSERT_TRUE(s.renderer->SkyProjectObject(*pick.object, x, y));
+    EXPECT_NEAR(x, 400, 1);
+    EXPECT_NEAR(y, 400, 1);
+    // 15 pixels off is a hit, 16 empty sky (Mars's neighbours lie ~70 px away).
+    EXPECT_EQ(s.renderer->SkyHitTest(x + 15, y), 1);
+    EXPECT_EQ(s.renderer->SkyHitTest(x, y + 16), 2);
+}
+
+TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
+    SkyScene s;
+    SkyOptions& o = s.host.options;
+    o.gridType = 2;
+    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
+    o.sunOn = o.moonOn = o.planetTracksOn = true;
+    o.planetDisplayMode = 1;
+    o.deepSkyCatalogue = 2;
+    o.magnitudeLimit = 20;
+    s.host.fieldOfView = 180;
+    s.host.azimuth = 100;  // the Sun in the centre
+    // A buffer far too small for the scene: the pick renders again into a
+    // larger one instead of finding nothing.
+    s.renderer->CurrentContext().feedback.assign(64, 0.0f);
+    const SkyPickResult pick = s.renderer->SkyFeedbackPick(400, 400);
+    ASSERT_NE(pick.object, nullptr);
+    EXPECT_EQ(pick.object->GetTypeId(), kBodySun);
+    EXPECT_GT(s.renderer->CurrentContext().feedback.size(), 64u);
+    EXPECT_TRUE(s.renderer->SkyIsObjectVisible(*GetSunCatalogue().CatalogueGetObjectAt(0)));
+    // Off the centre but on the Sun's disc (~2.8 pixels at field 180): still the Sun.
+    EXPECT_EQ(s.renderer->SkyFeedbackPick(402, 401).object, pick.object);
+}
+
+TEST(SkyRenderer, StarsAreDrawnInTheSkyOfTheDate) {
+    test::EnsureSkyCatalogues();
+    const int sirius = GetStarCatalogue().StarByCatalogueName(TXT("BSC 2491"));
+    ASSERT_GE(sirius, 0);
+    const BrightStar& star = *GetStarCatalogue().At(sirius);
+    for (int year : {1583, 2000, 3000}) {
+        SkyScene s;
+        s.SetYear(year);
+        s.renderer->SkyRenderFrame();
+        SkyVector drawn;
+        ASSERT_TRUE(s.renderer->ObjectModelPoint(star, drawn));
+        const double jd = DateTimeToJulianDay(DateTime{year, 1, 1, 12.0, kUniversalTime});
+        const SkyCoordinates of =
+            PrecessFromJ2000({star.RightAscension(), star.Declination(), kEquatorialSystem}, jd);
+        const SkyVector expected = SphereVertex(of.longitude, of.latitude);
+        // 0.01 of a unit on the sphere of 1000: half a second of arc.
+        EXPECT_NEAR(drawn.x, expected.x, 0.01) << year;
+        EXPECT_NEAR(drawn.y, expected.y, 0.01) << year;
+        EXPECT_NEAR(drawn.z, expected.z, 0.01) << year;
+    }
+}
+
+TEST(SkyRenderer, SiderealAngleFollowsTheApplicationOnlyWithStarsFixed) {
+    SkyScene s;
+    s.host.applicationTime = DateTime{2000, 1, 1, 18.0, kUniversalTime};
+    const double own = s.renderer->SkyLocalSiderealAngle();
+    s.host.starsFixed = true;
+    const double fixed = s.renderer->SkyLocalSiderealAngle();
+    // Six hours of time are six sidereal hours and a minute: ~90.25 degrees.
+    EXPECT_NEAR(std::fmod(fixed - own + 360.0, 360.0), 90.246, 0.01);
+}
+
+TEST(SkyRenderer, HighlightRingSurroundsTheSelectionWhileOn) {
+    SkyScene s;
+    s.host.options.planetDisplayMode = 1;
+    s.host.azimuth = 30;
+    s.host.selected = GetPlanetCatalogue().At(2);  // Mars, in the centre
+    for (bool on : {false, true}) {
+        s.host.highlight = on;
+        s.gl.ClearCalls();
+        s.renderer->SkyRenderFrame();
+        int pixels = 0;
+        double x = 0, y = 0, z = 0;
+        for (const SkyGlCall& c : s.gl.Calls()) {
+            if (c.op == SkyGlOp::kRasterPos) {
+                x = c.a[0], y = c.a[1], z = c.a[2];
+            }
+            if (c.op != SkyGlOp::kDrawPixels) continue;
+            ++pixels;
+            double wx = 0, wy = 0, wz = 0;
+            ASSERT_TRUE(s.gl.Project(x, y, z, wx, wy, wz));
+            EXPECT_NEAR(std::hypot(wx - 400.5, wy - 400.5), 10.0, 1.5);
+        }
+        EXPECT_EQ(pixels, on ? 64 : 0);
+    }
+}
+
+TEST(SkyRenderer, TextsBecomeCodePoints) {
+    EXPECT_EQ(CodePointsOf(TXT("A\u03A9")), (std::u32string{U'A', 0x3A9}));
+    const Char pair[] = {0xD83D, 0xDE00, 0};
+    EXPECT_EQ(CodePointsOf(pair), std::u32string(1, 0x1F600));
+}
+
+}  // namespace
+}  // namespace corvinata

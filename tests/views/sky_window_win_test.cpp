@@ -1,0 +1,402 @@
+// Sky windows in the real frame: opened by the program's own start-up
+// wiring, driven by real messages, their pixels read back from their GL
+// context.
+#include <windows.h>
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../frame/frame_test.h"
+#include "base/date_time_text.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/star_catalogue.h"
+#include "support/test_text.h"
+#include "frame/window_kinds.h"
+#include "resources/resource_ids.h"
+#include "views/sky_display_win.h"
+#include "views/sky_window_win.h"
+
+namespace corvinata {
+namespace {
+
+struct Pixel {
+    int r, g, b;
+};
+
+class SkyWindowTest : public test::FrameTest {
+protected:
+    SkyWindowTest() { StartProgram(); }
+    ~SkyWindowTest() override {
+        if (frame_) Command(CMD_CLOSE_ALL);
+        frame_.reset();
+        fonts_.reset();
+    }
+
+    // The frame as the program starts it, with its window kinds.
+    void StartProgram() {
+        Start(false);
+        ShowWindow(frame_->Window(), SW_SHOW);
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SkyWindow& NewSky() {
+        Command(CMD_NEW_SKY);
+        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+        EXPECT_NE(sky, nullptr);
+        return *sky;
+    }
+    std::vector<SkyWindow*> SkyWindows() {
+        std::vector<SkyWindow*> windows;
+        for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+            if (auto* sky = dynamic_cast<SkyWindow*>(open)) windows.push_back(sky);
+        }
+        return windows;
+    }
+    static const CelestialObject& Sirius() {
+        const StarCatalogue& stars = GetStarCatalogue();
+        return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
+    }
+    // Looks at Sirius in the equatorial map, at 30 degrees.
+    static void LookAtSirius(SkyWindow& sky) {
+        SkyOptions options = sky.GetOptions();
+        options.mapType = kEquatorialMap;
+        sky.SetOptions(options);
+        sky.SetZoom(30);
+        sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(Sirius()), 30));
+        sky.UpdateView(0, true);
+    }
+    static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+    // A fresh frame of the window, read back from the buffer it was drawn
+    // in (the window's own context: a screenshot of a GL child may be black).
+    static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
+        SkyDisplay& display = *sky.Display();
+        RECT client{};
+        GetClientRect(display.Window(), &client);
+        width = client.right;
+        height = client.bottom;
+        display.Renderer()->SkyRenderFrame();
+        std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        // Top row first, as the window's client coordinates run.
+        std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const unsigned char* p = &rgba[(static_cast<std::size_t>(height - 1 - y) * width + x) * 4];
+                pixels[static_cast<std::size_t>(y) * width + x] = {p[0], p[1], p[2]};
+            }
+        }
+        return pixels;
+    }
+    // The centre of the white pixels within `radius` of (x, y); false when
+    // there are none.
+    static bool WhiteCentre(SkyWindow& sky, int x, int y, int radius, double& cx, double& cy, int& count) {
+        int width = 0;
+        int height = 0;
+        const std::vector<Pixel> pixels = ReadFrame(sky, width, height);
+        count = 0;
+        cx = cy = 0.0;
+        for (int py = y - radius; py <= y + radius; ++py) {
+            for (int px = x - radius; px <= x + radius; ++px) {
+                if (px < 0 || py < 0 || px >= width || py >= height) continue;
+                const Pixel& p = pixels[static_cast<std::size_t>(py) * width + px];
+                if (p.r < 250 || p.g < 250 || p.b < 250) continue;
+                cx += px;
+                cy += py;
+                ++count;
+            }
+        }
+        if (count == 0) return false;
+        cx /= count;
+        cy /= count;
+        return true;
+    }
+
+    std::unique_ptr<ProgramFonts> fonts_;
+};
+
+TEST_F(SkyWindowTest, WindowNewSkyOpensTheDefaultView) {
+    EXPECT_FALSE(MenuState(CMD_NEW_SKY) & MF_GRAYED);
+    SkyWindow& sky = NewSky();
+    EXPECT_EQ(sky.GetZoom(), 60);
+    EXPECT_EQ(sky.GetOptions().mapType, kRealisticMap);
+    ASSERT_NE(sky.Display(), nullptr);
+    ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
+    wchar_t caption[64] = {};
+    GetWindowTextW(sky.Handle(), caption, 64);
+    EXPECT_EQ(std::wstring(caption).rfind(L"Sky: ", 0), 0u) << caption;
+}
+
+TEST_F(SkyWindowTest, SiriusShowsWhereItsPositionPutsIt) {
+    SkyWindow& sky = NewSky();
+    // The star alone, without the figure through it.
+    SkyOptions options = sky.GetOptions();
+    options.constellationLinesOn = false;
+    sky.SetOptions(options);
+    LookAtSirius(sky);
+    int x = -1;
+    int y = -1;
+    ASSERT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
+    RECT client{};
+    GetClientRect(sky.Display()->Window(), &client);
+    EXPECT_NEAR(x, client.right / 2, 1);
+    EXPECT_NEAR(y, client.bottom / 2, 1);
+    // A white 3 x 3 sprite, where the star's position puts it.
+    double cx = 0.0;
+    double cy = 0.0;
+    int count = 0;
+    ASSERT_TRUE(WhiteCentre(sky, x, y, 4, cx, cy, count));
+    EXPECT_EQ(count, 9);
+    EXPECT_NEAR(cx, x, 1.0);
+    EXPECT_NEAR(cy, y, 1.0);
+}
+
+TEST_F(SkyWindowTest, AClickOnAStarSelectsItAsOneStep) {
+    SkyWindow& sky = NewSky();
+    LookAtSirius(sky);
+    int x = 0;
+    int y = 0;
+    ASSERT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
+    HWND display = sky.Display()->Window();
+    SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    SendMessageW(display, WM_LBUTTONUP, 0, At(x, y));
+    EXPECT_EQ(sky.GetSelectedObject(), &Sirius());
+    EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(sky.Display()->DragState(), SkyDrag::kNone);
+}
+
+TEST_F(SkyWindowTest, ADragOverEmptySkyIsOneStepBackToWhereItStarted) {
+    SkyWindow& sky = NewSky();
+    sky.SetViewDirection(ViewDirection{100.0, 20.0});
+    HWND display = sky.Display()->Window();
+    // Far from anything drawn: the sky's top corner at a 10-degree field.
+    sky.SetZoom(10);
+    sky.UpdateView(0, true);
+    const int x0 = 20;
+    const int y0 = 20;
+    SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(x0, y0));
+    for (int dx = 4; dx <= 16; dx += 4) SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x0 + dx, y0));
+    SendMessageW(display, WM_LBUTTONUP, 0, At(x0 + 16, y0));
+    EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_GT(sky.GetViewDirection().azimuth, 100.0);
+    Command(CMD_UNDO);
+    EXPECT_DOUBLE_EQ(sky.GetViewDirection().azimuth, 100.0);
+    EXPECT_DOUBLE_EQ(sky.GetViewDirection().altitude, 20.0);
+}
+
+TEST_F(SkyWindowTest, SixWheelNotchesAreOneStep) {
+    SkyWindow& sky = NewSky();
+    for (int i = 0; i < 6; ++i) SendMessageW(sky.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(sky.GetZoom(), 10);
+    EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
+    Command(CMD_UNDO);
+    EXPECT_EQ(sky.GetZoom(), 60);
+    // After the burst's second a notch is a step of its own.
+    SendMessageW(sky.Handle(), WM_TIMER, 1, 0);
+    Command(CMD_ZOOM_OUT);
+    Command(CMD_ZOOM_OUT);
+    EXPECT_EQ(sky.GetZoom(), 80);
+    EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
+}
+
+TEST_F(SkyWindowTest, AMaximizedWindowDuplicatesMaximizedWithItsView) {
+    SkyWindow& first = NewSky();
+    SendMessageW(frame_->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(first.Handle()), 0);
+    first.SetViewDirection(ViewDirection{123.0, 45.0});
+    first.SetZoom(40);
+    ASSERT_TRUE(first.Duplicate());
+    auto* copy = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, &first);
+    EXPECT_TRUE(IsZoomed(copy->Handle()));
+    EXPECT_EQ(copy->GetViewDirection(), (ViewDirection{123.0, 45.0}));
+    EXPECT_EQ(copy->GetZoom(), 40);
+}
+
+TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
+    SkyWindow& first = NewSky();
+    first.SetViewDirection(ViewDirection{10.0, 5.0});
+    SkyWindow& second = NewSky();
+    second.SetViewDirection(ViewDirection{200.0, -30.0});
+    second.SetZoom(120);
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    frame_.reset();
+    app_.reset();
+    StartProgram();
+    const std::vector<SkyWindow*> windows = SkyWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(windows[0]->GetViewDirection(), (ViewDirection{10.0, 5.0}));
+    EXPECT_EQ(windows[1]->GetViewDirection(), (ViewDirection{200.0, -30.0}));
+    EXPECT_EQ(windows[1]->GetZoom(), 120);
+}
+
+TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
+    const Catalogue& planets = *CatalogueByType(kBodyPlanet);
+    const BodyIdentifier mars = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(2));
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, nullptr));
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    EXPECT_EQ(sky->GetSelectedObject(), mars.object);
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyIsObjectVisible(*mars.object));
+    // At a moment: the shared document goes there, in one step of the window.
+    const DateTime moment{2003, 8, 27, 20.0, kLocalCivilTime};
+    const int steps = sky->GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &moment));
+    EXPECT_EQ(frame_->Children().ActiveWindow(), sky);
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2003);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), steps + 1);
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
+    // What a Sky window cannot show is refused.
+    EXPECT_FALSE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), BodyIdentifier{}, nullptr));
+}
+
+// Counts the paints of every window of the thread while it lives.
+class PaintCounter {
+public:
+    PaintCounter() {
+        counts_().clear();
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~PaintCounter() { UnhookWindowsHookEx(hook_); }
+    int Paints(HWND window) const { return counts_()[window]; }
+    void Reset() { counts_().clear(); }
+
+private:
+    static std::map<HWND, int>& counts_() {
+        static std::map<HWND, int> counts;
+        return counts;
+    }
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_PAINT) ++counts_()[message->hwnd];
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    HHOOK hook_;
+};
+
+TEST_F(SkyWindowTest, OptionsRepaintEveryWindowAndAZoomOnlyItsOwn) {
+    SkyWindow& first = NewSky();
+    SkyWindow& second = NewSky();
+    PaintCounter counter;
+    SkyOptions options = second.GetOptions();
+    options.eclipticOn = !options.eclipticOn;
+    app_->GetSkyActions().ChangeOptions(second, options, kSkyEclipticField, second.GetTimeFlag(), nullptr);
+    EXPECT_EQ(counter.Paints(first.Display()->Window()), 1);
+    EXPECT_EQ(counter.Paints(second.Display()->Window()), 1);
+    counter.Reset();
+    Command(CMD_ZOOM_OUT);
+    EXPECT_EQ(second.GetZoom(), 70);
+    EXPECT_EQ(counter.Paints(first.Display()->Window()), 0);
+    EXPECT_EQ(counter.Paints(second.Display()->Window()), 1);
+    // Closing one leaves the other drawing its sky and horizon.
+    SendMessageW(second.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(SkyWindows().size(), 1u);
+    int width = 0;
+    int height = 0;
+    const std::vector<Pixel> pixels = ReadFrame(first, width, height);
+    // Looking at the horizon in the realistic map: the ground covers the
+    // bottom row, and stars stand above it.
+    int ground = 0;
+    int sky = 0;
+    for (int x = 0; x < width; ++x) {
+        const Pixel& p = pixels[static_cast<std::size_t>(height - 1) * width + x];
+        ground += p.r + p.g + p.b > 0;
+    }
+    for (int i = 0; i < width * height / 2; ++i) sky += pixels[static_cast<std::size_t>(i)].r > 0;
+    EXPECT_GT(ground, width * 9 / 10);
+    EXPECT_GT(sky, 0);
+}
+
+TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
+    SkyWindow& sky = NewSky();
+    SkyOptions options = sky.GetOptions();
+    options.mapType = kEquatorialMap;
+    options.planetTracksOn = true;
+    options.planetDisplayMode = 1;
+    sky.SetOptions(options);
+    sky.SetZoom(10);
+    const auto& track = sky.GetDocument().PlanetTrack(2);  // Mars
+    ASSERT_FALSE(track.empty());
+    sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
+    sky.UpdateView(0, true);
+    RECT client{};
+    GetClientRect(sky.Display()->Window(), &client);
+    SendMessageW(sky.Display()->Window(), WM_MOUSEMOVE, 0, At(client.right / 2, client.bottom / 2));
+    const std::string tip = test::Utf8(sky.Display()->TipText().Text());
+    String date;
+    FormatDate(track.front().date, 3, date);
+    EXPECT_EQ(tip, "Mars " + test::Utf8(date.Text()));
+}
+
+// The keys a user types, through the program's own message loop.
+class SkyKeyboardTest : public SkyWindowTest {
+protected:
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(Input(key, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
+    void RunLoop() {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+    static INPUT Input(WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        return input;
+    }
+};
+
+TEST_F(SkyKeyboardTest, OpenZoomUndoFindAndCloseByKeys) {
+    SetForegroundWindow(frame_->Window());
+    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    Keys({{VK_CONTROL, VK_SUBTRACT}});
+    EXPECT_EQ(sky->GetZoom(), 70);
+    Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_EQ(sky->GetZoom(), 60);
+    // Find Object from the selection's menu: a body chosen by keys, and the
+    // view turns to it.
+    sky->SetViewDirection(ViewDirection{1.0, -60.0});
+    const ViewDirection before = sky->GetViewDirection();
+    Keys({{VK_SHIFT, VK_F10}, {'F'}, {VK_DOWN}, {VK_RETURN}});
+    EXPECT_NE(sky->GetViewDirection(), before);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), 1);
+    Keys({{VK_CONTROL, VK_F4}});
+    EXPECT_TRUE(SkyWindows().empty());
+}
+
+}  // namespace
+}  // namespace corvinata
