@@ -18,6 +18,7 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/picture_window.h"
+#include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 
@@ -57,7 +58,8 @@ int wmain(int argc, wchar_t** argv) {
     FrameWindow frame(app, instance, modeless, false);
     frame.SetOfferWelcome(false);
     if (!frame.Create()) return 1;
-    AddProgramWindowKinds(frame, app, instance);
+    ProgramFonts fonts(instance);
+    AddProgramWindowKinds(frame, app, instance, fonts);
     SendMessageW(frame.Window(), kStartupMessage, 0, 0);
     Drain();
     std::vector<double> opening;
