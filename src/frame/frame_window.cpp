@@ -500,6 +500,7 @@ FrameCommandContext FrameWindow::CommandContext() const {
     for (int kind = 0; kind < kWindowKindCount; ++kind) {
         if (children_.HasKind(kind)) context.kindsAvailable |= 1u << kind;
     }
+    context.graphCanBeSaved = mdiClient_ && children_.ActiveWindowOf(kGraphWindow) != nullptr;
     if (MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr) {
         if (const CommandHistory* history = active->History()) {
             context.canUndo = history->PeekUndoCommand() != nullptr;
@@ -658,6 +659,16 @@ void FrameWindow::OnWindowCommand(int id) {
     }
     MdiChildWindow* active = children_.ActiveWindow();
     switch (id) {
+    case CMD_OPEN_GRAPH:
+        if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        break;
+    case CMD_SAVE_GRAPH:
+    case CMD_SAVE_GRAPH_AS:
+        // The active Graph window saves itself.
+        if (MdiChildWindow* graph = children_.ActiveWindowOf(kGraphWindow)) {
+            SendMessageW(graph->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        }
+        break;
     case CMD_UNDO:
     case CMD_REDO:
         if (CommandHistory* history = active ? active->History() : nullptr) {
@@ -680,6 +691,9 @@ void FrameWindow::OnWindowCommand(int id) {
         children_.ResetActiveTime();
         break;
     default:
+        if (id >= CMD_RECENT_FILE_FIRST && id <= CMD_RECENT_FILE_LAST) {
+            if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        }
         break;
     }
 }

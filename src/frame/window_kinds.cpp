@@ -7,7 +7,9 @@
 #include "frame/picture_window.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
+#include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 
@@ -81,6 +83,15 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
     AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());
+    auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
+                                                    instance,
+                                                    GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
+    graphs->SetChildren(&frame.Children());
+    frame.Children().AddKind(std::move(graphs));
+    SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); },
+                                   frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
+    frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
 }
 
