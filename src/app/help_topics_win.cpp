@@ -2,6 +2,8 @@
 
 #include <htmlhelp.h>
 
+#include <memory>
+
 #include "base/services.h"
 
 namespace corvinata {
@@ -14,7 +16,7 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
 // rest of the run.
 class HtmlHelpLibrary {
 public:
-    HtmlHelpLibrary() : module_(LoadLibraryW(L"hhctrl.ocx")) {
+    explicit HtmlHelpLibrary(const wchar_t* fileName) : module_(LoadLibraryW(fileName)) {
         if (module_) {
             function_ = reinterpret_cast<HtmlHelpFunction>(
                 reinterpret_cast<void*>(GetProcAddress(module_, "HtmlHelpW")));
@@ -35,29 +37,42 @@ private:
 
 // Set once a help window may have been opened.
 bool g_helpUsed = false;
+const wchar_t* g_viewerLibrary = L"hhctrl.ocx";
+std::unique_ptr<HtmlHelpLibrary> g_library;
 
 HtmlHelpFunction HelpFunction() {
-    static HtmlHelpLibrary library;
-    g_helpUsed = g_helpUsed || library.Function();
-    return library.Function();
+    if (!g_library) g_library = std::make_unique<HtmlHelpLibrary>(g_viewerLibrary);
+    g_helpUsed = g_helpUsed || g_library->Function();
+    return g_library->Function();
 }
 
 String HelpFile() { return HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName()); }
 
-MissingHelpFileReporter g_reporter = nullptr;
+HelpFailureReporter g_reporter = nullptr;
 bool g_reporting = false;
 
-// Whether the help file is there; when it is not the reporter says so (once:
-// a Help button in its own message leads nowhere new).
+// Tells the reporter (once: a Help button in its own message leads nowhere new).
+void Report(HWND owner, const String& file, HelpFailure failure) {
+    if (g_reporter && !g_reporting) {
+        g_reporting = true;
+        g_reporter(owner, file, failure);
+        g_reporting = false;
+    }
+}
+
+// Whether the help file is there; when it is not the reporter says so.
 bool HelpFileFound(HWND owner, const String& file) {
     const DWORD attributes = GetFileAttributesW(file.Text());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
-    if (g_reporter && !g_reporting) {
-        g_reporting = true;
-        g_reporter(owner, file);
-        g_reporting = false;
-    }
+    Report(owner, file, HelpFailure::FileMissing);
     return false;
+}
+
+// The help control's entry point; when it cannot be loaded the reporter says so.
+HtmlHelpFunction LoadedViewer(HWND owner, const String& file) {
+    const HtmlHelpFunction help = HelpFunction();
+    if (!help) Report(owner, file, HelpFailure::ViewerMissing);
+    return help;
 }
 
 }  // namespace
@@ -69,12 +84,19 @@ PathName GetProgramDirectory(HINSTANCE instance) {
     return ProgramDirectoryFromModulePath(path);
 }
 
-void SetMissingHelpFileReporter(MissingHelpFileReporter reporter) noexcept { g_reporter = reporter; }
+void SetHelpFailureReporter(HelpFailureReporter reporter) noexcept { g_reporter = reporter; }
+
+void SetHelpViewerLibrary(const wchar_t* fileName) {
+    // An open help window keeps the loaded control in use.
+    if (g_helpUsed) return;
+    g_viewerLibrary = fileName;
+    g_library.reset();
+}
 
 bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
     const String file = HelpFile();
     if (!HelpFileFound(owner, file)) return false;
-    const HtmlHelpFunction help = HelpFunction();
+    const HtmlHelpFunction help = LoadedViewer(owner, file);
     if (!help) return false;
     // The help control reports a missing page itself.
     help(owner, file.Text(), HH_DISPLAY_TOPIC, reinterpret_cast<DWORD_PTR>(topic));
@@ -82,12 +104,13 @@ bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
 }
 
 bool ShowHelpSearch(HWND owner) {
-    if (!HelpFileFound(owner, HelpFile())) return false;
-    const HtmlHelpFunction help = HelpFunction();
+    const String file = HelpFile();
+    if (!HelpFileFound(owner, file)) return false;
+    const HtmlHelpFunction help = LoadedViewer(owner, file);
     if (!help) return false;
     HH_FTS_QUERY query{};
     query.cbStruct = sizeof query;
-    help(owner, HelpFile().Text(), HH_DISPLAY_SEARCH, reinterpret_cast<DWORD_PTR>(&query));
+    help(owner, file.Text(), HH_DISPLAY_SEARCH, reinterpret_cast<DWORD_PTR>(&query));
     return true;
 }
 

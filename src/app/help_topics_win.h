@@ -9,13 +9,21 @@ namespace corvinata {
 
 // The directory parts of the module's full path (null: the program file).
 PathName GetProgramDirectory(HINSTANCE instance);
-// Told, with the help file's path, when help is asked for and the file is
-// not there; null says nothing.
-using MissingHelpFileReporter = void (*)(HWND owner, const String& path);
-void SetMissingHelpFileReporter(MissingHelpFileReporter reporter) noexcept;
+// Why help could not be shown.
+enum class HelpFailure {
+    FileMissing,    // no help file beside the program
+    ViewerMissing,  // the HTML help control cannot be loaded
+};
+// Told, with the help file's path, when help is asked for and cannot be
+// shown; null says nothing.
+using HelpFailureReporter = void (*)(HWND owner, const String& path, HelpFailure failure);
+void SetHelpFailureReporter(HelpFailureReporter reporter) noexcept;
+// The library of the HTML help control ("hhctrl.ocx"); takes effect when
+// help is next asked for and no help window is open.
+void SetHelpViewerLibrary(const wchar_t* fileName);
 // Shows a page of the help file ("sky/sky_window.htm") owned by `owner`;
-// false when the help file is missing (reported) or the HTML help control
-// is not installed.
+// false when the help file is missing or the HTML help control cannot be
+// loaded (both reported).
 bool ShowHelpTopic(HWND owner, const wchar_t* topic);
 // Opens the help file on its search page, with an empty query.
 bool ShowHelpSearch(HWND owner);

@@ -16,11 +16,16 @@ bool FileExists(const String& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void ReportMissingHelpFile(HWND owner, const String& path) {
+void ReportHelpFailure(HWND owner, const String& path, HelpFailure failure) {
     const Char* name = GetProductInfo().GetProductName();
-    const String text = FormatPercent3(
-        TXT("% cannot show help: the help file % was not found.\n\nPlease reinstall % to restore it."), name,
-        path, name);
+    const String text =
+        failure == HelpFailure::FileMissing
+            ? FormatPercent3(TXT("% could not open the help file %: the file was not found.\n\n"
+                                 "Please reinstall % to restore it."),
+                             name, path, name)
+            : FormatPercent2(TXT("% could not open the help file %: the HTML Help control of Windows "
+                                 "(hhctrl.ocx) could not be loaded."),
+                             name, path);
     RunMessageBox(g_instance, owner, text.Text(), kButtonsOk, kMessageWarning, TXT(""));
 }
 
@@ -28,7 +33,7 @@ void ReportMissingHelpFile(HWND owner, const String& path) {
 
 void InstallHelpMessages(HINSTANCE instance) {
     g_instance = instance;
-    SetMissingHelpFileReporter(&ReportMissingHelpFile);
+    SetHelpFailureReporter(&ReportHelpFailure);
 }
 
 String QuickTourScriptPath(const PathName& programDirectory) {

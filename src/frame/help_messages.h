@@ -1,5 +1,5 @@
 // What the user is told when help or the Quick Tour is asked for and the
-// file behind it is not installed: a message box instead of nothing.
+// file or control behind it is not installed: a message box instead of nothing.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,9 @@
 
 namespace corvinata {
 
-// From now on a help request whose help file is missing is answered by the
-// program's message box (its resources are in `instance`).
+// From now on a help request that cannot be shown (no help file, or no HTML
+// help control) is answered by the program's message box (its resources
+// are in `instance`).
 void InstallHelpMessages(HINSTANCE instance);
 
 // The Quick Tour script: the program folder's "Scripts\Quick Tour.sts".

@@ -12,6 +12,8 @@
 #include "base/settings_tree.h"
 #include "frame/about_dialogs.h"
 #include "frame/custom_controls_setup.h"
+#include "app/help_topics_win.h"
+#include "base/services.h"
 #include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/modal_driver.h"
@@ -354,6 +356,28 @@ TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
         }, [&] { c.ask(); return 0; });
         EXPECT_NE(said.find(c.said), std::wstring::npos) << c.name << ": " << std::string(said.begin(), said.end());
     }
+}
+
+// With the help file in place but no HTML help control to show it, help
+// says so too instead of doing nothing.
+TEST_F(FrameWindowTest, HelpSaysWhenItsControlCannotBeLoaded) {
+    Start();
+    const String file = HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName());
+    const HANDLE created = CreateFileW(file.Text(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    CloseHandle(created);
+    SetHelpViewerLibrary(L"cn_no_help_control.ocx");
+    std::wstring said;
+    test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+        wchar_t text[400] = {};
+        GetDlgItemTextW(box, IDC_MESSAGE_TEXT, text, 400);
+        said = text;
+        d.Key(VK_RETURN);
+    }, [&] { Command(CMD_HELP_CONTENTS); return 0; });
+    SetHelpViewerLibrary(L"hhctrl.ocx");
+    DeleteFileW(file.Text());
+    EXPECT_NE(said.find(L"could not open the help file"), std::wstring::npos) << std::string(said.begin(), said.end());
+    EXPECT_NE(said.find(L"hhctrl.ocx"), std::wstring::npos) << std::string(said.begin(), said.end());
 }
 
 TEST(ProgramPicturesTest, ButtonFaceGreyFollowsTheSystemColour) {
