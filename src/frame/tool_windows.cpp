@@ -1,6 +1,18 @@
 #include "frame/tool_windows.h"
 
+#include <commctrl.h>
+
 namespace corvinata {
+
+void InsertTabs(HWND tabs, const wchar_t* const* texts, int count) {
+    for (int i = 0; i < count; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = const_cast<wchar_t*>(texts[i]);
+        item.iImage = -1;
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+}
 
 void ToolWindows::CreateAll(HWND frame) {
     for (const auto& tool : tools_) tool->Create(frame);

@@ -23,6 +23,14 @@ public:
     virtual void SaveAndDestroy() = 0;
 };
 
+// Adds a tab per text, in order, to a tab control (no pictures).
+void InsertTabs(HWND tabs, const wchar_t* const* texts, int count);
+// Shows or hides a tool window through the frame's command, so that the
+// command's check mark follows (its close box, a restored visible tool).
+inline void ToggleToolByCommand(HWND frame, int command) {
+    SendMessageW(frame, WM_COMMAND, static_cast<WPARAM>(command), 0);
+}
+
 class ToolWindows {
 public:
     void Add(std::unique_ptr<ToolWindow> tool) { tools_.push_back(std::move(tool)); }

@@ -111,7 +111,7 @@ void CalculatorWindow::Create(HWND frame) {
     if (params_.hub) params_.hub->Insert(this);
     SetWindowPos(window_, nullptr, state_.left, state_.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (state_.visible) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    if (state_.visible) ToggleToolByCommand(frame_, params_.command);
 }
 
 void CalculatorWindow::SaveAndDestroy() {
@@ -174,13 +174,12 @@ INT_PTR CalculatorWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
             return TRUE;
         }
         if (LOWORD(wParam) == IDCANCEL) {
-            SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+            ToggleToolByCommand(frame_, params_.command);
             return TRUE;
         }
         return FALSE;
     case WM_CLOSE:
-        // Hidden through the frame's command, so that its menu check follows.
-        SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+        ToggleToolByCommand(frame_, params_.command);
         return TRUE;
     case WM_HELP:
         ShowHelpTopic(window_, kHelpTopic);
@@ -192,13 +191,7 @@ INT_PTR CalculatorWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
 
 void CalculatorWindow::BuildTabs() {
     HWND tabs = GetDlgItem(window_, IDC_CALC_TABS);
-    for (int i = 0; i < kCalculatorTabCount; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = const_cast<wchar_t*>(kTabTexts[i]);
-        item.iImage = -1;
-        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
+    InsertTabs(tabs, kTabTexts, kCalculatorTabCount);
     SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(state_.currentTab), 0);
     ShowPage();
 }

@@ -137,7 +137,7 @@ void EventFinderWindow::Create(HWND frame) {
     control_->Restore(std::move(stored.runs), stored.unstarted, stored.display, stored.selectedResult);
     if (params_.modeless) params_.modeless->push_back(window_);
     SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (visible_) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    if (visible_) ToggleToolByCommand(frame_, params_.command);
     history_->Restore(frame_);
 }
 
@@ -231,7 +231,7 @@ INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CLOSE: {
             // The frame's command hides the window and clears the check mark.
-            SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+            ToggleToolByCommand(frame_, params_.command);
             return TRUE;
         }
         default:

@@ -80,7 +80,7 @@ void EventForecastWindow::Create(HWND frame) {
     if (params_.hub) params_.hub->Insert(this);
     SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     StartForecast(true);
-    if (visible_) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    if (visible_) ToggleToolByCommand(frame_, params_.command);
 }
 
 void EventForecastWindow::SaveAndDestroy() {
@@ -190,7 +190,7 @@ INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
             ShowHelpTopic(window_, L"tools/event_forecast/tools_event_forecast.htm");
             return TRUE;
         case WM_CLOSE:
-            SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+            ToggleToolByCommand(frame_, params_.command);
             return TRUE;
         default:
             return FALSE;

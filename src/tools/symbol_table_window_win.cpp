@@ -58,7 +58,7 @@ void SymbolTableWindow::Create(HWND frame) {
     SetWindowPos(window_, nullptr, state_.x, state_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendDlgItemMessageW(window_, IDC_SYMTAB_TABS, TCM_SETCURSEL, static_cast<WPARAM>(state_.selectedTab), 0);
     ShowPage();
-    if (state_.visible) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+    if (state_.visible) ToggleToolByCommand(frame_, params_.command);
 }
 
 void SymbolTableWindow::SaveAndDestroy() {
@@ -109,8 +109,7 @@ INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
         }
         return FALSE;
     case WM_CLOSE:
-        // Hidden through the frame's command, so that its menu check follows.
-        SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+        ToggleToolByCommand(frame_, params_.command);
         return TRUE;
     case WM_HELP:
         ShowHelpTopic(window_, kHelpTopic);
@@ -122,12 +121,8 @@ INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
 
 void SymbolTableWindow::LoadPageTemplates() {
     HWND tabs = GetDlgItem(window_, IDC_SYMTAB_TABS);
+    InsertTabs(tabs, kTabTexts, kSymbolTableTabCount);
     for (int i = 0; i < kSymbolTableTabCount; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = const_cast<wchar_t*>(kTabTexts[i]);
-        item.iImage = -1;
-        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         if (HRSRC found = FindResourceW(params_.instance, kPageTemplates[i], MAKEINTRESOURCEW(5))) {
             if (HGLOBAL loaded = LoadResource(params_.instance, found))
                 templates_[i] = static_cast<const DLGTEMPLATE*>(LockResource(loaded));
