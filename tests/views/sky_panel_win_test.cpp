@@ -13,7 +13,9 @@
 
 #include "../frame/frame_test.h"
 #include "base/time_systems.h"
+#include "catalog/body_properties.h"
 #include "catalog/catalogue.h"
+#include "catalog/event_kinds.h"
 #include "catalog/catalogue_registry.h"
 #include "frame/program_fonts.h"
 #include "frame/trackbar_control.h"
@@ -313,6 +315,66 @@ TEST_F(SkyPanelTest, AnUntouchedMagnitudeAndNamesNoneSurviveOk) {
     });
     EXPECT_EQ(sky.GetOptions().magnitudeLimit, 6.55);
     EXPECT_EQ(Steps(sky), before);
+}
+
+TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
+    SkyWindow& sky = NewSky();
+    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    BodyIdentifier id;
+    BodyIdentifierInit(id, sun, nullptr, nullptr);
+    sky.SelectBody(id, 0, 0, 0);
+    sky.UpdateView(0, true);
+    const TimeAndPlace moment = sky.GetDocument().GetTimeAndPlace();
+    const double riseUt = EvaluateBodyFunction(*sun, kFunctionRise, kUniversalTime, moment);
+    ASSERT_TRUE(riseUt >= 0.0 && riseUt < 24.0) << "the Sun rises at the default place";
+    HWND link = GetDlgItem(PanelDialog(), kSkyRiseItem);
+    ASSERT_TRUE(IsWindowEnabled(link));
+    const int before = Steps(sky);
+    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+    EXPECT_EQ(Steps(sky), before + 1);
+    DateTime now = sky.GetDocument().GetTimeAndPlace().dateTime;
+    ConvertTimeSystemAt(now, kUniversalTime, moment.place.longitude.GetValue(), moment.place.timeZone.hours,
+                        moment.daylightSaving);
+    EXPECT_NEAR(now.hours, riseUt, 1.0 / 3600.0);
+}
+
+TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
+    SkyWindow& sky = NewSky();
+    ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
+    // Looking along the ecliptic: at the Sun, in the equatorial map.
+    SkyOptions options = sky.GetOptions();
+    options.mapType = 1;
+    options.constellationLinesOn = false;
+    options.constellationBoundariesOn = false;
+    options.gridType = 0;
+    sky.SetOptions(options);
+    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(*sun), 60));
+    sky.UpdateView(0, true);
+    auto green = [&sky] {
+        SkyDisplay& display = *sky.Display();
+        RECT client{};
+        GetClientRect(display.Window(), &client);
+        display.Renderer()->SkyRenderFrame();
+        std::vector<unsigned char> rgba(static_cast<std::size_t>(client.right) * client.bottom * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int count = 0;
+        for (std::size_t i = 0; i < rgba.size(); i += 4) {
+            if (rgba[i + 1] > rgba[i] + 60 && rgba[i + 1] > rgba[i + 2] + 60) ++count;
+        }
+        return count;
+    };
+    const int before = green();
+    ASSERT_GT(before, 50) << "the ecliptic is drawn";
+    RunOptionsDialog(sky, [](HWND dialog) {
+        SelectTab(dialog, 0);
+        Click(SkyOptionsCurrentPage(), kShowEclipticItem);
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_FALSE(sky.GetOptions().eclipticOn);
+    EXPECT_LT(green(), before / 10);
 }
 
 }  // namespace
