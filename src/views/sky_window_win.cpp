@@ -243,7 +243,13 @@ void SkyWindow::Highlight() {
     if (display_) display_->StartHighlight();
 }
 
-void SkyWindow::EndHighlight() { highlight_ = false; }
+void SkyWindow::EndHighlight() {
+    highlight_ = false;
+    // The panel's "&Highlight" waits for the flash to end.
+    if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+        context_.panel->ControlPanelUpdate(nullptr);
+    }
+}
 
 void SkyWindow::GetZoomRange(int& minimum, int& maximum) const {
     minimum = kSkyZoomRangeMin;
