@@ -2,7 +2,11 @@
 // date or its observer changes.
 #include <benchmark/benchmark.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "astro/eclipse_circumstances.h"
+#include "views/eclipse_map.h"
 
 namespace {
 
@@ -55,5 +59,44 @@ void BM_LocalCircumstances1999(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LocalCircumstances1999)->Unit(benchmark::kMicrosecond);
+
+// The shipped country outlines, read straight from the data folder.
+std::vector<CountryOutline> ShippedOutlines() {
+    std::ifstream file(CN_DATA_DIR "/countryshape.dat");
+    std::vector<CountryOutline> outlines;
+    std::string line;
+    int current = -1;
+    while (std::getline(file, line)) {
+        std::istringstream fields(line);
+        int number = 0, unused = 0;
+        ShapePoint point{};
+        if (!(fields >> number >> unused >> point.longitude >> point.latitude)) continue;
+        if (number != current) outlines.emplace_back(), current = number;
+        outlines.back().push_back(point);
+    }
+    return outlines;
+}
+
+// One paint of the eclipse map of 11 August 1999 at 1000 x 700: every
+// outline and curve point projected and drawn into the recording canvas.
+void BM_EclipseMapPaint1999(benchmark::State& state) {
+    SolarEclipseModel model = Model1999();
+    ComputeEclipseForDate(model.date, true, model.elements, model);
+    const std::vector<CountryOutline> outlines = ShippedOutlines();
+    EclipseMapContent content;
+    content.outlines = &outlines;
+    content.eclipse = &model;
+    content.observer = {0.1275, 51.5072};
+    const EclipseMapProjection projection({0.0, 0.0, 1}, 1000, 700);
+    const EclipseMapColours colours = EclipseMapColoursFor(true, false, {}, {});
+    RecordingCanvas canvas;
+    for (auto _ : state) {
+        canvas.Clear();
+        DrawEclipseMap(canvas, projection, content, colours);
+        benchmark::DoNotOptimize(canvas.Calls().data());
+    }
+    state.counters["calls"] = static_cast<double>(canvas.Calls().size());
+}
+BENCHMARK(BM_EclipseMapPaint1999)->Unit(benchmark::kMillisecond);
 
 }  // namespace

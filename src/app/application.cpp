@@ -66,10 +66,12 @@ Application::Application(std::unique_ptr<StorageService> storage, const PathName
     }
     if (!hooks_.constellationNames) hooks_.constellationNames = &kConstellationNameSystems;
     g_published = {this, this, &current_, this, this};
+    dialogs_.Register(kViewPicturePacksDialog, &picPackList_);
 }
 
 Application::~Application() {
     g_published = {};
+    dialogs_.Register(kViewPicturePacksDialog, nullptr);
     layouts_.reset();
     if (cataloguesCreated_ && hooks_.destroyCatalogues) hooks_.destroyCatalogues();
 }
@@ -96,6 +98,9 @@ bool Application::StartUp() {
     const Location place = options_.location.location;
     current_.SetLocation(place);
     clock_.StartClockTimer();
+    String makerKey(TXT("\\Software\\"));
+    StringAppend(makerKey, product_.GetCompanyName());
+    picturePacks_.ReadAll(*storage_, makerKey, String(product_.GetProgramDirectory().GetPathDirectoryWithSeparator()));
     return true;
 }
 

@@ -23,6 +23,8 @@
 #include "app/place_directory.h"
 #include "app/product_info.h"
 #include "app/picture_eclipse_commands.h"
+#include "app/picture_packs.h"
+#include "app/picture_window_rules.h"
 #include "app/recent_files.h"
 #include "app/settings_keys.h"
 #include "app/sky_commands.h"
@@ -85,6 +87,10 @@ public:
     ApplicationDialogStates& DialogStates() noexcept { return dialogStates_; }
     CustomControlMap& Controls() noexcept { return controls_; }
     FrameWindowSettings& Frame() noexcept { return frame_; }
+    // The installed picture packs, read once at start-up with every pack's
+    // pictures, and the Installed PicPacks dialog's kept state.
+    PicturePackList& PicturePacks() noexcept { return picturePacks_.Packs(); }
+    PicPackListSettings& PicPackList() noexcept { return picPackList_; }
 
     // The objects that turn each kind's requests into undoable steps.
     GraphActions& GetGraphActions() noexcept { return graphActions_; }
@@ -160,6 +166,8 @@ private:
     ApplicationDialogStates dialogStates_{dialogs_, places_};
     CustomControlMap controls_;
     std::unique_ptr<Layouts> layouts_;
+    InstalledPicturePacks picturePacks_;
+    PicPackListSettings picPackList_;
     ClockTimer* frameTimer_ = nullptr;
     ApplicationMessages* messages_ = nullptr;
     bool cataloguesCreated_ = false;

@@ -38,6 +38,8 @@ enum class CommandKind : int {
     SkyOptions,
     SkyGoTo,
     Navigation,
+    ExplorerZoom,
+    ExplorerSelect,
 };
 
 class UndoableCommand {
@@ -132,6 +134,8 @@ public:
     CommandGroup* MergeableStep(CommandKind kind, const void* target);
 
     void MarkSaved() noexcept { savedIndex_ = static_cast<int>(current_); }
+    // No position is the saved one: a copy of a graph counts as changed.
+    void MarkSavedUnreachable() noexcept { savedIndex_ = -1; }
     bool IsAtSavedState() const noexcept {
         return savedIndex_ >= 0 && savedIndex_ == static_cast<int>(current_);
     }

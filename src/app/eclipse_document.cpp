@@ -19,6 +19,23 @@ SolarEclipseDocument::SolarEclipseDocument(NotificationHub& hub, const DateTime&
     SetEclipseModelDate(model_, date);
 }
 
+void SolarEclipseDocument::SetDate(const DateTime& date) {
+    const DateTime before = model_.date;
+    SetEclipseModelDate(model_, date);
+    if (before.year != model_.date.year || before.month != model_.date.month || before.day != model_.date.day) {
+        map_.reset();
+    }
+}
+
+const SolarEclipseModel& SolarEclipseDocument::Map() const {
+    if (!map_) {
+        auto map = std::make_shared<SolarEclipseModel>();
+        ComputeEclipseForDate(model_.date, model_.found, model_.elements, *map);
+        map_ = std::move(map);
+    }
+    return *map_;
+}
+
 void SolarEclipseDocument::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     if (event == kEventAppearanceChanged &&
         (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged))) {

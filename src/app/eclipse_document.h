@@ -2,8 +2,11 @@
 // of the built-in table found on it.
 #pragma once
 
+#include <memory>
+
 #include "app/window_document.h"
 #include "astro/besselian.h"
+#include "astro/eclipse_circumstances.h"
 #include "base/date_time.h"
 
 namespace corvinata {
@@ -29,16 +32,22 @@ public:
     SolarEclipseDocument(NotificationHub& hub, const DateTime& date);
     // A document for a new window showing what `other` shows.
     SolarEclipseDocument(NotificationHub& hub, const SolarEclipseDocument& other)
-        : WindowDocument(hub), model_(other.model_) {}
+        : WindowDocument(hub), model_(other.model_), map_(other.map_) {}
 
     WindowKind GetKind() const override { return kSolarEclipseWindow; }
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
 
     const EclipseModel& Model() const noexcept { return model_; }
-    void SetDate(const DateTime& date) { SetEclipseModelDate(model_, date); }
+    void SetDate(const DateTime& date);
+    // The eclipse's central path with its area, the ends of its central line
+    // and its curves of equal magnitude: computed on first use after the
+    // date changed (a few tens of milliseconds), then only read, by every
+    // paint and by copies of the document alike.
+    const SolarEclipseModel& Map() const;
 
 private:
     EclipseModel model_;
+    mutable std::shared_ptr<const SolarEclipseModel> map_;
 };
 
 }  // namespace corvinata

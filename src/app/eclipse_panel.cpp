@@ -61,7 +61,9 @@ EclipseContactTexts ContactTexts(const EclipseContactReading& contact, const Ecl
     EclipseContactTexts texts;
     DateTime universal{2000, 1, 1, contact.hours, kUniversalTime};
     texts.value = TimeText(universal);
-    texts.display = FormatPercent2(TXT("% (%)"), texts.value, TimeText(LocalTimeOfDay(universal, reading)));
+    texts.display = reading.timeZoneKnown
+                        ? FormatPercent2(TXT("% (%)"), texts.value, TimeText(LocalTimeOfDay(universal, reading)))
+                        : FormatPercent1(TXT("% UT"), texts.value);
     texts.linkActive = contact.hours != kNoTimeHours;
     texts.altitude = AltitudeText(contact.sunAltitude);
     texts.labelsEnabled = reading.locationSelected;
@@ -95,9 +97,13 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
 
     texts.longitudePicker = -reading.location.longitude;
     texts.latitudePicker = reading.location.latitude;
-    TimeZoneValue zone;
-    zone.hours = reading.timeZoneHours;
-    FormatTimeZoneOffset(zone, texts.timeZone);
+    if (reading.timeZoneKnown) {
+        TimeZoneValue zone;
+        zone.hours = reading.timeZoneHours;
+        FormatTimeZoneOffset(zone, texts.timeZone);
+    } else {
+        texts.timeZone = TXT("No time zone (at sea): times in UT");
+    }
     texts.locationBrowserEnabled = located;
 
     FormatDate(reading.searched, kDateToDay, texts.searchedDate);
@@ -147,7 +153,9 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
 
     FormatDate(reading.shown, kDateToDay, texts.browseDate);
     texts.browseTime = TimeText(reading.shown);
-    texts.browseLocalTime = FormatPercent1(TXT("(%)"), TimeText(LocalTimeOfDay(reading.shown, reading)));
+    if (reading.timeZoneKnown) {
+        texts.browseLocalTime = FormatPercent1(TXT("(%)"), TimeText(LocalTimeOfDay(reading.shown, reading)));
+    }
     texts.timeBrowserEnabled = located;
     return texts;
 }

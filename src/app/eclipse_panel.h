@@ -7,6 +7,7 @@
 
 #include "app/picture_eclipse_commands.h"
 #include "astro/besselian.h"
+#include "astro/eclipse_circumstances.h"
 #include "base/date_time.h"
 #include "base/wide_string.h"
 
@@ -17,7 +18,6 @@ struct EclipseContactReading {
     double sunAltitude = 0.0;     // degrees
 };
 
-enum EclipseContact : int { kFirstContact = 0, kMaximumContact = 1, kLastContact = 2 };
 
 // What the attached Solar eclipse window shows.
 struct EclipsePanelReading {
@@ -26,7 +26,7 @@ struct EclipsePanelReading {
     EclipseType type = kNoEclipse;
     DateTime phaseBegin;
     DateTime phaseEnd;
-    EclipseContactReading contacts[3];
+    EclipseContactReading contacts[3];  // by ContactPhase
     double maximumFraction = -1.0;  // 0..1; -1.0 not computed
     std::int32_t centralSeconds = 0;
     double pathWidthKm = 0.0;
@@ -34,6 +34,8 @@ struct EclipsePanelReading {
     double maximumSunAltitude = 0.0;
     DateTime shown;     // the browsed moment, UT
     MapPoint location;  // selected on the map, west positive
+    // A place at sea has no time zone: its times are shown in UT.
+    bool timeZoneKnown = true;
     double timeZoneHours = 0.0;
     bool daylightSaving = false;  // of the application's time options
     MapPoint centre;

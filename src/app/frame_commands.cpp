@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "app/app_interfaces.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -11,21 +12,21 @@ namespace {
 using N = CommandNeed;
 
 constexpr FrameCommand kCommands[] = {
-    {CMD_NEW_GRAPH, N::Unavailable},
-    {CMD_OPEN_GRAPH, N::Unavailable},
+    {CMD_NEW_GRAPH, N::KindAvailable},
+    {CMD_OPEN_GRAPH, N::GraphFiles},
     {CMD_SAVE_GRAPH, N::ActiveGraph},
     {CMD_SAVE_GRAPH_AS, N::ActiveGraph},
     // The recent graph files open in graph windows.
-    {CMD_RECENT_FILE_FIRST, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 1, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 2, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 3, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 4, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 5, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 6, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 7, N::Unavailable},
-    {CMD_RECENT_FILE_FIRST + 8, N::Unavailable},
-    {CMD_RECENT_FILE_LAST, N::Unavailable},
+    {CMD_RECENT_FILE_FIRST, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 1, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 2, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 3, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 4, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 5, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 6, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 7, N::GraphFiles},
+    {CMD_RECENT_FILE_FIRST + 8, N::GraphFiles},
+    {CMD_RECENT_FILE_LAST, N::GraphFiles},
     {CMD_EXIT, N::Nothing},
     {CMD_UNDO, N::UndoStep},
     {CMD_REDO, N::RedoStep},
@@ -50,7 +51,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_EVENT_FORECAST, N::Nothing},
     {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},
-    {CMD_SYMBOLS, N::Unavailable},
+    {CMD_SYMBOLS, N::Nothing},
     {CMD_EDUCATOR, N::Unavailable},
     {CMD_DATE_TIME, N::Nothing},
     {CMD_LOCATION, N::Nothing},
@@ -118,6 +119,7 @@ bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContex
         const int kind = WindowKindOfCommand(command.id);
         return kind >= 0 && (context.kindsAvailable & (1u << kind)) != 0;
     }
+    case N::GraphFiles: return (context.kindsAvailable & (1u << kGraphWindow)) != 0;
     case N::Unavailable: return false;
     }
     return false;
@@ -133,6 +135,7 @@ int WindowKindOfCommand(int id) noexcept {
         {CMD_NEW_SATURN, 4},       {CMD_NEW_ECLIPSE, 5},  {CMD_NEW_SKY, 6},     {CMD_NEW_SOLAR_SYSTEM, 7},
         {CMD_SHOW_GRAPH, 0},       {CMD_SHOW_JUPITER, 1}, {CMD_SHOW_PICTURE, 2}, {CMD_SHOW_REPORT, 3},
         {CMD_SHOW_SATURN, 4},      {CMD_SHOW_ECLIPSE, 5}, {CMD_SHOW_SKY, 6},    {CMD_SHOW_SOLAR_SYSTEM, 7},
+        {CMD_NEW_GRAPH, 0},
     };
     for (const KindCommand& entry : kKindCommands) {
         if (entry.id == id) return entry.kind;
@@ -140,6 +143,8 @@ int WindowKindOfCommand(int id) noexcept {
     return -1;
 }
 
-bool IsNewWindowCommand(int id) noexcept { return id >= CMD_NEW_SKY && id <= CMD_NEW_ECLIPSE; }
+bool IsNewWindowCommand(int id) noexcept {
+    return (id >= CMD_NEW_SKY && id <= CMD_NEW_ECLIPSE) || id == CMD_NEW_GRAPH;
+}
 
 }  // namespace corvinata

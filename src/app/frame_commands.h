@@ -22,6 +22,7 @@ enum class CommandNeed {
     SeveralLayouts,   // at least two layouts
     LayoutEntry,      // the layout its menu entry names exists
     KindAvailable,    // the program offers the window kind the command opens or shows
+    GraphFiles,       // the program offers Graph windows, which graph files open in
     Unavailable,      // the window or tool it reaches is not part of the program yet
 };
 

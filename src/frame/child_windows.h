@@ -41,6 +41,9 @@ public:
     // The kind's shared document is told that the time moved on (event 10).
     virtual void RefreshSharedDocument() {}
     virtual void UnregisterClasses() {}
+    // A command of the kind's own that the frame passes on (the graph file
+    // commands); false when the kind has none of that number.
+    virtual bool RunCommand(int id) { return static_cast<void>(id), false; }
 };
 
 // Where new windows open: from (50, 50) one caption height further each

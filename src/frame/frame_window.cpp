@@ -1,5 +1,7 @@
 #include "frame/frame_window.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include <iterator>
@@ -19,6 +21,7 @@
 #include "frame/report_kind_setup.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
+#include "tools/symbol_table_window_win.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
@@ -413,7 +416,7 @@ void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
     // A step made inside a child window (a click on a map, a panel's
     // button): Undo and Redo follow at once, also for their accelerators.
-    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateCommandStates();
+    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateUndoRedoStates();
     if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
         toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
         NightColours::Switched();
@@ -498,6 +501,7 @@ FrameCommandContext FrameWindow::CommandContext() const {
     for (int kind = 0; kind < kWindowKindCount; ++kind) {
         if (children_.HasKind(kind)) context.kindsAvailable |= 1u << kind;
     }
+    context.graphCanBeSaved = mdiClient_ && children_.ActiveWindowOf(kGraphWindow) != nullptr;
     if (MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr) {
         if (const CommandHistory* history = active->History()) {
             context.canUndo = history->PeekUndoCommand() != nullptr;
@@ -532,6 +536,26 @@ void FrameWindow::UpdateCommandStates() {
         toolbar_.SetChecked(id, shown);
     }
     DrawMenuBar(window_);
+}
+
+void FrameWindow::AddModelessDialog(HWND dialog) {
+    if (dialog && std::find(modeless_.begin(), modeless_.end(), dialog) == modeless_.end()) modeless_.push_back(dialog);
+}
+
+void FrameWindow::RemoveModelessDialog(HWND dialog) {
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
+}
+
+// Only the two items of the Edit menu and their buttons: the menu bar itself
+// is not redrawn (that would repaint the child windows too).
+void FrameWindow::UpdateUndoRedoStates() {
+    if (!window_) return;
+    const FrameCommandContext context = CommandContext();
+    for (const int id : {CMD_UNDO, CMD_REDO}) {
+        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(id), context);
+        EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        toolbar_.SetEnabled(id, enabled);
+    }
 }
 
 void FrameWindow::OnCommand(int id) {
@@ -636,6 +660,16 @@ void FrameWindow::OnWindowCommand(int id) {
     }
     MdiChildWindow* active = children_.ActiveWindow();
     switch (id) {
+    case CMD_OPEN_GRAPH:
+        if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        break;
+    case CMD_SAVE_GRAPH:
+    case CMD_SAVE_GRAPH_AS:
+        // The active Graph window saves itself.
+        if (MdiChildWindow* graph = children_.ActiveWindowOf(kGraphWindow)) {
+            SendMessageW(graph->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        }
+        break;
     case CMD_UNDO:
     case CMD_REDO:
         if (CommandHistory* history = active ? active->History() : nullptr) {
@@ -658,6 +692,9 @@ void FrameWindow::OnWindowCommand(int id) {
         children_.ResetActiveTime();
         break;
     default:
+        if (id >= CMD_RECENT_FILE_FIRST && id <= CMD_RECENT_FILE_LAST) {
+            if (ChildWindowKind* graphs = children_.KindOf(kGraphWindow)) graphs->RunCommand(id);
+        }
         break;
     }
 }
@@ -893,6 +930,14 @@ void FrameWindow::SaveNightVision() {
 }
 
 void FrameWindow::CreateTools() {
+    SymbolTableWindowParams symbols;
+    symbols.instance = instance_;
+    symbols.storage = &app_.GetStorage();
+    symbols.settingsRoot = app_.Keys().Root();
+    symbols.storeOnExit = [this] { return app_.Options().general.saveOptionsOnExit; };
+    symbols.modeless = &modeless_;
+    symbols.command = CMD_SYMBOLS;
+    tools_.Add(std::make_unique<SymbolTableWindow>(std::move(symbols)));
     CalculatorWindowParams calculator;
     calculator.instance = instance_;
     calculator.storage = &app_.GetStorage();

@@ -39,6 +39,7 @@ constexpr UINT kStartupMessage = WM_APP;
 // that keeps the status line's place and time current; its timer runs the
 // application's clock.
 class FrameWindow final : public ChildWindowHost,
+                          public ModelessDialogs,
                           private ApplicationMessages,
                           private LayoutFrame,
                           private NotificationObserver,
@@ -67,6 +68,7 @@ public:
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept;
     ChildWindowRegistry& Registry() noexcept { return registry_; }
+    NightVisionSettings& NightVision() noexcept { return options_.NightVision(); }
     NavigationHistory& Navigation() noexcept { return navigation_; }
     // The toolbar tooltip of a command, with the step that Undo, Redo or a
     // navigation button would take.
@@ -75,6 +77,10 @@ public:
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
+    // The modeless dialogs of the message loop, and the option commands
+    // (night vision among them), for the window kinds' panels.
+    ModelessDialogList& Modeless() noexcept { return modeless_; }
+    OptionCommands& Options() noexcept { return options_; }
     // Whether the first-run question is to be asked and whether the frame
     // is shown when it is created; tests switch both off.
     void SetOfferWelcome(bool offer) noexcept { offerWelcome_ = offer; }
@@ -85,6 +91,11 @@ public:
 
     // Enables and grays the menu items and toolbar buttons from the table.
     void UpdateCommandStates();
+    // The same for Undo and Redo alone.
+    void UpdateUndoRedoStates();
+    // The control panels' dialogs join the message loop's keyboard handling.
+    void AddModelessDialog(HWND dialog) override;
+    void RemoveModelessDialog(HWND dialog) override;
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // Lists the recent graph files in the File menu above Exit.

@@ -128,6 +128,16 @@ bool PictureSource::DrawInWindow(HWND window, HDC dc, bool reload, bool fit, SIZ
     return ok && picture_;
 }
 
+void PictureSource::Render(HDC dc, int left, int top, int width, int height) const {
+    if (!picture_) return;
+    OLE_XSIZE_HIMETRIC sourceWidth = 0;
+    OLE_YSIZE_HIMETRIC sourceHeight = 0;
+    picture_->get_Width(&sourceWidth);
+    picture_->get_Height(&sourceHeight);
+    // The picture's rows run bottom up: start at its lower edge.
+    picture_->Render(dc, left, top, width, height, 0, sourceHeight, sourceWidth, -sourceHeight, nullptr);
+}
+
 CaptureSurface::CaptureSurface(int width, int height) {
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);

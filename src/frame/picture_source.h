@@ -34,6 +34,10 @@ public:
     // `fit` also enlarged) to fit without distortion; the drawn size goes
     // to `drawn`. False when there is no picture to draw.
     bool DrawInWindow(HWND window, HDC dc, bool reload, bool fit, SIZE& drawn);
+    // Draws the whole picture into the rectangle (nothing without one).
+    void Render(HDC dc, int left, int top, int width, int height) const;
+    // Lets go of the picture; IsLoaded is false until the next Load.
+    void Unload() { Release(); }
 
 private:
     void Release();

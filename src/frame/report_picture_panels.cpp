@@ -112,6 +112,11 @@ void PictureControlPanel::OnInitDialog() {
     GetDlgItemTextW(GetDialogWindow(), kPackCountItem, pattern, kEntryTextLimit + 1);
     SetDlgItemTextW(GetDialogWindow(), kPackCountItem,
                     PicturePackCountText(pattern, static_cast<int>(packs_.size())).Text());
+    // The list takes the pane's height; the rest keeps to its bottom.
+    anchors_.Record(GetDialogWindow(), {{kPictureListItem, PaneAnchor::Stretch},
+                                        {kPackCountItem, PaneAnchor::Bottom},
+                                        {kPicturePacksItem, PaneAnchor::Bottom},
+                                        {kPictureHintItem, PaneAnchor::Bottom}});
 }
 
 void PictureControlPanel::FillList() {
@@ -197,6 +202,8 @@ INT_PTR PictureControlPanel::OnNotify(const NMHDR& header) {
 INT_PTR PictureControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(); return TRUE;
+        case WM_SIZE: anchors_.Apply(); return TRUE;
+        case WM_CLOSE: services_.ShowControlPanel(false); return TRUE;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_COMMAND:
             if (LOWORD(wParam) == kPicturePacksItem) services_.ShowPicturePacksDialog(GetDialogWindow());

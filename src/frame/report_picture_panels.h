@@ -6,6 +6,7 @@
 #include "app/picture_eclipse_commands.h"
 #include "app/report_picture_panels.h"
 #include "frame/control_panel.h"
+#include "frame/pane_anchors.h"
 #include "frame/panel_services.h"
 
 namespace corvinata {
@@ -57,6 +58,7 @@ public:
 constexpr int kPictureListItem = 20741;
 constexpr int kPackCountItem = 20882;
 constexpr int kPicturePacksItem = 20522;
+constexpr int kPictureHintItem = 20881;
 
 class PictureControlPanel final : public ControlPanel {
 public:
@@ -82,6 +84,7 @@ private:
     const PicturePackList& packs_;
     std::vector<PictureRow> rows_;
     String cellText_;  // the list reads a cell's text after the notification returns
+    PaneAnchors anchors_;
     int sortColumn_ = -1;
     bool updating_ = false;
 };

@@ -1,9 +1,80 @@
 #include "frame/window_kinds.h"
 
+#include <algorithm>
+#include <memory>
+
+#include "frame/picture_dialogs.h"
+#include "frame/picture_window.h"
 #include "resources/resource_ids.h"
+#include "views/eclipse_window_win.h"
+#include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
+
+namespace {
+
+// The message loop's list of modeless dialogs, as the panels add to it.
+class FrameModeless final : public ModelessDialogs {
+public:
+    explicit FrameModeless(ModelessDialogList& list) : list_(list) {}
+    void AddModelessDialog(HWND dialog) override { list_.push_back(dialog); }
+    void RemoveModelessDialog(HWND dialog) override {
+        list_.erase(std::remove(list_.begin(), list_.end(), dialog), list_.end());
+    }
+
+private:
+    ModelessDialogList& list_;
+};
+
+// What the panels ask of the program.
+class ProgramPanelServices final : public PanelServices {
+public:
+    ProgramPanelServices(FrameWindow& frame, Application& app, HINSTANCE instance)
+        : frame_(frame), app_(app), instance_(instance) {}
+    DateTimeLocation CurrentTimeAndLocation() const override { return app_.Current().GetTimeAndLocation(); }
+    bool IsNightVisionActive() const override { return frame_.Options().NightVision().IsNightVisionActive(); }
+    void ShowControlPanel(bool show) override {
+        if (frame_.IsPaneShown(CMD_VIEW_CONTROL_PANEL) != show) {
+            SendMessageW(frame_.Window(), WM_COMMAND, MAKEWPARAM(CMD_VIEW_CONTROL_PANEL, 0), 0);
+        }
+    }
+    // The Related Tasks pane builds its tasks from the frame's active
+    // window when it is shown; a panel has nothing to add.
+    void RefreshRelatedTasks(PanelWindow&) override {}
+    void ShowPicturePacksDialog(HWND parent) override {
+        corvinata::ShowPicturePacksDialog(instance_, parent, app_.GetStorage(), app_.PicturePacks(),
+                                          app_.PicPackList());
+    }
+
+private:
+    FrameWindow& frame_;
+    Application& app_;
+    HINSTANCE instance_;
+};
+
+std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Application& app, HINSTANCE instance) {
+    PictureKindServices services;
+    services.instance = instance;
+    services.app = &app;
+    services.children = &frame.Children();
+    services.offer = [&frame] {
+        PictureMenuOffer offer;
+        offer.skyWindow = frame.Children().HasKind(kSkyWindow);
+        offer.solarSystemWindow = frame.Children().HasKind(kSolarSystemWindow);
+        offer.objectInfo = frame.Tools().Find(CMD_OBJECT_INFO) != nullptr;
+        return offer;
+    };
+    // Until those windows take a body from here, showing one brings its window.
+    services.showBodyIn = [&frame](int kind, const BodyIdentifier&) { frame.Children().ShowWindow(kind); };
+    return std::make_unique<PictureWindowKind>(std::move(services),
+                                               std::make_unique<ProgramPanelServices>(frame, app, instance),
+                                               frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
+                                               std::make_unique<FrameModeless>(frame.Modeless()));
+}
+
+}  // namespace
 
 void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE instance, const ProgramFonts& fonts) {
     FrameWindow* const owner = &frame;
@@ -11,7 +82,22 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                          [owner] { return owner->NightVisionActive(); }};
     sky.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
     frame.Children().AddKind(MakeSkyWindowKind(sky));
+    frame.Children().AddKind(MakePictureKind(frame, app, instance));
+    AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());
+    auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
+                                                    instance,
+                                                    GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
+    graphs->SetChildren(&frame.Children());
+    frame.Children().AddKind(std::move(graphs));
+    SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); },
+                                   frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
+    frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
+}
+
+PictureWindowKind* GetPictureKind(FrameWindow& frame) {
+    return dynamic_cast<PictureWindowKind*>(frame.Children().KindOf(kPictureWindow));
 }
 
 }  // namespace corvinata

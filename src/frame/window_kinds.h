@@ -1,5 +1,6 @@
-// The window kinds the program offers: the one place where the program's
-// start-up (and the tests that start it) add them to the frame.
+// The window kinds the program offers, added to the frame in one place: the
+// program calls this once its frame exists, and so do the tests that start
+// the program's windows.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,11 @@
 
 namespace corvinata {
 
+class PictureWindowKind;
+
 void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE instance, const ProgramFonts& fonts);
+
+// The Picture kind of the frame, or none.
+PictureWindowKind* GetPictureKind(FrameWindow& frame);
 
 }  // namespace corvinata

@@ -22,7 +22,7 @@ EclipsePanelReading CentralTotalAtAPlace() {
     r.phaseBegin = MakeDateTime(2006, 3, 29, 9.5, kUniversalTime);
     r.phaseEnd = MakeDateTime(2006, 3, 29, 11.25, kUniversalTime);
     r.contacts[kFirstContact] = {9.75, 40.0};
-    r.contacts[kMaximumContact] = {10.25, 45.5};
+    r.contacts[kGreatestEclipse] = {10.25, 45.5};
     r.contacts[kLastContact] = {kNoTimeHours, -3.0};
     r.maximumFraction = 0.5;
     r.centralSeconds = 245;

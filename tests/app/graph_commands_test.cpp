@@ -16,7 +16,7 @@ namespace {
 
 using test::Utf8;
 
-using test::FakeGraphWindow;
+
 using test::LineNames;
 using test::NamedLine;
 
@@ -36,7 +36,7 @@ protected:
     GraphActions actions{CommandContext{hub, scriptErrors}};
     test::TestGraph graph{hub};
     GraphDocument& document = graph.document;
-    FakeGraphWindow window{document, 0};
+    GraphView window{document, 0};
 };
 
 struct TextCase {
@@ -69,7 +69,7 @@ TEST_F(GraphCommandsTest, TextsNameTheLineTheStepChanges) {
         test::TestGraph other(hub);
         GraphDocument& doc = other.document;
         other.AddLines("abc");
-        FakeGraphWindow w(doc, 7);
+        GraphView w(doc, 7);
         c.act(actions, w);
         ASSERT_NE(doc.History().PeekUndoCommand(), nullptr) << c.name;
         EXPECT_EQ(Utf8(doc.History().PeekUndoCommand()->GetText(false)), c.redo) << c.name;
@@ -130,7 +130,7 @@ TEST_F(GraphCommandsTest, CompoundDeleteBeyondTheLinesLeftIsSkipped) {
 
 // Undoing in one window after an edit in the other undoes the last edit.
 TEST_F(GraphCommandsTest, TwoWindowsOfOneGraphShareOneHistory) {
-    FakeGraphWindow second(document, 1);
+    GraphView second(document, 1);
     actions.InsertLine(window, NamedLine("x"), nullptr);
     actions.InsertLine(second, NamedLine("y"), nullptr);
     EXPECT_EQ(document.History().ChangedWindow(), &second);
@@ -164,12 +164,12 @@ TEST_F(GraphCommandsTest, RefusedYLimitRecordsNothingAndTellsTheScript) {
         GraphDocument& doc = other.document;
         if (c.valueKind != kValueKindUnknown) other.AddLines("a");
         doc.SetValueKind(c.valueKind, -1);
-        FakeGraphWindow w(doc, 3);
+        GraphView w(doc, 3);
         test::FakeScriptErrors errors;
         GraphActions graph(CommandContext{hub, errors});
         TimeAndLocation options = doc.Options();
         options.yAxisMin = options.yAxisMax = c.value;
-        graph.ChangeOptions(w, options, c.field, w.guideLine, nullptr);
+        graph.ChangeOptions(w, options, c.field, w.IsGuideLineShown(), nullptr);
         EXPECT_EQ(doc.History().StepCount(), 0) << c.name;
         EXPECT_TRUE(doc.History().IsAtSavedState()) << c.name;
         EXPECT_EQ(Utf8(errors.error), c.error) << c.name;
@@ -179,12 +179,13 @@ TEST_F(GraphCommandsTest, RefusedYLimitRecordsNothingAndTellsTheScript) {
 TEST_F(GraphCommandsTest, ChangeOptionsComparesTheMergedRecordAndTheGuideLine) {
     TimeAndLocation options = document.Options();
     options.yAxisReversed = true;  // a field other than the one named
-    actions.ChangeOptions(window, options, kYAxisMaxField, window.guideLine, nullptr);
+    window.ShowGuideLine(true);
+    actions.ChangeOptions(window, options, kYAxisMaxField, window.IsGuideLineShown(), nullptr);
     EXPECT_EQ(document.History().StepCount(), 0);
     actions.ChangeOptions(window, options, kYAxisMaxField, false, nullptr);
     ASSERT_EQ(document.History().StepCount(), 1);
     EXPECT_EQ(document.History().PeekUndoCommand()->Count(), 1);
-    EXPECT_FALSE(window.guideLine);
+    EXPECT_FALSE(window.IsGuideLineShown());
     options.yAxisMax = 50.0;
     actions.ChangeOptions(window, options, kYAxisMaxField, false, nullptr);
     EXPECT_EQ(document.Options().yAxisMax, 50.0);
@@ -192,7 +193,7 @@ TEST_F(GraphCommandsTest, ChangeOptionsComparesTheMergedRecordAndTheGuideLine) {
     EXPECT_EQ(RedoText(), "Change Graph Options");
     document.History().UndoCommands(2);
     EXPECT_EQ(document.Options().yAxisMax, 100.0);  // the phases' limit
-    EXPECT_TRUE(window.guideLine);
+    EXPECT_TRUE(window.IsGuideLineShown());
 }
 
 TEST_F(GraphCommandsTest, EveryExecutedCommandBroadcastsTheGraphEditWithItsDocument) {

@@ -5,8 +5,8 @@
 #include "app/settings_records.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
-#include "support/eclipse_window_fake.h"
 #include "support/test_text.h"
+#include "views/eclipse_view.h"
 
 namespace corvinata {
 namespace {
@@ -27,8 +27,6 @@ public:
 private:
     PictureDocument& model_;
 };
-
-using FakeEclipseWindow = test::FakeEclipseCommands;
 
 class PictureEclipseCommandsTest : public ::testing::Test {
 protected:
@@ -51,7 +49,8 @@ protected:
     PictureDocument picture{hub, packs};
     FakePictureWindow pictureWindow{picture};
     SolarEclipseDocument eclipse{hub, MakeDateTime(2006, 3, 29)};
-    FakeEclipseWindow eclipseWindow{eclipse};
+    EclipseView eclipseWindow{eclipse};
+    EclipseCommandHistory& eclipseHistory = eclipseWindow.GetCommandHistory();
     PictureActions pictures{context};
     SolarEclipseActions eclipses{context};
 };
@@ -70,66 +69,76 @@ TEST_F(PictureEclipseCommandsTest, ShowPictureNamesBothPicturesAndSkipsTheOneSho
 
 TEST_F(PictureEclipseCommandsTest, CheckDateResetsAMovedMapAndUndoesAsOne) {
     eclipses.CheckDate(eclipseWindow, MakeDateTime(2006, 3, 29, 12.0), nullptr);
-    EXPECT_EQ(eclipseWindow.history.StepCount(), 0);
-    eclipseWindow.centre = MapPoint{15.0, 20.0};
-    eclipseWindow.zoom = 4;
+    EXPECT_EQ(eclipseHistory.StepCount(), 0);
+    eclipseWindow.SetCentreLongitude(15.0);
+    eclipseWindow.SetCentreLatitude(20.0);
+    eclipseWindow.SetZoom(4);
     eclipses.CheckDate(eclipseWindow, MakeDateTime(2008, 8, 1), nullptr);
-    EXPECT_EQ(eclipseWindow.history.PeekUndoCommand()->Count(), 3);
-    EXPECT_EQ(Redo(eclipseWindow.history), "Check for eclipse on 01.08.2008");
+    EXPECT_EQ(eclipseHistory.PeekUndoCommand()->Count(), 3);
+    EXPECT_EQ(Redo(eclipseHistory), "Check for eclipse on 01.08.2008");
     EXPECT_TRUE(eclipse.Model().found);
-    eclipseWindow.history.UndoCommands(1);
+    EXPECT_EQ(eclipseWindow.GetDetailsTime().year, 2008);  // the window follows its document
+    eclipseHistory.UndoCommands(1);
     EXPECT_EQ(eclipse.Model().date.year, 2006);
-    EXPECT_EQ(eclipseWindow.zoom, 4);
-    EXPECT_EQ(eclipseWindow.centre.latitude, 20.0);
+    EXPECT_EQ(eclipseWindow.GetZoom(), 4);
+    EXPECT_EQ(eclipseWindow.GetCentre().latitude, 20.0);
 }
 
 TEST_F(PictureEclipseCommandsTest, ZoomStepsAndTheirMerge) {
-    eclipseWindow.zoom = 4;
+    eclipseWindow.SetZoom(4);
     eclipses.ZoomStep(eclipseWindow, 3, 0, false);
-    EXPECT_EQ(eclipseWindow.zoom, 5);
-    EXPECT_EQ(Redo(eclipseWindow.history), "Zoom to 72\u00B0");
+    EXPECT_EQ(eclipseWindow.GetZoom(), 5);
+    EXPECT_EQ(Redo(eclipseHistory), "Zoom to 72\u00B0");
     eclipses.ZoomStep(eclipseWindow, 1, 1, true);
     eclipses.ZoomStep(eclipseWindow, 1, 1, true);
-    EXPECT_EQ(eclipseWindow.history.StepCount(), 1);
-    EXPECT_EQ(Redo(eclipseWindow.history), "Zoom to 120\u00B0");
-    eclipseWindow.history.UndoCommands(1);
-    EXPECT_EQ(eclipseWindow.zoom, 4);
-    eclipseWindow.zoom = 1;
+    EXPECT_EQ(eclipseHistory.StepCount(), 1);
+    EXPECT_EQ(Redo(eclipseHistory), "Zoom to 120\u00B0");
+    eclipseHistory.UndoCommands(1);
+    EXPECT_EQ(eclipseWindow.GetZoom(), 4);
+    eclipseWindow.SetZoom(1);
     eclipses.ZoomStep(eclipseWindow, 1, 1, false);
-    EXPECT_EQ(eclipseWindow.history.StepCount(), 1);
+    EXPECT_EQ(eclipseHistory.StepCount(), 1);
 }
 
 // A zoom of 0 used to divide by zero.
 TEST_F(PictureEclipseCommandsTest, ZoomOutsideTheLevelsIsRefused) {
     eclipses.ZoomTo(eclipseWindow, 0, nullptr);
-    EXPECT_EQ(eclipseWindow.history.StepCount(), 0);
+    EXPECT_EQ(eclipseHistory.StepCount(), 0);
     EXPECT_EQ(Utf8(errors.error), "The zoom of the eclipse map must be between 1 and 5");
 }
 
 TEST_F(PictureEclipseCommandsTest, MapMovesThatChangeNothingRecordNothing) {
+    SolarEclipseDocument none{hub, MakeDateTime(2000, 1, 1)};
+    EclipseView plain{none};
+    eclipses.GoToCentralPath(plain, nullptr);
+    eclipses.ResetMap(plain);
+    eclipses.DisplayDetails(plain, MapPoint{kNotComputedAngle, 30.0}, kDetailsLongitude, nullptr);
+    EXPECT_EQ(plain.GetCommandHistory().StepCount(), 0);
     eclipses.GoToCentralPath(eclipseWindow, nullptr);
-    eclipses.ResetMap(eclipseWindow);
-    eclipses.DisplayDetails(eclipseWindow, MapPoint{0.0, 30.0}, kDetailsLongitude, nullptr);
-    EXPECT_EQ(eclipseWindow.history.StepCount(), 0);
-    eclipseWindow.centralPath = true;
-    eclipses.GoToCentralPath(eclipseWindow, nullptr);
-    EXPECT_EQ(Redo(eclipseWindow.history), "Go to the central path");
-    EXPECT_EQ(Undo(eclipseWindow.history), "Center 0\u00B000' W/0\u00B000' N and Zoom");
-    EXPECT_EQ(eclipseWindow.zoom, 3);
+    EXPECT_EQ(Redo(eclipseHistory), "Go to the central path");
+    EXPECT_EQ(Undo(eclipseHistory), "Center 0\u00B000' W/0\u00B000' N and Zoom");
+    const SolarEclipseModel& path = eclipse.Map();
+    const auto fit = EclipseMapCenterOn(path.pathWestLongitude, path.pathEastLongitude, path.pathNorthLatitude,
+                                        path.pathSouthLatitude);
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_EQ(eclipseWindow.GetZoom(), fit->zoom);
+    EXPECT_EQ(eclipseWindow.GetCentre().longitude, fit->centreLongitude);
 }
 
 TEST_F(PictureEclipseCommandsTest, DetailsPointLeavesThePanelItsBeforeAndAfter) {
+    eclipseWindow.SetDetailsPoint(MapPoint{0.0, 0.0});
+    const double maximum = eclipseWindow.GetDetailsTime().hours;
     eclipses.DisplayDetails(eclipseWindow, MapPoint{-16.5, 48.25}, kDetailsLongitude | kDetailsLatitude,
                             nullptr);
-    EXPECT_EQ(eclipseWindow.history.flags, 1u);
-    EXPECT_EQ(eclipseWindow.history.longitudeBefore, 0.0);
-    EXPECT_EQ(eclipseWindow.history.latitudeAfter, 48.25);
+    EXPECT_EQ(eclipseHistory.flags, 1u);
+    EXPECT_EQ(eclipseHistory.longitudeBefore, 0.0);
+    EXPECT_EQ(eclipseHistory.latitudeAfter, 48.25);
     eclipses.DisplayDetailsForTime(eclipseWindow, MakeDateTime(2006, 3, 29, 10.5), kChangeTimeOfDay,
                                    nullptr);
-    EXPECT_EQ(Redo(eclipseWindow.history), "Display details for 01.01.1583 10:30:00");
-    eclipseWindow.history.UndoCommands(2);
-    EXPECT_EQ(eclipseWindow.detailsPoint.longitude, 0.0);
-    EXPECT_EQ(eclipseWindow.detailsTime.hours, 0.0);
+    EXPECT_EQ(Redo(eclipseHistory), "Display details for 29.03.2006 10:30:00");
+    eclipseHistory.UndoCommands(2);
+    EXPECT_EQ(eclipseWindow.GetDetailsPoint().longitude, 0.0);
+    EXPECT_EQ(eclipseWindow.GetDetailsTime().hours, maximum);
 }
 
 }  // namespace

@@ -10,48 +10,37 @@
 #include "frame/trackbar_control.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
-#include "support/eclipse_window_fake.h"
 #include "support/test_text.h"
+#include "views/eclipse_view.h"
 
 namespace corvinata {
 namespace {
 
 using test::MakeDateTime;
 
-// A Solar eclipse window over the 2006 total eclipse; its panel hears of
-// every change, as the window's notification would tell it.
-class FakeEclipseWindow final : public EclipsePanelWindow, public test::FakeEclipseCommands {
+// A Solar eclipse view over the 2006 total eclipse, 36 N 30 E, its map 720
+// x 360 pixels at level 2; its panel hears of every step, as the window's
+// update would tell it.
+class PanelledEclipseView final : public EclipsePanelWindow, public EclipseView {
 public:
-    FakeEclipseWindow(SolarEclipseDocument& document, ControlPanel& panel)
-        : test::FakeEclipseCommands(document), panel_(panel) {
-        detailsPoint = MapPoint{-30.0, 36.0};
-        detailsTime = MakeDateTime(2006, 3, 29, 10.0, kUniversalTime);
-        centre = MapPoint{10.0, 5.0};
-        zoom = 2;
-        centralPath = true;
+    PanelledEclipseView(SolarEclipseDocument& document, ControlPanel& panel)
+        : EclipseView(document), panel_(panel) {
+        SetClientSize(720, 360);
+        SetDetailsPoint(MapPoint{-30.0, 36.0});
+        SetDetailsTime(MakeDateTime(2006, 3, 29, 10.0, kUniversalTime));
+        SetCentreLongitude(10.0);
+        SetCentreLatitude(5.0);
+        SetZoom(2);
     }
     HWND GetWindowHandle() const override { return nullptr; }
     void WheelZoom(int) override {}
     EclipseWindowCommands& GetCommands() override { return *this; }
-    EclipsePanelReading ReadPanel() const override {
-        EclipsePanelReading r;
-        r.searched = Document().Model().date;
-        r.locationSelected = true;
-        r.type = kCentralTotalEclipse;
-        r.contacts[kFirstContact] = {9.75, 40.0};
-        r.contacts[kMaximumContact] = {10.25, 45.0};
-        r.maximumFraction = -1.0;
-        r.shown = detailsTime;
-        r.location = detailsPoint;
-        r.centre = centre;
-        r.zoom = zoom;
-        return r;
-    }
-    double VisibleLongitudeSpan() const override { return 80.0; }
-    double VisibleLatitudeSpan() const override { return 40.0; }
+    EclipsePanelReading ReadPanel() const override { return EclipseView::ReadPanel(false); }
+    double VisibleLongitudeSpan() const override { return Projection().VisibleLongitudeSpan(); }
+    double VisibleLatitudeSpan() const override { return Projection().VisibleLatitudeSpan(); }
 
 private:
-    void Changed() override { panel_.Update(nullptr); }
+    void OnViewStepDone() override { panel_.Update(nullptr); }
     ControlPanel& panel_;
 };
 
@@ -107,34 +96,36 @@ protected:
     test::FakePanelServices services;
     EclipseControlPanel panel{services, actions};
     SolarEclipseDocument document{hub, MakeDateTime(2006, 3, 29, 0.0, kUniversalTime)};
-    FakeEclipseWindow window{document, panel};
+    PanelledEclipseView window{document, panel};
+    EclipseCommandHistory& history = window.GetCommandHistory();
     bool created = false;
 };
 
 TEST_F(EclipsePanelTest, ShowsTheWindowAndEachControlMakesOneStep) {
-    EXPECT_EQ(Text(kMaximumLabelItem), "Maximum contact (--%)");
+    // Antalya saw the total phase.
+    EXPECT_EQ(Text(kMaximumLabelItem), "Maximum contact (100%)");
     auto* longitude = FindCustomControl<PickerControl<AnglePicker>>(Item(kLongitudePickerItem));
     ASSERT_NE(longitude, nullptr);
     EXPECT_DOUBLE_EQ(longitude->GetValue(), 30.0);  // east positive
 
     ClickRightHalf(Item(kTimeSpinnerItem));  // one minute on
     EXPECT_EQ(Text(kBrowseTimeItem), "10:01:00");
-    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(history.UndoableCount(), 1);
 
-    ClickRightHalf(Item(kLongitudeSpinnerItem));  // a quarter of 80 degrees
-    EXPECT_EQ(window.history.UndoableCount(), 2);
-    EXPECT_DOUBLE_EQ(window.centre.longitude, 20.0 - 20.0);  // snapped to 20, then one quarter east
+    ClickRightHalf(Item(kLongitudeSpinnerItem));  // a quarter of the 180 degrees in view
+    EXPECT_EQ(history.UndoableCount(), 2);
+    EXPECT_DOUBLE_EQ(window.GetCentre().longitude, -45.0);  // snapped to 0, then one quarter east
 
     SendMessageW(Dialog(), kTrackbarMovedMessage, MAKEWPARAM(2, 4), 0);
-    EXPECT_EQ(window.zoom, 4);
-    ASSERT_EQ(window.history.UndoableCount(), 3);
-    EXPECT_EQ(test::Utf8(window.history.PeekUndoCommand()->GetText(false)).substr(0, 8), "Zoom to ");
-    window.history.UndoCommands(1);
-    EXPECT_EQ(window.zoom, 2);
+    EXPECT_EQ(window.GetZoom(), 4);
+    ASSERT_EQ(history.UndoableCount(), 3);
+    EXPECT_EQ(test::Utf8(history.PeekUndoCommand()->GetText(false)).substr(0, 8), "Zoom to ");
+    history.UndoCommands(1);
+    EXPECT_EQ(window.GetZoom(), 2);
 
     longitude->SetValue(-12.5);  // 12.5 degrees west
     SendMessageW(Item(kApplyLocationItem), BM_CLICK, 0, 0);
-    EXPECT_DOUBLE_EQ(window.detailsPoint.longitude, 12.5);
+    EXPECT_DOUBLE_EQ(window.GetDetailsPoint().longitude, 12.5);
 
     auto* date = FindCustomControl<DatePickerControl>(Item(kGoToDateItem));
     ASSERT_NE(date, nullptr);
@@ -152,8 +143,8 @@ TEST_F(EclipsePanelTest, AContactLinkBrowsesToItsTime) {
     PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, client.bottom / 2));
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    EXPECT_DOUBLE_EQ(window.detailsTime.hours, 9.75);
-    EXPECT_EQ(window.detailsTime.day, 29);
+    EXPECT_NEAR(window.GetDetailsTime().hours, window.Details().circumstances.firstContact.time, 0.5 / 3600.0);
+    EXPECT_EQ(window.GetDetailsTime().day, 29);
 
     panel.RestoreState(TimeStep{kDaysUnit, 2}, MakeDateTime(2017, 8, 21, 0.0, kUniversalTime));
     TimeStep step;

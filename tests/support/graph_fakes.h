@@ -1,5 +1,5 @@
 // A real graph document for the tests of the graph commands and of the
-// Graph control panel, and a window standing in for the Graph window.
+// Graph control panel.
 #pragma once
 
 #include <memory>
@@ -9,6 +9,7 @@
 #include "documents/graph_document.h"
 #include "support/app_fakes.h"
 #include "support/test_text.h"
+#include "views/graph_view.h"
 
 namespace corvinata::test {
 
@@ -39,23 +40,6 @@ struct TestGraph {
     }
     FakeCurrentTime now;
     GraphDocument document;
-};
-
-class FakeGraphWindow final : public GraphWindowCommands {
-public:
-    FakeGraphWindow(GraphDocument& document, int number) : document_(document), number_(number) {
-        document_.AttachView(*this);
-    }
-    ~FakeGraphWindow() override { document_.DetachView(*this); }
-    int WindowNumber() const override { return number_; }
-    bool IsGuideLineShown() const override { return guideLine; }
-    GraphDocumentModel& GetDocument() override { return document_; }
-    void ShowGuideLine(bool shown) override { guideLine = shown; }
-    bool guideLine = true;
-
-private:
-    GraphDocument& document_;
-    int number_;
 };
 
 }  // namespace corvinata::test

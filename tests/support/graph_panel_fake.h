@@ -15,7 +15,9 @@ namespace corvinata::test {
 // values and moments come from the real document.
 class FakeGraphPanelSource final : public GraphPanelSource {
 public:
-    explicit FakeGraphPanelSource(GraphDocument& document) : window(document, 1), document_(document) {}
+    explicit FakeGraphPanelSource(GraphDocument& document) : window(document, 1), document_(document) {
+        window.ShowGuideLine(true);
+    }
     GraphWindowCommands& GetCommands() override { return window; }
     GraphPanelLine LineAt(int index) const override { return lines.at(static_cast<std::size_t>(index)); }
     String FormatValueAt(int index, int step) const override {
@@ -47,7 +49,7 @@ public:
         }
     }
 
-    FakeGraphWindow window;
+    GraphView window;
     std::vector<GraphPanelLine> lines;
     int step = 10;
     bool first = true;

@@ -1,0 +1,133 @@
+// Times the Solar Eclipse window under Wine, in-process on a real frame: from
+// the Window > New > Solar Eclipse command to the first painted map (the
+// eclipse of 11 August 1999, its model computed for the new window's
+// document), and one repaint of the map at 1000 x 700 pixels. Prints the
+// median of the runs. Run by hand beside countryshape.dat:
+//   wine eclipse_timing.exe [runs]
+// The program's settings of this prefix are removed before and after.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "base/storage_service_win.h"
+#include "frame/application_run.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/frame_window.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
+#include "resources/resource_ids.h"
+#include "views/eclipse_window_win.h"
+
+namespace {
+
+using namespace corvinata;
+
+void RemoveSettings() {
+    Win32StorageService storage;
+    storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
+}
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
+    RemoveSettings();
+    wchar_t module[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    PathName program;
+    program.SetPath(module);
+    std::vector<double> opens;
+    std::vector<double> repaints;
+    bool modelKept = true;
+    {
+        // Started as the program starts: controls, frame, fonts, window kinds.
+        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
+        Application& app = *started;
+        if (!StartApplication(app)) return 1;
+        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
+        ModelessDialogList modeless;
+        FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
+        frame.SetOfferWelcome(false);
+        frame.SetShowOnCreate(false);
+        if (!frame.Create()) return 1;
+        ProgramFonts fonts(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
+        SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+        SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
+        DateTime date;
+        date.year = 1999, date.month = 8, date.day = 11, date.hours = 12.0, date.timeSystem = kUniversalTime;
+        app.Current().SetDateTime(date, false);
+        for (int i = 0; i < runs; ++i) {
+            LARGE_INTEGER start, end;
+            QueryPerformanceCounter(&start);
+            SendMessageW(frame.Window(), WM_COMMAND, CMD_NEW_ECLIPSE, 0);
+            auto* window = dynamic_cast<SolarEclipseWindow*>(frame.Children().ActiveWindow());
+            if (!window) return 1;
+            UpdateWindow(window->Display().Handle());
+            QueryPerformanceCounter(&end);
+            opens.push_back(Milliseconds(start, end));
+            SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+            Pump();
+        }
+        SendMessageW(frame.Window(), WM_COMMAND, CMD_NEW_ECLIPSE, 0);
+        auto* window = dynamic_cast<SolarEclipseWindow*>(frame.Children().ActiveWindow());
+        if (!window) return 1;
+        // Room for a map of 1000 x 700: the panes beside the windows go.
+        for (const int pane : {CMD_VIEW_RELATED_TASKS, CMD_VIEW_WINDOW_MANAGER, CMD_VIEW_CONTROL_PANEL}) {
+            if (frame.IsPaneShown(pane)) SendMessageW(frame.Window(), WM_COMMAND, pane, 0);
+        }
+        SendMessageW(frame.MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        RECT client{};
+        GetClientRect(frame.MdiClient(), &client);
+        const int width = std::min<int>(1000, client.right);
+        const int height = std::min<int>(700, client.bottom);
+        SendMessageW(frame.MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        RECT outer{}, inner{};
+        GetWindowRect(window->Handle(), &outer);
+        GetClientRect(window->Handle(), &inner);
+        SetWindowPos(window->Handle(), HWND_TOP, 0, 0, width + (outer.right - outer.left) - inner.right,
+                     height + (outer.bottom - outer.top) - inner.bottom, 0);
+        UpdateWindow(window->Display().Handle());
+        const SolarEclipseModel* model = &window->View().Document().Map();
+        for (int i = 0; i < runs * 3; ++i) {
+            LARGE_INTEGER start, end;
+            QueryPerformanceCounter(&start);
+            window->Display().Refresh();
+            QueryPerformanceCounter(&end);
+            repaints.push_back(Milliseconds(start, end));
+        }
+        modelKept = model == &window->View().Document().Map();
+        RECT map{};
+        GetClientRect(window->Display().Handle(), &map);
+        std::printf("map client %ldx%ld\n", map.right, map.bottom);
+        SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+    }
+    Pump();
+    RemoveSettings();
+    std::printf("command to first painted map (1999-08-11): median %.1f ms of %d\n", Median(opens), runs);
+    std::printf("repaint of the map: median %.2f ms of %d\n", Median(repaints), runs * 3);
+    std::printf("model computed once: %s\n", modelKept ? "yes" : "no");
+    return modelKept ? 0 : 1;
+}

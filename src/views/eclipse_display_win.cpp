@@ -1,0 +1,170 @@
+#include "views/eclipse_display_win.h"
+
+#include <windowsx.h>
+
+#include "base/scoped_win.h"
+#include "resources/resource_ids.h"
+#include "views/gdi_map_canvas.h"
+
+namespace corvinata {
+namespace {
+
+Colour ColourOf(COLORREF value) {
+    return Colour{GetRValue(value), GetGValue(value), GetBValue(value)};
+}
+
+bool InRange(const MapPoint& place) {
+    return place.longitude >= -180.0 && place.longitude <= 180.0 && place.latitude >= -90.0 &&
+           place.latitude <= 90.0;
+}
+
+}  // namespace
+
+bool EclipseDisplay::RegisterDisplayClass(HINSTANCE instance, HBRUSH background) {
+    WNDCLASSW wc{};
+    if (GetClassInfoW(instance, kClassName, &wc)) return true;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = kClassName;
+    return RegisterClassW(&wc) != 0;
+}
+
+void EclipseDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(kClassName, instance); }
+
+EclipseDisplay::~EclipseDisplay() {
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+bool EclipseDisplay::Create(HWND parent, HINSTANCE instance) {
+    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent, nullptr,
+                              instance, this);
+    if (!window_) return false;
+    CreateDisplayTooltip(window_);
+    FitToParent();
+    return true;
+}
+
+void EclipseDisplay::FitToParent() {
+    if (!window_) return;
+    RECT client{};
+    GetClientRect(GetParent(window_), &client);
+    MoveWindow(window_, 0, 0, client.right, client.bottom, TRUE);
+}
+
+void EclipseDisplay::Refresh() {
+    if (!window_) return;
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+}
+
+void EclipseDisplay::InvalidateMark(const MapPoint& place) {
+    const MapPoint mark = InRange(place) ? place : owner_.MapState().GetDetailsPoint();
+    if (!InRange(mark)) return;
+    const PixelRect square = EclipseMarkSquare(owner_.MapState().Projection(), mark);
+    const RECT rect{square.left, square.top, square.right, square.bottom};
+    InvalidateRect(window_, &rect, TRUE);
+}
+
+void EclipseDisplay::RefreshMarks(const MapPoint& before, const MapPoint& after) {
+    if (!window_) return;
+    InvalidateMark(before);
+    InvalidateMark(after);
+    UpdateWindow(window_);
+}
+
+void EclipseDisplay::OnPaint() {
+    ScopedPaint paint(window_);
+    const EclipseView& view = owner_.MapState();
+    const bool night = owner_.NightVisionActive();
+    const EclipseMapColours colours = EclipseMapColoursFor(view.HasEclipse(), night, ColourOf(GetSysColor(COLOR_BTNTEXT)),
+                                                           ColourOf(GetSysColor(COLOR_GRAYTEXT)));
+    GdiMapCanvas canvas(paint.Get(), owner_.TextFont());
+    DrawEclipseMap(canvas, view.Projection(), view.MapContent(owner_.CountryOutlines()), colours);
+}
+
+void EclipseDisplay::OnLeftButtonDown(int x, int y) {
+    // The keys go to the window whose map was clicked.
+    SetFocus(GetParent(window_));
+    const EclipseView& view = owner_.MapState();
+    if (!view.HasEclipse()) return;
+    if (const auto place = view.Projection().PointToLonLat(x, y)) owner_.MapClicked(*place);
+}
+
+void EclipseDisplay::ShowContextMenu(POINT client) {
+    HMENU menu = LoadMenuW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE)), L"Menu_Sec");
+    if (!menu) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    const bool eclipse = owner_.MapState().HasEclipse();
+    EnableMenuItem(popup, CMD_SHOW_SKY, MF_BYCOMMAND | (eclipse && owner_.CanShowInSky() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(popup, CMD_SHOW_SOLAR_SYSTEM,
+                   MF_BYCOMMAND | (eclipse && owner_.CanShowInSolarSystem() ? MF_ENABLED : MF_GRAYED));
+    ClientToScreen(window_, &client);
+    const int command = TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, client.x, client.y, 0,
+                                       window_, nullptr);
+    DestroyMenu(menu);
+    if (command != 0) OnCommand(command);
+}
+
+void EclipseDisplay::ShowContextMenuFromKeyboard() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    ShowContextMenu(POINT{client.right / 2, client.bottom / 2});
+}
+
+void EclipseDisplay::OnCommand(int id) {
+    switch (id) {
+    case CMD_SHOW_SKY:
+        if (owner_.MapState().HasEclipse() && owner_.CanShowInSky()) owner_.ShowInSky();
+        break;
+    case CMD_SHOW_SOLAR_SYSTEM:
+        if (owner_.MapState().HasEclipse() && owner_.CanShowInSolarSystem()) owner_.ShowInSolarSystem();
+        break;
+    case CMD_DUPLICATE_WINDOW: owner_.DuplicateWindow(); break;
+    default: break;
+    }
+}
+
+LRESULT CALLBACK EclipseDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<EclipseDisplay*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<EclipseDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    self->HandleDisplayMouseHover(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT EclipseDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_CONTEXTMENU:
+        if (lParam == -1) {
+            ShowContextMenuFromKeyboard();
+        } else {
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ScreenToClient(window_, &at);
+            ShowContextMenu(at);
+        }
+        return 0;
+    case WM_NCDESTROY: {
+        HWND window = window_;
+        window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace corvinata

@@ -1,0 +1,75 @@
+// The two axes beside a graph's plot: the time axis with calendar ticks
+// (years, months, days, hours, minutes) and the value axis with the ticks of
+// the graph's quantity kind. Each tick stands on the pixel where the plot
+// draws its instant or value, in all four orientations, so axis and plot
+// line up; the axes are sized as the plot's client area along their length.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "base/wide_string.h"
+#include "documents/graph_document.h"
+#include "views/axis_tick_iterator.h"
+#include "views/graph_plot.h"
+
+namespace corvinata {
+
+struct GraphAxisColours {
+    Colour background{212, 208, 200};
+    Colour text{0, 0, 0};
+};
+
+// One mark of an axis: its position along the axis (client x when the axis
+// runs horizontally, else y), its length in pixels and its label (empty for
+// an unlabelled tick).
+struct GraphAxisMark {
+    int position = 0;
+    int length = 0;
+    String label;
+    int level = 0;
+};
+
+// The time axis of a width x height window: the calendar walk in the
+// graph's X-axis time system, coarse levels first. Levels denser than one
+// mark per two pixels are left out, so any range stays bounded.
+std::vector<GraphAxisMark> ComputeTimeAxisMarks(const GraphDocument& document, int width, int height);
+void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
+                     const GraphAxisColours& colours);
+
+// The application's display options the value labels follow.
+struct GraphLabelOptions {
+    int angleDegreeBase = 1;
+    int raDisplayUnit = 1;
+};
+
+// The value axis keeps its tick iterator while the graph's kind and the
+// hour display stay the same.
+class GraphValueAxis {
+public:
+    // Recreates the iterator when the kind or the hour display changed;
+    // false while the kind is not known (13).
+    bool Refresh(const GraphDocument& document, const GraphLabelOptions& options);
+    // The marks of a width x height axis window; `lineHeight` is the font's.
+    std::vector<GraphAxisMark> Marks(const GraphDocument& document, int width, int height, int lineHeight,
+                                     const GraphLabelOptions& options);
+    void Paint(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
+               const GraphAxisColours& colours, const GraphLabelOptions& options);
+    // The width the axis needs beside a plot of `height` pixels: the widest
+    // label plus 10, or 10 while the kind is not known.
+    int Measure(GraphCanvas& canvas, const GraphDocument& document, int height,
+                const GraphLabelOptions& options);
+    const AxisTickIterator* Iterator() const noexcept { return iterator_.get(); }
+
+private:
+    int kind_ = kValueKindUnknown;
+    bool hours_ = false;
+    std::unique_ptr<AxisTickIterator> iterator_;
+    AxisTickLabels labels_;
+};
+
+// Whether the value axis shows kind-1 values in hours (right ascension
+// while the application shows it in hours).
+bool GraphAxisShowsHours(const GraphDocument& document, const GraphLabelOptions& options) noexcept;
+
+}  // namespace corvinata

@@ -1,0 +1,94 @@
+// Saving a graph: Save Graph to the graph's own file, Save Graph As to a
+// name the user chooses (".xml" writes the XML export), with the questions
+// about replacing a file and about a graph from an earlier version. Writes
+// go through a temporary file beside the target, so a failed save leaves
+// the old file as it was.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "app/graph_prompts.h"
+#include "app/recent_files.h"
+#include "base/services.h"
+#include "base/storage.h"
+#include "base/wide_string.h"
+#include "documents/graph_document.h"
+
+namespace corvinata {
+
+// What saving asks of the user.
+class GraphSaveDialogs {
+public:
+    virtual ~GraphSaveDialogs() = default;
+    // The save-file dialog "Save Graph As" starting at `proposed`; false
+    // when cancelled.
+    virtual bool ChooseSavePath(const String& proposed, String& chosen) = 0;
+    // The open-file dialog "Open Graph" with multiple selection; false when
+    // cancelled.
+    virtual bool ChooseOpenPaths(std::vector<String>& paths) = 0;
+    virtual bool AskYesNo(const String& text, const Char* helpTopic) = 0;
+    // Yes, No or Cancel (the question before a changed graph closes).
+    virtual PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) = 0;
+    virtual void ShowError(const String& text, const Char* helpTopic) = 0;
+};
+
+struct GraphSaving {
+    StorageService& storage;
+    const ProductInfoInterface& product;
+    RecentFiles& recent;
+    GraphSaveDialogs& dialogs;
+};
+
+inline constexpr const Char* kEarlierVersionTopic =
+    TXT("Message_Box_Help_Button/The_graph_was_created_with_an_earlier_version.htm");
+inline constexpr const Char* kSaveErrorTopic =
+    TXT("Message_Box_Help_Button/Corvinata_encountered_an_error_saving_the_graph.htm");
+inline constexpr const Char* kFileExistsTopic = TXT("Message_Box_Help_Button/File_Already_Exists.htm");
+
+// Writes the graph at `path`. Only a write in the graph format changes the
+// graph: its history is marked saved, it has a file there, version 1.20.
+bool WriteGraphFile(GraphDocument& document, const String& path, StorageService& storage);
+// Save to the graph's own file (mode 0 the command; 1 and 2 the close
+// questions, where declining to update an earlier version's file still
+// counts the graph as saved). False when the write failed.
+bool SaveGraphToItsFile(GraphDocument& document, int mode, GraphSaving& saving);
+bool SaveGraphAs(GraphDocument& document, GraphSaving& saving);
+// File > Save Graph: to its own file, or Save As for a graph without one.
+bool SaveGraph(GraphDocument& document, GraphSaving& saving);
+
+// Reads a graph file into a new document, its lines computed and the
+// graph counted as saved; none, after the message saying why, when the file
+// cannot be read.
+std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
+                                                 const String& path, GraphSaving& saving);
+
+// A graph as the close questions see it, saving through `saving`.
+class SavingGraphToClose final : public GraphToClose {
+public:
+    SavingGraphToClose(GraphDocument& document, GraphSaving& saving) : document_(document), saving_(saving) {}
+    bool HasOwnFile() const override { return document_.HasFile(); }
+    String FilePath() const override { return document_.FilePath(); }
+    bool HasLines() const override { return document_.LineCount() > 0; }
+    String Name() const override;
+    CommandHistory& History() override { return document_.History(); }
+    bool Save() override;
+    void CloseWindow() override {}
+
+private:
+    GraphDocument& document_;
+    GraphSaving& saving_;
+};
+
+// Before a graph's window closes: asks about unsaved changes; false when
+// the user cancelled or the save failed.
+bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving);
+
+// The path of a duplicate: "Copy of " before the file name ("Copy of "
+// alone for a graph without a path).
+String CopyOfGraphPath(const String& path);
+
+// The name of a graph in messages: its file name, or "[Unsaved graph]".
+String GraphDisplayName(const GraphDocument& document);
+
+}  // namespace corvinata

@@ -1,0 +1,438 @@
+#include "views/graph_window_win.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "base/path_name.h"
+#include "app/graph_file_names.h"
+#include "app/graph_prompts.h"
+#include "base/scoped_win.h"
+#include "frame/message_box.h"
+#include "resources/resource_ids.h"
+#include "views/graph_canvas_win.h"
+#include "views/graph_image_win.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr int kProgramIcon = 20315;
+constexpr int kTimeAxisBreadth = 24;
+
+int NextWindowNumber() noexcept {
+    static int next = 0;
+    return ++next;
+}
+
+GraphWindow* OwnerOf(HWND child) {
+    return reinterpret_cast<GraphWindow*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+int FontLineHeight(HWND window) {
+    ScopedWindowDc dc(window);
+    if (!dc.Get()) return 13;
+    GdiGraphCanvas canvas(dc.Get(), 1, 1);
+    return canvas.LineHeight();
+}
+
+bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style, HCURSOR cursor,
+                   HBRUSH background, HICON icon) {
+    WNDCLASSW type{};
+    if (GetClassInfoW(instance, name, &type)) return true;
+    type.style = style;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hCursor = cursor;
+    type.hbrBackground = background;
+    type.hIcon = icon;
+    type.lpszClassName = name;
+    return RegisterClassW(&type) != 0;
+}
+
+}  // namespace
+
+// The display and the axes find their Graph window through their window
+// data; the procedures of the classes are the window's own.
+struct GraphWindowClasses {
+    static LRESULT CALLBACK Display(HWND w, UINT m, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK Axis(HWND w, UINT m, WPARAM wp, LPARAM lp);
+};
+
+bool RegisterGraphWindowClasses(HINSTANCE instance) {
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIcon));
+    return RegisterClass(instance, kGraphChildClass, MdiChildWindow::WindowProc, CS_HREDRAW | CS_VREDRAW,
+                         LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_3DFACE), icon) &&
+           RegisterClass(instance, kGraphDisplayClass, GraphWindowClasses::Display, CS_HREDRAW | CS_VREDRAW,
+                         LoadCursorW(nullptr, IDC_CROSS), nullptr, icon) &&
+           RegisterClass(instance, kGraphXAxisClass, GraphWindowClasses::Axis,
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
+                         GetSysColorBrush(COLOR_BTNFACE), nullptr) &&
+           RegisterClass(instance, kGraphYAxisClass, GraphWindowClasses::Axis,
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
+                         GetSysColorBrush(COLOR_BTNFACE), nullptr);
+}
+
+void UnregisterGraphWindowClasses(HINSTANCE instance) {
+    for (const wchar_t* name : {kGraphDisplayClass, kGraphChildClass, kGraphXAxisClass, kGraphYAxisClass})
+        UnregisterClassW(name, instance);
+}
+
+GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance)
+    : GraphDocumentOwner{std::move(document)},
+      MdiChildWindow(host, *owned),
+      GraphView(*owned, NextWindowNumber()),
+      colours(SystemGraphColours()),
+      axisColours(SystemGraphAxisColours()),
+      instance_(instance) {}
+
+GraphWindow::~GraphWindow() {
+    if (kind) kind->Forget(*this);
+}
+
+HWND GraphWindow::MakeChild(const wchar_t* className) {
+    HWND child = CreateWindowExW(0, className, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, Handle(),
+                                 nullptr, instance_, nullptr);
+    if (child) SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return child;
+}
+
+bool GraphWindow::CreateWindows(const WindowGeometry& geometry, ChildShowMode mode) {
+    if (!RegisterGraphWindowClasses(instance_)) return false;
+    if (!Create(kGraphChildClass, instance_, geometry, mode)) return false;
+    yAxis_ = MakeChild(kGraphYAxisClass);
+    display_ = MakeChild(kGraphDisplayClass);
+    xAxis_ = MakeChild(kGraphXAxisClass);
+    UpdateView();
+    return display_ && xAxis_ && yAxis_;
+}
+
+String GraphWindow::GetStatusText() const {
+    String text;
+    if (Graph().FilePath().Length() == 0) {
+        text = String(TXT("[Unsaved graph]"));
+    } else {
+        PathName path;
+        path.SetPath(Graph().FilePath().Text());
+        text = String(path.GetPathFileName());
+    }
+    if (!Graph().History().IsAtSavedState()) StringAppend(text, TXT(" *"));
+    return text;
+}
+
+void GraphWindow::GuideLineChanging(bool before) {
+    if (IsGuideLineShown()) InvalidateGuide();
+    if (!before && display_) UpdateWindow(display_);
+}
+
+GraphScales GraphWindow::DisplayScales() const {
+    const SIZE size = ClientSize(display_);
+    return MakeGraphScales(Graph(), size.cx, size.cy);
+}
+
+void GraphWindow::InvalidateGuide() {
+    if (!display_) return;
+    const GraphRect strip = GraphGuideRect(DisplayScales(), GuideLinePosition());
+    const RECT rect{strip.left, strip.top, strip.right, strip.bottom};
+    InvalidateRect(display_, &rect, TRUE);
+}
+
+void GraphWindow::SetGuideLineFromDisplayPoint(int x, int y) {
+    if (Graph().LineCount() == 0) return;
+    const GraphScales scales = DisplayScales();
+    SetGuideLine(GraphPointToStep(scales, x, y));
+}
+
+void GraphWindow::MouseMoved(int x, int y) {
+    const int step = GraphPointToStep(DisplayScales(), x, y);
+    if (hoverStep_ < 0) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, display_, 0};
+        TrackMouseEvent(&track);
+    }
+    if (step == hoverStep_) return;
+    hoverStep_ = step;
+    if (hub) BroadcastNotification(*hub, kEventGraphMouseMoved, static_cast<std::uint32_t>(step),
+                                   static_cast<GraphWindowCommands*>(this));
+}
+
+void GraphWindow::MouseLeft() {
+    hoverStep_ = -1;
+    if (hub) BroadcastNotification(*hub, kEventGraphMouseLeft, 0, nullptr);
+}
+
+void GraphWindow::Layout() {
+    if (!Handle() || !display_ || !xAxis_ || !yAxis_) return;
+    const SIZE size = ClientSize(Handle());
+    const int w = size.cx;
+    const int h = size.cy;
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (Graph().Options().xAxisHorizontal) {
+        int yAxisWidth = 10;
+        {
+            ScopedWindowDc dc(yAxis_);
+            GdiGraphCanvas canvas(dc.Get(), 1, 1);
+            // The axis's client is two border pixels shorter than the window.
+            yAxisWidth = valueAxis_.Measure(canvas, Graph(), std::max(1, h - 39 - 2), labelOptions);
+        }
+        SetWindowPos(yAxis_, nullptr, 5, 5, yAxisWidth, h - 39, flags);
+        SetWindowPos(display_, nullptr, yAxisWidth + 10, 5, w - yAxisWidth - 15, h - kTimeAxisBreadth - 15, flags);
+        SetWindowPos(xAxis_, nullptr, yAxisWidth + 10, h - 29, w - yAxisWidth - 15, kTimeAxisBreadth, flags);
+    } else {
+        const int line = FontLineHeight(Handle());
+        SetWindowPos(xAxis_, nullptr, 5, 5, 40, h - 2 * line - 15, flags);
+        SetWindowPos(display_, nullptr, 50, 5, w - 55, h - 2 * line - 15, flags);
+        SetWindowPos(yAxis_, nullptr, 50, h - 2 * line - 5, w - 55, 2 * line, flags);
+    }
+}
+
+void GraphWindow::UpdateView() {
+    Layout();
+    SetChildTitle();
+    for (HWND child : {xAxis_, yAxis_, display_}) {
+        if (!child) continue;
+        InvalidateRect(child, nullptr, TRUE);
+        UpdateWindow(child);
+    }
+}
+
+void GraphWindow::PaintDisplay(HDC dc, bool erase) {
+    if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
+    const SIZE size = ClientSize(display_);
+    GdiGraphCanvas canvas(dc, size.cx, size.cy);
+    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase, colours);
+}
+
+void GraphWindow::PaintAxis(HWND window, HDC dc) {
+    const SIZE size = ClientSize(window);
+    GdiGraphCanvas canvas(dc, size.cx, size.cy);
+    if (window == xAxis_) {
+        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, axisColours);
+    } else {
+        if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
+        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, axisColours, labelOptions);
+    }
+}
+
+bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chosen) {
+    wchar_t file[MAX_PATH] = {};
+    lstrcpynW(file, proposed.Text(), MAX_PATH);
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = L"Save Graph As";
+    dialog.lpstrDefExt = L"gph";
+    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&dialog)) return false;
+    chosen = String(file);
+    return true;
+}
+
+bool WindowGraphSaveDialogs::ChooseOpenPaths(std::vector<String>& paths) {
+    std::vector<wchar_t> answer(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
+    dialog.lpstrFile = answer.data();
+    dialog.nMaxFile = static_cast<DWORD>(answer.size());
+    dialog.lpstrTitle = L"Open Graph";
+    dialog.lpstrDefExt = L"gph";
+    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&dialog)) return false;
+    paths = SelectedFilePaths(answer.data());
+    return !paths.empty();
+}
+
+bool WindowGraphSaveDialogs::AskYesNo(const String& text, const Char* helpTopic) {
+    return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, helpTopic) == kAnswerYes;
+}
+
+PromptAnswer WindowGraphSaveDialogs::AskYesNoCancel(const String& text, const Char* helpTopic) {
+    const int answer = RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNoCancel, kMessageWarning, helpTopic);
+    if (answer == kAnswerYes) return PromptAnswer::Yes;
+    if (answer == kAnswerNo) return PromptAnswer::No;
+    return PromptAnswer::Cancel;
+}
+
+void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic) {
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
+}
+
+bool GraphWindow::CanClose() {
+    if (!files.storage || !files.product || !files.recent) return true;
+    WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
+    GraphSaving saving{*files.storage, *files.product, *files.recent, files.dialogs ? *files.dialogs : own};
+    return QuerySaveGraphBeforeClosing(Graph(), saving);
+}
+
+bool GraphWindow::Duplicate() { return kind && kind->DuplicateWindow(*this) != nullptr; }
+
+bool GraphWindow::SaveCommand(bool saveAs) {
+    if (!files.storage || !files.product || !files.recent) return false;
+    WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
+    GraphSaving saving{*files.storage, *files.product, *files.recent, files.dialogs ? *files.dialogs : own};
+    const bool saved = saveAs ? SaveGraphAs(Graph(), saving) : SaveGraph(Graph(), saving);
+    SetChildTitle();
+    return saved;
+}
+
+LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == CMD_SAVE_GRAPH || LOWORD(wParam) == CMD_SAVE_GRAPH_AS) {
+            SaveCommand(LOWORD(wParam) == CMD_SAVE_GRAPH_AS);
+            return 0;
+        }
+        break;
+    case WM_SIZE:
+    case WM_EXITSIZEMOVE:
+        Layout();
+        break;
+    default:
+        break;
+    }
+    return MdiChildWindow::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK GraphWindowClasses::Display(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    GraphWindow* owner = OwnerOf(w);
+    if (owner) {
+        switch (m) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(w, &paint);
+            owner->PaintDisplay(dc, paint.fErase != FALSE);
+            EndPaint(w, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 0;  // the paint erases
+        case WM_LBUTTONDOWN:
+            owner->SetGuideLineFromDisplayPoint(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            break;
+        case WM_MOUSEMOVE:
+            owner->MouseMoved(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            break;
+        case WM_MOUSELEAVE:
+            owner->MouseLeft();
+            break;
+        default:
+            break;
+        }
+    }
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    GraphWindow* owner = OwnerOf(w);
+    if (owner && m == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(w, &paint);
+        owner->PaintAxis(w, dc);
+        EndPaint(w, &paint);
+        return 0;
+    }
+    return DefWindowProcW(w, m, wp, lp);
+}
+
+GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
+                                 const GraphFileServices& files)
+    : hub_(hub), services_(services), instance_(instance), files_(files) {}
+
+bool GraphWindowKind::RunCommand(int id) {
+    if (!files_.storage || !files_.product || !files_.recent) return false;
+    if (id == CMD_OPEN_GRAPH) {
+        WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+        GraphSaveDialogs& dialogs = files_.dialogs ? *files_.dialogs : own;
+        std::vector<String> paths;
+        if (!dialogs.ChooseOpenPaths(paths)) return true;
+        for (const String& path : paths) OpenGraph(path);
+        return true;
+    }
+    if (const String* path = files_.recent->PathForCommand(id)) {
+        const String chosen = *path;  // the list changes as the file opens
+        OpenGraph(chosen);
+        return true;
+    }
+    return false;
+}
+
+bool GraphWindowKind::OpenGraph(const String& path) {
+    for (GraphWindow* window : windows_) {
+        if (SameFilePath(window->Graph().FilePath().Text(), path.Text())) {
+            SendMessageW(GetParent(window->Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+            return true;
+        }
+    }
+    if (!children_) return false;
+    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+    std::unique_ptr<GraphDocument> document = LoadGraphDocument(hub_, services_, path, saving);
+    if (!document) return false;
+    preloaded_ = std::move(document);
+    MdiChildWindow* window = children_->NewWindow(kGraphWindow);
+    preloaded_.reset();
+    if (!window) return false;
+    files_.recent->AddRecentFile(path);
+    return true;
+}
+
+GraphWindow* GraphWindowKind::DuplicateWindow(GraphWindow& window) {
+    if (!children_) return nullptr;
+    auto copy = std::make_unique<GraphDocument>(hub_, window.Graph());
+    copy->SetFilePath(CopyOfGraphPath(window.Graph().FilePath()));
+    copy->SetHasFile(false);
+    copy->History().MarkSavedUnreachable();
+    copy->SetSelectedLine(window.Graph().SelectedLine());
+    preloaded_ = std::move(copy);
+    auto* made = dynamic_cast<GraphWindow*>(children_->NewWindow(kGraphWindow, &window));
+    preloaded_.reset();
+    if (made) made->UpdateView();
+    return made;
+}
+
+void GraphWindowKind::Forget(GraphWindow& window) {
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+}
+
+WindowDocument* GraphWindowKind::NewDocument() {
+    if (preloaded_) {
+        pending_.push_back(std::move(preloaded_));
+        return pending_.back().get();
+    }
+    pending_.push_back(NewGraphDocument(hub_, services_));
+    return pending_.back().get();
+}
+
+std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& host, WindowDocument& document,
+                                                            const WindowGeometry& geometry, ChildShowMode mode,
+                                                            const MdiChildWindow* model) {
+    auto found = std::find_if(pending_.begin(), pending_.end(),
+                              [&document](const auto& made) { return made.get() == &document; });
+    if (found == pending_.end()) return nullptr;
+    std::unique_ptr<GraphDocument> owned = std::move(*found);
+    pending_.erase(found);
+    auto window = std::make_unique<GraphWindow>(host, std::move(owned), instance_);
+    window->files = files_;
+    window->kind = this;
+    window->hub = &hub_;
+    if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
+        window->ShowGuideLine(other->IsGuideLineShown());
+        window->SetGuideLine(other->GuideLinePosition());
+    }
+    if (!window->CreateWindows(geometry, mode)) return nullptr;
+    windows_.push_back(window.get());
+    return window;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,165 @@
+// The Graph window: an MDI child that owns one graph document and shows it
+// in a display between a time axis and a value axis, with a guide line at
+// one of the 366 steps. The Graph kind makes a document for every window.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/graph_commands.h"
+#include "documents/graph_document.h"
+#include "frame/child_windows.h"
+#include "frame/mdi_child_window.h"
+#include "views/graph_axes.h"
+#include "views/graph_plot.h"
+#include "views/graph_save.h"
+#include "views/graph_view.h"
+
+namespace corvinata {
+
+struct GraphWindowClasses;
+
+constexpr wchar_t kGraphChildClass[] = L"CorvinataMdiChildGph";
+constexpr wchar_t kGraphDisplayClass[] = L"CorvinataGphDisp";
+constexpr wchar_t kGraphXAxisClass[] = L"GraphXAxis";
+constexpr wchar_t kGraphYAxisClass[] = L"GraphYAxis";
+
+bool RegisterGraphWindowClasses(HINSTANCE instance);
+// The display and child classes, in that order, then the axes.
+void UnregisterGraphWindowClasses(HINSTANCE instance);
+
+// The program's services a Graph window saves through; `dialogs` none: the
+// real file dialog and message boxes.
+struct GraphFileServices {
+    StorageService* storage = nullptr;
+    const ProductInfoInterface* product = nullptr;
+    RecentFiles* recent = nullptr;
+    GraphSaveDialogs* dialogs = nullptr;
+};
+
+// The save-file dialog and the program's message boxes.
+class WindowGraphSaveDialogs final : public GraphSaveDialogs {
+public:
+    WindowGraphSaveDialogs(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
+    bool ChooseSavePath(const String& proposed, String& chosen) override;
+    bool ChooseOpenPaths(std::vector<String>& paths) override;
+    bool AskYesNo(const String& text, const Char* helpTopic) override;
+    PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) override;
+    void ShowError(const String& text, const Char* helpTopic) override;
+
+private:
+    HINSTANCE instance_;
+    HWND owner_;
+};
+
+// Holds the document so that it outlives the window's other parts.
+struct GraphDocumentOwner {
+    std::unique_ptr<GraphDocument> owned;
+};
+
+class GraphWindowKind;
+
+class GraphWindow final : private GraphDocumentOwner, public MdiChildWindow, public GraphView {
+public:
+    GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance);
+    ~GraphWindow() override;
+
+    bool CreateWindows(const WindowGeometry& geometry, ChildShowMode mode);
+
+    // The file name, or "[Unsaved graph]"; " *" while the graph has changes
+    // not saved.
+    String GetStatusText() const override;
+    // A changed graph asks whether to save first; Cancel keeps it open.
+    bool CanClose() override;
+    // A new window over a copy of the graph named "Copy of ...", changed and
+    // without a file, with this window's guide line and selected line.
+    bool Duplicate() override;
+    CommandHistory* History() override { return &Graph().History(); }
+
+    // Moves the guide line; the position is kept within 0..365. Only the
+    // strips of the old and new guide are repainted.
+    void SetGuideLine(int position) { SetGuideLinePosition(position); }
+    // A click in the display: the guide line to the step under the point.
+    void SetGuideLineFromDisplayPoint(int x, int y);
+    // Lays the children out, refreshes the caption and repaints.
+    void UpdateView();
+
+    HWND DisplayWindow() const noexcept { return display_; }
+    HWND XAxisWindow() const noexcept { return xAxis_; }
+    HWND YAxisWindow() const noexcept { return yAxis_; }
+    // The plot's scales over the display's client area.
+    GraphScales DisplayScales() const;
+
+    // Save Graph (false) or Save Graph As (true); false when nothing was saved.
+    bool SaveCommand(bool saveAs);
+
+    GraphColours colours;
+    GraphAxisColours axisColours;
+    GraphLabelOptions labelOptions;
+    GraphFileServices files;
+    // The kind that made the window, told when it goes.
+    GraphWindowKind* kind = nullptr;
+    // Where the step under the mouse is told (event 14, the step in the
+    // flags, this window as the value; event 15 when the mouse leaves).
+    NotificationHub* hub = nullptr;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void GuideLineChanging(bool before) override;
+
+private:
+    friend struct GraphWindowClasses;
+    void Layout();
+    void PaintDisplay(HDC dc, bool erase);
+    void PaintAxis(HWND window, HDC dc);
+    void InvalidateGuide();
+    void MouseMoved(int x, int y);
+    void MouseLeft();
+    int hoverStep_ = -1;
+    HWND MakeChild(const wchar_t* className);
+
+    HINSTANCE instance_;
+    HWND display_ = nullptr;
+    HWND xAxis_ = nullptr;
+    HWND yAxis_ = nullptr;
+    GraphValueAxis valueAxis_;
+};
+
+// The Graph kind: a new document for every new window.
+class GraphWindowKind final : public ChildWindowKind {
+public:
+    GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
+                    const GraphFileServices& files = {});
+    int Kind() const override { return kGraphWindow; }
+    WindowDocument* NewDocument() override;
+    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument& document,
+                                               const WindowGeometry& geometry, ChildShowMode mode,
+                                               const MdiChildWindow* model) override;
+    void UnregisterClasses() override { UnregisterGraphWindowClasses(instance_); }
+    // File > Open Graph and the recent files.
+    bool RunCommand(int id) override;
+
+    // The frame's windows, where opened graphs go.
+    void SetChildren(ChildWindows* children) noexcept { children_ = children; }
+    // Opens the graph file in a new window, or activates the window that
+    // shows it already; false when the file could not be read.
+    bool OpenGraph(const String& path);
+    void Forget(GraphWindow& window);
+    GraphWindow* DuplicateWindow(GraphWindow& window);
+
+private:
+    NotificationHub& hub_;
+    GraphServices services_;
+    HINSTANCE instance_;
+    GraphFileServices files_;
+    ChildWindows* children_ = nullptr;
+    std::vector<GraphWindow*> windows_;
+    // A document read from a file, for the next new window.
+    std::unique_ptr<GraphDocument> preloaded_;
+    // Documents made for windows not created yet; each window takes its own.
+    std::vector<std::unique_ptr<GraphDocument>> pending_;
+};
+
+}  // namespace corvinata

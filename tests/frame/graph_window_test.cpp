@@ -1,0 +1,232 @@
+// The Graph window in a real frame: File > New Graph, its caption, the
+// plot drawn where the geometry puts it, and the guide line's repaint.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/graph_fakes.h"
+#include "views/graph_window_win.h"
+
+namespace corvinata::test {
+namespace {
+
+// The file chooser the keyboard would drive: answers with a set path.
+class ChosenPath final : public GraphSaveDialogs {
+public:
+    bool ChooseSavePath(const String& proposed, String& chosen) override {
+        proposals.push_back(Utf8(proposed));
+        chosen = path;
+        return path.Length() > 0;
+    }
+    bool ChooseOpenPaths(std::vector<String>& paths) override {
+        paths = openPaths;
+        return !paths.empty();
+    }
+    bool AskYesNo(const String&, const Char*) override { return true; }
+    PromptAnswer AskYesNoCancel(const String& text, const Char*) override {
+        questions.push_back(Utf8(text));
+        return closeAnswer;
+    }
+    void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    PromptAnswer closeAnswer = PromptAnswer::No;
+    String path;
+    std::vector<String> openPaths;
+    std::vector<std::string> proposals, errors, questions;
+};
+
+class GraphWindowTest : public FrameTest {
+protected:
+    GraphWindowTest() {
+        static ScopedCatalogues catalogues;
+        EXPECT_TRUE(catalogues.Created());
+        Start();
+        auto kind = std::make_unique<GraphWindowKind>(
+            app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr),
+            GraphFileServices{&app_->GetStorage(), &app_->Product(), &app_->Recent(), &dialogs});
+        kind->SetChildren(&frame_->Children());
+        frame_->Children().AddKind(std::move(kind));
+        frame_->UpdateCommandStates();
+        ShowWindow(frame_->Window(), SW_SHOW);
+        SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
+    }
+    ~GraphWindowTest() override {
+        Command(CMD_CLOSE_ALL);
+        UnregisterGraphWindowClasses(GetModuleHandleW(nullptr));
+    }
+    ChosenPath dialogs;
+    GraphWindow* Active() { return dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow()); }
+    static std::string Caption(HWND window) {
+        wchar_t text[200] = {};
+        GetWindowTextW(window, text, 200);
+        return Utf8(text);
+    }
+    static COLORREF PixelOf(HWND window, int x, int y) {
+        HDC dc = GetDC(window);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(window, dc);
+        return colour;
+    }
+};
+
+TEST_F(GraphWindowTest, NewGraphShowsAConstantLineOnItsRowAndMovesTheGuideByItsStrip) {
+    EXPECT_EQ(MenuState(CMD_NEW_GRAPH) & MF_GRAYED, 0u);
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph]");
+    SendMessageW(frame_->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+
+    GraphDocument& graph = window->Graph();
+    graph.InsertLine(0, NamedLine("Level"));
+    graph.UpdateGraphRange();
+    graph.Settings().yAxisMin = 0.0;
+    graph.Settings().yAxisMax = 100.0;
+    GraphLine* line = graph.GetGraphLine(0);
+    line->values.fill(42.0);
+    line->colour = 5;
+    window->ShowGuideLine(true);
+    window->UpdateView();
+
+    const GraphScales scales = window->DisplayScales();
+    ASSERT_TRUE(scales.Drawable());
+    const int row = MapGraphPoint(scales, 0, GraphValuePixel(scales, 42.0)).y;
+    for (int step : {3, 100, 250, 360}) {
+        const int x = MapGraphPoint(scales, GraphTimePixel(scales, step), 0).x;
+        EXPECT_EQ(PixelOf(window->DisplayWindow(), x, row), RGB(0, 0, 255)) << step;
+    }
+    // The value axis stands left of the plot, the time axis below it.
+    RECT display{}, yAxis{}, xAxis{};
+    GetWindowRect(window->DisplayWindow(), &display);
+    GetWindowRect(window->YAxisWindow(), &yAxis);
+    GetWindowRect(window->XAxisWindow(), &xAxis);
+    EXPECT_EQ(yAxis.top, display.top);
+    EXPECT_EQ(yAxis.bottom, display.bottom);
+    EXPECT_EQ(xAxis.left, display.left);
+    EXPECT_EQ(xAxis.right, display.right);
+    EXPECT_GT(xAxis.top, display.bottom);
+
+    // A mark far from the guide survives the move: only the strips repaint.
+    const int markX = MapGraphPoint(scales, GraphTimePixel(scales, 300), 0).x;
+    HDC dc = GetDC(window->DisplayWindow());
+    SetPixel(dc, markX, 10, RGB(255, 0, 255));
+    ReleaseDC(window->DisplayWindow(), dc);
+    const int clickX = MapGraphPoint(scales, GraphTimePixel(scales, 120), 0).x;
+    SendMessageW(window->DisplayWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(clickX, 30));
+    EXPECT_EQ(window->GuideLinePosition(), 120);
+    EXPECT_EQ(PixelOf(window->DisplayWindow(), markX, 10), RGB(255, 0, 255));
+    int changed = 0;
+    for (int y = 0; y < scales.height; ++y) {
+        if (y != row && PixelOf(window->DisplayWindow(), clickX, y) != PixelOf(window->DisplayWindow(), clickX + 3, y))
+            ++changed;
+    }
+    EXPECT_GT(changed, scales.height / 4);
+    // The step under the mouse is told to the program, and the leaving.
+    RecordingObserver listener;
+    app_->GetNotificationHub().Insert(&listener);
+    SendMessageW(window->DisplayWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(clickX, 40));
+    SendMessageW(window->DisplayWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(clickX, 50));  // the same step
+    SendMessageW(window->DisplayWindow(), WM_MOUSELEAVE, 0, 0);
+    app_->GetNotificationHub().Erase(&listener);
+    ASSERT_EQ(listener.heard.size(), 2u);
+    EXPECT_EQ(listener.heard[0].event, kEventGraphMouseMoved);
+    EXPECT_EQ(listener.heard[0].flags, 120u);
+    EXPECT_EQ(listener.heard[1].event, kEventGraphMouseLeft);
+    // The last step is the limit.
+    window->SetGuideLine(400);
+    EXPECT_EQ(window->GuideLinePosition(), 365);
+}
+
+TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
+    EXPECT_NE(MenuState(CMD_SAVE_GRAPH) & MF_GRAYED, 0u);
+    EXPECT_EQ(MenuState(CMD_OPEN_GRAPH) & MF_GRAYED, 0u);
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    frame_->UpdateCommandStates();
+    EXPECT_EQ(MenuState(CMD_SAVE_GRAPH) & MF_GRAYED, 0u);
+    window->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    window->Graph().History().MarkSavedUnreachable();
+    window->UpdateView();
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph] *");
+
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"moon.gph";
+    DeleteFileW(path.c_str());
+    dialogs.path = String(path.c_str());
+    Command(CMD_SAVE_GRAPH);  // no file yet: Save As
+    ASSERT_EQ(dialogs.proposals.size(), 1u);
+    EXPECT_EQ(dialogs.proposals[0], "New graph.gph");
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(Caption(window->Handle()), "Graph: moon.gph");
+    ASSERT_FALSE(app_->Recent().Paths().empty());
+    EXPECT_EQ(Utf8(app_->Recent().Paths().front()), Utf8(path.c_str()));
+    Command(CMD_SAVE_GRAPH_AS);
+    EXPECT_EQ(dialogs.proposals.size(), 2u);
+    EXPECT_EQ(dialogs.proposals[1], Utf8(path.c_str()));
+
+    // Open with two files chosen: the damaged one gets its message and no
+    // window; a graph already open is only activated.
+    const std::wstring damaged = std::wstring(folder) + L"damaged.gph";
+    HANDLE file = CreateFileW(damaged.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "not a graph", 11, &written, nullptr);
+    CloseHandle(file);
+    Command(CMD_CLOSE_ALL);
+    EXPECT_EQ(Active(), nullptr);
+    dialogs.openPaths = {String(path.c_str()), String(damaged.c_str())};
+    Command(CMD_OPEN_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    EXPECT_EQ(Caption(Active()->Handle()), "Graph: moon.gph");
+    EXPECT_EQ(Active()->Graph().LineCount(), 1);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_NE(dialogs.errors[0].find("damaged.gph"), std::string::npos);
+    dialogs.openPaths = {String(path.c_str())};
+    GraphWindow* opened = Active();
+    Command(CMD_OPEN_GRAPH);
+    EXPECT_EQ(Active(), opened);
+    // Duplicate: a changed copy without a file; the first keeps its caption.
+    opened->ShowGuideLine(true);
+    opened->SetGuideLine(77);
+    ASSERT_TRUE(opened->Duplicate());
+    GraphWindow* copy = Active();
+    ASSERT_NE(copy, opened);
+    EXPECT_EQ(Caption(copy->Handle()), "Graph: Copy of moon.gph *");
+    EXPECT_FALSE(copy->Graph().HasFile());
+    EXPECT_EQ(copy->GuideLinePosition(), 77);
+    EXPECT_EQ(copy->Graph().LineCount(), 1);
+    EXPECT_EQ(Caption(opened->Handle()), "Graph: moon.gph");
+    dialogs.closeAnswer = PromptAnswer::No;
+    // Back from the recent files after closing.
+    Command(CMD_CLOSE_ALL);
+    Command(CMD_RECENT_FILE_FIRST);
+    ASSERT_NE(Active(), nullptr);
+    EXPECT_EQ(Caption(Active()->Handle()), "Graph: moon.gph");
+    Command(CMD_CLOSE_ALL);
+    DeleteFileW(path.c_str());
+    DeleteFileW(damaged.c_str());
+}
+
+TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    window->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    window->Graph().History().MarkSavedUnreachable();
+    dialogs.closeAnswer = PromptAnswer::Cancel;
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0], "Do you want to save changes to the graph \"[Unsaved graph]\"?");
+    EXPECT_EQ(Active(), window);
+    dialogs.closeAnswer = PromptAnswer::No;
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Active(), nullptr);
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
+}  // namespace
+}  // namespace corvinata::test
