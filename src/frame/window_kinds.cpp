@@ -80,6 +80,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     FrameWindow* const owner = &frame;
     SkyWindowContext sky{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                          [owner] { return owner->NightVisionActive(); }};
+    sky.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
     AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());

@@ -346,8 +346,7 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, NameOf(object), NameOf(BodyConstellation(object, owner_.GetSkyDocument())));
     // Windows and tools the program does not offer yet stay gray.
-    for (int id : {CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND,
-                   CMD_SKY_OPTIONS}) {
+    for (int id : {CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND}) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     }
     for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_GRAYED);
@@ -377,6 +376,9 @@ void SkyDisplay::OnCommand(int id) {
         break;
     case CMD_FIND_OBJECT:
         owner_.FindObject();
+        break;
+    case CMD_SKY_OPTIONS:
+        owner_.ShowOptionsDialog();
         break;
     case CMD_CENTER_OBJECT:
         if (menuObject_) {

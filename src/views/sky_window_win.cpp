@@ -17,6 +17,9 @@
 #include "frame/select_body_dialog.h"
 #include "resources/resource_ids.h"
 #include "views/sky_display_win.h"
+#include "views/sky_options_dialog_win.h"
+#include "views/sky_panel_win.h"
+#include "frame/observer_control.h"
 #include "views/sky_layers.h"
 #include "views/sky_view.h"
 
@@ -141,9 +144,24 @@ void SkyWindow::UpdateView(std::uint32_t flags, bool everything) {
         // Only the selection: the mark moves, the scene stays.
         if (display_ && display_->Renderer()) display_->Renderer()->InvalidateSceneList();
         if (display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
+        if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+            context_.panel->ControlPanelUpdate(nullptr);
+        }
         return;
     }
     if (display_) display_->Redraw(flags, everything);
+    if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+        context_.panel->ControlPanelUpdate(nullptr);
+    }
+}
+
+void SkyWindow::ShowOptionsDialog() {
+    bool starsFixed = context_.app.GetStarsFixed();
+    SkyOptions options = options_;
+    if (!ShowSkyOptionsDialog(Handle(), context_.app.DialogStates().skyOptions, starsFixed, options)) return;
+    // The flag holds for every Sky window: the application keeps it.
+    context_.app.Current().RestoreStarsFixed(starsFixed);
+    Actions().ChangeOptions(*this, options, kSkyOptionsWhole, starsFixed, nullptr);
 }
 
 void SkyWindow::Update(void* value) {
@@ -225,7 +243,13 @@ void SkyWindow::Highlight() {
     if (display_) display_->StartHighlight();
 }
 
-void SkyWindow::EndHighlight() { highlight_ = false; }
+void SkyWindow::EndHighlight() {
+    highlight_ = false;
+    // The panel's "&Highlight" waits for the flash to end.
+    if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+        context_.panel->ControlPanelUpdate(nullptr);
+    }
+}
 
 void SkyWindow::GetZoomRange(int& minimum, int& maximum) const {
     minimum = kSkyZoomRangeMin;
@@ -358,8 +382,8 @@ class SkyWindowKind;
 class SkySessionState final : public WindowKindState {
 public:
     SkySessionState(SkyWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter&) override { return true; }
-    void LoadPanel(SettingsTree&) override {}
+    bool SavePanel(SettingsTreeWriter& writer) override;
+    void LoadPanel(SettingsTree& tree) override;
     int DocumentCount() const override { return 1; }
     int WindowCount(int document) const override;
     bool SaveModel(int document, SettingsTreeWriter& writer) override;
@@ -372,15 +396,64 @@ private:
     SkyWindowKind& kind_;
 };
 
-class SkyWindowKind final : public ChildWindowKind {
+// The observer dial drives the active Sky window.
+class SkyDialWindow final : public SkyWindowDial {
+public:
+    explicit SkyDialWindow(SkyWindow& window) : SkyWindowDial(window, window.Actions()), window_(window) {}
+    bool ShowsHourAngles() const override { return window_.GetOptions().mapType == 1; }
+    void SetDragIndicator(int) override {}
+    void SetDragDrawing(bool dragging) override {
+        if (window_.Display()) window_.Display()->SetSizing(dragging);
+    }
+    void UpdateView() override { window_.UpdateView(kSkyChangeDirection, false); }
+
+private:
+    SkyWindow& window_;
+};
+
+class SkyWindowKind final : public ChildWindowKind, private ObserverControlHost {
 public:
     explicit SkyWindowKind(const SkyWindowContext& context)
         : context_(context),
           document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
           session_(*this) {
         SkyPrecomputeStarVectors();
+        if (context_.panelPane) {
+            Application& app = context_.app;
+            panel_ = std::make_unique<SkyControlPanel>(
+                app.GetSkyActions(), [&app] { return app.GetStarsFixed(); },
+                [&app] { return app.Current().GetTimeAndLocation().dateTime; });
+            if (panel_->Create(context_.instance, context_.panelPane)) {
+                ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
+                context_.panel = panel_.get();
+            } else {
+                panel_.reset();
+            }
+        }
+        SetObserverControlHost(this);
     }
-    ~SkyWindowKind() override { SkyFreeStarVectors(); }
+    ~SkyWindowKind() override {
+        SetObserverControlHost(nullptr);
+        panel_.reset();
+        SkyFreeStarVectors();
+    }
+    ControlPanel* Panel() override { return panel_.get(); }
+    SkyControlPanel* SkyPanel() const noexcept { return panel_.get(); }
+
+    // ObserverControlHost
+    ObserverDialSky* ActiveSkyWindow() override {
+        auto* active = dynamic_cast<SkyWindow*>(context_.children.ActiveWindowOf(kSkyWindow));
+        if (!active) {
+            dial_.reset();
+            return nullptr;
+        }
+        if (!dial_ || dialWindow_ != active) {
+            dial_ = std::make_unique<SkyDialWindow>(*active);
+            dialWindow_ = active;
+        }
+        return dial_.get();
+    }
+    int ResourceFontLineHeight() const override { return 13; }
 
     int Kind() const override { return kSkyWindow; }
     WindowDocument* SharedDocument() override { return &document_; }
@@ -412,7 +485,22 @@ private:
     CatalogueSkyComputer computer_;
     SkyDocument document_;
     SkySessionState session_;
+    std::unique_ptr<SkyControlPanel> panel_;
+    std::unique_ptr<SkyDialWindow> dial_;
+    SkyWindow* dialWindow_ = nullptr;
 };
+
+bool SkySessionState::SavePanel(SettingsTreeWriter& writer) {
+    if (!kind_.SkyPanel()) return true;
+    return SavePanelOptions(PanelKind::Sky, kind_.SkyPanel()->ReadSettings(), writer);
+}
+
+void SkySessionState::LoadPanel(SettingsTree& tree) {
+    if (!kind_.SkyPanel()) return;
+    PanelSettings settings;
+    LoadPanelOptions(PanelKind::Sky, settings, tree);
+    kind_.SkyPanel()->ApplySettings(settings);
+}
 
 int SkySessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
 

@@ -14,6 +14,7 @@
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
 #include "frame/child_windows.h"
+#include "frame/control_panel.h"
 #include "frame/mdi_child_window.h"
 #include "views/sky_render.h"
 
@@ -46,11 +47,17 @@ struct SkyWindowContext {
     HFONT displayFont = nullptr;
     HFONT symbolFont = nullptr;
     std::function<bool()> nightVision;
+    // The frame's control-panel pane, where the kind's panel lives (none:
+    // the kind has no panel).
+    HWND panelPane = nullptr;
+    // The kind's panel, refreshed after every change of its window.
+    ControlPanel* panel = nullptr;
 };
 
 class SkyWindow final : public MdiChildWindow,
                         public SkyWindowCommands,
                         public SkyRendererHost,
+                        public PanelWindow,
                         private NotificationObserver {
 public:
     SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context);
@@ -91,6 +98,16 @@ public:
     void OnMouseWheelSteps(int steps, bool backward) override;
     CommandHistory* History() override { return &history_; }
     bool Duplicate() override;
+    PanelWindow* AsPanelWindow() override { return this; }
+
+    // PanelWindow
+    HWND GetWindowHandle() const override { return Handle(); }
+    void WheelZoom(int steps) override {
+        if (steps != 0) OnMouseWheelSteps(steps < 0 ? -steps : steps, steps < 0);
+    }
+
+    // "Sky &Options...": the dialog, and its edits as one step.
+    void ShowOptionsDialog();
 
     // SkyWindowCommands
     ViewDirection ComputeLookDirection(const SkyPosition& target, double zoom) override;

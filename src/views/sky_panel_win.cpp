@@ -1,0 +1,362 @@
+#include "views/sky_panel_win.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+#include "app/custom_control_map.h"
+#include "app/sky_panel_texts.h"
+#include "base/date_time_text.h"
+#include "base/services.h"
+#include "base/time_systems.h"
+#include "catalog/body_properties.h"
+#include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "frame/hyperlink_control.h"
+#include "frame/trackbar_control.h"
+#include "views/sky_display_win.h"
+#include "views/sky_render.h"
+#include "views/sky_window_win.h"
+
+namespace corvinata {
+namespace {
+
+// The links' click action has no context; there is one Sky panel.
+SkyControlPanel* g_skyPanel = nullptr;
+constexpr UINT kAnimationTimer = 7301;
+constexpr int kComboTextLimit = 100;
+
+void SetText(HWND dialog, int item, const Char* text) { SetDlgItemTextW(dialog, item, text); }
+void Enable(HWND dialog, int item, bool enable) { EnableWindow(GetDlgItem(dialog, item), enable); }
+
+int ComboIndexOfText(HWND dialog, int item, const Char* const* names, int count) {
+    Char text[kComboTextLimit + 1] = {};
+    GetDlgItemTextW(dialog, item, text, kComboTextLimit + 1);
+    for (int i = 0; i < count; ++i) {
+        if (std::wcscmp(names[i], text) == 0) return i;
+    }
+    return 0;
+}
+
+int SelectedCoordinateSystem(HWND dialog) {
+    const Char* names[kSkyPanelCoordinateSystems];
+    for (int i = 0; i < kSkyPanelCoordinateSystems; ++i) names[i] = SkyCoordinateSystemName(i);
+    return ComboIndexOfText(dialog, kSkyCoordinateSystemItem, names, kSkyPanelCoordinateSystems);
+}
+
+int SelectedTimeSystem(HWND dialog) {
+    const Char* codes[4];
+    for (int i = 0; i < 4; ++i) codes[i] = GetTimeSystemCode(i);
+    return ComboIndexOfText(dialog, kSkyTimeSystemItem, codes, 4);
+}
+
+DateTime ToCivil(const DateTime& moment, const TimeAndPlace& place) {
+    DateTime civil = moment;
+    ConvertTimeSystemAt(civil, kLocalCivilTime, place.place.longitude.GetValue(), place.place.timeZone.hours,
+                        place.daylightSaving);
+    return civil;
+}
+
+}  // namespace
+
+SkyControlPanel::SkyControlPanel(SkyActions& actions, std::function<bool()> starsFixed,
+                                 std::function<DateTime()> resetTime)
+    : actions_(actions), starsFixed_(std::move(starsFixed)), resetTime_(std::move(resetTime)) {
+    g_skyPanel = this;
+}
+
+SkyControlPanel::~SkyControlPanel() {
+    if (g_skyPanel == this) g_skyPanel = nullptr;
+}
+
+bool SkyControlPanel::Create(HINSTANCE instance, HWND parent) {
+    return CreatePanelDialog(instance, L"DLG_CTRL_SKY", parent, nullptr);
+}
+
+SkyWindow* SkyControlPanel::Window() const { return dynamic_cast<SkyWindow*>(GetAttachedWindow()); }
+
+DateTime SkyControlPanel::GetPanelTime() const {
+    return Window() != nullptr ? Window()->GetSkyDocument().GetTimeAndPlace().dateTime : DateTime{};
+}
+
+void SkyControlPanel::SetPanelTime(const DateTime& moment) {
+    SkyWindow* window = Window();
+    if (window == nullptr) return;
+    const bool fixed = starsFixed_ ? starsFixed_() : false;
+    if (TimePart() != nullptr && TimePart()->IsAnimating()) {
+        // The frames of a run draw directly; the run becomes one step when
+        // it stops.
+        if (!running_) {
+            running_ = true;
+            runStart_ = window->GetDocument().GetTimeAndPlace().dateTime;
+            runWindow_ = window;
+        }
+        window->GetDocument().SetDateTime(moment, fixed, true);
+        return;
+    }
+    actions_.GoTo(*window, moment, fixed, 2, nullptr);
+}
+
+void SkyControlPanel::EndAnimationRun() {
+    if (!running_) return;
+    running_ = false;
+    SkyWindow* window = runWindow_;
+    runWindow_ = nullptr;
+    if (window == nullptr) return;
+    SkyDocument& document = window->GetDocument();
+    const DateTime end = document.GetTimeAndPlace().dateTime;
+    const bool fixed = starsFixed_ ? starsFixed_() : false;
+    document.SetDateTime(runStart_, fixed, false);
+    actions_.GoTo(*window, end, fixed, 2, nullptr);
+}
+
+DateTime SkyControlPanel::GetResetTime() const { return resetTime_ ? resetTime_() : DateTime{}; }
+
+void SkyControlPanel::ControlPanelStepTime(bool backward) {
+    ControlPanel::ControlPanelStepTime(backward);
+}
+
+void SkyControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
+    if (running_ && static_cast<PanelWindow*>(runWindow_) == window) {
+        running_ = false;
+        runWindow_ = nullptr;
+    }
+    ControlPanel::ControlPanelWindowClosing(window);
+}
+
+void SkyControlPanel::OnInitDialog() {
+    HWND dialog = GetDialogWindow();
+    for (const int item : {static_cast<int>(kSkyRiseItem), static_cast<int>(kSkySetItem)}) {
+        if (auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item))) {
+            link->SetClickAction(&RiseSetClicked);
+        }
+    }
+    for (const int item : {kSkyFirstValueItem, kSkySecondValueItem, kSkyConstellationItem,
+                           kSkyConstellationAbbrItem, kSkyPhaseItem, kSkyMagnitudeItem}) {
+        SetText(dialog, item, TXT(""));
+    }
+    PanelTimeConfig config;
+    config.animateItem = kAnimateItem;
+    config.timerId = kAnimationTimer;
+    config.period = 100;
+    PanelTimeTarget& target = *this;
+    SetTimePart(std::make_unique<PanelTimePart>(dialog, config, target));
+    HWND systems = GetDlgItem(dialog, kSkyCoordinateSystemItem);
+    for (int i = 0; i < kSkyPanelCoordinateSystems; ++i) {
+        SendMessageW(systems, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SkyCoordinateSystemName(i)));
+    }
+    SendMessageW(systems, CB_SETCURSEL, 0, 0);
+    HWND times = GetDlgItem(dialog, kSkyTimeSystemItem);
+    for (int i = 0; i < 4; ++i) {
+        SendMessageW(times, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GetTimeSystemCode(i)));
+    }
+    SendMessageW(times, CB_SETCURSEL, kLocalCivilTime, 0);
+    HWND slider = GetDlgItem(dialog, kSkyZoomSliderItem);
+    SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(kSkyZoomRangeMin, kSkyZoomRangeMax));
+    SendMessageW(slider, TBM_SETLINESIZE, 0, 10);
+    SendMessageW(slider, TBM_SETPAGESIZE, 0, 45);
+}
+
+void SkyControlPanel::ApplySettings(const PanelSettings& settings) {
+    HWND dialog = GetDialogWindow();
+    if (dialog == nullptr) return;
+    if (TimePart() != nullptr) TimePart()->ShowTimeStep(settings.timeStep);
+    if (settings.coordinateSystem >= 0 && settings.coordinateSystem < kSkyPanelCoordinateSystems) {
+        SendDlgItemMessageW(dialog, kSkyCoordinateSystemItem, CB_SETCURSEL, settings.coordinateSystem, 0);
+    }
+    if (settings.riseSetTimeSystem >= 0 && settings.riseSetTimeSystem < 4) {
+        SendDlgItemMessageW(dialog, kSkyTimeSystemItem, CB_SETCURSEL, settings.riseSetTimeSystem, 0);
+    }
+    ControlPanelUpdate(nullptr);
+}
+
+PanelSettings SkyControlPanel::ReadSettings() const {
+    PanelSettings settings;
+    HWND dialog = GetDialogWindow();
+    if (dialog == nullptr) return settings;
+    if (TimePart() != nullptr) settings.timeStep = TimePart()->ReadTimeStep();
+    settings.coordinateSystem = SelectedCoordinateSystem(dialog);
+    settings.riseSetTimeSystem = SelectedTimeSystem(dialog);
+    return settings;
+}
+
+void SkyControlPanel::ControlPanelUpdate(void*) {
+    HWND dialog = GetDialogWindow();
+    SkyWindow* window = Window();
+    if (dialog == nullptr || window == nullptr) return;
+    const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
+    String text;
+    SetText(dialog, 20600, FormatDate(moment.dateTime, kDateToDay, text).Text());
+    SetText(dialog, 21002, FormatTime(kTimeToSecond, ToCivil(moment.dateTime, moment), false, kRoundHoldDayEnd,
+                                      nullptr, text).Text());
+    DateTime sidereal = moment.dateTime;
+    sidereal.hours = SkyLocalSiderealHours(moment);
+    sidereal.timeSystem = kLocalSiderealTime;
+    SetText(dialog, kSkySiderealItem, FormatTime(kTimeToSecond, sidereal, false, kRoundHoldDayEnd, nullptr, text).Text());
+
+    const int zoom = window->GetZoom();
+    SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_SETPOS, TRUE, zoom);
+    Char number[32];
+    std::swprintf(number, 32, L"%.2f", static_cast<double>(zoom));
+    SetText(dialog, kSkyZoomTextItem, number);
+
+    const double altitude = window->GetViewDirection().altitude;
+    HWND up = GetDlgItem(dialog, kSkyLookUpItem);
+    HWND down = GetDlgItem(dialog, kSkyLookDownItem);
+    const bool upEnabled = altitude != 90.0;
+    const bool downEnabled = altitude != -90.0;
+    const HWND focus = GetFocus();
+    EnableWindow(up, upEnabled);
+    EnableWindow(down, downEnabled);
+    if (!upEnabled && focus == up) SetFocus(down);
+    if (!downEnabled && focus == down) SetFocus(up);
+    ShowSelectedObject();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkyControlPanel::ShowSelectedObject() {
+    HWND dialog = GetDialogWindow();
+    SkyWindow* window = Window();
+    if (dialog == nullptr || window == nullptr) return;
+    const int system = SelectedCoordinateSystem(dialog);
+    const int timeSystem = SelectedTimeSystem(dialog);
+    SetText(dialog, kSkyFirstLabelItem, SkyFirstCoordinateLabel(system));
+    SetText(dialog, kSkySecondLabelItem, SkySecondCoordinateLabel(system));
+
+    const CelestialObject* object = window->GetSelectedObject();
+    const SkyPanelRows rows = SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1);
+    PropertyMap map;
+    if (object != nullptr) {
+        const std::uint32_t mask = kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
+                                   kFunctionConstellation | kFunctionSignOfZodiac |
+                                   (rows.magnitude ? kFunctionMagnitude : 0u) | (rows.phase ? kFunctionPhase : 0u);
+        ComputeBodyProperties(*object, mask, window->GetSkyDocument().GetTimeAndPlace(), map,
+                              PropertyConventions{system, timeSystem, kAstronomicalUnits});
+    }
+    QuantityFormatRequest request;
+    request.angleDegreeBase = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 1;
+    auto show = [&](int item, std::uint32_t id, bool shown) {
+        String value;
+        if (shown && map.Has(id)) map.Format(id, value, request);
+        SetText(dialog, item, value.Text());
+        Enable(dialog, item, shown);
+    };
+    String name;
+    if (object != nullptr) object->CelestialObjectFullName(name);
+    SetText(dialog, kSkyNameItem, name.Text());
+    show(kSkyFirstValueItem, kFunctionLongitude, rows.objectFields);
+    show(kSkySecondValueItem, kFunctionLatitude, rows.objectFields);
+    show(kSkyConstellationItem, kFunctionConstellation, rows.objectFields);
+    show(kSkyZodiacItem, kFunctionSignOfZodiac, rows.objectFields);
+    show(kSkyMagnitudeItem, kFunctionMagnitude, rows.magnitude);
+    show(kSkyPhaseItem, kFunctionPhase, rows.phase);
+    Enable(dialog, kSkyMagnitudeLabelItem, rows.magnitude);
+    Enable(dialog, kSkyPhaseLabelItem, rows.phase);
+    Enable(dialog, kSkyHighlightItem, rows.highlight && !window->HighlightOn());
+
+    // The links go to the event's moment: its Universal time, taken on the
+    // document's Universal date, converted back to the document's clock.
+    const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
+    for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kSkyRiseItem, kFunctionRise},
+                                   std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
+        auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
+        if (link == nullptr) continue;
+        String shown;
+        String target;
+        bool valid = false;
+        if (object != nullptr && rows.objectFields) {
+            const double hours = EvaluateBodyFunction(*object, id, kUniversalTime, moment);
+            valid = hours >= 0.0 && hours < 24.0;
+            if (valid) {
+                map.Format(id, shown, request);
+                DateTime ut = moment.dateTime;
+                ConvertTimeSystemAt(ut, kUniversalTime, moment.place.longitude.GetValue(),
+                                    moment.place.timeZone.hours, moment.daylightSaving);
+                ut.hours = hours;
+                Char buffer[64];
+                std::swprintf(buffer, 64, L"%.9f", DateTimeToJulianDay(ut));
+                target = String(buffer);
+            }
+        }
+        link->SetText(shown.Text());
+        link->SetTarget(target.Text());
+        link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
+        EnableWindow(GetDlgItem(dialog, item), valid);
+        InvalidateRect(GetDlgItem(dialog, item), nullptr, TRUE);
+    }
+}
+
+void SkyControlPanel::RiseSetClicked(const Char* value) {
+    SkyControlPanel* panel = g_skyPanel;
+    if (panel == nullptr || panel->Window() == nullptr || value == nullptr || value[0] == 0) return;
+    double julianDay = 0.0;
+    if (std::swscanf(value, L"%lf", &julianDay) != 1) return;
+    SkyWindow& window = *panel->Window();
+    const TimeAndPlace& moment = window.GetSkyDocument().GetTimeAndPlace();
+    DateTime event = JulianDayToDateTime(julianDay);
+    event.timeSystem = kUniversalTime;
+    ConvertTimeSystemAt(event, moment.dateTime.timeSystem, moment.place.longitude.GetValue(),
+                        moment.place.timeZone.hours, moment.daylightSaving);
+    panel->actions_.GoTo(window, event, panel->starsFixed_ ? panel->starsFixed_() : false, 1, nullptr);
+}
+
+void SkyControlPanel::OnCommand(int item, int code) {
+    if (item == kAnimateItem) {
+        if (TimePart() != nullptr && !TimePart()->IsAnimating()) EndAnimationRun();
+        return;
+    }
+    if (item == kSkyCoordinateSystemItem || item == kSkyTimeSystemItem) {
+        if (code == CBN_SELCHANGE) ShowSelectedObject();
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    SkyWindow* window = Window();
+    if (window == nullptr) return;
+    switch (item) {
+    case kSkyLookUpItem: actions_.LookStep(*window, kLookUp); break;
+    case kSkyLookDownItem: actions_.LookStep(*window, kLookDown); break;
+    // Raising the azimuth turns the view left on screen.
+    case kSkyTurnLeftItem: actions_.LookStep(*window, kLookRight); break;
+    case kSkyTurnRightItem: actions_.LookStep(*window, kLookLeft); break;
+    case kSkyLookOriginItem: actions_.LookToOrigin(*window); break;
+    case kSkyHighlightItem: actions_.LookAtSelection(*window); break;
+    default: break;
+    }
+}
+
+void SkyControlPanel::OnSliderDrag() {
+    SkyWindow* window = Window();
+    if (window == nullptr) return;
+    const int position = static_cast<int>(SendDlgItemMessageW(GetDialogWindow(), kSkyZoomSliderItem, TBM_GETPOS, 0, 0));
+    if (position == window->GetZoom()) return;
+    window->SetZoom(position);
+    if (window->Display() != nullptr) window->Display()->SetSizing(true);
+    window->UpdateView(kSkyChangeZoom, false);
+}
+
+void SkyControlPanel::OnSliderMoved(int from, int to) {
+    SkyWindow* window = Window();
+    if (window == nullptr) return;
+    if (window->Display() != nullptr) window->Display()->SetSizing(false);
+    if (from == to) {
+        window->SetZoom(to);
+        window->UpdateView(kSkyChangeZoom, false);
+        return;
+    }
+    window->SetZoom(from);
+    actions_.ZoomTo(*window, to, 0, nullptr);
+}
+
+INT_PTR SkyControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: OnInitDialog(); return TRUE;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return FALSE;
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == GetDlgItem(GetDialogWindow(), kSkyZoomSliderItem)) OnSliderDrag();
+        return TRUE;
+    case kTrackbarMovedMessage: OnSliderMoved(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    default: return FALSE;
+    }
+}
+
+}  // namespace corvinata

@@ -1,0 +1,89 @@
+// The Sky control panel: the Sky document's date and times with the time
+// browser, the direction and field of view of the active Sky window, and its
+// selected object. Every change goes through the Sky actions as one
+// undoable step, except the live slider drag and the frames of a running
+// animation (the run is one step when it stops).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "app/sky_commands.h"
+#include "app/window_settings.h"
+#include "frame/control_panel.h"
+
+namespace corvinata {
+
+class SkyWindow;
+
+enum SkyPanelItem : int {
+    kSkyDialItem = 20830,
+    kSkyLookUpItem = 21020,
+    kSkyLookDownItem = 20615,
+    kSkyTurnLeftItem = 20735,
+    kSkyTurnRightItem = 20854,
+    kSkyLookOriginItem = 20852,
+    kSkyZoomSliderItem = 20867,
+    kSkyZoomTextItem = 20881,
+    kSkyNameItem = 20802,
+    kSkyConstellationItem = 20574,
+    kSkyConstellationAbbrItem = 20575,
+    kSkyZodiacItem = 20865,
+    kSkyZodiacAbbrItem = 20866,
+    kSkyFirstLabelItem = 20564,
+    kSkyFirstValueItem = 20566,
+    kSkySecondLabelItem = 20567,
+    kSkySecondValueItem = 20573,
+    kSkyCoordinateSystemItem = 20559,
+    kSkyRiseItem = 20857,
+    kSkySetItem = 20861,
+    kSkyTimeSystemItem = 20560,
+    kSkyMagnitudeLabelItem = 20521,
+    kSkyMagnitudeItem = 20520,
+    kSkyPhaseLabelItem = 20829,
+    kSkyPhaseItem = 20828,
+    kSkyHighlightItem = 20704,
+    kSkySiderealItem = 21003,
+};
+
+class SkyControlPanel final : public ControlPanel, private PanelTimeTarget {
+public:
+    SkyControlPanel(SkyActions& actions, std::function<bool()> starsFixed,
+                    std::function<DateTime()> resetTime);
+    ~SkyControlPanel() override;
+    bool Create(HINSTANCE instance, HWND parent);
+    void ControlPanelUpdate(void* argument) override;
+    void ControlPanelStepTime(bool backward) override;
+    void ControlPanelWindowClosing(PanelWindow* window) override;
+
+    // The saved time step and the two systems, applied after creation.
+    void ApplySettings(const PanelSettings& settings);
+    PanelSettings ReadSettings() const;
+
+protected:
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    SkyWindow* Window() const;
+    DateTime GetPanelTime() const override;
+    void SetPanelTime(const DateTime& moment) override;
+    DateTime GetResetTime() const override;
+    void OnInitDialog();
+    void OnCommand(int item, int code);
+    void OnSliderDrag();
+    void OnSliderMoved(int from, int to);
+    void ShowSelectedObject();
+    void EndAnimationRun();
+    static void RiseSetClicked(const Char* value);
+
+    SkyActions& actions_;
+    std::function<bool()> starsFixed_;
+    std::function<DateTime()> resetTime_;
+    // The moment an animation run started from, while one runs.
+    bool running_ = false;
+    DateTime runStart_{};
+    SkyWindow* runWindow_ = nullptr;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,113 @@
+#include "app/sky_panel_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/time_systems.h"
+#include "catalog/celestial_object.h"
+
+namespace corvinata {
+namespace {
+
+std::u16string W(const Char* text) { return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string(); }
+
+TEST(SkyPanelTexts, EachCoordinateSystemNamesItsOwnTwoFields) {
+    struct Case {
+        const Char* system;
+        const Char* first;
+        const Char* second;
+    } const cases[] = {{TXT("Equatorial"), TXT("Right ascension"), TXT("Declination")},
+                       {TXT("Ecliptical"), TXT("Longitude"), TXT("Latitude")},
+                       {TXT("Horizontal"), TXT("Azimuth"), TXT("Altitude")},
+                       {TXT("Galactic"), TXT("Longitude"), TXT("Latitude")}};
+    for (const Case& c : cases) {
+        const int system = SkyCoordinateSystemByName(c.system);
+        ASSERT_GE(system, 0);
+        EXPECT_EQ(W(SkyFirstCoordinateLabel(system)), W(c.first));
+        EXPECT_EQ(W(SkySecondCoordinateLabel(system)), W(c.second));
+    }
+    EXPECT_EQ(SkyCoordinateSystemByName(TXT("Heliocentric")), -1);
+}
+
+TEST(SkyPanelTexts, RowsFollowTheBodyTypeAndNoSelectionLeavesAllEmpty) {
+    struct Case {
+        int type;
+        bool fields, magnitude, phase, highlight;
+    } const cases[] = {
+        {kBodySun, true, false, false, true},        {kBodyMoon, true, false, true, true},
+        {kBodyPlanet, true, true, true, true},       {kBodyStar, true, true, false, true},
+        {kBodyDeepSky, true, true, false, true},     {kBodyEarth, true, false, false, true},
+        {kBodyConstellation, true, false, false, true}, {-1, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const SkyPanelRows rows = SkyPanelRowsFor(c.type);
+        EXPECT_EQ(rows.objectFields, c.fields) << c.type;
+        EXPECT_EQ(rows.magnitude, c.magnitude) << c.type;
+        EXPECT_EQ(rows.phase, c.phase) << c.type;
+        EXPECT_EQ(rows.highlight, c.highlight) << c.type;
+    }
+}
+
+TEST(SkyPanelTexts, ListsReadBackByTextWhereTheirOrderDiffersFromTheCodes) {
+    struct Case {
+        SkyOptionList list;
+        const Char* text;
+        std::int32_t code;
+        int position;
+    } const cases[] = {
+        {SkyOptionList::kGridType, TXT("Horizontal"), 1, 0},    {SkyOptionList::kGridType, TXT("Equatorial"), 2, 1},
+        {SkyOptionList::kGridType, TXT("None"), 0, 2},          {SkyOptionList::kDeepSkyCatalogue, TXT("None"), 0, 0},
+        {SkyOptionList::kDeepSkyCatalogue, TXT("Caldwell"), 3, 1},
+        {SkyOptionList::kDeepSkyCatalogue, TXT("Herschel400"), 4, 2},
+        {SkyOptionList::kDeepSkyCatalogue, TXT("Messier"), 1, 3},
+        {SkyOptionList::kDeepSkyCatalogue, TXT("NGC/IC"), 2, 4}, {SkyOptionList::kMapType, TXT("Realistic"), 2, 2},
+        {SkyOptionList::kHorizon, TXT("Seasonal"), 2, 2},       {SkyOptionList::kConstellationNames, TXT("Full"), 2, 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SkyOptionCodeOf(c.list, c.text), c.code);
+        EXPECT_EQ(SkyOptionPositionOf(c.list, c.code), c.position);
+    }
+}
+
+TEST(SkyPanelTexts, AnUnknownTextFallsBackAsTheDialogRulesSay) {
+    EXPECT_EQ(SkyOptionCodeOf(SkyOptionList::kHorizon, TXT("Modern")), 0);
+    EXPECT_EQ(SkyOptionCodeOf(SkyOptionList::kMapType, TXT("")), 2);
+    EXPECT_EQ(SkyOptionCodeOf(SkyOptionList::kGridType, TXT("Galactic")), 0);
+    EXPECT_EQ(SkyOptionPositionOf(SkyOptionList::kGridType, 3), 2);  // a not-yet-set record shows "None"
+}
+
+TEST(SkyPanelTexts, AStoredTabOutsideTheFivePagesOpensGeneral) {
+    for (const int tab : {-1, 5, 7, 15}) EXPECT_EQ(SkyOptionsPageOrGeneral(tab), 0) << tab;
+    for (int tab = 0; tab < kSkyOptionsPageCount; ++tab) EXPECT_EQ(SkyOptionsPageOrGeneral(tab), tab);
+}
+
+TEST(SkyPanelTexts, AnUntouchedMagnitudeKeepsItsExactValue) {
+    EXPECT_EQ(SkyMagnitudeReadBack(6.55, 6.6, 6.6), 6.55);
+    EXPECT_EQ(SkyMagnitudeReadBack(6.55, 6.6, 7.2), 7.2);
+    EXPECT_EQ(SkyMagnitudeReadBack(6.55, 6.6, 25.0), 20.0);
+}
+
+// Meeus, Astronomical Algorithms, example 12.b: 1987 April 10, 19:21:00 UT,
+// mean sidereal time at Greenwich 8h 34m 57.09s. The local time subtracts
+// the west-positive longitude: 77 deg west is 5h 8m earlier, 30 deg east 2h
+// later.
+TEST(SkyPanelTexts, LocalSiderealTimeSubtractsTheWestLongitude) {
+    struct Case {
+        double westDegrees;
+        double expectedHours;
+    } const cases[] = {{0.0, 8.0 + 34.0 / 60 + 57.09 / 3600},
+                       {77.0, 8.0 + 34.0 / 60 + 57.09 / 3600 - 77.0 / 15.0},
+                       {-30.0, 8.0 + 34.0 / 60 + 57.09 / 3600 + 2.0}};
+    for (const Case& c : cases) {
+        TimeAndPlace moment;
+        moment.dateTime = DateTime{1987, 4, 10, 19.0 + 21.0 / 60.0, kUniversalTime};
+        moment.place.longitude = LongitudeValue(c.westDegrees, kWestPositive);
+        moment.place.timeZone.hours = 0.0;
+        // About a second of time: the low-precision sidereal method.
+        EXPECT_NEAR(SkyLocalSiderealHours(moment), c.expectedHours, 2.0 / 3600.0) << c.westDegrees;
+    }
+}
+
+}  // namespace
+}  // namespace corvinata
