@@ -51,6 +51,10 @@ void GraphLinesEditor::AddLine(int position, const GraphLineData& line) {
     if (before == 0 && LineCount() > 0) window_.ShowGuideLine(true);
 }
 
+void GraphLinesEditor::EditLine(int row, const GraphLineData& line) {
+    if (row >= 0 && row < LineCount()) actions_.EditLine(window_, row, line, true, nullptr);
+}
+
 int GraphLinesEditor::DeleteLine(int row) {
     const int count = LineCount();
     if (row < 0 || row >= count) return GraphLinesButtonStates(count, row).row;

@@ -347,7 +347,18 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
 
 GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                                  const GraphFileServices& files)
-    : hub_(hub), services_(services), instance_(instance), files_(files) {}
+    : hub_(hub), services_(services), instance_(instance), files_(files) {
+    hub_.Insert(this);
+}
+
+GraphWindowKind::~GraphWindowKind() { hub_.Erase(this); }
+
+void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t, void* value) {
+    if (event != kEventGraphEdited) return;
+    for (GraphWindow* window : windows_) {
+        if (static_cast<GraphDocumentModel*>(&window->Graph()) == value) window->UpdateView();
+    }
+}
 
 bool GraphWindowKind::RunCommand(int id) {
     if (!files_.storage || !files_.product || !files_.recent) return false;

@@ -128,10 +128,13 @@ private:
 };
 
 // The Graph kind: a new document for every new window.
-class GraphWindowKind final : public ChildWindowKind {
+class GraphWindowKind final : public ChildWindowKind, private NotificationObserver {
 public:
     GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                     const GraphFileServices& files = {});
+    ~GraphWindowKind() override;
+    GraphWindowKind(const GraphWindowKind&) = delete;
+    GraphWindowKind& operator=(const GraphWindowKind&) = delete;
     int Kind() const override { return kGraphWindow; }
     WindowDocument* NewDocument() override;
     std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument& document,
@@ -150,6 +153,11 @@ public:
     GraphWindow* DuplicateWindow(GraphWindow& window);
 
 private:
+    // An edit of a graph (any window's, undo and redo included) refreshes
+    // every window of that graph: caption, axes and plot.
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
+
     NotificationHub& hub_;
     GraphServices services_;
     HINSTANCE instance_;
