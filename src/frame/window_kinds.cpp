@@ -86,6 +86,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                                     instance,
                                                     GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
     graphs->SetChildren(&frame.Children());
+    graphs->actions = &app.GetGraphActions();
     frame.Children().AddKind(std::move(graphs));
     frame.UpdateCommandStates();
 }

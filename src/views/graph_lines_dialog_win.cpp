@@ -1,10 +1,13 @@
 #include "views/graph_lines_dialog_win.h"
 
+#include <string_view>
+
 #include "app/help_topics_win.h"
 #include "documents/graph_document.h"
 #include "frame/dialog_template.h"
 #include "frame/message_box.h"
 #include "resources/graph_dialogs_ids.h"
+#include "views/graph_line_form.h"
 #include "views/graph_lines_editor.h"
 
 namespace corvinata {
@@ -59,13 +62,19 @@ void KeepFocus(HWND dialog) {
     SetFocus(IsWindowEnabled(list) ? list : GetDlgItem(dialog, IDOK));
 }
 
+bool RunLineDialog(HWND dialog, LinesDialogState& state, const String& title, GraphLine& line, bool isNew,
+                   bool& changed) {
+    if (state.services->editLine) return state.services->editLine(dialog, title, line, isNew, changed);
+    return ShowGraphLineDialog(state.instance, dialog, title, line, isNew, state.services->lineDialog, changed);
+}
+
 void AddNewLine(HWND dialog, LinesDialogState& state, bool append) {
     GraphDocumentModel& graph = state.window->GetDocument();
     const int position = append ? graph.LineCount() : GraphLinesEditor::InsertPosition(SelectedRow(dialog));
-    if (!state.services->editLine) return;
     const String title = AddGraphLineTitle(graph, append, position);
-    GraphLine line;
-    if (!state.services->editLine(dialog, title, line, true)) return;
+    GraphLine line = NewGraphLine();
+    bool changed = false;
+    if (!RunLineDialog(dialog, state, title, line, true, changed)) return;
     state.editor.AddLine(position, line);
     Refresh(dialog, state, position);
 }
@@ -74,10 +83,14 @@ void EditSelected(HWND dialog, LinesDialogState& state) {
     const int row = SelectedRow(dialog);
     GraphDocumentModel& graph = state.window->GetDocument();
     const auto* current = dynamic_cast<const GraphLine*>(graph.GetGraphLine(row));
-    if (!current || !state.services->editLine) return;
+    if (!current) return;
     GraphLine line(*current);
-    if (state.services->editLine(dialog, EditGraphLineTitle(graph, row), line, false))
-        state.editor.EditLine(row, line);
+    bool changed = false;
+    // OK without a change records nothing; a new name alone needs no
+    // recomputation.
+    if (RunLineDialog(dialog, state, EditGraphLineTitle(graph, row), line, false, changed) &&
+        (changed || std::basic_string_view<Char>(line.name.Text()) != current->name.Text()))
+        state.editor.EditLine(row, line, changed);
     Refresh(dialog, state, row);
 }
 

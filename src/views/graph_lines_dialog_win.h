@@ -9,16 +9,19 @@
 
 #include "app/graph_commands.h"
 #include "base/wide_string.h"
+#include "views/graph_line_dialog_win.h"
 
 namespace corvinata {
 
-class GraphLine;
 struct WindowGeometry;
 
 struct GraphLinesDialogServices {
     // Runs the line dialog titled `title` over `line` (a new line when
-    // `isNew`); true when it ends with OK and `line` holds the result.
-    std::function<bool(HWND owner, const String& title, GraphLine& line, bool isNew)> editLine;
+    // `isNew`); true when it ends with OK, `line` holding the result and
+    // `changed` whether its values or looks differ. Unset: the program's
+    // line dialog over `line`.
+    std::function<bool(HWND owner, const String& title, GraphLine& line, bool isNew, bool& changed)> editLine;
+    GraphLineDialogServices lineDialog;
     // Asks a Yes/No question with its help page; true on Yes. Unset: the
     // program's message box.
     std::function<bool(HWND owner, const String& text, const Char* helpTopic)> ask;

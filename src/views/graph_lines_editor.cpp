@@ -51,8 +51,8 @@ void GraphLinesEditor::AddLine(int position, const GraphLineData& line) {
     if (before == 0 && LineCount() > 0) window_.ShowGuideLine(true);
 }
 
-void GraphLinesEditor::EditLine(int row, const GraphLineData& line) {
-    if (row >= 0 && row < LineCount()) actions_.EditLine(window_, row, line, true, nullptr);
+void GraphLinesEditor::EditLine(int row, const GraphLineData& line, bool recompute) {
+    if (row >= 0 && row < LineCount()) actions_.EditLine(window_, row, line, recompute, nullptr);
 }
 
 int GraphLinesEditor::DeleteLine(int row) {

@@ -42,8 +42,8 @@ public:
     // Adds the line at the position (clamped to the lines) as one step; the
     // first line of a graph switches its guide line on.
     void AddLine(int position, const GraphLineData& line);
-    // Replaces the line at the row (recomputed) as one step.
-    void EditLine(int row, const GraphLineData& line);
+    // Replaces the line at the row as one step, recomputed when asked.
+    void EditLine(int row, const GraphLineData& line, bool recompute);
     // Each returns the row to select afterwards; a row outside the lines
     // (or the first/last row for Up/Down) records nothing.
     int DeleteLine(int row);

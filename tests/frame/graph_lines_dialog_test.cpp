@@ -42,12 +42,14 @@ protected:
                                                       GraphFileServices{&app_->GetStorage(), &app_->Product(),
                                                                         &app_->Recent(), &neverSave});
         kind->SetChildren(&frame_->Children());
+        kind->actions = &app_->GetGraphActions();
         frame_->Children().AddKind(std::move(kind));
         frame_->UpdateCommandStates();
         ShowWindow(frame_->Window(), SW_SHOW);
         Command(CMD_NEW_GRAPH);
         window = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
-        services.editLine = [this](HWND, const String& title, GraphLine& line, bool isNew) {
+        services.editLine = [this](HWND, const String& title, GraphLine& line, bool isNew, bool& changed) {
+            changed = true;
             titles.push_back(Utf8(title) + (isNew ? "" : " (edit)"));
             if (names.empty()) return false;
             line.name = String(Wide(names.front().c_str()).c_str());
@@ -168,6 +170,26 @@ TEST_F(GraphLinesDialogTest, DeletingTheOnlyLineDisablesTheListAndADoubleClickEd
     });
     EXPECT_EQ(titles, std::vector<std::string>{"Edit Graph Line 'only' (edit)"});
     EXPECT_EQ(Steps(), 2);
+}
+
+TEST_F(GraphLinesDialogTest, EditLinesOfTheFrameOpensTheEditorOverTheActiveGraph) {
+    window->linesDialog = services;
+    names = {"Moon"};
+    ModalDriver::Run(
+        [](ModalDriver& driver, HWND dialog) {
+            wchar_t caption[100] = {};
+            GetWindowTextW(dialog, caption, 100);
+            EXPECT_EQ(Utf8(caption), "Edit Graph Lines");
+            driver.Click(IDC_GRAPH_LINES_APPEND);
+            driver.Click(IDOK);
+        },
+        [this] {
+            Command(CMD_EDIT_GRAPH_LINES);
+            return 0;
+        });
+    EXPECT_EQ(LineNames(window->Graph()), "Moon");
+    EXPECT_EQ(Caption(), "Graph: [Unsaved graph] *");
+    EXPECT_EQ(Steps(), 1);
 }
 
 }  // namespace
