@@ -38,6 +38,8 @@ enum class CommandKind : int {
     SkyOptions,
     SkyGoTo,
     Navigation,
+    ExplorerZoom,
+    ExplorerSelect,
 };
 
 class UndoableCommand {

@@ -1,8 +1,11 @@
 #include "app/explorer_documents.h"
 
 #include "astro/galilean_satellites.h"
+#include "astro/jupiter_physical.h"
+#include "astro/saturn_ring.h"
 #include "astro/saturn_satellites.h"
 #include "base/time_systems.h"
+#include "catalog/property_calculators.h"
 
 namespace corvinata {
 
@@ -63,11 +66,13 @@ void ExplorerDocument::NormaliseTime() {
     ComputeMoons();
 }
 
-double ExplorerDocument::UniversalJulianDay() const {
+double ExplorerDocument::DynamicalJulianDay() const {
     DateTime universal = timeAndPlace_.dateTime;
     ConvertTimeSystem(universal, kUniversalTime, timeAndPlace_.place.longitude,
                       timeAndPlace_.place.timeZone, timeAndPlace_.daylightSaving);
-    return DateTimeToJulianDay(universal);
+    // The satellite theories run on dynamical time: Universal time plus
+    // Delta T, as the property evaluation takes it.
+    return corvinata::DynamicalJulianDay(universal);
 }
 
 JupiterExplorerDocument::JupiterExplorerDocument(NotificationHub& hub,
@@ -78,9 +83,13 @@ JupiterExplorerDocument::JupiterExplorerDocument(NotificationHub& hub,
 }
 
 void JupiterExplorerDocument::ComputeMoons() {
+    const double jd = DynamicalJulianDay();
     double positions[15];
-    ComputeJupiterSatellites(UniversalJulianDay(), positions);
+    ComputeJupiterSatellites(jd, positions);
     for (int i = 0; i < 15; ++i) moons_[i] = positions[i];
+    double earth = 0.0, sun = 0.0, pole = 0.0;
+    JupiterPhysicalData(jd, earth, sun, pole);
+    SetTilts(earth, pole);
 }
 
 SaturnExplorerDocument::SaturnExplorerDocument(NotificationHub& hub,
@@ -91,9 +100,13 @@ SaturnExplorerDocument::SaturnExplorerDocument(NotificationHub& hub,
 }
 
 void SaturnExplorerDocument::ComputeMoons() {
+    const double jd = DynamicalJulianDay();
     double positions[27];
-    ComputeSaturnSatellites(UniversalJulianDay(), positions);
+    ComputeSaturnSatellites(jd, positions);
     for (int i = 0; i < 27; ++i) moons_[i] = positions[i];
+    double earth = 0.0, sun = 0.0, pole = 0.0, major = 0.0, minor = 0.0, deltaU = 0.0;
+    SaturnPhysicalData(jd, earth, sun, pole, major, minor, deltaU);
+    SetTilts(earth, pole);
 }
 
 }  // namespace corvinata

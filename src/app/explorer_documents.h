@@ -24,17 +24,28 @@ public:
     // Brings the stored hours into 0..24 and recomputes, telling nobody.
     void NormaliseTime();
     const TimeAndPlace& GetTimeAndPlace() const noexcept { return timeAndPlace_; }
+    // The planet's tilts, degrees: to the Earth (the Earth's planetocentric
+    // declination; for Saturn the ring's tilt) and to the East (the position
+    // angle of the north pole).
+    double TiltToEarth() const noexcept { return tiltToEarth_; }
+    double TiltToEast() const noexcept { return tiltToEast_; }
 
 protected:
-    // The Julian day of the document's moment in Universal time.
-    double UniversalJulianDay() const;
+    // The Julian day of the document's moment in dynamical time.
+    double DynamicalJulianDay() const;
     void Initialise();
+    void SetTilts(double toEarth, double toEast) noexcept {
+        tiltToEarth_ = toEarth;
+        tiltToEast_ = toEast;
+    }
 
 private:
     virtual void ComputeMoons() = 0;
 
     const CurrentTimeAndLocationInterface& current_;
     TimeAndPlace timeAndPlace_;
+    double tiltToEarth_ = 0.0;
+    double tiltToEast_ = 0.0;
 };
 
 class JupiterExplorerDocument final : public ExplorerDocument {

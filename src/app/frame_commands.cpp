@@ -52,7 +52,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_EVENT_FORECAST, N::Nothing},
     {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},
-    {CMD_SYMBOLS, N::Unavailable},
+    {CMD_SYMBOLS, N::Nothing},
     {CMD_EDUCATOR, N::Unavailable},
     {CMD_DATE_TIME, N::Nothing},
     {CMD_LOCATION, N::Nothing},

@@ -265,6 +265,20 @@ void SolarSystemActions::ZoomToPlanet(SolarSystemWindowCommands& window, int pla
     CarryOut(window.GetCommandHistory(), std::move(step), compound, afterHookArgument);
 }
 
+void SolarSystemActions::ZoomWithSelection(SolarSystemWindowCommands& window, int planet) {
+    if (planet < kFirstZoomPlanet || planet > kLastZoomPlanet || planet == window.GetZoomedPlanet()) return;
+    const BodyIdentifier selected = window.GetSelectedBody();
+    CommandGroup* last = window.GetCommandHistory().MergeableStep(CommandKind::SolarSystemSelect, &window);
+    if (!last || !StringEquals(last->redoText, FormatPercent1(TXT("Select %"), selected.name).Text())) {
+        ZoomToPlanet(window, planet, 1, nullptr);
+        return;
+    }
+    auto zoom = std::make_unique<SolarSystemPanelCommand>(context_, window, planet);
+    zoom->Execute();
+    last->Add(std::move(zoom));
+    window.RefreshDisplay();
+}
+
 void SolarSystemActions::ZoomStep(SolarSystemWindowCommands& window, int steps, int direction,
                                   bool merge) {
     const int current = window.GetZoomedPlanet();

@@ -67,6 +67,10 @@ public:
     // A planet outside 0..8 is refused (the running script is told).
     void ZoomToPlanet(SolarSystemWindowCommands& window, int planet, int afterHookArgument,
                       CompoundCommand* compound);
+    // The panel's double-click: the zoom to `planet` joins the window's own
+    // last step when that step selected the window's selected body;
+    // otherwise it is recorded as its own "Zoom to" step.
+    void ZoomWithSelection(SolarSystemWindowCommands& window, int planet);
     // direction 0 zooms toward Mercury, any other toward Pluto.
     void ZoomStep(SolarSystemWindowCommands& window, int steps, int direction, bool merge);
     void EndCompound(SolarSystemWindowCommands& window, const String& text,

@@ -100,9 +100,10 @@ bool RegisterCustomControlClasses(HINSTANCE instance) {
 
 void UnregisterCustomControlClasses(HINSTANCE instance) {
     for (int i = 0; i < kClassCount; ++i) {
-        if (!g_atoms[i]) continue;
-        UnregisterClassW(kClassNames[i], instance);
-        g_atoms[i] = 0;
+        // A class whose windows still exist stays registered: it is
+        // forgotten only once it is really gone, so that the next session
+        // does not fail to register it again.
+        if (g_atoms[i] && UnregisterClassW(kClassNames[i], instance)) g_atoms[i] = 0;
     }
 }
 

@@ -21,6 +21,7 @@
 #include "frame/report_kind_setup.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
+#include "tools/symbol_table_window_win.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
@@ -930,6 +931,14 @@ void FrameWindow::SaveNightVision() {
 }
 
 void FrameWindow::CreateTools() {
+    SymbolTableWindowParams symbols;
+    symbols.instance = instance_;
+    symbols.storage = &app_.GetStorage();
+    symbols.settingsRoot = app_.Keys().Root();
+    symbols.storeOnExit = [this] { return app_.Options().general.saveOptionsOnExit; };
+    symbols.modeless = &modeless_;
+    symbols.command = CMD_SYMBOLS;
+    tools_.Add(std::make_unique<SymbolTableWindow>(std::move(symbols)));
     CalculatorWindowParams calculator;
     calculator.instance = instance_;
     calculator.storage = &app_.GetStorage();

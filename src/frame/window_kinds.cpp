@@ -9,6 +9,7 @@
 #include "views/eclipse_window_win.h"
 #include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 
@@ -88,6 +89,10 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     graphs->SetChildren(&frame.Children());
     graphs->actions = &app.GetGraphActions();
     frame.Children().AddKind(std::move(graphs));
+    SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); },
+                                   frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
+    frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
 }
 

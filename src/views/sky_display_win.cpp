@@ -13,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "views/sky_grids.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 
@@ -350,6 +351,10 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     }
     for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_GRAYED);
+    if (SolarSystemWindowCanShow(object) && owner_.Context().children.HasKind(kSolarSystemWindow)) {
+        EnableMenuItem(menu, 0, MF_BYPOSITION | MF_ENABLED);
+        EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM, MF_BYCOMMAND | MF_ENABLED);
+    }
     if (!object) EnableMenuItem(menu, CMD_CENTER_OBJECT, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
@@ -361,6 +366,14 @@ void SkyDisplay::OnCommand(int id) {
     switch (id) {
     case CMD_DUPLICATE_WINDOW:
         owner_.Duplicate();
+        break;
+    case CMD_SHOW_SOLAR_SYSTEM:
+        // The Solar System at the moment this chart shows.
+        if (menuObject_) {
+            ShowBodyInSolarSystemWindow(owner_.Context().children, owner_.Context().app.GetSolarSystemActions(),
+                                        BodyIdentifierFromObject(menuObject_),
+                                        owner_.GetSkyDocument().GetTimeAndPlace().dateTime);
+        }
         break;
     case CMD_FIND_OBJECT:
         owner_.FindObject();

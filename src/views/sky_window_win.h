@@ -78,6 +78,7 @@ public:
     // the property evaluation's.
     SkyPosition BodyPosition(const CelestialObject& object) const;
     SkyActions& Actions() const noexcept { return context_.app.GetSkyActions(); }
+    const SkyWindowContext& Context() const noexcept { return context_; }
     bool HighlightOn() const noexcept { return highlight_; }
     void EndHighlight();
     // The context menu for the selection (Shift+F10 and the menu key).

@@ -9,6 +9,10 @@
 #include "app/eclipse_document.h"
 #include "app/explorer_documents.h"
 #include "app/picture_document.h"
+#include "astro/galilean_satellites.h"
+#include "astro/jupiter_physical.h"
+#include "astro/saturn_satellites.h"
+#include "catalog/property_calculators.h"
 #include "app/sky_document.h"
 #include "base/time_systems.h"
 #include "catalog/catalog_services.h"
@@ -176,6 +180,43 @@ TEST_F(DocumentsTest, ExplorerDocumentsComputeTheirMoonsAndFollowThePlace) {
     EXPECT_NE(saturn.Moons()[0], before[0]);
     BroadcastNotification(hub, kEventAppearanceChanged, kConstellationLanguageChanged, nullptr);
     EXPECT_EQ(window.heard.size(), 1u);
+}
+
+// The theories take dynamical time: in 1900 and 2020 Delta T differs by
+// more than a minute, enough to move Io by a visible part of its orbit.
+TEST_F(DocumentsTest, ExplorerMoonsAreComputedForDynamicalTime) {
+    for (const int year : {1900, 2020, 1700}) {
+        now.value.dateTime = MakeDateTime(year, 3, 1, 6.0, kUniversalTime);
+        JupiterExplorerDocument jupiter(hub, now);
+        SaturnExplorerDocument saturn(hub, now);
+        const double dynamical = DynamicalJulianDay(now.value.dateTime);
+        ASSERT_GT(std::fabs(dynamical - DateTimeToJulianDay(now.value.dateTime)), 1e-6) << year;
+        double expectedJupiter[15];
+        double expectedSaturn[27];
+        ComputeJupiterSatellites(dynamical, expectedJupiter);
+        ComputeSaturnSatellites(dynamical, expectedSaturn);
+        for (int i = 0; i < 15; ++i) EXPECT_DOUBLE_EQ(jupiter.Moons()[i], expectedJupiter[i]) << year;
+        for (int i = 0; i < 27; ++i) EXPECT_DOUBLE_EQ(saturn.Moons()[i], expectedSaturn[i]) << year;
+    }
+}
+
+// The two tilts the panel shows and the globe follows, from the physical
+// ephemerides of the document's moment.
+TEST_F(DocumentsTest, ExplorerDocumentsHoldThePlanetsTilts) {
+    now.value.dateTime = MakeDateTime(2017, 10, 16, 0.0, kUniversalTime);
+    JupiterExplorerDocument jupiter(hub, now);
+    SaturnExplorerDocument saturn(hub, now);
+    const double jd = DynamicalJulianDay(now.value.dateTime);
+    double de = 0, ds = 0, p = 0;
+    JupiterPhysicalData(jd, de, ds, p);
+    EXPECT_DOUBLE_EQ(jupiter.TiltToEarth(), de);
+    EXPECT_DOUBLE_EQ(jupiter.TiltToEast(), p);
+    // Saturn's rings were near their widest in 2017: B about +26.
+    EXPECT_NEAR(saturn.TiltToEarth(), 26.5, 1.0);
+    EXPECT_NEAR(std::fabs(saturn.TiltToEast()), 5.0, 5.0);
+    now.value.dateTime = MakeDateTime(2025, 3, 23, 0.0, kUniversalTime);  // ring plane crossing
+    saturn.SetDateTime(now.value.dateTime);
+    EXPECT_NEAR(saturn.TiltToEarth(), 0.0, 0.2);
 }
 
 TEST_F(DocumentsTest, EclipseModelFindsTheEclipseOfItsDateInUniversalTime) {

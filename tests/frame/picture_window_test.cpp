@@ -169,20 +169,6 @@ std::string Caption(HWND window) {
     return test::Utf8(text);
 }
 
-// A kind that is offered but opens nothing: the menu may lead to it.
-class OfferedKind final : public ChildWindowKind {
-public:
-    explicit OfferedKind(int kind) : kind_(kind) {}
-    int Kind() const override { return kind_; }
-    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost&, WindowDocument&, const WindowGeometry&,
-                                               ChildShowMode, const MdiChildWindow*) override {
-        return nullptr;
-    }
-
-private:
-    int kind_;
-};
-
 class PictureWindowTest : public test::FrameTest {
 protected:
     PictureWindowTest() {
@@ -360,16 +346,7 @@ TEST_F(PictureWindowTest, ContextMenuEnablesWhatTheBodyAndTheProgramAllow) {
         {L"small.bmp", 1, false, false, false},
     };
     const auto grayed = [](HMENU menu, int id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    // The program has no Sky, Solar System or Object Info yet: all grayed.
-    for (const Case& c : cases) {
-        Show(window, Ref(c.pack, c.file));
-        HMENU menu = window.PrepareContextMenu();
-        ASSERT_NE(menu, nullptr);
-        for (int id : {CMD_SHOW_SKY, CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_OBJECT_INFO})
-            EXPECT_TRUE(grayed(menu, id)) << test::Utf8(c.file) << " " << id;
-    }
-    frame_->Children().AddKind(std::make_unique<OfferedKind>(kSkyWindow));
-    frame_->Children().AddKind(std::make_unique<OfferedKind>(kSolarSystemWindow));
+    // The program offers Sky and Solar System windows; Object Info is not there yet.
     for (const Case& c : cases) {
         Show(window, Ref(c.pack, c.file));
         HMENU menu = window.PrepareContextMenu();

@@ -1,0 +1,189 @@
+#include "tools/symbol_table_window_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/help_topics_win.h"
+#include "base/greek_letters.h"
+#include "frame/program_fonts.h"
+#include "resources/symbol_table_ids.h"
+
+namespace corvinata {
+namespace {
+
+constexpr const wchar_t* kPageTemplates[kSymbolTableTabCount] = {L"DLG_TOOL_SYMBOLTABLE_PLANETS",
+                                                                  L"DLG_TOOL_SYMBOLTABLE_GREEK"};
+constexpr const wchar_t* kTabTexts[kSymbolTableTabCount] = {L"Celestial objects", L"Greek alphabet"};
+constexpr const wchar_t* kHelpTopic = L"tools/symbol_table/tools_symbol_table.htm";
+
+void SetGlyph(HWND page, int id, Char glyph, HFONT font) {
+    HWND control = GetDlgItem(page, id);
+    if (!control) return;
+    if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const wchar_t text[2] = {static_cast<wchar_t>(glyph), 0};
+    SetWindowTextW(control, text);
+}
+
+// The face the program adds from its resources at start-up, 8 points on
+// the screen as its other symbol text.
+HFONT CreateSymbolFace() {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, kSymbolFontFace);
+}
+
+}  // namespace
+
+SymbolTableWindow::SymbolTableWindow(SymbolTableWindowParams params) : params_(std::move(params)) {}
+
+SymbolTableWindow::~SymbolTableWindow() {
+    if (window_) DestroyWindow(window_);
+    if (symbolFont_) DeleteObject(symbolFont_);
+}
+
+void SymbolTableWindow::Create(HWND frame) {
+    frame_ = frame;
+    {
+        SettingsTree tree(*params_.storage, params_.settingsRoot);
+        state_ = LoadSymbolTableState(tree);
+    }
+    if (!symbolFont_) symbolFont_ = CreateSymbolFace();
+    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_SYMBOLTABLE", frame, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
+    if (!window_) return;
+    if (params_.modeless) params_.modeless->push_back(window_);
+    SetWindowPos(window_, nullptr, state_.x, state_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendDlgItemMessageW(window_, IDC_SYMTAB_TABS, TCM_SETCURSEL, static_cast<WPARAM>(state_.selectedTab), 0);
+    ShowPage();
+    if (state_.visible) SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+}
+
+void SymbolTableWindow::SaveAndDestroy() {
+    if (!window_) return;
+    if (!params_.storeOnExit || params_.storeOnExit()) {
+        state_.visible = IsWindowVisible(window_) != FALSE;
+        RECT r{};
+        if (GetWindowRect(window_, &r)) {
+            state_.x = r.left;
+            state_.y = r.top;
+        }
+        const int tab = SelectedTab();
+        if (tab >= 0) state_.selectedTab = tab;
+        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+        SaveSymbolTableState(writer, state_, tab >= 0);
+    }
+    if (params_.modeless) {
+        auto& list = *params_.modeless;
+        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
+    }
+    DestroyWindow(window_);
+    window_ = nullptr;
+    page_ = nullptr;
+}
+
+INT_PTR CALLBACK SymbolTableWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<SymbolTableWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_INITDIALOG) self->window_ = window;
+    return self->HandleDialog(message, wParam, lParam);
+}
+
+INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        LoadPageTemplates();
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.idFrom == IDC_SYMTAB_TABS && header.code == static_cast<UINT>(TCN_SELCHANGE)) ShowPage();
+        return FALSE;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_SYMTAB_CLOSE || LOWORD(wParam) == IDCANCEL) {
+            PostMessageW(window_, WM_CLOSE, 0, 0);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        // Hidden through the frame's command, so that its menu check follows.
+        SendMessageW(frame_, WM_COMMAND, static_cast<WPARAM>(params_.command), 0);
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(window_, kHelpTopic);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void SymbolTableWindow::LoadPageTemplates() {
+    HWND tabs = GetDlgItem(window_, IDC_SYMTAB_TABS);
+    for (int i = 0; i < kSymbolTableTabCount; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = const_cast<wchar_t*>(kTabTexts[i]);
+        item.iImage = -1;
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        if (HRSRC found = FindResourceW(params_.instance, kPageTemplates[i], MAKEINTRESOURCEW(5))) {
+            if (HGLOBAL loaded = LoadResource(params_.instance, found))
+                templates_[i] = static_cast<const DLGTEMPLATE*>(LockResource(loaded));
+        }
+    }
+}
+
+int SymbolTableWindow::SelectedTab() const {
+    return static_cast<int>(SendDlgItemMessageW(window_, IDC_SYMTAB_TABS, TCM_GETCURSEL, 0, 0));
+}
+
+void SymbolTableWindow::ShowPage() {
+    if (page_) {
+        DestroyWindow(page_);
+        page_ = nullptr;
+    }
+    const int tab = SelectedTab();
+    if (tab < 0 || tab >= kSymbolTableTabCount || !templates_[tab]) return;
+    pageTab_ = tab;
+    HWND tabs = GetDlgItem(window_, IDC_SYMTAB_TABS);
+    HWND page = CreateDialogIndirectParamW(params_.instance, templates_[tab], tabs, PageProc,
+                                           reinterpret_cast<LPARAM>(this));
+    if (!page) return;
+    page_ = page;
+    // The page fills the tab control's display area.
+    RECT area{};
+    GetClientRect(tabs, &area);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top, 0);
+}
+
+INT_PTR CALLBACK SymbolTableWindow::PageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;
+    auto* self = reinterpret_cast<SymbolTableWindow*>(lParam);
+    SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (self->pageTab_ == kSymbolTableBodiesTab) {
+        self->InitBodiesPage(page);
+    } else {
+        self->InitGreekPage(page);
+    }
+    return TRUE;
+}
+
+void SymbolTableWindow::InitBodiesPage(HWND page) const {
+    for (int i = 0; i < kSymbolTableBodyCount; ++i) {
+        const SymbolTableBody& body = GetSymbolTableBody(i);
+        SetGlyph(page, body.control, body.glyph, symbolFont_);
+    }
+}
+
+void SymbolTableWindow::InitGreekPage(HWND page) const {
+    for (int i = 0; i < kGreekLetterCount; ++i) {
+        SetDlgItemTextW(page, SymbolTableGreekNameControl(i), GetGreekLetterName(i));
+        SetGlyph(page, SymbolTableGreekCapitalControl(i), GetGreekLetterGlyph(kGreekLetterCount + i), symbolFont_);
+        SetGlyph(page, SymbolTableGreekSmallControl(i), GetGreekLetterGlyph(i), symbolFont_);
+    }
+}
+
+}  // namespace corvinata

@@ -1,0 +1,66 @@
+// The Table of Symbols' window: a modeless tool window of the frame with the
+// "Celestial objects" and "Greek alphabet" pages on a tab control. Only the
+// selected page exists.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "base/services.h"
+#include "base/storage.h"
+#include "frame/tool_windows.h"
+#include "tools/symbol_table.h"
+
+namespace corvinata {
+
+struct SymbolTableWindowParams {
+    HINSTANCE instance = nullptr;
+    StorageService* storage = nullptr;
+    String settingsRoot;
+    // Whether the user chose to store changes at exit.
+    std::function<bool()> storeOnExit;
+    // The message loop's modeless dialogs.
+    std::vector<HWND>* modeless = nullptr;
+    int command = 0;
+};
+
+class SymbolTableWindow final : public ToolWindow {
+public:
+    explicit SymbolTableWindow(SymbolTableWindowParams params);
+    ~SymbolTableWindow() override;
+    SymbolTableWindow(const SymbolTableWindow&) = delete;
+    SymbolTableWindow& operator=(const SymbolTableWindow&) = delete;
+
+    int Command() const override { return params_.command; }
+    HWND Window() const override { return window_; }
+    void Create(HWND frame) override;
+    void SaveAndDestroy() override;
+
+    HWND Page() const noexcept { return page_; }
+    HFONT SymbolFont() const noexcept { return symbolFont_; }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam);
+    void LoadPageTemplates();
+    void ShowPage();
+    void InitBodiesPage(HWND page) const;
+    void InitGreekPage(HWND page) const;
+    int SelectedTab() const;
+
+    SymbolTableWindowParams params_;
+    SymbolTableState state_;
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;
+    HWND page_ = nullptr;
+    int pageTab_ = -1;
+    // The page templates, locked once (resources live as long as the module).
+    const DLGTEMPLATE* templates_[kSymbolTableTabCount] = {};
+    // The program's symbol face at the dialogs' size, owned by the window.
+    HFONT symbolFont_ = nullptr;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,36 @@
+// The explorers' planet maps and ring profile, decoded into the 24-bit rows
+// the displays hand to OpenGL.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "base/wide_string.h"
+
+namespace corvinata {
+
+// Rows bottom first (the texture's t = 0 at the south pole, or the ring's
+// single row), three bytes a pixel (blue, green, red), no row padding.
+struct ExplorerImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bgr;
+};
+
+constexpr int kPlanetMapWidth = 1024;
+constexpr int kPlanetMapHeight = 512;
+constexpr int kRingProfileWidth = 1024;
+
+// Decodes a JPEG or BMP picture whatever depth it decodes to (a JPEG comes
+// back as a 32-bit bitmap without bits) by reading its rows at 24 bits.
+// False when it cannot be decoded or is not width x height.
+bool DecodeExplorerImage(const void* bytes, std::size_t size, int width, int height, ExplorerImage& out);
+
+// The picture of that name among the module's resources of the type
+// "CORVINATA_BINARY", as DecodeExplorerImage.
+bool LoadExplorerImage(HMODULE module, const Char* name, int width, int height, ExplorerImage& out);
+
+}  // namespace corvinata

@@ -1,0 +1,610 @@
+#include "views/solar_system_window_win.h"
+
+#include <windowsx.h>
+
+#include "app/help_topics_win.h"
+#include "app/location_settings.h"
+#include "app/settings_records.h"
+#include "app/solar_system_computer.h"
+#include "catalog/catalogue_registry.h"
+#include "resources/resource_ids.h"
+#include "views/sky_window_win.h"
+#include "views/solar_system_gdi_win.h"
+#include "views/solar_options_dialog_win.h"
+
+namespace corvinata {
+
+namespace {
+
+constexpr UINT_PTR kWheelTimer = 1;
+constexpr UINT kWheelBurstMilliseconds = 1000;
+constexpr UINT_PTR kHighlightTimer = 1;
+constexpr RecordKeyNames kSolarModelNames{TXT("Time and location")};
+
+String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
+
+// "%1" of every item (and of its submenus) becomes the body's name.
+void FillMenuTexts(HMENU menu, const String& name) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[256] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_STRING | MIIM_SUBMENU;
+        item.dwTypeData = text;
+        item.cch = 255;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
+        if (item.hSubMenu) FillMenuTexts(item.hSubMenu, name);
+        std::wstring value(text);
+        const std::size_t at = value.find(L"%1");
+        if (at == std::wstring::npos) continue;
+        value.replace(at, 2, name.Text());
+        MENUITEMINFOW changed{};
+        changed.cbSize = sizeof(changed);
+        changed.fMask = MIIM_STRING;
+        changed.dwTypeData = value.data();
+        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &changed);
+    }
+}
+
+}  // namespace
+
+bool PlanBodyOfObject(const CelestialObject* object, PlanBody& body) {
+    if (!object) return false;
+    switch (object->GetTypeId()) {
+    case kBodySun:
+    case kBodyMoon:
+    case kBodyEarth:
+        body = PlanBody{object->GetTypeId(), 0};
+        return true;
+    case kBodyPlanet:
+        body = PlanBody{kPlanPlanet, object->Number()};
+        return true;
+    default:
+        return false;
+    }
+}
+
+const CelestialObject* ObjectOfPlanBody(PlanBody body) {
+    const Catalogue* catalogue = CatalogueByType(body.type);
+    return catalogue ? catalogue->CatalogueGetObjectAt(body.index) : nullptr;
+}
+
+bool SolarSystemWindowCanShow(const CelestialObject* object) {
+    PlanBody body;
+    return PlanBodyOfObject(object, body);
+}
+
+int ZoomReferenceNumber(const CelestialObject* object) {
+    if (!object) return -1;
+    switch (object->GetTypeId()) {
+    case kBodySun:
+        return 0;
+    case kBodyMoon:
+        return 2;
+    default:
+        return PlanetNumberOfObject(*object);
+    }
+}
+
+// ---- the history ----------------------------------------------------------
+
+void SolarSystemWindowHistory::OnCommandsPerformed(int flag) {
+    if (flag == 0) return;
+    if (timeChanged) {
+        // The shared document moved: every window of it redraws once.
+        window_.GetDocument().DocumentNotifyViews(nullptr);
+    } else if (viewChanged) {
+        window_.UpdateView();
+    }
+}
+
+// ---- the display ----------------------------------------------------------
+
+SolarSystemDisplay::~SolarSystemDisplay() {
+    if (window_) DestroyWindow(window_);
+}
+
+bool SolarSystemDisplay::RegisterDisplayClass(HINSTANCE instance) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(instance, kSolarSystemDisplayClass, &existing)) return true;
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = DisplayProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszClassName = kSolarSystemDisplayClass;
+    return RegisterClassW(&wc) != 0;
+}
+
+void SolarSystemDisplay::UnregisterDisplayClass(HINSTANCE instance) {
+    UnregisterClassW(kSolarSystemDisplayClass, instance);
+}
+
+bool SolarSystemDisplay::Create(HWND parent, HINSTANCE instance) {
+    instance_ = instance;
+    window_ = CreateWindowExW(0, kSolarSystemDisplayClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100,
+                              parent, nullptr, instance, this);
+    if (!window_) return false;
+    CreateDisplayTooltip(window_);
+    Resize();
+    return true;
+}
+
+void SolarSystemDisplay::Resize() {
+    if (!window_) return;
+    RECT client{};
+    GetClientRect(GetParent(window_), &client);
+    SetWindowPos(window_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK SolarSystemDisplay::DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<SolarSystemDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+    self->HandleDisplayMouseHover(message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT SolarSystemDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_TIMER:
+        if (wParam == kHighlightTimer) OnHighlightTimer();
+        return 0;
+    case WM_LBUTTONDOWN: {
+        const PlanBody body = HitTest(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        owner_.Actions().SelectPair(owner_, BodyIdentifierFromObject(ObjectOfPlanBody(body)), 0, 0, nullptr);
+        break;
+    }
+    case WM_RBUTTONDOWN: {
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ShowContextMenu(HitTest(point.x, point.y), point);
+        break;
+    }
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_NCDESTROY: {
+        const HWND window = window_;
+        window_ = nullptr;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+PlanScene SolarSystemDisplay::Scene() const {
+    PlanScene scene;
+    RECT client{};
+    if (window_) GetClientRect(window_, &client);
+    scene.width = client.right;
+    scene.height = client.bottom;
+    scene.options = owner_.GetOptions();
+    scene.zoom = owner_.GetZoomedPlanet();
+    scene.nightVision = owner_.NightVision();
+    scene.positions = PlanPositionsOf(owner_.SolarDocument());
+    PlanNamesFromCatalogues(scene.names);
+    scene.hasSelection = PlanBodyOfObject(owner_.GetSelectedBody().object, scene.selected);
+    scene.highlight = highlight_;
+    return scene;
+}
+
+PlanBody SolarSystemDisplay::HitTest(int x, int y) const {
+    const PlanScene scene = Scene();
+    return HitTestSolarSystem(GetDrawingSquare(scene.width, scene.height), scene.positions, scene.zoom,
+                              scene.options.moonOn, x, y);
+}
+
+void SolarSystemDisplay::OnPaint() {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(window_, &paint);
+    {
+        GdiPlanCanvas canvas(dc, owner_.Context().displayFont, owner_.Context().symbolFont);
+        DrawSolarSystemPlan(Scene(), canvas);
+    }
+    EndPaint(window_, &paint);
+}
+
+// The ring stays for the whole highlight and goes with a full repaint, so
+// an erase that comes in between can never leave a stray ring behind.
+void SolarSystemDisplay::StartHighlight() {
+    if (!window_) return;
+    highlight_ = true;
+    InvalidateRect(window_, nullptr, FALSE);
+    UpdateWindow(window_);
+    SetTimer(window_, kHighlightTimer, kSolarHighlightMilliseconds, nullptr);
+}
+
+void SolarSystemDisplay::OnHighlightTimer() {
+    KillTimer(window_, kHighlightTimer);
+    if (!highlight_) return;
+    highlight_ = false;
+    InvalidateRect(window_, nullptr, TRUE);
+    UpdateWindow(window_);
+    if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
+}
+
+void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = NameOf(ObjectOfPlanBody(HitTest(x, y))); }
+
+void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
+    menuBody_ = body;
+    HMENU bar = LoadMenuW(instance_, L"Menu_Sol");
+    if (!bar) return;
+    HMENU menu = GetSubMenu(bar, 0);
+    FillMenuTexts(menu, NameOf(ObjectOfPlanBody(body)));
+    if (body.type == kPlanEarth) EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
+    // Windows and tools the program does not offer yet stay gray.
+    for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    POINT screen = client;
+    ClientToScreen(window_, &screen);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
+    DestroyMenu(bar);
+}
+
+void SolarSystemDisplay::OnCommand(int id) {
+    switch (id) {
+    case CMD_SHOW_SKY: {
+        if (menuBody_.type == kPlanEarth) break;
+        const DateTime moment = owner_.SolarDocument().GetDateTime();
+        ShowBodyInSkyWindow(owner_.Context().children, owner_.Context().app.GetSkyActions(),
+                            BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)), &moment);
+        break;
+    }
+    case CMD_SOLAR_SYSTEM_OPTIONS:
+        owner_.ChangeOptions();
+        break;
+    case CMD_DUPLICATE_WINDOW:
+        owner_.Duplicate();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- the window -----------------------------------------------------------
+
+SolarSystemWindow::SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document,
+                                     const SolarSystemWindowContext& context)
+    : MdiChildWindow(host, document), document_(document), context_(context) {
+    document_.Views().Insert(this);
+}
+
+SolarSystemWindow::~SolarSystemWindow() {
+    document_.Views().Forget(this);
+    display_.reset();
+}
+
+bool SolarSystemWindow::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSW existing{};
+    if (!GetClassInfoW(instance, kSolarSystemWindowClass, &existing)) {
+        WNDCLASSW wc{};
+        wc.style = CS_HREDRAW | CS_VREDRAW;
+        wc.lpfnWndProc = MdiChildWindow::WindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kSolarSystemWindowClass;
+        if (!RegisterClassW(&wc)) return false;
+    }
+    return SolarSystemDisplay::RegisterDisplayClass(instance);
+}
+
+void SolarSystemWindow::UnregisterClasses(HINSTANCE instance) {
+    SolarSystemDisplay::UnregisterDisplayClass(instance);
+    UnregisterClassW(kSolarSystemWindowClass, instance);
+}
+
+SolarSystemWindowState SolarSystemWindow::NewWindowState() {
+    SolarSystemWindowState state;
+    state.options.moonOn = true;
+    state.options.namesOn = true;
+    state.options.signsOn = false;
+    state.options.orbitsOn = true;
+    state.options.function = 8388608;  // heliocentric longitude
+    state.options.zodiacRightAscension = false;
+    state.options.zodiacSigns = false;
+    state.options.zodiacConstellations = false;
+    state.options.zodiacSightLines = false;
+    state.zoom = kDefaultSolarZoom;
+    state.selectedType = kBodySun;
+    state.selectedNumber = 0;
+    return state;
+}
+
+bool SolarSystemWindow::CreateSolarSystemWindow(const SolarSystemWindowState& state, ChildShowMode mode) {
+    ApplyRecord(state, false);
+    if (!RegisterClasses(context_.instance)) return false;
+    if (!Create(kSolarSystemWindowClass, context_.instance, state.geometry, mode)) return false;
+    display_ = std::make_unique<SolarSystemDisplay>(*this);
+    if (!display_->Create(Handle(), context_.instance)) return false;
+    SetChildTitle();
+    return true;
+}
+
+SolarSystemWindowState SolarSystemWindow::CaptureState() const {
+    SolarSystemWindowState state;
+    if (Handle()) CaptureGeometry(Handle(), state.geometry);
+    state.geometry.fieldMask = kGeometryAll;
+    state.options = options_;
+    state.zoom = zoom_;
+    PlanBody body;
+    if (PlanBodyOfObject(selected_.object, body)) {
+        state.selectedType = body.type;
+        state.selectedNumber = body.index;
+    } else {
+        state.selectedType = 9;
+        state.selectedNumber = 0;
+    }
+    return state;
+}
+
+void SolarSystemWindow::ApplyRecord(const SolarSystemWindowState& state, bool withGeometry) {
+    options_ = state.options;
+    zoom_ = NormaliseSolarZoom(state.zoom);
+    // Type 9, or any type or index the catalogues do not hold: no selection.
+    const CelestialObject* object = nullptr;
+    if (state.selectedType >= kBodySun && state.selectedType <= kBodyEarth) {
+        object = ObjectOfPlanBody(PlanBody{state.selectedType, state.selectedNumber});
+    }
+    selected_ = BodyIdentifierFromObject(object);
+    if (withGeometry && Handle()) ApplyGeometry(state.geometry, Handle());
+}
+
+void SolarSystemWindow::UpdateView() {
+    SetChildTitle();
+    if (display_ && display_->Window()) {
+        InvalidateRect(display_->Window(), nullptr, TRUE);
+        UpdateWindow(display_->Window());
+    }
+    if (SolarControlPanel* panel = ShownPanel()) panel->ControlPanelUpdate(nullptr);
+}
+
+void SolarSystemWindow::Update(void*) { UpdateView(); }
+
+SolarControlPanel* SolarSystemWindow::ShownPanel() const {
+    SolarControlPanel* panel = context_.panel;
+    return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this) ? panel : nullptr;
+}
+
+String SolarSystemWindow::GetStatusText() const {
+    String text(TXT("Zoomed to "));
+    StringAppend(text, SolarSystemPlanetName(zoom_));
+    return text;
+}
+
+void SolarSystemWindow::OnMouseWheelSteps(int steps, bool backward) {
+    if (steps <= 0) return;
+    const int before = zoom_;
+    // Towards the user zooms out (towards Pluto).
+    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_);
+    if (!wheelBurst_ && zoom_ != before && Handle()) {
+        wheelBurst_ = true;
+        SetTimer(Handle(), kWheelTimer, kWheelBurstMilliseconds, nullptr);
+    }
+}
+
+bool SolarSystemWindow::Duplicate() {
+    SolarSystemWindowState state = CaptureState();
+    auto* copy = dynamic_cast<SolarSystemWindow*>(context_.children.NewWindow(kSolarSystemWindow, this));
+    if (!copy) return false;
+    const SolarSystemWindowState placed = copy->CaptureState();
+    state.geometry.left = placed.geometry.left;
+    state.geometry.top = placed.geometry.top;
+    state.geometry.width = placed.geometry.width;
+    state.geometry.height = placed.geometry.height;
+    copy->ApplyRecord(state, true);
+    copy->UpdateView();
+    return true;
+}
+
+void SolarSystemWindow::Highlight() {
+    if (!display_ || !selected_.object) return;
+    if (SolarControlPanel* panel = ShownPanel()) panel->EnableHighlightControls(false);
+    display_->StartHighlight();
+}
+
+void SolarSystemWindow::SelectBody(const BodyIdentifier& body, int zoomMode, int) {
+    selected_ = body;
+    const int reference = ZoomReferenceNumber(body.object);
+    if (reference < 0) return;
+    if (zoomMode == 1 && reference > zoom_) zoom_ = reference;
+    if (zoomMode == 2) zoom_ = reference;
+}
+
+void SolarSystemWindow::ChangeOptions() {
+    SolarSystemOptions options = options_;
+    if (!ShowSolarOptionsDialog(options, context_.app.DialogStates().solarSystemOptions.geometry, Handle(),
+                                context_.instance)) {
+        return;
+    }
+    Actions().ChangeOptions(*this, options, kSolarSystemOptionsWhole, nullptr);
+}
+
+void SolarSystemWindow::ShowSelectionMenu() {
+    if (!display_ || !display_->Window()) return;
+    PlanBody body;
+    if (!PlanBodyOfObject(selected_.object, body)) body = PlanBody{kPlanSun, 0};
+    const PlanScene scene = display_->Scene();
+    const PlanPoint p =
+        PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, scene.zoom, body);
+    display_->ShowContextMenu(body, POINT{p.pixel.x, p.pixel.y});
+}
+
+LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+    case WM_EXITSIZEMOVE:
+        if (display_) display_->Resize();
+        break;
+    case WM_TIMER:
+        if (wParam == kWheelTimer) {
+            wheelBurst_ = false;
+            KillTimer(Handle(), kWheelTimer);
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        // Shift+F10 and the menu key: the menu of the selection.
+        if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
+            ShowSelectionMenu();
+            return 0;
+        }
+        break;
+    case WM_HELP:
+        ShowHelpTopic(Handle(), L"solar_system/solar_system_window.htm");
+        return TRUE;
+    default:
+        break;
+    }
+    return MdiChildWindow::HandleMessage(message, wParam, lParam);
+}
+
+// ---- the kind -------------------------------------------------------------
+
+namespace {
+
+class SolarSystemWindowKind;
+
+class SolarSystemSessionState final : public WindowKindState {
+public:
+    explicit SolarSystemSessionState(SolarSystemWindowKind& kind) : kind_(kind) {}
+    bool SavePanel(SettingsTreeWriter& writer) override;
+    void LoadPanel(SettingsTree& tree) override;
+    int DocumentCount() const override { return 1; }
+    int WindowCount(int document) const override;
+    bool SaveModel(int document, SettingsTreeWriter& writer) override;
+    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
+    int LoadModel(SettingsTree& tree) override;
+    bool LoadWindow(int document, SettingsTree& tree) override;
+    void DropDocument(int) override {}
+
+private:
+    SolarSystemWindowKind& kind_;
+};
+
+class SolarSystemWindowKind final : public ChildWindowKind {
+public:
+    explicit SolarSystemWindowKind(const SolarSystemWindowContext& context)
+        : context_(context), document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
+          panel_(context.app.GetSolarSystemActions()), session_(*this) {
+        // Without its panel the windows still work; the pane stays empty.
+        if (context_.panelPane &&
+            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane,
+                                                           nullptr)) {
+            context_.panel = &panel_;
+        }
+    }
+
+    int Kind() const override { return kSolarSystemWindow; }
+    WindowDocument* SharedDocument() override { return &document_; }
+    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument&, const WindowGeometry& geometry,
+                                               ChildShowMode mode, const MdiChildWindow* model) override {
+        auto window = std::make_unique<SolarSystemWindow>(host, document_, context_);
+        const auto* source = dynamic_cast<const SolarSystemWindow*>(model);
+        SolarSystemWindowState state = source ? source->CaptureState() : SolarSystemWindow::NewWindowState();
+        state.geometry = geometry;
+        if (!window->CreateSolarSystemWindow(state, mode)) return nullptr;
+        return window;
+    }
+    WindowKindState* SessionState() override { return &session_; }
+    ControlPanel* Panel() override { return context_.panel; }
+    void RefreshSharedDocument() override { document_.OnNotify(kEventDateTimeChanged, 0, nullptr); }
+    void UnregisterClasses() override { SolarSystemWindow::UnregisterClasses(context_.instance); }
+
+    SolarSystemDocument& Document() noexcept { return document_; }
+    SolarControlPanel* PanelObject() noexcept { return context_.panel; }
+    ChildWindows& Children() const noexcept { return context_.children; }
+    std::vector<SolarSystemWindow*> Windows() const {
+        std::vector<SolarSystemWindow*> windows;
+        for (RegisteredWindow* open : context_.children.Registry().WindowsOf(document_)) {
+            if (auto* solar = dynamic_cast<SolarSystemWindow*>(open)) windows.push_back(solar);
+        }
+        return windows;
+    }
+
+private:
+    SolarSystemWindowContext context_;
+    CatalogueSolarSystemComputer computer_;
+    SolarSystemDocument document_;
+    SolarControlPanel panel_;
+    SolarSystemSessionState session_;
+};
+
+constexpr RecordKeyNames kPanelStepNames{TXT("Control panel")};
+
+bool SolarSystemSessionState::SavePanel(SettingsTreeWriter& writer) {
+    SolarControlPanel* panel = kind_.PanelObject();
+    if (!panel || !panel->TimePart()) return true;
+    return SaveTimeStepRecord(writer, kPanelStepNames, panel->TimePart()->ReadTimeStep());
+}
+
+void SolarSystemSessionState::LoadPanel(SettingsTree& tree) {
+    SolarControlPanel* panel = kind_.PanelObject();
+    TimeStep step;
+    if (panel && panel->TimePart() && LoadTimeStepRecord(tree, kPanelStepNames, step)) {
+        panel->TimePart()->ShowTimeStep(step);
+    }
+}
+
+int SolarSystemSessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
+
+bool SolarSystemSessionState::SaveModel(int, SettingsTreeWriter& writer) {
+    return SaveTimeAndPlace(kSolarModelNames, kind_.Document().GetTimeAndPlace(), writer);
+}
+
+bool SolarSystemSessionState::SaveWindow(int, int window, SettingsTreeWriter& writer) {
+    const std::vector<SolarSystemWindow*> windows = kind_.Windows();
+    if (window < 0 || window >= static_cast<int>(windows.size())) return false;
+    return SaveSolarSystemOptions(windows[static_cast<std::size_t>(window)]->CaptureState(), writer);
+}
+
+int SolarSystemSessionState::LoadModel(SettingsTree& tree) {
+    TimeAndPlace moment = kind_.Document().GetTimeAndPlace();
+    if (LoadTimeAndPlace(kSolarModelNames, tree, moment)) kind_.Document().SetDateTime(moment.dateTime, false);
+    return 0;
+}
+
+bool SolarSystemSessionState::LoadWindow(int, SettingsTree& tree) {
+    SolarSystemWindowState state = SolarSystemWindow::NewWindowState();
+    LoadSolarSystemOptions(state, tree);
+    if (!(state.geometry.fieldMask & kGeometrySize) || state.geometry.width <= 0 || state.geometry.height <= 0) {
+        const POINT at = kind_.Children().Cascade().Current();
+        state.geometry = WindowGeometry{kGeometryAll, at.x, at.y, kNewChildSize, kNewChildSize, false, false};
+    }
+    auto* solar = dynamic_cast<SolarSystemWindow*>(
+        kind_.Children().RestoreWindow(kSolarSystemWindow, kind_.Document(), state.geometry));
+    if (!solar) return false;
+    solar->ApplyRecord(state, true);
+    solar->UpdateView();
+    return true;
+}
+
+}  // namespace
+
+std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWindowContext& context) {
+    return std::make_unique<SolarSystemWindowKind>(context);
+}
+
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
+                                 const DateTime& moment) {
+    if (!SolarSystemWindowCanShow(body.object)) return false;
+    auto* active = dynamic_cast<SolarSystemWindow*>(children.ActiveWindowOf(kSolarSystemWindow));
+    bool created = false;
+    if (!active) active = dynamic_cast<SolarSystemWindow*>(children.ShowWindow(kSolarSystemWindow, &created));
+    if (!active) return false;
+    actions.ShowAt(*active, BodyIdentifierFromObject(body.object), moment);
+    return true;
+}
+
+}  // namespace corvinata

@@ -1,0 +1,186 @@
+// The Solar System window: an MDI child that shows the plan of the shared
+// Solar System document through its display. Each window keeps its own
+// options, zoom and selection and its own undo history; every edit is a step
+// of the Solar System actions.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "app/application.h"
+#include "app/solar_system_commands.h"
+#include "app/window_settings.h"
+#include "frame/child_windows.h"
+#include "frame/mdi_child_window.h"
+#include "views/display_tooltip_win.h"
+#include "views/solar_system_panel_win.h"
+#include "views/solar_system_plan.h"
+
+namespace corvinata {
+
+class SolarSystemWindow;
+
+constexpr const wchar_t* kSolarSystemWindowClass = L"CorvinataMdiChildSol";
+constexpr const wchar_t* kSolarSystemDisplayClass = L"CorvinataSolDisp";
+constexpr UINT kSolarHighlightMilliseconds = 500;
+
+// After each step the window it changed updates once, or every window of
+// the document when the shared moment moved.
+class SolarSystemWindowHistory final : public SolarSystemCommandHistory {
+public:
+    explicit SolarSystemWindowHistory(SolarSystemWindow& window) : window_(window) {}
+
+protected:
+    void OnCommandsPerformed(int flag) override;
+
+private:
+    SolarSystemWindow& window_;
+};
+
+// What a Solar System window needs of the program besides its document.
+struct SolarSystemWindowContext {
+    Application& app;
+    ChildWindows& children;
+    HINSTANCE instance;
+    HFONT displayFont = nullptr;
+    HFONT symbolFont = nullptr;
+    std::function<bool()> nightVision;
+    // The control-panel pane that holds the kind's panel (none: no panel).
+    HWND panelPane = nullptr;
+    // Set by the kind once its panel exists.
+    SolarControlPanel* panel = nullptr;
+};
+
+// The display child: paints the plan straight to the window, answers
+// clicks, the context menu and the hover tip, and shows the highlight ring.
+class SolarSystemDisplay final : public DisplayTooltipSource {
+public:
+    explicit SolarSystemDisplay(SolarSystemWindow& owner) : owner_(owner) {}
+    ~SolarSystemDisplay() override;
+
+    bool Create(HWND parent, HINSTANCE instance);
+    void Resize();
+    HWND Window() const noexcept { return window_; }
+    void StartHighlight();
+    bool HighlightShown() const noexcept { return highlight_; }
+    // The menu of `body` at the client point (right click, Shift+F10).
+    void ShowContextMenu(PlanBody body, POINT client);
+    void OnCommand(int id);
+    // The scene one paint draws.
+    PlanScene Scene() const;
+
+    static bool RegisterDisplayClass(HINSTANCE instance);
+    static void UnregisterDisplayClass(HINSTANCE instance);
+
+protected:
+    void GetTooltipText(int x, int y, String& text) override;
+
+private:
+    static LRESULT CALLBACK DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    void OnHighlightTimer();
+    PlanBody HitTest(int x, int y) const;
+
+    SolarSystemWindow& owner_;
+    HWND window_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    bool highlight_ = false;
+    PlanBody menuBody_;
+};
+
+class SolarSystemWindow final : public MdiChildWindow,
+                                public SolarSystemWindowCommands,
+                                public PanelWindow,
+                                private NotificationObserver {
+public:
+    SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document, const SolarSystemWindowContext& context);
+    ~SolarSystemWindow() override;
+
+    bool CreateSolarSystemWindow(const SolarSystemWindowState& state, ChildShowMode mode);
+    SolarSystemWindowState CaptureState() const;
+    // Takes options, zoom and selection of the record (a zoom outside 0..8
+    // the default, a body outside the catalogues no selection) and, when
+    // `withGeometry`, its placement.
+    void ApplyRecord(const SolarSystemWindowState& state, bool withGeometry);
+    static SolarSystemWindowState NewWindowState();
+
+    // Caption, then the whole display repainted at once.
+    void UpdateView();
+    SolarSystemDisplay* Display() const noexcept { return display_.get(); }
+    SolarSystemActions& Actions() const noexcept { return context_.app.GetSolarSystemActions(); }
+    const SolarSystemWindowContext& Context() const noexcept { return context_; }
+    bool NightVision() const { return context_.nightVision && context_.nightVision(); }
+    // The options dialog; on OK one step when something changed.
+    void ChangeOptions();
+    void ShowSelectionMenu();
+    int WheelTimerActive() const noexcept { return wheelBurst_; }
+
+    // MdiChildWindow
+    String GetStatusText() const override;
+    void OnMouseWheelSteps(int steps, bool backward) override;
+    CommandHistory* History() override { return &history_; }
+    bool Duplicate() override;
+    PanelWindow* AsPanelWindow() override { return this; }
+
+    // PanelWindow
+    HWND GetWindowHandle() const override { return Handle(); }
+    void WheelZoom(int steps) override { OnMouseWheelSteps(steps < 0 ? -steps : steps, steps < 0); }
+    // The kind's panel while it shows this window, else none.
+    SolarControlPanel* ShownPanel() const;
+
+    // SolarSystemWindowCommands
+    void Highlight() override;
+    SolarSystemDocument& GetDocument() override { return document_; }
+    const SolarSystemOptions& GetOptions() const override { return options_; }
+    BodyIdentifier GetSelectedBody() const override { return selected_; }
+    SolarSystemCommandHistory& GetCommandHistory() override { return history_; }
+    int GetZoomedPlanet() const override { return zoom_; }
+    void SetOptions(const SolarSystemOptions& options) override { options_ = options; }
+    void SelectBody(const BodyIdentifier& body, int zoomMode, int zoomArgument) override;
+    void SetZoomedPlanet(int planet) override { zoom_ = NormaliseSolarZoom(planet); }
+    void RefreshDisplay() override { UpdateView(); }
+
+    const SolarSystemDocument& SolarDocument() const noexcept { return document_; }
+
+    static bool RegisterClasses(HINSTANCE instance);
+    static void UnregisterClasses(HINSTANCE instance);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Update(void* value) override;
+
+    SolarSystemDocument& document_;
+    SolarSystemWindowContext context_;
+    SolarSystemOptions options_;
+    int zoom_ = kDefaultSolarZoom;
+    BodyIdentifier selected_;
+    SolarSystemWindowHistory history_{*this};
+    bool wheelBurst_ = false;
+    std::unique_ptr<SolarSystemDisplay> display_;
+};
+
+// The plan's body of a catalogue object (Sun, Moon, planet, Earth), false
+// for any other.
+bool PlanBodyOfObject(const CelestialObject* object, PlanBody& body);
+// The catalogue object of a plan body.
+const CelestialObject* ObjectOfPlanBody(PlanBody body);
+// Whether a Solar System window can show the object: Sun, Moon, planets,
+// the Earth.
+bool SolarSystemWindowCanShow(const CelestialObject* object);
+// The planet number whose orbit a selection of the body needs: the Sun
+// Mercury's, the Moon the Earth's, a planet or the Earth its own.
+int ZoomReferenceNumber(const CelestialObject* object);
+
+std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWindowContext& context);
+
+// Shows the body in a Solar System window (the active one, else the next
+// one of the kind, else a new one) at the moment, as one step.
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
+                                 const DateTime& moment);
+
+}  // namespace corvinata

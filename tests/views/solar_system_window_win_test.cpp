@@ -1,0 +1,523 @@
+// Solar System windows in the real frame: opened by the program's own
+// start-up wiring, driven by real messages, their pixels read back from the
+// display's DC.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../frame/frame_test.h"
+#include "catalog/catalogue_registry.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/window_kinds.h"
+#include "resources/resource_ids.h"
+#include "support/date_records.h"
+#include "catalog/event_kinds.h"
+#include "frame/trackbar_control.h"
+#include "views/solar_options_dialog_win.h"
+#include "views/solar_system_panel_win.h"
+#include "views/solar_system_window_win.h"
+
+namespace corvinata {
+namespace {
+
+using test::MakeDateTime;
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+class SolarSystemWindowTest : public test::FrameTest {
+protected:
+    SolarSystemWindowTest() {
+        Start(false);
+        INITCOMMONCONTROLSEX common{sizeof common, 0x1FFF};
+        InitCommonControlsEx(&common);
+        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        ShowWindow(frame_->Window(), SW_SHOW);
+        SetForegroundWindow(frame_->Window());
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ~SolarSystemWindowTest() override {
+        if (frame_) Command(CMD_CLOSE_ALL);
+        frame_.reset();
+        fonts_.reset();
+        controls_.reset();
+    }
+
+    SolarSystemWindow& NewSolar() {
+        Command(CMD_NEW_SOLAR_SYSTEM);
+        auto* solar = dynamic_cast<SolarSystemWindow*>(frame_->Children().ActiveWindow());
+        EXPECT_NE(solar, nullptr);
+        // A fixed moment, so that the positions are known.
+        solar->GetDocument().SetDateTime(MakeDateTime(2010, 6, 15, 12.0, kLocalCivilTime), true);
+        return *solar;
+    }
+    std::vector<SolarSystemWindow*> SolarWindows() {
+        std::vector<SolarSystemWindow*> windows;
+        for (RegisteredWindow* open : frame_->Registry().AllWindows())
+            if (auto* solar = dynamic_cast<SolarSystemWindow*>(open)) windows.push_back(solar);
+        return windows;
+    }
+    // The display's pixels right after it painted (no WM_PRINTCLIENT: the
+    // display paints straight to its DC).
+    static std::vector<Rgb> ReadDisplay(SolarSystemWindow& solar, int& width, int& height) {
+        HWND display = solar.Display()->Window();
+        UpdateWindow(display);
+        RECT client{};
+        GetClientRect(display, &client);
+        width = client.right;
+        height = client.bottom;
+        HDC dc = GetDC(display);
+        HDC memory = CreateCompatibleDC(dc);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        std::vector<Rgb> pixels(static_cast<std::size_t>(width) * height);
+        const auto* p = static_cast<const unsigned char*>(bits);
+        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = {p[i * 4 + 2], p[i * 4 + 1], p[i * 4]};
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(display, dc);
+        return pixels;
+    }
+    static Rgb PixelAt(const std::vector<Rgb>& pixels, int width, int x, int y) {
+        return pixels[static_cast<std::size_t>(y) * width + x];
+    }
+    // A plus mark of the colour centred within one pixel of (x, y).
+    static bool PlusNear(const std::vector<Rgb>& pixels, int width, int height, double x, double y, Rgb colour) {
+        for (int cy = static_cast<int>(y) - 1; cy <= static_cast<int>(y) + 2; ++cy) {
+            for (int cx = static_cast<int>(x) - 1; cx <= static_cast<int>(x) + 2; ++cx) {
+                if (cx < 1 || cy < 1 || cx >= width - 1 || cy >= height - 1) continue;
+                if (std::fabs(cx - x) > 1.0 || std::fabs(cy - y) > 1.0) continue;
+                if (PixelAt(pixels, width, cx, cy) == colour && PixelAt(pixels, width, cx - 1, cy) == colour &&
+                    PixelAt(pixels, width, cx + 1, cy) == colour && PixelAt(pixels, width, cx, cy - 1) == colour &&
+                    PixelAt(pixels, width, cx, cy + 1) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    // Where the document puts a body, by the plan's own rule written out.
+    static void Expected(int width, int height, const SolarSystemPoint& p, int zoom, double& x, double& y) {
+        const int side = width < height ? width : height;
+        const double half = side / 2;
+        const double left = width > height ? (width - side) / 2 : 0;
+        const double top = width > height ? 0 : (height - side) / 2;
+        const double a = p.angle * 3.14159265358979323846 / 180.0;
+        x = left + half + std::cos(a) * p.value * half / kZoomRadiusAu[zoom] + 0.5;
+        y = top + half - std::sin(a) * p.value * half / kZoomRadiusAu[zoom] + 0.5;
+    }
+    static std::wstring Caption(SolarSystemWindow& solar) {
+        wchar_t text[128] = {};
+        GetWindowTextW(solar.Handle(), text, 128);
+        return text;
+    }
+    static void Resize(SolarSystemWindow& solar, int width, int height) {
+        SetWindowPos(solar.Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+
+    std::unique_ptr<ProgramFonts> fonts_;
+    std::unique_ptr<CustomControlsSession> controls_;
+};
+
+const Rgb kYellow{255, 255, 0};
+const Rgb kLightGrey{192, 192, 192};
+
+TEST_F(SolarSystemWindowTest, NewWindowShowsMarsZoomWithTheSunEarthAndMarsWhereTheDocumentPutsThem) {
+    EXPECT_FALSE(MenuState(CMD_NEW_SOLAR_SYSTEM) & MF_GRAYED);
+    SolarSystemWindow& solar = NewSolar();
+    EXPECT_EQ(Caption(solar), L"Solar System: Zoomed to Mars");
+    EXPECT_EQ(solar.GetZoomedPlanet(), 3);
+    EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodySun)->CatalogueGetObjectAt(0));
+    EXPECT_EQ(solar.GetOptions().function, 8388608);
+    int w = 0, h = 0;
+    const std::vector<Rgb> pixels = ReadDisplay(solar, w, h);
+    EXPECT_TRUE(PlusNear(pixels, w, h, w / 2, h / 2, kYellow));
+    double x = 0, y = 0;
+    Expected(w, h, solar.GetDocument().Earth(), 3, x, y);
+    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << "Earth " << x << "," << y;
+    Expected(w, h, solar.GetDocument().Planet(2), 3, x, y);
+    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << "Mars " << x << "," << y;
+}
+
+TEST_F(SolarSystemWindowTest, WideWindowKeepsThePlanCircular) {
+    SolarSystemWindow& solar = NewSolar();
+    Resize(solar, 700, 420);
+    int w = 0, h = 0;
+    const std::vector<Rgb> pixels = ReadDisplay(solar, w, h);
+    ASSERT_GT(w, h);
+    double x = 0, y = 0;
+    Expected(w, h, solar.GetDocument().Earth(), 3, x, y);
+    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << x << "," << y;
+    EXPECT_TRUE(PlusNear(pixels, w, h, w / 2, h / 2, kYellow));
+}
+
+// Zoomed to Mercury the Earth (about 1 AU) lies outside: no mark, yet a
+// click beside it finds it.
+TEST_F(SolarSystemWindowTest, EarthOutsideMercurysViewIsStillTheNearestBody) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions noMoon = solar.GetOptions();
+    noMoon.moonOn = false;  // the Moon beside the Earth would be nearer
+    solar.SetOptions(noMoon);
+    solar.SetZoomedPlanet(0);
+    solar.UpdateView();
+    const PlanScene scene = solar.Display()->Scene();
+    const PlanPoint earth = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 0,
+                                          PlanBody{kPlanEarth, 0});
+    ASSERT_FALSE(earth.inside);
+    const int x = std::min(std::max(earth.pixel.x, 0), scene.width - 1);
+    const int y = std::min(std::max(earth.pixel.y, 0), scene.height - 1);
+    const int before = solar.GetCommandHistory().UndoableCount();
+    SendMessageW(solar.Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodyEarth)->CatalogueGetObjectAt(0));
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), before + 1);
+}
+
+TEST_F(SolarSystemWindowTest, ClickSelectsTheNearestBodyAsOneStepWithItsNameAsTheTip) {
+    SolarSystemWindow& solar = NewSolar();
+    const PlanScene scene = solar.Display()->Scene();
+    const PlanPoint mars = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3,
+                                         PlanBody{kPlanPlanet, 2});
+    SendMessageW(solar.Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(mars.pixel.x + 2, mars.pixel.y));
+    ASSERT_NE(solar.GetSelectedBody().object, nullptr);
+    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Mars");
+    ASSERT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(std::wstring(solar.GetCommandHistory().PeekUndoCommand()->redoText.Text()), L"Select Mars");
+    Command(CMD_UNDO);
+    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
+}
+
+TEST_F(SolarSystemWindowTest, WheelNotchesWithinASecondAreOneStep) {
+    SolarSystemWindow& solar = NewSolar();
+    for (int i = 0; i < 3; ++i) SendMessageW(solar.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 0);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(Caption(solar), L"Solar System: Zoomed to Mercury");
+    // The burst ends; zoomed out to Pluto, a further notch outward is nothing.
+    SendMessageW(solar.Handle(), WM_TIMER, 1, 0);
+    solar.SetZoomedPlanet(8);
+    const int steps = solar.GetCommandHistory().UndoableCount();
+    SendMessageW(solar.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 8);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), steps);
+}
+
+// The ring stays while the highlight lasts and the repaint that ends it
+// gives back the plan as it was, also when an erase came in between.
+TEST_F(SolarSystemWindowTest, HighlightRingGoesWithoutATrace) {
+    for (bool eraseBetween : {false, true}) {
+        SolarSystemWindow& solar = NewSolar();
+        int w = 0, h = 0;
+        const std::vector<Rgb> before = ReadDisplay(solar, w, h);
+        solar.Highlight();
+        EXPECT_TRUE(solar.Display()->HighlightShown());
+        const std::vector<Rgb> lit = ReadDisplay(solar, w, h);
+        EXPECT_NE(lit, before);
+        // The ring around the Sun (the centre of the drawing square): 10
+        // pixels to its right, in green.
+        const PlanScene scene = solar.Display()->Scene();
+        const PlanPixel sun = PlanBodyPoint(GetDrawingSquare(w, h), scene.positions, 3, PlanBody{kPlanSun, 0}).pixel;
+        EXPECT_EQ(PixelAt(lit, w, sun.x + 10, sun.y), (Rgb{0, 255, 0}));
+
+        if (eraseBetween) {
+            InvalidateRect(solar.Display()->Window(), nullptr, TRUE);
+            UpdateWindow(solar.Display()->Window());
+        }
+        SendMessageW(solar.Display()->Window(), WM_TIMER, 1, 0);
+        EXPECT_FALSE(solar.Display()->HighlightShown());
+        const std::vector<Rgb> after = ReadDisplay(solar, w, h);
+        EXPECT_EQ(after, before) << "erase between: " << eraseBetween;
+        Command(CMD_CLOSE_ALL);
+    }
+}
+
+TEST_F(SolarSystemWindowTest, DuplicateCopiesTheViewNotThePlace) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions options = solar.GetOptions();
+    options.zodiacSigns = true;
+    solar.SetOptions(options);
+    solar.SetZoomedPlanet(6);
+    solar.SelectBody(BodyIdentifierFromObject(PlanetByNumber(4)), 0, 0);
+    ASSERT_TRUE(solar.Duplicate());
+    ASSERT_EQ(SolarWindows().size(), 2u);
+    auto* copy = dynamic_cast<SolarSystemWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy, &solar);
+    EXPECT_TRUE(copy->GetOptions().zodiacSigns);
+    EXPECT_EQ(copy->GetZoomedPlanet(), 6);
+    EXPECT_EQ(copy->GetSelectedBody().object, PlanetByNumber(4));
+    RECT a{}, b{};
+    GetWindowRect(solar.Handle(), &a);
+    GetWindowRect(copy->Handle(), &b);
+    EXPECT_NE(a.left, b.left);
+    copy->SetZoomedPlanet(1);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+}
+
+// A record read from outside: a zoom past the table takes Mars', a body no
+// catalogue holds selects nothing.
+TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
+    SolarSystemWindow& solar = NewSolar();
+    struct Case {
+        int zoom, type, index, expectedZoom;
+        bool selected;
+    } cases[] = {
+        {9, 2, 4, 3, true}, {-1, 0, 0, 3, true}, {5, 9, 0, 5, false}, {5, 2, 8, 5, false}, {5, 7, 0, 5, false},
+        {5, 3, 1, 5, false},
+    };
+    for (const Case& c : cases) {
+        SolarSystemWindowState state = solar.CaptureState();
+        state.zoom = c.zoom;
+        state.selectedType = c.type;
+        state.selectedNumber = c.index;
+        solar.ApplyRecord(state, false);
+        EXPECT_EQ(solar.GetZoomedPlanet(), c.expectedZoom) << c.zoom;
+        EXPECT_EQ(solar.GetSelectedBody().object != nullptr, c.selected) << c.type << "/" << c.index;
+        EXPECT_EQ(solar.GetStatusText().IsEmpty(), false);
+    }
+}
+
+// Reads the context menu that opens on this thread, then closes it.
+struct MenuWatch {
+    static inline UINT skyState = 0;
+    static inline std::wstring firstItem;
+    static inline bool seen = false;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup) return;
+        KillTimer(nullptr, timer);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        seen = menu != nullptr;
+        skyState = GetMenuState(menu, CMD_SHOW_SKY, MF_BYCOMMAND);
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
+        firstItem = text;
+        EndMenu();
+    }
+};
+
+TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) {
+    SolarSystemWindow& solar = NewSolar();
+    const PlanScene scene = solar.Display()->Scene();
+    struct Case {
+        PlanBody body;
+        bool skyGrey;
+        const wchar_t* item;
+    } cases[] = {
+        {{kPlanEarth, 0}, true, L"Display Earth in &Window"},
+        {{kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+    };
+    for (const Case& c : cases) {
+        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3, c.body);
+        MenuWatch::seen = false;
+        SetTimer(nullptr, 0, 50, MenuWatch::Read);
+        SendMessageW(solar.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.pixel.x, p.pixel.y));
+        ASSERT_TRUE(MenuWatch::seen);
+        EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
+        EXPECT_EQ(MenuWatch::firstItem, c.item);
+    }
+    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 0);
+    // Shift+F10: the menu of the selection (the Sun).
+    MenuWatch::seen = false;
+    SetTimer(nullptr, 0, 50, MenuWatch::Read);
+    SendMessageW(solar.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(solar.Handle()), -1);
+    ASSERT_TRUE(MenuWatch::seen);
+    EXPECT_EQ(MenuWatch::firstItem, L"Display Sun in &Window");
+}
+
+// The options dialog by keyboard: Alt+M switches "Show Moon" off, Enter
+// ends it; one step. OK without a change records nothing.
+struct OptionsWatch {
+    static inline bool toggleMoon = false;
+    static void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND dialog = FindWindowW(L"#32770", L"Solar System Options");
+        if (!dialog) return;
+        KillTimer(nullptr, timer);
+        if (toggleMoon) SendMessageW(GetDlgItem(dialog, kSolarOptionMoon), BM_CLICK, 0, 0);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    }
+};
+
+TEST_F(SolarSystemWindowTest, OptionsDialogRecordsAStepOnlyForAChange) {
+    SolarSystemWindow& solar = NewSolar();
+    for (bool toggle : {false, true}) {
+        OptionsWatch::toggleMoon = toggle;
+        SetTimer(nullptr, 0, 50, OptionsWatch::Drive);
+        SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SOLAR_SYSTEM_OPTIONS, 0);
+        EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), toggle ? 1 : 0);
+    }
+    EXPECT_FALSE(solar.GetOptions().moonOn);
+    EXPECT_EQ(std::wstring(solar.GetCommandHistory().PeekUndoCommand()->redoText.Text()), L"Change Solar System Options");
+    EXPECT_EQ(solar.GetOptions().function, 8388608);  // no entry changed: the quantity stays
+}
+
+// "Display %1 in Window > Solar System" of another kind: a window opens at
+// the moment with the body selected; a second call shows it again.
+TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
+    const BodyIdentifier jupiter = BodyIdentifierFromObject(PlanetByNumber(4));
+    const DateTime moment = MakeDateTime(2012, 3, 4, 5.0, kLocalCivilTime);
+    ASSERT_TRUE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(), jupiter, moment));
+    ASSERT_EQ(SolarWindows().size(), 1u);
+    SolarSystemWindow& solar = *SolarWindows()[0];
+    EXPECT_EQ(solar.GetSelectedBody().object, jupiter.object);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 4);
+    EXPECT_EQ(solar.GetDocument().GetDateTime().year, 2012);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    ASSERT_TRUE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
+                                            BodyIdentifierFromObject(PlanetByNumber(0)), moment));
+    EXPECT_EQ(SolarWindows().size(), 1u);
+    const Catalogue* stars = CatalogueByType(kBodyStar);
+    EXPECT_FALSE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
+                                             BodyIdentifierFromObject(stars->CatalogueGetObjectAt(0)), moment));
+}
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+class SolarPanelTest : public SolarSystemWindowTest {
+protected:
+    HWND Panel() {
+        ControlPanel* panel = frame_->Children().PanelOf(kSolarSystemWindow);
+        EXPECT_NE(panel, nullptr);
+        return panel ? panel->GetDialogWindow() : nullptr;
+    }
+    HWND List() { return GetDlgItem(Panel(), kSolarPlanetList); }
+    std::wstring Cell(int row, int column) {
+        wchar_t text[128] = {};
+        ListView_GetItemText(List(), row, column, text, 128);
+        return text;
+    }
+    int SelectedRow() { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
+    std::wstring UndoText(SolarSystemWindow& solar) {
+        const CommandGroup* step = solar.GetCommandHistory().PeekUndoCommand();
+        return step ? std::wstring(step->redoText.Text()) : std::wstring();
+    }
+};
+
+TEST_F(SolarPanelTest, MagnitudeRowsSayNotAvailableForTheEarthOnly) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions options = solar.GetOptions();
+    options.function = kFunctionMagnitude;
+    solar.SetOptions(options);
+    solar.UpdateView();
+    EXPECT_EQ(Cell(2, 0), L"Earth");
+    EXPECT_EQ(Cell(2, 1), L"n.a.");
+    for (int row : {0, 1, 3, 4, 8}) {
+        EXPECT_NE(Cell(row, 1), L"n.a.") << row;
+        EXPECT_FALSE(Cell(row, 1).empty()) << row;
+    }
+    // The Sun selected: no row is.
+    EXPECT_EQ(SelectedRow(), -1);
+    wchar_t name[32] = {};
+    GetDlgItemTextW(Panel(), kSolarSelectedName, name, 32);
+    EXPECT_STREQ(name, L"Sun");
+}
+
+TEST_F(SolarPanelTest, SliderDragRedrawsEachPlanetAndLeavesOneStep) {
+    SolarSystemWindow& solar = NewSolar();
+    solar.SetZoomedPlanet(2);
+    solar.UpdateView();
+    HWND slider = GetDlgItem(Panel(), kSolarZoomSlider);
+    for (int position = 3; position <= 6; ++position) {
+        SendMessageW(slider, TBM_SETPOS, TRUE, position);
+        SendMessageW(Panel(), WM_VSCROLL, MAKEWPARAM(TB_THUMBTRACK, position), reinterpret_cast<LPARAM>(slider));
+        EXPECT_EQ(solar.GetZoomedPlanet(), position);
+    }
+    SendMessageW(Panel(), kTrackbarMovedMessage, MAKEWPARAM(2, 6), 0);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(UndoText(solar), L"Zoom to Uranus");
+    Command(CMD_UNDO);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 2);
+}
+
+TEST_F(SolarPanelTest, AnimationIsOneStepUndoneAtOnce) {
+    SolarSystemWindow& solar = NewSolar();
+    const DateTime start = solar.GetDocument().GetDateTime();
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
+    for (int i = 0; i < 10; ++i) SendMessageW(Panel(), WM_TIMER, 7, 0);
+    EXPECT_FALSE(DateTimeEqual(solar.GetDocument().GetDateTime(), start));
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    Command(CMD_UNDO);
+    EXPECT_TRUE(DateTimeEqual(solar.GetDocument().GetDateTime(), start));
+}
+
+// Double-clicking Neptune at Mars' zoom: the first click's selection step
+// takes the zoom to Neptune too, and the ring flashes.
+TEST_F(SolarPanelTest, DoubleClickSelectsZoomsAndHighlightsInOneStep) {
+    SolarSystemWindow& solar = NewSolar();
+    ListView_SetItemState(List(), 7, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(solar.GetSelectedBody().object, PlanetByNumber(7));
+    EXPECT_EQ(UndoText(solar), L"Select Neptune");
+    NMITEMACTIVATE click{};
+    click.hdr.hwndFrom = List();
+    click.hdr.idFrom = kSolarPlanetList;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = 7;
+    SendMessageW(Panel(), WM_NOTIFY, kSolarPlanetList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 7);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_TRUE(solar.Display()->HighlightShown());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    Command(CMD_UNDO);
+    EXPECT_EQ(solar.GetZoomedPlanet(), 3);
+    EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodySun)->CatalogueGetObjectAt(0));
+    // In an empty history (or after an unrelated step) the zoom is its own.
+    solar.GetCommandHistory().UndoCommands(0);
+    SendMessageW(solar.Display()->Window(), WM_TIMER, 1, 0);
+    solar.SelectBody(BodyIdentifierFromObject(PlanetByNumber(6)), 0, 0);
+    const int before = solar.GetCommandHistory().UndoableCount();
+    SendMessageW(Panel(), WM_NOTIFY, kSolarPlanetList, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), before + 1);
+    EXPECT_EQ(UndoText(solar), L"Zoom to Uranus");
+}
+
+// A window closed while its ring shows leaves the panel usable.
+TEST_F(SolarPanelTest, ClosingDuringTheHighlightEnablesThePanelAgain) {
+    SolarSystemWindow& first = NewSolar();
+    NewSolar();
+    first.GetCommandHistory();
+    SolarSystemWindow& active = *dynamic_cast<SolarSystemWindow*>(frame_->Children().ActiveWindow());
+    SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kSolarHighlight, BN_CLICKED), 0);
+    EXPECT_TRUE(active.Display()->HighlightShown());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    SendMessageW(frame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(active.Handle()), 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
+    EXPECT_TRUE(IsWindowEnabled(List()));
+}
+
+}  // namespace
+}  // namespace corvinata
