@@ -665,7 +665,8 @@ void FrameWindow::OnWindowCommand(int id) {
         break;
     case CMD_SAVE_GRAPH:
     case CMD_SAVE_GRAPH_AS:
-        // The active Graph window saves itself.
+    case CMD_EDIT_GRAPH_LINES:
+        // The active Graph window saves itself and edits its lines.
         if (MdiChildWindow* graph = children_.ActiveWindowOf(kGraphWindow)) {
             SendMessageW(graph->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
         }

@@ -88,6 +88,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                                     instance,
                                                     GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
     graphs->SetChildren(&frame.Children());
+    graphs->actions = &app.GetGraphActions();
     frame.Children().AddKind(std::move(graphs));
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); },

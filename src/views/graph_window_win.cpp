@@ -192,6 +192,27 @@ void GraphWindow::Layout() {
     }
 }
 
+void GraphWindow::EditLines() {
+    if (actions) ShowGraphLinesDialog(instance_, Handle(), *actions, *this, linesDialog);
+}
+
+void GraphWindow::ShowContextMenu(int x, int y) {
+    HMENU menu = LoadMenuW(instance_, L"Menu_Gph");
+    if (!menu) return;
+    if (x == -1 && y == -1) {
+        // From the keyboard: at the display's top left corner.
+        POINT corner{0, 0};
+        ClientToScreen(display_, &corner);
+        x = corner.x;
+        y = corner.y;
+    }
+    if (!actions) EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
+    const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, Handle(), nullptr);
+    DestroyMenu(menu);
+    if (chosen != 0) SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+}
+
 void GraphWindow::UpdateView() {
     Layout();
     SetChildTitle();
@@ -293,6 +314,14 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SaveCommand(LOWORD(wParam) == CMD_SAVE_GRAPH_AS);
             return 0;
         }
+        if (LOWORD(wParam) == CMD_EDIT_GRAPH_LINES) {
+            EditLines();
+            return 0;
+        }
+        if (LOWORD(wParam) == CMD_DUPLICATE_WINDOW) {
+            Duplicate();
+            return 0;
+        }
         break;
     case WM_SIZE:
     case WM_EXITSIZEMOVE:
@@ -326,6 +355,9 @@ LRESULT CALLBACK GraphWindowClasses::Display(HWND w, UINT m, WPARAM wp, LPARAM l
         case WM_MOUSELEAVE:
             owner->MouseLeft();
             break;
+        case WM_CONTEXTMENU:
+            owner->ShowContextMenu(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
+            return 0;
         default:
             break;
         }
@@ -347,7 +379,18 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
 
 GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                                  const GraphFileServices& files)
-    : hub_(hub), services_(services), instance_(instance), files_(files) {}
+    : hub_(hub), services_(services), instance_(instance), files_(files) {
+    hub_.Insert(this);
+}
+
+GraphWindowKind::~GraphWindowKind() { hub_.Erase(this); }
+
+void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t, void* value) {
+    if (event != kEventGraphEdited) return;
+    for (GraphWindow* window : windows_) {
+        if (static_cast<GraphDocumentModel*>(&window->Graph()) == value) window->UpdateView();
+    }
+}
 
 bool GraphWindowKind::RunCommand(int id) {
     if (!files_.storage || !files_.product || !files_.recent) return false;
@@ -426,6 +469,8 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     window->files = files_;
     window->kind = this;
     window->hub = &hub_;
+    window->actions = actions;
+    window->linesDialog.lineDialog.catalogue = services_.catalogue;
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());

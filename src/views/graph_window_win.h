@@ -13,6 +13,7 @@
 #include "frame/child_windows.h"
 #include "frame/mdi_child_window.h"
 #include "views/graph_axes.h"
+#include "views/graph_lines_dialog_win.h"
 #include "views/graph_plot.h"
 #include "views/graph_save.h"
 #include "views/graph_view.h"
@@ -94,6 +95,10 @@ public:
 
     // Save Graph (false) or Save Graph As (true); false when nothing was saved.
     bool SaveCommand(bool saveAs);
+    // Edit Lines: the lines editor over this window's graph.
+    void EditLines();
+    // The display's context menu at a screen point (-1, -1: the keyboard's).
+    void ShowContextMenu(int x, int y);
 
     GraphColours colours;
     GraphAxisColours axisColours;
@@ -104,6 +109,9 @@ public:
     // Where the step under the mouse is told (event 14, the step in the
     // flags, this window as the value; event 15 when the mouse leaves).
     NotificationHub* hub = nullptr;
+    // Where the lines editor makes its undoable edits; none: no editing.
+    GraphActions* actions = nullptr;
+    GraphLinesDialogServices linesDialog;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -128,10 +136,13 @@ private:
 };
 
 // The Graph kind: a new document for every new window.
-class GraphWindowKind final : public ChildWindowKind {
+class GraphWindowKind final : public ChildWindowKind, private NotificationObserver {
 public:
     GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                     const GraphFileServices& files = {});
+    ~GraphWindowKind() override;
+    GraphWindowKind(const GraphWindowKind&) = delete;
+    GraphWindowKind& operator=(const GraphWindowKind&) = delete;
     int Kind() const override { return kGraphWindow; }
     WindowDocument* NewDocument() override;
     std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument& document,
@@ -141,6 +152,8 @@ public:
     // File > Open Graph and the recent files.
     bool RunCommand(int id) override;
 
+    // The program's graph edits, given to every window the kind makes.
+    GraphActions* actions = nullptr;
     // The frame's windows, where opened graphs go.
     void SetChildren(ChildWindows* children) noexcept { children_ = children; }
     // Opens the graph file in a new window, or activates the window that
@@ -150,6 +163,11 @@ public:
     GraphWindow* DuplicateWindow(GraphWindow& window);
 
 private:
+    // An edit of a graph (any window's, undo and redo included) refreshes
+    // every window of that graph: caption, axes and plot.
+    void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
+    void Update(void*) override {}
+
     NotificationHub& hub_;
     GraphServices services_;
     HINSTANCE instance_;
