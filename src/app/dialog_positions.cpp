@@ -142,11 +142,20 @@ bool EventForecastOptionsDialogSettings::Save(SettingsTreeWriter& writer) {
 void SelectLessonDialogSettings::Load(SettingsTree& tree) {
     String path;
     if (ReadStringValue(tree, TXT("Browse path"), path) && !path.IsEmpty()) browsePath = path;
+    {
+        ReadGroup group(tree, TXT("List view"));
+        if (group.IsOpen()) LoadListViewState(tree, list);
+    }
+    if (list.selectedRows.empty()) list.selectedRows.push_back(0);
     DialogPlacement::Load(tree);
 }
 
 bool SelectLessonDialogSettings::Save(SettingsTreeWriter& writer) {
-    const bool saved = WriteStringValue(writer, TXT("Browse path"), browsePath);
+    bool saved = WriteStringValue(writer, TXT("Browse path"), browsePath);
+    {
+        WriteGroup group(writer, TXT("List view"));
+        saved = group.IsOpen() && SaveListViewState(writer, list) && saved;
+    }
     return DialogPlacement::Save(writer) && saved;
 }
 

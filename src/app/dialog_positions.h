@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "app/list_view_state.h"
 #include "app/location_settings.h"
 #include "app/window_actions.h"
 #include "app/window_geometry.h"
@@ -124,12 +125,15 @@ public:
     EventForecastOptions options;
 };
 
-// The lesson browser's folder and its placement.
+// The lesson browser's folder, its list's columns and selected rows (the
+// key "List view"; row 0 counts as selected when none is stored) and its
+// placement.
 class SelectLessonDialogSettings final : public DialogPlacement {
 public:
     void Load(SettingsTree& tree) override;
     bool Save(SettingsTreeWriter& writer) override;
     String browsePath{TXT("C:\\")};
+    ListViewState list{kListColumnWidths | kListSelectedRows, {}, {0}};
 };
 
 // The state objects of every dialog the application keeps itself (the

@@ -141,6 +141,8 @@ inline void FillSampleSession(WholeSettings& s, SettingsTree& emptyTree) {
     s.states.graphEditLine.geometry.top = 19;
     s.states.graphOptions.currentTab = 3;
     s.states.selectLesson.browsePath = String(TXT("D:\\Lessons"));
+    s.states.selectLesson.list.columnWidths = {300, 70, 180};
+    s.states.selectLesson.list.selectedRows = {2};
     s.layoutFrame.panes.statusLine = false;
     s.layouts.LoadLayouts(emptyTree);
     s.layoutFrame.panes.toolbar = false;
@@ -194,6 +196,8 @@ inline void ExpectSameWholeSettings(const WholeSettings& a, const WholeSettings&
     EXPECT_EQ(b.states.graphEditLine.geometry.top, 19);
     EXPECT_EQ(b.states.graphOptions.currentTab, 3);
     EXPECT_EQ(Utf8(b.states.selectLesson.browsePath), "D:\\Lessons");
+    EXPECT_EQ(b.states.selectLesson.list.columnWidths, (std::vector<std::int32_t>{300, 70, 180}));
+    EXPECT_EQ(b.states.selectLesson.list.selectedRows, std::vector<std::int32_t>{2});
     ASSERT_EQ(a.layouts.Count(), b.layouts.Count());
     EXPECT_EQ(a.layouts.CurrentIndex(), b.layouts.CurrentIndex());
     for (int i = 0; i < a.layouts.Count(); ++i) {

@@ -1,0 +1,153 @@
+#include "tools/lessons.h"
+
+#include <memory>
+#include <string>
+
+#include "base/text_file.h"
+#include "base/text_format.h"
+
+namespace corvinata {
+
+namespace {
+
+using Text = std::basic_string<Char>;
+
+constexpr int kHeaderLines = 10;
+
+bool IsBlank(Char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(Char c) { return c >= '0' && c <= '9'; }
+
+// Where `key` stands in `line` (any case), or npos.
+std::size_t FindNoCase(const Text& line, const Text& key) {
+    if (key.size() > line.size()) return Text::npos;
+    for (std::size_t at = 0; at + key.size() <= line.size(); ++at) {
+        std::size_t i = 0;
+        while (i < key.size() && FoldUpper(line[at + i]) == FoldUpper(key[i])) ++i;
+        if (i == key.size()) return at;
+    }
+    return Text::npos;
+}
+
+bool HasVersionShape(const String& version) {
+    const Char* v = version.Text();
+    return IsDigit(v[0]) && v[1] == '.' && IsDigit(v[2]);
+}
+
+}  // namespace
+
+std::optional<String> FindLessonHeaderValue(const std::vector<String>& lines, const Char* key) {
+    const Text wanted(key);
+    const int count = std::min(static_cast<int>(lines.size()), kHeaderLines);
+    for (int i = 0; i < count; ++i) {
+        const Text line(lines[static_cast<std::size_t>(i)].Text());
+        // A line may name the key more than once (say in a comment before
+        // it); the first occurrence followed by the colon counts.
+        for (std::size_t at = FindNoCase(line, wanted); at != Text::npos;) {
+            std::size_t p = at + wanted.size();
+            while (p < line.size() && IsBlank(line[p])) ++p;
+            if (p < line.size() && line[p] == ':') {
+                ++p;
+                while (p < line.size() && IsBlank(line[p])) ++p;
+                std::size_t end = line.size();
+                while (end > p && IsBlank(line[end - 1])) --end;
+                return String(line.substr(p, end - p).c_str());
+            }
+            const std::size_t next = FindNoCase(line.substr(at + 1), wanted);
+            at = next == Text::npos ? Text::npos : at + 1 + next;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<LessonHeader> ParseLessonHeader(const std::vector<String>& lines) {
+    LessonHeader header;
+    std::optional<String> version = FindLessonHeaderValue(lines, TXT("CorvinataScript"));
+    if (!version || !HasVersionShape(*version)) return std::nullopt;
+    header.version = *version;
+    header.title = FindLessonHeaderValue(lines, TXT("Title")).value_or(String());
+    if (header.title.IsEmpty()) header.title = TXT("[No title]");
+    header.appliesTo = FindLessonHeaderValue(lines, TXT("Applies to date")).value_or(String());
+    header.description = FindLessonHeaderValue(lines, TXT("Description")).value_or(String());
+    return header;
+}
+
+std::optional<LessonHeader> ReadLessonHeader(StorageService& storage, const String& path) {
+    std::unique_ptr<TextFile> file = storage.CreateTextFile(path);
+    if (!file || !file->Open(FileOpenMode::Read)) return std::nullopt;
+    std::vector<String> lines;
+    String line;
+    while (static_cast<int>(lines.size()) < kHeaderLines && file->ReadLine(line)) lines.push_back(line);
+    // A file that cannot be closed may not have been read as written.
+    if (!file->Close()) return std::nullopt;
+    return ParseLessonHeader(lines);
+}
+
+LessonVersion CheckLessonVersion(const String& version) {
+    if (!HasVersionShape(version)) return LessonVersion::Unrecognised;
+    const Char* v = version.Text();
+    const int number = 10 * (v[0] - '0') + (v[2] - '0');
+    if (number < 20) return LessonVersion::TooOld;
+    if (number > 21) return LessonVersion::TooNew;
+    return LessonVersion::Supported;
+}
+
+String LessonRefusalText(const Char* fileName, LessonVersion why) {
+    const Char* reason = TXT("it was not recognized as a valid CorvinataScript file.");
+    if (why == LessonVersion::TooOld) reason = TXT("its version is so old that it is no longer supported.");
+    if (why == LessonVersion::TooNew) reason = TXT("it requires a more recent version of Corvinata.");
+    return FormatPercent2(TXT("% could not be opened because %"), fileName, reason);
+}
+
+std::vector<LessonRow> ScanLessonFolder(StorageService& storage, const PathName& folder) {
+    std::vector<LessonRow> rows;
+    PathName pattern = folder;
+    if (!pattern.SetPathFileName(TXT("*.sts"))) return rows;
+    std::unique_ptr<FileFinder> finder = storage.CreateFileFinder();
+    String name(pattern.ComposePath());
+    if (!finder->FindFirst(name)) return rows;
+    do {
+        if (finder->FoundFolder()) continue;
+        PathName file = folder;
+        if (!file.SetPathFileName(name.Text())) continue;
+        const std::optional<LessonHeader> header = ReadLessonHeader(storage, String(file.ComposePath()));
+        if (!header || CheckLessonVersion(header->version) != LessonVersion::Supported) continue;
+        rows.push_back({header->title, header->appliesTo, name, header->description});
+    } while (finder->FindNext(name));
+    finder->Close();
+    return rows;
+}
+
+String FindLessonDescription(const std::vector<LessonRow>& rows, const Char* fileName) {
+    for (const LessonRow& row : rows) {
+        if (StringEquals(row.fileName, fileName)) return row.description;
+    }
+    return String();
+}
+
+PathName LessonFolder(const PathName& programDirectory) {
+    PathName folder;
+    folder.SetPathWithSeparator(programDirectory.GetPathDirectoryWithSeparator());
+    folder.AppendPathFolder(TXT("Scripts"));
+    return folder;
+}
+
+String LessonFilePath(const PathName& programDirectory, const Char* fileName) {
+    PathName file = LessonFolder(programDirectory);
+    file.SetPathFileName(fileName);
+    return String(file.ComposePath());
+}
+
+std::optional<int> LessonRowToTake(int rowCount, int chosenRow, bool noneMeansFirst) {
+    const int row = chosenRow < 0 && noneMeansFirst ? 0 : chosenRow;
+    if (row < 0 || row >= rowCount) return std::nullopt;
+    return row;
+}
+
+String NextBrowseFolder(const String& scriptPath, const String& browsePath) {
+    if (scriptPath.IsEmpty()) return browsePath;
+    PathName path;
+    if (!path.SetPath(scriptPath.Text())) return browsePath;
+    return String(path.GetPathDirectory());
+}
+
+}  // namespace corvinata
