@@ -53,7 +53,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},
     {CMD_SYMBOLS, N::Nothing},
-    {CMD_EDUCATOR, N::Unavailable},
+    {CMD_EDUCATOR, N::NoLesson},
     {CMD_DATE_TIME, N::Nothing},
     {CMD_LOCATION, N::Nothing},
     {CMD_APPEARANCE, N::Nothing},
@@ -121,6 +121,7 @@ bool IsFrameCommandEnabled(const FrameCommand& command, const FrameCommandContex
         return kind >= 0 && (context.kindsAvailable & (1u << kind)) != 0;
     }
     case N::GraphFiles: return (context.kindsAvailable & (1u << kGraphWindow)) != 0;
+    case N::NoLesson: return !context.lessonRunning;
     case N::Unavailable: return false;
     }
     return false;

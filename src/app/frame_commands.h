@@ -23,6 +23,7 @@ enum class CommandNeed {
     LayoutEntry,      // the layout its menu entry names exists
     KindAvailable,    // the program offers the window kind the command opens or shows
     GraphFiles,       // the program offers Graph windows, which graph files open in
+    NoLesson,         // no lesson runs or waits for Continue
     Unavailable,      // the window or tool it reaches is not part of the program yet
 };
 
@@ -40,6 +41,7 @@ struct FrameCommandContext {
     bool canGoBackward = false;
     bool canGoForward = false;
     int layoutCount = 0;
+    bool lessonRunning = false;
     // Bit k: the program offers window kind k.
     unsigned kindsAvailable = 0;
 };

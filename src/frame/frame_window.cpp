@@ -21,6 +21,7 @@
 #include "frame/report_kind_setup.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
+#include "tools/educator_win.h"
 #include "tools/symbol_table_window_win.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
@@ -502,6 +503,7 @@ FrameCommandContext FrameWindow::CommandContext() const {
         if (children_.HasKind(kind)) context.kindsAvailable |= 1u << kind;
     }
     context.graphCanBeSaved = mdiClient_ && children_.ActiveWindowOf(kGraphWindow) != nullptr;
+    context.lessonRunning = educator_ && !educator_->CommandEnabled();
     if (MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr) {
         if (const CommandHistory* history = active->History()) {
             context.canUndo = history->PeekUndoCommand() != nullptr;
@@ -609,6 +611,9 @@ void FrameWindow::OnCommand(int id) {
         break;
     case CMD_HELP_QUICK_TOUR:
         ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        break;
+    case CMD_EDUCATOR:
+        RunEducator();
         break;
     case CMD_HELP_KEYBOARD_MAP:
         ShowHelpTopic(window_, L"main_menu/help_menu/keyboard_map.htm");
@@ -838,7 +843,10 @@ void FrameWindow::OnStartup() {
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
-        if (choice == WelcomeChoice::QuickTour) StartQuickTour(instance_, window_, app_.Product().GetProgramDirectory());
+        const PathName& folder = app_.Product().GetProgramDirectory();
+        if (choice == WelcomeChoice::QuickTour && StartQuickTour(instance_, window_, folder) && educator_) {
+            educator_->RunScriptFile(QuickTourScriptPath(folder), String(TXT("Quick Tour")));
+        }
     }
     startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.
@@ -961,6 +969,14 @@ void FrameWindow::CreateTools() {
     finder.selectEventPlacement = &app_.DialogStates().selectEvent.geometry;
     finder.command = CMD_EVENT_FINDER;
     tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
+    EducatorParams educator;
+    educator.instance = instance_;
+    educator.frame = window_;
+    educator.storage = &app_.GetStorage();
+    educator.modeless = this;
+    educator.runLessonPlace = &app_.DialogStates().runLesson;
+    educator.commandStateChanged = [this] { UpdateCommandStates(); };
+    educator_ = std::make_unique<Educator>(std::move(educator));
     EventForecastWindowParams forecast;
     forecast.instance = instance_;
     forecast.storage = &app_.GetStorage();
@@ -1010,7 +1026,18 @@ void FrameWindow::SaveSession() {
     app_.SaveSession(session);
 }
 
+void FrameWindow::RunEducator() {
+    if (!educator_ || !educator_->CommandEnabled()) return;
+    LessonChoice choice;
+    if (!ShowSelectLesson(instance_, window_, app_.GetStorage(), app_.Product().GetProgramDirectory(),
+                          app_.DialogStates().selectLesson, choice)) {
+        return;
+    }
+    educator_->RunScriptFile(choice.scriptPath, choice.title);
+}
+
 void FrameWindow::DestroyFrameWindows() {
+    educator_.reset();
     for (HWND* pane : {&windowManager_, &relatedTasks_}) {
         if (!*pane) continue;
         for (auto it = modeless_.begin(); it != modeless_.end();) {

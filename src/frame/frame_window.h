@@ -38,6 +38,8 @@ constexpr UINT kStartupMessage = WM_APP;
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
 // application's clock.
+class Educator;
+
 class FrameWindow final : public ChildWindowHost,
                           public ModelessDialogs,
                           private ApplicationMessages,
@@ -77,6 +79,8 @@ public:
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
+    // The Educator, which runs lessons (made with the tools).
+    Educator* GetEducator() const noexcept { return educator_.get(); }
     // The modeless dialogs of the message loop, and the option commands
     // (night vision among them), for the window kinds' panels.
     ModelessDialogList& Modeless() noexcept { return modeless_; }
@@ -149,6 +153,7 @@ private:
     void SaveSession();
     void SaveNightVision();
     void CreateTools();
+    void RunEducator();
     void DestroyFrameWindows();
 
     Application& app_;
@@ -168,6 +173,7 @@ private:
     MainToolbar toolbar_;
     StatusLine status_;
     ToolWindows tools_;
+    std::unique_ptr<Educator> educator_;
     HWND controlPanelParent_ = nullptr;
     HWND windowManager_ = nullptr;
     HWND relatedTasks_ = nullptr;

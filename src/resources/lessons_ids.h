@@ -1,0 +1,16 @@
+// Control ids of the Educator's dialogs.
+#ifndef CORVINATA_LESSONS_IDS_H
+#define CORVINATA_LESSONS_IDS_H
+
+// Select Lesson.
+#define IDC_LESSON_LIST 20741
+#define IDC_LESSON_DESCRIPTION 20881
+#define IDC_LESSON_BROWSE 20522
+
+// Run Lesson.
+#define IDC_LESSON_MESSAGE 20881
+#define IDC_LESSON_CONTINUE 20578
+#define IDC_LESSON_STOP 20966
+#define IDC_LESSON_CLOSE 20557
+
+#endif
