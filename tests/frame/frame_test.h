@@ -45,7 +45,7 @@ protected:
         frame_.reset();
         controls_.reset();
         app_.reset();
-        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), PathName());
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), programDirectory_);
         EXPECT_TRUE(StartApplication(*app_));
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);
@@ -62,6 +62,9 @@ protected:
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
+    // The program's folder as the application sees it (none unless a test
+    // reads files shipped beside the program).
+    PathName programDirectory_;
     std::unique_ptr<Application> app_;
     ModelessDialogList modeless_;
     std::unique_ptr<CustomControlsSession> controls_;
