@@ -10,6 +10,7 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/spin_edit_window.h"
 #include "frame_test.h"
+#include "program_keys.h"
 #include "resources/calculator_ids.h"
 #include "resources/resource_ids.h"
 
@@ -110,6 +111,59 @@ TEST_F(CalculatorWindowTest, CalculateTakesTheTypedDateAndTabsKeepWhatWasTyped) 
     EXPECT_EQ(PickerOn<NumberPicker>(IDC_CALC_DISTANCE)->GetValue(), 384400.0);
     SelectTab(kCalendarTab);
     EXPECT_EQ(PickerOn<NumberPicker>(IDC_CALC_JULIAN_DATE)->GetValue(), 2451544.5);
+}
+
+// A change of the Appearance options (event 12) shows the open page's
+// result again in the new right-ascension unit.
+TEST_F(CalculatorWindowTest, AnAppearanceChangeReformatsTheResultShown) {
+    Open();
+    Command(CMD_CALCULATOR);
+    SelectTab(kCoordinatesTab);
+    PickerOn<AnglePicker>(IDC_CALC_SOURCE_FIRST)->SetValue(90.0);
+    Calculate();
+    const std::wstring inHours = Text(IDC_CALC_DESTINATION_FIRST);
+    EXPECT_NE(inHours.find(L'h'), std::wstring::npos) << inHours;
+    app_->Options().general.raDisplayUnit = 0;
+    BroadcastNotification(app_->GetNotificationHub(), 12, 0, nullptr);
+    DrainQuit();
+    const std::wstring inDegrees = Text(IDC_CALC_DESTINATION_FIRST);
+    EXPECT_EQ(inDegrees.find(L'h'), std::wstring::npos) << inDegrees;
+    EXPECT_NE(inDegrees, inHours);
+}
+
+// Ctrl+4, the pages by the arrow keys on the tabs, a date typed and
+// Calculate pressed by its access key.
+TEST_F(CalculatorWindowTest, KeyboardJourney) {
+    Open();
+    test::ProgramKeys keys(*frame_, modeless_);
+    ASSERT_TRUE(keys.Loaded());
+    keys.Control('4');
+    ASSERT_TRUE(IsWindowVisible(window_));
+    HWND tabs = GetDlgItem(window_, IDC_CALC_TABS);
+    SetFocus(tabs);
+    for (int tab : {kTimeTab, kCoordinatesTab, kDistanceTab}) {
+        keys.Press(tabs, VK_RIGHT);
+        EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), tab);
+    }
+    for (int i = 0; i < 3; ++i) keys.Press(tabs, VK_LEFT);
+    ASSERT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), kCalendarTab);
+    {
+        test::HeldKeys alt{VK_MENU};
+        keys.Send(tabs, WM_SYSCHAR, 'd');  // &Date
+    }
+    HWND date = GetFocus();
+    ASSERT_EQ(GetDlgCtrlID(date), IDC_CALC_DATE);
+    SendMessageW(date, EM_SETSEL, 0, -1);
+    for (const char* c = "01.01.2000"; *c; ++c) keys.Send(date, WM_CHAR, static_cast<WPARAM>(*c));
+    {
+        test::HeldKeys alt{VK_MENU};
+        keys.Send(date, WM_SYSCHAR, 'c');  // &Calculate
+    }
+    DrainQuit();
+    const double julianDate = PickerOn<NumberPicker>(IDC_CALC_JULIAN_DATE)->GetValue();
+    EXPECT_GE(julianDate, 2451544.5);
+    EXPECT_LT(julianDate, 2451545.5);
+    EXPECT_EQ(Text(IDC_CALC_WEEKDAY), L"Saturday");
 }
 
 TEST_F(CalculatorWindowTest, ARestartShowsItOnlyWhenItWasVisible) {

@@ -18,6 +18,7 @@
 #include "frame/custom_controls_setup.h"
 #include "frame/spin_edit_window.h"
 #include "frame_test.h"
+#include "program_keys.h"
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
@@ -415,36 +416,12 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
 }
 
-// The keyboard state that TranslateAccelerator and the dialogs read.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256] = {};
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
-
 TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
     Open();
-    HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-    ASSERT_NE(accelerators, nullptr);
-    const auto key = [&](HWND target, UINT message, WPARAM code) {
-        MSG m{target, message, code, 1, 0, {}};
-        if (!frame_->PreTranslate(m, accelerators, modeless_)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-    };
-    {
-        HeldKeys control{VK_CONTROL};
-        key(frame_->Window(), WM_KEYDOWN, '3');
-    }
+    test::ProgramKeys keys(*frame_, modeless_);
+    ASSERT_TRUE(keys.Loaded());
+    const auto key = [&](HWND target, UINT message, WPARAM code) { keys.Send(target, message, code); };
+    keys.Control('3');
     EXPECT_TRUE(IsWindowVisible(window_));
     SelectEventDialogState& state = tool_->SelectEventState();
     ModalScript script;
@@ -484,12 +461,8 @@ TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
     EXPECT_EQ(shown[0].windowKind, kSkyWindow);
     EXPECT_EQ(shown[0].range.begin.month, 2);
 
-    {
-        HeldKeys control{VK_CONTROL};
-        key(frame_->Window(), WM_KEYDOWN, '2');
-    }
+    keys.Control('2');
     EXPECT_TRUE(IsWindowVisible(frame_->Tools().Find(CMD_EVENT_FORECAST)->Window()));
-    DestroyAcceleratorTable(accelerators);
 }
 
 std::wstring Cell(HWND list, int row, int column) {
