@@ -101,7 +101,11 @@ public:
 
     // The script's state: while it runs the first error is kept.
     void SetScriptRunning(bool running);
+    bool ScriptRunning() const noexcept { return scriptRunning_; }
     const String& ScriptError() const noexcept { return scriptError_; }
+    // A failing script operation's reason, replacing an earlier one; the
+    // empty text clears it.
+    void RecordScriptError(const String& text);
 
     // Start-up, before the frame window exists: the catalogues (false ends
     // the program), then the location, time, general options, "Stars fixed",

@@ -19,6 +19,7 @@
 #include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/report_kind_setup.h"
+#include "frame/script_windows.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
 #include "tools/educator_win.h"
@@ -88,7 +89,10 @@ FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessD
       instance_(instance),
       options_(application, instance),
       modeless_(modeless),
-      byAutomation_(byAutomation) {}
+      byAutomation_(byAutomation),
+      scriptHost_(std::make_unique<FrameScriptHost>(*this, application, instance)) {}
+
+ApplicationScriptHost& FrameWindow::ScriptHost() { return scriptHost_->Host(); }
 
 void FrameWindow::ActivateWindow(const void* window) {
     for (RegisteredWindow* open : registry_.AllWindows()) {
@@ -977,6 +981,8 @@ void FrameWindow::CreateTools() {
     educator.runLessonPlace = &app_.DialogStates().runLesson;
     educator.commandStateChanged = [this] { UpdateCommandStates(); };
     educator_ = std::make_unique<Educator>(std::move(educator));
+    educator_->AttachHost(&ScriptHost(), [this] { ScriptHost().CloseRunLessonWindow(); });
+    ScriptHost().AttachLessonWindow(educator_.get());
     EventForecastWindowParams forecast;
     forecast.instance = instance_;
     forecast.storage = &app_.GetStorage();
@@ -1037,6 +1043,7 @@ void FrameWindow::RunEducator() {
 }
 
 void FrameWindow::DestroyFrameWindows() {
+    ScriptHost().AttachLessonWindow(nullptr);
     educator_.reset();
     for (HWND* pane : {&windowManager_, &relatedTasks_}) {
         if (!*pane) continue;
