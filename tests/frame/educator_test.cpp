@@ -9,13 +9,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/help_topics_win.h"
 #include "frame_test.h"
 #include "modal_driver.h"
+#include "program_keys.h"
+#include "frame/help_messages.h"
 #include "resources/lessons_ids.h"
+#include "tools/lessons.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -49,7 +53,7 @@ class EducatorTest : public test::FrameTest {
 protected:
     EducatorTest() {
         programDirectory_ = GetProgramDirectory(GetModuleHandleW(nullptr));
-        Start();
+        StartAsProgram();
     }
     ~EducatorTest() override {
         if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
@@ -99,6 +103,215 @@ TEST_F(EducatorTest, ACancelledBrowseKeepsTheDialogAndTheFolder) {
     });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(std::wstring(app_->DialogStates().selectLesson.browsePath.Text()), L"C:\\");
+}
+
+// A lesson of the test's own, written to the temporary folder.
+class TemporaryLesson {
+public:
+    explicit TemporaryLesson(const char* text) {
+        wchar_t folder[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, folder);
+        path_ = std::wstring(folder) + L"corvinata-test-lesson.sts";
+        HANDLE file = CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+        CloseHandle(file);
+    }
+    ~TemporaryLesson() { DeleteFileW(path_.c_str()); }
+    String Path() const { return String(path_.c_str()); }
+
+private:
+    std::wstring path_;
+};
+
+// Runs `run`, answering the one message box it shows; its text, or empty
+// when none was shown.
+template <class Run>
+std::wstring AnswerTheBox(Run run) {
+    std::wstring text;
+    test::ModalDriver::Run(
+        [&](test::ModalDriver& driver, HWND box) {
+            text = WindowText(GetDlgItem(box, IDC_MESSAGE_TEXT));
+            driver.Key(VK_RETURN);
+        },
+        [&] {
+            run();
+            return 0;
+        });
+    return text;
+}
+
+class RunLessonTest : public EducatorTest {
+protected:
+    HWND LessonWindow() { return TheEducator().Window(); }
+    std::wstring Message() { return WindowText(GetDlgItem(LessonWindow(), IDC_LESSON_MESSAGE)); }
+    void Press(int button) { SendMessageW(LessonWindow(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+    bool Shown(int button) { return IsWindowVisible(GetDlgItem(LessonWindow(), button)) != FALSE; }
+    int OpenWindows(int kind) {
+        int count = 0;
+        for (RegisteredWindow* window : frame_->Registry().AllWindows()) {
+            count += frame_->Registry().FindByHandle(window->WindowHandle()).kind == kind;
+        }
+        return count;
+    }
+    String Shipped(const wchar_t* name) {
+        return LessonFilePath(GetProgramDirectory(GetModuleHandleW(nullptr)), name);
+    }
+};
+
+TEST_F(RunLessonTest, EnterRunsTheChosenLessonMessageByMessageUntilStop) {
+    OpenSelectLesson([&](test::ModalDriver& driver, HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_LESSON_LIST);
+        const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (ItemText(list, row, 0) != L"Phases of the Moon") continue;
+            LVITEMW state{};
+            state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+            state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        }
+        driver.Key(VK_RETURN);
+    });
+    ASSERT_NE(LessonWindow(), nullptr);
+    EXPECT_EQ(WindowText(LessonWindow()), L"Educator - Phases of the Moon");
+    const std::wstring first = Message();
+    EXPECT_NE(first.find(L"reflected sunlight"), std::wstring::npos);
+    EXPECT_FALSE(EducatorEnabled());
+    EXPECT_TRUE(Shown(IDC_LESSON_CONTINUE) && Shown(IDC_LESSON_STOP) && !Shown(IDC_LESSON_CLOSE));
+
+    Press(IDC_LESSON_CONTINUE);
+    EXPECT_NE(Message(), first);
+    EXPECT_EQ(OpenWindows(kSolarSystemWindow), 1);
+    EXPECT_FALSE(EducatorEnabled());
+
+    Press(IDC_LESSON_STOP);
+    EXPECT_EQ(LessonWindow(), nullptr);
+    EXPECT_TRUE(EducatorEnabled());
+}
+
+TEST_F(RunLessonTest, ASecondLessonOpensWhereTheFirstWasClosed) {
+    TheEducator().RunScriptFile(Shipped(L"Phases of the Moon.sts"), String(L"First"));
+    ASSERT_NE(LessonWindow(), nullptr);
+    SetWindowPos(LessonWindow(), nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Press(IDC_LESSON_STOP);
+    TheEducator().RunScriptFile(Shipped(L"Phases of the Moon.sts"), String(L"Second"));
+    ASSERT_NE(LessonWindow(), nullptr);
+    RECT at{};
+    GetWindowRect(LessonWindow(), &at);
+    EXPECT_EQ(at.left, 123);
+    EXPECT_EQ(at.top, 77);
+    EXPECT_EQ(WindowText(LessonWindow()), L"Educator - Second");
+    Press(IDC_LESSON_STOP);
+}
+
+// A statement that fails, and a lesson that does not compile, are reported;
+// either way the Educator can start the next lesson.
+TEST_F(RunLessonTest, FailuresAreReportedAndEnableTheEducatorAgain) {
+    TemporaryLesson failing("# CorvinataScript: 2.1\r\nMessage \"before\"\r\n"
+                            "With Application Set Location Town \"Nowhere\" Country \"Atlantis\"\r\n");
+    TheEducator().RunScriptFile(failing.Path(), String(L"Failing"));
+    ASSERT_NE(LessonWindow(), nullptr);
+    const std::wstring error = AnswerTheBox([&] { Press(IDC_LESSON_CONTINUE); });
+    EXPECT_NE(error.find(L"The script contains an error"), std::wstring::npos) << error;
+    EXPECT_EQ(LessonWindow(), nullptr);
+    EXPECT_TRUE(EducatorEnabled());
+
+    TemporaryLesson broken("# CorvinataScript: 2.1\r\nOpen Sky\r\n");
+    const std::wstring compile = AnswerTheBox([&] { TheEducator().RunScriptFile(broken.Path(), String(L"Broken")); });
+    EXPECT_EQ(compile.find(broken.Path().Text()), 0u) << compile;
+    EXPECT_NE(compile.find(L"Compile error at line 2, column 9: Expected space after word (Sky)"), std::wstring::npos)
+        << compile;
+    EXPECT_EQ(LessonWindow(), nullptr);
+    EXPECT_TRUE(EducatorEnabled());
+}
+
+TEST_F(RunLessonTest, TheQuickTourRunsToItsEndWithContinueAtEachMessage) {
+    TheEducator().RunScriptFile(QuickTourScriptPath(GetProgramDirectory(GetModuleHandleW(nullptr))),
+                                String(L"Quick Tour"));
+    ASSERT_NE(LessonWindow(), nullptr);
+    EXPECT_EQ(WindowText(LessonWindow()), L"Educator - Quick Tour");
+    int messages = 1;
+    while (LessonWindow() != nullptr && Shown(IDC_LESSON_CONTINUE) && messages < 30) {
+        EXPECT_EQ(AnswerTheBox([&] { Press(IDC_LESSON_CONTINUE); }), L"") << "after message " << messages;
+        ++messages;
+    }
+    ASSERT_NE(LessonWindow(), nullptr) << "the tour stopped after " << messages << " messages";
+    EXPECT_TRUE(Shown(IDC_LESSON_CLOSE));
+    EXPECT_FALSE(Shown(IDC_LESSON_STOP));
+    EXPECT_GE(messages, 8);
+    EXPECT_FALSE(EducatorEnabled());
+    for (int kind : {kSkyWindow, kSolarSystemWindow, kJupiterExplorerWindow, kSolarEclipseWindow}) {
+        EXPECT_EQ(OpenWindows(kind), 1) << kind;
+    }
+    Press(IDC_LESSON_CLOSE);
+    EXPECT_EQ(LessonWindow(), nullptr);
+    EXPECT_TRUE(EducatorEnabled());
+}
+
+// Ctrl+6, an arrow to the second lesson, Enter; Alt+C continues, Alt+S stops.
+TEST_F(RunLessonTest, KeyboardJourney) {
+    test::ProgramKeys keys(*frame_, modeless_);
+    ASSERT_TRUE(keys.Loaded());
+    std::wstring chosen;
+    test::ModalDriver::Run(
+        [&](test::ModalDriver& driver, HWND dialog) {
+            driver.Key(VK_DOWN);
+            HWND list = GetDlgItem(dialog, IDC_LESSON_LIST);
+            const int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            EXPECT_EQ(row, 1);
+            chosen = ItemText(list, row, 0);
+            driver.Key(VK_RETURN);
+        },
+        [&] {
+            keys.Control('6');
+            return 0;
+        });
+    ASSERT_NE(LessonWindow(), nullptr);
+    EXPECT_EQ(WindowText(LessonWindow()), L"Educator - " + chosen);
+    const std::wstring first = Message();
+    const auto alt = [&](char letter) {
+        test::HeldKeys held{VK_MENU};
+        keys.Send(GetDlgItem(LessonWindow(), IDC_LESSON_CONTINUE), WM_SYSCHAR, static_cast<WPARAM>(letter));
+    };
+    alt('c');
+    EXPECT_NE(Message(), first);
+    alt('s');
+    EXPECT_EQ(LessonWindow(), nullptr);
+    EXPECT_TRUE(EducatorEnabled());
+}
+
+BOOL CALLBACK FindWelcome(HWND window, LPARAM data) {
+    if (GetDlgItem(window, IDC_WELCOME_TOUR) == nullptr) return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+// Presses OK in the Welcome dialog (its first choice is the Quick Tour).
+void CALLBACK AcceptWelcome(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindWelcome, reinterpret_cast<LPARAM>(&found));
+    if (found == nullptr) return;
+    KillTimer(nullptr, id);
+    PostMessageW(found, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(RunLessonTest, TheWelcomeDialogsFirstChoiceRunsTheQuickTour) {
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    DrainQuit();
+    RemoveSettings();  // a first start again
+    PrepareAsProgram();
+    frame_->SetOfferWelcome(true);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &AcceptWelcome);
+    SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+    KillTimer(nullptr, timer);
+    ASSERT_NE(LessonWindow(), nullptr);
+    EXPECT_EQ(WindowText(LessonWindow()), L"Educator - Quick Tour");
+    RECT at{};
+    GetWindowRect(LessonWindow(), &at);
+    EXPECT_EQ(at.left, 40);  // With Educator Set Position 40, 40
+    EXPECT_EQ(at.top, 40);
+    Press(IDC_LESSON_STOP);
+    EXPECT_TRUE(EducatorEnabled());
 }
 
 }  // namespace

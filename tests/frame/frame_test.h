@@ -13,6 +13,8 @@
 #include "frame/application_run.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
 
 namespace corvinata::test {
 
@@ -23,6 +25,7 @@ protected:
         // The frame's windows (tool windows among them) go before the
         // control classes they use, and those before the application.
         frame_.reset();
+        programFonts_.reset();
         controls_.reset();
         app_.reset();
         DrainQuit();
@@ -59,6 +62,20 @@ protected:
     void UseCustomControls() {
         controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
     }
+    // The frame as the program starts it: the custom controls, the window
+    // kinds, then the start-up message.
+    FrameWindow& StartAsProgram() {
+        PrepareAsProgram();
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        return *frame_;
+    }
+    // All of that but the start-up message.
+    void PrepareAsProgram() {
+        Start(false);
+        UseCustomControls();
+        programFonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *programFonts_);
+    }
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
@@ -68,6 +85,7 @@ protected:
     std::unique_ptr<Application> app_;
     ModelessDialogList modeless_;
     std::unique_ptr<CustomControlsSession> controls_;
+    std::unique_ptr<ProgramFonts> programFonts_;
     std::unique_ptr<FrameWindow> frame_;
 };
 
