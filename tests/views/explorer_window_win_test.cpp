@@ -88,7 +88,8 @@ protected:
         controls_.reset();
     }
 
-    // A new window of the kind at a fixed moment, 600 x 600 pixels of display.
+    static constexpr int kSide = 480;
+    // A new window of the kind at a fixed moment, kSide pixels square.
     ExplorerWindow& NewExplorer(int command, const DateTime& moment) {
         Command(command);
         auto* explorer = dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow());
@@ -96,7 +97,14 @@ protected:
         explorer->GetDocument().SetDateTime(moment);
         // Wholly inside the MDI client: GL owns no pixel another window covers.
         SetWindowPos(explorer->Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        SizeDisplay(*explorer, 600, 600);
+        SizeDisplay(*explorer, kSide, kSide);
+        RECT client{};
+        RECT display{};
+        GetClientRect(frame_->MdiClient(), &client);
+        MapWindowPoints(frame_->MdiClient(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+        GetWindowRect(explorer->Display()->Window(), &display);
+        EXPECT_TRUE(display.right <= client.right && display.bottom <= client.bottom)
+            << client.right - client.left << "x" << client.bottom - client.top;
         return *explorer;
     }
     static void SizeDisplay(ExplorerWindow& explorer, int width, int height) {
@@ -375,10 +383,10 @@ TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReporte
     RECT display{};
     GetWindowRect(jupiter.Display()->Window(), &display);
     MapWindowPoints(nullptr, jupiter.Handle(), reinterpret_cast<POINT*>(&display), 2);
-    // 600 x 600: width = min(600, 600 / 1.25) = 480, height 600.
-    EXPECT_EQ(display.right - display.left, 480);
-    EXPECT_EQ(display.bottom - display.top, 600);
-    EXPECT_EQ(display.left, 60);
+    // 480 x 480: width = min(480, 480 / 1.25) = 384, height 480.
+    EXPECT_EQ(display.right - display.left, 384);
+    EXPECT_EQ(display.bottom - display.top, 480);
+    EXPECT_EQ(display.left, 48);
     // The globe is still drawn, in a plain colour.
     SetView(jupiter, 0, 0, false, false);
     int width = 0, height = 0;
