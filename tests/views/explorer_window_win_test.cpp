@@ -70,10 +70,19 @@ bool IsGreen(const Rgb& p) { return p.g > 200 && p.r < 40 && p.b < 40; }
 class ExplorerWindowTest : public test::FrameTest {
 protected:
     ExplorerWindowTest() {
-        Start(false);
         INITCOMMONCONTROLSEX common{sizeof common, 0x1FFF};
         InitCommonControlsEx(&common);
-        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        StartProgram();
+    }
+    ~ExplorerWindowTest() override {
+        if (frame_) Command(CMD_CLOSE_ALL);
+        frame_.reset();
+        fonts_.reset();
+    }
+    // The frame as the program starts it, with its window kinds.
+    void StartProgram() {
+        Start(false);
+        UseCustomControls();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetForegroundWindow(frame_->Window());
         fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
@@ -81,11 +90,12 @@ protected:
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ~ExplorerWindowTest() override {
-        if (frame_) Command(CMD_CLOSE_ALL);
-        frame_.reset();
-        fonts_.reset();
-        controls_.reset();
+    std::vector<ExplorerWindow*> Explorers() {
+        std::vector<ExplorerWindow*> windows;
+        for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+            if (auto* explorer = dynamic_cast<ExplorerWindow*>(open)) windows.push_back(explorer);
+        }
+        return windows;
     }
 
     static constexpr int kSide = 480;
@@ -173,7 +183,6 @@ protected:
         return step ? std::wstring(step->redoText.Text()) : std::wstring();
     }
 
-    std::unique_ptr<CustomControlsSession> controls_;
     std::unique_ptr<ProgramFonts> fonts_;
 };
 
@@ -393,6 +402,40 @@ TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReporte
     const std::vector<Rgb> pixels = ReadFrame(jupiter, width, height);
     const Rgb middle = At(pixels, width, width / 2, height / 2);
     EXPECT_GT(middle.r + middle.g + middle.b, 300);
+}
+
+TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {
+    ExplorerWindow& jupiter = NewExplorer(CMD_NEW_JUPITER, kJupiterMoment);
+    jupiter.Actions().ZoomToLevel(jupiter, 1, true, nullptr);
+    jupiter.Actions().SelectMoonStep(jupiter, 2, nullptr);
+    ExplorerWindow& saturn = NewExplorer(CMD_NEW_SATURN, MakeDateTime(2017, 10, 16, 6.0, kUniversalTime));
+    saturn.Actions().TiltTo(saturn, 40, nullptr);
+    saturn.Actions().ShowHideMoon(saturn, 6, false, nullptr);
+    ExplorerDisplayOptions options = saturn.GetDisplayOptions();
+    options.swapEastWest = 1;
+    options.showOrbits = 0;
+    saturn.Actions().ChangeDisplayOptions(saturn, options, kExplorerOptionsWhole, nullptr);
+    const ExplorerViewRecord jupiterView = jupiter.CaptureRecord();
+    const ExplorerViewRecord saturnView = saturn.CaptureRecord();
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    frame_.reset();
+    app_.reset();
+    StartProgram();
+    const std::vector<ExplorerWindow*> windows = Explorers();
+    ASSERT_EQ(windows.size(), 2u);
+    for (ExplorerWindow* window : windows) {
+        const ExplorerViewRecord view = window->CaptureRecord();
+        const ExplorerViewRecord& stored = window->Traits().kind == kSaturnExplorerWindow ? saturnView : jupiterView;
+        EXPECT_EQ(view.zoomLevel, stored.zoomLevel);
+        EXPECT_EQ(view.selectedMoon, stored.selectedMoon);
+        EXPECT_EQ(view.tiltAngle, stored.tiltAngle);
+        EXPECT_EQ(view.visibility, stored.visibility);
+        EXPECT_TRUE(view.options == stored.options);
+        if (window->Traits().kind == kSaturnExplorerWindow) {
+            EXPECT_EQ(window->GetDocument().GetTimeAndPlace().dateTime.year, 2017);
+            EXPECT_NEAR(window->GetDocument().GetTimeAndPlace().dateTime.hours, 6.0, 1e-6);
+        }
+    }
 }
 
 }  // namespace
