@@ -438,5 +438,65 @@ TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {
     }
 }
 
+// The keys a user types, through the program's own message loop.
+class ExplorerKeyboardTest : public ExplorerWindowTest {
+protected:
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(Input(key, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
+    void RunLoop() {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+    static INPUT Input(WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        return input;
+    }
+};
+
+TEST_F(ExplorerKeyboardTest, OpenZoomUndoDuplicateAndCloseByKeys) {
+    SetForegroundWindow(frame_->Window());
+    Keys({{VK_MENU, 'W'}, {'N'}, {'J'}});
+    auto* jupiter = dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(jupiter, nullptr);
+    EXPECT_EQ(jupiter->Traits().kind, kJupiterExplorerWindow);
+    EXPECT_EQ(jupiter->GetZoomLevel(), 3);
+    Keys({{VK_CONTROL, VK_ADD}});
+    EXPECT_EQ(jupiter->GetZoomLevel(), 2);
+    Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_EQ(jupiter->GetZoomLevel(), 3);
+    // The selection's menu by the keyboard: "&Duplicate this Window".
+    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    EXPECT_EQ(Explorers().size(), 2u);
+    Keys({{VK_CONTROL, VK_F4}});
+    Keys({{VK_CONTROL, VK_F4}});
+    EXPECT_TRUE(Explorers().empty());
+}
+
 }  // namespace
 }  // namespace corvinata
