@@ -268,6 +268,7 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
         SetText(dialog, item, value.Text());
     }
     // Each link leads to its event's moment, whatever system it is told in.
+    request.unitPrecision = kTimeToMinute;
     for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kExplorerRiseItem, kFunctionRise},
                                    {kExplorerSetItem, kFunctionSet}}) {
         auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
@@ -283,6 +284,8 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
             std::swprintf(buffer, 64, L"%.9f", hours);
             target = String(buffer);
         }
+        // The caption too, so that the text can be read as a window's.
+        SetText(dialog, item, shown.Text());
         link->SetText(shown.Text());
         link->SetTarget(target.Text());
         link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
