@@ -91,7 +91,7 @@ protected:
     }
     ExplorerPanelTest() {
         EXPECT_TRUE(catalogues_->Created());
-        pane_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 460, 760, nullptr, nullptr, nullptr,
+        pane_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 460, 760, nullptr, nullptr, nullptr,
                                 nullptr);
         TimeAndPlace moment;
         moment.dateTime = MakeDateTime(2013, 3, 1, 12.0, kLocalCivilTime);
