@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,8 +30,8 @@ namespace {
 
 using test::MakeDateTime;
 
-// An explorer window as the panel sees it: a real window, the view, and
-// the window's refresh of its panel after each change.
+// An explorer window as its panel sees it: a real window, the view, and the
+// refresh of the panel after each change.
 class PanelledView final : public PanelWindow, public ExplorerView, public NotificationObserver {
 public:
     PanelledView(const ExplorerKindTraits& traits, ExplorerDocument& document, NotificationHub& hub)
@@ -46,29 +47,22 @@ public:
         DestroyWindow(window_);
     }
     HWND GetWindowHandle() const override { return window_; }
-    void WheelZoom(int steps) override { wheel += steps; }
+    void WheelZoom(int) override {}
     void StartViewTransition() override {
-        ++transitions;
-        if (Panel()) panel->EnableHighlightControls(false);
+        if (Attached()) panel->EnableHighlightControls(false);
     }
-    void RefreshWindow(int) override { Refresh(); }
+    void RefreshWindow(int) override { Update(nullptr); }
     void OnNotify(std::int32_t event, std::uint32_t, void* value) override {
-        if (event == 0 || (event == Traits().commandEvent && value == static_cast<ExplorerView*>(this))) Refresh();
+        if (event == 0 || (event == Traits().commandEvent && value == static_cast<ExplorerView*>(this))) Update(value);
     }
-    void Update(void*) override { Refresh(); }
+    void Update(void*) override {
+        if (Attached()) panel->ControlPanelUpdate(nullptr);
+    }
+    bool Attached() const { return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this); }
 
     ExplorerControlPanel* panel = nullptr;
-    int transitions = 0;
-    int wheel = 0;
 
 private:
-    ExplorerControlPanel* Panel() const {
-        return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this) ? panel : nullptr;
-    }
-    void Refresh() {
-        if (Panel()) panel->ControlPanelUpdate(nullptr);
-    }
-
     NotificationHub& hub_;
     HWND window_;
 };
@@ -79,20 +73,14 @@ std::wstring Text(HWND window) {
     return text;
 }
 
-std::wstring Narrow(const String& text) { return text.Text(); }
-
 class ExplorerPanelTest : public ::testing::Test {
 protected:
     // The catalogues take a while to build: once for the suite.
     static void SetUpTestSuite() { catalogues_ = new test::ScopedCatalogues; }
-    static void TearDownTestSuite() {
-        delete catalogues_;
-        catalogues_ = nullptr;
-    }
+    static void TearDownTestSuite() { delete catalogues_; }
     ExplorerPanelTest() {
-        EXPECT_TRUE(catalogues_->Created());
-        pane_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 460, 760, nullptr, nullptr, nullptr,
-                                nullptr);
+        // Hidden: under Wine a shown window takes seconds to go.
+        pane_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 460, 760, nullptr, nullptr, nullptr, nullptr);
         TimeAndPlace moment;
         moment.dateTime = MakeDateTime(2013, 3, 1, 12.0, kLocalCivilTime);
         moment.place.latitude.degrees = 45.0;
@@ -101,29 +89,22 @@ protected:
         jupiterDocument_.SetTimeAndPlace(moment);
         saturnDocument_.SetTimeAndPlace(moment);
     }
-    ~ExplorerPanelTest() override {
-        view_.reset();
-        panel_.reset();
-        DestroyWindow(pane_);
-    }
+    ~ExplorerPanelTest() override { DestroyWindow(pane_); }
 
     // The kind's panel attached to a new view, as the window's activation
     // does.
     PanelledView& Open(bool saturn = false) {
+        view_.reset();
         ExplorerDocument& document = saturn ? static_cast<ExplorerDocument&>(saturnDocument_) : jupiterDocument_;
         ExplorerActions& actions = saturn ? saturnActions_ : jupiterActions_;
-        panel_ = std::make_unique<ExplorerControlPanel>(actions, document, [] {
-            return MakeDateTime(2000, 1, 1, 0.0, kLocalCivilTime);
-        });
+        panel_ = std::make_unique<ExplorerControlPanel>(actions, document, [] { return DateTime{}; });
         EXPECT_TRUE(panel_->Create(GetModuleHandleW(nullptr), pane_, nullptr));
-        ShowWindow(panel_->GetDialogWindow(), SW_SHOW);
         view_ = std::make_unique<PanelledView>(actions.Traits(), document, hub_);
         view_->panel = panel_.get();
         panel_->ControlPanelAttach(view_.get());
         return *view_;
     }
-    HWND Dialog() const { return panel_->GetDialogWindow(); }
-    HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
+    HWND Item(int id) const { return GetDlgItem(panel_->GetDialogWindow(), id); }
     HWND List() const { return Item(kExplorerMoonListItem); }
     std::wstring Cell(int row, int column) const {
         wchar_t text[64] = {};
@@ -131,57 +112,36 @@ protected:
         return text;
     }
     bool Ticked(int row) const { return ListView_GetCheckState(List(), row) != 0; }
+    int Selected() const { return ListView_GetNextItem(List(), -1, LVNI_SELECTED); }
     int Steps() const { return view_->GetCommandHistory().UndoableCount(); }
     std::wstring UndoText() const {
         const CommandGroup* step = view_->GetCommandHistory().PeekUndoCommand();
         return step ? std::wstring(step->GetText(false).Text()) : std::wstring();
     }
     void Undo() { view_->GetCommandHistory().UndoCommands(1); }
-    void Press(int id) {
-        SendMessageW(Dialog(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    void Send(UINT message, WPARAM wParam, HWND control) {
+        SendMessageW(panel_->GetDialogWindow(), message, wParam, reinterpret_cast<LPARAM>(control));
     }
-    // A point of the row: on its check box, or on its name.
-    POINT RowPoint(int row, bool onBox) const {
+    void Press(int id) { Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), Item(id)); }
+    // A real click in the row: on its check box, or on its name.
+    void ClickRow(int row, bool onBox, bool twice = false) {
         RECT bounds{};
         ListView_GetItemRect(List(), row, &bounds, LVIR_BOUNDS);
-        const int y = (bounds.top + bounds.bottom) / 2;
-        for (int x = bounds.left; x < bounds.left + 60; ++x) {
-            LVHITTESTINFO hit{};
-            hit.pt = {x, y};
+        LVHITTESTINFO hit{};
+        hit.pt = {bounds.left, (bounds.top + bounds.bottom) / 2};
+        for (; hit.pt.x < bounds.left + 60; ++hit.pt.x) {
             ListView_SubItemHitTest(List(), &hit);
-            if (onBox == ((hit.flags & LVHT_ONITEMSTATEICON) != 0) && hit.iItem == row) return hit.pt;
+            if (onBox == ((hit.flags & LVHT_ONITEMSTATEICON) != 0)) break;
         }
-        ADD_FAILURE() << "no " << (onBox ? "box" : "name") << " in row " << row;
-        return {0, 0};
+        const LPARAM at = MAKELPARAM(hit.pt.x, hit.pt.y);
+        for (int press = 0; press < (twice ? 2 : 1); ++press) {
+            SendMessageW(List(), press == 0 ? WM_LBUTTONDOWN : WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+            SendMessageW(List(), WM_LBUTTONUP, 0, at);
+        }
     }
-    void ClickRow(int row, bool onBox, bool twice = false) {
-        const POINT at = RowPoint(row, onBox);
-        const LPARAM where = MAKELPARAM(at.x, at.y);
-        SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, where);
-        SendMessageW(List(), WM_LBUTTONUP, 0, where);
-        if (!twice) return;
-        SendMessageW(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, where);
-        SendMessageW(List(), WM_LBUTTONUP, 0, where);
-    }
-    void Key(HWND window, WPARAM key) {
-        SendMessageW(window, WM_KEYDOWN, key, 1);
-        SendMessageW(window, WM_KEYUP, key, 1 | (3u << 30));
-    }
-    // The zoom slider's thumb moved to `level` during a drag.
-    void DragTo(int level) {
-        HWND slider = Item(kExplorerZoomItem);
-        SendMessageW(slider, TBM_SETPOS, TRUE, level);
-        SendMessageW(Dialog(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, level), reinterpret_cast<LPARAM>(slider));
-    }
-    // The slider's report that the drag from `from` ended at `to`.
-    void LetGo(int from, int to) {
-        SendMessageW(Dialog(), kTrackbarMovedMessage, MAKEWPARAM(from, to),
-                     reinterpret_cast<LPARAM>(Item(kExplorerZoomItem)));
-    }
-    void ChooseTimeSystem(int system) {
-        SendMessageW(Item(kExplorerTimeSystemItem), CB_SETCURSEL, system, 0);
-        SendMessageW(Dialog(), WM_COMMAND, MAKEWPARAM(kExplorerTimeSystemItem, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Item(kExplorerTimeSystemItem)));
+    void Key(WPARAM key) {
+        SendMessageW(List(), WM_KEYDOWN, key, 1);
+        SendMessageW(List(), WM_KEYUP, key, 1 | (3u << 30));
     }
     void ClickLink(int id) {
         SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -209,40 +169,27 @@ TEST_F(ExplorerPanelTest, EachKindShowsItsPlanetItsMoonsAndTheViewsState) {
         bool saturn;
         const wchar_t* caption;
         int moons;
-        int highestZoom;
-        const wchar_t* lastMoon;
-    } kinds[] = {{false, L"Control Panel (Jupiter)", 4, 3, L"Callisto"},
-                 {true, L"Control Panel (Saturn)", 8, 7, L"Iapetus"}};
+        const wchar_t *lastMoon, *constellation;
+    } kinds[] = {{false, L"Control Panel (Jupiter)", 4, L"Callisto", L"Tau"},
+                 {true, L"Control Panel (Saturn)", 8, L"Iapetus", L"Lib"}};
     for (const auto& kind : kinds) {
         PanelledView& view = Open(kind.saturn);
-        EXPECT_EQ(Text(Dialog()), kind.caption);
+        EXPECT_EQ(Text(panel_->GetDialogWindow()), kind.caption);
         ASSERT_EQ(ListView_GetItemCount(List()), kind.moons);
         EXPECT_EQ(Cell(kind.moons - 1, 0), kind.lastMoon);
-        EXPECT_EQ(SendMessageW(Item(kExplorerZoomItem), TBM_GETRANGEMAX, 0, 0), kind.highestZoom);
-        EXPECT_EQ(SendMessageW(Item(kExplorerZoomItem), TBM_GETPOS, 0, 0), kind.highestZoom);
-        // X, Y, Z as the document has them.
+        EXPECT_EQ(SendMessageW(Item(kExplorerZoomItem), TBM_GETRANGEMAX, 0, 0), kind.moons - 1);
+        EXPECT_EQ(SendMessageW(Item(kExplorerZoomItem), TBM_GETPOS, 0, 0), kind.moons - 1);
         const double* moons = kind.saturn ? saturnDocument_.Moons().data() : jupiterDocument_.Moons().data();
-        for (int moon = 0; moon < kind.moons; ++moon) {
-            for (int axis = 0; axis < 3; ++axis) {
-                EXPECT_EQ(Cell(moon, axis + 1), Narrow(ExplorerCoordinateText(moons[moon * 3 + axis])));
-            }
-            EXPECT_TRUE(Ticked(moon));
+        for (int cell = 0; cell < kind.moons * 3; ++cell) {
+            EXPECT_EQ(Cell(cell / 3, cell % 3 + 1), ExplorerCoordinateText(moons[cell]).Text());
+            EXPECT_TRUE(Ticked(cell / 3));
         }
-        EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 0);
+        EXPECT_EQ(Selected(), 0);
         EXPECT_EQ(Text(Item(kExplorerFirstLabelItem)), L"Right ascension:");
+        EXPECT_EQ(Text(Item(kExplorerConstellationItem)), kind.constellation);
         EXPECT_EQ(Text(Item(kExplorerTiltToEarthItem)),
-                  Narrow(ExplorerTiltText(view.GetDocument().TiltToEarth(), kAngleSexagesimal)));
-        for (const int item : {kExplorerFirstValueItem, kExplorerSecondValueItem, kExplorerConstellationItem,
-                               kExplorerMagnitudeItem, kExplorerPhaseItem, kExplorerTiltToEastItem, kExplorerDateItem,
-                               kExplorerTimeItem, kExplorerSiderealItem}) {
-            EXPECT_NE(Text(Item(item)), L"NoInit!") << item;
-            EXPECT_NE(Text(Item(item)), L"") << item;
-        }
-        EXPECT_EQ(Text(Item(kExplorerConstellationItem)), kind.saturn ? L"Lib" : L"Tau");
-        EXPECT_EQ(Text(Item(kExplorerDateItem)), L"01.03.2013");
-        EXPECT_EQ(Text(Item(kExplorerTimeItem)), L"12:00:00");
-        view_.reset();
-        panel_.reset();
+                  ExplorerTiltText(view.GetDocument().TiltToEarth(), kAngleSexagesimal).Text());
+        EXPECT_EQ(Text(Item(kExplorerDateItem)) + L" " + Text(Item(kExplorerTimeItem)), L"01.03.2013 12:00:00");
     }
 }
 
@@ -250,56 +197,51 @@ TEST_F(ExplorerPanelTest, EachKindShowsItsPlanetItsMoonsAndTheViewsState) {
 // selection; an undo puts the list back with the view.
 TEST_F(ExplorerPanelTest, BoxesAndNamesRecordOneStepEachByMouseAndKeyboard) {
     PanelledView& view = Open();
-    ClickRow(1, true);
-    EXPECT_EQ(UndoText(), L"Hide Europa");
-    EXPECT_FALSE(view.IsMoonShown(1));
-    EXPECT_FALSE(Ticked(1));
-    ClickRow(2, false);
-    EXPECT_EQ(UndoText(), L"Select Ganymede");
-    EXPECT_EQ(view.GetSelectedMoon(), 2);
+    const struct {
+        std::function<void()> act;
+        const wchar_t* step;
+        int selected;
+        unsigned shown;
+    } actions[] = {{[&] { ClickRow(1, true); }, L"Hide Europa", 0, 0xD},
+                   {[&] { ClickRow(2, false); }, L"Select Ganymede", 2, 0xD},
+                   {[&] { Key(VK_SPACE); }, L"Hide Ganymede", 2, 0x9},
+                   {[&] { Key(VK_DOWN); }, L"Select Callisto", 3, 0x9},
+                   {[&] { Key(VK_SPACE); }, L"Hide Callisto", 3, 0x1}};
     SetFocus(List());
-    Key(List(), VK_SPACE);
-    EXPECT_EQ(UndoText(), L"Hide Ganymede");
-    EXPECT_FALSE(view.IsMoonShown(2));
-    Key(List(), VK_DOWN);
-    EXPECT_EQ(UndoText(), L"Select Callisto");
-    Key(List(), VK_SPACE);
-    EXPECT_EQ(UndoText(), L"Hide Callisto");
+    for (const auto& a : actions) {
+        a.act();
+        EXPECT_EQ(UndoText(), a.step);
+        EXPECT_EQ(view.GetSelectedMoon(), a.selected) << a.step;
+        EXPECT_EQ(view.GetMoonVisibility(), a.shown) << a.step;
+    }
     EXPECT_EQ(Steps(), 5);
-    Undo();
-    EXPECT_TRUE(view.IsMoonShown(3));
-    EXPECT_TRUE(Ticked(3));
-    Undo();
-    Undo();
-    EXPECT_EQ(view.GetSelectedMoon(), 2);
-    EXPECT_TRUE(Ticked(2));
-    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 2);
-    Undo();
-    EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_SELECTED), 0);
-    EXPECT_EQ(Steps(), 1);  // the undos themselves changed no box
+    for (int undone = 0; undone < 4; ++undone) Undo();
+    EXPECT_EQ(Steps(), 1);  // the list's own changes by the undos recorded nothing
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_TRUE(Ticked(2) && Ticked(3) && !Ticked(1));
 }
 
 TEST_F(ExplorerPanelTest, AZoomDragShowsEachLevelAndRecordsOneStep) {
     PanelledView& view = Open(true);
     view.SetZoomLevel(0);
     panel_->ControlPanelUpdate(nullptr);
+    HWND slider = Item(kExplorerZoomItem);
     for (const int level : {1, 2, 3}) {
-        DragTo(level);
+        SendMessageW(slider, TBM_SETPOS, TRUE, level);
+        Send(WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, level), slider);
         EXPECT_EQ(view.GetZoomLevel(), level);
         EXPECT_EQ(Steps(), 0);
     }
-    LetGo(0, 3);
-    EXPECT_EQ(view.GetZoomLevel(), 3);
+    Send(kTrackbarMovedMessage, MAKEWPARAM(0, 3), slider);
     ASSERT_EQ(Steps(), 1);
     EXPECT_EQ(UndoText(), L"Zoom to Dione");
     Undo();
     EXPECT_EQ(view.GetZoomLevel(), 0);
-    EXPECT_EQ(SendMessageW(Item(kExplorerZoomItem), TBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 0);
 }
 
 // Double-clicking the outermost moon while zoomed in: its selection and the
-// widened zoom are one step; without a selection to join, the zoom is its
-// own step.
+// widened zoom are one step, and the selection is highlighted.
 TEST_F(ExplorerPanelTest, DoubleClickingAMoonWidensTheZoomInTheClicksStep) {
     PanelledView& view = Open();
     view.SetZoomLevel(0);
@@ -307,54 +249,33 @@ TEST_F(ExplorerPanelTest, DoubleClickingAMoonWidensTheZoomInTheClicksStep) {
     EXPECT_EQ(view.GetSelectedMoon(), 3);
     EXPECT_EQ(view.GetZoomLevel(), 3);
     EXPECT_EQ(Steps(), 1);
-    EXPECT_EQ(view.transitions, 1);
     EXPECT_FALSE(IsWindowEnabled(Item(kExplorerHighlightItem)));
     Undo();
     EXPECT_EQ(view.GetSelectedMoon(), 0);
     EXPECT_EQ(view.GetZoomLevel(), 0);
-
-    PanelledView other(JupiterExplorerTraits(), jupiterDocument_, hub_);
-    other.SelectMoon(2, false);
-    other.SetZoomLevel(0);
-    panel_->ControlPanelAttach(&other);
-    NMITEMACTIVATE activate{};
-    activate.hdr = {List(), static_cast<UINT_PTR>(kExplorerMoonListItem), static_cast<UINT>(NM_DBLCLK)};
-    activate.iItem = 2;
-    activate.ptAction = RowPoint(2, false);
-    SendMessageW(Dialog(), WM_NOTIFY, kExplorerMoonListItem, reinterpret_cast<LPARAM>(&activate));
-    EXPECT_EQ(other.GetZoomLevel(), 2);
-    ASSERT_EQ(other.GetCommandHistory().UndoableCount(), 1);
-    EXPECT_EQ(std::wstring(other.GetCommandHistory().PeekUndoCommand()->GetText(false).Text()), L"Zoom to Ganymede");
-    panel_->ControlPanelAttach(view_.get());
-}
-
-TEST_F(ExplorerPanelTest, TiltAndHighlightButtonsAreStepsAndAClosingWindowEnablesThePanel) {
-    PanelledView& view = Open();
-    const struct {
-        int button;
-        int tilt;
-        const wchar_t* step;
-    } presses[] = {{kExplorerTiltNorthItem, 5, L"Tilt to 5\u00B0"},
-                   {kExplorerTiltNorthItem, 10, L"Tilt to 10\u00B0"},
-                   {kExplorerTiltSouthItem, 5, L"Tilt to 5\u00B0"},
-                   {kExplorerUntiltItem, 0, L"Tilt to 0\u00B0"},
-                   {kExplorerTiltSouthItem, -5, L"Tilt to -5\u00B0"}};
-    for (const auto& press : presses) {
-        Press(press.button);
-        EXPECT_EQ(view.GetTiltAngle(), press.tilt);
-        EXPECT_EQ(UndoText(), press.step);
-    }
-    view.SelectMoon(2, false);
-    view.SetZoomLevel(0);
-    Press(kExplorerHighlightItem);
-    EXPECT_EQ(view.GetZoomLevel(), 2);
-    EXPECT_EQ(UndoText(), L"Zoom to Ganymede");
-    EXPECT_FALSE(IsWindowEnabled(Item(kExplorerHighlightItem)));
-    EXPECT_FALSE(IsWindowEnabled(List()));
+    // A window closed within the highlight leaves the panel usable.
     panel_->ControlPanelWindowClosing(&view);
-    panel_->ControlPanelAttach(nullptr);
     EXPECT_TRUE(IsWindowEnabled(Item(kExplorerHighlightItem)));
     EXPECT_TRUE(IsWindowEnabled(List()));
+}
+
+TEST_F(ExplorerPanelTest, TiltAndHighlightButtonsAreSteps) {
+    PanelledView& view = Open();
+    view.SelectMoon(2, false);
+    view.SetZoomLevel(0);
+    const struct {
+        int button;
+        const wchar_t* step;
+    } presses[] = {{kExplorerTiltNorthItem, L"Tilt to 5\u00B0"}, {kExplorerTiltNorthItem, L"Tilt to 10\u00B0"},
+                   {kExplorerUntiltItem, L"Tilt to 0\u00B0"},     {kExplorerTiltSouthItem, L"Tilt to -5\u00B0"},
+                   {kExplorerHighlightItem, L"Zoom to Ganymede"}};
+    for (const auto& press : presses) {
+        Press(press.button);
+        EXPECT_EQ(UndoText(), press.step);
+    }
+    EXPECT_EQ(view.GetTiltAngle(), -5);
+    EXPECT_EQ(view.GetZoomLevel(), 2);
+    panel_->ControlPanelAttach(nullptr);
     Press(kExplorerTiltNorthItem);  // no window: nothing happens
     EXPECT_EQ(view.GetTiltAngle(), -5);
 }
@@ -364,80 +285,53 @@ TEST_F(ExplorerPanelTest, TiltAndHighlightButtonsAreStepsAndAClosingWindowEnable
 TEST_F(ExplorerPanelTest, AnAnimationRunIsOneStep) {
     Open();
     const DateTime start = DocumentTime();
-    SetDlgItemTextW(Dialog(), kStepCountItem, L"2");
+    SetDlgItemTextW(panel_->GetDialogWindow(), kStepCountItem, L"2");
     SendMessageW(Item(kStepUnitItem), CB_SETCURSEL, 1, 0);  // hours
     Press(kAnimateItem);
     EXPECT_EQ(Text(Item(kAnimateItem)), L"&Stop");
-    for (int frame = 0; frame < 10; ++frame) SendMessageW(Dialog(), WM_TIMER, 7321, 0);
+    for (int frame = 0; frame < 10; ++frame) Send(WM_TIMER, 7321, nullptr);
     EXPECT_EQ(Steps(), 0);
-    EXPECT_NEAR(DateTimeDifferenceDays(DocumentTime(), start), 20.0 / 24.0, 1e-6);
     EXPECT_EQ(Text(Item(kExplorerTimeItem)), L"08:00:00");
     Press(kAnimateItem);
     ASSERT_EQ(Steps(), 1);
     EXPECT_EQ(UndoText(), L"Go to 02.03.2013 08:00:00");
     Undo();
     EXPECT_NEAR(DateTimeDifferenceDays(DocumentTime(), start), 0.0, 1e-9);
-    EXPECT_EQ(Text(Item(kExplorerTimeItem)), L"12:00:00");
 }
 
 // The links lead to the event whatever system they are told in: with "UT"
 // chosen at UT+2 the view does not land two hours off.
 TEST_F(ExplorerPanelTest, RiseAndSetLinksGoToTheEventInAnyTimeSystem) {
     Open();
-    const CelestialObject& jupiter = *PlanetByNumber(4);
     for (const int system : {kUniversalTime, kLocalCivilTime}) {
         for (const auto& [link, function] : {std::pair<int, std::uint32_t>{kExplorerRiseItem, kFunctionRise},
                                              {kExplorerSetItem, kFunctionSet}}) {
             view_->GetDocument().SetDateTime(MakeDateTime(2013, 3, 1, 12.0, kLocalCivilTime));
-            ChooseTimeSystem(system);
-            const double universal =
-                EvaluateBodyFunction(jupiter, function, kUniversalTime, view_->GetDocument().GetTimeAndPlace());
-            ASSERT_TRUE(universal >= 0.0 && universal < 24.0);
-            ASSERT_TRUE(IsWindowEnabled(Item(link)));
+            SendMessageW(Item(kExplorerTimeSystemItem), CB_SETCURSEL, system, 0);
+            Send(WM_COMMAND, MAKEWPARAM(kExplorerTimeSystemItem, CBN_SELCHANGE), Item(kExplorerTimeSystemItem));
+            const TimeAndPlace& moment = view_->GetDocument().GetTimeAndPlace();
+            const double universal = EvaluateBodyFunction(*PlanetByNumber(4), function, kUniversalTime, moment);
             EXPECT_EQ(Text(Item(link)).size(), 5u) << "HH:MM";
-            const int before = Steps();
             ClickLink(link);
-            EXPECT_EQ(Steps(), before + 1);
             DateTime reached = DocumentTime();
             EXPECT_EQ(reached.timeSystem, kLocalCivilTime);
-            const TimeAndPlace& moment = view_->GetDocument().GetTimeAndPlace();
             ConvertTimeSystemAt(reached, kUniversalTime, moment.place.longitude.GetValue(),
                                 moment.place.timeZone.hours, moment.daylightSaving);
             EXPECT_NEAR(reached.hours, universal, 1e-6) << system << " " << link;
         }
     }
-}
-
-// Far north Jupiter stays up all day: neither link is a link.
-TEST_F(ExplorerPanelTest, APlanetThatDoesNotSetShowsDashesThatCannotBeClicked) {
-    Open();
+    // Far north Jupiter stays up all day: neither link is a link.
     TimeAndPlace north = jupiterDocument_.GetTimeAndPlace();
     north.place.latitude.degrees = 80.0;
     north.dateTime = MakeDateTime(2013, 1, 1, 12.0, kLocalCivilTime);
     jupiterDocument_.SetTimeAndPlace(north);
+    const int steps = Steps();
     for (const int link : {kExplorerRiseItem, kExplorerSetItem}) {
         EXPECT_EQ(Text(Item(link)), L"--:--");
         EXPECT_FALSE(IsWindowEnabled(Item(link)));
         ClickLink(link);
     }
-    EXPECT_EQ(Steps(), 0);
-}
-
-TEST_F(ExplorerPanelTest, SettingsComeBackAsAppliedAndTheWheelGoesToTheWindow) {
-    PanelledView& view = Open(true);
-    PanelSettings settings;
-    settings.timeStep = TimeStep{kHoursUnit, 3};
-    settings.coordinateSystem = 1;
-    settings.riseSetTimeSystem = kUniversalTime;
-    panel_->ApplySettings(settings);
-    const PanelSettings read = panel_->ReadSettings();
-    EXPECT_EQ(read.timeStep.unit, kHoursUnit);
-    EXPECT_EQ(read.timeStep.count, 3);
-    EXPECT_EQ(read.coordinateSystem, 1);
-    EXPECT_EQ(read.riseSetTimeSystem, kUniversalTime);
-    EXPECT_EQ(Text(Item(kExplorerFirstLabelItem)), L"Longitude:");
-    SendMessageW(Dialog(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
-    EXPECT_EQ(view.wheel, -2);
+    EXPECT_EQ(Steps(), steps);
 }
 
 }  // namespace
