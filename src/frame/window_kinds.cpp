@@ -99,6 +99,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     ExplorerWindowContext explorer{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); }};
     explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    explorer.dialogs = &frame;
     explorer.pixelAspect = ScreenPixelAspect();
     explorer.reportError = [owner, instance](const String& text) {
         RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));

@@ -7,6 +7,7 @@
 #include "app/settings_records.h"
 #include "app/window_settings.h"
 #include "base/text_format.h"
+#include "views/explorer_options_dialog_win.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
 #include "views/sky_window_win.h"
@@ -17,6 +18,9 @@ namespace corvinata {
 namespace {
 
 constexpr UINT_PTR kWheelTimer = 1;
+// Posted on activation: the keyboard goes to the kind's panel once the MDI
+// client has finished activating (it gives the focus to the child itself).
+constexpr UINT kFocusPanelMessage = WM_APP + 32;
 constexpr UINT kWheelBurstMilliseconds = 1000;
 constexpr RecordKeyNames kExplorerModelNames{TXT("Time and location")};
 
@@ -244,7 +248,7 @@ void ExplorerDisplay::GetTooltipText(int x, int y, String& text) {
 
 void ExplorerDisplay::StartHighlight() {
     if (!window_) return;
-    if (owner_.Context().enableHighlightControls && owner_.ShownPanel()) owner_.Context().enableHighlightControls(false);
+    if (ExplorerControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(false);
     highlight_ = true;
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
@@ -257,7 +261,7 @@ void ExplorerDisplay::EndHighlight() {
     highlight_ = false;
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
-    if (owner_.Context().enableHighlightControls && owner_.ShownPanel()) owner_.Context().enableHighlightControls(true);
+    if (ExplorerControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
 void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
@@ -274,7 +278,6 @@ void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
     // The moons have no pictures and no Object Info pages yet.
     EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_GRAYED);
-    if (!context.showOptions) EnableMenuItem(menu, CMD_EXPLORER_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RIGHTALIGN, screen.x, screen.y, 0, window_, nullptr);
@@ -335,11 +338,14 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         if (wParam == kExplorerHighlightTimer) EndHighlight();
         return 0;
     case WM_LBUTTONDOWN: {
+        // A click brings the keyboard back from the panel (Shift+F10, keys).
+        SetFocus(owner_.Handle());
         const int moon = HitTest(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         if (moon >= 0) owner_.Actions().SelectMoonStep(owner_, moon, nullptr);
         return 0;
     }
     case WM_RBUTTONDOWN: {
+        SetFocus(owner_.Handle());
         const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ShowContextMenu(HitTest(point.x, point.y), point);
         return 0;
@@ -423,7 +429,7 @@ void ExplorerWindow::UpdateView(bool panel) {
         UpdateWindow(display_->Window());
     }
     if (panel) {
-        if (ControlPanel* shown = ShownPanel()) shown->ControlPanelUpdate(nullptr);
+        if (ExplorerControlPanel* shown = ShownPanel()) shown->ControlPanelUpdate(nullptr);
     }
 }
 
@@ -444,8 +450,8 @@ void ExplorerWindow::StartViewTransition() {
     if (display_) display_->StartHighlight();
 }
 
-ControlPanel* ExplorerWindow::ShownPanel() const {
-    ControlPanel* panel = context_.panel;
+ExplorerControlPanel* ExplorerWindow::ShownPanel() const {
+    ExplorerControlPanel* panel = context_.panel;
     return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this) ? panel : nullptr;
 }
 
@@ -484,10 +490,10 @@ bool ExplorerWindow::Duplicate() {
 }
 
 void ExplorerWindow::ChangeOptions() {
-    if (!context_.showOptions) return;
-    ExplorerDisplayOptions options = GetDisplayOptions();
-    if (!context_.showOptions(Traits(), options, Handle())) return;
-    Actions().ChangeDisplayOptions(*this, options, kExplorerOptionsWhole, nullptr);
+    ApplicationDialogStates& places = context_.app.DialogStates();
+    WindowGeometry& placement =
+        IsSaturn(Traits()) ? places.saturnOptions.geometry : places.jupiterOptions.geometry;
+    ChangeExplorerOptions(Actions(), *this, placement, Handle(), context_.instance);
 }
 
 void ExplorerWindow::ShowSelectionMenu() {
@@ -527,6 +533,16 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         ShowHelpTopic(Handle(), IsSaturn(Traits()) ? L"saturn_explorer/saturn_explorer_window.htm"
                                                    : L"jupiter_explorer/jupiter_explorer_window.htm");
         return TRUE;
+    case WM_MDIACTIVATE:
+        if (reinterpret_cast<HWND>(lParam) == Handle()) PostMessageW(Handle(), kFocusPanelMessage, 0, 0);
+        break;
+    case kFocusPanelMessage:
+        if (ExplorerControlPanel* panel = ShownPanel()) {
+            const HWND dialog = panel->GetDialogWindow();
+            const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+            SetFocus(first ? first : dialog);
+        }
+        return 0;
     case WM_DESTROY:
         // A highlight cut short by the close leaves the panel usable.
         if (display_ && display_->HighlightShown()) display_->EndHighlight();
@@ -575,8 +591,8 @@ ExplorerViewRecord RecordOfOptions(const ExplorerOptions& options) {
 class ExplorerSessionState final : public WindowKindState {
 public:
     explicit ExplorerSessionState(ExplorerWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter&) override { return true; }
-    void LoadPanel(SettingsTree&) override {}
+    bool SavePanel(SettingsTreeWriter& writer) override;
+    void LoadPanel(SettingsTree& tree) override;
     int DocumentCount() const override { return 1; }
     int WindowCount(int document) const override;
     bool SaveModel(int document, SettingsTreeWriter& writer) override;
@@ -597,7 +613,22 @@ std::unique_ptr<ExplorerDocument> MakeDocument(const ExplorerKindTraits& traits,
 class ExplorerWindowKind final : public ChildWindowKind {
 public:
     ExplorerWindowKind(const ExplorerKindTraits& traits, const ExplorerWindowContext& context)
-        : traits_(traits), context_(context), document_(MakeDocument(traits, context.app)), session_(*this) {}
+        : traits_(traits), context_(context), document_(MakeDocument(traits, context.app)), session_(*this) {
+        // Without its panel the windows still work; the pane stays empty.
+        if (context_.panelPane) {
+            Application& app = context_.app;
+            panel_ = std::make_unique<ExplorerControlPanel>(
+                IsSaturn(traits) ? app.GetSaturnExplorerActions() : app.GetJupiterExplorerActions(), *document_,
+                [&app] { return app.Current().GetTimeAndLocation().dateTime; });
+            if (panel_->Create(context_.instance, context_.panelPane, context_.dialogs)) {
+                ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
+                context_.panel = panel_.get();
+            } else {
+                panel_.reset();
+            }
+        }
+    }
+    ~ExplorerWindowKind() override { panel_.reset(); }
 
     int Kind() const override { return traits_.kind; }
     WindowDocument* SharedDocument() override { return document_.get(); }
@@ -610,7 +641,8 @@ public:
         return window;
     }
     WindowKindState* SessionState() override { return &session_; }
-    ControlPanel* Panel() override { return context_.panel; }
+    ControlPanel* Panel() override { return panel_.get(); }
+    ExplorerControlPanel* PanelObject() noexcept { return panel_.get(); }
     void RefreshSharedDocument() override { document_->OnNotify(kEventDateTimeChanged, 0, nullptr); }
     void UnregisterClasses() override { ExplorerWindow::UnregisterClasses(context_.instance, traits_); }
 
@@ -630,7 +662,24 @@ private:
     ExplorerWindowContext context_;
     std::unique_ptr<ExplorerDocument> document_;
     ExplorerSessionState session_;
+    std::unique_ptr<ExplorerControlPanel> panel_;
 };
+
+PanelKind PanelKindOf(const ExplorerKindTraits& traits) {
+    return IsSaturn(traits) ? PanelKind::Saturn : PanelKind::Jupiter;
+}
+
+bool ExplorerSessionState::SavePanel(SettingsTreeWriter& writer) {
+    ExplorerControlPanel* panel = kind_.PanelObject();
+    if (!panel) return true;
+    return SavePanelOptions(PanelKindOf(kind_.Traits()), panel->ReadSettings(), writer);
+}
+
+void ExplorerSessionState::LoadPanel(SettingsTree& tree) {
+    ExplorerControlPanel* panel = kind_.PanelObject();
+    PanelSettings settings;
+    if (panel && LoadPanelOptions(PanelKindOf(kind_.Traits()), settings, tree)) panel->ApplySettings(settings);
+}
 
 int ExplorerSessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
 

@@ -16,6 +16,7 @@
 #include "frame/control_panel.h"
 #include "frame/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
+#include "views/explorer_panel_win.h"
 #include "views/explorer_render.h"
 #include "views/explorer_textures_win.h"
 #include "views/sky_render_gl_win.h"
@@ -37,6 +38,8 @@ struct ExplorerWindowContext {
     std::function<bool()> nightVision;
     // The control-panel pane that holds the kind's panel (none: no panel).
     HWND panelPane = nullptr;
+    // The message loop's modeless dialogs, which the panel joins for its keys.
+    ModelessDialogs* dialogs = nullptr;
     // The screen's pixel width over its pixel height.
     double pixelAspect = 1.0;
     // Tells the user of a failure (a picture that cannot be loaded).
@@ -44,13 +47,8 @@ struct ExplorerWindowContext {
     // The pictures' resource names; null: the kind's own.
     const Char* planetPicture = nullptr;
     const Char* ringPicture = nullptr;
-    // The options dialog: true on OK with the choice in `options`; none
-    // leaves the command gray.
-    std::function<bool(const ExplorerKindTraits&, ExplorerDisplayOptions&, HWND)> showOptions{};
     // Set by the kind once its panel exists.
-    ControlPanel* panel = nullptr;
-    // The panel's highlight controls, disabled while the highlight shows.
-    std::function<void(bool)> enableHighlightControls{};
+    ExplorerControlPanel* panel = nullptr;
 };
 
 // The screen's pixel aspect as its size in millimetres and in pixels give it.
@@ -140,7 +138,7 @@ public:
     // The context menu of the selection (Shift+F10, the menu key).
     void ShowSelectionMenu();
     // The kind's panel while it shows this window, else none.
-    ControlPanel* ShownPanel() const;
+    ExplorerControlPanel* ShownPanel() const;
 
     // MdiChildWindow
     String GetStatusText() const override;

@@ -479,23 +479,69 @@ protected:
     }
 };
 
-TEST_F(ExplorerKeyboardTest, OpenZoomUndoDuplicateAndCloseByKeys) {
+TEST_F(ExplorerKeyboardTest, OpenTabIntoThePanelToggleAMoonZoomAndUndoByKeys) {
     SetForegroundWindow(frame_->Window());
     Keys({{VK_MENU, 'W'}, {'N'}, {'J'}});
     auto* jupiter = dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(jupiter, nullptr);
     EXPECT_EQ(jupiter->Traits().kind, kJupiterExplorerWindow);
-    EXPECT_EQ(jupiter->GetZoomLevel(), 3);
+    // The focus is in the panel: Tab reaches the moon list, an arrow moves
+    // through the moons and Space turns a box, which hides that moon.
+    const HWND panel = frame_->Children().PanelOf(kJupiterExplorerWindow)->GetDialogWindow();
+    const HWND list = GetDlgItem(panel, kExplorerMoonListItem);
+    EXPECT_TRUE(IsChild(panel, GetFocus()));
+    for (int i = 0; i < 20 && GetFocus() != list; ++i) Keys({{VK_TAB}});
+    ASSERT_EQ(GetFocus(), list);
+    Keys({{VK_HOME}, {VK_DOWN}});
+    const int moon = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    ASSERT_GE(moon, 0);
+    Keys({{VK_SPACE}});
+    EXPECT_FALSE(jupiter->IsMoonShown(moon));
+    const int steps = jupiter->GetCommandHistory().UndoableCount();
+    // A click on the display takes the keyboard back to the window.
+    RECT client{};
+    GetClientRect(jupiter->Display()->Window(), &client);
+    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
+    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    EXPECT_EQ(GetFocus(), jupiter->Handle());
     Keys({{VK_CONTROL, VK_ADD}});
     EXPECT_EQ(jupiter->GetZoomLevel(), 2);
+    // The selection's menu by the keyboard: "Jupiter Explorer &Options...",
+    // left with Escape, changes nothing.
+    Keys({{VK_SHIFT, VK_F10}, {'O'}, {VK_ESCAPE}});
+    EXPECT_EQ(jupiter->GetCommandHistory().UndoableCount(), steps + 1 + (jupiter->GetSelectedMoon() != 0));
     Keys({{VK_CONTROL, 'Z'}});
     EXPECT_EQ(jupiter->GetZoomLevel(), 3);
-    // The selection's menu by the keyboard: "&Duplicate this Window".
+    // "&Duplicate this Window", then both closed by keys.
     Keys({{VK_SHIFT, VK_F10}, {'D'}});
     EXPECT_EQ(Explorers().size(), 2u);
     Keys({{VK_CONTROL, VK_F4}});
     Keys({{VK_CONTROL, VK_F4}});
     EXPECT_TRUE(Explorers().empty());
+}
+
+TEST_F(ExplorerWindowTest, TheActiveWindowsPanelShowsWithTheFocusAndAClosedHighlightLeavesItUsable) {
+    ExplorerWindow& saturn = NewExplorer(CMD_NEW_SATURN, MakeDateTime(2017, 10, 16, 0.0, kUniversalTime));
+    ControlPanel* panel = frame_->Children().PanelOf(kSaturnExplorerWindow);
+    ASSERT_NE(panel, nullptr);
+    const HWND dialog = panel->GetDialogWindow();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    EXPECT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(&saturn));
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(IsChild(dialog, GetFocus()));
+    // Another kind's window hides it.
+    NewExplorer(CMD_NEW_JUPITER, kJupiterMoment);
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & WS_VISIBLE);
+    SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(saturn.Handle()), 0);
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_STYLE) & WS_VISIBLE);
+    // Closed within its highlight, the window leaves the panel usable.
+    saturn.StartViewTransition();
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kExplorerHighlightItem)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kExplorerMoonListItem)));
+    SendMessageW(frame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(saturn.Handle()), 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kExplorerHighlightItem)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kExplorerMoonListItem)));
 }
 
 }  // namespace
