@@ -110,16 +110,24 @@ ExplorerDisplay::ExplorerDisplay(ExplorerWindow& owner)
       orbits_(geometry_) {}
 
 ExplorerDisplay::~ExplorerDisplay() {
-    // The backend makes its own context current before it lets go of its
-    // lists, so another explorer's context is never touched.
-    gl_.reset();
+    Teardown();
     if (window_) {
-        KillTimer(window_, kExplorerHighlightTimer);
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        if (dc_) ReleaseDC(window_, dc_);
         DestroyWindow(window_);
         window_ = nullptr;
     }
+}
+
+void ExplorerDisplay::Teardown() {
+    // The backend makes its own context current on the window's DC before it
+    // lets go of its lists: once the window is gone that DC is too, and the
+    // lists would be deleted in another explorer's context.
+    gl_.reset();
+    if (window_) {
+        KillTimer(window_, kExplorerHighlightTimer);
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    dc_ = nullptr;
 }
 
 bool ExplorerDisplay::RegisterDisplayClass(HINSTANCE instance, const wchar_t* name) {
@@ -544,8 +552,11 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         return 0;
     case WM_DESTROY:
-        // A highlight cut short by the close leaves the panel usable.
-        if (display_ && display_->HighlightShown()) display_->EndHighlight();
+        if (display_) {
+            // A highlight cut short by the close leaves the panel usable.
+            if (display_->HighlightShown()) display_->EndHighlight();
+            display_->Teardown();
+        }
         break;
     default:
         break;

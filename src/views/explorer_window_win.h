@@ -65,6 +65,9 @@ public:
     bool Create(HWND parent);
     HWND Window() const noexcept { return window_; }
     bool HasContext() const noexcept { return gl_ != nullptr; }
+    // The context and its lists go, with this display's own context made
+    // current, while the window and its DC still exist.
+    void Teardown();
     // Replaces the pictures (rows as the loader gives them); an empty ring
     // keeps none.
     void SetPictures(const ExplorerImage& planet, const ExplorerImage& ring);

@@ -234,6 +234,12 @@ TEST_F(ExplorerWindowTest, MoonsAreGreySpheresWhereTheirXAndYPutThemAndRedAtNigh
             EXPECT_NEAR(p.g, night ? 0 : 179, 2) << k;
             EXPECT_NEAR(p.b, night ? 0 : 179, 2) << k;
         }
+        // The globe too: at night the red of its luminance.
+        const Rgb globe = At(pixels, width, width / 2, height / 2);
+        EXPECT_GT(globe.r, 40);
+        if (night) {
+            EXPECT_EQ(globe.g + globe.b, 0);
+        }
     }
     frame_->NightVision().ApplyNightVision(false, 1.0, 1.0);
 }
@@ -375,6 +381,24 @@ TEST_F(ExplorerWindowTest, CaptionNamesTheZoomedMoonAndADuplicateCopiesTheView) 
     EXPECT_EQ(Caption(*copy), L"Saturn Explorer: Zoomed to Titan");
     // Its own history: nothing to undo there.
     EXPECT_EQ(copy->GetCommandHistory().UndoableCount(), 0);
+    // The original goes with its GL lists; the copy still draws its names.
+    SetWindowPos(copy->Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SizeDisplay(*copy, kSide, kSide);
+    auto label = [&] {
+        int width = 0, height = 0;
+        const std::vector<Rgb> pixels = ReadFrame(*copy, width, height);
+        const WindowPoint titan = copy->Display()->Drawn().at[5];
+        int count = 0;
+        for (int y = height - 1 - static_cast<int>(titan.y) - 24; y < height - 1 - static_cast<int>(titan.y) - 8; ++y) {
+            for (int x = static_cast<int>(titan.x) + 10; x < static_cast<int>(titan.x) + 50; ++x) {
+                if (x >= 0 && y >= 0 && x < width && y < height) count += At(pixels, width, x, y).g > 150;
+            }
+        }
+        return count;
+    };
+    EXPECT_GT(label(), 5);
+    SendMessageW(frame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(saturn.Handle()), 0);
+    EXPECT_GT(label(), 5);
 }
 
 TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReportedNotFatal) {
