@@ -15,6 +15,7 @@
 #include "frame/child_windows.h"
 #include "frame/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
+#include "views/shared_document_kind_win.h"
 #include "views/solar_system_panel_win.h"
 #include "views/solar_system_plan.h"
 
@@ -96,15 +97,17 @@ class SolarSystemWindow final : public MdiChildWindow,
                                 public PanelWindow,
                                 private NotificationObserver {
 public:
+    using State = SolarSystemWindowState;
+
     SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document, const SolarSystemWindowContext& context);
     ~SolarSystemWindow() override;
 
-    bool CreateSolarSystemWindow(const SolarSystemWindowState& state, ChildShowMode mode);
+    bool CreateFromRecord(const SolarSystemWindowState& state, ChildShowMode mode);
     SolarSystemWindowState CaptureState() const;
     // Takes options, zoom and selection of the record (a zoom outside 0..8
-    // the default, a body outside the catalogues no selection) and, when
-    // `withGeometry`, its placement.
-    void ApplyRecord(const SolarSystemWindowState& state, bool withGeometry);
+    // the default, a body outside the catalogues no selection) and, once the
+    // MDI child exists, its placement; with `refresh` the window redraws.
+    void ApplyRecord(const SolarSystemWindowState& state, bool refresh);
     static SolarSystemWindowState NewWindowState();
 
     // Caption, then the whole display repainted at once.
@@ -116,7 +119,7 @@ public:
     // The options dialog; on OK one step when something changed.
     void ChangeOptions();
     void ShowSelectionMenu();
-    int WheelTimerActive() const noexcept { return wheelBurst_; }
+    bool WheelBurstActive() const noexcept { return wheelBurst_.Active(); }
 
     // MdiChildWindow
     String GetStatusText() const override;
@@ -156,11 +159,12 @@ private:
 
     SolarSystemDocument& document_;
     SolarSystemWindowContext context_;
+    DocumentViewLink viewLink_{document_, *this};
     SolarSystemOptions options_;
     int zoom_ = kDefaultSolarZoom;
     BodyIdentifier selected_;
     SolarSystemWindowHistory history_{*this};
-    bool wheelBurst_ = false;
+    WheelBurst wheelBurst_;
     std::unique_ptr<SolarSystemDisplay> display_;
 };
 
