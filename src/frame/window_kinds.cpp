@@ -93,6 +93,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); },
                                    frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
+    solar.dialogs = &frame;
     frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     frame.UpdateCommandStates();
 }

@@ -460,7 +460,7 @@ public:
           panel_(context.app.GetSolarSystemActions()) {
         // Without its panel the windows still work; the pane stays empty.
         if (context_.panelPane &&
-            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, nullptr)) {
+            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, context_.dialogs)) {
             context_.panel = &panel_;
         }
     }

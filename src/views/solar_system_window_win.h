@@ -52,6 +52,9 @@ struct SolarSystemWindowContext {
     HWND panelPane = nullptr;
     // Set by the kind once its panel exists.
     SolarControlPanel* panel = nullptr;
+    // The message loop's modeless dialogs: the panel joins them, so that Tab,
+    // Space and its mnemonics work inside it.
+    ModelessDialogs* dialogs = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
