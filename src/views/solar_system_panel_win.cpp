@@ -96,7 +96,9 @@ void SolarControlPanel::ControlPanelUpdate(void*) {
         SetText(dialog, kSolarSiderealTime, lst);
     }
     const CelestialObject* selected = window->GetSelectedBody().object;
-    SetText(dialog, kSolarSelectedName, selected ? String(ObjectKeyName(*selected)) : String());
+    String name;
+    if (selected) selected->CelestialObjectFullName(name);
+    SetText(dialog, kSolarSelectedName, name);
     HWND list = GetDlgItem(dialog, kSolarPlanetList);
     LVFINDINFOW find{};
     find.flags = LVFI_PARAM;

@@ -21,6 +21,12 @@ constexpr RecordKeyNames kSolarModelNames{TXT("Time and location")};
 
 String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
 
+String FullNameOf(const CelestialObject* object) {
+    String name;
+    if (object) object->CelestialObjectFullName(name);
+    return name;
+}
+
 // "%1" of every item (and of its submenus) becomes the body's name.
 void FillMenuTexts(HMENU menu, const String& name) {
     const int count = GetMenuItemCount(menu);
@@ -233,7 +239,7 @@ void SolarSystemDisplay::OnHighlightTimer() {
     if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
-void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = NameOf(ObjectOfPlanBody(HitTest(x, y))); }
+void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = FullNameOf(ObjectOfPlanBody(HitTest(x, y))); }
 
 void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     menuBody_ = body;
@@ -242,8 +248,9 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, NameOf(ObjectOfPlanBody(body)));
     if (body.type == kPlanEarth) EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
-    // Windows and tools the program does not offer yet stay gray.
-    for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    // Windows and tools the program does not offer stay gray.
+    if (!owner_.Context().showPicture) EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
@@ -259,6 +266,11 @@ void SolarSystemDisplay::OnCommand(int id) {
                             BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)), &moment);
         break;
     }
+    case CMD_SHOW_PICTURE:
+        if (owner_.Context().showPicture) {
+            owner_.Context().showPicture(BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)));
+        }
+        break;
     case CMD_SOLAR_SYSTEM_OPTIONS:
         owner_.ChangeOptions();
         break;
@@ -513,6 +525,15 @@ bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& act
     SolarSystemWindow* active = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
     if (!active) return false;
     actions.ShowAt(*active, BodyIdentifierFromObject(body.object), moment);
+    return true;
+}
+
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body) {
+    if (!SolarSystemWindowCanShow(body.object)) return false;
+    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
+    if (!window) return false;
+    actions.SelectPair(*window, BodyIdentifierFromObject(body.object), 1, 0, nullptr);
+    window->Highlight();
     return true;
 }
 

@@ -55,6 +55,9 @@ struct SolarSystemWindowContext {
     // The message loop's modeless dialogs: the panel joins them, so that Tab,
     // Space and its mnemonics work inside it.
     ModelessDialogs* dialogs = nullptr;
+    // Shows the body's picture in a Picture window (none: the program has no
+    // Picture windows, and the menu's "&Picture" stays gray).
+    std::function<bool(const BodyIdentifier&)> showPicture = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
@@ -189,5 +192,8 @@ std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWind
 // one of the kind, else a new one) at the moment, as one step.
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment);
+// The same at the document's own moment: the body selected (the zoom widened
+// to it) and highlighted.
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body);
 
 }  // namespace corvinata

@@ -20,6 +20,11 @@ public:
 
     // Each chord's keys go down in order and up in reverse.
     void Keys(std::initializer_list<std::initializer_list<WORD>> chords) const {
+        Queue(chords);
+        RunLoop();
+    }
+    // Only into the input queue: for a modal loop that is running already.
+    static void Queue(std::initializer_list<std::initializer_list<WORD>> chords) {
         std::vector<INPUT> inputs;
         for (const auto& chord : chords) {
             for (WORD key : chord) inputs.push_back(Input(key, 0, 0));
@@ -27,7 +32,7 @@ public:
                 inputs.push_back(Input(*key, 0, KEYEVENTF_KEYUP));
             }
         }
-        Send(inputs);
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     }
     // Characters typed as text.
     void Type(const char* text) const {
@@ -36,7 +41,8 @@ public:
             inputs.push_back(Input(0, static_cast<WORD>(*text), KEYEVENTF_UNICODE));
             inputs.push_back(Input(0, static_cast<WORD>(*text), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
         }
-        Send(inputs);
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
     }
     void RunLoop() const {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
@@ -66,11 +72,6 @@ private:
         input.ki.dwFlags = flags;
         return input;
     }
-    void Send(std::vector<INPUT>& inputs) const {
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-
     const FrameWindow& frame_;
     const ModelessDialogList& modeless_;
 };

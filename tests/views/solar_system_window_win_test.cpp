@@ -18,7 +18,9 @@
 #include "app/night_vision.h"
 #include "base/time_step.h"
 #include "catalog/catalogue_registry.h"
+#include "app/help_topics_win.h"
 #include "frame/custom_controls_setup.h"
+#include "frame/picture_window.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
@@ -52,8 +54,9 @@ protected:
     }
 
     // The frame as the program starts it, with its window kinds.
+    // The program's files beside the test (the shipped picture packs).
     void StartProgram() {
-        Start(false);
+        Start(false, GetProgramDirectory(GetModuleHandleW(nullptr)));
         UseCustomControls();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetForegroundWindow(frame_->Window());
@@ -376,6 +379,8 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
 // Reads the context menu that opens on this thread, then closes it.
 struct MenuWatch {
     static inline UINT skyState = 0;
+    static inline UINT pictureState = 0;
+    static inline UINT infoState = 0;
     static inline std::wstring firstItem;
     static inline bool seen = false;
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -385,6 +390,8 @@ struct MenuWatch {
         HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         seen = menu != nullptr;
         skyState = GetMenuState(menu, CMD_SHOW_SKY, MF_BYCOMMAND);
+        pictureState = GetMenuState(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND);
+        infoState = GetMenuState(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND);
         wchar_t text[128] = {};
         GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
         firstItem = text;
@@ -394,24 +401,34 @@ struct MenuWatch {
 
 TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) {
     SolarSystemWindow& solar = NewSolar();
-    const PlanScene scene = solar.Display()->Scene();
     struct Case {
+        int zoom;
         PlanBody body;
         bool skyGrey;
         const wchar_t* item;
     } cases[] = {
-        {{kPlanEarth, 0}, true, L"Display Earth in &Window"},
-        {{kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+        {3, {kPlanEarth, 0}, true, L"Display Earth in &Window"},
+        {3, {kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+        {4, {kPlanPlanet, 3}, false, L"Display Jupiter in &Window"},
     };
     for (const Case& c : cases) {
-        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3, c.body);
+        solar.SetZoomedPlanet(c.zoom);
+        solar.UpdateView();
+        const PlanScene scene = solar.Display()->Scene();
+        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, c.zoom, c.body);
         MenuWatch::seen = false;
         SetTimer(nullptr, 0, 50, MenuWatch::Read);
         SendMessageW(solar.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.pixel.x, p.pixel.y));
         ASSERT_TRUE(MenuWatch::seen);
         EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
         EXPECT_EQ(MenuWatch::firstItem, c.item);
+        EXPECT_FALSE(MenuWatch::pictureState & MF_GRAYED);
+        EXPECT_TRUE(MenuWatch::infoState & MF_GRAYED);  // no Object Info tool yet
     }
+    // "&Picture" for the last menu's body shows Jupiter's picture.
+    SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SHOW_PICTURE, 0);
+    ASSERT_NE(GetPictureKind(*frame_), nullptr);
+    EXPECT_NE(GetPictureKind(*frame_)->FindActivePictureWindow(), nullptr);
     EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
     EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 0);
     // Shift+F10: the menu of the selection (the Sun).
@@ -430,8 +447,8 @@ struct OptionsWatch {
         HWND dialog = FindWindowW(L"#32770", L"Solar System Options");
         if (!dialog) return;
         KillTimer(nullptr, timer);
-        if (toggleMoon) SendMessageW(GetDlgItem(dialog, kSolarOptionMoon), BM_CLICK, 0, 0);
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        if (toggleMoon) test::TypedKeys::Queue({{VK_MENU, 'M'}});
+        test::TypedKeys::Queue({{VK_RETURN}});
     }
 };
 
@@ -466,6 +483,16 @@ TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
     const Catalogue* stars = CatalogueByType(kBodyStar);
     EXPECT_FALSE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
                                              BodyIdentifierFromObject(stars->CatalogueGetObjectAt(0)), moment));
+    // Without a moment (a Picture window's menu): selected, the zoom widened,
+    // the ring shown, the document's moment kept.
+    const int steps = solar.GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
+                                            BodyIdentifierFromObject(PlanetByNumber(6))));
+    EXPECT_EQ(solar.GetSelectedBody().object, PlanetByNumber(6));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_TRUE(solar.Display()->HighlightShown());
+    EXPECT_EQ(solar.GetDocument().GetDateTime().year, 2012);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), steps + 1);
 }
 
 }  // namespace
