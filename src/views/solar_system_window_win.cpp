@@ -248,11 +248,12 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, NameOf(ObjectOfPlanBody(body)));
     if (body.type == kPlanEarth) EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
-    // Windows and tools the program does not offer stay gray.
-    if (!owner_.Context().showPicture) EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_GRAYED);
+    // Windows and tools the program does not offer yet stay gray.
+    for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
+    // With Picture windows in the program the body's picture can be shown.
+    if (owner_.Context().showPicture) EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
     DestroyMenu(bar);
 }
@@ -266,13 +267,13 @@ void SolarSystemDisplay::OnCommand(int id) {
                             BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)), &moment);
         break;
     }
+    case CMD_SOLAR_SYSTEM_OPTIONS:
+        owner_.ChangeOptions();
+        break;
     case CMD_SHOW_PICTURE:
         if (owner_.Context().showPicture) {
             owner_.Context().showPicture(BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)));
         }
-        break;
-    case CMD_SOLAR_SYSTEM_OPTIONS:
-        owner_.ChangeOptions();
         break;
     case CMD_DUPLICATE_WINDOW:
         owner_.Duplicate();

@@ -380,7 +380,6 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
 struct MenuWatch {
     static inline UINT skyState = 0;
     static inline UINT pictureState = 0;
-    static inline UINT infoState = 0;
     static inline std::wstring firstItem;
     static inline bool seen = false;
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -391,7 +390,6 @@ struct MenuWatch {
         seen = menu != nullptr;
         skyState = GetMenuState(menu, CMD_SHOW_SKY, MF_BYCOMMAND);
         pictureState = GetMenuState(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND);
-        infoState = GetMenuState(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND);
         wchar_t text[128] = {};
         GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
         firstItem = text;
@@ -423,7 +421,6 @@ TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) 
         EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
         EXPECT_EQ(MenuWatch::firstItem, c.item);
         EXPECT_FALSE(MenuWatch::pictureState & MF_GRAYED);
-        EXPECT_TRUE(MenuWatch::infoState & MF_GRAYED);  // no Object Info tool yet
     }
     // "&Picture" for the last menu's body shows Jupiter's picture.
     SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SHOW_PICTURE, 0);
