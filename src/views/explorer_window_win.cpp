@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <type_traits>
+
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
 #include "app/settings_records.h"
@@ -17,11 +19,9 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT_PTR kWheelTimer = 1;
 // Posted on activation: the keyboard goes to the kind's panel once the MDI
 // client has finished activating (it gives the focus to the child itself).
 constexpr UINT kFocusPanelMessage = WM_APP + 32;
-constexpr UINT kWheelBurstMilliseconds = 1000;
 constexpr RecordKeyNames kExplorerModelNames{TXT("Time and location")};
 
 bool IsSaturn(const ExplorerKindTraits& traits) { return traits.kind == kSaturnExplorerWindow; }
@@ -379,11 +379,9 @@ ExplorerWindow::ExplorerWindow(ChildWindowHost& host, ExplorerDocument& document
                                const ExplorerWindowContext& context)
     : MdiChildWindow(host, document), ExplorerView(traits, document), document_(document), context_(context) {
     GetCommandHistory().performed = [this](int flag) { OnStepPerformed(flag); };
-    document_.Views().Insert(static_cast<NotificationObserver*>(this));
 }
 
 ExplorerWindow::~ExplorerWindow() {
-    document_.Views().Forget(static_cast<NotificationObserver*>(this));
     GetCommandHistory().performed = nullptr;
     display_.reset();
 }
@@ -393,20 +391,9 @@ ExplorerActions& ExplorerWindow::Actions() const {
 }
 
 bool ExplorerWindow::RegisterClasses(HINSTANCE instance, const ExplorerKindTraits& traits) {
-    const wchar_t* name = ExplorerWindowClass(traits);
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance, name, &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = MdiChildWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IsSaturn(traits) ? ICO_SATURN : ICO_JUPITER));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        wc.lpszClassName = name;
-        if (!RegisterClassW(&wc)) return false;
-    }
-    return ExplorerDisplay::RegisterDisplayClass(instance, ExplorerDisplayClass(traits));
+    return RegisterMdiChildClass(instance, ExplorerWindowClass(traits), IsSaturn(traits) ? ICO_SATURN : ICO_JUPITER,
+                                 CS_HREDRAW | CS_VREDRAW) &&
+           ExplorerDisplay::RegisterDisplayClass(instance, ExplorerDisplayClass(traits));
 }
 
 void ExplorerWindow::UnregisterClasses(HINSTANCE instance, const ExplorerKindTraits& traits) {
@@ -414,16 +401,29 @@ void ExplorerWindow::UnregisterClasses(HINSTANCE instance, const ExplorerKindTra
     UnregisterClassW(ExplorerWindowClass(traits), instance);
 }
 
-bool ExplorerWindow::CreateExplorerWindow(const ExplorerViewRecord& record, const WindowGeometry& geometry,
-                                          ChildShowMode mode) {
-    ApplyRecord(record);
+bool ExplorerWindow::CreateFromRecord(const State& state, ChildShowMode mode) {
+    ApplyRecord(state.view);
     if (!RegisterClasses(context_.instance, Traits())) return false;
-    if (!Create(ExplorerWindowClass(Traits()), context_.instance, geometry, mode)) return false;
+    if (!Create(ExplorerWindowClass(Traits()), context_.instance, state.geometry, mode)) return false;
     display_ = std::make_unique<ExplorerDisplay>(*this);
     if (!display_->Create(Handle())) return false;
     LayOutDisplay();
     SetChildTitle();
     return true;
+}
+
+ExplorerWindow::State ExplorerWindow::CaptureState() const {
+    State state;
+    if (Handle()) CaptureGeometry(Handle(), state.geometry);
+    state.geometry.fieldMask = kGeometryAll;
+    state.view = CaptureRecord();
+    return state;
+}
+
+void ExplorerWindow::ApplyRecord(const State& state, bool refresh) {
+    ApplyRecord(state.view);
+    if (Handle()) ApplyGeometry(state.geometry, Handle());
+    if (refresh) UpdateView();
 }
 
 void ExplorerWindow::LayOutDisplay() {
@@ -473,29 +473,11 @@ void ExplorerWindow::OnMouseWheelSteps(int steps, bool backward) {
     if (steps <= 0) return;
     const int before = GetZoomLevel();
     // Towards the user zooms out, to the outer moons.
-    Actions().ZoomStep(*this, steps, backward, wheelBurst_);
-    if (!wheelBurst_ && GetZoomLevel() != before && Handle()) {
-        wheelBurst_ = true;
-        SetTimer(Handle(), kWheelTimer, kWheelBurstMilliseconds, nullptr);
-    }
+    Actions().ZoomStep(*this, steps, backward, wheelBurst_.Active());
+    wheelBurst_.Notched(Handle(), GetZoomLevel() != before);
 }
 
-bool ExplorerWindow::Duplicate() {
-    const ExplorerViewRecord record = CaptureRecord();
-    WindowGeometry geometry{};
-    if (Handle()) CaptureGeometry(Handle(), geometry);
-    auto* copy = dynamic_cast<ExplorerWindow*>(context_.children.NewWindow(Traits().kind, this));
-    if (!copy) return false;
-    // The copy keeps its own cascade place and takes this window's show state.
-    WindowGeometry placed{};
-    CaptureGeometry(copy->Handle(), placed);
-    placed.maximized = geometry.maximized;
-    placed.minimized = geometry.minimized;
-    copy->ApplyRecord(record);
-    ApplyGeometry(placed, copy->Handle());
-    copy->UpdateView();
-    return true;
-}
+bool ExplorerWindow::Duplicate() { return DuplicateWindow(*this, context_.children, Traits().kind) != nullptr; }
 
 void ExplorerWindow::ChangeOptions() {
     ApplicationDialogStates& places = context_.app.DialogStates();
@@ -524,12 +506,13 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         LayOutDisplay();
         break;
     case WM_TIMER:
-        if (wParam == kWheelTimer) {
-            wheelBurst_ = false;
-            KillTimer(Handle(), kWheelTimer);
-            return 0;
-        }
+        if (wheelBurst_.OnTimer(Handle(), wParam)) return 0;
         break;
+    case WM_KEYDOWN:
+        // Tab takes the keys into the panel (its Escape brings them back).
+        if (wParam != VK_TAB) break;
+        PostMessageW(Handle(), kFocusPanelMessage, 0, 0);
+        return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
         if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
@@ -568,184 +551,115 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 namespace {
 
-class ExplorerWindowKind;
-
-ExplorerOptions OptionsOfRecord(const ExplorerViewRecord& record, int moonCount) {
+ExplorerOptions OptionsOfState(const ExplorerWindowState& state, int moonCount) {
     ExplorerOptions options;
-    options.showOrbits = record.options.showOrbits != 0;
-    options.showNames = record.options.showNames != 0;
-    options.swapNorthSouth = record.options.swapNorthSouth != 0;
-    options.swapEastWest = record.options.swapEastWest != 0;
-    options.zoomPosition = record.zoomLevel;
-    options.selectedSatellite = record.selectedMoon;
-    options.tilt = record.tiltAngle;
-    for (int k = 0; k < moonCount; ++k) options.satellitesShown.push_back(((record.visibility >> k) & 1u) != 0);
+    options.geometry = state.geometry;
+    const ExplorerViewRecord& view = state.view;
+    options.showOrbits = view.options.showOrbits != 0;
+    options.showNames = view.options.showNames != 0;
+    options.swapNorthSouth = view.options.swapNorthSouth != 0;
+    options.swapEastWest = view.options.swapEastWest != 0;
+    options.zoomPosition = view.zoomLevel;
+    options.selectedSatellite = view.selectedMoon;
+    options.tilt = view.tiltAngle;
+    for (int k = 0; k < moonCount; ++k) options.satellitesShown.push_back(((view.visibility >> k) & 1u) != 0);
     return options;
 }
 
-ExplorerViewRecord RecordOfOptions(const ExplorerOptions& options) {
-    ExplorerViewRecord record;
-    record.options.showOrbits = options.showOrbits ? 1 : 0;
-    record.options.showNames = options.showNames ? 1 : 0;
-    record.options.swapNorthSouth = options.swapNorthSouth ? 1 : 0;
-    record.options.swapEastWest = options.swapEastWest ? 1 : 0;
-    record.zoomLevel = options.zoomPosition;
-    record.selectedMoon = options.selectedSatellite;
-    record.tiltAngle = options.tilt;
-    record.visibility = 0;
+void StateOfOptions(const ExplorerOptions& options, ExplorerWindowState& state) {
+    state.geometry = options.geometry;
+    ExplorerViewRecord& view = state.view;
+    view.options.showOrbits = options.showOrbits ? 1 : 0;
+    view.options.showNames = options.showNames ? 1 : 0;
+    view.options.swapNorthSouth = options.swapNorthSouth ? 1 : 0;
+    view.options.swapEastWest = options.swapEastWest ? 1 : 0;
+    view.zoomLevel = options.zoomPosition;
+    view.selectedMoon = options.selectedSatellite;
+    view.tiltAngle = options.tilt;
+    view.visibility = 0;
     for (std::size_t k = 0; k < options.satellitesShown.size() && k < 32; ++k) {
-        if (options.satellitesShown[k]) record.visibility |= 1u << k;
+        if (options.satellitesShown[k]) view.visibility |= 1u << k;
     }
-    return record;
 }
 
-class ExplorerSessionState final : public WindowKindState {
+template <class W, class D>
+class ExplorerWindowKind final : public SharedDocumentKind<W, D> {
+    using Base = SharedDocumentKind<W, D>;
+
 public:
-    explicit ExplorerSessionState(ExplorerWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter& writer) override;
-    void LoadPanel(SettingsTree& tree) override;
-    int DocumentCount() const override { return 1; }
-    int WindowCount(int document) const override;
-    bool SaveModel(int document, SettingsTreeWriter& writer) override;
-    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
-    int LoadModel(SettingsTree& tree) override;
-    bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int) override {}
-
-private:
-    ExplorerWindowKind& kind_;
-};
-
-std::unique_ptr<ExplorerDocument> MakeDocument(const ExplorerKindTraits& traits, Application& app) {
-    if (IsSaturn(traits)) return std::make_unique<SaturnExplorerDocument>(app.GetNotificationHub(), app.Current());
-    return std::make_unique<JupiterExplorerDocument>(app.GetNotificationHub(), app.Current());
-}
-
-class ExplorerWindowKind final : public ChildWindowKind {
-public:
-    ExplorerWindowKind(const ExplorerKindTraits& traits, const ExplorerWindowContext& context)
-        : traits_(traits), context_(context), document_(MakeDocument(traits, context.app)), session_(*this) {
+    explicit ExplorerWindowKind(const ExplorerWindowContext& context)
+        : Base(Traits().kind, context.children, kExplorerModelNames),
+          context_(context),
+          document_(context.app.GetNotificationHub(), context.app.Current()) {
         // Without its panel the windows still work; the pane stays empty.
-        if (context_.panelPane) {
-            Application& app = context_.app;
-            panel_ = std::make_unique<ExplorerControlPanel>(
-                IsSaturn(traits) ? app.GetSaturnExplorerActions() : app.GetJupiterExplorerActions(), *document_,
-                [&app] { return app.Current().GetTimeAndLocation().dateTime; });
-            if (panel_->Create(context_.instance, context_.panelPane, context_.dialogs)) {
-                ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
-                context_.panel = panel_.get();
-            } else {
-                panel_.reset();
-            }
+        if (!context_.panelPane) return;
+        Application& app = context_.app;
+        panel_ = std::make_unique<ExplorerControlPanel>(
+            IsSaturn(Traits()) ? app.GetSaturnExplorerActions() : app.GetJupiterExplorerActions(), document_,
+            [&app] { return app.Current().GetTimeAndLocation().dateTime; });
+        if (panel_->Create(context_.instance, context_.panelPane, context_.dialogs)) {
+            ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
+            context_.panel = panel_.get();
+        } else {
+            panel_.reset();
         }
     }
     ~ExplorerWindowKind() override { panel_.reset(); }
 
-    int Kind() const override { return traits_.kind; }
-    WindowDocument* SharedDocument() override { return document_.get(); }
-    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument&, const WindowGeometry& geometry,
-                                               ChildShowMode mode, const MdiChildWindow* model) override {
-        auto window = std::make_unique<ExplorerWindow>(host, *document_, traits_, context_);
-        const auto* source = dynamic_cast<const ExplorerWindow*>(model);
-        const ExplorerViewRecord record = source ? source->CaptureRecord() : NewExplorerViewRecord(traits_);
-        if (!window->CreateExplorerWindow(record, geometry, mode)) return nullptr;
-        return window;
+    static const ExplorerKindTraits& Traits() {
+        return std::is_same_v<D, SaturnExplorerDocument> ? SaturnExplorerTraits() : JupiterExplorerTraits();
     }
-    WindowKindState* SessionState() override { return &session_; }
+    D& Document() override { return document_; }
+    const D& Document() const override { return document_; }
     ControlPanel* Panel() override { return panel_.get(); }
-    ExplorerControlPanel* PanelObject() noexcept { return panel_.get(); }
-    void RefreshSharedDocument() override { document_->OnNotify(kEventDateTimeChanged, 0, nullptr); }
-    void UnregisterClasses() override { ExplorerWindow::UnregisterClasses(context_.instance, traits_); }
+    void UnregisterClasses() override { ExplorerWindow::UnregisterClasses(context_.instance, Traits()); }
 
-    const ExplorerKindTraits& Traits() const noexcept { return traits_; }
-    ExplorerDocument& Document() noexcept { return *document_; }
-    ChildWindows& Children() const noexcept { return context_.children; }
-    std::vector<ExplorerWindow*> Windows() const {
-        std::vector<ExplorerWindow*> windows;
-        for (RegisteredWindow* open : context_.children.Registry().WindowsOf(*document_)) {
-            if (auto* explorer = dynamic_cast<ExplorerWindow*>(open)) windows.push_back(explorer);
-        }
-        return windows;
+    bool SavePanel(SettingsTreeWriter& writer) override {
+        return !panel_ || SavePanelOptions(PanelKindOf(), panel_->ReadSettings(), writer);
     }
+    void LoadPanel(SettingsTree& tree) override {
+        PanelSettings settings;
+        if (panel_ && LoadPanelOptions(PanelKindOf(), settings, tree)) panel_->ApplySettings(settings);
+    }
+
+protected:
+    std::unique_ptr<W> NewWindowObject(ChildWindowHost& host) override {
+        return std::make_unique<W>(host, document_, context_);
+    }
+    bool SaveWindowRecord(const ExplorerWindowState& state, SettingsTreeWriter& writer) override {
+        return SaveExplorerOptions(OptionsOfState(state, Traits().moonCount), writer);
+    }
+    void LoadWindowRecord(ExplorerWindowState& state, SettingsTree& tree) override {
+        ExplorerOptions options = IsSaturn(Traits()) ? SaturnOptionsInit() : JupiterOptionsInit();
+        if (IsSaturn(Traits())) {
+            LoadSaturnOptions(options, tree);
+        } else {
+            LoadJupiterOptions(options, tree);
+        }
+        StateOfOptions(options, state);
+    }
+    void RestoreMoment(const TimeAndPlace& moment) override { document_.SetDateTime(moment.dateTime); }
 
 private:
-    const ExplorerKindTraits& traits_;
+    static PanelKind PanelKindOf() { return IsSaturn(Traits()) ? PanelKind::Saturn : PanelKind::Jupiter; }
+
     ExplorerWindowContext context_;
-    std::unique_ptr<ExplorerDocument> document_;
-    ExplorerSessionState session_;
+    D document_;
     std::unique_ptr<ExplorerControlPanel> panel_;
 };
-
-PanelKind PanelKindOf(const ExplorerKindTraits& traits) {
-    return IsSaturn(traits) ? PanelKind::Saturn : PanelKind::Jupiter;
-}
-
-bool ExplorerSessionState::SavePanel(SettingsTreeWriter& writer) {
-    ExplorerControlPanel* panel = kind_.PanelObject();
-    if (!panel) return true;
-    return SavePanelOptions(PanelKindOf(kind_.Traits()), panel->ReadSettings(), writer);
-}
-
-void ExplorerSessionState::LoadPanel(SettingsTree& tree) {
-    ExplorerControlPanel* panel = kind_.PanelObject();
-    PanelSettings settings;
-    if (panel && LoadPanelOptions(PanelKindOf(kind_.Traits()), settings, tree)) panel->ApplySettings(settings);
-}
-
-int ExplorerSessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
-
-bool ExplorerSessionState::SaveModel(int, SettingsTreeWriter& writer) {
-    return SaveTimeAndPlace(kExplorerModelNames, kind_.Document().GetTimeAndPlace(), writer);
-}
-
-bool ExplorerSessionState::SaveWindow(int, int window, SettingsTreeWriter& writer) {
-    const std::vector<ExplorerWindow*> windows = kind_.Windows();
-    if (window < 0 || window >= static_cast<int>(windows.size())) return false;
-    ExplorerWindow& explorer = *windows[static_cast<std::size_t>(window)];
-    ExplorerOptions options = OptionsOfRecord(explorer.CaptureRecord(), kind_.Traits().moonCount);
-    if (explorer.Handle()) CaptureGeometry(explorer.Handle(), options.geometry);
-    options.geometry.fieldMask = kGeometryAll;
-    return SaveExplorerOptions(options, writer);
-}
-
-int ExplorerSessionState::LoadModel(SettingsTree& tree) {
-    TimeAndPlace moment = kind_.Document().GetTimeAndPlace();
-    if (LoadTimeAndPlace(kExplorerModelNames, tree, moment)) kind_.Document().SetDateTime(moment.dateTime);
-    return 0;
-}
-
-bool ExplorerSessionState::LoadWindow(int, SettingsTree& tree) {
-    const bool saturn = IsSaturn(kind_.Traits());
-    ExplorerOptions options = saturn ? SaturnOptionsInit() : JupiterOptionsInit();
-    if (saturn) {
-        LoadSaturnOptions(options, tree);
-    } else {
-        LoadJupiterOptions(options, tree);
-    }
-    WindowGeometry geometry = options.geometry;
-    if (!(geometry.fieldMask & kGeometrySize) || geometry.width <= 0 || geometry.height <= 0) {
-        const POINT at = kind_.Children().Cascade().Current();
-        geometry = WindowGeometry{kGeometryAll, at.x, at.y, kNewChildSize, kNewChildSize, false, false};
-    }
-    auto* explorer = dynamic_cast<ExplorerWindow*>(
-        kind_.Children().RestoreWindow(kind_.Traits().kind, kind_.Document(), geometry));
-    if (!explorer) return false;
-    // Placeholders and values out of range take the new window's.
-    explorer->ApplyRecord(RecordOfOptions(options));
-    explorer->UpdateView();
-    return true;
-}
 
 }  // namespace
 
 std::unique_ptr<ChildWindowKind> MakeExplorerWindowKind(const ExplorerKindTraits& traits,
                                                         const ExplorerWindowContext& context) {
-    return std::make_unique<ExplorerWindowKind>(traits, context);
+    if (IsSaturn(traits)) {
+        return std::make_unique<ExplorerWindowKind<SaturnExplorerWindow, SaturnExplorerDocument>>(context);
+    }
+    return std::make_unique<ExplorerWindowKind<JupiterExplorerWindow, JupiterExplorerDocument>>(context);
 }
 
 ExplorerDocument* ExplorerKindDocument(ChildWindowKind& kind) {
-    auto* explorer = dynamic_cast<ExplorerWindowKind*>(&kind);
-    return explorer ? &explorer->Document() : nullptr;
+    return dynamic_cast<ExplorerDocument*>(kind.SharedDocument());
 }
 
 }  // namespace corvinata

@@ -19,6 +19,7 @@
 #include "views/explorer_panel_win.h"
 #include "views/explorer_render.h"
 #include "views/explorer_textures_win.h"
+#include "views/shared_document_kind_win.h"
 #include "views/sky_render_gl_win.h"
 
 namespace corvinata {
@@ -116,16 +117,28 @@ private:
     int menuMoon_ = -1;
 };
 
-class ExplorerWindow final : public MdiChildWindow, public ExplorerView, public PanelWindow,
-                             private NotificationObserver {
+// A window's view and placement, as saved and as a new window starts.
+struct ExplorerWindowState {
+    WindowGeometry geometry;
+    ExplorerViewRecord view;
+};
+
+class ExplorerWindow : public MdiChildWindow, public ExplorerView, public PanelWindow,
+                       private NotificationObserver {
 public:
+    using State = ExplorerWindowState;
+
     ExplorerWindow(ChildWindowHost& host, ExplorerDocument& document, const ExplorerKindTraits& traits,
                    const ExplorerWindowContext& context);
     ~ExplorerWindow() override;
 
-    // The MDI child and its display with the record's view at `geometry`.
-    bool CreateExplorerWindow(const ExplorerViewRecord& record, const WindowGeometry& geometry,
-                              ChildShowMode mode);
+    // The MDI child and its display with the record's view and placement.
+    bool CreateFromRecord(const State& state, ChildShowMode mode);
+    State CaptureState() const;
+    // The record's view (placeholders and values out of range take the new
+    // window's) and, once the MDI child exists, its placement.
+    void ApplyRecord(const State& state, bool refresh);
+    using ExplorerView::ApplyRecord;
     // Caption, orbit cache, the display repainted at once, and the panel
     // when it shows this window.
     void UpdateView(bool panel = true);
@@ -135,7 +148,7 @@ public:
     ExplorerActions& Actions() const;
     const ExplorerWindowContext& Context() const noexcept { return context_; }
     bool NightVision() const { return context_.nightVision && context_.nightVision(); }
-    bool WheelBurstOpen() const noexcept { return wheelBurst_; }
+    bool WheelBurstOpen() const noexcept { return wheelBurst_.Active(); }
     // The options dialog; on OK one step when something changed.
     void ChangeOptions();
     // The context menu of the selection (Shift+F10, the menu key).
@@ -170,10 +183,22 @@ private:
     void OnStepPerformed(int flag);
 
     ExplorerDocument& document_;
+    DocumentViewLink viewLink_{document_, *this};
     ExplorerWindowContext context_;
-    bool wheelBurst_ = false;
+    WheelBurst wheelBurst_;
     std::unique_ptr<ExplorerDisplay> display_;
 };
+
+// The window of one kind: what the shared kind helper asks of the class.
+template <const ExplorerKindTraits& (*KindTraits)() noexcept>
+class ExplorerWindowOf final : public ExplorerWindow {
+public:
+    ExplorerWindowOf(ChildWindowHost& host, ExplorerDocument& document, const ExplorerWindowContext& context)
+        : ExplorerWindow(host, document, KindTraits(), context) {}
+    static State NewWindowState() { return State{WindowGeometry{}, NewExplorerViewRecord(KindTraits())}; }
+};
+using JupiterExplorerWindow = ExplorerWindowOf<JupiterExplorerTraits>;
+using SaturnExplorerWindow = ExplorerWindowOf<SaturnExplorerTraits>;
 
 // The moons of the document as the theories give them.
 MoonPositions ExplorerDocumentMoons(const ExplorerDocument& document);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "../frame/typed_keys.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
@@ -466,40 +467,7 @@ TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {
 class ExplorerKeyboardTest : public ExplorerWindowTest {
 protected:
     void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
-        std::vector<INPUT> inputs;
-        for (const auto& chord : chords) {
-            for (WORD key : chord) inputs.push_back(Input(key, 0));
-            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
-                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
-            }
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-    void RunLoop() {
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
-            MSG msg;
-            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(5);
-                continue;
-            }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        DestroyAcceleratorTable(accelerators);
-    }
-    static INPUT Input(WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        return input;
+        test::TypedKeys(*frame_, modeless_).Keys(chords);
     }
 };
 
