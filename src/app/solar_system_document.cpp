@@ -33,7 +33,8 @@ void SolarSystemDocument::OnNotify(std::int32_t event, std::uint32_t flags, void
             break;
         }
         case kEventAppearanceChanged:
-            if (flags & kAppearanceTextFlags) DocumentNotifyViews(nullptr);
+            // Names change with the texts; every colour with night vision.
+            if (flags & (kAppearanceTextFlags | kNightVisionSwitched)) DocumentNotifyViews(nullptr);
             break;
         default:
             break;

@@ -16,6 +16,7 @@
 #include "frame/child_windows.h"
 #include "frame/control_panel.h"
 #include "frame/mdi_child_window.h"
+#include "views/shared_document_kind_win.h"
 #include "views/sky_render.h"
 
 namespace corvinata {
@@ -60,12 +61,14 @@ class SkyWindow final : public MdiChildWindow,
                         public PanelWindow,
                         private NotificationObserver {
 public:
+    using State = SkyWindowState;
+
     SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context);
     ~SkyWindow() override;
 
     // The MDI child and its display, with the view of `state` (brought into
     // range first).
-    bool CreateSkyWindow(const SkyWindowState& state, ChildShowMode mode);
+    bool CreateFromRecord(const SkyWindowState& state, ChildShowMode mode);
 
     // The view as the settings, the layouts and a duplicate keep it.
     SkyWindowState CaptureState() const;
@@ -153,10 +156,10 @@ protected:
 
 private:
     void Update(void* value) override;
-    void EndWheelBurst();
 
     SkyDocument& document_;
     SkyWindowContext context_;
+    DocumentViewLink viewLink_{document_, *this};
     ViewDirection direction_;
     int fieldOfView_ = 60;
     SkyOptions options_;
@@ -165,7 +168,7 @@ private:
     bool timeFlag_ = false;
     bool tracking_ = false;
     SkyPosition lookTarget_{kNotComputedAngle, kNotComputedAngle, 4};
-    bool wheelBurst_ = false;
+    WheelBurst wheelBurst_;
     bool highlight_ = false;
     std::unique_ptr<SkyDisplay> display_;
 };

@@ -49,11 +49,13 @@ void CALLBACK CancelOpenFileDialog(HWND, UINT, UINT_PTR id, DWORD) {
     PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
 }
 
+// The lessons are shipped beside the test program as beside the program.
+PathName ProgramFolder() { return GetProgramDirectory(GetModuleHandleW(nullptr)); }
+
 class EducatorTest : public test::FrameTest {
 protected:
     EducatorTest() {
-        programDirectory_ = GetProgramDirectory(GetModuleHandleW(nullptr));
-        StartAsProgram();
+        StartAsProgram(ProgramFolder());
     }
     ~EducatorTest() override {
         if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
@@ -299,7 +301,7 @@ TEST_F(RunLessonTest, TheWelcomeDialogsFirstChoiceRunsTheQuickTour) {
     SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
     DrainQuit();
     RemoveSettings();  // a first start again
-    PrepareAsProgram();
+    PrepareAsProgram(ProgramFolder());
     frame_->SetOfferWelcome(true);
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, &AcceptWelcome);
     SendMessageW(frame_->Window(), kStartupMessage, 0, 0);

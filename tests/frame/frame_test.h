@@ -44,11 +44,13 @@ protected:
             if (message.message != WM_QUIT) DispatchMessageW(&message);
         }
     }
-    FrameWindow& Start(bool runStartup = true) {
+    // `programDirectory`: where the program's own files are (the shipped
+    // picture packs); none by default.
+    FrameWindow& Start(bool runStartup = true, const PathName& programDirectory = PathName()) {
         frame_.reset();
         controls_.reset();
         app_.reset();
-        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), programDirectory_);
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), programDirectory);
         EXPECT_TRUE(StartApplication(*app_));
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);
@@ -64,14 +66,14 @@ protected:
     }
     // The frame as the program starts it: the custom controls, the window
     // kinds, then the start-up message.
-    FrameWindow& StartAsProgram() {
-        PrepareAsProgram();
+    FrameWindow& StartAsProgram(const PathName& programDirectory = PathName()) {
+        PrepareAsProgram(programDirectory);
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         return *frame_;
     }
     // All of that but the start-up message.
-    void PrepareAsProgram() {
-        Start(false);
+    void PrepareAsProgram(const PathName& programDirectory = PathName()) {
+        Start(false, programDirectory);
         UseCustomControls();
         programFonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *programFonts_);
@@ -79,9 +81,6 @@ protected:
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
-    // The program's folder as the application sees it (none unless a test
-    // reads files shipped beside the program).
-    PathName programDirectory_;
     std::unique_ptr<Application> app_;
     ModelessDialogList modeless_;
     std::unique_ptr<CustomControlsSession> controls_;
