@@ -28,6 +28,7 @@
 namespace corvinata {
 
 class ReportKindSetup;
+struct ObjectInfoWindowParams;
 
 // Windows that take their keys through IsDialogMessage in the message loop.
 using ModelessDialogList = std::vector<HWND>;
@@ -149,6 +150,7 @@ private:
     void SaveSession();
     void SaveNightVision();
     void CreateTools();
+    ObjectInfoWindowParams ObjectInfoParams();
     void DestroyFrameWindows();
 
     Application& app_;
