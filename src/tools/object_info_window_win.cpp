@@ -53,6 +53,28 @@ void PlaceAfterText(HWND page, int before, int control) {
     SetWindowPos(right, nullptr, l.left + TextWidth(left), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT RectIn(HWND page, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A value field of the row that would cover the text of `control` starts
+// where that text ends (values are right-aligned, so they stay in place).
+void UncoverText(HWND page, int control) {
+    HWND text = GetDlgItem(page, control);
+    if (!text) return;
+    const RECT t = RectIn(page, text);
+    const int end = t.left + TextWidth(text) + 2;
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child == text) continue;
+        const RECT c = RectIn(page, child);
+        if (c.bottom <= t.top || c.top >= t.bottom || c.left <= t.left || c.left >= end || c.right <= end) continue;
+        SetWindowPos(child, nullptr, end, c.top, c.right - end, c.bottom - c.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void SetText(HWND page, int id, const String& text) { SetDlgItemTextW(page, id, text.Text()); }
 
 void FillSelector(HWND page, int id, const Char* (*text)(int), int count, int selected) {
@@ -398,6 +420,7 @@ void ObjectInfoWindow::InitDataPage(HWND page) {
         }
         PlaceAfterText(page, label.before, label.label);
         PlaceAfterText(page, label.label, label.after);
+        UncoverText(page, label.after);
     }
     if (HWND list = GetDlgItem(page, kIdInfoStarList)) {
         SendMessageW(list, LB_SETTABSTOPS, 4, reinterpret_cast<LPARAM>(kStarListTabStops));
