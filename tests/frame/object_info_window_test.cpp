@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "astro/planet_records.h"
 #include "catalog/constellation_catalogue.h"
@@ -15,6 +17,7 @@
 #include "frame/program_fonts.h"
 #include "frame/select_body_dialog.h"
 #include "frame_test.h"
+#include "glyph_pixels.h"
 #include "modal_driver.h"
 #include "resources/object_info_ids.h"
 #include "resources/resource_ids.h"
@@ -25,7 +28,10 @@
 namespace corvinata {
 namespace {
 
+using test::FaceOf;
+using test::HasInk;
 using test::ModalDriver;
+using test::TextPixels;
 using test::Wide;
 
 std::wstring TextOf(HWND window, int id) {
@@ -42,16 +48,6 @@ bool PageShows(HWND page, const std::wstring& text) {
         if (text == shown) return true;
     }
     return false;
-}
-
-std::wstring FaceOf(HWND control) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(dc, LF_FACESIZE, face);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return face;
 }
 
 // The keyboard state that TranslateAccelerator reads, for one key chord.
@@ -216,6 +212,32 @@ TEST_F(ObjectInfoWindowTest, DataPagesShowTheBodysFieldsOrSayThereAreNone) {
     GetWindowRect(label, &placed);
     EXPECT_GT(placed.left, before.left);
     EXPECT_LT(placed.left, before.right);
+}
+
+// The codes only these pages use have glyphs of their own; the codes that
+// nothing explains share one visible placeholder.
+TEST_F(ObjectInfoWindowTest, ThePagesSymbolCodesHaveGlyphsAndUnexplainedCodesAPlaceholder) {
+    ASSERT_TRUE(fonts_.SymbolFontLoaded());
+    Open();
+    Show(GetCatalogueObject(kBodySun, 0), kObjectInfoOrbitalTab);
+    HWND label = GetDlgItem(Page(), kIdInfoFirstSymbolLabel);
+    ASSERT_NE(label, nullptr);
+    const HFONT symbols = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    const HFONT dialog = reinterpret_cast<HFONT>(SendMessageW(Page(), WM_GETFONT, 0, 0));
+    const auto glyph = [&](int entry) { return TextPixels(std::wstring(1, SymbolFontCode(entry)), symbols); };
+    std::set<std::vector<bool>> pictures;
+    // Subscripts 0 and g, varpi, the superscript digits and minus.
+    for (int entry : {62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 76}) {
+        const std::vector<bool> picture = glyph(entry);
+        EXPECT_TRUE(HasInk(picture)) << entry;
+        EXPECT_NE(picture, TextPixels(std::wstring(1, SymbolFontCode(entry)), dialog)) << entry;
+        pictures.insert(picture);
+    }
+    EXPECT_EQ(pictures.size(), 14u);
+    const std::vector<bool> placeholder = glyph(59);  // 0xF0
+    EXPECT_TRUE(HasInk(placeholder));
+    EXPECT_EQ(pictures.count(placeholder), 0u);
+    for (int entry : {60, 61, 75}) EXPECT_EQ(glyph(entry), placeholder) << entry;
 }
 
 TEST_F(ObjectInfoWindowTest, AConstellationGreysWhatItsTypeLacksAndListsItsStars) {
