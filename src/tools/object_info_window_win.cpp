@@ -93,6 +93,10 @@ void NotifyObjectInfoSelection(const CelestialObject* object) {
     if (g_objectInfo && object) g_objectInfo->SetBody(BodyIdentifierFromObject(object), true);
 }
 
+void NotifySelectionChanged(const DateTime& moment) {
+    if (g_objectInfo) g_objectInfo->NotifySelectionChanged(moment);
+}
+
 void SelectObjectForInfo(const BodyIdentifier& body) {
     if (g_objectInfo) g_objectInfo->SelectObjectForInfo(body);
 }

@@ -112,6 +112,8 @@ void SetObjectInfoWindow(ObjectInfoWindow* window) noexcept;
 ObjectInfoWindow* GetObjectInfoWindow() noexcept;
 // A display window's "information" command: shows Object Info for the object.
 void NotifyObjectInfoSelection(const CelestialObject* object);
+// A display window's pick: Object Info's moment becomes the window's.
+void NotifySelectionChanged(const DateTime& moment);
 // Hands the body to Object Info without showing it.
 void SelectObjectForInfo(const BodyIdentifier& body);
 

@@ -314,6 +314,12 @@ TEST_F(ObjectInfoWindowTest, TheApplicationsTimeMovesTheToolsAndABrowseStepOnlyT
     EXPECT_EQ(app_->Current().GetTimeAndLocation().dateTime.day, 4);
     EXPECT_NE(TextOf(window_, 20600), date);
     EXPECT_NE(TextOf(Page(), 20566), place);
+    // A display window's pick brings its own moment, the application's stays.
+    NotifySelectionChanged(DateTime{2031, 7, 8, 9.0, kUniversalTime});
+    DrainQuit();
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.year, 2031);
+    EXPECT_EQ(app_->Current().GetTimeAndLocation().dateTime.year, 2030);
+    EXPECT_EQ(TextOf(window_, 21010), L"UT");
 }
 
 TEST_F(ObjectInfoWindowTest, NothingIsWrittenWhenTheUserChoseNotToStoreChanges) {
