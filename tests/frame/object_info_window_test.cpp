@@ -50,6 +50,18 @@ bool PageShows(HWND page, const std::wstring& text) {
     return false;
 }
 
+std::wstring TreeText(HWND dialog) {
+    HWND tree = GetDlgItem(dialog, kIdBodyTree);
+    wchar_t text[100] = L"";
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = text;
+    item.cchTextMax = 100;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 // The keyboard state that TranslateAccelerator reads, for one key chord.
 class HeldKeys {
 public:
@@ -67,7 +79,10 @@ private:
 
 class ObjectInfoWindowTest : public test::FrameTest {
 protected:
-    ~ObjectInfoWindowTest() override { Close(); }
+    ~ObjectInfoWindowTest() override {
+        Close();
+        DestroyAcceleratorTable(accelerators_);
+    }
     void Open(bool storeOnExit = true) {
         Start(false);
         app_->Options().general.saveOptionsOnExit = storeOnExit;
@@ -358,21 +373,10 @@ TEST_F(ObjectInfoWindowTest, KeyboardJourney) {
             wchar_t caption[60] = {};
             GetWindowTextW(dialog, caption, 60);
             EXPECT_STREQ(caption, L"Select Object for Object Information");
+            // Up from the tree's end to the deep-sky objects.
             d.Focus(kIdBodyTree);
             d.Key(VK_END);
-            for (int i = 0; i < 6 && IsWindowEnabled(GetDlgItem(dialog, IDOK)) == FALSE; ++i) d.Key(VK_UP);
-            for (int i = 0; i < 6; ++i) {
-                HWND tree = GetDlgItem(dialog, kIdBodyTree);
-                wchar_t text[100] = L"";
-                TVITEMW item{};
-                item.mask = TVIF_TEXT;
-                item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-                item.pszText = text;
-                item.cchTextMax = 100;
-                SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-                if (std::wstring(text).find(L"Deep") != std::wstring::npos) break;
-                d.Key(VK_UP);
-            }
+            for (int i = 0; i < 8 && TreeText(dialog).find(L"Deep") == std::wstring::npos; ++i) d.Key(VK_UP);
             d.Key(VK_RETURN);
         },
         [&] { return Press(GetFocus(), WM_SYSCHAR, 's'); });

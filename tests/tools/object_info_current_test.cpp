@@ -72,24 +72,6 @@ TEST(ObjectInfoCurrentPage, EachKindShowsItsOwnFieldsAndTheSelectorsTheyUse) {
     }
 }
 
-TEST(ObjectInfoCurrentPage, TheAxisCaptionsFollowTheCoordinateSystem) {
-    struct Case {
-        int system;
-        const char* first;
-        const char* second;
-    };
-    const Case cases[] = {{0, "Right ascension", "Declination"},
-                          {1, "Longitude", "Latitude"},
-                          {2, "Azimuth", "Altitude"},
-                          {3, "Longitude", "Latitude"}};
-    for (const Case& c : cases) {
-        const ObjectInfoCurrentTexts page =
-            ComputeObjectInfoCurrent(*GetCatalogueObject(kBodySun, 0), Berlin(c.system, 2, 2), {0, 1});
-        EXPECT_EQ(Utf8(page.firstAxis), c.first);
-        EXPECT_EQ(Utf8(page.secondAxis), c.second);
-    }
-}
-
 // Each field is the property calculators' own value for that body, time,
 // place and systems, in the page's text form.
 TEST(ObjectInfoCurrentPage, ValuesAreThePropertyCalculatorsOwn) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "astro/planet_records.h"
@@ -96,31 +95,6 @@ TEST(ObjectInfoDataPages, FieldsAreWrittenWithTheirDecimals) {
     }
 }
 
-TEST(ObjectInfoDataPages, TheTabAndTheBodysKindChooseThePage) {
-    struct Case {
-        int tab;
-        int kind;
-        ObjectInfoPage page;
-    };
-    const Case cases[] = {
-        {0, kBodyStar, ObjectInfoPage::kCurrent},
-        {1, kBodySun, ObjectInfoPage::kPhysicalSun},
-        {2, kBodyPlanet, ObjectInfoPage::kOrbitalPlanet},
-        {1, kBodyStar, ObjectInfoPage::kNoPhysicalData},
-        {2, kBodyStar, ObjectInfoPage::kNoOrbitalData},
-        {1, kBodyConstellation, ObjectInfoPage::kPhysicalConstellation},
-        {2, kBodyConstellation, ObjectInfoPage::kNoOrbitalData},
-        {1, kBodyDeepSky, ObjectInfoPage::kPhysicalDeepSky},
-        {2, kBodyDeepSky, ObjectInfoPage::kNoOrbitalData},
-        {2, kBodySaturnSatellite, ObjectInfoPage::kOrbitalSaturnMoon},
-        {1, kBodyJupiterSatellite, ObjectInfoPage::kPhysicalJupiterMoon},
-        {0, kBodyOther, ObjectInfoPage::kNone},
-        {3, kBodySun, ObjectInfoPage::kNone},
-        {-1, kBodySun, ObjectInfoPage::kNone},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ObjectInfoPageFor(c.tab, c.kind), c.page) << c.tab << " " << c.kind;
-}
-
 TEST(ObjectInfoDataPages, SymbolEntriesAreTheFontsCodes) {
     struct Case {
         int entry;
@@ -131,20 +105,6 @@ TEST(ObjectInfoDataPages, SymbolEntriesAreTheFontsCodes) {
     const Case cases[] = {{0, 0xE5},  {10, 0xEF}, {15, 0xD0}, {26, 0xDB}, {42, 0xBB}, {58, 0xCB}, {62, 0xFE},
                           {63, 0xAF}, {64, 0xFF}, {65, 0xF2}, {74, 0xFB}, {76, 0xFD}, {77, 0},    {-1, 0}};
     for (const Case& c : cases) EXPECT_EQ(static_cast<unsigned>(SymbolFontCode(c.entry)), c.code) << c.entry;
-}
-
-TEST(ObjectInfoDataPages, EveryLabelHasGlyphsAndItsOwnControls) {
-    for (int page = 0; page < kObjectInfoPageCount; ++page) {
-        const ObjectInfoPageContent content =
-            ObjectInfoPageTexts(static_cast<ObjectInfoPage>(page), *GetCatalogueObject(kBodyPlanet, 3), {0, 1});
-        std::set<int> labels;
-        for (const ObjectInfoSymbolLabel& label : content.labels) {
-            EXPECT_FALSE(label.glyphs.IsEmpty()) << page;
-            for (const Char* c = label.glyphs.Text(); *c; ++c) EXPECT_GE(static_cast<unsigned>(*c), 0xAFu) << page;
-            EXPECT_TRUE(labels.insert(label.label).second) << page;
-            EXPECT_NE(label.before, label.after) << page;
-        }
-    }
 }
 
 TEST(ObjectInfoDataPages, TheConstellationListsItsStarsInTabbedLines) {
