@@ -10,9 +10,9 @@ the characters the program shows in it, by their Latin-1 codes: the Sun,
 the Moon and the planets (0xE5 to 0xEF), the capital Greek letters (0xB4 to
 0xCB) and the small ones (0xCC to 0xE4, 0xDD left out), the superscript
 digits 0 to 9 (0xF2 to 0xFB), the superscript minus (0xFD), a subscript 0
-(0xFE), a subscript g (0xAF), varpi (0xFF) and the degree sign (0xB0). The
-codes of the symbol table that nothing explains (0xF0, 0xF1, 0xFC) show a
-visible placeholder box.
+(0xFE), a subscript g (0xAF) and varpi (0xFF). The codes of the symbol
+table that nothing explains (0xB0, 0xF0, 0xF1, 0xFC) show a visible
+placeholder box; the sky writes its degree signs in the display face.
 """
 import math
 import os
@@ -237,10 +237,9 @@ def other_glyphs():
                       width=small)                                                            # subscript g
     g[0xFF] = outline([L((60, 480), (700, 480)), arc(240, 220, 140, 260, 180, 360), L((380, 220), (380, 300)),
                        arc(520, 220, 140, 260, 180, 360), L((660, 220), (660, 440))])         # varpi
-    g[0xB0] = outline([circle(300, 560, 130)], width=small)                                   # degree
     # The placeholder: a box with a cross, plainly not a symbol.
     box = [L((120, 0), (120, 700), (640, 700), (640, 0), (120, 0)), L((120, 0), (640, 700)), L((120, 700), (640, 0))]
-    for code in (0xF0, 0xF1, 0xFC):
+    for code in (0xB0, 0xF0, 0xF1, 0xFC):
         g[code] = outline(box, width=small)
     return g
 

@@ -48,7 +48,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_VIEW_RELATED_TASKS, N::Nothing},
     {CMD_VIEW_WINDOW_MANAGER, N::Nothing},
     {CMD_VIEW_STATUS_LINE, N::Nothing},
-    {CMD_OBJECT_INFO, N::Unavailable},
+    {CMD_OBJECT_INFO, N::Nothing},
     {CMD_EVENT_FORECAST, N::Nothing},
     {CMD_EVENT_FINDER, N::Nothing},
     {CMD_CALCULATOR, N::Nothing},

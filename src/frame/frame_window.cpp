@@ -24,6 +24,8 @@
 #include "tools/calculator_window_win.h"
 #include "tools/educator_win.h"
 #include "tools/symbol_table_window_win.h"
+#include "tools/object_info_window_win.h"
+#include "frame/select_body_dialog.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
@@ -951,6 +953,7 @@ void FrameWindow::CreateTools() {
     symbols.modeless = &modeless_;
     symbols.command = CMD_SYMBOLS;
     tools_.Add(std::make_unique<SymbolTableWindow>(std::move(symbols)));
+    tools_.Add(std::make_unique<ObjectInfoWindow>(ObjectInfoParams()));
     CalculatorWindowParams calculator;
     calculator.instance = instance_;
     calculator.storage = &app_.GetStorage();
@@ -995,6 +998,25 @@ void FrameWindow::CreateTools() {
     forecast.command = CMD_EVENT_FORECAST;
     tools_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     tools_.CreateAll(window_);
+}
+
+ObjectInfoWindowParams FrameWindow::ObjectInfoParams() {
+    ObjectInfoWindowParams info;
+    info.instance = instance_;
+    info.storage = &app_.GetStorage();
+    info.settingsRoot = app_.Keys().Root();
+    info.storeOnExit = [this] { return app_.Options().general.saveOptionsOnExit; };
+    info.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    info.hub = &app_.GetNotificationHub();
+    info.modeless = &modeless_;
+    info.selectBody = [this](HWND owner, const wchar_t* title, BodyIdentifier& selection) {
+        SelectBodyDialogParams params;
+        params.placement = &app_.DialogStates().selectBody.geometry;
+        params.selection = selection;
+        return ShowSelectBodyDialog(owner, params, title, true, true, selection);
+    };
+    info.command = CMD_OBJECT_INFO;
+    return info;
 }
 
 void FrameWindow::SaveSession() {

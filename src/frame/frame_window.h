@@ -31,6 +31,7 @@ class ApplicationScriptHost;
 class FrameScriptHost;
 
 class ReportKindSetup;
+struct ObjectInfoWindowParams;
 
 // Windows that take their keys through IsDialogMessage in the message loop.
 using ModelessDialogList = std::vector<HWND>;
@@ -159,6 +160,7 @@ private:
     void SaveNightVision();
     void CreateTools();
     void RunEducator();
+    ObjectInfoWindowParams ObjectInfoParams();
     void DestroyFrameWindows();
 
     Application& app_;

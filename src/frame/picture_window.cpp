@@ -7,6 +7,7 @@
 #include "app/window_settings.h"
 #include "frame/picture_dialogs.h"
 #include "resources/resource_ids.h"
+#include "tools/object_info_window_win.h"
 
 namespace corvinata {
 
@@ -150,6 +151,7 @@ void PictureWindow::OnCommand(int id) {
         }
         break;
     }
+    case CMD_SHOW_OBJECT_INFO: NotifyObjectInfoSelection(body.object); break;
     case CMD_PICTURE_OPTIONS: ChangePictureOptions(); break;
     case CMD_DUPLICATE_WINDOW: Duplicate(); break;
     default: break;

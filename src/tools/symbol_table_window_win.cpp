@@ -25,17 +25,15 @@ void SetGlyph(HWND page, int id, Char glyph, HFONT font) {
     SetWindowTextW(control, text);
 }
 
-// The face the program adds from its resources at start-up, 8 points on
-// the screen as its other symbol text.
-HFONT CreateSymbolFace() {
+}  // namespace
+
+HFONT CreateToolSymbolFont() {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, kSymbolFontFace);
 }
-
-}  // namespace
 
 SymbolTableWindow::SymbolTableWindow(SymbolTableWindowParams params) : params_(std::move(params)) {}
 
@@ -50,7 +48,7 @@ void SymbolTableWindow::Create(HWND frame) {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         state_ = LoadSymbolTableState(tree);
     }
-    if (!symbolFont_) symbolFont_ = CreateSymbolFace();
+    if (!symbolFont_) symbolFont_ = CreateToolSymbolFont();
     window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_SYMBOLTABLE", frame, DialogProc,
                                  reinterpret_cast<LPARAM>(this));
     if (!window_) return;

@@ -15,6 +15,10 @@
 
 namespace corvinata {
 
+// The face the program adds from its resources at start-up, 8 points on
+// the screen as its other symbol text; the caller deletes it.
+HFONT CreateToolSymbolFont();
+
 struct SymbolTableWindowParams {
     HINSTANCE instance = nullptr;
     StorageService* storage = nullptr;

@@ -11,6 +11,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/star_catalogue.h"
 #include "resources/resource_ids.h"
+#include "tools/object_info_window_win.h"
 #include "views/sky_grids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -350,6 +351,12 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     }
     for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_GRAYED);
+    if (GetObjectInfoWindow()) {
+        for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_ENABLED);
+        EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_ENABLED);
+        if (BodyConstellation(object, owner_.GetSkyDocument()))
+            EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO_SECOND, MF_BYCOMMAND | MF_ENABLED);
+    }
     if (SolarSystemWindowCanShow(object) && owner_.Context().children.HasKind(kSolarSystemWindow)) {
         EnableMenuItem(menu, 0, MF_BYPOSITION | MF_ENABLED);
         EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM, MF_BYCOMMAND | MF_ENABLED);
@@ -374,6 +381,16 @@ void SkyDisplay::OnCommand(int id) {
                                         owner_.GetSkyDocument().GetTimeAndPlace().dateTime);
         }
         break;
+    case CMD_SHOW_OBJECT_INFO:
+    case CMD_SHOW_OBJECT_INFO_SECOND: {
+        const SkyDocument& document = owner_.GetSkyDocument();
+        const CelestialObject* body =
+            id == CMD_SHOW_OBJECT_INFO ? menuObject_ : BodyConstellation(menuObject_, document);
+        if (!body) break;
+        NotifySelectionChanged(document.GetTimeAndPlace().dateTime);
+        NotifyObjectInfoSelection(body);
+        break;
+    }
     case CMD_FIND_OBJECT:
         owner_.FindObject();
         break;

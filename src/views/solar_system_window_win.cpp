@@ -8,6 +8,7 @@
 #include "app/solar_system_computer.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
+#include "tools/object_info_window_win.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_gdi_win.h"
 #include "views/solar_options_dialog_win.h"
@@ -250,6 +251,8 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     if (body.type == kPlanEarth) EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
     // Windows and tools the program does not offer yet stay gray.
     for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
+    if (GetObjectInfoWindow() && ObjectOfPlanBody(body))
+        EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_ENABLED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
     // With Picture windows in the program the body's picture can be shown.
@@ -267,6 +270,12 @@ void SolarSystemDisplay::OnCommand(int id) {
                             BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)), &moment);
         break;
     }
+    case CMD_SHOW_OBJECT_INFO:
+        if (const CelestialObject* body = ObjectOfPlanBody(menuBody_)) {
+            NotifySelectionChanged(owner_.SolarDocument().GetDateTime());
+            NotifyObjectInfoSelection(body);
+        }
+        break;
     case CMD_SOLAR_SYSTEM_OPTIONS:
         owner_.ChangeOptions();
         break;

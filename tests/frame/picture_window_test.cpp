@@ -1,6 +1,7 @@
 // The Picture window in the real frame over the program's own pack and a
 // second pack registered the way an installer registers one.
 #include "frame/picture_window.h"
+#include "tools/object_info_window_win.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -346,13 +347,18 @@ TEST_F(PictureWindowTest, ContextMenuEnablesWhatTheBodyAndTheProgramAllow) {
         {L"small.bmp", 1, false, false, false},
     };
     const auto grayed = [](HMENU menu, int id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
-    // The program offers Sky and Solar System windows; Object Info is not there yet.
+    // The program offers Sky and Solar System windows and Object Info.
     for (const Case& c : cases) {
         Show(window, Ref(c.pack, c.file));
         HMENU menu = window.PrepareContextMenu();
         EXPECT_EQ(!grayed(menu, CMD_SHOW_SKY), c.sky) << test::Utf8(c.file);
         EXPECT_EQ(!grayed(menu, CMD_SHOW_SOLAR_SYSTEM), c.solarSystem) << test::Utf8(c.file);
-        EXPECT_TRUE(grayed(menu, CMD_SHOW_OBJECT_INFO)) << test::Utf8(c.file);
+        EXPECT_EQ(!grayed(menu, CMD_SHOW_OBJECT_INFO), c.named) << test::Utf8(c.file);
+        if (c.named) {
+            SendMessageW(window.Handle(), WM_COMMAND, CMD_SHOW_OBJECT_INFO, 0);
+            ASSERT_NE(GetObjectInfoWindow(), nullptr);
+            EXPECT_EQ(GetObjectInfoWindow()->State().selectedBody.object, window.GetModel().GetBody().object);
+        }
         wchar_t text[100] = {};
         GetMenuStringW(menu, 0, text, 100, MF_BYPOSITION);
         EXPECT_EQ(std::wstring(text).find(L"unknown object") == std::wstring::npos, c.named) << test::Utf8(text);

@@ -12,56 +12,16 @@
 #include "base/greek_letters.h"
 #include "frame/program_fonts.h"
 #include "frame_test.h"
+#include "glyph_pixels.h"
 #include "resources/resource_ids.h"
 #include "resources/symbol_table_ids.h"
 
 namespace corvinata {
 namespace {
 
-// A control's text drawn with the font it was given, as the control draws
-// it, read back as black-on-white pixels.
-std::vector<bool> GlyphPixels(HWND control, HFONT font) {
-    constexpr int kSize = 32;
-    wchar_t text[4] = {};
-    GetWindowTextW(control, text, 4);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kSize, kSize);
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    RECT all{0, 0, kSize, kSize};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkMode(dc, TRANSPARENT);
-    TextOutW(dc, 4, 4, text, lstrlenW(text));
-    std::vector<bool> ink(kSize * kSize);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) ink[y * kSize + x] = GetPixel(dc, x, y) != RGB(255, 255, 255);
-    }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return ink;
-}
-
-bool HasInk(const std::vector<bool>& pixels) {
-    for (bool ink : pixels) {
-        if (ink) return true;
-    }
-    return false;
-}
-
-std::wstring FaceOf(HWND control) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(dc, LF_FACESIZE, face);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return face;
-}
+using test::FaceOf;
+using test::GlyphPixels;
+using test::HasInk;
 
 class SymbolTableWindowTest : public test::FrameTest {
 protected:

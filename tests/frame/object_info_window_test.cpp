@@ -1,0 +1,414 @@
+#include "tools/object_info_window_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "astro/planet_records.h"
+#include "catalog/constellation_catalogue.h"
+#include "catalog/deep_sky_catalogue.h"
+#include "catalog/name_systems.h"
+#include "frame/program_fonts.h"
+#include "frame/select_body_dialog.h"
+#include "frame_test.h"
+#include "glyph_pixels.h"
+#include "modal_driver.h"
+#include "resources/object_info_ids.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/test_text.h"
+#include "tools/object_info_current.h"
+
+namespace corvinata {
+namespace {
+
+using test::FaceOf;
+using test::HasInk;
+using test::ModalDriver;
+using test::TextPixels;
+using test::Wide;
+
+std::wstring TextOf(HWND window, int id) {
+    wchar_t text[512] = {};
+    GetDlgItemTextW(window, id, text, 512);
+    return text;
+}
+
+// Whether any static text of the page reads `text`.
+bool PageShows(HWND page, const std::wstring& text) {
+    for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t shown[512] = {};
+        GetWindowTextW(child, shown, 512);
+        if (text == shown) return true;
+    }
+    return false;
+}
+
+std::wstring TreeText(HWND dialog) {
+    HWND tree = GetDlgItem(dialog, kIdBodyTree);
+    wchar_t text[100] = L"";
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = text;
+    item.cchTextMax = 100;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The keyboard state that TranslateAccelerator reads, for one key chord.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256] = {};
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+
+class ObjectInfoWindowTest : public test::FrameTest {
+protected:
+    ~ObjectInfoWindowTest() override {
+        Close();
+        DestroyAcceleratorTable(accelerators_);
+    }
+    void Open(bool storeOnExit = true) {
+        Start(false);
+        app_->Options().general.saveOptionsOnExit = storeOnExit;
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        tool_ = dynamic_cast<ObjectInfoWindow*>(frame_->Tools().Find(CMD_OBJECT_INFO));
+        window_ = tool_ ? tool_->Window() : nullptr;
+        DrainQuit();  // the posted refresh
+    }
+    void Close() {
+        if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+        frame_.reset();
+        tool_ = nullptr;
+    }
+    void Show(const CelestialObject* body, int tab) {
+        ASSERT_NE(body, nullptr);
+        tool_->SelectObjectForInfo(BodyIdentifierFromObject(body));
+        SelectTab(tab);
+        DrainQuit();
+    }
+    HWND Page() const { return tool_->Page(); }
+    int Tab() const { return static_cast<int>(SendDlgItemMessageW(window_, IDC_INFO_TABS, TCM_GETCURSEL, 0, 0)); }
+    void SelectTab(int tab) {
+        HWND tabs = GetDlgItem(window_, IDC_INFO_TABS);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+        NMHDR header{tabs, IDC_INFO_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window_, WM_NOTIFY, IDC_INFO_TABS, reinterpret_cast<LPARAM>(&header));
+    }
+    void ChooseInSelector(int selector, int index) {
+        HWND box = GetDlgItem(Page(), selector);
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(selector, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+        DrainQuit();
+    }
+    std::wstring SelectorText(int selector) const {
+        HWND box = GetDlgItem(Page(), selector);
+        wchar_t text[40] = {};
+        SendMessageW(box, CB_GETLBTEXT, SendMessageW(box, CB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    bool Press(HWND target, UINT message, WPARAM key) {
+        MSG msg{target, message, key, message == WM_SYSCHAR ? (1 << 29) | 1 : 1, 0, {}};
+        return frame_->PreTranslate(msg, accelerators_, frame_->Modeless());
+    }
+    RECT Rect() const {
+        RECT r{};
+        GetWindowRect(window_, &r);
+        return r;
+    }
+
+    test::ScopedCatalogues catalogues_;
+    ProgramFonts fonts_{GetModuleHandleW(nullptr)};
+    HACCEL accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+    ObjectInfoWindow* tool_ = nullptr;
+    HWND window_ = nullptr;
+};
+
+TEST_F(ObjectInfoWindowTest, AFreshStartIsHiddenAtItsPlaceShowingTheSunForTheApplicationsMoment) {
+    Open();
+    ASSERT_NE(window_, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_EQ(Rect().left, 200);
+    EXPECT_EQ(Rect().top, 100);
+    EXPECT_EQ(TextOf(window_, IDC_INFO_OBJECT_NAME), L"Sun");
+    EXPECT_EQ(Tab(), kObjectInfoCurrentTab);
+    EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kCurrent);
+    EXPECT_EQ(TextOf(window_, 20960), L"1");
+    EXPECT_EQ(TextOf(window_, 20962), L"Days");
+    EXPECT_EQ(SelectorText(kIdInfoCoordinateSystem), L"Equatorial");
+    EXPECT_EQ(SelectorText(kIdInfoTimeSystem), L"LCT");
+    EXPECT_EQ(SelectorText(kIdInfoDistanceUnit), L"AU");
+    EXPECT_EQ(TextOf(Page(), kIdInfoFirstAxisCaption), L"Right ascension");
+    // Never the unset moment: the application's, before any broadcast.
+    const DateTime now = app_->Current().GetTimeAndLocation().dateTime;
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.year, now.year);
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.hours, now.hours);
+    EXPECT_NE(TextOf(Page(), 20566), L"n.a.");
+
+    EXPECT_FALSE(MenuState(CMD_OBJECT_INFO) & MF_GRAYED);
+    Command(CMD_OBJECT_INFO);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_TRUE(MenuState(CMD_OBJECT_INFO) & MF_CHECKED);
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_FALSE(MenuState(CMD_OBJECT_INFO) & MF_CHECKED);
+    // A display window's pick shows the hidden tool with the body.
+    NotifyObjectInfoSelection(GetCatalogueObject(kBodyMoon, 0));
+    DrainQuit();
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(TextOf(Page(), kIdInfoName), L"Moon");
+}
+
+TEST_F(ObjectInfoWindowTest, DataPagesShowTheBodysFieldsOrSayThereAreNone) {
+    Open();
+    struct Case {
+        const CelestialObject* body;
+        int tab;
+        ObjectInfoPage page;
+        int control;  // 0: a text of the page
+        const wchar_t* text;
+    };
+    const CelestialObject* sun = GetCatalogueObject(kBodySun, 0);
+    const CelestialObject* star = FindObjectOfTypeByName(kBodyStar, TXT("Vega"));
+    const CelestialObject* lyra = FindObjectOfTypeByName(kBodyConstellation, TXT("Lyra"));
+    const DeepSkyCatalogue& deepSky = GetDeepSkyCatalogue();
+    const CelestialObject* sombrero = deepSky.At(deepSky.Designations().FindByName(TXT("NGC 4594"), kDeepSkyNgcIc));
+    const Case cases[] = {
+        {sun, 1, ObjectInfoPage::kPhysicalSun, 20691, L"6.960"},
+        {sun, 1, ObjectInfoPage::kPhysicalSun, 20677, L"1.989"},
+        {sun, 1, ObjectInfoPage::kPhysicalSun, 20680, L"1.409"},
+        {sun, 1, ObjectInfoPage::kPhysicalSun, 20672, L"617.7"},
+        {sun, 2, ObjectInfoPage::kOrbitalSun, 20692, L"1.495985"},
+        {star, 2, ObjectInfoPage::kNoOrbitalData, 0, L"No orbital data is available for the selected object."},
+        {star, 1, ObjectInfoPage::kNoPhysicalData, 0, L"No physical data is available for the selected object."},
+        {lyra, 2, ObjectInfoPage::kNoOrbitalData, 0, L"No orbital data is available for the selected object."},
+        {sombrero, 2, ObjectInfoPage::kNoOrbitalData, 0, L"No orbital data is available for the selected object."},
+        {sombrero, 1, ObjectInfoPage::kPhysicalDeepSky, 20660, L"!, vB, vL, eE 92deg , vsmbMN; = M104"},
+        {lyra, 1, ObjectInfoPage::kPhysicalConstellation, 20500, L"Lyr"},
+    };
+    for (const Case& c : cases) {
+        Show(c.body, c.tab);
+        EXPECT_EQ(tool_->PageShown(), c.page) << c.control;
+        ASSERT_NE(Page(), nullptr);
+        if (c.control) {
+            EXPECT_EQ(TextOf(Page(), c.control), c.text);
+        } else {
+            EXPECT_TRUE(PageShows(Page(), c.text));
+        }
+        // The time does not matter to these pages.
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, 20960)));
+    }
+    // The symbol labels use the program's face and stand after their text.
+    ASSERT_TRUE(fonts_.SymbolFontLoaded());
+    Show(sun, 1);
+    HWND label = GetDlgItem(Page(), kIdInfoFirstSymbolLabel);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(FaceOf(label), std::wstring(kSymbolFontFace));
+    RECT before{};
+    RECT placed{};
+    GetWindowRect(GetDlgItem(Page(), kIdInfoFirstSymbolCaption), &before);
+    GetWindowRect(label, &placed);
+    EXPECT_GT(placed.left, before.left);
+    EXPECT_LT(placed.left, before.right);
+}
+
+// The codes only these pages use have glyphs of their own; the codes that
+// nothing explains share one visible placeholder.
+TEST_F(ObjectInfoWindowTest, ThePagesSymbolCodesHaveGlyphsAndUnexplainedCodesAPlaceholder) {
+    ASSERT_TRUE(fonts_.SymbolFontLoaded());
+    Open();
+    Show(GetCatalogueObject(kBodySun, 0), kObjectInfoOrbitalTab);
+    HWND label = GetDlgItem(Page(), kIdInfoFirstSymbolLabel);
+    ASSERT_NE(label, nullptr);
+    const HFONT symbols = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    const HFONT dialog = reinterpret_cast<HFONT>(SendMessageW(Page(), WM_GETFONT, 0, 0));
+    const auto glyph = [&](int entry) { return TextPixels(std::wstring(1, SymbolFontCode(entry)), symbols); };
+    std::set<std::vector<bool>> pictures;
+    // Subscripts 0 and g, varpi, the superscript digits and minus.
+    for (int entry : {62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 76}) {
+        const std::vector<bool> picture = glyph(entry);
+        EXPECT_TRUE(HasInk(picture)) << entry;
+        EXPECT_NE(picture, TextPixels(std::wstring(1, SymbolFontCode(entry)), dialog)) << entry;
+        pictures.insert(picture);
+    }
+    EXPECT_EQ(pictures.size(), 14u);
+    const std::vector<bool> placeholder = glyph(59);  // 0xF0
+    EXPECT_TRUE(HasInk(placeholder));
+    EXPECT_EQ(pictures.count(placeholder), 0u);
+    for (int entry : {60, 61, 75}) EXPECT_EQ(glyph(entry), placeholder) << entry;
+}
+
+TEST_F(ObjectInfoWindowTest, AConstellationGreysWhatItsTypeLacksAndListsItsStars) {
+    Open();
+    const auto* lyra =
+        dynamic_cast<const ConstellationObject*>(FindObjectOfTypeByName(kBodyConstellation, TXT("Lyra")));
+    ASSERT_NE(lyra, nullptr);
+    Show(lyra, 0);
+    struct Case {
+        int control;
+        bool offered;
+    };
+    const Case cases[] = {{20566, true},  {20573, true},  {20857, true},  {20608, true},
+                          {20520, false}, {20611, false}, {20613, false}, {20828, false},
+                          {kIdInfoCoordinateSystem, true}, {kIdInfoTimeSystem, true},
+                          {kIdInfoDistanceUnit, false}};
+    for (const Case& c : cases) {
+        HWND control = GetDlgItem(Page(), c.control);
+        EXPECT_EQ(IsWindowEnabled(control) != FALSE, c.offered) << c.control;
+        const bool selector = c.control >= kIdInfoCoordinateSystem && c.control <= kIdInfoDistanceUnit;
+        if (!selector) {
+            EXPECT_EQ(TextOf(Page(), c.control) == L"n.a.", !c.offered) << c.control;
+        }
+    }
+    SelectTab(kObjectInfoPhysicalTab);
+    HWND list = GetDlgItem(Page(), kIdInfoStarList);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(lyra->Stars().size()));
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+    wchar_t line[200] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_EQ(std::wstring(line).find(L'\t') != std::wstring::npos, true) << line;
+}
+
+TEST_F(ObjectInfoWindowTest, HorizontalRenamesTheAxesAndSurvivesARestart) {
+    Open();
+    ChooseInSelector(kIdInfoCoordinateSystem, kHorizontalSystem);
+    EXPECT_EQ(TextOf(Page(), kIdInfoFirstAxisCaption), L"Azimuth");
+    EXPECT_EQ(TextOf(Page(), kIdInfoSecondAxisCaption), L"Altitude");
+    const std::wstring distance = TextOf(Page(), 20611);
+    ChooseInSelector(kIdInfoDistanceUnit, kKilometres);
+    EXPECT_NE(TextOf(Page(), 20611), distance);
+    Close();
+    Open();
+    EXPECT_EQ(SelectorText(kIdInfoCoordinateSystem), L"Horizontal");
+    EXPECT_EQ(SelectorText(kIdInfoDistanceUnit), L"km");
+    EXPECT_EQ(TextOf(Page(), kIdInfoFirstAxisCaption), L"Azimuth");
+}
+
+TEST_F(ObjectInfoWindowTest, TheApplicationsTimeMovesTheToolsAndABrowseStepOnlyTheTools) {
+    Open();
+    SelectTab(kObjectInfoPhysicalTab);
+    HWND before = Page();
+    SetPropW(before, L"old", reinterpret_cast<HANDLE>(1));
+    DateTime moment{2030, 3, 4, 5.5, kLocalCivilTime};
+    app_->Current().SetDateTime(moment, false);
+    DrainQuit();
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.year, 2030);
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.month, 3);
+    ASSERT_NE(Page(), nullptr);
+    EXPECT_EQ(GetPropW(Page(), L"old"), nullptr);  // rebuilt
+    EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kPhysicalSun);
+
+    SelectTab(kObjectInfoCurrentTab);
+    DrainQuit();
+    const std::wstring date = TextOf(window_, 20600);
+    const std::wstring place = TextOf(Page(), 20566);
+    NMUPDOWN step{};
+    step.hdr = {GetDlgItem(window_, 20870), 20870, static_cast<UINT>(UDN_DELTAPOS)};
+    step.iDelta = -1;  // the forward arrow
+    SendMessageW(window_, WM_NOTIFY, 20870, reinterpret_cast<LPARAM>(&step));
+    DrainQuit();
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.day, 5);
+    EXPECT_EQ(app_->Current().GetTimeAndLocation().dateTime.day, 4);
+    EXPECT_NE(TextOf(window_, 20600), date);
+    EXPECT_NE(TextOf(Page(), 20566), place);
+    // A display window's pick brings its own moment, the application's stays.
+    NotifySelectionChanged(DateTime{2031, 7, 8, 9.0, kUniversalTime});
+    DrainQuit();
+    EXPECT_EQ(tool_->State().timeAndPlace.dateTime.year, 2031);
+    EXPECT_EQ(app_->Current().GetTimeAndLocation().dateTime.year, 2030);
+    EXPECT_EQ(TextOf(window_, 21010), L"UT");
+}
+
+TEST_F(ObjectInfoWindowTest, NothingIsWrittenWhenTheUserChoseNotToStoreChanges) {
+    Open();
+    Command(CMD_OBJECT_INFO);
+    Show(GetCatalogueObject(kBodyMoon, 0), kObjectInfoOrbitalTab);
+    SetWindowPos(window_, nullptr, 260, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Close();
+    Open(false);
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(Rect().left, 260);
+    EXPECT_EQ(Tab(), kObjectInfoOrbitalTab);
+    EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kOrbitalMoon);
+    Command(CMD_OBJECT_INFO);
+    Show(GetCatalogueObject(kBodySun, 0), kObjectInfoCurrentTab);
+    Close();
+    Open();
+    EXPECT_TRUE(IsWindowVisible(window_));
+    EXPECT_EQ(TextOf(window_, IDC_INFO_OBJECT_NAME), L"Moon");
+    EXPECT_EQ(Tab(), kObjectInfoOrbitalTab);
+}
+
+// Ctrl+1, Alt+S, a deep-sky object chosen by keys, Tab to the tabs and Right
+// to "Physical data"; then Ctrl+5, Right to "Greek alphabet", Ctrl+5 again.
+TEST_F(ObjectInfoWindowTest, KeyboardJourney) {
+    Open();
+    UseCustomControls();
+    {
+        HeldKeys control{VK_CONTROL};
+        EXPECT_TRUE(Press(frame_->Window(), WM_KEYDOWN, '1'));
+    }
+    ASSERT_TRUE(IsWindowVisible(window_));
+    SetFocus(GetDlgItem(window_, IDC_INFO_SELECT));
+    ModalDriver::Run(
+        [](ModalDriver& d, HWND dialog) {
+            wchar_t caption[60] = {};
+            GetWindowTextW(dialog, caption, 60);
+            EXPECT_STREQ(caption, L"Select Object for Object Information");
+            // Up from the tree's end to the deep-sky objects.
+            d.Focus(kIdBodyTree);
+            d.Key(VK_END);
+            for (int i = 0; i < 8 && TreeText(dialog).find(L"Deep") == std::wstring::npos; ++i) d.Key(VK_UP);
+            d.Key(VK_RETURN);
+        },
+        [&] { return Press(GetFocus(), WM_SYSCHAR, 's'); });
+    DrainQuit();
+    ASSERT_NE(tool_->State().selectedBody.object, nullptr);
+    EXPECT_EQ(tool_->State().selectedBody.object->GetTypeId(), kBodyDeepSky);
+    SetFocus(GetDlgItem(window_, IDC_INFO_SELECT));
+    Press(GetFocus(), WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_INFO_TABS));
+    Press(GetFocus(), WM_KEYDOWN, VK_RIGHT);
+    DrainQuit();
+    EXPECT_EQ(Tab(), kObjectInfoPhysicalTab);
+    EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kPhysicalDeepSky);
+    EXPECT_FALSE(TextOf(Page(), 20661).empty());
+
+    ToolWindow* symbols = frame_->Tools().Find(CMD_SYMBOLS);
+    ASSERT_NE(symbols, nullptr);
+    {
+        HeldKeys control{VK_CONTROL};
+        EXPECT_TRUE(Press(frame_->Window(), WM_KEYDOWN, '5'));
+    }
+    ASSERT_TRUE(IsWindowVisible(symbols->Window()));
+    HWND tabs = GetDlgItem(symbols->Window(), 20999);
+    SetFocus(tabs);
+    Press(tabs, WM_KEYDOWN, VK_RIGHT);
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 1);
+    {
+        HeldKeys control{VK_CONTROL};
+        EXPECT_TRUE(Press(frame_->Window(), WM_KEYDOWN, '5'));
+    }
+    EXPECT_FALSE(IsWindowVisible(symbols->Window()));
+}
+
+}  // namespace
+}  // namespace corvinata

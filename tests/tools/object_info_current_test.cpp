@@ -1,0 +1,106 @@
+#include "tools/object_info_current.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "astro/planet_records.h"
+#include "base/angle_value.h"
+#include "base/date_time_text.h"
+#include "catalog/body_properties.h"
+#include "catalog/body_types.h"
+#include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "support/test_text.h"
+
+namespace corvinata {
+namespace {
+
+using test::Utf8;
+
+ObjectInfoState Berlin(int coordinateSystem, int timeSystem, int distanceSystem) {
+    ObjectInfoState state;
+    state.timeAndPlace.dateTime = {2024, 6, 21, 22.5, kLocalCivilTime};
+    state.timeAndPlace.place.longitude = LongitudeValue(-13.4, kWestPositive);
+    state.timeAndPlace.place.latitude = LatitudeValue(52.5, kLatitudeHemisphereLetter);
+    state.timeAndPlace.place.timeZone.hours = 1.0;
+    state.timeAndPlace.daylightSaving = true;
+    state.coordinateSystem = coordinateSystem;
+    state.timeSystem = timeSystem;
+    state.distanceSystem = distanceSystem;
+    return state;
+}
+
+std::set<std::uint32_t> OfferedBits(int kind) {
+    std::set<std::uint32_t> bits;
+    for (const EventKind* property : GetBodyType(kind)->Properties()) {
+        if (FindObjectInfoField(property->GetId())) bits.insert(property->GetId());
+    }
+    return bits;
+}
+
+TEST(ObjectInfoCurrentPage, EachKindShowsItsOwnFieldsAndTheSelectorsTheyUse) {
+    struct Case {
+        int kind;
+        bool coordinates;
+        bool times;
+        bool distances;
+    };
+    // Rise, set and culmination enable the time system alone; only the two
+    // distances enable the distance unit.
+    const Case cases[] = {
+        {kBodySun, true, true, true},           {kBodyMoon, true, true, true},
+        {kBodyPlanet, true, true, true},        {kBodyEarth, false, false, true},
+        {kBodyStar, true, true, false},         {kBodyConstellation, true, true, false},
+        {kBodyDeepSky, true, true, false},      {kBodySaturnSatellite, false, false, false},
+        {kBodyJupiterSatellite, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const CelestialObject* body = GetCatalogueObject(c.kind, 0);
+        ASSERT_NE(body, nullptr) << c.kind;
+        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(*body, Berlin(0, 2, 2), {0, 1});
+        std::set<std::uint32_t> shown;
+        for (const ObjectInfoFieldText& field : page.fields) {
+            shown.insert(field.field->bit);
+            EXPECT_FALSE(field.text.IsEmpty()) << c.kind << " " << field.field->bit;
+        }
+        EXPECT_EQ(shown, OfferedBits(c.kind)) << c.kind;
+        EXPECT_EQ(page.coordinateSelector, c.coordinates) << c.kind;
+        EXPECT_EQ(page.timeSelector, c.times) << c.kind;
+        EXPECT_EQ(page.distanceSelector, c.distances) << c.kind;
+    }
+}
+
+// Each field is the property calculators' own value for that body, time,
+// place and systems, in the page's text form.
+TEST(ObjectInfoCurrentPage, ValuesAreThePropertyCalculatorsOwn) {
+    struct Case {
+        int kind;
+        int number;
+        int coordinates;
+        int times;
+        int distances;
+    };
+    const Case cases[] = {{kBodyMoon, 0, 2, 0, 0}, {kBodyPlanet, 3, 0, 2, 2}, {kBodySun, 0, 1, 3, 1}};
+    for (const Case& c : cases) {
+        const CelestialObject& body = *GetCatalogueObject(c.kind, c.number);
+        const ObjectInfoState state = Berlin(c.coordinates, c.times, c.distances);
+        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, state, {kAngleDecimal, 1});
+        ASSERT_FALSE(page.fields.empty());
+        for (const ObjectInfoFieldText& field : page.fields) {
+            PropertyMap values;
+            ComputeBodyProperties(body, field.field->bit, state.timeAndPlace, values,
+                                  {c.coordinates, c.times, c.distances});
+            QuantityFormatRequest request;
+            request.unitPrecision = 1;
+            request.angleDegreeBase = kAngleDecimal;
+            String expected;
+            values.Format(field.field->bit, expected, request);
+            EXPECT_EQ(Utf8(field.text), Utf8(expected)) << c.kind << " " << field.field->bit;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvinata
