@@ -430,6 +430,14 @@ bool GraphWindowKind::OpenGraph(const String& path) {
     return true;
 }
 
+MdiChildWindow* GraphWindowKind::OpenDocument(std::unique_ptr<GraphDocument> document) {
+    if (!children_ || !document) return nullptr;
+    preloaded_ = std::move(document);
+    MdiChildWindow* window = children_->NewWindow(kGraphWindow);
+    preloaded_.reset();
+    return window;
+}
+
 GraphWindow* GraphWindowKind::DuplicateWindow(GraphWindow& window) {
     if (!children_) return nullptr;
     auto copy = std::make_unique<GraphDocument>(hub_, window.Graph());

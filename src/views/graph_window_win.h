@@ -159,6 +159,9 @@ public:
     // Opens the graph file in a new window, or activates the window that
     // shows it already; false when the file could not be read.
     bool OpenGraph(const String& path);
+    // A new window over a graph read elsewhere (an automation client's
+    // file); none when the window cannot be made.
+    MdiChildWindow* OpenDocument(std::unique_ptr<GraphDocument> document);
     void Forget(GraphWindow& window);
     GraphWindow* DuplicateWindow(GraphWindow& window);
 
