@@ -59,6 +59,10 @@ ITypeLib* LoadProgramTypeLibrary(const wchar_t* programPath) {
     return library;
 }
 
+void CALLBACK NoClientTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (gServer) gServer->EndWithoutClient();
+}
+
 }  // namespace
 
 bool RegisterTypeLibrary(const wchar_t* programPath) {
@@ -81,6 +85,7 @@ AutomationServer::AutomationServer(Application& app, FrameWindow& frame, bool em
 }
 
 AutomationServer::~AutomationServer() {
+    if (waitTimer_) KillTimer(nullptr, waitTimer_);
     if (registered_) CoRevokeClassObject(registration_);
     if (appObject_) appObject_->ServerGone();
     if (gServer == this) gServer = nullptr;
@@ -95,10 +100,12 @@ bool AutomationServer::Start(const wchar_t* programPath) {
     registered_ = SUCCEEDED(CoRegisterClassObject(CLSID_App, factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,
                                                   &registration_));
     factory->Release();
+    if (registered_ && embedded_) waitTimer_ = SetTimer(nullptr, 0, kWaitForClient, &NoClientTimer);
     return registered_;
 }
 
 HRESULT AutomationServer::CreateApp(REFIID riid, void** out) {
+    clientCame_ = true;
     if (appObject_) return appObject_->QueryInterface(riid, out);
     AppObject* made = new (std::nothrow) AppObject(*this);
     if (!made) return E_OUTOFMEMORY;
@@ -120,6 +127,12 @@ void AutomationServer::EndAfterLastRelease() {
     if (!embedded_) return;
     CloseAllChildrenWithoutAsking(frame_);
     PostMessageW(frame_.Window(), WM_CLOSE, 0, 0);
+}
+
+void AutomationServer::EndWithoutClient() {
+    if (waitTimer_) KillTimer(nullptr, waitTimer_);
+    waitTimer_ = 0;
+    if (!clientCame_) EndAfterLastRelease();
 }
 
 AutomationServer* CurrentServer() noexcept { return gServer; }

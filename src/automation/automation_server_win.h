@@ -49,6 +49,9 @@ public:
     // The client let go of the application: an embedded server saves
     // nothing of the user's, closes its windows without asking and ends.
     void EndAfterLastRelease();
+    // A copy started for a client that never came ends instead of waiting
+    // hidden for ever.
+    void EndWithoutClient();
 
 private:
     Application& app_;
@@ -56,9 +59,14 @@ private:
     bool embedded_;
     wchar_t programPath_[MAX_PATH + 1] = {};
     AppObject* appObject_ = nullptr;
+    bool clientCame_ = false;
+    UINT_PTR waitTimer_ = 0;
     DWORD registration_ = 0;
     bool registered_ = false;
 };
+
+// How long a copy started by COM waits for its client's first creation.
+constexpr UINT kWaitForClient = 20000;
 
 // The server of this process, or none (before start-up and after the frame
 // has gone: objects a client still holds then do nothing).

@@ -478,11 +478,11 @@ public:
     HRESULT STDMETHODCALLTYPE put_YAxisReversed(VARIANT_BOOL value) override {
         return SetFlag(value, &TimeAndLocation::yAxisReversed, kYAxisReversedField);
     }
-    HRESULT STDMETHODCALLTYPE get_YAxisMax(BSTR* out) override { return GetLimit(out, &TimeAndLocation::yAxisMax); }
+    HRESULT STDMETHODCALLTYPE get_YAxisMax(BSTR* out) override { return GetLimit(out, true); }
     HRESULT STDMETHODCALLTYPE put_YAxisMax(BSTR value) override {
         return SetLimit(value, &TimeAndLocation::yAxisMax, kYAxisMaxField);
     }
-    HRESULT STDMETHODCALLTYPE get_YAxisMin(BSTR* out) override { return GetLimit(out, &TimeAndLocation::yAxisMin); }
+    HRESULT STDMETHODCALLTYPE get_YAxisMin(BSTR* out) override { return GetLimit(out, false); }
     HRESULT STDMETHODCALLTYPE put_YAxisMin(BSTR value) override {
         return SetLimit(value, &TimeAndLocation::yAxisMin, kYAxisMinField);
     }
@@ -542,15 +542,18 @@ private:
             return true;
         });
     }
-    // The limit as a value of the graph's kind; none for a graph without
+    // The limit the graph shows (the kind's own limits stand for an open
+    // range), as a value of the graph's kind; none for a graph without
     // lines.
-    HRESULT GetLimit(BSTR* out, double TimeAndLocation::*member) {
+    HRESULT GetLimit(BSTR* out, bool maximum) {
         if (const HRESULT status = ClearOut<BSTR>(out, nullptr); FAILED(status)) return status;
         GraphView* view = View();
         if (!view || view->Graph().LineCount() == 0) return S_OK;
         GraphDocument& graph = view->Graph();
         const std::unique_ptr<QuantityValue> value =
-            CreateQuantityValue(graph.ValueKind(), graph.Options().*member, graph.ValueSystem());
+            CreateQuantityValue(graph.ValueKind(),
+                                maximum ? graph.GetYAxisMaxForDisplay() : graph.GetYAxisMinForDisplay(),
+                                graph.ValueSystem());
         if (!value) return S_OK;
         QuantityFormatRequest request;
         request.angleDegreeBase = App().GetAngleDegreeBase();
