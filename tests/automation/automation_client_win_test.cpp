@@ -445,6 +445,51 @@ TEST(AutomationServerLife, AnUnansweredInterfaceEndsTheServer) {
     CoUninitialize();
 }
 
+// A client may drive the copy the user has open; its last release leaves
+// that copy running, with the windows as the client left them.
+TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    HKEY frameKey = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window",
+                              0, nullptr, 0, KEY_WRITE, nullptr, &frameKey, nullptr),
+              ERROR_SUCCESS);
+    const DWORD noHint = 0;  // no Welcome dialog
+    RegSetValueExW(frameKey, L"ShowHelpHint", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&noHint), sizeof noHint);
+    RegCloseKey(frameKey);
+    std::wstring line = L"\"" + ProgramPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION user{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &user));
+    HWND frame = nullptr;
+    for (int waited = 0; waited < 600 && !(frame && IsWindowVisible(frame)); ++waited) {
+        Sleep(100);
+        frame = ServerFrame();
+    }
+    ASSERT_NE(frame, nullptr);
+    // The class object is registered once the frame's start-up has run.
+    Sleep(3000);
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ICorvinataApp* app = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                               reinterpret_cast<void**>(&app)),
+              S_OK);
+    EXPECT_EQ(ServerFrame(), frame);  // the user's copy, not a new one
+    EXPECT_EQ(app->CloseAllMainWindows(), S_OK);
+    ICorvinataSkyWindow* sky = nullptr;
+    ASSERT_EQ(app->OpenSkyWindow(&sky), S_OK);
+    sky->Release();
+    app->Release();
+    CoUninitialize();
+    EXPECT_EQ(WaitForSingleObject(user.hProcess, 3000), WAIT_TIMEOUT);
+    EXPECT_TRUE(IsWindowVisible(frame));
+    EXPECT_NE(ActiveServerChild(), nullptr);  // the client's Sky window stays
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(user.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(user.hThread);
+    CloseHandle(user.hProcess);
+}
+
 // "-UnregServer" leaves the registry as it was before "-RegServer", type
 // library included; the suite's registration is made again afterwards.
 TEST(AutomationServerLife, RegistrationIsUndoneWhole) {
