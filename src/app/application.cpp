@@ -81,6 +81,8 @@ void Application::SetScriptRunning(bool running) {
     if (running) scriptError_ = String();
 }
 
+void Application::RecordScriptError(const String& text) { scriptError_ = text; }
+
 void Application::SetScriptErrorIfRunning(const String& text) {
     if (scriptRunning_ && scriptError_.IsEmpty()) scriptError_ = text;
 }

@@ -23,14 +23,28 @@ void ChildWindowRegistry::RemoveDocument(WindowDocument& document) {
     if (!ValidKind(kind)) return;
     auto& list = documents_[kind];
     list.erase(std::remove(list.begin(), list.end(), &document), list.end());
-    windows_.erase(&document);
+    auto found = windows_.find(&document);
+    if (found == windows_.end()) return;
+    for (const RegisteredWindow* window : found->second) ForgetCreationNumber(*window);
+    windows_.erase(found);
+}
+
+void ChildWindowRegistry::ForgetCreationNumber(const RegisteredWindow& window) {
+    auto found = creationNumbers_.find(&window);
+    if (found == creationNumbers_.end()) return;
+    byCreationNumber_.erase(found->second);
+    creationNumbers_.erase(found);
 }
 
 bool ChildWindowRegistry::AddWindow(RegisteredWindow& window) {
     auto found = windows_.find(&window.Document());
     if (found == windows_.end()) return false;
     auto& list = found->second;
-    if (std::find(list.begin(), list.end(), &window) == list.end()) list.push_back(&window);
+    if (std::find(list.begin(), list.end(), &window) == list.end()) {
+        list.push_back(&window);
+        creationNumbers_[&window] = ++lastCreationNumber_;
+        byCreationNumber_[lastCreationNumber_] = &window;
+    }
     return true;
 }
 
@@ -39,6 +53,7 @@ void ChildWindowRegistry::RemoveWindow(RegisteredWindow& window) {
     if (found == windows_.end()) return;
     auto& list = found->second;
     list.erase(std::remove(list.begin(), list.end(), &window), list.end());
+    ForgetCreationNumber(window);
 }
 
 int ChildWindowRegistry::DocumentCount(int kind) const {
@@ -107,6 +122,16 @@ std::vector<RegisteredWindow*> ChildWindowRegistry::AllWindows() const {
         }
     }
     return all;
+}
+
+std::uint32_t ChildWindowRegistry::CreationNumber(const RegisteredWindow& window) const {
+    auto found = creationNumbers_.find(&window);
+    return found == creationNumbers_.end() ? 0 : found->second;
+}
+
+RegisteredWindow* ChildWindowRegistry::WindowByCreationNumber(std::uint32_t number) const {
+    auto found = byCreationNumber_.find(number);
+    return found == byCreationNumber_.end() ? nullptr : found->second;
 }
 
 }  // namespace corvinata

@@ -8,6 +8,7 @@
 // same windows in every run.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -56,11 +57,24 @@ public:
     // Every open window: kinds 0 to 7, documents in order, windows in order.
     std::vector<RegisteredWindow*> AllWindows() const;
 
+    // Every window added gets a creation number of its own, never given
+    // again in the registry's life, so that whoever keeps a window to come
+    // back to it later (a script's window names, an automation client)
+    // keeps the number rather than the object: a window opened later at a
+    // freed window's address has another number. 0 for a window not open.
+    std::uint32_t CreationNumber(const RegisteredWindow& window) const;
+    // The open window with that creation number, or none (it closed).
+    RegisteredWindow* WindowByCreationNumber(std::uint32_t number) const;
+
 private:
+    void ForgetCreationNumber(const RegisteredWindow& window);
     static bool ValidKind(int kind) noexcept { return kind >= 0 && kind < kWindowKindCount; }
 
     std::vector<WindowDocument*> documents_[kWindowKindCount];
     std::map<const WindowDocument*, std::vector<RegisteredWindow*>> windows_;
+    std::map<const RegisteredWindow*, std::uint32_t> creationNumbers_;
+    std::map<std::uint32_t, RegisteredWindow*> byCreationNumber_;
+    std::uint32_t lastCreationNumber_ = 0;
 };
 
 }  // namespace corvinata

@@ -88,7 +88,10 @@ void ApplicationClock::StartClockTimer() {
         moment = LocalCivilTimeAt(options_.userTime, present.location, daylightSaving);
     }
     current_.SetDateTime(moment, daylightSaving);
+    FollowClockOption();
+}
 
+void ApplicationClock::FollowClockOption() {
     if (options_.clockActive) {
         if (!running_) {
             running_ = timer_.StartClockTimer();

@@ -98,6 +98,9 @@ public:
     void StartClockTimer();
     // Takes new options (the Date and Time dialog confirmed) and applies them.
     void ApplyOptions(const DateTimeOptions& options);
+    // The timer on or off as the clock option says, the moment untouched (a
+    // script switched the clock).
+    void FollowClockOption();
     // The frame window exists now: a timer that was asked for before starts.
     void OnFrameWindowCreated();
     // One or more ticks of the timer. Following the system clock, the moment

@@ -662,11 +662,9 @@ MdiChildWindow* OpenGraphFileQuietly(const String& path, String& error) {
     if (!server) return nullptr;
     auto* graphs = dynamic_cast<GraphWindowKind*>(server->Frame().Children().KindOf(kGraphWindow));
     if (!graphs) return nullptr;
-    std::unique_ptr<GraphDocument> document = LoadQuietly(path, error);
-    if (!document) return nullptr;
-    document->SetFilePath(path);
-    document->SetHasFile(true);
-    return graphs->OpenDocument(std::move(document));
+    MdiChildWindow* window = graphs->OpenGraphQuietly(path, error);
+    if (!window && error.IsEmpty()) error = String(L"An error occurred reading the file");
+    return window;
 }
 
 }  // namespace corvinata::automation

@@ -19,6 +19,7 @@
 #include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/report_kind_setup.h"
+#include "frame/script_windows.h"
 #include "frame/window_manager_list.h"
 #include "tools/calculator_window_win.h"
 #include "tools/symbol_table_window_win.h"
@@ -87,7 +88,10 @@ FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessD
       instance_(instance),
       options_(application, instance),
       modeless_(modeless),
-      byAutomation_(byAutomation) {}
+      byAutomation_(byAutomation),
+      scriptHost_(std::make_unique<FrameScriptHost>(*this, application, instance)) {}
+
+ApplicationScriptHost& FrameWindow::ScriptHost() { return scriptHost_->Host(); }
 
 void FrameWindow::ActivateWindow(const void* window) {
     for (RegisteredWindow* open : registry_.AllWindows()) {

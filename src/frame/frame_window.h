@@ -27,6 +27,9 @@
 
 namespace corvinata {
 
+class ApplicationScriptHost;
+class FrameScriptHost;
+
 class ReportKindSetup;
 
 // Windows that take their keys through IsDialogMessage in the message loop.
@@ -77,6 +80,8 @@ public:
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
+    // The host the program's scripts run with.
+    ApplicationScriptHost& ScriptHost();
     // The modeless dialogs of the message loop, and the option commands
     // (night vision among them), for the window kinds' panels.
     ModelessDialogList& Modeless() noexcept { return modeless_; }
@@ -183,6 +188,8 @@ private:
     std::vector<HBITMAP> menuBitmaps_;
     bool observing_ = false;
     bool recentSeparator_ = false;
+    // Last: it reaches everything above while it lives.
+    std::unique_ptr<FrameScriptHost> scriptHost_;
 };
 
 // Whether the menu's check-mark size leaves room for the 16-pixel menu pictures.

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "frame/message_box.h"
 #include "frame/picture_dialogs.h"
 #include "frame/picture_window.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
+#include "views/explorer_window_win.h"
 #include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -94,6 +96,16 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                    [owner] { return owner->NightVisionActive(); },
                                    frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
     frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
+    ExplorerWindowContext explorer{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); }};
+    explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    explorer.dialogs = &frame;
+    explorer.pixelAspect = ScreenPixelAspect();
+    explorer.reportError = [owner, instance](const String& text) {
+        RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));
+    };
+    frame.Children().AddKind(MakeExplorerWindowKind(JupiterExplorerTraits(), explorer));
+    frame.Children().AddKind(MakeExplorerWindowKind(SaturnExplorerTraits(), explorer));
     frame.UpdateCommandStates();
 }
 

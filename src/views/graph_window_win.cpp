@@ -430,11 +430,33 @@ bool GraphWindowKind::OpenGraph(const String& path) {
     return true;
 }
 
-MdiChildWindow* GraphWindowKind::OpenDocument(std::unique_ptr<GraphDocument> document) {
-    if (!children_ || !document) return nullptr;
+MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& error) {
+    // Answers every question as a script would want it and keeps the
+    // reason of a failure instead of showing it.
+    class QuietDialogs final : public GraphSaveDialogs {
+    public:
+        explicit QuietDialogs(String& error) : error_(error) {}
+        bool ChooseSavePath(const String&, String&) override { return false; }
+        bool ChooseOpenPaths(std::vector<String>&) override { return false; }
+        bool AskYesNo(const String&, const Char*) override { return true; }
+        PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
+        void ShowError(const String& text, const Char*) override { error_ = text; }
+
+    private:
+        String& error_;
+    };
+    for (GraphWindow* window : windows_) {
+        if (SameFilePath(window->Graph().FilePath().Text(), path.Text())) return window;
+    }
+    if (!children_) return nullptr;
+    QuietDialogs quiet(error);
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, quiet};
+    std::unique_ptr<GraphDocument> document = LoadGraphDocument(hub_, services_, path, saving);
+    if (!document) return nullptr;
     preloaded_ = std::move(document);
     MdiChildWindow* window = children_->NewWindow(kGraphWindow);
     preloaded_.reset();
+    if (window) files_.recent->AddRecentFile(path);
     return window;
 }
 

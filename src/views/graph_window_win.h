@@ -159,9 +159,10 @@ public:
     // Opens the graph file in a new window, or activates the window that
     // shows it already; false when the file could not be read.
     bool OpenGraph(const String& path);
-    // A new window over a graph read elsewhere (an automation client's
-    // file); none when the window cannot be made.
-    MdiChildWindow* OpenDocument(std::unique_ptr<GraphDocument> document);
+    // The same without a message box (a script's Open Graph): the window,
+    // or none and the reason in `error`. A graph written by an earlier
+    // version opens without the question.
+    MdiChildWindow* OpenGraphQuietly(const String& path, String& error);
     void Forget(GraphWindow& window);
     GraphWindow* DuplicateWindow(GraphWindow& window);
 

@@ -86,5 +86,35 @@ TEST_F(ChildWindowRegistryTest, ClosedWindowsLeaveTheWalkAndTheNumbers) {
     EXPECT_EQ(registry.AllWindows(), expected);
 }
 
+// A window object used again after its window closed stands at the same
+// address: only the creation number tells the new window from the old.
+TEST_F(ChildWindowRegistryTest, ACreationNumberNamesOneWindowNeverItsSuccessorAtTheSameAddress) {
+    const std::uint32_t first = registry.CreationNumber(*skyWindows[1]);
+    const std::uint32_t graph = registry.CreationNumber(graphWindowA);
+    ASSERT_NE(first, 0u);
+    EXPECT_EQ(registry.WindowByCreationNumber(first), skyWindows[1].get());
+    registry.RemoveWindow(*skyWindows[1]);
+    registry.RemoveDocument(graphA);
+    registry.AddDocument(graphA);
+    registry.AddWindow(*skyWindows[1]);
+    registry.AddWindow(graphWindowA);
+    const struct {
+        std::uint32_t number;
+        const RegisteredWindow* expected;
+    } cases[] = {
+        {first, nullptr},
+        {graph, nullptr},
+        {registry.CreationNumber(*skyWindows[1]), skyWindows[1].get()},
+        {registry.CreationNumber(graphWindowA), &graphWindowA},
+        {registry.CreationNumber(*skyWindows[0]), skyWindows[0].get()},
+        {0u, nullptr},
+    };
+    for (const auto& c : cases) EXPECT_EQ(registry.WindowByCreationNumber(c.number), c.expected) << c.number;
+    EXPECT_NE(registry.CreationNumber(*skyWindows[1]), first);
+    EXPECT_NE(registry.CreationNumber(graphWindowA), graph);
+    registry.RemoveWindow(*skyWindows[1]);
+    EXPECT_EQ(registry.CreationNumber(*skyWindows[1]), 0u);
+}
+
 }  // namespace
 }  // namespace corvinata
