@@ -137,16 +137,15 @@ void AutomationServer::EndWithoutClient() {
 
 AutomationServer* CurrentServer() noexcept { return gServer; }
 
-WindowTarget::WindowTarget(MdiChildWindow* window)
-    : window_(window), handle_(window ? window->Handle() : nullptr) {}
+WindowTarget::WindowTarget(MdiChildWindow* window) {
+    AutomationServer* server = CurrentServer();
+    if (server && window) number_ = server->Frame().Registry().CreationNumber(*window);
+}
 
 MdiChildWindow* WindowTarget::Live() const {
     AutomationServer* server = CurrentServer();
-    if (!server || !window_ || !handle_) return nullptr;
-    // The handle finds the window only while it is registered; the object
-    // found must be the one this target was made for.
-    const WindowLocation found = server->Frame().Registry().FindByHandle(handle_);
-    return found.window == static_cast<RegisteredWindow*>(window_) ? window_ : nullptr;
+    if (!server || number_ == 0) return nullptr;
+    return dynamic_cast<MdiChildWindow*>(server->Frame().Registry().WindowByCreationNumber(number_));
 }
 
 void CloseChildWithoutAsking(FrameWindow& frame, HWND child) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "automation/dispatch_object_win.h"
 
 namespace corvinata {
@@ -72,10 +74,10 @@ constexpr UINT kWaitForClient = 20000;
 // has gone: objects a client still holds then do nothing).
 AutomationServer* CurrentServer() noexcept;
 
-// A child window an object drives, known by its object and its handle: a
-// window that has closed (by the user, by a close member or with all others)
-// is never touched again, and a new window that happens to take the same
-// address is not taken for it.
+// A child window an object drives, known by the creation number the
+// window registry gave it: a window that has closed (by the user, by a close
+// member or with all others) is never touched again, and a new window that
+// happens to take the same address is not taken for it.
 class WindowTarget {
 public:
     WindowTarget() = default;
@@ -83,15 +85,11 @@ public:
 
     // The window while it is one of the program's open windows, else none.
     MdiChildWindow* Live() const;
-    bool Known() const noexcept { return window_ != nullptr; }
-    void Forget() noexcept {
-        window_ = nullptr;
-        handle_ = nullptr;
-    }
+    bool Known() const noexcept { return number_ != 0; }
+    void Forget() noexcept { number_ = 0; }
 
 private:
-    MdiChildWindow* window_ = nullptr;
-    HWND handle_ = nullptr;
+    std::uint32_t number_ = 0;
 };
 
 // Closes one child window without its questions (an automation close of a

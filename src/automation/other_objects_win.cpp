@@ -417,9 +417,10 @@ public:
 
 private:
     ExplorerView* View() const { return this->template Live<ExplorerView>(); }
-    ExplorerActions Actions() const {
+    ExplorerActions& Actions() const {
         Application& app = this->App();
-        return ExplorerActions(CommandContext{app.GetNotificationHub(), app}, traits_);
+        return traits_.kind == kJupiterExplorerWindow ? app.GetJupiterExplorerActions()
+                                                      : app.GetSaturnExplorerActions();
     }
     HRESULT GetFlag(VARIANT_BOOL* out, std::uint8_t ExplorerDisplayOptions::*member) {
         ExplorerView* view = View();

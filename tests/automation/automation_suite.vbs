@@ -94,6 +94,26 @@ picture.SelectedPicture = "no such picture.jpg"
 Check Err.Number = Failed, "an unknown SelectedPicture gives E_FAIL (got " & Hex(Err.Number) & ")"
 Err.Clear
 
+' ---- the explorers: moons by their catalogue index (0 Io, 0 Mimas) ----
+Dim jupiter : Set jupiter = app.OpenJupiterWindow() : ExpectOk "OpenJupiterWindow"
+jupiter.Tilt = 361 : ExpectInvalid "Tilt=361"
+jupiter.Tilt = 90 : ExpectOk "Tilt=90"
+Check jupiter.Tilt = 90, "Tilt reads back"
+jupiter.SelectedMoon = 4 : ExpectInvalid "Jupiter SelectedMoon=4"
+jupiter.SelectedMoon = -1 : ExpectInvalid "Jupiter SelectedMoon=-1"
+jupiter.SelectedMoon = 0 : ExpectOk "Jupiter SelectedMoon=0"
+Check jupiter.SelectedMoon = 0, "SelectedMoon 0 reads 0"
+jupiter.ZoomedMoon = 2 : ExpectOk "Jupiter ZoomedMoon=2"
+Check jupiter.ZoomedMoon = 2, "ZoomedMoon reads back"
+jupiter.NamesVisible = 1
+Check jupiter.NamesVisible, "late binding turns 1 into true"
+Dim saturn : Set saturn = app.OpenSaturnWindow() : ExpectOk "OpenSaturnWindow"
+saturn.SelectedMoon = 8 : ExpectInvalid "Saturn SelectedMoon=8"
+saturn.SelectedMoon = 7 : ExpectOk "Saturn SelectedMoon=7"
+Check saturn.SelectedMoon = 7, "SelectedMoon 7 reads 7"
+saturn.EwSwapped = True
+Check saturn.EwSwapped, "EwSwapped reads back"
+
 ' ---- a graph ----
 Dim graph : Set graph = app.OpenGraphWindow() : ExpectOk "OpenGraphWindow"
 graph.YAxisMax = "5" : ExpectInvalid "YAxisMax without lines"
@@ -128,6 +148,10 @@ Dim steps, unit, steps2, unit2
 graph.GetTimeStep steps, unit
 loaded.GetTimeStep steps2, unit2
 Check steps = steps2 And unit = unit2, "the graph read back has the saved step"
+graph.LoadFromFile folder & "\automation_suite.gph", errorText : ExpectOk "LoadFromFile"
+Check errorText = "No error", "LoadFromFile says No error (" & errorText & ")"
+graph.LoadFromFile folder & "\no such graph.gph", errorText : ExpectOk "LoadFromFile of a missing file"
+Check errorText <> "No error", "LoadFromFile of a missing file says why"
 Check loaded.YAxisMax = graph.YAxisMax, "the graph read back has the saved y range (" & loaded.YAxisMax & " / " & graph.YAxisMax & ", " & loaded.YAxisMin & " / " & graph.YAxisMin & ")"
 ExpectOk "reading the graph back"
 
@@ -143,6 +167,8 @@ Set line = Nothing
 Set graph = Nothing
 Set loaded = Nothing
 Set sky = Nothing
+Set jupiter = Nothing
+Set saturn = Nothing
 Set solar = Nothing
 Set eclipse = Nothing
 Set picture = Nothing
