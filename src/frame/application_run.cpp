@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/start_location.h"
+#include "automation/automation_server_win.h"
 #include "base/storage_service_win.h"
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
@@ -169,11 +170,16 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
     exitCode = 0;
     byAutomation = false;
     switch (ParseCommandLineSwitch(commandLine)) {
-    case CommandLineSwitch::RegServer:
-        exitCode = RegisterServer(ClassIdText(), ProgramPath());
+    case CommandLineSwitch::RegServer: {
+        const String path = ProgramPath();
+        exitCode = RegisterServer(ClassIdText(), path);
+        if (exitCode == kServerDone && !automation::RegisterTypeLibrary(path.Text())) exitCode = kServerWriteFailed;
         return true;
+    }
     case CommandLineSwitch::UnregServer:
         exitCode = UnregisterServer(ClassIdText());
+        // The type library goes too: the registration leaves nothing behind.
+        if (!automation::UnregisterTypeLibrary() && exitCode == kServerDone) exitCode = kServerDeleteFailed;
         return true;
     case CommandLineSwitch::Embedding:
         byAutomation = true;
@@ -227,11 +233,10 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     if (!frame.Create()) return 0;
     AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
-    // The program serves no automation objects yet, so it cannot register a
-    // class object for a client that started it; it ends as a failed
-    // registration does, instead of waiting hidden for a client that never
-    // comes.
-    if (byAutomation) return 0;
+    // Every copy serves automation clients; one started by a client stays
+    // hidden and ends when the client lets go of it.
+    automation::AutomationServer server(app, frame, byAutomation);
+    if (!server.Start(ProgramPath().Text()) && byAutomation) return 0;
     return RunMessageLoop(frame, accelerators, modeless);
 }
 

@@ -414,6 +414,9 @@ void FrameWindow::ReportLayoutNameTaken(const String& name) {
 }
 
 void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
+    // A hidden copy started by an automation client has nobody to answer a
+    // box: it would wait for ever, and its client with it.
+    if (byAutomation_ && !IsWindowVisible(window_)) return;
     const String topic = MessageBoxHelpTopic(helpTopic);
     RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
 }

@@ -7,6 +7,7 @@
 #include "resources/resource_ids.h"
 #include "tools/event_finder_window_win.h"
 #include "views/eclipse_window_win.h"
+#include "views/explorer_window_win.h"
 #include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -44,9 +45,9 @@ ScriptWindowTarget FrameScriptWindows::FindWindow(std::uint32_t number) {
     target.sky = dynamic_cast<SkyWindow*>(window);
     target.solarSystem = dynamic_cast<SolarSystemWindow*>(window);
     if (auto* eclipse = dynamic_cast<SolarEclipseWindow*>(window)) target.eclipse = &eclipse->GetCommands();
-    if (auto* explorer = dynamic_cast<ScriptExplorerWindow*>(window)) {
-        target.explorer = &explorer->ScriptView();
-        target.explorerActions = &explorer->ScriptActions();
+    if (auto* explorer = dynamic_cast<ExplorerWindow*>(window)) {
+        target.explorer = explorer;
+        target.explorerActions = &explorer->Actions();
     }
     return target;
 }

@@ -13,14 +13,6 @@ namespace corvinata {
 
 class FrameWindow;
 
-// Explorer windows answer with their view and their kind's actions.
-class ScriptExplorerWindow {
-public:
-    virtual ~ScriptExplorerWindow() = default;
-    virtual ExplorerView& ScriptView() = 0;
-    virtual ExplorerActions& ScriptActions() = 0;
-};
-
 class FrameScriptWindows final : public ScriptWindowServices {
 public:
     FrameScriptWindows(FrameWindow& frame, HINSTANCE instance) : frame_(frame), instance_(instance) {}

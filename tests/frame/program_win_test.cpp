@@ -218,8 +218,9 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
         EXPECT_FALSE(IsIconic(frame));  // the running copy was brought back
     }
     {
+        // No client comes: it waits its time for one, then ends.
         RunningProgram automation(L"-Embedding");
-        EXPECT_EQ(automation.WaitForExit(30000), 0);
+        EXPECT_EQ(automation.WaitForExit(60000), 0);
     }
     EXPECT_TRUE(IsWindow(frame));
     PostMessageW(frame, WM_CLOSE, 0, 0);
@@ -237,7 +238,7 @@ TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {
     RemoveSettings();
     RunningProgram program(L"-Embedding");
     ASSERT_TRUE(program.Started());
-    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(program.WaitForExit(60000), 0);
     EXPECT_EQ(program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 0), nullptr);
     DWORD value = 0;
     const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";

@@ -1,0 +1,553 @@
+// The program as an automation server, driven as a C++ client drives it:
+// out of process, through the interfaces' vtables, with the program started
+// by COM ("-Embedding") from its registration in the test's prefix.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "automation/automation_server_win.h"
+#include "automation/dispatch_object_win.h"
+#include "automation/window_objects_win.h"
+
+namespace corvinata::automation {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr VARIANT_BOOL kOne = 1;
+
+std::wstring ProgramPath() {
+    const std::string narrow = CN_PROGRAM_PATH;
+    std::wstring path(narrow.begin(), narrow.end());
+    for (wchar_t& c : path) {
+        if (c == L'/') c = L'\\';
+    }
+    return path;
+}
+
+// Runs the program with a switch and answers its exit code (-1: no end).
+int RunProgram(const wchar_t* arguments) {
+    std::wstring line = L"\"" + ProgramPath() + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return -1;
+    }
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+bool KeyExists(HKEY root, const std::wstring& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+std::wstring GuidText(const GUID& id) {
+    wchar_t text[64] = {};
+    StringFromGUID2(id, text, 64);
+    return text;
+}
+
+// The frame of the server process (another process's frame window).
+BOOL CALLBACK FindServerFrame(HWND window, LPARAM data) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (std::wstring(name) == L"CorvinataMdiFrame" && owner != GetCurrentProcessId()) {
+        *reinterpret_cast<HWND*>(data) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ServerFrame() {
+    HWND found = nullptr;
+    EnumWindows(&FindServerFrame, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The active child of the server's frame, as a user would close it.
+HWND ActiveServerChild() {
+    HWND frame = ServerFrame();
+    HWND client = frame ? FindWindowExW(frame, nullptr, L"MDIClient", nullptr) : nullptr;
+    return client ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
+}
+
+// The server's process, to see it end.
+HANDLE ServerProcess() {
+    HWND frame = ServerFrame();
+    DWORD id = 0;
+    if (frame) GetWindowThreadProcessId(frame, &id);
+    return id ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id) : nullptr;
+}
+
+std::wstring Text(BSTR text) {
+    std::wstring copy = text ? text : L"<null>";
+    SysFreeString(text);
+    return copy;
+}
+
+std::wstring VariantText(VARIANT& value) {
+    std::wstring copy = V_VT(&value) == VT_BSTR ? Text(V_BSTR(&value)) : L"<not a text>";
+    VariantInit(&value);
+    return copy;
+}
+
+template <class T>
+struct Held {
+    T* p = nullptr;
+    ~Held() {
+        if (p) p->Release();
+    }
+    T* operator->() const { return p; }
+    T** operator&() { return &p; }
+};
+
+class AutomationClient : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                                   reinterpret_cast<void**>(&app_)),
+                  S_OK);
+        process_ = ServerProcess();
+        ASSERT_NE(process_, nullptr);
+    }
+    void TearDown() override {
+        if (app_) app_->Release();
+        // The client's last release ends the server it started.
+        if (process_) {
+            EXPECT_EQ(WaitForSingleObject(process_, 30000), WAIT_OBJECT_0);
+            DWORD code = 1;
+            GetExitCodeProcess(process_, &code);
+            EXPECT_EQ(code, 0u);
+            CloseHandle(process_);
+        }
+        CoUninitialize();
+    }
+
+    ICorvinataApp* app_ = nullptr;
+    HANDLE process_ = nullptr;
+};
+
+TEST_F(AutomationClient, DispatchIdsBooleansAndTheApplicationTime) {
+    LPOLESTR name = const_cast<LPOLESTR>(L"WindowVisible");
+    DISPID id = 0;
+    ASSERT_EQ(app_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+    EXPECT_EQ(id, 0x60020014);
+    DISPPARAMS none{};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(app_->Invoke(id, IID_IUnknown, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr,
+                           nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+
+    // Only -1 is true: a C++ client's 1 hides the program.
+    const struct {
+        VARIANT_BOOL put;
+        VARIANT_BOOL visible;
+    } visibility[] = {{VARIANT_TRUE, VARIANT_TRUE}, {kOne, VARIANT_FALSE}, {VARIANT_TRUE, VARIANT_TRUE},
+                      {VARIANT_FALSE, VARIANT_FALSE}};
+    for (const auto& row : visibility) {
+        EXPECT_EQ(app_->put_WindowVisible(row.put), S_OK);
+        VARIANT_BOOL visible = 7;
+        EXPECT_EQ(app_->get_WindowVisible(&visible), S_OK);
+        EXPECT_EQ(visible, row.visible) << row.put;
+    }
+
+    const struct {
+        int year, month, day, hour, minute;
+        HRESULT status;
+        int readHour, readMinute;
+    } moments[] = {{1582, 12, 31, 12, 0, E_INVALIDARG, 0, 0}, {3001, 1, 1, 0, 0, E_INVALIDARG, 0, 0},
+                   {2023, 2, 29, 0, 0, E_INVALIDARG, 0, 0},   {2024, 2, 29, 23, 59, S_OK, 23, 59},
+                   {2024, 3, 1, 24, 1, E_INVALIDARG, 0, 0},   {2024, 3, 1, 1, -30, S_OK, 0, 30}};
+    for (const auto& row : moments) {
+        EXPECT_EQ(app_->SetDateTime(row.year, row.month, row.day, row.hour, row.minute, VARIANT_TRUE), row.status)
+            << row.year << "-" << row.month << "-" << row.day;
+        if (row.status != S_OK) continue;
+        VARIANT y, mo, d, h, mi;
+        ASSERT_EQ(app_->GetDateTime(&y, &mo, &d, &h, &mi), S_OK);
+        EXPECT_EQ(V_VT(&y), VT_I2);
+        EXPECT_EQ(V_I2(&y), row.year);
+        EXPECT_EQ(V_I2(&mo), row.month);
+        EXPECT_EQ(V_I2(&d), row.day);
+        EXPECT_EQ(V_I2(&h), row.readHour);
+        EXPECT_EQ(V_I2(&mi), row.readMinute);
+    }
+
+    // The expression is evaluated for 1 January 2000 whatever the time is.
+    BSTR expression = SysAllocString(L"Earth.DistSun(Au)");
+    BSTR value = nullptr;
+    EXPECT_EQ(app_->EvaluateCorvinataScript(expression, &value), S_OK);
+    EXPECT_EQ(Text(value), L"0.983 AU");
+    SysFreeString(expression);
+    expression = SysAllocString(L"Earth.DistSun(");
+    value = SysAllocString(L"garbage");
+    EXPECT_EQ(app_->EvaluateCorvinataScript(expression, &value), E_INVALIDARG);
+    EXPECT_EQ(value, nullptr);
+    SysFreeString(expression);
+
+    Held<ICorvinataReportWindow> report;
+    EXPECT_EQ(app_->OpenReportWindow_YearPlanet(8, &report), E_INVALIDARG);
+    EXPECT_EQ(report.p, nullptr);
+    BSTR country = SysAllocString(L"Nowhere Land");
+    EXPECT_EQ(app_->SetLocation(country, nullptr), E_INVALIDARG);
+    SysFreeString(country);
+}
+
+TEST_F(AutomationClient, SkyWindowObjectRulesAndAUserClosedWindow) {
+    Held<ICorvinataSkyWindow> sky;
+    ASSERT_EQ(app_->OpenSkyWindow(&sky), S_OK);
+    ASSERT_NE(sky.p, nullptr);
+    VARIANT_BOOL flag = 7;
+    EXPECT_EQ(sky->put_MoonVisible(VARIANT_TRUE), S_OK);
+    EXPECT_EQ(sky->get_MoonVisible(&flag), S_OK);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    EXPECT_EQ(sky->put_MoonVisible(kOne), S_OK);  // 1 is not true: the Moon goes
+    EXPECT_EQ(sky->get_MoonVisible(&flag), S_OK);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+
+    const struct {
+        double put;
+        HRESULT status;
+        double read;
+    } limits[] = {{25.0, S_OK, 20.0}, {-1.0, S_OK, 0.0}, {6.5, S_OK, 6.5}, {kNaN, E_INVALIDARG, 6.5}};
+    for (const auto& row : limits) {
+        EXPECT_EQ(sky->put_StarMagnitudeLimit(row.put), row.status) << row.put;
+        double read = -5;
+        EXPECT_EQ(sky->get_StarMagnitudeLimit(&read), S_OK);
+        EXPECT_EQ(read, row.read) << row.put;
+    }
+
+    const struct {
+        double azimuth, altitude;
+        HRESULT status;
+    } centres[] = {{400.0, 10.0, E_INVALIDARG}, {10.0, 95.0, E_INVALIDARG}, {kNaN, 10.0, E_INVALIDARG},
+                   {10.0, kNaN, E_INVALIDARG},  {180.0, 30.0, S_OK}};
+    for (const auto& row : centres) {
+        EXPECT_EQ(sky->SetViewCenter(row.azimuth, row.altitude), row.status) << row.azimuth << " " << row.altitude;
+    }
+    double azimuth = 0, altitude = 0;
+    EXPECT_EQ(sky->get_Azimuth(&azimuth), S_OK);
+    EXPECT_EQ(sky->get_Altitude(&altitude), S_OK);
+    EXPECT_NEAR(azimuth, 180.0, 1e-6);
+    EXPECT_NEAR(altitude, 30.0, 1e-6);
+    EXPECT_EQ(sky->put_Altitude(kNaN), E_INVALIDARG);
+    EXPECT_EQ(sky->put_Azimuth(361.0), E_INVALIDARG);
+
+    EXPECT_EQ(sky->put_GridType(static_cast<::GridType>(3)), E_INVALIDARG);
+    EXPECT_EQ(sky->put_DeepSkyNames(CnDeepSkyNames_NgcIc), S_OK);
+    EXPECT_EQ(sky->put_Zoom(9), E_INVALIDARG);
+    EXPECT_EQ(sky->put_Zoom(90), S_OK);
+    INT zoom = 0;
+    EXPECT_EQ(sky->get_Zoom(&zoom), S_OK);
+    EXPECT_EQ(zoom, 90);
+    BSTR unknown = SysAllocString(L"No Such Star At All");
+    EXPECT_EQ(sky->FindObject(unknown), E_INVALIDARG);
+    SysFreeString(unknown);
+    EXPECT_EQ(sky->FindObject(nullptr), E_INVALIDARG);  // COM's empty text
+
+    // The user closes the window: the object answers and touches nothing.
+    HWND child = ActiveServerChild();
+    ASSERT_NE(child, nullptr);
+    SendMessageW(child, WM_CLOSE, 0, 0);
+    EXPECT_EQ(sky->Activate(), S_FALSE);
+    EXPECT_EQ(sky->Close(), S_FALSE);
+    zoom = 77;
+    EXPECT_EQ(sky->get_Zoom(&zoom), S_OK);
+    EXPECT_EQ(zoom, 0);
+    EXPECT_EQ(sky->put_MoonVisible(VARIANT_TRUE), S_OK);
+    BSTR mars = SysAllocString(L"Mars");
+    EXPECT_EQ(sky->FindObject(mars), S_OK);
+    SysFreeString(mars);
+    // A later window is not taken for the closed one.
+    Held<ICorvinataSkyWindow> next;
+    ASSERT_EQ(app_->OpenSkyWindow(&next), S_OK);
+    EXPECT_EQ(sky->Activate(), S_FALSE);
+    EXPECT_EQ(next->Activate(), S_OK);
+    EXPECT_EQ(next->Close(), S_OK);
+    EXPECT_EQ(next->Close(), S_FALSE);
+}
+
+TEST_F(AutomationClient, GraphWindowLinesAndFiles) {
+    Held<ICorvinataGraphWindow> graph;
+    ASSERT_EQ(app_->OpenGraphWindow(&graph), S_OK);
+    ASSERT_NE(graph.p, nullptr);
+    BSTR five = SysAllocString(L"5");
+    EXPECT_EQ(graph->put_YAxisMax(five), E_INVALIDARG);  // no line yet
+    BSTR read = SysAllocString(L"garbage");
+    EXPECT_EQ(graph->get_YAxisMax(&read), S_OK);
+    EXPECT_EQ(read, nullptr);
+
+    struct StepRow {
+        int steps;
+        const wchar_t* unit;
+        HRESULT status;
+    };
+    const StepRow labels[] = {{100, L"Days", E_INVALIDARG}, {2, L"Days", S_OK}};
+    const StepRow marks[] = {{0, L"Days", E_INVALIDARG}, {1, L"Months", S_OK}};
+    const StepRow grids[] = {{6, L"Seconds", E_INVALIDARG}, {6, L"Fortnights", E_INVALIDARG}, {6, L"Hours", S_OK}};
+    for (const StepRow& row : labels) {
+        BSTR unit = SysAllocString(row.unit);
+        EXPECT_EQ(graph->SetXAxisLabelStep(row.steps, unit), row.status) << row.steps;
+        SysFreeString(unit);
+    }
+    for (const StepRow& row : marks) {
+        BSTR unit = SysAllocString(row.unit);
+        EXPECT_EQ(graph->SetXAxisMarkStep(row.steps, unit), row.status) << row.steps;
+        SysFreeString(unit);
+    }
+    for (const StepRow& row : grids) {
+        BSTR unit = SysAllocString(row.unit);
+        EXPECT_EQ(graph->SetXAxisGridStep(row.steps, unit), row.status) << row.steps;
+        SysFreeString(unit);
+    }
+    VARIANT steps, unit;
+    ASSERT_EQ(graph->GetXAxisGridStep(&steps, &unit), S_OK);
+    EXPECT_EQ(V_VT(&steps), VT_I2);
+    EXPECT_EQ(V_I2(&steps), 6);
+    EXPECT_EQ(VariantText(unit), L"Hours");
+    EXPECT_EQ(graph->SetYAxisGridStep(1000), E_INVALIDARG);
+    EXPECT_EQ(graph->SetYAxisGridStep(999), S_OK);
+    EXPECT_EQ(graph->put_XAxisTimeSystem(CnTimeSystem_Gst), E_INVALIDARG);
+    EXPECT_EQ(graph->put_TimeSystem(CnTimeSystem_Gst), S_OK);
+    EXPECT_EQ(graph->put_TimeZone(kNaN), E_INVALIDARG);
+    EXPECT_EQ(graph->put_TimeZone(14.0), E_INVALIDARG);
+    BSTR date = SysAllocString(L"1.3.2024");
+    BSTR time = SysAllocString(L"10:00");
+    EXPECT_EQ(graph->SetTimeBeginAndEnd(date, time, date, time), E_INVALIDARG);
+    BSTR days = SysAllocString(L"Days");
+    EXPECT_EQ(graph->SetTimeBeginAndStep(date, time, 100, days), E_INVALIDARG);
+    EXPECT_EQ(graph->SetTimeBeginAndStep(date, time, 10, days), S_OK);
+    BSTR late = SysAllocString(L"1.12.2999");
+    BSTR years = SysAllocString(L"Years");
+    EXPECT_EQ(graph->SetTimeBeginAndStep(late, time, 99, years), E_INVALIDARG);  // ends past 3000
+    EXPECT_EQ(graph->GetTimeStep(&steps, &unit), S_OK);
+    EXPECT_EQ(V_VT(&steps), VT_R8);
+    EXPECT_EQ(V_R8(&steps), 10.0);
+    EXPECT_EQ(VariantText(unit), L"Days");
+
+    Held<ICorvinataGraphLine> line;
+    ASSERT_EQ(graph->AppendNewLine(&line), S_OK);
+    ASSERT_NE(line.p, nullptr);
+    BSTR text = nullptr;
+    EXPECT_EQ(line->get_Name(&text), S_OK);
+    EXPECT_EQ(Text(text), L"New Line");
+    EXPECT_EQ(line->get_Body(&text), S_OK);
+    EXPECT_EQ(Text(text), L"Earth");
+    EXPECT_EQ(line->get_CorvinataScriptCode(&text), S_OK);
+    EXPECT_EQ(Text(text), L"Earth.DistSun(Au)");
+    INT system = 0;
+    EXPECT_EQ(line->get_System(&system), S_OK);
+    EXPECT_EQ(system, 2);
+    VARIANT_BOOL visible = 0;
+    EXPECT_EQ(line->get_VisibleInGraph(&visible), S_OK);
+    EXPECT_EQ(visible, VARIANT_TRUE);
+    void* wrong = reinterpret_cast<void*>(1);
+    EXPECT_EQ(line->QueryInterface(IID_ICorvinataGraphWindow, &wrong), E_NOINTERFACE);
+    EXPECT_EQ(wrong, nullptr);
+    BSTR nowhere = SysAllocString(L"Nowhere");
+    EXPECT_EQ(line->put_Body(nowhere), E_INVALIDARG);
+    EXPECT_EQ(line->put_Function(nowhere), E_INVALIDARG);
+    BSTR red = SysAllocString(L"Red");
+    EXPECT_EQ(line->put_Colour(red), S_OK);
+    EXPECT_EQ(line->get_Colour(&text), S_OK);
+    EXPECT_EQ(Text(text), L"Red");
+    BSTR bad = SysAllocString(L"Earth.DistSun(");
+    EXPECT_EQ(line->put_CorvinataScriptCode(bad), E_INVALIDARG);
+    BSTR own = SysAllocString(L"Earth.DistSun(Au) + 1");
+    EXPECT_EQ(line->put_CorvinataScriptCode(own), S_OK);
+    EXPECT_EQ(line->put_CorvinataScriptCode(nullptr), S_OK);  // empty: made again
+    EXPECT_EQ(line->get_CorvinataScriptCode(&text), S_OK);
+    EXPECT_EQ(Text(text), L"Earth.DistSun(au)");
+    EXPECT_EQ(graph->get_YAxisMax(&text), S_OK);
+    EXPECT_NE(Text(text), L"<null>");
+
+    // Files: texts to the client, never a box.
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring saved = std::wstring(folder) + L"automation_client_graph.gph";
+    DeleteFileW(saved.c_str());
+    const struct {
+        std::wstring path;
+        const wchar_t* error;
+    } saves[] = {{L"Q:\\no drive here\\graph.gph", L"An error occurred creating the path"},
+                 {saved, L"No error"}};
+    for (const auto& row : saves) {
+        BSTR path = SysAllocString(row.path.c_str());
+        VARIANT error;
+        EXPECT_EQ(graph->SaveToFile(path, &error), S_OK);
+        EXPECT_EQ(VariantText(error), row.error);
+        SysFreeString(path);
+    }
+    BSTR path = SysAllocString(saved.c_str());
+    VARIANT error;
+    Held<ICorvinataGraphWindow> loaded;
+    EXPECT_EQ(app_->LoadGraph(path, &error, &loaded), S_OK);
+    EXPECT_EQ(VariantText(error), L"No error");
+    ASSERT_NE(loaded.p, nullptr);
+    EXPECT_EQ(loaded->GetTimeStep(&steps, &unit), S_OK);
+    EXPECT_EQ(V_R8(&steps), 10.0);
+    EXPECT_EQ(VariantText(unit), L"Days");
+    BSTR missing = SysAllocString(L"C:\\no such graph.gph");
+    Held<ICorvinataGraphWindow> none;
+    EXPECT_EQ(app_->LoadGraph(missing, &error, &none), S_OK);
+    EXPECT_EQ(none.p, nullptr);
+    EXPECT_NE(VariantText(error), L"No error");
+    DeleteFileW(saved.c_str());
+
+    // A changed graph closes without asking; its object and lines then do
+    // nothing.
+    EXPECT_EQ(graph->Close(), S_OK);
+    EXPECT_EQ(graph->Activate(), S_OK);
+    EXPECT_EQ(line->put_Colour(red), S_OK);
+    text = SysAllocString(L"garbage");
+    EXPECT_EQ(line->get_Name(&text), S_OK);
+    EXPECT_EQ(text, nullptr);
+    EXPECT_EQ(app_->CloseAllMainWindows(), S_OK);
+    EXPECT_EQ(loaded->Activate(), S_FALSE);
+    for (BSTR s : {five, date, time, days, late, years, nowhere, red, bad, own, path, missing}) SysFreeString(s);
+}
+
+// An interface no object answers: the server ends at the release that
+// leaves the application without clients. (The class factory's proxy
+// answers LockServer itself; the call never reaches the server.)
+TEST(AutomationServerLife, AnUnansweredInterfaceEndsTheServer) {
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(CoGetClassObject(CLSID_App, CLSCTX_LOCAL_SERVER, nullptr, IID_IClassFactory,
+                               reinterpret_cast<void**>(&factory)),
+              S_OK);
+    HANDLE process = ServerProcess();
+    ASSERT_NE(process, nullptr);
+    void* object = reinterpret_cast<void*>(1);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_ICorvinataGraphWindow, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
+    factory->Release();
+    EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    CoUninitialize();
+}
+
+// A client may drive the copy the user has open; its last release leaves
+// that copy running, with the windows as the client left them.
+TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    HKEY frameKey = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window",
+                              0, nullptr, 0, KEY_WRITE, nullptr, &frameKey, nullptr),
+              ERROR_SUCCESS);
+    const DWORD noHint = 0;  // no Welcome dialog
+    RegSetValueExW(frameKey, L"ShowHelpHint", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&noHint), sizeof noHint);
+    RegCloseKey(frameKey);
+    std::wstring line = L"\"" + ProgramPath() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION user{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &user));
+    HWND frame = nullptr;
+    for (int waited = 0; waited < 600 && !(frame && IsWindowVisible(frame)); ++waited) {
+        Sleep(100);
+        frame = ServerFrame();
+    }
+    ASSERT_NE(frame, nullptr);
+    // The class object is registered once the frame's start-up has run.
+    Sleep(3000);
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ICorvinataApp* app = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                               reinterpret_cast<void**>(&app)),
+              S_OK);
+    EXPECT_EQ(ServerFrame(), frame);  // the user's copy, not a new one
+    EXPECT_EQ(app->CloseAllMainWindows(), S_OK);
+    ICorvinataSkyWindow* sky = nullptr;
+    ASSERT_EQ(app->OpenSkyWindow(&sky), S_OK);
+    sky->Release();
+    app->Release();
+    CoUninitialize();
+    EXPECT_EQ(WaitForSingleObject(user.hProcess, 3000), WAIT_TIMEOUT);
+    EXPECT_TRUE(IsWindowVisible(frame));
+    EXPECT_NE(ActiveServerChild(), nullptr);  // the client's Sky window stays
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(user.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(user.hThread);
+    CloseHandle(user.hProcess);
+}
+
+// "-UnregServer" leaves the registry as it was before "-RegServer", type
+// library included; the suite's registration is made again afterwards.
+TEST(AutomationServerLife, RegistrationIsUndoneWhole) {
+    const std::wstring library = L"TypeLib\\" + GuidText(LIBID_CorvinataServerLib);
+    const std::wstring iface = L"Interface\\" + GuidText(IID_ICorvinataSkyWindow);
+    const std::wstring classKey = L"CLSID\\" + GuidText(CLSID_App);
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    for (const std::wstring& key : {library, iface, classKey, std::wstring(L"CorvinataAstronomySuite.1")}) {
+        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, key)) << std::string(key.begin(), key.end());
+    }
+    ASSERT_EQ(RunProgram(L"-UnregServer"), 0);
+    for (const std::wstring& key : {library, iface, classKey, std::wstring(L"CorvinataAstronomySuite.1")}) {
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key)) << std::string(key.begin(), key.end());
+    }
+    EXPECT_EQ(RunProgram(L"-RegServer"), 0);
+}
+
+// In this process: an object without type information still works through
+// its vtable; IDispatch answers E_FAIL until the program's type library is
+// loaded.
+TEST(AutomationObjects, IDispatchNeedsTheTypeInformation) {
+    ReleaseAutomationTypeInformation();
+    ICorvinataReportWindow* report = nullptr;
+    ASSERT_EQ(NewReportWindowObject(nullptr, &report), S_OK);
+    UINT count = 9;
+    EXPECT_EQ(report->GetTypeInfoCount(&count), E_FAIL);
+    EXPECT_EQ(count, 0u);
+    LPOLESTR name = const_cast<LPOLESTR>(L"Date");
+    DISPID id = 0;
+    EXPECT_EQ(report->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), E_FAIL);
+    EXPECT_EQ(report->Activate(), S_OK);  // no window: nothing to do
+    BSTR date = SysAllocString(L"garbage");
+    EXPECT_EQ(report->get_Date(&date), S_OK);
+    EXPECT_EQ(date, nullptr);
+    EXPECT_EQ(report->get_Date(nullptr), E_POINTER);
+    BSTR february = SysAllocString(L"31.2.2024");
+    EXPECT_EQ(report->put_Date(february), E_INVALIDARG);
+    SysFreeString(february);
+
+    ASSERT_TRUE(LoadAutomationTypeInformation(ProgramPath().c_str()));
+    EXPECT_EQ(report->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 1u);
+    EXPECT_EQ(report->GetIDsOfNames(IID_NULL, &name, 1, 0, &id), S_OK);
+    EXPECT_EQ(id, 0x60020002);
+    DISPPARAMS none{};
+    VARIANT result;
+    VariantInit(&result);
+    EXPECT_EQ(report->Invoke(id, IID_IDispatch, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
+              DISP_E_UNKNOWNINTERFACE);
+    EXPECT_EQ(report->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr), S_OK);
+    EXPECT_EQ(V_VT(&result), VT_BSTR);
+    VariantClear(&result);
+    void* other = reinterpret_cast<void*>(1);
+    EXPECT_EQ(report->QueryInterface(IID_ICorvinataSkyWindow, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(report->Release(), 0u);
+    ReleaseAutomationTypeInformation();
+}
+
+}  // namespace
+}  // namespace corvinata::automation
