@@ -196,6 +196,15 @@ void GraphWindow::EditLines() {
     if (actions) ShowGraphLinesDialog(instance_, Handle(), *actions, *this, linesDialog);
 }
 
+void GraphWindow::ChangeGraphOptions(int tab) {
+    if (!actions) return;
+    TimeAndLocation options = Graph().Options();
+    bool guideLine = IsGuideLineShown();
+    if (!ShowGraphOptionsDialog(instance_, Handle(), Graph(), tab, optionsDialog, options, guideLine)) return;
+    actions->ChangeOptions(*this, options, kTimeAndLocationWhole, guideLine, nullptr);
+    UpdateView();
+}
+
 void GraphWindow::ShowContextMenu(int x, int y) {
     HMENU menu = LoadMenuW(instance_, L"Menu_Gph");
     if (!menu) return;
@@ -206,8 +215,10 @@ void GraphWindow::ShowContextMenu(int x, int y) {
         x = corner.x;
         y = corner.y;
     }
-    if (!actions) EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
+    if (!actions) {
+        EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
+        EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
+    }
     const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, Handle(), nullptr);
     DestroyMenu(menu);
     if (chosen != 0) SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
@@ -318,6 +329,10 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EditLines();
             return 0;
         }
+        if (LOWORD(wParam) == CMD_GRAPH_OPTIONS) {
+            ChangeGraphOptions(-1);
+            return 0;
+        }
         if (LOWORD(wParam) == CMD_DUPLICATE_WINDOW) {
             Duplicate();
             return 0;
@@ -372,6 +387,10 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
         HDC dc = BeginPaint(w, &paint);
         owner->PaintAxis(w, dc);
         EndPaint(w, &paint);
+        return 0;
+    }
+    if (owner && m == WM_LBUTTONDBLCLK) {
+        owner->ChangeGraphOptions(w == owner->XAxisWindow() ? kGraphXAxisTab : kGraphYAxisTab);
         return 0;
     }
     return DefWindowProcW(w, m, wp, lp);
@@ -470,7 +489,9 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     window->kind = this;
     window->hub = &hub_;
     window->actions = actions;
+    window->linesDialog = linesDialog;
     window->linesDialog.lineDialog.catalogue = services_.catalogue;
+    window->optionsDialog = optionsDialog;
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());

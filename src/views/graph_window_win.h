@@ -14,6 +14,7 @@
 #include "frame/mdi_child_window.h"
 #include "views/graph_axes.h"
 #include "views/graph_lines_dialog_win.h"
+#include "views/graph_options_dialog_win.h"
 #include "views/graph_plot.h"
 #include "views/graph_save.h"
 #include "views/graph_view.h"
@@ -97,6 +98,9 @@ public:
     bool SaveCommand(bool saveAs);
     // Edit Lines: the lines editor over this window's graph.
     void EditLines();
+    // Graph Options over this window's graph at a tab (-1: the one shown
+    // last); OK records the difference as one undoable step.
+    void ChangeGraphOptions(int tab);
     // The display's context menu at a screen point (-1, -1: the keyboard's).
     void ShowContextMenu(int x, int y);
 
@@ -112,6 +116,7 @@ public:
     // Where the lines editor makes its undoable edits; none: no editing.
     GraphActions* actions = nullptr;
     GraphLinesDialogServices linesDialog;
+    GraphOptionsDialogServices optionsDialog;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -154,6 +159,9 @@ public:
 
     // The program's graph edits, given to every window the kind makes.
     GraphActions* actions = nullptr;
+    // The dialogs' remembered places and choosers, given to every window.
+    GraphLinesDialogServices linesDialog;
+    GraphOptionsDialogServices optionsDialog;
     // The frame's windows, where opened graphs go.
     void SetChildren(ChildWindows* children) noexcept { children_ = children; }
     // Opens the graph file in a new window, or activates the window that
