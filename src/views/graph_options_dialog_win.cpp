@@ -380,8 +380,19 @@ bool ValidatePage(HWND dialog) {
 void OnPageCommand(HWND page, int id, int code) {
     const int tab = g_run->tab;
     if (code != BN_CLICKED) return;
-    if (tab == kGraphTimeTab && (id == IDC_GRAPH_BY_END || id == IDC_GRAPH_BY_STEP)) EnableTimeFields(page);
-    if ((tab == kGraphXAxisTab || tab == kGraphYAxisTab) && (id == IDC_GRAPH_HORIZONTAL || id == IDC_GRAPH_VERTICAL)) {
+    // The pairs of radios are set here: fields between them break the
+    // groups the buttons would keep by themselves.
+    if (tab == kGraphTimeTab && (id == IDC_GRAPH_BY_END || id == IDC_GRAPH_BY_STEP)) {
+        CheckRadioButton(page, IDC_GRAPH_BY_STEP, IDC_GRAPH_BY_END, id);
+        EnableTimeFields(page);
+    }
+    const bool axisPage = tab == kGraphXAxisTab || tab == kGraphYAxisTab;
+    if (axisPage && (id == IDC_GRAPH_ORIGIN_NEAR || id == IDC_GRAPH_ORIGIN_FAR)) {
+        CheckRadioButton(page, IDC_GRAPH_ORIGIN_NEAR, IDC_GRAPH_ORIGIN_FAR, id);
+    }
+    if (axisPage && (id == IDC_GRAPH_HORIZONTAL || id == IDC_GRAPH_VERTICAL)) {
+        Check(page, IDC_GRAPH_HORIZONTAL, id == IDC_GRAPH_HORIZONTAL);
+        Check(page, IDC_GRAPH_VERTICAL, id == IDC_GRAPH_VERTICAL);
         // The orientation is shared by both axis pages: it is stored at once.
         g_run->working.xAxisHorizontal = TimeHorizontalOnPage(page, tab);
         LabelOrigins(page, tab);
