@@ -96,6 +96,8 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     graphs->optionsDialog.choosePlace = [owner](HWND parent, Location& place) {
         return owner->Options().PickPlace(parent, place);
     };
+    graphs->CreatePanel(std::make_unique<ProgramPanelServices>(frame, app, instance),
+                        frame.PaneWindow(CMD_VIEW_CONTROL_PANEL), std::make_unique<FrameModeless>(frame.Modeless()));
     frame.Children().AddKind(std::move(graphs));
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); },

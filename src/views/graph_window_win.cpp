@@ -13,6 +13,8 @@
 #include "resources/resource_ids.h"
 #include "views/graph_canvas_win.h"
 #include "views/graph_image_win.h"
+#include "views/graph_line_dialog_win.h"
+#include "views/graph_lines_editor.h"
 
 namespace corvinata {
 
@@ -130,6 +132,14 @@ String GraphWindow::GetStatusText() const {
 void GraphWindow::GuideLineChanging(bool before) {
     if (IsGuideLineShown()) InvalidateGuide();
     if (!before && display_) UpdateWindow(display_);
+    if (!before) RefreshPanel();
+}
+
+void GraphWindow::RefreshPanel() {
+    if (!panel || panel->GetAttachedWindow() != static_cast<PanelWindow*>(this)) return;
+    panel->ControlPanelUpdate(nullptr);
+    // The read-outs are refreshed by the panel's paint.
+    InvalidateRect(panel->GetDialogWindow(), nullptr, TRUE);
 }
 
 GraphScales GraphWindow::DisplayScales() const {
@@ -190,10 +200,27 @@ void GraphWindow::Layout() {
         SetWindowPos(display_, nullptr, 50, 5, w - 55, h - 2 * line - 15, flags);
         SetWindowPos(yAxis_, nullptr, 50, h - 2 * line - 5, w - 55, 2 * line, flags);
     }
+    const SIZE display = ClientSize(display_);
+    SetDisplaySize(display.cx, display.cy);
 }
 
 void GraphWindow::EditLines() {
     if (actions) ShowGraphLinesDialog(instance_, Handle(), *actions, *this, linesDialog);
+}
+
+void GraphWindow::EditLine(int line) {
+    const GraphLine* current = Graph().GetGraphLine(line);
+    if (!actions || !current) return;
+    GraphLine edited(*current);
+    bool changed = false;
+    const String title = EditGraphLineTitle(Graph(), line);
+    const bool ok = linesDialog.editLine
+                        ? linesDialog.editLine(Handle(), title, edited, false, changed)
+                        : ShowGraphLineDialog(instance_, Handle(), title, edited, false, linesDialog.lineDialog, changed);
+    // OK without a change records nothing; a new name alone needs no
+    // recomputation.
+    if (!ok || (!changed && std::basic_string_view<Char>(edited.name.Text()) == current->name.Text())) return;
+    GraphLinesEditor(*actions, *this).EditLine(line, edited, changed);
 }
 
 void GraphWindow::ChangeGraphOptions(int tab) {
@@ -227,6 +254,7 @@ void GraphWindow::ShowContextMenu(int x, int y) {
 void GraphWindow::UpdateView() {
     Layout();
     SetChildTitle();
+    RefreshPanel();
     for (HWND child : {xAxis_, yAxis_, display_}) {
         if (!child) continue;
         InvalidateRect(child, nullptr, TRUE);
@@ -402,13 +430,60 @@ GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& serv
     hub_.Insert(this);
 }
 
-GraphWindowKind::~GraphWindowKind() { hub_.Erase(this); }
+GraphWindowKind::~GraphWindowKind() {
+    hub_.Erase(this);
+    if (panel_ && panel_->GetDialogWindow()) DestroyWindow(panel_->GetDialogWindow());
+}
 
-void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t, void* value) {
+void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t flags, void* value) {
+    if (event == kEventGraphMouseMoved || event == kEventGraphMouseLeft) {
+        auto* shown = panel_ ? dynamic_cast<GraphWindow*>(panel_->GetAttachedWindow()) : nullptr;
+        if (!shown) return;
+        if (event == kEventGraphMouseLeft) {
+            panel_->ShowGraphMousePosition(nullptr);
+        } else if (value == static_cast<GraphWindowCommands*>(shown)) {
+            const DateTime moment =
+                shown->StepToDate(static_cast<int>(flags), shown->Graph().Options().xAxisTimeSystem);
+            panel_->ShowGraphMousePosition(&moment);
+        }
+        return;
+    }
     if (event != kEventGraphEdited) return;
     for (GraphWindow* window : windows_) {
         if (static_cast<GraphDocumentModel*>(&window->Graph()) == value) window->UpdateView();
     }
+}
+
+bool GraphWindowKind::CreatePanel(std::unique_ptr<PanelServices> services, HWND parent,
+                                  std::unique_ptr<ModelessDialogs> dialogs) {
+    if (!actions || !parent) return false;
+    panelServices_ = std::move(services);
+    modeless_ = std::move(dialogs);
+    panel_ = std::make_unique<GraphControlPanel>(*panelServices_, *actions, static_cast<GraphEditing&>(*this));
+    if (!panel_->CreatePanelDialog(instance_, L"DLG_CTRL_GPH", parent, modeless_.get())) {
+        panel_.reset();
+        return false;
+    }
+    ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
+    RECT pane{};
+    RECT own{};
+    GetClientRect(parent, &pane);
+    GetWindowRect(panel_->GetDialogWindow(), &own);
+    SetWindowPos(panel_->GetDialogWindow(), nullptr, 0, 0, own.right - own.left, pane.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void GraphWindowKind::EditGraphLine(GraphPanelWindow& window, int line) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->EditLine(line);
+}
+
+void GraphWindowKind::ShowGraphOptionsTime(GraphPanelWindow& window) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->ChangeGraphOptions(kGraphTimeTab);
+}
+
+void GraphWindowKind::ShowGraphOptionsLocation(GraphPanelWindow& window) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->ChangeGraphOptions(kGraphLocationTab);
 }
 
 bool GraphWindowKind::RunCommand(int id) {
@@ -492,6 +567,7 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     window->linesDialog = linesDialog;
     window->linesDialog.lineDialog.catalogue = services_.catalogue;
     window->optionsDialog = optionsDialog;
+    window->panel = Panel();
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());
