@@ -852,6 +852,8 @@ void FrameWindow::OnClose() {
         return;
     }
     if (closing_) return;
+    // Unsaved graphs are asked about first; Cancel keeps everything open.
+    if (!children_.QueryCloseApplication()) return;
     closing_ = true;
     SaveSession();
     CloseAllChildWindows();

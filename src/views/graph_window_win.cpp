@@ -504,6 +504,18 @@ bool GraphWindowKind::RunCommand(int id) {
     return false;
 }
 
+bool GraphWindowKind::QueryCloseApplication() {
+    if (!files_.storage || !files_.product || !files_.recent) return true;
+    std::vector<GraphDocument*> documents;
+    for (GraphWindow* window : windows_) {
+        GraphDocument* document = &window->Graph();
+        if (std::find(documents.begin(), documents.end(), document) == documents.end()) documents.push_back(document);
+    }
+    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+    return QuerySaveGraphsBeforeExit(documents, saving);
+}
+
 bool GraphWindowKind::OpenGraph(const String& path) {
     for (GraphWindow* window : windows_) {
         if (SameFilePath(window->Graph().FilePath().Text(), path.Text())) {

@@ -172,6 +172,8 @@ public:
     bool CreatePanel(std::unique_ptr<PanelServices> services, HWND parent, std::unique_ptr<ModelessDialogs> dialogs);
     // File > Open Graph and the recent files.
     bool RunCommand(int id) override;
+    // File > Exit: each changed graph is asked about in turn.
+    bool QueryCloseApplication() override;
 
     // The program's graph edits, given to every window the kind makes.
     GraphActions* actions = nullptr;
