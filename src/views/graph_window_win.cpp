@@ -10,6 +10,7 @@
 #include "app/graph_prompts.h"
 #include "base/scoped_win.h"
 #include "frame/message_box.h"
+#include "frame/night_colours.h"
 #include "resources/resource_ids.h"
 #include "views/graph_canvas_win.h"
 #include "views/graph_image_win.h"
@@ -262,21 +263,42 @@ void GraphWindow::UpdateView() {
     }
 }
 
+namespace {
+
+Colour ShadeOf(int systemIndex) {
+    const COLORREF colour = ProgramColour(systemIndex);
+    return Colour{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+}  // namespace
+
+GraphColours GraphWindow::PaintColours() const {
+    if (!ProgramColoursAtNight()) return colours;
+    return NightGraphColours(colours, ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT));
+}
+
+GraphAxisColours GraphWindow::PaintAxisColours() const {
+    if (!ProgramColoursAtNight()) return axisColours;
+    return GraphAxisColours{ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT)};
+}
+
 void GraphWindow::PaintDisplay(HDC dc, bool erase) {
     if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
     const SIZE size = ClientSize(display_);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
-    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase, colours);
+    if (ProgramColoursAtNight()) canvas.guideMix = R2_COPYPEN;
+    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase,
+               PaintColours());
 }
 
 void GraphWindow::PaintAxis(HWND window, HDC dc) {
     const SIZE size = ClientSize(window);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
     if (window == xAxis_) {
-        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, axisColours);
+        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, PaintAxisColours());
     } else {
         if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
-        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, axisColours, labelOptions);
+        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, PaintAxisColours(), labelOptions);
     }
 }
 

@@ -113,8 +113,12 @@ public:
     // The display's context menu at a screen point (-1, -1: the keyboard's).
     void ShowContextMenu(int x, int y);
 
+    // The day colours; while night vision is on the window paints in the
+    // program's night shades instead.
     GraphColours colours;
     GraphAxisColours axisColours;
+    GraphColours PaintColours() const;
+    GraphAxisColours PaintAxisColours() const;
     GraphLabelOptions labelOptions;
     GraphFileServices files;
     // The kind that made the window, told when it goes.

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "frame/night_colours.h"
 #include "frame/program_fonts.h"
+#include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
 #include "frame_test.h"
 #include "modal_driver.h"
@@ -180,6 +182,57 @@ TEST_F(GraphPanelWindowTest, ThePanelFollowsTheActiveGraphWindow) {
     SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
     EXPECT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(window));
     EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 2);
+}
+
+}  // namespace
+}  // namespace corvinata::test
+
+namespace corvinata::test {
+namespace {
+
+// Night vision switched on in the Appearance dialog: the plot, its lines
+// and its axes take the program's night shades, reds only.
+TEST_F(GraphPanelWindowTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
+    SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
+    window->ShowGuideLine(true);
+    ModalDriver::Run(
+        [](ModalDriver& d, HWND) {
+            d.Focus(kIdNightVision);
+            d.Key(VK_SPACE);
+            d.Key(VK_RETURN);
+        },
+        [&] {
+            Command(CMD_APPEARANCE);
+            return 0;
+        });
+    ASSERT_TRUE(ProgramColoursAtNight());
+    for (HWND child : {window->DisplayWindow(), window->XAxisWindow(), window->YAxisWindow()}) {
+        RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    HDC dc = GetDC(window->DisplayWindow());
+    RECT client{};
+    GetClientRect(window->DisplayWindow(), &client);
+    EXPECT_EQ(GetPixel(dc, client.right - 2, 1), ProgramColour(COLOR_BTNFACE));
+    // Every pixel of the plot is a red shade: the curves, the grids, the guide.
+    int notRed = 0;
+    int seen = 0;
+    for (int y = 0; y < client.bottom; y += 3) {
+        for (int x = 0; x < client.right; x += 3) {
+            // Only what the screen shows of the display itself.
+            POINT at{x, y};
+            ClientToScreen(window->DisplayWindow(), &at);
+            if (WindowFromPoint(at) != window->DisplayWindow()) continue;
+            ++seen;
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (GetGValue(pixel) != 0 || GetBValue(pixel) != 0) ++notRed;
+        }
+    }
+    ReleaseDC(window->DisplayWindow(), dc);
+    EXPECT_GT(seen, 1000);
+    EXPECT_EQ(notRed, 0);
+    HDC axis = GetDC(window->XAxisWindow());
+    EXPECT_EQ(GetPixel(axis, 1, 1), ProgramColour(COLOR_BTNFACE));
+    ReleaseDC(window->XAxisWindow(), axis);
 }
 
 }  // namespace
