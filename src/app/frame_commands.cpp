@@ -17,6 +17,7 @@ constexpr FrameCommand kCommands[] = {
     {CMD_SAVE_GRAPH, N::ActiveGraph},
     {CMD_SAVE_GRAPH_AS, N::ActiveGraph},
     {CMD_EDIT_GRAPH_LINES, N::ActiveGraph},
+    {CMD_GRAPH_OPTIONS, N::ActiveGraph},
     // The recent graph files open in graph windows.
     {CMD_RECENT_FILE_FIRST, N::GraphFiles},
     {CMD_RECENT_FILE_FIRST + 1, N::GraphFiles},

@@ -156,6 +156,13 @@ void ChildWindows::ResetActiveTime() {
     if (panel) panel->ControlPanelResyncTime();
 }
 
+bool ChildWindows::QueryCloseApplication() const {
+    for (const auto& kind : kinds_) {
+        if (kind && !kind->QueryCloseApplication()) return false;
+    }
+    return true;
+}
+
 void ChildWindows::Activated(MdiChildWindow* previous, MdiChildWindow& window) {
     if (previous && previous != &window) {
         ControlPanel* old = PanelOf(previous->Document().GetKind());

@@ -44,6 +44,9 @@ public:
     // A command of the kind's own that the frame passes on (the graph file
     // commands); false when the kind has none of that number.
     virtual bool RunCommand(int id) { return static_cast<void>(id), false; }
+    // The program is about to end: the kind asks about its unsaved work;
+    // false keeps the program running.
+    virtual bool QueryCloseApplication() { return true; }
 };
 
 // Where new windows open: from (50, 50) one caption height further each
@@ -105,6 +108,8 @@ public:
 
     const CascadePosition& Cascade() const noexcept { return cascade_; }
     const ChildWindowRegistry& Registry() const noexcept { return registry_; }
+    // Every kind in turn may keep the program from ending.
+    bool QueryCloseApplication() const;
     // The session's kinds in kind order (none where a kind is absent).
     void SessionStates(WindowKindState* (&states)[kWindowKindCount]) const;
 

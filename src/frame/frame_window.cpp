@@ -680,6 +680,7 @@ void FrameWindow::OnWindowCommand(int id) {
     case CMD_SAVE_GRAPH:
     case CMD_SAVE_GRAPH_AS:
     case CMD_EDIT_GRAPH_LINES:
+    case CMD_GRAPH_OPTIONS:
         // The active Graph window saves itself and edits its lines.
         if (MdiChildWindow* graph = children_.ActiveWindowOf(kGraphWindow)) {
             SendMessageW(graph->Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -868,6 +869,8 @@ void FrameWindow::OnClose() {
         return;
     }
     if (closing_) return;
+    // Unsaved graphs are asked about first; Cancel keeps everything open.
+    if (!children_.QueryCloseApplication()) return;
     closing_ = true;
     SaveSession();
     CloseAllChildWindows();

@@ -14,7 +14,9 @@
 
 namespace corvinata {
 
-class GraphPanelWindow : public PanelWindow, public GraphPanelSource {};
+// The source is a virtual base: a Graph window reads its graph through the
+// one it already is.
+class GraphPanelWindow : public PanelWindow, public virtual GraphPanelSource {};
 
 // The line editor and the Graph Options dialog.
 class GraphEditing {

@@ -97,6 +97,15 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                                     GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
     graphs->SetChildren(&frame.Children());
     graphs->actions = &app.GetGraphActions();
+    ApplicationDialogStates& states = app.DialogStates();
+    graphs->linesDialog.placement = &states.graphEditLines.geometry;
+    graphs->linesDialog.lineDialog.placement = &states.graphEditLine.geometry;
+    graphs->optionsDialog.placement = &states.graphOptions;
+    graphs->optionsDialog.choosePlace = [owner](HWND parent, Location& place) {
+        return owner->Options().PickPlace(parent, place);
+    };
+    graphs->CreatePanel(std::make_unique<ProgramPanelServices>(frame, app, instance),
+                        frame.PaneWindow(CMD_VIEW_CONTROL_PANEL), std::make_unique<FrameModeless>(frame.Modeless()));
     frame.Children().AddKind(std::move(graphs));
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); },

@@ -75,7 +75,7 @@ void GdiGraphCanvas::SetPixel(GraphPoint at, Colour colour) { ::SetPixel(dc_, at
 void GdiGraphCanvas::DrawGuideLine(GraphPoint from, GraphPoint to, Colour colour) {
     ScopedPen pen(CreatePen(PS_DOT, 0, Ref(colour)));
     if (!pen.IsValid()) return;
-    const int oldRop = SetROP2(dc_, R2_NOTXORPEN);
+    const int oldRop = SetROP2(dc_, guideMix);
     HGDIOBJ old = SelectObject(dc_, pen.Get());
     MoveToEx(dc_, from.x, from.y, nullptr);
     LineTo(dc_, to.x, to.y);

@@ -14,6 +14,10 @@ namespace corvinata {
 
 class GdiGraphCanvas final : public GraphCanvas {
 public:
+    // How the dotted guide line mixes with the plot: inverted over what it
+    // crosses, so it shows on any colour; night colours take a plain pen,
+    // since an inversion would leave the reds.
+    int guideMix = R2_NOTXORPEN;
     // `font` null: the system's GUI font.
     GdiGraphCanvas(HDC dc, int width, int height, HFONT font = nullptr);
     ~GdiGraphCanvas() override;

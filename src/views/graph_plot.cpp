@@ -124,6 +124,30 @@ bool IsCyclicQuantityKind(int kind, double& cycle) noexcept {
     return cyclic;
 }
 
+namespace {
+
+Colour MixColour(Colour from, Colour to, double share) noexcept {
+    const auto mix = [share](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(std::lround(a + (b - a) * share));
+    };
+    return Colour{mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue)};
+}
+
+}  // namespace
+
+GraphColours NightGraphColours(const GraphColours& day, Colour background, Colour text) noexcept {
+    GraphColours night = day;
+    night.background = background;
+    night.hint = text;
+    night.guide = text;
+    night.grid = MixColour(background, text, 0.3);
+    for (Colour& colour : night.palette) {
+        const double brightness = (0.299 * colour.red + 0.587 * colour.green + 0.114 * colour.blue) / 255.0;
+        colour = MixColour(background, text, 0.4 + 0.6 * brightness);
+    }
+    return night;
+}
+
 GraphColours DefaultGraphColours() noexcept {
     GraphColours colours;
     for (int i = 0; i < kColourCount; ++i) colours.palette[static_cast<std::size_t>(i)] = kColourTable[i].colour;

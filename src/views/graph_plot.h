@@ -101,6 +101,12 @@ struct GraphColours {
     std::array<Colour, kColourCount> palette{};
 };
 GraphColours DefaultGraphColours() noexcept;
+// The plot in the program's night shades: background and text from the
+// shades, the grid between them, the guide line and the hint in the text
+// shade, and each line colour a shade between background and text by its
+// brightness, so that no line vanishes into the background and lighter
+// colours stay lighter.
+GraphColours NightGraphColours(const GraphColours& day, Colour background, Colour text) noexcept;
 
 // What one curve drew: the segments, and the point where its fills start
 // (the end of the first segment that ended inside the plot).

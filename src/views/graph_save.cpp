@@ -120,19 +120,35 @@ bool SavingGraphToClose::Save() {
     return document_.HasFile() ? SaveGraphToItsFile(document_, 1, saving_) : SaveGraphAs(document_, saving_);
 }
 
-bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving) {
-    class Questions final : public GraphQuestions {
-    public:
-        explicit Questions(GraphSaveDialogs& dialogs) : dialogs_(dialogs) {}
-        PromptAnswer Ask(const String& question, const Char* helpTopic) override {
-            return dialogs_.AskYesNoCancel(question, helpTopic);
-        }
+namespace {
 
-    private:
-        GraphSaveDialogs& dialogs_;
-    } questions(saving.dialogs);
+class DialogQuestions final : public GraphQuestions {
+public:
+    explicit DialogQuestions(GraphSaveDialogs& dialogs) : dialogs_(dialogs) {}
+    PromptAnswer Ask(const String& question, const Char* helpTopic) override {
+        return dialogs_.AskYesNoCancel(question, helpTopic);
+    }
+
+private:
+    GraphSaveDialogs& dialogs_;
+};
+
+}  // namespace
+
+bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving) {
+    DialogQuestions questions(saving.dialogs);
     SavingGraphToClose graph(document, saving);
     return QuerySaveGraphOnClose(graph, questions, saving.recent);
+}
+
+bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving) {
+    DialogQuestions questions(saving.dialogs);
+    std::vector<SavingGraphToClose> graphs;
+    graphs.reserve(documents.size());
+    for (GraphDocument* document : documents) graphs.emplace_back(*document, saving);
+    std::vector<GraphToClose*> asked;
+    for (SavingGraphToClose& graph : graphs) asked.push_back(&graph);
+    return QueryCloseApplication(asked, questions);
 }
 
 bool SaveGraph(GraphDocument& document, GraphSaving& saving) {

@@ -83,6 +83,10 @@ private:
 // Before a graph's window closes: asks about unsaved changes; false when
 // the user cancelled or the save failed.
 bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving);
+// Before the program ends: asks about each changed graph in turn; false when
+// the user cancelled or a save failed (the program then goes on). The graphs
+// answered No count as saved afterwards, so their windows close quietly.
+bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving);
 
 // The path of a duplicate: "Copy of " before the file name ("Copy of "
 // alone for a graph without a path).

@@ -5,11 +5,14 @@
 #pragma once
 
 #include "app/graph_commands.h"
+#include "app/graph_panel.h"
 #include "documents/graph_document.h"
 
 namespace corvinata {
 
-class GraphView : public GraphWindowCommands {
+// The Graph control panel reads the window as a GraphPanelSource; the base
+// is virtual so that the window's panel side shares this one.
+class GraphView : public GraphWindowCommands, public virtual GraphPanelSource {
 public:
     GraphView(GraphDocument& document, int number);
     ~GraphView() override;
@@ -25,6 +28,24 @@ public:
     int GuideLinePosition() const noexcept { return guidePosition_; }
     // Kept within 0..365; false when the position stays.
     bool SetGuideLinePosition(int position);
+    // What the control panel reads. The lines' rows come from their own
+    // flags; the orientation flags are the time axis's (horizontal, and
+    // running from the far end).
+    GraphWindowCommands& GetCommands() override { return *this; }
+    GraphPanelLine LineAt(int index) const override;
+    String FormatValueAt(int index, int step) const override;
+    int GuideLineStep() const override { return guidePosition_; }
+    void SetGuideLineStep(int step) override { SetGuideLinePosition(step); }
+    DateTime StepToDate(int step, std::int32_t timeSystem) const override;
+    bool FirstOrientation() const override;
+    bool SecondOrientation() const override;
+    // The guide line is drawn by the display's paint; this answers where,
+    // along the time axis of the display.
+    int DrawGuideLine() override;
+    int DisplayExtent() const override;
+    // The display's client size, which the pixels above are measured in.
+    void SetDisplaySize(int width, int height) noexcept;
+
     // A window's state as a layout kept it: the guide line's place and
     // flag and the selected line. Values outside the graph (a damaged or
     // older layout) are brought within it: the position to 0..365, the line
@@ -41,6 +62,8 @@ private:
     int number_;
     int guidePosition_ = 0;
     bool guideLineOn_ = false;
+    int displayWidth_ = 0;
+    int displayHeight_ = 0;
 };
 
 }  // namespace corvinata

@@ -10,9 +10,12 @@
 #include "app/graph_prompts.h"
 #include "base/scoped_win.h"
 #include "frame/message_box.h"
+#include "frame/night_colours.h"
 #include "resources/resource_ids.h"
 #include "views/graph_canvas_win.h"
 #include "views/graph_image_win.h"
+#include "views/graph_line_dialog_win.h"
+#include "views/graph_lines_editor.h"
 
 namespace corvinata {
 
@@ -130,6 +133,14 @@ String GraphWindow::GetStatusText() const {
 void GraphWindow::GuideLineChanging(bool before) {
     if (IsGuideLineShown()) InvalidateGuide();
     if (!before && display_) UpdateWindow(display_);
+    if (!before) RefreshPanel();
+}
+
+void GraphWindow::RefreshPanel() {
+    if (!panel || panel->GetAttachedWindow() != static_cast<PanelWindow*>(this)) return;
+    panel->ControlPanelUpdate(nullptr);
+    // The read-outs are refreshed by the panel's paint.
+    InvalidateRect(panel->GetDialogWindow(), nullptr, TRUE);
 }
 
 GraphScales GraphWindow::DisplayScales() const {
@@ -190,10 +201,36 @@ void GraphWindow::Layout() {
         SetWindowPos(display_, nullptr, 50, 5, w - 55, h - 2 * line - 15, flags);
         SetWindowPos(yAxis_, nullptr, 50, h - 2 * line - 5, w - 55, 2 * line, flags);
     }
+    const SIZE display = ClientSize(display_);
+    SetDisplaySize(display.cx, display.cy);
 }
 
 void GraphWindow::EditLines() {
     if (actions) ShowGraphLinesDialog(instance_, Handle(), *actions, *this, linesDialog);
+}
+
+void GraphWindow::EditLine(int line) {
+    const GraphLine* current = Graph().GetGraphLine(line);
+    if (!actions || !current) return;
+    GraphLine edited(*current);
+    bool changed = false;
+    const String title = EditGraphLineTitle(Graph(), line);
+    const bool ok = linesDialog.editLine
+                        ? linesDialog.editLine(Handle(), title, edited, false, changed)
+                        : ShowGraphLineDialog(instance_, Handle(), title, edited, false, linesDialog.lineDialog, changed);
+    // OK without a change records nothing; a new name alone needs no
+    // recomputation.
+    if (!ok || (!changed && std::basic_string_view<Char>(edited.name.Text()) == current->name.Text())) return;
+    GraphLinesEditor(*actions, *this).EditLine(line, edited, changed);
+}
+
+void GraphWindow::ChangeGraphOptions(int tab) {
+    if (!actions) return;
+    TimeAndLocation options = Graph().Options();
+    bool guideLine = IsGuideLineShown();
+    if (!ShowGraphOptionsDialog(instance_, Handle(), Graph(), tab, optionsDialog, options, guideLine)) return;
+    actions->ChangeOptions(*this, options, kTimeAndLocationWhole, guideLine, nullptr);
+    UpdateView();
 }
 
 void GraphWindow::ShowContextMenu(int x, int y) {
@@ -206,8 +243,10 @@ void GraphWindow::ShowContextMenu(int x, int y) {
         x = corner.x;
         y = corner.y;
     }
-    if (!actions) EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
-    EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
+    if (!actions) {
+        EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
+        EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
+    }
     const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, Handle(), nullptr);
     DestroyMenu(menu);
     if (chosen != 0) SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
@@ -216,6 +255,7 @@ void GraphWindow::ShowContextMenu(int x, int y) {
 void GraphWindow::UpdateView() {
     Layout();
     SetChildTitle();
+    RefreshPanel();
     for (HWND child : {xAxis_, yAxis_, display_}) {
         if (!child) continue;
         InvalidateRect(child, nullptr, TRUE);
@@ -223,21 +263,42 @@ void GraphWindow::UpdateView() {
     }
 }
 
+namespace {
+
+Colour ShadeOf(int systemIndex) {
+    const COLORREF colour = ProgramColour(systemIndex);
+    return Colour{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+}  // namespace
+
+GraphColours GraphWindow::PaintColours() const {
+    if (!ProgramColoursAtNight()) return colours;
+    return NightGraphColours(colours, ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT));
+}
+
+GraphAxisColours GraphWindow::PaintAxisColours() const {
+    if (!ProgramColoursAtNight()) return axisColours;
+    return GraphAxisColours{ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT)};
+}
+
 void GraphWindow::PaintDisplay(HDC dc, bool erase) {
     if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
     const SIZE size = ClientSize(display_);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
-    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase, colours);
+    if (ProgramColoursAtNight()) canvas.guideMix = R2_COPYPEN;
+    PaintGraph(canvas, Graph(), size.cx, size.cy, IsGuideLineShown() ? GuideLinePosition() : -1, erase,
+               PaintColours());
 }
 
 void GraphWindow::PaintAxis(HWND window, HDC dc) {
     const SIZE size = ClientSize(window);
     GdiGraphCanvas canvas(dc, size.cx, size.cy);
     if (window == xAxis_) {
-        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, axisColours);
+        PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, PaintAxisColours());
     } else {
         if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
-        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, axisColours, labelOptions);
+        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, PaintAxisColours(), labelOptions);
     }
 }
 
@@ -318,6 +379,10 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EditLines();
             return 0;
         }
+        if (LOWORD(wParam) == CMD_GRAPH_OPTIONS) {
+            ChangeGraphOptions(-1);
+            return 0;
+        }
         if (LOWORD(wParam) == CMD_DUPLICATE_WINDOW) {
             Duplicate();
             return 0;
@@ -374,6 +439,10 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
         EndPaint(w, &paint);
         return 0;
     }
+    if (owner && m == WM_LBUTTONDBLCLK) {
+        owner->ChangeGraphOptions(w == owner->XAxisWindow() ? kGraphXAxisTab : kGraphYAxisTab);
+        return 0;
+    }
     return DefWindowProcW(w, m, wp, lp);
 }
 
@@ -383,13 +452,60 @@ GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& serv
     hub_.Insert(this);
 }
 
-GraphWindowKind::~GraphWindowKind() { hub_.Erase(this); }
+GraphWindowKind::~GraphWindowKind() {
+    hub_.Erase(this);
+    if (panel_ && panel_->GetDialogWindow()) DestroyWindow(panel_->GetDialogWindow());
+}
 
-void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t, void* value) {
+void GraphWindowKind::OnNotify(std::int32_t event, std::uint32_t flags, void* value) {
+    if (event == kEventGraphMouseMoved || event == kEventGraphMouseLeft) {
+        auto* shown = panel_ ? dynamic_cast<GraphWindow*>(panel_->GetAttachedWindow()) : nullptr;
+        if (!shown) return;
+        if (event == kEventGraphMouseLeft) {
+            panel_->ShowGraphMousePosition(nullptr);
+        } else if (value == static_cast<GraphWindowCommands*>(shown)) {
+            const DateTime moment =
+                shown->StepToDate(static_cast<int>(flags), shown->Graph().Options().xAxisTimeSystem);
+            panel_->ShowGraphMousePosition(&moment);
+        }
+        return;
+    }
     if (event != kEventGraphEdited) return;
     for (GraphWindow* window : windows_) {
         if (static_cast<GraphDocumentModel*>(&window->Graph()) == value) window->UpdateView();
     }
+}
+
+bool GraphWindowKind::CreatePanel(std::unique_ptr<PanelServices> services, HWND parent,
+                                  std::unique_ptr<ModelessDialogs> dialogs) {
+    if (!actions || !parent) return false;
+    panelServices_ = std::move(services);
+    modeless_ = std::move(dialogs);
+    panel_ = std::make_unique<GraphControlPanel>(*panelServices_, *actions, static_cast<GraphEditing&>(*this));
+    if (!panel_->CreatePanelDialog(instance_, L"DLG_CTRL_GPH", parent, modeless_.get())) {
+        panel_.reset();
+        return false;
+    }
+    ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
+    RECT pane{};
+    RECT own{};
+    GetClientRect(parent, &pane);
+    GetWindowRect(panel_->GetDialogWindow(), &own);
+    SetWindowPos(panel_->GetDialogWindow(), nullptr, 0, 0, own.right - own.left, pane.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void GraphWindowKind::EditGraphLine(GraphPanelWindow& window, int line) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->EditLine(line);
+}
+
+void GraphWindowKind::ShowGraphOptionsTime(GraphPanelWindow& window) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->ChangeGraphOptions(kGraphTimeTab);
+}
+
+void GraphWindowKind::ShowGraphOptionsLocation(GraphPanelWindow& window) {
+    if (auto* graph = dynamic_cast<GraphWindow*>(&window)) graph->ChangeGraphOptions(kGraphLocationTab);
 }
 
 bool GraphWindowKind::RunCommand(int id) {
@@ -408,6 +524,18 @@ bool GraphWindowKind::RunCommand(int id) {
         return true;
     }
     return false;
+}
+
+bool GraphWindowKind::QueryCloseApplication() {
+    if (!files_.storage || !files_.product || !files_.recent) return true;
+    std::vector<GraphDocument*> documents;
+    for (GraphWindow* window : windows_) {
+        GraphDocument* document = &window->Graph();
+        if (std::find(documents.begin(), documents.end(), document) == documents.end()) documents.push_back(document);
+    }
+    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+    return QuerySaveGraphsBeforeExit(documents, saving);
 }
 
 bool GraphWindowKind::OpenGraph(const String& path) {
@@ -500,7 +628,10 @@ std::unique_ptr<MdiChildWindow> GraphWindowKind::MakeWindow(ChildWindowHost& hos
     window->kind = this;
     window->hub = &hub_;
     window->actions = actions;
+    window->linesDialog = linesDialog;
     window->linesDialog.lineDialog.catalogue = services_.catalogue;
+    window->optionsDialog = optionsDialog;
+    window->panel = Panel();
     if (const auto* other = dynamic_cast<const GraphWindow*>(model)) {
         window->ShowGuideLine(other->IsGuideLineShown());
         window->SetGuideLine(other->GuideLinePosition());

@@ -11,9 +11,11 @@
 #include "app/graph_commands.h"
 #include "documents/graph_document.h"
 #include "frame/child_windows.h"
+#include "frame/graph_panel.h"
 #include "frame/mdi_child_window.h"
 #include "views/graph_axes.h"
 #include "views/graph_lines_dialog_win.h"
+#include "views/graph_options_dialog_win.h"
 #include "views/graph_plot.h"
 #include "views/graph_save.h"
 #include "views/graph_view.h"
@@ -62,7 +64,10 @@ struct GraphDocumentOwner {
 
 class GraphWindowKind;
 
-class GraphWindow final : private GraphDocumentOwner, public MdiChildWindow, public GraphView {
+class GraphWindow final : private GraphDocumentOwner,
+                          public MdiChildWindow,
+                          public GraphView,
+                          public GraphPanelWindow {
 public:
     GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance);
     ~GraphWindow() override;
@@ -78,6 +83,9 @@ public:
     // without a file, with this window's guide line and selected line.
     bool Duplicate() override;
     CommandHistory* History() override { return &Graph().History(); }
+    PanelWindow* AsPanelWindow() override { return this; }
+    HWND GetWindowHandle() const override { return Handle(); }
+    void WheelZoom(int) override {}
 
     // Moves the guide line; the position is kept within 0..365. Only the
     // strips of the old and new guide are repainted.
@@ -97,11 +105,20 @@ public:
     bool SaveCommand(bool saveAs);
     // Edit Lines: the lines editor over this window's graph.
     void EditLines();
+    // The line dialog over one line; a change is one undoable step.
+    void EditLine(int line);
+    // Graph Options over this window's graph at a tab (-1: the one shown
+    // last); OK records the difference as one undoable step.
+    void ChangeGraphOptions(int tab);
     // The display's context menu at a screen point (-1, -1: the keyboard's).
     void ShowContextMenu(int x, int y);
 
+    // The day colours; while night vision is on the window paints in the
+    // program's night shades instead.
     GraphColours colours;
     GraphAxisColours axisColours;
+    GraphColours PaintColours() const;
+    GraphAxisColours PaintAxisColours() const;
     GraphLabelOptions labelOptions;
     GraphFileServices files;
     // The kind that made the window, told when it goes.
@@ -112,6 +129,9 @@ public:
     // Where the lines editor makes its undoable edits; none: no editing.
     GraphActions* actions = nullptr;
     GraphLinesDialogServices linesDialog;
+    GraphOptionsDialogServices optionsDialog;
+    // The kind's control panel, refreshed while it shows this window.
+    ControlPanel* panel = nullptr;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -123,6 +143,7 @@ private:
     void PaintDisplay(HDC dc, bool erase);
     void PaintAxis(HWND window, HDC dc);
     void InvalidateGuide();
+    void RefreshPanel();
     void MouseMoved(int x, int y);
     void MouseLeft();
     int hoverStep_ = -1;
@@ -136,7 +157,7 @@ private:
 };
 
 // The Graph kind: a new document for every new window.
-class GraphWindowKind final : public ChildWindowKind, private NotificationObserver {
+class GraphWindowKind final : public ChildWindowKind, private NotificationObserver, private GraphEditing {
 public:
     GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                     const GraphFileServices& files = {});
@@ -149,11 +170,20 @@ public:
                                                const WindowGeometry& geometry, ChildShowMode mode,
                                                const MdiChildWindow* model) override;
     void UnregisterClasses() override { UnregisterGraphWindowClasses(instance_); }
+    ControlPanel* Panel() override { return panel_ && panel_->GetDialogWindow() ? panel_.get() : nullptr; }
+    // Makes the kind's control panel, hidden, in `parent` (the frame's
+    // pane); false when the dialog could not be made.
+    bool CreatePanel(std::unique_ptr<PanelServices> services, HWND parent, std::unique_ptr<ModelessDialogs> dialogs);
     // File > Open Graph and the recent files.
     bool RunCommand(int id) override;
+    // File > Exit: each changed graph is asked about in turn.
+    bool QueryCloseApplication() override;
 
     // The program's graph edits, given to every window the kind makes.
     GraphActions* actions = nullptr;
+    // The dialogs' remembered places and choosers, given to every window.
+    GraphLinesDialogServices linesDialog;
+    GraphOptionsDialogServices optionsDialog;
     // The frame's windows, where opened graphs go.
     void SetChildren(ChildWindows* children) noexcept { children_ = children; }
     // Opens the graph file in a new window, or activates the window that
@@ -171,6 +201,10 @@ private:
     // every window of that graph: caption, axes and plot.
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void Update(void*) override {}
+    // What the panel opens for its window.
+    void EditGraphLine(GraphPanelWindow& window, int line) override;
+    void ShowGraphOptionsTime(GraphPanelWindow& window) override;
+    void ShowGraphOptionsLocation(GraphPanelWindow& window) override;
 
     NotificationHub& hub_;
     GraphServices services_;
@@ -182,6 +216,9 @@ private:
     std::unique_ptr<GraphDocument> preloaded_;
     // Documents made for windows not created yet; each window takes its own.
     std::vector<std::unique_ptr<GraphDocument>> pending_;
+    std::unique_ptr<PanelServices> panelServices_;
+    std::unique_ptr<ModelessDialogs> modeless_;
+    std::unique_ptr<GraphControlPanel> panel_;
 };
 
 }  // namespace corvinata

@@ -230,3 +230,33 @@ TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
 
 }  // namespace
 }  // namespace corvinata::test
+
+namespace corvinata::test {
+namespace {
+
+// File > Exit with two changed graphs: each is asked about once; Cancel
+// keeps the program and both graphs; No to both ends the program without
+// asking again as the windows close.
+TEST_F(GraphWindowTest, ExitAsksAboutEachChangedGraphOnceAndCancelKeepsThemAll) {
+    for (const char* name : {"Moon", "Sun"}) {
+        Command(CMD_NEW_GRAPH);
+        ASSERT_NE(Active(), nullptr);
+        Active()->Graph().InsertLine(0, NamedLine(name, "Moon.Lat(hor)"));
+        Active()->Graph().History().MarkSavedUnreachable();
+    }
+    dialogs.closeAnswer = PromptAnswer::Cancel;
+    Command(CMD_EXIT);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    ASSERT_TRUE(IsWindow(frame_->Window()));
+    EXPECT_NE(Active(), nullptr);
+
+    dialogs.closeAnswer = PromptAnswer::No;
+    const HWND frame = frame_->Window();
+    Command(CMD_EXIT);
+    EXPECT_EQ(dialogs.questions,
+              std::vector<std::string>(3, "Do you want to save changes to the graph \"[Unsaved graph]\"?"));
+    EXPECT_FALSE(IsWindow(frame));
+}
+
+}  // namespace
+}  // namespace corvinata::test

@@ -265,3 +265,35 @@ TEST_F(GraphPaintTest, FillsPutTheCurvesUnderTheGrids) {
 
 }  // namespace
 }  // namespace corvinata::test
+
+namespace corvinata {
+namespace {
+
+TEST(GraphNightColoursTest, EveryColourIsAShadeBetweenBackgroundAndTextInItsBrightnessOrder) {
+    GraphColours day = DefaultGraphColours();
+    day.palette[0] = Colour{0, 0, 0};
+    day.palette[1] = Colour{0, 0, 255};
+    day.palette[2] = Colour{0, 255, 0};
+    day.palette[3] = Colour{255, 255, 255};
+    const Colour background{40, 0, 0};
+    const Colour text{220, 0, 0};
+    const GraphColours night = NightGraphColours(day, background, text);
+    EXPECT_EQ(night.background, background);
+    EXPECT_EQ(night.guide, text);
+    EXPECT_EQ(night.hint, text);
+    for (const Colour& colour : night.palette) {
+        EXPECT_EQ(colour.green, 0);
+        EXPECT_EQ(colour.blue, 0);
+        EXPECT_GT(colour.red, background.red + 40);  // never lost in the background
+        EXPECT_LE(colour.red, text.red);
+    }
+    EXPECT_LT(night.palette[0].red, night.palette[1].red);
+    EXPECT_LT(night.palette[1].red, night.palette[2].red);
+    EXPECT_LT(night.palette[2].red, night.palette[3].red);
+    EXPECT_EQ(night.palette[3], text);
+    EXPECT_GT(night.grid.red, background.red);
+    EXPECT_LT(night.grid.red, night.palette[0].red);
+}
+
+}  // namespace
+}  // namespace corvinata
