@@ -1,5 +1,7 @@
 // The body-type registry and every catalogue, built for the lifetime of a
-// test object and emptied afterwards.
+// test object and emptied afterwards. Under Wine a test program runs all its
+// tests in one process: a scope opened while the catalogues already exist
+// (a program-wide test environment) leaves them as they are.
 #pragma once
 
 #include "catalog/body_types.h"
@@ -10,10 +12,16 @@ namespace corvinata::test {
 class ScopedCatalogues {
 public:
     ScopedCatalogues() {
+        if (GetBodyTypeRegistry() != nullptr && CatalogueByType(0) != nullptr) {
+            created_ = true;
+            return;
+        }
+        owner_ = true;
         CreateBodyTypeRegistry();
         created_ = CreateCatalogues();
     }
     ~ScopedCatalogues() {
+        if (!owner_) return;
         DestroyCatalogues();
         BodyTypeRegistryFree();
     }
@@ -24,6 +32,7 @@ public:
 
 private:
     bool created_ = false;
+    bool owner_ = false;
 };
 
 }  // namespace corvinata::test
