@@ -376,6 +376,26 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
     }
 }
 
+// Zoom mode 1 only widens: the Moon at Mercury's zoom takes the Earth's,
+// the Sun never widens; mode 2 sets the zoom to the body's own.
+TEST_F(SolarSystemWindowTest, SelectionWidensOrSetsTheZoomAsAsked) {
+    SolarSystemWindow& solar = NewSolar();
+    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    const CelestialObject* moon = CatalogueByType(kBodyMoon)->CatalogueGetObjectAt(0);
+    struct Case {
+        int zoom;
+        const CelestialObject* body;
+        int mode, expected;
+    } cases[] = {
+        {0, moon, 1, 2}, {0, sun, 1, 0}, {5, moon, 1, 5}, {1, PlanetByNumber(4), 1, 4}, {5, moon, 2, 2}, {5, sun, 2, 0},
+    };
+    for (const Case& c : cases) {
+        solar.SetZoomedPlanet(c.zoom);
+        solar.SelectBody(BodyIdentifierFromObject(c.body), c.mode, 0);
+        EXPECT_EQ(solar.GetZoomedPlanet(), c.expected) << c.zoom << " mode " << c.mode;
+    }
+}
+
 // Reads the context menu that opens on this thread, then closes it.
 struct MenuWatch {
     static inline UINT skyState = 0;
@@ -437,27 +457,36 @@ TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) 
 }
 
 // The options dialog by keyboard: Alt+M switches "Show Moon" off, Enter
-// ends it; one step. OK without a change records nothing.
+// ends it with one step; Escape after Alt+M and OK without a change record
+// nothing and leave the options.
 struct OptionsWatch {
     static inline bool toggleMoon = false;
+    static inline WORD endKey = VK_RETURN;
     static void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
         HWND dialog = FindWindowW(L"#32770", L"Solar System Options");
         if (!dialog) return;
         KillTimer(nullptr, timer);
         if (toggleMoon) test::TypedKeys::Queue({{VK_MENU, 'M'}});
-        test::TypedKeys::Queue({{VK_RETURN}});
+        test::TypedKeys::Queue({{endKey}});
     }
 };
 
 TEST_F(SolarSystemWindowTest, OptionsDialogRecordsAStepOnlyForAChange) {
     SolarSystemWindow& solar = NewSolar();
-    for (bool toggle : {false, true}) {
-        OptionsWatch::toggleMoon = toggle;
+    struct Case {
+        bool toggle;
+        WORD endKey;
+        int steps;
+        bool moon;
+    } cases[] = {{false, VK_RETURN, 0, true}, {true, VK_ESCAPE, 0, true}, {true, VK_RETURN, 1, false}};
+    for (const Case& c : cases) {
+        OptionsWatch::toggleMoon = c.toggle;
+        OptionsWatch::endKey = c.endKey;
         SetTimer(nullptr, 0, 50, OptionsWatch::Drive);
         SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SOLAR_SYSTEM_OPTIONS, 0);
-        EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), toggle ? 1 : 0);
+        EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), c.steps) << c.toggle << " " << c.endKey;
+        EXPECT_EQ(solar.GetOptions().moonOn, c.moon) << c.toggle << " " << c.endKey;
     }
-    EXPECT_FALSE(solar.GetOptions().moonOn);
     EXPECT_EQ(std::wstring(solar.GetCommandHistory().PeekUndoCommand()->redoText.Text()), L"Change Solar System Options");
     EXPECT_EQ(solar.GetOptions().function, 8388608);  // no entry changed: the quantity stays
 }
