@@ -321,6 +321,7 @@ TEST_F(ObjectInfoWindowTest, TheApplicationsTimeMovesTheToolsAndABrowseStepOnlyT
     ASSERT_NE(Page(), nullptr);
     EXPECT_EQ(GetPropW(Page(), L"old"), nullptr);  // rebuilt
     EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kPhysicalSun);
+    EXPECT_EQ(TextOf(window_, 20600), L"04.03.2030");  // greyed, but the tool's
 
     SelectTab(kObjectInfoCurrentTab);
     DrainQuit();
