@@ -275,6 +275,15 @@ void ObjectInfoWindow::WriteBodyName() {
     SetDlgItemTextW(window_, IDC_INFO_OBJECT_NAME, name.Text());
 }
 
+void ObjectInfoWindow::WriteMoment() {
+    String date;
+    String time;
+    FormatDateAndTime(state_.timeAndPlace.dateTime, date, time, false, kTimeToMinute);
+    SetText(window_, 20600, date);
+    SetText(window_, 21002, time);
+    SetDlgItemTextW(window_, kTimeSystemCaption, GetTimeSystemCode(state_.timeAndPlace.dateTime.timeSystem));
+}
+
 void ObjectInfoWindow::ShowRelatedTasks() {
     if (params_.showRelatedTasks) params_.showRelatedTasks(state_.selectedBody, state_.timeAndPlace);
 }
@@ -288,7 +297,8 @@ void ObjectInfoWindow::ShowPage() {
     const int tab = SelectedTab();
     const int kind = state_.selectedBody.object ? state_.selectedBody.object->GetTypeId() : -1;
     const ObjectInfoPage page = ObjectInfoPageFor(tab, kind);
-    // The time only matters to the current information.
+    // The time only matters to the current information; it shows greyed.
+    WriteMoment();
     if (time_) time_->EnableTimeStep(tab == kObjectInfoCurrentTab);
     EnableWindow(GetDlgItem(window_, kTimeSystemCaption), tab == kObjectInfoCurrentTab);
     if (page == ObjectInfoPage::kNone) return;
@@ -353,12 +363,7 @@ void ObjectInfoWindow::InitCurrentPage(HWND page) {
 void ObjectInfoWindow::UpdateCurrentPage() {
     HWND page = page_;
     if (!page) return;
-    String date;
-    String time;
-    FormatDateAndTime(state_.timeAndPlace.dateTime, date, time, false, kTimeToMinute);
-    SetText(window_, 20600, date);
-    SetText(window_, 21002, time);
-    SetDlgItemTextW(window_, kTimeSystemCaption, GetTimeSystemCode(state_.timeAndPlace.dateTime.timeSystem));
+    WriteMoment();
     for (const ObjectInfoField& field : ObjectInfoFields()) {
         SetDlgItemTextW(page, field.value, L"n.a.");
         EnableWindow(GetDlgItem(page, field.value), FALSE);

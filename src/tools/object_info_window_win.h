@@ -83,6 +83,8 @@ private:
     void RefreshPage();
     void PostRefresh();
     void WriteBodyName();
+    // The Browse group's date, time and time system.
+    void WriteMoment();
     void ShowRelatedTasks();
     int SelectedTab() const;
 

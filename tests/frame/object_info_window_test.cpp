@@ -292,6 +292,12 @@ TEST_F(ObjectInfoWindowTest, HorizontalRenamesTheAxesAndSurvivesARestart) {
     ChooseInSelector(kIdInfoCoordinateSystem, kHorizontalSystem);
     EXPECT_EQ(TextOf(Page(), kIdInfoFirstAxisCaption), L"Azimuth");
     EXPECT_EQ(TextOf(Page(), kIdInfoSecondAxisCaption), L"Altitude");
+    // The angle display switched in the appearance options shows at once.
+    const std::wstring altitude = TextOf(Page(), 20573);
+    int& degreeBase = app_->Options().general.angleDegreeBase;
+    degreeBase = 1 - degreeBase;
+    BroadcastNotification(app_->GetNotificationHub(), kEventAppearanceChanged, 1, nullptr);
+    EXPECT_NE(TextOf(Page(), 20573), altitude);
     const std::wstring distance = TextOf(Page(), 20611);
     ChooseInSelector(kIdInfoDistanceUnit, kKilometres);
     EXPECT_NE(TextOf(Page(), 20611), distance);
@@ -315,6 +321,7 @@ TEST_F(ObjectInfoWindowTest, TheApplicationsTimeMovesTheToolsAndABrowseStepOnlyT
     ASSERT_NE(Page(), nullptr);
     EXPECT_EQ(GetPropW(Page(), L"old"), nullptr);  // rebuilt
     EXPECT_EQ(tool_->PageShown(), ObjectInfoPage::kPhysicalSun);
+    EXPECT_EQ(TextOf(window_, 20600), L"04.03.2030");  // greyed, but the tool's
 
     SelectTab(kObjectInfoCurrentTab);
     DrainQuit();
@@ -355,6 +362,26 @@ TEST_F(ObjectInfoWindowTest, NothingIsWrittenWhenTheUserChoseNotToStoreChanges) 
     EXPECT_TRUE(IsWindowVisible(window_));
     EXPECT_EQ(TextOf(window_, IDC_INFO_OBJECT_NAME), L"Moon");
     EXPECT_EQ(Tab(), kObjectInfoOrbitalTab);
+}
+
+// A click on each tool's toolbar button opens it and checks the button; a
+// second click closes it.
+TEST_F(ObjectInfoWindowTest, ToolbarButtonsOpenAndCloseBothTools) {
+    Open();
+    HWND toolbar = frame_->Toolbar().Window();
+    for (int command : {CMD_OBJECT_INFO, CMD_SYMBOLS}) {
+        HWND tool = frame_->Tools().Find(command)->Window();
+        RECT r{};
+        ASSERT_TRUE(SendMessageW(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&r))) << command;
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        for (bool shown : {true, false}) {
+            SendMessageW(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageW(toolbar, WM_LBUTTONUP, 0, at);
+            DrainQuit();
+            EXPECT_EQ(IsWindowVisible(tool) != FALSE, shown) << command;
+            EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, command, 0) != 0, shown) << command;
+        }
+    }
 }
 
 // Ctrl+1, Alt+S, a deep-sky object chosen by keys, Tab to the tabs and Right
