@@ -19,7 +19,7 @@ protected:
         frame.zoomLevel = zoom;
         for (int k = 0; k < geometry.moonCount; ++k) {
             frame.moons.position[k] = {1.5 * (k + 1), -0.75 * k, k % 2 ? 1.0 : -1.0};
-            frame.names[k] = U"M";
+            frame.names[k] = std::u32string(1, U'M');
         }
         paths_.assign(static_cast<std::size_t>(geometry.moonCount), OrbitPath{{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}});
         frame.orbits = &paths_;
