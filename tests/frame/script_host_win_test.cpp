@@ -32,6 +32,7 @@
 #include "tools/event_finder_window_win.h"
 #include "views/eclipse_window_win.h"
 #include "views/explorer_window_win.h"
+#include "views/graph_save.h"
 #include "views/graph_window_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
@@ -157,6 +158,10 @@ protected:
     }
     ~ScriptHostWinTest() override {
         Host().AttachLessonWindow(nullptr);
+        // Changed graphs close without asking.
+        for (RegisteredWindow* window : frame_->Registry().AllWindows()) {
+            if (auto* graph = dynamic_cast<GraphWindow*>(window)) graph->Graph().History().MarkSaved();
+        }
         Command(CMD_CLOSE_ALL);
         frame_.reset();
     }
@@ -284,8 +289,6 @@ TEST_F(ScriptHostWinTest, EveryClauseOfEveryKindActsOnARealWindowAsOneStep) {
     for (const auto& statements : kinds) {
         SCOPED_TRACE(statements[0]);
         WalkStatements(statements);
-        // The graph keeps its first line: closing it does not ask.
-        if (auto* graph = dynamic_cast<GraphWindow*>(Active())) graph->Graph().History().MarkSaved();
     }
 }
 
@@ -342,6 +345,50 @@ TEST_F(ScriptHostWinTest, AFailingClauseLeavesTheWindowAsItWasAndStopsTheScript)
     EXPECT_EQ(graph->Graph().Options().yAxisMin, 0.0);
     ASSERT_FALSE(lesson_.messages.empty());
     EXPECT_EQ(Utf8(lesson_.messages.back()), "");
+}
+
+// A graph file opens in a window of its own without a message box; one
+// that cannot be read stops the script with the reason.
+TEST_F(ScriptHostWinTest, OpenGraphReadsAGraphFileQuietly) {
+    ASSERT_EQ(Start("Open Graph As G Add Line Name \"L\" Code \"Phase(50)\" Colour red\n"
+                    "With G Set YAxisFrom 10 YAxisTo 90\n"),
+              "");
+    auto* written = dynamic_cast<GraphWindow*>(Active());
+    ASSERT_NE(written, nullptr);
+    wchar_t module[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::wstring folder(module);
+    folder = folder.substr(0, folder.rfind(L'\\') + 1);
+    const std::string path = Utf8((folder + L"script_host_test.gph").c_str());
+    ASSERT_TRUE(WriteGraphFile(written->Graph(), String(test::Wide(path.c_str()).c_str()), app_->GetStorage()));
+    written->Graph().History().MarkSaved();
+    SendMessageW(written->Handle(), WM_CLOSE, 0, 0);
+
+    ASSERT_EQ(Start("Open Graph As F File \"" + path + "\"\nWith F Hide Lines \"L\"\n"), "");
+    auto* read = dynamic_cast<GraphWindow*>(Active());
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->Graph().LineCount(), 1);
+    EXPECT_FALSE(read->Graph().GetGraphLine(0)->visibleInGraph);
+    EXPECT_EQ(read->Graph().Options().yAxisMax, 90.0);
+
+    const std::size_t open = frame_->Registry().AllWindows().size();
+    EXPECT_NE(Start("Open Graph As M File \"" + path + ".missing\"\n"), "");
+    EXPECT_FALSE(box_.empty());
+    EXPECT_EQ(frame_->Registry().AllWindows().size(), open);
+    DeleteFileW((folder + L"script_host_test.gph").c_str());
+}
+
+TEST_F(ScriptHostWinTest, ApplicationAndEducatorStatementsReachTheProgram) {
+    ASSERT_EQ(Start("With Educator Set Position 5,6\n"
+                    "With Application Set Date 2.3.2004 Time 10:15 Dst off Rtc off StarsStationary on\n"),
+              "");
+    EXPECT_EQ(lesson_.x, 5);
+    EXPECT_EQ(lesson_.y, 6);
+    const DateTime now = app_->Current().GetTimeAndLocation().dateTime;
+    EXPECT_EQ(Moment(now), "2004-3-2 10.2500");
+    EXPECT_TRUE(app_->GetStarsFixed());
+    EXPECT_TRUE(app_->Options().time.userDefined);
+    EXPECT_FALSE(app_->Options().time.clockActive);
 }
 
 TEST_F(ScriptHostWinTest, ASearchForTheFullMoonsOf2024FindsTwelve) {
