@@ -94,6 +94,7 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE put_Colour(BSTR value) override {
+        if (Gone()) return S_OK;
         const String name = TextOrEmpty(value);
         const ColourEntry* entry = FindColourByName(name.Text());
         if (!entry) return E_INVALIDARG;
@@ -143,6 +144,7 @@ private:
 
     GraphView* View() const;
     const GraphLine* Line() const;
+    bool Gone() const { return Line() == nullptr; }
     static bool HasSystems(const GraphLine& line) {
         const EventKind* kind = FindEventKind(static_cast<std::uint32_t>(line.function));
         return kind && !GraphLineSystemNames(kind->GetQuantityKind()).empty();
@@ -289,6 +291,7 @@ public:
         return SetText(out, text.Text());
     }
     HRESULT STDMETHODCALLTYPE put_Latitude(BSTR value) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(value);
         LatitudeValue latitude;
         if (!LatitudeParse(latitude, text.Text())) return E_INVALIDARG;
@@ -321,6 +324,7 @@ public:
         return SetText(out, text.Text());
     }
     HRESULT STDMETHODCALLTYPE put_Longitude(BSTR value) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(value);
         LongitudeValue longitude;
         if (!LongitudeParse(longitude, text.Text())) return E_INVALIDARG;
@@ -346,6 +350,7 @@ public:
         return SetVariantText(error, text.Text());
     }
     HRESULT STDMETHODCALLTYPE SetLocation(BSTR country, BSTR town) override {
+        if (Gone()) return S_OK;
         const String countryName = TextOrEmpty(country);
         const String townName = TextOrEmpty(town);
         Location place;
@@ -357,6 +362,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE SetTimeBeginAndEnd(BSTR beginDate, BSTR beginTime, BSTR endDate,
                                                  BSTR endTime) override {
+        if (Gone()) return S_OK;
         GraphView* view = View();
         const std::int32_t system = view ? view->Graph().Options().beginDate.timeSystem : kLocalCivilTime;
         DateTime begin, end;
@@ -372,6 +378,7 @@ public:
         });
     }
     HRESULT STDMETHODCALLTYPE SetTimeBeginAndStep(BSTR beginDate, BSTR beginTime, INT steps, BSTR stepType) override {
+        if (Gone()) return S_OK;
         const String unitName = TextOrEmpty(stepType);
         const std::int32_t unit = ParseTimeUnit(unitName.Text());
         GraphView* view = View();
@@ -401,6 +408,7 @@ public:
         return SetStep(steps, type, &TimeAndLocation::xAxisMarkStep, kXAxisMarkStepField);
     }
     HRESULT STDMETHODCALLTYPE SetYAxisGridStep(INT steps) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(steps, 1, 999)) return E_INVALIDARG;
         return Change(kYAxisGridStepField, [steps](TimeAndLocation& o) {
             o.yAxisGridStep = steps;
@@ -413,6 +421,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_TimeSystem(::TimeSystem value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(static_cast<int>(value), 0, 3)) return E_INVALIDARG;
         return Change(kTimeAndLocationWhole, [value](TimeAndLocation& o) {
             o.beginDate.timeSystem = value;
@@ -430,6 +439,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_TimeZone(double value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(value, -13.0, 13.0)) return E_INVALIDARG;
         return Change(kLocationField, [value](TimeAndLocation& o) {
             o.location.coordinates.timeZone.hours = value;
@@ -460,6 +470,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_XAxisTimeSystem(::TimeSystem value) override {
+        if (Gone()) return S_OK;
         if (value != CnTimeSystem_Ut && value != CnTimeSystem_Lct) return E_INVALIDARG;
         return Change(kXAxisTimeSystemField, [value](TimeAndLocation& o) {
             o.xAxisTimeSystem = value;
@@ -534,6 +545,7 @@ private:
         return SetStepOut(steps, type, step.count, step.unit, VT_I2);
     }
     HRESULT SetStep(INT steps, BSTR type, TimeStep TimeAndLocation::*member, std::int32_t field) {
+        if (Gone()) return S_OK;
         const String unitName = TextOrEmpty(type);
         const std::int32_t unit = ParseTimeUnit(unitName.Text());
         if (!ValidAxisStep(steps, unit)) return E_INVALIDARG;
@@ -597,6 +609,7 @@ const GraphLine* GraphLineObject::Line() const {
 }
 
 HRESULT GraphLineObject::put_Body(BSTR value) {
+    if (Gone()) return S_OK;
     const String name = TextOrEmpty(value);
     const CelestialObject* object = FindObjectByName(name.Text());
     if (!object) return E_INVALIDARG;
@@ -626,6 +639,7 @@ HRESULT GraphLineObject::put_Function(BSTR value) {
 }
 
 HRESULT GraphLineObject::put_CorvinataScriptCode(BSTR value) {
+    if (Gone()) return S_OK;
     const String text = TextOrEmpty(value);
     if (text.IsEmpty()) return Edit([](GraphLine& l) { Regenerate(l); });
     ScriptExpression compiled;

@@ -88,6 +88,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_SelectedPlanet(EdPlanet value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(static_cast<int>(value), 0, 8)) return E_INVALIDARG;
         SolarSystemWindowCommands* w = Live<SolarSystemWindowCommands>();
         const CelestialObject* planet = PlanetByNumber(value);
@@ -102,6 +103,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_ZoomedPlanet(EdPlanet value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(static_cast<int>(value), 0, 8)) return E_INVALIDARG;
         if (SolarSystemWindowCommands* w = Live<SolarSystemWindowCommands>()) {
             if (w->GetZoomedPlanet() != value) App().GetSolarSystemActions().ZoomToPlanet(*w, value, 1, nullptr);
@@ -141,6 +143,7 @@ public:
         return SetText(out, text.Text());
     }
     HRESULT STDMETHODCALLTYPE put_EclipseDate(BSTR value) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(value);
         DateTime date;
         date.timeSystem = kUniversalTime;
@@ -149,6 +152,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_MapCenter(::MapCenter value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(static_cast<int>(value), 0, 2)) return E_INVALIDARG;
         EclipseWindowCommands* w = Commands();
         if (!w) return S_OK;
@@ -162,6 +166,7 @@ public:
         return GetLatitude(out, [](EclipseWindowCommands& w) { return w.GetCentre().latitude; });
     }
     HRESULT STDMETHODCALLTYPE put_MapCenterLatitude(BSTR value) override {
+        if (Gone()) return S_OK;
         LatitudeValue latitude;
         if (!ParseLatitude(value, latitude)) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
@@ -174,6 +179,7 @@ public:
         return GetLongitude(out, [](EclipseWindowCommands& w) { return w.GetCentre().longitude; });
     }
     HRESULT STDMETHODCALLTYPE put_MapCenterLongitude(BSTR value) override {
+        if (Gone()) return S_OK;
         LongitudeValue longitude;
         if (!ParseLongitude(value, longitude)) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
@@ -186,6 +192,7 @@ public:
         return GetLatitude(out, [](EclipseWindowCommands& w) { return w.GetDetailsPoint().latitude; });
     }
     HRESULT STDMETHODCALLTYPE put_ObserverLatitude(BSTR value) override {
+        if (Gone()) return S_OK;
         LatitudeValue latitude;
         if (!ParseLatitude(value, latitude)) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
@@ -198,6 +205,7 @@ public:
         return GetLongitude(out, [](EclipseWindowCommands& w) { return w.GetDetailsPoint().longitude; });
     }
     HRESULT STDMETHODCALLTYPE put_ObserverLongitude(BSTR value) override {
+        if (Gone()) return S_OK;
         LongitudeValue longitude;
         if (!ParseLongitude(value, longitude)) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
@@ -215,6 +223,7 @@ public:
         return SetText(out, text.Text());
     }
     HRESULT STDMETHODCALLTYPE put_ObserverTime(BSTR value) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(value);
         DateTime time;
         time.timeSystem = kUniversalTime;
@@ -285,6 +294,7 @@ public:
     }
     // A name no installed pack holds gives E_FAIL.
     HRESULT STDMETHODCALLTYPE put_SelectedPicture(BSTR value) override {
+        if (Gone()) return S_OK;
         const String name = TextOrEmpty(value);
         PictureRef found;
         for (const PicturePack& pack : App().PicturePacks()) {
@@ -327,6 +337,7 @@ public:
         return SetText(out, text.Text());
     }
     HRESULT STDMETHODCALLTYPE put_Date(BSTR value) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(value);
         DateTime date;
         date.timeSystem = kLocalCivilTime;
@@ -387,6 +398,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_SelectedMoon(INT value) override {
+        if (this->Gone()) return S_OK;
         if (!ValidMoonNumber(value, traits_.moonCount)) return E_INVALIDARG;
         ExplorerView* view = View();
         if (view && view->GetSelectedMoon() != value) Actions().SelectMoonStep(*view, value, nullptr);
@@ -398,6 +410,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_Tilt(INT value) override {
+        if (this->Gone()) return S_OK;
         if (!InClosedRange(value, 0, 360)) return E_INVALIDARG;
         ExplorerView* view = View();
         if (view && view->GetTiltAngle() != value) Actions().TiltTo(*view, value, nullptr);
@@ -409,6 +422,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_ZoomedMoon(INT value) override {
+        if (this->Gone()) return S_OK;
         if (!ValidMoonNumber(value, traits_.moonCount)) return E_INVALIDARG;
         ExplorerView* view = View();
         if (view && view->GetZoomLevel() != value) Actions().ZoomToLevel(*view, value, true, nullptr);

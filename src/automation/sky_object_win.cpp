@@ -46,6 +46,7 @@ public:
         return GetNumber(out, [](SkyWindowCommands& w) { return w.GetViewDirection().altitude; });
     }
     HRESULT STDMETHODCALLTYPE put_Altitude(double value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(value, -90.0, 90.0)) return E_INVALIDARG;
         if (SkyWindowCommands* w = Live<SkyWindowCommands>()) App().GetSkyActions().LookToAltitude(*w, value, 1);
         return S_OK;
@@ -54,6 +55,7 @@ public:
         return GetNumber(out, [](SkyWindowCommands& w) { return w.GetViewDirection().azimuth; });
     }
     HRESULT STDMETHODCALLTYPE put_Azimuth(double value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(value, 0.0, 360.0)) return E_INVALIDARG;
         if (SkyWindowCommands* w = Live<SkyWindowCommands>()) App().GetSkyActions().LookToAzimuth(*w, value, 1);
         return S_OK;
@@ -101,6 +103,7 @@ public:
         return SetFlag(value, &SkyOptions::eclipticOn, kEclipticField);
     }
     HRESULT STDMETHODCALLTYPE FindObject(BSTR name) override {
+        if (Gone()) return S_OK;
         const String text = TextOrEmpty(name);
         const CelestialObject* object = FindObjectByName(text.Text());
         if (!object) return E_INVALIDARG;
@@ -164,6 +167,7 @@ public:
         return SetFlag(value, &SkyOptions::planetTracksOn, kPlanetTracksField);
     }
     HRESULT STDMETHODCALLTYPE SetViewCenter(double azimuth, double altitude) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(azimuth, 0.0, 360.0) || !InClosedRange(altitude, -90.0, 90.0)) return E_INVALIDARG;
         if (SkyWindowCommands* w = Live<SkyWindowCommands>()) {
             App().GetSkyActions().LookTo(*w, ViewDirection{azimuth, altitude}, kViewBoth, 1, nullptr);
@@ -180,6 +184,7 @@ public:
         return GetNumber(out, [](SkyWindowCommands& w) { return w.GetOptions().magnitudeLimit; });
     }
     HRESULT STDMETHODCALLTYPE put_StarMagnitudeLimit(double value) override {
+        if (Gone()) return S_OK;
         double limit = 0.0;
         if (!ClampMagnitudeLimit(value, limit)) return E_INVALIDARG;
         return Change(kMagnitudeField, [limit](SkyOptions& o) { o.magnitudeLimit = limit; });
@@ -213,6 +218,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE put_Zoom(INT value) override {
+        if (Gone()) return S_OK;
         if (!InClosedRange(value, kSkyZoomRangeMin, kSkyZoomRangeMax)) return E_INVALIDARG;
         if (SkyWindowCommands* w = Live<SkyWindowCommands>()) App().GetSkyActions().ZoomTo(*w, value, 1, nullptr);
         return S_OK;
@@ -252,6 +258,7 @@ private:
         return Change(field, [member, on](SkyOptions& o) { o.*member = on; });
     }
     HRESULT SetChoice(int value, int highest, std::int32_t SkyOptions::*member, std::int32_t field) {
+        if (Gone()) return S_OK;
         if (!InClosedRange(value, 0, highest)) return E_INVALIDARG;
         return Change(field, [member, value](SkyOptions& o) { o.*member = value; });
     }

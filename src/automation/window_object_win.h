@@ -41,6 +41,9 @@ protected:
         return dynamic_cast<T*>(target_.Live());
     }
     Application& App() const { return CurrentServer()->App(); }
+    // A closed window (or none): members answer S_OK and do nothing, before
+    // they read their arguments.
+    bool Gone() const { return target_.Live() == nullptr; }
 
     WindowTarget target_;
 };

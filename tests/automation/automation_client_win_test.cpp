@@ -272,6 +272,8 @@ TEST_F(AutomationClient, SkyWindowObjectRulesAndAUserClosedWindow) {
     EXPECT_EQ(sky->get_Zoom(&zoom), S_OK);
     EXPECT_EQ(zoom, 0);
     EXPECT_EQ(sky->put_MoonVisible(VARIANT_TRUE), S_OK);
+    EXPECT_EQ(sky->put_Zoom(9), S_OK);
+    EXPECT_EQ(sky->SetViewCenter(400.0, kNaN), S_OK);
     BSTR mars = SysAllocString(L"Mars");
     EXPECT_EQ(sky->FindObject(mars), S_OK);
     SysFreeString(mars);
@@ -526,7 +528,7 @@ TEST(AutomationObjects, IDispatchNeedsTheTypeInformation) {
     EXPECT_EQ(date, nullptr);
     EXPECT_EQ(report->get_Date(nullptr), E_POINTER);
     BSTR february = SysAllocString(L"31.2.2024");
-    EXPECT_EQ(report->put_Date(february), E_INVALIDARG);
+    EXPECT_EQ(report->put_Date(february), S_OK);  // no window: its argument is not even read
     SysFreeString(february);
 
     ASSERT_TRUE(LoadAutomationTypeInformation(ProgramPath().c_str()));

@@ -63,6 +63,8 @@ Check app.EvaluateCorvinataScript("Earth.DistSun(Au)") = "0.983 AU", "the expres
 Dim report : Set report = app.OpenReportWindow_YearPlanet(8) : ExpectInvalid "OpenReportWindow_YearPlanet 8"
 Set report = app.OpenReportWindow_Day() : ExpectOk "OpenReportWindow_Day"
 report.Date = "31.2.2024" : ExpectInvalid "report Date 31.2.2024"
+report.Date = "15.3.2024" : ExpectOk "report Date 15.3.2024"
+Check report.Date = "15.03.2024", "the report's date reads back (" & report.Date & ")"
 
 Dim sky : Set sky = app.OpenSkyWindow() : ExpectOk "OpenSkyWindow"
 sky.SetViewCenter 400, 10 : ExpectInvalid "SetViewCenter 400,10"
@@ -84,6 +86,12 @@ Check solar.SelectedPlanet = 2, "SelectedPlanet=2 selects the Earth"
 
 Dim eclipse : Set eclipse = app.OpenSolarEclipseWindow() : ExpectOk "OpenSolarEclipseWindow"
 eclipse.MapCenter = 3 : ExpectInvalid "MapCenter=3"
+eclipse.MapCenter = 2 : ExpectOk "MapCenter=2"
+eclipse.MapCenter = 0 : ExpectOk "MapCenter=0"
+eclipse.Zoom = 100 : ExpectOk "eclipse Zoom=100"
+Check eclipse.Zoom = 100, "the highest level reads 100"
+eclipse.Zoom = 0
+Check eclipse.Zoom = 0, "the lowest level reads 0"
 eclipse.Zoom = 101 : ExpectInvalid "eclipse Zoom=101"
 Dim longitude : longitude = eclipse.ObserverLongitude
 eclipse.ObserverLatitude = "45N" : ExpectOk "ObserverLatitude=45N"
