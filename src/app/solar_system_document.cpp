@@ -33,8 +33,7 @@ void SolarSystemDocument::OnNotify(std::int32_t event, std::uint32_t flags, void
             break;
         }
         case kEventAppearanceChanged:
-            // Names change with the texts; every colour with night vision.
-            if (flags & (kAppearanceTextFlags | kNightVisionSwitched)) DocumentNotifyViews(nullptr);
+            if (flags & kAppearanceTextFlags) DocumentNotifyViews(nullptr);
             break;
         default:
             break;

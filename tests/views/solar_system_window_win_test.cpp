@@ -376,6 +376,26 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
     }
 }
 
+// Zoom mode 1 only widens: the Moon at Mercury's zoom takes the Earth's,
+// the Sun never widens; mode 2 sets the zoom to the body's own.
+TEST_F(SolarSystemWindowTest, SelectionWidensOrSetsTheZoomAsAsked) {
+    SolarSystemWindow& solar = NewSolar();
+    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    const CelestialObject* moon = CatalogueByType(kBodyMoon)->CatalogueGetObjectAt(0);
+    struct Case {
+        int zoom;
+        const CelestialObject* body;
+        int mode, expected;
+    } cases[] = {
+        {0, moon, 1, 2}, {0, sun, 1, 0}, {5, moon, 1, 5}, {1, PlanetByNumber(4), 1, 4}, {5, moon, 2, 2}, {5, sun, 2, 0},
+    };
+    for (const Case& c : cases) {
+        solar.SetZoomedPlanet(c.zoom);
+        solar.SelectBody(BodyIdentifierFromObject(c.body), c.mode, 0);
+        EXPECT_EQ(solar.GetZoomedPlanet(), c.expected) << c.zoom << " mode " << c.mode;
+    }
+}
+
 // Reads the context menu that opens on this thread, then closes it.
 struct MenuWatch {
     static inline UINT skyState = 0;
