@@ -36,13 +36,6 @@ public:
         return window != nullptr;
     }
     bool FindWindow(const String&, WindowKind kind) override { return kind == kSaturnExplorerWindow && window; }
-    bool ActivateWindow(const String&) override {
-        SendMessageW(GetParent(window->Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
-        return true;
-    }
-    bool SetWindowPosition(const String&, int x, int y) override {
-        return SetWindowPos(window->Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != FALSE;
-    }
     bool BeginExplorerClauses(const String&) override {
         step_ = std::make_unique<CompoundCommand>();
         moved_ = false;
@@ -167,9 +160,9 @@ protected:
 };
 
 TEST_F(ExplorerScriptTest, EveryClauseOfAStatementIsOneStep) {
-    ASSERT_TRUE(Run("Open Saturn As T Activate Set Names off\n"
+    ASSERT_TRUE(Run("Open Saturn As T Set Names off\n"
                     "With T Select Titan Highlight Hide Mimas Set Date 16.10.2017 Time 6:00 Orbits off "
-                    "SwapEW on SwapNS on Tilt -30 Zoom Rhea Position 10,20\n"
+                    "SwapEW on SwapNS on Tilt -30 Zoom Rhea\n"
                     "With T Advance 1 days Show Mimas Retreat 2 hours\n"));
     ExplorerWindow& saturn = *host_->window;
     ExplorerCommandHistory& history = saturn.GetCommandHistory();
