@@ -120,6 +120,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                    [owner] { return owner->NightVisionActive(); }};
     explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
     explorer.dialogs = &frame;
+    explorer.showPicture = solar.showPicture;
     explorer.pixelAspect = ScreenPixelAspect();
     explorer.reportError = [owner, instance](const String& text) {
         RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));

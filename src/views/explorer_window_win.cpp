@@ -10,7 +10,9 @@
 #include "app/window_settings.h"
 #include "base/text_format.h"
 #include "views/explorer_options_dialog_win.h"
+#include "app/picture_document.h"
 #include "catalog/catalogue_registry.h"
+#include "catalog/satellite_catalogues.h"
 #include "resources/resource_ids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -62,6 +64,17 @@ const CelestialObject* PlanetOfKind(const ExplorerKindTraits& traits) {
         if (object && String(ObjectKeyName(*object)) == String(traits.planetName)) return object;
     }
     return nullptr;
+}
+
+// The moon's object in the kind's satellite catalogue.
+const CelestialObject* MoonObject(const ExplorerKindTraits& traits, int moon) {
+    if (moon < 0 || moon >= traits.moonCount) return nullptr;
+    if (IsSaturn(traits)) {
+        const auto& moons = GetSaturnianSatelliteCatalogue();
+        return moon < moons.Count() ? moons.At(moon) : nullptr;
+    }
+    const auto& moons = GetJovianSatelliteCatalogue();
+    return moon < moons.Count() ? moons.At(moon) : nullptr;
 }
 
 }  // namespace
@@ -283,8 +296,13 @@ void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
     EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | (context.children.HasKind(kSkyWindow) ? none : MF_GRAYED));
     EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM,
                    MF_BYCOMMAND | (context.children.HasKind(kSolarSystemWindow) ? none : MF_GRAYED));
-    // The moons have no pictures and no Object Info pages yet.
-    EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_GRAYED);
+    // Picture only for a moon the installed packs have a picture of; no
+    // Object Info pages yet.
+    const CelestialObject* object = MoonObject(owner_.Traits(), moon);
+    PictureRef picture;
+    const bool hasPicture = object && context.showPicture &&
+                            FindPictureOfBody(context.app.PicturePacks(), object->GetTypeId(), object->Number(), picture);
+    EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | (hasPicture ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
@@ -307,6 +325,11 @@ void ExplorerDisplay::OnCommand(int id) {
         if (menuMoon_ >= 0 && planet) {
             ShowBodyInSolarSystemWindow(context.children, context.app.GetSolarSystemActions(),
                                         BodyIdentifierFromObject(planet), moment);
+        }
+        break;
+    case CMD_SHOW_PICTURE:
+        if (const CelestialObject* moon = MoonObject(owner_.Traits(), menuMoon_); moon && context.showPicture) {
+            context.showPicture(BodyIdentifierFromObject(moon));
         }
         break;
     case CMD_EXPLORER_OPTIONS:

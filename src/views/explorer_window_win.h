@@ -48,6 +48,9 @@ struct ExplorerWindowContext {
     // The pictures' resource names; null: the kind's own.
     const Char* planetPicture = nullptr;
     const Char* ringPicture = nullptr;
+    // Shows a body's picture in a Picture window; none while the program
+    // has no Picture windows.
+    std::function<bool(const BodyIdentifier&)> showPicture{};
     // Set by the kind once its panel exists.
     ExplorerControlPanel* panel = nullptr;
 };

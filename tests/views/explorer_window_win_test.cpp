@@ -16,12 +16,14 @@
 
 #include "../frame/frame_test.h"
 #include "../frame/typed_keys.h"
+#include "catalog/catalogue_registry.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
 #include "views/explorer_window_win.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -461,6 +463,60 @@ TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {
             EXPECT_NEAR(window->GetDocument().GetTimeAndPlace().dateTime.hours, 6.0, 1e-6);
         }
     }
+}
+
+// Reads the open context menu from a timer of the menu's own loop, then
+// closes it.
+struct MenuWatch {
+    static inline std::vector<UINT> states;
+    static inline std::wstring firstItem;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup) return;
+        KillTimer(nullptr, timer);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        states.clear();
+        for (int id : {CMD_SHOW_SKY, CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_EXPLORER_OPTIONS})
+            states.push_back(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED);
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
+        firstItem = text;
+        EndMenu();
+    }
+};
+
+TEST_F(ExplorerWindowTest, TheMoonsMenuNamesItAndGreysWhatNeedsAMoonAndSkyShowsThePlanet) {
+    ExplorerWindow& jupiter = NewExplorer(CMD_NEW_JUPITER, kJupiterMoment);
+    struct Case {
+        std::uint32_t visibility;
+        const wchar_t* item;
+        std::vector<UINT> grey;  // Sky, Solar System, Picture, Object Info, Options
+    } cases[] = {
+        {0x2, L"Display Europa in &Window", {0, 0, MF_GRAYED, MF_GRAYED, 0}},
+        {0x0, L"Display  in &Window", {MF_GRAYED, MF_GRAYED, MF_GRAYED, MF_GRAYED, 0}},
+    };
+    for (const Case& c : cases) {
+        SetView(jupiter, 3, c.visibility, false, false);
+        int width = 0, height = 0;
+        ReadFrame(jupiter, width, height);
+        MenuWatch::states.clear();
+        SetTimer(nullptr, 0, 50, MenuWatch::Read);
+        SendMessageW(jupiter.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(width / 2, height / 2));
+        EXPECT_EQ(MenuWatch::firstItem, c.item);
+        EXPECT_EQ(MenuWatch::states, c.grey) << c.visibility;
+    }
+    // "&Sky" of Europa's menu shows Jupiter at the document's moment.
+    SetView(jupiter, 3, 0x2, false, false);
+    int width = 0, height = 0;
+    ReadFrame(jupiter, width, height);
+    SetTimer(nullptr, 0, 50, MenuWatch::Read);
+    SendMessageW(jupiter.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(1, 1));
+    SendMessageW(jupiter.Display()->Window(), WM_COMMAND, CMD_SHOW_SKY, 0);
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindowOf(kSkyWindow));
+    ASSERT_NE(sky, nullptr);
+    ASSERT_NE(sky->GetSelectedObject(), nullptr);
+    EXPECT_EQ(std::wstring(ObjectKeyName(*sky->GetSelectedObject())), L"Jupiter");
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, kJupiterMoment.year);
 }
 
 // The keys a user types, through the program's own message loop.
