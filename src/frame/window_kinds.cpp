@@ -56,6 +56,14 @@ private:
     HINSTANCE instance_;
 };
 
+}  // namespace
+
+std::unique_ptr<PanelServices> MakeProgramPanelServices(FrameWindow& frame, Application& app, HINSTANCE instance) {
+    return std::make_unique<ProgramPanelServices>(frame, app, instance);
+}
+
+namespace {
+
 std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Application& app, HINSTANCE instance) {
     PictureKindServices services;
     services.instance = instance;

@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "app/application.h"
 #include "frame/frame_window.h"
+#include "frame/panel_services.h"
 #include "frame/program_fonts.h"
 
 namespace corvinata {
@@ -14,6 +17,9 @@ namespace corvinata {
 class PictureWindowKind;
 
 void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE instance, const ProgramFonts& fonts);
+
+// What the program's control panels ask of the frame and the application.
+std::unique_ptr<PanelServices> MakeProgramPanelServices(FrameWindow& frame, Application& app, HINSTANCE instance);
 
 // The Picture kind of the frame, or none.
 PictureWindowKind* GetPictureKind(FrameWindow& frame);

@@ -9,6 +9,8 @@
 #include "app/graph_file_names.h"
 #include "app/graph_prompts.h"
 #include "base/scoped_win.h"
+#include "app/settings_values.h"
+#include "app/window_geometry.h"
 #include "frame/message_box.h"
 #include "frame/night_colours.h"
 #include "resources/resource_ids.h"
@@ -600,6 +602,86 @@ GraphWindow* GraphWindowKind::DuplicateWindow(GraphWindow& window) {
     preloaded_.reset();
     if (made) made->UpdateView();
     return made;
+}
+
+int GraphWindowKind::DocumentCount() const {
+    return children_ ? children_->Registry().DocumentCount(kGraphWindow) : 0;
+}
+
+int GraphWindowKind::WindowCount(int document) const {
+    const WindowDocument* graph = children_ ? children_->Registry().DocumentAt(kGraphWindow, document) : nullptr;
+    return graph ? static_cast<int>(children_->Registry().WindowsOf(*graph).size()) : 0;
+}
+
+GraphWindow* GraphWindowKind::WindowOf(int document, int window) const {
+    const WindowDocument* graph = children_ ? children_->Registry().DocumentAt(kGraphWindow, document) : nullptr;
+    if (!graph) return nullptr;
+    const auto& windows = children_->Registry().WindowsOf(*graph);
+    if (window < 0 || window >= static_cast<int>(windows.size())) return nullptr;
+    return dynamic_cast<GraphWindow*>(windows[static_cast<std::size_t>(window)]);
+}
+
+bool GraphWindowKind::SaveModel(int document, SettingsTreeWriter& writer) {
+    const auto* graph =
+        children_ ? dynamic_cast<const GraphDocument*>(children_->Registry().DocumentAt(kGraphWindow, document))
+                  : nullptr;
+    return graph && WriteStringValue(writer, TXT("Full path"), graph->HasFile() ? graph->FilePath() : String());
+}
+
+bool GraphWindowKind::SaveWindow(int document, int window, SettingsTreeWriter& writer) {
+    GraphWindow* open = WindowOf(document, window);
+    if (!open) return false;
+    WindowGeometry geometry;
+    CaptureGeometry(open->Handle(), geometry);
+    return WriteWindowGeometry(geometry, writer) && WriteBoolValue(writer, TXT("Guide line on"), open->IsGuideLineShown()) &&
+           WriteIntValue(writer, TXT("Current value"), open->GuideLinePosition()) &&
+           WriteIntValue(writer, TXT("Selected line"), open->Graph().SelectedLine());
+}
+
+int GraphWindowKind::LoadModel(SettingsTree& tree) {
+    String path;
+    ReadStringValue(tree, TXT("Full path"), path);
+    std::unique_ptr<GraphDocument> document;
+    if (path.Length() > 0 && files_.storage && files_.product && files_.recent) {
+        WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+        GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+        document = LoadGraphDocument(hub_, services_, path, saving);
+    }
+    // A graph whose file cannot be read comes back empty, after the message.
+    if (!document) document = NewGraphDocument(hub_, services_);
+    restored_.push_back(document.get());
+    pending_.push_back(std::move(document));
+    return static_cast<int>(restored_.size()) - 1;
+}
+
+bool GraphWindowKind::LoadWindow(int document, SettingsTree& tree) {
+    if (document < 0 || document >= static_cast<int>(restored_.size()) || !restored_[document] || !children_) {
+        return false;
+    }
+    WindowGeometry geometry;
+    bool guideLineOn = true;
+    std::int32_t position = 183;
+    std::int32_t selected = 0;
+    if (!ReadWindowGeometry(geometry, tree) || !ReadBoolValue(tree, TXT("Guide line on"), guideLineOn) ||
+        !ReadIntValue(tree, TXT("Current value"), position) || !ReadIntValue(tree, TXT("Selected line"), selected)) {
+        return false;
+    }
+    GraphDocument* graph = restored_[document];
+    restored_[document] = nullptr;  // its window takes it, or it went with a failed one
+    auto* window = dynamic_cast<GraphWindow*>(children_->RestoreWindow(kGraphWindow, *graph, geometry));
+    if (!window) return false;
+    window->RestoreState(position, guideLineOn, selected);
+    window->UpdateView();
+    return true;
+}
+
+void GraphWindowKind::DropDocument(int document) {
+    if (document < 0 || document >= static_cast<int>(restored_.size()) || !restored_[document]) return;
+    GraphDocument* graph = restored_[document];
+    restored_[document] = nullptr;
+    pending_.erase(std::remove_if(pending_.begin(), pending_.end(),
+                                  [graph](const auto& waiting) { return waiting.get() == graph; }),
+                   pending_.end());
 }
 
 void GraphWindowKind::Forget(GraphWindow& window) {

@@ -157,7 +157,13 @@ private:
 };
 
 // The Graph kind: a new document for every new window.
-class GraphWindowKind final : public ChildWindowKind, private NotificationObserver, private GraphEditing {
+// Its part of the session and of the layouts: per graph "Full path"; per
+// window "Geometry", "Guide line on", "Current value" (the guide's step) and
+// "Selected line".
+class GraphWindowKind final : public ChildWindowKind,
+                              private NotificationObserver,
+                              private GraphEditing,
+                              private WindowKindState {
 public:
     GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                     const GraphFileServices& files = {});
@@ -171,6 +177,7 @@ public:
                                                const MdiChildWindow* model) override;
     void UnregisterClasses() override { UnregisterGraphWindowClasses(instance_); }
     ControlPanel* Panel() override { return panel_ && panel_->GetDialogWindow() ? panel_.get() : nullptr; }
+    WindowKindState* SessionState() override { return this; }
     // Makes the kind's control panel, hidden, in `parent` (the frame's
     // pane); false when the dialog could not be made.
     bool CreatePanel(std::unique_ptr<PanelServices> services, HWND parent, std::unique_ptr<ModelessDialogs> dialogs);
@@ -201,6 +208,17 @@ private:
     // every window of that graph: caption, axes and plot.
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void Update(void*) override {}
+    // The session: the graphs in the frame's registry, their windows.
+    bool SavePanel(SettingsTreeWriter&) override { return true; }
+    void LoadPanel(SettingsTree&) override {}
+    int DocumentCount() const override;
+    int WindowCount(int document) const override;
+    bool SaveModel(int document, SettingsTreeWriter& writer) override;
+    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
+    int LoadModel(SettingsTree& tree) override;
+    bool LoadWindow(int document, SettingsTree& tree) override;
+    void DropDocument(int document) override;
+    GraphWindow* WindowOf(int document, int window) const;
     // What the panel opens for its window.
     void EditGraphLine(GraphPanelWindow& window, int line) override;
     void ShowGraphOptionsTime(GraphPanelWindow& window) override;
@@ -219,6 +237,8 @@ private:
     std::unique_ptr<PanelServices> panelServices_;
     std::unique_ptr<ModelessDialogs> modeless_;
     std::unique_ptr<GraphControlPanel> panel_;
+    // Graphs read from the session, waiting for their windows (none once taken).
+    std::vector<GraphDocument*> restored_;
 };
 
 }  // namespace corvinata

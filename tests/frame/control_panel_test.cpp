@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "panel_fakes.h"
+#include "panel_dialogs.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
 

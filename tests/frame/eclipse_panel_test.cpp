@@ -5,7 +5,9 @@
 
 #include <string>
 
-#include "panel_fakes.h"
+#include "frame/window_kinds.h"
+#include "frame_test.h"
+#include "panel_dialogs.h"
 #include "frame/spin_edit_window.h"
 #include "frame/trackbar_control.h"
 #include "support/app_fakes.h"
@@ -44,7 +46,18 @@ private:
     ControlPanel& panel_;
 };
 
-class EclipsePanelTest : public test::ControlTest {
+// The program's frame and services, with its custom controls.
+class EclipseProgram : public test::FrameTest {
+protected:
+    EclipseProgram() {
+        Start(false);
+        UseCustomControls();
+        services = MakeProgramPanelServices(*frame_, *app_, GetModuleHandleW(nullptr));
+    }
+    std::unique_ptr<PanelServices> services;
+};
+
+class EclipsePanelTest : public EclipseProgram {
 protected:
     EclipsePanelTest() {
         created = test::CreatePanelDialog(
@@ -73,10 +86,7 @@ protected:
             });
         panel.ControlPanelAttach(&window);
     }
-    void SetUp() override {
-        test::ControlTest::SetUp();
-        ASSERT_TRUE(created);
-    }
+    void SetUp() override { ASSERT_TRUE(created); }
     HWND Dialog() const { return panel.GetDialogWindow(); }
     HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
     std::string Text(int id) const { return test::DialogItemText(Dialog(), id); }
@@ -93,8 +103,7 @@ protected:
     NotificationHub hub;
     test::FakeScriptErrors errors;
     SolarEclipseActions actions{CommandContext{hub, errors}};
-    test::FakePanelServices services;
-    EclipseControlPanel panel{services, actions};
+    EclipseControlPanel panel{*services, actions};
     SolarEclipseDocument document{hub, MakeDateTime(2006, 3, 29, 0.0, kUniversalTime)};
     PanelledEclipseView window{document, panel};
     EclipseCommandHistory& history = window.GetCommandHistory();

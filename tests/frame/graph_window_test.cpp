@@ -42,12 +42,17 @@ protected:
     GraphWindowTest() {
         static ScopedCatalogues catalogues;
         EXPECT_TRUE(catalogues.Created());
-        Start();
+        StartWithGraphs();
+    }
+    // The frame with the test's Graph kind, then the start-up message.
+    void StartWithGraphs() {
+        Start(false);
         auto kind = std::make_unique<GraphWindowKind>(
             app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()), GetModuleHandleW(nullptr),
             GraphFileServices{&app_->GetStorage(), &app_->Product(), &app_->Recent(), &dialogs});
         kind->SetChildren(&frame_->Children());
         frame_->Children().AddKind(std::move(kind));
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         frame_->UpdateCommandStates();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
@@ -256,6 +261,44 @@ TEST_F(GraphWindowTest, ExitAsksAboutEachChangedGraphOnceAndCancelKeepsThemAll) 
     EXPECT_EQ(dialogs.questions,
               std::vector<std::string>(3, "Do you want to save changes to the graph \"[Unsaved graph]\"?"));
     EXPECT_FALSE(IsWindow(frame));
+}
+
+}  // namespace
+}  // namespace corvinata::test
+
+namespace corvinata::test {
+namespace {
+
+// The session keeps a saved graph's file and its window's guide line and
+// selected line; after a restart the window comes back with them.
+TEST_F(GraphWindowTest, AGraphWindowComesBackAfterARestart) {
+    Command(CMD_NEW_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    Active()->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    Active()->Graph().InsertLine(1, NamedLine("Sun", "Sun.Lat(hor)"));
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"session.gph";
+    dialogs.path = String(path.c_str());
+    ASSERT_TRUE(Active()->SaveCommand(true));
+    Active()->ShowGuideLine(true);
+    Active()->SetGuideLine(100);
+    Active()->Graph().SetSelectedLine(1);
+    Command(CMD_EXIT);
+    frame_.reset();
+    app_.reset();
+    DrainQuit();
+
+    StartWithGraphs();
+    GraphWindow* back = Active();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(Utf8(back->Graph().FilePath()), Utf8(path.c_str()));
+    EXPECT_EQ(back->Graph().LineCount(), 2);
+    EXPECT_EQ(back->GuideLinePosition(), 100);
+    EXPECT_TRUE(back->IsGuideLineShown());
+    EXPECT_EQ(back->Graph().SelectedLine(), 1);
+    EXPECT_EQ(Caption(back->Handle()), "Graph: session.gph");
+    DeleteFileW(path.c_str());
 }
 
 }  // namespace

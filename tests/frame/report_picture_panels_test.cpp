@@ -6,7 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "panel_fakes.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
+#include "frame_test.h"
+#include "modal_driver.h"
+#include "panel_dialogs.h"
+#include "resources/resource_ids.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
@@ -64,11 +69,31 @@ public:
     WindowCommandHistory history;
 };
 
-class ReportPanelTest : public ::testing::Test {
+// The panels over the program's own services, of a frame started as the
+// program starts it.
+class ProgramPanelTest : public test::FrameTest {
 protected:
-    test::ScopedCatalogues catalogues_;
-    test::FakePanelServices services;
-    ReportControlPanel panel{services};
+    ProgramPanelTest() {
+        // Before the program's windows, which read them, and after them.
+        static test::ScopedCatalogues catalogues;
+        Start(false);
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        services = MakeProgramPanelServices(*frame_, *app_, GetModuleHandleW(nullptr));
+    }
+    ~ProgramPanelTest() override {
+        Command(CMD_CLOSE_ALL);
+        frame_.reset();  // before the fonts its windows use
+    }
+    bool PanelShown() const { return frame_->IsPaneShown(CMD_VIEW_CONTROL_PANEL); }
+    std::unique_ptr<ProgramFonts> fonts_;
+    std::unique_ptr<PanelServices> services;
+};
+
+class ReportPanelTest : public ProgramPanelTest {
+protected:
+    ReportControlPanel panel{*services};
     FakeReportWindow window{panel};
 };
 
@@ -90,8 +115,10 @@ TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
     panel.ControlPanelStepTime(true);  // F7
     EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "03.2014");
     SendDlgItemMessageW(dialog, kResetTimeItem, BM_CLICK, 0, 0);
-    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem), "07.2014");
-    EXPECT_EQ(services.taskRefreshes, 3);
+    // Reset: the program's current month.
+    const DateTime now = services->CurrentTimeAndLocation().dateTime;
+    EXPECT_EQ(test::DialogItemText(dialog, kCurrentPeriodItem),
+              (now.month < 10 ? "0" : "") + std::to_string(now.month) + "." + std::to_string(now.year));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kNextPeriodItem)));
 
     const LRESULT mars =
@@ -104,11 +131,15 @@ TEST_F(ReportPanelTest, ChoosingAndBrowsingGoThroughTheReport) {
     EXPECT_EQ(window.planet, 2);
     EXPECT_EQ(test::DialogItemText(dialog, kReportListItem), "Year ephemerides of Mars");
 
+    // Closing the panel hides the frame's control-panel pane, which shows
+    // while a window is open.
+    Command(CMD_NEW_GRAPH);
+    ASSERT_TRUE(PanelShown());
     SendMessageW(dialog, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(services.panelShown);
+    EXPECT_FALSE(PanelShown());
 }
 
-class PicturePanelTest : public ::testing::Test {
+class PicturePanelTest : public ProgramPanelTest {
 protected:
     PicturePanelTest() {
         packs.resize(2);
@@ -126,13 +157,11 @@ protected:
     std::string Cell(int item, int column) const { return test::ListCell(List(), item, column); }
     void Select(int item) { test::SelectListRow(List(), item); }
 
-    test::ScopedCatalogues catalogues_;
     NotificationHub hub;
     test::FakeScriptErrors errors;
     PictureActions actions{CommandContext{hub, errors}};
-    test::FakePanelServices services;
     PicturePackList packs;
-    PictureControlPanel panel{services, actions, packs};
+    PictureControlPanel panel{*services, actions, packs};
     FakePictureWindow window{hub, packs};
 };
 
@@ -166,8 +195,15 @@ TEST_F(PicturePanelTest, ListsThePicturesAndShowsTheChosenOneAsOneStep) {
     panel.ControlPanelUpdate(nullptr);  // follows the document without a command
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(window.history.UndoableCount(), 1);
-    SendDlgItemMessageW(dialog, kPicturePacksItem, BM_CLICK, 0, 0);
-    EXPECT_EQ(services.packDialogs, 1);
+    // The button opens the program's Installed PicPacks dialog.
+    int opened = 0;
+    test::ModalDriver::Run(
+        [&opened](test::ModalDriver& driver, HWND) {
+            ++opened;
+            driver.Key(VK_ESCAPE);
+        },
+        [&] { return SendDlgItemMessageW(dialog, kPicturePacksItem, BM_CLICK, 0, 0); });
+    EXPECT_EQ(opened, 1);
 }
 
 }  // namespace

@@ -14,7 +14,9 @@
 #include "documents/inline_image_resources_win.h"
 #include "documents/report_contents.h"
 #include "frame_test.h"
-#include "panel_fakes.h"
+#include "frame/window_kinds.h"
+#include "panel_dialogs.h"
+#include "support/date_records.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/report_test_kind.h"
@@ -30,15 +32,20 @@ std::string Caption(HWND window) {
     return Utf8(text);
 }
 
-// The panel services of the tests, with night vision switched by the test.
+// The program's panel services, at a fixed moment (the reports' texts name
+// it) and with night vision switched by the test.
 class NightPanelServices final : public PanelServices {
 public:
-    DateTimeLocation CurrentTimeAndLocation() const override { return fake.CurrentTimeAndLocation(); }
+    DateTimeLocation CurrentTimeAndLocation() const override {
+        DateTimeLocation now = program->CurrentTimeAndLocation();
+        now.dateTime = test::MakeDateTime(2014, 7, 1, 0.0, kLocalCivilTime);
+        return now;
+    }
     bool IsNightVisionActive() const override { return night; }
-    void ShowControlPanel(bool show) override { fake.ShowControlPanel(show); }
-    void RefreshRelatedTasks(PanelWindow& window) override { fake.RefreshRelatedTasks(window); }
-    void ShowPicturePacksDialog(HWND owner) override { fake.ShowPicturePacksDialog(owner); }
-    test::FakePanelServices fake;
+    void ShowControlPanel(bool show) override { program->ShowControlPanel(show); }
+    void RefreshRelatedTasks(PanelWindow& window) override { program->RefreshRelatedTasks(window); }
+    void ShowPicturePacksDialog(HWND owner) override { program->ShowPicturePacksDialog(owner); }
+    std::unique_ptr<PanelServices> program;
     bool night = false;
 };
 
@@ -64,6 +71,7 @@ class ReportWindowTest : public test::FrameTest {
 protected:
     ReportWindowTest() {
         Start();
+        services.program = MakeProgramPanelServices(*frame_, *app_, GetModuleHandleW(nullptr));
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
         // The program's own panel template, in the frame's control-panel pane.
         EXPECT_TRUE(panel.CreatePanelDialog(GetModuleHandleW(nullptr), L"DLG_CTRL_RPT",

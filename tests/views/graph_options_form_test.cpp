@@ -276,12 +276,5 @@ TEST(GraphOptionsFormTest, LocationPageReversesTheLongitudeAndRoundsTheElevation
     EXPECT_EQ(place.timeZone.hours, 9.5);
 }
 
-TEST(GraphOptionsFormTest, OriginTextsNameTheEndsOfTheAxis) {
-    EXPECT_EQ(Utf8(GraphOriginText(true, false)), "Origin at left");
-    EXPECT_EQ(Utf8(GraphOriginText(true, true)), "Origin at right");
-    EXPECT_EQ(Utf8(GraphOriginText(false, false)), "Origin at bottom");
-    EXPECT_EQ(Utf8(GraphOriginText(false, true)), "Origin at top");
-}
-
 }  // namespace
 }  // namespace corvinata::test

@@ -1,5 +1,5 @@
-// What the control-panel tests share: the application's services as the
-// panels use them, and a panel dialog made from items in memory.
+// What the control-panel tests share: a panel dialog made from items in
+// memory, and reading its items.
 #pragma once
 
 #include <commctrl.h>
@@ -10,27 +10,9 @@
 
 #include "control_dialog.h"
 #include "frame/control_panel.h"
-#include "frame/panel_services.h"
-#include "support/date_records.h"
 #include "support/test_text.h"
 
 namespace corvinata::test {
-
-class FakePanelServices final : public PanelServices {
-public:
-    DateTimeLocation CurrentTimeAndLocation() const override {
-        DateTimeLocation now;
-        now.dateTime = MakeDateTime(2014, 7, 1, 0.0, kLocalCivilTime);
-        return now;
-    }
-    bool IsNightVisionActive() const override { return false; }
-    void ShowControlPanel(bool show) override { panelShown = show; }
-    void RefreshRelatedTasks(PanelWindow&) override { ++taskRefreshes; }
-    void ShowPicturePacksDialog(HWND) override { ++packDialogs; }
-    bool panelShown = true;
-    int taskRefreshes = 0;
-    int packDialogs = 0;
-};
 
 inline bool CreatePanelDialog(ControlPanel& panel, std::initializer_list<DialogItem> items,
                               ModelessDialogs* dialogs = nullptr) {

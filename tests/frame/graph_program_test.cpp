@@ -1,0 +1,378 @@
+// The Graph window as the program starts it, with real messages: its
+// control panel (made at start-up, attached to the active Graph window) and
+// its Graph Options dialog (a tab switch refused on an invalid page, one
+// undoable step on OK and none without a change, Cancel dropping pages
+// already left, a double click on an axis or a panel area opening its page,
+// the last tab kept), and its night shades.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/graph_panel.h"
+#include "frame/night_colours.h"
+#include "frame/program_fonts.h"
+#include "frame/time_appearance_dialogs.h"
+#include "frame/window_kinds.h"
+#include "frame_test.h"
+#include "modal_driver.h"
+#include "resources/graph_dialogs_ids.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/graph_fakes.h"
+#include "support/test_text.h"
+#include "views/graph_options_dialog_win.h"
+#include "views/graph_window_win.h"
+
+namespace corvinata::test {
+namespace {
+
+class GraphProgramTest : public FrameTest {
+protected:
+    GraphProgramTest() {
+        static ScopedCatalogues catalogues;
+        EXPECT_TRUE(catalogues.Created());
+        Start(false);
+        UseCustomControls();
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        ShowWindow(frame_->Window(), SW_SHOW);
+        Command(CMD_NEW_GRAPH);
+        window = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+        panel = dynamic_cast<GraphControlPanel*>(frame_->Children().PanelOf(kGraphWindow));
+        if (!window) return;
+        window->optionsDialog.tell = [this](HWND, const String& text, const Char*) { told.push_back(Utf8(text)); };
+        window->linesDialog.editLine = [this](HWND, const String& title, GraphLine& line, bool, bool& changed) {
+            told.push_back(Utf8(title));
+            line.name = String(TXT("Edited"));
+            changed = false;
+            return true;
+        };
+    }
+    ~GraphProgramTest() override {
+        for (MdiChildWindow* child = frame_->Children().ActiveWindow(); child;
+             child = frame_->Children().ActiveWindow()) {
+            if (auto* graph = dynamic_cast<GraphWindow*>(child)) graph->Graph().History().MarkSaved();
+            SendMessageW(child->Handle(), WM_CLOSE, 0, 0);
+        }
+        frame_.reset();  // before the fonts its windows use
+    }
+    void SetUp() override {
+        ASSERT_NE(window, nullptr);
+        ASSERT_NE(panel, nullptr);
+        ASSERT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(window));
+    }
+    // Lines "A" to "C" (B not in the panel, C not in the plot), C selected.
+    void AddLines() {
+        GraphActions& actions = app_->GetGraphActions();
+        const char* phases[] = {"Phase(10)", "Phase(20)", "Phase(30)"};
+        for (int i = 0; i < 3; ++i) {
+            const char name[2] = {static_cast<char>('A' + i), 0};
+            actions.AddLine(*window, i, NamedLine(name, phases[i]), nullptr);
+        }
+        window->Graph().GetGraphLine(1)->visibleInControlPanel = false;
+        window->Graph().GetGraphLine(2)->visibleInGraph = false;
+        actions.SelectLine(*window, 2, nullptr);
+        window->Graph().History().MarkSaved();
+        panel->ControlPanelUpdate(nullptr);
+    }
+
+    // Opens the dialog with `open` and runs the steps in it; a dialog the
+    // steps leave open is cancelled, so that a failing test ends.
+    template <class Open>
+    void Run(ModalDriver::Steps steps, Open open) {
+        ModalDriver::Steps guarded = [steps](ModalDriver& driver, HWND first) {
+            // The first dialog initialised is the page the shell makes while
+            // it is initialised itself.
+            HWND dialog = (GetWindowLongW(first, GWL_STYLE) & WS_CHILD) != 0 ? GetParent(first) : first;
+            steps(driver, dialog);
+            // Ending a dialog enables its owner again at once.
+            if (!IsWindowEnabled(GetWindow(dialog, GW_OWNER))) {
+                ADD_FAILURE() << "the dialog is still open";
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            }
+        };
+        ModalDriver::Run(std::move(guarded), [&] {
+            open();
+            return 0;
+        });
+    }
+    // The tab the dialog opens on, closed again at once.
+    template <class Open>
+    int OpenedTab(Open open) {
+        int tab = -1;
+        Run(
+            [&tab](ModalDriver& driver, HWND dialog) {
+                tab = GraphOptionsCurrentTab();
+                Press(driver, dialog, IDCANCEL);
+            },
+            open);
+        return tab;
+    }
+    // What a click on a tab does: the change is asked first.
+    static bool SwitchTab(ModalDriver& driver, HWND dialog, int tab) {
+        HWND tabs = GetDlgItem(dialog, IDC_GRAPH_OPTIONS_TAB);
+        NMHDR header{tabs, IDC_GRAPH_OPTIONS_TAB, TCN_SELCHANGING};
+        if (SendMessageW(dialog, WM_NOTIFY, IDC_GRAPH_OPTIONS_TAB, reinterpret_cast<LPARAM>(&header))) {
+            driver.Pump();
+            return false;
+        }
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+        header.code = TCN_SELCHANGE;
+        SendMessageW(dialog, WM_NOTIFY, IDC_GRAPH_OPTIONS_TAB, reinterpret_cast<LPARAM>(&header));
+        driver.Pump();
+        return true;
+    }
+    static void Press(ModalDriver& driver, HWND dialog, int id) {
+        PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+        driver.Pump();
+    }
+    static void SetPageText(ModalDriver& driver, int id, const wchar_t* text) {
+        SetDlgItemTextW(GraphOptionsCurrentPage(), id, text);
+        driver.Pump();
+    }
+    static void ClickOnPage(ModalDriver& driver, int id) {
+        SendMessageW(GetDlgItem(GraphOptionsCurrentPage(), id), BM_CLICK, 0, 0);
+        driver.Pump();
+    }
+    static std::string Text(HWND dialog, int id) {
+        wchar_t text[200] = {};
+        GetDlgItemTextW(dialog, id, text, 200);
+        return Utf8(text);
+    }
+    // The dialog is never shown in the tests; its controls are.
+    static bool Shown(HWND page, int id) { return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool Changed() const { return !window->Graph().History().IsAtSavedState(); }
+    int Undoable() const { return window->Graph().History().UndoableCount(); }
+    HWND Item(int id) const { return GetDlgItem(panel->GetDialogWindow(), id); }
+    std::string Cell(int row, int column) const {
+        wchar_t text[200] = {};
+        ListView_GetItemText(Item(kGraphLinesItem), row, column, text, 200);
+        return Utf8(text);
+    }
+    int SelectedRow() const {
+        return static_cast<int>(
+            SendMessageW(Item(kGraphLinesItem), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    // The arrows are the program's bitmap buttons: a press and a release.
+    void Press(int id) const {
+        SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(Item(id), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+
+    std::unique_ptr<ProgramFonts> fonts_;
+    GraphWindow* window = nullptr;
+    GraphControlPanel* panel = nullptr;
+    std::vector<std::string> told;
+};
+
+TEST_F(GraphProgramTest, ARefusedPageKeepsItsTabAndOkRecordsOneUndoableStep) {
+    // The program's kind keeps the dialogs' places in the application's settings.
+    EXPECT_EQ(window->optionsDialog.placement, &app_->DialogStates().graphOptions);
+    EXPECT_EQ(window->linesDialog.placement, &app_->DialogStates().graphEditLines.geometry);
+    EXPECT_EQ(window->linesDialog.lineDialog.placement, &app_->DialogStates().graphEditLine.geometry);
+    EXPECT_TRUE(static_cast<bool>(window->optionsDialog.choosePlace));
+    const TimeAndLocation before = window->Graph().Options();
+    Run(
+        [this](ModalDriver& driver, HWND dialog) {
+            ASSERT_EQ(GraphOptionsCurrentTab(), kGraphTimeTab);
+            ClickOnPage(driver, IDC_GRAPH_BY_STEP);
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(GraphOptionsCurrentPage(), IDC_GRAPH_END_DATE)));
+            SetPageText(driver, IDC_GRAPH_STEP_COUNT, L"0");
+            EXPECT_FALSE(SwitchTab(driver, dialog, kGraphGuidesTab));
+            EXPECT_EQ(GraphOptionsCurrentTab(), kGraphTimeTab);
+            EXPECT_EQ(GetFocus(), GetDlgItem(GraphOptionsCurrentPage(), IDC_GRAPH_STEP_COUNT));
+            SetPageText(driver, IDC_GRAPH_STEP_COUNT, L"2");
+            EXPECT_TRUE(SwitchTab(driver, dialog, kGraphGuidesTab));
+            ClickOnPage(driver, IDC_GRAPH_GUIDE_LINE);
+            Press(driver, dialog, IDOK);
+        },
+        [this] { Command(CMD_GRAPH_OPTIONS); });
+    EXPECT_EQ(told, std::vector<std::string>{"Please enter a different value: You entered an invalid step value."});
+    EXPECT_EQ(window->Graph().Options().rangeCount, 2 * 365);
+    EXPECT_TRUE(window->IsGuideLineShown());
+    EXPECT_NE(Utf8(window->GetStatusText()).find(" *"), std::string::npos);
+    // One step: a single undo brings both back.
+    Command(CMD_UNDO);
+    EXPECT_EQ(window->Graph().Options().rangeCount, before.rangeCount);
+    EXPECT_TRUE(DateTimeEqual(window->Graph().Options().endDate, before.endDate));
+    EXPECT_FALSE(window->IsGuideLineShown());
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(GraphProgramTest, OkWithoutAChangeRecordsNothingAndCancelDropsPagesAlreadyLeft) {
+    const TimeAndLocation before = window->Graph().Options();
+    Run([](ModalDriver& driver, HWND dialog) { Press(driver, dialog, IDOK); }, [this] { Command(CMD_GRAPH_OPTIONS); });
+    EXPECT_FALSE(Changed());
+    Run(
+        [this](ModalDriver& driver, HWND dialog) {
+            EXPECT_TRUE(SwitchTab(driver, dialog, kGraphXAxisTab));
+            SetPageText(driver, IDC_GRAPH_MARK_COUNT, L"3x");
+            EXPECT_FALSE(SwitchTab(driver, dialog, kGraphYAxisTab));
+            SetPageText(driver, IDC_GRAPH_MARK_COUNT, L"3");
+            ClickOnPage(driver, IDC_GRAPH_VERTICAL);
+            // The origin radios name the time axis's ends as it now stands.
+            EXPECT_EQ(Text(GraphOptionsCurrentPage(), IDC_GRAPH_ORIGIN_FAR), "Origin at top");
+            EXPECT_TRUE(SwitchTab(driver, dialog, kGraphYAxisTab));
+            // With no line the range cannot be edited and the page passes.
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(GraphOptionsCurrentPage(), IDC_GRAPH_FROM_NUMBER)));
+            EXPECT_TRUE(Shown(GraphOptionsCurrentPage(), IDC_GRAPH_RANGE_HINT));
+            Press(driver, dialog, IDCANCEL);
+        },
+        [this] { Command(CMD_GRAPH_OPTIONS); });
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_TRUE(TimeAndLocationEquals(window->Graph().Options(), before));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(GraphProgramTest, AxesAndPanelAreasOpenTheirPagesAndTheDialogReopensOnTheLastTab) {
+    const struct Row {
+        HWND target;
+        UINT message;
+        WPARAM wParam;
+        int tab;
+    } rows[] = {
+        {window->XAxisWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, kGraphXAxisTab},
+        {panel->GetDialogWindow(), WM_COMMAND, MAKEWPARAM(kGraphTimeAreaItem, STN_DBLCLK), kGraphTimeTab},
+        {panel->GetDialogWindow(), WM_COMMAND, MAKEWPARAM(kGraphLocationAreaItem, STN_DBLCLK), kGraphLocationTab},
+        {window->YAxisWindow(), WM_LBUTTONDBLCLK, MK_LBUTTON, kGraphYAxisTab},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(OpenedTab([&row] { SendMessageW(row.target, row.message, row.wParam, MAKELPARAM(3, 3)); }), row.tab);
+    }
+    EXPECT_EQ(OpenedTab([this] { Command(CMD_GRAPH_OPTIONS); }), kGraphYAxisTab);
+    EXPECT_EQ(app_->DialogStates().graphOptions.currentTab, kGraphYAxisTab);
+}
+
+TEST_F(GraphProgramTest, TheValueRangeOfALineIsCheckedOnItsPage) {
+    app_->GetGraphActions().AddLine(*window, 0, NamedLine("Phase", "Phase(50)"), nullptr);
+    ASSERT_EQ(window->Graph().ValueKind(), 8);
+    Run(
+        [this](ModalDriver& driver, HWND dialog) {
+            HWND page = GraphOptionsCurrentPage();
+            EXPECT_TRUE(Shown(page, IDC_GRAPH_FROM_NUMBER));
+            EXPECT_FALSE(Shown(page, IDC_GRAPH_RANGE_HINT));
+            EXPECT_EQ(Text(page, IDC_GRAPH_TO_LIMIT), "max. 100");
+            SetPageText(driver, IDC_GRAPH_FROM_NUMBER, L"60");
+            SetPageText(driver, IDC_GRAPH_TO_NUMBER, L"40");
+            Press(driver, dialog, IDOK);
+            EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_GRAPH_TO_NUMBER));
+            ClickOnPage(driver, IDC_GRAPH_RANGE_DEFAULTS);
+            EXPECT_EQ(Text(page, IDC_GRAPH_TO_NUMBER), "100");
+            SetPageText(driver, IDC_GRAPH_FROM_NUMBER, L"20");
+            Press(driver, dialog, IDOK);
+        },
+        [this] { window->ChangeGraphOptions(kGraphYAxisTab); });
+    EXPECT_EQ(told, std::vector<std::string>{
+                        "The 'To' value must be larger than the 'From' value. Please enter a different value."});
+    EXPECT_EQ(window->Graph().Options().yAxisMin, 20.0);
+    EXPECT_EQ(window->Graph().Options().yAxisMax, 100.0);
+}
+
+TEST_F(GraphProgramTest, PanelRowsFollowTheGraphAndSelectingARowIsOneStep) {
+    AddLines();
+    ASSERT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(Cell(0, 1), "A");
+    EXPECT_EQ(Cell(1, 2), "Hidden");
+    EXPECT_EQ(SelectedRow(), 1);  // mirrored from the document
+    const int before = Undoable();
+    ListView_SetItemState(Item(kGraphLinesItem), 0, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(window->Graph().SelectedLine(), 0);
+    EXPECT_EQ(Undoable(), before + 1);
+    Command(CMD_UNDO);
+    EXPECT_EQ(SelectedRow(), 1);
+
+    // A double click edits the row's line: one step, the new name in the row.
+    NMITEMACTIVATE click{};
+    click.hdr = {Item(kGraphLinesItem), static_cast<UINT_PTR>(kGraphLinesItem), static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = 1;
+    SendMessageW(panel->GetDialogWindow(), WM_NOTIFY, kGraphLinesItem, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(told, std::vector<std::string>{"Edit Graph Line 'C'"});
+    EXPECT_EQ(Cell(1, 1), "Edited");
+    EXPECT_EQ(Undoable(), before + 1);
+
+    // A second graph takes the panel; activating the first brings it back.
+    Command(CMD_NEW_GRAPH);
+    EXPECT_NE(panel->GetAttachedWindow(), static_cast<PanelWindow*>(window));
+    EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 0);
+    SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+    EXPECT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(window));
+    EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 2);
+}
+
+TEST_F(GraphProgramTest, PanelArrowsMoveTheGuideLineAndTheMouseShowsItsMoment) {
+    AddLines();
+    window->SetGuideLine(1);
+    panel->RefreshReadouts();  // as the panel's paint does
+    Press(kFirstPairTowardZeroItem);
+    EXPECT_EQ(window->GuideLinePosition(), 0);
+    panel->RefreshReadouts();
+    EXPECT_FALSE(IsWindowEnabled(Item(kFirstPairTowardZeroItem)));
+    EXPECT_TRUE(IsWindowEnabled(Item(kFirstPairAwayItem)));
+    EXPECT_FALSE(IsWindowEnabled(Item(kSecondPairAwayItem)));
+    Press(kFirstPairAwayItem);
+    EXPECT_EQ(window->GuideLinePosition(), 1);
+    panel->RefreshReadouts();
+    EXPECT_EQ(Text(panel->GetDialogWindow(), kGraphDaylightItem), "Off");
+    const std::int32_t system = window->Graph().Options().xAxisTimeSystem;
+    const DateTime guide = window->Graph().StepToDate(1, system);
+    EXPECT_EQ(Text(panel->GetDialogWindow(), kGuideLineItem), Utf8(FormatGraphMoment(&guide)));
+
+    // The mouse over the display: the moment of its step, "--" when it leaves.
+    SendMessageW(window->DisplayWindow(), WM_MOUSEMOVE, 0, MAKELPARAM(0, 5));
+    const DateTime moment = window->Graph().StepToDate(window->DisplayScales().timeReversed ? 365 : 0, system);
+    EXPECT_EQ(Text(panel->GetDialogWindow(), kMousePositionItem), Utf8(FormatGraphMoment(&moment)));
+    SendMessageW(window->DisplayWindow(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(Text(panel->GetDialogWindow(), kMousePositionItem), "--");
+}
+
+// Night vision switched on in the Appearance dialog: the plot, its lines
+// and its axes take the program's night shades, reds only.
+TEST_F(GraphProgramTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
+    AddLines();
+    SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
+    window->ShowGuideLine(true);
+    ModalDriver::Run(
+        [](ModalDriver& d, HWND) {
+            d.Focus(kIdNightVision);
+            d.Key(VK_SPACE);
+            d.Key(VK_RETURN);
+        },
+        [&] {
+            Command(CMD_APPEARANCE);
+            return 0;
+        });
+    ASSERT_TRUE(ProgramColoursAtNight());
+    for (HWND child : {window->DisplayWindow(), window->XAxisWindow(), window->YAxisWindow()}) {
+        RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    HDC dc = GetDC(window->DisplayWindow());
+    RECT client{};
+    GetClientRect(window->DisplayWindow(), &client);
+    int seen = 0;
+    int notRed = 0;
+    for (int y = 0; y < client.bottom; y += 3) {
+        for (int x = 0; x < client.right; x += 3) {
+            // Only what the screen shows of the display itself.
+            POINT at{x, y};
+            ClientToScreen(window->DisplayWindow(), &at);
+            if (WindowFromPoint(at) != window->DisplayWindow()) continue;
+            ++seen;
+            const COLORREF pixel = GetPixel(dc, x, y);
+            if (GetGValue(pixel) != 0 || GetBValue(pixel) != 0) ++notRed;
+        }
+    }
+    ReleaseDC(window->DisplayWindow(), dc);
+    EXPECT_GT(seen, 1000);
+    EXPECT_EQ(notRed, 0);
+    HDC axis = GetDC(window->XAxisWindow());
+    EXPECT_EQ(GetPixel(axis, 1, 1), ProgramColour(COLOR_BTNFACE));
+    ReleaseDC(window->XAxisWindow(), axis);
+}
+
+}  // namespace
+}  // namespace corvinata::test
