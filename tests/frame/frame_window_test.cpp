@@ -328,6 +328,14 @@ TEST_F(FrameWindowTest, LocationWithoutAChoiceOpensAtTheCurrentPlaceAfterRestart
 // Without the help file every road to help (the menu, F1, a message box's
 // Help button: all through the one opener) says so in a message box, and so
 // does the Welcome dialog's tour without its script.
+// A program folder without its "Scripts" (the tests have the lessons beside
+// them).
+PathName FolderWithoutLessons() {
+    PathName folder;
+    folder.SetPathWithSeparator(L"C:\\corvinata-nowhere\\");
+    return folder;
+}
+
 TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
     FrameWindow& frame = Start();
     const struct {
@@ -343,7 +351,7 @@ TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
              info.iContextType = HELPINFO_WINDOW;
              SendMessageW(frame.Window(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
          }, L"help file"},
-        {"tour", [&] { StartQuickTour(GetModuleHandleW(nullptr), frame.Window(), PathName()); },
+        {"tour", [&] { StartQuickTour(GetModuleHandleW(nullptr), frame.Window(), FolderWithoutLessons()); },
          L"Quick Tour.sts"},
     };
     for (const auto& c : cases) {
