@@ -30,8 +30,8 @@ const TownRecord* TownAt(int index) noexcept;
 
 // Index of the first record of the country, or -1.
 int FindCountryFirstIndex(const Char* country) noexcept;
-// Index of the town within its country's group, or -1 (an unknown country
-// gives -1 without looking for the town).
+// Index of the town's record in the whole table (TownAt, TownLocation), or
+// -1 (an unknown country gives -1 without looking for the town).
 int FindTownIndex(const Char* country, const Char* town) noexcept;
 
 // The place of record `index` as a location record: the longitude turned to
