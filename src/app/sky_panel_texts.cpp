@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "astro/coordinates.h"
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
+#include "catalog/constellation_catalogue.h"
 
 namespace corvinata {
 namespace {
@@ -69,6 +71,17 @@ int SkyCoordinateSystemByName(const Char* name) noexcept {
         if (SameText(kCoordinateLabels[i].name, name)) return i;
     }
     return -1;
+}
+
+const Char* SkyConstellationAbbreviation(double constellation) noexcept {
+    if (!(constellation >= 0.0 && constellation < kConstellationCount)) return TXT("");
+    const ConstellationNames* names = ConstellationNamesAt(static_cast<int>(constellation));
+    return names ? names->abbreviation : TXT("");
+}
+
+const Char* SkyZodiacAbbreviation(double sign) noexcept {
+    if (!(sign >= 0.0 && sign < 12.0)) return TXT("");
+    return SkyConstellationAbbreviation(ZodiacSignConstellationIndex(static_cast<int>(sign)));
 }
 
 SkyPanelRows SkyPanelRowsFor(int bodyType) noexcept {

@@ -21,6 +21,12 @@ const Char* SkySecondCoordinateLabel(int system) noexcept;
 // The index of a name in the list, or -1.
 int SkyCoordinateSystemByName(const Char* name) noexcept;
 
+// The three-letter abbreviation beside a constellation's name: of the
+// constellation number (0..87), and of the constellation a sign of the
+// zodiac (0..11) is named after; empty for anything else (-1, no value).
+const Char* SkyConstellationAbbreviation(double constellation) noexcept;
+const Char* SkyZodiacAbbreviation(double sign) noexcept;
+
 // The rows the selected object fills. A window without a selection shows
 // every field empty and disabled.
 struct SkyPanelRows {

@@ -69,8 +69,8 @@ SkyControlPanel::~SkyControlPanel() {
     if (g_skyPanel == this) g_skyPanel = nullptr;
 }
 
-bool SkyControlPanel::Create(HINSTANCE instance, HWND parent) {
-    return CreatePanelDialog(instance, L"DLG_CTRL_SKY", parent, nullptr);
+bool SkyControlPanel::Create(HINSTANCE instance, HWND parent, ModelessDialogs* modeless) {
+    return CreatePanelDialog(instance, L"DLG_CTRL_SKY", parent, modeless);
 }
 
 SkyWindow* SkyControlPanel::Window() const { return dynamic_cast<SkyWindow*>(GetAttachedWindow()); }
@@ -248,6 +248,12 @@ void SkyControlPanel::ShowSelectedObject() {
     show(kSkySecondValueItem, kFunctionLatitude, rows.objectFields);
     show(kSkyConstellationItem, kFunctionConstellation, rows.objectFields);
     show(kSkyZodiacItem, kFunctionSignOfZodiac, rows.objectFields);
+    auto abbreviation = [&](int item, std::uint32_t id, const Char* (*of)(double) noexcept) {
+        SetText(dialog, item, rows.objectFields && map.Has(id) ? of(map.Value(id)) : TXT(""));
+        Enable(dialog, item, rows.objectFields);
+    };
+    abbreviation(kSkyConstellationAbbrItem, kFunctionConstellation, &SkyConstellationAbbreviation);
+    abbreviation(kSkyZodiacAbbrItem, kFunctionSignOfZodiac, &SkyZodiacAbbreviation);
     show(kSkyMagnitudeItem, kFunctionMagnitude, rows.magnitude);
     show(kSkyPhaseItem, kFunctionPhase, rows.phase);
     Enable(dialog, kSkyMagnitudeLabelItem, rows.magnitude);

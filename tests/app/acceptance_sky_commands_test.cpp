@@ -7,7 +7,7 @@
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
-#include "support/sky_window_fake.h"
+#include "support/sky_session.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -16,24 +16,32 @@ namespace {
 using test::MakeDateTime;
 using test::Utf8;
 
-using test::FakeSkyWindow;
-
+// The view shows the equatorial map, where the direction towards a body is
+// its position: Jupiter at right ascension 36 degrees, declination 13.
 class SkyStepsTest : public ::testing::Test, protected test::SkySession {
 protected:
     SkyStepsTest() {
         now.value.dateTime = MakeDateTime(2012, 3, 4, 20.0, kLocalCivilTime);
         document.SetDateTime(now.value.dateTime, false, false);
-        window.options.gridType = 2;
-        window.selected = Body(3, "Jupiter");
-        window.direction = ViewDirection{30.0, 5.0};
+        SkyOptions options = window.GetOptions();
+        options.gridType = 2;
+        window.SetOptions(options);
+        window.SelectBody(Body(3, "Jupiter"), 0, 0, 0);
+        jupiter = Towards(3);
+        window.SetViewDirection(jupiter);
     }
-    std::string Text(bool undo) { return Utf8(window.history.PeekUndoCommand()->GetText(undo)); }
+    ViewDirection Towards(int planet) const {
+        const SkyPosition p = window.BodyPosition(*GetCatalogueObject(kBodyPlanet, planet));
+        return ViewDirection{p.first, p.second};
+    }
+    std::string Text(bool undo) { return Utf8(history.PeekUndoCommand()->GetText(undo)); }
     BodyIdentifier Body(int number, const char* name) {
         BodyIdentifier body;
         BodyIdentifierInit(body, GetCatalogueObject(kBodyPlanet, number), nullptr,
                            test::Wide(name).c_str());
         return body;
     }
+    ViewDirection jupiter;
 };
 
 struct BitsCase {
@@ -61,55 +69,56 @@ const BitsCase kBitsCases[] = {
 
 TEST_F(SkyStepsTest, OptionStepsLeaveTheChangeBitsOfWhatTheyTouch) {
     for (const BitsCase& c : kBitsCases) {
-        FakeSkyWindow w(document);
-        w.options.gridType = 2;
-        c.before(w.options);
-        SkyOptions wanted = w.options;
+        SkyView w(document, std::make_unique<SkyCommandHistory>());
+        SkyOptions before = window.GetOptions();
+        c.before(before);
+        w.SetOptions(before);
+        SkyOptions wanted = before;
         c.change(wanted);
         actions.ChangeOptions(w, wanted, kSkyOptionsWhole, false, nullptr);
-        EXPECT_EQ(w.history.changeBits, c.bits) << c.name;
-        EXPECT_FALSE(w.history.timeChanged) << c.name;
+        EXPECT_EQ(w.GetCommandHistory().changeBits, c.bits) << c.name;
+        EXPECT_FALSE(w.GetCommandHistory().timeChanged) << c.name;
     }
-    actions.ChangeOptions(window, window.options, kSkyOptionsWhole, true, nullptr);
-    EXPECT_EQ(window.history.changeBits, kSkyOtherOptionsChanged);
-    EXPECT_TRUE(window.history.timeChanged);
+    actions.ChangeOptions(window, window.GetOptions(), kSkyOptionsWhole, true, nullptr);
+    EXPECT_EQ(history.changeBits, kSkyOtherOptionsChanged);
+    EXPECT_TRUE(history.timeChanged);
     EXPECT_TRUE(document.GetTimeFlag());
 }
 
 TEST_F(SkyStepsTest, ShowAtIsOneStepOfMomentBodyAndDirection) {
     actions.ShowAt(window, Body(4, "Saturn"), MakeDateTime(2012, 3, 5, 20.0, kLocalCivilTime), false);
-    ASSERT_EQ(window.history.StepCount(), 1);
+    ASSERT_EQ(history.StepCount(), 1);
     EXPECT_EQ(Text(false), "Show Saturn at 05.03.2012 20:00:00");
-    EXPECT_EQ(Text(true), "Look to 330\u00B0/5\u00B0 at 04.03.2012 20:00:00");
-    EXPECT_EQ(window.history.PeekUndoCommand()->Count(), 3);
-    EXPECT_EQ(window.direction, (ViewDirection{40.0, 5.0}));
+    EXPECT_EQ(Text(true), "Look to 36\u00B0/13\u00B0 at 04.03.2012 20:00:00");
+    EXPECT_EQ(history.PeekUndoCommand()->Count(), 3);
+    EXPECT_EQ(window.GetViewDirection(), Towards(4));
     EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 5);
-    window.history.UndoCommands(1);
-    EXPECT_EQ(Utf8(window.selected.name), "Jupiter");
-    EXPECT_EQ(window.direction, (ViewDirection{30.0, 5.0}));
+    history.UndoCommands(1);
+    EXPECT_EQ(Utf8(window.GetSelectedBody().name), "Jupiter");
+    EXPECT_EQ(window.GetViewDirection(), jupiter);
     EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 4);
-    window.history.RedoCommands(1);
+    history.RedoCommands(1);
     actions.ShowAt(window, Body(4, "Saturn"), MakeDateTime(2012, 3, 5, 20.0, kLocalCivilTime), false);
-    EXPECT_EQ(window.history.StepCount(), 1);
-    EXPECT_EQ(window.highlights, 2);
+    EXPECT_EQ(history.StepCount(), 1);
+    EXPECT_TRUE(window.HighlightOn());
 }
 
 TEST_F(SkyStepsTest, LookingAtTheSelectionOrATargetEndsOrStartsTracking) {
-    window.tracking = true;
+    window.SetTracking(true);
     actions.LookAtSelection(window);
-    EXPECT_EQ(window.history.StepCount(), 0);
-    window.direction = ViewDirection{0.0, 0.0};
+    EXPECT_EQ(history.StepCount(), 0);
+    window.SetViewDirection(ViewDirection{0.0, 0.0});
     actions.LookAtSelection(window);
-    EXPECT_EQ(window.direction, (ViewDirection{30.0, 5.0}));
+    EXPECT_EQ(window.GetViewDirection(), jupiter);
     EXPECT_EQ(Text(true), "Look to 0\u00B0/0\u00B0");
-    EXPECT_FALSE(window.tracking);
+    EXPECT_FALSE(window.IsTracking());
     actions.LookAtTarget(window, SkyPosition{100.0, 0.0, 0});
-    EXPECT_EQ(window.direction, (ViewDirection{160.0, 0.0}));
-    EXPECT_EQ(Text(true), "Look to 330\u00B0/5\u00B0");
-    EXPECT_TRUE(window.tracking);
-    EXPECT_EQ(window.target.first, 100.0);
-    window.history.UndoCommands(2);
-    EXPECT_EQ(window.direction, (ViewDirection{0.0, 0.0}));
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{100.0, 0.0}));
+    EXPECT_EQ(Text(true), "Look to 36\u00B0/13\u00B0");
+    EXPECT_TRUE(window.IsTracking());
+    EXPECT_EQ(window.GetLookTarget().first, 100.0);
+    history.UndoCommands(2);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{0.0, 0.0}));
 }
 
 }  // namespace

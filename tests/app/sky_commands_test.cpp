@@ -7,7 +7,7 @@
 #include "support/catalogues.h"
 
 #include "support/app_fakes.h"
-#include "support/sky_window_fake.h"
+#include "support/sky_session.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
 
@@ -17,7 +17,6 @@ namespace {
 using test::MakeDateTime;
 using test::Utf8;
 
-using test::FakeSkyWindow;
 
 class SkyCommandsTest : public ::testing::Test, protected test::SkySession {
 protected:
@@ -26,8 +25,8 @@ protected:
         document.SetDateTime(now.value.dateTime, false, false);
         hub.Insert(&listener);
     }
-    std::string RedoText() { return Utf8(window.history.PeekUndoCommand()->GetText(false)); }
-    std::string UndoText() { return Utf8(window.history.PeekUndoCommand()->GetText(true)); }
+    std::string RedoText() { return Utf8(history.PeekUndoCommand()->GetText(false)); }
+    std::string UndoText() { return Utf8(history.PeekUndoCommand()->GetText(true)); }
     BodyIdentifier Body(int number, const char* name) {
         BodyIdentifier body;
         BodyIdentifierInit(body, GetCatalogueObject(kBodyPlanet, number), nullptr,
@@ -53,11 +52,11 @@ TEST_F(SkyCommandsTest, ZoomStepStopsAtTheRangeEnds) {
     };
     const Case cases[] = {{150, 3, 1, 180}, {180, 1, 1, 180}, {15, 1, 0, 10}, {60, 2, 0, 40}};
     for (const Case& c : cases) {
-        FakeSkyWindow w(document);
-        w.zoom = c.from;
+        SkyView w(document, std::make_unique<SkyCommandHistory>());
+        w.SetZoom(c.from);
         actions.ZoomStep(w, c.steps, c.direction, false);
-        EXPECT_EQ(w.zoom, c.to) << c.from;
-        EXPECT_EQ(w.history.StepCount(), c.from == c.to ? 0 : 1) << c.from;
+        EXPECT_EQ(w.GetZoom(), c.to) << c.from;
+        EXPECT_EQ(w.GetCommandHistory().StepCount(), c.from == c.to ? 0 : 1) << c.from;
     }
 }
 
@@ -65,95 +64,104 @@ TEST_F(SkyCommandsTest, MergedWheelStepsLeaveOneStepThatUndoesToTheFirstZoom) {
     actions.ZoomStep(window, 1, 0, false);
     actions.ZoomStep(window, 1, 0, true);
     actions.ZoomStep(window, 1, 0, true);
-    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(history.StepCount(), 1);
     EXPECT_EQ(RedoText(), "Zoom to 30\u00B0");
-    window.history.UndoCommands(1);
-    EXPECT_EQ(window.zoom, 60);
-    window.history.RedoCommands(1);
-    EXPECT_EQ(window.zoom, 30);
+    history.UndoCommands(1);
+    EXPECT_EQ(window.GetZoom(), 60);
+    history.RedoCommands(1);
+    EXPECT_EQ(window.GetZoom(), 30);
 }
 
 // After an undo the last step of the list is in the redo tail: a wheel step
 // then must be a step of its own.
 TEST_F(SkyCommandsTest, WheelStepAfterAnUndoIsNotFoldedIntoTheRedoTail) {
     actions.ZoomStep(window, 1, 0, false);
-    window.history.UndoCommands(1);
+    history.UndoCommands(1);
     actions.ZoomStep(window, 1, 1, true);
-    EXPECT_EQ(window.zoom, 70);
-    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(window.GetZoom(), 70);
+    EXPECT_EQ(history.StepCount(), 1);
     EXPECT_EQ(RedoText(), "Zoom to 70\u00B0");
-    EXPECT_EQ(window.history.PeekRedoCommand(), nullptr);
+    EXPECT_EQ(history.PeekRedoCommand(), nullptr);
 }
 
-// While tracking, the merged step must redo the direction of its last zoom.
+// While tracking, the merged step must redo the direction of its last zoom
+// (the realistic map keeps the target half a field above the bottom edge).
 TEST_F(SkyCommandsTest, WheelMergeWhileTrackingRedoesTheLastDirection) {
-    window.tracking = true;
-    window.target = SkyPosition{100.0, 0.0, 0};
+    SkyOptions realistic = window.GetOptions();
+    realistic.mapType = kRealisticMap;
+    window.SetOptions(realistic);
+    const SkyPosition target{100.0, 60.0, 0};
+    window.SetTracking(true);
+    window.SetLookTarget(target);
+    const ViewDirection atThirty = window.ComputeLookDirection(target, 30);
+    ASSERT_NE(atThirty, window.ComputeLookDirection(target, 50));
     actions.ZoomStep(window, 1, 0, false);
     actions.ZoomStep(window, 2, 0, true);
-    EXPECT_EQ(window.direction.azimuth, 130.0);
-    window.history.UndoCommands(1);
-    EXPECT_EQ(window.zoom, 60);
-    window.history.RedoCommands(1);
-    EXPECT_EQ(window.zoom, 30);
-    EXPECT_EQ(window.direction.azimuth, 130.0);
+    EXPECT_EQ(window.GetViewDirection(), atThirty);
+    history.UndoCommands(1);
+    EXPECT_EQ(window.GetZoom(), 60);
+    history.RedoCommands(1);
+    EXPECT_EQ(window.GetZoom(), 30);
+    EXPECT_EQ(window.GetViewDirection(), atThirty);
 }
 
 TEST_F(SkyCommandsTest, ZoomOutsideTheRangeIsRefusedWithAScriptError) {
     actions.ZoomTo(window, 1, 1, nullptr);
-    EXPECT_EQ(window.history.StepCount(), 0);
+    EXPECT_EQ(history.StepCount(), 0);
     EXPECT_EQ(Utf8(errors.error), "The zoom must be between 10 and 180 degrees");
 }
 
 TEST_F(SkyCommandsTest, LookStepsAndLooksThatChangeNothing) {
-    window.zoom = 10;
-    window.direction = ViewDirection{0.0, 85.0};
+    window.SetZoom(10);
+    window.SetViewDirection(ViewDirection{0.0, 85.0});
     actions.LookStep(window, kLookUp);
-    EXPECT_EQ(window.direction.altitude, 90.0);
+    EXPECT_EQ(window.GetViewDirection().altitude, 90.0);
     EXPECT_EQ(RedoText(), "Look to 0\u00B0/90\u00B0");
     EXPECT_EQ(UndoText(), "Look to 0\u00B0/85\u00B0");
     actions.LookToAzimuth(window, 0.0, 1);
     actions.LookStep(window, kLookUp);
-    EXPECT_EQ(window.history.StepCount(), 1);
-    window.direction = ViewDirection{};
+    EXPECT_EQ(history.StepCount(), 1);
+    window.SetViewDirection(ViewDirection{});
     actions.LookToOrigin(window);
-    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(history.StepCount(), 1);
 }
 
 // A single field used to start from a blank record and reset the rest.
 TEST_F(SkyCommandsTest, OneFieldChangesOnlyThatFieldAndAMapTypeResetsTheView) {
-    window.options.sunOn = true;
-    window.options.mapType = 2;
-    window.direction = ViewDirection{40.0, 30.0};
-    window.tracking = true;
+    SkyOptions realistic = window.GetOptions();
+    realistic.sunOn = true;
+    realistic.mapType = 2;
+    window.SetOptions(realistic);
+    window.SetViewDirection(ViewDirection{40.0, 30.0});
+    window.SetTracking(true);
     SkyOptions blank;
     blank.mapType = 0;
     actions.ChangeOptions(window, blank, kSkyMapTypeField, false, nullptr);
-    EXPECT_EQ(window.options.mapType, 0);
-    EXPECT_TRUE(window.options.sunOn);
-    EXPECT_EQ(window.direction, ViewDirection{});
-    EXPECT_FALSE(window.tracking);
+    EXPECT_EQ(window.GetOptions().mapType, 0);
+    EXPECT_TRUE(window.GetOptions().sunOn);
+    EXPECT_EQ(window.GetViewDirection(), ViewDirection{});
+    EXPECT_FALSE(window.IsTracking());
     EXPECT_EQ(RedoText(), "Change Sky Options");
-    window.history.UndoCommands(1);
-    EXPECT_EQ(window.options.mapType, 2);
-    EXPECT_EQ(window.direction, (ViewDirection{40.0, 30.0}));
+    history.UndoCommands(1);
+    EXPECT_EQ(window.GetOptions().mapType, 2);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{40.0, 30.0}));
     blank.mapType = 2;
     actions.ChangeOptions(window, blank, kSkyMapTypeField, false, nullptr);
-    EXPECT_EQ(window.history.StepCount(), 1);
+    EXPECT_EQ(history.StepCount(), 1);
 }
 
 TEST_F(SkyCommandsTest, GoToComparesAndShowsTheAppliedMoment) {
-    window.tracking = true;
+    window.SetTracking(true);
     actions.GoTo(window, MakeDateTime(2012, 3, 4, 9.0, kLocalCivilTime), false, kChangeDate, nullptr);
-    EXPECT_EQ(window.history.StepCount(), 0);
-    EXPECT_TRUE(window.tracking);
+    EXPECT_EQ(history.StepCount(), 0);
+    EXPECT_TRUE(window.IsTracking());
     actions.GoTo(window, MakeDateTime(2012, 3, 5, 9.0, kLocalCivilTime), false, kChangeDate, nullptr);
     EXPECT_EQ(RedoText(), "Go to 05.03.2012 20:00:00");
     EXPECT_EQ(UndoText(), "Go to 04.03.2012 20:00:00");
-    EXPECT_FALSE(window.tracking);
+    EXPECT_FALSE(window.IsTracking());
     EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 5);
-    EXPECT_EQ(window.history.changeBits, kSkyDateTimeChanged);
-    window.history.UndoCommands(1);
+    EXPECT_EQ(history.changeBits, kSkyDateTimeChanged);
+    history.UndoCommands(1);
     EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 4);
     ASSERT_FALSE(listener.heard.empty());
     EXPECT_EQ(listener.heard.back().event, kEventSkyCommand);
@@ -163,27 +171,33 @@ TEST_F(SkyCommandsTest, GoToComparesAndShowsTheAppliedMoment) {
 // The window keeps 360 minus the compass azimuth except in the equatorial
 // map; what the user reads is the compass, or the right ascension.
 TEST_F(SkyCommandsTest, LookToTextsShowTheCompassOrTheRightAscension) {
-    window.direction = ViewDirection{30.0, 5.0};
+    SkyOptions options = window.GetOptions();
+    options.mapType = 0;
+    window.SetOptions(options);
+    window.SetViewDirection(ViewDirection{30.0, 5.0});
     actions.LookToAzimuth(window, 90.0, 1);
     EXPECT_EQ(RedoText(), "Look to 270\u00B0/5\u00B0");
     EXPECT_EQ(UndoText(), "Look to 330\u00B0/5\u00B0");
-    window.options.mapType = 1;
+    options.mapType = 1;
+    window.SetOptions(options);
     actions.LookToAzimuth(window, 120.0, 1);
     EXPECT_EQ(RedoText(), "Look to 120\u00B0/5\u00B0");
 }
 
 TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
-    window.selected = Body(3, "Jupiter");
-    window.direction = ViewDirection{30.0, 5.0};
+    window.SelectBody(Body(3, "Jupiter"), 0, 0, 0);
+    window.SetViewDirection(ViewDirection{30.0, 5.0});
     actions.SelectPair(window, Body(3, "Jupiter"), 1, 0, 0, nullptr);
-    EXPECT_EQ(window.history.StepCount(), 0);
+    EXPECT_EQ(history.StepCount(), 0);
+    // Saturn at (40, 1) stands outside a field of 10 around (30, 5).
+    window.SetZoom(10);
     actions.SelectPair(window, Body(4, "Saturn"), 1, 0, 0, nullptr);
     EXPECT_EQ(RedoText(), "Select and Look to Saturn");
-    EXPECT_EQ(UndoText(), "Select Jupiter and Look to 330\u00B0/5\u00B0");
-    EXPECT_EQ(window.history.PeekUndoCommand()->Count(), 2);
-    window.history.UndoCommands(1);
-    EXPECT_EQ(Utf8(window.selected.name), "Jupiter");
-    EXPECT_EQ(window.direction, (ViewDirection{30.0, 5.0}));
+    EXPECT_EQ(UndoText(), "Select Jupiter and Look to 30\u00B0/5\u00B0");
+    EXPECT_EQ(history.PeekUndoCommand()->Count(), 2);
+    history.UndoCommands(1);
+    EXPECT_EQ(Utf8(window.GetSelectedBody().name), "Jupiter");
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{30.0, 5.0}));
 }
 
 }  // namespace

@@ -30,6 +30,22 @@ TEST(SkyPanelTexts, EachCoordinateSystemNamesItsOwnTwoFields) {
     EXPECT_EQ(SkyCoordinateSystemByName(TXT("Heliocentric")), -1);
 }
 
+// Sign 0 is named after Aries, sign 11 after Pisces; the property gives -1
+// for a position it cannot place.
+TEST(SkyPanelTexts, AbbreviationsOfTheConstellationAndOfTheSignsConstellation) {
+    struct Case {
+        double value;
+        const Char* constellation;
+        const Char* zodiac;
+    } const cases[] = {{0.0, TXT("And"), TXT("Ari")}, {11.0, TXT("Cnc"), TXT("Psc")},
+                       {87.0, TXT("Vul"), TXT("")},   {-1.0, TXT(""), TXT("")},
+                       {88.0, TXT(""), TXT("")},      {3.0, TXT("Aqr"), TXT("Cnc")}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(W(SkyConstellationAbbreviation(c.value)), W(c.constellation)) << c.value;
+        EXPECT_EQ(W(SkyZodiacAbbreviation(c.value)), W(c.zodiac)) << c.value;
+    }
+}
+
 TEST(SkyPanelTexts, RowsFollowTheBodyTypeAndNoSelectionLeavesAllEmpty) {
     struct Case {
         int type;

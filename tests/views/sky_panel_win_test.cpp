@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue.h"
 #include "catalog/event_kinds.h"
 #include "catalog/catalogue_registry.h"
+#include "catalog/star_catalogue.h"
 #include "frame/program_fonts.h"
 #include "frame/trackbar_control.h"
 #include "frame/window_kinds.h"
@@ -73,7 +75,9 @@ void Click(HWND page, int item) {
 
 class SkyPanelTest : public test::FrameTest {
 protected:
-    SkyPanelTest() {
+    SkyPanelTest() { StartProgram(); }
+    // The frame as the program starts it, with its window kinds.
+    void StartProgram() {
         Start(false);
         UseCustomControls();
         ShowWindow(frame_->Window(), SW_SHOW);
@@ -81,6 +85,50 @@ protected:
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The program closed as the user closes it (its settings written) and
+    // started again.
+    void Restart() {
+        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        frame_.reset();
+        fonts_.reset();
+        app_.reset();
+        StartProgram();
+    }
+    // A key pressed and let go at `target` as the program's message loop
+    // hands it on: MDI keys, function keys, modeless dialogs, accelerators.
+    void Key(HWND target, UINT key) {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        auto loop = [&](MSG message) {
+            if (frame_->PreTranslate(message, accelerators, frame_->Modeless())) return;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        };
+        loop(MSG{target, WM_KEYDOWN, key, 1, 0, {}});
+        loop(MSG{target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u), 0, {}});
+        MSG posted;
+        while (PeekMessageW(&posted, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) loop(posted);
+    }
+    HWND Item(int id) { return GetDlgItem(PanelDialog(), id); }
+    static const CelestialObject& Sirius() {
+        const StarCatalogue& stars = GetStarCatalogue();
+        return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
+    }
+    // Sirius at the centre of the window, in the horizontal map.
+    static void CentreOnSirius(SkyWindow& sky) {
+        SkyOptions options = sky.GetOptions();
+        options.mapType = kHorizontalMap;
+        sky.SetOptions(options);
+        sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(Sirius()), sky.GetZoom()));
+        sky.UpdateView(0, true);
+    }
+    // Where Sirius stands in the window's display (pixels).
+    static POINT SiriusPixel(SkyWindow& sky) {
+        int x = -1;
+        int y = -1;
+        sky.Display()->Renderer()->SkyRenderFrame();
+        EXPECT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
+        return POINT{x, y};
     }
     ~SkyPanelTest() override {
         if (frame_) Command(CMD_CLOSE_ALL);
@@ -375,6 +423,162 @@ TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
     });
     EXPECT_FALSE(sky.GetOptions().eclipticOn);
     EXPECT_LT(green(), before / 10);
+}
+
+// Raising the azimuth turns the view left: what stood at the centre moves
+// to the right.
+TEST_F(SkyPanelTest, TheTurnLeftButtonMovesACentredStarToTheRight) {
+    SkyWindow& sky = NewSky();
+    ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
+    CentreOnSirius(sky);
+    RECT client{};
+    GetClientRect(sky.Display()->Window(), &client);
+    const POINT before = SiriusPixel(sky);
+    EXPECT_NEAR(before.x, client.right / 2, 2);
+    Press(kSkyTurnLeftItem);
+    const POINT after = SiriusPixel(sky);
+    EXPECT_GT(after.x, before.x + client.right / 4);
+    EXPECT_NEAR(after.y, before.y, client.bottom / 10);
+}
+
+// F7, F8 and F9 reach the time browser through the program's keys even with
+// the focus in the panel; the wheel over the panel zooms the window; each is
+// one step.
+TEST_F(SkyPanelTest, FunctionKeysAndTheWheelOverThePanelStepTheActiveWindow) {
+    SkyWindow& sky = NewSky();
+    PanelSettings hourly;
+    hourly.timeStep = TimeStep{kHoursUnit, 1};
+    Panel().ApplySettings(hourly);
+    const DateTime start = sky.GetDocument().GetTimeAndPlace().dateTime;
+    auto hoursFromStart = [&] {
+        return DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, start) * 24.0;
+    };
+    struct Case {
+        UINT key;
+        double hours;
+    } const cases[] = {{VK_F8, 1.0}, {VK_F8, 2.0}, {VK_F7, 1.0}};
+    SetFocus(Item(kSkyLookOriginItem));
+    for (const Case& c : cases) {
+        const int before = Steps(sky);
+        Key(GetFocus(), c.key);
+        EXPECT_NEAR(hoursFromStart(), c.hours, 1e-6) << c.key;
+        EXPECT_EQ(Steps(sky), before + 1) << c.key;
+    }
+    Key(GetFocus(), VK_F9);
+    const DateTime now = app_->Current().GetTimeAndLocation().dateTime;
+    EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, now), 0.0, 1.0 / 86400.0);
+
+    const int before = Steps(sky);
+    SendMessageW(PanelDialog(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(sky.GetZoom(), 70);
+    EXPECT_EQ(Steps(sky), before + 1);
+}
+
+TEST_F(SkyPanelTest, ADialDragIsOneStep) {
+    SkyWindow& sky = NewSky();
+    sky.SetViewDirection(ViewDirection{30.0, 10.0});
+    sky.UpdateView(0, true);
+    HWND dial = Item(kSkyDialItem);
+    RECT client{};
+    GetClientRect(dial, &client);
+    const ObserverDialGeometry geometry = MakeObserverDialGeometry(client.right, client.bottom);
+    const int x = static_cast<int>(geometry.cx);
+    const int y = static_cast<int>(geometry.cy);
+    const int before = Steps(sky);
+    SendMessageW(dial, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    for (int dx = 2; dx <= static_cast<int>(geometry.rx / 2); dx += 2) {
+        SendMessageW(dial, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y));
+    }
+    SendMessageW(dial, WM_LBUTTONUP, 0, MAKELPARAM(x + static_cast<int>(geometry.rx / 2), y));
+    EXPECT_NEAR(sky.GetViewDirection().azimuth, 270.0, 3.0) << "dragged east";
+    EXPECT_EQ(sky.GetViewDirection().altitude, 10.0);
+    EXPECT_EQ(Steps(sky), before + 1);
+    sky.GetCommandHistory().UndoCommands(1);
+    EXPECT_EQ(sky.GetViewDirection(), (ViewDirection{30.0, 10.0}));
+}
+
+// "Keep stars fixed" is the application's: the stars of every Sky window
+// stay where they are while the time browser moves the document (and its
+// planets); undoing the option switches it off everywhere again.
+TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere) {
+    SkyWindow& first = NewSky();
+    ASSERT_NE(first.Display()->Renderer(), nullptr) << "no GL context";
+    SkyWindow& second = NewSky();
+    for (SkyWindow* sky : {&first, &second}) CentreOnSirius(*sky);
+    PanelSettings daily;
+    daily.timeStep = TimeStep{kHoursUnit, 6};
+    Panel().ApplySettings(daily);
+    auto shifts = [&] {
+        const POINT before[] = {SiriusPixel(first), SiriusPixel(second)};
+        const SkyPosition moon = first.GetDocument().GetBodySkyPosition(kBodyMoon, 0);
+        Key(Item(kSkyLookOriginItem), VK_F8);
+        const POINT after[] = {SiriusPixel(first), SiriusPixel(second)};
+        EXPECT_NE(first.GetDocument().GetBodySkyPosition(kBodyMoon, 0).first, moon.first) << "the Moon moves";
+        return std::vector<int>{std::abs(after[0].x - before[0].x) + std::abs(after[0].y - before[0].y),
+                                std::abs(after[1].x - before[1].x) + std::abs(after[1].y - before[1].y)};
+    };
+    for (const int shift : shifts()) EXPECT_GT(shift, 10) << "the sky turns with the document's time";
+    RunOptionsDialog(second, [](HWND dialog) {
+        Click(SkyOptionsCurrentPage(), kStarsFixedItem);
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_TRUE(app_->GetStarsFixed());
+    for (SkyWindow* sky : {&first, &second}) CentreOnSirius(*sky);
+    for (const int shift : shifts()) EXPECT_LE(shift, 1) << "the stars stay";
+    SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second.Handle()), 0);
+    second.GetCommandHistory().UndoCommands(1);
+    EXPECT_FALSE(app_->GetStarsFixed());
+}
+
+// Tab moves through the panel, Space presses its buttons and the arrow keys
+// move the slider, each key-up one step: the panel takes the dialog keys.
+TEST_F(SkyPanelTest, TheKeyboardMovesThroughThePanelAndDrivesIt) {
+    SkyWindow& sky = NewSky();
+    SetFocus(Item(kSkyLookUpItem));
+    Key(GetFocus(), VK_TAB);
+    EXPECT_NE(GetFocus(), Item(kSkyLookUpItem));
+    EXPECT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab stays in the panel";
+
+    sky.SetViewDirection(ViewDirection{100.0, 0.0});
+    int before = Steps(sky);
+    SetFocus(Item(kSkyTurnLeftItem));
+    Key(GetFocus(), VK_SPACE);
+    EXPECT_EQ(sky.GetViewDirection().azimuth, 130.0);
+    EXPECT_EQ(Steps(sky), before + 1);
+
+    before = Steps(sky);
+    SetFocus(Item(kSkyZoomSliderItem));
+    Key(GetFocus(), VK_RIGHT);
+    Key(GetFocus(), VK_RIGHT);
+    EXPECT_EQ(sky.GetZoom(), 80);
+    EXPECT_EQ(Steps(sky), before + 2);
+}
+
+// The time step and the two systems of the panel, and the dialog's tab, come
+// back after a restart.
+TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
+    SkyWindow& sky = NewSky();
+    PanelSettings settings;
+    settings.timeStep = TimeStep{kDaysUnit, 3};
+    settings.coordinateSystem = 2;
+    settings.riseSetTimeSystem = kUniversalTime;
+    Panel().ApplySettings(settings);
+    RunOptionsDialog(sky, [](HWND dialog) {
+        SelectTab(dialog, 3);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    Restart();
+    const PanelSettings read = Panel().ReadSettings();
+    EXPECT_EQ(read.timeStep.unit, kDaysUnit);
+    EXPECT_EQ(read.timeStep.count, 3);
+    EXPECT_EQ(read.coordinateSystem, 2);
+    EXPECT_EQ(read.riseSetTimeSystem, kUniversalTime);
+    SkyWindow& again = NewSky();
+    EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Azimuth");
+    RunOptionsDialog(again, [](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageW(dialog, kSkyOptionsTabItem, TCM_GETCURSEL, 0, 0), 3);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
 }
 
 }  // namespace
