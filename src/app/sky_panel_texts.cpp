@@ -6,6 +6,7 @@
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
 #include "catalog/constellation_catalogue.h"
+#include "catalog/event_kinds.h"
 
 namespace corvinata {
 namespace {
@@ -82,6 +83,22 @@ const Char* SkyConstellationAbbreviation(double constellation) noexcept {
 const Char* SkyZodiacAbbreviation(double sign) noexcept {
     if (!(sign >= 0.0 && sign < 12.0)) return TXT("");
     return SkyConstellationAbbreviation(ZodiacSignConstellationIndex(static_cast<int>(sign)));
+}
+
+SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAndPlace& moment, int system,
+                                     int timeSystem) {
+    SkyPanelObject shown;
+    shown.rows = SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1);
+    if (object == nullptr || !shown.rows.objectFields) return shown;
+    const std::uint32_t mask = kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
+                               kFunctionConstellation | kFunctionSignOfZodiac |
+                               (shown.rows.magnitude ? kFunctionMagnitude : 0u) |
+                               (shown.rows.phase ? kFunctionPhase : 0u);
+    ComputeBodyProperties(*object, mask, moment, shown.values,
+                          PropertyConventions{system, timeSystem, kAstronomicalUnits});
+    shown.riseUt = EvaluateBodyFunction(*object, kFunctionRise, kUniversalTime, moment);
+    shown.setUt = EvaluateBodyFunction(*object, kFunctionSet, kUniversalTime, moment);
+    return shown;
 }
 
 SkyPanelRows SkyPanelRowsFor(int bodyType) noexcept {

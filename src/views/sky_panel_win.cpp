@@ -224,22 +224,17 @@ void SkyControlPanel::ShowSelectedObject() {
     SetText(dialog, kSkySecondLabelItem, SkySecondCoordinateLabel(system));
 
     const CelestialObject* object = window->GetSelectedObject();
-    const SkyPanelRows rows = SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1);
-    PropertyMap map;
-    if (object != nullptr) {
-        const std::uint32_t mask = kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
-                                   kFunctionConstellation | kFunctionSignOfZodiac |
-                                   (rows.magnitude ? kFunctionMagnitude : 0u) | (rows.phase ? kFunctionPhase : 0u);
-        ComputeBodyProperties(*object, mask, window->GetSkyDocument().GetTimeAndPlace(), map,
-                              PropertyConventions{system, timeSystem, kAstronomicalUnits});
-    }
+    const SkyPanelObject shown =
+        ComputeSkyPanelObject(object, window->GetSkyDocument().GetTimeAndPlace(), system, timeSystem);
+    const SkyPanelRows& rows = shown.rows;
+    const PropertyMap& map = shown.values;
     QuantityFormatRequest request;
     request.angleDegreeBase = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 1;
-    auto show = [&](int item, std::uint32_t id, bool shown) {
+    auto show = [&](int item, std::uint32_t id, bool on) {
         String value;
-        if (shown && map.Has(id)) map.Format(id, value, request);
+        if (on && map.Has(id)) map.Format(id, value, request);
         SetText(dialog, item, value.Text());
-        Enable(dialog, item, shown);
+        Enable(dialog, item, on);
     };
     String name;
     if (object != nullptr) object->CelestialObjectFullName(name);
@@ -267,14 +262,14 @@ void SkyControlPanel::ShowSelectedObject() {
                                    std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
         auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
         if (link == nullptr) continue;
-        String shown;
+        String text;
         String target;
         bool valid = false;
         if (object != nullptr && rows.objectFields) {
-            const double hours = EvaluateBodyFunction(*object, id, kUniversalTime, moment);
+            const double hours = id == kFunctionRise ? shown.riseUt : shown.setUt;
             valid = hours >= 0.0 && hours < 24.0;
             if (valid) {
-                map.Format(id, shown, request);
+                map.Format(id, text, request);
                 DateTime ut = moment.dateTime;
                 ConvertTimeSystemAt(ut, kUniversalTime, moment.place.longitude.GetValue(),
                                     moment.place.timeZone.hours, moment.daylightSaving);
@@ -284,7 +279,7 @@ void SkyControlPanel::ShowSelectedObject() {
                 target = String(buffer);
             }
         }
-        link->SetText(shown.Text());
+        link->SetText(text.Text());
         link->SetTarget(target.Text());
         link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
         EnableWindow(GetDlgItem(dialog, item), valid);
