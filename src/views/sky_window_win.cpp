@@ -296,6 +296,14 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         UpdateView(0, false);
         break;
+    case WM_KEYDOWN:
+        // The keys stay with the window (its accelerators, Shift+F10); Tab
+        // takes them into its panel, whose Escape brings them back.
+        if (wParam != VK_TAB) break;
+        if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+            SetFocus(context_.panel->GetDialogWindow());
+        }
+        return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
         if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {

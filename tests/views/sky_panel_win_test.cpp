@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "typed_keys.h"
 #include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
@@ -530,30 +531,6 @@ TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere
     EXPECT_FALSE(app_->GetStarsFixed());
 }
 
-// Tab moves through the panel, Space presses its buttons and the arrow keys
-// move the slider, each key-up one step: the panel takes the dialog keys.
-TEST_F(SkyPanelTest, TheKeyboardMovesThroughThePanelAndDrivesIt) {
-    SkyWindow& sky = NewSky();
-    SetFocus(Item(kSkyLookUpItem));
-    Key(GetFocus(), VK_TAB);
-    EXPECT_NE(GetFocus(), Item(kSkyLookUpItem));
-    EXPECT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab stays in the panel";
-
-    sky.SetViewDirection(ViewDirection{100.0, 0.0});
-    int before = Steps(sky);
-    SetFocus(Item(kSkyTurnLeftItem));
-    Key(GetFocus(), VK_SPACE);
-    EXPECT_EQ(sky.GetViewDirection().azimuth, 130.0);
-    EXPECT_EQ(Steps(sky), before + 1);
-
-    before = Steps(sky);
-    SetFocus(Item(kSkyZoomSliderItem));
-    Key(GetFocus(), VK_RIGHT);
-    Key(GetFocus(), VK_RIGHT);
-    EXPECT_EQ(sky.GetZoom(), 80);
-    EXPECT_EQ(Steps(sky), before + 2);
-}
-
 // The time step and the two systems of the panel, and the dialog's tab, come
 // back after a restart.
 TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
@@ -579,6 +556,72 @@ TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
         EXPECT_EQ(SendDlgItemMessageW(dialog, kSkyOptionsTabItem, TCM_GETCURSEL, 0, 0), 3);
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
+}
+
+// The whole journey by keys: into the panel with Tab, a button with Space,
+// the slider with the arrows, a time step typed and F8; back to the window
+// with Escape, then each page of the dialog from Shift+F10: the tab
+// control's arrow (the dialog reopens on the page it closed on), a letter
+// with Alt, Enter. Every change is one step, and Ctrl+Z takes them back.
+TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
+    SetForegroundWindow(frame_->Window());
+    auto keys = [this](std::initializer_list<std::initializer_list<WORD>> chords) {
+        test::TypeChords(*frame_, modeless_, chords);
+    };
+    keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    const SkyOptions original = sky->GetOptions();
+    const DateTime start = sky->GetDocument().GetTimeAndPlace().dateTime;
+    auto focused = [] { return GetDlgCtrlID(GetFocus()); };
+
+    keys({{VK_TAB}});
+    ASSERT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab goes into the panel";
+    keys({{VK_TAB}});
+    ASSERT_EQ(focused(), kSkyLookUpItem);
+    keys({{VK_SPACE}});
+    EXPECT_EQ(sky->GetViewDirection().altitude, 30.0);
+    keys({{VK_MENU, 'F'}});  // "&Field of view": the slider
+    ASSERT_EQ(focused(), kSkyZoomSliderItem);
+    keys({{VK_RIGHT}, {VK_RIGHT}});
+    EXPECT_EQ(sky->GetZoom(), 80);
+    EXPECT_EQ(Steps(*sky), 3);
+
+    SetFocus(Item(kStepCountItem));
+    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+    keys({{'3'}, {VK_F8}});
+    EXPECT_NEAR(DateTimeDifferenceDays(sky->GetDocument().GetTimeAndPlace().dateTime, start) * 1440.0, 3.0, 1e-6);
+    EXPECT_EQ(Steps(*sky), 4);
+
+    keys({{VK_ESCAPE}});
+    EXPECT_EQ(GetFocus(), sky->Handle()) << "Escape gives the keys back to the window";
+    struct Page {
+        std::initializer_list<std::initializer_list<WORD>> keys;
+        bool (*changed)(const SkyOptions& now, const SkyOptions& before);
+    } const pages[] = {
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_MENU, 'E'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.eclipticOn != b.eclipticOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'N'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.planetNamesOn != b.planetNamesOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'L'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.starLettersOn != b.starLettersOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'B'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) {
+             return o.constellationBoundariesOn != b.constellationBoundariesOn;
+         }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'S'}, {VK_DOWN}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.deepSkyCatalogue != b.deepSkyCatalogue; }},
+    };
+    for (std::size_t page = 0; page < std::size(pages); ++page) {
+        const SkyOptions before = sky->GetOptions();
+        const int steps = Steps(*sky);
+        keys(pages[page].keys);
+        EXPECT_TRUE(pages[page].changed(sky->GetOptions(), before)) << "page " << page;
+        EXPECT_EQ(Steps(*sky), steps + 1) << "page " << page;
+    }
+    for (std::size_t page = 0; page < std::size(pages); ++page) keys({{VK_CONTROL, 'Z'}});
+    EXPECT_TRUE(SkyOptionsEqual(sky->GetOptions(), original));
+    EXPECT_EQ(Steps(*sky), 4);
 }
 
 }  // namespace

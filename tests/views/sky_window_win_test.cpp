@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "typed_keys.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/star_catalogue.h"
@@ -341,40 +342,7 @@ TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
 class SkyKeyboardTest : public SkyWindowTest {
 protected:
     void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
-        std::vector<INPUT> inputs;
-        for (const auto& chord : chords) {
-            for (WORD key : chord) inputs.push_back(Input(key, 0));
-            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
-                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
-            }
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-    void RunLoop() {
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
-            MSG msg;
-            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(5);
-                continue;
-            }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        DestroyAcceleratorTable(accelerators);
-    }
-    static INPUT Input(WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        return input;
+        test::TypeChords(*frame_, modeless_, chords);
     }
 };
 
