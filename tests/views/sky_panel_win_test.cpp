@@ -2,32 +2,21 @@
 // the real frame, driven by the messages their controls send.
 #include <windows.h>
 
-#include <GL/gl.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "../frame/frame_test.h"
-#include "typed_keys.h"
+#include "sky_frame_test.h"
 #include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
-#include "catalog/catalogue.h"
-#include "catalog/event_kinds.h"
 #include "catalog/catalogue_registry.h"
-#include "catalog/star_catalogue.h"
-#include "frame/program_fonts.h"
+#include "catalog/event_kinds.h"
 #include "frame/trackbar_control.h"
-#include "frame/window_kinds.h"
-#include "resources/resource_ids.h"
-#include "views/sky_display_win.h"
 #include "views/sky_options_dialog_win.h"
 #include "views/sky_panel_win.h"
-#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -74,75 +63,8 @@ void Click(HWND page, int item) {
     SendMessageW(GetDlgItem(page, item), BM_CLICK, 0, 0);
 }
 
-class SkyPanelTest : public test::FrameTest {
+class SkyPanelTest : public test::SkyFrameTest {
 protected:
-    SkyPanelTest() { StartProgram(); }
-    // The frame as the program starts it, with its window kinds.
-    void StartProgram() {
-        Start(false);
-        UseCustomControls();
-        ShowWindow(frame_->Window(), SW_SHOW);
-        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
-        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    // The program closed as the user closes it (its settings written) and
-    // started again.
-    void Restart() {
-        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
-        frame_.reset();
-        fonts_.reset();
-        app_.reset();
-        DrainQuit();
-        StartProgram();
-    }
-    // A key pressed and let go at `target` as the program's message loop
-    // hands it on: MDI keys, function keys, modeless dialogs, accelerators.
-    void Key(HWND target, UINT key) {
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        auto loop = [&](MSG message) {
-            if (frame_->PreTranslate(message, accelerators, frame_->Modeless())) return;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        };
-        loop(MSG{target, WM_KEYDOWN, key, 1, 0, {}});
-        loop(MSG{target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u), 0, {}});
-        MSG posted;
-        while (PeekMessageW(&posted, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) loop(posted);
-    }
-    HWND Item(int id) { return GetDlgItem(PanelDialog(), id); }
-    static const CelestialObject& Sirius() {
-        const StarCatalogue& stars = GetStarCatalogue();
-        return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
-    }
-    // Sirius at the centre of the window, in the horizontal map.
-    static void CentreOnSirius(SkyWindow& sky) {
-        SkyOptions options = sky.GetOptions();
-        options.mapType = kHorizontalMap;
-        sky.SetOptions(options);
-        sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(Sirius()), sky.GetZoom()));
-        sky.UpdateView(0, true);
-    }
-    // Where Sirius stands in the window's display (pixels).
-    static POINT SiriusPixel(SkyWindow& sky) {
-        int x = -1;
-        int y = -1;
-        sky.Display()->Renderer()->SkyRenderFrame();
-        EXPECT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
-        return POINT{x, y};
-    }
-    ~SkyPanelTest() override {
-        if (frame_) Command(CMD_CLOSE_ALL);
-        frame_.reset();
-        fonts_.reset();
-    }
-    SkyWindow& NewSky() {
-        Command(CMD_NEW_SKY);
-        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
-        EXPECT_NE(sky, nullptr);
-        return *sky;
-    }
     SkyControlPanel& Panel() {
         auto* panel = dynamic_cast<SkyControlPanel*>(frame_->Children().PanelOf(kSkyWindow));
         EXPECT_NE(panel, nullptr);
@@ -177,8 +99,7 @@ protected:
         SendMessageW(sky.Display()->Window(), WM_COMMAND, MAKEWPARAM(CMD_SKY_OPTIONS, 0), 0);
         ASSERT_FALSE(g_dialogScript) << "the dialog never showed";
     }
-
-    std::unique_ptr<ProgramFonts> fonts_;
+    HWND Item(int id) { return GetDlgItem(PanelDialog(), id); }
 };
 
 TEST_F(SkyPanelTest, ThePanelShowsTheActiveSkyWindowAndFollowsIt) {
@@ -403,17 +324,10 @@ TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
     sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(*sun), 60));
     sky.UpdateView(0, true);
     auto green = [&sky] {
-        SkyDisplay& display = *sky.Display();
-        RECT client{};
-        GetClientRect(display.Window(), &client);
-        display.Renderer()->SkyRenderFrame();
-        std::vector<unsigned char> rgba(static_cast<std::size_t>(client.right) * client.bottom * 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int width = 0;
+        int height = 0;
         int count = 0;
-        for (std::size_t i = 0; i < rgba.size(); i += 4) {
-            if (rgba[i + 1] > rgba[i] + 60 && rgba[i + 1] > rgba[i + 2] + 60) ++count;
-        }
+        for (const test::Pixel& p : ReadFrame(sky, width, height)) count += p.g > p.r + 60 && p.g > p.b + 60;
         return count;
     };
     const int before = green();
@@ -432,7 +346,7 @@ TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
 TEST_F(SkyPanelTest, TheTurnLeftButtonMovesACentredStarToTheRight) {
     SkyWindow& sky = NewSky();
     ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
-    CentreOnSirius(sky);
+    LookAtSirius(sky, kHorizontalMap, 60);
     RECT client{};
     GetClientRect(sky.Display()->Window(), &client);
     const POINT before = SiriusPixel(sky);
@@ -459,14 +373,15 @@ TEST_F(SkyPanelTest, FunctionKeysAndTheWheelOverThePanelStepTheActiveWindow) {
         UINT key;
         double hours;
     } const cases[] = {{VK_F8, 1.0}, {VK_F8, 2.0}, {VK_F7, 1.0}};
+    SetForegroundWindow(frame_->Window());
     SetFocus(Item(kSkyLookOriginItem));
     for (const Case& c : cases) {
         const int before = Steps(sky);
-        Key(GetFocus(), c.key);
+        Keys({{static_cast<WORD>(c.key)}});
         EXPECT_NEAR(hoursFromStart(), c.hours, 1e-6) << c.key;
         EXPECT_EQ(Steps(sky), before + 1) << c.key;
     }
-    Key(GetFocus(), VK_F9);
+    Keys({{VK_F9}});
     const DateTime now = app_->Current().GetTimeAndLocation().dateTime;
     EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, now), 0.0, 1.0 / 86400.0);
 
@@ -506,14 +421,14 @@ TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere
     SkyWindow& first = NewSky();
     ASSERT_NE(first.Display()->Renderer(), nullptr) << "no GL context";
     SkyWindow& second = NewSky();
-    for (SkyWindow* sky : {&first, &second}) CentreOnSirius(*sky);
+    for (SkyWindow* sky : {&first, &second}) LookAtSirius(*sky, kHorizontalMap, 60);
     PanelSettings hourly;
     hourly.timeStep = TimeStep{kHoursUnit, 1};
     Panel().ApplySettings(hourly);
     auto shifts = [&] {
         const POINT before[] = {SiriusPixel(first), SiriusPixel(second)};
         const SkyPosition moon = first.GetDocument().GetBodySkyPosition(kBodyMoon, 0);
-        Key(Item(kSkyLookOriginItem), VK_F8);
+        Keys({{VK_F8}});
         const POINT after[] = {SiriusPixel(first), SiriusPixel(second)};
         EXPECT_NE(first.GetDocument().GetBodySkyPosition(kBodyMoon, 0).first, moon.first) << "the Moon moves";
         return std::vector<int>{std::abs(after[0].x - before[0].x) + std::abs(after[0].y - before[0].y),
@@ -525,7 +440,7 @@ TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
     ASSERT_TRUE(app_->GetStarsFixed());
-    for (SkyWindow* sky : {&first, &second}) CentreOnSirius(*sky);
+    for (SkyWindow* sky : {&first, &second}) LookAtSirius(*sky, kHorizontalMap, 60);
     for (const int shift : shifts()) EXPECT_LE(shift, 1) << "the stars stay";
     second.GetCommandHistory().UndoCommands(2);  // the hour, then the option
     EXPECT_FALSE(app_->GetStarsFixed());
@@ -564,36 +479,32 @@ TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
 // control's arrow (the dialog reopens on the page it closed on), a letter
 // with Alt, Enter. Every change is one step, and Ctrl+Z takes them back.
 TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
-    SetForegroundWindow(frame_->Window());
-    auto keys = [this](std::initializer_list<std::initializer_list<WORD>> chords) {
-        test::TypeChords(*frame_, modeless_, chords);
-    };
-    keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
     const SkyOptions original = sky->GetOptions();
     const DateTime start = sky->GetDocument().GetTimeAndPlace().dateTime;
     auto focused = [] { return GetDlgCtrlID(GetFocus()); };
 
-    keys({{VK_TAB}});
+    Keys({{VK_TAB}});
     ASSERT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab goes into the panel";
-    keys({{VK_TAB}});
+    Keys({{VK_TAB}});
     ASSERT_EQ(focused(), kSkyLookUpItem);
-    keys({{VK_SPACE}});
+    Keys({{VK_SPACE}});
     EXPECT_EQ(sky->GetViewDirection().altitude, 30.0);
-    keys({{VK_MENU, 'F'}});  // "&Field of view": the slider
+    Keys({{VK_MENU, 'F'}});  // "&Field of view": the slider
     ASSERT_EQ(focused(), kSkyZoomSliderItem);
-    keys({{VK_RIGHT}, {VK_RIGHT}});
+    Keys({{VK_RIGHT}, {VK_RIGHT}});
     EXPECT_EQ(sky->GetZoom(), 80);
     EXPECT_EQ(Steps(*sky), 3);
 
     SetFocus(Item(kStepCountItem));
     SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-    keys({{'3'}, {VK_F8}});
+    Keys({{'3'}, {VK_F8}});
     EXPECT_NEAR(DateTimeDifferenceDays(sky->GetDocument().GetTimeAndPlace().dateTime, start) * 1440.0, 3.0, 1e-6);
     EXPECT_EQ(Steps(*sky), 4);
 
-    keys({{VK_ESCAPE}});
+    Keys({{VK_ESCAPE}});
     EXPECT_EQ(GetFocus(), sky->Handle()) << "Escape gives the keys back to the window";
     struct Page {
         std::initializer_list<std::initializer_list<WORD>> keys;
@@ -615,11 +526,11 @@ TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
     for (std::size_t page = 0; page < std::size(pages); ++page) {
         const SkyOptions before = sky->GetOptions();
         const int steps = Steps(*sky);
-        keys(pages[page].keys);
+        Keys(pages[page].keys);
         EXPECT_TRUE(pages[page].changed(sky->GetOptions(), before)) << "page " << page;
         EXPECT_EQ(Steps(*sky), steps + 1) << "page " << page;
     }
-    for (std::size_t page = 0; page < std::size(pages); ++page) keys({{VK_CONTROL, 'Z'}});
+    for (std::size_t page = 0; page < std::size(pages); ++page) Keys({{VK_CONTROL, 'Z'}});
     EXPECT_TRUE(SkyOptionsEqual(sky->GetOptions(), original));
     EXPECT_EQ(Steps(*sky), 4);
 }
