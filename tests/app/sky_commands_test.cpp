@@ -1,14 +1,14 @@
+// The Sky actions on a real view of the Sky document: their steps, texts,
+// undo and the change bits the windows and the panel follow.
 #include "app/sky_commands.h"
-#include "app/settings_records.h"
 
 #include <gtest/gtest.h>
 
-#include "astro/planet_records.h"
-#include "support/catalogues.h"
+#include "app/settings_records.h"
 
-#include "support/app_fakes.h"
-#include "support/sky_session.h"
+#include "astro/planet_records.h"
 #include "support/date_records.h"
+#include "support/sky_session.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -17,7 +17,7 @@ namespace {
 using test::MakeDateTime;
 using test::Utf8;
 
-
+// On 2012-03-04 at 20:00 local time.
 class SkyCommandsTest : public ::testing::Test, protected test::SkySession {
 protected:
     SkyCommandsTest() {
@@ -27,14 +27,31 @@ protected:
     }
     std::string RedoText() { return Utf8(history.PeekUndoCommand()->GetText(false)); }
     std::string UndoText() { return Utf8(history.PeekUndoCommand()->GetText(true)); }
-    BodyIdentifier Body(int number, const char* name) {
+    static BodyIdentifier Body(int number, const char* name) {
         BodyIdentifier body;
-        BodyIdentifierInit(body, GetCatalogueObject(kBodyPlanet, number), nullptr,
-                           test::Wide(name).c_str());
+        BodyIdentifierInit(body, GetCatalogueObject(kBodyPlanet, number), nullptr, test::Wide(name).c_str());
         return body;
+    }
+    // In the equatorial map the direction towards a body is its position.
+    ViewDirection Towards(int planet) const {
+        const SkyPosition p = window.BodyPosition(*GetCatalogueObject(kBodyPlanet, planet));
+        return ViewDirection{p.first, p.second};
     }
 
     test::RecordingObserver listener;
+};
+
+// Jupiter selected and in view, at right ascension 36 degrees, declination 13.
+class SkyStepsTest : public SkyCommandsTest {
+protected:
+    SkyStepsTest() {
+        SkyOptions options = window.GetOptions();
+        options.gridType = 2;
+        window.SetOptions(options);
+        window.SelectBody(Body(3, "Jupiter"), 0, 0, 0);
+        window.SetViewDirection(jupiter);
+    }
+    const ViewDirection jupiter = Towards(3);
 };
 
 TEST(SkyGeometryTest, AzimuthWrapsByWholeTurnsAndLookStepsFollowTheZoom) {
@@ -198,6 +215,83 @@ TEST_F(SkyCommandsTest, SelectPairTextsFollowWhatChanges) {
     history.UndoCommands(1);
     EXPECT_EQ(Utf8(window.GetSelectedBody().name), "Jupiter");
     EXPECT_EQ(window.GetViewDirection(), (ViewDirection{30.0, 5.0}));
+}
+
+struct BitsCase {
+    const char* name;
+    void (*before)(SkyOptions&);
+    void (*change)(SkyOptions&);
+    std::uint32_t bits;
+};
+
+const BitsCase kBitsCases[] = {
+    {"labels only", [](SkyOptions&) {}, [](SkyOptions& o) { o.starNamesOn = true; },
+     kSkyViewOptionsChanged},
+    {"magnitude", [](SkyOptions&) {}, [](SkyOptions& o) { o.magnitudeLimit = 6.0; },
+     kSkyOtherOptionsChanged},
+    {"horizon", [](SkyOptions&) {}, [](SkyOptions& o) { o.horizonType = 2; },
+     kSkyCoordinateOptionsChanged | kSkyOtherOptionsChanged},
+    {"to horizontal grid", [](SkyOptions&) {}, [](SkyOptions& o) { o.gridType = 1; },
+     kSkyCoordinateOptionsChanged | kSkyOtherOptionsChanged},
+    {"crosses on horizontal grid", [](SkyOptions& o) { o.gridType = 1; },
+     [](SkyOptions& o) { o.gridAsCrosses = true; },
+     kSkyCoordinateOptionsChanged | kSkyOtherOptionsChanged},
+    {"crosses on equatorial grid", [](SkyOptions&) {}, [](SkyOptions& o) { o.gridAsCrosses = true; },
+     kSkyOtherOptionsChanged},
+};
+
+TEST_F(SkyStepsTest, OptionStepsLeaveTheChangeBitsOfWhatTheyTouch) {
+    for (const BitsCase& c : kBitsCases) {
+        SkyView w(document, std::make_unique<SkyCommandHistory>());
+        SkyOptions before = window.GetOptions();
+        c.before(before);
+        w.SetOptions(before);
+        SkyOptions wanted = before;
+        c.change(wanted);
+        actions.ChangeOptions(w, wanted, kSkyOptionsWhole, false, nullptr);
+        EXPECT_EQ(w.GetCommandHistory().changeBits, c.bits) << c.name;
+        EXPECT_FALSE(w.GetCommandHistory().timeChanged) << c.name;
+    }
+    actions.ChangeOptions(window, window.GetOptions(), kSkyOptionsWhole, true, nullptr);
+    EXPECT_EQ(history.changeBits, kSkyOtherOptionsChanged);
+    EXPECT_TRUE(history.timeChanged);
+    EXPECT_TRUE(document.GetTimeFlag());
+}
+
+TEST_F(SkyStepsTest, ShowAtIsOneStepOfMomentBodyAndDirection) {
+    actions.ShowAt(window, Body(4, "Saturn"), MakeDateTime(2012, 3, 5, 20.0, kLocalCivilTime), false);
+    ASSERT_EQ(history.StepCount(), 1);
+    EXPECT_EQ(RedoText(), "Show Saturn at 05.03.2012 20:00:00");
+    EXPECT_EQ(UndoText(), "Look to 36\u00B0/13\u00B0 at 04.03.2012 20:00:00");
+    EXPECT_EQ(history.PeekUndoCommand()->Count(), 3);
+    EXPECT_EQ(window.GetViewDirection(), Towards(4));
+    EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 5);
+    history.UndoCommands(1);
+    EXPECT_EQ(Utf8(window.GetSelectedBody().name), "Jupiter");
+    EXPECT_EQ(window.GetViewDirection(), jupiter);
+    EXPECT_EQ(document.GetTimeAndPlace().dateTime.day, 4);
+    history.RedoCommands(1);
+    actions.ShowAt(window, Body(4, "Saturn"), MakeDateTime(2012, 3, 5, 20.0, kLocalCivilTime), false);
+    EXPECT_EQ(history.StepCount(), 1);
+    EXPECT_TRUE(window.HighlightOn());
+}
+
+TEST_F(SkyStepsTest, LookingAtTheSelectionOrATargetEndsOrStartsTracking) {
+    window.SetTracking(true);
+    actions.LookAtSelection(window);
+    EXPECT_EQ(history.StepCount(), 0);
+    window.SetViewDirection(ViewDirection{0.0, 0.0});
+    actions.LookAtSelection(window);
+    EXPECT_EQ(window.GetViewDirection(), jupiter);
+    EXPECT_EQ(UndoText(), "Look to 0\u00B0/0\u00B0");
+    EXPECT_FALSE(window.IsTracking());
+    actions.LookAtTarget(window, SkyPosition{100.0, 0.0, 0});
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{100.0, 0.0}));
+    EXPECT_EQ(UndoText(), "Look to 36\u00B0/13\u00B0");
+    EXPECT_TRUE(window.IsTracking());
+    EXPECT_EQ(window.GetLookTarget().first, 100.0);
+    history.UndoCommands(2);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{0.0, 0.0}));
 }
 
 }  // namespace
