@@ -9,6 +9,7 @@
 #include <string>
 
 #include "sky_frame_test.h"
+#include "../frame/modal_driver.h"
 #include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
@@ -25,29 +26,6 @@ std::wstring ItemText(HWND dialog, int item) {
     wchar_t text[200] = {};
     GetDlgItemTextW(dialog, item, text, 200);
     return text;
-}
-
-// Runs `script` on the Sky Options dialog once it shows.
-std::function<void(HWND)> g_dialogScript;
-
-BOOL CALLBACK FindOptionsDialog(HWND window, LPARAM found) {
-    wchar_t caption[64] = {};
-    GetWindowTextW(window, caption, 64);
-    if (IsWindowVisible(window) && std::wstring(caption) == L"Sky Options") {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindOptionsDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr || !g_dialogScript) return;
-    KillTimer(nullptr, timer);
-    auto script = std::move(g_dialogScript);
-    g_dialogScript = nullptr;
-    script(dialog);
 }
 
 void SelectTab(HWND dialog, int tab) {
@@ -92,12 +70,17 @@ protected:
         SendMessageW(PanelDialog(), kTrackbarMovedMessage, MAKEWPARAM(start, last), reinterpret_cast<LPARAM>(slider));
     }
     static int Steps(SkyWindow& sky) { return sky.GetCommandHistory().UndoableCount(); }
-    // Opens "Sky &Options..." from the display's menu and runs `script` in it.
-    void RunOptionsDialog(SkyWindow& sky, std::function<void(HWND)> script) {
-        g_dialogScript = std::move(script);
-        SetTimer(nullptr, 0, 30, &RunDialogScript);
-        SendMessageW(sky.Display()->Window(), WM_COMMAND, MAKEWPARAM(CMD_SKY_OPTIONS, 0), 0);
-        ASSERT_FALSE(g_dialogScript) << "the dialog never showed";
+    // Opens "Sky &Options..." from the display's menu and runs `script` in
+    // it (on the dialog, whichever of it and its page starts first).
+    static void RunOptionsDialog(SkyWindow& sky, std::function<void(HWND)> script) {
+        bool ran = false;
+        test::ModalDriver::Run(
+            [&](test::ModalDriver&, HWND started) {
+                ran = true;
+                script(GetAncestor(started, GA_ROOT));
+            },
+            [&] { return SendMessageW(sky.Display()->Window(), WM_COMMAND, CMD_SKY_OPTIONS, 0); });
+        ASSERT_TRUE(ran) << "the dialog never opened";
     }
     HWND Item(int id) { return GetDlgItem(PanelDialog(), id); }
 };
