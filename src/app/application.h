@@ -18,6 +18,7 @@
 #include "app/current_time.h"
 #include "app/custom_control_map.h"
 #include "app/dialog_positions.h"
+#include "app/explorer_commands.h"
 #include "app/graph_commands.h"
 #include "app/layouts.h"
 #include "app/place_directory.h"
@@ -98,6 +99,8 @@ public:
     SolarEclipseActions& GetSolarEclipseActions() noexcept { return solarEclipseActions_; }
     SkyActions& GetSkyActions() noexcept { return skyActions_; }
     SolarSystemActions& GetSolarSystemActions() noexcept { return solarSystemActions_; }
+    ExplorerActions& GetJupiterExplorerActions() noexcept { return jupiterActions_; }
+    ExplorerActions& GetSaturnExplorerActions() noexcept { return saturnActions_; }
 
     // The script's state: while it runs the first error is kept.
     void SetScriptRunning(bool running);
@@ -161,6 +164,8 @@ private:
     SolarEclipseActions solarEclipseActions_{CommandContext{hub_, *this}};
     SkyActions skyActions_{CommandContext{hub_, *this}};
     SolarSystemActions solarSystemActions_{CommandContext{hub_, *this}};
+    ExplorerActions jupiterActions_{CommandContext{hub_, *this}, JupiterExplorerTraits()};
+    ExplorerActions saturnActions_{CommandContext{hub_, *this}, SaturnExplorerTraits()};
     RecentFiles recent_;
     DialogPositions dialogs_;
     ApplicationDialogStates dialogStates_{dialogs_, places_};

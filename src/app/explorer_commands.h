@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "app/command_family.h"
@@ -66,9 +67,14 @@ ExplorerViewRecord SanitisedExplorerViewRecord(const ExplorerViewRecord& record,
 class ExplorerCommandHistory : public WindowCommandHistory {
 public:
     bool timeChanged = false;
+    // The window's refresh after each step, given the step's flag.
+    std::function<void(int)> performed;
 
 protected:
     void ResetChangeState() override { timeChanged = false; }
+    void OnCommandsPerformed(int flag) override {
+        if (performed) performed(flag);
+    }
 };
 
 // One explorer window's view: the state and the hooks by which the window

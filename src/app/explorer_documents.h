@@ -29,10 +29,10 @@ public:
     // angle of the north pole).
     double TiltToEarth() const noexcept { return tiltToEarth_; }
     double TiltToEast() const noexcept { return tiltToEast_; }
-
-protected:
     // The Julian day of the document's moment in dynamical time.
     double DynamicalJulianDay() const;
+
+protected:
     void Initialise();
     void SetTilts(double toEarth, double toEast) noexcept {
         tiltToEarth_ = toEarth;

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "frame/message_box.h"
 #include "frame/picture_dialogs.h"
 #include "frame/picture_window.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
+#include "views/explorer_window_win.h"
 #include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -66,8 +68,14 @@ std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Applicati
         offer.objectInfo = frame.Tools().Find(CMD_OBJECT_INFO) != nullptr;
         return offer;
     };
-    // Until those windows take a body from here, showing one brings its window.
-    services.showBodyIn = [&frame](int kind, const BodyIdentifier&) { frame.Children().ShowWindow(kind); };
+    // A Solar System window takes the body; a Sky window is only brought up.
+    services.showBodyIn = [&frame, &app](int kind, const BodyIdentifier& body) {
+        if (kind == kSolarSystemWindow &&
+            ShowBodyInSolarSystemWindow(frame.Children(), app.GetSolarSystemActions(), body)) {
+            return;
+        }
+        frame.Children().ShowWindow(kind);
+    };
     return std::make_unique<PictureWindowKind>(std::move(services),
                                                std::make_unique<ProgramPanelServices>(frame, app, instance),
                                                frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
@@ -94,7 +102,23 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); },
                                    frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
+    solar.dialogs = &frame;
+    solar.showPicture = [owner](const BodyIdentifier& body) {
+        PictureWindowKind* pictures = GetPictureKind(*owner);
+        return pictures && pictures->ShowPictureWindowOfBody(body);
+    };
     frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
+    ExplorerWindowContext explorer{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
+                                   [owner] { return owner->NightVisionActive(); }};
+    explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    explorer.dialogs = &frame;
+    explorer.showPicture = solar.showPicture;
+    explorer.pixelAspect = ScreenPixelAspect();
+    explorer.reportError = [owner, instance](const String& text) {
+        RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));
+    };
+    frame.Children().AddKind(MakeExplorerWindowKind(JupiterExplorerTraits(), explorer));
+    frame.Children().AddKind(MakeExplorerWindowKind(SaturnExplorerTraits(), explorer));
     frame.UpdateCommandStates();
 }
 

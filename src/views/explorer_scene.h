@@ -68,6 +68,7 @@ public:
     bool Check(const DateTime& moment, double dynamicalJulianDay);
     void Invalidate() noexcept { valid_ = false; }
     const OrbitPath& Path(int moon) const { return paths_[moon]; }
+    const std::vector<OrbitPath>& Paths() const noexcept { return paths_; }
     int Computations() const noexcept { return computations_; }
 
 private:

@@ -27,8 +27,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT_PTR kWheelTimer = 1;
-constexpr UINT kWheelBurstMilliseconds = 1000;
 constexpr RecordKeyNames kSkyModelNames{TXT("Time and location")};
 
 // The first body of the Select Body list: what a new window selects.
@@ -67,28 +65,13 @@ void SkyWindowHistory::OnCommandsPerformed(int flag) {
 SkyWindow::SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context)
     : MdiChildWindow(host, document),
       SkyView(document, std::make_unique<SkyWindowHistory>(*this)),
-      context_(context) {
-    skyDocument_.Views().Insert(this);
-}
+      context_(context) {}
 
-SkyWindow::~SkyWindow() {
-    skyDocument_.Views().Forget(this);
-    display_.reset();
-}
+SkyWindow::~SkyWindow() = default;
 
 bool SkyWindow::RegisterClasses(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance, kSkyWindowClass, &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-        wc.lpfnWndProc = MdiChildWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SKY));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kSkyWindowClass;
-        if (!RegisterClassW(&wc)) return false;
-    }
-    return SkyDisplay::RegisterDisplayClass(instance);
+    return RegisterMdiChildClass(instance, kSkyWindowClass, ICO_SKY, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS) &&
+           SkyDisplay::RegisterDisplayClass(instance);
 }
 
 void SkyWindow::UnregisterClasses(HINSTANCE instance) {
@@ -102,7 +85,7 @@ SkyWindowState SkyWindow::NewWindowState() {
     return state;
 }
 
-bool SkyWindow::CreateSkyWindow(const SkyWindowState& requested, ChildShowMode mode) {
+bool SkyWindow::CreateFromRecord(const SkyWindowState& requested, ChildShowMode mode) {
     SkyWindowState state = requested;
     SanitiseSkyWindowState(state, NewWindowState());
     direction_ = ViewDirection{state.viewLambda, state.viewPhi};
@@ -181,34 +164,11 @@ String SkyWindow::GetStatusText() const {
 void SkyWindow::OnMouseWheelSteps(int steps, bool backward) {
     if (steps <= 0) return;
     const int before = fieldOfView_;
-    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_);
-    // Every notch within a second of the first that changed the view is
-    // one undo step.
-    if (!wheelBurst_ && fieldOfView_ != before && Handle()) {
-        wheelBurst_ = true;
-        SetTimer(Handle(), kWheelTimer, kWheelBurstMilliseconds, nullptr);
-    }
+    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_.Active());
+    wheelBurst_.Notched(Handle(), fieldOfView_ != before);
 }
 
-void SkyWindow::EndWheelBurst() {
-    wheelBurst_ = false;
-    if (Handle()) KillTimer(Handle(), kWheelTimer);
-}
-
-bool SkyWindow::Duplicate() {
-    SkyWindowState state = CaptureState();
-    MdiChildWindow* made = context_.children.NewWindow(kSkyWindow, this);
-    auto* copy = dynamic_cast<SkyWindow*>(made);
-    if (!copy) return false;
-    // The copy keeps its own cascade place; the rest is this window's.
-    const SkyWindowState placed = copy->CaptureState();
-    state.geometry.left = placed.geometry.left;
-    state.geometry.top = placed.geometry.top;
-    state.geometry.width = placed.geometry.width;
-    state.geometry.height = placed.geometry.height;
-    copy->ApplyRecord(state, true);
-    return true;
-}
+bool SkyWindow::Duplicate() { return DuplicateWindow(*this, context_.children, kSkyWindow) != nullptr; }
 
 void SkyWindow::Highlight() {
     SkyView::Highlight();
@@ -281,10 +241,7 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdateView(0, false);
         break;
     case WM_TIMER:
-        if (wParam == kWheelTimer) {
-            EndWheelBurst();
-            return 0;
-        }
+        if (wheelBurst_.OnTimer(Handle(), wParam)) return 0;
         break;
     case WM_ENTERSIZEMOVE:
         if (display_) display_->SetSizing(true);
@@ -341,27 +298,6 @@ bool SkyWindowCanShow(const CelestialObject* object) {
 
 namespace {
 
-class SkyWindowKind;
-
-// The Sky windows in the saved session: the document's moment and place,
-// then each window's view.
-class SkySessionState final : public WindowKindState {
-public:
-    SkySessionState(SkyWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter& writer) override;
-    void LoadPanel(SettingsTree& tree) override;
-    int DocumentCount() const override { return 1; }
-    int WindowCount(int document) const override;
-    bool SaveModel(int document, SettingsTreeWriter& writer) override;
-    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
-    int LoadModel(SettingsTree& tree) override;
-    bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int) override {}
-
-private:
-    SkyWindowKind& kind_;
-};
-
 // The observer dial drives the active Sky window.
 class SkyDialWindow final : public SkyWindowDial {
 public:
@@ -377,12 +313,14 @@ private:
     SkyWindow& window_;
 };
 
-class SkyWindowKind final : public ChildWindowKind, private ObserverControlHost {
+// The Sky windows in the saved session: the document's moment and place,
+// each window's view, and the panel's settings.
+class SkyWindowKind final : public SharedDocumentKind<SkyWindow, SkyDocument>, private ObserverControlHost {
 public:
     explicit SkyWindowKind(const SkyWindowContext& context)
-        : context_(context),
-          document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
-          session_(*this) {
+        : SharedDocumentKind(kSkyWindow, context.children, kSkyModelNames),
+          context_(context),
+          document_(context.app.GetNotificationHub(), context.app.Current(), computer_) {
         SkyPrecomputeStarVectors();
         if (context_.panelPane) {
             Application& app = context_.app;
@@ -404,7 +342,6 @@ public:
         SkyFreeStarVectors();
     }
     ControlPanel* Panel() override { return panel_.get(); }
-    SkyControlPanel* SkyPanel() const noexcept { return panel_.get(); }
 
     // ObserverControlHost
     ObserverDialSky* ActiveSkyWindow() override {
@@ -421,86 +358,38 @@ public:
     }
     int ResourceFontLineHeight() const override { return 13; }
 
-    int Kind() const override { return kSkyWindow; }
-    WindowDocument* SharedDocument() override { return &document_; }
-    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument&, const WindowGeometry& geometry,
-                                               ChildShowMode mode, const MdiChildWindow* model) override {
-        auto window = std::make_unique<SkyWindow>(host, document_, context_);
-        const auto* source = dynamic_cast<const SkyWindow*>(model);
-        SkyWindowState state = source ? source->CaptureState() : SkyWindow::NewWindowState();
-        state.geometry = geometry;
-        if (!window->CreateSkyWindow(state, mode)) return nullptr;
-        return window;
-    }
-    WindowKindState* SessionState() override { return &session_; }
-    void RefreshSharedDocument() override { document_.OnNotify(kEventDateTimeChanged, 0, nullptr); }
     void UnregisterClasses() override { SkyWindow::UnregisterClasses(context_.instance); }
+    SkyDocument& Document() override { return document_; }
+    const SkyDocument& Document() const override { return document_; }
 
-    SkyDocument& Document() noexcept { return document_; }
-    ChildWindows& Children() const noexcept { return context_.children; }
-    std::vector<SkyWindow*> Windows() const {
-        std::vector<SkyWindow*> windows;
-        for (RegisteredWindow* open : context_.children.Registry().WindowsOf(document_)) {
-            if (auto* sky = dynamic_cast<SkyWindow*>(open)) windows.push_back(sky);
-        }
-        return windows;
+    bool SavePanel(SettingsTreeWriter& writer) override {
+        if (!panel_) return true;
+        return SavePanelOptions(PanelKind::Sky, panel_->ReadSettings(), writer);
+    }
+    void LoadPanel(SettingsTree& tree) override {
+        if (!panel_) return;
+        PanelSettings settings;
+        LoadPanelOptions(PanelKind::Sky, settings, tree);
+        panel_->ApplySettings(settings);
     }
 
 private:
+    std::unique_ptr<SkyWindow> NewWindowObject(ChildWindowHost& host) override {
+        return std::make_unique<SkyWindow>(host, document_, context_);
+    }
+    bool SaveWindowRecord(const SkyWindowState& state, SettingsTreeWriter& writer) override {
+        return SaveSkyOptions(state, writer);
+    }
+    void LoadWindowRecord(SkyWindowState& state, SettingsTree& tree) override { LoadSkyOptions(state, tree); }
+    void RestoreMoment(const TimeAndPlace& moment) override { document_.SetTimeAndPlace(moment, false); }
+
     SkyWindowContext context_;
     CatalogueSkyComputer computer_;
     SkyDocument document_;
-    SkySessionState session_;
     std::unique_ptr<SkyControlPanel> panel_;
     std::unique_ptr<SkyDialWindow> dial_;
     SkyWindow* dialWindow_ = nullptr;
 };
-
-bool SkySessionState::SavePanel(SettingsTreeWriter& writer) {
-    if (!kind_.SkyPanel()) return true;
-    return SavePanelOptions(PanelKind::Sky, kind_.SkyPanel()->ReadSettings(), writer);
-}
-
-void SkySessionState::LoadPanel(SettingsTree& tree) {
-    if (!kind_.SkyPanel()) return;
-    PanelSettings settings;
-    LoadPanelOptions(PanelKind::Sky, settings, tree);
-    kind_.SkyPanel()->ApplySettings(settings);
-}
-
-int SkySessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
-
-bool SkySessionState::SaveModel(int, SettingsTreeWriter& writer) {
-    return SaveTimeAndPlace(kSkyModelNames, kind_.Document().GetTimeAndPlace(), writer);
-}
-
-bool SkySessionState::SaveWindow(int, int window, SettingsTreeWriter& writer) {
-    const std::vector<SkyWindow*> windows = kind_.Windows();
-    if (window < 0 || window >= static_cast<int>(windows.size())) return false;
-    return SaveSkyOptions(windows[static_cast<std::size_t>(window)]->CaptureState(), writer);
-}
-
-int SkySessionState::LoadModel(SettingsTree& tree) {
-    TimeAndPlace moment = kind_.Document().GetTimeAndPlace();
-    if (LoadTimeAndPlace(kSkyModelNames, tree, moment)) kind_.Document().SetTimeAndPlace(moment, false);
-    return 0;
-}
-
-bool SkySessionState::LoadWindow(int, SettingsTree& tree) {
-    SkyWindowState state = SkyWindow::NewWindowState();
-    // A record that cannot be read whole still opens its window, with the
-    // new-window view for what was missing or out of range.
-    LoadSkyOptions(state, tree);
-    if (!(state.geometry.fieldMask & kGeometrySize) || state.geometry.width <= 0 || state.geometry.height <= 0) {
-        const POINT at = kind_.Children().Cascade().Current();
-        state.geometry = WindowGeometry{kGeometryAll, at.x, at.y, kNewChildSize, kNewChildSize, false, false};
-    }
-    MdiChildWindow* window = kind_.Children().RestoreWindow(kSkyWindow, kind_.Document(), state.geometry);
-    auto* sky = dynamic_cast<SkyWindow*>(window);
-    if (!sky) return false;
-    sky->ApplyRecord(state, true);
-    return true;
-}
 
 }  // namespace
 
@@ -511,9 +400,7 @@ std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& conte
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime) {
     if (!SkyWindowCanShow(body.object)) return false;
-    auto* active = dynamic_cast<SkyWindow*>(children.ActiveWindowOf(kSkyWindow));
-    bool created = false;
-    if (!active) active = dynamic_cast<SkyWindow*>(children.ShowWindow(kSkyWindow, &created));
+    SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
     if (!active) return false;
     const BodyIdentifier shown = BodyIdentifierFromObject(SkySelectableObject(body.object));
     if (dateTime) {

@@ -16,6 +16,7 @@
 #include "frame/child_windows.h"
 #include "frame/control_panel.h"
 #include "frame/mdi_child_window.h"
+#include "views/shared_document_kind_win.h"
 #include "views/sky_render.h"
 #include "views/sky_view.h"
 
@@ -64,12 +65,14 @@ class SkyWindow final : public MdiChildWindow,
                         public PanelWindow,
                         private NotificationObserver {
 public:
+    using State = SkyWindowState;
+
     SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context);
     ~SkyWindow() override;
 
     // The MDI child and its display, with the view of `state` (brought into
     // range first).
-    bool CreateSkyWindow(const SkyWindowState& state, ChildShowMode mode);
+    bool CreateFromRecord(const SkyWindowState& state, ChildShowMode mode);
 
     // The view as the settings, the layouts and a duplicate keep it.
     SkyWindowState CaptureState() const;
@@ -134,10 +137,10 @@ protected:
 
 private:
     void Update(void* value) override;
-    void EndWheelBurst();
 
     SkyWindowContext context_;
-    bool wheelBurst_ = false;
+    DocumentViewLink viewLink_{skyDocument_, *this};
+    WheelBurst wheelBurst_;
     std::unique_ptr<SkyDisplay> display_;
 };
 

@@ -16,12 +16,16 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT_PTR kWheelTimer = 1;
-constexpr UINT kWheelBurstMilliseconds = 1000;
 constexpr UINT_PTR kHighlightTimer = 1;
 constexpr RecordKeyNames kSolarModelNames{TXT("Time and location")};
 
 String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
+
+String FullNameOf(const CelestialObject* object) {
+    String name;
+    if (object) object->CelestialObjectFullName(name);
+    return name;
+}
 
 // "%1" of every item (and of its submenus) becomes the body's name.
 void FillMenuTexts(HMENU menu, const String& name) {
@@ -235,7 +239,7 @@ void SolarSystemDisplay::OnHighlightTimer() {
     if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
-void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = NameOf(ObjectOfPlanBody(HitTest(x, y))); }
+void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = FullNameOf(ObjectOfPlanBody(HitTest(x, y))); }
 
 void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     menuBody_ = body;
@@ -248,6 +252,8 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
     ClientToScreen(window_, &screen);
+    // With Picture windows in the program the body's picture can be shown.
+    if (owner_.Context().showPicture) EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
     DestroyMenu(bar);
 }
@@ -264,6 +270,11 @@ void SolarSystemDisplay::OnCommand(int id) {
     case CMD_SOLAR_SYSTEM_OPTIONS:
         owner_.ChangeOptions();
         break;
+    case CMD_SHOW_PICTURE:
+        if (owner_.Context().showPicture) {
+            owner_.Context().showPicture(BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)));
+        }
+        break;
     case CMD_DUPLICATE_WINDOW:
         owner_.Duplicate();
         break;
@@ -276,28 +287,13 @@ void SolarSystemDisplay::OnCommand(int id) {
 
 SolarSystemWindow::SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document,
                                      const SolarSystemWindowContext& context)
-    : MdiChildWindow(host, document), document_(document), context_(context) {
-    document_.Views().Insert(this);
-}
+    : MdiChildWindow(host, document), document_(document), context_(context) {}
 
-SolarSystemWindow::~SolarSystemWindow() {
-    document_.Views().Forget(this);
-    display_.reset();
-}
+SolarSystemWindow::~SolarSystemWindow() = default;
 
 bool SolarSystemWindow::RegisterClasses(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance, kSolarSystemWindowClass, &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = MdiChildWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kSolarSystemWindowClass;
-        if (!RegisterClassW(&wc)) return false;
-    }
-    return SolarSystemDisplay::RegisterDisplayClass(instance);
+    return RegisterMdiChildClass(instance, kSolarSystemWindowClass, ICO_SOLAR_SYSTEM, CS_HREDRAW | CS_VREDRAW) &&
+           SolarSystemDisplay::RegisterDisplayClass(instance);
 }
 
 void SolarSystemWindow::UnregisterClasses(HINSTANCE instance) {
@@ -322,7 +318,7 @@ SolarSystemWindowState SolarSystemWindow::NewWindowState() {
     return state;
 }
 
-bool SolarSystemWindow::CreateSolarSystemWindow(const SolarSystemWindowState& state, ChildShowMode mode) {
+bool SolarSystemWindow::CreateFromRecord(const SolarSystemWindowState& state, ChildShowMode mode) {
     ApplyRecord(state, false);
     if (!RegisterClasses(context_.instance)) return false;
     if (!Create(kSolarSystemWindowClass, context_.instance, state.geometry, mode)) return false;
@@ -349,7 +345,7 @@ SolarSystemWindowState SolarSystemWindow::CaptureState() const {
     return state;
 }
 
-void SolarSystemWindow::ApplyRecord(const SolarSystemWindowState& state, bool withGeometry) {
+void SolarSystemWindow::ApplyRecord(const SolarSystemWindowState& state, bool refresh) {
     options_ = state.options;
     zoom_ = NormaliseSolarZoom(state.zoom);
     // Type 9, or any type or index the catalogues do not hold: no selection.
@@ -358,7 +354,8 @@ void SolarSystemWindow::ApplyRecord(const SolarSystemWindowState& state, bool wi
         object = ObjectOfPlanBody(PlanBody{state.selectedType, state.selectedNumber});
     }
     selected_ = BodyIdentifierFromObject(object);
-    if (withGeometry && Handle()) ApplyGeometry(state.geometry, Handle());
+    if (Handle()) ApplyGeometry(state.geometry, Handle());
+    if (refresh) UpdateView();
 }
 
 void SolarSystemWindow::UpdateView() {
@@ -387,25 +384,12 @@ void SolarSystemWindow::OnMouseWheelSteps(int steps, bool backward) {
     if (steps <= 0) return;
     const int before = zoom_;
     // Towards the user zooms out (towards Pluto).
-    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_);
-    if (!wheelBurst_ && zoom_ != before && Handle()) {
-        wheelBurst_ = true;
-        SetTimer(Handle(), kWheelTimer, kWheelBurstMilliseconds, nullptr);
-    }
+    Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_.Active());
+    wheelBurst_.Notched(Handle(), zoom_ != before);
 }
 
 bool SolarSystemWindow::Duplicate() {
-    SolarSystemWindowState state = CaptureState();
-    auto* copy = dynamic_cast<SolarSystemWindow*>(context_.children.NewWindow(kSolarSystemWindow, this));
-    if (!copy) return false;
-    const SolarSystemWindowState placed = copy->CaptureState();
-    state.geometry.left = placed.geometry.left;
-    state.geometry.top = placed.geometry.top;
-    state.geometry.width = placed.geometry.width;
-    state.geometry.height = placed.geometry.height;
-    copy->ApplyRecord(state, true);
-    copy->UpdateView();
-    return true;
+    return DuplicateWindow(*this, context_.children, kSolarSystemWindow) != nullptr;
 }
 
 void SolarSystemWindow::Highlight() {
@@ -448,11 +432,7 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (display_) display_->Resize();
         break;
     case WM_TIMER:
-        if (wParam == kWheelTimer) {
-            wheelBurst_ = false;
-            KillTimer(Handle(), kWheelTimer);
-            return 0;
-        }
+        if (wheelBurst_.OnTimer(Handle(), wParam)) return 0;
         break;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
@@ -461,6 +441,12 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         break;
+    case WM_KEYDOWN:
+        // The keys stay with the window (its accelerators, Shift+F10); Tab
+        // takes them into its panel, whose Escape brings them back.
+        if (wParam != VK_TAB) break;
+        if (SolarControlPanel* panel = ShownPanel()) SetFocus(panel->GetDialogWindow());
+        return 0;
     case WM_HELP:
         ShowHelpTopic(Handle(), L"solar_system/solar_system_window.htm");
         return TRUE;
@@ -474,121 +460,59 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 
 namespace {
 
-class SolarSystemWindowKind;
+constexpr RecordKeyNames kPanelStepNames{TXT("Control panel")};
 
-class SolarSystemSessionState final : public WindowKindState {
-public:
-    explicit SolarSystemSessionState(SolarSystemWindowKind& kind) : kind_(kind) {}
-    bool SavePanel(SettingsTreeWriter& writer) override;
-    void LoadPanel(SettingsTree& tree) override;
-    int DocumentCount() const override { return 1; }
-    int WindowCount(int document) const override;
-    bool SaveModel(int document, SettingsTreeWriter& writer) override;
-    bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
-    int LoadModel(SettingsTree& tree) override;
-    bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int) override {}
-
-private:
-    SolarSystemWindowKind& kind_;
-};
-
-class SolarSystemWindowKind final : public ChildWindowKind {
+// The Solar System windows in the saved session: the document's moment,
+// each window's view, and the panel's time step.
+class SolarSystemWindowKind final : public SharedDocumentKind<SolarSystemWindow, SolarSystemDocument> {
 public:
     explicit SolarSystemWindowKind(const SolarSystemWindowContext& context)
-        : context_(context), document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
-          panel_(context.app.GetSolarSystemActions()), session_(*this) {
+        : SharedDocumentKind(kSolarSystemWindow, context.children, kSolarModelNames),
+          context_(context),
+          document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
+          panel_(context.app.GetSolarSystemActions()) {
         // Without its panel the windows still work; the pane stays empty.
         if (context_.panelPane &&
-            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane,
-                                                           nullptr)) {
+            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, context_.dialogs)) {
             context_.panel = &panel_;
         }
     }
 
-    int Kind() const override { return kSolarSystemWindow; }
-    WindowDocument* SharedDocument() override { return &document_; }
-    std::unique_ptr<MdiChildWindow> MakeWindow(ChildWindowHost& host, WindowDocument&, const WindowGeometry& geometry,
-                                               ChildShowMode mode, const MdiChildWindow* model) override {
-        auto window = std::make_unique<SolarSystemWindow>(host, document_, context_);
-        const auto* source = dynamic_cast<const SolarSystemWindow*>(model);
-        SolarSystemWindowState state = source ? source->CaptureState() : SolarSystemWindow::NewWindowState();
-        state.geometry = geometry;
-        if (!window->CreateSolarSystemWindow(state, mode)) return nullptr;
-        return window;
-    }
-    WindowKindState* SessionState() override { return &session_; }
     ControlPanel* Panel() override { return context_.panel; }
-    void RefreshSharedDocument() override { document_.OnNotify(kEventDateTimeChanged, 0, nullptr); }
     void UnregisterClasses() override { SolarSystemWindow::UnregisterClasses(context_.instance); }
+    SolarSystemDocument& Document() override { return document_; }
+    const SolarSystemDocument& Document() const override { return document_; }
 
-    SolarSystemDocument& Document() noexcept { return document_; }
-    SolarControlPanel* PanelObject() noexcept { return context_.panel; }
-    ChildWindows& Children() const noexcept { return context_.children; }
-    std::vector<SolarSystemWindow*> Windows() const {
-        std::vector<SolarSystemWindow*> windows;
-        for (RegisteredWindow* open : context_.children.Registry().WindowsOf(document_)) {
-            if (auto* solar = dynamic_cast<SolarSystemWindow*>(open)) windows.push_back(solar);
+    bool SavePanel(SettingsTreeWriter& writer) override {
+        SolarControlPanel* panel = context_.panel;
+        if (!panel || !panel->TimePart()) return true;
+        return SaveTimeStepRecord(writer, kPanelStepNames, panel->TimePart()->ReadTimeStep());
+    }
+    void LoadPanel(SettingsTree& tree) override {
+        SolarControlPanel* panel = context_.panel;
+        TimeStep step;
+        if (panel && panel->TimePart() && LoadTimeStepRecord(tree, kPanelStepNames, step)) {
+            panel->TimePart()->ShowTimeStep(step);
         }
-        return windows;
     }
 
 private:
+    std::unique_ptr<SolarSystemWindow> NewWindowObject(ChildWindowHost& host) override {
+        return std::make_unique<SolarSystemWindow>(host, document_, context_);
+    }
+    bool SaveWindowRecord(const SolarSystemWindowState& state, SettingsTreeWriter& writer) override {
+        return SaveSolarSystemOptions(state, writer);
+    }
+    void LoadWindowRecord(SolarSystemWindowState& state, SettingsTree& tree) override {
+        LoadSolarSystemOptions(state, tree);
+    }
+    void RestoreMoment(const TimeAndPlace& moment) override { document_.SetDateTime(moment.dateTime, false); }
+
     SolarSystemWindowContext context_;
     CatalogueSolarSystemComputer computer_;
     SolarSystemDocument document_;
     SolarControlPanel panel_;
-    SolarSystemSessionState session_;
 };
-
-constexpr RecordKeyNames kPanelStepNames{TXT("Control panel")};
-
-bool SolarSystemSessionState::SavePanel(SettingsTreeWriter& writer) {
-    SolarControlPanel* panel = kind_.PanelObject();
-    if (!panel || !panel->TimePart()) return true;
-    return SaveTimeStepRecord(writer, kPanelStepNames, panel->TimePart()->ReadTimeStep());
-}
-
-void SolarSystemSessionState::LoadPanel(SettingsTree& tree) {
-    SolarControlPanel* panel = kind_.PanelObject();
-    TimeStep step;
-    if (panel && panel->TimePart() && LoadTimeStepRecord(tree, kPanelStepNames, step)) {
-        panel->TimePart()->ShowTimeStep(step);
-    }
-}
-
-int SolarSystemSessionState::WindowCount(int) const { return static_cast<int>(kind_.Windows().size()); }
-
-bool SolarSystemSessionState::SaveModel(int, SettingsTreeWriter& writer) {
-    return SaveTimeAndPlace(kSolarModelNames, kind_.Document().GetTimeAndPlace(), writer);
-}
-
-bool SolarSystemSessionState::SaveWindow(int, int window, SettingsTreeWriter& writer) {
-    const std::vector<SolarSystemWindow*> windows = kind_.Windows();
-    if (window < 0 || window >= static_cast<int>(windows.size())) return false;
-    return SaveSolarSystemOptions(windows[static_cast<std::size_t>(window)]->CaptureState(), writer);
-}
-
-int SolarSystemSessionState::LoadModel(SettingsTree& tree) {
-    TimeAndPlace moment = kind_.Document().GetTimeAndPlace();
-    if (LoadTimeAndPlace(kSolarModelNames, tree, moment)) kind_.Document().SetDateTime(moment.dateTime, false);
-    return 0;
-}
-
-bool SolarSystemSessionState::LoadWindow(int, SettingsTree& tree) {
-    SolarSystemWindowState state = SolarSystemWindow::NewWindowState();
-    LoadSolarSystemOptions(state, tree);
-    if (!(state.geometry.fieldMask & kGeometrySize) || state.geometry.width <= 0 || state.geometry.height <= 0) {
-        const POINT at = kind_.Children().Cascade().Current();
-        state.geometry = WindowGeometry{kGeometryAll, at.x, at.y, kNewChildSize, kNewChildSize, false, false};
-    }
-    auto* solar = dynamic_cast<SolarSystemWindow*>(
-        kind_.Children().RestoreWindow(kSolarSystemWindow, kind_.Document(), state.geometry));
-    if (!solar) return false;
-    solar->ApplyRecord(state, true);
-    solar->UpdateView();
-    return true;
-}
 
 }  // namespace
 
@@ -599,11 +523,18 @@ std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWind
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment) {
     if (!SolarSystemWindowCanShow(body.object)) return false;
-    auto* active = dynamic_cast<SolarSystemWindow*>(children.ActiveWindowOf(kSolarSystemWindow));
-    bool created = false;
-    if (!active) active = dynamic_cast<SolarSystemWindow*>(children.ShowWindow(kSolarSystemWindow, &created));
+    SolarSystemWindow* active = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
     if (!active) return false;
     actions.ShowAt(*active, BodyIdentifierFromObject(body.object), moment);
+    return true;
+}
+
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body) {
+    if (!SolarSystemWindowCanShow(body.object)) return false;
+    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
+    if (!window) return false;
+    actions.SelectPair(*window, BodyIdentifierFromObject(body.object), 1, 0, nullptr);
+    window->Highlight();
     return true;
 }
 

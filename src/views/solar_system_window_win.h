@@ -15,6 +15,7 @@
 #include "frame/child_windows.h"
 #include "frame/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
+#include "views/shared_document_kind_win.h"
 #include "views/solar_system_panel_win.h"
 #include "views/solar_system_plan.h"
 
@@ -51,6 +52,12 @@ struct SolarSystemWindowContext {
     HWND panelPane = nullptr;
     // Set by the kind once its panel exists.
     SolarControlPanel* panel = nullptr;
+    // The message loop's modeless dialogs: the panel joins them, so that Tab,
+    // Space and its mnemonics work inside it.
+    ModelessDialogs* dialogs = nullptr;
+    // Shows the body's picture in a Picture window (none: the program has no
+    // Picture windows, and the menu's "&Picture" stays gray).
+    std::function<bool(const BodyIdentifier&)> showPicture = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
@@ -96,15 +103,17 @@ class SolarSystemWindow final : public MdiChildWindow,
                                 public PanelWindow,
                                 private NotificationObserver {
 public:
+    using State = SolarSystemWindowState;
+
     SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument& document, const SolarSystemWindowContext& context);
     ~SolarSystemWindow() override;
 
-    bool CreateSolarSystemWindow(const SolarSystemWindowState& state, ChildShowMode mode);
+    bool CreateFromRecord(const SolarSystemWindowState& state, ChildShowMode mode);
     SolarSystemWindowState CaptureState() const;
     // Takes options, zoom and selection of the record (a zoom outside 0..8
-    // the default, a body outside the catalogues no selection) and, when
-    // `withGeometry`, its placement.
-    void ApplyRecord(const SolarSystemWindowState& state, bool withGeometry);
+    // the default, a body outside the catalogues no selection) and, once the
+    // MDI child exists, its placement; with `refresh` the window redraws.
+    void ApplyRecord(const SolarSystemWindowState& state, bool refresh);
     static SolarSystemWindowState NewWindowState();
 
     // Caption, then the whole display repainted at once.
@@ -116,7 +125,7 @@ public:
     // The options dialog; on OK one step when something changed.
     void ChangeOptions();
     void ShowSelectionMenu();
-    int WheelTimerActive() const noexcept { return wheelBurst_; }
+    bool WheelBurstActive() const noexcept { return wheelBurst_.Active(); }
 
     // MdiChildWindow
     String GetStatusText() const override;
@@ -156,11 +165,12 @@ private:
 
     SolarSystemDocument& document_;
     SolarSystemWindowContext context_;
+    DocumentViewLink viewLink_{document_, *this};
     SolarSystemOptions options_;
     int zoom_ = kDefaultSolarZoom;
     BodyIdentifier selected_;
     SolarSystemWindowHistory history_{*this};
-    bool wheelBurst_ = false;
+    WheelBurst wheelBurst_;
     std::unique_ptr<SolarSystemDisplay> display_;
 };
 
@@ -182,5 +192,8 @@ std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWind
 // one of the kind, else a new one) at the moment, as one step.
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment);
+// The same at the document's own moment: the body selected (the zoom widened
+// to it) and highlighted.
+bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body);
 
 }  // namespace corvinata

@@ -41,11 +41,13 @@ protected:
             if (message.message != WM_QUIT) DispatchMessageW(&message);
         }
     }
-    FrameWindow& Start(bool runStartup = true) {
+    // `programDirectory`: where the program's own files are (the shipped
+    // picture packs); none by default.
+    FrameWindow& Start(bool runStartup = true, const PathName& programDirectory = PathName()) {
         frame_.reset();
         controls_.reset();
         app_.reset();
-        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), PathName());
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), programDirectory);
         EXPECT_TRUE(StartApplication(*app_));
         frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
         frame_->SetOfferWelcome(false);

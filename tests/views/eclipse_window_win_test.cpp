@@ -10,6 +10,7 @@
 
 #include "../frame/frame_test.h"
 #include "../frame/modal_driver.h"
+#include "../frame/typed_keys.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
@@ -477,52 +478,10 @@ namespace {
 // program's own message loop (MDI keys, modeless dialogs, accelerators).
 class EclipseKeyboardTest : public EclipseWindowTest {
 protected:
-    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
-        std::vector<INPUT> inputs;
-        for (const auto& chord : chords) {
-            for (WORD key : chord) inputs.push_back(Input(key, 0));
-            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-    void Type(const char* text) {
-        std::vector<INPUT> inputs;
-        for (; *text; ++text) {
-            INPUT input = Input(0, KEYEVENTF_UNICODE);
-            input.ki.wScan = static_cast<WORD>(*text);
-            inputs.push_back(input);
-            input.ki.dwFlags |= KEYEVENTF_KEYUP;
-            inputs.push_back(input);
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-    void RunLoop() {
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
-            MSG msg;
-            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(5);
-                continue;
-            }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        DestroyAcceleratorTable(accelerators);
-    }
-    static INPUT Input(WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        return input;
-    }
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) { Typed().Keys(chords); }
+    void Type(const char* text) { Typed().Type(text); }
+    void RunLoop() { Typed().RunLoop(); }
+    test::TypedKeys Typed() { return test::TypedKeys(*frame_, modeless_); }
 };
 
 TEST_F(EclipseKeyboardTest, OpenSetTheDateZoomDuplicateUndoCloseByKeys) {

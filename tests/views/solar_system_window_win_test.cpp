@@ -7,14 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "../frame/typed_keys.h"
+#include "app/night_vision.h"
+#include "base/time_step.h"
 #include "catalog/catalogue_registry.h"
+#include "app/help_topics_win.h"
 #include "frame/custom_controls_setup.h"
+#include "frame/picture_window.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
@@ -37,10 +43,21 @@ struct Rgb {
 class SolarSystemWindowTest : public test::FrameTest {
 protected:
     SolarSystemWindowTest() {
-        Start(false);
         INITCOMMONCONTROLSEX common{sizeof common, 0x1FFF};
         InitCommonControlsEx(&common);
-        controls_ = std::make_unique<CustomControlsSession>(GetModuleHandleW(nullptr), app_->Controls());
+        StartProgram();
+    }
+    ~SolarSystemWindowTest() override {
+        if (frame_) Command(CMD_CLOSE_ALL);
+        frame_.reset();
+        fonts_.reset();
+    }
+
+    // The frame as the program starts it, with its window kinds.
+    // The program's files beside the test (the shipped picture packs).
+    void StartProgram() {
+        Start(false, GetProgramDirectory(GetModuleHandleW(nullptr)));
+        UseCustomControls();
         ShowWindow(frame_->Window(), SW_SHOW);
         SetForegroundWindow(frame_->Window());
         fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
@@ -48,11 +65,13 @@ protected:
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ~SolarSystemWindowTest() override {
-        if (frame_) Command(CMD_CLOSE_ALL);
+    // The program ends as the user closes it (saving the session) and
+    // starts again.
+    void Restart() {
+        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
         frame_.reset();
         fonts_.reset();
-        controls_.reset();
+        StartProgram();
     }
 
     SolarSystemWindow& NewSolar() {
@@ -144,12 +163,14 @@ protected:
     }
 
     std::unique_ptr<ProgramFonts> fonts_;
-    std::unique_ptr<CustomControlsSession> controls_;
 };
 
 const Rgb kYellow{255, 255, 0};
 const Rgb kLightGrey{192, 192, 192};
 
+// A new window, then one wider than high (the plan stays circular): the
+// Sun's yellow plus at the centre, the Earth's and Mars' where the document's
+// longitude and radius put them.
 TEST_F(SolarSystemWindowTest, NewWindowShowsMarsZoomWithTheSunEarthAndMarsWhereTheDocumentPutsThem) {
     EXPECT_FALSE(MenuState(CMD_NEW_SOLAR_SYSTEM) & MF_GRAYED);
     SolarSystemWindow& solar = NewSolar();
@@ -157,61 +178,53 @@ TEST_F(SolarSystemWindowTest, NewWindowShowsMarsZoomWithTheSunEarthAndMarsWhereT
     EXPECT_EQ(solar.GetZoomedPlanet(), 3);
     EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodySun)->CatalogueGetObjectAt(0));
     EXPECT_EQ(solar.GetOptions().function, 8388608);
-    int w = 0, h = 0;
-    const std::vector<Rgb> pixels = ReadDisplay(solar, w, h);
-    EXPECT_TRUE(PlusNear(pixels, w, h, w / 2, h / 2, kYellow));
-    double x = 0, y = 0;
-    Expected(w, h, solar.GetDocument().Earth(), 3, x, y);
-    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << "Earth " << x << "," << y;
-    Expected(w, h, solar.GetDocument().Planet(2), 3, x, y);
-    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << "Mars " << x << "," << y;
+    for (SIZE size : {SIZE{0, 0}, SIZE{700, 420}}) {
+        if (size.cx > 0) Resize(solar, size.cx, size.cy);
+        int w = 0, h = 0;
+        const std::vector<Rgb> pixels = ReadDisplay(solar, w, h);
+        EXPECT_TRUE(PlusNear(pixels, w, h, w / 2, h / 2, kYellow)) << w << "x" << h;
+        for (const SolarSystemPoint& body : {solar.GetDocument().Earth(), solar.GetDocument().Planet(2)}) {
+            double x = 0, y = 0;
+            Expected(w, h, body, 3, x, y);
+            EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << w << "x" << h << " at " << x << "," << y;
+        }
+    }
 }
 
-TEST_F(SolarSystemWindowTest, WideWindowKeepsThePlanCircular) {
-    SolarSystemWindow& solar = NewSolar();
-    Resize(solar, 700, 420);
-    int w = 0, h = 0;
-    const std::vector<Rgb> pixels = ReadDisplay(solar, w, h);
-    ASSERT_GT(w, h);
-    double x = 0, y = 0;
-    Expected(w, h, solar.GetDocument().Earth(), 3, x, y);
-    EXPECT_TRUE(PlusNear(pixels, w, h, x, y, kLightGrey)) << x << "," << y;
-    EXPECT_TRUE(PlusNear(pixels, w, h, w / 2, h / 2, kYellow));
-}
-
-// Zoomed to Mercury the Earth (about 1 AU) lies outside: no mark, yet a
-// click beside it finds it.
-TEST_F(SolarSystemWindowTest, EarthOutsideMercurysViewIsStillTheNearestBody) {
+// A click selects the nearest body as one "Select" step and its full name
+// is the tip there; zoomed to Mercury the Earth (about 1 AU) lies outside
+// and gets no mark, yet a click beside it finds it.
+TEST_F(SolarSystemWindowTest, ClickSelectsTheNearestBodyAsOneStepWithItsNameAsTheTip) {
+    struct Case {
+        int zoom;
+        PlanBody body;
+        bool inside;
+        const wchar_t* name;
+    } cases[] = {{3, {kPlanPlanet, 2}, true, L"Mars"}, {0, {kPlanEarth, 0}, false, L"Earth"}};
     SolarSystemWindow& solar = NewSolar();
     SolarSystemOptions noMoon = solar.GetOptions();
     noMoon.moonOn = false;  // the Moon beside the Earth would be nearer
     solar.SetOptions(noMoon);
-    solar.SetZoomedPlanet(0);
-    solar.UpdateView();
-    const PlanScene scene = solar.Display()->Scene();
-    const PlanPoint earth = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 0,
-                                          PlanBody{kPlanEarth, 0});
-    ASSERT_FALSE(earth.inside);
-    const int x = std::min(std::max(earth.pixel.x, 0), scene.width - 1);
-    const int y = std::min(std::max(earth.pixel.y, 0), scene.height - 1);
-    const int before = solar.GetCommandHistory().UndoableCount();
-    SendMessageW(solar.Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    EXPECT_EQ(solar.GetSelectedBody().object, CatalogueByType(kBodyEarth)->CatalogueGetObjectAt(0));
-    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), before + 1);
-}
-
-TEST_F(SolarSystemWindowTest, ClickSelectsTheNearestBodyAsOneStepWithItsNameAsTheTip) {
-    SolarSystemWindow& solar = NewSolar();
-    const PlanScene scene = solar.Display()->Scene();
-    const PlanPoint mars = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3,
-                                         PlanBody{kPlanPlanet, 2});
-    SendMessageW(solar.Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(mars.pixel.x + 2, mars.pixel.y));
-    ASSERT_NE(solar.GetSelectedBody().object, nullptr);
-    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Mars");
-    ASSERT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
-    EXPECT_EQ(std::wstring(solar.GetCommandHistory().PeekUndoCommand()->redoText.Text()), L"Select Mars");
-    Command(CMD_UNDO);
-    EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
+    HWND display = solar.Display()->Window();
+    for (const Case& c : cases) {
+        solar.SetZoomedPlanet(c.zoom);
+        solar.UpdateView();
+        const PlanScene scene = solar.Display()->Scene();
+        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, c.zoom, c.body);
+        EXPECT_EQ(p.inside, c.inside) << c.zoom;
+        const LPARAM at = MAKELPARAM(std::clamp(p.pixel.x + 2, 0, scene.width - 1),
+                                     std::clamp(p.pixel.y, 0, scene.height - 1));
+        SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ASSERT_NE(solar.GetSelectedBody().object, nullptr);
+        EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), c.name);
+        ASSERT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+        EXPECT_EQ(std::wstring(solar.GetCommandHistory().PeekUndoCommand()->redoText.Text()),
+                  L"Select " + std::wstring(c.name));
+        SendMessageW(display, WM_MOUSEMOVE, 0, at);
+        EXPECT_EQ(std::wstring(solar.Display()->TipText().Text()), c.name);
+        Command(CMD_UNDO);
+        EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
+    }
 }
 
 TEST_F(SolarSystemWindowTest, WheelNotchesWithinASecondAreOneStep) {
@@ -256,6 +269,65 @@ TEST_F(SolarSystemWindowTest, HighlightRingGoesWithoutATrace) {
         EXPECT_EQ(after, before) << "erase between: " << eraseBetween;
         Command(CMD_CLOSE_ALL);
     }
+}
+
+// Night vision switched as the Appearance dialog switches it: every element
+// of the plan turns a pure red at once, and the day colours come back.
+TEST_F(SolarSystemWindowTest, NightVisionTurnsEveryElementRed) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions everything = solar.GetOptions();
+    everything.signsOn = everything.zodiacRightAscension = everything.zodiacSigns = true;
+    everything.zodiacConstellations = everything.zodiacSightLines = true;
+    solar.SetOptions(everything);
+    solar.UpdateView();
+    int w = 0, h = 0;
+    const std::vector<Rgb> day = ReadDisplay(solar, w, h);
+    const auto count = [](const std::vector<Rgb>& pixels, auto&& keep) {
+        return std::count_if(pixels.begin(), pixels.end(), keep);
+    };
+    const auto lit = [](const Rgb& p) { return p.r + p.g + p.b > 0; };
+    const auto notRed = [](const Rgb& p) { return p.g != 0 || p.b != 0; };
+    ASSERT_GT(count(day, notRed), 1000);
+
+    frame_->NightVision().ApplyNightVision(true, kKeepLevel, kKeepLevel);
+    const std::vector<Rgb> night = ReadDisplay(solar, w, h);
+    frame_->NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    EXPECT_EQ(count(night, notRed), 0);
+    EXPECT_GT(count(night, lit), count(day, lit) / 2);
+    EXPECT_TRUE(PlusNear(night, w, h, w / 2, h / 2, Rgb{255, 0, 0}));
+    EXPECT_EQ(ReadDisplay(solar, w, h), day);
+}
+
+// Closing the program keeps every window's view and the panel's time
+// step under "Solar system"; the next start opens them again.
+TEST_F(SolarSystemWindowTest, WindowsAndThePanelStepSurviveARestart) {
+    SolarSystemWindow& first = NewSolar();
+    SolarSystemOptions options = first.GetOptions();
+    options.zodiacSigns = true;
+    options.function = kFunctionMagnitude;
+    first.SetOptions(options);
+    first.SelectBody(BodyIdentifierFromObject(PlanetByNumber(5)), 2, 0);
+    SolarSystemWindow& second = NewSolar();
+    second.SetZoomedPlanet(1);
+    ControlPanel* panel = frame_->Children().PanelOf(kSolarSystemWindow);
+    ASSERT_TRUE(panel && panel->TimePart());
+    panel->TimePart()->ShowTimeStep(TimeStep{kDaysUnit, 7});
+    Restart();
+
+    const std::vector<SolarSystemWindow*> windows = SolarWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_TRUE(windows[0]->GetOptions().zodiacSigns);
+    EXPECT_EQ(windows[0]->GetOptions().function, kFunctionMagnitude);
+    EXPECT_EQ(windows[0]->GetZoomedPlanet(), 5);
+    EXPECT_EQ(windows[0]->GetSelectedBody().object, PlanetByNumber(5));
+    EXPECT_EQ(windows[1]->GetZoomedPlanet(), 1);
+    EXPECT_EQ(windows[1]->GetOptions().function, 8388608);
+    EXPECT_EQ(windows[0]->GetDocument().GetDateTime().year, 2010);
+    panel = frame_->Children().PanelOf(kSolarSystemWindow);
+    ASSERT_TRUE(panel && panel->TimePart());
+    const TimeStep step = panel->TimePart()->ReadTimeStep();
+    EXPECT_EQ(step.unit, kDaysUnit);
+    EXPECT_EQ(step.count, 7);
 }
 
 TEST_F(SolarSystemWindowTest, DuplicateCopiesTheViewNotThePlace) {
@@ -304,9 +376,30 @@ TEST_F(SolarSystemWindowTest, RecordsOutsideTheRangesAreMended) {
     }
 }
 
+// Zoom mode 1 only widens: the Moon at Mercury's zoom takes the Earth's,
+// the Sun never widens; mode 2 sets the zoom to the body's own.
+TEST_F(SolarSystemWindowTest, SelectionWidensOrSetsTheZoomAsAsked) {
+    SolarSystemWindow& solar = NewSolar();
+    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    const CelestialObject* moon = CatalogueByType(kBodyMoon)->CatalogueGetObjectAt(0);
+    struct Case {
+        int zoom;
+        const CelestialObject* body;
+        int mode, expected;
+    } cases[] = {
+        {0, moon, 1, 2}, {0, sun, 1, 0}, {5, moon, 1, 5}, {1, PlanetByNumber(4), 1, 4}, {5, moon, 2, 2}, {5, sun, 2, 0},
+    };
+    for (const Case& c : cases) {
+        solar.SetZoomedPlanet(c.zoom);
+        solar.SelectBody(BodyIdentifierFromObject(c.body), c.mode, 0);
+        EXPECT_EQ(solar.GetZoomedPlanet(), c.expected) << c.zoom << " mode " << c.mode;
+    }
+}
+
 // Reads the context menu that opens on this thread, then closes it.
 struct MenuWatch {
     static inline UINT skyState = 0;
+    static inline UINT pictureState = 0;
     static inline std::wstring firstItem;
     static inline bool seen = false;
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -316,6 +409,7 @@ struct MenuWatch {
         HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         seen = menu != nullptr;
         skyState = GetMenuState(menu, CMD_SHOW_SKY, MF_BYCOMMAND);
+        pictureState = GetMenuState(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND);
         wchar_t text[128] = {};
         GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
         firstItem = text;
@@ -325,24 +419,33 @@ struct MenuWatch {
 
 TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) {
     SolarSystemWindow& solar = NewSolar();
-    const PlanScene scene = solar.Display()->Scene();
     struct Case {
+        int zoom;
         PlanBody body;
         bool skyGrey;
         const wchar_t* item;
     } cases[] = {
-        {{kPlanEarth, 0}, true, L"Display Earth in &Window"},
-        {{kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+        {3, {kPlanEarth, 0}, true, L"Display Earth in &Window"},
+        {3, {kPlanPlanet, 2}, false, L"Display Mars in &Window"},
+        {4, {kPlanPlanet, 3}, false, L"Display Jupiter in &Window"},
     };
     for (const Case& c : cases) {
-        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, 3, c.body);
+        solar.SetZoomedPlanet(c.zoom);
+        solar.UpdateView();
+        const PlanScene scene = solar.Display()->Scene();
+        const PlanPoint p = PlanBodyPoint(GetDrawingSquare(scene.width, scene.height), scene.positions, c.zoom, c.body);
         MenuWatch::seen = false;
         SetTimer(nullptr, 0, 50, MenuWatch::Read);
         SendMessageW(solar.Display()->Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.pixel.x, p.pixel.y));
         ASSERT_TRUE(MenuWatch::seen);
         EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
         EXPECT_EQ(MenuWatch::firstItem, c.item);
+        EXPECT_FALSE(MenuWatch::pictureState & MF_GRAYED);
     }
+    // "&Picture" for the last menu's body shows Jupiter's picture.
+    SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SHOW_PICTURE, 0);
+    ASSERT_NE(GetPictureKind(*frame_), nullptr);
+    EXPECT_NE(GetPictureKind(*frame_)->FindActivePictureWindow(), nullptr);
     EXPECT_EQ(std::wstring(ObjectKeyName(*solar.GetSelectedBody().object)), L"Sun");
     EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 0);
     // Shift+F10: the menu of the selection (the Sun).
@@ -361,8 +464,8 @@ struct OptionsWatch {
         HWND dialog = FindWindowW(L"#32770", L"Solar System Options");
         if (!dialog) return;
         KillTimer(nullptr, timer);
-        if (toggleMoon) SendMessageW(GetDlgItem(dialog, kSolarOptionMoon), BM_CLICK, 0, 0);
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        if (toggleMoon) test::TypedKeys::Queue({{VK_MENU, 'M'}});
+        test::TypedKeys::Queue({{VK_RETURN}});
     }
 };
 
@@ -397,6 +500,16 @@ TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
     const Catalogue* stars = CatalogueByType(kBodyStar);
     EXPECT_FALSE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
                                              BodyIdentifierFromObject(stars->CatalogueGetObjectAt(0)), moment));
+    // Without a moment (a Picture window's menu): selected, the zoom widened,
+    // the ring shown, the document's moment kept.
+    const int steps = solar.GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
+                                            BodyIdentifierFromObject(PlanetByNumber(6))));
+    EXPECT_EQ(solar.GetSelectedBody().object, PlanetByNumber(6));
+    EXPECT_EQ(solar.GetZoomedPlanet(), 6);
+    EXPECT_TRUE(solar.Display()->HighlightShown());
+    EXPECT_EQ(solar.GetDocument().GetDateTime().year, 2012);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), steps + 1);
 }
 
 }  // namespace
@@ -517,6 +630,64 @@ TEST_F(SolarPanelTest, ClosingDuringTheHighlightEnablesThePanelAgain) {
     SendMessageW(frame_->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(active.Handle()), 0);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight)));
     EXPECT_TRUE(IsWindowEnabled(List()));
+}
+
+}  // namespace
+}  // namespace corvinata
+
+namespace corvinata {
+namespace {
+
+// The keys a user types, through the program's own message loop.
+class SolarKeyboardTest : public SolarSystemWindowTest {
+protected:
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) { Typed().Keys(chords); }
+    void RunLoop() { Typed().RunLoop(); }
+    test::TypedKeys Typed() { return test::TypedKeys(*frame_, modeless_); }
+    static std::wstring Selected(SolarSystemWindow& solar) {
+        const CelestialObject* body = solar.GetSelectedBody().object;
+        return body ? std::wstring(ObjectKeyName(*body)) : std::wstring();
+    }
+};
+
+TEST_F(SolarKeyboardTest, OpenZoomSelectHighlightDuplicateUndoAndCloseByKeys) {
+    SetForegroundWindow(frame_->Window());
+    Keys({{VK_MENU, 'W'}, {'N'}, {'Y'}});
+    ASSERT_EQ(SolarWindows().size(), 1u);
+    SolarSystemWindow& solar = *SolarWindows()[0];
+    Keys({{VK_CONTROL, VK_SUBTRACT}});
+    EXPECT_EQ(solar.GetZoomedPlanet(), 4);
+    Keys({{VK_CONTROL, VK_ADD}});
+    EXPECT_EQ(solar.GetZoomedPlanet(), 3);
+    PostMessageW(solar.Handle(), WM_TIMER, WheelBurst::kTimerId, 0);
+    RunLoop();
+    const int zoomSteps = solar.GetCommandHistory().UndoableCount();
+
+    // Into the planet list: each arrow selects the next planet as a step.
+    Keys({{VK_TAB}, {VK_DOWN}});
+    EXPECT_EQ(Selected(solar), L"Mercury");
+    Keys({{VK_DOWN}, {VK_END}});
+    EXPECT_EQ(Selected(solar), L"Pluto");
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), zoomSteps + 3);
+    // On to "&Highlight" past the slider: Space widens the zoom to Pluto.
+    Keys({{VK_TAB}, {VK_TAB}, {VK_SPACE}});
+    EXPECT_EQ(solar.GetZoomedPlanet(), 8);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), zoomSteps + 4);
+    PostMessageW(solar.Display()->Window(), WM_TIMER, 1, 0);
+    RunLoop();
+    EXPECT_FALSE(solar.Display()->HighlightShown());
+
+    // The selection's menu from the panel, and its duplicate.
+    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    ASSERT_EQ(SolarWindows().size(), 2u);
+    Keys({{VK_CONTROL, VK_F4}});
+    ASSERT_EQ(SolarWindows().size(), 1u);
+    // Escape hands the keys from the panel back to the window's accelerators.
+    Keys({{VK_ESCAPE}, {VK_CONTROL, 'Z'}});
+    EXPECT_EQ(solar.GetZoomedPlanet(), 3);
+    EXPECT_EQ(Selected(solar), L"Pluto");
+    Keys({{VK_CONTROL, VK_F4}});
+    EXPECT_TRUE(SolarWindows().empty());
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+// One frame of a Jupiter or Saturn explorer display, drawn through the sky's
+// GL interface: the orbits, the oblate textured globe, Saturn's rings, the
+// moons as spheres, their names and the highlight ring of the selection.
+//
+// The moons and orbits are drawn where the satellite theories put them (X
+// west to the right, Y to the projected north pole up, Z away); the globe
+// and the rings are turned about the horizontal axis by the planet's tilt to
+// the Earth, so their pole and ring opening show as seen from the Earth and
+// the moons stay in the ring plane. The view's own tilt and swaps then turn
+// everything together.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "views/explorer_scene.h"
+#include "views/sky_render_gl.h"
+
+namespace corvinata {
+
+// The one texture a display keeps: the 1024 x 512 planet map in the lower
+// half, the ring profile repeated over the upper half. One texture object
+// suffices so that the pictures are handed to GL once per context.
+constexpr int kExplorerAtlasSide = 1024;
+
+// BGRA texels, bottom row first. `planet` and `ring` are bottom-first BGR
+// rows (1024 x 512 and 1024 x 1); an empty ring leaves the upper half black.
+// With `night` each texel becomes the red of its luminance.
+std::vector<std::uint32_t> BuildExplorerAtlas(const std::vector<std::uint8_t>& planet,
+                                              const std::vector<std::uint8_t>& ring, bool night);
+
+struct ExplorerFrame {
+    const ExplorerGeometry* geometry = nullptr;
+    ExplorerViewGeometry view;
+    double tiltToEarth = 0.0;  // degrees; positive shows the north face
+    bool showOrbits = true;
+    bool showNames = true;
+    std::uint32_t visibility = 0xFFFFFFFFu;
+    int zoomLevel = 0;
+    int selected = -1;
+    bool highlight = false;
+    bool nightVision = false;
+    bool textured = false;  // the atlas is loaded in the context
+    MoonPositions moons;
+    const std::vector<OrbitPath>* orbits = nullptr;  // none: no orbits drawn
+    std::array<std::u32string, kMaxExplorerMoons> names;
+};
+
+// Whether moon k is drawn: shown and within the zoom.
+bool ExplorerMoonDrawn(const ExplorerFrame& frame, int moon) noexcept;
+
+// Draws the frame into the back buffer (not swapped) and answers where each
+// drawn moon landed.
+DrawnMoons DrawExplorerFrame(SkyGl& gl, const ExplorerFrame& frame);
+
+}  // namespace corvinata

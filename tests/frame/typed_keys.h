@@ -1,0 +1,79 @@
+// Keys as the user types them: into the input queue, then through the
+// program's own message loop (MDI keys, modeless dialogs, accelerators)
+// until it has been quiet for 300 ms. The frame must be the foreground
+// window.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <iterator>
+#include <vector>
+
+#include "frame/frame_window.h"
+
+namespace corvinata::test {
+
+class TypedKeys {
+public:
+    TypedKeys(const FrameWindow& frame, const ModelessDialogList& modeless) : frame_(frame), modeless_(modeless) {}
+
+    // Each chord's keys go down in order and up in reverse.
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) const {
+        Queue(chords);
+        RunLoop();
+    }
+    // Only into the input queue: for a modal loop that is running already.
+    static void Queue(std::initializer_list<std::initializer_list<WORD>> chords) {
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(Input(key, 0, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                inputs.push_back(Input(*key, 0, KEYEVENTF_KEYUP));
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
+    // Characters typed as text.
+    void Type(const char* text) const {
+        std::vector<INPUT> inputs;
+        for (; *text; ++text) {
+            inputs.push_back(Input(0, static_cast<WORD>(*text), KEYEVENTF_UNICODE));
+            inputs.push_back(Input(0, static_cast<WORD>(*text), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
+    void RunLoop() const {
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_.PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+
+private:
+    static INPUT Input(WORD key, WORD scan, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = scan;
+        input.ki.dwFlags = flags;
+        return input;
+    }
+    const FrameWindow& frame_;
+    const ModelessDialogList& modeless_;
+};
+
+}  // namespace corvinata::test
