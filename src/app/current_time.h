@@ -41,7 +41,8 @@ public:
     void SetTimeAndLocationWithZone(const DateTimeLocation& value, bool starsFixed) override;
 
     bool GetStarsFixed() const noexcept { return starsFixed_; }
-    // Start-up only: the stored flag, without a broadcast.
+    // The flag without a broadcast: the stored one at start-up, and a Sky
+    // window's options step (which redraws every Sky window itself).
     void RestoreStarsFixed(bool starsFixed) noexcept { starsFixed_ = starsFixed; }
 
 private:

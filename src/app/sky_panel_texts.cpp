@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "astro/coordinates.h"
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
+#include "catalog/constellation_catalogue.h"
+#include "catalog/event_kinds.h"
 
 namespace corvinata {
 namespace {
@@ -69,6 +72,33 @@ int SkyCoordinateSystemByName(const Char* name) noexcept {
         if (SameText(kCoordinateLabels[i].name, name)) return i;
     }
     return -1;
+}
+
+const Char* SkyConstellationAbbreviation(double constellation) noexcept {
+    if (!(constellation >= 0.0 && constellation < kConstellationCount)) return TXT("");
+    const ConstellationNames* names = ConstellationNamesAt(static_cast<int>(constellation));
+    return names ? names->abbreviation : TXT("");
+}
+
+const Char* SkyZodiacAbbreviation(double sign) noexcept {
+    if (!(sign >= 0.0 && sign < 12.0)) return TXT("");
+    return SkyConstellationAbbreviation(ZodiacSignConstellationIndex(static_cast<int>(sign)));
+}
+
+SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAndPlace& moment, int system,
+                                     int timeSystem) {
+    SkyPanelObject shown;
+    shown.rows = SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1);
+    if (object == nullptr || !shown.rows.objectFields) return shown;
+    const std::uint32_t mask = kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
+                               kFunctionConstellation | kFunctionSignOfZodiac |
+                               (shown.rows.magnitude ? kFunctionMagnitude : 0u) |
+                               (shown.rows.phase ? kFunctionPhase : 0u);
+    ComputeBodyProperties(*object, mask, moment, shown.values,
+                          PropertyConventions{system, timeSystem, kAstronomicalUnits});
+    shown.riseUt = EvaluateBodyFunction(*object, kFunctionRise, kUniversalTime, moment);
+    shown.setUt = EvaluateBodyFunction(*object, kFunctionSet, kUniversalTime, moment);
+    return shown;
 }
 
 SkyPanelRows SkyPanelRowsFor(int bodyType) noexcept {

@@ -8,6 +8,7 @@
 
 #include "base/geo_place.h"
 #include "base/text_char.h"
+#include "catalog/body_properties.h"
 
 namespace corvinata {
 
@@ -21,6 +22,12 @@ const Char* SkySecondCoordinateLabel(int system) noexcept;
 // The index of a name in the list, or -1.
 int SkyCoordinateSystemByName(const Char* name) noexcept;
 
+// The three-letter abbreviation beside a constellation's name: of the
+// constellation number (0..87), and of the constellation a sign of the
+// zodiac (0..11) is named after; empty for anything else (-1, no value).
+const Char* SkyConstellationAbbreviation(double constellation) noexcept;
+const Char* SkyZodiacAbbreviation(double sign) noexcept;
+
 // The rows the selected object fills. A window without a selection shows
 // every field empty and disabled.
 struct SkyPanelRows {
@@ -31,6 +38,20 @@ struct SkyPanelRows {
 };
 // bodyType -1 for no selection.
 SkyPanelRows SkyPanelRowsFor(int bodyType) noexcept;
+
+// What the panel shows of the selected object (none: nothing), for the
+// document's moment: the coordinates in `system`, rise and set in
+// `timeSystem`, constellation and sign, and magnitude and phase where the
+// body type has them. The events' Universal times on the document's date
+// go with them, -1 for an event that does not occur.
+struct SkyPanelObject {
+    SkyPanelRows rows;
+    PropertyMap values;
+    double riseUt = -1.0;
+    double setUt = -1.0;
+};
+SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAndPlace& moment, int system,
+                                     int timeSystem);
 
 // One entry of an options list: the text shown and the code kept.
 struct SkyOptionChoice {

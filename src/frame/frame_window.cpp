@@ -1093,7 +1093,17 @@ void FrameWindow::DestroyFrameWindows() {
 
 bool FrameWindow::PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const {
     if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &message)) return true;
-    // Keys typed into a modeless dialog belong to it, before any accelerator.
+    // The program's function keys (F7, F8 and F9 step the time) work
+    // wherever the focus is: a panel's dialog would hand them to its
+    // control, which ignores them. F1 (help) and F10 (menu) stay the
+    // dialog's.
+    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyDown && message.wParam >= VK_F2 && message.wParam <= VK_F24 && message.wParam != VK_F10 && window_ &&
+        accelerators && TranslateAcceleratorW(window_, accelerators, &message)) {
+        return true;
+    }
+    // Other keys typed into a modeless dialog belong to it, before any
+    // accelerator.
     for (HWND dialog : modeless) {
         if (dialog && IsDialogMessageW(dialog, &message)) return true;
     }

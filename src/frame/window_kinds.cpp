@@ -97,6 +97,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     SkyWindowContext sky{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                          [owner] { return owner->NightVisionActive(); }};
     sky.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    sky.modeless = &frame;
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
     AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());

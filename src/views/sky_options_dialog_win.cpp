@@ -265,7 +265,12 @@ void SavePlacement(HWND dialog) {
 
 INT_PTR CALLBACK SkyOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG: OnInit(dialog); return TRUE;
+    case WM_INITDIALOG:
+        OnInit(dialog);
+        // The keys start on the tabs, where the arrows turn the pages (the
+        // page lies above the tabs and would take the first focus).
+        SetFocus(GetDlgItem(dialog, kSkyOptionsTabItem));
+        return FALSE;
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (header.idFrom != kSkyOptionsTabItem) return FALSE;

@@ -69,8 +69,8 @@ SkyControlPanel::~SkyControlPanel() {
     if (g_skyPanel == this) g_skyPanel = nullptr;
 }
 
-bool SkyControlPanel::Create(HINSTANCE instance, HWND parent) {
-    return CreatePanelDialog(instance, L"DLG_CTRL_SKY", parent, nullptr);
+bool SkyControlPanel::Create(HINSTANCE instance, HWND parent, ModelessDialogs* modeless) {
+    return CreatePanelDialog(instance, L"DLG_CTRL_SKY", parent, modeless);
 }
 
 SkyWindow* SkyControlPanel::Window() const { return dynamic_cast<SkyWindow*>(GetAttachedWindow()); }
@@ -224,22 +224,17 @@ void SkyControlPanel::ShowSelectedObject() {
     SetText(dialog, kSkySecondLabelItem, SkySecondCoordinateLabel(system));
 
     const CelestialObject* object = window->GetSelectedObject();
-    const SkyPanelRows rows = SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1);
-    PropertyMap map;
-    if (object != nullptr) {
-        const std::uint32_t mask = kFunctionLongitude | kFunctionLatitude | kFunctionRise | kFunctionSet |
-                                   kFunctionConstellation | kFunctionSignOfZodiac |
-                                   (rows.magnitude ? kFunctionMagnitude : 0u) | (rows.phase ? kFunctionPhase : 0u);
-        ComputeBodyProperties(*object, mask, window->GetSkyDocument().GetTimeAndPlace(), map,
-                              PropertyConventions{system, timeSystem, kAstronomicalUnits});
-    }
+    const SkyPanelObject shown =
+        ComputeSkyPanelObject(object, window->GetSkyDocument().GetTimeAndPlace(), system, timeSystem);
+    const SkyPanelRows& rows = shown.rows;
+    const PropertyMap& map = shown.values;
     QuantityFormatRequest request;
     request.angleDegreeBase = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 1;
-    auto show = [&](int item, std::uint32_t id, bool shown) {
+    auto show = [&](int item, std::uint32_t id, bool on) {
         String value;
-        if (shown && map.Has(id)) map.Format(id, value, request);
+        if (on && map.Has(id)) map.Format(id, value, request);
         SetText(dialog, item, value.Text());
-        Enable(dialog, item, shown);
+        Enable(dialog, item, on);
     };
     String name;
     if (object != nullptr) object->CelestialObjectFullName(name);
@@ -248,6 +243,12 @@ void SkyControlPanel::ShowSelectedObject() {
     show(kSkySecondValueItem, kFunctionLatitude, rows.objectFields);
     show(kSkyConstellationItem, kFunctionConstellation, rows.objectFields);
     show(kSkyZodiacItem, kFunctionSignOfZodiac, rows.objectFields);
+    auto abbreviation = [&](int item, std::uint32_t id, const Char* (*of)(double) noexcept) {
+        SetText(dialog, item, rows.objectFields && map.Has(id) ? of(map.Value(id)) : TXT(""));
+        Enable(dialog, item, rows.objectFields);
+    };
+    abbreviation(kSkyConstellationAbbrItem, kFunctionConstellation, &SkyConstellationAbbreviation);
+    abbreviation(kSkyZodiacAbbrItem, kFunctionSignOfZodiac, &SkyZodiacAbbreviation);
     show(kSkyMagnitudeItem, kFunctionMagnitude, rows.magnitude);
     show(kSkyPhaseItem, kFunctionPhase, rows.phase);
     Enable(dialog, kSkyMagnitudeLabelItem, rows.magnitude);
@@ -261,14 +262,14 @@ void SkyControlPanel::ShowSelectedObject() {
                                    std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
         auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
         if (link == nullptr) continue;
-        String shown;
+        String text;
         String target;
         bool valid = false;
         if (object != nullptr && rows.objectFields) {
-            const double hours = EvaluateBodyFunction(*object, id, kUniversalTime, moment);
+            const double hours = id == kFunctionRise ? shown.riseUt : shown.setUt;
             valid = hours >= 0.0 && hours < 24.0;
             if (valid) {
-                map.Format(id, shown, request);
+                map.Format(id, text, request);
                 DateTime ut = moment.dateTime;
                 ConvertTimeSystemAt(ut, kUniversalTime, moment.place.longitude.GetValue(),
                                     moment.place.timeZone.hours, moment.daylightSaving);
@@ -278,7 +279,7 @@ void SkyControlPanel::ShowSelectedObject() {
                 target = String(buffer);
             }
         }
-        link->SetText(shown.Text());
+        link->SetText(text.Text());
         link->SetTarget(target.Text());
         link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
         EnableWindow(GetDlgItem(dialog, item), valid);
@@ -313,6 +314,8 @@ void SkyControlPanel::OnCommand(int item, int code) {
     SkyWindow* window = Window();
     if (window == nullptr) return;
     switch (item) {
+    // Escape gives the keys back to the window.
+    case IDCANCEL: SetFocus(window->Handle()); break;
     case kSkyLookUpItem: actions_.LookStep(*window, kLookUp); break;
     case kSkyLookDownItem: actions_.LookStep(*window, kLookDown); break;
     // Raising the azimuth turns the view left on screen.

@@ -52,7 +52,9 @@ public:
     SkyControlPanel(SkyActions& actions, std::function<bool()> starsFixed,
                     std::function<DateTime()> resetTime);
     ~SkyControlPanel() override;
-    bool Create(HINSTANCE instance, HWND parent);
+    // A child of the pane; with `modeless` the message loop gives it the
+    // dialog keys (Tab, arrows, mnemonics).
+    bool Create(HINSTANCE instance, HWND parent, ModelessDialogs* modeless);
     void ControlPanelUpdate(void* argument) override;
     void ControlPanelStepTime(bool backward) override;
     void ControlPanelWindowClosing(PanelWindow* window) override;

@@ -3,6 +3,8 @@
 // reads, and a stored view brought into range.
 #pragma once
 
+#include <memory>
+
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
 
@@ -47,5 +49,79 @@ double WindowAzimuth(double readableAzimuth, int mapType) noexcept;
 // range (the blank record's markers among them) takes the new-window
 // default of `defaults`.
 void SanitiseSkyWindowState(SkyWindowState& state, const SkyWindowState& defaults) noexcept;
+
+// The object a selection of `object` stands for in a Sky window: a
+// constellation's principal star, Saturn for its satellites, Jupiter for
+// its; anything else itself.
+const CelestialObject* SkySelectableObject(const CelestialObject* object);
+
+// Degrees between two directions of view along the great circle.
+double ViewSeparation(const ViewDirection& a, const ViewDirection& b) noexcept;
+
+// One Sky window's view of the shared Sky document: its direction, field of
+// view, options, selection and tracked target, and the history of its
+// steps. The Sky actions change it; the window draws it.
+class SkyView : public SkyWindowCommands {
+public:
+    SkyView(SkyDocument& document, std::unique_ptr<SkyCommandHistory> history);
+    ~SkyView() override;
+    SkyView(const SkyView&) = delete;
+    SkyView& operator=(const SkyView&) = delete;
+
+    // Where the object stands on the sky of the document's moment
+    // (equatorial of the date, degrees): the document's own position, else
+    // the property evaluation's.
+    SkyPosition BodyPosition(const CelestialObject& object) const;
+    bool HighlightOn() const noexcept { return highlight_; }
+    const CelestialObject* SelectedObject() const noexcept { return selected_.object; }
+
+    // SkyWindowCommands
+    ViewDirection ComputeLookDirection(const SkyPosition& target, double zoom) override;
+    void Highlight() override { highlight_ = true; }
+    int GetZoomStep() const override { return 10; }
+    void GetZoomRange(int& minimum, int& maximum) const override;
+    int GetZoom() const override { return fieldOfView_; }
+    SkyDocument& GetDocument() override { return skyDocument_; }
+    const SkyOptions& GetOptions() const override { return options_; }
+    BodyIdentifier GetSelectedBody() const override { return selected_; }
+    bool GetTimeFlag() const override { return timeFlag_; }
+    bool IsTracking() const override { return tracking_; }
+    SkyPosition GetLookTarget() const override { return lookTarget_; }
+    SkyCommandHistory& GetCommandHistory() override { return *history_; }
+    ViewDirection GetViewDirection() const override { return direction_; }
+    void SetZoom(int zoom) override { fieldOfView_ = zoom; }
+    void SetOptions(const SkyOptions& options) override { options_ = options; }
+    // Selects what the body stands for (SkySelectableObject), then centres
+    // it: mode 2 always, mode 1 when it lies outside the field; `second`
+    // flashes it.
+    void SelectBody(const BodyIdentifier& body, int centreMode, int first, int second) override;
+    void SetLookTarget(const SkyPosition& target) override { lookTarget_ = target; }
+    void SetTracking(bool tracking) override { tracking_ = tracking; }
+    void SetTimeFlag(bool flag) override { timeFlag_ = flag; }
+    void SetViewDirection(const ViewDirection& direction) override { direction_ = direction; }
+    void StepAltitude(double delta) override { direction_.altitude = ClampAltitude(direction_.altitude + delta); }
+    void StepAzimuth(double delta, bool add) override;
+    void RefreshDisplay() override {}
+
+protected:
+    // The moment whose sidereal time turns the sky: the document's.
+    virtual DateTime StarsMoment() const;
+    // Turns the view to the selection as SelectBody describes; a window
+    // with a display asks the display (which knows what it shows).
+    virtual void CentreOnSelection(int centreMode, bool movePointer, bool flash);
+
+    SkyDocument& skyDocument_;
+    ViewDirection direction_;
+    int fieldOfView_ = 60;
+    SkyOptions options_;
+    BodyIdentifier selected_;
+    bool timeFlag_ = false;
+    bool tracking_ = false;
+    SkyPosition lookTarget_{kNotComputedAngle, kNotComputedAngle, 4};
+    bool highlight_ = false;
+
+private:
+    std::unique_ptr<SkyCommandHistory> history_;
+};
 
 }  // namespace corvinata

@@ -63,7 +63,9 @@ void SkyWindowHistory::OnCommandsPerformed(int flag) {
 }
 
 SkyWindow::SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWindowContext& context)
-    : MdiChildWindow(host, document), document_(document), context_(context) {}
+    : MdiChildWindow(host, document),
+      SkyView(document, std::make_unique<SkyWindowHistory>(*this)),
+      context_(context) {}
 
 SkyWindow::~SkyWindow() = default;
 
@@ -139,11 +141,11 @@ void SkyWindow::UpdateView(std::uint32_t flags, bool everything) {
 }
 
 void SkyWindow::ShowOptionsDialog() {
-    bool starsFixed = context_.app.GetStarsFixed();
+    // Another window may have changed the application's flag since.
+    timeFlag_ = context_.app.GetStarsFixed();
+    bool starsFixed = timeFlag_;
     SkyOptions options = options_;
     if (!ShowSkyOptionsDialog(Handle(), context_.app.DialogStates().skyOptions, starsFixed, options)) return;
-    // The flag holds for every Sky window: the application keeps it.
-    context_.app.Current().RestoreStarsFixed(starsFixed);
     Actions().ChangeOptions(*this, options, kSkyOptionsWhole, starsFixed, nullptr);
 }
 
@@ -168,39 +170,29 @@ void SkyWindow::OnMouseWheelSteps(int steps, bool backward) {
 
 bool SkyWindow::Duplicate() { return DuplicateWindow(*this, context_.children, kSkyWindow) != nullptr; }
 
-ViewDirection SkyWindow::ComputeLookDirection(const SkyPosition& target, double zoom) {
-    if (target.first == kNotComputedAngle || target.second == kNotComputedAngle) return direction_;
-    // The sidereal angle the chart is drawn with ("Stars fixed" follows the
-    // application's clock).
-    const TimeAndPlace& moment = document_.GetTimeAndPlace();
-    DateTime time = GetStarsFixed() ? GetApplicationDateTime() : moment.dateTime;
-    double hours = 0.0;
-    if (time.hours != kNoTimeHours) {
-        ConvertTimeSystem(time, kLocalSiderealTime, moment.place.longitude, moment.place.timeZone,
-                          moment.daylightSaving);
-        hours = time.hours;
-    }
-    return ViewDirectionFor(target, options_.mapType, static_cast<int>(zoom), hours,
-                            moment.place.latitude.GetValue());
-}
-
-SkyPosition SkyWindow::BodyPosition(const CelestialObject& object) const {
-    SkyPosition position = document_.GetBodySkyPosition(object.GetTypeId(), object.Number());
-    if (position.first != kNotComputedAngle && position.second != kNotComputedAngle) return position;
-    PropertyMap out;
-    PropertyConventions conventions;
-    conventions.coordinateSystem = kEquatorialSystem;
-    ComputeBodyProperties(object, kFunctionLongitude | kFunctionLatitude, document_.GetTimeAndPlace(), out,
-                          conventions);
-    if (out.Has(kFunctionLongitude) && out.Has(kFunctionLatitude)) {
-        position = SkyPosition{out.Value(kFunctionLongitude), out.Value(kFunctionLatitude), kEquatorialSystem};
-    }
-    return position;
-}
-
 void SkyWindow::Highlight() {
-    highlight_ = true;
+    SkyView::Highlight();
     if (display_) display_->StartHighlight();
+}
+
+// The flag holds for every Sky window, so the application keeps it; the
+// window's copy lets "Change Sky Options" undo it.
+void SkyWindow::SetTimeFlag(bool flag) {
+    SkyView::SetTimeFlag(flag);
+    context_.app.Current().RestoreStarsFixed(flag);
+}
+
+// With "Keep stars fixed" the stars turn with the application's clock.
+DateTime SkyWindow::StarsMoment() const {
+    return GetStarsFixed() ? GetApplicationDateTime() : SkyView::StarsMoment();
+}
+
+void SkyWindow::CentreOnSelection(int centreMode, bool movePointer, bool flash) {
+    if (!display_) {
+        SkyView::CentreOnSelection(centreMode, movePointer, flash);
+        return;
+    }
+    display_->CenterOnObject(centreMode, selected_.object, movePointer, flash, true);
 }
 
 void SkyWindow::EndHighlight() {
@@ -209,21 +201,6 @@ void SkyWindow::EndHighlight() {
     if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
         context_.panel->ControlPanelUpdate(nullptr);
     }
-}
-
-void SkyWindow::GetZoomRange(int& minimum, int& maximum) const {
-    minimum = kSkyZoomRangeMin;
-    maximum = kSkyZoomRangeMax;
-}
-
-void SkyWindow::SelectBody(const BodyIdentifier& body, int centreMode, int first, int second) {
-    const CelestialObject* shown = SkySelectableObject(body.object);
-    selected_ = shown == body.object ? body : BodyIdentifierFromObject(shown);
-    if (display_) display_->CenterOnObject(centreMode, selected_.object, first != 0, second != 0, true);
-}
-
-void SkyWindow::StepAzimuth(double delta, bool add) {
-    direction_.azimuth = WrapAzimuth(direction_.azimuth + (add ? delta : -delta));
 }
 
 void SkyWindow::GetDirection(double& azimuth, double& altitude) const {
@@ -276,6 +253,14 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         UpdateView(0, false);
         break;
+    case WM_KEYDOWN:
+        // The keys stay with the window (its accelerators, Shift+F10); Tab
+        // takes them into its panel, whose Escape brings them back.
+        if (wParam != VK_TAB) break;
+        if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
+            SetFocus(context_.panel->GetDialogWindow());
+        }
+        return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
         if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
@@ -294,25 +279,6 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return MdiChildWindow::HandleMessage(message, wParam, lParam);
-}
-
-const CelestialObject* SkySelectableObject(const CelestialObject* object) {
-    if (!object) return nullptr;
-    switch (object->GetTypeId()) {
-    case kBodyConstellation: {
-        const BrightStar* star = ConstellationPrincipalStar(object->Number());
-        return star ? static_cast<const CelestialObject*>(star) : object;
-    }
-    case kBodySaturnSatellite:
-    case kBodyJupiterSatellite: {
-        const Catalogue* planets = CatalogueByType(kBodyPlanet);
-        const CelestialObject* planet =
-            planets ? planets->CatalogueGetObjectAt(object->GetTypeId() == kBodySaturnSatellite ? 4 : 3) : nullptr;
-        return planet ? planet : object;
-    }
-    default:
-        return object;
-    }
 }
 
 bool SkyWindowCanShow(const CelestialObject* object) {
@@ -361,7 +327,7 @@ public:
             panel_ = std::make_unique<SkyControlPanel>(
                 app.GetSkyActions(), [&app] { return app.GetStarsFixed(); },
                 [&app] { return app.Current().GetTimeAndLocation().dateTime; });
-            if (panel_->Create(context_.instance, context_.panelPane)) {
+            if (panel_->Create(context_.instance, context_.panelPane, context_.modeless)) {
                 ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
                 context_.panel = panel_.get();
             } else {

@@ -18,6 +18,7 @@
 #include "frame/mdi_child_window.h"
 #include "views/shared_document_kind_win.h"
 #include "views/sky_render.h"
+#include "views/sky_view.h"
 
 namespace corvinata {
 
@@ -53,10 +54,13 @@ struct SkyWindowContext {
     HWND panelPane = nullptr;
     // The kind's panel, refreshed after every change of its window.
     ControlPanel* panel = nullptr;
+    // The message loop's modeless dialogs, which the panel joins so that
+    // Tab and the arrow keys move through it (none: no keyboard handling).
+    ModelessDialogs* modeless = nullptr;
 };
 
 class SkyWindow final : public MdiChildWindow,
-                        public SkyWindowCommands,
+                        public SkyView,
                         public SkyRendererHost,
                         public PanelWindow,
                         private NotificationObserver {
@@ -83,13 +87,8 @@ public:
     void UpdateView(std::uint32_t flags, bool everything);
 
     SkyDisplay* Display() const noexcept { return display_.get(); }
-    // Where the object stands on the sky of the document's moment
-    // (equatorial of the date, degrees): the document's own position, else
-    // the property evaluation's.
-    SkyPosition BodyPosition(const CelestialObject& object) const;
     SkyActions& Actions() const noexcept { return context_.app.GetSkyActions(); }
     const SkyWindowContext& Context() const noexcept { return context_; }
-    bool HighlightOn() const noexcept { return highlight_; }
     void EndHighlight();
     // The context menu for the selection (Shift+F10 and the menu key).
     void ShowSelectionMenu();
@@ -99,7 +98,7 @@ public:
     // MdiChildWindow
     String GetStatusText() const override;
     void OnMouseWheelSteps(int steps, bool backward) override;
-    CommandHistory* History() override { return &history_; }
+    CommandHistory* History() override { return &GetCommandHistory(); }
     bool Duplicate() override;
     PanelWindow* AsPanelWindow() override { return this; }
 
@@ -112,36 +111,16 @@ public:
     // "Sky &Options...": the dialog, and its edits as one step.
     void ShowOptionsDialog();
 
-    // SkyWindowCommands
-    ViewDirection ComputeLookDirection(const SkyPosition& target, double zoom) override;
+    // The view's steps that the window shows at once.
     void Highlight() override;
-    int GetZoomStep() const override { return 10; }
-    void GetZoomRange(int& minimum, int& maximum) const override;
-    int GetZoom() const override { return fieldOfView_; }
-    SkyDocument& GetDocument() override { return document_; }
-    const SkyOptions& GetOptions() const override { return options_; }
-    BodyIdentifier GetSelectedBody() const override { return selected_; }
-    bool GetTimeFlag() const override { return timeFlag_; }
-    bool IsTracking() const override { return tracking_; }
-    SkyPosition GetLookTarget() const override { return lookTarget_; }
-    SkyCommandHistory& GetCommandHistory() override { return history_; }
-    ViewDirection GetViewDirection() const override { return direction_; }
-    void SetZoom(int zoom) override { fieldOfView_ = zoom; }
-    void SetOptions(const SkyOptions& options) override { options_ = options; }
-    void SelectBody(const BodyIdentifier& body, int centreMode, int first, int second) override;
-    void SetLookTarget(const SkyPosition& target) override { lookTarget_ = target; }
-    void SetTracking(bool tracking) override { tracking_ = tracking; }
-    void SetTimeFlag(bool flag) override { timeFlag_ = flag; }
-    void SetViewDirection(const ViewDirection& direction) override { direction_ = direction; }
-    void StepAltitude(double delta) override { direction_.altitude = ClampAltitude(direction_.altitude + delta); }
-    void StepAzimuth(double delta, bool add) override;
+    void SetTimeFlag(bool flag) override;
     void RefreshDisplay() override { UpdateView(kSkyChangeZoom, false); }
 
     // SkyRendererHost
     const SkyOptions& GetSkyOptions() const override { return options_; }
     int GetFieldOfView() const override { return fieldOfView_; }
     void GetDirection(double& azimuth, double& altitude) const override;
-    const SkyDocument& GetSkyDocument() const override { return document_; }
+    const SkyDocument& GetSkyDocument() const override { return skyDocument_; }
     bool GetStarsFixed() const override { return context_.app.GetStarsFixed(); }
     DateTime GetApplicationDateTime() const override;
     bool GetNightVision() const override { return context_.nightVision && context_.nightVision(); }
@@ -153,30 +132,18 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    DateTime StarsMoment() const override;
+    void CentreOnSelection(int centreMode, bool movePointer, bool flash) override;
 
 private:
     void Update(void* value) override;
 
-    SkyDocument& document_;
     SkyWindowContext context_;
-    DocumentViewLink viewLink_{document_, *this};
-    ViewDirection direction_;
-    int fieldOfView_ = 60;
-    SkyOptions options_;
-    BodyIdentifier selected_;
-    SkyWindowHistory history_{*this};
-    bool timeFlag_ = false;
-    bool tracking_ = false;
-    SkyPosition lookTarget_{kNotComputedAngle, kNotComputedAngle, 4};
+    DocumentViewLink viewLink_{skyDocument_, *this};
     WheelBurst wheelBurst_;
-    bool highlight_ = false;
     std::unique_ptr<SkyDisplay> display_;
 };
 
-// The object a selection of `object` stands for in a Sky window: a
-// constellation's principal star, Saturn for its satellites, Jupiter for
-// its; anything else itself.
-const CelestialObject* SkySelectableObject(const CelestialObject* object);
 // Whether a Sky window can show the object (Sun, Moon, planets, stars,
 // constellations, deep sky).
 bool SkyWindowCanShow(const CelestialObject* object);

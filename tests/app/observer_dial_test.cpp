@@ -5,7 +5,7 @@
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
-#include "support/sky_window_fake.h"
+#include "support/sky_session.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -27,7 +27,7 @@ public:
 // x = 34 from y = 80 up to y = 20, 0 degrees at y = 50.
 class ObserverDialTest : public ::testing::Test, protected test::SkySession {
 protected:
-    ObserverDialTest() { window.direction = ViewDirection{30.0, 10.0}; }
+    ObserverDialTest() { window.SetViewDirection(ViewDirection{30.0, 10.0}); }
 
     void Drag(DialPoint first, DialPoint last, bool loseCapture = false) {
         drag.Press(dial);
@@ -61,40 +61,40 @@ TEST_F(ObserverDialTest, DraggingTurnsTheViewInOneUndoableStep) {
     };
     for (const Case& c : cases) {
         Drag(c.first, c.last);
-        EXPECT_EQ(window.direction, c.expected) << c.what;
-        ASSERT_EQ(window.history.UndoableCount(), 1) << c.what;
+        EXPECT_EQ(window.GetViewDirection(), c.expected) << c.what;
+        ASSERT_EQ(history.UndoableCount(), 1) << c.what;
         EXPECT_EQ(dial.indicator, 0);
         EXPECT_FALSE(dial.dragging);
         EXPECT_EQ(drag.State(), DialDragState::kIdle);
-        window.history.UndoCommands(1);
-        EXPECT_EQ(window.direction, (ViewDirection{30.0, 10.0})) << c.what;
+        history.UndoCommands(1);
+        EXPECT_EQ(window.GetViewDirection(), (ViewDirection{30.0, 10.0})) << c.what;
     }
 }
 
 TEST_F(ObserverDialTest, NoStepWithoutAChange) {
-    window.direction = ViewDirection{0.0, 10.0};
+    window.SetViewDirection(ViewDirection{0.0, 10.0});
     drag.Press(dial);  // a click without movement
     drag.Release(dial, geometry, {126, 45});
-    EXPECT_EQ(window.history.UndoableCount(), 0);
+    EXPECT_EQ(history.UndoableCount(), 0);
     drag.Press(dial);  // a drag that comes back to where it started
     drag.Move(dial, geometry, {126, 55});
     drag.Move(dial, geometry, {150, 55});
     drag.Move(dial, geometry, {126, 45});
     drag.Release(dial, geometry, {126, 45});
-    EXPECT_EQ(window.history.UndoableCount(), 0);
-    EXPECT_EQ(window.direction, (ViewDirection{0.0, 10.0}));
+    EXPECT_EQ(history.UndoableCount(), 0);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{0.0, 10.0}));
 }
 
 // Losing the mouse capture in the middle of a drag (a message box, Alt+Tab)
 // ends the drag as a release would: one step, and no drag left running.
 TEST_F(ObserverDialTest, LosingTheCaptureEndsTheDragWithItsStep) {
     Drag({126, 55}, {150, 55}, true);
-    EXPECT_EQ(window.direction, (ViewDirection{270.0, 10.0}));
-    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{270.0, 10.0}));
+    EXPECT_EQ(history.UndoableCount(), 1);
     EXPECT_EQ(drag.State(), DialDragState::kIdle);
     EXPECT_FALSE(dial.dragging);
     drag.CaptureLost(dial, geometry);  // idle: nothing more
-    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(history.UndoableCount(), 1);
 }
 
 TEST(ObserverDialGeometryTest, LabelsArrowAndScale) {

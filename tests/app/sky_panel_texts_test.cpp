@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "astro/planet_records.h"
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
+#include "catalog/event_kinds.h"
+#include "support/catalogues.h"
 
 namespace corvinata {
 namespace {
@@ -28,6 +31,51 @@ TEST(SkyPanelTexts, EachCoordinateSystemNamesItsOwnTwoFields) {
         EXPECT_EQ(W(SkySecondCoordinateLabel(system)), W(c.second));
     }
     EXPECT_EQ(SkyCoordinateSystemByName(TXT("Heliocentric")), -1);
+}
+
+// Sign 0 is named after Aries, sign 11 after Pisces; the property gives -1
+// for a position it cannot place.
+TEST(SkyPanelTexts, AbbreviationsOfTheConstellationAndOfTheSignsConstellation) {
+    struct Case {
+        double value;
+        const Char* constellation;
+        const Char* zodiac;
+    } const cases[] = {{0.0, TXT("And"), TXT("Ari")}, {11.0, TXT("Cnc"), TXT("Psc")},
+                       {87.0, TXT("Vul"), TXT("")},   {-1.0, TXT(""), TXT("")},
+                       {88.0, TXT(""), TXT("")},      {3.0, TXT("Aqr"), TXT("Cnc")}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(W(SkyConstellationAbbreviation(c.value)), W(c.constellation)) << c.value;
+        EXPECT_EQ(W(SkyZodiacAbbreviation(c.value)), W(c.zodiac)) << c.value;
+    }
+}
+
+// What one refresh computes: only the rows the body type has, and no event
+// time where the event does not occur (the Sun at midsummer at 78 N).
+TEST(SkyPanelTexts, TheObjectFieldsHoldWhatTheRowsShowAndNoEventThatDoesNotOccur) {
+    test::ScopedCatalogues catalogues;
+    struct Case {
+        const CelestialObject* object;
+        double latitude;
+        bool magnitude, phase, rises;
+    } const cases[] = {
+        {GetCatalogueObject(kBodySun, 0), 52.5, false, false, true},
+        {GetCatalogueObject(kBodySun, 0), 78.0, false, false, false},
+        {GetCatalogueObject(kBodyMoon, 0), 52.5, false, true, true},
+        {GetCatalogueObject(kBodyPlanet, 3), 52.5, true, true, true},
+        {nullptr, 52.5, false, false, false},
+    };
+    for (const Case& c : cases) {
+        TimeAndPlace moment;
+        moment.dateTime = {2024, 6, 21, 12.0, kUniversalTime};
+        moment.place.latitude = LatitudeValue(c.latitude, kLatitudeHemisphereLetter);
+        const SkyPanelObject shown = ComputeSkyPanelObject(c.object, moment, 0, kUniversalTime);
+        const bool selected = c.object != nullptr;
+        EXPECT_EQ(shown.values.Has(kFunctionLongitude), selected) << c.latitude;
+        EXPECT_EQ(shown.values.Has(kFunctionConstellation), selected);
+        EXPECT_EQ(shown.values.Has(kFunctionMagnitude), c.magnitude);
+        EXPECT_EQ(shown.values.Has(kFunctionPhase), c.phase);
+        EXPECT_EQ(shown.riseUt >= 0.0 && shown.riseUt < 24.0, c.rises) << c.latitude;
+    }
 }
 
 TEST(SkyPanelTexts, RowsFollowTheBodyTypeAndNoSelectionLeavesAllEmpty) {

@@ -5,7 +5,7 @@
 #include "control_dialog.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
-#include "support/sky_window_fake.h"
+#include "support/sky_session.h"
 
 namespace corvinata {
 namespace {
@@ -32,7 +32,7 @@ class ObserverControlTest : public ::testing::Test,
 protected:
     ObserverControlTest() {
         SetObserverControlHost(this);
-        window.direction = ViewDirection{30.0, 10.0};
+        window.SetViewDirection(ViewDirection{30.0, 10.0});
     }
     ~ObserverControlTest() override { SetObserverControlHost(nullptr); }
     void SetUp() override {
@@ -64,28 +64,28 @@ TEST_F(ObserverControlTest, DraggingOnTheEllipseAndTheScaleRecordsOneStepEach) {
     const int cx = static_cast<int>(g.cx);
     const int cy = static_cast<int>(g.cy);
     dialog.Click(Control(), cx, cy + 2);  // no movement: nothing turns
-    EXPECT_EQ(window.history.UndoableCount(), 0);
+    EXPECT_EQ(history.UndoableCount(), 0);
     dialog.Drag(Control(), cx, cy, cx + static_cast<int>(g.rx / 2), cy);
-    EXPECT_EQ(window.direction.azimuth, 270.0);
-    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(window.GetViewDirection().azimuth, 270.0);
+    EXPECT_EQ(history.UndoableCount(), 1);
 
     Post(WM_LBUTTONDOWN, cx, cy);
     EXPECT_EQ(GetCapture(), Control());
     EXPECT_TRUE(dial.dragging);
     Post(WM_MOUSEMOVE, cx, cy);
     Post(WM_MOUSEMOVE, cx - static_cast<int>(g.rx / 2), cy);
-    EXPECT_EQ(window.direction.azimuth, 90.0);  // the view follows the drag
+    EXPECT_EQ(window.GetViewDirection().azimuth, 90.0);  // the view follows the drag
     Post(WM_LBUTTONUP, cx - static_cast<int>(g.rx / 2), cy);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_FALSE(dial.dragging);
-    EXPECT_EQ(window.history.UndoableCount(), 2);
+    EXPECT_EQ(history.UndoableCount(), 2);
 
     Post(WM_LBUTTONDOWN, g.scaleX, g.scaleBottom - g.scaleLength / 2);
     Post(WM_MOUSEMOVE, g.scaleX, g.scaleBottom - g.scaleLength / 2);
     Post(WM_MOUSEMOVE, g.scaleX, 0);
     Post(WM_LBUTTONUP, g.scaleX, 0);
-    EXPECT_EQ(window.direction, (ViewDirection{90.0, 90.0}));
-    EXPECT_EQ(window.history.UndoableCount(), 3);
+    EXPECT_EQ(window.GetViewDirection(), (ViewDirection{90.0, 90.0}));
+    EXPECT_EQ(history.UndoableCount(), 3);
 }
 
 // The second press of a quick pair comes as a double click; it must start a
@@ -100,12 +100,12 @@ TEST_F(ObserverControlTest, DoubleClickPressesAndLostCaptureReleases) {
     EXPECT_EQ(GetCapture(), Control());
     SetCapture(dialog.Window());
     dialog.Pump();
-    EXPECT_EQ(window.direction.azimuth, 180.0);
-    EXPECT_EQ(window.history.UndoableCount(), 1);
+    EXPECT_EQ(window.GetViewDirection().azimuth, 180.0);
+    EXPECT_EQ(history.UndoableCount(), 1);
     EXPECT_FALSE(dial.dragging);
     ReleaseCapture();
     Post(WM_MOUSEMOVE, cx + static_cast<int>(g.rx / 2), cy);  // no drag any more
-    EXPECT_EQ(window.direction.azimuth, 180.0);
+    EXPECT_EQ(window.GetViewDirection().azimuth, 180.0);
 }
 
 TEST_F(ObserverControlTest, DrawsOnlyForAnActiveSkyWindow) {

@@ -6,13 +6,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "frame/modal_driver.h"
 #include "support/app_fakes.h"
-#include "support/sky_window_fake.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
+#include "views/sky_view.h"
 
 namespace corvinata {
 namespace {
@@ -79,7 +80,8 @@ TEST_F(SelectBody, FindInSkySelectsTheBodyAsOneStep) {
     test::FakeCurrentTime now;
     test::FakeSkyComputer computer;
     SkyDocument document{hub, now, computer};
-    test::FakeSkyWindow window{document};
+    SkyView window{document, std::make_unique<SkyCommandHistory>()};
+    SkyCommandHistory& history = window.GetCommandHistory();
     test::FakeScriptErrors errors;
     SkyActions actions{CommandContext{hub, errors}};
     selection_ = BodyIdentifierFromObject(PlanetByNumber(3));
@@ -87,9 +89,9 @@ TEST_F(SelectBody, FindInSkySelectsTheBodyAsOneStep) {
         EXPECT_EQ(SelectedTreeText(dialog), "Mars");
         d.Key(VK_RETURN);
     }, [&] { return FindInSky(nullptr, actions, window, params_, selection_); }));
-    EXPECT_EQ(window.selected.object, PlanetByNumber(3));
-    ASSERT_NE(window.history.PeekUndoCommand(), nullptr);
-    EXPECT_EQ(Utf8(window.history.PeekUndoCommand()->GetText(false)).rfind("Select ", 0), 0u);
+    EXPECT_EQ(window.GetSelectedBody().object, PlanetByNumber(3));
+    ASSERT_NE(history.PeekUndoCommand(), nullptr);
+    EXPECT_EQ(Utf8(history.PeekUndoCommand()->GetText(false)).rfind("Select ", 0), 0u);
 }
 
 TEST_F(SelectBody, ConstellationChosenByKeysInEitherNameSystem) {

@@ -2,29 +2,23 @@
 // the real frame, driven by the messages their controls send.
 #include <windows.h>
 
-#include <GL/gl.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "../frame/frame_test.h"
+#include "sky_frame_test.h"
+#include "../frame/modal_driver.h"
+#include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
-#include "catalog/catalogue.h"
-#include "catalog/event_kinds.h"
 #include "catalog/catalogue_registry.h"
-#include "frame/program_fonts.h"
+#include "catalog/event_kinds.h"
 #include "frame/trackbar_control.h"
-#include "frame/window_kinds.h"
-#include "resources/resource_ids.h"
-#include "views/sky_display_win.h"
+#include "support/test_text.h"
 #include "views/sky_options_dialog_win.h"
 #include "views/sky_panel_win.h"
-#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -33,29 +27,6 @@ std::wstring ItemText(HWND dialog, int item) {
     wchar_t text[200] = {};
     GetDlgItemTextW(dialog, item, text, 200);
     return text;
-}
-
-// Runs `script` on the Sky Options dialog once it shows.
-std::function<void(HWND)> g_dialogScript;
-
-BOOL CALLBACK FindOptionsDialog(HWND window, LPARAM found) {
-    wchar_t caption[64] = {};
-    GetWindowTextW(window, caption, 64);
-    if (IsWindowVisible(window) && std::wstring(caption) == L"Sky Options") {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK RunDialogScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FindOptionsDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr || !g_dialogScript) return;
-    KillTimer(nullptr, timer);
-    auto script = std::move(g_dialogScript);
-    g_dialogScript = nullptr;
-    script(dialog);
 }
 
 void SelectTab(HWND dialog, int tab) {
@@ -71,37 +42,14 @@ void Click(HWND page, int item) {
     SendMessageW(GetDlgItem(page, item), BM_CLICK, 0, 0);
 }
 
-class SkyPanelTest : public test::FrameTest {
+class SkyPanelTest : public test::SkyFrameTest {
 protected:
-    SkyPanelTest() {
-        Start(false);
-        UseCustomControls();
-        ShowWindow(frame_->Window(), SW_SHOW);
-        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
-        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    ~SkyPanelTest() override {
-        if (frame_) Command(CMD_CLOSE_ALL);
-        frame_.reset();
-        fonts_.reset();
-    }
-    SkyWindow& NewSky() {
-        Command(CMD_NEW_SKY);
-        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
-        EXPECT_NE(sky, nullptr);
-        return *sky;
-    }
     SkyControlPanel& Panel() {
         auto* panel = dynamic_cast<SkyControlPanel*>(frame_->Children().PanelOf(kSkyWindow));
         EXPECT_NE(panel, nullptr);
         return *panel;
     }
-    HWND PanelDialog() {
-        auto* panel = dynamic_cast<SkyControlPanel*>(frame_->Children().PanelOf(kSkyWindow));
-        return panel ? panel->GetDialogWindow() : nullptr;
-    }
+    HWND PanelDialog() { return Panel().GetDialogWindow(); }
     void Press(int item) {
         SendMessageW(PanelDialog(), WM_COMMAND, MAKEWPARAM(item, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(PanelDialog(), item)));
@@ -120,15 +68,19 @@ protected:
         SendMessageW(PanelDialog(), kTrackbarMovedMessage, MAKEWPARAM(start, last), reinterpret_cast<LPARAM>(slider));
     }
     static int Steps(SkyWindow& sky) { return sky.GetCommandHistory().UndoableCount(); }
-    // Opens "Sky &Options..." from the display's menu and runs `script` in it.
-    void RunOptionsDialog(SkyWindow& sky, std::function<void(HWND)> script) {
-        g_dialogScript = std::move(script);
-        SetTimer(nullptr, 0, 30, &RunDialogScript);
-        SendMessageW(sky.Display()->Window(), WM_COMMAND, MAKEWPARAM(CMD_SKY_OPTIONS, 0), 0);
-        ASSERT_FALSE(g_dialogScript) << "the dialog never showed";
+    // Opens "Sky &Options..." from the display's menu and runs `script` in
+    // it (on the dialog, whichever of it and its page starts first).
+    static void RunOptionsDialog(SkyWindow& sky, std::function<void(HWND)> script) {
+        bool ran = false;
+        test::ModalDriver::Run(
+            [&](test::ModalDriver&, HWND started) {
+                ran = true;
+                script(GetAncestor(started, GA_ROOT));
+            },
+            [&] { return SendMessageW(sky.Display()->Window(), WM_COMMAND, CMD_SKY_OPTIONS, 0); });
+        ASSERT_TRUE(ran) << "the dialog never opened";
     }
-
-    std::unique_ptr<ProgramFonts> fonts_;
+    HWND Item(int id) { return GetDlgItem(PanelDialog(), id); }
 };
 
 TEST_F(SkyPanelTest, ThePanelShowsTheActiveSkyWindowAndFollowsIt) {
@@ -188,37 +140,34 @@ TEST_F(SkyPanelTest, LookStepsFollowTheFieldOfViewAndTheTopAndBottomDisableTheir
     EXPECT_EQ(GetFocus(), GetDlgItem(PanelDialog(), kSkyLookUpItem));
 }
 
-TEST_F(SkyPanelTest, HorizontalRelabelsAtOnceAndTheSunHasNoMagnitudeOrPhase) {
+// Which fields a selection fills (the rest empty and disabled, "&Highlight"
+// disabled without one); Horizontal relabels the coordinates at once.
+TEST_F(SkyPanelTest, TheObjectFieldsFollowTheSelectionAndTheSystem) {
     SkyWindow& sky = NewSky();
-    const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
-    BodyIdentifier id;
-    BodyIdentifierInit(id, sun, nullptr, nullptr);
-    sky.SelectBody(id, 0, 0, 0);
-    sky.UpdateView(0, true);
-    HWND panel = PanelDialog();
-    EXPECT_EQ(ItemText(panel, kSkyFirstLabelItem), L"Right ascension");
-    EXPECT_NE(ItemText(panel, kSkyFirstValueItem), L"");
-    SendDlgItemMessageW(panel, kSkyCoordinateSystemItem, CB_SETCURSEL, 2, 0);
-    SendMessageW(panel, WM_COMMAND, MAKEWPARAM(kSkyCoordinateSystemItem, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(panel, kSkyCoordinateSystemItem)));
-    EXPECT_EQ(ItemText(panel, kSkyFirstLabelItem), L"Azimuth");
-    EXPECT_EQ(ItemText(panel, kSkySecondLabelItem), L"Altitude");
-    for (const int item : {kSkyMagnitudeItem, kSkyPhaseItem}) {
-        EXPECT_EQ(ItemText(panel, item), L"") << item;
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, item))) << item;
+    const BodyIdentifier sun = BodyIdentifierFromObject(CatalogueByType(kBodySun)->CatalogueGetObjectAt(0));
+    const struct Case {
+        BodyIdentifier body;
+        int item;
+        bool shown;
+    } cases[] = {{sun, kSkyFirstValueItem, true},           {sun, kSkyConstellationAbbrItem, true},
+                 {sun, kSkyZodiacAbbrItem, true},           {sun, kSkyMagnitudeItem, false},
+                 {sun, kSkyPhaseItem, false},               {sun, kSkyHighlightItem, true},
+                 {BodyIdentifier{}, kSkyFirstValueItem, false}, {BodyIdentifier{}, kSkySecondValueItem, false},
+                 {BodyIdentifier{}, kSkyZodiacAbbrItem, false}, {BodyIdentifier{}, kSkyHighlightItem, false}};
+    for (const Case& c : cases) {
+        sky.SelectBody(c.body, 0, 0, 0);
+        sky.UpdateView(0, true);
+        EXPECT_EQ(IsWindowEnabled(Item(c.item)) != FALSE, c.shown) << c.item;
+        if (c.item != kSkyHighlightItem) {
+            EXPECT_EQ(ItemText(PanelDialog(), c.item).empty(), !c.shown) << c.item;
+        }
     }
-}
-
-TEST_F(SkyPanelTest, AWindowWithoutSelectionShowsTheObjectFieldsEmptyAndDisabled) {
-    SkyWindow& sky = NewSky();
-    sky.SelectBody(BodyIdentifier{}, 0, 0, 0);
-    sky.UpdateView(0, true);
-    HWND panel = PanelDialog();
-    for (const int item : {kSkyFirstValueItem, kSkySecondValueItem, kSkyMagnitudeItem, kSkyPhaseItem}) {
-        EXPECT_EQ(ItemText(panel, item), L"") << item;
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, item))) << item;
-    }
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, kSkyHighlightItem)));
+    EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Right ascension");
+    SendDlgItemMessageW(PanelDialog(), kSkyCoordinateSystemItem, CB_SETCURSEL, 2, 0);
+    SendMessageW(PanelDialog(), WM_COMMAND, MAKEWPARAM(kSkyCoordinateSystemItem, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(kSkyCoordinateSystemItem)));
+    EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Azimuth");
+    EXPECT_EQ(ItemText(PanelDialog(), kSkySecondLabelItem), L"Altitude");
 }
 
 TEST_F(SkyPanelTest, AnAnimationRunIsOneStepUndoneToWhereItStarted) {
@@ -236,7 +185,7 @@ TEST_F(SkyPanelTest, AnAnimationRunIsOneStepUndoneToWhereItStarted) {
     EXPECT_TRUE(DateTimeEqual(sky.GetDocument().GetTimeAndPlace().dateTime, start));
 }
 
-TEST_F(SkyPanelTest, OptionsDialogCancelKeepsEverythingAndOkIsOneStep) {
+TEST_F(SkyPanelTest, OptionsDialogCancelAndOkWithoutAChangeRecordNothing) {
     SkyWindow& sky = NewSky();
     const SkyOptions original = sky.GetOptions();
     const bool fixed = app_->GetStarsFixed();
@@ -254,24 +203,9 @@ TEST_F(SkyPanelTest, OptionsDialogCancelKeepsEverythingAndOkIsOneStep) {
 
     RunOptionsDialog(sky, [](HWND dialog) { SendMessageW(dialog, WM_COMMAND, IDOK, 0); });
     EXPECT_EQ(Steps(sky), before) << "OK without a change records nothing";
-
-    RunOptionsDialog(sky, [](HWND dialog) {
-        SelectTab(dialog, 0);
-        Click(SkyOptionsCurrentPage(), kShowEclipticItem);
-        SelectTab(dialog, 4);
-        SelectTab(dialog, 0);
-        EXPECT_EQ(IsDlgButtonChecked(SkyOptionsCurrentPage(), kShowEclipticItem), BST_UNCHECKED)
-            << "General -> Deep Sky -> General keeps the edit";
-        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_FALSE(sky.GetOptions().eclipticOn);
-    ASSERT_EQ(Steps(sky), before + 1);
-    const CommandGroup* step = sky.GetCommandHistory().PeekUndoCommand();
-    ASSERT_NE(step, nullptr);
-    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(step->GetText(true).Text())), L"Change Sky Options");
 }
 
-TEST_F(SkyPanelTest, GridTypeNoneDisablesBothGridBoxesAndTheDialogReopensOnItsTab) {
+TEST_F(SkyPanelTest, GridTypeNoneDisablesBothGridBoxesAndAStoredTab7OpensGeneral) {
     SkyWindow& sky = NewSky();
     RunOptionsDialog(sky, [](HWND dialog) {
         HWND page = SkyOptionsCurrentPage();
@@ -283,12 +217,6 @@ TEST_F(SkyPanelTest, GridTypeNoneDisablesBothGridBoxesAndTheDialogReopensOnItsTa
         SendMessageW(page, WM_COMMAND, MAKEWPARAM(kGridTypeItem, CBN_SELCHANGE), reinterpret_cast<LPARAM>(grid));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kGridLabelsItem)));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kGridCrossesItem)));
-        SelectTab(dialog, 2);
-        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
-    RunOptionsDialog(sky, [](HWND dialog) {
-        EXPECT_EQ(SendDlgItemMessageW(dialog, kSkyOptionsTabItem, TCM_GETCURSEL, 0, 0), 2);
-        EXPECT_NE(GetDlgItem(SkyOptionsCurrentPage(), kMagnitudeLimitItem), nullptr);
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     app_->DialogStates().skyOptions.currentTab = 7;
@@ -339,7 +267,7 @@ TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
     EXPECT_NEAR(now.hours, riseUt, 1.0 / 3600.0);
 }
 
-TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
+TEST_F(SkyPanelTest, OkIsOneStepThatKeepsTheEditsOfEveryPageAndTheEclipticsGreenGoes) {
     SkyWindow& sky = NewSky();
     ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
     // Looking along the ecliptic: at the Sun, in the equatorial map.
@@ -353,28 +281,215 @@ TEST_F(SkyPanelTest, SwitchingTheEclipticOffInTheDialogRemovesItsGreen) {
     sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(*sun), 60));
     sky.UpdateView(0, true);
     auto green = [&sky] {
-        SkyDisplay& display = *sky.Display();
-        RECT client{};
-        GetClientRect(display.Window(), &client);
-        display.Renderer()->SkyRenderFrame();
-        std::vector<unsigned char> rgba(static_cast<std::size_t>(client.right) * client.bottom * 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int width = 0;
+        int height = 0;
         int count = 0;
-        for (std::size_t i = 0; i < rgba.size(); i += 4) {
-            if (rgba[i + 1] > rgba[i] + 60 && rgba[i + 1] > rgba[i + 2] + 60) ++count;
-        }
+        for (const test::Pixel& p : ReadFrame(sky, width, height)) count += p.g > p.r + 60 && p.g > p.b + 60;
         return count;
     };
     const int before = green();
     ASSERT_GT(before, 50) << "the ecliptic is drawn";
+    const int steps = Steps(sky);
     RunOptionsDialog(sky, [](HWND dialog) {
-        SelectTab(dialog, 0);
         Click(SkyOptionsCurrentPage(), kShowEclipticItem);
+        SelectTab(dialog, 4);
+        SelectTab(dialog, 0);
+        EXPECT_EQ(IsDlgButtonChecked(SkyOptionsCurrentPage(), kShowEclipticItem), BST_UNCHECKED)
+            << "General -> Deep Sky -> General keeps the edit";
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_FALSE(sky.GetOptions().eclipticOn);
     EXPECT_LT(green(), before / 10);
+    ASSERT_EQ(Steps(sky), steps + 1);
+    EXPECT_EQ(test::Utf8(sky.GetCommandHistory().PeekUndoCommand()->GetText(true)), "Change Sky Options");
+}
+
+// Raising the azimuth turns the view left: what stood at the centre moves
+// to the right.
+TEST_F(SkyPanelTest, TheTurnLeftButtonMovesACentredStarToTheRight) {
+    SkyWindow& sky = NewSky();
+    ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";
+    LookAtSirius(sky, kHorizontalMap, 60);
+    RECT client{};
+    GetClientRect(sky.Display()->Window(), &client);
+    const POINT before = SiriusPixel(sky);
+    EXPECT_NEAR(before.x, client.right / 2, 2);
+    Press(kSkyTurnLeftItem);
+    const POINT after = SiriusPixel(sky);
+    EXPECT_GT(after.x, before.x + client.right / 4);
+    EXPECT_NEAR(after.y, before.y, client.bottom / 10);
+}
+
+// F7, F8 and F9 reach the time browser through the program's keys even with
+// the focus in the panel; the wheel over the panel zooms the window; a dial
+// drag turns it; each is one step.
+TEST_F(SkyPanelTest, FunctionKeysTheWheelAndTheDialStepTheActiveWindow) {
+    SkyWindow& sky = NewSky();
+    PanelSettings hourly;
+    hourly.timeStep = TimeStep{kHoursUnit, 1};
+    Panel().ApplySettings(hourly);
+    const DateTime start = sky.GetDocument().GetTimeAndPlace().dateTime;
+    auto hoursFromStart = [&] {
+        return DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, start) * 24.0;
+    };
+    struct Case {
+        UINT key;
+        double hours;
+    } const cases[] = {{VK_F8, 1.0}, {VK_F8, 2.0}, {VK_F7, 1.0}};
+    SetForegroundWindow(frame_->Window());
+    SetFocus(Item(kSkyLookOriginItem));
+    for (const Case& c : cases) {
+        const int before = Steps(sky);
+        Keys({{static_cast<WORD>(c.key)}});
+        EXPECT_NEAR(hoursFromStart(), c.hours, 1e-6) << c.key;
+        EXPECT_EQ(Steps(sky), before + 1) << c.key;
+    }
+    Keys({{VK_F9}});
+    const DateTime now = app_->Current().GetTimeAndLocation().dateTime;
+    EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, now), 0.0, 1.0 / 86400.0);
+
+    int before = Steps(sky);
+    SendMessageW(PanelDialog(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(sky.GetZoom(), 70);
+    EXPECT_EQ(Steps(sky), before + 1);
+
+    // A drag on the dial from its centre to the east.
+    sky.SetViewDirection(ViewDirection{30.0, 10.0});
+    sky.UpdateView(0, true);
+    RECT client{};
+    GetClientRect(Item(kSkyDialItem), &client);
+    const ObserverDialGeometry dial = MakeObserverDialGeometry(client.right, client.bottom);
+    const int x = static_cast<int>(dial.cx);
+    const int y = static_cast<int>(dial.cy);
+    before = Steps(sky);
+    SendMessageW(Item(kSkyDialItem), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    for (int dx = 2; dx <= dial.rx / 2; dx += 2) {
+        SendMessageW(Item(kSkyDialItem), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y));
+    }
+    SendMessageW(Item(kSkyDialItem), WM_LBUTTONUP, 0, MAKELPARAM(x + static_cast<int>(dial.rx / 2), y));
+    EXPECT_NEAR(sky.GetViewDirection().azimuth, 270.0, 3.0);
+    EXPECT_EQ(Steps(sky), before + 1);
+}
+
+// "Keep stars fixed" is the application's: the stars of every Sky window
+// stay where they are while the time browser moves the document (and its
+// planets); undoing the option switches it off everywhere again.
+TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere) {
+    SkyWindow& first = NewSky();
+    ASSERT_NE(first.Display()->Renderer(), nullptr) << "no GL context";
+    SkyWindow& second = NewSky();
+    for (SkyWindow* sky : {&first, &second}) LookAtSirius(*sky, kHorizontalMap, 60);
+    PanelSettings hourly;
+    hourly.timeStep = TimeStep{kHoursUnit, 1};
+    Panel().ApplySettings(hourly);
+    auto shifts = [&] {
+        const POINT before[] = {SiriusPixel(first), SiriusPixel(second)};
+        const SkyPosition moon = first.GetDocument().GetBodySkyPosition(kBodyMoon, 0);
+        Panel().ControlPanelStepTime(false);
+        const POINT after[] = {SiriusPixel(first), SiriusPixel(second)};
+        EXPECT_NE(first.GetDocument().GetBodySkyPosition(kBodyMoon, 0).first, moon.first) << "the Moon moves";
+        return std::vector<int>{std::abs(after[0].x - before[0].x) + std::abs(after[0].y - before[0].y),
+                                std::abs(after[1].x - before[1].x) + std::abs(after[1].y - before[1].y)};
+    };
+    for (const int shift : shifts()) EXPECT_GT(shift, 10) << "the sky turns with the document's time";
+    RunOptionsDialog(second, [](HWND dialog) {
+        Click(SkyOptionsCurrentPage(), kStarsFixedItem);
+        SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_TRUE(app_->GetStarsFixed());
+    for (SkyWindow* sky : {&first, &second}) LookAtSirius(*sky, kHorizontalMap, 60);
+    for (const int shift : shifts()) EXPECT_LE(shift, 1) << "the stars stay";
+    second.GetCommandHistory().UndoCommands(2);  // the hour, then the option
+    EXPECT_FALSE(app_->GetStarsFixed());
+}
+
+// The time step and the two systems of the panel, and the dialog's tab, come
+// back after a restart.
+TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
+    SkyWindow& sky = NewSky();
+    PanelSettings settings;
+    settings.timeStep = TimeStep{kDaysUnit, 3};
+    settings.coordinateSystem = 2;
+    settings.riseSetTimeSystem = kUniversalTime;
+    Panel().ApplySettings(settings);
+    RunOptionsDialog(sky, [](HWND dialog) {
+        SelectTab(dialog, 3);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    Restart();
+    const PanelSettings read = Panel().ReadSettings();
+    EXPECT_EQ(read.timeStep.unit, kDaysUnit);
+    EXPECT_EQ(read.timeStep.count, 3);
+    EXPECT_EQ(read.coordinateSystem, 2);
+    EXPECT_EQ(read.riseSetTimeSystem, kUniversalTime);
+    SkyWindow& again = NewSky();
+    EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Azimuth");
+    RunOptionsDialog(again, [](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageW(dialog, kSkyOptionsTabItem, TCM_GETCURSEL, 0, 0), 3);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+// The whole journey by keys: into the panel with Tab, a button with Space,
+// the slider with the arrows, a time step typed and F8; back to the window
+// with Escape, then each page of the dialog from Shift+F10: the tab
+// control's arrow (the dialog reopens on the page it closed on), a letter
+// with Alt, Enter. Every change is one step, and Ctrl+Z takes them back.
+TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
+    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    const SkyOptions original = sky->GetOptions();
+    const DateTime start = sky->GetDocument().GetTimeAndPlace().dateTime;
+    auto focused = [] { return GetDlgCtrlID(GetFocus()); };
+
+    Keys({{VK_TAB}});
+    ASSERT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab goes into the panel";
+    Keys({{VK_TAB}});
+    ASSERT_EQ(focused(), kSkyLookUpItem);
+    Keys({{VK_SPACE}});
+    EXPECT_EQ(sky->GetViewDirection().altitude, 30.0);
+    Keys({{VK_MENU, 'F'}});  // "&Field of view": the slider
+    ASSERT_EQ(focused(), kSkyZoomSliderItem);
+    Keys({{VK_RIGHT}, {VK_RIGHT}});
+    EXPECT_EQ(sky->GetZoom(), 80);
+    EXPECT_EQ(Steps(*sky), 3);
+
+    SetFocus(Item(kStepCountItem));
+    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+    Keys({{'3'}, {VK_F8}});
+    EXPECT_NEAR(DateTimeDifferenceDays(sky->GetDocument().GetTimeAndPlace().dateTime, start) * 1440.0, 3.0, 1e-6);
+    EXPECT_EQ(Steps(*sky), 4);
+
+    Keys({{VK_ESCAPE}});
+    EXPECT_EQ(GetFocus(), sky->Handle()) << "Escape gives the keys back to the window";
+    struct Page {
+        std::initializer_list<std::initializer_list<WORD>> keys;
+        bool (*changed)(const SkyOptions& now, const SkyOptions& before);
+    } const pages[] = {
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_MENU, 'E'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.eclipticOn != b.eclipticOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'N'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.planetNamesOn != b.planetNamesOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'L'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.starLettersOn != b.starLettersOn; }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'B'}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) {
+             return o.constellationBoundariesOn != b.constellationBoundariesOn;
+         }},
+        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'S'}, {VK_DOWN}, {VK_RETURN}},
+         [](const SkyOptions& o, const SkyOptions& b) { return o.deepSkyCatalogue != b.deepSkyCatalogue; }},
+    };
+    for (std::size_t page = 0; page < std::size(pages); ++page) {
+        const SkyOptions before = sky->GetOptions();
+        const int steps = Steps(*sky);
+        Keys(pages[page].keys);
+        EXPECT_TRUE(pages[page].changed(sky->GetOptions(), before)) << "page " << page;
+        EXPECT_EQ(Steps(*sky), steps + 1) << "page " << page;
+    }
+    for (std::size_t page = 0; page < std::size(pages); ++page) Keys({{VK_CONTROL, 'Z'}});
+    EXPECT_TRUE(SkyOptionsEqual(sky->GetOptions(), original));
+    EXPECT_EQ(Steps(*sky), 4);
 }
 
 }  // namespace

@@ -77,42 +77,42 @@ TEST(SkyPickWalk, DistancesInWholePixels) {
     }
 }
 
-TEST(SkyPickWalk, TwoStarsOnOnePixelGiveTheFirstDrawn) {
-    Stream s;
-    s.Marker(4, 12).Pixels(50, 50).Marker(4, 3).Pixels(50, 50);
-    const SkyPickHit hit = FindNearestInFeedback(s.data(), s.size(), 52, 50);
-    EXPECT_EQ(hit.number, 12);
-}
-
-TEST(SkyPickWalk, LinesBitmapsAndUnmarkedGeometryNeverPick) {
-    Stream s;
-    s.Marker(4, 1).Point(500, 500)            // far away but an object
-        .Line(10, 10, 20, 20).Bitmap(10, 10)  // label and figure of star 1
-        .NoObject().Point(10, 10)             // grid geometry after the marker
-        .Triangle(11, 11);
-    const SkyPickHit hit = FindNearestInFeedback(s.data(), s.size(), 10, 10);
-    EXPECT_EQ(hit.type, 4);
-    EXPECT_EQ(hit.number, 1);
-    EXPECT_GT(hit.distance, 600);
-}
-
-TEST(SkyPickWalk, TrackPointPicksThePlanetAndThePoint) {
-    Stream s;
-    s.Planet(2, kPickPartTrack, 7).Point(30, 30).Planet(2, kPickPartPoint, 0).Point(80, 80);
-    SkyPickHit hit = FindNearestInFeedback(s.data(), s.size(), 31, 30);
-    EXPECT_EQ(hit.type, kPickPlanetType);
-    EXPECT_EQ(hit.number, 2);
-    EXPECT_EQ(hit.trackPoint, 7);
-    hit = FindNearestInFeedback(s.data(), s.size(), 80, 80);
-    EXPECT_EQ(hit.trackPoint, -1);
-}
-
-TEST(SkyPickWalk, SpherePolygonsPickTheSun) {
-    Stream s;
-    s.Marker(0, 0, kPickPartSphere).Triangle(200, 200);
-    const SkyPickHit hit = FindNearestInFeedback(s.data(), s.size(), 204, 200);
-    EXPECT_EQ(hit.type, 0);
-    EXPECT_EQ(hit.distance, 0);
+// What the pointer at (x, y) finds: the nearest object's point, pixel or
+// polygon vertex; lines, bitmaps and geometry after "no object" never pick;
+// on a tie the first drawn; a track point names its record; a float that is
+// no token ends the walk.
+TEST(SkyPickWalk, TheNearestVertexOfAnObjectPicksIt) {
+    Stream damaged;
+    damaged.Marker(4, 1).Point(5, 5).values.push_back(12345.0f);
+    damaged.Marker(4, 2).Point(0, 0);
+    const struct Case {
+        const char* what;
+        Stream stream;
+        int x, y;
+        SkyPickHit hit;
+    } cases[] = {
+        {"two stars on a pixel", Stream().Marker(4, 12).Pixels(50, 50).Marker(4, 3).Pixels(50, 50), 52, 50,
+         {4, 12, -1, 2}},
+        {"lines, bitmaps, unmarked geometry",
+         Stream().Marker(4, 1).Point(500, 500).Line(10, 10, 20, 20).Bitmap(10, 10).NoObject().Point(10, 10)
+             .Triangle(11, 11), 10, 10, {4, 1, -1, 693}},
+        {"a track point", Stream().Planet(2, kPickPartTrack, 7).Point(30, 30).Planet(2, kPickPartPoint, 0)
+             .Point(80, 80), 31, 30, {kPickPlanetType, 2, 7, 1}},
+        {"the planet's point", Stream().Planet(2, kPickPartTrack, 7).Point(30, 30).Planet(2, kPickPartPoint, 0)
+             .Point(80, 80), 80, 80, {kPickPlanetType, 2, -1, 0}},
+        {"the Sun's sphere", Stream().Marker(0, 0, kPickPartSphere).Triangle(200, 200), 204, 200, {0, 0, -1, 0}},
+        {"a damaged stream", damaged, 0, 0, {4, 1, -1, 7}},
+    };
+    for (const Case& c : cases) {
+        const SkyPickHit hit = FindNearestInFeedback(c.stream.data(), c.stream.size(), c.x, c.y);
+        EXPECT_EQ(hit.type, c.hit.type) << c.what;
+        EXPECT_EQ(hit.number, c.hit.number) << c.what;
+        EXPECT_EQ(hit.trackPoint, c.hit.trackPoint) << c.what;
+        EXPECT_EQ(hit.distance, c.hit.distance) << c.what;
+    }
+    Stream cut;
+    cut.Marker(4, 1).Point(5, 5);
+    EXPECT_FALSE(FindNearestInFeedback(cut.data(), cut.size() - 1, 5, 5).Found()) << "cut short";
 }
 
 TEST(SkyPickWalk, PlanetSecondMarkerIsNeverReadAsTheSun) {
@@ -136,17 +136,6 @@ TEST(SkyPickWalk, VisibilityNeedsGeometryAfterTheMarker) {
     EXPECT_TRUE(ObjectInFeedback(s.data(), s.size(), 4, 9));
     EXPECT_FALSE(ObjectInFeedback(s.data(), s.size(), kPickPlanetType, 1)) << "only its track";
     EXPECT_FALSE(ObjectInFeedback(s.data(), s.size(), 4, 77));
-}
-
-TEST(SkyPickWalk, ADamagedStreamEndsTheWalk) {
-    Stream s;
-    s.Marker(4, 1).Point(5, 5);
-    s.values.push_back(12345.0f);  // no token
-    s.Marker(4, 2).Point(0, 0);
-    EXPECT_EQ(FindNearestInFeedback(s.data(), s.size(), 0, 0).number, 1);
-    Stream cut;
-    cut.Marker(4, 1).Point(5, 5);
-    EXPECT_FALSE(FindNearestInFeedback(cut.data(), cut.size() - 1, 5, 5).Found());
 }
 
 }  // namespace

@@ -1,100 +1,23 @@
 // Sky windows in the real frame: opened by the program's own start-up
 // wiring, driven by real messages, their pixels read back from their GL
 // context.
-#include <windows.h>
-
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "../frame/frame_test.h"
+#include "sky_frame_test.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
-#include "catalog/star_catalogue.h"
 #include "support/test_text.h"
-#include "frame/window_kinds.h"
-#include "resources/resource_ids.h"
-#include "views/sky_display_win.h"
-#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
 
-struct Pixel {
-    int r, g, b;
-};
+using test::Pixel;
 
-class SkyWindowTest : public test::FrameTest {
+class SkyWindowTest : public test::SkyFrameTest {
 protected:
-    SkyWindowTest() { StartProgram(); }
-    ~SkyWindowTest() override {
-        if (frame_) Command(CMD_CLOSE_ALL);
-        frame_.reset();
-        fonts_.reset();
-    }
-
-    // The frame as the program starts it, with its window kinds.
-    void StartProgram() {
-        Start(false);
-        ShowWindow(frame_->Window(), SW_SHOW);
-        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
-        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    SkyWindow& NewSky() {
-        Command(CMD_NEW_SKY);
-        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
-        EXPECT_NE(sky, nullptr);
-        return *sky;
-    }
-    std::vector<SkyWindow*> SkyWindows() {
-        std::vector<SkyWindow*> windows;
-        for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
-            if (auto* sky = dynamic_cast<SkyWindow*>(open)) windows.push_back(sky);
-        }
-        return windows;
-    }
-    static const CelestialObject& Sirius() {
-        const StarCatalogue& stars = GetStarCatalogue();
-        return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
-    }
-    // Looks at Sirius in the equatorial map, at 30 degrees.
-    static void LookAtSirius(SkyWindow& sky) {
-        SkyOptions options = sky.GetOptions();
-        options.mapType = kEquatorialMap;
-        sky.SetOptions(options);
-        sky.SetZoom(30);
-        sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(Sirius()), 30));
-        sky.UpdateView(0, true);
-    }
-    static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
-    // A fresh frame of the window, read back from the buffer it was drawn
-    // in (the window's own context: a screenshot of a GL child may be black).
-    static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
-        SkyDisplay& display = *sky.Display();
-        RECT client{};
-        GetClientRect(display.Window(), &client);
-        width = client.right;
-        height = client.bottom;
-        display.Renderer()->SkyRenderFrame();
-        std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        // Top row first, as the window's client coordinates run.
-        std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const unsigned char* p = &rgba[(static_cast<std::size_t>(height - 1 - y) * width + x) * 4];
-                pixels[static_cast<std::size_t>(y) * width + x] = {p[0], p[1], p[2]};
-            }
-        }
-        return pixels;
-    }
     // The centre of the white pixels within `radius` of (x, y); false when
     // there are none.
     static bool WhiteCentre(SkyWindow& sky, int x, int y, int radius, double& cx, double& cy, int& count) {
@@ -118,8 +41,7 @@ protected:
         cy /= count;
         return true;
     }
-
-    std::unique_ptr<ProgramFonts> fonts_;
+    static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 };
 
 TEST_F(SkyWindowTest, WindowNewSkyOpensTheDefaultView) {
@@ -226,10 +148,7 @@ TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     SkyWindow& second = NewSky();
     second.SetViewDirection(ViewDirection{200.0, -30.0});
     second.SetZoom(120);
-    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
-    frame_.reset();
-    app_.reset();
-    StartProgram();
+    Restart();
     const std::vector<SkyWindow*> windows = SkyWindows();
     ASSERT_EQ(windows.size(), 2u);
     EXPECT_EQ(windows[0]->GetViewDirection(), (ViewDirection{10.0, 5.0}));
@@ -338,45 +257,7 @@ TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
 }
 
 // The keys a user types, through the program's own message loop.
-class SkyKeyboardTest : public SkyWindowTest {
-protected:
-    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
-        std::vector<INPUT> inputs;
-        for (const auto& chord : chords) {
-            for (WORD key : chord) inputs.push_back(Input(key, 0));
-            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
-                inputs.push_back(Input(*key, KEYEVENTF_KEYUP));
-            }
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
-    }
-    void RunLoop() {
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
-            MSG msg;
-            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(5);
-                continue;
-            }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        DestroyAcceleratorTable(accelerators);
-    }
-    static INPUT Input(WORD key, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = flags;
-        return input;
-    }
-};
+using SkyKeyboardTest = SkyWindowTest;
 
 TEST_F(SkyKeyboardTest, OpenZoomUndoFindAndCloseByKeys) {
     SetForegroundWindow(frame_->Window());

@@ -1,0 +1,154 @@
+// What the tests of Sky windows in the real frame share: the frame as the
+// program starts it (custom controls, window kinds), its Sky windows, Sirius,
+// a chart read back from its GL context, and keys typed for real.
+#pragma once
+
+#include <windows.h>
+
+#include <GL/gl.h>
+
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "../frame/frame_test.h"
+#include "catalog/star_catalogue.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
+#include "resources/resource_ids.h"
+#include "views/sky_display_win.h"
+#include "views/sky_window_win.h"
+
+namespace corvinata::test {
+
+struct Pixel {
+    int r, g, b;
+};
+
+class SkyFrameTest : public FrameTest {
+protected:
+    SkyFrameTest() { StartProgram(); }
+    ~SkyFrameTest() override {
+        if (frame_) Command(CMD_CLOSE_ALL);
+        frame_.reset();
+        fonts_.reset();
+    }
+    void StartProgram() {
+        Start(false);
+        UseCustomControls();
+        ShowWindow(frame_->Window(), SW_SHOW);
+        fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The program closed as the user closes it (its settings written) and
+    // started again.
+    void Restart() {
+        SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        frame_.reset();
+        fonts_.reset();
+        app_.reset();
+        DrainQuit();
+        StartProgram();
+    }
+    SkyWindow& NewSky() {
+        Command(CMD_NEW_SKY);
+        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+        EXPECT_NE(sky, nullptr);
+        return *sky;
+    }
+    std::vector<SkyWindow*> SkyWindows() {
+        std::vector<SkyWindow*> windows;
+        for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+            if (auto* sky = dynamic_cast<SkyWindow*>(open)) windows.push_back(sky);
+        }
+        return windows;
+    }
+    static const CelestialObject& Sirius() {
+        const StarCatalogue& stars = GetStarCatalogue();
+        return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
+    }
+    // Sirius at the centre of the window, in that map at that field.
+    static void LookAtSirius(SkyWindow& sky, int mapType = kEquatorialMap, int zoom = 30) {
+        SkyOptions options = sky.GetOptions();
+        options.mapType = mapType;
+        sky.SetOptions(options);
+        sky.SetZoom(zoom);
+        sky.SetViewDirection(sky.ComputeLookDirection(sky.BodyPosition(Sirius()), zoom));
+        sky.UpdateView(0, true);
+    }
+    // Where the window draws Sirius (client pixels).
+    static POINT SiriusPixel(SkyWindow& sky) {
+        int x = -1;
+        int y = -1;
+        sky.Display()->Renderer()->SkyRenderFrame();
+        EXPECT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
+        return POINT{x, y};
+    }
+    // A fresh frame of the window, read back from the buffer it was drawn
+    // in (the window's own context: a screenshot of a GL child may be
+    // black), top row first.
+    static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
+        SkyDisplay& display = *sky.Display();
+        RECT client{};
+        GetClientRect(display.Window(), &client);
+        width = client.right;
+        height = client.bottom;
+        display.Renderer()->SkyRenderFrame();
+        std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const unsigned char* p = &rgba[(static_cast<std::size_t>(height - 1 - y) * width + x) * 4];
+                pixels[static_cast<std::size_t>(y) * width + x] = {p[0], p[1], p[2]};
+            }
+        }
+        return pixels;
+    }
+    // Keys typed for real (SendInput) into the frame, brought to the
+    // foreground; each chord's keys go down in order and come up in
+    // reverse. Then the program's message loop runs until it has been idle
+    // for 300 ms: menus and modal dialogs the keys open take those after.
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
+        SetForegroundWindow(frame_->Window());
+        auto input = [](WORD key, DWORD flags) {
+            INPUT in{};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = key;
+            in.ki.dwFlags = flags;
+            return in;
+        };
+        std::vector<INPUT> inputs;
+        for (const auto& chord : chords) {
+            for (WORD key : chord) inputs.push_back(input(key, 0));
+            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                inputs.push_back(input(*key, KEYEVENTF_KEYUP));
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
+        DWORD idleSince = GetTickCount();
+        while (GetTickCount() - idleSince < 300) {
+            MSG msg;
+            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            idleSince = GetTickCount();
+            if (msg.message == WM_QUIT) continue;
+            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+        DestroyAcceleratorTable(accelerators);
+    }
+
+    std::unique_ptr<ProgramFonts> fonts_;
+};
+
+}  // namespace corvinata::test
