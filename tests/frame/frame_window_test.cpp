@@ -21,6 +21,7 @@
 #include "frame/time_appearance_dialogs.h"
 #include "frame/picture_source.h"
 #include "frame_test.h"
+#include "program_keys.h"
 #include "support/fake_product.h"
 #include "resources/resource_ids.h"
 
@@ -101,20 +102,7 @@ TEST_F(FrameWindowTest, DisabledCommandDoesNothingWhenItArrivesAnyway) {
     EXPECT_TRUE(IsWindow(frame.Window()));
 }
 
-// The keyboard state that TranslateAccelerator reads, for one key chord.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256] = {};
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
+using test::HeldKeys;
 
 bool PressKey(const FrameWindow& frame, HWND target, HACCEL accelerators, const ModelessDialogList& modeless,
               int key) {

@@ -17,6 +17,7 @@
 #include "frame/program_fonts.h"
 #include "frame/select_body_dialog.h"
 #include "frame_test.h"
+#include "program_keys.h"
 #include "glyph_pixels.h"
 #include "modal_driver.h"
 #include "resources/object_info_ids.h"
@@ -62,20 +63,7 @@ std::wstring TreeText(HWND dialog) {
     return text;
 }
 
-// The keyboard state that TranslateAccelerator reads, for one key chord.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256] = {};
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256];
-};
+using test::HeldKeys;
 
 class ObjectInfoWindowTest : public test::FrameTest {
 protected:
