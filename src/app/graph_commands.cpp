@@ -1,5 +1,7 @@
 #include "app/graph_commands.h"
 
+#include <optional>
+
 #include "base/text_format.h"
 
 namespace corvinata {
@@ -44,21 +46,38 @@ private:
     AppliedFlag applied_;
 };
 
+// An empty graph has no first line to take its value axis from: the axis
+// the graph had before the step that emptied it, or before it got its first
+// line, is kept by that step and handed to the inverse, which puts it back.
+// While other lines remain the first line decides as always.
+using KeptAxis = std::optional<GraphAxisState>;
+
+void SettleAxis(GraphDocumentModel& document, const KeptAxis& kept, int countForKept) {
+    if (kept && document.LineCount() == countForKept) {
+        document.SetAxisState(*kept);
+    } else if (document.ValueKind() == kValueKindUnknown) {
+        document.UpdateGraphRange();
+    }
+}
+
 class DeleteGraphLineCommand;
 
 class AddGraphLineCommand final : public GraphCommand {
 public:
+    // `kept`: the axis to restore when this brings back the only line.
     AddGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
-                        const GraphLineData& line)
-        : GraphCommand(c, d, w), position_(position), line_(line.Clone()) {}
+                        const GraphLineData& line, const KeptAxis& kept = std::nullopt)
+        : GraphCommand(c, d, w), position_(position), line_(line.Clone()), kept_(kept) {}
     AddGraphLineCommand(const AddGraphLineCommand& other)
-        : GraphCommand(other), position_(other.position_), line_(other.line_->Clone()) {}
+        : GraphCommand(other), position_(other.position_), line_(other.line_->Clone()),
+          kept_(other.kept_), before_(other.before_) {}
 
     void Execute() override {
         const bool valid = position_ >= 0 && position_ <= document_->LineCount();
         if (valid) {
+            before_ = document_->AxisState();
             document_->InsertLine(*line_, position_);
-            if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+            SettleAxis(*document_, kept_, 1);
         }
         Finish(valid);
     }
@@ -70,32 +89,38 @@ public:
 private:
     int position_;
     std::unique_ptr<GraphLineData> line_;
+    KeptAxis kept_;
+    GraphAxisState before_;
 };
 
 // Also serves InsertLine: with position -1 the line goes after the last one,
 // and the position it took is kept for the inverse.
 class DeleteGraphLineCommand final : public GraphCommand {
 public:
-    DeleteGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position)
-        : GraphCommand(c, d, w), position_(position) {}
+    // `kept`: the axis to restore when this deletes the only line.
+    DeleteGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
+                           const KeptAxis& kept = std::nullopt)
+        : GraphCommand(c, d, w), position_(position), kept_(kept) {}
     DeleteGraphLineCommand(const DeleteGraphLineCommand& other)
         : GraphCommand(other), position_(other.position_),
-          deleted_(other.deleted_ ? other.deleted_->Clone() : nullptr) {}
+          deleted_(other.deleted_ ? other.deleted_->Clone() : nullptr), kept_(other.kept_),
+          before_(other.before_) {}
 
     void Execute() override {
         const GraphLineData* line = document_->GetGraphLine(position_);
         const bool valid = line && position_ < document_->LineCount();
         if (valid) {
             deleted_ = line->Clone();
+            before_ = document_->AxisState();
             document_->DeleteLine(position_);
-            if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
+            SettleAxis(*document_, kept_, 0);
         }
         Finish(valid);
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         if (!Applied()) return std::make_unique<NoOpCommand>();
         return std::make_unique<AddGraphLineCommand>(context_, *document_, window_, position_,
-                                                     *deleted_);
+                                                     *deleted_, before_);
     }
     std::unique_ptr<UndoableCommand> Clone() const override {
         return std::make_unique<DeleteGraphLineCommand>(*this);
@@ -104,11 +129,14 @@ public:
 private:
     int position_;
     std::unique_ptr<GraphLineData> deleted_;
+    KeptAxis kept_;
+    GraphAxisState before_;
 };
 
 std::unique_ptr<UndoableCommand> AddGraphLineCommand::MakeInverse() const {
     if (!Applied()) return std::make_unique<NoOpCommand>();
-    return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_);
+    return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_,
+                                                    before_);
 }
 
 class InsertGraphLineCommand final : public GraphCommand {
@@ -117,17 +145,20 @@ public:
                            const GraphLineData& line)
         : GraphCommand(c, d, w), line_(line.Clone()) {}
     InsertGraphLineCommand(const InsertGraphLineCommand& other)
-        : GraphCommand(other), line_(other.line_->Clone()), position_(other.position_) {}
+        : GraphCommand(other), line_(other.line_->Clone()), position_(other.position_),
+          before_(other.before_) {}
 
     void Execute() override {
         position_ = document_->LineCount();
+        before_ = document_->AxisState();
         document_->InsertLine(*line_, position_);
         if (document_->ValueKind() == kValueKindUnknown) document_->UpdateGraphRange();
         Finish(true);
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         if (!Applied()) return std::make_unique<NoOpCommand>();
-        return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_);
+        return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_,
+                                                        before_);
     }
     std::unique_ptr<UndoableCommand> Clone() const override {
         return std::make_unique<InsertGraphLineCommand>(*this);
@@ -136,6 +167,7 @@ public:
 private:
     std::unique_ptr<GraphLineData> line_;
     int position_ = -1;
+    GraphAxisState before_;
 };
 
 class EditGraphLineCommand final : public GraphCommand {

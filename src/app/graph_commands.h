@@ -32,6 +32,16 @@ constexpr std::int32_t kValueKindUnknown = 13;
 
 class GraphWindowCommands;
 
+// What the first line decides of a graph's value axis: the value kind and
+// system and the y range. Undoing the step that emptied a graph, or that
+// gave an empty graph its first line, brings this back exactly.
+struct GraphAxisState {
+    std::int32_t valueKind = kValueKindUnknown;
+    std::int32_t valueSystem = -1;
+    double yAxisMin = 0.0;
+    double yAxisMax = 0.0;
+};
+
 // A graph document as the commands see it.
 class GraphDocumentModel {
 public:
@@ -49,6 +59,8 @@ public:
     virtual std::int32_t ValueKind() const = 0;
     // Takes the y range (and the value kind) from the first line.
     virtual void UpdateGraphRange() = 0;
+    virtual GraphAxisState AxisState() const = 0;
+    virtual void SetAxisState(const GraphAxisState& state) = 0;
     // Evaluates a line over the document's steps.
     virtual void ComputeGraphValues(GraphLineData& line) = 0;
     // Recomputes every line (under the wait cursor).

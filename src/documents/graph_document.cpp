@@ -272,6 +272,17 @@ void GraphDocument::MakeUniqueLineName(String& name) const {
     }
 }
 
+GraphAxisState GraphDocument::AxisState() const {
+    return GraphAxisState{valueKind_, valueSystem_, settings_.yAxisMin, settings_.yAxisMax};
+}
+
+void GraphDocument::SetAxisState(const GraphAxisState& state) {
+    valueKind_ = state.valueKind;
+    valueSystem_ = state.valueSystem;
+    settings_.yAxisMin = state.yAxisMin;
+    settings_.yAxisMax = state.yAxisMax;
+}
+
 double GraphDocument::GetYAxisMinForDisplay() const noexcept {
     return settings_.yAxisMin == -std::numeric_limits<double>::infinity() ? -100.0 : settings_.yAxisMin;
 }

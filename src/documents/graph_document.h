@@ -160,6 +160,8 @@ public:
         valueKind_ = kind;
         valueSystem_ = system;
     }
+    GraphAxisState AxisState() const override;
+    void SetAxisState(const GraphAxisState& state) override;
     // The y limits with an unbounded end shown as -100 or 100.
     double GetYAxisMinForDisplay() const noexcept;
     double GetYAxisMaxForDisplay() const noexcept;

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/app_fakes.h"
@@ -137,6 +138,57 @@ TEST_F(GraphCommandsTest, TwoWindowsOfOneGraphShareOneHistory) {
     document.History().UndoCommands(1);
     EXPECT_EQ(LineNames(document), "abcx");
     EXPECT_EQ(document.History().ChangedWindow(), &second);
+}
+
+std::tuple<std::int32_t, std::int32_t, double, double> Axis(const GraphDocument& doc) {
+    const GraphAxisState a = doc.AxisState();
+    return {a.valueKind, a.valueSystem, a.yAxisMin, a.yAxisMax};
+}
+
+struct AxisCase {
+    const char* name;
+    const char* lines;  // before the step; a graph with lines has its range set to 10..20
+    void (*act)(GraphActions&, GraphWindowCommands&);
+    bool redo;  // after the undo; then the axis the step left is expected, else the one before it
+};
+
+void InsertX(GraphActions& a, GraphWindowCommands& w) { a.InsertLine(w, NamedLine("x"), nullptr); }
+void AddXFirst(GraphActions& a, GraphWindowCommands& w) { a.AddLine(w, 0, NamedLine("x"), nullptr); }
+void DeleteFirst(GraphActions& a, GraphWindowCommands& w) { a.DeleteLine(w, 0, nullptr); }
+
+const AxisCase kAxisCases[] = {
+    {"insert first, undo", "", InsertX, false},
+    {"insert first, undo, redo", "", InsertX, true},
+    {"add first, undo", "", AddXFirst, false},
+    {"add first, undo, redo", "", AddXFirst, true},
+    {"delete last, undo", "a", DeleteFirst, false},
+    {"delete last, undo, redo", "a", DeleteFirst, true},
+};
+
+// Undoing a graph's first line used to leave its y axis at 0..0 (no line to
+// take a range from) where a new graph shows 0..360, and undoing the
+// deletion of its only line put that line's default range in place of the
+// one the graph had.
+TEST_F(GraphCommandsTest, UndoingToOrFromAnEmptyGraphRestoresItsValueAxis) {
+    for (const AxisCase& c : kAxisCases) {
+        test::TestGraph other(hub);
+        GraphDocument& doc = other.document;
+        other.AddLines(c.lines);
+        if (doc.LineCount() > 0) {
+            doc.UpdateGraphRange();
+            doc.Settings().yAxisMin = 10.0;
+            doc.Settings().yAxisMax = 20.0;
+        }
+        GraphView w(doc, 5);
+        const auto before = Axis(doc);
+        c.act(actions, w);
+        const auto after = Axis(doc);
+        ASSERT_NE(before, after) << c.name;
+        doc.History().UndoCommands(1);
+        if (c.redo) doc.History().RedoCommands(1);
+        EXPECT_EQ(Axis(doc), c.redo ? after : before) << c.name;
+        EXPECT_EQ(LineNames(doc), !c.redo ? c.lines : c.lines[0] ? "" : "x") << c.name;
+    }
 }
 
 struct LimitCase {
