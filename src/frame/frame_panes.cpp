@@ -149,8 +149,4 @@ HWND CreateWindowManagerPane(HWND frame, HINSTANCE instance) {
     return CreatePane(frame, instance, L"DLG_PANE_WNDMGR", CMD_VIEW_WINDOW_MANAGER);
 }
 
-HWND CreateRelatedTasksPane(HWND frame, HINSTANCE instance) {
-    return CreatePane(frame, instance, L"DLG_PANE_RELATED_TASKS", CMD_VIEW_RELATED_TASKS);
-}
-
 }  // namespace corvinata

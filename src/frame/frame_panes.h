@@ -25,6 +25,5 @@ void UnregisterControlPanelParent(HINSTANCE instance);
 // Duplicate. `hideCommand` is sent to the frame when the pane's own close
 // box is pressed.
 HWND CreateWindowManagerPane(HWND frame, HINSTANCE instance);
-HWND CreateRelatedTasksPane(HWND frame, HINSTANCE instance);
 
 }  // namespace corvinata

@@ -16,6 +16,7 @@
 #include "base/settings_tree.h"
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
+#include "frame/frame_related_tasks.h"
 #include "frame/help_messages.h"
 #include "frame/message_box.h"
 #include "frame/report_kind_setup.h"
@@ -290,7 +291,8 @@ void FrameWindow::OnCreate() {
     windowManager_ = CreateWindowManagerPane(window_, instance_);
     if (windowManager_) modeless_.push_back(windowManager_);
     status_.Create(window_, instance_);
-    relatedTasks_ = CreateRelatedTasksPane(window_, instance_);
+    relatedTaskPane_ = std::make_unique<FrameRelatedTasks>(*this, app_);
+    if (relatedTaskPane_->Create(window_, instance_)) relatedTasks_ = relatedTaskPane_->Window();
     if (relatedTasks_) modeless_.push_back(relatedTasks_);
 
     panes_ = std::make_unique<PaneLayout>(
@@ -363,6 +365,8 @@ void FrameWindow::ChildWindowOpened(MdiChildWindow& window) {
     UpdateWindowManagerList(windowManager_, registry_,
                             reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)));
     UpdateCommandStates();
+    // A new window is active before it is registered: its tasks follow now.
+    RefreshRelatedTasks();
 }
 
 void FrameWindow::ChildWindowClosing(MdiChildWindow& window) { children_.Closing(window); }
@@ -378,6 +382,11 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     }
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
+    if (relatedTaskPane_) relatedTaskPane_->WindowActivated();
+}
+
+void FrameWindow::RefreshRelatedTasks() {
+    if (relatedTaskPane_ && !closing_) relatedTaskPane_->Refresh();
 }
 
 void FrameWindow::ChildWindowClosed(MdiChildWindow& window) {
@@ -393,6 +402,7 @@ void FrameWindow::ChildWindowClosed(MdiChildWindow& window) {
         controlPanelWanted_ = wanted;
     }
     UpdateCommandStates();
+    RefreshRelatedTasks();
 }
 
 void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) {
@@ -426,7 +436,11 @@ void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
     // A step made inside a child window (a click on a map, a panel's
     // button): Undo and Redo follow at once, also for their accelerators.
-    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) UpdateUndoRedoStates();
+    // The step may have changed the window's selection.
+    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) {
+        UpdateUndoRedoStates();
+        RefreshRelatedTasks();
+    }
     if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
         toolbar_.SetNight(options_.NightVision().IsNightVisionActive());
         NightColours::Switched();
@@ -850,6 +864,7 @@ void FrameWindow::OnStartup() {
     RefreshStatusLine();
     // The tools come last, over the frame as it will stay.
     CreateTools();
+    RefreshRelatedTasks();
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
@@ -1020,6 +1035,9 @@ ObjectInfoWindowParams FrameWindow::ObjectInfoParams() {
         params.placement = &app_.DialogStates().selectBody.geometry;
         params.selection = selection;
         return ShowSelectBodyDialog(owner, params, title, true, true, selection);
+    };
+    info.showRelatedTasks = [this](const BodyIdentifier& body, const TimeAndPlace& moment) {
+        if (relatedTaskPane_) relatedTaskPane_->ShowObjectInfoTasks(body, moment.dateTime);
     };
     info.command = CMD_OBJECT_INFO;
     return info;

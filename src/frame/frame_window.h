@@ -31,6 +31,7 @@ class ApplicationScriptHost;
 class FrameScriptHost;
 
 class ReportKindSetup;
+class FrameRelatedTasks;
 struct ObjectInfoWindowParams;
 
 // Windows that take their keys through IsDialogMessage in the message loop.
@@ -80,6 +81,11 @@ public:
     // navigation button would take.
     String TooltipText(int command) const;
     bool IsPaneShown(int viewCommand) const;
+    // The Related Tasks pane with the operations its tasks run.
+    FrameRelatedTasks* RelatedTasks() const noexcept { return relatedTaskPane_.get(); }
+    // Rebuilds the pane for the active window (a panel's step changed what
+    // the window shows).
+    void RefreshRelatedTasks();
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
@@ -184,6 +190,7 @@ private:
     HWND controlPanelParent_ = nullptr;
     HWND windowManager_ = nullptr;
     HWND relatedTasks_ = nullptr;
+    std::unique_ptr<FrameRelatedTasks> relatedTaskPane_;
     WindowPaneHost paneHost_;
     std::unique_ptr<PaneLayout> panes_;
     std::unique_ptr<FrameClockTimer> clock_;

@@ -116,6 +116,23 @@ void RelatedTasksPane::OnInitDialog(HWND window) {
     ApplyColours();
 }
 
+// The list keeps its margin to the pane's edges as the frame's layout
+// resizes the pane, and its one column the list's width.
+void RelatedTasksPane::FitList() {
+    if (list_ == nullptr) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    RECT list{};
+    GetWindowRect(list_, &list);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&list), 2);
+    const int margin = list.left;
+    const int width = client.right - 2 * margin;
+    const int height = client.bottom - list.top - margin;
+    if (width <= 0 || height <= 0) return;
+    SetWindowPos(list_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, width - GetSystemMetrics(SM_CXVSCROLL) - 4);
+}
+
 const RelatedTask* RelatedTasksPane::TaskOfItem(int item) const {
     if (list_ == nullptr || item < 0) return nullptr;
     LVITEMW entry{};
@@ -166,6 +183,7 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
     switch (message) {
         case WM_MOUSEACTIVATE: pane->host_.SkipNextActivationRebuild(); return Answer(window, MA_ACTIVATE);
         case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_SIZE: pane->FitList(); return TRUE;
         case WM_NCLBUTTONDOWN:
             // The pane cannot be dragged by its caption.
             return wParam == HTCAPTION ? Answer(window, 0) : FALSE;
@@ -175,6 +193,15 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
             pane->closingBySystemCommand_ = (wParam & 0xFFF0) == SC_CLOSE;
             return FALSE;
         case WM_COMMAND:
+            // The dialog keys turn Enter on the list into IDOK: the focused
+            // task runs, as a click would run it.
+            if (LOWORD(wParam) == IDOK) {
+                if (pane->list_ != nullptr && GetFocus() == pane->list_) {
+                    pane->RunItem(static_cast<int>(
+                        SendMessageW(pane->list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+                }
+                return TRUE;
+            }
             if (LOWORD(wParam) != IDCANCEL) return FALSE;
             if (pane->closingBySystemCommand_) {
                 pane->closingBySystemCommand_ = false;

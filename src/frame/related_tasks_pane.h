@@ -60,6 +60,7 @@ public:
 private:
     void OnInitDialog(HWND window);
     INT_PTR OnNotify(const NMHDR& header);
+    void FitList();
     void RunItem(int item);
     const RelatedTask* TaskOfItem(int item) const;
 

@@ -42,9 +42,8 @@ public:
             SendMessageW(frame_.Window(), WM_COMMAND, MAKEWPARAM(CMD_VIEW_CONTROL_PANEL, 0), 0);
         }
     }
-    // The Related Tasks pane builds its tasks from the frame's active
-    // window when it is shown; a panel has nothing to add.
-    void RefreshRelatedTasks(PanelWindow&) override {}
+    // The pane follows the frame's active window, which shows the panel.
+    void RefreshRelatedTasks(PanelWindow&) override { frame_.RefreshRelatedTasks(); }
     void ShowPicturePacksDialog(HWND parent) override {
         corvinata::ShowPicturePacksDialog(instance_, parent, app_.GetStorage(), app_.PicturePacks(),
                                           app_.PicPackList());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/graph_commands.h"
+#include "app/related_tasks.h"
 #include "documents/graph_document.h"
 #include "frame/child_windows.h"
 #include "frame/graph_panel.h"
@@ -67,7 +68,8 @@ class GraphWindowKind;
 class GraphWindow final : private GraphDocumentOwner,
                           public MdiChildWindow,
                           public GraphView,
-                          public GraphPanelWindow {
+                          public GraphPanelWindow,
+                          public RelatedTaskWindow {
 public:
     GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> document, HINSTANCE instance);
     ~GraphWindow() override;

@@ -1,0 +1,170 @@
+#include "frame/frame_related_tasks.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/sky_commands.h"
+#include "astro/planet_records.h"
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+#include "support/catalogues.h"
+#include "support/test_text.h"
+#include "tools/object_info_window_win.h"
+#include "views/sky_window_win.h"
+
+namespace corvinata {
+namespace {
+
+using test::Utf8;
+
+
+class FrameRelatedTasksTest : public test::FrameTest {
+protected:
+    FrameRelatedTasksTest() {
+        static test::ScopedCatalogues catalogues;
+        StartAsProgram();
+        ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER);
+        if (!frame_->IsPaneShown(CMD_VIEW_RELATED_TASKS)) Command(CMD_VIEW_RELATED_TASKS);
+    }
+    ~FrameRelatedTasksTest() override {
+        if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+    }
+    HWND List() const { return GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), kRelatedTasksListId); }
+    // The list view's rows as the user sees them.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        const int count = static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0));
+        for (int item = 0; item < count; ++item) {
+            wchar_t text[200] = {};
+            LVITEMW entry{};
+            entry.mask = LVIF_TEXT;
+            entry.iItem = item;
+            entry.pszText = text;
+            entry.cchTextMax = 200;
+            SendMessageW(List(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+            rows.push_back(Utf8(text));
+        }
+        return rows;
+    }
+    // Group ids are not read back from every list view: the pane's own groups.
+    std::size_t GroupSize(int group) const { return frame_->RelatedTasks()->Pane().Groups().Group(group).size(); }
+    int RowOf(const std::string& text) const {
+        const std::vector<std::string> rows = Rows();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i] == text) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    // A click on the row: the list's one-click activation.
+    void Activate(int item) {
+        NMITEMACTIVATE activate{};
+        activate.hdr.hwndFrom = List();
+        activate.hdr.idFrom = kRelatedTasksListId;
+        activate.hdr.code = LVN_ITEMACTIVATE;
+        activate.iItem = item;
+        SendMessageW(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), WM_NOTIFY, kRelatedTasksListId,
+                     reinterpret_cast<LPARAM>(&activate));
+    }
+    SkyWindow& NewSkyWindow() {
+        auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().NewWindow(kSkyWindow));
+        EXPECT_NE(sky, nullptr);
+        return *sky;
+    }
+    void SelectInSky(SkyWindow& sky, int type, int number) {
+        app_->GetSkyActions().SelectPair(sky, BodyIdentifierFromObject(GetCatalogueObject(type, number)), 0, 0, 0,
+                                         nullptr);
+    }
+    int ActiveKind() const {
+        HWND active = reinterpret_cast<HWND>(SendMessageW(frame_->MdiClient(), WM_MDIGETACTIVE, 0, 0));
+        return frame_->Registry().FindByHandle(active).kind;
+    }
+};
+
+TEST_F(FrameRelatedTasksTest, WithoutWindowsGettingStartedOpensEachKind) {
+    const std::vector<std::string> kinds = {"Sky", "Solar system", "Graph", "Picture",
+                                            "Report", "Jupiter explorer", "Saturn explorer", "Solar eclipse"};
+    const std::vector<int> windowKinds = {kSkyWindow,    kSolarSystemWindow,     kGraphWindow,
+                                          kPictureWindow, kReportWindow,         kJupiterExplorerWindow,
+                                          kSaturnExplorerWindow, kSolarEclipseWindow};
+    // The Solar eclipse window's first opening computes its eclipse for
+    // long under Wine; its task is the same kind of task as the others.
+    for (std::size_t i = 0; i + 1 < kinds.size(); ++i) {
+        SCOPED_TRACE(kinds[i]);
+        Command(CMD_CLOSE_ALL);
+        const std::vector<std::string> rows = Rows();
+        ASSERT_EQ(rows.size(), kinds.size());
+        EXPECT_EQ(rows[i], "Open a " + kinds[i] + " window");
+        EXPECT_EQ(GroupSize(kGettingStartedGroup), kinds.size());
+        Activate(static_cast<int>(i));
+        EXPECT_EQ(ActiveKind(), windowKinds[i]);
+        EXPECT_EQ(frame_->Registry().AllWindows().size(), 1u);
+    }
+}
+
+TEST_F(FrameRelatedTasksTest, TheSkyWindowsSelectionListsItsTasksAndTheyRun) {
+    SkyWindow& sky = NewSkyWindow();
+    SelectInSky(sky, kBodyMoon, 0);
+    // The Moon's tasks, with none that reopens a Sky window.
+    EXPECT_GE(RowOf("View Moon in the solar system"), 0);
+    EXPECT_GE(RowOf("View information on Moon"), 0);
+    EXPECT_EQ(RowOf("View Moon in the sky"), -1);
+    EXPECT_EQ(GroupSize(kSelectedBodyGroup), Rows().size());
+
+    // Another window's activation lists its own tasks; coming back, the Sky's.
+    SelectInSky(sky, kBodySun, 0);
+    EXPECT_GE(RowOf("View Sun in the solar system"), 0);
+    Activate(RowOf("View Sun in the solar system"));
+    EXPECT_EQ(ActiveKind(), kSolarSystemWindow);
+    EXPECT_EQ(RowOf("View Sun in the solar system"), -1);
+    EXPECT_GE(RowOf("View Sun in the sky"), 0) << ::testing::PrintToString(Rows());
+    SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(sky.Handle()), 0);
+    EXPECT_GE(RowOf("View Sun in the solar system"), 0);
+
+    // The information task hands the body to Object Info and shows the tool.
+    Activate(RowOf("View information on Sun"));
+    EXPECT_TRUE(frame_->Tools().IsShown(CMD_OBJECT_INFO));
+    ASSERT_NE(GetObjectInfoWindow(), nullptr);
+    EXPECT_EQ(GetObjectInfoWindow()->State().selectedBody.object, GetCatalogueObject(kBodySun, 0));
+}
+
+TEST_F(FrameRelatedTasksTest, ObjectInfosBodyFillsTheSelectedBodyGroup) {
+    NewSkyWindow();
+    SelectObjectForInfo(BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)));
+    EXPECT_GE(RowOf("View Moon in the sky"), 0);
+    EXPECT_EQ(RowOf("View information on Moon"), -1);
+    EXPECT_EQ(GroupSize(kSelectedBodyGroup), Rows().size());
+}
+
+TEST_F(FrameRelatedTasksTest, ClosingTheLastWindowGoesBackToGettingStarted) {
+    SkyWindow& sky = NewSkyWindow();
+    SelectInSky(sky, kBodyMoon, 0);
+    ASSERT_GE(RowOf("View information on Moon"), 0);
+    SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(RowOf("View information on Moon"), -1);
+    EXPECT_EQ(RowOf("Open a Sky window"), 0);
+}
+
+TEST_F(FrameRelatedTasksTest, TheKeyboardReachesAndRunsATask) {
+    Command(CMD_CLOSE_ALL);
+    SetFocus(List());
+    ASSERT_EQ(GetFocus(), List());
+    // The first row is the focused one; Enter activates it.
+    LVITEMW focus{};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessageW(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&focus));
+    // Through the message loop's dialog keys, as the program runs them.
+    MSG enter{List(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(frame_->PreTranslate(enter, nullptr, modeless_));
+    EXPECT_EQ(ActiveKind(), kSkyWindow);
+}
+
+}  // namespace
+}  // namespace corvinata
