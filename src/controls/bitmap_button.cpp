@@ -1,4 +1,4 @@
-#include "frame/bitmap_button.h"
+#include "controls/bitmap_button.h"
 
 #include <string>
 

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "base/scoped_win.h"
-#include "frame/custom_control_registry.h"
+#include "controls/custom_control_registry.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/child_windows.h"
+#include "controls/child_windows.h"
 
 #include <algorithm>
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/main_windows.h"
-#include "frame/control_panel.h"
-#include "frame/mdi_child_window.h"
+#include "controls/control_panel.h"
+#include "controls/mdi_child_window.h"
 
 namespace corvinata {
 

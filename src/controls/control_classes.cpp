@@ -1,11 +1,11 @@
-#include "frame/control_classes.h"
+#include "controls/control_classes.h"
 
 #include <commctrl.h>
 
-#include "frame/bitmap_button.h"
-#include "frame/hyperlink_control.h"
-#include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
+#include "controls/bitmap_button.h"
+#include "controls/hyperlink_control.h"
+#include "controls/spin_edit_window.h"
+#include "controls/trackbar_control.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 
 #include <commctrl.h>
 

@@ -1,8 +1,8 @@
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 
-#include "frame/bitmap_button.h"
-#include "frame/control_classes.h"
-#include "frame/observer_control.h"
+#include "controls/bitmap_button.h"
+#include "controls/control_classes.h"
+#include "controls/observer_control.h"
 
 namespace corvinata {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "frame/custom_control_registry.h"
+#include "controls/custom_control_registry.h"
 
 namespace corvinata {
 

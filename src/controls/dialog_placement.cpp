@@ -1,10 +1,10 @@
-#include "frame/dialog_placement.h"
+#include "controls/dialog_placement.h"
 
 #include <commctrl.h>
 
 #include "app/status_texts.h"
 #include "base/wide_string.h"
-#include "frame/window_centring.h"
+#include "controls/window_centring.h"
 
 namespace corvinata {
 

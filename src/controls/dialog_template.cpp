@@ -1,4 +1,4 @@
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 
 #include <string>
 

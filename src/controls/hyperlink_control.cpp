@@ -1,7 +1,7 @@
-#include "frame/hyperlink_control.h"
+#include "controls/hyperlink_control.h"
 
 #include "base/scoped_win.h"
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 
 namespace corvinata {
 

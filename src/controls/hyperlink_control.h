@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "base/wide_string.h"
-#include "frame/custom_control_registry.h"
+#include "controls/custom_control_registry.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/mdi_child_window.h"
+#include "controls/mdi_child_window.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 
 #include "app/help_topics_win.h"
 #include "base/services.h"
 #include "base/wide_string.h"
-#include "frame/window_centring.h"
+#include "controls/window_centring.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {

@@ -1,4 +1,4 @@
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>

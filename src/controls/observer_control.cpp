@@ -1,4 +1,4 @@
-#include "frame/observer_control.h"
+#include "controls/observer_control.h"
 
 #include "base/scoped_win.h"
 

@@ -1,4 +1,4 @@
-#include "frame/pane_anchors.h"
+#include "controls/pane_anchors.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 
 namespace corvinata {
 

@@ -8,7 +8,7 @@
 #include "app/body_tree.h"
 #include "app/sky_commands.h"
 #include "app/window_geometry.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 
 namespace corvinata {
 

@@ -1,11 +1,11 @@
-#include "frame/spin_edit_window.h"
+#include "controls/spin_edit_window.h"
 
 #include <commctrl.h>
 
 #include <vector>
 
 #include "base/scoped_win.h"
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 
 namespace corvinata {
 

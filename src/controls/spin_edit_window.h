@@ -11,7 +11,7 @@
 #include "app/number_picker.h"
 #include "app/time_picker.h"
 #include "app/time_zone_picker.h"
-#include "frame/custom_control_registry.h"
+#include "controls/custom_control_registry.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 
 #include <commctrl.h>
 

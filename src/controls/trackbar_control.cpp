@@ -1,4 +1,4 @@
-#include "frame/trackbar_control.h"
+#include "controls/trackbar_control.h"
 
 #include <commctrl.h>
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "app/trackbar_moves.h"
-#include "frame/custom_control_registry.h"
+#include "controls/custom_control_registry.h"
 
 namespace corvinata {
 

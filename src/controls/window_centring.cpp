@@ -1,4 +1,4 @@
-#include "frame/window_centring.h"
+#include "controls/window_centring.h"
 
 namespace corvinata {
 

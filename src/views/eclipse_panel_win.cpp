@@ -1,11 +1,11 @@
-#include "frame/eclipse_panel.h"
+#include "views/eclipse_panel_win.h"
 
 #include <commctrl.h>
 
 #include "base/services.h"
-#include "frame/hyperlink_control.h"
-#include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
+#include "controls/hyperlink_control.h"
+#include "controls/spin_edit_window.h"
+#include "controls/trackbar_control.h"
 
 namespace corvinata {
 namespace {

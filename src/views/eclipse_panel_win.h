@@ -5,8 +5,8 @@
 #pragma once
 
 #include "app/eclipse_panel.h"
-#include "frame/control_panel.h"
-#include "frame/panel_services.h"
+#include "controls/control_panel.h"
+#include "controls/panel_services.h"
 
 namespace corvinata {
 

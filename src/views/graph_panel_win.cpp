@@ -1,4 +1,4 @@
-#include "frame/graph_panel.h"
+#include "views/graph_panel_win.h"
 
 #include <commctrl.h>
 

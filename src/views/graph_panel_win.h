@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/graph_panel.h"
-#include "frame/control_panel.h"
-#include "frame/panel_services.h"
+#include "controls/control_panel.h"
+#include "controls/panel_services.h"
 
 namespace corvinata {
 

@@ -1,10 +1,10 @@
-#include "frame/picture_dialogs.h"
+#include "views/picture_dialogs_win.h"
 
 #include <commctrl.h>
 
 #include "app/help_topics_win.h"
-#include "frame/dialog_template.h"
-#include "frame/list_view_columns.h"
+#include "controls/dialog_template.h"
+#include "controls/list_view_columns.h"
 #include "resources/picture_ids.h"
 
 namespace corvinata {

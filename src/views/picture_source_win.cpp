@@ -1,4 +1,4 @@
-#include "frame/picture_source.h"
+#include "views/picture_source_win.h"
 
 #include "app/bmp_image.h"
 #include "base/scoped_win.h"

@@ -1,11 +1,11 @@
-#include "frame/picture_window.h"
+#include "views/picture_window_win.h"
 
 #include <algorithm>
 
 #include "app/help_topics_win.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
-#include "frame/picture_dialogs.h"
+#include "views/picture_dialogs_win.h"
 #include "resources/resource_ids.h"
 #include "tools/object_info_window_win.h"
 

@@ -13,9 +13,9 @@
 #include "app/application.h"
 #include "app/main_windows.h"
 #include "app/picture_window_rules.h"
-#include "frame/child_windows.h"
-#include "frame/picture_source.h"
-#include "frame/report_picture_panels.h"
+#include "controls/child_windows.h"
+#include "views/picture_source_win.h"
+#include "views/report_picture_panels_win.h"
 
 namespace corvinata {
 

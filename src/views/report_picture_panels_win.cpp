@@ -1,4 +1,4 @@
-#include "frame/report_picture_panels.h"
+#include "views/report_picture_panels_win.h"
 
 #include <commctrl.h>
 

@@ -5,9 +5,9 @@
 
 #include "app/picture_eclipse_commands.h"
 #include "app/report_picture_panels.h"
-#include "frame/control_panel.h"
-#include "frame/pane_anchors.h"
-#include "frame/panel_services.h"
+#include "controls/control_panel.h"
+#include "controls/pane_anchors.h"
+#include "controls/panel_services.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/report_window.h"
+#include "views/report_window_win.h"
 
 #include <commdlg.h>
 
@@ -10,7 +10,7 @@
 #include "app/window_settings.h"
 #include "base/scoped_win.h"
 #include "documents/report_kinds.h"
-#include "frame/file_replace.h"
+#include "base/file_replace.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {

@@ -15,8 +15,8 @@
 #include "app/report_document.h"
 #include "documents/browser_host_win.h"
 #include "documents/inline_images.h"
-#include "frame/child_windows.h"
-#include "frame/report_picture_panels.h"
+#include "controls/child_windows.h"
+#include "views/report_picture_panels_win.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "frame/file_replace.h"
+#include "base/file_replace.h"
 
 #include <windows.h>
 

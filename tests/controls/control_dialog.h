@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "base/scoped_win.h"
-#include "frame/control_classes.h"
-#include "frame/custom_control_registry.h"
-#include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
+#include "controls/control_classes.h"
+#include "controls/custom_control_registry.h"
+#include "controls/spin_edit_window.h"
+#include "controls/trackbar_control.h"
 
 namespace corvinata::test {
 

@@ -1,4 +1,4 @@
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "panel_dialogs.h"
+#include "controls/panel_dialogs.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
 

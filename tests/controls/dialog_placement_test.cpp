@@ -1,4 +1,4 @@
-#include "frame/dialog_placement.h"
+#include "controls/dialog_placement.h"
 
 #include <commctrl.h>
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "frame/bitmap_button.h"
-#include "frame/control_dialog.h"
-#include "frame/hyperlink_control.h"
-#include "frame/trackbar_control.h"
+#include "controls/bitmap_button.h"
+#include "controls/control_dialog.h"
+#include "controls/hyperlink_control.h"
+#include "controls/trackbar_control.h"
 
 namespace corvinata {
 namespace {

@@ -1,4 +1,4 @@
-#include "frame/list_view_columns.h"
+#include "controls/list_view_columns.h"
 
 #include <commctrl.h>
 

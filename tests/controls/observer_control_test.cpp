@@ -1,8 +1,8 @@
-#include "frame/observer_control.h"
+#include "controls/observer_control.h"
 
 #include <gtest/gtest.h>
 
-#include "control_dialog.h"
+#include "controls/control_dialog.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/sky_session.h"

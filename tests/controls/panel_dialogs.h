@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "control_dialog.h"
-#include "frame/control_panel.h"
+#include "controls/control_dialog.h"
+#include "controls/control_panel.h"
 #include "support/test_text.h"
 
 namespace corvinata::test {

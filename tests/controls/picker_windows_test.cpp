@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "frame/control_dialog.h"
-#include "frame/spin_edit_window.h"
+#include "controls/control_dialog.h"
+#include "controls/spin_edit_window.h"
 #include "support/test_text.h"
 
 namespace corvinata {

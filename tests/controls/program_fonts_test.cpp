@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "symbol_font.h"
 
 namespace corvinata {

@@ -1,4 +1,4 @@
-#include "frame/select_body_dialog.h"
+#include "controls/select_body_dialog.h"
 
 #include <gtest/gtest.h>
 

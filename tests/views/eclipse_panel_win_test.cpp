@@ -1,4 +1,4 @@
-#include "frame/eclipse_panel.h"
+#include "views/eclipse_panel_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -6,10 +6,10 @@
 #include <string>
 
 #include "frame/window_kinds.h"
-#include "frame_test.h"
-#include "panel_dialogs.h"
-#include "frame/spin_edit_window.h"
-#include "frame/trackbar_control.h"
+#include "frame/frame_test.h"
+#include "controls/panel_dialogs.h"
+#include "controls/spin_edit_window.h"
+#include "controls/trackbar_control.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"
 #include "support/test_text.h"

@@ -1,4 +1,4 @@
-#include "frame/picture_source.h"
+#include "views/picture_source_win.h"
 
 #include <gtest/gtest.h>
 

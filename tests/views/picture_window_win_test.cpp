@@ -1,6 +1,6 @@
 // The Picture window in the real frame over the program's own pack and a
 // second pack registered the way an installer registers one.
-#include "frame/picture_window.h"
+#include "views/picture_window_win.h"
 #include "tools/object_info_window_win.h"
 
 #include <windows.h>
@@ -17,10 +17,10 @@
 #include "app/bmp_image.h"
 #include "app/help_topics_win.h"
 #include "astro/planet_records.h"
-#include "frame_test.h"
-#include "frame/program_fonts.h"
+#include "frame/frame_test.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
-#include "modal_driver.h"
+#include "frame/modal_driver.h"
 #include "resources/picture_ids.h"
 #include "resources/resource_ids.h"
 #include "support/test_text.h"

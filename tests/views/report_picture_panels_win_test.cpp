@@ -1,4 +1,4 @@
-#include "frame/report_picture_panels.h"
+#include "views/report_picture_panels_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
-#include "frame_test.h"
-#include "modal_driver.h"
-#include "panel_dialogs.h"
+#include "frame/frame_test.h"
+#include "frame/modal_driver.h"
+#include "controls/panel_dialogs.h"
 #include "resources/resource_ids.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"

@@ -1,7 +1,7 @@
 // Report windows in the real frame with their real panel, under Wine without
 // a browser engine: the plain view, saving the page, sizing, activation,
 // duplication and what closing leaves behind.
-#include "frame/report_window.h"
+#include "views/report_window_win.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,9 @@
 #include "documents/graph_document.h"
 #include "documents/inline_image_resources_win.h"
 #include "documents/report_contents.h"
-#include "frame_test.h"
+#include "frame/frame_test.h"
 #include "frame/window_kinds.h"
-#include "panel_dialogs.h"
+#include "controls/panel_dialogs.h"
 #include "support/date_records.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
