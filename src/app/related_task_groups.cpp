@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/app_interfaces.h"
+#include "app/report_picture_panels.h"
 #include "astro/planet_records.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
@@ -57,6 +58,15 @@ BodyIdentifier PlanetBody(int number) {
 
 }  // namespace
 
+BodyIdentifier BodyOfReport(int reportType, int planetNumber) {
+    switch (reportType) {
+        case kSunEphemeridesReport: return BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
+        case kMoonEphemeridesReport: return BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0));
+        case kPlanetEphemeridesReport: return PlanetBody(planetNumber);
+        default: return BodyIdentifier{};
+    }
+}
+
 const Char* RelatedTaskGroupHeader(int group) noexcept {
     return group >= 0 && group < kRelatedTaskGroupCount ? kGroupHeaders[group] : TXT("");
 }
@@ -88,7 +98,7 @@ int RelatedTaskGroups::TaskCount() const noexcept {
     return static_cast<int>(count);
 }
 
-bool RelatedTaskGroups::Run(const RelatedTask* task, RelatedTaskServices& services) {
+bool RelatedTaskGroups::Run(const RelatedTask* task, WindowServices& services) {
     bool known = false;
     for (const auto& group : groups_) {
         for (const auto& held : group) known = known || held.get() == task;

@@ -27,7 +27,7 @@ constexpr int kRelatedTasksListId = 20741;
 
 class RelatedTasksPane final : public NotificationObserver {
 public:
-    RelatedTasksPane(RelatedTasksPaneHost& host, RelatedTaskServices& services)
+    RelatedTasksPane(RelatedTasksPaneHost& host, WindowServices& services)
         : host_(host), services_(services) {}
     ~RelatedTasksPane() override;
     RelatedTasksPane(const RelatedTasksPane&) = delete;
@@ -65,7 +65,7 @@ private:
     const RelatedTask* TaskOfItem(int item) const;
 
     RelatedTasksPaneHost& host_;
-    RelatedTaskServices& services_;
+    WindowServices& services_;
     RelatedTaskGroups groups_;
     HWND window_ = nullptr;
     HWND list_ = nullptr;

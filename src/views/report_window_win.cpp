@@ -1,4 +1,5 @@
 #include "views/report_window_win.h"
+#include "app/related_task_groups.h"
 
 #include <commdlg.h>
 
@@ -104,6 +105,14 @@ void ReportWindow::ReportChanged() { document_.DocumentNotifyViews(nullptr); }
 void ReportWindow::ChooseReport(const ReportChoice& choice, const DateTimeLocation& record, bool nightVision) {
     if (!CreateReport(document_, choice.kind, choice.planet)) return;
     if (!document_.ApplyTimeAndLocation(record, nightVision)) Update();
+}
+
+// The report's own body and date.
+void ReportWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    if (const ReportGenerator* report = Report()) {
+        source.date = report->GetSettingsRecord().dateTime;
+        source.body = BodyOfReport(report->ReportType(), report->PlanetNumber());
+    }
 }
 
 bool ReportWindow::Duplicate() {

@@ -1,4 +1,5 @@
 #include "views/sky_window_win.h"
+#include "app/related_task_groups.h"
 
 #include <algorithm>
 
@@ -166,6 +167,12 @@ void SkyWindow::OnMouseWheelSteps(int steps, bool backward) {
     const int before = fieldOfView_;
     Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_.Active());
     wheelBurst_.Notched(Handle(), fieldOfView_ != before);
+}
+
+// The chart's own moment and its selected body.
+void SkyWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.date = GetSkyDocument().GetTimeAndPlace().dateTime;
+    source.body = GetSelectedBody();
 }
 
 bool SkyWindow::Duplicate() { return DuplicateWindow(*this, context_.children, kSkyWindow) != nullptr; }

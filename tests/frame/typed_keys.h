@@ -1,7 +1,7 @@
-// Keys as the user types them: into the input queue, then through the
-// program's own message loop (MDI keys, modeless dialogs, accelerators)
-// until it has been quiet for 300 ms. The frame must be the foreground
-// window.
+// Keys and clicks as the user makes them: into the input queue, then
+// through the program's own message loop (MDI keys, modeless dialogs,
+// accelerators) until it has been quiet for 300 ms. The frame must be the
+// foreground window.
 #pragma once
 
 #include <windows.h>
@@ -44,6 +44,23 @@ public:
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         RunLoop();
     }
+    // A click of the left button (two for `twice`) at a point of the
+    // window's client area, as the user's mouse makes it.
+    void Click(HWND window, POINT client, bool twice = false) const {
+        ClientToScreen(window, &client);
+        SetCursorPos(client.x, client.y);
+        std::vector<INPUT> inputs;
+        for (int n = twice ? 2 : 1; n > 0; --n) {
+            for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+                INPUT input{};
+                input.type = INPUT_MOUSE;
+                input.mi.dwFlags = flags;
+                inputs.push_back(input);
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        RunLoop();
+    }
     void RunLoop() const {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
         DWORD idleSince = GetTickCount();
@@ -53,7 +70,9 @@ public:
                 Sleep(5);
                 continue;
             }
-            idleSince = GetTickCount();
+            // The system's own timers (the hover tracking of the control
+            // under a resting pointer) tick for ever: they are no work.
+            if (msg.message != kSystemTimer) idleSince = GetTickCount();
             if (msg.message == WM_QUIT) continue;
             if (!frame_.PreTranslate(msg, accelerators, modeless_)) {
                 TranslateMessage(&msg);
@@ -64,6 +83,8 @@ public:
     }
 
 private:
+    // WM_SYSTIMER, which the headers do not name.
+    static constexpr UINT kSystemTimer = 0x0118;
     static INPUT Input(WORD key, WORD scan, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
