@@ -9,7 +9,6 @@
 #include "app/solar_system_computer.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
-#include "views/sky_window_win.h"
 #include "views/solar_system_gdi_win.h"
 #include "views/solar_options_dialog_win.h"
 

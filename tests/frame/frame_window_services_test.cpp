@@ -33,6 +33,7 @@
 #include "views/graph_window_win.h"
 #include "views/picture_window_win.h"
 #include "views/report_window_win.h"
+#include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -291,6 +292,26 @@ TEST_F(WindowServicesTest, AnEclipseSearchLeadsToItsEclipseAndItsTasks) {
     EXPECT_EQ(eclipse->View().GetDocument().Model().date.month, 8);
 }
 
+// A run picked in the History shows in the Event Finder, and its selected
+// result's tasks in the pane, as a result picked there would.
+TEST_F(WindowServicesTest, TheHistorysPickedRunBringsItsResultsTasks) {
+    EventFinderWindow& finder = FinderRun(events::kEventSolarEclipse, BodyIdentifier{}, DateTime{2026, 1, 1, 0.0, kLocalCivilTime},
+                                          DateTime{2026, 12, 31, 0.0, kLocalCivilTime});
+    FinderRun(events::kEventFullMoon, BodyIdentifier{}, DateTime{2026, 8, 1, 0.0, kLocalCivilTime},
+              DateTime{2026, 8, 31, 0.0, kLocalCivilTime});
+    EXPECT_TRUE(HasTask("View 'Full moon' in the sky")) << ::testing::PrintToString(Tasks());
+    SendMessageW(finder.Window(), WM_COMMAND, MAKEWPARAM(IDC_EF_HISTORY, BN_CLICKED), 0);
+    HWND history = finder.History().Window();
+    ASSERT_NE(history, nullptr);
+    HWND runs = GetDlgItem(history, IDC_EFH_LIST);
+    ASSERT_EQ(SendMessageW(runs, LVM_GETITEMCOUNT, 0, 0), 2);
+    // The older run, the eclipses, is the second row; a double-click picks it.
+    ClickRow(runs, 1, true);
+    EXPECT_EQ(finder.Control().Current().condition.predefinedEvent, events::kEventSolarEclipse);
+    EXPECT_TRUE(HasTask("View 'A solar eclipse occurs' in the solar eclipse window")) << ::testing::PrintToString(Tasks());
+    EXPECT_FALSE(HasTask("View 'Full moon' in the sky"));
+}
+
 // A double-click on a moon's event shows its planet's explorer at the
 // event's time with the moon selected: made for it, directly; open already,
 // as one step that can be undone.
@@ -371,6 +392,51 @@ TEST_F(WindowServicesTest, PicturesOfBodiesAndWhereThePictureLeads) {
     ASSERT_NE(missing, nullptr);
     EXPECT_NE(missing, picture);
     EXPECT_EQ(Utf8(missing->GetStatusText()), "<Picture not found>");
+}
+
+// What a context menu shows when it opens: the states of some items.
+struct MenuWatch {
+    static inline std::vector<UINT> grey;
+    static inline std::vector<int> items;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup) return;
+        KillTimer(nullptr, timer);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        grey.clear();
+        for (int id : items) grey.push_back(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED);
+        EndMenu();
+    }
+};
+
+// The Sky's menu of a body leads to its picture only where a pack has one,
+// and to Object Info at the chart's moment.
+TEST_F(WindowServicesTest, TheSkysMenuLeadsToThePictureAndObjectInfo) {
+    SkyWindow& sky = NewSky();
+    const struct Case {
+        int type;
+        int number;
+        UINT pictureGrey;
+    } cases[] = {{kBodyPlanet, 3, 0}, {kBodySun, 0, MF_GRAYED}};
+    MenuWatch::items = {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_SOLAR_SYSTEM};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        SetTimer(nullptr, 0, 50, MenuWatch::Read);
+        sky.Display()->ShowContextMenu(GetCatalogueObject(c.type, c.number), POINT{20, 20});
+        EXPECT_EQ(MenuWatch::grey, (std::vector<UINT>{c.pictureGrey, 0, 0}));
+    }
+    // The last menu was the Sun's; Object Info takes it at the chart's moment.
+    SendMessageW(sky.Display()->Window(), WM_COMMAND, CMD_SHOW_OBJECT_INFO, 0);
+    ASSERT_NE(GetObjectInfoWindow(), nullptr);
+    EXPECT_EQ(GetObjectInfoWindow()->State().selectedBody.object, GetCatalogueObject(kBodySun, 0));
+    EXPECT_EQ(GetObjectInfoWindow()->State().timeAndPlace.dateTime.day, 10);
+    // Jupiter's "&Picture": a Picture window with its map.
+    SetTimer(nullptr, 0, 50, MenuWatch::Read);
+    sky.Display()->ShowContextMenu(GetCatalogueObject(kBodyPlanet, 3), POINT{20, 20});
+    SendMessageW(sky.Display()->Window(), WM_COMMAND, CMD_SHOW_PICTURE, 0);
+    auto* picture = dynamic_cast<PictureWindow*>(Active());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetModel().GetBody().object, GetCatalogueObject(kBodyPlanet, 3));
 }
 
 // An ephemerides task opens its report; the report's body and date give the

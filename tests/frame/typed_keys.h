@@ -49,8 +49,13 @@ public:
     void Click(HWND window, POINT client, bool twice = false) const {
         ClientToScreen(window, &client);
         SetCursorPos(client.x, client.y);
+        QueueClicks(twice ? 2 : 1);
+        RunLoop();
+    }
+    // Only into the input queue: left-button clicks where the pointer is.
+    static void QueueClicks(int count) {
         std::vector<INPUT> inputs;
-        for (int n = twice ? 2 : 1; n > 0; --n) {
+        for (int n = 0; n < count; ++n) {
             for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
                 INPUT input{};
                 input.type = INPUT_MOUSE;
@@ -59,7 +64,6 @@ public:
             }
         }
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        RunLoop();
     }
     void RunLoop() const {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");

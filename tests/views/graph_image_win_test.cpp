@@ -183,16 +183,28 @@ TEST_F(GraphImageWinTest, ThousandPaintsLeaveNoGdiObjects) {
     };
     paint();
     images.CaptureGraphYAxis(graph.document, 40, 200);
+    // Where the measure is a slot, those freed by the earlier tests of this
+    // program are taken first: they are filled (and kept) until new objects
+    // take new slots one after another, so that the measure grows with every
+    // object that stays alive.
+    std::vector<HBRUSH> fillers;
+    const bool measuredBySlot = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) == 0;
+    for (int run = 0, last = -1; measuredBySlot && run < 64 && fillers.size() < 5000;) {
+        fillers.push_back(CreateSolidBrush(RGB(0, 0, 1)));
+        const int slot = static_cast<int>(reinterpret_cast<std::uintptr_t>(fillers.back()) & 0xFFFF);
+        run = slot == last + 1 ? run + 1 : 0;
+        last = slot;
+    }
     const long before = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) paint();
     for (int i = 0; i < 50; ++i) images.CaptureGraphYAxis(graph.document, 40, 200);
     EXPECT_LE(LiveGdiObjects() - before, 2);
-    // The measure sees objects that stay alive (slots freed by earlier tests
-    // of this program may be taken first).
+    // The measure sees objects that stay alive.
     std::vector<HBRUSH> kept;
     for (int i = 0; i < 300; ++i) kept.push_back(CreateSolidBrush(RGB(i, 0, 0)));
     EXPECT_GE(LiveGdiObjects() - before, 200);
     for (HBRUSH brush : kept) DeleteObject(brush);
+    for (HBRUSH brush : fillers) DeleteObject(brush);
     DestroyWindow(window);
 }
 
