@@ -1,6 +1,7 @@
 // The planet and Earth calculators.
 #include <cmath>
 
+#include "astro/aberration.h"
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/nutation.h"
@@ -127,8 +128,14 @@ private:
             }
             double dpsi = 0.0, deps = 0.0;
             ComputeNutation(job.jd, dpsi, deps);
-            place = {ReduceDegrees(Atan2Deg(v.y, v.x) + dpsi),
-                     Atan2Deg(v.z, std::sqrt(v.x * v.x + v.y * v.y)), kEclipticalSystem};
+            // The Sun's apparent place carries the annual aberration; the
+            // planet's must too, or events between them (oppositions,
+            // transits, elongations) move by minutes.
+            const double lambda = Atan2Deg(v.y, v.x);
+            const double beta = Atan2Deg(v.z, std::sqrt(v.x * v.x + v.y * v.y));
+            const AnnualAberration aberration(job.jd, sun.longitude);
+            place = {ReduceDegrees(lambda + dpsi + aberration.LongitudeOffset(lambda, beta)),
+                     beta + aberration.LatitudeOffset(lambda, beta), kEclipticalSystem};
             delta = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
             raw.SetCoordinates(place);
             raw.Set(kFunctionDistanceFromEarth, delta, kAstronomicalUnits);
