@@ -71,11 +71,10 @@ HeliocentricPlace SharedPlanetHeliocentric(int index, double jd) {
         {index, jd}, [index, jd] { return PlanetHeliocentricAt(index, jd, jd); });
 }
 
-PlanetSight SharedPlanetSight(int index, double jd) {
-    return SharedValue<PlanetSightTable>({index, jd}, [index, jd] {
-        return SeePlanetFromEarth(index, jd, SharedPlanetHeliocentric(index, jd),
-                                  SharedGeometricSun(jd));
-    });
+PlanetSight SharedPlanetSight(int index, double jd, const HeliocentricPlace& now,
+                              const GeocentricSun& sun) {
+    return SharedValue<PlanetSightTable>(
+        {index, jd}, [&] { return SeePlanetFromEarth(index, jd, now, sun); });
 }
 
 JupiterSatellitePositions SharedJupiterSatellites(double jd) {

@@ -146,9 +146,11 @@ HeliocentricPlace SharedEarth(double jd);
 GeocentricSun SharedGeometricSun(double jd);
 
 // Planet `index` (0..7) at a Julian day: PlanetHeliocentricAt(index, jd,
-// jd), and SeePlanetFromEarth from it and the shared geometric Sun.
+// jd), and SeePlanetFromEarth from that place (`now`) and the geometric Sun
+// at jd, which the caller has at hand.
 HeliocentricPlace SharedPlanetHeliocentric(int index, double jd);
-PlanetSight SharedPlanetSight(int index, double jd);
+PlanetSight SharedPlanetSight(int index, double jd, const HeliocentricPlace& now,
+                              const GeocentricSun& sun);
 
 // ComputeJupiterSatellites and ComputeSaturnSatellites at a Julian day,
 // without the angles; Saturn's outputs that the theory leaves unset are

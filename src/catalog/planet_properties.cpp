@@ -70,7 +70,7 @@ private:
         double delta = 0.0;
         if (job.mask & (kGeocentric | kFunctionMagnitude | kFunctionPhase)) {
             const GeocentricSun sun = SharedGeometricSun(job.jd);
-            const PlanetSight sight = SharedPlanetSight(index, job.jd);
+            const PlanetSight sight = SharedPlanetSight(index, job.jd, now, sun);
             const GeocentricVector& v = sight.geocentric;
             const double dpsi = SharedNutation(job.jd).dpsi;
             // The Sun's apparent place carries the annual aberration; the
