@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "astro/instant_sharing.h"
-#include "astro/nutation.h"
 
 namespace corvinata {
 namespace {
@@ -26,14 +25,6 @@ struct Counted {
 
 double Tiny(double jd, Counted& counter) {
     return SharedValue<TinyTable>(jd, [&] { return counter(jd); });
-}
-
-TEST(InstantSharing, WithoutAScopeEveryCallComputes) {
-    Counted counter;
-    EXPECT_EQ(Tiny(2451545.0, counter), 2451545.0 * 3.0 + 1.0);
-    EXPECT_EQ(Tiny(2451545.0, counter), 2451545.0 * 3.0 + 1.0);
-    EXPECT_EQ(counter.computed, 2);
-    EXPECT_EQ(InstantSharing::Active(), nullptr);
 }
 
 TEST(InstantSharing, AScopeComputesAnInstantOnceWhileItKeepsIt) {
@@ -87,29 +78,6 @@ TEST(InstantSharing, AScopeBelongsToTheThreadThatOpenedIt) {
     std::thread([&elsewhere] { elsewhere = InstantSharing::Active(); }).join();
     EXPECT_EQ(elsewhere, nullptr);
     EXPECT_EQ(InstantSharing::Active(), here);
-}
-
-// The shared quantities are the computations' own values, to the bit, in a
-// scope and out of it.
-TEST(InstantSharing, SharedNutationAndSunAreTheComputationsOwn) {
-    const double instants[] = {2415020.5, 2451545.0, 2460000.125, 2488070.75};
-    for (const bool shared : {false, true}) {
-        std::unique_ptr<InstantSharing> sharing;
-        if (shared) sharing = std::make_unique<InstantSharing>();
-        for (int pass = 0; pass < 2; ++pass) {
-            for (const double jd : instants) {
-                double dpsi = 0.0, deps = 0.0;
-                ComputeNutation(jd, dpsi, deps);
-                EXPECT_EQ(SharedNutation(jd).dpsi, dpsi) << jd;
-                EXPECT_EQ(SharedNutation(jd).deps, deps) << jd;
-                const GeocentricSun sun = GeometricSunFromEarth(jd);
-                const GeocentricSun sharedSun = SharedGeometricSun(jd);
-                EXPECT_EQ(sharedSun.longitude, sun.longitude) << jd;
-                EXPECT_EQ(sharedSun.latitude, sun.latitude) << jd;
-                EXPECT_EQ(sharedSun.distance, sun.distance) << jd;
-            }
-        }
-    }
 }
 
 }  // namespace
