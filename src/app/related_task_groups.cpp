@@ -190,7 +190,7 @@ void RelatedTaskBuilder::BuildRelatedTasks(const DateTime& date, int group, cons
             break;
         default: return;
     }
-    if (sourceKind != kObjectInfoTaskSource) groups_.Add(group, MakeObjectInfoTask(body));
+    if (sourceKind != kObjectInfoTaskSource) groups_.Add(group, MakeObjectInfoTask(body, date));
 }
 
 void RelatedTaskBuilder::AddEventTasks(const RelatedEvent& event, const DateTime& date, int group) {
@@ -204,7 +204,7 @@ void RelatedTaskBuilder::AddEventTasks(const RelatedEvent& event, const DateTime
     AddPicture(group, event.body);
     AddEphemerides(group, event.body, date);
     AddExplore(group, event.body, -1);
-    groups_.Add(group, MakeObjectInfoTask(event.body));
+    groups_.Add(group, MakeObjectInfoTask(event.body, date));
     if (type == kBodySun) groups_.Add(group, MakeEclipseSearchTask(date, kSolarEclipseEvent));
     if (type == kBodyMoon) groups_.Add(group, MakeEclipseSearchTask(date, kLunarEclipseEvent));
 }
@@ -234,8 +234,8 @@ void RelatedTaskBuilder::AddSolarEclipseTasks(const DateTime& date) {
     groups_.Add(kSolarEclipseGroup, MakeEclipseViewTask(date, false));
     AddPicture(kSolarEclipseGroup, sun);
     AddPicture(kSolarEclipseGroup, moon);
-    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(sun));
-    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(moon));
+    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(sun, date));
+    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(moon, date));
     AddEphemerides(kSolarEclipseGroup, sun, date);
     AddEphemerides(kSolarEclipseGroup, moon, date);
     groups_.Add(kSolarEclipseGroup, MakeEclipseSearchTask(date, kLunarEclipseEvent));

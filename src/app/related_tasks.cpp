@@ -170,8 +170,11 @@ private:
 
 class ObjectInfoTask final : public BodyTask {
 public:
-    explicit ObjectInfoTask(const BodyIdentifier& body) : BodyTask(body, DateTime{}) {}
-    void Execute(WindowServices& services) const override { services.ShowObjectInfo(body_, nullptr); }
+    using BodyTask::BodyTask;
+    // A date without a time leaves Object Info's moment as it is.
+    void Execute(WindowServices& services) const override {
+        services.ShowObjectInfo(body_, date_.hours == kNoTimeHours ? nullptr : &date_);
+    }
 
 private:
     String BuildText() const override {
@@ -376,8 +379,8 @@ RelatedTaskPtr MakeQuantityGraphTask(const BodyIdentifier& body, const DateTime&
     if (FindEventKind(functionId) == nullptr) return nullptr;
     return std::make_unique<GraphTask>(body, date, functionId);
 }
-RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body) {
-    return std::make_unique<ObjectInfoTask>(body);
+RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body, const DateTime& date) {
+    return std::make_unique<ObjectInfoTask>(body, date);
 }
 RelatedTaskPtr MakeEventTask(const RelatedEvent& event, EventView view) {
     return std::make_unique<EventTask>(event, view);

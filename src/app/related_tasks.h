@@ -72,7 +72,8 @@ RelatedTaskPtr MakeViewInSolarSystemTask(const BodyIdentifier& body, const DateT
 RelatedTaskPtr MakeRiseSetGraphTask(const BodyIdentifier& body, const DateTime& date);
 RelatedTaskPtr MakeQuantityGraphTask(const BodyIdentifier& body, const DateTime& date,
                                      std::uint32_t functionId);
-RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body);
+// Object Info shows the body at the date (the moment of the window asking).
+RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body, const DateTime& date);
 enum class EventView { kSky, kSolarSystem, kSolarEclipseWindow };
 RelatedTaskPtr MakeEventTask(const RelatedEvent& event, EventView view);
 RelatedTaskPtr MakeNewGraphTask();

@@ -1,9 +1,9 @@
 #include "views/eclipse_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <algorithm>
 
 #include "app/help_topics_win.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/sun_earth_catalogues.h"

@@ -1,5 +1,4 @@
 #include "views/explorer_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <windowsx.h>
 
@@ -7,6 +6,7 @@
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/settings_records.h"
 #include "app/window_settings.h"
 #include "base/text_format.h"

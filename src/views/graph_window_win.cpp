@@ -1,5 +1,4 @@
 #include "views/graph_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <commdlg.h>
 #include <windowsx.h>
@@ -7,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/related_task_groups.h"
 #include "base/path_name.h"
 #include "app/graph_file_names.h"
 #include "app/graph_prompts.h"

@@ -1,9 +1,9 @@
 #include "views/picture_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <algorithm>
 
 #include "app/help_topics_win.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
 #include "views/picture_dialogs_win.h"

@@ -1,5 +1,4 @@
 #include "views/report_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <commdlg.h>
 
@@ -7,6 +6,7 @@
 
 #include "app/help_topics_win.h"
 #include "app/night_vision.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
 #include "base/scoped_win.h"

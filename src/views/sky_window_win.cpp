@@ -1,10 +1,10 @@
 #include "views/sky_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <algorithm>
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/sky_body_computer.h"
 #include "base/angle_value.h"

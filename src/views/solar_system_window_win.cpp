@@ -1,10 +1,10 @@
 #include "views/solar_system_window_win.h"
-#include "app/related_task_groups.h"
 
 #include <windowsx.h>
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/settings_records.h"
 #include "app/solar_system_computer.h"
 #include "catalog/catalogue_registry.h"
