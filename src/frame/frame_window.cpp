@@ -27,6 +27,7 @@
 #include "tools/symbol_table_window_win.h"
 #include "tools/object_info_window_win.h"
 #include "frame/select_body_dialog.h"
+#include "frame/single_instance.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
 #include "frame/window_centring.h"
@@ -901,6 +902,9 @@ void FrameWindow::OnClose() {
     // Unsaved graphs are asked about first; Cancel keeps everything open.
     if (!children_.QueryCloseApplication()) return;
     closing_ = true;
+    // A start meanwhile waits for this copy's end rather than bringing it
+    // forward.
+    MarkFrameClosing(window_);
     SaveSession();
     CloseAllChildWindows();
     DestroyFrameWindows();
