@@ -464,6 +464,8 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     GetWindowRect(window, &r);
     EXPECT_EQ(r.left, 200);
     EXPECT_EQ(r.top, 100);
+    // A month whose extremes are found a day after they happen.
+    app_->Current().SetDateTime(DateTime{2024, 6, 1, 12.0, kLocalCivilTime}, false);
     Command(CMD_EVENT_FORECAST);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(MenuState(CMD_EVENT_FORECAST) & MF_CHECKED);
