@@ -72,21 +72,5 @@ TEST_F(ToolWindowPlacementTest, TheGroupWholeOrTheDefaultsAndTheOldPlaceOnlyWith
     }
 }
 
-TEST_F(ToolWindowPlacementTest, AWrittenPlacementIsReadBackFromTheGroup) {
-    Store(TXT("Tool"), {{TXT("Left"), 30}, {TXT("Top"), 40}, {TXT("Visible"), 1}});
-    {
-        SettingsTreeWriter writer(storage, root);
-        WriteGroup group(writer, TXT("Tool"));
-        ASSERT_TRUE(WriteToolWindowPlacement(writer, {-5, 7, false}));
-    }
-    EXPECT_TRUE(Same(Read(TXT("Tool")), {-5, 7, false}));
-    SettingsTree tree(storage, root);
-    ReadGroup group(tree, TXT("Tool\\Window state"));
-    ASSERT_TRUE(group.IsOpen());
-    std::int32_t left = 0;
-    EXPECT_TRUE(ReadIntValue(tree, TXT("Left"), left));
-    EXPECT_EQ(left, -5);
-}
-
 }  // namespace
 }  // namespace corvinata

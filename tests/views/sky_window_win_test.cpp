@@ -46,6 +46,21 @@ protected:
         return true;
     }
     static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+    // Mars's track drawn, its first point at the window's centre; false
+    // without a track.
+    static bool CentreMarsTrack(SkyWindow& sky) {
+        SkyOptions options = sky.GetOptions();
+        options.mapType = kEquatorialMap;
+        options.planetTracksOn = true;
+        options.planetDisplayMode = 1;
+        sky.SetOptions(options);
+        sky.SetZoom(10);
+        const auto& track = sky.GetDocument().PlanetTrack(2);
+        if (track.empty()) return false;
+        sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
+        sky.UpdateView(0, true);
+        return true;
+    }
 };
 
 TEST_F(SkyWindowTest, WindowNewSkyOpensTheDefaultView) {
@@ -281,16 +296,8 @@ TEST_F(SkyWindowTest, OptionsRepaintEveryWindowAndAZoomOnlyItsOwn) {
 
 TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
     SkyWindow& sky = NewSky();
-    SkyOptions options = sky.GetOptions();
-    options.mapType = kEquatorialMap;
-    options.planetTracksOn = true;
-    options.planetDisplayMode = 1;
-    sky.SetOptions(options);
-    sky.SetZoom(10);
+    ASSERT_TRUE(CentreMarsTrack(sky));
     const auto& track = sky.GetDocument().PlanetTrack(2);  // Mars
-    ASSERT_FALSE(track.empty());
-    sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
-    sky.UpdateView(0, true);
     RECT client{};
     GetClientRect(sky.Display()->Window(), &client);
     SendMessageW(sky.Display()->Window(), WM_MOUSEMOVE, 0, At(client.right / 2, client.bottom / 2));
@@ -332,16 +339,7 @@ struct TipWatch {
 
 TEST_F(SkyWindowTest, AStarsTipGoesWhenAMenuOrADialogComesOverIt) {
     SkyWindow& sky = NewSky();
-    SkyOptions options = sky.GetOptions();
-    options.mapType = kEquatorialMap;
-    options.planetTracksOn = true;
-    options.planetDisplayMode = 1;
-    sky.SetOptions(options);
-    sky.SetZoom(10);
-    const auto& track = sky.GetDocument().PlanetTrack(2);  // Mars
-    ASSERT_FALSE(track.empty());
-    sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
-    sky.UpdateView(0, true);
+    ASSERT_TRUE(CentreMarsTrack(sky));
     HWND display = sky.Display()->Window();
     HWND tip = sky.Display()->TooltipWindow();
     RECT client{};
