@@ -204,6 +204,35 @@ TEST_F(GraphProgramTest, ARefusedPageKeepsItsTabAndOkRecordsOneUndoableStep) {
     EXPECT_FALSE(Changed());
 }
 
+// A date typed into the begin picker, then Enter: the dialog's loop presses
+// OK, as Enter does in every other field of the dialog.
+TEST_F(GraphProgramTest, EnterInADatePickerPressesOk) {
+    Run(
+        [](ModalDriver&, HWND dialog) {
+            ASSERT_EQ(GraphOptionsCurrentTab(), kGraphTimeTab);
+            HWND date = GetDlgItem(GraphOptionsCurrentPage(), IDC_GRAPH_BEGIN_DATE);
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(date), TRUE);
+            ASSERT_EQ(GetFocus(), date);
+            // The keys as the dialog's own loop takes them.
+            const auto post = [dialog, date](UINT message, WPARAM code) {
+                PostMessageW(date, message, code, message == WM_KEYUP ? 1 | (3u << 30) : 1);
+                MSG msg;
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    if (IsDialogMessageW(dialog, &msg)) continue;
+                    TranslateMessage(&msg);
+                    DispatchMessageW(&msg);
+                }
+            };
+            for (const char* p = "15032025"; *p; ++p) post(WM_CHAR, static_cast<WPARAM>(*p));
+            post(WM_KEYDOWN, VK_RETURN);
+            post(WM_KEYUP, VK_RETURN);
+        },
+        [this] { Command(CMD_GRAPH_OPTIONS); });
+    const DateTime begin = window->Graph().Options().beginDate;
+    EXPECT_EQ(begin.year * 10000 + begin.month * 100 + begin.day, 20250315);
+    EXPECT_TRUE(Changed());
+}
+
 TEST_F(GraphProgramTest, OkWithoutAChangeRecordsNothingAndCancelDropsPagesAlreadyLeft) {
     const TimeAndLocation before = window->Graph().Options();
     Run([](ModalDriver& driver, HWND dialog) { Press(driver, dialog, IDOK); }, [this] { Command(CMD_GRAPH_OPTIONS); });
