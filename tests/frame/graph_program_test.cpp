@@ -193,12 +193,12 @@ TEST_F(GraphProgramTest, ARefusedPageKeepsItsTabAndOkRecordsOneUndoableStep) {
         },
         [this] { Command(CMD_GRAPH_OPTIONS); });
     EXPECT_EQ(told, std::vector<std::string>{"Please enter a different value: You entered an invalid step value."});
-    EXPECT_EQ(window->Graph().Options().rangeCount, 2 * 365);
+    EXPECT_EQ(window->Graph().Options().stepCount, 2.0);
     EXPECT_TRUE(window->IsGuideLineShown());
     EXPECT_NE(Utf8(window->GetStatusText()).find(" *"), std::string::npos);
     // One step: a single undo brings both back.
     Command(CMD_UNDO);
-    EXPECT_EQ(window->Graph().Options().rangeCount, before.rangeCount);
+    EXPECT_EQ(window->Graph().Options().stepCount, before.stepCount);
     EXPECT_TRUE(DateTimeEqual(window->Graph().Options().endDate, before.endDate));
     EXPECT_FALSE(window->IsGuideLineShown());
     EXPECT_FALSE(Changed());
