@@ -204,6 +204,26 @@ TEST_F(GraphProgramTest, ARefusedPageKeepsItsTabAndOkRecordsOneUndoableStep) {
     EXPECT_FALSE(Changed());
 }
 
+// The caption's " *" follows the undo position: Undo after a save marks the
+// graph changed, Redo back to the saved state takes the mark away again.
+TEST_F(GraphProgramTest, TheCaptionMarkFollowsUndoAndRedoAroundTheSavedState) {
+    const auto caption = [this] {
+        wchar_t text[200] = {};
+        GetWindowTextW(window->Handle(), text, 200);
+        return Utf8(text);
+    };
+    AddLines();  // and marked saved
+    app_->GetGraphActions().DeleteLine(*window, 0, nullptr);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph] *");
+    window->Graph().History().MarkSaved();  // what a save leaves
+    Command(CMD_UNDO);
+    EXPECT_EQ(window->Graph().LineCount(), 3);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph] *");
+    Command(CMD_REDO);
+    EXPECT_EQ(window->Graph().LineCount(), 2);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph]");
+}
+
 TEST_F(GraphProgramTest, OkWithoutAChangeRecordsNothingAndCancelDropsPagesAlreadyLeft) {
     const TimeAndLocation before = window->Graph().Options();
     Run([](ModalDriver& driver, HWND dialog) { Press(driver, dialog, IDOK); }, [this] { Command(CMD_GRAPH_OPTIONS); });
