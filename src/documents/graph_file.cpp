@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "base/geo_place.h"
@@ -142,8 +143,9 @@ private:
 class Replacements {
 public:
     void Note(const Char* field) {
-        if (std::find(names_.begin(), names_.end(), field) == names_.end()) names_.push_back(field);
+        if (!Has(field)) names_.push_back(field);
     }
+    bool Has(const Char* field) const { return std::find(names_.begin(), names_.end(), field) != names_.end(); }
     std::vector<const Char*> Take() { return std::move(names_); }
 
 private:
@@ -170,37 +172,32 @@ public:
     bool Bool(bool& value, bool fallback, const Char* field) {
         std::uint8_t b = 0;
         if (!in_.Byte(b)) return false;
-        Settle(value, b <= 1 ? b == 1 : fallback, b <= 1, field);
+        value = b == 1;
+        if (b > 1) TakeDefault(value, fallback, field);
         return true;
     }
     bool Int(std::int32_t& value, std::int32_t low, std::int32_t high, std::int32_t fallback, const Char* field) {
-        std::int32_t read = 0;
-        if (!in_.I32(read)) return false;
-        Settle(value, read >= low && read <= high ? read : fallback, read >= low && read <= high, field);
+        if (!in_.I32(value)) return false;
+        if (value < low || value > high) TakeDefault(value, fallback, field);
         return true;
     }
     bool Double(double& value, double low, double high, double fallback, const Char* field) {
-        double read = 0.0;
-        if (!in_.F64(read)) return false;
-        const bool fits = std::isfinite(read) && read >= low && read <= high;
-        Settle(value, fits ? read : fallback, fits, field);
+        if (!in_.F64(value)) return false;
+        if (!(std::isfinite(value) && value >= low && value <= high)) TakeDefault(value, fallback, field);
         return true;
     }
     // A step's unit outside the units takes the whole default step.
     bool Step(TimeStep& step, bool countFirst, const TimeStep& fallback, const Char* field) {
         if (!(countFirst ? in_.CountUnit(step) : in_.UnitCount(step))) return false;
-        if (!UsableUnit(step.unit)) {
-            step = fallback;
-            Replace(field);
-        }
+        if (!UsableUnit(step.unit)) TakeDefault(step, fallback, field);
         return true;
     }
 
 private:
     template <class T>
-    void Settle(T& value, T settled, bool fits, const Char* field) {
-        value = settled;
-        if (!fits) Replace(field);
+    void TakeDefault(T& value, const T& fallback, const Char* field) {
+        value = fallback;
+        Replace(field);
     }
 
     ByteCursor& in_;
@@ -438,16 +435,9 @@ bool ReadBody(ByteCursor& bytes, std::int32_t minor, const GraphServices& servic
     for (GraphLine& line : contents.lines) {
         if (!(minor == kOldestGraphFileMinor ? ReadLine119(in, line) : ReadLine120(in, line))) return false;
     }
-    bool rangeUsable = true;
-    const auto limit = [&](double& value, double fallback) {
-        if (!bytes.F64(value)) return false;
-        if (!std::isfinite(value)) {
-            value = fallback;
-            rangeUsable = false;
-        }
-        return true;
-    };
-    if (!limit(s.yAxisMin, defaults.yAxisMin) || !limit(s.yAxisMax, defaults.yAxisMax) ||
+    const double infinity = std::numeric_limits<double>::infinity();
+    if (!in.Double(s.yAxisMin, -infinity, infinity, defaults.yAxisMin, kYRangeField) ||
+        !in.Double(s.yAxisMax, -infinity, infinity, defaults.yAxisMax, kYRangeField) ||
         !bytes.I32(contents.valueKind) || !bytes.I32(contents.valueSystem) ||
         !in.Bool(s.xAxisGridActive, defaults.xAxisGridActive, kXGridField) ||
         !in.Step(s.xAxisGridStep, false, defaults.xAxisGridStep, kXGridField) ||
@@ -461,9 +451,8 @@ bool ReadBody(ByteCursor& bytes, std::int32_t minor, const GraphServices& servic
     const bool kindUsable = contents.valueKind == kValueKindUnknown ||
                             (contents.valueKind >= 0 && contents.valueKind < kQuantityKindCount &&
                              contents.valueSystem >= -1 && contents.valueSystem <= kLastValueSystem);
-    if (!rangeUsable) in.Replace(kYRangeField);
     if (!kindUsable) in.Replace(kValueKindField);
-    if (!rangeUsable || !kindUsable || contents.valueKind == kValueKindUnknown) {
+    if (!kindUsable || replaced.Has(kYRangeField) || contents.valueKind == kValueKindUnknown) {
         contents.valueKind = kValueKindUnknown;
         contents.valueSystem = -1;
     }
