@@ -24,9 +24,8 @@ constexpr int kPlanetMapWidth = 1024;
 constexpr int kPlanetMapHeight = 512;
 constexpr int kRingProfileWidth = 1024;
 
-// Decodes a JPEG or BMP picture whatever depth it decodes to (a JPEG comes
-// back as a 32-bit bitmap without bits) by reading its rows at 24 bits.
-// False when it cannot be decoded or is not width x height.
+// Decodes a JPEG or BMP picture (as the Picture window does) into 24-bit
+// rows. False when it cannot be decoded or is not width x height.
 bool DecodeExplorerImage(const void* bytes, std::size_t size, int width, int height, ExplorerImage& out);
 
 // The picture of that name among the module's resources of the type
