@@ -81,17 +81,15 @@ void DrawOutlines(MapCanvas& canvas, const EclipseMapProjection& projection,
     }
 }
 
-// One edge of a curve list: a side the library did not find ends the line.
+// One edge of a curve list: a side that was not found ends the line, and
+// one that does not join the point before starts a new line.
 void DrawCurveEdge(MapCanvas& canvas, const EclipseMapProjection& projection, const PathCurve& curve,
                    bool north) {
     MapPolyline line(canvas, projection);
     for (const PathPoint& point : curve) {
         const double latitude = north ? point.northLatitude : point.southLatitude;
-        if (!Found(latitude)) {
-            line.Break();
-            continue;
-        }
-        line.Add(-point.longitude, latitude);
+        if (!Found(latitude) || !(north ? point.northJoins : point.southJoins)) line.Break();
+        if (Found(latitude)) line.Add(-point.longitude, latitude);
     }
 }
 
