@@ -360,6 +360,7 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         PAINTSTRUCT paint{};
         BeginPaint(window_, &paint);
         EndPaint(window_, &paint);
+        if (gl_) gl_->PrepareFrame();
         Render(true);
         return 0;
     }

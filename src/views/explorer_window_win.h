@@ -69,6 +69,7 @@ public:
     bool Create(HWND parent);
     HWND Window() const noexcept { return window_; }
     bool HasContext() const noexcept { return gl_ != nullptr; }
+    SkyGlWin* Gl() const noexcept { return gl_.get(); }
     // The context and its lists go, with this display's own context made
     // current, while the window and its DC still exist.
     void Teardown();
