@@ -17,7 +17,7 @@ using test::MakeDateTime;
 constexpr Colour kBlack{0, 0, 0};
 constexpr Colour kLightGrey{192, 192, 192};
 
-const EclipseMapColours kDayColours = EclipseMapColoursFor(true, false, {}, {});
+const EclipseMapColours kDayColours = EclipseMapColoursFor(true, nullptr);
 
 struct RoundTripCase {
     EclipseMapView view;
@@ -141,7 +141,7 @@ TEST(DrawEclipseMap, OutlineAcrossTheMapEdgeIsNotDrawnAcrossTheMap) {
     RecordingCanvas canvas;
     EclipseMapContent content;
     content.outlines = &outlines;
-    DrawEclipseMap(canvas, p, content, EclipseMapColoursFor(false, false, {}, {}));
+    DrawEclipseMap(canvas, p, content, EclipseMapColoursFor(false, nullptr));
     std::vector<RecordingCanvas::Segment> lines;
     for (const auto& s : canvas.Segments()) {
         if (!s.defaultPen) lines.push_back(s);
@@ -313,7 +313,7 @@ TEST(DrawEclipseMap, WithoutAnEclipseFrameDimmedOutlinesAndTheExplanation) {
     const std::vector<CountryOutline> outlines = {{{0.0, 0.0}, {10.0, 10.0}}};
     RecordingCanvas canvas;
     DrawEclipseMap(canvas, view.Projection(), view.MapContent(&outlines),
-                   EclipseMapColoursFor(view.HasEclipse(), false, {}, {}));
+                   EclipseMapColoursFor(view.HasEclipse(), nullptr));
     const auto segments = canvas.Segments();
     ASSERT_EQ(segments.size(), 5u);
     EXPECT_TRUE(segments[0].defaultPen);
