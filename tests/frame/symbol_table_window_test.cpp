@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -125,6 +128,61 @@ TEST_F(SymbolTableWindowTest, EveryGlyphIsDrawnInkedAndDistinctInTheProgramsOwnF
     wchar_t glyph[2] = {};
     GetDlgItemTextW(page, SymbolTableGreekCapitalControl(7), glyph, 2);
     EXPECT_EQ(glyph[0], 0xBB);
+}
+
+// The rows of a control's client area that dark ink covers as the control
+// draws itself.
+int InkedRows(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    int top = client.bottom, bottom = -1;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const std::uint32_t p = pixels[y * client.right + x];
+            if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96) top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return bottom - top + 1;
+}
+
+// The body symbols stand taller than the capitals of their captions (they
+// were drawn smaller, in boxes twice as high) and stay inside their boxes.
+TEST_F(SymbolTableWindowTest, BodySymbolsAreTallerThanTheirCaptionsCapitals) {
+    Open();
+    Command(CMD_SYMBOLS);
+    HWND page = Page();
+    ASSERT_NE(page, nullptr);
+    const std::vector<bool> capital = test::TextPixels(L"M", reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0)));
+    int capitalTop = 32, capitalBottom = -1;
+    for (int i = 0; i < 32 * 32; ++i) {
+        if (capital[static_cast<std::size_t>(i)]) capitalTop = std::min(capitalTop, i / 32), capitalBottom = std::max(capitalBottom, i / 32);
+    }
+    const int capitalHeight = capitalBottom - capitalTop + 1;
+    ASSERT_GT(capitalHeight, 4);
+    for (int i = 0; i < kSymbolTableBodyCount; ++i) {
+        HWND control = GetDlgItem(page, GetSymbolTableBody(i).control);
+        RECT client{};
+        GetClientRect(control, &client);
+        const int rows = InkedRows(control);
+        EXPECT_GT(rows, capitalHeight) << i;
+        EXPECT_LT(rows, client.bottom) << i;
+    }
 }
 
 TEST_F(SymbolTableWindowTest, PlaceTabAndVisibilitySurviveARestartUnlessChangesAreNotStored) {
