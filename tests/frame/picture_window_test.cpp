@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -405,6 +406,30 @@ TEST_F(PictureWindowTest, ContextMenuEnablesWhatTheBodyAndTheProgramAllow) {
         wchar_t text[100] = {};
         GetMenuStringW(menu, 0, text, 100, MF_BYPOSITION);
         EXPECT_EQ(std::wstring(text).find(L"unknown object") == std::wstring::npos, c.named) << test::Utf8(text);
+    }
+}
+
+// The menu's items in their order, the separators among them.
+TEST_F(PictureWindowTest, ContextMenuListsItsItemsWithBothSeparators) {
+    PictureWindow& window = Open();
+    HMENU menu = window.PrepareContextMenu();
+    ASSERT_NE(menu, nullptr);
+    const int expected[] = {-1, 0, CMD_SHOW_OBJECT_INFO, CMD_PICTURE_OPTIONS, 0, CMD_DUPLICATE_WINDOW};
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(expected)));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item));
+        if (expected[i] == -1) {
+            ASSERT_NE(item.hSubMenu, nullptr) << i;
+            EXPECT_EQ(GetMenuItemID(item.hSubMenu, 0), static_cast<UINT>(CMD_SHOW_SKY));
+            EXPECT_EQ(GetMenuItemID(item.hSubMenu, 1), static_cast<UINT>(CMD_SHOW_SOLAR_SYSTEM));
+        } else if (expected[i] == 0) {
+            EXPECT_TRUE(item.fType & MFT_SEPARATOR) << i;
+        } else {
+            EXPECT_EQ(item.wID, static_cast<UINT>(expected[i])) << i;
+        }
     }
 }
 
