@@ -164,6 +164,13 @@ bool ExplorerDisplay::Create(HWND parent) {
     dc_ = GetDC(window_);
     gl_ = CreateSkyGlWin(window_, dc_, context.displayFont, context.symbolFont);
     if (gl_) LoadPictures();
+    if (context.displayFont) {
+        // The names' height, for keeping them apart.
+        const HGDIOBJ previous = SelectObject(dc_, context.displayFont);
+        TEXTMETRICW metrics{};
+        if (GetTextMetricsW(dc_, &metrics)) nameHeight_ = metrics.tmHeight;
+        SelectObject(dc_, previous);
+    }
     return true;
 }
 
@@ -239,6 +246,7 @@ ExplorerFrame ExplorerDisplay::Frame() {
     frame.highlight = highlight_;
     frame.nightVision = owner_.NightVision();
     frame.textured = textured_;
+    frame.nameHeight = nameHeight_;
     frame.moons = ExplorerDocumentMoons(document);
     orbits_.Check(document.GetTimeAndPlace().dateTime, document.DynamicalJulianDay());
     frame.orbits = &orbits_.Paths();

@@ -112,6 +112,7 @@ private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
     std::unique_ptr<SkyGlWin> gl_;
+    int nameHeight_ = 13;
     ExplorerImage planet_;
     ExplorerImage ring_;
     bool textured_ = false;
