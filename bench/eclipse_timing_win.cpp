@@ -4,7 +4,7 @@
 // document), and one repaint of the map at 1000 x 700 pixels. Prints the
 // median of the runs. Run by hand beside countryshape.dat:
 //   wine eclipse_timing.exe [runs]
-// The program's settings of this prefix are removed before and after.
+// The settings live under a key of the program's own, removed at the end.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,23 +13,18 @@
 #include <memory>
 #include <vector>
 
-#include "base/storage_service_win.h"
 #include "frame/application_run.h"
 #include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
 #include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
+#include "own_settings_storage_win.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
 
 namespace {
 
 using namespace corvinata;
-
-void RemoveSettings() {
-    Win32StorageService storage;
-    storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
-}
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -42,9 +37,11 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// Runs the messages waiting, and no more: the loop ends by itself however
+// slow a paint is.
 void Pump() {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (int i = 0; i < 10000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
         if (message.message != WM_QUIT) DispatchMessageW(&message);
     }
 }
@@ -53,7 +50,6 @@ void Pump() {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    RemoveSettings();
     wchar_t module[MAX_PATH + 1] = {};
     GetModuleFileNameW(nullptr, module, MAX_PATH);
     PathName program;
@@ -63,7 +59,8 @@ int wmain(int argc, wchar_t** argv) {
     bool modelKept = true;
     {
         // Started as the program starts: controls, frame, fonts, window kinds.
-        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
+        std::unique_ptr<Application> started =
+            CreateProgramApplication(std::make_unique<timing::OwnSettingsStorage>(L"eclipse_timing"), program);
         Application& app = *started;
         if (!StartApplication(app)) return 1;
         CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
@@ -125,7 +122,6 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     }
     Pump();
-    RemoveSettings();
     std::printf("command to first painted map (1999-08-11): median %.1f ms of %d\n", Median(opens), runs);
     std::printf("repaint of the map: median %.2f ms of %d\n", Median(repaints), runs * 3);
     std::printf("model computed once: %s\n", modelKept ? "yes" : "no");

@@ -1,6 +1,7 @@
 #include "views/explorer_textures_win.h"
 
 #include "app/picture_image_win.h"
+#include "views/explorer_render.h"
 
 namespace corvinata {
 
@@ -26,6 +27,25 @@ bool LoadExplorerImage(HMODULE module, const Char* name, int width, int height, 
     out = ExplorerImage{};
     PictureImage image;
     return LoadPictureResource(module, name, image) && Take(image, width, height, out);
+}
+
+bool ExplorerPictureSet::Load(HMODULE module, const Char* planetName, const Char* ringName, const Char*& failed) {
+    if (!tried_) {
+        tried_ = true;
+        if (!LoadExplorerImage(module, planetName, kPlanetMapWidth, kPlanetMapHeight, planet_)) {
+            failed_ = planetName;
+        } else if (ringName && !LoadExplorerImage(module, ringName, kRingProfileWidth, 1, ring_)) {
+            failed_ = ringName;
+        }
+    }
+    failed = failed_;
+    return failed_ == nullptr;
+}
+
+const std::vector<std::uint32_t>& ExplorerPictureSet::Atlas(bool night) {
+    std::vector<std::uint32_t>& atlas = atlas_[night ? 1 : 0];
+    if (atlas.empty()) atlas = BuildExplorerAtlas(planet_.bgr, ring_.bgr, night);
+    return atlas;
 }
 
 }  // namespace corvinata

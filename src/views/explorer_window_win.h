@@ -53,6 +53,11 @@ struct ExplorerWindowContext {
     std::function<bool(const BodyIdentifier&)> showPicture{};
     // Set by the kind once its panel exists.
     ExplorerControlPanel* panel = nullptr;
+    // What the kind's windows share, set by the kind (none: each window
+    // keeps its own): the pictures decoded once, and the orbits of the
+    // kind's one document.
+    ExplorerPictureSet* pictures = nullptr;
+    ExplorerOrbitCache* orbits = nullptr;
 };
 
 // The screen's pixel aspect as its size in millimetres and in pixels give it.
@@ -83,7 +88,8 @@ public:
     // Draws a frame into the back buffer; with `swap` shows it.
     void Render(bool swap);
     const DrawnMoons& Drawn() const noexcept { return drawn_; }
-    const ExplorerOrbitCache& Orbits() const noexcept { return orbits_; }
+    // The kind's orbits, or the display's own when the kind shares none.
+    const ExplorerOrbitCache& Orbits() const noexcept;
     // The drawn moon nearest a client point, or -1.
     int HitTest(int x, int y) const;
 
@@ -115,6 +121,8 @@ private:
     int nameHeight_ = 13;
     ExplorerImage planet_;
     ExplorerImage ring_;
+    // The kind's pictures when they are this display's; none after SetPictures.
+    ExplorerPictureSet* shared_ = nullptr;
     bool textured_ = false;
     int atlasNight_ = -1;  // the night state of the texture in GL; -1 none
     DrawnMoons drawn_;

@@ -302,7 +302,9 @@ TEST_F(EclipseWindowTest, NightVisionDrawsTheWholeMapInNightShadesOnBlack) {
         }
         EXPECT_GT(night.Count(kBlack), night.Width() * night.Height() / 2) << c.day;
         EXPECT_GT(reddish, 500) << c.day;
-        if (c.eclipse) EXPECT_GT(night.Count(brightest), 100);
+        if (c.eclipse) {
+            EXPECT_GT(night.Count(brightest), 100);
+        }
         SendMessageW(eclipse.Handle(), WM_CLOSE, 0, 0);
     }
     frame_->NightVision().ApplyNightVision(false, 0.8, 1.0);
@@ -433,6 +435,19 @@ TEST_F(EclipseWindowTest, FourWheelNotchesInASecondAreOneStep) {
     Pump();
     EXPECT_EQ(eclipse.History()->UndoableCount(), 2);
     EXPECT_EQ(eclipse.View().GetZoom(), 4);
+}
+
+// A new window on the eclipse another window maps opens without mapping it
+// again: both read one map.
+TEST_F(EclipseWindowTest, ASecondWindowOnTheSameEclipseReadsTheFirstsMap) {
+    StartShown();
+    SolarEclipseWindow& first = Open(1999, 8, 11);
+    const SolarEclipseModel* map = &first.View().Document().Map();
+    SolarEclipseWindow& second = Open(1999, 8, 11);
+    ASSERT_NE(&second, &first);
+    EXPECT_EQ(&second.View().Document().Map(), map);
+    SolarEclipseWindow& other = Open(2006, 3, 29);
+    EXPECT_NE(&other.View().Document().Map(), map);
 }
 
 TEST_F(EclipseWindowTest, ADuplicateShowsTheSameViewOnACopyOfTheDocument) {

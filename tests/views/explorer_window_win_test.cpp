@@ -477,6 +477,20 @@ TEST_F(ExplorerWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindo
     expectShownAtSize(*second->Display(), shown, "new beside a maximized window");
 }
 
+// A second window of a kind computes nothing the first did: both show the
+// kind's one document over one set of orbits, computed once.
+TEST_F(ExplorerWindowTest, ASecondWindowReadsTheOrbitsTheFirstComputed) {
+    ExplorerWindow& first = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
+    test::RunWaitingMessages();
+    ExplorerWindow& second = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
+    test::RunWaitingMessages();
+    ASSERT_NE(&first, &second);
+    EXPECT_EQ(&first.Display()->Orbits(), &second.Display()->Orbits());
+    EXPECT_EQ(second.Display()->Orbits().Computations(), 1);
+    EXPECT_TRUE(first.Display()->Textured());
+    EXPECT_TRUE(second.Display()->Textured());
+}
+
 TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {
     ExplorerWindow& jupiter = NewExplorer(CMD_NEW_JUPITER, kJupiterMoment);
     jupiter.Actions().ZoomToLevel(jupiter, 1, true, nullptr);

@@ -1,0 +1,124 @@
+// Times how long a new window of each kind takes from its Window > New
+// command to its first painted frame, under Wine, in-process on a real frame
+// as the program starts it: the first window of a kind (pictures decoded,
+// classes and panel made), then a second one beside it, opened and closed
+// again as many times as asked. Prints the first and the median of the
+// second windows of each kind. Run by hand beside countryshape.dat:
+//   wine window_open_timing.exe [runs]
+// The settings live under a key of the program's own, removed at the end.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "frame/application_run.h"
+#include "frame/custom_controls_setup.h"
+#include "frame/frame_window.h"
+#include "frame/program_fonts.h"
+#include "frame/window_kinds.h"
+#include "own_settings_storage_win.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+using namespace corvinata;
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Runs the messages waiting, and no more: the loop ends by itself however
+// slow a paint is.
+void Pump() {
+    MSG message;
+    for (int i = 0; i < 10000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+}
+
+// The command, then every paint the new window and its children wait for.
+// The window made, or none.
+HWND OpenAndPaint(FrameWindow& frame, int command, double& milliseconds) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    SendMessageW(frame.Window(), WM_COMMAND, command, 0);
+    MdiChildWindow* window = frame.Children().ActiveWindow();
+    if (window) RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    QueryPerformanceCounter(&end);
+    milliseconds = Milliseconds(start, end);
+    return window ? window->Handle() : nullptr;
+}
+
+struct Kind {
+    const char* name;
+    int command;
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
+    wchar_t module[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    PathName program;
+    program.SetPath(module);
+    const Kind kinds[] = {{"Sky", CMD_NEW_SKY},
+                          {"Jupiter explorer", CMD_NEW_JUPITER},
+                          {"Saturn explorer", CMD_NEW_SATURN},
+                          {"Solar Eclipse", CMD_NEW_ECLIPSE}};
+    std::vector<double> firsts;
+    std::vector<std::vector<double>> seconds(std::size(kinds));
+    {
+        std::unique_ptr<Application> started =
+            CreateProgramApplication(std::make_unique<timing::OwnSettingsStorage>(L"window_open_timing"), program);
+        Application& app = *started;
+        if (!StartApplication(app)) return 1;
+        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
+        ModelessDialogList modeless;
+        FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
+        frame.SetOfferWelcome(false);
+        frame.SetShowOnCreate(false);
+        if (!frame.Create()) return 1;
+        ProgramFonts fonts(GetModuleHandleW(nullptr));
+        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
+        SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+        SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
+        DateTime date;
+        date.year = 1999, date.month = 8, date.day = 11, date.hours = 12.0, date.timeSystem = kUniversalTime;
+        app.Current().SetDateTime(date, false);
+        Pump();
+        for (std::size_t k = 0; k < std::size(kinds); ++k) {
+            double first = 0.0;
+            if (!OpenAndPaint(frame, kinds[k].command, first)) return 1;
+            firsts.push_back(first);
+            Pump();
+            for (int i = 0; i < runs; ++i) {
+                double second = 0.0;
+                HWND window = OpenAndPaint(frame, kinds[k].command, second);
+                if (!window) return 1;
+                seconds[k].push_back(second);
+                Pump();
+                SendMessageW(window, WM_CLOSE, 0, 0);
+                Pump();
+            }
+            SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+            Pump();
+        }
+    }
+    Pump();
+    for (std::size_t k = 0; k < std::size(kinds); ++k) {
+        std::printf("%-17s first window %6.1f ms, a second window: median %6.1f ms of %d\n", kinds[k].name, firsts[k],
+                    Median(seconds[k]), runs);
+    }
+    return 0;
+}
