@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "frame/application_run.h"
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 #include "frame/frame_window.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "own_settings_storage_win.h"
 #include "resources/resource_ids.h"

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "base/scoped_win.h"
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 #include "resources/resource_ids.h"
 #include "views/gdi_map_canvas.h"
 

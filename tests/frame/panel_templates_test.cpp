@@ -9,8 +9,8 @@
 #include <string>
 #include <utility>
 
-#include "frame/custom_controls_setup.h"
-#include "frame/eclipse_panel.h"
+#include "controls/custom_controls_setup.h"
+#include "views/eclipse_panel_win.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/test_text.h"
