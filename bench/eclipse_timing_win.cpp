@@ -20,31 +20,15 @@
 #include "frame/window_kinds.h"
 #include "own_settings_storage_win.h"
 #include "resources/resource_ids.h"
+#include "timing_loop_win.h"
 #include "views/eclipse_window_win.h"
 
 namespace {
 
 using namespace corvinata;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs the messages waiting, and no more: the loop ends by itself however
-// slow a paint is.
-void Pump() {
-    MSG message;
-    for (int i = 0; i < 10000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-}
+using timing::Median;
+using timing::Milliseconds;
+using timing::Pump;
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 
 #include "app/bmp_image.h"
 #include "generated/picture_references.h"
+#include "support/drawn_pixels_win.h"
 #include "support/picture_references.h"
 
 namespace corvinata {
@@ -133,31 +134,17 @@ TEST(PictureImageWin, DibPictureDrawsEveryPixelWhereverARowEnds) {
         image.bgr.push_back(static_cast<std::uint8_t>(10 * i + 1));
         image.bgr.push_back(static_cast<std::uint8_t>(10 * i + 2));
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 8;
-    info.bmiHeader.biHeight = -6;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    DibPicture(image).Draw(dc, 2, 1);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const std::vector<std::uint32_t> pixels =
+        test::DrawnPixels(8, 6, [&image](HDC dc) { DibPicture(image).Draw(dc, 2, 1); });
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 5; ++x) {
-            const std::uint32_t p = pixels[(y + 1) * 8 + x + 2];
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y + 1) * 8 + x + 2];
             const std::uint8_t* want = &image.bgr[image.Offset(x, y)];
             EXPECT_EQ(p & 0xFF, want[0]) << x << "," << y;
             EXPECT_EQ((p >> 16) & 0xFF, want[2]) << x << "," << y;
         }
     }
     EXPECT_EQ(pixels[0], 0u);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 }  // namespace

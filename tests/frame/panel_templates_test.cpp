@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
-#include <utility>
+#include <vector>
 
 #include "controls/custom_controls_setup.h"
 #include "views/eclipse_panel_win.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -51,64 +51,49 @@ TEST_F(PanelTemplatesTest, SolarEclipsePanelHasEveryItem) {
     DestroyWindow(panel);
 }
 
-// The columns of the first text line that dark ink covers in a picture of
-// a control's size drawn by `paint`: first and last.
-template <typename Paint>
-std::pair<int, int> InkedColumns(HWND control, int width, Paint paint) {
+// How wide the dark ink of a control's first text line is in pixels a
+// drawing of the control's height gives.
+int InkWidth(HWND control, const std::vector<std::uint32_t>& pixels, int width) {
     RECT client{};
     GetClientRect(control, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    PatBlt(dc, 0, 0, width, client.bottom, WHITENESS);
+    HDC dc = GetDC(control);
     HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    paint(dc);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    std::pair<int, int> inked{width, -1};
+    SelectObject(dc, font);
+    ReleaseDC(control, dc);
+    int first = width, last = -1;
     for (int y = 0; y < std::min<int>(metrics.tmHeight, client.bottom); ++y) {
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = pixels[y * width + x];
-            if (((p >> 16) & 0xFF) < 64 && ((p >> 8) & 0xFF) < 64 && (p & 0xFF) < 64) {
-                inked.first = std::min(inked.first, x);
-                inked.second = std::max(inked.second, x);
-            }
+            if (!test::IsInk(pixels[static_cast<std::size_t>(y) * width + x])) continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
         }
     }
-    SelectObject(dc, font);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return inked;
+    return last - first + 1;
 }
 
-// How wide the ink of a control's text is as the control draws it, and as
-// the whole text on one line with room to spare is.
+// As the control draws its text, and as the whole text on one line with
+// room to spare is, in the control's font.
 int ShownInkWidth(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    const auto inked = InkedColumns(control, client.right, [control](HDC dc) {
-        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    });
-    return inked.second - inked.first + 1;
+    return InkWidth(control, test::PrintedClient(control, client.right, client.bottom), client.right);
 }
 
 int WholeInkWidth(HWND control, const wchar_t* text) {
-    const auto inked = InkedColumns(control, 1000, [text](HDC dc) {
-        RECT room{0, 0, 1000, 100};
+    RECT client{};
+    GetClientRect(control, &client);
+    constexpr int kRoom = 1000;
+    const auto pixels = test::DrawnPixels(kRoom, client.bottom, [control, text](HDC dc) {
+        RECT room{0, 0, kRoom, 100};
+        PatBlt(dc, 0, 0, kRoom, 100, WHITENESS);
+        HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
         SetBkMode(dc, TRANSPARENT);
         DrawTextW(dc, text, -1, &room, DT_SINGLELINE | DT_LEFT | DT_TOP);
+        SelectObject(dc, font);
     });
-    return inked.second - inked.first + 1;
+    return InkWidth(control, pixels, kRoom);
 }
 
 // Every title and label of the panel shows its whole text, the longest

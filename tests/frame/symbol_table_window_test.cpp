@@ -16,6 +16,7 @@
 #include "controls/program_fonts.h"
 #include "frame_test.h"
 #include "glyph_pixels.h"
+#include "support/drawn_pixels_win.h"
 #include "resources/resource_ids.h"
 #include "resources/symbol_table_ids.h"
 
@@ -130,34 +131,20 @@ TEST_F(SymbolTableWindowTest, EveryGlyphIsDrawnInkedAndDistinctInTheProgramsOwnF
     EXPECT_EQ(glyph[0], 0xBB);
 }
 
-// The rows of a control's client area that dark ink covers as the control
+// How many rows of a control's client area dark ink spans as the control
 // draws itself.
 int InkedRows(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const std::vector<std::uint32_t> pixels = test::PrintedClient(control, client.right, client.bottom);
     int top = client.bottom, bottom = -1;
     for (int y = 0; y < client.bottom; ++y) {
         for (int x = 0; x < client.right; ++x) {
-            const std::uint32_t p = pixels[y * client.right + x];
-            if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 96) top = std::min(top, y), bottom = std::max(bottom, y);
+            if (!test::IsInk(pixels[static_cast<std::size_t>(y) * client.right + x], 96)) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
     return bottom - top + 1;
 }
 
