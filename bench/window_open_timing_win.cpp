@@ -14,14 +14,9 @@
 #include <memory>
 #include <vector>
 
-#include "frame/application_run.h"
-#include "controls/custom_controls_setup.h"
-#include "frame/frame_window.h"
-#include "controls/program_fonts.h"
-#include "frame/window_kinds.h"
-#include "own_settings_storage_win.h"
 #include "resources/resource_ids.h"
 #include "timing_loop_win.h"
+#include "timing_program_win.h"
 
 namespace {
 
@@ -52,10 +47,6 @@ struct Kind {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    wchar_t module[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH);
-    PathName program;
-    program.SetPath(module);
     const Kind kinds[] = {{"Sky", CMD_NEW_SKY},
                           {"Jupiter explorer", CMD_NEW_JUPITER},
                           {"Saturn explorer", CMD_NEW_SATURN},
@@ -63,23 +54,9 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> firsts;
     std::vector<std::vector<double>> seconds(std::size(kinds));
     {
-        std::unique_ptr<Application> started =
-            CreateProgramApplication(std::make_unique<timing::OwnSettingsStorage>(L"window_open_timing"), program);
-        Application& app = *started;
-        if (!StartApplication(app)) return 1;
-        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
-        ModelessDialogList modeless;
-        FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
-        frame.SetOfferWelcome(false);
-        frame.SetShowOnCreate(false);
-        if (!frame.Create()) return 1;
-        ProgramFonts fonts(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
-        SendMessageW(frame.Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
-        DateTime date;
-        date.year = 1999, date.month = 8, date.day = 11, date.hours = 12.0, date.timeSystem = kUniversalTime;
-        app.Current().SetDateTime(date, false);
+        timing::StartedProgram program(L"window_open_timing");
+        if (!program.Started()) return 1;
+        FrameWindow& frame = program.Frame();
         Pump();
         for (std::size_t k = 0; k < std::size(kinds); ++k) {
             double first = 0.0;
