@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "shown_frames.h"
 #include "sky_frame_test.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
@@ -165,6 +166,40 @@ TEST_F(SkyWindowTest, AMaximizedWindowDuplicatesMaximizedWithItsView) {
     EXPECT_TRUE(IsZoomed(copy->Handle()));
     EXPECT_EQ(copy->GetViewDirection(), (ViewDirection{123.0, 45.0}));
     EXPECT_EQ(copy->GetZoom(), 40);
+}
+
+// The first frame a window shows after it was created or changed its size
+// is drawn at its new size: under Wine a new Sky window showed a 98 x 98
+// picture in its top-left corner, drawn at the size its display is created
+// with.
+TEST_F(SkyWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSize) {
+    const auto expectShownAtSize = [](SkyWindow& sky, const test::ShownFrames& shown, const char* what) {
+        ASSERT_GT(shown.Count(), 0u) << what;
+        const std::vector<unsigned char> painted = shown.Last();
+        sky.Display()->Renderer()->SkyRenderFrame();
+        EXPECT_TRUE(painted == shown.Last()) << what;
+    };
+    SkyWindow& first = NewSky();
+    test::RunWaitingMessages();
+    struct Case {
+        const char* what;
+        int show;
+    };
+    const Case cases[] = {{"maximized", SW_MAXIMIZE}, {"restored", SW_RESTORE}};
+    for (const Case& c : cases) {
+        test::ShownFrames shown(*first.Display()->Gl(), first.Display()->Window());
+        ShowWindow(first.Handle(), c.show);
+        UpdateWindow(first.Display()->Window());
+        test::RunWaitingMessages();
+        expectShownAtSize(first, shown, c.what);
+    }
+    // A window made while another is maximized is maximized from the start.
+    ShowWindow(first.Handle(), SW_MAXIMIZE);
+    test::RunWaitingMessages();
+    SkyWindow& second = NewSky();
+    test::ShownFrames shown(*second.Display()->Gl(), second.Display()->Window());
+    test::RunWaitingMessages();
+    expectShownAtSize(second, shown, "new beside a maximized window");
 }
 
 TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
