@@ -355,6 +355,10 @@ void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic
     RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
 }
 
+void WindowGraphSaveDialogs::ShowNotice(const String& text) {
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageInformation, TXT(""));
+}
+
 bool GraphWindow::CanClose() {
     if (!files.storage || !files.product || !files.recent) return true;
     WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
@@ -589,6 +593,7 @@ MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& er
         bool AskYesNo(const String&, const Char*) override { return true; }
         PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
         void ShowError(const String& text, const Char*) override { error_ = text; }
+        void ShowNotice(const String&) override {}
 
     private:
         String& error_;
@@ -721,9 +726,8 @@ GraphWindow* GraphWindowKind::OpenNewGraph(const NewGraphRequest& request) {
     TimeAndLocation options = document->Options();
     options.beginDate = request.begin;
     options.endFixed = false;
-    if (!TimeAndLocationSetStoredRange(options, kDaysUnit, 1.0) || !TimeAndLocationUpdateEndDate(options)) {
-        return nullptr;
-    }
+    // A year of daily steps: the end moves with them.
+    if (!TimeAndLocationSetStep(options, kDaysUnit, 1.0)) return nullptr;
     document->SetOptions(options);
     document->ChooseXAxisStep();
     options = document->Options();

@@ -210,7 +210,8 @@ TEST_F(WindowServicesTest, GraphTasksOpenTheirLinesComputedAsOneStep) {
         EXPECT_EQ(range.beginDate.month, 7);
         EXPECT_EQ(range.beginDate.day, 10);
         EXPECT_EQ(range.beginDate.hours, 0.0);
-        EXPECT_EQ(range.rangeCount, 365);
+        EXPECT_EQ(range.stepUnit, kDaysUnit);
+        EXPECT_EQ(TimeAndLocationRangeUnits(range), 365);
         EXPECT_EQ(range.endDate.year, 2027);
         // One step: undone, the graph is empty; nothing before it.
         ASSERT_EQ(graph->History()->UndoableCount(), 1);
