@@ -19,6 +19,7 @@
 #include "support/date_records.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/gdi_objects_win.h"
 #include "support/report_test_kind.h"
 
 namespace corvinata {
@@ -328,7 +329,7 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
         SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     };
     openAndClose();  // first use loads what stays loaded
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const long gdi = test::LiveGdiObjects();
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     DWORD handles = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handles);
@@ -336,7 +337,7 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
     openAndClose();
     DWORD handlesAfter = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_LE(test::LiveGdiObjects(), gdi);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
     EXPECT_LE(handlesAfter, handles);
     EXPECT_EQ(reportKind->OpenDocuments(), 0);
