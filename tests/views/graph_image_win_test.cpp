@@ -46,8 +46,7 @@ private:
 class GraphImageWinTest : public ::testing::Test {
 protected:
     GraphImageWinTest() : graph(hub) {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         TimeAndLocation& s = graph.document.Settings();
         s.beginDate = DateTime{2024, 1, 1, 0.0, kUniversalTime};
         s.endDate = DateTime{2025, 1, 1, 0.0, kUniversalTime};
