@@ -15,10 +15,10 @@
 #include "app/help_topics_win.h"
 #include "base/storage_service_win.h"
 #include "frame/application_run.h"
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 #include "frame/frame_window.h"
-#include "frame/picture_window.h"
-#include "frame/program_fonts.h"
+#include "views/picture_window_win.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 
