@@ -4,7 +4,7 @@
 // document), and one repaint of the map at 1000 x 700 pixels. Prints the
 // median of the runs. Run by hand beside countryshape.dat:
 //   wine eclipse_timing.exe [runs]
-// The program's settings of this prefix are removed before and after.
+// The settings live under a key of the program's own, removed at the end.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,72 +13,29 @@
 #include <memory>
 #include <vector>
 
-#include "base/storage_service_win.h"
-#include "frame/application_run.h"
-#include "controls/custom_controls_setup.h"
-#include "frame/frame_window.h"
-#include "controls/program_fonts.h"
-#include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "timing_loop_win.h"
+#include "timing_program_win.h"
 #include "views/eclipse_window_win.h"
 
 namespace {
 
 using namespace corvinata;
-
-void RemoveSettings() {
-    Win32StorageService storage;
-    storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
-}
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-}
+using timing::Median;
+using timing::Milliseconds;
+using timing::Pump;
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    RemoveSettings();
-    wchar_t module[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH);
-    PathName program;
-    program.SetPath(module);
     std::vector<double> opens;
     std::vector<double> repaints;
     bool modelKept = true;
     {
-        // Started as the program starts: controls, frame, fonts, window kinds.
-        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
-        Application& app = *started;
-        if (!StartApplication(app)) return 1;
-        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
-        ModelessDialogList modeless;
-        FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
-        frame.SetOfferWelcome(false);
-        frame.SetShowOnCreate(false);
-        if (!frame.Create()) return 1;
-        ProgramFonts fonts(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
-        SendMessageW(frame.Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
-        DateTime date;
-        date.year = 1999, date.month = 8, date.day = 11, date.hours = 12.0, date.timeSystem = kUniversalTime;
-        app.Current().SetDateTime(date, false);
+        timing::StartedProgram program(L"eclipse_timing");
+        if (!program.Started()) return 1;
+        FrameWindow& frame = program.Frame();
         for (int i = 0; i < runs; ++i) {
             LARGE_INTEGER start, end;
             QueryPerformanceCounter(&start);
@@ -125,7 +82,6 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     }
     Pump();
-    RemoveSettings();
     std::printf("command to first painted map (1999-08-11): median %.1f ms of %d\n", Median(opens), runs);
     std::printf("repaint of the map: median %.2f ms of %d\n", Median(repaints), runs * 3);
     std::printf("model computed once: %s\n", modelKept ? "yes" : "no");

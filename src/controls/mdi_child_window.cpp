@@ -75,7 +75,11 @@ void MdiChildWindow::SetChildTitle() {
         StringAppend(title, TXT(": "));
         StringAppend(title, status.Text());
     }
+    wchar_t shown[256] = {};
+    GetWindowTextW(handle_, shown, 256);
+    if (title == String(shown)) return;
     SetWindowTextW(handle_, title.Text());
+    host_.ChildWindowRetitled(*this);
 }
 
 LRESULT CALLBACK MdiChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
