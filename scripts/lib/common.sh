@@ -107,15 +107,12 @@ cn_wine_environment() {
 }
 
 # cn_wine_prefix DIR: creates the prefix DIR once (whoever comes first; the
-# others wait for it). Its programs run in Wine's own desktop, as they would
-# under a window manager: without one, each top-level window is an X window
-# whose focus events arrive late and move the keyboard focus after the fact.
-# After `wineboot -i` the prefix's services are still settling and hold the
-# service database: a first COM client would then hang, so the boot waits for
-# them to end.
+# others wait for it). After `wineboot -i` the prefix's services are still
+# settling and hold the service database: a first COM client would then hang,
+# so the boot waits for them to end.
 cn_wine_prefix() {
     local dir=$1 stamp
-    stamp="$(wine --version 2>/dev/null), desktop 1280x1024"
+    stamp="$(wine --version 2>/dev/null), no crash dialog"
     [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && return 0
     mkdir -p "$(dirname "$dir")"
     (
@@ -124,10 +121,10 @@ cn_wine_prefix() {
         rm -rf "$dir"
         cn_wine_environment "$dir"
         wineboot -i >/dev/null 2>&1 </dev/null
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1 </dev/null
+        # A crash writes its backtrace into the program's output and ends
+        # the program, rather than waiting for someone to close a dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
         wineserver -w
-        cn_link_wine_fonts "$dir"
         echo "$stamp" >"$dir/.cn-prefix"
     ) 9>"$dir.lock"
 }

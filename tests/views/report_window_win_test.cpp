@@ -458,6 +458,9 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
 // The program's own Report kind, as Window > Report and the Report button reach it.
 class ProgramReportWindowsTest : public test::FrameTest {
 protected:
+    // The frame (and the Event Forecast's worker with it, which reads the
+    // catalogues) ends before the catalogues and report parts below.
+    ~ProgramReportWindowsTest() override { frame_.reset(); }
     ReportWindow* Active() { return dynamic_cast<ReportWindow*>(frame_->Children().ActiveWindow()); }
     void Close() {
         SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
