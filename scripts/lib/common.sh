@@ -67,7 +67,7 @@ cn_start_xvfb() {
         # The server writes its number into `ready` once it takes connections.
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
         CN_XVFB_PID=$!
-        for i in $(seq 1 300); do
+        for i in $(seq 1 1500); do
             [ -s "$ready" ] && break
             kill -0 "$CN_XVFB_PID" 2>/dev/null || break
             sleep 0.02
