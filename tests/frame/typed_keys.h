@@ -2,6 +2,12 @@
 // through the program's own message loop (MDI keys, modeless dialogs,
 // accelerators) until it has been quiet for 300 ms. The frame must be the
 // foreground window.
+//
+// Quiet means that no message came from the queue and none was sent to the
+// thread's windows: some reactions come as sent messages (an activation
+// from Wine's desktop), handled inside PeekMessage, and may take long and
+// post further work; counting only the queue's messages, the loop could end
+// with that work still waiting.
 #pragma once
 
 #include <windows.h>
@@ -67,21 +73,20 @@ public:
     }
     void RunLoop() const {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
+        const QuietClock clock;
+        while (!clock.QuietFor(300)) {
             MSG msg;
             if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 Sleep(5);
                 continue;
             }
-            // The system's own timers (the hover tracking of the control
-            // under a resting pointer) tick for ever: they are no work.
-            if (msg.message != kSystemTimer) idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_.PreTranslate(msg, accelerators, modeless_)) {
+            if (msg.message != WM_QUIT && !frame_.PreTranslate(msg, accelerators, modeless_)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
+            // The system's own timers (the hover tracking of the control
+            // under a resting pointer) tick for ever: they are no work.
+            if (msg.message != kSystemTimer) clock.Touch();
         }
         DestroyAcceleratorTable(accelerators);
     }
@@ -89,6 +94,33 @@ public:
 private:
     // WM_SYSTIMER, which the headers do not name.
     static constexpr UINT kSystemTimer = 0x0118;
+    // When the thread last finished a message, taken from the queue or sent.
+    class QuietClock {
+    public:
+        QuietClock() : hook_(SetWindowsHookExW(WH_CALLWNDPROCRET, &SentDone, nullptr, GetCurrentThreadId())) {
+            Touch();
+        }
+        ~QuietClock() {
+            if (hook_) UnhookWindowsHookEx(hook_);
+        }
+        QuietClock(const QuietClock&) = delete;
+        QuietClock& operator=(const QuietClock&) = delete;
+
+        static void Touch() { lastActivity_ = GetTickCount(); }
+        // Nothing finished for that long, and nothing waiting in the queue.
+        static bool QuietFor(DWORD milliseconds) {
+            return GetTickCount() - lastActivity_ >= milliseconds && HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0;
+        }
+
+    private:
+        static LRESULT CALLBACK SentDone(int code, WPARAM wParam, LPARAM lParam) {
+            Touch();
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        }
+        static inline DWORD lastActivity_ = 0;
+        HHOOK hook_;
+    };
+
     static INPUT Input(WORD key, WORD scan, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
