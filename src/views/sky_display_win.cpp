@@ -142,7 +142,6 @@ void SkyDisplay::Redraw(std::uint32_t flags, bool everything) {
 }
 
 void SkyDisplay::StartHighlight() {
-    if (renderer_) renderer_->InvalidateSceneList();
     if (!window_) return;
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
@@ -152,7 +151,6 @@ void SkyDisplay::StartHighlight() {
 void SkyDisplay::OnHighlightTimer() {
     KillTimer(window_, kHighlightTimer);
     owner_.EndHighlight();
-    if (renderer_) renderer_->InvalidateSceneList();
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
 }
@@ -314,12 +312,17 @@ void SkyDisplay::EndDrag(bool updateCursor) {
         drag_ = SkyDrag::kNone;
         if (GetCapture() == window_) ReleaseCapture();
         if (ended != SkyDrag::kPressed) {
-            // The whole drag becomes one step from where it started.
+            // The whole drag becomes one step from where it started, drawn
+            // once with the full list; a drag back to its start is no step
+            // but is drawn in full too.
             const ViewDirection reached = owner_.GetViewDirection();
             owner_.SetViewDirection(start_);
-            owner_.Actions().LookTo(owner_, reached, kViewBoth, 1, nullptr);
             if (renderer_) renderer_->UseCoarseLayerList(false);
-            owner_.UpdateView(kSkyChangeDirection, false);
+            if (reached == start_) {
+                owner_.UpdateView(kSkyChangeDirection, false);
+            } else {
+                owner_.Actions().LookTo(owner_, reached, kViewBoth, 1, nullptr);
+            }
         }
     }
     if (updateCursor) UpdateCursor();

@@ -36,8 +36,6 @@ constexpr StarSprite kFaintest = {76, -1, 0};
 constexpr std::uint8_t kSideBits[12] = {0x40, 0, 0, 0, 0xA0, 0, 0, 0, 0x40, 0, 0, 0};
 constexpr std::uint8_t kCornerBits[12] = {0xA0, 0, 0, 0, 0x00, 0, 0, 0, 0xA0, 0, 0, 0};
 
-// The coarse list shows stars to this magnitude only.
-constexpr double kCoarseMagnitude = 3.0;
 // Pixel colours of deep-sky objects and track points (0..255).
 constexpr int kDeepSkyGrey = 51;
 constexpr int kTrackGreen = 128;
@@ -65,21 +63,6 @@ void PixelColour(SkyGl& gl, int r, int g, int b, bool night) {
         gl.Color(r / 255.0, g / 255.0, b / 255.0);
     }
 }
-
-// Pushes the modelview matrix turned by a precession rotation.
-class PrecessedFrame {
-public:
-    PrecessedFrame(SkyGl& gl, const double* matrix) : gl_(gl) {
-        gl_.PushMatrix();
-        gl_.MultMatrix(matrix);
-    }
-    ~PrecessedFrame() { gl_.PopMatrix(); }
-    PrecessedFrame(const PrecessedFrame&) = delete;
-    PrecessedFrame& operator=(const PrecessedFrame&) = delete;
-
-private:
-    SkyGl& gl_;
-};
 
 const NameSystem* SystemOf(int bodyType, int id) {
     const BodyType* type = GetBodyType(bodyType);
@@ -142,6 +125,7 @@ void DrawStar(SkyRenderer& renderer, const BrightStar& star, const SkyVector& po
         ObjectImage(renderer, point, StarSpriteFor(star.Magnitude()));
         return;
     }
+    if (!renderer.LabelsMayShowAt(point)) return;
     if (options.starNamesOn) {
         const std::u32string name = FirstName(star, SystemOf(kBodyStar, kStarProperName));
         if (!name.empty()) {
@@ -235,16 +219,20 @@ void EmitPickCode(SkyRenderer& renderer, const CelestialObject& object, int part
 void DrawStars(SkyRenderer& renderer, int mode) {
     const StarCatalogue& stars = GetStarCatalogue();
     const std::vector<SkyVector>& vectors = SkyStarVectors();
-    const double limit = renderer.Host().GetSkyOptions().magnitudeLimit;
+    const bool labels = mode == 1;
+    const SkyOptions& options = renderer.Host().GetSkyOptions();
+    if (labels && !options.starNamesOn && !options.starLettersOn && options.constellationNames != 1 &&
+        options.constellationNames != 2) {
+        return;
+    }
+    const double limit = options.magnitudeLimit;
     const bool coarse = !renderer.CurrentContext().fullDetail;
-    // Catalogue positions are of J2000: turn them to the equinox of the date.
-    PrecessedFrame frame(renderer.Gl(), renderer.J2000ToDate());
     const int count = std::min(stars.Count(), static_cast<int>(vectors.size()));
     for (int i = 0; i < count; ++i) {
         const BrightStar& star = *stars.At(i);
         const double magnitude = star.Magnitude();
         if (magnitude > limit) continue;
-        if (mode == 0 && coarse && magnitude > kCoarseMagnitude) continue;
+        if (mode == 0 && coarse && magnitude > kCoarseStarMagnitude) continue;
         DrawStar(renderer, star, vectors[static_cast<std::size_t>(i)], mode);
     }
 }
@@ -254,7 +242,6 @@ void DrawConstellationLines(SkyRenderer& renderer, int mode) {
     SkyGl& gl = renderer.Gl();
     const std::vector<SkyVector>& vectors = SkyStarVectors();
     const int stars = static_cast<int>(vectors.size());
-    PrecessedFrame frame(gl, renderer.J2000ToDate());
     renderer.SetLayerColour(SkyLayerColour::kConstellationLines);
     gl.PassThrough(kNoObjectMarker);
     gl.Begin(skygl::kLines);
@@ -282,9 +269,7 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
     const NameSystem* walk = SystemOf(kBodyDeepSky, kWalkSystem[options.deepSkyCatalogue]);
     const NameSystem* names = mode == 1 ? SystemOf(kBodyDeepSky, options.deepSkyNameSystem) : nullptr;
     if (!walk) return;
-    SkyGl& gl = renderer.Gl();
     const std::vector<SkyVector>& vectors = SkyDeepSkyVectors();
-    PrecessedFrame frame(gl, renderer.J2000ToDate());
     if (mode == 1) renderer.SetLayerColour(SkyLayerColour::kStarLabels);
     const DeepSkyCatalogue& catalogue = GetDeepSkyCatalogue();
     int cursor = 0;
@@ -301,7 +286,7 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
             } else {
                 ObjectPixel(renderer, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
             }
-        } else {
+        } else if (renderer.LabelsMayShowAt(point)) {
             renderer.DrawLabel(FirstName(*object, names), point, 0, -16, true);
         }
     }
@@ -410,6 +395,13 @@ void DrawSun(SkyRenderer& renderer, int mode) {
 void DrawMoon(SkyRenderer& renderer, int mode) {
     if (mode != 0 || !renderer.Host().GetSkyOptions().moonOn) return;
     DrawSunOrMoon(renderer, GetMoonCatalogue().CatalogueGetObjectAt(0), SkyLayerColour::kMoon);
+}
+
+void DrawMovingBodies(SkyRenderer& renderer, int mode) {
+    DrawPlanetTracks(renderer, mode);
+    DrawPlanets(renderer, mode);
+    DrawSun(renderer, mode);
+    DrawMoon(renderer, mode);
 }
 
 }  // namespace corvinata

@@ -38,8 +38,12 @@ const std::vector<SkyVector>& SkyDeepSkyVectors() noexcept;
 // The planet symbol (a symbol-font character) of a planet-catalogue number.
 char32_t PlanetSymbolCode(int planet) noexcept;
 
+// The coarse configuration draws the stars to this magnitude only.
+constexpr double kCoarseStarMagnitude = 3.0;
+
 // Layer drawers: mode 0 geometry (with pick codes and pick pixels while the
-// renderer compiles a pick list), mode 1 labels.
+// renderer compiles a pick list), mode 1 labels. Each draws in its own
+// frame (stars, figures and deep sky of J2000); the renderer places it.
 void DrawStars(SkyRenderer& renderer, int mode);
 void DrawConstellationLines(SkyRenderer& renderer, int mode);
 void DrawDeepSkyObjects(SkyRenderer& renderer, int mode);
@@ -47,6 +51,8 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode);
 void DrawPlanets(SkyRenderer& renderer, int mode);
 void DrawSun(SkyRenderer& renderer, int mode);
 void DrawMoon(SkyRenderer& renderer, int mode);
+// Planet tracks, planets, the Sun and the Moon: what a step of time moves.
+void DrawMovingBodies(SkyRenderer& renderer, int mode);
 
 // The pick code of a catalogue object, and its planet extra when it is one;
 // only while the renderer compiles a pick list.

@@ -26,8 +26,24 @@ SkyControlPanel* g_skyPanel = nullptr;
 constexpr UINT kAnimationTimer = 7301;
 constexpr int kComboTextLimit = 100;
 
-void SetText(HWND dialog, int item, const Char* text) { SetDlgItemTextW(dialog, item, text); }
-void Enable(HWND dialog, int item, bool enable) { EnableWindow(GetDlgItem(dialog, item), enable); }
+// The panel is refreshed after every change of its window (each move of a
+// drag, each frame of an animation): a control is set, and so repainted,
+// only when what it shows differs.
+void SetText(HWND dialog, int item, const Char* text) {
+    HWND control = GetDlgItem(dialog, item);
+    if (control == nullptr) return;
+    if (text == nullptr) text = TXT("");
+    constexpr int kRoom = 256;
+    Char shown[kRoom] = {};
+    const int length = GetWindowTextW(control, shown, kRoom);
+    if (length < kRoom - 1 && std::wcscmp(shown, text) == 0) return;
+    SetWindowTextW(control, text);
+}
+
+void Enable(HWND dialog, int item, bool enable) {
+    HWND control = GetDlgItem(dialog, item);
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable) EnableWindow(control, enable);
+}
 
 int ComboIndexOfText(HWND dialog, int item, const Char* const* names, int count) {
     Char text[kComboTextLimit + 1] = {};
@@ -195,7 +211,9 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     SetText(dialog, kSkySiderealItem, FormatTime(kTimeToSecond, sidereal, false, kRoundHoldDayEnd, nullptr, text).Text());
 
     const int zoom = window->GetZoom();
-    SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_SETPOS, TRUE, zoom);
+    if (SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_GETPOS, 0, 0) != zoom) {
+        SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_SETPOS, TRUE, zoom);
+    }
     Char number[32];
     std::swprintf(number, 32, L"%.2f", static_cast<double>(zoom));
     SetText(dialog, kSkyZoomTextItem, number);
@@ -206,12 +224,13 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     const bool upEnabled = altitude != 90.0;
     const bool downEnabled = altitude != -90.0;
     const HWND focus = GetFocus();
-    EnableWindow(up, upEnabled);
-    EnableWindow(down, downEnabled);
+    Enable(dialog, kSkyLookUpItem, upEnabled);
+    Enable(dialog, kSkyLookDownItem, downEnabled);
     if (!upEnabled && focus == up) SetFocus(down);
     if (!downEnabled && focus == down) SetFocus(up);
     ShowSelectedObject();
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // What changed is painted at once.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void SkyControlPanel::ShowSelectedObject() {
@@ -279,10 +298,12 @@ void SkyControlPanel::ShowSelectedObject() {
                 target = String(buffer);
             }
         }
+        const Hyperlink::State state = valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
+        Enable(dialog, item, valid);
+        if (link->Shows(text.Text(), target.Text(), state)) continue;
         link->SetText(text.Text());
         link->SetTarget(target.Text());
-        link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
-        EnableWindow(GetDlgItem(dialog, item), valid);
+        link->SetState(state);
         InvalidateRect(GetDlgItem(dialog, item), nullptr, TRUE);
     }
 }

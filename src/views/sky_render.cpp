@@ -138,6 +138,26 @@ std::u32string CodePointsOf(const Char* text) {
     return out;
 }
 
+bool SkyFeedbackView::operator==(const SkyFeedbackView& other) const noexcept {
+    return azimuth == other.azimuth && altitude == other.altitude && siderealAngle == other.siderealAngle &&
+           latitude == other.latitude && fieldOfView == other.fieldOfView && mapType == other.mapType &&
+           std::equal(viewport, viewport + 4, other.viewport) && height == other.height &&
+           listsBuilt == other.listsBuilt && bufferSize == other.bufferSize;
+}
+
+bool SkyListInputs::Changed(SkyList list, std::initializer_list<double> inputs) {
+    const int index = static_cast<int>(list);
+    std::vector<double>& built = built_[index];
+    if (valid_[index] && std::equal(built.begin(), built.end(), inputs.begin(), inputs.end())) return false;
+    built.assign(inputs.begin(), inputs.end());
+    valid_[index] = true;
+    return true;
+}
+
+void SkyListInputs::Forget() noexcept {
+    for (bool& valid : valid_) valid = false;
+}
+
 SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl) : host_(host), gl_(gl) {
     coarse_.fullDetail = false;
     Identity(j2000ToDate_);
@@ -155,61 +175,109 @@ void SkyRenderer::SkyRenderFrame() {
     if (feedback) {
         SkyDrawScene(2);
     } else {
-        gl_.CallList(SkyList::kScene);
+        SkyDrawScene(0);
         SkyDrawScene(1);
     }
     gl_.Flush();
     if (!feedback) gl_.SwapBuffers();
 }
 
+void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, bool pick,
+                        void (*draw)(SkyRenderer&)) {
+    if (!lists_.Changed(list, inputs)) return;
+    gl_.NewList(list);
+    picking_ = pick;
+    draw(*this);
+    picking_ = false;
+    gl_.EndList();
+    ++listsBuilt_;
+}
+
 void SkyRenderer::SkyEnsureLists() {
     UpdatePrecession();
-    const bool coarse = UsingCoarseLayerList();
-    bool& valid = coarse ? coarseValid_ : fullValid_;
-    if (!valid) {
-        const SkyOptions& options = host_.GetSkyOptions();
-        gl_.NewList(coarse ? SkyList::kCoarseLayers : SkyList::kFullLayers);
-        SkyBuildLayerList(options.gridAsCrosses, options.constellationBoundariesOn,
-                          options.planetTracksOn);
-        gl_.EndList();
-        gl_.NewList(coarse ? SkyList::kCoarsePick : SkyList::kFullPick);
-        SkyBuildPickList(options.planetTracksOn);
-        gl_.EndList();
-        valid = true;
+    const SkyOptions& o = host_.GetSkyOptions();
+    const double night = host_.GetNightVision() ? 1.0 : 0.0;
+    const int field = host_.GetFieldOfView();
+    // Crosses keep their length on the screen: their arms follow the field.
+    const double equatorialCrosses = o.gridAsCrosses && o.gridType == 2 ? field : 0.0;
+    const double horizontalCrosses = o.gridAsCrosses && o.gridType == 1 ? field : 0.0;
+    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
+    const bool full = current_->fullDetail;
+    Build(SkyList::kGridAndEcliptic, {double(o.gridType == 2), double(o.gridAsCrosses), equatorialCrosses,
+                                      double(o.eclipticOn), night},
+          false, [](SkyRenderer& r) {
+              DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0);
+          });
+    Build(SkyList::kFigures, {double(o.constellationLinesOn), night}, false,
+          [](SkyRenderer& r) { DrawConstellationLines(r, 0); });
+    Build(SkyList::kBoundaries, {double(o.constellationBoundariesOn), night}, false,
+          [](SkyRenderer& r) { DrawConstellationBoundaries(r); });
+    const double tracks = o.planetTracksOn ? revision : -1.0;
+    const std::initializer_list<double> moving = {double(o.planetDisplayMode), tracks, double(o.sunOn),
+                                                  double(o.moonOn), revision, night};
+    Build(SkyList::kMovingBodies, moving, false, [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    Build(SkyList::kMovingBodiesPick, {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn),
+                                       revision},
+          true, [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    if (full) {
+        Build(SkyList::kDeepSky, {double(o.deepSkyCatalogue), double(o.deepSkyColour), night}, false,
+              [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
+        Build(SkyList::kDeepSkyPick, {double(o.deepSkyCatalogue)}, true,
+              [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
+        Build(SkyList::kStars, {o.magnitudeLimit, night}, false, [](SkyRenderer& r) { DrawStars(r, 0); });
+        Build(SkyList::kStarsPick, {o.magnitudeLimit}, true, [](SkyRenderer& r) { DrawStars(r, 0); });
+    } else {
+        const double bright = std::min(o.magnitudeLimit, kCoarseStarMagnitude);
+        Build(SkyList::kBrightStars, {bright, night}, false, [](SkyRenderer& r) { DrawStars(r, 0); });
+        Build(SkyList::kBrightStarsPick, {bright}, true, [](SkyRenderer& r) { DrawStars(r, 0); });
     }
-    if (!sceneValid_) {
-        gl_.NewList(SkyList::kScene);
-        SkyDrawScene(0);
-        gl_.EndList();
-        sceneValid_ = true;
+    // The configuration's lists place the parts in their frames: they
+    // change with the precession only.
+    BuildComposition(full ? SkyList::kFullLayers : SkyList::kCoarseLayers, false);
+    BuildComposition(full ? SkyList::kFullPick : SkyList::kCoarsePick, true);
+    if (o.gridType == 1 || o.horizonType != 0) {
+        const int month = host_.GetSkyDocument().GetTimeAndPlace().dateTime.month;
+        Build(SkyList::kHorizontalFrame, {double(o.gridType == 1), double(o.gridAsCrosses), horizontalCrosses,
+                                          double(o.horizonType), o.horizonType == 2 ? double(month) : 0.0,
+                                          double(HorizonTextureLoads()), night},
+              false, [](SkyRenderer& r) {
+                  DrawHorizontalGridAndHorizon(r, r.Host().GetSkyOptions().gridAsCrosses, 0);
+              });
     }
 }
 
-void SkyRenderer::SkyBuildLayerList(bool crosses, bool boundaries, bool tracks) {
-    // The lines are chords inside the sphere, nearer the eye than the objects
-    // on it: they write no depth, so the later layers cover them.
-    gl_.DepthMask(false);
-    DrawEquatorialGridAndEcliptic(*this, crosses, 0);
-    DrawConstellationLines(*this, 0);
-    if (boundaries) DrawConstellationBoundaries(*this);
-    gl_.DepthMask(true);
-    if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
-    DrawStars(*this, 0);
-    if (tracks) DrawPlanetTracks(*this, 0);
-    DrawPlanets(*this, 0);
-    DrawSun(*this, 0);
-    DrawMoon(*this, 0);
-}
-
-void SkyRenderer::SkyBuildPickList(bool tracks) {
-    picking_ = true;
-    if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
-    DrawStars(*this, 0);
-    if (tracks) DrawPlanetTracks(*this, 0);
-    DrawPlanets(*this, 0);
-    DrawSun(*this, 0);
-    DrawMoon(*this, 0);
-    picking_ = false;
+void SkyRenderer::BuildComposition(SkyList list, bool pick) {
+    if (!lists_.Changed(list, {precessionDay_})) return;
+    const bool full = list == SkyList::kFullLayers || list == SkyList::kFullPick;
+    gl_.NewList(list);
+    if (!pick) {
+        // The lines are chords inside the sphere, nearer the eye than the
+        // objects on it: they write no depth, so the later layers cover them.
+        gl_.DepthMask(false);
+        gl_.CallList(SkyList::kGridAndEcliptic);
+        gl_.PushMatrix();
+        gl_.MultMatrix(j2000ToDate_);
+        gl_.CallList(SkyList::kFigures);
+        gl_.PopMatrix();
+        gl_.PushMatrix();
+        gl_.MultMatrix(b1875ToDate_);
+        gl_.CallList(SkyList::kBoundaries);
+        gl_.PopMatrix();
+        gl_.DepthMask(true);
+    }
+    // Catalogue positions are of J2000: turned to the equinox of the date.
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    if (full) gl_.CallList(pick ? SkyList::kDeepSkyPick : SkyList::kDeepSky);
+    if (full) {
+        gl_.CallList(pick ? SkyList::kStarsPick : SkyList::kStars);
+    } else {
+        gl_.CallList(pick ? SkyList::kBrightStarsPick : SkyList::kBrightStars);
+    }
+    gl_.PopMatrix();
+    gl_.CallList(pick ? SkyList::kMovingBodiesPick : SkyList::kMovingBodies);
+    gl_.EndList();
+    ++listsBuilt_;
 }
 
 void SkyRenderer::SkyDrawScene(int mode) {
@@ -259,7 +327,11 @@ void SkyRenderer::SkyDrawScene(int mode) {
             gl_.PopMatrix();
             gl_.Rotate(90, 0, 1, 0);
         }
-        DrawHorizontalGridAndHorizon(*this, options.gridAsCrosses, mode);
+        if (mode == 0) {
+            gl_.CallList(SkyList::kHorizontalFrame);
+        } else {
+            DrawHorizontalGridAndHorizon(*this, options.gridAsCrosses, mode);
+        }
     }
 }
 
@@ -270,10 +342,11 @@ void SkyRenderer::SkySetViewport() {
     if (width <= 0 || height <= 0) return;
     const bool realistic = host_.GetSkyOptions().mapType == 2;
     if (width < height) {
-        gl_.Viewport(-(height - width) / 2, 0, height, height);
+        viewport_ = {-(height - width) / 2, 0, height, height};
     } else {
-        gl_.Viewport(0, realistic ? 0 : -(width - height) / 2, width, width);
+        viewport_ = {0, realistic ? 0 : -(width - height) / 2, width, width};
     }
+    gl_.Viewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
 }
 
 void SkyRenderer::SkySetProjection() {
@@ -304,6 +377,8 @@ void SkyRenderer::UpdatePrecession() {
     ConvertTimeSystem(universal, kUniversalTime, moment.place.longitude, moment.place.timeZone,
                       moment.daylightSaving);
     const double jd = DateTimeToJulianDay(universal);
+    if (jd == precessionDay_) return;
+    precessionDay_ = jd;
     double toDate[3][3];
     PrecessionMatrix(jd, toDate);
     ModelMatrix(toDate, j2000ToDate_);
@@ -319,8 +394,11 @@ void SkyRenderer::UpdatePrecession() {
 
 void SkyRenderer::SkyDrawLayerLabels() {
     DrawEquatorialGridAndEcliptic(*this, host_.GetSkyOptions().gridAsCrosses, 1);
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
     if (current_->fullDetail) DrawDeepSkyObjects(*this, 1);
     DrawStars(*this, 1);
+    gl_.PopMatrix();
     DrawPlanets(*this, 1);
 }
 
@@ -335,13 +413,31 @@ void SkyRenderer::DrawLabel(const std::u32string& text, const SkyVector& point, 
     if (wz < 0.0 || wz > 1.0) return;
     wx += dx;
     wy += dy;
+    // A raster position outside the viewport is invalid and draws nothing;
+    // a centred label starts left of its point.
+    const auto outside = [](double v, int low, int size) { return v < low - 1.0 || v > low + size + 1.0; };
+    if (outside(wy, viewport_[1], viewport_[3]) || wx < viewport_[0] - 1.0) return;
     if (centred) wx -= gl_.TextWidth(font, text) >> 1;
+    if (outside(wx, viewport_[0], viewport_[2])) return;
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;
     if (!gl_.UnProject(wx, wy, wz, x, y, z)) return;
     gl_.RasterPos(x, y, z);
     gl_.DrawText(font, text);
+}
+
+bool SkyRenderer::LabelsMayShowAt(const SkyVector& point) const {
+    double wx = 0.0;
+    double wy = 0.0;
+    double wz = 0.0;
+    if (!gl_.Project(point.x, point.y, point.z, wx, wy, wz) || wz < 0.0 || wz > 1.0) return false;
+    // The labels move at most 16 pixels; a centred one may start this far
+    // left of its point.
+    constexpr double kNear = 17.0;
+    constexpr double kHalfLine = 256.0;
+    return wx >= viewport_[0] - kNear && wx <= viewport_[0] + viewport_[2] + kHalfLine &&
+           wy >= viewport_[1] - kNear && wy <= viewport_[1] + viewport_[3] + kNear;
 }
 
 bool SkyRenderer::ObjectModelPoint(const CelestialObject& object, SkyVector& point) const {
@@ -400,21 +496,27 @@ void SkyRenderer::SetLayerColour(SkyLayerColour colour) {
     gl_.Color(rgb[0], rgb[1], rgb[2]);
 }
 
-void SkyRenderer::OnViewUpdate(std::uint32_t flags, bool everything) {
-    if (everything || (flags & 0xF2u)) sceneValid_ = false;
-    bool layers = everything || (flags & 0x48u);
-    // Equatorial crosses are sized by the field of view and live in the
-    // layer lists: a zoom must rebuild them.
-    const SkyOptions& options = host_.GetSkyOptions();
-    if ((flags & kSkyChangeZoom) && options.gridAsCrosses && options.gridType == 2) layers = true;
-    if (layers) fullValid_ = coarseValid_ = false;
+void SkyRenderer::OnViewUpdate(std::uint32_t, bool everything) {
+    // A change of options, time, place or night vision shows in the inputs
+    // of the lists it touches; only an update of everything (the picture
+    // packs, the fonts) compiles them all again.
+    if (everything) lists_.Forget();
 }
 
-void SkyRenderer::UseCoarseLayerList(bool coarse) {
-    SkyLayerContext* wanted = coarse ? &coarse_ : &full_;
-    if (wanted == current_) return;
-    current_ = wanted;
-    sceneValid_ = false;
+void SkyRenderer::UseCoarseLayerList(bool coarse) { current_ = coarse ? &coarse_ : &full_; }
+
+SkyFeedbackView SkyRenderer::CurrentFeedbackView(int height) const {
+    SkyFeedbackView view;
+    host_.GetDirection(view.azimuth, view.altitude);
+    view.siderealAngle = SkyLocalSiderealAngle();
+    view.latitude = host_.GetSkyDocument().GetTimeAndPlace().place.latitude.GetValue();
+    view.fieldOfView = host_.GetFieldOfView();
+    view.mapType = host_.GetSkyOptions().mapType;
+    std::copy(viewport_.begin(), viewport_.end(), view.viewport);
+    view.height = height;
+    view.listsBuilt = listsBuilt_;
+    view.bufferSize = current_->feedback.size();
+    return view;
 }
 
 int SkyRenderer::RenderFeedback(int& height) {
@@ -424,6 +526,11 @@ int SkyRenderer::RenderFeedback(int& height) {
     gl_.MakeCurrent();
     std::vector<float>& buffer = current_->feedback;
     if (buffer.empty()) buffer.resize(kFeedbackFloats);
+    // The view and the lists as the render would find them.
+    SkySetViewport();
+    SkyEnsureLists();
+    const SkyFeedbackView view = CurrentFeedbackView(height);
+    if (current_->feedbackCount >= 0 && view == current_->feedbackView) return current_->feedbackCount;
     for (;;) {
         gl_.FeedbackBuffer(buffer.data(), static_cast<int>(buffer.size()));
         gl_.SetRenderMode(skygl::kFeedback);
@@ -432,6 +539,8 @@ int SkyRenderer::RenderFeedback(int& height) {
         // A scene that does not fit (the Sun's and Moon's spheres alone take
         // much of the first size) is rendered again into a larger buffer.
         if (count >= 0 || buffer.size() >= static_cast<std::size_t>(kMaxFeedbackFloats)) {
+            current_->feedbackCount = count;
+            current_->feedbackView = CurrentFeedbackView(height);
             return count;
         }
         buffer.assign(buffer.size() * 2, 0.0f);

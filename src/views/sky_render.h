@@ -10,7 +10,10 @@
 // point 1000 x (cos B cos L, sin B, -cos B sin L) (`SphereVertex`).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -69,12 +72,46 @@ public:
     virtual std::u32string ConstellationLabel(int constellation, int style) const;
 };
 
+// What a feedback render of the pick list depends on: the view, the
+// viewport and the lists it calls. A pick at an unchanged view reads the
+// buffer of the last one.
+struct SkyFeedbackView {
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    double siderealAngle = 0.0;
+    double latitude = 0.0;
+    int fieldOfView = 0;
+    int mapType = -1;
+    int viewport[4] = {0, 0, 0, 0};
+    int height = 0;
+    std::uint64_t listsBuilt = 0;
+    std::size_t bufferSize = 0;
+    bool operator==(const SkyFeedbackView& other) const noexcept;
+};
+
 // A drawing configuration: the full one and the coarse one used while the
 // user drags the view or sizes the window (no deep sky, stars to 3.0).
 struct SkyLayerContext {
     bool fullDetail = true;
-    // Feedback buffer of this configuration, grown when a pick overflows it.
+    // Feedback buffer of this configuration, grown when a pick overflows it,
+    // with the floats the last render wrote (-1: none yet) and its view.
     std::vector<float> feedback;
+    int feedbackCount = -1;
+    SkyFeedbackView feedbackView;
+};
+
+// What each display list was compiled from; a list is compiled again only
+// when that differs. The inputs are a few numbers per list: options, the
+// field where crosses need it, night vision, the document's revision.
+class SkyListInputs {
+public:
+    // True (and the inputs remembered) when `list` must be compiled for them.
+    bool Changed(SkyList list, std::initializer_list<double> inputs);
+    void Forget() noexcept;
+
+private:
+    std::vector<double> built_[kSkyListCount];
+    bool valid_[kSkyListCount] = {};
 };
 
 // Colours of the layers, each with its night-vision variant.
@@ -108,13 +145,13 @@ public:
     // ring, swap), GL_FEEDBACK from picking (the projection, the view and the
     // cached pick list only: lines, the horizon and labels never pick).
     void SkyRenderFrame();
+    // Compiles the lists the current configuration calls whose content
+    // changed since they were compiled.
     void SkyEnsureLists();
-    void SkyBuildLayerList(bool crosses, bool boundaries, bool tracks);
-    // The objects of the layer list with their pick codes, as pixel tokens.
-    void SkyBuildPickList(bool tracks);
     // True while a pick list is compiled.
     bool Picking() const noexcept { return picking_; }
-    // Mode 0 compiled into the scene list, 1 the labels pass, 2 the pick pass.
+    // The scene in the current view: mode 0 the lists (after a clear), 1 the
+    // labels pass, 2 the pick pass.
     void SkyDrawScene(int mode);
     // The square viewport for the client size (set every frame) and the
     // orthographic projection for the field of view and map type.
@@ -123,19 +160,24 @@ public:
     double SkyLocalSiderealAngle() const;
     void SkyDrawLayerLabels();
     // A label at a model point, moved dx, dy pixels (dy up), centred or not.
+    // Nothing is drawn where GL would find no valid raster position (outside
+    // the viewport), so a label off the chart costs no text work.
     void DrawLabel(const std::u32string& text, const SkyVector& point, int dx, int dy,
                    bool centred, SkyFont font = SkyFont::kDisplay);
+    // Whether any label of an object at the point (moved at most 16 pixels
+    // and at most half a line's width left of it) can show: a labels pass
+    // skips the names of objects off the chart before looking them up.
+    bool LabelsMayShowAt(const SkyVector& point) const;
     void DrawHighlightRing();
     void SetLayerColour(SkyLayerColour colour);
 
-    // A window update: no flags (`everything`) or the change flags.
+    // A window update: no flags (`everything`, all lists compiled again) or
+    // the change flags (the lists whose content changed are compiled at the
+    // next frame; a turn, a zoom or a new selection compiles none).
     void OnViewUpdate(std::uint32_t flags, bool everything);
     // The coarse list while a drag or a sizing is in progress.
     void UseCoarseLayerList(bool coarse);
     bool UsingCoarseLayerList() const noexcept { return current_ == &coarse_; }
-    bool SceneListValid() const noexcept { return sceneValid_; }
-    void InvalidateSceneList() noexcept { sceneValid_ = false; }
-    bool LayerListValid(bool coarse) const noexcept { return coarse ? coarseValid_ : fullValid_; }
 
     // Picking (feedback render of the cached scene). Client pixels, y down.
     SkyPickResult SkyFeedbackPick(int x, int y);
@@ -157,18 +199,27 @@ public:
 private:
     // Renders the cached scene in feedback mode into the current context's
     // buffer, growing it when the scene does not fit; answers the floats.
+    // An unchanged view answers the last render's.
     int RenderFeedback(int& height);
+    SkyFeedbackView CurrentFeedbackView(int height) const;
     void UpdatePrecession();
+    // Compiles `list` with `draw` when its inputs changed; `pick` compiles a
+    // pick list.
+    void Build(SkyList list, std::initializer_list<double> inputs, bool pick, void (*draw)(SkyRenderer&));
+    void BuildComposition(SkyList list, bool pick);
 
     SkyRendererHost& host_;
     SkyGl& gl_;
     SkyLayerContext full_;
     SkyLayerContext coarse_;
     SkyLayerContext* current_ = &full_;
-    bool sceneValid_ = false;
-    bool fullValid_ = false;
-    bool coarseValid_ = false;
+    SkyListInputs lists_;
+    // Counts the compilations, so that a pick knows its lists changed.
+    std::uint64_t listsBuilt_ = 0;
     bool picking_ = false;
+    // The viewport the last frame set (x, y, width, height).
+    std::array<int, 4> viewport_ = {0, 0, 0, 0};
+    double precessionDay_ = 0.0;
     double j2000ToDate_[16];
     double b1875ToDate_[16];
 };

@@ -40,12 +40,33 @@ constexpr float kCopyPixelToken = 1798.0f;
 constexpr float kLineResetToken = 1799.0f;
 }  // namespace skygl
 
-// The renderer's display lists, as offsets from the display's base: the
-// scene, the layers of the full and the coarse configuration, and each
-// configuration's pick list (the objects' pick codes and pixel tokens, all
-// a feedback render needs).
-enum class SkyList : int { kScene = 0, kFullLayers = 1, kCoarseLayers = 2, kFullPick = 3, kCoarsePick = 4 };
-constexpr int kSkyListCount = 5;
+// The renderer's display lists, as offsets from the display's base. A frame
+// sets the view and calls the layers of its configuration (full, or coarse
+// while the user drags), then the horizontal frame's list; a pick calls the
+// configuration's pick list (the objects' pick codes and pixel tokens, all a
+// feedback render needs). Those lists call the parts below, each compiled in
+// its own frame (the catalogues' epochs, the date's equinox, the horizon)
+// and rebuilt only when what it draws changes: a turn or a zoom of the view
+// rebuilds nothing, a step of time only the moving bodies.
+enum class SkyList : int {
+    kHorizontalFrame = 0,  // the horizontal grid and the horizon band
+    kFullLayers = 1,
+    kCoarseLayers = 2,
+    kFullPick = 3,
+    kCoarsePick = 4,
+    kGridAndEcliptic = 5,  // the equator's frame of the date
+    kFigures = 6,          // J2000
+    kBoundaries = 7,       // B1875
+    kDeepSky = 8,          // J2000
+    kStars = 9,            // J2000, every star to the magnitude limit
+    kBrightStars = 10,     // J2000, the coarse configuration's stars
+    kMovingBodies = 11,    // the date's: planets with tracks, the Sun, the Moon
+    kDeepSkyPick = 12,
+    kStarsPick = 13,
+    kBrightStarsPick = 14,
+    kMovingBodiesPick = 15,
+};
+constexpr int kSkyListCount = 16;
 
 // Fonts of the labels: the display font for names, the program's symbol font
 // for planet symbols and Bayer letters.

@@ -121,7 +121,7 @@ private:
     std::vector<Matrix> multMatrices_;
     std::vector<SkyGlCall> calls_;
     std::vector<SkyGlCall> lists_[kSkyListCount];
-    int compilations_[kSkyListCount] = {0, 0, 0, 0, 0};
+    int compilations_[kSkyListCount] = {};
     int compiling_ = -1;
     int renderMode_ = skygl::kRender;
     float* feedback_ = nullptr;

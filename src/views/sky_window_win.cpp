@@ -126,9 +126,9 @@ void SkyWindow::ApplyRecord(const SkyWindowState& requested, bool refresh) {
 void SkyWindow::UpdateView(std::uint32_t flags, bool everything) {
     SetChildTitle();
     if (!everything && flags == kSkyChangeSelection) {
-        // Only the selection: the mark moves, the scene stays.
-        if (display_ && display_->Renderer()) display_->Renderer()->InvalidateSceneList();
-        if (display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
+        // Only the selection: the chart shows it only while the highlight
+        // ring is on, and then the ring moves.
+        if (highlight_ && display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
         if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
             context_.panel->ControlPanelUpdate(nullptr);
         }

@@ -65,7 +65,7 @@ public:
         gl->DrawBackBuffer();
         r.SkySetViewport();
         r.SkyEnsureLists();
-        gl->CallList(SkyList::kScene);
+        r.SkyDrawScene(0);
         r.SkyDrawScene(1);
         glFinish();
         glReadBuffer(GL_BACK);

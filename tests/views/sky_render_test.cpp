@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/coordinates.h"
@@ -23,47 +24,128 @@ int CountOps(const std::vector<SkyGlCall>& calls, SkyGlOp op) {
     return n;
 }
 
-TEST(SkyRenderer, EachChangeRebuildsOnlyItsLists) {
-    struct Case { std::uint32_t flags; bool everything; bool scene; bool layers; };
+// Every layer on, so that each list has something to draw.
+void AllLayers(SkyOptions& o) {
+    o.gridType = 2;
+    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
+    o.sunOn = o.moonOn = o.planetTracksOn = true;
+    o.planetDisplayMode = 1;
+    o.deepSkyCatalogue = 1;
+    o.magnitudeLimit = 6;
+}
+
+// The lists compiled since `before` (compilation counts per list).
+std::vector<SkyList> CompiledSince(const RecordingSkyGl& gl, const std::vector<int>& before) {
+    std::vector<SkyList> compiled;
+    for (int k = 0; k < kSkyListCount; ++k) {
+        if (gl.Compilations(static_cast<SkyList>(k)) != before[static_cast<std::size_t>(k)]) {
+            compiled.push_back(static_cast<SkyList>(k));
+        }
+    }
+    return compiled;
+}
+
+std::vector<int> CompilationCounts(const RecordingSkyGl& gl) {
+    std::vector<int> counts;
+    for (int k = 0; k < kSkyListCount; ++k) counts.push_back(gl.Compilations(static_cast<SkyList>(k)));
+    return counts;
+}
+
+TEST(SkyRenderer, EachChangeRebuildsOnlyTheListsItTouches) {
+    using L = SkyList;
+    const std::vector<SkyList> colouredParts = {L::kGridAndEcliptic, L::kFigures, L::kBoundaries,
+                                                L::kDeepSky,         L::kStars,   L::kMovingBodies};
+    struct Case {
+        const char* name;
+        std::uint32_t flags;
+        bool everything;
+        void (*change)(SkyScene&);
+        std::vector<SkyList> compiled;
+    };
     const Case cases[] = {
-        {0, true, true, true},
-        {kSkyChangeSelection, false, false, false},
-        {kSkyChangeDirection, false, true, false},
-        {kSkyChangeZoom, false, true, false},
-        {kSkyChangeOptions, false, false, true},
-        {kSkyChangeDateTime, false, true, true},
-        {kSkyChangePlace, false, true, false},
+        {"everything", 0, true, [](SkyScene&) {},
+         {L::kFullLayers, L::kFullPick, L::kGridAndEcliptic, L::kFigures, L::kBoundaries, L::kDeepSky, L::kStars,
+          L::kMovingBodies, L::kDeepSkyPick, L::kStarsPick, L::kMovingBodiesPick}},
+        {"selection", kSkyChangeSelection, false, [](SkyScene& s) { s.host.selected = GetPlanetCatalogue().At(2); }, {}},
+        {"direction", kSkyChangeDirection, false, [](SkyScene& s) { s.host.azimuth += 10.0; }, {}},
+        {"zoom", kSkyChangeZoom, false, [](SkyScene& s) { s.host.fieldOfView = 30; }, {}},
+        {"star names", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.starNamesOn = true; }, {}},
+        {"map type", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.mapType = 0; }, {}},
+        {"magnitude limit", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.magnitudeLimit = 4; },
+         {L::kStars, L::kStarsPick}},
+        {"figures", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.constellationLinesOn = false; },
+         {L::kFigures}},
+        {"boundaries", kSkyChangeOptions, false,
+         [](SkyScene& s) { s.host.options.constellationBoundariesOn = false; }, {L::kBoundaries}},
+        {"deep sky", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.deepSkyCatalogue = 2; },
+         {L::kDeepSky, L::kDeepSkyPick}},
+        {"ecliptic", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.eclipticOn = false; },
+         {L::kGridAndEcliptic}},
+        {"planets", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.planetDisplayMode = 2; },
+         {L::kMovingBodies, L::kMovingBodiesPick}},
+        // A step of time moves the bodies; the equinox of the date moves
+        // the frames the catalogues are placed in.
+        {"time step", kSkyChangeDateTime, false,
+         [](SkyScene& s) {
+             DateTime later = s.document.GetTimeAndPlace().dateTime;
+             later.hours += 1.0;
+             s.document.SetDateTime(later, false, false);
+         },
+         {L::kFullLayers, L::kFullPick, L::kMovingBodies, L::kMovingBodiesPick}},
+        {"night vision", kSkyChangeOptions, false, [](SkyScene& s) { s.host.night = true; }, colouredParts},
     };
     for (const Case& c : cases) {
         SkyScene s;
+        AllLayers(s.host.options);
         s.renderer->SkyRenderFrame();
-        const int scene = s.gl.Compilations(SkyList::kScene);
-        const int layers = s.gl.Compilations(SkyList::kFullLayers);
+        const std::vector<int> before = CompilationCounts(s.gl);
+        c.change(s);
         s.renderer->OnViewUpdate(c.flags, c.everything);
         s.renderer->SkyRenderFrame();
-        EXPECT_EQ(s.gl.Compilations(SkyList::kScene) - scene, c.scene ? 1 : 0) << c.flags;
-        EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers) - layers, c.layers ? 1 : 0) << c.flags;
+        std::vector<SkyList> expected = c.compiled;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(CompiledSince(s.gl, before), expected) << c.name;
     }
 }
 
-TEST(SkyRenderer, ZoomRebuildsEquatorialCrosses) {
-    SkyScene s;
-    s.host.options.gridType = 2;
-    s.host.options.gridAsCrosses = true;
-    s.renderer->SkyRenderFrame();
-    s.host.fieldOfView = 30;
-    s.renderer->OnViewUpdate(kSkyChangeZoom, false);
-    s.renderer->SkyRenderFrame();
-    EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers), 2);
+TEST(SkyRenderer, ZoomRebuildsOnlyTheCrossesOfItsGrid) {
+    struct Case { int map, grid; bool crosses; std::vector<SkyList> compiled; };
+    const Case cases[] = {
+        {1, 2, true, {SkyList::kGridAndEcliptic}},
+        {0, 1, true, {SkyList::kHorizontalFrame}},
+        {1, 2, false, {}},
+    };
+    for (const Case& c : cases) {
+        SkyScene s;
+        s.host.options.mapType = c.map;
+        s.host.options.gridType = c.grid;
+        s.host.options.gridAsCrosses = c.crosses;
+        s.renderer->SkyRenderFrame();
+        const std::vector<int> before = CompilationCounts(s.gl);
+        s.host.fieldOfView = 30;
+        s.renderer->OnViewUpdate(kSkyChangeZoom, false);
+        s.renderer->SkyRenderFrame();
+        EXPECT_EQ(CompiledSince(s.gl, before), c.compiled) << c.grid;
+    }
 }
 
-TEST(SkyRenderer, LayerListIsBuiltBeforeTheSceneThatCallsIt) {
+TEST(SkyRenderer, EveryListIsCompiledBeforeAListThatCallsIt) {
     SkyScene s;
+    AllLayers(s.host.options);
+    s.host.options.horizonType = 1;
     s.renderer->SkyRenderFrame();
     std::vector<int> compiled;
     for (const SkyGlCall& c : s.gl.Calls())
         if (c.op == SkyGlOp::kNewList) compiled.push_back(c.i);
-    EXPECT_EQ(compiled, (std::vector<int>{1, 3, 0}));
+    EXPECT_EQ(compiled.size(), 12u) << "the full configuration's lists and the horizon's";
+    for (std::size_t k = 0; k < compiled.size(); ++k) {
+        for (const SkyGlCall& c : s.gl.List(static_cast<SkyList>(compiled[k]))) {
+            if (c.op != SkyGlOp::kCallList) continue;
+            EXPECT_NE(std::find(compiled.begin(), compiled.begin() + static_cast<long>(k), c.i),
+                      compiled.begin() + static_cast<long>(k))
+                << "list " << compiled[k] << " calls " << c.i;
+        }
+    }
 }
 
 TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
@@ -75,7 +157,7 @@ TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
     o.planetDisplayMode = 1;
     o.magnitudeLimit = 20;
     s.renderer->SkyRenderFrame();
-    for (const SkyGlCall& c : s.gl.List(SkyList::kFullPick)) {
+    for (const SkyGlCall& c : s.gl.Expanded(SkyList::kFullPick)) {
         EXPECT_NE(c.op, SkyGlOp::kBegin);
         EXPECT_NE(c.op, SkyGlOp::kBitmap);
         EXPECT_NE(c.op, SkyGlOp::kTexImage);
@@ -88,17 +170,25 @@ TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
     EXPECT_EQ(called, std::vector<int>{static_cast<int>(SkyList::kFullPick)});
 }
 
-TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBack) {
+TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBackWithoutRebuildingTheFullOne) {
     SkyScene s;
+    AllLayers(s.host.options);
     s.renderer->SkyRenderFrame();
-    s.renderer->UseCoarseLayerList(true);
-    EXPECT_FALSE(s.renderer->SceneListValid());
-    s.renderer->SkyRenderFrame();
-    EXPECT_EQ(s.gl.Compilations(SkyList::kCoarseLayers), 1);
-    s.renderer->UseCoarseLayerList(false);
-    s.renderer->SkyRenderFrame();
-    EXPECT_EQ(s.gl.Compilations(SkyList::kFullLayers), 1) << "still valid";
-    EXPECT_EQ(s.gl.Compilations(SkyList::kScene), 3);
+    for (int drag = 0; drag < 2; ++drag) {
+        const std::vector<int> before = CompilationCounts(s.gl);
+        s.renderer->UseCoarseLayerList(true);
+        for (int move = 0; move < 3; ++move) {
+            s.host.azimuth += 5.0;
+            s.renderer->OnViewUpdate(kSkyChangeDirection, false);
+            s.renderer->SkyRenderFrame();
+        }
+        s.renderer->UseCoarseLayerList(false);
+        s.renderer->SkyRenderFrame();
+        // The coarse configuration's own lists at the first drag only.
+        const std::vector<SkyList> first = {SkyList::kCoarseLayers, SkyList::kCoarsePick, SkyList::kBrightStars,
+                                            SkyList::kBrightStarsPick};
+        EXPECT_EQ(CompiledSince(s.gl, before), drag == 0 ? first : std::vector<SkyList>{}) << drag;
+    }
 }
 
 TEST(SkyRenderer, ViewportIsTheSquareOfTheLargerSideEveryFrame) {
