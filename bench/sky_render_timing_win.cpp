@@ -150,10 +150,18 @@ int Run(int runs, const wchar_t* picture) {
     renderer.SkyRenderFrame();
 
     int x = 100;
-    report.Print("pick", Median(runs, nothing, [&] {
-                     renderer.SkyFeedbackPick(x, 400);
-                     x = (x + 77) % kWidth;
-                 }));
+    const auto pick = [&] {
+        renderer.SkyFeedbackPick(x, 400);
+        x = (x + 77) % kWidth;
+    };
+    report.Print("pick at an unchanged view", Median(runs, nothing, pick));
+    report.Print("pick after a turn", Median(
+                                          runs,
+                                          [&] {
+                                              scene.host.azimuth += 1.0;
+                                              renderer.OnViewUpdate(kSkyChangeDirection, false);
+                                          },
+                                          pick));
 
     for (int field : {10, 1}) {
         scene.host.fieldOfView = field;

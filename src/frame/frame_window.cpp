@@ -540,9 +540,17 @@ void FrameWindow::UpdateCommandStates() {
     if (!window_) return;
     HMENU menu = GetMenu(window_);
     const FrameCommandContext context = CommandContext();
+    // The menu bar is redrawn only when an item changed: the redraw repaints
+    // the child windows too, and this runs after every command. (A command
+    // without a menu item answers -1.)
+    bool changed = false;
+    const auto enable = [&changed](HMENU owner, UINT item, UINT how, bool enabled) {
+        const UINT before = EnableMenuItem(owner, item, how | (enabled ? MF_ENABLED : MF_GRAYED));
+        changed = changed || (before != static_cast<UINT>(-1) && ((before & MF_GRAYED) != 0) == enabled);
+    };
     for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
         const bool enabled = IsFrameCommandEnabled(*command, context);
-        EnableMenuItem(menu, command->id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        enable(menu, command->id, MF_BYCOMMAND, enabled);
         toolbar_.SetEnabled(command->id, enabled);
     }
     // The Window > New submenu leads only to window kinds; gray its title
@@ -552,15 +560,16 @@ void FrameWindow::UpdateCommandStates() {
     for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
     }
-    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    if (windowMenu) enable(windowMenu, 0, MF_BYPOSITION, anyKind);
     // A tool's command is checked while its window is shown.
     for (int id = CMD_OBJECT_INFO; id <= CMD_EDUCATOR; ++id) {
         if (!tools_.Find(id)) continue;
         const bool shown = tools_.IsShown(id);
-        CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+        const DWORD before = CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+        changed = changed || (before != static_cast<DWORD>(-1) && ((before & MF_CHECKED) != 0) != shown);
         toolbar_.SetChecked(id, shown);
     }
-    DrawMenuBar(window_);
+    if (changed) DrawMenuBar(window_);
 }
 
 void FrameWindow::AddModelessDialog(HWND dialog) {

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <array>
+
 #include <string>
 #include <vector>
 
@@ -99,16 +101,19 @@ void SkyGlWin::MakeCurrent() {
     }
 }
 
-const SkyGlWin::Matrices& SkyGlWin::CurrentMatrices() const {
+const WindowProjection& SkyGlWin::CurrentProjection() const {
     if (!matricesValid_) {
-        glGetDoublev(GL_MODELVIEW_MATRIX, matrices_.model);
-        glGetDoublev(GL_PROJECTION_MATRIX, matrices_.projection);
+        GlMatrix model{};
+        GlMatrix projection{};
+        glGetDoublev(GL_MODELVIEW_MATRIX, model.data());
+        glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        for (int k = 0; k < 4; ++k) matrices_.viewport[k] = viewport[k];
+        const int v[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
+        projection_ = WindowProjection(model, projection, v);
         matricesValid_ = true;
     }
-    return matrices_;
+    return projection_;
 }
 
 int SkyGlWin::GetRenderMode() const {
@@ -250,21 +255,23 @@ void SkyGlWin::TexImage(int width, int height, const std::uint32_t* bgra) {
 }
 
 bool SkyGlWin::Project(double x, double y, double z, double& wx, double& wy, double& wz) const {
-    const Matrices& m = CurrentMatrices();
-    return gluProject(x, y, z, m.model, m.projection, m.viewport, &wx, &wy, &wz) == GL_TRUE;
+    return CurrentProjection().Project(x, y, z, wx, wy, wz);
 }
 
 bool SkyGlWin::UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const {
-    const Matrices& m = CurrentMatrices();
-    return gluUnProject(wx, wy, wz, m.model, m.projection, m.viewport, &x, &y, &z) == GL_TRUE;
+    return CurrentProjection().UnProject(wx, wy, wz, x, y, z);
 }
 
 int SkyGlWin::TextWidth(SkyFont font, const std::u32string& text) const {
+    auto& widths = widths_[static_cast<int>(font)];
+    const auto known = widths.find(text);
+    if (known != widths.end()) return known->second;
     const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
     SelectedFont selected(dc_, chosen);
     const std::wstring wide = Utf16(text);
     SIZE size{};
     if (!GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size)) return 0;
+    widths.emplace(text, size.cx);
     return size.cx;
 }
 

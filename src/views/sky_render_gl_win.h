@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <map>
+#include <unordered_map>
 #include <memory>
 
 #include "views/sky_grids.h"
+#include "views/sky_projection.h"
 #include "views/sky_render_gl.h"
 
 namespace corvinata {
@@ -75,20 +77,17 @@ public:
     void DrawText(SkyFont font, const std::u32string& text) override;
 
 private:
-    // The matrices and viewport as GL holds them, read once per run of
-    // labels (each label projects and unprojects) and dropped by every call
-    // that may change them. Never kept across a context switch or a list.
-    struct Matrices {
-        double model[16];
-        double projection[16];
-        int viewport[4];
-    };
-    const Matrices& CurrentMatrices() const;
+    // The projection of the matrices and viewport GL holds, made once per
+    // run of labels (each label projects and unprojects) and dropped by every
+    // call that may change them. Never kept across a context switch or a list.
+    const WindowProjection& CurrentProjection() const;
     void DropMatrices() noexcept { matricesValid_ = false; }
     unsigned GlyphList(SkyFont font, char32_t code);
 
-    mutable Matrices matrices_{};
+    mutable WindowProjection projection_;
     mutable bool matricesValid_ = false;
+    // The labels' widths by font: the same few hundred texts every frame.
+    mutable std::unordered_map<std::u32string, int> widths_[2];
 
     HWND window_;
     HDC dc_;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "views/sky_projection.h"
+
 namespace corvinata {
 
 namespace {
@@ -9,50 +11,6 @@ namespace {
 using Matrix = RecordingSkyGl::Matrix;
 
 constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-Matrix Product(const Matrix& a, const Matrix& b) {
-    Matrix r{};
-    for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 4; ++row) {
-            double v = 0.0;
-            for (int k = 0; k < 4; ++k) v += a[k * 4 + row] * b[col * 4 + k];
-            r[col * 4 + row] = v;
-        }
-    return r;
-}
-
-void Transform(const Matrix& m, const double in[4], double out[4]) {
-    for (int row = 0; row < 4; ++row) {
-        out[row] = 0.0;
-        for (int k = 0; k < 4; ++k) out[row] += m[k * 4 + row] * in[k];
-    }
-}
-
-bool Invert(const Matrix& m, Matrix& inverse) {
-    double a[4][8];
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            a[r][c] = m[c * 4 + r];
-            a[r][c + 4] = r == c ? 1.0 : 0.0;
-        }
-    for (int c = 0; c < 4; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < 4; ++r)
-            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c])) pivot = r;
-        if (std::fabs(a[pivot][c]) < 1e-300) return false;
-        for (int k = 0; k < 8; ++k) std::swap(a[c][k], a[pivot][k]);
-        const double d = a[c][c];
-        for (int k = 0; k < 8; ++k) a[c][k] /= d;
-        for (int r = 0; r < 4; ++r) {
-            if (r == c) continue;
-            const double f = a[r][c];
-            for (int k = 0; k < 8; ++k) a[r][k] -= f * a[c][k];
-        }
-    }
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) inverse[c * 4 + r] = a[r][c + 4];
-    return true;
-}
 
 }  // namespace
 
@@ -93,7 +51,7 @@ RecordingSkyGl::Matrix& RecordingSkyGl::Current() noexcept {
     return matrixMode_ == skygl::kProjection ? projection_.back() : modelview_.back();
 }
 
-void RecordingSkyGl::Multiply(const Matrix& m) { Current() = Product(Current(), m); }
+void RecordingSkyGl::Multiply(const Matrix& m) { Current() = MatrixProduct(Current(), m); }
 
 void RecordingSkyGl::Emit(std::initializer_list<float> values) {
     if (overflow_ || !feedback_) return;
@@ -108,8 +66,8 @@ bool RecordingSkyGl::ToWindow(double x, double y, double z, double& wx, double& 
     const double in[4] = {x, y, z, 1.0};
     double eye[4];
     double clip[4];
-    Transform(modelview_.back(), in, eye);
-    Transform(projection_.back(), eye, clip);
+    MatrixTransform(modelview_.back(), in, eye);
+    MatrixTransform(projection_.back(), eye, clip);
     const double w = clip[3];
     if (w <= 0.0) return false;
     for (int k = 0; k < 3; ++k) {
@@ -388,31 +346,12 @@ void RecordingSkyGl::TexImage(int width, int height, const std::uint32_t* bgra) 
 
 bool RecordingSkyGl::Project(double x, double y, double z, double& wx, double& wy,
                              double& wz) const {
-    const double in[4] = {x, y, z, 1.0};
-    double eye[4];
-    double clip[4];
-    Transform(modelview_.back(), in, eye);
-    Transform(projection_.back(), eye, clip);
-    if (clip[3] == 0.0) return false;
-    wx = viewport_[0] + viewport_[2] * (clip[0] / clip[3] + 1.0) / 2.0;
-    wy = viewport_[1] + viewport_[3] * (clip[1] / clip[3] + 1.0) / 2.0;
-    wz = (clip[2] / clip[3] + 1.0) / 2.0;
-    return true;
+    return WindowProjection(modelview_.back(), projection_.back(), viewport_).Project(x, y, z, wx, wy, wz);
 }
 
 bool RecordingSkyGl::UnProject(double wx, double wy, double wz, double& x, double& y,
                                double& z) const {
-    Matrix inverse;
-    if (!Invert(Product(projection_.back(), modelview_.back()), inverse)) return false;
-    const double in[4] = {(wx - viewport_[0]) * 2.0 / viewport_[2] - 1.0,
-                          (wy - viewport_[1]) * 2.0 / viewport_[3] - 1.0, wz * 2.0 - 1.0, 1.0};
-    double out[4];
-    Transform(inverse, in, out);
-    if (out[3] == 0.0) return false;
-    x = out[0] / out[3];
-    y = out[1] / out[3];
-    z = out[2] / out[3];
-    return true;
+    return WindowProjection(modelview_.back(), projection_.back(), viewport_).UnProject(wx, wy, wz, x, y, z);
 }
 
 int RecordingSkyGl::TextWidth(SkyFont, const std::u32string& text) const {
