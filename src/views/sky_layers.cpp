@@ -54,15 +54,42 @@ std::vector<SkyVector>& DeepSkyVectorStore() {
     return vectors;
 }
 
-// A pixel colour; under night vision its brightness in red alone.
-void PixelColour(SkyGl& gl, int r, int g, int b, bool night) {
+// A pixel colour (0..1); under night vision its brightness in red alone.
+SkyPixel PixelAt(const SkyVector& point, int r, int g, int b, bool night) {
     if (night) {
         const int level = r > g ? (r > b ? r : b) : (g > b ? g : b);
-        gl.Color(level / 255.0, 0.0, 0.0);
-    } else {
-        gl.Color(r / 255.0, g / 255.0, b / 255.0);
+        return {point.x, point.y, point.z, level / 255.0, 0.0, 0.0};
     }
+    return {point.x, point.y, point.z, r / 255.0, g / 255.0, b / 255.0};
 }
+
+void PixelColour(SkyGl& gl, int r, int g, int b, bool night) {
+    const SkyPixel pixel = PixelAt({}, r, g, b, night);
+    gl.Color(pixel.r, pixel.g, pixel.b);
+}
+
+// The pixels a layer draws one after another, gathered into one primitive.
+// It is drawn before anything else of the layer, so the order stays.
+class PixelRun {
+public:
+    explicit PixelRun(SkyRenderer& renderer) : gl_(renderer.Gl()), night_(renderer.Host().GetNightVision()) {}
+    ~PixelRun() { Draw(); }
+    PixelRun(const PixelRun&) = delete;
+    PixelRun& operator=(const PixelRun&) = delete;
+
+    void Add(const SkyVector& point, int r, int g, int b) { pixels_.push_back(PixelAt(point, r, g, b, night_)); }
+    void Draw() {
+        if (pixels_.empty()) return;
+        gl_.Points(pixels_.data(), static_cast<int>(pixels_.size()));
+        pixels_.clear();
+    }
+    bool Night() const noexcept { return night_; }
+
+private:
+    SkyGl& gl_;
+    bool night_;
+    std::vector<SkyPixel> pixels_;
+};
 
 const NameSystem* SystemOf(int bodyType, int id) {
     const BodyType* type = GetBodyType(bodyType);
@@ -106,25 +133,42 @@ void ObjectImage(SkyRenderer& renderer, const SkyVector& point, const StarSprite
     }
 }
 
-// One pixel of a colour (deep-sky objects, track points).
-void ObjectPixel(SkyRenderer& renderer, const SkyVector& point, int r, int g, int b) {
-    SkyGl& gl = renderer.Gl();
+// One pixel of a colour (deep-sky objects, track points): the pick pixel
+// in a pick list, else one of the run.
+void ObjectPixel(SkyRenderer& renderer, PixelRun& run, const SkyVector& point, int r, int g, int b) {
     if (renderer.Picking()) {
-        PickPixel(gl, point);
-        return;
+        PickPixel(renderer.Gl(), point);
+    } else {
+        run.Add(point, r, g, b);
     }
-    PixelColour(gl, r, g, b, renderer.Host().GetNightVision());
-    gl.Point(point.x, point.y, point.z);
 }
 
-void DrawStar(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point, int mode) {
+// The 3 x 3 neighbours of a sprite's centre, as bitmaps of their levels.
+void DrawSpriteNeighbours(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
+    if (sprite.side < 0) return;
+    // The raster colour is taken when the raster position is set.
+    PixelColour(gl, sprite.side, sprite.side, sprite.side, night);
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.Bitmap(3, 3, 1, 1, kSideBits);
+    if (sprite.corner == 0) return;
+    PixelColour(gl, sprite.corner, sprite.corner, sprite.corner, night);
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.Bitmap(3, 3, 1, 1, kCornerBits);
+}
+
+// A star's image in a layer list: its centre joins the run of pixels; a
+// sprite's neighbours are drawn after the run so far.
+void DrawStarImage(SkyGl& gl, PixelRun& run, const SkyVector& point, double magnitude) {
+    const StarSprite sprite = StarSpriteFor(magnitude);
+    run.Add(point, sprite.centre, sprite.centre, sprite.centre);
+    if (sprite.side < 0) return;
+    run.Draw();
+    DrawSpriteNeighbours(gl, point, sprite, run.Night());
+}
+
+void DrawStarLabels(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point) {
     const SkyRendererHost& host = renderer.Host();
     const SkyOptions& options = host.GetSkyOptions();
-    if (mode == 0) {
-        EmitPickCode(renderer, star, kPickPartPoint);
-        ObjectImage(renderer, point, StarSpriteFor(star.Magnitude()));
-        return;
-    }
     if (!renderer.LabelsMayShowAt(point)) return;
     if (options.starNamesOn) {
         const std::u32string name = FirstName(star, SystemOf(kBodyStar, kStarProperName));
@@ -164,15 +208,7 @@ StarSprite StarSpriteFor(double magnitude) noexcept {
 void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
     PixelColour(gl, sprite.centre, sprite.centre, sprite.centre, night);
     gl.Point(point.x, point.y, point.z);
-    if (sprite.side < 0) return;
-    // The raster colour is taken when the raster position is set.
-    PixelColour(gl, sprite.side, sprite.side, sprite.side, night);
-    gl.RasterPos(point.x, point.y, point.z);
-    gl.Bitmap(3, 3, 1, 1, kSideBits);
-    if (sprite.corner == 0) return;
-    PixelColour(gl, sprite.corner, sprite.corner, sprite.corner, night);
-    gl.RasterPos(point.x, point.y, point.z);
-    gl.Bitmap(3, 3, 1, 1, kCornerBits);
+    DrawSpriteNeighbours(gl, point, sprite, night);
 }
 
 void SkyPrecomputeStarVectors() {
@@ -228,12 +264,22 @@ void DrawStars(SkyRenderer& renderer, int mode) {
     const double limit = options.magnitudeLimit;
     const bool coarse = !renderer.CurrentContext().fullDetail;
     const int count = std::min(stars.Count(), static_cast<int>(vectors.size()));
+    PixelRun run(renderer);
     for (int i = 0; i < count; ++i) {
         const BrightStar& star = *stars.At(i);
         const double magnitude = star.Magnitude();
         if (magnitude > limit) continue;
-        if (mode == 0 && coarse && magnitude > kCoarseStarMagnitude) continue;
-        DrawStar(renderer, star, vectors[static_cast<std::size_t>(i)], mode);
+        const SkyVector& point = vectors[static_cast<std::size_t>(i)];
+        if (labels) {
+            DrawStarLabels(renderer, star, point);
+        } else if (coarse && magnitude > kCoarseStarMagnitude) {
+            continue;
+        } else if (renderer.Picking()) {
+            EmitPickCode(renderer, star, kPickPartPoint);
+            PickPixel(renderer.Gl(), point);
+        } else {
+            DrawStarImage(renderer.Gl(), run, point, magnitude);
+        }
     }
 }
 
@@ -272,6 +318,7 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
     const std::vector<SkyVector>& vectors = SkyDeepSkyVectors();
     if (mode == 1) renderer.SetLayerColour(SkyLayerColour::kStarLabels);
     const DeepSkyCatalogue& catalogue = GetDeepSkyCatalogue();
+    PixelRun run(renderer);
     int cursor = 0;
     const CelestialObject* object = nullptr;
     for (const Char* name = catalogue.CatalogueFirstNamed(cursor, walk, &object); object;
@@ -282,9 +329,9 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
         if (mode == 0) {
             EmitPickCode(renderer, *object, kPickPartPoint);
             if (!renderer.Picking() && options.deepSkyColour && host.HasPictureOf(*object)) {
-                ObjectPixel(renderer, point, 255, 0, 255);
+                ObjectPixel(renderer, run, point, 255, 0, 255);
             } else {
-                ObjectPixel(renderer, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
+                ObjectPixel(renderer, run, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
             }
         } else if (renderer.LabelsMayShowAt(point)) {
             renderer.DrawLabel(FirstName(*object, names), point, 0, -16, true);
@@ -298,6 +345,7 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
     const SkyDocument& document = host.GetSkyDocument();
     const PlanetCatalogue& planets = GetPlanetCatalogue();
     const int shown = std::min(DisplayedPlanets(host.GetSkyOptions()), planets.Count());
+    PixelRun run(renderer);
     for (int planet = 0; planet < shown; ++planet) {
         const std::vector<DatedSkyPosition>& track = document.PlanetTrack(planet);
         std::vector<SkyVector> points;
@@ -308,7 +356,7 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
         for (std::size_t k = 0; k < points.size(); ++k) {
             if (track[k].position.first == kNotComputedAngle) continue;
             EmitPickCode(renderer, *planets.At(planet), kPickPartTrack, static_cast<int>(k));
-            ObjectPixel(renderer, points[k], 0, kTrackGreen, 0);
+            ObjectPixel(renderer, run, points[k], 0, kTrackGreen, 0);
         }
     }
 }

@@ -68,6 +68,12 @@ enum class SkyList : int {
 };
 constexpr int kSkyListCount = 16;
 
+// One pixel of a batch: a model point and its colour (0..1 each).
+struct SkyPixel {
+    double x, y, z;
+    double r, g, b;
+};
+
 // Fonts of the labels: the display font for names, the program's symbol font
 // for planet symbols and Bayer letters.
 enum class SkyFont : int { kDisplay = 0, kSymbol = 1 };
@@ -121,6 +127,10 @@ public:
     virtual void End() = 0;
     // One pixel of the current colour at a model point (a GL point of size 1).
     virtual void Point(double x, double y, double z) = 0;
+    // Pixels of their own colours, in order: what a Color and a Point each
+    // draw, as one primitive (thousands of stars compile and draw at once).
+    // The current colour is undefined afterwards.
+    virtual void Points(const SkyPixel* pixels, int count) = 0;
 
     virtual void RasterPos(double x, double y, double z) = 0;
     // A w x h RGB image (rows padded to 4 bytes) at the raster position.

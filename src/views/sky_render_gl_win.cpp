@@ -220,6 +220,19 @@ void SkyGlWin::Point(double x, double y, double z) {
     glEnd();
 }
 
+void SkyGlWin::Points(const SkyPixel* pixels, int count) {
+    if (count <= 0) return;
+    // A list being compiled takes the arrays' contents; the client state
+    // itself is not compiled.
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, sizeof(SkyPixel), &pixels[0].x);
+    glColorPointer(3, GL_DOUBLE, sizeof(SkyPixel), &pixels[0].r);
+    glDrawArrays(GL_POINTS, 0, count);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 void SkyGlWin::RasterPos(double x, double y, double z) { glRasterPos3d(x, y, z); }
 
 void SkyGlWin::DrawPixels(int width, int height, const std::uint8_t* rgb) {

@@ -316,6 +316,13 @@ void RecordingSkyGl::TexCoord(double s, double t) { Record({SkyGlOp::kTexCoord, 
 void RecordingSkyGl::End() { Record({SkyGlOp::kEnd}); }
 void RecordingSkyGl::Point(double x, double y, double z) { Record({SkyGlOp::kPoint, {x, y, z}}); }
 
+void RecordingSkyGl::Points(const SkyPixel* pixels, int count) {
+    for (int k = 0; k < count; ++k) {
+        Color(pixels[k].r, pixels[k].g, pixels[k].b);
+        Point(pixels[k].x, pixels[k].y, pixels[k].z);
+    }
+}
+
 void RecordingSkyGl::RasterPos(double x, double y, double z) {
     Record({SkyGlOp::kRasterPos, {x, y, z}});
 }

@@ -85,6 +85,8 @@ public:
     void TexCoord(double s, double t) override;
     void End() override;
     void Point(double x, double y, double z) override;
+    // Recorded as the Color and Point of each pixel.
+    void Points(const SkyPixel* pixels, int count) override;
     void RasterPos(double x, double y, double z) override;
     void DrawPixels(int width, int height, const std::uint8_t* rgb) override;
     void PixelZoom(double x, double y) override;
