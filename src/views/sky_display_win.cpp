@@ -99,7 +99,8 @@ bool SkyDisplay::Create(HWND parent, HINSTANCE instance, HFONT displayFont, HFON
     dc_ = GetDC(window_);
     if (displayFont) SelectObject(dc_, displayFont);
     gl_ = CreateSkyGlWin(window_, dc_, displayFont ? displayFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                         symbolFont ? symbolFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                         symbolFont ? symbolFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                         GlContextSharing::kSkyDisplays);
     if (gl_) {
         renderer_ = std::make_unique<SkyRenderer>(owner_, *gl_);
         LoadHorizonTexturesFromResources(instance);

@@ -47,10 +47,16 @@ private:
     HGDIOBJ old_;
 };
 
+// The context the Sky displays share while any of them lives.
+std::weak_ptr<GlContext>& SkyDisplaysContext() {
+    static std::weak_ptr<GlContext> context;
+    return context;
+}
+
 }  // namespace
 
-std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
-                                         HFONT symbolFont) {
+std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont, HFONT symbolFont,
+                                         GlContextSharing sharing) {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
     pfd.nVersion = 1;
@@ -61,17 +67,30 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
     pfd.iLayerType = PFD_MAIN_PLANE;
     const int format = ChoosePixelFormat(dc, &pfd);
     if (format == 0 || !SetPixelFormat(dc, format, &pfd)) return nullptr;
-    HGLRC context = wglCreateContext(dc);
-    if (!context) return nullptr;
-    if (!wglMakeCurrent(dc, context)) {
-        wglDeleteContext(context);
-        return nullptr;
+    std::weak_ptr<GlContext>& skyDisplays = SkyDisplaysContext();
+    std::shared_ptr<GlContext> context;
+    if (sharing == GlContextSharing::kSkyDisplays) context = skyDisplays.lock();
+    // A context that cannot be current on this DC is not shared with it.
+    if (context && !wglMakeCurrent(dc, context->Handle())) context.reset();
+    if (!context) {
+        HGLRC made = wglCreateContext(dc);
+        if (!made) return nullptr;
+        context = std::make_shared<GlContext>(made);
+        if (!wglMakeCurrent(dc, made)) return nullptr;
+        if (sharing == GlContextSharing::kSkyDisplays) skyDisplays = context;
     }
-    return std::make_unique<SkyGlWin>(window, dc, context, displayFont, symbolFont);
+    return std::make_unique<SkyGlWin>(window, dc, std::move(context), displayFont, symbolFont);
 }
 
-SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont)
-    : window_(window), dc_(dc), context_(context), fonts_{displayFont, symbolFont} {
+GlContext::~GlContext() {
+    // Its lists, the glyphs among them, go with it.
+    if (wglGetCurrentContext() == context_) wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(context_);
+}
+
+SkyGlWin::SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont,
+                   HFONT symbolFont)
+    : window_(window), dc_(dc), context_(std::move(context)), fonts_{displayFont, symbolFont} {
     MakeCurrent();
     listBase_ = glGenLists(kSkyListCount);
     quadric_ = gluNewQuadric();
@@ -84,20 +103,17 @@ SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT 
 }
 
 SkyGlWin::~SkyGlWin() {
-    // Another display's context may be current: delete in our own.
-    wglMakeCurrent(dc_, context_);
+    // Another display's context may be current, or ours on another DC.
+    wglMakeCurrent(dc_, context_->Handle());
     if (listBase_) glDeleteLists(listBase_, kSkyListCount);
-    for (auto& font : glyphs_)
-        for (const auto& glyph : font) glDeleteLists(glyph.second, 1);
     if (quadric_) gluDeleteQuadric(Quadric(quadric_));
     wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(context_);
 }
 
 void SkyGlWin::MakeCurrent() {
-    if (wglGetCurrentContext() != context_) {
+    if (wglGetCurrentContext() != context_->Handle() || wglGetCurrentDC() != dc_) {
         DropMatrices();
-        wglMakeCurrent(dc_, context_);
+        wglMakeCurrent(dc_, context_->Handle());
     }
 }
 
@@ -289,17 +305,17 @@ int SkyGlWin::TextWidth(SkyFont font, const std::u32string& text) const {
 }
 
 unsigned SkyGlWin::GlyphList(SkyFont font, char32_t code) {
-    auto& lists = glyphs_[static_cast<int>(font)];
-    const auto found = lists.find(code);
+    const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
+    auto& lists = context_->Glyphs();
+    const auto found = lists.find({chosen, code});
     if (found != lists.end()) return found->second;
     const GLuint list = glGenLists(1);
     if (list == 0) return 0;
-    const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
     SelectedFont selected(dc_, chosen);
     // Characters beyond the 16-bit plane draw as a question mark.
     const DWORD character = code < 0x10000 ? static_cast<DWORD>(code) : L'?';
     wglUseFontBitmapsW(dc_, character, 1, list);
-    lists.emplace(code, list);
+    lists.emplace(std::make_pair(chosen, code), list);
     return list;
 }
 

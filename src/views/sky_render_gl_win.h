@@ -1,7 +1,8 @@
-// The OpenGL backend of the sky renderer: opengl32 and glu32 calls on one
-// display's context, its display lists, its quadric and the glyph
-// lists of the display and symbol fonts (made per character code on first
-// use, so names draw by code point).
+// The OpenGL backend of the sky renderer: opengl32 and glu32 calls on a
+// display's context, its display lists, its quadric and the glyph lists of
+// the display and symbol fonts (made per character code on first use, so
+// names draw by code point). The Sky displays of the process share one
+// context, current on each display's DC in turn.
 #pragma once
 
 #include <windows.h>
@@ -16,16 +17,42 @@
 
 namespace corvinata {
 
+// A GL context with the glyph lists made in it; deleted (lists and all)
+// with the last backend drawing with it.
+class GlContext {
+public:
+    explicit GlContext(HGLRC context) noexcept : context_(context) {}
+    ~GlContext();
+    GlContext(const GlContext&) = delete;
+    GlContext& operator=(const GlContext&) = delete;
+
+    HGLRC Handle() const noexcept { return context_; }
+    // The list of a character's glyph in a font, by font and code.
+    std::map<std::pair<HFONT, char32_t>, unsigned>& Glyphs() noexcept { return glyphs_; }
+
+private:
+    HGLRC context_;
+    std::map<std::pair<HFONT, char32_t>, unsigned> glyphs_;
+};
+
+// Whether a backend draws with a context of its own or with the one the
+// process's Sky displays share. Sharing, a new Sky window finds the
+// renderer's compiled state and the glyphs ready: only its own lists are
+// compiled. (The explorers keep contexts of their own: their states
+// differ.)
+enum class GlContextSharing : int { kOwn, kSkyDisplays };
+
 class SkyGlWin final : public SkyGl {
 public:
-    SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont);
-    // Makes its own context current before deleting the lists, the glyph
-    // lists and the quadric, then deletes the context.
+    SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont, HFONT symbolFont);
+    // Makes the context current on its own DC before deleting its lists and
+    // the quadric, then current nowhere; the context goes with its last
+    // backend.
     ~SkyGlWin() override;
     SkyGlWin(const SkyGlWin&) = delete;
     SkyGlWin& operator=(const SkyGlWin&) = delete;
 
-    HGLRC Context() const noexcept { return context_; }
+    HGLRC Context() const noexcept { return context_->Handle(); }
 
     void MakeCurrent() override;
     int GetRenderMode() const override;
@@ -92,21 +119,21 @@ private:
 
     HWND window_;
     HDC dc_;
-    HGLRC context_;
+    std::shared_ptr<GlContext> context_;
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;
-    std::map<char32_t, unsigned> glyphs_[2];
 };
 
 // Sets the pixel format on the window's DC (double-buffered RGBA, 24 colour
-// and 16 depth bits), creates the context and makes it current, then the
-// lists, the quadric, depth test with GL_LEQUAL (later layers cover earlier
-// ones at equal depth), blending by source alpha and a black clear colour.
+// and 16 depth bits), creates the context (or, sharing, takes the Sky
+// displays' one when they have one) and makes it current, then the lists,
+// the quadric, depth test with GL_LEQUAL (later layers cover earlier ones at
+// equal depth), blending by source alpha and a black clear colour.
 // `displayFont` and `symbolFont` stay owned by the caller and must outlive the
 // backend. Answers null when no context could be made.
-std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
-                                         HFONT symbolFont);
+std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont, HFONT symbolFont,
+                                         GlContextSharing sharing = GlContextSharing::kOwn);
 
 // Reads a horizon picture from a bitmap resource: GetDIBits asked for 32-bit
 // BI_RGB rows, bottom row first, with the size checked.
