@@ -200,7 +200,30 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     HWND dialog = GetDialogWindow();
     SkyWindow* window = Window();
     if (dialog == nullptr || window == nullptr) return;
-    const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
+    ShowMoment();
+    ShowZoom();
+    ShowDirectionButtons();
+    ShowSelectedObject();
+    // What changed is painted at once.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkyControlPanel::ShowWindowChange(std::uint32_t flags, bool everything) {
+    constexpr std::uint32_t kViewOnly = kSkyChangeDirection | kSkyChangeZoom;
+    if (everything || flags == 0 || (flags & ~kViewOnly) != 0) {
+        ControlPanelUpdate(nullptr);
+        return;
+    }
+    HWND dialog = GetDialogWindow();
+    if (dialog == nullptr || Window() == nullptr) return;
+    if (flags & kSkyChangeZoom) ShowZoom();
+    if (flags & kSkyChangeDirection) ShowDirectionButtons();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkyControlPanel::ShowMoment() {
+    HWND dialog = GetDialogWindow();
+    const TimeAndPlace& moment = Window()->GetSkyDocument().GetTimeAndPlace();
     String text;
     SetText(dialog, 20600, FormatDate(moment.dateTime, kDateToDay, text).Text());
     SetText(dialog, 21002, FormatTime(kTimeToSecond, ToCivil(moment.dateTime, moment), false, kRoundHoldDayEnd,
@@ -209,16 +232,22 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     sidereal.hours = SkyLocalSiderealHours(moment);
     sidereal.timeSystem = kLocalSiderealTime;
     SetText(dialog, kSkySiderealItem, FormatTime(kTimeToSecond, sidereal, false, kRoundHoldDayEnd, nullptr, text).Text());
+}
 
-    const int zoom = window->GetZoom();
+void SkyControlPanel::ShowZoom() {
+    HWND dialog = GetDialogWindow();
+    const int zoom = Window()->GetZoom();
     if (SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_GETPOS, 0, 0) != zoom) {
         SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_SETPOS, TRUE, zoom);
     }
     Char number[32];
     std::swprintf(number, 32, L"%.2f", static_cast<double>(zoom));
     SetText(dialog, kSkyZoomTextItem, number);
+}
 
-    const double altitude = window->GetViewDirection().altitude;
+void SkyControlPanel::ShowDirectionButtons() {
+    HWND dialog = GetDialogWindow();
+    const double altitude = Window()->GetViewDirection().altitude;
     HWND up = GetDlgItem(dialog, kSkyLookUpItem);
     HWND down = GetDlgItem(dialog, kSkyLookDownItem);
     const bool upEnabled = altitude != 90.0;
@@ -228,9 +257,6 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     Enable(dialog, kSkyLookDownItem, downEnabled);
     if (!upEnabled && focus == up) SetFocus(down);
     if (!downEnabled && focus == down) SetFocus(up);
-    ShowSelectedObject();
-    // What changed is painted at once.
-    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void SkyControlPanel::ShowSelectedObject() {

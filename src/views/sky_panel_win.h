@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "app/sky_commands.h"
@@ -56,6 +57,11 @@ public:
     // dialog keys (Tab, arrows, mnemonics).
     bool Create(HINSTANCE instance, HWND parent, ModelessDialogs* modeless);
     void ControlPanelUpdate(void* argument) override;
+    // After an update of the attached window with its change flags: a turn
+    // or a zoom refreshes only the direction buttons or the field of view
+    // (nothing else the panel shows depends on them, and a drag turns the
+    // view at every move); anything else refreshes the whole panel.
+    void ShowWindowChange(std::uint32_t flags, bool everything);
     void ControlPanelStepTime(bool backward) override;
     void ControlPanelWindowClosing(PanelWindow* window) override;
 
@@ -75,6 +81,9 @@ private:
     void OnCommand(int item, int code);
     void OnSliderDrag();
     void OnSliderMoved(int from, int to);
+    void ShowMoment();
+    void ShowZoom();
+    void ShowDirectionButtons();
     void ShowSelectedObject();
     void EndAnimationRun();
     static void RiseSetClicked(const Char* value);
