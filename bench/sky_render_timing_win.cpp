@@ -81,9 +81,12 @@ int Run(int runs, const wchar_t* picture) {
     const auto nothing = [] {};
     const auto frame = [&] { renderer.SkyRenderFrame(); };
     renderer.SkyRenderFrame();
-    const double still = Median(runs * 2, nothing, frame);
     std::printf("sky renderer %dx%d, field %d, median of %d runs\n", kWidth, kHeight, scene.host.fieldOfView, runs);
-    const timing::FigureReport report("still frame", still);
+    timing::FigureReport report("still frame");
+    // Still frames before every figure: the reference of the whole run.
+    const auto stillFrames = [&] {
+        for (int i = 0; i < 3; ++i) report.AddReference(Median(1, nothing, frame));
+    };
     if (picture) WritePicture(renderer, *gl, picture);
 
     // The parts of the still frame: each layer kind switched off in turn.
@@ -103,10 +106,12 @@ int Run(int runs, const wchar_t* picture) {
     };
     for (const auto& part : parts) {
         options = layers;
+        renderer.SkyRenderFrame();
+        stillFrames();
         part.change(options);
         renderer.OnViewUpdate(kSkyChangeOptions, false);
         renderer.SkyRenderFrame();
-        report.Print(part.name, Median(runs, nothing, frame));
+        report.Add(part.name, Median(runs, nothing, frame));
     }
     options = layers;
     renderer.OnViewUpdate(0, true);
@@ -125,7 +130,8 @@ int Run(int runs, const wchar_t* picture) {
         {"everything changed and frame", 0, [] {}},
     };
     for (const auto& change : changes) {
-        report.Print(change.name, Median(
+        stillFrames();
+        report.Add(change.name, Median(
                                       runs,
                                       [&] {
                                           change.change();
@@ -138,7 +144,7 @@ int Run(int runs, const wchar_t* picture) {
 
     renderer.UseCoarseLayerList(true);
     renderer.SkyRenderFrame();
-    report.Print("drag frame (coarse list), direction changed",
+    report.Add("drag frame (coarse list), direction changed",
                  Median(
                      runs,
                      [&] {
@@ -149,13 +155,14 @@ int Run(int runs, const wchar_t* picture) {
     renderer.UseCoarseLayerList(false);
     renderer.SkyRenderFrame();
 
+    stillFrames();
     int x = 100;
     const auto pick = [&] {
         renderer.SkyFeedbackPick(x, 400);
         x = (x + 77) % kWidth;
     };
-    report.Print("pick at an unchanged view", Median(runs, nothing, pick));
-    report.Print("pick after a turn", Median(
+    report.Add("pick at an unchanged view", Median(runs, nothing, pick));
+    report.Add("pick after a turn", Median(
                                           runs,
                                           [&] {
                                               scene.host.azimuth += 1.0;
@@ -163,14 +170,16 @@ int Run(int runs, const wchar_t* picture) {
                                           },
                                           pick));
 
+    stillFrames();
     for (int field : {10, 1}) {
         scene.host.fieldOfView = field;
         renderer.OnViewUpdate(kSkyChangeZoom, false);
         renderer.SkyRenderFrame();
         char name[64];
         std::snprintf(name, sizeof name, "still frame, field %d", field);
-        report.Print(name, Median(runs, nothing, frame));
+        report.Add(name, Median(runs, nothing, frame));
     }
+    report.Print();
     FreeHorizonTextures();
     gl.reset();
     ReleaseDC(window, dc);

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/storage_service_win.h"
@@ -162,21 +163,33 @@ private:
     bool had_ = false;
 };
 
-// Prints figures as "name  median ms  ratio" against the run's reference.
+// The figures of a run, printed at its end as "name  median ms  ratio"
+// against the run's reference figure (a still frame). The reference's
+// samples are taken all through the run, so the machine's load weighs on
+// it as on the figures.
 class FigureReport {
 public:
-    FigureReport(const char* referenceName, double referenceMs, const char* unit = "frames")
-        : referenceMs_(referenceMs), unit_(unit) {
-        Print(referenceName, referenceMs);
-    }
-    void Print(const char* name, double ms) const {
-        std::printf("%-46s %8.1f ms %7.2f %s\n", name, ms, referenceMs_ > 0.0 ? ms / referenceMs_ : 0.0, unit_);
-        std::fflush(stdout);
+    explicit FigureReport(const char* referenceName, const char* unit = "frames")
+        : referenceName_(referenceName), unit_(unit) {}
+    void AddReference(double ms) { reference_.push_back(ms); }
+    void Add(const char* name, double ms) { figures_.push_back({name, ms}); }
+    double Reference() const { return Median(reference_); }
+    void Print() const {
+        const double reference = Reference();
+        PrintLine(referenceName_.c_str(), reference, reference);
+        for (const auto& [name, ms] : figures_) PrintLine(name.c_str(), ms, reference);
     }
 
 private:
-    double referenceMs_;
+    void PrintLine(const char* name, double ms, double reference) const {
+        std::printf("%-46s %8.1f ms %7.2f %s\n", name, ms, reference > 0.0 ? ms / reference : 0.0, unit_);
+        std::fflush(stdout);
+    }
+
+    std::string referenceName_;
     const char* unit_;
+    std::vector<double> reference_;
+    std::vector<std::pair<std::string, double>> figures_;
 };
 
 }  // namespace corvinata::timing
