@@ -549,9 +549,7 @@ void FrameWindow::UpdateCommandStates() {
         changed = changed || (before != static_cast<UINT>(-1) && ((before & MF_GRAYED) != 0) == enabled);
     };
     for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
-        const bool enabled = IsFrameCommandEnabled(*command, context);
-        enable(menu, command->id, MF_BYCOMMAND, enabled);
-        toolbar_.SetEnabled(command->id, enabled);
+        changed = ShowCommandState(*command, IsFrameCommandEnabled(*command, context)) || changed;
     }
     // The Window > New submenu leads only to window kinds; gray its title
     // as well when none of them can be opened.
@@ -586,10 +584,24 @@ void FrameWindow::UpdateUndoRedoStates() {
     if (!window_) return;
     const FrameCommandContext context = CommandContext();
     for (const int id : {CMD_UNDO, CMD_REDO}) {
-        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(id), context);
-        EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        toolbar_.SetEnabled(id, enabled);
+        const FrameCommand& command = *FindFrameCommand(id);
+        ShowCommandState(command, IsFrameCommandEnabled(command, context));
     }
+}
+
+bool FrameWindow::ShowCommandState(const FrameCommand& command, bool enabled) {
+    HMENU menu = GetMenu(window_);
+    if (menu != commandStatesMenu_) {
+        commandStates_.assign(static_cast<std::size_t>(FrameCommandsEnd() - FrameCommandsBegin()), -1);
+        commandStatesMenu_ = menu;
+    }
+    signed char& shown = commandStates_[static_cast<std::size_t>(&command - FrameCommandsBegin())];
+    if (shown == (enabled ? 1 : 0)) return false;
+    shown = enabled ? 1 : 0;
+    const UINT before = EnableMenuItem(menu, static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    toolbar_.SetEnabled(command.id, enabled);
+    // A command without a menu item answers -1.
+    return before != static_cast<UINT>(-1) && ((before & MF_GRAYED) != 0) == enabled;
 }
 
 void FrameWindow::OnCommand(int id) {

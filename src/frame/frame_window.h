@@ -109,6 +109,10 @@ public:
     void UpdateCommandStates();
     // The same for Undo and Redo alone.
     void UpdateUndoRedoStates();
+    // Shows a command's state in the menu and on the toolbar unless they
+    // show it already (this runs after every command); true when the menu
+    // item changed.
+    bool ShowCommandState(const FrameCommand& command, bool enabled);
     // The control panels' dialogs join the message loop's keyboard handling.
     void AddModelessDialog(HWND dialog) override;
     void RemoveModelessDialog(HWND dialog) override;
@@ -191,6 +195,10 @@ private:
     HWND windowManager_ = nullptr;
     HWND relatedTasks_ = nullptr;
     std::unique_ptr<FrameRelatedTasks> relatedTaskPane_;
+    // Each frame command's state as the menu and toolbar show it (-1 not
+    // yet shown), for the menu it was shown in.
+    std::vector<signed char> commandStates_;
+    HMENU commandStatesMenu_ = nullptr;
     WindowPaneHost paneHost_;
     std::unique_ptr<PaneLayout> panes_;
     std::unique_ptr<FrameClockTimer> clock_;

@@ -61,19 +61,27 @@ void RelatedTasksPane::ShowEventFinderTasks(const EventFinderSelection& selectio
 
 void RelatedTasksPane::Show() {
     if (list_ == nullptr) return;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    // The pane is rebuilt after every step of the active window (each click
+    // and zoom); the list is filled again, and so repainted, only when its
+    // items change. Its items name the tasks by their place in the groups,
+    // which the rebuilt groups keep.
+    std::vector<std::pair<int, String>> items;
     for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
-        for (const RelatedTaskPtr& task : groups_.Group(group)) {
-            LVITEMW item{};
-            item.mask = LVIF_TEXT | LVIF_GROUPID | LVIF_PARAM;
-            item.iItem = kAppendItem;
-            item.pszText = const_cast<Char*>(task->GetText());
-            item.iGroupId = group;
-            // The item finds its task itself: without group view (older list
-            // views) the items' group ids cannot be read back.
-            item.lParam = reinterpret_cast<LPARAM>(task.get());
-            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        }
+        for (const RelatedTaskPtr& task : groups_.Group(group)) items.emplace_back(group, String(task->GetText()));
+    }
+    if (items == shown_) return;
+    shown_ = std::move(items);
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t index = 0; index < shown_.size(); ++index) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_GROUPID | LVIF_PARAM;
+        item.iItem = kAppendItem;
+        item.pszText = const_cast<Char*>(shown_[index].second.Text());
+        item.iGroupId = shown_[index].first;
+        // The item finds its task itself: without group view (older list
+        // views) the items' group ids cannot be read back.
+        item.lParam = static_cast<LPARAM>(index);
+        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -139,7 +147,13 @@ const RelatedTask* RelatedTasksPane::TaskOfItem(int item) const {
     entry.mask = LVIF_PARAM;
     entry.iItem = item;
     if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
-    return reinterpret_cast<const RelatedTask*>(entry.lParam);
+    std::size_t index = static_cast<std::size_t>(entry.lParam);
+    for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
+        const auto& tasks = groups_.Group(group);
+        if (index < tasks.size()) return tasks[index].get();
+        index -= tasks.size();
+    }
+    return nullptr;
 }
 
 void RelatedTasksPane::RunItem(int item) {

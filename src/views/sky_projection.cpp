@@ -68,6 +68,20 @@ bool WindowProjection::Project(double x, double y, double z, double& wx, double&
     return true;
 }
 
+bool WindowProjection::ClipToWindow(double x, double y, double z, double& wx, double& wy) const noexcept {
+    const double in[4] = {x, y, z, 1.0};
+    double clip[4];
+    MatrixTransform(combined_, in, clip);
+    const double w = clip[3];
+    if (w <= 0.0) return false;
+    for (int k = 0; k < 3; ++k) {
+        if (clip[k] < -w || clip[k] > w) return false;
+    }
+    wx = viewport_[0] + viewport_[2] * (clip[0] / w + 1.0) / 2.0;
+    wy = viewport_[1] + viewport_[3] * (clip[1] / w + 1.0) / 2.0;
+    return true;
+}
+
 bool WindowProjection::UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const noexcept {
     if (!invertible_ || viewport_[2] == 0 || viewport_[3] == 0) return false;
     const double in[4] = {(wx - viewport_[0]) * 2.0 / viewport_[2] - 1.0,

@@ -24,6 +24,9 @@ public:
     // Window coordinates (x right, y up, depth 0..1) of a model point;
     // false where GL would divide by zero.
     bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const noexcept;
+    // GL's test of a raster position: true, with the window position, when
+    // the model point lies inside the view volume.
+    bool ClipToWindow(double x, double y, double z, double& wx, double& wy) const noexcept;
     // The model point at window coordinates; false for a singular
     // transformation.
     bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const noexcept;

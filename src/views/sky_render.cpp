@@ -21,10 +21,6 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadians = kPi / 180.0;
 // Julian day of the equinox B1875.0, the boundaries' epoch.
 constexpr double kB1875JulianDay = 2405889.258550475;
-// Feedback floats per drawing configuration at first; grown (doubling) to at
-// most kMaxFeedbackFloats when a scene does not fit.
-constexpr int kFeedbackFloats = 200000;
-constexpr int kMaxFeedbackFloats = 1 << 25;
 
 struct ColourPair {
     double normal[3];
@@ -142,23 +138,23 @@ bool SkyFeedbackView::operator==(const SkyFeedbackView& other) const noexcept {
     return azimuth == other.azimuth && altitude == other.altitude && siderealAngle == other.siderealAngle &&
            latitude == other.latitude && fieldOfView == other.fieldOfView && mapType == other.mapType &&
            std::equal(viewport, viewport + 4, other.viewport) && height == other.height &&
-           listsBuilt == other.listsBuilt && bufferSize == other.bufferSize;
+           listsBuilt == other.listsBuilt;
 }
 
-bool SkyListInputs::Changed(SkyList list, std::initializer_list<double> inputs) {
-    const int index = static_cast<int>(list);
-    std::vector<double>& built = built_[index];
-    if (valid_[index] && std::equal(built.begin(), built.end(), inputs.begin(), inputs.end())) return false;
+bool SkyListInputs::Changed(int index, std::initializer_list<double> inputs) {
+    std::vector<double>& built = built_[static_cast<std::size_t>(index)];
+    if (valid_[static_cast<std::size_t>(index)] && std::equal(built.begin(), built.end(), inputs.begin(), inputs.end())) {
+        return false;
+    }
     built.assign(inputs.begin(), inputs.end());
-    valid_[index] = true;
+    valid_[static_cast<std::size_t>(index)] = true;
     return true;
 }
 
-void SkyListInputs::Forget() noexcept {
-    for (bool& valid : valid_) valid = false;
-}
+void SkyListInputs::Forget() noexcept { valid_.assign(valid_.size(), false); }
 
-SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl) : host_(host), gl_(gl) {
+SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl)
+    : host_(host), gl_(gl), active_(&gl), lists_(kSkyListCount), pickInputs_(kSkyPickPartCount) {
     coarse_.fullDetail = false;
     Identity(j2000ToDate_);
     Identity(b1875ToDate_);
@@ -166,30 +162,35 @@ SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl) : host_(host), gl_(gl
 
 void SkyRenderer::SkyRenderFrame() {
     gl_.MakeCurrent();
-    const bool feedback = gl_.GetRenderMode() == skygl::kFeedback;
-    if (!feedback) gl_.DrawBackBuffer();
+    gl_.DrawBackBuffer();
     // The viewport follows the window and the map type at every frame, so a
     // map change or a zoom never draws into a stale one.
     SkySetViewport();
     SkyEnsureLists();
-    if (feedback) {
-        SkyDrawScene(2);
-    } else {
-        SkyDrawScene(0);
-        SkyDrawScene(1);
-    }
+    SkyDrawScene(0);
+    SkyDrawScene(1);
     gl_.Flush();
-    if (!feedback) gl_.SwapBuffers();
+    gl_.SwapBuffers();
 }
 
-void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, bool pick,
-                        void (*draw)(SkyRenderer&)) {
-    if (!lists_.Changed(list, inputs)) return;
+void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+    if (!lists_.Changed(static_cast<int>(list), inputs)) return;
     gl_.NewList(list);
-    picking_ = pick;
+    draw(*this);
+    gl_.EndList();
+    ++listsBuilt_;
+}
+
+void SkyRenderer::BuildPicks(SkyPickPart part, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+    if (!pickInputs_.Changed(static_cast<int>(part), inputs)) return;
+    SkyPickTable& table = pickTables_[static_cast<int>(part)];
+    table.Clear();
+    recorder_.RecordInto(table);
+    active_ = &recorder_;
+    picking_ = true;
     draw(*this);
     picking_ = false;
-    gl_.EndList();
+    active_ = &gl_;
     ++listsBuilt_;
 }
 
@@ -205,87 +206,87 @@ void SkyRenderer::SkyEnsureLists() {
     const bool full = current_->fullDetail;
     Build(SkyList::kGridAndEcliptic, {double(o.gridType == 2), double(o.gridAsCrosses), equatorialCrosses,
                                       double(o.eclipticOn), night},
-          false, [](SkyRenderer& r) {
-              DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0);
-          });
-    Build(SkyList::kFigures, {double(o.constellationLinesOn), night}, false,
+          [](SkyRenderer& r) { DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
+    Build(SkyList::kFigures, {double(o.constellationLinesOn), night},
           [](SkyRenderer& r) { DrawConstellationLines(r, 0); });
-    Build(SkyList::kBoundaries, {double(o.constellationBoundariesOn), night}, false,
+    Build(SkyList::kBoundaries, {double(o.constellationBoundariesOn), night},
           [](SkyRenderer& r) { DrawConstellationBoundaries(r); });
     const double tracks = o.planetTracksOn ? revision : -1.0;
-    const std::initializer_list<double> moving = {double(o.planetDisplayMode), tracks, double(o.sunOn),
-                                                  double(o.moonOn), revision, night};
-    Build(SkyList::kMovingBodies, moving, false, [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
-    Build(SkyList::kMovingBodiesPick, {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn),
-                                       revision},
-          true, [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    Build(SkyList::kMovingBodies,
+          {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision, night},
+          [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
     if (full) {
-        Build(SkyList::kDeepSky, {double(o.deepSkyCatalogue), double(o.deepSkyColour), night}, false,
+        Build(SkyList::kDeepSky, {double(o.deepSkyCatalogue), double(o.deepSkyColour), night},
               [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
-        Build(SkyList::kDeepSkyPick, {double(o.deepSkyCatalogue)}, true,
-              [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
-        Build(SkyList::kStars, {o.magnitudeLimit, night}, false, [](SkyRenderer& r) { DrawStars(r, 0); });
-        Build(SkyList::kStarsPick, {o.magnitudeLimit}, true, [](SkyRenderer& r) { DrawStars(r, 0); });
+        Build(SkyList::kStars, {o.magnitudeLimit, night}, [](SkyRenderer& r) { DrawStars(r, 0); });
     } else {
-        const double bright = std::min(o.magnitudeLimit, kCoarseStarMagnitude);
-        Build(SkyList::kBrightStars, {bright, night}, false, [](SkyRenderer& r) { DrawStars(r, 0); });
-        Build(SkyList::kBrightStarsPick, {bright}, true, [](SkyRenderer& r) { DrawStars(r, 0); });
+        Build(SkyList::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude), night},
+              [](SkyRenderer& r) { DrawStars(r, 0); });
     }
-    // The configuration's lists place the parts in their frames: they
-    // change with the precession only.
-    BuildComposition(full ? SkyList::kFullLayers : SkyList::kCoarseLayers, false);
-    BuildComposition(full ? SkyList::kFullPick : SkyList::kCoarsePick, true);
+    // The configuration's list places the parts in their frames: it changes
+    // with the precession only.
+    BuildComposition(full ? SkyList::kFullLayers : SkyList::kCoarseLayers);
     if (o.gridType == 1 || o.horizonType != 0) {
         const int month = host_.GetSkyDocument().GetTimeAndPlace().dateTime.month;
         Build(SkyList::kHorizontalFrame, {double(o.gridType == 1), double(o.gridAsCrosses), horizontalCrosses,
                                           double(o.horizonType), o.horizonType == 2 ? double(month) : 0.0,
                                           double(HorizonTextureLoads()), night},
-              false, [](SkyRenderer& r) {
-                  DrawHorizontalGridAndHorizon(r, r.Host().GetSkyOptions().gridAsCrosses, 0);
-              });
+              [](SkyRenderer& r) { DrawHorizontalGridAndHorizon(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
     }
 }
 
-void SkyRenderer::BuildComposition(SkyList list, bool pick) {
-    if (!lists_.Changed(list, {precessionDay_})) return;
-    const bool full = list == SkyList::kFullLayers || list == SkyList::kFullPick;
-    gl_.NewList(list);
-    if (!pick) {
-        // The lines are chords inside the sphere, nearer the eye than the
-        // objects on it: they write no depth, so the later layers cover them.
-        gl_.DepthMask(false);
-        gl_.CallList(SkyList::kGridAndEcliptic);
-        gl_.PushMatrix();
-        gl_.MultMatrix(j2000ToDate_);
-        gl_.CallList(SkyList::kFigures);
-        gl_.PopMatrix();
-        gl_.PushMatrix();
-        gl_.MultMatrix(b1875ToDate_);
-        gl_.CallList(SkyList::kBoundaries);
-        gl_.PopMatrix();
-        gl_.DepthMask(true);
+void SkyRenderer::EnsurePickTables() {
+    // Made at the first pick after a change, not with the lists: a change
+    // draws at once, and most are never picked in.
+    const SkyOptions& o = host_.GetSkyOptions();
+    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
+    const double tracks = o.planetTracksOn ? revision : -1.0;
+    BuildPicks(SkyPickPart::kMovingBodies,
+               {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision},
+               [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    if (current_->fullDetail) {
+        BuildPicks(SkyPickPart::kDeepSky, {double(o.deepSkyCatalogue)},
+                   [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
+        BuildPicks(SkyPickPart::kStars, {o.magnitudeLimit}, [](SkyRenderer& r) { DrawStars(r, 0); });
+    } else {
+        BuildPicks(SkyPickPart::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude)},
+                   [](SkyRenderer& r) { DrawStars(r, 0); });
     }
+}
+
+void SkyRenderer::BuildComposition(SkyList list) {
+    if (!lists_.Changed(static_cast<int>(list), {precessionDay_})) return;
+    const bool full = list == SkyList::kFullLayers;
+    gl_.NewList(list);
+    // The lines are chords inside the sphere, nearer the eye than the objects
+    // on it: they write no depth, so the later layers cover them.
+    gl_.DepthMask(false);
+    gl_.CallList(SkyList::kGridAndEcliptic);
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    gl_.CallList(SkyList::kFigures);
+    gl_.PopMatrix();
+    gl_.PushMatrix();
+    gl_.MultMatrix(b1875ToDate_);
+    gl_.CallList(SkyList::kBoundaries);
+    gl_.PopMatrix();
+    gl_.DepthMask(true);
     // Catalogue positions are of J2000: turned to the equinox of the date.
     gl_.PushMatrix();
     gl_.MultMatrix(j2000ToDate_);
-    if (full) gl_.CallList(pick ? SkyList::kDeepSkyPick : SkyList::kDeepSky);
-    if (full) {
-        gl_.CallList(pick ? SkyList::kStarsPick : SkyList::kStars);
-    } else {
-        gl_.CallList(pick ? SkyList::kBrightStarsPick : SkyList::kBrightStars);
-    }
+    if (full) gl_.CallList(SkyList::kDeepSky);
+    gl_.CallList(full ? SkyList::kStars : SkyList::kBrightStars);
     gl_.PopMatrix();
-    gl_.CallList(pick ? SkyList::kMovingBodiesPick : SkyList::kMovingBodies);
+    gl_.CallList(SkyList::kMovingBodies);
     gl_.EndList();
     ++listsBuilt_;
 }
 
-void SkyRenderer::SkyDrawScene(int mode) {
+bool SkyRenderer::SkySetView() {
     const SkyOptions& options = host_.GetSkyOptions();
     const bool equatorialMap = options.mapType == 1;
     const bool horizontalFrame = options.gridType == 1 || options.horizonType != 0;
     const double theta = !equatorialMap || horizontalFrame ? SkyLocalSiderealAngle() : 0.0;
-    if (mode == 0) gl_.Clear();
     SkySetProjection();
     gl_.MatrixMode(skygl::kModelview);
     gl_.LoadIdentity();
@@ -297,41 +298,46 @@ void SkyRenderer::SkyDrawScene(int mode) {
     if (equatorialMap) {
         gl_.Rotate(90, 0, 1, 0);
         gl_.Rotate(-azimuth, 0, 1, 0);
-    } else {
-        gl_.Rotate(-azimuth, 0, 1, 0);
-        if (horizontalFrame) gl_.PushMatrix();
-        gl_.Rotate(180, 0, 1, 0);
-        gl_.Rotate(90 - phi, 1, 0, 0);
-        gl_.Rotate(90, 0, 1, 0);
-        gl_.Rotate(theta, 0, -1, 0);
+        return false;
     }
-    if (mode == 2) {
-        gl_.CallList(UsingCoarseLayerList() ? SkyList::kCoarsePick : SkyList::kFullPick);
-        if (horizontalFrame && !equatorialMap) gl_.PopMatrix();
-        return;
-    }
+    gl_.Rotate(-azimuth, 0, 1, 0);
+    if (horizontalFrame) gl_.PushMatrix();
+    gl_.Rotate(180, 0, 1, 0);
+    gl_.Rotate(90 - phi, 1, 0, 0);
+    gl_.Rotate(90, 0, 1, 0);
+    gl_.Rotate(theta, 0, -1, 0);
+    return horizontalFrame;
+}
+
+void SkyRenderer::SkyDrawScene(int mode) {
+    const SkyOptions& options = host_.GetSkyOptions();
+    const bool equatorialMap = options.mapType == 1;
+    const bool horizontalFrame = options.gridType == 1 || options.horizonType != 0;
+    if (mode == 0) gl_.Clear();
+    SkySetView();
     if (mode == 1) {
         SkyDrawLayerLabels();
         if (host_.GetHighlightOn()) DrawHighlightRing();
     } else {
         gl_.CallList(UsingCoarseLayerList() ? SkyList::kCoarseLayers : SkyList::kFullLayers);
     }
-    if (horizontalFrame) {
-        if (equatorialMap) {
-            gl_.Rotate(theta, 0, 1, 0);
-            gl_.Rotate(90, 0, -1, 0);
-            gl_.Rotate(90 - phi, -1, 0, 0);
-            gl_.Rotate(180, 0, -1, 0);
-            gl_.Rotate(90, 0, 1, 0);
-        } else {
-            gl_.PopMatrix();
-            gl_.Rotate(90, 0, 1, 0);
-        }
-        if (mode == 0) {
-            gl_.CallList(SkyList::kHorizontalFrame);
-        } else {
-            DrawHorizontalGridAndHorizon(*this, options.gridAsCrosses, mode);
-        }
+    if (!horizontalFrame) return;
+    if (equatorialMap) {
+        const double theta = SkyLocalSiderealAngle();
+        const double phi = host_.GetSkyDocument().GetTimeAndPlace().place.latitude.GetValue();
+        gl_.Rotate(theta, 0, 1, 0);
+        gl_.Rotate(90, 0, -1, 0);
+        gl_.Rotate(90 - phi, -1, 0, 0);
+        gl_.Rotate(180, 0, -1, 0);
+        gl_.Rotate(90, 0, 1, 0);
+    } else {
+        gl_.PopMatrix();
+        gl_.Rotate(90, 0, 1, 0);
+    }
+    if (mode == 0) {
+        gl_.CallList(SkyList::kHorizontalFrame);
+    } else {
+        DrawHorizontalGridAndHorizon(*this, options.gridAsCrosses, mode);
     }
 }
 
@@ -493,14 +499,16 @@ void SkyRenderer::DrawHighlightRing() {
 void SkyRenderer::SetLayerColour(SkyLayerColour colour) {
     const ColourPair& pair = kLayerColours[static_cast<int>(colour)];
     const double* rgb = host_.GetNightVision() ? pair.night : pair.normal;
-    gl_.Color(rgb[0], rgb[1], rgb[2]);
+    Gl().Color(rgb[0], rgb[1], rgb[2]);
 }
 
 void SkyRenderer::OnViewUpdate(std::uint32_t, bool everything) {
     // A change of options, time, place or night vision shows in the inputs
     // of the lists it touches; only an update of everything (the picture
     // packs, the fonts) compiles them all again.
-    if (everything) lists_.Forget();
+    if (!everything) return;
+    lists_.Forget();
+    pickInputs_.Forget();
 }
 
 void SkyRenderer::UseCoarseLayerList(bool coarse) { current_ = coarse ? &coarse_ : &full_; }
@@ -515,8 +523,23 @@ SkyFeedbackView SkyRenderer::CurrentFeedbackView(int height) const {
     std::copy(viewport_.begin(), viewport_.end(), view.viewport);
     view.height = height;
     view.listsBuilt = listsBuilt_;
-    view.bufferSize = current_->feedback.size();
     return view;
+}
+
+std::vector<float> SkyRenderer::PickMarkers() {
+    UpdatePrecession();
+    EnsurePickTables();
+    std::vector<float> markers;
+    for (const SkyPickPart part : PickParts()) {
+        const std::vector<float> some = pickTables_[static_cast<int>(part)].Markers();
+        markers.insert(markers.end(), some.begin(), some.end());
+    }
+    return markers;
+}
+
+std::vector<SkyPickPart> SkyRenderer::PickParts() const {
+    if (current_->fullDetail) return {SkyPickPart::kDeepSky, SkyPickPart::kStars, SkyPickPart::kMovingBodies};
+    return {SkyPickPart::kBrightStars, SkyPickPart::kMovingBodies};
 }
 
 int SkyRenderer::RenderFeedback(int& height) {
@@ -524,27 +547,30 @@ int SkyRenderer::RenderFeedback(int& height) {
     height = 0;
     gl_.ClientSize(width, height);
     gl_.MakeCurrent();
-    std::vector<float>& buffer = current_->feedback;
-    if (buffer.empty()) buffer.resize(kFeedbackFloats);
-    // The view and the lists as the render would find them.
+    // The view and the pick tables as a frame would find them.
     SkySetViewport();
-    SkyEnsureLists();
+    UpdatePrecession();
+    EnsurePickTables();
     const SkyFeedbackView view = CurrentFeedbackView(height);
+    std::vector<float>& tokens = current_->feedback;
     if (current_->feedbackCount >= 0 && view == current_->feedbackView) return current_->feedbackCount;
-    for (;;) {
-        gl_.FeedbackBuffer(buffer.data(), static_cast<int>(buffer.size()));
-        gl_.SetRenderMode(skygl::kFeedback);
-        SkyRenderFrame();
-        const int count = gl_.SetRenderMode(skygl::kRender);
-        // A scene that does not fit (the Sun's and Moon's spheres alone take
-        // much of the first size) is rendered again into a larger buffer.
-        if (count >= 0 || buffer.size() >= static_cast<std::size_t>(kMaxFeedbackFloats)) {
-            current_->feedbackCount = count;
-            current_->feedbackView = CurrentFeedbackView(height);
-            return count;
-        }
-        buffer.assign(buffer.size() * 2, 0.0f);
+    // The pick tables seen through the view: the date's frame, and the
+    // catalogues' turned to it.
+    const bool pushed = SkySetView();
+    const WindowProjection dateFrame = gl_.CurrentProjection();
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    const WindowProjection catalogueFrame = gl_.CurrentProjection();
+    gl_.PopMatrix();
+    if (pushed) gl_.PopMatrix();
+    tokens.clear();
+    for (const SkyPickPart part : PickParts()) {
+        pickTables_[static_cast<int>(part)].Emit(part == SkyPickPart::kMovingBodies ? dateFrame : catalogueFrame,
+                                                 tokens);
     }
+    current_->feedbackCount = static_cast<int>(tokens.size());
+    current_->feedbackView = view;
+    return current_->feedbackCount;
 }
 
 SkyPickResult SkyRenderer::SkyFeedbackPick(int x, int y) {

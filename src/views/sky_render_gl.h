@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "views/sky_projection.h"
+
 namespace corvinata {
 
 namespace skygl {
@@ -17,9 +19,6 @@ constexpr int kLines = 0x0001;
 constexpr int kLineLoop = 0x0002;
 constexpr int kLineStrip = 0x0003;
 constexpr int kQuadStrip = 0x0008;
-// Render modes.
-constexpr int kRender = 0x1C00;
-constexpr int kFeedback = 0x1C01;
 // Matrix modes.
 constexpr int kModelview = 0x1700;
 constexpr int kProjection = 0x1701;
@@ -42,31 +41,24 @@ constexpr float kLineResetToken = 1799.0f;
 
 // The renderer's display lists, as offsets from the display's base. A frame
 // sets the view and calls the layers of its configuration (full, or coarse
-// while the user drags), then the horizontal frame's list; a pick calls the
-// configuration's pick list (the objects' pick codes and pixel tokens, all a
-// feedback render needs). Those lists call the parts below, each compiled in
-// its own frame (the catalogues' epochs, the date's equinox, the horizon)
-// and rebuilt only when what it draws changes: a turn or a zoom of the view
-// rebuilds nothing, a step of time only the moving bodies.
+// while the user drags), then the horizontal frame's list. Those lists call
+// the parts below, each compiled in its own frame (the catalogues' epochs,
+// the date's equinox, the horizon) and rebuilt only when what it draws
+// changes: a turn or a zoom of the view rebuilds nothing, a step of time
+// only the moving bodies.
 enum class SkyList : int {
     kHorizontalFrame = 0,  // the horizontal grid and the horizon band
     kFullLayers = 1,
     kCoarseLayers = 2,
-    kFullPick = 3,
-    kCoarsePick = 4,
-    kGridAndEcliptic = 5,  // the equator's frame of the date
-    kFigures = 6,          // J2000
-    kBoundaries = 7,       // B1875
-    kDeepSky = 8,          // J2000
-    kStars = 9,            // J2000, every star to the magnitude limit
-    kBrightStars = 10,     // J2000, the coarse configuration's stars
-    kMovingBodies = 11,    // the date's: planets with tracks, the Sun, the Moon
-    kDeepSkyPick = 12,
-    kStarsPick = 13,
-    kBrightStarsPick = 14,
-    kMovingBodiesPick = 15,
+    kGridAndEcliptic = 3,  // the equator's frame of the date
+    kFigures = 4,          // J2000
+    kBoundaries = 5,       // B1875
+    kDeepSky = 6,          // J2000
+    kStars = 7,            // J2000, every star to the magnitude limit
+    kBrightStars = 8,      // J2000, the coarse configuration's stars
+    kMovingBodies = 9,     // the date's: planets with tracks, the Sun, the Moon
 };
-constexpr int kSkyListCount = 16;
+constexpr int kSkyListCount = 10;
 
 // One pixel of a batch: a model point and its colour (0..1 each).
 struct SkyPixel {
@@ -85,13 +77,7 @@ public:
     // Makes the display's context current when it is not (several displays
     // share the user-interface thread).
     virtual void MakeCurrent() = 0;
-    virtual int GetRenderMode() const = 0;
-    // glRenderMode: answers the floats written when leaving feedback mode
-    // (-1 on overflow), else 0.
-    virtual int SetRenderMode(int mode) = 0;
-    // glFeedbackBuffer(size, GL_2D, buffer), before every feedback render:
-    // each drawing configuration has its own buffer, and a grown one moves.
-    virtual void FeedbackBuffer(float* buffer, int size) = 0;
+    // glPassThrough: a marker in a feedback stream (the pick codes).
     virtual void PassThrough(float value) = 0;
 
     virtual void DrawBackBuffer() = 0;
@@ -153,7 +139,9 @@ public:
     // glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE).
     virtual void TexImage(int width, int height, const std::uint32_t* bgra) = 0;
 
-    // gluProject / gluUnProject with the current matrices and viewport.
+    // The window projection of the current matrices and viewport, and
+    // gluProject / gluUnProject with them.
+    virtual WindowProjection CurrentProjection() const = 0;
     virtual bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const = 0;
     virtual bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const = 0;
 

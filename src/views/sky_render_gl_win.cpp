@@ -117,7 +117,7 @@ void SkyGlWin::MakeCurrent() {
     }
 }
 
-const WindowProjection& SkyGlWin::CurrentProjection() const {
+const WindowProjection& SkyGlWin::Projection() const {
     if (!matricesValid_) {
         GlMatrix model{};
         GlMatrix projection{};
@@ -130,23 +130,6 @@ const WindowProjection& SkyGlWin::CurrentProjection() const {
         matricesValid_ = true;
     }
     return projection_;
-}
-
-int SkyGlWin::GetRenderMode() const {
-    GLint mode = GL_RENDER;
-    glGetIntegerv(GL_RENDER_MODE, &mode);
-    return mode;
-}
-
-int SkyGlWin::SetRenderMode(int mode) {
-    DropMatrices();
-    return glRenderMode(static_cast<GLenum>(mode));
-}
-
-void SkyGlWin::FeedbackBuffer(float* buffer, int size) {
-    // Handed to GL every time: the two drawing configurations have buffers
-    // of their own, and a grown buffer moves.
-    glFeedbackBuffer(size, GL_2D, buffer);
 }
 
 void SkyGlWin::PassThrough(float value) { glPassThrough(value); }
@@ -284,11 +267,11 @@ void SkyGlWin::TexImage(int width, int height, const std::uint32_t* bgra) {
 }
 
 bool SkyGlWin::Project(double x, double y, double z, double& wx, double& wy, double& wz) const {
-    return CurrentProjection().Project(x, y, z, wx, wy, wz);
+    return Projection().Project(x, y, z, wx, wy, wz);
 }
 
 bool SkyGlWin::UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const {
-    return CurrentProjection().UnProject(wx, wy, wz, x, y, z);
+    return Projection().UnProject(wx, wy, wz, x, y, z);
 }
 
 int SkyGlWin::TextWidth(SkyFont font, const std::u32string& text) const {

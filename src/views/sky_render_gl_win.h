@@ -55,9 +55,6 @@ public:
     HGLRC Context() const noexcept { return context_->Handle(); }
 
     void MakeCurrent() override;
-    int GetRenderMode() const override;
-    int SetRenderMode(int mode) override;
-    void FeedbackBuffer(float* buffer, int size) override;
     void PassThrough(float value) override;
     void DrawBackBuffer() override;
     void SwapBuffers() override;
@@ -99,6 +96,7 @@ public:
     void TexEnvMode(int mode) override;
     void TexRepeatNearest() override;
     void TexImage(int width, int height, const std::uint32_t* bgra) override;
+    WindowProjection CurrentProjection() const override { return Projection(); }
     bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const override;
     bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const override;
     int TextWidth(SkyFont font, const std::u32string& text) const override;
@@ -108,7 +106,7 @@ private:
     // The projection of the matrices and viewport GL holds, made once per
     // run of labels (each label projects and unprojects) and dropped by every
     // call that may change them. Never kept across a context switch or a list.
-    const WindowProjection& CurrentProjection() const;
+    const WindowProjection& Projection() const;
     void DropMatrices() noexcept { matricesValid_ = false; }
     unsigned GlyphList(SkyFont font, char32_t code);
 

@@ -1,9 +1,7 @@
 // A backend of the sky renderer's GL interface that records the calls it
 // gets, for tests and benchmarks without a window. It keeps the matrices,
 // the viewport and the display lists as GL would (a list is recorded while
-// compiled and replayed when called), projects like gluProject, and in
-// feedback mode writes the tokens GL would write for points, lines, polygons,
-// bitmaps and pixel images whose vertices lie inside the view volume.
+// compiled and replayed when called) and projects like gluProject.
 #pragma once
 
 #include <array>
@@ -19,7 +17,7 @@ enum class SkyGlOp : int {
     kLoadIdentity, kOrtho, kRotate, kTranslate, kMultMatrix, kPushMatrix, kPopMatrix, kNewList,
     kEndList, kCallList, kColor, kBegin, kVertex, kTexCoord, kEnd, kPoint, kRasterPos,
     kDrawPixels, kPixelZoom, kBitmap, kSphere, kEnable, kDisable, kTexEnvMode, kTexRepeatNearest,
-    kTexImage, kText, kFeedbackBuffer, kRenderMode, kDepthMask,
+    kTexImage, kText, kDepthMask,
 };
 
 struct SkyGlCall {
@@ -54,9 +52,6 @@ public:
     std::vector<SkyGlCall> Expanded(SkyList list) const;
 
     void MakeCurrent() override {}
-    int GetRenderMode() const override { return renderMode_; }
-    int SetRenderMode(int mode) override;
-    void FeedbackBuffer(float* buffer, int size) override;
     void PassThrough(float value) override;
     void DrawBackBuffer() override { Record({SkyGlOp::kDrawBackBuffer}); }
     void SwapBuffers() override { Record({SkyGlOp::kSwapBuffers}); }
@@ -99,6 +94,7 @@ public:
     void TexEnvMode(int mode) override;
     void TexRepeatNearest() override { Record({SkyGlOp::kTexRepeatNearest}); }
     void TexImage(int width, int height, const std::uint32_t* bgra) override;
+    WindowProjection CurrentProjection() const override;
     bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const override;
     bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const override;
     // Eight pixels a character.
@@ -110,10 +106,6 @@ private:
     void Execute(const SkyGlCall& call);
     Matrix& Current() noexcept;
     void Multiply(const Matrix& m);
-    // Feedback: the window position of a model point; false outside the view.
-    bool ToWindow(double x, double y, double z, double& wx, double& wy) const;
-    void Emit(std::initializer_list<float> values);
-
     int width_;
     int height_;
     int viewport_[4] = {0, 0, 0, 0};
@@ -125,16 +117,7 @@ private:
     std::vector<SkyGlCall> lists_[kSkyListCount];
     int compilations_[kSkyListCount] = {};
     int compiling_ = -1;
-    int renderMode_ = skygl::kRender;
-    float* feedback_ = nullptr;
-    int feedbackSize_ = 0;
-    int feedbackCount_ = 0;
-    bool overflow_ = false;
-    int primitive_ = -1;
-    std::vector<std::array<double, 2>> primitiveVertices_;
-    std::vector<bool> primitiveInside_;
     std::array<double, 3> raster_ = {0, 0, 0};
-    bool rasterValid_ = false;
 };
 
 }  // namespace corvinata

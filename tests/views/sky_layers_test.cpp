@@ -59,7 +59,7 @@ TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
     // The body type of each pick code in order, runs collapsed.
     std::vector<int> runs;
     bool planetExtra = false;
-    for (float code : PassThroughs(s.gl.Expanded(SkyList::kFullPick))) {
+    for (float code : s.renderer->PickMarkers()) {
         if (planetExtra) {
             planetExtra = false;
             continue;
@@ -107,7 +107,7 @@ TEST(SkyLayers, CoarseListKeepsStarsToThirdMagnitudeAndNoDeepSky) {
         s.renderer->UseCoarseLayerList(true);
         s.renderer->SkyRenderFrame();
         int stars = 0, deepSky = 0;
-        for (float code : PassThroughs(s.gl.Expanded(SkyList::kCoarsePick))) {
+        for (float code : s.renderer->PickMarkers()) {
             const int type = (static_cast<int>(code) / 10) % 100;
             stars += type == 4;
             deepSky += type == 6;
@@ -126,7 +126,7 @@ TEST(SkyLayers, RealisticPlanetsAreTheFirstFiveBySizeOfTheirMagnitude) {
     s.host.planetMagnitudes[0] = 4.5;  // Mercury faint: one pixel
     s.renderer->SkyRenderFrame();
     std::vector<int> planets;
-    for (float code : PassThroughs(s.gl.Expanded(SkyList::kFullPick))) {
+    for (float code : s.renderer->PickMarkers()) {
         const int c = static_cast<int>(code);
         if (code >= 20.0f && (c / 10) % 100 == kPickPlanetType) planets.push_back(c / 1000);
     }

@@ -64,25 +64,25 @@ TEST(SkyRenderer, EachChangeRebuildsOnlyTheListsItTouches) {
     };
     const Case cases[] = {
         {"everything", 0, true, [](SkyScene&) {},
-         {L::kFullLayers, L::kFullPick, L::kGridAndEcliptic, L::kFigures, L::kBoundaries, L::kDeepSky, L::kStars,
-          L::kMovingBodies, L::kDeepSkyPick, L::kStarsPick, L::kMovingBodiesPick}},
+         {L::kFullLayers, L::kGridAndEcliptic, L::kFigures, L::kBoundaries, L::kDeepSky, L::kStars,
+          L::kMovingBodies}},
         {"selection", kSkyChangeSelection, false, [](SkyScene& s) { s.host.selected = GetPlanetCatalogue().At(2); }, {}},
         {"direction", kSkyChangeDirection, false, [](SkyScene& s) { s.host.azimuth += 10.0; }, {}},
         {"zoom", kSkyChangeZoom, false, [](SkyScene& s) { s.host.fieldOfView = 30; }, {}},
         {"star names", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.starNamesOn = true; }, {}},
         {"map type", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.mapType = 0; }, {}},
         {"magnitude limit", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.magnitudeLimit = 4; },
-         {L::kStars, L::kStarsPick}},
+         {L::kStars}},
         {"figures", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.constellationLinesOn = false; },
          {L::kFigures}},
         {"boundaries", kSkyChangeOptions, false,
          [](SkyScene& s) { s.host.options.constellationBoundariesOn = false; }, {L::kBoundaries}},
         {"deep sky", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.deepSkyCatalogue = 2; },
-         {L::kDeepSky, L::kDeepSkyPick}},
+         {L::kDeepSky}},
         {"ecliptic", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.eclipticOn = false; },
          {L::kGridAndEcliptic}},
         {"planets", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.planetDisplayMode = 2; },
-         {L::kMovingBodies, L::kMovingBodiesPick}},
+         {L::kMovingBodies}},
         // A step of time moves the bodies; the equinox of the date moves
         // the frames the catalogues are placed in.
         {"time step", kSkyChangeDateTime, false,
@@ -91,7 +91,7 @@ TEST(SkyRenderer, EachChangeRebuildsOnlyTheListsItTouches) {
              later.hours += 1.0;
              s.document.SetDateTime(later, false, false);
          },
-         {L::kFullLayers, L::kFullPick, L::kMovingBodies, L::kMovingBodiesPick}},
+         {L::kFullLayers, L::kMovingBodies}},
         {"night vision", kSkyChangeOptions, false, [](SkyScene& s) { s.host.night = true; }, colouredParts},
     };
     for (const Case& c : cases) {
@@ -137,7 +137,7 @@ TEST(SkyRenderer, EveryListIsCompiledBeforeAListThatCallsIt) {
     std::vector<int> compiled;
     for (const SkyGlCall& c : s.gl.Calls())
         if (c.op == SkyGlOp::kNewList) compiled.push_back(c.i);
-    EXPECT_EQ(compiled.size(), 12u) << "the full configuration's lists and the horizon's";
+    EXPECT_EQ(compiled.size(), 8u) << "the full configuration's lists and the horizon's";
     for (std::size_t k = 0; k < compiled.size(); ++k) {
         for (const SkyGlCall& c : s.gl.List(static_cast<SkyList>(compiled[k]))) {
             if (c.op != SkyGlOp::kCallList) continue;
@@ -148,7 +148,11 @@ TEST(SkyRenderer, EveryListIsCompiledBeforeAListThatCallsIt) {
     }
 }
 
-TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
+// A pick writes its feedback stream from the pick tables without drawing:
+// no list is called, nothing is drawn, and the stream holds nothing but the
+// objects' markers and their pixels (lines, the horizon and labels never
+// pick).
+TEST(SkyRenderer, APickDrawsNothingAndMeetsOnlyMarkersAndPixels) {
     SkyScene s;
     SkyOptions& o = s.host.options;
     o.gridType = 2;
@@ -156,18 +160,25 @@ TEST(SkyRenderer, FeedbackRendersOnlyThePickListOfPixelTokens) {
     o.constellationLinesOn = o.constellationBoundariesOn = o.sunOn = true;
     o.planetDisplayMode = 1;
     o.magnitudeLimit = 20;
+    o.starNamesOn = true;
+    s.host.fieldOfView = 180;
     s.renderer->SkyRenderFrame();
-    for (const SkyGlCall& c : s.gl.Expanded(SkyList::kFullPick)) {
-        EXPECT_NE(c.op, SkyGlOp::kBegin);
-        EXPECT_NE(c.op, SkyGlOp::kBitmap);
-        EXPECT_NE(c.op, SkyGlOp::kTexImage);
-    }
     s.gl.ClearCalls();
-    s.renderer->SkyFeedbackPick(400, 400);
-    std::vector<int> called;
-    for (const SkyGlCall& c : s.gl.Calls())
-        if (c.op == SkyGlOp::kCallList) called.push_back(c.i);
-    EXPECT_EQ(called, std::vector<int>{static_cast<int>(SkyList::kFullPick)});
+    ASSERT_NE(s.renderer->SkyFeedbackPick(400, 400).object, nullptr);
+    for (const SkyGlCall& c : s.gl.Calls()) {
+        for (SkyGlOp drawing : {SkyGlOp::kCallList, SkyGlOp::kBegin, SkyGlOp::kPoint, SkyGlOp::kBitmap,
+                                SkyGlOp::kDrawPixels, SkyGlOp::kTexImage, SkyGlOp::kText, SkyGlOp::kSwapBuffers,
+                                SkyGlOp::kNewList}) {
+            EXPECT_NE(c.op, drawing);
+        }
+    }
+    const std::vector<float>& stream = s.renderer->CurrentContext().feedback;
+    int pixels = 0;
+    for (std::size_t i = 0; i < stream.size(); i += stream[i] == skygl::kDrawPixelToken ? 3 : 2) {
+        ASSERT_TRUE(stream[i] == skygl::kDrawPixelToken || stream[i] == skygl::kPassThroughToken) << i;
+        pixels += stream[i] == skygl::kDrawPixelToken;
+    }
+    EXPECT_GT(pixels, 1000) << "the stars of half the sky";
 }
 
 TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBackWithoutRebuildingTheFullOne) {
@@ -185,8 +196,7 @@ TEST(SkyRenderer, DragSwitchesToTheCoarseListAndBackWithoutRebuildingTheFullOne)
         s.renderer->UseCoarseLayerList(false);
         s.renderer->SkyRenderFrame();
         // The coarse configuration's own lists at the first drag only.
-        const std::vector<SkyList> first = {SkyList::kCoarseLayers, SkyList::kCoarsePick, SkyList::kBrightStars,
-                                            SkyList::kBrightStarsPick};
+        const std::vector<SkyList> first = {SkyList::kCoarseLayers, SkyList::kBrightStars};
         EXPECT_EQ(CompiledSince(s.gl, before), drag == 0 ? first : std::vector<SkyList>{}) << drag;
     }
 }
@@ -244,6 +254,24 @@ TEST(SkyRenderer, PickFindsThePlanetUnderThePointerAndNothingInAnEmptySky) {
     // 15 pixels off is a hit, 16 empty sky (Mars's neighbours lie ~70 px away).
     EXPECT_EQ(s.renderer->SkyHitTest(x + 15, y), 1);
     EXPECT_EQ(s.renderer->SkyHitTest(x, y + 16), 2);
+}
+
+TEST(SkyRenderer, APickFollowsTheBodiesAfterAStepOfTime) {
+    SkyScene s;
+    s.host.options.planetDisplayMode = 1;
+    s.host.azimuth = 30;  // Mars in the centre
+    const CelestialObject* mars = GetPlanetCatalogue().At(2);
+    ASSERT_EQ(s.renderer->SkyFeedbackPick(400, 400).object, mars);
+    // An hour later Mars stands 2 degrees east, some 28 pixels left.
+    s.bodies.planetRa[2] = 32.0;
+    DateTime later = s.document.GetTimeAndPlace().dateTime;
+    later.hours += 1.0;
+    s.document.SetDateTime(later, false, false);
+    EXPECT_EQ(s.renderer->SkyHitTest(400, 400), 2);
+    int x = 0, y = 0;
+    ASSERT_TRUE(s.renderer->SkyProjectObject(*mars, x, y));
+    EXPECT_NEAR(x, 372, 2);
+    EXPECT_EQ(s.renderer->SkyFeedbackPick(x, y).object, mars);
 }
 
 TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
