@@ -425,7 +425,7 @@ void DrawSunOrMoon(SkyRenderer& renderer, const CelestialObject* object, SkyLaye
         }
     } else {
         gl.Point(0, 0, 0);
-        gl.Sphere(kSunMoonRadius, 64, 64);
+        gl.CallList(SkyList::kSunMoonSphere);
     }
     gl.PopMatrix();
     gl.MatrixMode(skygl::kProjection);
@@ -444,6 +444,8 @@ void DrawMoon(SkyRenderer& renderer, int mode) {
     if (mode != 0 || !renderer.Host().GetSkyOptions().moonOn) return;
     DrawSunOrMoon(renderer, GetMoonCatalogue().CatalogueGetObjectAt(0), SkyLayerColour::kMoon);
 }
+
+void DrawSunMoonSphere(SkyGl& gl) { gl.Sphere(kSunMoonRadius, 64, 64); }
 
 void DrawMovingBodies(SkyRenderer& renderer, int mode) {
     DrawPlanetTracks(renderer, mode);

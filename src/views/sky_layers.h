@@ -52,7 +52,11 @@ void DrawPlanets(SkyRenderer& renderer, int mode);
 void DrawSun(SkyRenderer& renderer, int mode);
 void DrawMoon(SkyRenderer& renderer, int mode);
 // Planet tracks, planets, the Sun and the Moon: what a step of time moves.
+// The Sun and the Moon call the sphere's list (compiled once: its eight
+// thousand quadrilaterals need not be compiled again at every step).
 void DrawMovingBodies(SkyRenderer& renderer, int mode);
+// The sphere of the Sun and the Moon, about 0.32 degree on the sky.
+void DrawSunMoonSphere(SkyGl& gl);
 
 // The pick code of a catalogue object, and its planet extra when it is one;
 // only while the renderer compiles a pick list.

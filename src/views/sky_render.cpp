@@ -204,6 +204,7 @@ void SkyRenderer::SkyEnsureLists() {
     const double horizontalCrosses = o.gridAsCrosses && o.gridType == 1 ? field : 0.0;
     const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
     const bool full = current_->fullDetail;
+    Build(SkyList::kSunMoonSphere, {}, [](SkyRenderer& r) { DrawSunMoonSphere(r.Gl()); });
     Build(SkyList::kGridAndEcliptic, {double(o.gridType == 2), double(o.gridAsCrosses), equatorialCrosses,
                                       double(o.eclipticOn), night},
           [](SkyRenderer& r) { DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });

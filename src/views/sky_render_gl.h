@@ -57,8 +57,9 @@ enum class SkyList : int {
     kStars = 7,            // J2000, every star to the magnitude limit
     kBrightStars = 8,      // J2000, the coarse configuration's stars
     kMovingBodies = 9,     // the date's: planets with tracks, the Sun, the Moon
+    kSunMoonSphere = 10,   // the Sun's and the Moon's sphere, compiled once
 };
-constexpr int kSkyListCount = 10;
+constexpr int kSkyListCount = 11;
 
 // One pixel of a batch: a model point and its colour (0..1 each).
 struct SkyPixel {

@@ -65,8 +65,13 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
     pfd.cColorBits = 24;
     pfd.cDepthBits = 16;
     pfd.iLayerType = PFD_MAIN_PLANE;
-    const int format = ChoosePixelFormat(dc, &pfd);
-    if (format == 0 || !SetPixelFormat(dc, format, &pfd)) return nullptr;
+    // Choosing a format takes Wine some ten milliseconds; every display
+    // of the process takes the one chosen for the first.
+    static int chosen = 0;
+    if (chosen == 0 || !SetPixelFormat(dc, chosen, &pfd)) {
+        chosen = ChoosePixelFormat(dc, &pfd);
+        if (chosen == 0 || !SetPixelFormat(dc, chosen, &pfd)) return nullptr;
+    }
     std::weak_ptr<GlContext>& skyDisplays = SkyDisplaysContext();
     std::shared_ptr<GlContext> context;
     if (sharing == GlContextSharing::kSkyDisplays) context = skyDisplays.lock();

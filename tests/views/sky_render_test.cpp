@@ -65,7 +65,7 @@ TEST(SkyRenderer, EachChangeRebuildsOnlyTheListsItTouches) {
     const Case cases[] = {
         {"everything", 0, true, [](SkyScene&) {},
          {L::kFullLayers, L::kGridAndEcliptic, L::kFigures, L::kBoundaries, L::kDeepSky, L::kStars,
-          L::kMovingBodies}},
+          L::kMovingBodies, L::kSunMoonSphere}},
         {"selection", kSkyChangeSelection, false, [](SkyScene& s) { s.host.selected = GetPlanetCatalogue().At(2); }, {}},
         {"direction", kSkyChangeDirection, false, [](SkyScene& s) { s.host.azimuth += 10.0; }, {}},
         {"zoom", kSkyChangeZoom, false, [](SkyScene& s) { s.host.fieldOfView = 30; }, {}},
@@ -83,8 +83,8 @@ TEST(SkyRenderer, EachChangeRebuildsOnlyTheListsItTouches) {
          {L::kGridAndEcliptic}},
         {"planets", kSkyChangeOptions, false, [](SkyScene& s) { s.host.options.planetDisplayMode = 2; },
          {L::kMovingBodies}},
-        // A step of time moves the bodies; the equinox of the date moves
-        // the frames the catalogues are placed in.
+        // A step of time moves the bodies (the sphere they call stays); the
+        // equinox of the date moves the frames the catalogues are placed in.
         {"time step", kSkyChangeDateTime, false,
          [](SkyScene& s) {
              DateTime later = s.document.GetTimeAndPlace().dateTime;
@@ -137,7 +137,7 @@ TEST(SkyRenderer, EveryListIsCompiledBeforeAListThatCallsIt) {
     std::vector<int> compiled;
     for (const SkyGlCall& c : s.gl.Calls())
         if (c.op == SkyGlOp::kNewList) compiled.push_back(c.i);
-    EXPECT_EQ(compiled.size(), 8u) << "the full configuration's lists and the horizon's";
+    EXPECT_EQ(compiled.size(), 9u) << "the full configuration's lists, the sphere's and the horizon's";
     for (std::size_t k = 0; k < compiled.size(); ++k) {
         for (const SkyGlCall& c : s.gl.List(static_cast<SkyList>(compiled[k]))) {
             if (c.op != SkyGlOp::kCallList) continue;
