@@ -2,9 +2,10 @@
 // the Window > New > Solar Eclipse command to the first painted map (the
 // eclipse of 11 August 1999, its model computed for the new window's
 // document), and one repaint of the map at 1000 x 700 pixels. Prints the
-// median of the runs. Run by hand beside countryshape.dat:
+// median of the runs, the opening with its ratio to the repaint. Run by hand
+// beside countryshape.dat:
 //   wine eclipse_timing.exe [runs]
-// The program's settings of this prefix are removed before and after.
+// The program's settings live under a key of its own for the run.
 #include <windows.h>
 
 #include <algorithm>
@@ -20,16 +21,13 @@
 #include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "private_settings_win.h"
+#include "timing_support_win.h"
 #include "views/eclipse_window_win.h"
 
 namespace {
 
 using namespace corvinata;
-
-void RemoveSettings() {
-    Win32StorageService storage;
-    storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
-}
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -37,23 +35,10 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    RemoveSettings();
     wchar_t module[MAX_PATH + 1] = {};
     GetModuleFileNameW(nullptr, module, MAX_PATH);
     PathName program;
@@ -63,7 +48,7 @@ int wmain(int argc, wchar_t** argv) {
     bool modelKept = true;
     {
         // Started as the program starts: controls, frame, fonts, window kinds.
-        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<Win32StorageService>(), program);
+        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<timing::PrivateSettingsStorage>(L"eclipse_timing"), program);
         Application& app = *started;
         if (!StartApplication(app)) return 1;
         CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
@@ -89,7 +74,7 @@ int wmain(int argc, wchar_t** argv) {
             QueryPerformanceCounter(&end);
             opens.push_back(Milliseconds(start, end));
             SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
-            Pump();
+            timing::Pump();
         }
         SendMessageW(frame.Window(), WM_COMMAND, CMD_NEW_ECLIPSE, 0);
         auto* window = dynamic_cast<SolarEclipseWindow*>(frame.Children().ActiveWindow());
@@ -124,10 +109,11 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("map client %ldx%ld\n", map.right, map.bottom);
         SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     }
-    Pump();
-    RemoveSettings();
-    std::printf("command to first painted map (1999-08-11): median %.1f ms of %d\n", Median(opens), runs);
-    std::printf("repaint of the map: median %.2f ms of %d\n", Median(repaints), runs * 3);
+    timing::Pump();
+    timing::FigureReport report("repaint of the map", "repaints");
+    for (double repaint : repaints) report.AddReference(repaint);
+    report.Add("command to first painted map (1999-08-11)", timing::Median(opens));
+    report.Print();
     std::printf("model computed once: %s\n", modelKept ? "yes" : "no");
     return modelKept ? 0 : 1;
 }

@@ -21,6 +21,8 @@
 #include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "private_settings_win.h"
+#include "timing_support_win.h"
 
 namespace {
 
@@ -51,7 +53,8 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     OleInitialize(nullptr);
-    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), ApplicationHooks{});
+    Application app(std::make_unique<timing::PrivateSettingsStorage>(L"picture_timing"), GetProgramDirectory(instance),
+                    ApplicationHooks{});
     CustomControlsSession controls(instance, app.Controls());
     if (!StartApplication(app)) return 1;
     ModelessDialogList modeless;
@@ -77,8 +80,11 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window->Handle()), 0);
         Drain();
     }
-    std::printf("Picture window, median of %d runs: opened and painted %.1f ms, another picture shown %.1f ms\n",
-                runs, Median(opening), Median(showing));
+    std::printf("Picture window, median of %d runs\n", runs);
+    timing::FigureReport report("another picture shown", "showings");
+    for (double shown : showing) report.AddReference(shown);
+    report.Add("opened and painted", Median(opening));
+    report.Print();
     SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     return 0;
 }
