@@ -16,6 +16,15 @@ INT_PTR Answer(HWND window, LRESULT result) {
     return TRUE;
 }
 
+// Whether two lists of rows have the same rows in the same groups.
+bool SameGroups(const std::vector<std::pair<int, String>>& a, const std::vector<std::pair<int, String>>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k].first != b[k].first) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 RelatedTasksPane::~RelatedTasksPane() {
@@ -70,6 +79,18 @@ void RelatedTasksPane::Show() {
         for (const RelatedTaskPtr& task : groups_.Group(group)) items.emplace_back(group, String(task->GetText()));
     }
     if (items == shown_) return;
+    if (SameGroups(items, shown_)) {
+        // The same rows with other texts (another body selected): only the
+        // texts that differ are set.
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            if (items[index].second == shown_[index].second) continue;
+            LVITEMW item{};
+            item.pszText = const_cast<Char*>(items[index].second.Text());
+            SendMessageW(list_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+        }
+        shown_ = std::move(items);
+        return;
+    }
     shown_ = std::move(items);
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     for (std::size_t index = 0; index < shown_.size(); ++index) {
