@@ -50,12 +50,6 @@ double Timed(const std::function<void()>& work) {
     return NowMs() - start;
 }
 
-double MedianOf(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) times.push_back(Timed(work));
-    return Median(times);
-}
-
 class SkyTiming {
 public:
     SkyTiming(FrameWindow& frame, SkyWindow& sky) : frame_(frame), sky_(sky) {}
@@ -177,16 +171,15 @@ int Run(int runs) {
 
     chart.Repaint();
     timing::FigureReport report("still frame");
-    // Still frames before every row: the reference of the whole run.
-    const auto stillFrames = [&] {
-        for (int i = 0; i < 3; ++i) report.AddReference(Timed([&] { chart.Repaint(); }));
-    };
+    // Still frames taken all through the rows (whenever the chart shows the
+    // reference view): the reference of the whole run.
+    const auto still = [&] { report.AddReference(Timed([&] { chart.Repaint(); })); };
 
-    stillFrames();
     // Drags over empty sky: the first move only decides the kind of drag.
     std::vector<double> moves;
     std::vector<double> releases;
     for (int drag = 0; drag < runs; ++drag) {
+        still();
         POINT at = chart.EmptySky();
         chart.Press(at);
         at.x += 2;
@@ -203,7 +196,6 @@ int Run(int runs) {
     report.Add("drag move", Median(moves));
     report.Add("drag release", Median(releases));
 
-    stillFrames();
     const std::vector<POINT> stars = chart.BrightStarPoints();
     if (!stars.empty()) {
         // The pick a click makes (the hit test, then the pick), the first
@@ -218,6 +210,7 @@ int Run(int runs) {
             view.altitude += i % 2 == 0 ? 0.001 : -0.001;
             sky.SetViewDirection(view);
             sky.UpdateView(kSkyChangeDirection, false);
+            still();
             picks.push_back(Timed([&] {
                 if (renderer.SkyHitTest(at.x, at.y) == 1) renderer.SkyFeedbackPick(at.x, at.y);
             }));
@@ -231,9 +224,10 @@ int Run(int runs) {
         report.Add("click and the selection shown", Median(clicks));
     }
 
-    stillFrames();
     std::vector<double> notches;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs * 2; ++i) {
+        // In and out: the field of 60 degrees after every second notch.
+        if (i % 2 == 0) still();
         const short delta = static_cast<short>(i % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
         notches.push_back(Timed([&] {
             SendMessageW(sky.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
@@ -243,9 +237,9 @@ int Run(int runs) {
     report.Add("wheel notch", Median(notches));
     chart.ZoomBack();
 
-    stillFrames();
     std::vector<double> zooms;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < runs * 2; ++i) {
+        if (i % 2 == 0) still();
         zooms.push_back(Timed([&] {
             chart.Command(i % 2 == 0 ? CMD_ZOOM_IN : CMD_ZOOM_OUT);
             UpdateWindow(chart.Chart());
@@ -254,7 +248,6 @@ int Run(int runs) {
     report.Add("zoom change", Median(zooms));
     chart.ZoomBack();
 
-    stillFrames();
     // Sky Options: a change of labels, of a layer, of the magnitude limit,
     // of the horizon, each there and back.
     const SkyOptions layers = sky.GetOptions();
@@ -268,16 +261,18 @@ int Run(int runs) {
                                  "Sky Options change: magnitude limit 6", "Sky Options change: horizon"};
     for (std::size_t c = 0; c < std::size(changes); ++c) {
         std::vector<double> times;
-        for (int i = 0; i < runs; ++i) {
+        for (int i = 0; i < runs * 2; ++i) {
             SkyOptions changed = layers;
-            if (i % 2 == 0) changes[c](changed);
+            if (i % 2 == 0) {
+                still();
+                changes[c](changed);
+            }
             times.push_back(Timed([&] { chart.ChangeOptions(changed); }));
         }
         chart.ChangeOptions(layers);
         report.Add(changeNames[c], Median(times));
     }
 
-    stillFrames();
     // The panel's animation: its own timer is stopped, each tick sent.
     if (auto* panel = dynamic_cast<SkyControlPanel*>(frame.Children().PanelOf(kSkyWindow))) {
         HWND dialog = panel->GetDialogWindow();
@@ -289,6 +284,7 @@ int Run(int runs) {
         KillTimer(dialog, kAnimationTimer);
         std::vector<double> ticks;
         for (int i = 0; i < runs * 2; ++i) {
+            still();
             ticks.push_back(Timed([&] {
                 SendMessageW(dialog, WM_TIMER, kAnimationTimer, 0);
                 UpdateWindow(chart.Chart());
@@ -300,9 +296,9 @@ int Run(int runs) {
         report.Add("Sky panel animation tick", Median(ticks));
     }
 
-    stillFrames();
     std::vector<double> opens;
     for (int i = 0; i < runs; ++i) {
+        still();
         SkyWindow* second = nullptr;
         opens.push_back(Timed([&] {
             chart.Command(CMD_NEW_SKY);
@@ -314,12 +310,13 @@ int Run(int runs) {
     }
     report.Add("a second Sky window drawn", Median(opens));
 
-    stillFrames();
     // Fields below the zoom range are reached only here: the renderer
     // draws any field. The two fields take turns, so that the machine's load
     // weighs on both alike.
     std::vector<double> fields[2];
     for (int i = 0; i < runs * 2; ++i) {
+        chart.ZoomBack();
+        still();
         for (const int k : {0, 1}) {
             sky.SetZoom(k == 0 ? 10 : 1);
             sky.UpdateView(kSkyChangeZoom, false);

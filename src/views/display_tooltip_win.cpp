@@ -50,8 +50,11 @@ bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM 
         POINT cursor{};
         GetCursorPos(&cursor);
         if (tooltip_) SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(cursor.x + 15, cursor.y + 15));
+        const String before = text_;
         GetTooltipText(x, y, text_);
-        if (tooltip_) {
+        // The tip keeps a text it has (at every move of a drag, or over the
+        // same object).
+        if (tooltip_ && !(text_ == before)) {
             TOOLINFOW tool = ToolInfo();
             SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
         }
