@@ -540,16 +540,11 @@ void FrameWindow::UpdateCommandStates() {
     if (!window_) return;
     HMENU menu = GetMenu(window_);
     const FrameCommandContext context = CommandContext();
-    // The menu bar is redrawn only when an item changed: the redraw repaints
-    // the child windows too, and this runs after every command. (A command
-    // without a menu item answers -1.)
-    bool changed = false;
-    const auto enable = [&changed](HMENU owner, UINT item, UINT how, bool enabled) {
-        const UINT before = EnableMenuItem(owner, item, how | (enabled ? MF_ENABLED : MF_GRAYED));
-        changed = changed || (before != static_cast<UINT>(-1) && ((before & MF_GRAYED) != 0) == enabled);
-    };
+    // Every command lives in a popup of the menu bar, so the bar itself
+    // never needs redrawing for them (a redraw repaints the child windows
+    // too, and this runs after every command).
     for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
-        changed = ShowCommandState(*command, IsFrameCommandEnabled(*command, context)) || changed;
+        ShowCommandState(*command, IsFrameCommandEnabled(*command, context));
     }
     // The Window > New submenu leads only to window kinds; gray its title
     // as well when none of them can be opened.
@@ -558,16 +553,14 @@ void FrameWindow::UpdateCommandStates() {
     for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
     }
-    if (windowMenu) enable(windowMenu, 0, MF_BYPOSITION, anyKind);
+    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
     // A tool's command is checked while its window is shown.
     for (int id = CMD_OBJECT_INFO; id <= CMD_EDUCATOR; ++id) {
         if (!tools_.Find(id)) continue;
         const bool shown = tools_.IsShown(id);
-        const DWORD before = CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
-        changed = changed || (before != static_cast<DWORD>(-1) && ((before & MF_CHECKED) != 0) != shown);
+        CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
         toolbar_.SetChecked(id, shown);
     }
-    if (changed) DrawMenuBar(window_);
 }
 
 void FrameWindow::AddModelessDialog(HWND dialog) {
@@ -578,8 +571,7 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
 }
 
-// Only the two items of the Edit menu and their buttons: the menu bar itself
-// is not redrawn (that would repaint the child windows too).
+// Only the two items of the Edit menu and their buttons.
 void FrameWindow::UpdateUndoRedoStates() {
     if (!window_) return;
     const FrameCommandContext context = CommandContext();
@@ -589,19 +581,17 @@ void FrameWindow::UpdateUndoRedoStates() {
     }
 }
 
-bool FrameWindow::ShowCommandState(const FrameCommand& command, bool enabled) {
+void FrameWindow::ShowCommandState(const FrameCommand& command, bool enabled) {
     HMENU menu = GetMenu(window_);
     if (menu != commandStatesMenu_) {
         commandStates_.assign(static_cast<std::size_t>(FrameCommandsEnd() - FrameCommandsBegin()), -1);
         commandStatesMenu_ = menu;
     }
     signed char& shown = commandStates_[static_cast<std::size_t>(&command - FrameCommandsBegin())];
-    if (shown == (enabled ? 1 : 0)) return false;
+    if (shown == (enabled ? 1 : 0)) return;
     shown = enabled ? 1 : 0;
-    const UINT before = EnableMenuItem(menu, static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     toolbar_.SetEnabled(command.id, enabled);
-    // A command without a menu item answers -1.
-    return before != static_cast<UINT>(-1) && ((before & MF_GRAYED) != 0) == enabled;
 }
 
 void FrameWindow::OnCommand(int id) {

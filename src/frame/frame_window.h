@@ -110,9 +110,8 @@ public:
     // The same for Undo and Redo alone.
     void UpdateUndoRedoStates();
     // Shows a command's state in the menu and on the toolbar unless they
-    // show it already (this runs after every command); true when the menu
-    // item changed.
-    bool ShowCommandState(const FrameCommand& command, bool enabled);
+    // show it already (this runs after every command).
+    void ShowCommandState(const FrameCommand& command, bool enabled);
     // The control panels' dialogs join the message loop's keyboard handling.
     void AddModelessDialog(HWND dialog) override;
     void RemoveModelessDialog(HWND dialog) override;

@@ -92,6 +92,8 @@ void RelatedTasksPane::Show() {
         return;
     }
     shown_ = std::move(items);
+    // Filled whole, then drawn once.
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     for (std::size_t index = 0; index < shown_.size(); ++index) {
         LVITEMW item{};
@@ -104,6 +106,8 @@ void RelatedTasksPane::Show() {
         item.lParam = static_cast<LPARAM>(index);
         SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void RelatedTasksPane::ApplyColours() {
