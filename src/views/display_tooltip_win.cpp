@@ -46,6 +46,12 @@ bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM 
         const int x = GET_X_LPARAM(lParam);
         const int y = GET_Y_LPARAM(lParam);
         if (x == lastX_ && y == lastY_) return true;
+        if (!TipFollowsPointer()) {
+            lastX_ = x;
+            lastY_ = y;
+            OnMouseMoved(x, y);
+            return true;
+        }
         ActivateDisplayTooltip(false);
         POINT cursor{};
         GetCursorPos(&cursor);
