@@ -3,8 +3,13 @@
 // catalogue (9096 stars and 13226 deep-sky objects) at one time and place.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+#include <vector>
+
 #include "../tests/support/catalogues.h"
+#include "astro/instant_sharing.h"
 #include "astro/planet_records.h"
+#include "base/date_time.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
@@ -73,6 +78,37 @@ void BM_HorizontalPlacesOfTheWholeSky(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HorizontalPlacesOfTheWholeSky)->Unit(benchmark::kMillisecond);
+
+// The Sun, the Moon and the planets at one instant, as a search asks for
+// them (place of the date and distance, each its own evaluation): alone
+// (0) or sharing the instant's nutation, Earth and planet places (1). Each
+// iteration takes the next minute, so that nothing is reused across them.
+void BM_SolarSystemAtOneInstant(benchmark::State& state) {
+    test::ScopedCatalogues catalogues;
+    std::vector<const CelestialObject*> bodies = {GetCatalogueObject(kBodySun, 0),
+                                                  GetCatalogueObject(kBodyMoon, 0)};
+    for (int planet = 0; planet < 8; ++planet) bodies.push_back(GetCatalogueObject(kBodyPlanet, planet));
+    std::unique_ptr<InstantSharing> sharing;
+    if (state.range(0) == 1) sharing = std::make_unique<InstantSharing>();
+    const TimeAndPlace start = Moment();
+    TimeAndPlace moment = start;
+    long minutes = 0;
+    for (auto _ : state) {
+        moment.dateTime = start.dateTime;
+        moment.dateTime.hours += static_cast<double>(++minutes) / 60.0;
+        NormaliseDateTime(moment.dateTime);
+        for (const CelestialObject* body : bodies) {
+            for (const std::uint32_t id :
+                 {kFunctionLongitude, kFunctionLatitude, kFunctionDistanceFromEarth}) {
+                PropertyMap out;
+                ComputeBodyProperties(*body, id, moment, out,
+                                      {kEquatorialSystem, kUniversalTime, kAstronomicalUnits});
+                benchmark::DoNotOptimize(out);
+            }
+        }
+    }
+}
+BENCHMARK(BM_SolarSystemAtOneInstant)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvinata

@@ -5,6 +5,7 @@
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "base/angle_value.h"
 #include "base/date_time.h"
@@ -73,10 +74,7 @@ void ConvertCoordinates(const TimeAndPlace& moment, SkyCoordinates& c, int targe
 }
 
 double TrueObliquity(double jd) {
-    double dpsi = 0.0;
-    double deps = 0.0;
-    ComputeNutation(jd, dpsi, deps);
-    return MeanObliquity(jd) + deps;
+    return MeanObliquity(jd) + SharedNutation(jd).deps;
 }
 
 void EclipticToEquatorial(SkyCoordinates& c, double jd) {

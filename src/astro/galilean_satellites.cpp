@@ -4,6 +4,7 @@
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/planet_series.h"
 #include "generated/galilean.h"
 
@@ -70,7 +71,7 @@ struct SkyRotation {
 }  // namespace
 
 void ComputeJupiterSatellites(double jd, double (&positions)[15], double* angles) {
-    const GeocentricSun sun = GeometricSunFromEarth(jd);
+    const GeocentricSun sun = SharedGeometricSun(jd);
 
     // Jupiter where it was when the light seen at jd left it.
     double x = 0.0, y = 0.0, z = 0.0;

@@ -6,6 +6,7 @@
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "astro/series_trig.h"
 #include "generated/elp.h"
@@ -114,9 +115,7 @@ void ComputeMoonPosition(double jd, SkyCoordinates& position, double& distance,
     // The series gives the longitude on the mean equinox of date; the nutation
     // of the same date makes it apparent. It can be negative, so the sum is
     // brought back into 0..360 on either side.
-    double dpsi = 0.0;
-    double deps = 0.0;
-    ComputeNutation(jd, dpsi, deps);
+    const double dpsi = SharedNutation(jd).dpsi;
     double longitude = ReduceDegrees(lp + sumL / 1000000.0) + dpsi;
     if (longitude >= 360.0) longitude -= 360.0;
     if (longitude < 0.0) longitude += 360.0;

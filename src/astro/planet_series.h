@@ -95,6 +95,9 @@ struct GeocentricSun {
     double distance;
 };
 GeocentricSun GeometricSunFromEarth(double jd);
+// The same from the Earth's heliocentric longitude, latitude (degrees) and
+// radius vector (AU).
+GeocentricSun SunSeenFromEarth(double l, double b, double r);
 
 // Geocentric rectangular ecliptic coordinates (AU) of a body at heliocentric
 // longitude l, latitude b (degrees) and radius vector r (AU): the body's

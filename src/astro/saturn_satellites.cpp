@@ -5,6 +5,7 @@
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "astro/planet_series.h"
 
@@ -243,7 +244,7 @@ void SatelliteElementsToOrbitRecord(double e, double lambdaPrime, double p, doub
 }
 
 void ComputeSaturnSatellites(double jd, double (&positions)[27], double* angles) {
-    const GeocentricSun sun = GeometricSunFromEarth(jd);
+    const GeocentricSun sun = SharedGeometricSun(jd);
 
     // Saturn where it was when the light seen at jd left it, in the FK5 frame.
     double x = 0.0, y = 0.0, z = 0.0;

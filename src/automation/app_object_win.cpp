@@ -9,7 +9,7 @@
 #include "catalog/town_table.h"
 #include "documents/report_kinds.h"
 #include "frame/frame_window.h"
-#include "frame/report_window.h"
+#include "views/report_window_win.h"
 
 namespace corvinata::automation {
 

@@ -5,7 +5,7 @@
 
 #include "automation/app_object_win.h"
 #include "frame/frame_window.h"
-#include "frame/mdi_child_window.h"
+#include "controls/mdi_child_window.h"
 
 namespace corvinata::automation {
 

@@ -10,9 +10,9 @@
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
-#include "frame/eclipse_panel.h"
-#include "frame/picture_window.h"
-#include "frame/report_window.h"
+#include "views/eclipse_panel_win.h"
+#include "views/picture_window_win.h"
+#include "views/report_window_win.h"
 
 namespace corvinata::automation {
 

@@ -6,7 +6,7 @@
 
 #include "automation/automation_server_win.h"
 #include "frame/frame_window.h"
-#include "frame/mdi_child_window.h"
+#include "controls/mdi_child_window.h"
 
 namespace corvinata::automation {
 

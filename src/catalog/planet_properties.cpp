@@ -1,11 +1,14 @@
 // The planet and Earth calculators.
 #include <cmath>
 
+#include "astro/aberration.h"
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "astro/planet_records.h"
 #include "astro/planet_series.h"
+#include "astro/planet_sight.h"
 #include "astro/saturn_ring.h"
 #include "astro/spherical_trig.h"
 #include "catalog/event_kinds.h"
@@ -18,51 +21,6 @@ constexpr std::uint32_t kGeocentric =
     kFunctionLongitude | kFunctionLatitude | kFunctionDistanceFromEarth;
 constexpr std::uint32_t kHeliocentric =
     kFunctionHeliocentricLongitude | kFunctionHeliocentricLatitude | kFunctionDistanceFromSun;
-
-// The light-time iteration stops when the geocentric vector moves by less
-// than this in each axis (AU), or after kLightTimePasses passes.
-constexpr double kLightTimeTolerance = 1.0 / 36000.0;
-constexpr int kLightTimePasses = 10;
-
-struct Heliocentric {
-    double l;
-    double b;
-    double r;
-};
-
-// The planet's heliocentric place at `t` referred to the equinox of `jd`.
-// Pluto's theory gives J2000.0 places; it is asked without its own light
-// time, which the caller applies.
-Heliocentric HeliocentricAt(int index, double t, double jd) {
-    Heliocentric h{0.0, 0.0, 0.0};
-    if (index == kPlutoIndex) {
-        double lightTime = 0.0;
-        ComputePluto(t, &h.l, &h.b, &h.r, nullptr, lightTime);
-        PrecessEcliptic(kJulianDayJ2000, jd, h.l, h.b);
-        h.l = ReduceDegrees(h.l);
-    } else {
-        PlanetHeliocentricPosition(t, &h.l, &h.b, &h.r, index);
-    }
-    return h;
-}
-
-struct Vector {
-    double x;
-    double y;
-    double z;
-};
-
-Vector Geocentric(const Heliocentric& planet, const GeocentricSun& sun) {
-    Vector v{0.0, 0.0, 0.0};
-    GeocentricFromSun(sun, planet.l, planet.b, planet.r, v.x, v.y, v.z);
-    return v;
-}
-
-Heliocentric EarthAt(double jd) {
-    Heliocentric earth{0.0, 0.0, 0.0};
-    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &earth.l, &earth.b, &earth.r);
-    return earth;
-}
 
 // Magnitude by planet index from L = 5 log10(r Delta) and the phase angle i
 // (degrees); Saturn's from its ring's tilt B and the difference dU of the
@@ -102,38 +60,32 @@ private:
 
     void Work(const PropertyJob& job, PropertyMap& raw) const override {
         const int index = planet_.Index();
-        Heliocentric seen = HeliocentricAt(index, job.jd, job.jd);
+        const HeliocentricPlace now = SharedPlanetHeliocentric(index, job.jd);
         if (job.mask & kHeliocentric) {
-            raw.Set(kFunctionHeliocentricLongitude, seen.l);
-            raw.Set(kFunctionHeliocentricLatitude, seen.b);
-            raw.Set(kFunctionDistanceFromSun, seen.r, kAstronomicalUnits);
+            raw.Set(kFunctionHeliocentricLongitude, now.l);
+            raw.Set(kFunctionHeliocentricLatitude, now.b);
+            raw.Set(kFunctionDistanceFromSun, now.r, kAstronomicalUnits);
         }
         SkyCoordinates place{kNotComputedAngle, kNotComputedAngle, kInvalidCoordinateSystem};
         double delta = 0.0;
         if (job.mask & (kGeocentric | kFunctionMagnitude | kFunctionPhase)) {
-            const GeocentricSun sun = GeometricSunFromEarth(job.jd);
-            Vector v = Geocentric(seen, sun);
-            Vector previous{-999.0, -999.0, -999.0};
-            for (int pass = 0; pass < kLightTimePasses; ++pass) {
-                if (std::fabs(v.x - previous.x) < kLightTimeTolerance &&
-                    std::fabs(v.y - previous.y) < kLightTimeTolerance &&
-                    std::fabs(v.z - previous.z) < kLightTimeTolerance) {
-                    break;
-                }
-                const double tau = kLightDaysPerAu * std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-                seen = HeliocentricAt(index, job.jd - tau, job.jd);
-                previous = v;
-                v = Geocentric(seen, sun);
-            }
-            double dpsi = 0.0, deps = 0.0;
-            ComputeNutation(job.jd, dpsi, deps);
-            place = {ReduceDegrees(Atan2Deg(v.y, v.x) + dpsi),
-                     Atan2Deg(v.z, std::sqrt(v.x * v.x + v.y * v.y)), kEclipticalSystem};
+            const GeocentricSun sun = SharedGeometricSun(job.jd);
+            const PlanetSight sight = SharedPlanetSight(index, job.jd, now, sun);
+            const GeocentricVector& v = sight.geocentric;
+            const double dpsi = SharedNutation(job.jd).dpsi;
+            // The Sun's apparent place carries the annual aberration; the
+            // planet's must too, or events between them (oppositions,
+            // transits, elongations) move by minutes.
+            const double lambda = Atan2Deg(v.y, v.x);
+            const double beta = Atan2Deg(v.z, std::sqrt(v.x * v.x + v.y * v.y));
+            const AnnualAberration aberration(job.jd, sun.longitude);
+            place = {ReduceDegrees(lambda + dpsi + aberration.LongitudeOffset(lambda, beta)),
+                     beta + aberration.LatitudeOffset(lambda, beta), kEclipticalSystem};
             delta = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
             raw.SetCoordinates(place);
             raw.Set(kFunctionDistanceFromEarth, delta, kAstronomicalUnits);
             if (job.mask & (kFunctionMagnitude | kFunctionPhase)) {
-                StoreIllumination(job, seen.r, delta, sun.distance, raw);
+                StoreIllumination(job, sight.seen.r, delta, sun.distance, raw);
             }
         }
         if ((job.mask & kFunctionAngularSize) && delta > 0.0) {
@@ -176,7 +128,7 @@ public:
 private:
     void Work(const PropertyJob& job, PropertyMap& raw) const override {
         if ((job.mask & kHeliocentric) == 0) return;
-        const Heliocentric earth = EarthAt(job.jd);
+        const HeliocentricPlace earth = SharedEarth(job.jd);
         raw.Set(kFunctionHeliocentricLongitude, earth.l);
         raw.Set(kFunctionHeliocentricLatitude, earth.b);
         raw.Set(kFunctionDistanceFromSun, earth.r, kAstronomicalUnits);

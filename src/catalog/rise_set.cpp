@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/degrees.h"
+#include "astro/instant_sharing.h"
 #include "base/angle_value.h"
 #include "base/small_math.h"
 #include "base/time_systems.h"
@@ -327,6 +328,84 @@ void DateInterval(const TimeAndPlace& moment, const DateTime& date, int timeSyst
     }
 }
 
+// What a date's events depend on: the body (one of the catalogues', constant
+// while a scope is open), the date in the time system asked for, that
+// system, the place and the event altitude.
+struct DayKey {
+    const CelestialObject* body;
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t day;
+    std::int32_t timeSystem;
+    double h0;
+    double longitude;
+    double latitude;
+    double zoneHours;
+    bool daylightSaving;
+
+    static DayKey Of(const CelestialObject& body, const TimeAndPlace& moment,
+                     const DateTime& date, int timeSystem, double h0) noexcept {
+        return {&body,
+                date.year,
+                date.month,
+                date.day,
+                timeSystem,
+                h0,
+                moment.place.longitude.GetValue(),
+                moment.place.latitude.GetValue(),
+                moment.place.timeZone.hours,
+                moment.daylightSaving};
+    }
+
+    bool operator==(const DayKey& o) const noexcept {
+        return body == o.body && year == o.year && month == o.month && day == o.day &&
+               timeSystem == o.timeSystem && h0 == o.h0 && longitude == o.longitude &&
+               latitude == o.latitude && zoneHours == o.zoneHours &&
+               daylightSaving == o.daylightSaving;
+    }
+};
+
+std::uint64_t InstantKeyHash(const DayKey& key) noexcept {
+    const auto bits = [](double x) { return corvinata::InstantKeyHash(x); };
+    const std::uint64_t date = (static_cast<std::uint64_t>(key.year) << 16) ^
+                               (static_cast<std::uint64_t>(key.month) << 8) ^
+                               static_cast<std::uint64_t>(key.day);
+    return date ^ (reinterpret_cast<std::uintptr_t>(key.body) << 3) ^ bits(key.h0) ^
+           (bits(key.longitude) >> 1) ^ (bits(key.latitude) >> 2);
+}
+
+// A graph's 366 points fall on a few dozen dates, each asking for a few
+// altitudes (rise and set, the three twilights).
+struct DayEventsTable : SharedTable<DayKey, DayEvents, 9> {};
+
+// The events of a date once the date is known in the time system asked for.
+DayEvents SearchDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
+                          const DateTime& date, int timeSystem, double h0) {
+    TimeAndPlace utDay = moment;
+    utDay.dateTime = date;
+    utDay.dateTime.hours = 0.0;
+    utDay.dateTime.timeSystem = kUniversalTime;
+
+    double from = 0.0, to = 1.0;
+    DateInterval(moment, date, timeSystem, from, to);
+    DayEvents result;
+    const DayGeometry geometry(body, utDay, from, to);
+    if (!geometry.Known()) {
+        result.riseSet.MarkNotComputed();
+        result.transit = NoEvent(date, kEventNotComputed);
+        return result;
+    }
+    const DayCrossings c = CrossingSearch(geometry, h0, from, to).Run();
+    const std::int32_t side = c.aboveAtStart ? kEventAboveHorizon : kEventBelowHorizon;
+    const auto first = [&](const double* list, int count, std::int32_t absent) {
+        return count > 0 ? EventAt(utDay.dateTime, list[0]) : NoEvent(date, absent);
+    };
+    result.riseSet.SetRise(first(c.rises, c.riseCount, side));
+    result.riseSet.SetSet(first(c.sets, c.setCount, side));
+    result.transit = first(c.transits, c.transitCount, kEventAboveHorizon);
+    return result;
+}
+
 }  // namespace
 
 void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventRecord& event,
@@ -416,30 +495,13 @@ DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
         ConvertTimeSystem(date, timeSystem, moment.place.longitude, moment.place.timeZone,
                           moment.daylightSaving);
     }
-    TimeAndPlace utDay = moment;
-    utDay.dateTime = date;
-    utDay.dateTime.hours = 0.0;
-    utDay.dateTime.timeSystem = kUniversalTime;
-
-    double from = 0.0, to = 1.0;
-    DateInterval(moment, date, timeSystem, from, to);
-    DayEvents result;
-    const DayGeometry geometry(body, utDay, from, to);
-    if (!geometry.Known()) {
-        result.riseSet.MarkNotComputed();
-        result.transit = NoEvent(date, kEventNotComputed);
-        return result;
-    }
-    const DayCrossings c = CrossingSearch(geometry, h0, from, to).Run();
-    const std::int32_t side = c.aboveAtStart ? kEventAboveHorizon : kEventBelowHorizon;
-    const auto first = [&](const double* list, int count, std::int32_t absent) {
-        return count > 0 ? EventAt(utDay.dateTime, list[0]) : NoEvent(date, absent);
-    };
-    result.riseSet.SetRise(first(c.rises, c.riseCount, side));
-    result.riseSet.SetSet(first(c.sets, c.setCount, side));
-    result.transit = first(c.transits, c.transitCount, kEventAboveHorizon);
-    return result;
+    // Every point of a graph or a search on one date asks for that date's
+    // events again.
+    return SharedValue<DayEventsTable>(DayKey::Of(body, moment, date, timeSystem, h0), [&] {
+        return SearchDayEvents(body, moment, date, timeSystem, h0);
+    });
 }
+
 
 void ComputeRiseSetCulmination(const CelestialObject& body, const TimeAndPlace& moment,
                                std::uint32_t mask, int timeSystem, PropertyMap& raw) {

@@ -1,6 +1,7 @@
 // The calculators of the satellites of Jupiter and Saturn: their places in
 // the frame of the planet's disc, in the planet's equatorial radii.
 #include "astro/galilean_satellites.h"
+#include "astro/instant_sharing.h"
 #include "astro/saturn_satellites.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
@@ -21,16 +22,15 @@ private:
         if ((job.mask & kRectangular) == 0) return;
         const int row = body_.Number();
         const double* xyz = nullptr;
-        double saturn[27];
-        double jupiter[15];
+        SaturnSatellitePositions saturn;
+        JupiterSatellitePositions jupiter;
         if (body_.GetTypeId() == kBodySaturnSatellite && row >= 0 && row < kSaturnSatelliteCount) {
-            for (double& value : saturn) value = -99.0;
-            ComputeSaturnSatellites(job.jd, saturn);
-            xyz = &saturn[3 * row];
+            saturn = SharedSaturnSatellites(job.jd);
+            xyz = &saturn[3 * static_cast<std::size_t>(row)];
         } else if (body_.GetTypeId() == kBodyJupiterSatellite && row >= 0 &&
                    row < kGalileanCount) {
-            ComputeJupiterSatellites(job.jd, jupiter);
-            xyz = &jupiter[3 * row];
+            jupiter = SharedJupiterSatellites(job.jd);
+            xyz = &jupiter[3 * static_cast<std::size_t>(row)];
         }
         if (xyz == nullptr) return;
         raw.Set(kFunctionRectangularX, xyz[0]);

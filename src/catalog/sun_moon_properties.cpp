@@ -3,6 +3,7 @@
 
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/moon.h"
 #include "astro/nutation.h"
 #include "astro/planet_series.h"
@@ -150,10 +151,8 @@ private:
 }  // namespace
 
 SunPlace ApparentSun(double jd) {
-    const GeocentricSun geometric = GeometricSunFromEarth(jd);
-    double dpsi = 0.0;
-    double deps = 0.0;
-    ComputeNutation(jd, dpsi, deps);
+    const GeocentricSun geometric = SharedGeometricSun(jd);
+    const double dpsi = SharedNutation(jd).dpsi;
     return {ReduceDegrees(geometric.longitude + dpsi - kSunAberration / geometric.distance),
             geometric.latitude, geometric.distance};
 }

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <limits>
 
+#include "astro/instant_sharing.h"
 #include "base/time_systems.h"
 #include "catalog/quantity_kinds.h"
 #include "documents/graph_document.h"
@@ -60,6 +61,7 @@ void GraphDocument::ComputeInstants(GraphInstants& instants) const {
 }
 
 void GraphDocument::ComputeGraphValues(GraphLine& line) {
+    const InstantSharing sharing;
     GraphInstants instants;
     ComputeInstants(instants);
     TimeAndPlace place = EvaluationPlace();
@@ -96,6 +98,8 @@ void GraphDocument::ComputeGraphValues(GraphLineData& line) {
 }
 
 void GraphDocument::ComputeAllLines(bool notify) {
+    // The lines are evaluated at the same instants, one line after another.
+    const InstantSharing sharing;
     for (auto& line : lines_) ComputeGraphValues(*line);
     if (notify) DocumentNotifyViews(nullptr);
 }

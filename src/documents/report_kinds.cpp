@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "astro/instant_sharing.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue.h"
 #include "catalog/celestial_object.h"
@@ -86,6 +87,8 @@ ReportKind::ReportKind(int type, int bodyNumber, const ReportParts& parts)
 ReportKind::~ReportKind() = default;
 
 bool ReportKind::WriteHtml(const DateTimeLocation& settings, bool nightMode) {
+    // A report's tables and charts ask many bodies for the same instants.
+    const InstantSharing sharing;
     if (type_ == kDayReport || type_ == kNightReport) {
         // Day and night reports cover their date from midnight, or from noon,
         // of local civil time, whatever the time they are given.

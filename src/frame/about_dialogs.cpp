@@ -5,10 +5,10 @@
 #include "base/services.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
-#include "frame/dialog_placement.h"
-#include "frame/hyperlink_control.h"
+#include "controls/dialog_placement.h"
+#include "controls/hyperlink_control.h"
 #include "app/product_info.h"
-#include "frame/window_centring.h"
+#include "controls/window_centring.h"
 #include "generated/picture_pack.h"
 #include "resources/resource_ids.h"
 

@@ -20,10 +20,10 @@
 #include "base/wide_string.h"
 #include "documents/inline_image_protocol_win.h"
 #include "documents/inline_image_resources_win.h"
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 #include "frame/frame_window.h"
-#include "frame/message_box.h"
-#include "frame/program_fonts.h"
+#include "controls/message_box.h"
+#include "controls/program_fonts.h"
 #include "frame/single_instance.h"
 #include "frame/window_kinds.h"
 

@@ -12,9 +12,9 @@
 #include "app/number_picker.h"
 #include "app/time_zone_picker.h"
 #include "catalog/time_zones.h"
-#include "frame/control_classes.h"
-#include "frame/night_colours.h"
-#include "frame/spin_edit_window.h"
+#include "controls/control_classes.h"
+#include "controls/night_colours.h"
+#include "controls/spin_edit_window.h"
 
 namespace corvinata {
 namespace {

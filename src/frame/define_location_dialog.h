@@ -15,7 +15,7 @@
 #include "base/location.h"
 #include "base/scoped_win.h"
 #include "catalog/user_locations.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 #include "frame/select_location_dialog.h"
 
 namespace corvinata {

@@ -18,7 +18,7 @@
 #include "frame/about_dialogs.h"
 #include "frame/frame_related_tasks.h"
 #include "frame/help_messages.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 #include "frame/report_kind_setup.h"
 #include "frame/script_windows.h"
 #include "frame/window_manager_list.h"
@@ -26,10 +26,10 @@
 #include "tools/educator_win.h"
 #include "tools/symbol_table_window_win.h"
 #include "tools/object_info_window_win.h"
-#include "frame/select_body_dialog.h"
+#include "controls/select_body_dialog.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
-#include "frame/window_centring.h"
+#include "controls/window_centring.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {

@@ -16,14 +16,14 @@
 #include "app/frame_commands.h"
 #include "app/pane_layout.h"
 #include "base/wide_string.h"
-#include "frame/child_windows.h"
+#include "controls/child_windows.h"
 #include "frame/frame_panes.h"
 #include "frame/main_toolbar.h"
-#include "frame/mdi_child_window.h"
+#include "controls/mdi_child_window.h"
 #include "frame/option_commands.h"
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 #include "frame/status_line.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 
 namespace corvinata {
 

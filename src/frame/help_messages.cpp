@@ -3,7 +3,7 @@
 #include "app/help_topics_win.h"
 #include "base/services.h"
 #include "base/text_format.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 
 namespace corvinata {
 

@@ -2,7 +2,7 @@
 
 #include "app/location_choice.h"
 #include "frame/define_location_dialog.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 #include "frame/select_location_dialog.h"
 #include "frame/time_appearance_dialogs.h"
 

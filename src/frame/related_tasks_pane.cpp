@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 
 namespace corvinata {
 namespace {

@@ -1,7 +1,7 @@
 #include "frame/report_kind_setup.h"
 
 #include "documents/inline_image_resources_win.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {

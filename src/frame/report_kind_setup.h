@@ -7,8 +7,8 @@
 
 #include "app/application.h"
 #include "app/night_vision.h"
-#include "frame/report_picture_panels.h"
-#include "frame/report_window.h"
+#include "views/report_picture_panels_win.h"
+#include "views/report_window_win.h"
 
 namespace corvinata {
 

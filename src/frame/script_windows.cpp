@@ -2,8 +2,8 @@
 
 #include "app/help_topics.h"
 #include "frame/frame_window.h"
-#include "frame/message_box.h"
-#include "frame/picture_window.h"
+#include "controls/message_box.h"
+#include "views/picture_window_win.h"
 #include "resources/resource_ids.h"
 #include "tools/event_finder_window_win.h"
 #include "views/eclipse_window_win.h"

@@ -13,7 +13,7 @@
 #include "app/window_geometry.h"
 #include "base/date_time_location.h"
 #include "catalog/user_locations.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 
 namespace corvinata {
 

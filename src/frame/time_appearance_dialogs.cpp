@@ -7,8 +7,8 @@
 #include "app/time_picker.h"
 #include "base/date_time_text.h"
 #include "base/time_systems.h"
-#include "frame/control_classes.h"
-#include "frame/spin_edit_window.h"
+#include "controls/control_classes.h"
+#include "controls/spin_edit_window.h"
 
 namespace corvinata {
 namespace {

@@ -13,7 +13,7 @@
 #include "app/night_vision.h"
 #include "app/settings_records.h"
 #include "app/window_geometry.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 
 namespace corvinata {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "frame/message_box.h"
-#include "frame/picture_dialogs.h"
-#include "frame/picture_window.h"
+#include "controls/message_box.h"
+#include "views/picture_dialogs_win.h"
+#include "views/picture_window_win.h"
 #include "resources/resource_ids.h"
 #include "views/eclipse_window_win.h"
 #include "views/explorer_window_win.h"

@@ -9,8 +9,8 @@
 
 #include "app/application.h"
 #include "frame/frame_window.h"
-#include "frame/panel_services.h"
-#include "frame/program_fonts.h"
+#include "controls/panel_services.h"
+#include "controls/program_fonts.h"
 
 namespace corvinata {
 

@@ -10,7 +10,7 @@
 #include "base/date_time_text.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
-#include "frame/spin_edit_window.h"
+#include "controls/spin_edit_window.h"
 #include "resources/calculator_ids.h"
 
 namespace corvinata {

@@ -12,7 +12,7 @@
 #include "base/location.h"
 #include "base/services.h"
 #include "base/storage.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 #include "tools/calculator.h"
 
 namespace corvinata {

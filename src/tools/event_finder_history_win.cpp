@@ -8,9 +8,9 @@
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "base/services.h"
-#include "frame/list_view_columns.h"
+#include "controls/list_view_columns.h"
 #include "base/text_format.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 #include "resources/event_tools_ids.h"
 
 namespace corvinata {

@@ -14,9 +14,9 @@
 #include "base/location.h"
 #include "base/services.h"
 #include "base/text_format.h"
-#include "frame/custom_control_registry.h"
-#include "frame/message_box.h"
-#include "frame/spin_edit_window.h"
+#include "controls/custom_control_registry.h"
+#include "controls/message_box.h"
+#include "controls/spin_edit_window.h"
 #include "resources/event_tools_ids.h"
 #include "tools/event_finder_store.h"
 

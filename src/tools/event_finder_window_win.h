@@ -13,7 +13,7 @@
 #include "app/notification.h"
 #include "base/date_time_location.h"
 #include "base/storage.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 #include "tools/event_finder.h"
 #include "tools/event_finder_history_win.h"
 #include "tools/select_event_dialog_win.h"

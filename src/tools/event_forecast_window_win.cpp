@@ -8,7 +8,7 @@
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
-#include "frame/message_box.h"
+#include "controls/message_box.h"
 #include "resources/event_tools_ids.h"
 
 namespace corvinata {

@@ -12,7 +12,7 @@
 #include "app/window_settings.h"
 #include "base/date_time_location.h"
 #include "base/storage.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_control.h"
 

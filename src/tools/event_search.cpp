@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+#include "astro/instant_sharing.h"
 #include "base/time_systems.h"
 
 namespace corvinata::events {
@@ -68,6 +69,9 @@ void EventSearchJob::Progress(int percent, const DateTime& date) const {
 }
 
 void EventSearchJob::RunFrom(bool continued) {
+    // Every expression is evaluated at the same instants: the bodies share
+    // what each instant gives them all.
+    const InstantSharing sharing;
     wasStopped = false;
     seeded_ = false;
     const DateTime end = to;

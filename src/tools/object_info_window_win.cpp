@@ -10,7 +10,7 @@
 #include "base/event_time.h"
 #include "base/time_systems.h"
 #include "catalog/sun_earth_catalogues.h"
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 #include "resources/object_info_ids.h"
 #include "tools/object_info_current.h"
 #include "tools/symbol_table_window_win.h"

@@ -14,7 +14,7 @@
 #include "app/panel_time.h"
 #include "base/date_time_location.h"
 #include "base/storage.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 #include "tools/object_info_pages.h"
 #include "tools/object_info_state.h"
 

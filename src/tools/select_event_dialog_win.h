@@ -7,7 +7,7 @@
 
 #include "app/window_geometry.h"
 #include "base/storage.h"
-#include "frame/select_body_dialog.h"
+#include "controls/select_body_dialog.h"
 #include "tools/event_definitions.h"
 
 namespace corvinata {

@@ -6,7 +6,7 @@
 
 #include "app/help_topics_win.h"
 #include "base/greek_letters.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "resources/symbol_table_ids.h"
 
 namespace corvinata {

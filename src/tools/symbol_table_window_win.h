@@ -10,7 +10,7 @@
 
 #include "base/services.h"
 #include "base/storage.h"
-#include "frame/tool_windows.h"
+#include "controls/tool_windows.h"
 #include "tools/symbol_table.h"
 
 namespace corvinata {

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/application.h"
-#include "frame/child_windows.h"
-#include "frame/eclipse_panel.h"
+#include "controls/child_windows.h"
+#include "views/eclipse_panel_win.h"
 #include "frame/frame_window.h"
-#include "frame/mdi_child_window.h"
+#include "controls/mdi_child_window.h"
 #include "views/eclipse_display_win.h"
 
 namespace corvinata {

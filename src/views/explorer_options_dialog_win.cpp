@@ -1,7 +1,7 @@
 #include "views/explorer_options_dialog_win.h"
 
 #include "app/help_topics_win.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 #include "views/explorer_panel_texts.h"
 
 namespace corvinata {

@@ -14,8 +14,8 @@
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
-#include "frame/hyperlink_control.h"
-#include "frame/trackbar_control.h"
+#include "controls/hyperlink_control.h"
+#include "controls/trackbar_control.h"
 #include "views/explorer_panel_texts.h"
 
 namespace corvinata {

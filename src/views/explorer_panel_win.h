@@ -15,7 +15,7 @@
 
 #include "app/explorer_commands.h"
 #include "app/window_settings.h"
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 
 namespace corvinata {
 

@@ -12,9 +12,9 @@
 
 #include "app/application.h"
 #include "app/explorer_commands.h"
-#include "frame/child_windows.h"
-#include "frame/control_panel.h"
-#include "frame/mdi_child_window.h"
+#include "controls/child_windows.h"
+#include "controls/control_panel.h"
+#include "controls/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
 #include "views/explorer_panel_win.h"
 #include "views/explorer_render.h"

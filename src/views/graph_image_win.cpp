@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "frame/picture_source.h"
+#include "views/picture_source_win.h"
 #include "views/graph_canvas_win.h"
 
 namespace corvinata {

@@ -4,9 +4,9 @@
 
 #include "app/help_topics_win.h"
 #include "base/colour_table.h"
-#include "frame/dialog_template.h"
-#include "frame/message_box.h"
-#include "frame/select_body_dialog.h"
+#include "controls/dialog_template.h"
+#include "controls/message_box.h"
+#include "controls/select_body_dialog.h"
 #include "resources/graph_dialogs_ids.h"
 #include "views/graph_line_form.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/help_topics_win.h"
 #include "documents/graph_document.h"
-#include "frame/dialog_template.h"
-#include "frame/message_box.h"
+#include "controls/dialog_template.h"
+#include "controls/message_box.h"
 #include "resources/graph_dialogs_ids.h"
 #include "views/graph_line_form.h"
 #include "views/graph_lines_editor.h"

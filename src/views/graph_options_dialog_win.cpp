@@ -14,9 +14,9 @@
 #include "base/time_step.h"
 #include "base/time_systems.h"
 #include "documents/graph_document.h"
-#include "frame/custom_control_registry.h"
-#include "frame/message_box.h"
-#include "frame/spin_edit_window.h"
+#include "controls/custom_control_registry.h"
+#include "controls/message_box.h"
+#include "controls/spin_edit_window.h"
 #include "resources/graph_dialogs_ids.h"
 
 namespace corvinata {

@@ -26,8 +26,8 @@
 #include "app/notification.h"
 #include "app/settings_values.h"
 #include "app/window_document.h"
-#include "frame/child_windows.h"
-#include "frame/mdi_child_window.h"
+#include "controls/child_windows.h"
+#include "controls/mdi_child_window.h"
 
 namespace corvinata {
 

@@ -11,7 +11,7 @@
 #include "catalog/body_types.h"
 #include "catalog/celestial_object.h"
 #include "catalog/name_systems.h"
-#include "frame/spin_edit_window.h"
+#include "controls/spin_edit_window.h"
 
 namespace corvinata {
 namespace {

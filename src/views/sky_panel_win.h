@@ -12,7 +12,7 @@
 
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 
 namespace corvinata {
 

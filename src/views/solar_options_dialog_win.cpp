@@ -4,7 +4,7 @@
 #include "catalog/body_types.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
-#include "frame/dialog_template.h"
+#include "controls/dialog_template.h"
 
 namespace corvinata {
 

@@ -7,7 +7,7 @@
 #include "base/time_systems.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
-#include "frame/trackbar_control.h"
+#include "controls/trackbar_control.h"
 #include "views/solar_system_window_win.h"
 
 namespace corvinata {

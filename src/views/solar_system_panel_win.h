@@ -9,7 +9,7 @@
 #include <commctrl.h>
 
 #include "app/solar_system_commands.h"
-#include "frame/control_panel.h"
+#include "controls/control_panel.h"
 
 namespace corvinata {
 

@@ -11,7 +11,7 @@
 
 #include "automation/automation_server_win.h"
 #include "frame/frame_test.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 
 namespace corvinata::automation {

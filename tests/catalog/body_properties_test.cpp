@@ -4,10 +4,12 @@
 
 #include <cmath>
 
+#include "astro/aberration.h"
 #include "astro/coordinates.h"
 #include "astro/delta_t.h"
 #include "astro/nutation.h"
 #include "astro/planet_records.h"
+#include "astro/planet_series.h"
 #include "base/distance_value.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
@@ -104,7 +106,8 @@ TEST_F(BodyProperties, OppositionGivesAFullPhaseAndAFiniteMagnitude) {
 
 // Meeus's example 37.a: astrometric place of Pluto, J2000.0, 1992 October 13:
 // 15h31m43.8s, -4 27' 29". The theory's own light time used to be applied a
-// second time and its J2000.0 place taken as of the date.
+// second time and its J2000.0 place taken as of the date. The apparent place
+// is taken back to the astrometric one: without nutation and aberration.
 TEST_F(BodyProperties, PlutoLightTimeAppliedOnce) {
     const TimeAndPlace moment = MomentAt(1992, 10, 13, 0.0, 0.0, 0.0);
     const PropertyMap out = Compute(Body(kBodyPlanet, 7), kFunctionLongitude, moment,
@@ -112,8 +115,11 @@ TEST_F(BodyProperties, PlutoLightTimeAppliedOnce) {
     const double jd = DateTimeToJulianDay(moment.dateTime);
     double dpsi = 0.0, deps = 0.0;
     ComputeNutation(jd, dpsi, deps);
-    double lambda = out.Value(kFunctionLongitude) - dpsi;
+    const AnnualAberration aberration(jd, GeometricSunFromEarth(jd).longitude);
+    const double apparent = out.Value(kFunctionLongitude);
     double beta = out.Value(kFunctionLatitude);
+    double lambda = apparent - dpsi - aberration.LongitudeOffset(apparent, beta);
+    beta -= aberration.LatitudeOffset(apparent, beta);
     PrecessEcliptic(jd, 2451545.0, lambda, beta);
     SkyCoordinates book{(15.0 + 31.0 / 60 + 43.8 / 3600) * 15.0, -(4.0 + 27.0 / 60 + 29.0 / 3600),
                         kEquatorialSystem};

@@ -3,9 +3,11 @@
 // answers.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <thread>
 #include <vector>
 
+#include "astro/instant_sharing.h"
 #include "astro/planet_records.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
@@ -39,13 +41,11 @@ std::vector<double> EvaluateAll(const std::vector<const CelestialObject*>& bodie
     return answers;
 }
 
-TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) {
-    test::ScopedCatalogues catalogues;
+std::vector<const CelestialObject*> EveryKindOfBody() {
     std::vector<const CelestialObject*> bodies = {
         FindObjectOfTypeByName(kBodyStar, TXT("Regulus")),
         FindObjectOfTypeByName(kBodyDeepSky, TXT("NGC 1976")),
         FindObjectOfTypeByName(kBodyConstellation, TXT("Orion"))};
-    for (const CelestialObject* body : bodies) ASSERT_NE(body, nullptr);
     for (const int type : {kBodySun, kBodyMoon, kBodyEarth, kBodySaturnSatellite,
                            kBodyJupiterSatellite}) {
         bodies.push_back(GetCatalogueObject(type, 0));
@@ -53,15 +53,38 @@ TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) {
     for (int planet = 0; planet < 8; ++planet) {
         bodies.push_back(GetCatalogueObject(kBodyPlanet, planet));
     }
+    return bodies;
+}
 
+// Four threads evaluate everything at once; with `sharing`, every other one
+// within its own InstantSharing scope, twice, so that the second pass reads
+// what the first one left.
+void ExpectFourThreadsToMatchOne(bool sharing) {
+    test::ScopedCatalogues catalogues;
+    const std::vector<const CelestialObject*> bodies = EveryKindOfBody();
+    for (const CelestialObject* body : bodies) ASSERT_NE(body, nullptr);
     const std::vector<double> expected = EvaluateAll(bodies);
     std::vector<std::vector<double>> results(4);
     std::vector<std::thread> threads;
-    for (auto& result : results) {
-        threads.emplace_back([&result, &bodies] { result = EvaluateAll(bodies); });
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        threads.emplace_back([&result = results[i], &bodies, shared = sharing && i % 2 == 0] {
+            std::unique_ptr<InstantSharing> scope;
+            if (shared) scope = std::make_unique<InstantSharing>();
+            result = EvaluateAll(bodies);
+            if (shared) result = EvaluateAll(bodies);
+        });
     }
     for (std::thread& thread : threads) thread.join();
     for (const auto& result : results) EXPECT_EQ(result, expected);
+}
+
+TEST(PropertyThreads, ConcurrentEvaluationsMatchASingleThread) { ExpectFourThreadsToMatchOne(false); }
+
+// The Event Finder and the Event Forecast share each instant's quantities
+// on their own threads while the user-interface thread evaluates with its
+// own scope or none.
+TEST(PropertyThreads, ThreadsSharingInTheirOwnScopesMatchASingleThread) {
+    ExpectFourThreadsToMatchOne(true);
 }
 
 }  // namespace

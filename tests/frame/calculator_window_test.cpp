@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "frame/custom_controls_setup.h"
-#include "frame/spin_edit_window.h"
+#include "controls/custom_controls_setup.h"
+#include "controls/spin_edit_window.h"
 #include "frame_test.h"
 #include "program_keys.h"
 #include "resources/calculator_ids.h"

@@ -13,10 +13,10 @@
 #include "base/memory_storage.h"
 #include "base/storage_service_win.h"
 #include "catalog/location_record_testing.h"
-#include "frame/control_classes.h"
-#include "frame/custom_control_registry.h"
+#include "controls/control_classes.h"
+#include "controls/custom_control_registry.h"
 #include "frame/modal_driver.h"
-#include "frame/spin_edit_window.h"
+#include "controls/spin_edit_window.h"
 #include "support/test_text.h"
 
 namespace corvinata {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "app/app_interfaces.h"
-#include "frame/custom_controls_setup.h"
-#include "frame/spin_edit_window.h"
+#include "controls/custom_controls_setup.h"
+#include "controls/spin_edit_window.h"
 #include "frame_test.h"
 #include "program_keys.h"
 #include "resources/event_tools_ids.h"

@@ -11,9 +11,9 @@
 
 #include "base/storage_service_win.h"
 #include "frame/application_run.h"
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 #include "frame/frame_window.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 
 namespace corvinata::test {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/graph_panel.h"
-#include "frame/night_colours.h"
-#include "frame/program_fonts.h"
+#include "views/graph_panel_win.h"
+#include "controls/night_colours.h"
+#include "controls/program_fonts.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
 #include "frame_test.h"

@@ -1,7 +1,7 @@
 // Night vision reaches every window of the program: the frame's work area,
 // toolbar, status line and every dialog and message box it opens, whether
 // it was switched on in Appearance or at start-up after the question.
-#include "frame/night_colours.h"
+#include "controls/night_colours.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include <functional>
 
-#include "frame/custom_controls_setup.h"
-#include "frame/message_box.h"
+#include "controls/custom_controls_setup.h"
+#include "controls/message_box.h"
 #include "frame/modal_driver.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"

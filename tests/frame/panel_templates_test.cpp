@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/custom_controls_setup.h"
-#include "frame/eclipse_panel.h"
+#include "controls/custom_controls_setup.h"
+#include "views/eclipse_panel_win.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/test_text.h"

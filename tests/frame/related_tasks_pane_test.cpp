@@ -8,7 +8,7 @@
 
 #include "app/app_interfaces.h"
 #include "astro/planet_records.h"
-#include "panel_dialogs.h"
+#include "controls/panel_dialogs.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
 #include "support/related_task_fakes.h"

@@ -17,8 +17,8 @@
 
 #include "app/help_topics_win.h"
 #include "catalog/catalogue_registry.h"
-#include "frame/picture_window.h"
-#include "frame/program_fonts.h"
+#include "views/picture_window_win.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "frame_test.h"
 #include "modal_driver.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/greek_letters.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame_test.h"
 #include "glyph_pixels.h"
 #include "resources/resource_ids.h"

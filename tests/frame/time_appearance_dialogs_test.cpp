@@ -9,9 +9,9 @@
 #include "app/current_time.h"
 #include "app/place_directory.h"
 #include "base/memory_storage.h"
-#include "frame/control_classes.h"
-#include "frame/custom_control_registry.h"
-#include "frame/spin_edit_window.h"
+#include "controls/control_classes.h"
+#include "controls/custom_control_registry.h"
+#include "controls/spin_edit_window.h"
 #include "support/app_fakes.h"
 #include "frame/modal_driver.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "frame_test.h"
-#include "panel_dialogs.h"
+#include "controls/panel_dialogs.h"
 #include "resources/resource_ids.h"
 #include "support/app_fakes.h"
 

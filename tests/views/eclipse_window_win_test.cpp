@@ -11,7 +11,7 @@
 #include "../frame/frame_test.h"
 #include "../frame/modal_driver.h"
 #include "../frame/typed_keys.h"
-#include "frame/custom_controls_setup.h"
+#include "controls/custom_controls_setup.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"

@@ -14,7 +14,7 @@
 
 #include "../frame/frame_test.h"
 #include "catalog/star_catalogue.h"
-#include "frame/program_fonts.h"
+#include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "views/sky_display_win.h"

@@ -15,7 +15,7 @@
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
-#include "frame/trackbar_control.h"
+#include "controls/trackbar_control.h"
 #include "support/test_text.h"
 #include "views/sky_options_dialog_win.h"
 #include "views/sky_panel_win.h"

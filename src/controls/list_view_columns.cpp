@@ -1,0 +1,56 @@
+#include "controls/list_view_columns.h"
+
+#include <commctrl.h>
+
+namespace corvinata {
+
+namespace {
+
+bool HasColumn(HWND list, int index) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    return ListView_GetColumn(list, index, &column) != FALSE;
+}
+
+}  // namespace
+
+void CaptureListViewState(HWND list, ListViewState& state) {
+    if (state.parts & kListColumnWidths) {
+        state.columnWidths.clear();
+        for (int i = 0; HasColumn(list, i); ++i) state.columnWidths.push_back(ListView_GetColumnWidth(list, i));
+    }
+    if (state.parts & kListSelectedRows) {
+        state.selectedRows.clear();
+        for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
+             row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
+            state.selectedRows.push_back(row);
+        }
+    }
+}
+
+bool ApplyColumnWidths(HWND list, const ListViewState& state, bool strict) {
+    int index = 0;
+    for (std::int32_t width : state.columnWidths) {
+        if (!HasColumn(list, index) || !ListView_SetColumnWidth(list, index, width)) return false;
+        ++index;
+    }
+    return !strict || !HasColumn(list, index);
+}
+
+bool ApplySelectedRows(HWND list, const ListViewState& state) {
+    const int count = ListView_GetItemCount(list);
+    bool all = true;
+    for (std::int32_t row : state.selectedRows) {
+        if (row < 0 || row >= count) {
+            all = false;
+            break;
+        }
+        ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (!state.selectedRows.empty() && state.selectedRows.front() >= 0 && state.selectedRows.front() < count) {
+        ListView_SetItemState(list, state.selectedRows.front(), LVIS_FOCUSED, LVIS_FOCUSED);
+    }
+    return all;
+}
+
+}  // namespace corvinata

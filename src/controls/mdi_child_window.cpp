@@ -1,0 +1,134 @@
+#include "controls/mdi_child_window.h"
+
+#include <cstdlib>
+
+namespace corvinata {
+
+WheelSteps WheelStepsOf(int delta) noexcept {
+    const int notches = delta / WHEEL_DELTA;
+    return {std::abs(notches), notches < 0};
+}
+
+void CaptureGeometry(HWND window, WindowGeometry& geometry) {
+    geometry.minimized = IsIconic(window) != FALSE;
+    geometry.maximized = IsZoomed(window) != FALSE;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        geometry.left = r.left;
+        geometry.top = r.top;
+        geometry.width = r.right - r.left;
+        geometry.height = r.bottom - r.top;
+    } else {
+        geometry.left = geometry.top = geometry.width = geometry.height = 0;
+    }
+}
+
+void ApplyGeometry(const WindowGeometry& geometry, HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    placement.flags = 0;
+    placement.showCmd = geometry.maximized ? SW_SHOWMAXIMIZED : geometry.minimized ? SW_SHOWMINIMIZED : SW_RESTORE;
+    placement.rcNormalPosition = RECT{geometry.left, geometry.top, geometry.left + geometry.width,
+                                      geometry.top + geometry.height};
+    SetWindowPlacement(window, &placement);
+}
+
+MdiChildWindow::~MdiChildWindow() {
+    if (handle_) {
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        SendMessageW(host_.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
+    }
+}
+
+bool MdiChildWindow::Create(const wchar_t* className, HINSTANCE instance, const WindowGeometry& geometry,
+                            ChildShowMode mode) {
+    BOOL activeMaximized = FALSE;
+    SendMessageW(host_.MdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&activeMaximized));
+    const bool maximize =
+        mode == ChildShowMode::LikeActiveChild ? activeMaximized != FALSE : geometry.maximized;
+    MDICREATESTRUCTW create{};
+    create.szClass = className;
+    create.szTitle = document_.GetKindName();
+    create.hOwner = instance;
+    create.x = geometry.left;
+    create.y = geometry.top;
+    create.cx = geometry.width;
+    create.cy = geometry.height;
+    create.style = maximize ? WS_MAXIMIZE : (geometry.minimized ? WS_MINIMIZE : 0);
+    create.lParam = reinterpret_cast<LPARAM>(this);
+    handle_ = reinterpret_cast<HWND>(SendMessageW(host_.MdiClient(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    if (!handle_) return false;
+    SetChildTitle();
+    host_.ChildWindowOpened(*this);
+    return true;
+}
+
+void MdiChildWindow::SetChildTitle() {
+    if (!handle_) return;
+    String title(document_.GetKindName());
+    // A window with nothing to say of itself is just its kind.
+    const String status = GetStatusText();
+    if (!status.IsEmpty()) {
+        StringAppend(title, TXT(": "));
+        StringAppend(title, status.Text());
+    }
+    // Windows refresh their caption after every change (each move of a
+    // drag): an unchanged one is not set again, which would repaint it.
+    constexpr int kRoom = 512;
+    wchar_t shown[kRoom] = {};
+    if (GetWindowTextW(handle_, shown, kRoom) < kRoom - 1 && StringEquals(title, shown)) return;
+    SetWindowTextW(handle_, title.Text());
+}
+
+LRESULT CALLBACK MdiChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        const auto* mdi = static_cast<const MDICREATESTRUCTW*>(create->lpCreateParams);
+        auto* self = reinterpret_cast<MdiChildWindow*>(mdi->lParam);
+        self->handle_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MdiChildWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefMDIChildProcW(window, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MDIACTIVATE:
+        if (reinterpret_cast<HWND>(lParam) == handle_) {
+            auto* previous = reinterpret_cast<MdiChildWindow*>(
+                wParam ? GetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_USERDATA) : 0);
+            host_.ChildWindowActivated(previous, *this);
+        }
+        break;
+    case WM_CLOSE:
+        if (!CanClose()) return 0;
+        break;
+    case WM_MOUSEWHEEL: {
+        const WheelSteps wheel = WheelStepsOf(GET_WHEEL_DELTA_WPARAM(wParam));
+        OnMouseWheelSteps(wheel.steps, wheel.backward);
+        return 0;
+    }
+    case WM_DESTROY:
+        host_.ChildWindowClosing(*this);
+        host_.ChildWindowClosed(*this);
+        break;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefMDIChildProcW(handle_, message, wParam, lParam);
+        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        handle_ = nullptr;
+        // Last: the host may free this object.
+        host_.ChildWindowReleased(*this);
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefMDIChildProcW(handle_, message, wParam, lParam);
+}
+
+}  // namespace corvinata
