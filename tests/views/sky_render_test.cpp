@@ -354,6 +354,34 @@ TEST(SkyRenderer, HighlightRingSurroundsTheSelectionWhileOn) {
     }
 }
 
+// A label is drawn exactly where GL finds a valid raster position: inside
+// the viewport (800 x 800), a centred one from half its width left of its
+// point. Mars's name is 4 x 8 pixels wide on the recording backend.
+TEST(SkyRenderer, LabelsAreDrawnWhereGlWouldShowThemAndNowhereElse) {
+    struct Case {
+        double x;  // window x of Mars
+        bool drawn;
+    };
+    const Case cases[] = {{400, true}, {810, true}, {815.5, true}, {818, false}, {900, false}, {-10, false}};
+    for (const Case& c : cases) {
+        SkyScene s;
+        s.host.options.planetDisplayMode = 1;
+        s.host.options.planetNamesOn = true;
+        // In the equatorial map the right ascension grows to the left: a
+        // point d degrees west of the centre stands 800 sin d pixels right.
+        s.host.azimuth = 180.0;
+        s.bodies.planetRa[2] = 180.0 - std::asin((c.x - 400.0) / 800.0) * 180.0 / 3.14159265358979323846;
+        DateTime later = s.document.GetTimeAndPlace().dateTime;
+        s.document.SetDateTime(later, false, false);
+        s.renderer->SkyRenderFrame();
+        bool drawn = false;
+        for (const SkyGlCall& call : s.gl.Calls()) {
+            drawn = drawn || (call.op == SkyGlOp::kText && call.text == U"Mars");
+        }
+        EXPECT_EQ(drawn, c.drawn) << c.x;
+    }
+}
+
 TEST(SkyRenderer, TextsBecomeCodePoints) {
     EXPECT_EQ(CodePointsOf(TXT("A\u03A9")), (std::u32string{U'A', 0x3A9}));
     const Char pair[] = {0xD83D, 0xDE00, 0};
