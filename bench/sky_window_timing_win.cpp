@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "catalog/star_catalogue.h"
+#include "controls/custom_controls_setup.h"
+#include "controls/program_fonts.h"
 #include "frame/application_run.h"
-#include "frame/custom_controls_setup.h"
 #include "frame/frame_window.h"
-#include "frame/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "sky_timing_layers.h"
