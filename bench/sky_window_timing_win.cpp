@@ -177,6 +177,7 @@ int Run(int runs) {
 
     // Drags over empty sky: the first move only decides the kind of drag.
     std::vector<double> moves;
+    std::vector<double> coarseFrames;
     std::vector<double> releases;
     for (int drag = 0; drag < runs; ++drag) {
         still();
@@ -189,11 +190,13 @@ int Run(int runs) {
             at.y += 1;
             moves.push_back(Timed([&] { chart.Move(at); }));
         }
+        coarseFrames.push_back(Timed([&] { chart.Repaint(); }));
         releases.push_back(Timed([&] { chart.Release(at); }));
         chart.Command(CMD_UNDO);
         UpdateWindow(chart.Chart());
     }
     report.Add("drag move", Median(moves));
+    report.Add("  its frame alone (the coarse list)", Median(coarseFrames));
     report.Add("drag release", Median(releases));
 
     const std::vector<POINT> stars = chart.BrightStarPoints();

@@ -539,6 +539,8 @@ FrameCommandContext FrameWindow::CommandContext() const {
 void FrameWindow::UpdateCommandStates() {
     if (!window_) return;
     HMENU menu = GetMenu(window_);
+    // The states shown belong to the menu they were shown in.
+    if (menu != commandStatesMenu_) ForgetShownStates();
     const FrameCommandContext context = CommandContext();
     // Every command lives in a popup of the menu bar, so the bar itself
     // never needs redrawing for them (a redraw repaints the child windows
@@ -553,14 +555,30 @@ void FrameWindow::UpdateCommandStates() {
     for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
     }
-    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    if (windowMenu && ShownStateChanges(newWindowsShown_, anyKind)) {
+        EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    }
     // A tool's command is checked while its window is shown.
     for (int id = CMD_OBJECT_INFO; id <= CMD_EDUCATOR; ++id) {
         if (!tools_.Find(id)) continue;
         const bool shown = tools_.IsShown(id);
+        if (!ShownStateChanges(toolsShown_.try_emplace(id, -1).first->second, shown)) continue;
         CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
         toolbar_.SetChecked(id, shown);
     }
+}
+
+bool FrameWindow::ShownStateChanges(signed char& shown, bool state) {
+    if (shown == (state ? 1 : 0)) return false;
+    shown = state ? 1 : 0;
+    return true;
+}
+
+void FrameWindow::ForgetShownStates() {
+    commandStates_.assign(static_cast<std::size_t>(FrameCommandsEnd() - FrameCommandsBegin()), -1);
+    newWindowsShown_ = -1;
+    toolsShown_.clear();
+    commandStatesMenu_ = GetMenu(window_);
 }
 
 void FrameWindow::AddModelessDialog(HWND dialog) {
@@ -574,6 +592,7 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
 // Only the two items of the Edit menu and their buttons.
 void FrameWindow::UpdateUndoRedoStates() {
     if (!window_) return;
+    if (GetMenu(window_) != commandStatesMenu_) ForgetShownStates();
     const FrameCommandContext context = CommandContext();
     for (const int id : {CMD_UNDO, CMD_REDO}) {
         const FrameCommand& command = *FindFrameCommand(id);
@@ -582,15 +601,9 @@ void FrameWindow::UpdateUndoRedoStates() {
 }
 
 void FrameWindow::ShowCommandState(const FrameCommand& command, bool enabled) {
-    HMENU menu = GetMenu(window_);
-    if (menu != commandStatesMenu_) {
-        commandStates_.assign(static_cast<std::size_t>(FrameCommandsEnd() - FrameCommandsBegin()), -1);
-        commandStatesMenu_ = menu;
-    }
     signed char& shown = commandStates_[static_cast<std::size_t>(&command - FrameCommandsBegin())];
-    if (shown == (enabled ? 1 : 0)) return;
-    shown = enabled ? 1 : 0;
-    EnableMenuItem(menu, static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    if (!ShownStateChanges(shown, enabled)) return;
+    EnableMenuItem(GetMenu(window_), static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     toolbar_.SetEnabled(command.id, enabled);
 }
 
