@@ -294,9 +294,26 @@ int Run(int runs) {
                 UpdateWindow(dialog);
             }));
         }
+        report.Add("Sky panel animation tick", Median(ticks));
+        // The panel's timer fires every 100 ms: a tick of the largest chart
+        // the frame holds must stay well inside it.
+        SendMessageW(frame.MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(sky.Handle()), 0);
+        RECT largest{};
+        GetClientRect(chart.Chart(), &largest);
+        std::vector<double> largeTicks;
+        for (int i = 0; i < runs; ++i) {
+            largeTicks.push_back(Timed([&] {
+                SendMessageW(dialog, WM_TIMER, kAnimationTimer, 0);
+                UpdateWindow(chart.Chart());
+                UpdateWindow(dialog);
+            }));
+        }
+        char name[80];
+        std::snprintf(name, sizeof name, "  the same, chart maximized (%ldx%ld)", largest.right, largest.bottom);
+        report.Add(name, Median(largeTicks));
+        SendMessageW(frame.MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(sky.Handle()), 0);
         animate();
         Pump();
-        report.Add("Sky panel animation tick", Median(ticks));
     }
 
     std::vector<double> opens;
