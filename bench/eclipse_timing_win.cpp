@@ -5,7 +5,7 @@
 // median of the runs, the opening with its ratio to the repaint. Run by hand
 // beside countryshape.dat:
 //   wine eclipse_timing.exe [runs]
-// The program's settings live under a key of its own for the run.
+// The settings live under a key of the program's own, removed at the end.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,56 +14,30 @@
 #include <memory>
 #include <vector>
 
-#include "base/storage_service_win.h"
-#include "frame/application_run.h"
-#include "controls/custom_controls_setup.h"
-#include "frame/frame_window.h"
-#include "controls/program_fonts.h"
-#include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
-#include "private_settings_win.h"
+#include "timing_loop_win.h"
+#include "timing_program_win.h"
 #include "timing_support_win.h"
 #include "views/eclipse_window_win.h"
 
 namespace {
 
 using namespace corvinata;
-
-double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using timing::Median;
+using timing::Milliseconds;
+using timing::Pump;
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    wchar_t module[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH);
-    PathName program;
-    program.SetPath(module);
     std::vector<double> opens;
     std::vector<double> repaints;
     bool modelKept = true;
     {
-        // Started as the program starts: controls, frame, fonts, window kinds.
-        std::unique_ptr<Application> started = CreateProgramApplication(std::make_unique<timing::PrivateSettingsStorage>(L"eclipse_timing"), program);
-        Application& app = *started;
-        if (!StartApplication(app)) return 1;
-        CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
-        ModelessDialogList modeless;
-        FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
-        frame.SetOfferWelcome(false);
-        frame.SetShowOnCreate(false);
-        if (!frame.Create()) return 1;
-        ProgramFonts fonts(GetModuleHandleW(nullptr));
-        AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
-        SendMessageW(frame.Window(), kStartupMessage, 0, 0);
-        SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
-        DateTime date;
-        date.year = 1999, date.month = 8, date.day = 11, date.hours = 12.0, date.timeSystem = kUniversalTime;
-        app.Current().SetDateTime(date, false);
+        timing::StartedProgram program(L"eclipse_timing");
+        if (!program.Started()) return 1;
+        FrameWindow& frame = program.Frame();
         for (int i = 0; i < runs; ++i) {
             LARGE_INTEGER start, end;
             QueryPerformanceCounter(&start);
@@ -74,7 +48,7 @@ int wmain(int argc, wchar_t** argv) {
             QueryPerformanceCounter(&end);
             opens.push_back(Milliseconds(start, end));
             SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
-            timing::Pump();
+            Pump();
         }
         SendMessageW(frame.Window(), WM_COMMAND, CMD_NEW_ECLIPSE, 0);
         auto* window = dynamic_cast<SolarEclipseWindow*>(frame.Children().ActiveWindow());
@@ -109,10 +83,10 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("map client %ldx%ld\n", map.right, map.bottom);
         SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     }
-    timing::Pump();
+    Pump();
     timing::FigureReport report("repaint of the map", "repaints");
     for (double repaint : repaints) report.AddReference(repaint);
-    report.Add("command to first painted map (1999-08-11)", timing::Median(opens));
+    report.Add("command to first painted map (1999-08-11)", Median(opens));
     report.Print();
     std::printf("model computed once: %s\n", modelKept ? "yes" : "no");
     return modelKept ? 0 : 1;

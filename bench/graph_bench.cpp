@@ -121,5 +121,22 @@ void BM_ReadTwentyLineFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadTwentyLineFile)->Unit(benchmark::kMicrosecond);
 
+// Opening a large file that is no graph: refused after its header
+// (argument: the file's size in MB).
+void BM_RefuseLargeFileThatIsNoGraph(benchmark::State& state) {
+    GraphBench bench;
+    const String path(TXT("C:\\Graphs\\large.gph"));
+    bench.storage.PutFile(path.Text(), std::string(static_cast<std::size_t>(state.range(0)) << 20, 'x'));
+    for (auto _ : state) {
+        GraphDocument read(bench.hub, ObjectModelGraphServices(bench.now));
+        auto file = bench.storage.CreateBinaryFile(path);
+        GraphFileFlags flags;
+        if (!file->Open(FileOpenMode::Read) || OpenGraphFile(*file, read, flags) || flags.recognised) {
+            state.SkipWithError("a file that is no graph was not refused");
+        }
+    }
+}
+BENCHMARK(BM_RefuseLargeFileThatIsNoGraph)->Arg(100)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace corvinata

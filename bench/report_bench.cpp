@@ -20,6 +20,7 @@ public:
     const Char* GetVersion() const override { return TXT("1.70"); }
     const Char* GetEditionName() const override { return TXT(""); }
     const Char* GetCompanyName() const override { return TXT("Corvinata Software"); }
+    const Char* GetWebAddress() const override { return TXT("https://corvinata.org"); }
 
 private:
     MemoryStorageService storage_;

@@ -17,14 +17,10 @@
 #include <vector>
 
 #include "catalog/star_catalogue.h"
-#include "controls/custom_controls_setup.h"
-#include "controls/program_fonts.h"
-#include "frame/application_run.h"
-#include "frame/frame_window.h"
-#include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "sky_timing_layers.h"
-#include "private_settings_win.h"
+#include "timing_loop_win.h"
+#include "timing_program_win.h"
 #include "timing_support_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_panel_win.h"
@@ -137,27 +133,13 @@ SkyWindow* OpenChart(FrameWindow& frame) {
 }
 
 int Run(int runs) {
-    wchar_t module[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH);
-    PathName program;
-    program.SetPath(module);
-    std::unique_ptr<Application> started =
-        CreateProgramApplication(std::make_unique<timing::PrivateSettingsStorage>(L"sky_window_timing"), program);
-    Application& app = *started;
-    if (!StartApplication(app)) return 1;
-    CustomControlsSession controls(GetModuleHandleW(nullptr), app.Controls());
-    ModelessDialogList modeless;
-    FrameWindow frame(app, GetModuleHandleW(nullptr), modeless, false);
-    frame.SetOfferWelcome(false);
-    frame.SetShowOnCreate(false);
-    if (!frame.Create()) return 1;
-    ProgramFonts fonts(GetModuleHandleW(nullptr));
-    AddProgramWindowKinds(frame, app, GetModuleHandleW(nullptr), fonts);
-    SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+    timing::StartedProgram program(L"sky_window_timing");
+    if (!program.Started()) return 1;
+    FrameWindow& frame = program.Frame();
     DateTime evening;
     evening.year = 2024, evening.month = 1, evening.day = 15, evening.hours = 21.0;
     evening.timeSystem = kUniversalTime;
-    app.Current().SetDateTime(evening, false);
+    program.App().Current().SetDateTime(evening, false);
     SkyWindow* opened = OpenChart(frame);
     if (!opened) {
         std::printf("no Sky window with a GL context\n");
@@ -347,8 +329,6 @@ int Run(int runs) {
     report.Add("still frame, field 1", Median(fields[1]));
 
     report.Print();
-    SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
-    Pump();
     return 0;
 }
 

@@ -1,7 +1,7 @@
-// What the timing programs that run under Wine share: a clock, medians, a
-// message pump that always ends, the user's settings kept safe from the
-// programs a timing starts, and the printed figures with their ratio to a
-// reference figure of the same run (a still frame), which stays comparable
+// What the timing programs that run under Wine share besides the loop's
+// helpers (timing_loop_win.h): a clock, the user's settings kept safe from
+// the programs a timing starts, and the printed figures with their ratio to
+// a reference figure of the same run (a still frame), which stays comparable
 // however busy the machine is.
 #pragma once
 
@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "timing_loop_win.h"
+
 
 namespace corvinata::timing {
 
@@ -25,25 +27,9 @@ inline double NowMs() {
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-inline double Median(std::vector<double> values) {
-    if (values.empty()) return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Runs the messages that are waiting, for at most `limitMs`. A window whose
-// timer handler takes longer than the timer's period keeps the queue full
-// for ever; the pump stops anyway.
-inline void Pump(double limitMs = 250.0) {
-    const double end = NowMs() + limitMs;
-    MSG message;
-    while (NowMs() < end && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-}
-
-// Where the timing programs keep what they write to the registry.
-constexpr const wchar_t* kTimingKey = L"Software\\Corvinata Timing";
+// Where the timing programs keep what they write to the registry (as
+// own_settings_storage_win.h does).
+constexpr const wchar_t* kTimingKey = L"Software\\Corvinata timing programs";
 
 // For the programs that start Corvinata.exe itself, which writes the user's
 // settings: they are copied aside first and put back as they were at the end.
@@ -84,7 +70,7 @@ public:
 
 private:
     static constexpr const wchar_t* kProgramKey = L"Software\\Corvinata Software";
-    static constexpr const wchar_t* kSavedKey = L"Software\\Corvinata Timing\\Saved settings";
+    static constexpr const wchar_t* kSavedKey = L"Software\\Corvinata timing programs\\Saved settings";
     bool had_ = false;
 };
 

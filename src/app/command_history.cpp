@@ -97,9 +97,12 @@ void CommandHistory::UndoCommands(int n) {
 
 void CommandHistory::RedoCommands(int n) {
     OnBeforeCommands();
+    // The position moves before the step runs, as Undo's does: what the
+    // step tells its windows (a caption's " *") reads where the history
+    // stands after it.
     for (int i = 0; i < n && current_ < steps_.size(); ++i) {
-        steps_[current_].Execute();
         ++current_;
+        steps_[current_ - 1].Execute();
     }
     OnCommandsPerformed(1);
 }

@@ -36,6 +36,15 @@ const SolarEclipseModel& SolarEclipseDocument::Map() const {
     return *map_;
 }
 
+bool SolarEclipseDocument::ShareMapOf(const SolarEclipseDocument& other) {
+    const DateTime& mine = model_.date;
+    const DateTime& theirs = other.model_.date;
+    if (map_ || !other.map_ || &other == this || !model_.found || !other.model_.found) return false;
+    if (mine.year != theirs.year || mine.month != theirs.month || mine.day != theirs.day) return false;
+    map_ = other.map_;
+    return true;
+}
+
 void SolarEclipseDocument::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     if (event == kEventAppearanceChanged &&
         (flags & (kRaDisplayUnitChanged | kAngleDegreeBaseChanged))) {

@@ -44,6 +44,10 @@ public:
     // date changed (a few tens of milliseconds), then only read, by every
     // paint and by copies of the document alike.
     const SolarEclipseModel& Map() const;
+    // Takes the map `other` has computed when both show the same eclipse
+    // and this one has none yet: a new window on an eclipse another window
+    // maps does not compute it again. False when nothing was taken.
+    bool ShareMapOf(const SolarEclipseDocument& other);
 
 private:
     EclipseModel model_;

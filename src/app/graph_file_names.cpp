@@ -1,12 +1,14 @@
 #include "app/graph_file_names.h"
 
+#include "base/file_name_case.h"
+
 namespace corvinata {
 
 namespace {
 
 Char Folded(Char c) noexcept {
     if (c == TXT('/')) return TXT('\\');
-    return (c >= TXT('A') && c <= TXT('Z')) ? static_cast<Char>(c - TXT('A') + TXT('a')) : c;
+    return FileNameUpper(c);
 }
 
 }  // namespace

@@ -12,17 +12,32 @@ GraphOpenFailure GraphReadFailureOf(const GraphReadResult& result) {
 }
 
 bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterface& product,
-                               const String& path, GraphFileReader& reader, String& errorText) {
+                               const String& path, GraphFileReader& reader, String& message) {
+    message = String();
     std::unique_ptr<BinaryFile> file = storage.CreateBinaryFile(path);
     if (!file || !file->Open(FileOpenMode::Read)) {
-        errorText = GraphOpenErrorText(product, path, GraphOpenFailure::CannotRead);
+        message = GraphOpenErrorText(product, path, GraphOpenFailure::CannotRead);
         return false;
     }
     const GraphReadResult result = reader.ReadGraph(*file);
     file->Close();
-    if (result.read) return true;
-    errorText = GraphOpenErrorText(product, path, GraphReadFailureOf(result));
+    if (result.read) {
+        if (!result.replacedFields.empty()) message = GraphReplacedFieldsText(path, result.replacedFields);
+        return true;
+    }
+    message = GraphOpenErrorText(product, path, GraphReadFailureOf(result));
     return false;
+}
+
+String GraphReplacedFieldsText(const String& path, const std::vector<const Char*>& fields) {
+    String list;
+    for (const Char* field : fields) {
+        if (!list.IsEmpty()) StringAppend(list, TXT(", "));
+        StringAppend(list, field);
+    }
+    return FormatPercent2(TXT("Some values in the graph % could not be used and were replaced by their "
+                              "default values: %."),
+                          path, list);
 }
 
 std::vector<String> SelectedFilePaths(const Char* answer) {

@@ -25,6 +25,9 @@ struct GraphReadResult {
     bool read = false;
     bool headerRecognised = false;
     bool notGraphOrTooOld = false;
+    // Read, with these fields (by the names the user knows them by) taking
+    // their defaults because the program could not use their values.
+    std::vector<const Char*> replacedFields;
 };
 
 GraphOpenFailure GraphReadFailureOf(const GraphReadResult& result);
@@ -37,9 +40,11 @@ public:
 };
 
 // Opens the file and has `reader` read it; false with the message for the
-// user in `errorText` when the file cannot be opened or read.
+// user in `message` when the file cannot be opened or read. True with the
+// notice in `message` when the graph opened with fields replaced by their
+// defaults, with `message` empty otherwise.
 bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterface& product,
-                               const String& path, GraphFileReader& reader, String& errorText);
+                               const String& path, GraphFileReader& reader, String& message);
 
 // The full paths an open-file dialog with multiple selection answered: a
 // single full path, or the folder followed by the chosen names, each ended
@@ -47,6 +52,9 @@ bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterfa
 std::vector<String> SelectedFilePaths(const Char* answer);
 String GraphOpenErrorText(const ProductInfoInterface& product, const String& path,
                           GraphOpenFailure failure);
+// The notice after a graph opened with fields it could not use replaced
+// by their defaults, naming them once.
+String GraphReplacedFieldsText(const String& path, const std::vector<const Char*>& fields);
 // "Do you want to save changes to the graph "<name>"?"
 String SaveGraphChangesQuestion(const String& graphName);
 // The message for a data file the program cannot do without.

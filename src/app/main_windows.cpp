@@ -3,6 +3,7 @@
 #include "app/settings_keys.h"
 #include "app/settings_values.h"
 #include "app/window_geometry.h"
+#include "base/memory_storage.h"
 
 namespace corvinata {
 namespace {
@@ -65,11 +66,26 @@ int LoadWindows(SettingsTree& tree, WindowKindState& kind, int document) {
     return opened;
 }
 
-void LoadKind(SettingsTree& tree, int kindCode, WindowKindState& kind) {
-    {
-        ReadGroup panel(tree, kControlPanel);
-        if (panel.IsOpen()) kind.LoadPanel(tree);
+// Where no panel state is stored (a first run) the panel still takes the
+// defaults its load gives for missing values (a time step of 10 minutes,
+// the eclipse panel's today): it reads a key that holds nothing.
+void LoadPanelDefaults(WindowKindState& kind) {
+    MemoryStorageService none;
+    SettingsTree empty(none, String());
+    kind.LoadPanel(empty);
+}
+
+void LoadPanel(SettingsTree& tree, WindowKindState& kind) {
+    ReadGroup panel(tree, kControlPanel);
+    if (panel.IsOpen()) {
+        kind.LoadPanel(tree);
+    } else {
+        LoadPanelDefaults(kind);
     }
+}
+
+void LoadKind(SettingsTree& tree, int kindCode, WindowKindState& kind) {
+    LoadPanel(tree, kind);
     if (IsSharedDocumentKind(kindCode)) {
         {
             ReadGroup model(tree, kModel);
@@ -154,9 +170,12 @@ void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindow
     for (int k = 0; k < kWindowKindCount; ++k) {
         if (!kinds[k]) continue;
         ReadGroup folder(tree, kFolders[k]);
-        // Without its folder a kind still restores nothing but keeps its
-        // panel defaults.
-        if (main.IsOpen() && folder.IsOpen()) LoadKind(tree, k, *kinds[k]);
+        // Without its folder a kind restores nothing but its panel defaults.
+        if (main.IsOpen() && folder.IsOpen()) {
+            LoadKind(tree, k, *kinds[k]);
+        } else {
+            LoadPanelDefaults(*kinds[k]);
+        }
     }
 }
 

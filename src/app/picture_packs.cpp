@@ -5,6 +5,7 @@
 
 #include "app/registered_packs.h"
 #include "astro/planet_records.h"
+#include "base/file_name_case.h"
 #include "base/folder_node.h"
 #include "base/number_text.h"
 #include "catalog/body_types.h"
@@ -23,9 +24,10 @@ bool IsBlank(const String& line) noexcept {
     return true;
 }
 
+// A file name as the file system compares it.
 Text UpperCased(const Char* text) {
     Text folded;
-    for (; *text; ++text) folded.push_back(FoldUpper(*text));
+    for (; *text; ++text) folded.push_back(FileNameUpper(*text));
     return folded;
 }
 

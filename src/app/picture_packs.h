@@ -16,8 +16,8 @@ namespace corvinata {
 constexpr const Char* kShippedPicturePackFolder = TXT("Pictures");
 constexpr const Char* kPackContentsFile = TXT("contents.txt");
 
-// File names upper-cased (the pack's files are matched without regard to
-// case), each with the rest of its line.
+// File names upper-cased as the file system compares them (the pack's files
+// are matched without regard to case), each with the rest of its line.
 using PackDescriptions = std::map<std::basic_string<Char>, String>;
 
 // Reads an open "contents.txt": the "[Format]" section with version 1.01,

@@ -12,7 +12,7 @@ const Char* ProgramProductInfo::GetVersion() const { return TXT("1.70"); }
 const Char* ProgramProductInfo::GetEditionName() const { return TXT(""); }
 const Char* ProgramProductInfo::GetCompanyName() const { return TXT("Corvinata Software"); }
 const char* ProgramProductInfo::GetProductNameAnsi() noexcept { return "Corvinata"; }
-const Char* ProgramProductInfo::GetWebAddress() noexcept { return TXT("https://corvinata.org"); }
+const Char* ProgramProductInfo::GetWebAddress() const { return TXT("https://corvinata.org"); }
 const Char* ProgramProductInfo::GetLanguageName() noexcept { return TXT("English"); }
 
 String ProgramProductInfo::GetGraphsDirectory() const {

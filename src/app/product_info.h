@@ -21,12 +21,11 @@ public:
     const Char* GetVersion() const override;
     const Char* GetEditionName() const override;
     const Char* GetCompanyName() const override;
+    const Char* GetWebAddress() const override;
 
     // The product name in narrow characters, for the few interfaces that
     // take no wide text.
     static const char* GetProductNameAnsi() noexcept;
-    // The maker's web address that the About dialog links to.
-    static const Char* GetWebAddress() noexcept;
     // The language of the program's texts.
     static const Char* GetLanguageName() noexcept;
 

@@ -147,6 +147,19 @@ void SpinEdit::EndEntry() noexcept {
     StringAssign(entryText_, TXT(""));
 }
 
+void SpinEdit::FocusLost() {
+    EndEntry();
+    advancedFrom_ = -1;
+}
+
+void SpinEdit::FocusFromKeyboard() noexcept {
+    if (!typingAdvances_ || fields_.empty()) return;
+    EndEntry();
+    advancedFrom_ = -1;
+    current_ = 0;
+    UpdateStepPosition();
+}
+
 void SpinEdit::UpdateStepPosition() noexcept {
     const SpinEditField* field = CurrentField();
     if (field && !field->whole) stepPlace_ = LastNonZeroDigit(*field);
@@ -300,7 +313,7 @@ DigitResult SpinEdit::TypeDigit(int digit) {
     std::vector<int> values = CollectValues();
     values[current_] = candidate;
     bool accepted = field->Holds(candidate) && Validate(values);
-    if (!accepted && entering_ && !pasting_) {
+    if (!accepted && entering_ && !pasting_ && !typingAdvances_) {
         // The digit may start a new number where continuing the old one fails
         // (typing only: a pasted number is taken as it stands or not at all).
         candidate = fresh();
@@ -316,7 +329,16 @@ DigitResult SpinEdit::TypeDigit(int digit) {
         StringAppend(entryText_, DigitText(digit).Text());
         field->value = candidate;
         if (!field->whole) stepPlace_ = LastNonZeroDigit(*field);
+        // Complete: the width is full, or a further digit would pass the
+        // field's maximum whatever it is.
+        const bool complete = entryText_.Length() >= width ||
+                              (field->whole && static_cast<long long>(candidate) * 10 > field->max);
         if (entryText_.Length() >= width) EndEntry();
+        if (complete && typingAdvances_ && current_ + 1 < static_cast<int>(fields_.size())) {
+            const int left = current_;
+            NextField();
+            advancedFrom_ = left;
+        }
         return DigitResult::Accepted;
     }
     if (!firstKey_) return DigitResult::Refused;
@@ -332,6 +354,12 @@ DigitResult SpinEdit::TypeDigit(int digit) {
 }
 
 bool SpinEdit::OnSeparatorKey(Char c) {
+    const int left = advancedFrom_;
+    advancedFrom_ = -1;
+    if (left >= 0 && left < static_cast<int>(fields_.size()) && c != 0 &&
+        Contains(fields_[left].nextFieldKeys, c)) {
+        return true;
+    }
     const SpinEditField* field = CurrentField();
     if (!field || c == 0 || !Contains(field->nextFieldKeys, c)) return false;
     NextField();
@@ -354,6 +382,7 @@ CharResult SpinEdit::OnChar(Char c) {
 
 bool SpinEdit::OnKeyUp(SpinKey key, bool& handled) {
     handled = true;
+    advancedFrom_ = -1;
     bool changed = false;
     switch (key) {
         case SpinKey::Enter:
@@ -377,6 +406,7 @@ bool SpinEdit::OnKeyUp(SpinKey key, bool& handled) {
 
 void SpinEdit::OnClickAtCharacter(int n) {
     EndEntry();
+    advancedFrom_ = -1;
     const int index = FieldAtCharacter(n);
     if (index >= 0) current_ = index;
     UpdateStepPosition();
@@ -391,10 +421,12 @@ bool SpinEdit::PasteText(const Char* text) {
     const String savedEntry = entryText_;
     const bool savedFirstKey = firstKey_;
     const int savedStepPlace = stepPlace_;
+    const int savedAdvancedFrom = advancedFrom_;
     bool taken = *text != 0;
     // The field that took the digits since the last separator: a further
     // digit after its entry ended would start a new number in it.
     int numberField = -1;
+    advancedFrom_ = -1;  // a pasted separator is the text's own
     pasting_ = true;
     for (; taken && *text; ++text) {
         if (OnSeparatorKey(*text)) {
@@ -406,9 +438,10 @@ bool SpinEdit::PasteText(const Char* text) {
             taken = false;
             break;
         }
+        const int field = current_;  // typing may move on from it
         const CharResult result = OnPickerChar(*text);
         taken = result != CharResult::NotHandled && result != CharResult::Refused;
-        numberField = digit ? current_ : -1;
+        numberField = digit ? field : -1;
     }
     pasting_ = false;
     // Digits still waiting for the rest of their number were not taken.
@@ -422,6 +455,7 @@ bool SpinEdit::PasteText(const Char* text) {
     entryText_ = savedEntry;
     firstKey_ = savedFirstKey;
     stepPlace_ = savedStepPlace;
+    advancedFrom_ = savedAdvancedFrom;
     return false;
 }
 

@@ -162,14 +162,21 @@ public:
     CharResult OnChar(Char c);
     // Selects the field under character `n` of the line (a click).
     void OnClickAtCharacter(int n);
-    // The entry ends (focus lost).
+    // The entry ends.
     void EndEntry() noexcept;
+    // The control lost the focus: the entry ends.
+    virtual void FocusLost();
+    // The control got the focus from the keyboard (Tab, a mnemonic): a
+    // picker whose typing runs from field to field starts at the first.
+    void FocusFromKeyboard() noexcept;
     // Types `text` as if each character were typed in turn. The whole text
     // must be taken, or nothing changes and the answer is false.
-    bool PasteText(const Char* text);
+    virtual bool PasteText(const Char* text);
 
     DigitResult TypeDigit(int digit);
-    // A next-field key of the current field moves on; true when it did.
+    // A next-field key of the current field moves on; true when it did. A
+    // next-field key of the field that typing has just left is taken as
+    // that move's own ("31" then "." moves once).
     bool OnSeparatorKey(Char c);
     void NextField();
     void PreviousField();
@@ -206,6 +213,14 @@ protected:
     // The F3 key: switch between two layouts; false when the picker has one.
     virtual bool SwitchLayout() { return false; }
 
+    // Typed digits go from field to field: a field whose number is
+    // complete (its width full, or no further digit could follow) hands the
+    // caret to the next one, and a digit that cannot continue the number is
+    // refused rather than taken as the start of a new one (which would make
+    // a date the user did not type).
+    void SetTypingAdvances() noexcept { typingAdvances_ = true; }
+    bool TypingAdvances() const noexcept { return typingAdvances_; }
+
     // The base step of the current field, without any carry.
     bool StepCurrentField(bool up);
     // Sets field `index` to `value` when the picker accepts the result.
@@ -225,6 +240,8 @@ private:
     bool firstKey_ = false;
     int stepPlace_ = 0;
     bool pasting_ = false;
+    bool typingAdvances_ = false;
+    int advancedFrom_ = -1;  // the field typing has just left, until the next character
 };
 
 // A field for the pickers' tables.

@@ -1,6 +1,8 @@
 #include "app/time_and_location.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "app/location_settings.h"
 #include "base/time_systems.h"
@@ -9,8 +11,9 @@ namespace corvinata {
 
 namespace {
 
-// Longest range a record takes: the whole calendar the program knows.
-constexpr double kMaxRangeYears = kLastValidYear - kFirstValidYear + 1;
+// A count a hair below a whole number of units (days / 365 x 365) still
+// counts that number.
+constexpr double kWholeUnitTolerance = 1e-6;
 
 // Whole days from the begin to the end; a tolerance absorbs the rounding of
 // Julian days so that midnight to midnight counts exactly.
@@ -35,24 +38,29 @@ bool AxisFieldsEqual(const TimeAndLocation& a, const TimeAndLocation& b, bool gr
 
 }  // namespace
 
-double TimeAndLocationStoredRangeLength(const TimeAndLocation& record) noexcept {
-    return record.rangeCount / kRangeDaysPerYear;
+bool TimeAndLocationStepFits(std::int32_t unit, double count) noexcept {
+    return unit >= 0 && unit < kTimeUnitCount && count >= 0.0 &&
+           count * kStepsPerRange <= static_cast<double>(INT32_MAX);
 }
 
-bool TimeAndLocationSetStoredRange(TimeAndLocation& record, std::int32_t unit, double years) {
-    if (!(years >= 0.0 && years <= kMaxRangeYears * 12.0) || unit < 0 || unit >= kTimeUnitCount) {
-        return false;
-    }
-    record.rangeUnit = unit;
-    record.rangeCount = static_cast<std::int32_t>(std::lround(years * kRangeDaysPerYear));
+std::int32_t TimeAndLocationRangeUnits(const TimeAndLocation& record) noexcept {
+    if (!TimeAndLocationStepFits(record.stepUnit, record.stepCount)) return 0;
+    const double units = std::floor(record.stepCount * kStepsPerRange + kWholeUnitTolerance);
+    return static_cast<std::int32_t>(std::min(units, static_cast<double>(INT32_MAX)));
+}
+
+bool TimeAndLocationStoreStep(TimeAndLocation& record, std::int32_t unit, double count) {
+    if (!TimeAndLocationStepFits(unit, count)) return false;
+    record.stepUnit = unit;
+    record.stepCount = count;
     return true;
 }
 
 bool TimeAndLocationEquals(const TimeAndLocation& a, const TimeAndLocation& b) noexcept {
     return LocationEqual(a.location, b.location) && DateTimeEqual(a.beginDate, b.beginDate) &&
            DateTimeEqual(a.endDate, b.endDate) && a.daylightSaving == b.daylightSaving &&
-           a.endFixed == b.endFixed && a.rangeUnit == b.rangeUnit &&
-           a.rangeCount == b.rangeCount && AxisFieldsEqual(a, b, true);
+           a.endFixed == b.endFixed && a.stepUnit == b.stepUnit &&
+           a.stepCount == b.stepCount && AxisFieldsEqual(a, b, true);
 }
 
 bool TimeAndLocationCompare(const TimeAndLocation& a, const TimeAndLocation& b,
@@ -61,14 +69,14 @@ bool TimeAndLocationCompare(const TimeAndLocation& a, const TimeAndLocation& b,
                   !DateTimeEqual(a.beginDate, b.beginDate) ||
                   a.daylightSaving != b.daylightSaving || a.endFixed != b.endFixed ||
                   (a.endFixed ? !DateTimeEqual(a.endDate, b.endDate)
-                              : (a.rangeUnit != b.rangeUnit || a.rangeCount != b.rangeCount));
+                              : (a.stepUnit != b.stepUnit || a.stepCount != b.stepCount));
     anyDiffers = timeDiffers || !AxisFieldsEqual(a, b, false);
     return TimeAndLocationEquals(a, b);
 }
 
 bool TimeAndLocationUpdateEndDate(TimeAndLocation& record) {
     DateTime end = record.beginDate;
-    if (!AddDateTimeInterval(end, TimeStep{record.rangeUnit, record.rangeCount})) return false;
+    if (!AddDateTimeInterval(end, TimeStep{record.stepUnit, TimeAndLocationRangeUnits(record)})) return false;
     record.endDate = end;
     return true;
 }
@@ -80,8 +88,8 @@ bool TimeAndLocationSetBeginDate(TimeAndLocation& record, const DateTime& date, 
         if (next.endFixed) {
             std::int32_t days = 0;
             if (!WholeDaysBetween(next.beginDate, next.endDate, days)) return false;
-            next.rangeUnit = kDaysUnit;
-            next.rangeCount = days;
+            next.stepUnit = kDaysUnit;
+            next.stepCount = days / kStepsPerRange;
         } else if (!TimeAndLocationUpdateEndDate(next)) {
             return false;
         }
@@ -94,19 +102,20 @@ bool TimeAndLocationSetEndDate(TimeAndLocation& record, const DateTime& date) {
     std::int32_t days = 0;
     if (!WholeDaysBetween(record.beginDate, date, days)) return false;
     record.endDate = date;
-    record.rangeUnit = kDaysUnit;
-    record.rangeCount = days;
+    record.stepUnit = kDaysUnit;
+    record.stepCount = days / kStepsPerRange;
     return true;
 }
 
-bool TimeAndLocationSetRange(TimeAndLocation& record, std::int32_t unit, std::int32_t count) {
-    if (unit < 0 || unit >= kTimeUnitCount || count < 0) return false;
+bool TimeAndLocationSetStep(TimeAndLocation& record, std::int32_t unit, double count) {
     TimeAndLocation next = record;
-    next.rangeUnit = unit;
-    next.rangeCount = count;
-    if (!TimeAndLocationUpdateEndDate(next)) return false;
+    if (!TimeAndLocationStoreStep(next, unit, count) || !TimeAndLocationUpdateEndDate(next)) return false;
     record = next;
     return true;
+}
+
+bool TimeAndLocationSetRange(TimeAndLocation& record, std::int32_t unit, std::int32_t units) {
+    return units >= 0 && TimeAndLocationSetStep(record, unit, units / kStepsPerRange);
 }
 
 void TimeAndLocationSetTimeStep(TimeAndLocation& record, const TimeStep& step) noexcept {
@@ -124,7 +133,7 @@ bool TimeAndLocationCopyField(std::int32_t id, const TimeAndLocation& from, Time
         case kBeginDateField: return TimeAndLocationSetBeginDate(to, from.beginDate, true);
         case kEndDateField: return TimeAndLocationSetEndDate(to, from.endDate);
         case kDaylightSavingField: to.daylightSaving = from.daylightSaving; return true;
-        case kRangeField: return TimeAndLocationSetRange(to, from.rangeUnit, from.rangeCount);
+        case kRangeField: return TimeAndLocationSetStep(to, from.stepUnit, from.stepCount);
         case kXAxisLabelStepField: to.xAxisLabelStep = from.xAxisLabelStep; return true;
         case kXAxisMarkStepField: to.xAxisMarkStep = from.xAxisMarkStep; return true;
         case kXAxisHorizontalField: to.xAxisHorizontal = from.xAxisHorizontal; return true;

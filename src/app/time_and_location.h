@@ -3,10 +3,11 @@
 // one; single fields are addressed by id so that one setter can change one of
 // them.
 //
-// The range is kept as a whole number of its unit (days whenever it comes
-// from two dates), never as a fraction of a year, so that begin, end and
-// length always agree: a begin after a fixed end, or an end that would leave
-// the valid years, is refused and the record stays as it was.
+// The range is 365 steps of the time step, whose count is a real number as
+// the user or the file gave it (a fixed end stores its length in days / 365);
+// the end lies the count x 365 units cut to a whole number after the begin.
+// A begin after a fixed end, or an end that would leave the valid years, is
+// refused and the record stays as it was.
 #pragma once
 
 #include <cstdint>
@@ -41,8 +42,8 @@ enum TimeAndLocationField : std::int32_t {
     kTimeAndLocationWhole = 18,
 };
 
-// Days in the year by which stored range lengths are counted.
-constexpr double kRangeDaysPerYear = 365.0;
+// Steps from the first instant of a range to the last.
+constexpr double kStepsPerRange = 365.0;
 
 struct TimeAndLocation {
     Location location;
@@ -50,9 +51,10 @@ struct TimeAndLocation {
     DateTime endDate;
     bool daylightSaving = false;
     bool endFixed = false;
-    // The range: rangeCount units of rangeUnit from the begin to the end.
-    std::int32_t rangeUnit = kDaysUnit;
-    std::int32_t rangeCount = 0;
+    // The step between instants: stepCount units of stepUnit; the range
+    // is 365 steps.
+    std::int32_t stepUnit = kDaysUnit;
+    double stepCount = 0.0;
     bool xAxisHorizontal = true;
     bool xAxisReversed = false;
     TimeStep xAxisMarkStep{kDaysUnit, 1};
@@ -67,12 +69,15 @@ struct TimeAndLocation {
     std::int32_t yAxisGridStep = 0;
 };
 
-// The range length in years as files and settings store it (days / 365).
-double TimeAndLocationStoredRangeLength(const TimeAndLocation& record) noexcept;
-// Takes a stored range length in years. Lengths written as days / 365 come
-// back as the exact day count (rounded, not truncated: 3 / 365 x 365 is a hair
-// below 3). Answers false and changes nothing for a negative or absurd length.
-bool TimeAndLocationSetStoredRange(TimeAndLocation& record, std::int32_t unit, double years);
+// Whether a record can take the step: a unit 0..5 and a count that is a
+// number, not negative, whose range of whole units fits an i32.
+bool TimeAndLocationStepFits(std::int32_t unit, double count) noexcept;
+// The whole units of stepUnit from the begin to the end: count x 365 cut to
+// a whole number (a count of days / 365 gives the days back exactly).
+std::int32_t TimeAndLocationRangeUnits(const TimeAndLocation& record) noexcept;
+// Stores the step as given, the end where it is (a file holds both);
+// false, and the record unchanged, for a step that does not fit.
+bool TimeAndLocationStoreStep(TimeAndLocation& record, std::int32_t unit, double count);
 
 bool TimeAndLocationEquals(const TimeAndLocation& a, const TimeAndLocation& b) noexcept;
 // Answers TimeAndLocationEquals. `timeDiffers`: the computed values depend on
@@ -92,12 +97,14 @@ bool TimeAndLocationCopyField(std::int32_t id, const TimeAndLocation& from, Time
 // end the end moves by the range (refused when it would leave the valid
 // years). Without keepRange only the begin is stored.
 bool TimeAndLocationSetBeginDate(TimeAndLocation& record, const DateTime& date, bool keepRange);
-// Stores the end and counts the range in whole days; refused when the end lies
-// before the begin.
+// Stores the end and the step of its whole days / 365; refused when the end
+// lies before the begin.
 bool TimeAndLocationSetEndDate(TimeAndLocation& record, const DateTime& date);
-// Stores the range and moves the end; refused (record unchanged) for a unit
-// outside 0..5, a negative count or an end outside the valid years.
-bool TimeAndLocationSetRange(TimeAndLocation& record, std::int32_t unit, std::int32_t count);
+// Stores the step and moves the end; refused (record unchanged) for a step
+// that does not fit or an end outside the valid years.
+bool TimeAndLocationSetStep(TimeAndLocation& record, std::int32_t unit, double count);
+// A range of `units` whole units: the step units / 365.
+bool TimeAndLocationSetRange(TimeAndLocation& record, std::int32_t unit, std::int32_t units);
 // end := begin + the range; false, and the end unchanged, when that leaves the
 // valid years.
 bool TimeAndLocationUpdateEndDate(TimeAndLocation& record);

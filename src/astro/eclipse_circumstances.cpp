@@ -102,14 +102,84 @@ constexpr double kUmbralLimitReach = 90.0;
 // along a meridian.
 constexpr double kCurveStepReach = 10.0;
 
-void AppendIfFound(PathCurve& curve, double longitude, const LatitudeLimits& limits) {
-    if (!limits.north.found && !limits.south.found) return;
-    PathPoint point;
-    point.longitude = longitude;
-    point.northLatitude = limits.north.latitude;
-    point.southLatitude = limits.south.latitude;
-    curve.push_back(point);
+// Which curve a trace follows: the limits of the umbra (kUmbralCurve) or
+// the curve of magnitude k.
+constexpr double kUmbralCurve = -1.0;
+
+// How far a place lies off the curve, at the place's greatest eclipse (from
+// the instant t on): the distance from the shadow axis less the umbral
+// radius for a limit of the path, the magnitude less k for a curve of
+// magnitude k. Both change by about 0.016 for a degree across the curve.
+double OffCurve(const BesselianElements& e, double deltaT, double curve, double longitude, double latitude,
+                double t) noexcept {
+    const EclipseObserver place{longitude, latitude, 0.0};
+    const ContactSolution greatest = IterateContact(e, 0.0, kGreatestEclipse, t, place, deltaT);
+    const double distance = AxisDistance(greatest.observer);
+    if (curve == kUmbralCurve) return distance - std::fabs(greatest.l2);
+    return (greatest.l1 - distance) / (greatest.l1 + greatest.l2) - curve;
 }
+
+// Steps of a trace up to this long (degrees of longitude and latitude, as
+// the map draws them) join without a check; a longer one only when the
+// middle of the line drawn lies on the curve, within kOffCurveTolerance.
+// Where the curve runs along a meridian a trace by longitude steps many
+// degrees in latitude between neighbours and the line still follows the
+// curve; a step to another part of the curve (the far crossing of a
+// meridian the path crosses twice) cuts across the map.
+constexpr double kCheckedStep = 1.0;
+constexpr double kOffCurveTolerance = 0.05;
+
+// Appends the points of a curve in pieces: a side joins the point before
+// only when both come from the same walk with no gap between them and the
+// line between them follows the curve.
+class CurveBuilder {
+public:
+    CurveBuilder(PathCurve& curve, const BesselianElements& e, double deltaT, double which) noexcept
+        : curve_(curve), e_(e), deltaT_(deltaT), which_(which) {}
+
+    void Add(double longitude, const LatitudeLimits& limits) {
+        if (!limits.north.found && !limits.south.found) {
+            Break();
+            return;
+        }
+        PathPoint point;
+        point.longitude = longitude;
+        point.northLatitude = limits.north.latitude;
+        point.southLatitude = limits.south.latitude;
+        point.northJoins = Joins(north_, longitude, limits.north);
+        point.southJoins = Joins(south_, longitude, limits.south);
+        north_ = Side{limits.north.found, longitude, limits.north.latitude, limits.north.t};
+        south_ = Side{limits.south.found, longitude, limits.south.latitude, limits.south.t};
+        curve_.push_back(point);
+    }
+    // The next point does not join the last one.
+    void Break() noexcept { north_.found = south_.found = false; }
+
+private:
+    struct Side {
+        bool found = false;
+        double longitude = 0.0;
+        double latitude = 0.0;
+        double t = 0.0;
+    };
+
+    bool Joins(const Side& last, double longitude, const LatitudeSearch& here) const noexcept {
+        if (!last.found || !here.found) return false;
+        const double step = NormaliseAngle180(longitude - last.longitude);
+        if (std::hypot(step, here.latitude - last.latitude) <= kCheckedStep) return true;
+        const double middleLongitude = NormaliseAngle180(last.longitude + step / 2.0);
+        const double middleLatitude = (last.latitude + here.latitude) / 2.0;
+        return std::fabs(OffCurve(e_, deltaT_, which_, middleLongitude, middleLatitude, (last.t + here.t) / 2.0)) <
+               kOffCurveTolerance;
+    }
+
+    PathCurve& curve_;
+    const BesselianElements& e_;
+    double deltaT_;
+    double which_;
+    Side north_;
+    Side south_;
+};
 
 void ClearPathBounds(SolarEclipseModel& model) noexcept {
     model.pathWestLongitude = kNotComputedAngle;
@@ -308,15 +378,19 @@ void ComputeCentralPath(SolarEclipseModel& model, bool found, bool central) {
     const BesselianElements& e = model.elements;
     const double deltaT = DeltaT(model.date);
     PathBoundsTracker bounds;
+    CurveBuilder path(model.centralPath, e, deltaT, kUmbralCurve);
     WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
         CentralPoint point;
-        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
+        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) {
+            path.Break();
+            return;
+        }
         const double longitude = point.place.longitude;
         const LatitudeGuess guess{t, point.place.latitude, kUmbralLimitReach};
         const LatitudeLimits limits = UmbralLimitsNear(e, longitude, deltaT, guess, guess);
         if (limits.north.found) UpdatePathBounds(bounds, longitude, limits.north.latitude);
         if (limits.south.found) UpdatePathBounds(bounds, longitude, limits.south.latitude);
-        AppendIfFound(model.centralPath, longitude, limits);
+        path.Add(longitude, limits);
     });
     StorePathBounds(bounds, model);
 }
@@ -451,8 +525,20 @@ void AppendCurveByLongitude(const SolarEclipseModel& model, double k,
             Merge(here, back.Search(e, GridLongitude(i), deltaT, k, start, false));
         back.Remember(here);
     }
-    for (int i = 0; i < kLongitudeSteps; ++i)
-        AppendIfFound(curve, GridLongitude(i), found[static_cast<std::size_t>(i)]);
+    // Runs of neighbouring cells are pieces of the curve; starting after a
+    // gap keeps a piece that crosses the 180th meridian in one.
+    auto seen = [&found](int i) {
+        const LatitudeLimits& cell = found[static_cast<std::size_t>((i + kLongitudeSteps) % kLongitudeSteps)];
+        return cell.north.found || cell.south.found;
+    };
+    int first = 0;
+    while (first < kLongitudeSteps && seen(first - 1)) ++first;
+    if (first == kLongitudeSteps) first = 0;
+    CurveBuilder pieces(curve, e, deltaT, k);
+    for (int k = 0; k < kLongitudeSteps; ++k) {
+        const int i = (first + k) % kLongitudeSteps;
+        pieces.Add(GridLongitude(i), found[static_cast<std::size_t>(i)]);
+    }
 }
 
 }  // namespace
@@ -467,15 +553,19 @@ void TraceCurveAlongPath(SolarEclipseModel& model, double k) {
     double previousLongitude = 0.0;
     LatitudeGuess middle;
     int step = 0;
+    CurveBuilder along(curve, e, deltaT, k);
     WalkCentralLine(CentralLineExtremes(e, deltaT), [&](double t) {
         CentralPoint point;
-        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) return;
+        if (CentralLinePoint(e, t, deltaT, point) == kNoCentralPoint) {
+            along.Break();
+            return;
+        }
         const double longitude = point.place.longitude;
         const LatitudeGuess here{t, point.place.latitude, 0.0};
         if (step == 0 || std::fabs(t) < std::fabs(middle.t)) middle = here;
         const LatitudeLimits limits = follower.Search(e, longitude, deltaT, k, here,
                                                       step % kPathStepsPerWideSearch == 0);
-        AppendIfFound(curve, longitude, limits);
+        along.Add(longitude, limits);
         Merge(grid.found[static_cast<std::size_t>(GridIndex(longitude))], limits);
         ++step;
         // The longitudes the central line sweeps between two close points.

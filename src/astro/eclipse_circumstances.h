@@ -49,11 +49,16 @@ struct LocalCircumstances {
 
 // A point of the central path or of a curve of equal magnitude: the northern
 // and southern latitude at one longitude, each kNotComputedAngle where that
-// side was not found.
+// side was not found. A curve is a list of them in drawing order; a side's
+// line comes to a point from the point before only where it "joins": not
+// after a gap, not from the end of another walk along the curve, and not
+// from a point of another part of the curve.
 struct PathPoint {
     double longitude = 0.0;
     double northLatitude = kNotComputedAngle;
     double southLatitude = kNotComputedAngle;
+    bool northJoins = true;
+    bool southJoins = true;
 };
 
 using PathCurve = std::vector<PathPoint>;

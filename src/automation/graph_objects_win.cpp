@@ -39,6 +39,8 @@ public:
     void ShowError(const String& text, const Char*) override {
         if (error.IsEmpty()) error = text;
     }
+    // A graph that opened is no error for the client.
+    void ShowNotice(const String&) override {}
     String error;
 };
 
@@ -265,7 +267,7 @@ public:
         GraphView* view = View();
         if (!view) return S_OK;
         const TimeAndLocation& o = view->Graph().Options();
-        return SetStepOut(steps, type, o.rangeCount, o.rangeUnit, VT_R8);
+        return SetStepOut(steps, type, o.stepCount, o.stepUnit, VT_R8);
     }
     HRESULT STDMETHODCALLTYPE GetXAxisGridStep(VARIANT* steps, VARIANT* type) override {
         return GetStep(steps, type, &TimeAndLocation::xAxisGridStep);
@@ -393,9 +395,7 @@ public:
         return Change(kTimeAndLocationWhole, [&begin, unit, steps](TimeAndLocation& o) {
             o.endFixed = false;
             o.beginDate = begin;
-            o.rangeUnit = unit;
-            o.rangeCount = steps;
-            return TimeAndLocationUpdateEndDate(o);
+            return TimeAndLocationSetStep(o, unit, steps);
         });
     }
     HRESULT STDMETHODCALLTYPE SetXAxisGridStep(INT steps, BSTR type) override {

@@ -32,6 +32,9 @@ public:
     // The maker: the level below "Software" that holds the program's settings
     // (and under which installed picture and map packs announce themselves).
     virtual const Char* GetCompanyName() const = 0;
+    // The maker's web address, which the About dialog links to and the
+    // report pages and graph exports name.
+    virtual const Char* GetWebAddress() const = 0;
     // Name, version and edition as one title, written into `receiver`.
     virtual String& GetProductTitle(String& receiver) const {
         return BuildProductTitle(*this, receiver);

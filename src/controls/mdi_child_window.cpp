@@ -75,12 +75,11 @@ void MdiChildWindow::SetChildTitle() {
         StringAppend(title, TXT(": "));
         StringAppend(title, status.Text());
     }
-    // Windows refresh their caption after every change (each move of a
-    // drag): an unchanged one is not set again, which would repaint it.
-    constexpr int kRoom = 512;
-    wchar_t shown[kRoom] = {};
-    if (GetWindowTextW(handle_, shown, kRoom) < kRoom - 1 && StringEquals(title, shown)) return;
+    wchar_t shown[256] = {};
+    GetWindowTextW(handle_, shown, 256);
+    if (title == String(shown)) return;
     SetWindowTextW(handle_, title.Text());
+    host_.ChildWindowRetitled(*this);
 }
 
 LRESULT CALLBACK MdiChildWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

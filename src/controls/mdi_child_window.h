@@ -28,6 +28,9 @@ public:
     virtual void ChildWindowClosing(MdiChildWindow& window) { static_cast<void>(window); }
     // The last message has passed; the object may be freed now.
     virtual void ChildWindowReleased(MdiChildWindow& window) { static_cast<void>(window); }
+    // The window's caption changed (what it shows moved on, or its state
+    // came back after a restart): lists of the windows follow it.
+    virtual void ChildWindowRetitled(MdiChildWindow& window) { static_cast<void>(window); }
 };
 
 // How a new window is shown: as its geometry says, or maximized when the

@@ -153,6 +153,8 @@ void DatePickerControl::OnYearMayHaveChanged() {
     SendMessageW(GetParent(Window()), kDatePickerYearMessage, 0, 0);
 }
 
+void DatePickerControl::OnTypingRefused() { MessageBeep(MB_OK); }
+
 void SpinEditControl::CreateUpDown() {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
     upDown_ = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, window_,
@@ -194,8 +196,8 @@ LRESULT SpinEditControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT SpinEditControl::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SETFOCUS: Redraw(); return 0;
-        case WM_KILLFOCUS: Edit().EndEntry(); Redraw(); return 0;
+        case WM_SETFOCUS: OnSetFocus(reinterpret_cast<HWND>(wParam)); return 0;
+        case WM_KILLFOCUS: Edit().FocusLost(); Redraw(); return 0;
         case WM_ENABLE: Redraw(); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
@@ -213,6 +215,16 @@ LRESULT SpinEditControl::HandleInput(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONDOWN: OnClick(static_cast<short>(LOWORD(lParam))); return 0;
         default: return DefWindowProcW(window_, message, wParam, lParam);
     }
+}
+
+// Tab or a mnemonic from another control of the same window: typing starts
+// afresh. A click, or the window coming back to the front, keeps the field.
+void SpinEditControl::OnSetFocus(HWND previous) {
+    const bool mouse = GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0;
+    if (!mouse && previous && GetAncestor(previous, GA_ROOT) == GetAncestor(window_, GA_ROOT)) {
+        Edit().FocusFromKeyboard();
+    }
+    Redraw();
 }
 
 LRESULT SpinEditControl::OnUpDownNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {

@@ -43,6 +43,7 @@ public:
 
 private:
     LRESULT HandleInput(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSetFocus(HWND previous);
     LRESULT OnUpDownNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyUp(WPARAM key, LPARAM lParam);
     LRESULT OnChar(WPARAM c, LPARAM lParam);
@@ -70,6 +71,7 @@ public:
 
 protected:
     void OnYearMayHaveChanged() override;
+    void OnTypingRefused() override;
 };
 
 // InvalidateRect without erasing, then UpdateWindow.

@@ -48,10 +48,8 @@ void GraphDocument::ComputeInstants(GraphInstants& instants) const {
         }
         return;
     }
-    // The step is the stored range over 365 intervals, its count truncated
-    // to whole units (2.9 days step by 2).
-    const TimeStep step{settings_.rangeUnit,
-                        static_cast<std::int32_t>(settings_.rangeCount / kRangeDaysPerYear)};
+    // The step's count truncated to whole units (2.9 days step by 2).
+    const TimeStep step{settings_.stepUnit, static_cast<std::int32_t>(settings_.stepCount)};
     DateTime moment = settings_.beginDate;
     bool valid = true;
     for (int i = 0; i < kGraphValueCount; ++i) {
@@ -135,15 +133,19 @@ int GraphDocument::DateToStep(const DateTime& moment) const {
     return static_cast<int>(offset / range * kGraphIntervals + 0.5);
 }
 
-void GraphDocument::ChooseXAxisStep() {
-    const double r = DateTimeDifferenceDays(settings_.endDate, settings_.beginDate) / kLabelsPerRange;
+TimeStep AutomaticXAxisStep(const DateTime& begin, const DateTime& end) {
+    const double r = DateTimeDifferenceDays(end, begin) / kLabelsPerRange;
     std::size_t chosen = 0;
     while (chosen + 1 < std::size(kLabelSteps)) {
         const LabelStepCandidate& next = kLabelSteps[chosen + 1];
         if (next.count * next.daysPerUnit < r) break;
         ++chosen;
     }
-    settings_.xAxisLabelStep = TimeStep{kLabelSteps[chosen].unit, kLabelSteps[chosen].count};
+    return TimeStep{kLabelSteps[chosen].unit, kLabelSteps[chosen].count};
+}
+
+void GraphDocument::ChooseXAxisStep() {
+    settings_.xAxisLabelStep = AutomaticXAxisStep(settings_.beginDate, settings_.endDate);
 }
 
 void GraphDocument::UpdateGraphRange() {

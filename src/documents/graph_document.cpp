@@ -129,10 +129,14 @@ void GraphDocument::SetDefaults() {
     selected_ = -1;
     hasFile_ = false;
 
+    settings_ = DefaultGraphSettings(services_);
+}
+
+TimeAndLocation DefaultGraphSettings(const GraphServices& services) {
     TimeAndLocation s;
     DateTime now;
-    if (services_.current) {
-        const DateTimeLocation& current = services_.current->GetTimeAndLocation();
+    if (services.current) {
+        const DateTimeLocation& current = services.current->GetTimeAndLocation();
         s.location = current.location;
         s.daylightSaving = current.daylightSaving;
         now = current.dateTime;
@@ -140,8 +144,8 @@ void GraphDocument::SetDefaults() {
     s.beginDate = DateTime{std::clamp(now.year, kFirstValidYear, kLastValidYear - 1), 1, 1, 0.0,
                            kLocalCivilTime};
     s.endFixed = false;
-    s.rangeUnit = kDaysUnit;
-    s.rangeCount = 365;
+    s.stepUnit = kDaysUnit;
+    s.stepCount = 1.0;
     s.endDate = s.beginDate;
     DateTimeAddDays(s.endDate, 365);
     s.xAxisHorizontal = true;
@@ -154,9 +158,9 @@ void GraphDocument::SetDefaults() {
     s.xAxisGridStep = TimeStep{kDaysUnit, 1};
     s.yAxisGridActive = false;
     s.yAxisGridStep = 10;
-    settings_ = s;
-    ChooseXAxisStep();
-    settings_.xAxisMarkStep = settings_.xAxisLabelStep;
+    s.xAxisLabelStep = AutomaticXAxisStep(s.beginDate, s.endDate);
+    s.xAxisMarkStep = s.xAxisLabelStep;
+    return s;
 }
 
 void GraphDocument::CopyFields(const GraphDocument& other) {

@@ -235,6 +235,16 @@ private:
     WindowCommandHistory history_;
 };
 
+// The settings of a new graph: the application's place and daylight
+// saving, 1 January of its current year 0 h local civil time to 365 days
+// later, and the axis options of a new graph.
+TimeAndLocation DefaultGraphSettings(const GraphServices& services);
+
+// The x-axis label step the program chooses for a range: the shortest of
+// its candidates (100 years down to 1 minute) that is not shorter than a
+// thirteenth of the range.
+TimeStep AutomaticXAxisStep(const DateTime& begin, const DateTime& end);
+
 // A new document with the defaults; none when memory runs out.
 std::unique_ptr<GraphDocument> NewGraphDocument(NotificationHub& hub, const GraphServices& services);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "base/geo_place.h"
@@ -28,8 +29,32 @@ constexpr std::uint32_t kTrailerReserved119 = 200;
 constexpr std::int32_t kLastValueSystem = 3;
 constexpr std::uint32_t kReadChunk = 65536;
 
+// The names the open notice gives the fields it replaced.
+constexpr const Char* kBeginField = TXT("begin date");
+constexpr const Char* kEndField = TXT("end date");
+constexpr const Char* kDaylightSavingField = TXT("daylight saving time");
+constexpr const Char* kTimeAxisField = TXT("time axis orientation");
+constexpr const Char* kXOriginField = TXT("x axis origin");
+constexpr const Char* kYOriginField = TXT("y axis origin");
+constexpr const Char* kStepField = TXT("time step");
+constexpr const Char* kIntervalField = TXT("interval by end or by step");
+constexpr const Char* kLocationField = TXT("location");
+constexpr const Char* kMarkField = TXT("x axis marks");
+constexpr const Char* kLabelField = TXT("x axis labels");
+constexpr const Char* kTimeSystemField = TXT("x axis time system");
+constexpr const Char* kBodyField = TXT("line body");
+constexpr const Char* kScriptEditedField = TXT("line expression edited");
+constexpr const Char* kColourField = TXT("line colour");
+constexpr const Char* kVisibleField = TXT("line visibility");
+constexpr const Char* kLineSystemField = TXT("line value system");
+constexpr const Char* kYRangeField = TXT("y axis range");
+constexpr const Char* kValueKindField = TXT("value kind");
+constexpr const Char* kXGridField = TXT("x axis grid");
+constexpr const Char* kYGridField = TXT("y axis grid");
+
 // The bytes of the file and a read position; every read checks what is
-// left and fails without moving once the file is exhausted.
+// left and fails without moving once the file is exhausted. A failed read
+// is the only thing that ends the reading: values are judged afterwards.
 class ByteCursor {
 public:
     explicit ByteCursor(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
@@ -40,35 +65,25 @@ public:
         position_ += count;
         return true;
     }
-    bool Bytes(void* target, std::size_t count) {
-        if (count > Left()) return false;
-        std::memcpy(target, bytes_.data() + position_, count);
-        position_ += count;
+    bool Byte(std::uint8_t& value) {
+        if (Left() < 1) return false;
+        value = bytes_[position_++];
         return true;
     }
     bool I32(std::int32_t& value) {
-        std::uint8_t b[4];
-        if (!Bytes(b, 4)) return false;
-        value = static_cast<std::int32_t>(b[0] | (std::uint32_t{b[1]} << 8) |
-                                          (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24));
+        if (Left() < 4) return false;
+        const std::uint8_t* b = bytes_.data() + position_;
+        value = static_cast<std::int32_t>(b[0] | (std::uint32_t{b[1]} << 8) | (std::uint32_t{b[2]} << 16) |
+                                          (std::uint32_t{b[3]} << 24));
+        position_ += 4;
         return true;
-    }
-    bool I32In(std::int32_t& value, std::int32_t low, std::int32_t high) {
-        return I32(value) && value >= low && value <= high;
     }
     bool F64(double& value) {
-        std::uint8_t b[8];
-        if (!Bytes(b, 8)) return false;
+        if (Left() < 8) return false;
         std::uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | b[i];
+        for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes_[position_ + static_cast<std::size_t>(i)];
         std::memcpy(&value, &bits, sizeof value);
-        return true;
-    }
-    bool Finite(double& value) { return F64(value) && std::isfinite(value); }
-    bool Bool(bool& value) {
-        std::uint8_t b = 0;
-        if (!Bytes(&b, 1) || b > 1) return false;
-        value = b == 1;
+        position_ += 8;
         return true;
     }
     // A count of zero or less is the empty text; the text ends at its first
@@ -112,32 +127,85 @@ public:
         return true;
     }
     bool Date(DateTime& date) {
-        return I32(date.year) && I32(date.month) && I32(date.day) && Finite(date.hours) &&
-               I32In(date.timeSystem, kUniversalTime, kLocalSiderealTime) && IsValidDate(date) &&
-               date.hours >= 0.0 && date.hours < 24.0;
+        return I32(date.year) && I32(date.month) && I32(date.day) && F64(date.hours) && I32(date.timeSystem);
     }
-    bool Place(Location& place) {
-        GeoCoordinates& c = place.coordinates;
-        return Finite(c.longitude.degrees) && c.longitude.degrees >= -180.0 &&
-               c.longitude.degrees <= 180.0 && I32In(c.longitude.mode, kWestPositive, kEastPositive) &&
-               Finite(c.latitude.degrees) && c.latitude.degrees >= -90.0 && c.latitude.degrees <= 90.0 &&
-               Finite(c.timeZone.hours) && c.timeZone.hours >= kMinTimeZoneHours &&
-               c.timeZone.hours <= kMaxTimeZoneHours && I32(c.elevation) && Narrow(place.country) &&
-               Narrow(place.town);
-    }
-    // A step stored as count, then unit.
-    bool CountUnit(TimeStep& step) { return I32(step.count) && I32In(step.unit, 0, kTimeUnitCount - 1); }
-    // A step stored as unit, then count.
-    bool UnitCount(TimeStep& step) { return I32In(step.unit, 0, kTimeUnitCount - 1) && I32(step.count); }
+    // A step stored as count, then unit, or as unit, then count.
+    bool CountUnit(TimeStep& step) { return I32(step.count) && I32(step.unit); }
+    bool UnitCount(TimeStep& step) { return I32(step.unit) && I32(step.count); }
 
 private:
     const std::vector<std::uint8_t>& bytes_;
     std::size_t position_ = 0;
 };
 
+// The fields of a file that the program cannot use, each named once, in
+// the order the file holds them.
+class Replacements {
+public:
+    void Note(const Char* field) {
+        if (!Has(field)) names_.push_back(field);
+    }
+    bool Has(const Char* field) const { return std::find(names_.begin(), names_.end(), field) != names_.end(); }
+    std::vector<const Char*> Take() { return std::move(names_); }
+
+private:
+    std::vector<const Char*> names_;
+};
+
+bool UsableDate(const DateTime& date) noexcept {
+    return date.timeSystem >= kUniversalTime && date.timeSystem <= kLocalSiderealTime && IsValidDate(date) &&
+           date.hours >= 0.0 && date.hours < 24.0;
+}
+
+bool UsableUnit(std::int32_t unit) noexcept { return unit >= 0 && unit < kTimeUnitCount; }
+
+// Reads a field and, when its value is outside its table, puts the default
+// in its place and names it. False only when the bytes ran out.
+class FieldReader {
+public:
+    FieldReader(ByteCursor& in, Replacements& replaced) : in_(in), replaced_(replaced) {}
+
+    ByteCursor& Bytes() noexcept { return in_; }
+    void Replace(const Char* field) { replaced_.Note(field); }
+
+    // A boolean is the byte 0 or 1.
+    bool Bool(bool& value, bool fallback, const Char* field) {
+        std::uint8_t b = 0;
+        if (!in_.Byte(b)) return false;
+        value = b == 1;
+        if (b > 1) TakeDefault(value, fallback, field);
+        return true;
+    }
+    bool Int(std::int32_t& value, std::int32_t low, std::int32_t high, std::int32_t fallback, const Char* field) {
+        if (!in_.I32(value)) return false;
+        if (value < low || value > high) TakeDefault(value, fallback, field);
+        return true;
+    }
+    bool Double(double& value, double low, double high, double fallback, const Char* field) {
+        if (!in_.F64(value)) return false;
+        if (!(std::isfinite(value) && value >= low && value <= high)) TakeDefault(value, fallback, field);
+        return true;
+    }
+    // A step's unit outside the units takes the whole default step.
+    bool Step(TimeStep& step, bool countFirst, const TimeStep& fallback, const Char* field) {
+        if (!(countFirst ? in_.CountUnit(step) : in_.UnitCount(step))) return false;
+        if (!UsableUnit(step.unit)) TakeDefault(step, fallback, field);
+        return true;
+    }
+
+private:
+    template <class T>
+    void TakeDefault(T& value, const T& fallback, const Char* field) {
+        value = fallback;
+        Replace(field);
+    }
+
+    ByteCursor& in_;
+    Replacements& replaced_;
+};
+
 // The whole stream from where it stands.
 bool ReadAll(BinaryFile& stream, std::vector<std::uint8_t>& bytes) {
-    bytes.clear();
     for (;;) {
         const std::size_t had = bytes.size();
         bytes.resize(had + kReadChunk);
@@ -148,6 +216,18 @@ bool ReadAll(BinaryFile& stream, std::vector<std::uint8_t>& bytes) {
         }
         bytes.resize(had + got);
     }
+}
+
+// The header's bytes: up to 100, fewer only at the end of the file.
+void ReadHeader(BinaryFile& stream, std::vector<std::uint8_t>& bytes) {
+    bytes.assign(kGraphHeaderSize, 0);
+    std::uint32_t have = 0;
+    while (have < kGraphHeaderSize) {
+        std::uint32_t got = 0;
+        if (!stream.ReadSome(bytes.data() + have, kGraphHeaderSize - have, got) || got == 0) break;
+        have += got;
+    }
+    bytes.resize(have);
 }
 
 // strtol's integer: white space, a sign, at least one digit, no overflow.
@@ -193,7 +273,8 @@ bool ScanHeader(const std::vector<std::uint8_t>& bytes, std::int32_t& major, std
            ScanLiteral(text, ".") && ScanInteger(text, minor) && ScanLiteral(text, " graph file");
 }
 
-// The catalogue object and name system a line names.
+// The catalogue object and name system a line names; false when the
+// catalogue has no such object or name system.
 bool ResolveBody(std::int32_t type, std::int32_t number, std::int32_t systemId, const String& name,
                  bool nameStored, BodyIdentifier& body) {
     if (type == kNoBodyType) {
@@ -219,39 +300,61 @@ bool ResolveBody(std::int32_t type, std::int32_t number, std::int32_t systemId, 
     return true;
 }
 
-bool ReadLine120(ByteCursor& in, GraphLine& line) {
-    std::int32_t type = 0, number = 0, systemId = 0;
-    String bodyName, expression;
-    if (!in.Narrow(line.name) || !in.I32In(type, 0, kNoBodyType) || !in.I32(number) ||
-        !in.I32(systemId) || !in.Narrow(bodyName) || !in.I32(line.function) ||
-        !in.Bool(line.scriptEdited) || !in.Narrow(expression) ||
-        !in.I32In(line.colour, 0, kGraphColourCount - 1) || !in.Bool(line.visibleInControlPanel) ||
-        !in.Bool(line.visibleInGraph)) {
-        return false;
+// A body the catalogues do not know leaves the line without one: its
+// expression still computes it.
+void SettleBody(FieldReader& in, std::int32_t type, std::int32_t number, std::int32_t systemId,
+                const String& name, bool nameStored, GraphLine& line) {
+    if (!ResolveBody(type, number, systemId, name, nameStored, line.body)) {
+        line.body = BodyIdentifierFromObject(nullptr);
+        in.Replace(kBodyField);
     }
-    for (double& value : line.values) {
-        if (!in.F64(value)) return false;
-    }
-    if (!in.I32In(line.system, -1, kLastValueSystem)) return false;
-    line.SetExpression(expression);
-    return ResolveBody(type, number, systemId, bodyName, true, line.body);
 }
 
-bool ReadLine119(ByteCursor& in, GraphLine& line) {
-    std::int32_t type = 0, number = 0, systemId = 0;
-    String expression;
-    if (!in.Wide(line.name) || !in.I32In(type, 0, kNoBodyType) || !in.I32(number) ||
-        !in.I32(line.function) || !in.Bool(line.scriptEdited) || !in.Wide(expression) ||
-        !in.I32In(line.colour, 0, kGraphColourCount - 1) || !in.Bool(line.visibleInControlPanel) ||
-        !in.Bool(line.visibleInGraph) || !in.Skip(1 + 50)) {
-        return false;
-    }
+// The fields every version's line shares after its expression.
+bool ReadLineFlags(FieldReader& in, GraphLine& line, const GraphLine& fallback) {
+    return in.Int(line.colour, 0, kGraphColourCount - 1, fallback.colour, kColourField) &&
+           in.Bool(line.visibleInControlPanel, fallback.visibleInControlPanel, kVisibleField) &&
+           in.Bool(line.visibleInGraph, fallback.visibleInGraph, kVisibleField);
+}
+
+bool ReadValues(ByteCursor& in, GraphLine& line) {
     for (double& value : line.values) {
         if (!in.F64(value)) return false;
     }
-    if (!in.I32In(line.system, -1, kLastValueSystem) || !in.I32(systemId)) return false;
+    return true;
+}
+
+bool ReadLine120(FieldReader& in, GraphLine& line) {
+    const GraphLine fallback;
+    ByteCursor& bytes = in.Bytes();
+    std::int32_t type = 0, number = 0, systemId = 0;
+    String bodyName, expression;
+    if (!bytes.Narrow(line.name) || !bytes.I32(type) || !bytes.I32(number) || !bytes.I32(systemId) ||
+        !bytes.Narrow(bodyName) || !bytes.I32(line.function) ||
+        !in.Bool(line.scriptEdited, fallback.scriptEdited, kScriptEditedField) || !bytes.Narrow(expression) ||
+        !ReadLineFlags(in, line, fallback) || !ReadValues(bytes, line) ||
+        !in.Int(line.system, -1, kLastValueSystem, fallback.system, kLineSystemField)) {
+        return false;
+    }
     line.SetExpression(expression);
-    return ResolveBody(type, number, systemId, String(), false, line.body);
+    SettleBody(in, type, number, systemId, bodyName, true, line);
+    return true;
+}
+
+bool ReadLine119(FieldReader& in, GraphLine& line) {
+    const GraphLine fallback;
+    ByteCursor& bytes = in.Bytes();
+    std::int32_t type = 0, number = 0, systemId = 0;
+    String expression;
+    if (!bytes.Wide(line.name) || !bytes.I32(type) || !bytes.I32(number) || !bytes.I32(line.function) ||
+        !in.Bool(line.scriptEdited, fallback.scriptEdited, kScriptEditedField) || !bytes.Wide(expression) ||
+        !ReadLineFlags(in, line, fallback) || !bytes.Skip(1 + 50) || !ReadValues(bytes, line) ||
+        !in.Int(line.system, -1, kLastValueSystem, fallback.system, kLineSystemField) || !bytes.I32(systemId)) {
+        return false;
+    }
+    line.SetExpression(expression);
+    SettleBody(in, type, number, systemId, String(), false, line);
+    return true;
 }
 
 // Everything a file holds, read before any of it goes into a document.
@@ -263,47 +366,97 @@ struct GraphFileContents {
     std::int32_t valueSystem = -1;
 };
 
-// Kind 13 ("not derived yet") stands in a file with lines only where the
-// first line has no kind: its expression does not compile.
-bool ValueKindFits(const GraphFileContents& contents, const GraphServices& services) {
-    if (contents.valueKind >= 0 && contents.valueKind < kQuantityKindCount) return true;
-    if (contents.valueKind != kValueKindUnknown) return false;
-    if (contents.lines.empty()) return true;
-    if (!services.catalogue) return false;
-    ScriptExpression first(contents.lines.front().ExpressionText().Text());
-    return !CompileScriptExpression(first, *services.catalogue);
+// The place: each coordinate outside its range takes the default place's.
+bool ReadPlace(FieldReader& in, Location& place, const Location& fallback) {
+    GeoCoordinates& c = place.coordinates;
+    const GeoCoordinates& d = fallback.coordinates;
+    return in.Double(c.longitude.degrees, -180.0, 180.0, d.longitude.degrees, kLocationField) &&
+           in.Int(c.longitude.mode, kWestPositive, kEastPositive, d.longitude.mode, kLocationField) &&
+           in.Double(c.latitude.degrees, -90.0, 90.0, d.latitude.degrees, kLocationField) &&
+           in.Double(c.timeZone.hours, kMinTimeZoneHours, kMaxTimeZoneHours, d.timeZone.hours, kLocationField) &&
+           in.Bytes().I32(c.elevation) && in.Bytes().Narrow(place.country) && in.Bytes().Narrow(place.town);
 }
 
-bool ReadBody(ByteCursor& in, std::int32_t minor, const GraphServices& services,
-              GraphFileContents& contents) {
+// Begin, step and end as the program can use them together: a begin or a
+// step it cannot use takes the default, an end it cannot use (or one before
+// the begin) follows from the begin and the step.
+void SettleRange(TimeAndLocation& s, const TimeAndLocation& defaults, bool beginUsable, bool endUsable,
+                 double stepCount, std::int32_t stepUnit, FieldReader& in) {
+    if (!beginUsable) {
+        s.beginDate = defaults.beginDate;
+        in.Replace(kBeginField);
+    }
+    if (!TimeAndLocationStoreStep(s, stepUnit, stepCount)) {
+        TimeAndLocationStoreStep(s, defaults.stepUnit, defaults.stepCount);
+        in.Replace(kStepField);
+    }
+    if (endUsable && !DateTimeIsEarlier(s.endDate, s.beginDate)) return;
+    in.Replace(kEndField);
+    if (TimeAndLocationUpdateEndDate(s)) return;
+    // A begin so late that no range fits after it: the default range.
+    s.beginDate = defaults.beginDate;
+    s.endDate = defaults.endDate;
+    TimeAndLocationStoreStep(s, defaults.stepUnit, defaults.stepCount);
+    in.Replace(kBeginField);
+    in.Replace(kStepField);
+}
+
+bool ReadBody(ByteCursor& bytes, std::int32_t minor, const GraphServices& services, GraphFileContents& contents,
+              Replacements& replaced) {
+    FieldReader in(bytes, replaced);
+    const TimeAndLocation defaults = DefaultGraphSettings(services);
     TimeAndLocation& s = contents.settings;
-    std::int32_t lineCount = 0, rangeUnit = 0;
-    double rangeYears = 0.0;
-    if (!in.Date(s.beginDate) || !in.Date(s.endDate) || !in.Bool(s.daylightSaving) ||
-        !in.I32(lineCount) || !in.Bool(s.xAxisHorizontal) || !in.Bool(s.xAxisReversed) ||
-        !in.Bool(s.yAxisReversed) || !in.I32(contents.reserved) || !in.Finite(rangeYears) ||
-        !in.I32In(rangeUnit, 0, kTimeUnitCount - 1) || !in.Bool(s.endFixed) || !in.Place(s.location) ||
-        !in.CountUnit(s.xAxisMarkStep) || !in.CountUnit(s.xAxisLabelStep) ||
-        !in.I32In(s.xAxisTimeSystem, kUniversalTime, kLocalSiderealTime) ||
-        !TimeAndLocationSetStoredRange(s, rangeUnit, rangeYears)) {
+    s = defaults;
+    std::int32_t lineCount = 0, stepUnit = 0;
+    double stepCount = 0.0;
+    if (!bytes.Date(s.beginDate) || !bytes.Date(s.endDate) ||
+        !in.Bool(s.daylightSaving, defaults.daylightSaving, kDaylightSavingField) || !bytes.I32(lineCount) ||
+        !in.Bool(s.xAxisHorizontal, defaults.xAxisHorizontal, kTimeAxisField) ||
+        !in.Bool(s.xAxisReversed, defaults.xAxisReversed, kXOriginField) ||
+        !in.Bool(s.yAxisReversed, defaults.yAxisReversed, kYOriginField) || !bytes.I32(contents.reserved) ||
+        !bytes.F64(stepCount) || !bytes.I32(stepUnit) || !in.Bool(s.endFixed, defaults.endFixed, kIntervalField) ||
+        !ReadPlace(in, s.location, defaults.location) ||
+        !in.Step(s.xAxisMarkStep, true, defaults.xAxisMarkStep, kMarkField) ||
+        !in.Step(s.xAxisLabelStep, true, defaults.xAxisLabelStep, kLabelField) ||
+        !in.Int(s.xAxisTimeSystem, kUniversalTime, kLocalSiderealTime, defaults.xAxisTimeSystem,
+                kTimeSystemField)) {
         return false;
     }
+    SettleRange(s, defaults, UsableDate(s.beginDate), UsableDate(s.endDate), stepCount, stepUnit, in);
+    // The line count is the file's shape, not a value: a count the bytes
+    // cannot hold is a damaged file.
     const std::uint32_t lineSize = minor == kOldestGraphFileMinor ? kLineSize119 : kLineSize120;
-    const std::uint32_t trailer =
-        kTrailerSize + (minor == kOldestGraphFileMinor ? kTrailerReserved119 : 0);
-    if (lineCount < 0 || in.Left() < trailer ||
-        static_cast<std::uint64_t>(lineCount) > (in.Left() - trailer) / lineSize) {
+    const std::uint32_t trailer = kTrailerSize + (minor == kOldestGraphFileMinor ? kTrailerReserved119 : 0);
+    if (lineCount < 0 || bytes.Left() < trailer ||
+        static_cast<std::uint64_t>(lineCount) > (bytes.Left() - trailer) / lineSize) {
         return false;
     }
     contents.lines.resize(static_cast<std::size_t>(lineCount));
     for (GraphLine& line : contents.lines) {
         if (!(minor == kOldestGraphFileMinor ? ReadLine119(in, line) : ReadLine120(in, line))) return false;
     }
-    return in.Finite(s.yAxisMin) && in.Finite(s.yAxisMax) && in.I32(contents.valueKind) &&
-           in.I32In(contents.valueSystem, -1, kLastValueSystem) && in.Bool(s.xAxisGridActive) &&
-           in.UnitCount(s.xAxisGridStep) && in.Bool(s.yAxisGridActive) && in.I32(s.yAxisGridStep) &&
-           (minor != kOldestGraphFileMinor || in.Skip(kTrailerReserved119)) &&
-           ValueKindFits(contents, services);
+    const double infinity = std::numeric_limits<double>::infinity();
+    if (!in.Double(s.yAxisMin, -infinity, infinity, defaults.yAxisMin, kYRangeField) ||
+        !in.Double(s.yAxisMax, -infinity, infinity, defaults.yAxisMax, kYRangeField) ||
+        !bytes.I32(contents.valueKind) || !bytes.I32(contents.valueSystem) ||
+        !in.Bool(s.xAxisGridActive, defaults.xAxisGridActive, kXGridField) ||
+        !in.Step(s.xAxisGridStep, false, defaults.xAxisGridStep, kXGridField) ||
+        !in.Bool(s.yAxisGridActive, defaults.yAxisGridActive, kYGridField) || !bytes.I32(s.yAxisGridStep) ||
+        (minor == kOldestGraphFileMinor && !bytes.Skip(kTrailerReserved119))) {
+        return false;
+    }
+    // Kind 13 is "not derived yet"; a kind or system the tables do not have,
+    // or a range that cannot be shown, is derived again from the first line
+    // when the graph needs it.
+    const bool kindUsable = contents.valueKind == kValueKindUnknown ||
+                            (contents.valueKind >= 0 && contents.valueKind < kQuantityKindCount &&
+                             contents.valueSystem >= -1 && contents.valueSystem <= kLastValueSystem);
+    if (!kindUsable) in.Replace(kValueKindField);
+    if (!kindUsable || replaced.Has(kYRangeField) || contents.valueKind == kValueKindUnknown) {
+        contents.valueKind = kValueKindUnknown;
+        contents.valueSystem = -1;
+    }
+    return true;
 }
 
 }  // namespace
@@ -322,8 +475,10 @@ String GraphFileHeaderText(const Char* productName, std::int32_t major, std::int
 
 bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& flags) {
     flags = GraphFileFlags{};
+    // The header decides before the rest is read: a large file that is no
+    // graph costs its first hundred bytes.
     std::vector<std::uint8_t> bytes;
-    if (!ReadAll(stream, bytes)) return false;
+    ReadHeader(stream, bytes);
     std::int32_t major = 0, minor = 0;
     if (!ScanHeader(bytes, major, minor)) return false;
     flags.recognised = true;
@@ -335,9 +490,11 @@ bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& 
         flags.newer = true;
         return false;
     }
+    if (bytes.size() < kGraphHeaderSize || !ReadAll(stream, bytes)) return false;
     ByteCursor in(bytes);
     GraphFileContents contents;
-    if (!in.Skip(kGraphHeaderSize) || !ReadBody(in, minor, document.Services(), contents)) return false;
+    Replacements replaced;
+    if (!in.Skip(kGraphHeaderSize) || !ReadBody(in, minor, document.Services(), contents, replaced)) return false;
 
     document.SetDefaults();
     document.SetFileVersion(major, minor);
@@ -348,6 +505,7 @@ bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& 
     document.SetSelectedLine(contents.lines.empty() ? -1 : 0);
     document.SetFilePath(stream.Path());
     document.SetHasFile(true);
+    flags.replaced = replaced.Take();
     return true;
 }
 
@@ -356,6 +514,7 @@ GraphReadResult GraphDocumentFileReader::ReadGraph(BinaryFile& file) {
     GraphReadResult result;
     result.read = OpenGraphFile(file, document_, flags);
     result.headerRecognised = flags.recognised;
+    result.replacedFields = std::move(flags.replaced);
     // Too old, damaged or cut short: all "recognised, not readable".
     result.notGraphOrTooOld = flags.recognised && !flags.newer;
     return result;

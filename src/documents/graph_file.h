@@ -3,13 +3,16 @@
 // header naming the product and the version. Version 1.20 is written;
 // 1.19 and 1.20 are read.
 //
-// The reader trusts nothing in the file: every count is checked against the
-// bytes left before anything is allocated, every value against its table,
-// and the file is read into a fresh document that replaces the target only
-// when the whole file was read.
+// The reader trusts nothing in the file: the header is checked before the
+// rest is read, every count against the bytes left before anything is
+// allocated, and the file is read into a fresh document that replaces the
+// target only when the whole file was read. A value outside its table (a
+// colour, a value kind, a date) does not make the file unreadable: it takes
+// its default and is named, so that a graph another program wrote opens.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "app/graph_prompts.h"
 #include "base/storage.h"
@@ -33,12 +36,15 @@ struct GraphFileFlags {
     bool recognised = false;
     bool tooOld = false;
     bool newer = false;
+    // After a read: the names of the fields that took their defaults, each
+    // once, in the order of the file.
+    std::vector<const Char*> replaced;
 };
 
 // Reads the graph file open in `stream` into `document`, which on success
 // holds the file's contents with the stream's path and the has-file flag.
 // On failure `document` is as it was: a file that is not recognised, of
-// another version, cut short or damaged.
+// another version, cut short or with counts its bytes cannot hold.
 bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& flags);
 
 // The reader behind the open-graph messages: a damaged or cut-short graph

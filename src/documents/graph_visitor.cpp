@@ -110,7 +110,7 @@ bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
     return PutBytes(bytes, sizeof bytes) && PutDate(s.beginDate) && PutDate(s.endDate) &&
            PutByte(s.daylightSaving) && PutI32(document.LineCount()) && PutByte(s.xAxisHorizontal) &&
            PutByte(s.xAxisReversed) && PutByte(s.yAxisReversed) && PutI32(document.ReservedOption()) &&
-           PutF64(TimeAndLocationStoredRangeLength(s)) && PutI32(s.rangeUnit) && PutByte(s.endFixed) &&
+           PutF64(s.stepCount) && PutI32(s.stepUnit) && PutByte(s.endFixed) &&
            PutF64(c.longitude.degrees) && PutI32(c.longitude.mode) && PutF64(c.latitude.degrees) &&
            PutF64(c.timeZone.hours) && PutI32(c.elevation) && PutNarrow(s.location.country) &&
            PutNarrow(s.location.town) && PutI32(s.xAxisMarkStep.count) && PutI32(s.xAxisMarkStep.unit) &&

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/date_time_text.h"
 #include "base/services.h"
 #include "base/time_systems.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::size_t kFlushSize = 65536;
 constexpr const char* kLineEnd = "\r\n";
-constexpr double kSecondsPerDay = 86400.0;
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
@@ -78,15 +78,23 @@ std::string GraphXmlValueText(double value) {
 
 std::string GraphXmlDateTimeText(const DateTime& moment) {
     DateTime date = moment;
-    double seconds = std::round(date.hours * 3600.0);
-    if (!std::isfinite(seconds)) seconds = 0.0;
-    // Whole days of the rounded time move the date (23:59:59.9997 is the
-    // next day's 00:00:00).
-    const double days = std::floor(seconds / kSecondsPerDay);
-    seconds -= days * kSecondsPerDay;
-    date.hours = 0.0;
-    if (days != 0.0) DateTimeAddDays(date, static_cast<std::int32_t>(days));
-    const int total = static_cast<int>(seconds);
+    if (!std::isfinite(date.hours)) date.hours = 0.0;
+    const double days = std::floor(date.hours / 24.0);
+    if (days != 0.0) {
+        DateTimeAddDays(date, static_cast<std::int32_t>(days));
+        date.hours -= days * 24.0;
+    }
+    // Whole seconds, the fraction cut off (9.863 s is 9 s); a time a hair
+    // below the next minute counts as it, and a hair below midnight as the
+    // next day.
+    int hours = 0, minutes = 0;
+    double seconds = 0.0;
+    DateTimeToHms(date, hours, minutes, seconds);
+    if (hours >= 24) {
+        DateTimeAddDays(date, 1);
+        hours -= 24;
+    }
+    const int wholeSeconds = static_cast<int>(std::trunc(seconds));
     std::string out = std::to_string(date.year);
     while (out.size() < 4) out.push_back(' ');
     out.push_back('-');
@@ -94,11 +102,11 @@ std::string GraphXmlDateTimeText(const DateTime& moment) {
     out.push_back('-');
     AppendNumber(out, date.day, 2);
     out.push_back('T');
-    AppendNumber(out, total / 3600, 2);
+    AppendNumber(out, hours, 2);
     out.push_back(':');
-    AppendNumber(out, total / 60 % 60, 2);
+    AppendNumber(out, minutes, 2);
     out.push_back(':');
-    AppendNumber(out, total % 60, 2);
+    AppendNumber(out, wholeSeconds, 2);
     return out;
 }
 
@@ -160,7 +168,7 @@ bool GraphXmlWriter::BeginGraph(GraphDocument& document) {
     StringAppend(comment, TXT(" "));
     StringAppend(comment, product.GetVersion());
     StringAppend(comment, TXT(" ("));
-    StringAppend(comment, kProductWebAddress);
+    StringAppend(comment, product.GetWebAddress());
     StringAppend(comment, TXT(")"));
     if (!out.WriteLine("<?xml version=\"1.0\" encoding=\"UTF-8\"?>") || !out.XmlComment(comment) ||
         !out.WriteLine("") || !out.XmlStylesheet() ||

@@ -13,8 +13,6 @@
 
 namespace corvinata {
 
-// The web address the export's comment names.
-inline constexpr const Char* kProductWebAddress = TXT("https://corvinata.example/");
 
 // The XML writing primitives over a file: an element on each line, indented
 // by three blanks per level of `depth`.

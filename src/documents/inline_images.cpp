@@ -119,9 +119,8 @@ InlineImageUrlParts ParseInlineImageUrl(const Char* url) noexcept {
     if (const Char* name = SkipPrefix(p, "Resource/")) {
         const Char* q = name;
         while (IsNameChar(*q) && q - name < kTokenLimit) ++q;
-        if (q == name || *q != 0) return parts;
         parts.kind = InlineImageUrlParts::Resource;
-        parts.resourceName = name;
+        if (q != name && *q == 0) parts.resourceName = name;
         return parts;
     }
     if (const Char* numbers = SkipPrefix(p, "Memory/")) {
@@ -137,9 +136,14 @@ bool InlineImageResolver::ResolveInlineImageUrl(const Char* url, const unsigned 
     const InlineImageUrlParts parts = ParseInlineImageUrl(url);
     switch (parts.kind) {
         case InlineImageUrlParts::Resource: {
+            // A picture the program does not have is no picture: nothing an
+            // earlier URL left in the outputs is served for it.
             const unsigned char* found = nullptr;
             std::uint32_t length = 0;
-            if (!resources_.FindPicture(parts.resourceName, found, length) || found == nullptr || length == 0) {
+            if (parts.resourceName == nullptr || !resources_.FindPicture(parts.resourceName, found, length) ||
+                found == nullptr || length == 0) {
+                data = nullptr;
+                size = 0;
                 return false;
             }
             data = found;

@@ -67,7 +67,9 @@ public:
 class InlineImageSource {
 public:
     virtual ~InlineImageSource() = default;
-    // False, and both outputs unchanged, for a URL that names no picture.
+    // False for a URL that names no picture: a resource the program does
+    // not have gives a null address and size 0, any other URL leaves both
+    // outputs unchanged.
     virtual bool ResolveInlineImageUrl(const Char* url, const unsigned char*& data, std::uint32_t& size) const = 0;
 };
 
@@ -93,12 +95,14 @@ void InlineImageUrl(String& out, const void* data, std::uint32_t size);
 // The parts of an inline-image URL, before any lookup.
 struct InlineImageUrlParts {
     enum Kind { None, Resource, Memory } kind = None;
-    const Char* resourceName = nullptr;  // into the URL (Resource)
+    // Into the URL; none for a name no resource can have (Resource).
+    const Char* resourceName = nullptr;
     std::uintptr_t address = 0;          // Memory
     std::uint32_t size = 0;              // Memory
 };
 // Reads a URL as the resolver does: fixed texts in any letter case; a
-// resource name of letters, digits and underscores; a hexadecimal address
+// resource name of letters, digits and underscores (another text after
+// "Resource/" names no resource: kind Resource without a name); a hexadecimal address
 // and a decimal size (ending at the text's end or the first white space),
 // each of at most 1000 characters and within range. Kind None otherwise.
 InlineImageUrlParts ParseInlineImageUrl(const Char* url) noexcept;

@@ -213,8 +213,8 @@ void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool 
     s.endDate = s.beginDate;
     DateTimeAddMonths(s.endDate, 1);
     s.endFixed = true;
-    s.rangeUnit = kDaysUnit;
-    s.rangeCount = DateTimeDaysInMonth(s.beginDate);
+    s.stepUnit = kDaysUnit;
+    s.stepCount = DateTimeDaysInMonth(s.beginDate) / kStepsPerRange;
     s.xAxisHorizontal = horizontal;
     s.xAxisTimeSystem = kLocalCivilTime;
     s.xAxisGridActive = true;

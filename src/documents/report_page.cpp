@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "app/product_info.h"
 #include "base/services.h"
 
 namespace corvinata {
@@ -175,7 +174,7 @@ bool WriteReportFooter(ReportHtmlWriter& writer) {
     paragraph.AppendAscii(" ");
     paragraph.AppendEscaped(product.GetVersion());
     paragraph.AppendAscii(" &middot; ");
-    paragraph.AppendEscaped(ProgramProductInfo::GetWebAddress());
+    paragraph.AppendEscaped(product.GetWebAddress());
     paragraph.AppendAscii("</p>\r\n");
     ReportPageText& page = writer.Page();
     page.Append(paragraph.Text().Text(), paragraph.Length());

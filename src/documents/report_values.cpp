@@ -92,8 +92,7 @@ String ReportLatitudeText(const Location& place) {
 
 String ReportShortDate(const DateTime& date) {
     String text;
-    if (!FormatDateLocaleShort(date, text)) FormatDate(date, 0, text);
-    return text;
+    return FormatDate(date, kDateToDay, text);
 }
 
 void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, const char* close) {

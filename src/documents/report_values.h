@@ -46,7 +46,8 @@ String ReportDurationText(double hours);
 String ReportPlaceText(const Location& place);
 String ReportLongitudeText(const Location& place);
 String ReportLatitudeText(const Location& place);
-// The date in the user's short date format.
+// The date as the program writes every date (05.03.2013), whatever the
+// user's short date format: one page never mixes two forms.
 String ReportShortDate(const DateTime& date);
 
 // Escaped text between two pieces of markup, then a line break.

@@ -64,7 +64,7 @@ void InitAbout(HWND dialog, AboutState& state) {
     SetDlgItemTextW(dialog, IDC_RELEASE_DATE, kReleaseDate);
     SetDlgItemTextW(dialog, IDC_CREDITS, AboutCredits().Text());
     // The link shows the address without its scheme.
-    const Char* address = ProgramProductInfo::GetWebAddress();
+    const Char* address = product.GetWebAddress();
     const Char* shown = address;
     for (const Char* p = address; p[0]; ++p) {
         if (p[0] == TXT(':') && p[1] == TXT('/') && p[2] == TXT('/')) shown = p + 3;

@@ -36,8 +36,9 @@ namespace {
 
 constexpr int kMinimumScreenWidth = 1024;
 constexpr int kMinimumScreenHeight = 720;
-// How long a second start waits for the first copy's frame to show.
-constexpr DWORD kWaitForRunningCopy = 10000;
+// How long a second start waits for the first copy's frame to show, or for
+// an ending copy to end.
+constexpr DWORD kWaitForRunningCopy = 30000;
 
 String ClassIdText() {
     String text;
@@ -211,14 +212,12 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     bool byAutomation = false;
     const String line = CutCommandLine(commandLine);
     if (ProcessCommandLine(line.Text(), exitCode, byAutomation)) return exitCode;
-    // The user's copy is held for the whole run; an automation copy claims nothing.
+    // The user's copy is held until its settings are written; an
+    // automation copy claims nothing.
     std::optional<SingleInstance> copy;
     if (!byAutomation) {
         copy.emplace();
-        if (!copy->First()) {
-            ActivateRunningCopy(kWaitForRunningCopy);
-            return 0;
-        }
+        if (!copy->First() && AwaitRunningCopy(*copy, kWaitForRunningCopy) != RunningCopy::Ended) return 0;
     }
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
@@ -237,7 +236,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     // hidden and ends when the client lets go of it.
     automation::AutomationServer server(app, frame, byAutomation);
     if (!server.Start(ProgramPath().Text()) && byAutomation) return 0;
-    return RunMessageLoop(frame, accelerators, modeless);
+    const int code = RunMessageLoop(frame, accelerators, modeless);
+    // The frame is gone and its settings written: a start from now on is
+    // the user's copy, whatever the rest of this one's ending takes.
+    if (copy) copy->Release();
+    return code;
 }
 
 }  // namespace corvinata

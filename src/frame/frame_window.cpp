@@ -27,10 +27,12 @@
 #include "tools/symbol_table_window_win.h"
 #include "tools/object_info_window_win.h"
 #include "controls/select_body_dialog.h"
+#include "frame/single_instance.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
 #include "controls/window_centring.h"
 #include "resources/resource_ids.h"
+#include "views/display_tooltip_win.h"
 
 namespace corvinata {
 
@@ -245,6 +247,14 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MOUSEWHEEL:
         return 0;
+    // A menu or a modal dialog (which disables the frame) comes over the
+    // child windows: their hover tips would stay on top of it.
+    case WM_ENTERMENULOOP:
+        HideDisplayTooltips(mdiClient_);
+        break;
+    case WM_ENABLE:
+        if (!wParam) HideDisplayTooltips(mdiClient_);
+        break;
     case WM_HELP: {
         const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
         ShowHelpTopic(window_, info && info->iContextType == HELPINFO_MENUITEM ? L"main_menu/main_menu.htm"
@@ -383,6 +393,11 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
     if (relatedTaskPane_) relatedTaskPane_->WindowActivated();
+}
+
+void FrameWindow::ChildWindowRetitled(MdiChildWindow&) {
+    UpdateWindowManagerList(windowManager_, registry_,
+                            reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, 0)));
 }
 
 void FrameWindow::RefreshRelatedTasks() {
@@ -911,6 +926,9 @@ void FrameWindow::OnClose() {
     // Unsaved graphs are asked about first; Cancel keeps everything open.
     if (!children_.QueryCloseApplication()) return;
     closing_ = true;
+    // A start meanwhile waits for this copy's end rather than bringing it
+    // forward.
+    MarkFrameClosing(window_);
     SaveSession();
     CloseAllChildWindows();
     DestroyFrameWindows();
@@ -1135,21 +1153,15 @@ void FrameWindow::DestroyFrameWindows() {
 
 bool FrameWindow::PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const {
     if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &message)) return true;
-    // The program's function keys (F7, F8 and F9 step the time) work
-    // wherever the focus is: a panel's dialog would hand them to its
-    // control, which ignores them. F1 (help) and F10 (menu) stay the
-    // dialog's.
-    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (keyDown && message.wParam >= VK_F2 && message.wParam <= VK_F24 && message.wParam != VK_F10 && window_ &&
-        accelerators && TranslateAcceleratorW(window_, accelerators, &message)) {
-        return true;
-    }
-    // Other keys typed into a modeless dialog belong to it, before any
-    // accelerator.
+    // The program's keys (Ctrl+2, Ctrl+T, F7 to F9, ...) work wherever the
+    // focus is: a tool window or a panel would take them as its own dialog
+    // keys and drop them. Only what no accelerator names reaches the
+    // modeless dialogs.
+    if (window_ && accelerators && TranslateAcceleratorW(window_, accelerators, &message)) return true;
     for (HWND dialog : modeless) {
         if (dialog && IsDialogMessageW(dialog, &message)) return true;
     }
-    return window_ && accelerators && TranslateAcceleratorW(window_, accelerators, &message);
+    return false;
 }
 
 }  // namespace corvinata

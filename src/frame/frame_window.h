@@ -66,6 +66,7 @@ public:
     HWND MdiClient() const override { return mdiClient_; }
     void ChildWindowOpened(MdiChildWindow& window) override;
     void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) override;
+    void ChildWindowRetitled(MdiChildWindow& window) override;
     void ChildWindowClosed(MdiChildWindow& window) override;
     void ChildWindowClosing(MdiChildWindow& window) override;
     void ChildWindowReleased(MdiChildWindow& window) override;
@@ -127,8 +128,9 @@ public:
     // Lays out the status line with the general text, place and time.
     void RefreshStatusLine(const Char* general = nullptr);
 
-    // Translates one message of the loop: the MDI keys, then the modeless
-    // dialogs, then the accelerators. True when the message was taken.
+    // Translates one message of the loop: the MDI keys, then the
+    // accelerators, then the modeless dialogs. True when the message was
+    // taken.
     bool PreTranslate(MSG& message, HACCEL accelerators, const ModelessDialogList& modeless) const;
 
     static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }

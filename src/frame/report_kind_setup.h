@@ -9,6 +9,7 @@
 #include "app/night_vision.h"
 #include "views/report_picture_panels_win.h"
 #include "views/report_window_win.h"
+#include "views/graph_image_win.h"
 
 namespace corvinata {
 
@@ -35,6 +36,9 @@ private:
     Application& app_;
     const NightVisionStateInterface& nightVision_;
     HWND frame_;
+    // The reports' charts (the Month report's ten) drawn by the Graph
+    // window's painters, the service registered while the reports exist.
+    GdiGraphImages chartImages_;
     ReportControlPanel panel_{*this};
     ReportWindowKind* kind_ = nullptr;  // owned by the frame's child windows
     bool hasPanel_ = false;

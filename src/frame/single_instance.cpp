@@ -9,34 +9,61 @@ namespace {
 // Per session ("Local\"), and per version: each version keeps settings of
 // its own.
 constexpr const wchar_t* kInstanceName = L"Local\\Corvinata 1.70 frame";
+// A window property, seen by every process of the session.
+constexpr const wchar_t* kClosingProperty = L"Corvinata frame closing";
+constexpr DWORD kPollMilliseconds = 100;
 
-// A shown frame of another process: an automation copy's stays hidden.
+bool Acquired(DWORD wait) noexcept { return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED; }
+
+}  // namespace
+
+SingleInstance::SingleInstance() : mutex_(CreateMutexW(nullptr, TRUE, kInstanceName)) {
+    // Without a mutex there is nothing to share: this copy runs.
+    owned_ = !mutex_.IsValid() || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+SingleInstance::~SingleInstance() { Release(); }
+
+bool SingleInstance::TryClaim() {
+    // An abandoned claim (its copy ended without letting go) is taken too.
+    if (!owned_ && mutex_.IsValid()) owned_ = Acquired(WaitForSingleObject(mutex_.Get(), 0));
+    return owned_;
+}
+
+void SingleInstance::Release() noexcept {
+    if (owned_ && mutex_.IsValid()) ReleaseMutex(mutex_.Get());
+    owned_ = false;
+}
+
+void MarkFrameClosing(HWND frame) {
+    if (frame) SetPropW(frame, kClosingProperty, reinterpret_cast<HANDLE>(1));
+}
+
+bool FrameIsClosing(HWND frame) { return frame && GetPropW(frame, kClosingProperty) != nullptr; }
+
 HWND FindRunningFrame() {
     for (HWND frame = FindWindowExW(nullptr, nullptr, FrameWindow::ClassName(), nullptr); frame;
          frame = FindWindowExW(nullptr, frame, FrameWindow::ClassName(), nullptr)) {
         DWORD process = 0;
         GetWindowThreadProcessId(frame, &process);
-        if (process != GetCurrentProcessId() && IsWindowVisible(frame)) return frame;
+        // An automation copy's frame stays hidden.
+        if (process != GetCurrentProcessId() && IsWindowVisible(frame) && !FrameIsClosing(frame)) {
+            return frame;
+        }
     }
     return nullptr;
 }
 
-}  // namespace
-
-SingleInstance::SingleInstance() : mutex_(CreateMutexW(nullptr, FALSE, kInstanceName)) {
-    first_ = !mutex_.IsValid() || GetLastError() != ERROR_ALREADY_EXISTS;
-}
-
-bool ActivateRunningCopy(DWORD milliseconds) {
-    // The first copy may still be starting: its frame shows in a moment.
-    for (DWORD waited = 0;; waited += 100) {
-        if (HWND frame = FindRunningFrame()) {
+RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds, const std::function<HWND()>& findFrame) {
+    for (DWORD waited = 0;; waited += kPollMilliseconds) {
+        if (instance.TryClaim()) return RunningCopy::Ended;
+        if (HWND frame = findFrame()) {
             if (IsIconic(frame)) ShowWindow(frame, SW_RESTORE);
             SetForegroundWindow(GetLastActivePopup(frame));
-            return true;
+            return RunningCopy::Activated;
         }
-        if (waited >= milliseconds) return false;
-        Sleep(100);
+        if (waited >= milliseconds) return RunningCopy::NotFound;
+        Sleep(kPollMilliseconds);
     }
 }
 

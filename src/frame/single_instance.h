@@ -3,9 +3,16 @@
 // saved (a place defined there); a second start therefore brings the running
 // copy forward and ends. A copy that COM starts for an automation client is
 // not the user's and is not counted.
+//
+// The claim is a named mutex that the user's copy owns from its start until
+// its settings are written at exit. A second start that meets a copy which
+// is ending (its frame marked closing, or gone) waits for the claim and then
+// runs as the user's copy: the user's launch is not lost.
 #pragma once
 
 #include <windows.h>
+
+#include <functional>
 
 #include "base/scoped_win.h"
 
@@ -20,21 +27,45 @@ struct KernelObjectTraits {
 
 class SingleInstance {
 public:
-    // Claims the session's copy for this process.
+    // Claims the session's copy for this process (and this thread).
     SingleInstance();
+    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // False when another copy held it already.
-    bool First() const noexcept { return first_; }
+    // True while this copy holds the claim.
+    bool First() const noexcept { return owned_; }
+    // Takes the claim when the copy that held it has let go of it or has
+    // ended; answers First().
+    bool TryClaim();
+    // Lets go of the claim: the settings are written, a copy started from
+    // now on runs as the user's.
+    void Release() noexcept;
 
 private:
     ScopedWinHandle<KernelObjectTraits> mutex_;
-    bool first_ = true;
+    bool owned_ = false;
 };
 
-// Restores and activates the frame of the copy that runs already, waiting
-// up to `milliseconds` for it to appear; false when none was found.
-bool ActivateRunningCopy(DWORD milliseconds);
+// A closing frame is never brought forward: a second start waits for its
+// copy to end instead. The mark is seen by every process of the session.
+void MarkFrameClosing(HWND frame);
+bool FrameIsClosing(HWND frame);
+
+// The shown frame of another copy that is not closing, or none.
+HWND FindRunningFrame();
+
+enum class RunningCopy {
+    Activated,  // its frame was brought forward: this start ends
+    Ended,      // it ended: this start holds the claim and runs
+    NotFound,   // neither within the time: this start ends
+};
+
+// What a second start does while another copy holds the claim: brings that
+// copy's frame forward as soon as `findFrame` sees one (the first copy may
+// still be starting), or takes the claim when that copy has ended; waits up
+// to `milliseconds` for either.
+RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds,
+                             const std::function<HWND()>& findFrame = FindRunningFrame);
 
 }  // namespace corvinata

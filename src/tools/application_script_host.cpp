@@ -26,8 +26,6 @@ namespace {
 
 ApplicationScriptHost* g_scriptHost = nullptr;
 
-// A graph always has 366 instants: its range is 365 steps.
-constexpr std::int32_t kGraphStepsPerRange = 365;
 constexpr int kLastGuideLinePosition = 365;
 
 String DateTimeText(const DateTime& moment) {
@@ -521,8 +519,7 @@ bool ApplicationScriptHost::GraphSetStep(const String& window, const TimeStep& s
         return false;
     }
     TimeAndLocation options = target.graph->GetDocument().Options();
-    const std::int64_t range = static_cast<std::int64_t>(step.count) * kGraphStepsPerRange;
-    if (range > INT32_MAX || !TimeAndLocationSetRange(options, step.unit, static_cast<std::int32_t>(range))) {
+    if (!TimeAndLocationSetStep(options, step.unit, step.count)) {
         SetScriptError(String(kStepTooLarge));
         return false;
     }

@@ -7,6 +7,7 @@
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
+#include "app/tool_window_placement.h"
 #include "base/services.h"
 #include "controls/list_view_columns.h"
 #include "base/text_format.h"
@@ -94,12 +95,10 @@ void EventFinderHistory::Restore(HWND parent) {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         ReadGroup group(tree, kHistoryKey);
         if (!group.IsOpen()) return;
-        std::int32_t left = left_, top = top_;
-        if (ReadIntValue(tree, TXT("Left"), left) && ReadIntValue(tree, TXT("Top"), top)) {
-            left_ = left;
-            top_ = top;
-            ReadBoolValue(tree, TXT("Visible"), visible);
-        }
+        const ToolWindowPlacement placement = ReadToolWindowPlacement(tree, {left_, top_, visible});
+        left_ = placement.left;
+        top_ = placement.top;
+        visible = placement.visible;
         if (!ReadIntValue(tree, TXT("Selected run"), selected)) selected = 0;
         ReadGroup list(tree, TXT("List view"));
         if (list.IsOpen()) LoadListViewState(tree, widths_);
@@ -119,9 +118,7 @@ void EventFinderHistory::Save() {
     SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
     WriteGroup group(writer, kHistoryKey);
     WrittenValues w(writer);
-    w.Int(TXT("Left"), left_);
-    w.Int(TXT("Top"), top_);
-    w.Bool(TXT("Visible"), visible);
+    w.Then([&] { return WriteToolWindowPlacement(writer, {left_, top_, visible}); });
     w.Int(TXT("Selected run"), selected);
     WriteGroup list(writer, TXT("List view"));
     if (list.IsOpen()) SaveListViewState(writer, widths_);

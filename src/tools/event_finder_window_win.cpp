@@ -10,6 +10,7 @@
 #include "app/help_topics_win.h"
 #include "app/notification_queue_win.h"
 #include "app/settings_values.h"
+#include "app/tool_window_placement.h"
 #include "base/date_time_text.h"
 #include "base/location.h"
 #include "base/services.h"
@@ -122,11 +123,11 @@ void EventFinderWindow::Create(HWND frame) {
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         ReadGroup group(tree, kSettingsKey);
-        std::int32_t left = left_, top = top_;
-        if (group.IsOpen() && ReadIntValue(tree, TXT("Left"), left) && ReadIntValue(tree, TXT("Top"), top)) {
-            left_ = left;
-            top_ = top;
-            ReadBoolValue(tree, TXT("Visible"), visible_);
+        if (group.IsOpen()) {
+            const ToolWindowPlacement placement = ReadToolWindowPlacement(tree, {left_, top_, visible_});
+            left_ = placement.left;
+            top_ = placement.top;
+            visible_ = placement.visible;
         }
     }
     window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_EVENTFINDER", frame, DialogProc,
@@ -168,10 +169,7 @@ void EventFinderWindow::SaveAndDestroy() {
     {
         SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
         WriteGroup group(writer, kSettingsKey);
-        WrittenValues w(writer);
-        w.Int(TXT("Left"), left_);
-        w.Int(TXT("Top"), top_);
-        w.Bool(TXT("Visible"), visible_);
+        WriteToolWindowPlacement(writer, {left_, top_, visible_});
     }
     control_->SetView(nullptr);
     if (params_.modeless) {

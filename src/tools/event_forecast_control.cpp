@@ -1,5 +1,7 @@
 #include "tools/event_forecast_control.h"
 
+#include <algorithm>
+
 #include "base/date_time_text.h"
 
 namespace corvinata::events {
@@ -12,6 +14,18 @@ bool SameDay(const DateTime& a, const DateTime& b) {
 String DateText(const DateTime& date) {
     String out;
     return FormatDate(date, kDateToDay, out);
+}
+
+// The results as the list shows them: by the date each begins (the
+// worker's list is ordered by its own keys), ties in that order.
+std::vector<EventOccurrence> ResultsByDate(const EventResultList& found) {
+    std::vector<EventOccurrence> results;
+    results.reserve(found.size());
+    for (const auto& [key, occurrence] : found) results.push_back(occurrence);
+    std::stable_sort(results.begin(), results.end(), [](const EventOccurrence& a, const EventOccurrence& b) {
+        return DateTimeIsEarlier(a.dates.begin, b.dates.begin);
+    });
+    return results;
 }
 
 }  // namespace
@@ -98,7 +112,7 @@ void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSetting
             Report report;
             report.worker = *ctx->worker;
             report.percent = percent;
-            for (const auto& [key, occurrence] : ctx->job.results) report.results.push_back(occurrence);
+            report.results = ResultsByDate(ctx->job.results);
             ctx->control->Post(std::move(report));
         };
         RunEventForecast(when, context.job, to, request);
@@ -106,7 +120,7 @@ void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSetting
         end.worker = worker;
         end.finished = !context.job.wasStopped;
         end.percent = end.finished ? 100 : -1;
-        for (const auto& [key, occurrence] : context.job.results) end.results.push_back(occurrence);
+        end.results = ResultsByDate(context.job.results);
         Post(std::move(end));
     });
 }

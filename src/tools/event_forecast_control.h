@@ -64,7 +64,7 @@ public:
     bool IsComplete() const noexcept { return complete_; }
     int Percent() const noexcept { return percent_; }
     const TimeAndPlace& ForecastFor() const noexcept { return forecastFor_; }
-    // The window's copy, in the order found.
+    // The window's copy, by the dates they begin.
     const std::vector<EventOccurrence>& Results() const noexcept { return results_; }
 
 private:

@@ -99,6 +99,10 @@ void EventSearchJob::RunFrom(bool continued) {
         // less, as a damaged setting may hold) ends the run here.
         if (step.count <= 0 || !AddDateTimeInterval(current.dateTime, step)) break;
         ++n;
+        // A step past the end finishes the run at the loop's top: its date is
+        // never reported, and a stop asked for there comes after the last
+        // evaluation (a stop point beyond the range could not be continued).
+        if (!NotAfter(current.dateTime, end)) continue;
         if (callbacks_.progress != nullptr && n % 10 == 0 && total != 0.0) {
             const double share = DateTimeDifferenceDays(from, current.dateTime) / total * 100.0;
             const int percent = std::min(100, static_cast<int>(share + 0.5));

@@ -1,5 +1,6 @@
 #include "tools/lessons.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -17,15 +18,17 @@ constexpr int kHeaderLines = 10;
 bool IsBlank(Char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(Char c) { return c >= '0' && c <= '9'; }
 
-// Where `key` stands in `line` (any case), or npos.
-std::size_t FindNoCase(const Text& line, const Text& key) {
-    if (key.size() > line.size()) return Text::npos;
-    for (std::size_t at = 0; at + key.size() <= line.size(); ++at) {
+// Where `key` stands in `line` (any case) at `from` or after, or `length`
+// when it does not. Searched in place: every position is tried once, so a
+// line is read once for each of the few characters of a key.
+std::size_t FindNoCase(const Char* line, std::size_t length, const Char* key, std::size_t keyLength,
+                       std::size_t from) {
+    for (std::size_t at = from; at + keyLength <= length; ++at) {
         std::size_t i = 0;
-        while (i < key.size() && FoldUpper(line[at + i]) == FoldUpper(key[i])) ++i;
-        if (i == key.size()) return at;
+        while (i < keyLength && FoldUpper(line[at + i]) == FoldUpper(key[i])) ++i;
+        if (i == keyLength) return at;
     }
-    return Text::npos;
+    return length;
 }
 
 bool HasVersionShape(const String& version) {
@@ -36,24 +39,25 @@ bool HasVersionShape(const String& version) {
 }  // namespace
 
 std::optional<String> FindLessonHeaderValue(const std::vector<String>& lines, const Char* key) {
-    const Text wanted(key);
+    const std::size_t keyLength = static_cast<std::size_t>(TextLength(key));
     const int count = std::min(static_cast<int>(lines.size()), kHeaderLines);
     for (int i = 0; i < count; ++i) {
-        const Text line(lines[static_cast<std::size_t>(i)].Text());
+        const String& line = lines[static_cast<std::size_t>(i)];
+        const Char* text = line.Text();
+        const auto length = static_cast<std::size_t>(line.Length());
         // A line may name the key more than once (say in a comment before
         // it); the first occurrence followed by the colon counts.
-        for (std::size_t at = FindNoCase(line, wanted); at != Text::npos;) {
-            std::size_t p = at + wanted.size();
-            while (p < line.size() && IsBlank(line[p])) ++p;
-            if (p < line.size() && line[p] == ':') {
+        for (std::size_t at = FindNoCase(text, length, key, keyLength, 0); at < length;
+             at = FindNoCase(text, length, key, keyLength, at + 1)) {
+            std::size_t p = at + keyLength;
+            while (p < length && IsBlank(text[p])) ++p;
+            if (p < length && text[p] == ':') {
                 ++p;
-                while (p < line.size() && IsBlank(line[p])) ++p;
-                std::size_t end = line.size();
-                while (end > p && IsBlank(line[end - 1])) --end;
-                return String(line.substr(p, end - p).c_str());
+                while (p < length && IsBlank(text[p])) ++p;
+                std::size_t end = length;
+                while (end > p && IsBlank(text[end - 1])) --end;
+                return String(Text(text + p, text + end).c_str());
             }
-            const std::size_t next = FindNoCase(line.substr(at + 1), wanted);
-            at = next == Text::npos ? Text::npos : at + 1 + next;
         }
     }
     return std::nullopt;

@@ -1,8 +1,11 @@
 #include "tools/object_info_current.h"
 
+#include "base/angle_value.h"
 #include "base/colour_table.h"
+#include "base/distance_value.h"
 #include "base/event_time.h"
 #include "base/services.h"
+#include "base/text_format.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
@@ -33,6 +36,50 @@ constexpr std::array<ObjectInfoField, kObjectInfoFieldCount> kFields = {{
     {kFunctionBrightLimb, 20736, 20737, 0},
     {kFunctionCulmination, 20582, 20581, kIdInfoTimeSystem},
 }};
+
+// Below these a value says too little in the unit the page would use.
+constexpr double kSmallestAstronomicalUnits = 0.1;  // shown in km below
+constexpr double kOneDegree = 1.0;                  // sizes below: minutes and seconds of arc
+
+// An apparent size below a degree in minutes and seconds of arc ("31'59\""),
+// below a minute in seconds with tenths ("39.7\""): to the minute, a
+// planet's disc would read "0°01'". False for a degree and more, which the
+// value's own text serves.
+bool SmallAngleText(double degrees, String& text) {
+    if (degrees < 0.0 || degrees >= kOneDegree) return false;
+    const double seconds = degrees * 3600.0;
+    String number;
+    if (seconds < 59.95) {
+        text = FormatDouble(seconds, 1, number, false);
+    } else {
+        const int whole = static_cast<int>(seconds + 0.5);
+        if (whole >= 3600) return false;
+        StringFromInteger(whole / 60, 1, text, true, '0');
+        const Char minutes[] = {kMinutesMark, 0};
+        StringAppend(text, minutes);
+        StringAppend(text, StringFromInteger(whole % 60, 2, number, true, '0').Text());
+    }
+    const Char mark[] = {kSecondsMark, 0};
+    StringAppend(text, mark);
+    return true;
+}
+
+// The text of one field. A distance chosen in AU that is a small fraction
+// of one (the Moon's 0.003) is given in km, the unit list's own, where it
+// has its digits; an angular size below a degree in minutes and seconds.
+String FieldText(std::uint32_t bit, PropertyMap& values, const QuantityFormatRequest& request) {
+    String text;
+    if (const PropertyValue* found = values.Find(bit)) {
+        const bool distance = bit == kFunctionDistanceFromEarth || bit == kFunctionDistanceFromSun;
+        if (distance && found->system == kAstronomicalUnits && found->value >= 0.0 &&
+            found->value < kSmallestAstronomicalUnits) {
+            values.Set(bit, found->value * kKilometresPerAstronomicalUnit, kKilometres, found->flag);
+        }
+        if (bit == kFunctionAngularSize && SmallAngleText(found->value, text)) return text;
+    }
+    values.Format(bit, text, request);
+    return text;
+}
 
 }  // namespace
 
@@ -87,9 +134,7 @@ ObjectInfoCurrentTexts ComputeObjectInfoCurrent(const CelestialObject& body, con
         }
         PropertyMap values;
         if (computable) ComputeBodyProperties(body, field->bit, state.timeAndPlace, values, conventions);
-        ObjectInfoFieldText text{field, String()};
-        values.Format(field->bit, text.text, request);
-        page.fields.push_back(std::move(text));
+        page.fields.push_back(ObjectInfoFieldText{field, FieldText(field->bit, values, request)});
     }
     return page;
 }

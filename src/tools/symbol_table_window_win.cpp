@@ -27,9 +27,9 @@ void SetGlyph(HWND page, int id, Char glyph, HFONT font) {
 
 }  // namespace
 
-HFONT CreateToolSymbolFont() {
+HFONT CreateToolSymbolFont(int points) {
     HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, kSymbolFontFace);
@@ -40,6 +40,7 @@ SymbolTableWindow::SymbolTableWindow(SymbolTableWindowParams params) : params_(s
 SymbolTableWindow::~SymbolTableWindow() {
     if (window_) DestroyWindow(window_);
     if (symbolFont_) DeleteObject(symbolFont_);
+    if (bodyFont_) DeleteObject(bodyFont_);
 }
 
 void SymbolTableWindow::Create(HWND frame) {
@@ -49,6 +50,7 @@ void SymbolTableWindow::Create(HWND frame) {
         state_ = LoadSymbolTableState(tree);
     }
     if (!symbolFont_) symbolFont_ = CreateToolSymbolFont();
+    if (!bodyFont_) bodyFont_ = CreateToolSymbolFont(kSymbolTableBodyPoints);
     window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_SYMBOLTABLE", frame, DialogProc,
                                  reinterpret_cast<LPARAM>(this));
     if (!window_) return;
@@ -167,7 +169,7 @@ INT_PTR CALLBACK SymbolTableWindow::PageProc(HWND page, UINT message, WPARAM, LP
 void SymbolTableWindow::InitBodiesPage(HWND page) const {
     for (int i = 0; i < kSymbolTableBodyCount; ++i) {
         const SymbolTableBody& body = GetSymbolTableBody(i);
-        SetGlyph(page, body.control, body.glyph, symbolFont_);
+        SetGlyph(page, body.control, body.glyph, bodyFont_);
     }
 }
 

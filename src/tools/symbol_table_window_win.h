@@ -16,8 +16,14 @@
 namespace corvinata {
 
 // The face the program adds from its resources at start-up, 8 points on
-// the screen as its other symbol text; the caller deletes it.
-HFONT CreateToolSymbolFont();
+// the screen as its other symbol text unless told otherwise; the caller
+// deletes it.
+HFONT CreateToolSymbolFont(int points = 8);
+
+// The size of the body symbols of the Table of Symbols: at 8 points their
+// glyphs came out smaller than the captions' capitals in boxes twice as
+// high; at this size they fill their boxes.
+constexpr int kSymbolTableBodyPoints = 14;
 
 struct SymbolTableWindowParams {
     HINSTANCE instance = nullptr;
@@ -63,8 +69,10 @@ private:
     int pageTab_ = -1;
     // The page templates, locked once (resources live as long as the module).
     const DLGTEMPLATE* templates_[kSymbolTableTabCount] = {};
-    // The program's symbol face at the dialogs' size, owned by the window.
+    // The program's symbol face at the dialogs' size, and at the body
+    // symbols' size; owned by the window.
     HFONT symbolFont_ = nullptr;
+    HFONT bodyFont_ = nullptr;
 };
 
 }  // namespace corvinata

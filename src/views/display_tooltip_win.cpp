@@ -5,6 +5,26 @@
 
 namespace corvinata {
 
+namespace {
+
+// Sent to every window below a root: a registered message, so that no
+// window can take it for one of its own.
+UINT HideTipMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Corvinata hide display tip");
+    return message;
+}
+
+BOOL CALLBACK SendHideTip(HWND window, LPARAM) {
+    SendMessageW(window, HideTipMessage(), 0, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+void HideDisplayTooltips(HWND root) {
+    if (root) EnumChildWindows(root, &SendHideTip, 0);
+}
+
 DisplayTooltipSource::~DisplayTooltipSource() { DisplayWindowDestroy(); }
 
 void DisplayTooltipSource::DisplayWindowDestroy() {
@@ -35,9 +55,19 @@ void DisplayTooltipSource::CreateDisplayTooltip(HWND display) {
 }
 
 void DisplayTooltipSource::ActivateDisplayTooltip(bool show) {
+    if (!show) {
+        HideDisplayTooltip();
+        return;
+    }
     if (!tooltip_ || !AcceptsTooltips()) return;
     TOOLINFOW tool = ToolInfo();
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, show ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void DisplayTooltipSource::HideDisplayTooltip() {
+    if (!tooltip_) return;
+    TOOLINFOW tool = ToolInfo();
+    SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM lParam) {
@@ -47,6 +77,8 @@ bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM 
         const int y = GET_Y_LPARAM(lParam);
         if (x == lastX_ && y == lastY_) return true;
         if (!TipFollowsPointer()) {
+            // A tip shown when the drag began goes; none is asked for.
+            if (tooltip_ && IsWindowVisible(tooltip_)) HideDisplayTooltip();
             lastX_ = x;
             lastY_ = y;
             OnMouseMoved(x, y);
@@ -82,10 +114,19 @@ bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM 
     case WM_MOUSELEAVE:
         ActivateDisplayTooltip(false);
         return true;
+    // The display's own context menu; the frame's menus and dialogs send
+    // the registered message.
+    case WM_ENTERMENULOOP:
+        HideDisplayTooltip();
+        return false;
     case WM_DESTROY:
         DisplayWindowDestroy();
         return false;
     default:
+        if (message == HideTipMessage()) {
+            HideDisplayTooltip();
+            return true;
+        }
         return false;
     }
 }

@@ -1,7 +1,9 @@
 // The hover tooltip every drawing window of a child window shares: a
 // tracking tip 15 pixels right of and below the pointer, shown after the
-// system's hover time, hidden at every move and when the pointer leaves.
-// The display answers which text belongs to a point and whether tips apply.
+// system's hover time, hidden at every move, when the pointer leaves and
+// when a menu or a dialog opens (the tip stays on top of everything and
+// would cover it). The display answers which text belongs to a point and
+// whether tips apply.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +24,9 @@ public:
     // After the display window exists; the tool's owner is its parent.
     void CreateDisplayTooltip(HWND display);
     void ActivateDisplayTooltip(bool show);
+    // Hides the tip whatever the display says of tips now: a tip shown while
+    // they applied must not stay when they no longer do.
+    void HideDisplayTooltip();
     // Every message of the display first; true for those it acted on.
     bool HandleDisplayMouseHover(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -49,5 +54,9 @@ private:
     int lastY_ = -1;
     String text_;
 };
+
+// Hides the tips of every display below `root` (the frame's MDI client when
+// a menu loop starts or a dialog disables the frame).
+void HideDisplayTooltips(HWND root);
 
 }  // namespace corvinata

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "base/scoped_win.h"
+#include "controls/night_colours.h"
 #include "resources/resource_ids.h"
 #include "views/gdi_map_canvas.h"
 
@@ -81,11 +82,20 @@ void EclipseDisplay::RefreshMarks(const MapPoint& before, const MapPoint& after)
 void EclipseDisplay::OnPaint() {
     ScopedPaint paint(window_);
     const EclipseView& view = owner_.MapState();
-    const bool night = owner_.NightVisionActive();
-    const EclipseMapColours colours = EclipseMapColoursFor(view.HasEclipse(), night, ColourOf(GetSysColor(COLOR_BTNTEXT)),
-                                                           ColourOf(GetSysColor(COLOR_GRAYTEXT)));
+    const EclipseNightInk night{ColourOf(ProgramColour(COLOR_BTNTEXT)), ColourOf(ProgramColour(COLOR_GRAYTEXT)),
+                                ColourOf(ProgramColour(COLOR_BTNHIGHLIGHT))};
+    const EclipseMapColours colours =
+        EclipseMapColoursFor(view.HasEclipse(), owner_.NightVisionActive() ? &night : nullptr);
     GdiMapCanvas canvas(paint.Get(), owner_.TextFont());
     DrawEclipseMap(canvas, view.Projection(), view.MapContent(owner_.CountryOutlines()), colours);
+}
+
+void EclipseDisplay::OnEraseBackground(HDC dc) {
+    // The window's ground, black in night vision.
+    RECT client{};
+    GetClientRect(window_, &client);
+    ScopedWinHandle<GdiObjectTraits<HBRUSH>> ground(CreateSolidBrush(ProgramColour(COLOR_WINDOW)));
+    FillRect(dc, &client, ground.Get());
 }
 
 void EclipseDisplay::OnLeftButtonDown(int x, int y) {
@@ -145,6 +155,7 @@ LRESULT CALLBACK EclipseDisplay::WindowProc(HWND window, UINT message, WPARAM wP
 LRESULT EclipseDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_LBUTTONDOWN: OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_CONTEXTMENU:

@@ -67,6 +67,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaint();
+    void OnEraseBackground(HDC dc);
     void OnLeftButtonDown(int x, int y);
     void OnCommand(int id);
     void InvalidateMark(const MapPoint& place);

@@ -62,10 +62,11 @@ private:
     double latitude_ = 0.0;
 };
 
-void DrawFrame(MapCanvas& canvas, const PixelRect& map) {
+void DrawFrame(MapCanvas& canvas, const PixelRect& map, const std::optional<Colour>& pen) {
     const int right = map.right - 1;
     const int bottom = map.bottom - 1;
-    canvas.UseDefaultPen();
+    if (pen) canvas.UsePen(*pen);
+    else canvas.UseDefaultPen();
     canvas.MoveTo({map.left, map.top});
     canvas.LineTo({right, map.top});
     canvas.LineTo({right, bottom});
@@ -81,17 +82,15 @@ void DrawOutlines(MapCanvas& canvas, const EclipseMapProjection& projection,
     }
 }
 
-// One edge of a curve list: a side the library did not find ends the line.
+// One edge of a curve list: a side that was not found ends the line, and
+// one that does not join the point before starts a new line.
 void DrawCurveEdge(MapCanvas& canvas, const EclipseMapProjection& projection, const PathCurve& curve,
                    bool north) {
     MapPolyline line(canvas, projection);
     for (const PathPoint& point : curve) {
         const double latitude = north ? point.northLatitude : point.southLatitude;
-        if (!Found(latitude)) {
-            line.Break();
-            continue;
-        }
-        line.Add(-point.longitude, latitude);
+        if (!Found(latitude) || !(north ? point.northJoins : point.southJoins)) line.Break();
+        if (Found(latitude)) line.Add(-point.longitude, latitude);
     }
 }
 
@@ -174,16 +173,24 @@ std::optional<EclipseMapView> EclipseMapCenterOn(double a, double b, double nort
     return view;
 }
 
-EclipseMapColours EclipseMapColoursFor(bool eclipseShown, bool nightVision, Colour buttonText,
-                                       Colour greyText) noexcept {
+EclipseMapColours EclipseMapColoursFor(bool eclipseShown, const EclipseNightInk* night) noexcept {
     EclipseMapColours colours;
-    if (eclipseShown) colours.outlines = nightVision ? buttonText : Palette(kPaletteBlack);
-    else colours.outlines = nightVision ? greyText : Palette(kPaletteLightGrey);
-    colours.firstCurves = Palette(kPaletteBlack);
-    colours.furtherCurves = Palette(nightVision ? kPaletteDarkRed : kPaletteGrey);
-    colours.markOutline = Palette(kPaletteBlack);
-    colours.markFill = Palette(kPaletteRed);
-    colours.text = nightVision ? buttonText : Palette(kPaletteBlack);
+    if (night == nullptr) {
+        colours.outlines = Palette(eclipseShown ? kPaletteBlack : kPaletteLightGrey);
+        colours.firstCurves = Palette(kPaletteBlack);
+        colours.furtherCurves = Palette(kPaletteGrey);
+        colours.markOutline = Palette(kPaletteBlack);
+        colours.markFill = Palette(kPaletteRed);
+        colours.text = Palette(kPaletteBlack);
+        return colours;
+    }
+    colours.frame = night->text;
+    colours.outlines = eclipseShown ? night->text : night->greyText;
+    colours.firstCurves = night->bright;
+    colours.furtherCurves = Palette(kPaletteDarkRed);
+    colours.markOutline = night->text;
+    colours.markFill = night->bright;
+    colours.text = night->text;
     return colours;
 }
 
@@ -201,7 +208,7 @@ void DrawEclipseMap(MapCanvas& canvas, const EclipseMapProjection& projection,
                     const EclipseMapContent& content, const EclipseMapColours& colours) {
     if (projection.IsEmpty()) return;
     const PixelRect map = projection.MapRect();
-    DrawFrame(canvas, map);
+    DrawFrame(canvas, map, colours.frame);
     canvas.ClipTo(map);
     canvas.UsePen(colours.outlines);
     if (content.outlines != nullptr) DrawOutlines(canvas, projection, *content.outlines);

@@ -75,8 +75,10 @@ private:
 // kNotComputedAngle).
 std::optional<EclipseMapView> EclipseMapCenterOn(double a, double b, double north, double south) noexcept;
 
-// The pen colours of one paint (the frame always uses the default pen).
+// The pen colours of one paint.
 struct EclipseMapColours {
+    // None: the device context's default pen.
+    std::optional<Colour> frame;
     Colour outlines;
     Colour firstCurves;
     Colour furtherCurves;
@@ -85,10 +87,20 @@ struct EclipseMapColours {
     Colour text;
 };
 
-// By day the palette's entries; in night vision the system's button text
-// and grey text colours (as night vision has set them) and dark red.
-EclipseMapColours EclipseMapColoursFor(bool eclipseShown, bool nightVision, Colour buttonText,
-                                       Colour greyText) noexcept;
+// The night shades the program's windows draw in while night vision is on.
+struct EclipseNightInk {
+    Colour text;      // the button text's shade
+    Colour greyText;  // the grey text's shade
+    Colour bright;    // the brightest shade
+};
+
+// By day (no ink) the palette's entries. In night vision the map lies on
+// the black ground of the night colours and takes their shades: frame,
+// outlines, mark outline and text in the button text's shade (the grey
+// text's for the outlines without an eclipse), the central path and the
+// mark's fill in the brightest shade, the further curves dark red. The
+// palette's black of the path by day would not show on the night ground.
+EclipseMapColours EclipseMapColoursFor(bool eclipseShown, const EclipseNightInk* night) noexcept;
 
 // What one paint shows.
 struct EclipseMapContent {

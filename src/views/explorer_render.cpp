@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "views/label_placement.h"
 
 namespace corvinata {
 
@@ -136,11 +139,35 @@ void DrawNames(SkyGl& gl, const ExplorerFrame& frame, const DrawnMoons& drawn) {
     gl.PushMatrix();
     gl.LoadIdentity();
     SetColour(gl, 0.7, frame.nightVision);
+    // Nearest moon first: where two names would cover each other, the name
+    // of the moon behind moves to another side of its moon or is left out.
+    std::vector<int> order;
     for (int k = 0; k < frame.geometry->moonCount && k < kMaxExplorerMoons; ++k) {
-        if (!drawn.drawn[static_cast<std::size_t>(k)]) continue;
+        if (drawn.drawn[static_cast<std::size_t>(k)]) order.push_back(k);
+    }
+    std::stable_sort(order.begin(), order.end(), [&frame](int a, int b) {
+        return frame.moons.position[static_cast<std::size_t>(a)].z < frame.moons.position[static_cast<std::size_t>(b)].z;
+    });
+    LabelPlacer placer;
+    const int h = frame.nameHeight;
+    for (const int k : order) {
         const WindowPoint& at = drawn.at[static_cast<std::size_t>(k)];
-        gl.RasterPos(std::trunc(at.x) + kLabelOffset, std::trunc(at.y) + kLabelOffset, 0.0);
-        gl.DrawText(SkyFont::kDisplay, frame.names[static_cast<std::size_t>(k)]);
+        const std::u32string& name = frame.names[static_cast<std::size_t>(k)];
+        const int w = gl.TextWidth(SkyFont::kDisplay, name);
+        const int x = static_cast<int>(std::trunc(at.x));
+        const int y = static_cast<int>(std::trunc(at.y));
+        // Window coordinates run upwards: a box's "top" is its lower edge,
+        // where the text's baseline sits. Above right first, as drawn alone.
+        const int right = x + kLabelOffset, left = x - kLabelOffset - w;
+        const int up = y + kLabelOffset, down = y - kLabelOffset - h;
+        const std::vector<LabelBox> places = {{right, up, right + w, up + h},
+                                              {right, down, right + w, down + h},
+                                              {left, up, left + w, up + h},
+                                              {left, down, left + w, down + h}};
+        const auto chosen = placer.Place(places);
+        if (!chosen) continue;
+        gl.RasterPos(places[*chosen].left, places[*chosen].top, 0.0);
+        gl.DrawText(SkyFont::kDisplay, name);
     }
     const int selected = frame.selected;
     if (frame.highlight && selected >= 0 && selected < kMaxExplorerMoons &&

@@ -46,6 +46,8 @@ struct ExplorerFrame {
     MoonPositions moons;
     const std::vector<OrbitPath>* orbits = nullptr;  // none: no orbits drawn
     std::array<std::u32string, kMaxExplorerMoons> names;
+    // The height of a name in the display font, pixels.
+    int nameHeight = 13;
 };
 
 // Whether moon k is drawn: shown and within the zoom.

@@ -164,6 +164,13 @@ bool ExplorerDisplay::Create(HWND parent) {
     dc_ = GetDC(window_);
     gl_ = CreateSkyGlWin(window_, dc_, context.displayFont, context.symbolFont);
     if (gl_) LoadPictures();
+    if (context.displayFont) {
+        // The names' height, for keeping them apart.
+        const HGDIOBJ previous = SelectObject(dc_, context.displayFont);
+        TEXTMETRICW metrics{};
+        if (GetTextMetricsW(dc_, &metrics)) nameHeight_ = metrics.tmHeight;
+        SelectObject(dc_, previous);
+    }
     return true;
 }
 
@@ -173,16 +180,10 @@ void ExplorerDisplay::LoadPictures() {
     const Char* planetName =
         context.planetPicture ? context.planetPicture : (saturn ? TXT("AST_PIXMAP_SATURN") : TXT("AST_PIXMAP_JUPITER"));
     const Char* ringName = context.ringPicture ? context.ringPicture : TXT("AST_PIXMAP_SATURN_RING");
-    ExplorerImage planet;
-    ExplorerImage ring;
-    const HMODULE module = context.instance;
+    ExplorerPictureSet own;
+    ExplorerPictureSet& pictures = context.pictures ? *context.pictures : own;
     const Char* failed = nullptr;
-    if (!LoadExplorerImage(module, planetName, kPlanetMapWidth, kPlanetMapHeight, planet)) {
-        failed = planetName;
-    } else if (saturn && !LoadExplorerImage(module, ringName, kRingProfileWidth, 1, ring)) {
-        failed = ringName;
-    }
-    if (failed) {
+    if (!pictures.Load(context.instance, planetName, saturn ? ringName : nullptr, failed)) {
         // The globe is drawn in a plain colour and the program goes on.
         if (context.reportError) {
             context.reportError(FormatPercent1(TXT("The picture \"%\" could not be loaded; the planet is drawn without it."),
@@ -190,23 +191,38 @@ void ExplorerDisplay::LoadPictures() {
         }
         return;
     }
-    SetPictures(planet, ring);
+    if (context.pictures) {
+        shared_ = context.pictures;
+        textured_ = true;
+        atlasNight_ = -1;
+        return;
+    }
+    SetPictures(pictures.Planet(), pictures.Ring());
 }
 
 void ExplorerDisplay::SetPictures(const ExplorerImage& planet, const ExplorerImage& ring) {
     planet_ = planet;
     ring_ = ring;
+    shared_ = nullptr;
     textured_ = planet_.width == kPlanetMapWidth && planet_.height == kPlanetMapHeight;
     atlasNight_ = -1;
 }
 
 void ExplorerDisplay::UploadAtlas(bool night) {
     if (!gl_ || !textured_ || atlasNight_ == static_cast<int>(night)) return;
-    const std::vector<std::uint32_t> atlas = BuildExplorerAtlas(planet_.bgr, ring_.bgr, night);
     gl_->MakeCurrent();
-    gl_->TexImage(kExplorerAtlasSide, kExplorerAtlasSide, atlas.data());
+    if (shared_) {
+        gl_->TexImage(kExplorerAtlasSide, kExplorerAtlasSide, shared_->Atlas(night).data());
+    } else {
+        const std::vector<std::uint32_t> atlas = BuildExplorerAtlas(planet_.bgr, ring_.bgr, night);
+        gl_->TexImage(kExplorerAtlasSide, kExplorerAtlasSide, atlas.data());
+    }
     gl_->TexRepeatNearest();
     atlasNight_ = static_cast<int>(night);
+}
+
+const ExplorerOrbitCache& ExplorerDisplay::Orbits() const noexcept {
+    return owner_.Context().orbits ? *owner_.Context().orbits : orbits_;
 }
 
 void ExplorerDisplay::Layout(double pixelAspect) {
@@ -239,9 +255,11 @@ ExplorerFrame ExplorerDisplay::Frame() {
     frame.highlight = highlight_;
     frame.nightVision = owner_.NightVision();
     frame.textured = textured_;
+    frame.nameHeight = nameHeight_;
     frame.moons = ExplorerDocumentMoons(document);
-    orbits_.Check(document.GetTimeAndPlace().dateTime, document.DynamicalJulianDay());
-    frame.orbits = &orbits_.Paths();
+    ExplorerOrbitCache& orbits = owner_.Context().orbits ? *owner_.Context().orbits : orbits_;
+    orbits.Check(document.GetTimeAndPlace().dateTime, document.DynamicalJulianDay());
+    frame.orbits = &orbits.Paths();
     for (int k = 0; k < owner_.Traits().moonCount; ++k) {
         frame.names[static_cast<std::size_t>(k)] = Utf32(owner_.Traits().moonNames[k]);
     }
@@ -360,6 +378,7 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         PAINTSTRUCT paint{};
         BeginPaint(window_, &paint);
         EndPaint(window_, &paint);
+        if (gl_) gl_->PrepareFrame();
         Render(true);
         return 0;
     }
@@ -614,6 +633,8 @@ public:
         : Base(Traits().kind, context.children, kExplorerModelNames),
           context_(context),
           document_(context.app.GetNotificationHub(), context.app.Current()) {
+        context_.pictures = &pictures_;
+        context_.orbits = &orbits_;
         // Without its panel the windows still work; the pane stays empty.
         if (!context_.panelPane) return;
         Application& app = context_.app;
@@ -669,6 +690,10 @@ private:
     ExplorerWindowContext context_;
     D document_;
     std::unique_ptr<ExplorerControlPanel> panel_;
+    // Shared by the kind's windows over the one document.
+    ExplorerPictureSet pictures_;
+    const ExplorerGeometry geometry_ = IsSaturn(Traits()) ? SaturnExplorerGeometry() : JupiterExplorerGeometry();
+    ExplorerOrbitCache orbits_{geometry_};
 };
 
 }  // namespace

@@ -53,6 +53,11 @@ struct ExplorerWindowContext {
     std::function<bool(const BodyIdentifier&)> showPicture{};
     // Set by the kind once its panel exists.
     ExplorerControlPanel* panel = nullptr;
+    // What the kind's windows share, set by the kind (none: each window
+    // keeps its own): the pictures decoded once, and the orbits of the
+    // kind's one document.
+    ExplorerPictureSet* pictures = nullptr;
+    ExplorerOrbitCache* orbits = nullptr;
 };
 
 // The screen's pixel aspect as its size in millimetres and in pixels give it.
@@ -69,6 +74,7 @@ public:
     bool Create(HWND parent);
     HWND Window() const noexcept { return window_; }
     bool HasContext() const noexcept { return gl_ != nullptr; }
+    SkyGlWin* Gl() const noexcept { return gl_.get(); }
     // The context and its lists go, with this display's own context made
     // current, while the window and its DC still exist.
     void Teardown();
@@ -82,7 +88,8 @@ public:
     // Draws a frame into the back buffer; with `swap` shows it.
     void Render(bool swap);
     const DrawnMoons& Drawn() const noexcept { return drawn_; }
-    const ExplorerOrbitCache& Orbits() const noexcept { return orbits_; }
+    // The kind's orbits, or the display's own when the kind shares none.
+    const ExplorerOrbitCache& Orbits() const noexcept;
     // The drawn moon nearest a client point, or -1.
     int HitTest(int x, int y) const;
 
@@ -111,8 +118,11 @@ private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
     std::unique_ptr<SkyGlWin> gl_;
+    int nameHeight_ = 13;
     ExplorerImage planet_;
     ExplorerImage ring_;
+    // The kind's pictures when they are this display's; none after SetPictures.
+    ExplorerPictureSet* shared_ = nullptr;
     bool textured_ = false;
     int atlasNight_ = -1;  // the night state of the texture in GL; -1 none
     DrawnMoons drawn_;

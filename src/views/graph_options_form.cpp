@@ -8,6 +8,7 @@
 #include "base/text_char.h"
 #include "base/text_format.h"
 #include "catalog/quantity_kinds.h"
+#include "documents/graph_document.h"
 #include "resources/graph_dialogs_ids.h"
 
 namespace corvinata {
@@ -21,8 +22,6 @@ namespace {
 constexpr std::int32_t kStepUnits[kGraphStepUnitCount] = {kMinutesUnit, kHoursUnit, kDaysUnit, kMonthsUnit,
                                                           kYearsUnit};
 constexpr std::int32_t kLargestStepCount = 100;
-// The x positions a graph has after its first: a step covers 1/365 of the range.
-constexpr std::int32_t kStepsPerRange = 365;
 constexpr double kUnboundedLimit = 9999999999.0;
 constexpr double kUnsetLower = -100.0;
 constexpr double kUnsetUpper = 100.0;
@@ -99,8 +98,8 @@ GraphTimePage GraphTimePageFrom(const TimeAndLocation& settings) {
         page.stepCount = CountText(1);
         page.stepUnit = kDaysUnit;
     } else {
-        page.stepCount = CountText(std::max(1, settings.rangeCount / kStepsPerRange));
-        page.stepUnit = GraphStepUnitAt(GraphStepUnitRow(settings.rangeUnit));
+        page.stepCount = Number(settings.stepCount);
+        page.stepUnit = GraphStepUnitAt(GraphStepUnitRow(settings.stepUnit));
     }
     return page;
 }
@@ -120,19 +119,36 @@ bool CheckGraphTimePage(const GraphTimePage& page, TimeAndLocation& settings, Gr
                           IDC_GRAPH_BEGIN_DATE);
         }
     } else {
-        std::int32_t count = 0;
-        if (!ReadStepCount(page.stepCount, false, count)) {
-            return Refuse(refusal, String(TXT("You entered an invalid step value.")), IDC_GRAPH_STEP_COUNT);
+        // A step the page shows as it was (a count with decimals from a file)
+        // stays as it was; a typed one is the whole number it starts with.
+        const GraphTimePage shown = GraphTimePageFrom(settings);
+        double count = settings.stepCount;
+        if (shown.byEnd || !StringEquals(page.stepCount, shown.stepCount.Text()) || page.stepUnit != shown.stepUnit) {
+            std::int32_t typed = 0;
+            if (!ReadStepCount(page.stepCount, false, typed)) {
+                return Refuse(refusal, String(TXT("You entered an invalid step value.")), IDC_GRAPH_STEP_COUNT);
+            }
+            count = typed;
         }
         TimeAndLocationSetBeginDate(next, page.begin, false);
-        if (!TimeAndLocationSetRange(next, page.stepUnit, count * kStepsPerRange)) {
+        if (!TimeAndLocationSetStep(next, page.stepUnit, count)) {
             return Refuse(refusal, String(TXT("The step value would cause the date to become too large.")),
                           IDC_GRAPH_BEGIN_DATE);
         }
     }
     next.daylightSaving = page.daylightSaving;
+    FollowRangeWithTimeAxis(settings, next);
     settings = next;
     return true;
+}
+
+void FollowRangeWithTimeAxis(const TimeAndLocation& before, TimeAndLocation& after) {
+    if (DateTimeEqual(before.beginDate, after.beginDate) && DateTimeEqual(before.endDate, after.endDate)) return;
+    const TimeStep chosenBefore = AutomaticXAxisStep(before.beginDate, before.endDate);
+    const TimeStep chosenAfter = AutomaticXAxisStep(after.beginDate, after.endDate);
+    for (TimeStep* step : {&after.xAxisLabelStep, &after.xAxisMarkStep}) {
+        if (TimeStepEqual(*step, chosenBefore)) *step = chosenAfter;
+    }
 }
 
 GraphLocationPage GraphLocationPageFrom(const TimeAndLocation& settings) {

@@ -44,7 +44,15 @@ struct GraphTimePage {
     bool daylightSaving = false;
 };
 GraphTimePage GraphTimePageFrom(const TimeAndLocation& settings);
+// A step the page shows unchanged keeps its count (decimals a file gave
+// it included); a typed one is the whole number it starts with. The x-axis
+// steps follow a new range as FollowRangeWithTimeAxis says.
 bool CheckGraphTimePage(const GraphTimePage& page, TimeAndLocation& settings, GraphOptionsRefusal& refusal);
+// After the range changed from `before` to `after`: the x-axis label and
+// mark steps that are still the program's choice for the old range become
+// its choice for the new one (a week gets days); a step the user set, one
+// that differs from that choice, is kept.
+void FollowRangeWithTimeAxis(const TimeAndLocation& before, TimeAndLocation& after);
 
 struct GraphLocationPage {
     double eastLongitude = 0.0;  // the picker shows east positive

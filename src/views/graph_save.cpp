@@ -102,11 +102,12 @@ std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const Gra
     auto document = NewGraphDocument(hub, services);
     if (!document) return nullptr;
     GraphDocumentFileReader reader(*document);
-    String error;
-    if (!OpenGraphFileWithMessages(saving.storage, saving.product, path, reader, error)) {
-        saving.dialogs.ShowError(error, kUnableToOpenTopic);
+    String message;
+    if (!OpenGraphFileWithMessages(saving.storage, saving.product, path, reader, message)) {
+        saving.dialogs.ShowError(message, kUnableToOpenTopic);
         return nullptr;
     }
+    if (!message.IsEmpty()) saving.dialogs.ShowNotice(message);
     document->SetFilePath(path);
     document->SetHasFile(true);
     document->ComputeAllLines(false);

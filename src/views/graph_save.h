@@ -31,6 +31,9 @@ public:
     // Yes, No or Cancel (the question before a changed graph closes).
     virtual PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) = 0;
     virtual void ShowError(const String& text, const Char* helpTopic) = 0;
+    // Tells the user something that did not stop the work (an opened graph
+    // whose unusable values took their defaults).
+    virtual void ShowNotice(const String& text) = 0;
 };
 
 struct GraphSaving {
@@ -59,7 +62,8 @@ bool SaveGraph(GraphDocument& document, GraphSaving& saving);
 
 // Reads a graph file into a new document, its lines computed and the
 // graph counted as saved; none, after the message saying why, when the file
-// cannot be read.
+// cannot be read. Fields the file held that the program could not use are
+// named in one notice.
 std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
                                                  const String& path, GraphSaving& saving);
 

@@ -352,6 +352,10 @@ void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic
     RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
 }
 
+void WindowGraphSaveDialogs::ShowNotice(const String& text) {
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageInformation, TXT(""));
+}
+
 bool GraphWindow::CanClose() {
     if (!files.storage || !files.product || !files.recent) return true;
     WindowGraphSaveDialogs own(instance_, GetAncestor(Handle(), GA_ROOT));
@@ -571,6 +575,7 @@ MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& er
         bool AskYesNo(const String&, const Char*) override { return true; }
         PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
         void ShowError(const String& text, const Char*) override { error_ = text; }
+        void ShowNotice(const String&) override {}
 
     private:
         String& error_;

@@ -52,6 +52,7 @@ public:
     bool AskYesNo(const String& text, const Char* helpTopic) override;
     PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) override;
     void ShowError(const String& text, const Char* helpTopic) override;
+    void ShowNotice(const String& text) override;
 
 private:
     HINSTANCE instance_;

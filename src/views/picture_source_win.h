@@ -3,12 +3,11 @@
 #pragma once
 
 #include <windows.h>
-#include <ocidl.h>
-#include <olectl.h>
 
 #include <cstdint>
 #include <vector>
 
+#include "app/picture_image_win.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
@@ -16,10 +15,7 @@ namespace corvinata {
 class PictureSource {
 public:
     // A picture among the program's resources of the type "CORVINATA_BINARY".
-    explicit PictureSource(const Char* resourceName = TXT(""));
-    ~PictureSource();
-    PictureSource(const PictureSource&) = delete;
-    PictureSource& operator=(const PictureSource&) = delete;
+    explicit PictureSource(const Char* resourceName = TXT("")) : resourceName_(resourceName) {}
 
     // With a path the picture is read from that file instead.
     void SetPath(const Char* path) { path_ = path; }
@@ -27,24 +23,25 @@ public:
     // (Re)loads the picture. True only when it was read and decoded; a
     // picture that fails to decode leaves none, so nothing half-read is drawn.
     bool Load(HMODULE module);
-    bool IsLoaded() const noexcept { return picture_ != nullptr; }
-    // The picture's size in pixels of the device (zero without a picture).
-    SIZE PixelSize(HDC dc) const;
-    // Draws the picture centred in the window's client area, shrunk (or with
-    // `fit` also enlarged) to fit without distortion; the drawn size goes
-    // to `drawn`. False when there is no picture to draw.
-    bool DrawInWindow(HWND window, HDC dc, bool reload, bool fit, SIZE& drawn);
-    // Draws the whole picture into the rectangle (nothing without one).
+    bool IsLoaded() const noexcept { return !image_.IsEmpty(); }
+    // The picture's size in pixels (zero without a picture): its size in
+    // HIMETRIC units as the screen's resolution gives it, converted back at
+    // that resolution.
+    SIZE PixelSize() const noexcept { return SIZE{image_.width, image_.height}; }
+    // Draws the whole picture into the rectangle (nothing without one),
+    // resampled to its size: every pixel drawn is the average of the part
+    // of the picture it covers.
     void Render(HDC dc, int left, int top, int width, int height) const;
     // Lets go of the picture; IsLoaded is false until the next Load.
-    void Unload() { Release(); }
+    void Unload();
 
 private:
-    void Release();
-
     String path_;
     String resourceName_;
-    IPicture* picture_ = nullptr;
+    PictureImage image_;
+    // The picture at the size it was last drawn: repaints at the same size
+    // draw without resampling again.
+    mutable DibPicture drawn_;
 };
 
 // A white memory bitmap to draw into and hand out as a BMP file image.

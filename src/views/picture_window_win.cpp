@@ -90,7 +90,7 @@ void PictureWindow::Draw(HDC dc, bool fillBackground) {
     GetClientRect(Handle(), &client);
     if (fillBackground) FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     if (!picture_.IsLoaded()) return;
-    const SIZE size = picture_.PixelSize(dc);
+    const SIZE size = picture_.PixelSize();
     const PictureRect drawn = FitPictureRect(size.cx, size.cy, client.right, client.bottom, scaleToFit_);
     picture_.Render(dc, drawn.left, drawn.top, drawn.width, drawn.height);
 }

@@ -253,6 +253,7 @@ LRESULT SkyDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void SkyDisplay::OnPaint() {
     PAINTSTRUCT paint{};
     BeginPaint(window_, &paint);
+    if (gl_) gl_->PrepareFrame();
     if (renderer_) renderer_->SkyRenderFrame();
     EndPaint(window_, &paint);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <memory>
 
 #include "app/custom_control_map.h"
 #include "app/dialog_positions.h"
@@ -12,6 +13,7 @@
 #include "catalog/celestial_object.h"
 #include "catalog/name_systems.h"
 #include "controls/spin_edit_window.h"
+#include "views/tab_page_keys_win.h"
 
 namespace corvinata {
 namespace {
@@ -38,6 +40,7 @@ EditBuffer g_buffer;
 HWND g_page = nullptr;
 int g_pageIndex = 0;
 OptionsDialogPlacement* g_placement = nullptr;
+std::unique_ptr<TabPageKeys> g_pageKeys;
 
 void Check(HWND page, int item, bool on) { CheckDlgButton(page, item, on ? BST_CHECKED : BST_UNCHECKED); }
 bool Checked(HWND page, int item) { return IsDlgButtonChecked(page, item) == BST_CHECKED; }
@@ -267,6 +270,7 @@ INT_PTR CALLBACK SkyOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_INITDIALOG:
         OnInit(dialog);
+        g_pageKeys = std::make_unique<TabPageKeys>(dialog, kSkyOptionsTabItem);
         // The keys start on the tabs, where the arrows turn the pages (the
         // page lies above the tabs and would take the first focus).
         SetFocus(GetDlgItem(dialog, kSkyOptionsTabItem));
@@ -298,6 +302,7 @@ INT_PTR CALLBACK SkyOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return FALSE;
     case WM_HELP: ShowHelpTopic(dialog, L"sky/dialog_sky_options.htm"); return TRUE;
     case WM_DESTROY:
+        g_pageKeys.reset();
         SavePlacement(dialog);
         if (g_page != nullptr) DestroyWindow(g_page);
         g_page = nullptr;

@@ -139,7 +139,21 @@ const WindowProjection& SkyGlWin::Projection() const {
 
 void SkyGlWin::PassThrough(float value) { glPassThrough(value); }
 void SkyGlWin::DrawBackBuffer() { glDrawBuffer(GL_BACK); }
-void SkyGlWin::SwapBuffers() { ::SwapBuffers(dc_); }
+void SkyGlWin::PrepareFrame() {
+    int width = 0;
+    int height = 0;
+    ClientSize(width, height);
+    if (width == paintedWidth_ && height == paintedHeight_) return;
+    paintedWidth_ = width;
+    paintedHeight_ = height;
+    MakeCurrent();
+    ::SwapBuffers(dc_);
+}
+
+void SkyGlWin::SwapBuffers() {
+    if (swapObserver_) swapObserver_();
+    ::SwapBuffers(dc_);
+}
 void SkyGlWin::Flush() { glFlush(); }
 void SkyGlWin::Clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 void SkyGlWin::Viewport(int x, int y, int width, int height) {

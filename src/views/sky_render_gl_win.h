@@ -7,9 +7,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
-#include <unordered_map>
 #include <memory>
+#include <unordered_map>
 
 #include "views/sky_grids.h"
 #include "views/sky_projection.h"
@@ -53,6 +54,17 @@ public:
     SkyGlWin& operator=(const SkyGlWin&) = delete;
 
     HGLRC Context() const noexcept { return context_->Handle(); }
+
+    // Called by the window's paint before the frame is drawn. After the
+    // window was created or changed its size, the first frame drawn under
+    // Wine went into buffers of the old size (a 98 x 98 picture in the
+    // corner, or nothing at all) and only the next swap took the new size:
+    // here the old buffer is shown once more first, so that the frame of
+    // this paint is drawn at the window's size.
+    void PrepareFrame();
+    // Called with the context current just before each frame is shown
+    // (the tests read the frame there); none by default.
+    void SetSwapObserver(std::function<void()> observer) { swapObserver_ = std::move(observer); }
 
     void MakeCurrent() override;
     void PassThrough(float value) override;
@@ -118,6 +130,10 @@ private:
     HWND window_;
     HDC dc_;
     std::shared_ptr<GlContext> context_;
+    // The client size of the last paint; none before the first.
+    int paintedWidth_ = -1;
+    int paintedHeight_ = -1;
+    std::function<void()> swapObserver_;
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;

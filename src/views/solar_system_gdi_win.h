@@ -48,11 +48,17 @@ public:
     void Text(int x, int y, const std::u16string& text, PlanFont font, PlanAlign align, Colour colour) override {
         HFONT chosen = font == PlanFont::kSymbol ? symbolFont_ : displayFont_;
         HFONT previous = chosen ? static_cast<HFONT>(SelectObject(dc_, chosen)) : nullptr;
-        SetTextAlign(dc_, TA_CENTER | (align == PlanAlign::kCentreTop ? TA_TOP : TA_BOTTOM));
+        SetTextAlign(dc_, align == PlanAlign::kLeftTop     ? TA_LEFT | TA_TOP
+                          : align == PlanAlign::kCentreTop ? TA_CENTER | TA_TOP
+                                                           : TA_CENTER | TA_BOTTOM);
         SetTextColor(dc_, colour.ToColorRef());
         TextOutW(dc_, x, y, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()));
         if (previous) SelectObject(dc_, previous);
     }
+    int TextWidth(const std::u16string& text, PlanFont font) override {
+        return Extent(text, font).cx;
+    }
+    int TextHeight(PlanFont font) override { return Extent(u"M", font).cy; }
     int RingTextHeight() override {
         SIZE size{};
         GetTextExtentPoint32W(dc_, L"00h", 3, &size);
@@ -69,6 +75,16 @@ public:
     }
 
 private:
+    SIZE Extent(const std::u16string& text, PlanFont font) {
+        HFONT chosen = font == PlanFont::kSymbol ? symbolFont_ : displayFont_;
+        HFONT previous = chosen ? static_cast<HFONT>(SelectObject(dc_, chosen)) : nullptr;
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()),
+                              &size);
+        if (previous) SelectObject(dc_, previous);
+        return size;
+    }
+
     HDC dc_;
     HFONT displayFont_;
     HFONT symbolFont_;

@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "catalog/catalogue_registry.h"
 #include "catalog/moon_catalogue.h"
 #include "catalog/planet_catalogue.h"
 #include "catalog/sun_earth_catalogues.h"
+#include "views/label_placement.h"
 
 namespace corvinata {
 
@@ -253,17 +255,68 @@ void DrawTrack(const PlanSquare& square, const std::vector<SolarSystemPoint>* tr
     visit(track->front(), false);
 }
 
-void DrawLabels(const PlanScene& scene, PlanBody body, PlanPixel at, bool shown, Colour colour, PlanCanvas& canvas) {
-    if (!shown) return;
-    if (scene.options.namesOn) {
-        canvas.Text(at.x, at.y + kLabelBelow, scene.names[NameSlot(body)], PlanFont::kDisplay, PlanAlign::kCentreTop,
-                    colour);
+// The bodies' names and symbols, kept apart: each takes the place the plan
+// gives it (the name below the body, the symbol above) unless a label drawn
+// before lies there, then the other side, then right or left of the body;
+// a label without a free place is left out. The Moon comes last, so that
+// next to the Earth it gives way.
+class PlanLabels {
+public:
+    PlanLabels(const PlanScene& scene, PlanCanvas& canvas, Colour colour)
+        : scene_(scene), canvas_(canvas), colour_(colour) {}
+
+    void Draw(PlanBody body, PlanPixel at, bool shown) {
+        if (!shown) return;
+        if (scene_.options.namesOn) Put(at, scene_.names[NameSlot(body)], PlanFont::kDisplay, false);
+        if (scene_.options.signsOn) {
+            Put(at, std::u16string(1, static_cast<char16_t>(PlanSymbolCode(body))), PlanFont::kSymbol, true);
+        }
     }
-    if (scene.options.signsOn) {
-        canvas.Text(at.x, at.y - kSymbolAbove, std::u16string(1, static_cast<char16_t>(PlanSymbolCode(body))),
-                    PlanFont::kSymbol, PlanAlign::kCentreTop, colour);
+
+private:
+    struct Place {
+        LabelBox box;
+        int x, y;
+        PlanAlign align;
+    };
+
+    // The places around the body, nearest first: where the plan puts the
+    // label, the other side, right, left; then the same a line and two
+    // lines farther out.
+    void Put(PlanPixel at, const std::u16string& text, PlanFont font, bool symbol) {
+        const int w = canvas_.TextWidth(text, font);
+        const int h = canvas_.TextHeight(font);
+        std::vector<Place> places;
+        for (int step = 0; step < 3; ++step) {
+            const int out = step * h;
+            const int centred = at.x - w / 2;
+            const Place below{{centred, at.y + kLabelBelow + out, centred + w, at.y + kLabelBelow + out + h},
+                              at.x, at.y + kLabelBelow + out, PlanAlign::kCentreTop};
+            const int aboveTop = (symbol ? at.y - kSymbolAbove : at.y - kLabelBelow - h) - out;
+            const Place above{{centred, aboveTop, centred + w, aboveTop + h}, at.x, aboveTop + h,
+                              PlanAlign::kCentreBottom};
+            const int middle = at.y - h / 2;
+            const Place right{{at.x + kLabelBelow + out, middle, at.x + kLabelBelow + out + w, middle + h},
+                              at.x + kLabelBelow + out, middle, PlanAlign::kLeftTop};
+            const Place left{{at.x - kLabelBelow - out - w, middle, at.x - kLabelBelow - out, middle + h},
+                             at.x - kLabelBelow - out - w, middle, PlanAlign::kLeftTop};
+            places.insert(places.end(), {symbol ? above : below, symbol ? below : above, right, left});
+        }
+        // The symbol's own place keeps the plan's anchor (its top).
+        if (symbol) places[0] = Place{places[0].box, at.x, at.y - kSymbolAbove, PlanAlign::kCentreTop};
+        std::vector<LabelBox> boxes;
+        for (const Place& place : places) boxes.push_back(place.box);
+        if (const auto chosen = placer_.Place(boxes)) {
+            const Place& place = places[*chosen];
+            canvas_.Text(place.x, place.y, text, font, place.align, colour_);
+        }
     }
-}
+
+    const PlanScene& scene_;
+    PlanCanvas& canvas_;
+    Colour colour_;
+    LabelPlacer placer_;
+};
 
 }  // namespace
 
@@ -274,9 +327,10 @@ void DrawSolarSystemPlan(const PlanScene& scene, PlanCanvas& canvas) {
     const PlanPositions& positions = scene.positions;
     const PlanPoint earth = PlanBodyPoint(square, positions, zoom, {kPlanEarth, 0});
 
+    PlanLabels labels(scene, canvas, colours.text);
     const PlanPixel centre{scene.width / 2, scene.height / 2};
     canvas.PlusMark(centre.x, centre.y, colours.sun);
-    DrawLabels(scene, {kPlanSun, 0}, centre, PlanShowsSunLabel(zoom), colours.text, canvas);
+    labels.Draw({kPlanSun, 0}, centre, PlanShowsSunLabel(zoom));
 
     for (int i = 0; i < positions.planetCount; ++i) {
         if (scene.options.orbitsOn) {
@@ -286,7 +340,7 @@ void DrawSolarSystemPlan(const PlanScene& scene, PlanCanvas& canvas) {
         const PlanPoint p = PlanBodyPoint(square, positions, zoom, {kPlanPlanet, i});
         if (!p.inside) continue;
         canvas.PlusMark(p.pixel.x, p.pixel.y, colours.planet);
-        DrawLabels(scene, {kPlanPlanet, i}, p.pixel, PlanShowsPlanetLabel(zoom, i), colours.text, canvas);
+        labels.Draw({kPlanPlanet, i}, p.pixel, PlanShowsPlanetLabel(zoom, i));
         if (scene.options.zodiacSightLines) DrawSightLine(scene, earth.pixel, p.pixel, canvas);
     }
     if (scene.options.orbitsOn) {
@@ -295,13 +349,13 @@ void DrawSolarSystemPlan(const PlanScene& scene, PlanCanvas& canvas) {
     }
     if (earth.inside) {
         canvas.PlusMark(earth.pixel.x, earth.pixel.y, colours.planet);
-        DrawLabels(scene, {kPlanEarth, 0}, earth.pixel, PlanShowsEarthLabelAndMoon(zoom), colours.text, canvas);
+        labels.Draw({kPlanEarth, 0}, earth.pixel, PlanShowsEarthLabelAndMoon(zoom));
     }
     if (scene.options.moonOn && PlanShowsEarthLabelAndMoon(zoom)) {
         const PlanPoint moon = PlanBodyPoint(square, positions, zoom, {kPlanMoon, 0});
         if (moon.inside) {
             canvas.PlusMark(moon.pixel.x, moon.pixel.y, colours.moon);
-            DrawLabels(scene, {kPlanMoon, 0}, moon.pixel, true, colours.text, canvas);
+            labels.Draw({kPlanMoon, 0}, moon.pixel, true);
         }
     }
     DrawZodiacRing(scene, square, earth.pixel, canvas);

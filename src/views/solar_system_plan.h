@@ -119,8 +119,9 @@ struct PlanColours {
 PlanColours PlanColoursFor(bool nightVision) noexcept;
 
 enum class PlanFont { kDisplay, kSymbol };
-// Text anchors: centred over the point with its top or its bottom there.
-enum class PlanAlign { kCentreTop, kCentreBottom };
+// Text anchors: centred over the point with its top or its bottom there,
+// or its top-left corner there.
+enum class PlanAlign { kCentreTop, kCentreBottom, kLeftTop };
 
 class PlanCanvas {
 public:
@@ -135,6 +136,9 @@ public:
                       Colour colour) = 0;
     // Height of a ring label's text in the display font.
     virtual int RingTextHeight() = 0;
+    // The size of a text in a font, pixels.
+    virtual int TextWidth(const std::u16string& text, PlanFont font) = 0;
+    virtual int TextHeight(PlanFont font) = 0;
     // A hollow circle of radius 10 around the point.
     virtual void Ring(int x, int y, Colour colour) = 0;
 };

@@ -29,6 +29,11 @@ public:
     void PlusMark(int x, int y, Colour colour) override;
     void Text(int x, int y, const std::u16string& text, PlanFont font, PlanAlign align, Colour colour) override;
     int RingTextHeight() override { return 14; }
+    // Six pixels a character (a symbol twelve), thirteen high.
+    int TextWidth(const std::u16string& text, PlanFont font) override {
+        return static_cast<int>(text.size()) * (font == PlanFont::kSymbol ? 12 : 6);
+    }
+    int TextHeight(PlanFont) override { return 13; }
     void Ring(int x, int y, Colour colour) override;
 
     const std::vector<PlanOperation>& Operations() const noexcept { return operations_; }

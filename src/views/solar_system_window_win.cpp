@@ -469,7 +469,9 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 
 namespace {
 
-constexpr RecordKeyNames kPanelStepNames{TXT("Control panel")};
+// The panel's time step, in the sub-key "Time Step" of the kind's "Control
+// panel" key (as the Sky and explorer panels keep theirs).
+constexpr RecordKeyNames kPanelStepNames{TXT("Time Step")};
 
 // The Solar System windows in the saved session: the document's moment,
 // each window's view, and the panel's time step.

@@ -101,6 +101,36 @@ TEST_F(CommandHistoryTest, SavedMarkFollowsUndoRedoAndNewSteps) {
     EXPECT_EQ(history.PeekRedoCommand(), nullptr);
 }
 
+// A step tells its windows while it runs (a graph's caption then asks
+// whether the history is at its saved state): by then the position stands
+// where the step leaves it, for Undo as for Redo and for a new step.
+class SavedStateProbe final : public UndoableCommand {
+public:
+    SavedStateProbe(const CommandHistory* history, std::string* seen) : history_(history), seen_(seen) {}
+    std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        return std::make_unique<SavedStateProbe>(history_, seen_);
+    }
+    void Execute() override { *seen_ += history_->IsAtSavedState() ? 'S' : '*'; }
+    std::unique_ptr<UndoableCommand> Clone() const override { return std::make_unique<SavedStateProbe>(*this); }
+
+private:
+    const CommandHistory* history_;
+    std::string* seen_;
+};
+
+TEST_F(CommandHistoryTest, AStepSeesThePositionItLeavesTheHistoryAt) {
+    std::string seen;
+    CommandGroup probe(String(TXT("redo")), String(TXT("undo")));
+    probe.Add(std::make_unique<SavedStateProbe>(&history, &seen));
+    history.PerformCommand(probe, 1, true);  // *: a change after the (empty) saved state
+    history.MarkSaved();
+    history.UndoCommands(1);  // *: away from it
+    history.RedoCommands(1);  // S: back at the saved state
+    history.PerformCommand(probe, 1, true);  // *
+    history.UndoCommands(1);  // S
+    EXPECT_EQ(seen, "**S*S");
+}
+
 TEST_F(CommandHistoryTest, StepTextFallsBackToTheOnlyCommandsText) {
     CommandGroup one;
     auto command = std::make_unique<LogCommand>(&log, 'a');

@@ -11,10 +11,15 @@ namespace {
 class CountingDatePicker : public DatePicker {
 public:
     int yearNotices = 0;
+    int refusals = 0;
     std::string Text() const { return test::Utf8(BuildText()); }
+    void Type(const char* text) {
+        for (const char* p = text; *p; ++p) OnChar(static_cast<Char>(*p));
+    }
 
 protected:
     void OnYearMayHaveChanged() override { ++yearNotices; }
+    void OnTypingRefused() override { ++refusals; }
 };
 
 struct DateKey {
@@ -51,17 +56,77 @@ TEST(DatePickerKeys, DayStaysWithinTheMonthAfterEveryStepHomeAndEnd) {
     }
 }
 
-TEST(DatePickerTyping, RefusesDaysBeyondTheMonth) {
-    const struct { int year; const char* day; int expected; } cases[] = {
-        {2000, "29", 29}, {2001, "29", 9}, {2001, "31", 1}};  // the refused digit starts anew
-    for (const auto& c : cases) {
+// A date typed whole goes field by field, with or without the separators;
+// a day is checked against the month typed after it, not the one shown
+// while it is typed. What cannot be the date typed is refused with a word
+// (a digit no number of the field can take, a day the typed month and year
+// do not have), never turned into another date.
+TEST(DatePickerTyping, WholeDatesGoFieldByField) {
+    struct Case {
+        int year, month, day;  // the date shown before
+        const char* typed;
+        const char* shown;
+        int refusals;
+    };
+    const Case cases[] = {
+        {2026, 2, 14, "31.12.2028", "31.12.2028 ", 0},
+        {2026, 2, 14, "31122028", "31.12.2028 ", 0},
+        {2000, 1, 1, "08042024", "08.04.2024 ", 0},
+        {2000, 1, 1, "8.4.2024", "08.04.2024 ", 0},
+        {2000, 1, 1, "1.3.2030", "01.03.2030 ", 0},
+        {2023, 1, 15, "29.02.2024", "29.02.2024 ", 0},
+        {2024, 1, 15, "29.02.2023", "28.02.2023 ", 1},   // 2023 has no 29 February
+        {2026, 2, 14, "31.04.2024", "30.04.2024 ", 1},   // nor April a 31st
+        {2026, 2, 14, "351.12.2028", "31.12.2028 ", 1},  // "5" cannot follow "3"
+        {2026, 2, 14, "01.13.2024", "01.01.2024 ", 1},   // nor "3" follow "1" in a month
+        {2026, 2, 14, "14.02.3001", "14.02.2026 ", 1},   // past the last year
+        {2001, 2, 10, "29", "28.02.2001 ", 0},           // still waiting for its month
+    };
+    for (const Case& c : cases) {
         CountingDatePicker picker;
-        ASSERT_TRUE(picker.SetDate(c.year, 2, 10));
-        for (const char* p = c.day; *p; ++p) picker.OnChar(static_cast<Char>(*p));
-        int year, month, day;
-        picker.GetDate(year, month, day);
-        EXPECT_EQ(day, c.expected) << c.year << " " << c.day;
+        ASSERT_TRUE(picker.SetDate(c.year, c.month, c.day));
+        picker.Type(c.typed);
+        EXPECT_EQ(picker.Text(), c.shown) << c.typed;
+        EXPECT_EQ(picker.refusals, c.refusals) << c.typed;
     }
+}
+
+// A typed day that waits for its month is given up, with a word, when the
+// control is left; a step moves on from the date shown.
+TEST(DatePickerTyping, AHeldDayGoesWhenTheControlIsLeftOrStepped) {
+    CountingDatePicker left;
+    left.SetDate(2026, 2, 14);
+    left.Type("31");
+    EXPECT_EQ(left.HeldDay(), 31);
+    EXPECT_EQ(left.Text(), "28.02.2026 ");
+    left.FocusLost();
+    EXPECT_EQ(left.HeldDay(), 0);
+    EXPECT_EQ(left.refusals, 1);
+    left.Type("03");  // typing on: the month, which has 31 days
+    EXPECT_EQ(left.Text(), "28.03.2026 ");
+
+    CountingDatePicker stepped;
+    stepped.SetDate(2026, 2, 14);
+    stepped.Type("31");
+    bool handled = false;
+    stepped.OnKeyUp(SpinKey::Up, handled);  // the month, now current
+    EXPECT_EQ(stepped.Text(), "28.03.2026 ");
+    EXPECT_EQ(stepped.HeldDay(), 0);
+    EXPECT_EQ(stepped.refusals, 0);
+}
+
+// Tab or a mnemonic into the control starts typing at the day, wherever the
+// caret was left.
+TEST(DatePickerTyping, FocusFromTheKeyboardStartsAtTheDay) {
+    CountingDatePicker picker;
+    picker.NextField();
+    picker.NextField();
+    ASSERT_EQ(picker.CurrentIndex(), kYearFieldId);
+    picker.FocusFromKeyboard();
+    EXPECT_EQ(picker.CurrentIndex(), kDayFieldId);
+    picker.Type("24122030");
+    EXPECT_EQ(picker.Text(), "24.12.2030 ");
+    EXPECT_EQ(picker.CurrentIndex(), kYearFieldId);
 }
 
 TEST(DatePickerSetDate, AllOrNothing) {
@@ -94,6 +159,8 @@ TEST(PickerPaste, DatesAndTimesTakenWholeOrNotAtAll) {
     const struct { const char* text; bool taken; int year, month, day; } dates[] = {
         {"12/25/2030", false, 2001, 3, 5}, {"07.19.2030", false, 2001, 3, 5},
         {"25.12.2030", true, 2030, 12, 25}, {"123.1.2030", false, 2001, 3, 5},
+        {"31.12.2030", true, 2030, 12, 31}, {"31.04.2030", false, 2001, 3, 5},
+        {"29.02.2031", false, 2001, 3, 5},  {"31122030", true, 2030, 12, 31},
     };
     for (const auto& c : dates) {
         DatePicker picker;

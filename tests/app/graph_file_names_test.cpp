@@ -22,7 +22,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("c:\\graphs\\MARS.GPH"), true},
                       PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:/Graphs/Mars.gph"), true},
                       PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:\\Graphs\\Mars.gph2"), false},
-                      PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:\\Graphs\\Venus.gph"), false}));
+                      PathCase{TXT("C:\\Graphs\\Mars.gph"), TXT("C:\\Graphs\\Venus.gph"), false},
+                      // Letters beyond ASCII without regard to case too.
+                      PathCase{TXT("C:\\\u00C4rger\\M\u00F6nd.gph"), TXT("c:\\\u00E4RGER\\M\u00D6ND.GPH"), true},
+                      PathCase{TXT("C:\\Stra\u00DFe.gph"), TXT("C:\\STRASSE.gph"), false}));
 
 TEST(GraphFileNamesTest, XmlExportIsChosenInAnyLetterCase) {
     EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\mars.xml")));

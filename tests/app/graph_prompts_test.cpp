@@ -72,9 +72,9 @@ TEST(GraphPromptsTest, MessagesNameTheProductPathAndReason) {
          "with a more recent version of Corvinata."},
     };
     for (const auto& c : cases) EXPECT_EQ(test::Utf8(GraphOpenErrorText(product, path, c.failure)), c.text);
-    EXPECT_EQ(GraphReadFailureOf({false, false, true}), GraphOpenFailure::NotRecognised);
-    EXPECT_EQ(GraphReadFailureOf({false, true, true}), GraphOpenFailure::NotAGraphOrOld);
-    EXPECT_EQ(GraphReadFailureOf({false, true, false}), GraphOpenFailure::NewerVersion);
+    EXPECT_EQ(GraphReadFailureOf({false, false, true, {}}), GraphOpenFailure::NotRecognised);
+    EXPECT_EQ(GraphReadFailureOf({false, true, true, {}}), GraphOpenFailure::NotAGraphOrOld);
+    EXPECT_EQ(GraphReadFailureOf({false, true, false, {}}), GraphOpenFailure::NewerVersion);
     EXPECT_EQ(test::Utf8(MissingDataFileText(product, String(TXT("x.dat")))),
               "Error initializing: Corvinata was unable to open the file x.dat.\n\nPlease reinstall "
               "the application to solve this problem. Corvinata will now close.");

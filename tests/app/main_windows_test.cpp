@@ -72,6 +72,33 @@ TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
     EXPECT_EQ(graphs.documents[0].model, 2);
 }
 
+// A first run has no panel keys: every panel is still loaded, so that it
+// takes the defaults of missing values, and from nothing else (a value of
+// the kind's own key is not the panel's).
+TEST_F(MainWindowsTest, AFirstRunLoadsEveryPanelFromNothing) {
+    {
+        SettingsTreeWriter writer(storage, root);
+        WriteGroup sky(writer, TXT("Main Windows\\Sky"));
+        ASSERT_TRUE(WriteIntValue(writer, TXT("Step"), 7));
+    }
+    test::FakeKinds loaded;
+    for (FakeKind& kind : loaded.kinds) kind.panel = -1;
+    SettingsTree tree(storage, root);
+    LoadMainWindows(tree, loaded.pointers);
+    for (int k = 0; k < kWindowKindCount; ++k) {
+        EXPECT_EQ(loaded.kinds[k].panelLoads, 1) << k;
+        EXPECT_EQ(loaded.kinds[k].panel, -1) << k;
+    }
+    // With a stored panel its values are read.
+    kinds[kSkyWindow].panel = 5;
+    ASSERT_TRUE(Save({}, {}));
+    test::FakeKinds again;
+    SettingsTree stored(storage, root);
+    LoadMainWindows(stored, again.pointers);
+    EXPECT_EQ(again.kinds[kSkyWindow].panel, 5);
+    EXPECT_EQ(again.kinds[kSkyWindow].panelLoads, 1);
+}
+
 // Records the stacking calls; the window (Sky, 5) is not open.
 struct RecordingStack final : StackingFrame {
     bool PlaceBelow(const WindowReference& w, const WindowReference* above) override {

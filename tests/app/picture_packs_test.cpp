@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 
@@ -118,6 +119,29 @@ TEST_F(PicturePackFiles, PicturesTakeTheirLinesWhateverTheLetterCase) {
             EXPECT_EQ(entry->bodyNumber, -1);
         }
     }
+}
+
+// Names are matched as the file system matches them: the letters of the
+// contents file's code page beyond ASCII in any case too, while "ß" and
+// "ss" stay different names.
+TEST_F(PicturePackFiles, PicturesWithLettersBeyondAsciiTakeTheirLinesInAnyCase) {
+    const test::ScopedCatalogues catalogues;
+    ASSERT_TRUE(catalogues.Created());
+    Picture("\u00C4RE\u00DF.jpg");
+    Picture("\u0152IL.jpg");
+    Picture("strasse.jpg");
+    Contents("[Format]\n1.01\n[Name]\nTest pack\n[Files]\n"
+             "\u00E4re\u00DF.jpg:Red planet:Planet:Mars\n"
+             "\u0153il.JPG:\u0152il\n"
+             "stra\u00DFe.jpg:Not this one\n");
+    const PicturePack pack = Load();
+    std::map<std::string, std::pair<std::string, std::int32_t>> found;
+    for (const PictureEntry& entry : pack.entries) {
+        found[Utf8(entry.fileName)] = {Utf8(entry.description), entry.bodyType};
+    }
+    EXPECT_EQ(found["\u00C4RE\u00DF.jpg"], std::make_pair(std::string("Red planet"), std::int32_t{2}));
+    EXPECT_EQ(found["\u0152IL.jpg"].first, "\u0152il");
+    EXPECT_EQ(found["strasse.jpg"].first, "strasse.jpg");
 }
 
 TEST_F(PicturePackFiles, APackWithoutContentsIsCaptionedByFileNamesAndListedOnce) {

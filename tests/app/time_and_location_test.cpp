@@ -25,13 +25,12 @@ TEST_P(RangeLengthTest, DayCountSurvivesTheEndDateAndTheStoredLength) {
     DateTime end = record.beginDate;
     ASSERT_TRUE(DateTimeAddDays(end, days));
     ASSERT_TRUE(TimeAndLocationSetEndDate(record, end));
-    EXPECT_EQ(record.rangeCount, days);
+    EXPECT_EQ(TimeAndLocationRangeUnits(record), days);
 
     TimeAndLocation reread = RangeFrom(record.beginDate);
-    ASSERT_TRUE(TimeAndLocationSetStoredRange(reread, kDaysUnit,
-                                              TimeAndLocationStoredRangeLength(record)));
+    ASSERT_TRUE(TimeAndLocationStoreStep(reread, kDaysUnit, record.stepCount));
     ASSERT_TRUE(TimeAndLocationUpdateEndDate(reread));
-    EXPECT_EQ(reread.rangeCount, days);
+    EXPECT_EQ(TimeAndLocationRangeUnits(reread), days);
     EXPECT_TRUE(DateTimeEqual(reread.endDate, end));
 }
 
@@ -88,7 +87,7 @@ const CompareCase kCompareCases[] = {
      [](TimeAndLocation& r) { r.yAxisGridActive = true; }, false, false, true},
     {"y limit", [](TimeAndLocation& r) { r.yAxisMax = 3.0; }, false, false, true},
     {"place", [](TimeAndLocation& r) { r.location.coordinates.elevation = 10; }, false, true, true},
-    {"range of a moving end", [](TimeAndLocation& r) { r.rangeCount = 9; }, false, true, true},
+    {"range of a moving end", [](TimeAndLocation& r) { r.stepCount = 9; }, false, true, true},
     {"end of a moving end", [](TimeAndLocation& r) { r.endDate.day = 9; }, false, false, false},
     {"nothing", [](TimeAndLocation&) {}, true, false, false},
 };

@@ -229,6 +229,33 @@ TEST_F(DocumentsTest, EclipseModelFindsTheEclipseOfItsDateInUniversalTime) {
     EXPECT_DOUBLE_EQ(none.Model().date.hours, 5.0);
 }
 
+// A document on an eclipse another document maps takes that map instead of
+// computing its own; another eclipse, or no eclipse, takes nothing.
+TEST_F(DocumentsTest, EclipseDocumentSharesTheMapOfTheSameEclipseOnly) {
+    SolarEclipseDocument mapped(hub, MakeDateTime(2006, 3, 29, 10.0));
+    const SolarEclipseModel* map = &mapped.Map();
+    struct Case {
+        DateTime date;
+        bool shares;
+    };
+    const Case cases[] = {{MakeDateTime(2006, 3, 29, 3.0), true},
+                          {MakeDateTime(2006, 9, 22), false},
+                          {MakeDateTime(2006, 3, 30), false}};
+    for (const Case& c : cases) {
+        SolarEclipseDocument fresh(hub, c.date);
+        EXPECT_EQ(fresh.ShareMapOf(mapped), c.shares) << c.date.month << "-" << c.date.day;
+        EXPECT_EQ(&fresh.Map() == map, c.shares) << c.date.month << "-" << c.date.day;
+    }
+    // A document with a map of its own keeps it; one without a map lends none.
+    SolarEclipseDocument own(hub, MakeDateTime(2006, 3, 29));
+    const SolarEclipseModel* kept = &own.Map();
+    EXPECT_FALSE(own.ShareMapOf(mapped));
+    EXPECT_EQ(&own.Map(), kept);
+    SolarEclipseDocument unmapped(hub, MakeDateTime(2006, 3, 29));
+    SolarEclipseDocument borrower(hub, MakeDateTime(2006, 3, 29));
+    EXPECT_FALSE(borrower.ShareMapOf(unmapped));
+}
+
 TEST_F(DocumentsTest, PictureLookupsIgnoreCaseAndTakeTheFirstPack) {
     PicturePackList packs(2);
     packs[0].directory = String(TXT("C:\\Packs\\One"));

@@ -136,14 +136,59 @@ void ExpectEveryReachedMagnitudeDrawn(const SolarEclipseModel& model) {
     }
 }
 
+// Every line the map draws between two points of a curve follows the curve:
+// a line longer than a degree (lines that long are drawn where a curve runs
+// along a meridian, or near the horizon where the shadow moves fast) has its
+// quarter points on the curve too, in the curve's own measure at each
+// point's greatest eclipse: the distance from the shadow axis less the
+// umbral radius for the limits of the path, the magnitude for the other
+// curves (both change by about 0.016 a degree across the curve). A line to
+// another part of the curve, or from the end of one walk along it to the
+// start of the next, cuts across the map and fails.
+void ExpectEveryLineFollowsItsCurve(const SolarEclipseModel& model, const DateTime& date) {
+    const double deltaT = DeltaT(date);
+    for (std::size_t c = 0; c <= std::size(kMagnitudeCurveLevels); ++c) {
+        const PathCurve& curve = c == 0 ? model.centralPath : model.magnitudeCurves.at(c - 1);
+        for (const bool north : {true, false}) {
+            const PathPoint* last = nullptr;
+            for (const PathPoint& p : curve) {
+                const double latitude = north ? p.northLatitude : p.southLatitude;
+                const bool joins = north ? p.northJoins : p.southJoins;
+                if (latitude == kNotComputedAngle) {
+                    last = nullptr;
+                    continue;
+                }
+                if (last != nullptr && joins) {
+                    const double from = north ? last->northLatitude : last->southLatitude;
+                    const double step = std::remainder(p.longitude - last->longitude, 360.0);
+                    if (std::hypot(step, latitude - from) > 1.0) {
+                        for (const double f : {0.25, 0.5, 0.75}) {
+                            const EclipseObserver place{last->longitude + f * step, from + f * (latitude - from), 0.0};
+                            const ContactSolution s = ContactIteration(date, kGreatestEclipse, 0.0, place, deltaT);
+                            const double distance = std::hypot(s.observer.u, s.observer.v);
+                            const double off = c == 0 ? distance - std::fabs(s.l2)
+                                                      : (s.l1 - distance) / (s.l1 + s.l2) - kMagnitudeCurveLevels[c - 1];
+                            EXPECT_LT(std::fabs(off), 0.06)
+                                << "curve " << c << (north ? " north " : " south ") << last->longitude << ", " << from
+                                << " to " << p.longitude << ", " << latitude;
+                        }
+                    }
+                }
+                last = &p;
+            }
+        }
+    }
+}
+
 class EclipseMaps : public testing::TestWithParam<test::CsvRow> {};
 
-// Both checks of the whole map share one computation of it: the curves are
+// The checks of the whole map share one computation of it: the curves are
 // the costly part of the table's sweep.
-TEST_P(EclipseMaps, KeepEarlierResultsAndDrawEveryMagnitudeReached) {
+TEST_P(EclipseMaps, KeepEarlierResultsAndDrawEveryMagnitudeReachedAlongItsCurve) {
     const SolarEclipseModel model = ModelFor(GetParam().Text(0));
     ExpectEarlierResultsKept(model, GetParam());
     ExpectEveryReachedMagnitudeDrawn(model);
+    ExpectEveryLineFollowsItsCurve(model, model.date);
 }
 
 // A step of the central line has no path point only where no limit crosses

@@ -107,16 +107,16 @@ TEST_F(GraphDocumentTest, ChangesAtTheFirstLineDeriveTheKindAgain) {
 TEST_F(GraphDocumentTest, StepModeAddsWholeStepsWhateverTheEndSays) {
     const struct Case {
         std::int32_t unit;
-        std::int32_t rangeCount;
+        double stepCount;
         double lastInstantDays;
     } cases[] = {
-        {kDaysUnit, 3 * 365, 3 * 365.0},  // {3 days, 1.0}
-        {kDaysUnit, 1059, 2 * 365.0},     // 2.9 days a step steps by 2
-        {kHoursUnit, 365, 365.0 / 24.0},
+        {kDaysUnit, 3.0, 3 * 365.0},
+        {kDaysUnit, 2.9, 2 * 365.0},  // 2.9 days a step steps by 2
+        {kHoursUnit, 1.0, 365.0 / 24.0},
     };
     for (const Case& c : cases) {
         auto document = NewDocument();
-        ASSERT_TRUE(TimeAndLocationSetRange(document->Settings(), c.unit, c.rangeCount));
+        ASSERT_TRUE(TimeAndLocationSetStep(document->Settings(), c.unit, c.stepCount));
         document->Settings().endDate = DateTime{2024, 2, 1, 0.0, kLocalCivilTime};
         GraphInstants instants;
         document->ComputeInstants(instants);
@@ -126,7 +126,7 @@ TEST_F(GraphDocumentTest, StepModeAddsWholeStepsWhateverTheEndSays) {
     // have no moment and their values are missing.
     auto document = NewDocument();
     document->Settings().beginDate = DateTime{2999, 6, 1, 0.0, kLocalCivilTime};
-    document->Settings().rangeCount = 2 * 365;
+    document->Settings().stepCount = 2.0;
     GraphLine line = NamedLine("phase");
     document->ComputeGraphValues(line);
     GraphInstants instants;

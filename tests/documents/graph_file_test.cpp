@@ -2,12 +2,19 @@
 // outcomes, damage of every kind, and saves that fail part way.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <random>
+#include <string>
 #include <tuple>
+#include <utility>
 
+#include "base/storage.h"
 #include "catalog/quantity_kinds.h"
 #include "documents/graph_test_support.h"
 
@@ -54,7 +61,34 @@ std::string Version119File() {
     return out;
 }
 
-class GraphFileTest : public test::GraphTest {};
+class GraphFileTest : public test::GraphTest {
+protected:
+    // A document opened from a damaged file is one the program can use: every
+    // value within its table, the range in order, and saved again it reads back
+    // with nothing to replace.
+    void ExpectUsable(GraphDocument& document, const GraphFileFlags& flags, const std::string& what) {
+        const TimeAndLocation& s = document.Options();
+        EXPECT_TRUE(IsValidDate(s.beginDate) && IsValidDate(s.endDate)) << what;
+        EXPECT_FALSE(DateTimeIsEarlier(s.endDate, s.beginDate)) << what;
+        EXPECT_TRUE(TimeAndLocationStepFits(s.stepUnit, s.stepCount)) << what;
+        EXPECT_TRUE(std::isfinite(s.yAxisMin) && std::isfinite(s.yAxisMax)) << what;
+        EXPECT_TRUE(document.ValueKind() >= 0 && document.ValueKind() <= kValueKindUnknown) << what;
+        for (int i = 0; i < document.LineCount(); ++i) {
+            const GraphLine& line = *document.GetGraphLine(i);
+            EXPECT_TRUE(line.colour >= 0 && line.colour < kGraphColourCount) << what;
+            EXPECT_TRUE(line.system >= -1 && line.system <= 3) << what;
+        }
+        for (std::size_t i = 0; i < flags.replaced.size(); ++i) {
+            for (std::size_t j = i + 1; j < flags.replaced.size(); ++j) {
+                EXPECT_NE(Utf8(flags.replaced[i]), Utf8(flags.replaced[j])) << what;  // each named once
+            }
+        }
+        auto again = NewDocument();
+        GraphFileFlags reread;
+        EXPECT_TRUE(Read(Written(document), *again, reread)) << what;
+        EXPECT_TRUE(reread.replaced.empty()) << what;
+    }
+};
 
 TEST_F(GraphFileTest, GoldenFilesByteForByte) {
     const std::string empty = Written(*NewDocument());
@@ -179,16 +213,20 @@ TEST_F(GraphFileTest, HeaderOutcomes) {
     }
 }
 
-// Damage anywhere gives one of the outcomes, never a crash, and leaves the
-// target document as it was; a damaged graph is never "newer".
-TEST_F(GraphFileTest, TruncationsAndDamageLeaveTheDocumentUnchanged) {
+// Damage anywhere gives one of the outcomes, never a crash: refused, the
+// target document as it was and the graph never "newer"; or opened, every
+// value usable.
+TEST_F(GraphFileTest, TruncationsAndDamageLeaveTheDocumentUnchangedOrUsable) {
     const std::string good = Written(*TwoLineDocument());
     auto target = NewDocument();
     target->InsertLine(0, NamedLine("keep"));
     const std::string before = Written(*target);
     const auto refused = [&](const std::string& bytes, const std::string& what) {
         GraphFileFlags flags;
-        if (Read(bytes, *target, flags)) return false;
+        if (Read(bytes, *target, flags)) {
+            ExpectUsable(*target, flags, what);
+            return false;
+        }
         EXPECT_TRUE(flags.recognised && !flags.newer && !flags.tooOld) << what;
         EXPECT_EQ(Written(*target), before) << what;
         return true;
@@ -202,40 +240,194 @@ TEST_F(GraphFileTest, TruncationsAndDamageLeaveTheDocumentUnchanged) {
         }
     }
     std::mt19937 random(28);
+    int opened = 0;
     for (int round = 0; round < 3000; ++round) {
         std::string damaged = good;
         for (int flips = 1 + static_cast<int>(random() % 4); flips > 0; --flips) {
             const std::size_t at = 100 + random() % (damaged.size() - 100);
             damaged[at] = static_cast<char>(damaged[at] ^ (1u << (random() % 8)));
         }
+        // Every other round one field takes an extreme value whole.
+        if (round % 2 == 1) {
+            const std::int32_t extremes[] = {-1, 2, 13, 99, 0x7FFFFFFF, INT32_MIN, 0x7FF00000};
+            const std::int32_t value = extremes[random() % std::size(extremes)];
+            std::memcpy(&damaged[100 + random() % (damaged.size() - 104)], &value, 4);
+        }
         if (!refused(damaged, "round " + std::to_string(round))) {
-            target = NewDocument();  // damage the format cannot see
+            ++opened;
+            target = NewDocument();
             target->InsertLine(0, NamedLine("keep"));
         }
     }
-    // Fields outside their tables; huge counts are refused before anything
-    // is allocated.
-    const std::size_t colour = 253 + 4 + 13 + 42, trailer = good.size() - 38;
+    EXPECT_GT(opened, 1000);  // most damage lies in values, which open with defaults
+    // Counts the bytes cannot hold are refused before anything is allocated.
     const struct Case {
         const char* what;
         std::size_t at;
         std::int32_t value;
     } cases[] = {
-        {"colour 17", colour, 17},        {"colour -1", colour, -1},
-        {"body type 10", 270, 10},        {"Moon number 1", 274, 1},
-        {"Moon name system 5", 278, 5},   {"value kind 14", trailer + 16, 14},
-        {"kind 13 with lines", trailer + 16, 13}, {"value system 4", trailer + 20, 4},
-        {"month 13", 104, 13},            {"31 April", 104, 4},
-        {"time system 4", 120, 4},        {"step unit 6", 168, 6},
-        {"daylight saving 2", 148, 2},    {"line count -1", 149, -1},
-        {"huge line count", 149, 0x7FFFFFFF}, {"huge name", 253, 0x7FFFFFFF},
-        {"infinite y max", trailer + 12, 0x7FF00000},
+        {"line count -1", 149, -1},
+        {"huge line count", 149, 0x7FFFFFFF},
+        {"huge name", 253, 0x7FFFFFFF},
+        {"huge expression", 253 + 4 + 13 + 16 + 4 + 4 + 1, 0x7FFFFFF0},
     };
     for (const Case& c : cases) {
         std::string bad = good;
-        bad[108] = 31;  // the day, for "31 April"
         std::memcpy(&bad[c.at], &c.value, 4);
         EXPECT_TRUE(refused(bad, c.what));
+    }
+}
+
+// A value outside its table opens with the field's default in its place,
+// and the field is named once for the notice.
+TEST_F(GraphFileTest, ValuesOutsideTheirTablesOpenWithTheirDefaultsNamed) {
+    const std::string good = Written(*TwoLineDocument());
+    const std::size_t colour = 253 + 4 + 13 + 42, trailer = good.size() - 38;
+    const TimeAndLocation defaults = NewDocument()->Options();
+    const struct Case {
+        const char* what;
+        std::size_t at;
+        std::int32_t value;
+        const char* field;  // none: opened as it is
+        std::function<bool(const GraphDocument&)> settled;
+        std::size_t width = 4;  // bytes of the value written
+    } cases[] = {
+        {"colour 17", colour, 17, "line colour", [](const GraphDocument& d) { return d.GetGraphLine(0)->colour == 0; }},
+        {"colour 99", colour, 99, "line colour", [](const GraphDocument& d) { return d.GetGraphLine(0)->colour == 0; }},
+        {"colour -1", colour, -1, "line colour", [](const GraphDocument& d) { return d.GetGraphLine(0)->colour == 0; }},
+        {"body type 10", 270, 10, "line body",
+         [](const GraphDocument& d) { return d.GetGraphLine(0)->body.object == nullptr; }},
+        {"Moon number 1", 274, 1, "line body",
+         [](const GraphDocument& d) { return d.GetGraphLine(0)->body.object == nullptr; }},
+        {"Moon name system 5", 278, 5, "line body",
+         [](const GraphDocument& d) { return d.GetGraphLine(0)->body.object == nullptr; }},
+        {"value kind 42", trailer + 16, 42, "value kind",
+         [](const GraphDocument& d) { return d.ValueKind() == kValueKindUnknown && d.ValueSystem() == -1; }},
+        {"value kind 14", trailer + 16, 14, "value kind",
+         [](const GraphDocument& d) { return d.ValueKind() == kValueKindUnknown; }},
+        {"value system 4", trailer + 20, 4, "value kind",
+         [](const GraphDocument& d) { return d.ValueKind() == kValueKindUnknown; }},
+        {"kind 13 with lines", trailer + 16, 13, nullptr,
+         [](const GraphDocument& d) { return d.ValueKind() == kValueKindUnknown && d.LineCount() == 2; }},
+        {"month 13", 104, 13, "begin date",
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }},
+        {"time system 4", 120, 4, "begin date",
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }},
+        {"end month 0", 128, 0, "end date",
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }},
+        {"end year 1999", 124, 1999, "end date",  // before the begin: 365 steps of a day after it
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }},
+        {"step unit 6", 168, 6, "time step",
+         [](const GraphDocument& d) { return d.Options().stepUnit == kDaysUnit && d.Options().stepCount == 1.0; }},
+        {"daylight saving 2", 148, 2, "daylight saving time",
+         [&](const GraphDocument& d) { return d.Options().daylightSaving == defaults.daylightSaving; }, 1},
+        {"infinite y max", trailer + 12, 0x7FF00000, "y axis range",
+         [](const GraphDocument& d) { return d.Options().yAxisMax == 360.0 && d.ValueKind() == kValueKindUnknown; }},
+        {"mark unit 7", 237, 7, "x axis marks",
+         [&](const GraphDocument& d) { return TimeStepEqual(d.Options().xAxisMarkStep, defaults.xAxisMarkStep); }},
+    };
+    for (const Case& c : cases) {
+        std::string bad = good;
+        std::memcpy(&bad[c.at], &c.value, c.width);
+        auto document = NewDocument();
+        GraphFileFlags flags;
+        ASSERT_TRUE(Read(bad, *document, flags)) << c.what;
+        std::vector<std::string> named;
+        for (const Char* field : flags.replaced) named.push_back(Utf8(field));
+        EXPECT_EQ(named, c.field ? std::vector<std::string>{c.field} : std::vector<std::string>{}) << c.what;
+        EXPECT_TRUE(c.settled(*document)) << c.what;
+        EXPECT_EQ(document->LineCount(), 2) << c.what;
+        ExpectUsable(*document, flags, c.what);
+    }
+    // Several fields at once are named in the order of the file.
+    std::string bad = good;
+    for (const auto& [at, value] : {std::pair{trailer + 16, 42}, std::pair{colour, 99}, std::pair{std::size_t{104}, 13}}) {
+        std::memcpy(&bad[at], &value, 4);
+    }
+    auto document = NewDocument();
+    GraphFileFlags flags;
+    ASSERT_TRUE(Read(bad, *document, flags));
+    std::vector<std::string> named;
+    for (const Char* field : flags.replaced) named.push_back(Utf8(field));
+    EXPECT_EQ(named, (std::vector<std::string>{"begin date", "line colour", "value kind"}));
+}
+
+// A stream over bytes in memory that counts what it hands out.
+class CountingFile final : public BinaryFile {
+public:
+    explicit CountingFile(std::string bytes) : BinaryFile(String(TXT("C:\\Graphs\\big.gph"))), bytes_(std::move(bytes)) {}
+    bool Close() override { return true; }
+    bool Create(bool) override { return true; }
+    bool Exists() override { return true; }
+    std::uint32_t GetSize() override { return static_cast<std::uint32_t>(bytes_.size()); }
+    bool Open(FileOpenMode) override { return true; }
+    bool AtEnd() const override { return position_ >= bytes_.size(); }
+    bool IsOpen() const override { return true; }
+    bool OpenSharedForReading() override { return true; }
+    bool ReadSome(void* buffer, std::uint32_t count, std::uint32_t& bytesRead) override {
+        bytesRead = static_cast<std::uint32_t>(std::min<std::size_t>(count, bytes_.size() - position_));
+        std::memcpy(buffer, bytes_.data() + position_, bytesRead);
+        position_ += bytesRead;
+        handedOut += bytesRead;
+        return bytesRead > 0 || count == 0;
+    }
+    bool Write(const void*, std::uint32_t) override { return false; }
+    std::uint32_t GetPosition() override { return static_cast<std::uint32_t>(position_); }
+    bool SetPosition(std::uint32_t position) override {
+        position_ = position;
+        return true;
+    }
+    bool Truncate() override { return false; }
+    std::size_t handedOut = 0;
+
+protected:
+    bool RemoveFromDisk() override { return false; }
+
+private:
+    std::string bytes_;
+    std::size_t position_ = 0;
+};
+
+// The header decides before the rest of a file is read: a large file that is
+// no graph, or a graph of another version, costs its first 100 bytes.
+TEST_F(GraphFileTest, TheHeaderIsCheckedBeforeTheRestIsRead) {
+    const std::string body(4 << 20, 'x');
+    const struct Case {
+        const char* header;
+        bool recognised;
+    } cases[] = {{"PK\x03\x04 an archive", false}, {"Corvinata 1.21 graph file", true}, {"Corvinata 1.18 graph file", true}};
+    for (const Case& c : cases) {
+        std::string header(c.header);
+        header.resize(100, '\0');
+        CountingFile file(header + body);
+        auto document = NewDocument();
+        GraphFileFlags flags;
+        EXPECT_FALSE(OpenGraphFile(file, *document, flags)) << c.header;
+        EXPECT_EQ(flags.recognised, c.recognised) << c.header;
+        EXPECT_EQ(file.handedOut, 100u) << c.header;
+    }
+    CountingFile graph(Written(*TwoLineDocument()));
+    auto document = NewDocument();
+    GraphFileFlags flags;
+    EXPECT_TRUE(OpenGraphFile(graph, *document, flags));
+    EXPECT_EQ(document->LineCount(), 2);
+}
+
+// The step's count is a real number: kept and written as it was given, not
+// as whole units of the range divided back.
+TEST_F(GraphFileTest, StepCountIsKeptAndWrittenAsGiven) {
+    for (const double count : {2.9, 1.0, 0.5, 7.25}) {
+        auto original = TwoLineDocument();
+        ASSERT_TRUE(TimeAndLocationSetStep(original->Settings(), kDaysUnit, count));
+        const std::string bytes = Written(*original);
+        double written = 0.0;
+        std::memcpy(&written, &bytes[160], 8);
+        EXPECT_EQ(written, count);
+        auto read = NewDocument();
+        GraphFileFlags flags;
+        ASSERT_TRUE(Read(bytes, *read, flags));
+        EXPECT_EQ(read->Options().stepCount, count);
+        EXPECT_EQ(Written(*read), bytes);
     }
 }
 

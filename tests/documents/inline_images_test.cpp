@@ -88,11 +88,7 @@ TEST_F(InlineImagesTest, ResolverRefusesWhatNoOwnerRegistered) {
         "CorvinataInlineImage://Memory/" + address + "/99999999999",
         "CorvinataInlineImage://Memory/1" + std::string(1000, '0') + "/64",
         UrlOf(freed.data(), 64),
-        "CorvinataInlineImage://Resource/",
-        "CorvinataInlineImage://Resource/CORVINATAREPORTS_MOON_DAY",
-        "CorvinataInlineImage://Resource/#101",
-        "CorvinataInlineImage://Resource/..\\x",
-        "CorvinataInlineImage://Resource/CORVINATAREPORTS_SUN_DAY ",
+        "CorvinataInlineImage://Resources/CORVINATAREPORTS_SUN_DAY",
         "",
     };
     for (const std::string& bad : refused) {
@@ -101,6 +97,25 @@ TEST_F(InlineImagesTest, ResolverRefusesWhatNoOwnerRegistered) {
         EXPECT_FALSE(Resolve(bad)) << bad;
         EXPECT_EQ(data, reinterpret_cast<const unsigned char*>(this)) << bad;
         EXPECT_EQ(size, 7u) << bad;
+    }
+}
+
+// A resource the program does not have gives no picture at all: a null
+// address and size 0, never what an earlier URL left in the outputs.
+TEST_F(InlineImagesTest, MissingResourceGivesNullAddressAndSizeZero) {
+    const char* const missing[] = {
+        "CorvinataInlineImage://Resource/",
+        "CorvinataInlineImage://Resource/CORVINATAREPORTS_MOON_DAY",
+        "CorvinataInlineImage://Resource/#101",
+        "CorvinataInlineImage://Resource/..\\x",
+        "CorvinataInlineImage://Resource/CORVINATAREPORTS_SUN_DAY ",
+        "corvinatainlineimage://resource/NO_SUCH_PICTURE",
+    };
+    for (const char* url : missing) {
+        ASSERT_TRUE(Resolve("CorvinataInlineImage://Resource/CORVINATAREPORTS_SUN_DAY"));
+        EXPECT_FALSE(Resolve(url)) << url;
+        EXPECT_EQ(data, nullptr) << url;
+        EXPECT_EQ(size, 0u) << url;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/date_time_text.h"
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
 #include "documents/inline_images.h"
@@ -18,6 +19,7 @@
 #include "documents/report_month.h"
 #include "documents/report_rise_set.h"
 #include "documents/report_values.h"
+#include "support/null_storage.h"
 #include "support/report_pages.h"
 #include "support/test_data.h"
 
@@ -286,6 +288,36 @@ TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
     const RiseSetPair evening = IntersectNightWindow(record);
     EXPECT_EQ(kNoSet, evening.State());  // the evening piece on a tie
     EXPECT_NEAR(7.0, HoursAboveHorizon(evening).above, 1e-6);
+}
+
+// The user's own short date would read 2/1/2024 where the program writes
+// 01.02.2024 everywhere else: the pages write every date the program's way.
+class MonthFirstDates final : public LocaleFormatter {
+public:
+    bool GetNow() override { return false; }
+    bool ShortDate(String& receiver, int) override {
+        receiver = String(test::Wide(std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year)).c_str());
+        return true;
+    }
+};
+
+class MonthFirstStorage final : public test::NullStorageService {
+public:
+    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return std::make_unique<MonthFirstDates>(); }
+};
+
+TEST_F(ReportContentsTest, PagesWriteDatesInTheProgramsOwnFormatWhateverTheLocale) {
+    MonthFirstStorage storage;
+    test::FakeProductInfo product(storage);
+    ScopedApplicationServices services(&product, &environment.display);
+    String localeDate;
+    ASSERT_TRUE(FormatDateLocaleShort(DateTime{2024, 2, 1, 0.0, kLocalCivilTime}, localeDate));
+    ASSERT_EQ(test::Utf8(localeDate), "2/1/2024");
+    const std::string page = ReportPage(kNightReport, 0, ReportRecord(LondonPlace(), 2024, 2, 1), false);
+    EXPECT_NE(page.find("01.02.2024, 12:00 - 02.02.2024, 12:00"), std::string::npos);
+    EXPECT_NE(page.find("* Event occurs on 02.02.2024"), std::string::npos);
+    EXPECT_EQ(page.find("2/1/2024"), std::string::npos);
+    EXPECT_EQ(page.find("2/2/2024"), std::string::npos);
 }
 
 // Each event keeps its kind: a planet that sets in the evening and rises

@@ -15,6 +15,7 @@
 
 #include "app/help_topics_win.h"
 #include "frame_test.h"
+#include "views/eclipse_window_win.h"
 #include "modal_driver.h"
 #include "program_keys.h"
 #include "frame/help_messages.h"
@@ -245,6 +246,12 @@ TEST_F(RunLessonTest, TheQuickTourRunsToItsEndWithContinueAtEachMessage) {
     for (int kind : {kSkyWindow, kSolarSystemWindow, kJupiterExplorerWindow, kSolarEclipseWindow}) {
         EXPECT_EQ(OpenWindows(kind), 1) << kind;
     }
+    // The eclipse step maps the eclipse its text names.
+    auto* eclipse = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindowOf(kSolarEclipseWindow));
+    ASSERT_NE(eclipse, nullptr);
+    EXPECT_TRUE(eclipse->View().HasEclipse());
+    const DateTime date = eclipse->View().Document().Map().date;
+    EXPECT_EQ(date.year * 10000 + date.month * 100 + date.day, 20260812);
     Press(IDC_LESSON_CLOSE);
     EXPECT_EQ(LessonWindow(), nullptr);
     EXPECT_TRUE(EducatorEnabled());

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <string>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "app/app_interfaces.h"
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
+#include "app/settings_values.h"
 #include "frame_test.h"
 #include "program_keys.h"
 #include "resources/event_tools_ids.h"
@@ -78,6 +80,25 @@ private:
     std::atomic<DWORD> worst_{0};
     std::thread thread_;
 };
+
+std::wstring Cell(HWND list, int row, int column) {
+    wchar_t text[200] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 200;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+// The day of a forecast row's "Occurs" text as yyyymmdd: "Today" is the
+// forecast's own day.
+int OccursDay(const std::wstring& text, const DateTime& today) {
+    if (text == L"Today") return today.year * 10000 + today.month * 100 + today.day;
+    int day = 0, month = 0, year = 0;
+    if (swscanf(text.c_str(), L"%d.%d.%d", &day, &month, &year) != 3) return -1;
+    return year * 10000 + month * 100 + day;
+}
 
 class EventFinderWindowTest : public test::FrameTest {
 protected:
@@ -356,6 +377,84 @@ TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefuses
     EXPECT_TRUE(typedChecked);
 }
 
+// The tool windows' places are kept in "Window state"; a place an earlier
+// version kept straight under the tool's key is taken once, then written
+// into the group.
+TEST_F(EventFinderWindowTest, APlaceKeptTheOldWayIsTakenAndWrittenIntoWindowState) {
+    const std::wstring root = L"\\Software\\Corvinata Software\\Corvinata\\1.70\\";
+    const struct {
+        const wchar_t* key;
+        int left, top;
+    } tools[] = {{L"Event Finder", 250, 120}, {L"Event Finder\\History", 420, 160}};
+    {
+        // Before the program starts: its services do not exist yet.
+        Win32StorageService storage;
+        SettingsTreeWriter writer(storage, String(root.c_str()));
+        for (const auto& tool : tools) {
+            WriteGroup key(writer, tool.key);
+            ASSERT_TRUE(WriteIntValue(writer, L"Left", tool.left));
+            ASSERT_TRUE(WriteIntValue(writer, L"Top", tool.top));
+            ASSERT_TRUE(WriteBoolValue(writer, L"Visible", true));
+        }
+    }
+    Open();
+    HWND windows[] = {window_, tool_->History().Window()};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_NE(windows[i], nullptr) << i;
+        EXPECT_TRUE(IsWindowVisible(windows[i])) << i;
+        RECT r{};
+        GetWindowRect(windows[i], &r);
+        EXPECT_EQ(r.left, tools[i].left) << i;
+        EXPECT_EQ(r.top, tools[i].top) << i;
+        SetWindowPos(windows[i], nullptr, tools[i].left + 10, tools[i].top + 5, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    app_->Options().general.saveOptionsOnExit = true;
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    DrainQuit();
+    for (const auto& tool : tools) {
+        const std::wstring state = root + tool.key + L"\\Window state";
+        std::int32_t left = 0, top = 0;
+        bool visible = false;
+        EXPECT_TRUE(ReadIntSettingAtPath(state.c_str(), L"Left", 0, true, left)) << tool.key;
+        EXPECT_TRUE(ReadIntSettingAtPath(state.c_str(), L"Top", 0, true, top)) << tool.key;
+        EXPECT_TRUE(ReadBoolSettingAtPath(state.c_str(), L"Visible", false, true, visible)) << tool.key;
+        EXPECT_EQ(left, tool.left + 10) << tool.key;
+        EXPECT_EQ(top, tool.top + 5) << tool.key;
+        EXPECT_TRUE(visible) << tool.key;
+    }
+}
+
+// A date typed whole after Alt+T goes field by field into the "To" picker,
+// whichever field was current and whether or not the user types the
+// separators; the "From" picker's month is shorter than the typed day.
+TEST_F(EventFinderWindowTest, ADateTypedWholeAfterAltTIsTheDateTyped) {
+    Open();
+    test::ProgramKeys keys(*frame_, modeless_);
+    keys.Control('3');
+    ASSERT_TRUE(IsWindowVisible(window_));
+    struct Case {
+        const char* typed;
+        int year, month, day;
+    };
+    const Case cases[] = {{"31.12.2028", 2028, 12, 31}, {"08042024", 2024, 4, 8}, {"1.3.2030", 2030, 3, 1},
+                          {"30062025", 2025, 6, 30}};
+    auto* to = FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window_, IDC_EF_TO));
+    ASSERT_NE(to, nullptr);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(to->SetDate(2026, 2, 14));
+        to->NextField();
+        to->NextField();  // the caret where a user left it: the year
+        SetFocus(GetDlgItem(window_, IDC_EF_COUNT));
+        keys.Send(GetFocus(), WM_SYSCHAR, 't');
+        ASSERT_EQ(GetFocus(), to->Window()) << c.typed;
+        for (const char* p = c.typed; *p; ++p) keys.Send(GetFocus(), WM_CHAR, static_cast<WPARAM>(*p));
+        std::int32_t year = 0, month = 0, day = 0;
+        to->GetDate(year, month, day);
+        EXPECT_EQ(year * 10000 + month * 100 + day, c.year * 10000 + c.month * 100 + c.day) << c.typed;
+    }
+}
+
 TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsCheckThePeriod) {
     Open();
     auto* forecast = static_cast<EventForecastWindow*>(frame_->Tools().Find(CMD_EVENT_FORECAST));
@@ -365,6 +464,8 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     GetWindowRect(window, &r);
     EXPECT_EQ(r.left, 200);
     EXPECT_EQ(r.top, 100);
+    // A month whose extremes are found a day after they happen.
+    app_->Current().SetDateTime(DateTime{2024, 6, 1, 12.0, kLocalCivilTime}, false);
     Command(CMD_EVENT_FORECAST);
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(MenuState(CMD_EVENT_FORECAST) & MF_CHECKED);
@@ -376,8 +477,16 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     }
     std::printf("worst SendMessageTimeout wait during a forecast: %lu ms\n", static_cast<unsigned long>(worst));
     HWND list = GetDlgItem(window, IDC_EFC_LIST);
-    EXPECT_GT(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    EXPECT_GT(rows, 3);
     EXPECT_EQ(ItemText(window, IDC_EFC_STATUS), L"The forecast is complete");
+    // The list reads as a calendar: by the day each event begins.
+    std::vector<int> days;
+    for (int row = 0; row < rows; ++row) {
+        days.push_back(OccursDay(Cell(list, row, 1), forecast->Control().ForecastFor().dateTime));
+        EXPECT_GT(days.back(), 0) << Cell(list, row, 1).size();
+    }
+    EXPECT_TRUE(std::is_sorted(days.begin(), days.end()));
 
     std::vector<std::wstring> messages;
     const auto answer = [&](const wchar_t* count, const wchar_t* unit) {
@@ -463,16 +572,6 @@ TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
 
     keys.Control('2');
     EXPECT_TRUE(IsWindowVisible(frame_->Tools().Find(CMD_EVENT_FORECAST)->Window()));
-}
-
-std::wstring Cell(HWND list, int row, int column) {
-    wchar_t text[200] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 200;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
 }
 
 TEST_F(EventFinderWindowTest, TheHistoryListsRunsNewestFirstPicksOneAndCountsResultsAsTheyCome) {

@@ -28,6 +28,7 @@ public:
     bool AskYesNo(const String&, const Char*) override { return false; }
     PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
     void ShowError(const String&, const Char*) override {}
+    void ShowNotice(const String&) override {}
 };
 
 class GraphLinesDialogTest : public FrameTest {

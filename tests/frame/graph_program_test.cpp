@@ -24,6 +24,7 @@
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
 #include "support/test_text.h"
+#include "views/graph_axes.h"
 #include "views/graph_options_dialog_win.h"
 #include "views/graph_window_win.h"
 
@@ -193,15 +194,96 @@ TEST_F(GraphProgramTest, ARefusedPageKeepsItsTabAndOkRecordsOneUndoableStep) {
         },
         [this] { Command(CMD_GRAPH_OPTIONS); });
     EXPECT_EQ(told, std::vector<std::string>{"Please enter a different value: You entered an invalid step value."});
-    EXPECT_EQ(window->Graph().Options().rangeCount, 2 * 365);
+    EXPECT_EQ(window->Graph().Options().stepCount, 2.0);
     EXPECT_TRUE(window->IsGuideLineShown());
     EXPECT_NE(Utf8(window->GetStatusText()).find(" *"), std::string::npos);
     // One step: a single undo brings both back.
     Command(CMD_UNDO);
-    EXPECT_EQ(window->Graph().Options().rangeCount, before.rangeCount);
+    EXPECT_EQ(window->Graph().Options().stepCount, before.stepCount);
     EXPECT_TRUE(DateTimeEqual(window->Graph().Options().endDate, before.endDate));
     EXPECT_FALSE(window->IsGuideLineShown());
     EXPECT_FALSE(Changed());
+}
+
+// A date typed into the begin picker, then Enter: the dialog's loop presses
+// OK, as Enter does in every other field of the dialog.
+TEST_F(GraphProgramTest, EnterInADatePickerPressesOk) {
+    Run(
+        [](ModalDriver&, HWND dialog) {
+            ASSERT_EQ(GraphOptionsCurrentTab(), kGraphTimeTab);
+            HWND date = GetDlgItem(GraphOptionsCurrentPage(), IDC_GRAPH_BEGIN_DATE);
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(date), TRUE);
+            ASSERT_EQ(GetFocus(), date);
+            // The keys as the dialog's own loop takes them.
+            const auto post = [dialog, date](UINT message, WPARAM code) {
+                PostMessageW(date, message, code, message == WM_KEYUP ? 1 | (3u << 30) : 1);
+                MSG msg;
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    if (IsDialogMessageW(dialog, &msg)) continue;
+                    TranslateMessage(&msg);
+                    DispatchMessageW(&msg);
+                }
+            };
+            for (const char* p = "15032025"; *p; ++p) post(WM_CHAR, static_cast<WPARAM>(*p));
+            post(WM_KEYDOWN, VK_RETURN);
+            post(WM_KEYUP, VK_RETURN);
+        },
+        [this] { Command(CMD_GRAPH_OPTIONS); });
+    const DateTime begin = window->Graph().Options().beginDate;
+    EXPECT_EQ(begin.year * 10000 + begin.month * 100 + begin.day, 20250315);
+    EXPECT_TRUE(Changed());
+}
+
+// The caption's " *" follows the undo position: Undo after a save marks the
+// graph changed, Redo back to the saved state takes the mark away again.
+TEST_F(GraphProgramTest, TheCaptionMarkFollowsUndoAndRedoAroundTheSavedState) {
+    const auto caption = [this] {
+        wchar_t text[200] = {};
+        GetWindowTextW(window->Handle(), text, 200);
+        return Utf8(text);
+    };
+    AddLines();  // and marked saved
+    app_->GetGraphActions().DeleteLine(*window, 0, nullptr);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph] *");
+    window->Graph().History().MarkSaved();  // what a save leaves
+    Command(CMD_UNDO);
+    EXPECT_EQ(window->Graph().LineCount(), 3);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph] *");
+    Command(CMD_REDO);
+    EXPECT_EQ(window->Graph().LineCount(), 2);
+    EXPECT_EQ(caption(), "Graph: [Unsaved graph]");
+}
+
+// A short range set on the Time page takes the time axis along: the marks
+// and labels the program chose for a year (months) become its choice for
+// fifteen days, and the axis is labelled; a mark step the user set stays.
+TEST_F(GraphProgramTest, TimeAxisStepsTheUserDidNotSetFollowAShortRange) {
+    const TimeStep month{kMonthsUnit, 1}, twoDays{kDaysUnit, 2}, sixHours{kHoursUnit, 6};
+    for (const bool markSet : {false, true}) {
+        SCOPED_TRACE(markSet ? "the mark set by the user" : "both chosen by the program");
+        TimeAndLocation start = window->Graph().Options();
+        ASSERT_TRUE(TimeAndLocationSetStep(start, kDaysUnit, 1.0));
+        start.xAxisLabelStep = month;
+        start.xAxisMarkStep = markSet ? sixHours : month;
+        window->Graph().SetOptions(start);
+        Run(
+            [](ModalDriver& driver, HWND dialog) {
+                SwitchTab(driver, dialog, kGraphTimeTab);
+                ClickOnPage(driver, IDC_GRAPH_BY_STEP);
+                SetPageText(driver, IDC_GRAPH_STEP_COUNT, L"1");
+                SendDlgItemMessageW(GraphOptionsCurrentPage(), IDC_GRAPH_STEP_UNIT, CB_SELECTSTRING,
+                                    static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Hours"));
+                Press(driver, dialog, IDOK);
+            },
+            [this] { Command(CMD_GRAPH_OPTIONS); });
+        const TimeAndLocation& after = window->Graph().Options();
+        EXPECT_EQ(after.stepUnit, kHoursUnit);
+        EXPECT_TRUE(TimeStepEqual(after.xAxisLabelStep, twoDays));
+        EXPECT_TRUE(TimeStepEqual(after.xAxisMarkStep, markSet ? sixHours : twoDays));
+        int labels = 0;
+        for (const GraphAxisMark& mark : ComputeTimeAxisMarks(window->Graph(), 600, 40)) labels += !mark.label.IsEmpty();
+        EXPECT_GE(labels, 5);
+    }
 }
 
 TEST_F(GraphProgramTest, OkWithoutAChangeRecordsNothingAndCancelDropsPagesAlreadyLeft) {

@@ -31,10 +31,11 @@ public:
         return closeAnswer;
     }
     void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    void ShowNotice(const String& text) override { notices.push_back(Utf8(text)); }
     PromptAnswer closeAnswer = PromptAnswer::No;
     String path;
     std::vector<String> openPaths;
-    std::vector<std::string> proposals, errors, questions;
+    std::vector<std::string> proposals, errors, notices, questions;
 };
 
 class GraphWindowTest : public FrameTest {

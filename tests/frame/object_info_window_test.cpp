@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <utility>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/deep_sky_catalogue.h"
 #include "catalog/name_systems.h"
@@ -71,8 +73,11 @@ protected:
         Close();
         DestroyAcceleratorTable(accelerators_);
     }
-    void Open(bool storeOnExit = true) {
+    // `withControls`: the custom controls registered before the tools are
+    // made (the Event Finder's date pickers need them).
+    void Open(bool storeOnExit = true, bool withControls = false) {
         Start(false);
+        if (withControls) UseCustomControls();
         app_->Options().general.saveOptionsOnExit = storeOnExit;
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         tool_ = dynamic_cast<ObjectInfoWindow*>(frame_->Tools().Find(CMD_OBJECT_INFO));
@@ -350,6 +355,58 @@ TEST_F(ObjectInfoWindowTest, NothingIsWrittenWhenTheUserChoseNotToStoreChanges) 
     EXPECT_TRUE(IsWindowVisible(window_));
     EXPECT_EQ(TextOf(window_, IDC_INFO_OBJECT_NAME), L"Moon");
     EXPECT_EQ(Tab(), kObjectInfoOrbitalTab);
+}
+
+// The page's texts keep their digits: Jupiter's disc in seconds of arc, the
+// Moon's distance in km while the unit chosen is AU.
+TEST_F(ObjectInfoWindowTest, APlanetsDiscAndTheMoonsDistanceKeepTheirDigits) {
+    Open();
+    ASSERT_EQ(SelectorText(kIdInfoDistanceUnit), L"AU");
+    const Catalogue& planets = *CatalogueByType(kBodyPlanet);
+    Show(planets.CatalogueGetObjectAt(3), kObjectInfoCurrentTab);  // Jupiter
+    const std::wstring size = TextOf(Page(), 20508);
+    ASSERT_FALSE(size.empty());
+    EXPECT_EQ(size.back(), L'"') << size;
+    EXPECT_EQ(size.find(L'\x00B0'), std::wstring::npos) << size;
+    EXPECT_GT(_wtof(size.c_str()), 29.0) << size;
+    Show(GetCatalogueObject(kBodyMoon, 0), kObjectInfoCurrentTab);
+    const std::wstring distance = TextOf(Page(), 20611);
+    ASSERT_GT(distance.size(), 3u);
+    EXPECT_EQ(distance.substr(distance.size() - 3), L" km") << distance;
+    EXPECT_GT(_wtof(distance.c_str()), 350000.0) << distance;
+}
+
+// The frame's accelerators come before the tool windows' own keys: Ctrl+2 and
+// Ctrl+3 typed while a control of Object Info has the focus open the Event
+// Forecast and the Event Finder, Ctrl+T the Date and Time dialog.
+TEST_F(ObjectInfoWindowTest, TheFramesAcceleratorsWorkWhileAToolHasTheFocus) {
+    Open(true, true);
+    Command(CMD_OBJECT_INFO);
+    HWND inside = GetDlgItem(window_, IDC_INFO_SELECT);
+    ASSERT_NE(inside, nullptr);
+    for (const auto& [key, command] : {std::pair<WPARAM, int>{'2', CMD_EVENT_FORECAST}, {'3', CMD_EVENT_FINDER}}) {
+        ToolWindow* tool = frame_->Tools().Find(command);
+        ASSERT_NE(tool, nullptr) << command;
+        ASSERT_FALSE(IsWindowVisible(tool->Window())) << command;
+        SetFocus(inside);
+        HeldKeys control{VK_CONTROL};
+        EXPECT_TRUE(Press(inside, WM_KEYDOWN, key)) << command;
+        EXPECT_TRUE(IsWindowVisible(tool->Window())) << command;
+    }
+    std::wstring caption;
+    SetFocus(inside);
+    ModalDriver::Run(
+        [&](ModalDriver&, HWND dialog) {
+            wchar_t text[60] = {};
+            GetWindowTextW(dialog, text, 60);
+            caption = text;
+            EndDialog(dialog, IDCANCEL);
+        },
+        [&] {
+            HeldKeys control{VK_CONTROL};
+            return Press(inside, WM_KEYDOWN, 'T');
+        });
+    EXPECT_EQ(caption, L"Date and Time");
 }
 
 // A click on each tool's toolbar button opens it and checks the button; a

@@ -1,5 +1,5 @@
-// Keys as the program's message loop takes them: the frame's accelerators
-// and the modeless dialogs first, then the focused window.
+// Keys as the program's message loop takes them: the frame's accelerators,
+// then the modeless dialogs, then the focused window.
 #pragma once
 
 #include <windows.h>

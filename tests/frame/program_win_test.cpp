@@ -11,6 +11,7 @@
 #include "base/memory_storage.h"
 #include "base/scoped_win.h"
 #include "base/storage_service_win.h"
+#include "frame/single_instance.h"
 
 namespace corvinata {
 namespace {
@@ -231,6 +232,85 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
     ASSERT_NE(shown, nullptr);
     PostMessageW(shown, WM_CLOSE, 0, 0);
     EXPECT_EQ(again.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
+void CloseByFileExit(const RunningProgram& program, HWND frame) {
+    PostMessageW(frame, WM_COMMAND, 20104, 0);  // File > Exit
+    EXPECT_EQ(program.WaitForExit(60000), 0);
+}
+
+// A start while the first copy is ending (its visible tool windows still
+// being put away) waits for it and runs as the user's copy: the launch is
+// not lost.
+TEST(ProgramTest, AStartWhileTheFirstCopyEndsRunsAsTheUsersCopy) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));
+    RunningProgram first(L"");
+    HWND frame = first.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    for (int tool : {20191, 20192}) SendMessageW(frame, WM_COMMAND, tool, 0);  // Event Forecast, Event Finder
+    PostMessageW(frame, WM_COMMAND, 20104, 0);
+    // The first copy is ending: its settings are being written, its frame
+    // still shown.
+    for (int waited = 0; !FrameIsClosing(frame) && IsWindow(frame) && waited < 60000; waited += 20) Sleep(20);
+    ASSERT_TRUE(FrameIsClosing(frame));
+    RunningProgram second(L"");
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(first.WaitForExit(60000), 0);
+    HWND shown = second.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(shown, nullptr) << "the second start ended without a frame";
+    CloseByFileExit(second, shown);
+    RemoveSettings();
+}
+
+// A key path for a failure's message (the names are ASCII).
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+struct StoredStep {
+    const wchar_t* folder;  // below "Main Windows"
+    DWORD type, steps;
+};
+
+// What a first run closed by File > Exit stores, and what a second run
+// started on it stores again: the panels' time steps (10 minutes for the
+// Sky and the explorers, the Solar System's own), the eclipse panel's
+// date (today), the tool windows' places in "Window state".
+TEST(ProgramTest, TheFirstRunsSettingsAfterFileExitAndAfterARestart) {
+    RemoveSettings();
+    const std::wstring root = std::wstring(kSettingsKey) + L"\\";
+    ASSERT_TRUE(WriteDword((root + L"Application frame window").c_str(), L"ShowHelpHint", 0));
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    const StoredStep steps[] = {
+        {L"Sky", 1, 10}, {L"Jupiter explorer", 1, 10}, {L"Saturn explorer", 1, 10}, {L"Solar system", 1, 1}};
+    for (const char* run : {"first run", "second run"}) {
+        RunningProgram program(L"");
+        HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+        ASSERT_NE(frame, nullptr) << run;
+        CloseByFileExit(program, frame);
+        for (const StoredStep& step : steps) {
+            const std::wstring key = root + L"Main Windows\\" + step.folder + L"\\Control panel\\Time Step";
+            DWORD type = 99, count = 99;
+            EXPECT_TRUE(ReadDword(key.c_str(), L"Type", type)) << run << " " << Narrow(key);
+            EXPECT_TRUE(ReadDword(key.c_str(), L"Steps", count)) << run << " " << Narrow(key);
+            EXPECT_EQ(type, step.type) << run << " " << Narrow(key);
+            EXPECT_EQ(count, step.steps) << run << " " << Narrow(key);
+        }
+        const std::wstring eclipse = root + L"Main Windows\\Solar eclipse\\Control panel\\Date and Time";
+        DWORD year = 0;
+        EXPECT_TRUE(ReadDword(eclipse.c_str(), L"Year", year)) << run;
+        EXPECT_EQ(year, today.wYear) << run;
+        for (const wchar_t* tool : {L"Event Finder", L"Event Finder\\History"}) {
+            const std::wstring state = root + tool + L"\\Window state";
+            DWORD value = 0;
+            for (const wchar_t* name : {L"Left", L"Top", L"Visible"}) {
+                EXPECT_TRUE(ReadDword(state.c_str(), name, value)) << run << " " << Narrow(state) << " " << name;
+            }
+            EXPECT_FALSE(ReadDword((root + tool).c_str(), L"Left", value)) << run << " the old place";
+        }
+    }
     RemoveSettings();
 }
 

@@ -82,7 +82,7 @@ std::string GraphState(GraphWindow& w) {
     const GraphDocument& g = w.Graph();
     const TimeAndLocation& o = g.Options();
     std::string state = Utf8(o.location.town) + " " + Moment(o.beginDate) + " dst" + std::to_string(o.daylightSaving) +
-                        " range " + std::to_string(o.rangeUnit) + "x" + std::to_string(o.rangeCount) + " label " +
+                        " range " + std::to_string(o.stepUnit) + "x" + std::to_string(TimeAndLocationRangeUnits(o)) + " label " +
                         std::to_string(o.xAxisLabelStep.count) + " mark " + std::to_string(o.xAxisMarkStep.count) +
                         " y " + Num(o.yAxisMin) + ".." + Num(o.yAxisMax) + " lines";
     for (int i = 0; i < g.LineCount(); ++i) {

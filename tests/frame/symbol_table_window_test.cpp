@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 #include "controls/program_fonts.h"
 #include "frame_test.h"
 #include "glyph_pixels.h"
+#include "support/drawn_pixels_win.h"
 #include "resources/resource_ids.h"
 #include "resources/symbol_table_ids.h"
 
@@ -125,6 +129,47 @@ TEST_F(SymbolTableWindowTest, EveryGlyphIsDrawnInkedAndDistinctInTheProgramsOwnF
     wchar_t glyph[2] = {};
     GetDlgItemTextW(page, SymbolTableGreekCapitalControl(7), glyph, 2);
     EXPECT_EQ(glyph[0], 0xBB);
+}
+
+// How many rows of a control's client area dark ink spans as the control
+// draws itself.
+int InkedRows(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    const std::vector<std::uint32_t> pixels = test::PrintedClient(control, client.right, client.bottom);
+    int top = client.bottom, bottom = -1;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            if (!test::IsInk(pixels[static_cast<std::size_t>(y) * client.right + x], 96)) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    return bottom - top + 1;
+}
+
+// The body symbols stand taller than the capitals of their captions (they
+// were drawn smaller, in boxes twice as high) and stay inside their boxes.
+TEST_F(SymbolTableWindowTest, BodySymbolsAreTallerThanTheirCaptionsCapitals) {
+    Open();
+    Command(CMD_SYMBOLS);
+    HWND page = Page();
+    ASSERT_NE(page, nullptr);
+    const std::vector<bool> capital = test::TextPixels(L"M", reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0)));
+    int capitalTop = 32, capitalBottom = -1;
+    for (int i = 0; i < 32 * 32; ++i) {
+        if (capital[static_cast<std::size_t>(i)]) capitalTop = std::min(capitalTop, i / 32), capitalBottom = std::max(capitalBottom, i / 32);
+    }
+    const int capitalHeight = capitalBottom - capitalTop + 1;
+    ASSERT_GT(capitalHeight, 4);
+    for (int i = 0; i < kSymbolTableBodyCount; ++i) {
+        HWND control = GetDlgItem(page, GetSymbolTableBody(i).control);
+        RECT client{};
+        GetClientRect(control, &client);
+        const int rows = InkedRows(control);
+        EXPECT_GT(rows, capitalHeight) << i;
+        EXPECT_LT(rows, client.bottom) << i;
+    }
 }
 
 TEST_F(SymbolTableWindowTest, PlaceTabAndVisibilitySurviveARestartUnlessChangesAreNotStored) {

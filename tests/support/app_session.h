@@ -52,7 +52,10 @@ public:
     };
 
     bool SavePanel(SettingsTreeWriter& writer) override { return WriteIntValue(writer, TXT("Step"), panel); }
-    void LoadPanel(SettingsTree& tree) override { ReadIntValue(tree, TXT("Step"), panel); }
+    void LoadPanel(SettingsTree& tree) override {
+        ++panelLoads;
+        ReadIntValue(tree, TXT("Step"), panel);
+    }
     int DocumentCount() const override { return static_cast<int>(documents.size()); }
     int WindowCount(int document) const override { return static_cast<int>(At(document).windows.size()); }
     bool SaveModel(int document, SettingsTreeWriter& writer) override {
@@ -83,6 +86,7 @@ public:
 
     bool shared = false;
     std::int32_t panel = 0;
+    int panelLoads = 0;
     std::vector<Document> documents;
     int dropped = 0;
 };

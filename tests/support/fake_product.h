@@ -13,6 +13,7 @@ struct ProductTexts {
     const Char* version = TXT("1.70");
     const Char* edition = TXT("");
     const Char* company = TXT("Corvinata Software");
+    const Char* webAddress = TXT("https://corvinata.org");
 };
 
 class FakeProductInfo final : public ProductInfoInterface {
@@ -25,6 +26,7 @@ public:
     const Char* GetVersion() const override { return texts_.version; }
     const Char* GetEditionName() const override { return texts_.edition; }
     const Char* GetCompanyName() const override { return texts_.company; }
+    const Char* GetWebAddress() const override { return texts_.webAddress; }
 
 private:
     StorageService& storage_;

@@ -157,7 +157,7 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     EXPECT_TRUE(LoadGeoLocation(placeNames, tree, readPlace));
     ExpectSame(readPlace, place);
     TimeAndLocation readRange;
-    readRange.rangeCount = 30;
+    readRange.stepCount = 30 / kStepsPerRange;
     EXPECT_TRUE(ReadTimeAndLocationSettings(readRange, tree));
     ExpectSame(readRange.beginDate, range.beginDate);
     ExpectSame(readRange.endDate, range.endDate);

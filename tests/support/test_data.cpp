@@ -10,4 +10,8 @@ std::string TestsPath(const std::string& relative) {
     return std::string(CN_TESTS_DIR) + "/" + relative;
 }
 
+std::string GeneratedPath(const std::string& relative) {
+    return std::string(CN_GENERATED_DIR) + "/" + relative;
+}
+
 }  // namespace corvinata::test

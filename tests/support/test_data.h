@@ -12,4 +12,8 @@ std::string DataPath(const std::string& relative);
 // for a test: TestsPath("astro/reference/local_eclipses.csv").
 std::string TestsPath(const std::string& relative);
 
+// Path of a file the build generated beside its headers, e.g. the pixels an
+// independent decoder made of a picture: GeneratedPath("picture_references/m042.jpg.bgr").
+std::string GeneratedPath(const std::string& relative);
+
 }  // namespace corvinata::test

@@ -162,7 +162,7 @@ TEST_F(ScriptHostTest, GraphClausesCheckTheirValues) {
     const GraphDocument& placed = windows.Graph(windows.last).Graph();
     EXPECT_EQ(Utf8(placed.Options().location.town), "London");
     EXPECT_TRUE(placed.Options().daylightSaving);
-    EXPECT_EQ(placed.Options().rangeCount, 730);
+    EXPECT_EQ(placed.Options().stepCount, 2.0);
 }
 
 TEST_F(ScriptHostTest, EventSearchesAreCheckedBeforeTheEventFinderStarts) {

@@ -43,6 +43,24 @@ TEST(EventSearch, AStopAtStep7EndsWithTheLastPercent) {
     EXPECT_EQ(Text(r.progress.back().second), "20.03.2024 07:00");
 }
 
+// Ten hourly steps from 0 h pass an end at 09:30: the step to 10:00 is
+// where a report and a stop were asked for; neither may name a date beyond
+// the end (the Event Finder shows the reported date as its progress).
+TEST(EventSearch, ProgressAndStopsNeverPassTheEndOfTheRange) {
+    const DateTime to = Date(2024, 3, 20, 9.5);
+    for (const int stopAtPoll : {-1, 10}) {
+        Recorder r;
+        r.stopAtPoll = stopAtPoll;
+        Search(kSunUp, Date(2024, 3, 20), to, kHour, &r);
+        ASSERT_FALSE(r.progress.empty());
+        for (const auto& [percent, date] : r.progress) {
+            EXPECT_FALSE(DateTimeIsEarlier(to, date)) << Text(date) << " at " << percent << "%";
+        }
+        EXPECT_EQ(r.stoppedCalls, 0) << stopAtPoll;
+        EXPECT_EQ(r.progress.back().first, 100) << stopAtPoll;
+    }
+}
+
 // A step that never moves forward (count 0 or less, as a damaged setting may
 // hold) ends the run after the first evaluation, as an unknown unit does.
 TEST(EventSearch, StepsThatDoNotAdvanceEvaluateOnce) {

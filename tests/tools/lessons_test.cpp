@@ -41,6 +41,11 @@ TEST(LessonHeader, KeysAreFoundInTheFirstTenLinesInAnyCase) {
         {Lines({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "Title: eleventh"}), "Title", nullptr},
         {Lines({"Title:"}), "Title", ""},
         {Lines({"Description: none here"}), "Title", nullptr},
+        // The key repeated in the line: the first followed by its colon.
+        {Lines({"TitleTitle: joined"}), "Title", "joined"},
+        {Lines({"title  TITLE\t Title :  third "}), "Title", "third"},
+        {Lines({"Title Title Title"}), "Title", nullptr},
+        {Lines({"Titl: short", "itle: cut"}), "Title", nullptr},
     };
     for (const Case& c : cases) {
         const auto value = FindLessonHeaderValue(c.lines, Wide(c.key).c_str());
@@ -51,6 +56,19 @@ TEST(LessonHeader, KeysAreFoundInTheFirstTenLinesInAnyCase) {
             EXPECT_EQ(Utf8(*value), c.expected);
         }
     }
+}
+
+// A line that repeats the key without its colon many times is read in one
+// pass: the value after the last repetition is found, and a line without
+// it finds none.
+TEST(LessonHeader, AKeyRepeatedAlongALongLineIsSearchedInPlace) {
+    std::string repeated;
+    for (int i = 0; i < 50000; ++i) repeated += "title ";
+    const std::string found = repeated + "Title: Far along";
+    const auto value = FindLessonHeaderValue(Lines({repeated.c_str(), found.c_str()}), TXT("Title"));
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(Utf8(*value), "Far along");
+    EXPECT_FALSE(FindLessonHeaderValue(Lines({repeated.c_str()}), TXT("Title")).has_value());
 }
 
 TEST(LessonHeader, VersionDecidesWhetherALessonIsListed) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -89,6 +90,8 @@ TEST(ObjectInfoCurrentPage, ValuesAreThePropertyCalculatorsOwn) {
         const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, state, {kAngleDecimal, 1});
         ASSERT_FALSE(page.fields.empty());
         for (const ObjectInfoFieldText& field : page.fields) {
+            // Sizes below a degree have a text of the page's own (below).
+            if (field.field->bit == kFunctionAngularSize) continue;
             PropertyMap values;
             ComputeBodyProperties(body, field.field->bit, state.timeAndPlace, values,
                                   {c.coordinates, c.times, c.distances});
@@ -98,6 +101,54 @@ TEST(ObjectInfoCurrentPage, ValuesAreThePropertyCalculatorsOwn) {
             String expected;
             values.Format(field.field->bit, expected, request);
             EXPECT_EQ(Utf8(field.text), Utf8(expected)) << c.kind << " " << field.field->bit;
+        }
+    }
+}
+
+std::string FieldOf(const ObjectInfoCurrentTexts& page, std::uint32_t bit) {
+    for (const ObjectInfoFieldText& field : page.fields) {
+        if (field.field->bit == bit) return Utf8(field.text);
+    }
+    return "<none>";
+}
+
+// The number a text begins with.
+double Leading(const std::string& text) { return std::atof(text.c_str()); }
+
+// Small angles and distances keep their digits: a planet's disc in seconds
+// of arc, the Moon's and the Sun's in minutes and seconds, the Moon's
+// distance in km where AU would give "0.003 AU"; what has its digits keeps
+// the chosen unit.
+TEST(ObjectInfoCurrentPage, SmallSizesAndDistancesAreShownWithTheirDigits) {
+    struct Case {
+        int kind;
+        int number;
+        std::uint32_t bit;
+        int distances;
+        const char* unit;  // the text's end
+        double low, high;  // the leading number
+    };
+    const Case cases[] = {
+        {kBodyPlanet, 3, kFunctionAngularSize, 2, "\"", 30.0, 50.0},  // Jupiter
+        {kBodyPlanet, 4, kFunctionAngularSize, 2, "\"", 14.0, 21.0},  // Saturn
+        {kBodyMoon, 0, kFunctionAngularSize, 2, "\"", 29.0, 34.0},    // minutes first
+        {kBodySun, 0, kFunctionAngularSize, 2, "\"", 31.0, 33.0},
+        {kBodyMoon, 0, kFunctionDistanceFromEarth, 2, " km", 356000.0, 407000.0},
+        {kBodyMoon, 0, kFunctionDistanceFromEarth, 1, " mi", 221000.0, 253000.0},
+        {kBodySun, 0, kFunctionDistanceFromEarth, 2, " AU", 0.98, 1.02},
+        {kBodyPlanet, 3, kFunctionDistanceFromEarth, 2, " AU", 5.0, 6.5},
+    };
+    for (const Case& c : cases) {
+        const CelestialObject& body = *GetCatalogueObject(c.kind, c.number);
+        for (int base : {kAngleSexagesimal, kAngleDecimal}) {
+            const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, Berlin(0, 2, c.distances), {base, 1});
+            const std::string text = FieldOf(page, c.bit);
+            const std::string unit = c.unit;
+            ASSERT_GT(text.size(), unit.size()) << c.kind << " " << c.bit;
+            EXPECT_EQ(text.substr(text.size() - unit.size()), unit) << text;
+            EXPECT_EQ(text.find("\xC2\xB0"), std::string::npos) << text;  // no degree sign
+            EXPECT_GE(Leading(text), c.low) << text;
+            EXPECT_LE(Leading(text), c.high) << text;
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "support/test_text.h"
@@ -38,8 +39,23 @@ protected:
         display_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 100, 100, parent_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         source_.CreateDisplayTooltip(display_);
+        // The display's messages reach the tip first, as a display's
+        // window procedure hands them on.
+        SetPropW(display_, L"source", &source_);
+        staticProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(display_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&DisplayProc)));
     }
-    ~DisplayTooltipTest() override { DestroyWindow(parent_); }
+    static LRESULT CALLBACK DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (auto* source = static_cast<CountingSource*>(GetPropW(window, L"source"))) {
+            source->HandleDisplayMouseHover(message, wParam, lParam);
+        }
+        return CallWindowProcW(staticProc_, window, message, wParam, lParam);
+    }
+    static inline WNDPROC staticProc_ = nullptr;
+    ~DisplayTooltipTest() override {
+        RemovePropW(display_, L"source");
+        DestroyWindow(parent_);
+    }
     bool Move(int x, int y) { return source_.HandleDisplayMouseHover(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
     // The text the tooltip window holds for the display's tool.
     std::string TipWindowText() const {
@@ -97,6 +113,30 @@ TEST_F(DisplayTooltipTest, WhileThePointerDragsTheTipIsNeitherAskedNorMoved) {
     Move(7, 5);
     EXPECT_EQ(source_.texts, 2);
     EXPECT_EQ(TipWindowText(), "7,5");
+}
+
+// A tip once shown goes at a move even when the display no longer accepts
+// tips there (the pointer left the star: the old name must not follow it),
+// at a menu of the display and when the frame hides the tips below it.
+TEST_F(DisplayTooltipTest, AShownTipIsHiddenWhateverTheDisplayNowSays) {
+    const std::function<void()> hiders[] = {
+        [this] {
+            source_.accepts = false;
+            Move(40, 40);
+        },
+        [this] { source_.HandleDisplayMouseHover(WM_ENTERMENULOOP, TRUE, 0); },
+        [this] { HideDisplayTooltips(parent_); },
+    };
+    int n = 0;
+    for (const auto& hide : hiders) {
+        source_.accepts = true;
+        Move(30 + n, 30);
+        source_.HandleDisplayMouseHover(WM_MOUSEHOVER, 0, MAKELPARAM(30 + n, 30));
+        ASSERT_TRUE(IsWindowVisible(source_.TooltipWindow())) << n;
+        hide();
+        EXPECT_FALSE(IsWindowVisible(source_.TooltipWindow())) << n;
+        ++n;
+    }
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ using test::MakeDateTime;
 constexpr Colour kBlack{0, 0, 0};
 constexpr Colour kLightGrey{192, 192, 192};
 
-const EclipseMapColours kDayColours = EclipseMapColoursFor(true, false, {}, {});
+const EclipseMapColours kDayColours = EclipseMapColoursFor(true, nullptr);
 
 struct RoundTripCase {
     EclipseMapView view;
@@ -141,7 +141,7 @@ TEST(DrawEclipseMap, OutlineAcrossTheMapEdgeIsNotDrawnAcrossTheMap) {
     RecordingCanvas canvas;
     EclipseMapContent content;
     content.outlines = &outlines;
-    DrawEclipseMap(canvas, p, content, EclipseMapColoursFor(false, false, {}, {}));
+    DrawEclipseMap(canvas, p, content, EclipseMapColoursFor(false, nullptr));
     std::vector<RecordingCanvas::Segment> lines;
     for (const auto& s : canvas.Segments()) {
         if (!s.defaultPen) lines.push_back(s);
@@ -193,6 +193,31 @@ TEST(DrawEclipseMap, CurveAcrossThe180thMeridianAndMissingSides) {
     RecordingCanvas centred;
     DrawEclipseMap(centred, EclipseMapProjection({180.0, 0.0, 1}, 720, 360), content, kDayColours);
     EXPECT_LT(WidestStep(centred), 20);
+}
+
+// A side that does not join the point before (the first point of another
+// walk along the curve, or of another part of it) starts a new line there;
+// the other side goes on.
+TEST(DrawEclipseMap, SideThatDoesNotJoinStartsANewLine) {
+    PathCurve path = {{10.0, 40.0, 30.0}, {11.0, 41.0, 31.0}, {12.0, 80.0, 32.0}, {13.0, 81.0, 33.0}};
+    path[2].northJoins = false;
+    const SolarEclipseModel model = CurveModel(path);
+    EclipseMapContent content;
+    content.eclipse = &model;
+    RecordingCanvas canvas;
+    const EclipseMapProjection p({0.0, 0.0, 1}, 720, 360);
+    DrawEclipseMap(canvas, p, content, kDayColours);
+    int north = 0, south = 0, across = 0;
+    for (const auto& s : canvas.Segments()) {
+        if (s.defaultPen) continue;
+        const PixelPoint from = p.LonLatToPoint(-11.0, 41.0), to = p.LonLatToPoint(-12.0, 80.0);
+        across += s.from.x == from.x && s.from.y == from.y && s.to.x == to.x && s.to.y == to.y;
+        north += s.from.y < p.LonLatToPoint(0.0, 35.0).y;
+        south += s.from.y >= p.LonLatToPoint(0.0, 35.0).y;
+    }
+    EXPECT_EQ(across, 0);
+    EXPECT_EQ(north, 2);  // 10-11 and 12-13
+    EXPECT_EQ(south, 3);
 }
 
 // The published greatest eclipse of 11 August 1999 lies at 24.3 E, 45.1 N.
@@ -288,7 +313,7 @@ TEST(DrawEclipseMap, WithoutAnEclipseFrameDimmedOutlinesAndTheExplanation) {
     const std::vector<CountryOutline> outlines = {{{0.0, 0.0}, {10.0, 10.0}}};
     RecordingCanvas canvas;
     DrawEclipseMap(canvas, view.Projection(), view.MapContent(&outlines),
-                   EclipseMapColoursFor(view.HasEclipse(), false, {}, {}));
+                   EclipseMapColoursFor(view.HasEclipse(), nullptr));
     const auto segments = canvas.Segments();
     ASSERT_EQ(segments.size(), 5u);
     EXPECT_TRUE(segments[0].defaultPen);

@@ -144,6 +144,31 @@ TEST_F(EclipsePanelTest, ShowsTheWindowAndEachControlMakesOneStep) {
     EXPECT_EQ(Text(kSearchedDateItem), "22.07.2009");
 }
 
+// A date typed whole into "Go to", reached by Tab, is the date searched;
+// the digits go from field to field.
+TEST_F(EclipsePanelTest, ADateTypedIntoGoToIsTheDateSearched) {
+    auto* date = FindCustomControl<DatePickerControl>(Item(kGoToDateItem));
+    ASSERT_NE(date, nullptr);
+    date->SetDate(2000, 1, 1);
+    SetFocus(Item(kGoToItem));
+    SendMessageW(Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(kGoToDateItem)), TRUE);
+    ASSERT_EQ(GetFocus(), Item(kGoToDateItem));
+    for (const char* p = "08042024"; *p; ++p) {
+        PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(*p), 1);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (IsDialogMessageW(Dialog(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    std::int32_t year = 0, month = 0, day = 0;
+    date->GetDate(year, month, day);
+    EXPECT_EQ(year * 10000 + month * 100 + day, 20240408);
+    SendMessageW(Item(kGoToItem), BM_CLICK, 0, 0);
+    EXPECT_EQ(Text(kSearchedDateItem), "08.04.2024");
+}
+
 TEST_F(EclipsePanelTest, AContactLinkBrowsesToItsTime) {
     HWND link = Item(21002);
     RECT client{};

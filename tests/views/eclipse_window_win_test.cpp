@@ -275,6 +275,41 @@ TEST_F(EclipseWindowTest, NightVisionDrawsTheFurtherCurvesDarkRed) {
     frame_->NightVision().ApplyNightVision(false, 0.8, 1.0);
 }
 
+// In night vision the map takes the night shades like every other drawing:
+// no white ground, no black text, no grey outline; the path shows on the
+// black ground. Without an eclipse the explanation does too.
+TEST_F(EclipseWindowTest, NightVisionDrawsTheWholeMapInNightShadesOnBlack) {
+    StartShown();
+    struct Case {
+        int year, month, day;
+        bool eclipse;
+    };
+    const Case cases[] = {{1999, 8, 11, true}, {1999, 8, 12, false}};
+    frame_->NightVision().ApplyNightVision(true, 0.8, 1.0);
+    const Colour brightest = frame_->NightVision().Shades()[0];
+    for (const Case& c : cases) {
+        SolarEclipseWindow& eclipse = Open(c.year, c.month, c.day);
+        SizeMap(eclipse, 560, 280);
+        const Pixels night(eclipse.Display().Handle());
+        int reddish = 0;
+        for (int y = 0; y < night.Height(); ++y) {
+            for (int x = 0; x < night.Width(); ++x) {
+                const Colour p = night.At(x, y);
+                ASSERT_TRUE(p.green == 0 && p.blue == 0 && p.red <= brightest.red)
+                    << c.day << ": " << x << "," << y << " " << int(p.red) << "," << int(p.green) << "," << int(p.blue);
+                reddish += p.red > 0;
+            }
+        }
+        EXPECT_GT(night.Count(kBlack), night.Width() * night.Height() / 2) << c.day;
+        EXPECT_GT(reddish, 500) << c.day;
+        if (c.eclipse) {
+            EXPECT_GT(night.Count(brightest), 100);
+        }
+        SendMessageW(eclipse.Handle(), WM_CLOSE, 0, 0);
+    }
+    frame_->NightVision().ApplyNightVision(false, 0.8, 1.0);
+}
+
 TEST_F(EclipseWindowTest, WithoutAnEclipseTheFrameDimmedOutlinesAndTheExplanationBelowTheMiddle) {
     StartShown();
     SolarEclipseWindow& none = Open(2000, 1, 1);
@@ -400,6 +435,19 @@ TEST_F(EclipseWindowTest, FourWheelNotchesInASecondAreOneStep) {
     Pump();
     EXPECT_EQ(eclipse.History()->UndoableCount(), 2);
     EXPECT_EQ(eclipse.View().GetZoom(), 4);
+}
+
+// A new window on the eclipse another window maps opens without mapping it
+// again: both read one map.
+TEST_F(EclipseWindowTest, ASecondWindowOnTheSameEclipseReadsTheFirstsMap) {
+    StartShown();
+    SolarEclipseWindow& first = Open(1999, 8, 11);
+    const SolarEclipseModel* map = &first.View().Document().Map();
+    SolarEclipseWindow& second = Open(1999, 8, 11);
+    ASSERT_NE(&second, &first);
+    EXPECT_EQ(&second.View().Document().Map(), map);
+    SolarEclipseWindow& other = Open(2006, 3, 29);
+    EXPECT_NE(&other.View().Document().Map(), map);
 }
 
 TEST_F(EclipseWindowTest, ADuplicateShowsTheSameViewOnACopyOfTheDocument) {

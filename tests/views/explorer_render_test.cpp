@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/catalogues.h"
+#include "views/label_placement.h"
 #include "views/sky_render_recording.h"
 
 namespace corvinata {
@@ -59,6 +60,46 @@ TEST_F(ExplorerRenderTest, MoonsLandWhereTheProjectionPutsThemForEveryTiltAndSwa
             const WindowPoint expected = ExplorerProjectPoint(frame.view, frame.moons.position[k]);
             EXPECT_NEAR(drawn.at[k].x, expected.x, 1e-6) << c.tilt << " " << k;
             EXPECT_NEAR(drawn.at[k].y, expected.y, 1e-6) << c.tilt << " " << k;
+        }
+    }
+}
+
+// Moons close together in the view: the names never cover each other; the
+// nearest moon's name stays where a name goes alone (above right), the
+// others move to another side of their moon or, with none free, are left
+// out.
+TEST_F(ExplorerRenderTest, CloseMoonsNamesStayApartAndTheNearestKeepsItsPlace) {
+    struct Case {
+        const char* what;
+        const ExplorerGeometry* geometry;
+        int zoom;
+        int nearest;
+        int named;  // four sides of a moon: four names at most
+    };
+    const Case cases[] = {{"Jupiter's four", &jupiter_, 3, 2, 4}, {"Saturn's eight", &saturn_, 7, 5, 4}};
+    for (const Case& c : cases) {
+        ExplorerFrame frame = Frame(*c.geometry, c.zoom);
+        frame.nameHeight = 12;
+        for (int k = 0; k < frame.geometry->moonCount; ++k) {
+            // A few thousandths of the planet's radius apart: the same pixel.
+            frame.moons.position[k] = {3.0 + 0.003 * k, 0.5, k == c.nearest ? -5.0 : 1.0 + k};
+            frame.names[k] = std::u32string(5, static_cast<char32_t>(U'A' + k));
+        }
+        RecordingSkyGl gl(frame.view.width, frame.view.height);
+        const DrawnMoons drawn = DrawExplorerFrame(gl, frame);
+        std::vector<LabelBox> boxes;
+        for (const SkyGlCall& call : gl.Calls()) {
+            if (call.op != SkyGlOp::kText) continue;
+            const int left = static_cast<int>(call.a[0]), bottom = static_cast<int>(call.a[1]);
+            boxes.push_back({left, bottom, left + gl.TextWidth(SkyFont::kDisplay, call.text), bottom + 12});
+            if (call.text[0] == static_cast<char32_t>(U'A' + c.nearest)) {
+                EXPECT_EQ(left, static_cast<int>(drawn.at[c.nearest].x) + 10) << c.what;
+                EXPECT_EQ(bottom, static_cast<int>(drawn.at[c.nearest].y) + 10) << c.what;
+            }
+        }
+        EXPECT_EQ(static_cast<int>(boxes.size()), c.named) << c.what;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << c.what;
         }
     }
 }

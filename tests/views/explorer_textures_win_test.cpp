@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generated/explorer_pictures.h"
+#include "support/picture_references.h"
 
 namespace corvinata {
 namespace {
@@ -70,6 +71,25 @@ TEST(ExplorerTextures, TheProgramsMapsAndRingLoadAtTheirSizes) {
     // The Cassini Division (about 117,600-122,000 km) shows dark.
     const int cassini = static_cast<int>((119500.0 - 74400.0) / (140154.0 - 74400.0) * 1023 + 0.5);
     EXPECT_LT(ring.bgr[cassini * 3] + ring.bgr[cassini * 3 + 1] + ring.bgr[cassini * 3 + 2], 3 * 40);
+}
+
+// The planet maps are the files' own pixels, not a system decoder's
+// fringed version of them.
+TEST(ExplorerTextures, PlanetMapsHoldTheirFilesOwnPixels) {
+    struct Case {
+        const Char* resource;
+        const char* file;
+    };
+    const Case cases[] = {{TXT("AST_PIXMAP_JUPITER"), "jupiter_1024x512.jpg"},
+                          {TXT("AST_PIXMAP_SATURN"), "saturn_1024x512.jpg"}};
+    for (const Case& c : cases) {
+        ExplorerImage image;
+        ASSERT_TRUE(LoadExplorerImage(GetModuleHandleW(nullptr), c.resource, 1024, 512, image)) << c.file;
+        const PictureImage reference = test::ReferencePixels(c.file, 1024, 512);
+        ASSERT_FALSE(reference.IsEmpty()) << c.file;
+        const test::PixelDifference d = test::ComparePixels(image.bgr, RowsBottomFirst(reference));
+        EXPECT_TRUE(test::WithinJpegRounding(d)) << c.file << ": " << d.largest << " " << d.beyondOne;
+    }
 }
 
 TEST(ExplorerTextures, RowsComeBottomFirstWithoutPadding) {

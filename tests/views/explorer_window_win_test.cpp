@@ -10,12 +10,14 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "../frame/frame_test.h"
 #include "../frame/typed_keys.h"
+#include "shown_frames.h"
 #include "catalog/catalogue_registry.h"
 #include "controls/custom_controls_setup.h"
 #include "controls/program_fonts.h"
@@ -429,6 +431,64 @@ TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReporte
     const std::vector<Rgb> pixels = ReadFrame(jupiter, width, height);
     const Rgb middle = At(pixels, width, width / 2, height / 2);
     EXPECT_GT(middle.r + middle.g + middle.b, 300);
+}
+
+// The first frame a window shows after it was created or changed its size
+// is drawn at its new size: under Wine it came out at the old size (a new
+// Jupiter explorer beside a maximized window stayed black, a grown one
+// showed its old picture in a corner).
+TEST_F(ExplorerWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSize) {
+    ExplorerWindow& first = NewExplorer(CMD_NEW_JUPITER, kJupiterMoment);
+    SetView(first, 0, 0xF, true, true);
+    test::RunWaitingMessages();
+    struct Case {
+        const char* what;
+        std::function<void(ExplorerWindow&)> change;
+    };
+    const Case cases[] = {
+        {"grown", [](ExplorerWindow& w) { SizeDisplay(w, 600, 560); }},
+        {"shrunk", [](ExplorerWindow& w) { SizeDisplay(w, 300, 340); }},
+        {"maximized", [](ExplorerWindow& w) { ShowWindow(w.Handle(), SW_MAXIMIZE); }},
+        {"restored", [](ExplorerWindow& w) { ShowWindow(w.Handle(), SW_RESTORE); }},
+    };
+    // The frame shown by the paint that follows the change, against the
+    // next one drawn.
+    const auto expectShownAtSize = [](ExplorerDisplay& display, const test::ShownFrames& shown, const char* what) {
+        ASSERT_GT(shown.Count(), 0u) << what;
+        const std::vector<unsigned char> painted = shown.Last();
+        display.Render(true);
+        EXPECT_TRUE(painted == shown.Last()) << what;
+    };
+    for (const Case& c : cases) {
+        test::ShownFrames shown(*first.Display()->Gl(), first.Display()->Window());
+        c.change(first);
+        UpdateWindow(first.Display()->Window());
+        test::RunWaitingMessages();
+        expectShownAtSize(*first.Display(), shown, c.what);
+    }
+    // A new window opened while another is maximized opens maximized.
+    ShowWindow(first.Handle(), SW_MAXIMIZE);
+    test::RunWaitingMessages();
+    Command(CMD_NEW_JUPITER);
+    auto* second = dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_TRUE(second != nullptr && second != &first);
+    test::ShownFrames shown(*second->Display()->Gl(), second->Display()->Window());
+    test::RunWaitingMessages();
+    expectShownAtSize(*second->Display(), shown, "new beside a maximized window");
+}
+
+// A second window of a kind computes nothing the first did: both show the
+// kind's one document over one set of orbits, computed once.
+TEST_F(ExplorerWindowTest, ASecondWindowReadsTheOrbitsTheFirstComputed) {
+    ExplorerWindow& first = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
+    test::RunWaitingMessages();
+    ExplorerWindow& second = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
+    test::RunWaitingMessages();
+    ASSERT_NE(&first, &second);
+    EXPECT_EQ(&first.Display()->Orbits(), &second.Display()->Orbits());
+    EXPECT_EQ(second.Display()->Orbits().Computations(), 1);
+    EXPECT_TRUE(first.Display()->Textured());
+    EXPECT_TRUE(second.Display()->Textured());
 }
 
 TEST_F(ExplorerWindowTest, WindowsViewsAndTheMomentSurviveARestart) {

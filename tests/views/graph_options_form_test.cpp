@@ -8,6 +8,7 @@
 #include <string>
 
 #include "catalog/quantity_kinds.h"
+#include "documents/graph_document.h"
 #include "resources/graph_dialogs_ids.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
@@ -21,8 +22,8 @@ TimeAndLocation Year2024() {
     TimeAndLocation s;
     s.beginDate = MakeDateTime(2024, 1, 1, 0.0, kLocalCivilTime);
     s.endDate = MakeDateTime(2025, 1, 1, 0.0, kLocalCivilTime);
-    s.rangeUnit = kDaysUnit;
-    s.rangeCount = 365;
+    s.stepUnit = kDaysUnit;
+    s.stepCount = 1.0;
     return s;
 }
 
@@ -37,7 +38,7 @@ struct TimeCase {
     std::string message;  // empty: passes
     int focus;
     std::int32_t rangeUnit;
-    std::int32_t rangeCount;
+    std::int32_t rangeUnits;
 };
 
 TEST(GraphOptionsFormTest, TimePageRefusesWhatTheGraphCannotSpanAndKeepsTheSettings) {
@@ -82,8 +83,8 @@ TEST(GraphOptionsFormTest, TimePageRefusesWhatTheGraphCannotSpanAndKeepsTheSetti
             continue;
         }
         EXPECT_EQ(settings.endFixed, c.byEnd);
-        EXPECT_EQ(settings.rangeUnit, c.rangeUnit);
-        EXPECT_EQ(settings.rangeCount, c.rangeCount);
+        EXPECT_EQ(settings.stepUnit, c.rangeUnit);
+        EXPECT_EQ(TimeAndLocationRangeUnits(settings), c.rangeUnits);
         EXPECT_EQ(settings.beginDate.timeSystem, kUniversalTime);
         EXPECT_TRUE(settings.daylightSaving);
         // What the page shows next time gives back the same step.
@@ -274,6 +275,65 @@ TEST(GraphOptionsFormTest, LocationPageReversesTheLongitudeAndRoundsTheElevation
     EXPECT_EQ(place.longitude.degrees, -10.0);
     EXPECT_EQ(place.latitude.degrees, -33.0);
     EXPECT_EQ(place.timeZone.hours, 9.5);
+}
+
+// The x-axis steps the program chose follow a new range; those the user
+// set stay. A one-year graph labels months; a week then labels days.
+TEST(GraphOptionsFormTest, TimeAxisStepsTheUserDidNotSetFollowTheRange) {
+    const DateTime begin = MakeDateTime(2024, 1, 1, 0.0, kLocalCivilTime);
+    const TimeStep month{kMonthsUnit, 1}, day{kDaysUnit, 1}, week{kDaysUnit, 7}, hours{kHoursUnit, 6};
+    const struct Case {
+        const char* what;
+        DateTime end;
+        TimeStep mark, label;            // before
+        TimeStep markAfter, labelAfter;  // after the Time page
+    } cases[] = {
+        {"a week, both chosen", MakeDateTime(2024, 1, 8, 0.0, kLocalCivilTime), month, month, day, day},
+        {"a week, the mark set", MakeDateTime(2024, 1, 8, 0.0, kLocalCivilTime), hours, month, hours, day},
+        {"a week, the label set", MakeDateTime(2024, 1, 8, 0.0, kLocalCivilTime), month, week, day, week},
+        {"a day", MakeDateTime(2024, 1, 2, 0.0, kLocalCivilTime), month, month, {kHoursUnit, 2}, {kHoursUnit, 2}},
+        {"ten years", MakeDateTime(2034, 1, 1, 0.0, kLocalCivilTime), month, month, {kYearsUnit, 1}, {kYearsUnit, 1}},
+        {"the same range", MakeDateTime(2024, 12, 31, 0.0, kLocalCivilTime), month, month, month, month},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TimeAndLocation settings = Year2024();
+        settings.endDate = MakeDateTime(2024, 12, 31, 0.0, kLocalCivilTime);
+        ASSERT_TRUE(TimeStepEqual(AutomaticXAxisStep(settings.beginDate, settings.endDate), month));
+        settings.xAxisMarkStep = c.mark;
+        settings.xAxisLabelStep = c.label;
+        GraphTimePage page = GraphTimePageFrom(settings);
+        page.begin = begin;
+        page.byEnd = true;
+        page.end = c.end;
+        GraphOptionsRefusal refusal;
+        ASSERT_TRUE(CheckGraphTimePage(page, settings, refusal));
+        EXPECT_TRUE(TimeStepEqual(settings.xAxisMarkStep, c.markAfter));
+        EXPECT_TRUE(TimeStepEqual(settings.xAxisLabelStep, c.labelAfter));
+    }
+}
+
+// A step count with decimals (from a file or a program) that the page shows
+// unchanged is kept; a count the user types is the whole number.
+TEST(GraphOptionsFormTest, AnUnchangedStepCountKeepsItsDecimals) {
+    TimeAndLocation settings = Year2024();
+    ASSERT_TRUE(TimeAndLocationSetStep(settings, kHoursUnit, 2.9));
+    const struct Case {
+        const char* typed;  // none: as shown
+        std::int32_t unit;
+        double count;
+    } cases[] = {{nullptr, kHoursUnit, 2.9}, {"3", kHoursUnit, 3.0}, {"2.9", kHoursUnit, 2.9}, {nullptr, kDaysUnit, 2.0}};
+    for (const Case& c : cases) {
+        TimeAndLocation edited = settings;
+        GraphTimePage page = GraphTimePageFrom(edited);
+        EXPECT_EQ(Utf8(page.stepCount), "2.9");
+        if (c.typed) page.stepCount = Text(c.typed);
+        page.stepUnit = c.unit;
+        GraphOptionsRefusal refusal;
+        ASSERT_TRUE(CheckGraphTimePage(page, edited, refusal)) << Utf8(refusal.text);
+        EXPECT_EQ(edited.stepCount, c.count) << (c.typed ? c.typed : "shown");
+        EXPECT_EQ(edited.stepUnit, c.unit);
+    }
 }
 
 }  // namespace

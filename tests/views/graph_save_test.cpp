@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
 
 #include "documents/graph_test_support.h"
@@ -29,11 +30,12 @@ public:
         return closeAnswer;
     }
     void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    void ShowNotice(const String& text) override { notices.push_back(Utf8(text)); }
     PromptAnswer closeAnswer = PromptAnswer::No;
 
     std::string choice;
     std::deque<bool> answers;
-    std::vector<std::string> proposals, questions, errors;
+    std::vector<std::string> proposals, questions, errors, notices;
 };
 
 class GraphSaveTest : public GraphTest {
@@ -140,6 +142,28 @@ TEST_F(GraphSaveTest, LoadingReadsASavedGraphAndRefusesADamagedOne) {
               nullptr);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_NE(dialogs.errors[0].find("cut.gph"), std::string::npos);
+}
+
+// A graph a peer wrote with a colour and a kind outside their tables opens;
+// the user is told once which fields took their defaults.
+TEST_F(GraphSaveTest, LoadingAGraphWithUnusableValuesOpensItAndTellsOnce) {
+    std::string bytes = Written(*document, "peer.gph");
+    const std::int32_t colour = 99, kind = 42;
+    std::memcpy(&bytes[312], &colour, 4);
+    std::memcpy(&bytes[bytes.size() - 38 + 16], &kind, 4);
+    storage.PutFile(TXT("C:\\Graphs\\peer.gph"), bytes);
+    auto loaded = LoadGraphDocument(hub, ObjectModelGraphServices(now), String(TXT("C:\\Graphs\\peer.gph")), saving);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->GetGraphLine(0)->colour, 0);
+    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_EQ(dialogs.notices, std::vector<std::string>{"Some values in the graph C:\\Graphs\\peer.gph could not be used "
+                                                        "and were replaced by their default values: line colour, "
+                                                        "value kind."});
+    // A graph with nothing to replace says nothing.
+    Written(*document, "clean.gph");
+    ASSERT_NE(LoadGraphDocument(hub, ObjectModelGraphServices(now), String(TXT("C:\\Graphs\\clean.gph")), saving),
+              nullptr);
+    EXPECT_EQ(dialogs.notices.size(), 1u);
 }
 
 TEST(GraphCopyNameTest, CopyOfGoesBeforeTheFileName) {

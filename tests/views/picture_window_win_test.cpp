@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@
 #include "frame/modal_driver.h"
 #include "resources/picture_ids.h"
 #include "resources/resource_ids.h"
+#include "generated/picture_references.h"
+#include "support/picture_references.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -244,7 +247,7 @@ protected:
     std::unique_ptr<ProgramFonts> fonts_;
 };
 
-TEST_F(PictureWindowTest, PackPicturesDecodeThroughTheSystemLoaderAtTheirPixelSizes) {
+TEST_F(PictureWindowTest, PackPicturesDecodeAtTheirPixelSizes) {
     struct Case {
         const wchar_t* file;
         LONG width, height;
@@ -261,7 +264,7 @@ TEST_F(PictureWindowTest, PackPicturesDecodeThroughTheSystemLoaderAtTheirPixelSi
         const std::wstring path = test::Wide(test::Utf8(Pack(0).directory.Text())) + L"\\" + c.file;
         source.SetPath(path.c_str());
         ASSERT_TRUE(source.Load(nullptr)) << test::Utf8(c.file);
-        const SIZE size = source.PixelSize(screen);
+        const SIZE size = source.PixelSize();
         EXPECT_EQ(size.cx, c.width) << test::Utf8(c.file);
         EXPECT_EQ(size.cy, c.height) << test::Utf8(c.file);
     }
@@ -295,6 +298,47 @@ TEST_F(PictureWindowTest, NewWindowShowsOrionShrunkAndCentredWithBlackRowsAboveA
     MeanColour(original, 512, 320, expected);
     MeanColour(shown, 200, 200, actual);
     for (int channel = 0; channel < 3; ++channel) EXPECT_NEAR(actual[channel], expected[channel], 40) << channel;
+}
+
+// The captured client's pixels in a rectangle, as a picture.
+PictureImage Crop(const Capture& c, int left, int top, int width, int height) {
+    PictureImage image;
+    image.width = width;
+    image.height = height;
+    for (int y = top; y < top + height; ++y) {
+        for (int x = left; x < left + width; ++x) {
+            const std::uint32_t p = c.At(x, y);
+            image.bgr.push_back(static_cast<std::uint8_t>(p & 0xFF));
+            image.bgr.push_back(static_cast<std::uint8_t>((p >> 8) & 0xFF));
+            image.bgr.push_back(static_cast<std::uint8_t>((p >> 16) & 0xFF));
+        }
+    }
+    return image;
+}
+
+// Every photograph and map of the pack shows its file's own pixels: at its
+// size pixel for pixel, shrunk to half as the average of each square of
+// four, never with coloured fringes along its edges.
+TEST_F(PictureWindowTest, PicturesShowTheirFilesOwnPixelsAtTheirSizeAndShrunk) {
+    PictureWindow& window = Open();
+    for (const picture_references::Reference& picture : picture_references::kPictures) {
+        if (!FindPictureByName(app_->PicturePacks(), String(test::Wide(picture.file).c_str()))) continue;
+        SCOPED_TRACE(picture.file);
+        Show(window, Ref(0, test::Wide(picture.file).c_str()));
+        const PictureImage reference = test::ReferencePixels(picture.file, picture.width, picture.height);
+        ASSERT_FALSE(reference.IsEmpty());
+        for (int divisor : {1, 2}) {
+            const int width = picture.width / divisor;
+            const int height = picture.height / divisor;
+            // As wide as the picture is drawn: five black rows above and below.
+            SetClientSize(window.Handle(), width, height + 10);
+            const Capture shown = CaptureClient(window.Handle());
+            ASSERT_EQ(shown.width, width);
+            const test::PixelDifference d = test::ComparePixels(
+                Crop(shown, 0, 5, width, height).bgr, ResamplePicture(reference, width, height).bgr);
+            EXPECT_TRUE(test::WithinJpegRounding(d)) << divisor << ": " << d.largest << " " << d.beyondOne;
+        }
+    }
 }
 
 TEST_F(PictureWindowTest, SmallPictureKeepsItsSizeUntilItIsScaledToFillTheWindow) {
@@ -362,6 +406,30 @@ TEST_F(PictureWindowTest, ContextMenuEnablesWhatTheBodyAndTheProgramAllow) {
         wchar_t text[100] = {};
         GetMenuStringW(menu, 0, text, 100, MF_BYPOSITION);
         EXPECT_EQ(std::wstring(text).find(L"unknown object") == std::wstring::npos, c.named) << test::Utf8(text);
+    }
+}
+
+// The menu's items in their order, the separators among them.
+TEST_F(PictureWindowTest, ContextMenuListsItsItemsWithBothSeparators) {
+    PictureWindow& window = Open();
+    HMENU menu = window.PrepareContextMenu();
+    ASSERT_NE(menu, nullptr);
+    const int expected[] = {-1, 0, CMD_SHOW_OBJECT_INFO, CMD_PICTURE_OPTIONS, 0, CMD_DUPLICATE_WINDOW};
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(std::size(expected)));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item));
+        if (expected[i] == -1) {
+            ASSERT_NE(item.hSubMenu, nullptr) << i;
+            EXPECT_EQ(GetMenuItemID(item.hSubMenu, 0), static_cast<UINT>(CMD_SHOW_SKY));
+            EXPECT_EQ(GetMenuItemID(item.hSubMenu, 1), static_cast<UINT>(CMD_SHOW_SOLAR_SYSTEM));
+        } else if (expected[i] == 0) {
+            EXPECT_TRUE(item.fType & MFT_SEPARATOR) << i;
+        } else {
+            EXPECT_EQ(item.wID, static_cast<UINT>(expected[i])) << i;
+        }
     }
 }
 

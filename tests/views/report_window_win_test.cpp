@@ -3,11 +3,16 @@
 // duplication and what closing leaves behind.
 #include "views/report_window_win.h"
 
+#include <olectl.h>
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "app/graph_image.h"
 #include "documents/graph_document.h"
@@ -247,6 +252,112 @@ TEST_F(ReportWindowTest, EveryReportKindShowsItsPageAndSavesIt) {
     }
     EXPECT_TRUE(errors.empty());
     DeleteFileW(savePath.c_str());
+}
+
+// The pictures a saved page carries: every data URL's bytes.
+std::vector<std::string> DataPictures(const std::string& page) {
+    static const std::string kDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::vector<std::string> pictures;
+    for (std::size_t at = page.find("src=\"data:image/"); at != std::string::npos;
+         at = page.find("src=\"data:image/", at + 1)) {
+        const std::size_t start = page.find(";base64,", at) + 8;
+        const std::size_t end = page.find('"', start);
+        std::string bytes;
+        std::uint32_t bits = 0;
+        int count = 0;
+        for (std::size_t i = start; i < end && page[i] != '='; ++i) {
+            bits = (bits << 6) | static_cast<std::uint32_t>(kDigits.find(page[i]));
+            if (++count == 4) {
+                bytes += {static_cast<char>(bits >> 16), static_cast<char>(bits >> 8), static_cast<char>(bits)};
+                bits = 0;
+                count = 0;
+            }
+        }
+        if (count == 3) bytes += {static_cast<char>(bits >> 10), static_cast<char>(bits >> 2)};
+        if (count == 2) bytes += static_cast<char>(bits >> 4);
+        pictures.push_back(bytes);
+    }
+    return pictures;
+}
+
+// A picture decoded by the system's picture object: its size in pixels and
+// how many colours it shows; a size of 0 when it does not decode.
+struct DecodedPicture {
+    SIZE size{0, 0};
+    std::size_t colours = 0;
+};
+
+DecodedPicture Decode(const std::string& bytes) {
+    DecodedPicture decoded;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (block == nullptr) return decoded;
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    IPicture* picture = nullptr;
+    if (SUCCEEDED(CreateStreamOnHGlobal(block, TRUE, &stream)) &&
+        SUCCEEDED(OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+                                 reinterpret_cast<void**>(&picture)))) {
+        OLE_XSIZE_HIMETRIC width = 0;
+        OLE_YSIZE_HIMETRIC height = 0;
+        picture->get_Width(&width);
+        picture->get_Height(&height);
+        ScopedWindowDc screen(nullptr);
+        const int w = MulDiv(width, GetDeviceCaps(screen.Get(), LOGPIXELSX), 2540);
+        const int h = MulDiv(height, GetDeviceCaps(screen.Get(), LOGPIXELSY), 2540);
+        ScopedMemoryDc memory(CreateCompatibleDC(screen.Get()));
+        ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), w, h));
+        const ScopedSelection selection(memory.Get(), bitmap.Get());
+        if (SUCCEEDED(picture->Render(memory.Get(), 0, 0, w, h, 0, height, width, -height, nullptr))) {
+            decoded.size = SIZE{w, h};
+            std::set<COLORREF> seen;
+            for (int y = 0; y < h; y += 2) {
+                for (int x = 0; x < w; x += 2) seen.insert(GetPixel(memory.Get(), x, y));
+            }
+            decoded.colours = seen.size();
+        }
+        picture->Release();
+    } else if (stream == nullptr) {
+        GlobalFree(block);
+    }
+    if (stream != nullptr) stream->Release();
+    return decoded;
+}
+
+// The saved Month report carries its ten charts, drawn by the program's own
+// graph-image service, beside its headings and phase icons: every picture in
+// the file decodes, and every chart shows more than a blank area.
+TEST_F(ReportWindowTest, SavedMonthReportCarriesItsChartsDrawnByTheProgram) {
+    ASSERT_NE(GetGraphImageInterface(), nullptr);  // the frame's report kind registered it
+    ScopedReportParts program(ProgramReportParts());
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    savePath = std::wstring(folder) + L"corvinata-month-charts.htm";
+    DeleteFileW(savePath.c_str());
+    ReportWindow& window = NewReport();
+    Choose(L"Month report");
+    DateTimeLocation record = services.CurrentTimeAndLocation();
+    record.dateTime = DateTime{2024, 2, 9, 0.0, kLocalCivilTime};
+    ASSERT_TRUE(window.GetReportDocument().ApplyTimeAndLocation(record, false));
+    SendMessageW(GetDlgItem(window.Container(), kSaveAsHtmlButton), BM_CLICK, 0, 0);
+    const std::string page = ReadFile(savePath);
+    DeleteFileW(savePath.c_str());
+    EXPECT_EQ(page.find("CorvinataInlineImage"), std::string::npos);
+    const std::vector<std::string> pictures = DataPictures(page);
+    ASSERT_EQ(pictures.size(), 18u);  // 4 headings, 4 phase icons, 10 charts
+    std::vector<std::pair<long, long>> chartSizes;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const DecodedPicture decoded = Decode(pictures[i]);
+        EXPECT_GT(decoded.size.cx, 0) << "picture " << i;
+        if (pictures[i].compare(0, 2, "BM") != 0) continue;
+        chartSizes.emplace_back(decoded.size.cx, decoded.size.cy);
+        EXPECT_GT(decoded.colours, 1u) << "chart " << chartSizes.size() << " is blank";
+    }
+    const std::vector<std::pair<long, long>> expected = {
+        {30, 150}, {150, 150}, {30, 150}, {150, 150}, {150, 30}, {150, 30},  // twilight: y axes, charts, x axes
+        {30, 450}, {150, 450}, {30, 450}, {150, 450},                        // Jovian and Saturnian
+    };
+    EXPECT_EQ(chartSizes, expected);
 }
 
 TEST_F(ReportWindowTest, SizingMovesTheContainerWithTheWindow) {

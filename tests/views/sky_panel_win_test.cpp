@@ -10,6 +10,7 @@
 
 #include "sky_frame_test.h"
 #include "../frame/modal_driver.h"
+#include "../frame/program_keys.h"
 #include "app/observer_dial.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
@@ -180,7 +181,8 @@ TEST_F(SkyPanelTest, AnAnimationRunIsOneStepUndoneToWhereItStarted) {
     Press(kAnimateItem);
     EXPECT_EQ(ItemText(PanelDialog(), kAnimateItem), L"&Animate");
     EXPECT_EQ(Steps(sky), before + 1);
-    EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, start), 10.0 / 1440.0, 1e-9);
+    // Ten ticks of the panel's first step, 10 minutes.
+    EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, start), 100.0 / 1440.0, 1e-9);
     sky.GetCommandHistory().UndoCommands(1);
     EXPECT_TRUE(DateTimeEqual(sky.GetDocument().GetTimeAndPlace().dateTime, start));
 }
@@ -401,6 +403,61 @@ TEST_F(SkyPanelTest, KeepStarsFixedHoldsTheStarsOfEveryWindowAndUndoesEverywhere
     for (const int shift : shifts()) EXPECT_LE(shift, 1) << "the stars stay";
     second.GetCommandHistory().UndoCommands(2);  // the hour, then the option
     EXPECT_FALSE(app_->GetStarsFixed());
+}
+
+// Ctrl+Tab turns the dialog's pages forward and Ctrl+Shift+Tab back, round
+// from the last to the first, also while a control of the page has the
+// focus; a plain Tab still only moves the focus.
+TEST_F(SkyPanelTest, CtrlTabTurnsTheOptionsPagesBothWays) {
+    SkyWindow& sky = NewSky();
+    struct Case {
+        std::initializer_list<int> held;
+        bool fromThePage;  // the focus on the page's first control
+        int page;          // the page shown after the key
+    };
+    const Case cases[] = {
+        {{VK_CONTROL}, false, 1},          {{VK_CONTROL}, true, 2},
+        {{VK_CONTROL, VK_SHIFT}, true, 1}, {{VK_CONTROL, VK_SHIFT}, false, 0},
+        {{VK_CONTROL, VK_SHIFT}, false, 4}, {{VK_CONTROL}, false, 0},
+        {{}, false, 0},
+    };
+    bool ran = false;
+    test::ModalDriver::Run(
+        [&](test::ModalDriver&, HWND started) {
+            ran = true;
+            HWND dialog = GetAncestor(started, GA_ROOT);
+            HWND tabs = GetDlgItem(dialog, kSkyOptionsTabItem);
+            // The key as the dialog's own loop takes it.
+            const auto tab = [dialog] {
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+                PostMessageW(GetFocus(), WM_KEYUP, VK_TAB, 1 | (3u << 30));
+                MSG msg;
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                    if (IsDialogMessageW(dialog, &msg)) continue;
+                    TranslateMessage(&msg);
+                    DispatchMessageW(&msg);
+                }
+            };
+            for (const Case& c : cases) {
+                if (c.fromThePage) {
+                    SetFocus(GetNextDlgTabItem(SkyOptionsCurrentPage(), nullptr, FALSE));
+                } else {
+                    SetFocus(tabs);
+                }
+                {
+                    test::HeldKeys keys(c.held);
+                    tab();
+                }
+                EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), c.page);
+                const HWND page = SkyOptionsCurrentPage();
+                ASSERT_NE(page, nullptr);
+                EXPECT_TRUE(GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE);
+                EXPECT_TRUE(GetFocus() == tabs || IsChild(dialog, GetFocus()));
+            }
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        },
+        [&] { return SendMessageW(sky.Display()->Window(), WM_COMMAND, CMD_SKY_OPTIONS, 0); });
+    ASSERT_TRUE(ran) << "the dialog never opened";
 }
 
 // The time step and the two systems of the panel, and the dialog's tab, come

@@ -1,6 +1,10 @@
 // Sky windows in the real frame: opened by the program's own start-up
 // wiring, driven by real messages, their pixels read back from their GL
 // context.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "shown_frames.h"
 #include "sky_frame_test.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
@@ -44,6 +49,21 @@ protected:
         return true;
     }
     static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+    // Mars's track drawn, its first point at the window's centre; false
+    // without a track.
+    static bool CentreMarsTrack(SkyWindow& sky) {
+        SkyOptions options = sky.GetOptions();
+        options.mapType = kEquatorialMap;
+        options.planetTracksOn = true;
+        options.planetDisplayMode = 1;
+        sky.SetOptions(options);
+        sky.SetZoom(10);
+        const auto& track = sky.GetDocument().PlanetTrack(2);
+        if (track.empty()) return false;
+        sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
+        sky.UpdateView(0, true);
+        return true;
+    }
 };
 
 TEST_F(SkyWindowTest, WindowNewSkyOpensTheDefaultView) {
@@ -185,6 +205,40 @@ TEST_F(SkyWindowTest, AMaximizedWindowDuplicatesMaximizedWithItsView) {
     EXPECT_EQ(copy->GetZoom(), 40);
 }
 
+// The first frame a window shows after it was created or changed its size
+// is drawn at its new size: under Wine a new Sky window showed a 98 x 98
+// picture in its top-left corner, drawn at the size its display is created
+// with.
+TEST_F(SkyWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSize) {
+    const auto expectShownAtSize = [](SkyWindow& sky, const test::ShownFrames& shown, const char* what) {
+        ASSERT_GT(shown.Count(), 0u) << what;
+        const std::vector<unsigned char> painted = shown.Last();
+        sky.Display()->Renderer()->SkyRenderFrame();
+        EXPECT_TRUE(painted == shown.Last()) << what;
+    };
+    SkyWindow& first = NewSky();
+    test::RunWaitingMessages();
+    struct Case {
+        const char* what;
+        int show;
+    };
+    const Case cases[] = {{"maximized", SW_MAXIMIZE}, {"restored", SW_RESTORE}};
+    for (const Case& c : cases) {
+        test::ShownFrames shown(*first.Display()->Gl(), first.Display()->Window());
+        ShowWindow(first.Handle(), c.show);
+        UpdateWindow(first.Display()->Window());
+        test::RunWaitingMessages();
+        expectShownAtSize(first, shown, c.what);
+    }
+    // A window made while another is maximized is maximized from the start.
+    ShowWindow(first.Handle(), SW_MAXIMIZE);
+    test::RunWaitingMessages();
+    SkyWindow& second = NewSky();
+    test::ShownFrames shown(*second.Display()->Gl(), second.Display()->Window());
+    test::RunWaitingMessages();
+    expectShownAtSize(second, shown, "new beside a maximized window");
+}
+
 TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     SkyWindow& first = NewSky();
     first.SetViewDirection(ViewDirection{10.0, 5.0});
@@ -197,6 +251,40 @@ TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     EXPECT_EQ(windows[0]->GetViewDirection(), (ViewDirection{10.0, 5.0}));
     EXPECT_EQ(windows[1]->GetViewDirection(), (ViewDirection{200.0, -30.0}));
     EXPECT_EQ(windows[1]->GetZoom(), 120);
+}
+
+// The window manager names each window as its caption does, also after a
+// restart, when a window's view comes back after its row was made.
+TEST_F(SkyWindowTest, TheWindowManagerListsAWindowAsItsCaptionSays) {
+    const auto rowsMatchCaptions = [this](const char* when) {
+        HWND list = GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
+        ASSERT_NE(list, nullptr);
+        const std::vector<SkyWindow*> windows = SkyWindows();
+        ASSERT_EQ(ListView_GetItemCount(list), static_cast<int>(windows.size())) << when;
+        for (SkyWindow* sky : windows) {
+            LVFINDINFOW find{};
+            find.flags = LVFI_PARAM;
+            find.lParam = reinterpret_cast<LPARAM>(static_cast<RegisteredWindow*>(sky));
+            const int row = ListView_FindItem(list, -1, &find);
+            ASSERT_GE(row, 0) << when;
+            wchar_t listed[100] = {};
+            ListView_GetItemText(list, row, 1, listed, 100);
+            wchar_t caption[100] = {};
+            GetWindowTextW(sky->Handle(), caption, 100);
+            EXPECT_STREQ(listed, caption) << when;
+        }
+    };
+    SkyWindow& sky = NewSky();
+    NewSky();
+    sky.SetViewDirection(ViewDirection{0.0, 30.0});
+    sky.UpdateView(0, true);
+    rowsMatchCaptions("after a turn");
+    Restart();
+    ASSERT_EQ(SkyWindows().size(), 2u);
+    wchar_t caption[100] = {};
+    GetWindowTextW(SkyWindows()[0]->Handle(), caption, 100);
+    EXPECT_NE(std::wstring(caption).find(L"30\x00B0"), std::wstring::npos) << caption;
+    rowsMatchCaptions("after a restart");
 }
 
 TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
@@ -280,16 +368,8 @@ TEST_F(SkyWindowTest, OptionsRepaintEveryWindowAndAZoomOnlyItsOwn) {
 
 TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
     SkyWindow& sky = NewSky();
-    SkyOptions options = sky.GetOptions();
-    options.mapType = kEquatorialMap;
-    options.planetTracksOn = true;
-    options.planetDisplayMode = 1;
-    sky.SetOptions(options);
-    sky.SetZoom(10);
+    ASSERT_TRUE(CentreMarsTrack(sky));
     const auto& track = sky.GetDocument().PlanetTrack(2);  // Mars
-    ASSERT_FALSE(track.empty());
-    sky.SetViewDirection(sky.ComputeLookDirection(track.front().position, 10));
-    sky.UpdateView(0, true);
     RECT client{};
     GetClientRect(sky.Display()->Window(), &client);
     SendMessageW(sky.Display()->Window(), WM_MOUSEMOVE, 0, At(client.right / 2, client.bottom / 2));
@@ -297,6 +377,75 @@ TEST_F(SkyWindowTest, ATrackPointsTipNamesThePlanetAndTheDay) {
     String date;
     FormatDate(track.front().date, 3, date);
     EXPECT_EQ(tip, "Mars " + test::Utf8(date.Text()));
+}
+
+// Whether a display's tip shows when a menu or a dialog of this thread is
+// found, which it then closes.
+struct TipWatch {
+    static inline HWND tip = nullptr;
+    static inline const wchar_t* windowClass = nullptr;  // "#32768" a menu, "#32770" a dialog
+    static inline const wchar_t* caption = nullptr;
+    static inline bool seen = false;
+    static inline bool tipShown = true;
+    static void Arm(HWND tipWindow, const wchar_t* kind, const wchar_t* title) {
+        tip = tipWindow;
+        windowClass = kind;
+        caption = title;
+        seen = false;
+        tipShown = true;
+        SetTimer(nullptr, 0, 50, Look);
+    }
+    static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND found = FindWindowW(windowClass, caption);
+        if (!found) return;
+        KillTimer(nullptr, timer);
+        seen = true;
+        tipShown = IsWindowVisible(tip) != FALSE;
+        if (caption) {
+            PostMessageW(found, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            EndMenu();
+        }
+    }
+};
+
+TEST_F(SkyWindowTest, AStarsTipGoesWhenAMenuOrADialogComesOverIt) {
+    SkyWindow& sky = NewSky();
+    ASSERT_TRUE(CentreMarsTrack(sky));
+    HWND display = sky.Display()->Window();
+    HWND tip = sky.Display()->TooltipWindow();
+    RECT client{};
+    GetClientRect(display, &client);
+    const LPARAM centre = At(client.right / 2, client.bottom / 2);
+    // The display reads the pointer itself too.
+    POINT pointer{client.right / 2, client.bottom / 2};
+    ClientToScreen(display, &pointer);
+    const auto showTip = [&] {
+        SetCursorPos(pointer.x, pointer.y);
+        SendMessageW(display, WM_MOUSEMOVE, 0, centre + 1);
+        SendMessageW(display, WM_MOUSEMOVE, 0, centre);
+        SendMessageW(display, WM_MOUSEHOVER, 0, centre);
+        return IsWindowVisible(tip) != FALSE;
+    };
+    // The display's context menu, the frame's menu bar and a dialog that
+    // disables the frame.
+    ASSERT_TRUE(showTip());
+    TipWatch::Arm(tip, L"#32768", nullptr);
+    SendMessageW(display, WM_RBUTTONDOWN, MK_RBUTTON, centre);
+    ASSERT_TRUE(TipWatch::seen);
+    EXPECT_FALSE(TipWatch::tipShown) << "under the context menu";
+
+    ASSERT_TRUE(showTip());
+    TipWatch::Arm(tip, L"#32768", nullptr);
+    SendMessageW(frame_->Window(), WM_SYSCOMMAND, SC_KEYMENU, 'o');
+    ASSERT_TRUE(TipWatch::seen);
+    EXPECT_FALSE(TipWatch::tipShown) << "under the Options menu";
+
+    ASSERT_TRUE(showTip());
+    TipWatch::Arm(tip, L"#32770", L"Sky Options");
+    sky.ShowOptionsDialog();
+    ASSERT_TRUE(TipWatch::seen);
+    EXPECT_FALSE(TipWatch::tipShown) << "under Sky Options";
 }
 
 // The keys a user types, through the program's own message loop.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
+#include "views/label_placement.h"
 #include "views/solar_system_plan.h"
 #include "views/solar_system_plan_recording.h"
 
@@ -144,6 +146,58 @@ TEST(SolarSystemPlan, NamesDisappearWithTheZoomInTheDrawing) {
         EXPECT_EQ(canvas.FindText(U(c.gone)), nullptr) << c.zoom;
         EXPECT_NE(canvas.FindText(U(c.kept)), nullptr) << c.zoom;
     }
+}
+
+// The boxes of the texts drawn (not the ring's labels), as the recording
+// canvas measures them.
+std::vector<LabelBox> LabelBoxes(RecordingPlanCanvas& canvas) {
+    std::vector<LabelBox> boxes;
+    for (const PlanOperation& op : canvas.Operations()) {
+        if (op.kind != PlanOperation::kText) continue;
+        const int w = canvas.TextWidth(op.text, op.font);
+        const int h = canvas.TextHeight(op.font);
+        const int left = op.align == PlanAlign::kLeftTop ? op.x : op.x - w / 2;
+        const int top = op.align == PlanAlign::kCentreBottom ? op.y - h : op.y;
+        boxes.push_back({left, top, left + w, top + h});
+    }
+    return boxes;
+}
+
+// The Earth's and the Moon's names and symbols, ten pixels apart, never
+// cover each other wherever the Moon stands; the Moon's name moves aside
+// and stays.
+TEST(SolarSystemPlan, EarthAndMoonLabelsStayApartWhereverTheMoonStands) {
+    SolarSystemOptions options;
+    options.moonOn = options.namesOn = options.signsOn = true;
+    options.orbitsOn = false;
+    for (int zoom : {2, 3, 4}) {
+        for (int moon = 0; moon < 360; moon += 15) {
+            PlanScene scene = SampleScene(zoom, options);
+            scene.positions.moonLongitude = moon;
+            RecordingPlanCanvas canvas;
+            DrawSolarSystemPlan(scene, canvas);
+            const std::vector<LabelBox> boxes = LabelBoxes(canvas);
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                    EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << zoom << " " << moon << ": " << i << " " << j;
+                }
+            }
+            EXPECT_NE(canvas.FindText(U("Moon")), nullptr) << zoom << " " << moon;
+            EXPECT_NE(canvas.FindText(U("Earth")), nullptr) << zoom << " " << moon;
+        }
+    }
+}
+
+// A label with room where the plan puts it stays there.
+TEST(SolarSystemPlan, LabelsWithRoomStayWhereThePlanPutsThem) {
+    RecordingPlanCanvas canvas;
+    DrawSolarSystemPlan(SampleScene(8, Only(&SolarSystemOptions::namesOn)), canvas);
+    const PlanOperation* neptune = canvas.FindText(U("Neptune"));
+    ASSERT_NE(neptune, nullptr);
+    const PlanPoint at = PlanBodyPoint(GetDrawingSquare(400, 400), SamplePositions(), 8, {kPlanPlanet, 6});
+    EXPECT_EQ(neptune->x, at.pixel.x);
+    EXPECT_EQ(neptune->y, at.pixel.y + 7);
+    EXPECT_EQ(neptune->align, PlanAlign::kCentreTop);
 }
 
 TEST(SolarSystemPlan, SymbolCodesSkipTheEarthsBetweenVenusAndMars) {

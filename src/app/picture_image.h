@@ -1,0 +1,34 @@
+// A decoded picture as the program draws it: 24-bit pixels in memory, and
+// the resampling that shrinks or enlarges it to the size it is drawn at.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace corvinata {
+
+// Rows top first, three bytes a pixel (blue, green, red, the order of a
+// 24-bit device-independent bitmap), no padding between rows.
+struct PictureImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bgr;
+
+    bool IsEmpty() const noexcept { return width <= 0 || height <= 0; }
+    std::size_t Offset(int x, int y) const noexcept {
+        return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+    }
+};
+
+// The picture at another size: every target pixel is the average of the
+// source area it covers (parts of pixels weighted by the part covered), so
+// a shrunk photograph keeps its colours instead of dropping pixels, and an
+// enlarged one repeats them with blended seams. Empty for an empty source
+// or target.
+PictureImage ResamplePicture(const PictureImage& source, int width, int height);
+
+// The rows in the opposite order (bottom first for an OpenGL texture).
+std::vector<std::uint8_t> RowsBottomFirst(const PictureImage& image);
+
+}  // namespace corvinata

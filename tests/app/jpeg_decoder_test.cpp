@@ -1,0 +1,128 @@
+// The program's JPEG decoder against the pixels an independent decoder makes
+// of the same files, a hand-made file with restart markers, and damaged or
+// unsupported files.
+#include "app/jpeg_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "generated/picture_references.h"
+#include "support/picture_references.h"
+
+namespace corvinata {
+namespace {
+
+// Every picture of the pack and every kind of file a pack may hold decodes
+// to the independent decoder's pixels within the rounding of the inverse
+// DCT: one level here and there, never a coloured fringe.
+TEST(JpegDecoder, DecodesAsAnIndependentDecoderDoes) {
+    for (const picture_references::Reference& picture : picture_references::kPictures) {
+        SCOPED_TRACE(picture.file);
+        const std::vector<std::uint8_t> file = test::ReferenceJpeg(picture.file);
+        ASSERT_FALSE(file.empty());
+        PictureImage image;
+        ASSERT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kDecoded);
+        EXPECT_EQ(image.width, picture.width);
+        EXPECT_EQ(image.height, picture.height);
+        const PictureImage reference = test::ReferencePixels(picture.file, picture.width, picture.height);
+        ASSERT_FALSE(reference.IsEmpty());
+        const test::PixelDifference d = test::ComparePixels(image.bgr, reference.bgr);
+        EXPECT_TRUE(test::WithinJpegRounding(d)) << d.largest << " " << d.beyondOne;
+    }
+}
+
+// A 16 x 8 grey picture of two blocks, each a restart interval of its own
+// with a DC difference of +64: both come out 136 only if the restart resets
+// the prediction (without it the second would be 144).
+std::vector<std::uint8_t> TwoBlocksWithRestart() {
+    std::vector<std::uint8_t> f = {0xFF, 0xD8};
+    auto segment = [&f](std::uint8_t marker, std::vector<std::uint8_t> body) {
+        f.push_back(0xFF);
+        f.push_back(marker);
+        f.push_back(static_cast<std::uint8_t>((body.size() + 2) >> 8));
+        f.push_back(static_cast<std::uint8_t>(body.size() + 2));
+        f.insert(f.end(), body.begin(), body.end());
+    };
+    std::vector<std::uint8_t> quant(65, 1);
+    quant[0] = 0;
+    segment(0xDB, quant);
+    segment(0xC0, {8, 0, 8, 0, 16, 1, 1, 0x11, 0});
+    // DC: two codes of two bits, 00 for size 0 and 01 for size 7; AC: one
+    // code "0" for the end of block.
+    std::vector<std::uint8_t> dc = {0x00, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7};
+    segment(0xC4, dc);
+    std::vector<std::uint8_t> ac = {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    segment(0xC4, ac);
+    segment(0xDD, {0, 1});
+    segment(0xDA, {1, 1, 0x00, 0, 63, 0});
+    // "01" "1000000" "0", padded with ones.
+    for (std::uint8_t b : {0x60, 0x3F, 0xFF, 0xD0, 0x60, 0x3F, 0xFF, 0xD9}) f.push_back(b);
+    return f;
+}
+
+TEST(JpegDecoder, RestartMarkersResetThePrediction) {
+    const std::vector<std::uint8_t> file = TwoBlocksWithRestart();
+    PictureImage image;
+    ASSERT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kDecoded);
+    ASSERT_EQ(image.width, 16);
+    ASSERT_EQ(image.height, 8);
+    for (int x : {0, 7, 8, 15}) {
+        EXPECT_EQ(image.bgr[image.Offset(x, 4)], 136) << x;
+        EXPECT_EQ(image.bgr[image.Offset(x, 4) + 2], 136) << x;
+    }
+}
+
+// Finds the first marker of the kind in a file (outside the coded data).
+std::size_t MarkerAt(const std::vector<std::uint8_t>& file, std::uint8_t marker) {
+    for (std::size_t i = 2; i + 1 < file.size();) {
+        if (file[i] != 0xFF) return file.size();
+        if (file[i + 1] == marker) return i;
+        i += 2 + static_cast<std::size_t>(file[i + 2] << 8 | file[i + 3]);
+    }
+    return file.size();
+}
+
+TEST(JpegDecoder, RefusesWhatItCannotDecodeWholly) {
+    const std::vector<std::uint8_t> good = test::ReferenceJpeg("m042_444.jpg");
+    ASSERT_FALSE(good.empty());
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> file;
+        JpegResult expected;
+    };
+    std::vector<Case> cases;
+    cases.push_back({"not a JPEG", {'B', 'M', 0, 0, 0, 0}, JpegResult::kNotJpeg});
+    cases.push_back({"empty", {}, JpegResult::kNotJpeg});
+    cases.push_back({"cut in the coded data", {good.begin(), good.begin() + static_cast<long>(good.size() / 2)},
+                     JpegResult::kDamaged});
+    cases.push_back({"headers only", {good.begin(), good.begin() + static_cast<long>(MarkerAt(good, 0xDA))},
+                     JpegResult::kDamaged});
+    std::vector<std::uint8_t> progressive = good;
+    progressive[MarkerAt(good, 0xC0) + 1] = 0xC2;
+    cases.push_back({"progressive", progressive, JpegResult::kUnsupported});
+    std::vector<std::uint8_t> twelveBits = good;
+    twelveBits[MarkerAt(good, 0xC0) + 4] = 12;
+    cases.push_back({"12-bit samples", twelveBits, JpegResult::kUnsupported});
+    std::vector<std::uint8_t> noTables = good;
+    for (std::size_t at = MarkerAt(noTables, 0xC4); at < noTables.size(); at = MarkerAt(noTables, 0xC4))
+        noTables[at + 1] = 0xE5;  // every Huffman table becomes an application segment
+    cases.push_back({"no Huffman tables", noTables, JpegResult::kDamaged});
+    // Stuffed 0xFF bytes: nothing but one bits, longer than any code.
+    std::vector<std::uint8_t> garbled = good;
+    for (std::size_t i = MarkerAt(good, 0xDA) + 20; i + 3 < garbled.size(); i += 2) {
+        garbled[i] = 0xFF;
+        garbled[i + 1] = 0x00;
+    }
+    cases.push_back({"coded data that is no code", garbled, JpegResult::kDamaged});
+    for (const Case& c : cases) {
+        PictureImage image;
+        image.width = 1;
+        EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
+        EXPECT_TRUE(image.IsEmpty() && image.bgr.empty()) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace corvinata

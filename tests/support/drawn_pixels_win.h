@@ -1,0 +1,51 @@
+// What a drawing puts into a 32-bit device-independent bitmap, read back
+// for the tests: rows top first, each pixel 0x00RRGGBB.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace corvinata::test {
+
+// The bitmap starts black; `paint` draws into its memory DC.
+template <typename Paint>
+std::vector<std::uint32_t> DrawnPixels(int width, int height, Paint paint) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    HDC dc = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    paint(dc);
+    GdiFlush();
+    const auto* words = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(words, words + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (std::uint32_t& p : pixels) p &= 0xFFFFFFu;
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// A control's client area as the control draws itself (WM_PRINTCLIENT) on
+// white: what a control leaves unpainted (a group box's inside) is no ink.
+inline std::vector<std::uint32_t> PrintedClient(HWND control, int width, int height) {
+    return DrawnPixels(width, height, [control, width, height](HDC dc) {
+        PatBlt(dc, 0, 0, width, height, WHITENESS);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    });
+}
+
+// Whether a pixel is dark enough to be ink of black text.
+inline bool IsInk(std::uint32_t p, int limit = 64) {
+    return static_cast<int>((p >> 16) & 0xFF) < limit && static_cast<int>((p >> 8) & 0xFF) < limit &&
+           static_cast<int>(p & 0xFF) < limit;
+}
+
+}  // namespace corvinata::test

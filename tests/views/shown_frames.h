@@ -1,0 +1,49 @@
+// The frames a GL display shows, each read from its back buffer just before
+// it is swapped to the screen, for the tests of what a window shows first.
+#pragma once
+
+#include <windows.h>
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "views/sky_render_gl_win.h"
+
+namespace corvinata::test {
+
+class ShownFrames {
+public:
+    ShownFrames(SkyGlWin& gl, HWND window) : gl_(gl) {
+        gl_.SetSwapObserver([this, window] {
+            RECT client{};
+            GetClientRect(window, &client);
+            std::vector<unsigned char> rgba(static_cast<std::size_t>(client.right) * client.bottom * 4);
+            glReadBuffer(GL_BACK);
+            glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+            frames_.push_back(std::move(rgba));
+        });
+    }
+    ~ShownFrames() { gl_.SetSwapObserver(nullptr); }
+    ShownFrames(const ShownFrames&) = delete;
+    ShownFrames& operator=(const ShownFrames&) = delete;
+
+    std::size_t Count() const noexcept { return frames_.size(); }
+    const std::vector<unsigned char>& At(std::size_t i) const { return frames_[i]; }
+    const std::vector<unsigned char>& Last() const { return frames_.back(); }
+
+private:
+    SkyGlWin& gl_;
+    std::vector<std::vector<unsigned char>> frames_;
+};
+
+// Runs the messages waiting in the queue (paints among them).
+inline void RunWaitingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace corvinata::test
