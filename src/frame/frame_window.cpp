@@ -631,6 +631,7 @@ void FrameWindow::OnCommand(int id) {
         UpdateCommandStates();
         return;
     }
+    MdiChildWindow* const activeBefore = mdiClient_ ? children_.ActiveWindow() : nullptr;
     switch (id) {
     case CMD_EXIT:
         SendMessageW(window_, WM_CLOSE, 0, 0);
@@ -711,6 +712,11 @@ void FrameWindow::OnCommand(int id) {
         break;
     }
     UpdateCommandStates();
+    // A command that opened or brought forward another window redraws the
+    // menu bar (which carries a maximized window's buttons) and the windows
+    // with it: under Wine the first frame of a window made beside a
+    // maximized one is right only after that. Other commands leave it.
+    if (window_ && mdiClient_ && children_.ActiveWindow() != activeBefore) DrawMenuBar(window_);
 }
 
 // The commands that reach the child windows: opening and showing a kind,

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
@@ -74,6 +75,9 @@ protected:
 
 private:
     SkyWindow* Window() const;
+    // A control of the panel by its id. GetDlgItem asks Wine's server each
+    // time, and a refresh of the panel looks up dozens of controls.
+    HWND Item(int id) const;
     DateTime GetPanelTime() const override;
     void SetPanelTime(const DateTime& moment) override;
     DateTime GetResetTime() const override;
@@ -95,6 +99,8 @@ private:
     bool running_ = false;
     DateTime runStart_{};
     SkyWindow* runWindow_ = nullptr;
+    mutable std::map<int, HWND> items_;
+    mutable HWND itemsDialog_ = nullptr;
 };
 
 }  // namespace corvinata
