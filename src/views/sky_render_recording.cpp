@@ -124,6 +124,12 @@ void RecordingSkyGl::Execute(const SkyGlCall& call) {
             raster_ = {wx, wy, 0.0};
             break;
         }
+        case SkyGlOp::kPoint:
+        case SkyGlOp::kVertex: {
+            double wx = 0.0, wy = 0.0;
+            if (CurrentProjection().ClipToWindow(a[0], a[1], a[2], wx, wy)) drawnPoints_.push_back({wx, wy});
+            break;
+        }
         default: break;
     }
 }

@@ -42,7 +42,14 @@ public:
     void SetClientSize(int width, int height) noexcept;
     // Calls made outside list compilation, in order; Clear() empties them.
     const std::vector<SkyGlCall>& Calls() const noexcept { return calls_; }
-    void ClearCalls() { calls_.clear(); }
+    void ClearCalls() {
+        calls_.clear();
+        drawnPoints_.clear();
+    }
+    // Where the points and vertices drawn since ClearCalls (those of the
+    // lists called included) fall in the window, x right and y up; those
+    // outside the view volume are left out.
+    const std::vector<std::array<double, 2>>& DrawnPoints() const noexcept { return drawnPoints_; }
     const std::vector<SkyGlCall>& List(SkyList list) const noexcept {
         return lists_[static_cast<int>(list)];
     }
@@ -118,6 +125,7 @@ private:
     int compilations_[kSkyListCount] = {};
     int compiling_ = -1;
     std::array<double, 3> raster_ = {0, 0, 0};
+    std::vector<std::array<double, 2>> drawnPoints_;
 };
 
 }  // namespace corvinata
