@@ -176,6 +176,38 @@ TEST_F(SkyWindowTest, ADragToTheRightRaisesTheAzimuthTheCaptionShows) {
     }
 }
 
+// A drag draws with the coarse list; its release draws with the full one
+// again, also when the drag came back to where it started (no step then).
+TEST_F(SkyWindowTest, ADragsReleaseGoesBackToTheFullListWithAStepOnlyWhenTheViewMoved) {
+    struct Case {
+        int backBy;  // pixels moved back before the release
+        int steps;
+    };
+    for (const Case& c : {Case{0, 1}, Case{60, 0}}) {
+        SkyWindow& sky = NewSky();
+        SkyOptions options = sky.GetOptions();
+        options.magnitudeLimit = -30.0;
+        options.planetDisplayMode = 0;
+        options.sunOn = options.moonOn = false;
+        options.deepSkyCatalogue = 0;
+        sky.SetOptions(options);
+        sky.SetViewDirection(ViewDirection{100.0, 20.0});
+        sky.UpdateView(0, true);
+        HWND display = sky.Display()->Window();
+        const SkyRenderer& renderer = *sky.Display()->Renderer();
+        SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 60));
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(101, 60));
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(161, 60));
+        EXPECT_TRUE(renderer.UsingCoarseLayerList()) << c.backBy;
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(161 - c.backBy, 60));
+        SendMessageW(display, WM_LBUTTONUP, 0, At(161 - c.backBy, 60));
+        EXPECT_FALSE(renderer.UsingCoarseLayerList()) << c.backBy;
+        EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), c.steps) << c.backBy;
+        EXPECT_EQ(sky.GetViewDirection().azimuth == 100.0, c.steps == 0) << c.backBy;
+        SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
 TEST_F(SkyWindowTest, SixWheelNotchesAreOneStep) {
     SkyWindow& sky = NewSky();
     for (int i = 0; i < 6; ++i) SendMessageW(sky.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
