@@ -53,26 +53,92 @@ cn_build_win32() {
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2" "$@"
 }
 
+# cn_start_xvfb: starts a private X server on the first free display number
+# of CN_DISPLAYS ("first-last", by default 100-399, well above the numbers
+# people pick by hand) and exports DISPLAY; CN_XVFB_PID is its process. Xvfb
+# takes a number by creating its lock file, which only one server can do, so
+# programs starting servers at the same moment never share one.
+cn_start_xvfb() {
+    local range=${CN_DISPLAYS:-100-399} n ready i
+    ready=$(mktemp)
+    for n in $(seq "${range%-*}" "${range#*-}"); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        : >"$ready"
+        # The server writes its number into `ready` once it takes connections.
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
+        CN_XVFB_PID=$!
+        for i in $(seq 1 1500); do
+            [ -s "$ready" ] && break
+            kill -0 "$CN_XVFB_PID" 2>/dev/null || break
+            sleep 0.02
+        done
+        if [ -s "$ready" ]; then
+            rm -f "$ready"
+            export DISPLAY=":$n"
+            return 0
+        fi
+        # Another server took the number first (or this one is stuck).
+        kill "$CN_XVFB_PID" 2>/dev/null || true
+        wait "$CN_XVFB_PID" 2>/dev/null || true
+    done
+    rm -f "$ready"
+    echo "No free display number for Xvfb in $range" >&2
+    return 1
+}
+
+cn_stop_xvfb() {
+    [ -n "${CN_XVFB_PID:-}" ] || return 0
+    kill "$CN_XVFB_PID" 2>/dev/null || true
+    wait "$CN_XVFB_PID" 2>/dev/null || true
+    CN_XVFB_PID=
+}
+
 # Starts a private X server when there is no display; it ends with the script.
 cn_ensure_display() {
     [ -n "${DISPLAY:-}" ] && return 0
-    local n
-    for n in $(seq 90 120); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        CN_XVFB_PID=$!
-        trap 'kill $CN_XVFB_PID 2>/dev/null || true' EXIT
-        export DISPLAY=":$n"
-        local i
-        for i in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && return 0
-            sleep 0.1
-        done
-        echo "Xvfb did not start on :$n" >&2
-        return 1
-    done
-    echo "No free display number for Xvfb" >&2
-    return 1
+    cn_start_xvfb || return 1
+    trap cn_stop_xvfb EXIT
+}
+
+# Wine for the build's programs: a 32-bit prefix, quiet, and the Mono and
+# Gecko installers switched off so that nothing ever prompts.
+cn_wine_environment() {
+    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# cn_wine_prefix DIR: creates the prefix DIR once (whoever comes first; the
+# others wait for it). After `wineboot -i` the prefix's services are still
+# settling and hold the service database: a first COM client would then hang,
+# so the boot waits for them to end.
+cn_wine_prefix() {
+    local dir=$1 stamp
+    stamp="$(wine --version 2>/dev/null), no crash dialog"
+    [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && return 0
+    mkdir -p "$(dirname "$dir")"
+    (
+        flock 9
+        [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && exit 0
+        rm -rf "$dir"
+        cn_wine_environment "$dir"
+        wineboot -i >/dev/null 2>&1 </dev/null
+        # A crash writes its backtrace into the program's output and ends
+        # the program, rather than waiting for someone to close a dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+        wineserver -w
+        echo "$stamp" >"$dir/.cn-prefix"
+    ) 9>"$dir.lock"
+}
+
+# cn_wine_copy_prefix TEMPLATE DIR: DIR becomes a fresh copy of the prefix
+# TEMPLATE. Wine's own libraries (nearly all of a prefix's 600 MB) are shared
+# as hard links: they are installed once and never written in place. The rest
+# (registry, settings files, the user's folders) is copied.
+cn_wine_copy_prefix() {
+    local template=$1 dir=$2
+    rm -rf "$dir"
+    cp -al "$template" "$dir"
+    find "$dir" -type f ! -path "$dir/drive_c/windows/system32/*" ! -path "$dir/drive_c/windows/winsxs/*" \
+        -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' sh {} +
 }
 
 # Debian's Wine looks for its own TrueType faces in "<data dir>/../fonts",

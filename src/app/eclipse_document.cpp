@@ -14,6 +14,21 @@ void SetEclipseModelDate(EclipseModel& model, const DateTime& date) {
     }
 }
 
+bool FindEclipseOfRange(const DateTimeRange& range, DateTime& date) {
+    DateTime before = range.begin;
+    DateTime after = range.end;
+    const bool haveBefore = DateTimeAddDays(before, -1);
+    const bool haveAfter = DateTimeAddDays(after, 1);
+    const DateTime* candidates[] = {&range.begin, &range.end, haveBefore ? &before : nullptr,
+                                    haveAfter ? &after : nullptr};
+    for (const DateTime* day : candidates) {
+        if (day == nullptr || FindEclipseEntry(day->year, day->month, day->day) == nullptr) continue;
+        date = DateTime{day->year, day->month, day->day, 0.0, kUniversalTime};
+        return true;
+    }
+    return false;
+}
+
 SolarEclipseDocument::SolarEclipseDocument(NotificationHub& hub, const DateTime& date)
     : WindowDocument(hub) {
     SetEclipseModelDate(model_, date);

@@ -8,6 +8,7 @@
 #include "astro/besselian.h"
 #include "astro/eclipse_circumstances.h"
 #include "base/date_time.h"
+#include "base/small_math.h"
 
 namespace corvinata {
 
@@ -26,6 +27,12 @@ constexpr double kLatestEclipseHours = 23.99;
 // the model's date to it in Universal time; when one was found, the hours
 // become its time of greatest eclipse.
 void SetEclipseModelDate(EclipseModel& model, const DateTime& date);
+
+// The date of the table's eclipse that an event's range belongs to: the
+// range's days (an event's local dates lie within a day of the eclipse's
+// date in Universal time), then the day before it and the day after it,
+// first match. False when the table has no eclipse on any of them.
+bool FindEclipseOfRange(const DateTimeRange& range, DateTime& date);
 
 class SolarEclipseDocument final : public WindowDocument {
 public:

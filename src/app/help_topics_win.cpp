@@ -3,6 +3,7 @@
 #include <htmlhelp.h>
 
 #include <memory>
+#include <utility>
 
 #include "base/services.h"
 
@@ -46,7 +47,12 @@ HtmlHelpFunction HelpFunction() {
     return g_library->Function();
 }
 
-String HelpFile() { return HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName()); }
+std::optional<PathName> g_helpDirectory;
+
+String HelpFile() {
+    return HelpFilePath(g_helpDirectory ? *g_helpDirectory : GetProgramDirectory(nullptr),
+                        GetProductInfo().GetProductName());
+}
 
 HelpFailureReporter g_reporter = nullptr;
 bool g_reporting = false;
@@ -92,6 +98,8 @@ void SetHelpViewerLibrary(const wchar_t* fileName) {
     g_viewerLibrary = fileName;
     g_library.reset();
 }
+
+void SetHelpFileDirectory(std::optional<PathName> folder) { g_helpDirectory = std::move(folder); }
 
 bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
     const String file = HelpFile();

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "app/help_topics.h"
 
 namespace corvinata {
@@ -21,6 +23,9 @@ void SetHelpFailureReporter(HelpFailureReporter reporter) noexcept;
 // The library of the HTML help control ("hhctrl.ocx"); takes effect when
 // help is next asked for and no help window is open.
 void SetHelpViewerLibrary(const wchar_t* fileName);
+// The folder of the help file: the program's, unless a test names another
+// (nothing: the program's again).
+void SetHelpFileDirectory(std::optional<PathName> folder);
 // Shows a page of the help file ("sky/sky_window.htm") owned by `owner`;
 // false when the help file is missing or the HTML help control cannot be
 // loaded (both reported).

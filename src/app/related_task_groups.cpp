@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/app_interfaces.h"
+#include "app/report_picture_panels.h"
 #include "astro/planet_records.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
@@ -57,6 +58,15 @@ BodyIdentifier PlanetBody(int number) {
 
 }  // namespace
 
+BodyIdentifier BodyOfReport(int reportType, int planetNumber) {
+    switch (reportType) {
+        case kSunEphemeridesReport: return BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
+        case kMoonEphemeridesReport: return BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0));
+        case kPlanetEphemeridesReport: return PlanetBody(planetNumber);
+        default: return BodyIdentifier{};
+    }
+}
+
 const Char* RelatedTaskGroupHeader(int group) noexcept {
     return group >= 0 && group < kRelatedTaskGroupCount ? kGroupHeaders[group] : TXT("");
 }
@@ -88,7 +98,7 @@ int RelatedTaskGroups::TaskCount() const noexcept {
     return static_cast<int>(count);
 }
 
-bool RelatedTaskGroups::Run(const RelatedTask* task, RelatedTaskServices& services) {
+bool RelatedTaskGroups::Run(const RelatedTask* task, WindowServices& services) {
     bool known = false;
     for (const auto& group : groups_) {
         for (const auto& held : group) known = known || held.get() == task;
@@ -180,7 +190,7 @@ void RelatedTaskBuilder::BuildRelatedTasks(const DateTime& date, int group, cons
             break;
         default: return;
     }
-    if (sourceKind != kObjectInfoTaskSource) groups_.Add(group, MakeObjectInfoTask(body));
+    if (sourceKind != kObjectInfoTaskSource) groups_.Add(group, MakeObjectInfoTask(body, date));
 }
 
 void RelatedTaskBuilder::AddEventTasks(const RelatedEvent& event, const DateTime& date, int group) {
@@ -194,7 +204,7 @@ void RelatedTaskBuilder::AddEventTasks(const RelatedEvent& event, const DateTime
     AddPicture(group, event.body);
     AddEphemerides(group, event.body, date);
     AddExplore(group, event.body, -1);
-    groups_.Add(group, MakeObjectInfoTask(event.body));
+    groups_.Add(group, MakeObjectInfoTask(event.body, date));
     if (type == kBodySun) groups_.Add(group, MakeEclipseSearchTask(date, kSolarEclipseEvent));
     if (type == kBodyMoon) groups_.Add(group, MakeEclipseSearchTask(date, kLunarEclipseEvent));
 }
@@ -224,8 +234,8 @@ void RelatedTaskBuilder::AddSolarEclipseTasks(const DateTime& date) {
     groups_.Add(kSolarEclipseGroup, MakeEclipseViewTask(date, false));
     AddPicture(kSolarEclipseGroup, sun);
     AddPicture(kSolarEclipseGroup, moon);
-    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(sun));
-    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(moon));
+    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(sun, date));
+    groups_.Add(kSolarEclipseGroup, MakeObjectInfoTask(moon, date));
     AddEphemerides(kSolarEclipseGroup, sun, date);
     AddEphemerides(kSolarEclipseGroup, moon, date);
     groups_.Add(kSolarEclipseGroup, MakeEclipseSearchTask(date, kLunarEclipseEvent));

@@ -43,7 +43,7 @@ public:
     const RelatedTask* Find(int group, int index) const noexcept;
     int TaskCount() const noexcept;
     // Runs the task; false when it is not one of the pane's tasks.
-    bool Run(const RelatedTask* task, RelatedTaskServices& services);
+    bool Run(const RelatedTask* task, WindowServices& services);
     // Tasks cleared but still waiting for a run to end (for tests).
     std::size_t RetiredCount() const noexcept { return retired_.size(); }
 
@@ -64,6 +64,10 @@ struct RelatedTaskSource {
     String graphsDirectory;  // where the sample graphs are
 };
 
+// The body of a report of `reportType` (the ephemerides' Sun, Moon or
+// planet); none for the reports of a day, a night or a month.
+BodyIdentifier BodyOfReport(int reportType, int planetNumber);
+
 // The Event Finder's selected result as the pane needs it.
 struct EventFinderSelection {
     int resultCount = 0;
@@ -80,7 +84,7 @@ struct EventFinderSelection {
 
 class RelatedTaskBuilder {
 public:
-    RelatedTaskBuilder(RelatedTaskGroups& groups, const RelatedTaskServices& services)
+    RelatedTaskBuilder(RelatedTaskGroups& groups, const WindowServices& services)
         : groups_(groups), services_(services) {}
 
     // The tasks for a body, leaving out those that would reopen the kind
@@ -106,7 +110,7 @@ private:
     void AddGraphs(int group, const BodyIdentifier& body, const DateTime& date, std::uint32_t quantity);
 
     RelatedTaskGroups& groups_;
-    const RelatedTaskServices& services_;
+    const WindowServices& services_;
 };
 
 }  // namespace corvinata

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/app_interfaces.h"
+#include "app/report_picture_panels.h"
 #include "astro/planet_records.h"
 #include "base/greek_letters.h"
 #include "base/text_format.h"
@@ -48,7 +49,7 @@ int BodyTypeOf(const BodyIdentifier& body) {
 class OpenWindowTask final : public RelatedTask {
 public:
     explicit OpenWindowTask(int kind) : kind_(kind) {}
-    void Execute(RelatedTaskServices& services) const override { services.OpenNewWindow(kind_); }
+    void Execute(WindowServices& services) const override { services.OpenNewWindow(kind_); }
 
 private:
     String BuildText() const override {
@@ -68,14 +69,14 @@ public:
 class EphemeridesTask final : public BodyTask {
 public:
     using BodyTask::BodyTask;
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         DateTimeLocation record = services.CurrentTimeAndLocation();
         record.dateTime = date_;
         switch (BodyTypeOf(body_)) {
-            case kBodySun: services.NewReportWindow(kSunEphemerides, 0, record); break;
-            case kBodyMoon: services.NewReportWindow(kMoonEphemerides, 0, record); break;
+            case kBodySun: services.NewReportWindow(kSunEphemeridesReport, 0, record); break;
+            case kBodyMoon: services.NewReportWindow(kMoonEphemeridesReport, 0, record); break;
             case kBodyPlanet:
-                services.NewReportWindow(kPlanetEphemerides, body_.object->Number(), record);
+                services.NewReportWindow(kPlanetEphemeridesReport, body_.object->Number(), record);
                 break;
             default: break;
         }
@@ -91,7 +92,7 @@ private:
 class PictureTask final : public BodyTask {
 public:
     using BodyTask::BodyTask;
-    void Execute(RelatedTaskServices& services) const override { services.ShowBodyInPictureWindow(body_); }
+    void Execute(WindowServices& services) const override { services.ShowBodyInPictureWindow(body_); }
 
 private:
     String BuildText() const override {
@@ -102,10 +103,10 @@ private:
 class ExploreTask final : public BodyTask {
 public:
     using BodyTask::BodyTask;
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         if (BodyTypeOf(body_) != kBodyPlanet) return;
-        if (body_.object->Number() == kJupiterPlanetNumber) services.ShowBodyInJupiterWindow(body_);
-        if (body_.object->Number() == kSaturnPlanetNumber) services.ShowBodyInSaturnWindow(body_);
+        if (body_.object->Number() == kJupiterPlanetNumber) services.ShowBodyInJupiterWindow(body_, nullptr);
+        if (body_.object->Number() == kSaturnPlanetNumber) services.ShowBodyInSaturnWindow(body_, nullptr);
     }
 
 private:
@@ -116,7 +117,7 @@ class ViewBodyTask final : public BodyTask {
 public:
     ViewBodyTask(const BodyIdentifier& body, const DateTime& date, bool inSky)
         : BodyTask(body, date), inSky_(inSky) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         if (inSky_) {
             services.ShowBodyInSkyWindowAt(body_, date_);
         } else {
@@ -137,7 +138,7 @@ public:
     // A function id of 0 asks for the rising-and-setting graph.
     GraphTask(const BodyIdentifier& body, const DateTime& date, std::uint32_t functionId)
         : BodyTask(body, date), functionId_(functionId) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         NewGraphRequest request;
         const bool built = functionId_ == 0 ? BuildRiseSetGraphRequest(body_, date_, request)
                                             : BuildQuantityGraphRequest(body_, date_, functionId_, request);
@@ -169,8 +170,11 @@ private:
 
 class ObjectInfoTask final : public BodyTask {
 public:
-    explicit ObjectInfoTask(const BodyIdentifier& body) : BodyTask(body, DateTime{}) {}
-    void Execute(RelatedTaskServices& services) const override { services.ShowObjectInfo(body_); }
+    using BodyTask::BodyTask;
+    // A date without a time leaves Object Info's moment as it is.
+    void Execute(WindowServices& services) const override {
+        services.ShowObjectInfo(body_, date_.hours == kNoTimeHours ? nullptr : &date_);
+    }
 
 private:
     String BuildText() const override {
@@ -181,13 +185,15 @@ private:
 class EventTask final : public RelatedTask {
 public:
     EventTask(const RelatedEvent& event, EventView view) : event_(event), view_(view) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         switch (view_) {
             case EventView::kSky: services.ShowBodyInSkyWindowAt(event_.body, event_.begin); break;
             case EventView::kSolarSystem:
                 services.ShowBodyInSolarSystemWindowAt(event_.body, event_.begin);
                 break;
-            case EventView::kSolarEclipseWindow: services.ShowInSolarEclipseWindow(event_); break;
+            case EventView::kSolarEclipseWindow:
+                services.ShowInSolarEclipseWindow(DateTimeRange{event_.begin, event_.end});
+                break;
         }
     }
     String GetTooltip() const override { return event_.description; }
@@ -208,7 +214,7 @@ enum class GraphAction { kNew, kOpen, kEditLines, kEditOptions };
 class GraphActionTask final : public RelatedTask {
 public:
     GraphActionTask(GraphAction action, RelatedTaskWindow* window) : action_(action), window_(window) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         switch (action_) {
             case GraphAction::kNew: services.NewGraphWindow(); break;
             case GraphAction::kOpen: services.OpenGraphDialog(); break;
@@ -234,7 +240,7 @@ private:
 class GraphFileTask final : public RelatedTask {
 public:
     explicit GraphFileTask(const String& path) : path_(path) {}
-    void Execute(RelatedTaskServices& services) const override { services.OpenGraphFile(path_); }
+    void Execute(WindowServices& services) const override { services.OpenGraphFile(path_); }
 
 private:
     String BuildText() const override {
@@ -251,7 +257,7 @@ private:
 class EclipseViewTask final : public RelatedTask {
 public:
     EclipseViewTask(const DateTime& date, bool inSky) : date_(date), inSky_(inSky) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         const BodyIdentifier sun = BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
         if (inSky_) {
             services.ShowBodyInSkyWindowAt(sun, date_);
@@ -272,7 +278,7 @@ private:
 class EclipseSearchTask final : public RelatedTask {
 public:
     EclipseSearchTask(const DateTime& date, int eventTypeId) : date_(date), eventTypeId_(eventTypeId) {}
-    void Execute(RelatedTaskServices& services) const override {
+    void Execute(WindowServices& services) const override {
         DateTime begin{date_.year, 1, 1, 0.0, date_.timeSystem};
         DateTime end{date_.year, 12, 31, 23.999999, date_.timeSystem};
         if (!IsValidDate(begin)) return;
@@ -324,6 +330,7 @@ bool BuildRiseSetGraphRequest(const BodyIdentifier& body, const DateTime& date, 
     const String name = TaskBodyName(body);
     String quoted;
     if (!QuoteScriptBodyName(name, quoted) || !GraphBegin(date, out.begin)) return false;
+    out.body = body;
     out.lines = {
         GraphLineRequest{Join({name.Text(), TXT(" rises")}), Join({quoted.Text(), TXT(".Rise(lct)")})},
         GraphLineRequest{Join({name.Text(), TXT(" sets")}), Join({quoted.Text(), TXT(".Set(lct)")})}};
@@ -336,6 +343,7 @@ bool BuildQuantityGraphRequest(const BodyIdentifier& body, const DateTime& date,
     const String name = TaskBodyName(body);
     String quoted;
     if (kind == nullptr || !QuoteScriptBodyName(name, quoted) || !GraphBegin(date, out.begin)) return false;
+    out.body = body;
     // Times of day are drawn in local civil time, as the rising graph is.
     const int parameter = kind->GetQuantityKind() == kQuantityTimeOfDay ? kLocalCivilTime : 0;
     out.lines = {GraphLineRequest{
@@ -371,8 +379,8 @@ RelatedTaskPtr MakeQuantityGraphTask(const BodyIdentifier& body, const DateTime&
     if (FindEventKind(functionId) == nullptr) return nullptr;
     return std::make_unique<GraphTask>(body, date, functionId);
 }
-RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body) {
-    return std::make_unique<ObjectInfoTask>(body);
+RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body, const DateTime& date) {
+    return std::make_unique<ObjectInfoTask>(body, date);
 }
 RelatedTaskPtr MakeEventTask(const RelatedEvent& event, EventView view) {
     return std::make_unique<EventTask>(event, view);

@@ -1,12 +1,13 @@
 // The lines of the Related Tasks pane: each task knows its caption and what
-// running it does. Tasks reach windows and tools only through
-// RelatedTaskServices, so they can be built and run before those exist.
+// running it does. Tasks reach windows and tools only through the window
+// services, so they can be built and run before those exist.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "app/window_services.h"
 #include "base/date_time.h"
 #include "base/date_time_location.h"
 #include "base/time_step.h"
@@ -14,12 +15,6 @@
 #include "catalog/catalogue_registry.h"
 
 namespace corvinata {
-
-// A window the services know; the tasks only pass it back.
-class RelatedTaskWindow {
-public:
-    virtual ~RelatedTaskWindow() = default;
-};
 
 // An event found by the Event Finder or the Event Forecast, as the tasks
 // need it. `description` is the event type's text with the bodies' names.
@@ -35,53 +30,10 @@ struct RelatedEvent {
 constexpr int kSolarEclipseEvent = 8;
 constexpr int kLunarEclipseEvent = 9;
 
-struct GraphLineRequest {
-    String name;
-    String expression;
-};
-
-// A new graph at the current place whose range starts at `begin` and runs
-// one year (365 days).
-struct NewGraphRequest {
-    DateTime begin;
-    std::vector<GraphLineRequest> lines;
-};
-
-// Report types that the ephemerides task opens.
-enum TaskReportType : int { kSunEphemerides = 3, kMoonEphemerides = 4, kPlanetEphemerides = 5 };
-
-class RelatedTaskServices {
-public:
-    virtual ~RelatedTaskServices() = default;
-    virtual const DateTimeLocation& CurrentTimeAndLocation() const = 0;
-    virtual bool BodyHasPicture(const BodyIdentifier& body) const = 0;
-
-    virtual void OpenNewWindow(int windowKind) = 0;
-    virtual void NewReportWindow(int reportType, int planetNumber, const DateTimeLocation& record) = 0;
-    virtual void ShowBodyInPictureWindow(const BodyIdentifier& body) = 0;
-    virtual void ShowBodyInJupiterWindow(const BodyIdentifier& body) = 0;
-    virtual void ShowBodyInSaturnWindow(const BodyIdentifier& body) = 0;
-    virtual void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
-    virtual void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
-    virtual void ShowInSolarEclipseWindow(const RelatedEvent& event) = 0;
-    virtual void NewGraphWindow() = 0;
-    virtual void OpenGraphDialog() = 0;
-    virtual void ShowGraphLinesEditor(RelatedTaskWindow& graphWindow) = 0;
-    virtual void ShowGraphOptions(RelatedTaskWindow& graphWindow) = 0;
-    virtual void OpenGraphFile(const String& path) = 0;
-    virtual void OpenGraph(const NewGraphRequest& request) = 0;
-    // Hands the body to Object Info and refreshes the tools and the pane.
-    virtual void ShowObjectInfo(const BodyIdentifier& body) = 0;
-    // Shows the Event Finder at its placement and starts a run of a
-    // predefined event at the current place.
-    virtual void StartEventSearch(int eventTypeId, const DateTime& begin, const DateTime& end,
-                                  const TimeStep& step) = 0;
-};
-
 class RelatedTask {
 public:
     virtual ~RelatedTask() = default;
-    virtual void Execute(RelatedTaskServices& services) const = 0;
+    virtual void Execute(WindowServices& services) const = 0;
     // The caption, built on first use and then kept.
     const Char* GetText() const;
     virtual String GetTooltip() const { return String(); }
@@ -120,7 +72,8 @@ RelatedTaskPtr MakeViewInSolarSystemTask(const BodyIdentifier& body, const DateT
 RelatedTaskPtr MakeRiseSetGraphTask(const BodyIdentifier& body, const DateTime& date);
 RelatedTaskPtr MakeQuantityGraphTask(const BodyIdentifier& body, const DateTime& date,
                                      std::uint32_t functionId);
-RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body);
+// Object Info shows the body at the date (the moment of the window asking).
+RelatedTaskPtr MakeObjectInfoTask(const BodyIdentifier& body, const DateTime& date);
 enum class EventView { kSky, kSolarSystem, kSolarEclipseWindow };
 RelatedTaskPtr MakeEventTask(const RelatedEvent& event, EventView view);
 RelatedTaskPtr MakeNewGraphTask();

@@ -26,6 +26,9 @@ public:
     virtual DateTimeLocation CurrentTimeAndLocation() const = 0;
 };
 
+// The ephemerides reports, whose body is the Sun, the Moon or a planet.
+constexpr int kSunEphemeridesReport = 3;
+constexpr int kMoonEphemeridesReport = 4;
 constexpr int kPlanetEphemeridesReport = 5;
 constexpr int kReportKindCount = 6;
 

@@ -390,7 +390,9 @@ void SkyActions::ShowAt(SkyWindowCommands& window, const BodyIdentifier& body,
     const BodyIdentifier oldBody = window.GetSelectedBody();
     const ViewDirection oldDirection = window.GetViewDirection();
     document.SetDateTime(dateTime, timeFlag, false);
-    const ViewDirection next = ProbeSelection(window, body, 1, 0, 0);
+    // The window's picture still shows the old moment, so whether the body is
+    // in view now says nothing about the new one: a new moment centres it.
+    const ViewDirection next = ProbeSelection(window, body, momentChanges ? 2 : 1, 0, 0);
     document.SetDateTime(own.dateTime, ownFlag, false);
     const bool bodyChanges = BodyIdentifierDiffers(body, oldBody);
     const bool directionChanges = next != oldDirection;

@@ -14,6 +14,7 @@ namespace corvinata {
 
 class MdiChildWindow;
 class PanelWindow;
+struct RelatedTaskSource;
 
 // What a child window needs of the frame.
 class ChildWindowHost {
@@ -65,6 +66,10 @@ public:
     // A new window of the kind with this one's view (the window manager's
     // and the context menu's Duplicate); false when the kind has none.
     virtual bool Duplicate() { return false; }
+    // What the Related Tasks pane offers for the window: the caller has set
+    // the kind and the program's moment; the window gives its own moment and
+    // its selection (a graph also itself, for the tasks that edit it).
+    virtual void DescribeForRelatedTasks(RelatedTaskSource& source) { static_cast<void>(source); }
 
     // The caption: the kind's name, ": " and the status text.
     void SetChildTitle();

@@ -84,6 +84,22 @@ INT_PTR CALLBACK PaneProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             return TRUE;
         }
         return FALSE;
+    case WM_COMMAND:
+        // The window manager's buttons act on the frame's windows: the frame
+        // runs them.
+        if (LOWORD(wParam) == IDC_PANE_CLOSE || LOWORD(wParam) == IDC_PANE_DUPLICATE) {
+            SendMessageW(GetParent(dialog), WM_COMMAND, wParam, reinterpret_cast<LPARAM>(dialog));
+            return TRUE;
+        }
+        return FALSE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_PANE_LIST && header->code == LVN_ITEMCHANGED) {
+            SendMessageW(GetParent(dialog), WM_NOTIFY, wParam, lParam);
+            return TRUE;
+        }
+        return FALSE;
+    }
     case WM_DESTROY:
         RemovePropW(dialog, kPaneCommandProperty);
         return FALSE;

@@ -17,6 +17,8 @@
 #include "base/text_format.h"
 #include "frame/about_dialogs.h"
 #include "frame/frame_related_tasks.h"
+#include "frame/frame_window_services.h"
+#include "frame/system_colour_change.h"
 #include "frame/help_messages.h"
 #include "controls/message_box.h"
 #include "frame/report_kind_setup.h"
@@ -90,6 +92,7 @@ void ReplaceProductNameInAbout(HMENU menu) {
 FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessDialogList& modeless,
                          bool byAutomation)
     : app_(application),
+      windowServices_(std::make_unique<FrameWindowServices>(*this, application)),
       navigation_(application.Navigation(), *this),
       instance_(instance),
       options_(application, instance),
@@ -232,8 +235,15 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnCommand(id);
             return 0;
         }
+        if (windowManager_ && reinterpret_cast<HWND>(lParam) == windowManager_) {
+            RunWindowManagerButton(windowManager_, id, registry_);
+            return 0;
+        }
         break;
     }
+    case WM_SYSCOLORCHANGE:
+        OnSysColourChange();
+        break;
     case WM_NOTIFY:
         return OnNotify(*reinterpret_cast<const NMHDR*>(lParam), wParam, lParam);
     case WM_MENUSELECT:
@@ -301,7 +311,7 @@ void FrameWindow::OnCreate() {
     windowManager_ = CreateWindowManagerPane(window_, instance_);
     if (windowManager_) modeless_.push_back(windowManager_);
     status_.Create(window_, instance_);
-    relatedTaskPane_ = std::make_unique<FrameRelatedTasks>(*this, app_);
+    relatedTaskPane_ = std::make_unique<FrameRelatedTasks>(*this, app_, *windowServices_);
     if (relatedTaskPane_->Create(window_, instance_)) relatedTasks_ = relatedTaskPane_->Window();
     if (relatedTasks_) modeless_.push_back(relatedTasks_);
 
@@ -393,6 +403,22 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
     if (relatedTaskPane_) relatedTaskPane_->WindowActivated();
+}
+
+void FrameWindow::OnSysColourChange() {
+    SysColourTools tools;
+    if (const ToolWindow* finder = tools_.Find(CMD_EVENT_FINDER)) tools.eventFinder = finder->Window();
+    if (const ToolWindow* forecast = tools_.Find(CMD_EVENT_FORECAST)) tools.eventForecast = forecast->Window();
+    ForwardSysColourChange(children_, windowManager_, relatedTasks_, tools);
+    if (relatedTaskPane_) relatedTaskPane_->Pane().ApplyColours();
+    RefreshFrameImages();
+}
+
+// The toolbar's pictures and the windows' shades for the night-vision state:
+// a change of the system colours must not bring the day colours back.
+void FrameWindow::RefreshFrameImages() {
+    toolbar_.SetNight(NightVisionActive());
+    NightColours::Switched();
 }
 
 void FrameWindow::ChildWindowRetitled(MdiChildWindow&) {
@@ -775,6 +801,11 @@ void FrameWindow::OnWindowCommand(int id) {
 }
 
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
+    if (windowManager_ && header.hwndFrom == GetDlgItem(windowManager_, IDC_PANE_LIST) &&
+        header.code == LVN_ITEMCHANGED) {
+        ActivateSelectedWindow(*reinterpret_cast<const NMLISTVIEW*>(lParam), registry_, mdiClient_);
+        return 0;
+    }
     if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
         // Kept static: the tooltip reads the text after this returns.
         static wchar_t text[2000];
@@ -1040,8 +1071,7 @@ void FrameWindow::CreateTools() {
     finder.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
     finder.hub = &app_.GetNotificationHub();
     finder.modeless = &modeless_;
-    // The windows that show a result come with their own issues.
-    finder.showResult = [](const EventResultShowRequest&) {};
+    finder.windows = windowServices_.get();
     finder.selectEventPlacement = &app_.DialogStates().selectEvent.geometry;
     finder.command = CMD_EVENT_FINDER;
     tools_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
@@ -1063,7 +1093,7 @@ void FrameWindow::CreateTools() {
     forecast.hub = &app_.GetNotificationHub();
     forecast.modeless = &modeless_;
     forecast.options = &app_.DialogStates().eventForecastOptions.options;
-    forecast.showResult = [](const EventResultShowRequest&) {};
+    forecast.windows = windowServices_.get();
     forecast.command = CMD_EVENT_FORECAST;
     tools_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     tools_.CreateAll(window_);
@@ -1084,9 +1114,7 @@ ObjectInfoWindowParams FrameWindow::ObjectInfoParams() {
         params.selection = selection;
         return ShowSelectBodyDialog(owner, params, title, true, true, selection);
     };
-    info.showRelatedTasks = [this](const BodyIdentifier& body, const TimeAndPlace& moment) {
-        if (relatedTaskPane_) relatedTaskPane_->ShowObjectInfoTasks(body, moment.dateTime);
-    };
+    info.windows = windowServices_.get();
     info.command = CMD_OBJECT_INFO;
     return info;
 }

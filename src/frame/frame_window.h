@@ -33,6 +33,7 @@ class FrameScriptHost;
 
 class ReportKindSetup;
 class FrameRelatedTasks;
+class FrameWindowServices;
 struct ObjectInfoWindowParams;
 
 // Windows that take their keys through IsDialogMessage in the message loop.
@@ -83,11 +84,16 @@ public:
     // navigation button would take.
     String TooltipText(int command) const;
     bool IsPaneShown(int viewCommand) const;
-    // The Related Tasks pane with the operations its tasks run.
+    // The Related Tasks pane.
     FrameRelatedTasks* RelatedTasks() const noexcept { return relatedTaskPane_.get(); }
+    // The one way the window kinds and tools reach each other and the frame.
+    FrameWindowServices& Services() noexcept { return *windowServices_; }
     // Rebuilds the pane for the active window (a panel's step changed what
     // the window shows).
     void RefreshRelatedTasks();
+    // After a change of the system colours: every frame object takes its
+    // pictures and shades for the night-vision state again.
+    void RefreshFrameImages();
     bool StartupFinished() const noexcept { return startupFinished_; }
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_; }
@@ -160,6 +166,7 @@ private:
     void OnCommand(int id);
     LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    void OnSysColourChange();
     void OnStartup();
     void RestoreNightVision();
     void RestoreWindows();
@@ -181,6 +188,7 @@ private:
 
     Application& app_;
     ChildWindowRegistry registry_;
+    std::unique_ptr<FrameWindowServices> windowServices_;
     // Before the child windows: their panels outlive them.
     std::unique_ptr<ReportKindSetup> reports_;
     ChildWindows children_{*this, registry_};

@@ -30,7 +30,7 @@ constexpr int kRelatedTasksListId = 20741;
 
 class RelatedTasksPane final : public NotificationObserver {
 public:
-    RelatedTasksPane(RelatedTasksPaneHost& host, RelatedTaskServices& services)
+    RelatedTasksPane(RelatedTasksPaneHost& host, WindowServices& services)
         : host_(host), services_(services) {}
     ~RelatedTasksPane() override;
     RelatedTasksPane(const RelatedTasksPane&) = delete;
@@ -68,7 +68,7 @@ private:
     const RelatedTask* TaskOfItem(int item) const;
 
     RelatedTasksPaneHost& host_;
-    RelatedTaskServices& services_;
+    WindowServices& services_;
     RelatedTaskGroups groups_;
     // What the list shows: each item's group and text, in order.
     std::vector<std::pair<int, String>> shown_;

@@ -2,6 +2,7 @@
 
 #include "app/help_topics.h"
 #include "frame/frame_window.h"
+#include "frame/frame_window_services.h"
 #include "controls/message_box.h"
 #include "views/picture_window_win.h"
 #include "resources/resource_ids.h"
@@ -80,11 +81,7 @@ void FrameScriptWindows::ShowScriptErrorBox(const String& text) {
 
 void FrameScriptWindows::StartEventFinderSearch(const events::SearchSetup& setup,
                                                 const events::EventCondition& condition, const Location& place) {
-    auto* finder = dynamic_cast<EventFinderWindow*>(frame_.Tools().Find(CMD_EVENT_FINDER));
-    if (finder == nullptr) return;
-    // Shown where it stands, or at its stored place when it was hidden.
-    if (!frame_.Tools().IsShown(CMD_EVENT_FINDER)) ToggleToolByCommand(frame_.Window(), CMD_EVENT_FINDER);
-    finder->Control().StartRequested(setup, condition, place);
+    frame_.Services().StartEventFinderSearch(setup, condition, place);
 }
 
 void FrameScriptWindows::SetGraphGuideLine(GraphView& graph, int position) {

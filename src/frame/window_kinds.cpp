@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "controls/message_box.h"
+#include "frame/frame_window_services.h"
 #include "views/picture_dialogs_win.h"
 #include "views/picture_window_win.h"
 #include "resources/resource_ids.h"
@@ -68,25 +69,27 @@ std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Applicati
     services.instance = instance;
     services.app = &app;
     services.children = &frame.Children();
-    services.offer = [&frame] {
-        PictureMenuOffer offer;
-        offer.skyWindow = frame.Children().HasKind(kSkyWindow);
-        offer.solarSystemWindow = frame.Children().HasKind(kSolarSystemWindow);
-        offer.objectInfo = frame.Tools().Find(CMD_OBJECT_INFO) != nullptr;
-        return offer;
-    };
-    // A Solar System window takes the body; a Sky window is only brought up.
-    services.showBodyIn = [&frame, &app](int kind, const BodyIdentifier& body) {
-        if (kind == kSolarSystemWindow &&
-            ShowBodyInSolarSystemWindow(frame.Children(), app.GetSolarSystemActions(), body)) {
-            return;
-        }
-        frame.Children().ShowWindow(kind);
-    };
+    services.windows = &frame.Services();
     return std::make_unique<PictureWindowKind>(std::move(services),
                                                std::make_unique<ProgramPanelServices>(frame, app, instance),
                                                frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
                                                std::make_unique<FrameModeless>(frame.Modeless()));
+}
+
+std::unique_ptr<SolarEclipseKind> MakeSolarEclipseKind(FrameWindow& frame, Application& app, HINSTANCE instance,
+                                                       HFONT textFont) {
+    FrameWindow* const owner = &frame;
+    SolarEclipseKindServices services;
+    services.instance = instance;
+    services.application = &app;
+    services.children = &frame.Children();
+    services.registry = &frame.Registry();
+    services.nightVision = [owner] { return owner->NightVisionActive(); };
+    services.textFont = textFont;
+    services.panelParent = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    services.dialogs = &frame;
+    services.windows = &frame.Services();
+    return std::make_unique<SolarEclipseKind>(services);
 }
 
 }  // namespace
@@ -97,9 +100,10 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                          [owner] { return owner->NightVisionActive(); }};
     sky.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
     sky.modeless = &frame;
+    sky.windows = &frame.Services();
     frame.Children().AddKind(MakeSkyWindowKind(sky));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
-    AddSolarEclipseKind(frame, app, instance, fonts.DialogFont());
+    frame.Children().AddKind(MakeSolarEclipseKind(frame, app, instance, fonts.DialogFont()));
     auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
                                                     instance,
                                                     GraphFileServices{&app.GetStorage(), &app.Product(), &app.Recent(), nullptr});
@@ -119,16 +123,13 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
                                    [owner] { return owner->NightVisionActive(); },
                                    frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
     solar.dialogs = &frame;
-    solar.showPicture = [owner](const BodyIdentifier& body) {
-        PictureWindowKind* pictures = GetPictureKind(*owner);
-        return pictures && pictures->ShowPictureWindowOfBody(body);
-    };
+    solar.windows = &frame.Services();
     frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
     ExplorerWindowContext explorer{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
                                    [owner] { return owner->NightVisionActive(); }};
     explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
     explorer.dialogs = &frame;
-    explorer.showPicture = solar.showPicture;
+    explorer.windows = &frame.Services();
     explorer.pixelAspect = ScreenPixelAspect();
     explorer.reportError = [owner, instance](const String& text) {
         RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/mdi_child_window.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -21,6 +22,13 @@ const RegisteredWindow* RowWindow(HWND list, int row) {
     item.iItem = row;
     if (!ListView_GetItem(list, &item)) return nullptr;
     return reinterpret_cast<const RegisteredWindow*>(item.lParam);
+}
+
+// The open child window of a row; none for a row whose window has gone.
+MdiChildWindow* OpenWindowOfRow(HWND list, int row, const ChildWindowRegistry& registry) {
+    const RegisteredWindow* window = row >= 0 ? RowWindow(list, row) : nullptr;
+    if (!window || !registry.IsOpen(*window)) return nullptr;
+    return dynamic_cast<MdiChildWindow*>(const_cast<RegisteredWindow*>(window));
 }
 
 void SetTitle(HWND list, int row, const RegisteredWindow& window) {
@@ -71,6 +79,26 @@ void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window) {
         EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), FALSE);
         EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), FALSE);
     }
+}
+
+void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry& registry, HWND mdiClient) {
+    const bool picked = (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+                        !(change.uOldState & LVIS_SELECTED);
+    if (!picked) return;
+    MdiChildWindow* window = OpenWindowOfRow(change.hdr.hwndFrom, change.iItem, registry);
+    if (!window) return;
+    HWND active = reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0));
+    if (window->Handle() != active) {
+        SendMessageW(mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+    }
+}
+
+void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& registry) {
+    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
+    MdiChildWindow* window = OpenWindowOfRow(list, ListView_GetNextItem(list, -1, LVNI_SELECTED), registry);
+    if (!window) return;
+    if (id == IDC_PANE_CLOSE) SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    if (id == IDC_PANE_DUPLICATE) window->Duplicate();
 }
 
 }  // namespace corvinata

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "app/child_window_registry.h"
 
@@ -16,5 +17,11 @@ void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWN
 // Removes a closing window's row at once, so that a window created later at
 // the same address gets a row of its own.
 void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window);
+// A row the list newly selected: its window becomes the active child
+// (nothing when it is already).
+void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry& registry, HWND mdiClient);
+// "&Close" (IDC_PANE_CLOSE) closes and "&Duplicate" (IDC_PANE_DUPLICATE)
+// duplicates the selected row's window; nothing without a selection.
+void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& registry);
 
 }  // namespace corvinata

@@ -250,12 +250,7 @@ bool ApplicationScriptHost::StartEventSearch(const ScriptEventSearch& search) {
         SetScriptError(error);
         return false;
     }
-    events::SearchSetup setup;
-    setup.from = search.begin;
-    setup.to = search.end;
-    setup.count = FormatPercent1(TXT("%"), NumberTextFromInt(search.step.count));
-    setup.unit = GetTimeUnitName(search.step.unit);
-    setup.daylightSaving = search.daylightSaving;
+    const events::SearchSetup setup = events::SearchSetupFor(search.begin, search.end, search.step, search.daylightSaving);
     events::EventCondition condition;
     condition.isPredefined = false;
     condition.isUserExpression = true;

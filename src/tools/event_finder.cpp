@@ -36,6 +36,65 @@ int EngineEventType(const EventCondition& condition) {
 
 }  // namespace
 
+RelatedEvent RelatedEventOf(int eventTypeId, const DateTimeRange& dates, const CelestialObject* body,
+                            const CelestialObject* secondBody) {
+    RelatedEvent event;
+    event.eventTypeId = eventTypeId;
+    event.begin = dates.begin;
+    event.end = dates.end;
+    const EventType* type = FindEventType(eventTypeId);
+    if (type == nullptr) return event;
+    if (type->bodyCount == 0 || body == nullptr) body = type->GetBody();
+    event.body = BodyIdentifierFromObject(body);
+    if (type->bodyCount == 2) event.secondBody = BodyIdentifierFromObject(secondBody);
+    type->Describe(event.body, event.secondBody, event.description);
+    return event;
+}
+
+EventFinderSelection EventFinderTaskSelection(const EventDefinition& run, int selectedResult) {
+    EventFinderSelection selection;
+    selection.resultCount = static_cast<int>(run.foundRanges.size());
+    // A run still going on offers nothing yet.
+    selection.runUnusable = run.runState == kRunRunning;
+    if (selectedResult < 0 || selectedResult >= selection.resultCount) {
+        selection.runUnusable = true;
+        return selection;
+    }
+    const DateTimeRange& found = run.foundRanges[static_cast<std::size_t>(selectedResult)];
+    selection.date = found.begin;
+    const EventCondition& condition = run.condition;
+    selection.predefined = condition.isPredefined && !condition.isUserExpression;
+    if (selection.predefined) {
+        selection.event = RelatedEventOf(condition.predefinedEvent, found, condition.firstBody.object,
+                                         condition.secondBody.object);
+    } else {
+        selection.conditionBody = condition.firstBody;
+        selection.conditionFunction = condition.quantity == kNoQuantity ? 0 : condition.quantity;
+    }
+    return selection;
+}
+
+SearchSetup SearchSetupFor(const DateTime& from, const DateTime& to, const TimeStep& step, bool daylightSaving) {
+    SearchSetup setup;
+    setup.from = from;
+    setup.to = to;
+    setup.count = FormatPercent1(TXT("%"), NumberTextFromInt(step.count));
+    setup.unit = GetTimeUnitName(step.unit);
+    setup.daylightSaving = daylightSaving;
+    return setup;
+}
+
+EventCondition PredefinedEventCondition(int eventTypeId, const BodyIdentifier& first, const BodyIdentifier& second) {
+    EventCondition condition;
+    condition.isPredefined = true;
+    condition.isUserExpression = false;
+    condition.predefinedEvent = eventTypeId;
+    condition.firstBody = first;
+    condition.secondBody = second;
+    PredefinedEventExpression(eventTypeId, first.object, second.object, condition.searchExpression);
+    return condition;
+}
+
 bool ParseStepCount(const Char* text, std::int32_t& count) {
     if (text == nullptr) return false;
     const Char* p = text;

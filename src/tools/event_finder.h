@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/notification.h"
+#include "app/related_task_groups.h"
 #include "base/date_time_location.h"
 #include "tools/event_definitions.h"
 #include "tools/event_search.h"
@@ -80,6 +81,14 @@ struct SearchSetup {
 
 enum class StartRefusal { kNone, kRangeReversed, kIntervalNotPositive };
 
+// The setup of a search that another part of the program starts (a script,
+// a related task): the step written as the window shows it.
+SearchSetup SearchSetupFor(const DateTime& from, const DateTime& to, const TimeStep& step, bool daylightSaving);
+// The condition of a predefined event type with its bodies (none for the
+// events of a body of their own) and the expression searched for.
+EventCondition PredefinedEventCondition(int eventTypeId, const BodyIdentifier& first = {},
+                                        const BodyIdentifier& second = {});
+
 // "%d%c": a whole number and nothing after it; false for anything else.
 bool ParseStepCount(const Char* text, std::int32_t& count);
 
@@ -90,6 +99,15 @@ int RunProgressPercent(const EventDefinition& run);
 String ResultLineText(const DateTimeRange& range, const TimeStep& step);
 // The default unstarted run: this year at the current place, the full moon.
 void InitDefaultEventFinderRun(EventDefinition& run, const DateTimeLocation& now);
+
+// An occurrence of event type `eventTypeId` as the Related Tasks pane needs
+// it: its dates, its bodies (the type's own body when it names none, the
+// second only for an event between two bodies) and its sentence.
+RelatedEvent RelatedEventOf(int eventTypeId, const DateTimeRange& dates, const CelestialObject* body,
+                            const CelestialObject* secondBody);
+// The run's result `selectedResult` (-1: none) as the Related Tasks pane
+// needs it.
+EventFinderSelection EventFinderTaskSelection(const EventDefinition& run, int selectedResult);
 
 // The History's ten column texts of a run: executed, from, to, DST, step,
 // description, script, location, state, results.

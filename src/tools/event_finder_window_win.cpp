@@ -259,6 +259,7 @@ void EventFinderWindow::OnNotifyList(const NMHDR& header) {
         if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
             !(change.uOldState & LVIS_SELECTED)) {
             control_->SetSelectedResult(change.iItem);
+            ShowSelectionTasks();
         }
     } else if (header.code == NM_DBLCLK) {
         ShowResultInWindow();
@@ -439,19 +440,20 @@ void EventFinderWindow::ShowResultInWindow() {
         // An event number the catalogue lacks opens no window.
         if (type == nullptr) return;
         request.windowKind = events::EventTypeCode(type->id);
-        if (const CelestialObject* own = type->GetBody()) request.body = BodyIdentifierFromObject(own);
+        // An explorer shows its planet anyway: the moon the run names is
+        // the one to select there.
+        const bool explorer =
+            request.windowKind == kJupiterExplorerWindow || request.windowKind == kSaturnExplorerWindow;
+        const CelestialObject* own = type->GetBody();
+        if (own && !(explorer && request.body.object)) request.body = BodyIdentifierFromObject(own);
     }
-    switch (request.windowKind) {
-        case kJupiterExplorerWindow:
-        case kPictureWindow:
-        case kSaturnExplorerWindow:
-        case kSolarEclipseWindow:
-        case kSkyWindow:
-        case kSolarSystemWindow:
-            if (params_.showResult) params_.showResult(request);
-            return;
-        default:
-            return;
+    if (params_.windows) ShowEventResult(*params_.windows, request);
+}
+
+void EventFinderWindow::ShowSelectionTasks() {
+    if (params_.windows) {
+        params_.windows->ShowEventFinderTasks(events::EventFinderTaskSelection(control_->Current(),
+                                                                              control_->SelectedResult()));
     }
 }
 

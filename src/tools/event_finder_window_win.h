@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/notification.h"
+#include "app/window_services.h"
 #include "base/date_time_location.h"
 #include "base/storage.h"
 #include "controls/tool_windows.h"
@@ -28,13 +29,6 @@ public:
     std::unique_ptr<events::SearchThread> Start(std::function<void()> body) override;
 };
 
-// What a double-click on a result asks the window services to show.
-struct EventResultShowRequest {
-    int windowKind = -1;           // WindowKind
-    BodyIdentifier body;
-    DateTimeRange range;
-};
-
 struct EventFinderWindowParams {
     HINSTANCE instance = nullptr;
     StorageService* storage = nullptr;
@@ -42,7 +36,9 @@ struct EventFinderWindowParams {
     std::function<DateTimeLocation()> currentTime;
     NotificationHub* hub = nullptr;
     std::vector<HWND>* modeless = nullptr;
-    std::function<void(const EventResultShowRequest&)> showResult;
+    // Where a result is shown and the Related Tasks pane is told about the
+    // selected one; none: the results lead nowhere.
+    WindowServices* windows = nullptr;
     // Where the Select Event dialog was last (the application's dialog positions).
     WindowGeometry* selectEventPlacement = nullptr;
     int command = 0;
@@ -63,8 +59,8 @@ public:
     events::EventFinderControl& Control() noexcept { return *control_; }
     EventFinderHistory& History() noexcept { return *history_; }
     SelectEventDialogState& SelectEventState() noexcept { return selectEvent_; }
-    // The window services' entry for a result (the frame's, or a test's recorder).
-    void SetShowResult(std::function<void(const EventResultShowRequest&)> show) { params_.showResult = std::move(show); }
+    // The window services (the frame's, or a test's recorder).
+    void SetWindowServices(WindowServices* windows) noexcept { params_.windows = windows; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -83,6 +79,8 @@ private:
 
     void StartSearch();
     void ShowResultInWindow();
+    // The selected result's tasks in the Related Tasks pane.
+    void ShowSelectionTasks();
     void SetButtons(std::uint32_t state);
     void EnableSetup(bool enable);
     void SetLines(const std::vector<String>& lines, int selected);

@@ -177,13 +177,19 @@ INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
             if (header->idFrom != IDC_EFC_LIST) return FALSE;
             if (header->code == LVN_ITEMCHANGED) {
                 const auto& change = reinterpret_cast<const NMLISTVIEW&>(*header);
-                if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED)) selected_ = change.iItem;
+                if ((change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+                    !(change.uOldState & LVIS_SELECTED)) {
+                    selected_ = change.iItem;
+                    ShowSelectionTasks();
+                }
             } else if (header->code == NM_DBLCLK) {
                 ShowSelected();
             }
             return TRUE;
         }
         case WM_NCACTIVATE:
+            // Coming back to the forecast brings its selection's tasks back.
+            if (wParam) ShowSelectionTasks();
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
         case WM_HELP:
@@ -247,15 +253,28 @@ void EventForecastWindow::ShowStatus() {
     }
 }
 
-void EventForecastWindow::ShowSelected() {
+const events::EventOccurrence* EventForecastWindow::SelectedResult() const {
     const auto& results = control_->Results();
-    if (selected_ < 0 || selected_ >= static_cast<int>(results.size()) || !params_.showResult) return;
-    const events::EventOccurrence& occurrence = results[static_cast<std::size_t>(selected_)];
+    if (selected_ < 0 || selected_ >= static_cast<int>(results.size())) return nullptr;
+    return &results[static_cast<std::size_t>(selected_)];
+}
+
+void EventForecastWindow::ShowSelected() {
+    const events::EventOccurrence* occurrence = SelectedResult();
+    if (!occurrence || !params_.windows) return;
     EventResultShowRequest request;
-    request.windowKind = events::EventTypeCode(occurrence.eventType);
-    request.body = BodyIdentifierFromObject(occurrence.GetBody());
-    request.range = occurrence.dates;
-    params_.showResult(request);
+    request.windowKind = events::EventTypeCode(occurrence->eventType);
+    request.body = BodyIdentifierFromObject(occurrence->GetBody());
+    request.range = occurrence->dates;
+    ShowEventResult(*params_.windows, request);
+}
+
+void EventForecastWindow::ShowSelectionTasks() {
+    const events::EventOccurrence* occurrence = SelectedResult();
+    if (!occurrence || !params_.windows) return;
+    const RelatedEvent event =
+        events::RelatedEventOf(occurrence->eventType, occurrence->dates, occurrence->body, occurrence->secondBody);
+    params_.windows->ShowEventTasks(event, occurrence->dates.begin);
 }
 
 INT_PTR CALLBACK EventForecastWindow::OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -30,7 +30,9 @@ struct EventForecastWindowParams {
     std::vector<HWND>* modeless = nullptr;
     // The application's options of the forecast (kept with its dialogs).
     EventForecastOptions* options = nullptr;
-    std::function<void(const EventResultShowRequest&)> showResult;
+    // Where a result is shown and the Related Tasks pane is told about the
+    // selected one; none: the results lead nowhere.
+    WindowServices* windows = nullptr;
     int command = 0;
     // Pause of the worker after each day.
     std::uint32_t pauseMilliseconds = 50;
@@ -66,6 +68,9 @@ private:
     void Fill();
     void ShowStatus();
     void ShowSelected();
+    // The selected result's tasks in the Related Tasks pane.
+    void ShowSelectionTasks();
+    const events::EventOccurrence* SelectedResult() const;
     void EnableOptions();
     bool AcceptOptions();
 

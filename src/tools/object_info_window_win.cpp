@@ -285,7 +285,7 @@ void ObjectInfoWindow::WriteMoment() {
 }
 
 void ObjectInfoWindow::ShowRelatedTasks() {
-    if (params_.showRelatedTasks) params_.showRelatedTasks(state_.selectedBody, state_.timeAndPlace);
+    if (params_.windows) params_.windows->ShowObjectInfoTasks(state_.selectedBody, state_.timeAndPlace.dateTime);
 }
 
 void ObjectInfoWindow::ShowPage() {

@@ -12,6 +12,7 @@
 
 #include "app/notification.h"
 #include "app/panel_time.h"
+#include "app/window_services.h"
 #include "base/date_time_location.h"
 #include "base/storage.h"
 #include "controls/tool_windows.h"
@@ -36,8 +37,8 @@ struct ObjectInfoWindowParams {
     // Runs Select Body with the title, the initial choice in `selection`;
     // true with the choice when confirmed.
     std::function<bool(HWND owner, const wchar_t* title, BodyIdentifier& selection)> selectBody;
-    // Rebuilds the Related Tasks pane for the tool's body and moment.
-    std::function<void(const BodyIdentifier& body, const TimeAndPlace& moment)> showRelatedTasks;
+    // Where the Related Tasks pane is told about the tool's body and moment.
+    WindowServices* windows = nullptr;
     int command = 0;
 };
 

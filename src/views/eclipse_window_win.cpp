@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "app/help_topics_win.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/sun_earth_catalogues.h"
 #include "resources/resource_ids.h"
-#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -152,11 +152,24 @@ void SolarEclipseWindow::MapClicked(const MapPoint& place) {
 }
 
 bool SolarEclipseWindow::CanShowInSky() const {
-    return kind_.Services().showSunInSky && kind_.Services().children->HasKind(kSkyWindow);
+    return kind_.Services().windows && kind_.Services().windows->OffersWindowKind(kSkyWindow);
 }
 
 void SolarEclipseWindow::ShowInSky() {
-    if (kind_.Services().showSunInSky) kind_.Services().showSunInSky(document_->Model().date);
+    const SunObject* sun = SunRecordAt(0);
+    if (sun && kind_.Services().windows) {
+        kind_.Services().windows->ShowBodyInSkyWindowAt(BodyIdentifierFromObject(sun), document_->Model().date);
+    }
+}
+
+void SolarEclipseWindow::StartOnDate(const DateTime& date) {
+    view_.SetEclipseDate(date);
+    RefreshAll();
+}
+
+// The eclipse's own date, not the program's.
+void SolarEclipseWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.date = document_->Model().date;
 }
 
 SolarEclipseKind::SolarEclipseKind(const SolarEclipseKindServices& services) : services_(services) {
@@ -322,25 +335,17 @@ void SolarEclipseKind::DropDocument(int document) {
     restored_[document] = nullptr;
 }
 
-void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance, HFONT textFont) {
-    FrameWindow* const owner = &frame;
-    ChildWindows* const children = &frame.Children();
-    Application* const app = &application;
-    SolarEclipseKindServices services;
-    services.instance = instance;
-    services.application = app;
-    services.children = children;
-    services.registry = &frame.Registry();
-    services.nightVision = [owner] { return owner->NightVisionActive(); };
-    services.textFont = textFont;
-    services.panelParent = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
-    services.dialogs = &frame;
-    services.showSunInSky = [children, app](const DateTime& date) {
-        const SunObject* sun = SunRecordAt(0);
-        return sun != nullptr &&
-               ShowBodyInSkyWindow(*children, app->GetSkyActions(), BodyIdentifierFromObject(sun), &date);
-    };
-    frame.Children().AddKind(std::make_unique<SolarEclipseKind>(services));
+bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date) {
+    auto* window = dynamic_cast<SolarEclipseWindow*>(children.ActiveWindowOf(kSolarEclipseWindow));
+    bool created = false;
+    if (!window) window = dynamic_cast<SolarEclipseWindow*>(children.ShowWindow(kSolarEclipseWindow, &created));
+    if (!window) return false;
+    if (created) {
+        window->StartOnDate(date);
+    } else {
+        actions.CheckDate(window->View(), date, nullptr);
+    }
+    return true;
 }
 
 }  // namespace corvinata

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/window_services.h"
 #include "controls/child_windows.h"
-#include "views/eclipse_panel_win.h"
-#include "frame/frame_window.h"
 #include "controls/mdi_child_window.h"
 #include "views/eclipse_display_win.h"
+#include "views/eclipse_panel_win.h"
 
 namespace corvinata {
 
@@ -50,6 +50,11 @@ public:
     EclipsePanelReading ReadPanel() const override;
     double VisibleLongitudeSpan() const override { return view_.Projection().VisibleLongitudeSpan(); }
     double VisibleLatitudeSpan() const override { return view_.Projection().VisibleLatitudeSpan(); }
+
+    // A window made to show an eclipse starts on its date, with nothing to
+    // undo.
+    void StartOnDate(const DateTime& date);
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
 
     EclipseView& View() noexcept { return view_; }
     const EclipseView& View() const noexcept { return view_; }
@@ -129,9 +134,8 @@ struct SolarEclipseKindServices {
     // Where its control panel lives; none: the kind has no panel.
     HWND panelParent = nullptr;
     ModelessDialogs* dialogs = nullptr;
-    // Shows the Sun in a Sky window at a moment; empty: the program offers
-    // no Sky window.
-    std::function<bool(const DateTime&)> showSunInSky;
+    // The other windows (the Sun in the sky); none: the window leads nowhere.
+    WindowServices* windows = nullptr;
 };
 
 // The Solar Eclipse kind: its classes, its control panel, the documents
@@ -193,7 +197,9 @@ private:
     bool shapesLoaded_ = false;
 };
 
-// The kind as the program's start-up adds it to the frame.
-void AddSolarEclipseKind(FrameWindow& frame, Application& application, HINSTANCE instance, HFONT textFont);
+// Shows the eclipse of the date in the active Solar Eclipse window (as its
+// "Go to" does, one undoable step), or in the next one, or in a new one;
+// false when no window could be shown.
+bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date);
 
 }  // namespace corvinata

@@ -6,16 +6,16 @@
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/settings_records.h"
 #include "app/window_settings.h"
 #include "base/text_format.h"
 #include "views/explorer_options_dialog_win.h"
 #include "app/picture_document.h"
+#include "app/related_tasks.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/satellite_catalogues.h"
 #include "resources/resource_ids.h"
-#include "views/sky_window_win.h"
-#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 
@@ -311,17 +311,20 @@ void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, moon >= 0 ? String(owner_.Traits().moonNames[moon]) : String());
     const UINT none = moon < 0 ? MF_GRAYED : MF_ENABLED;
-    EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | (context.children.HasKind(kSkyWindow) ? none : MF_GRAYED));
-    EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM,
-                   MF_BYCOMMAND | (context.children.HasKind(kSolarSystemWindow) ? none : MF_GRAYED));
-    // Picture only for a moon the installed packs have a picture of; no
-    // Object Info pages yet.
+    // Windows and tools the program does not offer stay gray.
+    const WindowServices* windows = context.windows;
+    const auto offered = [windows, none](int kind) {
+        return MF_BYCOMMAND | (windows && windows->OffersWindowKind(kind) ? none : MF_GRAYED);
+    };
+    EnableMenuItem(menu, CMD_SHOW_SKY, offered(kSkyWindow));
+    EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM, offered(kSolarSystemWindow));
+    // Picture only for a moon the installed packs have a picture of.
     const CelestialObject* object = MoonObject(owner_.Traits(), moon);
-    PictureRef picture;
-    const bool hasPicture = object && context.showPicture &&
-                            FindPictureOfBody(context.app.PicturePacks(), object->GetTypeId(), object->Number(), picture);
+    const bool hasPicture = object && windows && windows->OffersWindowKind(kPictureWindow) &&
+                            windows->BodyHasPicture(BodyIdentifierFromObject(object));
     EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | (hasPicture ? MF_ENABLED : MF_GRAYED));
-    EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO,
+                   MF_BYCOMMAND | (object && windows && windows->OffersObjectInfo() ? MF_ENABLED : MF_GRAYED));
     POINT screen = client;
     ClientToScreen(window_, &screen);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RIGHTALIGN, screen.x, screen.y, 0, window_, nullptr);
@@ -334,20 +337,23 @@ void ExplorerDisplay::OnCommand(int id) {
     const CelestialObject* planet = PlanetOfKind(owner_.Traits());
     switch (id) {
     case CMD_SHOW_SKY:
-        if (menuMoon_ >= 0 && planet) {
-            ShowBodyInSkyWindow(context.children, context.app.GetSkyActions(), BodyIdentifierFromObject(planet),
-                                &moment);
+        if (menuMoon_ >= 0 && planet && context.windows) {
+            context.windows->ShowBodyInSkyWindowAt(BodyIdentifierFromObject(planet), moment);
         }
         break;
     case CMD_SHOW_SOLAR_SYSTEM:
-        if (menuMoon_ >= 0 && planet) {
-            ShowBodyInSolarSystemWindow(context.children, context.app.GetSolarSystemActions(),
-                                        BodyIdentifierFromObject(planet), moment);
+        if (menuMoon_ >= 0 && planet && context.windows) {
+            context.windows->ShowBodyInSolarSystemWindowAt(BodyIdentifierFromObject(planet), moment);
         }
         break;
     case CMD_SHOW_PICTURE:
-        if (const CelestialObject* moon = MoonObject(owner_.Traits(), menuMoon_); moon && context.showPicture) {
-            context.showPicture(BodyIdentifierFromObject(moon));
+        if (const CelestialObject* moon = MoonObject(owner_.Traits(), menuMoon_); moon && context.windows) {
+            context.windows->ShowBodyInPictureWindow(BodyIdentifierFromObject(moon));
+        }
+        break;
+    case CMD_SHOW_OBJECT_INFO:
+        if (const CelestialObject* moon = MoonObject(owner_.Traits(), menuMoon_); moon && context.windows) {
+            context.windows->ShowObjectInfo(BodyIdentifierFromObject(moon), &moment);
         }
         break;
     case CMD_EXPLORER_OPTIONS:
@@ -517,6 +523,13 @@ void ExplorerWindow::OnMouseWheelSteps(int steps, bool backward) {
     // Towards the user zooms out, to the outer moons.
     Actions().ZoomStep(*this, steps, backward, wheelBurst_.Active());
     wheelBurst_.Notched(Handle(), GetZoomLevel() != before);
+}
+
+// The explorer's own moment and its selected moon (the planet itself is
+// offered by the pane for every explorer).
+void ExplorerWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.date = document_.GetTimeAndPlace().dateTime;
+    source.secondBody = BodyIdentifierFromObject(MoonObject(Traits(), GetSelectedMoon()));
 }
 
 bool ExplorerWindow::Duplicate() { return DuplicateWindow(*this, context_.children, Traits().kind) != nullptr; }
@@ -708,6 +721,31 @@ std::unique_ptr<ChildWindowKind> MakeExplorerWindowKind(const ExplorerKindTraits
 
 ExplorerDocument* ExplorerKindDocument(ChildWindowKind& kind) {
     return dynamic_cast<ExplorerDocument*>(kind.SharedDocument());
+}
+
+bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const BodyIdentifier& body,
+                              const DateTime* moment) {
+    bool created = false;
+    auto* window = dynamic_cast<ExplorerWindow*>(children.ActiveWindowOf(traits.kind));
+    if (!window) window = dynamic_cast<ExplorerWindow*>(children.ShowWindow(traits.kind, &created));
+    if (!window) return false;
+    int moon = -1;
+    for (int k = 0; k < traits.moonCount && body.object; ++k) {
+        if (MoonObject(traits, k) == body.object) moon = k;
+    }
+    if (created) {
+        if (moon >= 0) window->SelectMoon(moon, true);
+        if (moment) window->GetDocument().SetDateTime(*moment);
+        window->UpdateView();
+        return true;
+    }
+    ExplorerActions& actions = window->Actions();
+    std::unique_ptr<CompoundCommand> step = BeginCompoundCommand();
+    if (moment) actions.GoTo(*window, *moment, kChangeWhole, step.get(), false);
+    if (moon >= 0) actions.SelectMoonStep(*window, moon, step.get());
+    actions.EndCompoundCommand(*window, FormatPercent1(TXT("Show %"), String(TaskBodyName(body))), std::move(step),
+                               true);
+    return true;
 }
 
 }  // namespace corvinata

@@ -12,6 +12,7 @@
 
 #include "app/application.h"
 #include "app/explorer_commands.h"
+#include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "controls/control_panel.h"
 #include "controls/mdi_child_window.h"
@@ -48,9 +49,9 @@ struct ExplorerWindowContext {
     // The pictures' resource names; null: the kind's own.
     const Char* planetPicture = nullptr;
     const Char* ringPicture = nullptr;
-    // Shows a body's picture in a Picture window; none while the program
-    // has no Picture windows.
-    std::function<bool(const BodyIdentifier&)> showPicture{};
+    // The other windows and tools the context menu leads to (none: its
+    // items for them stay gray).
+    WindowServices* windows = nullptr;
     // Set by the kind once its panel exists.
     ExplorerControlPanel* panel = nullptr;
     // What the kind's windows share, set by the kind (none: each window
@@ -175,6 +176,7 @@ public:
     CommandHistory* History() override { return &GetCommandHistory(); }
     bool Duplicate() override;
     PanelWindow* AsPanelWindow() override { return this; }
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
 
     // PanelWindow
     HWND GetWindowHandle() const override { return Handle(); }
@@ -219,6 +221,13 @@ MoonPositions ExplorerDocumentMoons(const ExplorerDocument& document);
 // The window and display class names of a kind.
 const wchar_t* ExplorerWindowClass(const ExplorerKindTraits& traits);
 const wchar_t* ExplorerDisplayClass(const ExplorerKindTraits& traits);
+
+// Shows the explorer of the kind (the active one, else the next, else a new
+// one) at `moment` (none: its own) with `body` selected when it is one of the
+// kind's moons: as one undoable step in a window that was open, directly in
+// one made for it. False when no window could be shown.
+bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const BodyIdentifier& body,
+                              const DateTime* moment);
 
 // The kind with its shared document, made at start-up.
 std::unique_ptr<ChildWindowKind> MakeExplorerWindowKind(const ExplorerKindTraits& traits,

@@ -4,11 +4,14 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
+#include "app/related_task_groups.h"
 #include "base/path_name.h"
 #include "app/graph_file_names.h"
 #include "app/graph_prompts.h"
 #include "base/scoped_win.h"
+#include "base/text_format.h"
 #include "app/settings_values.h"
 #include "app/window_geometry.h"
 #include "controls/message_box.h"
@@ -363,6 +366,21 @@ bool GraphWindow::CanClose() {
     return QuerySaveGraphBeforeClosing(Graph(), saving);
 }
 
+// The graph's range and the body of its selected line.
+void GraphWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.graphWindow = this;
+    source.date = Graph().Options().beginDate;
+    if (const GraphLine* line = Graph().GetGraphLine(Graph().SelectedLine())) source.body = line->body;
+}
+
+void GraphWindow::AddLines(const std::vector<GraphLine>& lines, const String& stepText) {
+    if (!actions || lines.empty()) return;
+    std::unique_ptr<CompoundCommand> step = BeginCompoundCommand();
+    for (const GraphLine& line : lines) actions->InsertLine(*this, line, step.get());
+    actions->EndCompound(*this, stepText, std::move(step), true);
+    UpdateView();
+}
+
 bool GraphWindow::Duplicate() { return kind && kind->DuplicateWindow(*this) != nullptr; }
 
 bool GraphWindow::SaveCommand(bool saveAs) {
@@ -691,6 +709,49 @@ void GraphWindowKind::DropDocument(int document) {
 
 void GraphWindowKind::Forget(GraphWindow& window) {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+}
+
+namespace {
+
+// The colours of a task's lines, in turn: a rising line and a setting line
+// stay apart.
+constexpr std::int32_t kTaskLineColours[] = {2, 5, 9, 12, 10, 13};
+
+}  // namespace
+
+GraphWindow* GraphWindowKind::OpenNewGraph(const NewGraphRequest& request) {
+    if (!children_ || request.lines.empty()) return nullptr;
+    std::unique_ptr<GraphDocument> document = NewGraphDocument(hub_, services_);
+    if (!document) return nullptr;
+    TimeAndLocation options = document->Options();
+    options.beginDate = request.begin;
+    options.endFixed = false;
+    // A year of daily steps: the end moves with them.
+    if (!TimeAndLocationSetStep(options, kDaysUnit, 1.0)) return nullptr;
+    document->SetOptions(options);
+    document->ChooseXAxisStep();
+    options = document->Options();
+    options.xAxisMarkStep = options.xAxisLabelStep;
+    document->SetOptions(options);
+    preloaded_ = std::move(document);
+    auto* window = dynamic_cast<GraphWindow*>(children_->NewWindow(kGraphWindow));
+    preloaded_.reset();
+    if (!window) return nullptr;
+    std::vector<GraphLine> lines;
+    String names;
+    for (std::size_t i = 0; i < request.lines.size(); ++i) {
+        GraphLine line;
+        line.name = request.lines[i].name;
+        line.SetBody(request.body);
+        line.SetExpression(request.lines[i].expression);
+        line.scriptEdited = true;
+        line.colour = kTaskLineColours[i % std::size(kTaskLineColours)];
+        lines.push_back(std::move(line));
+        if (i > 0) StringAppend(names, TXT(", "));
+        StringAppend(names, request.lines[i].name.Text());
+    }
+    window->AddLines(lines, FormatPercent1(TXT("Add %"), names));
+    return window;
 }
 
 WindowDocument* GraphWindowKind::NewDocument() {

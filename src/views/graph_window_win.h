@@ -85,6 +85,7 @@ public:
     // A new window over a copy of the graph named "Copy of ...", changed and
     // without a file, with this window's guide line and selected line.
     bool Duplicate() override;
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
     CommandHistory* History() override { return &Graph().History(); }
     PanelWindow* AsPanelWindow() override { return this; }
     HWND GetWindowHandle() const override { return Handle(); }
@@ -97,6 +98,8 @@ public:
     void SetGuideLineFromDisplayPoint(int x, int y);
     // Lays the children out, refreshes the caption and repaints.
     void UpdateView();
+    // Adds the lines, computed over the graph's range, as one undoable step.
+    void AddLines(const std::vector<GraphLine>& lines, const String& stepText);
 
     HWND DisplayWindow() const noexcept { return display_; }
     HWND XAxisWindow() const noexcept { return xAxis_; }
@@ -205,6 +208,10 @@ public:
     MdiChildWindow* OpenGraphQuietly(const String& path, String& error);
     void Forget(GraphWindow& window);
     GraphWindow* DuplicateWindow(GraphWindow& window);
+    // A new graph at the program's place over the request's year with its
+    // lines, which are computed, drawn and added as one undoable step; none
+    // when the range leaves the valid years or no window could be made.
+    GraphWindow* OpenNewGraph(const NewGraphRequest& request);
 
 private:
     // An edit of a graph (any window's, undo and redo included) refreshes

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "app/help_topics_win.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
 #include "views/picture_dialogs_win.h"
 #include "resources/resource_ids.h"
-#include "tools/object_info_window_win.h"
 
 namespace corvinata {
 
@@ -115,8 +115,7 @@ HMENU PictureWindow::PrepareContextMenu() {
     const String text = PictureBodyMenuText(menuPattern_.Text(), body.object);
     ModifyMenuW(popup, 0, MF_BYPOSITION | MF_POPUP | MF_STRING,
                 reinterpret_cast<UINT_PTR>(GetSubMenu(popup, 0)), text.Text());
-    const PictureMenuOffer offer = kind_.Services().offer ? kind_.Services().offer() : PictureMenuOffer{};
-    const PictureMenuStates states = PictureMenuStatesFor(body.object, offer);
+    const PictureMenuStates states = PictureMenuStatesFor(body.object, kind_.MenuOffer());
     const auto state = [](bool on) { return MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED); };
     EnableMenuItem(popup, CMD_SHOW_SKY, state(states.sky));
     EnableMenuItem(popup, CMD_SHOW_SOLAR_SYSTEM, state(states.solarSystem));
@@ -134,6 +133,9 @@ void PictureWindow::ChangePictureOptions() {
     app.GetPictureActions().ChangeOptions(*this, fit, 0, nullptr);
 }
 
+// The pictured body at the program's moment.
+void PictureWindow::DescribeForRelatedTasks(RelatedTaskSource& source) { source.body = document_.GetBody(); }
+
 bool PictureWindow::Duplicate() {
     return kind_.Services().children && kind_.Services().children->NewWindow(kPictureWindow, this) != nullptr;
 }
@@ -142,16 +144,15 @@ void PictureWindow::OnCommand(int id) {
     const BodyIdentifier body = document_.GetBody();
     switch (id) {
     case CMD_SHOW_SKY:
-    case CMD_SHOW_SOLAR_SYSTEM: {
-        const PictureMenuOffer offer = kind_.Services().offer ? kind_.Services().offer() : PictureMenuOffer{};
-        const PictureMenuStates states = PictureMenuStatesFor(body.object, offer);
-        const bool allowed = id == CMD_SHOW_SKY ? states.sky : states.solarSystem;
-        if (allowed && kind_.Services().showBodyIn) {
-            kind_.Services().showBodyIn(id == CMD_SHOW_SKY ? kSkyWindow : kSolarSystemWindow, body);
-        }
+    case CMD_SHOW_SOLAR_SYSTEM:
+    case CMD_SHOW_OBJECT_INFO: {
+        const PictureMenuStates states = PictureMenuStatesFor(body.object, kind_.MenuOffer());
+        WindowServices* windows = kind_.Services().windows;
+        if (id == CMD_SHOW_SKY && states.sky) windows->ShowBodyInSkyWindow(body);
+        if (id == CMD_SHOW_SOLAR_SYSTEM && states.solarSystem) windows->ShowBodyInSolarSystemWindow(body);
+        if (id == CMD_SHOW_OBJECT_INFO && states.objectInfo) windows->ShowObjectInfo(body, nullptr);
         break;
     }
-    case CMD_SHOW_OBJECT_INFO: NotifyObjectInfoSelection(body.object); break;
     case CMD_PICTURE_OPTIONS: ChangePictureOptions(); break;
     case CMD_DUPLICATE_WINDOW: Duplicate(); break;
     default: break;
@@ -327,6 +328,16 @@ void PictureWindowKind::DropDocument(int document) {
         documents_.erase(documents_.begin() + document);
 }
 
+PictureMenuOffer PictureWindowKind::MenuOffer() const {
+    PictureMenuOffer offer;
+    if (const WindowServices* windows = services_.windows) {
+        offer.skyWindow = windows->OffersWindowKind(kSkyWindow);
+        offer.solarSystemWindow = windows->OffersWindowKind(kSolarSystemWindow);
+        offer.objectInfo = windows->OffersObjectInfo();
+    }
+    return offer;
+}
+
 PictureWindow* PictureWindowKind::FindActivePictureWindow() const {
     return services_.children ? dynamic_cast<PictureWindow*>(services_.children->ActiveWindowOf(kPictureWindow))
                               : nullptr;
@@ -340,6 +351,15 @@ bool PictureWindowKind::ShowPictureWindowOfBody(const BodyIdentifier& body) {
     auto* window = dynamic_cast<PictureWindow*>(services_.children->ShowWindow(kPictureWindow));
     if (!window) return false;
     services_.app->GetPictureActions().ShowPicture(*window, ref, nullptr);
+    return true;
+}
+
+bool PictureWindowKind::ShowMissingPicture() {
+    if (!services_.children) return false;
+    auto* window = dynamic_cast<PictureWindow*>(services_.children->NewWindow(kPictureWindow));
+    if (!window) return false;
+    window->GetModel().SetCurrent(PictureRef{});
+    window->Update(nullptr);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "app/application.h"
 #include "app/main_windows.h"
 #include "app/picture_window_rules.h"
+#include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "views/picture_source_win.h"
 #include "views/report_picture_panels_win.h"
@@ -36,6 +37,7 @@ public:
     PanelWindow* AsPanelWindow() override { return this; }
     CommandHistory* History() override { return &history_; }
     bool Duplicate() override;
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
 
     // PanelWindow
     HWND GetWindowHandle() const override { return Handle(); }
@@ -97,10 +99,9 @@ struct PictureKindServices {
     HINSTANCE instance = nullptr;
     Application* app = nullptr;
     ChildWindows* children = nullptr;
-    // The kinds and tools the context menu may lead to now.
-    std::function<PictureMenuOffer()> offer;
-    // Shows the body in a window of the kind (Sky or Solar System).
-    std::function<void(int kind, const BodyIdentifier& body)> showBodyIn;
+    // The other windows and tools the context menu leads to (none: its
+    // items for them stay gray).
+    WindowServices* windows = nullptr;
 };
 
 class PictureWindowKind final : public ChildWindowKind, public WindowKindState {
@@ -139,8 +140,13 @@ public:
     // first picture in it as one undoable step; false, with nothing
     // opened, when no installed pack has a picture of the body.
     bool ShowPictureWindowOfBody(const BodyIdentifier& body);
+    // A new Picture window with the missing-picture text, for a body that no
+    // installed pack has a picture of.
+    bool ShowMissingPicture();
 
     const PictureKindServices& Services() const noexcept { return services_; }
+    // The windows and tools the context menu may lead to now.
+    PictureMenuOffer MenuOffer() const;
     // A window of the kind was made; it is going away with its document.
     void WindowMade(PictureWindow& window);
     void WindowGone(PictureWindow& window);

@@ -6,6 +6,7 @@
 
 #include "app/help_topics_win.h"
 #include "app/night_vision.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/window_settings.h"
 #include "base/scoped_win.h"
@@ -104,6 +105,14 @@ void ReportWindow::ReportChanged() { document_.DocumentNotifyViews(nullptr); }
 void ReportWindow::ChooseReport(const ReportChoice& choice, const DateTimeLocation& record, bool nightVision) {
     if (!CreateReport(document_, choice.kind, choice.planet)) return;
     if (!document_.ApplyTimeAndLocation(record, nightVision)) Update();
+}
+
+// The report's own body and date.
+void ReportWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    if (const ReportGenerator* report = Report()) {
+        source.date = report->GetSettingsRecord().dateTime;
+        source.body = BodyOfReport(report->ReportType(), report->PlanetNumber());
+    }
 }
 
 bool ReportWindow::Duplicate() {

@@ -37,6 +37,7 @@ public:
     String GetStatusText() const override;
     PanelWindow* AsPanelWindow() override { return this; }
     bool Duplicate() override;
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
 
     // The report panel's side.
     HWND GetWindowHandle() const override { return Handle(); }

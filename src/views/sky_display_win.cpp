@@ -11,7 +11,6 @@
 #include "catalog/event_kinds.h"
 #include "catalog/star_catalogue.h"
 #include "resources/resource_ids.h"
-#include "tools/object_info_window_win.h"
 #include "views/sky_grids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -352,20 +351,26 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
     if (!bar) return;
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, NameOf(object), NameOf(BodyConstellation(object, owner_.GetSkyDocument())));
-    // Windows and tools the program does not offer yet stay gray.
+    // Windows and tools the program does not offer stay gray.
     for (int id : {CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND}) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
     }
     for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_GRAYED);
-    if (GetObjectInfoWindow()) {
+    const WindowServices* windows = owner_.Context().windows;
+    if (windows && windows->OffersObjectInfo()) {
         for (int position : {0, 1}) EnableMenuItem(menu, position, MF_BYPOSITION | MF_ENABLED);
         EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_ENABLED);
         if (BodyConstellation(object, owner_.GetSkyDocument()))
             EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO_SECOND, MF_BYCOMMAND | MF_ENABLED);
     }
-    if (SolarSystemWindowCanShow(object) && owner_.Context().children.HasKind(kSolarSystemWindow)) {
+    if (windows && SolarSystemWindowCanShow(object) && windows->OffersWindowKind(kSolarSystemWindow)) {
         EnableMenuItem(menu, 0, MF_BYPOSITION | MF_ENABLED);
         EnableMenuItem(menu, CMD_SHOW_SOLAR_SYSTEM, MF_BYCOMMAND | MF_ENABLED);
+    }
+    if (windows && object && windows->OffersWindowKind(kPictureWindow) &&
+        windows->BodyHasPicture(BodyIdentifierFromObject(object))) {
+        EnableMenuItem(menu, 0, MF_BYPOSITION | MF_ENABLED);
+        EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     }
     if (!object) EnableMenuItem(menu, CMD_CENTER_OBJECT, MF_BYCOMMAND | MF_GRAYED);
     POINT screen = client;
@@ -381,10 +386,14 @@ void SkyDisplay::OnCommand(int id) {
         break;
     case CMD_SHOW_SOLAR_SYSTEM:
         // The Solar System at the moment this chart shows.
-        if (menuObject_) {
-            ShowBodyInSolarSystemWindow(owner_.Context().children, owner_.Context().app.GetSolarSystemActions(),
-                                        BodyIdentifierFromObject(menuObject_),
-                                        owner_.GetSkyDocument().GetTimeAndPlace().dateTime);
+        if (menuObject_ && owner_.Context().windows) {
+            owner_.Context().windows->ShowBodyInSolarSystemWindowAt(BodyIdentifierFromObject(menuObject_),
+                                                                    owner_.GetSkyDocument().GetTimeAndPlace().dateTime);
+        }
+        break;
+    case CMD_SHOW_PICTURE:
+        if (menuObject_ && owner_.Context().windows) {
+            owner_.Context().windows->ShowBodyInPictureWindow(BodyIdentifierFromObject(menuObject_));
         }
         break;
     case CMD_SHOW_OBJECT_INFO:
@@ -392,9 +401,9 @@ void SkyDisplay::OnCommand(int id) {
         const SkyDocument& document = owner_.GetSkyDocument();
         const CelestialObject* body =
             id == CMD_SHOW_OBJECT_INFO ? menuObject_ : BodyConstellation(menuObject_, document);
-        if (!body) break;
-        NotifySelectionChanged(document.GetTimeAndPlace().dateTime);
-        NotifyObjectInfoSelection(body);
+        if (!body || !owner_.Context().windows) break;
+        const DateTime moment = document.GetTimeAndPlace().dateTime;
+        owner_.Context().windows->ShowObjectInfo(BodyIdentifierFromObject(body), &moment);
         break;
     }
     case CMD_FIND_OBJECT:

@@ -4,6 +4,7 @@
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/window_records.h"
 #include "app/sky_body_computer.h"
 #include "base/angle_value.h"
@@ -166,6 +167,12 @@ void SkyWindow::OnMouseWheelSteps(int steps, bool backward) {
     const int before = fieldOfView_;
     Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_.Active());
     wheelBurst_.Notched(Handle(), fieldOfView_ != before);
+}
+
+// The chart's own moment and its selected body.
+void SkyWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.date = GetSkyDocument().GetTimeAndPlace().dateTime;
+    source.body = GetSelectedBody();
 }
 
 bool SkyWindow::Duplicate() { return DuplicateWindow(*this, context_.children, kSkyWindow) != nullptr; }

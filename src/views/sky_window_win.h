@@ -13,6 +13,7 @@
 #include "app/observer_dial.h"
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
+#include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "controls/control_panel.h"
 #include "controls/mdi_child_window.h"
@@ -58,6 +59,9 @@ struct SkyWindowContext {
     // The message loop's modeless dialogs, which the panel joins so that
     // Tab and the arrow keys move through it (none: no keyboard handling).
     ModelessDialogs* modeless = nullptr;
+    // The other windows and tools the context menu leads to (none: its
+    // items for them stay gray).
+    WindowServices* windows = nullptr;
 };
 
 class SkyWindow final : public MdiChildWindow,
@@ -101,6 +105,7 @@ public:
     void OnMouseWheelSteps(int steps, bool backward) override;
     CommandHistory* History() override { return &GetCommandHistory(); }
     bool Duplicate() override;
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
     PanelWindow* AsPanelWindow() override { return this; }
 
     // PanelWindow

@@ -4,12 +4,11 @@
 
 #include "app/help_topics_win.h"
 #include "app/location_settings.h"
+#include "app/related_task_groups.h"
 #include "app/settings_records.h"
 #include "app/solar_system_computer.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
-#include "tools/object_info_window_win.h"
-#include "views/sky_window_win.h"
 #include "views/solar_system_gdi_win.h"
 #include "views/solar_options_dialog_win.h"
 
@@ -248,15 +247,22 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     if (!bar) return;
     HMENU menu = GetSubMenu(bar, 0);
     FillMenuTexts(menu, NameOf(ObjectOfPlanBody(body)));
-    if (body.type == kPlanEarth) EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
-    // Windows and tools the program does not offer yet stay gray.
+    // Windows and tools the program does not offer stay gray.
+    const WindowServices* windows = owner_.Context().windows;
+    const CelestialObject* object = ObjectOfPlanBody(body);
+    if (body.type == kPlanEarth || !windows || !windows->OffersWindowKind(kSkyWindow)) {
+        EnableMenuItem(menu, CMD_SHOW_SKY, MF_BYCOMMAND | MF_GRAYED);
+    }
     for (int id : {CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO}) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
-    if (GetObjectInfoWindow() && ObjectOfPlanBody(body))
+    if (windows && object && windows->OffersObjectInfo()) {
         EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO, MF_BYCOMMAND | MF_ENABLED);
+    }
+    // A body without a picture gets the Picture window's missing-picture text.
+    if (windows && object && windows->OffersWindowKind(kPictureWindow)) {
+        EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
+    }
     POINT screen = client;
     ClientToScreen(window_, &screen);
-    // With Picture windows in the program the body's picture can be shown.
-    if (owner_.Context().showPicture) EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
     DestroyMenu(bar);
 }
@@ -264,24 +270,24 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
 void SolarSystemDisplay::OnCommand(int id) {
     switch (id) {
     case CMD_SHOW_SKY: {
-        if (menuBody_.type == kPlanEarth) break;
-        const DateTime moment = owner_.SolarDocument().GetDateTime();
-        ShowBodyInSkyWindow(owner_.Context().children, owner_.Context().app.GetSkyActions(),
-                            BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)), &moment);
+        WindowServices* windows = owner_.Context().windows;
+        if (menuBody_.type == kPlanEarth || !windows) break;
+        windows->ShowBodyInSkyWindowAt(BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)),
+                                       owner_.SolarDocument().GetDateTime());
         break;
     }
     case CMD_SHOW_OBJECT_INFO:
-        if (const CelestialObject* body = ObjectOfPlanBody(menuBody_)) {
-            NotifySelectionChanged(owner_.SolarDocument().GetDateTime());
-            NotifyObjectInfoSelection(body);
+        if (const CelestialObject* body = ObjectOfPlanBody(menuBody_); body && owner_.Context().windows) {
+            const DateTime moment = owner_.SolarDocument().GetDateTime();
+            owner_.Context().windows->ShowObjectInfo(BodyIdentifierFromObject(body), &moment);
         }
         break;
     case CMD_SOLAR_SYSTEM_OPTIONS:
         owner_.ChangeOptions();
         break;
     case CMD_SHOW_PICTURE:
-        if (owner_.Context().showPicture) {
-            owner_.Context().showPicture(BodyIdentifierFromObject(ObjectOfPlanBody(menuBody_)));
+        if (const CelestialObject* body = ObjectOfPlanBody(menuBody_); body && owner_.Context().windows) {
+            owner_.Context().windows->ShowBodyInPictureWindow(BodyIdentifierFromObject(body));
         }
         break;
     case CMD_DUPLICATE_WINDOW:
@@ -395,6 +401,12 @@ void SolarSystemWindow::OnMouseWheelSteps(int steps, bool backward) {
     // Towards the user zooms out (towards Pluto).
     Actions().ZoomStep(*this, steps, backward ? 1 : 0, wheelBurst_.Active());
     wheelBurst_.Notched(Handle(), zoom_ != before);
+}
+
+// The plan's own moment and its selected body.
+void SolarSystemWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
+    source.date = document_.GetDateTime();
+    source.body = GetSelectedBody();
 }
 
 bool SolarSystemWindow::Duplicate() {

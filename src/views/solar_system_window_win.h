@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/solar_system_commands.h"
 #include "app/window_settings.h"
+#include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "controls/mdi_child_window.h"
 #include "views/display_tooltip_win.h"
@@ -55,9 +56,9 @@ struct SolarSystemWindowContext {
     // The message loop's modeless dialogs: the panel joins them, so that Tab,
     // Space and its mnemonics work inside it.
     ModelessDialogs* dialogs = nullptr;
-    // Shows the body's picture in a Picture window (none: the program has no
-    // Picture windows, and the menu's "&Picture" stays gray).
-    std::function<bool(const BodyIdentifier&)> showPicture = nullptr;
+    // The other windows and tools the context menu leads to (none: its
+    // items for them stay gray).
+    WindowServices* windows = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
@@ -132,6 +133,7 @@ public:
     void OnMouseWheelSteps(int steps, bool backward) override;
     CommandHistory* History() override { return &history_; }
     bool Duplicate() override;
+    void DescribeForRelatedTasks(RelatedTaskSource& source) override;
     PanelWindow* AsPanelWindow() override { return this; }
 
     // PanelWindow

@@ -29,8 +29,7 @@ inline std::string ReadGolden(const char* name) {
 class GraphTest : public ::testing::Test {
 protected:
     GraphTest() {
-        static ScopedCatalogues catalogues;  // built once for the program
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         Location& london = now.value.location;
         london.coordinates.longitude = LongitudeValue(0.1275, kWestPositive);
         london.coordinates.latitude = LatitudeValue(51.5072, kLatitudeHemisphereLetter);

@@ -19,7 +19,9 @@
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
 #include "app/settings_values.h"
+#include "frame/frame_window_services.h"
 #include "frame_test.h"
+#include "support/related_task_fakes.h"
 #include "program_keys.h"
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
@@ -79,6 +81,25 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<DWORD> worst_{0};
     std::thread thread_;
+};
+
+// What the Event Finder asks the window services to show in a Sky window,
+// for as long as it lives; then the frame's services again.
+class ShownInSky final : public test::RecordingTaskServices {
+public:
+    ShownInSky(EventFinderWindow& tool, WindowServices& frame) : tool_(tool), frame_(frame) {
+        tool_.SetWindowServices(this);
+    }
+    ~ShownInSky() override { tool_.SetWindowServices(&frame_); }
+    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override {
+        RecordingTaskServices::ShowBodyInSkyWindowAt(body, date);
+        dates.push_back(date);
+    }
+    std::vector<DateTime> dates;
+
+private:
+    EventFinderWindow& tool_;
+    WindowServices& frame_;
 };
 
 std::wstring Cell(HWND list, int row, int column) {
@@ -182,8 +203,7 @@ TEST_F(EventFinderWindowTest, TheCommandShowsItAndAYearOfFullMoonsFillsTheList) 
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_EDIT)));
 
     // A double-click on a line shows that full moon in a Sky window.
-    std::vector<EventResultShowRequest> shown;
-    tool_->SetShowResult([&](const EventResultShowRequest& request) { shown.push_back(request); });
+    ShownInSky shown(*tool_, frame_->Services());
     HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
     LVITEMW select{};
     select.stateMask = LVIS_SELECTED;
@@ -193,10 +213,9 @@ TEST_F(EventFinderWindowTest, TheCommandShowsItAndAYearOfFullMoonsFillsTheList) 
     click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
     click.iItem = 0;
     SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].windowKind, kSkyWindow);
-    EXPECT_EQ(shown[0].range.begin.month, 1);
-    EXPECT_EQ(shown[0].range.begin.day, 25);
+    ASSERT_EQ(shown.dates.size(), 1u);
+    EXPECT_EQ(shown.dates[0].month, 1);
+    EXPECT_EQ(shown.dates[0].day, 25);
 
     Click(IDC_EF_EDIT);
     SetRange(2024, 2024, L"1", L"Days");
@@ -560,15 +579,13 @@ TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
     HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
     key(results, WM_KEYDOWN, VK_DOWN);
     EXPECT_EQ(tool_->Control().SelectedResult(), 1);
-    std::vector<EventResultShowRequest> shown;
-    tool_->SetShowResult([&](const EventResultShowRequest& request) { shown.push_back(request); });
+    ShownInSky shown(*tool_, frame_->Services());
     NMITEMACTIVATE click{};
     click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
     click.iItem = 1;
     SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].windowKind, kSkyWindow);
-    EXPECT_EQ(shown[0].range.begin.month, 2);
+    ASSERT_EQ(shown.dates.size(), 1u);
+    EXPECT_EQ(shown.dates[0].month, 2);
 
     keys.Control('2');
     EXPECT_TRUE(IsWindowVisible(frame_->Tools().Find(CMD_EVENT_FORECAST)->Window()));

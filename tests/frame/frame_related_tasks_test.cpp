@@ -26,7 +26,7 @@ using test::Utf8;
 class FrameRelatedTasksTest : public test::FrameTest {
 protected:
     FrameRelatedTasksTest() {
-        static test::ScopedCatalogues catalogues;
+        EXPECT_TRUE(test::SharedCatalogues());
         StartAsProgram();
         ShowWindow(frame_->Window(), SW_SHOWNORMAL);
         SetWindowPos(frame_->Window(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER);

@@ -357,10 +357,16 @@ TEST_F(FrameWindowTest, HelpAndTheTourSayWhenTheirFileIsMissing) {
 }
 
 // With the help file in place but no HTML help control to show it, help
-// says so too instead of doing nothing.
+// says so too instead of doing nothing. The file is put in the temporary
+// folder: test programs running at the same time share the program's.
 TEST_F(FrameWindowTest, HelpSaysWhenItsControlCannotBeLoaded) {
     Start();
-    const String file = HelpFilePath(GetProgramDirectory(nullptr), GetProductInfo().GetProductName());
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    PathName folder;
+    ASSERT_TRUE(folder.SetPathWithSeparator(temp));
+    SetHelpFileDirectory(folder);
+    const String file = HelpFilePath(folder, GetProductInfo().GetProductName());
     const HANDLE created = CreateFileW(file.Text(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(created, INVALID_HANDLE_VALUE);
     CloseHandle(created);
@@ -373,6 +379,7 @@ TEST_F(FrameWindowTest, HelpSaysWhenItsControlCannotBeLoaded) {
         d.Key(VK_RETURN);
     }, [&] { Command(CMD_HELP_CONTENTS); return 0; });
     SetHelpViewerLibrary(L"hhctrl.ocx");
+    SetHelpFileDirectory(std::nullopt);
     DeleteFileW(file.Text());
     EXPECT_NE(said.find(L"could not open the help file"), std::wstring::npos) << std::string(said.begin(), said.end());
     EXPECT_NE(said.find(L"hhctrl.ocx"), std::wstring::npos) << std::string(said.begin(), said.end());

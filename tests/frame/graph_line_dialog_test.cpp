@@ -24,8 +24,7 @@ namespace {
 class GraphLineDialogTest : public ::testing::Test {
 protected:
     GraphLineDialogTest() {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         chosen = BodyIdentifierFromObject(PlanetRecordAt(2));
         services.catalogue = graphServices.catalogue;
         services.selectBody = [this](HWND, BodyIdentifier& selection) {

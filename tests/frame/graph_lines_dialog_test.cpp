@@ -34,8 +34,7 @@ public:
 class GraphLinesDialogTest : public FrameTest {
 protected:
     GraphLinesDialogTest() {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         Start();
         auto kind = std::make_unique<GraphWindowKind>(app_->GetNotificationHub(),
                                                       ObjectModelGraphServices(app_->Current()),

@@ -34,8 +34,7 @@ namespace {
 class GraphProgramTest : public FrameTest {
 protected:
     GraphProgramTest() {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         Start(false);
         UseCustomControls();
         fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));

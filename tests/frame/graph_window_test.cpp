@@ -41,8 +41,7 @@ public:
 class GraphWindowTest : public FrameTest {
 protected:
     GraphWindowTest() {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         StartWithGraphs();
     }
     // The frame with the test's Graph kind, then the start-up message.

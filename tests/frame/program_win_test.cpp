@@ -1,17 +1,24 @@
 // The real program, started as a user or COM would start it.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/product_info.h"
+#include "app/settings_records.h"
+#include "app/settings_values.h"
 #include "base/memory_storage.h"
 #include "base/scoped_win.h"
+#include "base/settings_tree.h"
 #include "base/storage_service_win.h"
 #include "frame/single_instance.h"
+#include "frame/typed_keys.h"
+#include "resources/event_tools_ids.h"
 
 namespace corvinata {
 namespace {
@@ -323,6 +330,190 @@ TEST(ProgramTest, StartedByAutomationItShowsNothingAndEnds) {
     DWORD value = 0;
     const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
     EXPECT_FALSE(ReadDword(frameKey.c_str(), L"ShowHelpHint", value));
+}
+
+// A list view of the program read from here: its texts and item places go
+// through a buffer in the program's own memory.
+class RemoteList {
+public:
+    explicit RemoteList(HWND list) : list_(list) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(list, &id);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        if (process_) memory_ = VirtualAllocEx(process_, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteList() {
+        if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteList(const RemoteList&) = delete;
+    RemoteList& operator=(const RemoteList&) = delete;
+
+    int Count() const { return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+    std::wstring Text(int row, int column = 0) const {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(memory_) + sizeof item);
+        item.cchTextMax = 200;
+        WriteProcessMemory(process_, memory_, &item, sizeof item, nullptr);
+        SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory_));
+        wchar_t text[200] = {};
+        ReadProcessMemory(process_, item.pszText, text, sizeof text - sizeof(wchar_t), nullptr);
+        return text;
+    }
+    // The row whose text (in the column) holds `part`, or -1.
+    int Find(const std::wstring& part, int column = 0) const {
+        for (int row = 0; row < Count(); ++row) {
+            if (Text(row, column).find(part) != std::wstring::npos) return row;
+        }
+        return -1;
+    }
+    // The middle of the row's label on the screen.
+    POINT Place(int row) const {
+        SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        RECT r{LVIR_LABEL, 0, 0, 0};
+        WriteProcessMemory(process_, memory_, &r, sizeof r, nullptr);
+        SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory_));
+        ReadProcessMemory(process_, memory_, &r, sizeof r, nullptr);
+        POINT p{r.left + 10, (r.top + r.bottom) / 2};
+        ClientToScreen(list_, &p);
+        return p;
+    }
+
+private:
+    static constexpr SIZE_T kSize = 4096;
+    HWND list_;
+    HANDLE process_ = nullptr;
+    void* memory_ = nullptr;
+};
+
+// Waits (a minute at most, against a hang) until `ready` holds.
+bool WaitUntil(const std::function<bool()>& ready) {
+    for (int waited = 0; waited < 600; ++waited) {
+        if (ready()) return true;
+        Sleep(100);
+    }
+    return ready();
+}
+
+// Clicks at a point of `window` on the screen; false, clicking nothing,
+// when another window covers the point.
+bool ClickAt(HWND window, POINT screen, int clicks) {
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    HWND under = WindowFromPoint(screen);
+    if (under != window && !IsChild(window, under)) {
+        wchar_t name[64] = {};
+        GetClassNameW(under, name, 64);
+        ADD_FAILURE() << "covered by " << std::string(name, name + wcslen(name)) << " at " << screen.x << ","
+                      << screen.y;
+        return false;
+    }
+    SetCursorPos(screen.x, screen.y);
+    test::TypedKeys::QueueClicks(clicks);
+    return true;
+}
+
+std::wstring Caption(HWND window) {
+    wchar_t text[300] = {};
+    GetWindowTextW(window, text, 300);
+    return text;
+}
+
+// The journey of a user who finds an eclipse and follows it: Event Forecast,
+// a double-click on the eclipse, the Solar Eclipse window on it, its Related
+// Tasks to the Sun in the sky at the eclipse, and from there the Sun's graph.
+TEST(ProgramTest, FromAForecastEclipseToAGraphOfTheSun) {
+    RemoveSettings();
+    {
+        // Two days before the eclipse of 12 August 2026, no Welcome dialog.
+        Win32StorageService storage;
+        SettingsTreeWriter writer(storage, String((std::wstring(L"\\") + kSettingsKey).c_str()));
+        {
+            WriteGroup key(writer, TXT("Application frame window"));
+            ASSERT_TRUE(WriteBoolValue(writer, TXT("ShowHelpHint"), false));
+        }
+        DateTimeOptions time;
+        time.userDefined = true;
+        time.userTime = DateTime{2026, 8, 10, 12.0, kLocalCivilTime};
+        WriteGroup key(writer, TXT("Time Options"));
+        ASSERT_TRUE(SaveDateTimeOptions(writer, time));
+    }
+    RunningProgram program(L"");
+    ASSERT_TRUE(program.Started());
+    HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+    const auto active = [client] { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); };
+    const auto activeClass = [&] {
+        wchar_t name[64] = {};
+        if (HWND window = active()) GetClassNameW(window, name, 64);
+        return std::wstring(name);
+    };
+
+    // Ctrl+2: the Event Forecast, which finds the eclipse. The keys go to
+    // the frame once it is in front and its start-up is over (the tools
+    // exist: the Event Finder's window is there, hidden).
+    ASSERT_TRUE(WaitUntil([&] {
+        SetForegroundWindow(frame);
+        return GetForegroundWindow() == frame && FindWindowW(nullptr, L"Event Finder") != nullptr;
+    }));
+    test::TypedKeys::Queue({{VK_CONTROL, '2'}});
+    HWND forecast = program.WaitForWindow(nullptr, L"Event Forecast", 20000);
+    ASSERT_NE(forecast, nullptr);
+    RemoteList results(GetDlgItem(forecast, IDC_EFC_LIST));
+    ASSERT_TRUE(WaitUntil([&] { return results.Find(L"A solar eclipse occurs") >= 0; }));
+    HWND resultList = GetDlgItem(forecast, IDC_EFC_LIST);
+    ASSERT_TRUE(ClickAt(resultList, results.Place(results.Find(L"A solar eclipse occurs")), 2));
+    ASSERT_TRUE(WaitUntil([&] { return activeClass() == L"CorvinataMdiChildSec"; }));
+    EXPECT_NE(Caption(active()).find(L"12.08.2026"), std::wstring::npos) << Caption(active());
+
+    // The forecast moved aside, as a user drags it, off the frame's panes.
+    SetWindowPos(forecast, nullptr, 900, 700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Its Related Tasks: the eclipse in the sky.
+    HWND pane = FindWindowExW(frame, nullptr, L"#32770", L"Related Tasks");
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(IsWindowVisible(pane));
+    RemoteList tasks(GetDlgItem(pane, 20741));
+    ASSERT_TRUE(WaitUntil([&] { return tasks.Find(L"View the solar eclipse in the sky") >= 0; }));
+    HWND taskList = GetDlgItem(pane, 20741);
+    ASSERT_TRUE(ClickAt(taskList, tasks.Place(tasks.Find(L"View the solar eclipse in the sky")), 1));
+    ASSERT_TRUE(WaitUntil([&] { return activeClass() == L"CorvinataMdiChildSky"; }));
+
+    // The Sun, selected there at the eclipse's moment, has its graphs.
+    const std::wstring graphTask = L"View a graph of Sun's rising and setting times";
+    ASSERT_TRUE(WaitUntil([&] { return tasks.Find(graphTask) >= 0; }));
+    ASSERT_TRUE(ClickAt(taskList, tasks.Place(tasks.Find(graphTask)), 1));
+    ASSERT_TRUE(WaitUntil([&] { return activeClass() == L"CorvinataMdiChildGph"; }));
+    // A graph of the Sun's lines, changed and not saved yet: its control
+    // panel lists them.
+    EXPECT_NE(Caption(active()).find(L"*"), std::wstring::npos) << Caption(active());
+    HWND panels = FindWindowExW(frame, nullptr, L"CorvinataControlPanelParent", nullptr);
+    ASSERT_NE(panels, nullptr);
+    HWND graphPanel = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND child = GetWindow(panels, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child)) graphPanel = child;
+        }
+        return graphPanel != nullptr;
+    }));
+    RemoteList lines(GetDlgItem(graphPanel, 20741));
+    EXPECT_TRUE(WaitUntil([&] { return lines.Find(L"Sun rises", 1) >= 0 && lines.Find(L"Sun sets", 1) >= 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return tasks.Find(L"Edit the graph's lines") >= 0; }));
+
+    // Closing asks about the new graph; its "No" ends the program.
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    HWND question = program.WaitForWindow(L"#32770", L"Corvinata Warning", 20000);
+    ASSERT_NE(question, nullptr);
+    HWND no = nullptr;
+    for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && Caption(child) == L"&No") no = child;
+    }
+    ASSERT_NE(no, nullptr);
+    RECT button{};
+    GetWindowRect(no, &button);
+    ASSERT_TRUE(ClickAt(no, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2}, 1));
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+    RemoveSettings();
 }
 
 }  // namespace

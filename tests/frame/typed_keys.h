@@ -1,7 +1,13 @@
-// Keys as the user types them: into the input queue, then through the
-// program's own message loop (MDI keys, modeless dialogs, accelerators)
-// until it has been quiet for 300 ms. The frame must be the foreground
-// window.
+// Keys and clicks as the user makes them: into the input queue, then
+// through the program's own message loop (MDI keys, modeless dialogs,
+// accelerators) until it has been quiet for 300 ms. The frame must be the
+// foreground window.
+//
+// Quiet means that no message came from the queue and none was sent to the
+// thread's windows: some reactions come as sent messages (an activation
+// from Wine's desktop), handled inside PeekMessage, and may take long and
+// post further work; counting only the queue's messages, the loop could end
+// with that work still waiting.
 #pragma once
 
 #include <windows.h>
@@ -44,26 +50,77 @@ public:
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         RunLoop();
     }
+    // A click of the left button (two for `twice`) at a point of the
+    // window's client area, as the user's mouse makes it.
+    void Click(HWND window, POINT client, bool twice = false) const {
+        ClientToScreen(window, &client);
+        SetCursorPos(client.x, client.y);
+        QueueClicks(twice ? 2 : 1);
+        RunLoop();
+    }
+    // Only into the input queue: left-button clicks where the pointer is.
+    static void QueueClicks(int count) {
+        std::vector<INPUT> inputs;
+        for (int n = 0; n < count; ++n) {
+            for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+                INPUT input{};
+                input.type = INPUT_MOUSE;
+                input.mi.dwFlags = flags;
+                inputs.push_back(input);
+            }
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
     void RunLoop() const {
         HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
+        const QuietClock clock;
+        while (!clock.QuietFor(300)) {
             MSG msg;
             if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 Sleep(5);
                 continue;
             }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_.PreTranslate(msg, accelerators, modeless_)) {
+            if (msg.message != WM_QUIT && !frame_.PreTranslate(msg, accelerators, modeless_)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
+            // The system's own timers (the hover tracking of the control
+            // under a resting pointer) tick for ever: they are no work.
+            if (msg.message != kSystemTimer) clock.Touch();
         }
         DestroyAcceleratorTable(accelerators);
     }
 
 private:
+    // WM_SYSTIMER, which the headers do not name.
+    static constexpr UINT kSystemTimer = 0x0118;
+    // When the thread last finished a message, taken from the queue or sent.
+    class QuietClock {
+    public:
+        QuietClock() : hook_(SetWindowsHookExW(WH_CALLWNDPROCRET, &SentDone, nullptr, GetCurrentThreadId())) {
+            Touch();
+        }
+        ~QuietClock() {
+            if (hook_) UnhookWindowsHookEx(hook_);
+        }
+        QuietClock(const QuietClock&) = delete;
+        QuietClock& operator=(const QuietClock&) = delete;
+
+        static void Touch() { lastActivity_ = GetTickCount(); }
+        // Nothing finished for that long, and nothing waiting in the queue.
+        static bool QuietFor(DWORD milliseconds) {
+            return GetTickCount() - lastActivity_ >= milliseconds && HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0;
+        }
+
+    private:
+        static LRESULT CALLBACK SentDone(int code, WPARAM wParam, LPARAM lParam) {
+            Touch();
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        }
+        static inline DWORD lastActivity_ = 0;
+        HHOOK hook_;
+    };
+
     static INPUT Input(WORD key, WORD scan, DWORD flags) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;

@@ -126,9 +126,13 @@ protected:
         char pattern[] = "/tmp/cn_help_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         unpacked_ = new fs::path(pattern);
-        const std::string command = std::string("chmls extractall '") + CN_HELP_FILE + "' '" + pattern +
-                                    "' >/dev/null 2>&1";
+        // chmls opens its file for itself alone: a copy of our own lets
+        // other test programs read the help file at the same time.
+        const fs::path copy = *unpacked_ / "help.chm";
+        fs::copy_file(CN_HELP_FILE, copy);
+        const std::string command = "chmls extractall '" + copy.string() + "' '" + pattern + "' >/dev/null 2>&1";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        fs::remove(copy);
         files_ = new std::set<std::string>(FilesUnder(*unpacked_));
     }
     static void TearDownTestSuite() {

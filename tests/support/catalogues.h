@@ -35,4 +35,14 @@ private:
     bool owner_ = false;
 };
 
+// The catalogues that the tests of a program share (building them takes a
+// while): built when missing, then left for the program's life. A fixture
+// asks at each test, because a test that ran the program's application has
+// emptied them since: the application destroys the catalogues it builds.
+inline bool SharedCatalogues() {
+    if (GetBodyTypeRegistry() != nullptr) return true;
+    CreateBodyTypeRegistry();
+    return CreateCatalogues();
+}
+
 }  // namespace corvinata::test

@@ -1,4 +1,4 @@
-// Services for the related tasks that record each call as one line of text.
+// Window services that record each call as one line of text.
 #pragma once
 
 #include <functional>
@@ -6,19 +6,22 @@
 #include <string>
 #include <vector>
 
+#include "app/related_task_groups.h"
 #include "app/related_tasks.h"
 #include "catalog/celestial_object.h"
 #include "support/test_text.h"
 
 namespace corvinata::test {
 
-class RecordingTaskServices : public RelatedTaskServices {
+class RecordingTaskServices : public WindowServices {
 public:
     const DateTimeLocation& CurrentTimeAndLocation() const override { return now; }
     // Every body but the stars has a picture.
     bool BodyHasPicture(const BodyIdentifier& body) const override {
         return body.object != nullptr && body.object->GetTypeId() != kBodyStar;
     }
+    bool OffersWindowKind(int) const override { return true; }
+    bool OffersObjectInfo() const override { return true; }
     void OpenNewWindow(int kind) override {
         Log("open", kind);
         if (onOpenWindow) onOpenWindow();
@@ -27,16 +30,22 @@ public:
         Log("report", type, planet, r.dateTime.year, "at", Utf8(r.location.town));
     }
     void ShowBodyInPictureWindow(const BodyIdentifier& body) override { Log("picture", Name(body)); }
-    void ShowBodyInJupiterWindow(const BodyIdentifier& body) override { Log("jupiter", Name(body)); }
-    void ShowBodyInSaturnWindow(const BodyIdentifier& body) override { Log("saturn", Name(body)); }
+    void ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* d) override {
+        Log("jupiter", Name(body), Year(d));
+    }
+    void ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* d) override {
+        Log("saturn", Name(body), Year(d));
+    }
+    void ShowBodyInSkyWindow(const BodyIdentifier& body) override { Log("sky", Name(body)); }
     void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override {
         Log("sky", Name(body), d.year);
     }
+    void ShowBodyInSolarSystemWindow(const BodyIdentifier& body) override { Log("solar system", Name(body)); }
     void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& d) override {
         Log("solar system", Name(body), d.year);
     }
-    void ShowInSolarEclipseWindow(const RelatedEvent& event) override {
-        Log("eclipse", Utf8(event.description));
+    void ShowInSolarEclipseWindow(const DateTimeRange& range) override {
+        Log("eclipse", range.begin.year, range.begin.month, range.begin.day, "to", range.end.day);
     }
     void NewGraphWindow() override { Log("new graph"); }
     void OpenGraphDialog() override { Log("open graph"); }
@@ -49,11 +58,23 @@ public:
             lines += "[" + Utf8(line.name) + "|" + Utf8(line.expression) + "]";
         Log("graph", request.begin.year, request.begin.month, lines);
     }
-    void ShowObjectInfo(const BodyIdentifier& body) override { Log("info", Name(body)); }
+    void ShowObjectInfo(const BodyIdentifier& body, const DateTime* d) override { Log("info", Name(body), Year(d)); }
     void StartEventSearch(int type, const DateTime& begin, const DateTime& end,
                           const TimeStep& step) override {
         Log("search", type, begin.year, begin.month, begin.day, "to", end.month, end.day, "step", step.unit,
             step.count);
+    }
+
+    void RefreshRelatedTasks() override { Log("refresh tasks"); }
+    void ShowEventTasks(const RelatedEvent& event, const DateTime& d) override {
+        Log("event tasks", event.eventTypeId, Name(event.body), Utf8(event.description), d.year);
+    }
+    void ShowEventFinderTasks(const EventFinderSelection& selection) override {
+        Log("finder tasks", selection.resultCount, selection.runUnusable ? "unusable" : "usable",
+            selection.predefined ? Utf8(selection.event.description) : Name(selection.conditionBody));
+    }
+    void ShowObjectInfoTasks(const BodyIdentifier& body, const DateTime& d) override {
+        Log("info tasks", Name(body), d.year);
     }
 
     DateTimeLocation now;
@@ -62,6 +83,8 @@ public:
 
 private:
     static std::string Name(const BodyIdentifier& body) { return Utf8(TaskBodyName(body)); }
+    // "-" where no moment is given.
+    static std::string Year(const DateTime* d) { return d ? std::to_string(d->year) : std::string("-"); }
     template <class... Parts>
     void Log(const Parts&... parts) {
         std::ostringstream line;

@@ -489,3 +489,114 @@ TEST(EventFinderHistory, RowTextsAndTheQuestion) {
 
 }  // namespace
 }  // namespace corvinata::events::test
+
+namespace corvinata::events::test {
+namespace {
+
+// What the Related Tasks pane is told of an occurrence: the event type's own
+// body where it names none, a second body only for an event of two, and its
+// sentence with the names.
+TEST(EventFinderTasks, AnOccurrenceAsThePaneNeedsIt) {
+    corvinata::test::ScopedCatalogues catalogues;
+    const CelestialObject* mars = Planet("Mars");
+    const CelestialObject* venus = Planet("Venus");
+    const CelestialObject* jupiter = Planet("Jupiter");
+    const struct Case {
+        int type;
+        const CelestialObject* first;
+        const CelestialObject* second;
+        const CelestialObject* body;
+        const CelestialObject* secondBody;
+        const char* description;
+    } cases[] = {
+        {kEventFullMoon, nullptr, nullptr, GetCatalogueObject(kBodyMoon, 0), nullptr, "Full moon"},
+        {kEventSolarEclipse, mars, nullptr, TheSun(), nullptr, "A solar eclipse occurs"},
+        {kEventRise, mars, venus, mars, nullptr, "Mars rises"},
+        {kEventConjunction, venus, jupiter, venus, jupiter, "Venus and Jupiter are in conjunction"},
+    };
+    const DateTimeRange dates{Date(2026, 8, 12, 17.0), Date(2026, 8, 12, 19.0)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.description);
+        const RelatedEvent event = RelatedEventOf(c.type, dates, c.first, c.second);
+        EXPECT_EQ(event.eventTypeId, c.type);
+        EXPECT_EQ(event.body.object, c.body);
+        EXPECT_EQ(event.secondBody.object, c.secondBody);
+        EXPECT_EQ(Utf8(event.description), c.description);
+        EXPECT_EQ(event.begin.hours, 17.0);
+        EXPECT_EQ(event.end.hours, 19.0);
+    }
+}
+
+// The selected result of a run: a predefined event with its dates, or the
+// condition's body and quantity; nothing to offer while the run goes on or
+// nothing is selected.
+TEST(EventFinderTasks, TheSelectedResultOfARun) {
+    corvinata::test::ScopedCatalogues catalogues;
+    EventDefinition run;
+    run.runState = kRunComplete;
+    run.condition.isPredefined = true;
+    run.condition.predefinedEvent = kEventFullMoon;
+    run.foundRanges = {{Date(2026, 1, 3, 10.0), Date(2026, 1, 3, 10.0)},
+                       {Date(2026, 2, 1, 22.0), Date(2026, 2, 1, 22.0)}};
+
+    EventFinderSelection selection = EventFinderTaskSelection(run, 1);
+    EXPECT_EQ(selection.resultCount, 2);
+    EXPECT_FALSE(selection.runUnusable);
+    EXPECT_TRUE(selection.predefined);
+    EXPECT_EQ(Utf8(selection.event.description), "Full moon");
+    EXPECT_EQ(selection.event.body.object, GetCatalogueObject(kBodyMoon, 0));
+    EXPECT_EQ(selection.date.month, 2);
+
+    EXPECT_TRUE(EventFinderTaskSelection(run, -1).runUnusable);
+    EXPECT_TRUE(EventFinderTaskSelection(run, 2).runUnusable);
+    run.runState = kRunRunning;
+    EXPECT_TRUE(EventFinderTaskSelection(run, 0).runUnusable);
+
+    run.runState = kRunComplete;
+    const struct Case {
+        bool userExpression;
+        std::uint32_t quantity;
+        std::uint32_t function;
+    } conditions[] = {{false, 4, 4}, {true, kNoQuantity, 0}};
+    for (const Case& c : conditions) {
+        run.condition = EventCondition{};
+        run.condition.isPredefined = false;
+        run.condition.isUserExpression = c.userExpression;
+        run.condition.quantity = c.quantity;
+        run.condition.firstBody = BodyIdentifierFromObject(Planet("Mars"));
+        selection = EventFinderTaskSelection(run, 0);
+        EXPECT_FALSE(selection.predefined);
+        EXPECT_EQ(selection.conditionBody.object, Planet("Mars"));
+        EXPECT_EQ(selection.conditionFunction, c.function);
+        EXPECT_EQ(selection.date.month, 1);
+    }
+}
+
+// A search another part of the program starts shows its step as the window
+// does, and a predefined event's condition names the event.
+TEST(EventFinderTasks, ASearchStartedFromOutside) {
+    TimeStep hour;
+    TimeStepSet(hour, kHoursUnit, 1);
+    const SearchSetup setup = SearchSetupFor(Date(2026, 1, 1), Date(2026, 12, 31, 23.9), hour, false);
+    EXPECT_EQ(Utf8(setup.count), "1");
+    EXPECT_EQ(Utf8(setup.unit), Utf8(String(GetTimeUnitName(kHoursUnit))));
+    EXPECT_EQ(setup.to.month, 12);
+    corvinata::test::ScopedCatalogues catalogues;
+    const struct Case {
+        int type;
+        const CelestialObject* first;
+    } cases[] = {{kEventSolarEclipse, nullptr}, {kEventRise, Planet("Mars")}};
+    for (const Case& c : cases) {
+        const EventCondition condition = PredefinedEventCondition(c.type, BodyIdentifierFromObject(c.first));
+        EXPECT_TRUE(condition.isPredefined);
+        EXPECT_FALSE(condition.isUserExpression);
+        EXPECT_EQ(condition.predefinedEvent, c.type);
+        EXPECT_EQ(condition.firstBody.object, c.first);
+        // What a search runs: the event's own expression with the body.
+        EXPECT_EQ(Text16(condition.searchExpression.Text()), Expression(c.type, c.first));
+        EXPECT_FALSE(condition.searchExpression.IsEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace corvinata::events::test

@@ -24,6 +24,7 @@
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
+#include "tools/object_info_window_win.h"
 #include "views/explorer_window_win.h"
 #include "views/sky_window_win.h"
 
@@ -552,7 +553,7 @@ TEST_F(ExplorerWindowTest, TheMoonsMenuNamesItAndGreysWhatNeedsAMoonAndSkyShowsT
         const wchar_t* item;
         std::vector<UINT> grey;  // Sky, Solar System, Picture, Object Info, Options
     } cases[] = {
-        {0x2, L"Display Europa in &Window", {0, 0, MF_GRAYED, MF_GRAYED, 0}},
+        {0x2, L"Display Europa in &Window", {0, 0, MF_GRAYED, 0, 0}},
         {0x0, L"Display  in &Window", {MF_GRAYED, MF_GRAYED, MF_GRAYED, MF_GRAYED, 0}},
     };
     for (const Case& c : cases) {
@@ -577,6 +578,14 @@ TEST_F(ExplorerWindowTest, TheMoonsMenuNamesItAndGreysWhatNeedsAMoonAndSkyShowsT
     ASSERT_NE(sky->GetSelectedObject(), nullptr);
     EXPECT_EQ(std::wstring(ObjectKeyName(*sky->GetSelectedObject())), L"Jupiter");
     EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, kJupiterMoment.year);
+    // "&Object Info" of the same menu shows Europa at the explorer's moment.
+    SendMessageW(jupiter.Display()->Window(), WM_COMMAND, CMD_SHOW_OBJECT_INFO, 0);
+    ObjectInfoWindow* info = GetObjectInfoWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(frame_->Tools().IsShown(CMD_OBJECT_INFO));
+    ASSERT_NE(info->State().selectedBody.object, nullptr);
+    EXPECT_EQ(std::wstring(ObjectKeyName(*info->State().selectedBody.object)), L"Europa");
+    EXPECT_EQ(info->State().timeAndPlace.dateTime.year, kJupiterMoment.year);
 }
 
 // The keys a user types, through the program's own message loop.

@@ -15,8 +15,7 @@ namespace {
 class GraphAxesTest : public ::testing::Test {
 protected:
     GraphAxesTest() : graph(hub) {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         TimeAndLocation& s = settings();
         s.beginDate = DateTime{2024, 1, 1, 0.0, kUniversalTime};
         s.endDate = DateTime{2025, 1, 1, 0.0, kUniversalTime};

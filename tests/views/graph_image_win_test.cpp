@@ -10,6 +10,7 @@
 
 #include "base/scoped_win.h"
 #include "support/catalogues.h"
+#include "support/gdi_objects_win.h"
 #include "support/graph_fakes.h"
 #include "views/graph_canvas_win.h"
 
@@ -42,23 +43,10 @@ private:
     std::uint16_t bits_ = 0;
 };
 
-// The process's GDI objects: the system's count where it keeps one; else
-// (Wine answers 0) the slot a new object takes, which grows only while
-// objects stay alive, freed slots being taken again first.
-long LiveGdiObjects() {
-    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (count != 0) return static_cast<long>(count);
-    HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-    const long slot = static_cast<long>(reinterpret_cast<std::uintptr_t>(probe) & 0xFFFF);
-    DeleteObject(probe);
-    return slot;
-}
-
 class GraphImageWinTest : public ::testing::Test {
 protected:
     GraphImageWinTest() : graph(hub) {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         TimeAndLocation& s = graph.document.Settings();
         s.beginDate = DateTime{2024, 1, 1, 0.0, kUniversalTime};
         s.endDate = DateTime{2025, 1, 1, 0.0, kUniversalTime};
@@ -186,12 +174,12 @@ TEST_F(GraphImageWinTest, ThousandPaintsLeaveNoGdiObjects) {
     const long before = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i) paint();
     for (int i = 0; i < 50; ++i) images.CaptureGraphYAxis(graph.document, 40, 200);
-    EXPECT_LE(LiveGdiObjects() - before, 2);
-    // The measure sees objects that stay alive (slots freed by earlier tests
-    // of this program may be taken first).
+    const long after = LiveGdiObjects();
+    EXPECT_LE(after - before, 2);
+    // The count sees every object that stays alive.
     std::vector<HBRUSH> kept;
     for (int i = 0; i < 300; ++i) kept.push_back(CreateSolidBrush(RGB(i, 0, 0)));
-    EXPECT_GE(LiveGdiObjects() - before, 200);
+    EXPECT_EQ(LiveGdiObjects() - after, 300);
     for (HBRUSH brush : kept) DeleteObject(brush);
     DestroyWindow(window);
 }

@@ -21,8 +21,7 @@ using test::Utf8;
 class GraphLineFormTest : public ::testing::Test {
 protected:
     GraphLineFormTest() {
-        static test::ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(test::SharedCatalogues());
         mars = BodyIdentifierFromObject(PlanetRecordAt(2));
     }
     static GraphLineForm::Fields FieldsOf(const GraphLineForm& form, const char* name) {

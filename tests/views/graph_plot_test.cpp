@@ -169,8 +169,7 @@ TEST(GraphPlotTest, FillSeedLiesOnTheCurveInEveryOrientation) {
 class GraphPaintTest : public ::testing::Test {
 protected:
     GraphPaintTest() : graph(hub) {
-        static ScopedCatalogues catalogues;
-        EXPECT_TRUE(catalogues.Created());
+        EXPECT_TRUE(SharedCatalogues());
         TimeAndLocation& s = graph.document.Settings();
         s.beginDate = DateTime{1950, 1, 1, 0.0, kUniversalTime};
         s.endDate = DateTime{2050, 1, 1, 0.0, kUniversalTime};

@@ -33,14 +33,15 @@ namespace {
 
 using test::ModalDriver;
 
-std::wstring ExeFolder() {
+// The temporary folder: the test program's own, where the program's folder
+// is shared with the program's other shards running at the same time.
+std::wstring TempFolder() {
     wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.rfind(L'\\') + 1);
+    GetTempPathW(MAX_PATH, path);
+    return path;
 }
 
-std::wstring SecondPackFolder() { return ExeFolder() + L"TestPicPack"; }
+std::wstring SecondPackFolder() { return TempFolder() + L"TestPicPack"; }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -71,7 +72,7 @@ void RegisterSecondPack() {
     std::string folder = test::Utf8(SecondPackFolder().c_str());
     std::string escaped;
     for (char c : folder) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    const std::wstring regFile = ExeFolder() + L"test_picpack.reg";
+    const std::wstring regFile = TempFolder() + L"test_picpack.reg";
     WriteBytes(regFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Corvinata Software\\Test PicPack]\r\n"
                         "\"Type\"=\"PicPack\"\r\n\"Dir\"=\"" + escaped + "\"\r\n");
     std::wstring line = L"reg.exe import \"" + regFile + L"\"";

@@ -75,7 +75,7 @@ class ProgramPanelTest : public test::FrameTest {
 protected:
     ProgramPanelTest() {
         // Before the program's windows, which read them, and after them.
-        static test::ScopedCatalogues catalogues;
+        EXPECT_TRUE(test::SharedCatalogues());
         Start(false);
         fonts_ = std::make_unique<ProgramFonts>(GetModuleHandleW(nullptr));
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);

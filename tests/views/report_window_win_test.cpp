@@ -24,6 +24,7 @@
 #include "support/date_records.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/gdi_objects_win.h"
 #include "support/report_test_kind.h"
 
 namespace corvinata {
@@ -439,7 +440,7 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
         SendMessageW(frame_->Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     };
     openAndClose();  // first use loads what stays loaded
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const long gdi = test::LiveGdiObjects();
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     DWORD handles = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handles);
@@ -447,7 +448,7 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
     openAndClose();
     DWORD handlesAfter = 0;
     GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi);
+    EXPECT_LE(test::LiveGdiObjects(), gdi);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user);
     EXPECT_LE(handlesAfter, handles);
     EXPECT_EQ(reportKind->OpenDocuments(), 0);
@@ -457,6 +458,9 @@ TEST_F(ReportWindowTest, ClosingLeavesNoHandlesBehind) {
 // The program's own Report kind, as Window > Report and the Report button reach it.
 class ProgramReportWindowsTest : public test::FrameTest {
 protected:
+    // The frame (and the Event Forecast's worker with it, which reads the
+    // catalogues) ends before the catalogues and report parts below.
+    ~ProgramReportWindowsTest() override { frame_.reset(); }
     ReportWindow* Active() { return dynamic_cast<ReportWindow*>(frame_->Children().ActiveWindow()); }
     void Close() {
         SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);

@@ -8,11 +8,11 @@
 #include <GL/gl.h>
 
 #include <initializer_list>
-#include <iterator>
 #include <memory>
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "../frame/typed_keys.h"
 #include "catalog/star_catalogue.h"
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
@@ -109,43 +109,12 @@ protected:
         }
         return pixels;
     }
-    // Keys typed for real (SendInput) into the frame, brought to the
-    // foreground; each chord's keys go down in order and come up in
-    // reverse. Then the program's message loop runs until it has been idle
-    // for 300 ms: menus and modal dialogs the keys open take those after.
+    // Keys typed for real into the frame, brought to the foreground, and
+    // the program's message loop run until it is quiet (TypedKeys): menus
+    // and modal dialogs the keys open take those after.
     void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
         SetForegroundWindow(frame_->Window());
-        auto input = [](WORD key, DWORD flags) {
-            INPUT in{};
-            in.type = INPUT_KEYBOARD;
-            in.ki.wVk = key;
-            in.ki.dwFlags = flags;
-            return in;
-        };
-        std::vector<INPUT> inputs;
-        for (const auto& chord : chords) {
-            for (WORD key : chord) inputs.push_back(input(key, 0));
-            for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
-                inputs.push_back(input(*key, KEYEVENTF_KEYUP));
-            }
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        HACCEL accelerators = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
-        DWORD idleSince = GetTickCount();
-        while (GetTickCount() - idleSince < 300) {
-            MSG msg;
-            if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                Sleep(5);
-                continue;
-            }
-            idleSince = GetTickCount();
-            if (msg.message == WM_QUIT) continue;
-            if (!frame_->PreTranslate(msg, accelerators, modeless_)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        DestroyAcceleratorTable(accelerators);
+        TypedKeys(*frame_, modeless_).Keys(chords);
     }
 
     std::unique_ptr<ProgramFonts> fonts_;

@@ -159,7 +159,7 @@ TEST(SkyLayers, PlanetSymbolsAndBayerLettersComeFromTheSymbolFont) {
 
 TEST(SkyLayers, AlphaWithSuperscriptTwoGetsItsLetterButNoConstellationName) {
     // Alpha-2 Librae (HR 5531) and Alpha Lyrae (Vega, HR 7001).
-    test::EnsureSkyCatalogues();
+    ASSERT_TRUE(test::EnsureSkyCatalogues());
     const int libra = GetStarCatalogue().StarByCatalogueName(TXT("BSC 5531"));
     const int vega = GetStarCatalogue().StarByCatalogueName(TXT("BSC 7001"));
     ASSERT_GE(libra, 0);

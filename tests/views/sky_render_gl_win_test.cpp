@@ -85,7 +85,7 @@ public:
 };
 
 TEST(SkyRendererGl, SiriusIsAWhiteSpriteWhereItsPrecessedPlaceIsInEveryEra) {
-    test::EnsureSkyCatalogues();
+    ASSERT_TRUE(test::EnsureSkyCatalogues());
     const int index = GetStarCatalogue().StarByCatalogueName(L"BSC 2491");
     ASSERT_GE(index, 0);
     const BrightStar& sirius = *GetStarCatalogue().At(index);

@@ -298,7 +298,7 @@ TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
 }
 
 TEST(SkyRenderer, StarsAreDrawnInTheSkyOfTheDate) {
-    test::EnsureSkyCatalogues();
+    ASSERT_TRUE(test::EnsureSkyCatalogues());
     const int sirius = GetStarCatalogue().StarByCatalogueName(TXT("BSC 2491"));
     ASSERT_GE(sirius, 0);
     const BrightStar& star = *GetStarCatalogue().At(sirius);

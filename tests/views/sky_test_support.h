@@ -65,15 +65,12 @@ public:
     double planetMagnitudes[8] = {1, 1, 1, 1, 1, 1, 1, 1};
 };
 
-// The catalogues (built once for all tests: they take a while) and the
-// star points.
-inline void EnsureSkyCatalogues() {
-    static ScopedCatalogues* catalogues = [] {
-        auto* c = new ScopedCatalogues;
-        SkyPrecomputeStarVectors();
-        return c;
-    }();
-    (void)catalogues;
+// The catalogues (shared by the program's tests: they take a while) and the
+// star points, which a test that ran the program's Sky windows has freed.
+inline bool EnsureSkyCatalogues() {
+    if (!SharedCatalogues()) return false;
+    SkyPrecomputeStarVectors();
+    return true;
 }
 
 // Equatorial map, nothing drawn but what a test switches on.

@@ -322,21 +322,32 @@ TEST_F(SkyWindowTest, TheWindowManagerListsAWindowAsItsCaptionSays) {
 TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
     const Catalogue& planets = *CatalogueByType(kBodyPlanet);
     const BodyIdentifier mars = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(2));
-    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, nullptr));
+    const BodyIdentifier venus = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(1));
+    int x = 0;
+    int y = 0;
+    // At a moment with no Sky window: a new one opens there, Mars selected and in view.
+    const DateTime first{2003, 8, 27, 20.0, kLocalCivilTime};
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &first));
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->GetSelectedObject(), mars.object);
-    int x = 0;
-    int y = 0;
-    EXPECT_TRUE(sky->Display()->Renderer()->SkyIsObjectVisible(*mars.object));
-    // At a moment: the shared document goes there, in one step of the window.
-    const DateTime moment{2003, 8, 27, 20.0, kLocalCivilTime};
-    const int steps = sky->GetCommandHistory().UndoableCount();
-    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &moment));
-    EXPECT_EQ(frame_->Children().ActiveWindow(), sky);
     EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2003);
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
+    // Another moment, with Mars low in the east then and high in the west
+    // now: the same window goes there and finds Mars again, in one step.
+    const DateTime second{2004, 3, 1, 20.0, kLocalCivilTime};
+    int steps = sky->GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &second));
+    EXPECT_EQ(frame_->Children().ActiveWindow(), sky);
+    EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2004);
     EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), steps + 1);
     EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
+    // Without a moment: another body is selected and brought into view.
+    steps = sky->GetCommandHistory().UndoableCount();
+    ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), venus, nullptr));
+    EXPECT_EQ(sky->GetSelectedObject(), venus.object);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), steps + 1);
+    EXPECT_TRUE(sky->Display()->Renderer()->SkyIsObjectVisible(*venus.object));
     // What a Sky window cannot show is refused.
     EXPECT_FALSE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), BodyIdentifier{}, nullptr));
 }

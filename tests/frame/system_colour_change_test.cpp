@@ -1,0 +1,119 @@
+// A change of the system colours in the real frame: the controls that only
+// hear of it from the program hear of it once each, and night vision goes
+// on working afterwards.
+#include "frame/system_colour_change.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "app/app_interfaces.h"
+#include "controls/night_colours.h"
+#include "frame/modal_driver.h"
+#include "frame/time_appearance_dialogs.h"
+#include "frame_test.h"
+#include "resources/event_tools_ids.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+// Counts the WM_SYSCOLORCHANGE messages a control receives.
+LRESULT CALLBACK CountColourChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR counter) {
+    if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(counter);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+constexpr UINT_PTR kCounterId = 0x5343;  // "SC"
+
+class SystemColourChangeTest : public test::FrameTest {
+protected:
+    SystemColourChangeTest() {
+        StartAsProgram();
+        ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+    }
+    ~SystemColourChangeTest() override {
+        for (auto& [control, count] : counts_) RemoveWindowSubclass(control, &CountColourChanges, kCounterId);
+    }
+    void Watch(HWND control) { SetWindowSubclass(control, &CountColourChanges, kCounterId,
+                                                 reinterpret_cast<DWORD_PTR>(&counts_[control])); }
+    HWND PanelControl(int kind, int id) const {
+        const ControlPanel* panel = frame_->Children().PanelOf(kind);
+        return panel ? GetDlgItem(panel->GetDialogWindow(), id) : nullptr;
+    }
+    HWND ToolControl(int command, int id) const {
+        const ToolWindow* tool = frame_->Tools().Find(command);
+        return tool ? GetDlgItem(tool->Window(), id) : nullptr;
+    }
+    void SwitchNightVision() {
+        test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
+            d.Focus(kIdNightVision);
+            d.Key(VK_SPACE);
+            d.Key(VK_RETURN);
+        }, [&] { Command(CMD_APPEARANCE); return 0; });
+    }
+
+    std::map<HWND, int> counts_;
+};
+
+TEST_F(SystemColourChangeTest, EachControlThatDrawsWithSystemColoursHearsOfItOnce) {
+    const struct Case {
+        const char* where;
+        HWND control;
+    } cases[] = {
+        {"Sky panel slider", PanelControl(kSkyWindow, 20867)},
+        {"Solar System panel list", PanelControl(kSolarSystemWindow, 20741)},
+        {"Solar System panel slider", PanelControl(kSolarSystemWindow, 20867)},
+        {"Graph panel list", PanelControl(kGraphWindow, 20741)},
+        {"Picture panel list", PanelControl(kPictureWindow, 20741)},
+        {"Jupiter panel list", PanelControl(kJupiterExplorerWindow, 20741)},
+        {"Jupiter panel slider", PanelControl(kJupiterExplorerWindow, 20867)},
+        {"Saturn panel list", PanelControl(kSaturnExplorerWindow, 20741)},
+        {"Saturn panel slider", PanelControl(kSaturnExplorerWindow, 20867)},
+        {"Solar Eclipse panel zoom", PanelControl(kSolarEclipseWindow, 20869)},
+        {"Window Manager list", GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST)},
+        {"Related Tasks list", GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), IDC_PANE_LIST)},
+        {"Event Finder results", ToolControl(CMD_EVENT_FINDER, IDC_EF_RESULTS)},
+        {"Event Forecast list", ToolControl(CMD_EVENT_FORECAST, IDC_EFC_LIST)},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(c.control, nullptr) << c.where;
+        Watch(c.control);
+    }
+    SendMessageW(frame_->Window(), WM_SYSCOLORCHANGE, 0, 0);
+    for (const Case& c : cases) EXPECT_EQ(counts_[c.control], 1) << c.where;
+}
+
+// The toolbar's pictures and the shades stay those of the night, and night
+// vision still switches off and on afterwards.
+TEST_F(SystemColourChangeTest, NightVisionKeepsWorkingAfterIt) {
+    HWND toolbar = frame_->Toolbar().Window();
+    HWND tasks = GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), IDC_PANE_LIST);
+    const LRESULT dayPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    SwitchNightVision();
+    const LRESULT nightPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    ASSERT_NE(nightPictures, dayPictures);
+
+    SendMessageW(frame_->Window(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_TRUE(ProgramColoursAtNight());
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETTEXTCOLOR, 0, 0)), ProgramColour(COLOR_BTNTEXT));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETBKCOLOR, 0, 0)), ProgramColour(COLOR_BTNFACE));
+
+    SwitchNightVision();
+    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
+    EXPECT_FALSE(ProgramColoursAtNight());
+    SendMessageW(frame_->Window(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETTEXTCOLOR, 0, 0)), RGB(0, 0, 0xFF));
+    SwitchNightVision();
+    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+}
+
+}  // namespace
+}  // namespace corvinata
