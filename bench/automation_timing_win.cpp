@@ -1,7 +1,8 @@
 // The cost of one property get from an automation client: the median of
 // 1,000 gets of a Sky window's zoom through the vtable, out of process (the
 // program registered and started by COM). Run by hand under Wine after
-// "Corvinata.exe -RegServer".
+// "Corvinata.exe -RegServer". The program writes the user's settings: they
+// are copied aside first and put back at the end.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,8 +10,10 @@
 #include <vector>
 
 #include "generated/corvinata_server.h"
+#include "timing_support_win.h"
 
 int wmain() {
+    const corvinata::timing::SavedProgramSettings saved;
     if (FAILED(CoInitialize(nullptr))) return 1;
     ICorvinataApp* app = nullptr;
     if (FAILED(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,

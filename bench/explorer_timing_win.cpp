@@ -2,7 +2,7 @@
 // (llvmpipe), 600 x 600: a frame (textured oblate globe, rings, eight moons,
 // orbits and names) and an animation tick (the document moved by an hour,
 // its moons recomputed, the orbit cache checked, a frame shown). Prints the
-// medians. Run by hand:
+// medians, the tick with its ratio to the frame. Run by hand:
 //   wine explorer_timing.exe [runs]
 #include <windows.h>
 
@@ -16,6 +16,7 @@
 
 #include "app/explorer_documents.h"
 #include "support/app_fakes.h"
+#include "timing_support_win.h"
 #include "support/catalogues.h"
 #include "views/explorer_render.h"
 #include "views/explorer_textures_win.h"
@@ -111,10 +112,11 @@ int Run(int runs) {
                                               hours - 24.0 * static_cast<int>(hours / 24.0), kUniversalTime});
                 draw();
             });
-            std::printf("Saturn frame 600x600 (globe, rings, 8 moons, orbits, names): %.2f ms (median of %d)\n",
-                        frameTime, runs);
-            std::printf("animation tick (document moved, moons, orbit cache, frame): %.2f ms (median of %d)\n",
-                        tick, runs);
+            std::printf("median of %d runs\n", runs);
+            timing::FigureReport report("Saturn frame 600x600 (globe, rings, 8 moons, orbits, names)");
+            report.AddReference(frameTime);
+            report.Add("animation tick (document moved, moons, orbit cache, frame)", tick);
+            report.Print();
             status = 0;
         }
     }

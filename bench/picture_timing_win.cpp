@@ -21,29 +21,16 @@
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "own_settings_storage_win.h"
+#include "timing_support_win.h"
 
 namespace {
 
 using namespace corvinata;
 
-double Now() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void Drain() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) DispatchMessageW(&message);
-    }
-}
+using timing::Median;
+using timing::NowMs;
+using timing::Pump;
 
 }  // namespace
 
@@ -51,7 +38,8 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     OleInitialize(nullptr);
-    Application app(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance), ApplicationHooks{});
+    Application app(std::make_unique<timing::OwnSettingsStorage>(L"picture_timing"), GetProgramDirectory(instance),
+                    ApplicationHooks{});
     CustomControlsSession controls(instance, app.Controls());
     if (!StartApplication(app)) return 1;
     ModelessDialogList modeless;
@@ -61,24 +49,27 @@ int wmain(int argc, wchar_t** argv) {
     ProgramFonts fonts(instance);
     AddProgramWindowKinds(frame, app, instance, fonts);
     SendMessageW(frame.Window(), kStartupMessage, 0, 0);
-    Drain();
+    Pump();
     std::vector<double> opening;
     std::vector<double> showing;
     for (int run = 0; run < runs; ++run) {
-        const double start = Now();
+        const double start = NowMs();
         auto* window = dynamic_cast<PictureWindow*>(frame.Children().NewWindow(kPictureWindow));
         if (!window || !window->HasPicture()) return 2;
         UpdateWindow(window->Handle());
-        opening.push_back(Now() - start);
+        opening.push_back(NowMs() - start);
         const PicturePack& pack = app.PicturePacks().front();
-        const double before = Now();
+        const double before = NowMs();
         app.GetPictureActions().ShowPicture(*window, PictureRef{pack.directory, String(L"m051.jpg")}, nullptr);
-        showing.push_back(Now() - before);
+        showing.push_back(NowMs() - before);
         SendMessageW(frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window->Handle()), 0);
-        Drain();
+        Pump();
     }
-    std::printf("Picture window, median of %d runs: opened and painted %.1f ms, another picture shown %.1f ms\n",
-                runs, Median(opening), Median(showing));
+    std::printf("Picture window, median of %d runs\n", runs);
+    timing::FigureReport report("another picture shown", "showings");
+    for (double shown : showing) report.AddReference(shown);
+    report.Add("opened and painted", Median(opening));
+    report.Print();
     SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     return 0;
 }

@@ -1,5 +1,5 @@
 // Times the whole settings tree written and read back through the Windows
-// registry (under a private key, removed before and after), the figure the
+// registry (under a key of its own, removed before and after), the figure the
 // in-memory benchmark cannot give. Run by hand: settings_registry_timing.exe
 // [round trips].
 #include <windows.h>
@@ -12,6 +12,7 @@
 #include "base/services.h"
 #include "base/storage_service_win.h"
 #include "settings_session.h"
+#include "timing_support_win.h"
 
 int wmain(int argc, wchar_t** argv) {
     using namespace corvinata;
@@ -19,8 +20,11 @@ int wmain(int argc, wchar_t** argv) {
     Win32StorageService storage;
     ProgramProductInfo product(storage, PathName());
     ScopedApplicationServices services(&product, nullptr);
-    const String root((L"\\Software\\CorvinataTests\\Timing-" + std::to_wstring(GetCurrentProcessId())).c_str());
-    auto remove = [&] { storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree(); };
+    const String root((L"\\" + std::wstring(timing::kTimingKey) + L"\\settings_registry_timing").c_str());
+    auto remove = [&] {
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
+        SHDeleteEmptyKeyW(HKEY_CURRENT_USER, timing::kTimingKey);
+    };
     remove();
     bool ok = true;
     double seconds = 0.0;

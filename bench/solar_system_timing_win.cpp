@@ -3,7 +3,7 @@
 // zodiac ring), one animation tick (the document recomputed for the next
 // moment, the panel's nine cells, the paint), and the document as the
 // program makes it at start-up (positions and every orbit track). Prints
-// the medians. Run by hand:
+// the medians with their ratios to the paint. Run by hand:
 //   wine solar_system_timing.exe [runs]
 #include <windows.h>
 
@@ -17,6 +17,7 @@
 #include "catalog/event_kinds.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
+#include "timing_support_win.h"
 #include "views/solar_system_gdi_win.h"
 
 namespace corvinata {
@@ -88,9 +89,12 @@ int Run(int runs) {
         PaintSolarSystemPlan(dc, scene, font, font);
     });
     const double startup = Median(runs, [&] { SolarSystemDocument made(hub, current, computer); });
-    std::printf("paint 800x800, every option on: %.2f ms (median of %d)\n", paint, runs);
-    std::printf("animation tick (recompute, panel cells, paint): %.2f ms (median of %d)\n", tick, runs);
-    std::printf("document at start-up (positions, tracks): %.2f ms (median of %d)\n", startup, runs);
+    std::printf("median of %d runs\n", runs);
+    timing::FigureReport report("paint 800x800, every option on", "paints");
+    report.AddReference(paint);
+    report.Add("animation tick (recompute, panel cells, paint)", tick);
+    report.Add("document at start-up (positions, tracks)", startup);
+    report.Print();
     DeleteObject(font);
     ReleaseDC(window, dc);
     DestroyWindow(window);

@@ -3,7 +3,8 @@
 // beside Corvinata.exe:
 //   wine startup_timing.exe [runs]
 // The welcome question is switched off first, so each run only starts and
-// closes the frame.
+// closes the frame. The program writes the user's settings: they are copied
+// aside first and put back at the end.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "timing_support_win.h"
 
 namespace {
 
@@ -73,6 +76,7 @@ double TimeOneStart(const std::wstring& program) {
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 7;
     const std::wstring program = ProgramBeside();
+    const corvinata::timing::SavedProgramSettings saved;
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         SkipWelcome();

@@ -88,6 +88,7 @@ void SkyDocument::Recompute() {
     sun_ = computer_.ComputeSun(moment);
     moon_ = computer_.ComputeMoon(moment);
     ComputeTracks();
+    ++revision_;
 }
 
 void SkyDocument::ComputeTracks() {

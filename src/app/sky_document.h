@@ -84,6 +84,9 @@ public:
     const std::vector<DatedSkyPosition>& PlanetTrack(int planet) const;
     const DateTime& TrackReferenceDate() const noexcept { return trackReference_; }
     int TrackComputations() const noexcept { return trackComputations_; }
+    // Counts the computations of the bodies' positions: what was drawn from
+    // them is stale once it changed.
+    std::uint64_t Revision() const noexcept { return revision_; }
 
 private:
     void Recompute();
@@ -101,6 +104,7 @@ private:
     DateTime trackReference_;
     std::vector<std::vector<DatedSkyPosition>> tracks_;
     int trackComputations_ = 0;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace corvinata

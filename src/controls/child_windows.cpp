@@ -164,14 +164,17 @@ bool ChildWindows::QueryCloseApplication() const {
 }
 
 void ChildWindows::Activated(MdiChildWindow* previous, MdiChildWindow& window) {
+    ControlPanel* panel = PanelOf(window.Document().GetKind());
     if (previous && previous != &window) {
         ControlPanel* old = PanelOf(previous->Document().GetKind());
-        if (old && old->GetAttachedWindow() == previous->AsPanelWindow()) {
+        // A window of the same kind keeps the panel shown: it is attached to
+        // the new window at once (hiding and showing it repaints it whole).
+        if (old && old != panel && old->GetAttachedWindow() == previous->AsPanelWindow()) {
             old->ControlPanelShow(false);
             old->ControlPanelAttach(nullptr);
         }
     }
-    if (ControlPanel* panel = PanelOf(window.Document().GetKind())) {
+    if (panel) {
         panel->ControlPanelAttach(window.AsPanelWindow());
         panel->ControlPanelShow(true);
     }

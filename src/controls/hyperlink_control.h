@@ -27,6 +27,10 @@ public:
     void SetState(State state) noexcept { state_ = state; }
     void SetAlignment(Alignment alignment) noexcept { alignment_ = alignment; }
     bool IsActiveLink() const noexcept { return state_ == kActiveLink; }
+    // Whether the control shows that text, target and state already.
+    bool Shows(const Char* text, const Char* target, State state) const noexcept {
+        return state_ == state && StringEquals(text_, text) && StringEquals(target_, target);
+    }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

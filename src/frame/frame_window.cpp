@@ -580,11 +580,14 @@ FrameCommandContext FrameWindow::CommandContext() const {
 void FrameWindow::UpdateCommandStates() {
     if (!window_) return;
     HMENU menu = GetMenu(window_);
+    // The states shown belong to the menu they were shown in.
+    if (menu != commandStatesMenu_) ForgetShownStates();
     const FrameCommandContext context = CommandContext();
+    // Every command lives in a popup of the menu bar, so the bar itself
+    // never needs redrawing for them (a redraw repaints the child windows
+    // too, and this runs after every command).
     for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
-        const bool enabled = IsFrameCommandEnabled(*command, context);
-        EnableMenuItem(menu, command->id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        toolbar_.SetEnabled(command->id, enabled);
+        ShowCommandState(*command, IsFrameCommandEnabled(*command, context));
     }
     // The Window > New submenu leads only to window kinds; gray its title
     // as well when none of them can be opened.
@@ -593,15 +596,30 @@ void FrameWindow::UpdateCommandStates() {
     for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);
     }
-    if (windowMenu) EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    if (windowMenu && ShownStateChanges(newWindowsShown_, anyKind)) {
+        EnableMenuItem(windowMenu, 0, MF_BYPOSITION | (anyKind ? MF_ENABLED : MF_GRAYED));
+    }
     // A tool's command is checked while its window is shown.
     for (int id = CMD_OBJECT_INFO; id <= CMD_EDUCATOR; ++id) {
         if (!tools_.Find(id)) continue;
         const bool shown = tools_.IsShown(id);
+        if (!ShownStateChanges(toolsShown_.try_emplace(id, -1).first->second, shown)) continue;
         CheckMenuItem(menu, id, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
         toolbar_.SetChecked(id, shown);
     }
-    DrawMenuBar(window_);
+}
+
+bool FrameWindow::ShownStateChanges(signed char& shown, bool state) {
+    if (shown == (state ? 1 : 0)) return false;
+    shown = state ? 1 : 0;
+    return true;
+}
+
+void FrameWindow::ForgetShownStates() {
+    commandStates_.assign(static_cast<std::size_t>(FrameCommandsEnd() - FrameCommandsBegin()), -1);
+    newWindowsShown_ = -1;
+    toolsShown_.clear();
+    commandStatesMenu_ = GetMenu(window_);
 }
 
 void FrameWindow::AddModelessDialog(HWND dialog) {
@@ -612,16 +630,22 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), dialog), modeless_.end());
 }
 
-// Only the two items of the Edit menu and their buttons: the menu bar itself
-// is not redrawn (that would repaint the child windows too).
+// Only the two items of the Edit menu and their buttons.
 void FrameWindow::UpdateUndoRedoStates() {
     if (!window_) return;
+    if (GetMenu(window_) != commandStatesMenu_) ForgetShownStates();
     const FrameCommandContext context = CommandContext();
     for (const int id : {CMD_UNDO, CMD_REDO}) {
-        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(id), context);
-        EnableMenuItem(GetMenu(window_), id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        toolbar_.SetEnabled(id, enabled);
+        const FrameCommand& command = *FindFrameCommand(id);
+        ShowCommandState(command, IsFrameCommandEnabled(command, context));
     }
+}
+
+void FrameWindow::ShowCommandState(const FrameCommand& command, bool enabled) {
+    signed char& shown = commandStates_[static_cast<std::size_t>(&command - FrameCommandsBegin())];
+    if (!ShownStateChanges(shown, enabled)) return;
+    EnableMenuItem(GetMenu(window_), static_cast<UINT>(command.id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    toolbar_.SetEnabled(command.id, enabled);
 }
 
 void FrameWindow::OnCommand(int id) {
@@ -633,6 +657,7 @@ void FrameWindow::OnCommand(int id) {
         UpdateCommandStates();
         return;
     }
+    MdiChildWindow* const activeBefore = mdiClient_ ? children_.ActiveWindow() : nullptr;
     switch (id) {
     case CMD_EXIT:
         SendMessageW(window_, WM_CLOSE, 0, 0);
@@ -713,6 +738,11 @@ void FrameWindow::OnCommand(int id) {
         break;
     }
     UpdateCommandStates();
+    // A command that opened or brought forward another window redraws the
+    // menu bar (which carries a maximized window's buttons) and the windows
+    // with it: under Wine the first frame of a window made beside a
+    // maximized one is right only after that. Other commands leave it.
+    if (window_ && mdiClient_ && children_.ActiveWindow() != activeBefore) DrawMenuBar(window_);
 }
 
 // The commands that reach the child windows: opening and showing a kind,

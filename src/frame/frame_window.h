@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <map>
 #include <vector>
 
 #include "app/application.h"
@@ -116,6 +117,13 @@ public:
     void UpdateCommandStates();
     // The same for Undo and Redo alone.
     void UpdateUndoRedoStates();
+    // Shows a command's state in the menu and on the toolbar unless they
+    // show it already (this runs after every command).
+    void ShowCommandState(const FrameCommand& command, bool enabled);
+    // Whether a shown state (-1 not yet shown) differs from `state`; it is
+    // then recorded as shown.
+    bool ShownStateChanges(signed char& shown, bool state);
+    void ForgetShownStates();
     // The control panels' dialogs join the message loop's keyboard handling.
     void AddModelessDialog(HWND dialog) override;
     void RemoveModelessDialog(HWND dialog) override;
@@ -201,6 +209,13 @@ private:
     HWND windowManager_ = nullptr;
     HWND relatedTasks_ = nullptr;
     std::unique_ptr<FrameRelatedTasks> relatedTaskPane_;
+    // Each frame command's state as the menu and toolbar show it (-1 not
+    // yet shown), the Window > New title's and the tools' checks, for the
+    // menu they were shown in.
+    std::vector<signed char> commandStates_;
+    signed char newWindowsShown_ = -1;
+    std::map<int, signed char> toolsShown_;
+    HMENU commandStatesMenu_ = reinterpret_cast<HMENU>(-1);
     WindowPaneHost paneHost_;
     std::unique_ptr<PaneLayout> panes_;
     std::unique_ptr<FrameClockTimer> clock_;

@@ -16,6 +16,15 @@ INT_PTR Answer(HWND window, LRESULT result) {
     return TRUE;
 }
 
+// Whether two lists of rows have the same rows in the same groups.
+bool SameGroups(const std::vector<std::pair<int, String>>& a, const std::vector<std::pair<int, String>>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (a[k].first != b[k].first) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 RelatedTasksPane::~RelatedTasksPane() {
@@ -61,20 +70,44 @@ void RelatedTasksPane::ShowEventFinderTasks(const EventFinderSelection& selectio
 
 void RelatedTasksPane::Show() {
     if (list_ == nullptr) return;
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    // The pane is rebuilt after every step of the active window (each click
+    // and zoom); the list is filled again, and so repainted, only when its
+    // items change. Its items name the tasks by their place in the groups,
+    // which the rebuilt groups keep.
+    std::vector<std::pair<int, String>> items;
     for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
-        for (const RelatedTaskPtr& task : groups_.Group(group)) {
-            LVITEMW item{};
-            item.mask = LVIF_TEXT | LVIF_GROUPID | LVIF_PARAM;
-            item.iItem = kAppendItem;
-            item.pszText = const_cast<Char*>(task->GetText());
-            item.iGroupId = group;
-            // The item finds its task itself: without group view (older list
-            // views) the items' group ids cannot be read back.
-            item.lParam = reinterpret_cast<LPARAM>(task.get());
-            SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        }
+        for (const RelatedTaskPtr& task : groups_.Group(group)) items.emplace_back(group, String(task->GetText()));
     }
+    if (items == shown_) return;
+    if (SameGroups(items, shown_)) {
+        // The same rows with other texts (another body selected): only the
+        // texts that differ are set.
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            if (items[index].second == shown_[index].second) continue;
+            LVITEMW item{};
+            item.pszText = const_cast<Char*>(items[index].second.Text());
+            SendMessageW(list_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+        }
+        shown_ = std::move(items);
+        return;
+    }
+    shown_ = std::move(items);
+    // Filled whole, then drawn once.
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t index = 0; index < shown_.size(); ++index) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_GROUPID | LVIF_PARAM;
+        item.iItem = kAppendItem;
+        item.pszText = const_cast<Char*>(shown_[index].second.Text());
+        item.iGroupId = shown_[index].first;
+        // The item finds its task itself: without group view (older list
+        // views) the items' group ids cannot be read back.
+        item.lParam = static_cast<LPARAM>(index);
+        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void RelatedTasksPane::ApplyColours() {
@@ -139,7 +172,13 @@ const RelatedTask* RelatedTasksPane::TaskOfItem(int item) const {
     entry.mask = LVIF_PARAM;
     entry.iItem = item;
     if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return nullptr;
-    return reinterpret_cast<const RelatedTask*>(entry.lParam);
+    std::size_t index = static_cast<std::size_t>(entry.lParam);
+    for (int group = 0; group < kRelatedTaskGroupCount; ++group) {
+        const auto& tasks = groups_.Group(group);
+        if (index < tasks.size()) return tasks[index].get();
+        index -= tasks.size();
+    }
+    return nullptr;
 }
 
 void RelatedTasksPane::RunItem(int item) {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "app/notification.h"
 #include "app/related_task_groups.h"
 
@@ -67,6 +70,8 @@ private:
     RelatedTasksPaneHost& host_;
     WindowServices& services_;
     RelatedTaskGroups groups_;
+    // What the list shows: each item's group and text, in order.
+    std::vector<std::pair<int, String>> shown_;
     HWND window_ = nullptr;
     HWND list_ = nullptr;
     bool closingBySystemCommand_ = false;

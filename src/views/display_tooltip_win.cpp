@@ -76,12 +76,23 @@ bool DisplayTooltipSource::HandleDisplayMouseHover(UINT message, WPARAM, LPARAM 
         const int x = GET_X_LPARAM(lParam);
         const int y = GET_Y_LPARAM(lParam);
         if (x == lastX_ && y == lastY_) return true;
+        if (!TipFollowsPointer()) {
+            // A tip shown when the drag began goes; none is asked for.
+            if (tooltip_ && IsWindowVisible(tooltip_)) HideDisplayTooltip();
+            lastX_ = x;
+            lastY_ = y;
+            OnMouseMoved(x, y);
+            return true;
+        }
         ActivateDisplayTooltip(false);
         POINT cursor{};
         GetCursorPos(&cursor);
         if (tooltip_) SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(cursor.x + 15, cursor.y + 15));
+        const String before = text_;
         GetTooltipText(x, y, text_);
-        if (tooltip_) {
+        // The tip keeps a text it has (at every move of a drag, or over the
+        // same object).
+        if (tooltip_ && !(text_ == before)) {
             TOOLINFOW tool = ToolInfo();
             SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
         }

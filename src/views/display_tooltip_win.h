@@ -41,6 +41,9 @@ protected:
     }
     virtual void OnMouseMoved(int x, int y) { static_cast<void>(x), static_cast<void>(y); }
     virtual bool AcceptsTooltips() const { return true; }
+    // False while the pointer moves something (a drag of the view): the tip
+    // can neither show nor change then, so it is neither moved nor armed.
+    virtual bool TipFollowsPointer() const { return true; }
 
 private:
     TOOLINFOW ToolInfo() const;

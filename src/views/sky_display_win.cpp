@@ -98,7 +98,8 @@ bool SkyDisplay::Create(HWND parent, HINSTANCE instance, HFONT displayFont, HFON
     dc_ = GetDC(window_);
     if (displayFont) SelectObject(dc_, displayFont);
     gl_ = CreateSkyGlWin(window_, dc_, displayFont ? displayFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                         symbolFont ? symbolFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+                         symbolFont ? symbolFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
+                         GlContextSharing::kSkyDisplays);
     if (gl_) {
         renderer_ = std::make_unique<SkyRenderer>(owner_, *gl_);
         LoadHorizonTexturesFromResources(instance);
@@ -141,7 +142,6 @@ void SkyDisplay::Redraw(std::uint32_t flags, bool everything) {
 }
 
 void SkyDisplay::StartHighlight() {
-    if (renderer_) renderer_->InvalidateSceneList();
     if (!window_) return;
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
@@ -151,7 +151,6 @@ void SkyDisplay::StartHighlight() {
 void SkyDisplay::OnHighlightTimer() {
     KillTimer(window_, kHighlightTimer);
     owner_.EndHighlight();
-    if (renderer_) renderer_->InvalidateSceneList();
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
 }
@@ -277,7 +276,8 @@ void SkyDisplay::OnMouseMove(int x, int y) {
     case SkyDrag::kHorizontal:
     case SkyDrag::kVertical:
     case SkyDrag::kFree:
-        owner_.SetViewDirection(DragMove(drag_, owner_.GetViewDirection(), lastX_, lastY_, x, y,
+        owner_.SetViewDirection(DragMove(drag_, owner_.GetViewDirection(), owner_.GetOptions().mapType, lastX_,
+                                         lastY_, x, y,
                                          owner_.GetFieldOfView(), ViewportSide()));
         lastX_ = x;
         lastY_ = y;
@@ -313,12 +313,17 @@ void SkyDisplay::EndDrag(bool updateCursor) {
         drag_ = SkyDrag::kNone;
         if (GetCapture() == window_) ReleaseCapture();
         if (ended != SkyDrag::kPressed) {
-            // The whole drag becomes one step from where it started.
+            // The whole drag becomes one step from where it started, drawn
+            // once with the full list; a drag back to its start is no step
+            // but is drawn in full too.
             const ViewDirection reached = owner_.GetViewDirection();
             owner_.SetViewDirection(start_);
-            owner_.Actions().LookTo(owner_, reached, kViewBoth, 1, nullptr);
             if (renderer_) renderer_->UseCoarseLayerList(false);
-            owner_.UpdateView(kSkyChangeDirection, false);
+            if (reached == start_) {
+                owner_.UpdateView(kSkyChangeDirection, false);
+            } else {
+                owner_.Actions().LookTo(owner_, reached, kViewBoth, 1, nullptr);
+            }
         }
     }
     if (updateCursor) UpdateCursor();

@@ -62,6 +62,7 @@ public:
 protected:
     void GetTooltipText(int x, int y, String& text) override;
     bool AcceptsTooltips() const override;
+    bool TipFollowsPointer() const override { return drag_ == SkyDrag::kNone; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -45,6 +45,7 @@ struct HorizonStore {
     std::array<HorizonImage, kHorizonParts> classic;
     std::array<std::array<HorizonImage, kHorizonParts>, kHorizonMonths> seasonal;
     int users = 0;
+    int loads = 0;
 };
 
 HorizonStore& Horizons() {
@@ -149,7 +150,8 @@ void DrawCoordinateGrid(SkyRenderer& renderer, bool crosses, int mode, bool hori
         }
         for (int b : parallels) {
             for (int l = 0; l < 360; l += 15) {
-                renderer.DrawLabel(GridLabel(host, l, b, horizontal), vertex(l, b), 4, 4, false);
+                const SkyVector at = vertex(l, b);
+                if (renderer.LabelsMayShowAt(at)) renderer.DrawLabel(GridLabel(host, l, b, horizontal), at, 4, 4, false);
             }
         }
         return;
@@ -162,7 +164,8 @@ void DrawCoordinateGrid(SkyRenderer& renderer, bool crosses, int mode, bool hori
         for (int l = 0; l < 360; l += 15) {
             if (pole && l != 0) break;
             if (mode == 1) {
-                renderer.DrawLabel(GridLabel(host, l, b, horizontal), vertex(l, b), 4, 4, false);
+                const SkyVector at = vertex(l, b);
+                if (renderer.LabelsMayShowAt(at)) renderer.DrawLabel(GridLabel(host, l, b, horizontal), at, 4, 4, false);
                 continue;
             }
             if (arms.longitude > 0.0) {
@@ -204,9 +207,6 @@ void DrawConstellationBoundaries(SkyRenderer& renderer) {
     SkyGl& gl = renderer.Gl();
     renderer.SetLayerColour(SkyLayerColour::kBoundaries);
     gl.PassThrough(kNoObjectMarker);
-    // The outlines are of the equinox B1875.0: turn them to the date's.
-    gl.PushMatrix();
-    gl.MultMatrix(renderer.B1875ToDate());
     using constellation_outlines::kOutlinePoints;
     using constellation_outlines::kOutlines;
     for (const std::vector<int>& outlines : OutlinesByConstellation()) {
@@ -219,7 +219,6 @@ void DrawConstellationBoundaries(SkyRenderer& renderer) {
             }
         }
     }
-    gl.PopMatrix();
 }
 
 int ConstellationOutlineCount(int constellation) {
@@ -282,6 +281,7 @@ void LoadHorizonTextures(const HorizonImageLoader& loader) {
     HorizonStore& store = Horizons();
     ++store.users;
     if (!store.classic[0].Empty()) return;
+    ++store.loads;
     for (int part = 0; part < kHorizonParts; ++part) {
         loader(ClassicHorizonName(part).c_str(), store.classic[part]);
         for (int month = 1; month <= kHorizonMonths; ++month) {
@@ -294,12 +294,15 @@ void FreeHorizonTextures() noexcept {
     HorizonStore& store = Horizons();
     if (store.users > 0) --store.users;
     if (store.users > 0) return;
+    ++store.loads;
     for (HorizonImage& image : store.classic) image = HorizonImage{};
     for (auto& month : store.seasonal)
         for (HorizonImage& image : month) image = HorizonImage{};
 }
 
 int HorizonTextureUsers() noexcept { return Horizons().users; }
+
+int HorizonTextureLoads() noexcept { return Horizons().loads; }
 
 const HorizonImage& ClassicHorizonImage(int part) noexcept {
     static const HorizonImage kNone;

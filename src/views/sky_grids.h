@@ -30,6 +30,7 @@ CrossArms GridCrossArms(int fieldOfView, double latitude) noexcept;
 void DrawEquatorialGridAndEcliptic(SkyRenderer& renderer, bool crosses, int mode);
 void DrawHorizontalGridAndHorizon(SkyRenderer& renderer, bool crosses, int mode);
 void DrawCoordinateGrid(SkyRenderer& renderer, bool crosses, int mode, bool horizontal);
+// The boundaries in their own equinox, B1875.0 (the renderer turns them).
 void DrawConstellationBoundaries(SkyRenderer& renderer);
 // How many closed outlines a constellation's boundary has (two for Serpens).
 int ConstellationOutlineCount(int constellation);
@@ -67,6 +68,9 @@ std::basic_string<Char> SeasonalHorizonName(int month, int part);
 void LoadHorizonTextures(const HorizonImageLoader& loader);
 void FreeHorizonTextures() noexcept;
 int HorizonTextureUsers() noexcept;
+// Counts the pictures' loads and releases: a list that drew them is stale
+// once it changed.
+int HorizonTextureLoads() noexcept;
 const HorizonImage& ClassicHorizonImage(int part) noexcept;
 const HorizonImage& SeasonalHorizonImage(int month, int part) noexcept;
 

@@ -36,8 +36,6 @@ constexpr StarSprite kFaintest = {76, -1, 0};
 constexpr std::uint8_t kSideBits[12] = {0x40, 0, 0, 0, 0xA0, 0, 0, 0, 0x40, 0, 0, 0};
 constexpr std::uint8_t kCornerBits[12] = {0xA0, 0, 0, 0, 0x00, 0, 0, 0, 0xA0, 0, 0, 0};
 
-// The coarse list shows stars to this magnitude only.
-constexpr double kCoarseMagnitude = 3.0;
 // Pixel colours of deep-sky objects and track points (0..255).
 constexpr int kDeepSkyGrey = 51;
 constexpr int kTrackGreen = 128;
@@ -56,29 +54,41 @@ std::vector<SkyVector>& DeepSkyVectorStore() {
     return vectors;
 }
 
-// A pixel colour; under night vision its brightness in red alone.
-void PixelColour(SkyGl& gl, int r, int g, int b, bool night) {
+// A pixel colour (0..1); under night vision its brightness in red alone.
+SkyPixel PixelAt(const SkyVector& point, int r, int g, int b, bool night) {
     if (night) {
         const int level = r > g ? (r > b ? r : b) : (g > b ? g : b);
-        gl.Color(level / 255.0, 0.0, 0.0);
-    } else {
-        gl.Color(r / 255.0, g / 255.0, b / 255.0);
+        return {point.x, point.y, point.z, level / 255.0, 0.0, 0.0};
     }
+    return {point.x, point.y, point.z, r / 255.0, g / 255.0, b / 255.0};
 }
 
-// Pushes the modelview matrix turned by a precession rotation.
-class PrecessedFrame {
+void PixelColour(SkyGl& gl, int r, int g, int b, bool night) {
+    const SkyPixel pixel = PixelAt({}, r, g, b, night);
+    gl.Color(pixel.r, pixel.g, pixel.b);
+}
+
+// The pixels a layer draws one after another, gathered into one primitive.
+// It is drawn before anything else of the layer, so the order stays.
+class PixelRun {
 public:
-    PrecessedFrame(SkyGl& gl, const double* matrix) : gl_(gl) {
-        gl_.PushMatrix();
-        gl_.MultMatrix(matrix);
+    explicit PixelRun(SkyRenderer& renderer) : gl_(renderer.Gl()), night_(renderer.Host().GetNightVision()) {}
+    ~PixelRun() { Draw(); }
+    PixelRun(const PixelRun&) = delete;
+    PixelRun& operator=(const PixelRun&) = delete;
+
+    void Add(const SkyVector& point, int r, int g, int b) { pixels_.push_back(PixelAt(point, r, g, b, night_)); }
+    void Draw() {
+        if (pixels_.empty()) return;
+        gl_.Points(pixels_.data(), static_cast<int>(pixels_.size()));
+        pixels_.clear();
     }
-    ~PrecessedFrame() { gl_.PopMatrix(); }
-    PrecessedFrame(const PrecessedFrame&) = delete;
-    PrecessedFrame& operator=(const PrecessedFrame&) = delete;
+    bool Night() const noexcept { return night_; }
 
 private:
     SkyGl& gl_;
+    bool night_;
+    std::vector<SkyPixel> pixels_;
 };
 
 const NameSystem* SystemOf(int bodyType, int id) {
@@ -123,25 +133,43 @@ void ObjectImage(SkyRenderer& renderer, const SkyVector& point, const StarSprite
     }
 }
 
-// One pixel of a colour (deep-sky objects, track points).
-void ObjectPixel(SkyRenderer& renderer, const SkyVector& point, int r, int g, int b) {
-    SkyGl& gl = renderer.Gl();
+// One pixel of a colour (deep-sky objects, track points): the pick pixel
+// in a pick list, else one of the run.
+void ObjectPixel(SkyRenderer& renderer, PixelRun& run, const SkyVector& point, int r, int g, int b) {
     if (renderer.Picking()) {
-        PickPixel(gl, point);
-        return;
+        PickPixel(renderer.Gl(), point);
+    } else {
+        run.Add(point, r, g, b);
     }
-    PixelColour(gl, r, g, b, renderer.Host().GetNightVision());
-    gl.Point(point.x, point.y, point.z);
 }
 
-void DrawStar(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point, int mode) {
+// The 3 x 3 neighbours of a sprite's centre, as bitmaps of their levels.
+void DrawSpriteNeighbours(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
+    if (sprite.side < 0) return;
+    // The raster colour is taken when the raster position is set.
+    PixelColour(gl, sprite.side, sprite.side, sprite.side, night);
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.Bitmap(3, 3, 1, 1, kSideBits);
+    if (sprite.corner == 0) return;
+    PixelColour(gl, sprite.corner, sprite.corner, sprite.corner, night);
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.Bitmap(3, 3, 1, 1, kCornerBits);
+}
+
+// A star's image in a layer list: its centre joins the run of pixels; a
+// sprite's neighbours are drawn after the run so far.
+void DrawStarImage(SkyGl& gl, PixelRun& run, const SkyVector& point, double magnitude) {
+    const StarSprite sprite = StarSpriteFor(magnitude);
+    run.Add(point, sprite.centre, sprite.centre, sprite.centre);
+    if (sprite.side < 0) return;
+    run.Draw();
+    DrawSpriteNeighbours(gl, point, sprite, run.Night());
+}
+
+void DrawStarLabels(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point) {
     const SkyRendererHost& host = renderer.Host();
     const SkyOptions& options = host.GetSkyOptions();
-    if (mode == 0) {
-        EmitPickCode(renderer, star, kPickPartPoint);
-        ObjectImage(renderer, point, StarSpriteFor(star.Magnitude()));
-        return;
-    }
+    if (!renderer.LabelsMayShowAt(point)) return;
     if (options.starNamesOn) {
         const std::u32string name = FirstName(star, SystemOf(kBodyStar, kStarProperName));
         if (!name.empty()) {
@@ -180,15 +208,7 @@ StarSprite StarSpriteFor(double magnitude) noexcept {
 void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
     PixelColour(gl, sprite.centre, sprite.centre, sprite.centre, night);
     gl.Point(point.x, point.y, point.z);
-    if (sprite.side < 0) return;
-    // The raster colour is taken when the raster position is set.
-    PixelColour(gl, sprite.side, sprite.side, sprite.side, night);
-    gl.RasterPos(point.x, point.y, point.z);
-    gl.Bitmap(3, 3, 1, 1, kSideBits);
-    if (sprite.corner == 0) return;
-    PixelColour(gl, sprite.corner, sprite.corner, sprite.corner, night);
-    gl.RasterPos(point.x, point.y, point.z);
-    gl.Bitmap(3, 3, 1, 1, kCornerBits);
+    DrawSpriteNeighbours(gl, point, sprite, night);
 }
 
 void SkyPrecomputeStarVectors() {
@@ -235,17 +255,31 @@ void EmitPickCode(SkyRenderer& renderer, const CelestialObject& object, int part
 void DrawStars(SkyRenderer& renderer, int mode) {
     const StarCatalogue& stars = GetStarCatalogue();
     const std::vector<SkyVector>& vectors = SkyStarVectors();
-    const double limit = renderer.Host().GetSkyOptions().magnitudeLimit;
+    const bool labels = mode == 1;
+    const SkyOptions& options = renderer.Host().GetSkyOptions();
+    if (labels && !options.starNamesOn && !options.starLettersOn && options.constellationNames != 1 &&
+        options.constellationNames != 2) {
+        return;
+    }
+    const double limit = options.magnitudeLimit;
     const bool coarse = !renderer.CurrentContext().fullDetail;
-    // Catalogue positions are of J2000: turn them to the equinox of the date.
-    PrecessedFrame frame(renderer.Gl(), renderer.J2000ToDate());
     const int count = std::min(stars.Count(), static_cast<int>(vectors.size()));
+    PixelRun run(renderer);
     for (int i = 0; i < count; ++i) {
         const BrightStar& star = *stars.At(i);
         const double magnitude = star.Magnitude();
         if (magnitude > limit) continue;
-        if (mode == 0 && coarse && magnitude > kCoarseMagnitude) continue;
-        DrawStar(renderer, star, vectors[static_cast<std::size_t>(i)], mode);
+        const SkyVector& point = vectors[static_cast<std::size_t>(i)];
+        if (labels) {
+            DrawStarLabels(renderer, star, point);
+        } else if (coarse && magnitude > kCoarseStarMagnitude) {
+            continue;
+        } else if (renderer.Picking()) {
+            EmitPickCode(renderer, star, kPickPartPoint);
+            PickPixel(renderer.Gl(), point);
+        } else {
+            DrawStarImage(renderer.Gl(), run, point, magnitude);
+        }
     }
 }
 
@@ -254,7 +288,6 @@ void DrawConstellationLines(SkyRenderer& renderer, int mode) {
     SkyGl& gl = renderer.Gl();
     const std::vector<SkyVector>& vectors = SkyStarVectors();
     const int stars = static_cast<int>(vectors.size());
-    PrecessedFrame frame(gl, renderer.J2000ToDate());
     renderer.SetLayerColour(SkyLayerColour::kConstellationLines);
     gl.PassThrough(kNoObjectMarker);
     gl.Begin(skygl::kLines);
@@ -282,11 +315,10 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
     const NameSystem* walk = SystemOf(kBodyDeepSky, kWalkSystem[options.deepSkyCatalogue]);
     const NameSystem* names = mode == 1 ? SystemOf(kBodyDeepSky, options.deepSkyNameSystem) : nullptr;
     if (!walk) return;
-    SkyGl& gl = renderer.Gl();
     const std::vector<SkyVector>& vectors = SkyDeepSkyVectors();
-    PrecessedFrame frame(gl, renderer.J2000ToDate());
     if (mode == 1) renderer.SetLayerColour(SkyLayerColour::kStarLabels);
     const DeepSkyCatalogue& catalogue = GetDeepSkyCatalogue();
+    PixelRun run(renderer);
     int cursor = 0;
     const CelestialObject* object = nullptr;
     for (const Char* name = catalogue.CatalogueFirstNamed(cursor, walk, &object); object;
@@ -297,11 +329,11 @@ void DrawDeepSkyObjects(SkyRenderer& renderer, int mode) {
         if (mode == 0) {
             EmitPickCode(renderer, *object, kPickPartPoint);
             if (!renderer.Picking() && options.deepSkyColour && host.HasPictureOf(*object)) {
-                ObjectPixel(renderer, point, 255, 0, 255);
+                ObjectPixel(renderer, run, point, 255, 0, 255);
             } else {
-                ObjectPixel(renderer, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
+                ObjectPixel(renderer, run, point, kDeepSkyGrey, kDeepSkyGrey, kDeepSkyGrey);
             }
-        } else {
+        } else if (renderer.LabelsMayShowAt(point)) {
             renderer.DrawLabel(FirstName(*object, names), point, 0, -16, true);
         }
     }
@@ -313,6 +345,7 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
     const SkyDocument& document = host.GetSkyDocument();
     const PlanetCatalogue& planets = GetPlanetCatalogue();
     const int shown = std::min(DisplayedPlanets(host.GetSkyOptions()), planets.Count());
+    PixelRun run(renderer);
     for (int planet = 0; planet < shown; ++planet) {
         const std::vector<DatedSkyPosition>& track = document.PlanetTrack(planet);
         std::vector<SkyVector> points;
@@ -323,7 +356,7 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode) {
         for (std::size_t k = 0; k < points.size(); ++k) {
             if (track[k].position.first == kNotComputedAngle) continue;
             EmitPickCode(renderer, *planets.At(planet), kPickPartTrack, static_cast<int>(k));
-            ObjectPixel(renderer, points[k], 0, kTrackGreen, 0);
+            ObjectPixel(renderer, run, points[k], 0, kTrackGreen, 0);
         }
     }
 }
@@ -392,7 +425,7 @@ void DrawSunOrMoon(SkyRenderer& renderer, const CelestialObject* object, SkyLaye
         }
     } else {
         gl.Point(0, 0, 0);
-        gl.Sphere(kSunMoonRadius, 64, 64);
+        gl.CallList(SkyList::kSunMoonSphere);
     }
     gl.PopMatrix();
     gl.MatrixMode(skygl::kProjection);
@@ -410,6 +443,15 @@ void DrawSun(SkyRenderer& renderer, int mode) {
 void DrawMoon(SkyRenderer& renderer, int mode) {
     if (mode != 0 || !renderer.Host().GetSkyOptions().moonOn) return;
     DrawSunOrMoon(renderer, GetMoonCatalogue().CatalogueGetObjectAt(0), SkyLayerColour::kMoon);
+}
+
+void DrawSunMoonSphere(SkyGl& gl) { gl.Sphere(kSunMoonRadius, 64, 64); }
+
+void DrawMovingBodies(SkyRenderer& renderer, int mode) {
+    DrawPlanetTracks(renderer, mode);
+    DrawPlanets(renderer, mode);
+    DrawSun(renderer, mode);
+    DrawMoon(renderer, mode);
 }
 
 }  // namespace corvinata

@@ -38,8 +38,12 @@ const std::vector<SkyVector>& SkyDeepSkyVectors() noexcept;
 // The planet symbol (a symbol-font character) of a planet-catalogue number.
 char32_t PlanetSymbolCode(int planet) noexcept;
 
+// The coarse configuration draws the stars to this magnitude only.
+constexpr double kCoarseStarMagnitude = 3.0;
+
 // Layer drawers: mode 0 geometry (with pick codes and pick pixels while the
-// renderer compiles a pick list), mode 1 labels.
+// renderer compiles a pick list), mode 1 labels. Each draws in its own
+// frame (stars, figures and deep sky of J2000); the renderer places it.
 void DrawStars(SkyRenderer& renderer, int mode);
 void DrawConstellationLines(SkyRenderer& renderer, int mode);
 void DrawDeepSkyObjects(SkyRenderer& renderer, int mode);
@@ -47,6 +51,12 @@ void DrawPlanetTracks(SkyRenderer& renderer, int mode);
 void DrawPlanets(SkyRenderer& renderer, int mode);
 void DrawSun(SkyRenderer& renderer, int mode);
 void DrawMoon(SkyRenderer& renderer, int mode);
+// Planet tracks, planets, the Sun and the Moon: what a step of time moves.
+// The Sun and the Moon call the sphere's list (compiled once: its eight
+// thousand quadrilaterals need not be compiled again at every step).
+void DrawMovingBodies(SkyRenderer& renderer, int mode);
+// The sphere of the Sun and the Moon, about 0.32 degree on the sky.
+void DrawSunMoonSphere(SkyGl& gl);
 
 // The pick code of a catalogue object, and its planet extra when it is one;
 // only while the renderer compiles a pick list.

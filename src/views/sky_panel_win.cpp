@@ -26,28 +26,42 @@ SkyControlPanel* g_skyPanel = nullptr;
 constexpr UINT kAnimationTimer = 7301;
 constexpr int kComboTextLimit = 100;
 
-void SetText(HWND dialog, int item, const Char* text) { SetDlgItemTextW(dialog, item, text); }
-void Enable(HWND dialog, int item, bool enable) { EnableWindow(GetDlgItem(dialog, item), enable); }
+// The panel is refreshed after every change of its window (each move of a
+// drag, each frame of an animation): a control is set, and so repainted,
+// only when what it shows differs.
+void SetText(HWND control, const Char* text) {
+    if (control == nullptr) return;
+    if (text == nullptr) text = TXT("");
+    constexpr int kRoom = 256;
+    Char shown[kRoom] = {};
+    const int length = GetWindowTextW(control, shown, kRoom);
+    if (length < kRoom - 1 && std::wcscmp(shown, text) == 0) return;
+    SetWindowTextW(control, text);
+}
 
-int ComboIndexOfText(HWND dialog, int item, const Char* const* names, int count) {
+void Enable(HWND control, bool enable) {
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable) EnableWindow(control, enable);
+}
+
+int ComboIndexOfText(HWND combo, const Char* const* names, int count) {
     Char text[kComboTextLimit + 1] = {};
-    GetDlgItemTextW(dialog, item, text, kComboTextLimit + 1);
+    GetWindowTextW(combo, text, kComboTextLimit + 1);
     for (int i = 0; i < count; ++i) {
         if (std::wcscmp(names[i], text) == 0) return i;
     }
     return 0;
 }
 
-int SelectedCoordinateSystem(HWND dialog) {
+int SelectedCoordinateSystem(HWND combo) {
     const Char* names[kSkyPanelCoordinateSystems];
     for (int i = 0; i < kSkyPanelCoordinateSystems; ++i) names[i] = SkyCoordinateSystemName(i);
-    return ComboIndexOfText(dialog, kSkyCoordinateSystemItem, names, kSkyPanelCoordinateSystems);
+    return ComboIndexOfText(combo, names, kSkyPanelCoordinateSystems);
 }
 
-int SelectedTimeSystem(HWND dialog) {
+int SelectedTimeSystem(HWND combo) {
     const Char* codes[4];
     for (int i = 0; i < 4; ++i) codes[i] = GetTimeSystemCode(i);
-    return ComboIndexOfText(dialog, kSkyTimeSystemItem, codes, 4);
+    return ComboIndexOfText(combo, codes, 4);
 }
 
 DateTime ToCivil(const DateTime& moment, const TimeAndPlace& place) {
@@ -74,6 +88,19 @@ bool SkyControlPanel::Create(HINSTANCE instance, HWND parent, ModelessDialogs* m
 }
 
 SkyWindow* SkyControlPanel::Window() const { return dynamic_cast<SkyWindow*>(GetAttachedWindow()); }
+
+HWND SkyControlPanel::Item(int id) const {
+    HWND dialog = GetDialogWindow();
+    if (dialog != itemsDialog_) {
+        items_.clear();
+        itemsDialog_ = dialog;
+    }
+    const auto known = items_.find(id);
+    if (known != items_.end()) return known->second;
+    HWND item = dialog ? GetDlgItem(dialog, id) : nullptr;
+    if (item) items_.emplace(id, item);
+    return item;
+}
 
 DateTime SkyControlPanel::GetPanelTime() const {
     return Window() != nullptr ? Window()->GetSkyDocument().GetTimeAndPlace().dateTime : DateTime{};
@@ -127,13 +154,13 @@ void SkyControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
 void SkyControlPanel::OnInitDialog() {
     HWND dialog = GetDialogWindow();
     for (const int item : {static_cast<int>(kSkyRiseItem), static_cast<int>(kSkySetItem)}) {
-        if (auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item))) {
+        if (auto* link = FindCustomControl<Hyperlink>(Item(item))) {
             link->SetClickAction(&RiseSetClicked);
         }
     }
     for (const int item : {kSkyFirstValueItem, kSkySecondValueItem, kSkyConstellationItem,
                            kSkyConstellationAbbrItem, kSkyPhaseItem, kSkyMagnitudeItem}) {
-        SetText(dialog, item, TXT(""));
+        SetText(Item(item), TXT(""));
     }
     PanelTimeConfig config;
     config.animateItem = kAnimateItem;
@@ -141,17 +168,17 @@ void SkyControlPanel::OnInitDialog() {
     config.period = 100;
     PanelTimeTarget& target = *this;
     SetTimePart(std::make_unique<PanelTimePart>(dialog, config, target));
-    HWND systems = GetDlgItem(dialog, kSkyCoordinateSystemItem);
+    HWND systems = Item(kSkyCoordinateSystemItem);
     for (int i = 0; i < kSkyPanelCoordinateSystems; ++i) {
         SendMessageW(systems, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(SkyCoordinateSystemName(i)));
     }
     SendMessageW(systems, CB_SETCURSEL, 0, 0);
-    HWND times = GetDlgItem(dialog, kSkyTimeSystemItem);
+    HWND times = Item(kSkyTimeSystemItem);
     for (int i = 0; i < 4; ++i) {
         SendMessageW(times, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GetTimeSystemCode(i)));
     }
     SendMessageW(times, CB_SETCURSEL, kLocalCivilTime, 0);
-    HWND slider = GetDlgItem(dialog, kSkyZoomSliderItem);
+    HWND slider = Item(kSkyZoomSliderItem);
     SendMessageW(slider, TBM_SETRANGE, TRUE, MAKELPARAM(kSkyZoomRangeMin, kSkyZoomRangeMax));
     SendMessageW(slider, TBM_SETLINESIZE, 0, 10);
     SendMessageW(slider, TBM_SETPAGESIZE, 0, 45);
@@ -162,10 +189,10 @@ void SkyControlPanel::ApplySettings(const PanelSettings& settings) {
     if (dialog == nullptr) return;
     if (TimePart() != nullptr) TimePart()->ShowTimeStep(settings.timeStep);
     if (settings.coordinateSystem >= 0 && settings.coordinateSystem < kSkyPanelCoordinateSystems) {
-        SendDlgItemMessageW(dialog, kSkyCoordinateSystemItem, CB_SETCURSEL, settings.coordinateSystem, 0);
+        SendMessageW(Item(kSkyCoordinateSystemItem), CB_SETCURSEL, settings.coordinateSystem, 0);
     }
     if (settings.riseSetTimeSystem >= 0 && settings.riseSetTimeSystem < 4) {
-        SendDlgItemMessageW(dialog, kSkyTimeSystemItem, CB_SETCURSEL, settings.riseSetTimeSystem, 0);
+        SendMessageW(Item(kSkyTimeSystemItem), CB_SETCURSEL, settings.riseSetTimeSystem, 0);
     }
     ControlPanelUpdate(nullptr);
 }
@@ -175,8 +202,8 @@ PanelSettings SkyControlPanel::ReadSettings() const {
     HWND dialog = GetDialogWindow();
     if (dialog == nullptr) return settings;
     if (TimePart() != nullptr) settings.timeStep = TimePart()->ReadTimeStep();
-    settings.coordinateSystem = SelectedCoordinateSystem(dialog);
-    settings.riseSetTimeSystem = SelectedTimeSystem(dialog);
+    settings.coordinateSystem = SelectedCoordinateSystem(Item(kSkyCoordinateSystemItem));
+    settings.riseSetTimeSystem = SelectedTimeSystem(Item(kSkyTimeSystemItem));
     return settings;
 }
 
@@ -184,44 +211,70 @@ void SkyControlPanel::ControlPanelUpdate(void*) {
     HWND dialog = GetDialogWindow();
     SkyWindow* window = Window();
     if (dialog == nullptr || window == nullptr) return;
-    const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
+    ShowMoment();
+    ShowZoom();
+    ShowDirectionButtons();
+    ShowSelectedObject();
+    // What changed is painted at once.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkyControlPanel::ShowWindowChange(std::uint32_t flags, bool everything) {
+    constexpr std::uint32_t kViewOnly = kSkyChangeDirection | kSkyChangeZoom;
+    if (everything || flags == 0 || (flags & ~kViewOnly) != 0) {
+        ControlPanelUpdate(nullptr);
+        return;
+    }
+    HWND dialog = GetDialogWindow();
+    if (dialog == nullptr || Window() == nullptr) return;
+    if (flags & kSkyChangeZoom) ShowZoom();
+    if (flags & kSkyChangeDirection) ShowDirectionButtons();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkyControlPanel::ShowMoment() {
+    const TimeAndPlace& moment = Window()->GetSkyDocument().GetTimeAndPlace();
     String text;
-    SetText(dialog, 20600, FormatDate(moment.dateTime, kDateToDay, text).Text());
-    SetText(dialog, 21002, FormatTime(kTimeToSecond, ToCivil(moment.dateTime, moment), false, kRoundHoldDayEnd,
-                                      nullptr, text).Text());
+    SetText(Item(20600), FormatDate(moment.dateTime, kDateToDay, text).Text());
+    SetText(Item(21002), FormatTime(kTimeToSecond, ToCivil(moment.dateTime, moment), false, kRoundHoldDayEnd,
+                                    nullptr, text).Text());
     DateTime sidereal = moment.dateTime;
     sidereal.hours = SkyLocalSiderealHours(moment);
     sidereal.timeSystem = kLocalSiderealTime;
-    SetText(dialog, kSkySiderealItem, FormatTime(kTimeToSecond, sidereal, false, kRoundHoldDayEnd, nullptr, text).Text());
+    SetText(Item(kSkySiderealItem), FormatTime(kTimeToSecond, sidereal, false, kRoundHoldDayEnd, nullptr, text).Text());
+}
 
-    const int zoom = window->GetZoom();
-    SendDlgItemMessageW(dialog, kSkyZoomSliderItem, TBM_SETPOS, TRUE, zoom);
+void SkyControlPanel::ShowZoom() {
+    const int zoom = Window()->GetZoom();
+    if (SendMessageW(Item(kSkyZoomSliderItem), TBM_GETPOS, 0, 0) != zoom) {
+        SendMessageW(Item(kSkyZoomSliderItem), TBM_SETPOS, TRUE, zoom);
+    }
     Char number[32];
     std::swprintf(number, 32, L"%.2f", static_cast<double>(zoom));
-    SetText(dialog, kSkyZoomTextItem, number);
+    SetText(Item(kSkyZoomTextItem), number);
+}
 
-    const double altitude = window->GetViewDirection().altitude;
-    HWND up = GetDlgItem(dialog, kSkyLookUpItem);
-    HWND down = GetDlgItem(dialog, kSkyLookDownItem);
+void SkyControlPanel::ShowDirectionButtons() {
+    const double altitude = Window()->GetViewDirection().altitude;
+    HWND up = Item(kSkyLookUpItem);
+    HWND down = Item(kSkyLookDownItem);
     const bool upEnabled = altitude != 90.0;
     const bool downEnabled = altitude != -90.0;
     const HWND focus = GetFocus();
-    EnableWindow(up, upEnabled);
-    EnableWindow(down, downEnabled);
+    Enable(Item(kSkyLookUpItem), upEnabled);
+    Enable(Item(kSkyLookDownItem), downEnabled);
     if (!upEnabled && focus == up) SetFocus(down);
     if (!downEnabled && focus == down) SetFocus(up);
-    ShowSelectedObject();
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void SkyControlPanel::ShowSelectedObject() {
     HWND dialog = GetDialogWindow();
     SkyWindow* window = Window();
     if (dialog == nullptr || window == nullptr) return;
-    const int system = SelectedCoordinateSystem(dialog);
-    const int timeSystem = SelectedTimeSystem(dialog);
-    SetText(dialog, kSkyFirstLabelItem, SkyFirstCoordinateLabel(system));
-    SetText(dialog, kSkySecondLabelItem, SkySecondCoordinateLabel(system));
+    const int system = SelectedCoordinateSystem(Item(kSkyCoordinateSystemItem));
+    const int timeSystem = SelectedTimeSystem(Item(kSkyTimeSystemItem));
+    SetText(Item(kSkyFirstLabelItem), SkyFirstCoordinateLabel(system));
+    SetText(Item(kSkySecondLabelItem), SkySecondCoordinateLabel(system));
 
     const CelestialObject* object = window->GetSelectedObject();
     const SkyPanelObject shown =
@@ -233,34 +286,34 @@ void SkyControlPanel::ShowSelectedObject() {
     auto show = [&](int item, std::uint32_t id, bool on) {
         String value;
         if (on && map.Has(id)) map.Format(id, value, request);
-        SetText(dialog, item, value.Text());
-        Enable(dialog, item, on);
+        SetText(Item(item), value.Text());
+        Enable(Item(item), on);
     };
     String name;
     if (object != nullptr) object->CelestialObjectFullName(name);
-    SetText(dialog, kSkyNameItem, name.Text());
+    SetText(Item(kSkyNameItem), name.Text());
     show(kSkyFirstValueItem, kFunctionLongitude, rows.objectFields);
     show(kSkySecondValueItem, kFunctionLatitude, rows.objectFields);
     show(kSkyConstellationItem, kFunctionConstellation, rows.objectFields);
     show(kSkyZodiacItem, kFunctionSignOfZodiac, rows.objectFields);
     auto abbreviation = [&](int item, std::uint32_t id, const Char* (*of)(double) noexcept) {
-        SetText(dialog, item, rows.objectFields && map.Has(id) ? of(map.Value(id)) : TXT(""));
-        Enable(dialog, item, rows.objectFields);
+        SetText(Item(item), rows.objectFields && map.Has(id) ? of(map.Value(id)) : TXT(""));
+        Enable(Item(item), rows.objectFields);
     };
     abbreviation(kSkyConstellationAbbrItem, kFunctionConstellation, &SkyConstellationAbbreviation);
     abbreviation(kSkyZodiacAbbrItem, kFunctionSignOfZodiac, &SkyZodiacAbbreviation);
     show(kSkyMagnitudeItem, kFunctionMagnitude, rows.magnitude);
     show(kSkyPhaseItem, kFunctionPhase, rows.phase);
-    Enable(dialog, kSkyMagnitudeLabelItem, rows.magnitude);
-    Enable(dialog, kSkyPhaseLabelItem, rows.phase);
-    Enable(dialog, kSkyHighlightItem, rows.highlight && !window->HighlightOn());
+    Enable(Item(kSkyMagnitudeLabelItem), rows.magnitude);
+    Enable(Item(kSkyPhaseLabelItem), rows.phase);
+    Enable(Item(kSkyHighlightItem), rows.highlight && !window->HighlightOn());
 
     // The links go to the event's moment: its Universal time, taken on the
     // document's Universal date, converted back to the document's clock.
     const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
     for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kSkyRiseItem, kFunctionRise},
                                    std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
-        auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
+        auto* link = FindCustomControl<Hyperlink>(Item(item));
         if (link == nullptr) continue;
         String text;
         String target;
@@ -279,11 +332,13 @@ void SkyControlPanel::ShowSelectedObject() {
                 target = String(buffer);
             }
         }
+        const Hyperlink::State state = valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
+        Enable(Item(item), valid);
+        if (link->Shows(text.Text(), target.Text(), state)) continue;
         link->SetText(text.Text());
         link->SetTarget(target.Text());
-        link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
-        EnableWindow(GetDlgItem(dialog, item), valid);
-        InvalidateRect(GetDlgItem(dialog, item), nullptr, TRUE);
+        link->SetState(state);
+        InvalidateRect(Item(item), nullptr, TRUE);
     }
 }
 

@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
@@ -56,6 +58,11 @@ public:
     // dialog keys (Tab, arrows, mnemonics).
     bool Create(HINSTANCE instance, HWND parent, ModelessDialogs* modeless);
     void ControlPanelUpdate(void* argument) override;
+    // After an update of the attached window with its change flags: a turn
+    // or a zoom refreshes only the direction buttons or the field of view
+    // (nothing else the panel shows depends on them, and a drag turns the
+    // view at every move); anything else refreshes the whole panel.
+    void ShowWindowChange(std::uint32_t flags, bool everything);
     void ControlPanelStepTime(bool backward) override;
     void ControlPanelWindowClosing(PanelWindow* window) override;
 
@@ -68,6 +75,9 @@ protected:
 
 private:
     SkyWindow* Window() const;
+    // A control of the panel by its id. GetDlgItem asks Wine's server each
+    // time, and a refresh of the panel looks up dozens of controls.
+    HWND Item(int id) const;
     DateTime GetPanelTime() const override;
     void SetPanelTime(const DateTime& moment) override;
     DateTime GetResetTime() const override;
@@ -75,6 +85,9 @@ private:
     void OnCommand(int item, int code);
     void OnSliderDrag();
     void OnSliderMoved(int from, int to);
+    void ShowMoment();
+    void ShowZoom();
+    void ShowDirectionButtons();
     void ShowSelectedObject();
     void EndAnimationRun();
     static void RiseSetClicked(const Char* value);
@@ -86,6 +99,8 @@ private:
     bool running_ = false;
     DateTime runStart_{};
     SkyWindow* runWindow_ = nullptr;
+    mutable std::map<int, HWND> items_;
+    mutable HWND itemsDialog_ = nullptr;
 };
 
 }  // namespace corvinata

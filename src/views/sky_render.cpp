@@ -21,10 +21,6 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadians = kPi / 180.0;
 // Julian day of the equinox B1875.0, the boundaries' epoch.
 constexpr double kB1875JulianDay = 2405889.258550475;
-// Feedback floats per drawing configuration at first; grown (doubling) to at
-// most kMaxFeedbackFloats when a scene does not fit.
-constexpr int kFeedbackFloats = 200000;
-constexpr int kMaxFeedbackFloats = 1 << 25;
 
 struct ColourPair {
     double normal[3];
@@ -138,7 +134,27 @@ std::u32string CodePointsOf(const Char* text) {
     return out;
 }
 
-SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl) : host_(host), gl_(gl) {
+bool SkyFeedbackView::operator==(const SkyFeedbackView& other) const noexcept {
+    return azimuth == other.azimuth && altitude == other.altitude && siderealAngle == other.siderealAngle &&
+           latitude == other.latitude && fieldOfView == other.fieldOfView && mapType == other.mapType &&
+           std::equal(viewport, viewport + 4, other.viewport) && height == other.height &&
+           listsBuilt == other.listsBuilt;
+}
+
+bool SkyListInputs::Changed(int index, std::initializer_list<double> inputs) {
+    std::vector<double>& built = built_[static_cast<std::size_t>(index)];
+    if (valid_[static_cast<std::size_t>(index)] && std::equal(built.begin(), built.end(), inputs.begin(), inputs.end())) {
+        return false;
+    }
+    built.assign(inputs.begin(), inputs.end());
+    valid_[static_cast<std::size_t>(index)] = true;
+    return true;
+}
+
+void SkyListInputs::Forget() noexcept { valid_.assign(valid_.size(), false); }
+
+SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl)
+    : host_(host), gl_(gl), active_(&gl), lists_(kSkyListCount), pickInputs_(kSkyPickPartCount) {
     coarse_.fullDetail = false;
     Identity(j2000ToDate_);
     Identity(b1875ToDate_);
@@ -146,78 +162,132 @@ SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl) : host_(host), gl_(gl
 
 void SkyRenderer::SkyRenderFrame() {
     gl_.MakeCurrent();
-    const bool feedback = gl_.GetRenderMode() == skygl::kFeedback;
-    if (!feedback) gl_.DrawBackBuffer();
+    gl_.DrawBackBuffer();
     // The viewport follows the window and the map type at every frame, so a
     // map change or a zoom never draws into a stale one.
     SkySetViewport();
     SkyEnsureLists();
-    if (feedback) {
-        SkyDrawScene(2);
-    } else {
-        gl_.CallList(SkyList::kScene);
-        SkyDrawScene(1);
-    }
+    SkyDrawScene(0);
+    SkyDrawScene(1);
     gl_.Flush();
-    if (!feedback) gl_.SwapBuffers();
+    gl_.SwapBuffers();
+}
+
+void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+    if (!lists_.Changed(static_cast<int>(list), inputs)) return;
+    gl_.NewList(list);
+    draw(*this);
+    gl_.EndList();
+    ++listsBuilt_;
+}
+
+void SkyRenderer::BuildPicks(SkyPickPart part, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+    if (!pickInputs_.Changed(static_cast<int>(part), inputs)) return;
+    SkyPickTable& table = pickTables_[static_cast<int>(part)];
+    table.Clear();
+    recorder_.RecordInto(table);
+    active_ = &recorder_;
+    picking_ = true;
+    draw(*this);
+    picking_ = false;
+    active_ = &gl_;
+    ++listsBuilt_;
 }
 
 void SkyRenderer::SkyEnsureLists() {
     UpdatePrecession();
-    const bool coarse = UsingCoarseLayerList();
-    bool& valid = coarse ? coarseValid_ : fullValid_;
-    if (!valid) {
-        const SkyOptions& options = host_.GetSkyOptions();
-        gl_.NewList(coarse ? SkyList::kCoarseLayers : SkyList::kFullLayers);
-        SkyBuildLayerList(options.gridAsCrosses, options.constellationBoundariesOn,
-                          options.planetTracksOn);
-        gl_.EndList();
-        gl_.NewList(coarse ? SkyList::kCoarsePick : SkyList::kFullPick);
-        SkyBuildPickList(options.planetTracksOn);
-        gl_.EndList();
-        valid = true;
+    const SkyOptions& o = host_.GetSkyOptions();
+    const double night = host_.GetNightVision() ? 1.0 : 0.0;
+    const int field = host_.GetFieldOfView();
+    // Crosses keep their length on the screen: their arms follow the field.
+    const double equatorialCrosses = o.gridAsCrosses && o.gridType == 2 ? field : 0.0;
+    const double horizontalCrosses = o.gridAsCrosses && o.gridType == 1 ? field : 0.0;
+    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
+    const bool full = current_->fullDetail;
+    Build(SkyList::kSunMoonSphere, {}, [](SkyRenderer& r) { DrawSunMoonSphere(r.Gl()); });
+    Build(SkyList::kGridAndEcliptic, {double(o.gridType == 2), double(o.gridAsCrosses), equatorialCrosses,
+                                      double(o.eclipticOn), night},
+          [](SkyRenderer& r) { DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
+    Build(SkyList::kFigures, {double(o.constellationLinesOn), night},
+          [](SkyRenderer& r) { DrawConstellationLines(r, 0); });
+    Build(SkyList::kBoundaries, {double(o.constellationBoundariesOn), night},
+          [](SkyRenderer& r) { DrawConstellationBoundaries(r); });
+    const double tracks = o.planetTracksOn ? revision : -1.0;
+    Build(SkyList::kMovingBodies,
+          {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision, night},
+          [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    if (full) {
+        Build(SkyList::kDeepSky, {double(o.deepSkyCatalogue), double(o.deepSkyColour), night},
+              [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
+        Build(SkyList::kStars, {o.magnitudeLimit, night}, [](SkyRenderer& r) { DrawStars(r, 0); });
+    } else {
+        Build(SkyList::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude), night},
+              [](SkyRenderer& r) { DrawStars(r, 0); });
     }
-    if (!sceneValid_) {
-        gl_.NewList(SkyList::kScene);
-        SkyDrawScene(0);
-        gl_.EndList();
-        sceneValid_ = true;
+    // The configuration's list places the parts in their frames: it changes
+    // with the precession only.
+    BuildComposition(full ? SkyList::kFullLayers : SkyList::kCoarseLayers);
+    if (o.gridType == 1 || o.horizonType != 0) {
+        const int month = host_.GetSkyDocument().GetTimeAndPlace().dateTime.month;
+        Build(SkyList::kHorizontalFrame, {double(o.gridType == 1), double(o.gridAsCrosses), horizontalCrosses,
+                                          double(o.horizonType), o.horizonType == 2 ? double(month) : 0.0,
+                                          double(HorizonTextureLoads()), night},
+              [](SkyRenderer& r) { DrawHorizontalGridAndHorizon(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
     }
 }
 
-void SkyRenderer::SkyBuildLayerList(bool crosses, bool boundaries, bool tracks) {
+void SkyRenderer::EnsurePickTables() {
+    // Made at the first pick after a change, not with the lists: a change
+    // draws at once, and most are never picked in.
+    const SkyOptions& o = host_.GetSkyOptions();
+    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
+    const double tracks = o.planetTracksOn ? revision : -1.0;
+    BuildPicks(SkyPickPart::kMovingBodies,
+               {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision},
+               [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
+    if (current_->fullDetail) {
+        BuildPicks(SkyPickPart::kDeepSky, {double(o.deepSkyCatalogue)},
+                   [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
+        BuildPicks(SkyPickPart::kStars, {o.magnitudeLimit}, [](SkyRenderer& r) { DrawStars(r, 0); });
+    } else {
+        BuildPicks(SkyPickPart::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude)},
+                   [](SkyRenderer& r) { DrawStars(r, 0); });
+    }
+}
+
+void SkyRenderer::BuildComposition(SkyList list) {
+    if (!lists_.Changed(static_cast<int>(list), {precessionDay_})) return;
+    const bool full = list == SkyList::kFullLayers;
+    gl_.NewList(list);
     // The lines are chords inside the sphere, nearer the eye than the objects
     // on it: they write no depth, so the later layers cover them.
     gl_.DepthMask(false);
-    DrawEquatorialGridAndEcliptic(*this, crosses, 0);
-    DrawConstellationLines(*this, 0);
-    if (boundaries) DrawConstellationBoundaries(*this);
+    gl_.CallList(SkyList::kGridAndEcliptic);
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    gl_.CallList(SkyList::kFigures);
+    gl_.PopMatrix();
+    gl_.PushMatrix();
+    gl_.MultMatrix(b1875ToDate_);
+    gl_.CallList(SkyList::kBoundaries);
+    gl_.PopMatrix();
     gl_.DepthMask(true);
-    if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
-    DrawStars(*this, 0);
-    if (tracks) DrawPlanetTracks(*this, 0);
-    DrawPlanets(*this, 0);
-    DrawSun(*this, 0);
-    DrawMoon(*this, 0);
+    // Catalogue positions are of J2000: turned to the equinox of the date.
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    if (full) gl_.CallList(SkyList::kDeepSky);
+    gl_.CallList(full ? SkyList::kStars : SkyList::kBrightStars);
+    gl_.PopMatrix();
+    gl_.CallList(SkyList::kMovingBodies);
+    gl_.EndList();
+    ++listsBuilt_;
 }
 
-void SkyRenderer::SkyBuildPickList(bool tracks) {
-    picking_ = true;
-    if (current_->fullDetail) DrawDeepSkyObjects(*this, 0);
-    DrawStars(*this, 0);
-    if (tracks) DrawPlanetTracks(*this, 0);
-    DrawPlanets(*this, 0);
-    DrawSun(*this, 0);
-    DrawMoon(*this, 0);
-    picking_ = false;
-}
-
-void SkyRenderer::SkyDrawScene(int mode) {
+bool SkyRenderer::SkySetView() {
     const SkyOptions& options = host_.GetSkyOptions();
     const bool equatorialMap = options.mapType == 1;
     const bool horizontalFrame = options.gridType == 1 || options.horizonType != 0;
     const double theta = !equatorialMap || horizontalFrame ? SkyLocalSiderealAngle() : 0.0;
-    if (mode == 0) gl_.Clear();
     SkySetProjection();
     gl_.MatrixMode(skygl::kModelview);
     gl_.LoadIdentity();
@@ -229,36 +299,45 @@ void SkyRenderer::SkyDrawScene(int mode) {
     if (equatorialMap) {
         gl_.Rotate(90, 0, 1, 0);
         gl_.Rotate(-azimuth, 0, 1, 0);
-    } else {
-        gl_.Rotate(-azimuth, 0, 1, 0);
-        if (horizontalFrame) gl_.PushMatrix();
-        gl_.Rotate(180, 0, 1, 0);
-        gl_.Rotate(90 - phi, 1, 0, 0);
-        gl_.Rotate(90, 0, 1, 0);
-        gl_.Rotate(theta, 0, -1, 0);
+        return false;
     }
-    if (mode == 2) {
-        gl_.CallList(UsingCoarseLayerList() ? SkyList::kCoarsePick : SkyList::kFullPick);
-        if (horizontalFrame && !equatorialMap) gl_.PopMatrix();
-        return;
-    }
+    gl_.Rotate(-azimuth, 0, 1, 0);
+    if (horizontalFrame) gl_.PushMatrix();
+    gl_.Rotate(180, 0, 1, 0);
+    gl_.Rotate(90 - phi, 1, 0, 0);
+    gl_.Rotate(90, 0, 1, 0);
+    gl_.Rotate(theta, 0, -1, 0);
+    return horizontalFrame;
+}
+
+void SkyRenderer::SkyDrawScene(int mode) {
+    const SkyOptions& options = host_.GetSkyOptions();
+    const bool equatorialMap = options.mapType == 1;
+    const bool horizontalFrame = options.gridType == 1 || options.horizonType != 0;
+    if (mode == 0) gl_.Clear();
+    SkySetView();
     if (mode == 1) {
         SkyDrawLayerLabels();
         if (host_.GetHighlightOn()) DrawHighlightRing();
     } else {
         gl_.CallList(UsingCoarseLayerList() ? SkyList::kCoarseLayers : SkyList::kFullLayers);
     }
-    if (horizontalFrame) {
-        if (equatorialMap) {
-            gl_.Rotate(theta, 0, 1, 0);
-            gl_.Rotate(90, 0, -1, 0);
-            gl_.Rotate(90 - phi, -1, 0, 0);
-            gl_.Rotate(180, 0, -1, 0);
-            gl_.Rotate(90, 0, 1, 0);
-        } else {
-            gl_.PopMatrix();
-            gl_.Rotate(90, 0, 1, 0);
-        }
+    if (!horizontalFrame) return;
+    if (equatorialMap) {
+        const double theta = SkyLocalSiderealAngle();
+        const double phi = host_.GetSkyDocument().GetTimeAndPlace().place.latitude.GetValue();
+        gl_.Rotate(theta, 0, 1, 0);
+        gl_.Rotate(90, 0, -1, 0);
+        gl_.Rotate(90 - phi, -1, 0, 0);
+        gl_.Rotate(180, 0, -1, 0);
+        gl_.Rotate(90, 0, 1, 0);
+    } else {
+        gl_.PopMatrix();
+        gl_.Rotate(90, 0, 1, 0);
+    }
+    if (mode == 0) {
+        gl_.CallList(SkyList::kHorizontalFrame);
+    } else {
         DrawHorizontalGridAndHorizon(*this, options.gridAsCrosses, mode);
     }
 }
@@ -270,10 +349,11 @@ void SkyRenderer::SkySetViewport() {
     if (width <= 0 || height <= 0) return;
     const bool realistic = host_.GetSkyOptions().mapType == 2;
     if (width < height) {
-        gl_.Viewport(-(height - width) / 2, 0, height, height);
+        viewport_ = {-(height - width) / 2, 0, height, height};
     } else {
-        gl_.Viewport(0, realistic ? 0 : -(width - height) / 2, width, width);
+        viewport_ = {0, realistic ? 0 : -(width - height) / 2, width, width};
     }
+    gl_.Viewport(viewport_[0], viewport_[1], viewport_[2], viewport_[3]);
 }
 
 void SkyRenderer::SkySetProjection() {
@@ -304,6 +384,8 @@ void SkyRenderer::UpdatePrecession() {
     ConvertTimeSystem(universal, kUniversalTime, moment.place.longitude, moment.place.timeZone,
                       moment.daylightSaving);
     const double jd = DateTimeToJulianDay(universal);
+    if (jd == precessionDay_) return;
+    precessionDay_ = jd;
     double toDate[3][3];
     PrecessionMatrix(jd, toDate);
     ModelMatrix(toDate, j2000ToDate_);
@@ -319,8 +401,11 @@ void SkyRenderer::UpdatePrecession() {
 
 void SkyRenderer::SkyDrawLayerLabels() {
     DrawEquatorialGridAndEcliptic(*this, host_.GetSkyOptions().gridAsCrosses, 1);
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
     if (current_->fullDetail) DrawDeepSkyObjects(*this, 1);
     DrawStars(*this, 1);
+    gl_.PopMatrix();
     DrawPlanets(*this, 1);
 }
 
@@ -335,13 +420,31 @@ void SkyRenderer::DrawLabel(const std::u32string& text, const SkyVector& point, 
     if (wz < 0.0 || wz > 1.0) return;
     wx += dx;
     wy += dy;
+    // A raster position outside the viewport is invalid and draws nothing;
+    // a centred label starts left of its point.
+    const auto outside = [](double v, int low, int size) { return v < low - 1.0 || v > low + size + 1.0; };
+    if (outside(wy, viewport_[1], viewport_[3]) || wx < viewport_[0] - 1.0) return;
     if (centred) wx -= gl_.TextWidth(font, text) >> 1;
+    if (outside(wx, viewport_[0], viewport_[2])) return;
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;
     if (!gl_.UnProject(wx, wy, wz, x, y, z)) return;
     gl_.RasterPos(x, y, z);
     gl_.DrawText(font, text);
+}
+
+bool SkyRenderer::LabelsMayShowAt(const SkyVector& point) const {
+    double wx = 0.0;
+    double wy = 0.0;
+    double wz = 0.0;
+    if (!gl_.Project(point.x, point.y, point.z, wx, wy, wz) || wz < 0.0 || wz > 1.0) return false;
+    // The labels move at most 16 pixels; a centred one may start this far
+    // left of its point.
+    constexpr double kNear = 17.0;
+    constexpr double kHalfLine = 256.0;
+    return wx >= viewport_[0] - kNear && wx <= viewport_[0] + viewport_[2] + kHalfLine &&
+           wy >= viewport_[1] - kNear && wy <= viewport_[1] + viewport_[3] + kNear;
 }
 
 bool SkyRenderer::ObjectModelPoint(const CelestialObject& object, SkyVector& point) const {
@@ -397,24 +500,47 @@ void SkyRenderer::DrawHighlightRing() {
 void SkyRenderer::SetLayerColour(SkyLayerColour colour) {
     const ColourPair& pair = kLayerColours[static_cast<int>(colour)];
     const double* rgb = host_.GetNightVision() ? pair.night : pair.normal;
-    gl_.Color(rgb[0], rgb[1], rgb[2]);
+    Gl().Color(rgb[0], rgb[1], rgb[2]);
 }
 
-void SkyRenderer::OnViewUpdate(std::uint32_t flags, bool everything) {
-    if (everything || (flags & 0xF2u)) sceneValid_ = false;
-    bool layers = everything || (flags & 0x48u);
-    // Equatorial crosses are sized by the field of view and live in the
-    // layer lists: a zoom must rebuild them.
-    const SkyOptions& options = host_.GetSkyOptions();
-    if ((flags & kSkyChangeZoom) && options.gridAsCrosses && options.gridType == 2) layers = true;
-    if (layers) fullValid_ = coarseValid_ = false;
+void SkyRenderer::OnViewUpdate(std::uint32_t, bool everything) {
+    // A change of options, time, place or night vision shows in the inputs
+    // of the lists it touches; only an update of everything (the picture
+    // packs, the fonts) compiles them all again.
+    if (!everything) return;
+    lists_.Forget();
+    pickInputs_.Forget();
 }
 
-void SkyRenderer::UseCoarseLayerList(bool coarse) {
-    SkyLayerContext* wanted = coarse ? &coarse_ : &full_;
-    if (wanted == current_) return;
-    current_ = wanted;
-    sceneValid_ = false;
+void SkyRenderer::UseCoarseLayerList(bool coarse) { current_ = coarse ? &coarse_ : &full_; }
+
+SkyFeedbackView SkyRenderer::CurrentFeedbackView(int height) const {
+    SkyFeedbackView view;
+    host_.GetDirection(view.azimuth, view.altitude);
+    view.siderealAngle = SkyLocalSiderealAngle();
+    view.latitude = host_.GetSkyDocument().GetTimeAndPlace().place.latitude.GetValue();
+    view.fieldOfView = host_.GetFieldOfView();
+    view.mapType = host_.GetSkyOptions().mapType;
+    std::copy(viewport_.begin(), viewport_.end(), view.viewport);
+    view.height = height;
+    view.listsBuilt = listsBuilt_;
+    return view;
+}
+
+std::vector<float> SkyRenderer::PickMarkers() {
+    UpdatePrecession();
+    EnsurePickTables();
+    std::vector<float> markers;
+    for (const SkyPickPart part : PickParts()) {
+        const std::vector<float> some = pickTables_[static_cast<int>(part)].Markers();
+        markers.insert(markers.end(), some.begin(), some.end());
+    }
+    return markers;
+}
+
+std::vector<SkyPickPart> SkyRenderer::PickParts() const {
+    if (current_->fullDetail) return {SkyPickPart::kDeepSky, SkyPickPart::kStars, SkyPickPart::kMovingBodies};
+    return {SkyPickPart::kBrightStars, SkyPickPart::kMovingBodies};
 }
 
 int SkyRenderer::RenderFeedback(int& height) {
@@ -422,20 +548,30 @@ int SkyRenderer::RenderFeedback(int& height) {
     height = 0;
     gl_.ClientSize(width, height);
     gl_.MakeCurrent();
-    std::vector<float>& buffer = current_->feedback;
-    if (buffer.empty()) buffer.resize(kFeedbackFloats);
-    for (;;) {
-        gl_.FeedbackBuffer(buffer.data(), static_cast<int>(buffer.size()));
-        gl_.SetRenderMode(skygl::kFeedback);
-        SkyRenderFrame();
-        const int count = gl_.SetRenderMode(skygl::kRender);
-        // A scene that does not fit (the Sun's and Moon's spheres alone take
-        // much of the first size) is rendered again into a larger buffer.
-        if (count >= 0 || buffer.size() >= static_cast<std::size_t>(kMaxFeedbackFloats)) {
-            return count;
-        }
-        buffer.assign(buffer.size() * 2, 0.0f);
+    // The view and the pick tables as a frame would find them.
+    SkySetViewport();
+    UpdatePrecession();
+    EnsurePickTables();
+    const SkyFeedbackView view = CurrentFeedbackView(height);
+    std::vector<float>& tokens = current_->feedback;
+    if (current_->feedbackCount >= 0 && view == current_->feedbackView) return current_->feedbackCount;
+    // The pick tables seen through the view: the date's frame, and the
+    // catalogues' turned to it.
+    const bool pushed = SkySetView();
+    const WindowProjection dateFrame = gl_.CurrentProjection();
+    gl_.PushMatrix();
+    gl_.MultMatrix(j2000ToDate_);
+    const WindowProjection catalogueFrame = gl_.CurrentProjection();
+    gl_.PopMatrix();
+    if (pushed) gl_.PopMatrix();
+    tokens.clear();
+    for (const SkyPickPart part : PickParts()) {
+        pickTables_[static_cast<int>(part)].Emit(part == SkyPickPart::kMovingBodies ? dateFrame : catalogueFrame,
+                                                 tokens);
     }
+    current_->feedbackCount = static_cast<int>(tokens.size());
+    current_->feedbackView = view;
+    return current_->feedbackCount;
 }
 
 SkyPickResult SkyRenderer::SkyFeedbackPick(int x, int y) {

@@ -2,15 +2,18 @@
 // interface (sky_render_gl.h). It sets the projection and view rotation for
 // the window's map type, field of view and direction, draws the layers
 // (sky_layers, sky_grids) through cached display lists, and the labels
-// and the highlight ring directly on top. Picking renders each configuration's
-// cached pick list (the objects' pick codes and pixel tokens at the very
-// points drawn) in feedback mode (sky_pick).
+// and the highlight ring directly on top. Picking reads each configuration's
+// pick tables (the objects' pick codes and the very points drawn) as a
+// feedback stream written without drawing (sky_pick_table, sky_pick).
 //
 // The sky sphere: a point at longitude L, latitude B (degrees) is the model
 // point 1000 x (cos B cos L, sin B, -cos B sin L) (`SphereVertex`).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "base/geo_place.h"
 #include "base/text_char.h"
 #include "views/sky_pick.h"
+#include "views/sky_pick_table.h"
 #include "views/sky_render_gl.h"
 
 namespace corvinata {
@@ -69,13 +73,51 @@ public:
     virtual std::u32string ConstellationLabel(int constellation, int style) const;
 };
 
+// What a pick's feedback stream depends on: the view, the viewport and the
+// tables it reads. A pick at an unchanged view reads the stream of the
+// last one.
+struct SkyFeedbackView {
+    double azimuth = 0.0;
+    double altitude = 0.0;
+    double siderealAngle = 0.0;
+    double latitude = 0.0;
+    int fieldOfView = 0;
+    int mapType = -1;
+    int viewport[4] = {0, 0, 0, 0};
+    int height = 0;
+    std::uint64_t listsBuilt = 0;
+    bool operator==(const SkyFeedbackView& other) const noexcept;
+};
+
 // A drawing configuration: the full one and the coarse one used while the
 // user drags the view or sizes the window (no deep sky, stars to 3.0).
 struct SkyLayerContext {
     bool fullDetail = true;
-    // Feedback buffer of this configuration, grown when a pick overflows it.
+    // The feedback stream of this configuration's last pick (the floats of
+    // a GL_2D feedback buffer), its length (-1: none yet) and its view.
     std::vector<float> feedback;
+    int feedbackCount = -1;
+    SkyFeedbackView feedbackView;
 };
+
+// What each list (or pick table) was compiled from; it is compiled again
+// only when that differs. The inputs are a few numbers per list: options,
+// the field where crosses need it, night vision, the document's revision.
+class SkyListInputs {
+public:
+    explicit SkyListInputs(int count) : built_(static_cast<std::size_t>(count)), valid_(static_cast<std::size_t>(count)) {}
+    // True (and the inputs remembered) when list `index` must be compiled.
+    bool Changed(int index, std::initializer_list<double> inputs);
+    void Forget() noexcept;
+
+private:
+    std::vector<std::vector<double>> built_;
+    std::vector<bool> valid_;
+};
+
+// The parts of the chart that can be picked, each with its table.
+enum class SkyPickPart : int { kDeepSky = 0, kStars = 1, kBrightStars = 2, kMovingBodies = 3 };
+constexpr int kSkyPickPartCount = 4;
 
 // Colours of the layers, each with its night-vision variant.
 enum class SkyLayerColour : int {
@@ -104,18 +146,21 @@ public:
     SkyRenderer(const SkyRenderer&) = delete;
     SkyRenderer& operator=(const SkyRenderer&) = delete;
 
-    // One frame in the current render mode: GL_RENDER from WM_PAINT (labels,
-    // ring, swap), GL_FEEDBACK from picking (the projection, the view and the
-    // cached pick list only: lines, the horizon and labels never pick).
+    // One frame: the lists, the labels and the ring, then the swap.
     void SkyRenderFrame();
+    // Compiles the lists the current configuration draws whose content
+    // changed since they were compiled.
     void SkyEnsureLists();
-    void SkyBuildLayerList(bool crosses, bool boundaries, bool tracks);
-    // The objects of the layer list with their pick codes, as pixel tokens.
-    void SkyBuildPickList(bool tracks);
-    // True while a pick list is compiled.
+    // True while a pick table is compiled: the drawers then draw their
+    // objects' pick codes and pick pixels only.
     bool Picking() const noexcept { return picking_; }
-    // Mode 0 compiled into the scene list, 1 the labels pass, 2 the pick pass.
+    // The scene in the current view: mode 0 the lists (after a clear), 1 the
+    // labels pass.
     void SkyDrawScene(int mode);
+    // Sets the projection and the view's rotation into the equator's frame
+    // of the date; true when the horizontal frame's matrix was pushed (to be
+    // popped).
+    bool SkySetView();
     // The square viewport for the client size (set every frame) and the
     // orthographic projection for the field of view and map type.
     void SkySetViewport();
@@ -123,29 +168,40 @@ public:
     double SkyLocalSiderealAngle() const;
     void SkyDrawLayerLabels();
     // A label at a model point, moved dx, dy pixels (dy up), centred or not.
+    // Nothing is drawn where GL would find no valid raster position (outside
+    // the viewport), so a label off the chart costs no text work.
     void DrawLabel(const std::u32string& text, const SkyVector& point, int dx, int dy,
                    bool centred, SkyFont font = SkyFont::kDisplay);
+    // Whether any label of an object at the point (moved at most 16 pixels
+    // and at most half a line's width left of it) can show: a labels pass
+    // skips the names of objects off the chart before looking them up.
+    bool LabelsMayShowAt(const SkyVector& point) const;
     void DrawHighlightRing();
     void SetLayerColour(SkyLayerColour colour);
 
-    // A window update: no flags (`everything`) or the change flags.
+    // A window update: no flags (`everything`, all lists compiled again) or
+    // the change flags (the lists whose content changed are compiled at the
+    // next frame; a turn, a zoom or a new selection compiles none).
     void OnViewUpdate(std::uint32_t flags, bool everything);
     // The coarse list while a drag or a sizing is in progress.
     void UseCoarseLayerList(bool coarse);
     bool UsingCoarseLayerList() const noexcept { return current_ == &coarse_; }
-    bool SceneListValid() const noexcept { return sceneValid_; }
-    void InvalidateSceneList() noexcept { sceneValid_ = false; }
-    bool LayerListValid(bool coarse) const noexcept { return coarse ? coarseValid_ : fullValid_; }
 
-    // Picking (feedback render of the cached scene). Client pixels, y down.
+    // Picking: the pick tables' feedback stream in the current view. Client
+    // pixels, y down.
     SkyPickResult SkyFeedbackPick(int x, int y);
+    // The pick codes (with the planets' extras and the no-object markers)
+    // of the current configuration, in the order a pick meets them.
+    std::vector<float> PickMarkers();
     // 1 when an object lies within 15 pixels, else 2.
     int SkyHitTest(int x, int y);
     bool SkyIsObjectVisible(const CelestialObject& object);
     bool SkyProjectObject(const CelestialObject& object, int& x, int& y);
 
     SkyRendererHost& Host() const noexcept { return host_; }
-    SkyGl& Gl() const noexcept { return gl_; }
+    // What the drawers draw through: the display's GL, or the recorder of a
+    // pick table while one is compiled.
+    SkyGl& Gl() const noexcept { return *active_; }
     SkyLayerContext& CurrentContext() noexcept { return *current_; }
     // The precession rotations (model space, column-major) of the frame
     // being compiled: J2000 and B1875 to the equinox of the document's date.
@@ -155,20 +211,38 @@ public:
     bool ObjectModelPoint(const CelestialObject& object, SkyVector& point) const;
 
 private:
-    // Renders the cached scene in feedback mode into the current context's
-    // buffer, growing it when the scene does not fit; answers the floats.
+    // Writes the feedback stream of the current configuration's pick tables
+    // in the current view into its context's buffer; answers the floats.
+    // An unchanged view answers the last pick's.
     int RenderFeedback(int& height);
+    SkyFeedbackView CurrentFeedbackView(int height) const;
+    std::vector<SkyPickPart> PickParts() const;
     void UpdatePrecession();
+    // Compiles `list` (or the pick table of `part`) with `draw` when its
+    // inputs changed.
+    void Build(SkyList list, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&));
+    void BuildPicks(SkyPickPart part, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&));
+    void BuildComposition(SkyList list);
+    // The current configuration's pick tables, made again when what they
+    // hold changed.
+    void EnsurePickTables();
 
     SkyRendererHost& host_;
     SkyGl& gl_;
+    SkyGl* active_;
+    SkyPickRecorder recorder_;
     SkyLayerContext full_;
     SkyLayerContext coarse_;
     SkyLayerContext* current_ = &full_;
-    bool sceneValid_ = false;
-    bool fullValid_ = false;
-    bool coarseValid_ = false;
+    SkyListInputs lists_;
+    SkyListInputs pickInputs_;
+    SkyPickTable pickTables_[kSkyPickPartCount];
+    // Counts the compilations, so that a pick knows its lists changed.
+    std::uint64_t listsBuilt_ = 0;
     bool picking_ = false;
+    // The viewport the last frame set (x, y, width, height).
+    std::array<int, 4> viewport_ = {0, 0, 0, 0};
+    double precessionDay_ = 0.0;
     double j2000ToDate_[16];
     double b1875ToDate_[16];
 };

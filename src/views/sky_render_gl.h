@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "views/sky_projection.h"
+
 namespace corvinata {
 
 namespace skygl {
@@ -17,9 +19,6 @@ constexpr int kLines = 0x0001;
 constexpr int kLineLoop = 0x0002;
 constexpr int kLineStrip = 0x0003;
 constexpr int kQuadStrip = 0x0008;
-// Render modes.
-constexpr int kRender = 0x1C00;
-constexpr int kFeedback = 0x1C01;
 // Matrix modes.
 constexpr int kModelview = 0x1700;
 constexpr int kProjection = 0x1701;
@@ -40,12 +39,33 @@ constexpr float kCopyPixelToken = 1798.0f;
 constexpr float kLineResetToken = 1799.0f;
 }  // namespace skygl
 
-// The renderer's display lists, as offsets from the display's base: the
-// scene, the layers of the full and the coarse configuration, and each
-// configuration's pick list (the objects' pick codes and pixel tokens, all
-// a feedback render needs).
-enum class SkyList : int { kScene = 0, kFullLayers = 1, kCoarseLayers = 2, kFullPick = 3, kCoarsePick = 4 };
-constexpr int kSkyListCount = 5;
+// The renderer's display lists, as offsets from the display's base. A frame
+// sets the view and calls the layers of its configuration (full, or coarse
+// while the user drags), then the horizontal frame's list. Those lists call
+// the parts below, each compiled in its own frame (the catalogues' epochs,
+// the date's equinox, the horizon) and rebuilt only when what it draws
+// changes: a turn or a zoom of the view rebuilds nothing, a step of time
+// only the moving bodies.
+enum class SkyList : int {
+    kHorizontalFrame = 0,  // the horizontal grid and the horizon band
+    kFullLayers = 1,
+    kCoarseLayers = 2,
+    kGridAndEcliptic = 3,  // the equator's frame of the date
+    kFigures = 4,          // J2000
+    kBoundaries = 5,       // B1875
+    kDeepSky = 6,          // J2000
+    kStars = 7,            // J2000, every star to the magnitude limit
+    kBrightStars = 8,      // J2000, the coarse configuration's stars
+    kMovingBodies = 9,     // the date's: planets with tracks, the Sun, the Moon
+    kSunMoonSphere = 10,   // the Sun's and the Moon's sphere, compiled once
+};
+constexpr int kSkyListCount = 11;
+
+// One pixel of a batch: a model point and its colour (0..1 each).
+struct SkyPixel {
+    double x, y, z;
+    double r, g, b;
+};
 
 // Fonts of the labels: the display font for names, the program's symbol font
 // for planet symbols and Bayer letters.
@@ -58,13 +78,7 @@ public:
     // Makes the display's context current when it is not (several displays
     // share the user-interface thread).
     virtual void MakeCurrent() = 0;
-    virtual int GetRenderMode() const = 0;
-    // glRenderMode: answers the floats written when leaving feedback mode
-    // (-1 on overflow), else 0.
-    virtual int SetRenderMode(int mode) = 0;
-    // glFeedbackBuffer(size, GL_2D, buffer), before every feedback render:
-    // each drawing configuration has its own buffer, and a grown one moves.
-    virtual void FeedbackBuffer(float* buffer, int size) = 0;
+    // glPassThrough: a marker in a feedback stream (the pick codes).
     virtual void PassThrough(float value) = 0;
 
     virtual void DrawBackBuffer() = 0;
@@ -100,6 +114,10 @@ public:
     virtual void End() = 0;
     // One pixel of the current colour at a model point (a GL point of size 1).
     virtual void Point(double x, double y, double z) = 0;
+    // Pixels of their own colours, in order: what a Color and a Point each
+    // draw, as one primitive (thousands of stars compile and draw at once).
+    // The current colour is undefined afterwards.
+    virtual void Points(const SkyPixel* pixels, int count) = 0;
 
     virtual void RasterPos(double x, double y, double z) = 0;
     // A w x h RGB image (rows padded to 4 bytes) at the raster position.
@@ -122,7 +140,9 @@ public:
     // glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_BGRA_EXT, GL_UNSIGNED_BYTE).
     virtual void TexImage(int width, int height, const std::uint32_t* bgra) = 0;
 
-    // gluProject / gluUnProject with the current matrices and viewport.
+    // The window projection of the current matrices and viewport, and
+    // gluProject / gluUnProject with them.
+    virtual WindowProjection CurrentProjection() const = 0;
     virtual bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const = 0;
     virtual bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const = 0;
 

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <array>
+
 #include <string>
 #include <vector>
 
@@ -45,10 +47,16 @@ private:
     HGDIOBJ old_;
 };
 
+// The context the Sky displays share while any of them lives.
+std::weak_ptr<GlContext>& SkyDisplaysContext() {
+    static std::weak_ptr<GlContext> context;
+    return context;
+}
+
 }  // namespace
 
-std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
-                                         HFONT symbolFont) {
+std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont, HFONT symbolFont,
+                                         GlContextSharing sharing) {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
     pfd.nVersion = 1;
@@ -57,19 +65,37 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
     pfd.cColorBits = 24;
     pfd.cDepthBits = 16;
     pfd.iLayerType = PFD_MAIN_PLANE;
-    const int format = ChoosePixelFormat(dc, &pfd);
-    if (format == 0 || !SetPixelFormat(dc, format, &pfd)) return nullptr;
-    HGLRC context = wglCreateContext(dc);
-    if (!context) return nullptr;
-    if (!wglMakeCurrent(dc, context)) {
-        wglDeleteContext(context);
-        return nullptr;
+    // Choosing a format takes Wine some ten milliseconds; every display
+    // of the process takes the one chosen for the first.
+    static int chosen = 0;
+    if (chosen == 0 || !SetPixelFormat(dc, chosen, &pfd)) {
+        chosen = ChoosePixelFormat(dc, &pfd);
+        if (chosen == 0 || !SetPixelFormat(dc, chosen, &pfd)) return nullptr;
     }
-    return std::make_unique<SkyGlWin>(window, dc, context, displayFont, symbolFont);
+    std::weak_ptr<GlContext>& skyDisplays = SkyDisplaysContext();
+    std::shared_ptr<GlContext> context;
+    if (sharing == GlContextSharing::kSkyDisplays) context = skyDisplays.lock();
+    // A context that cannot be current on this DC is not shared with it.
+    if (context && !wglMakeCurrent(dc, context->Handle())) context.reset();
+    if (!context) {
+        HGLRC made = wglCreateContext(dc);
+        if (!made) return nullptr;
+        context = std::make_shared<GlContext>(made);
+        if (!wglMakeCurrent(dc, made)) return nullptr;
+        if (sharing == GlContextSharing::kSkyDisplays) skyDisplays = context;
+    }
+    return std::make_unique<SkyGlWin>(window, dc, std::move(context), displayFont, symbolFont);
 }
 
-SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont)
-    : window_(window), dc_(dc), context_(context), fonts_{displayFont, symbolFont} {
+GlContext::~GlContext() {
+    // Its lists, the glyphs among them, go with it.
+    if (wglGetCurrentContext() == context_) wglMakeCurrent(nullptr, nullptr);
+    wglDeleteContext(context_);
+}
+
+SkyGlWin::SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont,
+                   HFONT symbolFont)
+    : window_(window), dc_(dc), context_(std::move(context)), fonts_{displayFont, symbolFont} {
     MakeCurrent();
     listBase_ = glGenLists(kSkyListCount);
     quadric_ = gluNewQuadric();
@@ -82,50 +108,33 @@ SkyGlWin::SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT 
 }
 
 SkyGlWin::~SkyGlWin() {
-    // Another display's context may be current: delete in our own.
-    wglMakeCurrent(dc_, context_);
+    // Another display's context may be current, or ours on another DC.
+    wglMakeCurrent(dc_, context_->Handle());
     if (listBase_) glDeleteLists(listBase_, kSkyListCount);
-    for (auto& font : glyphs_)
-        for (const auto& glyph : font) glDeleteLists(glyph.second, 1);
     if (quadric_) gluDeleteQuadric(Quadric(quadric_));
     wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(context_);
 }
 
 void SkyGlWin::MakeCurrent() {
-    if (wglGetCurrentContext() != context_) {
+    if (wglGetCurrentContext() != context_->Handle() || wglGetCurrentDC() != dc_) {
         DropMatrices();
-        wglMakeCurrent(dc_, context_);
+        wglMakeCurrent(dc_, context_->Handle());
     }
 }
 
-const SkyGlWin::Matrices& SkyGlWin::CurrentMatrices() const {
+const WindowProjection& SkyGlWin::Projection() const {
     if (!matricesValid_) {
-        glGetDoublev(GL_MODELVIEW_MATRIX, matrices_.model);
-        glGetDoublev(GL_PROJECTION_MATRIX, matrices_.projection);
+        GlMatrix model{};
+        GlMatrix projection{};
+        glGetDoublev(GL_MODELVIEW_MATRIX, model.data());
+        glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);
-        for (int k = 0; k < 4; ++k) matrices_.viewport[k] = viewport[k];
+        const int v[4] = {viewport[0], viewport[1], viewport[2], viewport[3]};
+        projection_ = WindowProjection(model, projection, v);
         matricesValid_ = true;
     }
-    return matrices_;
-}
-
-int SkyGlWin::GetRenderMode() const {
-    GLint mode = GL_RENDER;
-    glGetIntegerv(GL_RENDER_MODE, &mode);
-    return mode;
-}
-
-int SkyGlWin::SetRenderMode(int mode) {
-    DropMatrices();
-    return glRenderMode(static_cast<GLenum>(mode));
-}
-
-void SkyGlWin::FeedbackBuffer(float* buffer, int size) {
-    // Handed to GL every time: the two drawing configurations have buffers
-    // of their own, and a grown buffer moves.
-    glFeedbackBuffer(size, GL_2D, buffer);
+    return projection_;
 }
 
 void SkyGlWin::PassThrough(float value) { glPassThrough(value); }
@@ -229,6 +238,19 @@ void SkyGlWin::Point(double x, double y, double z) {
     glEnd();
 }
 
+void SkyGlWin::Points(const SkyPixel* pixels, int count) {
+    if (count <= 0) return;
+    // A list being compiled takes the arrays' contents; the client state
+    // itself is not compiled.
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, sizeof(SkyPixel), &pixels[0].x);
+    glColorPointer(3, GL_DOUBLE, sizeof(SkyPixel), &pixels[0].r);
+    glDrawArrays(GL_POINTS, 0, count);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 void SkyGlWin::RasterPos(double x, double y, double z) { glRasterPos3d(x, y, z); }
 
 void SkyGlWin::DrawPixels(int width, int height, const std::uint8_t* rgb) {
@@ -264,36 +286,38 @@ void SkyGlWin::TexImage(int width, int height, const std::uint32_t* bgra) {
 }
 
 bool SkyGlWin::Project(double x, double y, double z, double& wx, double& wy, double& wz) const {
-    const Matrices& m = CurrentMatrices();
-    return gluProject(x, y, z, m.model, m.projection, m.viewport, &wx, &wy, &wz) == GL_TRUE;
+    return Projection().Project(x, y, z, wx, wy, wz);
 }
 
 bool SkyGlWin::UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const {
-    const Matrices& m = CurrentMatrices();
-    return gluUnProject(wx, wy, wz, m.model, m.projection, m.viewport, &x, &y, &z) == GL_TRUE;
+    return Projection().UnProject(wx, wy, wz, x, y, z);
 }
 
 int SkyGlWin::TextWidth(SkyFont font, const std::u32string& text) const {
+    auto& widths = widths_[static_cast<int>(font)];
+    const auto known = widths.find(text);
+    if (known != widths.end()) return known->second;
     const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
     SelectedFont selected(dc_, chosen);
     const std::wstring wide = Utf16(text);
     SIZE size{};
     if (!GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size)) return 0;
+    widths.emplace(text, size.cx);
     return size.cx;
 }
 
 unsigned SkyGlWin::GlyphList(SkyFont font, char32_t code) {
-    auto& lists = glyphs_[static_cast<int>(font)];
-    const auto found = lists.find(code);
+    const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
+    auto& lists = context_->Glyphs();
+    const auto found = lists.find({chosen, code});
     if (found != lists.end()) return found->second;
     const GLuint list = glGenLists(1);
     if (list == 0) return 0;
-    const HFONT chosen = fonts_[static_cast<int>(font)] ? fonts_[static_cast<int>(font)] : fonts_[0];
     SelectedFont selected(dc_, chosen);
     // Characters beyond the 16-bit plane draw as a question mark.
     const DWORD character = code < 0x10000 ? static_cast<DWORD>(code) : L'?';
     wglUseFontBitmapsW(dc_, character, 1, list);
-    lists.emplace(code, list);
+    lists.emplace(std::make_pair(chosen, code), list);
     return list;
 }
 

@@ -1,7 +1,8 @@
-// The OpenGL backend of the sky renderer: opengl32 and glu32 calls on one
-// display's context, its display lists, its quadric and the glyph
-// lists of the display and symbol fonts (made per character code on first
-// use, so names draw by code point).
+// The OpenGL backend of the sky renderer: opengl32 and glu32 calls on a
+// display's context, its display lists, its quadric and the glyph lists of
+// the display and symbol fonts (made per character code on first use, so
+// names draw by code point). The Sky displays of the process share one
+// context, current on each display's DC in turn.
 #pragma once
 
 #include <windows.h>
@@ -9,22 +10,50 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "views/sky_grids.h"
+#include "views/sky_projection.h"
 #include "views/sky_render_gl.h"
 
 namespace corvinata {
 
+// A GL context with the glyph lists made in it; deleted (lists and all)
+// with the last backend drawing with it.
+class GlContext {
+public:
+    explicit GlContext(HGLRC context) noexcept : context_(context) {}
+    ~GlContext();
+    GlContext(const GlContext&) = delete;
+    GlContext& operator=(const GlContext&) = delete;
+
+    HGLRC Handle() const noexcept { return context_; }
+    // The list of a character's glyph in a font, by font and code.
+    std::map<std::pair<HFONT, char32_t>, unsigned>& Glyphs() noexcept { return glyphs_; }
+
+private:
+    HGLRC context_;
+    std::map<std::pair<HFONT, char32_t>, unsigned> glyphs_;
+};
+
+// Whether a backend draws with a context of its own or with the one the
+// process's Sky displays share. Sharing, a new Sky window finds the
+// renderer's compiled state and the glyphs ready: only its own lists are
+// compiled. (The explorers keep contexts of their own: their states
+// differ.)
+enum class GlContextSharing : int { kOwn, kSkyDisplays };
+
 class SkyGlWin final : public SkyGl {
 public:
-    SkyGlWin(HWND window, HDC dc, HGLRC context, HFONT displayFont, HFONT symbolFont);
-    // Makes its own context current before deleting the lists, the glyph
-    // lists and the quadric, then deletes the context.
+    SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont, HFONT symbolFont);
+    // Makes the context current on its own DC before deleting its lists and
+    // the quadric, then current nowhere; the context goes with its last
+    // backend.
     ~SkyGlWin() override;
     SkyGlWin(const SkyGlWin&) = delete;
     SkyGlWin& operator=(const SkyGlWin&) = delete;
 
-    HGLRC Context() const noexcept { return context_; }
+    HGLRC Context() const noexcept { return context_->Handle(); }
 
     // Called by the window's paint before the frame is drawn. After the
     // window was created or changed its size, the first frame drawn under
@@ -38,9 +67,6 @@ public:
     void SetSwapObserver(std::function<void()> observer) { swapObserver_ = std::move(observer); }
 
     void MakeCurrent() override;
-    int GetRenderMode() const override;
-    int SetRenderMode(int mode) override;
-    void FeedbackBuffer(float* buffer, int size) override;
     void PassThrough(float value) override;
     void DrawBackBuffer() override;
     void SwapBuffers() override;
@@ -69,6 +95,7 @@ public:
     void TexCoord(double s, double t) override;
     void End() override;
     void Point(double x, double y, double z) override;
+    void Points(const SkyPixel* pixels, int count) override;
     void RasterPos(double x, double y, double z) override;
     void DrawPixels(int width, int height, const std::uint8_t* rgb) override;
     void PixelZoom(double x, double y) override;
@@ -81,30 +108,28 @@ public:
     void TexEnvMode(int mode) override;
     void TexRepeatNearest() override;
     void TexImage(int width, int height, const std::uint32_t* bgra) override;
+    WindowProjection CurrentProjection() const override { return Projection(); }
     bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const override;
     bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const override;
     int TextWidth(SkyFont font, const std::u32string& text) const override;
     void DrawText(SkyFont font, const std::u32string& text) override;
 
 private:
-    // The matrices and viewport as GL holds them, read once per run of
-    // labels (each label projects and unprojects) and dropped by every call
-    // that may change them. Never kept across a context switch or a list.
-    struct Matrices {
-        double model[16];
-        double projection[16];
-        int viewport[4];
-    };
-    const Matrices& CurrentMatrices() const;
+    // The projection of the matrices and viewport GL holds, made once per
+    // run of labels (each label projects and unprojects) and dropped by every
+    // call that may change them. Never kept across a context switch or a list.
+    const WindowProjection& Projection() const;
     void DropMatrices() noexcept { matricesValid_ = false; }
     unsigned GlyphList(SkyFont font, char32_t code);
 
-    mutable Matrices matrices_{};
+    mutable WindowProjection projection_;
     mutable bool matricesValid_ = false;
+    // The labels' widths by font: the same few hundred texts every frame.
+    mutable std::unordered_map<std::u32string, int> widths_[2];
 
     HWND window_;
     HDC dc_;
-    HGLRC context_;
+    std::shared_ptr<GlContext> context_;
     // The client size of the last paint; none before the first.
     int paintedWidth_ = -1;
     int paintedHeight_ = -1;
@@ -112,17 +137,17 @@ private:
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;
-    std::map<char32_t, unsigned> glyphs_[2];
 };
 
 // Sets the pixel format on the window's DC (double-buffered RGBA, 24 colour
-// and 16 depth bits), creates the context and makes it current, then the
-// lists, the quadric, depth test with GL_LEQUAL (later layers cover earlier
-// ones at equal depth), blending by source alpha and a black clear colour.
+// and 16 depth bits), creates the context (or, sharing, takes the Sky
+// displays' one when they have one) and makes it current, then the lists,
+// the quadric, depth test with GL_LEQUAL (later layers cover earlier ones at
+// equal depth), blending by source alpha and a black clear colour.
 // `displayFont` and `symbolFont` stay owned by the caller and must outlive the
 // backend. Answers null when no context could be made.
-std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
-                                         HFONT symbolFont);
+std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont, HFONT symbolFont,
+                                         GlContextSharing sharing = GlContextSharing::kOwn);
 
 // Reads a horizon picture from a bitmap resource: GetDIBits asked for 32-bit
 // BI_RGB rows, bottom row first, with the size checked.

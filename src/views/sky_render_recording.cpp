@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "views/sky_projection.h"
+
 namespace corvinata {
 
 namespace {
@@ -9,50 +11,6 @@ namespace {
 using Matrix = RecordingSkyGl::Matrix;
 
 constexpr Matrix kIdentity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-
-Matrix Product(const Matrix& a, const Matrix& b) {
-    Matrix r{};
-    for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 4; ++row) {
-            double v = 0.0;
-            for (int k = 0; k < 4; ++k) v += a[k * 4 + row] * b[col * 4 + k];
-            r[col * 4 + row] = v;
-        }
-    return r;
-}
-
-void Transform(const Matrix& m, const double in[4], double out[4]) {
-    for (int row = 0; row < 4; ++row) {
-        out[row] = 0.0;
-        for (int k = 0; k < 4; ++k) out[row] += m[k * 4 + row] * in[k];
-    }
-}
-
-bool Invert(const Matrix& m, Matrix& inverse) {
-    double a[4][8];
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            a[r][c] = m[c * 4 + r];
-            a[r][c + 4] = r == c ? 1.0 : 0.0;
-        }
-    for (int c = 0; c < 4; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < 4; ++r)
-            if (std::fabs(a[r][c]) > std::fabs(a[pivot][c])) pivot = r;
-        if (std::fabs(a[pivot][c]) < 1e-300) return false;
-        for (int k = 0; k < 8; ++k) std::swap(a[c][k], a[pivot][k]);
-        const double d = a[c][c];
-        for (int k = 0; k < 8; ++k) a[c][k] /= d;
-        for (int r = 0; r < 4; ++r) {
-            if (r == c) continue;
-            const double f = a[r][c];
-            for (int k = 0; k < 8; ++k) a[r][k] -= f * a[c][k];
-        }
-    }
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) inverse[c * 4 + r] = a[r][c + 4];
-    return true;
-}
 
 }  // namespace
 
@@ -93,35 +51,9 @@ RecordingSkyGl::Matrix& RecordingSkyGl::Current() noexcept {
     return matrixMode_ == skygl::kProjection ? projection_.back() : modelview_.back();
 }
 
-void RecordingSkyGl::Multiply(const Matrix& m) { Current() = Product(Current(), m); }
-
-void RecordingSkyGl::Emit(std::initializer_list<float> values) {
-    if (overflow_ || !feedback_) return;
-    if (feedbackCount_ + static_cast<int>(values.size()) > feedbackSize_) {
-        overflow_ = true;
-        return;
-    }
-    for (float v : values) feedback_[feedbackCount_++] = v;
-}
-
-bool RecordingSkyGl::ToWindow(double x, double y, double z, double& wx, double& wy) const {
-    const double in[4] = {x, y, z, 1.0};
-    double eye[4];
-    double clip[4];
-    Transform(modelview_.back(), in, eye);
-    Transform(projection_.back(), eye, clip);
-    const double w = clip[3];
-    if (w <= 0.0) return false;
-    for (int k = 0; k < 3; ++k) {
-        if (clip[k] < -w || clip[k] > w) return false;
-    }
-    wx = viewport_[0] + viewport_[2] * (clip[0] / w + 1.0) / 2.0;
-    wy = viewport_[1] + viewport_[3] * (clip[1] / w + 1.0) / 2.0;
-    return true;
-}
+void RecordingSkyGl::Multiply(const Matrix& m) { Current() = MatrixProduct(Current(), m); }
 
 void RecordingSkyGl::Execute(const SkyGlCall& call) {
-    const bool feedback = renderMode_ == skygl::kFeedback;
     const double* a = call.a;
     switch (call.op) {
         case SkyGlOp::kViewport:
@@ -185,111 +117,21 @@ void RecordingSkyGl::Execute(const SkyGlCall& call) {
         case SkyGlOp::kCallList:
             for (const SkyGlCall& inner : lists_[call.i]) Execute(inner);
             break;
-        case SkyGlOp::kPassThrough:
-            if (feedback) Emit({skygl::kPassThroughToken, static_cast<float>(a[0])});
-            break;
-        case SkyGlOp::kBegin:
-            primitive_ = call.i;
-            primitiveVertices_.clear();
-            primitiveInside_.clear();
-            break;
-        case SkyGlOp::kVertex: {
-            double wx = 0.0, wy = 0.0;
-            primitiveInside_.push_back(ToWindow(a[0], a[1], a[2], wx, wy));
-            primitiveVertices_.push_back({wx, wy});
-            break;
-        }
-        case SkyGlOp::kPoint: {
-            double wx = 0.0, wy = 0.0;
-            if (feedback && ToWindow(a[0], a[1], a[2], wx, wy)) {
-                Emit({skygl::kPointToken, static_cast<float>(wx), static_cast<float>(wy)});
-            }
-            break;
-        }
-        case SkyGlOp::kEnd: {
-            if (!feedback) break;
-            const auto& v = primitiveVertices_;
-            const auto& in = primitiveInside_;
-            const std::size_t n = v.size();
-            auto line = [&](std::size_t i, std::size_t j, bool first) {
-                if (in[i] && in[j]) {
-                    Emit({first ? skygl::kLineResetToken : skygl::kLineToken,
-                          static_cast<float>(v[i][0]), static_cast<float>(v[i][1]),
-                          static_cast<float>(v[j][0]), static_cast<float>(v[j][1])});
-                }
-            };
-            if (primitive_ == skygl::kPoints) {
-                for (std::size_t i = 0; i < n; ++i)
-                    if (in[i]) Emit({skygl::kPointToken, static_cast<float>(v[i][0]),
-                                     static_cast<float>(v[i][1])});
-            } else if (primitive_ == skygl::kLines) {
-                for (std::size_t i = 0; i + 1 < n; i += 2) line(i, i + 1, true);
-            } else if (primitive_ == skygl::kLineStrip || primitive_ == skygl::kLineLoop) {
-                for (std::size_t i = 0; i + 1 < n; ++i) line(i, i + 1, i == 0);
-                if (primitive_ == skygl::kLineLoop && n > 2) line(n - 1, 0, false);
-            } else if (primitive_ == skygl::kQuadStrip) {
-                for (std::size_t i = 0; i + 3 < n; i += 2) {
-                    const std::size_t q[4] = {i, i + 1, i + 3, i + 2};
-                    if (!(in[q[0]] && in[q[1]] && in[q[2]] && in[q[3]])) continue;
-                    Emit({skygl::kPolygonToken, 4.0f});
-                    for (std::size_t k : q)
-                        Emit({static_cast<float>(v[k][0]), static_cast<float>(v[k][1])});
-                }
-            }
-            primitive_ = -1;
-            break;
-        }
         case SkyGlOp::kRasterPos: {
+            // Where the raster position falls in the window (for the texts).
             double wx = 0.0, wy = 0.0;
-            rasterValid_ = ToWindow(a[0], a[1], a[2], wx, wy);
+            CurrentProjection().ClipToWindow(a[0], a[1], a[2], wx, wy);
             raster_ = {wx, wy, 0.0};
             break;
         }
-        case SkyGlOp::kBitmap:
-        case SkyGlOp::kDrawPixels:
-        case SkyGlOp::kText:
-            if (feedback && rasterValid_) {
-                Emit({call.op == SkyGlOp::kDrawPixels ? skygl::kDrawPixelToken
-                                                      : skygl::kBitmapToken,
-                      static_cast<float>(raster_[0]), static_cast<float>(raster_[1])});
-            }
-            break;
-        case SkyGlOp::kSphere: {
-            // Six vertices around the centre stand for the sphere's polygons.
-            if (!feedback) break;
-            const double r = a[0];
-            const double offsets[6][3] = {{r, 0, 0}, {0, r, 0}, {0, 0, r},
-                                          {-r, 0, 0}, {0, -r, 0}, {0, 0, -r}};
-            std::vector<std::array<double, 2>> window;
-            for (const auto& o : offsets) {
-                double wx = 0.0, wy = 0.0;
-                if (!ToWindow(o[0], o[1], o[2], wx, wy)) return;
-                window.push_back({wx, wy});
-            }
-            Emit({skygl::kPolygonToken, 6.0f});
-            for (const auto& w : window) Emit({static_cast<float>(w[0]), static_cast<float>(w[1])});
+        case SkyGlOp::kPoint:
+        case SkyGlOp::kVertex: {
+            double wx = 0.0, wy = 0.0;
+            if (CurrentProjection().ClipToWindow(a[0], a[1], a[2], wx, wy)) drawnPoints_.push_back({wx, wy});
             break;
         }
         default: break;
     }
-}
-
-int RecordingSkyGl::SetRenderMode(int mode) {
-    Record({SkyGlOp::kRenderMode, {0, 0, 0, 0}, mode});
-    const bool leavingFeedback = renderMode_ == skygl::kFeedback && mode != skygl::kFeedback;
-    const int result = leavingFeedback ? (overflow_ ? -1 : feedbackCount_) : 0;
-    if (mode == skygl::kFeedback) {
-        feedbackCount_ = 0;
-        overflow_ = false;
-    }
-    renderMode_ = mode;
-    return result;
-}
-
-void RecordingSkyGl::FeedbackBuffer(float* buffer, int size) {
-    Record({SkyGlOp::kFeedbackBuffer, {0, 0, 0, 0}, size});
-    feedback_ = buffer;
-    feedbackSize_ = size;
 }
 
 void RecordingSkyGl::PassThrough(float value) { Record({SkyGlOp::kPassThrough, {value}}); }
@@ -358,6 +200,13 @@ void RecordingSkyGl::TexCoord(double s, double t) { Record({SkyGlOp::kTexCoord, 
 void RecordingSkyGl::End() { Record({SkyGlOp::kEnd}); }
 void RecordingSkyGl::Point(double x, double y, double z) { Record({SkyGlOp::kPoint, {x, y, z}}); }
 
+void RecordingSkyGl::Points(const SkyPixel* pixels, int count) {
+    for (int k = 0; k < count; ++k) {
+        Color(pixels[k].r, pixels[k].g, pixels[k].b);
+        Point(pixels[k].x, pixels[k].y, pixels[k].z);
+    }
+}
+
 void RecordingSkyGl::RasterPos(double x, double y, double z) {
     Record({SkyGlOp::kRasterPos, {x, y, z}});
 }
@@ -386,33 +235,18 @@ void RecordingSkyGl::TexImage(int width, int height, const std::uint32_t* bgra) 
     Record({SkyGlOp::kTexImage, {double(width), double(height), double(bgra[0])}});
 }
 
+WindowProjection RecordingSkyGl::CurrentProjection() const {
+    return WindowProjection(modelview_.back(), projection_.back(), viewport_);
+}
+
 bool RecordingSkyGl::Project(double x, double y, double z, double& wx, double& wy,
                              double& wz) const {
-    const double in[4] = {x, y, z, 1.0};
-    double eye[4];
-    double clip[4];
-    Transform(modelview_.back(), in, eye);
-    Transform(projection_.back(), eye, clip);
-    if (clip[3] == 0.0) return false;
-    wx = viewport_[0] + viewport_[2] * (clip[0] / clip[3] + 1.0) / 2.0;
-    wy = viewport_[1] + viewport_[3] * (clip[1] / clip[3] + 1.0) / 2.0;
-    wz = (clip[2] / clip[3] + 1.0) / 2.0;
-    return true;
+    return CurrentProjection().Project(x, y, z, wx, wy, wz);
 }
 
 bool RecordingSkyGl::UnProject(double wx, double wy, double wz, double& x, double& y,
                                double& z) const {
-    Matrix inverse;
-    if (!Invert(Product(projection_.back(), modelview_.back()), inverse)) return false;
-    const double in[4] = {(wx - viewport_[0]) * 2.0 / viewport_[2] - 1.0,
-                          (wy - viewport_[1]) * 2.0 / viewport_[3] - 1.0, wz * 2.0 - 1.0, 1.0};
-    double out[4];
-    Transform(inverse, in, out);
-    if (out[3] == 0.0) return false;
-    x = out[0] / out[3];
-    y = out[1] / out[3];
-    z = out[2] / out[3];
-    return true;
+    return CurrentProjection().UnProject(wx, wy, wz, x, y, z);
 }
 
 int RecordingSkyGl::TextWidth(SkyFont, const std::u32string& text) const {

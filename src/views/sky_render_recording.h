@@ -1,9 +1,7 @@
 // A backend of the sky renderer's GL interface that records the calls it
 // gets, for tests and benchmarks without a window. It keeps the matrices,
 // the viewport and the display lists as GL would (a list is recorded while
-// compiled and replayed when called), projects like gluProject, and in
-// feedback mode writes the tokens GL would write for points, lines, polygons,
-// bitmaps and pixel images whose vertices lie inside the view volume.
+// compiled and replayed when called) and projects like gluProject.
 #pragma once
 
 #include <array>
@@ -19,7 +17,7 @@ enum class SkyGlOp : int {
     kLoadIdentity, kOrtho, kRotate, kTranslate, kMultMatrix, kPushMatrix, kPopMatrix, kNewList,
     kEndList, kCallList, kColor, kBegin, kVertex, kTexCoord, kEnd, kPoint, kRasterPos,
     kDrawPixels, kPixelZoom, kBitmap, kSphere, kEnable, kDisable, kTexEnvMode, kTexRepeatNearest,
-    kTexImage, kText, kFeedbackBuffer, kRenderMode, kDepthMask,
+    kTexImage, kText, kDepthMask,
 };
 
 struct SkyGlCall {
@@ -44,7 +42,14 @@ public:
     void SetClientSize(int width, int height) noexcept;
     // Calls made outside list compilation, in order; Clear() empties them.
     const std::vector<SkyGlCall>& Calls() const noexcept { return calls_; }
-    void ClearCalls() { calls_.clear(); }
+    void ClearCalls() {
+        calls_.clear();
+        drawnPoints_.clear();
+    }
+    // Where the points and vertices drawn since ClearCalls (those of the
+    // lists called included) fall in the window, x right and y up; those
+    // outside the view volume are left out.
+    const std::vector<std::array<double, 2>>& DrawnPoints() const noexcept { return drawnPoints_; }
     const std::vector<SkyGlCall>& List(SkyList list) const noexcept {
         return lists_[static_cast<int>(list)];
     }
@@ -54,9 +59,6 @@ public:
     std::vector<SkyGlCall> Expanded(SkyList list) const;
 
     void MakeCurrent() override {}
-    int GetRenderMode() const override { return renderMode_; }
-    int SetRenderMode(int mode) override;
-    void FeedbackBuffer(float* buffer, int size) override;
     void PassThrough(float value) override;
     void DrawBackBuffer() override { Record({SkyGlOp::kDrawBackBuffer}); }
     void SwapBuffers() override { Record({SkyGlOp::kSwapBuffers}); }
@@ -85,6 +87,8 @@ public:
     void TexCoord(double s, double t) override;
     void End() override;
     void Point(double x, double y, double z) override;
+    // Recorded as the Color and Point of each pixel.
+    void Points(const SkyPixel* pixels, int count) override;
     void RasterPos(double x, double y, double z) override;
     void DrawPixels(int width, int height, const std::uint8_t* rgb) override;
     void PixelZoom(double x, double y) override;
@@ -97,6 +101,7 @@ public:
     void TexEnvMode(int mode) override;
     void TexRepeatNearest() override { Record({SkyGlOp::kTexRepeatNearest}); }
     void TexImage(int width, int height, const std::uint32_t* bgra) override;
+    WindowProjection CurrentProjection() const override;
     bool Project(double x, double y, double z, double& wx, double& wy, double& wz) const override;
     bool UnProject(double wx, double wy, double wz, double& x, double& y, double& z) const override;
     // Eight pixels a character.
@@ -108,10 +113,6 @@ private:
     void Execute(const SkyGlCall& call);
     Matrix& Current() noexcept;
     void Multiply(const Matrix& m);
-    // Feedback: the window position of a model point; false outside the view.
-    bool ToWindow(double x, double y, double z, double& wx, double& wy) const;
-    void Emit(std::initializer_list<float> values);
-
     int width_;
     int height_;
     int viewport_[4] = {0, 0, 0, 0};
@@ -121,18 +122,10 @@ private:
     std::vector<Matrix> multMatrices_;
     std::vector<SkyGlCall> calls_;
     std::vector<SkyGlCall> lists_[kSkyListCount];
-    int compilations_[kSkyListCount] = {0, 0, 0, 0, 0};
+    int compilations_[kSkyListCount] = {};
     int compiling_ = -1;
-    int renderMode_ = skygl::kRender;
-    float* feedback_ = nullptr;
-    int feedbackSize_ = 0;
-    int feedbackCount_ = 0;
-    bool overflow_ = false;
-    int primitive_ = -1;
-    std::vector<std::array<double, 2>> primitiveVertices_;
-    std::vector<bool> primitiveInside_;
     std::array<double, 3> raster_ = {0, 0, 0};
-    bool rasterValid_ = false;
+    std::vector<std::array<double, 2>> drawnPoints_;
 };
 
 }  // namespace corvinata

@@ -22,11 +22,13 @@ SkyDrag FirstDragMove(bool axisLock, int dx, int dy) noexcept {
     return std::abs(dx) > std::abs(dy) ? SkyDrag::kHorizontal : SkyDrag::kVertical;
 }
 
-ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int lastX, int lastY, int x, int y,
+ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int mapType, int lastX, int lastY, int x, int y,
                        int fieldOfView, int viewportSide) noexcept {
     ViewDirection next = view;
     if (drag == SkyDrag::kHorizontal || drag == SkyDrag::kFree) {
-        next.azimuth = WrapAzimuth(next.azimuth + PixelsToDegrees(x - lastX, fieldOfView, viewportSide));
+        const double readable =
+            ReadableAzimuth(next.azimuth, mapType) + PixelsToDegrees(x - lastX, fieldOfView, viewportSide);
+        next.azimuth = WindowAzimuth(WrapAzimuth(readable), mapType);
     }
     if (drag == SkyDrag::kVertical || drag == SkyDrag::kFree) {
         next.altitude = ClampAltitude(next.altitude + PixelsToDegrees(y - lastY, fieldOfView, viewportSide));

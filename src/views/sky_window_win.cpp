@@ -127,18 +127,18 @@ void SkyWindow::ApplyRecord(const SkyWindowState& requested, bool refresh) {
 void SkyWindow::UpdateView(std::uint32_t flags, bool everything) {
     SetChildTitle();
     if (!everything && flags == kSkyChangeSelection) {
-        // Only the selection: the mark moves, the scene stays.
-        if (display_ && display_->Renderer()) display_->Renderer()->InvalidateSceneList();
-        if (display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
-        if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
-            context_.panel->ControlPanelUpdate(nullptr);
-        }
-        return;
+        // Only the selection: the chart shows it only while the highlight
+        // ring is on, and then the ring moves.
+        if (highlight_ && display_ && display_->Window()) InvalidateRect(display_->Window(), nullptr, FALSE);
+    } else if (display_) {
+        display_->Redraw(flags, everything);
     }
-    if (display_) display_->Redraw(flags, everything);
-    if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
-        context_.panel->ControlPanelUpdate(nullptr);
-    }
+    if (SkyControlPanel* panel = AttachedPanel()) panel->ShowWindowChange(flags, everything);
+}
+
+SkyControlPanel* SkyWindow::AttachedPanel() const {
+    SkyControlPanel* panel = context_.panel;
+    return panel && panel->GetAttachedWindow() == static_cast<const PanelWindow*>(this) ? panel : nullptr;
 }
 
 void SkyWindow::ShowOptionsDialog() {
@@ -205,9 +205,7 @@ void SkyWindow::CentreOnSelection(int centreMode, bool movePointer, bool flash) 
 void SkyWindow::EndHighlight() {
     highlight_ = false;
     // The panel's "&Highlight" waits for the flash to end.
-    if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
-        context_.panel->ControlPanelUpdate(nullptr);
-    }
+    if (SkyControlPanel* panel = AttachedPanel()) panel->ControlPanelUpdate(nullptr);
 }
 
 void SkyWindow::GetDirection(double& azimuth, double& altitude) const {
@@ -264,9 +262,7 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The keys stay with the window (its accelerators, Shift+F10); Tab
         // takes them into its panel, whose Escape brings them back.
         if (wParam != VK_TAB) break;
-        if (context_.panel && context_.panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
-            SetFocus(context_.panel->GetDialogWindow());
-        }
+        if (SkyControlPanel* panel = AttachedPanel()) SetFocus(panel->GetDialogWindow());
         return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.

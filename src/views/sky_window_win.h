@@ -23,6 +23,7 @@
 
 namespace corvinata {
 
+class SkyControlPanel;
 class SkyDisplay;
 class SkyWindow;
 
@@ -54,7 +55,7 @@ struct SkyWindowContext {
     // the kind has no panel).
     HWND panelPane = nullptr;
     // The kind's panel, refreshed after every change of its window.
-    ControlPanel* panel = nullptr;
+    SkyControlPanel* panel = nullptr;
     // The message loop's modeless dialogs, which the panel joins so that
     // Tab and the arrow keys move through it (none: no keyboard handling).
     ModelessDialogs* modeless = nullptr;
@@ -142,6 +143,8 @@ protected:
 
 private:
     void Update(void* value) override;
+    // The kind's panel while it shows this window, else none.
+    SkyControlPanel* AttachedPanel() const;
 
     SkyWindowContext context_;
     DocumentViewLink viewLink_{skyDocument_, *this};

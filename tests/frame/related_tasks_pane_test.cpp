@@ -81,6 +81,26 @@ TEST_F(RelatedTasksPaneTest, ClickingAnItemRunsItsOwnTaskEvenWhenItRebuildsThePa
     EXPECT_EQ(ItemCount(), 0);
 }
 
+// Another planet has the same rows with other texts: the rows change in
+// place, and each runs the new planet's task.
+TEST_F(RelatedTasksPaneTest, AnotherBodysRowsChangeInPlaceAndRunItsTasks) {
+    host.activeSky = GetCatalogueObject(kBodyPlanet, 2);
+    pane.UpdateForActiveWindow();
+    ASSERT_EQ(ItemCount(), 6);
+    // A mark on the list's first row: a row filled again loses it.
+    LVITEMW mark{};
+    mark.stateMask = LVIS_CUT;
+    mark.state = LVIS_CUT;
+    SendMessageW(List(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&mark));
+    host.activeSky = GetCatalogueObject(kBodyPlanet, 1);
+    pane.UpdateForActiveWindow();
+    ASSERT_EQ(ItemCount(), 6);
+    EXPECT_EQ(ItemText(0), "View Venus in the solar system");
+    EXPECT_EQ(SendMessageW(List(), LVM_GETITEMSTATE, 0, LVIS_CUT), LVIS_CUT) << "filled again";
+    Activate(0);
+    EXPECT_EQ(services.calls, std::vector<std::string>{"solar system Venus 2014"});
+}
+
 TEST_F(RelatedTasksPaneTest, ItemsNeverStaySelected) {
     pane.ShowOpenWindowTasks();
     test::SelectListRow(List(), 1);

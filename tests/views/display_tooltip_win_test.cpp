@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "support/test_text.h"
 
@@ -18,6 +19,7 @@ public:
     int texts = 0;
     int moves = 0;
     bool accepts = true;
+    bool follows = true;
 
 protected:
     void GetTooltipText(int x, int y, String& text) override {
@@ -26,6 +28,7 @@ protected:
     }
     void OnMouseMoved(int, int) override { ++moves; }
     bool AcceptsTooltips() const override { return accepts; }
+    bool TipFollowsPointer() const override { return follows; }
 };
 
 class DisplayTooltipTest : public ::testing::Test {
@@ -54,6 +57,17 @@ protected:
         DestroyWindow(parent_);
     }
     bool Move(int x, int y) { return source_.HandleDisplayMouseHover(WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
+    // The text the tooltip window holds for the display's tool.
+    std::string TipWindowText() const {
+        wchar_t text[80] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = parent_;
+        tool.uId = reinterpret_cast<UINT_PTR>(display_);
+        tool.lpszText = text;
+        SendMessageW(source_.TooltipWindow(), TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        return test::Utf8(text);
+    }
 
     HWND parent_ = nullptr;
     HWND display_ = nullptr;
@@ -83,6 +97,22 @@ TEST_F(DisplayTooltipTest, ADisplayThatRefusesTipsStillFollowsThePointer) {
     EXPECT_EQ(source_.texts, 2);
     EXPECT_EQ(source_.moves, 2);
     EXPECT_EQ(test::Utf8(source_.TipText().Text()), "6,5");
+}
+
+TEST_F(DisplayTooltipTest, WhileThePointerDragsTheTipIsNeitherAskedNorMoved) {
+    Move(4, 5);
+    EXPECT_EQ(TipWindowText(), "4,5");
+    source_.follows = false;
+    Move(5, 5);
+    Move(6, 5);
+    EXPECT_EQ(source_.texts, 1);
+    EXPECT_EQ(source_.moves, 3);
+    EXPECT_EQ(TipWindowText(), "4,5");
+    // After the drag the next move refills the tip.
+    source_.follows = true;
+    Move(7, 5);
+    EXPECT_EQ(source_.texts, 2);
+    EXPECT_EQ(TipWindowText(), "7,5");
 }
 
 // A tip once shown goes at a move even when the display no longer accepts

@@ -57,7 +57,7 @@ TEST(SkyGrids, HorizonLineOnlyWithoutAHorizon) {
         s.host.options.horizonType = horizon;
         s.renderer->SkyRenderFrame();
         int loops = 0;
-        for (const SkyGlCall& c : s.gl.List(SkyList::kScene))
+        for (const SkyGlCall& c : s.gl.List(SkyList::kHorizontalFrame))
             loops += c.op == SkyGlOp::kBegin && c.i == skygl::kLineLoop;
         EXPECT_EQ(loops, horizon == 0 ? 17 : 16) << horizon;
     }
@@ -68,7 +68,7 @@ TEST(SkyGrids, OutlinesCoverEveryConstellationAndSerpensTwice) {
     s.host.options.constellationBoundariesOn = true;
     s.renderer->SkyRenderFrame();
     int strips = 0;
-    for (const SkyGlCall& c : s.gl.List(SkyList::kFullLayers))
+    for (const SkyGlCall& c : s.gl.Expanded(SkyList::kFullLayers))
         strips += c.op == SkyGlOp::kBegin && c.i == skygl::kLineStrip;
     EXPECT_GT(strips, 1000);
     const int serpens = FindConstellationByAbbreviation(TXT("Ser"))->Number();
@@ -134,7 +134,7 @@ TEST(HorizonPictures, BandColourIsSetFirstAndTheMonthPicksThePictures) {
         s.host.options.sunOn = true;  // a yellow layer drawn before the band
         s.host.night = c.night;
         s.renderer->SkyRenderFrame();
-        const std::vector<SkyGlCall>& scene = s.gl.List(SkyList::kScene);
+        const std::vector<SkyGlCall>& scene = s.gl.List(SkyList::kHorizontalFrame);
         double green = -1;
         int env = -1;
         std::vector<double> firstPixels;

@@ -59,7 +59,7 @@ TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
     // The body type of each pick code in order, runs collapsed.
     std::vector<int> runs;
     bool planetExtra = false;
-    for (float code : PassThroughs(s.gl.List(SkyList::kFullPick))) {
+    for (float code : s.renderer->PickMarkers()) {
         if (planetExtra) {
             planetExtra = false;
             continue;
@@ -84,7 +84,7 @@ TEST(SkyLayers, LinesWriteNoDepthSoTheObjectsAfterThemCoverThem) {
     // Depth writes are off from before the first line to before the first star.
     int depthWrites = 1;
     bool sawLine = false, sawStar = false;
-    for (const SkyGlCall& c : s.gl.List(SkyList::kFullLayers)) {
+    for (const SkyGlCall& c : s.gl.Expanded(SkyList::kFullLayers)) {
         if (c.op == SkyGlOp::kDepthMask) depthWrites = c.i;
         if (c.op == SkyGlOp::kBegin && c.i != skygl::kPoints) {
             sawLine = true;
@@ -107,7 +107,7 @@ TEST(SkyLayers, CoarseListKeepsStarsToThirdMagnitudeAndNoDeepSky) {
         s.renderer->UseCoarseLayerList(true);
         s.renderer->SkyRenderFrame();
         int stars = 0, deepSky = 0;
-        for (float code : PassThroughs(s.gl.List(SkyList::kCoarsePick))) {
+        for (float code : s.renderer->PickMarkers()) {
             const int type = (static_cast<int>(code) / 10) % 100;
             stars += type == 4;
             deepSky += type == 6;
@@ -126,12 +126,12 @@ TEST(SkyLayers, RealisticPlanetsAreTheFirstFiveBySizeOfTheirMagnitude) {
     s.host.planetMagnitudes[0] = 4.5;  // Mercury faint: one pixel
     s.renderer->SkyRenderFrame();
     std::vector<int> planets;
-    for (float code : PassThroughs(s.gl.List(SkyList::kFullPick))) {
+    for (float code : s.renderer->PickMarkers()) {
         const int c = static_cast<int>(code);
         if (code >= 20.0f && (c / 10) % 100 == kPickPlanetType) planets.push_back(c / 1000);
     }
     EXPECT_EQ(planets, (std::vector<int>{0, 1, 2, 3, 4})) << "Mercury to Saturn";
-    const auto& list = s.gl.List(SkyList::kFullLayers);
+    const auto list = s.gl.Expanded(SkyList::kFullLayers);
     EXPECT_EQ(std::count_if(list.begin(), list.end(),
                             [](const SkyGlCall& c) { return c.op == SkyGlOp::kBitmap; }),
               8) << "four full sprites, Mercury a single pixel";

@@ -30,7 +30,7 @@ struct Rgb {
 // A visible popup window with its own DC, an OpenGL backend and a renderer.
 class GlSky {
 public:
-    GlSky() {
+    explicit GlSky(GlContextSharing sharing = GlContextSharing::kOwn) {
         static const wchar_t* kClass = L"CorvinataSkyRendererTest";
         static const bool registered = [] {
             WNDCLASSW wc{};
@@ -44,8 +44,8 @@ public:
         window = CreateWindowExW(0, kClass, L"", WS_POPUP | WS_VISIBLE, 0, 0, kSide, kSide,
                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         dc = GetDC(window);
-        gl = CreateSkyGlWin(window, dc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
-                            nullptr);
+        gl = CreateSkyGlWin(window, dc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), nullptr,
+                            sharing);
         scene.renderer = std::make_unique<SkyRenderer>(scene.host, *gl);
     }
     ~GlSky() {
@@ -65,7 +65,7 @@ public:
         gl->DrawBackBuffer();
         r.SkySetViewport();
         r.SkyEnsureLists();
-        gl->CallList(SkyList::kScene);
+        r.SkyDrawScene(0);
         r.SkyDrawScene(1);
         glFinish();
         glReadBuffer(GL_BACK);
@@ -191,6 +191,40 @@ TEST(SkyRendererGl, ClosingOneDisplayLeavesAnotherDrawing) {
     second.Draw();
     EXPECT_EQ(second.At(kSide / 2 + 7, kSide / 2), before);
     EXPECT_NE(before, (Rgb{0, 0, 0}));
+}
+
+// Sky displays draw with one context, each its own lists: drawn in turn,
+// each shows its own scene, and the last one keeps drawing when the others
+// go.
+TEST(SkyRendererGl, SkyDisplaysShareOneContextEachDrawingItsOwnScene) {
+    const auto equatorShown = [](const GlSky& sky) {
+        int grid = 0;
+        for (int x = 0; x < kSide; ++x) grid += sky.At(x, kSide / 2) != Rgb{0, 0, 0};
+        return grid > kSide / 2;
+    };
+    auto first = std::make_unique<GlSky>(GlContextSharing::kSkyDisplays);
+    auto second = std::make_unique<GlSky>(GlContextSharing::kSkyDisplays);
+    GlSky own;
+    ASSERT_TRUE(first->gl && second->gl && own.gl);
+    EXPECT_EQ(first->gl->Context(), second->gl->Context());
+    EXPECT_NE(own.gl->Context(), first->gl->Context());
+    first->scene.host.options.gridType = 2;
+    for (int round = 0; round < 2; ++round) {
+        first->Draw();
+        EXPECT_TRUE(equatorShown(*first)) << round;
+        second->Draw();
+        EXPECT_FALSE(equatorShown(*second)) << round;
+    }
+    first.reset();
+    second->scene.host.options.gridType = 2;
+    second->Draw();
+    EXPECT_TRUE(equatorShown(*second));
+    second.reset();
+    GlSky third(GlContextSharing::kSkyDisplays);
+    ASSERT_TRUE(third.gl);
+    third.scene.host.options.gridType = 2;
+    third.Draw();
+    EXPECT_TRUE(equatorShown(third));
 }
 
 }  // namespace

@@ -31,23 +31,27 @@ TEST(SkyViewTest, TheFirstMoveDecidesTheDrag) {
     }
 }
 
-TEST(SkyViewTest, DragsTurnRightwardUpAndStopAtTheZenith) {
+TEST(SkyViewTest, DragsTurnTheReadAzimuthUpRightwardAndStopAtTheZenith) {
     struct Case {
+        int map;
         SkyDrag drag;
         ViewDirection from;
         int toX, toY;
-        ViewDirection expected;
+        ViewDirection expected;  // the window's angles
     };
     // From (100, 100), field 60 on a viewport side of 600: 10 pixels a degree.
     for (const Case& c : {
-             Case{SkyDrag::kFree, {350.0, 10.0}, 200, 200, {0.0, 20.0}},
-             Case{SkyDrag::kHorizontal, {10.0, 10.0}, 0, 300, {0.0, 10.0}},
-             Case{SkyDrag::kVertical, {10.0, 85.0}, 500, 200, {10.0, 90.0}},
-             Case{SkyDrag::kVertical, {10.0, -85.0}, 100, 0, {10.0, -90.0}},
+             Case{kEquatorialMap, SkyDrag::kFree, {350.0, 10.0}, 200, 200, {0.0, 20.0}},
+             Case{kEquatorialMap, SkyDrag::kHorizontal, {10.0, 10.0}, 0, 300, {0.0, 10.0}},
+             Case{kEquatorialMap, SkyDrag::kVertical, {10.0, 85.0}, 500, 200, {10.0, 90.0}},
+             Case{kEquatorialMap, SkyDrag::kVertical, {10.0, -85.0}, 100, 0, {10.0, -90.0}},
+             // The window keeps 360 - compass: the compass 10 turns to 20.
+             Case{kHorizontalMap, SkyDrag::kHorizontal, {350.0, 10.0}, 200, 300, {340.0, 10.0}},
+             Case{kRealisticMap, SkyDrag::kFree, {5.0, 0.0}, 0, 150, {15.0, 5.0}},
          }) {
-        const ViewDirection reached = DragMove(c.drag, c.from, 100, 100, c.toX, c.toY, 60, 600);
-        EXPECT_NEAR(reached.azimuth, c.expected.azimuth, 1e-9);
-        EXPECT_NEAR(reached.altitude, c.expected.altitude, 1e-9);
+        const ViewDirection reached = DragMove(c.drag, c.from, c.map, 100, 100, c.toX, c.toY, 60, 600);
+        EXPECT_NEAR(reached.azimuth, c.expected.azimuth, 1e-9) << c.map;
+        EXPECT_NEAR(reached.altitude, c.expected.altitude, 1e-9) << c.map;
     }
 }
 

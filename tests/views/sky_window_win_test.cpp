@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <map>
 #include <string>
 
@@ -133,10 +135,77 @@ TEST_F(SkyWindowTest, ADragOverEmptySkyIsOneStepBackToWhereItStarted) {
     for (int dx = 4; dx <= 16; dx += 4) SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x0 + dx, y0));
     SendMessageW(display, WM_LBUTTONUP, 0, At(x0 + 16, y0));
     EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
-    EXPECT_GT(sky.GetViewDirection().azimuth, 100.0);
+    EXPECT_GT(ReadableAzimuth(sky.GetViewDirection().azimuth, kRealisticMap), ReadableAzimuth(100.0, kRealisticMap));
     Command(CMD_UNDO);
     EXPECT_DOUBLE_EQ(sky.GetViewDirection().azimuth, 100.0);
     EXPECT_DOUBLE_EQ(sky.GetViewDirection().altitude, 20.0);
+}
+
+TEST_F(SkyWindowTest, ADragToTheRightRaisesTheAzimuthTheCaptionShows) {
+    for (const int map : {kHorizontalMap, kRealisticMap, kEquatorialMap}) {
+        SkyWindow& sky = NewSky();
+        // Nothing to pick: every press starts a drag.
+        SkyOptions options = sky.GetOptions();
+        options.mapType = map;
+        options.magnitudeLimit = -30.0;
+        options.planetDisplayMode = 0;
+        options.sunOn = options.moonOn = false;
+        options.deepSkyCatalogue = 0;
+        sky.SetOptions(options);
+        sky.SetZoom(130);
+        sky.SetViewDirection(ViewDirection{WindowAzimuth(0.0, map), 0.0});
+        sky.UpdateView(0, true);
+        HWND display = sky.Display()->Window();
+        RECT client{};
+        GetClientRect(display, &client);
+        const int side = std::max(client.right, client.bottom);
+        SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 60));
+        // The first move only decides the kind of drag.
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(51, 60));
+        for (int x = 101; x <= 351; x += 50) SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x, 60));
+        SendMessageW(display, WM_LBUTTONUP, 0, At(351, 60));
+        const double expected = 300.0 * 130.0 / side;
+        EXPECT_NEAR(ReadableAzimuth(sky.GetViewDirection().azimuth, map), expected, 1e-6) << map;
+        wchar_t caption[64] = {};
+        GetWindowTextW(sky.Handle(), caption, 64);
+        const std::wstring text(caption);
+        ASSERT_EQ(text.rfind(L"Sky: ", 0), 0u) << text;
+        EXPECT_NEAR(std::wcstod(text.c_str() + 5, nullptr), expected, 1.0) << text;
+        EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1) << map;
+        SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+// A drag draws with the coarse list; its release draws with the full one
+// again, also when the drag came back to where it started (no step then).
+TEST_F(SkyWindowTest, ADragsReleaseGoesBackToTheFullListWithAStepOnlyWhenTheViewMoved) {
+    struct Case {
+        int backBy;  // pixels moved back before the release
+        int steps;
+    };
+    for (const Case& c : {Case{0, 1}, Case{60, 0}}) {
+        SkyWindow& sky = NewSky();
+        SkyOptions options = sky.GetOptions();
+        options.magnitudeLimit = -30.0;
+        options.planetDisplayMode = 0;
+        options.sunOn = options.moonOn = false;
+        options.deepSkyCatalogue = 0;
+        sky.SetOptions(options);
+        sky.SetViewDirection(ViewDirection{100.0, 20.0});
+        sky.UpdateView(0, true);
+        HWND display = sky.Display()->Window();
+        const SkyRenderer& renderer = *sky.Display()->Renderer();
+        SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 60));
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(101, 60));
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(161, 60));
+        EXPECT_TRUE(renderer.UsingCoarseLayerList()) << c.backBy;
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(161 - c.backBy, 60));
+        SendMessageW(display, WM_LBUTTONUP, 0, At(161 - c.backBy, 60));
+        EXPECT_FALSE(renderer.UsingCoarseLayerList()) << c.backBy;
+        EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), c.steps) << c.backBy;
+        EXPECT_EQ(sky.GetViewDirection().azimuth == 100.0, c.steps == 0) << c.backBy;
+        SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    }
 }
 
 TEST_F(SkyWindowTest, SixWheelNotchesAreOneStep) {
