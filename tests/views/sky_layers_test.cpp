@@ -11,6 +11,7 @@
 namespace corvinata {
 namespace {
 
+using test::AllLayers;
 using test::PassThroughs;
 using test::SkyScene;
 
@@ -48,13 +49,7 @@ TEST(StarSprites, CentreIsAPointNeighboursAreBitmapsInRedAtNight) {
 
 TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
     SkyScene s;
-    SkyOptions& o = s.host.options;
-    o.gridType = 2;
-    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
-    o.sunOn = o.moonOn = o.planetTracksOn = true;
-    o.planetDisplayMode = 1;
-    o.deepSkyCatalogue = 1;
-    o.magnitudeLimit = 6;
+    AllLayers(s.host.options);
     s.renderer->SkyRenderFrame();
     // The body type of each pick code in order, runs collapsed.
     std::vector<int> runs;

@@ -16,22 +16,13 @@
 namespace corvinata {
 namespace {
 
+using test::AllLayers;
 using test::SkyScene;
 
 int CountOps(const std::vector<SkyGlCall>& calls, SkyGlOp op) {
     int n = 0;
     for (const SkyGlCall& c : calls) n += c.op == op;
     return n;
-}
-
-// Every layer on, so that each list has something to draw.
-void AllLayers(SkyOptions& o) {
-    o.gridType = 2;
-    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
-    o.sunOn = o.moonOn = o.planetTracksOn = true;
-    o.planetDisplayMode = 1;
-    o.deepSkyCatalogue = 1;
-    o.magnitudeLimit = 6;
 }
 
 // The lists compiled since `before` (compilation counts per list).
@@ -277,10 +268,7 @@ TEST(SkyRenderer, APickFollowsTheBodiesAfterAStepOfTime) {
 TEST(SkyRenderer, AScenePastItsBufferIsPickedInALargerOne) {
     SkyScene s;
     SkyOptions& o = s.host.options;
-    o.gridType = 2;
-    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
-    o.sunOn = o.moonOn = o.planetTracksOn = true;
-    o.planetDisplayMode = 1;
+    AllLayers(o);
     o.deepSkyCatalogue = 2;
     o.magnitudeLimit = 20;
     s.host.fieldOfView = 180;

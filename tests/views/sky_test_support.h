@@ -84,6 +84,16 @@ inline SkyOptions BareOptions() {
     return o;
 }
 
+// Every layer on, so that each list has something to draw.
+inline void AllLayers(SkyOptions& o) {
+    o.gridType = 2;
+    o.eclipticOn = o.constellationLinesOn = o.constellationBoundariesOn = true;
+    o.sunOn = o.moonOn = o.planetTracksOn = true;
+    o.planetDisplayMode = 1;
+    o.deepSkyCatalogue = 1;
+    o.magnitudeLimit = 6;
+}
+
 struct SkyScene {
     SkyScene() : gl(800, 800), document(hub, now, bodies) {
         EnsureSkyCatalogues();
