@@ -88,7 +88,7 @@ void BM_EclipseMapPaint1999(benchmark::State& state) {
     content.eclipse = &model;
     content.observer = {0.1275, 51.5072};
     const EclipseMapProjection projection({0.0, 0.0, 1}, 1000, 700);
-    const EclipseMapColours colours = EclipseMapColoursFor(true, false, {}, {});
+    const EclipseMapColours colours = EclipseMapColoursFor(true, nullptr);
     RecordingCanvas canvas;
     for (auto _ : state) {
         canvas.Clear();
