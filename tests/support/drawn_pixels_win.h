@@ -33,6 +33,22 @@ std::vector<std::uint32_t> DrawnPixels(int width, int height, Paint paint) {
     return pixels;
 }
 
+// A window's client area as it stands on the screen (for windows that
+// paint straight to their DC and so cannot be asked to print themselves).
+inline std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& height) {
+    RECT client{};
+    GetClientRect(window, &client);
+    width = client.right;
+    height = client.bottom;
+    const int w = width;
+    const int h = height;
+    return DrawnPixels(w, h, [window, w, h](HDC memory) {
+        HDC dc = GetDC(window);
+        BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+        ReleaseDC(window, dc);
+    });
+}
+
 // A control's client area as the control draws itself (WM_PRINTCLIENT) on
 // white: what a control leaves unpainted (a group box's inside) is no ink.
 inline std::vector<std::uint32_t> PrintedClient(HWND control, int width, int height) {

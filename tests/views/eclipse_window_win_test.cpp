@@ -15,6 +15,7 @@
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "catalog/sun_earth_catalogues.h"
 #include "views/eclipse_window_win.h"
@@ -35,32 +36,7 @@ constexpr Colour kDarkRed{128, 0, 0};
 // The client area of a window as it is on the screen.
 class Pixels {
 public:
-    explicit Pixels(HWND window) {
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        HDC dc = GetDC(window);
-        HDC memory = CreateCompatibleDC(dc);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
-        GdiFlush();
-        const auto* words = static_cast<const std::uint32_t*>(bits);
-        data_.assign(words, words + static_cast<std::size_t>(width_) * height_);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(window, dc);
-    }
+    explicit Pixels(HWND window) : data_(test::ScreenPixels(window, width_, height_)) {}
     int Width() const { return width_; }
     int Height() const { return height_; }
     Colour At(int x, int y) const {

@@ -25,6 +25,7 @@
 #include "resources/picture_ids.h"
 #include "resources/resource_ids.h"
 #include "generated/picture_references.h"
+#include "support/drawn_pixels_win.h"
 #include "support/picture_references.h"
 #include "support/test_text.h"
 
@@ -116,25 +117,7 @@ Capture CaptureDrawing(int width, int height, Paint paint) {
     Capture capture;
     capture.width = width;
     capture.height = height;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    paint(memory);
-    GdiFlush();
-    const auto* words = static_cast<const std::uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) capture.pixels.push_back(words[i] & 0xFFFFFFu);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    capture.pixels = test::DrawnPixels(width, height, paint);
     return capture;
 }
 

@@ -24,6 +24,7 @@
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
+#include "support/drawn_pixels_win.h"
 #include "catalog/event_kinds.h"
 #include "controls/trackbar_control.h"
 #include "views/solar_options_dialog_win.h"
@@ -93,29 +94,12 @@ protected:
     static std::vector<Rgb> ReadDisplay(SolarSystemWindow& solar, int& width, int& height) {
         HWND display = solar.Display()->Window();
         UpdateWindow(display);
-        RECT client{};
-        GetClientRect(display, &client);
-        width = client.right;
-        height = client.bottom;
-        HDC dc = GetDC(display);
-        HDC memory = CreateCompatibleDC(dc);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-        std::vector<Rgb> pixels(static_cast<std::size_t>(width) * height);
-        const auto* p = static_cast<const unsigned char*>(bits);
-        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = {p[i * 4 + 2], p[i * 4 + 1], p[i * 4]};
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(display, dc);
+        const std::vector<std::uint32_t> words = test::ScreenPixels(display, width, height);
+        std::vector<Rgb> pixels(words.size());
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            pixels[i] = {static_cast<unsigned char>(words[i] >> 16), static_cast<unsigned char>(words[i] >> 8),
+                         static_cast<unsigned char>(words[i])};
+        }
         return pixels;
     }
     static Rgb PixelAt(const std::vector<Rgb>& pixels, int width, int x, int y) {
