@@ -1,5 +1,5 @@
 // The few places where the application itself touches the frame window: the
-// real-time clock's timer and the history drop-downs of the toolbar.
+// real-time clock's timer and the file dialog of Open Graph.
 #pragma once
 
 #include <windows.h>
@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "app/current_time.h"
-#include "app/recent_files.h"
-#include "base/scoped_win.h"
+#include "base/wide_string.h"
 
 namespace corvinata {
 
@@ -22,29 +21,6 @@ public:
 
 private:
     HWND frame_;
-};
-
-struct MenuHandleTraits {
-    using Handle = HMENU;
-    static Handle Invalid() noexcept { return nullptr; }
-    static bool Close(Handle handle) noexcept { return DestroyMenu(handle) != 0; }
-};
-
-using ScopedMenu = ScopedWinHandle<MenuHandleTraits>;
-
-// A popup menu of the items, in order; the disabled ones grayed.
-ScopedMenu BuildHistoryPopup(const std::vector<DropDownItem>& items);
-
-// Keeps the drop-down shown last; a new one replaces it.
-class HistoryPopupHolder {
-public:
-    // Shows `items` below the toolbar button `buttonCommand`, owned by
-    // `owner`, which receives the chosen item's command.
-    void Show(HWND toolbar, int buttonCommand, HWND owner, const std::vector<DropDownItem>& items);
-    HMENU Menu() const noexcept { return popup_.Get(); }
-
-private:
-    ScopedMenu popup_;
 };
 
 // File > Open Graph: the graph files the user chose (several at once

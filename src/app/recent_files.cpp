@@ -7,31 +7,6 @@
 #include "base/text_format.h"
 
 namespace corvinata {
-namespace {
-
-constexpr int kDropDownLength = 10;
-
-struct DropDownCommands {
-    bool backward;
-    int firstItem;
-    int moreItem;
-};
-
-DropDownCommands CommandsOf(HistoryDropDown button) {
-    switch (button) {
-        case HistoryDropDown::Undo:
-            return {true, 20112, 20132};
-        case HistoryDropDown::Redo:
-            return {false, 20122, 20133};
-        case HistoryDropDown::NavigateBackward:
-            return {true, 20152, 20172};
-        case HistoryDropDown::NavigateForward:
-            break;
-    }
-    return {false, 20162, 20173};
-}
-
-}  // namespace
 
 void RecentFiles::LoadRecentFiles(SettingsTree& tree) {
     paths_.clear();
@@ -60,6 +35,7 @@ void RecentFiles::AddRecentFile(const String& path) {
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
     paths_.insert(paths_.begin(), path);
     if (paths_.size() > static_cast<std::size_t>(kMaxRecentFiles)) paths_.resize(kMaxRecentFiles);
+    if (listener_) listener_->RecentFilesChanged();
 }
 
 const String* RecentFiles::PathForCommand(int command) const {
@@ -70,21 +46,6 @@ const String* RecentFiles::PathForCommand(int command) const {
 
 String RecentFiles::MenuText(int number, const String& shortPath) {
     return FormatPercent2(TXT("&% %"), NumberTextFromInt(number), shortPath.Text());
-}
-
-std::vector<DropDownItem> HistoryDropDownItems(const CommandHistory& history, HistoryDropDown button) {
-    const DropDownCommands commands = CommandsOf(button);
-    std::vector<DropDownItem> items;
-    for (int distance = 1;; ++distance) {
-        const CommandGroup* step = history.StepFromCurrent(commands.backward, distance);
-        if (!step) break;
-        if (distance > kDropDownLength) {
-            items.push_back({commands.moreItem, String(TXT("-- more --")), false});
-            break;
-        }
-        items.push_back({commands.firstItem + distance - 1, step->GetText(commands.backward), true});
-    }
-    return items;
 }
 
 }  // namespace corvinata

@@ -1,10 +1,8 @@
-// The graph files opened last, as the File menu lists them, and the lists
-// that the Undo, Redo and navigation buttons drop down.
+// The graph files opened last, as the File menu lists them.
 #pragma once
 
 #include <vector>
 
-#include "app/command_history.h"
 #include "base/settings_tree.h"
 #include "base/wide_string.h"
 
@@ -13,6 +11,13 @@ namespace corvinata {
 constexpr int kMaxRecentFiles = 10;
 // Entry i of the File menu has command 300 + i.
 constexpr int kFirstRecentFileCommand = 300;
+
+// Told whenever the list changed, so that the File menu follows it at once.
+class RecentFilesListener {
+public:
+    virtual ~RecentFilesListener() = default;
+    virtual void RecentFilesChanged() = 0;
+};
 
 class RecentFiles {
 public:
@@ -25,7 +30,10 @@ public:
     bool SaveRecentFiles(SettingsTreeWriter& writer) const;
 
     // Moves the path (or puts it) to the front; the eleventh falls off.
+    // The listener hears of it.
     void AddRecentFile(const String& path);
+    // The one listener (null: none); it must outlive its registration.
+    void SetListener(RecentFilesListener* listener) noexcept { listener_ = listener; }
     // The entry of a File menu command; none outside the list.
     const String* PathForCommand(int command) const;
     // "&1 path" ... "&10 path", with each path passed through `shorten`.
@@ -38,6 +46,7 @@ private:
     static String MenuText(int number, const String& shortPath);
 
     std::vector<String> paths_;
+    RecentFilesListener* listener_ = nullptr;
 };
 
 template <class Shorten>
@@ -48,19 +57,5 @@ std::vector<String> RecentFiles::MenuTexts(Shorten shorten) const {
     }
     return texts;
 }
-
-// The toolbar buttons with a drop-down list of history steps.
-enum class HistoryDropDown { Undo, Redo, NavigateBackward, NavigateForward };
-
-struct DropDownItem {
-    int command;
-    String text;
-    bool enabled;
-};
-
-// At most ten steps from the current position in the button's direction,
-// with their Undo or Redo texts; when more remain, a disabled "-- more --"
-// item ends the list.
-std::vector<DropDownItem> HistoryDropDownItems(const CommandHistory& history, HistoryDropDown button);
 
 }  // namespace corvinata

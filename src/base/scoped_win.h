@@ -80,6 +80,12 @@ struct MemoryDcTraits {
     static bool Close(Handle handle) noexcept { return DeleteDC(handle) != 0; }
 };
 
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return DestroyMenu(handle) != 0; }
+};
+
 struct ThemeTraits {
     using Handle = HTHEME;
     static Handle Invalid() noexcept { return nullptr; }
@@ -97,6 +103,8 @@ using ScopedBitmap = ScopedWinHandle<GdiObjectTraits<HBITMAP>>;
 using ScopedFont = ScopedWinHandle<GdiObjectTraits<HFONT>>;
 // A device context from CreateCompatibleDC.
 using ScopedMemoryDc = ScopedWinHandle<MemoryDcTraits>;
+// A menu made with CreatePopupMenu or CreateMenu (one no window holds).
+using ScopedMenu = ScopedWinHandle<MenuTraits>;
 // Theme data from OpenThemeData; null where no visual style is active.
 using ScopedTheme = ScopedWinHandle<ThemeTraits>;
 

@@ -11,7 +11,6 @@
 #include "app/night_vision.h"
 #include "app/settings_keys.h"
 #include "app/status_texts.h"
-#include "app/text_fitting.h"
 #include "base/services.h"
 #include "base/settings_tree.h"
 #include "base/text_format.h"
@@ -113,25 +112,16 @@ void FrameWindow::ActivateWindow(const void* window) {
 }
 
 String FrameWindow::TooltipText(int command) const {
-    String text = toolbar_.TooltipText(command);
-    const CommandHistory& history = navigation_.History();
-    const CommandGroup* step = command == CMD_NAVIGATE_BACKWARD  ? history.PeekUndoCommand()
-                               : command == CMD_NAVIGATE_FORWARD ? history.PeekRedoCommand()
-                                                                 : nullptr;
-    if (step) {
-        StringAppend(text, TXT(" '"));
-        StringAppend(text, step->GetText(command == CMD_NAVIGATE_BACKWARD).Text());
-        StringAppend(text, TXT("'"));
-    }
-    return text;
+    const String text = toolbar_.TooltipText(command);
+    return historyLists_.Tooltip(command, text).value_or(text);
 }
 
-void FrameWindow::ShowHistoryDropDown(const NMTOOLBARW& button) {
-    const HistoryDropDown which =
-        button.iItem == CMD_NAVIGATE_BACKWARD ? HistoryDropDown::NavigateBackward : HistoryDropDown::NavigateForward;
-    const std::vector<DropDownItem> items = HistoryDropDownItems(navigation_.History(), which);
-    if (!items.empty()) historyPopup_.Show(toolbar_.Window(), button.iItem, window_, items);
+CommandHistory* FrameWindow::ActiveWindowHistory() const {
+    MdiChildWindow* active = mdiClient_ ? children_.ActiveWindow() : nullptr;
+    return active ? active->History() : nullptr;
 }
+
+CommandHistory& FrameWindow::NavigationSteps() const { return app_.Navigation(); }
 
 FrameWindow::~FrameWindow() {
     if (observing_) app_.GetNotificationHub().Forget(this);
@@ -220,14 +210,8 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        // The drop-down lists of the navigation buttons: n steps at once.
-        if (id >= CMD_BACKWARD_STEPS_FIRST && id < CMD_BACKWARD_STEPS_FIRST + 10) {
-            navigation_.Backward(id - CMD_BACKWARD_STEPS_FIRST + 1);
-            UpdateCommandStates();
-            return 0;
-        }
-        if (id >= CMD_FORWARD_STEPS_FIRST && id < CMD_FORWARD_STEPS_FIRST + 10) {
-            navigation_.Forward(id - CMD_FORWARD_STEPS_FIRST + 1);
+        // An item of a history button's drop-down list: n steps at once.
+        if (historyLists_.RunSteps(id)) {
             UpdateCommandStates();
             return 0;
         }
@@ -332,6 +316,10 @@ void FrameWindow::OnCreate() {
     app_.AttachFrame(*clock_, *this, *this);
     app_.GetNotificationHub().Insert(this);
     observing_ = true;
+    recentMenu_ = std::make_unique<RecentFilesMenu>(window_, app_.Recent(), [this](int command) {
+        const FrameCommand* entry = FindFrameCommand(command);
+        return entry && IsFrameCommandEnabled(*entry, CommandContext());
+    });
     UpdateCommandStates();
 }
 
@@ -836,9 +824,7 @@ LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam)
     }
     if (header.hwndFrom == toolbar_.Window() && header.code == TBN_DROPDOWN) {
         const auto& button = *reinterpret_cast<const NMTOOLBARW*>(lParam);
-        if (button.iItem != CMD_NAVIGATE_BACKWARD && button.iItem != CMD_NAVIGATE_FORWARD) return TBDDRET_NODEFAULT;
-        ShowHistoryDropDown(button);
-        return TBDDRET_DEFAULT;
+        return historyLists_.Show(toolbar_.Window(), button.iItem, window_) ? TBDDRET_DEFAULT : TBDDRET_NODEFAULT;
     }
     return DefFrameProcW(window_, mdiClient_, WM_NOTIFY, wParam, lParam);
 }
@@ -859,47 +845,6 @@ void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     wchar_t text[100] = {};
     if (!(flags & (MF_POPUP | MF_SEPARATOR))) LoadStringW(instance_, id, text, 100);
     status_.SetGeneralText(text);
-}
-
-void FrameWindow::RebuildRecentFilesMenu() {
-    HMENU bar = GetMenu(window_);
-    HMENU file = GetSubMenu(bar, 0);
-    // While a child is maximized its system menu stands first in the bar.
-    if (file && GetMenuItemID(file, 0) != CMD_NEW_GRAPH) file = GetSubMenu(bar, 1);
-    if (!file) return;
-    for (int id = CMD_RECENT_FILE_FIRST; id <= CMD_RECENT_FILE_LAST; ++id) DeleteMenu(file, id, MF_BYCOMMAND);
-    const RecentFiles& recent = app_.Recent();
-    if (recent.Paths().empty()) return;
-    const auto exitPosition = [file] {
-        for (int i = GetMenuItemCount(file) - 1; i >= 0; --i) {
-            if (GetMenuItemID(file, i) == CMD_EXIT) return i;
-        }
-        return -1;
-    };
-    if (exitPosition() < 1) return;
-    if (!recentSeparator_) {
-        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-        recentSeparator_ = true;
-    }
-    HDC dc = GetDC(window_);
-    const int maxWidth = GetSystemMetrics(SM_CXSCREEN) / 5;
-    const MeasureText measure = [dc](const String& text) -> std::optional<int> {
-        SIZE size{};
-        if (!GetTextExtentPoint32W(dc, text.Text(), text.Length(), &size)) return std::nullopt;
-        return size.cx;
-    };
-    const std::vector<String> texts = recent.MenuTexts([&](const String& path) {
-        return ShortenTextToWidth(path, maxWidth, measure).value_or(path);
-    });
-    ReleaseDC(window_, dc);
-    const FrameCommandContext context = CommandContext();
-    for (std::size_t i = 0; i < texts.size() && i < static_cast<std::size_t>(kMaxRecentFiles); ++i) {
-        const UINT id = CMD_RECENT_FILE_FIRST + static_cast<UINT>(i);
-        const bool enabled = IsFrameCommandEnabled(*FindFrameCommand(static_cast<int>(id)), context);
-        InsertMenuW(file, exitPosition() - 1, MF_BYPOSITION | MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
-                    texts[i].Text());
-    }
-    DrawMenuBar(window_);
 }
 
 void FrameWindow::SetMenuPictures() {
@@ -930,7 +875,7 @@ void FrameWindow::OnStartup() {
     SetMenuPictures();
     RestoreNightVision();
     RestoreWindows();
-    RebuildRecentFilesMenu();
+    if (recentMenu_) recentMenu_->Rebuild();
     ArrangePanes();
     UpdateCommandStates();
     SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -1165,6 +1110,7 @@ void FrameWindow::RunEducator() {
 }
 
 void FrameWindow::DestroyFrameWindows() {
+    recentMenu_.reset();
     ScriptHost().AttachLessonWindow(nullptr);
     educator_.reset();
     for (HWND* pane : {&windowManager_, &relatedTasks_}) {

@@ -19,6 +19,8 @@
 #include "base/wide_string.h"
 #include "controls/child_windows.h"
 #include "frame/frame_panes.h"
+#include "frame/history_drop_downs.h"
+#include "frame/recent_files_menu.h"
 #include "frame/main_toolbar.h"
 #include "controls/mdi_child_window.h"
 #include "frame/option_commands.h"
@@ -50,6 +52,7 @@ class Educator;
 class FrameWindow final : public ChildWindowHost,
                           public ModelessDialogs,
                           private ApplicationMessages,
+                          private HistorySources,
                           private LayoutFrame,
                           private NotificationObserver,
                           private StackingFrame,
@@ -129,8 +132,6 @@ public:
     void RemoveModelessDialog(HWND dialog) override;
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
-    // Lists the recent graph files in the File menu above Exit.
-    void RebuildRecentFilesMenu();
     // Lays out the status line with the general text, place and time.
     void RefreshStatusLine(const Char* general = nullptr);
 
@@ -152,7 +153,8 @@ private:
     void ReportLayoutNameTaken(const String& name) override;
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void ActivateWindow(const void* window) override;
-    void ShowHistoryDropDown(const NMTOOLBARW& button);
+    CommandHistory* ActiveWindowHistory() const override;
+    CommandHistory& NavigationSteps() const override;
     bool PlaceBelow(const WindowReference& window, const WindowReference* above) override;
     void Maximize(const WindowReference& window) override;
     void Minimize(const WindowReference& window) override;
@@ -219,7 +221,7 @@ private:
     WindowPaneHost paneHost_;
     std::unique_ptr<PaneLayout> panes_;
     std::unique_ptr<FrameClockTimer> clock_;
-    HistoryPopupHolder historyPopup_;
+    HistoryDropDowns historyLists_{*this};
     bool controlPanelWanted_ = true;
     bool startupFinished_ = false;
     std::unique_ptr<NightColours> nightColours_;
@@ -227,7 +229,7 @@ private:
     bool closing_ = false;
     std::vector<HBITMAP> menuBitmaps_;
     bool observing_ = false;
-    bool recentSeparator_ = false;
+    std::unique_ptr<RecentFilesMenu> recentMenu_;
     // Last: it reaches everything above while it lives.
     std::unique_ptr<FrameScriptHost> scriptHost_;
 };

@@ -84,24 +84,6 @@ TEST_F(ApplicationSettingsTest, RecentFilesKeepTenDistinctPathsNewestFirst) {
     EXPECT_EQ(test::Utf8(texts[9]), "&10 g1");
 }
 
-TEST(HistoryDropDownTest, TenStepsThenMore) {
-    for (int steps : {10, 11}) {
-        CommandHistory history;
-        for (int i = 0; i < steps; ++i) {
-            history.AddCommand(CommandGroup(NumberedName(TXT("do "), i), NumberedName(TXT("undo "), i)));
-        }
-        const auto items = HistoryDropDownItems(history, HistoryDropDown::Undo);
-        ASSERT_EQ(items.size(), steps == 10 ? 10u : 11u);
-        EXPECT_EQ(items[0].command, 20112);
-        EXPECT_EQ(test::Utf8(items[0].text), steps == 10 ? "undo 9" : "undo 10");
-        if (steps == 11) {
-            EXPECT_EQ(items[10].command, 20132);
-            EXPECT_FALSE(items[10].enabled);
-        }
-        EXPECT_TRUE(HistoryDropDownItems(history, HistoryDropDown::Redo).empty());
-    }
-}
-
 TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
     {
         SettingsTreeWriter writer(storage, root);

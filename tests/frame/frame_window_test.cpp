@@ -190,7 +190,6 @@ TEST_F(FrameWindowTest, RecentGraphsStandAboveExitGrayedUntilGraphsCanOpen) {
     FrameWindow& frame = Start();
     app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Mars.gph"));
     app_->Recent().AddRecentFile(String(L"C:\\Graphs\\Venus.gph"));
-    frame.RebuildRecentFilesMenu();
     HMENU file = GetSubMenu(GetMenu(frame.Window()), 0);
     const int count = GetMenuItemCount(file);
     const UINT expected[] = {CMD_SAVE_GRAPH_AS, 0, CMD_RECENT_FILE_FIRST, CMD_RECENT_FILE_FIRST + 1, 0, CMD_EXIT};

@@ -216,6 +216,46 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     DeleteFileW(damaged.c_str());
 }
 
+// The File menu's recent graphs follow the list at once: a graph saved under
+// a new name, opened, or opened from the menu itself stands first.
+TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListItself) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring mars = std::wstring(folder) + L"mars.gph";
+    const std::wstring venus = std::wstring(folder) + L"venus.gph";
+    const auto entries = [this] {
+        std::vector<std::string> names;
+        for (int id = CMD_RECENT_FILE_FIRST; id <= CMD_RECENT_FILE_LAST; ++id) {
+            wchar_t text[300] = {};
+            if (!GetMenuStringW(GetMenu(frame_->Window()), id, text, 300, MF_BYCOMMAND)) break;
+            const std::string entry = Utf8(text);
+            names.push_back(entry.substr(entry.find_last_of('\\') + 1));
+        }
+        return names;
+    };
+    using Names = std::vector<std::string>;
+    Command(CMD_NEW_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    Active()->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    dialogs.path = String(mars.c_str());
+    Command(CMD_SAVE_GRAPH_AS);
+    EXPECT_EQ(entries(), (Names{"mars.gph"}));
+    dialogs.path = String(venus.c_str());
+    Command(CMD_SAVE_GRAPH_AS);
+    EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
+    Command(CMD_CLOSE_ALL);
+    Command(CMD_RECENT_FILE_FIRST + 1);  // mars.gph, from the menu
+    ASSERT_NE(Active(), nullptr);
+    EXPECT_EQ(entries(), (Names{"mars.gph", "venus.gph"}));
+    Command(CMD_CLOSE_ALL);
+    dialogs.openPaths = {String(venus.c_str())};
+    Command(CMD_OPEN_GRAPH);
+    EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
+    Command(CMD_CLOSE_ALL);
+    DeleteFileW(mars.c_str());
+    DeleteFileW(venus.c_str());
+}
+
 TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
     Command(CMD_NEW_GRAPH);
     GraphWindow* window = Active();
