@@ -22,10 +22,11 @@ constexpr const Char* kActiveWindow = TXT("Active window");
 constexpr const Char* kWindowType = TXT("Window type");
 constexpr const Char* kWindowNumber = TXT("Window number");
 
-// Rewrites the "Windows" key below the innermost one; stops at the first
-// record that fails.
+// Rewrites the "Windows" key below the innermost one, and leaves it out
+// when there is no window; stops at the first record that fails.
 bool SaveWindows(SettingsTreeWriter& writer, WindowKindState& kind, int document) {
     if (!DeleteSettingsKey(writer, kWindows)) return false;
+    if (kind.WindowCount(document) == 0) return true;
     WriteGroup windows(writer, kWindows);
     if (!windows.IsOpen()) return false;
     for (int j = 0; j < kind.WindowCount(document); ++j) {
@@ -43,6 +44,7 @@ bool SaveKind(SettingsTreeWriter& writer, int kindCode, WindowKindState& kind) {
     }
     if (IsSharedDocumentKind(kindCode)) return SaveWindows(writer, kind, 0) && ok;
     if (!DeleteSettingsKey(writer, kModels)) return false;
+    if (kind.DocumentCount() == 0) return ok;
     WriteGroup models(writer, kModels);
     if (!models.IsOpen()) return false;
     for (int i = 0; i < kind.DocumentCount(); ++i) {
@@ -159,6 +161,9 @@ bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds
         if (!kinds[k] || !IsSharedDocumentKind(k)) continue;
         WriteGroup folder(writer, kFolders[k]);
         ok = folder.IsOpen() && DeleteSettingsKey(writer, kModel) && ok;
+        // A kind whose windows were all closed keeps no moment: its next
+        // window starts from the current time and place.
+        if (kinds[k]->WindowCount(0) == 0) continue;
         WriteGroup model(writer, kModel);
         ok = model.IsOpen() && kinds[k]->SaveModel(0, writer) && ok;
     }

@@ -68,8 +68,9 @@ struct ActiveWindowShow {
 bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount],
                      const std::vector<WindowReference>& stacking, const ActiveWindowShow& active);
 // The time and place of the four shared documents, each in its kind's
-// "Model" key. Written at every shutdown, even while no window of the kind
-// is open, so that the next start shows what the user left.
+// "Model" key, written at every shutdown for a kind with an open window; a
+// kind without one keeps no model, so that its next window starts from the
+// current time and place rather than from a moment of an earlier run.
 bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]);
 // Restores the panels, documents and windows of every kind.
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]);

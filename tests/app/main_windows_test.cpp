@@ -36,10 +36,11 @@ TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
     const Char* present[] = {
         TXT("Sky\\Windows\\Window 2"), TXT("Sky\\Model"), TXT("Sky\\Control panel"),
         TXT("Graph\\Models\\Model 0\\Windows\\Window 1"), TXT("Graph\\Models\\Model 1\\Windows\\Window 0"),
-        TXT("Z order\\1"), TXT("Active window\\Geometry"), TXT("Solar system\\Model"),
+        TXT("Z order\\1"), TXT("Active window\\Geometry"), TXT("Solar system\\Control panel"),
     };
     const Char* absent[] = {TXT("Sky\\Models"), TXT("Sky\\Windows\\Window 3"),
-                            TXT("Graph\\Models\\Model 1\\Windows\\Window 1"), TXT("Z order\\2")};
+                            TXT("Graph\\Models\\Model 1\\Windows\\Window 1"), TXT("Z order\\2"),
+                            TXT("Solar system\\Model"), TXT("Solar system\\Windows")};
     for (const Char* key : present) EXPECT_TRUE(KeyExists(key));
     for (const Char* key : absent) EXPECT_FALSE(KeyExists(key));
     SettingsTree tree(storage, root);
@@ -48,6 +49,47 @@ TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
     ReadGroup geometry(tree, TXT("Main Windows\\Active window\\Geometry"));
     std::int32_t left = 0;
     EXPECT_FALSE(ReadIntValue(tree, TXT("Left"), left));  // the state only
+}
+
+// A kind whose windows were all closed keeps neither its windows nor the
+// moment of its shared document: its next window starts from the current
+// time and place, not from a moment of an earlier run.
+TEST_F(MainWindowsTest, AKindWithoutWindowsKeepsNoModelAndNoWindowsKey) {
+    for (FakeKind& kind : kinds) {
+        if (kind.shared) kind.documents[0].windows = {1};
+    }
+    kinds[kGraphWindow].documents = {{10, {1}}};
+    kinds[kPictureWindow].documents = {{11, {1}}};
+    ASSERT_TRUE(Save({}, {}));
+    EXPECT_TRUE(KeyExists(TXT("Sky\\Model")));
+    EXPECT_TRUE(KeyExists(TXT("Jupiter explorer\\Windows")));
+    EXPECT_TRUE(KeyExists(TXT("Graph\\Models\\Model 0")));
+
+    for (FakeKind& kind : kinds) {
+        if (kind.shared) kind.documents[0].windows.clear();
+    }
+    kinds[kGraphWindow].documents.clear();
+    kinds[kPictureWindow].documents.clear();
+    ASSERT_TRUE(Save({}, {}));
+    for (int k = 0; k < kWindowKindCount; ++k) {
+        String folder(WindowKindFolder(k));
+        for (const Char* key : {TXT("\\Windows"), TXT("\\Model"), TXT("\\Models")}) {
+            String path = folder;
+            StringAppend(path, key);
+            EXPECT_FALSE(KeyExists(path.Text())) << test::Utf8(path);
+        }
+        StringAppend(folder, TXT("\\Control panel"));
+        EXPECT_TRUE(KeyExists(folder.Text())) << test::Utf8(folder);
+    }
+    // The next start leaves the shared documents at their own moment.
+    test::FakeKinds loaded;
+    for (FakeKind& kind : loaded.kinds) {
+        if (kind.shared) kind.documents[0].model = 7;
+    }
+    SettingsTree tree(storage, root);
+    LoadMainWindows(tree, loaded.pointers);
+    EXPECT_EQ(loaded.kinds[kSkyWindow].documents[0].model, 7);
+    EXPECT_TRUE(loaded.kinds[kSkyWindow].documents[0].windows.empty());
 }
 
 TEST_F(MainWindowsTest, NoOpenWindowLeavesNoStackingAndNoActiveWindow) {

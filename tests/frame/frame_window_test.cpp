@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_windows.h"
 #include "base/settings_tree.h"
 #include "frame/about_dialogs.h"
 #include "controls/custom_controls_setup.h"
@@ -22,6 +23,7 @@
 #include "views/picture_source_win.h"
 #include "frame_test.h"
 #include "program_keys.h"
+#include "support/catalogues.h"
 #include "support/fake_product.h"
 #include "resources/resource_ids.h"
 
@@ -199,6 +201,39 @@ TEST_F(FrameWindowTest, RecentGraphsStandAboveExitGrayedUntilGraphsCanOpen) {
     GetMenuStringW(file, CMD_RECENT_FILE_FIRST, text, 100, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"&1 C:\\Graphs\\Venus.gph");
     EXPECT_TRUE(MenuState(CMD_RECENT_FILE_FIRST) & MF_GRAYED);
+}
+
+// A kind whose windows were all closed keeps neither windows nor the moment
+// of its document: a later new window of it starts from the current time and
+// place. A first run without windows leaves no such key for any kind.
+TEST_F(FrameWindowTest, WindowsAndModelsAreKeptOnlyForKindsWithOpenWindows) {
+    ASSERT_TRUE(test::SharedCatalogues());
+    const auto stored = [](int kind, const wchar_t* below) {
+        std::wstring path = std::wstring(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows\\") +
+                            WindowKindFolder(kind) + L"\\" + below;
+        Win32StorageService storage;
+        return storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str())->Exists();
+    };
+    StartAsProgram();
+    Close();
+    for (int kind = 0; kind < kWindowKindCount; ++kind) {
+        EXPECT_TRUE(stored(kind, L"Control panel")) << kind;
+        EXPECT_FALSE(stored(kind, L"Windows")) << kind;
+        EXPECT_FALSE(stored(kind, L"Model")) << kind;
+        EXPECT_FALSE(stored(kind, L"Models")) << kind;
+    }
+    StartAsProgram();
+    Command(CMD_NEW_SKY);
+    ASSERT_NE(frame_->Children().ActiveWindowOf(kSkyWindow), nullptr);
+    Close();
+    EXPECT_TRUE(stored(kSkyWindow, L"Windows"));
+    EXPECT_TRUE(stored(kSkyWindow, L"Model"));
+    StartAsProgram();
+    ASSERT_NE(frame_->Children().ActiveWindowOf(kSkyWindow), nullptr);
+    Command(CMD_CLOSE_ALL);
+    Close();
+    EXPECT_FALSE(stored(kSkyWindow, L"Windows"));
+    EXPECT_FALSE(stored(kSkyWindow, L"Model"));
 }
 
 TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
