@@ -197,7 +197,7 @@ void OnDateTimeOk(HWND dialog, DateTimeDialogParams& params) {
 
 DialogTemplate AppearanceDialogTemplate() {
     constexpr short w = 250;
-    constexpr short h = 252;
+    constexpr short h = 290;
     constexpr short inner = kDialogMargin + 8;
     constexpr short column = 86;
     DialogTemplate t(L"Appearance", w, h);
@@ -211,19 +211,24 @@ DialogTemplate AppearanceDialogTemplate() {
         .Label(L"&Right ascension", -1, inner, 89, 66)
         .Radio(L"Hours     (12h00m00s / 12.00h)", kIdRaHours, column, 89, 150, true)
         .Radio(L"Degrees (180\u00b000'00\" / 180.00000\u00b0)", kIdRaDegrees, column, 101, 150, false)
-        .Group(L"&Night vision mode", -1, kDialogMargin, 117, w - 14, 58)
+        .Group(L"&Night vision mode", -1, kDialogMargin, 117, w - 14, 96)
         .Check(L"Red colours", kIdNightVision, inner, 129, 120)
-        .Label(L"Brightness", -1, inner, 143, 60)
+        // Night vision recolours the whole desktop, not only this program.
+        .Label(L"Activating night vision mode will temporarily change the visual appearance of all Windows "
+               L"applications. To restore the original appearance, reactivate Visual Styles in the Windows "
+               L"Control Panel after you exit Corvinata.",
+               -1, inner, 142, w - 14 - 16, 32)
+        .Label(L"Brightness", -1, inner, 181, 60)
         .Add(kTrackbarClass, L"", kIdBrightness, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP | WS_GROUP, column,
-             141, 140, 14)
-        .Label(L"Contrast", -1, inner, 159, 60)
+             179, 140, 14)
+        .Label(L"Contrast", -1, inner, 197, 60)
         .Add(kTrackbarClass, L"", kIdContrast, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP | WS_GROUP, column,
-             157, 140, 14)
-        .Group(L"&Options and window state", -1, kDialogMargin, 179, w - 14, 46)
-        .Label(L"When Corvinata terminates", -1, inner, 191, 66, 16)
-        .Radio(L"Store any changes", kIdStoreChanges, column, 189, 150, true)
-        .Radio(L"Discard any changes", kIdDiscardChanges, column, 199, 150, false)
-        .Radio(L"Set to the factory defaults", kIdFactoryDefaults, column, 209, 150, false);
+             195, 140, 14)
+        .Group(L"&Options and window state", -1, kDialogMargin, 217, w - 14, 46)
+        .Label(L"When Corvinata terminates", -1, inner, 229, 66, 16)
+        .Radio(L"Store any changes", kIdStoreChanges, column, 227, 150, true)
+        .Radio(L"Discard any changes", kIdDiscardChanges, column, 237, 150, false)
+        .Radio(L"Set to the factory defaults", kIdFactoryDefaults, column, 247, 150, false);
     return std::move(t.OkCancel(w, h));
 }
 

@@ -148,6 +148,35 @@ TEST_F(OptionDialogs, ReturnStillConfirmsAfterATrackbarMove) {
     EXPECT_DOUBLE_EQ(night_.Levels().contrast, 0.51);
 }
 
+// Night vision recolours every program of the desktop: the dialog says so,
+// and says how to get the colours back, in a text that shows whole.
+TEST_F(OptionDialogs, AppearanceWarnsThatNightVisionChangesEveryProgram) {
+    std::wstring warning;
+    RECT room{}, needed{};
+    Appearance([&](ModalDriver& d, HWND dialog) {
+        for (HWND item = GetWindow(dialog, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+            wchar_t text[400] = L"";
+            GetWindowTextW(item, text, 400);
+            if (std::wstring(text).rfind(L"Activating night vision", 0) != 0) continue;
+            warning = text;
+            GetClientRect(item, &room);
+            needed = room;
+            HDC dc = GetDC(item);
+            const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item, WM_GETFONT, 0, 0)));
+            DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+            SelectObject(dc, font);
+            ReleaseDC(item, dc);
+        }
+        d.Key(VK_ESCAPE);
+    });
+    EXPECT_EQ(warning,
+              L"Activating night vision mode will temporarily change the visual appearance of all Windows "
+              L"applications. To restore the original appearance, reactivate Visual Styles in the Windows "
+              L"Control Panel after you exit Corvinata.");
+    EXPECT_LE(needed.bottom, room.bottom);
+    EXPECT_LE(needed.right, room.right);
+}
+
 TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
     time_.userTime = DateTime{2001, 3, 5, 14.5, kLocalCivilTime};
     const bool confirmed = DateAndTime([](ModalDriver& d, HWND dialog) {
