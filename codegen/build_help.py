@@ -4,7 +4,8 @@
 Every topic the program can open (a literal "....htm" path in the sources,
 or a message box topic name that becomes "Message_Box_Help_Button/<name>.htm")
 must have its page; every link of a page must lead to a file of the help; the
-table of contents must list every page. Then the pages are compiled with
+table of contents must list every page; no two names (of files or folders)
+may differ only in letter case, as Windows would take them for one. Then the pages are compiled with
 chmcmd into the .chm file named on the command line.
 
 usage: build_help.py <help dir> <sources dir> <staging dir> <output .chm>
@@ -60,6 +61,15 @@ def check(root, sources):
     errors = []
     files = set(help_files(root))
     pages = sorted(f for f in files if f.endswith('.htm'))
+    spellings = {}
+    for name in sorted(files):
+        parts = name.split('/')
+        for n in range(1, len(parts) + 1):
+            part = '/'.join(parts[:n])
+            first = spellings.setdefault(part.lower(), part)
+            message = '"%s" and "%s" differ only in letter case' % (first, part)
+            if first != part and message not in errors:
+                errors.append(message)
     for topic, where in sorted(program_topics(sources).items()):
         if topic not in files:
             errors.append('%s opens the help topic "%s", which has no page in %s' % (where, topic, root))

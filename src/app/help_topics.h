@@ -1,7 +1,8 @@
 // Where the program finds its help file, and the help topics of its pages.
 //
 // The compiled help file lies beside the program file and is named after the
-// product; every dialog and window opens its own page of it.
+// product; every window, pane and dialog opens its own page of it, named in
+// one table so that none can be left without a page.
 #pragma once
 
 #include "base/path_name.h"
@@ -20,5 +21,61 @@ String HelpFilePath(const PathName& programDirectory, const Char* productName);
 // The page of a message box's Help button: "Message_Box_Help_Button/" +
 // topic + ".htm".
 String MessageBoxHelpTopic(const Char* topicName);
+
+// The pages that the Help menu, the windows, the panes and the dialogs open
+// (RunLesson stays last: the table is checked against it).
+enum class HelpPage {
+    Contents,
+    MainMenu,
+    Glossary,
+    QuickTour,
+    KeyboardMap,
+    Welcome,
+    Appearance,
+    DateAndTime,
+    SelectLocation,
+    DefineUserLocation,
+    SelectObject,
+    SkyWindow,
+    SkyOptions,
+    SolarSystemWindow,
+    SolarSystemOptions,
+    JupiterExplorerWindow,
+    JupiterExplorerOptions,
+    SaturnExplorerWindow,
+    SaturnExplorerOptions,
+    SolarEclipseWindow,
+    GraphWindow,
+    GraphOptions,
+    EditGraphLines,
+    AddGraphLine,
+    EditGraphLine,
+    PictureWindow,
+    PictureOptions,
+    InstalledPicturePacks,
+    ReportWindow,
+    Calculator,
+    EventFinder,
+    EventFinderHistory,
+    SelectEvent,
+    EventForecast,
+    EventForecastOptions,
+    ObjectInfo,
+    SymbolTable,
+    SelectLesson,
+    RunLesson,
+};
+
+struct HelpPageTopic {
+    HelpPage page;
+    const Char* topic;  // the page's path inside the help file
+};
+
+// Every page, in the order of the enumeration.
+extern const HelpPageTopic kHelpPageTopics[];
+extern const int kHelpPageCount;
+
+// The page's path inside the help file ("sky/sky_window.htm").
+const Char* HelpTopicOf(HelpPage page) noexcept;
 
 }  // namespace corvinata

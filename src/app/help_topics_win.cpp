@@ -111,6 +111,8 @@ bool ShowHelpTopic(HWND owner, const wchar_t* topic) {
     return true;
 }
 
+bool ShowHelpTopic(HWND owner, HelpPage page) { return ShowHelpTopic(owner, HelpTopicOf(page)); }
+
 bool ShowHelpSearch(HWND owner) {
     const String file = HelpFile();
     if (!HelpFileFound(owner, file)) return false;
@@ -124,7 +126,10 @@ bool ShowHelpSearch(HWND owner) {
 
 void CloseAllHelpWindows() {
     // Loading the help control only to close nothing would slow the exit.
-    if (g_helpUsed) HelpFunction()(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    if (!g_helpUsed) return;
+    HelpFunction()(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    // With no help window left the control may be changed again.
+    g_helpUsed = false;
 }
 
 }  // namespace corvinata

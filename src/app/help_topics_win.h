@@ -21,7 +21,8 @@ enum class HelpFailure {
 using HelpFailureReporter = void (*)(HWND owner, const String& path, HelpFailure failure);
 void SetHelpFailureReporter(HelpFailureReporter reporter) noexcept;
 // The library of the HTML help control ("hhctrl.ocx"); takes effect when
-// help is next asked for and no help window is open.
+// help is next asked for, unless a help window is open (CloseAllHelpWindows
+// closes them).
 void SetHelpViewerLibrary(const wchar_t* fileName);
 // The folder of the help file: the program's, unless a test names another
 // (nothing: the program's again).
@@ -30,6 +31,8 @@ void SetHelpFileDirectory(std::optional<PathName> folder);
 // false when the help file is missing or the HTML help control cannot be
 // loaded (both reported).
 bool ShowHelpTopic(HWND owner, const wchar_t* topic);
+// A window's, pane's or dialog's own page.
+bool ShowHelpTopic(HWND owner, HelpPage page);
 // Opens the help file on its search page, with an empty query.
 bool ShowHelpSearch(HWND owner);
 // Closes the help windows the program opened, if any.

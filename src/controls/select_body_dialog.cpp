@@ -235,7 +235,7 @@ INT_PTR CALLBACK SelectBodyDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     switch (message) {
         case WM_NOTIFY: return OnNotify(dialog, *run, *reinterpret_cast<const NMHDR*>(lParam));
         case kAcceptBodyMessage: Accept(dialog, *run); return TRUE;
-        case WM_HELP: ShowHelpTopic(dialog, L"dialogs/dialog_select_object.htm"); return TRUE;
+        case WM_HELP: ShowHelpTopic(dialog, HelpPage::SelectObject); return TRUE;
         case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {

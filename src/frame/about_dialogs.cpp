@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/help_topics_win.h"
 #include "base/services.h"
 #include "base/text_format.h"
 #include "base/wide_string.h"
@@ -125,6 +126,9 @@ INT_PTR CALLBACK WelcomeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG:
         CentreInClient(GetParent(dialog), dialog);
         CheckRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING, IDC_WELCOME_TOUR);
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(dialog, HelpPage::Welcome);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {

@@ -559,7 +559,7 @@ INT_PTR CALLBACK DefineLocationDlgProc(HWND dialog, UINT message, WPARAM wParam,
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, kIdZoom))
                 run->map.SetZoom(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
             return TRUE;
-        case WM_HELP: ShowHelpTopic(dialog, L"options/dialog_define_user_location.htm"); return TRUE;
+        case WM_HELP: ShowHelpTopic(dialog, HelpPage::DefineUserLocation); return TRUE;
         case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
         default: return FALSE;
     }

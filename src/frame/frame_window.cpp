@@ -249,12 +249,9 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         if (!wParam) HideDisplayTooltips(mdiClient_);
         break;
-    case WM_HELP: {
-        const auto* info = reinterpret_cast<const HELPINFO*>(lParam);
-        ShowHelpTopic(window_, info && info->iContextType == HELPINFO_MENUITEM ? L"main_menu/main_menu.htm"
-                                                                                : L"contents.htm");
+    case WM_HELP:
+        OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam));
         return 1;
-    }
     case kStartupMessage:
         UpdateWindow(window_);
         OnStartup();
@@ -391,6 +388,21 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
     if (relatedTaskPane_) relatedTaskPane_->WindowActivated();
+}
+
+// F1 on a menu item opens the menu's page; in the window manager, the page
+// of the window its selected row names; anywhere else the contents.
+void FrameWindow::OnHelp(WPARAM wParam, const HELPINFO* request) {
+    if (request && request->iContextType == HELPINFO_MENUITEM) {
+        ShowHelpTopic(window_, HelpPage::MainMenu);
+        return;
+    }
+    const auto from = request ? static_cast<HWND>(request->hItemHandle) : nullptr;
+    if (windowManager_ && from && (from == windowManager_ || IsChild(windowManager_, from)) &&
+        ShowSelectedWindowHelp(windowManager_, registry_, wParam, *request)) {
+        return;
+    }
+    ShowHelpTopic(window_, HelpPage::Contents);
 }
 
 void FrameWindow::OnSysColourChange() {
@@ -678,22 +690,22 @@ void FrameWindow::OnCommand(int id) {
         CloseAllChildWindows();
         break;
     case CMD_HELP_CONTENTS:
-        ShowHelpTopic(window_, L"contents.htm");
+        ShowHelpTopic(window_, HelpPage::Contents);
         break;
     case CMD_HELP_SEARCH:
         ShowHelpSearch(window_);
         break;
     case CMD_HELP_GLOSSARY:
-        ShowHelpTopic(window_, L"main_menu/help_menu/glossary.htm");
+        ShowHelpTopic(window_, HelpPage::Glossary);
         break;
     case CMD_HELP_QUICK_TOUR:
-        ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        ShowHelpTopic(window_, HelpPage::QuickTour);
         break;
     case CMD_EDUCATOR:
         RunEducator();
         break;
     case CMD_HELP_KEYBOARD_MAP:
-        ShowHelpTopic(window_, L"main_menu/help_menu/keyboard_map.htm");
+        ShowHelpTopic(window_, HelpPage::KeyboardMap);
         break;
     case CMD_ABOUT:
         ShowAboutDialog(instance_, window_, false);
@@ -888,7 +900,7 @@ void FrameWindow::OnStartup() {
     RefreshRelatedTasks();
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
-        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, L"quick_tour/Quick_Tour.htm");
+        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
         const PathName& folder = app_.Product().GetProgramDirectory();
         if (choice == WelcomeChoice::QuickTour && StartQuickTour(instance_, window_, folder) && educator_) {
             educator_->RunScriptFile(QuickTourScriptPath(folder), String(TXT("Quick Tour")));

@@ -168,6 +168,7 @@ private:
     void OnCommand(int id);
     LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    void OnHelp(WPARAM wParam, const HELPINFO* request);
     void OnSysColourChange();
     void OnStartup();
     void RestoreNightVision();

@@ -1,5 +1,6 @@
 #include "frame/report_kind_setup.h"
 
+#include "app/help_topics.h"
 #include "documents/inline_image_resources_win.h"
 #include "controls/message_box.h"
 #include "resources/resource_ids.h"
@@ -14,7 +15,7 @@ ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterfa
     ReportWindowServices services{*this, app_.GetNotificationHub(), ProgramInlineImageSource(), AskReportSavePath,
                                   [instance](HWND owner, const String& text) {
                                       RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageError,
-                                                    TXT("reports/report_window.htm"));
+                                                    HelpTopicOf(HelpPage::ReportWindow));
                                   }};
     auto kind = std::make_unique<ReportWindowKind>(std::move(services), windows, instance);
     if (hasPanel_) kind->SetPanel(&panel_);

@@ -369,7 +369,7 @@ INT_PTR CALLBACK SelectLocationDialogProc(HWND dialog, UINT message, WPARAM wPar
     if (!params) return FALSE;
     switch (message) {
         case WM_COMMAND: return OnCommand(dialog, *params, LOWORD(wParam), HIWORD(wParam));
-        case WM_HELP: ShowHelpTopic(dialog, L"options/dialog_select_location.htm"); return TRUE;
+        case WM_HELP: ShowHelpTopic(dialog, HelpPage::SelectLocation); return TRUE;
         case WM_DESTROY: RememberDialogPlace(dialog, params->placement); return FALSE;
         default: return FALSE;
     }

@@ -268,7 +268,7 @@ INT_PTR CALLBACK AppearanceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_CTLCOLORDLG: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
             return OnControlColour(params->nightVision, reinterpret_cast<HDC>(wParam));
         case WM_HELP:
-            ShowHelpTopic(dialog, L"options/dialog_appearance.htm");
+            ShowHelpTopic(dialog, HelpPage::Appearance);
             return TRUE;
         case WM_DESTROY:
             RememberDialogPlace(dialog, params->placement);
@@ -298,7 +298,7 @@ INT_PTR CALLBACK DateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
             if (wParam == kClockLabelTimer) ShowSystemClock(dialog);
             return TRUE;
         case WM_HELP:
-            ShowHelpTopic(dialog, L"options/dialog_date_and_time.htm");
+            ShowHelpTopic(dialog, HelpPage::DateAndTime);
             return TRUE;
         case WM_DESTROY:
             KillTimer(dialog, kClockLabelTimer);

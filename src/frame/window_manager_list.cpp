@@ -31,6 +31,11 @@ MdiChildWindow* OpenWindowOfRow(HWND list, int row, const ChildWindowRegistry& r
     return dynamic_cast<MdiChildWindow*>(const_cast<RegisteredWindow*>(window));
 }
 
+MdiChildWindow* SelectedWindow(HWND pane, const ChildWindowRegistry& registry) {
+    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
+    return list ? OpenWindowOfRow(list, ListView_GetNextItem(list, -1, LVNI_SELECTED), registry) : nullptr;
+}
+
 void SetTitle(HWND list, int row, const RegisteredWindow& window) {
     wchar_t title[256] = {};
     GetWindowTextW(static_cast<HWND>(const_cast<void*>(window.WindowHandle())), title, 256);
@@ -94,11 +99,18 @@ void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry&
 }
 
 void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& registry) {
-    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
-    MdiChildWindow* window = OpenWindowOfRow(list, ListView_GetNextItem(list, -1, LVNI_SELECTED), registry);
+    MdiChildWindow* window = SelectedWindow(pane, registry);
     if (!window) return;
     if (id == IDC_PANE_CLOSE) SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     if (id == IDC_PANE_DUPLICATE) window->Duplicate();
+}
+
+bool ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request) {
+    MdiChildWindow* window = SelectedWindow(pane, registry);
+    if (!window) return false;
+    HELPINFO forwarded = request;
+    SendMessageW(window->Handle(), WM_HELP, wParam, reinterpret_cast<LPARAM>(&forwarded));
+    return true;
 }
 
 }  // namespace corvinata

@@ -23,5 +23,8 @@ void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry&
 // "&Close" (IDC_PANE_CLOSE) closes and "&Duplicate" (IDC_PANE_DUPLICATE)
 // duplicates the selected row's window; nothing without a selection.
 void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& registry);
+// F1 in the pane: the selected row's window opens its own help page (it
+// gets the help request as it is). False when no open window is selected.
+bool ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request);
 
 }  // namespace corvinata

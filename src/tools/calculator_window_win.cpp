@@ -20,7 +20,6 @@ constexpr const wchar_t* kPageTemplates[kCalculatorTabCount] = {
     L"DLG_TOOL_CALCULATOR_CALENDAR", L"DLG_TOOL_CALCULATOR_TIME", L"DLG_TOOL_CALCULATOR_COORD",
     L"DLG_TOOL_CALCULATOR_DIST"};
 constexpr const wchar_t* kTabTexts[kCalculatorTabCount] = {L"Calendar", L"Time", L"Coordinates", L"Distance"};
-constexpr const wchar_t* kHelpTopic = L"tools/calculator/tools_calculator.htm";
 // The appearance changed: the shown results take the new display forms.
 constexpr std::int32_t kAppearanceChanged = 12;
 constexpr int kTimeSystemCount = 4;
@@ -182,7 +181,7 @@ INT_PTR CalculatorWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
         ToggleToolByCommand(frame_, params_.command);
         return TRUE;
     case WM_HELP:
-        ShowHelpTopic(window_, kHelpTopic);
+        ShowHelpTopic(window_, HelpPage::Calculator);
         return TRUE;
     default:
         return FALSE;

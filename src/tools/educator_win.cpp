@@ -20,8 +20,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr const wchar_t* kSelectLessonHelp = L"Dialogs/Dialog_Select_Lesson.htm";
-constexpr const wchar_t* kRunLessonHelp = L"Dialogs/Dialog_Run_Lesson.htm";
 constexpr const Char* kRefusedHelp = TXT("Message_Box_Help_Button/Script_could_not_be_opened_because.htm");
 constexpr const Char* kCompileErrorHelp = TXT("Message_Box_Help_Button/Script_Compilation_Error.htm");
 
@@ -199,7 +197,7 @@ INT_PTR CALLBACK SelectLessonProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case IDC_LESSON_BROWSE: Browse(dialog, *session); return TRUE;
         default: return FALSE;
         }
-    case WM_HELP: ShowHelpTopic(dialog, kSelectLessonHelp); return TRUE;
+    case WM_HELP: ShowHelpTopic(dialog, HelpPage::SelectLesson); return TRUE;
     default: return FALSE;
     }
 }
@@ -358,7 +356,7 @@ INT_PTR CALLBACK Educator::DialogProc(HWND window, UINT message, WPARAM wParam, 
             return TRUE;
         default: return FALSE;
         }
-    case WM_HELP: ShowHelpTopic(window, kRunLessonHelp); return TRUE;
+    case WM_HELP: ShowHelpTopic(window, HelpPage::RunLesson); return TRUE;
     case WM_DESTROY: self->OnDestroy(); return FALSE;
     default: return FALSE;
     }

@@ -160,7 +160,7 @@ INT_PTR EventFinderHistory::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Close();
             return TRUE;
         case WM_HELP:
-            ShowHelpTopic(window_, L"tools/event_finder/tools_event_finder_history.htm");
+            ShowHelpTopic(window_, HelpPage::EventFinderHistory);
             return TRUE;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);

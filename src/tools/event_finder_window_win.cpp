@@ -225,7 +225,7 @@ INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
         case WM_HELP:
-            ShowHelpTopic(window_, L"tools/event_finder/tools_event_finder.htm");
+            ShowHelpTopic(window_, HelpPage::EventFinder);
             return TRUE;
         case WM_CLOSE: {
             // The frame's command hides the window and clears the check mark.

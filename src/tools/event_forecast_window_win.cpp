@@ -193,7 +193,7 @@ INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
         case WM_HELP:
-            ShowHelpTopic(window_, L"tools/event_forecast/tools_event_forecast.htm");
+            ShowHelpTopic(window_, HelpPage::EventForecast);
             return TRUE;
         case WM_CLOSE:
             ToggleToolByCommand(frame_, params_.command);
@@ -314,7 +314,7 @@ INT_PTR EventForecastWindow::HandleOptions(UINT message, WPARAM wParam) {
         return FALSE;
     }
     if (message == WM_HELP) {
-        ShowHelpTopic(options_, L"tools/event_forecast/dialog_event_forecast_options.htm");
+        ShowHelpTopic(options_, HelpPage::EventForecastOptions);
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;

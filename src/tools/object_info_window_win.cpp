@@ -20,7 +20,6 @@ namespace {
 
 constexpr const wchar_t* kTabTexts[kObjectInfoTabCount] = {L"Current Information", L"Physical data",
                                                              L"Orbital data"};
-constexpr const wchar_t* kHelpTopic = L"tools/object_info/tools_object_info.htm";
 constexpr const wchar_t* kSelectTitle = L"Select Object for Object Information";
 constexpr int kTimeSystemCaption = 21010;
 constexpr int kStarListTabStops[] = {45, 85, 125, 145};
@@ -234,7 +233,7 @@ INT_PTR ObjectInfoWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
         ToggleToolByCommand(frame_, params_.command);
         return TRUE;
     case WM_HELP:
-        ShowHelpTopic(window_, kHelpTopic);
+        ShowHelpTopic(window_, HelpPage::ObjectInfo);
         return TRUE;
     default:
         return FALSE;

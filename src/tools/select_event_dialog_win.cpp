@@ -70,7 +70,7 @@ private:
             return FALSE;
         }
         if (message == WM_HELP) {
-            ShowHelpTopic(dialog_, L"tools/event_finder/dialog_select_event.htm");
+            ShowHelpTopic(dialog_, HelpPage::SelectEvent);
             return TRUE;
         }
         if (message != WM_COMMAND) return FALSE;

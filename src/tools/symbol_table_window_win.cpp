@@ -15,7 +15,6 @@ namespace {
 constexpr const wchar_t* kPageTemplates[kSymbolTableTabCount] = {L"DLG_TOOL_SYMBOLTABLE_PLANETS",
                                                                   L"DLG_TOOL_SYMBOLTABLE_GREEK"};
 constexpr const wchar_t* kTabTexts[kSymbolTableTabCount] = {L"Celestial objects", L"Greek alphabet"};
-constexpr const wchar_t* kHelpTopic = L"tools/symbol_table/tools_symbol_table.htm";
 
 void SetGlyph(HWND page, int id, Char glyph, HFONT font) {
     HWND control = GetDlgItem(page, id);
@@ -112,7 +111,7 @@ INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
         ToggleToolByCommand(frame_, params_.command);
         return TRUE;
     case WM_HELP:
-        ShowHelpTopic(window_, kHelpTopic);
+        ShowHelpTopic(window_, HelpPage::SymbolTable);
         return TRUE;
     default:
         return FALSE;

@@ -10,11 +10,6 @@
 #include "resources/resource_ids.h"
 
 namespace corvinata {
-namespace {
-
-constexpr const wchar_t* kHelpTopic = L"solar_eclipse/solar_eclipse_window.htm";
-
-}  // namespace
 
 SolarEclipseWindow::SolarEclipseWindow(ChildWindowHost& host, std::unique_ptr<SolarEclipseDocument> document,
                                        SolarEclipseKind& kind)
@@ -114,7 +109,7 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (wParam != kMergeTimer) break;
         EndMerging();
         return 0;
-    case WM_HELP: ShowHelpTopic(Handle(), kHelpTopic); return 1;
+    case WM_HELP: ShowHelpTopic(Handle(), HelpPage::SolarEclipseWindow); return 1;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key while the window itself has the focus.
         if (lParam != -1 || !display_.Handle()) break;

@@ -10,7 +10,7 @@ namespace {
 struct ExplorerOptionsParams {
     ExplorerDisplayOptions working;
     WindowGeometry* placement;
-    const wchar_t* helpTopic;
+    HelpPage helpPage;
 };
 
 struct OptionBox {
@@ -63,7 +63,7 @@ INT_PTR CALLBACK ExplorerOptionsDialogProc(HWND dialog, UINT message, WPARAM wPa
             }
             break;
         case WM_HELP:
-            if (params != nullptr) ShowHelpTopic(dialog, params->helpTopic);
+            if (params != nullptr) ShowHelpTopic(dialog, params->helpPage);
             return TRUE;
         case WM_DESTROY:
             if (params != nullptr) RememberDialogPlace(dialog, params->placement);
@@ -79,8 +79,8 @@ bool ShowExplorerOptionsDialog(const ExplorerKindTraits& traits, ExplorerDisplay
                                WindowGeometry& placement, HWND parent, HINSTANCE instance) {
     const bool saturn = traits.kind == kSaturnExplorerWindow;
     ExplorerOptionsParams params{options, &placement,
-                                 saturn ? L"saturn_explorer/dialog_saturn_explorer_options.htm"
-                                        : L"Jupiter_explorer/dialog_jupiter_explorer_options.htm"};
+                                 saturn ? HelpPage::SaturnExplorerOptions
+                                        : HelpPage::JupiterExplorerOptions};
     const INT_PTR result = DialogBoxParamW(instance, saturn ? L"Dlg_SatOptions" : L"Dlg_JupOptions", parent,
                                            ExplorerOptionsDialogProc, reinterpret_cast<LPARAM>(&params));
     if (result != 1) return false;

@@ -576,8 +576,8 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     case WM_HELP:
-        ShowHelpTopic(Handle(), IsSaturn(Traits()) ? L"saturn_explorer/saturn_explorer_window.htm"
-                                                   : L"jupiter_explorer/jupiter_explorer_window.htm");
+        ShowHelpTopic(Handle(), IsSaturn(Traits()) ? HelpPage::SaturnExplorerWindow
+                                                   : HelpPage::JupiterExplorerWindow);
         return TRUE;
     case WM_MDIACTIVATE:
         if (reinterpret_cast<HWND>(lParam) == Handle()) PostMessageW(Handle(), kFocusPanelMessage, 0, 0);

@@ -223,8 +223,8 @@ INT_PTR CALLBACK GraphLineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
         return state && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_HELP:
-        ShowHelpTopic(dialog, state && state->newLine ? L"graph/dialog_add_graph_line.htm"
-                                                      : L"graph/dialog_edit_graph_line.htm");
+        ShowHelpTopic(dialog, state && state->newLine ? HelpPage::AddGraphLine
+                                                      : HelpPage::EditGraphLine);
         return TRUE;
     case WM_DESTROY:
         if (state) RememberDialogPlace(dialog, state->services->placement);

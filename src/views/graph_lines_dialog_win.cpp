@@ -162,7 +162,7 @@ INT_PTR CALLBACK GraphLinesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         return state && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_HELP:
-        ShowHelpTopic(dialog, L"graph/dialog_edit_graph_lines.htm");
+        ShowHelpTopic(dialog, HelpPage::EditGraphLines);
         return TRUE;
     case WM_DESTROY:
         if (state) RememberDialogPlace(dialog, state->services->placement);

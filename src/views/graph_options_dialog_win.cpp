@@ -496,7 +496,7 @@ INT_PTR CALLBACK GraphOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         }
         return FALSE;
-    case WM_HELP: ShowHelpTopic(dialog, L"graph/dialog_graph_options.htm"); return TRUE;
+    case WM_HELP: ShowHelpTopic(dialog, HelpPage::GraphOptions); return TRUE;
     case WM_DESTROY:
         SavePlacement(dialog);
         if (g_run->page) DestroyWindow(g_run->page);

@@ -10,6 +10,7 @@
 #include "base/path_name.h"
 #include "app/graph_file_names.h"
 #include "app/graph_prompts.h"
+#include "app/help_topics_win.h"
 #include "base/scoped_win.h"
 #include "base/text_format.h"
 #include "app/settings_values.h"
@@ -416,6 +417,9 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_EXITSIZEMOVE:
         Layout();
         break;
+    case WM_HELP:
+        ShowHelpTopic(Handle(), HelpPage::GraphWindow);
+        return TRUE;
     default:
         break;
     }

@@ -37,7 +37,7 @@ INT_PTR CALLBACK PictureOptionsProc(HWND dialog, UINT message, WPARAM wParam, LP
         }
         return FALSE;
     case WM_HELP:
-        ShowHelpTopic(dialog, L"picture/dialog_picture_options.htm");
+        ShowHelpTopic(dialog, HelpPage::PictureOptions);
         return TRUE;
     case WM_DESTROY:
         if (params) RememberDialogPlace(dialog, params->placement);
@@ -129,7 +129,7 @@ INT_PTR CALLBACK PicturePacksProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         }
         return FALSE;
     case WM_HELP:
-        ShowHelpTopic(dialog, L"picture/dialog_installed_picpacks.htm");
+        ShowHelpTopic(dialog, HelpPage::InstalledPicturePacks);
         return TRUE;
     case WM_DESTROY:
         if (params) RememberDialogPlace(dialog, &params->settings->geometry);

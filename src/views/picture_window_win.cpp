@@ -181,7 +181,7 @@ LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnCommand(LOWORD(wParam));
         return 0;
     case WM_HELP:
-        ShowHelpTopic(Handle(), L"picture/picture_window.htm");
+        ShowHelpTopic(Handle(), HelpPage::PictureWindow);
         return 1;
     default:
         break;

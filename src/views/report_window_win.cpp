@@ -206,7 +206,7 @@ void ReportWindow::ResizeContainer() {
 LRESULT ReportWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_HELP:
-        ShowHelpTopic(Handle(), L"reports/report_window.htm");
+        ShowHelpTopic(Handle(), HelpPage::ReportWindow);
         return TRUE;
     case WM_CREATE: {
         const LRESULT result = MdiChildWindow::HandleMessage(message, wParam, lParam);

@@ -300,7 +300,7 @@ INT_PTR CALLBACK SkyOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, 
             return TRUE;
         }
         return FALSE;
-    case WM_HELP: ShowHelpTopic(dialog, L"sky/dialog_sky_options.htm"); return TRUE;
+    case WM_HELP: ShowHelpTopic(dialog, HelpPage::SkyOptions); return TRUE;
     case WM_DESTROY:
         g_pageKeys.reset();
         SavePlacement(dialog);

@@ -276,7 +276,7 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (display_) display_->Teardown();
         break;
     case WM_HELP:
-        ShowHelpTopic(Handle(), L"sky/sky_window.htm");
+        ShowHelpTopic(Handle(), HelpPage::SkyWindow);
         return TRUE;
     default:
         break;

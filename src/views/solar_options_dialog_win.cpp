@@ -79,7 +79,7 @@ INT_PTR CALLBACK SolarOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam
         }
         break;
     case WM_HELP:
-        ShowHelpTopic(dialog, L"solar_system/dialog_solar_system_options.htm");
+        ShowHelpTopic(dialog, HelpPage::SolarSystemOptions);
         return TRUE;
     case WM_DESTROY:
         if (params) RememberDialogPlace(dialog, params->placement);

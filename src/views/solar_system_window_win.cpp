@@ -469,7 +469,7 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (SolarControlPanel* panel = ShownPanel()) SetFocus(panel->GetDialogWindow());
         return 0;
     case WM_HELP:
-        ShowHelpTopic(Handle(), L"solar_system/solar_system_window.htm");
+        ShowHelpTopic(Handle(), HelpPage::SolarSystemWindow);
         return TRUE;
     default:
         break;

@@ -3,6 +3,9 @@
 // file of the help, and the table of contents lists every page.
 #include <gtest/gtest.h>
 
+#include "app/help_topics.h"
+#include "support/test_text.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -171,6 +174,38 @@ TEST_F(HelpFileTest, EveryTopicTheProgramOpensHasItsPage) {
     const auto topics = ProgramTopics(CN_PROGRAM_SOURCES);
     ASSERT_GT(topics.size(), 30u);
     for (const auto& [topic, where] : topics) EXPECT_EQ(files_->count(topic), 1u) << topic << " (" << where << ")";
+}
+
+// The one table the windows, panes and dialogs take their pages from.
+TEST_F(HelpFileTest, EveryPageOfTheHelpTableIsInTheHelpFile) {
+    std::set<std::string> topics;
+    for (int i = 0; i < corvinata::kHelpPageCount; ++i) {
+        const std::string topic = corvinata::test::Utf8(corvinata::kHelpPageTopics[i].topic);
+        EXPECT_EQ(files_->count(topic), 1u) << topic;
+        EXPECT_TRUE(topics.insert(topic).second) << "two pages share " << topic;
+    }
+    EXPECT_EQ(corvinata::test::Utf8(corvinata::HelpTopicOf(corvinata::HelpPage::GraphWindow)), "graph/graph_window.htm");
+}
+
+// Windows finds the help file's names without regard to letter case: two
+// names (of files or of folders) that differ only in it are one name there.
+void ExpectNoNamesThatDifferOnlyInCase(const std::set<std::string>& names, const char* where) {
+    std::map<std::string, std::string> folded;
+    for (const auto& name : names) {
+        for (size_t end = name.find('/');; end = name.find('/', end + 1)) {
+            const std::string part = name.substr(0, end);
+            std::string lower;
+            for (char c : part) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            const auto [at, inserted] = folded.emplace(lower, part);
+            EXPECT_TRUE(inserted || at->second == part) << where << ": " << at->second << " and " << part;
+            if (end == std::string::npos) break;
+        }
+    }
+}
+
+TEST_F(HelpFileTest, NoTwoNamesDifferOnlyInLetterCase) {
+    ExpectNoNamesThatDifferOnlyInCase(*files_, "help file");
+    ExpectNoNamesThatDifferOnlyInCase(FilesUnder(CN_HELP_PAGES), "help pages");
 }
 
 TEST_F(HelpFileTest, HoldsEveryPageOfTheSourcesAndItsStyleSheet) {
