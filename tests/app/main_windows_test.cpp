@@ -55,7 +55,7 @@ TEST_F(MainWindowsTest, KeysFollowTheKindsDocumentsAndWindows) {
 // moment of its shared document: its next window starts from the current
 // time and place, not from a moment of an earlier run.
 TEST_F(MainWindowsTest, AKindWithoutWindowsKeepsNoModelAndNoWindowsKey) {
-    for (FakeKind& kind : kinds) {
+    for (FakeKind& kind : all.kinds) {
         if (kind.shared) kind.documents[0].windows = {1};
     }
     kinds[kGraphWindow].documents = {{10, {1}}};
@@ -65,7 +65,7 @@ TEST_F(MainWindowsTest, AKindWithoutWindowsKeepsNoModelAndNoWindowsKey) {
     EXPECT_TRUE(KeyExists(TXT("Jupiter explorer\\Windows")));
     EXPECT_TRUE(KeyExists(TXT("Graph\\Models\\Model 0")));
 
-    for (FakeKind& kind : kinds) {
+    for (FakeKind& kind : all.kinds) {
         if (kind.shared) kind.documents[0].windows.clear();
     }
     kinds[kGraphWindow].documents.clear();
