@@ -15,15 +15,19 @@ constexpr const Char* kHourLabels[4] = {TXT("0h"), TXT("18h"), TXT("12h"), TXT("
 
 }  // namespace
 
-ObserverDialGeometry MakeObserverDialGeometry(int width, int height) noexcept {
+ObserverDialGeometry MakeObserverDialGeometry(int width, int height, const DialLabelWidths& labels) noexcept {
     ObserverDialGeometry dial;
     dial.width = width;
     dial.height = height;
-    dial.cx = 0.63 * width;
+    // A pixel is left free at each edge, so that no label touches it.
+    dial.scaleX = std::max(static_cast<int>(0.17 * width), labels.scale + kDialScaleLabelGap + 1);
+    const double left = std::max(0.38 * width, static_cast<double>(dial.scaleX + kDialPointerLength + 2 +
+                                                                     kDialLeftLabelOffset));
+    const double right = std::min(0.88 * width, static_cast<double>(width - kDialRightLabelGap - labels.right - 1));
+    dial.cx = (left + right) / 2.0;
     dial.cy = 0.55 * height;
-    dial.rx = 0.25 * width;
+    dial.rx = std::max(0.0, (right - left) / 2.0);
     dial.ry = 0.4 * dial.rx;
-    dial.scaleX = static_cast<int>(0.17 * width);
     dial.scaleBottom = static_cast<int>(0.8 * height);
     dial.scaleLength = static_cast<int>(0.6 * height);
     return dial;
@@ -56,8 +60,8 @@ const Char* DialLabel(int side, bool hourAngles) noexcept {
 
 double DialAzimuthAt(const ObserverDialGeometry& dial, int x, int y) noexcept {
     // The ellipse is stretched back into a circle (rx / ry = 2.5).
-    const int dx = static_cast<int>(x - 0.63 * dial.width);
-    const int dy = static_cast<int>((0.55 * dial.height - y) * 2.5);
+    const int dx = static_cast<int>(x - dial.cx);
+    const int dy = static_cast<int>((dial.cy - y) * 2.5);
     const double r = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
     if (r == 0.0) return 0.0;
     const double angle = std::asin(std::clamp(-dx / r, -1.0, 1.0)) * kDegrees;

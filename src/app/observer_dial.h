@@ -24,7 +24,29 @@ struct ObserverDialGeometry {
     int scaleLength = 0;
 };
 
-ObserverDialGeometry MakeObserverDialGeometry(int width, int height) noexcept;
+// The widths in pixels of the labels as the control's font draws them: the
+// widest of the scale's ("+90°", "0°", "-90°"), and the wider of the two
+// that stand right of the ellipse ("E", "18h").
+struct DialLabelWidths {
+    int scale = 0;
+    int right = 0;
+};
+
+// The dial for a client area of `width` x `height`: the ellipse centred at
+// (0.63 W, 0.55 H) with rx = 0.25 W, the scale at x = 0.17 W from 0.8 H up
+// over 0.6 H. Where the labels would not show whole at that size, the
+// scale moves right until its labels fit before it, and the ellipse narrows
+// so that its side labels stay inside the area and clear of the scale's
+// pointer.
+ObserverDialGeometry MakeObserverDialGeometry(int width, int height, const DialLabelWidths& labels = {}) noexcept;
+
+// The scale's labels end this far left of it; the ellipse's side labels
+// stand this far out from it (the left one's start, the right one's gap).
+constexpr int kDialScaleLabelGap = 6;
+constexpr int kDialLeftLabelOffset = 17;
+constexpr int kDialRightLabelGap = 7;
+// How far the altitude pointer reaches right of the scale.
+constexpr int kDialPointerLength = 17;
 
 // Pixel row of altitude `degrees` (-90 at the bottom of the scale).
 int DialAltitudeRow(const ObserverDialGeometry& dial, double degrees) noexcept;
@@ -40,6 +62,8 @@ DialArrow MakeDialArrow(const ObserverDialGeometry& dial, double azimuth) noexce
 // Top, right, bottom and left label of the ellipse: compass points, or hour
 // angles when the view shows them.
 const Char* DialLabel(int side, bool hourAngles) noexcept;
+// The scale's labels, top to bottom, at +90, 0 and -90 degrees.
+inline constexpr const Char* kDialScaleLabels[3] = {TXT("+90\u00B0"), TXT("0\u00B0"), TXT("-90\u00B0")};
 
 // The azimuth that a point means while dragging the direction, 0 up to 360.
 double DialAzimuthAt(const ObserverDialGeometry& dial, int x, int y) noexcept;

@@ -1,5 +1,7 @@
 #include "controls/observer_control.h"
 
+#include <algorithm>
+
 #include "base/scoped_win.h"
 
 namespace corvinata {
@@ -9,10 +11,22 @@ ObserverControlHost* g_host = nullptr;
 // One drag for the program: there is one Sky control panel.
 ObserverDrag g_drag;
 
-ObserverDialGeometry GeometryOf(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return MakeObserverDialGeometry(client.right, client.bottom);
+HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0)); }
+
+int TextWidth(HDC dc, const Char* text) {
+    SIZE size{};
+    return GetTextExtentPoint32W(dc, text, lstrlenW(text), &size) ? size.cx : 0;
+}
+
+// The labels as the dialog's font draws them, so that the geometry leaves
+// them room to show whole.
+DialLabelWidths MeasureLabels(HWND window) {
+    const ScopedWindowDc dc(window);
+    const ScopedSelection font(dc.Get(), FontOf(window));
+    DialLabelWidths widths;
+    for (const Char* label : kDialScaleLabels) widths.scale = std::max(widths.scale, TextWidth(dc.Get(), label));
+    for (const bool hours : {false, true}) widths.right = std::max(widths.right, TextWidth(dc.Get(), DialLabel(1, hours)));
+    return widths;
 }
 
 DialPoint PointOf(LPARAM lParam) {
@@ -40,9 +54,10 @@ void Paint(HDC dc, const ObserverDialGeometry& dial, const ObserverDialSky& sky,
             static_cast<int>(cy + ry));
     const bool hours = sky.ShowsHourAngles();
     DrawText(dc, static_cast<int>(cx - 4), static_cast<int>((cy - ry) - 1.2 * lh), DialLabel(0, hours));
-    DrawText(dc, static_cast<int>(cx + rx + 7), static_cast<int>(cy - 0.5 * lh), DialLabel(1, hours));
+    DrawText(dc, static_cast<int>(cx + rx + kDialRightLabelGap), static_cast<int>(cy - 0.5 * lh), DialLabel(1, hours));
     DrawText(dc, static_cast<int>(cx - 4), static_cast<int>((cy + ry) + 0.3 * lh), DialLabel(2, hours));
-    DrawText(dc, static_cast<int>(cx - rx - 17), static_cast<int>(cy - 0.5 * lh), DialLabel(3, hours));
+    DrawText(dc, static_cast<int>(cx - rx - kDialLeftLabelOffset), static_cast<int>(cy - 0.5 * lh),
+             DialLabel(3, hours));
 
     // The dome: the upper half of a circle, drawn counter-clockwise.
     SetArcDirection(dc, AD_COUNTERCLOCKWISE);
@@ -64,30 +79,31 @@ void Paint(HDC dc, const ObserverDialGeometry& dial, const ObserverDialSky& sky,
         DrawLine(dc, x0, y, x0 - 5, y);
     }
     SetTextAlign(dc, TA_RIGHT);
-    DrawText(dc, x0 - 6, static_cast<int>((bottom - length) - 0.5 * lh), TXT("+90\u00B0"));
-    DrawText(dc, x0 - 6, static_cast<int>((bottom - length / 2) - 0.5 * lh), TXT("0\u00B0"));
-    DrawText(dc, x0 - 6, static_cast<int>(bottom - 0.5 * lh), TXT("-90\u00B0"));
+    const int labelRows[3] = {bottom - length, bottom - length / 2, bottom};
+    for (int i = 0; i < 3; ++i) {
+        DrawText(dc, x0 - kDialScaleLabelGap, static_cast<int>(labelRows[i] - 0.5 * lh), kDialScaleLabels[i]);
+    }
     SetTextAlign(dc, TA_LEFT);
 
     const int y = DialAltitudeRow(dial, direction.altitude);
-    DrawLine(dc, x0 + 2, y, x0 + 17, y);
+    DrawLine(dc, x0 + 2, y, x0 + kDialPointerLength, y);
     DrawLine(dc, x0 + 2, y, x0 + 7, y - 5);
     DrawLine(dc, x0 + 2, y, x0 + 7, y + 5);
 }
 
 void OnPaint(HWND window, HDC given) {
     ObserverDialSky* sky = g_host != nullptr ? g_host->ActiveSkyWindow() : nullptr;
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0));
+    const HFONT font = FontOf(window);
     const int lineHeight = g_host != nullptr ? g_host->ResourceFontLineHeight() : 0;
     if (given != nullptr) {
         RECT client{};
         GetClientRect(window, &client);
         FillRect(given, &client, GetSysColorBrush(COLOR_BTNFACE));
-        if (sky != nullptr) Paint(given, GeometryOf(window), *sky, lineHeight, font);
+        if (sky != nullptr) Paint(given, ObserverControlGeometry(window), *sky, lineHeight, font);
         return;
     }
     const ScopedPaint paint(window);
-    if (sky != nullptr) Paint(paint.Get(), GeometryOf(window), *sky, lineHeight, font);
+    if (sky != nullptr) Paint(paint.Get(), ObserverControlGeometry(window), *sky, lineHeight, font);
 }
 
 void OnButtonDown(HWND window) {
@@ -99,27 +115,33 @@ void OnButtonDown(HWND window) {
 
 void OnMouseMove(HWND window, LPARAM lParam) {
     ObserverDialSky* sky = g_host != nullptr ? g_host->ActiveSkyWindow() : nullptr;
-    if (sky != nullptr) g_drag.Move(*sky, GeometryOf(window), PointOf(lParam));
+    if (sky != nullptr) g_drag.Move(*sky, ObserverControlGeometry(window), PointOf(lParam));
 }
 
 void OnButtonUp(HWND window, LPARAM lParam) {
     ObserverDialSky* sky = g_host != nullptr ? g_host->ActiveSkyWindow() : nullptr;
     // The drag ends before the capture goes, so that the capture change
     // that follows finds nothing left to end.
-    if (sky != nullptr) g_drag.Release(*sky, GeometryOf(window), PointOf(lParam));
+    if (sky != nullptr) g_drag.Release(*sky, ObserverControlGeometry(window), PointOf(lParam));
     if (GetCapture() == window) ReleaseCapture();
     InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnCaptureChanged(HWND window) {
     ObserverDialSky* sky = g_host != nullptr ? g_host->ActiveSkyWindow() : nullptr;
-    if (sky != nullptr) g_drag.CaptureLost(*sky, GeometryOf(window));
+    if (sky != nullptr) g_drag.CaptureLost(*sky, ObserverControlGeometry(window));
     InvalidateRect(window, nullptr, TRUE);
 }
 
 }  // namespace
 
 void SetObserverControlHost(ObserverControlHost* host) noexcept { g_host = host; }
+
+ObserverDialGeometry ObserverControlGeometry(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return MakeObserverDialGeometry(client.right, client.bottom, MeasureLabels(control));
+}
 
 bool RegisterObserverControl(HINSTANCE instance) {
     WNDCLASSW windowClass{};

@@ -24,6 +24,10 @@ void SetObserverControlHost(ObserverControlHost* host) noexcept;
 
 constexpr const wchar_t* kObserverControlClass = L"CorvinataObserverControl";
 
+// The dial as the control draws it and reads the mouse: its client size,
+// and room for its labels in its dialog's font.
+ObserverDialGeometry ObserverControlGeometry(HWND control);
+
 // Once at start-up; false when the class cannot be registered.
 bool RegisterObserverControl(HINSTANCE instance);
 void UnregisterObserverControl(HINSTANCE instance);

@@ -112,5 +112,33 @@ TEST(ObserverDialGeometryTest, LabelsArrowAndScale) {
     EXPECT_EQ(MakeDialArrow(dial, 90.0).tip.x, 76);  // west on the left
 }
 
+// Where the labels would be cut at the control's size, the scale makes room
+// for its widest label and the ellipse narrows between the scale's pointer
+// and the right label; where they fit, the dial keeps its proportions.
+TEST(ObserverDialGeometryTest, LabelsTooWideForTheProportionsMoveTheScaleAndNarrowTheEllipse) {
+    const struct {
+        int width;
+        DialLabelWidths labels;
+    } cases[] = {
+        {144, {24, 18}},  // the Sky panel's dial in its font
+        {200, {24, 18}},
+        {120, {30, 25}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        const ObserverDialGeometry dial = MakeObserverDialGeometry(c.width, 100, c.labels);
+        EXPECT_GE(dial.scaleX - kDialScaleLabelGap - c.labels.scale, 1);  // "+90°" from its first pixel
+        EXPECT_LE(dial.cx + dial.rx + kDialRightLabelGap + c.labels.right, c.width - 1.0);  // "18h" to its last
+        EXPECT_GE(dial.cx - dial.rx - kDialLeftLabelOffset, dial.scaleX + kDialPointerLength + 1.0);
+        EXPECT_DOUBLE_EQ(dial.ry, 0.4 * dial.rx);
+        EXPECT_EQ(DialAzimuthAt(dial, static_cast<int>(dial.cx), static_cast<int>(dial.cy) - 5), 0.0);
+    }
+    const ObserverDialGeometry roomy = MakeObserverDialGeometry(200, 100, {20, 10});
+    const ObserverDialGeometry plain = MakeObserverDialGeometry(200, 100);
+    EXPECT_EQ(roomy.scaleX, plain.scaleX);
+    EXPECT_DOUBLE_EQ(roomy.cx, plain.cx);
+    EXPECT_DOUBLE_EQ(roomy.rx, plain.rx);
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -44,11 +44,7 @@ protected:
     int ResourceFontLineHeight() const override { return 13; }
 
     HWND Control() const { return dialog.Item(20830); }
-    ObserverDialGeometry Geometry() const {
-        RECT client{};
-        GetClientRect(Control(), &client);
-        return MakeObserverDialGeometry(client.right, client.bottom);
-    }
+    ObserverDialGeometry Geometry() const { return ObserverControlGeometry(Control()); }
     void Post(UINT message, int x, int y) {
         PostMessageW(Control(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
         dialog.Pump();

@@ -18,6 +18,8 @@
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "controls/trackbar_control.h"
+#include "controls/observer_control.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "views/sky_options_dialog_win.h"
 #include "views/sky_panel_win.h"
@@ -359,9 +361,7 @@ TEST_F(SkyPanelTest, FunctionKeysTheWheelAndTheDialStepTheActiveWindow) {
     // A drag on the dial from its centre to the east.
     sky.SetViewDirection(ViewDirection{30.0, 10.0});
     sky.UpdateView(0, true);
-    RECT client{};
-    GetClientRect(Item(kSkyDialItem), &client);
-    const ObserverDialGeometry dial = MakeObserverDialGeometry(client.right, client.bottom);
+    const ObserverDialGeometry dial = ObserverControlGeometry(Item(kSkyDialItem));
     const int x = static_cast<int>(dial.cx);
     const int y = static_cast<int>(dial.cy);
     before = Steps(sky);
@@ -376,6 +376,40 @@ TEST_F(SkyPanelTest, FunctionKeysTheWheelAndTheDialStepTheActiveWindow) {
     const double offEast = std::atan2(2.5, dial.rx / 2 - 1) * 180.0 / 3.14159265358979;
     EXPECT_NEAR(sky.GetViewDirection().azimuth, 270.0, offEast);
     EXPECT_EQ(Steps(sky), before + 1);
+}
+
+// The dial's labels ("+90°" and "-90°" at the ends of the altitude scale,
+// the compass points or hour angles round the horizon) show whole at the
+// dial's size in the panel: none reaches an edge of the control, where it
+// would be cut.
+TEST_F(SkyPanelTest, EveryLabelOfTheDialShowsWhole) {
+    SkyWindow& sky = NewSky();
+    HWND dial = Item(kSkyDialItem);
+    RECT client{};
+    GetClientRect(dial, &client);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    for (const int mapType : {0, 1}) {  // compass points, hour angles
+        SCOPED_TRACE(mapType);
+        SkyOptions options = sky.GetOptions();
+        options.mapType = mapType;
+        sky.SetOptions(options);
+        const std::vector<std::uint32_t> pixels = test::PrintedClient(dial, client.right, client.bottom);
+        const auto ink = [&](int x, int y) {
+            return pixels[static_cast<std::size_t>(y) * client.right + static_cast<std::size_t>(x)] != background;
+        };
+        int inked = 0;
+        for (int y = 0; y < client.bottom; ++y) {
+            EXPECT_FALSE(ink(0, y)) << "left edge, row " << y;
+            EXPECT_FALSE(ink(client.right - 1, y)) << "right edge, row " << y;
+            for (int x = 0; x < client.right; ++x) inked += ink(x, y);
+        }
+        for (int x = 0; x < client.right; ++x) {
+            EXPECT_FALSE(ink(x, 0)) << "top edge, column " << x;
+            EXPECT_FALSE(ink(x, client.bottom - 1)) << "bottom edge, column " << x;
+        }
+        EXPECT_GT(inked, 100);  // the dial is drawn at all
+    }
 }
 
 // "Keep stars fixed" is the application's: the stars of every Sky window
