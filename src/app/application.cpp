@@ -173,9 +173,9 @@ void Application::KeepUserTimeWithTheMoment() {
     time.userDaylightSaving = now.daylightSaving;
 }
 
-void Application::ReportMissingFile(const String& path) {
+void Application::ReportCountryBordersFile(const String& path, bool damaged) {
     if (!messages_) return;
-    messages_->Show(ApplicationMessages::kError, MissingDataFileText(product_, path),
+    messages_->Show(ApplicationMessages::kError, CountryBordersFileText(product_, path, damaged),
                     kErrorInitializingTopic);
 }
 

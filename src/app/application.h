@@ -136,8 +136,8 @@ public:
     // and the Retain LCT choice and answers 0 when cancelled.
     void ChangeLocation(const std::function<int(LocationOptions&, bool& retainLocalCivilTime)>& runDialog);
 
-    // The message for a data file that cannot be opened.
-    void ReportMissingFile(const String& path);
+    // The message for a country outlines file that is missing or damaged.
+    void ReportCountryBordersFile(const String& path, bool damaged);
 
 private:
     // A user's time follows the moment shown (a new place, the running

@@ -83,11 +83,15 @@ String SaveGraphChangesQuestion(const String& graphName) {
     return FormatPercent1(TXT("Do you want to save changes to the graph \"%\"?"), graphName);
 }
 
-String MissingDataFileText(const ProductInfoInterface& product, const String& path) {
-    const Char* name = product.GetProductName();
-    return FormatPercent3(TXT("Error initializing: % was unable to open the file %.\n\nPlease "
-                              "reinstall the application to solve this problem. % will now close."),
-                          name, path, name);
+String CountryBordersFileText(const ProductInfoInterface& product, const String& path, bool damaged) {
+    constexpr const Char* kWithoutBorders =
+        TXT("\n\nThe eclipse maps are drawn without country borders. Please reinstall the application to "
+            "restore the file.");
+    String text = damaged ? FormatPercent1(TXT("Error initializing: the file % is damaged."), path)
+                          : FormatPercent2(TXT("Error initializing: % was unable to open the file %."),
+                                           product.GetProductName(), path);
+    StringAppend(text, kWithoutBorders);
+    return text;
 }
 
 PromptAnswer AskSaveGraphChanges(GraphToClose& graph, GraphQuestions& questions) {

@@ -57,8 +57,10 @@ String GraphOpenErrorText(const ProductInfoInterface& product, const String& pat
 String GraphReplacedFieldsText(const String& path, const std::vector<const Char*>& fields);
 // "Do you want to save changes to the graph "<name>"?"
 String SaveGraphChangesQuestion(const String& graphName);
-// The message for a data file the program cannot do without.
-String MissingDataFileText(const ProductInfoInterface& product, const String& path);
+// The message for a country outlines file that cannot be opened, or is
+// damaged: the program goes on, and the eclipse maps are drawn without
+// country borders.
+String CountryBordersFileText(const ProductInfoInterface& product, const String& path, bool damaged);
 
 // Help topics of these messages (below "Message_Box_Help_Button/").
 inline constexpr const Char* kUnableToOpenTopic = TXT("Corvinata_was_unable_to_open_the_file");

@@ -80,12 +80,15 @@ bool CountryShapes::LoadCountryShapes(StorageService& storage, const PathName& p
     if (path.SetPathFileName(kFileName)) fullPath = path.ComposePath();
     std::unique_ptr<TextFile> file = storage.CreateTextFile(fullPath);
     bool read = false;
-    if (!fullPath.IsEmpty() && file && file->Open(FileOpenMode::Read)) {
+    const bool opened = !fullPath.IsEmpty() && file && file->Open(FileOpenMode::Read);
+    if (opened) {
         read = ReadCountryOutlines(*file, outlines_);
         file->Close();
     }
-    if (!read && report) report(fullPath);
-    return read;
+    if (read) return true;
+    failure_ = opened ? ShapesFailure::Damaged : ShapesFailure::Missing;
+    if (report) report(fullPath);
+    return false;
 }
 
 const CountryOutline* CountryShapes::OutlineAt(int number) const noexcept {

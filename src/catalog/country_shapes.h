@@ -31,6 +31,10 @@ using CountryOutline = std::vector<ShapePoint>;
 // `outlines` emptied: a damaged file draws nothing rather than a part of it.
 bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines);
 
+// Why the outlines are not there: the file could not be opened, or it was
+// read and is damaged.
+enum class ShapesFailure { None, Missing, Damaged };
+
 // The program's outline list, filled on first use.
 class CountryShapes {
 public:
@@ -46,6 +50,8 @@ public:
     bool LoadCountryShapes(StorageService& storage, const PathName& programDirectory,
                            const FailureReport& report);
 
+    // Set before the failure is reported.
+    ShapesFailure Failure() const noexcept { return failure_; }
     const std::vector<CountryOutline>& Outlines() const noexcept { return outlines_; }
     int Count() const noexcept { return static_cast<int>(outlines_.size()); }
     // Outline 0..Count()-1; none for any other number.
@@ -53,6 +59,7 @@ public:
 
 private:
     bool tried_ = false;
+    ShapesFailure failure_ = ShapesFailure::None;
     std::vector<CountryOutline> outlines_;
 };
 

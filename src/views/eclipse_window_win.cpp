@@ -224,8 +224,11 @@ void SolarEclipseKind::LoadOutlines() {
     if (shapesLoaded_) return;
     shapesLoaded_ = true;
     Application& app = *services_.application;
-    shapes_.LoadCountryShapes(app.GetStorage(), app.Product().GetProgramDirectory(),
-                              [&app](const String& path) { app.ReportMissingFile(path); });
+    // Without the outlines the maps are drawn without borders: the user is
+    // told so, and the program goes on.
+    shapes_.LoadCountryShapes(app.GetStorage(), app.Product().GetProgramDirectory(), [this, &app](const String& path) {
+        app.ReportCountryBordersFile(path, shapes_.Failure() == ShapesFailure::Damaged);
+    });
 }
 
 const std::vector<CountryOutline>* SolarEclipseKind::Outlines() const {

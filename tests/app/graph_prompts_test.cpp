@@ -75,9 +75,14 @@ TEST(GraphPromptsTest, MessagesNameTheProductPathAndReason) {
     EXPECT_EQ(GraphReadFailureOf({false, false, true, {}}), GraphOpenFailure::NotRecognised);
     EXPECT_EQ(GraphReadFailureOf({false, true, true, {}}), GraphOpenFailure::NotAGraphOrOld);
     EXPECT_EQ(GraphReadFailureOf({false, true, false, {}}), GraphOpenFailure::NewerVersion);
-    EXPECT_EQ(test::Utf8(MissingDataFileText(product, String(TXT("x.dat")))),
-              "Error initializing: Corvinata was unable to open the file x.dat.\n\nPlease reinstall "
-              "the application to solve this problem. Corvinata will now close.");
+    // The program goes on without the country borders and says so; a damaged
+    // file is not one it could not open.
+    EXPECT_EQ(test::Utf8(CountryBordersFileText(product, String(TXT("x.dat")), false)),
+              "Error initializing: Corvinata was unable to open the file x.dat.\n\nThe eclipse maps are drawn "
+              "without country borders. Please reinstall the application to restore the file.");
+    EXPECT_EQ(test::Utf8(CountryBordersFileText(product, String(TXT("x.dat")), true)),
+              "Error initializing: the file x.dat is damaged.\n\nThe eclipse maps are drawn without country "
+              "borders. Please reinstall the application to restore the file.");
 }
 
 TEST(GraphPromptsTest, OpeningTellsWhyAGraphCouldNotBeRead) {

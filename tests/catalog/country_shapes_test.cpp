@@ -72,5 +72,21 @@ TEST(CountryShapes, DamagedFilesGiveWholeOutlinesOrNone) {
     EXPECT_LT(loaded, 300);
 }
 
+// What the report is about: a file that could not be opened, or one read
+// and found damaged.
+TEST(CountryShapes, FailureTellsAMissingFileFromADamagedOne) {
+    const struct {
+        const char* text;
+        ShapesFailure failure;
+    } cases[] = {{nullptr, ShapesFailure::Missing}, {"0 0 1\n", ShapesFailure::Damaged},
+                 {"", ShapesFailure::Damaged}, {"0 0 1 2\n", ShapesFailure::None}};
+    for (const auto& c : cases) {
+        ShapeLoad load(c.text, c.text ? std::strlen(c.text) : 0);
+        EXPECT_EQ(load.shapes.Failure(), ShapesFailure::None);
+        load.Load();
+        EXPECT_EQ(load.shapes.Failure(), c.failure) << (c.text ? c.text : "no file");
+    }
+}
+
 }  // namespace
 }  // namespace corvinata

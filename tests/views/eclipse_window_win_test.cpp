@@ -183,11 +183,47 @@ TEST_F(EclipseWindowTest, MissingOutlinesDrawTheMapWithoutBordersAndAreToldOnce)
     test::ModalDriver::Run(answer, [&] { return &Open(2000, 1, 1); });
     SolarEclipseWindow* second = test::ModalDriver::Run(answer, [&] { return &Open(2000, 1, 2); });
     EXPECT_EQ(told, 1);
-    EXPECT_NE(text.find("countryshape.dat"), std::string::npos) << text;
+    EXPECT_NE(text.find("unable to open the file C:\\windows\\countryshape.dat"), std::string::npos) << text;
+    // The program goes on, and says what that means.
+    EXPECT_NE(text.find("drawn without country borders"), std::string::npos) << text;
+    EXPECT_EQ(text.find("will now close"), std::string::npos) << text;
     SizeMap(*second, 560, 280);
     const Pixels pixels(second->Display().Handle());
     EXPECT_EQ(pixels.Count(kLightGrey), 0);
     EXPECT_EQ(pixels.At(0, 140), kBlack);
+}
+
+// A damaged outlines file is named damaged, not one that could not be
+// opened; the maps are drawn without borders all the same.
+TEST_F(EclipseWindowTest, DamagedOutlinesAreCalledDamagedAndTheMapIsDrawnWithoutBorders) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"cn_damaged_outlines\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring file = folder + L"countryshape.dat";
+    const HANDLE created = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(created, "0 0 1 2\n0 0 3\n", 14, &written, nullptr);
+    CloseHandle(created);
+    StartShown((folder + L"corvinata.exe").c_str());
+    std::string text;
+    SolarEclipseWindow* eclipse = test::ModalDriver::Run(
+        [&](test::ModalDriver&, HWND dialog) {
+            wchar_t shown[400] = {};
+            GetDlgItemTextW(dialog, IDC_MESSAGE_TEXT, shown, 400);
+            text = Utf8(shown);
+            EndDialog(dialog, 0);
+        },
+        [&] { return &Open(2000, 1, 1); });
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
+    EXPECT_NE(text.find("countryshape.dat is damaged"), std::string::npos) << text;
+    EXPECT_EQ(text.find("unable to open"), std::string::npos) << text;
+    EXPECT_NE(text.find("drawn without country borders"), std::string::npos) << text;
+    SizeMap(*eclipse, 560, 280);
+    const Pixels pixels(eclipse->Display().Handle());
+    EXPECT_EQ(pixels.Count(kLightGrey), 0);
 }
 
 struct ExtentCase {
