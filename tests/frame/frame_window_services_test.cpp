@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
@@ -241,6 +243,42 @@ TEST_F(WindowServicesTest, AModalDialogOpenedByAClickedTaskEnds) {
         });
     EXPECT_TRUE(seen);
     EXPECT_TRUE(HasTask("Create a new graph"));
+}
+
+// The sample graphs shipped in "GRAPHS" beside the program, each opened by
+// its task of a Graph window: drawn, and without a message on the way.
+TEST_F(WindowServicesTest, EachSampleGraphOpensFromItsTaskDrawnAndWithoutAMessage) {
+    for (const int year : {2027, 2028, 2029}) {
+        SCOPED_TRACE(year);
+        frame_->Children().NewWindow(kGraphWindow);
+        const std::string file = "Astronomical Calendar " + std::to_string(year) + ".gph";
+        std::string message;
+        test::ModalDriver::Run(
+            [&](test::ModalDriver&, HWND dialog) {
+                wchar_t text[400] = {};
+                GetDlgItemTextW(dialog, IDC_MESSAGE_TEXT, text, 400);
+                message = Utf8(text);
+                EndDialog(dialog, 0);
+            },
+            [&] {
+                ClickTask(file);
+                return 0;
+            });
+        EXPECT_EQ(message, "");
+        GraphWindow* graph = ActiveGraph();
+        ASSERT_NE(graph, nullptr);
+        wchar_t caption[200] = {};
+        GetWindowTextW(graph->Handle(), caption, 200);
+        EXPECT_EQ(Utf8(caption), "Graph: " + file);
+        EXPECT_EQ(graph->Graph().LineCount(), 7);
+        // The Moon's line (dark blue) and the Sun's (dark red) are drawn.
+        UpdateWindow(graph->DisplayWindow());
+        int width = 0, height = 0;
+        const std::vector<std::uint32_t> pixels = test::ScreenPixels(graph->DisplayWindow(), width, height);
+        EXPECT_GT(std::count(pixels.begin(), pixels.end(), 0x000080u), 100);
+        EXPECT_GT(std::count(pixels.begin(), pixels.end(), 0x800000u), 100);
+        Command(CMD_CLOSE_ALL);
+    }
 }
 
 // The eclipse searches of a year start the Event Finder on that year, every
