@@ -391,15 +391,16 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
 }
 
 // F1 on a menu item opens the menu's page; in the window manager, the page
-// of the window its selected row names; anywhere else the contents.
+// of the window its selected row names (none without a selected row);
+// anywhere else the contents.
 void FrameWindow::OnHelp(WPARAM wParam, const HELPINFO* request) {
     if (request && request->iContextType == HELPINFO_MENUITEM) {
         ShowHelpTopic(window_, HelpPage::MainMenu);
         return;
     }
     const auto from = request ? static_cast<HWND>(request->hItemHandle) : nullptr;
-    if (windowManager_ && from && (from == windowManager_ || IsChild(windowManager_, from)) &&
-        ShowSelectedWindowHelp(windowManager_, registry_, wParam, *request)) {
+    if (windowManager_ && from && (from == windowManager_ || IsChild(windowManager_, from))) {
+        ShowSelectedWindowHelp(windowManager_, registry_, wParam, *request);
         return;
     }
     ShowHelpTopic(window_, HelpPage::Contents);

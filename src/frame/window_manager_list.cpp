@@ -105,12 +105,11 @@ void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& regist
     if (id == IDC_PANE_DUPLICATE) window->Duplicate();
 }
 
-bool ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request) {
+void ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request) {
     MdiChildWindow* window = SelectedWindow(pane, registry);
-    if (!window) return false;
+    if (!window) return;
     HELPINFO forwarded = request;
     SendMessageW(window->Handle(), WM_HELP, wParam, reinterpret_cast<LPARAM>(&forwarded));
-    return true;
 }
 
 }  // namespace corvinata

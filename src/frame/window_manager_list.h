@@ -24,7 +24,7 @@ void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry&
 // duplicates the selected row's window; nothing without a selection.
 void RunWindowManagerButton(HWND pane, int id, const ChildWindowRegistry& registry);
 // F1 in the pane: the selected row's window opens its own help page (it
-// gets the help request as it is). False when no open window is selected.
-bool ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request);
+// gets the help request as it is); nothing when no open window is selected.
+void ShowSelectedWindowHelp(HWND pane, const ChildWindowRegistry& registry, WPARAM wParam, const HELPINFO& request);
 
 }  // namespace corvinata

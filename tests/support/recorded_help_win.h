@@ -49,6 +49,16 @@ public:
         return std::string(topic.begin(), topic.end());
     }
 
+    // Forgets the page asked for so far.
+    void Forget() const {
+        HMODULE viewer = GetModuleHandleW(kViewer);
+        using ForgetTopic = void(__cdecl*)();
+        const auto forget = viewer ? reinterpret_cast<ForgetTopic>(
+                                         reinterpret_cast<void*>(GetProcAddress(viewer, "ForgetHelpTopic")))
+                                   : nullptr;
+        if (forget) forget();
+    }
+
 private:
     PathName folder_;
     String file_;

@@ -20,3 +20,6 @@ extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND, const wchar_t*, UIN
 
 // The page of the last HH_DISPLAY_TOPIC request; empty when there was none.
 extern "C" __declspec(dllexport) const wchar_t* LastHelpTopic() { return g_lastTopic.c_str(); }
+
+// Forgets the last page, so that a request that opens none can be told apart.
+extern "C" __declspec(dllexport) void ForgetHelpTopic() { g_lastTopic.clear(); }
