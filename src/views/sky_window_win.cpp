@@ -329,7 +329,8 @@ public:
             Application& app = context_.app;
             panel_ = std::make_unique<SkyControlPanel>(
                 app.GetSkyActions(), [&app] { return app.GetStarsFixed(); },
-                [&app] { return app.Current().GetTimeAndLocation().dateTime; });
+                [&app] { return app.Current().GetTimeAndLocation().dateTime; },
+                [&app] { return static_cast<int>(app.Options().general.constellationLanguage); });
             if (panel_->Create(context_.instance, context_.panelPane, context_.modeless)) {
                 ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
                 context_.panel = panel_.get();
