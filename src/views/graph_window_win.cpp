@@ -559,7 +559,14 @@ bool GraphWindowKind::QueryCloseApplication() {
     }
     WindowGraphSaveDialogs own(instance_, GetActiveWindow());
     GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
-    return QuerySaveGraphsBeforeExit(documents, saving);
+    return QuerySaveGraphsBeforeExit(documents, saving, [this](GraphDocument& document) {
+        // Closing a window takes it out of the list: collect them first.
+        std::vector<HWND> closing;
+        for (GraphWindow* window : windows_) {
+            if (&window->Graph() == &document) closing.push_back(window->Handle());
+        }
+        for (HWND window : closing) SendMessageW(window, WM_CLOSE, 0, 0);
+    });
 }
 
 bool GraphWindowKind::OpenGraph(const String& path) {

@@ -301,5 +301,36 @@ TEST_F(GraphWindowTest, AGraphWindowComesBackAfterARestart) {
     DeleteFileW(path.c_str());
 }
 
+// File > Exit, No to saving a graph that never had a file: the graph is
+// gone, and the next start brings back neither it nor an empty window in
+// its place; a saved graph beside it still comes back.
+TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"kept at exit.gph";
+    Command(CMD_NEW_GRAPH);
+    Active()->Graph().InsertLine(0, NamedLine("Sun", "Sun.Lat(hor)"));
+    dialogs.path = String(path.c_str());
+    ASSERT_TRUE(Active()->SaveCommand(true));
+    Command(CMD_NEW_GRAPH);
+    Active()->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    Active()->Graph().History().MarkSavedUnreachable();
+    dialogs.closeAnswer = PromptAnswer::No;
+    Command(CMD_EXIT);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    frame_.reset();
+    app_.reset();
+    DrainQuit();
+
+    StartWithGraphs();
+    std::vector<std::string> captions;
+    for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+        if (auto* graph = dynamic_cast<GraphWindow*>(open)) captions.push_back(Caption(graph->Handle()));
+    }
+    EXPECT_EQ(captions, std::vector<std::string>{"Graph: kept at exit.gph"});
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    DeleteFileW(path.c_str());
+}
+
 }  // namespace
 }  // namespace corvinata::test
