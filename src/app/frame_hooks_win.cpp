@@ -1,9 +1,6 @@
 #include "app/frame_hooks_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
-
-#include "app/graph_prompts.h"
 
 namespace corvinata {
 
@@ -34,22 +31,6 @@ void HistoryPopupHolder::Show(HWND toolbar, int buttonCommand, HWND owner,
     POINT corner = {button.left, button.bottom};
     ClientToScreen(toolbar, &corner);
     TrackPopupMenu(popup_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, corner.x, corner.y, 0, owner, nullptr);
-}
-
-std::vector<String> AskGraphFilesToOpen(HWND owner) {
-    // Room for a folder and many names of a multiple selection.
-    std::vector<wchar_t> answer(32768, L'\0');
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"Graph (*.gph)\0*.gph\0";
-    dialog.lpstrFile = answer.data();
-    dialog.nMaxFile = static_cast<DWORD>(answer.size() - 1);
-    dialog.lpstrTitle = L"Open Graph";
-    dialog.lpstrDefExt = L"gph";
-    dialog.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT;
-    if (!GetOpenFileNameW(&dialog)) return {};
-    return SelectedFilePaths(answer.data());
 }
 
 }  // namespace corvinata

@@ -47,8 +47,4 @@ private:
     ScopedMenu popup_;
 };
 
-// File > Open Graph: the graph files the user chose (several at once
-// allowed), as full paths; none when the dialog was cancelled.
-std::vector<String> AskGraphFilesToOpen(HWND owner);
-
 }  // namespace corvinata
