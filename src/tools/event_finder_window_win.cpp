@@ -142,11 +142,10 @@ void EventFinderWindow::Create(HWND frame) {
     history_->Restore(frame_);
 }
 
-void EventFinderWindow::SaveAndDestroy() {
+void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     // No worker outlives the window: a running search is stopped and kept.
     BroadcastNotification(*params_.hub, kEventShutdown, 0, nullptr);
-    history_->Save();
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
     stored.display = control_->CurrentPosition();
@@ -159,18 +158,19 @@ void EventFinderWindow::SaveAndDestroy() {
         control_->TakeUnstartedSetup(setup.from, setup.to, step);
     }
     stored.unstarted = control_->Unstarted();
-    events::SaveEventFinder(*params_.storage, params_.settingsRoot, stored);
     visible_ = IsWindowVisible(window_) != FALSE;
     RECT r{};
     if (GetWindowRect(window_, &r)) {
         left_ = r.left;
         top_ = r.top;
     }
-    {
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+    saver.Save([&](SettingsTreeWriter& writer) {
+        history_->Save(writer);
+        events::SaveEventFinder(writer, stored);
         WriteGroup group(writer, kSettingsKey);
         WriteToolWindowPlacement(writer, {left_, top_, visible_});
-    }
+    });
+    history_->Close();
     control_->SetView(nullptr);
     if (params_.modeless) {
         auto& list = *params_.modeless;

@@ -327,6 +327,11 @@ public:
 
 const String kRoot(TXT("Software\\Corvinata\\Test"));
 
+bool SaveAt(StorageService& storage, const StoredEventFinder& in) {
+    SettingsTreeWriter writer(storage, kRoot);
+    return SaveEventFinder(writer, in);
+}
+
 StoredEventFinder ThreeRuns() {
     Finder f;
     for (const char* to : {"10.1.2024", "20.1.2024", "31.1.2024"}) {
@@ -365,7 +370,7 @@ TEST(EventFinderStore, RunsComeBackAndStoredValuesAreChecked) {
         in.display = c.display;
         in.selectedResult = c.selected;
         in.runs[0].runState = c.state;
-        EXPECT_TRUE(SaveEventFinder(storage, kRoot, in));
+        EXPECT_TRUE(SaveAt(storage, in));
         StoredEventFinder out;
         LoadEventFinder(storage, kRoot, AtLondon(), out);
         ASSERT_EQ(out.runs.size(), 3u);
@@ -399,12 +404,12 @@ TEST(EventFinderStore, AFailedWriteLosesOnlyItsOwnPart) {
         StoredEventFinder old = saved;
         old.runs.pop_back();
         old.display = -1;
-        ASSERT_TRUE(SaveEventFinder(storage, kRoot, old));
+        ASSERT_TRUE(SaveAt(storage, old));
         storage.registry.failing = Wide(c.failing);
         storage.registry.skip = c.skip;
         StoredEventFinder in = saved;
         in.display = -1;
-        EXPECT_FALSE(SaveEventFinder(storage, kRoot, in) && *c.failing) << c.failing;
+        EXPECT_FALSE(SaveAt(storage, in) && *c.failing) << c.failing;
         storage.registry.failing.clear();
         StoredEventFinder out;
         LoadEventFinder(storage, kRoot, AtLondon(), out);
