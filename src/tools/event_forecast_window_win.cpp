@@ -265,7 +265,9 @@ void EventForecastWindow::ShowSelected() {
     request.windowKind = events::EventTypeCode(occurrence->eventType);
     request.body = BodyIdentifierFromObject(occurrence->GetBody());
     request.range = occurrence->dates;
-    ShowEventResult(*params_.windows, request);
+    if (!ShowEventResult(*params_.windows, request)) {
+        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation, nullptr);
+    }
 }
 
 void EventForecastWindow::ShowSelectionTasks() {

@@ -403,6 +403,12 @@ std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& conte
 
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime) {
+    if (body.object == nullptr && dateTime) {
+        SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
+        if (!active) return false;
+        actions.GoTo(*active, *dateTime, active->GetTimeFlag(), kChangeWhole, nullptr);
+        return true;
+    }
     if (!SkyWindowCanShow(body.object)) return false;
     SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
     if (!active) return false;
