@@ -1,13 +1,10 @@
-// The few places where the application itself touches the frame window: the
-// real-time clock's timer and the file dialog of Open Graph.
+// The one place where the application itself touches the frame window: the
+// real-time clock's timer.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
-
 #include "app/current_time.h"
-#include "base/wide_string.h"
 
 namespace corvinata {
 
@@ -22,9 +19,5 @@ public:
 private:
     HWND frame_;
 };
-
-// File > Open Graph: the graph files the user chose (several at once
-// allowed), as full paths; none when the dialog was cancelled.
-std::vector<String> AskGraphFilesToOpen(HWND owner);
 
 }  // namespace corvinata

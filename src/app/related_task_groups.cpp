@@ -278,6 +278,9 @@ void RelatedTaskBuilder::BuildForEventFinder(const EventFinderSelection& selecti
         AddOpenWindowTasks();
     } else if (selection.predefined) {
         AddEventTasks(selection.event, selection.date, kSelectedEventGroup);
+    } else if (selection.conditionBody.object == nullptr) {
+        // A condition without a body: its result in the Sky at its moment.
+        groups_.Add(kSelectedEventGroup, MakeEventTask(selection.event, EventView::kSky));
     } else {
         BuildRelatedTasks(selection.date, kSelectedBodyGroup, selection.conditionBody, kEventFinderTaskSource,
                           selection.conditionFunction);

@@ -76,6 +76,8 @@ struct EventFinderSelection {
     // A predefined event: `event`; a condition of the script language: the
     // condition's body and body function.
     bool predefined = true;
+    // A predefined event; or a condition without a body: its description
+    // and the result's dates (Universal time).
     RelatedEvent event;
     BodyIdentifier conditionBody;
     std::uint32_t conditionFunction = 0;

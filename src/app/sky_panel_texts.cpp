@@ -7,6 +7,7 @@
 #include "catalog/celestial_object.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/event_kinds.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 namespace {
@@ -83,6 +84,18 @@ const Char* SkyConstellationAbbreviation(double constellation) noexcept {
 const Char* SkyZodiacAbbreviation(double sign) noexcept {
     if (!(sign >= 0.0 && sign < 12.0)) return TXT("");
     return SkyConstellationAbbreviation(ZodiacSignConstellationIndex(static_cast<int>(sign)));
+}
+
+const Char* SkyConstellationName(double constellation, int nameSystem) noexcept {
+    if (!(constellation >= 0.0 && constellation < kConstellationCount)) return TXT("");
+    const ConstellationNames* names = ConstellationNamesAt(static_cast<int>(constellation));
+    if (!names) return TXT("");
+    return nameSystem == kConstellationModern ? names->english : names->latin;
+}
+
+const Char* SkyZodiacName(double sign, int nameSystem) noexcept {
+    if (!(sign >= 0.0 && sign < 12.0)) return TXT("");
+    return SkyConstellationName(ZodiacSignConstellationIndex(static_cast<int>(sign)), nameSystem);
 }
 
 SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAndPlace& moment, int system,

@@ -27,6 +27,10 @@ int SkyCoordinateSystemByName(const Char* name) noexcept;
 // zodiac (0..11) is named after; empty for anything else (-1, no value).
 const Char* SkyConstellationAbbreviation(double constellation) noexcept;
 const Char* SkyZodiacAbbreviation(double sign) noexcept;
+// Their names in a constellation name system (kConstellationClassic: the
+// Latin name, kConstellationModern: the English one); empty as above.
+const Char* SkyConstellationName(double constellation, int nameSystem) noexcept;
+const Char* SkyZodiacName(double sign, int nameSystem) noexcept;
 
 // The rows the selected object fills. A window without a selection shows
 // every field empty and disabled.

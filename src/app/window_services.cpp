@@ -7,12 +7,12 @@ namespace corvinata {
 bool ShowEventResult(WindowServices& services, const EventResultShowRequest& request) {
     const DateTime& moment = request.range.begin;
     switch (request.windowKind) {
-        case kJupiterExplorerWindow: services.ShowBodyInJupiterWindow(request.body, &moment); return true;
-        case kSaturnExplorerWindow: services.ShowBodyInSaturnWindow(request.body, &moment); return true;
-        case kPictureWindow: services.ShowBodyInPictureWindow(request.body); return true;
-        case kSolarEclipseWindow: services.ShowInSolarEclipseWindow(request.range); return true;
-        case kSkyWindow: services.ShowBodyInSkyWindowAt(request.body, moment); return true;
-        case kSolarSystemWindow: services.ShowBodyInSolarSystemWindowAt(request.body, moment); return true;
+        case kJupiterExplorerWindow: return services.ShowBodyInJupiterWindow(request.body, &moment);
+        case kSaturnExplorerWindow: return services.ShowBodyInSaturnWindow(request.body, &moment);
+        case kPictureWindow: return services.ShowBodyInPictureWindow(request.body);
+        case kSolarEclipseWindow: return services.ShowInSolarEclipseWindow(request.range);
+        case kSkyWindow: return services.ShowBodyInSkyWindowAt(request.body, moment);
+        case kSolarSystemWindow: return services.ShowBodyInSolarSystemWindowAt(request.body, moment);
         default: return false;
     }
 }

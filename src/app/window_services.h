@@ -54,22 +54,24 @@ public:
 
     // Child windows. The "show" operations activate an open window of the
     // kind (or create one) and give it the setting; an open window takes it
-    // as an undoable step.
+    // as an undoable step. They answer false when the window refused (a
+    // body it cannot show, no window of the kind): nothing was shown.
     virtual void OpenNewWindow(int windowKind) = 0;
     virtual void NewReportWindow(int reportType, int planetNumber, const DateTimeLocation& record) = 0;
     // The body's picture; where no installed pack holds one the user is told.
-    virtual void ShowBodyInPictureWindow(const BodyIdentifier& body) = 0;
+    virtual bool ShowBodyInPictureWindow(const BodyIdentifier& body) = 0;
     // The explorer of the planet at `moment` (none: the explorer's own
     // moment) with the body selected when it is one of the planet's moons.
-    virtual void ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
-    virtual void ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
-    // The body selected at the window's own moment, or at `date`.
-    virtual void ShowBodyInSkyWindow(const BodyIdentifier& body) = 0;
-    virtual void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
-    virtual void ShowBodyInSolarSystemWindow(const BodyIdentifier& body) = 0;
-    virtual void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
+    virtual bool ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
+    virtual bool ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
+    // The body selected at the window's own moment, or at `date`; without a
+    // body, the Sky at `date` with its selection as it was.
+    virtual bool ShowBodyInSkyWindow(const BodyIdentifier& body) = 0;
+    virtual bool ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
+    virtual bool ShowBodyInSolarSystemWindow(const BodyIdentifier& body) = 0;
+    virtual bool ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) = 0;
     // The eclipse whose greatest eclipse falls in the range.
-    virtual void ShowInSolarEclipseWindow(const DateTimeRange& range) = 0;
+    virtual bool ShowInSolarEclipseWindow(const DateTimeRange& range) = 0;
 
     // Graphs.
     virtual void NewGraphWindow() = 0;
@@ -108,7 +110,9 @@ struct EventResultShowRequest {
 };
 
 // Calls the service of the request's window kind; false (nothing shown) for
-// a kind that shows no event.
+// a kind that shows no event and when the window refused.
 bool ShowEventResult(WindowServices& services, const EventResultShowRequest& request);
+// What the user is told of a result that could not be shown.
+inline constexpr const Char* kEventResultNotShownText = TXT("The selected result cannot be shown in a window.");
 
 }  // namespace corvinata

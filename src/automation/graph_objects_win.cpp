@@ -554,18 +554,18 @@ private:
             return true;
         });
     }
-    // The limit the graph shows (the kind's own limits stand for an open
-    // range), as a value of the graph's kind; none for a graph without
+    // The limit the graph is drawn with (an open end follows the lines'
+    // values), as a value of the graph's kind; none for a graph without
     // lines.
     HRESULT GetLimit(BSTR* out, bool maximum) {
         if (const HRESULT status = ClearOut<BSTR>(out, nullptr); FAILED(status)) return status;
         GraphView* view = View();
         if (!view || view->Graph().LineCount() == 0) return S_OK;
         GraphDocument& graph = view->Graph();
+        double low = 0.0, high = 0.0;
+        graph.DrawnYRange(graph.Options().yAxisMin, graph.Options().yAxisMax, low, high);
         const std::unique_ptr<QuantityValue> value =
-            CreateQuantityValue(graph.ValueKind(),
-                                maximum ? graph.GetYAxisMaxForDisplay() : graph.GetYAxisMinForDisplay(),
-                                graph.ValueSystem());
+            CreateQuantityValue(graph.ValueKind(), maximum ? high : low, graph.ValueSystem());
         if (!value) return S_OK;
         QuantityFormatRequest request;
         request.angleDegreeBase = App().GetAngleDegreeBase();

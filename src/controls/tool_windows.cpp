@@ -18,8 +18,14 @@ void ToolWindows::CreateAll(HWND frame) {
     for (const auto& tool : tools_) tool->Create(frame);
 }
 
-void ToolWindows::SaveAndDestroyAll() {
-    for (const auto& tool : tools_) tool->SaveAndDestroy();
+void ToolStateSaver::Save(const std::function<void(SettingsTreeWriter& writer)>& write) const {
+    if (!Stores()) return;
+    SettingsTreeWriter writer(storage_, root_);
+    write(writer);
+}
+
+void ToolWindows::SaveAndDestroyAll(const ToolStateSaver& saver) {
+    for (const auto& tool : tools_) tool->SaveAndDestroy(saver);
 }
 
 ToolWindow* ToolWindows::Find(int command) const {

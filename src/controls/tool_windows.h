@@ -5,10 +5,35 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "base/settings_tree.h"
+#include "base/storage.h"
+#include "base/wide_string.h"
+
 namespace corvinata {
+
+// How every tool window writes its state when the program ends: into the
+// program's settings, and only while the user keeps the changes made
+// (Options > Appearance). With "Discard any changes" nothing of a tool is
+// written, so the next start shows what the last kept exit left.
+class ToolStateSaver {
+public:
+    // `storeOnExit` answers the user's choice; none keeps the changes.
+    ToolStateSaver(StorageService& storage, String settingsRoot, std::function<bool()> storeOnExit)
+        : storage_(storage), root_(std::move(settingsRoot)), storeOnExit_(std::move(storeOnExit)) {}
+    bool Stores() const { return !storeOnExit_ || storeOnExit_(); }
+    // Calls `write` with a writer at the settings' root when changes are
+    // kept; nothing otherwise.
+    void Save(const std::function<void(SettingsTreeWriter& writer)>& write) const;
+
+private:
+    StorageService& storage_;
+    String root_;
+    std::function<bool()> storeOnExit_;
+};
 
 class ToolWindow {
 public:
@@ -19,8 +44,8 @@ public:
     // Reads the tool's settings and creates its window (hidden, or shown
     // through the frame's command when it was visible at the last exit).
     virtual void Create(HWND frame) = 0;
-    // Writes the tool's settings and destroys its window.
-    virtual void SaveAndDestroy() = 0;
+    // Writes the tool's state through `saver` and destroys its window.
+    virtual void SaveAndDestroy(const ToolStateSaver& saver) = 0;
 };
 
 // Adds a tab per text, in order, to a tab control (no pictures).
@@ -35,7 +60,7 @@ class ToolWindows {
 public:
     void Add(std::unique_ptr<ToolWindow> tool) { tools_.push_back(std::move(tool)); }
     void CreateAll(HWND frame);
-    void SaveAndDestroyAll();
+    void SaveAndDestroyAll(const ToolStateSaver& saver);
     // Shows a hidden tool or hides a shown one; false when no tool answers
     // to the command.
     bool Toggle(int command);

@@ -1,13 +1,17 @@
 // The values of a graph: the lines' expressions evaluated at the 366
 // instants, the mapping of instants to moments and back, the value kind and
 // y range taken from the first line, and the x-axis label step.
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include "astro/instant_sharing.h"
 #include "base/time_systems.h"
 #include "catalog/quantity_kinds.h"
+#include "documents/axis_tick_sets.h"
 #include "documents/graph_document.h"
 
 namespace corvinata {
@@ -166,6 +170,71 @@ void GraphDocument::UpdateGraphRange() {
         settings_.yAxisMin = quantity->GetMinimum();
         settings_.yAxisMax = quantity->GetMaximum();
     }
+}
+
+namespace {
+
+constexpr double kUnsetRangeBound = 100.0;
+constexpr int kMostDrawnSteps = 10;
+
+// The steps of the kind's value axis ticks, in the kind's values, ascending:
+// each level's multiples of its unit, a fraction level's at every exponent
+// down to 10^-9.
+std::vector<double> AxisSteps(const AxisTickSet& set) {
+    std::vector<double> steps;
+    const double perValue = static_cast<double>(set.ToUnits(1.0));
+    if (!(perValue > 0.0)) return steps;
+    for (const auto& [number, level] : set.Levels()) {
+        const int lowest = set.IsFractionLevel(number) ? -9 : 0;
+        const int highest = set.IsFractionLevel(number) ? -1 : 0;
+        for (int exponent = lowest; exponent <= highest; ++exponent) {
+            const double unit = static_cast<double>(set.UnitOfLevel(number, exponent)) / perValue;
+            for (const AxisUnits multiple : level.candidates) steps.push_back(static_cast<double>(multiple) * unit);
+        }
+    }
+    std::sort(steps.begin(), steps.end());
+    return steps;
+}
+
+}  // namespace
+
+void GraphDocument::DrawnYRange(double low, double high, double& minimum, double& maximum) const {
+    minimum = low;
+    maximum = high;
+    const bool openLow = std::isinf(minimum) && minimum < 0.0;
+    const bool openHigh = std::isinf(maximum) && maximum > 0.0;
+    if (!openLow && !openHigh) return;
+    double lowest = 0.0, highest = 0.0;
+    ValueLimits(lowest, highest);
+    const std::unique_ptr<AxisTickSet> ticks = CreateAxisTickSet(valueKind_, valueSystem_, 1);
+    if (ticks && GetVisibleYRange(lowest, highest, low, high)) {
+        if (!openLow) low = minimum;
+        if (!openHigh) high = maximum;
+        // A flat line gets room of its own size (or of 1 at zero).
+        double margin = (high - low) / 20.0;
+        if (!(margin > 0.0)) margin = std::max(std::fabs(high), 1.0) / 20.0;
+        if (openLow) low -= margin;
+        if (openHigh) high += margin;
+        const std::vector<double> steps = AxisSteps(*ticks);
+        double step = steps.empty() ? 0.0 : steps.back();
+        for (const double candidate : steps) {
+            if (std::ceil(high / candidate) - std::floor(low / candidate) <= kMostDrawnSteps) {
+                step = candidate;
+                break;
+            }
+        }
+        if (step > 0.0) {
+            if (openLow) low = std::floor(low / step) * step;
+            if (openHigh) high = std::ceil(high / step) * step;
+        }
+        if (std::isfinite(low) && std::isfinite(high) && high > low) {
+            minimum = low;
+            maximum = high;
+            return;
+        }
+    }
+    if (openLow) minimum = -kUnsetRangeBound;
+    if (openHigh) maximum = kUnsetRangeBound;
 }
 
 bool GraphDocument::GetVisibleYRange(double low, double high, double& minimum, double& maximum) const {

@@ -287,14 +287,6 @@ void GraphDocument::SetAxisState(const GraphAxisState& state) {
     settings_.yAxisMax = state.yAxisMax;
 }
 
-double GraphDocument::GetYAxisMinForDisplay() const noexcept {
-    return settings_.yAxisMin == -std::numeric_limits<double>::infinity() ? -100.0 : settings_.yAxisMin;
-}
-
-double GraphDocument::GetYAxisMaxForDisplay() const noexcept {
-    return settings_.yAxisMax == std::numeric_limits<double>::infinity() ? 100.0 : settings_.yAxisMax;
-}
-
 void GraphDocument::ValueLimits(double& lowest, double& highest) const {
     const QuantityKind* kind = QuantityKindByIndex(valueKind_);
     lowest = kind ? kind->GetMinimum() : -std::numeric_limits<double>::infinity();

@@ -162,9 +162,14 @@ public:
     }
     GraphAxisState AxisState() const override;
     void SetAxisState(const GraphAxisState& state) override;
-    // The y limits with an unbounded end shown as -100 or 100.
-    double GetYAxisMinForDisplay() const noexcept;
-    double GetYAxisMaxForDisplay() const noexcept;
+    // The value range the graph draws for the bounds `low` and `high` (its
+    // own: Options().yAxisMin and yAxisMax). A bound the user set (or a
+    // file stored) is kept; a bound left at its kind's infinite limit
+    // follows the values of the visible lines: their extreme, widened by a
+    // twentieth of the drawn span and rounded out to a step of the kind's
+    // value axis ticks (the smallest step that cuts the range into at most
+    // ten). Without such values an infinite bound is drawn at -100 or 100.
+    void DrawnYRange(double low, double high, double& minimum, double& maximum) const;
 
     // ---- computation ----
     // Fills the line's 366 values over the document's instants.

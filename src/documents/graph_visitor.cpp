@@ -1,7 +1,6 @@
 #include "documents/graph_visitor.h"
 
 #include <cstring>
-#include <limits>
 
 #include "app/graph_file_names.h"
 #include "base/services.h"
@@ -137,13 +136,16 @@ bool GraphTextVisitor::EndLine(const GraphLine& line) { return PutI32(line.syste
 
 bool GraphTextVisitor::EndGraph(GraphDocument& document) {
     // Derived before anything of it is written, so that the limits written
-    // are those the derivation leaves.
+    // are those the derivation leaves. The format holds no open limit: an
+    // open one is written as the graph draws it, so that the graph opens
+    // as it was saved (a fixed -100 or 100 would leave a distance's line
+    // outside the plot).
     if (document.ValueKind() == kValueKindUnknown && document.LineCount() > 0) document.UpdateGraphRange();
     const TimeAndLocation& s = document.Options();
-    const double infinity = std::numeric_limits<double>::infinity();
+    double low = 0.0, high = 0.0;
+    document.DrawnYRange(s.yAxisMin, s.yAxisMax, low, high);
     const bool written =
-        PutF64(s.yAxisMin == -infinity ? -100.0 : s.yAxisMin) &&
-        PutF64(s.yAxisMax == infinity ? 100.0 : s.yAxisMax) && PutI32(document.ValueKind()) &&
+        PutF64(low) && PutF64(high) && PutI32(document.ValueKind()) &&
         PutI32(document.ValueSystem()) && PutByte(s.xAxisGridActive) && PutI32(s.xAxisGridStep.unit) &&
         PutI32(s.xAxisGridStep.count) && PutByte(s.yAxisGridActive) && PutI32(s.yAxisGridStep) && Flush();
     const bool closed = stream_ && stream_->Close();

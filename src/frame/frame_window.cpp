@@ -1007,7 +1007,6 @@ void FrameWindow::CreateTools() {
     symbols.instance = instance_;
     symbols.storage = &app_.GetStorage();
     symbols.settingsRoot = app_.Keys().Root();
-    symbols.storeOnExit = [this] { return app_.Options().general.saveOptionsOnExit; };
     symbols.modeless = &modeless_;
     symbols.command = CMD_SYMBOLS;
     tools_.Add(std::make_unique<SymbolTableWindow>(std::move(symbols)));
@@ -1062,7 +1061,6 @@ ObjectInfoWindowParams FrameWindow::ObjectInfoParams() {
     info.instance = instance_;
     info.storage = &app_.GetStorage();
     info.settingsRoot = app_.Keys().Root();
-    info.storeOnExit = [this] { return app_.Options().general.saveOptionsOnExit; };
     info.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
     info.hub = &app_.GetNotificationHub();
     info.modeless = &modeless_;
@@ -1081,7 +1079,8 @@ void FrameWindow::SaveSession() {
     // An automation client's session leaves the user's frame, windows,
     // layouts and appearance as they were.
     if (byAutomation_) return;
-    tools_.SaveAndDestroyAll();
+    tools_.SaveAndDestroyAll(ToolStateSaver(app_.GetStorage(), app_.Keys().Root(),
+                                            [this] { return app_.Options().general.saveOptionsOnExit; }));
     SaveNightVision();
     FrameWindowSettings& frame = app_.Frame();
     WINDOWPLACEMENT placement{};

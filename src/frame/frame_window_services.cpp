@@ -52,41 +52,49 @@ void FrameWindowServices::NewReportWindow(int reportType, int planetNumber, cons
 
 // A body no installed pack has a picture of gets the window's
 // missing-picture text rather than nothing at all.
-void FrameWindowServices::ShowBodyInPictureWindow(const BodyIdentifier& body) {
+bool FrameWindowServices::ShowBodyInPictureWindow(const BodyIdentifier& body) {
     auto* pictures = KindOf<PictureWindowKind>(frame_, kPictureWindow);
-    if (pictures && !pictures->ShowPictureWindowOfBody(body)) pictures->ShowMissingPicture();
+    if (!pictures) return false;
+    if (!pictures->ShowPictureWindowOfBody(body)) pictures->ShowMissingPicture();
+    return true;
 }
 
 // A window made for the purpose takes its setting after its activation
 // built the pane: the pane follows once more.
-void FrameWindowServices::ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) {
-    if (ShowBodyInExplorerWindow(frame_.Children(), JupiterExplorerTraits(), body, moment)) RefreshRelatedTasks();
+bool FrameWindowServices::ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) {
+    if (!ShowBodyInExplorerWindow(frame_.Children(), JupiterExplorerTraits(), body, moment)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
-void FrameWindowServices::ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) {
-    if (ShowBodyInExplorerWindow(frame_.Children(), SaturnExplorerTraits(), body, moment)) RefreshRelatedTasks();
+bool FrameWindowServices::ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) {
+    if (!ShowBodyInExplorerWindow(frame_.Children(), SaturnExplorerTraits(), body, moment)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
-void FrameWindowServices::ShowBodyInSkyWindow(const BodyIdentifier& body) {
-    corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, nullptr);
+bool FrameWindowServices::ShowBodyInSkyWindow(const BodyIdentifier& body) {
+    return corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, nullptr);
 }
 
-void FrameWindowServices::ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) {
-    corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, &date);
+bool FrameWindowServices::ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) {
+    return corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, &date);
 }
 
-void FrameWindowServices::ShowBodyInSolarSystemWindow(const BodyIdentifier& body) {
-    corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body);
+bool FrameWindowServices::ShowBodyInSolarSystemWindow(const BodyIdentifier& body) {
+    return corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body);
 }
 
-void FrameWindowServices::ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) {
-    corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body, date);
+bool FrameWindowServices::ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) {
+    return corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body, date);
 }
 
-void FrameWindowServices::ShowInSolarEclipseWindow(const DateTimeRange& range) {
+bool FrameWindowServices::ShowInSolarEclipseWindow(const DateTimeRange& range) {
     DateTime date = range.begin;
     FindEclipseOfRange(range, date);
-    if (ShowEclipseInWindow(frame_.Children(), app_.GetSolarEclipseActions(), date)) RefreshRelatedTasks();
+    if (!ShowEclipseInWindow(frame_.Children(), app_.GetSolarEclipseActions(), date)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
 void FrameWindowServices::NewGraphWindow() { RunFrameCommand(CMD_NEW_GRAPH); }

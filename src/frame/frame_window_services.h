@@ -27,14 +27,14 @@ public:
 
     void OpenNewWindow(int windowKind) override;
     void NewReportWindow(int reportType, int planetNumber, const DateTimeLocation& record) override;
-    void ShowBodyInPictureWindow(const BodyIdentifier& body) override;
-    void ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) override;
-    void ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) override;
-    void ShowBodyInSkyWindow(const BodyIdentifier& body) override;
-    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override;
-    void ShowBodyInSolarSystemWindow(const BodyIdentifier& body) override;
-    void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) override;
-    void ShowInSolarEclipseWindow(const DateTimeRange& range) override;
+    bool ShowBodyInPictureWindow(const BodyIdentifier& body) override;
+    bool ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) override;
+    bool ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) override;
+    bool ShowBodyInSkyWindow(const BodyIdentifier& body) override;
+    bool ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override;
+    bool ShowBodyInSolarSystemWindow(const BodyIdentifier& body) override;
+    bool ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) override;
+    bool ShowInSolarEclipseWindow(const DateTimeRange& range) override;
 
     void NewGraphWindow() override;
     void OpenGraphDialog() override;

@@ -113,7 +113,7 @@ void CalculatorWindow::Create(HWND frame) {
     if (state_.visible) ToggleToolByCommand(frame_, params_.command);
 }
 
-void CalculatorWindow::SaveAndDestroy() {
+void CalculatorWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     ReadPage();
     state_.visible = IsWindowVisible(window_) != FALSE;
@@ -122,10 +122,7 @@ void CalculatorWindow::SaveAndDestroy() {
         state_.left = r.left;
         state_.top = r.top;
     }
-    {
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
-        SaveCalculatorState(writer, state_);
-    }
+    saver.Save([this](SettingsTreeWriter& writer) { SaveCalculatorState(writer, state_); });
     if (params_.hub) params_.hub->Forget(this);
     if (params_.modeless) {
         auto& list = *params_.modeless;

@@ -41,7 +41,7 @@ public:
     int Command() const override { return params_.command; }
     HWND Window() const override { return window_; }
     void Create(HWND frame) override;
-    void SaveAndDestroy() override;
+    void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     HWND Page() const noexcept { return page_; }
     const CalculatorState& State() const noexcept { return state_; }

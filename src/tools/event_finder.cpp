@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "app/app_interfaces.h"
 #include "astro/planet_records.h"
 #include "base/date_time_text.h"
 #include "base/location.h"
@@ -12,6 +13,7 @@
 #include "base/time_systems.h"
 #include "catalog/body_types.h"
 #include "catalog/event_kinds.h"
+#include "tools/event_types.h"
 
 namespace corvinata::events {
 namespace {
@@ -70,8 +72,43 @@ EventFinderSelection EventFinderTaskSelection(const EventDefinition& run, int se
     } else {
         selection.conditionBody = condition.firstBody;
         selection.conditionFunction = condition.quantity == kNoQuantity ? 0 : condition.quantity;
+        // Without a body the result itself is what can be shown.
+        const EventResultShowRequest shown = EventFinderResultRequest(run, selectedResult);
+        selection.event.begin = shown.range.begin;
+        selection.event.end = shown.range.end;
+        condition.Describe(selection.event.description);
     }
     return selection;
+}
+
+EventResultShowRequest EventFinderResultRequest(const EventDefinition& run, int index) {
+    EventResultShowRequest request;
+    if (index < 0 || index >= static_cast<int>(run.foundRanges.size())) return request;
+    request.range = run.foundRanges[static_cast<std::size_t>(index)];
+    request.body = run.condition.firstBody;
+    if (run.condition.isPredefined && !run.condition.isUserExpression) {
+        const EventType* type = FindEventType(run.condition.predefinedEvent);
+        // An event number the catalogue lacks opens no window.
+        if (type == nullptr) return request;
+        request.windowKind = EventTypeCode(type->id);
+        // An explorer shows its planet anyway: the moon the run names is
+        // the one to select there.
+        const bool explorer =
+            request.windowKind == kJupiterExplorerWindow || request.windowKind == kSaturnExplorerWindow;
+        const CelestialObject* own = type->GetBody();
+        if (own && !(explorer && request.body.object)) request.body = BodyIdentifierFromObject(own);
+        return request;
+    }
+    request.windowKind = kSkyWindow;
+    if (request.body.object == nullptr) {
+        // The Sky shows the program's place: the result's local time is the
+        // search's, so the moment goes as Universal time.
+        const GeoCoordinates& place = run.location.coordinates;
+        for (DateTime* date : {&request.range.begin, &request.range.end}) {
+            ConvertTimeSystem(*date, kUniversalTime, place.longitude, place.timeZone, run.daylightSaving);
+        }
+    }
+    return request;
 }
 
 SearchSetup SearchSetupFor(const DateTime& from, const DateTime& to, const TimeStep& step, bool daylightSaving) {
@@ -118,6 +155,10 @@ int RunProgressPercent(const EventDefinition& run) {
     if (!(std::fabs(total) > 0.0)) return 0;
     const double done = DateTimeDifferenceDays(run.from, run.stoppedAt) / total * 100.0 + 0.5;
     return static_cast<int>(std::clamp(done, 0.0, 100.0));
+}
+
+DateTime RunProgressDate(const EventDefinition& run) {
+    return DateTimeIsEarlier(run.to, run.stoppedAt) ? run.to : run.stoppedAt;
 }
 
 String ResultLineText(const DateTimeRange& range, const TimeStep& step) {

@@ -94,6 +94,9 @@ bool ParseStepCount(const Char* text, std::int32_t& count);
 
 // The percentage of the run's range searched (0 for an empty range).
 int RunProgressPercent(const EventDefinition& run);
+// Where the run's progress stands: where it stopped, but never past the
+// range's end (a finished run stops at the first step beyond it).
+DateTime RunProgressDate(const EventDefinition& run);
 // A result line: the begin, and " - " and the end when it is later; dates
 // alone for steps of days or more, else date and time.
 String ResultLineText(const DateTimeRange& range, const TimeStep& step);
@@ -108,6 +111,12 @@ RelatedEvent RelatedEventOf(int eventTypeId, const DateTimeRange& dates, const C
 // The run's result `selectedResult` (-1: none) as the Related Tasks pane
 // needs it.
 EventFinderSelection EventFinderTaskSelection(const EventDefinition& run, int selectedResult);
+// What a double-click on result `index` shows: the window its event type
+// names with the type's or the condition's body; a condition without a
+// body (a search a script or a client started) shows the Sky at the
+// result's moment, taken at the search's place (Universal time). A window
+// kind of -1: nothing to show (no such result, an unknown event type).
+EventResultShowRequest EventFinderResultRequest(const EventDefinition& run, int index);
 
 // The History's ten column texts of a run: executed, from, to, DST, step,
 // description, script, location, state, results.

@@ -108,14 +108,13 @@ void EventFinderHistory::Restore(HWND parent) {
     Mark(selected);
 }
 
-void EventFinderHistory::Save() {
+void EventFinderHistory::Save(SettingsTreeWriter& writer) {
     const bool visible = window_ != nullptr && IsWindowVisible(window_);
     int selected = 0;
     if (window_ != nullptr) {
         selected = std::max(0, static_cast<int>(SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
     }
     Close();
-    SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
     WriteGroup group(writer, kHistoryKey);
     WrittenValues w(writer);
     w.Then([&] { return WriteToolWindowPlacement(writer, {left_, top_, visible}); });

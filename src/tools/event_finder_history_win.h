@@ -8,6 +8,7 @@
 
 #include "app/list_view_state.h"
 #include "app/notification.h"
+#include "base/settings_tree.h"
 #include "base/storage.h"
 #include "tools/event_finder.h"
 
@@ -36,8 +37,9 @@ public:
     void Close();
     // At start-up: the placement, widths and selected row of the last exit.
     void Restore(HWND parent);
-    // At shutdown: the same, then the window goes.
-    void Save();
+    // At shutdown: the window goes, and the same are written (when the
+    // tools' state is kept, Close alone).
+    void Save(SettingsTreeWriter& writer);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

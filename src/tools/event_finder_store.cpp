@@ -187,8 +187,7 @@ void LoadEventFinder(StorageService& storage, const String& root, const DateTime
     }
 }
 
-bool SaveEventFinder(StorageService& storage, const String& root, const StoredEventFinder& in) {
-    SettingsTreeWriter writer(storage, root);
+bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in) {
     WriteGroup finder(writer, kEventFinderKey);
     if (!finder.IsOpen()) return false;
     bool ok = true;

@@ -35,6 +35,6 @@ void LoadEventFinder(StorageService& storage, const String& root, const DateTime
 // Writes everything. Each part is written on its own, so one failed write
 // loses only its part; the run list is written whole under a new key before
 // the old list goes. False when any part failed.
-bool SaveEventFinder(StorageService& storage, const String& root, const StoredEventFinder& in);
+bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in);
 
 }  // namespace corvinata::events

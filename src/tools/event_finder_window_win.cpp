@@ -142,11 +142,10 @@ void EventFinderWindow::Create(HWND frame) {
     history_->Restore(frame_);
 }
 
-void EventFinderWindow::SaveAndDestroy() {
+void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     // No worker outlives the window: a running search is stopped and kept.
     BroadcastNotification(*params_.hub, kEventShutdown, 0, nullptr);
-    history_->Save();
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
     stored.display = control_->CurrentPosition();
@@ -159,18 +158,19 @@ void EventFinderWindow::SaveAndDestroy() {
         control_->TakeUnstartedSetup(setup.from, setup.to, step);
     }
     stored.unstarted = control_->Unstarted();
-    events::SaveEventFinder(*params_.storage, params_.settingsRoot, stored);
     visible_ = IsWindowVisible(window_) != FALSE;
     RECT r{};
     if (GetWindowRect(window_, &r)) {
         left_ = r.left;
         top_ = r.top;
     }
-    {
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+    saver.Save([&](SettingsTreeWriter& writer) {
+        history_->Save(writer);
+        events::SaveEventFinder(writer, stored);
         WriteGroup group(writer, kSettingsKey);
         WriteToolWindowPlacement(writer, {left_, top_, visible_});
-    }
+    });
+    history_->Close();
     control_->SetView(nullptr);
     if (params_.modeless) {
         auto& list = *params_.modeless;
@@ -349,7 +349,7 @@ void EventFinderWindow::ShowRun(const EventDefinition& run, int selectedResult) 
     SetDlgItemInt(window_, IDC_EF_COUNT, static_cast<UINT>(run.step.count), TRUE);
     SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>(GetTimeUnitName(run.step.unit)));
-    ShowProgress(events::RunProgressPercent(run), run.stoppedAt);
+    ShowProgress(events::RunProgressPercent(run), events::RunProgressDate(run));
     const int angleStyle = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0;
     const String place = FormatLocationDescription(run.location, true, angleStyle);
     SetDlgItemTextW(window_, IDC_EF_LOCATION, reinterpret_cast<const wchar_t*>(place.Text()));
@@ -375,8 +375,11 @@ void EventFinderWindow::ShowSearching(const EventDefinition& run) {
 
 void EventFinderWindow::ShowProgress(int percent, const DateTime& date) {
     SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    // The range ends a moment before midnight: its end shows as the last
+    // second of its day, not as the next day.
     String day, time;
-    FormatDateAndTime(date, day, time, false, kTimeToSecond);
+    FormatDate(date, kDateToDay, day);
+    FormatTime(kTimeToSecond, date, false, kRoundHoldDayEnd, nullptr, time);
     SetDlgItemTextW(window_, IDC_EF_PROGRESS_DATE, reinterpret_cast<const wchar_t*>(day.Text()));
     SetDlgItemTextW(window_, IDC_EF_PROGRESS_TIME, reinterpret_cast<const wchar_t*>(time.Text()));
 }
@@ -401,7 +404,7 @@ void EventFinderWindow::ShowResult(const EventDefinition& run, bool isNew) {
 
 void EventFinderWindow::ShowEnded(const EventDefinition& run) {
     const bool stopped = run.runState == events::kRunStopRequested;
-    ShowProgress(stopped ? events::RunProgressPercent(run) : 100, run.stoppedAt);
+    ShowProgress(stopped ? events::RunProgressPercent(run) : 100, events::RunProgressDate(run));
     if (run.foundRanges.empty()) {
         SetOneLine(stopped ? TXT("The search was stopped. No results were found so far.")
                            : TXT("The search is complete. No results were found."));
@@ -427,27 +430,11 @@ void EventFinderWindow::BatchEnds() {
 }
 
 void EventFinderWindow::ShowResultInWindow() {
-    const EventDefinition& run = control_->Current();
-    const int index = control_->SelectedResult();
-    if (run.foundRanges.empty() || index < 0 || index >= static_cast<int>(run.foundRanges.size())) return;
-    EventResultShowRequest request;
-    request.range = run.foundRanges[static_cast<std::size_t>(index)];
-    request.windowKind = kSkyWindow;
-    request.body = run.condition.firstBody;
-    const events::EventType* type = nullptr;
-    if (run.condition.isPredefined && !run.condition.isUserExpression) {
-        type = events::FindEventType(run.condition.predefinedEvent);
-        // An event number the catalogue lacks opens no window.
-        if (type == nullptr) return;
-        request.windowKind = events::EventTypeCode(type->id);
-        // An explorer shows its planet anyway: the moon the run names is
-        // the one to select there.
-        const bool explorer =
-            request.windowKind == kJupiterExplorerWindow || request.windowKind == kSaturnExplorerWindow;
-        const CelestialObject* own = type->GetBody();
-        if (own && !(explorer && request.body.object)) request.body = BodyIdentifierFromObject(own);
+    const EventResultShowRequest request = events::EventFinderResultRequest(control_->Current(), control_->SelectedResult());
+    if (request.windowKind < 0 || !params_.windows) return;
+    if (!ShowEventResult(*params_.windows, request)) {
+        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation, nullptr);
     }
-    if (params_.windows) ShowEventResult(*params_.windows, request);
 }
 
 void EventFinderWindow::ShowSelectionTasks() {

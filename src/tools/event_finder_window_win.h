@@ -54,7 +54,7 @@ public:
     int Command() const override { return params_.command; }
     HWND Window() const override { return window_; }
     void Create(HWND frame) override;
-    void SaveAndDestroy() override;
+    void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     events::EventFinderControl& Control() noexcept { return *control_; }
     EventFinderHistory& History() noexcept { return *history_; }

@@ -83,7 +83,7 @@ void EventForecastWindow::Create(HWND frame) {
     if (visible_) ToggleToolByCommand(frame_, params_.command);
 }
 
-void EventForecastWindow::SaveAndDestroy() {
+void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     control_->Stop(false);
     visible_ = IsWindowVisible(window_) != FALSE;
@@ -92,14 +92,13 @@ void EventForecastWindow::SaveAndDestroy() {
         left_ = r.left;
         top_ = r.top;
     }
-    {
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
+    saver.Save([this](SettingsTreeWriter& writer) {
         WriteGroup group(writer, kSettingsKey);
         WrittenValues w(writer);
         w.Bool(TXT("Visible"), visible_);
         w.Int(TXT("Left"), left_);
         w.Int(TXT("Top"), top_);
-    }
+    });
     if (params_.hub) params_.hub->Forget(this);
     if (params_.modeless) {
         auto& list = *params_.modeless;
@@ -266,7 +265,9 @@ void EventForecastWindow::ShowSelected() {
     request.windowKind = events::EventTypeCode(occurrence->eventType);
     request.body = BodyIdentifierFromObject(occurrence->GetBody());
     request.range = occurrence->dates;
-    ShowEventResult(*params_.windows, request);
+    if (!ShowEventResult(*params_.windows, request)) {
+        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation, nullptr);
+    }
 }
 
 void EventForecastWindow::ShowSelectionTasks() {

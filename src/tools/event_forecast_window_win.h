@@ -48,7 +48,7 @@ public:
     int Command() const override { return params_.command; }
     HWND Window() const override { return window_; }
     void Create(HWND frame) override;
-    void SaveAndDestroy() override;
+    void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     events::EventForecastControl& Control() noexcept { return *control_; }
     // The options dialog's window while it runs.

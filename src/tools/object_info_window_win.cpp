@@ -132,20 +132,17 @@ void ObjectInfoWindow::Create(HWND frame) {
     if (state_.visible) ToggleToolByCommand(frame_, params_.command);
 }
 
-void ObjectInfoWindow::SaveAndDestroy() {
+void ObjectInfoWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
-    if (!params_.storeOnExit || params_.storeOnExit()) {
-        if (time_) state_.step = time_->ReadTimeStep();
-        state_.visible = IsWindowVisible(window_) != FALSE;
-        RECT r{};
-        if (GetWindowRect(window_, &r)) {
-            state_.x = r.left;
-            state_.y = r.top;
-        }
-        state_.tab = SelectedTab();
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
-        SaveObjectInfoState(writer, state_);
+    if (time_) state_.step = time_->ReadTimeStep();
+    state_.visible = IsWindowVisible(window_) != FALSE;
+    RECT r{};
+    if (GetWindowRect(window_, &r)) {
+        state_.x = r.left;
+        state_.y = r.top;
     }
+    state_.tab = SelectedTab();
+    saver.Save([this](SettingsTreeWriter& writer) { SaveObjectInfoState(writer, state_); });
     if (params_.hub) params_.hub->Forget(this);
     if (g_objectInfo == this) g_objectInfo = nullptr;
     if (params_.modeless) {

@@ -27,8 +27,6 @@ struct ObjectInfoWindowParams {
     HINSTANCE instance = nullptr;
     StorageService* storage = nullptr;
     String settingsRoot;
-    // Whether the user chose to store changes at exit.
-    std::function<bool()> storeOnExit;
     // The application's moment and place.
     std::function<DateTimeLocation()> currentTime;
     NotificationHub* hub = nullptr;
@@ -52,7 +50,7 @@ public:
     int Command() const override { return params_.command; }
     HWND Window() const override { return window_; }
     void Create(HWND frame) override;
-    void SaveAndDestroy() override;
+    void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     // A display window's pick: shows the body (and the window when hidden).
     void SetBody(const BodyIdentifier& body, bool show);

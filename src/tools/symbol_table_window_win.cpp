@@ -60,20 +60,17 @@ void SymbolTableWindow::Create(HWND frame) {
     if (state_.visible) ToggleToolByCommand(frame_, params_.command);
 }
 
-void SymbolTableWindow::SaveAndDestroy() {
+void SymbolTableWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
-    if (!params_.storeOnExit || params_.storeOnExit()) {
-        state_.visible = IsWindowVisible(window_) != FALSE;
-        RECT r{};
-        if (GetWindowRect(window_, &r)) {
-            state_.x = r.left;
-            state_.y = r.top;
-        }
-        const int tab = SelectedTab();
-        if (tab >= 0) state_.selectedTab = tab;
-        SettingsTreeWriter writer(*params_.storage, params_.settingsRoot);
-        SaveSymbolTableState(writer, state_, tab >= 0);
+    state_.visible = IsWindowVisible(window_) != FALSE;
+    RECT r{};
+    if (GetWindowRect(window_, &r)) {
+        state_.x = r.left;
+        state_.y = r.top;
     }
+    const int tab = SelectedTab();
+    if (tab >= 0) state_.selectedTab = tab;
+    saver.Save([this, tab](SettingsTreeWriter& writer) { SaveSymbolTableState(writer, state_, tab >= 0); });
     if (params_.modeless) {
         auto& list = *params_.modeless;
         list.erase(std::remove(list.begin(), list.end(), window_), list.end());

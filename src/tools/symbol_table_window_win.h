@@ -29,8 +29,6 @@ struct SymbolTableWindowParams {
     HINSTANCE instance = nullptr;
     StorageService* storage = nullptr;
     String settingsRoot;
-    // Whether the user chose to store changes at exit.
-    std::function<bool()> storeOnExit;
     // The message loop's modeless dialogs.
     std::vector<HWND>* modeless = nullptr;
     int command = 0;
@@ -46,7 +44,7 @@ public:
     int Command() const override { return params_.command; }
     HWND Window() const override { return window_; }
     void Create(HWND frame) override;
-    void SaveAndDestroy() override;
+    void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     HWND Page() const noexcept { return page_; }
     HFONT SymbolFont() const noexcept { return symbolFont_; }

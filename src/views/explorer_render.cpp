@@ -241,6 +241,7 @@ DrawnMoons DrawExplorerFrame(SkyGl& gl, const ExplorerFrame& frame) {
     if (view.swapEastWest) Scale(gl, -1.0, 1.0);
     gl.Translate(0.0, 0.0, -2.0 * r);
     if (view.tiltDegrees != 0) gl.Rotate(-view.tiltDegrees, 1.0, 0.0, 0.0);
+    gl.Rotate(view.positionAngle, 0.0, 0.0, 1.0);
 
     DrawOrbits(gl, frame);
     gl.PushMatrix();

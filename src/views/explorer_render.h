@@ -2,12 +2,16 @@
 // GL interface: the orbits, the oblate textured globe, Saturn's rings, the
 // moons as spheres, their names and the highlight ring of the selection.
 //
-// The moons and orbits are drawn where the satellite theories put them (X
-// west to the right, Y to the projected north pole up, Z away); the globe
-// and the rings are turned about the horizontal axis by the planet's tilt to
-// the Earth, so their pole and ring opening show as seen from the Earth and
-// the moons stay in the ring plane. The view's own tilt and swaps then turn
-// everything together.
+// Everything is turned about the line of sight by the position angle of the
+// planet's pole, so that north is the sky's; within that turn the moons and
+// orbits are drawn where the satellite theories put them (X west, Y to the
+// projected north pole, Z away), and the globe and the rings are tipped
+// about X by the planet's tilt to the Earth, so their pole and ring opening
+// show as seen from the Earth and the moons stay in the ring plane. The
+// tip comes first and the turn after it: turned first, the pole would lean
+// by less than the position angle, and the moons, whose Z already holds the
+// tilt, would leave the ring plane. The view's own tilt and swaps then
+// turn everything together.
 #pragma once
 
 #include <array>

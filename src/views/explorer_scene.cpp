@@ -126,9 +126,14 @@ bool ExplorerOrbitCache::Check(const DateTime& moment, double jd) {
 }
 
 WindowPoint ExplorerProjectPoint(const ExplorerViewGeometry& view, const OrbitPoint& point) {
-    // The scene: X west to the right, Y north up, Z towards the observer.
-    double x = kExplorerPlanetUnits * point.x;
-    double y = kExplorerPlanetUnits * point.y;
+    // The scene: X west to the right, Y north up, Z towards the observer;
+    // the planet's frame turned by the position angle of its pole, which
+    // takes its north towards the east (the left).
+    const double px = kExplorerPlanetUnits * point.x;
+    const double py = kExplorerPlanetUnits * point.y;
+    const double p = view.positionAngle * kPi / 180.0;
+    double x = px * std::cos(p) - py * std::sin(p);
+    double y = px * std::sin(p) + py * std::cos(p);
     const double z = -kExplorerPlanetUnits * point.z;
     if (view.tiltDegrees != 0) {
         const double a = -view.tiltDegrees * kPi / 180.0;

@@ -2,11 +2,13 @@
 // planet's and moons' sizes, the half-size of the view per zoom, the cached
 // orbit paths, where a moon lands in the window and which moon a click hits.
 //
-// Frames: the satellite theories give the moons in the frame of the sky (X
-// along the projected equator towards the west, Y towards the projected
-// north pole, Z away from the observer), so the moons and their orbits are
-// drawn as they come; only the globe and the rings are turned by the
-// planet's tilts, which put its pole and ring plane where the sky shows them.
+// Frames: the satellite theories give the moons in the planet's frame as
+// seen from the Earth (X along the projected equator towards the west, Y
+// towards the projected north pole, Z away from the observer). The whole
+// system is turned about the line of sight by the position angle of the
+// pole (the tilt to the East), so that the sky's north is up and its west
+// to the right; the globe and the rings are first tipped about X by the
+// tilt to the Earth, which the moons' Z already holds.
 #pragma once
 
 #include <array>
@@ -43,7 +45,7 @@ ExplorerGeometry SaturnExplorerGeometry();
 double ExplorerHalfSize(const ExplorerGeometry& geometry, int zoomLevel);
 
 struct OrbitPoint {
-    double x, y, z;  // planet radii, frame of the sky
+    double x, y, z;  // planet radii, the planet's frame as seen from the Earth
 };
 using OrbitPath = std::vector<OrbitPoint>;
 
@@ -84,6 +86,9 @@ struct ExplorerViewGeometry {
     int width = 0, height = 0;  // the display's client size
     double halfSize = 1.0;      // R
     int tiltDegrees = 0;        // the view's tilt about the horizontal axis
+    // The position angle of the planet's north pole, degrees from the
+    // sky's north towards the east (the tilt to the East).
+    double positionAngle = 0.0;
     bool swapNorthSouth = false;
     bool swapEastWest = false;
 };
@@ -92,7 +97,7 @@ struct WindowPoint {
     double x, y;  // pixels, origin at the bottom left
 };
 
-// Where a point of the sky frame (planet radii) lands in the display.
+// Where a point of the planet's frame (planet radii) lands in the display.
 WindowPoint ExplorerProjectPoint(const ExplorerViewGeometry& view, const OrbitPoint& point);
 
 // The moons a frame draws: shown and within the zoom. Their window points

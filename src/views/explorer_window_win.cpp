@@ -246,6 +246,7 @@ ExplorerFrame ExplorerDisplay::Frame() {
     frame.view.tiltDegrees = owner_.GetTiltAngle();
     frame.view.swapNorthSouth = options.swapNorthSouth != 0;
     frame.view.swapEastWest = options.swapEastWest != 0;
+    frame.view.positionAngle = document.TiltToEast();
     frame.tiltToEarth = document.TiltToEarth();
     frame.showOrbits = options.showOrbits != 0;
     frame.showNames = options.showNames != 0;

@@ -73,7 +73,7 @@ String BoundaryLabel(const DateTime& at, std::int32_t unit) {
 std::vector<GraphAxisMark> ComputeTimeAxisMarks(const GraphDocument& document, int width, int height) {
     std::vector<GraphAxisMark> marks;
     const TimeAndLocation& settings = document.Options();
-    const GraphScales scales = MakeGraphScales(settings, width, height);
+    const GraphScales scales = MakeGraphScales(document, width, height);
     const int length = scales.timeLength;
     const int breadth = scales.timeHorizontal ? scales.height : scales.width;
     if (length < 2) return marks;
@@ -170,7 +170,7 @@ std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, 
     labels_ = AxisTickLabels{};
     if (!Refresh(document, options)) return marks;
     const TimeAndLocation& settings = document.Options();
-    const GraphScales scales = MakeGraphScales(settings, width, height);
+    const GraphScales scales = MakeGraphScales(document, width, height);
     if (!scales.Drawable()) return marks;
     const double toPlot = hours_ ? 15.0 : 1.0;
     const double low = scales.minimum / toPlot;

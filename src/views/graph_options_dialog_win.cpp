@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cmath>
+#include <limits>
+
 #include "app/angle_picker.h"
 #include "app/date_picker.h"
 #include "app/dialog_positions.h"
@@ -37,6 +40,13 @@ struct GraphOptionsRun {
     std::int32_t valueKind = kValueKindUnknown;
     int tab = 0;
     HWND page = nullptr;
+    // The y range as the graph drew it when the dialog opened, and as it
+    // draws it with the kind's own limits; NaN where the kind has a bound.
+    double drawnFrom = 0.0, drawnTo = 0.0;
+    double openFrom = 0.0, openTo = 0.0;
+    // What From and To show for a bound left open; NaN for a set bound.
+    double shownOpenFrom = std::numeric_limits<double>::quiet_NaN();
+    double shownOpenTo = std::numeric_limits<double>::quiet_NaN();
 };
 
 GraphOptionsRun* g_run = nullptr;
@@ -204,7 +214,12 @@ void FillYAxisPage(HWND page) {
     GraphRangeLimits(kind, lowest, highest);
     SetDlgItemTextW(page, IDC_GRAPH_FROM_LIMIT, GraphRangeLimitText(lowest, false).Text());
     SetDlgItemTextW(page, IDC_GRAPH_TO_LIMIT, GraphRangeLimitText(highest, true).Text());
-    ShowRangeValues(page, kind, GraphRangeShown(s.yAxisMin, false), GraphRangeShown(s.yAxisMax, true));
+    // An open bound shows as the graph draws it.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    g_run->shownOpenFrom = std::isinf(s.yAxisMin) ? g_run->drawnFrom : nan;
+    g_run->shownOpenTo = std::isinf(s.yAxisMax) ? g_run->drawnTo : nan;
+    ShowRangeValues(page, kind, std::isinf(s.yAxisMin) ? g_run->drawnFrom : s.yAxisMin,
+                    std::isinf(s.yAxisMax) ? g_run->drawnTo : s.yAxisMax);
     const bool editable = kind != kValueKindUnknown;
     for (int id : {IDC_GRAPH_FROM_TIME, IDC_GRAPH_TO_TIME, IDC_GRAPH_FROM_ANGLE, IDC_GRAPH_TO_ANGLE,
                    IDC_GRAPH_FROM_NUMBER, IDC_GRAPH_TO_NUMBER, IDC_GRAPH_RANGE_DEFAULTS}) {
@@ -286,6 +301,8 @@ GraphYAxisPage ReadYAxisPage(HWND page) {
     read.horizontal = TimeHorizontalOnPage(page, kGraphYAxisTab);
     read.originFar = Checked(page, IDC_GRAPH_ORIGIN_FAR);
     read.kind = g_run->valueKind;
+    read.openFrom = g_run->shownOpenFrom;
+    read.openTo = g_run->shownOpenTo;
     switch (GraphRangeControlOf(read.kind)) {
     case GraphRangeControl::Time:
         read.fromItem = IDC_GRAPH_FROM_TIME;
@@ -400,7 +417,10 @@ void OnPageCommand(HWND page, int id, int code) {
     if (tab == kGraphYAxisTab && id == IDC_GRAPH_RANGE_DEFAULTS) {
         double from = 0.0;
         double to = 0.0;
-        GraphRangeDefaults(g_run->valueKind, from, to);
+        GraphRangeDefaults(g_run->valueKind, g_run->openFrom, g_run->openTo, from, to);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        g_run->shownOpenFrom = std::isnan(g_run->openFrom) ? nan : from;
+        g_run->shownOpenTo = std::isnan(g_run->openTo) ? nan : to;
         ShowRangeValues(page, g_run->valueKind, from, to);
     }
     if (tab == kGraphGuidesTab && (id == IDC_GRAPH_X_GRID || id == IDC_GRAPH_Y_GRID)) EnableGridFields(page);
@@ -524,6 +544,12 @@ bool ShowGraphOptionsDialog(HINSTANCE instance, HWND owner, GraphDocument& graph
         if (graph.ValueKind() == kValueKindUnknown) graph.UpdateGraphRange();
         run.valueKind = graph.ValueKind();
     }
+    graph.DrawnYRange(run.working.yAxisMin, run.working.yAxisMax, run.drawnFrom, run.drawnTo);
+    double lowest = 0.0, highest = 0.0;
+    graph.ValueLimits(lowest, highest);
+    graph.DrawnYRange(lowest, highest, run.openFrom, run.openTo);
+    if (!std::isinf(lowest)) run.openFrom = std::numeric_limits<double>::quiet_NaN();
+    if (!std::isinf(highest)) run.openTo = std::numeric_limits<double>::quiet_NaN();
     g_run = &run;
     const INT_PTR result = DialogBoxParamW(instance, L"Dlg_GraphOpt", owner, &GraphOptionsProc, tab);
     g_run = nullptr;

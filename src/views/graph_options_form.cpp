@@ -23,8 +23,6 @@ constexpr std::int32_t kStepUnits[kGraphStepUnitCount] = {kMinutesUnit, kHoursUn
                                                           kYearsUnit};
 constexpr std::int32_t kLargestStepCount = 100;
 constexpr double kUnboundedLimit = 9999999999.0;
-constexpr double kUnsetLower = -100.0;
-constexpr double kUnsetUpper = 100.0;
 
 bool IsBlank(Char c) noexcept { return c == TXT(' ') || c == TXT('\t'); }
 
@@ -230,15 +228,12 @@ void GraphRangeLimits(std::int32_t kind, double& lowest, double& highest) noexce
     if (!std::isfinite(highest)) highest = kUnboundedLimit;
 }
 
-double GraphRangeShown(double stored, bool upper) noexcept {
-    if (upper) return stored == kPlusInfinity || std::isnan(stored) ? kUnsetUpper : stored;
-    return stored == kMinusInfinity || std::isnan(stored) ? kUnsetLower : stored;
-}
-
-void GraphRangeDefaults(std::int32_t kind, double& from, double& to) noexcept {
+void GraphRangeDefaults(std::int32_t kind, double openFrom, double openTo, double& from, double& to) noexcept {
     const QuantityKind* quantity = QuantityKindByIndex(kind == kValueKindUnknown ? kQuantityScalar : kind);
-    from = GraphRangeShown(quantity ? quantity->GetMinimum() : kMinusInfinity, false);
-    to = GraphRangeShown(quantity ? quantity->GetMaximum() : kPlusInfinity, true);
+    from = quantity ? quantity->GetMinimum() : kMinusInfinity;
+    to = quantity ? quantity->GetMaximum() : kPlusInfinity;
+    if (!std::isfinite(from)) from = std::isfinite(openFrom) ? openFrom : -100.0;
+    if (!std::isfinite(to)) to = std::isfinite(openTo) ? openTo : 100.0;
 }
 
 String GraphRangeLimitText(double limit, bool upper) {
@@ -289,8 +284,12 @@ bool CheckGraphYAxisPage(const GraphYAxisPage& page, TimeAndLocation& settings, 
                       String(TXT("The 'To' value must be larger than the 'From' value. Please enter a different value.")),
                       items[1], kToAboveFromHelp);
     }
-    settings.yAxisMin = values[0];
-    settings.yAxisMax = values[1];
+    // A value as it was shown for an open bound: the bound stays open.
+    const auto shownOpen = [](double value, double open) {
+        return std::isfinite(open) && std::fabs(value - open) <= 1e-9 * std::max(1.0, std::fabs(open));
+    };
+    settings.yAxisMin = shownOpen(values[0], page.openFrom) ? kMinusInfinity : values[0];
+    settings.yAxisMax = shownOpen(values[1], page.openTo) ? kPlusInfinity : values[1];
     return true;
 }
 

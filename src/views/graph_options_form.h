@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "app/graph_commands.h"
 #include "app/time_and_location.h"
@@ -88,12 +89,11 @@ int GraphRangeAngleKind(std::int32_t kind) noexcept;
 
 // The kind's limits as the page compares them; unbounded: ±(10^10 − 1).
 void GraphRangeLimits(std::int32_t kind, double& lowest, double& highest) noexcept;
-// A stored limit as the page shows it: the generic bound (unset) shows as
-// -100 (lower) or 100 (upper).
-double GraphRangeShown(double stored, bool upper) noexcept;
-// What "&Default values" puts in From and To: the kind's own bounds, -100
-// and 100 where it has none.
-void GraphRangeDefaults(std::int32_t kind, double& from, double& to) noexcept;
+// What "&Default values" puts in From and To: the kind's own bounds; where
+// it has none, the bounds the graph draws for an open range (`openFrom`,
+// `openTo`, GraphDocument::DrawnYRange), or -100 and 100 when those are
+// not numbers.
+void GraphRangeDefaults(std::int32_t kind, double openFrom, double openTo, double& from, double& to) noexcept;
 // "min. " or "max. " with the limit.
 String GraphRangeLimitText(double limit, bool upper);
 
@@ -108,6 +108,12 @@ struct GraphYAxisPage {
     String toText;
     int fromItem = 0;
     int toItem = 0;
+    // What From and To showed for a bound left open (the graph draws it
+    // from its values); NaN where they show a bound that is set. Such a
+    // value read back unchanged leaves the bound open, so that a graph
+    // whose options were confirmed still follows its values.
+    double openFrom = std::numeric_limits<double>::quiet_NaN();
+    double openTo = std::numeric_limits<double>::quiet_NaN();
 };
 bool CheckGraphYAxisPage(const GraphYAxisPage& page, TimeAndLocation& settings, GraphOptionsRefusal& refusal);
 

@@ -57,8 +57,10 @@ GraphScales MakeGraphScales(const TimeAndLocation& settings, int width, int heig
     return scales;
 }
 
-GraphScales MakeGraphScales(const GraphDocument& document, int width, int height) noexcept {
-    return MakeGraphScales(document.Options(), width, height);
+GraphScales MakeGraphScales(const GraphDocument& document, int width, int height) {
+    TimeAndLocation drawn = document.Options();
+    document.DrawnYRange(drawn.yAxisMin, drawn.yAxisMax, drawn.yAxisMin, drawn.yAxisMax);
+    return MakeGraphScales(drawn, width, height);
 }
 
 int GraphTimePixel(const GraphScales& scales, int step) noexcept {

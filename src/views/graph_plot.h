@@ -39,8 +39,10 @@ struct GraphScales {
     bool Drawable() const noexcept;
 };
 
+// The scales of the settings' y range as it stands (an infinite bound at
+// -100 or 100), and of a graph's range as it is drawn (DrawnYRange).
 GraphScales MakeGraphScales(const TimeAndLocation& settings, int width, int height) noexcept;
-GraphScales MakeGraphScales(const GraphDocument& document, int width, int height) noexcept;
+GraphScales MakeGraphScales(const GraphDocument& document, int width, int height);
 
 // Pixel conversions; every result is clamped well inside the int range (a
 // huge or non-finite value still gives a defined pixel; not a number gives 0).

@@ -142,11 +142,12 @@ bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving) {
     return QuerySaveGraphOnClose(graph, questions, saving.recent);
 }
 
-bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving) {
+bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving,
+                               const CloseGraphWindows& close) {
     DialogQuestions questions(saving.dialogs);
     std::vector<SavingGraphToClose> graphs;
     graphs.reserve(documents.size());
-    for (GraphDocument* document : documents) graphs.emplace_back(*document, saving);
+    for (GraphDocument* document : documents) graphs.emplace_back(*document, saving, close);
     std::vector<GraphToClose*> asked;
     for (SavingGraphToClose& graph : graphs) asked.push_back(&graph);
     return QueryCloseApplication(asked, questions);

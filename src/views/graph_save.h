@@ -5,6 +5,7 @@
 // the old file as it was.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -67,21 +68,29 @@ bool SaveGraph(GraphDocument& document, GraphSaving& saving);
 std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
                                                  const String& path, GraphSaving& saving);
 
-// A graph as the close questions see it, saving through `saving`.
+// Closes every window of a graph.
+using CloseGraphWindows = std::function<void(GraphDocument&)>;
+
+// A graph as the close questions see it, saving through `saving` and
+// closing its windows through `close` (none: they stay).
 class SavingGraphToClose final : public GraphToClose {
 public:
-    SavingGraphToClose(GraphDocument& document, GraphSaving& saving) : document_(document), saving_(saving) {}
+    SavingGraphToClose(GraphDocument& document, GraphSaving& saving, CloseGraphWindows close = nullptr)
+        : document_(document), saving_(saving), close_(std::move(close)) {}
     bool HasOwnFile() const override { return document_.HasFile(); }
     String FilePath() const override { return document_.FilePath(); }
     bool HasLines() const override { return document_.LineCount() > 0; }
     String Name() const override;
     CommandHistory& History() override { return document_.History(); }
     bool Save() override;
-    void CloseWindow() override {}
+    void CloseWindow() override {
+        if (close_) close_(document_);
+    }
 
 private:
     GraphDocument& document_;
     GraphSaving& saving_;
+    CloseGraphWindows close_;
 };
 
 // Before a graph's window closes: asks about unsaved changes; false when
@@ -89,8 +98,11 @@ private:
 bool QuerySaveGraphBeforeClosing(GraphDocument& document, GraphSaving& saving);
 // Before the program ends: asks about each changed graph in turn; false when
 // the user cancelled or a save failed (the program then goes on). The graphs
-// answered No count as saved afterwards, so their windows close quietly.
-bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving);
+// answered No count as saved afterwards, so their windows close quietly;
+// those without a file of their own are closed through `close` at once, so
+// that the session the program then saves does not bring them back.
+bool QuerySaveGraphsBeforeExit(const std::vector<GraphDocument*>& documents, GraphSaving& saving,
+                               const CloseGraphWindows& close);
 
 // The path of a duplicate: "Copy of " before the file name ("Copy of "
 // alone for a graph without a path).

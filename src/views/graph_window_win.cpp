@@ -308,35 +308,59 @@ void GraphWindow::PaintAxis(HWND window, HDC dc) {
     }
 }
 
-bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chosen) {
-    wchar_t file[MAX_PATH] = {};
-    lstrcpynW(file, proposed.Text(), MAX_PATH);
+namespace {
+
+// The two graph file dialogs differ only in these.
+struct GraphFileDialog {
+    const wchar_t* title;
+    // Pairs of a type's text and its pattern, in the dialog's order.
+    const wchar_t* types;
+    DWORD flags;
+    bool save;
+};
+
+constexpr GraphFileDialog kOpenGraphDialog{L"Open Graph", L"Graph (*.gph)\0*.gph\0",
+                                           OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                                           false};
+// The types in the order of GraphSaveType.
+constexpr GraphFileDialog kSaveGraphDialog{L"Save Graph As",
+                                           L"Corvinata Graph (*.gph)\0*.gph\0XML Export (*.xml)\0*.xml\0",
+                                           OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, true};
+
+// Runs the dialog with `answer` holding the proposed name; false when it
+// was cancelled. `type` receives the chosen type (1 for the first).
+bool RunGraphFileDialog(HWND owner, const GraphFileDialog& kind, std::vector<wchar_t>& answer, int& type) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = L"Save Graph As";
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = kind.types;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = answer.data();
+    dialog.nMaxFile = static_cast<DWORD>(answer.size());
+    dialog.lpstrTitle = kind.title;
     dialog.lpstrDefExt = L"gph";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameW(&dialog)) return false;
-    chosen = String(file);
+    dialog.Flags = kind.flags;
+    const BOOL chosen = kind.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    type = static_cast<int>(dialog.nFilterIndex);
+    return chosen != FALSE;
+}
+
+}  // namespace
+
+bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chosen) {
+    std::vector<wchar_t> answer(MAX_PATH, L'\0');
+    lstrcpynW(answer.data(), proposed.Text(), MAX_PATH);
+    int type = kGraphFileType;
+    if (!RunGraphFileDialog(owner_, kSaveGraphDialog, answer, type)) return false;
+    chosen = GraphPathForSaveType(answer.data(), type);
     return true;
 }
 
 bool WindowGraphSaveDialogs::ChooseOpenPaths(std::vector<String>& paths) {
+    // Room for a folder and the many names of a multiple selection.
     std::vector<wchar_t> answer(32768, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner_;
-    dialog.lpstrFilter = L"Corvinata Graph (*.gph)\0*.gph\0";
-    dialog.lpstrFile = answer.data();
-    dialog.nMaxFile = static_cast<DWORD>(answer.size());
-    dialog.lpstrTitle = L"Open Graph";
-    dialog.lpstrDefExt = L"gph";
-    dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&dialog)) return false;
+    int type = 0;
+    if (!RunGraphFileDialog(owner_, kOpenGraphDialog, answer, type)) return false;
     paths = SelectedFilePaths(answer.data());
     return !paths.empty();
 }
@@ -563,7 +587,14 @@ bool GraphWindowKind::QueryCloseApplication() {
     }
     WindowGraphSaveDialogs own(instance_, GetActiveWindow());
     GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
-    return QuerySaveGraphsBeforeExit(documents, saving);
+    return QuerySaveGraphsBeforeExit(documents, saving, [this](GraphDocument& document) {
+        // Closing a window takes it out of the list: collect them first.
+        std::vector<HWND> closing;
+        for (GraphWindow* window : windows_) {
+            if (&window->Graph() == &document) closing.push_back(window->Handle());
+        }
+        for (HWND window : closing) SendMessageW(window, WM_CLOSE, 0, 0);
+    });
 }
 
 bool GraphWindowKind::OpenGraph(const String& path) {

@@ -12,6 +12,7 @@
 #include "catalog/body_properties.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
+#include "catalog/name_systems.h"
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/sky_display_win.h"
@@ -74,8 +75,11 @@ DateTime ToCivil(const DateTime& moment, const TimeAndPlace& place) {
 }  // namespace
 
 SkyControlPanel::SkyControlPanel(SkyActions& actions, std::function<bool()> starsFixed,
-                                 std::function<DateTime()> resetTime)
-    : actions_(actions), starsFixed_(std::move(starsFixed)), resetTime_(std::move(resetTime)) {
+                                 std::function<DateTime()> resetTime, std::function<int()> constellationNames)
+    : actions_(actions),
+      starsFixed_(std::move(starsFixed)),
+      resetTime_(std::move(resetTime)),
+      constellationNames_(std::move(constellationNames)) {
     g_skyPanel = this;
 }
 
@@ -294,14 +298,19 @@ void SkyControlPanel::ShowSelectedObject() {
     SetText(Item(kSkyNameItem), name.Text());
     show(kSkyFirstValueItem, kFunctionLongitude, rows.objectFields);
     show(kSkySecondValueItem, kFunctionLatitude, rows.objectFields);
-    show(kSkyConstellationItem, kFunctionConstellation, rows.objectFields);
-    show(kSkyZodiacItem, kFunctionSignOfZodiac, rows.objectFields);
-    auto abbreviation = [&](int item, std::uint32_t id, const Char* (*of)(double) noexcept) {
-        SetText(Item(item), rows.objectFields && map.Has(id) ? of(map.Value(id)) : TXT(""));
+    // The constellation and the one the zodiac sign is named after: the
+    // name in the application's name system beside the abbreviation.
+    const int nameSystem = constellationNames_ ? constellationNames_() : kConstellationClassic;
+    auto constellation = [&](int item, std::uint32_t id, const Char* text) {
+        SetText(Item(item), rows.objectFields && map.Has(id) ? text : TXT(""));
         Enable(Item(item), rows.objectFields);
     };
-    abbreviation(kSkyConstellationAbbrItem, kFunctionConstellation, &SkyConstellationAbbreviation);
-    abbreviation(kSkyZodiacAbbrItem, kFunctionSignOfZodiac, &SkyZodiacAbbreviation);
+    const double inConstellation = map.Has(kFunctionConstellation) ? map.Value(kFunctionConstellation) : -1.0;
+    const double sign = map.Has(kFunctionSignOfZodiac) ? map.Value(kFunctionSignOfZodiac) : -1.0;
+    constellation(kSkyConstellationItem, kFunctionConstellation, SkyConstellationName(inConstellation, nameSystem));
+    constellation(kSkyConstellationAbbrItem, kFunctionConstellation, SkyConstellationAbbreviation(inConstellation));
+    constellation(kSkyZodiacItem, kFunctionSignOfZodiac, SkyZodiacName(sign, nameSystem));
+    constellation(kSkyZodiacAbbrItem, kFunctionSignOfZodiac, SkyZodiacAbbreviation(sign));
     show(kSkyMagnitudeItem, kFunctionMagnitude, rows.magnitude);
     show(kSkyPhaseItem, kFunctionPhase, rows.phase);
     Enable(Item(kSkyMagnitudeLabelItem), rows.magnitude);
@@ -309,7 +318,8 @@ void SkyControlPanel::ShowSelectedObject() {
     Enable(Item(kSkyHighlightItem), rows.highlight && !window->HighlightOn());
 
     // The links go to the event's moment: its Universal time, taken on the
-    // document's Universal date, converted back to the document's clock.
+    // document's Universal date, converted back to the document's clock. A
+    // selection without the event shows the missing time.
     const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
     for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kSkyRiseItem, kFunctionRise},
                                    std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
@@ -320,8 +330,12 @@ void SkyControlPanel::ShowSelectedObject() {
         bool valid = false;
         if (object != nullptr && rows.objectFields) {
             const double hours = id == kFunctionRise ? shown.riseUt : shown.setUt;
-            valid = hours >= 0.0 && hours < 24.0;
-            if (valid) {
+            valid = hours >= 0.0 && hours < 24.0 && map.Has(id);
+            if (!valid) {
+                DateTime none;
+                none.hours = kNoTimeHours;
+                FormatTime(kTimeToMinute, none, false, kRoundHoldDayEnd, nullptr, text);
+            } else {
                 map.Format(id, text, request);
                 DateTime ut = moment.dateTime;
                 ConvertTimeSystemAt(ut, kUniversalTime, moment.place.longitude.GetValue(),
@@ -335,6 +349,8 @@ void SkyControlPanel::ShowSelectedObject() {
         const Hyperlink::State state = valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
         Enable(Item(item), valid);
         if (link->Shows(text.Text(), target.Text(), state)) continue;
+        // The caption too, so that the text can be read as a window's.
+        SetText(Item(item), text.Text());
         link->SetText(text.Text());
         link->SetTarget(target.Text());
         link->SetState(state);

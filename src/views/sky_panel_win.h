@@ -51,8 +51,10 @@ enum SkyPanelItem : int {
 
 class SkyControlPanel final : public ControlPanel, private PanelTimeTarget {
 public:
+    // `constellationNames` answers the application's constellation name
+    // system, in which the constellation fields name their constellation.
     SkyControlPanel(SkyActions& actions, std::function<bool()> starsFixed,
-                    std::function<DateTime()> resetTime);
+                    std::function<DateTime()> resetTime, std::function<int()> constellationNames);
     ~SkyControlPanel() override;
     // A child of the pane; with `modeless` the message loop gives it the
     // dialog keys (Tab, arrows, mnemonics).
@@ -95,6 +97,7 @@ private:
     SkyActions& actions_;
     std::function<bool()> starsFixed_;
     std::function<DateTime()> resetTime_;
+    std::function<int()> constellationNames_;
     // The moment an animation run started from, while one runs.
     bool running_ = false;
     DateTime runStart_{};

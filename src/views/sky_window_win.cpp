@@ -329,7 +329,8 @@ public:
             Application& app = context_.app;
             panel_ = std::make_unique<SkyControlPanel>(
                 app.GetSkyActions(), [&app] { return app.GetStarsFixed(); },
-                [&app] { return app.Current().GetTimeAndLocation().dateTime; });
+                [&app] { return app.Current().GetTimeAndLocation().dateTime; },
+                [&app] { return static_cast<int>(app.Options().general.constellationLanguage); });
             if (panel_->Create(context_.instance, context_.panelPane, context_.modeless)) {
                 ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
                 context_.panel = panel_.get();
@@ -402,6 +403,12 @@ std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& conte
 
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime) {
+    if (body.object == nullptr && dateTime) {
+        SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
+        if (!active) return false;
+        actions.GoTo(*active, *dateTime, active->GetTimeFlag(), kChangeWhole, nullptr);
+        return true;
+    }
     if (!SkyWindowCanShow(body.object)) return false;
     SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
     if (!active) return false;

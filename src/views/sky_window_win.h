@@ -161,7 +161,9 @@ bool SkyWindowCanShow(const CelestialObject* object);
 std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& context);
 
 // Shows the body in a Sky window (the active one, else the next one of the
-// kind, else a new one), at `dateTime` when one is given, as one step.
+// kind, else a new one), at `dateTime` when one is given, as one step;
+// without a body, that window at `dateTime`. False when the window refused
+// (a body the Sky cannot show, no window) and nothing changed.
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime);
 

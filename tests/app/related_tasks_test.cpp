@@ -187,10 +187,34 @@ TEST_F(RelatedTasksTest, TheEventFinderOffersTheTasksOfItsSelectedResult) {
               (std::vector<std::string>{"View Mars in the sky", "View Mars in the solar system",
                                         "View a graph of Mars magnitude", "View a picture of Mars",
                                         "View Mars' ephemerides for 2014", "View information on Mars"}));
+    // A condition without a body (a search a script started): its result
+    // in the Sky at its moment.
+    groups.Clear();
+    selection.conditionBody = BodyIdentifier{};
+    selection.event.description = String(TXT("Moon.Lat(Hor) >>= 50"));
+    selection.event.begin = date;
+    builder.BuildForEventFinder(selection);
+    EXPECT_EQ(Captions(kSelectedEventGroup), std::vector<std::string>{"View 'Moon.Lat(Hor) >>= 50' in the sky"});
+    groups.Run(groups.Find(kSelectedEventGroup, 0), services);
+    EXPECT_EQ(services.calls, std::vector<std::string>{"sky  2014"});
     groups.Clear();
     selection.runUnusable = true;
     builder.BuildForEventFinder(selection);
     EXPECT_EQ(groups.TaskCount(), 8);
+}
+
+// A result that its window refuses is reported as not shown.
+TEST_F(RelatedTasksTest, AResultItsWindowRefusesIsNotShown) {
+    EventResultShowRequest request;
+    request.windowKind = kSkyWindow;
+    request.range = {date, date};
+    EXPECT_TRUE(ShowEventResult(services, request));
+    services.windowsShow = false;
+    for (const int kind : {kSkyWindow, kSolarSystemWindow, kJupiterExplorerWindow, kSaturnExplorerWindow,
+                           kPictureWindow, kSolarEclipseWindow, kReportWindow}) {
+        request.windowKind = kind;
+        EXPECT_FALSE(ShowEventResult(services, request)) << kind;
+    }
 }
 
 TEST_F(RelatedTasksTest, EachTaskRunsItsAction) {

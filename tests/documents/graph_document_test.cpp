@@ -3,7 +3,10 @@
 // with the property calculator called directly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <string>
 #include <tuple>
 
 #include "base/event_time.h"
@@ -100,8 +103,9 @@ TEST_F(GraphDocumentTest, ChangesAtTheFirstLineDeriveTheKindAgain) {
               std::make_tuple(kValueKindUnknown, 0.0, 0.0));
     document->Settings().yAxisMin = -std::numeric_limits<double>::infinity();
     document->Settings().yAxisMax = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(std::make_pair(document->GetYAxisMinForDisplay(), document->GetYAxisMaxForDisplay()),
-              std::make_pair(-100.0, 100.0));
+    double low = 0.0, high = 0.0;
+    document->DrawnYRange(document->Options().yAxisMin, document->Options().yAxisMax, low, high);
+    EXPECT_EQ(std::make_pair(low, high), std::make_pair(-100.0, 100.0));
 }
 
 TEST_F(GraphDocumentTest, StepModeAddsWholeStepsWhateverTheEndSays) {
@@ -184,6 +188,47 @@ TEST_F(GraphDocumentTest, MissingValuesAndLinesWithoutAKind) {
     EXPECT_TRUE(broken.FormatValueAt(document->Services(), 0).IsEmpty());
     moonrise.visibleInGraph = false;
     EXPECT_FALSE(document->GetVisibleYRange(-100.0, 100.0, low, high));
+}
+
+// A bound left at the kind's infinite limit is drawn from the visible
+// values, widened by a twentieth of the span and rounded out to a step of
+// the kind's axis ticks (at most ten over the range); a bound that is set
+// stays; without values to draw from, -100 and 100.
+TEST_F(GraphDocumentTest, AnOpenBoundIsDrawnFromTheValuesAndASetOneStays) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct Case {
+        const char* expression;
+        double low, high;            // the bounds the graph holds
+        double drawnLow, drawnHigh;  // as drawn
+    } cases[] = {
+        // The Sun's distance, 147.1 to 152.1 million km in 2024.
+        {"Sun.DistEarth(km)", 0.0, inf, 0.0, 160e6},
+        {"Sun.DistEarth(km)", 0.0, 155e6, 0.0, 155e6},
+        {"Sun.DistEarth(km)", 150e6, inf, 150e6, 152.25e6},
+        // In AU: 0.98 to 1.02, the span 0.034, steps of 0.005.
+        {"Sun.DistEarth(au)", -inf, inf, 0.98, 1.02},
+        // A constant: room of a twentieth of itself, in steps of 0.2.
+        {"12", -inf, inf, 11.4, 12.6},
+        // A line without values of its kind: the unset range.
+        {"Moon.Lat(hor", -inf, inf, -100.0, 100.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.expression) + " " + std::to_string(c.low) + ".." + std::to_string(c.high));
+        auto document = NewDocument();
+        const GraphLine& line = *document->InsertLine(0, NamedLine("line", c.expression));
+        document->ComputeAllLines(false);
+        document->UpdateGraphRange();
+        double low = 0.0, high = 0.0;
+        document->DrawnYRange(c.low, c.high, low, high);
+        EXPECT_NEAR(low, c.drawnLow, 1e-9 * std::max(1.0, std::fabs(c.drawnLow)));
+        EXPECT_NEAR(high, c.drawnHigh, 1e-9 * std::max(1.0, std::fabs(c.drawnHigh)));
+        // What the bounds let through lies inside the plot.
+        for (const double v : line.values) {
+            if (std::isfinite(v) && v > -1.0 && v >= c.low && v <= c.high) {
+                EXPECT_TRUE(v >= low && v <= high) << v;
+            }
+        }
+    }
 }
 
 // The Moon's altitude over London against the property calculator.

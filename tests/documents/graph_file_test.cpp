@@ -103,7 +103,7 @@ TEST_F(GraphFileTest, GoldenFilesByteForByte) {
     ExpectGolden("version_119.gph", Version119File());
 }
 
-TEST_F(GraphFileTest, EveryFieldComesBackAndInfiniteLimitsAsHundreds) {
+TEST_F(GraphFileTest, EveryFieldComesBackAndInfiniteLimitsAsDrawn) {
     auto original = TwoLineDocument();
     TimeAndLocation& s = original->Settings();
     s.endFixed = s.xAxisReversed = s.yAxisReversed = s.daylightSaving = s.yAxisGridActive = true;
@@ -124,8 +124,8 @@ TEST_F(GraphFileTest, EveryFieldComesBackAndInfiniteLimitsAsHundreds) {
     auto read = NewDocument();
     GraphFileFlags flags;
     ASSERT_TRUE(Read(Written(*original), *read, flags));
-    s.yAxisMin = -100.0;
-    s.yAxisMax = 100.0;
+    original->DrawnYRange(s.yAxisMin, s.yAxisMax, s.yAxisMin, s.yAxisMax);
+    ASSERT_TRUE(std::isfinite(s.yAxisMin) && std::isfinite(s.yAxisMax));
     EXPECT_TRUE(TimeAndLocationEquals(read->Options(), s));
     EXPECT_EQ(read->Options().location.coordinates.longitude.mode, kEastPositive);
     EXPECT_EQ(std::make_tuple(read->ValueKind(), read->ValueSystem(), read->ReservedOption(),

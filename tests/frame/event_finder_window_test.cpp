@@ -13,19 +13,24 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "app/app_interfaces.h"
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
 #include "app/settings_values.h"
+#include "frame/frame_related_tasks.h"
 #include "frame/frame_window_services.h"
+#include "frame/related_tasks_pane.h"
 #include "frame_test.h"
+#include "modal_driver.h"
 #include "support/related_task_fakes.h"
 #include "program_keys.h"
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -91,9 +96,9 @@ public:
         tool_.SetWindowServices(this);
     }
     ~ShownInSky() override { tool_.SetWindowServices(&frame_); }
-    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override {
-        RecordingTaskServices::ShowBodyInSkyWindowAt(body, date);
+    bool ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) override {
         dates.push_back(date);
+        return RecordingTaskServices::ShowBodyInSkyWindowAt(body, date);
     }
     std::vector<DateTime> dates;
 
@@ -198,6 +203,10 @@ TEST_F(EventFinderWindowTest, TheCommandShowsItAndAYearOfFullMoonsFillsTheList) 
     const auto lines = Lines();
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"25.01.2024 18:00"), lines.end());
+    // The progress ends at the range's last day, not the day after it.
+    wchar_t progress[40] = {};
+    GetDlgItemTextW(window_, IDC_EF_PROGRESS_DATE, progress, 40);
+    EXPECT_STREQ(progress, L"31.12.2024");
     EXPECT_TRUE(Visible(IDC_EF_START));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_START)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window_, IDC_EF_EDIT)));
@@ -322,6 +331,58 @@ HWND OwnedMessageBox(HWND owner) {
     BoxSearch search{owner, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindOwnedBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// A search a script or a client starts names no body: a double-click on a
+// result shows the Sky at the result's moment, and the pane offers the
+// same; a result its window refuses says so.
+TEST_F(EventFinderWindowTest, AResultOfASearchWithoutABodyShowsTheSkyAtItsMoment) {
+    StartAsProgram();
+    tool_ = static_cast<EventFinderWindow*>(frame_->Tools().Find(CMD_EVENT_FINDER));
+    ASSERT_NE(tool_, nullptr);
+    window_ = tool_->Window();
+    events::EventCondition condition;
+    condition.isPredefined = false;
+    condition.isUserExpression = true;
+    condition.searchExpression = String(TXT("Moon.Lat(Hor) >>= 50"));
+    const TimeStep hour{kHoursUnit, 1};
+    frame_->Services().StartEventFinderSearch(
+        events::SearchSetupFor(DateTime{2026, 1, 1, 0.0, kLocalCivilTime}, DateTime{2026, 1, 31, 0.0, kLocalCivilTime},
+                               hour, false),
+        condition, app_->Current().GetTimeAndLocation().location);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    ASSERT_FALSE(tool_->Control().Current().foundRanges.empty());
+    const DateTime found = tool_->Control().Current().foundRanges.front().begin;
+
+    HWND results = GetDlgItem(window_, IDC_EF_RESULTS);
+    LVITEMW select{};
+    select.stateMask = LVIS_SELECTED;
+    select.state = LVIS_SELECTED;
+    SendMessageW(results, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    const auto groups = frame_->RelatedTasks()->Pane().Groups().Group(kSelectedEventGroup).size();
+    ASSERT_EQ(groups, 1u);
+    EXPECT_EQ(test::Utf8(frame_->RelatedTasks()->Pane().Groups().Group(kSelectedEventGroup)[0]->GetText()),
+              "View 'Moon.Lat(Hor) >>= 50' in the sky");
+    NMITEMACTIVATE click{};
+    click.hdr = {results, IDC_EF_RESULTS, static_cast<UINT>(NM_DBLCLK)};
+    click.iItem = 0;
+    SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click));
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    const DateTime shown = sky->GetDocument().GetTimeAndPlace().dateTime;
+    EXPECT_EQ(std::make_tuple(shown.year, shown.month, shown.day), std::make_tuple(found.year, found.month, found.day));
+    EXPECT_NEAR(shown.hours, found.hours, 1.0 / 3600.0);
+
+    ShownInSky refusing(*tool_, frame_->Services());
+    refusing.windowsShow = false;
+    std::wstring message;
+    test::ModalDriver::Run(
+        [&](test::ModalDriver&, HWND box) {
+            message = ItemText(box, IDC_MESSAGE_TEXT);
+            PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        },
+        [&] { return SendMessageW(window_, WM_NOTIFY, IDC_EF_RESULTS, reinterpret_cast<LPARAM>(&click)); });
+    EXPECT_EQ(message, L"The selected result cannot be shown in a window.");
 }
 
 TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefusesASyntaxError) {

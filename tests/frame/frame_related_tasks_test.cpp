@@ -10,11 +10,15 @@
 
 #include "app/sky_commands.h"
 #include "astro/planet_records.h"
+#include "catalog/body_types.h"
+#include "catalog/quantity_kinds.h"
+#include "frame/frame_window_services.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 #include "tools/object_info_window_win.h"
+#include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -86,6 +90,54 @@ protected:
         return frame_->Registry().FindByHandle(active).kind;
     }
 };
+
+// Every graph task the pane offers for a planet, the Sun and the Moon (the
+// rising and setting times, and a graph of each of the body's quantities)
+// opens a graph whose lines lie inside the plot: a distance, which has no
+// upper limit, is drawn over its values, not over 0 to 100.
+TEST_F(FrameRelatedTasksTest, EveryGraphTaskOpensWithItsLinesInsideThePlot) {
+    const DateTime date = frame_->Services().CurrentTimeAndLocation().dateTime;
+    const BodyIdentifier bodies[] = {BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, 3)),
+                                     BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)),
+                                     BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0))};
+    int graphs = 0;
+    for (const BodyIdentifier& body : bodies) {
+        ASSERT_NE(body.object, nullptr);
+        std::vector<RelatedTaskPtr> tasks;
+        tasks.push_back(MakeRiseSetGraphTask(body, date));
+        for (const EventKind* quantity : GetBodyType(body.object->GetTypeId())->Properties()) {
+            tasks.push_back(MakeQuantityGraphTask(body, date, quantity->GetId()));
+        }
+        for (const RelatedTaskPtr& task : tasks) {
+            if (!task) continue;
+            const std::string caption = Utf8(task->GetText());
+            task->Execute(frame_->Services());
+            auto* graph = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+            ASSERT_NE(graph, nullptr) << caption;
+            const GraphScales scales = graph->DisplayScales();
+            ASSERT_TRUE(scales.Drawable()) << caption;
+            const GraphDocument& document = graph->Graph();
+            int drawn = 0;
+            for (int l = 0; l < document.LineCount(); ++l) {
+                const GraphLine& line = *document.GetGraphLine(l);
+                const QuantityKind* kind = QuantityKindByIndex(line.GetQuantityKind(document.Services()));
+                ASSERT_NE(kind, nullptr) << caption;
+                for (const double value : line.values) {
+                    if (value == kind->GetNoneValue()) continue;
+                    EXPECT_TRUE(value >= scales.minimum && value <= scales.maximum)
+                        << caption << ": " << value << " outside " << scales.minimum << ".." << scales.maximum;
+                    ++drawn;
+                }
+            }
+            EXPECT_GT(drawn, 0) << caption;
+            // Closed without the question a changed graph asks.
+            graph->Graph().History().MarkSaved();
+            SendMessageW(graph->Handle(), WM_CLOSE, 0, 0);
+            ++graphs;
+        }
+    }
+    EXPECT_GE(graphs, 6);
+}
 
 TEST_F(FrameRelatedTasksTest, WithoutWindowsGettingStartedOpensEachKind) {
     const std::vector<std::string> kinds = {"Sky", "Solar system", "Graph", "Picture",

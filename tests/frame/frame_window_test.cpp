@@ -148,6 +148,36 @@ TEST_F(FrameWindowTest, PanesAndPlacementComeBackAfterARestart) {
     EXPECT_FALSE(MenuState(CMD_VIEW_TOOLBAR) & MF_CHECKED);
 }
 
+// Every tool window keeps whether it was shown over a restart only while
+// the user keeps the changes (Options > Appearance): with "Discard any
+// changes" none writes its state, so none reopens by itself.
+TEST_F(FrameWindowTest, EveryToolWindowKeepsItsStateOnlyWhenChangesAreKept) {
+    const int tools[] = {CMD_OBJECT_INFO, CMD_EVENT_FORECAST, CMD_EVENT_FINDER, CMD_SYMBOLS, CMD_CALCULATOR};
+    for (const bool keep : {false, true}) {
+        Start(false);
+        UseCustomControls();
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        for (const int command : tools) {
+            ASSERT_FALSE(frame_->Tools().IsShown(command)) << keep << " " << command;
+            Command(command);
+            ASSERT_TRUE(frame_->Tools().IsShown(command)) << command;
+        }
+        app_->Options().general.saveOptionsOnExit = keep;
+        Close();
+
+        Start(false);
+        UseCustomControls();
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        DrainQuit();
+        for (const int command : tools) {
+            EXPECT_EQ(frame_->Tools().IsShown(command), keep) << keep << " " << command;
+            if (keep) Command(command);
+        }
+        app_->Options().general.saveOptionsOnExit = true;
+        Close();
+    }
+}
+
 // The night-vision levels of the last run are taken at start-up and written
 // back at the end (the defaults would be written without the load).
 TEST_F(FrameWindowTest, NightVisionLevelsSurviveARestart) {

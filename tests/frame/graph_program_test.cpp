@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "controls/program_fonts.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
+#include "catalog/quantity_kinds.h"
 #include "frame_test.h"
 #include "modal_driver.h"
 #include "resources/graph_dialogs_ids.h"
@@ -352,6 +355,41 @@ TEST_F(GraphProgramTest, TheValueRangeOfALineIsCheckedOnItsPage) {
                         "The 'To' value must be larger than the 'From' value. Please enter a different value."});
     EXPECT_EQ(window->Graph().Options().yAxisMin, 20.0);
     EXPECT_EQ(window->Graph().Options().yAxisMax, 100.0);
+}
+
+// A distance has no upper limit: the page shows the open end as the plot
+// draws it (the Sun's distance up to 160 million km, not 100), OK leaves
+// it open, and a value typed there sets it.
+TEST_F(GraphProgramTest, AnOpenEndOfTheRangeShowsAsDrawnAndStaysOpenUntilTyped) {
+    app_->GetGraphActions().AddLine(*window, 0, NamedLine("Sun", "Sun.DistEarth(km)"), nullptr);
+    ASSERT_EQ(window->Graph().ValueKind(), kQuantityDistance);
+    ASSERT_TRUE(std::isinf(window->Graph().Options().yAxisMax));
+    const struct {
+        const wchar_t* typed;  // none: the shown value kept
+        double stored;
+    } cases[] = {{nullptr, std::numeric_limits<double>::infinity()}, {L"155000000", 155e6}};
+    for (const auto& c : cases) {
+        Run(
+            [&](ModalDriver& driver, HWND dialog) {
+                HWND page = GraphOptionsCurrentPage();
+                EXPECT_EQ(Text(page, IDC_GRAPH_FROM_NUMBER), "0");
+                EXPECT_EQ(Text(page, IDC_GRAPH_TO_NUMBER), "160000000");
+                if (c.typed) SetPageText(driver, IDC_GRAPH_TO_NUMBER, c.typed);
+                Press(driver, dialog, IDOK);
+            },
+            [this] { window->ChangeGraphOptions(kGraphYAxisTab); });
+        EXPECT_EQ(window->Graph().Options().yAxisMax, c.stored);
+        EXPECT_EQ(window->DisplayScales().maximum, c.typed ? c.stored : 160e6);
+    }
+    // Default values give the open end back, as drawn.
+    Run(
+        [&](ModalDriver& driver, HWND dialog) {
+            ClickOnPage(driver, IDC_GRAPH_RANGE_DEFAULTS);
+            EXPECT_EQ(Text(GraphOptionsCurrentPage(), IDC_GRAPH_TO_NUMBER), "160000000");
+            Press(driver, dialog, IDOK);
+        },
+        [this] { window->ChangeGraphOptions(kGraphYAxisTab); });
+    EXPECT_TRUE(std::isinf(window->Graph().Options().yAxisMax));
 }
 
 TEST_F(GraphProgramTest, PanelRowsFollowTheGraphAndSelectingARowIsOneStep) {

@@ -2,9 +2,15 @@
 // plot drawn where the geometry puts it, and the guide line's repaint.
 #include <windows.h>
 
+#include <dlgs.h>
+
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "frame_test.h"
+#include "modal_driver.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
@@ -256,6 +262,53 @@ TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListIts
     DeleteFileW(venus.c_str());
 }
 
+// The graph file dialogs as the user meets them: Open Graph offers graphs;
+// Save Graph As offers graphs and the XML export, and choosing the export
+// writes one whatever extension the name had.
+TEST_F(GraphWindowTest, TheFileDialogsOfferTheirTypesAndSaveAsReachesTheXmlExport) {
+    WindowGraphSaveDialogs real(GetModuleHandleW(nullptr), frame_->Window());
+    std::vector<std::wstring> types;
+    const auto readTypes = [&types](HWND dialog) {
+        types.clear();
+        HWND combo = GetDlgItem(dialog, cmb1);
+        for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t text[100] = {};
+            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            types.push_back(text);
+        }
+    };
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    String chosen;
+    const bool saved = ModalDriver::Run(
+        [&](ModalDriver& driver, HWND started) {
+            HWND dialog = GetAncestor(started, GA_ROOT);
+            readTypes(dialog);
+            HWND combo = GetDlgItem(dialog, cmb1);
+            SendMessageW(combo, CB_SETCURSEL, 1, 0);
+            // As a choice in the list ends: the selection made, then taken.
+            for (const WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code), reinterpret_cast<LPARAM>(combo));
+            }
+            driver.Pump();
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        },
+        [&] { return real.ChooseSavePath(String((std::wstring(folder) + L"export test.gph").c_str()), chosen); });
+    EXPECT_EQ(types, (std::vector<std::wstring>{L"Corvinata Graph (*.gph)", L"XML Export (*.xml)"}));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(Utf8(chosen), Utf8((std::wstring(folder) + L"export test.xml").c_str()));
+
+    std::vector<String> paths;
+    ModalDriver::Run(
+        [&](ModalDriver&, HWND started) {
+            HWND dialog = GetAncestor(started, GA_ROOT);
+            readTypes(dialog);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        },
+        [&] { return real.ChooseOpenPaths(paths); });
+    EXPECT_EQ(types, std::vector<std::wstring>{L"Graph (*.gph)"});
+}
+
 TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
     Command(CMD_NEW_GRAPH);
     GraphWindow* window = Active();
@@ -338,6 +391,37 @@ TEST_F(GraphWindowTest, AGraphWindowComesBackAfterARestart) {
     EXPECT_TRUE(back->IsGuideLineShown());
     EXPECT_EQ(back->Graph().SelectedLine(), 1);
     EXPECT_EQ(Caption(back->Handle()), "Graph: session.gph");
+    DeleteFileW(path.c_str());
+}
+
+// File > Exit, No to saving a graph that never had a file: the graph is
+// gone, and the next start brings back neither it nor an empty window in
+// its place; a saved graph beside it still comes back.
+TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"kept at exit.gph";
+    Command(CMD_NEW_GRAPH);
+    Active()->Graph().InsertLine(0, NamedLine("Sun", "Sun.Lat(hor)"));
+    dialogs.path = String(path.c_str());
+    ASSERT_TRUE(Active()->SaveCommand(true));
+    Command(CMD_NEW_GRAPH);
+    Active()->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    Active()->Graph().History().MarkSavedUnreachable();
+    dialogs.closeAnswer = PromptAnswer::No;
+    Command(CMD_EXIT);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    frame_.reset();
+    app_.reset();
+    DrainQuit();
+
+    StartWithGraphs();
+    std::vector<std::string> captions;
+    for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+        if (auto* graph = dynamic_cast<GraphWindow*>(open)) captions.push_back(Caption(graph->Handle()));
+    }
+    EXPECT_EQ(captions, std::vector<std::string>{"Graph: kept at exit.gph"});
+    EXPECT_EQ(dialogs.questions.size(), 1u);
     DeleteFileW(path.c_str());
 }
 

@@ -114,7 +114,9 @@ private:
 
     private:
         static LRESULT CALLBACK SentDone(int code, WPARAM wParam, LPARAM lParam) {
-            Touch();
+            // The hover tracking of the control under a resting pointer asks
+            // where the pointer is at every tick of its timer: no work.
+            if (code != HC_ACTION || reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message != WM_NCHITTEST) Touch();
             return CallNextHookEx(nullptr, code, wParam, lParam);
         }
         static inline DWORD lastActivity_ = 0;

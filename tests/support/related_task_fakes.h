@@ -29,23 +29,25 @@ public:
     void NewReportWindow(int type, int planet, const DateTimeLocation& r) override {
         Log("report", type, planet, r.dateTime.year, "at", Utf8(r.location.town));
     }
-    void ShowBodyInPictureWindow(const BodyIdentifier& body) override { Log("picture", Name(body)); }
-    void ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* d) override {
-        Log("jupiter", Name(body), Year(d));
+    bool ShowBodyInPictureWindow(const BodyIdentifier& body) override { return Shown("picture", Name(body)); }
+    bool ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* d) override {
+        return Shown("jupiter", Name(body), Year(d));
     }
-    void ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* d) override {
-        Log("saturn", Name(body), Year(d));
+    bool ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* d) override {
+        return Shown("saturn", Name(body), Year(d));
     }
-    void ShowBodyInSkyWindow(const BodyIdentifier& body) override { Log("sky", Name(body)); }
-    void ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override {
-        Log("sky", Name(body), d.year);
+    bool ShowBodyInSkyWindow(const BodyIdentifier& body) override { return Shown("sky", Name(body)); }
+    bool ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& d) override {
+        return Shown("sky", Name(body), d.year);
     }
-    void ShowBodyInSolarSystemWindow(const BodyIdentifier& body) override { Log("solar system", Name(body)); }
-    void ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& d) override {
-        Log("solar system", Name(body), d.year);
+    bool ShowBodyInSolarSystemWindow(const BodyIdentifier& body) override {
+        return Shown("solar system", Name(body));
     }
-    void ShowInSolarEclipseWindow(const DateTimeRange& range) override {
-        Log("eclipse", range.begin.year, range.begin.month, range.begin.day, "to", range.end.day);
+    bool ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& d) override {
+        return Shown("solar system", Name(body), d.year);
+    }
+    bool ShowInSolarEclipseWindow(const DateTimeRange& range) override {
+        return Shown("eclipse", range.begin.year, range.begin.month, range.begin.day, "to", range.end.day);
     }
     void NewGraphWindow() override { Log("new graph"); }
     void OpenGraphDialog() override { Log("open graph"); }
@@ -80,11 +82,18 @@ public:
     DateTimeLocation now;
     std::vector<std::string> calls;
     std::function<void()> onOpenWindow;
+    // What the show operations answer (false: the window refused).
+    bool windowsShow = true;
 
 private:
     static std::string Name(const BodyIdentifier& body) { return Utf8(TaskBodyName(body)); }
     // "-" where no moment is given.
     static std::string Year(const DateTime* d) { return d ? std::to_string(d->year) : std::string("-"); }
+    template <class... Parts>
+    bool Shown(const Parts&... parts) {
+        Log(parts...);
+        return windowsShow;
+    }
     template <class... Parts>
     void Log(const Parts&... parts) {
         std::ostringstream line;

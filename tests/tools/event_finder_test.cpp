@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "app/app_interfaces.h"
 #include "base/memory_storage.h"
 #include "event_testing.h"
 #include "tools/event_finder.h"
@@ -327,6 +328,11 @@ public:
 
 const String kRoot(TXT("Software\\Corvinata\\Test"));
 
+bool SaveAt(StorageService& storage, const StoredEventFinder& in) {
+    SettingsTreeWriter writer(storage, kRoot);
+    return SaveEventFinder(writer, in);
+}
+
 StoredEventFinder ThreeRuns() {
     Finder f;
     for (const char* to : {"10.1.2024", "20.1.2024", "31.1.2024"}) {
@@ -365,7 +371,7 @@ TEST(EventFinderStore, RunsComeBackAndStoredValuesAreChecked) {
         in.display = c.display;
         in.selectedResult = c.selected;
         in.runs[0].runState = c.state;
-        EXPECT_TRUE(SaveEventFinder(storage, kRoot, in));
+        EXPECT_TRUE(SaveAt(storage, in));
         StoredEventFinder out;
         LoadEventFinder(storage, kRoot, AtLondon(), out);
         ASSERT_EQ(out.runs.size(), 3u);
@@ -399,12 +405,12 @@ TEST(EventFinderStore, AFailedWriteLosesOnlyItsOwnPart) {
         StoredEventFinder old = saved;
         old.runs.pop_back();
         old.display = -1;
-        ASSERT_TRUE(SaveEventFinder(storage, kRoot, old));
+        ASSERT_TRUE(SaveAt(storage, old));
         storage.registry.failing = Wide(c.failing);
         storage.registry.skip = c.skip;
         StoredEventFinder in = saved;
         in.display = -1;
-        EXPECT_FALSE(SaveEventFinder(storage, kRoot, in) && *c.failing) << c.failing;
+        EXPECT_FALSE(SaveAt(storage, in) && *c.failing) << c.failing;
         storage.registry.failing.clear();
         StoredEventFinder out;
         LoadEventFinder(storage, kRoot, AtLondon(), out);
@@ -569,6 +575,73 @@ TEST(EventFinderTasks, TheSelectedResultOfARun) {
         EXPECT_EQ(selection.conditionBody.object, Planet("Mars"));
         EXPECT_EQ(selection.conditionFunction, c.function);
         EXPECT_EQ(selection.date.month, 1);
+    }
+}
+
+// What a double-click on a result shows: the window its event type names
+// with the type's body, or the condition's; a search without a body (as a
+// script starts one) shows the Sky at the result's moment, which is local
+// time at the search's place and goes as Universal time.
+TEST(EventFinderTasks, AResultShowsInItsWindowAndOneWithoutABodyInTheSky) {
+    corvinata::test::ScopedCatalogues catalogues;
+    EventDefinition run;
+    run.runState = kRunComplete;
+    run.location.coordinates.timeZone.hours = 2.0;  // two hours east of Greenwich
+    run.foundRanges = {{Date(2027, 3, 4, 12.5), Date(2027, 3, 4, 14.0)}};
+    const struct Case {
+        const char* what;
+        bool predefined;
+        int event;
+        const CelestialObject* first;
+        int kind;
+        const CelestialObject* shown;
+        double hours;  // of the moment shown
+        std::int32_t timeSystem;
+    } cases[] = {
+        {"full moon", true, kEventFullMoon, nullptr, kSkyWindow, GetCatalogueObject(kBodyMoon, 0), 12.5,
+         kLocalCivilTime},
+        {"Mars rises", true, kEventRise, Planet("Mars"), kSkyWindow, Planet("Mars"), 12.5, kLocalCivilTime},
+        {"an expression with a body", false, 0, Planet("Mars"), kSkyWindow, Planet("Mars"), 12.5, kLocalCivilTime},
+        {"an expression without one", false, 0, nullptr, kSkyWindow, nullptr, 10.5, kUniversalTime},
+    };
+    for (const Case& c : cases) {
+        run.condition = c.predefined ? PredefinedEventCondition(c.event, BodyIdentifierFromObject(c.first))
+                                     : EventCondition{};
+        if (!c.predefined) {
+            run.condition.isPredefined = false;
+            run.condition.isUserExpression = true;
+            run.condition.searchExpression = String(TXT("Moon.Lat(Hor) >>= 50"));
+            run.condition.firstBody = BodyIdentifierFromObject(c.first);
+        }
+        const EventResultShowRequest request = EventFinderResultRequest(run, 0);
+        EXPECT_EQ(request.windowKind, c.kind) << c.what;
+        EXPECT_EQ(request.body.object, c.shown) << c.what;
+        EXPECT_DOUBLE_EQ(request.range.begin.hours, c.hours) << c.what;
+        EXPECT_EQ(request.range.begin.timeSystem, c.timeSystem) << c.what;
+        EXPECT_EQ(request.range.begin.day, 4) << c.what;
+        // The pane offers the same: without a body, the result in the sky.
+        const EventFinderSelection selection = EventFinderTaskSelection(run, 0);
+        if (!c.predefined && !c.first) {
+            EXPECT_EQ(Utf8(selection.event.description), "Moon.Lat(Hor) >>= 50");
+            EXPECT_DOUBLE_EQ(selection.event.begin.hours, 10.5);
+        }
+    }
+    EXPECT_EQ(EventFinderResultRequest(run, 1).windowKind, -1) << "no such result";
+}
+
+// The progress of a finished run stands at its range's end, not at the
+// first step past it where the search stopped.
+TEST(EventFinderTasks, TheProgressNeverPassesTheRangesEnd) {
+    EventDefinition run;
+    run.from = Date(2026, 1, 1);
+    run.to = Date(2027, 1, 1, 23.99999);  // a range ends a moment before midnight
+    const struct Case {
+        DateTime stoppedAt;
+        DateTime shown;
+    } cases[] = {{Date(2027, 1, 2), run.to}, {Date(2026, 7, 1), Date(2026, 7, 1)}, {run.to, run.to}};
+    for (const Case& c : cases) {
+        run.stoppedAt = c.stoppedAt;
+        EXPECT_TRUE(DateTimeEqual(RunProgressDate(run), c.shown)) << c.stoppedAt.day << "." << c.stoppedAt.month;
     }
 }
 

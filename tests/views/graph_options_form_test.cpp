@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "catalog/quantity_kinds.h"
@@ -216,6 +218,37 @@ TEST(GraphOptionsFormTest, ValueRangeIsCheckedAgainstTheKindsLimits) {
     }
 }
 
+// A bound left open shows as the graph draws it; read back as it was shown
+// it stays open (the graph still follows its values), changed it is set.
+TEST(GraphOptionsFormTest, AnOpenBoundReadBackAsShownStaysOpen) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char *from, *to;
+        double openFrom, openTo;
+        double storedMin, storedMax;
+    } cases[] = {
+        {"0", "160000000", std::nan(""), 160e6, 0.0, inf},
+        {"0", "155000000", std::nan(""), 160e6, 0.0, 155e6},
+        {"-2.5", "6", -2.5, 6.0, -inf, inf},
+        {"-2.5", "6.5", -2.5, 6.0, -inf, 6.5},
+        {"0.3", "0.7", 0.30000000000000004, 0.7000000000000001, -inf, inf},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + ".." + c.to);
+        TimeAndLocation settings = Year2024();
+        GraphYAxisPage page;
+        page.kind = std::isnan(c.openFrom) ? kQuantityDistance : kQuantityScalar;
+        page.fromText = Text(c.from);
+        page.toText = Text(c.to);
+        page.openFrom = c.openFrom;
+        page.openTo = c.openTo;
+        GraphOptionsRefusal refusal;
+        ASSERT_TRUE(CheckGraphYAxisPage(page, settings, refusal)) << Utf8(refusal.text);
+        EXPECT_EQ(settings.yAxisMin, c.storedMin);
+        EXPECT_EQ(settings.yAxisMax, c.storedMax);
+    }
+}
+
 TEST(GraphOptionsFormTest, RangeControlsLimitsAndDefaultsFollowTheKind) {
     struct Row {
         std::int32_t kind;
@@ -229,9 +262,9 @@ TEST(GraphOptionsFormTest, RangeControlsLimitsAndDefaultsFollowTheKind) {
         {kQuantityTimeOfDay, GraphRangeControl::Time, "min. 0", "max. 24", 0.0, 24.0},
         {kQuantityLatitude, GraphRangeControl::Angle, "min. -90", "max. 90", -90.0, 90.0},
         {kQuantityAngle180, GraphRangeControl::Angle, "min. -180", "max. 180", -180.0, 180.0},
-        {kQuantityDistance, GraphRangeControl::Number, "min. 0", "max. 9999999999", 0.0, 100.0},
-        {kQuantityScalar, GraphRangeControl::Number, "min. -9999999999", "max. 9999999999", -100.0, 100.0},
-        {kValueKindUnknown, GraphRangeControl::Number, "min. -9999999999", "max. 9999999999", -100.0, 100.0},
+        {kQuantityDistance, GraphRangeControl::Number, "min. 0", "max. 9999999999", 0.0, 160e6},
+        {kQuantityScalar, GraphRangeControl::Number, "min. -9999999999", "max. 9999999999", -3.0, 160e6},
+        {kValueKindUnknown, GraphRangeControl::Number, "min. -9999999999", "max. 9999999999", -3.0, 160e6},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.kind);
@@ -243,13 +276,16 @@ TEST(GraphOptionsFormTest, RangeControlsLimitsAndDefaultsFollowTheKind) {
         EXPECT_EQ(Utf8(GraphRangeLimitText(highest, true)), row.maxText);
         double from = 0.0;
         double to = 0.0;
-        GraphRangeDefaults(row.kind, from, to);
+        // The open ends of the kinds without a bound are as the graph draws them.
+        GraphRangeDefaults(row.kind, -3.0, 160e6, from, to);
         EXPECT_EQ(from, row.from);
         EXPECT_EQ(to, row.to);
     }
-    EXPECT_EQ(GraphRangeShown(kMinusInfinity, false), -100.0);
-    EXPECT_EQ(GraphRangeShown(kPlusInfinity, true), 100.0);
-    EXPECT_EQ(GraphRangeShown(-3.5, false), -3.5);
+    // Without values to draw from, -100 and 100.
+    double from = 0.0;
+    double to = 0.0;
+    GraphRangeDefaults(kQuantityScalar, std::nan(""), std::nan(""), from, to);
+    EXPECT_EQ(std::make_pair(from, to), std::make_pair(-100.0, 100.0));
 }
 
 TEST(GraphOptionsFormTest, LocationPageReversesTheLongitudeAndRoundsTheElevation) {

@@ -17,6 +17,7 @@
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
+#include "catalog/star_catalogue.h"
 #include "controls/trackbar_control.h"
 #include "controls/observer_control.h"
 #include "support/drawn_pixels_win.h"
@@ -172,6 +173,47 @@ TEST_F(SkyPanelTest, TheObjectFieldsFollowTheSelectionAndTheSystem) {
                  reinterpret_cast<LPARAM>(Item(kSkyCoordinateSystemItem)));
     EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Azimuth");
     EXPECT_EQ(ItemText(PanelDialog(), kSkySecondLabelItem), L"Altitude");
+}
+
+// The constellation of the selection and the one its zodiac sign is named
+// after: the name in the application's constellation name system beside the
+// abbreviation, following a change of the system.
+TEST_F(SkyPanelTest, TheConstellationFieldsNameTheConstellationsInTheChosenSystem) {
+    SkyWindow& sky = NewSky();
+    const StarCatalogue& stars = GetStarCatalogue();
+    const CelestialObject* capella = stars.At(stars.StarByCatalogueName(TXT("BSC 1708")));
+    ASSERT_NE(capella, nullptr);
+    sky.SelectBody(BodyIdentifierFromObject(capella), 0, 0, 0);
+    const struct Case {
+        int system;
+        const wchar_t *constellation, *zodiac;
+    } cases[] = {{1, L"Charioteer", L"Twins"}, {0, L"Auriga", L"Gemini"}};
+    for (const Case& c : cases) {
+        app_->Options().general.constellationLanguage = c.system;
+        BroadcastNotification(app_->GetNotificationHub(), kEventAppearanceChanged, kConstellationLanguageChanged,
+                              nullptr);
+        EXPECT_EQ(ItemText(PanelDialog(), kSkyConstellationItem), c.constellation);
+        EXPECT_EQ(ItemText(PanelDialog(), kSkyConstellationAbbrItem), L"Aur");
+        EXPECT_EQ(ItemText(PanelDialog(), kSkyZodiacItem), c.zodiac);
+        EXPECT_EQ(ItemText(PanelDialog(), kSkyZodiacAbbrItem), L"Gem");
+    }
+}
+
+// Polaris neither rises nor sets away from the equator: both links show the
+// missing time, as plain text.
+TEST_F(SkyPanelTest, ALinkWithoutItsEventShowsTheMissingTime) {
+    SkyWindow& sky = NewSky();
+    const StarCatalogue& stars = GetStarCatalogue();
+    const CelestialObject* polaris = stars.At(stars.StarByCatalogueName(TXT("BSC 0424")));
+    ASSERT_NE(polaris, nullptr);
+    sky.SelectBody(BodyIdentifierFromObject(polaris), 0, 0, 0);
+    sky.UpdateView(0, true);
+    ASSERT_EQ(sky.GetSelectedObject(), polaris);
+    ASSERT_GT(std::fabs(sky.GetDocument().GetTimeAndPlace().place.latitude.GetValue()), 5.0);
+    for (const int item : {static_cast<int>(kSkyRiseItem), static_cast<int>(kSkySetItem)}) {
+        EXPECT_EQ(ItemText(PanelDialog(), item), L"--:--") << item;
+        EXPECT_FALSE(IsWindowEnabled(Item(item))) << item;
+    }
 }
 
 TEST_F(SkyPanelTest, AnAnimationRunIsOneStepUndoneToWhereItStarted) {

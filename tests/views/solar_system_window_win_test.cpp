@@ -386,6 +386,22 @@ struct MenuWatch {
     static inline UINT pictureState = 0;
     static inline std::wstring firstItem;
     static inline bool seen = false;
+    // The items in order: their ids, 0 for a separator, -1 for a submenu,
+    // whose items follow in `submenu`.
+    static inline std::vector<int> items;
+    static inline std::vector<int> submenu;
+    static std::vector<int> Items(HMENU menu, std::vector<int>* inner) {
+        std::vector<int> ids;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOW item{};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+            GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item);
+            if (item.hSubMenu && inner) *inner = Items(item.hSubMenu, nullptr);
+            ids.push_back(item.hSubMenu ? -1 : (item.fType & MFT_SEPARATOR) ? 0 : static_cast<int>(item.wID));
+        }
+        return ids;
+    }
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
         HWND popup = FindWindowW(L"#32768", nullptr);
         if (!popup) return;
@@ -397,6 +413,7 @@ struct MenuWatch {
         wchar_t text[128] = {};
         GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
         firstItem = text;
+        items = Items(menu, &submenu);
         EndMenu();
     }
 };
@@ -425,6 +442,10 @@ TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) 
         EXPECT_EQ((MenuWatch::skyState & MF_GRAYED) != 0, c.skyGrey) << MenuWatch::firstItem;
         EXPECT_EQ(MenuWatch::firstItem, c.item);
         EXPECT_FALSE(MenuWatch::pictureState & MF_GRAYED);
+        // The body's windows, a separator before its Object Info; the
+        // window's options, a separator before its duplicate.
+        EXPECT_EQ(MenuWatch::items, (std::vector<int>{-1, CMD_SOLAR_SYSTEM_OPTIONS, 0, CMD_DUPLICATE_WINDOW}));
+        EXPECT_EQ(MenuWatch::submenu, (std::vector<int>{CMD_SHOW_SKY, CMD_SHOW_PICTURE, 0, CMD_SHOW_OBJECT_INFO}));
     }
     // "&Picture" for the last menu's body shows Jupiter's picture.
     SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SHOW_PICTURE, 0);
