@@ -1,9 +1,6 @@
 #include "app/current_time.h"
 
-#include <memory>
-
-#include "base/services.h"
-#include "base/storage.h"
+#include "base/daylight_saving_option.h"
 #include "base/time_systems.h"
 
 namespace corvinata {
@@ -63,8 +60,8 @@ DateTime LocalCivilTimeAt(const DateTime& moment, const Location& place, bool da
 bool StorageSystemClock::Now(DateTime& localTime, bool& daylightSaving) {
     DateTime now;
     if (!DateTimeSetToNow(now)) return false;
-    std::unique_ptr<SystemInfo> info = GetProductInfo().GetStorage().CreateSystemInfo();
-    daylightSaving = info && info->IsDaylightSavingTime();
+    DaylightSavingOption option;
+    daylightSaving = QueryDaylightSavingActive(option);
     localTime = now;
     return true;
 }

@@ -9,6 +9,7 @@
 #include "base/distance_value.h"
 #include "base/event_time.h"
 #include "base/number_text.h"
+#include "base/services.h"
 #include "base/text_format.h"
 #include "catalog/constellation_catalogue.h"
 
@@ -358,6 +359,19 @@ std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int s
     }
     result->SetValue(value);
     return result;
+}
+
+bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value) {
+    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, value, extra, 2);
+    if (!quantity) return false;
+    QuantityFormatRequest request;
+    if (HasDisplayFormat()) {
+        const DisplayFormatInterface& display = GetDisplayFormat();
+        request.angleDegreeBase = display.GetAngleDegreeBase();
+        request.raDisplayUnit = display.GetRaDisplayUnit();
+    }
+    quantity->Format(out, request);
+    return true;
 }
 
 }  // namespace corvinata
