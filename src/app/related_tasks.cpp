@@ -5,9 +5,9 @@
 
 #include "app/app_interfaces.h"
 #include "app/report_picture_panels.h"
-#include "astro/planet_records.h"
 #include "base/greek_letters.h"
 #include "base/text_format.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "catalog/planet_catalogue.h"

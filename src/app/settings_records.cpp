@@ -5,8 +5,8 @@
 #include "base/registry_root.h"
 #include "base/services.h"
 #include "base/storage.h"
-#include "astro/planet_records.h"
-#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 
@@ -48,10 +48,7 @@ bool LoadBodyValues(SettingsTree& tree, BodyIdentifier& body) {
     }
     const CelestialObject* object = GetCatalogueObject(type, number);
     if (!object) return false;
-    const BodyType* bodyType = GetBodyType(type);
-    const NameSystem* system =
-        bodyType && bodyType->HasNameSystems() ? bodyType->NameSystemById(systemNumber) : nullptr;
-    BodyIdentifierInit(body, object, system, name.Text());
+    BodyIdentifierInit(body, object, GetNameSystemOfType(type, systemNumber), name.Text());
     return true;
 }
 

@@ -9,8 +9,8 @@
 #include "base/geo_place.h"
 #include "base/services.h"
 #include "base/text_format.h"
-#include "catalog/body_types.h"
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
 
 namespace corvinata {
@@ -287,8 +287,7 @@ bool ResolveBody(std::int32_t type, std::int32_t number, std::int32_t systemId, 
     if (!object) return false;
     const NameSystem* system = nullptr;
     if (systemId != -1) {
-        const BodyType* bodyType = GetBodyType(type);
-        system = bodyType ? bodyType->NameSystemById(systemId) : nullptr;
+        system = GetNameSystemOfType(type, systemId);
         if (!system) return false;
     }
     if (nameStored) {

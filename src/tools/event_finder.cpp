@@ -5,12 +5,12 @@
 #include <cmath>
 #include <iterator>
 
-#include "astro/planet_records.h"
 #include "base/date_time_text.h"
 #include "base/location.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 
 namespace corvinata::events {

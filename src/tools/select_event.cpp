@@ -2,11 +2,11 @@
 
 #include "app/related_tasks.h"
 #include "app/settings_records.h"
-#include "astro/planet_records.h"
 #include "base/colour_table.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "script/expression_rules.h"
 
 namespace corvinata::events {

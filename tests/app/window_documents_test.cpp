@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 
 #include <cmath>

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/sky_commands.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "astro/planet_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/deep_sky_catalogue.h"

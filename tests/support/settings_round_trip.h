@@ -3,7 +3,7 @@
 // registry under Wine. Every field is compared on its own.
 #pragma once
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 
 #include <gtest/gtest.h>
