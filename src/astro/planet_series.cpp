@@ -7,6 +7,7 @@
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/series_trig.h"
+#include "base/angle_reduction.h"
 #include "generated/earth_j2000.h"
 #include "generated/pluto.h"
 #include "generated/vsop87.h"

@@ -10,6 +10,7 @@
 #include "astro/planet_sight.h"
 #include "astro/saturn_ring.h"
 #include "astro/spherical_trig.h"
+#include "base/angle_reduction.h"
 #include "catalog/event_kinds.h"
 #include "catalog/planet_catalogue.h"
 #include "catalog/property_calculators.h"

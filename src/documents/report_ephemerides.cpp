@@ -3,15 +3,16 @@
 #include <cmath>
 #include <new>
 
+#include "base/angle_reduction.h"
 #include "base/angle_value.h"
 #include "base/distance_value.h"
+#include "base/magnitude_text.h"
 #include "base/text_format.h"
 #include "astro/eclipse_texts.h"
 #include "catalog/body_properties.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "documents/report_values.h"
-#include "tools/magnitude_text.h"
 
 namespace corvinata {
 
@@ -53,12 +54,21 @@ int EphemerisStepDays(int bodyNumber) noexcept {
     return 0;
 }
 
-int MoonPhaseBetween(double previousAngle, double angle) noexcept {
-    static constexpr double kThresholds[4] = {0.0, 90.0, 180.0, 270.0};
-    for (int i = 0; i < 4; ++i) {
-        if (IsAngleBetween(previousAngle, angle, kThresholds[i])) return i;
+MoonPhase MoonPhaseBetween(double previousAngle, double angle) noexcept {
+    static constexpr MoonPhase kPhases[4] = {kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter};
+    for (const MoonPhase phase : kPhases) {
+        if (IsAngleBetween(previousAngle, angle, 90.0 * phase)) return phase;
     }
-    return -1;
+    return kNoMoonPhase;
+}
+
+ReportPicture MoonPhasePicture(MoonPhase phase) noexcept {
+    switch (phase) {
+        case kFirstQuarter: return ReportPicture::MoonWaxing;
+        case kFullMoon: return ReportPicture::MoonFull;
+        case kLastQuarter: return ReportPicture::MoonWaning;
+        default: return ReportPicture::MoonNew;
+    }
 }
 
 // ---- data ----
@@ -332,14 +342,13 @@ bool EphemerisWriter::WriteBody() {
         page.AppendInteger(row.date.day);
         page.AppendAscii(".</td>\r\n");
         if (type_ == kLunarEphemerides) {
-            const int phase = i + 1 < count ? MoonPhaseBetween(row.phaseAngle, rows[i + 1].phaseAngle) : -1;
-            if (phase < 0) {
+            const MoonPhase phase =
+                i + 1 < count ? MoonPhaseBetween(row.phaseAngle, rows[i + 1].phaseAngle) : kNoMoonPhase;
+            if (phase == kNoMoonPhase) {
                 t.MarkupCell(22, nullptr, "&nbsp;");
             } else {
-                static constexpr ReportPicture kIcons[4] = {ReportPicture::MoonNew, ReportPicture::MoonWaxing,
-                                                            ReportPicture::MoonFull, ReportPicture::MoonWaning};
                 page.AppendAscii("      <td width=\"22\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
-                page.AppendAscii(ReportPictureName(kIcons[phase], NightMode()));
+                page.AppendAscii(ReportPictureName(MoonPhasePicture(phase), NightMode()));
                 page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n");
             }
         } else {

@@ -95,6 +95,19 @@ String ReportShortDate(const DateTime& date) {
     return FormatDate(date, kDateToDay, text);
 }
 
+const char* ReportMonthAbbreviation(int month) noexcept {
+    static constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return kMonths[((month + 11) % 12 + 12) % 12];
+}
+
+TimeAndPlace ReportMomentAt(const DateTimeLocation& settings, const DateTime& date) {
+    TimeAndPlace moment;
+    TimeAndPlaceFromDateTimeLocation(moment, settings);
+    moment.dateTime = date;
+    return moment;
+}
+
 void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, const char* close) {
     ReportPageText& page = writer.Page();
     page.AppendAscii(open);
@@ -106,6 +119,13 @@ void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, con
 void WriteMarkupLine(ReportHtmlWriter& writer, const char* markup) {
     writer.Page().AppendAscii(markup);
     writer.Page().AppendLineBreak();
+}
+
+void WriteSpacerCell(ReportHtmlWriter& writer, int width) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("      <td width=\"");
+    page.AppendInteger(width);
+    page.AppendAscii("\">&nbsp;</td>\r\n");
 }
 
 }  // namespace corvinata
