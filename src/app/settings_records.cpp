@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "base/registry_root.h"
 #include "base/services.h"
 #include "base/storage.h"
 #include "catalog/catalogue_registry.h"
@@ -101,18 +100,6 @@ bool WriteDateTimeValue(SettingsTreeWriter& writer, const RecordKeyNames& names,
            WriteIntValue(writer, TXT("Day"), record.day) &&
            WriteDoubleValue(writer, TXT("Time"), record.hours) &&
            WriteIntValue(writer, TXT("Time System"), record.timeSystem);
-}
-
-bool LoadTimeStepRecord(SettingsTree& tree, const RecordKeyNames& names, TimeStep& step) {
-    TimeStep read = step;
-    if (!LoadTimeStep(String(names.Key()), read, tree)) return false;
-    step = read;
-    return true;
-}
-
-bool SaveTimeStepRecord(SettingsTreeWriter& writer, const RecordKeyNames& names,
-                        const TimeStep& step) {
-    return SaveTimeStep(String(names.Key()), step, writer);
 }
 
 bool LoadBodyIdentifier(SettingsTree& tree, const RecordKeyNames& names, BodyIdentifier& body) {
