@@ -21,14 +21,14 @@ void CurrentTimeAndLocation::SetDateTime(const DateTime& moment, bool daylightSa
 
 void CurrentTimeAndLocation::SetLocation(const Location& place) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    LocationAssign(value_.location, place);
+    value_.location = place;
     RecordPlace(place);
     BroadcastNotification(hub, kEventLocationChanged, 0, nullptr);
 }
 
 void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    DateTimeLocationAssign(value_, value);
+    value_ = value;
     // The location options are what the next start begins with, so they
     // follow the place whichever setter changed it.
     RecordPlace(value.location);
@@ -38,7 +38,7 @@ void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
 void CurrentTimeAndLocation::SetTimeAndLocationWithZone(const DateTimeLocation& value,
                                                         bool starsFixed) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    DateTimeLocationAssign(value_, value);
+    value_ = value;
     RecordPlace(value.location);
     starsFixed_ = starsFixed;
     BroadcastNotification(hub, kEventDateTimeLocationChanged, 0, nullptr);
@@ -140,7 +140,7 @@ void ChangeCurrentLocation(CurrentTimeAndLocationService& current, const Locatio
                           changed.location.coordinates.timeZone, changed.daylightSaving);
         moment = LocalCivilTimeAt(moment, place, changed.daylightSaving);
     }
-    LocationAssign(changed.location, place);
+    changed.location = place;
     current.SetTimeAndLocation(changed);
 }
 

@@ -357,7 +357,7 @@ public:
         Location place;
         if (!TownLocation(FindTownIndex(countryName.Text(), townName.Text()), place)) return E_INVALIDARG;
         return Change(kLocationField, [&place](TimeAndLocation& o) {
-            LocationAssign(o.location, place);
+            o.location = place;
             return true;
         });
     }

@@ -59,9 +59,7 @@ std::unique_ptr<ReportData> MonthReportData::Clone() const {
 }
 
 void MonthReportData::Calculate() {
-    DateTimeLocation settings;
-    DateTimeLocationInit(settings);
-    DateTimeLocationAssign(settings, Settings());
+    DateTimeLocation settings = Settings();
     settings.dateTime = DateTime{settings.dateTime.year, settings.dateTime.month, 1, 0.0, kLocalCivilTime};
     SetSettings(settings);
     const DateTime first = settings.dateTime;
@@ -189,7 +187,7 @@ struct ChartLine {
 
 void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool horizontal) {
     TimeAndLocation& s = graph.Settings();
-    LocationAssign(s.location, settings.location);
+    s.location = settings.location;
     s.daylightSaving = settings.daylightSaving;
     s.beginDate = settings.dateTime;
     s.endDate = s.beginDate;

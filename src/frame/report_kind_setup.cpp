@@ -25,7 +25,7 @@ ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterfa
 DateTimeLocation ReportKindSetup::CurrentTimeAndLocation() const {
     DateTimeLocation record;
     DateTimeLocationInit(record);
-    DateTimeLocationAssign(record, app_.Current().GetTimeAndLocation());
+    record = app_.Current().GetTimeAndLocation();
     return record;
 }
 

@@ -154,7 +154,7 @@ private:
         enum : CodeWord { kDate = 59, kDst = 65, kPlace = 75, kRtc = 86, kStars = 91, kTime = 98 };
         DateTimeLocation state;
         DateTimeLocationInit(state);
-        DateTimeLocationAssign(state, script_.applicationState);
+        state = script_.applicationState;
         ApplicationScriptSettings settings;
         bool dateGiven = false;
         bool timeGiven = false;
@@ -202,7 +202,7 @@ private:
         if (dateGiven) settings.date = state.dateTime;
         if (timeGiven) settings.hours = state.dateTime.hours;
         if (host_ == nullptr) return true;
-        DateTimeLocationAssign(script_.applicationState, state);
+        script_.applicationState = state;
         return host_->ApplyApplicationSettings(settings);
     }
 

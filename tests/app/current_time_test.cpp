@@ -155,6 +155,23 @@ TEST_F(CurrentTimeTest, ClockFollowsTheSystemClockInsteadOfCountingTicks) {
     EXPECT_DOUBLE_EQ(current.GetTimeAndLocation().dateTime.hours, 12.5);
 }
 
+// Regression: the current place kept its own orientation and side style
+// while the saved options took the new place's, so the two read differently.
+TEST_F(CurrentTimeTest, NewPlaceIsTakenWholeByTheCurrentValueAndTheOptions) {
+    Location east = PlaceAt(-151.2, 10.0);
+    east.coordinates.longitude.SetOrientation(kEastPositive);
+    east.coordinates.latitude.mode = kLatitudeMinusSign;
+    for (int way = 0; way < 2; ++way) {
+        if (way == 0) current.SetLocation(east);
+        else ChangeCurrentLocation(current, east, true);
+        const Location& now = current.GetTimeAndLocation().location;
+        EXPECT_EQ(now.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        EXPECT_EQ(now.coordinates.latitude.mode, kLatitudeMinusSign) << way;
+        EXPECT_EQ(locationOptions.location.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        current.SetLocation(PlaceAt(0.0, 0.0));
+    }
+}
+
 TEST_F(CurrentTimeTest, TenTicksAdvanceAUserTimeByTenMinutes) {
     options.userDefined = true;
     options.userTime = MakeDateTime(2030, 12, 31, 23.9, kLocalCivilTime);

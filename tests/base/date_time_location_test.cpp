@@ -26,16 +26,5 @@ TEST(DateTimeLocation, QuestionCarriesCoordinatesWithModeWordsButNoNames) {
     EXPECT_TRUE(question.daylightSaving);
 }
 
-// The mode words of the place follow LocationAssign, tested with Location.
-TEST(DateTimeLocation, AssignCopiesEveryFieldAndSelfAssignKeepsThem) {
-    DateTimeLocation dest;
-    DateTimeLocationInit(dest);
-    const DateTimeLocation source = Evening();
-    EXPECT_EQ(&DateTimeLocationAssign(dest, dest), &dest);
-    DateTimeLocationAssign(dest, source);
-    EXPECT_TRUE(DateTimeEqual(dest.dateTime, source.dateTime));
-    EXPECT_TRUE(LocationEqual(dest.location, source.location) && dest.daylightSaving);
-}
-
 }  // namespace
 }  // namespace corvinata
