@@ -49,7 +49,7 @@ void SelectName(HWND dialog, int index) {
 // OK needs an object: an item that stands for one, or a name of the list.
 void UpdateOk(HWND dialog, const SelectBodyRun& run) {
     bool ok = run.tree.MayAccept(run.current);
-    if (ok && !NameSystemsOfType(run.tree.TypeOf(run.current)).empty()) ok = SelectedName(dialog) >= 0;
+    if (ok && run.tree.ChosenByName(run.current)) ok = SelectedName(dialog) >= 0;
     EnableWindow(Item(dialog, IDOK), ok);
 }
 

@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "catalog/moon_catalogue.h"
-#include "catalog/object_field_labels.h"
 #include "catalog/planet_catalogue.h"
 #include "catalog/satellite_catalogues.h"
 #include "catalog/sun_earth_catalogues.h"
@@ -78,13 +77,6 @@ TEST_F(SolarSystemCatalogues, SatellitesInNumberOrder) {
         EXPECT_EQ(test::Utf8(GetJovianSatelliteCatalogue().At(n)->Name()), kJovian[n]);
     for (int n = 0; n < 8; ++n)
         EXPECT_EQ(test::Utf8(GetSaturnianSatelliteCatalogue().At(n)->Name()), kSaturnian[n]);
-}
-
-// The ratio 1/297 is a flattening, and the Galilean periods are sidereal.
-TEST(ObjectFieldLabelsRegression, LabelsSayWhatTheFieldsHold) {
-    EXPECT_EQ(test::Utf8(kPlanetFieldLabels[17]), "Flattening:");
-    EXPECT_EQ(test::Utf8(kEarthFieldLabels[6]), "Flattening:");
-    EXPECT_EQ(test::Utf8(kJovianSatelliteFieldLabels[4]), "Sidereal period of revolution:");
 }
 
 }  // namespace
