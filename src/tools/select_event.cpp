@@ -5,9 +5,9 @@
 #include "base/colour_table.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
+#include "catalog/body_function_keywords.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
-#include "script/expression_rules.h"
 
 namespace corvinata::events {
 namespace {
