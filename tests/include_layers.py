@@ -27,10 +27,6 @@ LAYERS = [
 
 RANK = {folder: rank for rank, layer in enumerate(LAYERS) for folder in layer}
 
-# Includes of one layer that are known to be out of place and are to go;
-# each (from folder, to folder) with the reason it stands.
-KNOWN_EXCEPTIONS = {}
-
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]*"')
 SOURCE_SUFFIXES = {".h", ".cpp", ".rc"}
 
@@ -51,8 +47,6 @@ def upward_includes(src):
             target = match.group(1)
             # Generated tables come from the build tree and include nothing.
             if target == "generated" or target == folder:
-                continue
-            if (folder, target) in KNOWN_EXCEPTIONS:
                 continue
             if target not in RANK or RANK[target] > RANK[folder]:
                 yield path, number, target
