@@ -432,17 +432,6 @@ void WriteDayTable(ReportHtmlWriter& writer, const DayColumn (&columns)[N], cons
     page.AppendAscii("</table>\r\n");
 }
 
-void Heading(ReportHtmlWriter& writer, ReportPicture picture, const char* alt, const char* text) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("<h2><img src=\"CorvinataInlineImage://Resource/");
-    page.AppendAscii(ReportPictureName(picture, writer.NightMode()));
-    page.AppendAscii("\" alt=\"");
-    page.AppendAscii(alt);
-    page.AppendAscii("\"> <span style=\"vertical-align:3mm;border:solid 0px red\">");
-    page.AppendAscii(text);
-    page.AppendAscii("</span></h2>\r\n");
-}
-
 }  // namespace
 
 bool MonthReportWriter::WriteBody() {
@@ -468,7 +457,7 @@ bool MonthReportWriter::WriteBody() {
     page.AppendAscii("</table>\r\n<br>\r\n");
 
     // Sun.
-    Heading(*this, ReportPicture::Sun, "Sun", "Sun");
+    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
     page.AppendAscii("<h3>Sunrise/sunset and coordinates</h3>\r\n<table summary=\"Sun\">\r\n");
     WriteDayTable(*this, kSunColumns, data.sun, MonthReportData::kSunRecords, first);
 
@@ -507,7 +496,7 @@ bool MonthReportWriter::WriteBody() {
     page.AppendAscii("</table>\r\n");
 
     // Moon.
-    Heading(*this, ReportPicture::Moon, "Moon", "Moon");
+    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
     page.AppendAscii("<h3>Phases</h3>\r\n<table summary=\"Moon\">\r\n");
     static constexpr const char* kPhaseNames[4] = {"New moon", "First quarter", "Full moon", "Last quarter"};
     for (const auto& [date, phase] : data.phases) {
@@ -523,7 +512,7 @@ bool MonthReportWriter::WriteBody() {
     WriteDayTable(*this, kMoonColumns, data.moon, MonthReportData::kMoonRecords, first);
 
     // Planets.
-    Heading(*this, ReportPicture::Planet, "Planet", "Planets");
+    WriteSectionHeading(*this, ReportPicture::Planet, TXT("Planet"), TXT("Planets"));
     for (int i = 0; i < MonthReportData::kPlanets; ++i) {
         const CelestialObject* planet = ReportBody(kBodyPlanet, i);
         if (planet == nullptr) continue;
@@ -548,8 +537,8 @@ bool MonthReportWriter::WriteBody() {
     }
 
     // Satellites.
-    Heading(*this, ReportPicture::PlanetarySatellite, "Jovian and Saturnian satellites",
-            "Jovian and Saturnian satellites");
+    WriteSectionHeading(*this, ReportPicture::PlanetarySatellite, TXT("Jovian and Saturnian satellites"),
+                        TXT("Jovian and Saturnian satellites"));
     page.AppendAscii("<table summary=\"Legend\">\r\n   <tr>\r\n");
     WriteSpacerCell(*this, 30);
     page.AppendAscii("      <td colspan=\"2\"><b>Jovian satellites</b></td>\r\n");

@@ -233,20 +233,4 @@ void WriteDataRowStart(ReportHtmlWriter& writer) { writer.Page().AppendAscii("  
 
 void WriteRowEnd(ReportHtmlWriter& writer) { writer.Page().AppendAscii("   </tr>\r\n"); }
 
-void WriteCell(ReportHtmlWriter& writer, const char* openTag, const Char* text) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("      ");
-    page.AppendAscii(openTag);
-    page.AppendEscaped(text);
-    page.AppendAscii("</td>\r\n");
-}
-
-void WriteMarkupCell(ReportHtmlWriter& writer, const char* openTag, const char* markup) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("      ");
-    page.AppendAscii(openTag);
-    page.AppendAscii(markup);
-    page.AppendAscii("</td>\r\n");
-}
-
 }  // namespace corvinata

@@ -117,9 +117,5 @@ void WriteTableEnd(ReportHtmlWriter& writer);
 void WriteHeaderRowStart(ReportHtmlWriter& writer);
 void WriteDataRowStart(ReportHtmlWriter& writer);
 void WriteRowEnd(ReportHtmlWriter& writer);
-// Six blanks, `openTag` (such as "<td align=\"right\">"), the text, "</td>".
-void WriteCell(ReportHtmlWriter& writer, const char* openTag, const Char* text);
-// The same with content that is already markup (a picture, a non-breaking space).
-void WriteMarkupCell(ReportHtmlWriter& writer, const char* openTag, const char* markup);
 
 }  // namespace corvinata

@@ -24,6 +24,13 @@ void DisplaySettings(int& degreeBase, int& raUnit) {
     }
 }
 
+// The style of the place's angles: the display settings' degree base.
+int AngleStyle() {
+    int degreeBase = 0, raUnit = 0;
+    DisplaySettings(degreeBase, raUnit);
+    return degreeBase;
+}
+
 }  // namespace
 
 const CelestialObject* ReportBody(int bodyType, int number) noexcept {
@@ -75,18 +82,14 @@ String ReportPlaceText(const Location& place) {
 }
 
 String ReportLongitudeText(const Location& place) {
-    int degreeBase = 0, raUnit = 0;
-    DisplaySettings(degreeBase, raUnit);
     String text;
-    LongitudeFormat(place.coordinates.longitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    LongitudeFormat(place.coordinates.longitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
     return text;
 }
 
 String ReportLatitudeText(const Location& place) {
-    int degreeBase = 0, raUnit = 0;
-    DisplaySettings(degreeBase, raUnit);
     String text;
-    LatitudeFormat(place.coordinates.latitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    LatitudeFormat(place.coordinates.latitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
     return text;
 }
 

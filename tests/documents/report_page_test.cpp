@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "documents/report_values.h"
 #include "generated/report_pictures.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
@@ -88,11 +89,11 @@ TEST_F(ReportPageTest, BodyShapesFollowTheMode) {
         WriteTableEnd(w);
         WriteTableStart(w, "Planets");
         WriteHeaderRowStart(w);
-        WriteCell(w, "<td width=\"20%\">", TXT("Name"));
+        WriteLine(w, "      <td width=\"20%\">", TXT("Name"));
         WriteRowEnd(w);
         WriteDataRowStart(w);
-        WriteCell(w, "<td align=\"right\">", Wide("12°").c_str());
-        WriteMarkupCell(w, "<td>", "&nbsp;");
+        WriteLine(w, "      <td align=\"right\">", Wide("12°").c_str());
+        WriteMarkupLine(w, "      <td>&nbsp;</td>");
         AppendIntegerToReport(-2147483647 - 1, w);
         w.Page().AppendLineBreak();
         WriteRowEnd(w);
