@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/help_topics_win.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 namespace {
