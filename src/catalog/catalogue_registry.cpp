@@ -178,8 +178,4 @@ bool BodyIdentifierDiffers(const BodyIdentifier& a, const BodyIdentifier& b) {
     return a.object != b.object || a.nameSystem != b.nameSystem || a.name != b.name;
 }
 
-void BodyIdentifierSetName(BodyIdentifier& id, const Char* name) {
-    StringAssign(id.name, name ? name : TXT(""));
-}
-
 }  // namespace corvinata

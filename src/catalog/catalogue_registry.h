@@ -72,7 +72,5 @@ BodyIdentifier BodyIdentifierFromObject(const CelestialObject* object);
 void BodyIdentifierAssignObject(BodyIdentifier& id, const CelestialObject& object);
 // True when object, name system or name (exactly) differ.
 bool BodyIdentifierDiffers(const BodyIdentifier& a, const BodyIdentifier& b);
-// The name setter used when an identifier is loaded from the settings.
-void BodyIdentifierSetName(BodyIdentifier& id, const Char* name);
 
 }  // namespace corvinata

@@ -118,12 +118,6 @@ void ReportPageText::AppendInteger(std::int64_t value) {
     while (k > 0) *at++ = static_cast<Char>(digits[--k]);
 }
 
-String EscapeReportText(const Char* text) {
-    ReportPageText page;
-    page.AppendEscaped(text);
-    return page.Text();
-}
-
 bool ReportHtmlWriter::Write(const Char* title, bool nightMode) {
     page_.Clear(kReportPageReserve);
     title_ = String(title != nullptr ? title : TXT(""));

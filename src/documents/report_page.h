@@ -44,8 +44,6 @@ private:
     int length_ = 0;
 };
 
-// The escaped form of a text, the form in which any text enters a page.
-String EscapeReportText(const Char* text);
 
 // The writer base: one page in html, written for a title and a mode.
 class ReportHtmlWriter {

@@ -10,7 +10,7 @@ namespace {
 DateTimeLocation Evening() {
     DateTimeLocation record;
     record.dateTime = DateTime{2024, 8, 12, 21.5, kLocalCivilTime};
-    LocationMake(LongitudeValue::FromOriented(13.4, kEastPositive), record.location,
+    LocationMake(LongitudeValue(-13.4, kEastPositive), record.location,
                  LatitudeValue(52.52, kLatitudeMinusSign), 34, TXT("Germany"), TXT("Berlin"), 1.0);
     record.daylightSaving = true;
     return record;

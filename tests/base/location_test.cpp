@@ -21,7 +21,7 @@ Location London() {
 
 Location EasternPlace() {
     Location record;
-    LocationMake(LongitudeValue::FromOriented(151.2093, kEastPositive), record,
+    LocationMake(LongitudeValue(-151.2093, kEastPositive), record,
                  LatitudeValue(-33.8688, kLatitudeMinusSign), 58, TXT("Australia"), TXT("Sydney"),
                  10.0);
     return record;

@@ -142,7 +142,7 @@ TEST_F(CatalogueRegistry, IdentifierTakesTheKeySystemOfTheKind) {
 
     BodyIdentifier copy = orion;
     EXPECT_FALSE(BodyIdentifierDiffers(copy, orion));
-    BodyIdentifierSetName(copy, TXT("orion"));
+    StringAssign(copy.name, TXT("orion"));
     EXPECT_TRUE(BodyIdentifierDiffers(copy, orion));
     EXPECT_TRUE(BodyIdentifierDiffers(BodyIdentifierFromObject(nullptr), planet));
 }

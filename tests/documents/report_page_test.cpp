@@ -147,8 +147,10 @@ TEST(ReportEscapeTest, EveryInsertedTextIsPlainAscii) {
         {u"", ""},
     };
     for (const Case& c : cases) {
-        const String escaped = EscapeReportText(reinterpret_cast<const Char*>(c.text.c_str()));
-        EXPECT_EQ(Utf8(escaped), c.escaped);
+        ReportPageText escaped;
+        escaped.Clear(16);
+        escaped.AppendEscaped(reinterpret_cast<const Char*>(c.text.c_str()));
+        EXPECT_EQ(Utf8(escaped.Text()), c.escaped);
     }
 }
 
