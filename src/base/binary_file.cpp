@@ -4,19 +4,20 @@
 
 namespace corvinata {
 
-void ByteWriter::Raw(const void* bytes, std::size_t count) {
+ByteWriter& ByteWriter::Raw(const void* bytes, std::size_t count) {
     const auto* b = static_cast<const std::uint8_t*>(bytes);
     bytes_.insert(bytes_.end(), b, b + count);
+    return *this;
 }
 
-void ByteWriter::I32(std::int32_t value) {
+ByteWriter& ByteWriter::I32(std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
     const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
                                static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-    Raw(b, sizeof b);
+    return Raw(b, sizeof b);
 }
 
-void ByteWriter::F64(double value) {
+ByteWriter& ByteWriter::F64(double value) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     std::uint8_t b[8];
@@ -24,32 +25,32 @@ void ByteWriter::F64(double value) {
         byte = static_cast<std::uint8_t>(bits);
         bits >>= 8;
     }
-    Raw(b, sizeof b);
+    return Raw(b, sizeof b);
 }
 
-void ByteWriter::NarrowBytes(const char* text) {
+ByteWriter& ByteWriter::NarrowBytes(const char* text) {
     const std::size_t length = std::strlen(text);
-    I32(static_cast<std::int32_t>(length));
-    Raw(text, length);
+    return I32(static_cast<std::int32_t>(length)).Raw(text, length);
 }
 
-void ByteWriter::Narrow(const String& text) {
+ByteWriter& ByteWriter::Narrow(const String& text) {
     const int length = text.Length();
     I32(length);
     for (int i = 0; i < length; ++i) {
         const auto c = static_cast<std::uint32_t>(text.Text()[i]);
         Byte(c < 128 ? static_cast<std::uint8_t>(c) : '?');
     }
+    return *this;
 }
 
-void ByteWriter::Wide(const Char* text) {
+ByteWriter& ByteWriter::Wide(const Char* text) {
     const int length = TextLength(text);
     I32(2 * length);
     for (int i = 0; i < length; ++i) {
         const auto unit = static_cast<std::uint16_t>(text[i]);
-        Byte(static_cast<std::uint8_t>(unit));
-        Byte(static_cast<std::uint8_t>(unit >> 8));
+        Byte(static_cast<std::uint8_t>(unit)).Byte(static_cast<std::uint8_t>(unit >> 8));
     }
+    return *this;
 }
 
 bool ByteReader::Skip(std::size_t count) noexcept {

@@ -29,15 +29,20 @@ public:
     std::size_t Size() const noexcept { return bytes_.size(); }
     void Clear() noexcept { bytes_.clear(); }
 
-    void Raw(const void* bytes, std::size_t count);
-    void Byte(std::uint8_t value) { bytes_.push_back(value); }
-    void I32(std::int32_t value);
-    void F64(double value);
+    // Each appends its field and answers the writer, so that the fields of a
+    // record can be written in one expression.
+    ByteWriter& Raw(const void* bytes, std::size_t count);
+    ByteWriter& Byte(std::uint8_t value) {
+        bytes_.push_back(value);
+        return *this;
+    }
+    ByteWriter& I32(std::int32_t value);
+    ByteWriter& F64(double value);
     // The bytes of `text` as they are.
-    void NarrowBytes(const char* text);
+    ByteWriter& NarrowBytes(const char* text);
     // Characters 0..127 as their byte, any other as "?".
-    void Narrow(const String& text);
-    void Wide(const Char* text);
+    ByteWriter& Narrow(const String& text);
+    ByteWriter& Wide(const Char* text);
 
 private:
     std::vector<std::uint8_t> bytes_;

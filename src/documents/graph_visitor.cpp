@@ -47,11 +47,7 @@ bool GraphTextVisitor::Flush(bool all) {
 }
 
 void GraphTextVisitor::PutDate(const DateTime& date) {
-    buffer_.I32(date.year);
-    buffer_.I32(date.month);
-    buffer_.I32(date.day);
-    buffer_.F64(date.hours);
-    buffer_.I32(date.timeSystem);
+    buffer_.I32(date.year).I32(date.month).I32(date.day).F64(date.hours).I32(date.timeSystem);
 }
 
 bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
@@ -72,27 +68,13 @@ bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
     buffer_.Raw(bytes, sizeof bytes);
     PutDate(s.beginDate);
     PutDate(s.endDate);
-    buffer_.Byte(s.daylightSaving);
-    buffer_.I32(document.LineCount());
-    buffer_.Byte(s.xAxisHorizontal);
-    buffer_.Byte(s.xAxisReversed);
-    buffer_.Byte(s.yAxisReversed);
-    buffer_.I32(document.ReservedOption());
-    buffer_.F64(s.stepCount);
-    buffer_.I32(s.stepUnit);
-    buffer_.Byte(s.endFixed);
-    buffer_.F64(c.longitude.degrees);
-    buffer_.I32(c.longitude.mode);
-    buffer_.F64(c.latitude.degrees);
-    buffer_.F64(c.timeZone.hours);
-    buffer_.I32(c.elevation);
-    buffer_.Narrow(s.location.country);
-    buffer_.Narrow(s.location.town);
-    buffer_.I32(s.xAxisMarkStep.count);
-    buffer_.I32(s.xAxisMarkStep.unit);
-    buffer_.I32(s.xAxisLabelStep.count);
-    buffer_.I32(s.xAxisLabelStep.unit);
-    buffer_.I32(s.xAxisTimeSystem);
+    buffer_.Byte(s.daylightSaving).I32(document.LineCount());
+    buffer_.Byte(s.xAxisHorizontal).Byte(s.xAxisReversed).Byte(s.yAxisReversed).I32(document.ReservedOption());
+    buffer_.F64(s.stepCount).I32(s.stepUnit).Byte(s.endFixed);
+    buffer_.F64(c.longitude.degrees).I32(c.longitude.mode).F64(c.latitude.degrees).F64(c.timeZone.hours);
+    buffer_.I32(c.elevation).Narrow(s.location.country).Narrow(s.location.town);
+    buffer_.I32(s.xAxisMarkStep.count).I32(s.xAxisMarkStep.unit);
+    buffer_.I32(s.xAxisLabelStep.count).I32(s.xAxisLabelStep.unit).I32(s.xAxisTimeSystem);
     return Flush();
 }
 
@@ -101,17 +83,10 @@ bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
 bool GraphTextVisitor::BeginLine(const GraphLine& line) {
     const CelestialObject* object = line.body.object;
     const bool named = object && line.body.nameSystem;
-    buffer_.Narrow(line.name);
-    buffer_.I32(object ? object->GetTypeId() : kNoBodyType);
-    buffer_.I32(object ? object->Number() : 0);
-    buffer_.I32(named ? line.body.nameSystem->GetId() : -1);
-    buffer_.Narrow(object ? line.body.name : String());
-    buffer_.I32(line.function);
-    buffer_.Byte(line.scriptEdited);
-    buffer_.Narrow(line.ExpressionText());
-    buffer_.I32(line.colour);
-    buffer_.Byte(line.visibleInControlPanel);
-    buffer_.Byte(line.visibleInGraph);
+    buffer_.Narrow(line.name).I32(object ? object->GetTypeId() : kNoBodyType).I32(object ? object->Number() : 0);
+    buffer_.I32(named ? line.body.nameSystem->GetId() : -1).Narrow(object ? line.body.name : String());
+    buffer_.I32(line.function).Byte(line.scriptEdited).Narrow(line.ExpressionText());
+    buffer_.I32(line.colour).Byte(line.visibleInControlPanel).Byte(line.visibleInGraph);
     return Flush();
 }
 
@@ -131,15 +106,10 @@ bool GraphTextVisitor::EndGraph(GraphDocument& document) {
     if (document.ValueKind() == kValueKindUnknown && document.LineCount() > 0) document.UpdateGraphRange();
     const TimeAndLocation& s = document.Options();
     const double infinity = std::numeric_limits<double>::infinity();
-    buffer_.F64(s.yAxisMin == -infinity ? -100.0 : s.yAxisMin);
-    buffer_.F64(s.yAxisMax == infinity ? 100.0 : s.yAxisMax);
-    buffer_.I32(document.ValueKind());
-    buffer_.I32(document.ValueSystem());
-    buffer_.Byte(s.xAxisGridActive);
-    buffer_.I32(s.xAxisGridStep.unit);
-    buffer_.I32(s.xAxisGridStep.count);
-    buffer_.Byte(s.yAxisGridActive);
-    buffer_.I32(s.yAxisGridStep);
+    buffer_.F64(s.yAxisMin == -infinity ? -100.0 : s.yAxisMin).F64(s.yAxisMax == infinity ? 100.0 : s.yAxisMax);
+    buffer_.I32(document.ValueKind()).I32(document.ValueSystem());
+    buffer_.Byte(s.xAxisGridActive).I32(s.xAxisGridStep.unit).I32(s.xAxisGridStep.count);
+    buffer_.Byte(s.yAxisGridActive).I32(s.yAxisGridStep);
     const bool written = Flush(true);
     const bool closed = stream_ && stream_->Close();
     return written && closed;
