@@ -93,12 +93,6 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r, int 
     }
 }
 
-GeocentricSun GeometricSunFromEarth(double jd) {
-    double l0 = 0.0, b0 = 0.0, r0 = 0.0;
-    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &l0, &b0, &r0);
-    return SunSeenFromEarth(l0, b0, r0);
-}
-
 GeocentricSun SunSeenFromEarth(double l, double b, double r) {
     return {ReduceDegrees(l + 180.0), -b, r};
 }
