@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/support/catalogues.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "tools/event_definitions.h"
 #include "tools/event_forecast.h"
 #include "tools/event_search.h"

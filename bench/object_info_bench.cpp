@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/support/catalogues.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "tools/object_info_current.h"
 

@@ -8,7 +8,6 @@
 
 #include "../tests/support/catalogues.h"
 #include "astro/instant_sharing.h"
-#include "astro/planet_records.h"
 #include "base/date_time.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"

@@ -9,6 +9,7 @@
 #include "base/services.h"
 #include "documents/inline_images.h"
 #include "documents/report_page.h"
+#include "documents/report_values.h"
 
 namespace corvinata {
 namespace {
@@ -37,8 +38,8 @@ protected:
         WriteTableStart(*this, "Planets");
         while (Page().Length() < kReportPageReserve - 200) {
             WriteDataRowStart(*this);
-            WriteCell(*this, "<td>", TXT("S\u00e3o Paulo <Brazil> & \"Sul\""));
-            WriteCell(*this, "<td align=\"right\">", TXT("23\u00b032'51\""));
+            WriteLine(*this, "      <td>", TXT("S\u00e3o Paulo <Brazil> & \"Sul\""));
+            WriteLine(*this, "      <td align=\"right\">", TXT("23\u00b032'51\""));
             WriteRowEnd(*this);
         }
         WriteTableEnd(*this);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "../tests/support/catalogues.h"
-#include "astro/planet_records.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"

@@ -5,7 +5,6 @@
 
 #include "../tests/support/catalogues.h"
 #include "app/sky_panel_texts.h"
-#include "astro/planet_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 

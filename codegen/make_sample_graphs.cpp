@@ -21,13 +21,13 @@
 #include "base/memory_storage.h"
 #include "base/services.h"
 #include "base/text_format.h"
+#include "catalog/body_function_keywords.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "catalog/quantity_kinds.h"
 #include "documents/graph_document.h"
 #include "documents/graph_visitor.h"
-#include "script/expression_rules.h"
 
 namespace corvinata {
 namespace {

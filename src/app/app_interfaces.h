@@ -6,6 +6,7 @@
 #include "app/notification.h"
 #include "base/date_time_location.h"
 #include "base/wide_string.h"
+#include "script/window_kind.h"
 
 namespace corvinata {
 
@@ -30,19 +31,5 @@ public:
     // error; otherwise nothing.
     virtual void SetScriptErrorIfRunning(const String& text) = 0;
 };
-
-// Window kinds, in the order every list of them uses.
-enum WindowKind : int {
-    kGraphWindow = 0,
-    kJupiterExplorerWindow = 1,
-    kPictureWindow = 2,
-    kReportWindow = 3,
-    kSaturnExplorerWindow = 4,
-    kSolarEclipseWindow = 5,
-    kSkyWindow = 6,
-    kSolarSystemWindow = 7,
-};
-
-constexpr int kWindowKindCount = 8;
 
 }  // namespace corvinata

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "catalog/body_types.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 namespace {
@@ -80,10 +82,15 @@ int BodyTree::TypeOf(int item) const noexcept {
     return items_[item].type;
 }
 
+bool BodyTree::ChosenByName(int item) const noexcept {
+    const BodyType* type = GetBodyType(TypeOf(item));
+    return type != nullptr && type->SelectionStyle() == 1;
+}
+
 bool BodyTree::MayAccept(int item) const noexcept {
     if (item <= 0 || item >= static_cast<int>(items_.size())) return false;
     if (!items_[item].catalogue) return items_[item].object != nullptr;
-    return !NameSystemsOfType(TypeOf(item)).empty();
+    return ChosenByName(item);
 }
 
 bool BodyTree::ChosenByDoubleClick(int item) const noexcept {
@@ -129,7 +136,7 @@ std::vector<BodyName> NamesInSystem(int type, const NameSystem* system) {
 BodyIdentifier BuildBodySelection(const BodyTree& tree, int item, const NameSystem* system,
                                   const BodyName* listEntry) {
     BodyIdentifier selection;
-    if (NameSystemsOfType(tree.TypeOf(item)).empty()) {
+    if (!tree.ChosenByName(item)) {
         if (item > 0 && item < static_cast<int>(tree.Items().size()) && tree.Items()[item].object)
             selection = BodyIdentifierFromObject(tree.Items()[item].object);
         return selection;

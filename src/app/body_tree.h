@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "catalog/catalog_services.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 
@@ -34,6 +34,10 @@ public:
 
     // Body type of an item (9 for the root or no item).
     int TypeOf(int item) const noexcept;
+    // Whether the item's kind is chosen by one of its names, in one of its
+    // name systems (stars, constellations, deep-sky objects): its type's
+    // selection style.
+    bool ChosenByName(int item) const noexcept;
     // Whether OK may take the item: not the root, and one object or a type
     // whose names the list supplies.
     bool MayAccept(int item) const noexcept;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "base/services.h"
+#include "base/settings_tree.h"
 #include "base/storage.h"
 
 namespace corvinata {
@@ -25,13 +26,6 @@ String Joined(const String& first, const Char* second) {
     String out = first;
     StringAppend(out, second);
     return out;
-}
-
-bool WriteDefaultValue(const String& keyPath, const String& value) {
-    auto node = GetStorageService().CreateRegistryNode(RegistryHive::ClassesRoot, keyPath.Text());
-    const bool written = node->Create() && node->WriteString(TXT(""), value);
-    node->CloseIfOpen();
-    return written;
 }
 
 bool DeleteKeyTree(const String& keyPath) {
@@ -81,7 +75,7 @@ int RegisterServer(const String& classId, const String& programPath) {
         {Joined(progIdKey, TXT("\\CLSID")), classId},
     };
     for (const auto& entry : entries) {
-        if (!WriteDefaultValue(entry.key, entry.value)) return kServerWriteFailed;
+        if (!WriteClassesRootDefaultValue(entry.key.Text(), entry.value)) return kServerWriteFailed;
     }
     return kServerDone;
 }

@@ -1,9 +1,6 @@
 #include "app/current_time.h"
 
-#include <memory>
-
-#include "base/services.h"
-#include "base/storage.h"
+#include "base/daylight_saving_option.h"
 #include "base/time_systems.h"
 
 namespace corvinata {
@@ -24,14 +21,14 @@ void CurrentTimeAndLocation::SetDateTime(const DateTime& moment, bool daylightSa
 
 void CurrentTimeAndLocation::SetLocation(const Location& place) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    LocationAssign(value_.location, place);
+    value_.location = place;
     RecordPlace(place);
     BroadcastNotification(hub, kEventLocationChanged, 0, nullptr);
 }
 
 void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    DateTimeLocationAssign(value_, value);
+    value_ = value;
     // The location options are what the next start begins with, so they
     // follow the place whichever setter changed it.
     RecordPlace(value.location);
@@ -41,7 +38,7 @@ void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
 void CurrentTimeAndLocation::SetTimeAndLocationWithZone(const DateTimeLocation& value,
                                                         bool starsFixed) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    DateTimeLocationAssign(value_, value);
+    value_ = value;
     RecordPlace(value.location);
     starsFixed_ = starsFixed;
     BroadcastNotification(hub, kEventDateTimeLocationChanged, 0, nullptr);
@@ -63,8 +60,8 @@ DateTime LocalCivilTimeAt(const DateTime& moment, const Location& place, bool da
 bool StorageSystemClock::Now(DateTime& localTime, bool& daylightSaving) {
     DateTime now;
     if (!DateTimeSetToNow(now)) return false;
-    std::unique_ptr<SystemInfo> info = GetProductInfo().GetStorage().CreateSystemInfo();
-    daylightSaving = info && info->IsDaylightSavingTime();
+    DaylightSavingOption option;
+    daylightSaving = QueryDaylightSavingActive(option);
     localTime = now;
     return true;
 }
@@ -143,7 +140,7 @@ void ChangeCurrentLocation(CurrentTimeAndLocationService& current, const Locatio
                           changed.location.coordinates.timeZone, changed.daylightSaving);
         moment = LocalCivilTimeAt(moment, place, changed.daylightSaving);
     }
-    LocationAssign(changed.location, place);
+    changed.location = place;
     current.SetTimeAndLocation(changed);
 }
 

@@ -8,7 +8,7 @@
 #include "astro/besselian.h"
 #include "astro/eclipse_circumstances.h"
 #include "base/date_time.h"
-#include "base/small_math.h"
+#include "base/date_time_range.h"
 
 namespace corvinata {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/small_math.h"
+#include "base/rounding.h"
 
 namespace corvinata {
 

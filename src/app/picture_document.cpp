@@ -1,6 +1,6 @@
 #include "app/picture_document.h"
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 

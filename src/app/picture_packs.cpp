@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "app/registered_packs.h"
-#include "astro/planet_records.h"
 #include "base/file_name_case.h"
 #include "base/folder_node.h"
 #include "base/number_text.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 namespace {

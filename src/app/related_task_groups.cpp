@@ -4,7 +4,7 @@
 
 #include "app/app_interfaces.h"
 #include "app/report_picture_panels.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "catalog/planet_catalogue.h"

@@ -5,14 +5,14 @@
 
 #include "app/app_interfaces.h"
 #include "app/report_picture_panels.h"
-#include "astro/planet_records.h"
 #include "base/greek_letters.h"
 #include "base/text_format.h"
+#include "catalog/body_function_keywords.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "catalog/planet_catalogue.h"
 #include "catalog/quantity_kinds.h"
-#include "script/expression_rules.h"
 
 namespace corvinata {
 namespace {

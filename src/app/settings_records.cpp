@@ -2,11 +2,10 @@
 
 #include <memory>
 
-#include "base/registry_root.h"
 #include "base/services.h"
 #include "base/storage.h"
-#include "astro/planet_records.h"
-#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 
@@ -48,10 +47,7 @@ bool LoadBodyValues(SettingsTree& tree, BodyIdentifier& body) {
     }
     const CelestialObject* object = GetCatalogueObject(type, number);
     if (!object) return false;
-    const BodyType* bodyType = GetBodyType(type);
-    const NameSystem* system =
-        bodyType && bodyType->HasNameSystems() ? bodyType->NameSystemById(systemNumber) : nullptr;
-    BodyIdentifierInit(body, object, system, name.Text());
+    BodyIdentifierInit(body, object, GetNameSystemOfType(type, systemNumber), name.Text());
     return true;
 }
 
@@ -104,18 +100,6 @@ bool WriteDateTimeValue(SettingsTreeWriter& writer, const RecordKeyNames& names,
            WriteIntValue(writer, TXT("Day"), record.day) &&
            WriteDoubleValue(writer, TXT("Time"), record.hours) &&
            WriteIntValue(writer, TXT("Time System"), record.timeSystem);
-}
-
-bool LoadTimeStepRecord(SettingsTree& tree, const RecordKeyNames& names, TimeStep& step) {
-    TimeStep read = step;
-    if (!LoadTimeStep(String(names.Key()), read, tree)) return false;
-    step = read;
-    return true;
-}
-
-bool SaveTimeStepRecord(SettingsTreeWriter& writer, const RecordKeyNames& names,
-                        const TimeStep& step) {
-    return SaveTimeStep(String(names.Key()), step, writer);
 }
 
 bool LoadBodyIdentifier(SettingsTree& tree, const RecordKeyNames& names, BodyIdentifier& body) {

@@ -24,11 +24,6 @@ bool ReadDateTimeValue(SettingsTree& tree, const RecordKeyNames& names, DateTime
 bool WriteDateTimeValue(SettingsTreeWriter& writer, const RecordKeyNames& names,
                         const DateTime& record);
 
-// "Type" and "Steps" in the record's sub-key (type name "Time Step").
-bool LoadTimeStepRecord(SettingsTree& tree, const RecordKeyNames& names, TimeStep& step);
-bool SaveTimeStepRecord(SettingsTreeWriter& writer, const RecordKeyNames& names,
-                        const TimeStep& step);
-
 // In the record's sub-key: "Body"\"Body type"\"Type number", "Body"\"Number",
 // "Name system"\"Number" and "Name". An empty reference is written with the
 // type number -1 and reads back as empty.

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "base/time_systems.h"
-#include "catalog/catalog_services.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 

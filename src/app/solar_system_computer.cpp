@@ -1,6 +1,5 @@
 #include "app/solar_system_computer.h"
 
-#include "astro/planet_records.h"
 #include "base/colour_table.h"
 #include "base/event_time.h"
 #include "catalog/body_properties.h"

@@ -11,7 +11,7 @@
 
 #include "base/date_time.h"
 #include "base/date_time_location.h"
-#include "base/small_math.h"
+#include "base/date_time_range.h"
 #include "base/time_step.h"
 #include "base/wide_string.h"
 #include "catalog/catalogue_registry.h"

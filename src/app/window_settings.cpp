@@ -2,6 +2,7 @@
 
 #include "app/location_settings.h"
 #include "app/settings_records.h"
+#include "base/registry_root.h"
 #include "base/text_format.h"
 
 namespace corvinata {
@@ -332,7 +333,7 @@ bool SaveReportOptions(const ReportWindowState& state, SettingsTreeWriter& write
 }
 
 bool LoadPanelOptions(PanelKind kind, PanelSettings& settings, SettingsTree& tree) {
-    if (!LoadTimeStepRecord(tree, {TXT("Time Step")}, settings.timeStep)) {
+    if (!LoadTimeStep(String(TXT("Time Step")), settings.timeStep, tree)) {
         settings.timeStep = TimeStep{kMinutesUnit, 10};
     }
     const PanelValueNames names = PanelNames(kind);
@@ -349,7 +350,7 @@ bool LoadPanelOptions(PanelKind kind, PanelSettings& settings, SettingsTree& tre
 bool SavePanelOptions(PanelKind kind, const PanelSettings& settings, SettingsTreeWriter& writer) {
     const PanelValueNames names = PanelNames(kind);
     WrittenValues w(writer);
-    w.Then([&] { return SaveTimeStepRecord(writer, {TXT("Time Step")}, settings.timeStep); });
+    w.Then([&] { return SaveTimeStep(String(TXT("Time Step")), settings.timeStep, writer); });
     w.Int(names.coordinateSystem, settings.coordinateSystem);
     w.Int(names.timeSystem, settings.riseSetTimeSystem);
     return w.Ok();
@@ -393,7 +394,7 @@ bool SaveLocationOptions(const LocationOptions& options, SettingsTreeWriter& wri
 
 bool LoadEventForecastOptions(EventForecastOptions& options, SettingsTree& tree) {
     if (!ReadBoolValue(tree, TXT("Generation on"), options.generationOn)) options.generationOn = true;
-    if (!LoadTimeStepRecord(tree, {TXT("Time Step"), TXT("Time range")}, options.timeRange)) {
+    if (!LoadTimeStep(String(TXT("Time range")), options.timeRange, tree)) {
         options.timeRange = TimeStep{kMonthsUnit, 1};
     }
     if (!ReadIntValue(tree, TXT("Content"), options.content)) options.content = -1;
@@ -404,7 +405,7 @@ bool SaveEventForecastOptions(const EventForecastOptions& options, SettingsTreeW
     WrittenValues w(writer);
     w.Bool(TXT("Generation on"), options.generationOn);
     w.Then([&] {
-        return SaveTimeStepRecord(writer, {TXT("Time Step"), TXT("Time range")}, options.timeRange);
+        return SaveTimeStep(String(TXT("Time range")), options.timeRange, writer);
     });
     w.Int(TXT("Content"), options.content);
     return w.Ok();

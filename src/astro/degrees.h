@@ -1,5 +1,5 @@
 // Trigonometry on angles in degrees, as the astronomical calculations use it.
-// Angles are brought into 0..360 by ReduceDegrees (astro/delta_t.h).
+// Angles are brought into 0..360 by ReduceDegrees (base/angle_reduction.h).
 #pragma once
 
 #include <algorithm>

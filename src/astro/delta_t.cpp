@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "base/angle_reduction.h"
 #include "base/time_systems.h"
 #include "generated/delta_t.h"
 
@@ -123,12 +124,6 @@ double EquinoxEpochJulianDay(int code) {
         case kEpochJ2000: return kJulianDayJ2000;
         default: return -1.0;
     }
-}
-
-double ReduceDegrees(double x) {
-    double n = std::trunc(x / 360.0);
-    if (x < 0.0) n -= 1.0;
-    return x - 360.0 * n;
 }
 
 double DeltaTSeconds(int year, double centuriesSince1900) {

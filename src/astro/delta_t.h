@@ -20,10 +20,6 @@ constexpr double kDaysPerJulianCentury = 36525.0;
 // B1950.0: 2433282.4235, J2000.0: 2451545.0); -1.0 for any other code.
 double EquinoxEpochJulianDay(int code);
 
-// Brings an angle in degrees into 0..360: n = trunc(x / 360), one less for a
-// negative x, and x - 360 n. A negative whole multiple of 360 gives 360.
-double ReduceDegrees(double x);
-
 // Delta T = TT - UT in seconds for the given integer year; `centuriesSince1900`
 // is CenturiesSince1900 of the date, used by the fitted polynomials of
 // 1800-1997 (which therefore follow the date within the year).

@@ -6,6 +6,7 @@
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/eclipse_texts.h"
+#include "base/angle_reduction.h"
 #include "base/time_systems.h"
 
 namespace corvinata {

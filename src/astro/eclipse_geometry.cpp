@@ -407,12 +407,25 @@ CentralLineCrossing CentralLineAtLongitude(const BesselianElements& elements,
     return crossing;
 }
 
-CentralLineCrossing CentralLineAtLongitude(const DateTime& date, double longitudeDegrees,
-                                           double deltaTSeconds) noexcept {
+namespace {
+
+// What `compute` answers for the elements of the eclipse of that date, or
+// the empty result when the table has no eclipse on it.
+template <class Result, class Compute>
+Result OnEclipseOfDate(const DateTime& date, Compute compute) noexcept {
     double t0 = 0.0;
     BesselianElements elements;
-    if (!FindEclipseOnDate(date, t0, elements)) return CentralLineCrossing();
-    return CentralLineAtLongitude(elements, longitudeDegrees, deltaTSeconds);
+    if (!FindEclipseOnDate(date, t0, elements)) return Result();
+    return compute(elements);
+}
+
+}  // namespace
+
+CentralLineCrossing CentralLineAtLongitude(const DateTime& date, double longitudeDegrees,
+                                           double deltaTSeconds) noexcept {
+    return OnEclipseOfDate<CentralLineCrossing>(date, [&](const BesselianElements& elements) {
+        return CentralLineAtLongitude(elements, longitudeDegrees, deltaTSeconds);
+    });
 }
 
 LatitudeLimits UmbralLimitsAtLongitude(const BesselianElements& elements,
@@ -424,10 +437,9 @@ LatitudeLimits UmbralLimitsAtLongitude(const BesselianElements& elements,
 
 LatitudeLimits UmbralLimitsAtLongitude(const DateTime& date, double longitudeDegrees,
                                        double deltaTSeconds) noexcept {
-    double t0 = 0.0;
-    BesselianElements elements;
-    if (!FindEclipseOnDate(date, t0, elements)) return LatitudeLimits();
-    return UmbralLimitsAtLongitude(elements, longitudeDegrees, deltaTSeconds);
+    return OnEclipseOfDate<LatitudeLimits>(date, [&](const BesselianElements& elements) {
+        return UmbralLimitsAtLongitude(elements, longitudeDegrees, deltaTSeconds);
+    });
 }
 
 LatitudeLimits MagnitudeLimitsAtLongitude(const BesselianElements& elements,
@@ -439,10 +451,9 @@ LatitudeLimits MagnitudeLimitsAtLongitude(const BesselianElements& elements,
 
 LatitudeLimits MagnitudeLimitsAtLongitude(const DateTime& date, double longitudeDegrees,
                                           double deltaTSeconds, double k) noexcept {
-    double t0 = 0.0;
-    BesselianElements elements;
-    if (!FindEclipseOnDate(date, t0, elements)) return LatitudeLimits();
-    return MagnitudeLimitsAtLongitude(elements, longitudeDegrees, deltaTSeconds, k);
+    return OnEclipseOfDate<LatitudeLimits>(date, [&](const BesselianElements& elements) {
+        return MagnitudeLimitsAtLongitude(elements, longitudeDegrees, deltaTSeconds, k);
+    });
 }
 
 LatitudeLimits UmbralLimitsNear(const BesselianElements& elements, double longitudeDegrees,

@@ -64,10 +64,9 @@ bool ParsePercentage(const Char* text, double& value) noexcept {
     double number = 0.0;
     int consumed = 0;
     if (!ParseDouble(p, number, &consumed)) return false;
-    p += consumed;
-    if (*p == '%') ++p;
-    else if (*p != 0) return false;
-    if (*SkipBlanks(p) != 0) return false;
+    p = SkipBlanks(p + consumed);
+    if (*p == '%') p = SkipBlanks(p + 1);
+    if (*p != 0) return false;
     // A minus sign is refused even on a zero: "-0" would be kept and shown
     // as "-0.0%".
     if (std::signbit(number) || !(number <= 100.0)) return false;

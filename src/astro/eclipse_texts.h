@@ -31,9 +31,10 @@ CentralKind EclipseCentralKind(EclipseType type) noexcept;
 // in EclipseTypeName. A value outside the kinds gives "Invalid".
 void CentralKindName(CentralKind kind, bool upperFirst, String& out);
 
-// Reads a percentage from 0 to 100: blanks, a number, an optional "%"
-// directly after it, blanks. False, and `value` unchanged, for anything
-// else ("50 %", "-1", "-0", "100.5", "").
+// Reads a percentage from 0 to 100: blanks, a number, blanks, an optional
+// "%", blanks. False, and `value` unchanged, for anything else ("50x",
+// "-1", "100.5", ""); a minus sign is refused even on a zero, which would be
+// shown as "-0.0%".
 bool ParsePercentage(const Char* text, double& value) noexcept;
 
 // Replaces `out` by the value with `decimals` decimals (negative: trailing

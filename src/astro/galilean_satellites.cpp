@@ -6,6 +6,7 @@
 #include "astro/delta_t.h"
 #include "astro/instant_sharing.h"
 #include "astro/planet_series.h"
+#include "base/angle_reduction.h"
 #include "generated/galilean.h"
 
 namespace corvinata {

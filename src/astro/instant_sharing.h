@@ -140,8 +140,8 @@ struct NutationAngles {
 };
 NutationAngles SharedNutation(double jd);
 
-// EarthHeliocentric and GeometricSunFromEarth at a Julian day (dynamical
-// time).
+// EarthHeliocentric at a Julian day (dynamical time), and the geometric Sun
+// seen from that place (SunSeenFromEarth).
 HeliocentricPlace SharedEarth(double jd);
 GeocentricSun SharedGeometricSun(double jd);
 

@@ -9,6 +9,7 @@
 #include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "astro/series_trig.h"
+#include "base/angle_reduction.h"
 #include "generated/elp.h"
 
 namespace corvinata {

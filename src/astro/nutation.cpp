@@ -7,6 +7,7 @@
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/series_trig.h"
+#include "base/angle_reduction.h"
 #include "generated/nutation.h"
 
 namespace corvinata {

@@ -7,6 +7,7 @@
 #include "astro/degrees.h"
 #include "astro/delta_t.h"
 #include "astro/series_trig.h"
+#include "base/angle_reduction.h"
 #include "generated/earth_j2000.h"
 #include "generated/pluto.h"
 #include "generated/vsop87.h"
@@ -90,12 +91,6 @@ void PlanetHeliocentricPosition(double jd, double* l, double* b, double* r, int 
     } else if (index == kPlutoIndex) {
         PlutoLightTimePosition(jd, l, b, r, nullptr);
     }
-}
-
-GeocentricSun GeometricSunFromEarth(double jd) {
-    double l0 = 0.0, b0 = 0.0, r0 = 0.0;
-    VsopHeliocentricPosition(jd, VsopSeries(VsopBody::Earth), &l0, &b0, &r0);
-    return SunSeenFromEarth(l0, b0, r0);
 }
 
 GeocentricSun SunSeenFromEarth(double l, double b, double r) {

@@ -94,9 +94,8 @@ struct GeocentricSun {
     double latitude;
     double distance;
 };
-GeocentricSun GeometricSunFromEarth(double jd);
-// The same from the Earth's heliocentric longitude, latitude (degrees) and
-// radius vector (AU).
+// The Sun seen from the Earth's heliocentric longitude, latitude (degrees)
+// and radius vector (AU).
 GeocentricSun SunSeenFromEarth(double l, double b, double r);
 
 // Geocentric rectangular ecliptic coordinates (AU) of a body at heliocentric

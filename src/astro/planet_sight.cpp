@@ -4,6 +4,7 @@
 
 #include "astro/delta_t.h"
 #include "astro/nutation.h"
+#include "base/angle_reduction.h"
 
 namespace corvinata {
 namespace {

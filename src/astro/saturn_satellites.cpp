@@ -8,6 +8,7 @@
 #include "astro/instant_sharing.h"
 #include "astro/nutation.h"
 #include "astro/planet_series.h"
+#include "base/angle_reduction.h"
 
 namespace corvinata {
 namespace {

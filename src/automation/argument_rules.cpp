@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "base/small_math.h"
+#include "base/rounding.h"
 
 namespace corvinata::automation {
 

@@ -15,7 +15,6 @@
 #include "base/folder_node.h"
 #include "base/path_name.h"
 #include "base/time_step.h"
-#include "astro/planet_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/quantity_values.h"
 #include "catalog/town_table.h"
@@ -358,7 +357,7 @@ public:
         Location place;
         if (!TownLocation(FindTownIndex(countryName.Text(), townName.Text()), place)) return E_INVALIDARG;
         return Change(kLocationField, [&place](TimeAndLocation& o) {
-            LocationAssign(o.location, place);
+            o.location = place;
             return true;
         });
     }

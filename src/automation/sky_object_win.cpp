@@ -2,10 +2,10 @@
 // it shows, each change one step of the window's history through the Sky
 // actions, as the menus and the control panel make it.
 #include "app/application.h"
-#include "astro/planet_records.h"
 #include "automation/argument_rules.h"
 #include "automation/window_object_win.h"
 #include "automation/window_objects_win.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata::automation {
 

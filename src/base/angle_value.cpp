@@ -224,12 +224,6 @@ double AngleValue::GetDisplayValue() const noexcept { return degrees; }
 
 void AngleValue::SetTypedDegrees(double typed) noexcept { degrees = typed; }
 
-LongitudeValue LongitudeValue::FromOriented(double typed, std::int32_t orientation) noexcept {
-    LongitudeValue value(0.0, orientation);
-    value.SetTypedDegrees(typed);
-    return value;
-}
-
 void LongitudeValue::Format(String& out, int style, int precision, int decimals) const {
     LongitudeFormat(*this, out, style, precision, decimals);
 }

@@ -122,9 +122,6 @@ public:
     LongitudeValue(double westDegrees, std::int32_t orientation) noexcept
         : AngleValue(westDegrees, orientation) {}
 
-    // The value of a longitude typed as a signed number in the sense of
-    // `orientation` (east positive for any word other than kWestPositive).
-    static LongitudeValue FromOriented(double typed, std::int32_t orientation) noexcept;
 
     void Format(String& out, int style, int precision,
                 int decimals) const override;

@@ -246,10 +246,4 @@ bool DateTimeSetToNow(DateTime& record) {
     return true;
 }
 
-double DateTimeGetHours(const DateTime& record) noexcept { return record.hours; }
-
-void DateTimeSetHours(DateTime& record, double hours) noexcept { record.hours = hours; }
-
-void DateTimeSetYear(DateTime& record, std::int32_t year) noexcept { record.year = year; }
-
 }  // namespace corvinata

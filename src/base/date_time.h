@@ -96,10 +96,4 @@ void DateStepMonth(DateTime& record, bool up) noexcept;
 // no valid date.
 bool DateTimeSetToNow(DateTime& record);
 
-// Accessors of the settings exchange ("Year", "Month", "Day", "Time",
-// "Time System") and the graph files.
-double DateTimeGetHours(const DateTime& record) noexcept;
-void DateTimeSetHours(DateTime& record, double hours) noexcept;
-void DateTimeSetYear(DateTime& record, std::int32_t year) noexcept;
-
 }  // namespace corvinata

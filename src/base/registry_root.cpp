@@ -21,20 +21,24 @@ String& GetRegistryRootPath(String& receiver) {
 
 bool LoadTimeStep(const String& keyName, TimeStep& step, SettingsTree& reader) {
     if (!PushSettingsKey(reader, keyName)) return false;
+    // Half a step is no step: the values are taken together or not at all.
+    TimeStep read = step;
     bool unitRead = false;
     ReadIntSetting(reader, BindProperty<std::int32_t>(
-                               TXT("Type"), [&step] { return step.unit; },
-                               [&step, &unitRead](std::int32_t unit) {
+                               TXT("Type"), [&read] { return read.unit; },
+                               [&read, &unitRead](std::int32_t unit) {
                                    // A unit without a name would step time by nothing known.
                                    if (unit < 0 || unit >= kTimeUnitCount) return;
-                                   step.unit = unit;
+                                   read.unit = unit;
                                    unitRead = true;
                                }));
     const bool countRead = ReadIntSetting(
-        reader, BindProperty<std::int32_t>(TXT("Steps"), [&step] { return step.count; },
-                                           [&step](std::int32_t count) { step.count = count; }));
+        reader, BindProperty<std::int32_t>(TXT("Steps"), [&read] { return read.count; },
+                                           [&read](std::int32_t count) { read.count = count; }));
     PopSettingsKey(reader);
-    return unitRead && countRead;
+    if (!unitRead || !countRead) return false;
+    step = read;
+    return true;
 }
 
 bool SaveTimeStep(const String& keyName, const TimeStep& step, SettingsTreeWriter& writer) {

@@ -18,8 +18,8 @@ String& GetRegistryRootPath(String& receiver);
 
 // Reads the values "Type" (the unit, 0-5) and "Steps" (the count) of the
 // sub-key `keyName` below the reader's current key into `step`. True only
-// when the sub-key opened and both values were read; a missing sub-key or
-// value, or a unit outside 0-5, leaves that part of `step` unchanged.
+// when the sub-key opened and both values were read; otherwise (a missing
+// sub-key or value, or a unit outside 0-5) `step` is unchanged.
 bool LoadTimeStep(const String& keyName, TimeStep& step, SettingsTree& reader);
 // Writes `step` as "Type" and "Steps" into the sub-key `keyName` below the
 // writer's current key, creating it; true when the key and both values were

@@ -168,10 +168,8 @@ void StoreRiseSet(const CelestialObject& body, const PropertyJob& job, PropertyM
 void ComputeBodyProperties(const CelestialObject& body, std::uint32_t mask,
                            const TimeAndPlace& moment, PropertyMap& out,
                            const PropertyConventions& conventions) {
-    using Calculator = void (*)(const CelestialObject&, std::uint32_t, const TimeAndPlace&,
-                                PropertyMap&, const PropertyConventions&);
     // By body type id; "other" has no calculator.
-    static constexpr Calculator kCalculators[kCatalogueCount] = {
+    static constexpr BodyPropertiesFunction* kCalculators[kCatalogueCount] = {
         ComputeSunProperties,            // kBodySun
         ComputeMoonProperties,           // kBodyMoon
         ComputePlanetProperties,         // kBodyPlanet

@@ -30,13 +30,16 @@ struct PropertyConventions {
     int distanceUnit = kAstronomicalUnits;
 };
 
-// Computes the properties of `mask` for the body (of any type but "other")
-// into `out`. The output can hold more properties than were asked for:
-// properties that others are computed from come along (Longitude and
-// Latitude with either, Distance from Earth with Angular size, ...).
-void ComputeBodyProperties(const CelestialObject& body, std::uint32_t mask,
-                           const TimeAndPlace& moment, PropertyMap& out,
-                           const PropertyConventions& conventions);
+// A computation of properties: those of `mask` for the body at the moment,
+// into `out`, in the conventions. The output can hold more properties than
+// were asked for: properties that others are computed from come along
+// (Longitude and Latitude with either, Distance from Earth with Angular
+// size, ...).
+using BodyPropertiesFunction = void(const CelestialObject& body, std::uint32_t mask, const TimeAndPlace& moment,
+                                    PropertyMap& out, const PropertyConventions& conventions);
+
+// The properties of a body of any type but "other", by its type's calculator.
+BodyPropertiesFunction ComputeBodyProperties;
 
 // Copies the properties of `mask` from a calculator's raw map into `out`,
 // converting coordinates, event times and distances into the conventions.
@@ -56,14 +59,8 @@ double EvaluateBodyFunction(const CelestialObject& body, std::uint32_t functionI
 
 // The three calculators that the documents, reports and tools also call
 // directly; each takes a body of its own type.
-void ComputePlanetProperties(const CelestialObject& planet, std::uint32_t mask,
-                             const TimeAndPlace& moment, PropertyMap& out,
-                             const PropertyConventions& conventions);
-void ComputeEarthProperties(const CelestialObject& earth, std::uint32_t mask,
-                            const TimeAndPlace& moment, PropertyMap& out,
-                            const PropertyConventions& conventions);
-void ComputeDeepSkyProperties(const CelestialObject& object, std::uint32_t mask,
-                              const TimeAndPlace& moment, PropertyMap& out,
-                              const PropertyConventions& conventions);
+BodyPropertiesFunction ComputePlanetProperties;
+BodyPropertiesFunction ComputeEarthProperties;
+BodyPropertiesFunction ComputeDeepSkyProperties;
 
 }  // namespace corvinata

@@ -24,7 +24,8 @@ public:
     BodyType(BodyType&&) = default;
 
     // 1 for the kinds named in several systems (stars, constellations,
-    // deep-sky objects), 0 otherwise; read by the object-selection dialog.
+    // deep-sky objects), 0 otherwise: whether the object-selection dialog
+    // chooses a body of the kind by one of its names.
     int SelectionStyle() const noexcept { return HasNameSystemsFlag() ? 1 : 0; }
     int GetTypeId() const noexcept { return typeId_; }
     bool HasNameSystemsFlag() const noexcept;

@@ -89,6 +89,36 @@ Catalogue* CatalogueByType(int typeId) noexcept {
     }
 }
 
+const CelestialObject* GetCatalogueObject(int bodyType, int number) {
+    const Catalogue* catalogue = CatalogueByType(bodyType);
+    return catalogue ? catalogue->CatalogueGetObjectAt(number) : nullptr;
+}
+
+const CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name) {
+    const BodyType* type = GetBodyType(bodyType);
+    const Catalogue* catalogue = CatalogueByType(bodyType);
+    if (!type || !catalogue || !name) return nullptr;
+    if (!type->HasNameSystems()) return catalogue->CatalogueFindObject(name, nullptr);
+    const NameSystemList& systems = *type->NameSystems();
+    for (int i = 0; i < systems.Count(); ++i) {
+        if (const CelestialObject* found = catalogue->CatalogueFindObject(name, systems.ItemAt(i)))
+            return found;
+    }
+    return nullptr;
+}
+
+const CelestialObject* FindObjectByName(const Char* name) {
+    for (int type = kBodySun; type <= kBodySaturnSatellite; ++type) {
+        if (const CelestialObject* found = FindObjectOfTypeByName(type, name)) return found;
+    }
+    return nullptr;
+}
+
+const NameSystem* GetNameSystemOfType(int bodyType, int id) {
+    const BodyType* type = GetBodyType(bodyType);
+    return type ? type->NameSystemById(id) : nullptr;
+}
+
 const Char* ObjectKeyName(const CelestialObject& object) {
     const NameSystem* key = KeySystemOf(object);
     if (!key) return object.GetPlainName();
@@ -146,10 +176,6 @@ void BodyIdentifierAssignObject(BodyIdentifier& id, const CelestialObject& objec
 
 bool BodyIdentifierDiffers(const BodyIdentifier& a, const BodyIdentifier& b) {
     return a.object != b.object || a.nameSystem != b.nameSystem || a.name != b.name;
-}
-
-void BodyIdentifierSetName(BodyIdentifier& id, const Char* name) {
-    StringAssign(id.name, name ? name : TXT(""));
 }
 
 }  // namespace corvinata

@@ -26,6 +26,20 @@ bool DestroyCatalogues();
 // The catalogue of type 0..8; none for any other id.
 Catalogue* CatalogueByType(int typeId) noexcept;
 
+// The object with that number in the catalogue of a body type; none for the
+// type "other" (9), which has no catalogue.
+const CelestialObject* GetCatalogueObject(int bodyType, int number);
+// Lookup by name. A body type's name systems are tried in their list order
+// and the first object found wins; a type without name systems is searched
+// once without one. Answers none for a name no catalogue knows (and when no
+// catalogues exist).
+const CelestialObject* FindObjectOfTypeByName(int bodyType, const Char* name);
+// Searches the body types 0 (Sun) to 7 (Saturnian satellites) in that order;
+// Jovian satellites and "other" bodies are not searched.
+const CelestialObject* FindObjectByName(const Char* name);
+// The item of a body type's name-system list with that id, or none.
+const NameSystem* GetNameSystemOfType(int bodyType, int id);
+
 // The name that identifies an object: its first name in the key system of
 // its type when the type has name systems, its plain name otherwise. Never
 // null.
@@ -58,7 +72,5 @@ BodyIdentifier BodyIdentifierFromObject(const CelestialObject* object);
 void BodyIdentifierAssignObject(BodyIdentifier& id, const CelestialObject& object);
 // True when object, name system or name (exactly) differ.
 bool BodyIdentifierDiffers(const BodyIdentifier& a, const BodyIdentifier& b);
-// The name setter used when an identifier is loaded from the settings.
-void BodyIdentifierSetName(BodyIdentifier& id, const Char* name);
 
 }  // namespace corvinata

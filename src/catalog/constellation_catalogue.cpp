@@ -5,6 +5,7 @@
 #include "astro/coordinates.h"
 #include "astro/delta_t.h"
 #include "astro/nutation.h"
+#include "base/angle_reduction.h"
 #include "base/event_time.h"
 #include "base/greek_letters.h"
 #include "catalog/constellation_boundaries.h"
@@ -123,14 +124,6 @@ bool AbbreviationEquals(const Char* a, const Char* b) noexcept {
     return FoldUpper(*a) == FoldUpper(*b);
 }
 
-// Into [0, 360): a right ascension of exactly 360 would fall outside every
-// zone.
-double NormaliseRightAscension(double degrees) noexcept {
-    double r = std::fmod(degrees, 360.0);
-    if (r < 0.0) r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
-}
-
 }  // namespace
 
 const ConstellationNames* ConstellationNamesAt(int number) noexcept {
@@ -197,7 +190,7 @@ const ConstellationObject* ConstellationOfPosition(double jd, const SkyCoordinat
     static const double boundaryObliquity = TrueObliquity(boundaryEpoch);
     PrecessEcliptic(jd, boundaryEpoch, c.longitude, c.latitude);
     EclipticToEquatorialAt(c, boundaryObliquity);
-    return FindConstellationAt(NormaliseRightAscension(c.longitude), c.latitude);
+    return FindConstellationAt(ReduceDegrees(c.longitude), c.latitude);
 }
 
 const ConstellationObject* ZodiacSignConstellation(int sign) noexcept {

@@ -52,6 +52,14 @@ const PlanetRow kPlanetRows[kPlanetCount] = {
 
 }  // namespace
 
+void PlanetSetConstants(PlanetObject& planet, const Char* name, int index, int moonCount,
+                        const PlanetConstants& constants) {
+    planet.number_ = index;
+    StringAssign(planet.name_, name);
+    planet.constants_ = constants;
+    planet.moonCount_ = moonCount;
+}
+
 PlanetCatalogue& GetPlanetCatalogue() {
     static PlanetCatalogue catalogue;
     return catalogue;

@@ -6,12 +6,13 @@
 #include "astro/delta_t.h"
 #include "astro/instant_sharing.h"
 #include "astro/nutation.h"
-#include "astro/planet_records.h"
 #include "astro/planet_series.h"
 #include "astro/planet_sight.h"
 #include "astro/saturn_ring.h"
 #include "astro/spherical_trig.h"
+#include "base/angle_reduction.h"
 #include "catalog/event_kinds.h"
+#include "catalog/planet_catalogue.h"
 #include "catalog/property_calculators.h"
 
 namespace corvinata {
@@ -46,7 +47,7 @@ double PlanetMagnitude(int index, double l, double i, double jd) {
 
 class PlanetCalculator final : public PropertyCalculator {
 public:
-    PlanetCalculator(const CelestialObject& body, const Planet& planet) noexcept
+    PlanetCalculator(const CelestialObject& body, const PlanetObject& planet) noexcept
         : PropertyCalculator(body), planet_(planet) {}
 
 private:
@@ -118,7 +119,7 @@ private:
         raw.Set(kFunctionBrightLimb, PositionAngle(sunEquatorial, planetEquatorial));
     }
 
-    const Planet& planet_;
+    const PlanetObject& planet_;
 };
 
 class EarthCalculator final : public PropertyCalculator {
@@ -140,7 +141,7 @@ private:
 void ComputePlanetProperties(const CelestialObject& planet, std::uint32_t mask,
                              const TimeAndPlace& moment, PropertyMap& out,
                              const PropertyConventions& conventions) {
-    const auto* record = dynamic_cast<const Planet*>(&planet);
+    const auto* record = dynamic_cast<const PlanetObject*>(&planet);
     if (record == nullptr) return;
     PlanetCalculator(planet, *record).Compute(mask, moment, out, conventions);
 }

@@ -75,20 +75,10 @@ void FixedObjectWork(const CelestialObject& body, const CatalogueSkyObject& data
                      const PropertyJob& job, bool withSize, PropertyMap& raw);
 
 // Calculators by type, made on the caller's stack by ComputeBodyProperties.
-void ComputeSunProperties(const CelestialObject& sun, std::uint32_t mask,
-                          const TimeAndPlace& moment, PropertyMap& out,
-                          const PropertyConventions& conventions);
-void ComputeMoonProperties(const CelestialObject& moon, std::uint32_t mask,
-                           const TimeAndPlace& moment, PropertyMap& out,
-                           const PropertyConventions& conventions);
-void ComputeStarProperties(const CelestialObject& star, std::uint32_t mask,
-                           const TimeAndPlace& moment, PropertyMap& out,
-                           const PropertyConventions& conventions);
-void ComputeConstellationProperties(const CelestialObject& constellation, std::uint32_t mask,
-                                    const TimeAndPlace& moment, PropertyMap& out,
-                                    const PropertyConventions& conventions);
-void ComputeSatelliteProperties(const CelestialObject& satellite, std::uint32_t mask,
-                                const TimeAndPlace& moment, PropertyMap& out,
-                                const PropertyConventions& conventions);
+BodyPropertiesFunction ComputeSunProperties;
+BodyPropertiesFunction ComputeMoonProperties;
+BodyPropertiesFunction ComputeStarProperties;
+BodyPropertiesFunction ComputeConstellationProperties;
+BodyPropertiesFunction ComputeSatelliteProperties;
 
 }  // namespace corvinata

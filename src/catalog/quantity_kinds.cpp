@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "astro/planet_records.h"
-
 namespace corvinata {
 namespace {
 
@@ -32,9 +30,9 @@ int QuantityKind::Decimals(double value) const noexcept {
     case DecimalsRule::Zero:
         return 0;
     case DecimalsRule::One:
-        return OneDecimal(value);
+        return 1;
     case DecimalsRule::ByMagnitude:
-        return DecimalsByMagnitude(value);
+        return size < 10.0 ? 3 : size < 100.0 ? 2 : size < 1000.0 ? 1 : 0;
     case DecimalsRule::TwoBelow100:
         return size < 100.0 ? 2 : 0;
     }

@@ -3,12 +3,15 @@
 #include <cmath>
 
 #include "astro/coordinates.h"
+#include "astro/eclipse_texts.h"
 #include "base/angle_value.h"
 #include "base/date_time.h"
 #include "base/date_time_text.h"
 #include "base/distance_value.h"
 #include "base/event_time.h"
+#include "base/magnitude_text.h"
 #include "base/number_text.h"
+#include "base/services.h"
 #include "base/text_format.h"
 #include "catalog/constellation_catalogue.h"
 
@@ -206,7 +209,7 @@ public:
             ok = ParseNumber(trimmed.Text(), value, TXT("mM"));
             break;
         case kQuantityPhase:
-            ok = ParseNumber(trimmed.Text(), value, TXT("%")) && kind_.InRange(value);
+            ok = ParsePercentage(trimmed.Text(), value);
             break;
         default:
             ok = ParseNumber(trimmed.Text(), value);
@@ -223,20 +226,10 @@ public:
         const bool missing = IsMissing() || !kind_.InRange(value_);
         switch (kind_.Id()) {
         case kQuantityMagnitude:
-            if (missing) {
-                StringAssign(out, TXT("-.-m"));
-                return;
-            }
-            FormatDouble(value_, DecimalsFor(request), out, true);
-            StringAppend(out, TXT("m"));
+            FormatMagnitude(missing ? kNoMagnitude : value_, out, DecimalsFor(request));
             return;
         case kQuantityPhase:
-            if (missing) {
-                StringAssign(out, TXT("--"));
-            } else {
-                FormatDouble(value_, DecimalsFor(request), out, false);
-            }
-            StringAppend(out, TXT("%"));
+            FormatPercentage(missing ? -1.0 : value_, DecimalsFor(request), out);
             return;
         default:
             if (missing) {
@@ -358,6 +351,19 @@ std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int s
     }
     result->SetValue(value);
     return result;
+}
+
+bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value) {
+    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, value, extra, 2);
+    if (!quantity) return false;
+    QuantityFormatRequest request;
+    if (HasDisplayFormat()) {
+        const DisplayFormatInterface& display = GetDisplayFormat();
+        request.angleDegreeBase = display.GetAngleDegreeBase();
+        request.raDisplayUnit = display.GetRaDisplayUnit();
+    }
+    quantity->Format(out, request);
+    return true;
 }
 
 }  // namespace corvinata

@@ -5,6 +5,7 @@
 // kind's own dashes.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "base/wide_string.h"
@@ -76,5 +77,13 @@ protected:
 // any other kind. The caller owns the object.
 std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int system = 0,
                                                    int flag = 0);
+
+// Replaces `out` by `value` written as a quantity of kind `kind` (0..12,
+// made with the system `extra` and the time kind's flag word 2, which asks
+// for the time of day) with the kind's default decimals and the
+// application's display options for angles and right ascensions. Answers
+// false, with `out` unchanged, for a kind the object model does not make.
+// User-interface thread only.
+bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value);
 
 }  // namespace corvinata

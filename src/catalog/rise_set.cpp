@@ -5,7 +5,6 @@
 #include "astro/degrees.h"
 #include "astro/instant_sharing.h"
 #include "base/angle_value.h"
-#include "base/small_math.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/celestial_object.h"

@@ -48,6 +48,20 @@ JovianSatelliteObject::JovianSatelliteObject(int number, const Char* name, int d
       eccentricity(eccentricityValue),
       inclination(inclinationDegrees) {}
 
+SaturnianSatelliteObject::SaturnianSatelliteObject(int number, const Char* name, int diameter,
+                                                   double mass, double density, double period,
+                                                   double semiMajorAxis, double eccentricity,
+                                                   double inclination, double magnitude)
+    : CelestialObject(number, name),
+      diameter_(diameter),
+      magnitude_(magnitude),
+      mass_(mass),
+      density_(density),
+      semiMajorAxis_(semiMajorAxis),
+      period_(period),
+      eccentricity_(eccentricity),
+      inclination_(inclination) {}
+
 JovianSatelliteCatalogue& GetJovianSatelliteCatalogue() {
     static JovianSatelliteCatalogue catalogue;
     return catalogue;

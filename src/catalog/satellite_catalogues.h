@@ -3,8 +3,8 @@
 // positions come from the satellite theories.
 #pragma once
 
-#include "astro/planet_records.h"
 #include "catalog/catalogue.h"
+#include "catalog/celestial_object.h"
 
 namespace corvinata {
 
@@ -26,7 +26,38 @@ public:
     double inclination = 0.0;    // degrees
 };
 
-using SaturnianSatelliteObject = SaturnSatellite;
+// A satellite of Saturn: number 0 Mimas .. 7 Iapetus (the order of the
+// satellite positions).
+class SaturnianSatelliteObject final : public CelestialObject {
+public:
+    SaturnianSatelliteObject() = default;
+    // The arguments in the order of the satellite table: period before
+    // semi-major axis, magnitude last.
+    SaturnianSatelliteObject(int number, const Char* name, int diameter, double mass, double density,
+                             double period, double semiMajorAxis, double eccentricity,
+                             double inclination, double magnitude);
+    int GetTypeId() const override { return kBodySaturnSatellite; }
+
+    int Index() const { return number_; }
+    int Diameter() const { return diameter_; }               // km
+    double Magnitude() const { return magnitude_; }          // visual, at mean opposition
+    double Mass() const { return mass_; }                    // 1e20 kg
+    double Density() const { return density_; }              // kg/m3
+    double SemiMajorAxis() const { return semiMajorAxis_; }  // thousands of km
+    double Period() const { return period_; }                // days
+    double Eccentricity() const { return eccentricity_; }
+    double Inclination() const { return inclination_; }      // degrees
+
+private:
+    int diameter_ = 0;
+    double magnitude_ = 0.0;
+    double mass_ = 0.0;
+    double density_ = 0.0;
+    double semiMajorAxis_ = 0.0;
+    double period_ = 0.0;
+    double eccentricity_ = 0.0;
+    double inclination_ = 0.0;
+};
 
 class JovianSatelliteCatalogue final : public ArrayCatalogue<JovianSatelliteObject> {};
 class SaturnianSatelliteCatalogue final : public ArrayCatalogue<SaturnianSatelliteObject> {};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "astro/delta_t.h"
+#include "base/angle_reduction.h"
 #include "base/event_time.h"
 #include "catalog/constellation_boundaries.h"
 #include "catalog/name_systems.h"

@@ -8,6 +8,7 @@
 #include "astro/nutation.h"
 #include "astro/planet_series.h"
 #include "astro/spherical_trig.h"
+#include "base/angle_reduction.h"
 #include "base/distance_value.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/help_topics_win.h"
+#include "catalog/name_systems.h"
 
 namespace corvinata {
 namespace {
@@ -49,7 +50,7 @@ void SelectName(HWND dialog, int index) {
 // OK needs an object: an item that stands for one, or a name of the list.
 void UpdateOk(HWND dialog, const SelectBodyRun& run) {
     bool ok = run.tree.MayAccept(run.current);
-    if (ok && !NameSystemsOfType(run.tree.TypeOf(run.current)).empty()) ok = SelectedName(dialog) >= 0;
+    if (ok && run.tree.ChosenByName(run.current)) ok = SelectedName(dialog) >= 0;
     EnableWindow(Item(dialog, IDOK), ok);
 }
 

@@ -88,17 +88,7 @@ String GraphLine::FormatValueAt(const GraphServices& services, int i) const {
     if (i < 0 || i > kLastGraphInstant) return text;
     std::int32_t kind = 0, valueSystem = 0;
     GetKindAndSystem(services, kind, valueSystem);
-    // The time kind's flag word 2 asks for the time of day.
-    const std::unique_ptr<QuantityValue> quantity =
-        CreateQuantityValue(kind, values[static_cast<std::size_t>(i)], std::max(valueSystem, 0), 2);
-    if (!quantity) return text;
-    QuantityFormatRequest request;
-    if (HasDisplayFormat()) {
-        const DisplayFormatInterface& display = GetDisplayFormat();
-        request.angleDegreeBase = display.GetAngleDegreeBase();
-        request.raDisplayUnit = display.GetRaDisplayUnit();
-    }
-    quantity->Format(text, request);
+    FormatQuantity(kind, std::max(valueSystem, 0), text, values[static_cast<std::size_t>(i)]);
     return text;
 }
 

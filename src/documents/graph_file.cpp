@@ -6,11 +6,12 @@
 #include <limits>
 #include <vector>
 
+#include "base/binary_file.h"
 #include "base/geo_place.h"
 #include "base/services.h"
 #include "base/text_format.h"
-#include "catalog/body_types.h"
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
 
 namespace corvinata {
@@ -52,91 +53,16 @@ constexpr const Char* kValueKindField = TXT("value kind");
 constexpr const Char* kXGridField = TXT("x axis grid");
 constexpr const Char* kYGridField = TXT("y axis grid");
 
-// The bytes of the file and a read position; every read checks what is
-// left and fails without moving once the file is exhausted. A failed read
-// is the only thing that ends the reading: values are judged afterwards.
-class ByteCursor {
-public:
-    explicit ByteCursor(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+// The fields a file holds as groups.
+bool ReadDate(ByteReader& in, DateTime& date) {
+    return in.I32(date.year) && in.I32(date.month) && in.I32(date.day) && in.F64(date.hours) &&
+           in.I32(date.timeSystem);
+}
 
-    std::size_t Left() const noexcept { return bytes_.size() - position_; }
-    bool Skip(std::size_t count) {
-        if (count > Left()) return false;
-        position_ += count;
-        return true;
-    }
-    bool Byte(std::uint8_t& value) {
-        if (Left() < 1) return false;
-        value = bytes_[position_++];
-        return true;
-    }
-    bool I32(std::int32_t& value) {
-        if (Left() < 4) return false;
-        const std::uint8_t* b = bytes_.data() + position_;
-        value = static_cast<std::int32_t>(b[0] | (std::uint32_t{b[1]} << 8) | (std::uint32_t{b[2]} << 16) |
-                                          (std::uint32_t{b[3]} << 24));
-        position_ += 4;
-        return true;
-    }
-    bool F64(double& value) {
-        if (Left() < 8) return false;
-        std::uint64_t bits = 0;
-        for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes_[position_ + static_cast<std::size_t>(i)];
-        std::memcpy(&value, &bits, sizeof value);
-        position_ += 8;
-        return true;
-    }
-    // A count of zero or less is the empty text; the text ends at its first
-    // zero byte; bytes above 127 widen with their sign (0x80 to U+FF80).
-    bool Narrow(String& text) {
-        std::int32_t count = 0;
-        if (!I32(count)) return false;
-        std::vector<Char> chars;
-        if (count > 0) {
-            if (static_cast<std::size_t>(count) > Left()) return false;
-            chars.reserve(static_cast<std::size_t>(count) + 1);
-            for (std::int32_t i = 0; i < count; ++i) {
-                const auto byte = static_cast<std::int8_t>(bytes_[position_ + static_cast<std::size_t>(i)]);
-                if (byte == 0) break;
-                chars.push_back(static_cast<Char>(static_cast<std::uint16_t>(static_cast<std::int16_t>(byte))));
-            }
-            position_ += static_cast<std::size_t>(count);
-        }
-        chars.push_back(0);
-        StringAssign(text, chars.data());
-        return true;
-    }
-    // UTF-16 little-endian, count in bytes; ends at the first zero character.
-    bool Wide(String& text) {
-        std::int32_t count = 0;
-        if (!I32(count)) return false;
-        std::vector<Char> chars;
-        if (count > 0) {
-            if (static_cast<std::size_t>(count) > Left()) return false;
-            const std::uint8_t* at = bytes_.data() + position_;
-            chars.reserve(static_cast<std::size_t>(count) / 2 + 1);
-            for (std::int32_t i = 0; i + 1 < count; i += 2) {
-                const auto unit = static_cast<std::uint16_t>(at[i] | (at[i + 1] << 8));
-                if (unit == 0) break;
-                chars.push_back(static_cast<Char>(unit));
-            }
-            position_ += static_cast<std::size_t>(count);
-        }
-        chars.push_back(0);
-        StringAssign(text, chars.data());
-        return true;
-    }
-    bool Date(DateTime& date) {
-        return I32(date.year) && I32(date.month) && I32(date.day) && F64(date.hours) && I32(date.timeSystem);
-    }
-    // A step stored as count, then unit, or as unit, then count.
-    bool CountUnit(TimeStep& step) { return I32(step.count) && I32(step.unit); }
-    bool UnitCount(TimeStep& step) { return I32(step.unit) && I32(step.count); }
-
-private:
-    const std::vector<std::uint8_t>& bytes_;
-    std::size_t position_ = 0;
-};
+// A step stored as count, then unit, or as unit, then count.
+bool ReadStep(ByteReader& in, TimeStep& step, bool countFirst) {
+    return countFirst ? in.I32(step.count) && in.I32(step.unit) : in.I32(step.unit) && in.I32(step.count);
+}
 
 // The fields of a file that the program cannot use, each named once, in
 // the order the file holds them.
@@ -163,9 +89,9 @@ bool UsableUnit(std::int32_t unit) noexcept { return unit >= 0 && unit < kTimeUn
 // in its place and names it. False only when the bytes ran out.
 class FieldReader {
 public:
-    FieldReader(ByteCursor& in, Replacements& replaced) : in_(in), replaced_(replaced) {}
+    FieldReader(ByteReader& in, Replacements& replaced) : in_(in), replaced_(replaced) {}
 
-    ByteCursor& Bytes() noexcept { return in_; }
+    ByteReader& Bytes() noexcept { return in_; }
     void Replace(const Char* field) { replaced_.Note(field); }
 
     // A boolean is the byte 0 or 1.
@@ -188,7 +114,7 @@ public:
     }
     // A step's unit outside the units takes the whole default step.
     bool Step(TimeStep& step, bool countFirst, const TimeStep& fallback, const Char* field) {
-        if (!(countFirst ? in_.CountUnit(step) : in_.UnitCount(step))) return false;
+        if (!ReadStep(in_, step, countFirst)) return false;
         if (!UsableUnit(step.unit)) TakeDefault(step, fallback, field);
         return true;
     }
@@ -200,7 +126,7 @@ private:
         Replace(field);
     }
 
-    ByteCursor& in_;
+    ByteReader& in_;
     Replacements& replaced_;
 };
 
@@ -287,8 +213,7 @@ bool ResolveBody(std::int32_t type, std::int32_t number, std::int32_t systemId, 
     if (!object) return false;
     const NameSystem* system = nullptr;
     if (systemId != -1) {
-        const BodyType* bodyType = GetBodyType(type);
-        system = bodyType ? bodyType->NameSystemById(systemId) : nullptr;
+        system = GetNameSystemOfType(type, systemId);
         if (!system) return false;
     }
     if (nameStored) {
@@ -317,7 +242,7 @@ bool ReadLineFlags(FieldReader& in, GraphLine& line, const GraphLine& fallback) 
            in.Bool(line.visibleInGraph, fallback.visibleInGraph, kVisibleField);
 }
 
-bool ReadValues(ByteCursor& in, GraphLine& line) {
+bool ReadValues(ByteReader& in, GraphLine& line) {
     for (double& value : line.values) {
         if (!in.F64(value)) return false;
     }
@@ -326,7 +251,7 @@ bool ReadValues(ByteCursor& in, GraphLine& line) {
 
 bool ReadLine120(FieldReader& in, GraphLine& line) {
     const GraphLine fallback;
-    ByteCursor& bytes = in.Bytes();
+    ByteReader& bytes = in.Bytes();
     std::int32_t type = 0, number = 0, systemId = 0;
     String bodyName, expression;
     if (!bytes.Narrow(line.name) || !bytes.I32(type) || !bytes.I32(number) || !bytes.I32(systemId) ||
@@ -343,7 +268,7 @@ bool ReadLine120(FieldReader& in, GraphLine& line) {
 
 bool ReadLine119(FieldReader& in, GraphLine& line) {
     const GraphLine fallback;
-    ByteCursor& bytes = in.Bytes();
+    ByteReader& bytes = in.Bytes();
     std::int32_t type = 0, number = 0, systemId = 0;
     String expression;
     if (!bytes.Wide(line.name) || !bytes.I32(type) || !bytes.I32(number) || !bytes.I32(line.function) ||
@@ -401,7 +326,7 @@ void SettleRange(TimeAndLocation& s, const TimeAndLocation& defaults, bool begin
     in.Replace(kStepField);
 }
 
-bool ReadBody(ByteCursor& bytes, std::int32_t minor, const GraphServices& services, GraphFileContents& contents,
+bool ReadBody(ByteReader& bytes, std::int32_t minor, const GraphServices& services, GraphFileContents& contents,
               Replacements& replaced) {
     FieldReader in(bytes, replaced);
     const TimeAndLocation defaults = DefaultGraphSettings(services);
@@ -409,7 +334,7 @@ bool ReadBody(ByteCursor& bytes, std::int32_t minor, const GraphServices& servic
     s = defaults;
     std::int32_t lineCount = 0, stepUnit = 0;
     double stepCount = 0.0;
-    if (!bytes.Date(s.beginDate) || !bytes.Date(s.endDate) ||
+    if (!ReadDate(bytes, s.beginDate) || !ReadDate(bytes, s.endDate) ||
         !in.Bool(s.daylightSaving, defaults.daylightSaving, kDaylightSavingField) || !bytes.I32(lineCount) ||
         !in.Bool(s.xAxisHorizontal, defaults.xAxisHorizontal, kTimeAxisField) ||
         !in.Bool(s.xAxisReversed, defaults.xAxisReversed, kXOriginField) ||
@@ -491,7 +416,7 @@ bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& 
         return false;
     }
     if (bytes.size() < kGraphHeaderSize || !ReadAll(stream, bytes)) return false;
-    ByteCursor in(bytes);
+    ByteReader in(bytes);
     GraphFileContents contents;
     Replacements replaced;
     if (!in.Skip(kGraphHeaderSize) || !ReadBody(in, minor, document.Services(), contents, replaced)) return false;

@@ -1,7 +1,5 @@
 #include "documents/graph_visitor.h"
 
-#include <cstring>
-
 #include "app/graph_file_names.h"
 #include "base/services.h"
 #include "catalog/name_systems.h"
@@ -37,58 +35,17 @@ GraphTextVisitor::GraphTextVisitor(StorageService& storage, const String& path)
 
 GraphTextVisitor::~GraphTextVisitor() = default;
 
-bool GraphTextVisitor::Flush() {
+bool GraphTextVisitor::Flush(bool all) {
     if (!stream_) return false;
+    if (buffer_.Size() < kFlushSize && !all) return true;
     const bool written =
-        buffer_.empty() || stream_->Write(buffer_.data(), static_cast<std::uint32_t>(buffer_.size()));
-    buffer_.clear();
+        buffer_.Size() == 0 || stream_->Write(buffer_.Bytes().data(), static_cast<std::uint32_t>(buffer_.Size()));
+    buffer_.Clear();
     return written;
 }
 
-bool GraphTextVisitor::PutBytes(const void* bytes, std::size_t count) {
-    const auto* b = static_cast<const std::uint8_t*>(bytes);
-    buffer_.insert(buffer_.end(), b, b + count);
-    return buffer_.size() < kFlushSize || Flush();
-}
-
-bool GraphTextVisitor::PutI32(std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                               static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
-    return PutBytes(b, 4);
-}
-
-bool GraphTextVisitor::PutF64(double value) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    std::uint8_t b[8];
-    for (std::uint8_t& byte : b) {
-        byte = static_cast<std::uint8_t>(bits);
-        bits >>= 8;
-    }
-    return PutBytes(b, 8);
-}
-
-bool GraphTextVisitor::PutByte(bool value) {
-    const std::uint8_t b = value ? 1 : 0;
-    return PutBytes(&b, 1);
-}
-
-// Characters 0..127 as their byte, any other as "?".
-bool GraphTextVisitor::PutNarrow(const String& text) {
-    const int length = text.Length();
-    if (!PutI32(length)) return false;
-    for (int i = 0; i < length; ++i) {
-        const auto c = static_cast<std::uint32_t>(text.Text()[i]);
-        const std::uint8_t b = c < 128 ? static_cast<std::uint8_t>(c) : '?';
-        if (!PutBytes(&b, 1)) return false;
-    }
-    return true;
-}
-
-bool GraphTextVisitor::PutDate(const DateTime& date) {
-    return PutI32(date.year) && PutI32(date.month) && PutI32(date.day) && PutF64(date.hours) &&
-           PutI32(date.timeSystem);
+void GraphTextVisitor::PutDate(const DateTime& date) {
+    buffer_.I32(date.year).I32(date.month).I32(date.day).F64(date.hours).I32(date.timeSystem);
 }
 
 bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
@@ -106,14 +63,17 @@ bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
     }
     const TimeAndLocation& s = document.Options();
     const GeoCoordinates& c = s.location.coordinates;
-    return PutBytes(bytes, sizeof bytes) && PutDate(s.beginDate) && PutDate(s.endDate) &&
-           PutByte(s.daylightSaving) && PutI32(document.LineCount()) && PutByte(s.xAxisHorizontal) &&
-           PutByte(s.xAxisReversed) && PutByte(s.yAxisReversed) && PutI32(document.ReservedOption()) &&
-           PutF64(s.stepCount) && PutI32(s.stepUnit) && PutByte(s.endFixed) &&
-           PutF64(c.longitude.degrees) && PutI32(c.longitude.mode) && PutF64(c.latitude.degrees) &&
-           PutF64(c.timeZone.hours) && PutI32(c.elevation) && PutNarrow(s.location.country) &&
-           PutNarrow(s.location.town) && PutI32(s.xAxisMarkStep.count) && PutI32(s.xAxisMarkStep.unit) &&
-           PutI32(s.xAxisLabelStep.count) && PutI32(s.xAxisLabelStep.unit) && PutI32(s.xAxisTimeSystem);
+    buffer_.Raw(bytes, sizeof bytes);
+    PutDate(s.beginDate);
+    PutDate(s.endDate);
+    buffer_.Byte(s.daylightSaving).I32(document.LineCount());
+    buffer_.Byte(s.xAxisHorizontal).Byte(s.xAxisReversed).Byte(s.yAxisReversed).I32(document.ReservedOption());
+    buffer_.F64(s.stepCount).I32(s.stepUnit).Byte(s.endFixed);
+    buffer_.F64(c.longitude.degrees).I32(c.longitude.mode).F64(c.latitude.degrees).F64(c.timeZone.hours);
+    buffer_.I32(c.elevation).Narrow(s.location.country).Narrow(s.location.town);
+    buffer_.I32(s.xAxisMarkStep.count).I32(s.xAxisMarkStep.unit);
+    buffer_.I32(s.xAxisLabelStep.count).I32(s.xAxisLabelStep.unit).I32(s.xAxisTimeSystem);
+    return Flush();
 }
 
 // A line without a catalogue object is body type 9, number 0, no name
@@ -121,18 +81,22 @@ bool GraphTextVisitor::BeginGraph(GraphDocument& document) {
 bool GraphTextVisitor::BeginLine(const GraphLine& line) {
     const CelestialObject* object = line.body.object;
     const bool named = object && line.body.nameSystem;
-    return PutNarrow(line.name) && PutI32(object ? object->GetTypeId() : kNoBodyType) &&
-           PutI32(object ? object->Number() : 0) && PutI32(named ? line.body.nameSystem->GetId() : -1) &&
-           PutNarrow(object ? line.body.name : String()) && PutI32(line.function) &&
-           PutByte(line.scriptEdited) && PutNarrow(line.ExpressionText()) && PutI32(line.colour) &&
-           PutByte(line.visibleInControlPanel) && PutByte(line.visibleInGraph);
+    buffer_.Narrow(line.name).I32(object ? object->GetTypeId() : kNoBodyType).I32(object ? object->Number() : 0);
+    buffer_.I32(named ? line.body.nameSystem->GetId() : -1).Narrow(object ? line.body.name : String());
+    buffer_.I32(line.function).Byte(line.scriptEdited).Narrow(line.ExpressionText());
+    buffer_.I32(line.colour).Byte(line.visibleInControlPanel).Byte(line.visibleInGraph);
+    return Flush();
 }
 
 bool GraphTextVisitor::WriteValue(const GraphDocument&, const GraphLine& line, int i) {
-    return PutF64(line.values[static_cast<std::size_t>(i)]);
+    buffer_.F64(line.values[static_cast<std::size_t>(i)]);
+    return Flush();
 }
 
-bool GraphTextVisitor::EndLine(const GraphLine& line) { return PutI32(line.system); }
+bool GraphTextVisitor::EndLine(const GraphLine& line) {
+    buffer_.I32(line.system);
+    return Flush();
+}
 
 bool GraphTextVisitor::EndGraph(GraphDocument& document) {
     // Derived before anything of it is written, so that the limits written
@@ -144,10 +108,11 @@ bool GraphTextVisitor::EndGraph(GraphDocument& document) {
     const TimeAndLocation& s = document.Options();
     double low = 0.0, high = 0.0;
     document.DrawnYRange(s.yAxisMin, s.yAxisMax, low, high);
-    const bool written =
-        PutF64(low) && PutF64(high) && PutI32(document.ValueKind()) &&
-        PutI32(document.ValueSystem()) && PutByte(s.xAxisGridActive) && PutI32(s.xAxisGridStep.unit) &&
-        PutI32(s.xAxisGridStep.count) && PutByte(s.yAxisGridActive) && PutI32(s.yAxisGridStep) && Flush();
+    buffer_.F64(low).F64(high);
+    buffer_.I32(document.ValueKind()).I32(document.ValueSystem());
+    buffer_.Byte(s.xAxisGridActive).I32(s.xAxisGridStep.unit).I32(s.xAxisGridStep.count);
+    buffer_.Byte(s.yAxisGridActive).I32(s.yAxisGridStep);
+    const bool written = Flush(true);
     const bool closed = stream_ && stream_->Close();
     return written && closed;
 }

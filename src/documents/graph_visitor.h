@@ -4,8 +4,8 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
+#include "base/binary_file.h"
 #include "base/storage.h"
 #include "documents/graph_document.h"
 
@@ -42,19 +42,15 @@ public:
     bool WriteValue(const GraphDocument& document, const GraphLine& line, int i) override;
 
 private:
-    bool PutBytes(const void* bytes, std::size_t count);
-    bool PutI32(std::int32_t value);
-    bool PutF64(double value);
-    bool PutByte(bool value);
-    bool PutNarrow(const String& text);
-    bool PutDate(const DateTime& date);
-    bool Flush();
+    void PutDate(const DateTime& date);
+    // Writes what has gathered once it is large (or always, with `all`).
+    bool Flush(bool all = false);
 
     StorageService& storage_;
     String path_;
     std::unique_ptr<BinaryFile> stream_;
     // Fields gather here and go to the file in large writes.
-    std::vector<std::uint8_t> buffer_;
+    ByteWriter buffer_;
 };
 
 // The writer for a target path: the XML export for a name ending in ".xml"

@@ -32,10 +32,15 @@ DateTime DateAt(const DateTime& date, double hours) {
     return at;
 }
 
-String JulianDayText(double jd) {
+// The Julian days at the start and at the end of the report's day or night,
+// "2460349.500 - 2460350.500".
+void WriteJulianDays(ReportPageText& page, double first) {
     String text;
-    FormatDouble(jd, 3, text, false);
-    return text;
+    FormatNumber(first, text);
+    page.AppendEscaped(text.Text());
+    page.AppendAscii(" - ");
+    FormatNumber(first + 1.0, text);
+    page.AppendEscaped(text.Text());
 }
 
 String DayNumberText(const DateTime& date, int add) {
@@ -49,6 +54,38 @@ double Value(const PropertyMap& map, std::uint32_t id) { return map.Value(id); }
 void WriteTableClose(ReportHtmlWriter& writer) {
     WriteTableEnd(writer);
     WriteMarkupLine(writer, "<br>");
+}
+
+// One row of the table of time and place: the label's cell and the value's
+// cell, both markup.
+struct TimeRow {
+    const char* label;
+    String cell;
+};
+
+// The markup of a cell holding a text.
+String ValueCell(const char* open, const String& text) {
+    ReportPageText cell;
+    cell.Clear(64);
+    cell.AppendAscii(open);
+    cell.AppendEscaped(text.Text());
+    cell.AppendAscii("</td>\r\n");
+    return cell.Text();
+}
+
+// The table that opens a Day or Night report: three rows of time, each
+// ending with a line of the place: its name, its longitude, its latitude.
+void WriteTimeAndPlaceTable(ReportHtmlWriter& writer, const Location& place, const TimeRow (&rows)[3]) {
+    const String placeLines[3] = {ReportPlaceText(place), ReportLongitudeText(place), ReportLatitudeText(place)};
+    WriteTableStart(writer, "Time and location", true);
+    for (int i = 0; i < 3; ++i) {
+        WriteDataRowStart(writer);
+        WriteMarkupLine(writer, rows[i].label);
+        writer.Page().Append(rows[i].cell.Text());
+        WriteLine(writer, "      <td align=\"right\">", placeLines[i].Text());
+        WriteRowEnd(writer);
+    }
+    WriteTableClose(writer);
 }
 
 // The Sun's and Moon's table of right ascension, declination, constellation
@@ -74,12 +111,52 @@ void WritePositionTable(ReportHtmlWriter& writer, const char* summary, const Pro
     WriteTableEnd(writer);
 }
 
-void WriteRiseSetHeader(ReportHtmlWriter& writer, const char* summary, const char* second) {
-    WriteTableStart(writer, summary);
+// The Sun's or the Moon's section of a Day or Night report: the heading, the
+// table of the rising and setting cells with a second column, then the
+// table of positions. The two cells of rising and setting are markup; the
+// second column holds a text in the first row and, when `note` is not
+// empty, markup in the second.
+struct BodySection {
+    ReportPicture picture;
+    const Char* name;
+    const char* summary;
+    const char* column;  // the heading cell of the second column
+    String first, second;
+    String value;
+    String note;
+};
+
+void WriteBodySection(ReportHtmlWriter& writer, const BodySection& section, const PropertyMap& map) {
+    ReportPageText& page = writer.Page();
+    WriteSectionHeading(writer, section.picture, section.name, section.name);
+    WriteTableStart(writer, section.summary);
     WriteHeaderRowStart(writer);
     WriteMarkupLine(writer, "      <td width=\"60\">Rise/Set</td>");
-    WriteMarkupLine(writer, second);
+    WriteMarkupLine(writer, section.column);
     WriteRowEnd(writer);
+    WriteDataRowStart(writer);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(section.first.Text());
+    page.AppendAscii("</td>\r\n");
+    WriteLine(writer, "      <td width=\"150\">", section.value.Text());
+    WriteRowEnd(writer);
+    WriteDataRowStart(writer);
+    page.AppendAscii("      <td width=\"60\">");
+    page.Append(section.second.Text());
+    page.AppendAscii("</td>\r\n");
+    page.Append(section.note.Text());
+    WriteRowEnd(writer);
+    WritePositionTable(writer, section.summary, map);
+}
+
+// The markup of a rising or setting cell of the Day report: the arrow, then
+// the time.
+String DayEventCell(const char* arrow, const PropertyMap& map, std::uint32_t event) {
+    ReportPageText text;
+    text.Clear(32);
+    text.AppendAscii(arrow);
+    text.AppendEscaped(ReportPropertyText(map, event, kEventTimeStyle).Text());
+    return text.Text();
 }
 
 // "45.2% (waxing)"
@@ -98,6 +175,21 @@ String PhaseText(const PropertyMap& moon, bool capital) {
     buffer[n] = 0;
     StringAppend(text, buffer);
     return text;
+}
+
+// How well a planet can be seen in the dark part of the report's day
+// (`window`: the Sun's rising and setting) from the local midnight or noon
+// `frameStart`.
+int RatePlanet(const CelestialObject& planet, const RiseSetPair& window, const RiseSetPair& pair,
+               const PropertyMap& map, const DateTime& frameStart) {
+    VisibilityRecord record;
+    record.body = &planet;
+    record.window = window;
+    record.pair = pair;
+    record.elongation = map.Value(kFunctionElongationAngular);
+    record.frameStart = frameStart;
+    record.frameStart.timeSystem = kLocalCivilTime;
+    return RateVisibility(record);
 }
 
 // The planet's name and its visibility, bold when it can be seen.
@@ -185,75 +277,46 @@ void DayReportModel::Calculate() {
 bool DayReportWriter::WriteBody() {
     const auto& model = static_cast<const DayReportModel&>(*Data());
     const DateTimeLocation& settings = model.Settings();
-    ReportPageText& page = Page();
 
     // Time and location.
     DateTime utDate = DateAt(settings.dateTime, 0.0);
     utDate.timeSystem = kUniversalTime;
     const double jd0 = DateTimeToJulianDay(utDate);
     WriteLine(*this, "<h1>", Title().Text(), "</h1>");
-    WriteTableStart(*this, "Time and location", true);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">Julian Date:</td>");
-    page.AppendAscii("      <td width=\"200\">");
-    page.AppendEscaped(JulianDayText(jd0).Text());
-    page.AppendAscii(" - ");
-    page.AppendEscaped(JulianDayText(jd0 + 1.0).Text());
-    page.AppendAscii("</td>\r\n");
-    WriteLine(*this, "      <td align=\"right\">", ReportPlaceText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">Day number:</td>");
-    WriteLine(*this, "      <td width=\"200\">", DayNumberText(settings.dateTime, 0).Text());
-    WriteLine(*this, "      <td align=\"right\">", ReportLongitudeText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">&nbsp;</td>");
-    WriteMarkupLine(*this, "      <td width=\"100\">&nbsp;</td>");
-    WriteLine(*this, "      <td align=\"right\">", ReportLatitudeText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteTableClose(*this);
+    ReportPageText julianDays;
+    julianDays.Clear(64);
+    julianDays.AppendAscii("      <td width=\"200\">");
+    WriteJulianDays(julianDays, jd0);
+    julianDays.AppendAscii("</td>\r\n");
+    WriteTimeAndPlaceTable(*this, settings.location,
+                           {{"      <td width=\"80\">Julian Date:</td>", julianDays.Text()},
+                            {"      <td width=\"80\">Day number:</td>",
+                             ValueCell("      <td width=\"200\">", DayNumberText(settings.dateTime, 0))},
+                            {"      <td width=\"80\">&nbsp;</td>", String(TXT("      <td width=\"100\">&nbsp;</td>\r\n"))}});
 
-    // Sun.
-    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
-    WriteRiseSetHeader(*this, "Sun", "      <td width=\"150\">Length of Day</td>");
-    WriteDataRowStart(*this);
-    WriteLine(*this, "      <td width=\"60\">&uarr;", ReportPropertyText(model.sun, kFunctionRise, kEventTimeStyle).Text());
-    WriteLine(*this, "      <td width=\"150\">", ReportDurationText(HoursAboveHorizon(model.sunRiseSet).above).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteLine(*this, "      <td width=\"60\">&darr;", ReportPropertyText(model.sun, kFunctionSet, kEventTimeStyle).Text());
-    WriteRowEnd(*this);
-    WritePositionTable(*this, "Sun", model.sun);
-
-    // Moon.
-    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
-    WriteRiseSetHeader(*this, "Moon", "      <td width=\"150\">Phase</td>");
-    WriteDataRowStart(*this);
-    WriteLine(*this, "      <td width=\"60\">&uarr;", ReportPropertyText(model.moon, kFunctionRise, kEventTimeStyle).Text());
-    WriteLine(*this, "      <td width=\"150\">", PhaseText(model.moon, false).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteLine(*this, "      <td width=\"60\">&darr;", ReportPropertyText(model.moon, kFunctionSet, kEventTimeStyle).Text());
-    page.AppendAscii("      <td>Duration of visibility ");
-    page.AppendEscaped(ReportDurationText(HoursAboveHorizon(model.moonRiseSet).above).Text());
-    page.AppendAscii("</td>\r\n");
-    WriteRowEnd(*this);
-    WritePositionTable(*this, "Moon", model.moon);
+    WriteBodySection(*this,
+                     {ReportPicture::Sun, TXT("Sun"), "Sun", "      <td width=\"150\">Length of Day</td>",
+                      DayEventCell("&uarr;", model.sun, kFunctionRise), DayEventCell("&darr;", model.sun, kFunctionSet),
+                      ReportDurationText(HoursAboveHorizon(model.sunRiseSet).above), String()},
+                     model.sun);
+    ReportPageText visibility;
+    visibility.Clear(64);
+    visibility.AppendAscii("      <td>Duration of visibility ");
+    visibility.AppendEscaped(ReportDurationText(HoursAboveHorizon(model.moonRiseSet).above).Text());
+    visibility.AppendAscii("</td>\r\n");
+    WriteBodySection(*this,
+                     {ReportPicture::Moon, TXT("Moon"), "Moon", "      <td width=\"150\">Phase</td>",
+                      DayEventCell("&uarr;", model.moon, kFunctionRise), DayEventCell("&darr;", model.moon, kFunctionSet),
+                      PhaseText(model.moon, false), visibility.Text()},
+                     model.moon);
 
     // Planets.
     WritePlanetsHeader(*this, "      <td colspan=\"5\" align=\"center\">Rise and Set</td>");
     for (int i = 0; i < kReportPlanets; ++i) {
         const CelestialObject* planet = ReportBody(kBodyPlanet, i);
         if (planet == nullptr) continue;
-        VisibilityRecord record;
-        record.body = planet;
-        record.window = model.sunRiseSet;
-        record.pair = model.planetRiseSet[i];
-        record.elongation = model.planets[i].Value(kFunctionElongationAngular);
-        record.frameStart = DateAt(settings.dateTime, 0.0);
-        record.frameStart.timeSystem = kLocalCivilTime;
-        const int rating = RateVisibility(record);
+        const int rating = RatePlanet(*planet, model.sunRiseSet, model.planetRiseSet[i], model.planets[i],
+                                      DateAt(settings.dateTime, 0.0));
         WriteDataRowStart(*this);
         WritePlanetNameCell(*this, *planet, rating != kNotVisible);
         WriteMarkupLine(*this, "      <td width=\"10\" align=\"right\">&nbsp;</td>");
@@ -339,84 +402,45 @@ bool NightReportWriter::WriteBody() {
     const double jd0 = DateTimeToJulianDay(utNoon);
 
     WriteLine(*this, "<h1>", Title().Text(), "</h1>");
-    WriteTableStart(*this, "Time and location", true);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">Date:</td>");
-    page.AppendAscii("      <td width=\"250\">");
-    page.AppendEscaped(ReportShortDate(date1).Text());
-    page.AppendAscii(", 12:00 - ");
-    page.AppendEscaped(ReportShortDate(date2).Text());
-    page.AppendAscii(", 12:00</td>\r\n");
-    WriteLine(*this, "      <td align=\"right\">", ReportPlaceText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">Julian Date:</td>");
-    page.AppendAscii("      <td width=\"200\">");
-    page.AppendEscaped(JulianDayText(jd0).Text());
-    page.AppendAscii(" - ");
-    page.AppendEscaped(JulianDayText(jd0 + 1.0).Text());
-    page.AppendAscii("</td>\r\n");
-    WriteLine(*this, "      <td align=\"right\">", ReportLongitudeText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    WriteMarkupLine(*this, "      <td width=\"80\">Day numbers:</td>");
-    page.AppendAscii("      <td width=\"100\">");
-    page.AppendEscaped(DayNumberText(date1, 0).Text());
-    page.AppendAscii(", ");
-    page.AppendEscaped(DayNumberText(date1, 1).Text());
-    page.AppendAscii("</td>\r\n");
-    WriteLine(*this, "      <td align=\"right\">", ReportLatitudeText(settings.location).Text());
-    WriteRowEnd(*this);
-    WriteTableClose(*this);
+    ReportPageText dates, julianDays, dayNumbers;
+    dates.Clear(64);
+    dates.AppendAscii("      <td width=\"250\">");
+    dates.AppendEscaped(ReportShortDate(date1).Text());
+    dates.AppendAscii(", 12:00 - ");
+    dates.AppendEscaped(ReportShortDate(date2).Text());
+    dates.AppendAscii(", 12:00</td>\r\n");
+    julianDays.Clear(64);
+    julianDays.AppendAscii("      <td width=\"200\">");
+    WriteJulianDays(julianDays, jd0);
+    julianDays.AppendAscii("</td>\r\n");
+    dayNumbers.Clear(64);
+    dayNumbers.AppendAscii("      <td width=\"100\">");
+    dayNumbers.AppendEscaped(DayNumberText(date1, 0).Text());
+    dayNumbers.AppendAscii(", ");
+    dayNumbers.AppendEscaped(DayNumberText(date1, 1).Text());
+    dayNumbers.AppendAscii("</td>\r\n");
+    WriteTimeAndPlaceTable(*this, settings.location,
+                           {{"      <td width=\"80\">Date:</td>", dates.Text()},
+                            {"      <td width=\"80\">Julian Date:</td>", julianDays.Text()},
+                            {"      <td width=\"80\">Day numbers:</td>", dayNumbers.Text()}});
+
+    BodySection sun{ReportPicture::Sun, TXT("Sun"), "Sun", "      <td width=\"150\">Length of Night</td>",
+                    String(), String(), ReportDurationText(HoursAboveHorizon(model.sunNight).below), String()};
+    NightRiseSetCells(model.sunNight, model.nextDay, sun.first, sun.second);
+    WriteBodySection(*this, sun, model.sun);
+    BodySection moon{ReportPicture::Moon, TXT("Moon"), "Moon", "      <td width=\"150\">Phase</td>",
+                     String(), String(), PhaseText(model.moon, true), String()};
+    NightRiseSetCells(model.moonNight, model.nextDay, moon.first, moon.second);
+    WriteBodySection(*this, moon, model.moon);
 
     String first, second;
-    // Sun.
-    NightRiseSetCells(model.sunNight, model.nextDay, first, second);
-    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
-    WriteRiseSetHeader(*this, "Sun", "      <td width=\"150\">Length of Night</td>");
-    WriteDataRowStart(*this);
-    page.AppendAscii("      <td width=\"60\">");
-    page.Append(first.Text());
-    page.AppendAscii("</td>\r\n");
-    WriteLine(*this, "      <td width=\"150\">", ReportDurationText(HoursAboveHorizon(model.sunNight).below).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    page.AppendAscii("      <td width=\"60\">");
-    page.Append(second.Text());
-    page.AppendAscii("</td>\r\n");
-    WriteRowEnd(*this);
-    WritePositionTable(*this, "Sun", model.sun);
-
-    // Moon.
-    NightRiseSetCells(model.moonNight, model.nextDay, first, second);
-    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
-    WriteRiseSetHeader(*this, "Moon", "      <td width=\"150\">Phase</td>");
-    WriteDataRowStart(*this);
-    page.AppendAscii("      <td width=\"60\">");
-    page.Append(first.Text());
-    page.AppendAscii("</td>\r\n");
-    WriteLine(*this, "      <td width=\"150\">", PhaseText(model.moon, true).Text());
-    WriteRowEnd(*this);
-    WriteDataRowStart(*this);
-    page.AppendAscii("      <td width=\"60\">");
-    page.Append(second.Text());
-    page.AppendAscii("</td>\r\n");
-    WriteRowEnd(*this);
-    WritePositionTable(*this, "Moon", model.moon);
 
     // Planets.
     WritePlanetsHeader(*this, "      <td colspan=\"2\" align=\"center\">Rise and Set</td>");
     for (int i = 0; i < kReportPlanets; ++i) {
         const CelestialObject* planet = ReportBody(kBodyPlanet, i);
         if (planet == nullptr) continue;
-        VisibilityRecord record;
-        record.body = planet;
-        record.window = model.sunNight;
-        record.pair = model.planetNight[i];
-        record.elongation = model.planets[i].Value(kFunctionElongationAngular);
-        record.frameStart = date1;
-        record.frameStart.timeSystem = kLocalCivilTime;
-        const int rating = RateVisibility(record);
+        const int rating = RatePlanet(*planet, model.sunNight, model.planetNight[i], model.planets[i], date1);
         NightRiseSetCells(model.planetNight[i], model.nextDay, first, second);
         WriteDataRowStart(*this);
         WritePlanetNameCell(*this, *planet, rating != kNotVisible);

@@ -1,31 +1,23 @@
 #include "documents/report_ephemerides.h"
 
 #include <cmath>
+#include <iterator>
 #include <new>
 
+#include "base/angle_reduction.h"
 #include "base/angle_value.h"
 #include "base/distance_value.h"
+#include "base/magnitude_text.h"
 #include "base/text_format.h"
 #include "astro/eclipse_texts.h"
 #include "catalog/body_properties.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "documents/report_values.h"
-#include "tools/magnitude_text.h"
 
 namespace corvinata {
 
 namespace {
-
-constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-TimeAndPlace RowMoment(const DateTimeLocation& settings, const DateTime& date) {
-    TimeAndPlace moment;
-    TimeAndPlaceFromDateTimeLocation(moment, settings);
-    moment.dateTime = date;
-    return moment;
-}
 
 DateTime FirstOfYear(std::int32_t year) { return DateTime{year, 1, 1, 0.0, kUniversalTime}; }
 
@@ -53,12 +45,21 @@ int EphemerisStepDays(int bodyNumber) noexcept {
     return 0;
 }
 
-int MoonPhaseBetween(double previousAngle, double angle) noexcept {
-    static constexpr double kThresholds[4] = {0.0, 90.0, 180.0, 270.0};
-    for (int i = 0; i < 4; ++i) {
-        if (IsAngleBetween(previousAngle, angle, kThresholds[i])) return i;
+MoonPhase MoonPhaseBetween(double previousAngle, double angle) noexcept {
+    static constexpr MoonPhase kPhases[4] = {kNewMoon, kFirstQuarter, kFullMoon, kLastQuarter};
+    for (const MoonPhase phase : kPhases) {
+        if (IsAngleBetween(previousAngle, angle, 90.0 * phase)) return phase;
     }
-    return -1;
+    return kNoMoonPhase;
+}
+
+ReportPicture MoonPhasePicture(MoonPhase phase) noexcept {
+    switch (phase) {
+        case kFirstQuarter: return ReportPicture::MoonWaxing;
+        case kFullMoon: return ReportPicture::MoonFull;
+        case kLastQuarter: return ReportPicture::MoonWaning;
+        default: return ReportPicture::MoonNew;
+    }
 }
 
 // ---- data ----
@@ -69,9 +70,7 @@ std::unique_ptr<ReportData> PlanetEphemerisData::Clone() const {
 
 void PlanetEphemerisData::Calculate() {
     const int step = EphemerisStepDays(bodyNumber_);
-    DateTimeLocation working;
-    DateTimeLocationInit(working);
-    DateTimeLocationAssign(working, Settings());
+    DateTimeLocation working = Settings();
     working.dateTime = FirstOfYear(Settings().dateTime.year);
     SetSettings(working);
     const CelestialObject* planet = ReportBody(kBodyPlanet, bodyNumber_);
@@ -83,7 +82,7 @@ void PlanetEphemerisData::Calculate() {
             ComputeRow(*planet,
                        kFunctionLongitude | kFunctionLatitude | kFunctionDistanceFromEarth | kFunctionMagnitude |
                            kFunctionAngularSize | kFunctionElongationAngular | kFunctionHeliocentricLongitude,
-                       RowMoment(working, date), row);
+                       ReportMomentAt(working, date), row);
         }
         DateTimeAddDays(date, step);
     }
@@ -104,7 +103,7 @@ void SunEphemerisData::Calculate() {
             EphemerisRow row;
             row.date = date;
             if (sun != nullptr) {
-                const TimeAndPlace moment = RowMoment(Settings(), date);
+                const TimeAndPlace moment = ReportMomentAt(Settings(), date);
                 ComputeRow(*sun,
                            kFunctionLongitude | kFunctionLatitude | kFunctionDistanceFromEarth | kFunctionAngularSize,
                            moment, row);
@@ -132,7 +131,7 @@ void MoonEphemerisData::Calculate() {
             ComputeRow(*moon,
                        kFunctionLongitude | kFunctionLatitude | kFunctionPhase | kFunctionAngularSize |
                            kFunctionMoonReportAngle,
-                       RowMoment(Settings(), date), row);
+                       ReportMomentAt(Settings(), date), row);
         }
         DateTimeAddDays(date, 1);
     }
@@ -156,12 +155,8 @@ public:
         page_.AppendAscii(markup);
         page_.AppendAscii("</td>\r\n");
     }
-    void Spacer(int width) {
-        page_.AppendAscii("      <td width=\"");
-        page_.AppendInteger(width);
-        page_.AppendAscii("\">&nbsp;</td>\r\n");
-    }
-    void HeadCell(int colspan, int width, const char* text, bool height = false) {
+    void Spacer() { WriteSpacerCell(w_, 22); }
+    void HeadCell(int colspan, int width, const char* text) {
         page_.AppendAscii("      <td ");
         if (colspan > 1) {
             page_.AppendAscii("colspan=\"");
@@ -170,13 +165,9 @@ public:
         }
         page_.AppendAscii("width=\"");
         page_.AppendInteger(width);
-        if (height) page_.AppendAscii("\" height=\"37");
         page_.AppendAscii("\">");
         page_.AppendAscii(text);
         page_.AppendAscii("</td>\r\n");
-    }
-    void HeadSpacer(bool height) {
-        page_.AppendAscii(height ? "      <td width=\"22\" height=\"37\">&nbsp;</td>\r\n" : "      <td width=\"22\">&nbsp;</td>\r\n");
     }
     const char* HeaderClass() const { return w_.NightMode() ? "tableheader1NightMode" : "tableheader1"; }
     void Parts(const AngleValue& value, bool hours) {
@@ -219,11 +210,109 @@ String Integer(int value, int width) {
     return text;
 }
 
+String DistanceText(double distance) {
+    String text;
+    if (distance == -1.0) {
+        StringAssign(text, TXT("---"));
+    } else {
+        FormatDouble(distance, 4, text, false);
+    }
+    return text;
+}
+
+// Degrees and minutes of an angle (kToMinute) or minutes and seconds of a
+// small one (kToSecond), each in a cell of its own.
+void WriteMinutesAndSeconds(Table& t, double degrees) {
+    const AngleParts size = SplitAngle(FullCircleAngleValue(degrees, kShowDegrees), kToSecond);
+    t.Cell(15, "right", Integer(size.minutes + 60 * size.whole, 2).Text());
+    t.Cell(15, "right", Integer(size.seconds, 2).Text());
+}
+
+// A cell of the row of units under the headings.
+struct UnitCell {
+    int width;
+    const char* align;  // none: no alignment
+    const char* markup;
+};
+
+// One column of an ephemeris table: its heading, which spans `span` cells,
+// the units under it, and how it writes its cells of a row.
+struct EphemerisColumn {
+    int span;
+    int width;
+    const char* heading;
+    UnitCell units[3];
+    void (*write)(Table& table, const EphemerisRow& row);
+};
+
+constexpr EphemerisColumn kRightAscension{
+    3, 45, "Right Ascension", {{15, "right", "h"}, {15, "right", "m"}, {15, "right", "s"}},
+    [](Table& t, const EphemerisRow& r) { t.Parts(FullCircleAngleValue(r.rightAscension, kShowHours), true); }};
+constexpr EphemerisColumn kDeclination{
+    3, 50, "Declination", {{20, "right", "&deg;"}, {15, "right", "'"}, {15, "right", "&quot;"}},
+    [](Table& t, const EphemerisRow& r) { t.Parts(LatitudeValue(r.declination, kLatitudeMinusSign), false); }};
+constexpr EphemerisColumn kDistance{
+    1, 40, "Distance from Earth", {{40, "left", "AU"}},
+    [](Table& t, const EphemerisRow& r) { t.Cell(40, nullptr, DistanceText(r.distance).Text()); }};
+// The whole size in arcseconds.
+constexpr EphemerisColumn kSizeInArcseconds{
+    1, 30, "Angular Size", {{30, "right", "\""}}, [](Table& t, const EphemerisRow& r) {
+        t.Cell(30, "right", Integer(static_cast<int>(std::lround(r.angularSize * 3600.0)), 0).Text());
+    }};
+constexpr EphemerisColumn kSizeInMinutes{
+    2, 30, "Angular Size", {{15, "right", "'"}, {15, "right", "&quot;"}},
+    [](Table& t, const EphemerisRow& r) { WriteMinutesAndSeconds(t, r.angularSize); }};
+constexpr EphemerisColumn kMagnitude{
+    1, 45, "Magnitude", {{45, "left", "&nbsp;"}}, [](Table& t, const EphemerisRow& r) {
+        String text;
+        FormatMagnitude(r.magnitude, text, 1);
+        t.Cell(45, "right", text.Text());
+    }};
+constexpr EphemerisColumn kHeliocentricLongitude{
+    1, 40, "Heliocentric Longitude", {{40, "right", "&deg;"}},
+    [](Table& t, const EphemerisRow& r) { t.Cell(40, "right", DecimalDegrees(r.heliocentricLongitude).Text()); }};
+constexpr EphemerisColumn kElongation{
+    2, 50, "Elongation", {{35, "right", "&deg;"}, {15, "right", "&nbsp;"}}, [](Table& t, const EphemerisRow& r) {
+        t.Cell(35, "right", DecimalDegrees(r.elongation).Text());
+        t.MarkupCell(15, "left", r.elongation > 0.0 ? "E" : "W");
+    }};
+constexpr EphemerisColumn kEclipticLongitude{
+    2, 35, "Ecliptic Longitude", {{20, "right", "&deg;"}, {15, "right", "'"}}, [](Table& t, const EphemerisRow& r) {
+        const AngleParts lon = SplitAngle(FullCircleAngleValue(r.eclipticLongitude, kShowDegrees), kToMinute);
+        t.Cell(20, "right", Integer(lon.whole, 0).Text());
+        t.Cell(15, "right", Integer(lon.minutes, 2).Text());
+    }};
+constexpr EphemerisColumn kPhase{
+    1, 45, "Phase", {{45, nullptr, "&nbsp;"}}, [](Table& t, const EphemerisRow& r) {
+        String text;
+        FormatPercentage(r.phase, 1, text);
+        t.Cell(45, "right", text.Text());
+    }};
+
+constexpr const EphemerisColumn* kPlanetColumns[] = {&kRightAscension, &kDeclination, &kDistance,
+                                                     &kSizeInArcseconds, &kMagnitude, &kHeliocentricLongitude,
+                                                     &kElongation};
+constexpr const EphemerisColumn* kSunColumns[] = {&kRightAscension, &kDeclination, &kEclipticLongitude, &kDistance,
+                                                  &kSizeInMinutes};
+constexpr const EphemerisColumn* kMoonColumns[] = {&kRightAscension, &kDeclination, &kSizeInMinutes, &kPhase};
+
+struct ColumnList {
+    const EphemerisColumn* const* begin;
+    const EphemerisColumn* const* end;
+};
+
+ColumnList ColumnsOf(int type) {
+    if (type == kSolarEphemerides) return {std::begin(kSunColumns), std::end(kSunColumns)};
+    if (type == kLunarEphemerides) return {std::begin(kMoonColumns), std::end(kMoonColumns)};
+    return {std::begin(kPlanetColumns), std::end(kPlanetColumns)};
+}
+
 }  // namespace
 
 bool EphemerisWriter::WriteBody() {
     Table t(*this);
     ReportPageText& page = Page();
+    const ColumnList columns = ColumnsOf(type_);
     const std::int32_t year = Data()->Settings().dateTime.year;
     WriteLine(*this, "<h1>", Title().Text(), "</h1>");
     t.Line(type_ == kSolarEphemerides   ? "<table summary=\"Sun\">"
@@ -234,70 +323,22 @@ bool EphemerisWriter::WriteBody() {
     page.AppendAscii("\">\r\n      <td colspan=\"2\" width=\"55\" height=\"37\">Date ");
     page.AppendEscaped(Integer(year, 4).Text());
     page.AppendAscii("</td>\r\n");
-    t.HeadSpacer(true);
-    t.HeadCell(3, 45, "Right Ascension");
-    t.HeadSpacer(false);
-    t.HeadCell(3, 50, "Declination");
-    t.HeadSpacer(false);
-    if (type_ == kPlanetEphemerides) {
-        t.HeadCell(1, 40, "Distance from Earth");
-        t.HeadSpacer(false);
-        t.HeadCell(1, 30, "Angular Size");
-        t.HeadSpacer(false);
-        t.HeadCell(1, 45, "Magnitude");
-        t.HeadSpacer(false);
-        t.HeadCell(1, 40, "Heliocentric Longitude");
-        t.HeadSpacer(false);
-        t.HeadCell(2, 50, "Elongation");
-    } else if (type_ == kSolarEphemerides) {
-        t.HeadCell(2, 35, "Ecliptic Longitude");
-        t.HeadSpacer(false);
-        t.HeadCell(1, 40, "Distance from Earth");
-        t.HeadSpacer(false);
-        t.HeadCell(2, 30, "Angular Size");
-    } else {
-        t.HeadCell(2, 30, "Angular Size");
-        t.HeadSpacer(false);
-        t.HeadCell(1, 45, "Phase");
+    t.Line("      <td width=\"22\" height=\"37\">&nbsp;</td>");
+    for (const EphemerisColumn* const* c = columns.begin; c != columns.end; ++c) {
+        if (c != columns.begin) t.Spacer();
+        t.HeadCell((*c)->span, (*c)->width, (*c)->heading);
     }
     t.Line("   </tr>");
     // Units.
     page.AppendAscii("   <tr class=\"");
     page.AppendAscii(t.HeaderClass());
     page.AppendAscii("\">\r\n      <td colspan=\"2\">&nbsp;</td>\r\n");
-    t.Spacer(22);
-    t.MarkupCell(15, "right", "h");
-    t.MarkupCell(15, "right", "m");
-    t.MarkupCell(15, "right", "s");
-    t.Spacer(22);
-    t.MarkupCell(20, "right", "&deg;");
-    t.MarkupCell(15, "right", "'");
-    t.MarkupCell(15, "right", "&quot;");
-    t.Spacer(22);
-    if (type_ == kPlanetEphemerides) {
-        t.MarkupCell(40, "left", "AU");
-        t.Spacer(22);
-        t.MarkupCell(30, "right", "\"");
-        t.Spacer(22);
-        t.MarkupCell(45, "left", "&nbsp;");
-        t.Spacer(22);
-        t.MarkupCell(40, "right", "&deg;");
-        t.Spacer(22);
-        t.MarkupCell(35, "right", "&deg;");
-        t.MarkupCell(15, "right", "&nbsp;");
-    } else if (type_ == kSolarEphemerides) {
-        t.MarkupCell(20, "right", "&deg;");
-        t.MarkupCell(15, "right", "'");
-        t.Spacer(22);
-        t.MarkupCell(40, "left", "AU");
-        t.Spacer(22);
-        t.MarkupCell(15, "right", "'");
-        t.MarkupCell(15, "right", "&quot;");
-    } else {
-        t.MarkupCell(15, "right", "'");
-        t.MarkupCell(15, "right", "&quot;");
-        t.Spacer(22);
-        t.Line("      <td width=\"45\">&nbsp;</td>");
+    t.Spacer();
+    for (const EphemerisColumn* const* c = columns.begin; c != columns.end; ++c) {
+        if (c != columns.begin) t.Spacer();
+        for (const UnitCell& unit : (*c)->units) {
+            if (unit.markup != nullptr) t.MarkupCell(unit.width, unit.align, unit.markup);
+        }
     }
     t.Line("   </tr>");
 
@@ -322,7 +363,7 @@ bool EphemerisWriter::WriteBody() {
         t.Line("   <tr>");
         if (row.date.month != previousMonth) {
             page.AppendAscii("      <td width=\"35\"><b>");
-            page.AppendAscii(kMonths[(row.date.month - 1) % 12]);
+            page.AppendAscii(ReportMonthAbbreviation(row.date.month));
             page.AppendAscii("</b></td>\r\n");
         } else {
             t.Line("      <td width=\"35\">&nbsp;</td>");
@@ -331,65 +372,19 @@ bool EphemerisWriter::WriteBody() {
         page.AppendAscii("      <td width=\"20\" align=\"right\">");
         page.AppendInteger(row.date.day);
         page.AppendAscii(".</td>\r\n");
-        if (type_ == kLunarEphemerides) {
-            const int phase = i + 1 < count ? MoonPhaseBetween(row.phaseAngle, rows[i + 1].phaseAngle) : -1;
-            if (phase < 0) {
-                t.MarkupCell(22, nullptr, "&nbsp;");
-            } else {
-                static constexpr ReportPicture kIcons[4] = {ReportPicture::MoonNew, ReportPicture::MoonWaxing,
-                                                            ReportPicture::MoonFull, ReportPicture::MoonWaning};
-                page.AppendAscii("      <td width=\"22\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
-                page.AppendAscii(ReportPictureName(kIcons[phase], NightMode()));
-                page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n");
-            }
+        const MoonPhase phase = type_ == kLunarEphemerides && i + 1 < count
+                                    ? MoonPhaseBetween(row.phaseAngle, rows[i + 1].phaseAngle)
+                                    : kNoMoonPhase;
+        if (phase != kNoMoonPhase) {
+            page.AppendAscii("      <td width=\"22\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
+            page.AppendAscii(ReportPictureName(MoonPhasePicture(phase), NightMode()));
+            page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n");
         } else {
-            t.Spacer(22);
+            t.Spacer();
         }
-        t.Parts(FullCircleAngleValue(row.rightAscension, kShowHours), true);
-        t.Spacer(22);
-        t.Parts(LatitudeValue(row.declination, kLatitudeMinusSign), false);
-        t.Spacer(22);
-        String text;
-        if (type_ == kPlanetEphemerides) {
-            if (row.distance == -1.0) {
-                StringAssign(text, TXT("---"));
-            } else {
-                FormatDouble(row.distance, 4, text, false);
-            }
-            t.Cell(40, nullptr, text.Text());
-            t.Spacer(22);
-            // The whole size in arcseconds.
-            t.Cell(30, "right", Integer(static_cast<int>(std::lround(row.angularSize * 3600.0)), 0).Text());
-            t.Spacer(22);
-            FormatMagnitude(row.magnitude, text, 1);
-            t.Cell(45, "right", text.Text());
-            t.Spacer(22);
-            t.Cell(40, "right", DecimalDegrees(row.heliocentricLongitude).Text());
-            t.Spacer(22);
-            t.Cell(35, "right", DecimalDegrees(row.elongation).Text());
-            t.MarkupCell(15, "left", row.elongation > 0.0 ? "E" : "W");
-        } else if (type_ == kSolarEphemerides) {
-            const AngleParts lon = SplitAngle(FullCircleAngleValue(row.eclipticLongitude, kShowDegrees), kToMinute);
-            t.Cell(20, "right", Integer(lon.whole, 0).Text());
-            t.Cell(15, "right", Integer(lon.minutes, 2).Text());
-            t.Spacer(22);
-            if (row.distance == -1.0) {
-                StringAssign(text, TXT("---"));
-            } else {
-                FormatDouble(row.distance, 4, text, false);
-            }
-            t.Cell(40, nullptr, text.Text());
-            t.Spacer(22);
-            const AngleParts size = SplitAngle(FullCircleAngleValue(row.angularSize, kShowDegrees), kToSecond);
-            t.Cell(15, "right", Integer(size.minutes + 60 * size.whole, 2).Text());
-            t.Cell(15, "right", Integer(size.seconds, 2).Text());
-        } else {
-            const AngleParts size = SplitAngle(FullCircleAngleValue(row.angularSize, kShowDegrees), kToSecond);
-            t.Cell(15, "right", Integer(size.minutes + 60 * size.whole, 2).Text());
-            t.Cell(15, "right", Integer(size.seconds, 2).Text());
-            t.Spacer(22);
-            FormatPercentage(row.phase, 1, text);
-            t.Cell(45, "right", text.Text());
+        for (const EphemerisColumn* const* c = columns.begin; c != columns.end; ++c) {
+            if (c != columns.begin) t.Spacer();
+            (*c)->write(t, row);
         }
         t.Line("   </tr>");
     }

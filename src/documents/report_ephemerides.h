@@ -68,9 +68,21 @@ private:
     EphemerisRow rows_[kRowCount];
 };
 
-// 0 new moon, 1 first quarter, 2 full moon, 3 last quarter: the first of 0,
-// 90, 180, 270 degrees between two phase angles; -1 for none.
-int MoonPhaseBetween(double previousAngle, double angle) noexcept;
+// The principal phases of the Moon, in the order of their phase angles 0,
+// 90, 180 and 270 degrees.
+enum MoonPhase : int {
+    kNoMoonPhase = -1,
+    kNewMoon = 0,
+    kFirstQuarter = 1,
+    kFullMoon = 2,
+    kLastQuarter = 3,
+};
+
+// The first of the phases whose angle lies between two phase angles, or
+// kNoMoonPhase.
+MoonPhase MoonPhaseBetween(double previousAngle, double angle) noexcept;
+// The picture of a phase.
+ReportPicture MoonPhasePicture(MoonPhase phase) noexcept;
 
 class EphemerisWriter final : public ReportHtmlWriter {
 public:

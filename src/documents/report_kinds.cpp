@@ -92,9 +92,7 @@ bool ReportKind::WriteHtml(const DateTimeLocation& settings, bool nightMode) {
     if (type_ == kDayReport || type_ == kNightReport) {
         // Day and night reports cover their date from midnight, or from noon,
         // of local civil time, whatever the time they are given.
-        DateTimeLocation local;
-        DateTimeLocationInit(local);
-        DateTimeLocationAssign(local, settings);
+        DateTimeLocation local = settings;
         local.dateTime.hours = type_ == kDayReport ? 0.0 : 12.0;
         local.dateTime.timeSystem = kLocalCivilTime;
         data_->Compute(local);
@@ -162,12 +160,7 @@ String ReportKind::GetTitle() const {
     return title.Text();
 }
 
-DateTimeLocation ReportKind::CurrentTimeAndLocation() const {
-    DateTimeLocation record;
-    DateTimeLocationInit(record);
-    DateTimeLocationAssign(record, data_->Settings());
-    return record;
-}
+DateTimeLocation ReportKind::CurrentTimeAndLocation() const { return data_->Settings(); }
 
 bool IsReportType(int type, int bodyNumber) noexcept {
     if (type < 0 || type >= kReportTypeCount) return false;

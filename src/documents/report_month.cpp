@@ -17,23 +17,10 @@
 #include "documents/graph_document.h"
 #include "documents/report_ephemerides.h"
 #include "documents/report_values.h"
-#include "tools/magnitude_text.h"
 
 namespace corvinata {
 
-using namespace events;
-
 namespace {
-
-constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-TimeAndPlace MomentAt(const DateTimeLocation& settings, const DateTime& date) {
-    TimeAndPlace moment;
-    TimeAndPlaceFromDateTimeLocation(moment, settings);
-    moment.dateTime = date;
-    return moment;
-}
 
 MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const DateTimeLocation& settings,
                           const DateTime& date) {
@@ -41,7 +28,7 @@ MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const
     record.date = date;
     if (body == nullptr) return record;
     PropertyMap map;
-    ComputeReportProperties(*body, mask, MomentAt(settings, date), map);
+    ComputeReportProperties(*body, mask, ReportMomentAt(settings, date), map);
     record.riseSet = RiseSetPairFromMap(map, date);
     record.rightAscension = map.Value(kFunctionLongitude);
     record.declination = map.Value(kFunctionLatitude);
@@ -59,7 +46,7 @@ MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const
 
 double MoonPhaseAngle(const CelestialObject& moon, const DateTimeLocation& settings, const DateTime& date) {
     PropertyMap map;
-    ComputeReportProperties(moon, kFunctionMoonReportAngle, MomentAt(settings, date), map);
+    ComputeReportProperties(moon, kFunctionMoonReportAngle, ReportMomentAt(settings, date), map);
     return map.Value(kFunctionMoonReportAngle);
 }
 
@@ -72,9 +59,7 @@ std::unique_ptr<ReportData> MonthReportData::Clone() const {
 }
 
 void MonthReportData::Calculate() {
-    DateTimeLocation settings;
-    DateTimeLocationInit(settings);
-    DateTimeLocationAssign(settings, Settings());
+    DateTimeLocation settings = Settings();
     settings.dateTime = DateTime{settings.dateTime.year, settings.dateTime.month, 1, 0.0, kLocalCivilTime};
     SetSettings(settings);
     const DateTime first = settings.dateTime;
@@ -100,15 +85,10 @@ void MonthReportData::Calculate() {
         DateTimeAddDays(stop, 2);
         DateTime previous = first;
         double previousAngle = MoonPhaseAngle(*moonBody, settings, previous);
-        static constexpr int kPhaseEvents[4] = {kEventNewMoon, kEventFirstQuarter, kEventFullMoon, kEventLastQuarter};
         for (date = first, DateTimeAddDays(date, 1); DateTimeIsEarlier(date, stop); DateTimeAddDays(date, 1)) {
             const double angle = MoonPhaseAngle(*moonBody, settings, date);
-            const int phase = MoonPhaseBetween(previousAngle, angle);
-            if (phase >= 0) {
-                events::EventOccurrence occurrence;
-                occurrence.Set(kPhaseEvents[phase], previous, previous, moonBody, nullptr);
-                phases.emplace_back(previous, occurrence);
-            }
+            const MoonPhase phase = MoonPhaseBetween(previousAngle, angle);
+            if (phase != kNoMoonPhase) phases.emplace_back(previous, phase);
             previous = date;
             previousAngle = angle;
         }
@@ -207,7 +187,7 @@ struct ChartLine {
 
 void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool horizontal) {
     TimeAndLocation& s = graph.Settings();
-    LocationAssign(s.location, settings.location);
+    s.location = settings.location;
     s.daylightSaving = settings.daylightSaving;
     s.beginDate = settings.dateTime;
     s.endDate = s.beginDate;
@@ -346,38 +326,6 @@ void MonthReportWriter::AppendImageCell(int width, int image, const char* alt) {
 
 namespace {
 
-void Spacer(ReportPageText& page, int width) {
-    page.AppendAscii("      <td width=\"");
-    page.AppendInteger(width);
-    page.AppendAscii("\">&nbsp;</td>\r\n");
-}
-
-void Cell(ReportPageText& page, const char* open, const String& text) {
-    page.AppendAscii(open);
-    page.AppendEscaped(text.Text());
-    page.AppendAscii("</td>\r\n");
-}
-
-void HeadCell(ReportPageText& page, int width, const char* text) {
-    Spacer(page, 15);
-    page.AppendAscii("      <td width=\"");
-    page.AppendInteger(width);
-    page.AppendAscii("\">");
-    page.AppendAscii(text);
-    page.AppendAscii("</td>\r\n");
-}
-
-void HeaderRow(ReportHtmlWriter& writer, int month, const char* align) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("   <tr valign=\"top\" class=\"");
-    page.AppendAscii(writer.NightMode() ? "tableheader1NightMode" : "tableheader1");
-    page.AppendAscii("\">\r\n      <td width=\"25\" align=\"");
-    page.AppendAscii(align);
-    page.AppendAscii("\">");
-    page.AppendAscii(kMonths[(month + 11) % 12]);
-    page.AppendAscii("</td>\r\n");
-}
-
 String TimeOf(const EventRecord& event) {
     return ReportTimeText(event.flag == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
 }
@@ -401,15 +349,87 @@ String DayText(int day) {
     return text;
 }
 
-void Heading(ReportHtmlWriter& writer, ReportPicture picture, const char* alt, const char* text) {
+String PhaseText(double phase) {
+    String text;
+    FormatPercentage(phase, 1, text);
+    return text;
+}
+
+String ConstellationText(double constellation) {
+    PropertyMap map;
+    map.Set(kFunctionConstellation, constellation);
+    return ReportPropertyText(map, kFunctionConstellation, kPositionStyle);
+}
+
+// One column of the Sun's and the Moon's daily tables: its heading and the
+// width of the heading's cell, the opening tag of its cells and the text of
+// a day's cell.
+struct DayColumn {
+    const char* heading;
+    int width;
+    const char* open;
+    String (*text)(const MonthDayRecord&);
+};
+
+constexpr DayColumn kSunColumns[] = {
+    {"Twilight begins", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.morningTwilight); }},
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Twilight ends", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.eveningTwilight); }},
+    {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
+    {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
+};
+
+constexpr DayColumn kMoonColumns[] = {
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
+    {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
+    {"Phase", 25, "      <td>", [](const MonthDayRecord& r) { return PhaseText(r.phase); }},
+    {"Constellation", 25, "      <td>", [](const MonthDayRecord& r) { return ConstellationText(r.constellation); }},
+};
+
+// The heading row of a month's table: its class and the month's name.
+void HeaderRow(ReportHtmlWriter& writer, int month, const char* align) {
     ReportPageText& page = writer.Page();
-    page.AppendAscii("<h2><img src=\"CorvinataInlineImage://Resource/");
-    page.AppendAscii(ReportPictureName(picture, writer.NightMode()));
-    page.AppendAscii("\" alt=\"");
-    page.AppendAscii(alt);
-    page.AppendAscii("\"> <span style=\"vertical-align:3mm;border:solid 0px red\">");
-    page.AppendAscii(text);
-    page.AppendAscii("</span></h2>\r\n");
+    page.AppendAscii("   <tr valign=\"top\" class=\"");
+    page.AppendAscii(writer.NightMode() ? "tableheader1NightMode" : "tableheader1");
+    page.AppendAscii("\">\r\n      <td width=\"25\" align=\"");
+    page.AppendAscii(align);
+    page.AppendAscii("\">");
+    page.AppendAscii(ReportMonthAbbreviation(month));
+    page.AppendAscii("</td>\r\n");
+}
+
+// A table of the days of the month: a row of headings, then a row for each
+// record of the month, a spacer after every cell; closes the table.
+template <std::size_t N>
+void WriteDayTable(ReportHtmlWriter& writer, const DayColumn (&columns)[N], const MonthDayRecord* records,
+                   std::size_t count, const DateTime& first) {
+    ReportPageText& page = writer.Page();
+    HeaderRow(writer, first.month, "right");
+    for (const DayColumn& column : columns) {
+        WriteSpacerCell(writer, 15);
+        page.AppendAscii("      <td width=\"");
+        page.AppendInteger(column.width);
+        page.AppendAscii("\">");
+        page.AppendAscii(column.heading);
+        page.AppendAscii("</td>\r\n");
+    }
+    page.AppendAscii("   </tr>\r\n");
+    for (std::size_t i = 0; i < count; ++i) {
+        const MonthDayRecord& r = records[i];
+        if (!SameMonth(r.date, first)) continue;
+        page.AppendAscii("   <tr>\r\n");
+        WriteLine(writer, "      <td align=\"right\">", DayText(r.date.day).Text());
+        WriteSpacerCell(writer, 15);
+        for (const DayColumn& column : columns) {
+            WriteLine(writer, column.open, column.text(r).Text());
+            WriteSpacerCell(writer, 15);
+        }
+        page.AppendAscii("   </tr>\r\n");
+    }
+    page.AppendAscii("</table>\r\n");
 }
 
 }  // namespace
@@ -427,7 +447,7 @@ bool MonthReportWriter::WriteBody() {
                              ReportLatitudeText(settings.location)};
     for (const String& line : lines) {
         WriteDataRowStart(*this);
-        Cell(page, "      <td align=\"right\">", line);
+        WriteLine(*this, "      <td align=\"right\">", line.Text());
         WriteRowEnd(*this);
     }
     WriteDataRowStart(*this);
@@ -437,36 +457,9 @@ bool MonthReportWriter::WriteBody() {
     page.AppendAscii("</table>\r\n<br>\r\n");
 
     // Sun.
-    Heading(*this, ReportPicture::Sun, "Sun", "Sun");
+    WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
     page.AppendAscii("<h3>Sunrise/sunset and coordinates</h3>\r\n<table summary=\"Sun\">\r\n");
-    HeaderRow(*this, first.month, "right");
-    HeadCell(page, 45, "Twilight begins");
-    HeadCell(page, 45, "Rise");
-    HeadCell(page, 45, "Set");
-    HeadCell(page, 45, "Twilight ends");
-    HeadCell(page, 45, "Right Ascension");
-    HeadCell(page, 50, "Declination");
-    page.AppendAscii("   </tr>\r\n");
-    for (const MonthDayRecord& r : data.sun) {
-        if (!SameMonth(r.date, first)) continue;
-        page.AppendAscii("   <tr>\r\n");
-        Cell(page, "      <td align=\"right\">", DayText(r.date.day));
-        Spacer(page, 15);
-        Cell(page, "      <td>", ReportTimeText(r.morningTwilight));
-        Spacer(page, 15);
-        Cell(page, "      <td>", TimeOf(r.riseSet.Rise()));
-        Spacer(page, 15);
-        Cell(page, "      <td>", TimeOf(r.riseSet.Set()));
-        Spacer(page, 15);
-        Cell(page, "      <td>", ReportTimeText(r.eveningTwilight));
-        Spacer(page, 15);
-        Cell(page, "      <td align=\"right\">", RaText(r.rightAscension));
-        Spacer(page, 15);
-        Cell(page, "      <td align=\"right\">", DecText(r.declination));
-        Spacer(page, 15);
-        page.AppendAscii("   </tr>\r\n");
-    }
-    page.AppendAscii("</table>\r\n");
+    WriteDayTable(*this, kSunColumns, data.sun, MonthReportData::kSunRecords, first);
 
     // Twilight charts.
     RenderCharts();
@@ -476,14 +469,14 @@ bool MonthReportWriter::WriteBody() {
     page.AppendAscii("      <td>Evening twilight</td>\r\n   </tr>\r\n   <tr>\r\n");
     AppendImageCell(30, kMorningYAxis, "Y axis");
     AppendImageCell(150, kMorningChart, "Morning twilight");
-    Spacer(page, 100);
+    WriteSpacerCell(*this, 100);
     AppendImageCell(30, kEveningYAxis, "Y axis");
     AppendImageCell(150, kEveningChart, "Evening twilight");
     page.AppendAscii("   </tr>\r\n   <tr>\r\n");
-    Spacer(page, 30);
+    WriteSpacerCell(*this, 30);
     AppendImageCell(150, kMorningXAxis, "X axis");
-    Spacer(page, 100);
-    Spacer(page, 30);
+    WriteSpacerCell(*this, 100);
+    WriteSpacerCell(*this, 30);
     AppendImageCell(150, kEveningXAxis, "X axis");
     page.AppendAscii("   </tr>\r\n</table>\r\n<p>&nbsp;</p>\r\n<table summary=\"Twilight legend\">\r\n");
     static constexpr const char* kLegend[5][2] = {
@@ -503,61 +496,23 @@ bool MonthReportWriter::WriteBody() {
     page.AppendAscii("</table>\r\n");
 
     // Moon.
-    Heading(*this, ReportPicture::Moon, "Moon", "Moon");
+    WriteSectionHeading(*this, ReportPicture::Moon, TXT("Moon"), TXT("Moon"));
     page.AppendAscii("<h3>Phases</h3>\r\n<table summary=\"Moon\">\r\n");
-    for (const auto& [date, occurrence] : data.phases) {
-        ReportPicture icon = ReportPicture::MoonNew;
-        const char* name = "New moon";
-        switch (occurrence.eventType) {
-            case kEventFirstQuarter: icon = ReportPicture::MoonWaxing; name = "First quarter"; break;
-            case kEventFullMoon: icon = ReportPicture::MoonFull; name = "Full moon"; break;
-            case kEventLastQuarter: icon = ReportPicture::MoonWaning; name = "Last quarter"; break;
-            default: break;
-        }
+    static constexpr const char* kPhaseNames[4] = {"New moon", "First quarter", "Full moon", "Last quarter"};
+    for (const auto& [date, phase] : data.phases) {
         page.AppendAscii("   <tr>\r\n      <td width=\"30\" align=\"left\"><div align=\"center\"><img src=\"CorvinataInlineImage://Resource/");
-        page.AppendAscii(ReportPictureName(icon, NightMode()));
+        page.AppendAscii(ReportPictureName(MoonPhasePicture(phase), NightMode()));
         page.AppendAscii("\" width=\"11\" height=\"11\" alt=\"Moon\"></div></td>\r\n      <td width=\"80\" align=\"left\">");
-        page.AppendAscii(name);
+        page.AppendAscii(kPhaseNames[phase]);
         page.AppendAscii("</td>\r\n");
-        Cell(page, "      <td width=\"20\" align=\"right\">", DayText(date.day));
+        WriteLine(*this, "      <td width=\"20\" align=\"right\">", DayText(date.day).Text());
         page.AppendAscii("   </tr>\r\n");
     }
     page.AppendAscii("</table>\r\n<p>&nbsp;</p><p>&nbsp;</p>\r\n<table summary=\"Moon\">\r\n");
-    HeaderRow(*this, first.month, "right");
-    HeadCell(page, 45, "Rise");
-    HeadCell(page, 45, "Set");
-    HeadCell(page, 45, "Right Ascension");
-    HeadCell(page, 50, "Declination");
-    HeadCell(page, 25, "Phase");
-    HeadCell(page, 25, "Constellation");
-    page.AppendAscii("   </tr>\r\n");
-    for (const MonthDayRecord& r : data.moon) {
-        if (!SameMonth(r.date, first)) continue;
-        page.AppendAscii("   <tr>\r\n");
-        Cell(page, "      <td align=\"right\">", DayText(r.date.day));
-        Spacer(page, 15);
-        Cell(page, "      <td>", TimeOf(r.riseSet.Rise()));
-        Spacer(page, 15);
-        Cell(page, "      <td>", TimeOf(r.riseSet.Set()));
-        Spacer(page, 15);
-        Cell(page, "      <td align=\"right\">", RaText(r.rightAscension));
-        Spacer(page, 15);
-        Cell(page, "      <td align=\"right\">", DecText(r.declination));
-        Spacer(page, 15);
-        String phase;
-        FormatPercentage(r.phase, 1, phase);
-        Cell(page, "      <td>", phase);
-        Spacer(page, 15);
-        PropertyMap constellation;
-        constellation.Set(kFunctionConstellation, r.constellation);
-        Cell(page, "      <td>", ReportPropertyText(constellation, kFunctionConstellation, kPositionStyle));
-        Spacer(page, 15);
-        page.AppendAscii("   </tr>\r\n");
-    }
-    page.AppendAscii("</table>\r\n");
+    WriteDayTable(*this, kMoonColumns, data.moon, MonthReportData::kMoonRecords, first);
 
     // Planets.
-    Heading(*this, ReportPicture::Planet, "Planet", "Planets");
+    WriteSectionHeading(*this, ReportPicture::Planet, TXT("Planet"), TXT("Planets"));
     for (int i = 0; i < MonthReportData::kPlanets; ++i) {
         const CelestialObject* planet = ReportBody(kBodyPlanet, i);
         if (planet == nullptr) continue;
@@ -568,12 +523,12 @@ bool MonthReportWriter::WriteBody() {
         page.AppendAscii("      <td colspan=\"2\" width=\"50\" align=\"left\">Elongation</td>\r\n   </tr>\r\n");
         for (const MonthDayRecord& r : data.planets[i]) {
             page.AppendAscii("   <tr>\r\n");
-            Cell(page, "      <td width=\"25\" align=\"right\">", DayText(r.date.day));
-            Cell(page, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Rise()));
-            Cell(page, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Set()));
+            WriteLine(*this, "      <td width=\"25\" align=\"right\">", DayText(r.date.day).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Rise()).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Set()).Text());
             String elongation;
             FormatAngleDecimal(FullCircleAngleValue(std::fabs(r.elongation), kShowDegrees), kToSecond, 1, elongation);
-            Cell(page, "      <td align=\"right\">", elongation);
+            WriteLine(*this, "      <td align=\"right\">", elongation.Text());
             page.AppendAscii(r.elongation > 0.0 ? "      <td width=\"15\" align=\"right\">E</td>\r\n"
                                                 : "      <td width=\"15\" align=\"right\">W</td>\r\n");
             page.AppendAscii("   </tr>\r\n");
@@ -582,25 +537,25 @@ bool MonthReportWriter::WriteBody() {
     }
 
     // Satellites.
-    Heading(*this, ReportPicture::PlanetarySatellite, "Jovian and Saturnian satellites",
-            "Jovian and Saturnian satellites");
+    WriteSectionHeading(*this, ReportPicture::PlanetarySatellite, TXT("Jovian and Saturnian satellites"),
+                        TXT("Jovian and Saturnian satellites"));
     page.AppendAscii("<table summary=\"Legend\">\r\n   <tr>\r\n");
-    Spacer(page, 30);
+    WriteSpacerCell(*this, 30);
     page.AppendAscii("      <td colspan=\"2\"><b>Jovian satellites</b></td>\r\n");
-    Spacer(page, 50);
-    Spacer(page, 30);
+    WriteSpacerCell(*this, 50);
+    WriteSpacerCell(*this, 30);
     page.AppendAscii("      <td colspan=\"2\"><b>Saturnian satellites</b></td>\r\n   </tr>\r\n");
     for (int i = 0; i < 4; ++i) {
         String colour;
         FormatColourHtml(kColourTable[SatelliteColour(i, NightMode())].colour, colour);
         page.AppendAscii("   <tr>\r\n");
         for (int side = 0; side < 2; ++side) {
-            Spacer(page, 30);
+            WriteSpacerCell(*this, 30);
             page.AppendAscii("      <td width=\"20\"><font color=\"#");
             page.AppendEscaped(colour.Text());
             page.AppendAscii("\">&mdash;</font></td>\r\n");
-            Cell(page, "      <td width=\"130\">", String((side == 0 ? kJovian : kSaturnian).names[i]));
-            if (side == 0) Spacer(page, 50);
+            WriteLine(*this, "      <td width=\"130\">", (side == 0 ? kJovian : kSaturnian).names[i]);
+            if (side == 0) WriteSpacerCell(*this, 50);
         }
         page.AppendAscii("   </tr>\r\n");
     }

@@ -10,8 +10,8 @@
 #include "app/graph_image.h"
 #include "catalog/rise_set.h"
 #include "documents/inline_images.h"
+#include "documents/report_ephemerides.h"
 #include "documents/report_kinds.h"
-#include "tools/event_types.h"
 
 namespace corvinata {
 
@@ -39,7 +39,7 @@ public:
     MonthDayRecord moon[kMoonRecords];
     // The phases of the Moon found, in date order, each dated on the day
     // before which it happens.
-    std::vector<std::pair<DateTime, events::EventOccurrence>> phases;
+    std::vector<std::pair<DateTime, MoonPhase>> phases;
     std::vector<MonthDayRecord> planets[kPlanets];
 
 protected:

@@ -118,12 +118,6 @@ void ReportPageText::AppendInteger(std::int64_t value) {
     while (k > 0) *at++ = static_cast<Char>(digits[--k]);
 }
 
-String EscapeReportText(const Char* text) {
-    ReportPageText page;
-    page.AppendEscaped(text);
-    return page.Text();
-}
-
 bool ReportHtmlWriter::Write(const Char* title, bool nightMode) {
     page_.Clear(kReportPageReserve);
     title_ = String(title != nullptr ? title : TXT(""));
@@ -232,21 +226,5 @@ void WriteHeaderRowStart(ReportHtmlWriter& writer) {
 void WriteDataRowStart(ReportHtmlWriter& writer) { writer.Page().AppendAscii("   <tr>\r\n"); }
 
 void WriteRowEnd(ReportHtmlWriter& writer) { writer.Page().AppendAscii("   </tr>\r\n"); }
-
-void WriteCell(ReportHtmlWriter& writer, const char* openTag, const Char* text) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("      ");
-    page.AppendAscii(openTag);
-    page.AppendEscaped(text);
-    page.AppendAscii("</td>\r\n");
-}
-
-void WriteMarkupCell(ReportHtmlWriter& writer, const char* openTag, const char* markup) {
-    ReportPageText& page = writer.Page();
-    page.AppendAscii("      ");
-    page.AppendAscii(openTag);
-    page.AppendAscii(markup);
-    page.AppendAscii("</td>\r\n");
-}
 
 }  // namespace corvinata

@@ -44,8 +44,6 @@ private:
     int length_ = 0;
 };
 
-// The escaped form of a text, the form in which any text enters a page.
-String EscapeReportText(const Char* text);
 
 // The writer base: one page in html, written for a title and a mode.
 class ReportHtmlWriter {
@@ -117,9 +115,5 @@ void WriteTableEnd(ReportHtmlWriter& writer);
 void WriteHeaderRowStart(ReportHtmlWriter& writer);
 void WriteDataRowStart(ReportHtmlWriter& writer);
 void WriteRowEnd(ReportHtmlWriter& writer);
-// Six blanks, `openTag` (such as "<td align=\"right\">"), the text, "</td>".
-void WriteCell(ReportHtmlWriter& writer, const char* openTag, const Char* text);
-// The same with content that is already markup (a picture, a non-breaking space).
-void WriteMarkupCell(ReportHtmlWriter& writer, const char* openTag, const char* markup);
 
 }  // namespace corvinata

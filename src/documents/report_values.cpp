@@ -24,6 +24,13 @@ void DisplaySettings(int& degreeBase, int& raUnit) {
     }
 }
 
+// The style of the place's angles: the display settings' degree base.
+int AngleStyle() {
+    int degreeBase = 0, raUnit = 0;
+    DisplaySettings(degreeBase, raUnit);
+    return degreeBase;
+}
+
 }  // namespace
 
 const CelestialObject* ReportBody(int bodyType, int number) noexcept {
@@ -75,24 +82,33 @@ String ReportPlaceText(const Location& place) {
 }
 
 String ReportLongitudeText(const Location& place) {
-    int degreeBase = 0, raUnit = 0;
-    DisplaySettings(degreeBase, raUnit);
     String text;
-    LongitudeFormat(place.coordinates.longitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    LongitudeFormat(place.coordinates.longitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
     return text;
 }
 
 String ReportLatitudeText(const Location& place) {
-    int degreeBase = 0, raUnit = 0;
-    DisplaySettings(degreeBase, raUnit);
     String text;
-    LatitudeFormat(place.coordinates.latitude, text, degreeBase, kToSecond, kAutomaticDecimals);
+    LatitudeFormat(place.coordinates.latitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
     return text;
 }
 
 String ReportShortDate(const DateTime& date) {
     String text;
     return FormatDate(date, kDateToDay, text);
+}
+
+const char* ReportMonthAbbreviation(int month) noexcept {
+    static constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    return kMonths[((month + 11) % 12 + 12) % 12];
+}
+
+TimeAndPlace ReportMomentAt(const DateTimeLocation& settings, const DateTime& date) {
+    TimeAndPlace moment;
+    TimeAndPlaceFromDateTimeLocation(moment, settings);
+    moment.dateTime = date;
+    return moment;
 }
 
 void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, const char* close) {
@@ -106,6 +122,13 @@ void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, con
 void WriteMarkupLine(ReportHtmlWriter& writer, const char* markup) {
     writer.Page().AppendAscii(markup);
     writer.Page().AppendLineBreak();
+}
+
+void WriteSpacerCell(ReportHtmlWriter& writer, int width) {
+    ReportPageText& page = writer.Page();
+    page.AppendAscii("      <td width=\"");
+    page.AppendInteger(width);
+    page.AppendAscii("\">&nbsp;</td>\r\n");
 }
 
 }  // namespace corvinata

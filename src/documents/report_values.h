@@ -50,8 +50,16 @@ String ReportLatitudeText(const Location& place);
 // user's short date format: one page never mixes two forms.
 String ReportShortDate(const DateTime& date);
 
+// "Jan" .. "Dec" for the months 1..12.
+const char* ReportMonthAbbreviation(int month) noexcept;
+// The moment of one row of a report: the record's place and daylight-saving
+// flag at `date`.
+TimeAndPlace ReportMomentAt(const DateTimeLocation& settings, const DateTime& date);
+
 // Escaped text between two pieces of markup, then a line break.
 void WriteLine(ReportHtmlWriter& writer, const char* open, const Char* text, const char* close = "</td>");
 void WriteMarkupLine(ReportHtmlWriter& writer, const char* markup);
+// An empty cell of that width, the space between two columns.
+void WriteSpacerCell(ReportHtmlWriter& writer, int width);
 
 }  // namespace corvinata

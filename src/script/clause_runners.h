@@ -3,8 +3,8 @@
 // the window.
 #pragma once
 
-#include "app/script_host.h"
 #include "base/wide_string.h"
+#include "script/script_host.h"
 #include "script/script_operands.h"
 
 namespace corvinata {

@@ -1,58 +1,14 @@
 #include "script/expression_rules.h"
 
 #include "base/number_text.h"
+#include "catalog/body_function_keywords.h"
 #include "catalog/event_kinds.h"
 #include "script/body_lookup.h"
 #include "script/script_lexer.h"
 
 namespace corvinata {
 
-const BodyFunctionKeyword kBodyFunctionKeywords[29] = {
-    {TXT("Lon"), kFunctionLongitude},
-    {TXT("Lat"), kFunctionLatitude},
-    {TXT("DistEarth"), kFunctionDistanceFromEarth},
-    {TXT("ElongAngDist"), kFunctionElongationAngular},
-    {TXT("ElongDiffLon"), kFunctionElongationLongitude},
-    {TXT("Phase"), kFunctionPhase},
-    {TXT("Mag"), kFunctionMagnitude},
-    {TXT("AngSize"), kFunctionAngularSize},
-    {TXT("DistSun"), kFunctionDistanceFromSun},
-    {TXT("Rise"), kFunctionRise},
-    {TXT("Set"), kFunctionSet},
-    {TXT("TwiMorningAstBegin"), kFunctionMorningTwilightAstronomical},
-    {TXT("TwiEveningAstEnd"), kFunctionEveningTwilightAstronomical},
-    {TXT("TwiMorningNauBegin"), kFunctionMorningTwilightNautical},
-    {TXT("TwiEveningNauEnd"), kFunctionEveningTwilightNautical},
-    {TXT("TwiMorningCivBegin"), kFunctionMorningTwilightCivil},
-    {TXT("TwiEveningCivEnd"), kFunctionEveningTwilightCivil},
-    {TXT("Dir"), kFunctionDirection},
-    {TXT("AscNode"), kFunctionAscendingNode},
-    {TXT("DescNode"), kFunctionDescendingNode},
-    {TXT("SignZod"), kFunctionSignOfZodiac},
-    {TXT("HelLon"), kFunctionHeliocentricLongitude},
-    {TXT("HelLat"), kFunctionHeliocentricLatitude},
-    {TXT("ConstellAny"), kFunctionConstellation},
-    {TXT("Limb"), kFunctionBrightLimb},
-    {TXT("RectCrdX"), kFunctionRectangularX},
-    {TXT("RectCrdY"), kFunctionRectangularY},
-    {TXT("RectCrdZ"), kFunctionRectangularZ},
-    {TXT("Culmination"), kFunctionCulmination},
-};
-
 namespace {
-
-// What a body function takes in parentheses, by its quantity kind.
-enum class ParameterKind { kNone, kTimeSystem, kCoordinateSystem, kDistanceUnit };
-
-ParameterKind ParameterOf(int quantityKind) noexcept {
-    switch (quantityKind) {
-        case 0: return ParameterKind::kTimeSystem;
-        case 1:
-        case 2: return ParameterKind::kCoordinateSystem;
-        case 6: return ParameterKind::kDistanceUnit;
-        default: return ParameterKind::kNone;
-    }
-}
 
 struct ChoiceToken {
     int token;
@@ -64,10 +20,6 @@ constexpr ChoiceToken kTimeSystems[] = {{kTokenGmt, 0}, {kTokenUt, 0}, {kTokenGs
 constexpr ChoiceToken kCoordinateSystems[] = {
     {kTokenEqu, 0}, {kTokenEcl, 1}, {kTokenHor, 2}, {kTokenGal, 3}};
 constexpr ChoiceToken kDistanceUnits[] = {{kTokenAu, 2}, {kTokenKm, 0}, {kTokenMi, 1}};
-
-constexpr const Char* kTimeSystemCodes[] = {TXT("ut"), TXT("gst"), TXT("lct"), TXT("lst")};
-constexpr const Char* kCoordinateCodes[] = {TXT("equ"), TXT("ecl"), TXT("hor"), TXT("gal")};
-constexpr const Char* kDistanceCodes[] = {TXT("km"), TXT("mi"), TXT("au")};
 
 struct ResultKindName {
     const Char* name;
@@ -91,16 +43,16 @@ int ReadChoice(CompilerContext& context, const ChoiceToken (&choices)[N], const 
     return context.Fail(message);
 }
 
-int ReadParameter(CompilerContext& context, ParameterKind kind, int& parameter) {
+int ReadParameter(CompilerContext& context, FunctionParameter kind, int& parameter) {
     switch (kind) {
-        case ParameterKind::kTimeSystem:
+        case FunctionParameter::kTimeSystem:
             return ReadChoice(context, kTimeSystems, TXT("Invalid time system"), parameter);
-        case ParameterKind::kCoordinateSystem:
+        case FunctionParameter::kCoordinateSystem:
             return ReadChoice(context, kCoordinateSystems, TXT("Invalid coordinate system"),
                               parameter);
-        case ParameterKind::kDistanceUnit:
+        case FunctionParameter::kDistanceUnit:
             return ReadChoice(context, kDistanceUnits, TXT("Invalid distance system"), parameter);
-        case ParameterKind::kNone: break;
+        case FunctionParameter::kNone: break;
     }
     parameter = -1;
     return kParsed;
@@ -138,7 +90,7 @@ int CompileParenthesised(CompilerContext& context, int count, bool emitParenthes
 }
 
 // keyword "(" expression "," parameter ")".
-int CompileConversion(CompilerContext& context, ParameterKind kind) {
+int CompileConversion(CompilerContext& context, FunctionParameter kind) {
     int status = Expect(context, kTokenOpen);
     if (status == kParsed) status = CompileNumericRule(context, false);
     if (status == kParsed) status = Expect(context, kTokenComma);
@@ -194,7 +146,7 @@ int CompileBodyFunctionCall(CompilerContext& context) {
     std::uint32_t id = 0;
     int status = ReadBodyFunctionKeyword(context, body.type, true, id);
     if (status != kParsed) return status;
-    const ParameterKind kind = ParameterOf(FunctionQuantityKind(id));
+    const FunctionParameter kind = ParameterOfQuantityKind(FunctionQuantityKind(id));
     int parameter = -1;
     status = Expect(context, kTokenOpen);
     if (status == kParsed) status = ReadParameter(context, kind, parameter);
@@ -223,17 +175,17 @@ int CompileFactor(CompilerContext& context) {
     }
     if (Optional(context, kTokenTime)) {
         context.code.push_back(kWordTime);
-        return CompileConversion(context, ParameterKind::kTimeSystem);
+        return CompileConversion(context, FunctionParameter::kTimeSystem);
     }
     if (Optional(context, kTokenDistance)) {
         context.code.push_back(kWordDistance);
-        return CompileConversion(context, ParameterKind::kDistanceUnit);
+        return CompileConversion(context, FunctionParameter::kDistanceUnit);
     }
     for (const int token : {kTokenLon, kTokenLat}) {
         if (Optional(context, token)) {
             context.code.push_back(kWordLonLat);
             context.code.push_back(token == kTokenLon ? 1 : 0);
-            return CompileConversion(context, ParameterKind::kCoordinateSystem);
+            return CompileConversion(context, FunctionParameter::kCoordinateSystem);
         }
     }
     for (const ResultKindName& cast : kResultKindNames) {
@@ -385,38 +337,6 @@ int CompileOrRule(CompilerContext& context, bool optional) {
 }
 
 }  // namespace
-
-const Char* BodyFunctionKeywordOf(std::uint32_t id) noexcept {
-    for (const BodyFunctionKeyword& entry : kBodyFunctionKeywords) {
-        if (entry.id == id) return entry.keyword;
-    }
-    return nullptr;
-}
-
-String FormatBodyFunctionName(const Char* bodyName, std::uint32_t functionId, int parameter,
-                              int quantityKind) {
-    String text(bodyName);
-    StringAppend(text, TXT("."));
-    const Char* keyword = BodyFunctionKeywordOf(functionId);
-    StringAppend(text, keyword ? keyword : TXT(""));
-    StringAppend(text, TXT("("));
-    const Char* code = TXT("");
-    switch (ParameterOf(quantityKind)) {
-        case ParameterKind::kTimeSystem:
-            if (parameter >= 0 && parameter < 4) code = kTimeSystemCodes[parameter];
-            break;
-        case ParameterKind::kCoordinateSystem:
-            if (parameter >= 0 && parameter < 4) code = kCoordinateCodes[parameter];
-            break;
-        case ParameterKind::kDistanceUnit:
-            if (parameter >= 0 && parameter < 3) code = kDistanceCodes[parameter];
-            break;
-        case ParameterKind::kNone: break;
-    }
-    StringAppend(text, code);
-    StringAppend(text, TXT(")"));
-    return text;
-}
 
 int ReadBodyFunctionKeyword(CompilerContext& context, int bodyType, bool wholeWord,
                             std::uint32_t& id) {

@@ -21,22 +21,6 @@ enum SearchKind : int {
 // Function id that no body lists: a keyword that matched nothing.
 constexpr std::uint32_t kNoBodyFunction = 1u << 31;
 
-// Body-function keywords of the script and their ids.
-struct BodyFunctionKeyword {
-    const Char* keyword;
-    std::uint32_t id;
-};
-// In the order they are tried (the first prefix that matches wins).
-extern const BodyFunctionKeyword kBodyFunctionKeywords[29];
-
-// The keyword of a body function id, or none.
-const Char* BodyFunctionKeywordOf(std::uint32_t id) noexcept;
-
-// "Moon.Rise(lct)": body name, ".", keyword, "(", the parameter's code in
-// lower case when the function takes one, ")".
-String FormatBodyFunctionName(const Char* bodyName, std::uint32_t functionId, int parameter,
-                              int quantityKind);
-
 // Reads the keyword of a body function that bodies of `bodyType` have;
 // "Expected a body function" otherwise. With `wholeWord` the keyword must
 // not run on into a longer word.

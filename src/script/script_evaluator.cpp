@@ -4,6 +4,7 @@
 
 #include "astro/coordinates.h"
 #include "astro/spherical_trig.h"
+#include "base/angle_reduction.h"
 #include "catalog/event_kinds.h"
 #include "catalog/quantity_kinds.h"
 #include "script/compiler_context.h"
@@ -14,8 +15,6 @@ namespace {
 constexpr int kQuantityOfResult[kResultKindCount] = {3, 4, 5, 7, 8, 9, 10, 11, 12, 0, 6, 1, 2};
 // Recursion allowed while walking code: the compiler nests no deeper.
 constexpr int kMaxEvaluationDepth = 4 * kMaxExpressionDepth;
-
-double Reduce360(double degrees) noexcept { return degrees - 360.0 * std::floor(degrees / 360.0); }
 
 // A point given with a latitude beyond a pole is where the arc continues
 // over the pole: latitude 100 is latitude 80 on the far meridian. Latitudes
@@ -29,7 +28,7 @@ SkyCoordinates PointOverThePole(double longitude, double latitude) noexcept {
         lat = -180.0 - lat;
         longitude += 180.0;
     }
-    return {Reduce360(longitude), lat, 0};
+    return {ReduceDegrees(longitude), lat, 0};
 }
 
 class DepthCount {
@@ -201,8 +200,8 @@ ExpressionResult ExpressionEvaluator::Factor() {
             const ExpressionResult b = Expression();
             Expect(kWordClose);
             if (!a.valid || !b.valid) return Invalid(kResultAngle360);
-            const double x = Reduce360(a.value);
-            const double y = Reduce360(b.value);
+            const double x = ReduceDegrees(a.value);
+            const double y = ReduceDegrees(b.value);
             double angle = 0.0;
             if (word == kWordAngleDiff) {
                 angle = std::fabs(x - y);

@@ -1,6 +1,8 @@
 #include "script/script_interpreter.h"
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 #include <string>
 
 #include "script/clause_runners.h"
@@ -23,6 +25,22 @@ String ResolveAgainstFolder(const String& folder, const String& path) {
     StringAppend(resolved, p);
     return resolved;
 }
+
+// The clauses of an Event Finder search, each read into its part of the
+// search; a search names every one.
+struct SearchClause {
+    CodeWord code;
+    bool (*read)(OperandReader& in, ScriptEventSearch& search);
+};
+
+constexpr SearchClause kSearchClauses[] = {
+    {55, [](OperandReader& in, ScriptEventSearch& s) { return in.Text(s.code); }},
+    {60, [](OperandReader& in, ScriptEventSearch& s) { return in.Date(s.begin); }},
+    {61, [](OperandReader& in, ScriptEventSearch& s) { return in.Date(s.end); }},
+    {65, [](OperandReader& in, ScriptEventSearch& s) { return in.Switch(s.daylightSaving); }},
+    {75, [](OperandReader& in, ScriptEventSearch& s) { return in.Place(s.location); }},
+    {92, [](OperandReader& in, ScriptEventSearch& s) { return in.Step(s.step); }},
+};
 
 // The operands of one statement, read and checked (no host) or run.
 class StatementRunner {
@@ -105,46 +123,24 @@ private:
     }
 
     bool EventSearch() {
-        enum : CodeWord { kCode = 55, kBegin = 60, kEnd = 61, kDst = 65, kPlace = 75, kStep = 92 };
         ScriptEventSearch search;
         LocationInit(search.location);
         unsigned seen = 0;
-        constexpr unsigned kAll = 0x3F;
         while (!in_.Accept(kOpClauseListEnd)) {
-            CodeWord clause = 0;
-            bool read = false;
-            if (!in_.Word(clause)) return false;
-            switch (clause) {
-                case kCode:
-                    read = in_.Text(search.code);
-                    seen |= 1;
-                    break;
-                case kBegin:
-                    read = in_.Date(search.begin);
-                    seen |= 2;
-                    break;
-                case kEnd:
-                    read = in_.Date(search.end);
-                    seen |= 4;
-                    break;
-                case kDst:
-                    read = in_.Switch(search.daylightSaving);
-                    seen |= 8;
-                    break;
-                case kPlace:
-                    read = in_.Place(search.location);
-                    seen |= 16;
-                    break;
-                case kStep:
-                    read = in_.Step(search.step);
-                    seen |= 32;
-                    break;
-                default:
-                    return in_.Fail(TXT("A search clause of the compiled script is not known"));
+            CodeWord code = 0;
+            if (!in_.Word(code)) return false;
+            const SearchClause* clause =
+                std::find_if(std::begin(kSearchClauses), std::end(kSearchClauses),
+                             [code](const SearchClause& c) { return c.code == code; });
+            if (clause == std::end(kSearchClauses)) {
+                return in_.Fail(TXT("A search clause of the compiled script is not known"));
             }
-            if (!read) return false;
+            if (!clause->read(in_, search)) return false;
+            seen |= 1u << (clause - std::begin(kSearchClauses));
         }
-        if (seen != kAll) return in_.Fail(TXT("A search of the compiled script lacks a clause"));
+        if (seen != (1u << std::size(kSearchClauses)) - 1) {
+            return in_.Fail(TXT("A search of the compiled script lacks a clause"));
+        }
         return Apply([&](Host& host) { return host.StartEventSearch(search); });
     }
 
@@ -152,9 +148,7 @@ private:
     // hands on only those it names.
     bool WithApplication() {
         enum : CodeWord { kDate = 59, kDst = 65, kPlace = 75, kRtc = 86, kStars = 91, kTime = 98 };
-        DateTimeLocation state;
-        DateTimeLocationInit(state);
-        DateTimeLocationAssign(state, script_.applicationState);
+        DateTimeLocation state = script_.applicationState;
         ApplicationScriptSettings settings;
         bool dateGiven = false;
         bool timeGiven = false;
@@ -202,7 +196,7 @@ private:
         if (dateGiven) settings.date = state.dateTime;
         if (timeGiven) settings.hours = state.dateTime.hours;
         if (host_ == nullptr) return true;
-        DateTimeLocationAssign(script_.applicationState, state);
+        script_.applicationState = state;
         return host_->ApplyApplicationSettings(settings);
     }
 

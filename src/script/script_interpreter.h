@@ -7,9 +7,9 @@
 // window continues it with RunCompiledScript.
 #pragma once
 
-#include "app/script_host.h"
 #include "base/wide_string.h"
 #include "script/script_expression.h"
+#include "script/script_host.h"
 #include "script/script_operands.h"
 
 namespace corvinata {

@@ -183,18 +183,6 @@ void AppendBound(String& text, double value) {
     StringAppend(text, number.Text());
 }
 
-int ReadIntegerClause(CompilerContext& context, const Char* keyword, int& value, int minimum,
-                      int maximum) {
-    const int status = ExpectWord(context, keyword, false);
-    return status == kParsed ? ReadIntegerValue(context, value, minimum, maximum) : status;
-}
-
-int ReadFloatClause(CompilerContext& context, const Char* keyword, double& value,
-                    double minimum, double maximum) {
-    const int status = ExpectWord(context, keyword, false);
-    return status == kParsed ? ReadFloatValue(context, value, minimum, maximum) : status;
-}
-
 bool ReadIntegerWord(CompilerContext& context, int& value) noexcept {
     const DecimalInteger read = ScanDecimalInteger(context.Here());
     if (read.used == 0 || read.overflow || read.magnitude > 2147483647u) return false;

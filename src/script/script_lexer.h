@@ -108,10 +108,6 @@ int ReadOnOff(CompilerContext& context, bool& value);
 bool ReadIntegerWord(CompilerContext& context, int& value) noexcept;
 int ReadIntegerValue(CompilerContext& context, int& value, int minimum, int maximum);
 int ReadFloatValue(CompilerContext& context, double& value, double minimum, double maximum);
-int ReadIntegerClause(CompilerContext& context, const Char* keyword, int& value, int minimum,
-                      int maximum);
-int ReadFloatClause(CompilerContext& context, const Char* keyword, double& value,
-                    double minimum, double maximum);
 
 // Value readers that answer only whether the word at the position is one.
 // Each reads one unquoted word.

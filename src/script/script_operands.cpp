@@ -140,7 +140,7 @@ bool OperandReader::Place(Location& location) {
     } else {
         return Fail(TXT("A location of the compiled script is not valid"));
     }
-    LocationAssign(location, read);
+    location = read;
     return true;
 }
 

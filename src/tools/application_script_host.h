@@ -15,7 +15,7 @@
 #include "app/application.h"
 #include "app/command_family.h"
 #include "app/lesson_window.h"
-#include "app/script_host.h"
+#include "script/script_host.h"
 #include "tools/script_window_names.h"
 
 namespace corvinata {

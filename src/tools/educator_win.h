@@ -10,11 +10,11 @@
 
 #include "app/dialog_positions.h"
 #include "app/lesson_window.h"
-#include "app/script_host.h"
 #include "base/path_name.h"
 #include "base/storage.h"
 #include "script/script_catalogue.h"
 #include "script/script_expression.h"
+#include "script/script_host.h"
 #include "script/script_interpreter.h"
 #include "script/script_operands.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "base/date_time.h"
+#include "base/date_time_range.h"
 #include "base/location.h"
-#include "base/small_math.h"
 #include "base/time_step.h"
 #include "base/wide_string.h"
 #include "catalog/catalogue_registry.h"

@@ -6,12 +6,12 @@
 #include <iterator>
 
 #include "app/app_interfaces.h"
-#include "astro/planet_records.h"
 #include "base/date_time_text.h"
 #include "base/location.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "tools/event_types.h"
 

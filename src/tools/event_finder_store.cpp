@@ -4,6 +4,7 @@
 
 #include "app/location_settings.h"
 #include "app/settings_records.h"
+#include "base/registry_root.h"
 #include "base/text_format.h"
 #include "tools/event_finder.h"
 
@@ -86,7 +87,7 @@ bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
         ReadGroup range(tree, TXT("Search range"));
         return range.IsOpen() && ReadDateTimeValue(tree, {TXT("From")}, run.from) &&
                ReadDateTimeValue(tree, {TXT("To")}, run.to) &&
-               LoadTimeStepRecord(tree, {TXT("Step")}, run.step);
+               LoadTimeStep(String(TXT("Step")), run.step, tree);
     });
     r.Then([&] { return LoadGeoLocation({TXT("Location")}, tree, run.location); });
     r.Then([&] { return ReadBoolValue(tree, TXT("DST active"), run.daylightSaving); });
@@ -128,7 +129,7 @@ bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run) 
         WriteGroup range(writer, TXT("Search range"));
         return range.IsOpen() && WriteDateTimeValue(writer, {TXT("From")}, run.from) &&
                WriteDateTimeValue(writer, {TXT("To")}, run.to) &&
-               SaveTimeStepRecord(writer, {TXT("Step")}, run.step);
+               SaveTimeStep(String(TXT("Step")), run.step, writer);
     });
     w.Then([&] { return SaveGeoLocation({TXT("Location")}, run.location, writer); });
     w.Bool(TXT("DST active"), run.daylightSaving);

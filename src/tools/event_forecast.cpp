@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "astro/planet_records.h"
 #include "catalog/catalogue_registry.h"
 #include "tools/event_definitions.h"
 

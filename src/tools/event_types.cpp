@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "astro/planet_records.h"
 #include "base/text_format.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/planet_catalogue.h"
 
 namespace corvinata::events {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "base/small_math.h"
+#include "base/date_time_range.h"
 #include "base/time_step.h"
 #include "base/wide_string.h"
 #include "catalog/catalogue_registry.h"

@@ -2,12 +2,12 @@
 
 #include "app/related_tasks.h"
 #include "app/settings_records.h"
-#include "astro/planet_records.h"
 #include "base/colour_table.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
+#include "catalog/body_function_keywords.h"
 #include "catalog/body_types.h"
-#include "script/expression_rules.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata::events {
 namespace {

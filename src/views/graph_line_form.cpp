@@ -6,9 +6,9 @@
 #include "base/colour_table.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
+#include "catalog/body_function_keywords.h"
 #include "catalog/body_types.h"
 #include "catalog/sun_earth_catalogues.h"
-#include "script/expression_rules.h"
 #include "script/script_expression.h"
 
 namespace corvinata {

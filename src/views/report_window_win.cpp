@@ -375,7 +375,7 @@ bool ReportWindowKind::SaveWindow(int document, int, SettingsTreeWriter& writer)
         const DateTimeLocation& record = report->GetSettingsRecord();
         state.dateTime = record.dateTime;
         state.daylightSaving = record.daylightSaving;
-        LocationAssign(state.place, record.location);
+        state.place = record.location;
     }
     return SaveReportOptions(state, writer);
 }
@@ -398,7 +398,7 @@ bool ReportWindowKind::LoadWindow(int document, SettingsTree& tree) {
         DateTimeLocation record = generator->CurrentTimeAndLocation();
         record.dateTime = state.dateTime;
         record.daylightSaving = state.daylightSaving;
-        LocationAssign(record.location, state.place);
+        record.location = state.place;
         generator->SetLocation(record);
     }
     return windows_.RestoreWindow(kReportWindow, report, state.geometry) != nullptr;

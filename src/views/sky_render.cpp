@@ -141,17 +141,16 @@ bool SkyFeedbackView::operator==(const SkyFeedbackView& other) const noexcept {
            listsBuilt == other.listsBuilt;
 }
 
-bool SkyListInputs::Changed(int index, std::initializer_list<double> inputs) {
-    std::vector<double>& built = built_[static_cast<std::size_t>(index)];
-    if (valid_[static_cast<std::size_t>(index)] && std::equal(built.begin(), built.end(), inputs.begin(), inputs.end())) {
-        return false;
-    }
-    built.assign(inputs.begin(), inputs.end());
-    valid_[static_cast<std::size_t>(index)] = true;
+bool SkyListInputs::Changed(int index, const SkyListKey& inputs) {
+    SkyListKey& built = built_[static_cast<std::size_t>(index)];
+    if (built == inputs) return false;
+    built = inputs;
     return true;
 }
 
-void SkyListInputs::Forget() noexcept { valid_.assign(valid_.size(), false); }
+void SkyListInputs::Forget() noexcept {
+    for (SkyListKey& built : built_) built = std::monostate();
+}
 
 SkyRenderer::SkyRenderer(SkyRendererHost& host, SkyGl& gl)
     : host_(host), gl_(gl), active_(&gl), lists_(kSkyListCount), pickInputs_(kSkyPickPartCount) {
@@ -173,7 +172,7 @@ void SkyRenderer::SkyRenderFrame() {
     gl_.SwapBuffers();
 }
 
-void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+void SkyRenderer::Build(SkyList list, const SkyListKey& inputs, void (*draw)(SkyRenderer&)) {
     if (!lists_.Changed(static_cast<int>(list), inputs)) return;
     gl_.NewList(list);
     draw(*this);
@@ -181,7 +180,7 @@ void SkyRenderer::Build(SkyList list, std::initializer_list<double> inputs, void
     ++listsBuilt_;
 }
 
-void SkyRenderer::BuildPicks(SkyPickPart part, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&)) {
+void SkyRenderer::BuildPicks(SkyPickPart part, const SkyListKey& inputs, void (*draw)(SkyRenderer&)) {
     if (!pickInputs_.Changed(static_cast<int>(part), inputs)) return;
     SkyPickTable& table = pickTables_[static_cast<int>(part)];
     table.Clear();
@@ -197,41 +196,47 @@ void SkyRenderer::BuildPicks(SkyPickPart part, std::initializer_list<double> inp
 void SkyRenderer::SkyEnsureLists() {
     UpdatePrecession();
     const SkyOptions& o = host_.GetSkyOptions();
-    const double night = host_.GetNightVision() ? 1.0 : 0.0;
+    const bool night = host_.GetNightVision();
     const int field = host_.GetFieldOfView();
-    // Crosses keep their length on the screen: their arms follow the field.
-    const double equatorialCrosses = o.gridAsCrosses && o.gridType == 2 ? field : 0.0;
-    const double horizontalCrosses = o.gridAsCrosses && o.gridType == 1 ? field : 0.0;
-    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
+    const std::uint64_t revision = host_.GetSkyDocument().Revision();
     const bool full = current_->fullDetail;
-    Build(SkyList::kSunMoonSphere, {}, [](SkyRenderer& r) { DrawSunMoonSphere(r.Gl()); });
-    Build(SkyList::kGridAndEcliptic, {double(o.gridType == 2), double(o.gridAsCrosses), equatorialCrosses,
-                                      double(o.eclipticOn), night},
+    Build(SkyList::kSunMoonSphere, SunMoonSphereInputs{}, [](SkyRenderer& r) { DrawSunMoonSphere(r.Gl()); });
+    GridInputs equatorial;
+    equatorial.grid = o.gridType == 2;
+    equatorial.crosses = o.gridAsCrosses;
+    equatorial.crossField = o.gridAsCrosses && o.gridType == 2 ? field : 0.0;
+    equatorial.ecliptic = o.eclipticOn;
+    equatorial.night = night;
+    Build(SkyList::kGridAndEcliptic, equatorial,
           [](SkyRenderer& r) { DrawEquatorialGridAndEcliptic(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
-    Build(SkyList::kFigures, {double(o.constellationLinesOn), night},
+    Build(SkyList::kFigures, ConstellationLinesInputs{o.constellationLinesOn, night},
           [](SkyRenderer& r) { DrawConstellationLines(r, 0); });
-    Build(SkyList::kBoundaries, {double(o.constellationBoundariesOn), night},
+    Build(SkyList::kBoundaries, ConstellationLinesInputs{o.constellationBoundariesOn, night},
           [](SkyRenderer& r) { DrawConstellationBoundaries(r); });
-    const double tracks = o.planetTracksOn ? revision : -1.0;
     Build(SkyList::kMovingBodies,
-          {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision, night},
+          MovingBodiesInputs{o.planetDisplayMode, o.planetTracksOn, o.sunOn, o.moonOn, revision, night},
           [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
     if (full) {
-        Build(SkyList::kDeepSky, {double(o.deepSkyCatalogue), double(o.deepSkyColour), night},
+        Build(SkyList::kDeepSky, DeepSkyInputs{o.deepSkyCatalogue, o.deepSkyColour, night},
               [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
-        Build(SkyList::kStars, {o.magnitudeLimit, night}, [](SkyRenderer& r) { DrawStars(r, 0); });
+        Build(SkyList::kStars, StarsInputs{o.magnitudeLimit, night}, [](SkyRenderer& r) { DrawStars(r, 0); });
     } else {
-        Build(SkyList::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude), night},
+        Build(SkyList::kBrightStars, StarsInputs{std::min(o.magnitudeLimit, kCoarseStarMagnitude), night},
               [](SkyRenderer& r) { DrawStars(r, 0); });
     }
     // The configuration's list places the parts in their frames: it changes
     // with the precession only.
     BuildComposition(full ? SkyList::kFullLayers : SkyList::kCoarseLayers);
     if (o.gridType == 1 || o.horizonType != 0) {
-        const int month = host_.GetSkyDocument().GetTimeAndPlace().dateTime.month;
-        Build(SkyList::kHorizontalFrame, {double(o.gridType == 1), double(o.gridAsCrosses), horizontalCrosses,
-                                          double(o.horizonType), o.horizonType == 2 ? double(month) : 0.0,
-                                          double(HorizonTextureLoads()), night},
+        GridInputs horizontal;
+        horizontal.grid = o.gridType == 1;
+        horizontal.crosses = o.gridAsCrosses;
+        horizontal.crossField = o.gridAsCrosses && o.gridType == 1 ? field : 0.0;
+        horizontal.horizon = o.horizonType;
+        horizontal.month = o.horizonType == 2 ? host_.GetSkyDocument().GetTimeAndPlace().dateTime.month : 0;
+        horizontal.horizonTextureLoads = HorizonTextureLoads();
+        horizontal.night = night;
+        Build(SkyList::kHorizontalFrame, horizontal,
               [](SkyRenderer& r) { DrawHorizontalGridAndHorizon(r, r.Host().GetSkyOptions().gridAsCrosses, 0); });
     }
 }
@@ -240,23 +245,22 @@ void SkyRenderer::EnsurePickTables() {
     // Made at the first pick after a change, not with the lists: a change
     // draws at once, and most are never picked in.
     const SkyOptions& o = host_.GetSkyOptions();
-    const double revision = static_cast<double>(host_.GetSkyDocument().Revision());
-    const double tracks = o.planetTracksOn ? revision : -1.0;
+    const std::uint64_t revision = host_.GetSkyDocument().Revision();
     BuildPicks(SkyPickPart::kMovingBodies,
-               {double(o.planetDisplayMode), tracks, double(o.sunOn), double(o.moonOn), revision},
+               MovingBodiesInputs{o.planetDisplayMode, o.planetTracksOn, o.sunOn, o.moonOn, revision, false},
                [](SkyRenderer& r) { DrawMovingBodies(r, 0); });
     if (current_->fullDetail) {
-        BuildPicks(SkyPickPart::kDeepSky, {double(o.deepSkyCatalogue)},
+        BuildPicks(SkyPickPart::kDeepSky, DeepSkyInputs{o.deepSkyCatalogue, false, false},
                    [](SkyRenderer& r) { DrawDeepSkyObjects(r, 0); });
-        BuildPicks(SkyPickPart::kStars, {o.magnitudeLimit}, [](SkyRenderer& r) { DrawStars(r, 0); });
+        BuildPicks(SkyPickPart::kStars, StarsInputs{o.magnitudeLimit, false}, [](SkyRenderer& r) { DrawStars(r, 0); });
     } else {
-        BuildPicks(SkyPickPart::kBrightStars, {std::min(o.magnitudeLimit, kCoarseStarMagnitude)},
+        BuildPicks(SkyPickPart::kBrightStars, StarsInputs{std::min(o.magnitudeLimit, kCoarseStarMagnitude), false},
                    [](SkyRenderer& r) { DrawStars(r, 0); });
     }
 }
 
 void SkyRenderer::BuildComposition(SkyList list) {
-    if (!lists_.Changed(static_cast<int>(list), {precessionDay_})) return;
+    if (!lists_.Changed(static_cast<int>(list), CompositionInputs{precessionDay_})) return;
     const bool full = list == SkyList::kFullLayers;
     gl_.NewList(list);
     // The lines are chords inside the sphere, nearer the eye than the objects

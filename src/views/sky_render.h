@@ -13,8 +13,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "app/option_records.h"
@@ -100,19 +100,106 @@ struct SkyLayerContext {
     SkyFeedbackView feedbackView;
 };
 
-// What each list (or pick table) was compiled from; it is compiled again
-// only when that differs. The inputs are a few numbers per list: options,
-// the field where crosses need it, night vision, the document's revision.
+// What a list (or a pick table) is compiled from, one record per kind of
+// list; a list is compiled again only when its record differs from the one
+// it was compiled from. Pick tables leave night vision and colours at their
+// defaults: their picks do not depend on them.
+
+// The Sun's and the Moon's sphere: nothing changes it.
+struct SunMoonSphereInputs {
+    friend bool operator==(const SunMoonSphereInputs&, const SunMoonSphereInputs&) noexcept { return true; }
+};
+
+// The equatorial grid and the ecliptic, or the horizontal grid and the
+// horizon. Crosses keep their length on the screen, so the field of view
+// counts while the grid is drawn as crosses.
+struct GridInputs {
+    bool grid = false;
+    bool crosses = false;
+    double crossField = 0.0;      // 0 unless the grid is drawn as crosses
+    bool ecliptic = false;        // the equatorial frame only
+    std::int32_t horizon = 0;     // the horizontal frame only: its type
+    std::int32_t month = 0;       // the seasonal horizon's month
+    int horizonTextureLoads = 0;  // the horizontal frame only
+    bool night = false;
+
+    friend bool operator==(const GridInputs& a, const GridInputs& b) noexcept {
+        return a.grid == b.grid && a.crosses == b.crosses && a.crossField == b.crossField &&
+               a.ecliptic == b.ecliptic && a.horizon == b.horizon && a.month == b.month &&
+               a.horizonTextureLoads == b.horizonTextureLoads && a.night == b.night;
+    }
+};
+
+// The constellation figures or boundaries.
+struct ConstellationLinesInputs {
+    bool shown = false;
+    bool night = false;
+
+    friend bool operator==(const ConstellationLinesInputs& a, const ConstellationLinesInputs& b) noexcept {
+        return a.shown == b.shown && a.night == b.night;
+    }
+};
+
+// The planets, the Sun and the Moon at the document's moment, with the
+// planets' tracks.
+struct MovingBodiesInputs {
+    std::int32_t planetDisplay = 0;
+    bool tracks = false;
+    bool sun = false;
+    bool moon = false;
+    std::uint64_t revision = 0;   // the document's
+    bool night = false;
+
+    friend bool operator==(const MovingBodiesInputs& a, const MovingBodiesInputs& b) noexcept {
+        return a.planetDisplay == b.planetDisplay && a.tracks == b.tracks && a.sun == b.sun &&
+               a.moon == b.moon && a.revision == b.revision && a.night == b.night;
+    }
+};
+
+struct DeepSkyInputs {
+    std::int32_t catalogue = 0;
+    bool colour = false;
+    bool night = false;
+
+    friend bool operator==(const DeepSkyInputs& a, const DeepSkyInputs& b) noexcept {
+        return a.catalogue == b.catalogue && a.colour == b.colour && a.night == b.night;
+    }
+};
+
+// All the stars down to a magnitude, or the bright ones of the coarse
+// configuration.
+struct StarsInputs {
+    double magnitudeLimit = 0.0;
+    bool night = false;
+
+    friend bool operator==(const StarsInputs& a, const StarsInputs& b) noexcept {
+        return a.magnitudeLimit == b.magnitudeLimit && a.night == b.night;
+    }
+};
+
+// The configuration's list, which places the parts in their frames.
+struct CompositionInputs {
+    double precessionDay = 0.0;
+
+    friend bool operator==(const CompositionInputs& a, const CompositionInputs& b) noexcept {
+        return a.precessionDay == b.precessionDay;
+    }
+};
+
+using SkyListKey = std::variant<std::monostate, SunMoonSphereInputs, GridInputs, ConstellationLinesInputs,
+                                MovingBodiesInputs, DeepSkyInputs, StarsInputs, CompositionInputs>;
+
+// The record each list (or pick table) was compiled from; none before the
+// first compilation and after Forget.
 class SkyListInputs {
 public:
-    explicit SkyListInputs(int count) : built_(static_cast<std::size_t>(count)), valid_(static_cast<std::size_t>(count)) {}
-    // True (and the inputs remembered) when list `index` must be compiled.
-    bool Changed(int index, std::initializer_list<double> inputs);
+    explicit SkyListInputs(int count) : built_(static_cast<std::size_t>(count)) {}
+    // True (and the record remembered) when list `index` must be compiled.
+    bool Changed(int index, const SkyListKey& inputs);
     void Forget() noexcept;
 
 private:
-    std::vector<std::vector<double>> built_;
-    std::vector<bool> valid_;
+    std::vector<SkyListKey> built_;
 };
 
 // The parts of the chart that can be picked, each with its table.
@@ -220,8 +307,8 @@ private:
     void UpdatePrecession();
     // Compiles `list` (or the pick table of `part`) with `draw` when its
     // inputs changed.
-    void Build(SkyList list, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&));
-    void BuildPicks(SkyPickPart part, std::initializer_list<double> inputs, void (*draw)(SkyRenderer&));
+    void Build(SkyList list, const SkyListKey& inputs, void (*draw)(SkyRenderer&));
+    void BuildPicks(SkyPickPart part, const SkyListKey& inputs, void (*draw)(SkyRenderer&));
     void BuildComposition(SkyList list);
     // The current configuration's pick tables, made again when what they
     // hold changed.

@@ -7,6 +7,7 @@
 #include "app/related_task_groups.h"
 #include "app/settings_records.h"
 #include "app/solar_system_computer.h"
+#include "base/registry_root.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
 #include "views/solar_system_gdi_win.h"
@@ -509,12 +510,12 @@ public:
     bool SavePanel(SettingsTreeWriter& writer) override {
         SolarControlPanel* panel = context_.panel;
         if (!panel || !panel->TimePart()) return true;
-        return SaveTimeStepRecord(writer, kPanelStepNames, panel->TimePart()->ReadTimeStep());
+        return SaveTimeStep(String(kPanelStepNames.Key()), panel->TimePart()->ReadTimeStep(), writer);
     }
     void LoadPanel(SettingsTree& tree) override {
         SolarControlPanel* panel = context_.panel;
         TimeStep step;
-        if (panel && panel->TimePart() && LoadTimeStepRecord(tree, kPanelStepNames, step)) {
+        if (panel && panel->TimePart() && LoadTimeStep(String(kPanelStepNames.Key()), step, tree)) {
             panel->TimePart()->ShowTimeStep(step);
         }
     }

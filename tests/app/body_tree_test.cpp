@@ -51,17 +51,20 @@ TEST_F(BodyTreeTest, MoonUnderTheEarthOnlyWhenTheEarthIsShown) {
 
 TEST_F(BodyTreeTest, WhatOkAndADoubleClickTake) {
     const BodyTree tree(true, true);
-    const struct { const char* item; bool accept; bool doubleClick; int type; } cases[] = {
-        {"Solar system", false, false, kBodyOther},
-        {"Planet", false, false, kBodyPlanet},          // a group with children
-        {"Mars", true, true, kBodyPlanet},
-        {"Jupiter", true, false, kBodyPlanet},          // has its satellites below
-        {"Constellation", true, false, kBodyConstellation},
-        {"Star", true, false, kBodyStar},
+    const struct { const char* item; bool accept; bool doubleClick; int type; bool byName; } cases[] = {
+        {"Solar system", false, false, kBodyOther, false},
+        {"Planet", false, false, kBodyPlanet, false},   // a group with children
+        {"Mars", true, true, kBodyPlanet, false},
+        {"Jupiter", true, false, kBodyPlanet, false},   // has its satellites below
+        {"Titan", true, true, kBodySaturnSatellite, false},
+        {"Constellation", true, false, kBodyConstellation, true},
+        {"Star", true, false, kBodyStar, true},
+        {"Deep Sky Object", true, false, kBodyDeepSky, true},
     };
     for (const auto& c : cases) {
         const int item = ItemNamed(tree, c.item);
         ASSERT_GE(item, 0) << c.item;
+        EXPECT_EQ(tree.ChosenByName(item), c.byName) << c.item;
         EXPECT_EQ(tree.MayAccept(item), c.accept) << c.item;
         EXPECT_EQ(tree.ChosenByDoubleClick(item), c.doubleClick) << c.item;
         EXPECT_EQ(tree.TypeOf(item), c.type) << c.item;

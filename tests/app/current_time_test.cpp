@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/storage_test_support.h"
 #include "base/time_systems.h"
 #include "support/date_records.h"
 #include "support/settings_round_trip.h"
@@ -154,6 +155,23 @@ TEST_F(CurrentTimeTest, ClockFollowsTheSystemClockInsteadOfCountingTicks) {
     EXPECT_DOUBLE_EQ(current.GetTimeAndLocation().dateTime.hours, 12.5);
 }
 
+// Regression: the current place kept its own orientation and side style
+// while the saved options took the new place's, so the two read differently.
+TEST_F(CurrentTimeTest, NewPlaceIsTakenWholeByTheCurrentValueAndTheOptions) {
+    Location east = PlaceAt(-151.2, 10.0);
+    east.coordinates.longitude.SetOrientation(kEastPositive);
+    east.coordinates.latitude.mode = kLatitudeMinusSign;
+    for (int way = 0; way < 2; ++way) {
+        if (way == 0) current.SetLocation(east);
+        else ChangeCurrentLocation(current, east, true);
+        const Location& now = current.GetTimeAndLocation().location;
+        EXPECT_EQ(now.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        EXPECT_EQ(now.coordinates.latitude.mode, kLatitudeMinusSign) << way;
+        EXPECT_EQ(locationOptions.location.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        current.SetLocation(PlaceAt(0.0, 0.0));
+    }
+}
+
 TEST_F(CurrentTimeTest, TenTicksAdvanceAUserTimeByTenMinutes) {
     options.userDefined = true;
     options.userTime = MakeDateTime(2030, 12, 31, 23.9, kLocalCivilTime);
@@ -174,6 +192,24 @@ TEST_F(CurrentTimeTest, NewPlaceKeepsEitherTheClockTimeOrTheMoment) {
     EXPECT_NEAR(current.GetTimeAndLocation().dateTime.hours, 12.0 - 13.0 + 24.0, 1e-9);
     EXPECT_EQ(current.GetTimeAndLocation().dateTime.day, 31);
     EXPECT_EQ(witness.events, (std::vector<std::int32_t>{9, 11}));
+}
+
+// The computer's clock: the storage service's local time and its answer
+// whether daylight saving time is in effect.
+class StorageClockTest : public storage_test::MemoryServicesTest {};
+
+TEST_F(StorageClockTest, ReadsTheLocalTimeAndTheDaylightSavingAnswer) {
+    Storage().SetClock(2026, 7, 14, 9, 30, 0);
+    StorageSystemClock clock;
+    for (const bool active : {true, false}) {
+        Storage().SetDaylightSavingTime(active);
+        DateTime now;
+        bool daylightSaving = !active;
+        ASSERT_TRUE(clock.Now(now, daylightSaving));
+        EXPECT_EQ(daylightSaving, active);
+        EXPECT_TRUE(now.year == 2026 && now.month == 7 && now.day == 14 && now.timeSystem == kLocalCivilTime);
+        EXPECT_DOUBLE_EQ(now.hours, 9.5);
+    }
 }
 
 }  // namespace

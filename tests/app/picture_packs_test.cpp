@@ -7,8 +7,9 @@
 #include <random>
 #include <string>
 
-#include "astro/planet_records.h"
 #include "base/memory_storage.h"
+#include "catalog/catalogue_registry.h"
+#include "catalog/planet_catalogue.h"
 #include "generated/picture_pack.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/picture_packs.h"
-#include "astro/planet_records.h"
 #include "base/memory_storage.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/app_interfaces.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"

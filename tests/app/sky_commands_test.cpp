@@ -6,7 +6,7 @@
 
 #include "app/settings_records.h"
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/date_records.h"
 #include "support/sky_session.h"
 #include "support/test_text.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "astro/planet_records.h"
 #include "base/time_systems.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"

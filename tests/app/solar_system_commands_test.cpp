@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/planet_records.h"
+#include "catalog/planet_catalogue.h"
 #include "support/catalogues.h"
 
 #include "app/settings_records.h"

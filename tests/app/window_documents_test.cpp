@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 
 #include <cmath>
@@ -15,7 +15,7 @@
 #include "catalog/property_calculators.h"
 #include "app/sky_document.h"
 #include "base/time_systems.h"
-#include "catalog/catalog_services.h"
+#include "catalog/catalogue_registry.h"
 #include "app/solar_system_document.h"
 #include "support/app_fakes.h"
 #include "support/date_records.h"

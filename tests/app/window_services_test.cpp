@@ -7,7 +7,7 @@
 
 #include "app/app_interfaces.h"
 #include "app/eclipse_document.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
 #include "support/related_task_fakes.h"

@@ -20,13 +20,6 @@ TEST(EquinoxEpochs, KnownCodesAndOthers) {
     EXPECT_EQ(EquinoxEpochJulianDay(-1), -1.0);
 }
 
-// A negative whole multiple of 360 gives 360, a positive one 0.
-TEST(ReduceDegrees, BringsIntoFullCircle) {
-    const double cases[][2] = {{359.5, 359.5}, {360.0, 0.0}, {725.0, 5.0},
-                               {-370.0, 350.0}, {-360.0, 360.0}, {-720.0, 360.0}};
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(ReduceDegrees(c[0]), c[1]) << c[0];
-}
-
 // The daily rate is given to 16 digits but is 2.4e-8 degree short of
 // 360 / 365.242191, hence the looser tolerance a year away.
 TEST(SunMeanAnomaly1980, AtEpochAndAfterOneTropicalYear) {

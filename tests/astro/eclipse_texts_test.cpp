@@ -51,15 +51,15 @@ TEST(EclipseCentralKind, MapsTypesToKindsAndNamesThem) {
     EXPECT_EQ(Utf8(lower), "total");
 }
 
-// Only a number from 0 to 100 with an adjacent sign is accepted; a refused
-// text leaves the value as it was.
-TEST(ParsePercentage, AcceptsOnlyANumberFrom0To100WithAnAdjacentSign) {
+// Only a number from 0 to 100, with or without the sign, is accepted; a
+// refused text leaves the value as it was.
+TEST(ParsePercentage, AcceptsOnlyANumberFrom0To100AndTheSign) {
     const struct {
         const Char* text;
         double value;  // negative: refused
     } cases[] = {{TXT("50"), 50.0},     {TXT("0"), 0.0},      {TXT("  50%  "), 50.0},
                  {TXT("\t12.5"), 12.5}, {TXT("100%"), 100.0}, {TXT("5e1%"), 50.0},
-                 {TXT("50 %"), -1.0},   {TXT("50 "), -1.0},   {TXT("-1"), -1.0},
+                 {TXT("50 %"), 50.0},   {TXT("50 "), 50.0},   {TXT("-1"), -1.0},
                  {TXT("100.5"), -1.0},  {TXT(""), -1.0},      {TXT("%"), -1.0},
                  {TXT("50%%"), -1.0},   {TXT("50x"), -1.0},   {TXT("-0"), -1.0},
                  {TXT("-0.0%"), -1.0}};

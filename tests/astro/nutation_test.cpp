@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "astro/delta_t.h"
+#include "base/angle_reduction.h"
 #include "support/csv_table.h"
 
 namespace corvinata {

@@ -18,7 +18,12 @@ using test::Wide;
 constexpr double kSecondOfArc = 1.0 / 3600.0;
 
 LongitudeValue West(double degrees) { return LongitudeValue(degrees, kWestPositive); }
-LongitudeValue East(double typed) { return LongitudeValue::FromOriented(typed, kEastPositive); }
+// A longitude as the user types it with the east counted positive.
+LongitudeValue East(double typed) {
+    LongitudeValue value(0.0, kEastPositive);
+    value.SetTypedDegrees(typed);
+    return value;
+}
 LatitudeValue Minus(double degrees) { return LatitudeValue(degrees, kLatitudeMinusSign); }
 LatitudeValue Letter(double degrees) { return LatitudeValue(degrees, kLatitudeHemisphereLetter); }
 

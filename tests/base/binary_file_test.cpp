@@ -85,5 +85,47 @@ TEST_F(StreamStringTest, RandomFilesAreReadSafely) {
     }
 }
 
+// The block form the graph files are written and read in: what the file
+// helpers write, the block reader reads back, and the reverse.
+TEST_F(StreamStringTest, BlocksAndFilesHoldTheSameStrings) {
+    auto file = storage_.CreateBinaryFile(String(TXT("strings.bin")));
+    ASSERT_TRUE(file->Create(false) && StreamWriteNarrowString(*file, "Graph") &&
+                StreamWriteWideString(*file, TXT("\u20ACx")) && file->Close());
+    ByteWriter block;
+    block.NarrowBytes("Graph");
+    block.Wide(TXT("\u20ACx"));
+    std::string written;
+    ASSERT_TRUE(storage_.GetFile(TXT("strings.bin"), written));
+    EXPECT_EQ(written, std::string(block.Bytes().begin(), block.Bytes().end()));
+
+    ByteReader in(block.Bytes());
+    NarrowString narrow;
+    String wide;
+    ASSERT_TRUE(in.NarrowBytes(narrow) && in.Wide(wide));
+    EXPECT_EQ(narrow, "Graph");
+    EXPECT_EQ(Utf8(wide), "\u20ACx");
+    EXPECT_EQ(in.Left(), 0u);
+}
+
+// A block's narrow text: characters beyond ASCII are written as "?", bytes
+// beyond 127 read back widened with their sign, and a count of zero or less
+// is the empty text.
+TEST_F(StreamStringTest, BlockNarrowTextsKeepTheGraphFilesForm) {
+    ByteWriter out;
+    out.Narrow(String(TXT("Fl\u00E4che")));
+    out.I32(-4);
+    out.NarrowBytes("\x80");
+    ByteReader in(out.Bytes());
+    String text;
+    ASSERT_TRUE(in.Narrow(text));
+    EXPECT_EQ(Utf8(text), "Fl?che");
+    ASSERT_TRUE(in.Narrow(text));
+    EXPECT_EQ(text.Length(), 0);
+    ASSERT_TRUE(in.Narrow(text));
+    ASSERT_EQ(text.Length(), 1);
+    EXPECT_EQ(static_cast<std::uint16_t>(text.Text()[0]), 0xFF80);
+    EXPECT_FALSE(in.Narrow(text));
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -10,7 +10,7 @@ namespace {
 DateTimeLocation Evening() {
     DateTimeLocation record;
     record.dateTime = DateTime{2024, 8, 12, 21.5, kLocalCivilTime};
-    LocationMake(LongitudeValue::FromOriented(13.4, kEastPositive), record.location,
+    LocationMake(LongitudeValue(-13.4, kEastPositive), record.location,
                  LatitudeValue(52.52, kLatitudeMinusSign), 34, TXT("Germany"), TXT("Berlin"), 1.0);
     record.daylightSaving = true;
     return record;
@@ -24,17 +24,6 @@ TEST(DateTimeLocation, QuestionCarriesCoordinatesWithModeWordsButNoNames) {
     EXPECT_EQ(question.place.longitude.GetOrientation(), kEastPositive);
     EXPECT_EQ(question.place.latitude.mode, kLatitudeMinusSign);
     EXPECT_TRUE(question.daylightSaving);
-}
-
-// The mode words of the place follow LocationAssign, tested with Location.
-TEST(DateTimeLocation, AssignCopiesEveryFieldAndSelfAssignKeepsThem) {
-    DateTimeLocation dest;
-    DateTimeLocationInit(dest);
-    const DateTimeLocation source = Evening();
-    EXPECT_EQ(&DateTimeLocationAssign(dest, dest), &dest);
-    DateTimeLocationAssign(dest, source);
-    EXPECT_TRUE(DateTimeEqual(dest.dateTime, source.dateTime));
-    EXPECT_TRUE(LocationEqual(dest.location, source.location) && dest.daylightSaving);
 }
 
 }  // namespace

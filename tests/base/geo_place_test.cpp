@@ -175,7 +175,7 @@ TEST(SameMoment, LongitudeOfEitherOrientationGivesTheSameSiderealAnswer) {
     DateTime universal = MakeDateTime(1980, 4, 22, 1.0, kGreenwichSiderealTime);
     ConvertTimeSystemAt(universal, kUniversalTime, 0.0, 0.0, false);
     GeoCoordinates eastOriented = Place(0, 0, 0);
-    eastOriented.longitude = LongitudeValue::FromOriented(30.0, kEastPositive);
+    eastOriented.longitude = LongitudeValue(-30.0, kEastPositive);
     for (const GeoCoordinates& place : {Place(-30.0, 0, 0), eastOriented}) {
         const TimeAndPlace local =
             Question(MakeDateTime(1980, 4, 22, 3.0, kLocalSiderealTime), place, false);

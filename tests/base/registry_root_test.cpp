@@ -37,12 +37,16 @@ protected:
     }
 };
 
-TEST_F(TimeStepKeyTest, UnitWithoutANameIsNotTakenAndAMissingCountAnswersFalse) {
+// Regression: half a step was taken, the count beside a unit without a
+// name, or the unit without its count.
+TEST_F(TimeStepKeyTest, AStepIsTakenWholeOrNotAtAll) {
     TimeStep step{kHoursUnit, 1};
     EXPECT_FALSE(Load(9, true, step));
-    EXPECT_TRUE(step.unit == kHoursUnit && step.count == 15);
+    EXPECT_TRUE(step.unit == kHoursUnit && step.count == 1);
     EXPECT_FALSE(Load(kDaysUnit, false, step));
-    EXPECT_EQ(step.unit, kDaysUnit);
+    EXPECT_TRUE(step.unit == kHoursUnit && step.count == 1);
+    EXPECT_TRUE(Load(kDaysUnit, true, step));
+    EXPECT_TRUE(step.unit == kDaysUnit && step.count == 15);
 }
 
 TEST_F(TimeStepKeyTest, SaveBelowTheWritersCurrentKey) {

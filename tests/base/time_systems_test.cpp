@@ -196,7 +196,8 @@ TEST(ConvertTimeSystem, SiderealTimeIsTheSameInBothLongitudeOrientations) {
     for (const std::int32_t orientation : {kWestPositive, kEastPositive}) {
         SCOPED_TRACE(orientation);
         const double typedEast = orientation == kEastPositive ? 30.0 : -30.0;
-        const LongitudeValue east = LongitudeValue::FromOriented(typedEast, orientation);
+        LongitudeValue east(0.0, orientation);
+        east.SetTypedDegrees(typedEast);
         const TimeZoneValue zone{2.0};
 
         DateTime record = MakeDateTime(2001, 3, 1, 1.0, kGreenwichSiderealTime);

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "astro/planet_records.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "catalog/rise_set.h"
 #include "support/catalogues.h"

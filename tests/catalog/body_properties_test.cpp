@@ -7,12 +7,13 @@
 #include "astro/aberration.h"
 #include "astro/coordinates.h"
 #include "astro/delta_t.h"
+#include "astro/instant_sharing.h"
 #include "astro/nutation.h"
-#include "astro/planet_records.h"
 #include "astro/planet_series.h"
 #include "base/distance_value.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "catalog/rise_set.h"
 #include "support/catalogues.h"
@@ -115,7 +116,7 @@ TEST_F(BodyProperties, PlutoLightTimeAppliedOnce) {
     const double jd = DateTimeToJulianDay(moment.dateTime);
     double dpsi = 0.0, deps = 0.0;
     ComputeNutation(jd, dpsi, deps);
-    const AnnualAberration aberration(jd, GeometricSunFromEarth(jd).longitude);
+    const AnnualAberration aberration(jd, SharedGeometricSun(jd).longitude);
     const double apparent = out.Value(kFunctionLongitude);
     double beta = out.Value(kFunctionLatitude);
     double lambda = apparent - dpsi - aberration.LongitudeOffset(apparent, beta);

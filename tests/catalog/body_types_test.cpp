@@ -125,9 +125,11 @@ TEST(QuantityKinds, NoneValuesRangesAndDecimals) {
         double outOfRange;
     } kCases[] = {
         {kQuantityTimeOfDay, -1.0, 24.0, 24.01},     {kQuantityLongitude, -1000.0, 360.0, -0.1},
-        {kQuantityLatitude, -1000.0, -90.0, 90.1},   {kQuantityAngle180, -1000.0, -180.0, 181.0},
-        {kQuantityDistance, -1.0, 0.0, -0.5},        {kQuantityMagnitude, 9999.0, -30.0, NAN},
-        {kQuantityPhase, -1.0, 100.0, 100.1},        {kQuantityConstellation, -1.0, 87.0, 88.0},
+        {kQuantityLatitude, -1000.0, -90.0, 90.1},   {kQuantityAngle180, -1000.0, -180.0, 180.0001},
+        {kQuantityAngle180, -1000.0, 180.0, -180.0001},
+        {kQuantityDistance, -1.0, 0.0, -1e-300},        {kQuantityMagnitude, 9999.0, -30.0, NAN},
+        {kQuantityPhase, -1.0, 100.0, 100.0001},     {kQuantityPhase, -1.0, 0.0, -0.0001},
+        {kQuantityConstellation, -1.0, 87.0, 88.0},
         {kQuantityZodiac, -1.0, 11.0, 12.0},         {kQuantityDirection, -1000.0, 0.0, 360.5},
         {kQuantityScalar, kPlusInfinity, -1e300, NAN},
     };
@@ -137,11 +139,24 @@ TEST(QuantityKinds, NoneValuesRangesAndDecimals) {
         EXPECT_TRUE(QuantityInRange(kind, c.inRange)) << c.kind;
         EXPECT_FALSE(QuantityInRange(kind, c.outOfRange)) << c.kind;
     }
-    EXPECT_EQ(QuantityKindByIndex(kQuantityDistance)->Decimals(9.99), 3);
-    EXPECT_EQ(QuantityKindByIndex(kQuantityDistance)->Decimals(1000.0), 0);
-    EXPECT_EQ(QuantityKindByIndex(kQuantityScalar)->Decimals(99.0), 2);
-    EXPECT_EQ(QuantityKindByIndex(kQuantityMagnitude)->Decimals(5.0), 1);
     EXPECT_EQ(QuantityKindByIndex(13), nullptr);
+}
+
+TEST(QuantityKinds, DecimalsFollowTheKindsRule) {
+    const struct {
+        int kind;
+        double value;
+        int decimals;
+    } kCases[] = {
+        // Distances by their order of magnitude, whatever the sign.
+        {kQuantityDistance, 9.99, 3},   {kQuantityDistance, -9.99, 3},  {kQuantityDistance, 10.0, 2},
+        {kQuantityDistance, -99.99, 2}, {kQuantityDistance, 999.9, 1},  {kQuantityDistance, 1000.0, 0},
+        {kQuantityScalar, 99.0, 2},     {kQuantityScalar, -100.0, 0},   {kQuantityMagnitude, 5.0, 1},
+        {kQuantityPhase, 100.0, 1},     {kQuantityAngle360, 12.5, 0},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(QuantityKindByIndex(c.kind)->Decimals(c.value), c.decimals) << c.kind << " " << c.value;
+    }
 }
 
 }  // namespace

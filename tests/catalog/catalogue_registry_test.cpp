@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/planet_records.h"
 #include "catalog/body_types.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/planet_catalogue.h"
@@ -143,7 +142,7 @@ TEST_F(CatalogueRegistry, IdentifierTakesTheKeySystemOfTheKind) {
 
     BodyIdentifier copy = orion;
     EXPECT_FALSE(BodyIdentifierDiffers(copy, orion));
-    BodyIdentifierSetName(copy, TXT("orion"));
+    StringAssign(copy.name, TXT("orion"));
     EXPECT_TRUE(BodyIdentifierDiffers(copy, orion));
     EXPECT_TRUE(BodyIdentifierDiffers(BodyIdentifierFromObject(nullptr), planet));
 }
@@ -164,7 +163,7 @@ TEST(CatalogueRegistryLifetime, DestroyEmptiesEveryCatalogueAndTheRegistry) {
         EXPECT_EQ(CatalogueByType(type)->CatalogueGetCount(), 0) << type;
     EXPECT_EQ(GetBodyType(kBodySun), nullptr);
     EXPECT_EQ(FindObjectByName(TXT("Sun")), nullptr);
-    EXPECT_FALSE(BodyTypeHasNameSystems(kBodyStar));
+    EXPECT_EQ(GetNameSystemOfType(kBodyStar, 0), nullptr);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "astro/coordinates.h"
-#include "astro/planet_records.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "catalog/constellation_catalogue.h"
 #include "support/catalogues.h"

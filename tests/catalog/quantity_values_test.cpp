@@ -8,6 +8,8 @@
 
 #include "base/distance_value.h"
 #include "base/event_time.h"
+#include "base/services.h"
+#include "base/date_time.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -124,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{kQuantityMagnitude, " -1.5m ", true, -1.5},
         ParseCase{kQuantityMagnitude, "4 M", true, 4}, ParseCase{kQuantityMagnitude, "4mm", false, 0},
         ParseCase{kQuantityPhase, "50%", true, 50}, ParseCase{kQuantityPhase, "101", false, 0},
+        // Regression: a minus zero was taken and shown as "-0.0%".
+        ParseCase{kQuantityPhase, " 50 % ", true, 50}, ParseCase{kQuantityPhase, "-0", false, 0},
         ParseCase{kQuantityScalar, "2.5", true, 2.5}, ParseCase{kQuantityScalar, "2.5x", false, 0},
         ParseCase{kQuantityScalar, "", false, 0},
         ParseCase{kQuantityAngle360, "12.5", true, 12.5},
@@ -161,6 +165,48 @@ TEST(QuantityValue, LongitudeAndLatitudeNameTheirSystem) {
     EXPECT_EQ(test::Utf8(out), "1.5h Equatorial");
     CreateQuantityValue(kQuantityAngle360, 22.5)->Format(out, request);
     EXPECT_EQ(test::Utf8(out), "22.5\u00B0");
+}
+
+// The value texts of the graph's control panel: the kind's own decimals, the
+// time kind as a time of day, angles as the display options ask.
+class FixedDisplay final : public DisplayFormatInterface {
+public:
+    FixedDisplay(int degreeBase, int raUnit) : degreeBase_(degreeBase), raUnit_(raUnit) {}
+    int GetAngleDegreeBase() const override { return degreeBase_; }
+    int GetRaDisplayUnit() const override { return raUnit_; }
+
+private:
+    int degreeBase_;
+    int raUnit_;
+};
+
+TEST(FormatQuantity, WritesTheKindsDefaultTextWithTheDisplayOptions) {
+    const struct {
+        int degreeBase, raUnit, kind, system;
+        double value;
+        const char* text;
+    } cases[] = {
+        {1, 1, kQuantityMagnitude, 0, 1.5, "+1.5m"},
+        {1, 1, kQuantityPhase, 0, 45.25, "45.2%"},
+        {1, 1, kQuantityTimeOfDay, kLocalCivilTime, 6.5, "06:30:00"},
+        {1, 1, kQuantityLongitude, kEquatorialSystem, 22.5, "1.50000h"},
+        {0, 1, kQuantityLongitude, kEquatorialSystem, 22.5, "1h30m00s"},
+        {1, 0, kQuantityLongitude, kEquatorialSystem, 22.5, "22.50000\u00B0"},
+    };
+    for (const auto& c : cases) {
+        FixedDisplay display(c.degreeBase, c.raUnit);
+        ScopedApplicationServices services(nullptr, &display);
+        String out;
+        EXPECT_TRUE(FormatQuantity(c.kind, c.system, out, c.value));
+        EXPECT_EQ(test::Utf8(out), c.text) << c.kind << " " << c.value;
+    }
+}
+
+TEST(FormatQuantity, RefusesAKindTheModelDoesNotMake) {
+    String out(TXT("kept"));
+    EXPECT_FALSE(FormatQuantity(13, 0, out, 1.0));
+    EXPECT_FALSE(FormatQuantity(-1, 0, out, 1.0));
+    EXPECT_EQ(test::Utf8(out), "kept");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "astro/planet_records.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"
 #include "support/csv_table.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "astro/instant_sharing.h"
-#include "astro/planet_records.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 #include "support/moments.h"
 

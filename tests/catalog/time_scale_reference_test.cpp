@@ -7,9 +7,9 @@
 #include <string>
 
 #include "astro/delta_t.h"
-#include "astro/planet_records.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "support/catalogues.h"
 #include "support/csv_table.h"

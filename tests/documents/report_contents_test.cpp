@@ -387,10 +387,10 @@ TEST_F(ReportContentsTest, MonthOfFebruary2024) {
     MonthReportData data;
     data.Compute(record);
     ASSERT_EQ(4u, data.phases.size());
-    const std::pair<int, int> phases[] = {{events::kEventLastQuarter, 2}, {events::kEventNewMoon, 9},
-                                          {events::kEventFirstQuarter, 16}, {events::kEventFullMoon, 24}};
+    const std::pair<MoonPhase, int> phases[] = {
+        {kLastQuarter, 2}, {kNewMoon, 9}, {kFirstQuarter, 16}, {kFullMoon, 24}};
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(phases[i].first, data.phases[i].second.eventType);
+        EXPECT_EQ(phases[i].first, data.phases[i].second);
         EXPECT_EQ(phases[i].second, data.phases[i].first.day);
     }
     const std::string page = ReportPage(kMonthReport, 0, record, false);
@@ -402,7 +402,7 @@ TEST_F(ReportContentsTest, MonthOfFebruary2024) {
     MonthReportData july;
     july.Compute(ReportRecord(LondonPlace(), 2023, 7, 1));  // full moon 1 August 2023, 18:32 UT
     ASSERT_FALSE(july.phases.empty());
-    EXPECT_EQ(events::kEventFullMoon, july.phases.back().second.eventType);
+    EXPECT_EQ(kFullMoon, july.phases.back().second);
     EXPECT_EQ(8, july.phases.back().first.month);
     EXPECT_EQ(1, july.phases.back().first.day);
     const std::string julyPage = ReportPage(kMonthReport, 0, ReportRecord(LondonPlace(), 2023, 7, 1), false);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "documents/report_values.h"
 #include "generated/report_pictures.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
@@ -88,11 +89,11 @@ TEST_F(ReportPageTest, BodyShapesFollowTheMode) {
         WriteTableEnd(w);
         WriteTableStart(w, "Planets");
         WriteHeaderRowStart(w);
-        WriteCell(w, "<td width=\"20%\">", TXT("Name"));
+        WriteLine(w, "      <td width=\"20%\">", TXT("Name"));
         WriteRowEnd(w);
         WriteDataRowStart(w);
-        WriteCell(w, "<td align=\"right\">", Wide("12°").c_str());
-        WriteMarkupCell(w, "<td>", "&nbsp;");
+        WriteLine(w, "      <td align=\"right\">", Wide("12°").c_str());
+        WriteMarkupLine(w, "      <td>&nbsp;</td>");
         AppendIntegerToReport(-2147483647 - 1, w);
         w.Page().AppendLineBreak();
         WriteRowEnd(w);
@@ -146,8 +147,10 @@ TEST(ReportEscapeTest, EveryInsertedTextIsPlainAscii) {
         {u"", ""},
     };
     for (const Case& c : cases) {
-        const String escaped = EscapeReportText(reinterpret_cast<const Char*>(c.text.c_str()));
-        EXPECT_EQ(Utf8(escaped), c.escaped);
+        ReportPageText escaped;
+        escaped.Clear(16);
+        escaped.AppendEscaped(reinterpret_cast<const Char*>(c.text.c_str()));
+        EXPECT_EQ(Utf8(escaped.Text()), c.escaped);
     }
 }
 

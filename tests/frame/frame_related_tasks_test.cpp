@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/sky_commands.h"
-#include "astro/planet_records.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
 #include "frame/frame_window_services.h"
 #include "frame_test.h"

@@ -17,7 +17,7 @@
 #include "app/eclipse_document.h"
 #include "app/help_topics_win.h"
 #include "app/sky_commands.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "frame/frame_related_tasks.h"
 #include "frame/modal_driver.h"
 #include "frame/typed_keys.h"

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "astro/planet_records.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/deep_sky_catalogue.h"
@@ -220,6 +219,45 @@ TEST_F(ObjectInfoWindowTest, DataPagesShowTheBodysFieldsOrSayThereAreNone) {
     GetWindowRect(label, &placed);
     EXPECT_GT(placed.left, before.left);
     EXPECT_LT(placed.left, before.right);
+}
+
+// Each page labels its fields as the program has always labelled them: the
+// flattening of a planet and of the Earth stands on the line "Obliquity:",
+// and both kinds of satellite give a synodic period.
+TEST_F(ObjectInfoWindowTest, EachPageLabelsItsFieldsAsTheProgramAlwaysHas) {
+    Open();
+    const CelestialObject* mars = FindObjectOfTypeByName(kBodyPlanet, TXT("Mars"));
+    const CelestialObject* earth = GetCatalogueObject(kBodyEarth, 0);
+    const CelestialObject* io = FindObjectOfTypeByName(kBodyJupiterSatellite, TXT("Io"));
+    const CelestialObject* titan = FindObjectOfTypeByName(kBodySaturnSatellite, TXT("Titan"));
+    const CelestialObject* moon = GetCatalogueObject(kBodyMoon, 0);
+    const struct {
+        const CelestialObject* body;
+        int tab;
+        std::initializer_list<const wchar_t*> labels;
+    } cases[] = {
+        {mars, 1, {L"Mean radius:", L"Obliquity:", L"Mass:", L"Volume:", L"Mean density:", L"Escape velocity:",
+                   L"Moons:"}},
+        {mars, 2, {L"Tropical period:", L"Eccentricity (e):", L"Mean velocity (v):", L"Circumference of orbit:",
+                   L"Min. distance from Earth:", L"Max. distance from Earth:"}},
+        {earth, 1, {L"Mean radius:", L"Obliquity:", L"Volume:", L"Mass:", L"Mean velocity:"}},
+        {earth, 2, {L"Tropical period:", L"Siderial period:", L"Min. distance from Sun:", L"Max. distance from Sun:"}},
+        {io, 1, {L"Diameter:", L"Mass:", L"Mean density:"}},
+        {io, 2, {L"Synodic period of revolution:", L"Eccentricity:", L"Inclination:", L"Semi-major axis:"}},
+        {titan, 1, {L"Diameter:", L"Visual magnitude at mean oppos:", L"Mass:", L"Mean density:"}},
+        {titan, 2, {L"Synodic period of revolution:", L"Eccentricity:", L"Inclination:", L"Semi-major axis:"}},
+        {moon, 1, {L"Radius:", L"Mass:", L"Mean density:", L"Escape velocity:", L"Mean albedo:"}},
+    };
+    for (const auto& c : cases) {
+        Show(c.body, c.tab);
+        ASSERT_NE(Page(), nullptr);
+        for (const wchar_t* label : c.labels) {
+            EXPECT_TRUE(PageShows(Page(), label)) << test::Utf8(c.body->Name()) << " " << c.tab << ": "
+                                                 << test::Utf8(String(label));
+        }
+        EXPECT_FALSE(PageShows(Page(), L"Flattening:"));
+        EXPECT_FALSE(PageShows(Page(), L"Sidereal period of revolution:"));
+    }
 }
 
 // The codes only these pages use have glyphs of their own; the codes that

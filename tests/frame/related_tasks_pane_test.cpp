@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/app_interfaces.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "controls/panel_dialogs.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"

@@ -5,9 +5,9 @@
 #include <limits>
 #include <vector>
 
-#include "astro/planet_records.h"
 #include "base/event_time.h"
 #include "catalog/body_properties.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
 #include "fake_script_catalogue.h"
 #include "script/expression_rules.h"

@@ -209,15 +209,6 @@ TEST(TimeOfDayWord, RoundsSecondsAndHoldsTheDay) {
     EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), 235959u);
 }
 
-TEST(ProgramWords, BodyFunctionNamesShowTheirParameter) {
-    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Moon"), kFunctionRise, 2, 0)), "Moon.Rise(lct)");
-    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Mars"), kFunctionLatitude, 1, 2)), "Mars.Lat(ecl)");
-    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Sun"), kFunctionDistanceFromEarth, 2, 6)),
-              "Sun.DistEarth(au)");
-    EXPECT_EQ(Utf8(FormatBodyFunctionName(TXT("Io"), kFunctionRectangularX, -1, 12)),
-              "Io.RectCrdX()");
-}
-
 TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
     MemoryStorageService storage;
     ASSERT_TRUE(storage.MakeFolder(TXT("C:\\Lessons")));

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/script_host.h"
 #include "catalog/celestial_object.h"
 #include "script/clause_runners.h"
+#include "script/script_host.h"
 
 namespace corvinata::test {
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "documents/report_kinds.h"
+#include "documents/report_values.h"
 
 namespace corvinata::test {
 
@@ -32,7 +33,7 @@ protected:
         WriteSectionHeading(*this, ReportPicture::Sun, TXT("Sun"), TXT("Sun"));
         WriteTableStart(*this, "Time and location", true);
         WriteDataRowStart(*this);
-        WriteCell(*this, "<td>", Data()->Settings().location.town.Text());
+        WriteLine(*this, "      <td>", Data()->Settings().location.town.Text());
         WriteRowEnd(*this);
         WriteTableEnd(*this);
         return true;

@@ -3,7 +3,7 @@
 // registry under Wine. Every field is compared on its own.
 #pragma once
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "app/settings_records.h"
 #include "app/time_and_location.h"
 #include "app/window_settings.h"
+#include "base/registry_root.h"
 #include "support/date_records.h"
 #include "support/test_text.h"
 
@@ -110,7 +111,7 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
         SettingsTreeWriter w(storage, root);
         ASSERT_TRUE(OpenSettingsKeyPath(w, String(TXT("Records"))));
         EXPECT_TRUE(WriteDateTimeValue(w, {TXT("Date and Time")}, moment));
-        EXPECT_TRUE(SaveTimeStepRecord(w, rangeNames, step));
+        EXPECT_TRUE(SaveTimeStep(String(rangeNames.Key()), step, w));
         EXPECT_TRUE(SaveBodyIdentifier(w, {TXT("Selected Body"), TXT("Nothing")}, {}));
         EXPECT_TRUE(SaveEventDefinition(w, event));
         EXPECT_TRUE(SaveGeneralOptions(w, FakeNameSystems(), general, root));
@@ -125,7 +126,7 @@ inline void ExpectSharedRecordsRoundTrip(StorageService& storage, const String& 
     EXPECT_TRUE(ReadDateTimeValue(tree, {TXT("Date and Time")}, readMoment));
     ExpectSame(readMoment, moment);
     TimeStep readStep;
-    EXPECT_TRUE(LoadTimeStepRecord(tree, rangeNames, readStep));
+    EXPECT_TRUE(LoadTimeStep(String(rangeNames.Key()), readStep, tree));
     EXPECT_TRUE(TimeStepEqual(readStep, step));
     BodyIdentifier nothing = SampleBody();
     EXPECT_TRUE(LoadBodyIdentifier(tree, {TXT("Selected Body"), TXT("Nothing")}, nothing));

@@ -1,5 +1,4 @@
-// Event types, predefined expressions, condition texts, and the magnitude
-// and angle-interval helpers.
+// Event types, predefined expressions and condition texts.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,7 +7,6 @@
 #include "catalog/event_kinds.h"
 #include "event_testing.h"
 #include "script/script_expression.h"
-#include "tools/magnitude_text.h"
 
 namespace corvinata::events {
 namespace {
@@ -117,25 +115,6 @@ TEST(EventConditions, DescribeEachModeAndEveryMiss) {
         condition.quantity = missing;
         EXPECT_EQ(describe(), "Mars.Mag() < 0");
     }
-}
-
-TEST(MagnitudeText, SignsAndPlaceholder) {
-    const std::pair<double, const char*> cases[] = {
-        {1.234, "+1.2m"}, {-0.5, "-0.5m"}, {0.0, "0.0m"}, {kNoMagnitude, "-.-m"}};
-    for (const auto& [magnitude, text] : cases) {
-        String out;
-        FormatMagnitude(magnitude, out, 1);
-        EXPECT_EQ(Utf8(out), text);
-    }
-}
-
-TEST(AngleBetween, ShortArcAcrossTheSeam) {
-    const struct {
-        double a, b, x;
-        bool between;
-    } cases[] = {{10, 50, 50, false}, {10, 50, 10, true},   {350, 20, 5, true},
-                 {350, 20, 180, false}, {20, 350, 355, true}, {10, 10, 10, false}};
-    for (const auto& c : cases) EXPECT_EQ(IsAngleBetween(c.a, c.b, c.x), c.between) << c.a << " " << c.x;
 }
 
 }  // namespace

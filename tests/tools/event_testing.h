@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 #include "tools/event_definitions.h"

@@ -6,11 +6,11 @@
 #include <set>
 #include <string>
 
-#include "astro/planet_records.h"
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "support/test_text.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/constellation_catalogue.h"
 #include "catalog/deep_sky_catalogue.h"

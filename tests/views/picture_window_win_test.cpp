@@ -17,7 +17,7 @@
 
 #include "app/bmp_image.h"
 #include "app/help_topics_win.h"
-#include "astro/planet_records.h"
+#include "catalog/catalogue_registry.h"
 #include "frame/frame_test.h"
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"

@@ -12,11 +12,11 @@
 #include <optional>
 #include <vector>
 
-#include "app/app_interfaces.h"
 #include "base/date_time.h"
 #include "base/location.h"
 #include "base/time_step.h"
 #include "base/wide_string.h"
+#include "script/window_kind.h"
 
 namespace corvinata {
 
