@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../frame/frame_test.h"
+#include "../frame/modal_driver.h"
 #include "../frame/typed_keys.h"
 #include "app/night_vision.h"
 #include "base/time_step.h"
@@ -464,18 +465,6 @@ TEST_F(SolarSystemWindowTest, RightClickOnTheEarthGreysSkyAndKeepsTheSelection) 
 // The options dialog by keyboard: Alt+M switches "Show Moon" off, Enter
 // ends it with one step; Escape after Alt+M and OK without a change record
 // nothing and leave the options.
-struct OptionsWatch {
-    static inline bool toggleMoon = false;
-    static inline WORD endKey = VK_RETURN;
-    static void CALLBACK Drive(HWND, UINT, UINT_PTR timer, DWORD) {
-        HWND dialog = FindWindowW(L"#32770", L"Solar System Options");
-        if (!dialog) return;
-        KillTimer(nullptr, timer);
-        if (toggleMoon) test::TypedKeys::Queue({{VK_MENU, 'M'}});
-        test::TypedKeys::Queue({{endKey}});
-    }
-};
-
 TEST_F(SolarSystemWindowTest, OptionsDialogRecordsAStepOnlyForAChange) {
     SolarSystemWindow& solar = NewSolar();
     struct Case {
@@ -485,10 +474,14 @@ TEST_F(SolarSystemWindowTest, OptionsDialogRecordsAStepOnlyForAChange) {
         bool moon;
     } cases[] = {{false, VK_RETURN, 0, true}, {true, VK_ESCAPE, 0, true}, {true, VK_RETURN, 1, false}};
     for (const Case& c : cases) {
-        OptionsWatch::toggleMoon = c.toggle;
-        OptionsWatch::endKey = c.endKey;
-        SetTimer(nullptr, 0, 50, OptionsWatch::Drive);
-        SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SOLAR_SYSTEM_OPTIONS, 0);
+        // Driven from inside the dialog's own loop, so that nothing depends
+        // on which window the system has made the foreground by then.
+        test::ModalDriver::Run(
+            [&c](test::ModalDriver& driver, HWND) {
+                if (c.toggle) driver.Click(kSolarOptionMoon);
+                driver.Key(c.endKey);
+            },
+            [&] { return SendMessageW(solar.Display()->Window(), WM_COMMAND, CMD_SOLAR_SYSTEM_OPTIONS, 0); });
         EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), c.steps) << c.toggle << " " << c.endKey;
         EXPECT_EQ(solar.GetOptions().moonOn, c.moon) << c.toggle << " " << c.endKey;
     }
