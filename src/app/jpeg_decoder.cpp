@@ -275,13 +275,12 @@ public:
                 continue;
             }
             default:
+                if (marker == kArithmeticTables) return JpegResult::kUnsupported;
                 // Other frame kinds: progressive, lossless, arithmetic,
                 // hierarchical. Left to another decoder, but only at a size
                 // a picture may have.
-                if (marker >= 0xC2 && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8 &&
-                    marker != kArithmeticTables)
+                if (marker >= 0xC2 && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8)
                     return AllowedFrameSize(body, bodySize) ? JpegResult::kUnsupported : JpegResult::kTooLarge;
-                if (marker == kArithmeticTables) return JpegResult::kUnsupported;
                 break;
             }
             if (result != JpegResult::kDecoded) return result;
@@ -293,7 +292,8 @@ public:
     }
 
 private:
-    // The height and width of a frame header, when it has them.
+    // Whether the size a frame header gives is one a picture may have (a
+    // header too short to give one is judged where it is read).
     static bool AllowedFrameSize(const std::uint8_t* body, std::size_t size) {
         if (size < 5) return true;
         return IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2]);
