@@ -22,6 +22,7 @@
 #include "base/settings_tree.h"
 #include "documents/report_kinds.h"
 #include "fuzz/fuzz_targets.h"
+#include "support/catalogues.h"
 
 namespace corvinata::fuzz {
 
@@ -142,7 +143,11 @@ public:
 }  // namespace
 
 int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size) {
-    Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
+    // The catalogues are built once, not by every run's application.
+    static const test::ScopedCatalogues catalogues;
+    ApplicationHooks hooks;
+    hooks.createCatalogues = [] { return true; };
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
     StorageService& storage = app.GetStorage();
     const String root = app.Keys().Root();
     for (const std::vector<Text>& record : Records(data, size)) WriteRecord(storage, root, record);
