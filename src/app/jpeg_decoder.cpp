@@ -18,6 +18,9 @@ constexpr std::uint64_t kLeastBitsPerBlock = 2;
 // step; its differences are coded in at most 11 bits. A prediction beyond
 // what 11 bits hold comes from no 8-bit picture.
 constexpr int kLargestPrediction = 2047;
+// An AC coefficient of an 8-bit picture is coded in at most 10 bits; a
+// longer one is damage (which other decoders take, with values that wrap).
+constexpr int kLongestAcValue = 10;
 
 // Markers (T.81 table B.1).
 constexpr std::uint8_t kStartOfImage = 0xD8;
@@ -493,7 +496,7 @@ private:
                 continue;
             }
             k += run;
-            if (k > 63) return false;
+            if (k > 63 || length > kLongestAcValue) return false;
             coefficients[kZigZag[static_cast<std::size_t>(k)]] =
                 static_cast<float>(Extend(bits.Read(length), length) * quant[static_cast<std::size_t>(k)]);
             ++k;

@@ -156,9 +156,9 @@ TEST(JpegDecoder, RefusesWhatItCannotDecodeWholly) {
     }
 }
 
-// Files that once cost gigabytes and minutes, or overflowed: each is
-// refused before its samples are allocated, or at the first block that
-// shows the damage.
+// Files that once cost gigabytes and minutes, overflowed, or decoded to
+// other pixels than other decoders make of them: each is refused before
+// its samples are allocated, or at the first block that shows the damage.
 TEST(JpegDecoder, FilesThatOnceCostTheProgramItsMemoryAreRefused) {
     const struct {
         const char* file;
@@ -170,6 +170,10 @@ TEST(JpegDecoder, FilesThatOnceCostTheProgramItsMemoryAreRefused) {
         {"hundred_empty_scans.jpg", JpegResult::kDamaged},
         // DC differences adding up beyond 16 bits, times a 16-bit quantisation step.
         {"dc_prediction_overflow.jpg", JpegResult::kDamaged},
+        // AC values coded in 15 bits, which no 8-bit picture has: other
+        // decoders show them with wrapped levels, never as they were made.
+        {"ac_value_beyond_10_bits_grey.jpg", JpegResult::kDamaged},
+        {"ac_value_beyond_10_bits_colour.jpg", JpegResult::kDamaged},
     };
     for (const auto& c : cases) {
         const std::vector<std::uint8_t> file = test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + c.file);
