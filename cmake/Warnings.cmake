@@ -14,7 +14,13 @@ if(WIN32)
     target_compile_options(cn_options INTERFACE -msse2 -mfpmath=sse)
     target_link_options(cn_options INTERFACE -static -static-libgcc -static-libstdc++)
 elseif(CN_SANITIZE)
+    # A float converted to an integer it does not fit is undefined too, but
+    # not among GCC's "undefined" checks.
     target_compile_options(cn_options INTERFACE
-        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_link_options(cn_options INTERFACE -fsanitize=address,undefined)
+        -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(cn_options INTERFACE -fsanitize=address,undefined,float-cast-overflow)
+endif()
+if(CN_FUZZ)
+    # Coverage for libFuzzer in everything a fuzzer links (clang only).
+    target_compile_options(cn_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()

@@ -18,15 +18,8 @@ green, red), no padding. The header lists the files with their sizes.
 """
 import io
 import os
-import sys
 
-try:
-    from PIL import Image
-except ImportError:
-    if os.path.exists("/usr/bin/python3") and os.path.realpath(sys.executable) != "/usr/bin/python3":
-        os.execv("/usr/bin/python3", ["/usr/bin/python3", "-B"] + sys.argv)
-    sys.exit("gen_picture_references: Pillow is missing (install python3-pil)")
-
+from pillow_pixels import Image, bgr_pixels
 import codegen_common as common
 
 PICTURES = ["m001.jpg", "m042.jpg", "m051.jpg", "m057.jpg", "m104.jpg",
@@ -49,12 +42,13 @@ def write_reference(folder, name, data):
     """The JPEG file and its pixels as Pillow decodes them; (name, width, height)."""
     with open(os.path.join(folder, name), "wb") as f:
         f.write(data)
-    with Image.open(io.BytesIO(data)) as picture:
-        rgb = picture.convert("RGB")
-        r, g, b = rgb.split()
-        with open(os.path.join(folder, name + ".bgr"), "wb") as f:
-            f.write(Image.merge("RGB", (b, g, r)).tobytes())
-        return (name, rgb.width, rgb.height)
+    decoded = bgr_pixels(data)
+    if decoded is None:
+        common.fail("Pillow cannot decode %s" % name)
+    pixels, width, height = decoded
+    with open(os.path.join(folder, name + ".bgr"), "wb") as f:
+        f.write(pixels)
+    return (name, width, height)
 
 
 def main():

@@ -9,9 +9,18 @@ namespace corvinata {
 
 namespace {
 
-// Larger pictures are refused rather than allocated.
-constexpr int kLargestSide = 16384;
 constexpr int kMaxSampling = 4;
+// The coded data of a block takes two bits at the least (a DC code and an
+// end-of-block code of one bit each): a scan whose bytes cannot hold its
+// blocks is cut short, whatever its header says.
+constexpr std::uint64_t kLeastBitsPerBlock = 2;
+// A DC value of an 8-bit picture lies within +-1024 times its quantisation
+// step; its differences are coded in at most 11 bits. A prediction beyond
+// what 11 bits hold comes from no 8-bit picture.
+constexpr int kLargestPrediction = 2047;
+// An AC coefficient of an 8-bit picture is coded in at most 10 bits; a
+// longer one is damage (which other decoders take, with values that wrap).
+constexpr int kLongestAcValue = 10;
 
 // Markers (T.81 table B.1).
 constexpr std::uint8_t kStartOfImage = 0xD8;
@@ -95,17 +104,20 @@ struct Component {
     int blocksWide = 0;  // blocks held, the last MCU's padding included
     int blocksHigh = 0;
     int prediction = 0;
-    std::vector<std::uint8_t> samples;  // blocksWide * 8 a row
+    bool decoded = false;               // its scan was read, every block of it
+    std::vector<std::uint8_t> samples;  // blocksWide * 8 a row, allocated by its scan
 };
 
 // The entropy-coded data of a scan, bit by bit, with its stuffed zero bytes
-// removed; past a marker or the end of the data it reads zeros.
+// removed. Past a marker or the end of the data it pads with zeros, so that
+// a code can be looked up near the end; a code that takes any of those
+// padding bits has run out of data.
 class BitReader {
 public:
     BitReader(const std::uint8_t* data, std::size_t size, std::size_t at) : data_(data), size_(size), at_(at) {}
 
     std::size_t Position() const noexcept { return at_; }
-    bool RanOut() const noexcept { return ranOut_; }
+    bool RanOut() const noexcept { return held_ < padding_; }
 
     int Peek(int count) {
         Fill();
@@ -126,6 +138,7 @@ public:
     void Restart() {
         bits_ = 0;
         held_ = 0;
+        padding_ = 0;
         atMarker_ = false;
         while (at_ + 1 < size_) {
             if (data_[at_] == 0xFF && data_[at_ + 1] >= kFirstRestart && data_[at_ + 1] <= kLastRestart) {
@@ -149,13 +162,16 @@ private:
                         at_ += 2;
                     } else {
                         atMarker_ = true;
-                        byte = 0;
                     }
                 } else {
                     ++at_;
                 }
-            } else if (!atMarker_) {
-                ranOut_ = true;
+            } else {
+                atMarker_ = true;
+            }
+            if (atMarker_) {
+                byte = 0;
+                padding_ += 8;
             }
             bits_ |= byte << (24 - held_);
             held_ += 8;
@@ -166,9 +182,9 @@ private:
     std::size_t size_;
     std::size_t at_;
     std::uint32_t bits_ = 0;
-    int held_ = 0;
+    int held_ = 0;     // bits in bits_, the padding included
+    int padding_ = 0;  // zero bits made up after a marker or the end, the last of those held
     bool atMarker_ = false;
-    bool ranOut_ = false;
 };
 
 // The inverse DCT (T.81 A.3.3) as two passes of eight-point sums.
@@ -205,9 +221,10 @@ public:
             for (int x = 0; x < 8; ++x) {
                 float sum = 0.0f;
                 for (int v = 0; v < 8; ++v) sum += rows[v * 8 + x] * basis_[static_cast<std::size_t>(y * 8 + v)];
-                const long value = std::lround(sum + 128.0f);
+                // Clamped before rounding: coefficients of a damaged file
+                // may sum beyond what a long holds on 32-bit Windows.
                 out[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)] =
-                    static_cast<std::uint8_t>(std::clamp(value, 0L, 255L));
+                    static_cast<std::uint8_t>(std::lround(std::clamp(sum + 128.0f, 0.0f, 255.0f)));
             }
         }
     }
@@ -261,21 +278,32 @@ public:
                 continue;
             }
             default:
-                // Other frame kinds: progressive, lossless, arithmetic, hierarchical.
-                if ((marker >= 0xC2 && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8) ||
-                    marker == kArithmeticTables)
-                    return JpegResult::kUnsupported;
+                if (marker == kArithmeticTables) return JpegResult::kUnsupported;
+                // Other frame kinds: progressive, lossless, arithmetic,
+                // hierarchical. Left to another decoder, but only at a size
+                // a picture may have.
+                if (marker >= 0xC2 && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8)
+                    return AllowedFrameSize(body, bodySize) ? JpegResult::kUnsupported : JpegResult::kTooLarge;
                 break;
             }
             if (result != JpegResult::kDecoded) return result;
             at += length;
         }
-        if (scans_ == 0 || !Complete()) return JpegResult::kDamaged;
+        if (!frameRead_ || !Complete()) return JpegResult::kDamaged;
         Convert(out);
         return JpegResult::kDecoded;
     }
 
 private:
+    // Whether the size a frame header gives is one a picture may have (a
+    // header too short to give one is judged where it is read).
+    static bool AllowedFrameSize(const std::uint8_t* body, std::size_t size) {
+        if (size < 5) return true;
+        return IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2]);
+    }
+
+    // The frame's size and components. The samples wait for the scans, which
+    // show whether the file holds data enough for them.
     JpegResult ReadFrame(const std::uint8_t* body, std::size_t size) {
         if (frameRead_) return JpegResult::kDamaged;
         if (size < 6) return JpegResult::kDamaged;
@@ -285,7 +313,7 @@ private:
         const int count = body[5];
         // A height of 0 (given later by a DNL marker) is not supported.
         if (width_ <= 0 || height_ <= 0) return JpegResult::kUnsupported;
-        if (width_ > kLargestSide || height_ > kLargestSide) return JpegResult::kUnsupported;
+        if (!AllowedFrameSize(body, size)) return JpegResult::kTooLarge;
         if (count != 1 && count != 3) return count == 4 ? JpegResult::kUnsupported : JpegResult::kDamaged;
         if (size < 6 + 3 * static_cast<std::size_t>(count)) return JpegResult::kDamaged;
         components_.resize(static_cast<std::size_t>(count));
@@ -310,9 +338,7 @@ private:
             c.height = (height_ * c.v + maxV_ - 1) / maxV_;
             c.blocksWide = mcusWide_ * c.h;
             c.blocksHigh = mcusHigh_ * c.v;
-            c.samples.assign(static_cast<std::size_t>(c.blocksWide) * 64 * static_cast<std::size_t>(c.blocksHigh), 0);
         }
-        decodedBlocks_.assign(components_.size(), 0);
         frameRead_ = true;
         return JpegResult::kDecoded;
     }
@@ -363,6 +389,9 @@ private:
             auto found = std::find_if(components_.begin(), components_.end(),
                                       [id](const Component& c) { return c.id == id; });
             if (found == components_.end()) return JpegResult::kDamaged;
+            // A sequential picture codes each component in one scan only.
+            if (found->decoded || std::find(scan.begin(), scan.end(), &*found) != scan.end())
+                return JpegResult::kDamaged;
             found->dcTable = body[2 + i * 2] >> 4;
             found->acTable = body[2 + i * 2] & 15;
             if (found->dcTable > 3 || found->acTable > 3) return JpegResult::kDamaged;
@@ -375,17 +404,31 @@ private:
         // A sequential scan codes all 64 coefficients at once.
         const std::size_t tail = 1 + 2 * static_cast<std::size_t>(count);
         if (body[tail] != 0 || body[tail + 1] != 63 || body[tail + 2] != 0) return JpegResult::kUnsupported;
+        if (BlocksOf(scan) * kLeastBitsPerBlock > 8 * static_cast<std::uint64_t>(size_ - std::min(dataStart, size_)))
+            return JpegResult::kDamaged;
+        for (Component* c : scan) {
+            c->samples.assign(static_cast<std::size_t>(c->blocksWide) * 64 * static_cast<std::size_t>(c->blocksHigh), 0);
+        }
         BitReader bits(data_, size_, dataStart);
         const JpegResult result = DecodeScan(scan, bits);
         next = bits.Position();
-        ++scans_;
         return result;
+    }
+
+    // The blocks the scan codes: one component alone block by block over
+    // its own size, several in whole MCUs.
+    std::uint64_t BlocksOf(const std::vector<Component*>& scan) const {
+        if (scan.size() == 1) {
+            const Component& c = *scan[0];
+            return static_cast<std::uint64_t>((c.width + 7) / 8) * static_cast<std::uint64_t>((c.height + 7) / 8);
+        }
+        std::uint64_t perMcu = 0;
+        for (const Component* c : scan) perMcu += static_cast<std::uint64_t>(c->h * c->v);
+        return perMcu * static_cast<std::uint64_t>(mcusWide_) * static_cast<std::uint64_t>(mcusHigh_);
     }
 
     JpegResult DecodeScan(const std::vector<Component*>& scan, BitReader& bits) {
         for (Component* c : scan) c->prediction = 0;
-        // One component alone is coded block by block over its own size;
-        // several interleave in MCUs.
         const bool single = scan.size() == 1;
         const int unitsWide = single ? (scan[0]->width + 7) / 8 : mcusWide_;
         const int unitsHigh = single ? (scan[0]->height + 7) / 8 : mcusHigh_;
@@ -410,7 +453,7 @@ private:
                 --untilRestart;
             }
         }
-        for (Component* c : scan) decodedBlocks_[static_cast<std::size_t>(c - components_.data())] = 1;
+        for (Component* c : scan) c->decoded = true;
         return JpegResult::kDecoded;
     }
 
@@ -439,6 +482,7 @@ private:
         const int dcLength = DecodeSymbol(dcTables_[static_cast<std::size_t>(c.dcTable)], bits);
         if (dcLength < 0 || dcLength > 11) return false;
         c.prediction += dcLength > 0 ? Extend(bits.Read(dcLength), dcLength) : 0;
+        if (c.prediction < -kLargestPrediction || c.prediction > kLargestPrediction) return false;
         coefficients[0] = static_cast<float>(c.prediction * quant[0]);
         const HuffmanTable& ac = acTables_[static_cast<std::size_t>(c.acTable)];
         for (int k = 1; k < 64;) {
@@ -452,7 +496,7 @@ private:
                 continue;
             }
             k += run;
-            if (k > 63) return false;
+            if (k > 63 || length > kLongestAcValue) return false;
             coefficients[kZigZag[static_cast<std::size_t>(k)]] =
                 static_cast<float>(Extend(bits.Read(length), length) * quant[static_cast<std::size_t>(k)]);
             ++k;
@@ -467,80 +511,115 @@ private:
     }
 
     bool Complete() const {
-        return std::all_of(decodedBlocks_.begin(), decodedBlocks_.end(), [](int done) { return done != 0; });
+        return std::all_of(components_.begin(), components_.end(), [](const Component& c) { return c.decoded; });
     }
 
-    // One component at the picture's size: the triangle filter of the
-    // common decoders for 2:1 sampling (3/4 of the nearer sample, 1/4 of
-    // the next, with their rounding), repeated samples for other ratios.
-    std::vector<std::uint8_t> Upsample(const Component& c) const {
-        const std::size_t stride = static_cast<std::size_t>(c.blocksWide) * 8;
-        auto at = [&](int x, int y) {
-            return static_cast<int>(c.samples[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)]);
-        };
+    // How a component's samples become one per pixel: as the common
+    // decoders do by default, the triangle filter (3/4 of the nearer
+    // sample, 1/4 of the next, with their rounding) for 2:1 in either
+    // direction or both, but repeated samples where 2:1 chroma is only one
+    // or two samples wide, and for every other ratio.
+    enum class Upsampling { kNone, kRepeat, kAcross, kDown, kBoth };
+
+    Upsampling UpsamplingOf(const Component& c) const {
         const int fx = maxH_ / c.h;
         const int fy = maxV_ / c.v;
-        std::vector<std::uint8_t> out(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-        std::vector<int> sums(static_cast<std::size_t>(c.width));
-        for (int y = 0; y < height_; ++y) {
-            std::uint8_t* row = &out[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)];
-            const int sy = y / fy;
-            if (fx == 2 && fy == 2) {
-                const int far = y % 2 == 0 ? std::max(sy - 1, 0) : std::min(sy + 1, c.height - 1);
-                for (int x = 0; x < c.width; ++x) sums[static_cast<std::size_t>(x)] = 3 * at(x, sy) + at(x, far);
-                for (int x = 0; x < width_; ++x) {
-                    const int sx = x / 2;
-                    const bool even = x % 2 == 0;
-                    const int other = even ? std::max(sx - 1, 0) : std::min(sx + 1, c.width - 1);
-                    const int value = 3 * sums[static_cast<std::size_t>(sx)] + sums[static_cast<std::size_t>(other)];
-                    row[x] = static_cast<std::uint8_t>((value + (even ? 8 : 7)) >> 4);
-                }
-            } else if (fx == 2 && fy == 1) {
-                for (int x = 0; x < width_; ++x) {
-                    const int sx = x / 2;
-                    const bool even = x % 2 == 0;
-                    const int other = even ? std::max(sx - 1, 0) : std::min(sx + 1, c.width - 1);
-                    row[x] = static_cast<std::uint8_t>((3 * at(sx, sy) + at(other, sy) + (even ? 1 : 2)) >> 2);
-                }
-            } else {
-                for (int x = 0; x < width_; ++x) row[x] = static_cast<std::uint8_t>(at(x / fx, sy));
-            }
+        if (fx == 1 && fy == 1) return Upsampling::kNone;
+        if (fx == 1 && fy == 2) return Upsampling::kDown;
+        if (fx == 2 && c.width > 2) {
+            if (fy == 1) return Upsampling::kAcross;
+            if (fy == 2) return Upsampling::kBoth;
         }
-        return out;
+        return Upsampling::kRepeat;
     }
 
+    // Row `y` of the component at the picture's size into `row`
+    // (width_ values); `sums` is room for c.width values.
+    void UpsampleRow(const Component& c, Upsampling how, int y, std::uint8_t* row, std::vector<int>& sums) const {
+        const std::size_t stride = static_cast<std::size_t>(c.blocksWide) * 8;
+        auto at = [&](int x, int sy) {
+            return static_cast<int>(c.samples[static_cast<std::size_t>(sy) * stride + static_cast<std::size_t>(x)]);
+        };
+        // The sample row nearer to y and the next one beyond it (the edge
+        // rows stand in for the rows beyond the edges).
+        const int sy = y / (maxV_ / c.v);
+        const bool upper = y % 2 == 0;
+        const int far = upper ? std::max(sy - 1, 0) : std::min(sy + 1, c.height - 1);
+        switch (how) {
+        case Upsampling::kNone:
+            for (int x = 0; x < width_; ++x) row[x] = static_cast<std::uint8_t>(at(x, sy));
+            return;
+        case Upsampling::kDown:
+            for (int x = 0; x < width_; ++x)
+                row[x] = static_cast<std::uint8_t>((3 * at(x, sy) + at(x, far) + (upper ? 1 : 2)) >> 2);
+            return;
+        case Upsampling::kAcross:
+            for (int x = 0; x < width_; ++x) {
+                const int sx = x / 2;
+                const bool left = x % 2 == 0;
+                const int other = left ? std::max(sx - 1, 0) : std::min(sx + 1, c.width - 1);
+                row[x] = static_cast<std::uint8_t>((3 * at(sx, sy) + at(other, sy) + (left ? 1 : 2)) >> 2);
+            }
+            return;
+        case Upsampling::kBoth:
+            for (int x = 0; x < c.width; ++x) sums[static_cast<std::size_t>(x)] = 3 * at(x, sy) + at(x, far);
+            for (int x = 0; x < width_; ++x) {
+                const int sx = x / 2;
+                const bool left = x % 2 == 0;
+                const int other = left ? std::max(sx - 1, 0) : std::min(sx + 1, c.width - 1);
+                const int value = 3 * sums[static_cast<std::size_t>(sx)] + sums[static_cast<std::size_t>(other)];
+                row[x] = static_cast<std::uint8_t>((value + (left ? 8 : 7)) >> 4);
+            }
+            return;
+        case Upsampling::kRepeat:
+            break;
+        }
+        const int fx = maxH_ / c.h;
+        for (int x = 0; x < width_; ++x) row[x] = static_cast<std::uint8_t>(at(x / fx, sy));
+    }
+
+    // The picture a row at a time, so that only the samples and the
+    // picture are held at once.
     void Convert(PictureImage& out) const {
-        std::vector<std::vector<std::uint8_t>> planes;
-        for (const Component& c : components_) planes.push_back(Upsample(c));
+        const std::size_t count = components_.size();
+        std::vector<Upsampling> how;
+        std::vector<std::vector<std::uint8_t>> rows(count, std::vector<std::uint8_t>(static_cast<std::size_t>(width_)));
+        std::vector<int> sums;
+        for (const Component& c : components_) {
+            how.push_back(UpsamplingOf(c));
+            sums.resize(std::max(sums.size(), static_cast<std::size_t>(c.width)));
+        }
         out.width = width_;
         out.height = height_;
         out.bgr.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3);
-        const std::size_t count = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-        const bool grey = planes.size() == 1;
+        const bool grey = count == 1;
         const bool rgb = !grey && (adobeTransform_ == 0 || (components_[0].id == 'R' && components_[1].id == 'G' &&
                                                             components_[2].id == 'B'));
-        for (std::size_t i = 0; i < count; ++i) {
-            std::uint8_t* p = &out.bgr[i * 3];
-            if (grey) {
-                p[0] = p[1] = p[2] = planes[0][i];
-                continue;
+        for (int y = 0; y < height_; ++y) {
+            for (std::size_t i = 0; i < count; ++i) UpsampleRow(components_[i], how[i], y, rows[i].data(), sums);
+            std::uint8_t* p = &out.bgr[out.Offset(0, y)];
+            for (std::size_t x = 0; x < static_cast<std::size_t>(width_); ++x, p += 3) {
+                if (grey) {
+                    p[0] = p[1] = p[2] = rows[0][x];
+                    continue;
+                }
+                if (rgb) {
+                    p[0] = rows[2][x];
+                    p[1] = rows[1][x];
+                    p[2] = rows[0][x];
+                    continue;
+                }
+                // JFIF's YCbCr in 16-bit fixed point.
+                const int luma = rows[0][x];
+                const int cb = rows[1][x] - 128;
+                const int cr = rows[2][x] - 128;
+                const int r = luma + ((91881 * cr + 32768) >> 16);
+                const int g = luma + ((-22554 * cb - 46802 * cr + 32768) >> 16);
+                const int b = luma + ((116130 * cb + 32768) >> 16);
+                p[0] = static_cast<std::uint8_t>(std::clamp(b, 0, 255));
+                p[1] = static_cast<std::uint8_t>(std::clamp(g, 0, 255));
+                p[2] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
             }
-            if (rgb) {
-                p[0] = planes[2][i];
-                p[1] = planes[1][i];
-                p[2] = planes[0][i];
-                continue;
-            }
-            // JFIF's YCbCr in 16-bit fixed point.
-            const int y = planes[0][i];
-            const int cb = planes[1][i] - 128;
-            const int cr = planes[2][i] - 128;
-            const int r = y + ((91881 * cr + 32768) >> 16);
-            const int g = y + ((-22554 * cb - 46802 * cr + 32768) >> 16);
-            const int b = y + ((116130 * cb + 32768) >> 16);
-            p[0] = static_cast<std::uint8_t>(std::clamp(b, 0, 255));
-            p[1] = static_cast<std::uint8_t>(std::clamp(g, 0, 255));
-            p[2] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
         }
     }
 
@@ -555,9 +634,7 @@ private:
     int mcusHigh_ = 0;
     int restartInterval_ = 0;
     int adobeTransform_ = -1;
-    int scans_ = 0;
     std::vector<Component> components_;
-    std::vector<int> decodedBlocks_;
     std::array<HuffmanTable, 4> dcTables_{};
     std::array<HuffmanTable, 4> acTables_{};
     std::array<std::array<int, 64>, 4> quant_{};

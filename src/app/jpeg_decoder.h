@@ -3,9 +3,17 @@
 // (ITU-T T.81) with 8-bit samples, grey or YCbCr (also RGB as the Adobe
 // marker names it), any sampling factors up to 4, restart intervals.
 //
-// Chroma is upsampled by the triangle filter the common decoders use by
-// default and YCbCr is converted as JFIF defines it, so a picture comes out
-// as those decoders show it (within the rounding of the inverse DCT).
+// Chroma is upsampled as the common decoders do by default (the triangle
+// filter for 2:1 ratios, repeated samples for the others and for 2:1 chroma
+// only one or two samples wide) and YCbCr is converted as JFIF defines it,
+// so a picture comes out as those decoders show it (within the rounding of
+// the inverse DCT).
+//
+// The file is outside bytes: what decoding costs is bounded by the file's
+// size. No more than kLargestPicturePixels are ever decoded, the samples of
+// a component are allocated only once its scan is known to have bytes
+// enough for its blocks, each component is decoded once, and coded data
+// that ends before the last block of its scan is damage (never made up).
 #pragma once
 
 #include <cstddef>
@@ -18,7 +26,8 @@ namespace corvinata {
 enum class JpegResult {
     kDecoded,
     kNotJpeg,       // no start-of-image marker
-    kUnsupported,   // progressive, arithmetic coding, 12-bit, four components, too large
+    kUnsupported,   // progressive, arithmetic coding, 12-bit, four components
+    kTooLarge,      // more pixels than IsAllowedPictureSize lets a picture have
     kDamaged,       // a table, a header or the coded data is broken or cut off
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -112,7 +113,13 @@ std::vector<MapRecord> LoadMapPack(StorageService& storage, const String& direct
             return storage.PathExists((prefix + picture.Text()).c_str());
         };
         if (file && file->Open(FileOpenMode::Read)) {
-            damaged = !ReadMapContents(*file, exists, maps);
+            // A failure of any kind (memory included) is a damaged pack.
+            try {
+                damaged = !ReadMapContents(*file, exists, maps);
+            } catch (const std::exception&) {
+                damaged = true;
+                maps.clear();
+            }
             file->Close();
         } else {
             damaged = true;

@@ -8,6 +8,20 @@
 
 namespace corvinata {
 
+// What a picture file may cost. A pack's photographs and planet maps are
+// about a megapixel (1024 x 640, 1024 x 512); anything with more than
+// kLargestPicturePixels pixels, or a side longer than kLargestPictureSide,
+// is refused before its pixels are allocated, so that a few bytes of header
+// can never claim the program's memory.
+constexpr int kLargestPictureSide = 16384;
+constexpr std::int64_t kLargestPicturePixels = std::int64_t{4096} * 4096;
+
+// Whether a picture of the size may be decoded (both sides at least 1).
+constexpr bool IsAllowedPictureSize(std::int64_t width, std::int64_t height) noexcept {
+    return width > 0 && height > 0 && width <= kLargestPictureSide && height <= kLargestPictureSide &&
+           width * height <= kLargestPicturePixels;
+}
+
 // Rows top first, three bytes a pixel (blue, green, red, the order of a
 // 24-bit device-independent bitmap), no padding between rows.
 struct PictureImage {

@@ -4,16 +4,15 @@
 #include <olectl.h>
 
 #include <cstring>
+#include <exception>
 
+#include "app/bmp_image.h"
 #include "app/jpeg_decoder.h"
 #include "base/scoped_win.h"
 
 namespace corvinata {
 
 namespace {
-
-constexpr int kLargestSide = 16384;
-constexpr std::size_t kFileHeaderSize = 14;
 
 std::size_t RowBytes(int width) noexcept { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
 
@@ -31,7 +30,7 @@ BITMAPINFO TopDown24(int width, int height) noexcept {
 // Lets `paint` draw into a 24-bit bitmap of the size and takes its pixels.
 template <typename Paint>
 bool Capture(int width, int height, Paint paint, PictureImage& out) {
-    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) return false;
+    if (!IsAllowedPictureSize(width, height)) return false;
     const BITMAPINFO info = TopDown24(width, height);
     ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
     void* bits = nullptr;
@@ -52,42 +51,20 @@ bool Capture(int width, int height, Paint paint, PictureImage& out) {
     return true;
 }
 
-std::uint32_t Read32(const std::uint8_t* p) noexcept {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
 // A BMP file through GDI, once its headers promise no more bytes than the
 // file holds.
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, PictureImage& out) {
-    if (size < kFileHeaderSize + sizeof(BITMAPINFOHEADER) || data[0] != 'B' || data[1] != 'M') return false;
-    BITMAPINFOHEADER header{};
-    std::memcpy(&header, data + kFileHeaderSize, sizeof header);
-    const std::size_t pixelOffset = Read32(data + 10);
-    if (header.biSize < sizeof header || header.biWidth <= 0 || header.biHeight == 0 || header.biPlanes != 1)
-        return false;
-    const int width = header.biWidth;
-    const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
-    if (width > kLargestSide || height > kLargestSide || pixelOffset >= size) return false;
-    const std::size_t colours =
-        header.biClrUsed != 0 ? header.biClrUsed : (header.biBitCount <= 8 ? std::size_t{1} << header.biBitCount : 0);
-    const std::size_t masks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof header ? 12 : 0;
-    const std::size_t describedUpTo = kFileHeaderSize + header.biSize + masks + 4 * colours;
-    if (describedUpTo > pixelOffset) return false;
-    const std::size_t available = size - pixelOffset;
-    if (header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS) {
-        const std::size_t stride = ((static_cast<std::size_t>(width) * header.biBitCount + 31) / 32) * 4;
-        if (header.biBitCount == 0 || stride * static_cast<std::size_t>(height) > available) return false;
-    } else if (header.biSizeImage == 0 || header.biSizeImage > available) {
-        return false;
-    }
+    BmpFileLayout layout;
+    if (!ReadBmpFileLayout(data, size, layout)) return false;
     // GDI reads the headers and palette where they lie: copy them aligned.
-    std::vector<std::uint8_t> described(data + kFileHeaderSize, data + describedUpTo);
+    const std::vector<std::uint8_t> described(data + kBmpInfoOffset, data + kBmpInfoOffset + layout.infoSize);
     const auto* info = reinterpret_cast<const BITMAPINFO*>(described.data());
+    const int width = layout.width;
+    const int height = layout.height;
     return Capture(width, height,
                    [&](HDC dc) {
-                       return StretchDIBits(dc, 0, 0, width, height, 0, 0, width, height, data + pixelOffset, info,
-                                            DIB_RGB_COLORS, SRCCOPY) != 0;
+                       return StretchDIBits(dc, 0, 0, width, height, 0, 0, width, height, data + layout.pixelOffset,
+                                            info, DIB_RGB_COLORS, SRCCOPY) != 0;
                    },
                    out);
 }
@@ -139,12 +116,18 @@ bool DecodeThroughPictureObject(const std::uint8_t* data, std::size_t size, Pict
 bool DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureImage& out) {
     out = PictureImage{};
     if (!data || size == 0) return false;
-    if (LooksLikeJpeg(data, size)) {
-        const JpegResult result = DecodeJpeg(data, size, out);
-        if (result == JpegResult::kUnsupported && !DecodeThroughPictureObject(data, size, out)) out = PictureImage{};
-        return !out.IsEmpty();
+    // A picture that fails in any way (the memory for its pixels included)
+    // is one that cannot be shown: the window stays empty, the program goes on.
+    try {
+        if (LooksLikeJpeg(data, size)) {
+            const JpegResult result = DecodeJpeg(data, size, out);
+            if (result == JpegResult::kUnsupported && !DecodeThroughPictureObject(data, size, out)) out = PictureImage{};
+        } else if (!DecodeBmp(data, size, out)) {
+            out = PictureImage{};
+        }
+    } catch (const std::exception&) {
+        out = PictureImage{};
     }
-    if (!DecodeBmp(data, size, out)) out = PictureImage{};
     return !out.IsEmpty();
 }
 
@@ -154,7 +137,12 @@ bool LoadPictureFile(const Char* path, PictureImage& out) {
     if (!file.IsValid()) return false;
     const DWORD size = GetFileSize(file.Get(), nullptr);
     if (size == INVALID_FILE_SIZE || size == 0) return false;
-    std::vector<std::uint8_t> bytes(size);
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(size);
+    } catch (const std::exception&) {
+        return false;
+    }
     DWORD read = 0;
     if (!ReadFile(file.Get(), bytes.data(), size, &read, nullptr) || read != size) return false;
     return DecodePictureBytes(bytes.data(), bytes.size(), out);

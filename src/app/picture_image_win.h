@@ -18,7 +18,9 @@
 
 namespace corvinata {
 
-// A BMP or JPEG file image. False, with `out` empty, when it does not decode.
+// A BMP or JPEG file image. False, with `out` empty, when it does not
+// decode, is larger than IsAllowedPictureSize allows, or fails in any other
+// way (memory included): no picture file can end the program.
 bool DecodePictureBytes(const std::uint8_t* data, std::size_t size, PictureImage& out);
 // The same from a file, and from a resource of the type "CORVINATA_BINARY".
 bool LoadPictureFile(const Char* path, PictureImage& out);

@@ -1,5 +1,6 @@
 #include "app/picture_packs.h"
 
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -136,7 +137,15 @@ void FindPackPictures(StorageService& storage, PicturePack& pack) {
     pack.contentsStatus = kPackContentsUnreadable;
     if (std::unique_ptr<TextFile> file = storage.CreateTextFile(String(JoinPath(pack.directory, kPackContentsFile).c_str()));
         file && file->Open(FileOpenMode::Read)) {
-        pack.contentsStatus = ReadPackContents(*file, pack.name, descriptions);
+        // A contents file that fails in any way (the memory for a file far
+        // larger than any pack's included) is one that cannot be read: the
+        // pictures are still offered, by their file names.
+        try {
+            pack.contentsStatus = ReadPackContents(*file, pack.name, descriptions);
+        } catch (const std::exception&) {
+            pack.contentsStatus = kPackContentsUnreadable;
+            descriptions.clear();
+        }
         file->Close();
     }
 

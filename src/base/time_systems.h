@@ -18,7 +18,7 @@ namespace corvinata {
 
 class String;
 class LongitudeValue;
-struct TimeZoneValue;
+class TimeZoneValue;
 
 // The table of time systems: `count` real systems (also the index of the
 // "Invalid" row), then the names and codes of rows 0..count.

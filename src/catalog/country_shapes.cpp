@@ -1,5 +1,8 @@
 #include "catalog/country_shapes.h"
 
+#include <cmath>
+#include <exception>
+
 #include "base/text_scanner.h"
 
 namespace corvinata {
@@ -11,14 +14,16 @@ struct OutlineLine {
     ShapePoint point{0.0, 0.0};
 };
 
-// The four fields of one line; false when any is missing or invalid.
+// The four fields of one line; false when any is missing or invalid, or a
+// point lies off the globe (which no map can place).
 bool ParseOutlineLine(const String& line, OutlineLine& out) {
     TextScanner scanner(line.Text());
     int unused = 0;
     scanner.ReadInteger(out.outline).ReadInteger(unused);
     ReadNumber(scanner, out.point.longitude);
     ReadNumber(scanner, out.point.latitude);
-    return scanner.ok && scanner.matchCount == 4;
+    return scanner.ok && scanner.matchCount == 4 && std::fabs(out.point.longitude) <= 180.0 &&
+           std::fabs(out.point.latitude) <= 90.0;
 }
 
 bool IsBlank(const String& line) {
@@ -28,10 +33,9 @@ bool IsBlank(const String& line) {
     return true;
 }
 
-}  // namespace
-
-bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines) {
-    outlines.clear();
+// The lines of the file as ReadCountryOutlines takes them; throws only
+// what the standard library throws (memory, above all).
+bool ReadOutlineLines(TextFile& file, std::vector<CountryOutline>& outlines) {
     bool damaged = false;
     String line;
     bool blankSeen = false;
@@ -64,11 +68,23 @@ bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines) 
         outlines.back().push_back(parsed.point);
     }
     // A failed read also ends the loop, short of the end of the file.
-    if (damaged || !file.AtEnd() || outlines.empty()) {
-        outlines.clear();
-        return false;
+    return !damaged && file.AtEnd() && !outlines.empty();
+}
+
+}  // namespace
+
+bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines) {
+    outlines.clear();
+    bool read = false;
+    // A failure of any kind, the memory for a file far larger than any
+    // outlines included, is a damaged file: the program goes on without it.
+    try {
+        read = ReadOutlineLines(file, outlines);
+    } catch (const std::exception&) {
+        read = false;
     }
-    return true;
+    if (!read) outlines.clear();
+    return read;
 }
 
 bool CountryShapes::LoadCountryShapes(StorageService& storage, const PathName& programDirectory,

@@ -3,9 +3,9 @@
 //
 // The file is text, one outline point a line: the outline number (0 for the
 // first outline, then 1, 2, ... in order, each outline's lines together), a
-// second integer that is not used, the longitude (degrees, east positive)
-// and the latitude (degrees, north positive), separated by white space; text
-// after the fourth field is ignored.
+// second integer that is not used, the longitude (degrees, east positive,
+// -180 to 180) and the latitude (degrees, north positive, -90 to 90),
+// separated by white space; text after the fourth field is ignored.
 #pragma once
 
 #include <functional>
@@ -27,8 +27,9 @@ using CountryOutline = std::vector<ShapePoint>;
 
 // Reads every line of an open outlines file into `outlines` (emptied
 // first). A file holding no outline, or any line that is not four valid
-// fields whose outline number continues the sequence, makes it false with
-// `outlines` emptied: a damaged file draws nothing rather than a part of it.
+// fields (a point off the globe included) whose outline number continues
+// the sequence, makes it false with `outlines` emptied: a damaged file
+// draws nothing rather than a part of it.
 bool ReadCountryOutlines(TextFile& file, std::vector<CountryOutline>& outlines);
 
 // Why the outlines are not there: the file could not be opened, or it was

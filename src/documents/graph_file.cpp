@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <exception>
 #include <limits>
 #include <vector>
 
@@ -437,7 +438,15 @@ bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& 
 GraphReadResult GraphDocumentFileReader::ReadGraph(BinaryFile& file) {
     GraphFileFlags flags;
     GraphReadResult result;
-    result.read = OpenGraphFile(file, document_, flags);
+    // A failure of any kind (the memory for a file far larger than any
+    // graph included) is a file that cannot be read; the document is
+    // changed only after the whole file was read.
+    try {
+        result.read = OpenGraphFile(file, document_, flags);
+    } catch (const std::exception&) {
+        result.read = false;
+        flags.replaced.clear();
+    }
     result.headerRecognised = flags.recognised;
     result.replacedFields = std::move(flags.replaced);
     // Too old, damaged or cut short: all "recognised, not readable".

@@ -1,5 +1,6 @@
 #include "script/script_expression.h"
 
+#include <exception>
 #include <memory>
 
 #include "base/storage.h"
@@ -164,7 +165,14 @@ bool LoadScriptFile(ScriptExpression& expression, StorageService& storage, const
     std::unique_ptr<TextFile> file = storage.CreateTextFile(pathText);
     if (!file || !file->Open(FileOpenMode::Read)) return false;
     String text;
-    const bool read = ReadTextFileLines(*file, text);
+    bool read = false;
+    // A file that fails in any way (the memory for a text far larger than
+    // any program's included) is one that cannot be read.
+    try {
+        read = ReadTextFileLines(*file, text);
+    } catch (const std::exception&) {
+        read = false;
+    }
     if (!file->Close() || !read) return false;
     // A NUL byte would cut its line short without a word: such a file is
     // no script text.

@@ -1,6 +1,7 @@
 #include "tools/lessons.h"
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -80,7 +81,14 @@ std::optional<LessonHeader> ReadLessonHeader(StorageService& storage, const Stri
     if (!file || !file->Open(FileOpenMode::Read)) return std::nullopt;
     std::vector<String> lines;
     String line;
-    while (static_cast<int>(lines.size()) < kHeaderLines && file->ReadLine(line)) lines.push_back(line);
+    // A file that fails in any way (the memory for a first line far longer
+    // than any header's included) has no header: it is not listed.
+    try {
+        while (static_cast<int>(lines.size()) < kHeaderLines && file->ReadLine(line)) lines.push_back(line);
+    } catch (const std::exception&) {
+        file->Close();
+        return std::nullopt;
+    }
     // A file that cannot be closed may not have been read as written.
     if (!file->Close()) return std::nullopt;
     return ParseLessonHeader(lines);

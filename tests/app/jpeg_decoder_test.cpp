@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "generated/picture_references.h"
 #include "support/picture_references.h"
+#include "support/test_data.h"
 
 namespace corvinata {
 namespace {
@@ -31,6 +33,36 @@ TEST(JpegDecoder, DecodesAsAnIndependentDecoderDoes) {
         const test::PixelDifference d = test::ComparePixels(image.bgr, reference.bgr);
         EXPECT_TRUE(test::WithinJpegRounding(d)) << d.largest << " " << d.beyondOne;
     }
+}
+
+// Every JPEG of the fuzz corpus that the independent decoder reads: the
+// seeds (every sampling up to 4, noise in the chroma, pictures one pixel
+// wide and more, restart intervals) decode to its pixels within three
+// levels; an input the program refuses (damaged, progressive) is skipped,
+// but one it decodes must agree too.
+TEST(JpegDecoder, DecodesTheFuzzCorpusAsAnIndependentDecoderDoes) {
+    std::ifstream list(test::GeneratedPath("jpeg_corpus_references/list.txt"));
+    std::string name;
+    int width = 0, height = 0, decodedHere = 0;
+    int compared = 0;
+    while (list >> name >> width >> height >> decodedHere) {
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> file =
+            test::ReadFileBytes(test::GeneratedPath("jpeg_corpus_references/" + name));
+        PictureImage image;
+        const JpegResult result = DecodeJpeg(file.data(), file.size(), image);
+        if (decodedHere) {
+            EXPECT_EQ(result, JpegResult::kDecoded);
+        }
+        if (result != JpegResult::kDecoded) continue;
+        const std::vector<std::uint8_t> reference =
+            test::ReadFileBytes(test::GeneratedPath("jpeg_corpus_references/" + name + ".bgr"));
+        EXPECT_EQ(image.width, width);
+        EXPECT_EQ(image.height, height);
+        EXPECT_LE(test::ComparePixels(image.bgr, reference).largest, 3);
+        ++compared;
+    }
+    EXPECT_GT(compared, 80);
 }
 
 // A 16 x 8 grey picture of two blocks, each a restart interval of its own
@@ -122,6 +154,75 @@ TEST(JpegDecoder, RefusesWhatItCannotDecodeWholly) {
         EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
         EXPECT_TRUE(image.IsEmpty() && image.bgr.empty()) << c.what;
     }
+}
+
+// Files that once cost gigabytes and minutes, overflowed, or decoded to
+// other pixels than other decoders make of them: each is refused before
+// its samples are allocated, or at the first block that shows the damage.
+TEST(JpegDecoder, FilesThatOnceCostTheProgramItsMemoryAreRefused) {
+    const struct {
+        const char* file;
+        JpegResult expected;
+    } cases[] = {
+        // 16384 x 16384 declared in 140 bytes, no coded data.
+        {"huge_frame_no_data.jpg", JpegResult::kTooLarge},
+        // A 4096 x 4096 frame with 100 scans of nothing, each of the same component.
+        {"hundred_empty_scans.jpg", JpegResult::kDamaged},
+        // DC differences adding up beyond 16 bits, times a 16-bit quantisation step.
+        {"dc_prediction_overflow.jpg", JpegResult::kDamaged},
+        // AC values coded in 15 bits, which no 8-bit picture has: other
+        // decoders show them with wrapped levels, never as they were made.
+        {"ac_value_beyond_10_bits_grey.jpg", JpegResult::kDamaged},
+        {"ac_value_beyond_10_bits_colour.jpg", JpegResult::kDamaged},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::uint8_t> file = test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + c.file);
+        ASSERT_FALSE(file.empty()) << c.file;
+        PictureImage image;
+        EXPECT_EQ(DecodeJpeg(file.data(), file.size(), image), c.expected) << c.file;
+        EXPECT_TRUE(image.bgr.empty()) << c.file;
+    }
+}
+
+// Coded data that stops before the scan's last block is damage, whether
+// the file ends there or a marker follows; a header can ask for as many
+// pixels as a picture may have only with the bytes its blocks need.
+TEST(JpegDecoder, ScansShortOfTheirBlocksAreDamaged) {
+    const std::vector<std::uint8_t> end = {0xFF, 0xD9};
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> file;
+        JpegResult expected;
+    } cases[] = {
+        {"whole", test::FlatGreyJpeg(64, 64, 64, end), JpegResult::kDecoded},
+        {"half the blocks, then the end marker", test::FlatGreyJpeg(64, 64, 32, end), JpegResult::kDamaged},
+        {"half the blocks, then a restart marker", test::FlatGreyJpeg(64, 64, 32, {0xFF, 0xD0, 0, 0, 0, 0, 0xFF, 0xD9}),
+         JpegResult::kDamaged},
+        {"half the blocks, then nothing", test::FlatGreyJpeg(64, 64, 32, {}), JpegResult::kDamaged},
+        {"4096 x 4096 with a block's bytes", test::FlatGreyJpeg(4096, 4096, 4, end), JpegResult::kDamaged},
+        {"4096 x 4096 whole", test::FlatGreyJpeg(4096, 4096, 4096 * 4096 / 64, end), JpegResult::kDecoded},
+        {"4097 x 4096", test::FlatGreyJpeg(4097, 4096, 1, end), JpegResult::kTooLarge},
+        {"16385 x 1", test::FlatGreyJpeg(16385, 1, 1, end), JpegResult::kTooLarge},
+    };
+    for (const auto& c : cases) {
+        PictureImage image;
+        EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
+        EXPECT_EQ(image.IsEmpty(), c.expected != JpegResult::kDecoded) << c.what;
+        if (!image.IsEmpty()) {
+            EXPECT_EQ(image.bgr[image.Offset(image.width - 1, image.height - 1)], 128) << c.what;
+        }
+    }
+}
+
+// A progressive file asks for more pixels than a picture may have: refused
+// here, never handed to another decoder.
+TEST(JpegDecoder, FramesOfOtherKindsAreMeasuredBeforeTheyAreLeftToOthers) {
+    std::vector<std::uint8_t> file = test::FlatGreyJpeg(4097, 4096, 1, {0xFF, 0xD9});
+    file[2 + 69 + 1] = 0xC2;  // the frame header, after the quantisation table
+    PictureImage image;
+    EXPECT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kTooLarge);
+    file[2 + 69 + 5] = 0x08;  // 2048 rows: a size a picture may have
+    EXPECT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kUnsupported);
 }
 
 }  // namespace

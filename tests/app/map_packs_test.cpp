@@ -5,6 +5,7 @@
 #include <random>
 
 #include "base/memory_storage.h"
+#include "support/exhausted_storage.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -93,6 +94,20 @@ TEST_F(MapPackFiles, NoPackOrAnUnreadablePackGivesTheBuiltInMap) {
     EXPECT_TRUE(damaged);
     ASSERT_EQ(maps.size(), 1u);
     EXPECT_EQ(Utf8(maps[0].file), "UnitedKingdom.jpg");
+}
+
+// A description that runs the memory out while it is read is a damaged
+// pack: the built-in map is offered.
+TEST(MapPackContents, FileTheMemoryCannotHoldIsADamagedPack) {
+    test::ExhaustedStorage storage(30);
+    storage.Memory().MakeFolder(TXT("C:\\Maps"));
+    storage.Memory().PutFile(TXT("C:\\Maps\\w.png"), "");
+    storage.Memory().PutFile(TXT("C:\\Maps\\Contents.txt"), "w.png:World:180:-90:-180:90\r\nw.png:Copy:180:-90:-180:90\r\n");
+    bool damaged = false;
+    const std::vector<MapRecord> maps = LoadMapPack(storage, String(TXT("C:\\Maps\\")), damaged);
+    EXPECT_TRUE(damaged);
+    ASSERT_EQ(maps.size(), 1u);
+    EXPECT_EQ(Utf8(maps[0].name), "United Kingdom");
 }
 
 TEST_F(MapPackFiles, DamagedRegisteredPackIsNamedAndTheShippedPackOffered) {

@@ -13,6 +13,7 @@
 #include "generated/picture_references.h"
 #include "support/drawn_pixels_win.h"
 #include "support/picture_references.h"
+#include "support/test_data.h"
 
 namespace corvinata {
 namespace {
@@ -101,11 +102,60 @@ TEST(PictureImageWin, BmpWhoseHeadersPromiseMoreThanTheFileHoldsIsRefused) {
     pixelsBeyond[10] = 0xF0, pixelsBeyond[11] = 0xFF;
     std::vector<std::uint8_t> palette = Bmp(6, 4, 8, false, Quarters);
     palette[48] = 1;  // 65536 colours before the pixels
-    for (const std::vector<std::uint8_t>* file : {&cut, &huge, &pixelsBeyond, &palette}) {
+    // A palette count whose four bytes each wrapped the size to nothing (GDI
+    // then drew colours from the heap), and a header size whose sum with the
+    // file header wrapped (its copy threw and ended the program).
+    std::vector<std::uint8_t> paletteWraps = test::ReadFileBytes(test::TestsPath("fuzz/bmp/failures/palette_count_wraps.bmp"));
+    std::vector<std::uint8_t> headerWraps = test::ReadFileBytes(test::TestsPath("fuzz/bmp/failures/header_size_wraps.bmp"));
+    ASSERT_FALSE(paletteWraps.empty() || headerWraps.empty());
+    for (const std::vector<std::uint8_t>* file : {&cut, &huge, &pixelsBeyond, &palette, &paletteWraps, &headerWraps}) {
         PictureImage image;
         EXPECT_FALSE(DecodePictureBytes(file->data(), file->size(), image));
         EXPECT_TRUE(image.IsEmpty());
     }
+}
+
+// Most of the process's address space taken for as long as it lives, so
+// that any large allocation fails; a few megabytes stay free for the test's
+// own small ones.
+class AddressSpaceTaken {
+public:
+    AddressSpaceTaken() {
+        // Room for every chunk of a 32-bit address space, had while it can be.
+        taken_.reserve(4096);
+        for (SIZE_T chunk : {SIZE_T{64} << 20, SIZE_T{1} << 20}) {
+            while (void* taken = VirtualAlloc(nullptr, chunk, MEM_RESERVE, PAGE_NOACCESS)) taken_.push_back(taken);
+        }
+        for (int i = 0; i < 4 && !taken_.empty(); ++i) {
+            VirtualFree(taken_.back(), 0, MEM_RELEASE);
+            taken_.pop_back();
+        }
+    }
+    ~AddressSpaceTaken() {
+        for (void* taken : taken_) VirtualFree(taken, 0, MEM_RELEASE);
+    }
+    AddressSpaceTaken(const AddressSpaceTaken&) = delete;
+    AddressSpaceTaken& operator=(const AddressSpaceTaken&) = delete;
+
+private:
+    std::vector<void*> taken_;
+};
+
+// A whole picture of the largest size, decoded when the memory for it
+// cannot be had: no picture, and the program goes on.
+TEST(PictureImageWin, PictureTheMemoryCannotHoldIsNoPicture) {
+    const std::vector<std::uint8_t> file = test::FlatGreyJpeg(4096, 4096, 4096 * 4096 / 64, {0xFF, 0xD9});
+    PictureImage image;
+    bool decoded = true;
+    {
+        const AddressSpaceTaken taken;
+        decoded = DecodePictureBytes(file.data(), file.size(), image);
+    }
+    EXPECT_FALSE(decoded);
+    EXPECT_TRUE(image.IsEmpty());
+    // With the memory back, the same file decodes.
+    EXPECT_TRUE(DecodePictureBytes(file.data(), file.size(), image));
+    EXPECT_EQ(image.width, 4096);
 }
 
 // A progressive JPEG, which the program's decoder does not take, still

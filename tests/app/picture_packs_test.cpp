@@ -12,6 +12,7 @@
 #include "catalog/planet_catalogue.h"
 #include "generated/picture_pack.h"
 #include "support/catalogues.h"
+#include "support/exhausted_storage.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -155,6 +156,23 @@ TEST_F(PicturePackFiles, APackWithoutContentsIsCaptionedByFileNamesAndListedOnce
     Picture("b.jpg");
     FindPackPictures(storage_, pack);
     EXPECT_EQ(pack.entries.size(), 1u);
+}
+
+// A contents file that runs the memory out while it is read is one that
+// cannot be read: the pictures are offered by their file names.
+TEST(PicturePackContents, FileTheMemoryCannotHoldIsUnreadable) {
+    test::ExhaustedStorage storage(20);
+    storage.Memory().MakeFolder(TXT("C:\\Pack"));
+    storage.Memory().PutFile(TXT("C:\\Pack\\contents.txt"), "[Format]\r\n1.01\r\n[Name]\r\nStars\r\n[Files]\r\na.jpg:Moon\r\n");
+    storage.Memory().PutFile(TXT("C:\\Pack\\a.jpg"), "");
+    PicturePack pack;
+    pack.directory = TXT("C:\\Pack");
+    FindPackPictures(storage, pack);
+    EXPECT_TRUE(pack.loaded);
+    EXPECT_EQ(pack.contentsStatus, kPackContentsUnreadable);
+    ASSERT_EQ(pack.entries.size(), 1u);
+    EXPECT_EQ(Utf8(pack.entries[0].description), "a.jpg");
+    EXPECT_EQ(pack.entries[0].bodyType, kPictureWithoutBody);
 }
 
 TEST_F(PicturePackFiles, TheShippedPackLandsEveryPictureOnItsObject) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "base/memory_storage.h"
+#include "support/exhausted_storage.h"
 #include "support/test_data.h"
 
 namespace corvinata {
@@ -34,6 +35,11 @@ TEST(CountryShapes, ReadsWholeFileOrNothingAndReportsOnce) {
         {"0 0 1 2\n0 0 1\n", 0}, {"0 0 1 2\n\n0 0 3 4\n", 0}, {"-1 0 1 2\n", 0},
         {"0 0 1 2\n2 0 3 4\n", 0}, {"0 0 1 2\n1 0 3 4\n0 0 5 6\n", 0},
         {"2147483647 0 1 2\n", 0}, {"0 0 1e999 2\n", 0},
+        // Points off the globe: beyond 180 degrees of longitude or 90 of
+        // latitude (two of them across the seam once made a latitude that
+        // was no number); the edges themselves are on it.
+        {"0 0 180 1e308\n0 0 0.5 -1e308\n", 0}, {"0 0 180.001 0\n", 0}, {"0 0 0 -90.5\n", 0},
+        {"0 0 -180 -90\n0 0 180 90\n", 2},
         // White space after the last point is no damage.
         {"0 0 1 2\n0 0 3 4\n\n", 2}, {"0 0 1 2\r\n \t\r\n\n", 1},
     };
@@ -45,6 +51,33 @@ TEST(CountryShapes, ReadsWholeFileOrNothingAndReportsOnce) {
         const CountryOutline* last = load.shapes.OutlineAt(load.shapes.Count() - 1);
         EXPECT_EQ(last ? static_cast<int>(last->size()) : 0, f.lastOutlinePoints) << f.text;
     }
+}
+
+TEST(CountryShapes, FileThatOnceMadeTheMapConvertNoNumberIsDamaged) {
+    std::ostringstream stream;
+    stream << std::ifstream(test::TestsPath("fuzz/country_outlines/failures/seam_latitudes_off_the_globe.dat"),
+                            std::ios::binary).rdbuf();
+    const std::string bytes = stream.str();
+    ASSERT_FALSE(bytes.empty());
+    ShapeLoad load(bytes.data(), bytes.size());
+    EXPECT_FALSE(load.Load());
+    EXPECT_EQ(load.reports, 1);
+    EXPECT_EQ(load.shapes.Count(), 0);
+}
+
+// A file that runs the memory out while it is read is a damaged file:
+// reported, and no outlines drawn.
+TEST(CountryShapes, FileTheMemoryCannotHoldIsReportedAsDamaged) {
+    test::ExhaustedStorage storage(16);
+    storage.Memory().MakeFolder(TXT("C:\\P"));
+    storage.Memory().PutFile(TXT("C:\\P\\countryshape.dat"), "0 0 1 2\n0 0 3 4\n0 0 5 6\n");
+    PathName folder;
+    folder.SetPathDirectory(TXT("C:\\P"));
+    CountryShapes shapes;
+    int reports = 0;
+    EXPECT_FALSE(shapes.LoadCountryShapes(storage, folder, [&reports](auto&) { ++reports; }));
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(shapes.Count(), 0);
 }
 
 // The shipped file whole, then truncated and corrupted copies of it: never

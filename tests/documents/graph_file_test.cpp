@@ -17,6 +17,7 @@
 #include "base/storage.h"
 #include "catalog/quantity_kinds.h"
 #include "documents/graph_test_support.h"
+#include "support/exhausted_storage.h"
 
 namespace corvinata {
 namespace {
@@ -438,6 +439,20 @@ TEST_F(GraphFileTest, DamagedGraphIsReportedAsNotReadableNotAsNewer) {
     String error;
     EXPECT_FALSE(OpenGraphFileWithMessages(storage, product, String(TXT("C:\\Graphs\\cut.gph")), reader, error));
     EXPECT_NE(Utf8(error).find("or it is a graph that was created with a very old"), std::string::npos);
+}
+
+// A graph that runs the memory out after its header is a file that cannot
+// be read as a graph, reported as such.
+TEST_F(GraphFileTest, GraphTheMemoryCannotHoldIsReportedAsNotReadable) {
+    test::ExhaustedStorage exhausted(kGraphHeaderSize);
+    exhausted.Memory().MakeFolder(TXT("C:\\Graphs"));
+    ASSERT_TRUE(exhausted.Memory().PutFile(TXT("C:\\Graphs\\big.gph"), Written(*TwoLineDocument())));
+    auto document = NewDocument();
+    GraphDocumentFileReader reader(*document);
+    String error;
+    EXPECT_FALSE(OpenGraphFileWithMessages(exhausted, product, String(TXT("C:\\Graphs\\big.gph")), reader, error));
+    EXPECT_NE(Utf8(error).find("or it is a graph that was created with a very old"), std::string::npos);
+    EXPECT_EQ(document->LineCount(), 0);
 }
 
 // A disk that fills up at any byte leaves the old file byte for byte and no

@@ -14,6 +14,7 @@
 #include "script/expression_rules.h"
 #include "script/script_expression.h"
 #include "support/catalogues.h"
+#include "support/exhausted_storage.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -222,6 +223,17 @@ TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
     EXPECT_FALSE(CompileScriptProgram(script, catalogue));
     EXPECT_EQ(script.errorLine, 2);
     EXPECT_EQ(script.errorColumn, 6);
+}
+
+// A script file that runs the memory out while it is read is one that
+// cannot be read; the expression keeps what it held.
+TEST(ProgramWords, ScriptFileTheMemoryCannotHoldIsNotRead) {
+    test::ExhaustedStorage storage(8);
+    ASSERT_TRUE(storage.Memory().MakeFolder(TXT("C:\\Lessons")));
+    ASSERT_TRUE(storage.Memory().PutFile(TXT("C:\\Lessons\\moon.txt"), "Open Sky As S\nMessage \"hi\"\n"));
+    ScriptExpression script(TXT("old"));
+    EXPECT_FALSE(LoadScriptFile(script, storage, TXT("C:\\Lessons\\moon.txt")));
+    EXPECT_EQ(Utf8(script.source), "old");
 }
 
 // An editor's UTF-8 byte-order mark is skipped; a NUL byte, which would cut

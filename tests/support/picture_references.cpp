@@ -28,6 +28,29 @@ PictureImage ReferencePixels(const std::string& file, int width, int height) {
     return image;
 }
 
+std::vector<std::uint8_t> FlatGreyJpeg(int width, int height, std::size_t blocks, const std::vector<std::uint8_t>& tail) {
+    std::vector<std::uint8_t> f = {0xFF, 0xD8};
+    auto segment = [&f](std::uint8_t marker, std::vector<std::uint8_t> body) {
+        f.push_back(0xFF);
+        f.push_back(marker);
+        f.push_back(static_cast<std::uint8_t>((body.size() + 2) >> 8));
+        f.push_back(static_cast<std::uint8_t>(body.size() + 2));
+        f.insert(f.end(), body.begin(), body.end());
+    };
+    std::vector<std::uint8_t> quant(65, 1);
+    quant[0] = 0;  // table 0, 8-bit steps
+    segment(0xDB, quant);
+    segment(0xC0, {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
+                   static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1, 0x11, 0});
+    // One code "0" in each table: DC difference size 0, end of block.
+    segment(0xC4, {0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    segment(0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    segment(0xDA, {1, 1, 0x00, 0, 63, 0});
+    f.insert(f.end(), (blocks + 3) / 4, 0x00);
+    f.insert(f.end(), tail.begin(), tail.end());
+    return f;
+}
+
 PixelDifference ComparePixels(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
     PixelDifference d;
     std::size_t beyond = 0;

@@ -19,6 +19,11 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 std::vector<std::uint8_t> ReferenceJpeg(const std::string& file);
 PictureImage ReferencePixels(const std::string& file, int width, int height);
 
+// A baseline JPEG of `width` x `height` grey samples, all 128, whose scan
+// codes each block in two bits (DC 0 and the end of block, one bit each):
+// the bytes of `blocks` blocks, then `tail` (the end marker for a whole file).
+std::vector<std::uint8_t> FlatGreyJpeg(int width, int height, std::size_t blocks, const std::vector<std::uint8_t>& tail);
+
 // The largest difference of any channel, and the share of channel values
 // that differ by more than one.
 struct PixelDifference {

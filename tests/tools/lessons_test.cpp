@@ -10,6 +10,7 @@
 #include "script/script_catalogue.h"
 #include "script/script_expression.h"
 #include "support/catalogues.h"
+#include "support/exhausted_storage.h"
 #include "support/test_data.h"
 #include "support/test_text.h"
 #include "tools/lessons.h"
@@ -128,6 +129,19 @@ TEST(LessonFolder, ListsOnlyReadableSupportedLessons) {
     PathName elsewhere;
     elsewhere.SetPath(TXT("C:\\Nowhere\\Corvinata.exe"));
     EXPECT_TRUE(ScanLessonFolder(storage, LessonFolder(elsewhere)).empty());
+}
+
+// A lesson whose first lines run the memory out has no header: it is not
+// listed, and the program goes on.
+TEST(LessonFolder, LessonTheMemoryCannotHoldIsNotListed) {
+    test::ExhaustedStorage storage(12);
+    storage.Memory().MakeFolder(TXT("C:\\Program"));
+    storage.Memory().MakeFolder(TXT("C:\\Program\\Scripts"));
+    storage.Memory().PutFile(TXT("C:\\Program\\Scripts\\a.sts"), "# CorvinataScript: 2.1\r\n# Title: First\r\n");
+    PathName program;
+    program.SetPath(TXT("C:\\Program\\Corvinata.exe"));
+    EXPECT_FALSE(ReadLessonHeader(storage, String(TXT("C:\\Program\\Scripts\\a.sts"))));
+    EXPECT_TRUE(ScanLessonFolder(storage, LessonFolder(program)).empty());
 }
 
 // OK takes row 0 when none is selected, a double-click only the clicked

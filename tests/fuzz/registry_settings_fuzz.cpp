@@ -1,0 +1,174 @@
+// The settings the program starts from: the input is written into the
+// registry, then read the way start-up reads it: the application's options,
+// frame, recent files and picture packs, the dialogs, every window kind's
+// panel, documents and windows, the stacking order, the layouts, night
+// vision and the user's own places.
+//
+// The input is text, one value a line: a key path below the settings root
+// (or from the user's hive when it starts with "\"), "|", the value's name,
+// "|", "d" for a number (a DWORD) or "s" for a text, "|" and the value.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/layouts.h"
+#include "app/location_settings.h"
+#include "app/main_windows.h"
+#include "app/night_vision.h"
+#include "app/settings_keys.h"
+#include "app/window_records.h"
+#include "app/window_settings.h"
+#include "base/settings_tree.h"
+#include "documents/report_kinds.h"
+#include "fuzz/fuzz_targets.h"
+#include "support/catalogues.h"
+
+namespace corvinata::fuzz {
+
+namespace {
+
+using Text = std::basic_string<Char>;
+
+// The input's lines, each split at "|" into at most four fields.
+std::vector<std::vector<Text>> Records(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::vector<Text>> records(1, std::vector<Text>(1));
+    for (std::size_t i = 0; i < size; ++i) {
+        const Char c = data[i];
+        if (c == '\n') {
+            records.emplace_back(1);
+        } else if (c == '|' && records.back().size() < 4) {
+            records.back().emplace_back();
+        } else if (c != '\r' && c != 0) {
+            records.back().back().push_back(c);
+        }
+    }
+    return records;
+}
+
+void WriteRecord(StorageService& storage, const String& root, const std::vector<Text>& record) {
+    if (record.size() != 4) return;
+    const Text path = !record[0].empty() && record[0][0] == '\\' ? record[0] : Text(root.Text()) + TXT("\\") + record[0];
+    std::unique_ptr<SettingsNode> node = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
+    if (!node->Create()) return;
+    const std::string number(record[3].begin(), record[3].end());
+    if (record[2] == TXT("d")) {
+        node->WriteInt(record[1].c_str(), static_cast<std::int32_t>(std::strtoll(number.c_str(), nullptr, 10)));
+    } else if (record[2] == TXT("s")) {
+        node->WriteText(record[1].c_str(), record[3].c_str());
+    }
+    node->Close();
+}
+
+constexpr RecordKeyNames kSharedModelNames{TXT("Time and location")};
+
+// A window kind that reads what the program's kind of that number reads,
+// and opens nothing.
+class StoredKind final : public WindowKindState {
+public:
+    explicit StoredKind(int kind) : kind_(kind) {}
+
+    bool SavePanel(SettingsTreeWriter&) override { return true; }
+    void LoadPanel(SettingsTree& tree) override {
+        PanelSettings panel;
+        EclipsePanelSettings eclipse;
+        switch (kind_) {
+        case kJupiterExplorerWindow: LoadPanelOptions(PanelKind::Jupiter, panel, tree); break;
+        case kSaturnExplorerWindow: LoadPanelOptions(PanelKind::Saturn, panel, tree); break;
+        case kSkyWindow: LoadPanelOptions(PanelKind::Sky, panel, tree); break;
+        case kSolarEclipseWindow: LoadTimeStepOptions(eclipse, tree); break;
+        default: break;
+        }
+    }
+    int DocumentCount() const override { return documents_; }
+    int WindowCount(int) const override { return 0; }
+    bool SaveModel(int, SettingsTreeWriter&) override { return true; }
+    bool SaveWindow(int, int, SettingsTreeWriter&) override { return true; }
+    int LoadModel(SettingsTree& tree) override {
+        GraphModelValues graph;
+        PictureModelValues picture;
+        ReportModelValues report;
+        DateTime date;
+        TimeAndPlace moment;
+        switch (kind_) {
+        case kGraphWindow: LoadGraphModel(tree, graph); break;
+        case kPictureWindow: LoadPictureModel(tree, picture); break;
+        case kReportWindow: LoadReportModel(tree, kReportTypeCount - 1, report); break;
+        case kSolarEclipseWindow: LoadSolarEclipseModel(tree, date); break;
+        default: LoadTimeAndPlace(kSharedModelNames, tree, moment); break;
+        }
+        return documents_++;
+    }
+    bool LoadWindow(int, SettingsTree& tree) override {
+        SkyWindowState sky;
+        SolarSystemWindowState solarSystem;
+        GraphViewState graph;
+        PictureViewState picture;
+        ExplorerOptions explorer;
+        EclipseWindowState eclipse;
+        ReportWindowState report;
+        switch (kind_) {
+        case kGraphWindow: return LoadGraphViewOptions(graph, tree);
+        case kJupiterExplorerWindow: return LoadJupiterOptions(explorer, tree);
+        case kPictureWindow: return LoadPictureOptions(picture, tree);
+        case kReportWindow: return LoadReportOptions(report, tree);
+        case kSaturnExplorerWindow: return LoadSaturnOptions(explorer, tree);
+        case kSolarEclipseWindow: return LoadEclipseOptions(eclipse, tree);
+        case kSkyWindow: return LoadSkyOptions(sky, tree);
+        default: return LoadSolarSystemOptions(solarSystem, tree);
+        }
+    }
+    void DropDocument(int) override {}
+
+private:
+    int kind_;
+    int documents_ = 0;
+};
+
+// A frame without windows, for the stacking order and the layouts.
+class EmptyFrame final : public StackingFrame, public LayoutFrame {
+public:
+    bool PlaceBelow(const WindowReference&, const WindowReference*) override { return false; }
+    void Maximize(const WindowReference&) override {}
+    void Minimize(const WindowReference&) override {}
+    std::vector<OpenChildWindow> OpenWindows() const override { return {}; }
+    WindowGeometry WindowPlacement(const void*) const override { return {}; }
+    void PlaceWindow(const void*, const WindowGeometry&) override {}
+    PaneFlags PanesShown() const override { return {}; }
+    void ShowPanes(const PaneFlags&) override {}
+    void ShowLayoutMenu(const std::vector<String>&, int) override {}
+    void ReportLayoutNameTaken(const String&) override {}
+};
+
+}  // namespace
+
+int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size) {
+    // The catalogues are built once, not by every run's application.
+    static const test::ScopedCatalogues catalogues;
+    ApplicationHooks hooks;
+    hooks.createCatalogues = [] { return true; };
+    Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
+    StorageService& storage = app.GetStorage();
+    const String root = app.Keys().Root();
+    for (const std::vector<Text>& record : Records(data, size)) WriteRecord(storage, root, record);
+
+    Expect(app.StartUp(), "the program starts from any settings");
+    StoredKind graph(kGraphWindow), jupiter(kJupiterExplorerWindow), picture(kPictureWindow), report(kReportWindow),
+        saturn(kSaturnExplorerWindow), eclipse(kSolarEclipseWindow), sky(kSkyWindow), solarSystem(kSolarSystemWindow);
+    WindowKindState* const kinds[kWindowKindCount] = {&graph, &jupiter, &picture, &report,
+                                                      &saturn, &eclipse, &sky, &solarSystem};
+    app.RestoreSession(kinds);
+    EmptyFrame frame;
+    SettingsTree tree(storage, root);
+    RestoreMainWindows(tree, frame);
+    Layouts layouts(frame);
+    layouts.LoadLayouts(tree);
+    NightVisionLevels levels;
+    if (PushSettingsKey(tree, String(settings_key::kNightVision))) LoadNightVision(tree, levels);
+    app.UserPlaces().LoadUserLocations();
+    return 0;
+}
+
+}  // namespace corvinata::fuzz
+
+CN_FUZZ_ENTRY(FuzzRegistrySettings)
