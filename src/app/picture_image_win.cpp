@@ -168,10 +168,12 @@ DibPicture::DibPicture(const PictureImage& image) : width_(image.width), height_
     }
 }
 
-void DibPicture::Draw(HDC dc, int left, int top) const {
+void DibPicture::Draw(HDC dc, int left, int top) const { Draw(dc, left, top, width_, height_); }
+
+void DibPicture::Draw(HDC dc, int left, int top, int width, int height) const {
     if (rows_.empty()) return;
     const BITMAPINFO info = TopDown24(width_, height_);
-    StretchDIBits(dc, left, top, width_, height_, 0, 0, width_, height_, rows_.data(), &info, DIB_RGB_COLORS,
+    StretchDIBits(dc, left, top, width, height, 0, 0, width_, height_, rows_.data(), &info, DIB_RGB_COLORS,
                   SRCCOPY);
 }
 

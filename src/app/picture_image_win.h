@@ -36,6 +36,8 @@ public:
     int Height() const noexcept { return height_; }
     // Pixel for pixel, its top-left corner at (left, top).
     void Draw(HDC dc, int left, int top) const;
+    // Stretched to `width` × `height` with the device's stretch mode.
+    void Draw(HDC dc, int left, int top, int width, int height) const;
 
 private:
     int width_ = 0;

@@ -303,12 +303,11 @@ LRESULT CALLBACK MapWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 void MapWindow::ShowPicture(const String& path) {
-    picture_.Reset(static_cast<HBITMAP>(
-        LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-    BITMAP info{};
-    if (!picture_.Get() || !GetObjectW(picture_.Get(), sizeof info, &info)) info = BITMAP{};
-    view_.pictureWidth = info.bmWidth;
-    view_.pictureHeight = info.bmHeight;
+    PictureImage image;
+    LoadPictureFile(path.Text(), image);
+    picture_ = DibPicture(image);
+    view_.pictureWidth = picture_.Width();
+    view_.pictureHeight = picture_.Height();
     view_.scrollX = view_.scrollY = 0;
     UpdateScrollRanges();
     InvalidateRect(window_, nullptr, FALSE);
@@ -426,13 +425,8 @@ void MapWindow::OnPaint() {
     const ScopedSelection onSurface(buffer.Get(), surface.Get());
     const ScopedWinHandle<GdiObjectTraits<HBRUSH>> workspace(CreateSolidBrush(ProgramColour(COLOR_APPWORKSPACE)));
     FillRect(buffer.Get(), &client, workspace.Get());
-    if (picture_.Get()) {
-        const ScopedMemoryDc source(CreateCompatibleDC(paint.Get()));
-        const ScopedSelection onPicture(source.Get(), picture_.Get());
-        SetStretchBltMode(buffer.Get(), HALFTONE);
-        StretchBlt(buffer.Get(), -view_.scrollX, -view_.scrollY, ZoomedWidth(view_), ZoomedHeight(view_),
-                   source.Get(), 0, 0, view_.pictureWidth, view_.pictureHeight, SRCCOPY);
-    }
+    SetStretchBltMode(buffer.Get(), HALFTONE);
+    picture_.Draw(buffer.Get(), -view_.scrollX, -view_.scrollY, ZoomedWidth(view_), ZoomedHeight(view_));
     if (hasMark_) {
         const POINT marked = Marked();
         const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 1, kCrossColour));

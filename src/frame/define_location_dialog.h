@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/map_packs.h"
+#include "app/picture_image_win.h"
 #include "app/window_geometry.h"
 #include "base/location.h"
 #include "base/scoped_win.h"
@@ -61,7 +62,8 @@ public:
     // Called after a click has moved the marked point.
     void OnMarked(std::function<void()> action) { onMarked_ = std::move(action); }
 
-    // The current picture (a BMP file); a file that does not load shows an
+    // The current picture (a BMP file of a map pack), read as every picture
+    // file is; a file that does not load, damaged ones included, shows an
     // empty map.
     void ShowPicture(const String& path);
     void SetZoom(int zoom);
@@ -93,7 +95,7 @@ private:
 
     HWND window_ = nullptr;
     std::function<void()> onMarked_;
-    ScopedBitmap picture_;
+    DibPicture picture_;
     MapView view_;
     bool hasMark_ = false;
     double markX_ = 0.5;  // fractions of the whole picture

@@ -17,6 +17,7 @@
 #include "controls/custom_control_registry.h"
 #include "frame/modal_driver.h"
 #include "controls/spin_edit_window.h"
+#include "support/test_data.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -259,6 +260,24 @@ TEST_F(DefineLocation, ZoomAndMapChoiceKeepThePlaceUnderTheCross) {
             const double pixel = 360.0 / ZoomedWidth(map->View());
             EXPECT_NEAR(longitudeWest, -east, 2 * pixel) << step.step;
             EXPECT_NEAR(latitude, 48.86, 2 * pixel) << step.step;
+        }
+        d.Key(VK_ESCAPE);
+    }));
+}
+
+// A map pack is a folder from anywhere: a picture whose headers promise
+// more than its file holds (a palette count or header size that wraps)
+// shows an empty map instead of whatever lies behind the file.
+TEST_F(DefineLocation, AMapPictureThatDoesNotLoadShowsAnEmptyMap) {
+    EXPECT_FALSE(Run([&](ModalDriver& d, HWND dialog) {
+        auto* map = reinterpret_cast<MapWindow*>(GetWindowLongPtrW(MapOf(dialog), GWLP_USERDATA));
+        EXPECT_GT(map->View().pictureWidth, 0);  // the shipped world map
+        for (const char* name : {"palette_count_wraps.bmp", "header_size_wraps.bmp"}) {
+            const test::CharText path = test::Wide(test::TestsPath(std::string("fuzz/bmp/failures/") + name));
+            map->ShowPicture(String(path.c_str()));
+            UpdateWindow(map->Window());
+            EXPECT_EQ(map->View().pictureWidth, 0) << name;
+            EXPECT_EQ(map->View().pictureHeight, 0) << name;
         }
         d.Key(VK_ESCAPE);
     }));
