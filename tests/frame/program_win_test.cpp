@@ -483,7 +483,17 @@ TEST(ProgramTest, FromAForecastEclipseToAGraphOfTheSun) {
     const std::wstring graphTask = L"View a graph of Sun's rising and setting times";
     ASSERT_TRUE(WaitUntil([&] { return tasks.Find(graphTask) >= 0; }));
     ASSERT_TRUE(ClickAt(taskList, tasks.Place(tasks.Find(graphTask)), 1));
-    ASSERT_TRUE(WaitUntil([&] { return activeClass() == L"CorvinataMdiChildGph"; }));
+    // On a loaded machine the click can meet the list while the pane fills
+    // it again for the Sky's selection, and is lost as a user's would be:
+    // clicked again, as the user would, while the Sky is still in front.
+    int waited = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        if (activeClass() == L"CorvinataMdiChildGph") return true;
+        if (++waited % 50 == 0 && activeClass() == L"CorvinataMdiChildSky" && tasks.Find(graphTask) >= 0) {
+            ClickAt(taskList, tasks.Place(tasks.Find(graphTask)), 1);
+        }
+        return false;
+    }));
     // A graph of the Sun's lines, changed and not saved yet: its control
     // panel lists them.
     EXPECT_NE(Caption(active()).find(L"*"), std::wstring::npos) << Caption(active());
