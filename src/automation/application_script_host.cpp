@@ -1,4 +1,4 @@
-#include "tools/application_script_host.h"
+#include "automation/application_script_host.h"
 
 #include <cmath>
 
