@@ -14,6 +14,18 @@ bool HasColumn(HWND list, int index) {
 
 }  // namespace
 
+void InsertListColumns(HWND list, const ListColumn* columns, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.pszText = const_cast<wchar_t*>(columns[i].title);
+        column.cx = columns[i].width;
+        column.fmt = columns[i].format;
+        column.iSubItem = static_cast<int>(i);
+        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
 void CaptureListViewState(HWND list, ListViewState& state) {
     if (state.parts & kListColumnWidths) {
         state.columnWidths.clear();

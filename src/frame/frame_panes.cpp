@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 
@@ -29,14 +30,8 @@ INT_PTR CALLBACK PaneProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         HWND list = GetDlgItem(dialog, IDC_PANE_LIST);
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
         if (lParam == CMD_VIEW_WINDOW_MANAGER) {
-            LVCOLUMNW column{};
-            column.mask = LVCF_TEXT | LVCF_WIDTH;
-            column.cx = 95;
-            column.pszText = const_cast<wchar_t*>(L"Type");
-            ListView_InsertColumn(list, 0, &column);
-            column.cx = 150;
-            column.pszText = const_cast<wchar_t*>(L"Name");
-            ListView_InsertColumn(list, 1, &column);
+            static constexpr ListColumn kColumns[] = {{L"Type", 95}, {L"Name", 150}};
+            InsertListColumns(list, kColumns);
             EnableWindow(GetDlgItem(dialog, IDC_PANE_CLOSE), FALSE);
             EnableWindow(GetDlgItem(dialog, IDC_PANE_DUPLICATE), FALSE);
         }

@@ -21,34 +21,16 @@ FrameTools::FrameTools(FrameWindow& frame, Application& app, HINSTANCE instance)
 FrameTools::~FrameTools() = default;
 
 void FrameTools::Create() {
-    SymbolTableWindowParams symbols;
-    symbols.instance = instance_;
-    symbols.storage = &app_.GetStorage();
-    symbols.settingsRoot = app_.Keys().Root();
-    symbols.modeless = &frame_.Modeless();
-    symbols.command = CMD_SYMBOLS;
-    windows_.Add(std::make_unique<SymbolTableWindow>(std::move(symbols)));
+    windows_.Add(std::make_unique<SymbolTableWindow>(ToolParams(CMD_SYMBOLS)));
     windows_.Add(std::make_unique<ObjectInfoWindow>(ObjectInfoParams()));
     CalculatorWindowParams calculator;
-    calculator.instance = instance_;
-    calculator.storage = &app_.GetStorage();
-    calculator.settingsRoot = app_.Keys().Root();
-    calculator.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
-    calculator.hub = &app_.GetNotificationHub();
-    calculator.modeless = &frame_.Modeless();
+    static_cast<ToolWindowParams&>(calculator) = ToolParams(CMD_CALCULATOR);
     calculator.pickPlace = [this](HWND owner, Location& chosen) { return frame_.Options().PickPlace(owner, chosen); };
-    calculator.command = CMD_CALCULATOR;
     windows_.Add(std::make_unique<CalculatorWindow>(std::move(calculator)));
     EventFinderWindowParams finder;
-    finder.instance = instance_;
-    finder.storage = &app_.GetStorage();
-    finder.settingsRoot = app_.Keys().Root();
-    finder.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
-    finder.hub = &app_.GetNotificationHub();
-    finder.modeless = &frame_.Modeless();
+    static_cast<ToolWindowParams&>(finder) = ToolParams(CMD_EVENT_FINDER);
     finder.windows = &frame_.Services();
     finder.selectEventPlacement = &app_.DialogStates().selectEvent.geometry;
-    finder.command = CMD_EVENT_FINDER;
     windows_.Add(std::make_unique<EventFinderWindow>(std::move(finder)));
     EducatorParams educator;
     educator.instance = instance_;
@@ -62,27 +44,28 @@ void FrameTools::Create() {
     educator_->AttachHost(&host, [&host] { host.CloseRunLessonWindow(); });
     host.AttachLessonWindow(educator_.get());
     EventForecastWindowParams forecast;
-    forecast.instance = instance_;
-    forecast.storage = &app_.GetStorage();
-    forecast.settingsRoot = app_.Keys().Root();
-    forecast.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
-    forecast.hub = &app_.GetNotificationHub();
-    forecast.modeless = &frame_.Modeless();
+    static_cast<ToolWindowParams&>(forecast) = ToolParams(CMD_EVENT_FORECAST);
     forecast.options = &app_.DialogStates().eventForecastOptions.options;
     forecast.windows = &frame_.Services();
-    forecast.command = CMD_EVENT_FORECAST;
     windows_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     windows_.CreateAll(frame_.Window());
 }
 
+ToolWindowParams FrameTools::ToolParams(int command) {
+    ToolWindowParams params;
+    params.instance = instance_;
+    params.storage = &app_.GetStorage();
+    params.settingsRoot = app_.Keys().Root();
+    params.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
+    params.hub = &app_.GetNotificationHub();
+    params.modeless = &frame_.Modeless();
+    params.command = command;
+    return params;
+}
+
 ObjectInfoWindowParams FrameTools::ObjectInfoParams() {
     ObjectInfoWindowParams info;
-    info.instance = instance_;
-    info.storage = &app_.GetStorage();
-    info.settingsRoot = app_.Keys().Root();
-    info.currentTime = [this] { return app_.Current().GetTimeAndLocation(); };
-    info.hub = &app_.GetNotificationHub();
-    info.modeless = &frame_.Modeless();
+    static_cast<ToolWindowParams&>(info) = ToolParams(CMD_OBJECT_INFO);
     info.selectBody = [this](HWND owner, const wchar_t* title, BodyIdentifier& selection) {
         SelectBodyDialogParams params;
         params.placement = &app_.DialogStates().selectBody.geometry;
@@ -90,7 +73,6 @@ ObjectInfoWindowParams FrameTools::ObjectInfoParams() {
         return ShowSelectBodyDialog(owner, params, title, true, true, selection);
     };
     info.windows = &frame_.Services();
-    info.command = CMD_OBJECT_INFO;
     return info;
 }
 

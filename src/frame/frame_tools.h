@@ -43,6 +43,8 @@ public:
     void RunQuickTour();
 
 private:
+    // What every tool is given, for the tool of `command`.
+    ToolWindowParams ToolParams(int command);
     ObjectInfoWindowParams ObjectInfoParams();
 
     FrameWindow& frame_;
