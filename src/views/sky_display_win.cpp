@@ -11,6 +11,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/star_catalogue.h"
 #include "resources/resource_ids.h"
+#include "views/display_context_menu_win.h"
 #include "views/sky_grids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -33,28 +34,6 @@ const CelestialObject* BodyConstellation(const CelestialObject* object, const Sk
     ComputeBodyProperties(*object, kFunctionConstellation, document.GetTimeAndPlace(), out, PropertyConventions{});
     if (!out.Has(kFunctionConstellation)) return nullptr;
     return constellations->CatalogueGetObjectAt(static_cast<int>(out.Value(kFunctionConstellation)));
-}
-
-// Replaces "%1" and "%2" in every item of the menu and its submenus.
-void FillMenuTexts(HMENU menu, const String& first, const String& second) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
-        if (item.hSubMenu) FillMenuTexts(item.hSubMenu, first, second);
-        String caption(text);
-        ReplaceSubstring(caption, TXT("%1"), first.Text(), 0, -1);
-        ReplaceSubstring(caption, TXT("%2"), second.Text(), 0, -1);
-        MENUITEMINFOW update{};
-        update.cbSize = sizeof update;
-        update.fMask = MIIM_STRING;
-        update.dwTypeData = caption.Data();
-        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &update);
-    }
 }
 
 String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
@@ -347,10 +326,11 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         object = sun ? sun->CatalogueGetObjectAt(0) : nullptr;
     }
     menuObject_ = object;
-    HMENU bar = LoadMenuW(instance_, L"Menu_Sky");
-    if (!bar) return;
-    HMENU menu = GetSubMenu(bar, 0);
-    FillMenuTexts(menu, NameOf(object), NameOf(BodyConstellation(object, owner_.GetSkyDocument())));
+    DisplayContextMenu context(instance_, L"Menu_Sky");
+    HMENU menu = context.Popup();
+    if (!menu) return;
+    const String constellation = NameOf(BodyConstellation(object, owner_.GetSkyDocument()));
+    context.FillNames(NameOf(object), &constellation);
     // Windows and tools the program does not offer stay gray.
     for (int id : {CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND}) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
@@ -373,10 +353,7 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     }
     if (!object) EnableMenuItem(menu, CMD_CENTER_OBJECT, MF_BYCOMMAND | MF_GRAYED);
-    POINT screen = client;
-    ClientToScreen(window_, &screen);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
-    DestroyMenu(bar);
+    context.Track(window_, client, TPM_RIGHTBUTTON);
 }
 
 void SkyDisplay::OnCommand(int id) {

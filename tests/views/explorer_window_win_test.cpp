@@ -423,8 +423,8 @@ TEST_F(ExplorerWindowTest, CaptionNamesTheZoomedMoonAndADuplicateCopiesTheView) 
 
 TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReportedNotFatal) {
     std::vector<std::wstring> reports;
-    ExplorerWindowContext context{*app_, frame_->Children(), GetModuleHandleW(nullptr), fonts_->DialogFont(),
-                                  fonts_->SymbolFont(), [] { return false; }};
+    ExplorerWindowContext context{{*app_, frame_->Children(), GetModuleHandleW(nullptr), fonts_->DialogFont(),
+                                   fonts_->SymbolFont(), [] { return false; }}};
     context.pixelAspect = 1.25;
     context.planetPicture = TXT("NO_SUCH_PICTURE");
     context.reportError = [&reports](const String& text) { reports.emplace_back(text.Text()); };
