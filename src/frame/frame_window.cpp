@@ -413,11 +413,6 @@ void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) 
     UpdateCommandStates();
 }
 
-void FrameWindow::ReportLayoutNameTaken(const String& name) {
-    const String text = FormatPercent1(TXT("A layout named \"%\" exists already. Please choose another name."), name);
-    Show(kWarning, text, TXT("Layout_name_exists"));
-}
-
 void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
     // A hidden copy started by an automation client has nobody to answer a
     // box: it would wait for ever, and its client with it.

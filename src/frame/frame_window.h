@@ -133,7 +133,6 @@ private:
     PaneFlags PanesShown() const override { return panes_.Shown(); }
     void ShowPanes(const PaneFlags& panes) override;
     void ShowLayoutMenu(const std::vector<String>& names, int checked) override;
-    void ReportLayoutNameTaken(const String& name) override;
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     CommandHistory* ActiveWindowHistory() const override;
     CommandHistory& NavigationSteps() const override;

@@ -71,7 +71,7 @@ std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Applicati
     services.children = &frame.Children();
     services.windows = &frame.Services();
     return std::make_unique<PictureWindowKind>(std::move(services),
-                                               std::make_unique<ProgramPanelServices>(frame, app, instance),
+                                               MakeProgramPanelServices(frame, app, instance),
                                                frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
                                                std::make_unique<FrameModeless>(frame.Modeless()));
 }
@@ -120,7 +120,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     graphs->optionsDialog.choosePlace = [owner](HWND parent, Location& place) {
         return owner->Options().PickPlace(parent, place);
     };
-    graphs->CreatePanel(std::make_unique<ProgramPanelServices>(frame, app, instance),
+    graphs->CreatePanel(MakeProgramPanelServices(frame, app, instance),
                         frame.PaneWindow(CMD_VIEW_CONTROL_PANEL), std::make_unique<FrameModeless>(frame.Modeless()));
     frame.Children().AddKind(std::move(graphs));
     frame.Children().AddKind(MakeSolarSystemWindowKind(SolarSystemWindowContext{display}));
