@@ -102,14 +102,7 @@ ExplorerDisplay::ExplorerDisplay(ExplorerWindow& owner)
       geometry_(IsSaturn(owner.Traits()) ? SaturnExplorerGeometry() : JupiterExplorerGeometry()),
       orbits_(geometry_) {}
 
-ExplorerDisplay::~ExplorerDisplay() {
-    Teardown();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
-}
+ExplorerDisplay::~ExplorerDisplay() { Teardown(); }
 
 void ExplorerDisplay::Teardown() {
     // The backend makes its own context current on the window's DC before it
@@ -124,23 +117,19 @@ void ExplorerDisplay::Teardown() {
 }
 
 bool ExplorerDisplay::RegisterDisplayClass(HINSTANCE instance, const wchar_t* name) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, name, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 bool ExplorerDisplay::Create(HWND parent) {
     const ExplorerWindowContext& context = owner_.Context();
-    window_ = CreateWindowExW(0, ExplorerDisplayClass(owner_.Traits()), L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
-                              parent, nullptr, context.instance, this);
-    if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(ExplorerDisplayClass(owner_.Traits()), WS_CHILD | WS_VISIBLE, parent, context.instance)) {
+        return false;
+    }
     dc_ = GetDC(window_);
     gl_ = CreateSkyGlWin(window_, dc_, context.displayFont, context.symbolFont);
     if (gl_) LoadPictures();
@@ -338,18 +327,7 @@ void ExplorerDisplay::OnCommand(int id) {
     }
 }
 
-LRESULT CALLBACK ExplorerDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ExplorerDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ExplorerDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint{};
@@ -380,12 +358,6 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         break;
     }

@@ -16,7 +16,7 @@
 #include "controls/child_windows.h"
 #include "controls/control_panel.h"
 #include "controls/mdi_child_window.h"
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
 #include "views/display_window_context.h"
 #include "views/highlight_flash_win.h"
 #include "views/explorer_panel_win.h"
@@ -54,7 +54,7 @@ struct ExplorerWindowContext : DisplayWindowContext {
 double ScreenPixelAspect();
 
 // The GL child that fills the window.
-class ExplorerDisplay final : public DisplayTooltipSource {
+class ExplorerDisplay final : public DisplayWindow {
 public:
     explicit ExplorerDisplay(ExplorerWindow& owner);
     ~ExplorerDisplay() override;
@@ -62,7 +62,6 @@ public:
     // The window, its context and the pictures; false when the window could
     // not be made.
     bool Create(HWND parent);
-    HWND Window() const noexcept { return window_; }
     bool HasContext() const noexcept { return gl_ != nullptr; }
     SkyGlWin* Gl() const noexcept { return gl_.get(); }
     // The context and its lists go, with this display's own context made
@@ -96,8 +95,7 @@ protected:
     void GetTooltipText(int x, int y, String& text) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void LoadPictures();
     void UploadAtlas(bool night);
     ExplorerFrame Frame();
@@ -105,7 +103,6 @@ private:
     ExplorerWindow& owner_;
     const ExplorerGeometry geometry_;
     ExplorerOrbitCache orbits_;
-    HWND window_ = nullptr;
     HDC dc_ = nullptr;
     std::unique_ptr<SkyGlWin> gl_;
     int nameHeight_ = 13;

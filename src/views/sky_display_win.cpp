@@ -42,26 +42,16 @@ String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyN
 
 SkyDisplay::SkyDisplay(SkyWindow& owner) : owner_(owner) {}
 
-SkyDisplay::~SkyDisplay() {
-    Teardown();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
-}
+SkyDisplay::~SkyDisplay() { Teardown(); }
 
 bool SkyDisplay::RegisterDisplayClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, kSkyDisplayClass, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SKY));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kSkyDisplayClass;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 void SkyDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(kSkyDisplayClass, instance); }
@@ -69,11 +59,7 @@ void SkyDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(k
 bool SkyDisplay::Create(HWND parent, HINSTANCE instance, HFONT displayFont, HFONT symbolFont) {
     instance_ = instance;
     if (!RegisterDisplayClass(instance)) return false;
-    window_ = CreateWindowExW(0, kSkyDisplayClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, parent,
-                              nullptr, instance, nullptr);
-    if (!window_) return false;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(kSkyDisplayClass, WS_CHILD | WS_VISIBLE | WS_BORDER, parent, instance)) return false;
     dc_ = GetDC(window_);
     if (displayFont) SelectObject(dc_, displayFont);
     gl_ = CreateSkyGlWin(window_, dc_, displayFont ? displayFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
@@ -173,14 +159,7 @@ void SkyDisplay::GetTooltipText(int x, int y, String& text) {
 
 bool SkyDisplay::AcceptsTooltips() const { return drag_ == SkyDrag::kNone && lastHit_ == 1; }
 
-LRESULT CALLBACK SkyDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<SkyDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT SkyDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkyDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         OnPaint();
@@ -218,9 +197,6 @@ LRESULT SkyDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
         Teardown();
-        break;
-    case WM_NCDESTROY:
-        window_ = nullptr;
         break;
     default:
         break;

@@ -130,6 +130,9 @@ private:
     void Update(void* value) override;
     // The kind's panel while it shows this window, else none.
     SkyControlPanel* AttachedPanel() const;
+    // The view of the record brought into range becomes the window's; the
+    // record as taken.
+    SkyWindowState TakeView(const SkyWindowState& requested);
 
     SkyWindowContext context_;
     DocumentViewLink viewLink_{skyDocument_, *this};

@@ -82,22 +82,15 @@ void SolarSystemWindowHistory::OnCommandsPerformed(int flag) {
 
 // ---- the display ----------------------------------------------------------
 
-SolarSystemDisplay::~SolarSystemDisplay() {
-    if (window_) DestroyWindow(window_);
-}
-
 bool SolarSystemDisplay::RegisterDisplayClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, kSolarSystemDisplayClass, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = DisplayProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kSolarSystemDisplayClass;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 void SolarSystemDisplay::UnregisterDisplayClass(HINSTANCE instance) {
@@ -106,10 +99,7 @@ void SolarSystemDisplay::UnregisterDisplayClass(HINSTANCE instance) {
 
 bool SolarSystemDisplay::Create(HWND parent, HINSTANCE instance) {
     instance_ = instance;
-    window_ = CreateWindowExW(0, kSolarSystemDisplayClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100,
-                              parent, nullptr, instance, this);
-    if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(kSolarSystemDisplayClass, WS_CHILD | WS_VISIBLE | WS_BORDER, parent, instance)) return false;
     Resize();
     return true;
 }
@@ -121,18 +111,7 @@ void SolarSystemDisplay::Resize() {
     SetWindowPos(window_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK SolarSystemDisplay::DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SolarSystemDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT SolarSystemDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SolarSystemDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         OnPaint();
@@ -153,12 +132,6 @@ LRESULT SolarSystemDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         break;
     }

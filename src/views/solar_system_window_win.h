@@ -15,7 +15,7 @@
 #include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "controls/mdi_child_window.h"
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
 #include "views/display_window_context.h"
 #include "views/highlight_flash_win.h"
 #include "views/shared_document_kind_win.h"
@@ -52,14 +52,12 @@ struct SolarSystemWindowContext : DisplayWindowContext {
 
 // The display child: paints the plan straight to the window, answers
 // clicks, the context menu and the hover tip, and shows the highlight ring.
-class SolarSystemDisplay final : public DisplayTooltipSource {
+class SolarSystemDisplay final : public DisplayWindow {
 public:
     explicit SolarSystemDisplay(SolarSystemWindow& owner) : owner_(owner) {}
-    ~SolarSystemDisplay() override;
 
     bool Create(HWND parent, HINSTANCE instance);
     void Resize();
-    HWND Window() const noexcept { return window_; }
     void StartHighlight();
     bool HighlightShown() const noexcept { return highlight_.Shown(); }
     // The menu of `body` at the client point (right click, Shift+F10).
@@ -75,14 +73,12 @@ protected:
     void GetTooltipText(int x, int y, String& text) override;
 
 private:
-    static LRESULT CALLBACK DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
     void OnHighlightTimer();
     PlanBody HitTest(int x, int y) const;
 
     SolarSystemWindow& owner_;
-    HWND window_ = nullptr;
     HINSTANCE instance_ = nullptr;
     HighlightFlash highlight_{kSolarHighlightTimer, kSolarHighlightMilliseconds};
     PlanBody menuBody_;
