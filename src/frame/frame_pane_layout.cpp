@@ -6,34 +6,40 @@
 
 namespace corvinata {
 
-void FramePaneLayout::Build(HWND frame, const FramePaneWindows& windows) {
+namespace {
+
+static_assert(CMD_VIEW_STATUS_LINE - CMD_VIEW_TOOLBAR + 1 == kFramePaneCount, "a pane for each View command");
+
+// The place of a View command's pane in FramePaneWindows; -1 for another command.
+int PaneIndex(int viewCommand) noexcept {
+    const int index = viewCommand - CMD_VIEW_TOOLBAR;
+    return index >= 0 && index < kFramePaneCount ? index : -1;
+}
+
+}  // namespace
+
+void FramePaneLayout::Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes) {
     frame_ = frame;
-    windows_ = windows;
+    panes_ = panes;
+    const auto pane = [&panes](int viewCommand, bool fills) {
+        return PaneNode::Leaf(PaneOf(panes[static_cast<std::size_t>(PaneIndex(viewCommand))]), fills);
+    };
+    PaneNode right = PaneNode::Group(false, {pane(CMD_VIEW_RELATED_TASKS, false), pane(CMD_VIEW_WINDOW_MANAGER, true)});
+    PaneNode middle = PaneNode::Group(
+        true, {pane(CMD_VIEW_CONTROL_PANEL, false), PaneNode::Leaf(PaneOf(mdiClient), true), std::move(right)});
     layout_ = std::make_unique<PaneLayout>(
-        host_,
-        PaneNode::Group(true, {PaneNode::Leaf(PaneOf(windows.toolbar), false),
-                               PaneNode::Group(true, {PaneNode::Leaf(PaneOf(windows.controlPanel), false),
-                                                      PaneNode::Leaf(PaneOf(windows.mdiClient), true),
-                                                      PaneNode::Group(false, {PaneNode::Leaf(PaneOf(windows.relatedTasks), false),
-                                                                              PaneNode::Leaf(PaneOf(windows.windowManager), true)})}),
-                               PaneNode::Leaf(PaneOf(windows.statusLine), false)}));
-    layout_->Show(PaneOf(windows.mdiClient));
+        host_, PaneNode::Group(true, {pane(CMD_VIEW_TOOLBAR, false), std::move(middle), pane(CMD_VIEW_STATUS_LINE, false)}));
+    layout_->Show(PaneOf(mdiClient));
 }
 
 void FramePaneLayout::Clear() {
     layout_.reset();
-    windows_ = {};
+    panes_ = {};
 }
 
 HWND FramePaneLayout::PaneWindow(int viewCommand) const noexcept {
-    switch (viewCommand) {
-    case CMD_VIEW_TOOLBAR: return windows_.toolbar;
-    case CMD_VIEW_CONTROL_PANEL: return windows_.controlPanel;
-    case CMD_VIEW_RELATED_TASKS: return windows_.relatedTasks;
-    case CMD_VIEW_WINDOW_MANAGER: return windows_.windowManager;
-    case CMD_VIEW_STATUS_LINE: return windows_.statusLine;
-    default: return nullptr;
-    }
+    const int index = PaneIndex(viewCommand);
+    return index >= 0 ? panes_[static_cast<std::size_t>(index)] : nullptr;
 }
 
 bool FramePaneLayout::IsShown(int viewCommand) const {
@@ -99,8 +105,8 @@ void FramePaneLayout::Arrange() {
     RECT client{};
     GetClientRect(frame_, &client);
     // The toolbar and status bar size themselves to the frame's width.
-    if (windows_.toolbar) SendMessageW(windows_.toolbar, TB_AUTOSIZE, 0, 0);
-    if (windows_.statusLine) SendMessageW(windows_.statusLine, WM_SIZE, 0, 0);
+    if (HWND toolbar = PaneWindow(CMD_VIEW_TOOLBAR)) SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+    if (HWND status = PaneWindow(CMD_VIEW_STATUS_LINE)) SendMessageW(status, WM_SIZE, 0, 0);
     layout_->Arrange(client.right - client.left, client.bottom - client.top);
 }
 

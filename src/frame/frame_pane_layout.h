@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "app/layouts.h"
@@ -16,20 +17,17 @@
 
 namespace corvinata {
 
-// The frame's pane windows (none: a pane that could not be made).
-struct FramePaneWindows {
-    HWND toolbar = nullptr;
-    HWND controlPanel = nullptr;
-    HWND mdiClient = nullptr;
-    HWND relatedTasks = nullptr;
-    HWND windowManager = nullptr;
-    HWND statusLine = nullptr;
-};
+// The panes in the order of their View commands, from the toolbar
+// (CMD_VIEW_TOOLBAR) to the status line (none: a pane that could not be
+// made).
+constexpr int kFramePaneCount = 5;
+using FramePaneWindows = std::array<HWND, kFramePaneCount>;
 
 class FramePaneLayout {
 public:
-    // Arranges the panes of `frame`; the MDI client is always shown.
-    void Build(HWND frame, const FramePaneWindows& windows);
+    // Arranges the panes of `frame` around its MDI client, which is always
+    // shown.
+    void Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes);
     // The windows go (the frame destroys them); nothing is arranged after.
     void Clear();
 
@@ -55,7 +53,7 @@ public:
 
 private:
     HWND frame_ = nullptr;
-    FramePaneWindows windows_;
+    FramePaneWindows panes_{};
     WindowPaneHost host_;
     std::unique_ptr<PaneLayout> layout_;
     bool controlPanelWanted_ = true;

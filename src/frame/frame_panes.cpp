@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-#include "resources/resource_ids.h"
 #include "controls/list_view_columns.h"
+#include "controls/mdi_child_window.h"
+#include "resources/resource_ids.h"
 
 namespace corvinata {
 
@@ -139,17 +140,14 @@ void WindowPaneHost::PlacePane(PaneHandle pane, int left, int top, int width, in
 }
 
 HWND CreateControlPanelParent(HWND frame, HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance, kControlPanelParentClass, &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ControlPanelParentProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kControlPanelParentClass;
-        if (!RegisterClassW(&wc)) return nullptr;
-    }
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = ControlPanelParentProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kControlPanelParentClass;
+    if (!RegisterWindowClass(wc)) return nullptr;
     return CreateWindowExW(0, kControlPanelParentClass, L"Control Panel", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 306, 50,
                            frame, nullptr, instance, nullptr);
 }

@@ -76,19 +76,16 @@ bool FrameWindow::Create() {
     InstallHelpMessages(instance_);
     // Before the first window, so that every window of the frame follows night vision.
     if (!nightColours_) nightColours_ = std::make_unique<NightColours>(options_.NightVision());
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance_, ClassName(), &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = instance_;
-        wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(ICO_PROGRAM));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszMenuName = L"Menu_Main";
-        wc.lpszClassName = ClassName();
-        if (!RegisterClassW(&wc)) return false;
-    }
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(ICO_PROGRAM));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = L"Menu_Main";
+    wc.lpszClassName = ClassName();
+    if (!RegisterWindowClass(wc)) return false;
     const FrameWindowSettings& settings = app_.Frame();
     const ScreenRect stored{settings.left, settings.top, settings.right, settings.bottom};
     // A rectangle stored on another screen layout (or garbled) is brought
@@ -164,8 +161,9 @@ void FrameWindow::OnCreate() {
     relatedTaskPane_ = std::make_unique<FrameRelatedTasks>(*this, app_, *windowServices_);
     if (relatedTaskPane_->Create(window_, instance_)) relatedTasks_ = relatedTaskPane_->Window();
     if (relatedTasks_) modeless_.push_back(relatedTasks_);
-    panes_.Build(window_, {toolbar_.Window(), controlPanelParent_, MdiClient(), relatedTasks_, windowManager_,
-                           status_.Window()});
+    // In the order of the View commands.
+    panes_.Build(window_, MdiClient(),
+                 {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()});
 
     reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
                                                  controlPanelParent_, instance_);
