@@ -44,7 +44,7 @@ int wmain(int argc, wchar_t** argv) {
             SendMessageW(frame.Window(), WM_COMMAND, CMD_NEW_ECLIPSE, 0);
             auto* window = dynamic_cast<SolarEclipseWindow*>(frame.Children().ActiveWindow());
             if (!window) return 1;
-            UpdateWindow(window->Display().Handle());
+            UpdateWindow(window->Display().Window());
             QueryPerformanceCounter(&end);
             opens.push_back(Milliseconds(start, end));
             SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
@@ -68,7 +68,7 @@ int wmain(int argc, wchar_t** argv) {
         GetClientRect(window->Handle(), &inner);
         SetWindowPos(window->Handle(), HWND_TOP, 0, 0, width + (outer.right - outer.left) - inner.right,
                      height + (outer.bottom - outer.top) - inner.bottom, 0);
-        UpdateWindow(window->Display().Handle());
+        UpdateWindow(window->Display().Window());
         const SolarEclipseModel* model = &window->View().Document().Map();
         for (int i = 0; i < runs * 3; ++i) {
             LARGE_INTEGER start, end;
@@ -79,7 +79,7 @@ int wmain(int argc, wchar_t** argv) {
         }
         modelKept = model == &window->View().Document().Map();
         RECT map{};
-        GetClientRect(window->Display().Handle(), &map);
+        GetClientRect(window->Display().Window(), &map);
         std::printf("map client %ldx%ld\n", map.right, map.bottom);
         SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
     }

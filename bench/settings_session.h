@@ -56,7 +56,6 @@ public:
     PaneFlags PanesShown() const override { return {}; }
     void ShowPanes(const PaneFlags&) override {}
     void ShowLayoutMenu(const std::vector<String>&, int) override {}
-    void ReportLayoutNameTaken(const String&) override {}
     int ids[16] = {};
     std::vector<OpenChildWindow> open;
 };

@@ -2,8 +2,10 @@
 """Checks that every include in src/ runs down the layers of the program.
 
 A folder of src/ may include its own files and those of the folders in lower
-layers; folders of one layer may include each other. An include that runs up
-a layer is named with its file and line, and the check fails.
+layers; folders of one layer may include each other, except where a folder
+is kept apart from some of the others below it (FORBIDDEN). An include that
+runs up a layer, or into a folder kept apart, is named with its file and
+line, and the check fails.
 
     include_layers.py SRC_FOLDER
 """
@@ -27,12 +29,21 @@ LAYERS = [
 
 RANK = {folder: rank for rank, layer in enumerate(LAYERS) for folder in layer}
 
+# Folders that must not include some of the folders their layer would allow.
+# The tools compute and show their own results: what they ask of a window or
+# a graph goes through the window services of the application core, never
+# through a view's or a document's own header.
+FORBIDDEN = {
+    "tools": {"views", "documents"},
+}
+
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]*"')
 SOURCE_SUFFIXES = {".h", ".cpp", ".rc"}
 
 
 def upward_includes(src):
-    """Yields (file, line number, included folder) of each upward include."""
+    """Yields (file, line number, included folder) of each include that runs
+    up the layers or into a folder kept apart."""
     for path in sorted(src.rglob("*")):
         if path.suffix not in SOURCE_SUFFIXES or not path.is_file():
             continue
@@ -48,7 +59,7 @@ def upward_includes(src):
             # Generated tables come from the build tree and include nothing.
             if target == "generated" or target == folder:
                 continue
-            if target not in RANK or RANK[target] > RANK[folder]:
+            if target not in RANK or RANK[target] > RANK[folder] or target in FORBIDDEN.get(folder, ()):
                 yield path, number, target
 
 
@@ -66,11 +77,14 @@ def main(argv):
         where = path.relative_to(src)
         if number == 0:
             print(f"{where}: the folder '{target}' has no layer; add it to LAYERS")
+        elif target in FORBIDDEN.get(where.parts[0], ()):
+            print(f"{where}:{number}: includes '{target}', which '{where.parts[0]}' keeps apart from")
         else:
             print(f"{where}:{number}: includes '{target}', a higher layer")
     if failures:
-        print(f"{failures} include(s) run up the layers: " +
-              " < ".join("/".join(layer) for layer in LAYERS))
+        print(f"{failures} include(s) run up the layers or into a folder kept apart: " +
+              " < ".join("/".join(layer) for layer in LAYERS) + "; kept apart: " +
+              ", ".join(f"{folder} from {'/'.join(sorted(apart))}" for folder, apart in FORBIDDEN.items()))
         return 1
     print("every include runs down the layers")
     return 0

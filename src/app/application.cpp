@@ -11,7 +11,6 @@
 namespace corvinata {
 namespace {
 
-PublishedInterfaces g_published;
 
 // The constellation catalogue's name systems, by which the general options
 // store the language of constellation names; none before the body types
@@ -42,8 +41,6 @@ const ConstellationNameSystems kConstellationNameSystems;
 
 }  // namespace
 
-const PublishedInterfaces& GetPublishedInterfaces() noexcept { return g_published; }
-
 Application::Application(std::unique_ptr<StorageService> storage, const PathName& programDirectory,
                          ApplicationHooks hooks)
     : storage_(std::move(storage)),
@@ -65,12 +62,10 @@ Application::Application(std::unique_ptr<StorageService> storage, const PathName
         };
     }
     if (!hooks_.constellationNames) hooks_.constellationNames = &kConstellationNameSystems;
-    g_published = {this, this, &current_, this, this};
     dialogs_.Register(kViewPicturePacksDialog, &picPackList_);
 }
 
 Application::~Application() {
-    g_published = {};
     dialogs_.Register(kViewPicturePacksDialog, nullptr);
     layouts_.reset();
     if (cataloguesCreated_ && hooks_.destroyCatalogues) hooks_.destroyCatalogues();

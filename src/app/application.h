@@ -184,16 +184,4 @@ private:
     String scriptError_;
 };
 
-// The published interfaces, valid from the application's construction to
-// its destruction (null before and after).
-struct PublishedInterfaces {
-    Application* application = nullptr;
-    NotificationRegistryInterface* notifications = nullptr;
-    CurrentTimeAndLocationService* currentTime = nullptr;
-    DisplayFormatInterface* displayFormat = nullptr;
-    ScriptErrorInterface* scriptErrors = nullptr;
-};
-
-const PublishedInterfaces& GetPublishedInterfaces() noexcept;
-
 }  // namespace corvinata

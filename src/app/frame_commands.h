@@ -1,7 +1,8 @@
-// The frame's commands and when each may run. Every command of the main
-// menu, the toolbar and the keyboard stands in one table; the menu and the
-// toolbar take their enabled states from it, and the frame refuses a command
-// that is not enabled even when it arrives as a posted message.
+// The frame's commands, when each may run and which part of the frame
+// carries it out. Every command of the main menu, the toolbar and the
+// keyboard stands in one table; the menu and the toolbar take their enabled
+// states from it, the frame refuses a command that is not enabled even when
+// it arrives as a posted message, and hands each one to its handler alone.
 #pragma once
 
 #include <cstddef>
@@ -27,9 +28,24 @@ enum class CommandNeed {
     Unavailable,      // the window or tool it reaches is not part of the program yet
 };
 
+// The one part of the frame that carries a command out.
+enum class CommandHandler {
+    ExitProgram,   // closes the frame
+    ChildWindows,  // opens, shows, saves or steps the child windows (the active one's history among them)
+    Navigation,    // the navigation history's steps
+    Layouts,       // the layouts of View > Layout
+    Panes,         // shows or hides a pane
+    Tools,         // shows or hides a tool window
+    Educator,      // the Select Lesson dialog and the lesson it opens
+    Options,       // the Options menu's dialogs
+    Arrangement,   // arranges or closes the MDI children
+    Help,          // the help file's pages and the About dialog
+};
+
 struct FrameCommand {
     int id;
     CommandNeed need;
+    CommandHandler handler;
 };
 
 // What the frame knows when it decides which commands are enabled.

@@ -220,39 +220,11 @@ void Layouts::RemoveInactiveLayouts() {
     UpdateMenu();
 }
 
-bool Layouts::RenameLayout(int index, const String& name) {
-    if (index < 0 || index >= Count() || name.IsEmpty()) return false;
-    const int holder = IndexOf(name);
-    if (holder >= 0 && holder != index) {
-        frame_.ReportLayoutNameTaken(name);
-        return false;
-    }
-    Layout& layout = layouts_[static_cast<std::size_t>(index)];
-    if (index == CurrentIndex()) current_ = name;
-    layout.name = name;
-    UpdateMenu();
-    return true;
-}
-
 void Layouts::ForgetWindow(const void* window) {
     for (Layout& layout : layouts_) {
         layout.windows.erase(std::remove_if(layout.windows.begin(), layout.windows.end(),
                                             [&](const LayoutWindow& e) { return e.window == window; }),
                              layout.windows.end());
-    }
-}
-
-bool Layouts::IsCommandEnabled(int command) const {
-    switch (command) {
-        case kCommandAddLayout:
-            return Count() < kMaxLayouts;
-        case kCommandNextLayout:
-        case kCommandPreviousLayout:
-        case kCommandRemoveActiveLayout:
-        case kCommandRemoveInactiveLayouts:
-            return Count() > 1;
-        default:
-            return command >= kCommandFirstLayout && command < kCommandFirstLayout + Count();
     }
 }
 

@@ -19,16 +19,6 @@ namespace corvinata {
 
 constexpr int kMaxLayouts = 5;
 
-// Menu commands of the layouts.
-enum LayoutCommand : int {
-    kCommandAddLayout = 20174,
-    kCommandFirstLayout = 20175,  // entry i has 20175 + i
-    kCommandNextLayout = 20180,
-    kCommandPreviousLayout = 20181,
-    kCommandRemoveActiveLayout = 20182,
-    kCommandRemoveInactiveLayouts = 20183,
-};
-
 // Whether each frame pane is shown. The control-panel flag is the user's
 // wish, not whether the pane happens to be visible (it hides itself while no
 // window is open).
@@ -74,8 +64,6 @@ public:
     virtual void ShowPanes(const PaneFlags& panes) = 0;
     // The layout entries of View > Layout: one per name, `checked` marked.
     virtual void ShowLayoutMenu(const std::vector<String>& names, int checked) = 0;
-    // Tells the user that a layout already has this name.
-    virtual void ReportLayoutNameTaken(const String& name) = 0;
 };
 
 // "Layout " followed by the smallest number from 1 that no layout uses.
@@ -104,14 +92,9 @@ public:
     bool AddNewLayout();
     void RemoveActiveLayout();
     void RemoveInactiveLayouts();
-    // Renames layout `index`; a name that another layout has already (case
-    // ignored) or an empty one is refused, the first with a message.
-    bool RenameLayout(int index, const String& name);
     // A closed window leaves every layout.
     void ForgetWindow(const void* window);
 
-    // Whether the command can be chosen now.
-    bool IsCommandEnabled(int command) const;
     int Count() const noexcept { return static_cast<int>(layouts_.size()); }
     const Layout& At(int index) const { return layouts_[static_cast<std::size_t>(index)]; }
     // The current layout's position; -1 when the current name names none.

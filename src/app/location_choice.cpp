@@ -117,16 +117,10 @@ String TimeZoneQuestionText(double enteredZone, double longitudeWest, double lat
     String suggested;
     FormatTimeZoneOffset(TimeZoneValue{enteredZone}, entered);
     FormatTimeZoneOffset(TimeZoneValue{suggestedZone}, suggested);
-    String longitude;
-    String latitudeText;
-    LongitudeFormat(LongitudeValue(longitudeWest, kWestPositive), longitude, angleStyle, kToSecond,
-                    kAutomaticDecimals);
-    LatitudeValue north;
-    north.degrees = latitude;
-    LatitudeFormat(north, latitudeText, angleStyle, kToSecond, kAutomaticDecimals);
     return ToString(TXT("You entered a time zone of ") + Of(entered) +
-                    TXT(" which does not look correct for the coordinates (") + Of(longitude) +
-                    TXT(" / ") + Of(latitudeText) + TXT(").") + TXT(" Corvinata suggests a time zone of ") +
+                    TXT(" which does not look correct for the coordinates ") +
+                    Of(CoordinatesText(longitudeWest, latitude, angleStyle)) + TXT(".") +
+                    TXT(" Corvinata suggests a time zone of ") +
                     Of(suggested) + TXT(" for this location.\n\n") +
                     TXT("Do you want to use the time zone ") + Of(suggested) + TXT("?"));
 }

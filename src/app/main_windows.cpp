@@ -128,7 +128,7 @@ bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)
     bool ok = true;
     for (int k = 0; k < kWindowKindCount; ++k) {
         if (!kinds[k]) continue;
-        WriteGroup folder(writer, kFolders[k]);
+        WriteGroup folder(writer, WindowKindFolder(k));
         ok = folder.IsOpen() && SaveKind(writer, k, *kinds[k]) && ok;
     }
     ok = DeleteSettingsKey(writer, kZOrder) && ok;
@@ -159,7 +159,7 @@ bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds
     bool ok = true;
     for (int k = 0; k < kWindowKindCount; ++k) {
         if (!kinds[k] || !IsSharedDocumentKind(k)) continue;
-        WriteGroup folder(writer, kFolders[k]);
+        WriteGroup folder(writer, WindowKindFolder(k));
         ok = folder.IsOpen() && DeleteSettingsKey(writer, kModel) && ok;
         // A kind whose windows were all closed keeps no moment: its next
         // window starts from the current time and place.
@@ -174,7 +174,7 @@ void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindow
     ReadGroup main(tree, settings_key::kMainWindows);
     for (int k = 0; k < kWindowKindCount; ++k) {
         if (!kinds[k]) continue;
-        ReadGroup folder(tree, kFolders[k]);
+        ReadGroup folder(tree, WindowKindFolder(k));
         // Without its folder a kind restores nothing but its panel defaults.
         if (main.IsOpen() && folder.IsOpen()) {
             LoadKind(tree, k, *kinds[k]);

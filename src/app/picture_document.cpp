@@ -6,7 +6,7 @@ namespace corvinata {
 
 const PicturePack* FindPicturePack(const PicturePackList& packs, const String& directory) {
     for (const PicturePack& pack : packs) {
-        if (TextEqualsNoCase(pack.directory.Text(), directory.Text())) return &pack;
+        if (FileNamesEqual(pack.directory.Text(), directory.Text())) return &pack;
     }
     return nullptr;
 }
@@ -15,15 +15,18 @@ const PictureEntry* LookUpPicture(const PicturePackList& packs, const PictureRef
     const PicturePack* pack = FindPicturePack(packs, ref.directory);
     if (!pack) return nullptr;
     for (const PictureEntry& entry : pack->entries) {
-        if (TextEqualsNoCase(entry.fileName.Text(), ref.fileName.Text())) return &entry;
+        if (FileNamesEqual(entry.fileName.Text(), ref.fileName.Text())) return &entry;
     }
     return nullptr;
 }
 
-const PictureEntry* FindPictureByName(const PicturePackList& packs, const String& fileName) {
-    for (const PicturePack& pack : packs) {
-        for (const PictureEntry& entry : pack.entries) {
-            if (TextEqualsNoCase(entry.fileName.Text(), fileName.Text())) return &entry;
+const PictureEntry* FindPictureByName(const PicturePackList& packs, const String& fileName,
+                                      const PicturePack** pack) {
+    for (const PicturePack& candidate : packs) {
+        for (const PictureEntry& entry : candidate.entries) {
+            if (!FileNamesEqual(entry.fileName.Text(), fileName.Text())) continue;
+            if (pack) *pack = &candidate;
+            return &entry;
         }
     }
     return nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/file_name_case.h"
 #include "catalog/catalogue_registry.h"
 #include "app/window_document.h"
 #include "base/wide_string.h"
@@ -17,11 +18,11 @@ struct PictureRef {
     String fileName;
 };
 
-// Folder and file names of Windows: compared without regard to case, as the
+// Folder and file names of Windows: compared as the file system compares
+// them (without regard to case, letters beyond ASCII included), as the
 // lookups find them.
 inline bool PictureRefEquals(const PictureRef& a, const PictureRef& b) noexcept {
-    return TextEqualsNoCase(a.directory.Text(), b.directory.Text()) &&
-           TextEqualsNoCase(a.fileName.Text(), b.fileName.Text());
+    return FileNamesEqual(a.directory.Text(), b.directory.Text()) && FileNamesEqual(a.fileName.Text(), b.fileName.Text());
 }
 
 // Marks a picture that shows no particular body.
@@ -54,7 +55,10 @@ using PicturePackList = std::vector<PicturePack>;
 // match wins.
 const PicturePack* FindPicturePack(const PicturePackList& packs, const String& directory);
 const PictureEntry* LookUpPicture(const PicturePackList& packs, const PictureRef& ref);
-const PictureEntry* FindPictureByName(const PicturePackList& packs, const String& fileName);
+// The first picture of that file name in any pack; `pack` (when given)
+// tells which pack holds it.
+const PictureEntry* FindPictureByName(const PicturePackList& packs, const String& fileName,
+                                      const PicturePack** pack = nullptr);
 int CountAllPictures(const PicturePackList& packs) noexcept;
 // The first picture of the body in pack order, then entry order.
 bool FindPictureOfBody(const PicturePackList& packs, std::int32_t bodyType,

@@ -68,13 +68,6 @@ const Char* SkyCoordinateSystemName(int system) noexcept { return LabelsOf(syste
 const Char* SkyFirstCoordinateLabel(int system) noexcept { return LabelsOf(system).first; }
 const Char* SkySecondCoordinateLabel(int system) noexcept { return LabelsOf(system).second; }
 
-int SkyCoordinateSystemByName(const Char* name) noexcept {
-    for (int i = 0; i < kSkyPanelCoordinateSystems; ++i) {
-        if (SameText(kCoordinateLabels[i].name, name)) return i;
-    }
-    return -1;
-}
-
 const Char* SkyConstellationAbbreviation(double constellation) noexcept {
     if (!(constellation >= 0.0 && constellation < kConstellationCount)) return TXT("");
     const ConstellationNames* names = ConstellationNamesAt(static_cast<int>(constellation));

@@ -19,8 +19,6 @@ const Char* SkyCoordinateSystemName(int system) noexcept;
 // unknown system gives the equatorial labels.
 const Char* SkyFirstCoordinateLabel(int system) noexcept;
 const Char* SkySecondCoordinateLabel(int system) noexcept;
-// The index of a name in the list, or -1.
-int SkyCoordinateSystemByName(const Char* name) noexcept;
 
 // The three-letter abbreviation beside a constellation's name: of the
 // constellation number (0..87), and of the constellation a sign of the

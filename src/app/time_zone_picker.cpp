@@ -26,11 +26,6 @@ TimeZonePicker::TimeZonePicker() {
                        std::make_unique<QuarterHourText>(mode_)));
 }
 
-void TimeZonePicker::SetQuarterMode(TimeZoneFractionMode mode) {
-    mode_ = mode;
-    fields_[kZoneQuarterFieldId].textMaker = std::make_unique<QuarterHourText>(mode);
-}
-
 double TimeZonePicker::ValueOf(const std::vector<int>& values) const {
     const double magnitude = values[kZoneHoursFieldId] + values[kZoneQuarterFieldId] * 0.25;
     return values[kZoneSignFieldId] == 0 ? -magnitude : magnitude;

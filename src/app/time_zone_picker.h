@@ -21,8 +21,6 @@ public:
     bool SetValue(double hours);
     // How the quarter is shown and typed: minutes (":30") or hundredths
     // (":50").
-    void SetQuarterMode(TimeZoneFractionMode mode);
-    TimeZoneFractionMode QuarterMode() const noexcept { return mode_; }
 
     bool Validate(const std::vector<int>& values) const override;
     int LeadingFieldId() const override { return kZoneHoursFieldId; }

@@ -43,17 +43,6 @@ constexpr bool ValidMoonNumber(int number, int count) noexcept { return number >
 constexpr int kJupiterMoons = 4;
 constexpr int kSaturnMoons = 8;
 
-// The client's planet number (0 Mercury, 2 the Earth .. 8 Pluto) and the
-// planet catalogue's index (no Earth: 2 is Mars). The Earth has no
-// catalogue index (-1); a catalogue index outside the nine gives -1.
-constexpr int PlanetCatalogueIndexOf(int clientPlanet) noexcept {
-    return clientPlanet < 0 || clientPlanet > 8 ? -1 : clientPlanet < 2 ? clientPlanet : clientPlanet == 2 ? -1 : clientPlanet - 1;
-}
-constexpr int ClientPlanetOf(int catalogueIndex) noexcept {
-    return catalogueIndex < 0 || catalogueIndex > 7 ? -1 : catalogueIndex < 2 ? catalogueIndex : catalogueIndex + 1;
-}
-constexpr int kClientEarth = 2;
-
 // The eclipse map's zoom as a percentage of its levels and back.
 int ZoomPercentOfLevel(int lowest, int highest, int level) noexcept;
 int ZoomLevelOfPercent(int lowest, int highest, int percent) noexcept;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/help_topics_win.h"
+
 namespace corvinata {
 
 DialogTemplate::DialogTemplate(const wchar_t* caption, short width, short height)
@@ -116,6 +118,23 @@ void RememberDialogPlace(HWND dialog, WindowGeometry* placement) {
     placement->left = frame.left;
     placement->top = frame.top;
     placement->fieldMask |= kGeometryPosition;
+}
+
+INT_PTR AnswerPlacedDialog(HWND dialog, UINT message, WPARAM wParam, HelpPage help, WindowGeometry* placement) {
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) != IDCANCEL) return FALSE;
+        EndDialog(dialog, 0);
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(dialog, help);
+        return TRUE;
+    case WM_DESTROY:
+        RememberDialogPlace(dialog, placement);
+        return FALSE;
+    default:
+        return FALSE;
+    }
 }
 
 std::wstring DialogItemText(HWND dialog, int id, int maxLength) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/help_topics.h"
 #include "app/window_geometry.h"
 
 namespace corvinata {
@@ -68,6 +69,11 @@ INT_PTR RunDialog(HWND owner, const DialogTemplate& dialogTemplate, DLGPROC proc
 // stands now.
 void PlaceDialog(HWND dialog, const WindowGeometry* placement);
 void RememberDialogPlace(HWND dialog, WindowGeometry* placement);
+// What every placed modal dialog answers alike, for its procedure to hand
+// on what it does not answer itself: Cancel ends the dialog with 0, F1
+// opens its help page, and its place is kept as it goes (none: not kept).
+// FALSE for any other message.
+INT_PTR AnswerPlacedDialog(HWND dialog, UINT message, WPARAM wParam, HelpPage help, WindowGeometry* placement);
 
 // A control's text as a string.
 std::wstring DialogItemText(HWND dialog, int id, int maxLength);

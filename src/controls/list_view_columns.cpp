@@ -14,6 +14,21 @@ bool HasColumn(HWND list, int index) {
 
 }  // namespace
 
+void InsertListColumns(HWND list, const ListColumn* columns, std::size_t count) {
+    // After the columns the list has (an index is the column it goes before).
+    const int first = Header_GetItemCount(ListView_GetHeader(list));
+    for (std::size_t i = 0; i < count; ++i) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
+        column.pszText = const_cast<wchar_t*>(columns[i].title);
+        column.cx = columns[i].width;
+        column.fmt = columns[i].format;
+        const int index = first + static_cast<int>(i);
+        column.iSubItem = index;
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    }
+}
+
 void CaptureListViewState(HWND list, ListViewState& state) {
     if (state.parts & kListColumnWidths) {
         state.columnWidths.clear();

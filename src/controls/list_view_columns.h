@@ -1,12 +1,35 @@
-// Exchanging a list view's column widths and selected rows with their
-// stored form (ListViewState).
+// A list view's columns: made from a table, and their widths and the
+// selected rows exchanged with their stored form (ListViewState).
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
 
 #include "app/list_view_state.h"
 
 namespace corvinata {
+
+// A column of a list view: its caption, width in pixels and alignment.
+struct ListColumn {
+    const wchar_t* title;
+    int width;
+    int format = LVCFMT_LEFT;
+};
+
+// Appends the columns in order.
+void InsertListColumns(HWND list, const ListColumn* columns, std::size_t count);
+template <std::size_t N>
+void InsertListColumns(HWND list, const ListColumn (&columns)[N]) {
+    InsertListColumns(list, columns, N);
+}
+// A list whose rows are selected whole, with the columns in order.
+template <std::size_t N>
+void SetUpRowList(HWND list, const ListColumn (&columns)[N]) {
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    InsertListColumns(list, columns, N);
+}
 
 // Reads the parts the state asks for from the list view.
 void CaptureListViewState(HWND list, ListViewState& state);

@@ -130,4 +130,22 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return DefMDIChildProcW(handle_, message, wParam, lParam);
 }
 
+bool RegisterWindowClass(const WNDCLASSW& windowClass) {
+    WNDCLASSW existing{};
+    if (GetClassInfoW(windowClass.hInstance, windowClass.lpszClassName, &existing)) return true;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style, HBRUSH background) {
+    WNDCLASSW wc{};
+    wc.style = style;
+    wc.lpfnWndProc = MdiChildWindow::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconId));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterWindowClass(wc);
+}
+
 }  // namespace corvinata

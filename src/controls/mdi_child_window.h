@@ -99,4 +99,12 @@ void CaptureGeometry(HWND window, WindowGeometry& geometry);
 // The restored rectangle first, then the state: maximized wins over minimized.
 void ApplyGeometry(const WindowGeometry& geometry, HWND window);
 
+// Registers a window class of the program unless the module has it
+// already (a second window kind, a test's frame); true when it exists then.
+bool RegisterWindowClass(const WNDCLASSW& windowClass);
+// A kind's MDI child class: the child window procedure, the kind's icon
+// resource, an arrow cursor and the background (none: the default).
+bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style,
+                           HBRUSH background = nullptr);
+
 }  // namespace corvinata

@@ -1,15 +1,14 @@
 #include "controls/program_fonts.h"
 
+#include "base/module_resources_win.h"
+
 namespace corvinata {
 
 ProgramFonts::ProgramFonts(HINSTANCE instance) {
-    if (HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(kSymbolFontResource), MAKEINTRESOURCEW(8))) {
-        HGLOBAL loaded = LoadResource(instance, found);
-        const void* data = loaded ? LockResource(loaded) : nullptr;
+    const ResourceBytes font = FindResourceBytes(instance, MAKEINTRESOURCEW(kSymbolFontResource), RT_FONT);
+    if (font.Found()) {
         DWORD count = 0;
-        if (data) {
-            added_ = AddFontMemResourceEx(const_cast<void*>(data), SizeofResource(instance, found), nullptr, &count);
-        }
+        added_ = AddFontMemResourceEx(const_cast<void*>(font.data), font.size, nullptr, &count);
     }
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);

@@ -6,8 +6,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "app/help_topics_win.h"
 #include "catalog/name_systems.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
@@ -158,12 +158,8 @@ INT_PTR OnInit(HWND dialog, SelectBodyRun& run) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&run));
     PlaceDialog(dialog, run.params->placement);
     HWND list = Item(dialog, kIdBodyNames);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 170;
-    column.pszText = const_cast<wchar_t*>(L"Name");
-    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    static constexpr ListColumn kColumns[] = {{L"Name", 170}};
+    SetUpRowList(list, kColumns);
     FillTree(dialog, run);
     if (run.params->title && *run.params->title) SetWindowTextW(dialog, run.params->title);
     SelectInitial(dialog, run);
@@ -236,8 +232,6 @@ INT_PTR CALLBACK SelectBodyDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     switch (message) {
         case WM_NOTIFY: return OnNotify(dialog, *run, *reinterpret_cast<const NMHDR*>(lParam));
         case kAcceptBodyMessage: Accept(dialog, *run); return TRUE;
-        case WM_HELP: ShowHelpTopic(dialog, HelpPage::SelectObject); return TRUE;
-        case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case kIdNameSystem:
@@ -247,12 +241,13 @@ INT_PTR CALLBACK SelectBodyDialogProc(HWND dialog, UINT message, WPARAM wParam, 
                     }
                     return TRUE;
                 case IDOK: Accept(dialog, *run); return TRUE;
-                case IDCANCEL: EndDialog(dialog, 0); return TRUE;
-                default: return FALSE;
+                default: break;
             }
+            break;
         default:
-            return FALSE;
+            break;
     }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::SelectObject, run->params->placement);
 }
 
 bool ShowSelectBodyDialog(HWND owner, SelectBodyDialogParams& params, const wchar_t* title,

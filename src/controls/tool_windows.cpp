@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "app/help_topics_win.h"
+
 namespace corvinata {
 
 void InsertTabs(HWND tabs, const wchar_t* const* texts, int count) {
@@ -12,6 +16,14 @@ void InsertTabs(HWND tabs, const wchar_t* const* texts, int count) {
         item.iImage = -1;
         SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
+}
+
+void FitPageIntoTabs(HWND page, HWND tabs, HWND after, UINT flags) {
+    RECT area{};
+    GetClientRect(tabs, &area);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs, GetParent(page), reinterpret_cast<POINT*>(&area), 2);
+    SetWindowPos(page, after, area.left, area.top, area.right - area.left, area.bottom - area.top, flags);
 }
 
 void ToolWindows::CreateAll(HWND frame) {
@@ -51,6 +63,59 @@ bool ToolWindows::Toggle(int command) {
 bool ToolWindows::IsShown(int command) const {
     const ToolWindow* tool = Find(command);
     return tool && tool->Window() && IsWindowVisible(tool->Window());
+}
+
+bool DialogToolWindow::OpenDialog(HWND frame, const wchar_t* name) {
+    frame_ = frame;
+    window_ = CreateDialogParamW(Params().instance, name, frame, DialogProc, reinterpret_cast<LPARAM>(this));
+    if (!window_) return false;
+    if (Params().modeless) Params().modeless->push_back(window_);
+    return true;
+}
+
+void DialogToolWindow::MoveTo(int x, int y) const {
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogToolWindow::ReadPlacement(int& left, int& top, bool& visible) const {
+    visible = IsWindowVisible(window_) != FALSE;
+    RECT r{};
+    if (GetWindowRect(window_, &r)) {
+        left = r.left;
+        top = r.top;
+    }
+}
+
+void DialogToolWindow::CloseDialog() {
+    if (Params().modeless) {
+        auto& list = *Params().modeless;
+        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
+    }
+    // Forgotten first: a worker's report posted meanwhile finds no window.
+    HWND window = window_;
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+INT_PTR CALLBACK DialogToolWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        reinterpret_cast<DialogToolWindow*>(lParam)->window_ = window;
+    }
+    auto* self = reinterpret_cast<DialogToolWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    if (const INT_PTR result = self->HandleDialog(message, wParam, lParam)) return result;
+    switch (message) {
+    case WM_CLOSE:
+        // The frame's command hides the window and clears its check mark.
+        self->ToggleThroughFrame();
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(window, self->HelpTopic());
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 }  // namespace corvinata

@@ -9,11 +9,29 @@
 #include <memory>
 #include <vector>
 
+#include "app/help_topics.h"
+#include "app/notification.h"
+#include "base/date_time_location.h"
 #include "base/settings_tree.h"
 #include "base/storage.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
+
+// What the frame gives every tool window.
+struct ToolWindowParams {
+    HINSTANCE instance = nullptr;
+    StorageService* storage = nullptr;
+    String settingsRoot;
+    // The application's moment and place (a tool's defaults at a first
+    // start); none for a tool that does not follow them.
+    std::function<DateTimeLocation()> currentTime;
+    NotificationHub* hub = nullptr;
+    // The message loop's modeless dialogs.
+    std::vector<HWND>* modeless = nullptr;
+    // The frame command that shows and hides the window.
+    int command = 0;
+};
 
 // How every tool window writes its state when the program ends: into the
 // program's settings, and only while the user keeps the changes made
@@ -50,11 +68,55 @@ public:
 
 // Adds a tab per text, in order, to a tab control (no pictures).
 void InsertTabs(HWND tabs, const wchar_t* const* texts, int count);
+// Lays a tab's page over the tab control's display area (the page a child
+// of the tabs or of their dialog), after `after` in the z-order.
+void FitPageIntoTabs(HWND page, HWND tabs, HWND after = HWND_TOP, UINT flags = 0);
 // Shows or hides a tool window through the frame's command, so that the
 // command's check mark follows (its close box, a restored visible tool).
 inline void ToggleToolByCommand(HWND frame, int command) {
     SendMessageW(frame, WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
+
+// A tool window made from a dialog template of the program's resources:
+// a modeless dialog owned by the frame, which the message loop serves and
+// the tool's frame command shows and hides.
+class DialogToolWindow : public ToolWindow {
+public:
+    DialogToolWindow() = default;
+    DialogToolWindow(const DialogToolWindow&) = delete;
+    DialogToolWindow& operator=(const DialogToolWindow&) = delete;
+
+    int Command() const override { return Params().command; }
+    HWND Window() const override { return window_; }
+
+protected:
+    // The frame's parameters of the tool.
+    virtual const ToolWindowParams& Params() const = 0;
+    // The dialog's messages, WM_INITDIALOG with the window known. What it
+    // leaves (FALSE) of WM_CLOSE hides the window through the frame's
+    // command, of WM_HELP opens the tool's page.
+    virtual INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual HelpPage HelpTopic() const = 0;
+
+    // Creates the dialog `name` owned by `frame`; it joins the message
+    // loop's modeless dialogs. False when it could not be made.
+    bool OpenDialog(HWND frame, const wchar_t* name);
+    // Moves the window to (x, y), its size and order kept, not activated.
+    void MoveTo(int x, int y) const;
+    // Where the window stands and whether it is shown, into the tool's
+    // state (the place is kept when the window cannot say).
+    void ReadPlacement(int& left, int& top, bool& visible) const;
+    // Shows or hides the window through the frame's command.
+    void ToggleThroughFrame() const { ToggleToolByCommand(frame_, Params().command); }
+    // The window leaves the message loop's dialogs and goes.
+    void CloseDialog();
+
+    HWND frame_ = nullptr;
+    HWND window_ = nullptr;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
 
 class ToolWindows {
 public:

@@ -25,8 +25,6 @@ constexpr int kUniqueNameLimit = 999;
 
 double GraphNoKindMarker() noexcept { return std::numeric_limits<double>::quiet_NaN(); }
 
-bool IsGraphNoKindMarker(double value) noexcept { return std::isnan(value); }
-
 GraphServices ObjectModelGraphServices(const CurrentTimeAndLocationInterface& current) {
     return GraphServices{&g_objectModelCatalogue, &g_objectModelCalculator, &current};
 }

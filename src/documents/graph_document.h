@@ -34,7 +34,6 @@ using GraphValues = std::array<double, kGraphValueCount>;
 // (it does not compile): not a number, so that no display, range or panel
 // draws it or counts it, and no table is indexed by it.
 double GraphNoKindMarker() noexcept;
-bool IsGraphNoKindMarker(double value) noexcept;
 
 // What a graph computes with: the script's catalogue and property
 // calculators, and the application's current moment and place (a line's

@@ -1,17 +1,14 @@
 #include "documents/inline_image_resources_win.h"
 
+#include "base/module_resources_win.h"
+
 namespace corvinata {
 
 bool ProgramInlineImages::FindPicture(const Char* name, const unsigned char*& data, std::uint32_t& size) const {
-    HRSRC found = FindResourceW(module_, name, L"CORVINATA_BINARY");
-    if (found == nullptr) return false;
-    const DWORD length = SizeofResource(module_, found);
-    HGLOBAL loaded = LoadResource(module_, found);
-    // Resources stay mapped with the module: nothing to free.
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr || length == 0) return false;
-    data = static_cast<const unsigned char*>(bytes);
-    size = length;
+    const ResourceBytes bytes = FindResourceBytes(module_, name, L"CORVINATA_BINARY");
+    if (!bytes.Found()) return false;
+    data = static_cast<const unsigned char*>(bytes.data);
+    size = bytes.size;
     return true;
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "app/angle_picker.h"
-#include "app/help_topics_win.h"
 #include "app/location_choice.h"
 #include "app/number_picker.h"
 #include "app/time_zone_picker.h"
@@ -284,7 +283,6 @@ INT_PTR OnCommand(HWND dialog, DefineLocationRun& run, int id, int code) {
             return TRUE;
         }
         case IDOK: OnOk(dialog, run); return TRUE;
-        case IDCANCEL: EndDialog(dialog, 0); return TRUE;
         default: return FALSE;
     }
 }
@@ -547,16 +545,18 @@ INT_PTR CALLBACK DefineLocationDlgProc(HWND dialog, UINT message, WPARAM wParam,
         return TRUE;
     }
     switch (message) {
-        case WM_COMMAND: return OnCommand(dialog, *run, LOWORD(wParam), HIWORD(wParam));
+        case WM_COMMAND:
+            if (OnCommand(dialog, *run, LOWORD(wParam), HIWORD(wParam))) return TRUE;
+            break;
         case WM_HSCROLL:
             // The zoom follows the trackbar's position, whatever the request.
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(dialog, kIdZoom))
                 run->map.SetZoom(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
             return TRUE;
-        case WM_HELP: ShowHelpTopic(dialog, HelpPage::DefineUserLocation); return TRUE;
-        case WM_DESTROY: RememberDialogPlace(dialog, run->params->placement); return FALSE;
-        default: return FALSE;
+        default:
+            break;
     }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::DefineUserLocation, run->params->placement);
 }
 
 bool ShowDefineLocation(HWND parent, DefineLocationParams& params) {

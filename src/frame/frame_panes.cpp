@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "controls/list_view_columns.h"
+#include "controls/mdi_child_window.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -29,14 +31,8 @@ INT_PTR CALLBACK PaneProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         HWND list = GetDlgItem(dialog, IDC_PANE_LIST);
         ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
         if (lParam == CMD_VIEW_WINDOW_MANAGER) {
-            LVCOLUMNW column{};
-            column.mask = LVCF_TEXT | LVCF_WIDTH;
-            column.cx = 95;
-            column.pszText = const_cast<wchar_t*>(L"Type");
-            ListView_InsertColumn(list, 0, &column);
-            column.cx = 150;
-            column.pszText = const_cast<wchar_t*>(L"Name");
-            ListView_InsertColumn(list, 1, &column);
+            static constexpr ListColumn kColumns[] = {{L"Type", 95}, {L"Name", 150}};
+            InsertListColumns(list, kColumns);
             EnableWindow(GetDlgItem(dialog, IDC_PANE_CLOSE), FALSE);
             EnableWindow(GetDlgItem(dialog, IDC_PANE_DUPLICATE), FALSE);
         }
@@ -144,17 +140,14 @@ void WindowPaneHost::PlacePane(PaneHandle pane, int left, int top, int width, in
 }
 
 HWND CreateControlPanelParent(HWND frame, HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (!GetClassInfoW(instance, kControlPanelParentClass, &existing)) {
-        WNDCLASSW wc{};
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ControlPanelParentProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kControlPanelParentClass;
-        if (!RegisterClassW(&wc)) return nullptr;
-    }
+    WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = ControlPanelParentProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kControlPanelParentClass;
+    if (!RegisterWindowClass(wc)) return nullptr;
     return CreateWindowExW(0, kControlPanelParentClass, L"Control Panel", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 306, 50,
                            frame, nullptr, instance, nullptr);
 }

@@ -5,6 +5,7 @@
 #include "controls/message_box.h"
 #include "frame/select_location_dialog.h"
 #include "frame/time_appearance_dialogs.h"
+#include "resources/resource_ids.h"
 
 namespace corvinata {
 
@@ -22,6 +23,22 @@ PlaceIdentity CurrentPlaceIdentity(Application& app) {
 }
 
 }  // namespace
+
+void OptionCommands::RunCommand(HWND owner, int id) {
+    switch (id) {
+    case CMD_DATE_TIME:
+        ChangeDateAndTime(owner);
+        break;
+    case CMD_LOCATION:
+        ChangeLocation(owner);
+        break;
+    case CMD_APPEARANCE:
+        ChangeAppearance(owner);
+        break;
+    default:
+        break;
+    }
+}
 
 bool OptionCommands::ChangeDateAndTime(HWND owner) {
     bool confirmed = false;

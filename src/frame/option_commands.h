@@ -16,6 +16,8 @@ class OptionCommands {
 public:
     OptionCommands(Application& app, HINSTANCE instance) : app_(app), instance_(instance), nightVision_(app) {}
 
+    // Date and Time, Location or Appearance of the Options menu.
+    void RunCommand(HWND owner, int id);
     // Each answers whether the user confirmed.
     bool ChangeDateAndTime(HWND owner);
     bool ChangeLocation(HWND owner);

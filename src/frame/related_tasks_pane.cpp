@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "controls/night_colours.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
@@ -130,11 +131,8 @@ void RelatedTasksPane::OnInitDialog(HWND window) {
     if (HWND tip = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETTOOLTIPS, 0, 0))) {
         SetWindowLongPtrW(tip, GWL_STYLE, GetWindowLongPtrW(tip, GWL_STYLE) | TTS_ALWAYSTIP);
     }
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 250;
-    column.pszText = const_cast<Char*>(TXT("Task"));
-    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    static constexpr ListColumn kColumns[] = {{L"Task", 250}};
+    InsertListColumns(list_, kColumns);
     SendMessageW(list_, LVM_ENABLEGROUPVIEW, TRUE, 0);
     SendMessageW(list_, LVM_REMOVEALLGROUPS, 0, 0);
     for (int group = 0; group < kRelatedTaskGroupCount; ++group) {

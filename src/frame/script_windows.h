@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "tools/application_script_host.h"
-#include "tools/script_window_names.h"
+#include "automation/application_script_host.h"
+#include "automation/script_window_names.h"
 
 namespace corvinata {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/help_topics_win.h"
 #include "app/text_fitting.h"
 
 namespace corvinata {
@@ -312,7 +311,6 @@ INT_PTR OnCommand(HWND dialog, SelectLocationDialogParams& params, int id, int c
         case kIdEditPlace: OnEdit(dialog, params); return TRUE;
         case kIdDeletePlace: OnDelete(dialog, params); return TRUE;
         case IDOK: OnOk(dialog, params); return TRUE;
-        case IDCANCEL: EndDialog(dialog, 0); return TRUE;
         default: return FALSE;
     }
 }
@@ -367,12 +365,8 @@ INT_PTR CALLBACK SelectLocationDialogProc(HWND dialog, UINT message, WPARAM wPar
     if (message == WM_INITDIALOG) return OnInit(dialog, *reinterpret_cast<SelectLocationDialogParams*>(lParam));
     SelectLocationDialogParams* params = ParamsOf(dialog);
     if (!params) return FALSE;
-    switch (message) {
-        case WM_COMMAND: return OnCommand(dialog, *params, LOWORD(wParam), HIWORD(wParam));
-        case WM_HELP: ShowHelpTopic(dialog, HelpPage::SelectLocation); return TRUE;
-        case WM_DESTROY: RememberDialogPlace(dialog, params->placement); return FALSE;
-        default: return FALSE;
-    }
+    if (message == WM_COMMAND && OnCommand(dialog, *params, LOWORD(wParam), HIWORD(wParam))) return TRUE;
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::SelectLocation, params->placement);
 }
 
 INT_PTR ShowSelectLocationDialog(HWND owner, SelectLocationDialogParams& params) {

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "app/date_picker.h"
-#include "app/help_topics_win.h"
 #include "app/time_picker.h"
 #include "base/date_time_text.h"
 #include "base/time_systems.h"
@@ -267,25 +266,19 @@ INT_PTR CALLBACK AppearanceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
             return TRUE;
         case WM_CTLCOLORDLG: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
             return OnControlColour(params->nightVision, reinterpret_cast<HDC>(wParam));
-        case WM_HELP:
-            ShowHelpTopic(dialog, HelpPage::Appearance);
-            return TRUE;
-        case WM_DESTROY:
-            RememberDialogPlace(dialog, params->placement);
-            return FALSE;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case kIdNightVision: OnNightVisionClicked(dialog, *params); return TRUE;
                 case IDOK: OnAppearanceOk(dialog, *params); return TRUE;
-                case IDCANCEL:
-                    params->nightVision->RestoreOpened();
-                    EndDialog(dialog, 0);
-                    return TRUE;
-                default: return FALSE;
+                // The levels tried out go back to those the dialog opened with.
+                case IDCANCEL: params->nightVision->RestoreOpened(); break;
+                default: break;
             }
+            break;
         default:
-            return FALSE;
+            break;
     }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::Appearance, params->placement);
 }
 
 INT_PTR CALLBACK DateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -297,28 +290,23 @@ INT_PTR CALLBACK DateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_TIMER:
             if (wParam == kClockLabelTimer) ShowSystemClock(dialog);
             return TRUE;
-        case WM_HELP:
-            ShowHelpTopic(dialog, HelpPage::DateAndTime);
-            return TRUE;
         case WM_DESTROY:
             KillTimer(dialog, kClockLabelTimer);
-            RememberDialogPlace(dialog, params->placement);
-            return FALSE;
+            break;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK: OnDateTimeOk(dialog, *params); return TRUE;
                 case kIdSystemTime: case kIdUserTime:
                     EnableUserTimeFields(dialog);
                     return TRUE;
-                case IDCANCEL:
-                    KillTimer(dialog, kClockLabelTimer);
-                    EndDialog(dialog, 0);
-                    return TRUE;
-                default: return FALSE;
+                case IDCANCEL: KillTimer(dialog, kClockLabelTimer); break;
+                default: break;
             }
+            break;
         default:
-            return FALSE;
+            break;
     }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::DateAndTime, params->placement);
 }
 
 INT_PTR ShowAppearanceDialog(HWND owner, AppearanceDialogParams& params) {

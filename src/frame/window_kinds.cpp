@@ -71,7 +71,7 @@ std::unique_ptr<PictureWindowKind> MakePictureKind(FrameWindow& frame, Applicati
     services.children = &frame.Children();
     services.windows = &frame.Services();
     return std::make_unique<PictureWindowKind>(std::move(services),
-                                               std::make_unique<ProgramPanelServices>(frame, app, instance),
+                                               MakeProgramPanelServices(frame, app, instance),
                                                frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
                                                std::make_unique<FrameModeless>(frame.Modeless()));
 }
@@ -96,12 +96,16 @@ std::unique_ptr<SolarEclipseKind> MakeSolarEclipseKind(FrameWindow& frame, Appli
 
 void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE instance, const ProgramFonts& fonts) {
     FrameWindow* const owner = &frame;
-    SkyWindowContext sky{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
-                         [owner] { return owner->NightVisionActive(); }};
-    sky.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
-    sky.modeless = &frame;
-    sky.windows = &frame.Services();
-    frame.Children().AddKind(MakeSkyWindowKind(sky));
+    const DisplayWindowContext display{app,
+                                       frame.Children(),
+                                       instance,
+                                       fonts.DialogFont(),
+                                       fonts.SymbolFont(),
+                                       [owner] { return owner->NightVisionActive(); },
+                                       frame.PaneWindow(CMD_VIEW_CONTROL_PANEL),
+                                       &frame,
+                                       &frame.Services()};
+    frame.Children().AddKind(MakeSkyWindowKind(SkyWindowContext{display}));
     frame.Children().AddKind(MakePictureKind(frame, app, instance));
     frame.Children().AddKind(MakeSolarEclipseKind(frame, app, instance, fonts.DialogFont()));
     auto graphs = std::make_unique<GraphWindowKind>(app.GetNotificationHub(), ObjectModelGraphServices(app.Current()),
@@ -116,20 +120,11 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     graphs->optionsDialog.choosePlace = [owner](HWND parent, Location& place) {
         return owner->Options().PickPlace(parent, place);
     };
-    graphs->CreatePanel(std::make_unique<ProgramPanelServices>(frame, app, instance),
+    graphs->CreatePanel(MakeProgramPanelServices(frame, app, instance),
                         frame.PaneWindow(CMD_VIEW_CONTROL_PANEL), std::make_unique<FrameModeless>(frame.Modeless()));
     frame.Children().AddKind(std::move(graphs));
-    SolarSystemWindowContext solar{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
-                                   [owner] { return owner->NightVisionActive(); },
-                                   frame.PaneWindow(CMD_VIEW_CONTROL_PANEL)};
-    solar.dialogs = &frame;
-    solar.windows = &frame.Services();
-    frame.Children().AddKind(MakeSolarSystemWindowKind(solar));
-    ExplorerWindowContext explorer{app, frame.Children(), instance, fonts.DialogFont(), fonts.SymbolFont(),
-                                   [owner] { return owner->NightVisionActive(); }};
-    explorer.panelPane = frame.PaneWindow(CMD_VIEW_CONTROL_PANEL);
-    explorer.dialogs = &frame;
-    explorer.windows = &frame.Services();
+    frame.Children().AddKind(MakeSolarSystemWindowKind(SolarSystemWindowContext{display}));
+    ExplorerWindowContext explorer{display};
     explorer.pixelAspect = ScreenPixelAspect();
     explorer.reportError = [owner, instance](const String& text) {
         RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));

@@ -98,51 +98,28 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 void CalculatorWindow::Create(HWND frame) {
-    frame_ = frame;
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         LoadCalculatorState(tree, params_.currentTime(), state_);
     }
-    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_CALCULATOR", frame, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (!window_) return;
-    if (params_.modeless) params_.modeless->push_back(window_);
+    if (!OpenDialog(frame, L"DLG_TOOL_CALCULATOR")) return;
     if (params_.hub) params_.hub->Insert(this);
-    SetWindowPos(window_, nullptr, state_.left, state_.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (state_.visible) ToggleToolByCommand(frame_, params_.command);
+    MoveTo(state_.left, state_.top);
+    if (state_.visible) ToggleThroughFrame();
 }
 
 void CalculatorWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     ReadPage();
-    state_.visible = IsWindowVisible(window_) != FALSE;
-    RECT r{};
-    if (GetWindowRect(window_, &r)) {
-        state_.left = r.left;
-        state_.top = r.top;
-    }
+    ReadPlacement(state_.left, state_.top, state_.visible);
     saver.Save([this](SettingsTreeWriter& writer) { SaveCalculatorState(writer, state_); });
     if (params_.hub) params_.hub->Forget(this);
-    if (params_.modeless) {
-        auto& list = *params_.modeless;
-        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
-    }
-    DestroyWindow(window_);
-    window_ = nullptr;
+    CloseDialog();
     page_ = nullptr;
 }
 
 void CalculatorWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
     if (event == kAppearanceChanged && page_) PostMessageW(page_, WM_USER, 0, 0);
-}
-
-INT_PTR CALLBACK CalculatorWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->window_ = window;
-    return self->HandleDialog(message, wParam, lParam);
 }
 
 INT_PTR CalculatorWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -170,16 +147,10 @@ INT_PTR CalculatorWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
             return TRUE;
         }
         if (LOWORD(wParam) == IDCANCEL) {
-            ToggleToolByCommand(frame_, params_.command);
+            ToggleThroughFrame();
             return TRUE;
         }
         return FALSE;
-    case WM_CLOSE:
-        ToggleToolByCommand(frame_, params_.command);
-        return TRUE;
-    case WM_HELP:
-        ShowHelpTopic(window_, HelpPage::Calculator);
-        return TRUE;
     default:
         return FALSE;
     }
@@ -204,16 +175,9 @@ void CalculatorWindow::ShowPage() {
     const int tab = SelectedTab();
     if (tab < 0 || tab >= kCalculatorTabCount) return;
     pageTab_ = tab;
-    HWND tabs = GetDlgItem(window_, IDC_CALC_TABS);
     HWND page = CreateDialogParamW(params_.instance, kPageTemplates[tab], window_, PageProc,
                                    reinterpret_cast<LPARAM>(this));
-    if (!page) return;
-    // The page fills the tab control's display area.
-    RECT area{};
-    GetWindowRect(tabs, &area);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
-    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top, 0);
+    if (page) FitPageIntoTabs(page, GetDlgItem(window_, IDC_CALC_TABS));
 }
 
 INT_PTR CALLBACK CalculatorWindow::PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -8,7 +8,6 @@
 #include <functional>
 #include <vector>
 
-#include "app/notification.h"
 #include "base/location.h"
 #include "base/services.h"
 #include "base/storage.h"
@@ -17,29 +16,16 @@
 
 namespace corvinata {
 
-struct CalculatorWindowParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    // The application's moment and place (the defaults of a first start).
-    std::function<DateTimeLocation()> currentTime;
-    NotificationHub* hub = nullptr;
-    // The message loop's modeless dialogs.
-    std::vector<HWND>* modeless = nullptr;
+struct CalculatorWindowParams : ToolWindowParams {
     // Runs the Select Location dialog; true with the place when confirmed.
     std::function<bool(HWND owner, Location& chosen)> pickPlace;
-    int command = 0;
 };
 
-class CalculatorWindow final : public ToolWindow, private NotificationObserver {
+class CalculatorWindow final : public DialogToolWindow, private NotificationObserver {
 public:
     explicit CalculatorWindow(CalculatorWindowParams params);
     ~CalculatorWindow() override;
-    CalculatorWindow(const CalculatorWindow&) = delete;
-    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
-    int Command() const override { return params_.command; }
-    HWND Window() const override { return window_; }
     void Create(HWND frame) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
@@ -47,9 +33,10 @@ public:
     const CalculatorState& State() const noexcept { return state_; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const ToolWindowParams& Params() const override { return params_; }
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HelpPage HelpTopic() const override { return HelpPage::Calculator; }
     static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandlePage(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
@@ -86,8 +73,6 @@ private:
     CalculatorState state_;
     CalendarChanges calendarChanges_;
     CalendarResults calendarResults_;
-    HWND frame_ = nullptr;
-    HWND window_ = nullptr;
     HWND page_ = nullptr;
     int pageTab_ = -1;
 };

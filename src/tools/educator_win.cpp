@@ -23,11 +23,7 @@ namespace {
 constexpr const Char* kRefusedHelp = TXT("Message_Box_Help_Button/Script_could_not_be_opened_because.htm");
 constexpr const Char* kCompileErrorHelp = TXT("Message_Box_Help_Button/Script_Compilation_Error.htm");
 
-struct LessonColumn {
-    const wchar_t* title;
-    int width;
-};
-constexpr LessonColumn kLessonColumns[] = {{L"Title", 340}, {L"Applies to", 60}, {L"File", 190}};
+constexpr ListColumn kLessonColumns[] = {{L"Title", 340}, {L"Applies to", 60}, {L"File", 190}};
 
 // Moves `window` to the stored top-left corner (and size, when asked),
 // kept on the work area of the nearest monitor.
@@ -65,14 +61,7 @@ HWND LessonList(HWND dialog) { return GetDlgItem(dialog, IDC_LESSON_LIST); }
 
 void FillLessonList(HWND dialog, SelectLessonSession& session) {
     HWND list = LessonList(dialog);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < static_cast<int>(std::size(kLessonColumns)); ++i) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = const_cast<wchar_t*>(kLessonColumns[i].title);
-        column.cx = kLessonColumns[i].width;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-    }
+    SetUpRowList(list, kLessonColumns);
     session.rows = ScanLessonFolder(session.storage, LessonFolder(session.programDirectory));
     for (int row = 0; row < static_cast<int>(session.rows.size()); ++row) {
         const LessonRow& lesson = session.rows[static_cast<std::size_t>(row)];

@@ -19,14 +19,11 @@ namespace {
 
 const Char kHistoryKey[] = TXT("Event Finder\\History");
 
-struct Column {
-    const wchar_t* title;
-    int width;
-};
-constexpr Column kColumns[events::kHistoryColumnCount] = {
+// The results' count stands right.
+constexpr ListColumn kColumns[events::kHistoryColumnCount] = {
     {L"Executed", 110}, {L"From", 70}, {L"To", 70}, {L"DST", 35}, {L"Step", 70},
     {L"Event description", 130}, {L"CorvinataScript", 130}, {L"Location", 100}, {L"State", 65},
-    {L"Results", 50},
+    {L"Results", 50, LVCFMT_RIGHT},
 };
 
 void SetCell(HWND list, int row, int column, const String& text, bool insert) {
@@ -129,15 +126,7 @@ INT_PTR CALLBACK EventFinderHistory::DialogProc(HWND window, UINT message, WPARA
         auto* self = reinterpret_cast<EventFinderHistory*>(lParam);
         self->window_ = window;
         HWND list = self->List();
-        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        for (int i = 0; i < events::kHistoryColumnCount; ++i) {
-            LVCOLUMNW column{};
-            column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-            column.fmt = i == events::kHistoryColumnCount - 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-            column.cx = kColumns[i].width;
-            column.pszText = const_cast<wchar_t*>(kColumns[i].title);
-            SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-        }
+        SetUpRowList(list, kColumns);
         if (!self->widths_.columnWidths.empty()) ApplyColumnWidths(list, self->widths_, false);
         self->Fill();
         return TRUE;

@@ -8,18 +8,16 @@
 
 #include "app/list_view_state.h"
 #include "app/notification.h"
+#include "controls/tool_windows.h"
 #include "base/settings_tree.h"
 #include "base/storage.h"
 #include "tools/event_finder.h"
 
 namespace corvinata {
 
-struct EventFinderHistoryParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    NotificationHub* hub = nullptr;
-    std::vector<HWND>* modeless = nullptr;
+// The Event Finder's parameters (the History has no frame command of its
+// own and follows no clock), and the search control whose runs it lists.
+struct EventFinderHistoryParams : ToolWindowParams {
     events::EventFinderControl* control = nullptr;
 };
 

@@ -20,6 +20,7 @@
 #include "controls/spin_edit_window.h"
 #include "resources/event_tools_ids.h"
 #include "tools/event_finder_store.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
@@ -97,11 +98,7 @@ EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(s
     control_ = std::make_unique<events::EventFinderControl>(*params_.hub, queue_, threads_, params_.currentTime);
     reports_.Insert(control_.get());
     EventFinderHistoryParams history;
-    history.instance = params_.instance;
-    history.storage = params_.storage;
-    history.settingsRoot = params_.settingsRoot;
-    history.hub = params_.hub;
-    history.modeless = params_.modeless;
+    static_cast<ToolWindowParams&>(history) = params_;
     history.control = control_.get();
     history_ = std::make_unique<EventFinderHistory>(std::move(history));
     selectEvent_.storage = params_.storage;
@@ -117,7 +114,6 @@ EventFinderWindow::~EventFinderWindow() {
 }
 
 void EventFinderWindow::Create(HWND frame) {
-    frame_ = frame;
     events::StoredEventFinder stored;
     events::LoadEventFinder(*params_.storage, params_.settingsRoot, params_.currentTime(), stored);
     {
@@ -130,15 +126,12 @@ void EventFinderWindow::Create(HWND frame) {
             visible_ = placement.visible;
         }
     }
-    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_EVENTFINDER", frame, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (!window_) return;
+    if (!OpenDialog(frame, L"DLG_TOOL_EVENTFINDER")) return;
     WakeWindowOnPost(queue_, window_);
     control_->SetView(this);
     control_->Restore(std::move(stored.runs), stored.unstarted, stored.display, stored.selectedResult);
-    if (params_.modeless) params_.modeless->push_back(window_);
-    SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (visible_) ToggleToolByCommand(frame_, params_.command);
+    MoveTo(left_, top_);
+    if (visible_) ToggleThroughFrame();
     history_->Restore(frame_);
 }
 
@@ -158,12 +151,7 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
         control_->TakeUnstartedSetup(setup.from, setup.to, step);
     }
     stored.unstarted = control_->Unstarted();
-    visible_ = IsWindowVisible(window_) != FALSE;
-    RECT r{};
-    if (GetWindowRect(window_, &r)) {
-        left_ = r.left;
-        top_ = r.top;
-    }
+    ReadPlacement(left_, top_, visible_);
     saver.Save([&](SettingsTreeWriter& writer) {
         history_->Save(writer);
         events::SaveEventFinder(writer, stored);
@@ -172,35 +160,12 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     });
     history_->Close();
     control_->SetView(nullptr);
-    if (params_.modeless) {
-        auto& list = *params_.modeless;
-        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
-    }
-    DestroyWindow(window_);
-    window_ = nullptr;
-}
-
-INT_PTR CALLBACK EventFinderWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<EventFinderWindow*>(lParam);
-        self->window_ = window;
-        self->OnInit();
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<EventFinderWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self ? self->Handle(message, wParam, lParam) : FALSE;
+    CloseDialog();
 }
 
 void EventFinderWindow::OnInit() {
-    HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    LVCOLUMNW column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = 300;
-    column.pszText = const_cast<wchar_t*>(L"");
-    SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    static constexpr ListColumn kResultColumns[] = {{L"", 300}};
+    SetUpRowList(GetDlgItem(window_, IDC_EF_RESULTS), kResultColumns);
     for (std::int32_t unit = kMinutesUnit; unit <= kYearsUnit; ++unit) {
         SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(GetTimeUnitName(unit)));
@@ -208,8 +173,11 @@ void EventFinderWindow::OnInit() {
     SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_SETRANGE32, 0, 100);
 }
 
-INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR EventFinderWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_INITDIALOG:
+            OnInit();
+            return TRUE;
         case kDrainNotificationsMessage:
             queue_.Drain(reports_);
             return TRUE;
@@ -224,14 +192,6 @@ INT_PTR EventFinderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCACTIVATE:
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
-        case WM_HELP:
-            ShowHelpTopic(window_, HelpPage::EventFinder);
-            return TRUE;
-        case WM_CLOSE: {
-            // The frame's command hides the window and clears the check mark.
-            ToggleToolByCommand(frame_, params_.command);
-            return TRUE;
-        }
         default:
             return FALSE;
     }

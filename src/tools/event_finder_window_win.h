@@ -29,30 +29,19 @@ public:
     std::unique_ptr<events::SearchThread> Start(std::function<void()> body) override;
 };
 
-struct EventFinderWindowParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    std::function<DateTimeLocation()> currentTime;
-    NotificationHub* hub = nullptr;
-    std::vector<HWND>* modeless = nullptr;
+struct EventFinderWindowParams : ToolWindowParams {
     // Where a result is shown and the Related Tasks pane is told about the
     // selected one; none: the results lead nowhere.
     WindowServices* windows = nullptr;
     // Where the Select Event dialog was last (the application's dialog positions).
     WindowGeometry* selectEventPlacement = nullptr;
-    int command = 0;
 };
 
-class EventFinderWindow final : public ToolWindow, private events::EventFinderView {
+class EventFinderWindow final : public DialogToolWindow, private events::EventFinderView {
 public:
     explicit EventFinderWindow(EventFinderWindowParams params);
     ~EventFinderWindow() override;
-    EventFinderWindow(const EventFinderWindow&) = delete;
-    EventFinderWindow& operator=(const EventFinderWindow&) = delete;
 
-    int Command() const override { return params_.command; }
-    HWND Window() const override { return window_; }
     void Create(HWND frame) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
@@ -63,8 +52,9 @@ public:
     void SetWindowServices(WindowServices* windows) noexcept { params_.windows = windows; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    const ToolWindowParams& Params() const override { return params_; }
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HelpPage HelpTopic() const override { return HelpPage::EventFinder; }
     void OnInit();
     void OnCommand(int id);
     void OnNotifyList(const NMHDR& header);
@@ -96,8 +86,6 @@ private:
     std::unique_ptr<events::EventFinderControl> control_;
     std::unique_ptr<EventFinderHistory> history_;
     SelectEventDialogState selectEvent_;
-    HWND frame_ = nullptr;
-    HWND window_ = nullptr;
     int left_ = 317;
     int top_ = 82;
     bool visible_ = false;

@@ -10,6 +10,7 @@
 #include "app/settings_values.h"
 #include "controls/message_box.h"
 #include "resources/event_tools_ids.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
@@ -62,7 +63,6 @@ TimeAndPlace EventForecastWindow::Now() const {
 }
 
 void EventForecastWindow::Create(HWND frame) {
-    frame_ = frame;
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         ReadGroup group(tree, kSettingsKey);
@@ -73,25 +73,17 @@ void EventForecastWindow::Create(HWND frame) {
             ReadBoolValue(tree, TXT("Visible"), visible_);
         }
     }
-    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_EVENTFORECAST", frame, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (!window_) return;
-    if (params_.modeless) params_.modeless->push_back(window_);
+    if (!OpenDialog(frame, L"DLG_TOOL_EVENTFORECAST")) return;
     if (params_.hub) params_.hub->Insert(this);
-    SetWindowPos(window_, nullptr, left_, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveTo(left_, top_);
     StartForecast(true);
-    if (visible_) ToggleToolByCommand(frame_, params_.command);
+    if (visible_) ToggleThroughFrame();
 }
 
 void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     control_->Stop(false);
-    visible_ = IsWindowVisible(window_) != FALSE;
-    RECT r{};
-    if (GetWindowRect(window_, &r)) {
-        left_ = r.left;
-        top_ = r.top;
-    }
+    ReadPlacement(left_, top_, visible_);
     saver.Save([this](SettingsTreeWriter& writer) {
         WriteGroup group(writer, kSettingsKey);
         WrittenValues w(writer);
@@ -100,13 +92,7 @@ void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
         w.Int(TXT("Top"), top_);
     });
     if (params_.hub) params_.hub->Forget(this);
-    if (params_.modeless) {
-        auto& list = *params_.modeless;
-        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
-    }
-    HWND window = window_;
-    window_ = nullptr;
-    DestroyWindow(window);
+    CloseDialog();
 }
 
 void EventForecastWindow::StartForecast(bool onlyWhenChanged) {
@@ -128,36 +114,19 @@ void EventForecastWindow::OnNotify(std::int32_t event, std::uint32_t, void*) {
     }
 }
 
-INT_PTR CALLBACK EventForecastWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-        auto* self = reinterpret_cast<EventForecastWindow*>(lParam);
-        self->window_ = window;
-        HWND list = GetDlgItem(window, IDC_EFC_LIST);
-        SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        const struct {
-            const wchar_t* title;
-            int width;
-        } columns[] = {{L"Event", 186}, {L"Occurs", 67}, {L"Until", 67}};
-        for (int i = 0; i < 3; ++i) {
-            LVCOLUMNW column{};
-            column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-            column.fmt = LVCFMT_LEFT;
-            column.cx = columns[i].width;
-            column.pszText = const_cast<wchar_t*>(columns[i].title);
-            SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-        }
-        SendDlgItemMessageW(window, IDC_EFC_PROGRESS, PBM_SETRANGE32, 0, 100);
-        ShowWindow(GetDlgItem(window, IDC_EFC_PROGRESS), SW_HIDE);
-        ShowWindow(GetDlgItem(window, IDC_EFC_STATUS), SW_HIDE);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<EventForecastWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    return self ? self->Handle(message, wParam, lParam) : FALSE;
+void EventForecastWindow::OnInit() {
+    static constexpr ListColumn kColumns[] = {{L"Event", 186}, {L"Occurs", 67}, {L"Until", 67}};
+    SetUpRowList(GetDlgItem(window_, IDC_EFC_LIST), kColumns);
+    SendDlgItemMessageW(window_, IDC_EFC_PROGRESS, PBM_SETRANGE32, 0, 100);
+    ShowWindow(GetDlgItem(window_, IDC_EFC_PROGRESS), SW_HIDE);
+    ShowWindow(GetDlgItem(window_, IDC_EFC_STATUS), SW_HIDE);
 }
 
-INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR EventForecastWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_INITDIALOG:
+            OnInit();
+            return TRUE;
         case kForecastReportMessage:
             if (control_->ApplyReports()) {
                 Fill();
@@ -190,12 +159,6 @@ INT_PTR EventForecastWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
             // Coming back to the forecast brings its selection's tasks back.
             if (wParam) ShowSelectionTasks();
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
-            return TRUE;
-        case WM_HELP:
-            ShowHelpTopic(window_, HelpPage::EventForecast);
-            return TRUE;
-        case WM_CLOSE:
-            ToggleToolByCommand(frame_, params_.command);
             return TRUE;
         default:
             return FALSE;

@@ -21,32 +21,21 @@ namespace corvinata {
 // Sent to the window by its worker's wake: a report waits.
 constexpr UINT kForecastReportMessage = WM_APP + 102;
 
-struct EventForecastWindowParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    std::function<DateTimeLocation()> currentTime;
-    NotificationHub* hub = nullptr;
-    std::vector<HWND>* modeless = nullptr;
+struct EventForecastWindowParams : ToolWindowParams {
     // The application's options of the forecast (kept with its dialogs).
     EventForecastOptions* options = nullptr;
     // Where a result is shown and the Related Tasks pane is told about the
     // selected one; none: the results lead nowhere.
     WindowServices* windows = nullptr;
-    int command = 0;
     // Pause of the worker after each day.
     std::uint32_t pauseMilliseconds = 50;
 };
 
-class EventForecastWindow final : public ToolWindow, private NotificationObserver {
+class EventForecastWindow final : public DialogToolWindow, private NotificationObserver {
 public:
     explicit EventForecastWindow(EventForecastWindowParams params);
     ~EventForecastWindow() override;
-    EventForecastWindow(const EventForecastWindow&) = delete;
-    EventForecastWindow& operator=(const EventForecastWindow&) = delete;
 
-    int Command() const override { return params_.command; }
-    HWND Window() const override { return window_; }
     void Create(HWND frame) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
@@ -55,9 +44,12 @@ public:
     HWND OptionsWindow() const noexcept { return options_; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const ToolWindowParams& Params() const override { return params_; }
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HelpPage HelpTopic() const override { return HelpPage::EventForecast; }
+    // The list's columns, and the progress bar and status hidden.
+    void OnInit();
     static INT_PTR CALLBACK OptionsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleOptions(UINT message, WPARAM wParam);
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void Update(void*) override {}
@@ -77,8 +69,6 @@ private:
     EventForecastWindowParams params_;
     Win32SearchThreads threads_;
     std::unique_ptr<events::EventForecastControl> control_;
-    HWND frame_ = nullptr;
-    HWND window_ = nullptr;
     HWND options_ = nullptr;
     int selected_ = -1;
     int left_ = 200;

@@ -98,14 +98,6 @@ const EventType* FindEventType(int id) noexcept {
     return nullptr;
 }
 
-const EventType* FindEventTypeByShortName(const Char* name) noexcept {
-    if (name == nullptr) return nullptr;
-    for (const EventType& type : kEventTypes) {
-        if (!WideStringsDiffer(type.shortName, name)) return &type;
-    }
-    return nullptr;
-}
-
 const CelestialObject* EventType::GetBody() const {
     if (bodyKind == kNoBodyKind) return nullptr;
     return GetCatalogueObject(bodyKind, bodyNumber);

@@ -77,8 +77,6 @@ struct EventType {
 const EventType& EventTypeAt(int index) noexcept;
 // The entry with that id, or none.
 const EventType* FindEventType(int id) noexcept;
-// The first entry whose short name equals the text exactly, or none.
-const EventType* FindEventTypeByShortName(const Char* name) noexcept;
 
 // Window kinds in which an event is best shown (the application's codes).
 enum EventWindowKind : int {

@@ -8,6 +8,7 @@
 #include "base/colour_table.h"
 #include "base/date_time_text.h"
 #include "base/event_time.h"
+#include "base/module_resources_win.h"
 #include "base/time_systems.h"
 #include "catalog/sun_earth_catalogues.h"
 #include "controls/control_panel.h"
@@ -111,54 +112,40 @@ ObjectInfoWindow::~ObjectInfoWindow() {
 }
 
 void ObjectInfoWindow::Create(HWND frame) {
-    frame_ = frame;
     const DateTimeLocation current = params_.currentTime ? params_.currentTime() : DateTimeLocation{};
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         state_ = LoadObjectInfoState(tree, SunRecordAt(0), current);
     }
     if (!symbolFont_) symbolFont_ = CreateToolSymbolFont();
-    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_OBJECTINFO", frame, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (!window_) return;
-    if (params_.modeless) params_.modeless->push_back(window_);
+    if (!OpenDialog(frame, L"DLG_TOOL_OBJECTINFO")) return;
     if (params_.hub) params_.hub->Insert(this);
     SetObjectInfoWindow(this);
-    SetWindowPos(window_, nullptr, state_.x, state_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveTo(state_.x, state_.y);
     WriteBodyName();
     PostRefresh();
     SendDlgItemMessageW(window_, IDC_INFO_TABS, TCM_SETCURSEL, static_cast<WPARAM>(state_.tab), 0);
     if (time_) time_->ShowTimeStep(state_.step);
-    if (state_.visible) ToggleToolByCommand(frame_, params_.command);
+    if (state_.visible) ToggleThroughFrame();
 }
 
 void ObjectInfoWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     if (time_) state_.step = time_->ReadTimeStep();
-    state_.visible = IsWindowVisible(window_) != FALSE;
-    RECT r{};
-    if (GetWindowRect(window_, &r)) {
-        state_.x = r.left;
-        state_.y = r.top;
-    }
+    ReadPlacement(state_.x, state_.y, state_.visible);
     state_.tab = SelectedTab();
     saver.Save([this](SettingsTreeWriter& writer) { SaveObjectInfoState(writer, state_); });
     if (params_.hub) params_.hub->Forget(this);
     if (g_objectInfo == this) g_objectInfo = nullptr;
-    if (params_.modeless) {
-        auto& list = *params_.modeless;
-        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
-    }
     time_.reset();
-    DestroyWindow(window_);
-    window_ = nullptr;
+    CloseDialog();
     page_ = nullptr;
 }
 
 void ObjectInfoWindow::SetBody(const BodyIdentifier& body, bool show) {
     if (!body.object) return;
     state_.selectedBody = body;
-    if (show && window_ && !IsWindowVisible(window_)) ToggleToolByCommand(frame_, params_.command);
+    if (show && window_ && !IsWindowVisible(window_)) ToggleThroughFrame();
     WriteBodyName();
     PostRefresh();
 }
@@ -194,19 +181,12 @@ void ObjectInfoWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) 
     }
 }
 
-INT_PTR CALLBACK ObjectInfoWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<ObjectInfoWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->window_ = window;
-    if (self->time_) {
-        INT_PTR result = 0;
-        if (self->time_->HandleMessage(message, wParam, lParam, result)) return result;
-    }
-    return self->HandleDialog(message, wParam, lParam);
-}
-
 INT_PTR ObjectInfoWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The Browse group's controls first.
+    if (time_) {
+        INT_PTR result = 0;
+        if (time_->HandleMessage(message, wParam, lParam, result)) return result;
+    }
     switch (message) {
     case WM_INITDIALOG:
         OnInitDialog();
@@ -226,12 +206,6 @@ INT_PTR ObjectInfoWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPara
     case WM_NCACTIVATE:
         if (wParam) ShowRelatedTasks();
         return FALSE;
-    case WM_CLOSE:
-        ToggleToolByCommand(frame_, params_.command);
-        return TRUE;
-    case WM_HELP:
-        ShowHelpTopic(window_, HelpPage::ObjectInfo);
-        return TRUE;
     default:
         return FALSE;
     }
@@ -243,10 +217,7 @@ void ObjectInfoWindow::OnInitDialog() {
     InsertTabs(GetDlgItem(window_, IDC_INFO_TABS), kTabTexts, kObjectInfoTabCount);
     for (int i = 0; i < kObjectInfoPageCount; ++i) {
         const wchar_t* name = ObjectInfoPageTemplateName(static_cast<ObjectInfoPage>(i));
-        if (HRSRC found = FindResourceW(params_.instance, name, MAKEINTRESOURCEW(5))) {
-            if (HGLOBAL loaded = LoadResource(params_.instance, found))
-                templates_[i] = static_cast<const DLGTEMPLATE*>(LockResource(loaded));
-        }
+        templates_[i] = static_cast<const DLGTEMPLATE*>(FindResourceBytes(params_.instance, name, RT_DIALOG).data);
     }
     ShowPage();
 }
@@ -309,12 +280,7 @@ void ObjectInfoWindow::ShowPage() {
     pageShown_ = page;
     // Over the tab control's display area, next after it in the tab order.
     HWND tabs = GetDlgItem(window_, IDC_INFO_TABS);
-    RECT area{};
-    GetClientRect(tabs, &area);
-    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    MapWindowPoints(tabs, window_, reinterpret_cast<POINT*>(&area), 2);
-    SetWindowPos(made, tabs, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOACTIVATE);
+    FitPageIntoTabs(made, tabs, tabs, SWP_NOACTIVATE);
 }
 
 void ObjectInfoWindow::RefreshPage() {

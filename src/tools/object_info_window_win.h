@@ -23,32 +23,19 @@ namespace corvinata {
 
 class PanelTimePart;
 
-struct ObjectInfoWindowParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    // The application's moment and place.
-    std::function<DateTimeLocation()> currentTime;
-    NotificationHub* hub = nullptr;
-    // The message loop's modeless dialogs.
-    std::vector<HWND>* modeless = nullptr;
+struct ObjectInfoWindowParams : ToolWindowParams {
     // Runs Select Body with the title, the initial choice in `selection`;
     // true with the choice when confirmed.
     std::function<bool(HWND owner, const wchar_t* title, BodyIdentifier& selection)> selectBody;
     // Where the Related Tasks pane is told about the tool's body and moment.
     WindowServices* windows = nullptr;
-    int command = 0;
 };
 
-class ObjectInfoWindow final : public ToolWindow, private NotificationObserver, private PanelTimeTarget {
+class ObjectInfoWindow final : public DialogToolWindow, private NotificationObserver, private PanelTimeTarget {
 public:
     explicit ObjectInfoWindow(ObjectInfoWindowParams params);
     ~ObjectInfoWindow() override;
-    ObjectInfoWindow(const ObjectInfoWindow&) = delete;
-    ObjectInfoWindow& operator=(const ObjectInfoWindow&) = delete;
 
-    int Command() const override { return params_.command; }
-    HWND Window() const override { return window_; }
     void Create(HWND frame) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
@@ -65,9 +52,10 @@ public:
     ObjectInfoPage PageShown() const noexcept { return pageShown_; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const ToolWindowParams& Params() const override { return params_; }
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HelpPage HelpTopic() const override { return HelpPage::ObjectInfo; }
     static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInitDialog();
     void OnSelect();
 
@@ -95,8 +83,6 @@ private:
 
     ObjectInfoWindowParams params_;
     ObjectInfoState state_;
-    HWND frame_ = nullptr;
-    HWND window_ = nullptr;
     HWND page_ = nullptr;
     ObjectInfoPage pageShown_ = ObjectInfoPage::kNone;
     ObjectInfoPage pageMaking_ = ObjectInfoPage::kNone;

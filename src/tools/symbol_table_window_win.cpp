@@ -6,6 +6,7 @@
 
 #include "app/help_topics_win.h"
 #include "base/greek_letters.h"
+#include "base/module_resources_win.h"
 #include "controls/program_fonts.h"
 #include "resources/symbol_table_ids.h"
 
@@ -34,7 +35,7 @@ HFONT CreateToolSymbolFont(int points) {
                        CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, kSymbolFontFace);
 }
 
-SymbolTableWindow::SymbolTableWindow(SymbolTableWindowParams params) : params_(std::move(params)) {}
+SymbolTableWindow::SymbolTableWindow(ToolWindowParams params) : params_(std::move(params)) {}
 
 SymbolTableWindow::~SymbolTableWindow() {
     if (window_) DestroyWindow(window_);
@@ -43,49 +44,27 @@ SymbolTableWindow::~SymbolTableWindow() {
 }
 
 void SymbolTableWindow::Create(HWND frame) {
-    frame_ = frame;
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         state_ = LoadSymbolTableState(tree);
     }
     if (!symbolFont_) symbolFont_ = CreateToolSymbolFont();
     if (!bodyFont_) bodyFont_ = CreateToolSymbolFont(kSymbolTableBodyPoints);
-    window_ = CreateDialogParamW(params_.instance, L"DLG_TOOL_SYMBOLTABLE", frame, DialogProc,
-                                 reinterpret_cast<LPARAM>(this));
-    if (!window_) return;
-    if (params_.modeless) params_.modeless->push_back(window_);
-    SetWindowPos(window_, nullptr, state_.x, state_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!OpenDialog(frame, L"DLG_TOOL_SYMBOLTABLE")) return;
+    MoveTo(state_.x, state_.y);
     SendDlgItemMessageW(window_, IDC_SYMTAB_TABS, TCM_SETCURSEL, static_cast<WPARAM>(state_.selectedTab), 0);
     ShowPage();
-    if (state_.visible) ToggleToolByCommand(frame_, params_.command);
+    if (state_.visible) ToggleThroughFrame();
 }
 
 void SymbolTableWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
-    state_.visible = IsWindowVisible(window_) != FALSE;
-    RECT r{};
-    if (GetWindowRect(window_, &r)) {
-        state_.x = r.left;
-        state_.y = r.top;
-    }
+    ReadPlacement(state_.x, state_.y, state_.visible);
     const int tab = SelectedTab();
     if (tab >= 0) state_.selectedTab = tab;
     saver.Save([this, tab](SettingsTreeWriter& writer) { SaveSymbolTableState(writer, state_, tab >= 0); });
-    if (params_.modeless) {
-        auto& list = *params_.modeless;
-        list.erase(std::remove(list.begin(), list.end(), window_), list.end());
-    }
-    DestroyWindow(window_);
-    window_ = nullptr;
+    CloseDialog();
     page_ = nullptr;
-}
-
-INT_PTR CALLBACK SymbolTableWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto* self = reinterpret_cast<SymbolTableWindow*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->window_ = window;
-    return self->HandleDialog(message, wParam, lParam);
 }
 
 INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,12 +83,6 @@ INT_PTR SymbolTableWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         }
         return FALSE;
-    case WM_CLOSE:
-        ToggleToolByCommand(frame_, params_.command);
-        return TRUE;
-    case WM_HELP:
-        ShowHelpTopic(window_, HelpPage::SymbolTable);
-        return TRUE;
     default:
         return FALSE;
     }
@@ -119,10 +92,7 @@ void SymbolTableWindow::LoadPageTemplates() {
     HWND tabs = GetDlgItem(window_, IDC_SYMTAB_TABS);
     InsertTabs(tabs, kTabTexts, kSymbolTableTabCount);
     for (int i = 0; i < kSymbolTableTabCount; ++i) {
-        if (HRSRC found = FindResourceW(params_.instance, kPageTemplates[i], MAKEINTRESOURCEW(5))) {
-            if (HGLOBAL loaded = LoadResource(params_.instance, found))
-                templates_[i] = static_cast<const DLGTEMPLATE*>(LockResource(loaded));
-        }
+        templates_[i] = static_cast<const DLGTEMPLATE*>(FindResourceBytes(params_.instance, kPageTemplates[i], RT_DIALOG).data);
     }
 }
 
@@ -143,11 +113,7 @@ void SymbolTableWindow::ShowPage() {
                                            reinterpret_cast<LPARAM>(this));
     if (!page) return;
     page_ = page;
-    // The page fills the tab control's display area.
-    RECT area{};
-    GetClientRect(tabs, &area);
-    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top, 0);
+    FitPageIntoTabs(page, tabs);
 }
 
 INT_PTR CALLBACK SymbolTableWindow::PageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {

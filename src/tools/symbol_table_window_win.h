@@ -25,24 +25,12 @@ HFONT CreateToolSymbolFont(int points = 8);
 // high; at this size they fill their boxes.
 constexpr int kSymbolTableBodyPoints = 14;
 
-struct SymbolTableWindowParams {
-    HINSTANCE instance = nullptr;
-    StorageService* storage = nullptr;
-    String settingsRoot;
-    // The message loop's modeless dialogs.
-    std::vector<HWND>* modeless = nullptr;
-    int command = 0;
-};
-
-class SymbolTableWindow final : public ToolWindow {
+class SymbolTableWindow final : public DialogToolWindow {
 public:
-    explicit SymbolTableWindow(SymbolTableWindowParams params);
+    // The table follows no moment: the parameters' clock and hub are not read.
+    explicit SymbolTableWindow(ToolWindowParams params);
     ~SymbolTableWindow() override;
-    SymbolTableWindow(const SymbolTableWindow&) = delete;
-    SymbolTableWindow& operator=(const SymbolTableWindow&) = delete;
 
-    int Command() const override { return params_.command; }
-    HWND Window() const override { return window_; }
     void Create(HWND frame) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
@@ -50,19 +38,18 @@ public:
     HFONT SymbolFont() const noexcept { return symbolFont_; }
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    const ToolWindowParams& Params() const override { return params_; }
+    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam) override;
+    HelpPage HelpTopic() const override { return HelpPage::SymbolTable; }
     static INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleDialog(UINT message, WPARAM wParam, LPARAM lParam);
     void LoadPageTemplates();
     void ShowPage();
     void InitBodiesPage(HWND page) const;
     void InitGreekPage(HWND page) const;
     int SelectedTab() const;
 
-    SymbolTableWindowParams params_;
+    ToolWindowParams params_;
     SymbolTableState state_;
-    HWND frame_ = nullptr;
-    HWND window_ = nullptr;
     HWND page_ = nullptr;
     int pageTab_ = -1;
     // The page templates, locked once (resources live as long as the module).

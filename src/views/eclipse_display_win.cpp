@@ -23,30 +23,18 @@ bool InRange(const MapPoint& place) {
 
 bool EclipseDisplay::RegisterDisplayClass(HINSTANCE instance, HBRUSH background) {
     WNDCLASSW wc{};
-    if (GetClassInfoW(instance, kClassName, &wc)) return true;
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
     wc.lpszClassName = kClassName;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 void EclipseDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(kClassName, instance); }
 
-EclipseDisplay::~EclipseDisplay() {
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
-
 bool EclipseDisplay::Create(HWND parent, HINSTANCE instance) {
-    window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, parent, nullptr,
-                              instance, this);
-    if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(kClassName, WS_CHILD | WS_VISIBLE, parent, instance)) return false;
     FitToParent();
     return true;
 }
@@ -140,19 +128,7 @@ void EclipseDisplay::OnCommand(int id) {
     }
 }
 
-LRESULT CALLBACK EclipseDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<EclipseDisplay*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<EclipseDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT EclipseDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT EclipseDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: OnEraseBackground(reinterpret_cast<HDC>(wParam)); return 1;
@@ -167,12 +143,6 @@ LRESULT EclipseDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             ShowContextMenu(at);
         }
         return 0;
-    case WM_NCDESTROY: {
-        HWND window = window_;
-        window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);

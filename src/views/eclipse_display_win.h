@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalog/country_shapes.h"
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
 #include "views/eclipse_view.h"
 
 namespace corvinata {
@@ -35,7 +35,7 @@ public:
 
 // The map has no tooltips of its own: the base's empty text, no reaction
 // to pointer moves.
-class EclipseDisplay final : public DisplayTooltipSource {
+class EclipseDisplay final : public DisplayWindow {
 public:
     static constexpr const wchar_t* kClassName = L"CorvinataSecDisp";
     // `background` is the application's shared background brush.
@@ -43,13 +43,9 @@ public:
     static void UnregisterDisplayClass(HINSTANCE instance);
 
     explicit EclipseDisplay(EclipseDisplayOwner& owner) : owner_(owner) {}
-    ~EclipseDisplay() override;
-    EclipseDisplay(const EclipseDisplay&) = delete;
-    EclipseDisplay& operator=(const EclipseDisplay&) = delete;
 
     // A child of `parent` filling its client area.
     bool Create(HWND parent, HINSTANCE instance);
-    HWND Handle() const noexcept { return window_; }
     void FitToParent();
 
     // The whole map again, at once.
@@ -64,8 +60,7 @@ public:
     void ShowContextMenuFromKeyboard();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
     void OnEraseBackground(HDC dc);
     void OnLeftButtonDown(int x, int y);
@@ -73,7 +68,6 @@ private:
     void InvalidateMark(const MapPoint& place);
 
     EclipseDisplayOwner& owner_;
-    HWND window_ = nullptr;
 };
 
 }  // namespace corvinata

@@ -97,7 +97,7 @@ void SolarEclipseWindow::EndMerging() {
 void SolarEclipseWindow::OnSize() {
     display_.FitToParent();
     RECT client{};
-    if (display_.Handle()) GetClientRect(display_.Handle(), &client);
+    if (display_.Window()) GetClientRect(display_.Window(), &client);
     view_.SetClientSize(client.right, client.bottom);
 }
 
@@ -112,7 +112,7 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_HELP: ShowHelpTopic(Handle(), HelpPage::SolarEclipseWindow); return 1;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key while the window itself has the focus.
-        if (lParam != -1 || !display_.Handle()) break;
+        if (lParam != -1 || !display_.Window()) break;
         display_.ShowContextMenuFromKeyboard();
         return 0;
     case WM_KEYDOWN:
@@ -168,15 +168,8 @@ void SolarEclipseWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
 }
 
 SolarEclipseKind::SolarEclipseKind(const SolarEclipseKindServices& services) : services_(services) {
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = MdiChildWindow::WindowProc;
-    wc.hInstance = services_.instance;
-    wc.hIcon = LoadIconW(services_.instance, MAKEINTRESOURCEW(ICO_ECLIPSE));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszMenuName = L"Menu_Main";
-    wc.lpszClassName = SolarEclipseWindow::kClassName;
-    if (!GetClassInfoW(services_.instance, wc.lpszClassName, &wc)) RegisterClassW(&wc);
+    RegisterMdiChildClass(services_.instance, SolarEclipseWindow::kClassName, ICO_ECLIPSE,
+                          CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
     EclipseDisplay::RegisterDisplayClass(services_.instance, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     if (services_.panelParent) {
         panel_ = std::make_unique<EclipseControlPanel>(static_cast<PanelServices&>(*this), Actions());

@@ -1,6 +1,5 @@
 #include "views/explorer_options_dialog_win.h"
 
-#include "app/help_topics_win.h"
 #include "controls/dialog_template.h"
 #include "views/explorer_panel_texts.h"
 
@@ -58,19 +57,13 @@ INT_PTR CALLBACK ExplorerOptionsDialogProc(HWND dialog, UINT message, WPARAM wPa
                     }
                     EndDialog(dialog, 1);
                     return TRUE;
-                case IDCANCEL: EndDialog(dialog, 0); return TRUE;
                 default: break;
             }
             break;
-        case WM_HELP:
-            if (params != nullptr) ShowHelpTopic(dialog, params->helpPage);
-            return TRUE;
-        case WM_DESTROY:
-            if (params != nullptr) RememberDialogPlace(dialog, params->placement);
-            break;
         default: break;
     }
-    return FALSE;
+    if (params == nullptr) return FALSE;
+    return AnswerPlacedDialog(dialog, message, wParam, params->helpPage, params->placement);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/explorer_panel_texts.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
@@ -154,22 +155,9 @@ void ExplorerControlPanel::OnInitDialog() {
 void ExplorerControlPanel::SetUpMoonList() {
     HWND list = GetDlgItem(GetDialogWindow(), kExplorerMoonListItem);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
-    struct Column {
-        const wchar_t* title;
-        int width;
-        int format;
-    };
-    const Column columns[] = {{L"Name", 100, LVCFMT_LEFT}, {L"X", 45, LVCFMT_RIGHT}, {L"Y", 45, LVCFMT_RIGHT},
-                              {L"Z", 45, LVCFMT_RIGHT}};
-    int index = 0;
-    for (const Column& c : columns) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = c.format;
-        column.cx = c.width;
-        column.pszText = const_cast<wchar_t*>(c.title);
-        ListView_InsertColumn(list, index++, &column);
-    }
+    static constexpr ListColumn kColumns[] = {
+        {L"Name", 100}, {L"X", 45, LVCFMT_RIGHT}, {L"Y", 45, LVCFMT_RIGHT}, {L"Z", 45, LVCFMT_RIGHT}};
+    InsertListColumns(list, kColumns);
     syncing_ = true;
     for (int moon = 0; moon < actions_.Traits().moonCount; ++moon) {
         LVITEMW item{};

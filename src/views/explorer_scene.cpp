@@ -12,8 +12,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 template <typename Catalogue>
 void ReadMoons(ExplorerGeometry& geometry, const Catalogue& catalogue) {
     for (int k = 0; k < geometry.moonCount && k < catalogue.Count(); ++k) {
@@ -123,26 +121,6 @@ bool ExplorerOrbitCache::Check(const DateTime& moment, double jd) {
     valid_ = true;
     ++computations_;
     return true;
-}
-
-WindowPoint ExplorerProjectPoint(const ExplorerViewGeometry& view, const OrbitPoint& point) {
-    // The scene: X west to the right, Y north up, Z towards the observer;
-    // the planet's frame turned by the position angle of its pole, which
-    // takes its north towards the east (the left).
-    const double px = kExplorerPlanetUnits * point.x;
-    const double py = kExplorerPlanetUnits * point.y;
-    const double p = view.positionAngle * kPi / 180.0;
-    double x = px * std::cos(p) - py * std::sin(p);
-    double y = px * std::sin(p) + py * std::cos(p);
-    const double z = -kExplorerPlanetUnits * point.z;
-    if (view.tiltDegrees != 0) {
-        const double a = -view.tiltDegrees * kPi / 180.0;
-        y = y * std::cos(a) - z * std::sin(a);
-    }
-    if (view.swapNorthSouth) y = -y;
-    if (view.swapEastWest) x = -x;
-    const double r = view.halfSize > 0.0 ? view.halfSize : 1.0;
-    return {(x / r + 1.0) * view.width / 2.0, (y / r + 1.0) * view.height / 2.0};
 }
 
 int ExplorerHitTest(const DrawnMoons& moons, int moonCount, int x, int y, int clientHeight) {

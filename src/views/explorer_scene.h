@@ -97,9 +97,6 @@ struct WindowPoint {
     double x, y;  // pixels, origin at the bottom left
 };
 
-// Where a point of the planet's frame (planet radii) lands in the display.
-WindowPoint ExplorerProjectPoint(const ExplorerViewGeometry& view, const OrbitPoint& point);
-
 // The moons a frame draws: shown and within the zoom. Their window points
 // are set; the others are not drawn and are never hit.
 struct DrawnMoons {

@@ -16,6 +16,7 @@
 #include "catalog/catalogue_registry.h"
 #include "catalog/satellite_catalogues.h"
 #include "resources/resource_ids.h"
+#include "views/display_context_menu_win.h"
 
 namespace corvinata {
 
@@ -32,27 +33,6 @@ std::u32string Utf32(const Char* text) {
     std::u32string out;
     for (const Char* p = text; p && *p; ++p) out.push_back(static_cast<char32_t>(*p));
     return out;
-}
-
-// "%1" of every item (and of its submenus) becomes the moon's name.
-void FillMenuTexts(HMENU menu, const String& name) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
-        if (item.hSubMenu) FillMenuTexts(item.hSubMenu, name);
-        String caption(text);
-        ReplaceSubstring(caption, TXT("%1"), name.Text(), 0, -1);
-        MENUITEMINFOW update{};
-        update.cbSize = sizeof update;
-        update.fMask = MIIM_STRING;
-        update.dwTypeData = caption.Data();
-        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &update);
-    }
 }
 
 // The planet of the kind in the planet catalogue.
@@ -122,14 +102,7 @@ ExplorerDisplay::ExplorerDisplay(ExplorerWindow& owner)
       geometry_(IsSaturn(owner.Traits()) ? SaturnExplorerGeometry() : JupiterExplorerGeometry()),
       orbits_(geometry_) {}
 
-ExplorerDisplay::~ExplorerDisplay() {
-    Teardown();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
-}
+ExplorerDisplay::~ExplorerDisplay() { Teardown(); }
 
 void ExplorerDisplay::Teardown() {
     // The backend makes its own context current on the window's DC before it
@@ -144,23 +117,19 @@ void ExplorerDisplay::Teardown() {
 }
 
 bool ExplorerDisplay::RegisterDisplayClass(HINSTANCE instance, const wchar_t* name) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, name, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 bool ExplorerDisplay::Create(HWND parent) {
     const ExplorerWindowContext& context = owner_.Context();
-    window_ = CreateWindowExW(0, ExplorerDisplayClass(owner_.Traits()), L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
-                              parent, nullptr, context.instance, this);
-    if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(ExplorerDisplayClass(owner_.Traits()), WS_CHILD | WS_VISIBLE, parent, context.instance)) {
+        return false;
+    }
     dc_ = GetDC(window_);
     gl_ = CreateSkyGlWin(window_, dc_, context.displayFont, context.symbolFont);
     if (gl_) LoadPictures();
@@ -253,7 +222,7 @@ ExplorerFrame ExplorerDisplay::Frame() {
     frame.visibility = owner_.GetMoonVisibility();
     frame.zoomLevel = owner_.GetZoomLevel();
     frame.selected = owner_.GetSelectedMoon();
-    frame.highlight = highlight_;
+    frame.highlight = highlight_.Shown();
     frame.nightVision = owner_.NightVision();
     frame.textured = textured_;
     frame.nameHeight = nameHeight_;
@@ -289,28 +258,21 @@ void ExplorerDisplay::GetTooltipText(int x, int y, String& text) {
 void ExplorerDisplay::StartHighlight() {
     if (!window_) return;
     if (ExplorerControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(false);
-    highlight_ = true;
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
-    SetTimer(window_, kExplorerHighlightTimer, kExplorerHighlightMilliseconds, nullptr);
+    highlight_.Start(window_);
 }
 
 void ExplorerDisplay::EndHighlight() {
-    KillTimer(window_, kExplorerHighlightTimer);
-    if (!highlight_) return;
-    highlight_ = false;
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    if (!highlight_.End(window_, false)) return;
     if (ExplorerControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
 void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
     const ExplorerWindowContext& context = owner_.Context();
     menuMoon_ = moon;
-    HMENU bar = LoadMenuW(context.instance, IsSaturn(owner_.Traits()) ? L"Menu_Sat" : L"Menu_Jup");
-    if (!bar) return;
-    HMENU menu = GetSubMenu(bar, 0);
-    FillMenuTexts(menu, moon >= 0 ? String(owner_.Traits().moonNames[moon]) : String());
+    DisplayContextMenu contextMenu(context.instance, IsSaturn(owner_.Traits()) ? L"Menu_Sat" : L"Menu_Jup");
+    HMENU menu = contextMenu.Popup();
+    if (!menu) return;
+    contextMenu.FillNames(moon >= 0 ? String(owner_.Traits().moonNames[moon]) : String());
     const UINT none = moon < 0 ? MF_GRAYED : MF_ENABLED;
     // Windows and tools the program does not offer stay gray.
     const WindowServices* windows = context.windows;
@@ -326,10 +288,7 @@ void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
     EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | (hasPicture ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(menu, CMD_SHOW_OBJECT_INFO,
                    MF_BYCOMMAND | (object && windows && windows->OffersObjectInfo() ? MF_ENABLED : MF_GRAYED));
-    POINT screen = client;
-    ClientToScreen(window_, &screen);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RIGHTALIGN, screen.x, screen.y, 0, window_, nullptr);
-    DestroyMenu(bar);
+    contextMenu.Track(window_, client, TPM_RIGHTBUTTON | TPM_RIGHTALIGN);
 }
 
 void ExplorerDisplay::OnCommand(int id) {
@@ -368,18 +327,7 @@ void ExplorerDisplay::OnCommand(int id) {
     }
 }
 
-LRESULT CALLBACK ExplorerDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<ExplorerDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ExplorerDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint{};
@@ -392,7 +340,7 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        if (wParam == kExplorerHighlightTimer) EndHighlight();
+        if (highlight_.IsTimer(wParam)) EndHighlight();
         return 0;
     case WM_LBUTTONDOWN: {
         // A click brings the keyboard back from the panel (Shift+F10, keys).
@@ -410,12 +358,6 @@ LRESULT ExplorerDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         break;
     }
@@ -655,7 +597,7 @@ public:
         panel_ = std::make_unique<ExplorerControlPanel>(
             IsSaturn(Traits()) ? app.GetSaturnExplorerActions() : app.GetJupiterExplorerActions(), document_,
             [&app] { return app.Current().GetTimeAndLocation().dateTime; });
-        if (panel_->Create(context_.instance, context_.panelPane, context_.dialogs)) {
+        if (panel_->Create(context_.instance, context_.panelPane, context_.modeless)) {
             ShowWindow(panel_->GetDialogWindow(), SW_HIDE);
             context_.panel = panel_.get();
         } else {

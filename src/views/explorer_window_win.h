@@ -16,7 +16,9 @@
 #include "controls/child_windows.h"
 #include "controls/control_panel.h"
 #include "controls/mdi_child_window.h"
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
+#include "views/display_window_context.h"
+#include "views/highlight_flash_win.h"
 #include "views/explorer_panel_win.h"
 #include "views/explorer_render.h"
 #include "views/explorer_textures_win.h"
@@ -31,17 +33,7 @@ constexpr UINT kExplorerHighlightMilliseconds = 500;
 constexpr UINT_PTR kExplorerHighlightTimer = 5;
 
 // What an explorer window needs of the program besides its document.
-struct ExplorerWindowContext {
-    Application& app;
-    ChildWindows& children;
-    HINSTANCE instance;
-    HFONT displayFont = nullptr;
-    HFONT symbolFont = nullptr;
-    std::function<bool()> nightVision;
-    // The control-panel pane that holds the kind's panel (none: no panel).
-    HWND panelPane = nullptr;
-    // The message loop's modeless dialogs, which the panel joins for its keys.
-    ModelessDialogs* dialogs = nullptr;
+struct ExplorerWindowContext : DisplayWindowContext {
     // The screen's pixel width over its pixel height.
     double pixelAspect = 1.0;
     // Tells the user of a failure (a picture that cannot be loaded).
@@ -49,9 +41,6 @@ struct ExplorerWindowContext {
     // The pictures' resource names; null: the kind's own.
     const Char* planetPicture = nullptr;
     const Char* ringPicture = nullptr;
-    // The other windows and tools the context menu leads to (none: its
-    // items for them stay gray).
-    WindowServices* windows = nullptr;
     // Set by the kind once its panel exists.
     ExplorerControlPanel* panel = nullptr;
     // What the kind's windows share, set by the kind (none: each window
@@ -65,7 +54,7 @@ struct ExplorerWindowContext {
 double ScreenPixelAspect();
 
 // The GL child that fills the window.
-class ExplorerDisplay final : public DisplayTooltipSource {
+class ExplorerDisplay final : public DisplayWindow {
 public:
     explicit ExplorerDisplay(ExplorerWindow& owner);
     ~ExplorerDisplay() override;
@@ -73,7 +62,6 @@ public:
     // The window, its context and the pictures; false when the window could
     // not be made.
     bool Create(HWND parent);
-    HWND Window() const noexcept { return window_; }
     bool HasContext() const noexcept { return gl_ != nullptr; }
     SkyGlWin* Gl() const noexcept { return gl_.get(); }
     // The context and its lists go, with this display's own context made
@@ -95,7 +83,7 @@ public:
     int HitTest(int x, int y) const;
 
     void StartHighlight();
-    bool HighlightShown() const noexcept { return highlight_; }
+    bool HighlightShown() const noexcept { return highlight_.Shown(); }
     void EndHighlight();
     // The menu of `moon` (-1: none) at a client point.
     void ShowContextMenu(int moon, POINT client);
@@ -107,8 +95,7 @@ protected:
     void GetTooltipText(int x, int y, String& text) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void LoadPictures();
     void UploadAtlas(bool night);
     ExplorerFrame Frame();
@@ -116,7 +103,6 @@ private:
     ExplorerWindow& owner_;
     const ExplorerGeometry geometry_;
     ExplorerOrbitCache orbits_;
-    HWND window_ = nullptr;
     HDC dc_ = nullptr;
     std::unique_ptr<SkyGlWin> gl_;
     int nameHeight_ = 13;
@@ -127,7 +113,7 @@ private:
     bool textured_ = false;
     int atlasNight_ = -1;  // the night state of the texture in GL; -1 none
     DrawnMoons drawn_;
-    bool highlight_ = false;
+    HighlightFlash highlight_{kExplorerHighlightTimer, kExplorerHighlightMilliseconds};
     int menuMoon_ = -1;
 };
 

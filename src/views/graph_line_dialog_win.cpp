@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "app/help_topics_win.h"
 #include "base/colour_table.h"
 #include "controls/dialog_template.h"
 #include "controls/message_box.h"
@@ -205,9 +204,6 @@ bool OnCommand(HWND dialog, LineDialogState& state, int id, int code) {
     case IDOK:
         OnOk(dialog, state);
         return true;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        return true;
     default:
         return false;
     }
@@ -215,23 +211,15 @@ bool OnCommand(HWND dialog, LineDialogState& state, int id, int code) {
 
 INT_PTR CALLBACK GraphLineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     LineDialogState* state = StateOf(dialog);
-    switch (message) {
-    case WM_INITDIALOG:
+    if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         Init(dialog, *reinterpret_cast<LineDialogState*>(lParam));
         return TRUE;
-    case WM_COMMAND:
-        return state && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    case WM_HELP:
-        ShowHelpTopic(dialog, state && state->newLine ? HelpPage::AddGraphLine
-                                                      : HelpPage::EditGraphLine);
-        return TRUE;
-    case WM_DESTROY:
-        if (state) RememberDialogPlace(dialog, state->services->placement);
-        return FALSE;
-    default:
-        return FALSE;
     }
+    if (!state) return FALSE;
+    if (message == WM_COMMAND && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam))) return TRUE;
+    return AnswerPlacedDialog(dialog, message, wParam, state->newLine ? HelpPage::AddGraphLine : HelpPage::EditGraphLine,
+                              state->services->placement);
 }
 
 }  // namespace

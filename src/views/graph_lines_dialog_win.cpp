@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "app/help_topics_win.h"
 #include "documents/graph_document.h"
 #include "controls/dialog_template.h"
 #include "controls/message_box.h"
@@ -140,9 +139,6 @@ bool OnCommand(HWND dialog, LinesDialogState& state, int id, int code) {
             UpdateWindow(panel);
         }
         return true;
-    case IDCANCEL:
-        EndDialog(dialog, 0);
-        return true;
     default:
         return false;
     }
@@ -152,24 +148,16 @@ bool OnCommand(HWND dialog, LinesDialogState& state, int id, int code) {
 
 INT_PTR CALLBACK GraphLinesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     LinesDialogState* state = StateOf(dialog);
-    switch (message) {
-    case WM_INITDIALOG:
+    if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         state = reinterpret_cast<LinesDialogState*>(lParam);
         PlaceDialog(dialog, state->services->placement);
         Refresh(dialog, *state, 0);
         return TRUE;
-    case WM_COMMAND:
-        return state && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    case WM_HELP:
-        ShowHelpTopic(dialog, HelpPage::EditGraphLines);
-        return TRUE;
-    case WM_DESTROY:
-        if (state) RememberDialogPlace(dialog, state->services->placement);
-        return FALSE;
-    default:
-        return FALSE;
     }
+    if (!state) return FALSE;
+    if (message == WM_COMMAND && OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam))) return TRUE;
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::EditGraphLines, state->services->placement);
 }
 
 }  // namespace

@@ -6,15 +6,11 @@
 
 #include "base/colour_table.h"
 #include "base/scoped_win.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 namespace {
 
-struct ListColumn {
-    const Char* title;
-    int width;
-    int format;
-};
 constexpr ListColumn kGraphColumns[] = {
     {TXT("Colour"), 50, LVCFMT_LEFT}, {TXT("Name"), 100, LVCFMT_LEFT}, {TXT("Value"), 100, LVCFMT_RIGHT}};
 
@@ -38,17 +34,7 @@ bool DrawsColourLines() {
 }  // namespace
 
 void GraphControlPanel::OnInitDialog() {
-    HWND list = GetDlgItem(GetDialogWindow(), kGraphLinesItem);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < 3; ++i) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        column.pszText = const_cast<Char*>(kGraphColumns[i].title);
-        column.cx = kGraphColumns[i].width;
-        column.fmt = kGraphColumns[i].format;
-        column.iSubItem = i;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-    }
+    SetUpRowList(GetDlgItem(GetDialogWindow(), kGraphLinesItem), kGraphColumns);
 }
 
 int GraphControlPanel::LineOfRow(int row) const {

@@ -55,7 +55,6 @@ int FontLineHeight(HWND window) {
 bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style, HCURSOR cursor,
                    HBRUSH background, HICON icon) {
     WNDCLASSW type{};
-    if (GetClassInfoW(instance, name, &type)) return true;
     type.style = style;
     type.lpfnWndProc = procedure;
     type.hInstance = instance;
@@ -63,7 +62,7 @@ bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, U
     type.hbrBackground = background;
     type.hIcon = icon;
     type.lpszClassName = name;
-    return RegisterClassW(&type) != 0;
+    return RegisterWindowClass(type);
 }
 
 }  // namespace
@@ -77,8 +76,8 @@ struct GraphWindowClasses {
 
 bool RegisterGraphWindowClasses(HINSTANCE instance) {
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIcon));
-    return RegisterClass(instance, kGraphChildClass, MdiChildWindow::WindowProc, CS_HREDRAW | CS_VREDRAW,
-                         LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_3DFACE), icon) &&
+    return RegisterMdiChildClass(instance, kGraphChildClass, kProgramIcon, CS_HREDRAW | CS_VREDRAW,
+                                 GetSysColorBrush(COLOR_3DFACE)) &&
            RegisterClass(instance, kGraphDisplayClass, GraphWindowClasses::Display, CS_HREDRAW | CS_VREDRAW,
                          LoadCursorW(nullptr, IDC_CROSS), nullptr, icon) &&
            RegisterClass(instance, kGraphXAxisClass, GraphWindowClasses::Axis,

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/help_topics_win.h"
 #include "controls/dialog_template.h"
 #include "controls/list_view_columns.h"
 #include "resources/picture_ids.h"
@@ -26,25 +25,14 @@ INT_PTR CALLBACK PictureOptionsProc(HWND dialog, UINT message, WPARAM wParam, LP
         CheckDlgButton(dialog, IDC_PIC_SCALE_TO_FIT, params->scaleToFit ? BST_CHECKED : BST_UNCHECKED);
         return TRUE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            params->scaleToFit = IsDlgButtonChecked(dialog, IDC_PIC_SCALE_TO_FIT) == BST_CHECKED;
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_HELP:
-        ShowHelpTopic(dialog, HelpPage::PictureOptions);
+        if (LOWORD(wParam) != IDOK) break;
+        params->scaleToFit = IsDlgButtonChecked(dialog, IDC_PIC_SCALE_TO_FIT) == BST_CHECKED;
+        EndDialog(dialog, 1);
         return TRUE;
-    case WM_DESTROY:
-        if (params) RememberDialogPlace(dialog, params->placement);
-        return FALSE;
     default:
-        return FALSE;
+        break;
     }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::PictureOptions, params ? params->placement : nullptr);
 }
 
 struct PacksParams {
@@ -53,25 +41,11 @@ struct PacksParams {
     PicPackListSettings* settings;
 };
 
-struct PackColumn {
-    const wchar_t* title;
-    int width;
-    int format;
-};
-constexpr PackColumn kPackColumns[] = {
+constexpr ListColumn kPackColumns[] = {
     {L"Name", 160, LVCFMT_LEFT}, {L"Pictures", 50, LVCFMT_RIGHT}, {L"Path", 320, LVCFMT_LEFT}};
 
 void FillPackList(HWND list, const PacksParams& params) {
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < 3; ++i) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        column.pszText = const_cast<wchar_t*>(kPackColumns[i].title);
-        column.cx = kPackColumns[i].width;
-        column.fmt = kPackColumns[i].format;
-        column.iSubItem = i;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-    }
+    SetUpRowList(list, kPackColumns);
     int row = 0;
     for (PicPackRow& pack : MakePicPackRows(*params.storage, *params.packs)) {
         LVITEMW item{};
@@ -114,29 +88,20 @@ INT_PTR CALLBACK PicturePacksProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         SelectRow(list, PicPackRowToSelect(params->settings->selectedItem, rows));
         return TRUE;
     }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            CaptureListViewState(list, params->settings->list);
-            const int selected =
-                static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-            params->settings->selectedItem = selected < 0 ? 0 : selected;
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_HELP:
-        ShowHelpTopic(dialog, HelpPage::InstalledPicturePacks);
+    case WM_COMMAND: {
+        if (LOWORD(wParam) != IDOK) break;
+        CaptureListViewState(list, params->settings->list);
+        const int selected =
+            static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        params->settings->selectedItem = selected < 0 ? 0 : selected;
+        EndDialog(dialog, 1);
         return TRUE;
-    case WM_DESTROY:
-        if (params) RememberDialogPlace(dialog, &params->settings->geometry);
-        return FALSE;
-    default:
-        return FALSE;
     }
+    default:
+        break;
+    }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::InstalledPicturePacks,
+                              params ? &params->settings->geometry : nullptr);
 }
 
 }  // namespace

@@ -24,17 +24,8 @@ String FullPicturePath(const PictureRef& ref) {
 }
 
 bool RegisterPictureClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, PictureWindow::ClassName(), &existing)) return true;
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = MdiChildWindow::WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_PICTURE));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = PictureWindow::ClassName();
-    return RegisterClassW(&wc) != 0;
+    return RegisterMdiChildClass(instance, PictureWindow::ClassName(), ICO_PICTURE, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                 static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 }  // namespace

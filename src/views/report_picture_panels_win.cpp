@@ -1,4 +1,5 @@
 #include "views/report_picture_panels_win.h"
+#include "controls/list_view_columns.h"
 
 #include <commctrl.h>
 
@@ -7,10 +8,6 @@ namespace {
 
 constexpr int kEntryTextLimit = 100;
 
-struct ListColumn {
-    const Char* title;
-    int width;
-};
 constexpr ListColumn kPictureColumns[] = {{TXT("Type"), 95}, {TXT("Name"), 70}, {TXT("Description"), 300}};
 
 }  // namespace
@@ -95,15 +92,7 @@ INT_PTR ReportControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 
 void PictureControlPanel::OnInitDialog() {
     HWND list = GetDlgItem(GetDialogWindow(), kPictureListItem);
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (int i = 0; i < 3; ++i) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        column.pszText = const_cast<Char*>(kPictureColumns[i].title);
-        column.cx = kPictureColumns[i].width;
-        column.iSubItem = i;
-        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
-    }
+    SetUpRowList(list, kPictureColumns);
     rows_ = MakePictureRows(packs_);
     SortPictureRows(rows_, kPictureTypeColumn);
     FillList();

@@ -272,14 +272,8 @@ LRESULT CALLBACK ReportWindow::ContainerProc(HWND window, UINT message, WPARAM w
 
 ReportWindowKind::ReportWindowKind(ReportWindowServices services, ChildWindows& windows, HINSTANCE instance)
     : services_(std::move(services)), windows_(windows), instance_(instance) {
-    WNDCLASSW child{};
-    child.style = CS_HREDRAW | CS_VREDRAW;
-    child.lpfnWndProc = MdiChildWindow::WindowProc;
-    child.hInstance = instance_;
-    child.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(ICO_REPORT));
-    child.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    child.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    child.lpszClassName = kReportWindowClass;
+    RegisterMdiChildClass(instance_, kReportWindowClass, ICO_REPORT, CS_HREDRAW | CS_VREDRAW,
+                          static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
     WNDCLASSW container{};
     container.style = CS_HREDRAW | CS_VREDRAW;
     container.lpfnWndProc = ReportWindow::ContainerProc;
@@ -287,9 +281,7 @@ ReportWindowKind::ReportWindowKind(ReportWindowServices services, ChildWindows& 
     container.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     container.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     container.lpszClassName = kBrowserContainerClass;
-    // A second kind (a test's) finds the classes registered already.
-    RegisterClassW(&child);
-    RegisterClassW(&container);
+    RegisterWindowClass(container);
     services_.hub.Insert(this);
 }
 

@@ -2,19 +2,6 @@
 
 namespace corvinata {
 
-bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, className, &existing)) return true;
-    WNDCLASSW wc{};
-    wc.style = style;
-    wc.lpfnWndProc = MdiChildWindow::WindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconId));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = className;
-    return RegisterClassW(&wc) != 0;
-}
-
 void WheelBurst::Notched(HWND window, bool changed) {
     if (active_ || !changed || !window) return;
     active_ = true;

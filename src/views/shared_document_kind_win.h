@@ -31,10 +31,6 @@
 
 namespace corvinata {
 
-// Registers the kind's MDI child class once (a later call finds it): the
-// child window procedure, the kind's icon resource and an arrow cursor.
-bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style);
-
 // Wheel notches within a second of the first one that changed the view make
 // one undo step: the burst runs from that notch until its timer fires.
 class WheelBurst {

@@ -11,6 +11,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/star_catalogue.h"
 #include "resources/resource_ids.h"
+#include "views/display_context_menu_win.h"
 #include "views/sky_grids.h"
 #include "views/sky_window_win.h"
 #include "views/solar_system_window_win.h"
@@ -35,54 +36,22 @@ const CelestialObject* BodyConstellation(const CelestialObject* object, const Sk
     return constellations->CatalogueGetObjectAt(static_cast<int>(out.Value(kFunctionConstellation)));
 }
 
-// Replaces "%1" and "%2" in every item of the menu and its submenus.
-void FillMenuTexts(HMENU menu, const String& first, const String& second) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
-        if (item.hSubMenu) FillMenuTexts(item.hSubMenu, first, second);
-        String caption(text);
-        ReplaceSubstring(caption, TXT("%1"), first.Text(), 0, -1);
-        ReplaceSubstring(caption, TXT("%2"), second.Text(), 0, -1);
-        MENUITEMINFOW update{};
-        update.cbSize = sizeof update;
-        update.fMask = MIIM_STRING;
-        update.dwTypeData = caption.Data();
-        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &update);
-    }
-}
-
 String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
 
 }  // namespace
 
 SkyDisplay::SkyDisplay(SkyWindow& owner) : owner_(owner) {}
 
-SkyDisplay::~SkyDisplay() {
-    Teardown();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-        window_ = nullptr;
-    }
-}
+SkyDisplay::~SkyDisplay() { Teardown(); }
 
 bool SkyDisplay::RegisterDisplayClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, kSkyDisplayClass, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SKY));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kSkyDisplayClass;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 void SkyDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(kSkyDisplayClass, instance); }
@@ -90,11 +59,7 @@ void SkyDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(k
 bool SkyDisplay::Create(HWND parent, HINSTANCE instance, HFONT displayFont, HFONT symbolFont) {
     instance_ = instance;
     if (!RegisterDisplayClass(instance)) return false;
-    window_ = CreateWindowExW(0, kSkyDisplayClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100, parent,
-                              nullptr, instance, nullptr);
-    if (!window_) return false;
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(kSkyDisplayClass, WS_CHILD | WS_VISIBLE | WS_BORDER, parent, instance)) return false;
     dc_ = GetDC(window_);
     if (displayFont) SelectObject(dc_, displayFont);
     gl_ = CreateSkyGlWin(window_, dc_, displayFont ? displayFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)),
@@ -194,14 +159,7 @@ void SkyDisplay::GetTooltipText(int x, int y, String& text) {
 
 bool SkyDisplay::AcceptsTooltips() const { return drag_ == SkyDrag::kNone && lastHit_ == 1; }
 
-LRESULT CALLBACK SkyDisplay::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<SkyDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT SkyDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkyDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         OnPaint();
@@ -239,9 +197,6 @@ LRESULT SkyDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
         Teardown();
-        break;
-    case WM_NCDESTROY:
-        window_ = nullptr;
         break;
     default:
         break;
@@ -347,10 +302,11 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         object = sun ? sun->CatalogueGetObjectAt(0) : nullptr;
     }
     menuObject_ = object;
-    HMENU bar = LoadMenuW(instance_, L"Menu_Sky");
-    if (!bar) return;
-    HMENU menu = GetSubMenu(bar, 0);
-    FillMenuTexts(menu, NameOf(object), NameOf(BodyConstellation(object, owner_.GetSkyDocument())));
+    DisplayContextMenu context(instance_, L"Menu_Sky");
+    HMENU menu = context.Popup();
+    if (!menu) return;
+    const String constellation = NameOf(BodyConstellation(object, owner_.GetSkyDocument()));
+    context.FillNames(NameOf(object), &constellation);
     // Windows and tools the program does not offer stay gray.
     for (int id : {CMD_SHOW_SOLAR_SYSTEM, CMD_SHOW_PICTURE, CMD_SHOW_OBJECT_INFO, CMD_SHOW_OBJECT_INFO_SECOND}) {
         EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
@@ -373,10 +329,7 @@ void SkyDisplay::ShowContextMenu(const CelestialObject* object, POINT client) {
         EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     }
     if (!object) EnableMenuItem(menu, CMD_CENTER_OBJECT, MF_BYCOMMAND | MF_GRAYED);
-    POINT screen = client;
-    ClientToScreen(window_, &screen);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
-    DestroyMenu(bar);
+    context.Track(window_, client, TPM_RIGHTBUTTON);
 }
 
 void SkyDisplay::OnCommand(int id) {

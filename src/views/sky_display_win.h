@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
 #include "views/sky_render.h"
 #include "views/sky_render_gl_win.h"
 #include "views/sky_view.h"
@@ -22,7 +22,7 @@ constexpr const wchar_t* kSkyDisplayClass = L"CorvinataSkyDisp_OpenGl";
 constexpr UINT kHighlightMilliseconds = 200;
 constexpr UINT_PTR kHighlightTimer = 1;
 
-class SkyDisplay final : public DisplayTooltipSource {
+class SkyDisplay final : public DisplayWindow {
 public:
     explicit SkyDisplay(SkyWindow& owner);
     ~SkyDisplay() override;
@@ -30,7 +30,6 @@ public:
     // The window, its context and renderer; false when the window could not
     // be made (a missing context leaves a black display).
     bool Create(HWND parent, HINSTANCE instance, HFONT displayFont, HFONT symbolFont);
-    HWND Window() const noexcept { return window_; }
     SkyRenderer* Renderer() const noexcept { return renderer_.get(); }
     SkyGlWin* Gl() const noexcept { return gl_.get(); }
 
@@ -65,8 +64,7 @@ protected:
     bool TipFollowsPointer() const override { return drag_ == SkyDrag::kNone; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
     void OnCommand(int id);
     void OnMouseMove(int x, int y);
@@ -78,7 +76,6 @@ private:
 
     SkyWindow& owner_;
     HINSTANCE instance_ = nullptr;
-    HWND window_ = nullptr;
     HDC dc_ = nullptr;
     std::unique_ptr<SkyGlWin> gl_;
     std::unique_ptr<SkyRenderer> renderer_;

@@ -86,13 +86,18 @@ SkyWindowState SkyWindow::NewWindowState() {
     return state;
 }
 
-bool SkyWindow::CreateFromRecord(const SkyWindowState& requested, ChildShowMode mode) {
+SkyWindowState SkyWindow::TakeView(const SkyWindowState& requested) {
     SkyWindowState state = requested;
     SanitiseSkyWindowState(state, NewWindowState());
     direction_ = ViewDirection{state.viewLambda, state.viewPhi};
     fieldOfView_ = state.fieldWidth;
     options_ = state.options;
     selected_ = state.selectedBody;
+    return state;
+}
+
+bool SkyWindow::CreateFromRecord(const SkyWindowState& requested, ChildShowMode mode) {
+    const SkyWindowState state = TakeView(requested);
     if (!RegisterClasses(context_.instance)) return false;
     if (!Create(kSkyWindowClass, context_.instance, state.geometry, mode)) return false;
     display_ = std::make_unique<SkyDisplay>(*this);
@@ -114,12 +119,7 @@ SkyWindowState SkyWindow::CaptureState() const {
 }
 
 void SkyWindow::ApplyRecord(const SkyWindowState& requested, bool refresh) {
-    SkyWindowState state = requested;
-    SanitiseSkyWindowState(state, NewWindowState());
-    direction_ = ViewDirection{state.viewLambda, state.viewPhi};
-    fieldOfView_ = state.fieldWidth;
-    options_ = state.options;
-    selected_ = state.selectedBody;
+    const SkyWindowState state = TakeView(requested);
     if (Handle()) ApplyGeometry(state.geometry, Handle());
     if (refresh) UpdateView(0, true);
 }

@@ -17,6 +17,7 @@
 #include "controls/child_windows.h"
 #include "controls/control_panel.h"
 #include "controls/mdi_child_window.h"
+#include "views/display_window_context.h"
 #include "views/shared_document_kind_win.h"
 #include "views/sky_render.h"
 #include "views/sky_view.h"
@@ -43,25 +44,9 @@ private:
 };
 
 // What a Sky window needs of the program besides its document.
-struct SkyWindowContext {
-    Application& app;
-    ChildWindows& children;
-    HINSTANCE instance;
-    // The program's fonts for the names and the symbols (not owned).
-    HFONT displayFont = nullptr;
-    HFONT symbolFont = nullptr;
-    std::function<bool()> nightVision;
-    // The frame's control-panel pane, where the kind's panel lives (none:
-    // the kind has no panel).
-    HWND panelPane = nullptr;
+struct SkyWindowContext : DisplayWindowContext {
     // The kind's panel, refreshed after every change of its window.
     SkyControlPanel* panel = nullptr;
-    // The message loop's modeless dialogs, which the panel joins so that
-    // Tab and the arrow keys move through it (none: no keyboard handling).
-    ModelessDialogs* modeless = nullptr;
-    // The other windows and tools the context menu leads to (none: its
-    // items for them stay gray).
-    WindowServices* windows = nullptr;
 };
 
 class SkyWindow final : public MdiChildWindow,
@@ -145,6 +130,9 @@ private:
     void Update(void* value) override;
     // The kind's panel while it shows this window, else none.
     SkyControlPanel* AttachedPanel() const;
+    // The view of the record brought into range becomes the window's; the
+    // record as taken.
+    SkyWindowState TakeView(const SkyWindowState& requested);
 
     SkyWindowContext context_;
     DocumentViewLink viewLink_{skyDocument_, *this};

@@ -1,6 +1,5 @@
 #include "views/solar_options_dialog_win.h"
 
-#include "app/help_topics_win.h"
 #include "catalog/body_types.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
@@ -67,27 +66,15 @@ INT_PTR CALLBACK SolarOptionsDialogProc(HWND dialog, UINT message, WPARAM wParam
         OnInit(dialog, *reinterpret_cast<SolarOptionsParams*>(lParam));
         return TRUE;
     case WM_COMMAND:
-        if (!params) break;
-        if (LOWORD(wParam) == IDOK) {
-            OnOk(dialog, *params);
-            EndDialog(dialog, 1);
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        break;
-    case WM_HELP:
-        ShowHelpTopic(dialog, HelpPage::SolarSystemOptions);
+        if (!params || LOWORD(wParam) != IDOK) break;
+        OnOk(dialog, *params);
+        EndDialog(dialog, 1);
         return TRUE;
-    case WM_DESTROY:
-        if (params) RememberDialogPlace(dialog, params->placement);
-        break;
     default:
         break;
     }
-    return FALSE;
+    if (!params) return FALSE;
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::SolarSystemOptions, params->placement);
 }
 
 }  // namespace

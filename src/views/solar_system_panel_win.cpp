@@ -9,6 +9,7 @@
 #include "catalog/event_kinds.h"
 #include "controls/trackbar_control.h"
 #include "views/solar_system_window_win.h"
+#include "controls/list_view_columns.h"
 
 namespace corvinata {
 
@@ -55,15 +56,8 @@ void SolarControlPanel::OnInitDialog() {
     SendMessageW(slider, TBM_SETPAGESIZE, 0, 1);
     SendMessageW(slider, TBM_SETTICFREQ, 1, 0);
     HWND list = GetDlgItem(dialog, kSolarPlanetList);
-    ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = 80;
-    column.pszText = const_cast<wchar_t*>(L"Planet");
-    ListView_InsertColumn(list, 0, &column);
-    column.cx = 140;
-    column.pszText = const_cast<wchar_t*>(L"Value");
-    ListView_InsertColumn(list, 1, &column);
+    static constexpr ListColumn kColumns[] = {{L"Planet", 80}, {L"Value", 140}};
+    SetUpRowList(list, kColumns);
     for (int n = kFirstZoomPlanet; n <= kLastZoomPlanet; ++n) {
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_PARAM;

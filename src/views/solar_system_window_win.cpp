@@ -10,6 +10,7 @@
 #include "base/registry_root.h"
 #include "catalog/catalogue_registry.h"
 #include "resources/resource_ids.h"
+#include "views/display_context_menu_win.h"
 #include "views/solar_system_gdi_win.h"
 #include "views/solar_options_dialog_win.h"
 
@@ -17,7 +18,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT_PTR kHighlightTimer = 1;
 constexpr RecordKeyNames kSolarModelNames{TXT("Time and location")};
 
 String NameOf(const CelestialObject* object) { return object ? String(ObjectKeyName(*object)) : String(); }
@@ -26,30 +26,6 @@ String FullNameOf(const CelestialObject* object) {
     String name;
     if (object) object->CelestialObjectFullName(name);
     return name;
-}
-
-// "%1" of every item (and of its submenus) becomes the body's name.
-void FillMenuTexts(HMENU menu, const String& name) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        wchar_t text[256] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof(item);
-        item.fMask = MIIM_STRING | MIIM_SUBMENU;
-        item.dwTypeData = text;
-        item.cch = 255;
-        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
-        if (item.hSubMenu) FillMenuTexts(item.hSubMenu, name);
-        std::wstring value(text);
-        const std::size_t at = value.find(L"%1");
-        if (at == std::wstring::npos) continue;
-        value.replace(at, 2, name.Text());
-        MENUITEMINFOW changed{};
-        changed.cbSize = sizeof(changed);
-        changed.fMask = MIIM_STRING;
-        changed.dwTypeData = value.data();
-        SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &changed);
-    }
 }
 
 }  // namespace
@@ -106,22 +82,15 @@ void SolarSystemWindowHistory::OnCommandsPerformed(int flag) {
 
 // ---- the display ----------------------------------------------------------
 
-SolarSystemDisplay::~SolarSystemDisplay() {
-    if (window_) DestroyWindow(window_);
-}
-
 bool SolarSystemDisplay::RegisterDisplayClass(HINSTANCE instance) {
-    WNDCLASSW existing{};
-    if (GetClassInfoW(instance, kSolarSystemDisplayClass, &existing)) return true;
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = DisplayProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     wc.lpszClassName = kSolarSystemDisplayClass;
-    return RegisterClassW(&wc) != 0;
+    return DisplayWindow::RegisterDisplayClass(wc);
 }
 
 void SolarSystemDisplay::UnregisterDisplayClass(HINSTANCE instance) {
@@ -130,10 +99,7 @@ void SolarSystemDisplay::UnregisterDisplayClass(HINSTANCE instance) {
 
 bool SolarSystemDisplay::Create(HWND parent, HINSTANCE instance) {
     instance_ = instance;
-    window_ = CreateWindowExW(0, kSolarSystemDisplayClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 100, 100,
-                              parent, nullptr, instance, this);
-    if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (!CreateDisplayWindow(kSolarSystemDisplayClass, WS_CHILD | WS_VISIBLE | WS_BORDER, parent, instance)) return false;
     Resize();
     return true;
 }
@@ -145,24 +111,13 @@ void SolarSystemDisplay::Resize() {
     SetWindowPos(window_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK SolarSystemDisplay::DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<SolarSystemDisplay*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT SolarSystemDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SolarSystemDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         OnPaint();
         return 0;
     case WM_TIMER:
-        if (wParam == kHighlightTimer) OnHighlightTimer();
+        if (highlight_.IsTimer(wParam)) OnHighlightTimer();
         return 0;
     case WM_LBUTTONDOWN: {
         const PlanBody body = HitTest(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -177,12 +132,6 @@ LRESULT SolarSystemDisplay::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
         OnCommand(LOWORD(wParam));
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         break;
     }
@@ -201,7 +150,7 @@ PlanScene SolarSystemDisplay::Scene() const {
     scene.positions = PlanPositionsOf(owner_.SolarDocument());
     PlanNamesFromCatalogues(scene.names);
     scene.hasSelection = PlanBodyOfObject(owner_.GetSelectedBody().object, scene.selected);
-    scene.highlight = highlight_;
+    scene.highlight = highlight_.Shown();
     return scene;
 }
 
@@ -224,19 +173,11 @@ void SolarSystemDisplay::OnPaint() {
 // The ring stays for the whole highlight and goes with a full repaint, so
 // an erase that comes in between can never leave a stray ring behind.
 void SolarSystemDisplay::StartHighlight() {
-    if (!window_) return;
-    highlight_ = true;
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
-    SetTimer(window_, kHighlightTimer, kSolarHighlightMilliseconds, nullptr);
+    if (window_) highlight_.Start(window_);
 }
 
 void SolarSystemDisplay::OnHighlightTimer() {
-    KillTimer(window_, kHighlightTimer);
-    if (!highlight_) return;
-    highlight_ = false;
-    InvalidateRect(window_, nullptr, TRUE);
-    UpdateWindow(window_);
+    if (!highlight_.End(window_, true)) return;
     if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
 }
 
@@ -244,10 +185,10 @@ void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = Ful
 
 void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     menuBody_ = body;
-    HMENU bar = LoadMenuW(instance_, L"Menu_Sol");
-    if (!bar) return;
-    HMENU menu = GetSubMenu(bar, 0);
-    FillMenuTexts(menu, NameOf(ObjectOfPlanBody(body)));
+    DisplayContextMenu context(instance_, L"Menu_Sol");
+    HMENU menu = context.Popup();
+    if (!menu) return;
+    context.FillNames(NameOf(ObjectOfPlanBody(body)));
     // Windows and tools the program does not offer stay gray.
     const WindowServices* windows = owner_.Context().windows;
     const CelestialObject* object = ObjectOfPlanBody(body);
@@ -262,10 +203,7 @@ void SolarSystemDisplay::ShowContextMenu(PlanBody body, POINT client) {
     if (windows && object && windows->OffersWindowKind(kPictureWindow)) {
         EnableMenuItem(menu, CMD_SHOW_PICTURE, MF_BYCOMMAND | MF_ENABLED);
     }
-    POINT screen = client;
-    ClientToScreen(window_, &screen);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, window_, nullptr);
-    DestroyMenu(bar);
+    context.Track(window_, client, TPM_RIGHTBUTTON);
 }
 
 void SolarSystemDisplay::OnCommand(int id) {
@@ -497,7 +435,7 @@ public:
           panel_(context.app.GetSolarSystemActions()) {
         // Without its panel the windows still work; the pane stays empty.
         if (context_.panelPane &&
-            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, context_.dialogs)) {
+            panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, context_.modeless)) {
             context_.panel = &panel_;
         }
     }

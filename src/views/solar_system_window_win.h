@@ -15,7 +15,9 @@
 #include "app/window_services.h"
 #include "controls/child_windows.h"
 #include "controls/mdi_child_window.h"
-#include "views/display_tooltip_win.h"
+#include "views/display_window_win.h"
+#include "views/display_window_context.h"
+#include "views/highlight_flash_win.h"
 #include "views/shared_document_kind_win.h"
 #include "views/solar_system_panel_win.h"
 #include "views/solar_system_plan.h"
@@ -27,6 +29,7 @@ class SolarSystemWindow;
 constexpr const wchar_t* kSolarSystemWindowClass = L"CorvinataMdiChildSol";
 constexpr const wchar_t* kSolarSystemDisplayClass = L"CorvinataSolDisp";
 constexpr UINT kSolarHighlightMilliseconds = 500;
+constexpr UINT_PTR kSolarHighlightTimer = 1;
 
 // After each step the window it changed updates once, or every window of
 // the document when the shared moment moved.
@@ -42,37 +45,21 @@ private:
 };
 
 // What a Solar System window needs of the program besides its document.
-struct SolarSystemWindowContext {
-    Application& app;
-    ChildWindows& children;
-    HINSTANCE instance;
-    HFONT displayFont = nullptr;
-    HFONT symbolFont = nullptr;
-    std::function<bool()> nightVision;
-    // The control-panel pane that holds the kind's panel (none: no panel).
-    HWND panelPane = nullptr;
+struct SolarSystemWindowContext : DisplayWindowContext {
     // Set by the kind once its panel exists.
     SolarControlPanel* panel = nullptr;
-    // The message loop's modeless dialogs: the panel joins them, so that Tab,
-    // Space and its mnemonics work inside it.
-    ModelessDialogs* dialogs = nullptr;
-    // The other windows and tools the context menu leads to (none: its
-    // items for them stay gray).
-    WindowServices* windows = nullptr;
 };
 
 // The display child: paints the plan straight to the window, answers
 // clicks, the context menu and the hover tip, and shows the highlight ring.
-class SolarSystemDisplay final : public DisplayTooltipSource {
+class SolarSystemDisplay final : public DisplayWindow {
 public:
     explicit SolarSystemDisplay(SolarSystemWindow& owner) : owner_(owner) {}
-    ~SolarSystemDisplay() override;
 
     bool Create(HWND parent, HINSTANCE instance);
     void Resize();
-    HWND Window() const noexcept { return window_; }
     void StartHighlight();
-    bool HighlightShown() const noexcept { return highlight_; }
+    bool HighlightShown() const noexcept { return highlight_.Shown(); }
     // The menu of `body` at the client point (right click, Shift+F10).
     void ShowContextMenu(PlanBody body, POINT client);
     void OnCommand(int id);
@@ -86,16 +73,14 @@ protected:
     void GetTooltipText(int x, int y, String& text) override;
 
 private:
-    static LRESULT CALLBACK DisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDisplayMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
     void OnHighlightTimer();
     PlanBody HitTest(int x, int y) const;
 
     SolarSystemWindow& owner_;
-    HWND window_ = nullptr;
     HINSTANCE instance_ = nullptr;
-    bool highlight_ = false;
+    HighlightFlash highlight_{kSolarHighlightTimer, kSolarHighlightMilliseconds};
     PlanBody menuBody_;
 };
 

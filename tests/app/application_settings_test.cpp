@@ -102,14 +102,13 @@ TEST_F(ApplicationSettingsTest, StoredDocumentValuesRefuseWhatCannotExist) {
     EXPECT_EQ(report.type, 0);
 }
 
-TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
+TEST(ApplicationTest, ProvidesItsProductAndKeepsCustomControls) {
     bool destroyed = false;
     {
         ApplicationHooks hooks;
         hooks.createCatalogues = [] { return true; };
         hooks.destroyCatalogues = [&] { destroyed = true; };
         Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
-        EXPECT_EQ(GetPublishedInterfaces().application, &app);
         EXPECT_EQ(&GetProductInfo(), &app.Product());
         String title;
         EXPECT_EQ(test::Utf8(app.Product().GetProductTitle(title)), "Corvinata 1.70");
@@ -146,7 +145,6 @@ TEST(ApplicationTest, PublishesItsInterfacesAndKeepsCustomControls) {
         EXPECT_FALSE(secondGone);
     }
     EXPECT_TRUE(destroyed);
-    EXPECT_EQ(GetPublishedInterfaces().application, nullptr);
 }
 
 TEST(ApplicationTest, TimeAndPlaceChangeOnlyWhenTheDialogIsConfirmed) {

@@ -4,11 +4,13 @@
 
 #include <map>
 
+#include "app/frame_commands.h"
 #include "app/settings_keys.h"
 #include "app/settings_values.h"
 #include "support/app_session.h"
 #include "support/fake_product.h"
 #include "support/test_text.h"
+#include "resources/resource_ids.h"
 
 namespace corvinata {
 namespace {
@@ -44,6 +46,13 @@ protected:
         WriteIntValue(writer, TXT("Number"), windowNumber);
     }
 
+    // Whether the frame offers a layout command with these layouts.
+    bool LayoutCommandEnabled(int command) const {
+        FrameCommandContext context;
+        context.layoutCount = layouts.Count();
+        return IsFrameCommandEnabled(*FindFrameCommand(command), context);
+    }
+
     int sky = 0, graph = 0;
     FakeFrame frame;
     Layouts layouts{frame};
@@ -57,7 +66,7 @@ TEST_F(LayoutsTest, FiveLayoutsSurviveARestartAndASixthIsRefused) {
         frame.panes.toolbar = i % 2 == 0;
         ASSERT_TRUE(layouts.AddNewLayout());
     }
-    EXPECT_FALSE(layouts.IsCommandEnabled(kCommandAddLayout));
+    EXPECT_FALSE(LayoutCommandEnabled(CMD_ADD_LAYOUT));
     EXPECT_FALSE(layouts.AddNewLayout());
     ASSERT_TRUE(layouts.ApplyLayout(2));
     Layouts reloaded(frame);
@@ -77,17 +86,6 @@ TEST_F(LayoutsTest, FiveLayoutsSurviveARestartAndASixthIsRefused) {
     reloaded.ActivateAdjacentLayout(true);
     EXPECT_EQ(reloaded.CurrentIndex(), 4);
     EXPECT_EQ(frame.placed[&sky].left, 400);
-}
-
-TEST_F(LayoutsTest, RenameRefusesANameTakenInAnyLetterCase) {
-    SettingsTree empty(storage, root);
-    layouts.LoadLayouts(empty);
-    layouts.AddNewLayout();
-    EXPECT_FALSE(layouts.RenameLayout(1, String(TXT("LAYOUT 1"))));
-    EXPECT_EQ(frame.refused, (std::vector<std::string>{"LAYOUT 1"}));
-    EXPECT_TRUE(layouts.RenameLayout(1, String(TXT("Evening"))));
-    EXPECT_EQ(frame.menu, (std::vector<std::string>{"Layout 1", "Evening"}));
-    EXPECT_EQ(test::Utf8(layouts.CurrentName()), "Evening");
 }
 
 TEST_F(LayoutsTest, StoredDuplicatesAndLayoutsBeyondFiveAreNotLoaded) {
@@ -128,8 +126,8 @@ TEST_F(LayoutsTest, FirstStartMakesOneLayoutAndRemovingKeepsOne) {
     layouts.LoadLayouts(empty);
     EXPECT_EQ(frame.menu, (std::vector<std::string>{"Layout 1"}));
     EXPECT_EQ(layouts.At(0).windows.size(), 2u);
-    for (int command : {kCommandNextLayout, kCommandPreviousLayout, kCommandRemoveActiveLayout}) {
-        EXPECT_FALSE(layouts.IsCommandEnabled(command)) << command;
+    for (int command : {CMD_NEXT_LAYOUT, CMD_PREVIOUS_LAYOUT, CMD_REMOVE_ACTIVE_LAYOUT}) {
+        EXPECT_FALSE(LayoutCommandEnabled(command)) << command;
     }
     layouts.AddNewLayout();
     layouts.AddNewLayout();

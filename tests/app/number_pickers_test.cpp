@@ -84,18 +84,12 @@ TEST(TimeZonePickerSetValue, QuarterHoursWithinTheZoneLimits) {
 }
 
 TEST(TimeZonePickerCharacters, QuarterDigitsAndSignsWithinTheLimits) {
-    const struct { TimeZoneFractionMode mode; double hours; int field; char c; const char* text; } cases[] = {
-        {TimeZoneFractionMode::Minutes, 5.0, 2, '3', "+05:30h"},
-        {TimeZoneFractionMode::Minutes, 5.0, 2, '2', "+05:00h"},
-        {TimeZoneFractionMode::Hundredths, 5.0, 2, '5', "+05:50h"},
-        {TimeZoneFractionMode::Minutes, 13.0, 2, '1', "+13:00h"},
-        {TimeZoneFractionMode::Minutes, 13.0, 1, '-', "+13:00h"},
-        {TimeZoneFractionMode::Minutes, 2.0, 0, '7', "+02:00h"},
-        {TimeZoneFractionMode::Minutes, 2.0, 1, '9', "+09:00h"},
+    const struct { double hours; int field; char c; const char* text; } cases[] = {
+        {5.0, 2, '3', "+05:30h"}, {5.0, 2, '2', "+05:00h"},  {13.0, 2, '1', "+13:00h"},
+        {13.0, 1, '-', "+13:00h"}, {2.0, 0, '7', "+02:00h"}, {2.0, 1, '9', "+09:00h"},
     };
     for (const auto& c : cases) {
         TimeZonePicker picker;
-        picker.SetQuarterMode(c.mode);
         picker.SetValue(c.hours);
         for (int i = 0; i < c.field; ++i) picker.NextField();
         picker.OnChar(static_cast<Char>(c.c));

@@ -268,6 +268,16 @@ TEST_F(DocumentsTest, PictureLookupsIgnoreCaseAndTakeTheFirstPack) {
               &packs[1].entries[0]);
     EXPECT_EQ(LookUpPicture(packs, {String(TXT("C:\\Packs\\Gone")), String(TXT("m042.jpg"))}),
               nullptr);
+    // Letters beyond ASCII compare as the file system compares them: one
+    // file, whatever the case it was named in.
+    packs[1].entries.push_back({String(TXT("\u00C4quator.jpg")), kPictureWithoutBody, 0, String()});
+    const PicturePack* holder = nullptr;
+    EXPECT_EQ(FindPictureByName(packs, String(TXT("\u00E4QUATOR.JPG")), &holder), &packs[1].entries[2]);
+    EXPECT_EQ(holder, &packs[1]);
+    EXPECT_EQ(LookUpPicture(packs, {String(TXT("C:\\Packs\\Two")), String(TXT("\u00E4quator.jpg"))}),
+              &packs[1].entries[2]);
+    EXPECT_TRUE(PictureRefEquals({String(TXT("C:\\\u00C9t\u00E9")), String(TXT("A.jpg"))},
+                                 {String(TXT("c:\\\u00E9T\u00C9")), String(TXT("a.JPG"))}));
     PictureDocument document(hub, packs);
     RecordingObserver window;
     document.Views().Insert(&window);

@@ -109,19 +109,6 @@ TEST(AutomationArguments, UniversalTimeThatLeavesTheValidYearsIsRefused) {
     EXPECT_TRUE(ClientDateTimeToLocalCivil(3000, 12, 31, 23, 0, true, 5.5, false, result));
 }
 
-TEST(AutomationArguments, PlanetNumbersOfTheClientAndOfTheCatalogue) {
-    const struct {
-        int client;
-        int catalogue;
-    } rows[] = {{0, 0}, {1, 1}, {2, -1}, {3, 2}, {4, 3}, {8, 7}, {9, -1}, {-1, -1}};
-    for (const auto& row : rows) EXPECT_EQ(PlanetCatalogueIndexOf(row.client), row.catalogue) << row.client;
-    const struct {
-        int catalogue;
-        int client;
-    } back[] = {{0, 0}, {1, 1}, {2, 3}, {7, 8}, {8, -1}, {-1, -1}};
-    for (const auto& row : back) EXPECT_EQ(ClientPlanetOf(row.catalogue), row.client) << row.catalogue;
-}
-
 TEST(AutomationArguments, MoonsAndStepsInRange) {
     EXPECT_TRUE(ValidMoonNumber(3, kJupiterMoons));
     EXPECT_FALSE(ValidMoonNumber(4, kJupiterMoons));

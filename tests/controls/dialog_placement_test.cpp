@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/dialog_template.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -73,6 +74,37 @@ TEST_F(DialogPlacementTest, TabIsExchangedThroughItsMappedControl) {
     EXPECT_FALSE(SetDialogPlacementValue(dialog, state, TXT("Width"), 10));
     DialogState unmapped;
     EXPECT_FALSE(GetDialogPlacementValue(dialog, unmapped, TXT("Current tab"), tab));
+}
+
+// A placed dialog that hands everything to AnswerPlacedDialog: it moves
+// itself and presses Cancel as soon as it opens.
+WindowGeometry g_cancelledPlace;
+
+INT_PTR CALLBACK CancelledAtOnce(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        SetWindowPos(dialog, nullptr, 140, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    return AnswerPlacedDialog(dialog, message, wParam, HelpPage::Contents, &g_cancelledPlace);
+}
+
+TEST(PlacedDialogTest, CancelEndsWithNoAndThePlaceIsKeptAsItGoes) {
+    g_cancelledPlace = WindowGeometry{};
+    EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), L"Dlg_Welcome", nullptr, CancelledAtOnce, 0), 0);
+    EXPECT_TRUE(g_cancelledPlace.fieldMask & kGeometryPosition);
+    EXPECT_EQ(g_cancelledPlace.left, 140);
+    EXPECT_EQ(g_cancelledPlace.top, 90);
+}
+
+TEST(PlacedDialogTest, OtherCommandsAndMessagesAreLeftToTheDialog) {
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"Dlg_Welcome", nullptr, PlainDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(AnswerPlacedDialog(dialog, WM_COMMAND, IDOK, HelpPage::Contents, nullptr), FALSE);
+    EXPECT_EQ(AnswerPlacedDialog(dialog, WM_SIZE, 0, HelpPage::Contents, nullptr), FALSE);
+    // No place to keep: the dialog goes without one.
+    EXPECT_EQ(AnswerPlacedDialog(dialog, WM_DESTROY, 0, HelpPage::Contents, nullptr), FALSE);
+    DestroyWindow(dialog);
 }
 
 }  // namespace

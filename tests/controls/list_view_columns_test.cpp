@@ -62,5 +62,32 @@ TEST_F(ListViewColumnsTest, SavedStateThatDoesNotMatchTheListIsReported) {
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 2);
 }
 
+// A table of columns gives each its caption, width and alignment, in
+// order, appended after those the list has.
+TEST_F(ListViewColumnsTest, ColumnsOfATableComeInOrderWithTheirAlignment) {
+    static constexpr ListColumn kColumns[] = {{L"Name", 100}, {L"X", 45, LVCFMT_RIGHT}};
+    InsertListColumns(list, kColumns);
+    const struct {
+        int index;
+        const wchar_t* title;
+        int width;
+        int format;
+    } expected[] = {{3, L"Name", 100, LVCFMT_LEFT}, {4, L"X", 45, LVCFMT_RIGHT}};
+    for (const auto& e : expected) {
+        wchar_t text[32] = {};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.pszText = text;
+        column.cchTextMax = 32;
+        ASSERT_TRUE(ListView_GetColumn(list, e.index, &column)) << e.index;
+        EXPECT_STREQ(text, e.title);
+        EXPECT_EQ(column.cx, e.width) << e.index;
+        EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, e.format) << e.index;
+    }
+    LVCOLUMNW beyond{};
+    beyond.mask = LVCF_WIDTH;
+    EXPECT_FALSE(ListView_GetColumn(list, 5, &beyond));
+}
+
 }  // namespace
 }  // namespace corvinata

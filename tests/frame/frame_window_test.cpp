@@ -16,6 +16,7 @@
 #include "app/help_topics_win.h"
 #include "base/services.h"
 #include "frame/help_messages.h"
+#include "frame/main_menu.h"
 #include "controls/message_box.h"
 #include "frame/modal_driver.h"
 #include "frame/select_location_dialog.h"

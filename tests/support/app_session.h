@@ -28,7 +28,6 @@ public:
         for (const String& name : names) menu.push_back(Utf8(name));
         this->checked = checked;
     }
-    void ReportLayoutNameTaken(const String& name) override { refused.push_back(Utf8(name)); }
     void Open(const void* window, std::int32_t kind, std::int32_t number, std::int32_t left) {
         open.push_back({window, kind, number});
         placed[window] = WindowGeometry{kGeometryAll, left, 10, 300, 200, false, false};
@@ -39,7 +38,6 @@ public:
     PaneFlags panes;
     std::vector<std::string> menu;
     int checked = -2;
-    std::vector<std::string> refused;
 };
 
 // Documents with a model number and windows with ids; a window whose id is

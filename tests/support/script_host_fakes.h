@@ -16,7 +16,7 @@
 #include "base/text_format.h"
 #include "documents/graph_document.h"
 #include "support/app_fakes.h"
-#include "tools/application_script_host.h"
+#include "automation/application_script_host.h"
 #include "views/eclipse_view.h"
 #include "views/graph_view.h"
 

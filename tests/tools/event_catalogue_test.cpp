@@ -35,8 +35,6 @@ TEST(EventTypes, TextsLookupsAndOwnBodies) {
     EXPECT_EQ(Describe(kEventOpposition, mars, Planet("Jupiter")), "Mars and Jupiter are in opposition");
     EXPECT_EQ(Describe(kEventOpposition, mars, nullptr), "Mars and (2) are in opposition");
     EXPECT_EQ(FindEventType(kNoEventType), nullptr);
-    EXPECT_EQ(FindEventTypeByShortName(TXT("Rise")), FindEventType(kEventRise));
-    EXPECT_EQ(FindEventTypeByShortName(TXT("rise")), nullptr);
     EventOccurrence occurrence;
     EXPECT_EQ(occurrence.GetBody(), nullptr);  // type 35, no body of its own
     occurrence.eventType = kEventMercuryTransit;

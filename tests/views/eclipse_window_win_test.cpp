@@ -131,7 +131,7 @@ protected:
         ASSERT_LE(outerWidth, room.right);
         ASSERT_LE(outerHeight, room.bottom);
         SetWindowPos(window.Handle(), HWND_TOP, 0, 0, outerWidth, outerHeight, 0);
-        RedrawWindow(window.Display().Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(window.Display().Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
     static std::string StepText(SolarEclipseWindow& window) {
         const CommandGroup* step = window.History()->PeekUndoCommand();
@@ -159,7 +159,7 @@ TEST_F(EclipseWindowTest, OpensOnTheApplicationsDateAtItsPlace) {
     EXPECT_EQ(eclipse.View().GetZoom(), 1);
     EXPECT_GT(eclipse.View().Details().circumstances.magnitude, 0.9);  // London saw 97 %
     wchar_t name[64] = {};
-    GetClassNameW(eclipse.Display().Handle(), name, 64);
+    GetClassNameW(eclipse.Display().Window(), name, 64);
     EXPECT_STREQ(name, L"CorvinataSecDisp");
 
     SolarEclipseWindow& none = Open(2000, 1, 1);
@@ -188,7 +188,7 @@ TEST_F(EclipseWindowTest, MissingOutlinesDrawTheMapWithoutBordersAndAreToldOnce)
     EXPECT_NE(text.find("drawn without country borders"), std::string::npos) << text;
     EXPECT_EQ(text.find("will now close"), std::string::npos) << text;
     SizeMap(*second, 560, 280);
-    const Pixels pixels(second->Display().Handle());
+    const Pixels pixels(second->Display().Window());
     EXPECT_EQ(pixels.Count(kLightGrey), 0);
     EXPECT_EQ(pixels.At(0, 140), kBlack);
 }
@@ -222,7 +222,7 @@ TEST_F(EclipseWindowTest, DamagedOutlinesAreCalledDamagedAndTheMapIsDrawnWithout
     EXPECT_EQ(text.find("unable to open"), std::string::npos) << text;
     EXPECT_NE(text.find("drawn without country borders"), std::string::npos) << text;
     SizeMap(*eclipse, 560, 280);
-    const Pixels pixels(eclipse->Display().Handle());
+    const Pixels pixels(eclipse->Display().Window());
     EXPECT_EQ(pixels.Count(kLightGrey), 0);
 }
 
@@ -239,7 +239,7 @@ TEST_F(EclipseWindowTest, AtLevelOneTheMapFillsOrIsCentred) {
     SolarEclipseWindow& eclipse = Open(2000, 1, 1);
     for (const ExtentCase c : {ExtentCase{560, 280, 0, 559}, ExtentCase{620, 220, 90, 529}}) {
         SizeMap(eclipse, c.width, c.height);
-        const Pixels pixels(eclipse.Display().Handle());
+        const Pixels pixels(eclipse.Display().Window());
         ASSERT_EQ(pixels.Width(), c.width);
         EXPECT_EQ(pixels.At(c.left, c.height / 3), kBlack) << c.width;
         EXPECT_EQ(pixels.At(c.right, c.height / 3), kBlack) << c.width;
@@ -257,7 +257,7 @@ TEST_F(EclipseWindowTest, CurvesLieWhereTheProjectionPutsThemAndTheMarkIsRedOnLo
     StartShown();
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
     SizeMap(eclipse, 560, 280);
-    const Pixels pixels(eclipse.Display().Handle());
+    const Pixels pixels(eclipse.Display().Window());
     const EclipseMapProjection projection = eclipse.View().Projection();
     int checked = 0;
     for (const PathCurve& curve : eclipse.View().Document().Map().magnitudeCurves) {
@@ -278,10 +278,10 @@ TEST_F(EclipseWindowTest, NightVisionDrawsTheFurtherCurvesDarkRed) {
     StartShown();
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
     SizeMap(eclipse, 560, 280);
-    EXPECT_GT(Pixels(eclipse.Display().Handle()).Count(kGrey), 200);
+    EXPECT_GT(Pixels(eclipse.Display().Window()).Count(kGrey), 200);
     frame_->NightVision().ApplyNightVision(true, 0.8, 1.0);
-    UpdateWindow(eclipse.Display().Handle());
-    const Pixels night(eclipse.Display().Handle());
+    UpdateWindow(eclipse.Display().Window());
+    const Pixels night(eclipse.Display().Window());
     EXPECT_EQ(night.Count(kGrey), 0);
     EXPECT_GT(night.Count(kDarkRed), 200);
     frame_->NightVision().ApplyNightVision(false, 0.8, 1.0);
@@ -302,7 +302,7 @@ TEST_F(EclipseWindowTest, NightVisionDrawsTheWholeMapInNightShadesOnBlack) {
     for (const Case& c : cases) {
         SolarEclipseWindow& eclipse = Open(c.year, c.month, c.day);
         SizeMap(eclipse, 560, 280);
-        const Pixels night(eclipse.Display().Handle());
+        const Pixels night(eclipse.Display().Window());
         int reddish = 0;
         for (int y = 0; y < night.Height(); ++y) {
             for (int x = 0; x < night.Width(); ++x) {
@@ -326,7 +326,7 @@ TEST_F(EclipseWindowTest, WithoutAnEclipseTheFrameDimmedOutlinesAndTheExplanatio
     StartShown();
     SolarEclipseWindow& none = Open(2000, 1, 1);
     SizeMap(none, 560, 280);
-    const Pixels pixels(none.Display().Handle());
+    const Pixels pixels(none.Display().Window());
     EXPECT_EQ(pixels.At(0, 140), kBlack);
     EXPECT_GT(pixels.Count(kLightGrey), 500);
     // Black text only from 40 pixels above the middle down (inside the frame).
@@ -342,7 +342,7 @@ TEST_F(EclipseWindowTest, MovingThePlaceRepaintsOnlyTheTwoMarks) {
     StartShown();
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
     SizeMap(eclipse, 560, 280);
-    HWND display = eclipse.Display().Handle();
+    HWND display = eclipse.Display().Window();
     // Paint the whole map over without telling it; only what it repaints
     // comes back.
     {
@@ -380,7 +380,7 @@ TEST_F(EclipseWindowTest, AClickOnTheMapIsOneDetailsStep) {
     StartShown();
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
     SizeMap(eclipse, 620, 220);
-    HWND display = eclipse.Display().Handle();
+    HWND display = eclipse.Display().Window();
     const EclipseMapProjection projection = eclipse.View().Projection();
     const PixelPoint target = projection.LonLatToPoint(24.3, 45.1);
     SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(target.x, target.y));
@@ -395,7 +395,7 @@ TEST_F(EclipseWindowTest, AClickOnTheMapIsOneDetailsStep) {
 
     SolarEclipseWindow& none = Open(2000, 1, 1);
     SizeMap(none, 560, 280);
-    SendMessageW(none.Display().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(280, 140));
+    SendMessageW(none.Display().Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(280, 140));
     EXPECT_EQ(none.History()->UndoableCount(), 0);
 }
 
@@ -416,7 +416,7 @@ TEST_F(EclipseWindowTest, ThePanelFollowsTheMapAndCentresItInOneStepEach) {
     };
     EXPECT_EQ(text(kMaximumLabelItem), "Maximum contact (97%)");  // London
     const PixelPoint target = eclipse.View().Projection().LonLatToPoint(24.3, 45.1);
-    SendMessageW(eclipse.Display().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(target.x, target.y));
+    SendMessageW(eclipse.Display().Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(target.x, target.y));
     EXPECT_EQ(text(kMaximumLabelItem), "Maximum contact (100%)");
     EXPECT_EQ(text(kSearchedDateItem), "11.08.1999");
     SendDlgItemMessageW(dialog, kPathItem, BM_CLICK, 0, 0);
@@ -468,7 +468,7 @@ TEST_F(EclipseWindowTest, ADuplicateShowsTheSameViewOnACopyOfTheDocument) {
     SolarEclipseActions& actions = app_->GetSolarEclipseActions();
     actions.GoToCentralPath(eclipse.View(), nullptr);
     actions.DisplayDetails(eclipse.View(), MapPoint{-24.3, 45.1}, kDetailsLongitude | kDetailsLatitude, nullptr);
-    SendMessageW(eclipse.Display().Handle(), WM_COMMAND, CMD_DUPLICATE_WINDOW, 0);
+    SendMessageW(eclipse.Display().Window(), WM_COMMAND, CMD_DUPLICATE_WINDOW, 0);
     auto* copy = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(copy, &eclipse);
@@ -495,10 +495,10 @@ TEST_F(EclipseWindowTest, ADuplicateShowsTheSameViewOnACopyOfTheDocument) {
 TEST_F(EclipseWindowTest, TheSkyMenuShowsTheSunAtTheEclipse) {
     StartShown();
     SolarEclipseWindow& none = Open(2000, 1, 1);
-    SendMessageW(none.Display().Handle(), WM_COMMAND, CMD_SHOW_SKY, 0);
+    SendMessageW(none.Display().Window(), WM_COMMAND, CMD_SHOW_SKY, 0);
     EXPECT_EQ(frame_->Children().ActiveWindow(), &none);
     SolarEclipseWindow& eclipse = Open(1999, 8, 11);
-    SendMessageW(eclipse.Display().Handle(), WM_COMMAND, CMD_SHOW_SKY, 0);
+    SendMessageW(eclipse.Display().Window(), WM_COMMAND, CMD_SHOW_SKY, 0);
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->GetSelectedBody().object, SunRecordAt(0));
@@ -577,7 +577,7 @@ TEST_F(EclipseKeyboardTest, OpenSetTheDateZoomDuplicateUndoCloseByKeys) {
     // A click on the map is undone by the keys at once.
     const MapPoint place = eclipse->View().GetDetailsPoint();
     const PixelRect map = eclipse->View().Projection().MapRect();
-    SendMessageW(eclipse->Display().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+    SendMessageW(eclipse->Display().Window(), WM_LBUTTONDOWN, MK_LBUTTON,
                  MAKELPARAM((map.left + map.right) / 3, (map.top + map.bottom) / 3));
     EXPECT_NE(eclipse->View().GetDetailsPoint().longitude, place.longitude);
     Keys({{VK_CONTROL, 'Z'}});

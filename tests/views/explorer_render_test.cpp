@@ -13,6 +13,7 @@
 #include "base/time_systems.h"
 #include "support/catalogues.h"
 #include "support/csv_table.h"
+#include "support/explorer_projection.h"
 #include "views/label_placement.h"
 #include "views/sky_render_recording.h"
 
@@ -107,7 +108,7 @@ TEST_F(ExplorerRenderTest, MoonsLandWhereTheProjectionPutsThemForEveryTiltTurnAn
         const DrawnMoons drawn = DrawExplorerFrame(gl, frame);
         for (int k = 0; k < 8; ++k) {
             ASSERT_TRUE(drawn.drawn[k]) << k;
-            const WindowPoint expected = ExplorerProjectPoint(frame.view, frame.moons.position[k]);
+            const WindowPoint expected = test::ExplorerProjectPoint(frame.view, frame.moons.position[k]);
             EXPECT_NEAR(drawn.at[k].x, expected.x, 1e-6) << c.tilt << " " << k;
             EXPECT_NEAR(drawn.at[k].y, expected.y, 1e-6) << c.tilt << " " << k;
             // A click on the moon picks it: the hit test reads client

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "support/catalogues.h"
+#include "support/explorer_projection.h"
 
 namespace corvinata {
 namespace {
@@ -94,18 +95,18 @@ TEST_F(ExplorerSceneTest, MoonsLandWhereTheirSkyCoordinatesPutThemAndSwapsTurnTh
     view.height = 600;
     view.halfSize = 200.0;
     const OrbitPoint moon{2.5, -1.0, 3.0};
-    WindowPoint p = ExplorerProjectPoint(view, moon);
+    WindowPoint p = test::ExplorerProjectPoint(view, moon);
     EXPECT_DOUBLE_EQ(p.x, 300.0 + 100.0 / 200.0 * 300.0);
     EXPECT_DOUBLE_EQ(p.y, 300.0 - 40.0 / 200.0 * 300.0);
     view.swapNorthSouth = view.swapEastWest = true;
-    const WindowPoint turned = ExplorerProjectPoint(view, moon);
+    const WindowPoint turned = test::ExplorerProjectPoint(view, moon);
     EXPECT_DOUBLE_EQ(turned.x, 600.0 - p.x);
     EXPECT_DOUBLE_EQ(turned.y, 600.0 - p.y);
     view.swapNorthSouth = view.swapEastWest = false;
     // A tilt of 90 degrees turns the line of sight into the vertical: the
     // far side goes down, as the display's rotation of -t about X does.
     view.tiltDegrees = 90;
-    p = ExplorerProjectPoint(view, OrbitPoint{0.0, 0.0, 2.0});
+    p = test::ExplorerProjectPoint(view, OrbitPoint{0.0, 0.0, 2.0});
     EXPECT_NEAR(p.y, 300.0 - 80.0 / 200.0 * 300.0, 1e-9);
 }
 

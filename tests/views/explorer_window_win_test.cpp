@@ -24,6 +24,7 @@
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
+#include "support/explorer_projection.h"
 #include "tools/object_info_window_win.h"
 #include "views/explorer_window_win.h"
 #include "views/sky_window_win.h"
@@ -231,7 +232,7 @@ TEST_F(ExplorerWindowTest, MoonsAreGreySpheresWhereTheirXAndYPutThemAndRedAtNigh
         const MoonPositions moons = ExplorerDocumentMoons(jupiter.GetDocument());
         for (int k = 0; k < 4; ++k) {
             ASSERT_TRUE(jupiter.Display()->Drawn().drawn[k]);
-            const WindowPoint expected = ExplorerProjectPoint(view, moons.position[k]);
+            const WindowPoint expected = test::ExplorerProjectPoint(view, moons.position[k]);
             const WindowPoint& at = jupiter.Display()->Drawn().at[k];
             EXPECT_NEAR(at.x, expected.x, 1.0) << k;
             EXPECT_NEAR(at.y, expected.y, 1.0) << k;
@@ -423,8 +424,8 @@ TEST_F(ExplorerWindowTest, CaptionNamesTheZoomedMoonAndADuplicateCopiesTheView) 
 
 TEST_F(ExplorerWindowTest, DisplayKeepsThePixelAspectAndAMissingPictureIsReportedNotFatal) {
     std::vector<std::wstring> reports;
-    ExplorerWindowContext context{*app_, frame_->Children(), GetModuleHandleW(nullptr), fonts_->DialogFont(),
-                                  fonts_->SymbolFont(), [] { return false; }};
+    ExplorerWindowContext context{{*app_, frame_->Children(), GetModuleHandleW(nullptr), fonts_->DialogFont(),
+                                   fonts_->SymbolFont(), [] { return false; }}};
     context.pixelAspect = 1.25;
     context.planetPicture = TXT("NO_SUCH_PICTURE");
     context.reportError = [&reports](const String& text) { reports.emplace_back(text.Text()); };

@@ -1,4 +1,4 @@
-#include "tools/script_window_names.h"
+#include "automation/script_window_names.h"
 
 #include "base/text_format.h"
 

@@ -3,7 +3,7 @@
 // window (the explorers', the eclipse's and the graph's own views, small
 // Sky and Solar System stand-ins), so lookups, batches, error texts and
 // field numbers are checked here and the real windows under Wine.
-#include "tools/application_script_host.h"
+#include "automation/application_script_host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/application_script_host.h"
+#include "automation/application_script_host.h"
 
 #include <cmath>
 
@@ -672,13 +672,9 @@ bool ApplicationScriptHost::ExplorerSetZoom(const String& window, const Celestia
 bool ApplicationScriptHost::PictureSelect(const String& window, const String& picture) {
     const ScriptWindowTarget target = Find(window, kPictureWindow);
     if (!target.IsOpen()) return false;
-    for (const PicturePack& pack : target.picture->GetModel().Packs()) {
-        for (const PictureEntry& entry : pack.entries) {
-            if (!TextEqualsNoCase(entry.fileName.Text(), picture.Text())) continue;
-            app_.GetPictureActions().ShowPicture(*target.picture, PictureRef{pack.directory, entry.fileName},
-                                                 Step());
-            return true;
-        }
+    const PicturePack* pack = nullptr;
+    if (const PictureEntry* entry = FindPictureByName(target.picture->GetModel().Packs(), picture, &pack)) {
+        app_.GetPictureActions().ShowPicture(*target.picture, PictureRef{pack->directory, entry->fileName}, Step());
     }
     // A name no pack has leaves the window as it is; the script goes on.
     return true;

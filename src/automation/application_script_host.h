@@ -16,7 +16,7 @@
 #include "app/command_family.h"
 #include "app/lesson_window.h"
 #include "script/script_host.h"
-#include "tools/script_window_names.h"
+#include "automation/script_window_names.h"
 
 namespace corvinata {
 

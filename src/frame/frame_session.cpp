@@ -1,0 +1,71 @@
+#include "frame/frame_session.h"
+
+#include "app/help_topics.h"
+#include "app/settings_keys.h"
+#include "base/services.h"
+#include "base/settings_tree.h"
+#include "base/text_format.h"
+#include "controls/message_box.h"
+
+namespace corvinata {
+
+void FrameSession::RestoreNightVision(HWND frame) {
+    SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+    NightVisionLevels levels;
+    if (PushSettingsKey(tree, String(settings_key::kNightVision))) LoadNightVision(tree, levels);
+    if (levels.active) {
+        const String text = FormatPercent1(
+            TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
+                "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
+                "to stay in regular display mode"),
+            GetProductInfo().GetProductName());
+        const String topic = MessageBoxHelpTopic(TXT("Night_vision_mode_was_active"));
+        levels.active = !byAutomation_ && RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo,
+                                                        kMessageInformation, topic.Text()) == kAnswerYes;
+    }
+    nightVision_.ApplyNightVision(levels.active, levels.brightness, levels.contrast);
+}
+
+void FrameSession::RestoreWindows() {
+    WindowKindState* states[kWindowKindCount] = {};
+    children_.SessionStates(states);
+    app_.RestoreSession(states);
+    SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
+    RestoreMainWindows(tree, windows_);
+}
+
+void FrameSession::Save(HWND frame, const PaneFlags& panes) {
+    if (byAutomation_) return;
+    SaveNightVision();
+    FrameWindowSettings& settings = app_.Frame();
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(frame, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        settings.maximized = placement.showCmd == SW_SHOWMAXIMIZED || IsZoomed(frame);
+        settings.top = r.top;
+        settings.left = r.left;
+        settings.bottom = r.bottom;
+        settings.right = r.right;
+    }
+    settings.panes = panes;
+    SessionState session;
+    session.frame = &settings;
+    children_.SessionStates(session.kinds);
+    // The stacking order from the top, and how the active window shows.
+    session.stacking = windows_.StackingOrder();
+    BOOL maximized = FALSE;
+    if (HWND active = windows_.ActiveChild(&maximized)) {
+        session.active = {true, IsIconic(active) != FALSE, maximized != FALSE};
+    }
+    app_.SaveSession(session);
+}
+
+void FrameSession::SaveNightVision() {
+    SettingsTreeWriter writer(app_.GetStorage(), app_.Keys().Root());
+    if (OpenSettingsKeyPath(writer, String(settings_key::kNightVision))) {
+        corvinata::SaveNightVision(writer, nightVision_.Levels());
+    }
+}
+
+}  // namespace corvinata

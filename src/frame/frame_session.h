@@ -1,0 +1,47 @@
+// The frame's part of a session: at start-up the night-vision levels and
+// the windows of the last run come back; at exit the frame's placement, its
+// panes, the windows in their stacking order and the night-vision levels
+// are written. An automation client's session leaves the user's settings
+// as they were.
+#pragma once
+
+#include <windows.h>
+
+#include "app/application.h"
+#include "app/night_vision.h"
+#include "controls/child_windows.h"
+#include "frame/mdi_windows.h"
+
+namespace corvinata {
+
+class FrameSession {
+public:
+    FrameSession(Application& app, ChildWindows& children, MdiWindows& windows, NightVisionSettings& nightVision,
+                 HINSTANCE instance, bool byAutomation)
+        : app_(app), children_(children), windows_(windows), nightVision_(nightVision), instance_(instance),
+          byAutomation_(byAutomation) {}
+
+    // The levels of the last run come back as they were; night vision
+    // itself goes on again only when the user says so (never for an
+    // automation client, which has nobody to ask).
+    void RestoreNightVision(HWND frame);
+    // The windows of the last run come back kind by kind, then in their
+    // stacking order.
+    void RestoreWindows();
+    // Writes the night-vision levels, the frame's placement, the panes as
+    // they are now (not as the current layout last knew them) and the
+    // windows; nothing for an automation client.
+    void Save(HWND frame, const PaneFlags& panes);
+
+private:
+    void SaveNightVision();
+
+    Application& app_;
+    ChildWindows& children_;
+    MdiWindows& windows_;
+    NightVisionSettings& nightVision_;
+    HINSTANCE instance_;
+    bool byAutomation_;
+};
+
+}  // namespace corvinata

@@ -1,0 +1,34 @@
+#include "frame/layout_menu.h"
+
+#include "frame/main_menu.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+
+void ShowLayoutEntries(HWND frame, const std::vector<String>& names, int checked) {
+    HMENU view = GetSubMenu(GetMenu(frame), kViewMenuIndex);
+    HMENU layouts = view ? GetSubMenu(view, GetMenuItemCount(view) - 1) : nullptr;
+    if (!layouts) return;
+    for (int id = CMD_LAYOUT_FIRST; id < CMD_LAYOUT_FIRST + kMaxLayouts; ++id) DeleteMenu(layouts, id, MF_BYCOMMAND);
+    for (std::size_t i = 0; i < names.size() && i < static_cast<std::size_t>(kMaxLayouts); ++i) {
+        const UINT id = CMD_LAYOUT_FIRST + static_cast<UINT>(i);
+        AppendMenuW(layouts, MF_STRING, id, names[i].Text());
+        CheckMenuItem(layouts, id, MF_BYCOMMAND | (static_cast<int>(i) == checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+void RunLayoutCommand(Layouts& layouts, int id) {
+    if (id >= CMD_LAYOUT_FIRST && id < CMD_LAYOUT_FIRST + kMaxLayouts) {
+        layouts.ApplyLayout(id - CMD_LAYOUT_FIRST);
+    } else if (id == CMD_ADD_LAYOUT) {
+        layouts.AddNewLayout();
+    } else if (id == CMD_NEXT_LAYOUT || id == CMD_PREVIOUS_LAYOUT) {
+        layouts.ActivateAdjacentLayout(id == CMD_PREVIOUS_LAYOUT);
+    } else if (id == CMD_REMOVE_ACTIVE_LAYOUT) {
+        layouts.RemoveActiveLayout();
+    } else if (id == CMD_REMOVE_INACTIVE_LAYOUTS) {
+        layouts.RemoveInactiveLayouts();
+    }
+}
+
+}  // namespace corvinata
