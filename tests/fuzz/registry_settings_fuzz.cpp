@@ -137,7 +137,6 @@ public:
     PaneFlags PanesShown() const override { return {}; }
     void ShowPanes(const PaneFlags&) override {}
     void ShowLayoutMenu(const std::vector<String>&, int) override {}
-    void ReportLayoutNameTaken(const String&) override {}
 };
 
 }  // namespace
