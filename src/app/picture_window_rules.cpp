@@ -43,7 +43,7 @@ PictureMenuStates PictureMenuStatesFor(const CelestialObject* body, const Pictur
 
 String PictureBodyMenuText(const Char* pattern, const CelestialObject* body) {
     String text(pattern);
-    ReplaceSubstring(text, TXT("%1"), body ? ObjectKeyName(*body) : TXT("unknown object"), 0, -1);
+    ReplaceSubstring(text, TXT("%1"), body ? ObjectKeyName(*body) : kUnknownObjectName, 0, -1);
     return text;
 }
 

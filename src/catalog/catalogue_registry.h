@@ -44,6 +44,8 @@ const NameSystem* GetNameSystemOfType(int bodyType, int id);
 // its type when the type has name systems, its plain name otherwise. Never
 // null.
 const Char* ObjectKeyName(const CelestialObject& object);
+// What a menu or text that names a body says when there is none.
+inline constexpr const Char* kUnknownObjectName = TXT("unknown object");
 // Appends every name of the object in `system` to `result`, ", " before each
 // name when `result` is not empty at that point.
 void JoinObjectNames(const CelestialObject& object, const NameSystem* system, String& result);

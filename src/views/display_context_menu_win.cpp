@@ -1,10 +1,13 @@
 #include "views/display_context_menu_win.h"
 
 #include "base/text_format.h"
+#include "catalog/catalogue_registry.h"
 
 namespace corvinata {
 
 namespace {
+
+const Char* NameOrUnknown(const String& name) { return name.IsEmpty() ? kUnknownObjectName : name.Text(); }
 
 void FillMenuTexts(HMENU menu, const String& first, const String* second) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -17,8 +20,8 @@ void FillMenuTexts(HMENU menu, const String& first, const String* second) {
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item)) continue;
         if (item.hSubMenu) FillMenuTexts(item.hSubMenu, first, second);
         String caption(text);
-        ReplaceSubstring(caption, TXT("%1"), first.Text(), 0, -1);
-        if (second) ReplaceSubstring(caption, TXT("%2"), second->Text(), 0, -1);
+        ReplaceSubstring(caption, TXT("%1"), NameOrUnknown(first), 0, -1);
+        if (second) ReplaceSubstring(caption, TXT("%2"), NameOrUnknown(*second), 0, -1);
         // Items without a name (separators among them) stay as they are.
         if (TextEquals(caption.Text(), text)) continue;
         MENUITEMINFOW update{};

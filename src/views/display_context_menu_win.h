@@ -17,7 +17,8 @@ public:
     DisplayContextMenu(HINSTANCE instance, const wchar_t* name);
 
     HMENU Popup() const noexcept { return popup_; }
-    // Every "%1" becomes `first` and, when given, every "%2" `second`.
+    // Every "%1" becomes `first` and, when given, every "%2" `second`; an
+    // empty name (no body under the pointer) reads "unknown object".
     void FillNames(const String& first, const String* second = nullptr);
     // Shows the popup at the display's client point; the display gets the
     // chosen command.

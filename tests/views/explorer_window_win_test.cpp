@@ -569,7 +569,7 @@ TEST_F(ExplorerWindowTest, TheMoonsMenuNamesItAndGreysWhatNeedsAMoonAndSkyShowsT
         std::vector<UINT> grey;  // Sky, Solar System, Picture, Object Info, Options
     } cases[] = {
         {0x2, L"Display Europa in &Window", {0, 0, MF_GRAYED, 0, 0}},
-        {0x0, L"Display  in &Window", {MF_GRAYED, MF_GRAYED, MF_GRAYED, MF_GRAYED, 0}},
+        {0x0, L"Display unknown object in &Window", {MF_GRAYED, MF_GRAYED, MF_GRAYED, MF_GRAYED, 0}},
     };
     for (const Case& c : cases) {
         SetView(jupiter, 3, c.visibility, false, false);
