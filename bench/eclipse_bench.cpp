@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "astro/eclipse_circumstances.h"
+#include "support/map_canvas_recording.h"
 #include "views/eclipse_map.h"
 
 namespace {

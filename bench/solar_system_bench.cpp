@@ -8,8 +8,8 @@
 #include "../tests/support/catalogues.h"
 #include "app/solar_system_computer.h"
 #include "catalog/event_kinds.h"
+#include "support/solar_system_plan_recording.h"
 #include "views/solar_system_plan.h"
-#include "views/solar_system_plan_recording.h"
 
 namespace corvinata {
 namespace {

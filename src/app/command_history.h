@@ -63,6 +63,17 @@ protected:
     UndoableCommand& operator=(const UndoableCommand&) = default;
 };
 
+// A command whose copy is its clone: `Derived` derives from this, and it
+// from `Base` (the window family's command), whose constructors it takes.
+template <class Derived, class Base>
+class CopyableCommand : public Base {
+public:
+    using Base::Base;
+    std::unique_ptr<UndoableCommand> Clone() const override {
+        return std::make_unique<Derived>(static_cast<const Derived&>(*this));
+    }
+};
+
 // The inverse of a command that changed nothing when it ran.
 class NoOpCommand final : public UndoableCommand {
 public:

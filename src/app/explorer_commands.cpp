@@ -56,10 +56,10 @@ protected:
     ExplorerView* view_;
 };
 
-class ZoomLevelCommand final : public ExplorerCommand {
+class ZoomLevelCommand final : public CopyableCommand<ZoomLevelCommand, ExplorerCommand> {
 public:
     ZoomLevelCommand(const CommandContext& c, ExplorerView& v, int level, int previous = -1)
-        : ExplorerCommand(c, v), previous_(previous), level_(level) {}
+        : CopyableCommand(c, v), previous_(previous), level_(level) {}
     CommandKind Kind() const override { return CommandKind::ExplorerZoom; }
     void Execute() override {
         previous_ = view_->GetZoomLevel();
@@ -69,9 +69,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<ZoomLevelCommand>(context_, *view_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ZoomLevelCommand>(*this);
-    }
     int Level() const noexcept { return level_; }
     void SetLevel(int level) noexcept { level_ = level; }
 
@@ -80,10 +77,10 @@ private:
     int level_;
 };
 
-class MoonVisibilityCommand final : public ExplorerCommand {
+class MoonVisibilityCommand final : public CopyableCommand<MoonVisibilityCommand, ExplorerCommand> {
 public:
     MoonVisibilityCommand(const CommandContext& c, ExplorerView& v, int moon, bool shown)
-        : ExplorerCommand(c, v), moon_(moon), shown_(shown) {}
+        : CopyableCommand(c, v), moon_(moon), shown_(shown) {}
     void Execute() override {
         view_->SetMoonShown(moon_, shown_);
         Finish(true);
@@ -91,20 +88,17 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<MoonVisibilityCommand>(context_, *view_, moon_, !shown_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<MoonVisibilityCommand>(*this);
-    }
 
 private:
     int moon_;
     bool shown_;
 };
 
-class DisplayOptionsCommand final : public ExplorerCommand {
+class DisplayOptionsCommand final : public CopyableCommand<DisplayOptionsCommand, ExplorerCommand> {
 public:
     DisplayOptionsCommand(const CommandContext& c, ExplorerView& v, std::int32_t which,
                           const ExplorerDisplayOptions& options)
-        : ExplorerCommand(c, v), previous_(options), new_(options), which_(which) {}
+        : CopyableCommand(c, v), previous_(options), new_(options), which_(which) {}
     void Execute() override {
         previous_ = view_->GetDisplayOptions();
         ExplorerDisplayOptions next = previous_;
@@ -122,9 +116,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<DisplayOptionsCommand>(context_, *view_, which_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<DisplayOptionsCommand>(*this);
-    }
 
 private:
     ExplorerDisplayOptions previous_;
@@ -132,10 +123,10 @@ private:
     std::int32_t which_;
 };
 
-class SelectMoonCommand final : public ExplorerCommand {
+class SelectMoonCommand final : public CopyableCommand<SelectMoonCommand, ExplorerCommand> {
 public:
     SelectMoonCommand(const CommandContext& c, ExplorerView& v, int moon)
-        : ExplorerCommand(c, v), moon_(moon) {}
+        : CopyableCommand(c, v), moon_(moon) {}
     CommandKind Kind() const override { return CommandKind::ExplorerSelect; }
     void Execute() override {
         previous_ = view_->GetSelectedMoon();
@@ -145,9 +136,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SelectMoonCommand>(context_, *view_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SelectMoonCommand>(*this);
-    }
     int Moon() const noexcept { return moon_; }
 
 private:
@@ -155,11 +143,11 @@ private:
     int moon_;
 };
 
-class ExplorerTimeCommand final : public ExplorerCommand {
+class ExplorerTimeCommand final : public CopyableCommand<ExplorerTimeCommand, ExplorerCommand> {
 public:
     ExplorerTimeCommand(const CommandContext& c, ExplorerView& v, std::int32_t part,
                         const DateTime& moment)
-        : ExplorerCommand(c, v), previous_(moment), target_(moment), part_(part) {}
+        : CopyableCommand(c, v), previous_(moment), target_(moment), part_(part) {}
     void Execute() override {
         ExplorerDocument& document = view_->GetDocument();
         previous_ = document.GetTimeAndPlace().dateTime;
@@ -170,9 +158,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<ExplorerTimeCommand>(context_, *view_, part_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ExplorerTimeCommand>(*this);
-    }
 
 private:
     DateTime previous_;
@@ -180,10 +165,10 @@ private:
     std::int32_t part_;
 };
 
-class TiltCommand final : public ExplorerCommand {
+class TiltCommand final : public CopyableCommand<TiltCommand, ExplorerCommand> {
 public:
     TiltCommand(const CommandContext& c, ExplorerView& v, int angle)
-        : ExplorerCommand(c, v), angle_(angle) {}
+        : CopyableCommand(c, v), angle_(angle) {}
     void Execute() override {
         previous_ = view_->GetTiltAngle();
         view_->SetTiltAngle(angle_);
@@ -191,9 +176,6 @@ public:
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<TiltCommand>(context_, *view_, previous_);
-    }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<TiltCommand>(*this);
     }
 
 private:

@@ -62,14 +62,14 @@ void SettleAxis(GraphDocumentModel& document, const KeptAxis& kept, int countFor
 
 class DeleteGraphLineCommand;
 
-class AddGraphLineCommand final : public GraphCommand {
+class AddGraphLineCommand final : public CopyableCommand<AddGraphLineCommand, GraphCommand> {
 public:
     // `kept`: the axis to restore when this brings back the only line.
     AddGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
                         const GraphLineData& line, const KeptAxis& kept = std::nullopt)
-        : GraphCommand(c, d, w), position_(position), line_(line.Clone()), kept_(kept) {}
+        : CopyableCommand(c, d, w), position_(position), line_(line.Clone()), kept_(kept) {}
     AddGraphLineCommand(const AddGraphLineCommand& other)
-        : GraphCommand(other), position_(other.position_), line_(other.line_->Clone()),
+        : CopyableCommand(other), position_(other.position_), line_(other.line_->Clone()),
           kept_(other.kept_), before_(other.before_) {}
 
     void Execute() override {
@@ -82,9 +82,6 @@ public:
         Finish(valid);
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override;
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<AddGraphLineCommand>(*this);
-    }
 
 private:
     int position_;
@@ -95,14 +92,14 @@ private:
 
 // Also serves InsertLine: with position -1 the line goes after the last one,
 // and the position it took is kept for the inverse.
-class DeleteGraphLineCommand final : public GraphCommand {
+class DeleteGraphLineCommand final : public CopyableCommand<DeleteGraphLineCommand, GraphCommand> {
 public:
     // `kept`: the axis to restore when this deletes the only line.
     DeleteGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
                            const KeptAxis& kept = std::nullopt)
-        : GraphCommand(c, d, w), position_(position), kept_(kept) {}
+        : CopyableCommand(c, d, w), position_(position), kept_(kept) {}
     DeleteGraphLineCommand(const DeleteGraphLineCommand& other)
-        : GraphCommand(other), position_(other.position_),
+        : CopyableCommand(other), position_(other.position_),
           deleted_(other.deleted_ ? other.deleted_->Clone() : nullptr), kept_(other.kept_),
           before_(other.before_) {}
 
@@ -122,9 +119,6 @@ public:
         return std::make_unique<AddGraphLineCommand>(context_, *document_, window_, position_,
                                                      *deleted_, before_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<DeleteGraphLineCommand>(*this);
-    }
 
 private:
     int position_;
@@ -139,13 +133,13 @@ std::unique_ptr<UndoableCommand> AddGraphLineCommand::MakeInverse() const {
                                                     before_);
 }
 
-class InsertGraphLineCommand final : public GraphCommand {
+class InsertGraphLineCommand final : public CopyableCommand<InsertGraphLineCommand, GraphCommand> {
 public:
     InsertGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w,
                            const GraphLineData& line)
-        : GraphCommand(c, d, w), line_(line.Clone()) {}
+        : CopyableCommand(c, d, w), line_(line.Clone()) {}
     InsertGraphLineCommand(const InsertGraphLineCommand& other)
-        : GraphCommand(other), line_(other.line_->Clone()), position_(other.position_),
+        : CopyableCommand(other), line_(other.line_->Clone()), position_(other.position_),
           before_(other.before_) {}
 
     void Execute() override {
@@ -160,9 +154,6 @@ public:
         return std::make_unique<DeleteGraphLineCommand>(context_, *document_, window_, position_,
                                                         before_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<InsertGraphLineCommand>(*this);
-    }
 
 private:
     std::unique_ptr<GraphLineData> line_;
@@ -170,13 +161,13 @@ private:
     GraphAxisState before_;
 };
 
-class EditGraphLineCommand final : public GraphCommand {
+class EditGraphLineCommand final : public CopyableCommand<EditGraphLineCommand, GraphCommand> {
 public:
     EditGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
                          const GraphLineData& line)
-        : GraphCommand(c, d, w), position_(position), saved_(line.Clone()), new_(line.Clone()) {}
+        : CopyableCommand(c, d, w), position_(position), saved_(line.Clone()), new_(line.Clone()) {}
     EditGraphLineCommand(const EditGraphLineCommand& other)
-        : GraphCommand(other), position_(other.position_), saved_(other.saved_->Clone()),
+        : CopyableCommand(other), position_(other.position_), saved_(other.saved_->Clone()),
           new_(other.new_->Clone()) {}
 
     void Execute() override {
@@ -194,9 +185,6 @@ public:
         return std::make_unique<EditGraphLineCommand>(context_, *document_, window_, position_,
                                                       *saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<EditGraphLineCommand>(*this);
-    }
 
 private:
     int position_;
@@ -205,11 +193,11 @@ private:
 };
 
 // Moves the line at `position` by `offset` (+1 down, -1 up).
-class MoveGraphLineCommand final : public GraphCommand {
+class MoveGraphLineCommand final : public CopyableCommand<MoveGraphLineCommand, GraphCommand> {
 public:
     MoveGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int position,
                          int offset)
-        : GraphCommand(c, d, w), position_(position), offset_(offset) {}
+        : CopyableCommand(c, d, w), position_(position), offset_(offset) {}
 
     void Execute() override {
         const int target = position_ + offset_;
@@ -223,19 +211,16 @@ public:
         return std::make_unique<MoveGraphLineCommand>(context_, *document_, window_,
                                                       position_ + offset_, -offset_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<MoveGraphLineCommand>(*this);
-    }
 
 private:
     int position_;
     int offset_;
 };
 
-class SelectGraphLineCommand final : public GraphCommand {
+class SelectGraphLineCommand final : public CopyableCommand<SelectGraphLineCommand, GraphCommand> {
 public:
     SelectGraphLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, int selection)
-        : GraphCommand(c, d, w), new_(selection) {}
+        : CopyableCommand(c, d, w), new_(selection) {}
 
     void Execute() override {
         previous_ = document_->SelectedLine();
@@ -246,20 +231,17 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SelectGraphLineCommand>(context_, *document_, window_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SelectGraphLineCommand>(*this);
-    }
 
 private:
     int previous_ = -1;
     int new_;
 };
 
-class ChangeGraphOptionsCommand final : public GraphCommand {
+class ChangeGraphOptionsCommand final : public CopyableCommand<ChangeGraphOptionsCommand, GraphCommand> {
 public:
     ChangeGraphOptionsCommand(const CommandContext& c, GraphDocumentModel& d, int w,
                               const TimeAndLocation& options, std::int32_t fieldId)
-        : GraphCommand(c, d, w), saved_(options), new_(options), fieldId_(fieldId) {}
+        : CopyableCommand(c, d, w), saved_(options), new_(options), fieldId_(fieldId) {}
 
     void Execute() override {
         GraphDocumentModel& doc = *document_;
@@ -289,9 +271,6 @@ public:
         return std::make_unique<ChangeGraphOptionsCommand>(context_, *document_, window_, saved_,
                                                            kTimeAndLocationWhole);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ChangeGraphOptionsCommand>(*this);
-    }
 
 private:
     TimeAndLocation saved_;
@@ -299,10 +278,10 @@ private:
     std::int32_t fieldId_;
 };
 
-class ShowGuideLineCommand final : public GraphCommand {
+class ShowGuideLineCommand final : public CopyableCommand<ShowGuideLineCommand, GraphCommand> {
 public:
     ShowGuideLineCommand(const CommandContext& c, GraphDocumentModel& d, int w, bool shown)
-        : GraphCommand(c, d, w), new_(shown) {}
+        : CopyableCommand(c, d, w), new_(shown) {}
 
     CommandKind Kind() const override { return CommandKind::GraphGuideLine; }
     void Execute() override {
@@ -316,9 +295,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         if (!Applied()) return std::make_unique<NoOpCommand>();
         return std::make_unique<ShowGuideLineCommand>(context_, *document_, window_, previous_);
-    }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ShowGuideLineCommand>(*this);
     }
 
 private:

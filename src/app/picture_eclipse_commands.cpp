@@ -54,10 +54,10 @@ protected:
 using PictureCommand = WindowCommand<PictureWindowCommands>;
 using EclipseCommand = WindowCommand<EclipseWindowCommands>;
 
-class ShowPictureCommand final : public PictureCommand {
+class ShowPictureCommand final : public CopyableCommand<ShowPictureCommand, PictureCommand> {
 public:
     ShowPictureCommand(const CommandContext& c, PictureWindowCommands& w, const PictureRef& picture)
-        : PictureCommand(c, w, kEventPictureCommand), saved_(picture), new_(picture) {}
+        : CopyableCommand(c, w, kEventPictureCommand), saved_(picture), new_(picture) {}
     CommandKind Kind() const override { return CommandKind::PictureShow; }
     void Execute() override {
         saved_ = window_->GetModel().CurrentRef();
@@ -67,19 +67,16 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<ShowPictureCommand>(context_, *window_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ShowPictureCommand>(*this);
-    }
 
 private:
     PictureRef saved_;
     PictureRef new_;
 };
 
-class ChangePictureOptionsCommand final : public PictureCommand {
+class ChangePictureOptionsCommand final : public CopyableCommand<ChangePictureOptionsCommand, PictureCommand> {
 public:
     ChangePictureOptionsCommand(const CommandContext& c, PictureWindowCommands& w, bool fit)
-        : PictureCommand(c, w, kEventPictureCommand), saved_(fit), new_(fit) {}
+        : CopyableCommand(c, w, kEventPictureCommand), saved_(fit), new_(fit) {}
     CommandKind Kind() const override { return CommandKind::PictureOptions; }
     void Execute() override {
         saved_ = window_->GetFitToWindow();
@@ -89,19 +86,16 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<ChangePictureOptionsCommand>(context_, *window_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ChangePictureOptionsCommand>(*this);
-    }
 
 private:
     bool saved_;
     bool new_;
 };
 
-class CheckEclipseDateCommand final : public EclipseCommand {
+class CheckEclipseDateCommand final : public CopyableCommand<CheckEclipseDateCommand, EclipseCommand> {
 public:
     CheckEclipseDateCommand(const CommandContext& c, EclipseWindowCommands& w, const DateTime& date)
-        : EclipseCommand(c, w, kEventSolarEclipseCommand), saved_(date), new_(date) {}
+        : CopyableCommand(c, w, kEventSolarEclipseCommand), saved_(date), new_(date) {}
     CommandKind Kind() const override { return CommandKind::EclipseDate; }
     void Execute() override {
         saved_ = window_->GetDocument().Model().date;
@@ -111,19 +105,16 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<CheckEclipseDateCommand>(context_, *window_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<CheckEclipseDateCommand>(*this);
-    }
 
 private:
     DateTime saved_;
     DateTime new_;
 };
 
-class CenterEclipseMapCommand final : public EclipseCommand {
+class CenterEclipseMapCommand final : public CopyableCommand<CenterEclipseMapCommand, EclipseCommand> {
 public:
     CenterEclipseMapCommand(const CommandContext& c, EclipseWindowCommands& w, const MapPoint& centre)
-        : EclipseCommand(c, w, kEventSolarEclipseCommand), new_(centre) {}
+        : CopyableCommand(c, w, kEventSolarEclipseCommand), new_(centre) {}
     CommandKind Kind() const override { return CommandKind::EclipseCentre; }
     void Execute() override {
         saved_ = window_->GetCentre();
@@ -134,19 +125,16 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<CenterEclipseMapCommand>(context_, *window_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<CenterEclipseMapCommand>(*this);
-    }
 
 private:
     MapPoint saved_{kEclipseUnset, kEclipseUnset};
     MapPoint new_;
 };
 
-class ZoomEclipseMapCommand final : public EclipseCommand {
+class ZoomEclipseMapCommand final : public CopyableCommand<ZoomEclipseMapCommand, EclipseCommand> {
 public:
     ZoomEclipseMapCommand(const CommandContext& c, EclipseWindowCommands& w, int zoom)
-        : EclipseCommand(c, w, kEventSolarEclipseCommand), new_(zoom) {}
+        : CopyableCommand(c, w, kEventSolarEclipseCommand), new_(zoom) {}
     CommandKind Kind() const override { return CommandKind::EclipseZoom; }
     void Execute() override {
         saved_ = window_->GetZoom();
@@ -156,9 +144,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<ZoomEclipseMapCommand>(context_, *window_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ZoomEclipseMapCommand>(*this);
-    }
     int NewZoom() const noexcept { return new_; }
     void SetNewZoom(int zoom) noexcept { new_ = zoom; }
 
@@ -167,11 +152,11 @@ private:
     int new_;
 };
 
-class EclipseDetailsPointCommand final : public EclipseCommand {
+class EclipseDetailsPointCommand final : public CopyableCommand<EclipseDetailsPointCommand, EclipseCommand> {
 public:
     EclipseDetailsPointCommand(const CommandContext& c, EclipseWindowCommands& w,
                                const MapPoint& point, std::int32_t flags)
-        : EclipseCommand(c, w, kEventSolarEclipseCommand), saved_(point), new_(point), flags_(flags) {}
+        : CopyableCommand(c, w, kEventSolarEclipseCommand), saved_(point), new_(point), flags_(flags) {}
     CommandKind Kind() const override { return CommandKind::EclipseDetailsPoint; }
     void Execute() override {
         saved_ = window_->GetDetailsPoint();
@@ -193,9 +178,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<EclipseDetailsPointCommand>(context_, *window_, saved_, flags_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<EclipseDetailsPointCommand>(*this);
-    }
 
 private:
     static void Note(EclipseCommandHistory& history, double& before, double& after, double from,
@@ -210,11 +192,11 @@ private:
     std::int32_t flags_;
 };
 
-class EclipseDetailsCommand final : public EclipseCommand {
+class EclipseDetailsCommand final : public CopyableCommand<EclipseDetailsCommand, EclipseCommand> {
 public:
     EclipseDetailsCommand(const CommandContext& c, EclipseWindowCommands& w, const DateTime& time,
                           std::int32_t kind)
-        : EclipseCommand(c, w, kEventSolarEclipseCommand), saved_(time), new_(time), kind_(kind) {}
+        : CopyableCommand(c, w, kEventSolarEclipseCommand), saved_(time), new_(time), kind_(kind) {}
     CommandKind Kind() const override { return CommandKind::EclipseDetailsTime; }
     void Execute() override {
         saved_ = window_->GetDetailsTime();
@@ -223,9 +205,6 @@ public:
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<EclipseDetailsCommand>(context_, *window_, saved_, kChangeWhole);
-    }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<EclipseDetailsCommand>(*this);
     }
 
 private:

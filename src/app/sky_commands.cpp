@@ -55,11 +55,11 @@ protected:
     SkyWindowCommands* window_;
 };
 
-class SkyViewCommand final : public SkyCommand {
+class SkyViewCommand final : public CopyableCommand<SkyViewCommand, SkyCommand> {
 public:
     SkyViewCommand(const CommandContext& c, SkyWindowCommands& w, std::int32_t mask,
                    const ViewDirection& direction)
-        : SkyCommand(c, w), saved_(direction), new_(direction), mask_(mask) {}
+        : CopyableCommand(c, w), saved_(direction), new_(direction), mask_(mask) {}
 
     CommandKind Kind() const override { return CommandKind::SkyView; }
     void Execute() override {
@@ -73,9 +73,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SkyViewCommand>(context_, *window_, mask_, saved_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SkyViewCommand>(*this);
-    }
     void SetNewDirection(const ViewDirection& direction) noexcept { new_ = direction; }
 
 private:
@@ -84,10 +81,10 @@ private:
     std::int32_t mask_;
 };
 
-class SkyZoomCommand final : public SkyCommand {
+class SkyZoomCommand final : public CopyableCommand<SkyZoomCommand, SkyCommand> {
 public:
     SkyZoomCommand(const CommandContext& c, SkyWindowCommands& w, int zoom)
-        : SkyCommand(c, w), new_(zoom) {}
+        : CopyableCommand(c, w), new_(zoom) {}
 
     CommandKind Kind() const override { return CommandKind::SkyZoom; }
     void Execute() override {
@@ -98,9 +95,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SkyZoomCommand>(context_, *window_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SkyZoomCommand>(*this);
-    }
     int NewZoom() const noexcept { return new_; }
     void SetNewZoom(int zoom) noexcept { new_ = zoom; }
 
@@ -109,10 +103,10 @@ private:
     int new_;
 };
 
-class SkySelectCommand final : public SkyCommand {
+class SkySelectCommand final : public CopyableCommand<SkySelectCommand, SkyCommand> {
 public:
     SkySelectCommand(const CommandContext& c, SkyWindowCommands& w, const BodyIdentifier& body)
-        : SkyCommand(c, w), new_(body) {}
+        : CopyableCommand(c, w), new_(body) {}
 
     CommandKind Kind() const override { return CommandKind::SkySelect; }
     void Execute() override {
@@ -123,20 +117,17 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SkySelectCommand>(context_, *window_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SkySelectCommand>(*this);
-    }
 
 private:
     BodyIdentifier previous_;
     BodyIdentifier new_;
 };
 
-class ChangeSkyOptionsCommand final : public SkyCommand {
+class ChangeSkyOptionsCommand final : public CopyableCommand<ChangeSkyOptionsCommand, SkyCommand> {
 public:
     ChangeSkyOptionsCommand(const CommandContext& c, SkyWindowCommands& w, const SkyOptions& options,
                             bool timeFlag, std::int32_t fieldId)
-        : SkyCommand(c, w), savedOptions_(options), newOptions_(options), savedFlag_(timeFlag),
+        : CopyableCommand(c, w), savedOptions_(options), newOptions_(options), savedFlag_(timeFlag),
           newFlag_(timeFlag), fieldId_(fieldId) {}
 
     CommandKind Kind() const override { return CommandKind::SkyOptions; }
@@ -168,9 +159,6 @@ public:
         return std::make_unique<ChangeSkyOptionsCommand>(context_, *window_, savedOptions_,
                                                          savedFlag_, kSkyOptionsWhole);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ChangeSkyOptionsCommand>(*this);
-    }
 
 private:
     static std::uint32_t OptionBits(const SkyOptions& before, const SkyOptions& after) {
@@ -191,11 +179,11 @@ private:
     std::int32_t fieldId_;
 };
 
-class SkyGoToCommand final : public SkyCommand {
+class SkyGoToCommand final : public CopyableCommand<SkyGoToCommand, SkyCommand> {
 public:
     SkyGoToCommand(const CommandContext& c, SkyWindowCommands& w, const DateTime& moment,
                    std::int32_t kind, bool timeFlag)
-        : SkyCommand(c, w), saved_(moment), new_(moment), kind_(kind), timeFlag_(timeFlag) {}
+        : CopyableCommand(c, w), saved_(moment), new_(moment), kind_(kind), timeFlag_(timeFlag) {}
 
     CommandKind Kind() const override { return CommandKind::SkyGoTo; }
     void Execute() override {
@@ -207,9 +195,6 @@ public:
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SkyGoToCommand>(context_, *window_, saved_, kChangeWhole, timeFlag_);
-    }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SkyGoToCommand>(*this);
     }
 
 private:

@@ -34,10 +34,10 @@ protected:
     SolarSystemWindowCommands* window_;
 };
 
-class SolarSystemPanelCommand final : public SolarSystemCommand {
+class SolarSystemPanelCommand final : public CopyableCommand<SolarSystemPanelCommand, SolarSystemCommand> {
 public:
     SolarSystemPanelCommand(const CommandContext& c, SolarSystemWindowCommands& w, int planet)
-        : SolarSystemCommand(c, w), new_(planet) {}
+        : CopyableCommand(c, w), new_(planet) {}
 
     CommandKind Kind() const override { return CommandKind::SolarSystemZoom; }
     void Execute() override {
@@ -49,9 +49,6 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SolarSystemPanelCommand>(context_, *window_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SolarSystemPanelCommand>(*this);
-    }
     int NewPlanet() const noexcept { return new_; }
     void SetNewPlanet(int planet) noexcept { new_ = planet; }
 
@@ -60,11 +57,11 @@ private:
     int new_;
 };
 
-class SolarSystemSelectCommand final : public SolarSystemCommand {
+class SolarSystemSelectCommand final : public CopyableCommand<SolarSystemSelectCommand, SolarSystemCommand> {
 public:
     SolarSystemSelectCommand(const CommandContext& c, SolarSystemWindowCommands& w,
                              const BodyIdentifier& body)
-        : SolarSystemCommand(c, w), new_(body) {}
+        : CopyableCommand(c, w), new_(body) {}
 
     CommandKind Kind() const override { return CommandKind::SolarSystemSelect; }
     void Execute() override {
@@ -76,20 +73,18 @@ public:
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SolarSystemSelectCommand>(context_, *window_, previous_);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SolarSystemSelectCommand>(*this);
-    }
 
 private:
     BodyIdentifier previous_;
     BodyIdentifier new_;
 };
 
-class ChangeSolarSystemOptionsCommand final : public SolarSystemCommand {
+class ChangeSolarSystemOptionsCommand final
+    : public CopyableCommand<ChangeSolarSystemOptionsCommand, SolarSystemCommand> {
 public:
     ChangeSolarSystemOptionsCommand(const CommandContext& c, SolarSystemWindowCommands& w,
                                     const SolarSystemOptions& options, std::int32_t fieldId)
-        : SolarSystemCommand(c, w), saved_(options), new_(options), fieldId_(fieldId) {}
+        : CopyableCommand(c, w), saved_(options), new_(options), fieldId_(fieldId) {}
 
     CommandKind Kind() const override { return CommandKind::SolarSystemOptions; }
     void Execute() override {
@@ -108,9 +103,6 @@ public:
         return std::make_unique<ChangeSolarSystemOptionsCommand>(context_, *window_, saved_,
                                                                  kSolarSystemOptionsWhole);
     }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<ChangeSolarSystemOptionsCommand>(*this);
-    }
 
 private:
     SolarSystemOptions saved_;
@@ -118,11 +110,11 @@ private:
     std::int32_t fieldId_;
 };
 
-class SolarSystemGoToCommand final : public SolarSystemCommand {
+class SolarSystemGoToCommand final : public CopyableCommand<SolarSystemGoToCommand, SolarSystemCommand> {
 public:
     SolarSystemGoToCommand(const CommandContext& c, SolarSystemWindowCommands& w,
                            const DateTime& moment, std::int32_t kind)
-        : SolarSystemCommand(c, w), saved_(moment), new_(moment), kind_(kind) {}
+        : CopyableCommand(c, w), saved_(moment), new_(moment), kind_(kind) {}
 
     CommandKind Kind() const override { return CommandKind::SolarSystemGoTo; }
     void Execute() override {
@@ -134,9 +126,6 @@ public:
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
         return std::make_unique<SolarSystemGoToCommand>(context_, *window_, saved_, kChangeWhole);
-    }
-    std::unique_ptr<UndoableCommand> Clone() const override {
-        return std::make_unique<SolarSystemGoToCommand>(*this);
     }
 
 private:

@@ -90,6 +90,17 @@ void WriteTimeAndPlaceTable(ReportHtmlWriter& writer, const Location& place, con
 
 // The Sun's and Moon's table of right ascension, declination, constellation
 // and sign, opened right after the rise and set table.
+// The right ascension, declination, constellation and zodiac sign cells of
+// a body's row.
+void WritePositionCells(ReportHtmlWriter& writer, const PropertyMap& map) {
+    WriteLine(writer, "      <td width=\"100\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLongitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"80\" align=\"right\">",
+              ReportPropertyText(map, kFunctionLatitude, kPositionStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionConstellation, kNameStyle).Text());
+    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionSignOfZodiac, kNameStyle).Text());
+}
+
 void WritePositionTable(ReportHtmlWriter& writer, const char* summary, const PropertyMap& map) {
     ReportPageText& page = writer.Page();
     page.AppendAscii("</table>");
@@ -101,12 +112,7 @@ void WritePositionTable(ReportHtmlWriter& writer, const char* summary, const Pro
     WriteMarkupLine(writer, "      <td width=\"100\">Sign of Zodiac</td>");
     WriteRowEnd(writer);
     WriteDataRowStart(writer);
-    WriteLine(writer, "      <td width=\"100\" align=\"right\">",
-              ReportPropertyText(map, kFunctionLongitude, kPositionStyle).Text());
-    WriteLine(writer, "      <td width=\"80\" align=\"right\">",
-              ReportPropertyText(map, kFunctionLatitude, kPositionStyle).Text());
-    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionConstellation, kNameStyle).Text());
-    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionSignOfZodiac, kNameStyle).Text());
+    WritePositionCells(writer, map);
     WriteRowEnd(writer);
     WriteTableEnd(writer);
 }
@@ -213,12 +219,7 @@ void WriteVisibilityAndValues(ReportHtmlWriter& writer, int rating, const Proper
               ReportPropertyText(map, kFunctionElongationAngular, kElongationStyle).Text());
     WriteLine(writer, "      <td width=\"45\" align=\"right\">",
               ReportPropertyText(map, kFunctionMagnitude, kMagnitudeStyle).Text());
-    WriteLine(writer, "      <td width=\"100\" align=\"right\">",
-              ReportPropertyText(map, kFunctionLongitude, kPositionStyle).Text());
-    WriteLine(writer, "      <td width=\"80\" align=\"right\">",
-              ReportPropertyText(map, kFunctionLatitude, kPositionStyle).Text());
-    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionConstellation, kNameStyle).Text());
-    WriteLine(writer, "      <td width=\"100\">", ReportPropertyText(map, kFunctionSignOfZodiac, kNameStyle).Text());
+    WritePositionCells(writer, map);
 }
 
 void WritePlanetsHeader(ReportHtmlWriter& writer, const char* riseSetCell) {
@@ -247,17 +248,14 @@ std::unique_ptr<ReportData> DayReportModel::Clone() const {
 
 void DayReportModel::Calculate() {
     const TimeAndPlace moment = MomentOf(Settings(), 0.0);
-    const int planetCount = ReportPlanetCount();
     for (int i = 0; i < kReportPlanets; ++i) {
-        planets[i].Clear();
         planetRiseSet[i] = RiseSetPair();
-        const CelestialObject* planet = i < planetCount ? ReportBody(kBodyPlanet, i) : nullptr;
-        if (planet == nullptr) continue;
-        ComputeReportProperties(*planet,
+        if (ComputeReportPlanet(i,
                                 kPositionMask | kFunctionMagnitude | kEventMask | kFunctionElongationAngular |
                                     kPlaceMask,
-                                moment, planets[i]);
-        planetRiseSet[i] = RiseSetPairFromMap(planets[i], DateAt(moment.dateTime, 0.0));
+                                moment, planets[i])) {
+            planetRiseSet[i] = RiseSetPairFromMap(planets[i], DateAt(moment.dateTime, 0.0));
+        }
     }
     sun.Clear();
     moon.Clear();
@@ -376,16 +374,13 @@ void NightReportModel::Calculate() {
         ComputeReportProperties(*body, kPositionMask | kFunctionPhase | kFunctionElongationAngular | kPlaceMask,
                                 midnight, moon);
     }
-    const int planetCount = ReportPlanetCount();
     for (int i = 0; i < kReportPlanets; ++i) {
-        planets[i].Clear();
         planetNight[i] = RiseSetPair();
-        const CelestialObject* planet = i < planetCount ? ReportBody(kBodyPlanet, i) : nullptr;
-        if (planet == nullptr) continue;
-        ComputeReportProperties(*planet,
-                                kPositionMask | kFunctionMagnitude | kFunctionElongationAngular | kPlaceMask,
-                                midnight, planets[i]);
-        planetNight[i] = NightRiseSet(*planet, evening);
+        if (const CelestialObject* planet = ComputeReportPlanet(
+                i, kPositionMask | kFunctionMagnitude | kFunctionElongationAngular | kPlaceMask, midnight,
+                planets[i])) {
+            planetNight[i] = NightRiseSet(*planet, evening);
+        }
     }
 }
 

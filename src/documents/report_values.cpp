@@ -39,11 +39,6 @@ const CelestialObject* ReportBody(int bodyType, int number) noexcept {
     return catalogue->CatalogueGetObjectAt(number);
 }
 
-int ReportPlanetCount() noexcept {
-    const Catalogue* planets = CatalogueByType(kBodyPlanet);
-    return planets == nullptr ? 0 : planets->CatalogueGetCount();
-}
-
 String ReportPropertyText(const PropertyMap& map, std::uint32_t id, const ReportValueStyle& style) {
     QuantityFormatRequest request;
     request.rounding = style.rounding;
@@ -59,6 +54,14 @@ void ComputeReportProperties(const CelestialObject& body, std::uint32_t mask, co
                              PropertyMap& out) {
     ComputeBodyProperties(body, mask, moment, out,
                           PropertyConventions{kEquatorialSystem, moment.dateTime.timeSystem, kAstronomicalUnits});
+}
+
+const CelestialObject* ComputeReportPlanet(int number, std::uint32_t mask, const TimeAndPlace& moment,
+                                           PropertyMap& out) {
+    out.Clear();
+    const CelestialObject* planet = ReportBody(kBodyPlanet, number);
+    if (planet != nullptr) ComputeReportProperties(*planet, mask, moment, out);
+    return planet;
 }
 
 String ReportTimeText(double hours) {

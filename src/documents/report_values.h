@@ -17,7 +17,6 @@ class ReportHtmlWriter;
 // The first body of a catalogue (the Sun, the Moon), or the planet of the
 // planets catalogue; none when the catalogue is missing.
 const CelestialObject* ReportBody(int bodyType, int number = 0) noexcept;
-int ReportPlanetCount() noexcept;
 
 // How a property is written: its rounding (times), the sexagesimal precision
 // and the decimals (angles, numbers); the angle style and the unit of right
@@ -37,6 +36,10 @@ String ReportPropertyText(const PropertyMap& map, std::uint32_t id, const Report
 // times in the record's own time system, astronomical units.
 void ComputeReportProperties(const CelestialObject& body, std::uint32_t mask, const TimeAndPlace& moment,
                              PropertyMap& out);
+// The same for the planet `number` into `out`, cleared first: the planet, or
+// none (and `out` empty) when the catalogue has no such planet.
+const CelestialObject* ComputeReportPlanet(int number, std::uint32_t mask, const TimeAndPlace& moment,
+                                           PropertyMap& out);
 
 // "06:59", or the missing-time text "--:--" for hours -1.
 String ReportTimeText(double hours);

@@ -29,4 +29,11 @@ private:
     HMENU popup_ = nullptr;
 };
 
+// Whether a WM_CONTEXTMENU that reached the MDI child `window` asks for the
+// menu of its selection: it came from the keyboard (Shift+F10, the menu
+// key) or from the child itself rather than from its display.
+inline bool AsksForSelectionMenu(HWND window, WPARAM wParam, LPARAM lParam) noexcept {
+    return lParam == -1 || reinterpret_cast<HWND>(wParam) == window;
+}
+
 }  // namespace corvinata

@@ -513,11 +513,9 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
-        if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
-            ShowSelectionMenu();
-            return 0;
-        }
-        break;
+        if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;
+        ShowSelectionMenu();
+        return 0;
     case WM_HELP:
         ShowHelpTopic(Handle(), IsSaturn(Traits()) ? HelpPage::SaturnExplorerWindow
                                                    : HelpPage::JupiterExplorerWindow);

@@ -17,6 +17,7 @@
 #include "catalog/star_catalogue.h"
 #include "controls/select_body_dialog.h"
 #include "resources/resource_ids.h"
+#include "views/display_context_menu_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_options_dialog_win.h"
 #include "views/sky_panel_win.h"
@@ -266,11 +267,9 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
-        if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
-            ShowSelectionMenu();
-            return 0;
-        }
-        break;
+        if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;
+        ShowSelectionMenu();
+        return 0;
     case WM_DESTROY:
         // The GL context goes before the windows it draws into start going.
         if (display_) display_->Teardown();

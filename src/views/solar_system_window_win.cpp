@@ -396,11 +396,9 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
-        if (lParam == -1 || reinterpret_cast<HWND>(wParam) == Handle()) {
-            ShowSelectionMenu();
-            return 0;
-        }
-        break;
+        if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;
+        ShowSelectionMenu();
+        return 0;
     case WM_KEYDOWN:
         // The keys stay with the window (its accelerators, Shift+F10); Tab
         // takes them into its panel, whose Escape brings them back.

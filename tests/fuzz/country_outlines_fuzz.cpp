@@ -3,6 +3,7 @@
 // the map's seam and beside it.
 #include "catalog/country_shapes.h"
 #include "fuzz/fuzz_targets.h"
+#include "support/map_canvas_recording.h"
 #include "views/eclipse_map.h"
 
 namespace corvinata::fuzz {

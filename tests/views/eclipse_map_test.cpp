@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "support/date_records.h"
+#include "support/map_canvas_recording.h"
 #include "support/test_text.h"
 #include "views/eclipse_view.h"
 

@@ -15,7 +15,7 @@
 #include "support/csv_table.h"
 #include "support/explorer_projection.h"
 #include "views/label_placement.h"
-#include "views/sky_render_recording.h"
+#include "support/sky_render_recording.h"
 
 namespace corvinata {
 namespace {

@@ -15,7 +15,7 @@
 #include "support/catalogues.h"
 #include "views/sky_layers.h"
 #include "views/sky_render.h"
-#include "views/sky_render_recording.h"
+#include "support/sky_render_recording.h"
 
 namespace corvinata::test {
 

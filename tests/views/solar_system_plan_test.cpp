@@ -5,7 +5,7 @@
 
 #include "views/label_placement.h"
 #include "views/solar_system_plan.h"
-#include "views/solar_system_plan_recording.h"
+#include "support/solar_system_plan_recording.h"
 
 namespace corvinata {
 namespace {

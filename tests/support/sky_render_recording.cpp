@@ -1,4 +1,4 @@
-#include "views/sky_render_recording.h"
+#include "support/sky_render_recording.h"
 
 #include <cmath>
 

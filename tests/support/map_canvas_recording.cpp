@@ -1,4 +1,4 @@
-#include "views/map_canvas.h"
+#include "support/map_canvas_recording.h"
 
 namespace corvinata {
 

@@ -1,4 +1,4 @@
-#include "views/solar_system_plan_recording.h"
+#include "support/solar_system_plan_recording.h"
 
 namespace corvinata {
 
