@@ -139,8 +139,7 @@ void LoadMaps(HWND dialog, DefineLocationRun& run) {
         run.offered.maps.push_back(BuiltInMap());
     }
     if (!run.offered.damagedFolder.IsEmpty() && params.ask)
-        params.ask(dialog, String(kDamagedMapPackText), 0, 2,
-                   MessageTopic::MapDescriptionError);
+        params.ask(dialog, String(kDamagedMapPackText), 0, 2, MessageTopic::MapDescriptionError);
     HWND list = GetDlgItem(dialog, kIdMapList);
     for (std::size_t i = 0; i < run.offered.maps.size(); ++i) {
         const LRESULT line =
@@ -224,8 +223,7 @@ void OnOk(HWND dialog, DefineLocationRun& run) {
     const DefineLocationParams& params = *run.params;
     if (IsDuplicate(run, country, town)) {
         if (params.ask)
-            params.ask(dialog, String(kDuplicatePlaceText), 0, 1,
-                       MessageTopic::DuplicateLocation);
+            params.ask(dialog, String(kDuplicatePlaceText), 0, 1, MessageTopic::DuplicateLocation);
         return;
     }
     double zone = 0.0;
@@ -484,8 +482,7 @@ bool CheckTimeZone(HWND dialog, const DefineLocationParams& params, double& zone
     if (!computed) {
         // Out at sea no zone can be suggested: the user confirms the entered one.
         const String question = NoTimeZoneQuestionText(entered, longitudeWest, latitude, params.angleLayout);
-        return params.ask(dialog, question, 2, 1, MessageTopic::NoTimeZone) ==
-               kAnswerYesButton;
+        return params.ask(dialog, question, 2, 1, MessageTopic::NoTimeZone) == kAnswerYesButton;
     }
     const String question =
         TimeZoneQuestionText(entered, longitudeWest, latitude, *computed, params.angleLayout);
