@@ -19,9 +19,10 @@ import sys
 PROJECT = 'Corvinata'
 # A help page path written in the sources.
 PAGE_LITERAL = re.compile(r'"([A-Za-z0-9_/]+\.htm)"')
-# A message topic name: a capitalised phrase joined by underscores, as the
-# message boxes pass it to the function that adds the folder and ".htm".
-MESSAGE_TOPIC = re.compile(r'"([A-Z][a-z][A-Za-z0-9]*(?:_[A-Za-z0-9]+){2,})"')
+# A message topic name: a capitalised phrase joined by underscores (its first
+# word may be a single letter), as the table of message topics names the
+# page that the message box opens in its folder with ".htm".
+MESSAGE_TOPIC = re.compile(r'"([A-Z](?:[a-z][A-Za-z0-9]*)?(?:_[A-Za-z0-9]+){2,})"')
 # Names of the same shape that are not topics: dialog templates.
 NOT_TOPICS = ('Dlg_',)
 # Adjacent literals split over lines are one string.

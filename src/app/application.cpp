@@ -171,7 +171,7 @@ void Application::KeepUserTimeWithTheMoment() {
 void Application::ReportCountryBordersFile(const String& path, bool damaged) {
     if (!messages_) return;
     messages_->Show(ApplicationMessages::kError, CountryBordersFileText(product_, path, damaged),
-                    kErrorInitializingTopic);
+                    MessageTopic::ErrorInitializing);
 }
 
 bool Application::StartClockTimer() { return frameTimer_ && frameTimer_->StartClockTimer(); }

@@ -20,6 +20,7 @@
 #include "app/dialog_positions.h"
 #include "app/explorer_commands.h"
 #include "app/graph_commands.h"
+#include "app/help_topics.h"
 #include "app/layouts.h"
 #include "app/place_directory.h"
 #include "app/product_info.h"
@@ -41,7 +42,7 @@ class ApplicationMessages {
 public:
     enum Kind { kInformation = 0, kWarning = 1, kError = 2 };
     virtual ~ApplicationMessages() = default;
-    virtual void Show(Kind kind, const String& text, const Char* helpTopic) = 0;
+    virtual void Show(Kind kind, const String& text, MessageTopic topic) = 0;
 };
 
 // Replacements for what the application builds itself (tests). Empty

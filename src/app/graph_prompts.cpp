@@ -97,7 +97,7 @@ String CountryBordersFileText(const ProductInfoInterface& product, const String&
 PromptAnswer AskSaveGraphChanges(GraphToClose& graph, GraphQuestions& questions) {
     if (graph.History().IsAtSavedState()) return PromptAnswer::NotAsked;
     if (!graph.HasOwnFile() && !graph.HasLines()) return PromptAnswer::NotAsked;
-    return questions.Ask(SaveGraphChangesQuestion(graph.Name()), kSaveChangesTopic);
+    return questions.Ask(SaveGraphChangesQuestion(graph.Name()), MessageTopic::SaveGraphChanges);
 }
 
 bool QuerySaveGraphOnClose(GraphToClose& graph, GraphQuestions& questions, RecentFiles& recent) {

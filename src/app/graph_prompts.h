@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/command_history.h"
+#include "app/help_topics.h"
 #include "app/recent_files.h"
 #include "base/services.h"
 #include "base/storage.h"
@@ -62,11 +63,6 @@ String SaveGraphChangesQuestion(const String& graphName);
 // country borders.
 String CountryBordersFileText(const ProductInfoInterface& product, const String& path, bool damaged);
 
-// Help topics of these messages (below "Message_Box_Help_Button/").
-inline constexpr const Char* kUnableToOpenTopic = TXT("Corvinata_was_unable_to_open_the_file");
-inline constexpr const Char* kSaveChangesTopic = TXT("Do_you_want_to_save_changes");
-inline constexpr const Char* kErrorInitializingTopic = TXT("Error_initializing");
-
 enum class PromptAnswer { Yes, No, Cancel, NotAsked };
 
 // The graph of one open graph window, as the questions need it.
@@ -90,7 +86,7 @@ public:
 class GraphQuestions {
 public:
     virtual ~GraphQuestions() = default;
-    virtual PromptAnswer Ask(const String& question, const Char* helpTopic) = 0;
+    virtual PromptAnswer Ask(const String& question, MessageTopic topic) = 0;
 };
 
 // No question for a graph at its saved state, nor for a graph without a

@@ -26,8 +26,60 @@ String HelpFilePath(const PathName& programDirectory, const Char* productName) {
     return String(help.ComposePath());
 }
 
-String MessageBoxHelpTopic(const Char* topicName) {
-    return FormatPercent1(TXT("Message_Box_Help_Button/%.htm"), topicName);
+constexpr MessageTopicEntry kMessageTopics[] = {
+    {MessageTopic::SystemUnknown, TXT("Corvinata_is_unable_to_identify")},
+    {MessageTopic::WindowsTooOld, TXT("Corvinata_requires_Windows")},
+    {MessageTopic::ResolutionUnknown, TXT("Corvinata_is_unable_to_determine_the_resolution")},
+    {MessageTopic::LowResolution, TXT("The_resolution_of_your_monitor")},
+    {MessageTopic::ErrorInitializing, TXT("Error_initializing")},
+    {MessageTopic::NightVisionWasActive, TXT("Corvinata_is_currently_in_night_vision")},
+    {MessageTopic::HelpFileNotOpened, TXT("Corvinata_could_not_open_the_help_file")},
+    {MessageTopic::QuickTourNotFound, TXT("Corvinata_cannot_run_the_Quick_Tour")},
+    {MessageTopic::ScriptNotOpened, TXT("Script_could_not_be_opened_because")},
+    {MessageTopic::ScriptCompilationError, TXT("Script_Compilation_Error")},
+    // 10
+    {MessageTopic::ScriptExecutionError, TXT("Script_Execution_Error")},
+    {MessageTopic::GraphFileNotOpened, TXT("Corvinata_was_unable_to_open_the_file")},
+    {MessageTopic::GraphOpenedWithDefaults, TXT("The_graph_was_opened_with_default_values")},
+    {MessageTopic::SaveGraphChanges, TXT("Do_you_want_to_save_changes")},
+    {MessageTopic::EarlierGraphVersion, TXT("The_graph_was_created_with_an_earlier_version")},
+    {MessageTopic::GraphSaveError, TXT("Corvinata_encountered_an_error_saving_the_graph")},
+    {MessageTopic::FileExists, TXT("File_Already_Exists")},
+    {MessageTopic::DeleteGraphLine, TXT("Do_you_want_to_delete_the_line")},
+    {MessageTopic::LineNameMissing, TXT("Please_enter_a_name_for_the_line")},
+    {MessageTopic::ExpressionSyntaxError, TXT("The_CorvinataScript_expression_contains_a_syntax_error")},
+    // 20
+    {MessageTopic::DifferentValue, TXT("Please_enter_a_different_value")},
+    {MessageTopic::RangeReversed, TXT("The_to_value_must_be_larger_than_the_from_value")},
+    {MessageTopic::PictureNotLoaded, TXT("The_picture_could_not_be_loaded")},
+    {MessageTopic::ReportNotSaved, TXT("The_report_could_not_be_saved")},
+    {MessageTopic::ResultNotShown, TXT("The_selected_result_cannot_be_shown")},
+    {MessageTopic::DeleteRuns, TXT("Do_you_want_to_delete_n_runs")},
+    {MessageTopic::LocationInUse, TXT("The_location_can_not_be_deleted")},
+    {MessageTopic::DeleteLocation, TXT("Do_you_want_to_delete_the_location")},
+    {MessageTopic::DuplicateLocation, TXT("A_location_with_the_given_country_and_town_name_already_exists")},
+    {MessageTopic::MapDescriptionError, TXT("Corvinata_encountered_an_error")},
+    // 30
+    {MessageTopic::NoTimeZone, TXT("No_time_zone_is_known_for_the_coordinates")},
+    {MessageTopic::TimeZoneMismatch, TXT("You_entered_a_time_zone")},
+};
+
+constexpr int kMessageTopicCount = static_cast<int>(std::size(kMessageTopics));
+
+constexpr bool TopicsInEnumerationOrder() {
+    for (int i = 0; i < kMessageTopicCount; ++i)
+        if (static_cast<int>(kMessageTopics[i].topic) != i) return false;
+    return true;
+}
+static_assert(TopicsInEnumerationOrder(), "message topics out of order");
+static_assert(kMessageTopicCount == static_cast<int>(MessageTopic::TimeZoneMismatch) + 1,
+              "a message without its topic");
+
+String MessageBoxHelpTopic(MessageTopic topic) {
+    const int index = static_cast<int>(topic);
+    // Out of the table only by a cast gone wrong: the contents then.
+    if (index < 0 || index >= kMessageTopicCount) return String(TXT("contents.htm"));
+    return FormatPercent1(TXT("Message_Box_Help_Button/%.htm"), kMessageTopics[index].name);
 }
 
 // Folder names are all lower case: the help file's names are matched

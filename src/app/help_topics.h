@@ -18,9 +18,59 @@ constexpr int kMaxModulePath = 260;
 PathName ProgramDirectoryFromModulePath(const Char* modulePath);
 // The help file: the program directory, the product name and ".chm".
 String HelpFilePath(const PathName& programDirectory, const Char* productName);
+// The messages of the program's message box, each with a page of its own
+// in the help file's folder of messages (TimeZoneMismatch
+// stays last: the table is checked against it).
+enum class MessageTopic {
+    SystemUnknown,
+    WindowsTooOld,
+    ResolutionUnknown,
+    LowResolution,
+    ErrorInitializing,
+    NightVisionWasActive,
+    HelpFileNotOpened,
+    QuickTourNotFound,
+    ScriptNotOpened,
+    ScriptCompilationError,
+    // 10
+    ScriptExecutionError,
+    GraphFileNotOpened,
+    GraphOpenedWithDefaults,
+    SaveGraphChanges,
+    EarlierGraphVersion,
+    GraphSaveError,
+    FileExists,
+    DeleteGraphLine,
+    LineNameMissing,
+    ExpressionSyntaxError,
+    // 20
+    DifferentValue,
+    RangeReversed,
+    PictureNotLoaded,
+    ReportNotSaved,
+    ResultNotShown,
+    DeleteRuns,
+    LocationInUse,
+    DeleteLocation,
+    DuplicateLocation,
+    MapDescriptionError,
+    // 30
+    NoTimeZone,
+    TimeZoneMismatch,
+};
+
+struct MessageTopicEntry {
+    MessageTopic topic;
+    const Char* name;  // the page's file name in the folder, without ".htm"
+};
+
+// Every message topic, in the order of the enumeration.
+extern const MessageTopicEntry kMessageTopics[];
+extern const int kMessageTopicCount;
+
 // The page of a message box's Help button: "Message_Box_Help_Button/" +
-// topic + ".htm".
-String MessageBoxHelpTopic(const Char* topicName);
+// the topic's name + ".htm".
+String MessageBoxHelpTopic(MessageTopic topic);
 
 // The pages that the Help menu, the windows, the panes and the dialogs open
 // (RunLesson stays last: the table is checked against it).

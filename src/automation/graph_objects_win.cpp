@@ -33,9 +33,9 @@ class QuietGraphDialogs final : public GraphSaveDialogs {
 public:
     bool ChooseSavePath(const String&, String&) override { return false; }
     bool ChooseOpenPaths(std::vector<String>&) override { return false; }
-    bool AskYesNo(const String&, const Char*) override { return false; }
-    PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
-    void ShowError(const String& text, const Char*) override {
+    bool AskYesNo(const String&, MessageTopic) override { return false; }
+    PromptAnswer AskYesNoCancel(const String&, MessageTopic) override { return PromptAnswer::No; }
+    void ShowError(const String& text, MessageTopic) override {
         if (error.IsEmpty()) error = text;
     }
     // A graph that opened is no error for the client.

@@ -125,9 +125,9 @@ int MessageBoxAnswers(int buttons, int (&answers)[4]) noexcept {
     return n;
 }
 
-int RunMessageBox(HINSTANCE instance, HWND owner, const Char* text, int buttons, int kind,
-                  const Char* helpTopic) {
-    MessageBoxParams params{owner, kind, buttons, helpTopic ? helpTopic : TXT(""), text ? text : TXT(""), {}, 0};
+int RunMessageBox(HINSTANCE instance, HWND owner, const Char* text, int buttons, int kind, MessageTopic topic) {
+    const String helpTopic = MessageBoxHelpTopic(topic);
+    MessageBoxParams params{owner, kind, buttons, helpTopic.Text(), text ? text : TXT(""), {}, 0};
     return static_cast<int>(DialogBoxParamW(instance, L"DLG_MESSAGEBOX", owner, MessageBoxProc,
                                             reinterpret_cast<LPARAM>(&params)));
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "app/help_topics.h"
 #include "base/text_char.h"
 
 namespace corvinata {
@@ -14,11 +15,10 @@ enum MessageButtons : int { kButtonsOk = 0, kButtonsOkCancel = 1, kButtonsYesNo 
 // The answers, also the dialog's results.
 enum MessageAnswer : int { kAnswerCancel = 1, kAnswerHelp = 2, kAnswerNo = 4, kAnswerOk = 8, kAnswerYes = 16 };
 
-// Runs the box modally; `helpTopic` is the full page path inside the help
-// file. Escape answers OK in a box that has only OK, else Cancel, which a
-// Yes/No question takes as neither.
-int RunMessageBox(HINSTANCE instance, HWND owner, const Char* text, int buttons, int kind,
-                  const Char* helpTopic);
+// Runs the box modally; Help opens the topic's page of the help file.
+// Escape answers OK in a box that has only OK, else Cancel, which a Yes/No
+// question takes as neither.
+int RunMessageBox(HINSTANCE instance, HWND owner, const Char* text, int buttons, int kind, MessageTopic topic);
 
 // The answers of a box with these buttons, in their order on screen, Help last.
 int MessageBoxAnswers(int buttons, int (&answers)[4]) noexcept;

@@ -65,9 +65,8 @@ String ProductMessage(const Char* pattern) {
     return FormatPercent2(pattern, name, name);
 }
 
-void ShowStartMessage(HINSTANCE instance, const String& text, int kind, const Char* topic) {
-    const String help = MessageBoxHelpTopic(topic);
-    RunMessageBox(instance, nullptr, text.Text(), kButtonsOk, kind, help.Text());
+void ShowStartMessage(HINSTANCE instance, const String& text, int kind, MessageTopic topic) {
+    RunMessageBox(instance, nullptr, text.Text(), kButtonsOk, kind, topic);
 }
 
 bool CheckOperatingSystem(HINSTANCE instance) {
@@ -76,7 +75,7 @@ bool CheckOperatingSystem(HINSTANCE instance) {
     if (!GetVersionExW(&version)) {
         ShowStartMessage(instance,
                          ProductMessage(TXT("% is unable to identify your operating system.\n\n% will now terminate.")),
-                         kMessageError, TXT("Corvinata_is_unable_to_identify"));
+                         kMessageError, MessageTopic::SystemUnknown);
         return false;
     }
     const bool tooOld = version.dwPlatformId < VER_PLATFORM_WIN32_NT ||
@@ -86,7 +85,7 @@ bool CheckOperatingSystem(HINSTANCE instance) {
         ShowStartMessage(instance,
                          ProductMessage(TXT("% requires Windows XP or a later version of Windows in order to run.\n\n"
                                             "% will now terminate.")),
-                         kMessageError, TXT("Corvinata_requires_Windows"));
+                         kMessageError, MessageTopic::WindowsTooOld);
         return false;
     }
     return true;
@@ -100,14 +99,14 @@ void CheckScreenResolution(HINSTANCE instance) {
                          ProductMessage(TXT("% is unable to determine the resolution of your monitor.\n\n% will "
                                             "continue to operate, but please note that something is probably not "
                                             "in order.")),
-                         kMessageWarning, TXT("Corvinata_is_unable_to_determine_the_resolution"));
+                         kMessageWarning, MessageTopic::ResolutionUnknown);
     } else if (width < kMinimumScreenWidth || height < kMinimumScreenHeight) {
         const String text = FormatPercent5(
             TXT("The resolution of your monitor is currently set to % x % pixels.\n\n% will continue to operate, "
                 "but please note the recommended resolution is % x % pixels."),
             NumberTextFromInt(width), NumberTextFromInt(height), GetProductInfo().GetProductName(),
             NumberTextFromInt(kMinimumScreenWidth), NumberTextFromInt(kMinimumScreenHeight));
-        ShowStartMessage(instance, text, kMessageWarning, TXT("The_resolution_of_your_monitor"));
+        ShowStartMessage(instance, text, kMessageWarning, MessageTopic::LowResolution);
     }
 }
 
@@ -121,7 +120,7 @@ bool InitialiseCommonControls(HINSTANCE instance) {
     StringAppend(text, TXT(" encountered an error initializing the Windows common controls.\n\n"));
     StringAppend(text, GetProductInfo().GetProductName());
     StringAppend(text, TXT(" will now terminate."));
-    ShowStartMessage(instance, text, kMessageError, TXT("Error_initializing"));
+    ShowStartMessage(instance, text, kMessageError, MessageTopic::ErrorInitializing);
     return false;
 }
 

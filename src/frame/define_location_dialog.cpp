@@ -85,7 +85,7 @@ void ShowZoneOfPoint(HWND dialog, const DefineLocationParams& params, double lon
         ShowZone(dialog, *zone);
     } else if (params.ask && tell) {
         params.ask(dialog, NoTimeZoneText(longitudeWest, latitude, params.angleLayout), 0, 0,
-                   TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm"));
+                   MessageTopic::NoTimeZone);
     }
 }
 
@@ -139,8 +139,7 @@ void LoadMaps(HWND dialog, DefineLocationRun& run) {
         run.offered.maps.push_back(BuiltInMap());
     }
     if (!run.offered.damagedFolder.IsEmpty() && params.ask)
-        params.ask(dialog, String(kDamagedMapPackText), 0, 2,
-                   TXT("Message_Box_Help_Button/Corvinata_encountered_an_error.htm"));
+        params.ask(dialog, String(kDamagedMapPackText), 0, 2, MessageTopic::MapDescriptionError);
     HWND list = GetDlgItem(dialog, kIdMapList);
     for (std::size_t i = 0; i < run.offered.maps.size(); ++i) {
         const LRESULT line =
@@ -224,9 +223,7 @@ void OnOk(HWND dialog, DefineLocationRun& run) {
     const DefineLocationParams& params = *run.params;
     if (IsDuplicate(run, country, town)) {
         if (params.ask)
-            params.ask(dialog, String(kDuplicatePlaceText), 0, 1,
-                       TXT("Message_Box_Help_Button/"
-                           "A_location_with_the_given_country_and_town_name_already_exists.htm"));
+            params.ask(dialog, String(kDuplicatePlaceText), 0, 1, MessageTopic::DuplicateLocation);
         return;
     }
     double zone = 0.0;
@@ -485,12 +482,11 @@ bool CheckTimeZone(HWND dialog, const DefineLocationParams& params, double& zone
     if (!computed) {
         // Out at sea no zone can be suggested: the user confirms the entered one.
         const String question = NoTimeZoneQuestionText(entered, longitudeWest, latitude, params.angleLayout);
-        return params.ask(dialog, question, 2, 1, TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm")) ==
-               kAnswerYesButton;
+        return params.ask(dialog, question, 2, 1, MessageTopic::NoTimeZone) == kAnswerYesButton;
     }
     const String question =
         TimeZoneQuestionText(entered, longitudeWest, latitude, *computed, params.angleLayout);
-    const int answer = params.ask(dialog, question, 3, 1, TXT("Message_Box_Help_Button/You_entered_a_time_zone.htm"));
+    const int answer = params.ask(dialog, question, 3, 1, MessageTopic::TimeZoneMismatch);
     if (answer == kAnswerYesButton) zone = *computed;
     return answer == kAnswerYesButton || answer == 4;
 }

@@ -19,9 +19,9 @@ void FrameSession::RestoreNightVision(HWND frame) {
                 "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
                 "to stay in regular display mode"),
             GetProductInfo().GetProductName());
-        const String topic = MessageBoxHelpTopic(TXT("Night_vision_mode_was_active"));
         levels.active = !byAutomation_ && RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo,
-                                                        kMessageInformation, topic.Text()) == kAnswerYes;
+                                                        kMessageInformation,
+                                                        MessageTopic::NightVisionWasActive) == kAnswerYes;
     }
     nightVision_.ApplyNightVision(levels.active, levels.brightness, levels.contrast);
 }

@@ -166,7 +166,7 @@ void FrameWindow::OnCreate() {
                  {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()});
 
     reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
-                                                 controlPanelParent_, instance_);
+                                                 controlPanelParent_, instance_, [this] { RefreshRelatedTasks(); });
     ShowPanes(app_.Frame().panes);
     clock_ = std::make_unique<FrameClockTimer>(window_);
     app_.AttachFrame(*clock_, *this, *this);
@@ -411,21 +411,21 @@ void FrameWindow::ShowLayoutMenu(const std::vector<String>& names, int checked) 
     UpdateCommandStates();
 }
 
-void FrameWindow::Show(Kind kind, const String& text, const Char* helpTopic) {
+void FrameWindow::Show(Kind kind, const String& text, MessageTopic topic) {
     // A hidden copy started by an automation client has nobody to answer a
     // box: it would wait for ever, and its client with it.
     if (byAutomation_ && !IsWindowVisible(window_)) return;
-    const String topic = MessageBoxHelpTopic(helpTopic);
-    RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic.Text());
+    RunMessageBox(instance_, window_, text.Text(), kButtonsOk, kind, topic);
 }
 
 void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
     // A step made inside a child window (a click on a map, a panel's
-    // button): Undo and Redo follow at once, also for their accelerators.
-    // The step may have changed the window's selection.
-    if (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand) {
+    // button, a graph's own dialog or a task's new graph): Undo and Redo
+    // follow at once, also for their accelerators. The step may have
+    // changed the window's selection.
+    if (event == kEventGraphEdited || (event >= kEventJupiterCommand && event <= kEventSolarSystemCommand)) {
         UpdateUndoRedoStates();
         RefreshRelatedTasks();
     }

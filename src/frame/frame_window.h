@@ -124,7 +124,7 @@ public:
     static const wchar_t* ClassName() noexcept { return L"CorvinataMdiFrame"; }
 
 private:
-    void Show(Kind kind, const String& text, const Char* helpTopic) override;
+    void Show(Kind kind, const String& text, MessageTopic topic) override;
     std::vector<OpenChildWindow> OpenWindows() const override { return mdiWindows_.OpenWindows(); }
     WindowGeometry WindowPlacement(const void* window) const override { return mdiWindows_.Placement(window); }
     void PlaceWindow(const void* window, const WindowGeometry& geometry) override {

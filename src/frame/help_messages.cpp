@@ -26,7 +26,7 @@ void ReportHelpFailure(HWND owner, const String& path, HelpFailure failure) {
             : FormatPercent2(TXT("% could not open the help file %: the HTML Help control of Windows "
                                  "(hhctrl.ocx) could not be loaded."),
                              name, path);
-    RunMessageBox(g_instance, owner, text.Text(), kButtonsOk, kMessageWarning, TXT(""));
+    RunMessageBox(g_instance, owner, text.Text(), kButtonsOk, kMessageWarning, MessageTopic::HelpFileNotOpened);
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ bool StartQuickTour(HINSTANCE instance, HWND owner, const PathName& programDirec
     const String text = FormatPercent3(
         TXT("% cannot run the Quick Tour: the script % was not found.\n\nPlease reinstall % to restore it."),
         name, path, name);
-    RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageWarning, TXT(""));
+    RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageWarning, MessageTopic::QuickTourNotFound);
     return false;
 }
 

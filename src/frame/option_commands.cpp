@@ -52,8 +52,8 @@ bool OptionCommands::ChangeDateAndTime(HWND owner) {
 void OptionCommands::PrepareSelectLocation(DefineLocationParams& define, SelectLocationDialogParams& params) {
     const HINSTANCE instance = instance_;
     const AskUser ask = [instance](HWND dialogOwner, const String& text, int buttons, int kind,
-                                   const Char* helpTopic) {
-        return RunMessageBox(instance, dialogOwner, text.Text(), buttons, kind, helpTopic);
+                                   MessageTopic topic) {
+        return RunMessageBox(instance, dialogOwner, text.Text(), buttons, kind, topic);
     };
     ApplicationDialogStates& states = app_.DialogStates();
     const int angleStyle = app_.Options().general.angleDegreeBase;

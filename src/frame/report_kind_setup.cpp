@@ -1,5 +1,7 @@
 #include "frame/report_kind_setup.h"
 
+#include <utility>
+
 #include "app/help_topics.h"
 #include "documents/inline_image_resources_win.h"
 #include "controls/message_box.h"
@@ -8,14 +10,15 @@
 namespace corvinata {
 
 ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision,
-                                 ChildWindows& windows, HWND frame, HWND panelPane, HINSTANCE instance)
-    : app_(app), nightVision_(nightVision), frame_(frame) {
+                                 ChildWindows& windows, HWND frame, HWND panelPane, HINSTANCE instance,
+                                 std::function<void()> refreshRelatedTasks)
+    : app_(app), nightVision_(nightVision), frame_(frame), refreshRelatedTasks_(std::move(refreshRelatedTasks)) {
     // Without its panel the windows still work; the pane stays empty.
     hasPanel_ = panel_.CreatePanelDialog(instance, L"DLG_CTRL_RPT", panelPane, nullptr);
     ReportWindowServices services{*this, app_.GetNotificationHub(), ProgramInlineImageSource(), AskReportSavePath,
                                   [instance](HWND owner, const String& text) {
                                       RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageError,
-                                                    HelpTopicOf(HelpPage::ReportWindow));
+                                                    MessageTopic::ReportNotSaved);
                                   }};
     auto kind = std::make_unique<ReportWindowKind>(std::move(services), windows, instance);
     if (hasPanel_) kind->SetPanel(&panel_);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/application.h"
 #include "app/night_vision.h"
 #include "views/report_picture_panels_win.h"
@@ -16,9 +18,10 @@ namespace corvinata {
 class ReportKindSetup final : private PanelServices {
 public:
     // `frame` is the frame window (its panes exist), `panePane` the
-    // control-panel pane that holds the panel.
+    // control-panel pane that holds the panel; `refreshRelatedTasks`
+    // rebuilds the frame's Related Tasks pane for its active window.
     ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision, ChildWindows& windows,
-                    HWND frame, HWND panelPane, HINSTANCE instance);
+                    HWND frame, HWND panelPane, HINSTANCE instance, std::function<void()> refreshRelatedTasks);
     ReportKindSetup(const ReportKindSetup&) = delete;
     ReportKindSetup& operator=(const ReportKindSetup&) = delete;
 
@@ -30,12 +33,16 @@ private:
     DateTimeLocation CurrentTimeAndLocation() const override;
     bool IsNightVisionActive() const override { return nightVision_.IsNightVisionActive(); }
     void ShowControlPanel(bool show) override;
-    void RefreshRelatedTasks(PanelWindow&) override {}
+    // The panel changed the attached window's report, which is the active one.
+    void RefreshRelatedTasks(PanelWindow&) override {
+        if (refreshRelatedTasks_) refreshRelatedTasks_();
+    }
     void ShowPicturePacksDialog(HWND) override {}
 
     Application& app_;
     const NightVisionStateInterface& nightVision_;
     HWND frame_;
+    std::function<void()> refreshRelatedTasks_;
     // The reports' charts (the Month report's ten) drawn by the Graph
     // window's painters, the service registered while the reports exist.
     GdiGraphImages chartImages_;

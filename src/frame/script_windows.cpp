@@ -75,8 +75,8 @@ void FrameScriptWindows::MoveWindow(std::uint32_t number, int x, int y) {
 }
 
 void FrameScriptWindows::ShowScriptErrorBox(const String& text) {
-    const String topic = MessageBoxHelpTopic(TXT("Script_Execution_Error"));
-    RunMessageBox(instance_, frame_.Window(), text.Text(), kButtonsOk, kMessageError, topic.Text());
+    RunMessageBox(instance_, frame_.Window(), text.Text(), kButtonsOk, kMessageError,
+                  MessageTopic::ScriptExecutionError);
 }
 
 void FrameScriptWindows::StartEventFinderSearch(const events::SearchSetup& setup,

@@ -248,11 +248,11 @@ void OnDelete(HWND dialog, SelectLocationDialogParams& params) {
     if (!stored || !params.ask) return;
     if (!MayDeleteUserPlace(params.currentPlace, entry)) {
         params.ask(dialog, CurrentPlaceNotDeletableText(*stored), 0, 1,
-                   TXT("Message_Box_Help_Button/The_location_can_not_be_deleted.htm"));
+                   MessageTopic::LocationInUse);
         return;
     }
     if (params.ask(dialog, DeletePlaceQuestionText(*stored), 2, 1,
-                   TXT("Message_Box_Help_Button/Do_you_want_to_delete_the_location.htm")) != kAnswerYesButton)
+                   MessageTopic::DeleteLocation) != kAnswerYesButton)
         return;
     if (params.userEntry == entry) params.userEntry = -1;
     HWND list = Item(dialog, kIdUserPlaces);

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "app/help_topics.h"
 #include "app/location_choice.h"
 #include "app/location_settings.h"
 #include "app/window_geometry.h"
@@ -46,7 +47,7 @@ enum SelectLocationControl : int {
 // (0 OK, 2 Yes/No), its kind (1 warning) and its help page; answers 8 OK,
 // 16 Yes, 4 No, 1 Cancel.
 using AskUser = std::function<int(HWND owner, const String& text, int buttons, int kind,
-                                  const Char* helpTopic)>;
+                                  MessageTopic topic)>;
 // Runs the Define Location dialog on `place`; true when confirmed.
 using DefinePlace = std::function<bool(HWND owner, Location& place, bool isNew)>;
 

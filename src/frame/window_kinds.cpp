@@ -127,7 +127,7 @@ void AddProgramWindowKinds(FrameWindow& frame, Application& app, HINSTANCE insta
     ExplorerWindowContext explorer{display};
     explorer.pixelAspect = ScreenPixelAspect();
     explorer.reportError = [owner, instance](const String& text) {
-        RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, TXT(""));
+        RunMessageBox(instance, owner->Window(), text.Text(), kButtonsOk, kMessageError, MessageTopic::PictureNotLoaded);
     };
     frame.Children().AddKind(MakeExplorerWindowKind(JupiterExplorerTraits(), explorer));
     frame.Children().AddKind(MakeExplorerWindowKind(SaturnExplorerTraits(), explorer));

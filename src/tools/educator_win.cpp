@@ -20,9 +20,6 @@ namespace corvinata {
 
 namespace {
 
-constexpr const Char* kRefusedHelp = TXT("Message_Box_Help_Button/Script_could_not_be_opened_because.htm");
-constexpr const Char* kCompileErrorHelp = TXT("Message_Box_Help_Button/Script_Compilation_Error.htm");
-
 constexpr ListColumn kLessonColumns[] = {{L"Title", 340}, {L"Applies to", 60}, {L"File", 190}};
 
 // Moves `window` to the stored top-left corner (and size, when asked),
@@ -133,7 +130,7 @@ void Browse(HWND dialog, SelectLessonSession& session) {
             PathName name;
             name.SetPath(file);
             const String text = LessonRefusalText(name.GetPathFileName(), version);
-            RunMessageBox(session.instance, dialog, text.Text(), kButtonsOk, kMessageError, kRefusedHelp);
+            RunMessageBox(session.instance, dialog, text.Text(), kButtonsOk, kMessageError, MessageTopic::ScriptNotOpened);
         }
     }
     // The folder follows the lesson last chosen; a browse cancelled before
@@ -239,7 +236,8 @@ bool Educator::RunScriptFile(const String& path, const String& title) {
                                                                          : FormatPercent1(TXT(" (%)"), script->detail)));
     }
     if (!problem.IsEmpty()) {
-        RunMessageBox(params_.instance, params_.frame, problem.Text(), kButtonsOk, kMessageError, kCompileErrorHelp);
+        RunMessageBox(params_.instance, params_.frame, problem.Text(), kButtonsOk, kMessageError,
+                      MessageTopic::ScriptCompilationError);
         SetCommandEnabled(true);
         return false;
     }

@@ -249,9 +249,8 @@ void EventFinderHistory::ConfirmDelete() {
         rows.push_back(row);
     }
     const String question = events::DeleteRunsQuestion(static_cast<int>(rows.size()));
-    const String topic = MessageBoxHelpTopic(TXT("Do_you_want_to_delete_n_runs"));
-    if (RunMessageBox(params_.instance, window_, question.Text(), kButtonsYesNo, kMessageWarning, topic.Text()) !=
-        kAnswerYes) {
+    if (RunMessageBox(params_.instance, window_, question.Text(), kButtonsYesNo, kMessageWarning,
+                      MessageTopic::DeleteRuns) != kAnswerYes) {
         return;
     }
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));

@@ -244,12 +244,11 @@ void EventFinderWindow::StartSearch() {
     const events::StartRefusal refusal = control_->Start(ReadSetup());
     if (refusal == events::StartRefusal::kNone) return;
     const bool range = refusal == events::StartRefusal::kRangeReversed;
-    const String topic = MessageBoxHelpTopic(TXT("Please_enter_a_different_value"));
     RunMessageBox(params_.instance, window_,
                   range ? TXT("Please enter a different value: The date you are searching from may not be "
                               "later than the end date.")
                         : TXT("Please enter a different value: The time interval must be greater than 0."),
-                  kButtonsOk, kMessageInformation, topic.Text());
+                  kButtonsOk, kMessageInformation, MessageTopic::DifferentValue);
     SetFocus(GetDlgItem(window_, range ? IDC_EF_FROM : IDC_EF_COUNT));
 }
 
@@ -393,7 +392,8 @@ void EventFinderWindow::ShowResultInWindow() {
     const EventResultShowRequest request = events::EventFinderResultRequest(control_->Current(), control_->SelectedResult());
     if (request.windowKind < 0 || !params_.windows) return;
     if (!ShowEventResult(*params_.windows, request)) {
-        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation, nullptr);
+        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation,
+                      MessageTopic::ResultNotShown);
     }
 }
 

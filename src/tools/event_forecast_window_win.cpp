@@ -229,7 +229,8 @@ void EventForecastWindow::ShowSelected() {
     request.body = BodyIdentifierFromObject(occurrence->GetBody());
     request.range = occurrence->dates;
     if (!ShowEventResult(*params_.windows, request)) {
-        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation, nullptr);
+        RunMessageBox(params_.instance, window_, kEventResultNotShownText, kButtonsOk, kMessageInformation,
+                      MessageTopic::ResultNotShown);
     }
 }
 
@@ -305,8 +306,8 @@ bool EventForecastWindow::AcceptOptions() {
     const std::int32_t unit = ParseTimeUnit(reinterpret_cast<const Char*>(unitName));
     const String refusal = events::ForecastPeriodRefusal(reinterpret_cast<const Char*>(count), unit);
     if (!refusal.IsEmpty()) {
-        const String topic = MessageBoxHelpTopic(TXT("Please_enter_a_different_value"));
-        RunMessageBox(params_.instance, options_, refusal.Text(), kButtonsOk, kMessageInformation, topic.Text());
+        RunMessageBox(params_.instance, options_, refusal.Text(), kButtonsOk, kMessageInformation,
+                      MessageTopic::DifferentValue);
         SetFocus(GetDlgItem(options_, IDC_EFO_COUNT));
         return false;
     }

@@ -222,9 +222,8 @@ private:
         int kind = 0;
         CompileSearchExpression(kind, expression, catalogue);
         if (expression.compileStatus != kCompiled) {
-            const String topic = MessageBoxHelpTopic(TXT("The_CorvinataScript_expression_contains_a_syntax_error"));
             RunMessageBox(instance_, dialog_, TXT("The CorvinataScript expression contains a syntax error."), kButtonsOk,
-                          kMessageError, topic.Text());
+                          kMessageError, MessageTopic::ExpressionSyntaxError);
             return;
         }
         EventCondition& c = state_.condition;

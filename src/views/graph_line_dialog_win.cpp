@@ -114,7 +114,7 @@ void Init(HWND dialog, LineDialogState& state) {
     Check(dialog, IDC_GRAPH_LINE_IN_PANEL, state.line->visibleInControlPanel);
 }
 
-void Tell(HWND dialog, LineDialogState& state, const Char* text, const Char* help, int focus) {
+void Tell(HWND dialog, LineDialogState& state, const Char* text, MessageTopic help, int focus) {
     if (state.services->tell) {
         state.services->tell(dialog, String(text), help);
     } else {
@@ -139,13 +139,12 @@ void OnOk(HWND dialog, LineDialogState& state) {
                                   : GraphLineRefusal::kSyntaxError;
     if (refusal == GraphLineRefusal::kSyntaxError) {
         Tell(dialog, state, TXT("The CorvinataScript expression contains a syntax error."),
-             TXT("Message_Box_Help_Button/The_CorvinataScript_expression_contains_a_syntax_error.htm"),
-             IDC_GRAPH_LINE_EXPRESSION);
+             MessageTopic::ExpressionSyntaxError, IDC_GRAPH_LINE_EXPRESSION);
         return;
     }
     if (refusal == GraphLineRefusal::kEmptyName) {
         Tell(dialog, state, TXT("Please enter a name for the line."),
-             TXT("Message_Box_Help_Button/Please_enter_a_name_for_the_line.htm"), IDC_GRAPH_LINE_NAME);
+             MessageTopic::LineNameMissing, IDC_GRAPH_LINE_NAME);
         return;
     }
     *state.line = result;

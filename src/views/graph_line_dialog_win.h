@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "app/help_topics.h"
 #include "catalog/catalogue_registry.h"
 #include "documents/graph_document.h"
 
@@ -22,7 +23,7 @@ struct GraphLineDialogServices {
     // program's Select Body dialog.
     std::function<bool(HWND owner, BodyIdentifier& selection)> selectBody;
     // Tells why OK was refused. Unset: the program's message box.
-    std::function<void(HWND owner, const String& text, const Char* helpTopic)> tell;
+    std::function<void(HWND owner, const String& text, MessageTopic topic)> tell;
     WindowGeometry* placement = nullptr;
 };
 

@@ -94,9 +94,9 @@ void EditSelected(HWND dialog, LinesDialogState& state) {
 }
 
 bool AskDelete(HWND dialog, LinesDialogState& state, const String& question) {
-    static constexpr Char kHelp[] = TXT("Message_Box_Help_Button/Do_you_want_to_delete_the_line.htm");
-    if (state.services->ask) return state.services->ask(dialog, question, kHelp);
-    return RunMessageBox(state.instance, dialog, question.Text(), kButtonsYesNo, kMessageWarning, kHelp) ==
+    constexpr MessageTopic kTopic = MessageTopic::DeleteGraphLine;
+    if (state.services->ask) return state.services->ask(dialog, question, kTopic);
+    return RunMessageBox(state.instance, dialog, question.Text(), kButtonsYesNo, kMessageWarning, kTopic) ==
            kAnswerYes;
 }
 

@@ -24,7 +24,7 @@ struct GraphLinesDialogServices {
     GraphLineDialogServices lineDialog;
     // Asks a Yes/No question with its help page; true on Yes. Unset: the
     // program's message box.
-    std::function<bool(HWND owner, const String& text, const Char* helpTopic)> ask;
+    std::function<bool(HWND owner, const String& text, MessageTopic topic)> ask;
     // The dialog's saved placement, restored when it opens and kept when it
     // closes; may be null.
     WindowGeometry* placement = nullptr;

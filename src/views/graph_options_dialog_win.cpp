@@ -384,9 +384,9 @@ bool ValidatePage(HWND dialog) {
     }
     if (passed) return true;
     if (g_run->services->tell) {
-        g_run->services->tell(dialog, refusal.text, refusal.helpTopic);
+        g_run->services->tell(dialog, refusal.text, refusal.topic);
     } else {
-        RunMessageBox(g_run->instance, dialog, refusal.text.Text(), kButtonsOk, kMessageWarning, refusal.helpTopic);
+        RunMessageBox(g_run->instance, dialog, refusal.text.Text(), kButtonsOk, kMessageWarning, refusal.topic);
     }
     if (HWND faulty = GetDlgItem(page, refusal.focusItem)) {
         SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(faulty), TRUE);

@@ -25,7 +25,7 @@ struct GraphOptionsDialogServices {
     // Unset: the button does nothing.
     std::function<bool(HWND owner, Location& place)> choosePlace;
     // Tells why a page was refused. Unset: the program's message box.
-    std::function<void(HWND owner, const String& text, const Char* helpTopic)> tell;
+    std::function<void(HWND owner, const String& text, MessageTopic topic)> tell;
 };
 
 // Runs "Dlg_GraphOpt" over a copy of the graph's settings, opening at `tab`

@@ -13,10 +13,6 @@
 
 namespace corvinata {
 
-const Char* const kDifferentValueHelp = TXT("Message_Box_Help_Button/Please_enter_a_different_value.htm");
-const Char* const kToAboveFromHelp =
-    TXT("Message_Box_Help_Button/The_to_value_must_be_larger_than_the_from_value.htm");
-
 namespace {
 
 constexpr std::int32_t kStepUnits[kGraphStepUnitCount] = {kMinutesUnit, kHoursUnit, kDaysUnit, kMonthsUnit,
@@ -27,12 +23,12 @@ constexpr double kUnboundedLimit = 9999999999.0;
 bool IsBlank(Char c) noexcept { return c == TXT(' ') || c == TXT('\t'); }
 
 bool Refuse(GraphOptionsRefusal& refusal, const String& text, int focus,
-            const Char* help = kDifferentValueHelp) {
+            MessageTopic help = MessageTopic::DifferentValue) {
     refusal.text = String(TXT("Please enter a different value: "));
-    if (help == kToAboveFromHelp) refusal.text = String();
+    if (help == MessageTopic::RangeReversed) refusal.text = String();
     StringAppend(refusal.text, text.Text());
     refusal.focusItem = focus;
-    refusal.helpTopic = help;
+    refusal.topic = help;
     return false;
 }
 
@@ -282,7 +278,7 @@ bool CheckGraphYAxisPage(const GraphYAxisPage& page, TimeAndLocation& settings, 
     if (!(values[1] > values[0])) {
         return Refuse(refusal,
                       String(TXT("The 'To' value must be larger than the 'From' value. Please enter a different value.")),
-                      items[1], kToAboveFromHelp);
+                      items[1], MessageTopic::RangeReversed);
     }
     // A value as it was shown for an open bound: the bound stays open.
     const auto shownOpen = [](double value, double open) {

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "app/graph_commands.h"
+#include "app/help_topics.h"
 #include "app/time_and_location.h"
 #include "app/window_actions.h"
 #include "base/wide_string.h"
@@ -19,11 +20,8 @@ namespace corvinata {
 struct GraphOptionsRefusal {
     String text;
     int focusItem = 0;
-    const Char* helpTopic = nullptr;
+    MessageTopic topic = MessageTopic::DifferentValue;
 };
-
-extern const Char* const kDifferentValueHelp;
-extern const Char* const kToAboveFromHelp;
 
 // The units offered by the step lists, "Minutes" .. "Years", in list order.
 constexpr int kGraphStepUnitCount = 5;

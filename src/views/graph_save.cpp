@@ -19,7 +19,7 @@ String Joined(std::initializer_list<const Char*> parts) {
 void ReportSaveError(GraphSaving& saving, const String& path) {
     saving.dialogs.ShowError(Joined({saving.product.GetProductName(), TXT(" encountered an error saving the graph to file '"),
                                      path.Text(), TXT("'.")}),
-                             kSaveErrorTopic);
+                             MessageTopic::GraphSaveError);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ bool SaveGraphToItsFile(GraphDocument& document, int mode, GraphSaving& saving) 
                     saving.product.GetProductName(),
                     TXT(". If you continue, the earlier version will no longer be able to read the graph.\n\n"
                         "Do you want to save the graph?")});
-        if (!saving.dialogs.AskYesNo(question, kEarlierVersionTopic)) {
+        if (!saving.dialogs.AskYesNo(question, MessageTopic::EarlierGraphVersion)) {
             if (mode != 0) document.History().MarkSaved();
             return true;
         }
@@ -86,7 +86,7 @@ bool SaveGraphAs(GraphDocument& document, GraphSaving& saving) {
     // so the old one is not deleted first.
     if (saving.storage.PathExists(chosen.Text()) &&
         !saving.dialogs.AskYesNo(Joined({chosen.Text(), TXT(" already exists.\n\nDo you wish to replace it?")}),
-                                 kFileExistsTopic)) {
+                                 MessageTopic::FileExists)) {
         return false;
     }
     if (!WriteGraphFile(document, chosen, saving.storage)) {
@@ -104,7 +104,7 @@ std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const Gra
     GraphDocumentFileReader reader(*document);
     String message;
     if (!OpenGraphFileWithMessages(saving.storage, saving.product, path, reader, message)) {
-        saving.dialogs.ShowError(message, kUnableToOpenTopic);
+        saving.dialogs.ShowError(message, MessageTopic::GraphFileNotOpened);
         return nullptr;
     }
     if (!message.IsEmpty()) saving.dialogs.ShowNotice(message);
@@ -126,8 +126,8 @@ namespace {
 class DialogQuestions final : public GraphQuestions {
 public:
     explicit DialogQuestions(GraphSaveDialogs& dialogs) : dialogs_(dialogs) {}
-    PromptAnswer Ask(const String& question, const Char* helpTopic) override {
-        return dialogs_.AskYesNoCancel(question, helpTopic);
+    PromptAnswer Ask(const String& question, MessageTopic topic) override {
+        return dialogs_.AskYesNoCancel(question, topic);
     }
 
 private:

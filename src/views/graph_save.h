@@ -28,10 +28,10 @@ public:
     // The open-file dialog "Open Graph" with multiple selection; false when
     // cancelled.
     virtual bool ChooseOpenPaths(std::vector<String>& paths) = 0;
-    virtual bool AskYesNo(const String& text, const Char* helpTopic) = 0;
+    virtual bool AskYesNo(const String& text, MessageTopic topic) = 0;
     // Yes, No or Cancel (the question before a changed graph closes).
-    virtual PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) = 0;
-    virtual void ShowError(const String& text, const Char* helpTopic) = 0;
+    virtual PromptAnswer AskYesNoCancel(const String& text, MessageTopic topic) = 0;
+    virtual void ShowError(const String& text, MessageTopic topic) = 0;
     // Tells the user something that did not stop the work (an opened graph
     // whose unusable values took their defaults).
     virtual void ShowNotice(const String& text) = 0;
@@ -43,12 +43,6 @@ struct GraphSaving {
     RecentFiles& recent;
     GraphSaveDialogs& dialogs;
 };
-
-inline constexpr const Char* kEarlierVersionTopic =
-    TXT("Message_Box_Help_Button/The_graph_was_created_with_an_earlier_version.htm");
-inline constexpr const Char* kSaveErrorTopic =
-    TXT("Message_Box_Help_Button/Corvinata_encountered_an_error_saving_the_graph.htm");
-inline constexpr const Char* kFileExistsTopic = TXT("Message_Box_Help_Button/File_Already_Exists.htm");
 
 // Writes the graph at `path`. Only a write in the graph format changes the
 // graph: its history is marked saved, it has a file there, version 1.20.

@@ -364,23 +364,24 @@ bool WindowGraphSaveDialogs::ChooseOpenPaths(std::vector<String>& paths) {
     return !paths.empty();
 }
 
-bool WindowGraphSaveDialogs::AskYesNo(const String& text, const Char* helpTopic) {
-    return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, helpTopic) == kAnswerYes;
+bool WindowGraphSaveDialogs::AskYesNo(const String& text, MessageTopic topic) {
+    return RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNo, kMessageWarning, topic) == kAnswerYes;
 }
 
-PromptAnswer WindowGraphSaveDialogs::AskYesNoCancel(const String& text, const Char* helpTopic) {
-    const int answer = RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNoCancel, kMessageWarning, helpTopic);
+PromptAnswer WindowGraphSaveDialogs::AskYesNoCancel(const String& text, MessageTopic topic) {
+    const int answer = RunMessageBox(instance_, owner_, text.Text(), kButtonsYesNoCancel, kMessageWarning, topic);
     if (answer == kAnswerYes) return PromptAnswer::Yes;
     if (answer == kAnswerNo) return PromptAnswer::No;
     return PromptAnswer::Cancel;
 }
 
-void WindowGraphSaveDialogs::ShowError(const String& text, const Char* helpTopic) {
-    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, helpTopic);
+void WindowGraphSaveDialogs::ShowError(const String& text, MessageTopic topic) {
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageError, topic);
 }
 
 void WindowGraphSaveDialogs::ShowNotice(const String& text) {
-    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageInformation, TXT(""));
+    RunMessageBox(instance_, owner_, text.Text(), kButtonsOk, kMessageInformation,
+                  MessageTopic::GraphOpenedWithDefaults);
 }
 
 bool GraphWindow::CanClose() {
@@ -624,9 +625,9 @@ MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& er
         explicit QuietDialogs(String& error) : error_(error) {}
         bool ChooseSavePath(const String&, String&) override { return false; }
         bool ChooseOpenPaths(std::vector<String>&) override { return false; }
-        bool AskYesNo(const String&, const Char*) override { return true; }
-        PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
-        void ShowError(const String& text, const Char*) override { error_ = text; }
+        bool AskYesNo(const String&, MessageTopic) override { return true; }
+        PromptAnswer AskYesNoCancel(const String&, MessageTopic) override { return PromptAnswer::No; }
+        void ShowError(const String& text, MessageTopic) override { error_ = text; }
         void ShowNotice(const String&) override {}
 
     private:

@@ -49,9 +49,9 @@ public:
     WindowGraphSaveDialogs(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {}
     bool ChooseSavePath(const String& proposed, String& chosen) override;
     bool ChooseOpenPaths(std::vector<String>& paths) override;
-    bool AskYesNo(const String& text, const Char* helpTopic) override;
-    PromptAnswer AskYesNoCancel(const String& text, const Char* helpTopic) override;
-    void ShowError(const String& text, const Char* helpTopic) override;
+    bool AskYesNo(const String& text, MessageTopic topic) override;
+    PromptAnswer AskYesNoCancel(const String& text, MessageTopic topic) override;
+    void ShowError(const String& text, MessageTopic topic) override;
     void ShowNotice(const String& text) override;
 
 private:

@@ -60,6 +60,8 @@ void ReportControlPanel::OnChoose() {
     ReportChoice choice;
     if (Window() == nullptr || !ReportChoiceOfEntry(text, choice)) return;
     Window()->ChooseReport(choice, services_.CurrentTimeAndLocation(), services_.IsNightVisionActive());
+    // Another report is another body and period: its tasks follow at once.
+    services_.RefreshRelatedTasks(*Window());
 }
 
 INT_PTR ReportControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

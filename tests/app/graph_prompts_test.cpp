@@ -41,9 +41,9 @@ public:
 
 class ScriptedAnswers final : public GraphQuestions {
 public:
-    PromptAnswer Ask(const String& question, const Char* topic) override {
+    PromptAnswer Ask(const String& question, MessageTopic topic) override {
         asked.push_back(test::Utf8(question));
-        EXPECT_EQ(test::Utf8(String(topic)), "Do_you_want_to_save_changes");
+        EXPECT_EQ(topic, MessageTopic::SaveGraphChanges);
         const PromptAnswer answer = answers.front();
         answers.pop_front();
         return answer;

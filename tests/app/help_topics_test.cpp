@@ -28,9 +28,11 @@ TEST(HelpTopicsTest, OverlongModulePathIsCutAt260Characters) {
     EXPECT_LE(TextLength(directory.ComposePath()), kMaxModulePath);
 }
 
-TEST(HelpTopicsTest, MessageBoxTopic) {
-    EXPECT_EQ(Utf8(MessageBoxHelpTopic(TXT("File_Not_Found"))),
-              "Message_Box_Help_Button/File_Not_Found.htm");
+TEST(HelpTopicsTest, AMessagesTopicIsItsPageInTheMessageFolder) {
+    EXPECT_EQ(Utf8(MessageBoxHelpTopic(MessageTopic::SaveGraphChanges)),
+              "Message_Box_Help_Button/Do_you_want_to_save_changes.htm");
+    EXPECT_EQ(Utf8(MessageBoxHelpTopic(MessageTopic::ResultNotShown)),
+              "Message_Box_Help_Button/The_selected_result_cannot_be_shown.htm");
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ protected:
         params_.storage = &files_;
         params_.makerKeyPath = String(TXT("\\Software\\Corvinata test without map packs"));
         params_.programFolder = BuildFolder();
-        params_.ask = [this](HWND, const String& text, int buttons, int, const Char*) {
+        params_.ask = [this](HWND, const String& text, int buttons, int, MessageTopic) {
             asked_.push_back(Utf8(text));
             if (buttons == 2) return seaAnswer_;
             return buttons == 3 ? answer_ : 8;

@@ -36,6 +36,7 @@
 #include "views/explorer_window_win.h"
 #include "views/graph_window_win.h"
 #include "views/picture_window_win.h"
+#include "views/report_picture_panels_win.h"
 #include "views/report_window_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
@@ -491,6 +492,46 @@ TEST_F(WindowServicesTest, AReportListsTheTasksOfItsBodyAndDate) {
     EXPECT_TRUE(HasTask("View Moon in the sky")) << ::testing::PrintToString(Tasks());
     EXPECT_TRUE(HasTask("Search for lunar eclipses in 2026"));
     EXPECT_FALSE(HasTask("View Moon's ephemerides for 2026"));
+}
+
+// The Report panel's choice of another report, and its browsing, change
+// the body and the period the pane speaks of: its tasks follow at once.
+TEST_F(WindowServicesTest, TheReportPanelsChoiceAndStepsGiveThePaneTheShownReportsTasks) {
+    Command(CMD_NEW_REPORT);
+    ASSERT_EQ(ActiveKind(), kReportWindow);
+    ControlPanel* panel = frame_->Children().PanelOf(kReportWindow);
+    ASSERT_NE(panel, nullptr);
+    const HWND dialog = panel->GetDialogWindow();
+    const auto choose = [dialog](const wchar_t* entry) {
+        const LRESULT index = SendDlgItemMessageW(dialog, kReportListItem, CB_FINDSTRINGEXACT,
+                                                  static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+        ASSERT_NE(index, CB_ERR);
+        SendDlgItemMessageW(dialog, kReportListItem, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kReportListItem, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, kReportListItem)));
+    };
+    const auto next = [dialog] {
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kNextPeriodItem, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, kNextPeriodItem)));
+    };
+    const struct Case {
+        std::function<void()> change;
+        const char* task;      // of the report now shown
+        const char* gone;      // of the report shown before, if any
+    } cases[] = {
+        {[&] { choose(L"Year ephemerides of Mars"); }, "View Mars in the sky", nullptr},
+        {[&] { choose(L"Year ephemerides of Venus"); }, "View Venus in the sky", "View Mars in the sky"},
+        {[&] { choose(L"Year ephemerides of the Moon"); }, "Search for lunar eclipses in 2026", "View Venus in the sky"},
+        {next, "Search for lunar eclipses in 2027", "Search for lunar eclipses in 2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.task);
+        c.change();
+        EXPECT_TRUE(HasTask(c.task)) << ::testing::PrintToString(Tasks());
+        if (c.gone) {
+            EXPECT_FALSE(HasTask(c.gone)) << ::testing::PrintToString(Tasks());
+        }
+    }
 }
 
 // The explorers hand the pane their selected moon and their own moment.

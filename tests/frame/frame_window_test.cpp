@@ -536,7 +536,7 @@ TEST(MessageBoxTest, EscapeAnswersOkOrCancelNeverYesOrNo) {
     for (const auto& c : cases) {
         SetTimer(nullptr, 0, 50, BoxWatch::Answer);
         EXPECT_EQ(RunMessageBox(GetModuleHandleW(nullptr), nullptr, L"Question?", c.buttons, kMessageWarning,
-                                L"Message_Box_Help_Button/Question.htm"),
+                                MessageTopic::SaveGraphChanges),
                   c.answer);
         EXPECT_EQ(BoxWatch::buttons, c.texts);
     }
@@ -573,7 +573,7 @@ TEST(MessageBoxTest, EnterPressesTheDefaultOrFocusedButton) {
             SetTimer(box, 1, 1000, EndBoxUnanswered);
         }, [&c] {
             return RunMessageBox(GetModuleHandleW(nullptr), nullptr, L"Question?", c.buttons, kMessageWarning,
-                                 L"Message_Box_Help_Button/Question.htm");
+                                 MessageTopic::SaveGraphChanges);
         });
         EXPECT_EQ(answer, c.answer) << c.buttons << " " << c.tabs;
     }

@@ -31,7 +31,7 @@ protected:
             selection = chosen;
             return true;
         };
-        services.tell = [this](HWND, const String& text, const Char*) { told.push_back(Utf8(text)); };
+        services.tell = [this](HWND, const String& text, MessageTopic) { told.push_back(Utf8(text)); };
     }
     bool Run(GraphLine& line, bool isNew, ModalDriver::Steps steps) {
         return ModalDriver::Run(std::move(steps), [&] {

@@ -25,9 +25,9 @@ class NeverSave final : public GraphSaveDialogs {
 public:
     bool ChooseSavePath(const String&, String&) override { return false; }
     bool ChooseOpenPaths(std::vector<String>&) override { return false; }
-    bool AskYesNo(const String&, const Char*) override { return false; }
-    PromptAnswer AskYesNoCancel(const String&, const Char*) override { return PromptAnswer::No; }
-    void ShowError(const String&, const Char*) override {}
+    bool AskYesNo(const String&, MessageTopic) override { return false; }
+    PromptAnswer AskYesNoCancel(const String&, MessageTopic) override { return PromptAnswer::No; }
+    void ShowError(const String&, MessageTopic) override {}
     void ShowNotice(const String&) override {}
 };
 
@@ -56,7 +56,7 @@ protected:
             names.erase(names.begin());
             return true;
         };
-        services.ask = [this](HWND, const String& text, const Char*) {
+        services.ask = [this](HWND, const String& text, MessageTopic) {
             questions.push_back(Utf8(text));
             return answer;
         };

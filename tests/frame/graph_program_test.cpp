@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -17,11 +18,15 @@
 #include "views/graph_panel_win.h"
 #include "controls/night_colours.h"
 #include "controls/program_fonts.h"
+#include "frame/frame_window_services.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
+#include "app/related_tasks.h"
+#include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
 #include "frame_test.h"
 #include "modal_driver.h"
+#include "program_keys.h"
 #include "resources/graph_dialogs_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
@@ -48,7 +53,7 @@ protected:
         window = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
         panel = dynamic_cast<GraphControlPanel*>(frame_->Children().PanelOf(kGraphWindow));
         if (!window) return;
-        window->optionsDialog.tell = [this](HWND, const String& text, const Char*) { told.push_back(Utf8(text)); };
+        window->optionsDialog.tell = [this](HWND, const String& text, MessageTopic) { told.push_back(Utf8(text)); };
         window->linesDialog.editLine = [this](HWND, const String& title, GraphLine& line, bool, bool& changed) {
             told.push_back(Utf8(title));
             line.name = String(TXT("Edited"));
@@ -285,6 +290,53 @@ TEST_F(GraphProgramTest, TimeAxisStepsTheUserDidNotSetFollowAShortRange) {
         int labels = 0;
         for (const GraphAxisMark& mark : ComputeTimeAxisMarks(window->Graph(), 600, 40)) labels += !mark.label.IsEmpty();
         EXPECT_GE(labels, 5);
+    }
+}
+
+// Steps that reach the graph by the window's own paths, not by a frame
+// command: Undo comes on at once (button, menu item and so its Ctrl+Z), and
+// Redo has nothing to take back.
+TEST_F(GraphProgramTest, AStepMadeInsideTheGraphWindowEnablesUndoAndCtrlZTakesItBack) {
+    const struct Case {
+        const char* path;
+        std::function<void()> step;
+        std::function<bool(const GraphWindow&)> stepped;
+    } cases[] = {
+        {"Graph Options from the window's context menu",
+         [this] {
+             Run(
+                 [](ModalDriver& driver, HWND dialog) {
+                     SwitchTab(driver, dialog, kGraphGuidesTab);
+                     ClickOnPage(driver, IDC_GRAPH_GUIDE_LINE);
+                     Press(driver, dialog, IDOK);
+                 },
+                 // What the menu does with its chosen command.
+                 [this] { SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(CMD_GRAPH_OPTIONS, 0), 0); });
+         },
+         [](const GraphWindow& graph) { return graph.IsGuideLineShown(); }},
+        {"a related task's graph",
+         [this] {
+             const BodyIdentifier sun = BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
+             MakeRiseSetGraphTask(sun, DateTime{2026, 8, 10, 12.0, kLocalCivilTime})->Execute(frame_->Services());
+         },
+         [](const GraphWindow& graph) { return graph.Graph().LineCount() == 2; }},
+    };
+    ProgramKeys keys(*frame_, modeless_);
+    ASSERT_TRUE(keys.Loaded());
+    const HWND toolbar = frame_->Toolbar().Window();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        c.step();
+        auto* graph = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+        ASSERT_NE(graph, nullptr);
+        ASSERT_TRUE(c.stepped(*graph));
+        EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONENABLED, CMD_UNDO, 0), 0);
+        EXPECT_EQ(MenuState(CMD_UNDO) & MF_GRAYED, 0u);
+        EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONENABLED, CMD_REDO, 0), 0);
+        EXPECT_NE(MenuState(CMD_REDO) & MF_GRAYED, 0u);
+        keys.Control('Z');
+        EXPECT_FALSE(c.stepped(*graph));
+        EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONENABLED, CMD_REDO, 0), 0);
     }
 }
 

@@ -31,12 +31,12 @@ public:
         paths = openPaths;
         return !paths.empty();
     }
-    bool AskYesNo(const String&, const Char*) override { return true; }
-    PromptAnswer AskYesNoCancel(const String& text, const Char*) override {
+    bool AskYesNo(const String&, MessageTopic) override { return true; }
+    PromptAnswer AskYesNoCancel(const String& text, MessageTopic) override {
         questions.push_back(Utf8(text));
         return closeAnswer;
     }
-    void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    void ShowError(const String& text, MessageTopic) override { errors.push_back(Utf8(text)); }
     void ShowNotice(const String& text) override { notices.push_back(Utf8(text)); }
     PromptAnswer closeAnswer = PromptAnswer::No;
     String path;

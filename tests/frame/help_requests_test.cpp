@@ -7,16 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/help_topics_win.h"
 #include "frame/about_dialogs.h"
+#include "frame/frame_window_services.h"
 #include "frame/modal_driver.h"
 #include "frame/typed_keys.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/graph_fakes.h"
 #include "support/recorded_help_win.h"
 #include "support/test_text.h"
 #include "views/graph_window_win.h"
@@ -94,6 +97,44 @@ TEST_F(HelpRequestsTest, EachWindowOpensItsPageFromItselfAndFromTheWindowManager
     }
     // With no row selected there is no window to ask: no page opens.
     EXPECT_EQ(PressF1(ManagerList()), "");
+}
+
+// The Help button of a message box opens the message's own page, in the
+// help file's folder of messages: the graph's questions and errors too.
+TEST_F(HelpRequestsTest, AMessageBoxsHelpButtonOpensTheMessagesPage) {
+    const struct {
+        const char* page;
+        std::function<void()> open;
+    } cases[] = {
+        {"Message_Box_Help_Button/Do_you_want_to_save_changes.htm",
+         [this] {
+             Command(CMD_NEW_GRAPH);
+             auto* graph = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+             ASSERT_NE(graph, nullptr);
+             app_->GetGraphActions().AddLine(*graph, 0, test::NamedLine("A"), nullptr);
+             SendMessageW(graph->Handle(), WM_CLOSE, 0, 0);
+         }},
+        {"Message_Box_Help_Button/Corvinata_was_unable_to_open_the_file.htm",
+         [this] { frame_->Services().OpenGraphFile(String(TXT("C:\\no such folder\\graph.gph"))); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        help_->Forget();
+        std::string topic;
+        test::ModalDriver::Run(
+            [&](test::ModalDriver& driver, HWND box) {
+                // Help stands last, on the box's last button; the box stays.
+                driver.Click(IDC_BUTTON_4);
+                topic = help_->LastTopic();
+                EXPECT_TRUE(IsWindow(box));
+                driver.Key(VK_ESCAPE);
+            },
+            [&] {
+                c.open();
+                return 0;
+            });
+        EXPECT_EQ(topic, c.page);
+    }
 }
 
 TEST_F(HelpRequestsTest, TheWelcomeDialogOpensItsPage) {

@@ -90,7 +90,7 @@ TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
     } dialogs[] = {
         {"message box", [&] {
              RunMessageBox(GetModuleHandleW(nullptr), frame.Window(), L"Delete?", kButtonsYesNo, kMessageWarning,
-                           L"");
+                           MessageTopic::DeleteGraphLine);
          }},
         {"Date and Time", [&] { Command(CMD_DATE_TIME); }},
         {"Select Location", [&] { Command(CMD_LOCATION); }},
@@ -137,7 +137,7 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
         d.Key(VK_ESCAPE);
     }, [&] {
         return RunMessageBox(GetModuleHandleW(nullptr), frame->Window(), L"Delete?", kButtonsYesNo, kMessageWarning,
-                             L"");
+                             MessageTopic::DeleteGraphLine);
     });
     EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE));
     EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT));

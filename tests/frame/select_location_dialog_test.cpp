@@ -43,7 +43,7 @@ protected:
             place.coordinates.timeZone.hours = 1.0;
             return true;
         };
-        params_.ask = [this](HWND, const String& text, int buttons, int, const Char*) {
+        params_.ask = [this](HWND, const String& text, int buttons, int, MessageTopic) {
             asked_.push_back(Utf8(text));
             return buttons == 2 ? 16 : 8;
         };

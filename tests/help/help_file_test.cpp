@@ -55,10 +55,12 @@ bool IsPagePath(const std::string& s) {
     return true;
 }
 
-// A capitalised phrase of at least three words joined by underscores.
+// A capitalised phrase of at least three words joined by underscores (its
+// first word may be a single letter).
 bool IsMessageTopicName(const std::string& s) {
     if (s.size() < 2 || !std::isupper(static_cast<unsigned char>(s[0])) ||
-        !std::islower(static_cast<unsigned char>(s[1])) || s.rfind("Dlg_", 0) == 0)  // dialog templates
+        !(std::islower(static_cast<unsigned char>(s[1])) || s[1] == '_') ||
+        s.rfind("Dlg_", 0) == 0)  // dialog templates
         return false;
     int joins = 0;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -163,7 +165,7 @@ TEST_F(HelpFileTest, TopicsOfEveryShapeAreCollectedFromTheSources) {
              "quick_tour/Quick_Tour.htm",                       // the Welcome dialog
              "tools/calculator/tools_calculator.htm",           // a window's constant
              "options/dialog_date_and_time.htm",                // a dialog's F1
-             "Message_Box_Help_Button/Night_vision_mode_was_active.htm",  // a message topic name
+             "Message_Box_Help_Button/Corvinata_is_currently_in_night_vision.htm",  // a message topic name
              "Message_Box_Help_Button/A_location_with_the_given_country_and_town_name_already_exists.htm",
          })
         EXPECT_EQ(topics.count(topic), 1u) << topic;
@@ -185,6 +187,18 @@ TEST_F(HelpFileTest, EveryPageOfTheHelpTableIsInTheHelpFile) {
         EXPECT_TRUE(topics.insert(topic).second) << "two pages share " << topic;
     }
     EXPECT_EQ(corvinata::test::Utf8(corvinata::HelpTopicOf(corvinata::HelpPage::GraphWindow)), "graph/graph_window.htm");
+}
+
+// The message box takes its topic from one table: every message it can
+// show opens a page of the help file's message folder with its Help button.
+TEST_F(HelpFileTest, EveryMessageOfTheMessageBoxHasItsPage) {
+    std::set<std::string> pages;
+    for (int i = 0; i < corvinata::kMessageTopicCount; ++i) {
+        const std::string page = corvinata::test::Utf8(corvinata::MessageBoxHelpTopic(corvinata::kMessageTopics[i].topic));
+        EXPECT_EQ(page.rfind("Message_Box_Help_Button/", 0), 0u) << page;
+        EXPECT_EQ(files_->count(page), 1u) << page;
+        EXPECT_TRUE(pages.insert(page).second) << "two topics share " << page;
+    }
 }
 
 // Windows finds the help file's names without regard to letter case: two

@@ -80,7 +80,7 @@ TEST(GraphOptionsFormTest, TimePageRefusesWhatTheGraphCannotSpanAndKeepsTheSetti
         if (!passed) {
             EXPECT_EQ(Utf8(refusal.text), c.message);
             EXPECT_EQ(refusal.focusItem, c.focus);
-            EXPECT_EQ(Utf8(refusal.helpTopic), Utf8(kDifferentValueHelp));
+            EXPECT_EQ(refusal.topic, MessageTopic::DifferentValue);
             EXPECT_TRUE(TimeAndLocationEquals(settings, before));
             continue;
         }
@@ -210,7 +210,7 @@ TEST(GraphOptionsFormTest, ValueRangeIsCheckedAgainstTheKindsLimits) {
         EXPECT_FALSE(settings.xAxisHorizontal);
         EXPECT_TRUE(settings.yAxisReversed);
         if (c.message.rfind("The 'To'", 0) == 0) {
-            EXPECT_EQ(Utf8(refusal.helpTopic), Utf8(kToAboveFromHelp));
+            EXPECT_EQ(refusal.topic, MessageTopic::RangeReversed);
         }
         const bool stored = c.message.empty() && c.kind != kValueKindUnknown;
         EXPECT_EQ(settings.yAxisMin, stored ? 10.0 : 1.0);

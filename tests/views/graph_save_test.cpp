@@ -19,17 +19,17 @@ public:
         return true;
     }
     bool ChooseOpenPaths(std::vector<String>&) override { return false; }
-    bool AskYesNo(const String& text, const Char*) override {
+    bool AskYesNo(const String& text, MessageTopic) override {
         questions.push_back(Utf8(text));
         const bool yes = answers.empty() ? false : answers.front();
         if (!answers.empty()) answers.pop_front();
         return yes;
     }
-    PromptAnswer AskYesNoCancel(const String& text, const Char*) override {
+    PromptAnswer AskYesNoCancel(const String& text, MessageTopic) override {
         questions.push_back(Utf8(text));
         return closeAnswer;
     }
-    void ShowError(const String& text, const Char*) override { errors.push_back(Utf8(text)); }
+    void ShowError(const String& text, MessageTopic) override { errors.push_back(Utf8(text)); }
     void ShowNotice(const String& text) override { notices.push_back(Utf8(text)); }
     PromptAnswer closeAnswer = PromptAnswer::No;
 
