@@ -181,6 +181,18 @@ TEST_F(HistoryDropDownsTest, TooltipsNameTheStepAClickWouldTake) {
     EXPECT_EQ(Tooltip(CMD_NEW_GRAPH), "New graph file (Ctrl+N)");
 }
 
+// Puts the pointer back where it was at the start.
+class CursorKept {
+public:
+    CursorKept() { GetCursorPos(&at_); }
+    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
+    CursorKept(const CursorKept&) = delete;
+    CursorKept& operator=(const CursorKept&) = delete;
+
+private:
+    POINT at_{};
+};
+
 // The button's tip lies where its list opens: it goes when the list opens,
 // and the tooltip control's own timer (which runs on inside the list's
 // loop) does not bring it back over the list.
@@ -192,6 +204,9 @@ TEST_F(HistoryDropDownsTest, TheButtonsTipGoesWhenItsListOpensAndStaysAwayWhileI
     RECT button{};
     SendMessageW(toolbar, TB_GETRECT, CMD_UNDO, reinterpret_cast<LPARAM>(&button));
     const POINT over{button.left + 4, (button.top + button.bottom) / 2};
+    // The pointer goes back where it was: over another test's list it
+    // would pick items.
+    const CursorKept kept;
     // The pointer rests on the button: the control shows its tip when its
     // show timer fires.
     const auto restAndShow = [=] {
