@@ -267,13 +267,18 @@ ViewDirection SkyActions::ProbeSelection(SkyWindowCommands& window, const BodyId
 }
 
 void SkyActions::LookAtSelection(SkyWindowCommands& window) {
+    if (window.GetSelectedBody().object == nullptr) return;
     const ViewDirection current = window.GetViewDirection();
     const ViewDirection next = ProbeSelection(window, window.GetSelectedBody(), 1, 0, 0);
-    if (next == current) return;
-    window.SetTracking(false);
-    CommandGroup step(LookToText(window, next), LookToText(window, current));
-    step.Add(std::make_unique<SkyViewCommand>(context_, window, kViewBoth, next));
-    CarryOut(window.GetCommandHistory(), std::move(step), nullptr);
+    if (next != current) {
+        window.SetTracking(false);
+        CommandGroup step(LookToText(window, next), LookToText(window, current));
+        step.Add(std::make_unique<SkyViewCommand>(context_, window, kViewBoth, next));
+        CarryOut(window.GetCommandHistory(), std::move(step), nullptr);
+    }
+    // Turned to or already in view, the selection flashes so that the eye
+    // finds it; the flash is no step.
+    window.Highlight();
 }
 
 void SkyActions::LookToOrigin(SkyWindowCommands& window) {

@@ -105,6 +105,8 @@ public:
     explicit SkyActions(CommandContext context) : context_(context) {}
 
     void LookAtTarget(SkyWindowCommands& window, const SkyPosition& target);
+    // Turns the view to the selection when it lies outside the field (one
+    // step), then highlights it, also when the view did not move.
     void LookAtSelection(SkyWindowCommands& window);
     void LookToOrigin(SkyWindowCommands& window);
     void LookTo(SkyWindowCommands& window, const ViewDirection& direction, std::int32_t mask,

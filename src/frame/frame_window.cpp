@@ -129,8 +129,11 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: if (OnTimer(wParam)) return 0; break;
     case WM_MOUSEWHEEL: return 0;
     // A menu or a modal dialog (which disables the frame) comes over the
-    // child windows: their hover tips would stay on top of it.
-    case WM_ENTERMENULOOP: HideDisplayTooltips(MdiClient()); break;
+    // child windows and the toolbar: their tips would stay on top of it.
+    case WM_ENTERMENULOOP:
+        HideDisplayTooltips(MdiClient());
+        toolbar_.HideTooltip();
+        break;
     case WM_ENABLE: if (!wParam) HideDisplayTooltips(MdiClient()); break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;

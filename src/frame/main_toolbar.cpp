@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/services.h"
+#include "controls/tooltips_under_menus.h"
 #include "generated/pictures.h"
 #include "resources/resource_ids.h"
 
@@ -141,8 +142,18 @@ bool MainToolbar::Create(HWND frame, HINSTANCE instance) {
         SendMessageW(window_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
     SendMessageW(window_, TB_AUTOSIZE, 0, 0);
+    // The Undo and Redo arrows open lists right below their buttons.
+    KeepTooltipOffMenus(Tooltip());
     ShowWindow(window_, SW_SHOW);
     return true;
+}
+
+HWND MainToolbar::Tooltip() const {
+    return window_ ? reinterpret_cast<HWND>(SendMessageW(window_, TB_GETTOOLTIPS, 0, 0)) : nullptr;
+}
+
+void MainToolbar::HideTooltip() {
+    if (HWND tip = Tooltip()) SendMessageW(tip, TTM_POP, 0, 0);
 }
 
 void MainToolbar::SetNight(bool night) {

@@ -44,6 +44,10 @@ public:
     void SetChecked(int command, bool checked);
     // The tooltip of a button, with the product name after "About ".
     String TooltipText(int command) const;
+    // The buttons' tooltip control; it never shows over an open menu.
+    HWND Tooltip() const;
+    // Takes a shown tip away (a menu opens over it).
+    void HideTooltip();
     // How many pictures could not be loaded (each shows as an empty button).
     int MissingPictures() const noexcept { return missing_; }
 

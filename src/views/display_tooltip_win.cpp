@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "controls/tooltips_under_menus.h"
+
 namespace corvinata {
 
 namespace {
@@ -59,7 +61,9 @@ void DisplayTooltipSource::ActivateDisplayTooltip(bool show) {
         HideDisplayTooltip();
         return;
     }
-    if (!tooltip_ || !AcceptsTooltips()) return;
+    // The hover that the pointer's last move asked for may come inside a
+    // menu's loop: the tip would lie over the menu.
+    if (!tooltip_ || !AcceptsTooltips() || MenuOpenOnThisThread()) return;
     TOOLINFOW tool = ToolInfo();
     SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }

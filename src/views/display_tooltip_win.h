@@ -2,8 +2,8 @@
 // tracking tip 15 pixels right of and below the pointer, shown after the
 // system's hover time, hidden at every move, when the pointer leaves and
 // when a menu or a dialog opens (the tip stays on top of everything and
-// would cover it). The display answers which text belongs to a point and
-// whether tips apply.
+// would cover it), and never shown while a menu is open. The display
+// answers which text belongs to a point and whether tips apply.
 #pragma once
 
 #include <windows.h>

@@ -231,9 +231,8 @@ void SkyDisplay::OnMouseMove(int x, int y) {
     case SkyDrag::kHorizontal:
     case SkyDrag::kVertical:
     case SkyDrag::kFree:
-        owner_.SetViewDirection(DragMove(drag_, owner_.GetViewDirection(), owner_.GetOptions().mapType, lastX_,
-                                         lastY_, x, y,
-                                         owner_.GetFieldOfView(), ViewportSide()));
+        owner_.SetViewDirection(
+            DragMove(drag_, owner_.GetViewDirection(), lastX_, lastY_, x, y, owner_.GetFieldOfView(), ViewportSide()));
         lastX_ = x;
         lastY_ = y;
         owner_.UpdateView(kSkyChangeDirection, false);

@@ -358,6 +358,10 @@ void SkyControlPanel::ShowSelectedObject() {
     }
 }
 
+void SkyControlPanel::DisableHighlight() {
+    if (HWND button = Item(kSkyHighlightItem)) EnableWindow(button, FALSE);
+}
+
 void SkyControlPanel::RiseSetClicked(const Char* value) {
     SkyControlPanel* panel = g_skyPanel;
     if (panel == nullptr || panel->Window() == nullptr || value == nullptr || value[0] == 0) return;

@@ -65,6 +65,9 @@ public:
     // (nothing else the panel shows depends on them, and a drag turns the
     // view at every move); anything else refreshes the whole panel.
     void ShowWindowChange(std::uint32_t flags, bool everything);
+    // While the window flashes its selection; the next refresh after the
+    // flash enables the button again.
+    void DisableHighlight();
     void ControlPanelStepTime(bool backward) override;
     void ControlPanelWindowClosing(PanelWindow* window) override;
 

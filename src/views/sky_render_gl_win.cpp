@@ -315,8 +315,22 @@ unsigned SkyGlWin::GlyphList(SkyFont font, char32_t code) {
     if (list == 0) return 0;
     SelectedFont selected(dc_, chosen);
     // Characters beyond the 16-bit plane draw as a question mark.
-    const DWORD character = code < 0x10000 ? static_cast<DWORD>(code) : L'?';
-    wglUseFontBitmapsW(dc_, character, 1, list);
+    const wchar_t character = code < 0x10000 ? static_cast<wchar_t>(code) : L'?';
+    GLYPHMETRICS metrics{};
+    static constexpr MAT2 kIdentity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    const DWORD bitmapSize = GetGlyphOutlineW(dc_, character, GGO_BITMAP, &metrics, 0, nullptr, &kIdentity);
+    // A glyph with no pixels (the blank) made by wglUseFontBitmapsW moves
+    // the pen by nothing under Wine's GL, and labels ran their words
+    // together: such a glyph, or one the font cannot give, is a bitmap of
+    // one clear pixel that moves the pen by the character's width.
+    if (bitmapSize == 0 || bitmapSize == GDI_ERROR || !wglUseFontBitmapsW(dc_, character, 1, list)) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc_, &character, 1, &size);
+        static constexpr GLubyte kClear[4] = {};
+        glNewList(list, GL_COMPILE);
+        glBitmap(1, 1, 0.0f, 0.0f, static_cast<GLfloat>(size.cx), 0.0f, kClear);
+        glEndList();
+    }
     lists.emplace(std::make_pair(chosen, code), list);
     return list;
 }

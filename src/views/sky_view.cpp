@@ -22,13 +22,14 @@ SkyDrag FirstDragMove(bool axisLock, int dx, int dy) noexcept {
     return std::abs(dx) > std::abs(dy) ? SkyDrag::kHorizontal : SkyDrag::kVertical;
 }
 
-ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int mapType, int lastX, int lastY, int x, int y,
+ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int lastX, int lastY, int x, int y,
                        int fieldOfView, int viewportSide) noexcept {
     ViewDirection next = view;
+    // The window's azimuth grows to the left on screen in every map (east
+    // of a horizon map is its 270), so raising it moves the sky right with
+    // the pointer.
     if (drag == SkyDrag::kHorizontal || drag == SkyDrag::kFree) {
-        const double readable =
-            ReadableAzimuth(next.azimuth, mapType) + PixelsToDegrees(x - lastX, fieldOfView, viewportSide);
-        next.azimuth = WindowAzimuth(WrapAzimuth(readable), mapType);
+        next.azimuth = WrapAzimuth(next.azimuth + PixelsToDegrees(x - lastX, fieldOfView, viewportSide));
     }
     if (drag == SkyDrag::kVertical || drag == SkyDrag::kFree) {
         next.altitude = ClampAltitude(next.altitude + PixelsToDegrees(y - lastY, fieldOfView, viewportSide));

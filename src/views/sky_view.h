@@ -23,10 +23,10 @@ enum class SkyDrag : int { kNone = 0, kHorizontal = 1, kVertical = 2, kFree = 3,
 // The drag a first move of (dx, dy) pixels starts; ties go vertical.
 SkyDrag FirstDragMove(bool axisLock, int dx, int dy) noexcept;
 // The view after a drag move from (lastX, lastY) to (x, y) (client pixels,
-// y down) in a map of `mapType`: right turns the azimuth the user reads up
-// (the compass, or the right ascension of the equatorial map), down raises
-// the altitude.
-ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int mapType, int lastX, int lastY, int x, int y,
+// y down): right raises the window's azimuth, down the altitude, so that
+// the sky follows the pointer in every map. (In a horizon map the compass
+// azimuth the caption shows goes down.)
+ViewDirection DragMove(SkyDrag drag, const ViewDirection& view, int lastX, int lastY, int x, int y,
                        int fieldOfView, int viewportSide) noexcept;
 
 // The map types of the Sky options.

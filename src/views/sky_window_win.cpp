@@ -180,6 +180,8 @@ bool SkyWindow::Duplicate() { return DuplicateWindow(*this, context_.children, k
 
 void SkyWindow::Highlight() {
     SkyView::Highlight();
+    // The panel's "&Highlight" waits for the flash to end (EndHighlight).
+    if (SkyControlPanel* panel = AttachedPanel()) panel->DisableHighlight();
     if (display_) display_->StartHighlight();
 }
 

@@ -280,6 +280,8 @@ TEST_F(SkyStepsTest, LookingAtTheSelectionOrATargetEndsOrStartsTracking) {
     window.SetTracking(true);
     actions.LookAtSelection(window);
     EXPECT_EQ(history.StepCount(), 0);
+    // In view already: it flashes all the same.
+    EXPECT_TRUE(window.HighlightOn());
     window.SetViewDirection(ViewDirection{0.0, 0.0});
     actions.LookAtSelection(window);
     EXPECT_EQ(window.GetViewDirection(), jupiter);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,14 @@ struct OpenList {
     static inline std::string status;  // the status line with the item highlighted
     static inline int downs = 0;       // 0: Escape
     static inline HWND statusBar = nullptr;
+    // Run first while the list is open.
+    static inline std::function<void()> whileOpen;
 
     static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
         HWND popup = FindWindowW(L"#32768", nullptr);
         if (!popup || !IsWindowVisible(popup)) return;
         KillTimer(nullptr, timer);
+        if (whileOpen) whileOpen();
         HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         items.clear();
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -76,6 +80,7 @@ protected:
         OpenList::statusBar = frame_->StatusWindow();
     }
     ~HistoryDropDownsTest() override {
+        OpenList::whileOpen = nullptr;
         if (graph) graph->Graph().History().MarkSaved();
         Command(CMD_CLOSE_ALL);
     }
@@ -174,6 +179,58 @@ TEST_F(HistoryDropDownsTest, TooltipsNameTheStepAClickWouldTake) {
     EXPECT_EQ(Tooltip(CMD_UNDO), "Undo (Ctrl+Z) 'Delete graph line 1 (L1)'");
     EXPECT_EQ(Tooltip(CMD_REDO), "Redo (Ctrl+Y) 'Add graph line 2 (L2)'");
     EXPECT_EQ(Tooltip(CMD_NEW_GRAPH), "New graph file (Ctrl+N)");
+}
+
+// Puts the pointer back where it was at the start.
+class CursorKept {
+public:
+    CursorKept() { GetCursorPos(&at_); }
+    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
+    CursorKept(const CursorKept&) = delete;
+    CursorKept& operator=(const CursorKept&) = delete;
+
+private:
+    POINT at_{};
+};
+
+// The button's tip lies where its list opens: it goes when the list opens,
+// and the tooltip control's own timer (which runs on inside the list's
+// loop) does not bring it back over the list.
+TEST_F(HistoryDropDownsTest, TheButtonsTipGoesWhenItsListOpensAndStaysAwayWhileItIsOpen) {
+    AddLines(2);
+    HWND toolbar = frame_->Toolbar().Window();
+    HWND tip = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tip, nullptr);
+    RECT button{};
+    SendMessageW(toolbar, TB_GETRECT, CMD_UNDO, reinterpret_cast<LPARAM>(&button));
+    const POINT over{button.left + 4, (button.top + button.bottom) / 2};
+    // The pointer goes back where it was: over another test's list it
+    // would pick items.
+    const CursorKept kept;
+    // The pointer rests on the button: the control shows its tip when its
+    // show timer fires.
+    const auto restAndShow = [=] {
+        POINT screen = over;
+        ClientToScreen(toolbar, &screen);
+        SetCursorPos(screen.x, screen.y);
+        MSG move{toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y), 0, screen};
+        SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+        SendMessageW(tip, WM_TIMER, 1, 0);
+        return IsWindowVisible(tip) != FALSE;
+    };
+    ASSERT_TRUE(restAndShow()) << "the tip never showed";
+    bool shownAtOpen = true;
+    bool shownAgain = true;
+    OpenList::whileOpen = [&] {
+        shownAtOpen = IsWindowVisible(tip) != FALSE;
+        shownAgain = restAndShow();
+    };
+    ASSERT_TRUE(DropDown(CMD_UNDO, 0));
+    ASSERT_EQ(OpenList::items.size(), 2u);
+    EXPECT_FALSE(shownAtOpen);
+    EXPECT_FALSE(shownAgain);
+    // With the list gone the tip shows again.
+    EXPECT_TRUE(restAndShow());
 }
 
 }  // namespace

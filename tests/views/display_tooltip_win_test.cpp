@@ -139,5 +139,42 @@ TEST_F(DisplayTooltipTest, AShownTipIsHiddenWhateverTheDisplayNowSays) {
     }
 }
 
+// The system's hover arrives inside a menu's loop when the pointer rested
+// before the menu opened: the tip must not show over the menu. Once the
+// menu is gone a hover shows it again.
+struct HoverInMenu {
+    static inline HWND display = nullptr;
+    static inline HWND tip = nullptr;
+    static inline bool seen = false;
+    static inline bool shown = true;
+    static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return;
+        KillTimer(nullptr, timer);
+        seen = true;
+        SendMessageW(display, WM_MOUSEHOVER, 0, MAKELPARAM(30, 30));
+        shown = IsWindowVisible(tip) != FALSE;
+        EndMenu();
+    }
+};
+
+TEST_F(DisplayTooltipTest, AHoverWhileAMenuIsOpenShowsNoTip) {
+    ShowWindow(parent_, SW_SHOWNOACTIVATE);
+    ShowWindow(display_, SW_SHOWNOACTIVATE);
+    Move(30, 30);
+    HoverInMenu::display = display_;
+    HoverInMenu::tip = source_.TooltipWindow();
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"Sky &Options...");
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &HoverInMenu::Look);
+    TrackPopupMenu(menu, TPM_RETURNCMD, 60, 60, 0, parent_, nullptr);
+    KillTimer(nullptr, timer);
+    DestroyMenu(menu);
+    ASSERT_TRUE(HoverInMenu::seen);
+    EXPECT_FALSE(HoverInMenu::shown);
+    source_.HandleDisplayMouseHover(WM_MOUSEHOVER, 0, MAKELPARAM(30, 30));
+    EXPECT_TRUE(IsWindowVisible(source_.TooltipWindow()));
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -314,6 +314,38 @@ TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
     EXPECT_NEAR(now.hours, riseUt, 1.0 / 3600.0);
 }
 
+// "&Highlight" turns the view to the selection only when it lies outside
+// the field (one step), and flashes it either way: the button waits, greyed,
+// for the flash's timer.
+TEST_F(SkyPanelTest, HighlightFlashesTheSelectionInViewOrTurnedTo) {
+    const struct Case {
+        double turnedAwayBy;  // degrees of azimuth from Jupiter
+        int steps;
+    } cases[] = {{0.0, 0}, {180.0, 1}};
+    for (const Case& c : cases) {
+        SkyWindow& sky = NewSky();
+        BodyIdentifier jupiter;
+        BodyIdentifierInit(jupiter, GetCatalogueObject(kBodyPlanet, 3), nullptr, nullptr);
+        sky.SelectBody(jupiter, 0, 0, 0);
+        const ViewDirection towards = sky.ComputeLookDirection(sky.BodyPosition(*jupiter.object), sky.GetZoom());
+        sky.SetViewDirection(ViewDirection{WrapAzimuth(towards.azimuth + c.turnedAwayBy), towards.altitude});
+        sky.UpdateView(0, true);
+        ASSERT_TRUE(IsWindowEnabled(Item(kSkyHighlightItem))) << c.turnedAwayBy;
+        Press(kSkyHighlightItem);
+        EXPECT_EQ(Steps(sky), c.steps) << c.turnedAwayBy;
+        EXPECT_TRUE(sky.GetViewDirection() == towards) << c.turnedAwayBy;
+        EXPECT_TRUE(sky.GetHighlightOn()) << c.turnedAwayBy;
+        EXPECT_FALSE(IsWindowEnabled(Item(kSkyHighlightItem))) << c.turnedAwayBy;
+        // The flash's timer runs; its end gives the button back.
+        HWND display = sky.Display()->Window();
+        EXPECT_TRUE(KillTimer(display, kHighlightTimer)) << c.turnedAwayBy;
+        SendMessageW(display, WM_TIMER, kHighlightTimer, 0);
+        EXPECT_FALSE(sky.GetHighlightOn()) << c.turnedAwayBy;
+        EXPECT_TRUE(IsWindowEnabled(Item(kSkyHighlightItem))) << c.turnedAwayBy;
+        SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
 TEST_F(SkyPanelTest, OkIsOneStepThatKeepsTheEditsOfEveryPageAndTheEclipticsGreenGoes) {
     SkyWindow& sky = NewSky();
     ASSERT_NE(sky.Display()->Renderer(), nullptr) << "no GL context";

@@ -7,12 +7,14 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "base/time_systems.h"
 #include "catalog/property_calculators.h"
 #include "catalog/star_catalogue.h"
+#include "controls/program_fonts.h"
 #include "views/sky_grids.h"
 #include "views/sky_test_support.h"
 
@@ -30,7 +32,8 @@ struct Rgb {
 // A visible popup window with its own DC, an OpenGL backend and a renderer.
 class GlSky {
 public:
-    explicit GlSky(GlContextSharing sharing = GlContextSharing::kOwn) {
+    explicit GlSky(GlContextSharing sharing = GlContextSharing::kOwn,
+                   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))) {
         static const wchar_t* kClass = L"CorvinataSkyRendererTest";
         static const bool registered = [] {
             WNDCLASSW wc{};
@@ -44,8 +47,7 @@ public:
         window = CreateWindowExW(0, kClass, L"", WS_POPUP | WS_VISIBLE, 0, 0, kSide, kSide,
                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         dc = GetDC(window);
-        gl = CreateSkyGlWin(window, dc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), nullptr,
-                            sharing);
+        gl = CreateSkyGlWin(window, dc, font, nullptr, sharing);
         scene.renderer = std::make_unique<SkyRenderer>(scene.host, *gl);
     }
     ~GlSky() {
@@ -71,6 +73,37 @@ public:
         glReadBuffer(GL_BACK);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, kSide, kSide, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    }
+    // The columns a text drawn alone in white covers, from its first lit
+    // column to its last; 0 when nothing shows.
+    int DrawnWidth(const std::u32string& text) {
+        gl->MakeCurrent();
+        glViewport(0, 0, kSide, kSide);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, kSide, 0, kSide, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glColor3d(1, 1, 1);
+        gl->RasterPos(20, kSide / 2, 0);
+        gl->DrawText(SkyFont::kDisplay, text);
+        glFinish();
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kSide, kSide, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+        int first = kSide;
+        int last = -1;
+        for (int y = 0; y < kSide; ++y) {
+            for (int x = 0; x < kSide; ++x) {
+                if (At(x, y) == Rgb{0, 0, 0}) continue;
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+        return last < first ? 0 : last - first + 1;
     }
     Rgb At(int x, int y) const {
         const unsigned char* p = pixels + 3 * ((kSide - 1 - y) * kSide + x);
@@ -225,6 +258,23 @@ TEST(SkyRendererGl, SkyDisplaysShareOneContextEachDrawingItsOwnScene) {
     third.scene.host.options.gridType = 2;
     third.Draw();
     EXPECT_TRUE(equatorShown(third));
+}
+
+// Labels keep their blanks ("Ursa Major", not "UrsaMajor"): the blank's
+// glyph draws nothing but moves the pen by its width, in the stock GUI font
+// and in the program's own display font.
+TEST(SkyRendererGl, ALabelsBlankLeavesAGapOfItsWidth) {
+    const ProgramFonts fonts(GetModuleHandleW(nullptr));
+    for (HFONT font : {static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), fonts.DialogFont()}) {
+        GlSky sky(GlContextSharing::kOwn, font);
+        ASSERT_TRUE(sky.gl);
+        const int blank = sky.gl->TextWidth(SkyFont::kDisplay, U" ");
+        ASSERT_GT(blank, 1);
+        const int joined = sky.DrawnWidth(U"UrsaMajor");
+        ASSERT_GT(joined, 0);
+        EXPECT_NEAR(sky.DrawnWidth(U"Ursa Major") - joined, blank, 1);
+        EXPECT_NEAR(sky.DrawnWidth(U"Canes  Venatici") - sky.DrawnWidth(U"CanesVenatici"), 2 * blank, 2);
+    }
 }
 
 }  // namespace

@@ -135,13 +135,16 @@ TEST_F(SkyWindowTest, ADragOverEmptySkyIsOneStepBackToWhereItStarted) {
     for (int dx = 4; dx <= 16; dx += 4) SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x0 + dx, y0));
     SendMessageW(display, WM_LBUTTONUP, 0, At(x0 + 16, y0));
     EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1);
-    EXPECT_GT(ReadableAzimuth(sky.GetViewDirection().azimuth, kRealisticMap), ReadableAzimuth(100.0, kRealisticMap));
+    EXPECT_GT(sky.GetViewDirection().azimuth, 100.0);
     Command(CMD_UNDO);
     EXPECT_DOUBLE_EQ(sky.GetViewDirection().azimuth, 100.0);
     EXPECT_DOUBLE_EQ(sky.GetViewDirection().altitude, 20.0);
 }
 
-TEST_F(SkyWindowTest, ADragToTheRightRaisesTheAzimuthTheCaptionShows) {
+// The window's azimuth grows to the left on screen in every map, so a drag
+// to the right raises it and the sky follows the pointer; the caption of a
+// horizon map shows the compass, which goes down.
+TEST_F(SkyWindowTest, ADragToTheRightRaisesTheWindowsAzimuthTheCaptionShowsAsItsMapReadsIt) {
     for (const int map : {kHorizontalMap, kRealisticMap, kEquatorialMap}) {
         SkyWindow& sky = NewSky();
         // Nothing to pick: every press starts a drag.
@@ -153,7 +156,7 @@ TEST_F(SkyWindowTest, ADragToTheRightRaisesTheAzimuthTheCaptionShows) {
         options.deepSkyCatalogue = 0;
         sky.SetOptions(options);
         sky.SetZoom(130);
-        sky.SetViewDirection(ViewDirection{WindowAzimuth(0.0, map), 0.0});
+        sky.SetViewDirection(ViewDirection{10.0, 0.0});
         sky.UpdateView(0, true);
         HWND display = sky.Display()->Window();
         RECT client{};
@@ -164,14 +167,51 @@ TEST_F(SkyWindowTest, ADragToTheRightRaisesTheAzimuthTheCaptionShows) {
         SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(51, 60));
         for (int x = 101; x <= 351; x += 50) SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x, 60));
         SendMessageW(display, WM_LBUTTONUP, 0, At(351, 60));
-        const double expected = 300.0 * 130.0 / side;
-        EXPECT_NEAR(ReadableAzimuth(sky.GetViewDirection().azimuth, map), expected, 1e-6) << map;
+        const double expected = 10.0 + 300.0 * 130.0 / side;
+        EXPECT_NEAR(sky.GetViewDirection().azimuth, expected, 1e-6) << map;
         wchar_t caption[64] = {};
         GetWindowTextW(sky.Handle(), caption, 64);
         const std::wstring text(caption);
         ASSERT_EQ(text.rfind(L"Sky: ", 0), 0u) << text;
-        EXPECT_NEAR(std::wcstod(text.c_str() + 5, nullptr), expected, 1.0) << text;
+        EXPECT_NEAR(std::wcstod(text.c_str() + 5, nullptr), ReadableAzimuth(expected, map), 1.0) << text;
         EXPECT_EQ(sky.GetCommandHistory().UndoableCount(), 1) << map;
+        SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+// What the user sees: a star under a drag moves right and down with the
+// pointer, in every map.
+TEST_F(SkyWindowTest, ADragCarriesAStarWithThePointerInEveryMap) {
+    constexpr int kRight = 60;
+    constexpr int kDown = 40;
+    for (const int map : {kHorizontalMap, kRealisticMap, kEquatorialMap}) {
+        SkyWindow& sky = NewSky();
+        // Sirius alone on the chart.
+        SkyOptions options = sky.GetOptions();
+        options.magnitudeLimit = -1.0;
+        options.planetDisplayMode = 0;
+        options.sunOn = options.moonOn = false;
+        options.deepSkyCatalogue = 0;
+        options.constellationLinesOn = false;
+        sky.SetOptions(options);
+        LookAtSirius(sky, map, 60);
+        const POINT before = SiriusPixel(sky);
+        HWND display = sky.Display()->Window();
+        // Pressed well away from the star.
+        const int x0 = before.x > 200 ? 40 : 300;
+        const int y0 = before.y > 200 ? 40 : 260;
+        ASSERT_NE(sky.Display()->Renderer()->SkyHitTest(x0, y0), 1) << map;
+        SendMessageW(display, WM_LBUTTONDOWN, MK_LBUTTON, At(x0, y0));
+        // The first move decides the kind of drag; the view follows from it.
+        SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON, At(x0 + 1, y0 + 1));
+        for (int step = 1; step <= 4; ++step) {
+            SendMessageW(display, WM_MOUSEMOVE, MK_LBUTTON,
+                         At(x0 + 1 + kRight * step / 4, y0 + 1 + kDown * step / 4));
+        }
+        SendMessageW(display, WM_LBUTTONUP, 0, At(x0 + 1 + kRight, y0 + 1 + kDown));
+        const POINT after = SiriusPixel(sky);
+        EXPECT_NEAR(after.x - before.x, kRight, kRight / 4) << map;
+        EXPECT_NEAR(after.y - before.y, kDown, kDown / 4) << map;
         SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
     }
 }
