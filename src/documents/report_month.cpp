@@ -29,7 +29,7 @@ MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const
     if (body == nullptr) return record;
     PropertyMap map;
     ComputeReportProperties(*body, mask, ReportMomentAt(settings, date), map);
-    record.riseSet = RiseSetPairFromMap(map, date);
+    EventTimePairAssign(record.riseSet, RiseSetEventsFromMap(map, date));
     record.rightAscension = map.Value(kFunctionLongitude);
     record.declination = map.Value(kFunctionLatitude);
     if (map.Has(kFunctionMorningTwilightNautical)) {
@@ -326,8 +326,8 @@ void MonthReportWriter::AppendImageCell(int width, int image, const char* alt) {
 
 namespace {
 
-String TimeOf(const EventRecord& event) {
-    return ReportTimeText(event.flag == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
+String TimeOf(const EventTime& event) {
+    return ReportTimeText(event.state == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
 }
 
 String RaText(double degrees) {
@@ -373,16 +373,16 @@ struct DayColumn {
 
 constexpr DayColumn kSunColumns[] = {
     {"Twilight begins", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.morningTwilight); }},
-    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
-    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.first); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.second); }},
     {"Twilight ends", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.eveningTwilight); }},
     {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
     {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
 };
 
 constexpr DayColumn kMoonColumns[] = {
-    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
-    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.first); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.second); }},
     {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
     {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
     {"Phase", 25, "      <td>", [](const MonthDayRecord& r) { return PhaseText(r.phase); }},
@@ -524,8 +524,8 @@ bool MonthReportWriter::WriteBody() {
         for (const MonthDayRecord& r : data.planets[i]) {
             page.AppendAscii("   <tr>\r\n");
             WriteLine(*this, "      <td width=\"25\" align=\"right\">", DayText(r.date.day).Text());
-            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Rise()).Text());
-            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Set()).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.first).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.second).Text());
             String elongation;
             FormatAngleDecimal(FullCircleAngleValue(std::fabs(r.elongation), kShowDegrees), kToSecond, 1, elongation);
             WriteLine(*this, "      <td align=\"right\">", elongation.Text());
