@@ -16,9 +16,9 @@
 
 namespace corvinata {
 
-// A record is copied and assigned as a whole, the orientation of its
-// longitude and the side style of its latitude included: a place reads the
-// same wherever it is copied to.
+// A C++ copy or assignment of the record copies everything, mode words
+// included. The named operations below are the record's settings-level
+// value operations, whose copies keep the receiver's mode words.
 struct Location {
     GeoCoordinates coordinates;
     String country;  // may be empty
@@ -32,6 +32,13 @@ void LocationInit(Location& record);
 Location& LocationMake(const LongitudeValue& longitude, Location& record,
                        const LatitudeValue& latitude, std::int32_t elevation,
                        const Char* country, const Char* town, double timeZoneHours);
+// The empty record, then LocationAssign from the source: the copy has the
+// default mode words and the source's place and names.
+void LocationCopyConstruct(Location& record, const Location& source);
+// Copies the longitude and latitude numbers (the target keeps its mode
+// words), the time-zone hours, the elevation, the country and the town.
+// Assigning a record to itself changes nothing.
+Location& LocationAssign(Location& target, const Location& source);
 // Equal coordinates (GeoCoordinatesEqual) and equal names, compared exactly
 // and with case.
 bool LocationEqual(const Location& a, const Location& b) noexcept;

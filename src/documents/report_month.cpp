@@ -59,7 +59,9 @@ std::unique_ptr<ReportData> MonthReportData::Clone() const {
 }
 
 void MonthReportData::Calculate() {
-    DateTimeLocation settings = Settings();
+    DateTimeLocation settings;
+    DateTimeLocationInit(settings);
+    DateTimeLocationAssign(settings, Settings());
     settings.dateTime = DateTime{settings.dateTime.year, settings.dateTime.month, 1, 0.0, kLocalCivilTime};
     SetSettings(settings);
     const DateTime first = settings.dateTime;
@@ -187,7 +189,7 @@ struct ChartLine {
 
 void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool horizontal) {
     TimeAndLocation& s = graph.Settings();
-    s.location = settings.location;
+    LocationAssign(s.location, settings.location);
     s.daylightSaving = settings.daylightSaving;
     s.beginDate = settings.dateTime;
     s.endDate = s.beginDate;
