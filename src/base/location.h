@@ -16,9 +16,12 @@
 
 namespace corvinata {
 
-// A C++ copy or assignment of the record copies everything, mode words
-// included. The named operations below are the record's settings-level
-// value operations, whose copies keep the receiver's mode words.
+// The orientation of the longitude and the side style of the latitude are
+// how the holder of a place shows and reads it; the degrees are stored one
+// way whatever they say. So a place handed from one holder to another goes
+// through LocationAssign (or DateTimeLocationAssign), which copies the place
+// and its names and leaves the receiver's mode words as they were. A C++
+// copy of the record copies everything; it makes a holder's own copy.
 struct Location {
     GeoCoordinates coordinates;
     String country;  // may be empty
