@@ -92,8 +92,7 @@ bool Application::StartUp() {
     LoadFrameWindowSettings(tree, frame_);
     recent_.LoadRecentFiles(tree);
     current_.RestoreStarsFixed(options_.starsFixed);
-    const Location place = options_.location.location;
-    current_.SetLocation(place);
+    current_.SetLocation(options_.location.location);
     clock_.StartClockTimer();
     String makerKey(TXT("\\Software\\"));
     StringAppend(makerKey, product_.GetCompanyName());
@@ -148,7 +147,8 @@ void Application::ChangeLocation(
     LocationOptions working = options_.location;
     bool& retain = dialogStates_.selectLocation.state.retainLocalCivilTime;
     if (runDialog(working, retain) == 0) return;
-    options_.location = working;
+    // The options follow the current place (CurrentTimeAndLocation records
+    // every place it is given).
     ChangeCurrentLocation(current_, working.location, retain);
     KeepUserTimeWithTheMoment();
 }

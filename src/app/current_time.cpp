@@ -21,14 +21,14 @@ void CurrentTimeAndLocation::SetDateTime(const DateTime& moment, bool daylightSa
 
 void CurrentTimeAndLocation::SetLocation(const Location& place) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    value_.location = place;
+    LocationAssign(value_.location, place);
     RecordPlace(place);
     BroadcastNotification(hub, kEventLocationChanged, 0, nullptr);
 }
 
 void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    value_ = value;
+    DateTimeLocationAssign(value_, value);
     // The location options are what the next start begins with, so they
     // follow the place whichever setter changed it.
     RecordPlace(value.location);
@@ -38,14 +38,15 @@ void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
 void CurrentTimeAndLocation::SetTimeAndLocationWithZone(const DateTimeLocation& value,
                                                         bool starsFixed) {
     NotificationHub& hub = hubs_.GetNotificationHub();
-    value_ = value;
+    DateTimeLocationAssign(value_, value);
     RecordPlace(value.location);
     starsFixed_ = starsFixed;
     BroadcastNotification(hub, kEventDateTimeLocationChanged, 0, nullptr);
 }
 
 void CurrentTimeAndLocation::RecordPlace(const Location& place) {
-    if (&locationOptions_.location != &place) locationOptions_.location = place;
+    // The options keep the orientation and side style they were saved with.
+    LocationAssign(locationOptions_.location, place);
     locationOptions_.userDefined = !directory_.HasTown(place.country, place.town);
 }
 
@@ -140,7 +141,7 @@ void ChangeCurrentLocation(CurrentTimeAndLocationService& current, const Locatio
                           changed.location.coordinates.timeZone, changed.daylightSaving);
         moment = LocalCivilTimeAt(moment, place, changed.daylightSaving);
     }
-    changed.location = place;
+    LocationAssign(changed.location, place);
     current.SetTimeAndLocation(changed);
 }
 

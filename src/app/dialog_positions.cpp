@@ -106,7 +106,7 @@ void OptionsDialogPlacement::Load(SettingsTree& tree) {
 bool OptionsDialogPlacement::Save(SettingsTreeWriter& writer) {
     WriteGroup key(writer, kOptionsDialog);
     return key.IsOpen() && WriteWindowGeometry(geometry, writer) &&
-           WriteIntValue(writer, TXT("Current tab"), currentTab);
+           WriteIntValue(writer, TXT("Current tab"), GetIntField(*this));
 }
 
 void SelectLocationDialogSettings::Load(SettingsTree& tree) {

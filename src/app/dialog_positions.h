@@ -95,6 +95,11 @@ private:
     std::int32_t tabCount_;
 };
 
+// The integer the settings bind as "Current tab": the page shown last.
+constexpr std::int32_t GetIntField(const OptionsDialogPlacement& placement) noexcept {
+    return placement.currentTab;
+}
+
 // The Select Location dialog: the place chosen last (a town, or one of the
 // user's own places looked up again), "Retain LCT" and its placement.
 class SelectLocationDialogSettings final : public DialogPlacement {

@@ -99,7 +99,7 @@ bool WriteDateTimeValue(SettingsTreeWriter& writer, const RecordKeyNames& names,
            WriteIntValue(writer, TXT("Month"), record.month) &&
            WriteIntValue(writer, TXT("Day"), record.day) &&
            WriteDoubleValue(writer, TXT("Time"), record.hours) &&
-           WriteIntValue(writer, TXT("Time System"), record.timeSystem);
+           WriteIntValue(writer, TXT("Time System"), GetIntField(record));
 }
 
 bool LoadBodyIdentifier(SettingsTree& tree, const RecordKeyNames& names, BodyIdentifier& body) {

@@ -8,6 +8,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/moon_catalogue.h"
 #include "catalog/planet_catalogue.h"
+#include "catalog/quantity_values.h"
 #include "catalog/sun_earth_catalogues.h"
 
 namespace corvinata {
@@ -64,7 +65,7 @@ void SolarSystemValueCellText(int planetNumber, std::uint32_t quantityId, const 
     }
     PropertyMap map;
     ComputeBodyProperties(*body, quantityId, moment, map, PropertyConventions{});
-    if (!map.Format(quantityId, out, QuantityFormatRequest{})) out = kNotAvailable;
+    if (!map.Format(quantityId, out, DisplayFormatRequest())) out = kNotAvailable;
 }
 
 }  // namespace corvinata

@@ -15,7 +15,7 @@ bool UseDefaultLocationIfUnknown(LocationOptions& options) {
         SetLocationCountry(london, TXT("United Kingdom"));
         SetLocationTown(london, TXT("London"));
     }
-    options.location = london;
+    LocationAssign(options.location, london);
     options.userDefined = false;
     return true;
 }

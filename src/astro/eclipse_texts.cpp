@@ -64,7 +64,9 @@ bool ParsePercentage(const Char* text, double& value) noexcept {
     double number = 0.0;
     int consumed = 0;
     if (!ParseDouble(p, number, &consumed)) return false;
-    p = SkipBlanks(p + consumed);
+    // "%" follows the number directly, and only after a "%" may blanks
+    // close the text.
+    p += consumed;
     if (*p == '%') p = SkipBlanks(p + 1);
     if (*p != 0) return false;
     // A minus sign is refused even on a zero: "-0" would be kept and shown

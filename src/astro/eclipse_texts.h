@@ -31,10 +31,11 @@ CentralKind EclipseCentralKind(EclipseType type) noexcept;
 // in EclipseTypeName. A value outside the kinds gives "Invalid".
 void CentralKindName(CentralKind kind, bool upperFirst, String& out);
 
-// Reads a percentage from 0 to 100: blanks, a number, blanks, an optional
-// "%", blanks. False, and `value` unchanged, for anything else ("50x",
-// "-1", "100.5", ""); a minus sign is refused even on a zero, which would be
-// shown as "-0.0%".
+// Reads a percentage from 0 to 100: blanks, a number, then either the end
+// of the text or "%" directly after the number and blanks. False, and
+// `value` unchanged, for anything else ("50 %", "50 ", "50x", "-1", "100.5",
+// ""); a minus sign is refused even on a zero, which would be shown as
+// "-0.0%".
 bool ParsePercentage(const Char* text, double& value) noexcept;
 
 // Replaces `out` by the value with `decimals` decimals (negative: trailing

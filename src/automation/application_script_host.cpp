@@ -273,7 +273,7 @@ bool ApplicationScriptHost::ApplyApplicationSettings(const ApplicationScriptSett
         String error;
         placeKnown = CompleteScriptLocation(place, error);
         if (placeKnown) {
-            value.location = place;
+            LocationAssign(value.location, place);
         } else {
             SetScriptError(error);
         }
@@ -501,7 +501,7 @@ bool ApplicationScriptHost::GraphSetLocation(const String& window, const Locatio
             SetScriptError(error);
             return false;
         }
-        options.location = place;
+        LocationAssign(options.location, place);
         return true;
     });
 }

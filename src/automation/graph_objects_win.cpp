@@ -297,7 +297,7 @@ public:
         LatitudeValue latitude;
         if (!LatitudeParse(latitude, text.Text())) return E_INVALIDARG;
         return Change(kLocationField, [&latitude](TimeAndLocation& o) {
-            o.location.coordinates.latitude = latitude;
+            TypedValueAssign(o.location.coordinates.latitude, latitude);
             return true;
         });
     }
@@ -330,7 +330,7 @@ public:
         LongitudeValue longitude;
         if (!LongitudeParse(longitude, text.Text())) return E_INVALIDARG;
         return Change(kLocationField, [&longitude](TimeAndLocation& o) {
-            o.location.coordinates.longitude = longitude;
+            TypedValueAssign(o.location.coordinates.longitude, longitude);
             return true;
         });
     }
@@ -357,7 +357,7 @@ public:
         Location place;
         if (!TownLocation(FindTownIndex(countryName.Text(), townName.Text()), place)) return E_INVALIDARG;
         return Change(kLocationField, [&place](TimeAndLocation& o) {
-            o.location = place;
+            LocationAssign(o.location, place);
             return true;
         });
     }

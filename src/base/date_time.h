@@ -74,6 +74,8 @@ bool AddDateTimeInterval(DateTime& record, const TimeStep& step) noexcept;
 bool NormaliseDateTime(DateTime& record) noexcept;
 
 void DateTimeCopy(DateTime& target, const DateTime& source) noexcept;
+// The integer the settings bind as "Time System": the record's time system.
+constexpr std::int32_t GetIntField(const DateTime& record) noexcept { return record.timeSystem; }
 DateTime& DateTimeAssign(DateTime& target, const DateTime& source) noexcept;
 
 // All five fields, hours compared exactly.

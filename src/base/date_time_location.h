@@ -18,6 +18,10 @@ struct DateTimeLocation {
 // 1583-01-01 0 h in the invalid time system, the empty place, no daylight
 // saving time.
 void DateTimeLocationInit(DateTimeLocation& record);
+// The moment, then the place by LocationAssign (dest keeps the mode words of
+// its longitude and latitude), then the flag. Assigning a record to itself
+// changes nothing.
+DateTimeLocation& DateTimeLocationAssign(DateTimeLocation& dest, const DateTimeLocation& src);
 // The record's moment, its coordinates (with their mode words) and its flag;
 // town and country stay behind.
 void TimeAndPlaceFromDateTimeLocation(TimeAndPlace& out, const DateTimeLocation& record) noexcept;

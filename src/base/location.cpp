@@ -28,6 +28,22 @@ Location& LocationMake(const LongitudeValue& longitude, Location& record,
     return record;
 }
 
+void LocationCopyConstruct(Location& record, const Location& source) {
+    LocationInit(record);
+    LocationAssign(record, source);
+}
+
+Location& LocationAssign(Location& target, const Location& source) {
+    if (&target == &source) return target;
+    TypedValueAssign(target.coordinates.longitude, source.coordinates.longitude);
+    TypedValueAssign(target.coordinates.latitude, source.coordinates.latitude);
+    TypedValueAssign(target.coordinates.timeZone, source.coordinates.timeZone);
+    target.coordinates.elevation = source.coordinates.elevation;
+    StringAssignString(target.country, source.country);
+    StringAssignString(target.town, source.town);
+    return target;
+}
+
 bool LocationEqual(const Location& a, const Location& b) noexcept {
     return GeoCoordinatesEqual(a.coordinates, b.coordinates) && a.country == b.country &&
            a.town == b.town;

@@ -16,9 +16,12 @@
 
 namespace corvinata {
 
-// A record is copied and assigned as a whole, the orientation of its
-// longitude and the side style of its latitude included: a place reads the
-// same wherever it is copied to.
+// The orientation of the longitude and the side style of the latitude are
+// how the holder of a place shows and reads it; the degrees are stored one
+// way whatever they say. So a place handed from one holder to another goes
+// through LocationAssign (or DateTimeLocationAssign), which copies the place
+// and its names and leaves the receiver's mode words as they were. A C++
+// copy of the record copies everything; it makes a holder's own copy.
 struct Location {
     GeoCoordinates coordinates;
     String country;  // may be empty
@@ -32,6 +35,13 @@ void LocationInit(Location& record);
 Location& LocationMake(const LongitudeValue& longitude, Location& record,
                        const LatitudeValue& latitude, std::int32_t elevation,
                        const Char* country, const Char* town, double timeZoneHours);
+// The empty record, then LocationAssign from the source: the copy has the
+// default mode words and the source's place and names.
+void LocationCopyConstruct(Location& record, const Location& source);
+// Copies the longitude and latitude numbers (the target keeps its mode
+// words), the time-zone hours, the elevation, the country and the town.
+// Assigning a record to itself changes nothing.
+Location& LocationAssign(Location& target, const Location& source);
 // Equal coordinates (GeoCoordinatesEqual) and equal names, compared exactly
 // and with case.
 bool LocationEqual(const Location& a, const Location& b) noexcept;

@@ -353,16 +353,20 @@ std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int s
     return result;
 }
 
-bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value) {
-    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, value, extra, 2);
-    if (!quantity) return false;
+QuantityFormatRequest DisplayFormatRequest() {
     QuantityFormatRequest request;
     if (HasDisplayFormat()) {
         const DisplayFormatInterface& display = GetDisplayFormat();
         request.angleDegreeBase = display.GetAngleDegreeBase();
         request.raDisplayUnit = display.GetRaDisplayUnit();
     }
-    quantity->Format(out, request);
+    return request;
+}
+
+bool FormatQuantity(std::int32_t kind, std::int32_t extra, String& out, double value) {
+    const std::unique_ptr<QuantityValue> quantity = CreateQuantityValue(kind, value, extra, 2);
+    if (!quantity) return false;
+    quantity->Format(out, DisplayFormatRequest());
     return true;
 }
 

@@ -78,6 +78,12 @@ protected:
 std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int system = 0,
                                                    int flag = 0);
 
+// The default request with the application's display options for angles
+// (decimal or sexagesimal degrees) and right ascensions (hours or degrees),
+// as the user chose them in the appearance options; the defaults while the
+// application has registered none. User-interface thread only.
+QuantityFormatRequest DisplayFormatRequest();
+
 // Replaces `out` by `value` written as a quantity of kind `kind` (0..12,
 // made with the system `extra` and the time kind's flag word 2, which asks
 // for the time of day) with the kind's default decimals and the

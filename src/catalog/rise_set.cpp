@@ -273,27 +273,27 @@ private:
 };
 
 // The event at day fraction m of `day`, which may lie on a neighbouring date.
-EventRecord EventAt(const DateTime& day, double m) {
-    EventRecord event;
+EventTime EventAt(const DateTime& day, double m) {
+    EventTime event;
     const double whole = std::floor(m);
     event.dateTime = day;
     if (!DateTimeAddDays(event.dateTime, static_cast<std::int32_t>(whole))) {
         event.dateTime.hours = kNoTimeHours;
-        event.flag = kEventNotComputed;
+        event.state = kEventNotComputed;
         return event;
     }
     event.dateTime.hours = (m - whole) * 24.0;
     event.dateTime.timeSystem = kUniversalTime;
-    event.flag = kEventOccurs;
+    event.state = kEventOccurs;
     return event;
 }
 
-EventRecord NoEvent(const DateTime& day, std::int32_t flag) {
-    EventRecord event;
+EventTime NoEvent(const DateTime& day, std::int32_t flag) {
+    EventTime event;
     event.dateTime = day;
     event.dateTime.hours = kNoTimeHours;
     event.dateTime.timeSystem = kUniversalTime;
-    event.flag = flag;
+    event.state = flag;
     return event;
 }
 
@@ -390,7 +390,7 @@ DayEvents SearchDayEvents(const CelestialObject& body, const TimeAndPlace& momen
     DayEvents result;
     const DayGeometry geometry(body, utDay, from, to);
     if (!geometry.Known()) {
-        result.riseSet.MarkNotComputed();
+        result.riseSet = NotComputedRiseSet();
         result.transit = NoEvent(date, kEventNotComputed);
         return result;
     }
@@ -399,18 +399,17 @@ DayEvents SearchDayEvents(const CelestialObject& body, const TimeAndPlace& momen
     const auto first = [&](const double* list, int count, std::int32_t absent) {
         return count > 0 ? EventAt(utDay.dateTime, list[0]) : NoEvent(date, absent);
     };
-    result.riseSet.SetRise(first(c.rises, c.riseCount, side));
-    result.riseSet.SetSet(first(c.sets, c.setCount, side));
+    result.riseSet = RiseSetEvents(first(c.rises, c.riseCount, side), first(c.sets, c.setCount, side));
     result.transit = first(c.transits, c.transitCount, kEventAboveHorizon);
     return result;
 }
 
 }  // namespace
 
-void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventRecord& event,
+void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventTime& event,
                 const DateTime& utDate) {
-    if (event.flag != kEventOccurs) {
-        raw.Set(id, kNoTimeHours, kUniversalTime, event.flag);
+    if (event.state != kEventOccurs) {
+        raw.Set(id, kNoTimeHours, kUniversalTime, event.state);
         return;
     }
     DateTime midnight = utDate;
@@ -420,53 +419,43 @@ void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventRecord& event
     raw.Set(id, hours, kUniversalTime, kEventOccurs);
 }
 
-void RiseSetPair::SetRise(const EventRecord& event) noexcept {
-    rise_ = event;
-    UpdateState();
-}
-
-void RiseSetPair::SetSet(const EventRecord& event) noexcept {
-    set_ = event;
-    UpdateState();
-}
-
-void RiseSetPair::MarkNotComputed() noexcept {
-    rise_.dateTime.hours = kNoTimeHours;
-    set_.dateTime.hours = kNoTimeHours;
-    rise_.flag = kEventNotComputed;
-    set_.flag = kEventNotComputed;
-    state_ = kRiseSetNotComputed;
-}
-
-void RiseSetPair::UpdateState() noexcept {
-    const bool rises = rise_.dateTime.hours != kNoTimeHours;
-    const bool sets = set_.dateTime.hours != kNoTimeHours;
+EventTimePair RiseSetEvents(const EventTime& rise, const EventTime& set) noexcept {
+    EventTimePair pair;
+    pair.first = rise;
+    pair.second = set;
+    const bool rises = rise.dateTime.hours != kNoTimeHours;
+    const bool sets = set.dateTime.hours != kNoTimeHours;
     if (rises && sets) {
-        state_ = kRiseAndSet;
+        pair.code = kRiseAndSet;
     } else if (rises) {
-        state_ = kNoSet;
+        pair.code = kNoSet;
     } else if (sets) {
-        state_ = kNoRise;
-    } else if (rise_.flag == kEventNotComputed || set_.flag == kEventNotComputed) {
-        state_ = kRiseSetNotComputed;
+        pair.code = kNoRise;
+    } else if (rise.state == kEventNotComputed || set.state == kEventNotComputed) {
+        pair.code = kRiseSetNotComputed;
     } else {
-        state_ = rise_.flag == kEventAboveHorizon ? kAlwaysAbove : kAlwaysBelow;
+        pair.code = rise.state == kEventAboveHorizon ? kAlwaysAbove : kAlwaysBelow;
     }
+    return pair;
 }
 
-RiseSetPair RiseSetPairFromMap(const PropertyMap& map, const DateTime& day) {
-    RiseSetPair pair;
+EventTimePair NotComputedRiseSet() noexcept {
+    EventTime none;
+    none.dateTime.hours = kNoTimeHours;
+    none.state = kEventNotComputed;
+    return RiseSetEvents(none, none);
+}
+
+EventTimePair RiseSetEventsFromMap(const PropertyMap& map, const DateTime& day) {
     const auto record = [&day](const PropertyValue* value) {
-        EventRecord event;
+        EventTime event;
         event.dateTime = day;
         event.dateTime.hours = value ? value->value : kNoTimeHours;
         event.dateTime.timeSystem = value ? value->system : kInvalidTimeSystem;
-        event.flag = value ? value->flag : kEventNotComputed;
+        event.state = value ? value->flag : kEventNotComputed;
         return event;
     };
-    pair.SetRise(record(map.Find(kFunctionRise)));
-    pair.SetSet(record(map.Find(kFunctionSet)));
-    return pair;
+    return RiseSetEvents(record(map.Find(kFunctionRise)), record(map.Find(kFunctionSet)));
 }
 
 double StandardAltitude(int bodyType) noexcept {
@@ -481,7 +470,7 @@ double StandardAltitude(int bodyType) noexcept {
 }
 
 void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, double h0,
-                   RiseSetPair& riseSet, EventRecord& transit) {
+                   EventTimePair& riseSet, EventTime& transit) {
     const DayEvents events = FindDayEvents(body, moment, kUniversalTime, h0);
     riseSet = events.riseSet;
     transit = events.transit;
@@ -507,8 +496,8 @@ void ComputeRiseSetCulmination(const CelestialObject& body, const TimeAndPlace& 
     const DayEvents events =
         FindDayEvents(body, moment, timeSystem, StandardAltitude(body.GetTypeId()));
     const DateTime& day = moment.dateTime;
-    if (mask & kFunctionRise) StoreEventTime(raw, kFunctionRise, events.riseSet.Rise(), day);
-    if (mask & kFunctionSet) StoreEventTime(raw, kFunctionSet, events.riseSet.Set(), day);
+    if (mask & kFunctionRise) StoreEventTime(raw, kFunctionRise, events.riseSet.first, day);
+    if (mask & kFunctionSet) StoreEventTime(raw, kFunctionSet, events.riseSet.second, day);
     if (mask & kFunctionCulmination) {
         StoreEventTime(raw, kFunctionCulmination, events.transit, moment.dateTime);
     }

@@ -10,6 +10,8 @@
 #include <cstdint>
 
 #include "base/date_time.h"
+#include "base/event_time.h"
+#include "base/event_time_pair.h"
 #include "base/geo_place.h"
 
 namespace corvinata {
@@ -17,55 +19,24 @@ namespace corvinata {
 class CelestialObject;
 class PropertyMap;
 
-// Flags of an event record.
+// States of one event time (the EventTime's `state`): an event that did not
+// occur is flagged by the side of the horizon the body keeps.
 enum RiseSetFlag : std::int32_t {
     kEventAboveHorizon = 0,   // did not occur: the body stays above all day
     kEventBelowHorizon = 1,   // did not occur: the body stays below all day
-    kEventOccurs = 2,
-    kEventNotComputed = 3,
+    kEventOccurs = kEventTimeFound,
+    kEventNotComputed = kEventTimeNotComputed,
 };
 
-// States of a rise-and-set pair.
-enum RiseSetState : std::int32_t {
-    kAlwaysAbove = 0,
-    kAlwaysBelow = 1,
-    kNoSet = 2,
-    kNoRise = 3,
-    kRiseAndSet = 4,
-    kRiseSetNotComputed = 5,
-};
-
-// One event: its date and time (hours kNoTimeHours when it does not occur)
-// and a RiseSetFlag.
-struct EventRecord {
-    DateTime dateTime{kFirstValidYear, 1, 1, 0.0, kInvalidTimeSystem};
-    std::int32_t flag = kEventNotComputed;
-};
-
-// Rise and set of one day and what they tell together.
-class RiseSetPair {
-public:
-    const EventRecord& Rise() const noexcept { return rise_; }
-    const EventRecord& Set() const noexcept { return set_; }
-    std::int32_t State() const noexcept { return state_; }
-
-    // Each setter recomputes the state from both records.
-    void SetRise(const EventRecord& event) noexcept;
-    void SetSet(const EventRecord& event) noexcept;
-    // For a day that could not be computed (the ends of the valid years).
-    void MarkNotComputed() noexcept;
-
-private:
-    void UpdateState() noexcept;
-
-    EventRecord rise_;
-    EventRecord set_;
-    std::int32_t state_ = kRiseSetNotComputed;
-};
+// The pair of a rising and a setting (hours kNoTimeHours for an event that
+// does not occur), its code the RiseSetState the two give together.
+EventTimePair RiseSetEvents(const EventTime& rise, const EventTime& set) noexcept;
+// For a day that could not be computed (the ends of the valid years).
+EventTimePair NotComputedRiseSet() noexcept;
 
 // The pair from the Rise and Set properties of a map (each time kind value
 // with its time system and flag; the date is that of `day`).
-RiseSetPair RiseSetPairFromMap(const PropertyMap& map, const DateTime& day);
+EventTimePair RiseSetEventsFromMap(const PropertyMap& map, const DateTime& day);
 
 // Standard altitude of the body type in degrees: the Sun -0.8333 (refraction
 // and semidiameter), the Moon 0.125 (with its mean parallax), planets, stars
@@ -79,7 +50,7 @@ double StandardAltitude(int bodyType) noexcept;
 // not occur, flagged by the side of h0 the body keeps (both missing: always
 // above or always below). Times are in Universal time.
 void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, double h0,
-                   RiseSetPair& riseSet, EventRecord& transit);
+                   EventTimePair& riseSet, EventTime& transit);
 
 // The events of the day of `moment` in the time system `timeSystem` (the
 // invalid system counts as Universal time): the first rise and set among the
@@ -87,8 +58,8 @@ void FindEventTime(const CelestialObject& body, const TimeAndPlace& moment, doub
 // that date; the transit of the universal-time day, or of its neighbour when
 // it falls on another date. Times stay in Universal time.
 struct DayEvents {
-    RiseSetPair riseSet;
-    EventRecord transit;
+    EventTimePair riseSet;
+    EventTime transit;
 };
 DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
                         int timeSystem, double h0);
@@ -96,7 +67,7 @@ DayEvents FindDayEvents(const CelestialObject& body, const TimeAndPlace& moment,
 // Stores an event into a raw map: hours counted from 0 h UT of `utDate` (so
 // an event of a neighbouring day keeps its date) with the event's flag, or
 // kNoTimeHours when it does not occur.
-void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventRecord& event,
+void StoreEventTime(PropertyMap& raw, std::uint32_t id, const EventTime& event,
                     const DateTime& utDate);
 
 // The Rise, Set and Culmination properties of `mask` for the body at its

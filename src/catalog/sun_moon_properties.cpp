@@ -65,8 +65,8 @@ private:
             if ((job.mask & (twilight.morning | twilight.evening)) == 0) continue;
             const DayEvents events =
                 FindDayEvents(body_, job.moment, job.timeSystem, twilight.altitude);
-            StoreEventTime(raw, twilight.morning, events.riseSet.Rise(), job.moment.dateTime);
-            StoreEventTime(raw, twilight.evening, events.riseSet.Set(), job.moment.dateTime);
+            StoreEventTime(raw, twilight.morning, events.riseSet.first, job.moment.dateTime);
+            StoreEventTime(raw, twilight.evening, events.riseSet.second, job.moment.dateTime);
         }
     }
 };

@@ -125,7 +125,7 @@ TimeAndLocation DefaultGraphSettings(const GraphServices& services) {
     DateTime now;
     if (services.current) {
         const DateTimeLocation& current = services.current->GetTimeAndLocation();
-        s.location = current.location;
+        LocationAssign(s.location, current.location);
         s.daylightSaving = current.daylightSaving;
         now = current.dateTime;
     }

@@ -186,7 +186,7 @@ String PhaseText(const PropertyMap& moon, bool capital) {
 // How well a planet can be seen in the dark part of the report's day
 // (`window`: the Sun's rising and setting) from the local midnight or noon
 // `frameStart`.
-int RatePlanet(const CelestialObject& planet, const RiseSetPair& window, const RiseSetPair& pair,
+int RatePlanet(const CelestialObject& planet, const EventTimePair& window, const EventTimePair& pair,
                const PropertyMap& map, const DateTime& frameStart) {
     VisibilityRecord record;
     record.body = &planet;
@@ -249,12 +249,13 @@ std::unique_ptr<ReportData> DayReportModel::Clone() const {
 void DayReportModel::Calculate() {
     const TimeAndPlace moment = MomentOf(Settings(), 0.0);
     for (int i = 0; i < kReportPlanets; ++i) {
-        planetRiseSet[i] = RiseSetPair();
+        planetRiseSet[i] = EventTimePair{};
         if (ComputeReportPlanet(i,
                                 kPositionMask | kFunctionMagnitude | kEventMask | kFunctionElongationAngular |
                                     kPlaceMask,
                                 moment, planets[i])) {
-            planetRiseSet[i] = RiseSetPairFromMap(planets[i], DateAt(moment.dateTime, 0.0));
+            EventTimePairAssign(planetRiseSet[i],
+                                RiseSetEventsFromMap(planets[i], DateAt(moment.dateTime, 0.0)));
         }
     }
     sun.Clear();
@@ -268,8 +269,8 @@ void DayReportModel::Calculate() {
                                     kPlaceMask,
                                 moment, moon);
     }
-    sunRiseSet = RiseSetPairFromMap(sun, DateAt(moment.dateTime, 0.0));
-    moonRiseSet = RiseSetPairFromMap(moon, DateAt(moment.dateTime, 0.0));
+    EventTimePairAssign(sunRiseSet, RiseSetEventsFromMap(sun, DateAt(moment.dateTime, 0.0)));
+    EventTimePairAssign(moonRiseSet, RiseSetEventsFromMap(moon, DateAt(moment.dateTime, 0.0)));
 }
 
 bool DayReportWriter::WriteBody() {
@@ -333,12 +334,12 @@ bool DayReportWriter::WriteBody() {
 
 // ---- Night report ----
 
-void NightRiseSetCells(const RiseSetPair& pair, const DateTime& nextDay, String& first, String& second) {
-    const auto cell = [&pair, &nextDay](const EventRecord& event, String& out) {
+void NightRiseSetCells(const EventTimePair& pair, const DateTime& nextDay, String& first, String& second) {
+    const auto cell = [&pair, &nextDay](const EventTime& event, String& out) {
         ReportPageText text;
         text.Clear(64);
         text.AppendAscii(IsRiseOf(pair, event) ? "&uarr; " : "&darr; ");
-        const bool occurs = event.flag == kEventOccurs && event.dateTime.hours != kNoTimeHours;
+        const bool occurs = event.state == kEventOccurs && event.dateTime.hours != kNoTimeHours;
         text.AppendEscaped(ReportTimeText(occurs ? event.dateTime.hours : kNoTimeHours).Text());
         if (occurs && event.dateTime.year == nextDay.year && event.dateTime.month == nextDay.month &&
             event.dateTime.day == nextDay.day) {
@@ -363,23 +364,23 @@ void NightReportModel::Calculate() {
 
     sun.Clear();
     moon.Clear();
-    sunNight = RiseSetPair();
-    moonNight = RiseSetPair();
+    sunNight = EventTimePair{};
+    moonNight = EventTimePair{};
     if (const CelestialObject* body = ReportBody(kBodySun)) {
-        sunNight = NightRiseSet(*body, evening);
+        EventTimePairAssign(sunNight, NightRiseSet(*body, evening));
         ComputeReportProperties(*body, kPositionMask | kPlaceMask, midnight, sun);
     }
     if (const CelestialObject* body = ReportBody(kBodyMoon)) {
-        moonNight = NightRiseSet(*body, evening);
+        EventTimePairAssign(moonNight, NightRiseSet(*body, evening));
         ComputeReportProperties(*body, kPositionMask | kFunctionPhase | kFunctionElongationAngular | kPlaceMask,
                                 midnight, moon);
     }
     for (int i = 0; i < kReportPlanets; ++i) {
-        planetNight[i] = RiseSetPair();
+        planetNight[i] = EventTimePair{};
         if (const CelestialObject* planet = ComputeReportPlanet(
                 i, kPositionMask | kFunctionMagnitude | kFunctionElongationAngular | kPlaceMask, midnight,
                 planets[i])) {
-            planetNight[i] = NightRiseSet(*planet, evening);
+            EventTimePairAssign(planetNight[i], NightRiseSet(*planet, evening));
         }
     }
 }

@@ -20,9 +20,9 @@ public:
     PropertyMap sun;
     PropertyMap moon;
     PropertyMap planets[kReportPlanets];
-    RiseSetPair sunRiseSet;
-    RiseSetPair moonRiseSet;
-    RiseSetPair planetRiseSet[kReportPlanets];
+    EventTimePair sunRiseSet;
+    EventTimePair moonRiseSet;
+    EventTimePair planetRiseSet[kReportPlanets];
 
 protected:
     void Calculate() override;
@@ -42,9 +42,9 @@ public:
 
     DateTime nextDay;
     // Rise and set of the night (noon to noon), kept as what they are.
-    RiseSetPair sunNight;
-    RiseSetPair moonNight;
-    RiseSetPair planetNight[kReportPlanets];
+    EventTimePair sunNight;
+    EventTimePair moonNight;
+    EventTimePair planetNight[kReportPlanets];
     // Everything else at 0 h of the next day.
     PropertyMap sun;
     PropertyMap moon;
@@ -65,6 +65,6 @@ protected:
 // The two rise and set cells of a night: the earlier event with its arrow
 // (up for a rise, down for a set), then the later one; events dated on
 // `nextDay` are starred.
-void NightRiseSetCells(const RiseSetPair& pair, const DateTime& nextDay, String& first, String& second);
+void NightRiseSetCells(const EventTimePair& pair, const DateTime& nextDay, String& first, String& second);
 
 }  // namespace corvinata

@@ -70,7 +70,9 @@ std::unique_ptr<ReportData> PlanetEphemerisData::Clone() const {
 
 void PlanetEphemerisData::Calculate() {
     const int step = EphemerisStepDays(bodyNumber_);
-    DateTimeLocation working = Settings();
+    DateTimeLocation working;
+    DateTimeLocationInit(working);
+    DateTimeLocationAssign(working, Settings());
     working.dateTime = FirstOfYear(Settings().dateTime.year);
     SetSettings(working);
     const CelestialObject* planet = ReportBody(kBodyPlanet, bodyNumber_);

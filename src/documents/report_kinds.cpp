@@ -92,7 +92,9 @@ bool ReportKind::WriteHtml(const DateTimeLocation& settings, bool nightMode) {
     if (type_ == kDayReport || type_ == kNightReport) {
         // Day and night reports cover their date from midnight, or from noon,
         // of local civil time, whatever the time they are given.
-        DateTimeLocation local = settings;
+        DateTimeLocation local;
+        DateTimeLocationInit(local);
+        DateTimeLocationAssign(local, settings);
         local.dateTime.hours = type_ == kDayReport ? 0.0 : 12.0;
         local.dateTime.timeSystem = kLocalCivilTime;
         data_->Compute(local);
@@ -160,7 +162,12 @@ String ReportKind::GetTitle() const {
     return title.Text();
 }
 
-DateTimeLocation ReportKind::CurrentTimeAndLocation() const { return data_->Settings(); }
+DateTimeLocation ReportKind::CurrentTimeAndLocation() const {
+    DateTimeLocation record;
+    DateTimeLocationInit(record);
+    DateTimeLocationAssign(record, data_->Settings());
+    return record;
+}
 
 bool IsReportType(int type, int bodyNumber) noexcept {
     if (type < 0 || type >= kReportTypeCount) return false;

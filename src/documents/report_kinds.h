@@ -39,14 +39,14 @@ public:
     virtual std::unique_ptr<ReportData> Clone() const;
     // Stores the settings and computes the values for them.
     void Compute(const DateTimeLocation& settings) {
-        settings_ = settings;
+        DateTimeLocationAssign(settings_, settings);
         Calculate();
     }
     const DateTimeLocation& Settings() const noexcept { return settings_; }
-    void SetSettings(const DateTimeLocation& settings) { settings_ = settings; }
+    void SetSettings(const DateTimeLocation& settings) { DateTimeLocationAssign(settings_, settings); }
 
 protected:
-    ReportData(const ReportData& other) : settings_(other.settings_) {}
+    ReportData(const ReportData& other) { DateTimeLocationAssign(settings_, other.settings_); }
     virtual void Calculate() {}
 
 private:

@@ -29,7 +29,7 @@ MonthDayRecord ComputeDay(const CelestialObject* body, std::uint32_t mask, const
     if (body == nullptr) return record;
     PropertyMap map;
     ComputeReportProperties(*body, mask, ReportMomentAt(settings, date), map);
-    record.riseSet = RiseSetPairFromMap(map, date);
+    EventTimePairAssign(record.riseSet, RiseSetEventsFromMap(map, date));
     record.rightAscension = map.Value(kFunctionLongitude);
     record.declination = map.Value(kFunctionLatitude);
     if (map.Has(kFunctionMorningTwilightNautical)) {
@@ -59,7 +59,9 @@ std::unique_ptr<ReportData> MonthReportData::Clone() const {
 }
 
 void MonthReportData::Calculate() {
-    DateTimeLocation settings = Settings();
+    DateTimeLocation settings;
+    DateTimeLocationInit(settings);
+    DateTimeLocationAssign(settings, Settings());
     settings.dateTime = DateTime{settings.dateTime.year, settings.dateTime.month, 1, 0.0, kLocalCivilTime};
     SetSettings(settings);
     const DateTime first = settings.dateTime;
@@ -187,7 +189,7 @@ struct ChartLine {
 
 void SetMonthRange(GraphDocument& graph, const DateTimeLocation& settings, bool horizontal) {
     TimeAndLocation& s = graph.Settings();
-    s.location = settings.location;
+    LocationAssign(s.location, settings.location);
     s.daylightSaving = settings.daylightSaving;
     s.beginDate = settings.dateTime;
     s.endDate = s.beginDate;
@@ -326,8 +328,8 @@ void MonthReportWriter::AppendImageCell(int width, int image, const char* alt) {
 
 namespace {
 
-String TimeOf(const EventRecord& event) {
-    return ReportTimeText(event.flag == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
+String TimeOf(const EventTime& event) {
+    return ReportTimeText(event.state == kEventOccurs ? event.dateTime.hours : kNoTimeHours);
 }
 
 String RaText(double degrees) {
@@ -373,16 +375,16 @@ struct DayColumn {
 
 constexpr DayColumn kSunColumns[] = {
     {"Twilight begins", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.morningTwilight); }},
-    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
-    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.first); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.second); }},
     {"Twilight ends", 45, "      <td>", [](const MonthDayRecord& r) { return ReportTimeText(r.eveningTwilight); }},
     {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
     {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
 };
 
 constexpr DayColumn kMoonColumns[] = {
-    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Rise()); }},
-    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.Set()); }},
+    {"Rise", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.first); }},
+    {"Set", 45, "      <td>", [](const MonthDayRecord& r) { return TimeOf(r.riseSet.second); }},
     {"Right Ascension", 45, "      <td align=\"right\">", [](const MonthDayRecord& r) { return RaText(r.rightAscension); }},
     {"Declination", 50, "      <td align=\"right\">", [](const MonthDayRecord& r) { return DecText(r.declination); }},
     {"Phase", 25, "      <td>", [](const MonthDayRecord& r) { return PhaseText(r.phase); }},
@@ -524,8 +526,8 @@ bool MonthReportWriter::WriteBody() {
         for (const MonthDayRecord& r : data.planets[i]) {
             page.AppendAscii("   <tr>\r\n");
             WriteLine(*this, "      <td width=\"25\" align=\"right\">", DayText(r.date.day).Text());
-            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Rise()).Text());
-            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.Set()).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.first).Text());
+            WriteLine(*this, "      <td width=\"45\" align=\"left\">", TimeOf(r.riseSet.second).Text());
             String elongation;
             FormatAngleDecimal(FullCircleAngleValue(std::fabs(r.elongation), kShowDegrees), kToSecond, 1, elongation);
             WriteLine(*this, "      <td align=\"right\">", elongation.Text());

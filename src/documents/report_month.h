@@ -17,7 +17,7 @@ namespace corvinata {
 
 struct MonthDayRecord {
     DateTime date;                // local civil time, 0 h
-    RiseSetPair riseSet;
+    EventTimePair riseSet;
     double morningTwilight = -1.0;  // the Sun's nautical twilight, hours
     double eveningTwilight = -1.0;
     double rightAscension = -1000.0;

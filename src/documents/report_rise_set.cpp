@@ -14,8 +14,8 @@ namespace corvinata {
 
 namespace {
 
-bool Occurs(const EventRecord& event) noexcept {
-    return event.flag == kEventOccurs && event.dateTime.hours != kNoTimeHours;
+bool Occurs(const EventTime& event) noexcept {
+    return event.state == kEventOccurs && event.dateTime.hours != kNoTimeHours;
 }
 
 // Whole days from one date to another (their hours left out), so that hours
@@ -33,7 +33,7 @@ double HoursBetween(const DateTime& from, const DateTime& to) noexcept {
 }
 
 // Hours of an event counted from the frame's start.
-double HoursFrom(const DateTime& frameStart, const EventRecord& event) noexcept {
+double HoursFrom(const DateTime& frameStart, const EventTime& event) noexcept {
     return HoursBetween(frameStart, event.dateTime);
 }
 
@@ -44,10 +44,10 @@ struct Piece {
 
 // The stretches of the frame (0..24 h) a pair covers: above the horizon for a
 // body, light for a window.
-int PiecesAbove(const RiseSetPair& pair, const DateTime& frameStart, Piece out[2]) noexcept {
-    const double rise = HoursFrom(frameStart, pair.Rise());
-    const double set = HoursFrom(frameStart, pair.Set());
-    switch (pair.State()) {
+int PiecesAbove(const EventTimePair& pair, const DateTime& frameStart, Piece out[2]) noexcept {
+    const double rise = HoursFrom(frameStart, pair.first);
+    const double set = HoursFrom(frameStart, pair.second);
+    switch (pair.code) {
         case kAlwaysAbove: out[0] = {0.0, 24.0}; return 1;
         case kNoSet: out[0] = {std::clamp(rise, 0.0, 24.0), 24.0}; return 1;
         case kNoRise: out[0] = {0.0, std::clamp(set, 0.0, 24.0)}; return 1;
@@ -64,7 +64,7 @@ int PiecesAbove(const RiseSetPair& pair, const DateTime& frameStart, Piece out[2
 }
 
 // The complement within the frame.
-int PiecesBelow(const RiseSetPair& pair, const DateTime& frameStart, Piece out[3]) noexcept {
+int PiecesBelow(const EventTimePair& pair, const DateTime& frameStart, Piece out[3]) noexcept {
     Piece above[2];
     const int n = PiecesAbove(pair, frameStart, above);
     int count = 0;
@@ -77,74 +77,69 @@ int PiecesBelow(const RiseSetPair& pair, const DateTime& frameStart, Piece out[3
     return count;
 }
 
-EventRecord EventAt(const DateTime& frameStart, double hours) {
-    EventRecord event;
+EventTime EventAt(const DateTime& frameStart, double hours) {
+    EventTime event;
     event.dateTime = frameStart;
     DateTimeAddFractionalHours(event.dateTime, hours);
     event.dateTime.timeSystem = frameStart.timeSystem;
-    event.flag = kEventOccurs;
+    event.state = kEventOccurs;
     return event;
 }
 
-EventRecord Missing(std::int32_t flag) {
-    EventRecord event;
+EventTime Missing(std::int32_t flag) {
+    EventTime event;
     event.dateTime.hours = kNoTimeHours;
-    event.flag = flag;
+    event.state = flag;
     return event;
 }
 
-RiseSetPair PairOfPiece(const DateTime& frameStart, const Piece& piece) {
-    RiseSetPair result;
+EventTimePair PairOfPiece(const DateTime& frameStart, const Piece& piece) {
     constexpr double kEdge = 1e-9;
     const bool fromStart = piece.begin <= kEdge;
     const bool toEnd = piece.end >= 24.0 - kEdge;
     const std::int32_t side = fromStart && toEnd ? kEventAboveHorizon : kEventBelowHorizon;
-    result.SetRise(fromStart ? Missing(side) : EventAt(frameStart, piece.begin));
-    result.SetSet(toEnd ? Missing(side) : EventAt(frameStart, piece.end));
-    return result;
+    return RiseSetEvents(fromStart ? Missing(side) : EventAt(frameStart, piece.begin),
+                         toEnd ? Missing(side) : EventAt(frameStart, piece.end));
 }
 
-RiseSetPair NeverAbove() {
-    RiseSetPair result;
-    result.SetRise(Missing(kEventBelowHorizon));
-    result.SetSet(Missing(kEventBelowHorizon));
-    return result;
+EventTimePair NeverAbove() {
+    return RiseSetEvents(Missing(kEventBelowHorizon), Missing(kEventBelowHorizon));
 }
 
 std::uint32_t MaskFor(int) noexcept { return kFunctionRise | kFunctionSet; }
 
 }  // namespace
 
-const EventRecord& EarlierOfRiseSet(const RiseSetPair& pair) noexcept {
-    const bool rises = Occurs(pair.Rise());
-    const bool sets = Occurs(pair.Set());
+const EventTime& EarlierOfRiseSet(const EventTimePair& pair) noexcept {
+    const bool rises = Occurs(pair.first);
+    const bool sets = Occurs(pair.second);
     if (rises && sets) {
-        return DateTimeIsLater(pair.Rise().dateTime, pair.Set().dateTime) ? pair.Set() : pair.Rise();
+        return DateTimeIsLater(pair.first.dateTime, pair.second.dateTime) ? pair.second : pair.first;
     }
-    if (sets) return pair.Set();
-    return pair.Rise();
+    if (sets) return pair.second;
+    return pair.first;
 }
 
-const EventRecord& LaterOfRiseSet(const RiseSetPair& pair) noexcept {
-    const bool rises = Occurs(pair.Rise());
-    const bool sets = Occurs(pair.Set());
+const EventTime& LaterOfRiseSet(const EventTimePair& pair) noexcept {
+    const bool rises = Occurs(pair.first);
+    const bool sets = Occurs(pair.second);
     if (rises && sets) {
-        return DateTimeIsLater(pair.Rise().dateTime, pair.Set().dateTime) ? pair.Rise() : pair.Set();
+        return DateTimeIsLater(pair.first.dateTime, pair.second.dateTime) ? pair.first : pair.second;
     }
-    if (sets) return pair.Rise();
-    return pair.Set();
+    if (sets) return pair.first;
+    return pair.second;
 }
 
-bool IsRiseOf(const RiseSetPair& pair, const EventRecord& event) noexcept { return &event == &pair.Rise(); }
+bool IsRiseOf(const EventTimePair& pair, const EventTime& event) noexcept { return &event == &pair.first; }
 
-HoursOfDay HoursAboveHorizon(const RiseSetPair& pair) noexcept {
+HoursOfDay HoursAboveHorizon(const EventTimePair& pair) noexcept {
     double above = 0.0;
-    switch (pair.State()) {
+    switch (pair.code) {
         case kAlwaysAbove: above = 24.0; break;
-        case kNoSet: above = 24.0 - pair.Rise().dateTime.hours; break;
-        case kNoRise: above = pair.Set().dateTime.hours; break;
+        case kNoSet: above = 24.0 - pair.first.dateTime.hours; break;
+        case kNoRise: above = pair.second.dateTime.hours; break;
         case kRiseAndSet:
-            above = HoursBetween(pair.Rise().dateTime, pair.Set().dateTime);
+            above = HoursBetween(pair.first.dateTime, pair.second.dateTime);
             if (above < 0.0) above += 24.0;
             break;
         default: above = 0.0; break;  // never above, or not computed
@@ -153,63 +148,58 @@ HoursOfDay HoursAboveHorizon(const RiseSetPair& pair) noexcept {
     return {above, 24.0 - above};
 }
 
-RiseSetPair DayRiseSet(const CelestialObject& body, const TimeAndPlace& moment) {
+EventTimePair DayRiseSet(const CelestialObject& body, const TimeAndPlace& moment) {
     PropertyMap map;
     ComputeBodyProperties(body, MaskFor(0), moment, map,
                           PropertyConventions{kInvalidCoordinateSystem, moment.dateTime.timeSystem,
                                               kAstronomicalUnits});
     DateTime day = moment.dateTime;
     day.hours = 0.0;
-    return RiseSetPairFromMap(map, day);
+    return RiseSetEventsFromMap(map, day);
 }
 
-RiseSetPair NightRiseSet(const CelestialObject& body, const TimeAndPlace& evening) {
-    const RiseSetPair first = DayRiseSet(body, evening);
+EventTimePair NightRiseSet(const CelestialObject& body, const TimeAndPlace& evening) {
+    const EventTimePair first = DayRiseSet(body, evening);
     TimeAndPlace next = evening;
     DateTimeAddDays(next.dateTime, 1);
-    const RiseSetPair second = DayRiseSet(body, next);
+    const EventTimePair second = DayRiseSet(body, next);
 
     // The last event of the first day and the first of the next, each with
     // its own kind.
-    const EventRecord* last = nullptr;
+    const EventTime* last = nullptr;
     bool lastIsRise = false;
-    if (Occurs(first.Rise()) || Occurs(first.Set())) {
-        const EventRecord& e = LaterOfRiseSet(first);
-        const EventRecord& later = Occurs(e) ? e : EarlierOfRiseSet(first);
+    if (Occurs(first.first) || Occurs(first.second)) {
+        const EventTime& e = LaterOfRiseSet(first);
+        const EventTime& later = Occurs(e) ? e : EarlierOfRiseSet(first);
         last = &later;
         lastIsRise = IsRiseOf(first, later);
     }
-    const EventRecord* firstNext = nullptr;
+    const EventTime* firstNext = nullptr;
     bool firstNextIsRise = false;
-    if (Occurs(second.Rise()) || Occurs(second.Set())) {
-        const EventRecord& e = EarlierOfRiseSet(second);
+    if (Occurs(second.first) || Occurs(second.second)) {
+        const EventTime& e = EarlierOfRiseSet(second);
         firstNext = &e;
         firstNextIsRise = IsRiseOf(second, e);
     }
 
     // A missing entry tells on which side of the horizon the body stays.
-    const std::int32_t side = first.State() == kAlwaysAbove ? kEventAboveHorizon : kEventBelowHorizon;
-    EventRecord rise = Missing(side);
-    EventRecord set = Missing(side);
+    const std::int32_t side = first.code == kAlwaysAbove ? kEventAboveHorizon : kEventBelowHorizon;
+    EventTime rise = Missing(side);
+    EventTime set = Missing(side);
     if (last != nullptr) (lastIsRise ? rise : set) = *last;
     // Two events of one kind (no other crossing between them cannot occur for
     // a body that moves continuously) keep the first day's.
     if (firstNext != nullptr && (last == nullptr || firstNextIsRise != lastIsRise)) {
         (firstNextIsRise ? rise : set) = *firstNext;
     }
-    if (last == nullptr && firstNext == nullptr && first.State() == kRiseSetNotComputed) {
-        RiseSetPair none;
-        none.MarkNotComputed();
-        return none;
+    if (last == nullptr && firstNext == nullptr && first.code == kRiseSetNotComputed) {
+        return NotComputedRiseSet();
     }
-    RiseSetPair pair;
-    pair.SetRise(rise);
-    pair.SetSet(set);
-    return pair;
+    return RiseSetEvents(rise, set);
 }
 
-RiseSetPair IntersectNightWindow(const VisibilityRecord& record) {
-    switch (record.window.State()) {
+EventTimePair IntersectNightWindow(const VisibilityRecord& record) {
+    switch (record.window.code) {
         case kAlwaysAbove: return NeverAbove();
         case kAlwaysBelow:
         case kRiseSetNotComputed: return record.pair;

@@ -108,7 +108,7 @@ bool OptionCommands::ChangeLocation(HWND owner) {
     app_.ChangeLocation([&](LocationOptions& working, bool& retainLocalCivilTime) {
         confirmed = corvinata::ChangeLocation(owner, state, params,
                                               [&](const Location& place, bool retain) {
-                                                  working.location = place;
+                                                  LocationAssign(working.location, place);
                                                   retainLocalCivilTime = retain;
                                               });
         return confirmed ? 1 : 0;

@@ -29,7 +29,7 @@ ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterfa
 DateTimeLocation ReportKindSetup::CurrentTimeAndLocation() const {
     DateTimeLocation record;
     DateTimeLocationInit(record);
-    record = app_.Current().GetTimeAndLocation();
+    DateTimeLocationAssign(record, app_.Current().GetTimeAndLocation());
     return record;
 }
 

@@ -275,7 +275,7 @@ void OnOk(HWND dialog, SelectLocationDialogParams& params) {
     params.retainLocalCivilTime = IsChecked(dialog, kIdKeepLocalTime);
     params.userDefinedChosen = IsChecked(dialog, kIdUserMode) && SelectedEntry(dialog) >= 0;
     params.userEntry = params.userDefinedChosen ? SelectedEntry(dialog) : -1;
-    params.chosen = FuturePlace(dialog, params);
+    LocationAssign(params.chosen, FuturePlace(dialog, params));
     EndDialog(dialog, 1);
 }
 

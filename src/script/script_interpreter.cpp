@@ -148,7 +148,9 @@ private:
     // hands on only those it names.
     bool WithApplication() {
         enum : CodeWord { kDate = 59, kDst = 65, kPlace = 75, kRtc = 86, kStars = 91, kTime = 98 };
-        DateTimeLocation state = script_.applicationState;
+        DateTimeLocation state;
+        DateTimeLocationInit(state);
+        DateTimeLocationAssign(state, script_.applicationState);
         ApplicationScriptSettings settings;
         bool dateGiven = false;
         bool timeGiven = false;
@@ -196,7 +198,7 @@ private:
         if (dateGiven) settings.date = state.dateTime;
         if (timeGiven) settings.hours = state.dateTime.hours;
         if (host_ == nullptr) return true;
-        script_.applicationState = state;
+        DateTimeLocationAssign(script_.applicationState, state);
         return host_->ApplyApplicationSettings(settings);
     }
 

@@ -140,7 +140,7 @@ bool OperandReader::Place(Location& location) {
     } else {
         return Fail(TXT("A location of the compiled script is not valid"));
     }
-    location = read;
+    LocationAssign(location, read);
     return true;
 }
 

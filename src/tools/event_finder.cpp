@@ -185,7 +185,7 @@ void InitDefaultEventFinderRun(EventDefinition& run, const DateTimeLocation& now
     run.to = run.from;
     AddDateTimeInterval(run.to, TimeStep{kYearsUnit, 1});
     run.step = TimeStep{kDaysUnit, 1};
-    run.location = now.location;
+    LocationAssign(run.location, now.location);
     run.daylightSaving = false;
     run.runState = kRunNotStarted;
     EventCondition& c = run.condition;
@@ -578,7 +578,7 @@ StartRefusal EventFinderControl::StartRequested(const SearchSetup& setup,
     StopWorker();
     Edit();
     unstarted_->condition = condition;
-    unstarted_->location = place;
+    LocationAssign(unstarted_->location, place);
     unstarted_->from = DayAt(setup.from, 0.0);
     unstarted_->to = DayAt(setup.to, 0.0);
     unstarted_->stoppedAt = unstarted_->from;

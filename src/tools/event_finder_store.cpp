@@ -4,6 +4,7 @@
 
 #include "app/location_settings.h"
 #include "app/settings_records.h"
+#include "base/date_time_range.h"
 #include "base/registry_root.h"
 #include "base/text_format.h"
 #include "tools/event_finder.h"
@@ -111,6 +112,7 @@ bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
         for (std::size_t i = 0;; ++i) {
             ReadGroup item(tree, Decimal(i).Text());
             DateTimeRange range;
+            DateTimeRangeInit(range, kInvalidTimeSystem);
             if (!item.IsOpen() || !ReadDateTimeValue(tree, {TXT("From")}, range.begin) ||
                 !ReadDateTimeValue(tree, {TXT("To")}, range.end)) {
                 break;

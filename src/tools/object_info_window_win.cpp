@@ -170,7 +170,12 @@ void ObjectInfoWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) 
     case kEventLocationChanged:
     case kEventDateTimeChanged:
     case kEventDateTimeLocationChanged:
-        if (params_.currentTime) TimeAndPlaceFromDateTimeLocation(state_.timeAndPlace, params_.currentTime());
+        if (params_.currentTime) {
+            // The tool keeps the orientation and side style of its own place.
+            TimeAndPlace now;
+            TimeAndPlaceFromDateTimeLocation(now, params_.currentTime());
+            TimeAndPlaceAssign(state_.timeAndPlace, now);
+        }
         RefreshPage();
         break;
     case kEventAppearanceChanged:

@@ -428,7 +428,7 @@ void OnPageCommand(HWND page, int id, int code) {
         Location place = g_run->working.location;
         if (g_run->services->choosePlace(GetParent(page), place)) {
             TimeAndLocation chosen = g_run->working;
-            chosen.location = place;
+            LocationAssign(chosen.location, place);
             FillLocationPage(page, GraphLocationPageFrom(chosen));
         }
     }

@@ -367,7 +367,7 @@ bool ReportWindowKind::SaveWindow(int document, int, SettingsTreeWriter& writer)
         const DateTimeLocation& record = report->GetSettingsRecord();
         state.dateTime = record.dateTime;
         state.daylightSaving = record.daylightSaving;
-        state.place = record.location;
+        LocationAssign(state.place, record.location);
     }
     return SaveReportOptions(state, writer);
 }
@@ -390,7 +390,7 @@ bool ReportWindowKind::LoadWindow(int document, SettingsTree& tree) {
         DateTimeLocation record = generator->CurrentTimeAndLocation();
         record.dateTime = state.dateTime;
         record.daylightSaving = state.daylightSaving;
-        record.location = state.place;
+        LocationAssign(record.location, state.place);
         generator->SetLocation(record);
     }
     return windows_.RestoreWindow(kReportWindow, report, state.geometry) != nullptr;

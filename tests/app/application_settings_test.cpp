@@ -230,6 +230,35 @@ TEST(ApplicationTest, UserTimeAfterAChangeOfPlaceComesBackAsShown) {
     }
 }
 
+// A saved "Orientation" of 1 is how the location options show their place:
+// it comes back with them, while the current place keeps its own modes, and
+// it stays with the options when another place is chosen.
+TEST(ApplicationTest, SavedOrientationStaysWithTheLocationOptions) {
+    MemoryStorageService machine;
+    {
+        Application app(std::make_unique<LentStorage>(machine), PathName(), ApplicationHooks());
+        ASSERT_TRUE(app.StartUp());
+        app.Options().location.location.coordinates.longitude.SetOrientation(kEastPositive);
+        SessionState session;
+        ASSERT_TRUE(app.SaveSession(session));
+    }
+    Application next(std::make_unique<LentStorage>(machine), PathName(), ApplicationHooks());
+    ASSERT_TRUE(next.StartUp());
+    const Location& options = next.Options().location.location;
+    const Location& current = next.Current().GetTimeAndLocation().location;
+    EXPECT_EQ(options.coordinates.longitude.GetOrientation(), kEastPositive);
+    EXPECT_TRUE(LocationEqual(current, options));
+    EXPECT_EQ(current.coordinates.longitude.GetOrientation(), kWestPositive);
+    next.ChangeLocation([](LocationOptions& o, bool& retain) {
+        o.location = PredefinedLocation(TXT("Ukraine"), TXT("Kyiv"));
+        retain = true;
+        return 1;
+    });
+    EXPECT_EQ(test::Utf8(options.town), "Kyiv");
+    EXPECT_EQ(options.coordinates.longitude.GetOrientation(), kEastPositive);
+    EXPECT_EQ(current.coordinates.longitude.GetOrientation(), kWestPositive);
+}
+
 TEST(ApplicationTest, OwnCataloguesNameTheConstellationLanguage) {
     Application app(std::make_unique<MemoryStorageService>(), PathName(), ApplicationHooks());
     ASSERT_TRUE(app.StartUp());

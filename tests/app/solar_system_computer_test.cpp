@@ -4,7 +4,9 @@
 
 #include "app/solar_system_computer.h"
 #include "base/colour_table.h"
+#include "base/angle_value.h"
 #include "base/event_time.h"
+#include "base/services.h"
 #include "catalog/event_kinds.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
@@ -85,6 +87,35 @@ TEST_F(SolarSystemComputerTest, ValueCellsSayNotAvailableWhereTheTypeHasNoQuanti
         SolarSystemValueCellText(c.planetNumber, c.quantity, moment, text);
         EXPECT_EQ(test::Utf8(text.Text()) != "n.a.", c.available) << c.planetNumber << " " << c.quantity;
         EXPECT_FALSE(text.IsEmpty());
+    }
+}
+
+class AngleDisplay final : public DisplayFormatInterface {
+public:
+    explicit AngleDisplay(int degreeBase) : degreeBase_(degreeBase) {}
+    int GetAngleDegreeBase() const override { return degreeBase_; }
+    int GetRaDisplayUnit() const override { return 1; }
+
+private:
+    int degreeBase_;
+};
+
+// Regression: the cells were written in decimal degrees whatever the
+// appearance options said.
+TEST_F(SolarSystemComputerTest, ValueCellsFollowTheAngleDisplayOption) {
+    const TimeAndPlace moment = At(MakeDateTime(2010, 6, 15, 12.0, kUniversalTime));
+    const struct {
+        int degreeBase;
+        bool minutesShown;
+    } cases[] = {{kAngleSexagesimal, true}, {kAngleDecimal, false}, {kAngleSexagesimal, true}};
+    for (const auto& c : cases) {
+        AngleDisplay display(c.degreeBase);
+        ScopedApplicationServices services(nullptr, &display);
+        String text;
+        SolarSystemValueCellText(0, kFunctionHeliocentricLongitude, moment, text);
+        const std::string shown = test::Utf8(text.Text());
+        EXPECT_EQ(shown.find('\'') != std::string::npos, c.minutesShown) << shown;
+        EXPECT_EQ(shown.find('.') != std::string::npos, !c.minutesShown) << shown;
     }
 }
 

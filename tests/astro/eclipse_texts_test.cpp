@@ -51,18 +51,20 @@ TEST(EclipseCentralKind, MapsTypesToKindsAndNamesThem) {
     EXPECT_EQ(Utf8(lower), "total");
 }
 
-// Only a number from 0 to 100, with or without the sign, is accepted; a
+// Only a number from 0 to 100, with or without the sign directly after it,
+// is accepted; blanks may stand before the number and after the sign only. A
 // refused text leaves the value as it was.
 TEST(ParsePercentage, AcceptsOnlyANumberFrom0To100AndTheSign) {
     const struct {
         const Char* text;
         double value;  // negative: refused
-    } cases[] = {{TXT("50"), 50.0},     {TXT("0"), 0.0},      {TXT("  50%  "), 50.0},
-                 {TXT("\t12.5"), 12.5}, {TXT("100%"), 100.0}, {TXT("5e1%"), 50.0},
-                 {TXT("50 %"), 50.0},   {TXT("50 "), 50.0},   {TXT("-1"), -1.0},
-                 {TXT("100.5"), -1.0},  {TXT(""), -1.0},      {TXT("%"), -1.0},
-                 {TXT("50%%"), -1.0},   {TXT("50x"), -1.0},   {TXT("-0"), -1.0},
-                 {TXT("-0.0%"), -1.0}};
+    } cases[] = {{TXT("50"), 50.0},      {TXT("0"), 0.0},       {TXT("  50%  "), 50.0},
+                 {TXT("\t12.5"), 12.5},  {TXT("100%"), 100.0},  {TXT("5e1%"), 50.0},
+                 {TXT("50%\t"), 50.0},   {TXT("50 %"), -1.0},   {TXT("50 "), -1.0},
+                 {TXT("50\t%"), -1.0},   {TXT(" 50 % "), -1.0}, {TXT("-1"), -1.0},
+                 {TXT("-50%"), -1.0},    {TXT("100.5"), -1.0},  {TXT("100.5%"), -1.0},
+                 {TXT(""), -1.0},        {TXT("%"), -1.0},      {TXT("50%%"), -1.0},
+                 {TXT("50x"), -1.0},     {TXT("-0"), -1.0},     {TXT("-0.0%"), -1.0}};
     for (const auto& c : cases) {
         double value = -123.0;
         EXPECT_EQ(ParsePercentage(c.text, value), c.value >= 0.0) << Utf8(String(c.text));

@@ -165,6 +165,33 @@ TEST_F(ScriptHostTest, GraphClausesCheckTheirValues) {
     EXPECT_EQ(placed.Options().stepCount, 2.0);
 }
 
+// A place handed to a graph or to the application brings its numbers and
+// names; the receiver keeps how it shows them (orientation, side style).
+TEST_F(ScriptHostTest, ANewPlaceKeepsTheReceiversDisplayModes) {
+    ASSERT_EQ(Run("Open Graph As G\n"), "");
+    GeoCoordinates& graph = windows.Graph(windows.last).Graph().Settings().location.coordinates;
+    graph.longitude.SetOrientation(kEastPositive);
+    graph.latitude.mode = kLatitudeMinusSign;
+    Location paris;
+    LocationInit(paris);
+    paris.country = TXT("France");
+    paris.town = TXT("Paris");
+    const String name(TXT("G"));
+    ASSERT_TRUE(host.BeginGraphClauses());
+    ASSERT_TRUE(host.GraphSetLocation(name, paris));
+    ASSERT_TRUE(host.EndGraphClauses(name, String(TXT("With G Set Location")), false));
+    ASSERT_EQ(Run("With Application Set Location Town \"Paris\" Country \"France\"\n"), "");
+    const Location& graphPlace = windows.Graph(windows.last).Graph().Options().location;
+    const Location& current = app.Current().GetTimeAndLocation().location;
+    EXPECT_EQ(Utf8(graphPlace.town), "Paris");
+    EXPECT_LT(graphPlace.coordinates.longitude.GetValue(), 0.0);  // east of Greenwich
+    EXPECT_EQ(graphPlace.coordinates.longitude.GetOrientation(), kEastPositive);
+    EXPECT_EQ(graphPlace.coordinates.latitude.mode, kLatitudeMinusSign);
+    EXPECT_TRUE(GeoCoordinatesEqual(current.coordinates, graphPlace.coordinates));
+    EXPECT_EQ(current.coordinates.longitude.GetOrientation(), kWestPositive);
+    EXPECT_EQ(current.coordinates.latitude.mode, kLatitudeHemisphereLetter);
+}
+
 TEST_F(ScriptHostTest, EventSearchesAreCheckedBeforeTheEventFinderStarts) {
     const struct {
         const char* statement;

@@ -13,6 +13,7 @@
 #include "frame/frame_test.h"
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
+#include "views/graph_window_win.h"
 
 namespace corvinata::automation {
 namespace {
@@ -103,6 +104,43 @@ TEST_F(AutomationInProcess, OneApplicationAndOneStepPerChange) {
     sky->Release();
     EXPECT_EQ(app->Release(), 0u);
     EXPECT_NE(frame_->Children().ActiveWindow(), nullptr);
+}
+
+// A graph whose longitude is read east-positive keeps reading it so when a
+// client moves it to a town, or types a new longitude or latitude.
+TEST_F(AutomationInProcess, AGraphKeepsItsDisplayModesWhenAClientMovesIt) {
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataGraphWindow* graph = nullptr;
+    ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
+    auto* window = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(window, nullptr);
+    GeoCoordinates& own = window->Graph().Settings().location.coordinates;
+    own.longitude.SetOrientation(kEastPositive);
+    own.latitude.mode = kLatitudeMinusSign;
+    BSTR country = SysAllocString(L"France");
+    BSTR town = SysAllocString(L"Paris");
+    BSTR longitude = SysAllocString(L"10 W");
+    BSTR latitude = SysAllocString(L"20 S");
+    const struct {
+        HRESULT result;
+        const char* change;
+    } rows[] = {{graph->SetLocation(country, town), "town"},
+                {graph->put_Longitude(longitude), "longitude"},
+                {graph->put_Latitude(latitude), "latitude"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.result, S_OK) << row.change;
+        const Location& place = window->Graph().Options().location;
+        EXPECT_EQ(place.coordinates.longitude.GetOrientation(), kEastPositive) << row.change;
+        EXPECT_EQ(place.coordinates.latitude.mode, kLatitudeMinusSign) << row.change;
+    }
+    const Location& place = window->Graph().Options().location;
+    EXPECT_EQ(std::wstring(place.town.Text()), L"Paris");
+    EXPECT_DOUBLE_EQ(place.coordinates.longitude.GetValue(), 10.0);
+    EXPECT_DOUBLE_EQ(place.coordinates.latitude.GetValue(), -20.0);
+    for (BSTR text : {country, town, longitude, latitude}) SysFreeString(text);
+    graph->Release();
+    app->Release();
 }
 
 TEST_F(AutomationInProcess, NullOutPointersAndEmptyTexts) {

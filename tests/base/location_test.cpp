@@ -45,21 +45,25 @@ TEST(Location, NoNameIsEmptyAndNamesCompareExactlyAndCaseSensitively) {
     EXPECT_FALSE(LocationEqual(London(), other));
 }
 
-// A copy is the whole record: the place reads as it was given, on either
-// side of Greenwich and in either side style.
-TEST(Location, MakeKeepsModeWordsAndACopyTakesThem) {
+TEST(Location, MakeKeepsModeWordsAssignAndCopyConstructKeepTheTargets) {
     const Location source = EasternPlace();
     EXPECT_EQ(source.coordinates.longitude.GetOrientation(), kEastPositive);
     EXPECT_EQ(source.coordinates.latitude.mode, kLatitudeMinusSign);
     Location target = London();
-    target = source;
+    LocationAssign(target, source);
     EXPECT_TRUE(LocationEqual(target, source));
-    EXPECT_EQ(target.coordinates.longitude.GetOrientation(), kEastPositive);
-    EXPECT_EQ(target.coordinates.latitude.mode, kLatitudeMinusSign);
-    EXPECT_EQ(Description(target, true, kAngleDecimal), Description(source, true, kAngleDecimal));
-    const Location& self = target;
-    target = self;
+    EXPECT_EQ(target.coordinates.longitude.GetOrientation(), kWestPositive);
+    EXPECT_EQ(target.coordinates.latitude.mode, kLatitudeHemisphereLetter);
+    // Still east of Greenwich under the target's own orientation.
+    EXPECT_EQ(Description(target, true, kAngleDecimal),
+              "Sydney, Australia   (151.209° E / 33.869° S, UT+10)");
+    EXPECT_EQ(&LocationAssign(target, target), &target);
     EXPECT_TRUE(LocationEqual(target, source));
+
+    Location copy = London();
+    LocationCopyConstruct(copy, source);
+    EXPECT_TRUE(LocationEqual(copy, source));
+    EXPECT_EQ(copy.coordinates.longitude.GetOrientation(), kWestPositive);
 }
 
 TEST(LocationDescription, NamesAloneOrWithCoordinatesInBothStyles) {

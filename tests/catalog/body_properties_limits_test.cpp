@@ -43,9 +43,9 @@ TEST_F(PropertyLimits, RangeEndsGiveTimesOrNoneNeverNaN) {
                 EXPECT_TRUE(hours == kNoTimeHours || (hours >= 0.0 && hours <= 24.0))
                     << moment.dateTime.year << " type " << type << " hours " << hours;
             }
-            const RiseSetPair pair = RiseSetPairFromMap(out, moment.dateTime);
-            EXPECT_GE(pair.State(), kAlwaysAbove);
-            EXPECT_LE(pair.State(), kRiseSetNotComputed);
+            const EventTimePair pair = RiseSetEventsFromMap(out, moment.dateTime);
+            EXPECT_GE(pair.code, kAlwaysAbove);
+            EXPECT_LE(pair.code, kRiseSetNotComputed);
         }
     }
 }

@@ -172,8 +172,8 @@ TEST_F(BodyProperties, RiseAndSetStates) {
             MomentAt(c.year, c.month, c.day, 12.0, c.eastLongitude, c.latitude);
         const PropertyMap out =
             Compute(Body(c.type, 0), kFunctionRise | kFunctionSet | kFunctionCulmination, moment);
-        const RiseSetPair pair = RiseSetPairFromMap(out, moment.dateTime);
-        EXPECT_EQ(pair.State(), c.state) << c.name;
+        const EventTimePair pair = RiseSetEventsFromMap(out, moment.dateTime);
+        EXPECT_EQ(pair.code, c.state) << c.name;
         EXPECT_NEAR(out.Value(kFunctionRise), c.riseHours, 2.0 / 60.0) << c.name;
         EXPECT_NEAR(out.Value(kFunctionSet), c.setHours, 2.0 / 60.0) << c.name;
         EXPECT_NE(out.Value(kFunctionCulmination), kNoTimeHours) << c.name;

@@ -57,18 +57,15 @@ protected:
         return Compute(kind, kFunctionLatitude, At(place, month, day, hours)).Value(kFunctionLatitude);
     }
     // Rise and set of the date (kNoTimeHours when absent) with their pair.
-    static RiseSetPair Events(const Kind& kind, const Place& place, int month, int day,
+    static EventTimePair Events(const Kind& kind, const Place& place, int month, int day,
                               double hours[2]) {
         const PropertyMap out = Compute(kind, kind.ids[0] | kind.ids[1], At(place, month, day, 12));
-        EventRecord records[2];
+        EventTime records[2];
         for (int i = 0; i < 2; ++i) {
             records[i].dateTime.hours = hours[i] = out.Value(kind.ids[i]);
-            records[i].flag = out.Find(kind.ids[i])->flag;
+            records[i].state = out.Find(kind.ids[i])->flag;
         }
-        RiseSetPair pair;
-        pair.SetRise(records[0]);
-        pair.SetSet(records[1]);
-        return pair;
+        return RiseSetEvents(records[0], records[1]);
     }
 
     test::ScopedCatalogues catalogues_;
@@ -79,7 +76,7 @@ protected:
 // day given a rise and a set.
 TEST_F(GrazingEvents, ProbedDays) {
     double hours[2];
-    EXPECT_EQ(Events(kSun, {18.96, 69.65, 0}, 5, 17, hours).State(), kAlwaysAbove);  // Tromso
+    EXPECT_EQ(Events(kSun, {18.96, 69.65, 0}, 5, 17, hours).code, kAlwaysAbove);  // Tromso
     const Place stockholm{18.07, 59.33, 0};
     Events(kAstronomical, stockholm, 4, 23, hours);
     for (double h : hours) {
@@ -89,7 +86,7 @@ TEST_F(GrazingEvents, ProbedDays) {
     }
     Events(kAstronomical, {-0.13, 51.5, 0}, 7, 20, hours);  // London
     EXPECT_NEAR(hours[1], 23.0 + 50.2 / 60.0, 1.5 / 60.0);
-    EXPECT_EQ(Events(kMoon, {0.0, -70.0, 0}, 1, 7, hours).State(), kAlwaysAbove);
+    EXPECT_EQ(Events(kMoon, {0.0, -70.0, 0}, 1, 7, hours).code, kAlwaysAbove);
 }
 
 // Every day of 2024 from 51.5 degrees to 78 degrees north and at 70 south

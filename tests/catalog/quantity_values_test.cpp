@@ -127,7 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{kQuantityMagnitude, "4 M", true, 4}, ParseCase{kQuantityMagnitude, "4mm", false, 0},
         ParseCase{kQuantityPhase, "50%", true, 50}, ParseCase{kQuantityPhase, "101", false, 0},
         // Regression: a minus zero was taken and shown as "-0.0%".
-        ParseCase{kQuantityPhase, " 50 % ", true, 50}, ParseCase{kQuantityPhase, "-0", false, 0},
+        ParseCase{kQuantityPhase, " 50% ", true, 50}, ParseCase{kQuantityPhase, "-0", false, 0},
+        // The sign follows the number directly; blanks around the whole text
+        // are no part of the value.
+        ParseCase{kQuantityPhase, " 50 % ", false, 0}, ParseCase{kQuantityPhase, "50 ", true, 50},
+        ParseCase{kQuantityPhase, "-5%", false, 0}, ParseCase{kQuantityPhase, "100.5%", false, 0},
         ParseCase{kQuantityScalar, "2.5", true, 2.5}, ParseCase{kQuantityScalar, "2.5x", false, 0},
         ParseCase{kQuantityScalar, "", false, 0},
         ParseCase{kQuantityAngle360, "12.5", true, 12.5},

@@ -58,25 +58,22 @@ int Count(const std::string& page, const std::string& text) {
     return n;
 }
 
-EventRecord Event(int day, double hours) {
-    EventRecord event;
+EventTime Event(int day, double hours) {
+    EventTime event;
     event.dateTime = DateTime{2024, 2, day, hours, kLocalCivilTime};
-    event.flag = kEventOccurs;
+    event.state = kEventOccurs;
     return event;
 }
 
-EventRecord NoEvent(std::int32_t side) {
-    EventRecord event;
+EventTime NoEvent(std::int32_t side) {
+    EventTime event;
     event.dateTime.hours = kNoTimeHours;
-    event.flag = side;
+    event.state = side;
     return event;
 }
 
-RiseSetPair Pair(const EventRecord& rise, const EventRecord& set) {
-    RiseSetPair pair;
-    pair.SetRise(rise);
-    pair.SetSet(set);
-    return pair;
+EventTimePair Pair(const EventTime& rise, const EventTime& set) {
+    return RiseSetEvents(rise, set);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -218,8 +215,8 @@ TEST_F(ReportContentsTest, MonthRowsEastOfGreenwichShowTheirOwnLocalDate) {
         const int day = std::atoi(r.date.substr(8).c_str());
         const MonthDayRecord& row = data.sun[(day - 1) / 5];
         ASSERT_EQ(day, row.date.day);
-        EXPECT_NEAR(r.rise, row.riseSet.Rise().dateTime.hours * 60.0, 1.0) << r.date;
-        EXPECT_NEAR(r.set, row.riseSet.Set().dateTime.hours * 60.0, 1.0) << r.date;
+        EXPECT_NEAR(r.rise, row.riseSet.first.dateTime.hours * 60.0, 1.0) << r.date;
+        EXPECT_NEAR(r.set, row.riseSet.second.dateTime.hours * 60.0, 1.0) << r.date;
         ++checked;
     }
     EXPECT_EQ(6, checked);
@@ -230,10 +227,10 @@ TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
     const CelestialObject* venus = ReportBody(kBodyPlanet, 1);
     const CelestialObject* uranus = ReportBody(kBodyPlanet, 6);
     ASSERT_TRUE(moon != nullptr && venus != nullptr && uranus != nullptr);
-    const EventRecord above = NoEvent(kEventAboveHorizon);
-    const EventRecord below = NoEvent(kEventBelowHorizon);
+    const EventTime above = NoEvent(kEventAboveHorizon);
+    const EventTime below = NoEvent(kEventBelowHorizon);
     struct Case {
-        RiseSetPair pair;
+        EventTimePair pair;
         double hoursAbove;
     };
     const Case hours[] = {
@@ -243,7 +240,7 @@ TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
         {Pair(below, below), 0.0},
         {Pair(Event(9, 18.0), below), 6.0},
         {Pair(below, Event(9, 5.0)), 5.0},
-        {RiseSetPair(), 0.0},                          // not computed: never above
+        {EventTimePair{}, 0.0},                          // not computed: never above
     };
     for (const Case& c : hours) {
         EXPECT_NEAR(c.hoursAbove, HoursAboveHorizon(c.pair).above, 1e-6);
@@ -270,8 +267,8 @@ TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
     record.pair = Pair(Event(9, 8.0), Event(9, 17.4));
     EXPECT_EQ(kNotVisible, RateVisibility(record));
     record.pair = Pair(above, above);
-    const RiseSetPair night = IntersectNightWindow(record);
-    EXPECT_EQ(kRiseAndSet, night.State());
+    const EventTimePair night = IntersectNightWindow(record);
+    EXPECT_EQ(kRiseAndSet, night.code);
     EXPECT_NEAR(14.0, HoursAboveHorizon(night).above, 1e-6);
     EXPECT_EQ(kVisibleNight, RateVisibility(record));
     record.pair = Pair(below, below);  // below the horizon all night: never visible
@@ -285,8 +282,8 @@ TEST_F(ReportContentsTest, HoursAboveTheHorizonAndTheRating) {
     record.window = Pair(Event(9, 7.0), Event(9, 17.0));
     record.frameStart = DateTime{2024, 2, 9, 0.0, kLocalCivilTime};
     record.pair = Pair(above, above);
-    const RiseSetPair evening = IntersectNightWindow(record);
-    EXPECT_EQ(kNoSet, evening.State());  // the evening piece on a tie
+    const EventTimePair evening = IntersectNightWindow(record);
+    EXPECT_EQ(kNoSet, evening.code);  // the evening piece on a tie
     EXPECT_NEAR(7.0, HoursAboveHorizon(evening).above, 1e-6);
 }
 
@@ -326,7 +323,7 @@ TEST_F(ReportContentsTest, PagesWriteDatesInTheProgramsOwnFormatWhateverTheLocal
 TEST_F(ReportContentsTest, NightCellsKeepTheKindOfEachEventAndStarTheNextDay) {
     const DateTime next{2024, 2, 10, 0.0, kLocalCivilTime};
     struct Case {
-        RiseSetPair pair;
+        EventTimePair pair;
         std::string first, second;
     };
     const Case cases[] = {
@@ -341,7 +338,7 @@ TEST_F(ReportContentsTest, NightCellsKeepTheKindOfEachEventAndStarTheNextDay) {
         EXPECT_EQ(c.first, test::Utf8(first));
         EXPECT_EQ(c.second, test::Utf8(second));
     }
-    EXPECT_EQ(kNoSet, cases[1].pair.State());
+    EXPECT_EQ(kNoSet, cases[1].pair.code);
 }
 
 // The body computation tells a body that never rises from one that never
@@ -356,7 +353,7 @@ TEST_F(ReportContentsTest, PolarNightAndDayKeepTheirSide) {
         TimeAndPlace evening;
         TimeAndPlaceFromDateTimeLocation(evening, ReportRecord(north, 2024, month, 21));
         evening.dateTime.hours = 12.0;
-        EXPECT_EQ(state, NightRiseSet(*sun, evening).State()) << month;
+        EXPECT_EQ(state, NightRiseSet(*sun, evening).code) << month;
     }
 }
 

@@ -65,7 +65,7 @@ inline DateTimeLocation ReportRecord(const Location& place, std::int32_t year, s
     DateTimeLocation record;
     DateTimeLocationInit(record);
     record.dateTime = DateTime{year, month, day, 0.0, kLocalCivilTime};
-    record.location = place;
+    LocationAssign(record.location, place);
     return record;
 }
 

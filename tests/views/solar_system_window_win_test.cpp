@@ -564,6 +564,25 @@ TEST_F(SolarPanelTest, MagnitudeRowsSayNotAvailableForTheEarthOnly) {
     EXPECT_STREQ(name, L"Sun");
 }
 
+// Regression: the value cells stayed in decimal degrees while the Sky and
+// explorer panels followed the appearance options.
+TEST_F(SolarPanelTest, ValueCellsFollowTheAngleDisplayOption) {
+    SolarSystemWindow& solar = NewSolar();
+    SolarSystemOptions options = solar.GetOptions();
+    options.function = kFunctionHeliocentricLongitude;
+    solar.SetOptions(options);
+    solar.UpdateView();
+    int& degreeBase = app_->Options().general.angleDegreeBase;
+    for (int base : {kAngleSexagesimal, kAngleDecimal, kAngleSexagesimal}) {
+        degreeBase = base;
+        BroadcastNotification(app_->GetNotificationHub(), kEventAppearanceChanged, kAngleDegreeBaseChanged,
+                              nullptr);
+        const std::wstring cell = Cell(0, 1);
+        EXPECT_EQ(cell.find(L'\'') != std::wstring::npos, base == kAngleSexagesimal) << cell;
+        EXPECT_EQ(cell.find(L'.') != std::wstring::npos, base == kAngleDecimal) << cell;
+    }
+}
+
 TEST_F(SolarPanelTest, SliderDragRedrawsEachPlanetAndLeavesOneStep) {
     SolarSystemWindow& solar = NewSolar();
     solar.SetZoomedPlanet(2);
