@@ -2,9 +2,12 @@
 // "Astronomical Calendar <year>.gph" for each year named: a year of daily
 // steps at the program's first-run place (London) with the elongations of
 // the Moon and the planets from the Sun (the Moon's phases, the planets'
-// evening and morning visibility) and the Sun's declination. The graphs
-// are computed by the program's own graph document and written by its own
-// graph-file writer, so that they open as if the program had saved them.
+// evening and morning visibility). A graph has one value axis, labelled
+// here in degrees east and west of the Sun: every line is an elongation,
+// so that no line reads as one (a declination drawn beside them would).
+// The graphs are computed by the program's own graph document and written
+// by its own graph-file writer, so that they open as if the program had
+// saved them.
 //
 // Built from the core library for the machine that builds, and run by the
 // build; the written files are output of the build, never sources.
@@ -56,7 +59,8 @@ struct CalendarLine {
     std::int32_t colour;  // an entry of the program's colour table
 };
 
-// The first line sets the value axis: elongations, -180 to 180 degrees.
+// The first line sets the value axis: elongations, -180 to 180 degrees;
+// the others share it.
 constexpr CalendarLine kCalendarLines[] = {
     {kBodyMoon, -1, kFunctionElongationAngular, -1, 11},    // dark blue
     {kBodyPlanet, 0, kFunctionElongationAngular, -1, 13},   // Mercury, dark cyan
@@ -64,7 +68,6 @@ constexpr CalendarLine kCalendarLines[] = {
     {kBodyPlanet, 3, kFunctionElongationAngular, -1, 2},    // Mars, red
     {kBodyPlanet, 4, kFunctionElongationAngular, -1, 10},   // Jupiter, brown
     {kBodyPlanet, 5, kFunctionElongationAngular, -1, 12},   // Saturn, dark magenta
-    {kBodySun, -1, kFunctionLatitude, 0, 8},                // declination (equatorial), dark red
 };
 
 const CelestialObject* BodyOf(const CalendarLine& entry) {
@@ -73,11 +76,8 @@ const CelestialObject* BodyOf(const CalendarLine& entry) {
     return catalogue ? catalogue->CatalogueGetObjectAt(0) : nullptr;
 }
 
-// "Moon's elongation", "Sun's declination".
-String LineName(const String& body, const CalendarLine& entry) {
-    const Char* what = entry.function == kFunctionLatitude ? TXT("declination") : TXT("elongation");
-    return FormatPercent2(TXT("%'s %"), body, what);
-}
+// "Moon's elongation".
+String LineName(const String& body) { return FormatPercent2(TXT("%'s %"), body, TXT("elongation")); }
 
 bool AddLines(GraphDocument& graph) {
     for (const CalendarLine& entry : kCalendarLines) {
@@ -88,7 +88,7 @@ bool AddLines(GraphDocument& graph) {
         String quoted;
         if (!QuoteScriptBodyName(identifier.name, quoted)) return false;
         GraphLine line;
-        line.name = LineName(identifier.name, entry);
+        line.name = LineName(identifier.name);
         line.SetBody(identifier);
         line.SetExpression(
             FormatBodyFunctionName(quoted.Text(), entry.function, entry.parameter, kind->GetQuantityKind()));

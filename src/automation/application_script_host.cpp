@@ -790,7 +790,9 @@ bool ApplicationScriptHost::SkyAdvanceTime(const String& window, bool forward, c
 bool ApplicationScriptHost::SkySelect(const String& window, const CelestialObject& object, bool highlight) {
     const ScriptWindowTarget target = Find(window, kSkyWindow);
     if (!target.IsOpen()) return false;
-    app_.GetSkyActions().SelectPair(*target.sky, BodyIdentifierFromObject(&object), 0, 0, 0, Step());
+    // A body the window does not show is brought into view: a lesson that
+    // selects it goes on to speak of it.
+    app_.GetSkyActions().SelectPair(*target.sky, BodyIdentifierFromObject(&object), 1, 0, 0, Step());
     if (highlight) skyFollowUp_ = true;
     return true;
 }

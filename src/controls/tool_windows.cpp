@@ -31,7 +31,10 @@ void ToolWindows::CreateAll(HWND frame) {
 }
 
 void ToolStateSaver::Save(const std::function<void(SettingsTreeWriter& writer)>& write) const {
-    if (!Stores()) return;
+    if (Stores()) SaveWork(write);
+}
+
+void ToolStateSaver::SaveWork(const std::function<void(SettingsTreeWriter& writer)>& write) const {
     SettingsTreeWriter writer(storage_, root_);
     write(writer);
 }

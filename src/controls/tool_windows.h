@@ -34,9 +34,11 @@ struct ToolWindowParams {
 };
 
 // How every tool window writes its state when the program ends: into the
-// program's settings, and only while the user keeps the changes made
-// (Options > Appearance). With "Discard any changes" nothing of a tool is
-// written, so the next start shows what the last kept exit left.
+// program's settings. Where a tool stands and whether it is shown are
+// written only while the user keeps the changes made (Options >
+// Appearance): with "Discard any changes" the next start shows the windows
+// as the last kept exit left them. What the user made with a tool is
+// written at every exit.
 class ToolStateSaver {
 public:
     // `storeOnExit` answers the user's choice; none keeps the changes.
@@ -46,6 +48,10 @@ public:
     // Calls `write` with a writer at the settings' root when changes are
     // kept; nothing otherwise.
     void Save(const std::function<void(SettingsTreeWriter& writer)>& write) const;
+    // Calls `write` with a writer at the settings' root whatever the user
+    // chose: what a tool has made (the Event Finder's runs) is the user's
+    // work, not a window's state, and a discarded exit must not lose it.
+    void SaveWork(const std::function<void(SettingsTreeWriter& writer)>& write) const;
 
 private:
     StorageService& storage_;

@@ -415,8 +415,11 @@ void CalculatorWindow::ReadTime() {
 }
 
 void CalculatorWindow::ShowTime() {
+    // Rounded as the source's picker shows its time: the time is kept to a
+    // millionth of a day, which may lie a hair below the second typed.
     String text;
-    SetText(page_, IDC_CALC_DESTINATION_TIME, FormatTime(0, ComputeTime(state_), false, 0, nullptr, text));
+    SetText(page_, IDC_CALC_DESTINATION_TIME,
+            FormatTime(0, ComputeTime(state_), false, kRoundToNextDay, nullptr, text));
 }
 
 // --- Coordinates ------------------------------------------------------------

@@ -152,9 +152,11 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     }
     stored.unstarted = control_->Unstarted();
     ReadPlacement(left_, top_, visible_);
+    // The runs are kept at every exit; where the windows stood only while
+    // the user keeps the changes.
+    saver.SaveWork([&](SettingsTreeWriter& writer) { events::SaveEventFinder(writer, stored); });
     saver.Save([&](SettingsTreeWriter& writer) {
         history_->Save(writer);
-        events::SaveEventFinder(writer, stored);
         WriteGroup group(writer, kSettingsKey);
         WriteToolWindowPlacement(writer, {left_, top_, visible_});
     });

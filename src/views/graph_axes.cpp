@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "base/date_time.h"
 #include "base/time_systems.h"
@@ -68,6 +69,127 @@ String BoundaryLabel(const DateTime& at, std::int32_t unit) {
     }
 }
 
+// The value axis beside the plot: a labelled tick and an unlabelled one,
+// the gap between a label and its tick and the margin at the window's
+// other edge. Fixed lengths rather than shares of the width, so that a
+// label never reaches its tick however wide the labels make the axis.
+constexpr int kLabelledTick = 7;
+constexpr int kShortTick = 4;
+constexpr int kLabelGap = 3;
+constexpr int kAxisMargin = 3;
+constexpr int kAxisBorders = 2;
+
+// Labels side by side keep this much room between them; an axis that
+// spaces its labels by their width leaves twice as much.
+constexpr int kLabelRoom = 2;
+constexpr int kLabelSpacing = 4;
+
+struct Span {
+    int from;
+    int to;
+};
+
+bool Overlaps(const std::vector<Span>& placed, Span span, int room) {
+    for (const Span& other : placed) {
+        if (span.from < other.to + room && other.from < span.to + room) return true;
+    }
+    return false;
+}
+
+// The labelled marks in the order of their positions.
+std::vector<GraphAxisMark*> LabelledByPosition(std::vector<GraphAxisMark>& marks) {
+    std::vector<GraphAxisMark*> labelled;
+    for (GraphAxisMark& mark : marks) {
+        if (mark.label.Length() > 0) labelled.push_back(&mark);
+    }
+    std::stable_sort(labelled.begin(), labelled.end(),
+                     [](const GraphAxisMark* a, const GraphAxisMark* b) { return a->position < b->position; });
+    return labelled;
+}
+
+// Labels written at row `y` of an axis that runs across a window `length`
+// pixels wide: 2 pixels after the tick (before it when `beforeFirst`), on
+// the other side where that would leave the window; a label that fits on
+// neither side, or would run into a label already written, is left out.
+void PlaceAlongRow(std::vector<GraphAxisMark>& marks, GraphCanvas& canvas, int length, int y, bool beforeFirst) {
+    std::vector<Span> placed;
+    for (GraphAxisMark* mark : LabelledByPosition(marks)) {
+        const int width = canvas.TextWidth(mark->label);
+        const Span after{mark->position + 2, mark->position + 2 + width};
+        const Span before{mark->position - 2 - width, mark->position - 2};
+        bool done = false;
+        for (const bool isBefore : {beforeFirst, !beforeFirst}) {
+            const Span span = isBefore ? before : after;
+            if (span.from < 0 || span.to > length || Overlaps(placed, span, kLabelRoom)) continue;
+            placed.push_back(span);
+            mark->labelAt = GraphPoint{isBefore ? span.to : span.from, y};
+            mark->labelAlign = isBefore ? GraphTextAlign::kRightTop : GraphTextAlign::kLeftTop;
+            done = true;
+            break;
+        }
+        if (!done) mark->label = String();
+    }
+}
+
+// The labels of the vertical time axis, right-aligned at x: on the line
+// just above their tick (just below it when `belowFirst`), on the other
+// side near the window's edge, left out when neither fits.
+void PlaceTimeColumn(std::vector<GraphAxisMark>& marks, int lineHeight, int height, int x, bool belowFirst) {
+    std::vector<Span> placed;
+    for (GraphAxisMark* mark : LabelledByPosition(marks)) {
+        const Span above{mark->position - 3 - lineHeight, mark->position - 3};
+        const Span below{mark->position + 2, mark->position + 2 + lineHeight};
+        bool done = false;
+        for (const bool isBelow : {belowFirst, !belowFirst}) {
+            const Span span = isBelow ? below : above;
+            if (span.from < 0 || span.to > height || Overlaps(placed, span, 0)) continue;
+            placed.push_back(span);
+            mark->labelAt = GraphPoint{x, isBelow ? span.from : span.to};
+            mark->labelAlign = isBelow ? GraphTextAlign::kRightTop : GraphTextAlign::kRightBaseline;
+            done = true;
+            break;
+        }
+        if (!done) mark->label = String();
+    }
+}
+
+// The labels of the vertical value axis, right-aligned before their ticks
+// and centred on them, moved in at the window's top and bottom edges; a
+// label that would run into the one before is left out, and its tick drawn
+// short.
+void PlaceValueColumn(std::vector<GraphAxisMark>& marks, int lineHeight, int width, int height) {
+    std::vector<Span> placed;
+    for (GraphAxisMark* mark : LabelledByPosition(marks)) {
+        const int top = std::clamp(mark->position - lineHeight / 2, 0, std::max(0, height - lineHeight));
+        const Span span{top, top + lineHeight};
+        if (Overlaps(placed, span, 0)) {
+            mark->label = String();
+            mark->length = kShortTick;
+            continue;
+        }
+        placed.push_back(span);
+        mark->labelAt = GraphPoint{width - kLabelledTick - kLabelGap, top};
+        mark->labelAlign = GraphTextAlign::kRightTop;
+    }
+}
+
+// A number of five digits or more in groups of three ("149 597 871 km"),
+// so that its size is read at a glance; shorter numbers stay as they are.
+void GroupDigits(String& text) {
+    const Char* t = text.Text();
+    const int start = t[0] == '-' ? 1 : 0;
+    int digits = 0;
+    while (t[start + digits] >= '0' && t[start + digits] <= '9') ++digits;
+    if (digits < 5) return;
+    std::basic_string<Char> grouped(t, t + start);
+    for (int i = 0; i < digits; ++i) {
+        if (i > 0 && (digits - i) % 3 == 0) grouped.push_back(' ');
+        grouped.push_back(t[start + i]);
+    }
+    grouped.append(t + start + digits);
+    text = String(grouped.c_str());
+}
+
 }  // namespace
 
 std::vector<GraphAxisMark> ComputeTimeAxisMarks(const GraphDocument& document, int width, int height) {
@@ -122,29 +244,30 @@ std::vector<GraphAxisMark> ComputeTimeAxisMarks(const GraphDocument& document, i
     return marks;
 }
 
+std::vector<GraphAxisMark> LayOutTimeAxis(const GraphDocument& document, int width, int height,
+                                          GraphCanvas& canvas) {
+    std::vector<GraphAxisMark> marks = ComputeTimeAxisMarks(document, width, height);
+    const TimeAndLocation& settings = document.Options();
+    if (settings.xAxisHorizontal) {
+        PlaceAlongRow(marks, canvas, width, 5, settings.xAxisReversed);
+    } else {
+        PlaceTimeColumn(marks, canvas.LineHeight(), height, width - 5, settings.xAxisReversed);
+    }
+    return marks;
+}
+
 void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
                      const GraphAxisColours& colours) {
     canvas.FillBackground(colours.background);
-    const TimeAndLocation& settings = document.Options();
-    const bool reversed = settings.xAxisReversed;
-    for (const GraphAxisMark& mark : ComputeTimeAxisMarks(document, width, height)) {
-        if (settings.xAxisHorizontal) {
+    const bool horizontal = document.Options().xAxisHorizontal;
+    for (const GraphAxisMark& mark : LayOutTimeAxis(document, width, height, canvas)) {
+        if (horizontal) {
             canvas.DrawLine({mark.position, 0}, {mark.position, mark.length}, colours.text);
-            if (mark.label.Length() > 0) {
-                canvas.WriteText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
-                                reversed ? GraphTextAlign::kRightTop : GraphTextAlign::kLeftTop);
-            }
         } else {
             canvas.DrawLine({width - 1, mark.position}, {width - 1 - mark.length, mark.position}, colours.text);
-            if (mark.label.Length() > 0) {
-                if (reversed) {
-                    canvas.WriteText(width - 5, mark.position + 2, mark.label, colours.text,
-                                    GraphTextAlign::kRightTop);
-                } else {
-                    canvas.WriteText(width - 5, mark.position - 3, mark.label, colours.text,
-                                    GraphTextAlign::kRightBaseline);
-                }
-            }
+        }
+        if (mark.label.Length() > 0) {
+            canvas.WriteText(mark.labelAt.x, mark.labelAt.y, mark.label, colours.text, mark.labelAlign);
         }
     }
 }
@@ -164,18 +287,13 @@ bool GraphValueAxis::Refresh(const GraphDocument& document, const GraphLabelOpti
     return iterator_ != nullptr;
 }
 
-std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, int width, int height,
-                                                 int lineHeight, const GraphLabelOptions& options) {
+std::vector<GraphAxisMark> GraphValueAxis::ComputeMarks(const GraphDocument& document, const GraphScales& scales,
+                                                        int spacing, const GraphLabelOptions& options) {
     std::vector<GraphAxisMark> marks;
-    labels_ = AxisTickLabels{};
-    if (!Refresh(document, options)) return marks;
     const TimeAndLocation& settings = document.Options();
-    const GraphScales scales = MakeGraphScales(document, width, height);
-    if (!scales.Drawable()) return marks;
     const double toPlot = hours_ ? 15.0 : 1.0;
     const double low = scales.minimum / toPlot;
     const double high = scales.maximum / toPlot;
-    const int spacing = settings.xAxisHorizontal ? static_cast<int>(std::lround(1.5 * lineHeight)) : 40;
     if (kind_ == 6 || kind_ == 12) {
         iterator_->SetResolution(high >= 1.0e6 || low <= -1.0e6 ? 1 : 1000);
     }
@@ -201,38 +319,62 @@ std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, 
         const bool labelled = labels_.first >= 0 && i >= labels_.first && i <= labels_.last &&
                               (i - labels_.first) % std::max(1, labels_.interval) == 0;
         if (settings.xAxisHorizontal) {
-            mark.length = static_cast<int>(std::trunc(breadth * (labelled ? 0.5 : 0.333)));
+            mark.length = labelled ? kLabelledTick : kShortTick;
         } else {
             mark.length = 2 * breadth / 3;
         }
         if (labelled && value) {
             value->SetValue(tickValue);
             value->Format(mark.label, request);
+            GroupDigits(mark.label);
         }
         marks.push_back(std::move(mark));
     }
     return marks;
 }
 
+std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, int width, int height,
+                                                 GraphCanvas& canvas, const GraphLabelOptions& options) {
+    labels_ = AxisTickLabels{};
+    if (!Refresh(document, options)) return {};
+    const GraphScales scales = MakeGraphScales(document, width, height);
+    if (!scales.Drawable()) return {};
+    const int lineHeight = canvas.LineHeight();
+    if (document.Options().xAxisHorizontal) {
+        std::vector<GraphAxisMark> marks =
+            ComputeMarks(document, scales, static_cast<int>(std::lround(1.5 * lineHeight)), options);
+        PlaceValueColumn(marks, lineHeight, width, height);
+        return marks;
+    }
+    // Along the bottom the labels stand side by side: their spacing grows
+    // to the widest of them, which a coarser step may change once more.
+    int spacing = 40;
+    std::vector<GraphAxisMark> marks;
+    for (int round = 0; round < 3; ++round) {
+        marks = ComputeMarks(document, scales, spacing, options);
+        int widest = 0;
+        for (const GraphAxisMark& mark : marks) {
+            if (mark.label.Length() > 0) widest = std::max(widest, canvas.TextWidth(mark.label));
+        }
+        if (widest + 2 * kLabelSpacing <= spacing) break;
+        spacing = widest + 2 * kLabelSpacing;
+    }
+    PlaceAlongRow(marks, canvas, width, 5, document.Options().yAxisReversed);
+    return marks;
+}
+
 void GraphValueAxis::Paint(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
                            const GraphAxisColours& colours, const GraphLabelOptions& options) {
     canvas.FillBackground(colours.background);
-    const int h = canvas.LineHeight();
-    const TimeAndLocation& settings = document.Options();
-    const bool reversed = settings.yAxisReversed;
-    for (const GraphAxisMark& mark : Marks(document, width, height, h, options)) {
-        if (settings.xAxisHorizontal) {
+    const bool horizontalTime = document.Options().xAxisHorizontal;
+    for (const GraphAxisMark& mark : Marks(document, width, height, canvas, options)) {
+        if (horizontalTime) {
             canvas.DrawLine({width - mark.length, mark.position}, {width, mark.position}, colours.text);
-            if (mark.label.Length() > 0) {
-                canvas.WriteText(width - 3, reversed ? mark.position + 5 : mark.position - h, mark.label,
-                                colours.text, GraphTextAlign::kRightTop);
-            }
         } else {
             canvas.DrawLine({mark.position, 0}, {mark.position, mark.length}, colours.text);
-            if (mark.label.Length() > 0) {
-                canvas.WriteText(reversed ? mark.position - 2 : mark.position + 2, 5, mark.label, colours.text,
-                                reversed ? GraphTextAlign::kRightTop : GraphTextAlign::kLeftTop);
-            }
+        }
+        if (mark.label.Length() > 0) {
+            canvas.WriteText(mark.labelAt.x, mark.labelAt.y, mark.label, colours.text, mark.labelAlign);
         }
     }
 }
@@ -245,10 +387,10 @@ int GraphValueAxis::Measure(GraphCanvas& canvas, const GraphDocument& document, 
     const TimeAndLocation& settings = document.Options();
     const int width = settings.xAxisHorizontal ? 100 : std::max(1, height);
     const int length = settings.xAxisHorizontal ? std::max(1, height) : 100;
-    for (const GraphAxisMark& mark : Marks(document, width, length, canvas.LineHeight(), options)) {
+    for (const GraphAxisMark& mark : Marks(document, width, length, canvas, options)) {
         if (mark.label.Length() > 0) widest = std::max(widest, canvas.TextWidth(mark.label));
     }
-    return widest + 10;
+    return kAxisMargin + widest + kLabelGap + kLabelledTick + kAxisBorders;
 }
 
 }  // namespace corvinata

@@ -22,18 +22,27 @@ struct GraphAxisColours {
 
 // One mark of an axis: its position along the axis (client x when the axis
 // runs horizontally, else y), its length in pixels and its label (empty for
-// an unlabelled tick).
+// an unlabelled tick), written at `labelAt` with `labelAlign` once the
+// labels are laid out.
 struct GraphAxisMark {
     int position = 0;
     int length = 0;
     String label;
     int level = 0;
+    GraphPoint labelAt;
+    GraphTextAlign labelAlign = GraphTextAlign::kLeftTop;
 };
 
 // The time axis of a width x height window: the calendar walk in the
 // graph's X-axis time system, coarse levels first. Levels denser than one
 // mark per two pixels are left out, so any range stays bounded.
 std::vector<GraphAxisMark> ComputeTimeAxisMarks(const GraphDocument& document, int width, int height);
+// The same marks with their labels laid out in the canvas's font: each
+// label whole inside the window and beside its tick, on the tick's other
+// side where the window's edge would cut it; a label that would still be
+// cut or run into another is left out.
+std::vector<GraphAxisMark> LayOutTimeAxis(const GraphDocument& document, int width, int height,
+                                          GraphCanvas& canvas);
 void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
                      const GraphAxisColours& colours);
 
@@ -50,18 +59,26 @@ public:
     // Recreates the iterator when the kind or the hour display changed;
     // false while the kind is not known (13).
     bool Refresh(const GraphDocument& document, const GraphLabelOptions& options);
-    // The marks of a width x height axis window; `lineHeight` is the font's.
-    std::vector<GraphAxisMark> Marks(const GraphDocument& document, int width, int height, int lineHeight,
+    // The marks of a width x height axis window, their labels laid out in
+    // the canvas's font: each whole inside the window, beside its tick and
+    // clear of it, none over another. A horizontal axis spaces its labels
+    // by the widest of them.
+    std::vector<GraphAxisMark> Marks(const GraphDocument& document, int width, int height, GraphCanvas& canvas,
                                      const GraphLabelOptions& options);
     void Paint(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
                const GraphAxisColours& colours, const GraphLabelOptions& options);
-    // The width the axis needs beside a plot of `height` pixels: the widest
-    // label plus 10, or 10 while the kind is not known.
+    // The width of the axis window (its two border pixels included) beside
+    // a plot of `height` pixels: the widest label with its margin and tick,
+    // or 10 while the kind is not known.
     int Measure(GraphCanvas& canvas, const GraphDocument& document, int height,
                 const GraphLabelOptions& options);
     const AxisTickIterator* Iterator() const noexcept { return iterator_.get(); }
 
 private:
+    // The ticks with their label texts at a label spacing of `spacing`.
+    std::vector<GraphAxisMark> ComputeMarks(const GraphDocument& document, const GraphScales& scales, int spacing,
+                                            const GraphLabelOptions& options);
+
     int kind_ = kValueKindUnknown;
     bool hours_ = false;
     std::unique_ptr<AxisTickIterator> iterator_;

@@ -9,6 +9,7 @@
 
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
+#include "base/time_systems.h"
 #include "frame_test.h"
 #include "program_keys.h"
 #include "resources/calculator_ids.h"
@@ -164,6 +165,25 @@ TEST_F(CalculatorWindowTest, KeyboardJourney) {
     EXPECT_GE(julianDate, 2451544.5);
     EXPECT_LT(julianDate, 2451545.5);
     EXPECT_EQ(Text(IDC_CALC_WEEKDAY), L"Saturday");
+}
+
+// The time is kept to a millionth of a day, a little below 10:20:31; the
+// result a restart shows is that time rounded, as its source shows it.
+TEST_F(CalculatorWindowTest, ARestartShowsTheTimeResultAsCalculated) {
+    Open();
+    Command(CMD_CALCULATOR);
+    SelectTab(kTimeTab);
+    PickerOn<DatePicker>(IDC_CALC_DATE)->SetDate(2026, 3, 14);
+    PickerOn<TimePicker>(IDC_CALC_TIME)->SetValue(10.0 + 20.0 / 60.0 + 31.0 / 3600.0);
+    for (int id : {IDC_CALC_SOURCE_TIME_SYSTEM, IDC_CALC_DESTINATION_TIME_SYSTEM}) {
+        SendDlgItemMessageW(Page(), id, CB_SETCURSEL, kUniversalTime, 0);
+    }
+    Calculate();
+    ASSERT_EQ(Text(IDC_CALC_DESTINATION_TIME), L"10:20:31");
+    Close();
+    Open();
+    ASSERT_EQ(SendDlgItemMessageW(window_, IDC_CALC_TABS, TCM_GETCURSEL, 0, 0), kTimeTab);
+    EXPECT_EQ(Text(IDC_CALC_DESTINATION_TIME), L"10:20:31");
 }
 
 TEST_F(CalculatorWindowTest, ARestartShowsItOnlyWhenItWasVisible) {

@@ -9,13 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/help_topics_win.h"
 #include "frame_test.h"
+#include "catalog/body_types.h"
+#include "catalog/catalogue_registry.h"
 #include "views/eclipse_window_win.h"
+#include "views/sky_display_win.h"
+#include "views/sky_render.h"
+#include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 #include "modal_driver.h"
 #include "program_keys.h"
 #include "frame/help_messages.h"
@@ -287,6 +295,124 @@ TEST_F(RunLessonTest, KeyboardJourney) {
     alt('s');
     EXPECT_EQ(LessonWindow(), nullptr);
     EXPECT_TRUE(EducatorEnabled());
+}
+
+// What a Sky window shows of a body: whether it stands inside the display,
+// and its altitude.
+struct SkySight {
+    bool inView = false;
+    double altitude = 0.0;
+};
+
+SkySight SightOf(SkyWindow& sky, const CelestialObject& body) {
+    SkySight sight;
+    sight.altitude = sky.ComputeLookDirection(sky.BodyPosition(body), sky.GetZoom()).altitude;
+    SkyDisplay* display = sky.Display();
+    int x = 0, y = 0;
+    RECT client{};
+    if (display && display->Renderer() && GetClientRect(display->Window(), &client) &&
+        display->Renderer()->SkyProjectObject(body, x, y)) {
+        sight.inView = x >= 0 && y >= 0 && x < client.right && y < client.bottom;
+    }
+    return sight;
+}
+
+const CelestialObject& FirstOf(int bodyType) { return *CatalogueByType(bodyType)->CatalogueGetObjectAt(0); }
+
+// A moment as day.month.year hh:mm, to compare with the lessons' texts.
+std::string Moment(const DateTime& t) {
+    const long minutes = std::lround(t.hours * 60.0);
+    char text[40];
+    std::snprintf(text, sizeof text, "%d.%d.%d %02ld:%02ld", t.day, t.month, t.year, minutes / 60, minutes % 60);
+    return text;
+}
+
+// Each message of a shipped lesson against the windows it speaks of: the
+// moment the Sky shows, the Moon selected and in the view, above the
+// horizon when the text has it in the sky (and high, or rising, or beside
+// the Sun where it says so).
+class LessonMessagesTest : public RunLessonTest {
+protected:
+    struct Expected {
+        const wchar_t* words;     // a part of the message
+        int active;               // the kind of the window shown in front, -1 when several are spoken of
+        const char* solarDate;    // the Solar System window's date, or none
+        const char* skyMoment;    // the Sky's moment, or none when no Sky is spoken of
+        double lowest, highest;   // the Moon's altitude
+        int sun;                  // 1 in the view too, -1 below the horizon, 0 not spoken of
+    };
+    int ActiveKind() {
+        const auto active = reinterpret_cast<HWND>(SendMessageW(frame_->MdiClient(), WM_MDIGETACTIVE, 0, 0));
+        return active ? frame_->Registry().FindByHandle(active).kind : -1;
+    }
+    void Walk(const wchar_t* file, const std::vector<Expected>& messages) {
+        TheEducator().RunScriptFile(Shipped(file), String(L"Lesson"));
+        ASSERT_NE(LessonWindow(), nullptr);
+        for (std::size_t i = 0; i < messages.size(); ++i) {
+            const Expected& e = messages[i];
+            SCOPED_TRACE(testing::Message() << "message " << i + 1);
+            ASSERT_NE(Message().find(e.words), std::wstring::npos) << Message();
+            if (e.active >= 0) {
+                EXPECT_EQ(ActiveKind(), e.active);
+            }
+            if (e.solarDate) {
+                SolarSystemWindow* plan = nullptr;
+                for (RegisteredWindow* window : frame_->Registry().AllWindows()) {
+                    if (!plan) plan = dynamic_cast<SolarSystemWindow*>(window);
+                }
+                ASSERT_NE(plan, nullptr);
+                const std::string moment = Moment(plan->SolarDocument().GetTimeAndPlace().dateTime);
+                EXPECT_EQ(moment.substr(0, moment.find(' ')), e.solarDate);
+            }
+            if (e.skyMoment) {
+                auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindowOf(kSkyWindow));
+                ASSERT_NE(sky, nullptr);
+                UpdateWindow(sky->Display()->Window());
+                EXPECT_EQ(Moment(sky->GetDocument().GetTimeAndPlace().dateTime), e.skyMoment);
+                const CelestialObject* selected = sky->SelectedObject();
+                ASSERT_NE(selected, nullptr);
+                EXPECT_EQ(selected->GetTypeId(), kBodyMoon);
+                const SkySight moon = SightOf(*sky, *selected);
+                EXPECT_TRUE(moon.inView);
+                EXPECT_GE(moon.altitude, e.lowest);
+                EXPECT_LE(moon.altitude, e.highest);
+                const SkySight sun = SightOf(*sky, FirstOf(kBodySun));
+                if (e.sun > 0) {
+                    EXPECT_TRUE(sun.inView && sun.altitude > 0.0) << sun.altitude;
+                }
+                if (e.sun < 0) {
+                    EXPECT_LT(sun.altitude, 0.0);
+                }
+            }
+            if (i + 1 < messages.size()) {
+                EXPECT_EQ(AnswerTheBox([&] { Press(IDC_LESSON_CONTINUE); }), L"");
+            }
+        }
+        EXPECT_TRUE(Shown(IDC_LESSON_CLOSE));
+        Press(IDC_LESSON_CLOSE);
+    }
+};
+
+TEST_F(LessonMessagesTest, TheQuickTourShowsWhatItsMessagesSay) {
+    Walk(L"Quick Tour.sts", {{L"Welcome", -1, nullptr, nullptr, 0, 0, 0},
+                             {L"This is a Sky window", kSkyWindow, nullptr, nullptr, 0, 0, 0},
+                             {L"The Moon is now selected", kSkyWindow, nullptr, "21.6.2026 22:00", 0.0, 90.0, 0},
+                             {L"One hour later", kSkyWindow, nullptr, nullptr, 0, 0, 0},
+                             {L"Solar System window", kSolarSystemWindow, "21.6.2026", nullptr, 0, 0, 0},
+                             {L"A month later", kSolarSystemWindow, "21.7.2026", nullptr, 0, 0, 0},
+                             {L"Jupiter Explorer", kJupiterExplorerWindow, nullptr, nullptr, 0, 0, 0},
+                             {L"Solar Eclipse window", kSolarEclipseWindow, nullptr, nullptr, 0, 0, 0},
+                             {L"end of the tour", -1, nullptr, nullptr, 0, 0, 0}});
+}
+
+TEST_F(LessonMessagesTest, ThePhasesOfTheMoonShowWhatTheirMessagesSay) {
+    Walk(L"Phases of the Moon.sts",
+         {{L"reflected sunlight", -1, nullptr, nullptr, 0, 0, 0},
+          {L"18 January 2026", kSolarSystemWindow, "18.1.2026", nullptr, 0, 0, 0},
+          {L"new Moon stands beside the Sun", kSkyWindow, "18.1.2026", "18.1.2026 14:30", 0.0, 30.0, 1},
+          {L"first quarter", -1, "26.1.2026", "26.1.2026 18:00", 30.0, 90.0, -1},
+          {L"rises as the Sun sets", -1, "1.2.2026", "1.2.2026 17:00", 0.0, 20.0, -1},
+          {L"morning sky", -1, "9.2.2026", "10.2.2026 06:00", 0.0, 90.0, -1}});
 }
 
 BOOL CALLBACK FindWelcome(HWND window, LPARAM data) {

@@ -280,6 +280,27 @@ TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterru
     EXPECT_TRUE(IsWindowVisible(window_));
 }
 
+// "Discard any changes" forgets where the tool stood and that it was shown,
+// not the searches run with it: the run and its results come back.
+TEST_F(EventFinderWindowTest, ARunIsKeptByAnExitThatDiscardsTheChanges) {
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SetRange(2024, 2024, L"1", L"Days");
+    Click(IDC_EF_START);
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 60000));
+    const auto found = Lines();
+    ASSERT_EQ(found.size(), 12u);
+    app_->Options().general.saveOptionsOnExit = false;
+    Close();
+
+    Open();
+    ASSERT_NE(tool_, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window_));
+    EXPECT_EQ(tool_->Control().RunCount(), 1u);
+    EXPECT_EQ(tool_->Control().CurrentPosition(), 0);
+    EXPECT_EQ(Lines(), found);
+}
+
 // Steps run by a timer on the test's thread while a modal dialog runs its
 // own loop; each step answers true when it is done.
 struct ModalScript {

@@ -273,13 +273,13 @@ TEST_F(WindowServicesTest, EachSampleGraphOpensFromItsTaskDrawnAndWithoutAMessag
         wchar_t caption[200] = {};
         GetWindowTextW(graph->Handle(), caption, 200);
         EXPECT_EQ(Utf8(caption), "Graph: " + file);
-        EXPECT_EQ(graph->Graph().LineCount(), 7);
-        // The Moon's line (dark blue) and the Sun's (dark red) are drawn.
+        EXPECT_EQ(graph->Graph().LineCount(), 6);
+        // The Moon's line (dark blue) and Saturn's (dark magenta) are drawn.
         UpdateWindow(graph->DisplayWindow());
         int width = 0, height = 0;
         const std::vector<std::uint32_t> pixels = test::ScreenPixels(graph->DisplayWindow(), width, height);
         EXPECT_GT(std::count(pixels.begin(), pixels.end(), 0x000080u), 100);
-        EXPECT_GT(std::count(pixels.begin(), pixels.end(), 0x800000u), 100);
+        EXPECT_GT(std::count(pixels.begin(), pixels.end(), 0x800080u), 100);
         Command(CMD_CLOSE_ALL);
     }
 }

@@ -97,7 +97,7 @@ TEST_F(GraphAxesTest, ValueTicksLieOnThePlotRowsOfTheirValues) {
         settings().yAxisReversed = (o & 2) != 0;
         const int width = settings().xAxisHorizontal ? 60 : 500;
         const int height = settings().xAxisHorizontal ? 300 : 30;
-        const auto marks = axis.Marks(graph.document, width, height, 13, {});
+        const auto marks = axis.Marks(graph.document, width, height, canvas, {});
         RecordingGraphCanvas plot;
         DrawGraphCurve(plot, MakeGraphScales(settings(), 500, 300), level, 8, Colour{});
         const GraphPoint row = plot.lines.front().from;
@@ -122,6 +122,91 @@ TEST_F(GraphAxesTest, ValueTicksLieOnThePlotRowsOfTheirValues) {
     }
 }
 
+// What an axis painted: every label whole inside the window, apart from
+// every tick by at least 2 pixels (beside its own, not over it), and clear
+// of the other labels. Answers the labels.
+std::vector<std::string> CheckPaintedLabels(const RecordingGraphCanvas& canvas, int width, int height) {
+    struct Box {
+        int left, top, right, bottom;  // inclusive
+    };
+    std::vector<Box> boxes;
+    std::vector<std::string> labels;
+    for (const auto& text : canvas.texts) {
+        const int w = 7 * static_cast<int>(text.text.size());
+        Box box{text.x, text.y, text.x + w - 1, text.y + 12};
+        if (text.align != GraphTextAlign::kLeftTop) box.left -= w, box.right -= w;
+        if (text.align == GraphTextAlign::kRightBaseline) box.top -= 13, box.bottom -= 13;
+        EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right < width && box.bottom < height)
+            << "\"" << text.text << "\" cut at " << box.left << "," << box.top << " " << box.right << ","
+            << box.bottom << " in " << width << "x" << height;
+        for (const auto& line : canvas.lines) {
+            const int gapX = std::max({0, std::min(line.from.x, line.to.x) - box.right,
+                                       box.left - std::max(line.from.x, line.to.x)});
+            const int gapY = std::max({0, std::min(line.from.y, line.to.y) - box.bottom,
+                                       box.top - std::max(line.from.y, line.to.y)});
+            EXPECT_GE(std::max(gapX, gapY), 2) << "\"" << text.text << "\" touches the tick at " << line.from.x
+                                               << "," << line.from.y;
+        }
+        for (const Box& other : boxes) {
+            EXPECT_TRUE(box.right < other.left || other.right < box.left || box.bottom < other.top ||
+                        other.bottom < box.top)
+                << "\"" << text.text << "\" over another label";
+        }
+        boxes.push_back(box);
+        labels.push_back(text.text);
+    }
+    return labels;
+}
+
+// The distance graphs of the Related Tasks over a year, in the four
+// orientations: the labels are whole, beside their ticks, one for each
+// long tick, and their numbers are grouped so that 10 digits read at once.
+TEST_F(GraphAxesTest, DistanceAxesWriteEveryLabelWholeBesideItsTick) {
+    for (const char* body : {"Sun", "Moon", "Jupiter"}) {
+        graph.document.InsertLine(0, NamedLine(body, (std::string(body) + ".DistEarth(km)").c_str()));
+        graph.document.ComputeAllLines(false);
+        graph.document.UpdateGraphRange();
+        ASSERT_EQ(graph.document.ValueKind(), 6) << body;
+        for (int o = 0; o < 4; ++o) {
+            SCOPED_TRACE(testing::Message() << body << " orientation " << o);
+            settings().xAxisHorizontal = (o & 1) == 0;
+            settings().xAxisReversed = settings().yAxisReversed = (o & 2) != 0;
+            GraphValueAxis axis;
+            RecordingGraphCanvas measure;
+            const bool beside = settings().xAxisHorizontal;
+            // The axis windows as the Graph window lays them out (their
+            // clients, within the border).
+            const int width = beside ? axis.Measure(measure, graph.document, 398, {}) - 2 : 598;
+            const int height = beside ? 398 : 24;
+            RecordingGraphCanvas painted;
+            axis.Paint(painted, graph.document, width, height, {}, {});
+            const auto labels = CheckPaintedLabels(painted, width, height);
+            EXPECT_GE(labels.size(), 3u);
+            for (const std::string& label : labels) {
+                EXPECT_EQ(label.find("00000"), std::string::npos) << label;
+                EXPECT_NE(label.find(" km"), std::string::npos) << label;
+            }
+            if (beside) {
+                // A long tick for every label, a short one for every other tick.
+                int longest = 0;
+                for (const auto& line : painted.lines) longest = std::max(longest, line.to.x - line.from.x);
+                const auto longTicks = std::count_if(painted.lines.begin(), painted.lines.end(), [&](const auto& l) {
+                    return l.to.x - l.from.x == longest;
+                });
+                EXPECT_EQ(static_cast<std::size_t>(longTicks), labels.size());
+            }
+
+            RecordingGraphCanvas time;
+            const int timeWidth = settings().xAxisHorizontal ? 598 : 38;
+            const int timeHeight = settings().xAxisHorizontal ? 22 : 398;
+            PaintGraphXAxis(time, graph.document, timeWidth, timeHeight, {});
+            const auto months = CheckPaintedLabels(time, timeWidth, timeHeight);
+            EXPECT_EQ(months.size(), 13u);  // January to January
+        }
+        graph.document.DeleteLine(0);
+    }
+}
+
 TEST_F(GraphAxesTest, RightAscensionInHoursLabelsHoursOverDegrees) {
     graph.document.InsertLine(0, NamedLine("R", "Sun.Lon(equ)"));
     graph.document.UpdateGraphRange();
@@ -131,7 +216,8 @@ TEST_F(GraphAxesTest, RightAscensionInHoursLabelsHoursOverDegrees) {
     settings().yAxisMax = 360.0;
     GraphValueAxis axis;
     const GraphLabelOptions hours{1, 1};
-    const auto marks = axis.Marks(graph.document, 60, 600, 13, hours);
+    RecordingGraphCanvas canvas;
+    const auto marks = axis.Marks(graph.document, 60, 600, canvas, hours);
     ASSERT_NE(axis.Iterator(), nullptr);
     ASSERT_FALSE(marks.empty());
     EXPECT_EQ(marks.size(), axis.Iterator()->Ticks().size());
