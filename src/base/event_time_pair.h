@@ -1,7 +1,7 @@
 // EventTimePair: two moments of one event and a code that says what the two
 // tell together. The rising and setting times that the reports and the
-// Saturn explorer's panel show are such a pair: `first` the rising, `second`
-// the setting, `code` a RiseSetState.
+// explorer panels show are such a pair: `first` the rising, `second` the
+// setting, `code` a RiseSetState.
 #pragma once
 
 #include <cstdint>

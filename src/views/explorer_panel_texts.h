@@ -1,13 +1,16 @@
 // What the Jupiter and Saturn panels and options dialogs show, without their
-// windows: a moon's coordinate, the planet's tilts, the moment a Rise or Set
-// link leads to and the orientation an instrument gives.
+// windows: a moon's coordinate, the planet's tilts, its rising and setting
+// with the moment each link leads to and the orientation an instrument gives.
 #pragma once
 
 #include "base/date_time.h"
+#include "base/event_time_pair.h"
 #include "base/geo_place.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
+
+class PropertyMap;
 
 // A moon's X, Y or Z in planet radii: at most two decimals, trailing zeros
 // and a bare point dropped, "+" above zero; a value that rounds to zero is
@@ -18,11 +21,19 @@ String ExplorerCoordinateText(double radii);
 // angle style (kAngleSexagesimal to the minute, or two decimals).
 String ExplorerTiltText(double degrees, int angleStyle);
 
-// The moment a Rise or Set link leads to: the event at `universalHours` of
-// the Universal date of the document's moment, told in the document's own
-// time system, so that the link's time system makes no difference. False
-// for an event that does not happen (hours outside 0..24).
-bool ExplorerEventMoment(const TimeAndPlace& moment, double universalHours, DateTime& event);
+// The rising and setting the panel shows: the Rise and Set of `map`,
+// computed in `timeSystem`, on the date of the document's moment told in
+// that system.
+EventTimePair ExplorerRiseSet(const PropertyMap& map, const TimeAndPlace& moment, int timeSystem);
+
+// A Rise or Set link's text: the event's time to the minute, "--:--" for an
+// event that does not happen.
+String ExplorerEventText(const EventTime& event);
+
+// The moment a Rise or Set link leads to: the event shown, told in the
+// document's own time system, so that the link's time system makes no
+// difference. False for an event that does not happen.
+bool ExplorerEventMoment(const TimeAndPlace& moment, const EventTime& event, DateTime& reached);
 
 // The options dialog's explanation of the picture the two swaps give.
 const Char* ExplorerOrientationText(bool swapNorthSouth, bool swapEastWest) noexcept;

@@ -2,18 +2,16 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
-
 #include "app/custom_control_map.h"
 #include "app/settings_records.h"
 #include "app/sky_panel_texts.h"
-#include "base/angle_value.h"
 #include "base/date_time_text.h"
-#include "base/services.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
+#include "catalog/quantity_values.h"
+#include "catalog/rise_set.h"
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/explorer_panel_texts.h"
@@ -50,8 +48,6 @@ const double* MoonTable(ExplorerDocument& document) {
 const CelestialObject* PlanetOf(const ExplorerKindTraits& traits) {
     return PlanetByNumber(traits.kind == kSaturnExplorerWindow ? 5 : 4);
 }
-
-int AngleStyle() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : kAngleSexagesimal; }
 
 UINT BoxState(bool ticked) { return INDEXTOSTATEIMAGEMASK(ticked ? kBoxTicked : kBoxEmpty); }
 
@@ -122,10 +118,11 @@ void ExplorerControlPanel::EnableHighlightControls(bool enable) {
 void ExplorerControlPanel::OnInitDialog() {
     HWND dialog = GetDialogWindow();
     const int slot = SlotOf(actions_.Traits());
-    for (const int item : {static_cast<int>(kExplorerRiseItem), static_cast<int>(kExplorerSetItem)}) {
-        if (auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item))) {
-            link->SetClickAction(slot == 0 ? &RiseSetClickedIn<0> : &RiseSetClickedIn<1>);
-        }
+    if (auto* rise = FindCustomControl<Hyperlink>(GetDlgItem(dialog, kExplorerRiseItem))) {
+        rise->SetClickAction(slot == 0 ? &RiseSetClickedIn<0, false> : &RiseSetClickedIn<1, false>);
+    }
+    if (auto* set = FindCustomControl<Hyperlink>(GetDlgItem(dialog, kExplorerSetItem))) {
+        set->SetClickAction(slot == 0 ? &RiseSetClickedIn<0, true> : &RiseSetClickedIn<1, true>);
     }
     PanelTimeConfig config;
     config.dateItem = kExplorerDateItem;
@@ -201,8 +198,9 @@ void ExplorerControlPanel::ControlPanelUpdate(void*) {
     ExplorerView* view = View();
     if (view == nullptr) return;
     ShowPlanetFields(*view);
-    SetText(dialog, kExplorerTiltToEarthItem, ExplorerTiltText(view->GetDocument().TiltToEarth(), AngleStyle()).Text());
-    SetText(dialog, kExplorerTiltToEastItem, ExplorerTiltText(view->GetDocument().TiltToEast(), AngleStyle()).Text());
+    const int angleStyle = DisplayFormatRequest().angleDegreeBase;
+    SetText(dialog, kExplorerTiltToEarthItem, ExplorerTiltText(view->GetDocument().TiltToEarth(), angleStyle).Text());
+    SetText(dialog, kExplorerTiltToEastItem, ExplorerTiltText(view->GetDocument().TiltToEast(), angleStyle).Text());
     SyncMoonList(*view);
     SendDlgItemMessageW(dialog, kExplorerZoomItem, TBM_SETPOS, TRUE, view->GetZoomLevel());
 }
@@ -244,8 +242,7 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
                                   kFunctionConstellation | kFunctionMagnitude | kFunctionPhase,
                               moment, map, PropertyConventions{system, timeSystem, kAstronomicalUnits});
     }
-    QuantityFormatRequest request;
-    request.angleDegreeBase = AngleStyle();
+    const QuantityFormatRequest request = DisplayFormatRequest();
     for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kExplorerFirstValueItem, kFunctionLongitude},
                                    {kExplorerSecondValueItem, kFunctionLatitude},
                                    {kExplorerConstellationItem, kFunctionConstellation},
@@ -255,27 +252,18 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
         if (map.Has(id)) map.Format(id, value, request);
         SetText(dialog, item, value.Text());
     }
-    // Each link leads to its event's moment, whatever system it is told in.
-    request.unitPrecision = kTimeToMinute;
-    for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kExplorerRiseItem, kFunctionRise},
-                                   {kExplorerSetItem, kFunctionSet}}) {
+    EventTimePairAssign(riseSet_, planet != nullptr ? ExplorerRiseSet(map, moment, timeSystem) : NotComputedRiseSet());
+    for (const auto& [item, event] : {std::pair<int, const EventTime*>{kExplorerRiseItem, &riseSet_.first},
+                                      {kExplorerSetItem, &riseSet_.second}}) {
         auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
         if (link == nullptr) continue;
-        String shown(TXT("--:--"));
-        String target;
-        DateTime event;
-        const double hours = planet != nullptr ? EvaluateBodyFunction(*planet, id, kUniversalTime, moment) : -1.0;
-        const bool valid = ExplorerEventMoment(moment, hours, event) && map.Has(id);
-        if (valid) {
-            map.Format(id, shown, request);
-            Char buffer[64];
-            std::swprintf(buffer, 64, L"%.9f", hours);
-            target = String(buffer);
-        }
+        DateTime reached;
+        const bool valid = ExplorerEventMoment(moment, *event, reached);
+        const String shown = ExplorerEventText(*event);
         // The caption too, so that the text can be read as a window's.
         SetText(dialog, item, shown.Text());
         link->SetText(shown.Text());
-        link->SetTarget(target.Text());
+        link->SetTarget(shown.Text());
         link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
         EnableWindow(GetDlgItem(dialog, item), valid);
         InvalidateRect(GetDlgItem(dialog, item), nullptr, TRUE);
@@ -295,18 +283,19 @@ void ExplorerControlPanel::SyncMoonList(ExplorerView& view) {
     InvalidateRect(list, nullptr, FALSE);
 }
 
-template <int Slot>
-void ExplorerControlPanel::RiseSetClickedIn(const Char* target) {
-    if (g_panels[Slot] != nullptr) g_panels[Slot]->RiseSetClicked(target);
+template <int Slot, bool Set>
+void ExplorerControlPanel::RiseSetClickedIn(const Char*) {
+    if (g_panels[Slot] != nullptr) g_panels[Slot]->RiseSetClicked(Set);
 }
 
-void ExplorerControlPanel::RiseSetClicked(const Char* target) {
+void ExplorerControlPanel::RiseSetClicked(bool set) {
     ExplorerView* view = View();
-    if (view == nullptr || target == nullptr || target[0] == 0) return;
-    double hours = -1.0;
-    if (std::swscanf(target, L"%lf", &hours) != 1) return;
+    if (view == nullptr) return;
+    // The link leads to the event it shows, held since the last update.
     DateTime event;
-    if (!ExplorerEventMoment(view->GetDocument().GetTimeAndPlace(), hours, event)) return;
+    if (!ExplorerEventMoment(view->GetDocument().GetTimeAndPlace(), set ? riseSet_.second : riseSet_.first, event)) {
+        return;
+    }
     actions_.GoTo(*view, event, kChangeWhole, nullptr, true);
 }
 

@@ -15,6 +15,7 @@
 
 #include "app/explorer_commands.h"
 #include "app/window_settings.h"
+#include "base/event_time_pair.h"
 #include "controls/control_panel.h"
 
 namespace corvinata {
@@ -87,14 +88,18 @@ private:
     void ShowPlanetFields(ExplorerView& view);
     void SyncMoonList(ExplorerView& view);
     void EndAnimationRun();
-    void RiseSetClicked(const Char* target);
-    template <int Slot>
+    void RiseSetClicked(bool set);
+    // The links' click actions: the panel of kind slot `Slot`, its Set link
+    // or its Rise link.
+    template <int Slot, bool Set>
     static void RiseSetClickedIn(const Char* target);
 
     ExplorerActions& actions_;
     ExplorerDocument& document_;
     std::function<DateTime()> resetTime_;
     String cell_;
+    // The planet's rising and setting as the links show them.
+    EventTimePair riseSet_;
     // True while the panel itself sets the list's boxes and selection.
     bool syncing_ = false;
     // The run of an animation: where it began and in which window.

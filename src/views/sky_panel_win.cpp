@@ -7,12 +7,12 @@
 #include "app/custom_control_map.h"
 #include "app/sky_panel_texts.h"
 #include "base/date_time_text.h"
-#include "base/services.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
 #include "catalog/name_systems.h"
+#include "catalog/quantity_values.h"
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/sky_display_win.h"
@@ -285,8 +285,8 @@ void SkyControlPanel::ShowSelectedObject() {
         ComputeSkyPanelObject(object, window->GetSkyDocument().GetTimeAndPlace(), system, timeSystem);
     const SkyPanelRows& rows = shown.rows;
     const PropertyMap& map = shown.values;
-    QuantityFormatRequest request;
-    request.angleDegreeBase = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 1;
+    // Angles and right ascensions as the user chose them in the appearance options.
+    const QuantityFormatRequest request = DisplayFormatRequest();
     auto show = [&](int item, std::uint32_t id, bool on) {
         String value;
         if (on && map.Has(id)) map.Format(id, value, request);

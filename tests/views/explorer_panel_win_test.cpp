@@ -14,6 +14,9 @@
 #include <string>
 
 #include "app/custom_control_map.h"
+#include "base/angle_value.h"
+#include "base/date_time_text.h"
+#include "base/services.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
@@ -65,6 +68,16 @@ public:
 private:
     NotificationHub& hub_;
     HWND window_;
+};
+
+// The appearance options as a test sets them: sexagesimal degrees and
+// hours of right ascension unless it says otherwise.
+class SettableDisplayFormat final : public DisplayFormatInterface {
+public:
+    int GetAngleDegreeBase() const override { return degreeBase; }
+    int GetRaDisplayUnit() const override { return raUnit; }
+    int degreeBase = kAngleSexagesimal;
+    int raUnit = 1;
 };
 
 std::wstring Text(HWND window) {
@@ -150,6 +163,8 @@ protected:
     DateTime DocumentTime() const { return view_->GetDocument().GetTimeAndPlace().dateTime; }
 
     static inline test::ScopedCatalogues* catalogues_ = nullptr;
+    SettableDisplayFormat display_;
+    ScopedApplicationServices services_{nullptr, &display_};
     CustomControlMap controls_;
     CustomControlsSession session_{GetModuleHandleW(nullptr), controls_};
     NotificationHub hub_;
@@ -299,28 +314,47 @@ TEST_F(ExplorerPanelTest, AnAnimationRunIsOneStep) {
     EXPECT_NEAR(DateTimeDifferenceDays(DocumentTime(), start), 0.0, 1e-9);
 }
 
-// The links lead to the event whatever system they are told in: with "UT"
-// chosen at UT+2 the view does not land two hours off.
+// The link lands on the event it shows, whatever system it is told in: on
+// the document's date in that system, at the link's time, with the planet
+// at the horizon. With "UT" chosen at UT+2 the view does not land two hours
+// off; with "LCT" Jupiter's set at 01:23 on the 1st is not taken for the
+// set of the Universal 1st, which is local 01:20 on the 2nd.
 TEST_F(ExplorerPanelTest, RiseAndSetLinksGoToTheEventInAnyTimeSystem) {
-    Open();
-    for (const int system : {kUniversalTime, kLocalCivilTime}) {
-        for (const auto& [link, function] : {std::pair<int, std::uint32_t>{kExplorerRiseItem, kFunctionRise},
-                                             {kExplorerSetItem, kFunctionSet}}) {
-            view_->GetDocument().SetDateTime(MakeDateTime(2013, 3, 1, 12.0, kLocalCivilTime));
-            SendMessageW(Item(kExplorerTimeSystemItem), CB_SETCURSEL, system, 0);
-            Send(WM_COMMAND, MAKEWPARAM(kExplorerTimeSystemItem, CBN_SELCHANGE), Item(kExplorerTimeSystemItem));
-            const TimeAndPlace& moment = view_->GetDocument().GetTimeAndPlace();
-            const double universal = EvaluateBodyFunction(*PlanetByNumber(4), function, kUniversalTime, moment);
-            EXPECT_EQ(Text(Item(link)).size(), 5u) << "HH:MM";
-            ClickLink(link);
-            DateTime reached = DocumentTime();
-            EXPECT_EQ(reached.timeSystem, kLocalCivilTime);
-            ConvertTimeSystemAt(reached, kUniversalTime, moment.place.longitude.GetValue(),
-                                moment.place.timeZone.hours, moment.daylightSaving);
-            EXPECT_NEAR(reached.hours, universal, 1e-6) << system << " " << link;
+    const struct {
+        bool saturn;
+        DateTime document;
+    } cases[] = {{false, MakeDateTime(2013, 3, 1, 12.0, kLocalCivilTime)},
+                 {true, MakeDateTime(2013, 6, 20, 12.0, kLocalCivilTime)}};
+    for (const auto& c : cases) {
+        Open(c.saturn);
+        const CelestialObject& planet = *PlanetByNumber(c.saturn ? 5 : 4);
+        for (const int system : {kUniversalTime, kLocalCivilTime}) {
+            for (const int link : {kExplorerRiseItem, kExplorerSetItem}) {
+                view_->GetDocument().SetDateTime(c.document);
+                SendMessageW(Item(kExplorerTimeSystemItem), CB_SETCURSEL, system, 0);
+                Send(WM_COMMAND, MAKEWPARAM(kExplorerTimeSystemItem, CBN_SELCHANGE), Item(kExplorerTimeSystemItem));
+                TimeAndPlace reached = view_->GetDocument().GetTimeAndPlace();
+                DateTime day = reached.dateTime;
+                ConvertTimeSystemAt(day, system, reached.place.longitude.GetValue(), reached.place.timeZone.hours,
+                                    reached.daylightSaving);
+                const std::wstring shown = Text(Item(link));
+                ClickLink(link);
+                reached.dateTime = DocumentTime();
+                EXPECT_EQ(reached.dateTime.timeSystem, kLocalCivilTime);
+                EXPECT_NEAR(EvaluateBodyFunction(planet, kFunctionLatitude, kHorizontalSystem, reached), -0.5667,
+                            0.01)
+                    << c.saturn << " " << system << " " << link;
+                DateTime told = reached.dateTime;
+                ConvertTimeSystemAt(told, system, reached.place.longitude.GetValue(), reached.place.timeZone.hours,
+                                    reached.daylightSaving);
+                EXPECT_EQ(told.day, day.day) << c.saturn << " " << system << " " << link;
+                String text;
+                EXPECT_EQ(FormatTime(kTimeToMinute, told, false, kTruncateTime, nullptr, text).Text(), shown);
+            }
         }
     }
     // Far north Jupiter stays up all day: neither link is a link.
+    Open();
     TimeAndPlace north = jupiterDocument_.GetTimeAndPlace();
     north.place.latitude.degrees = 80.0;
     north.dateTime = MakeDateTime(2013, 1, 1, 12.0, kLocalCivilTime);
@@ -332,6 +366,30 @@ TEST_F(ExplorerPanelTest, RiseAndSetLinksGoToTheEventInAnyTimeSystem) {
         ClickLink(link);
     }
     EXPECT_EQ(Steps(), steps);
+}
+
+// The planet's place and tilts follow both appearance options: angles in
+// sexagesimal or decimal degrees, right ascension in hours or degrees.
+TEST_F(ExplorerPanelTest, PlaceAndTiltsFollowTheAppearanceOptions) {
+    const struct {
+        int degreeBase, raUnit;
+        const wchar_t *raMark, *declinationMark;
+    } cases[] = {{kAngleSexagesimal, 1, L"h", L"'"},
+                 {kAngleDecimal, 1, L"h", L"."},
+                 {kAngleSexagesimal, 0, L"\u00B0", L"'"},
+                 {kAngleDecimal, 0, L"\u00B0", L"."}};
+    for (const auto& c : cases) {
+        display_.degreeBase = c.degreeBase;
+        display_.raUnit = c.raUnit;
+        PanelledView& view = Open(true);
+        const std::wstring ra = Text(Item(kExplorerFirstValueItem));
+        const std::wstring declination = Text(Item(kExplorerSecondValueItem));
+        EXPECT_NE(ra.find(c.raMark), std::wstring::npos) << ra;
+        EXPECT_EQ(ra.find(c.raUnit == 1 ? L"\u00B0" : L"h"), std::wstring::npos) << ra;
+        EXPECT_NE(declination.find(c.declinationMark), std::wstring::npos) << declination;
+        EXPECT_EQ(Text(Item(kExplorerTiltToEarthItem)),
+                  ExplorerTiltText(view.GetDocument().TiltToEarth(), c.degreeBase).Text());
+    }
 }
 
 }  // namespace

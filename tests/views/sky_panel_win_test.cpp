@@ -13,6 +13,7 @@
 #include "../frame/modal_driver.h"
 #include "../frame/program_keys.h"
 #include "app/observer_dial.h"
+#include "base/angle_value.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
@@ -173,6 +174,30 @@ TEST_F(SkyPanelTest, TheObjectFieldsFollowTheSelectionAndTheSystem) {
                  reinterpret_cast<LPARAM>(Item(kSkyCoordinateSystemItem)));
     EXPECT_EQ(ItemText(PanelDialog(), kSkyFirstLabelItem), L"Azimuth");
     EXPECT_EQ(ItemText(PanelDialog(), kSkySecondLabelItem), L"Altitude");
+}
+
+// The selection's place follows both appearance options: angles in
+// sexagesimal or decimal degrees, right ascension in hours or degrees.
+TEST_F(SkyPanelTest, ThePlaceFollowsTheAppearanceOptions) {
+    SkyWindow& sky = NewSky();
+    sky.SelectBody(BodyIdentifierFromObject(CatalogueByType(kBodySun)->CatalogueGetObjectAt(0)), 0, 0, 0);
+    const struct {
+        int degreeBase, raUnit;
+        const wchar_t *raMark, *raNotMark, *declinationMark;
+    } cases[] = {{kAngleSexagesimal, 1, L"h", L"\u00B0", L"'"},
+                 {kAngleDecimal, 0, L"\u00B0", L"h", L"."},
+                 {kAngleSexagesimal, 0, L"\u00B0", L"h", L"'"},
+                 {kAngleDecimal, 1, L"h", L"\u00B0", L"."}};
+    for (const auto& c : cases) {
+        app_->Options().general.angleDegreeBase = c.degreeBase;
+        app_->Options().general.raDisplayUnit = c.raUnit;
+        sky.UpdateView(0, true);
+        const std::wstring ra = ItemText(PanelDialog(), kSkyFirstValueItem);
+        const std::wstring declination = ItemText(PanelDialog(), kSkySecondValueItem);
+        EXPECT_NE(ra.find(c.raMark), std::wstring::npos) << ra;
+        EXPECT_EQ(ra.find(c.raNotMark), std::wstring::npos) << ra;
+        EXPECT_NE(declination.find(c.declinationMark), std::wstring::npos) << declination;
+    }
 }
 
 // The constellation of the selection and the one its zodiac sign is named
