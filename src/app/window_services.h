@@ -91,6 +91,12 @@ public:
     virtual void StartEventSearch(int eventTypeId, const DateTime& begin, const DateTime& end,
                                   const TimeStep& step) = 0;
 
+    // The end of a window's highlight flash: the kind's control panel gets
+    // back "&Highlight" (and the Solar System panel its planet list), with
+    // the focus on the button.
+    virtual void FocusSkyPanelHighlight() = 0;
+    virtual void FocusSolarSystemPanelHighlight() = 0;
+
     // The Related Tasks pane.
     // The active window's selection changed.
     virtual void RefreshRelatedTasks() = 0;

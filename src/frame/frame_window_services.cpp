@@ -13,7 +13,9 @@
 #include "views/graph_window_win.h"
 #include "views/picture_window_win.h"
 #include "views/report_window_win.h"
+#include "views/sky_panel_win.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_panel_win.h"
 #include "views/solar_system_window_win.h"
 
 namespace corvinata {
@@ -138,6 +140,16 @@ void FrameWindowServices::StartEventFinderSearch(const events::SearchSetup& setu
     // Shown where it stands, or at its stored place when it was hidden.
     if (!frame_.Tools().IsShown(CMD_EVENT_FINDER)) RunFrameCommand(CMD_EVENT_FINDER);
     finder->Control().StartRequested(setup, condition, place);
+}
+
+void FrameWindowServices::FocusSkyPanelHighlight() {
+    if (auto* panel = dynamic_cast<SkyControlPanel*>(frame_.Children().PanelOf(kSkyWindow))) panel->FocusHighlight();
+}
+
+void FrameWindowServices::FocusSolarSystemPanelHighlight() {
+    if (auto* panel = dynamic_cast<SolarControlPanel*>(frame_.Children().PanelOf(kSolarSystemWindow))) {
+        panel->EnableHighlightControls(true);
+    }
 }
 
 void FrameWindowServices::RefreshRelatedTasks() { frame_.RefreshRelatedTasks(); }

@@ -47,6 +47,9 @@ public:
     void StartEventSearch(int eventTypeId, const DateTime& begin, const DateTime& end,
                           const TimeStep& step) override;
 
+    void FocusSkyPanelHighlight() override;
+    void FocusSolarSystemPanelHighlight() override;
+
     void RefreshRelatedTasks() override;
     void ShowEventTasks(const RelatedEvent& event, const DateTime& date) override;
     void ShowEventFinderTasks(const EventFinderSelection& selection) override;

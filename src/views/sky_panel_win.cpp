@@ -315,7 +315,7 @@ void SkyControlPanel::ShowSelectedObject() {
     show(kSkyPhaseItem, kFunctionPhase, rows.phase);
     Enable(Item(kSkyMagnitudeLabelItem), rows.magnitude);
     Enable(Item(kSkyPhaseLabelItem), rows.phase);
-    Enable(Item(kSkyHighlightItem), rows.highlight && !window->HighlightOn());
+    Enable(Item(kSkyHighlightItem), HighlightAllowed(*window));
 
     // The links go to the event's moment: its Universal time, taken on the
     // document's Universal date, converted back to the document's clock. A
@@ -360,6 +360,22 @@ void SkyControlPanel::ShowSelectedObject() {
 
 void SkyControlPanel::DisableHighlight() {
     if (HWND button = Item(kSkyHighlightItem)) EnableWindow(button, FALSE);
+}
+
+// A selection to flash, and no flash running.
+bool SkyControlPanel::HighlightAllowed(const SkyWindow& window) {
+    const CelestialObject* object = window.GetSelectedObject();
+    return SkyPanelRowsFor(object != nullptr ? object->GetTypeId() : -1).highlight && !window.HighlightOn();
+}
+
+// Disabling the button took the focus from it; a hidden panel takes none.
+void SkyControlPanel::FocusHighlight() {
+    HWND dialog = GetDialogWindow();
+    HWND button = Item(kSkyHighlightItem);
+    SkyWindow* window = Window();
+    if (dialog == nullptr || button == nullptr || window == nullptr) return;
+    Enable(button, HighlightAllowed(*window));
+    if (IsWindowEnabled(button) && IsWindowVisible(dialog)) SetFocus(button);
 }
 
 void SkyControlPanel::RiseSetClicked(const Char* value) {

@@ -65,9 +65,11 @@ public:
     // (nothing else the panel shows depends on them, and a drag turns the
     // view at every move); anything else refreshes the whole panel.
     void ShowWindowChange(std::uint32_t flags, bool everything);
-    // While the window flashes its selection; the next refresh after the
-    // flash enables the button again.
+    // While the window flashes its selection.
     void DisableHighlight();
+    // The flash is over: the button is back (where the attached window's
+    // selection allows it) with the focus, where the user pressed it.
+    void FocusHighlight();
     void ControlPanelStepTime(bool backward) override;
     void ControlPanelWindowClosing(PanelWindow* window) override;
 
@@ -94,6 +96,7 @@ private:
     void ShowZoom();
     void ShowDirectionButtons();
     void ShowSelectedObject();
+    static bool HighlightAllowed(const SkyWindow& window);
     void EndAnimationRun();
     static void RiseSetClicked(const Char* value);
 

@@ -207,8 +207,8 @@ void SkyWindow::CentreOnSelection(int centreMode, bool movePointer, bool flash) 
 
 void SkyWindow::EndHighlight() {
     highlight_ = false;
-    // The panel's "&Highlight" waits for the flash to end.
-    if (SkyControlPanel* panel = AttachedPanel()) panel->ControlPanelUpdate(nullptr);
+    // The panel's "&Highlight" waited for the flash to end.
+    if (context_.windows) context_.windows->FocusSkyPanelHighlight();
 }
 
 void SkyWindow::GetDirection(double& azimuth, double& altitude) const {

@@ -178,7 +178,9 @@ void SolarSystemDisplay::StartHighlight() {
 
 void SolarSystemDisplay::OnHighlightTimer() {
     if (!highlight_.End(window_, true)) return;
-    if (SolarControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
+    // The panel waited for the ring to go, also when it has since been
+    // attached to another window.
+    if (WindowServices* windows = owner_.Context().windows) windows->FocusSolarSystemPanelHighlight();
 }
 
 void SolarSystemDisplay::GetTooltipText(int x, int y, String& text) { text = FullNameOf(ObjectOfPlanBody(HitTest(x, y))); }

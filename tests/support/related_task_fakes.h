@@ -67,6 +67,9 @@ public:
             step.count);
     }
 
+    void FocusSkyPanelHighlight() override { Log("focus sky highlight"); }
+    void FocusSolarSystemPanelHighlight() override { Log("focus solar system highlight"); }
+
     void RefreshRelatedTasks() override { Log("refresh tasks"); }
     void ShowEventTasks(const RelatedEvent& event, const DateTime& d) override {
         Log("event tasks", event.eventTypeId, Name(event.body), Utf8(event.description), d.year);

@@ -341,7 +341,7 @@ TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
 
 // "&Highlight" turns the view to the selection only when it lies outside
 // the field (one step), and flashes it either way: the button waits, greyed,
-// for the flash's timer.
+// for the flash's timer, and then has the focus again.
 TEST_F(SkyPanelTest, HighlightFlashesTheSelectionInViewOrTurnedTo) {
     const struct Case {
         double turnedAwayBy;  // degrees of azimuth from Jupiter
@@ -367,6 +367,7 @@ TEST_F(SkyPanelTest, HighlightFlashesTheSelectionInViewOrTurnedTo) {
         SendMessageW(display, WM_TIMER, kHighlightTimer, 0);
         EXPECT_FALSE(sky.GetHighlightOn()) << c.turnedAwayBy;
         EXPECT_TRUE(IsWindowEnabled(Item(kSkyHighlightItem))) << c.turnedAwayBy;
+        EXPECT_EQ(GetFocus(), Item(kSkyHighlightItem)) << c.turnedAwayBy;
         SendMessageW(sky.Handle(), WM_CLOSE, 0, 0);
     }
 }

@@ -644,6 +644,28 @@ TEST_F(SolarPanelTest, DoubleClickSelectsZoomsAndHighlightsInOneStep) {
     EXPECT_EQ(UndoText(solar), L"Zoom to Uranus");
 }
 
+// The ring's end gives the panel back "&Highlight" and the planet list, with
+// the focus on the button, also when another window has taken the panel
+// since.
+TEST_F(SolarPanelTest, TheRingsEndGivesThePanelBackWithTheFocusOnHighlight) {
+    for (const bool anotherWindowActivated : {false, true}) {
+        SolarSystemWindow& solar = NewSolar();
+        SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kSolarHighlight, BN_CLICKED), 0);
+        ASSERT_TRUE(solar.Display()->HighlightShown()) << anotherWindowActivated;
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight))) << anotherWindowActivated;
+        EXPECT_FALSE(IsWindowEnabled(List())) << anotherWindowActivated;
+        if (anotherWindowActivated) NewSolar();
+        HWND display = solar.Display()->Window();
+        EXPECT_TRUE(KillTimer(display, kSolarHighlightTimer)) << anotherWindowActivated;
+        SendMessageW(display, WM_TIMER, kSolarHighlightTimer, 0);
+        EXPECT_FALSE(solar.Display()->HighlightShown()) << anotherWindowActivated;
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Panel(), kSolarHighlight))) << anotherWindowActivated;
+        EXPECT_TRUE(IsWindowEnabled(List())) << anotherWindowActivated;
+        EXPECT_EQ(GetFocus(), GetDlgItem(Panel(), kSolarHighlight)) << anotherWindowActivated;
+        Command(CMD_CLOSE_ALL);
+    }
+}
+
 // A window closed while its ring shows leaves the panel usable.
 TEST_F(SolarPanelTest, ClosingDuringTheHighlightEnablesThePanelAgain) {
     SolarSystemWindow& first = NewSolar();
