@@ -28,7 +28,7 @@ void BM_SkyPanelUpdate(benchmark::State& state) {
         const SkyPanelObject shown = ComputeSkyPanelObject(body, moment, system, kLocalCivilTime);
         benchmark::DoNotOptimize(SkyConstellationAbbreviation(shown.values.Value(kFunctionConstellation)));
         benchmark::DoNotOptimize(SkyZodiacAbbreviation(shown.values.Value(kFunctionSignOfZodiac)));
-        benchmark::DoNotOptimize(shown.riseUt);
+        benchmark::DoNotOptimize(shown.riseSet.first.dateTime.hours);
     }
 }
 BENCHMARK(BM_SkyPanelUpdate)->ArgsProduct({{0, 1, 2}, {kEquatorialSystem, kHorizontalSystem}})

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/rise_set_links.h"
 #include "astro/coordinates.h"
 #include "base/time_systems.h"
 #include "catalog/celestial_object.h"
@@ -102,8 +103,7 @@ SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAn
                                (shown.rows.phase ? kFunctionPhase : 0u);
     ComputeBodyProperties(*object, mask, moment, shown.values,
                           PropertyConventions{system, timeSystem, kAstronomicalUnits});
-    shown.riseUt = EvaluateBodyFunction(*object, kFunctionRise, kUniversalTime, moment);
-    shown.setUt = EvaluateBodyFunction(*object, kFunctionSet, kUniversalTime, moment);
+    shown.riseSet = PanelRiseSet(shown.values, moment, timeSystem);
     return shown;
 }
 

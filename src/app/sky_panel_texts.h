@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "base/event_time_pair.h"
 #include "base/geo_place.h"
 #include "base/text_char.h"
 #include "catalog/body_properties.h"
@@ -44,13 +45,12 @@ SkyPanelRows SkyPanelRowsFor(int bodyType) noexcept;
 // What the panel shows of the selected object (none: nothing), for the
 // document's moment: the coordinates in `system`, rise and set in
 // `timeSystem`, constellation and sign, and magnitude and phase where the
-// body type has them. The events' Universal times on the document's date
-// go with them, -1 for an event that does not occur.
+// body type has them. The rising and setting the links show go with them as
+// a pair, on the document's date told in `timeSystem`.
 struct SkyPanelObject {
     SkyPanelRows rows;
     PropertyMap values;
-    double riseUt = -1.0;
-    double setUt = -1.0;
+    EventTimePair riseSet;
 };
 SkyPanelObject ComputeSkyPanelObject(const CelestialObject* object, const TimeAndPlace& moment, int system,
                                      int timeSystem);

@@ -3,10 +3,7 @@
 #include <cmath>
 
 #include "base/angle_value.h"
-#include "base/date_time_text.h"
 #include "base/text_format.h"
-#include "base/time_systems.h"
-#include "catalog/rise_set.h"
 
 namespace corvinata {
 
@@ -35,37 +32,6 @@ String ExplorerTiltText(double degrees, int angleStyle) {
     if (angle < 0.0 && magnitude != String(TXT("0\u00B000'"))) text = String(TXT("-"));
     StringAppend(text, magnitude.Text());
     return text;
-}
-
-namespace {
-
-bool EventHappens(const EventTime& event) noexcept {
-    return event.state == kEventTimeFound && event.dateTime.hours >= 0.0 && event.dateTime.hours < 24.0;
-}
-
-}  // namespace
-
-EventTimePair ExplorerRiseSet(const PropertyMap& map, const TimeAndPlace& moment, int timeSystem) {
-    DateTime day = moment.dateTime;
-    ConvertTimeSystemAt(day, timeSystem, moment.place.longitude.GetValue(), moment.place.timeZone.hours,
-                        moment.daylightSaving);
-    day.hours = 0.0;
-    return RiseSetEventsFromMap(map, day);
-}
-
-String ExplorerEventText(const EventTime& event) {
-    if (!EventHappens(event)) return String(TXT("--:--"));
-    String text;
-    FormatTime(kTimeToMinute, event.dateTime, false, kTruncateTime, nullptr, text);
-    return text;
-}
-
-bool ExplorerEventMoment(const TimeAndPlace& moment, const EventTime& event, DateTime& reached) {
-    if (!EventHappens(event)) return false;
-    reached = event.dateTime;
-    ConvertTimeSystemAt(reached, moment.dateTime.timeSystem, moment.place.longitude.GetValue(),
-                        moment.place.timeZone.hours, moment.daylightSaving);
-    return true;
 }
 
 const Char* ExplorerOrientationText(bool swapNorthSouth, bool swapEastWest) noexcept {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/custom_control_map.h"
+#include "app/rise_set_links.h"
 #include "app/settings_records.h"
 #include "app/sky_panel_texts.h"
 #include "base/date_time_text.h"
@@ -252,14 +253,14 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
         if (map.Has(id)) map.Format(id, value, request);
         SetText(dialog, item, value.Text());
     }
-    EventTimePairAssign(riseSet_, planet != nullptr ? ExplorerRiseSet(map, moment, timeSystem) : NotComputedRiseSet());
+    EventTimePairAssign(riseSet_, planet != nullptr ? PanelRiseSet(map, moment, timeSystem) : NotComputedRiseSet());
     for (const auto& [item, event] : {std::pair<int, const EventTime*>{kExplorerRiseItem, &riseSet_.first},
                                       {kExplorerSetItem, &riseSet_.second}}) {
         auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
         if (link == nullptr) continue;
         DateTime reached;
-        const bool valid = ExplorerEventMoment(moment, *event, reached);
-        const String shown = ExplorerEventText(*event);
+        const bool valid = RiseSetLinkMoment(moment, *event, reached);
+        const String shown = RiseSetLinkText(*event, kTimeToMinute);
         // The caption too, so that the text can be read as a window's.
         SetText(dialog, item, shown.Text());
         link->SetText(shown.Text());
@@ -293,7 +294,7 @@ void ExplorerControlPanel::RiseSetClicked(bool set) {
     if (view == nullptr) return;
     // The link leads to the event it shows, held since the last update.
     DateTime event;
-    if (!ExplorerEventMoment(view->GetDocument().GetTimeAndPlace(), set ? riseSet_.second : riseSet_.first, event)) {
+    if (!RiseSetLinkMoment(view->GetDocument().GetTimeAndPlace(), set ? riseSet_.second : riseSet_.first, event)) {
         return;
     }
     actions_.GoTo(*view, event, kChangeWhole, nullptr, true);

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "app/custom_control_map.h"
+#include "app/rise_set_links.h"
 #include "app/sky_panel_texts.h"
 #include "base/date_time_text.h"
 #include "base/time_systems.h"
@@ -157,11 +158,8 @@ void SkyControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
 
 void SkyControlPanel::OnInitDialog() {
     HWND dialog = GetDialogWindow();
-    for (const int item : {static_cast<int>(kSkyRiseItem), static_cast<int>(kSkySetItem)}) {
-        if (auto* link = FindCustomControl<Hyperlink>(Item(item))) {
-            link->SetClickAction(&RiseSetClicked);
-        }
-    }
+    if (auto* rise = FindCustomControl<Hyperlink>(Item(kSkyRiseItem))) rise->SetClickAction(&RiseSetLinkClicked<false>);
+    if (auto* set = FindCustomControl<Hyperlink>(Item(kSkySetItem))) set->SetClickAction(&RiseSetLinkClicked<true>);
     for (const int item : {kSkyFirstValueItem, kSkySecondValueItem, kSkyConstellationItem,
                            kSkyConstellationAbbrItem, kSkyPhaseItem, kSkyMagnitudeItem}) {
         SetText(Item(item), TXT(""));
@@ -317,42 +315,25 @@ void SkyControlPanel::ShowSelectedObject() {
     Enable(Item(kSkyPhaseLabelItem), rows.phase);
     Enable(Item(kSkyHighlightItem), HighlightAllowed(*window));
 
-    // The links go to the event's moment: its Universal time, taken on the
-    // document's Universal date, converted back to the document's clock. A
+    // Each link leads to the event it shows: the pair the panel holds is
+    // that of the document's date told in the chosen time system. A
     // selection without the event shows the missing time.
+    EventTimePairAssign(riseSet_, shown.riseSet);
     const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
-    for (const auto& [item, id] : {std::pair<int, std::uint32_t>{kSkyRiseItem, kFunctionRise},
-                                   std::pair<int, std::uint32_t>{kSkySetItem, kFunctionSet}}) {
+    for (const auto& [item, event] : {std::pair<int, const EventTime*>{kSkyRiseItem, &riseSet_.first},
+                                      std::pair<int, const EventTime*>{kSkySetItem, &riseSet_.second}}) {
         auto* link = FindCustomControl<Hyperlink>(Item(item));
         if (link == nullptr) continue;
-        String text;
-        String target;
-        bool valid = false;
-        if (object != nullptr && rows.objectFields) {
-            const double hours = id == kFunctionRise ? shown.riseUt : shown.setUt;
-            valid = hours >= 0.0 && hours < 24.0 && map.Has(id);
-            if (!valid) {
-                DateTime none;
-                none.hours = kNoTimeHours;
-                FormatTime(kTimeToMinute, none, false, kRoundHoldDayEnd, nullptr, text);
-            } else {
-                map.Format(id, text, request);
-                DateTime ut = moment.dateTime;
-                ConvertTimeSystemAt(ut, kUniversalTime, moment.place.longitude.GetValue(),
-                                    moment.place.timeZone.hours, moment.daylightSaving);
-                ut.hours = hours;
-                Char buffer[64];
-                std::swprintf(buffer, 64, L"%.9f", DateTimeToJulianDay(ut));
-                target = String(buffer);
-            }
-        }
+        DateTime reached;
+        const bool valid = RiseSetLinkMoment(moment, *event, reached);
+        const String text = object != nullptr && rows.objectFields ? RiseSetLinkText(*event, kTimeToSecond) : String();
         const Hyperlink::State state = valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
         Enable(Item(item), valid);
-        if (link->Shows(text.Text(), target.Text(), state)) continue;
+        if (link->Shows(text.Text(), text.Text(), state)) continue;
         // The caption too, so that the text can be read as a window's.
         SetText(Item(item), text.Text());
         link->SetText(text.Text());
-        link->SetTarget(target.Text());
+        link->SetTarget(text.Text());
         link->SetState(state);
         InvalidateRect(Item(item), nullptr, TRUE);
     }
@@ -378,18 +359,21 @@ void SkyControlPanel::FocusHighlight() {
     if (IsWindowEnabled(button) && IsWindowVisible(dialog)) SetFocus(button);
 }
 
-void SkyControlPanel::RiseSetClicked(const Char* value) {
-    SkyControlPanel* panel = g_skyPanel;
-    if (panel == nullptr || panel->Window() == nullptr || value == nullptr || value[0] == 0) return;
-    double julianDay = 0.0;
-    if (std::swscanf(value, L"%lf", &julianDay) != 1) return;
-    SkyWindow& window = *panel->Window();
-    const TimeAndPlace& moment = window.GetSkyDocument().GetTimeAndPlace();
-    DateTime event = JulianDayToDateTime(julianDay);
-    event.timeSystem = kUniversalTime;
-    ConvertTimeSystemAt(event, moment.dateTime.timeSystem, moment.place.longitude.GetValue(),
-                        moment.place.timeZone.hours, moment.daylightSaving);
-    panel->actions_.GoTo(window, event, panel->starsFixed_ ? panel->starsFixed_() : false, 1, nullptr);
+template <bool Set>
+void SkyControlPanel::RiseSetLinkClicked(const Char*) {
+    if (g_skyPanel != nullptr) g_skyPanel->RiseSetClicked(Set);
+}
+
+void SkyControlPanel::RiseSetClicked(bool set) {
+    SkyWindow* window = Window();
+    if (window == nullptr) return;
+    // The link leads to the event it shows, held since the last refresh.
+    DateTime event;
+    if (!RiseSetLinkMoment(window->GetSkyDocument().GetTimeAndPlace(), set ? riseSet_.second : riseSet_.first,
+                           event)) {
+        return;
+    }
+    actions_.GoTo(*window, event, starsFixed_ ? starsFixed_() : false, 1, nullptr);
 }
 
 void SkyControlPanel::OnCommand(int item, int code) {

@@ -13,6 +13,7 @@
 
 #include "app/sky_commands.h"
 #include "app/window_settings.h"
+#include "base/event_time_pair.h"
 #include "controls/control_panel.h"
 
 namespace corvinata {
@@ -98,7 +99,9 @@ private:
     void ShowSelectedObject();
     static bool HighlightAllowed(const SkyWindow& window);
     void EndAnimationRun();
-    static void RiseSetClicked(const Char* value);
+    template <bool Set>
+    static void RiseSetLinkClicked(const Char* target);
+    void RiseSetClicked(bool set);
 
     SkyActions& actions_;
     std::function<bool()> starsFixed_;
@@ -108,6 +111,8 @@ private:
     bool running_ = false;
     DateTime runStart_{};
     SkyWindow* runWindow_ = nullptr;
+    // The selection's rising and setting as the links show them.
+    EventTimePair riseSet_;
     mutable std::map<int, HWND> items_;
     mutable HWND itemsDialog_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
+#include "catalog/rise_set.h"
 #include "support/catalogues.h"
 
 namespace corvinata {
@@ -74,7 +75,7 @@ TEST(SkyPanelTexts, TheObjectFieldsHoldWhatTheRowsShowAndNoEventThatDoesNotOccur
         EXPECT_EQ(shown.values.Has(kFunctionConstellation), selected);
         EXPECT_EQ(shown.values.Has(kFunctionMagnitude), c.magnitude);
         EXPECT_EQ(shown.values.Has(kFunctionPhase), c.phase);
-        EXPECT_EQ(shown.riseUt >= 0.0 && shown.riseUt < 24.0, c.rises) << c.latitude;
+        EXPECT_EQ(shown.riseSet.first.state == kEventOccurs, c.rises) << c.latitude;
     }
 }
 

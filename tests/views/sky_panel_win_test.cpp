@@ -14,13 +14,16 @@
 #include "../frame/program_keys.h"
 #include "app/observer_dial.h"
 #include "base/angle_value.h"
+#include "base/date_time_text.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
+#include "catalog/rise_set.h"
 #include "catalog/star_catalogue.h"
 #include "controls/trackbar_control.h"
 #include "controls/observer_control.h"
+#include "support/date_records.h"
 #include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "views/sky_options_dialog_win.h"
@@ -317,6 +320,8 @@ TEST_F(SkyPanelTest, AnUntouchedMagnitudeAndNamesNoneSurviveOk) {
     EXPECT_EQ(Steps(sky), before);
 }
 
+// The panel tells its events in local civil time unless told otherwise:
+// the Rise link goes to the local day's rising, as one step.
 TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
     SkyWindow& sky = NewSky();
     const CelestialObject* sun = CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
@@ -325,18 +330,66 @@ TEST_F(SkyPanelTest, ARiseLinkGoesToTheEvaluatedRiseAsOneStep) {
     sky.SelectBody(id, 0, 0, 0);
     sky.UpdateView(0, true);
     const TimeAndPlace moment = sky.GetDocument().GetTimeAndPlace();
-    const double riseUt = EvaluateBodyFunction(*sun, kFunctionRise, kUniversalTime, moment);
-    ASSERT_TRUE(riseUt >= 0.0 && riseUt < 24.0) << "the Sun rises at the default place";
+    ASSERT_EQ(moment.dateTime.timeSystem, kLocalCivilTime);
+    const double rise = EvaluateBodyFunction(*sun, kFunctionRise, kLocalCivilTime, moment);
+    ASSERT_TRUE(rise >= 0.0 && rise < 24.0) << "the Sun rises at the default place";
     HWND link = GetDlgItem(PanelDialog(), kSkyRiseItem);
     ASSERT_TRUE(IsWindowEnabled(link));
     const int before = Steps(sky);
     SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
     SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
     EXPECT_EQ(Steps(sky), before + 1);
-    DateTime now = sky.GetDocument().GetTimeAndPlace().dateTime;
-    ConvertTimeSystemAt(now, kUniversalTime, moment.place.longitude.GetValue(), moment.place.timeZone.hours,
-                        moment.daylightSaving);
-    EXPECT_NEAR(now.hours, riseUt, 1.0 / 3600.0);
+    const DateTime now = sky.GetDocument().GetTimeAndPlace().dateTime;
+    EXPECT_EQ(now.day, moment.dateTime.day);
+    EXPECT_NEAR(now.hours, rise, 1.0 / 3600.0);
+}
+
+// Each link lands on the event it shows, in every time system of the
+// panel's list: on the document's date told in that system, at the link's
+// time, with the Sun at its rising altitude. At UT+2 just after local
+// midnight and at UT-10 in the evening the local date is not the Universal
+// one, and a link told in local time does not lead to the event of the
+// Universal date.
+TEST_F(SkyPanelTest, RiseAndSetLinksGoToTheEventTheyShowInEveryTimeSystem) {
+    SkyWindow& sky = NewSky();
+    const CelestialObject& sun = *CatalogueByType(kBodySun)->CatalogueGetObjectAt(0);
+    sky.SelectBody(BodyIdentifierFromObject(&sun), 0, 0, 0);
+    const struct {
+        double zone;
+        DateTime document;
+    } cases[] = {{2.0, test::MakeDateTime(2021, 3, 10, 0.5, kLocalCivilTime)},
+                 {-10.0, test::MakeDateTime(2021, 3, 10, 21.0, kLocalCivilTime)}};
+    for (const auto& c : cases) {
+        for (int system = 0; system < 4; ++system) {
+            for (const int link : {static_cast<int>(kSkyRiseItem), static_cast<int>(kSkySetItem)}) {
+                TimeAndPlace start = sky.GetDocument().GetTimeAndPlace();
+                start.place.timeZone.hours = c.zone;
+                start.daylightSaving = false;
+                start.dateTime = c.document;
+                sky.GetDocument().SetTimeAndPlace(start, true);
+                SendDlgItemMessageW(PanelDialog(), kSkyTimeSystemItem, CB_SETCURSEL, system, 0);
+                SendMessageW(PanelDialog(), WM_COMMAND, MAKEWPARAM(kSkyTimeSystemItem, CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(Item(kSkyTimeSystemItem)));
+                ASSERT_EQ(ItemText(PanelDialog(), kSkyTimeSystemItem), GetTimeSystemCode(system));
+                DateTime day = start.dateTime;
+                ConvertTimeSystemAt(day, system, start.place.longitude.GetValue(), c.zone, false);
+                const std::wstring shown = ItemText(PanelDialog(), link);
+                ASSERT_TRUE(IsWindowEnabled(Item(link))) << c.zone << " " << system << " " << link;
+                SendMessageW(Item(link), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+                SendMessageW(Item(link), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
+                const TimeAndPlace reached = sky.GetDocument().GetTimeAndPlace();
+                EXPECT_NEAR(EvaluateBodyFunction(sun, kFunctionLatitude, kHorizontalSystem, reached),
+                            StandardAltitude(kBodySun), 0.01)
+                    << c.zone << " " << system << " " << link;
+                DateTime told = reached.dateTime;
+                ConvertTimeSystemAt(told, system, reached.place.longitude.GetValue(), c.zone, false);
+                EXPECT_EQ(told.day, day.day) << c.zone << " " << system << " " << link;
+                String text;
+                EXPECT_EQ(FormatTime(kTimeToSecond, told, false, kTruncateTime, nullptr, text).Text(), shown)
+                    << c.zone << " " << system << " " << link;
+            }
+        }
+    }
 }
 
 // "&Highlight" turns the view to the selection only when it lies outside
