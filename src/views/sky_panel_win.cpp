@@ -6,6 +6,7 @@
 
 #include "app/custom_control_map.h"
 #include "app/rise_set_links.h"
+#include "app/settings_records.h"
 #include "app/sky_panel_texts.h"
 #include "base/date_time_text.h"
 #include "base/time_systems.h"
@@ -367,13 +368,15 @@ void SkyControlPanel::RiseSetLinkClicked(const Char*) {
 void SkyControlPanel::RiseSetClicked(bool set) {
     SkyWindow* window = Window();
     if (window == nullptr) return;
-    // The link leads to the event it shows, held since the last refresh.
+    // The link leads to the event it shows, held since the last refresh:
+    // date and time, as told in another system the event may lie on
+    // another date of the document's clock.
     DateTime event;
     if (!RiseSetLinkMoment(window->GetSkyDocument().GetTimeAndPlace(), set ? riseSet_.second : riseSet_.first,
                            event)) {
         return;
     }
-    actions_.GoTo(*window, event, starsFixed_ ? starsFixed_() : false, 1, nullptr);
+    actions_.GoTo(*window, event, starsFixed_ ? starsFixed_() : false, kChangeWhole, nullptr);
 }
 
 void SkyControlPanel::OnCommand(int item, int code) {
