@@ -7,17 +7,16 @@
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
 #include "base/geo_place.h"
-#include "base/services.h"
 #include "base/text_format.h"
+#include "catalog/quantity_values.h"
 
 namespace corvinata {
 namespace {
 
-int AngleStyle() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : kAngleSexagesimal; }
-
 String AltitudeText(double degrees) {
     String text;
-    LatitudeValue(degrees, kLatitudeMinusSign).Format(text, AngleStyle(), kToMinute, kAutomaticDecimals);
+    LatitudeValue(degrees, kLatitudeMinusSign)
+        .Format(text, DisplayFormatRequest().angleDegreeBase, kToMinute, kAutomaticDecimals);
     return text;
 }
 
@@ -138,10 +137,11 @@ EclipsePanelTexts MakeEclipsePanelTexts(const EclipsePanelReading& reading, cons
     texts.widthEnabled = located && reading.pathWidthKm > 0.0;
 
     String longitude, latitude;
+    const int angleStyle = DisplayFormatRequest().angleDegreeBase;
     LongitudeValue(reading.centre.longitude, kWestPositive)
-        .Format(longitude, AngleStyle(), kToMinute, kAutomaticDecimals);
+        .Format(longitude, angleStyle, kToMinute, kAutomaticDecimals);
     LatitudeValue(reading.centre.latitude, kLatitudeHemisphereLetter)
-        .Format(latitude, AngleStyle(), kToMinute, kAutomaticDecimals);
+        .Format(latitude, angleStyle, kToMinute, kAutomaticDecimals);
     texts.centreLongitude = longitude;
     texts.centreLatitude = latitude;
     texts.zoom = reading.zoom;

@@ -5,9 +5,9 @@
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
 #include "base/geo_place.h"
-#include "base/services.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
+#include "catalog/quantity_values.h"
 
 namespace corvinata {
 namespace {
@@ -18,8 +18,6 @@ constexpr const Char* kMomentSeparator = TXT("   ");
 // unless the second orientation flag swaps them.
 constexpr int kEarlierButtons[] = {20615, 20735};
 constexpr int kLaterButtons[] = {20854, 21020};
-
-int AngleStyle() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : kAngleSexagesimal; }
 
 String RangeEnd(DateTime moment, const TimeAndLocation& options) {
     const GeoCoordinates& place = options.location.coordinates;
@@ -75,8 +73,9 @@ GraphReadouts MakeGraphReadouts(GraphPanelSource& source, int guidePixel, int ex
     readouts.end = RangeEnd(options.endDate, options);
     readouts.daylightSaving = options.daylightSaving ? TXT("On") : TXT("Off");
     const GeoCoordinates& place = options.location.coordinates;
-    place.longitude.Format(readouts.longitude, AngleStyle(), kToMinute, kAutomaticDecimals);
-    place.latitude.Format(readouts.latitude, AngleStyle(), kToMinute, kAutomaticDecimals);
+    const int angleStyle = DisplayFormatRequest().angleDegreeBase;
+    place.longitude.Format(readouts.longitude, angleStyle, kToMinute, kAutomaticDecimals);
+    place.latitude.Format(readouts.latitude, angleStyle, kToMinute, kAutomaticDecimals);
     FormatTimeZoneOffset(place.timeZone, readouts.timeZone);
     StringFromInteger(place.elevation, 1, readouts.elevation, true, ' ');
     readouts.towardZeroEnabled = guidePixel > 0;

@@ -3,8 +3,8 @@
 #include "app/settings_records.h"
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
-#include "base/services.h"
 #include "base/text_format.h"
+#include "catalog/quantity_values.h"
 
 namespace corvinata {
 
@@ -216,7 +216,7 @@ private:
 }  // namespace
 
 String FormatAnglePairText(const MapPoint& point) {
-    const int style = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : kAngleSexagesimal;
+    const int style = DisplayFormatRequest().angleDegreeBase;
     String longitude, latitude;
     LongitudeValue(point.longitude, kWestPositive).Format(longitude, style, kToMinute, kAutomaticDecimals);
     LatitudeValue(point.latitude, kLatitudeHemisphereLetter)

@@ -5,8 +5,8 @@
 #include "app/settings_records.h"
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
-#include "base/services.h"
 #include "base/text_format.h"
+#include "catalog/quantity_values.h"
 
 namespace corvinata {
 
@@ -227,7 +227,7 @@ double SkyLookStepSize(int zoom) noexcept {
 }
 
 String FormatDirectionText(const ViewDirection& direction) {
-    const int style = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : kAngleSexagesimal;
+    const int style = DisplayFormatRequest().angleDegreeBase;
     String azimuth, altitude;
     FullCircleAngleValue(direction.azimuth, kShowDegrees)
         .Format(azimuth, style, kToDegree, kAutomaticDecimals);

@@ -355,6 +355,9 @@ std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int s
 
 QuantityFormatRequest DisplayFormatRequest() {
     QuantityFormatRequest request;
+    // Without an application, the options a new user starts with.
+    request.angleDegreeBase = kAngleSexagesimal;
+    request.raDisplayUnit = kShowHours;
     if (HasDisplayFormat()) {
         const DisplayFormatInterface& display = GetDisplayFormat();
         request.angleDegreeBase = display.GetAngleDegreeBase();

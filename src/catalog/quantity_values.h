@@ -80,8 +80,10 @@ std::unique_ptr<QuantityValue> CreateQuantityValue(int kind, double value, int s
 
 // The default request with the application's display options for angles
 // (decimal or sexagesimal degrees) and right ascensions (hours or degrees),
-// as the user chose them in the appearance options; the defaults while the
-// application has registered none. User-interface thread only.
+// as the user chose them in the appearance options; while the application
+// has registered none, those a new user starts with (sexagesimal degrees,
+// hours of right ascension). The one place that reads these options for a
+// text. User-interface thread only.
 QuantityFormatRequest DisplayFormatRequest();
 
 // Replaces `out` by `value` written as a quantity of kind `kind` (0..12,

@@ -4,34 +4,14 @@
 
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
-#include "base/services.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/celestial_object.h"
+#include "catalog/quantity_values.h"
 #include "documents/report_page.h"
 
 namespace corvinata {
-
-namespace {
-
-void DisplaySettings(int& degreeBase, int& raUnit) {
-    degreeBase = kAngleSexagesimal;
-    raUnit = kShowHours;
-    if (HasDisplayFormat()) {
-        degreeBase = GetDisplayFormat().GetAngleDegreeBase();
-        raUnit = GetDisplayFormat().GetRaDisplayUnit();
-    }
-}
-
-// The style of the place's angles: the display settings' degree base.
-int AngleStyle() {
-    int degreeBase = 0, raUnit = 0;
-    DisplaySettings(degreeBase, raUnit);
-    return degreeBase;
-}
-
-}  // namespace
 
 const CelestialObject* ReportBody(int bodyType, int number) noexcept {
     const Catalogue* catalogue = CatalogueByType(bodyType);
@@ -40,11 +20,10 @@ const CelestialObject* ReportBody(int bodyType, int number) noexcept {
 }
 
 String ReportPropertyText(const PropertyMap& map, std::uint32_t id, const ReportValueStyle& style) {
-    QuantityFormatRequest request;
+    QuantityFormatRequest request = DisplayFormatRequest();
     request.rounding = style.rounding;
     request.unitPrecision = style.unitPrecision;
     request.precision = style.decimals < 0 ? kDefaultQuantityPrecision : style.decimals;
-    DisplaySettings(request.angleDegreeBase, request.raDisplayUnit);
     String text;
     map.Format(id, text, request);
     return text;
@@ -86,13 +65,15 @@ String ReportPlaceText(const Location& place) {
 
 String ReportLongitudeText(const Location& place) {
     String text;
-    LongitudeFormat(place.coordinates.longitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
+    LongitudeFormat(place.coordinates.longitude, text, DisplayFormatRequest().angleDegreeBase, kToSecond,
+                    kAutomaticDecimals);
     return text;
 }
 
 String ReportLatitudeText(const Location& place) {
     String text;
-    LatitudeFormat(place.coordinates.latitude, text, AngleStyle(), kToSecond, kAutomaticDecimals);
+    LatitudeFormat(place.coordinates.latitude, text, DisplayFormatRequest().angleDegreeBase, kToSecond,
+                   kAutomaticDecimals);
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "base/date_time_text.h"
 #include "base/event_time.h"
 #include "base/time_systems.h"
+#include "catalog/quantity_values.h"
 #include "controls/spin_edit_window.h"
 #include "resources/calculator_ids.h"
 
@@ -60,8 +61,9 @@ int FindDistanceUnit(const Char* text) { return FindDistanceUnitByName(text); }
 
 bool IsChecked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
-int AngleLayout() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0; }
-int RaUnit() { return HasDisplayFormat() ? GetDisplayFormat().GetRaDisplayUnit() : 1; }
+// The angle style and right ascension unit of the display options.
+int AngleLayout() { return DisplayFormatRequest().angleDegreeBase; }
+int RaUnit() { return DisplayFormatRequest().raDisplayUnit; }
 
 template <class Picker, class Value>
 void ShowValue(HWND page, int id, Value value) {

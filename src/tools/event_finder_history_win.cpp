@@ -8,7 +8,7 @@
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "app/tool_window_placement.h"
-#include "base/services.h"
+#include "catalog/quantity_values.h"
 #include "controls/list_view_columns.h"
 #include "base/text_format.h"
 #include "controls/message_box.h"
@@ -35,8 +35,6 @@ void SetCell(HWND list, int row, int column, const String& text, bool insert) {
     SendMessageW(list, insert ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, insert ? 0 : static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&item));
 }
-
-int AngleStyle() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0; }
 
 }  // namespace
 
@@ -206,7 +204,7 @@ void EventFinderHistory::Fill() {
     HWND list = List();
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     const auto& control = *params_.control;
-    const int angleStyle = AngleStyle();
+    const int angleStyle = DisplayFormatRequest().angleDegreeBase;
     for (std::size_t p = 0; p < control.RunCount(); ++p) {
         String texts[events::kHistoryColumnCount];
         events::HistoryRowTexts(control.RunAt(p), angleStyle, texts);

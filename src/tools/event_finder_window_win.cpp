@@ -13,8 +13,8 @@
 #include "app/tool_window_placement.h"
 #include "base/date_time_text.h"
 #include "base/location.h"
-#include "base/services.h"
 #include "base/text_format.h"
+#include "catalog/quantity_values.h"
 #include "controls/custom_control_registry.h"
 #include "controls/message_box.h"
 #include "controls/spin_edit_window.h"
@@ -311,7 +311,7 @@ void EventFinderWindow::ShowRun(const EventDefinition& run, int selectedResult) 
     SendDlgItemMessageW(window_, IDC_EF_UNIT, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                         reinterpret_cast<LPARAM>(GetTimeUnitName(run.step.unit)));
     ShowProgress(events::RunProgressPercent(run), events::RunProgressDate(run));
-    const int angleStyle = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0;
+    const int angleStyle = DisplayFormatRequest().angleDegreeBase;
     const String place = FormatLocationDescription(run.location, true, angleStyle);
     SetDlgItemTextW(window_, IDC_EF_LOCATION, reinterpret_cast<const wchar_t*>(place.Text()));
     CheckDlgButton(window_, IDC_EF_DAYLIGHT_SAVING, run.daylightSaving ? BST_CHECKED : BST_UNCHECKED);

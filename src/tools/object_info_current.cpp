@@ -4,13 +4,13 @@
 #include "base/colour_table.h"
 #include "base/distance_value.h"
 #include "base/event_time.h"
-#include "base/services.h"
 #include "base/text_format.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/body_types.h"
 #include "catalog/celestial_object.h"
 #include "catalog/event_kinds.h"
+#include "catalog/quantity_values.h"
 
 namespace corvinata {
 namespace {
@@ -92,13 +92,9 @@ const ObjectInfoField* FindObjectInfoField(std::uint32_t bit) noexcept {
     return nullptr;
 }
 
-ObjectInfoAngleFormat CurrentAngleFormat() noexcept {
-    ObjectInfoAngleFormat format;
-    if (HasDisplayFormat()) {
-        format.angleDegreeBase = GetDisplayFormat().GetAngleDegreeBase();
-        format.raDisplayUnit = GetDisplayFormat().GetRaDisplayUnit();
-    }
-    return format;
+ObjectInfoAngleFormat CurrentAngleFormat() {
+    const QuantityFormatRequest display = DisplayFormatRequest();
+    return {display.angleDegreeBase, display.raDisplayUnit};
 }
 
 const Char* ObjectInfoCoordinateSystemName(int index) noexcept { return GetCoordinateSystemName(index); }

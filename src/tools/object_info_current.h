@@ -43,7 +43,7 @@ struct ObjectInfoAngleFormat {
     int raDisplayUnit = 1;    // 1 hours, 0 degrees
 };
 // The application's choice, or the defaults while none is registered.
-ObjectInfoAngleFormat CurrentAngleFormat() noexcept;
+ObjectInfoAngleFormat CurrentAngleFormat();
 
 struct ObjectInfoFieldText {
     const ObjectInfoField* field;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "base/services.h"
+#include "catalog/quantity_values.h"
 #include "controls/hyperlink_control.h"
 #include "controls/spin_edit_window.h"
 #include "controls/trackbar_control.h"
@@ -82,7 +82,7 @@ void EclipseControlPanel::OnInitDialog() {
     config.timeItem = kBrowseTimeItem;
     PanelTimeTarget& target = *this;
     SetTimePart(std::make_unique<PanelTimePart>(dialog, config, target));
-    const int degreeBase = HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0;
+    const int degreeBase = DisplayFormatRequest().angleDegreeBase;
     if (auto* longitude = AnglePickerOf(dialog, kLongitudePickerItem)) {
         longitude->SetFormat(kLongitudePickerKind, degreeBase, false);
     }

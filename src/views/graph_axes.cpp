@@ -272,6 +272,11 @@ void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int wid
     }
 }
 
+GraphLabelOptions DisplayLabelOptions() {
+    const QuantityFormatRequest display = DisplayFormatRequest();
+    return {display.angleDegreeBase, display.raDisplayUnit};
+}
+
 bool GraphAxisShowsHours(const GraphDocument& document, const GraphLabelOptions& options) noexcept {
     return UsesHourTickSet(document.ValueKind(), document.ValueSystem(), options.raDisplayUnit);
 }

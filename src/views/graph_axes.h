@@ -51,6 +51,9 @@ struct GraphLabelOptions {
     int angleDegreeBase = 1;
     int raDisplayUnit = 1;
 };
+// Those the user chose in the appearance options, read at each layout and
+// paint so that the axis follows a change of them.
+GraphLabelOptions DisplayLabelOptions();
 
 // The value axis keeps its tick iterator while the graph's kind and the
 // hour display stay the same.

@@ -16,11 +16,10 @@ public:
     GraphImageBytes CaptureGraphYAxis(const GraphDocument& document, int width, int height) override;
     void ComputeGraphWithWaitCursor(GraphDocument& document, bool notify) override;
 
-    // The colours and label options the pictures take (night shades are
-    // the caller's to apply).
+    // The colours the pictures take (night shades are the caller's to
+    // apply); the value labels follow the display options.
     GraphColours colours;
     GraphAxisColours axisColours;
-    GraphLabelOptions labelOptions;
 };
 
 // The colours of the plot and axes with the system's button colours.

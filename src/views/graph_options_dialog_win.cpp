@@ -12,10 +12,10 @@
 #include "app/number_picker.h"
 #include "app/time_picker.h"
 #include "app/time_zone_picker.h"
-#include "base/services.h"
 #include "base/text_format.h"
 #include "base/time_step.h"
 #include "base/time_systems.h"
+#include "catalog/quantity_values.h"
 #include "documents/graph_document.h"
 #include "controls/custom_control_registry.h"
 #include "controls/message_box.h"
@@ -50,9 +50,6 @@ struct GraphOptionsRun {
 };
 
 GraphOptionsRun* g_run = nullptr;
-
-// The program's angle display: 0 sexagesimal, 1 decimal.
-int AngleLayout() { return HasDisplayFormat() ? GetDisplayFormat().GetAngleDegreeBase() : 0; }
 
 template <class Picker>
 PickerControl<Picker>* PickerOf(HWND page, int id) {
@@ -180,7 +177,7 @@ void ShowRangeValues(HWND page, std::int32_t kind, double from, double to) {
     case GraphRangeControl::Angle:
         for (const auto& [id, value] : {std::pair{IDC_GRAPH_FROM_ANGLE, from}, std::pair{IDC_GRAPH_TO_ANGLE, to}}) {
             if (auto* picker = PickerOf<AnglePicker>(page, id)) {
-                picker->SetFormat(GraphRangeAngleKind(kind), AngleLayout(), false);
+                picker->SetFormat(GraphRangeAngleKind(kind), DisplayFormatRequest().angleDegreeBase, false);
                 picker->SetValue(value);
                 picker->Redraw();
             }
@@ -230,12 +227,12 @@ void FillYAxisPage(HWND page) {
 
 void FillLocationPage(HWND page, const GraphLocationPage& shown) {
     if (auto* longitude = PickerOf<AnglePicker>(page, IDC_GRAPH_LONGITUDE)) {
-        longitude->SetFormat(kEastWestUpTo180, AngleLayout(), false);
+        longitude->SetFormat(kEastWestUpTo180, DisplayFormatRequest().angleDegreeBase, false);
         longitude->SetValue(shown.eastLongitude);
         longitude->Redraw();
     }
     if (auto* latitude = PickerOf<AnglePicker>(page, IDC_GRAPH_LATITUDE)) {
-        latitude->SetFormat(kNorthSouthUpTo90, AngleLayout(), false);
+        latitude->SetFormat(kNorthSouthUpTo90, DisplayFormatRequest().angleDegreeBase, false);
         latitude->SetValue(shown.latitude);
         latitude->Redraw();
     }

@@ -125,7 +125,6 @@ public:
     GraphAxisColours axisColours;
     GraphColours PaintColours() const;
     GraphAxisColours PaintAxisColours() const;
-    GraphLabelOptions labelOptions;
     GraphFileServices files;
     // The kind that made the window, told when it goes.
     GraphWindowKind* kind = nullptr;
@@ -155,11 +154,26 @@ private:
     int hoverStep_ = -1;
     HWND MakeChild(const wchar_t* className);
 
+    // The document tells its windows when an appearance option its texts
+    // follow changed: the value axis is laid out and painted again.
+    class DocumentListener final : public NotificationObserver {
+    public:
+        explicit DocumentListener(GraphWindow& window) : window_(window) {}
+        void OnNotify(std::int32_t event, std::uint32_t, void*) override {
+            if (event == 0) window_.UpdateView();
+        }
+        void Update(void*) override { window_.UpdateView(); }
+
+    private:
+        GraphWindow& window_;
+    };
+
     HINSTANCE instance_;
     HWND display_ = nullptr;
     HWND xAxis_ = nullptr;
     HWND yAxis_ = nullptr;
     GraphValueAxis valueAxis_;
+    DocumentListener listener_{*this};
 };
 
 // The Graph kind: a new document for every new window.

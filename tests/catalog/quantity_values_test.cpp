@@ -206,6 +206,17 @@ TEST(FormatQuantity, WritesTheKindsDefaultTextWithTheDisplayOptions) {
     }
 }
 
+// Without an application the texts follow the options a new user starts
+// with, as every window's own fallback did: sexagesimal degrees and hours.
+TEST(FormatQuantity, WithoutAnApplicationTheNewUsersOptionsHold) {
+    ScopedApplicationServices none(nullptr, nullptr);
+    String out;
+    EXPECT_TRUE(FormatQuantity(kQuantityLongitude, kEquatorialSystem, out, 22.5));
+    EXPECT_EQ(test::Utf8(out), "1h30m00s");
+    EXPECT_TRUE(FormatQuantity(kQuantityLatitude, kEquatorialSystem, out, -16.75));
+    EXPECT_EQ(test::Utf8(out).find('.'), std::string::npos) << test::Utf8(out);
+}
+
 TEST(FormatQuantity, RefusesAKindTheModelDoesNotMake) {
     String out(TXT("kept"));
     EXPECT_FALSE(FormatQuantity(13, 0, out, 1.0));

@@ -21,6 +21,7 @@
 #include "frame/frame_window_services.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
+#include "base/scoped_win.h"
 #include "app/related_tasks.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
@@ -33,6 +34,7 @@
 #include "support/graph_fakes.h"
 #include "support/test_text.h"
 #include "views/graph_axes.h"
+#include "views/graph_canvas_win.h"
 #include "views/graph_options_dialog_win.h"
 #include "views/graph_window_win.h"
 
@@ -503,6 +505,52 @@ TEST_F(GraphProgramTest, PanelArrowsMoveTheGuideLineAndTheMouseShowsItsMoment) {
 
 // Night vision switched on in the Appearance dialog: the plot, its lines
 // and its axes take the program's night shades, reds only.
+// The value axis writes its labels with the appearance options as the
+// Appearance dialog sets them: right ascension in hours or degrees, angles
+// in decimal or sexagesimal degrees; the axis beside the plot makes room for
+// the labels it writes.
+TEST_F(GraphProgramTest, TheValueAxisFollowsTheAppearanceOptions) {
+    app_->GetGraphActions().AddLine(*window, 0, NamedLine("R", "Sun.Lon(equ)"), nullptr);
+    ASSERT_TRUE(window->Graph().Options().xAxisHorizontal);
+    const struct {
+        int raButton, angleButton;
+        GraphLabelOptions options;
+    } cases[] = {{kIdRaDegrees, kIdAnglesSexagesimal, {0, 0}},
+                 {kIdRaHours, kIdAnglesDecimal, {1, 1}},
+                 {kIdRaDegrees, kIdAnglesDecimal, {1, 0}},
+                 {kIdRaHours, kIdAnglesSexagesimal, {0, 1}}};
+    std::vector<int> widths;
+    for (const auto& c : cases) {
+        ModalDriver::Run(
+            [&c](ModalDriver& d, HWND) {
+                d.Click(c.raButton);
+                d.Click(c.angleButton);
+                d.Click(IDOK);
+            },
+            [&] {
+                Command(CMD_APPEARANCE);
+                return 0;
+            });
+        ASSERT_EQ(app_->Options().general.raDisplayUnit, c.options.raDisplayUnit);
+        ASSERT_EQ(app_->Options().general.angleDegreeBase, c.options.angleDegreeBase);
+        HWND axis = window->YAxisWindow();
+        RECT client{};
+        GetClientRect(axis, &client);
+        GraphValueAxis expected;
+        int width = 0;
+        {
+            ScopedWindowDc dc(axis);
+            GdiGraphCanvas canvas(dc.Get(), 1, 1);
+            width = expected.Measure(canvas, window->Graph(), client.bottom, c.options);
+        }
+        RECT frame{};
+        GetWindowRect(axis, &frame);
+        EXPECT_EQ(frame.right - frame.left, width) << c.options.raDisplayUnit << c.options.angleDegreeBase;
+        widths.push_back(width);
+    }
+    EXPECT_NE(widths[0], widths[1]) << "degrees and hours take different room";
+}
+
 TEST_F(GraphProgramTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
     AddLines();
     SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
