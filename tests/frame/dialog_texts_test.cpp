@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "catalog/catalogue_registry.h"
 #include "frame_test.h"
-#include "glyph_pixels.h"
 #include "resources/resource_ids.h"
 #include "script/window_kind.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 #include "text_fit.h"
 #include "tools/object_info_pages.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -134,9 +135,13 @@ TEST_F(DialogTextsTest, EveryTextOfTheOpenWindowsFitsItsControl) {
     // The Solar Eclipse window computes its eclipse for long under Wine; its
     // panel's texts are those of its template, and measured with them.
     for (int kind : {kGraphWindow, kJupiterExplorerWindow, kPictureWindow, kReportWindow, kSaturnExplorerWindow,
-                     kSkyWindow, kSolarSystemWindow}) {
+                     kSolarSystemWindow, kSkyWindow}) {
         ASSERT_NE(frame_->Children().NewWindow(kind), nullptr) << kind;
     }
+    // The Sky panel with the fields of a selected body.
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)), 0, 0, 0, nullptr);
     // Each kind's panel stays filled, hidden, when another kind's window is active.
     EnumThreadWindows(GetCurrentThreadId(), &CheckWindowTexts, reinterpret_cast<LPARAM>(&cut));
     EXPECT_TRUE(cut.empty()) << Describe(cut);
