@@ -7,9 +7,14 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/catalogue_registry.h"
+#include "controls/select_body_dialog.h"
+#include "frame/define_location_dialog.h"
+#include "frame/select_location_dialog.h"
+#include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "script/window_kind.h"
@@ -93,7 +98,8 @@ TEST_F(DialogTextsTest, TheDialogFontIsTheSystemsDialogFace) {
     DestroyWindow(dialog);
 }
 
-// Every dialog template of the resources: its statics, buttons, check
+// Every dialog template of the resources and every template the program
+// builds: its statics, buttons, check
 // boxes, radio buttons and group titles show their whole text, and no two
 // shown controls lie over each other.
 TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
@@ -115,6 +121,22 @@ TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
         const bool infoPage = name.rfind(L"DLG_INFO", 0) == 0;
         auto placedAtRun = [infoPage](int id) { return infoPage && id >= kInfoPlacedFirst && id <= kInfoPlacedLast; };
         for (std::wstring& o : test::OverlapsOf(dialog, name, placedAtRun)) overlaps.push_back(std::move(o));
+        DestroyWindow(dialog);
+    }
+    // The option dialogs whose templates the program builds itself.
+    const std::pair<const wchar_t*, DialogTemplate> built[] = {
+        {L"Select Location", SelectLocationDialogTemplate()}, {L"Define Location", DefineLocationDialogTemplate()},
+        {L"Appearance", AppearanceDialogTemplate()},          {L"Date and Time", DateTimeDialogTemplate()},
+        {L"Select Body", SelectBodyDialogTemplate()}};
+    for (const auto& [name, dialogTemplate] : built) {
+        HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), frame_->Window(),
+                                                 &PlainDialog, 0);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << Utf8(name) << " is not made";
+            continue;
+        }
+        for (CutText& c : test::CutTextsOf(dialog, name, false)) cut.push_back(std::move(c));
+        for (std::wstring& o : test::OverlapsOf(dialog, name, [](int) { return false; })) overlaps.push_back(std::move(o));
         DestroyWindow(dialog);
     }
     EXPECT_TRUE(cut.empty()) << Describe(cut);
