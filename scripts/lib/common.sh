@@ -112,7 +112,7 @@ cn_wine_environment() {
 # so the boot waits for them to end.
 cn_wine_prefix() {
     local dir=$1 stamp
-    stamp="$(wine --version 2>/dev/null), no crash dialog"
+    stamp="$(wine --version 2>/dev/null), no crash dialog, Wine's faces"
     [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && return 0
     mkdir -p "$(dirname "$dir")"
     (
@@ -124,6 +124,10 @@ cn_wine_prefix() {
         # A crash writes its backtrace into the program's output and ends
         # the program, rather than waiting for someone to close a dialog.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+        # The dialogs' "MS Shell Dlg" is Tahoma, as on the systems the
+        # program runs on; without Wine's own faces it would be a stand-in
+        # with other widths, and no text measured in it would mean anything.
+        cn_link_wine_fonts "$dir"
         wineserver -w
         echo "$stamp" >"$dir/.cn-prefix"
     ) 9>"$dir.lock"

@@ -29,6 +29,19 @@ void InsertListColumns(HWND list, const ListColumn* columns, std::size_t count) 
     }
 }
 
+void FitLastColumn(HWND list, int minimum) {
+    const int columns = Header_GetItemCount(ListView_GetHeader(list));
+    if (columns <= 0) return;
+    RECT client{};
+    GetClientRect(list, &client);
+    // The width without a vertical scroll bar, whether one is shown now or not.
+    int room = client.right;
+    if (GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) room += GetSystemMetrics(SM_CXVSCROLL);
+    room -= GetSystemMetrics(SM_CXVSCROLL);
+    for (int i = 0; i + 1 < columns; ++i) room -= ListView_GetColumnWidth(list, i);
+    ListView_SetColumnWidth(list, columns - 1, room > minimum ? room : minimum);
+}
+
 void CaptureListViewState(HWND list, ListViewState& state) {
     if (state.parts & kListColumnWidths) {
         state.columnWidths.clear();

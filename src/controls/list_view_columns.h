@@ -31,6 +31,11 @@ void SetUpRowList(HWND list, const ListColumn (&columns)[N]) {
     InsertListColumns(list, columns, N);
 }
 
+// Gives the last column what the others leave of the list's width, with
+// room kept for a vertical scroll bar, so that the rows never need a
+// horizontal one; the last column keeps at least `minimum` pixels.
+void FitLastColumn(HWND list, int minimum = 40);
+
 // Reads the parts the state asks for from the list view.
 void CaptureListViewState(HWND list, ListViewState& state);
 // Sets the widths in order, stopping at the first column that refuses;

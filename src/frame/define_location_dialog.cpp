@@ -494,22 +494,22 @@ bool CheckTimeZone(HWND dialog, const DefineLocationParams& params, double& zone
 DialogTemplate DefineLocationDialogTemplate() {
     constexpr short w = 330;
     constexpr short h = 222;
-    constexpr short field = 52;
+    constexpr short field = 56;  // after the labels, "&Elevation (m)" the widest
     constexpr short right = 130;
     const DWORD picker = WS_TABSTOP | WS_GROUP;
     DialogTemplate t(L"Define User Location", w, h);
-    t.Label(L"&Country", -1, kDialogMargin, 9, 44)
+    t.Label(L"&Country", -1, kDialogMargin, 9, 47)
         .Add(DialogClass::kEdit, L"", kIdCountryEdit, ES_AUTOHSCROLL | WS_BORDER | picker, field, 7, 70, kEditHeight)
-        .Label(L"&Town", -1, kDialogMargin, 25, 44)
+        .Label(L"&Town", -1, kDialogMargin, 25, 47)
         .Add(DialogClass::kEdit, L"", kIdTownEdit, ES_AUTOHSCROLL | WS_BORDER | picker, field, 23, 70, kEditHeight)
-        .Label(L"L&ongitude", -1, kDialogMargin, 41, 44)
+        .Label(L"L&ongitude", -1, kDialogMargin, 41, 47)
         .Add(kAnglePickerClass, L"", kIdLongitudePicker, picker, field, 39, 70, kEditHeight)
-        .Label(L"L&atitude", -1, kDialogMargin, 57, 44)
+        .Label(L"L&atitude", -1, kDialogMargin, 57, 47)
         .Add(kAnglePickerClass, L"", kIdLatitudePicker, picker, field, 55, 70, kEditHeight)
-        .Label(L"Time &zone", -1, kDialogMargin, 73, 44)
+        .Label(L"Time &zone", -1, kDialogMargin, 73, 47)
         .Add(kTimeZonePickerClass, L"", kIdTimeZonePicker, picker, field, 71, 50, kEditHeight)
         .Button(L"&Lookup", kIdLookupZone, field, 87)
-        .Label(L"&Elevation (m)", -1, kDialogMargin, 109, 44)
+        .Label(L"&Elevation (m)", -1, kDialogMargin, 109, 47)
         .Add(kNumberPickerClass, L"", kIdElevationPicker, picker, field, 107, 50, kEditHeight)
         .Label(L"&Map", -1, right, 9, 26)
         .Add(DialogClass::kComboBox, L"", kIdMapList, CBS_DROPDOWNLIST | WS_VSCROLL | picker, right + 28, 7,

@@ -64,6 +64,9 @@ INT_PTR CALLBACK PaneProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         }
         SetWindowPos(list, nullptr, listRect.left, listRect.top, client.right - 2 * listRect.left,
                      bottom - listRect.top, SWP_NOZORDER);
+        // The titles take what the kinds leave: a list as narrow as the
+        // pane's column shows no horizontal scroll bar.
+        FitLastColumn(list);
         return TRUE;
     }
     case WM_NCLBUTTONDOWN:

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "controls/night_colours.h"
 #include "controls/list_view_columns.h"
 
@@ -11,6 +13,10 @@ namespace {
 constexpr DWORD kListExtendedStyles =
     LVS_EX_ONECLICKACTIVATE | LVS_EX_INFOTIP | LVS_EX_UNDERLINEHOT | LVS_EX_UNDERLINECOLD | LVS_EX_LABELTIP;
 constexpr int kAppendItem = 10000000;
+// A caption's distance to the column's edges, as the list view keeps it.
+constexpr int kCaptionMargin = 4;
+// The longest caption wraps at most this many times less one.
+constexpr int kMostRowLines = 3;
 
 INT_PTR Answer(HWND window, LRESULT result) {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
@@ -30,6 +36,8 @@ bool SameGroups(const std::vector<std::pair<int, String>>& a, const std::vector<
 
 RelatedTasksPane::~RelatedTasksPane() {
     if (window_ != nullptr) DestroyWindow(window_);
+    if (rowHeight_ != nullptr) ImageList_Destroy(rowHeight_);
+    if (linkFont_ != nullptr) DeleteObject(linkFont_);
 }
 
 bool RelatedTasksPane::Create(HWND parent, HINSTANCE instance) {
@@ -90,6 +98,8 @@ void RelatedTasksPane::Show() {
             SendMessageW(list_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
         }
         shown_ = std::move(items);
+        FitRows();
+        InvalidateRect(list_, nullptr, TRUE);
         return;
     }
     shown_ = std::move(items);
@@ -107,6 +117,7 @@ void RelatedTasksPane::Show() {
         item.lParam = static_cast<LPARAM>(index);
         SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
+    FitRows();
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
@@ -161,7 +172,74 @@ void RelatedTasksPane::FitList() {
     const int height = client.bottom - list.top - margin;
     if (width <= 0 || height <= 0) return;
     SetWindowPos(list_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, width - GetSystemMetrics(SM_CXVSCROLL) - 4);
+    FitLastColumn(list_);
+    FitRows();
+}
+
+void RelatedTasksPane::FitRows() {
+    if (list_ == nullptr) return;
+    if (linkFont_ == nullptr) {
+        HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0));
+        LOGFONTW face{};
+        GetObjectW(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+        face.lfUnderline = TRUE;
+        linkFont_ = CreateFontIndirectW(&face);
+    }
+    const int width = ListView_GetColumnWidth(list_, 0) - 2 * kCaptionMargin;
+    if (width <= 0) return;
+    HDC dc = GetDC(list_);
+    HGDIOBJ previousFont = SelectObject(dc, linkFont_);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    int lines = 1;
+    for (const auto& row : shown_) {
+        RECT caption{0, 0, width, 0};
+        DrawTextW(dc, row.second.Text(), -1, &caption, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        const int needed = (caption.bottom + metrics.tmHeight - 1) / std::max(1, static_cast<int>(metrics.tmHeight));
+        lines = std::max(lines, std::min(kMostRowLines, needed));
+    }
+    SelectObject(dc, previousFont);
+    ReleaseDC(list_, dc);
+    if (lines == rowLines_) return;
+    rowLines_ = lines;
+    // The rows are as tall as the small images; none gives them the list's own height.
+    HIMAGELIST previous = rowHeight_;
+    rowHeight_ = lines > 1 ? ImageList_Create(1, lines * metrics.tmHeight + 2, ILC_COLOR32, 0, 1) : nullptr;
+    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
+    if (previous != nullptr) ImageList_Destroy(previous);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
+    // Captions of one line are the list view's own links.
+    if (rowLines_ == 1) return CDRF_DODEFAULT;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const int item = static_cast<int>(draw.nmcd.dwItemSpec);
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    if (!SendMessageW(list_, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds))) return CDRF_DODEFAULT;
+    wchar_t text[512] = {};
+    ListView_GetItemText(list_, item, 0, text, 512);
+    HDC dc = draw.nmcd.hdc;
+    HBRUSH face = CreateSolidBrush(ListView_GetBkColor(list_));
+    FillRect(dc, &bounds, face);
+    DeleteObject(face);
+    HGDIOBJ previousFont = SelectObject(dc, linkFont_);
+    RECT caption{bounds.left + kCaptionMargin, bounds.top, bounds.left + ListView_GetColumnWidth(list_, 0) - kCaptionMargin,
+                 bounds.bottom};
+    // Centred in the row's height, as the list view centres a line.
+    RECT measured = caption;
+    DrawTextW(dc, text, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    caption.top += std::max(0L, (caption.bottom - caption.top - (measured.bottom - measured.top)) / 2);
+    SetTextColor(dc, ListView_GetTextColor(list_));
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, text, -1, &caption, DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previousFont);
+    if (GetFocus() == list_ && (ListView_GetItemState(list_, item, LVIS_FOCUSED) & LVIS_FOCUSED)) {
+        DrawFocusRect(dc, &bounds);
+    }
+    return CDRF_SKIPDEFAULT;
 }
 
 const RelatedTask* RelatedTasksPane::TaskOfItem(int item) const {
@@ -187,6 +265,7 @@ void RelatedTasksPane::RunItem(int item) {
 INT_PTR RelatedTasksPane::OnNotify(const NMHDR& header) {
     if (static_cast<int>(header.idFrom) != kRelatedTasksListId) return FALSE;
     switch (header.code) {
+        case NM_CUSTOMDRAW: return Answer(window_, DrawItem(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header))));
         case LVN_ITEMACTIVATE: RunItem(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem); return TRUE;
         case LVN_ITEMCHANGING: {
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
@@ -246,6 +325,8 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
             }
             return TRUE;
         case WM_DESTROY:
+            if (pane->list_ != nullptr) SendMessageW(pane->list_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+            pane->rowLines_ = 1;
             pane->window_ = nullptr;
             pane->list_ = nullptr;
             return FALSE;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 #include <vector>
@@ -64,6 +65,9 @@ private:
     void OnInitDialog(HWND window);
     INT_PTR OnNotify(const NMHDR& header);
     void FitList();
+    // Rows as tall as the longest caption wrapped in the column needs.
+    void FitRows();
+    LRESULT DrawItem(NMLVCUSTOMDRAW& draw);
     void RunItem(int item);
     const RelatedTask* TaskOfItem(int item) const;
 
@@ -74,6 +78,12 @@ private:
     std::vector<std::pair<int, String>> shown_;
     HWND window_ = nullptr;
     HWND list_ = nullptr;
+    // Lines of the rows: more than one when a caption wraps, and then the
+    // pane draws the rows itself, each caption whole, in the list's font
+    // underlined as a link; the small image list only sets the rows' height.
+    int rowLines_ = 1;
+    HFONT linkFont_ = nullptr;
+    HIMAGELIST rowHeight_ = nullptr;
     bool closingBySystemCommand_ = false;
 };
 

@@ -16,6 +16,7 @@
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "tools/object_info_window_win.h"
 #include "views/graph_window_win.h"
@@ -216,6 +217,76 @@ TEST_F(FrameRelatedTasksTest, TheKeyboardReachesAndRunsATask) {
     MSG enter{List(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(frame_->PreTranslate(enter, nullptr, modeless_));
     EXPECT_EQ(ActiveKind(), kSkyWindow);
+}
+
+// Pixels of a drawing that stand out from the background `face`.
+int InkCount(const std::vector<std::uint32_t>& pixels, COLORREF face) {
+    const int r = GetRValue(face), g = GetGValue(face), b = GetBValue(face);
+    int ink = 0;
+    for (std::uint32_t p : pixels) {
+        const int dr = static_cast<int>((p >> 16) & 0xFF) - r;
+        const int dg = static_cast<int>((p >> 8) & 0xFF) - g;
+        const int db = static_cast<int>(p & 0xFF) - b;
+        if (dr * dr + dg * dg + db * db > 96 * 96) ++ink;
+    }
+    return ink;
+}
+
+// At the width the pane has as the frame starts (204 pixels), every task's
+// caption is shown whole, on as many lines as it needs: the two views of an
+// eclipse ("... in the sky", "... in the solar system") and the links of the
+// first start ("Open a Jupiter explorer window") read differently and to
+// their end. Each row holds at least the ink of its whole caption drawn in
+// the list's font and colours.
+TEST_F(FrameRelatedTasksTest, EveryCaptionShowsWholeAtThePanesWidth) {
+    RelatedTasksPane& pane = frame_->RelatedTasks()->Pane();
+    pane.Clear();
+    pane.Builder().AddOpenWindowTasks();
+    pane.Builder().AddSolarEclipseTasks(frame_->Services().CurrentTimeAndLocation().dateTime);
+    pane.Show();
+    HWND list = List();
+    RECT client{};
+    GetClientRect(list, &client);
+    RECT paneRect{};
+    GetWindowRect(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), &paneRect);
+    SCOPED_TRACE("pane width " + std::to_string(paneRect.right - paneRect.left));
+    const COLORREF face = ListView_GetBkColor(list);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+    std::vector<std::vector<std::uint32_t>> rows;
+    const std::vector<std::string> captions = Rows();
+    ASSERT_GE(captions.size(), 10u);
+    for (std::size_t item = 0; item < captions.size(); ++item) {
+        // Each row as the list shows it scrolled into view.
+        SendMessageW(list, LVM_ENSUREVISIBLE, item, FALSE);
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&row)));
+        ASSERT_LE(row.bottom, client.bottom) << captions[item];
+        const auto shown = test::PrintedClient(list, client.right, client.bottom);
+        std::vector<std::uint32_t> pixels;
+        for (int y = std::max(0L, row.top); y < row.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) pixels.push_back(shown[static_cast<std::size_t>(y) * client.right + x]);
+        }
+        const std::wstring caption = test::Wide(captions[item]);
+        const auto whole = test::DrawnPixels(1000, 40, [&](HDC dc) {
+            HBRUSH brush = CreateSolidBrush(face);
+            RECT all{0, 0, 1000, 40};
+            FillRect(dc, &all, brush);
+            DeleteObject(brush);
+            HGDIOBJ old = SelectObject(dc, font);
+            SetTextColor(dc, ListView_GetTextColor(list));
+            SetBkMode(dc, TRANSPARENT);
+            DrawTextW(dc, caption.c_str(), -1, &all, DT_SINGLELINE | DT_NOPREFIX);
+            SelectObject(dc, old);
+        });
+        EXPECT_GE(InkCount(pixels, face) * 100, InkCount(whole, face) * 97) << captions[item];
+        rows.push_back(std::move(pixels));
+        for (std::size_t other = 0; other + 1 < rows.size(); ++other) {
+            if (captions[other] != captions[item]) {
+                EXPECT_TRUE(rows[other] != rows.back()) << captions[item] << " reads as " << captions[other];
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -100,5 +100,31 @@ TEST_F(WindowManagerListTest, WindowMadeAtAClosedWindowsAddressGetsARowOfItsOwn)
     opened->~TitledWindow();
 }
 
+// Whether the list shows a horizontal scroll bar.
+bool ScrollsSideways(HWND list) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    const bool any = GetScrollInfo(list, SB_HORZ, &info) && info.nMax > 0 && static_cast<int>(info.nPage) <= info.nMax;
+    return (GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) != 0 || any;
+}
+
+// At the width of the frame's right column (its 204 pixels at the start,
+// narrower or wider as the panes beside it make it), the list's columns
+// fit its width: empty or with rows, it never scrolls sideways.
+TEST_F(WindowManagerListTest, TheColumnsFitThePanesWidth) {
+    TitledWindow first(sky, L"Sky: London");
+    for (int width : {204, 160, 320}) {
+        SetWindowPos(pane, nullptr, 0, 0, width, 300, SWP_NOZORDER | SWP_NOMOVE);
+        UpdateWindowManagerList(pane, registry, nullptr);
+        EXPECT_FALSE(ScrollsSideways(list)) << width << " empty";
+        registry.AddWindow(first);
+        UpdateWindowManagerList(pane, registry, nullptr);
+        EXPECT_FALSE(ScrollsSideways(list)) << width << " with a row";
+        registry.RemoveWindow(first);
+        RemoveWindowManagerRow(pane, first);
+    }
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -1,0 +1,175 @@
+// Every text of the program's dialogs and panels fits its control, in the
+// dialogs' own font: the texts of the templates, and the texts the windows
+// set when they open (a place with its coordinates, the items of a combo box).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalog/catalogue_registry.h"
+#include "controls/select_body_dialog.h"
+#include "frame/define_location_dialog.h"
+#include "frame/select_location_dialog.h"
+#include "frame/time_appearance_dialogs.h"
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+#include "script/window_kind.h"
+#include "support/catalogues.h"
+#include "support/test_text.h"
+#include "text_fit.h"
+#include "tools/object_info_pages.h"
+#include "views/sky_window_win.h"
+
+namespace corvinata {
+namespace {
+
+using test::CutText;
+using test::Utf8;
+
+// The labels an Object Info page places when it is filled: the texts before
+// a symbol, the symbols and the texts after them (twenty rows of each).
+constexpr int kInfoPlacedFirst = kIdInfoFirstSymbolCaption;
+constexpr int kInfoPlacedLast = kIdInfoFirstSymbolAfter + (kIdInfoFirstSymbolLabel - kIdInfoFirstSymbolCaption) - 1;
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+std::string Describe(const std::vector<CutText>& cut) {
+    std::string text;
+    for (const CutText& c : cut) {
+        text += Utf8(c.where.c_str()) + " \"" + Utf8(c.text.c_str()) + "\" needs " + std::to_string(c.needed.cx) + " x " +
+                std::to_string(c.needed.cy) + ", has " + std::to_string(c.room.cx) + " x " +
+                std::to_string(c.room.cy) + "\n";
+    }
+    return text;
+}
+
+std::string Describe(const std::vector<std::wstring>& lines) {
+    std::string text;
+    for (const std::wstring& line : lines) text += Utf8(line.c_str()) + "\n";
+    return text;
+}
+
+BOOL CALLBACK AddDialogName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR parameter) {
+    auto& list = *reinterpret_cast<std::vector<std::wstring>*>(parameter);
+    list.push_back(IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : name);
+    return TRUE;
+}
+
+std::vector<std::wstring> DialogNames(HINSTANCE instance) {
+    std::vector<std::wstring> names;
+    EnumResourceNamesW(instance, RT_DIALOG, &AddDialogName, reinterpret_cast<LONG_PTR>(&names));
+    return names;
+}
+
+// The shown top-level windows of the thread with all they hold.
+BOOL CALLBACK CheckWindowTexts(HWND window, LPARAM parameter) {
+    if (!IsWindowVisible(window)) return TRUE;
+    auto& cut = *reinterpret_cast<std::vector<CutText>*>(parameter);
+    for (CutText& c : test::CutTextsOf(window, test::WindowText(window), true)) cut.push_back(std::move(c));
+    return TRUE;
+}
+
+class DialogTextsTest : public test::FrameTest {};
+
+// The dialogs' font is the one the program's systems give "MS Shell Dlg",
+// with its own widths: measured in a stand-in face, the texts would say
+// nothing of what a user sees.
+TEST_F(DialogTextsTest, TheDialogFontIsTheSystemsDialogFace) {
+    Start(false);
+    UseCustomControls();
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"DLG_CTRL_SKY", frame_->Window(), &PlainDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    HWND label = GetWindow(dialog, GW_CHILD);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    std::vector<char> metrics(GetOutlineTextMetricsW(dc, 0, nullptr) + 1);
+    auto* outline = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+    ASSERT_GT(GetOutlineTextMetricsW(dc, static_cast<UINT>(metrics.size()), outline), 0u);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    EXPECT_EQ(Utf8(reinterpret_cast<const wchar_t*>(metrics.data() + reinterpret_cast<std::uintptr_t>(outline->otmpFamilyName))),
+              "Tahoma");
+    // Tahoma's widths at 8 points, 96 dots an inch.
+    EXPECT_EQ(test::TextSize(label, L"Sign of zodiac:", DT_SINGLELINE, 0).cx, 77);
+    DestroyWindow(dialog);
+}
+
+// Every dialog template of the resources and every template the program
+// builds: its statics, buttons, check
+// boxes, radio buttons and group titles show their whole text, and no two
+// shown controls lie over each other.
+TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
+    Start(false);
+    UseCustomControls();
+    const std::vector<std::wstring> names = DialogNames(GetModuleHandleW(nullptr));
+    ASSERT_GT(names.size(), 60u);
+    std::vector<CutText> cut;
+    std::vector<std::wstring> overlaps;
+    for (const std::wstring& name : names) {
+        HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), name.c_str(), frame_->Window(), &PlainDialog, 0);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << Utf8(name.c_str()) << " is not made";
+            continue;
+        }
+        for (CutText& c : test::CutTextsOf(dialog, name, false)) cut.push_back(std::move(c));
+        // Object Info's pages put each symbol and the text after it behind
+        // the text before them as they are filled.
+        const bool infoPage = name.rfind(L"DLG_INFO", 0) == 0;
+        auto placedAtRun = [infoPage](int id) { return infoPage && id >= kInfoPlacedFirst && id <= kInfoPlacedLast; };
+        for (std::wstring& o : test::OverlapsOf(dialog, name, placedAtRun)) overlaps.push_back(std::move(o));
+        DestroyWindow(dialog);
+    }
+    // The option dialogs whose templates the program builds itself.
+    const std::pair<const wchar_t*, DialogTemplate> built[] = {
+        {L"Select Location", SelectLocationDialogTemplate()}, {L"Define Location", DefineLocationDialogTemplate()},
+        {L"Appearance", AppearanceDialogTemplate()},          {L"Date and Time", DateTimeDialogTemplate()},
+        {L"Select Body", SelectBodyDialogTemplate()}};
+    for (const auto& [name, dialogTemplate] : built) {
+        HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), frame_->Window(),
+                                                 &PlainDialog, 0);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << Utf8(name) << " is not made";
+            continue;
+        }
+        for (CutText& c : test::CutTextsOf(dialog, name, false)) cut.push_back(std::move(c));
+        for (std::wstring& o : test::OverlapsOf(dialog, name, [](int) { return false; })) overlaps.push_back(std::move(o));
+        DestroyWindow(dialog);
+    }
+    EXPECT_TRUE(cut.empty()) << Describe(cut);
+    EXPECT_TRUE(overlaps.empty()) << Describe(overlaps);
+}
+
+// The texts the program sets as its windows open: the Sky panel's fields,
+// the Event Finder's place, Object Info's combo boxes, every tool and panel.
+TEST_F(DialogTextsTest, EveryTextOfTheOpenWindowsFitsItsControl) {
+    ASSERT_TRUE(test::SharedCatalogues());
+    StartAsProgram();
+    ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+    SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER);
+    std::vector<CutText> cut;
+    for (int command : {CMD_OBJECT_INFO, CMD_EVENT_FINDER, CMD_EVENT_FORECAST, CMD_CALCULATOR, CMD_SYMBOLS}) {
+        Command(command);
+    }
+    // The Solar Eclipse window computes its eclipse for long under Wine; its
+    // panel's texts are those of its template, and measured with them.
+    for (int kind : {kGraphWindow, kJupiterExplorerWindow, kPictureWindow, kReportWindow, kSaturnExplorerWindow,
+                     kSolarSystemWindow, kSkyWindow}) {
+        ASSERT_NE(frame_->Children().NewWindow(kind), nullptr) << kind;
+    }
+    // The Sky panel with the fields of a selected body.
+    auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(sky, nullptr);
+    app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)), 0, 0, 0, nullptr);
+    // Each kind's panel stays filled, hidden, when another kind's window is active.
+    EnumThreadWindows(GetCurrentThreadId(), &CheckWindowTexts, reinterpret_cast<LPARAM>(&cut));
+    EXPECT_TRUE(cut.empty()) << Describe(cut);
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    DrainQuit();
+}
+
+}  // namespace
+}  // namespace corvinata
