@@ -24,7 +24,8 @@ constexpr const Char* kReleaseDate = TXT("Dec 6 2026");
 constexpr const Char kDataCredits[] =
     TXT("Data: Eclipse Predictions by Fred Espenak, NASA's GSFC. VizieR catalogue access tool, CDS, ")
     TXT("Strasbourg, France (NGC 2000.0, Bright Star Catalogue, constellation tables). Made with Natural ")
-    TXT("Earth. Contains data from GeoNames (geonames.org), licensed under CC BY 4.0. Theory tables of ")
+    TXT("Earth. Contains data from GeoNames (geonames.org), licensed under CC BY 4.0. Astronomical League, ")
+    TXT("Herschel 400 Observing Program (the Herschel 400 list). Theory tables of ")
     TXT("VSOP87, IAU 1980 nutation, ELP-2000/82, Pluto and E5 from the MIT-licensed libraries astronomia ")
     TXT("and meeus. Methods of Jean Meeus, Astronomical Algorithms.\r\n\r\n");
 

@@ -37,7 +37,10 @@ namespace {
 constexpr int kMinimumScreenWidth = 1024;
 constexpr int kMinimumScreenHeight = 720;
 // How long a second start waits for the first copy's frame to show, or for
-// an ending copy to end.
+// an ending copy to end. It is spent only while the copy that holds the
+// claim has no frame to ask: a frame on any desktop is asked at once (and
+// answers within seconds or not at all), and the claim of a copy that ended
+// or died is taken at once.
 constexpr DWORD kWaitForRunningCopy = 30000;
 
 String ClassIdText() {
@@ -229,6 +232,7 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
+    if (copy) copy->Publish(frame.Window());
     AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);
     // Every copy serves automation clients; one started by a client stays

@@ -137,6 +137,11 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE: if (!wParam) HideDisplayTooltips(MdiClient()); break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;
+    // A closing frame stays where it is: the start waits for this copy's end.
+    case kComeForwardMessage:
+        if (closing_) return 0;
+        BringFrameForward(window_);
+        return 1;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); break;
     case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);

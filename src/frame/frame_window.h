@@ -47,6 +47,9 @@ using ModelessDialogList = std::vector<HWND>;
 
 // The start-up message the frame posts to itself once it exists.
 constexpr UINT kStartupMessage = WM_APP;
+// A second start asks the running copy's frame to come forward (see
+// single_instance.h); the frame answers nonzero when it did.
+constexpr UINT kComeForwardMessage = WM_APP + 2;
 
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the

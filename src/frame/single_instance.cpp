@@ -9,11 +9,31 @@ namespace {
 // Per session ("Local\"), and per version: each version keeps settings of
 // its own.
 constexpr const wchar_t* kInstanceName = L"Local\\Corvinata 1.70 frame";
+// The block where the claim's holder publishes its frame: one 32-bit window
+// handle (handles are 32-bit values in every Windows process).
+constexpr const wchar_t* kPublishedFrameName = L"Local\\Corvinata 1.70 frame window";
 // A window property, seen by every process of the session.
 constexpr const wchar_t* kClosingProperty = L"Corvinata frame closing";
 constexpr DWORD kPollMilliseconds = 100;
+// A running copy answers at once unless it is busy or hung.
+constexpr UINT kAnswerMilliseconds = 5000;
 
 bool Acquired(DWORD wait) noexcept { return wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED; }
+
+HWND PublishedFrame() {
+    const ScopedWinHandle<KernelObjectTraits> block(OpenFileMappingW(FILE_MAP_READ, FALSE, kPublishedFrameName));
+    if (!block.IsValid()) return nullptr;
+    const void* view = MapViewOfFile(block.Get(), FILE_MAP_READ, 0, 0, sizeof(LONG));
+    if (!view) return nullptr;
+    HWND frame = static_cast<HWND>(LongToHandle(*static_cast<const volatile LONG*>(view)));
+    UnmapViewOfFile(view);
+    return frame;
+}
+
+bool IsFrameWindow(HWND window) {
+    wchar_t name[64] = {};
+    return GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, FrameWindow::ClassName()) == 0;
+}
 
 }  // namespace
 
@@ -31,8 +51,24 @@ bool SingleInstance::TryClaim() {
 }
 
 void SingleInstance::Release() noexcept {
+    // The block goes with its last handle; a copy that claims next publishes
+    // its own frame.
+    published_.Close();
     if (owned_ && mutex_.IsValid()) ReleaseMutex(mutex_.Get());
     owned_ = false;
+}
+
+void SingleInstance::Publish(HWND frame) {
+    if (!owned_) return;
+    if (!published_.IsValid()) {
+        published_.Reset(
+            CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG), kPublishedFrameName));
+    }
+    if (!published_.IsValid()) return;
+    if (void* view = MapViewOfFile(published_.Get(), FILE_MAP_WRITE, 0, 0, sizeof(LONG))) {
+        InterlockedExchange(static_cast<volatile LONG*>(view), HandleToLong(frame));
+        UnmapViewOfFile(view);
+    }
 }
 
 void MarkFrameClosing(HWND frame) {
@@ -42,25 +78,40 @@ void MarkFrameClosing(HWND frame) {
 bool FrameIsClosing(HWND frame) { return frame && GetPropW(frame, kClosingProperty) != nullptr; }
 
 HWND FindRunningFrame() {
-    for (HWND frame = FindWindowExW(nullptr, nullptr, FrameWindow::ClassName(), nullptr); frame;
-         frame = FindWindowExW(nullptr, frame, FrameWindow::ClassName(), nullptr)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(frame, &process);
-        // An automation copy's frame stays hidden.
-        if (process != GetCurrentProcessId() && IsWindowVisible(frame) && !FrameIsClosing(frame)) {
-            return frame;
-        }
-    }
-    return nullptr;
+    HWND frame = PublishedFrame();
+    // A handle left by a copy that died may name another window by now.
+    if (!frame || !IsWindow(frame) || !IsFrameWindow(frame)) return nullptr;
+    DWORD process = 0;
+    GetWindowThreadProcessId(frame, &process);
+    // The frame shows once its copy has started. It is a top-level window,
+    // so its own style says so; IsWindowVisible answers no for every window
+    // of another desktop under Wine.
+    const bool shown = (GetWindowLongW(frame, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (process == GetCurrentProcessId() || !shown || FrameIsClosing(frame)) return nullptr;
+    return frame;
+}
+
+void BringFrameForward(HWND frame) {
+    if (IsIconic(frame)) ShowWindow(frame, SW_RESTORE);
+    SetForegroundWindow(GetLastActivePopup(frame));
 }
 
 RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds, const std::function<HWND()>& findFrame) {
     for (DWORD waited = 0;; waited += kPollMilliseconds) {
         if (instance.TryClaim()) return RunningCopy::Ended;
         if (HWND frame = findFrame()) {
-            if (IsIconic(frame)) ShowWindow(frame, SW_RESTORE);
-            SetForegroundWindow(GetLastActivePopup(frame));
-            return RunningCopy::Activated;
+            // This start was the user's; the running copy may take the
+            // foreground it hands over.
+            DWORD process = 0;
+            GetWindowThreadProcessId(frame, &process);
+            AllowSetForegroundWindow(process);
+            DWORD_PTR cameForward = 0;
+            if (!SendMessageTimeoutW(frame, kComeForwardMessage, 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds,
+                                     &cameForward)) {
+                return RunningCopy::NotFound;
+            }
+            // A frame that began closing meanwhile: its copy's end is awaited.
+            if (cameForward) return RunningCopy::Activated;
         }
         if (waited >= milliseconds) return RunningCopy::NotFound;
         Sleep(kPollMilliseconds);

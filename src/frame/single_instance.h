@@ -8,6 +8,14 @@
 // its settings are written at exit. A second start that meets a copy which
 // is ending (its frame marked closing, or gone) waits for the claim and then
 // runs as the user's copy: the user's launch is not lost.
+//
+// The copy that holds the claim publishes its frame's handle beside it (a
+// named shared block of the session). The second start reads it there
+// instead of looking for the frame on its own desktop: the running copy may
+// live on another desktop of the session (Wine's virtual desktop, a desktop
+// switcher's), where FindWindow does not look and where only that copy can
+// bring its frame forward. So the second start asks the frame to come
+// forward itself, with a message that crosses desktops.
 #pragma once
 
 #include <windows.h>
@@ -41,9 +49,13 @@ public:
     // Lets go of the claim: the settings are written, a copy started from
     // now on runs as the user's.
     void Release() noexcept;
+    // Makes `frame` the one a second start brings forward, while this copy
+    // holds the claim.
+    void Publish(HWND frame);
 
 private:
     ScopedWinHandle<KernelObjectTraits> mutex_;
+    ScopedWinHandle<KernelObjectTraits> published_;
     bool owned_ = false;
 };
 
@@ -52,8 +64,11 @@ private:
 void MarkFrameClosing(HWND frame);
 bool FrameIsClosing(HWND frame);
 
-// The shown frame of another copy that is not closing, or none.
+// The published frame of another copy, shown and not closing, or none.
 HWND FindRunningFrame();
+
+// What the frame does when a second start asks it to come forward.
+void BringFrameForward(HWND frame);
 
 enum class RunningCopy {
     Activated,  // its frame was brought forward: this start ends
@@ -61,10 +76,11 @@ enum class RunningCopy {
     NotFound,   // neither within the time: this start ends
 };
 
-// What a second start does while another copy holds the claim: brings that
-// copy's frame forward as soon as `findFrame` sees one (the first copy may
-// still be starting), or takes the claim when that copy has ended; waits up
-// to `milliseconds` for either.
+// What a second start does while another copy holds the claim: asks that
+// copy's frame to come forward as soon as `findFrame` sees one (the first
+// copy may still be starting), or takes the claim when that copy has ended;
+// waits up to `milliseconds` for either. A frame that does not answer
+// within a few seconds (its copy hung) ends this start as NotFound.
 RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds,
                              const std::function<HWND()>& findFrame = FindRunningFrame);
 

@@ -612,8 +612,10 @@ TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
     EXPECT_EQ(AboutWatch::status, L"Release");
     EXPECT_EQ(AboutWatch::text, L"Corvinata is a program for astronomical calculations and information.");
     // The data sources and the pictures' attribution block, as their licence asks.
-    for (const wchar_t* credit : {L"Fred Espenak", L"Natural Earth", L"Solar System Scope",
-                                  L"M42 Orion Nebula (heic0601a)", L"No endorsement by NASA, ESA"})
+    for (const wchar_t* credit :
+         {L"Fred Espenak", L"VizieR", L"Natural Earth", L"GeoNames (geonames.org), licensed under CC BY 4.0",
+          L"Astronomical League, Herschel 400 Observing Program", L"Solar System Scope",
+          L"M42 Orion Nebula (heic0601a)", L"No endorsement by NASA, ESA"})
         EXPECT_NE(AboutWatch::credits.find(credit), std::wstring::npos) << credit;
 }
 

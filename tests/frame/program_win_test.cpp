@@ -37,10 +37,13 @@ std::wstring ProgramPath() {
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const wchar_t* arguments) {
+    // On the named desktop of this window station, or on this thread's.
+    explicit RunningProgram(const wchar_t* arguments, const wchar_t* desktop = nullptr) {
         std::wstring line = L"\"" + ProgramPath() + L"\" " + arguments;
+        std::wstring desktopName = desktop ? desktop : L"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
+        if (desktop) startup.lpDesktop = &desktopName[0];
         started_ = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                   &process_) != 0;
     }
@@ -72,8 +75,36 @@ public:
         }
         return nullptr;
     }
+    // The program's shown frame on `desktop`, which FindWindow from another
+    // desktop does not see.
+    HWND WaitForFrameOn(HDESK desktop, DWORD milliseconds) const {
+        FrameSearch search{process_.dwProcessId, nullptr};
+        for (DWORD waited = 0; waited < milliseconds && !search.frame; waited += 100) {
+            EnumDesktopWindows(desktop, MatchFrame, reinterpret_cast<LPARAM>(&search));
+            if (!search.frame) Sleep(100);
+        }
+        return search.frame;
+    }
 
 private:
+    struct FrameSearch {
+        DWORD process;
+        HWND frame;
+    };
+    static BOOL CALLBACK MatchFrame(HWND window, LPARAM data) {
+        auto& search = *reinterpret_cast<FrameSearch*>(data);
+        wchar_t name[64] = {};
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        // IsWindowVisible answers no for another desktop's windows under Wine.
+        if (owner == search.process && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) &&
+            GetClassNameW(window, name, 64) &&
+            lstrcmpW(name, L"CorvinataMdiFrame") == 0) {
+            search.frame = window;
+        }
+        return search.frame == nullptr;
+    }
+
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };
@@ -239,6 +270,47 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
     ASSERT_NE(shown, nullptr);
     PostMessageW(shown, WM_CLOSE, 0, 0);
     EXPECT_EQ(again.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    for (DWORD waited = 0; !done() && waited < milliseconds; waited += 20) Sleep(20);
+    return done();
+}
+
+// A copy on another desktop of the session (as on Wine's virtual desktop,
+// where scripts/run starts it) is brought forward by a start on this one,
+// and that start ends.
+TEST(ProgramTest, ASecondStartBringsForwardTheCopyOnAnotherDesktop) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));
+    const wchar_t* name = L"Corvinata second desktop";
+    HDESK desktop = CreateDesktopW(name, nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    ASSERT_NE(desktop, nullptr);
+    {
+        RunningProgram first(L"", name);
+        ASSERT_TRUE(first.Started());
+        HWND frame = first.WaitForFrameOn(desktop, 60000);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_EQ(FindWindowW(L"CorvinataMdiFrame", nullptr), nullptr) << "the frame is on this desktop";
+        PostMessageW(frame, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(WaitUntil([frame] { return IsIconic(frame) != 0; }, 30000));
+        {
+            RunningProgram second(L"");
+            ASSERT_TRUE(second.Started());
+            EXPECT_EQ(second.WaitForExit(60000), 0);
+        }
+        // Brought back and active on its own desktop.
+        EXPECT_FALSE(IsIconic(frame));
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &input));
+        EXPECT_EQ(input.hwndActive, frame);
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(first.WaitForExit(30000), 0);
+    }
+    CloseDesktop(desktop);
     RemoveSettings();
 }
 

@@ -10,6 +10,8 @@
 #include <memory>
 #include <thread>
 
+#include "frame/frame_window.h"
+
 namespace corvinata {
 namespace {
 
@@ -75,20 +77,48 @@ TEST(SingleInstanceTest, ASecondStartTakesOverFromACopyThatEnded) {
     }
 }
 
+// The other copy's frame: it comes forward when asked, unless it is closing.
+LRESULT CALLBACK OtherFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kComeForwardMessage) {
+        if (GetPropW(window, L"closing")) return 0;
+        BringFrameForward(window);
+        return 1;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreateOtherFrame() {
+    WNDCLASSW frameClass{};
+    frameClass.lpfnWndProc = OtherFrameProc;
+    frameClass.hInstance = GetModuleHandleW(nullptr);
+    frameClass.lpszClassName = L"other copy's frame";
+    RegisterClassW(&frameClass);
+    return CreateWindowExW(0, frameClass.lpszClassName, L"other copy", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                           frameClass.hInstance, nullptr);
+}
+
 // A copy that runs has its frame brought forward, and the second start ends
-// without the claim; the first still has it.
+// without the claim; the first still has it. A frame that answers that it
+// is closing is not counted: the start waits on.
 TEST(SingleInstanceTest, ARunningCopysFrameIsBroughtForward) {
-    OtherCopy other(OtherCopy::Ending::LetsGo);
-    HWND frame = CreateWindowExW(0, L"STATIC", L"other copy", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(frame, nullptr);
-    ShowWindow(frame, SW_MINIMIZE);
-    SingleInstance second;
-    ASSERT_FALSE(second.First());
-    EXPECT_EQ(AwaitRunningCopy(second, 30000, [frame] { return frame; }), RunningCopy::Activated);
-    EXPECT_FALSE(second.First());
-    EXPECT_FALSE(IsIconic(frame));
-    DestroyWindow(frame);
+    struct Case {
+        bool closing;
+        RunningCopy result;
+    };
+    for (const Case& c : {Case{false, RunningCopy::Activated}, Case{true, RunningCopy::NotFound}}) {
+        OtherCopy other(OtherCopy::Ending::LetsGo);
+        HWND frame = CreateOtherFrame();
+        ASSERT_NE(frame, nullptr);
+        if (c.closing) SetPropW(frame, L"closing", reinterpret_cast<HANDLE>(1));
+        ShowWindow(frame, SW_MINIMIZE);
+        SingleInstance second;
+        ASSERT_FALSE(second.First());
+        EXPECT_EQ(AwaitRunningCopy(second, 0, [frame] { return frame; }), c.result) << c.closing;
+        EXPECT_FALSE(second.First());
+        EXPECT_EQ(IsIconic(frame) != 0, c.closing);
+        RemovePropW(frame, L"closing");
+        DestroyWindow(frame);
+    }
 }
 
 }  // namespace
