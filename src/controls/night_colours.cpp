@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "controls/control_classes.h"
+
 namespace corvinata {
 
 namespace {
@@ -14,7 +16,7 @@ HHOOK g_hook = nullptr;
 constexpr UINT_PTR kSubclassId = 0x4E43;  // "NC"
 
 // The windows that take the night colours, by what they draw.
-enum class Kind : DWORD_PTR { kDialog, kWorkArea, kToolbar, kStatusBar, kGroupBox };
+enum class Kind : DWORD_PTR { kDialog, kWorkArea, kToolbar, kStatusBar, kGroupBox, kCheckButton, kPushButton };
 
 bool Active() { return g_night && g_night->IsNightVisionActive(); }
 
@@ -48,11 +50,39 @@ bool IsClass(HWND window, const wchar_t* name) {
 LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR data);
 
+// The buttons drawn at night by the program: all but those with pictures
+// and those their owners draw.
+bool NightButtonKind(HWND button, Kind& kind) {
+    if (!IsClass(button, WC_BUTTONW)) return false;
+    const auto style = static_cast<LONG>(GetWindowLongPtrW(button, GWL_STYLE));
+    if (style & (BS_BITMAP | BS_ICON)) return false;
+    switch (style & BS_TYPEMASK) {
+    case BS_GROUPBOX:
+        kind = Kind::kGroupBox;
+        return true;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        kind = (style & BS_PUSHLIKE) ? Kind::kPushButton : Kind::kCheckButton;
+        return true;
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        kind = Kind::kPushButton;
+        return true;
+    default:
+        return false;
+    }
+}
+
 BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
     const bool night = Active();
     SetWindowTheme(child, night ? L"" : nullptr, night ? L"" : nullptr);
-    if (IsClass(child, WC_BUTTONW) && (GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX)
-        SetWindowSubclass(child, &NightSubclass, kSubclassId, static_cast<DWORD_PTR>(Kind::kGroupBox));
+    Kind button = Kind::kDialog;
+    if (NightButtonKind(child, button))
+        SetWindowSubclass(child, &NightSubclass, kSubclassId, static_cast<DWORD_PTR>(button));
     if (IsClass(child, WC_LISTVIEWW)) {
         SendMessageW(child, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ProgramColour(COLOR_WINDOW)));
         SendMessageW(child, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ProgramColour(COLOR_WINDOW)));
@@ -123,7 +153,198 @@ void PaintGroupBox(HWND box) {
     EndPaint(box, &paint);
 }
 
+bool IsTrackbar(HWND window) { return IsClass(window, TRACKBAR_CLASSW) || IsClass(window, kTrackbarClass); }
 
+// A trackbar's channel and thumb at night, through its custom drawing (it
+// draws them in the system's light colours).
+LRESULT DrawTrackbarPart(const NMCUSTOMDRAW& draw) {
+    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    switch (draw.dwItemSpec) {
+    case TBCD_CHANNEL:
+        FillRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNFACE));
+        FrameRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNSHADOW));
+        return CDRF_SKIPDEFAULT;
+    case TBCD_THUMB:
+        FillRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNSHADOW));
+        FrameRect(draw.hdc, &draw.rc,
+                  ProgramBrush(IsWindowEnabled(draw.hdr.hwndFrom) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        return CDRF_SKIPDEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+// A dotted frame in the colour (the system's focus rectangle is drawn by
+// inverting, which turns the dark shades into light grey).
+void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
+    for (int x = r.left; x < r.right; x += 2) {
+        SetPixelV(dc, x, r.top, colour);
+        SetPixelV(dc, x, r.bottom - 1, colour);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        SetPixelV(dc, r.left, y, colour);
+        SetPixelV(dc, r.right - 1, y, colour);
+    }
+}
+
+// What a button needs to draw itself at night.
+struct ButtonLook {
+    LONG style = 0;
+    LRESULT state = 0;
+    COLORREF ink = 0;
+    bool focusShown = false;
+    UINT prefix = 0;  // DT_HIDEPREFIX while the keyboard cues are hidden
+    wchar_t text[256] = L"";
+};
+
+ButtonLook LookOf(HWND button) {
+    ButtonLook look;
+    look.style = static_cast<LONG>(GetWindowLongPtrW(button, GWL_STYLE));
+    look.state = SendMessageW(button, BM_GETSTATE, 0, 0);
+    look.ink = ProgramColour(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    const LRESULT cues = SendMessageW(button, WM_QUERYUISTATE, 0, 0);
+    look.focusShown = (look.state & BST_FOCUS) && !(cues & UISF_HIDEFOCUS);
+    look.prefix = (cues & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0;
+    GetWindowTextW(button, look.text, 256);
+    return look;
+}
+
+// A check box or radio button at night: its box or circle, mark, label and
+// focus in the shades (the control draws its glyph and focus in the
+// system's colours whatever the dialog hands it, white beside the red).
+void PaintCheckButton(HWND button, HDC dc) {
+    const ButtonLook look = LookOf(button);
+    RECT client{};
+    GetClientRect(button, &client);
+    FillRect(dc, &client, ProgramBrush(COLOR_BTNFACE));
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    // The glyph as large as the system's, the label half a digit after it.
+    constexpr int kGlyph = 13;
+    int digit = 8;
+    GetCharWidthW(dc, L'0', L'0', &digit);
+    const RECT glyph{client.left, (client.bottom - kGlyph) / 2, client.left + kGlyph,
+                     (client.bottom - kGlyph) / 2 + kGlyph};
+    const UINT type = static_cast<UINT>(look.style & BS_TYPEMASK);
+    const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+    const HPEN pen = CreatePen(PS_SOLID, 1, look.ink);
+    const HGDIOBJ oldPen = SelectObject(dc, pen);
+    const HGDIOBJ oldBrush =
+        SelectObject(dc, ProgramBrush((look.state & BST_PUSHED) ? COLOR_BTNSHADOW : COLOR_WINDOW));
+    if (radio) {
+        Ellipse(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
+    } else {
+        Rectangle(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
+    }
+    const int checked = static_cast<int>(look.state & (BST_CHECKED | BST_INDETERMINATE));
+    SetDCBrushColor(dc, look.ink);
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    if (checked && radio) {
+        Ellipse(dc, glyph.left + 4, glyph.top + 4, glyph.right - 4, glyph.bottom - 4);
+    } else if (checked == BST_INDETERMINATE) {
+        const RECT inner{glyph.left + 3, glyph.top + 3, glyph.right - 3, glyph.bottom - 3};
+        FillRect(dc, &inner, ProgramBrush(COLOR_BTNSHADOW));
+    } else if (checked) {
+        // A tick three pixels thick.
+        for (int dy = 0; dy < 3; ++dy) {
+            const POINT tick[] = {{glyph.left + 3, glyph.top + 5 + dy},
+                                  {glyph.left + 5, glyph.top + 7 + dy},
+                                  {glyph.left + 10, glyph.top + 2 + dy}};
+            Polyline(dc, tick, 3);
+        }
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    RECT label{glyph.right + digit / 2, client.top, client.right, client.bottom};
+    const UINT lines = (look.style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+    RECT measured = label;
+    DrawTextW(dc, look.text, -1, &measured, lines | DT_CALCRECT | look.prefix);
+    const int height = measured.bottom - measured.top;
+    measured.top = label.top + (label.bottom - label.top - height) / 2;
+    measured.bottom = measured.top + height;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.ink);
+    DrawTextW(dc, look.text, -1, &measured, (lines & ~DT_VCENTER) | look.prefix);
+    if (look.focusShown && look.text[0]) {
+        RECT focus{measured.left - 1, measured.top, measured.right + 1, measured.bottom};
+        IntersectRect(&focus, &focus, &client);
+        DrawDottedFrame(dc, focus, look.ink);
+    }
+    SelectObject(dc, oldFont);
+}
+
+// A push button at night: face, frame (double for the default one), label
+// and focus in the shades.
+void PaintPushButton(HWND button, HDC dc) {
+    const ButtonLook look = LookOf(button);
+    RECT client{};
+    GetClientRect(button, &client);
+    const bool pushed = (look.state & (BST_PUSHED | BST_CHECKED)) != 0;
+    FillRect(dc, &client, ProgramBrush(pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
+    const bool standsFor = (look.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    RECT frame = client;
+    FrameRect(dc, &frame, ProgramBrush(standsFor ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    if (standsFor) {
+        InflateRect(&frame, -1, -1);
+        FrameRect(dc, &frame, ProgramBrush(COLOR_BTNTEXT));
+    }
+    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    RECT label = client;
+    InflateRect(&label, -3, -3);
+    if (pushed) OffsetRect(&label, 1, 1);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, look.ink);
+    const UINT lines = (look.style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+    DrawTextW(dc, look.text, -1, &label, lines | DT_CENTER | look.prefix);
+    if (look.focusShown) {
+        RECT focus = client;
+        InflateRect(&focus, -3, -3);
+        DrawDottedFrame(dc, focus, look.ink);
+    }
+    SelectObject(dc, oldFont);
+}
+
+void PaintButton(HWND button, HDC dc, Kind kind) {
+    if (kind == Kind::kCheckButton) {
+        PaintCheckButton(button, dc);
+    } else {
+        PaintPushButton(button, dc);
+    }
+}
+
+// A button drawn by the program at night: its own painting, and what the
+// control draws straight onto the screen (focus, enabling, a new text)
+// drawn over again.
+LRESULT NightButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Kind kind) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        PaintButton(window, dc, kind);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintButton(window, reinterpret_cast<HDC>(wParam), kind);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+    case BM_SETSTATE:
+    case BM_SETCHECK: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return result;
+    }
+    default:
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
 
 LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR data) {
@@ -154,6 +375,11 @@ LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
             return ControlColour(reinterpret_cast<HDC>(wParam), COLOR_WINDOW, COLOR_WINDOWTEXT);
+        case WM_NOTIFY: {
+            const auto* draw = reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+            if (draw->hdr.code == NM_CUSTOMDRAW && IsTrackbar(draw->hdr.hwndFrom)) return DrawTrackbarPart(*draw);
+            break;
+        }
         default:
             break;
         }
@@ -167,6 +393,10 @@ LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
                      ProgramBrush(kind == Kind::kWorkArea ? COLOR_APPWORKSPACE : COLOR_BTNFACE));
             return 1;
         }
+        break;
+    case Kind::kCheckButton:
+    case Kind::kPushButton:
+        if (Active()) return NightButton(window, message, wParam, lParam, kind);
         break;
     case Kind::kStatusBar:
     case Kind::kGroupBox:

@@ -1,11 +1,12 @@
 // Night vision for every window of the program, not only for those that
 // colour themselves: while it is active the dialogs and message boxes the
 // program opens, the frame's work area, the toolbar's background and the
-// status line take the night shades. The system colours are never changed;
-// the windows are given the shades as they draw.
+// status line take the night shades, and so do the buttons of every kind
+// and the trackbars of the dialogs, glyphs and focus included. The system
+// colours are never changed; the windows are given the shades as they draw.
 //
 // What Windows draws itself (the menu bar, captions, scroll bars, list
-// headers, push buttons) keeps the system's colours, which stay readable.
+// headers) keeps the system's colours, which stay readable.
 #pragma once
 
 #include <windows.h>

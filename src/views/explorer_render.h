@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/colour_table.h"
 #include "views/explorer_scene.h"
 #include "views/sky_render_gl.h"
 
@@ -34,6 +35,11 @@ constexpr int kExplorerAtlasSide = 1024;
 // With `night` each texel becomes the red of its luminance.
 std::vector<std::uint32_t> BuildExplorerAtlas(const std::vector<std::uint8_t>& planet,
                                               const std::vector<std::uint8_t>& ring, bool night);
+
+// The view's background, by day and at night (black has no red to keep),
+// behind the planet and in the bands a window wider or taller than the
+// square view shows beside it.
+constexpr Colour kExplorerBackground{0, 0, 0};
 
 struct ExplorerFrame {
     const ExplorerGeometry* geometry = nullptr;

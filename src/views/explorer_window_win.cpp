@@ -417,6 +417,24 @@ void ExplorerWindow::ApplyRecord(const State& state, bool refresh) {
     if (refresh) UpdateView();
 }
 
+// The class has no brush and the display paints only its square: the bands
+// a window taller or wider than the view shows beside it take the view's
+// background here. The view itself is left out, so it never flashes.
+void ExplorerWindow::EraseBands(HDC dc) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int saved = SaveDC(dc);
+    if (display_ && display_->Window()) {
+        RECT view{};
+        GetWindowRect(display_->Window(), &view);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&view), 2);
+        ExcludeClipRect(dc, view.left, view.top, view.right, view.bottom);
+    }
+    SetDCBrushColor(dc, kExplorerBackground.ToColorRef());
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    RestoreDC(dc, saved);
+}
+
 void ExplorerWindow::LayOutDisplay() {
     if (display_) display_->Layout(context_.pixelAspect);
 }
@@ -503,6 +521,9 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_EXITSIZEMOVE:
         LayOutDisplay();
         break;
+    case WM_ERASEBKGND:
+        EraseBands(reinterpret_cast<HDC>(wParam));
+        return 1;
     case WM_TIMER:
         if (wheelBurst_.OnTimer(Handle(), wParam)) return 0;
         break;

@@ -182,6 +182,7 @@ protected:
 private:
     void Update(void* value) override;
     void OnStepPerformed(int flag);
+    void EraseBands(HDC dc) const;
 
     ExplorerDocument& document_;
     DocumentViewLink viewLink_{document_, *this};

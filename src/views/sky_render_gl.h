@@ -85,6 +85,8 @@ public:
     virtual void SwapBuffers() = 0;
     virtual void Flush() = 0;
     virtual void Clear() = 0;  // colour and depth
+    // The colour Clear fills with (0..1 each; black until set).
+    virtual void ClearColor(double r, double g, double b) = 0;
     virtual void Viewport(int x, int y, int width, int height) = 0;
     virtual void GetViewport(int viewport[4]) const = 0;
     // The display's client size in pixels.

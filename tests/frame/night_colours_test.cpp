@@ -7,7 +7,10 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "controls/custom_controls_setup.h"
 #include "controls/message_box.h"
@@ -68,6 +71,34 @@ protected:
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
         return colour;
+    }
+    // What a control shows on the screen, row by row.
+    static std::vector<COLORREF> ScreenPixels(HWND control, int& width, int& height) {
+        RECT client{};
+        GetClientRect(control, &client);
+        width = client.right;
+        height = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC memory = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        HDC dc = GetDC(control);
+        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        ReleaseDC(control, dc);
+        GdiFlush();
+        std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * height);
+        const auto* bgra = static_cast<const std::uint8_t*>(bits);
+        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+        DeleteObject(bitmap);
+        return pixels;
     }
 };
 
@@ -152,6 +183,52 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
     }, [&] { Command(CMD_APPEARANCE); return 0; });
     EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
     EXPECT_EQ(WorkAreaColour(frame->Window()), GetSysColor(COLOR_APPWORKSPACE));
+}
+
+// At night every control of Appearance draws in the red shades, glyphs,
+// frames and the focused check box's focus rectangle included, and its text
+// stands well apart from its face: whether night vision was ticked in the
+// dialog or was on when it opened.
+TEST_F(NightColoursTest, EveryControlOfAppearanceDrawsInTheShadesWithReadableTexts) {
+    FrameWindow& frame = Start(false);
+    UseCustomControls();
+    ShowWindow(frame.Window(), SW_SHOW);
+    SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+    for (bool tickedInside : {true, false}) {
+        if (!tickedInside) SwitchOn();
+        test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+            ShowWindow(box, SW_SHOW);
+            UpdateWindow(box);
+            d.Focus(kIdNightVision);
+            if (tickedInside) d.Key(VK_SPACE);
+            ASSERT_TRUE(ProgramColoursAtNight());
+            RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ASSERT_EQ(GetFocus(), GetDlgItem(box, kIdNightVision));
+            const COLORREF face = ProgramColour(COLOR_BTNFACE);
+            const COLORREF text = ProgramColour(COLOR_BTNTEXT);
+            ASSERT_GE(GetRValue(text) - GetRValue(face), 96);
+            for (HWND control = GetWindow(box, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+                wchar_t caption[128] = L"";
+                GetWindowTextW(control, caption, 128);
+                const std::string name = std::to_string(GetDlgCtrlID(control)) + " " +
+                                         std::string(caption, caption + wcslen(caption)) +
+                                         (tickedInside ? " (ticked inside)" : " (on when opened)");
+                int width = 0;
+                int height = 0;
+                int daylight = 0;
+                int ink = 0;
+                for (COLORREF p : ScreenPixels(control, width, height)) {
+                    if (GetGValue(p) != 0 || GetBValue(p) != 0) ++daylight;
+                    if (p == text) ++ink;
+                }
+                EXPECT_EQ(daylight, 0) << name;
+                if (caption[0]) {
+                    EXPECT_GE(ink, 10) << name;
+                }
+            }
+            d.Key(VK_ESCAPE);
+        }, [&] { Command(CMD_APPEARANCE); return 0; });
+    }
 }
 
 }  // namespace

@@ -253,6 +253,67 @@ TEST_F(ExplorerWindowTest, MoonsAreGreySpheresWhereTheirXAndYPutThemAndRedAtNigh
     frame_->NightVision().ApplyNightVision(false, 1.0, 1.0);
 }
 
+// A window taller or wider than its square view, laid over what another
+// window left there: once it is drawn again, the bands beside the view show
+// the view's own background, by day and at night, in either kind.
+TEST_F(ExplorerWindowTest, TheBandsBesideTheSquareViewShowTheViewsBackground) {
+    const struct {
+        int command;
+        int width, height;
+    } cases[] = {{CMD_NEW_JUPITER, 260, 600}, {CMD_NEW_SATURN, 260, 600}, {CMD_NEW_JUPITER, 700, 260}};
+    const HBRUSH junk = CreateSolidBrush(RGB(255, 0, 255));
+    for (const auto& c : cases) {
+        ExplorerWindow& explorer = NewExplorer(c.command, kJupiterMoment);
+        SizeDisplay(explorer, c.width, c.height);
+        RECT client{};
+        RECT view{};
+        GetClientRect(explorer.Handle(), &client);
+        GetWindowRect(explorer.Display()->Window(), &view);
+        MapWindowPoints(nullptr, explorer.Handle(), reinterpret_cast<POINT*>(&view), 2);
+        ASSERT_EQ(client.right, c.width);
+        ASSERT_EQ(client.bottom, c.height);
+        const bool tall = c.height > c.width;
+        // The middle of each band, well clear of the view.
+        const POINT bands[] = {tall ? POINT{c.width / 2, view.top / 2} : POINT{view.left / 2, c.height / 2},
+                               tall ? POINT{c.width / 2, (view.bottom + c.height) / 2}
+                                    : POINT{(view.right + c.width) / 2, c.height / 2}};
+        ASSERT_GT(tall ? view.top : view.left, 20) << c.width << "x" << c.height;
+        for (bool night : {false, true}) {
+            frame_->NightVision().ApplyNightVision(night, 1.0, 1.0);
+            HDC dc = GetDC(explorer.Handle());
+            FillRect(dc, &client, junk);
+            ReleaseDC(explorer.Handle(), dc);
+            RedrawWindow(explorer.Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            int width = 0, height = 0;
+            const Rgb corner = At(ReadFrame(explorer, width, height), width, 1, 1);
+            EXPECT_EQ(RGB(corner.r, corner.g, corner.b), kExplorerBackground.ToColorRef());
+            dc = GetDC(explorer.Handle());
+            for (const POINT& band : bands) {
+                EXPECT_EQ(GetPixel(dc, band.x, band.y), kExplorerBackground.ToColorRef())
+                    << c.command << " " << c.width << "x" << c.height << " night " << night << " at " << band.x
+                    << "," << band.y;
+            }
+            ReleaseDC(explorer.Handle(), dc);
+        }
+        frame_->NightVision().ApplyNightVision(false, 1.0, 1.0);
+        // The erase leaves the view's square to the view: it never flashes.
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, c.width, c.height);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        FillRect(memory, &client, junk);
+        SendMessageW(explorer.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+        EXPECT_EQ(GetPixel(memory, (view.left + view.right) / 2, (view.top + view.bottom) / 2), RGB(255, 0, 255));
+        EXPECT_EQ(GetPixel(memory, bands[0].x, bands[0].y), kExplorerBackground.ToColorRef());
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    DeleteObject(junk);
+}
+
 // The ring's opening is sin B of its width: wide open in 2017, edge-on when
 // the Earth crossed the ring plane in September 2009.
 TEST_F(ExplorerWindowTest, SaturnsRingsOpenAsTheTiltToTheEarthSays) {
