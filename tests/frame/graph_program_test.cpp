@@ -475,6 +475,67 @@ TEST_F(GraphProgramTest, PanelRowsFollowTheGraphAndSelectingARowIsOneStep) {
     EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 2);
 }
 
+// Counts the messages that set one row of a list: inserting, deleting or
+// changing an item.
+class RowMessageCounter {
+public:
+    explicit RowMessageCounter(HWND list) : list_(list) {
+        counted_ = 0;
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Counting)));
+    }
+    ~RowMessageCounter() { SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_)); }
+    RowMessageCounter(const RowMessageCounter&) = delete;
+    RowMessageCounter& operator=(const RowMessageCounter&) = delete;
+    int Count() const { return counted_; }
+
+private:
+    static LRESULT CALLBACK Counting(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == LVM_INSERTITEMW || message == LVM_DELETEITEM || message == LVM_SETITEMW ||
+            message == LVM_SETITEMTEXTW)
+            ++counted_;
+        return CallWindowProcW(previous_, list, message, wParam, lParam);
+    }
+    static inline WNDPROC previous_ = nullptr;
+    static inline int counted_ = 0;
+    HWND list_;
+};
+
+// The panel is shared by every Graph window: a switch between a graph of
+// 2,000 lines and one of 100 sets the list without a message per row, and
+// the rows then read the active graph's lines and selection.
+TEST_F(GraphProgramTest, ASwitchBetweenGraphsSetsTheRowsWithoutAMessagePerRow) {
+    const auto fill = [](GraphWindow& graph, int lines, const char* prefix) {
+        for (int i = 0; i < lines; ++i) {
+            graph.Graph().InsertLine(i, NamedLine((prefix + std::to_string(i)).c_str()));
+        }
+        graph.Graph().SetSelectedLine(lines * 3 / 4);
+    };
+    fill(*window, 2000, "Large ");
+    panel->ControlPanelUpdate(nullptr);
+    Command(CMD_NEW_GRAPH);
+    auto* small = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(small, nullptr);
+    ASSERT_NE(small, window);
+    fill(*small, 100, "Small ");
+    panel->ControlPanelUpdate(nullptr);
+
+    RowMessageCounter counter(Item(kGraphLinesItem));
+    const struct {
+        GraphWindow* graph;
+        int rows;
+        const char* last;
+    } switches[] = {{window, 2000, "Large 1999"}, {small, 100, "Small 99"}, {window, 2000, "Large 1999"}};
+    for (const auto& to : switches) {
+        SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(to.graph->Handle()), 0);
+        ASSERT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(to.graph));
+        EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), to.rows);
+        EXPECT_EQ(Cell(to.rows - 1, kGraphNameColumn), to.last);
+        EXPECT_EQ(SelectedRow(), to.rows * 3 / 4);
+    }
+    EXPECT_EQ(counter.Count(), 0);
+}
+
 TEST_F(GraphProgramTest, PanelArrowsMoveTheGuideLineAndTheMouseShowsItsMoment) {
     AddLines();
     window->SetGuideLine(1);
