@@ -70,5 +70,33 @@ void BM_RunFiftyStatementsThroughTheHost(benchmark::State& state) {
 }
 BENCHMARK(BM_RunFiftyStatementsThroughTheHost)->Unit(benchmark::kMillisecond);
 
+// A long lesson through the host: each statement finds its window and makes
+// its undo step in time that does not grow with the statements before it.
+void BM_RunDayByDayLessonThroughTheHost(benchmark::State& state) {
+    static test::ScopedCatalogues catalogues;
+    HostBench bench;
+    const ScriptRunServices services{*bench.host, bench.bodies, bench.objects};
+    ScriptExpression script(DayByDayLesson(static_cast<int>(state.range(0))).c_str());
+    if (!CompileScriptProgram(script, bench.bodies)) {
+        state.SkipWithError("the lesson does not compile");
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RunScriptProgram(script, services));
+        state.PauseTiming();
+        bench.windows->open.clear();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_RunDayByDayLessonThroughTheHost)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace corvinata

@@ -34,4 +34,11 @@ inline std::basic_string<Char> FiftyStatements() {
     return {program.begin(), program.end()};
 }
 
+// A lesson of one Sky chart moved on a day at a time, `steps` times.
+inline std::basic_string<Char> DayByDayLesson(int steps) {
+    std::string program = "Open Sky As S\r\n";
+    for (int i = 0; i < steps; ++i) program += "With S Advance 1 days\r\n";
+    return {program.begin(), program.end()};
+}
+
 }  // namespace corvinata

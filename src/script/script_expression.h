@@ -46,6 +46,10 @@ enum class ScriptMode : int {
 struct ScriptRunState {
     bool active = false;
     std::size_t cursor = 0;
+    // The source's length, measured once where the run starts: every
+    // statement is cut from it, and measuring it again for each would make
+    // a long lesson run in time that grows with its square.
+    int sourceLength = 0;
 };
 
 struct ScriptExpression {

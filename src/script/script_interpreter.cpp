@@ -218,8 +218,9 @@ struct StatementOutcome {
 // Checks the statement at the cursor whole, then runs it. The cursor moves
 // past it either way.
 bool ExecuteScriptStatement(ScriptExpression& script, const ScriptRunServices& services,
-                            int sourceLength, bool& pause, StatementOutcome& outcome) {
+                            bool& pause, StatementOutcome& outcome) {
     pause = false;
+    const int sourceLength = script.run.sourceLength;
     const std::size_t at = script.run.cursor;
     OperandReader check(script.code, at, services.catalogue, services.objects);
     int start = 0;
@@ -243,7 +244,7 @@ bool ExecuteScriptStatement(ScriptExpression& script, const ScriptRunServices& s
     }
     script.run.cursor = check.Cursor();
     outcome.start = start;
-    outcome.text = StatementText(script.source, start, end);
+    outcome.text = StatementText(script.source.Text(), sourceLength, start, end);
     OperandReader in(script.code, at + 2, services.catalogue, services.objects);
     in.Word(opcode);
     if (StatementRunner(script, in, &services.host, outcome.text).Run(opcode, pause)) return true;
@@ -275,12 +276,11 @@ void StopRun(ScriptExpression& script, Host& host, const StatementOutcome& outco
 
 }  // namespace
 
-String StatementText(const String& source, int start, int end) {
-    const int length = source.Length();
+String StatementText(const Char* source, int sourceLength, int start, int end) {
     if (start < 0) start = 0;
-    if (end > length) end = length;
+    if (end > sourceLength) end = sourceLength;
     std::basic_string<Char> text;
-    const Char* p = source.Text();
+    const Char* p = source;
     bool blank = false;
     // Every white space the compiler accepts between words counts here too.
     for (int i = start; i < end; ++i) {
@@ -302,6 +302,7 @@ bool RunScriptProgram(ScriptExpression& script, const ScriptRunServices& service
     }
     script.run.active = true;
     script.run.cursor = 0;
+    script.run.sourceLength = script.source.Length();
     services.host.ShowScriptMessage(String());
     return RunCompiledScript(script, services);
 }
@@ -315,7 +316,6 @@ bool RunCompiledScript(ScriptExpression& script, const ScriptRunServices& servic
     Host& host = services.host;
     host.ClearScriptError();
     host.SetScriptRunning(true);
-    const int sourceLength = script.source.Length();
     for (;;) {
         if (script.run.cursor >= script.code.size()) {
             EndRun(script, host, false);
@@ -323,7 +323,7 @@ bool RunCompiledScript(ScriptExpression& script, const ScriptRunServices& servic
         }
         bool pause = false;
         StatementOutcome outcome;
-        if (ExecuteScriptStatement(script, services, sourceLength, pause, outcome)) {
+        if (ExecuteScriptStatement(script, services, pause, outcome)) {
             // A window operation may report its failure only through the
             // host's error text.
             outcome.error = host.GetScriptError();

@@ -30,8 +30,9 @@ bool RunScriptProgram(ScriptExpression& script, const ScriptRunServices& service
 // compiled or loaded again since) is not continued: false.
 bool RunCompiledScript(ScriptExpression& script, const ScriptRunServices& services);
 
-// The source between two offsets as a one-line text: line breaks and tabs
-// become blanks, runs of blanks one blank, and the ends are trimmed.
-String StatementText(const String& source, int start, int end);
+// The source (of `sourceLength` characters) between two offsets as a
+// one-line text: line breaks and tabs become blanks, runs of blanks one
+// blank, and the ends are trimmed.
+String StatementText(const Char* source, int sourceLength, int start, int end);
 
 }  // namespace corvinata

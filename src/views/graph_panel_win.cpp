@@ -50,23 +50,10 @@ void GraphControlPanel::ControlPanelUpdate(void*) {
     HWND list = GetDlgItem(GetDialogWindow(), kGraphLinesItem);
     suppressSelection_ = true;
     rows_ = GraphPanelRows(*window, document.LineCount());
-    const int wanted = static_cast<int>(rows_.size());
-    int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (; count < wanted; ++count) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = count;
-        item.pszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    }
-    for (; count > wanted; --count) SendMessageW(list, LVM_DELETEITEM, static_cast<WPARAM>(count - 1), 0);
-    for (int row = 0; row < wanted; ++row) {
-        LVITEMW data{};
-        data.mask = LVIF_PARAM;
-        data.iItem = row;
-        data.lParam = rows_[static_cast<std::size_t>(row)];
-        SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    }
+    // The list holds no rows of its own, only their count: it asks for the
+    // texts of the rows it shows, so that a graph of thousands of lines
+    // takes the shared panel in one message rather than one per row.
+    SendMessageW(list, LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
     LVITEMW clear{};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
@@ -130,7 +117,7 @@ LRESULT GraphControlPanel::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-            const int line = static_cast<int>(draw.nmcd.lItemlParam);
+            const int line = LineOfRow(static_cast<int>(draw.nmcd.dwItemSpec));
             const COLORREF lineColour = Window() != nullptr && line >= 0
                                             ? PaletteColour(Window()->LineAt(line).colourIndex)
                                             : RGB(0, 0, 0);

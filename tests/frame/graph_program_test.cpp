@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "views/graph_panel_win.h"
+#include "base/colour_table.h"
 #include "controls/night_colours.h"
 #include "controls/program_fonts.h"
 #include "frame/frame_window_services.h"
@@ -475,6 +476,92 @@ TEST_F(GraphProgramTest, PanelRowsFollowTheGraphAndSelectingARowIsOneStep) {
     SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window->Handle()), 0);
     EXPECT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(window));
     EXPECT_EQ(SendMessageW(Item(kGraphLinesItem), LVM_GETITEMCOUNT, 0, 0), 2);
+}
+
+// Counts the messages that set one row of a list: inserting, deleting or
+// changing an item.
+class RowMessageCounter {
+public:
+    explicit RowMessageCounter(HWND list) : list_(list) {
+        counted_ = 0;
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Counting)));
+    }
+    ~RowMessageCounter() { SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_)); }
+    RowMessageCounter(const RowMessageCounter&) = delete;
+    RowMessageCounter& operator=(const RowMessageCounter&) = delete;
+    int Count() const { return counted_; }
+
+private:
+    static LRESULT CALLBACK Counting(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == LVM_INSERTITEMW || message == LVM_DELETEITEM || message == LVM_SETITEMW ||
+            message == LVM_SETITEMTEXTW)
+            ++counted_;
+        return CallWindowProcW(previous_, list, message, wParam, lParam);
+    }
+    static inline WNDPROC previous_ = nullptr;
+    static inline int counted_ = 0;
+    HWND list_;
+};
+
+// The colour the panel's row draws in the middle of its colour column.
+COLORREF RowColour(HWND list, int row) {
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT cell{};
+    cell.top = kGraphColourColumn;
+    cell.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, kGraphColourColumn, 0));
+    HDC dc = GetDC(list);
+    const COLORREF colour = GetPixel(dc, cell.left + width / 2, cell.top + 8);
+    ReleaseDC(list, dc);
+    return colour;
+}
+
+// The panel is shared by every Graph window: a switch between a graph of
+// 2,000 lines and one of 100 sets the list without a message per row, and
+// the rows then read the active graph's lines, selection and colours.
+TEST_F(GraphProgramTest, ASwitchBetweenGraphsSetsTheRowsWithoutAMessagePerRow) {
+    constexpr int kFirstLineColour = 5;  // blue; the others red or green
+    const auto fill = [](GraphWindow& graph, int lines, const char* prefix, int colour) {
+        for (int i = 0; i < lines; ++i) {
+            GraphLine line = NamedLine((prefix + std::to_string(i)).c_str());
+            line.colour = i == 0 ? kFirstLineColour : colour;
+            graph.Graph().InsertLine(i, line);
+        }
+        graph.Graph().SetSelectedLine(lines * 3 / 4);
+    };
+    fill(*window, 2000, "Large ", 2);
+    panel->ControlPanelUpdate(nullptr);
+    Command(CMD_NEW_GRAPH);
+    auto* small = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(small, nullptr);
+    ASSERT_NE(small, window);
+    fill(*small, 100, "Small ", 3);
+    panel->ControlPanelUpdate(nullptr);
+
+    HWND list = Item(kGraphLinesItem);
+    ASSERT_TRUE(IsWindowVisible(list));
+    RowMessageCounter counter(list);
+    const struct {
+        GraphWindow* graph;
+        int rows;
+        const char* last;
+        int colour;
+    } switches[] = {{window, 2000, "Large 1999", 2}, {small, 100, "Small 99", 3}, {window, 2000, "Large 1999", 2}};
+    for (const auto& to : switches) {
+        SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(to.graph->Handle()), 0);
+        ASSERT_EQ(panel->GetAttachedWindow(), static_cast<PanelWindow*>(to.graph));
+        EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), to.rows);
+        EXPECT_EQ(Cell(to.rows - 1, kGraphNameColumn), to.last);
+        EXPECT_EQ(SelectedRow(), to.rows * 3 / 4);
+        const int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+        for (const int row : {top, top + 1}) {
+            const int colour = row == 0 ? kFirstLineColour : to.colour;
+            EXPECT_EQ(RowColour(list, row), FindColourByCode(colour)->colour.ToColorRef()) << to.last << row;
+        }
+    }
+    EXPECT_EQ(counter.Count(), 0);
 }
 
 TEST_F(GraphProgramTest, PanelArrowsMoveTheGuideLineAndTheMouseShowsItsMoment) {

@@ -319,8 +319,7 @@ TEST(Interpreter, DamagedCodeNeverReadsPastItsEnd) {
 }
 
 TEST(Interpreter, StatementTextIsOneTrimmedLine) {
-    EXPECT_EQ(Utf8(StatementText(String(TXT("x  Open\tSky\r\n   As  S \n")), 1, 22)),
-              "Open Sky As S");
+    EXPECT_EQ(Utf8(StatementText(TXT("x  Open\tSky\r\n   As  S \n"), 24, 1, 22)), "Open Sky As S");
 }
 
 // No-break space, form feed, vertical tab and the ideographic space separate
@@ -328,7 +327,7 @@ TEST(Interpreter, StatementTextIsOneTrimmedLine) {
 TEST(Interpreter, StatementTextFoldsEveryWhiteSpaceTheCompilerAccepts) {
     const Char source[] = {0x3000, 'O', 'p', 'e', 'n', 0x00A0, 'S', 'k', 'y', 0x000C, 0x000B,
                            'A', 's', 0x3000, 'S', 0x00A0, 0};
-    EXPECT_EQ(Utf8(StatementText(String(source), 0, 16)), "Open Sky As S");
+    EXPECT_EQ(Utf8(StatementText(source, 16, 0, 16)), "Open Sky As S");
 }
 
 }  // namespace
