@@ -14,36 +14,38 @@
 namespace corvinata {
 namespace {
 
-void BM_RunFiftyStatements(benchmark::State& state) {
-    static test::ScopedCatalogues catalogues;
+// The interpreter alone: a host that records nothing and the catalogues'
+// own bodies and objects.
+struct InterpreterBench {
     ObjectModelScriptCatalogue bodies;
     CatalogueObjectSource objects;
     test::RecordingScriptHost host;
-    host.recording = false;
-    const ScriptRunServices services{host, bodies, objects};
+    ScriptRunServices services{host, bodies, objects};
+    InterpreterBench() { host.recording = false; }
+};
+
+void BM_RunFiftyStatements(benchmark::State& state) {
+    static test::ScopedCatalogues catalogues;
+    InterpreterBench bench;
     ScriptExpression script(FiftyStatements().c_str());
-    if (!CompileScriptProgram(script, bodies) || !RunScriptProgram(script, services)) {
+    if (!CompileScriptProgram(script, bench.bodies) || !RunScriptProgram(script, bench.services)) {
         state.SkipWithError("the program does not run");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(RunScriptProgram(script, services));
+    for (auto _ : state) benchmark::DoNotOptimize(RunScriptProgram(script, bench.services));
 }
 BENCHMARK(BM_RunFiftyStatements)->Unit(benchmark::kMicrosecond);
 
 // A long lesson runs in time that grows with its statements, not their square.
 void BM_RunDayByDayLesson(benchmark::State& state) {
     static test::ScopedCatalogues catalogues;
-    ObjectModelScriptCatalogue bodies;
-    CatalogueObjectSource objects;
-    test::RecordingScriptHost host;
-    host.recording = false;
-    const ScriptRunServices services{host, bodies, objects};
+    InterpreterBench bench;
     ScriptExpression script(DayByDayLesson(static_cast<int>(state.range(0))).c_str());
-    if (!CompileScriptProgram(script, bodies)) {
+    if (!CompileScriptProgram(script, bench.bodies)) {
         state.SkipWithError("the lesson does not compile");
         return;
     }
-    for (auto _ : state) benchmark::DoNotOptimize(RunScriptProgram(script, services));
+    for (auto _ : state) benchmark::DoNotOptimize(RunScriptProgram(script, bench.services));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_RunDayByDayLesson)

@@ -18,6 +18,7 @@
 #include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
+#include "support/drawn_pixels_win.h"
 
 namespace corvinata {
 namespace {
@@ -71,34 +72,6 @@ protected:
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
         return colour;
-    }
-    // What a control shows on the screen, row by row.
-    static std::vector<COLORREF> ScreenPixels(HWND control, int& width, int& height) {
-        RECT client{};
-        GetClientRect(control, &client);
-        width = client.right;
-        height = client.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC memory = CreateCompatibleDC(nullptr);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        HDC dc = GetDC(control);
-        BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-        ReleaseDC(control, dc);
-        GdiFlush();
-        std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * height);
-        const auto* bgra = static_cast<const std::uint8_t*>(bits);
-        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]);
-        SelectObject(memory, old);
-        DeleteDC(memory);
-        DeleteObject(bitmap);
-        return pixels;
     }
 };
 
@@ -217,7 +190,8 @@ TEST_F(NightColoursTest, EveryControlOfAppearanceDrawsInTheShadesWithReadableTex
                 int height = 0;
                 int daylight = 0;
                 int ink = 0;
-                for (COLORREF p : ScreenPixels(control, width, height)) {
+                for (const std::uint32_t rgb : test::ScreenPixels(control, width, height)) {
+                    const COLORREF p = RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
                     if (GetGValue(p) != 0 || GetBValue(p) != 0) ++daylight;
                     if (p == text) ++ink;
                 }
