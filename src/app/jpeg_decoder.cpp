@@ -253,12 +253,17 @@ struct Segment {
 };
 
 // The marker at or after `at` (markers may be preceded by any number of
-// fill bytes, stray bytes are passed over) and its segment; `at` moves past
+// fill bytes; stray bytes, and 0xFF 0x00, which is no marker, are passed
+// over as the common decoders pass them) and its segment; `at` moves past
 // them. False at the end of the data or where a segment runs beyond it.
 bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Segment& segment) {
-    while (at < size && data[at] != 0xFF) ++at;
-    while (at < size && data[at] == 0xFF) ++at;
-    if (at >= size) return false;
+    for (;;) {
+        while (at < size && data[at] != 0xFF) ++at;
+        while (at < size && data[at] == 0xFF) ++at;
+        if (at >= size) return false;
+        if (data[at] != 0) break;
+        ++at;
+    }
     segment = Segment{};
     segment.marker = data[at++];
     const std::uint8_t m = segment.marker;

@@ -239,12 +239,24 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
     std::vector<std::uint8_t> tableOnly = {0xFF, 0xD8};
     tableOnly.insert(tableOnly.end(), dac.begin(), dac.end());
     tableOnly.insert(tableOnly.end(), end.begin(), end.end());
+    // 0xFF 0x00 is no marker: other decoders pass over it and the bytes
+    // after it, which here hold a 16384 x 16384 frame before a small one.
+    auto progressiveFrame = [](std::uint8_t side) {  // a frame of (side x 256) pixels square
+        return std::vector<std::uint8_t>{0xFF, 0xC2, 0, 17, 8, side, 0, side, 0, 3, 1, 0x11, 0, 2, 0x11, 0, 3, 0x11, 0};
+    };
+    std::vector<std::uint8_t> hidden = {0xFF, 0xD8, 0xFF, 0x00, 0, 2 + 19};
+    for (std::uint8_t side : {0x40, 0x01}) {
+        const std::vector<std::uint8_t> frame = progressiveFrame(side);
+        hidden.insert(hidden.end(), frame.begin(), frame.end());
+    }
+    hidden.insert(hidden.end(), end.begin(), end.end());
     struct Case {
         const char* what;
         std::vector<std::uint8_t> file;
         JpegResult expected;
     };
     const Case cases[] = {
+        {"16384 x 16384 after 0xFF 0x00", hidden, JpegResult::kTooLarge},
         {"sequential 8192 x 8192 after a DAC", failure("dac_before_sequential_frame.jpg"), JpegResult::kTooLarge},
         {"progressive 16384 x 16384 after a DAC", failure("dac_before_progressive_frame.jpg"), JpegResult::kTooLarge},
         {"arithmetic 8192 x 8192 after a DAC", failure("dac_before_arithmetic_frame.jpg"), JpegResult::kTooLarge},

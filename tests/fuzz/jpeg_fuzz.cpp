@@ -8,12 +8,13 @@ namespace {
 
 // The size the system's decoder meets in a file the program hands to it:
 // that of the first frame header, found the way libjpeg reads markers
-// (stray and fill bytes passed over, every other segment skipped by its
-// length, no frame after the first scan). False when it meets none.
+// (stray and fill bytes and 0xFF 0x00 passed over, every other segment
+// skipped by its length, no frame after the first scan). False when it
+// meets none.
 bool FirstFrameSize(const std::uint8_t* data, std::size_t size, int& width, int& height) {
     std::size_t at = 2;
     while (at + 1 < size) {
-        if (data[at] != 0xFF || data[at + 1] == 0xFF) {
+        if (data[at] != 0xFF || data[at + 1] == 0xFF || data[at + 1] == 0x00) {
             ++at;
             continue;
         }
