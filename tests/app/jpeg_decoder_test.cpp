@@ -257,6 +257,7 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
     };
     const Case cases[] = {
         {"16384 x 16384 after 0xFF 0x00", hidden, JpegResult::kTooLarge},
+        {"a frame 0 wide after 0xFF 0x00", failure("frame_behind_ff00.jpg"), JpegResult::kTooLarge},
         {"sequential 8192 x 8192 after a DAC", failure("dac_before_sequential_frame.jpg"), JpegResult::kTooLarge},
         {"progressive 16384 x 16384 after a DAC", failure("dac_before_progressive_frame.jpg"), JpegResult::kTooLarge},
         {"arithmetic 8192 x 8192 after a DAC", failure("dac_before_arithmetic_frame.jpg"), JpegResult::kTooLarge},
