@@ -12,7 +12,7 @@ Seeds (small files, each a kind a picture pack may hold):
   <out>/bmp/   BMP files of every depth and kind the program reads.
 
 References: every JPEG of the seeds and of the committed corpus folders
-that Pillow decodes, copied into <references>/ with its pixels as Pillow
+that Pillow decodes (at a size the program may decode), copied into <references>/ with its pixels as Pillow
 decodes them (<name>.bgr, rows top first, blue-green-red) and a line in
 <references>/list.txt: name, width, height, and 1 for a seed the program
 decodes itself (every one but the progressive) or 0 for any other input
@@ -44,6 +44,11 @@ SAMPLINGS = {
     "mixed_12_11_12": [(1, 2), (1, 1), (1, 2)],
     "mixed_22_21_21": [(2, 2), (2, 1), (2, 1)],
 }
+
+# The most pixels the program decodes (kLargestPicturePixels): an input
+# beyond it is refused before its pixels, and has no reference (Pillow
+# would take seconds and hundreds of megabytes over its few bytes).
+LARGEST_PIXELS = 4096 * 4096
 
 # width, height, restart interval (MCUs; 0 for none)
 SIZES = [(1, 1, 0), (2, 3, 0), (3, 7, 1), (4, 4, 0), (5, 9, 0), (9, 17, 2), (33, 21, 3)]
@@ -149,7 +154,7 @@ def write_references(folder, inputs):
     os.makedirs(folder)
     lines = []
     for name, data, decoded_here in inputs:
-        decoded = bgr_pixels(data)
+        decoded = bgr_pixels(data, LARGEST_PIXELS)
         if decoded is None:
             continue
         pixels, width, height = decoded

@@ -15,11 +15,14 @@ except ImportError:
     sys.exit("%s: Pillow is missing (install python3-pil)" % os.path.basename(sys.argv[0]))
 
 
-def bgr_pixels(data):
+def bgr_pixels(data, largest_pixels=None):
     """(rows top first, three bytes a pixel blue-green-red; width; height) of
-    the file image `data`, or None when Pillow cannot decode it."""
+    the file image `data`, or None when Pillow cannot decode it or its header
+    gives more than `largest_pixels` pixels (then nothing is decoded)."""
     try:
         with Image.open(io.BytesIO(data)) as picture:
+            if largest_pixels is not None and picture.width * picture.height > largest_pixels:
+                return None
             rgb = picture.convert("RGB")
     except Exception:  # Pillow refuses a damaged file in many ways
         return None

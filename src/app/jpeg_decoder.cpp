@@ -237,6 +237,65 @@ int Extend(int value, int length) noexcept {
     return value < (1 << (length - 1)) ? value - (1 << length) + 1 : value;
 }
 
+// Whether the marker begins a frame header (SOFn: any frame kind, the
+// sequential Huffman ones this decoder reads among them).
+bool IsFrameHeader(std::uint8_t marker) noexcept {
+    return marker >= kBaselineFrame && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8 &&
+           marker != kArithmeticTables;
+}
+
+// A marker, and the body of its segment (null for the markers that stand
+// alone: SOI, EOI, RSTn, TEM).
+struct Segment {
+    std::uint8_t marker = 0;
+    const std::uint8_t* body = nullptr;
+    std::size_t bodySize = 0;
+};
+
+// The marker at or after `at` (markers may be preceded by any number of
+// fill bytes; stray bytes, and 0xFF 0x00, which is no marker, are passed
+// over as the common decoders pass them) and its segment; `at` moves past
+// them. False at the end of the data or where a segment runs beyond it.
+bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Segment& segment) {
+    for (;;) {
+        while (at < size && data[at] != 0xFF) ++at;
+        while (at < size && data[at] == 0xFF) ++at;
+        if (at >= size) return false;
+        if (data[at] != 0) break;
+        ++at;
+    }
+    segment = Segment{};
+    segment.marker = data[at++];
+    const std::uint8_t m = segment.marker;
+    if (m == kStartOfImage || m == kEndOfImage || m == 0x01 || (m >= kFirstRestart && m <= kLastRestart)) return true;
+    if (at + 2 > size) return false;
+    const std::size_t length = static_cast<std::size_t>(data[at] << 8 | data[at + 1]);
+    if (length < 2 || at + length > size) return false;
+    segment.body = data + at + 2;
+    segment.bodySize = length - 2;
+    at += length;
+    return true;
+}
+
+// What this decoder does not take goes to another decoder (the system's
+// picture object), which decodes the whole of the first frame before
+// anything can measure what it made. So that decoding is bounded as this
+// decoder's is, the size of the file's first frame header decides here,
+// whatever segment this decoder stopped at before it: a file is handed on
+// only at a size a picture may have, and never without a frame.
+JpegResult MeasureLeftFile(const std::uint8_t* data, std::size_t size) {
+    std::size_t at = 2;
+    Segment segment;
+    while (NextSegment(data, size, at, segment) && segment.marker != kStartOfScan && segment.marker != kEndOfImage) {
+        if (!segment.body || !IsFrameHeader(segment.marker)) continue;
+        if (segment.bodySize < 5) return JpegResult::kDamaged;
+        const std::uint8_t* body = segment.body;
+        return IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2]) ? JpegResult::kUnsupported
+                                                                                 : JpegResult::kTooLarge;
+    }
+    return JpegResult::kDamaged;
+}
+
 class Decoder {
 public:
     Decoder(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -244,21 +303,14 @@ public:
     JpegResult Run(PictureImage& out) {
         std::size_t at = 2;
         for (;;) {
-            // Markers may be preceded by any number of fill bytes.
-            while (at < size_ && data_[at] != 0xFF) ++at;
-            while (at < size_ && data_[at] == 0xFF) ++at;
-            if (at >= size_) return JpegResult::kDamaged;
-            const std::uint8_t marker = data_[at++];
-            if (marker == kEndOfImage) break;
-            if (marker >= kFirstRestart && marker <= kLastRestart) continue;
-            if (marker == kStartOfImage || marker == 0x01) continue;
-            if (at + 2 > size_) return JpegResult::kDamaged;
-            const std::size_t length = static_cast<std::size_t>(data_[at] << 8 | data_[at + 1]);
-            if (length < 2 || at + length > size_) return JpegResult::kDamaged;
-            const std::uint8_t* body = data_ + at + 2;
-            const std::size_t bodySize = length - 2;
+            Segment segment;
+            if (!NextSegment(data_, size_, at, segment)) return JpegResult::kDamaged;
+            if (segment.marker == kEndOfImage) break;
+            if (!segment.body) continue;
+            const std::uint8_t* body = segment.body;
+            const std::size_t bodySize = segment.bodySize;
             JpegResult result = JpegResult::kDecoded;
-            switch (marker) {
+            switch (segment.marker) {
             case kBaselineFrame:
             case kExtendedFrame: result = ReadFrame(body, bodySize); break;
             case kHuffmanTables: result = ReadHuffmanTables(body, bodySize); break;
@@ -270,24 +322,14 @@ public:
             case kAdobe:
                 if (bodySize >= 12 && std::equal(body, body + 5, "Adobe")) adobeTransform_ = body[11];
                 break;
-            case kStartOfScan: {
-                std::size_t next = 0;
-                result = ReadScan(body, bodySize, at + length, next);
-                at = next;
-                if (result != JpegResult::kDecoded) return result;
-                continue;
-            }
+            case kStartOfScan: result = ReadScan(body, bodySize, at, at); break;
             default:
-                if (marker == kArithmeticTables) return JpegResult::kUnsupported;
-                // Other frame kinds: progressive, lossless, arithmetic,
-                // hierarchical. Left to another decoder, but only at a size
-                // a picture may have.
-                if (marker >= 0xC2 && marker <= 0xCF && marker != kHuffmanTables && marker != 0xC8)
-                    return AllowedFrameSize(body, bodySize) ? JpegResult::kUnsupported : JpegResult::kTooLarge;
+                // Arithmetic coding, and the other frame kinds: progressive,
+                // lossless, hierarchical.
+                if (segment.marker == kArithmeticTables || IsFrameHeader(segment.marker)) return JpegResult::kUnsupported;
                 break;
             }
             if (result != JpegResult::kDecoded) return result;
-            at += length;
         }
         if (!frameRead_ || !Complete()) return JpegResult::kDamaged;
         Convert(out);
@@ -295,25 +337,18 @@ public:
     }
 
 private:
-    // Whether the size a frame header gives is one a picture may have (a
-    // header too short to give one is judged where it is read).
-    static bool AllowedFrameSize(const std::uint8_t* body, std::size_t size) {
-        if (size < 5) return true;
-        return IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2]);
-    }
-
     // The frame's size and components. The samples wait for the scans, which
     // show whether the file holds data enough for them.
     JpegResult ReadFrame(const std::uint8_t* body, std::size_t size) {
         if (frameRead_) return JpegResult::kDamaged;
         if (size < 6) return JpegResult::kDamaged;
-        if (body[0] != 8) return JpegResult::kUnsupported;
         height_ = body[1] << 8 | body[2];
         width_ = body[3] << 8 | body[4];
         const int count = body[5];
-        // A height of 0 (given later by a DNL marker) is not supported.
-        if (width_ <= 0 || height_ <= 0) return JpegResult::kUnsupported;
-        if (!AllowedFrameSize(body, size)) return JpegResult::kTooLarge;
+        // Measured first: a height of 0 (given later by a DNL marker) is no
+        // size a picture may have either.
+        if (!IsAllowedPictureSize(width_, height_)) return JpegResult::kTooLarge;
+        if (body[0] != 8) return JpegResult::kUnsupported;
         if (count != 1 && count != 3) return count == 4 ? JpegResult::kUnsupported : JpegResult::kDamaged;
         if (size < 6 + 3 * static_cast<std::size_t>(count)) return JpegResult::kDamaged;
         components_.resize(static_cast<std::size_t>(count));
@@ -653,7 +688,8 @@ JpegResult DecodeJpeg(const std::uint8_t* data, std::size_t size, PictureImage& 
     if (!LooksLikeJpeg(data, size)) return JpegResult::kNotJpeg;
     Decoder decoder(data, size);
     PictureImage image;
-    const JpegResult result = decoder.Run(image);
+    JpegResult result = decoder.Run(image);
+    if (result == JpegResult::kUnsupported) result = MeasureLeftFile(data, size);
     if (result == JpegResult::kDecoded) out = std::move(image);
     return result;
 }

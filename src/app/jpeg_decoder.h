@@ -26,8 +26,11 @@ namespace corvinata {
 enum class JpegResult {
     kDecoded,
     kNotJpeg,       // no start-of-image marker
-    kUnsupported,   // progressive, arithmetic coding, 12-bit, four components
-    kTooLarge,      // more pixels than IsAllowedPictureSize lets a picture have
+    // Progressive, arithmetic coding, 12-bit, four components: left to
+    // another decoder, only ever for a file whose first frame header gives
+    // a size IsAllowedPictureSize lets a picture have.
+    kUnsupported,
+    kTooLarge,      // a frame of a size IsAllowedPictureSize does not let a picture have
     kDamaged,       // a table, a header or the coded data is broken or cut off
 };
 

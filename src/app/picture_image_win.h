@@ -4,7 +4,8 @@
 // decodes and scales photographs with coloured fringes under some systems.
 // BMP goes through GDI, which reads every BMP kind as it should. A JPEG the
 // program's decoder does not take (progressive, 12-bit, CMYK) is left to the
-// system's picture object.
+// system's picture object, once its first frame header gives a size a
+// picture may have.
 #pragma once
 
 #include <windows.h>

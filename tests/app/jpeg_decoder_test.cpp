@@ -214,15 +214,70 @@ TEST(JpegDecoder, ScansShortOfTheirBlocksAreDamaged) {
     }
 }
 
-// A progressive file asks for more pixels than a picture may have: refused
-// here, never handed to another decoder.
-TEST(JpegDecoder, FramesOfOtherKindsAreMeasuredBeforeTheyAreLeftToOthers) {
-    std::vector<std::uint8_t> file = test::FlatGreyJpeg(4097, 4096, 1, {0xFF, 0xD9});
-    file[2 + 69 + 1] = 0xC2;  // the frame header, after the quantisation table
-    PictureImage image;
-    EXPECT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kTooLarge);
-    file[2 + 69 + 5] = 0x08;  // 2048 rows: a size a picture may have
-    EXPECT_EQ(DecodeJpeg(file.data(), file.size(), image), JpegResult::kUnsupported);
+// What the decoder leaves to another decoder goes there only at a size a
+// picture may have: the first frame header's size decides, whatever segment
+// the decoder stopped at before it (an arithmetic-coding table) or within
+// the frame (12-bit samples, a height left to a DNL marker). The failure
+// files once went whole to the system's decoder: seconds and hundreds of
+// megabytes for a few bytes.
+TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
+    const std::vector<std::uint8_t> end = {0xFF, 0xD9};
+    const std::vector<std::uint8_t> dac = {0xFF, 0xCC, 0x00, 0x04, 0x00, 0x10};
+    constexpr std::size_t kFrame = 2 + 69;  // the frame header, after the quantisation table
+    // A grey file of the size with the frame changed by `change`, and the
+    // arithmetic-coding table before everything with `dacFirst`.
+    auto grey = [&](int width, int height, bool dacFirst, void (*change)(std::vector<std::uint8_t>&)) {
+        std::vector<std::uint8_t> file = test::FlatGreyJpeg(width, height, 1, end);
+        change(file);
+        if (dacFirst) file.insert(file.begin() + 2, dac.begin(), dac.end());
+        return file;
+    };
+    auto same = [](std::vector<std::uint8_t>&) {};
+    auto progressive = [](std::vector<std::uint8_t>& f) { f[kFrame + 1] = 0xC2; };
+    auto twelveBits = [](std::vector<std::uint8_t>& f) { f[kFrame + 4] = 12; };
+    auto failure = [](const char* name) { return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name); };
+    std::vector<std::uint8_t> tableOnly = {0xFF, 0xD8};
+    tableOnly.insert(tableOnly.end(), dac.begin(), dac.end());
+    tableOnly.insert(tableOnly.end(), end.begin(), end.end());
+    // 0xFF 0x00 is no marker: other decoders pass over it and the bytes
+    // after it, which here hold a 16384 x 16384 frame before a small one.
+    auto progressiveFrame = [](std::uint8_t side) {  // a frame of (side x 256) pixels square
+        return std::vector<std::uint8_t>{0xFF, 0xC2, 0, 17, 8, side, 0, side, 0, 3, 1, 0x11, 0, 2, 0x11, 0, 3, 0x11, 0};
+    };
+    std::vector<std::uint8_t> hidden = {0xFF, 0xD8, 0xFF, 0x00, 0, 2 + 19};
+    for (std::uint8_t side : {0x40, 0x01}) {
+        const std::vector<std::uint8_t> frame = progressiveFrame(side);
+        hidden.insert(hidden.end(), frame.begin(), frame.end());
+    }
+    hidden.insert(hidden.end(), end.begin(), end.end());
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> file;
+        JpegResult expected;
+    };
+    const Case cases[] = {
+        {"16384 x 16384 after 0xFF 0x00", hidden, JpegResult::kTooLarge},
+        {"a frame 0 wide after 0xFF 0x00", failure("frame_behind_ff00.jpg"), JpegResult::kTooLarge},
+        {"sequential 8192 x 8192 after a DAC", failure("dac_before_sequential_frame.jpg"), JpegResult::kTooLarge},
+        {"progressive 16384 x 16384 after a DAC", failure("dac_before_progressive_frame.jpg"), JpegResult::kTooLarge},
+        {"arithmetic 8192 x 8192 after a DAC", failure("dac_before_arithmetic_frame.jpg"), JpegResult::kTooLarge},
+        {"grey 16384 x 16384 after a DAC", failure("dac_before_grey_frame.jpg"), JpegResult::kTooLarge},
+        {"sequential 4097 x 4096 after a DAC", grey(4097, 4096, true, same), JpegResult::kTooLarge},
+        {"sequential 64 x 64 after a DAC", grey(64, 64, true, same), JpegResult::kUnsupported},
+        {"progressive 4097 x 4096", grey(4097, 4096, false, progressive), JpegResult::kTooLarge},
+        {"progressive 4097 x 2048", grey(4097, 2048, false, progressive), JpegResult::kUnsupported},
+        {"12-bit 16384 x 16384", grey(16384, 16384, false, twelveBits), JpegResult::kTooLarge},
+        {"12-bit 64 x 64", grey(64, 64, false, twelveBits), JpegResult::kUnsupported},
+        {"height 0", grey(64, 0, false, same), JpegResult::kTooLarge},
+        {"12-bit, height 0", grey(64, 0, false, twelveBits), JpegResult::kTooLarge},
+        {"a DAC and no frame", tableOnly, JpegResult::kDamaged},
+    };
+    for (const Case& c : cases) {
+        ASSERT_FALSE(c.file.empty()) << c.what;
+        PictureImage image;
+        EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
+        EXPECT_TRUE(image.IsEmpty()) << c.what;
+    }
 }
 
 }  // namespace

@@ -46,18 +46,33 @@ std::vector<std::vector<Text>> Records(const std::uint8_t* data, std::size_t siz
     return records;
 }
 
-void WriteRecord(StorageService& storage, const String& root, const std::vector<Text>& record) {
-    if (record.size() != 4) return;
-    const Text path = !record[0].empty() && record[0][0] == '\\' ? record[0] : Text(root.Text()) + TXT("\\") + record[0];
-    std::unique_ptr<SettingsNode> node = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
-    if (!node->Create()) return;
-    const std::string number(record[3].begin(), record[3].end());
-    if (record[2] == TXT("d")) {
-        node->WriteInt(record[1].c_str(), static_cast<std::int32_t>(std::strtoll(number.c_str(), nullptr, 10)));
-    } else if (record[2] == TXT("s")) {
-        node->WriteText(record[1].c_str(), record[3].c_str());
+// Writes the records' values. A key stays open while the records after it
+// name the same path (the values of a key come together): each opening
+// walks the path from the hive's root, most of what writing an input cost.
+void WriteRecords(StorageService& storage, const String& root, const std::vector<std::vector<Text>>& records) {
+    Text openPath;
+    std::unique_ptr<SettingsNode> node;
+    for (const std::vector<Text>& record : records) {
+        if (record.size() != 4) continue;
+        const Text path =
+            !record[0].empty() && record[0][0] == '\\' ? record[0] : Text(root.Text()) + TXT("\\") + record[0];
+        if (!node || path != openPath) {
+            if (node) node->Close();
+            node = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
+            openPath = path;
+            if (!node->Create()) {
+                node.reset();
+                continue;
+            }
+        }
+        const std::string number(record[3].begin(), record[3].end());
+        if (record[2] == TXT("d")) {
+            node->WriteInt(record[1].c_str(), static_cast<std::int32_t>(std::strtoll(number.c_str(), nullptr, 10)));
+        } else if (record[2] == TXT("s")) {
+            node->WriteText(record[1].c_str(), record[3].c_str());
+        }
     }
-    node->Close();
+    if (node) node->Close();
 }
 
 constexpr RecordKeyNames kSharedModelNames{TXT("Time and location")};
@@ -149,7 +164,7 @@ int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size) {
     Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
     StorageService& storage = app.GetStorage();
     const String root = app.Keys().Root();
-    for (const std::vector<Text>& record : Records(data, size)) WriteRecord(storage, root, record);
+    WriteRecords(storage, root, Records(data, size));
 
     Expect(app.StartUp(), "the program starts from any settings");
     StoredKind graph(kGraphWindow), jupiter(kJupiterExplorerWindow), picture(kPictureWindow), report(kReportWindow),
