@@ -68,6 +68,18 @@ struct OpenList {
     }
 };
 
+// Puts the pointer back where it was at the start.
+class CursorKept {
+public:
+    CursorKept() { GetCursorPos(&at_); }
+    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
+    CursorKept(const CursorKept&) = delete;
+    CursorKept& operator=(const CursorKept&) = delete;
+
+private:
+    POINT at_{};
+};
+
 class HistoryDropDownsTest : public test::FrameTest {
 protected:
     HistoryDropDownsTest() {
@@ -104,6 +116,12 @@ protected:
         note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(frame_->Toolbar().Window()));
         note.hdr.code = TBN_DROPDOWN;
         note.iItem = button;
+        // A list that opens under the pointer takes the item under it as
+        // the one the keys start from (wherever an earlier test left the
+        // pointer): the pointer waits in the screen's corner, above and
+        // left of the toolbar where no list opens, and goes back after.
+        const CursorKept kept;
+        SetCursorPos(0, 0);
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, OpenList::Read);
         const LRESULT result = SendMessageW(frame_->Window(), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
         KillTimer(nullptr, timer);
@@ -180,18 +198,6 @@ TEST_F(HistoryDropDownsTest, TooltipsNameTheStepAClickWouldTake) {
     EXPECT_EQ(Tooltip(CMD_REDO), "Redo (Ctrl+Y) 'Add graph line 2 (L2)'");
     EXPECT_EQ(Tooltip(CMD_NEW_GRAPH), "New graph file (Ctrl+N)");
 }
-
-// Puts the pointer back where it was at the start.
-class CursorKept {
-public:
-    CursorKept() { GetCursorPos(&at_); }
-    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
-    CursorKept(const CursorKept&) = delete;
-    CursorKept& operator=(const CursorKept&) = delete;
-
-private:
-    POINT at_{};
-};
 
 // The button's tip lies where its list opens: it goes when the list opens,
 // and the tooltip control's own timer (which runs on inside the list's
