@@ -116,12 +116,17 @@ protected:
         note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(frame_->Toolbar().Window()));
         note.hdr.code = TBN_DROPDOWN;
         note.iItem = button;
-        // A list that opens under the pointer takes the item under it as
-        // the one the keys start from (wherever an earlier test left the
-        // pointer): the pointer waits in the screen's corner, above and
-        // left of the toolbar where no list opens, and goes back after.
+        // An open list takes the item under the pointer as the one the keys
+        // start from, also from a move still queued from before it opened
+        // (wherever an earlier test left the pointer): the pointer waits in
+        // the screen's corner, above and left of the toolbar where no list
+        // opens, with the moves that led elsewhere dropped, and goes back
+        // after.
         const CursorKept kept;
         SetCursorPos(0, 0);
+        MSG move;
+        while (PeekMessageW(&move, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+        }
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, OpenList::Read);
         const LRESULT result = SendMessageW(frame_->Window(), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
         KillTimer(nullptr, timer);
@@ -152,6 +157,15 @@ protected:
 
 TEST_F(HistoryDropDownsTest, ElevenStepsListTenAndMoreAndAnItemUndoesThatMany) {
     AddLines(11);
+    // The pointer rests where the list opens, over its sixth item, as an
+    // earlier test may leave it: the keys still count from the top.
+    const CursorKept kept;
+    HWND toolbar = frame_->Toolbar().Window();
+    RECT button{};
+    SendMessageW(toolbar, TB_GETRECT, CMD_UNDO, reinterpret_cast<LPARAM>(&button));
+    POINT over{button.left + 20, button.bottom + 100};
+    ClientToScreen(toolbar, &over);
+    SetCursorPos(over.x, over.y);
     ASSERT_TRUE(DropDown(CMD_UNDO, 3));
     ASSERT_EQ(OpenList::items.size(), 11u);
     EXPECT_EQ(OpenList::items[0].command, 20112);
