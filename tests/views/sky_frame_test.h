@@ -90,8 +90,13 @@ protected:
     }
     // A fresh frame of the window as it goes to the screen (DrawnFrame: the
     // window's own context, for a screenshot of a GL child may be black),
-    // top row first.
+    // top row first. The window has painted itself first: under Wine a new
+    // or resized window's size reaches its GL drawable only once the thread
+    // runs its messages, and until then a frame is drawn into a buffer of
+    // the old size, the window's centre outside it.
     static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
+        RunWaitingMessages();
+        UpdateWindow(sky.Display()->Window());
         RECT client{};
         GetClientRect(sky.Display()->Window(), &client);
         width = client.right;
