@@ -43,9 +43,8 @@ private:
 
 // A frame of the Sky display drawn now, as it goes to the screen: read from
 // the back buffer at its swap, bottom row first as GL reads. After the swap
-// that buffer holds nothing defined (and Wine may have put the window on a
-// new drawable by then), so a read-back after it may find an empty picture
-// on a busy machine.
+// the back buffer's contents are undefined, whatever a driver happens to
+// keep there.
 inline std::vector<unsigned char> DrawnFrame(SkyDisplay& display) {
     const ShownFrames shown(*display.Gl(), display.Window());
     display.Renderer()->SkyRenderFrame();

@@ -90,10 +90,9 @@ protected:
     }
     // A fresh frame of the window as it goes to the screen (DrawnFrame: the
     // window's own context, for a screenshot of a GL child may be black),
-    // top row first. The window has painted itself first: under Wine a new
-    // or resized window's size reaches its GL drawable only once the thread
-    // runs its messages, and until then a frame is drawn into a buffer of
-    // the old size, the window's centre outside it.
+    // top row first. The window runs its waiting messages and paints itself
+    // first, as on the screen: its own paint is where a new size reaches the
+    // GL drawable, which a frame drawn straight after a size change misses.
     static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
         RunWaitingMessages();
         UpdateWindow(sky.Display()->Window());
