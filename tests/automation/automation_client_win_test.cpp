@@ -463,14 +463,12 @@ TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION user{};
     ASSERT_TRUE(CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &user));
-    HWND frame = nullptr;
-    for (int waited = 0; waited < 600 && !(frame && IsWindowVisible(frame)); ++waited) {
-        Sleep(100);
-        frame = ServerFrame();
-    }
+    // The copy registers its class object before its message loop first
+    // waits for input; a client arriving earlier would start a copy of its own.
+    ASSERT_EQ(WaitForInputIdle(user.hProcess, 60000), 0u);
+    const HWND frame = ServerFrame();
     ASSERT_NE(frame, nullptr);
-    // The class object is registered once the frame's start-up has run.
-    Sleep(3000);
+    EXPECT_TRUE(IsWindowVisible(frame));
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     ICorvinataApp* app = nullptr;
     ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,

@@ -68,6 +68,18 @@ struct OpenList {
     }
 };
 
+// Puts the pointer back where it was at the start.
+class CursorKept {
+public:
+    CursorKept() { GetCursorPos(&at_); }
+    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
+    CursorKept(const CursorKept&) = delete;
+    CursorKept& operator=(const CursorKept&) = delete;
+
+private:
+    POINT at_{};
+};
+
 class HistoryDropDownsTest : public test::FrameTest {
 protected:
     HistoryDropDownsTest() {
@@ -107,6 +119,17 @@ protected:
         note.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(frame_->Toolbar().Window()));
         note.hdr.code = TBN_DROPDOWN;
         note.iItem = button;
+        // An open list takes the item under the pointer as the one the keys
+        // start from, also from a move still queued from before it opened
+        // (wherever an earlier test left the pointer): the pointer waits in
+        // the screen's corner, above and left of the toolbar where no list
+        // opens, with the moves that led elsewhere dropped, and goes back
+        // after.
+        const CursorKept kept;
+        SetCursorPos(0, 0);
+        MSG move;
+        while (PeekMessageW(&move, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+        }
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, OpenList::Read);
         const LRESULT result = SendMessageW(frame_->Window(), WM_NOTIFY, note.hdr.idFrom, reinterpret_cast<LPARAM>(&note));
         KillTimer(nullptr, timer);
@@ -137,6 +160,15 @@ protected:
 
 TEST_F(HistoryDropDownsTest, ElevenStepsListTenAndMoreAndAnItemUndoesThatMany) {
     AddLines(11);
+    // The pointer rests where the list opens, over its sixth item, as an
+    // earlier test may leave it: the keys still count from the top.
+    const CursorKept kept;
+    HWND toolbar = frame_->Toolbar().Window();
+    RECT button{};
+    SendMessageW(toolbar, TB_GETRECT, CMD_UNDO, reinterpret_cast<LPARAM>(&button));
+    POINT over{button.left + 20, button.bottom + 100};
+    ClientToScreen(toolbar, &over);
+    SetCursorPos(over.x, over.y);
     ASSERT_TRUE(DropDown(CMD_UNDO, 3));
     ASSERT_EQ(OpenList::items.size(), 11u);
     EXPECT_EQ(OpenList::items[0].command, 20112);
@@ -183,18 +215,6 @@ TEST_F(HistoryDropDownsTest, TooltipsNameTheStepAClickWouldTake) {
     EXPECT_EQ(Tooltip(CMD_REDO), "Redo (Ctrl+Y) 'Add graph line 2 (L2)'");
     EXPECT_EQ(Tooltip(CMD_NEW_GRAPH), "New graph file (Ctrl+N)");
 }
-
-// Puts the pointer back where it was at the start.
-class CursorKept {
-public:
-    CursorKept() { GetCursorPos(&at_); }
-    ~CursorKept() { SetCursorPos(at_.x, at_.y); }
-    CursorKept(const CursorKept&) = delete;
-    CursorKept& operator=(const CursorKept&) = delete;
-
-private:
-    POINT at_{};
-};
 
 // The button's tip lies where its list opens: it goes when the list opens,
 // and the tooltip control's own timer (which runs on inside the list's

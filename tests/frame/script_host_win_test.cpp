@@ -5,7 +5,6 @@
 #include "frame/script_windows.h"
 
 #include <windows.h>
-#include <GL/gl.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../views/shown_frames.h"
 #include "app/help_topics_win.h"
 #include "catalog/catalogue_registry.h"
 #include "views/picture_window_win.h"
@@ -416,16 +416,7 @@ TEST_F(ScriptHostWinTest, HidingTheMoonChangesTheDrawnSky) {
     const CelestialObject& moon = *CatalogueByType(kBodyMoon)->CatalogueGetObjectAt(0);
     sky->SetViewDirection(sky->ComputeLookDirection(sky->BodyPosition(moon), 30));
     sky->UpdateView(0, true);
-    auto frame = [&] {
-        SkyDisplay& display = *sky->Display();
-        RECT client{};
-        GetClientRect(display.Window(), &client);
-        display.Renderer()->SkyRenderFrame();
-        std::vector<unsigned char> rgba(static_cast<std::size_t>(client.right) * client.bottom * 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, client.right, client.bottom, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return rgba;
-    };
+    auto frame = [&] { return test::DrawnFrame(*sky->Display()); };
     const std::vector<unsigned char> before = frame();
     ASSERT_EQ(Continue(), "");
     SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(sky->Handle()), 0);

@@ -8,6 +8,10 @@
 
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "views/sky_display_win.h"
+#include "views/sky_render.h"
 #include "views/sky_render_gl_win.h"
 
 namespace corvinata::test {
@@ -36,6 +40,17 @@ private:
     SkyGlWin& gl_;
     std::vector<std::vector<unsigned char>> frames_;
 };
+
+// A frame of the Sky display drawn now, as it goes to the screen: read from
+// the back buffer at its swap, bottom row first as GL reads. After the swap
+// the back buffer's contents are undefined, whatever a driver happens to
+// keep there.
+inline std::vector<unsigned char> DrawnFrame(SkyDisplay& display) {
+    const ShownFrames shown(*display.Gl(), display.Window());
+    display.Renderer()->SkyRenderFrame();
+    EXPECT_EQ(shown.Count(), 1u) << "the frame was not swapped to the screen";
+    return shown.Count() > 0 ? shown.Last() : std::vector<unsigned char>();
+}
 
 // Runs the messages waiting in the queue (paints among them).
 inline void RunWaitingMessages() {

@@ -13,6 +13,7 @@
 
 #include "../frame/frame_test.h"
 #include "../frame/typed_keys.h"
+#include "shown_frames.h"
 #include "catalog/star_catalogue.h"
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
@@ -87,20 +88,21 @@ protected:
         EXPECT_TRUE(sky.Display()->Renderer()->SkyProjectObject(Sirius(), x, y));
         return POINT{x, y};
     }
-    // A fresh frame of the window, read back from the buffer it was drawn
-    // in (the window's own context: a screenshot of a GL child may be
-    // black), top row first.
+    // A fresh frame of the window as it goes to the screen (DrawnFrame: the
+    // window's own context, for a screenshot of a GL child may be black),
+    // top row first. The window runs its waiting messages and paints itself
+    // first, as on the screen: its own paint is where a new size reaches the
+    // GL drawable, which a frame drawn straight after a size change misses.
     static std::vector<Pixel> ReadFrame(SkyWindow& sky, int& width, int& height) {
-        SkyDisplay& display = *sky.Display();
+        RunWaitingMessages();
+        UpdateWindow(sky.Display()->Window());
         RECT client{};
-        GetClientRect(display.Window(), &client);
+        GetClientRect(sky.Display()->Window(), &client);
         width = client.right;
         height = client.bottom;
-        display.Renderer()->SkyRenderFrame();
-        std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        const std::vector<unsigned char> rgba = DrawnFrame(*sky.Display());
         std::vector<Pixel> pixels(static_cast<std::size_t>(width) * height);
+        if (rgba.size() != pixels.size() * 4) return pixels;
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 const unsigned char* p = &rgba[(static_cast<std::size_t>(height - 1 - y) * width + x) * 4];
