@@ -90,9 +90,6 @@ protected:
         Command(CMD_NEW_GRAPH);
         graph = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
         OpenList::statusBar = frame_->StatusWindow();
-        // An open list highlights the item under the pointer, wherever an
-        // earlier test left it: the pointer waits in the screen's far corner.
-        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     }
     ~HistoryDropDownsTest() override {
         OpenList::whileOpen = nullptr;

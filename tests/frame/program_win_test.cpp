@@ -591,6 +591,9 @@ TEST(ProgramTest, FromAForecastEclipseToAGraphOfTheSun) {
         if (IsWindowVisible(child) && Caption(child) == L"&No") no = child;
     }
     ASSERT_NE(no, nullptr);
+    // The click waits for the question to be the active window, so that it
+    // does not arrive while the activation is still on its way.
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == question; }));
     RECT button{};
     GetWindowRect(no, &button);
     ASSERT_TRUE(ClickAt(no, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2}, 1));
