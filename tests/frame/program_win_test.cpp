@@ -23,6 +23,12 @@
 namespace corvinata {
 namespace {
 
+// Waits until `ready` holds, a minute at most unless told (against a hang).
+bool WaitUntil(const std::function<bool()>& ready, DWORD milliseconds = 60000) {
+    for (DWORD waited = 0; !ready() && waited < milliseconds; waited += 20) Sleep(20);
+    return ready();
+}
+
 constexpr const wchar_t* kSettingsKey = L"Software\\Corvinata Software\\Corvinata\\1.70";
 constexpr const wchar_t* kClassKey = L"CLSID\\{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}";
 
@@ -79,10 +85,10 @@ public:
     // desktop does not see.
     HWND WaitForFrameOn(HDESK desktop, DWORD milliseconds) const {
         FrameSearch search{process_.dwProcessId, nullptr};
-        for (DWORD waited = 0; waited < milliseconds && !search.frame; waited += 100) {
+        WaitUntil([&] {
             EnumDesktopWindows(desktop, MatchFrame, reinterpret_cast<LPARAM>(&search));
-            if (!search.frame) Sleep(100);
-        }
+            return search.frame != nullptr;
+        }, milliseconds);
         return search.frame;
     }
 
@@ -273,11 +279,6 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
     RemoveSettings();
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds) {
-    for (DWORD waited = 0; !done() && waited < milliseconds; waited += 20) Sleep(20);
-    return done();
-}
-
 // A copy on another desktop of the session (as on Wine's virtual desktop,
 // where scripts/run starts it) is brought forward by a start on this one,
 // and that start ends.
@@ -458,15 +459,6 @@ private:
     HANDLE process_ = nullptr;
     void* memory_ = nullptr;
 };
-
-// Waits (a minute at most, against a hang) until `ready` holds.
-bool WaitUntil(const std::function<bool()>& ready) {
-    for (int waited = 0; waited < 600; ++waited) {
-        if (ready()) return true;
-        Sleep(100);
-    }
-    return ready();
-}
 
 // Clicks at a point of `window` on the screen; false, clicking nothing,
 // when another window covers the point.
