@@ -102,7 +102,6 @@ GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> d
       instance_(instance) {}
 
 GraphWindow::~GraphWindow() {
-    Graph().Views().Forget(&listener_);
     if (kind) kind->Forget(*this);
 }
 
@@ -119,7 +118,6 @@ bool GraphWindow::CreateWindows(const WindowGeometry& geometry, ChildShowMode mo
     yAxis_ = MakeChild(kGraphYAxisClass);
     display_ = MakeChild(kGraphDisplayClass);
     xAxis_ = MakeChild(kGraphXAxisClass);
-    Graph().Views().Insert(&listener_);
     UpdateView();
     return display_ && xAxis_ && yAxis_;
 }
