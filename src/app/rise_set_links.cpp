@@ -28,8 +28,10 @@ String RiseSetLinkText(const EventTime& event, int precision) {
     return text;
 }
 
+bool RiseSetLinkLeads(const EventTime& event) { return EventHappens(event); }
+
 bool RiseSetLinkMoment(const TimeAndPlace& moment, const EventTime& event, DateTime& reached) {
-    if (!EventHappens(event)) return false;
+    if (!RiseSetLinkLeads(event)) return false;
     reached = event.dateTime;
     ConvertTimeSystemAt(reached, moment.dateTime.timeSystem, moment.place.longitude.GetValue(),
                         moment.place.timeZone.hours, moment.daylightSaving);

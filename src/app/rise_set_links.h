@@ -22,6 +22,9 @@ EventTimePair PanelRiseSet(const PropertyMap& map, const TimeAndPlace& moment, i
 // truncated; "--:--" for an event that does not happen.
 String RiseSetLinkText(const EventTime& event, int precision);
 
+// Whether a link leads anywhere: the event it shows happens.
+bool RiseSetLinkLeads(const EventTime& event);
+
 // The moment a link leads to: the event shown, told in the document's own
 // time system, so that the link's time system makes no difference. False
 // for an event that does not happen.

@@ -1,6 +1,7 @@
 #include "controls/hyperlink_control.h"
 
 #include "base/scoped_win.h"
+#include "controls/custom_control_registry.h"
 #include "controls/night_colours.h"
 
 namespace corvinata {
@@ -83,6 +84,19 @@ LRESULT CALLBACK HyperlinkWndProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     return link->HandleMessage(message, wParam, lParam);
+}
+
+void ShowLink(HWND window, const Char* text, bool active) {
+    auto* link = FindCustomControl<Hyperlink>(window);
+    if (link == nullptr) return;
+    const Hyperlink::State state = active ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
+    EnableWindow(window, active);
+    if (link->Shows(text, state)) return;
+    SetWindowTextW(window, text);
+    link->SetText(text);
+    link->SetState(state);
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
 }
 
 }  // namespace corvinata

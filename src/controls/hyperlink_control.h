@@ -27,9 +27,9 @@ public:
     void SetState(State state) noexcept { state_ = state; }
     void SetAlignment(Alignment alignment) noexcept { alignment_ = alignment; }
     bool IsActiveLink() const noexcept { return state_ == kActiveLink; }
-    // Whether the control shows that text, target and state already.
-    bool Shows(const Char* text, const Char* target, State state) const noexcept {
-        return state_ == state && StringEquals(text_, text) && StringEquals(target_, target);
+    // Whether the control shows that text in that state already.
+    bool Shows(const Char* text, State state) const noexcept {
+        return state_ == state && StringEquals(text_, text);
     }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,6 +47,12 @@ private:
     String text_;
     ClickAction action_ = nullptr;
 };
+
+// Shows `text` in the link control `window`, an enabled, active link when
+// `active` and disabled plain text otherwise; the caption too, so that the
+// text can be read as a window's. A link that shows it already is not
+// repainted.
+void ShowLink(HWND window, const Char* text, bool active);
 
 LRESULT CALLBACK HyperlinkWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -61,10 +61,6 @@ int FindDistanceUnit(const Char* text) { return FindDistanceUnitByName(text); }
 
 bool IsChecked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
-// The angle style and right ascension unit of the display options.
-int AngleLayout() { return DisplayFormatRequest().angleDegreeBase; }
-int RaUnit() { return DisplayFormatRequest().raDisplayUnit; }
-
 template <class Picker, class Value>
 void ShowValue(HWND page, int id, Value value) {
     if (auto* picker = PickerOf<Picker>(page, id)) {
@@ -82,7 +78,7 @@ double ValueOf(HWND page, int id, double fallback) {
 void SetAngleFormat(HWND page, int id, int kind) {
     if (auto* picker = PickerOf<AnglePicker>(page, id)) {
         const double value = picker->GetValue();
-        picker->SetFormat(kind, AngleLayout(), kind == kFullCircle || kind == kRightAscension);
+        picker->SetFormat(kind, DisplayFormatRequest().angleDegreeBase, kind == kFullCircle || kind == kRightAscension);
         picker->SetValue(value);
         picker->Redraw();
     }
@@ -427,8 +423,8 @@ void CalculatorWindow::ShowTime() {
 // --- Coordinates ------------------------------------------------------------
 
 void CalculatorWindow::SetSourceAxisFormat(int system) {
-    SetAngleFormat(page_, IDC_CALC_SOURCE_FIRST,
-                   system == kEquatorialSystem && RaUnit() == 1 ? kRightAscension : kFullCircle);
+    const bool hours = system == kEquatorialSystem && DisplayFormatRequest().raDisplayUnit == 1;
+    SetAngleFormat(page_, IDC_CALC_SOURCE_FIRST, hours ? kRightAscension : kFullCircle);
 }
 
 void CalculatorWindow::FillCoordinates() {
@@ -458,10 +454,11 @@ void CalculatorWindow::ReadCoordinates() {
 
 void CalculatorWindow::ShowCoordinates() {
     const SkyCoordinates result = ComputeCoordinates(state_);
-    const int style = AngleLayout();
+    const QuantityFormatRequest display = DisplayFormatRequest();
+    const int style = display.angleDegreeBase;
     String first;
     String second;
-    const bool hours = result.system == kEquatorialSystem && RaUnit() == 1;
+    const bool hours = result.system == kEquatorialSystem && display.raDisplayUnit == 1;
     FullCircleAngleFormat(FullCircleAngleValue(result.longitude, hours ? kShowHours : kShowDegrees), first,
                           hours ? kAngleSexagesimal : style, kToSecond, kAutomaticDecimals);
     LatitudeFormat(LatitudeValue(result.latitude, kLatitudeMinusSign), second, style, kToSecond,

@@ -92,17 +92,12 @@ const ObjectInfoField* FindObjectInfoField(std::uint32_t bit) noexcept {
     return nullptr;
 }
 
-ObjectInfoAngleFormat CurrentAngleFormat() {
-    const QuantityFormatRequest display = DisplayFormatRequest();
-    return {display.angleDegreeBase, display.raDisplayUnit};
-}
-
 const Char* ObjectInfoCoordinateSystemName(int index) noexcept { return GetCoordinateSystemName(index); }
 const Char* ObjectInfoTimeSystemCode(int index) noexcept { return GetTimeSystemCode(index); }
 const Char* ObjectInfoDistanceUnitCode(int index) noexcept { return GetDistanceUnitCode(index); }
 
 ObjectInfoCurrentTexts ComputeObjectInfoCurrent(const CelestialObject& body, const ObjectInfoState& state,
-                                                const ObjectInfoAngleFormat& format) {
+                                                const QuantityFormatRequest& display) {
     ObjectInfoCurrentTexts page;
     body.CelestialObjectFullName(page.name);
     page.firstAxis = String(GetCoordinateSystemFirstAxisName(state.coordinateSystem));
@@ -117,8 +112,8 @@ ObjectInfoCurrentTexts ComputeObjectInfoCurrent(const CelestialObject& body, con
     request.rounding = 0;
     request.unitPrecision = kToMinute;
     request.precision = kDefaultQuantityPrecision;
-    request.angleDegreeBase = format.angleDegreeBase;
-    request.raDisplayUnit = format.raDisplayUnit;
+    request.angleDegreeBase = display.angleDegreeBase;
+    request.raDisplayUnit = display.raDisplayUnit;
     for (const EventKind* property : type->Properties()) {
         const ObjectInfoField* field = FindObjectInfoField(property->GetId());
         if (!field) continue;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/wide_string.h"
+#include "catalog/quantity_values.h"
 #include "tools/object_info_state.h"
 
 namespace corvinata {
@@ -37,14 +38,6 @@ const std::array<ObjectInfoField, kObjectInfoFieldCount>& ObjectInfoFields() noe
 // The field of a property bit, or none.
 const ObjectInfoField* FindObjectInfoField(std::uint32_t bit) noexcept;
 
-// How the user reads angles and right ascensions.
-struct ObjectInfoAngleFormat {
-    int angleDegreeBase = 0;  // 1 decimal, 0 sexagesimal
-    int raDisplayUnit = 1;    // 1 hours, 0 degrees
-};
-// The application's choice, or the defaults while none is registered.
-ObjectInfoAngleFormat CurrentAngleFormat();
-
 struct ObjectInfoFieldText {
     const ObjectInfoField* field;
     String text;
@@ -63,9 +56,10 @@ struct ObjectInfoCurrentTexts {
 };
 
 // Computes the page, one property at a time in the order of the body type's
-// list, for the state's moment, place and systems.
+// list, for the state's moment, place and systems, angles and right
+// ascensions read as `display` asks (its angleDegreeBase and raDisplayUnit).
 ObjectInfoCurrentTexts ComputeObjectInfoCurrent(const CelestialObject& body, const ObjectInfoState& state,
-                                                const ObjectInfoAngleFormat& format);
+                                                const QuantityFormatRequest& display);
 
 // The texts of the three selectors, in index order.
 const Char* ObjectInfoCoordinateSystemName(int index) noexcept;

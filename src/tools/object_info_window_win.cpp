@@ -343,7 +343,7 @@ void ObjectInfoWindow::UpdateCurrentPage() {
         return;
     }
     const ObjectInfoCurrentTexts texts =
-        ComputeObjectInfoCurrent(*state_.selectedBody.object, state_, CurrentAngleFormat());
+        ComputeObjectInfoCurrent(*state_.selectedBody.object, state_, DisplayFormatRequest());
     SetText(page, kIdInfoName, texts.name);
     SetText(page, kIdInfoFirstAxisCaption, texts.firstAxis);
     SetText(page, kIdInfoSecondAxisCaption, texts.secondAxis);
@@ -385,9 +385,9 @@ void ObjectInfoWindow::OnSelectorChanged(int id) {
 
 void ObjectInfoWindow::InitDataPage(HWND page) {
     if (!state_.selectedBody.object) return;
-    const ObjectInfoAngleFormat format = CurrentAngleFormat();
+    const QuantityFormatRequest display = DisplayFormatRequest();
     const ObjectInfoPageContent content =
-        ObjectInfoPageTexts(pageMaking_, *state_.selectedBody.object, {format.angleDegreeBase, format.raDisplayUnit});
+        ObjectInfoPageTexts(pageMaking_, *state_.selectedBody.object, {display.angleDegreeBase, display.raDisplayUnit});
     for (const ObjectInfoPageText& value : content.values) SetText(page, value.control, value.text);
     for (const ObjectInfoSymbolLabel& label : content.labels) {
         if (HWND control = GetDlgItem(page, label.label)) {

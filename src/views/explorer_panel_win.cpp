@@ -256,19 +256,7 @@ void ExplorerControlPanel::ShowPlanetFields(ExplorerView& view) {
     EventTimePairAssign(riseSet_, planet != nullptr ? PanelRiseSet(map, moment, timeSystem) : NotComputedRiseSet());
     for (const auto& [item, event] : {std::pair<int, const EventTime*>{kExplorerRiseItem, &riseSet_.first},
                                       {kExplorerSetItem, &riseSet_.second}}) {
-        auto* link = FindCustomControl<Hyperlink>(GetDlgItem(dialog, item));
-        if (link == nullptr) continue;
-        DateTime reached;
-        const bool valid = RiseSetLinkMoment(moment, *event, reached);
-        const String shown = RiseSetLinkText(*event, kTimeToMinute);
-        // The caption too, so that the text can be read as a window's.
-        SetText(dialog, item, shown.Text());
-        link->SetText(shown.Text());
-        link->SetTarget(shown.Text());
-        link->SetState(valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText);
-        EnableWindow(GetDlgItem(dialog, item), valid);
-        InvalidateRect(GetDlgItem(dialog, item), nullptr, TRUE);
-        UpdateWindow(GetDlgItem(dialog, item));
+        ShowLink(GetDlgItem(dialog, item), RiseSetLinkText(*event, kTimeToMinute).Text(), RiseSetLinkLeads(*event));
     }
 }
 

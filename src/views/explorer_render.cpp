@@ -230,7 +230,6 @@ DrawnMoons DrawExplorerFrame(SkyGl& gl, const ExplorerFrame& frame) {
     gl.MakeCurrent();
     gl.DrawBackBuffer();
     gl.Viewport(0, 0, view.width, view.height);
-    gl.ClearColor(kExplorerBackground.red / 255.0, kExplorerBackground.green / 255.0, kExplorerBackground.blue / 255.0);
     gl.Clear();
     gl.MatrixMode(skygl::kProjection);
     gl.LoadIdentity();

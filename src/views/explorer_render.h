@@ -38,7 +38,8 @@ std::vector<std::uint32_t> BuildExplorerAtlas(const std::vector<std::uint8_t>& p
 
 // The view's background, by day and at night (black has no red to keep),
 // behind the planet and in the bands a window wider or taller than the
-// square view shows beside it.
+// square view shows beside it: black, the colour every display context
+// clears to.
 constexpr Colour kExplorerBackground{0, 0, 0};
 
 struct ExplorerFrame {

@@ -272,16 +272,11 @@ void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int wid
     }
 }
 
-GraphLabelOptions DisplayLabelOptions() {
-    const QuantityFormatRequest display = DisplayFormatRequest();
-    return {display.angleDegreeBase, display.raDisplayUnit};
-}
-
-bool GraphAxisShowsHours(const GraphDocument& document, const GraphLabelOptions& options) noexcept {
+bool GraphAxisShowsHours(const GraphDocument& document, const QuantityFormatRequest& options) noexcept {
     return UsesHourTickSet(document.ValueKind(), document.ValueSystem(), options.raDisplayUnit);
 }
 
-bool GraphValueAxis::Refresh(const GraphDocument& document, const GraphLabelOptions& options) {
+bool GraphValueAxis::Refresh(const GraphDocument& document, const QuantityFormatRequest& options) {
     const int kind = document.ValueKind();
     const bool hours = GraphAxisShowsHours(document, options);
     if (kind != kind_ || hours != hours_ || (!iterator_ && kind != kValueKindUnknown)) {
@@ -293,7 +288,7 @@ bool GraphValueAxis::Refresh(const GraphDocument& document, const GraphLabelOpti
 }
 
 std::vector<GraphAxisMark> GraphValueAxis::ComputeMarks(const GraphDocument& document, const GraphScales& scales,
-                                                        int spacing, const GraphLabelOptions& options) {
+                                                        int spacing, const QuantityFormatRequest& options) {
     std::vector<GraphAxisMark> marks;
     const TimeAndLocation& settings = document.Options();
     const double toPlot = hours_ ? 15.0 : 1.0;
@@ -339,7 +334,7 @@ std::vector<GraphAxisMark> GraphValueAxis::ComputeMarks(const GraphDocument& doc
 }
 
 std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, int width, int height,
-                                                 GraphCanvas& canvas, const GraphLabelOptions& options) {
+                                                 GraphCanvas& canvas, const QuantityFormatRequest& options) {
     labels_ = AxisTickLabels{};
     if (!Refresh(document, options)) return {};
     const GraphScales scales = MakeGraphScales(document, width, height);
@@ -369,7 +364,7 @@ std::vector<GraphAxisMark> GraphValueAxis::Marks(const GraphDocument& document, 
 }
 
 void GraphValueAxis::Paint(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
-                           const GraphAxisColours& colours, const GraphLabelOptions& options) {
+                           const GraphAxisColours& colours, const QuantityFormatRequest& options) {
     canvas.FillBackground(colours.background);
     const bool horizontalTime = document.Options().xAxisHorizontal;
     for (const GraphAxisMark& mark : Marks(document, width, height, canvas, options)) {
@@ -385,7 +380,7 @@ void GraphValueAxis::Paint(GraphCanvas& canvas, const GraphDocument& document, i
 }
 
 int GraphValueAxis::Measure(GraphCanvas& canvas, const GraphDocument& document, int height,
-                            const GraphLabelOptions& options) {
+                            const QuantityFormatRequest& options) {
     if (!Refresh(document, options)) return 10;
     int widest = 0;
     // Time horizontal: the axis stands beside the plot, as tall as it.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/wide_string.h"
+#include "catalog/quantity_values.h"
 #include "documents/graph_document.h"
 #include "views/axis_tick_iterator.h"
 #include "views/graph_plot.h"
@@ -46,14 +47,9 @@ std::vector<GraphAxisMark> LayOutTimeAxis(const GraphDocument& document, int wid
 void PaintGraphXAxis(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
                      const GraphAxisColours& colours);
 
-// The application's display options the value labels follow.
-struct GraphLabelOptions {
-    int angleDegreeBase = 1;
-    int raDisplayUnit = 1;
-};
-// Those the user chose in the appearance options, read at each layout and
-// paint so that the axis follows a change of them.
-GraphLabelOptions DisplayLabelOptions();
+// The value labels follow the angle layout and the unit of right ascensions
+// of a QuantityFormatRequest: the application's (DisplayFormatRequest), read
+// at each layout and paint so that the axis follows a change of them.
 
 // The value axis keeps its tick iterator while the graph's kind and the
 // hour display stay the same.
@@ -61,26 +57,26 @@ class GraphValueAxis {
 public:
     // Recreates the iterator when the kind or the hour display changed;
     // false while the kind is not known (13).
-    bool Refresh(const GraphDocument& document, const GraphLabelOptions& options);
+    bool Refresh(const GraphDocument& document, const QuantityFormatRequest& options);
     // The marks of a width x height axis window, their labels laid out in
     // the canvas's font: each whole inside the window, beside its tick and
     // clear of it, none over another. A horizontal axis spaces its labels
     // by the widest of them.
     std::vector<GraphAxisMark> Marks(const GraphDocument& document, int width, int height, GraphCanvas& canvas,
-                                     const GraphLabelOptions& options);
+                                     const QuantityFormatRequest& options);
     void Paint(GraphCanvas& canvas, const GraphDocument& document, int width, int height,
-               const GraphAxisColours& colours, const GraphLabelOptions& options);
+               const GraphAxisColours& colours, const QuantityFormatRequest& options);
     // The width of the axis window (its two border pixels included) beside
     // a plot of `height` pixels: the widest label with its margin and tick,
     // or 10 while the kind is not known.
     int Measure(GraphCanvas& canvas, const GraphDocument& document, int height,
-                const GraphLabelOptions& options);
+                const QuantityFormatRequest& options);
     const AxisTickIterator* Iterator() const noexcept { return iterator_.get(); }
 
 private:
     // The ticks with their label texts at a label spacing of `spacing`.
     std::vector<GraphAxisMark> ComputeMarks(const GraphDocument& document, const GraphScales& scales, int spacing,
-                                            const GraphLabelOptions& options);
+                                            const QuantityFormatRequest& options);
 
     int kind_ = kValueKindUnknown;
     bool hours_ = false;
@@ -90,6 +86,6 @@ private:
 
 // Whether the value axis shows kind-1 values in hours (right ascension
 // while the application shows it in hours).
-bool GraphAxisShowsHours(const GraphDocument& document, const GraphLabelOptions& options) noexcept;
+bool GraphAxisShowsHours(const GraphDocument& document, const QuantityFormatRequest& options) noexcept;
 
 }  // namespace corvinata

@@ -53,7 +53,7 @@ GraphImageBytes GdiGraphImages::CaptureGraphXAxis(const GraphDocument& document,
 GraphImageBytes GdiGraphImages::CaptureGraphYAxis(const GraphDocument& document, int width, int height) {
     return Capture(width, height, [&](GraphCanvas& canvas) {
         GraphValueAxis axis;
-        axis.Paint(canvas, document, width, height, axisColours, DisplayLabelOptions());
+        axis.Paint(canvas, document, width, height, axisColours, DisplayFormatRequest());
     });
 }
 

@@ -102,7 +102,6 @@ GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> d
       instance_(instance) {}
 
 GraphWindow::~GraphWindow() {
-    Graph().Views().Forget(&listener_);
     if (kind) kind->Forget(*this);
 }
 
@@ -119,7 +118,6 @@ bool GraphWindow::CreateWindows(const WindowGeometry& geometry, ChildShowMode mo
     yAxis_ = MakeChild(kGraphYAxisClass);
     display_ = MakeChild(kGraphDisplayClass);
     xAxis_ = MakeChild(kGraphXAxisClass);
-    Graph().Views().Insert(&listener_);
     UpdateView();
     return display_ && xAxis_ && yAxis_;
 }
@@ -197,7 +195,7 @@ void GraphWindow::Layout() {
             ScopedWindowDc dc(yAxis_);
             GdiGraphCanvas canvas(dc.Get(), 1, 1);
             // The axis's client is two border pixels shorter than the window.
-            yAxisWidth = valueAxis_.Measure(canvas, Graph(), std::max(1, h - 39 - 2), DisplayLabelOptions());
+            yAxisWidth = valueAxis_.Measure(canvas, Graph(), std::max(1, h - 39 - 2), DisplayFormatRequest());
         }
         SetWindowPos(yAxis_, nullptr, 5, 5, yAxisWidth, h - 39, flags);
         SetWindowPos(display_, nullptr, yAxisWidth + 10, 5, w - yAxisWidth - 15, h - kTimeAxisBreadth - 15, flags);
@@ -305,7 +303,7 @@ void GraphWindow::PaintAxis(HWND window, HDC dc) {
         PaintGraphXAxis(canvas, Graph(), size.cx, size.cy, PaintAxisColours());
     } else {
         if (Graph().LineCount() > 0 && Graph().ValueKind() == kValueKindUnknown) Graph().UpdateGraphRange();
-        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, PaintAxisColours(), DisplayLabelOptions());
+        valueAxis_.Paint(canvas, Graph(), size.cx, size.cy, PaintAxisColours(), DisplayFormatRequest());
     }
 }
 

@@ -20,6 +20,7 @@
 #include "views/graph_plot.h"
 #include "views/graph_save.h"
 #include "views/graph_view.h"
+#include "views/shared_document_kind_win.h"
 
 namespace corvinata {
 
@@ -159,9 +160,6 @@ private:
     class DocumentListener final : public NotificationObserver {
     public:
         explicit DocumentListener(GraphWindow& window) : window_(window) {}
-        void OnNotify(std::int32_t event, std::uint32_t, void*) override {
-            if (event == 0) window_.UpdateView();
-        }
         void Update(void*) override { window_.UpdateView(); }
 
     private:
@@ -174,6 +172,7 @@ private:
     HWND yAxis_ = nullptr;
     GraphValueAxis valueAxis_;
     DocumentListener listener_{*this};
+    DocumentViewLink viewLink_{Graph(), listener_};
 };
 
 // The Graph kind: a new document for every new window.

@@ -320,23 +320,10 @@ void SkyControlPanel::ShowSelectedObject() {
     // that of the document's date told in the chosen time system. A
     // selection without the event shows the missing time.
     EventTimePairAssign(riseSet_, shown.riseSet);
-    const TimeAndPlace& moment = window->GetSkyDocument().GetTimeAndPlace();
     for (const auto& [item, event] : {std::pair<int, const EventTime*>{kSkyRiseItem, &riseSet_.first},
                                       std::pair<int, const EventTime*>{kSkySetItem, &riseSet_.second}}) {
-        auto* link = FindCustomControl<Hyperlink>(Item(item));
-        if (link == nullptr) continue;
-        DateTime reached;
-        const bool valid = RiseSetLinkMoment(moment, *event, reached);
         const String text = object != nullptr && rows.objectFields ? RiseSetLinkText(*event, kTimeToSecond) : String();
-        const Hyperlink::State state = valid ? Hyperlink::kActiveLink : Hyperlink::kPlainText;
-        Enable(Item(item), valid);
-        if (link->Shows(text.Text(), text.Text(), state)) continue;
-        // The caption too, so that the text can be read as a window's.
-        SetText(Item(item), text.Text());
-        link->SetText(text.Text());
-        link->SetTarget(text.Text());
-        link->SetState(state);
-        InvalidateRect(Item(item), nullptr, TRUE);
+        ShowLink(Item(item), text.Text(), RiseSetLinkLeads(*event));
     }
 }
 

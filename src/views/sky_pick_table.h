@@ -51,7 +51,6 @@ public:
     void SwapBuffers() override {}
     void Flush() override {}
     void Clear() override {}
-    void ClearColor(double, double, double) override {}
     void Viewport(int, int, int, int) override {}
     void GetViewport(int viewport[4]) const override;
     void ClientSize(int& width, int& height) const override;

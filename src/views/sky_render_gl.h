@@ -84,9 +84,7 @@ public:
     virtual void DrawBackBuffer() = 0;
     virtual void SwapBuffers() = 0;
     virtual void Flush() = 0;
-    virtual void Clear() = 0;  // colour and depth
-    // The colour Clear fills with (0..1 each; black until set).
-    virtual void ClearColor(double r, double g, double b) = 0;
+    virtual void Clear() = 0;  // colour (to black) and depth
     virtual void Viewport(int x, int y, int width, int height) = 0;
     virtual void GetViewport(int viewport[4]) const = 0;
     // The display's client size in pixels.

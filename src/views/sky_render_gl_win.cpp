@@ -156,9 +156,6 @@ void SkyGlWin::SwapBuffers() {
 }
 void SkyGlWin::Flush() { glFlush(); }
 void SkyGlWin::Clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
-void SkyGlWin::ClearColor(double r, double g, double b) {
-    glClearColor(static_cast<GLclampf>(r), static_cast<GLclampf>(g), static_cast<GLclampf>(b), 0);
-}
 void SkyGlWin::Viewport(int x, int y, int width, int height) {
     DropMatrices();
     glViewport(x, y, width, height);

@@ -72,7 +72,6 @@ public:
     void SwapBuffers() override;
     void Flush() override;
     void Clear() override;
-    void ClearColor(double r, double g, double b) override;
     void Viewport(int x, int y, int width, int height) override;
     void GetViewport(int viewport[4]) const override;
     void ClientSize(int& width, int& height) const override;

@@ -601,11 +601,11 @@ TEST_F(GraphProgramTest, TheValueAxisFollowsTheAppearanceOptions) {
     ASSERT_TRUE(window->Graph().Options().xAxisHorizontal);
     const struct {
         int raButton, angleButton;
-        GraphLabelOptions options;
-    } cases[] = {{kIdRaDegrees, kIdAnglesSexagesimal, {0, 0}},
-                 {kIdRaHours, kIdAnglesDecimal, {1, 1}},
-                 {kIdRaDegrees, kIdAnglesDecimal, {1, 0}},
-                 {kIdRaHours, kIdAnglesSexagesimal, {0, 1}}};
+        int angleDegreeBase, raDisplayUnit;
+    } cases[] = {{kIdRaDegrees, kIdAnglesSexagesimal, 0, 0},
+                 {kIdRaHours, kIdAnglesDecimal, 1, 1},
+                 {kIdRaDegrees, kIdAnglesDecimal, 1, 0},
+                 {kIdRaHours, kIdAnglesSexagesimal, 0, 1}};
     std::vector<int> widths;
     for (const auto& c : cases) {
         ModalDriver::Run(
@@ -618,8 +618,11 @@ TEST_F(GraphProgramTest, TheValueAxisFollowsTheAppearanceOptions) {
                 Command(CMD_APPEARANCE);
                 return 0;
             });
-        ASSERT_EQ(app_->Options().general.raDisplayUnit, c.options.raDisplayUnit);
-        ASSERT_EQ(app_->Options().general.angleDegreeBase, c.options.angleDegreeBase);
+        ASSERT_EQ(app_->Options().general.raDisplayUnit, c.raDisplayUnit);
+        ASSERT_EQ(app_->Options().general.angleDegreeBase, c.angleDegreeBase);
+        QuantityFormatRequest options;
+        options.angleDegreeBase = c.angleDegreeBase;
+        options.raDisplayUnit = c.raDisplayUnit;
         HWND axis = window->YAxisWindow();
         RECT client{};
         GetClientRect(axis, &client);
@@ -628,11 +631,11 @@ TEST_F(GraphProgramTest, TheValueAxisFollowsTheAppearanceOptions) {
         {
             ScopedWindowDc dc(axis);
             GdiGraphCanvas canvas(dc.Get(), 1, 1);
-            width = expected.Measure(canvas, window->Graph(), client.bottom, c.options);
+            width = expected.Measure(canvas, window->Graph(), client.bottom, options);
         }
         RECT frame{};
         GetWindowRect(axis, &frame);
-        EXPECT_EQ(frame.right - frame.left, width) << c.options.raDisplayUnit << c.options.angleDegreeBase;
+        EXPECT_EQ(frame.right - frame.left, width) << c.raDisplayUnit << c.angleDegreeBase;
         widths.push_back(width);
     }
     EXPECT_NE(widths[0], widths[1]) << "degrees and hours take different room";

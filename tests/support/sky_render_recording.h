@@ -13,7 +13,7 @@
 namespace corvinata {
 
 enum class SkyGlOp : int {
-    kPassThrough, kDrawBackBuffer, kSwapBuffers, kFlush, kClear, kClearColor, kViewport, kMatrixMode,
+    kPassThrough, kDrawBackBuffer, kSwapBuffers, kFlush, kClear, kViewport, kMatrixMode,
     kLoadIdentity, kOrtho, kRotate, kTranslate, kMultMatrix, kPushMatrix, kPopMatrix, kNewList,
     kEndList, kCallList, kColor, kBegin, kVertex, kTexCoord, kEnd, kPoint, kRasterPos,
     kDrawPixels, kPixelZoom, kBitmap, kSphere, kEnable, kDisable, kTexEnvMode, kTexRepeatNearest,
@@ -64,7 +64,6 @@ public:
     void SwapBuffers() override { Record({SkyGlOp::kSwapBuffers}); }
     void Flush() override { Record({SkyGlOp::kFlush}); }
     void Clear() override { Record({SkyGlOp::kClear}); }
-    void ClearColor(double r, double g, double b) override { Record({SkyGlOp::kClearColor, {r, g, b}}); }
     void Viewport(int x, int y, int width, int height) override;
     void GetViewport(int viewport[4]) const override;
     void ClientSize(int& width, int& height) const override;

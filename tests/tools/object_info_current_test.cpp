@@ -33,6 +33,14 @@ ObjectInfoState Berlin(int coordinateSystem, int timeSystem, int distanceSystem)
     return state;
 }
 
+// Angles in `angleDegreeBase`, right ascensions in hours.
+QuantityFormatRequest Display(int angleDegreeBase) {
+    QuantityFormatRequest display;
+    display.angleDegreeBase = angleDegreeBase;
+    display.raDisplayUnit = 1;
+    return display;
+}
+
 std::set<std::uint32_t> OfferedBits(int kind) {
     std::set<std::uint32_t> bits;
     for (const EventKind* property : GetBodyType(kind)->Properties()) {
@@ -60,7 +68,7 @@ TEST(ObjectInfoCurrentPage, EachKindShowsItsOwnFieldsAndTheSelectorsTheyUse) {
     for (const Case& c : cases) {
         const CelestialObject* body = GetCatalogueObject(c.kind, 0);
         ASSERT_NE(body, nullptr) << c.kind;
-        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(*body, Berlin(0, 2, 2), {0, 1});
+        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(*body, Berlin(0, 2, 2), Display(0));
         std::set<std::uint32_t> shown;
         for (const ObjectInfoFieldText& field : page.fields) {
             shown.insert(field.field->bit);
@@ -87,7 +95,7 @@ TEST(ObjectInfoCurrentPage, ValuesAreThePropertyCalculatorsOwn) {
     for (const Case& c : cases) {
         const CelestialObject& body = *GetCatalogueObject(c.kind, c.number);
         const ObjectInfoState state = Berlin(c.coordinates, c.times, c.distances);
-        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, state, {kAngleDecimal, 1});
+        const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, state, Display(kAngleDecimal));
         ASSERT_FALSE(page.fields.empty());
         for (const ObjectInfoFieldText& field : page.fields) {
             // Sizes below a degree have a text of the page's own (below).
@@ -141,7 +149,8 @@ TEST(ObjectInfoCurrentPage, SmallSizesAndDistancesAreShownWithTheirDigits) {
     for (const Case& c : cases) {
         const CelestialObject& body = *GetCatalogueObject(c.kind, c.number);
         for (int base : {kAngleSexagesimal, kAngleDecimal}) {
-            const ObjectInfoCurrentTexts page = ComputeObjectInfoCurrent(body, Berlin(0, 2, c.distances), {base, 1});
+            const ObjectInfoCurrentTexts page =
+                ComputeObjectInfoCurrent(body, Berlin(0, 2, c.distances), Display(base));
             const std::string text = FieldOf(page, c.bit);
             const std::string unit = c.unit;
             ASSERT_GT(text.size(), unit.size()) << c.kind << " " << c.bit;

@@ -215,7 +215,9 @@ TEST_F(GraphAxesTest, RightAscensionInHoursLabelsHoursOverDegrees) {
     settings().yAxisMin = 0.0;
     settings().yAxisMax = 360.0;
     GraphValueAxis axis;
-    const GraphLabelOptions hours{1, 1};
+    QuantityFormatRequest hours;
+    hours.angleDegreeBase = 1;
+    hours.raDisplayUnit = 1;
     RecordingGraphCanvas canvas;
     const auto marks = axis.Marks(graph.document, 60, 600, canvas, hours);
     ASSERT_NE(axis.Iterator(), nullptr);
