@@ -20,24 +20,6 @@ enum class Kind : DWORD_PTR { kDialog, kWorkArea, kToolbar, kStatusBar, kGroupBo
 
 bool Active() { return g_night && g_night->IsNightVisionActive(); }
 
-// One brush per colour asked for, made again when the shade changes.
-HBRUSH ProgramBrush(int systemIndex) {
-    struct Cached {
-        COLORREF colour = 0;
-        HBRUSH brush = nullptr;
-    };
-    static std::array<Cached, 31> cache;
-    if (systemIndex < 0 || systemIndex >= static_cast<int>(cache.size())) return GetSysColorBrush(systemIndex);
-    Cached& entry = cache[static_cast<std::size_t>(systemIndex)];
-    const COLORREF colour = ProgramColour(systemIndex);
-    if (!entry.brush || entry.colour != colour) {
-        if (entry.brush) DeleteObject(entry.brush);
-        entry.brush = CreateSolidBrush(colour);
-        entry.colour = colour;
-    }
-    return entry.brush;
-}
-
 bool IsClass(HWND window, const wchar_t* name) {
     wchar_t text[64] = L"";
     GetClassNameW(window, text, 64);
@@ -172,19 +154,6 @@ LRESULT DrawTrackbarPart(const NMCUSTOMDRAW& draw) {
         return CDRF_SKIPDEFAULT;
     default:
         return CDRF_DODEFAULT;
-    }
-}
-
-// A dotted frame in the colour (the system's focus rectangle is drawn by
-// inverting, which turns the dark shades into light grey).
-void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
-    for (int x = r.left; x < r.right; x += 2) {
-        SetPixelV(dc, x, r.top, colour);
-        SetPixelV(dc, x, r.bottom - 1, colour);
-    }
-    for (int y = r.top; y < r.bottom; y += 2) {
-        SetPixelV(dc, r.left, y, colour);
-        SetPixelV(dc, r.right - 1, y, colour);
     }
 }
 
@@ -449,6 +418,35 @@ BOOL CALLBACK TellWindow(HWND window, LPARAM) {
 }
 
 }  // namespace
+
+HBRUSH ProgramBrush(int systemIndex) {
+    struct Cached {
+        COLORREF colour = 0;
+        HBRUSH brush = nullptr;
+    };
+    static std::array<Cached, 31> cache;
+    if (systemIndex < 0 || systemIndex >= static_cast<int>(cache.size())) return GetSysColorBrush(systemIndex);
+    Cached& entry = cache[static_cast<std::size_t>(systemIndex)];
+    const COLORREF colour = ProgramColour(systemIndex);
+    if (!entry.brush || entry.colour != colour) {
+        if (entry.brush) DeleteObject(entry.brush);
+        entry.brush = CreateSolidBrush(colour);
+        entry.colour = colour;
+    }
+    return entry.brush;
+}
+
+void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
+    for (int x = r.left; x < r.right; x += 2) {
+        SetPixelV(dc, x, r.top, colour);
+        SetPixelV(dc, x, r.bottom - 1, colour);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        SetPixelV(dc, r.left, y, colour);
+        SetPixelV(dc, r.right - 1, y, colour);
+    }
+}
+
 
 UINT NightColoursChangedMessage() {
     static const UINT message = RegisterWindowMessageW(L"Corvinata night colours changed");

@@ -237,7 +237,7 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     DrawTextW(dc, text, -1, &caption, DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previousFont);
     if (GetFocus() == list_ && (ListView_GetItemState(list_, item, LVIS_FOCUSED) & LVIS_FOCUSED)) {
-        DrawFocusRect(dc, &bounds);
+        DrawDottedFrame(dc, bounds, ListView_GetTextColor(list_));
     }
     return CDRF_SKIPDEFAULT;
 }

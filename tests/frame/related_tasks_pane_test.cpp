@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "controls/panel_dialogs.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
+#include "support/drawn_pixels_win.h"
 #include "support/related_task_fakes.h"
 #include "support/test_text.h"
 
@@ -122,6 +125,44 @@ TEST_F(RelatedTasksPaneTest, OnlyTheCloseCommandLetsCancelHideThePane) {
         SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);  // the flag is used up
         EXPECT_EQ(host.hides, c.hides) << c.command;
     }
+}
+
+// Rows the pane draws itself (captions wrapped in a narrow pane) show the
+// focus as a dotted frame in the list's text colour: the system's focus
+// rectangle inverts, which turns the night shades light grey.
+TEST_F(RelatedTasksPaneTest, TheFocusOfWrappedRowsIsDrawnInTheListsColours) {
+    SetWindowPos(dialog.Window(), nullptr, 0, 0, 90, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pane.ShowOpenWindowTasks();
+    ASSERT_GT(ItemCount(), 1);
+    ShowWindow(dialog.Window(), SW_SHOWNA);
+    SetFocus(List());
+    ASSERT_EQ(GetFocus(), List());
+    LVITEMW focus{};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageW(List(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
+    RECT client{};
+    GetClientRect(List(), &client);
+    const auto shown = test::PrintedClient(List(), client.right, client.bottom);
+    const auto colour = [](COLORREF c) {
+        return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    const std::uint32_t face = colour(ListView_GetBkColor(List()));
+    const std::uint32_t ink = colour(ListView_GetTextColor(List()));
+    ASSERT_GT(row.bottom - row.top, 20) << "the captions wrap";
+    int dots = 0;
+    int strays = 0;
+    for (int x = std::max(0L, row.left); x < std::min(row.right, client.right); ++x) {
+        const std::uint32_t p = shown[static_cast<std::size_t>(row.top) * client.right + x];
+        dots += p == ink;
+        strays += p != ink && p != face;
+    }
+    EXPECT_EQ(strays, 0) << "pixels of the frame in neither the face's nor the text's colour";
+    EXPECT_GT(dots, 10);
+    ShowWindow(dialog.Window(), SW_HIDE);
 }
 
 }  // namespace
