@@ -89,7 +89,8 @@ void RelatedTasksPane::Show() {
     if (items == shown_) return;
     if (SameGroups(items, shown_)) {
         // The same rows with other texts (another body selected): only the
-        // texts that differ are set.
+        // texts that differ are set, and so only their rows drawn again (or
+        // all rows, by FitRows, when the rows change height).
         for (std::size_t index = 0; index < items.size(); ++index) {
             if (items[index].second == shown_[index].second) continue;
             LVITEMW item{};
@@ -98,7 +99,6 @@ void RelatedTasksPane::Show() {
         }
         shown_ = std::move(items);
         FitRows();
-        InvalidateRect(list_, nullptr, TRUE);
         return;
     }
     shown_ = std::move(items);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,41 @@ TEST_F(RelatedTasksPaneTest, TheFocusOfWrappedRowsIsDrawnInTheListsColours) {
     }
     EXPECT_EQ(strays, 0) << "pixels of the frame in neither the face's nor the text's colour";
     EXPECT_GT(dots, 10);
+    ShowWindow(dialog.Window(), SW_HIDE);
+}
+
+// What the list shows on the screen after each change of its tasks (other
+// texts in the same rows, more rows, fewer, none; one line each or wrapped)
+// is what it draws afresh: no row keeps an old caption, no deleted row stays.
+TEST_F(RelatedTasksPaneTest, TheScreenShowsTheNewRowsAfterEachChange) {
+    const auto venus = [this] { host.activeSky = GetCatalogueObject(kBodyPlanet, 1); pane.UpdateForActiveWindow(); };
+    const auto mars = [this] { host.activeSky = GetCatalogueObject(kBodyPlanet, 2); pane.UpdateForActiveWindow(); };
+    const auto windows = [this] { pane.ShowOpenWindowTasks(); };
+    const auto none = [this] { host.activeSky = nullptr; pane.UpdateForActiveWindow(); };
+    const struct Step {
+        const char* name;
+        std::function<void()> change;
+    } steps[] = {{"Mars", mars}, {"Venus", venus}, {"open windows", windows}, {"Mars after more rows", mars},
+                 {"none", none}, {"Venus after none", venus}};
+    SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RECT header{};
+    GetWindowRect(ListView_GetHeader(List()), &header);
+    for (int width : {400, 90}) {
+        SetWindowPos(dialog.Window(), nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(List());
+        for (const Step& step : steps) {
+            step.change();
+            UpdateWindow(List());
+            int w = 0;
+            int h = 0;
+            const auto screen = test::ScreenPixels(List(), w, h);
+            const auto printed = test::PrintedClient(List(), w, h);
+            // The rows below the column header (a window of its own, not printed).
+            const std::size_t rows = static_cast<std::size_t>(header.bottom - header.top) * w;
+            EXPECT_TRUE(std::equal(screen.begin() + rows, screen.end(), printed.begin() + rows))
+                << step.name << " at width " << width;
+        }
+    }
     ShowWindow(dialog.Window(), SW_HIDE);
 }
 
