@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <uxtheme.h>
 
 namespace corvinata {
@@ -86,6 +87,12 @@ struct MenuTraits {
     static bool Close(Handle handle) noexcept { return DestroyMenu(handle) != 0; }
 };
 
+struct ImageListTraits {
+    using Handle = HIMAGELIST;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return ImageList_Destroy(handle) != 0; }
+};
+
 struct ThemeTraits {
     using Handle = HTHEME;
     static Handle Invalid() noexcept { return nullptr; }
@@ -105,6 +112,9 @@ using ScopedFont = ScopedWinHandle<GdiObjectTraits<HFONT>>;
 using ScopedMemoryDc = ScopedWinHandle<MemoryDcTraits>;
 // A menu made with CreatePopupMenu or CreateMenu (one no window holds).
 using ScopedMenu = ScopedWinHandle<MenuTraits>;
+// An image list from ImageList_Create (one no control owns: a list view
+// without LVS_SHAREIMAGELISTS is handed it and leaves it to its maker).
+using ScopedImageList = ScopedWinHandle<ImageListTraits>;
 // Theme data from OpenThemeData; null where no visual style is active.
 using ScopedTheme = ScopedWinHandle<ThemeTraits>;
 

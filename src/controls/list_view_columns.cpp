@@ -29,7 +29,8 @@ void InsertListColumns(HWND list, const ListColumn* columns, std::size_t count) 
     }
 }
 
-void FitLastColumn(HWND list, int minimum) {
+void FitLastColumn(HWND list) {
+    constexpr int kMinimum = 40;
     const int columns = Header_GetItemCount(ListView_GetHeader(list));
     if (columns <= 0) return;
     RECT client{};
@@ -39,7 +40,7 @@ void FitLastColumn(HWND list, int minimum) {
     if (GetWindowLongPtrW(list, GWL_STYLE) & WS_VSCROLL) room += GetSystemMetrics(SM_CXVSCROLL);
     room -= GetSystemMetrics(SM_CXVSCROLL);
     for (int i = 0; i + 1 < columns; ++i) room -= ListView_GetColumnWidth(list, i);
-    ListView_SetColumnWidth(list, columns - 1, room > minimum ? room : minimum);
+    ListView_SetColumnWidth(list, columns - 1, room > kMinimum ? room : kMinimum);
 }
 
 void CaptureListViewState(HWND list, ListViewState& state) {

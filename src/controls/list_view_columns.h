@@ -33,8 +33,8 @@ void SetUpRowList(HWND list, const ListColumn (&columns)[N]) {
 
 // Gives the last column what the others leave of the list's width, with
 // room kept for a vertical scroll bar, so that the rows never need a
-// horizontal one; the last column keeps at least `minimum` pixels.
-void FitLastColumn(HWND list, int minimum = 40);
+// horizontal one; the last column keeps at least 40 pixels.
+void FitLastColumn(HWND list);
 
 // Reads the parts the state asks for from the list view.
 void CaptureListViewState(HWND list, ListViewState& state);

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "base/scoped_win.h"
 #include "controls/control_classes.h"
 
 namespace corvinata {
@@ -19,24 +20,6 @@ constexpr UINT_PTR kSubclassId = 0x4E43;  // "NC"
 enum class Kind : DWORD_PTR { kDialog, kWorkArea, kToolbar, kStatusBar, kGroupBox, kCheckButton, kPushButton };
 
 bool Active() { return g_night && g_night->IsNightVisionActive(); }
-
-// One brush per colour asked for, made again when the shade changes.
-HBRUSH ProgramBrush(int systemIndex) {
-    struct Cached {
-        COLORREF colour = 0;
-        HBRUSH brush = nullptr;
-    };
-    static std::array<Cached, 31> cache;
-    if (systemIndex < 0 || systemIndex >= static_cast<int>(cache.size())) return GetSysColorBrush(systemIndex);
-    Cached& entry = cache[static_cast<std::size_t>(systemIndex)];
-    const COLORREF colour = ProgramColour(systemIndex);
-    if (!entry.brush || entry.colour != colour) {
-        if (entry.brush) DeleteObject(entry.brush);
-        entry.brush = CreateSolidBrush(colour);
-        entry.colour = colour;
-    }
-    return entry.brush;
-}
 
 bool IsClass(HWND window, const wchar_t* name) {
     wchar_t text[64] = L"";
@@ -175,19 +158,6 @@ LRESULT DrawTrackbarPart(const NMCUSTOMDRAW& draw) {
     }
 }
 
-// A dotted frame in the colour (the system's focus rectangle is drawn by
-// inverting, which turns the dark shades into light grey).
-void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
-    for (int x = r.left; x < r.right; x += 2) {
-        SetPixelV(dc, x, r.top, colour);
-        SetPixelV(dc, x, r.bottom - 1, colour);
-    }
-    for (int y = r.top; y < r.bottom; y += 2) {
-        SetPixelV(dc, r.left, y, colour);
-        SetPixelV(dc, r.right - 1, y, colour);
-    }
-}
-
 // What a button needs to draw itself at night.
 struct ButtonLook {
     LONG style = 0;
@@ -218,44 +188,43 @@ void PaintCheckButton(HWND button, HDC dc) {
     RECT client{};
     GetClientRect(button, &client);
     FillRect(dc, &client, ProgramBrush(COLOR_BTNFACE));
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    ScopedSelection font(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     // The glyph as large as the system's, the label half a digit after it.
-    constexpr int kGlyph = 13;
+    const int size = GetSystemMetrics(SM_CXMENUCHECK);
     int digit = 8;
     GetCharWidthW(dc, L'0', L'0', &digit);
-    const RECT glyph{client.left, (client.bottom - kGlyph) / 2, client.left + kGlyph,
-                     (client.bottom - kGlyph) / 2 + kGlyph};
+    const RECT glyph{client.left, (client.bottom - size) / 2, client.left + size, (client.bottom - size) / 2 + size};
     const UINT type = static_cast<UINT>(look.style & BS_TYPEMASK);
     const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
-    const HPEN pen = CreatePen(PS_SOLID, 1, look.ink);
-    const HGDIOBJ oldPen = SelectObject(dc, pen);
-    const HGDIOBJ oldBrush =
-        SelectObject(dc, ProgramBrush((look.state & BST_PUSHED) ? COLOR_BTNSHADOW : COLOR_WINDOW));
-    if (radio) {
-        Ellipse(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
-    } else {
-        Rectangle(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
-    }
-    const int checked = static_cast<int>(look.state & (BST_CHECKED | BST_INDETERMINATE));
-    SetDCBrushColor(dc, look.ink);
-    SelectObject(dc, GetStockObject(DC_BRUSH));
-    if (checked && radio) {
-        Ellipse(dc, glyph.left + 4, glyph.top + 4, glyph.right - 4, glyph.bottom - 4);
-    } else if (checked == BST_INDETERMINATE) {
-        const RECT inner{glyph.left + 3, glyph.top + 3, glyph.right - 3, glyph.bottom - 3};
-        FillRect(dc, &inner, ProgramBrush(COLOR_BTNSHADOW));
-    } else if (checked) {
-        // A tick three pixels thick.
-        for (int dy = 0; dy < 3; ++dy) {
-            const POINT tick[] = {{glyph.left + 3, glyph.top + 5 + dy},
-                                  {glyph.left + 5, glyph.top + 7 + dy},
-                                  {glyph.left + 10, glyph.top + 2 + dy}};
-            Polyline(dc, tick, 3);
+    {
+        const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 1, look.ink));
+        ScopedSelection penSelected(dc, pen.Get());
+        ScopedSelection face(dc, ProgramBrush((look.state & BST_PUSHED) ? COLOR_BTNSHADOW : COLOR_WINDOW));
+        if (radio) {
+            Ellipse(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
+        } else {
+            Rectangle(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
+        }
+        const int checked = static_cast<int>(look.state & (BST_CHECKED | BST_INDETERMINATE));
+        SetDCBrushColor(dc, look.ink);
+        SelectObject(dc, GetStockObject(DC_BRUSH));
+        // The marks as the 13-pixel glyph has them, scaled to the glyph's size.
+        const auto at = [size](int offset) { return offset * size / 13; };
+        if (checked && radio) {
+            Ellipse(dc, glyph.left + at(4), glyph.top + at(4), glyph.right - at(4), glyph.bottom - at(4));
+        } else if (checked == BST_INDETERMINATE) {
+            const RECT inner{glyph.left + at(3), glyph.top + at(3), glyph.right - at(3), glyph.bottom - at(3)};
+            FillRect(dc, &inner, ProgramBrush(COLOR_BTNSHADOW));
+        } else if (checked) {
+            // A tick three pixels thick.
+            for (int dy = 0; dy < 3; ++dy) {
+                const POINT tick[] = {{glyph.left + at(3), glyph.top + at(5) + dy},
+                                      {glyph.left + at(5), glyph.top + at(7) + dy},
+                                      {glyph.left + at(10), glyph.top + at(2) + dy}};
+                Polyline(dc, tick, 3);
+            }
         }
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
     RECT label{glyph.right + digit / 2, client.top, client.right, client.bottom};
     const UINT lines = (look.style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
     RECT measured = label;
@@ -271,7 +240,6 @@ void PaintCheckButton(HWND button, HDC dc) {
         IntersectRect(&focus, &focus, &client);
         DrawDottedFrame(dc, focus, look.ink);
     }
-    SelectObject(dc, oldFont);
 }
 
 // A push button at night: face, frame (double for the default one), label
@@ -449,6 +417,35 @@ BOOL CALLBACK TellWindow(HWND window, LPARAM) {
 }
 
 }  // namespace
+
+HBRUSH ProgramBrush(int systemIndex) {
+    struct Cached {
+        COLORREF colour = 0;
+        HBRUSH brush = nullptr;
+    };
+    static std::array<Cached, 31> cache;
+    if (systemIndex < 0 || systemIndex >= static_cast<int>(cache.size())) return GetSysColorBrush(systemIndex);
+    Cached& entry = cache[static_cast<std::size_t>(systemIndex)];
+    const COLORREF colour = ProgramColour(systemIndex);
+    if (!entry.brush || entry.colour != colour) {
+        if (entry.brush) DeleteObject(entry.brush);
+        entry.brush = CreateSolidBrush(colour);
+        entry.colour = colour;
+    }
+    return entry.brush;
+}
+
+void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
+    for (int x = r.left; x < r.right; x += 2) {
+        SetPixelV(dc, x, r.top, colour);
+        SetPixelV(dc, x, r.bottom - 1, colour);
+    }
+    for (int y = r.top; y < r.bottom; y += 2) {
+        SetPixelV(dc, r.left, y, colour);
+        SetPixelV(dc, r.right - 1, y, colour);
+    }
+}
+
 
 UINT NightColoursChangedMessage() {
     static const UINT message = RegisterWindowMessageW(L"Corvinata night colours changed");

@@ -24,6 +24,13 @@ UINT NightColoursChangedMessage();
 COLORREF ProgramColour(int systemIndex);
 // Whether the program's windows are in night colours now.
 bool ProgramColoursAtNight();
+// A brush of ProgramColour(systemIndex), kept by this module (never deleted
+// by the caller), made again when the shade changes.
+HBRUSH ProgramBrush(int systemIndex);
+// A dotted frame just inside `r` in the colour: the focus of what the
+// program draws itself (the system's focus rectangle is drawn by inverting,
+// which turns the night shades light grey).
+void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour);
 
 // The night colours of this thread's windows for the object's lifetime:
 // every dialog, MDI client, toolbar and status bar created from now on

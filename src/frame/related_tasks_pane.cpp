@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "controls/night_colours.h"
 #include "controls/list_view_columns.h"
@@ -36,8 +37,6 @@ bool SameGroups(const std::vector<std::pair<int, String>>& a, const std::vector<
 
 RelatedTasksPane::~RelatedTasksPane() {
     if (window_ != nullptr) DestroyWindow(window_);
-    if (rowHeight_ != nullptr) ImageList_Destroy(rowHeight_);
-    if (linkFont_ != nullptr) DeleteObject(linkFont_);
 }
 
 bool RelatedTasksPane::Create(HWND parent, HINSTANCE instance) {
@@ -90,7 +89,8 @@ void RelatedTasksPane::Show() {
     if (items == shown_) return;
     if (SameGroups(items, shown_)) {
         // The same rows with other texts (another body selected): only the
-        // texts that differ are set.
+        // texts that differ are set, and so only their rows drawn again (or
+        // all rows, by FitRows, when the rows change height).
         for (std::size_t index = 0; index < items.size(); ++index) {
             if (items[index].second == shown_[index].second) continue;
             LVITEMW item{};
@@ -99,7 +99,6 @@ void RelatedTasksPane::Show() {
         }
         shown_ = std::move(items);
         FitRows();
-        InvalidateRect(list_, nullptr, TRUE);
         return;
     }
     shown_ = std::move(items);
@@ -178,35 +177,36 @@ void RelatedTasksPane::FitList() {
 
 void RelatedTasksPane::FitRows() {
     if (list_ == nullptr) return;
-    if (linkFont_ == nullptr) {
+    if (!linkFont_.IsValid()) {
         HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0));
         LOGFONTW face{};
         GetObjectW(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
         face.lfUnderline = TRUE;
-        linkFont_ = CreateFontIndirectW(&face);
+        linkFont_.Reset(CreateFontIndirectW(&face));
     }
     const int width = ListView_GetColumnWidth(list_, 0) - 2 * kCaptionMargin;
     if (width <= 0) return;
-    HDC dc = GetDC(list_);
-    HGDIOBJ previousFont = SelectObject(dc, linkFont_);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
     int lines = 1;
-    for (const auto& row : shown_) {
-        RECT caption{0, 0, width, 0};
-        DrawTextW(dc, row.second.Text(), -1, &caption, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-        const int needed = (caption.bottom + metrics.tmHeight - 1) / std::max(1, static_cast<int>(metrics.tmHeight));
-        lines = std::max(lines, std::min(kMostRowLines, needed));
+    {
+        ScopedWindowDc dc(list_);
+        ScopedSelection font(dc.Get(), linkFont_.Get());
+        GetTextMetricsW(dc.Get(), &metrics);
+        for (const auto& row : shown_) {
+            RECT caption{0, 0, width, 0};
+            DrawTextW(dc.Get(), row.second.Text(), -1, &caption, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            const int needed =
+                (caption.bottom + metrics.tmHeight - 1) / std::max(1, static_cast<int>(metrics.tmHeight));
+            lines = std::max(lines, std::min(kMostRowLines, needed));
+        }
     }
-    SelectObject(dc, previousFont);
-    ReleaseDC(list_, dc);
     if (lines == rowLines_) return;
     rowLines_ = lines;
     // The rows are as tall as the small images; none gives them the list's own height.
-    HIMAGELIST previous = rowHeight_;
-    rowHeight_ = lines > 1 ? ImageList_Create(1, lines * metrics.tmHeight + 2, ILC_COLOR32, 0, 1) : nullptr;
-    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight_));
-    if (previous != nullptr) ImageList_Destroy(previous);
+    // The list lets the old image list go before it is destroyed.
+    ScopedImageList next(lines > 1 ? ImageList_Create(1, lines * metrics.tmHeight + 2, ILC_COLOR32, 0, 1) : nullptr);
+    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(next.Get()));
+    rowHeight_ = std::move(next);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
@@ -222,10 +222,9 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     wchar_t text[512] = {};
     ListView_GetItemText(list_, item, 0, text, 512);
     HDC dc = draw.nmcd.hdc;
-    HBRUSH face = CreateSolidBrush(ListView_GetBkColor(list_));
-    FillRect(dc, &bounds, face);
-    DeleteObject(face);
-    HGDIOBJ previousFont = SelectObject(dc, linkFont_);
+    // The face ApplyColours gave the list.
+    FillRect(dc, &bounds, ProgramBrush(COLOR_BTNFACE));
+    ScopedSelection font(dc, linkFont_.Get());
     RECT caption{bounds.left + kCaptionMargin, bounds.top, bounds.left + ListView_GetColumnWidth(list_, 0) - kCaptionMargin,
                  bounds.bottom};
     // Centred in the row's height, as the list view centres a line.
@@ -235,9 +234,8 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     SetTextColor(dc, ListView_GetTextColor(list_));
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, text, -1, &caption, DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, previousFont);
     if (GetFocus() == list_ && (ListView_GetItemState(list_, item, LVIS_FOCUSED) & LVIS_FOCUSED)) {
-        DrawFocusRect(dc, &bounds);
+        DrawDottedFrame(dc, bounds, ListView_GetTextColor(list_));
     }
     return CDRF_SKIPDEFAULT;
 }

@@ -10,6 +10,7 @@
 
 #include "app/notification.h"
 #include "app/related_task_groups.h"
+#include "base/scoped_win.h"
 
 namespace corvinata {
 
@@ -81,9 +82,11 @@ private:
     // Lines of the rows: more than one when a caption wraps, and then the
     // pane draws the rows itself, each caption whole, in the list's font
     // underlined as a link; the small image list only sets the rows' height.
+    // The list keeps the font of the pane's dialog template for its life
+    // (nothing sets it another), so the link font is made once.
     int rowLines_ = 1;
-    HFONT linkFont_ = nullptr;
-    HIMAGELIST rowHeight_ = nullptr;
+    ScopedFont linkFont_;
+    ScopedImageList rowHeight_;
     bool closingBySystemCommand_ = false;
 };
 

@@ -205,5 +205,34 @@ TEST_F(NightColoursTest, EveryControlOfAppearanceDrawsInTheShadesWithReadableTex
     }
 }
 
+// A check box at night draws its box as large as the system's check glyph:
+// its frame closes at the metric's width, the label starts after a gap.
+TEST_F(NightColoursTest, ACheckBoxsGlyphIsAsLargeAsTheSystems) {
+    FrameWindow& frame = Start(false);
+    ShowWindow(frame.Window(), SW_SHOW);
+    SendMessageW(frame.Window(), kStartupMessage, 0, 0);
+    SwitchOn();
+    test::ModalDriver::Run([&](test::ModalDriver& d, HWND box) {
+        ShowWindow(box, SW_SHOW);
+        HWND check = GetDlgItem(box, kIdNightVision);
+        ASSERT_TRUE(ProgramColoursAtNight());
+        RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const COLORREF text = ProgramColour(COLOR_BTNTEXT);
+        const std::uint32_t ink = GetRValue(text) << 16 | GetGValue(text) << 8 | GetBValue(text);
+        int width = 0;
+        int height = 0;
+        const auto pixels = test::ScreenPixels(check, width, height);
+        const int size = GetSystemMetrics(SM_CXMENUCHECK);
+        ASSERT_GT(width, size + 2);
+        // The row just above the glyph's middle, below any tick.
+        const int y = (height - size) / 2 + size - 2;
+        const auto at = [&](int x) { return pixels[static_cast<std::size_t>(y) * width + x]; };
+        EXPECT_EQ(at(0), ink);
+        EXPECT_EQ(at(size - 1), ink) << "size " << size;
+        EXPECT_NE(at(size), ink) << "size " << size;
+        d.Key(VK_ESCAPE);
+    }, [&] { Command(CMD_APPEARANCE); return 0; });
+}
+
 }  // namespace
 }  // namespace corvinata

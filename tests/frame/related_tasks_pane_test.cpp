@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "controls/panel_dialogs.h"
 #include "support/catalogues.h"
 #include "support/date_records.h"
+#include "support/drawn_pixels_win.h"
 #include "support/related_task_fakes.h"
 #include "support/test_text.h"
 
@@ -122,6 +126,79 @@ TEST_F(RelatedTasksPaneTest, OnlyTheCloseCommandLetsCancelHideThePane) {
         SendMessageW(dialog.Window(), WM_COMMAND, IDCANCEL, 0);  // the flag is used up
         EXPECT_EQ(host.hides, c.hides) << c.command;
     }
+}
+
+// Rows the pane draws itself (captions wrapped in a narrow pane) show the
+// focus as a dotted frame in the list's text colour: the system's focus
+// rectangle inverts, which turns the night shades light grey.
+TEST_F(RelatedTasksPaneTest, TheFocusOfWrappedRowsIsDrawnInTheListsColours) {
+    SetWindowPos(dialog.Window(), nullptr, 0, 0, 90, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pane.ShowOpenWindowTasks();
+    ASSERT_GT(ItemCount(), 1);
+    ShowWindow(dialog.Window(), SW_SHOWNA);
+    SetFocus(List());
+    ASSERT_EQ(GetFocus(), List());
+    LVITEMW focus{};
+    focus.stateMask = LVIS_FOCUSED;
+    focus.state = LVIS_FOCUSED;
+    SendMessageW(List(), LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&focus));
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageW(List(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
+    RECT client{};
+    GetClientRect(List(), &client);
+    const auto shown = test::PrintedClient(List(), client.right, client.bottom);
+    const auto colour = [](COLORREF c) {
+        return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+    };
+    const std::uint32_t face = colour(ListView_GetBkColor(List()));
+    const std::uint32_t ink = colour(ListView_GetTextColor(List()));
+    ASSERT_GT(row.bottom - row.top, 20) << "the captions wrap";
+    int dots = 0;
+    int strays = 0;
+    for (int x = std::max(0L, row.left); x < std::min(row.right, client.right); ++x) {
+        const std::uint32_t p = shown[static_cast<std::size_t>(row.top) * client.right + x];
+        dots += p == ink;
+        strays += p != ink && p != face;
+    }
+    EXPECT_EQ(strays, 0) << "pixels of the frame in neither the face's nor the text's colour";
+    EXPECT_GT(dots, 10);
+    ShowWindow(dialog.Window(), SW_HIDE);
+}
+
+// What the list shows on the screen after each change of its tasks (other
+// texts in the same rows, more rows, fewer, none; one line each or wrapped)
+// is what it draws afresh: no row keeps an old caption, no deleted row stays.
+TEST_F(RelatedTasksPaneTest, TheScreenShowsTheNewRowsAfterEachChange) {
+    const auto venus = [this] { host.activeSky = GetCatalogueObject(kBodyPlanet, 1); pane.UpdateForActiveWindow(); };
+    const auto mars = [this] { host.activeSky = GetCatalogueObject(kBodyPlanet, 2); pane.UpdateForActiveWindow(); };
+    const auto windows = [this] { pane.ShowOpenWindowTasks(); };
+    const auto none = [this] { host.activeSky = nullptr; pane.UpdateForActiveWindow(); };
+    const struct Step {
+        const char* name;
+        std::function<void()> change;
+    } steps[] = {{"Mars", mars}, {"Venus", venus}, {"open windows", windows}, {"Mars after more rows", mars},
+                 {"none", none}, {"Venus after none", venus}};
+    SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RECT header{};
+    GetWindowRect(ListView_GetHeader(List()), &header);
+    for (int width : {400, 90}) {
+        SetWindowPos(dialog.Window(), nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(List());
+        for (const Step& step : steps) {
+            step.change();
+            UpdateWindow(List());
+            int w = 0;
+            int h = 0;
+            const auto screen = test::ScreenPixels(List(), w, h);
+            const auto printed = test::PrintedClient(List(), w, h);
+            // The rows below the column header (a window of its own, not printed).
+            const std::size_t rows = static_cast<std::size_t>(header.bottom - header.top) * w;
+            EXPECT_TRUE(std::equal(screen.begin() + rows, screen.end(), printed.begin() + rows))
+                << step.name << " at width " << width;
+        }
+    }
+    ShowWindow(dialog.Window(), SW_HIDE);
 }
 
 }  // namespace
