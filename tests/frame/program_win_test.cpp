@@ -24,9 +24,14 @@ namespace corvinata {
 namespace {
 
 // Waits until `ready` holds, a minute at most unless told (against a hang).
+// Each answer is asked once: a test's `ready` may act (bring a window to
+// the front) and its next answer need not be the same.
 bool WaitUntil(const std::function<bool()>& ready, DWORD milliseconds = 60000) {
-    for (DWORD waited = 0; !ready() && waited < milliseconds; waited += 20) Sleep(20);
-    return ready();
+    for (DWORD waited = 0;; waited += 20) {
+        if (ready()) return true;
+        if (waited >= milliseconds) return false;
+        Sleep(20);
+    }
 }
 
 constexpr const wchar_t* kSettingsKey = L"Software\\Corvinata Software\\Corvinata\\1.70";
