@@ -89,14 +89,7 @@ void BM_RunDayByDayLessonThroughTheHost(benchmark::State& state) {
     RunRepeatedly(state, bench, script);
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_RunDayByDayLessonThroughTheHost)
-    ->Arg(1000)
-    ->Arg(2000)
-    ->Arg(5000)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Complexity()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunDayByDayLessonThroughTheHost)->Apply(LongLessonSizes);
 
 }  // namespace
 }  // namespace corvinata

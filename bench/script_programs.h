@@ -1,6 +1,8 @@
 // The programs the script benchmarks run.
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 #include "base/text_char.h"
@@ -39,6 +41,12 @@ inline std::basic_string<Char> DayByDayLesson(int steps) {
     std::string program = "Open Sky As S\r\n";
     for (int i = 0; i < steps; ++i) program += "With S Advance 1 days\r\n";
     return {program.begin(), program.end()};
+}
+
+// The lesson lengths a long-lesson benchmark runs over, fitted against N.
+inline void LongLessonSizes(benchmark::internal::Benchmark* bench) {
+    for (const int steps : {1000, 2000, 5000, 10000, 20000}) bench->Arg(steps);
+    bench->Complexity()->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace corvinata

@@ -48,14 +48,7 @@ void BM_RunDayByDayLesson(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(RunScriptProgram(script, bench.services));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_RunDayByDayLesson)
-    ->Arg(1000)
-    ->Arg(2000)
-    ->Arg(5000)
-    ->Arg(10000)
-    ->Arg(20000)
-    ->Complexity()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunDayByDayLesson)->Apply(LongLessonSizes);
 
 }  // namespace
 }  // namespace corvinata
