@@ -63,6 +63,8 @@ public:
     const std::vector<AxisChosenLevel>& ChosenLevels() const noexcept { return chosen_; }
     const std::vector<AxisTick>& Ticks() const noexcept { return ticks_; }
     AxisUnits TickStep() const noexcept { return tickStep_; }
+    // Whether a level holds the fractions of the finest whole unit.
+    bool IsFractionLevel(int level) const { return set_->IsFractionLevel(level); }
 
 private:
     void ChooseLevels(double a, double b, int pixelLength, int tickSpacing);

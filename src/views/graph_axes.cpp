@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "base/date_time.h"
+#include "base/angle_value.h"
 #include "base/time_systems.h"
+#include "catalog/quantity_kinds.h"
 #include "catalog/quantity_values.h"
 
 namespace corvinata {
@@ -173,22 +174,20 @@ void PlaceValueColumn(std::vector<GraphAxisMark>& marks, int lineHeight, int wid
     }
 }
 
-// A number of five digits or more in groups of three ("149 597 871 km"),
-// so that its size is read at a glance; shorter numbers stay as they are.
-void GroupDigits(String& text) {
-    const Char* t = text.Text();
-    const int start = t[0] == '-' ? 1 : 0;
-    int digits = 0;
-    while (t[start + digits] >= '0' && t[start + digits] <= '9') ++digits;
-    if (digits < 5) return;
-    std::basic_string<Char> grouped(t, t + start);
-    for (int i = 0; i < digits; ++i) {
-        if (i > 0 && (digits - i) % 3 == 0) grouped.push_back(' ');
-        grouped.push_back(t[start + i]);
-    }
-    grouped.append(t + start + digits);
-    text = String(grouped.c_str());
+// Decimals enough that labels `step` apart never read alike (1' needs two,
+// 1" four), and one more where that writes the step exactly (15' as
+// 0.25). Sexagesimal steps have no decimal exponent of their own to go by.
+int DecimalsOfStep(double step) {
+    if (!(step > 0.0)) return 0;
+    const int distinct = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 9);
+    const auto whole = [step](int decimals) {
+        const double scaled = step * std::pow(10.0, decimals);
+        return std::fabs(scaled - std::round(scaled)) < 1e-6 * scaled;
+    };
+    return distinct < 9 && !whole(distinct) && whole(distinct + 1) ? distinct + 1 : distinct;
 }
+
+bool IsAngleKind(int kind) noexcept { return kind >= kQuantityLongitude && kind <= kQuantityAngle180; }
 
 }  // namespace
 
@@ -308,16 +307,26 @@ std::vector<GraphAxisMark> GraphValueAxis::ComputeMarks(const GraphDocument& doc
     request.angleDegreeBase = options.angleDegreeBase;
     request.raDisplayUnit = options.raDisplayUnit;
     const double unit = static_cast<double>(iterator_->UnitValue());
+    const bool decimalAngles = IsAngleKind(kind_) && options.angleDegreeBase == kAngleDecimal;
+    if (decimalAngles) {
+        const double labelStep = static_cast<double>(iterator_->TickStep()) * std::max(1, labels_.interval) / unit;
+        request.precision = DecimalsOfStep(labelStep);
+    }
+    // Times and sexagesimal angles are written to the second at the finest:
+    // a tick between two seconds would read like its neighbours.
+    const bool wholeSecondsOnly = kind_ == kQuantityTimeOfDay || (IsAngleKind(kind_) && !decimalAngles);
     const int breadth = settings.xAxisHorizontal ? scales.width : scales.height;
     const auto& ticks = iterator_->Ticks();
     for (int i = 0; i < static_cast<int>(ticks.size()); ++i) {
-        const double tickValue = static_cast<double>(ticks[static_cast<std::size_t>(i)].value) / unit * toPlot;
+        const AxisTick& tick = ticks[static_cast<std::size_t>(i)];
+        const double tickValue = static_cast<double>(tick.value) / unit * toPlot;
         const int p = GraphValuePixel(scales, tickValue);
         const GraphPoint at = MapGraphPoint(scales, 0, p);
         GraphAxisMark mark;
         mark.position = settings.xAxisHorizontal ? at.y : at.x;
         const bool labelled = labels_.first >= 0 && i >= labels_.first && i <= labels_.last &&
-                              (i - labels_.first) % std::max(1, labels_.interval) == 0;
+                              (i - labels_.first) % std::max(1, labels_.interval) == 0 &&
+                              !(wholeSecondsOnly && iterator_->IsFractionLevel(tick.level));
         if (settings.xAxisHorizontal) {
             mark.length = labelled ? kLabelledTick : kShortTick;
         } else {
@@ -326,7 +335,6 @@ std::vector<GraphAxisMark> GraphValueAxis::ComputeMarks(const GraphDocument& doc
         if (labelled && value) {
             value->SetValue(tickValue);
             value->Format(mark.label, request);
-            GroupDigits(mark.label);
         }
         marks.push_back(std::move(mark));
     }

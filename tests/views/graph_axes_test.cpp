@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
+#include "base/angle_value.h"
 #include "base/time_systems.h"
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
@@ -160,7 +162,7 @@ std::vector<std::string> CheckPaintedLabels(const RecordingGraphCanvas& canvas, 
 
 // The distance graphs of the Related Tasks over a year, in the four
 // orientations: the labels are whole, beside their ticks, one for each
-// long tick, and their numbers are grouped so that 10 digits read at once.
+// long tick.
 TEST_F(GraphAxesTest, DistanceAxesWriteEveryLabelWholeBesideItsTick) {
     for (const char* body : {"Sun", "Moon", "Jupiter"}) {
         graph.document.InsertLine(0, NamedLine(body, (std::string(body) + ".DistEarth(km)").c_str()));
@@ -182,9 +184,14 @@ TEST_F(GraphAxesTest, DistanceAxesWriteEveryLabelWholeBesideItsTick) {
             axis.Paint(painted, graph.document, width, height, {}, {});
             const auto labels = CheckPaintedLabels(painted, width, height);
             EXPECT_GE(labels.size(), 3u);
+            // Written as the graph panel writes a distance: digits
+            // without a grouping of the axis's own.
             for (const std::string& label : labels) {
-                EXPECT_EQ(label.find("00000"), std::string::npos) << label;
-                EXPECT_NE(label.find(" km"), std::string::npos) << label;
+                const std::size_t unit = label.find(" km");
+                ASSERT_NE(unit, std::string::npos) << label;
+                ASSERT_GT(unit, 0u) << label;
+                EXPECT_EQ(label.find_first_not_of("0123456789"), unit) << label;
+                EXPECT_EQ(unit + 3, label.size()) << label;
             }
             if (beside) {
                 // A long tick for every label, a short one for every other tick.
@@ -225,6 +232,89 @@ TEST_F(GraphAxesTest, RightAscensionInHoursLabelsHoursOverDegrees) {
     EXPECT_EQ(marks.size(), axis.Iterator()->Ticks().size());
     EXPECT_EQ(axis.Iterator()->Ticks().back().value, 24 * axis.Iterator()->UnitValue());
     EXPECT_EQ(marks.back().position, 0);  // 24 h = 360 degrees: the top row
+}
+
+// The angle an axis label reads, and the half of its last digit's place:
+// how far from its tick a label that reads its tick's value may be.
+struct ReadLabel {
+    double degrees;
+    double tolerance;
+};
+ReadLabel ReadAngleLabel(const String& text, int kind, int system) {
+    const std::string label = Utf8(text);
+    auto value = CreateQuantityValue(kind, 0.0, system);
+    EXPECT_TRUE(value->Parse(text.Text())) << label;
+    const std::size_t point = label.find('.');
+    if (point != std::string::npos) {
+        const std::size_t digits = label.find_first_not_of("0123456789", point + 1) - point - 1;
+        const double place = label.find('h') != std::string::npos ? 15.0 : 1.0;
+        return {value->GetValue(), 0.5 * place * std::pow(10.0, -static_cast<double>(digits)) + 1e-9};
+    }
+    return {value->GetValue(), 1e-7};  // a sexagesimal label is its tick exactly
+}
+
+// Ecliptic longitudes (degrees) and right ascensions (hours) over wide and
+// narrow ranges, in both angle styles and with the value axis beside the
+// plot or below it: each label reads its tick's value to its last digit,
+// no two labels of an axis read alike, and every axis has labels.
+TEST_F(GraphAxesTest, AngleLabelsReadTheirTicksAndNeverRepeat) {
+    struct Case {
+        const char* expression;
+        double low, high;
+    };
+    constexpr double kMinute = 1.0 / 60.0, kSecond = 1.0 / 3600.0;
+    const Case cases[] = {
+        {"Jupiter.Lon(ecl)", 134.0, 135.0},
+        {"Jupiter.Lon(ecl)", 134.0, 134.0 + 10 * kMinute},
+        {"Jupiter.Lon(ecl)", 134.0, 134.0 + kMinute},
+        {"Jupiter.Lon(ecl)", 134.0, 134.0 + kSecond},
+        {"Jupiter.Lon(ecl)", 100.0, 200.0},
+        {"Jupiter.Lon(ecl)", 0.0, 360.0},
+        {"Moon.Lat(ecl)", -5.5, 5.5},
+        {"Sun.Lon(equ)", 90.0, 105.0},
+        {"Sun.Lon(equ)", 90.0, 90.0 + 15 * kMinute},
+        {"Sun.Lon(equ)", 0.0, 360.0},
+    };
+    for (const Case& c : cases) {
+        graph.document.InsertLine(0, NamedLine("A", c.expression));
+        graph.document.UpdateGraphRange();
+        const int kind = graph.document.ValueKind();
+        settings().yAxisMin = c.low;
+        settings().yAxisMax = c.high;
+        for (const int style : {kAngleDecimal, kAngleSexagesimal}) {
+            for (const bool beside : {true, false}) {
+                SCOPED_TRACE(testing::Message() << c.expression << " " << c.low << " to " << c.high << " style "
+                                                << style << (beside ? " beside" : " below"));
+                settings().xAxisHorizontal = beside;
+                QuantityFormatRequest options;
+                options.angleDegreeBase = style;
+                options.raDisplayUnit = kShowHours;
+                GraphValueAxis axis;
+                RecordingGraphCanvas canvas;
+                const auto marks = axis.Marks(graph.document, beside ? 120 : 598, beside ? 398 : 24, canvas, options);
+                ASSERT_NE(axis.Iterator(), nullptr);
+                const auto& ticks = axis.Iterator()->Ticks();
+                ASSERT_EQ(marks.size(), ticks.size());
+                const double toDegrees = GraphAxisShowsHours(graph.document, options) ? 15.0 : 1.0;
+                std::vector<std::string> labels;
+                for (std::size_t i = 0; i < marks.size(); ++i) {
+                    if (marks[i].label.Length() == 0) continue;
+                    const std::string label = Utf8(marks[i].label);
+                    const double tick = static_cast<double>(ticks[i].value) /
+                                        static_cast<double>(axis.Iterator()->UnitValue()) * toDegrees;
+                    const ReadLabel read = ReadAngleLabel(marks[i].label, kind, graph.document.ValueSystem());
+                    EXPECT_NEAR(read.degrees, tick, read.tolerance) << label;
+                    EXPECT_EQ(std::count(labels.begin(), labels.end(), label), 0) << label << " repeats";
+                    labels.push_back(label);
+                }
+                // Below the plot a second's range has ticks a tenth of a
+                // second apart and room for no label of them.
+                const bool secondBelow = !beside && c.high - c.low < kMinute / 2;
+                EXPECT_GE(labels.size(), secondBelow ? 0u : 2u);
+            }
+        }
+        graph.document.DeleteLine(0);
+    }
 }
 
 }  // namespace
