@@ -65,7 +65,9 @@ cn_start_xvfb() {
         [ -e "/tmp/.X$n-lock" ] && continue
         : >"$ready"
         # The server writes its number into `ready` once it takes connections.
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
+        # In a session of its own: a Ctrl+C at the terminal is for the
+        # script, which ends its programs before the server goes.
+        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
         CN_XVFB_PID=$!
         for i in $(seq 1 1500); do
             [ -s "$ready" ] && break

@@ -19,10 +19,11 @@ PathName ProgramDirectoryFromModulePath(const Char* modulePath) {
     return path;
 }
 
+String HelpFileName(const Char* productName) { return FormatPercent1(TXT("%.chm"), productName); }
+
 String HelpFilePath(const PathName& programDirectory, const Char* productName) {
     PathName help = programDirectory;
-    const String fileName = FormatPercent1(TXT("%.chm"), productName);
-    if (!help.SetPathFileName(fileName.Text())) return String();
+    if (!help.SetPathFileName(HelpFileName(productName).Text())) return String();
     return String(help.ComposePath());
 }
 

@@ -18,6 +18,8 @@ constexpr int kMaxModulePath = 260;
 PathName ProgramDirectoryFromModulePath(const Char* modulePath);
 // The help file: the program directory, the product name and ".chm".
 String HelpFilePath(const PathName& programDirectory, const Char* productName);
+// The help file's name: the product's name with ".chm".
+String HelpFileName(const Char* productName);
 // The messages of the program's message box, each with a page of its own
 // in the help file's folder of messages (TimeZoneMismatch
 // stays last: the table is checked against it).

@@ -136,7 +136,8 @@ OfferedMaps LoadOfferedMaps(StorageService& storage, const String& makerKeyPath,
     std::vector<String> folders;
     if (FindRegisteredMapPack(storage, makerKeyPath, registered)) folders.push_back(registered);
     if (!programFolder.IsEmpty())
-        folders.emplace_back((std::basic_string<Char>(programFolder.Text()) + kShippedMapPackFolder).c_str());
+        folders.emplace_back(
+            (std::basic_string<Char>(programFolder.Text()) + kShippedMapPackFolder + TXT("\\")).c_str());
     for (const String& folder : folders) {
         bool damaged = false;
         std::vector<MapRecord> maps = LoadMapPack(storage, folder, damaged);

@@ -51,7 +51,7 @@ bool ReadMapContents(TextFile& file, const std::function<bool(const String&)>& p
 bool FindRegisteredMapPack(StorageService& storage, const String& makerKeyPath, String& directory);
 
 // The folder of the pack that ships beside the program.
-constexpr const Char* kShippedMapPackFolder = TXT("Maps\\");
+constexpr const Char* kShippedMapPackFolder = TXT("Maps");
 
 // Loads the pack in `directory` (ending with a path separator). An empty
 // directory, or a pack that cannot be read, gives the built-in map alone;

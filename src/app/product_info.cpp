@@ -1,6 +1,9 @@
 #include "app/product_info.h"
 
 #include "app/help_topics.h"
+#include "app/map_packs.h"
+#include "app/picture_packs.h"
+#include "catalog/country_shapes.h"
 
 namespace corvinata {
 
@@ -17,12 +20,17 @@ const Char* ProgramProductInfo::GetLanguageName() noexcept { return TXT("English
 
 String ProgramProductInfo::GetGraphsDirectory() const {
     PathName graphs = programDirectory_;
-    if (!graphs.AppendPathFolder(TXT("GRAPHS"))) return String();
+    if (!graphs.AppendPathFolder(kGraphsFolder)) return String();
     return String(graphs.GetPathDirectoryWithSeparator());
 }
 
 String ProgramProductInfo::GetHelpFilePath() const {
     return HelpFilePath(programDirectory_, GetProductName());
+}
+
+std::vector<String> ProgramProductInfo::FilesBesideProgram() const {
+    return {String(CountryShapes::kFileName), String(kShippedPicturePackFolder), String(kShippedMapPackFolder),
+            HelpFileName(GetProductName()),   String(kGraphsFolder),             String(kLessonsFolder)};
 }
 
 }  // namespace corvinata

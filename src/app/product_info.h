@@ -8,7 +8,14 @@
 #include "base/text_char.h"
 #include "base/wide_string.h"
 
+#include <vector>
+
 namespace corvinata {
+
+// Folders beside the program: the sample graphs, and the lessons the
+// Educator lists.
+constexpr const Char* kGraphsFolder = TXT("GRAPHS");
+constexpr const Char* kLessonsFolder = TXT("Scripts");
 
 class ProgramProductInfo final : public ProductInfoInterface {
 public:
@@ -33,6 +40,9 @@ public:
     // The program directory with the sub-folder "GRAPHS".
     String GetGraphsDirectory() const;
     String GetHelpFilePath() const;
+    // Every file and folder the program opens from its own folder: what the
+    // build has to lay out beside it.
+    std::vector<String> FilesBesideProgram() const;
 
 private:
     StorageService& storage_;

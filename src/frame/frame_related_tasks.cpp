@@ -1,6 +1,7 @@
 #include "frame/frame_related_tasks.h"
 
 #include "app/application.h"
+#include "app/product_info.h"
 #include "frame/frame_window.h"
 #include "resources/resource_ids.h"
 
@@ -46,7 +47,7 @@ bool FrameRelatedTasks::ActiveWindowTaskSource(RelatedTaskSource& source) {
     window->DescribeForRelatedTasks(source);
     if (source.graphWindow != nullptr) {
         String folder(app_.Product().GetProgramDirectory().GetPathDirectoryWithSeparator());
-        StringAppend(folder, TXT("GRAPHS"));
+        StringAppend(folder, kGraphsFolder);
         source.graphsDirectory = folder;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "base/services.h"
 #include "base/text_format.h"
 #include "controls/message_box.h"
+#include "tools/lessons.h"
 
 namespace corvinata {
 
@@ -37,9 +38,7 @@ void InstallHelpMessages(HINSTANCE instance) {
 }
 
 String QuickTourScriptPath(const PathName& programDirectory) {
-    String path(programDirectory.GetPathDirectoryWithSeparator());
-    StringAppend(path, TXT("Scripts\\Quick Tour.sts"));
-    return path;
+    return LessonFilePath(programDirectory, TXT("Quick Tour.sts"));
 }
 
 bool StartQuickTour(HINSTANCE instance, HWND owner, const PathName& programDirectory) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/product_info.h"
 #include "base/text_file.h"
 #include "base/text_format.h"
 
@@ -139,7 +140,7 @@ String FindLessonDescription(const std::vector<LessonRow>& rows, const Char* fil
 PathName LessonFolder(const PathName& programDirectory) {
     PathName folder;
     folder.SetPathWithSeparator(programDirectory.GetPathDirectoryWithSeparator());
-    folder.AppendPathFolder(TXT("Scripts"));
+    folder.AppendPathFolder(kLessonsFolder);
     return folder;
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "base/storage_service_win.h"
 #include "frame/single_instance.h"
 #include "frame/typed_keys.h"
+#include "generated/shipped_files.h"
 #include "resources/event_tools_ids.h"
 
 namespace corvinata {
@@ -221,6 +224,27 @@ TEST(ProgramTest, VersionResourceIsTheProgramsVersion) {
         ASSERT_TRUE(VerQueryValueW(data.data(), name, reinterpret_cast<void**>(&text), &length)) << name;
         EXPECT_EQ(std::wstring(text), std::wstring(ProgramProductInfo(memory, PathName()).GetVersion())) << name;
     }
+}
+
+// Every file and folder the program opens from its own folder is one the
+// build ships and lays out beside the program it builds, and the build
+// ships nothing else there.
+TEST(ProgramTest, EveryFileTheProgramOpensBesideItIsShippedThere) {
+    MemoryStorageService memory;
+    const std::vector<String> opened = ProgramProductInfo(memory, PathName()).FilesBesideProgram();
+    std::vector<std::string> shipped(std::begin(generated::kShippedBesideProgram),
+                                     std::end(generated::kShippedBesideProgram));
+    std::wstring folder = ProgramPath();
+    folder.erase(folder.rfind(L'\\') + 1);
+    for (const String& name : opened) {
+        const std::string narrow(name.Text(), name.Text() + name.Length());
+        const auto found = std::find(shipped.begin(), shipped.end(), narrow);
+        EXPECT_TRUE(found != shipped.end()) << narrow << " is not shipped";
+        if (found != shipped.end()) shipped.erase(found);
+        EXPECT_NE(GetFileAttributesW((folder + name.Text()).c_str()), INVALID_FILE_ATTRIBUTES)
+            << narrow << " is not beside the program";
+    }
+    for (const std::string& name : shipped) ADD_FAILURE() << name << " is shipped but never opened";
 }
 
 TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
