@@ -12,7 +12,8 @@ Seeds (small files, each a kind a picture pack may hold):
   <out>/bmp/   BMP files of every depth and kind the program reads.
 
 References: every JPEG of the seeds and of the committed corpus folders
-that Pillow decodes (at a size the program may decode), copied into <references>/ with its pixels as Pillow
+that Pillow decodes (at a size the program may decode, with no more scans
+than it hands on), copied into <references>/ with its pixels as Pillow
 decodes them (<name>.bgr, rows top first, blue-green-red) and a line in
 <references>/list.txt: name, width, height, and 1 for a seed the program
 decodes itself (every one but the progressive) or 0 for any other input
@@ -49,6 +50,11 @@ SAMPLINGS = {
 # beyond it is refused before its pixels, and has no reference (Pillow
 # would take seconds and hundreds of megabytes over its few bytes).
 LARGEST_PIXELS = 4096 * 4096
+# The most scans the program hands to another decoder (kMostHandedOnScans;
+# its own decoder reads no more than one a component): an input with more
+# is never decoded, and has no reference (Pillow reads every scan over the
+# whole frame: seconds for a few kilobytes).
+MOST_SCANS = 32
 
 # width, height, restart interval (MCUs; 0 for none)
 SIZES = [(1, 1, 0), (2, 3, 0), (3, 7, 1), (4, 4, 0), (5, 9, 0), (9, 17, 2), (33, 21, 3)]
@@ -146,6 +152,27 @@ def write_all(folder, files):
             f.write(data)
 
 
+def scans_of(data):
+    """The scans of a JPEG file image up to its end-of-image marker, its
+    markers read as libjpeg reads them."""
+    at, scans = 2, 0
+    while at + 1 < len(data):
+        if data[at] != 0xFF or data[at + 1] in (0x00, 0xFF):
+            at += 1
+            continue
+        marker = data[at + 1]
+        at += 2
+        if marker == 0xD9:
+            break
+        if marker == 0x01 or 0xD0 <= marker <= 0xD8:
+            continue
+        if at + 2 > len(data):
+            break
+        scans += marker == 0xDA
+        at += max(2, data[at] << 8 | data[at + 1])
+    return scans
+
+
 def write_references(folder, inputs):
     """Copies of the JPEGs Pillow decodes, their pixels and list.txt;
     `inputs` are (name, bytes, whether the program decodes it itself)."""
@@ -154,6 +181,8 @@ def write_references(folder, inputs):
     os.makedirs(folder)
     lines = []
     for name, data, decoded_here in inputs:
+        if scans_of(data) > MOST_SCANS:
+            continue
         decoded = bgr_pixels(data, LARGEST_PIXELS)
         if decoded is None:
             continue

@@ -278,22 +278,31 @@ bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Se
 }
 
 // What this decoder does not take goes to another decoder (the system's
-// picture object), which decodes the whole of the first frame before
-// anything can measure what it made. So that decoding is bounded as this
-// decoder's is, the size of the file's first frame header decides here,
-// whatever segment this decoder stopped at before it: a file is handed on
-// only at a size a picture may have, and never without a frame.
+// picture object), which decodes the whole of the first frame, every scan
+// of it, before anything can measure what it made. So that decoding is
+// bounded as this decoder's is, the file is measured here, whatever segment
+// this decoder stopped at: a file is handed on only with a first frame
+// header of a size a picture may have and with kMostHandedOnScans scans at
+// the most, counted up to the end-of-image marker as that decoder meets
+// them (the coded data passed over to the next marker).
 JpegResult MeasureLeftFile(const std::uint8_t* data, std::size_t size) {
     std::size_t at = 2;
     Segment segment;
-    while (NextSegment(data, size, at, segment) && segment.marker != kStartOfScan && segment.marker != kEndOfImage) {
-        if (!segment.body || !IsFrameHeader(segment.marker)) continue;
+    bool framed = false;
+    int scans = 0;
+    while (NextSegment(data, size, at, segment) && segment.marker != kEndOfImage) {
+        if (segment.marker == kStartOfScan) {
+            if (!framed) return JpegResult::kDamaged;
+            if (++scans > kMostHandedOnScans) return JpegResult::kTooManyScans;
+            continue;
+        }
+        if (framed || !segment.body || !IsFrameHeader(segment.marker)) continue;
         if (segment.bodySize < 5) return JpegResult::kDamaged;
         const std::uint8_t* body = segment.body;
-        return IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2]) ? JpegResult::kUnsupported
-                                                                                 : JpegResult::kTooLarge;
+        if (!IsAllowedPictureSize(body[3] << 8 | body[4], body[1] << 8 | body[2])) return JpegResult::kTooLarge;
+        framed = true;
     }
-    return JpegResult::kDamaged;
+    return framed ? JpegResult::kUnsupported : JpegResult::kDamaged;
 }
 
 class Decoder {

@@ -23,14 +23,27 @@
 
 namespace corvinata {
 
+// The most scans a file left to another decoder may have. That decoder
+// reads every scan over the whole frame, so its work grows with the scans
+// times the frame, which no file size bounds: a scan takes as few as 10
+// bytes. IsAllowedPictureSize bounds the frame, this the scans.
+// Encoders write 10 scans for a colour photograph, 6 for a grey one and 18
+// for CMYK: with room for those, a file then costs that decoder at most a
+// few times what an ordinary picture of the largest size does. Scans alone
+// are counted, not scans times the frame: no encoder writes more scans for
+// a smaller picture, and the frame is bounded already.
+constexpr int kMostHandedOnScans = 32;
+
 enum class JpegResult {
     kDecoded,
     kNotJpeg,       // no start-of-image marker
     // Progressive, arithmetic coding, 12-bit, four components: left to
     // another decoder, only ever for a file whose first frame header gives
-    // a size IsAllowedPictureSize lets a picture have.
+    // a size IsAllowedPictureSize lets a picture have and that has at most
+    // kMostHandedOnScans scans.
     kUnsupported,
     kTooLarge,      // a frame of a size IsAllowedPictureSize does not let a picture have
+    kTooManyScans,  // one the decoder would leave to another, with more than kMostHandedOnScans scans
     kDamaged,       // a table, a header or the coded data is broken or cut off
 };
 

@@ -72,7 +72,7 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, PictureImage& out) {
 // A JPEG the program's decoder does not take, through the system's picture
 // object, drawn once at its own size. The object decodes the whole frame
 // before its size can be asked: only a file the decoder answered
-// kUnsupported for comes here, whose first frame it measured.
+// kUnsupported for comes here, whose first frame and scans it measured.
 bool DecodeThroughPictureObject(const std::uint8_t* data, std::size_t size, PictureImage& out) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) return false;

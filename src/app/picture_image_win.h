@@ -5,7 +5,7 @@
 // BMP goes through GDI, which reads every BMP kind as it should. A JPEG the
 // program's decoder does not take (progressive, 12-bit, CMYK) is left to the
 // system's picture object, once its first frame header gives a size a
-// picture may have.
+// picture may have and it has no more scans than kMostHandedOnScans.
 #pragma once
 
 #include <windows.h>

@@ -280,5 +280,74 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
     }
 }
 
+// A progressive grey file of side x side pixels: `scans` DC scans, each
+// followed by `coded` as its coded data, then `after` and the end marker.
+std::vector<std::uint8_t> ProgressiveScans(int side, int scans, const std::vector<std::uint8_t>& coded,
+                                           const std::vector<std::uint8_t>& after = {}) {
+    std::vector<std::uint8_t> f = {0xFF, 0xD8};
+    auto segment = [&f](std::uint8_t marker, std::vector<std::uint8_t> body) {
+        f.insert(f.end(), {0xFF, marker, static_cast<std::uint8_t>((body.size() + 2) >> 8),
+                           static_cast<std::uint8_t>(body.size() + 2)});
+        f.insert(f.end(), body.begin(), body.end());
+    };
+    std::vector<std::uint8_t> quant(65, 1);
+    quant[0] = 0;
+    segment(0xDB, quant);
+    const auto high = static_cast<std::uint8_t>(side >> 8);
+    const auto low = static_cast<std::uint8_t>(side);
+    segment(0xC2, {8, high, low, high, low, 1, 1, 0x11, 0});
+    segment(0xC4, {0x00, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    for (int i = 0; i < scans; ++i) {
+        segment(0xDA, {1, 1, 0x00, 0, 0, 0});
+        f.insert(f.end(), coded.begin(), coded.end());
+    }
+    f.insert(f.end(), after.begin(), after.end());
+    f.insert(f.end(), {0xFF, 0xD9});
+    return f;
+}
+
+// The other decoder reads every scan over the whole frame, so a file is
+// left to it only with few scans, whatever its frame's size; the scans are
+// counted where that decoder meets them: past coded data with stuffed
+// bytes and restart markers, not inside another segment, not after the
+// end marker. The failures froze the program for seconds to minutes with
+// a few kilobytes of 4096 x 4096 colour frames.
+TEST(JpegDecoder, WhatIsLeftToOthersHasFewScans) {
+    const int most = kMostHandedOnScans;
+    const std::vector<std::uint8_t> none;
+    const std::vector<std::uint8_t> stuffed = {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56, 0xFF, 0xFF, 0x00};
+    // An application segment holding what would be a scan header.
+    const std::vector<std::uint8_t> hiddenScan = {0xFF, 0xE1, 0, 10, 0xFF, 0xDA, 0, 8, 1, 1, 0, 0};
+    std::vector<std::uint8_t> hidden;
+    for (int i = 0; i < most; ++i) hidden.insert(hidden.end(), hiddenScan.begin(), hiddenScan.end());
+    std::vector<std::uint8_t> afterEnd = {0xFF, 0xD9};
+    for (int i = 0; i < most; ++i) afterEnd.insert(afterEnd.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 0, 0});
+    auto failure = [](const char* name) { return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name); };
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> file;
+        JpegResult expected;
+    };
+    const Case cases[] = {
+        {"a progressive photograph", test::ReferenceJpeg(picture_references::kProgressive.file),
+         JpegResult::kUnsupported},
+        {"4096 x 4096, the most scans", ProgressiveScans(4096, most, none), JpegResult::kUnsupported},
+        {"4096 x 4096, one scan more", ProgressiveScans(4096, most + 1, none), JpegResult::kTooManyScans},
+        {"8 x 8, one scan more", ProgressiveScans(8, most + 1, none), JpegResult::kTooManyScans},
+        {"one scan more behind coded data", ProgressiveScans(4096, most + 1, stuffed), JpegResult::kTooManyScans},
+        {"scan headers inside segments", ProgressiveScans(4096, most, none, hidden), JpegResult::kUnsupported},
+        {"scans after the end marker", ProgressiveScans(4096, most, none, afterEnd), JpegResult::kUnsupported},
+        {"100 colour scans", failure("progressive_100_empty_scans.jpg"), JpegResult::kTooManyScans},
+        {"1000 colour scans", failure("progressive_1000_empty_scans.jpg"), JpegResult::kTooManyScans},
+        {"3000 colour scans", failure("progressive_3000_empty_scans.jpg"), JpegResult::kTooManyScans},
+    };
+    for (const Case& c : cases) {
+        ASSERT_FALSE(c.file.empty()) << c.what;
+        PictureImage image;
+        EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
+        EXPECT_TRUE(image.IsEmpty()) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -6,12 +6,20 @@ namespace corvinata::fuzz {
 
 namespace {
 
-// The size the system's decoder meets in a file the program hands to it:
-// that of the first frame header, found the way libjpeg reads markers
-// (stray and fill bytes and 0xFF 0x00 passed over, every other segment
-// skipped by its length, no frame after the first scan). False when it
-// meets none.
-bool FirstFrameSize(const std::uint8_t* data, std::size_t size, int& width, int& height) {
+// What the system's decoder meets in a file the program hands to it: the
+// size of the first frame header and the scans up to the end-of-image
+// marker, found the way libjpeg reads markers (stray and fill bytes and
+// 0xFF 0x00 passed over, every other segment skipped by its length, no
+// frame after the first scan).
+struct HandedOnFile {
+    bool framed = false;
+    int width = 0;
+    int height = 0;
+    std::int64_t scans = 0;
+};
+
+HandedOnFile ReadAsHandedOn(const std::uint8_t* data, std::size_t size) {
+    HandedOnFile file;
     std::size_t at = 2;
     while (at + 1 < size) {
         if (data[at] != 0xFF || data[at + 1] == 0xFF || data[at + 1] == 0x00) {
@@ -20,21 +28,25 @@ bool FirstFrameSize(const std::uint8_t* data, std::size_t size, int& width, int&
         }
         const std::uint8_t marker = data[at + 1];
         at += 2;
-        if (marker == 0xDA || marker == 0xD9) return false;
+        if (marker == 0xD9) break;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
-        if (at + 2 > size) return false;
+        if (at + 2 > size) break;
         const std::size_t length = static_cast<std::size_t>(data[at] << 8 | data[at + 1]);
-        if (length < 2) return false;
+        if (length < 2) break;
+        if (marker == 0xDA) {
+            if (!file.framed) break;
+            ++file.scans;
+        }
         const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (frame) {
-            if (length < 7 || at + 7 > size) return false;
-            height = data[at + 3] << 8 | data[at + 4];
-            width = data[at + 5] << 8 | data[at + 6];
-            return true;
+        if (frame && !file.framed) {
+            if (length < 7 || at + 7 > size) break;
+            file.height = data[at + 3] << 8 | data[at + 4];
+            file.width = data[at + 5] << 8 | data[at + 6];
+            file.framed = true;
         }
         at += length;
     }
-    return false;
+    return file;
 }
 
 }  // namespace
@@ -43,12 +55,15 @@ int FuzzJpeg(const std::uint8_t* data, std::size_t size) {
     PictureImage image;
     const JpegResult result = DecodeJpeg(data, size, image);
     if (result == JpegResult::kUnsupported) {
-        // Left to the system's decoder, which decodes the whole frame before
-        // anything can measure it.
-        int width = 0;
-        int height = 0;
-        Expect(!FirstFrameSize(data, size, width, height) || IsAllowedPictureSize(width, height),
+        // Left to the system's decoder, which decodes every scan over the
+        // whole frame before anything can measure it: the frame has an
+        // allowed size, and the work, scans times pixels, is at most that of
+        // kMostHandedOnScans scans of the largest picture.
+        const HandedOnFile file = ReadAsHandedOn(data, size);
+        Expect(!file.framed || IsAllowedPictureSize(file.width, file.height),
                "a JPEG left to another decoder has a frame of an allowed size");
+        Expect(!file.framed || file.scans * file.width * file.height <= kMostHandedOnScans * kLargestPicturePixels,
+               "a JPEG left to another decoder costs it no more than the largest picture's scans");
     }
     if (result != JpegResult::kDecoded) {
         Expect(image.IsEmpty() && image.bgr.empty(), "a refused JPEG leaves no picture");
