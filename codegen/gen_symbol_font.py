@@ -34,7 +34,11 @@ EM = 1000
 ASCENT = 850
 DESCENT = 250
 PEN = 70  # stroke width
-ADVANCE = 760
+# Every glyph takes its own width and this much on either side: about a
+# pixel at 8 points, so that a symbol stands in a line of text as a letter
+# does, after the letter before it and before the one after it, and the
+# digits of a superscript read as one number.
+SIDE = 90
 
 # The codes of the symbol table, by entry (Sun .. Pluto, the second and the
 # first Greek glyphs, then the rest), as the program lists them.
@@ -244,6 +248,13 @@ def other_glyphs():
     return g
 
 
+def with_sides(contours):
+    """The glyph moved to SIDE from the origin, and its advance."""
+    left = min(x for contour in contours for x, _ in contour)
+    right = max(x for contour in contours for x, _ in contour)
+    return [[(x + SIDE - left, y) for x, y in contour] for contour in contours], right - left + 2 * SIDE
+
+
 def all_glyphs():
     glyphs = {}
     glyphs.update(planet_glyphs())
@@ -265,6 +276,9 @@ def glyph_from_contours(contours):
 
 def build_font(path):
     glyphs = all_glyphs()
+    advances = {}
+    for code in glyphs:
+        glyphs[code], advances["sym%02X" % code] = with_sides(glyphs[code])
     missing = [c for c in SYMBOL_FONT_CODES if c not in glyphs]
     if missing:
         common.fail("symbol font: no glyph for %s" % ", ".join("0x%02X" % c for c in missing))
@@ -274,12 +288,13 @@ def build_font(path):
     cmap = {0x20: "space"}
     cmap.update({c: "sym%02X" % c for c in glyphs})
     builder.setupCharacterMap(cmap)
-    box = [[(60, 0), (60, 700), (560, 700), (560, 0)], [(120, 60), (500, 60), (500, 640), (120, 640)]]
+    box, box_advance = with_sides([[(60, 0), (60, 700), (560, 700), (560, 0)],
+                                   [(120, 60), (500, 60), (500, 640), (120, 640)]])
     tt = {".notdef": glyph_from_contours(box), "space": TTGlyphPen(None).glyph()}
     tt.update({"sym%02X" % c: glyph_from_contours(contours) for c, contours in glyphs.items()})
     builder.setupGlyf(tt)
-    metrics = {name: (ADVANCE, 0) for name in order}
-    metrics["space"] = (ADVANCE // 2, 0)
+    metrics = {name: (advances.get(name, box_advance), 0) for name in order}
+    metrics["space"] = (box_advance // 2, 0)
     glyf = builder.font["glyf"]
     for name in order:
         glyph = glyf[name]

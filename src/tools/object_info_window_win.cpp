@@ -12,6 +12,7 @@
 #include "base/time_systems.h"
 #include "catalog/sun_earth_catalogues.h"
 #include "controls/control_panel.h"
+#include "controls/drawn_text.h"
 #include "resources/object_info_ids.h"
 #include "tools/object_info_current.h"
 #include "tools/symbol_table_window_win.h"
@@ -27,37 +28,33 @@ constexpr int kStarListTabStops[] = {45, 85, 125, 145};
 
 ObjectInfoWindow* g_objectInfo = nullptr;
 
-int TextWidth(HWND control) {
-    wchar_t text[256] = {};
-    const int length = GetWindowTextW(control, text, 256);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text, length, &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size.cx;
-}
-
-// Moves `control` to start where the text of `before` ends, on its row.
-void PlaceAfterText(HWND page, int before, int control) {
-    HWND left = GetDlgItem(page, before);
-    HWND right = GetDlgItem(page, control);
-    if (!left || !right) return;
-    RECT l{};
-    RECT r{};
-    GetWindowRect(left, &l);
-    GetWindowRect(right, &r);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&l), 2);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-    SetWindowPos(right, nullptr, l.left + TextWidth(left), r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 RECT RectIn(HWND page, HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+// Narrows a static placed in a row to its drawn text, so that it covers
+// neither the label after it nor a value field; its rectangle in the page.
+RECT FitToText(HWND page, HWND control) {
+    RECT r = RectIn(page, control);
+    r.right = r.left + DrawnTextWidth(control);
+    SetWindowPos(control, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return r;
+}
+
+// Moves `control` to start where the drawn text of `before` ends, on its
+// row, both fitted to their texts: the row reads as one text.
+void PlaceAfterText(HWND page, int before, int control) {
+    HWND left = GetDlgItem(page, before);
+    HWND right = GetDlgItem(page, control);
+    if (!left || !right) return;
+    const RECT l = FitToText(page, left);
+    const RECT r = RectIn(page, right);
+    SetWindowPos(right, nullptr, l.right, r.top, DrawnTextWidth(right), r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A value field of the row that would cover the text of `control` starts
@@ -66,7 +63,7 @@ void UncoverText(HWND page, int control) {
     HWND text = GetDlgItem(page, control);
     if (!text) return;
     const RECT t = RectIn(page, text);
-    const int end = t.left + TextWidth(text) + 2;
+    const int end = t.right + 2;
     for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (child == text) continue;
         const RECT c = RectIn(page, child);

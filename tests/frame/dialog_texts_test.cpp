@@ -2,6 +2,7 @@
 // dialogs' own font: the texts of the templates, and the texts the windows
 // set when they open (a place with its coordinates, the items of a combo box).
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -16,12 +17,14 @@
 #include "frame/select_location_dialog.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"
+#include "resources/object_info_ids.h"
 #include "resources/resource_ids.h"
 #include "script/window_kind.h"
 #include "support/catalogues.h"
 #include "support/test_text.h"
 #include "text_fit.h"
 #include "tools/object_info_pages.h"
+#include "tools/object_info_window_win.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -143,8 +146,17 @@ TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
     EXPECT_TRUE(overlaps.empty()) << Describe(overlaps);
 }
 
+// Shows a tab of Object Info as a click on it does.
+void SelectInfoTab(HWND window, int tab) {
+    HWND tabs = GetDlgItem(window, IDC_INFO_TABS);
+    SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    NMHDR header{tabs, IDC_INFO_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(window, WM_NOTIFY, IDC_INFO_TABS, reinterpret_cast<LPARAM>(&header));
+}
+
 // The texts the program sets as its windows open: the Sky panel's fields,
-// the Event Finder's place, Object Info's combo boxes, every tool and panel.
+// the Event Finder's place, Object Info's combo boxes and the labels its
+// data pages place, every tool and panel.
 TEST_F(DialogTextsTest, EveryTextOfTheOpenWindowsFitsItsControl) {
     ASSERT_TRUE(test::SharedCatalogues());
     StartAsProgram();
@@ -166,7 +178,25 @@ TEST_F(DialogTextsTest, EveryTextOfTheOpenWindowsFitsItsControl) {
     app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)), 0, 0, 0, nullptr);
     // Each kind's panel stays filled, hidden, when another kind's window is active.
     EnumThreadWindows(GetCurrentThreadId(), &CheckWindowTexts, reinterpret_cast<LPARAM>(&cut));
+    // Object Info's data pages with the Moon: the texts before its symbols,
+    // the symbols and the texts after them are placed as a page is filled,
+    // each after the one before on its row, none over another.
+    auto* info = dynamic_cast<ObjectInfoWindow*>(frame_->Tools().Find(CMD_OBJECT_INFO));
+    ASSERT_NE(info, nullptr);
+    info->SelectObjectForInfo(BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)));
+    std::vector<std::wstring> overlaps;
+    for (const auto& [tab, name] : {std::pair<int, const wchar_t*>{kObjectInfoOrbitalTab, L"Moon's orbital data"},
+                                    {kObjectInfoPhysicalTab, L"Moon's physical data"}}) {
+        SelectInfoTab(info->Window(), tab);
+        DrainQuit();
+        ASSERT_NE(info->Page(), nullptr) << Utf8(name);
+        for (CutText& c : test::CutTextsOf(info->Page(), name, true)) cut.push_back(std::move(c));
+        for (std::wstring& o : test::OverlapsOf(info->Page(), name, [](int) { return false; })) {
+            overlaps.push_back(std::move(o));
+        }
+    }
     EXPECT_TRUE(cut.empty()) << Describe(cut);
+    EXPECT_TRUE(overlaps.empty()) << Describe(overlaps);
     SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
     DrainQuit();
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 #include <set>
@@ -24,8 +26,10 @@
 #include "resources/object_info_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
 #include "tools/object_info_current.h"
+#include "tools/object_info_pages.h"
 
 namespace corvinata {
 namespace {
@@ -65,6 +69,55 @@ std::wstring TreeText(HWND dialog) {
 }
 
 using test::HeldKeys;
+
+RECT RectIn(HWND page, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// A page as the screen shows it.
+class ShownPage {
+public:
+    explicit ShownPage(HWND page) : page_(page) {
+        RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pixels_ = test::ScreenPixels(page, width_, height_);
+    }
+    // The blank columns between the last glyph of `left` and the first of
+    // `right` on their row; -1 where either shows no glyph. Ink is what
+    // differs from the background at the top of the row, above the letters.
+    int BlankColumnsBetween(HWND left, HWND right) const {
+        const RECT l = RectIn(page_, left);
+        const RECT r = RectIn(page_, right);
+        const int top = std::max<int>(0, std::min(l.top, r.top));
+        const int bottom = std::min<int>(height_, std::max(l.bottom, r.bottom));
+        if (l.left < 0 || r.left >= width_ || top >= bottom) return -1;
+        const std::uint32_t background = At(l.left, top);
+        auto ink = [&](int x) {
+            for (int y = top; y < bottom; ++y) {
+                if (At(x, y) != background) return true;
+            }
+            return false;
+        };
+        int leftEnd = -1;
+        for (int x = l.left; x < r.left; ++x) {
+            if (ink(x)) leftEnd = x;
+        }
+        int rightStart = r.left;
+        while (rightStart < width_ && !ink(rightStart)) ++rightStart;
+        if (leftEnd < 0 || rightStart == width_) return -1;
+        return rightStart - leftEnd - 1;
+    }
+
+private:
+    std::uint32_t At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
+
+    HWND page_;
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint32_t> pixels_;
+};
 
 class ObjectInfoWindowTest : public test::FrameTest {
 protected:
@@ -218,7 +271,59 @@ TEST_F(ObjectInfoWindowTest, DataPagesShowTheBodysFieldsOrSayThereAreNone) {
     GetWindowRect(GetDlgItem(Page(), kIdInfoFirstSymbolCaption), &before);
     GetWindowRect(label, &placed);
     EXPECT_GT(placed.left, before.left);
-    EXPECT_LT(placed.left, before.right);
+    EXPECT_EQ(placed.left, before.right);
+}
+
+// Each symbol stands right after the letter before it and the text after
+// it right after the symbol, as in one text: between their glyphs on the
+// screen the room between two letters, and a blank's more where the text
+// after starts with one (" kg").
+TEST_F(ObjectInfoWindowTest, EachSymbolStandsRightAfterItsLetter) {
+    ASSERT_TRUE(fonts_.SymbolFontLoaded());
+    Open();
+    Command(CMD_OBJECT_INFO);
+    ASSERT_TRUE(IsWindowVisible(window_));
+    const CelestialObject* moon = GetCatalogueObject(kBodyMoon, 0);
+    const CelestialObject* sun = GetCatalogueObject(kBodySun, 0);
+    const CelestialObject* earth = GetCatalogueObject(kBodyEarth, 0);
+    const CelestialObject* mars = FindObjectOfTypeByName(kBodyPlanet, TXT("Mars"));
+    const CelestialObject* io = FindObjectOfTypeByName(kBodyJupiterSatellite, TXT("Io"));
+    const CelestialObject* titan = FindObjectOfTypeByName(kBodySaturnSatellite, TXT("Titan"));
+    const struct {
+        const CelestialObject* body;
+        int tab;
+    } cases[] = {
+        {moon, kObjectInfoOrbitalTab}, {moon, kObjectInfoPhysicalTab}, {sun, kObjectInfoOrbitalTab},
+        {sun, kObjectInfoPhysicalTab}, {mars, kObjectInfoOrbitalTab},  {mars, kObjectInfoPhysicalTab},
+        {earth, kObjectInfoOrbitalTab}, {earth, kObjectInfoPhysicalTab}, {io, kObjectInfoPhysicalTab},
+        {titan, kObjectInfoPhysicalTab},
+    };
+    // Between two letters of the dialog's font, and what a blank adds.
+    constexpr int kLetterRoom = 2;
+    constexpr int kBlankRoom = 3;
+    for (const auto& c : cases) {
+        Show(c.body, c.tab);
+        ASSERT_NE(Page(), nullptr);
+        const ShownPage shown(Page());
+        const ObjectInfoPageContent content = ObjectInfoPageTexts(tool_->PageShown(), *c.body, {});
+        ASSERT_FALSE(content.labels.empty()) << test::Utf8(c.body->Name()) << " " << c.tab;
+        for (const ObjectInfoSymbolLabel& label : content.labels) {
+            for (const auto& [left, right] :
+                 {std::pair<int, int>{label.before, label.label}, {label.label, label.after}}) {
+                HWND l = GetDlgItem(Page(), left);
+                HWND r = GetDlgItem(Page(), right);
+                if (!l || !r) continue;
+                const std::wstring after = TextOf(Page(), right);
+                ASSERT_FALSE(after.empty());
+                const int room = shown.BlankColumnsBetween(l, r);
+                const std::string where = test::Utf8(c.body->Name()) + " " + std::to_string(c.tab) + ": \"" +
+                                          test::Utf8(TextOf(Page(), left).c_str()) + "\" \"" +
+                                          test::Utf8(after.c_str()) + "\"";
+                EXPECT_GE(room, 1) << where;
+                EXPECT_LE(room, kLetterRoom + (after[0] == L' ' ? kBlankRoom : 0)) << where;
+            }
+        }
+    }
 }
 
 // Each page labels its fields as the program has always labelled them: the

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "support/drawn_pixels_win.h"
 
 namespace corvinata::test {
 
@@ -35,6 +38,32 @@ inline SIZE TextSize(HWND control, const std::wstring& text, UINT flags, int wid
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+// How far to the right the text's glyphs reach, drawn on one line in the
+// control's font with DrawText's `flags`: a text that is never wrapped is
+// whole where its ink is, whatever widths GDI reports for it (under Wine they
+// are wider than the glyphs drawn for the dialogs' Tahoma at 8 points).
+inline int InkWidth(HWND control, const std::wstring& text, UINT flags) {
+    const SIZE reported = TextSize(control, text, flags, 0);
+    const int width = reported.cx + 32;
+    const int height = reported.cy;
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    const std::vector<std::uint32_t> pixels = DrawnPixels(width, height, [&](HDC dc) {
+        PatBlt(dc, 0, 0, width, height, WHITENESS);
+        HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        RECT r{0, 0, width, height};
+        DrawTextW(dc, text.c_str(), -1, &r, flags | DT_NOCLIP);
+        SelectObject(dc, old);
+    });
+    for (int x = width - 1; x >= 0; --x) {
+        for (int y = 0; y < height; ++y) {
+            if (pixels[static_cast<std::size_t>(y * width + x)] != 0xFFFFFFu) return x + 1;
+        }
+    }
+    return 0;
+}
+
 inline std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -58,10 +87,12 @@ inline void CheckControlText(HWND control, const std::wstring& where, std::vecto
     const SIZE room{client.right, client.bottom};
     // A text kept in a hidden dot for the program to read is not shown.
     if (room.cx < 4 || room.cy < 4) return;
-    auto check = [&](const std::wstring& text, UINT flags, int width, int height) {
+    // `byInk`: the width is where the glyphs end, not the reported one.
+    auto check = [&](const std::wstring& text, UINT flags, int width, int height, bool byInk = false) {
         if (text.empty()) return;
         const bool wraps = (flags & DT_WORDBREAK) != 0;
-        const SIZE needed = TextSize(control, text, flags, wraps ? width : 0);
+        SIZE needed = TextSize(control, text, flags, wraps ? width : 0);
+        if (byInk) needed.cx = InkWidth(control, text, flags);
         if (needed.cx > width || needed.cy > height) cut.push_back({where, text, needed, SIZE{width, height}});
     };
     if (lstrcmpiW(kind.c_str(), L"Static") == 0) {
@@ -70,7 +101,9 @@ inline void CheckControlText(HWND control, const std::wstring& where, std::vecto
         if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) {
             check(WindowText(control), DT_WORDBREAK | DT_EXPANDTABS | prefix, room.cx, room.cy);
         } else if (type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP) {
-            check(WindowText(control), DT_SINGLELINE | DT_EXPANDTABS | prefix, room.cx, room.cy);
+            // Nothing is broken into lines by the reported widths: the
+            // program strings such statics together by their drawn texts.
+            check(WindowText(control), DT_SINGLELINE | DT_EXPANDTABS | prefix, room.cx, room.cy, true);
         }
     } else if (lstrcmpiW(kind.c_str(), L"Button") == 0) {
         const LONG_PTR type = style & BS_TYPEMASK;
