@@ -566,7 +566,7 @@ void EventFinderControl::Edit() {
     if (stopping_) return;
     CopyIntoUnstarted(*current_);
     unstarted_->secondDate = DateTime{kFirstValidYear, 1, 1, 0.0, kLocalCivilTime};
-    unstarted_->location = currentTime_().location;
+    LocationAssign(unstarted_->location, currentTime_().location);
     Show(unstarted_, 0);
 }
 
@@ -642,7 +642,7 @@ void EventFinderControl::OnNotify(std::int32_t event, std::uint32_t flags, void*
         case kEventLocationChanged:
         case kEventDateTimeLocationChanged:
             if (current_ == unstarted_) {
-                unstarted_->location = currentTime_().location;
+                LocationAssign(unstarted_->location, currentTime_().location);
                 Show(unstarted_, 0);
             }
             return;

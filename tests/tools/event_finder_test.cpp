@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -253,6 +255,35 @@ TEST(EventFinder, ALocationChangeReachesOnlyTheUnstartedRun) {
     f.control.Unstarted().location.coordinates.latitude = LatitudeValue(10.0, kLatitudeHemisphereLetter);
     BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
     EXPECT_NEAR(f.control.Current().location.coordinates.latitude.GetValue(), 51.5072, 1e-9);
+}
+
+// The program's place reaches the unstarted run with its numbers and names;
+// the run keeps how it shows them (orientation, side style), whichever way
+// the place comes: Edit of the unstarted run or of a run it started, or a
+// change of the program's place.
+TEST(EventFinder, APlaceHandedToTheUnstartedRunKeepsItsDisplayModes) {
+    const std::function<void(Finder&)> ways[] = {
+        [](Finder& f) { f.control.Edit(); },
+        [](Finder& f) {
+            f.Start("1.1.2024", "2.1.2024", "1", "Days");
+            f.WaitForEnd();
+            f.control.Edit();
+        },
+        [](Finder& f) { BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr); },
+        [](Finder& f) { BroadcastNotification(f.hub, kEventDateTimeLocationChanged, 0, nullptr); },
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way) {
+        Finder f;
+        GeoCoordinates& own = f.control.Unstarted().location.coordinates;
+        own.longitude = LongitudeValue(-16.37, kEastPositive);
+        own.latitude = LatitudeValue(48.21, kLatitudeMinusSign);
+        ways[way](f);
+        const Location& place = f.control.Current().location;
+        EXPECT_EQ(f.control.CurrentPosition(), -1) << way;
+        EXPECT_TRUE(LocationEqual(place, AtLondon().location)) << way;
+        EXPECT_EQ(place.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        EXPECT_EQ(place.coordinates.latitude.mode, kLatitudeMinusSign) << way;
+    }
 }
 
 // 1,000 random commands while workers run: ASan and ThreadSanitizer watch
