@@ -252,6 +252,7 @@ struct EventFinderControl::Worker {
         bool daylightSaving = false;
         TimeStep step;
         bool continued = false;
+        EventFinderControl::ProgressHold hold;
     };
 
     std::shared_ptr<EventDefinition> run;
@@ -376,6 +377,7 @@ void EventFinderControl::Launch(bool continued) {
     in.daylightSaving = current_->daylightSaving;
     in.step = current_->step;
     in.continued = continued;
+    in.hold = hold_;
     worker_ = worker;
     // The thread holds the worker only while it runs: the worker owns the
     // thread object, and a strong hold in the thread's body would keep both
@@ -401,6 +403,8 @@ void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
         report.percent = percent;
         report.date = date;
         ctx->control->Post(std::move(report));
+        const Worker& own = **ctx->worker;
+        if (own.input.hold) own.input.hold(percent, own.stop);
     };
     callbacks.shouldStop = [](void* c) {
         return (*static_cast<Context*>(c)->worker)->stop.load(std::memory_order_acquire);
@@ -562,7 +566,7 @@ void EventFinderControl::Edit() {
     if (stopping_) return;
     CopyIntoUnstarted(*current_);
     unstarted_->secondDate = DateTime{kFirstValidYear, 1, 1, 0.0, kLocalCivilTime};
-    unstarted_->location = currentTime_().location;
+    LocationAssign(unstarted_->location, currentTime_().location);
     Show(unstarted_, 0);
 }
 
@@ -638,7 +642,7 @@ void EventFinderControl::OnNotify(std::int32_t event, std::uint32_t flags, void*
         case kEventLocationChanged:
         case kEventDateTimeLocationChanged:
             if (current_ == unstarted_) {
-                unstarted_->location = currentTime_().location;
+                LocationAssign(unstarted_->location, currentTime_().location);
                 Show(unstarted_, 0);
             }
             return;

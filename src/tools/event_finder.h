@@ -147,6 +147,12 @@ public:
     void SetView(EventFinderView* view) noexcept { view_ = view; }
     // The clock of "time executed" (the local civil time of the machine).
     void SetClock(std::function<bool(DateTime&)> clock) { clock_ = std::move(clock); }
+    // Called on a worker's thread after each progress report, with its
+    // percentage and the worker's stop request; it may keep the worker there
+    // until that request is set, so that a test stops a search it knows to
+    // be running. Workers started afterwards take it; the program sets none.
+    using ProgressHold = std::function<void(int percent, const std::atomic<bool>& stopRequested)>;
+    void SetProgressHold(ProgressHold hold) { hold_ = std::move(hold); }
 
     // Runs, oldest first; History row r is position RunCount() - 1 - r.
     std::size_t RunCount() const noexcept { return runs_.size(); }
@@ -219,6 +225,7 @@ private:
     std::function<DateTimeLocation()> currentTime_;
     EventFinderView* view_ = nullptr;
     std::function<bool(DateTime&)> clock_;
+    ProgressHold hold_;
     std::shared_ptr<EventDefinition> unstarted_;
     std::vector<std::shared_ptr<EventDefinition>> runs_;
     std::shared_ptr<EventDefinition> current_;

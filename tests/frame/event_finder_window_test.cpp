@@ -30,6 +30,7 @@
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/search_hold.h"
 #include "views/sky_window_win.h"
 
 namespace corvinata {
@@ -166,8 +167,17 @@ protected:
         return lines;
     }
     bool Visible(int id) const { return IsWindowVisible(GetDlgItem(window_, id)) != FALSE; }
+    LRESULT Progress() const { return SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0); }
+    // Holds the searches started from now on (see SearchHold); the hold
+    // outlives the window, whose close stops a held search.
+    test::SearchHold& HoldSearchesAt(int percent) {
+        hold_ = std::make_unique<test::SearchHold>(percent);
+        tool_->Control().SetProgressHold(hold_->Hold());
+        return *hold_;
+    }
 
     test::ScopedCatalogues catalogues_;
+    std::unique_ptr<test::SearchHold> hold_;
     std::unique_ptr<CustomControlsSession> controls_;
     EventFinderWindow* tool_ = nullptr;
     HWND window_ = nullptr;
@@ -249,20 +259,23 @@ TEST_F(EventFinderWindowTest, AStoppedLongSearchContinuesToTheLinesOfAnUninterru
 
     Click(IDC_EF_EDIT);
     SetRange(1950, 2049, L"1", L"Hours");
+    // The search waits at 20 % until the stop, which so lands mid-search
+    // however fast the search runs beside the test.
+    test::SearchHold& hold = HoldSearchesAt(20);
     DWORD worst = 0;
     {
         ResponsivenessProbe probe(window_);
         Click(IDC_EF_START);
-        ASSERT_TRUE(PumpUntil([&] { return SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0) >= 20; }, 60000));
+        ASSERT_TRUE(PumpUntil([&] { return hold.Holding() && Progress() >= 20; }, 60000));
         const DWORD before = GetTickCount();
         Click(IDC_EF_STOP);
         std::printf("a stop took %lu ms\n", static_cast<unsigned long>(GetTickCount() - before));
         EXPECT_FALSE(Searching());
         EXPECT_TRUE(Visible(IDC_EF_CONTINUE));
-        const LRESULT percent = SendDlgItemMessageW(window_, IDC_EF_PROGRESS, PBM_GETPOS, 0, 0);
+        const LRESULT percent = Progress();
         EXPECT_GE(percent, 20);
         EXPECT_LT(percent, 100);
-        Click(IDC_EF_CONTINUE);
+        Click(IDC_EF_CONTINUE);  // the hold is spent: on to the end
         ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
         worst = probe.Worst();
     }
@@ -702,18 +715,21 @@ TEST_F(EventFinderWindowTest, TheHistoryListsRunsNewestFirstPicksOneAndCountsRes
     EXPECT_EQ(tool_->Control().CurrentPosition(), 0);
 
     // A new search: its row is on top and its count rises while it runs.
+    // Held half-way, the search is surely running when its row is read.
+    test::SearchHold& hold = HoldSearchesAt(50);
     Click(IDC_EF_EDIT);
     SetRange(2000, 2039, L"1", L"Hours");
     Click(IDC_EF_START);
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 3);
-    std::vector<int> counts;
-    PumpUntil([&] {
-        const int count = _wtoi(Cell(list, 0, 9).c_str());
-        if (counts.empty() || counts.back() != count) counts.push_back(count);
-        return !Searching();
-    }, 120000);
-    EXPECT_GT(counts.size(), 3u) << "the count rose during the search";
-    EXPECT_TRUE(std::is_sorted(counts.begin(), counts.end()));
+    ASSERT_TRUE(PumpUntil([&] { return hold.Holding() && Progress() >= 50; }, 120000));
+    const int halfway = _wtoi(Cell(list, 0, 9).c_str());
+    EXPECT_EQ(Cell(list, 0, 8), L"Running");
+    EXPECT_GT(halfway, 0);
+    EXPECT_EQ(static_cast<std::size_t>(halfway), tool_->Control().Current().foundRanges.size());
+    hold.Release();
+    ASSERT_TRUE(PumpUntil([&] { return !Searching(); }, 120000));
+    EXPECT_EQ(Cell(list, 0, 8), L"Complete");
+    EXPECT_GT(_wtoi(Cell(list, 0, 9).c_str()), halfway);
     EXPECT_EQ(Cell(list, 0, 9), std::to_wstring(tool_->Control().Current().foundRanges.size()));
 
     // Open at exit, it comes back at its place.

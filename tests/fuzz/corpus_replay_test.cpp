@@ -32,6 +32,7 @@ constexpr Target kTargets[] = {
     {"country_outlines", fuzz::FuzzCountryOutlines},
     {"command_line", fuzz::FuzzCommandLine},
     {"registry_settings", fuzz::FuzzRegistrySettings},
+    {"event_finder_store", fuzz::FuzzEventFinderStore},
     {"script", fuzz::FuzzScript},
 };
 

@@ -1,9 +1,9 @@
 // The fuzz targets: one for every reader of bytes that come from outside
 // the program (the files a user installs or opens, the command line, the
-// registry the program starts from, CorvinataScript programs). Each takes
-// any bytes, hands them to the reader the way the program does, and checks
-// what the reader promises; a fault is a sanitizer's report or a broken
-// promise, which stops the run. The native tests replay every target's
+// registry the program starts from and the Event Finder's runs in it,
+// CorvinataScript programs). Each takes any bytes, hands them to the reader
+// the way the program does, and checks what the reader promises; a fault is
+// a sanitizer's report or a broken promise, which stops the run. The native tests replay every target's
 // corpus (corpus_replay_test.cpp); scripts/fuzz fuzzes one with libFuzzer.
 #pragma once
 
@@ -26,6 +26,7 @@ int FuzzPackContents(const std::uint8_t* data, std::size_t size);
 int FuzzCountryOutlines(const std::uint8_t* data, std::size_t size);
 int FuzzCommandLine(const std::uint8_t* data, std::size_t size);
 int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size);
+int FuzzEventFinderStore(const std::uint8_t* data, std::size_t size);
 int FuzzScript(const std::uint8_t* data, std::size_t size);
 
 // Stops the run where a reader broke a promise, so that the fuzzer keeps

@@ -1,15 +1,8 @@
-// The settings the program starts from: the input is written into the
-// registry, then read the way start-up reads it: the application's options,
-// frame, recent files and picture packs, the dialogs, every window kind's
-// panel, documents and windows, the stacking order, the layouts, night
-// vision and the user's own places.
-//
-// The input is text, one value a line: a key path below the settings root
-// (or from the user's hive when it starts with "\"), "|", the value's name,
-// "|", "d" for a number (a DWORD) or "s" for a text, "|" and the value.
-#include <cstdlib>
-#include <string>
-#include <vector>
+// The settings the program starts from: the input (settings_input.h) is
+// written into the registry, then read the way start-up reads it: the
+// application's options, frame, recent files and picture packs, the
+// dialogs, every window kind's panel, documents and windows, the stacking
+// order, the layouts, night vision and the user's own places.
 
 #include "app/application.h"
 #include "app/layouts.h"
@@ -22,58 +15,12 @@
 #include "base/settings_tree.h"
 #include "documents/report_kinds.h"
 #include "fuzz/fuzz_targets.h"
+#include "fuzz/settings_input.h"
 #include "support/catalogues.h"
 
 namespace corvinata::fuzz {
 
 namespace {
-
-using Text = std::basic_string<Char>;
-
-// The input's lines, each split at "|" into at most four fields.
-std::vector<std::vector<Text>> Records(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::vector<Text>> records(1, std::vector<Text>(1));
-    for (std::size_t i = 0; i < size; ++i) {
-        const Char c = data[i];
-        if (c == '\n') {
-            records.emplace_back(1);
-        } else if (c == '|' && records.back().size() < 4) {
-            records.back().emplace_back();
-        } else if (c != '\r' && c != 0) {
-            records.back().back().push_back(c);
-        }
-    }
-    return records;
-}
-
-// Writes the records' values. A key stays open while the records after it
-// name the same path (the values of a key come together): each opening
-// walks the path from the hive's root, most of what writing an input cost.
-void WriteRecords(StorageService& storage, const String& root, const std::vector<std::vector<Text>>& records) {
-    Text openPath;
-    std::unique_ptr<SettingsNode> node;
-    for (const std::vector<Text>& record : records) {
-        if (record.size() != 4) continue;
-        const Text path =
-            !record[0].empty() && record[0][0] == '\\' ? record[0] : Text(root.Text()) + TXT("\\") + record[0];
-        if (!node || path != openPath) {
-            if (node) node->Close();
-            node = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
-            openPath = path;
-            if (!node->Create()) {
-                node.reset();
-                continue;
-            }
-        }
-        const std::string number(record[3].begin(), record[3].end());
-        if (record[2] == TXT("d")) {
-            node->WriteInt(record[1].c_str(), static_cast<std::int32_t>(std::strtoll(number.c_str(), nullptr, 10)));
-        } else if (record[2] == TXT("s")) {
-            node->WriteText(record[1].c_str(), record[3].c_str());
-        }
-    }
-    if (node) node->Close();
-}
 
 constexpr RecordKeyNames kSharedModelNames{TXT("Time and location")};
 
@@ -164,7 +111,7 @@ int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size) {
     Application app(std::make_unique<MemoryStorageService>(), PathName(), std::move(hooks));
     StorageService& storage = app.GetStorage();
     const String root = app.Keys().Root();
-    WriteRecords(storage, root, Records(data, size));
+    WriteSettingsRecords(storage, root, SettingsRecords(data, size));
 
     Expect(app.StartUp(), "the program starts from any settings");
     StoredKind graph(kGraphWindow), jupiter(kJupiterExplorerWindow), picture(kPictureWindow), report(kReportWindow),

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -11,6 +13,7 @@
 #include "app/app_interfaces.h"
 #include "base/memory_storage.h"
 #include "event_testing.h"
+#include "support/search_hold.h"
 #include "tools/event_finder.h"
 #include "tools/event_finder_store.h"
 
@@ -173,33 +176,43 @@ TEST(EventFinder, StopAndContinueMatchAnUninterruptedSearch) {
     whole.Start("1.1.2024", "31.3.2024", "1", "Hours");
     whole.WaitForEnd();
     const auto expected = whole.Lines(whole.control.Current());
-    for (int stopAfter : {0, 1, 2}) {
+    ASSERT_EQ(expected.size(), 3u);
+    // Held at its start, after the full moon of 25 January and after that
+    // of 24 February, the search is stopped there.
+    const struct {
+        int percent;
+        std::size_t found;
+    } cases[] = {{0, 0}, {30, 1}, {62, 2}};
+    for (const auto& c : cases) {
+        corvinata::test::SearchHold hold(c.percent);
         Finder f;
+        f.control.SetProgressHold(hold.Hold());
         f.Start("1.1.2024", "31.3.2024", "1", "Hours");
-        // Stop once `stopAfter` results arrived (or at once).
-        while (f.control.IsSearching() && f.control.Current().foundRanges.size() < static_cast<std::size_t>(stopAfter)) {
-            f.queue.Drain(f.reports);
-        }
+        while (!hold.Holding()) f.queue.Drain(f.reports);
         f.control.Stop();
         EXPECT_FALSE(f.control.IsSearching());
         const EventDefinition& run = f.control.Current();
-        if (run.runState == kRunStopRequested) {
-            EXPECT_EQ(f.view.endedStates.back(), kRunStopRequested);
-            f.control.Continue();
-            f.WaitForEnd();
-        }
+        ASSERT_EQ(run.runState, kRunStopRequested) << c.percent;
+        EXPECT_EQ(f.view.endedStates.back(), kRunStopRequested);
+        EXPECT_EQ(run.foundRanges.size(), c.found) << c.percent;
+        f.control.Continue();
+        f.WaitForEnd();
         EXPECT_EQ(run.runState, kRunComplete);
-        EXPECT_EQ(f.Lines(run), expected) << "stopped after " << stopAfter;
+        EXPECT_EQ(f.Lines(run), expected) << "stopped at " << c.percent << " %";
     }
 }
 
 TEST(EventFinder, HistoryPicksDeletionsAndTheRunEachWorkerOwns) {
+    corvinata::test::SearchHold hold(0);
     Finder f;
     f.Start("1.1.2024", "31.1.2024", "1", "Days");
     f.WaitForEnd();
     f.control.Edit();
-    // Two runs started within one second: the same time executed.
+    // Two runs started within one second: the same time executed. The
+    // second is held at its start, so that the pick finds it running.
+    f.control.SetProgressHold(hold.Hold());
     f.Start("1.1.2024", "31.12.2030", "1", "Hours");
+    while (!hold.Holding()) f.queue.Drain(f.reports);
     EventDefinition* searching = &const_cast<EventDefinition&>(f.control.Current());
     // A pick in the History stops the search, which keeps its own results.
     f.control.ShowRow(1);
@@ -242,6 +255,35 @@ TEST(EventFinder, ALocationChangeReachesOnlyTheUnstartedRun) {
     f.control.Unstarted().location.coordinates.latitude = LatitudeValue(10.0, kLatitudeHemisphereLetter);
     BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr);
     EXPECT_NEAR(f.control.Current().location.coordinates.latitude.GetValue(), 51.5072, 1e-9);
+}
+
+// The program's place reaches the unstarted run with its numbers and names;
+// the run keeps how it shows them (orientation, side style), whichever way
+// the place comes: Edit of the unstarted run or of a run it started, or a
+// change of the program's place.
+TEST(EventFinder, APlaceHandedToTheUnstartedRunKeepsItsDisplayModes) {
+    const std::function<void(Finder&)> ways[] = {
+        [](Finder& f) { f.control.Edit(); },
+        [](Finder& f) {
+            f.Start("1.1.2024", "2.1.2024", "1", "Days");
+            f.WaitForEnd();
+            f.control.Edit();
+        },
+        [](Finder& f) { BroadcastNotification(f.hub, kEventLocationChanged, 0, nullptr); },
+        [](Finder& f) { BroadcastNotification(f.hub, kEventDateTimeLocationChanged, 0, nullptr); },
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way) {
+        Finder f;
+        GeoCoordinates& own = f.control.Unstarted().location.coordinates;
+        own.longitude = LongitudeValue(-16.37, kEastPositive);
+        own.latitude = LatitudeValue(48.21, kLatitudeMinusSign);
+        ways[way](f);
+        const Location& place = f.control.Current().location;
+        EXPECT_EQ(f.control.CurrentPosition(), -1) << way;
+        EXPECT_TRUE(LocationEqual(place, AtLondon().location)) << way;
+        EXPECT_EQ(place.coordinates.longitude.GetOrientation(), kEastPositive) << way;
+        EXPECT_EQ(place.coordinates.latitude.mode, kLatitudeMinusSign) << way;
+    }
 }
 
 // 1,000 random commands while workers run: ASan and ThreadSanitizer watch
