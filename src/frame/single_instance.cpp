@@ -36,6 +36,13 @@ HWND PublishedFrame() {
     return frame;
 }
 
+// Wine's own export. Only there can what Windows says of a window differ
+// from what the screen shows.
+bool RunsUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 // A frame that a copy holding the claim published. A handle left by a copy
 // that died may name another window by now, or none.
 bool IsPublishedFrame(HWND window) {
@@ -127,8 +134,17 @@ FoundFrame FindRunningFrame() {
 }
 
 void BringFrameForward(HWND frame) {
+    // Taken before the restore, which activates the frame itself even when
+    // a modal dialog disables it.
+    HWND last = GetLastActivePopup(frame);
+    // Under Wine a window manager's minimise of a disabled frame is not
+    // passed on to it: the frame (with its dialog) is minimised on the
+    // screen but not for Windows, and only a restore from the minimised
+    // state shows it again.
+    if (!IsWindowEnabled(frame) && !IsIconic(frame) && RunsUnderWine()) ShowWindow(frame, SW_SHOWMINNOACTIVE);
     if (IsIconic(frame)) ShowWindow(frame, SW_RESTORE);
-    SetForegroundWindow(GetLastActivePopup(frame));
+    const LONG style = GetWindowLongW(last, GWL_STYLE);
+    SetForegroundWindow((style & WS_VISIBLE) && !(style & WS_DISABLED) ? last : frame);
 }
 
 RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds, const std::function<FoundFrame()>& findFrame,

@@ -86,7 +86,9 @@ struct FoundFrame {
 // where the block names none that is shown, from the session's desktops.
 FoundFrame FindRunningFrame();
 
-// What the frame does when a second start asks it to come forward.
+// What the frame does when a second start asks it to come forward: back
+// from the task bar, with the window the user last worked in (a modal
+// dialog, say) in front.
 void BringFrameForward(HWND frame);
 
 enum class RunningCopy {

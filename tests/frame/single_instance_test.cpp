@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
 
+#include "controls/dialog_template.h"
 #include "frame/frame_window.h"
 
 namespace corvinata {
@@ -18,8 +20,12 @@ namespace {
 
 FoundFrame NoFrame() { return {FrameState::NotPublished, nullptr}; }
 
+// How often a frame of the test was minimised.
+std::atomic<int> minimised{0};
+
 // The other copy's frame: it comes forward when asked, unless it is closing.
 LRESULT CALLBACK OtherFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE && wParam == SIZE_MINIMIZED) ++minimised;
     if (message == kComeForwardMessage) {
         if (FrameIsClosing(window)) return 0;
         BringFrameForward(window);
@@ -220,6 +226,53 @@ TEST(SingleInstanceTest, ACopysFrameIsFoundWhereItsBlockNamesNone) {
             << (desktop ? "another desktop" : "this desktop");
         EXPECT_FALSE(IsIconic(frame));
         EXPECT_EQ(wait.waited, 0u);
+    }
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// A minimised copy comes back with the window the user last worked in in
+// front: its modal dialog (which disables the frame) where there is one.
+// Under Wine a window manager may have minimised a disabled frame without
+// Windows knowing: such a frame is minimised and restored, as the manager
+// shows it again only then.
+TEST(SingleInstanceTest, AMinimisedCopyComesBackWithItsDialogInFront) {
+    const FrameClass frameClass;
+    struct Case {
+        bool withDialog;
+        bool minimisedForWindows;
+    };
+    for (const Case& c : {Case{true, true}, Case{false, true}, Case{true, false}}) {
+        HWND frame = nullptr;
+        HWND dialog = nullptr;
+        OtherCopy other(OtherCopy::Ending::LetsGo, [&](SingleInstance& claim) {
+            frame = CreateOtherFrame();
+            claim.Publish(frame);
+            SetForegroundWindow(frame);
+            if (!c.withDialog) return;
+            const DialogTemplate dialogTemplate = DialogTemplate(L"Date and Time", 120, 60).OkCancel(120, 60);
+            dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), frame,
+                                                PlainDialogProc, 0);
+            EnableWindow(frame, FALSE);
+            ShowWindow(dialog, SW_SHOW);
+            SetForegroundWindow(dialog);
+        });
+        ASSERT_NE(frame, nullptr);
+        ASSERT_EQ(dialog != nullptr, c.withDialog);
+        if (c.minimisedForWindows) ShowWindow(frame, SW_MINIMIZE);
+        minimised = 0;
+        SingleInstance second;
+        EXPECT_EQ(AwaitRunningCopy(second, 0), RunningCopy::Activated) << c.withDialog << c.minimisedForWindows;
+        EXPECT_FALSE(IsIconic(frame)) << c.withDialog << c.minimisedForWindows;
+        HWND inFront = c.withDialog ? dialog : frame;
+        EXPECT_EQ(GetForegroundWindow(), inFront) << c.withDialog << c.minimisedForWindows;
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &input));
+        EXPECT_EQ(input.hwndActive, inFront) << c.withDialog << c.minimisedForWindows;
+        if (!c.minimisedForWindows) {
+            EXPECT_EQ(minimised, 1) << "the disabled frame went through a restore";
+        }
     }
 }
 
