@@ -99,6 +99,12 @@ struct ThemeTraits {
     static bool Close(Handle handle) noexcept { return CloseThemeData(handle) == S_OK; }
 };
 
+struct DesktopTraits {
+    using Handle = HDESK;
+    static Handle Invalid() noexcept { return nullptr; }
+    static bool Close(Handle handle) noexcept { return CloseDesktop(handle) != 0; }
+};
+
 // A file handle from CreateFileW.
 using ScopedFileHandle = ScopedWinHandle<FileHandleTraits>;
 // A search handle from FindFirstFileW.
@@ -117,6 +123,9 @@ using ScopedMenu = ScopedWinHandle<MenuTraits>;
 using ScopedImageList = ScopedWinHandle<ImageListTraits>;
 // Theme data from OpenThemeData; null where no visual style is active.
 using ScopedTheme = ScopedWinHandle<ThemeTraits>;
+// A desktop from OpenDesktopW or CreateDesktopW (never a thread's own from
+// GetThreadDesktop).
+using ScopedDesktop = ScopedWinHandle<DesktopTraits>;
 
 // A window's device context from GetDC, released with ReleaseDC.
 class ScopedWindowDc {

@@ -38,9 +38,10 @@ constexpr int kMinimumScreenWidth = 1024;
 constexpr int kMinimumScreenHeight = 720;
 // How long a second start waits for the first copy's frame to show, or for
 // an ending copy to end. It is spent only while the copy that holds the
-// claim has no frame to ask: a frame on any desktop is asked at once (and
-// answers within seconds or not at all), and the claim of a copy that ended
-// or died is taken at once.
+// claim has published no frame yet or its frame is closing: a frame on any
+// desktop is asked at once (and answers within seconds or not at all), a
+// copy that published no usable frame is not waited for, and the claim of
+// a copy that ended or died is taken at once.
 constexpr DWORD kWaitForRunningCopy = 30000;
 
 String ClassIdText() {

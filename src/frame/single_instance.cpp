@@ -12,9 +12,15 @@ constexpr const wchar_t* kInstanceName = L"Local\\Corvinata 1.70 frame";
 // The block where the claim's holder publishes its frame: one 32-bit window
 // handle (handles are 32-bit values in every Windows process).
 constexpr const wchar_t* kPublishedFrameName = L"Local\\Corvinata 1.70 frame window";
-// A window property, seen by every process of the session.
+// Window properties, seen by every process of the session. The published
+// mark is per version, as the claim is.
 constexpr const wchar_t* kClosingProperty = L"Corvinata frame closing";
+constexpr const wchar_t* kPublishedProperty = L"Corvinata 1.70 frame published";
 constexpr DWORD kPollMilliseconds = 100;
+// A copy whose block names no frame of it may be between two states (its
+// frame just destroyed, its claim not yet let go): it is read again for
+// this long before the start ends.
+constexpr DWORD kSettleMilliseconds = 300;
 // A running copy answers at once unless it is busy or hung.
 constexpr UINT kAnswerMilliseconds = 5000;
 
@@ -30,9 +36,47 @@ HWND PublishedFrame() {
     return frame;
 }
 
-bool IsFrameWindow(HWND window) {
+// Wine's own export. Only there can what Windows says of a window differ
+// from what the screen shows.
+bool RunsUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// A frame that a copy holding the claim published. A handle left by a copy
+// that died may name another window by now, or none.
+bool IsPublishedFrame(HWND window) {
     wchar_t name[64] = {};
-    return GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, FrameWindow::ClassName()) == 0;
+    return window && IsWindow(window) && GetClassNameW(window, name, 64) > 0 &&
+           lstrcmpW(name, FrameWindow::ClassName()) == 0 && GetPropW(window, kPublishedProperty) != nullptr;
+}
+
+// The frame shows once its copy has started. It is a top-level window, so
+// its own style says so; IsWindowVisible answers no for every window of
+// another desktop under Wine.
+bool IsShownFrame(HWND window) {
+    return IsPublishedFrame(window) && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0 &&
+           !FrameIsClosing(window);
+}
+
+BOOL CALLBACK MatchShownFrame(HWND window, LPARAM found) {
+    if (IsShownFrame(window)) *reinterpret_cast<HWND*>(found) = window;
+    return *reinterpret_cast<HWND*>(found) == nullptr;
+}
+
+BOOL CALLBACK SearchDesktop(LPWSTR name, LPARAM found) {
+    const ScopedDesktop desktop(OpenDesktopW(name, 0, FALSE, DESKTOP_ENUMERATE | DESKTOP_READOBJECTS));
+    if (desktop.IsValid()) EnumDesktopWindows(desktop.Get(), MatchShownFrame, found);
+    return *reinterpret_cast<HWND*>(found) == nullptr;
+}
+
+// The published frame, shown, on this desktop or on any other of the
+// session's window station that may be looked into.
+HWND SearchShownFrame() {
+    HWND found = nullptr;
+    EnumWindows(MatchShownFrame, reinterpret_cast<LPARAM>(&found));
+    if (!found) EnumDesktopsW(GetProcessWindowStation(), SearchDesktop, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 }  // namespace
@@ -60,6 +104,9 @@ void SingleInstance::Release() noexcept {
 
 void SingleInstance::Publish(HWND frame) {
     if (!owned_) return;
+    // Marked, the frame is found by a second start even where the block
+    // cannot be read or names something else.
+    SetPropW(frame, kPublishedProperty, reinterpret_cast<HANDLE>(1));
     if (!published_.IsValid()) {
         published_.Reset(
             CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LONG), kPublishedFrameName));
@@ -77,44 +124,52 @@ void MarkFrameClosing(HWND frame) {
 
 bool FrameIsClosing(HWND frame) { return frame && GetPropW(frame, kClosingProperty) != nullptr; }
 
-HWND FindRunningFrame() {
-    HWND frame = PublishedFrame();
-    // A handle left by a copy that died may name another window by now.
-    if (!frame || !IsWindow(frame) || !IsFrameWindow(frame)) return nullptr;
-    DWORD process = 0;
-    GetWindowThreadProcessId(frame, &process);
-    // The frame shows once its copy has started. It is a top-level window,
-    // so its own style says so; IsWindowVisible answers no for every window
-    // of another desktop under Wine.
-    const bool shown = (GetWindowLongW(frame, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (process == GetCurrentProcessId() || !shown || FrameIsClosing(frame)) return nullptr;
-    return frame;
+FoundFrame FindRunningFrame() {
+    const HWND published = PublishedFrame();
+    if (IsShownFrame(published)) return {FrameState::Shown, published};
+    if (HWND frame = SearchShownFrame()) return {FrameState::Shown, frame};
+    if (!published) return {FrameState::NotPublished, nullptr};
+    if (IsPublishedFrame(published) && FrameIsClosing(published)) return {FrameState::Closing, nullptr};
+    return {FrameState::Unusable, nullptr};
 }
 
 void BringFrameForward(HWND frame) {
+    // Taken before the restore, which activates the frame itself even when
+    // a modal dialog disables it.
+    HWND last = GetLastActivePopup(frame);
+    // Under Wine a window manager's minimise of a disabled frame is not
+    // passed on to it: the frame (with its dialog) is minimised on the
+    // screen but not for Windows, and only a restore from the minimised
+    // state shows it again.
+    if (!IsWindowEnabled(frame) && !IsIconic(frame) && RunsUnderWine()) ShowWindow(frame, SW_SHOWMINNOACTIVE);
     if (IsIconic(frame)) ShowWindow(frame, SW_RESTORE);
-    SetForegroundWindow(GetLastActivePopup(frame));
+    const LONG style = GetWindowLongW(last, GWL_STYLE);
+    SetForegroundWindow((style & WS_VISIBLE) && !(style & WS_DISABLED) ? last : frame);
 }
 
-RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds, const std::function<HWND()>& findFrame) {
+RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds, const std::function<FoundFrame()>& findFrame,
+                             const std::function<void(DWORD)>& wait) {
+    DWORD unusable = 0;
     for (DWORD waited = 0;; waited += kPollMilliseconds) {
         if (instance.TryClaim()) return RunningCopy::Ended;
-        if (HWND frame = findFrame()) {
+        const FoundFrame found = findFrame();
+        if (found.state == FrameState::Shown) {
             // This start was the user's; the running copy may take the
             // foreground it hands over.
             DWORD process = 0;
-            GetWindowThreadProcessId(frame, &process);
+            GetWindowThreadProcessId(found.frame, &process);
             AllowSetForegroundWindow(process);
             DWORD_PTR cameForward = 0;
-            if (!SendMessageTimeoutW(frame, kComeForwardMessage, 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds,
+            if (!SendMessageTimeoutW(found.frame, kComeForwardMessage, 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds,
                                      &cameForward)) {
                 return RunningCopy::NotFound;
             }
             // A frame that began closing meanwhile: its copy's end is awaited.
             if (cameForward) return RunningCopy::Activated;
         }
-        if (waited >= milliseconds) return RunningCopy::NotFound;
-        Sleep(kPollMilliseconds);
+        unusable = found.state == FrameState::Unusable ? unusable + kPollMilliseconds : 0;
+        if (waited >= milliseconds || unusable > kSettleMilliseconds) return RunningCopy::NotFound;
+        wait(kPollMilliseconds);
     }
 }
 

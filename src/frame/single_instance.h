@@ -10,12 +10,17 @@
 // runs as the user's copy: the user's launch is not lost.
 //
 // The copy that holds the claim publishes its frame's handle beside it (a
-// named shared block of the session). The second start reads it there
-// instead of looking for the frame on its own desktop: the running copy may
-// live on another desktop of the session (Wine's virtual desktop, a desktop
-// switcher's), where FindWindow does not look and where only that copy can
-// bring its frame forward. So the second start asks the frame to come
-// forward itself, with a message that crosses desktops.
+// named shared block of the session) and marks the frame as published. The
+// second start reads the block instead of looking for the frame on its own
+// desktop: the running copy may live on another desktop of the session
+// (Wine's virtual desktop, a desktop switcher's), where FindWindow does not
+// look and where only that copy can bring its frame forward. So the second
+// start asks the frame to come forward itself, with a message that crosses
+// desktops. Where the block names no shown frame of the copy, the marked
+// frame is looked for on every desktop of the session; where there is none
+// either, the copy has no frame to show and the second start ends at once.
+// Only a copy that has published nothing yet (it is still starting) or
+// whose frame is closing (it is ending) is waited for.
 #pragma once
 
 #include <windows.h>
@@ -64,24 +69,44 @@ private:
 void MarkFrameClosing(HWND frame);
 bool FrameIsClosing(HWND frame);
 
-// The published frame of another copy, shown and not closing, or none.
-HWND FindRunningFrame();
+// What a second start finds of the copy that holds the claim.
+enum class FrameState {
+    NotPublished,  // no frame published yet: the copy is still starting
+    Shown,         // its frame, shown and not closing: it is asked forward
+    Closing,       // its frame is closing: the copy is ending
+    Unusable,      // the block names no frame of it, and none was found
+};
 
-// What the frame does when a second start asks it to come forward.
+struct FoundFrame {
+    FrameState state;
+    HWND frame;  // when Shown
+};
+
+// The published frame of the copy that holds the claim, from the block or,
+// where the block names none that is shown, from the session's desktops.
+FoundFrame FindRunningFrame();
+
+// What the frame does when a second start asks it to come forward: back
+// from the task bar, with the window the user last worked in (a modal
+// dialog, say) in front.
 void BringFrameForward(HWND frame);
 
 enum class RunningCopy {
     Activated,  // its frame was brought forward: this start ends
     Ended,      // it ended: this start holds the claim and runs
-    NotFound,   // neither within the time: this start ends
+    NotFound,   // neither: this start ends
 };
 
 // What a second start does while another copy holds the claim: asks that
-// copy's frame to come forward as soon as `findFrame` sees one (the first
-// copy may still be starting), or takes the claim when that copy has ended;
-// waits up to `milliseconds` for either. A frame that does not answer
-// within a few seconds (its copy hung) ends this start as NotFound.
+// copy's frame to come forward as soon as `findFrame` finds it shown, or
+// takes the claim when that copy has ended. It waits, in rounds of `wait`,
+// up to `milliseconds` for a copy that is still starting or is ending; a
+// copy that has published something other than a shown frame, and whose
+// frame is not found otherwise either, is given a moment only (it may be
+// between two states) and this start ends as NotFound. So does one whose
+// frame does not answer within a few seconds (its copy hung).
 RunningCopy AwaitRunningCopy(SingleInstance& instance, DWORD milliseconds,
-                             const std::function<HWND()>& findFrame = FindRunningFrame);
+                             const std::function<FoundFrame()>& findFrame = FindRunningFrame,
+                             const std::function<void(DWORD)>& wait = Sleep);
 
 }  // namespace corvinata
