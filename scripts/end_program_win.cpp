@@ -13,11 +13,12 @@
 #include "frame/single_instance.h"
 
 int main() {
-    HWND frame = corvinata::FindRunningFrame();
-    if (!frame) {
+    const corvinata::FoundFrame found = corvinata::FindRunningFrame();
+    if (found.state != corvinata::FrameState::Shown) {
         std::puts("No running copy of Corvinata was found.");
         return 1;
     }
+    HWND frame = found.frame;
     if (!IsWindowEnabled(frame)) {
         std::puts("A dialog of Corvinata is open.");
         return 2;
