@@ -16,30 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "program_process_win.h"
 #include "timing_support_win.h"
 
 namespace {
 
-constexpr const wchar_t* kFrameKey = L"Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window";
-
-void SkipWelcome() {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kFrameKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
-    const DWORD no = 0;
-    RegSetValueExW(key, L"ShowHelpHint", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&no), sizeof no);
-    RegCloseKey(key);
-}
-
-std::wstring ProgramBeside() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return folder + L"Corvinata.exe";
-}
+using corvinata::timing::ProgramBeside;
+using corvinata::timing::SkipWelcome;
 
 // Milliseconds until the frame shows, or -1 when it did not within a minute.
 double TimeOneStart(const std::wstring& program) {

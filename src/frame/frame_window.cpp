@@ -312,7 +312,11 @@ void FrameWindow::OnStartup() {
     UpdateWindow(window_);
     menuPictures_.Set(GetMenu(window_), instance_);
     session_.RestoreNightVision(window_);
+    // The Related Tasks pane is filled once, for the window active at the
+    // end, not for each window as it comes back.
+    restoringWindows_ = true;
     session_.RestoreWindows();
+    restoringWindows_ = false;
     if (recentMenu_) recentMenu_->Rebuild();
     panes_.Arrange();
     UpdateCommandStates();
@@ -391,7 +395,7 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     }
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
-    if (relatedTaskPane_) relatedTaskPane_->WindowActivated();
+    if (relatedTaskPane_ && !restoringWindows_) relatedTaskPane_->WindowActivated();
 }
 
 void FrameWindow::ChildWindowRetitled(MdiChildWindow&) {
@@ -399,7 +403,7 @@ void FrameWindow::ChildWindowRetitled(MdiChildWindow&) {
 }
 
 void FrameWindow::RefreshRelatedTasks() {
-    if (relatedTaskPane_ && !closing_) relatedTaskPane_->Refresh();
+    if (relatedTaskPane_ && !closing_ && !restoringWindows_) relatedTaskPane_->Refresh();
 }
 
 void FrameWindow::ChildWindowClosed(MdiChildWindow& window) {

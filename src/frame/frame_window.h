@@ -205,6 +205,7 @@ private:
     std::unique_ptr<FrameClockTimer> clock_;
     HistoryDropDowns historyLists_{*this};
     bool startupFinished_ = false;
+    bool restoringWindows_ = false;
     std::unique_ptr<NightColours> nightColours_;
     bool closeRequested_ = false;
     bool closing_ = false;

@@ -87,6 +87,12 @@ void RelatedTasksPane::Show() {
         for (const RelatedTaskPtr& task : groups_.Group(group)) items.emplace_back(group, String(task->GetText()));
     }
     if (items == shown_) return;
+    // A row keeps its caption's height while its text stays.
+    std::vector<int> heights(items.size(), kUnmeasured);
+    for (std::size_t index = 0; index < std::min(items.size(), shown_.size()); ++index) {
+        if (items[index].second == shown_[index].second) heights[index] = captionHeights_[index];
+    }
+    captionHeights_ = std::move(heights);
     if (SameGroups(items, shown_)) {
         // The same rows with other texts (another body selected): only the
         // texts that differ are set, and so only their rows drawn again (or
@@ -170,13 +176,41 @@ void RelatedTasksPane::FitList() {
     const int width = client.right - 2 * margin;
     const int height = client.bottom - list.top - margin;
     if (width <= 0 || height <= 0) return;
-    SetWindowPos(list_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Drawn once the list has its size, column and rows: a list that grows
+    // out of its scroll bar would otherwise draw the bar on the way, and a
+    // themed scroll bar is slow to draw.
+    SetWindowPos(list_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     FitLastColumn(list_);
     FitRows();
+    InvalidateRect(window_, nullptr, TRUE);
+    RedrawWindow(list_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void RelatedTasksPane::FitRows() {
     if (list_ == nullptr) return;
+    const int width = ListView_GetColumnWidth(list_, 0) - 2 * kCaptionMargin;
+    if (width <= 0) return;
+    MeasureCaptions(width);
+    int lines = 1;
+    for (const int height : captionHeights_) {
+        lines = std::max(lines, std::min(kMostRowLines, (height + lineHeight_ - 1) / lineHeight_));
+    }
+    if (lines == rowLines_) return;
+    rowLines_ = lines;
+    // The rows are as tall as the small images; none gives them the list's own height.
+    // The list lets the old image list go before it is destroyed.
+    ScopedImageList next(lines > 1 ? ImageList_Create(1, lines * lineHeight_ + 2, ILC_COLOR32, 0, 1) : nullptr);
+    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(next.Get()));
+    rowHeight_ = std::move(next);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void RelatedTasksPane::MeasureCaptions(int width) {
+    if (width != captionWidth_) std::fill(captionHeights_.begin(), captionHeights_.end(), kUnmeasured);
+    captionWidth_ = width;
+    const bool measured =
+        std::find(captionHeights_.begin(), captionHeights_.end(), kUnmeasured) == captionHeights_.end();
+    if (measured && linkFont_.IsValid()) return;
     if (!linkFont_.IsValid()) {
         HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0));
         LOGFONTW face{};
@@ -184,30 +218,18 @@ void RelatedTasksPane::FitRows() {
         face.lfUnderline = TRUE;
         linkFont_.Reset(CreateFontIndirectW(&face));
     }
-    const int width = ListView_GetColumnWidth(list_, 0) - 2 * kCaptionMargin;
-    if (width <= 0) return;
+    ScopedWindowDc dc(list_);
+    ScopedSelection font(dc.Get(), linkFont_.Get());
     TEXTMETRICW metrics{};
-    int lines = 1;
-    {
-        ScopedWindowDc dc(list_);
-        ScopedSelection font(dc.Get(), linkFont_.Get());
-        GetTextMetricsW(dc.Get(), &metrics);
-        for (const auto& row : shown_) {
-            RECT caption{0, 0, width, 0};
-            DrawTextW(dc.Get(), row.second.Text(), -1, &caption, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-            const int needed =
-                (caption.bottom + metrics.tmHeight - 1) / std::max(1, static_cast<int>(metrics.tmHeight));
-            lines = std::max(lines, std::min(kMostRowLines, needed));
-        }
+    GetTextMetricsW(dc.Get(), &metrics);
+    lineHeight_ = std::max(1, static_cast<int>(metrics.tmHeight));
+    for (std::size_t row = 0; row < shown_.size(); ++row) {
+        if (captionHeights_[row] != kUnmeasured) continue;
+        RECT caption{0, 0, width, 0};
+        DrawTextW(dc.Get(), shown_[row].second.Text(), -1, &caption, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        captionHeights_[row] = caption.bottom;
+        ++measuredCaptions_;
     }
-    if (lines == rowLines_) return;
-    rowLines_ = lines;
-    // The rows are as tall as the small images; none gives them the list's own height.
-    // The list lets the old image list go before it is destroyed.
-    ScopedImageList next(lines > 1 ? ImageList_Create(1, lines * metrics.tmHeight + 2, ILC_COLOR32, 0, 1) : nullptr);
-    SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(next.Get()));
-    rowHeight_ = std::move(next);
-    InvalidateRect(list_, nullptr, TRUE);
 }
 
 LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
@@ -215,12 +237,14 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     if (rowLines_ == 1) return CDRF_DODEFAULT;
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
     if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-    const int item = static_cast<int>(draw.nmcd.dwItemSpec);
+    // The items are the shown rows in their order.
+    const std::size_t row = draw.nmcd.dwItemSpec;
+    if (row >= shown_.size()) return CDRF_DODEFAULT;
+    const int item = static_cast<int>(row);
     RECT bounds{};
     bounds.left = LVIR_BOUNDS;
     if (!SendMessageW(list_, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds))) return CDRF_DODEFAULT;
-    wchar_t text[512] = {};
-    ListView_GetItemText(list_, item, 0, text, 512);
+    const Char* text = shown_[row].second.Text();
     HDC dc = draw.nmcd.hdc;
     // The face ApplyColours gave the list.
     FillRect(dc, &bounds, ProgramBrush(COLOR_BTNFACE));
@@ -228,9 +252,9 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     RECT caption{bounds.left + kCaptionMargin, bounds.top, bounds.left + ListView_GetColumnWidth(list_, 0) - kCaptionMargin,
                  bounds.bottom};
     // Centred in the row's height, as the list view centres a line.
-    RECT measured = caption;
-    DrawTextW(dc, text, -1, &measured, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    caption.top += std::max(0L, (caption.bottom - caption.top - (measured.bottom - measured.top)) / 2);
+    if (captionHeights_[row] != kUnmeasured) {
+        caption.top += std::max(0L, (caption.bottom - caption.top - captionHeights_[row]) / 2);
+    }
     SetTextColor(dc, ListView_GetTextColor(list_));
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, text, -1, &caption, DT_WORDBREAK | DT_NOPREFIX);
@@ -325,6 +349,7 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
         case WM_DESTROY:
             if (pane->list_ != nullptr) SendMessageW(pane->list_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
             pane->rowLines_ = 1;
+            pane->captionWidth_ = 0;
             pane->window_ = nullptr;
             pane->list_ = nullptr;
             return FALSE;

@@ -58,6 +58,8 @@ public:
     void ApplyColours();
 
     const RelatedTaskGroups& Groups() const noexcept { return groups_; }
+    // How many captions the pane has measured for their wrapped height.
+    int MeasuredCaptions() const noexcept { return measuredCaptions_; }
     RelatedTaskBuilder Builder() { return RelatedTaskBuilder(groups_, services_); }
 
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -68,6 +70,8 @@ private:
     void FitList();
     // Rows as tall as the longest caption wrapped in the column needs.
     void FitRows();
+    // The height of each caption wrapped at `width` that is not known yet.
+    void MeasureCaptions(int width);
     LRESULT DrawItem(NMLVCUSTOMDRAW& draw);
     void RunItem(int item);
     const RelatedTask* TaskOfItem(int item) const;
@@ -85,6 +89,14 @@ private:
     // The list keeps the font of the pane's dialog template for its life
     // (nothing sets it another), so the link font is made once.
     int rowLines_ = 1;
+    // The height in pixels of each shown caption wrapped at captionWidth_,
+    // and of a line of the link font: a caption is measured once for its
+    // text and the column's width, not at each fit or paint.
+    static constexpr int kUnmeasured = -1;
+    std::vector<int> captionHeights_;
+    int captionWidth_ = 0;
+    int lineHeight_ = 1;
+    int measuredCaptions_ = 0;
     ScopedFont linkFont_;
     ScopedImageList rowHeight_;
     bool closingBySystemCommand_ = false;

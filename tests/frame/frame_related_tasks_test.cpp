@@ -289,5 +289,27 @@ TEST_F(FrameRelatedTasksTest, EveryCaptionShowsWholeAtThePanesWidth) {
     }
 }
 
+// Reopened with the windows of its last run, the program fills the pane
+// once, for the window active at the end: the windows before it (the
+// explorers with tasks of their own) have no caption measured as they come back.
+TEST_F(FrameRelatedTasksTest, ReopenedWindowsFillThePaneOnceForTheActiveOne) {
+    const auto measuredOnReopening = [this](std::initializer_list<int> commands) {
+        Command(CMD_CLOSE_ALL);
+        for (int command : commands) Command(command);
+        EXPECT_EQ(frame_->Registry().AllWindows().size(), commands.size());
+        Command(CMD_EXIT);
+        frame_.reset();
+        app_.reset();
+        DrainQuit();
+        StartAsProgram();
+        EXPECT_EQ(frame_->Registry().AllWindows().size(), commands.size());
+        EXPECT_EQ(ActiveKind(), kSaturnExplorerWindow);
+        EXPECT_FALSE(Rows().empty());
+        return frame_->RelatedTasks()->Pane().MeasuredCaptions();
+    };
+    const int alone = measuredOnReopening({CMD_NEW_SATURN});
+    EXPECT_EQ(measuredOnReopening({CMD_NEW_JUPITER, CMD_NEW_SKY, CMD_NEW_JUPITER, CMD_NEW_SATURN}), alone);
+}
+
 }  // namespace
 }  // namespace corvinata

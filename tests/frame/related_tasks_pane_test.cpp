@@ -201,5 +201,46 @@ TEST_F(RelatedTasksPaneTest, TheScreenShowsTheNewRowsAfterEachChange) {
     ShowWindow(dialog.Window(), SW_HIDE);
 }
 
+// A caption is measured once for its text and the column's width: a paint
+// or a resize that keeps the width measures none, another body measures the
+// captions whose text changed, another width all of them.
+TEST_F(RelatedTasksPaneTest, ACaptionIsMeasuredOnceForItsTextAndWidth) {
+    const auto resize = [this](int width, int height) {
+        SetWindowPos(dialog.Window(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    const auto sky = [this](int planet) {
+        host.activeSky = GetCatalogueObject(kBodyPlanet, planet);
+        pane.UpdateForActiveWindow();
+    };
+    enum Measures { kNone, kChanged, kAll };
+    const struct Step {
+        const char* name;
+        std::function<void()> change;
+        Measures measures;
+    } steps[] = {
+        {"paint", [this] { RedrawWindow(List(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }, kNone},
+        {"taller pane", [&] { resize(90, 400); }, kNone},
+        {"same body", [&] { sky(2); }, kNone},
+        {"another body", [&] { sky(1); }, kChanged},
+        {"wider pane", [&] { resize(120, 400); }, kAll},
+    };
+    SetWindowPos(dialog.Window(), HWND_TOPMOST, 0, 0, 90, 300, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    sky(2);
+    ASSERT_GT(ItemCount(), 1);
+    for (const Step& step : steps) {
+        std::vector<std::string> before;
+        for (int item = 0; item < ItemCount(); ++item) before.push_back(ItemText(item));
+        const int measured = pane.MeasuredCaptions();
+        step.change();
+        UpdateWindow(List());
+        int expected = 0;
+        for (int item = 0; item < ItemCount(); ++item) {
+            expected += step.measures == kAll || (step.measures == kChanged && ItemText(item) != before[item]);
+        }
+        EXPECT_EQ(pane.MeasuredCaptions() - measured, expected) << step.name;
+    }
+    ShowWindow(dialog.Window(), SW_HIDE);
+}
+
 }  // namespace
 }  // namespace corvinata
