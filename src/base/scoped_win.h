@@ -127,10 +127,12 @@ using ScopedTheme = ScopedWinHandle<ThemeTraits>;
 // GetThreadDesktop).
 using ScopedDesktop = ScopedWinHandle<DesktopTraits>;
 
-// A window's device context from GetDC, released with ReleaseDC.
+// A window's device context from GetDC (or GetDCEx with `flags`), released
+// with ReleaseDC.
 class ScopedWindowDc {
 public:
     explicit ScopedWindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ScopedWindowDc(HWND window, DWORD flags) noexcept : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
     ~ScopedWindowDc() {
         if (dc_) ReleaseDC(window_, dc_);
     }

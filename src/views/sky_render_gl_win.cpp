@@ -65,6 +65,8 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
     pfd.cColorBits = 24;
     pfd.cDepthBits = 16;
     pfd.iLayerType = PFD_MAIN_PLANE;
+    const bool copyFrames = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) && GlChildFramesNeedCopying();
+    if (copyFrames) PrepareGlFrameCopies(window);
     // Choosing a format takes Wine some ten milliseconds; every display
     // of the process takes the one chosen for the first.
     static int chosen = 0;
@@ -84,7 +86,7 @@ std::unique_ptr<SkyGlWin> CreateSkyGlWin(HWND window, HDC dc, HFONT displayFont,
         if (!wglMakeCurrent(dc, made)) return nullptr;
         if (sharing == GlContextSharing::kSkyDisplays) skyDisplays = context;
     }
-    return std::make_unique<SkyGlWin>(window, dc, std::move(context), displayFont, symbolFont);
+    return std::make_unique<SkyGlWin>(window, dc, std::move(context), displayFont, symbolFont, copyFrames);
 }
 
 GlContext::~GlContext() {
@@ -94,8 +96,9 @@ GlContext::~GlContext() {
 }
 
 SkyGlWin::SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont,
-                   HFONT symbolFont)
+                   HFONT symbolFont, bool copyFrames)
     : window_(window), dc_(dc), context_(std::move(context)), fonts_{displayFont, symbolFont} {
+    if (copyFrames) frameCopy_.emplace();
     MakeCurrent();
     listBase_ = glGenLists(kSkyListCount);
     quadric_ = gluNewQuadric();
@@ -147,12 +150,20 @@ void SkyGlWin::PrepareFrame() {
     paintedWidth_ = width;
     paintedHeight_ = height;
     MakeCurrent();
+    if (frameCopy_) SendWindowChangesToX(window_);
     ::SwapBuffers(dc_);
 }
 
 void SkyGlWin::SwapBuffers() {
     if (swapObserver_) swapObserver_();
+    if (frameCopy_) {
+        int width = 0;
+        int height = 0;
+        ClientSize(width, height);
+        frameCopy_->Read(width, height);
+    }
     ::SwapBuffers(dc_);
+    if (frameCopy_) frameCopy_->Show(window_);
 }
 void SkyGlWin::Flush() { glFlush(); }
 void SkyGlWin::Clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }

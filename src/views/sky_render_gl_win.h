@@ -10,8 +10,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
+#include "views/gl_child_wine_win.h"
 #include "views/sky_grids.h"
 #include "views/sky_projection.h"
 #include "views/sky_render_gl.h"
@@ -45,7 +47,10 @@ enum class GlContextSharing : int { kOwn, kSkyDisplays };
 
 class SkyGlWin final : public SkyGl {
 public:
-    SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont, HFONT symbolFont);
+    // With `copyFrames` each frame swapped is drawn onto the window with GDI
+    // as well: a child window under Wine (gl_child_wine_win.h).
+    SkyGlWin(HWND window, HDC dc, std::shared_ptr<GlContext> context, HFONT displayFont, HFONT symbolFont,
+             bool copyFrames = false);
     // Makes the context current on its own DC before deleting its lists and
     // the quadric, then current nowhere; the context goes with its last
     // backend.
@@ -60,7 +65,9 @@ public:
     // Wine went into buffers of the old size (a 98 x 98 picture in the
     // corner, or nothing at all) and only the next swap took the new size:
     // here the old buffer is shown once more first, so that the frame of
-    // this paint is drawn at the window's size.
+    // this paint is drawn at the window's size. Under Wine the X server
+    // learns a child window's new size only once Wine sends what it queued:
+    // that is asked for before the swap (SendWindowChangesToX).
     void PrepareFrame();
     // Called with the context current just before each frame is shown
     // (the tests read the frame there); none by default.
@@ -134,14 +141,16 @@ private:
     int paintedWidth_ = -1;
     int paintedHeight_ = -1;
     std::function<void()> swapObserver_;
+    std::optional<GlFrameCopy> frameCopy_;
     HFONT fonts_[2];
     unsigned listBase_ = 0;
     void* quadric_ = nullptr;
 };
 
 // Sets the pixel format on the window's DC (double-buffered RGBA, 24 colour
-// and 16 depth bits), creates the context (or, sharing, takes the Sky
-// displays' one when they have one) and makes it current, then the lists,
+// and 16 depth bits; a child window under Wine prepared first for the copies
+// of its frames that show them), creates the context (or, sharing, takes the
+// Sky displays' one when they have one) and makes it current, then the lists,
 // the quadric, depth test with GL_LEQUAL (later layers cover earlier ones at
 // equal depth), blending by source alpha and a black clear colour.
 // `displayFont` and `symbolFont` stay owned by the caller and must outlive the

@@ -49,6 +49,25 @@ inline std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& hei
     });
 }
 
+// A window's client area as the screen shows it, read through the screen's
+// DC rather than the window's own: for a GL window, what the user sees of
+// the frames it swaps.
+inline std::vector<std::uint32_t> ShownOnScreen(HWND window, int& width, int& height) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    width = client.right;
+    height = client.bottom;
+    const int w = width;
+    const int h = height;
+    return DrawnPixels(w, h, [origin, w, h](HDC memory) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    });
+}
+
 // A control's client area as the control draws itself (WM_PRINTCLIENT) on
 // white: what a control leaves unpainted (a group box's inside) is no ink.
 inline std::vector<std::uint32_t> PrintedClient(HWND control, int width, int height) {

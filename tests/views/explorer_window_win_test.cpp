@@ -554,6 +554,24 @@ TEST_F(ExplorerWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindo
     expectShownAtSize(*second->Display(), shown, "new beside a maximized window");
 }
 
+// What the screen shows of a painted display is the frame it drew, read
+// through the screen's DC: under Wine the display kept whatever had been
+// there, its frames shown nowhere.
+TEST_F(ExplorerWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
+    ExplorerWindow& saturn = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
+    HWND display = saturn.Display()->Window();
+    test::ShownFrames shown(*saturn.Display()->Gl(), display);
+    RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The message loop gone quiet is where what was painted reaches the screen.
+    test::RunWaitingMessages();
+    ASSERT_GT(shown.Count(), 0u);
+    const test::FrameOnScreen seen = test::CompareWithScreen(shown.Last(), display);
+    ASSERT_GT(seen.pixels, 0);
+    EXPECT_EQ(seen.colours, 2) << "the frame shows nothing drawn";
+    EXPECT_EQ(seen.differing, 0) << "of " << seen.pixels << " pixels; at the centre the screen shows " << std::hex
+                                 << seen.centre;
+}
+
 // A second window of a kind computes nothing the first did: both show the
 // kind's one document over one set of orbits, computed once.
 TEST_F(ExplorerWindowTest, ASecondWindowReadsTheOrbitsTheFirstComputed) {

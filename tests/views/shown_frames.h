@@ -6,10 +6,12 @@
 
 #include <GL/gl.h>
 
+#include <cstdint>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/drawn_pixels_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_render.h"
 #include "views/sky_render_gl_win.h"
@@ -50,6 +52,40 @@ inline std::vector<unsigned char> DrawnFrame(SkyDisplay& display) {
     display.Renderer()->SkyRenderFrame();
     EXPECT_EQ(shown.Count(), 1u) << "the frame was not swapped to the screen";
     return shown.Count() > 0 ? shown.Last() : std::vector<unsigned char>();
+}
+
+// A frame (as ShownFrames reads it: RGBA, bottom row first) against what
+// the screen shows of the window's client area.
+struct FrameOnScreen {
+    int pixels = 0;
+    // The pixels the screen shows otherwise.
+    int differing = 0;
+    // The colours of the frame, up to two: a frame of one colour shows
+    // nothing drawn.
+    int colours = 0;
+    // The screen's pixel at the centre (0x00RRGGBB).
+    std::uint32_t centre = 0;
+};
+
+inline FrameOnScreen CompareWithScreen(const std::vector<unsigned char>& frame, HWND window) {
+    int width = 0;
+    int height = 0;
+    const std::vector<std::uint32_t> screen = ShownOnScreen(window, width, height);
+    FrameOnScreen result;
+    if (frame.size() != screen.size() * 4 || screen.empty()) return result;
+    result.pixels = width * height;
+    result.centre = screen[static_cast<std::size_t>(height / 2) * width + width / 2];
+    std::uint32_t first = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* f = &frame[(static_cast<std::size_t>(height - 1 - y) * width + x) * 4];
+            const std::uint32_t drawn = (std::uint32_t{f[0]} << 16) | (std::uint32_t{f[1]} << 8) | f[2];
+            if (screen[static_cast<std::size_t>(y) * width + x] != drawn) ++result.differing;
+            if (result.colours == 0) first = drawn;
+            if (result.colours < 2) result.colours = drawn == first ? 1 : 2;
+        }
+    }
+    return result;
 }
 
 // Runs the messages waiting in the queue (paints among them).

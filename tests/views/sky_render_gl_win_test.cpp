@@ -15,6 +15,7 @@
 #include "catalog/property_calculators.h"
 #include "catalog/star_catalogue.h"
 #include "controls/program_fonts.h"
+#include "shown_frames.h"
 #include "views/sky_grids.h"
 #include "views/sky_test_support.h"
 
@@ -258,6 +259,79 @@ TEST(SkyRendererGl, SkyDisplaysShareOneContextEachDrawingItsOwnScene) {
     third.scene.host.options.gridType = 2;
     third.Draw();
     EXPECT_TRUE(equatorShown(third));
+}
+
+// A child window, as the program's displays are, of a visible popup, with
+// its own DC and an OpenGL backend.
+class GlChild {
+public:
+    explicit GlChild(int side) {
+        static const wchar_t* kParent = L"CorvinataSkyRendererTestParent";
+        static const wchar_t* kChild = L"CorvinataSkyRendererTestChild";
+        static const bool registered = [] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = DefWindowProcW;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = kParent;
+            const bool parentClass = RegisterClassW(&wc) != 0;
+            wc.style = CS_OWNDC;
+            wc.lpszClassName = kChild;
+            return parentClass && RegisterClassW(&wc) != 0;
+        }();
+        (void)registered;
+        parent = CreateWindowExW(0, kParent, L"", WS_POPUP | WS_VISIBLE, 0, 0, kSide, kSide, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        window = CreateWindowExW(0, kChild, L"", WS_CHILD | WS_VISIBLE, 0, 0, side, side, parent, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+        dc = GetDC(window);
+        gl = CreateSkyGlWin(window, dc, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), nullptr);
+    }
+    ~GlChild() {
+        gl.reset();
+        ReleaseDC(window, dc);
+        DestroyWindow(parent);
+    }
+    GlChild(const GlChild&) = delete;
+    GlChild& operator=(const GlChild&) = delete;
+
+    HWND parent = nullptr;
+    HWND window = nullptr;
+    HDC dc = nullptr;
+    std::unique_ptr<SkyGlWin> gl;
+};
+
+// A display that is a child window, painted at once after a size change:
+// under Wine that frame went into buffers of the old size, all of it but
+// the old size's corner missing (a new window showed its picture in a
+// corner).
+TEST(SkyRendererGl, AChildDisplaysFrameRightAfterAResizeCoversTheNewSize) {
+    constexpr int kFirst = 100;
+    GlChild display(kFirst);
+    ASSERT_TRUE(display.gl) << "no OpenGL context";
+    test::SkyScene scene;
+    scene.host.options.gridType = 2;
+    SkyRenderer renderer(scene.host, *display.gl);
+    display.gl->PrepareFrame();
+    renderer.SkyRenderFrame();
+    // Wider and lower: the equator runs along the centre row.
+    constexpr int kHeight = kSide / 2;
+    SetWindowPos(display.window, nullptr, 0, 0, kSide, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    test::ShownFrames shown(*display.gl, display.window);
+    display.gl->PrepareFrame();
+    renderer.SkyRenderFrame();
+    ASSERT_EQ(shown.Count(), 1u);
+    const std::vector<unsigned char>& frame = shown.Last();
+    ASSERT_EQ(frame.size(), static_cast<std::size_t>(kSide) * kHeight * 4);
+    int grid = 0;
+    for (int x = kFirst; x < kSide; ++x) {
+        bool lit = false;
+        for (int row : {kHeight / 2 - 1, kHeight / 2}) {
+            const unsigned char* p = &frame[(static_cast<std::size_t>(row) * kSide + x) * 4];
+            lit = lit || p[0] || p[1] || p[2];
+        }
+        grid += lit;
+    }
+    EXPECT_GT(grid, (kSide - kFirst) * 9 / 10);
 }
 
 // Labels keep their blanks ("Ursa Major", not "UrsaMajor"): the blank's

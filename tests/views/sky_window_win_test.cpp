@@ -311,6 +311,25 @@ TEST_F(SkyWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSiz
     expectShownAtSize(second, shown, "new beside a maximized window");
 }
 
+// What the screen shows of a painted display is the frame it drew, read
+// through the screen's DC: under Wine the display stayed the colour of
+// whatever had been there, its frames shown nowhere.
+TEST_F(SkyWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
+    SkyWindow& sky = NewSky();
+    LookAtSirius(sky);
+    HWND display = sky.Display()->Window();
+    test::ShownFrames shown(*sky.Display()->Gl(), display);
+    RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The message loop gone quiet is where what was painted reaches the screen.
+    test::RunWaitingMessages();
+    ASSERT_GT(shown.Count(), 0u);
+    const test::FrameOnScreen seen = test::CompareWithScreen(shown.Last(), display);
+    ASSERT_GT(seen.pixels, 0);
+    EXPECT_EQ(seen.colours, 2) << "the frame shows nothing drawn";
+    EXPECT_EQ(seen.differing, 0) << "of " << seen.pixels << " pixels; at the centre the screen shows " << std::hex
+                                 << seen.centre;
+}
+
 TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
     SkyWindow& first = NewSky();
     first.SetViewDirection(ViewDirection{10.0, 5.0});
