@@ -1,5 +1,6 @@
 #include "frame/single_instance.h"
 
+#include "base/wine_host_win.h"
 #include "frame/frame_window.h"
 
 namespace corvinata {
@@ -34,13 +35,6 @@ HWND PublishedFrame() {
     HWND frame = static_cast<HWND>(LongToHandle(*static_cast<const volatile LONG*>(view)));
     UnmapViewOfFile(view);
     return frame;
-}
-
-// Wine's own export. Only there can what Windows says of a window differ
-// from what the screen shows.
-bool RunsUnderWine() {
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 // A frame that a copy holding the claim published. A handle left by a copy

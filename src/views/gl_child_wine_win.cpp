@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "base/scoped_win.h"
+#include "base/wine_host_win.h"
 
 #ifndef GL_BGRA_EXT
 #define GL_BGRA_EXT 0x80E1
@@ -10,11 +11,7 @@
 
 namespace corvinata {
 
-bool GlChildFramesNeedCopying() {
-    // Wine's ntdll names its version; Windows' has no such export.
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
+bool GlChildFramesNeedCopying() { return RunsUnderWine(); }
 
 void PrepareGlFrameCopies(HWND window) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
