@@ -3,9 +3,8 @@
 // every exit (placement, windows, places, options). scripts/run calls it
 // when it is interrupted.
 //
-// Exit codes: 0 the frame was asked to close; 1 no copy runs; 2 a dialog of
-// the copy is open (its frame is disabled: Exit cannot be chosen then, and
-// closing the frame under the dialog would pull its windows away from it).
+// Exit codes: 0 the frame was asked to close (with a dialog of the copy
+// open, it closes once that dialog is closed); 1 no copy runs.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,11 +17,6 @@ int main() {
         std::puts("No running copy of Corvinata was found.");
         return 1;
     }
-    HWND frame = found.frame;
-    if (!IsWindowEnabled(frame)) {
-        std::puts("A dialog of Corvinata is open.");
-        return 2;
-    }
-    PostMessageW(frame, WM_CLOSE, 0, 0);
+    PostMessageW(found.frame, WM_CLOSE, 0, 0);
     return 0;
 }

@@ -51,9 +51,11 @@ std::wstring ProgramPath() {
 
 class RunningProgram {
 public:
-    // On the named desktop of this window station, or on this thread's.
-    explicit RunningProgram(const wchar_t* arguments, const wchar_t* desktop = nullptr) {
-        std::wstring line = L"\"" + ProgramPath() + L"\" " + arguments;
+    // On the named desktop of this window station, or on this thread's;
+    // the program itself or another one beside it.
+    explicit RunningProgram(const wchar_t* arguments, const wchar_t* desktop = nullptr,
+                            const std::wstring& program = ProgramPath()) {
+        std::wstring line = L"\"" + program + L"\" " + arguments;
         std::wstring desktopName = desktop ? desktop : L"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -305,6 +307,31 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
     ASSERT_NE(shown, nullptr);
     PostMessageW(shown, WM_CLOSE, 0, 0);
     EXPECT_EQ(again.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
+// The program that scripts/run asks, on Ctrl+C, to end the copy it started:
+// the copy ends as File > Exit ends it, its session written; with no copy
+// running it says so.
+TEST(ProgramTest, TheRunScriptsEndClosesTheCopyAsFileExitDoes) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    std::wstring ender = ProgramPath();
+    ender.replace(ender.rfind(L'\\') + 1, std::wstring::npos, L"end_program.exe");
+    const auto runEnder = [&ender] {
+        RunningProgram run(L"", nullptr, ender);
+        return run.WaitForExit(30000);
+    };
+    RunningProgram program(L"");
+    ASSERT_TRUE(program.Started());
+    ASSERT_NE(program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000), nullptr);
+    EXPECT_EQ(runEnder(), 0);
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+    DWORD toolbar = 99;
+    EXPECT_TRUE(ReadDword(frameKey.c_str(), L"Toolbar visible", toolbar));
+    EXPECT_EQ(toolbar, 1u);
+    EXPECT_EQ(runEnder(), 1);
     RemoveSettings();
 }
 
