@@ -8,6 +8,7 @@
 
 #include "app/bmp_image.h"
 #include "app/jpeg_decoder.h"
+#include "base/dib_header_win.h"
 #include "base/scoped_win.h"
 
 namespace corvinata {
@@ -16,16 +17,7 @@ namespace {
 
 std::size_t RowBytes(int width) noexcept { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
 
-BITMAPINFO TopDown24(int width, int height) noexcept {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
+BITMAPINFO TopDown24(int width, int height) noexcept { return DibHeader(width, height, 24, DibRows::kTopDown); }
 
 // Lets `paint` draw into a 24-bit bitmap of the size and takes its pixels.
 template <typename Paint>

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/dib_header_win.h"
 #include "base/scoped_win.h"
 
 namespace corvinata {
@@ -21,12 +22,7 @@ class InkCanvas {
 public:
     InkCanvas(HFONT font, int width, int height)
         : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        const BITMAPINFO info = DibHeader(width, height, 32, DibRows::kTopDown);
         void* bits = nullptr;
         bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         bits_ = static_cast<const std::uint32_t*>(bits);

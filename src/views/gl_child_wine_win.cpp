@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "base/dib_header_win.h"
 #include "base/scoped_win.h"
 #include "base/wine_host_win.h"
 
@@ -45,13 +46,7 @@ void GlFrameCopy::Show(HWND window) const {
     GetWindowRect(window, &outer);
     POINT client{0, 0};
     ClientToScreen(window, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = DibHeader(width_, height_, 32, DibRows::kBottomUp);
     SetDIBitsToDevice(dc.Get(), client.x - outer.left, client.y - outer.top, static_cast<DWORD>(width_),
                       static_cast<DWORD>(height_), 0, 0, 0, static_cast<UINT>(height_), pixels_.data(), &info,
                       DIB_RGB_COLORS);

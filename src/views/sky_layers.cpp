@@ -32,7 +32,8 @@ constexpr SpriteRow kSpriteRows[] = {
 constexpr StarSprite kFaintest = {76, -1, 0};
 
 // Bitmaps of the 3 x 3 neighbourhood, rows bottom first, padded to 4 bytes:
-// the four edge neighbours and the four diagonal ones.
+// the centre, the four edge neighbours and the four diagonal ones.
+constexpr std::uint8_t kCentreBits[12] = {0, 0, 0, 0, 0x40, 0, 0, 0, 0, 0, 0, 0};
 constexpr std::uint8_t kSideBits[12] = {0x40, 0, 0, 0, 0xA0, 0, 0, 0, 0x40, 0, 0, 0};
 constexpr std::uint8_t kCornerBits[12] = {0xA0, 0, 0, 0, 0x00, 0, 0, 0, 0xA0, 0, 0, 0};
 
@@ -143,10 +144,14 @@ void ObjectPixel(SkyRenderer& renderer, PixelRun& run, const SkyVector& point, i
     }
 }
 
-// The 3 x 3 neighbours of a sprite's centre, as bitmaps of their levels.
-void DrawSpriteNeighbours(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
-    if (sprite.side < 0) return;
+// A 3 x 3 sprite, every level a bitmap from the one raster position: a
+// point rounds a position on a pixel's edge its own way, so a star centred
+// in the view had its centre pixel drawn beside its neighbours' ring.
+void DrawSprite3x3(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
     // The raster colour is taken when the raster position is set.
+    PixelColour(gl, sprite.centre, sprite.centre, sprite.centre, night);
+    gl.RasterPos(point.x, point.y, point.z);
+    gl.Bitmap(3, 3, 1, 1, kCentreBits);
     PixelColour(gl, sprite.side, sprite.side, sprite.side, night);
     gl.RasterPos(point.x, point.y, point.z);
     gl.Bitmap(3, 3, 1, 1, kSideBits);
@@ -156,14 +161,16 @@ void DrawSpriteNeighbours(SkyGl& gl, const SkyVector& point, const StarSprite& s
     gl.Bitmap(3, 3, 1, 1, kCornerBits);
 }
 
-// A star's image in a layer list: its centre joins the run of pixels; a
-// sprite's neighbours are drawn after the run so far.
+// A star's image in a layer list: a single pixel joins the run of pixels;
+// a sprite is drawn after the run so far.
 void DrawStarImage(SkyGl& gl, PixelRun& run, const SkyVector& point, double magnitude) {
     const StarSprite sprite = StarSpriteFor(magnitude);
-    run.Add(point, sprite.centre, sprite.centre, sprite.centre);
-    if (sprite.side < 0) return;
+    if (sprite.side < 0) {
+        run.Add(point, sprite.centre, sprite.centre, sprite.centre);
+        return;
+    }
     run.Draw();
-    DrawSpriteNeighbours(gl, point, sprite, run.Night());
+    DrawSprite3x3(gl, point, sprite, run.Night());
 }
 
 void DrawStarLabels(SkyRenderer& renderer, const BrightStar& star, const SkyVector& point) {
@@ -206,9 +213,12 @@ StarSprite StarSpriteFor(double magnitude) noexcept {
 }
 
 void DrawStarSprite(SkyGl& gl, const SkyVector& point, const StarSprite& sprite, bool night) {
+    if (sprite.side >= 0) {
+        DrawSprite3x3(gl, point, sprite, night);
+        return;
+    }
     PixelColour(gl, sprite.centre, sprite.centre, sprite.centre, night);
     gl.Point(point.x, point.y, point.z);
-    DrawSpriteNeighbours(gl, point, sprite, night);
 }
 
 void SkyPrecomputeStarVectors() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/dib_header_win.h"
+
 #ifndef GL_BGRA_EXT
 #define GL_BGRA_EXT 0x80E1
 #endif
@@ -369,13 +371,7 @@ bool LoadHorizonBitmap(HINSTANCE instance, const wchar_t* name, HorizonImage& im
     if (ok) {
         // Ask for exactly 32-bit BI_RGB rows, bottom row first: no colour
         // masks follow the header, and the buffer is what GL will read.
-        BITMAPINFO request{};
-        request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        request.bmiHeader.biWidth = info.bmWidth;
-        request.bmiHeader.biHeight = info.bmHeight;
-        request.bmiHeader.biPlanes = 1;
-        request.bmiHeader.biBitCount = 32;
-        request.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO request = DibHeader(info.bmWidth, info.bmHeight, 32, DibRows::kBottomUp);
         std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) *
                                           static_cast<std::size_t>(info.bmHeight));
         HDC dc = GetDC(nullptr);

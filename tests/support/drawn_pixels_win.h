@@ -7,17 +7,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/dib_header_win.h"
+
 namespace corvinata::test {
 
 // The bitmap starts black; `paint` draws into its memory DC.
 template <typename Paint>
 std::vector<std::uint32_t> DrawnPixels(int width, int height, Paint paint) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = DibHeader(width, height, 32, DibRows::kTopDown);
     HDC dc = CreateCompatibleDC(nullptr);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

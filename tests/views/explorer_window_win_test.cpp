@@ -559,17 +559,7 @@ TEST_F(ExplorerWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindo
 // there, its frames shown nowhere.
 TEST_F(ExplorerWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
     ExplorerWindow& saturn = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
-    HWND display = saturn.Display()->Window();
-    test::ShownFrames shown(*saturn.Display()->Gl(), display);
-    RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    // The message loop gone quiet is where what was painted reaches the screen.
-    test::RunWaitingMessages();
-    ASSERT_GT(shown.Count(), 0u);
-    const test::FrameOnScreen seen = test::CompareWithScreen(shown.Last(), display);
-    ASSERT_GT(seen.pixels, 0);
-    EXPECT_EQ(seen.colours, 2) << "the frame shows nothing drawn";
-    EXPECT_EQ(seen.differing, 0) << "of " << seen.pixels << " pixels; at the centre the screen shows " << std::hex
-                                 << seen.centre;
+    test::ExpectScreenShowsThePaintedFrame(*saturn.Display()->Gl(), saturn.Display()->Window());
 }
 
 // A second window of a kind computes nothing the first did: both show the

@@ -97,4 +97,20 @@ inline void RunWaitingMessages() {
     }
 }
 
+// Paints the display and holds what the screen shows of it against the
+// frame it drew.
+inline void ExpectScreenShowsThePaintedFrame(SkyGlWin& gl, HWND display) {
+    const ShownFrames shown(gl, display);
+    RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    // The message loop gone quiet is where what was painted reaches the
+    // screen.
+    RunWaitingMessages();
+    ASSERT_GT(shown.Count(), 0u);
+    const FrameOnScreen seen = CompareWithScreen(shown.Last(), display);
+    ASSERT_GT(seen.pixels, 0);
+    EXPECT_EQ(seen.colours, 2) << "the frame shows nothing drawn";
+    EXPECT_EQ(seen.differing, 0) << "of " << seen.pixels << " pixels; at the centre the screen shows " << std::hex
+                                 << seen.centre;
+}
+
 }  // namespace corvinata::test

@@ -31,20 +31,32 @@ TEST(StarSprites, EachBoundTakesTheBrighterRow) {
     }
 }
 
-TEST(StarSprites, CentreIsAPointNeighboursAreBitmapsInRedAtNight) {
+// Every pixel of a sprite comes from its one raster position, so that a
+// star on a pixel's edge stays whole; a single pixel is a point.
+TEST(StarSprites, ASpriteIsBitmapsFromOneRasterPositionInRedAtNight) {
+    const std::vector<SkyGlOp> bitmap{SkyGlOp::kColor, SkyGlOp::kRasterPos, SkyGlOp::kBitmap};
     for (bool night : {false, true}) {
         RecordingSkyGl gl(10, 10);
         DrawStarSprite(gl, {1, 2, 3}, StarSpriteFor(1.5), night);
         std::vector<SkyGlOp> ops;
         for (const SkyGlCall& c : gl.Calls()) ops.push_back(c.op);
-        EXPECT_EQ(ops, (std::vector<SkyGlOp>{SkyGlOp::kColor, SkyGlOp::kPoint, SkyGlOp::kColor,
-                                             SkyGlOp::kRasterPos, SkyGlOp::kBitmap,
-                                             SkyGlOp::kColor, SkyGlOp::kRasterPos,
-                                             SkyGlOp::kBitmap}));
+        std::vector<SkyGlOp> three;
+        for (int level = 0; level < 3; ++level) three.insert(three.end(), bitmap.begin(), bitmap.end());
+        EXPECT_EQ(ops, three);
         const SkyGlCall& centre = gl.Calls()[0];
         EXPECT_NEAR(centre.a[0], 204 / 255.0, 1e-9);
         EXPECT_NEAR(centre.a[1], night ? 0.0 : 204 / 255.0, 1e-9);
+        for (const SkyGlCall& c : gl.Calls()) {
+            if (c.op != SkyGlOp::kRasterPos) continue;
+            EXPECT_EQ(c.a[0], 1.0);
+            EXPECT_EQ(c.a[1], 2.0);
+            EXPECT_EQ(c.a[2], 3.0);
+        }
     }
+    RecordingSkyGl gl(10, 10);
+    DrawStarSprite(gl, {1, 2, 3}, StarSpriteFor(4.5), false);
+    ASSERT_EQ(gl.Calls().size(), 2u);
+    EXPECT_EQ(gl.Calls()[1].op, SkyGlOp::kPoint);
 }
 
 TEST(SkyLayers, FullListDrawsEveryLayerInOrder) {
@@ -85,7 +97,7 @@ TEST(SkyLayers, LinesWriteNoDepthSoTheObjectsAfterThemCoverThem) {
             sawLine = true;
             EXPECT_EQ(depthWrites, 0);
         }
-        if (c.op == SkyGlOp::kPoint) {
+        if (c.op == SkyGlOp::kPoint || c.op == SkyGlOp::kBitmap) {
             sawStar = true;
             EXPECT_EQ(depthWrites, 1);
         }
@@ -129,7 +141,7 @@ TEST(SkyLayers, RealisticPlanetsAreTheFirstFiveBySizeOfTheirMagnitude) {
     const auto list = s.gl.Expanded(SkyList::kFullLayers);
     EXPECT_EQ(std::count_if(list.begin(), list.end(),
                             [](const SkyGlCall& c) { return c.op == SkyGlOp::kBitmap; }),
-              8) << "four full sprites, Mercury a single pixel";
+              12) << "four full sprites, Mercury a single pixel";
 }
 
 TEST(SkyLayers, PlanetSymbolsAndBayerLettersComeFromTheSymbolFont) {

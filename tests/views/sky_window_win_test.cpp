@@ -16,6 +16,7 @@
 #include "sky_frame_test.h"
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
+#include "support/date_records.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -26,8 +27,18 @@ using test::Pixel;
 class SkyWindowTest : public test::SkyFrameTest {
 protected:
     // The centre of the white pixels within `radius` of (x, y); false when
-    // there are none.
+    // there are none. On a busy machine the X server may take a new
+    // window's drawable to its size only after a frame or two are drawn, so
+    // that the point falls outside what was read; a later frame is read
+    // then, up to a couple of seconds on.
     static bool WhiteCentre(SkyWindow& sky, int x, int y, int radius, double& cx, double& cy, int& count) {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            if (attempt > 0) Sleep(50);
+            if (WhiteCentreOfFrame(sky, x, y, radius, cx, cy, count)) return true;
+        }
+        return false;
+    }
+    static bool WhiteCentreOfFrame(SkyWindow& sky, int x, int y, int radius, double& cx, double& cy, int& count) {
         int width = 0;
         int height = 0;
         const std::vector<Pixel> pixels = ReadFrame(sky, width, height);
@@ -78,12 +89,15 @@ TEST_F(SkyWindowTest, WindowNewSkyOpensTheDefaultView) {
     EXPECT_EQ(std::wstring(caption).rfind(L"Sky: ", 0), 0u) << caption;
 }
 
+// At the centre of the view a star stands on the edge of four pixels; at
+// this moment its centre pixel fell beside the ring of its neighbours.
 TEST_F(SkyWindowTest, SiriusShowsWhereItsPositionPutsIt) {
     SkyWindow& sky = NewSky();
     // The star alone, without the figure through it.
     SkyOptions options = sky.GetOptions();
     options.constellationLinesOn = false;
     sky.SetOptions(options);
+    sky.GetDocument().SetDateTime(test::MakeDateTime(2026, 12, 8, 7.25, kLocalCivilTime), false, true);
     LookAtSirius(sky);
     int x = -1;
     int y = -1;
@@ -317,17 +331,7 @@ TEST_F(SkyWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSiz
 TEST_F(SkyWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
     SkyWindow& sky = NewSky();
     LookAtSirius(sky);
-    HWND display = sky.Display()->Window();
-    test::ShownFrames shown(*sky.Display()->Gl(), display);
-    RedrawWindow(display, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    // The message loop gone quiet is where what was painted reaches the screen.
-    test::RunWaitingMessages();
-    ASSERT_GT(shown.Count(), 0u);
-    const test::FrameOnScreen seen = test::CompareWithScreen(shown.Last(), display);
-    ASSERT_GT(seen.pixels, 0);
-    EXPECT_EQ(seen.colours, 2) << "the frame shows nothing drawn";
-    EXPECT_EQ(seen.differing, 0) << "of " << seen.pixels << " pixels; at the centre the screen shows " << std::hex
-                                 << seen.centre;
+    test::ExpectScreenShowsThePaintedFrame(*sky.Display()->Gl(), sky.Display()->Window());
 }
 
 TEST_F(SkyWindowTest, TwoWindowsViewsSurviveARestart) {
