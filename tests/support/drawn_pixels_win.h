@@ -30,39 +30,35 @@ std::vector<std::uint32_t> DrawnPixels(int width, int height, Paint paint) {
     return pixels;
 }
 
-// A window's client area as it stands on the screen (for windows that
-// paint straight to their DC and so cannot be asked to print themselves).
-inline std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& height) {
+// The client area of `window` copied from the DC of `source` (null: the
+// screen) at `from`.
+inline std::vector<std::uint32_t> CopiedClient(HWND window, HWND source, POINT from, int& width, int& height) {
     RECT client{};
     GetClientRect(window, &client);
     width = client.right;
     height = client.bottom;
     const int w = width;
     const int h = height;
-    return DrawnPixels(w, h, [window, w, h](HDC memory) {
-        HDC dc = GetDC(window);
-        BitBlt(memory, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-        ReleaseDC(window, dc);
+    return DrawnPixels(w, h, [source, from, w, h](HDC memory) {
+        HDC dc = GetDC(source);
+        BitBlt(memory, 0, 0, w, h, dc, from.x, from.y, SRCCOPY);
+        ReleaseDC(source, dc);
     });
+}
+
+// A window's client area as it stands on the screen (for windows that
+// paint straight to their DC and so cannot be asked to print themselves).
+inline std::vector<std::uint32_t> ScreenPixels(HWND window, int& width, int& height) {
+    return CopiedClient(window, window, POINT{0, 0}, width, height);
 }
 
 // A window's client area as the screen shows it, read through the screen's
 // DC rather than the window's own: for a GL window, what the user sees of
 // the frames it swaps.
 inline std::vector<std::uint32_t> ShownOnScreen(HWND window, int& width, int& height) {
-    RECT client{};
-    GetClientRect(window, &client);
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
-    width = client.right;
-    height = client.bottom;
-    const int w = width;
-    const int h = height;
-    return DrawnPixels(w, h, [origin, w, h](HDC memory) {
-        HDC screen = GetDC(nullptr);
-        BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-    });
+    return CopiedClient(window, nullptr, origin, width, height);
 }
 
 // A control's client area as the control draws itself (WM_PRINTCLIENT) on
