@@ -1,9 +1,6 @@
 #include "app/product_info.h"
 
 #include "app/help_topics.h"
-#include "app/map_packs.h"
-#include "app/picture_packs.h"
-#include "catalog/country_shapes.h"
 
 namespace corvinata {
 
@@ -26,11 +23,6 @@ String ProgramProductInfo::GetGraphsDirectory() const {
 
 String ProgramProductInfo::GetHelpFilePath() const {
     return HelpFilePath(programDirectory_, GetProductName());
-}
-
-std::vector<String> ProgramProductInfo::FilesBesideProgram() const {
-    return {String(CountryShapes::kFileName), String(kShippedPicturePackFolder), String(kShippedMapPackFolder),
-            HelpFileName(GetProductName()),   String(kGraphsFolder),             String(kLessonsFolder)};
 }
 
 }  // namespace corvinata

@@ -8,8 +8,6 @@
 #include "base/text_char.h"
 #include "base/wide_string.h"
 
-#include <vector>
-
 namespace corvinata {
 
 // Folders beside the program: the sample graphs, and the lessons the
@@ -40,9 +38,6 @@ public:
     // The program directory with the sub-folder "GRAPHS".
     String GetGraphsDirectory() const;
     String GetHelpFilePath() const;
-    // Every file and folder the program opens from its own folder: what the
-    // build has to lay out beside it.
-    std::vector<String> FilesBesideProgram() const;
 
 private:
     StorageService& storage_;

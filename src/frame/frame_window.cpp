@@ -357,6 +357,7 @@ void FrameWindow::OnClose() {
 
 void FrameWindow::OnDestroy() {
     if (clock_) clock_->StopClockTimer();
+    RemoveFrameMarks(window_);
     CloseAllHelpWindows();
     PostQuitMessage(0);
 }

@@ -118,6 +118,11 @@ void MarkFrameClosing(HWND frame) {
 
 bool FrameIsClosing(HWND frame) { return frame && GetPropW(frame, kClosingProperty) != nullptr; }
 
+void RemoveFrameMarks(HWND frame) {
+    RemovePropW(frame, kPublishedProperty);
+    RemovePropW(frame, kClosingProperty);
+}
+
 FoundFrame FindRunningFrame() {
     const HWND published = PublishedFrame();
     if (IsShownFrame(published)) return {FrameState::Shown, published};

@@ -68,6 +68,9 @@ private:
 // copy to end instead. The mark is seen by every process of the session.
 void MarkFrameClosing(HWND frame);
 bool FrameIsClosing(HWND frame);
+// Takes the frame's marks (published, closing) off it as it is destroyed:
+// a window's properties go before it does.
+void RemoveFrameMarks(HWND frame);
 
 // What a second start finds of the copy that holds the claim.
 enum class FrameState {

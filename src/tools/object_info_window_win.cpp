@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/help_topics_win.h"
 #include "base/colour_table.h"
@@ -37,24 +38,20 @@ RECT RectIn(HWND page, HWND control) {
 
 // Narrows a static placed in a row to its drawn text, so that it covers
 // neither the label after it nor a value field; its rectangle in the page.
-RECT FitToText(HWND page, HWND control) {
-    RECT r = RectIn(page, control);
-    r.right = r.left + DrawnTextWidth(control);
-    SetWindowPos(control, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return r;
-}
-
-// Moves `control` to start where the drawn text of `before` ends, on its
-// row, both fitted to their texts: the row reads as one text.
-void PlaceAfterText(HWND page, int before, int control) {
-    HWND left = GetDlgItem(page, before);
-    HWND right = GetDlgItem(page, control);
-    if (!left || !right) return;
-    const RECT l = FitToText(page, left);
-    const RECT r = RectIn(page, right);
-    SetWindowPos(right, nullptr, l.right, r.top, DrawnTextWidth(right), r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+// Strings the statics of a row together, each starting where the drawn
+// text of the one before it ends and fitted to its own: the row reads as
+// one text.
+void PlaceAfterText(HWND page, std::initializer_list<int> row) {
+    int end = -1;
+    for (const int id : row) {
+        HWND control = GetDlgItem(page, id);
+        if (!control) return;
+        const RECT r = RectIn(page, control);
+        const int left = end >= 0 ? end : r.left;
+        const int width = DrawnTextWidth(control);
+        SetWindowPos(control, nullptr, left, r.top, width, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        end = left + width;
+    }
 }
 
 // A value field of the row that would cover the text of `control` starts
@@ -391,8 +388,7 @@ void ObjectInfoWindow::InitDataPage(HWND page) {
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(symbolFont_), FALSE);
             SetWindowTextW(control, label.glyphs.Text());
         }
-        PlaceAfterText(page, label.before, label.label);
-        PlaceAfterText(page, label.label, label.after);
+        PlaceAfterText(page, {label.before, label.label, label.after});
         UncoverText(page, label.after);
     }
     if (HWND list = GetDlgItem(page, kIdInfoStarList)) {

@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/help_topics.h"
+#include "app/map_packs.h"
+#include "app/picture_packs.h"
 #include "app/product_info.h"
 #include "app/settings_records.h"
 #include "app/settings_values.h"
@@ -18,6 +21,7 @@
 #include "base/scoped_win.h"
 #include "base/settings_tree.h"
 #include "base/storage_service_win.h"
+#include "catalog/country_shapes.h"
 #include "frame/single_instance.h"
 #include "frame/typed_keys.h"
 #include "generated/shipped_files.h"
@@ -233,7 +237,11 @@ TEST(ProgramTest, VersionResourceIsTheProgramsVersion) {
 // ships nothing else there.
 TEST(ProgramTest, EveryFileTheProgramOpensBesideItIsShippedThere) {
     MemoryStorageService memory;
-    const std::vector<String> opened = ProgramProductInfo(memory, PathName()).FilesBesideProgram();
+    const ProgramProductInfo product(memory, PathName());
+    // By the names the program opens them by.
+    const String opened[] = {String(CountryShapes::kFileName), String(kShippedPicturePackFolder),
+                             String(kShippedMapPackFolder),    HelpFileName(product.GetProductName()),
+                             String(kGraphsFolder),            String(kLessonsFolder)};
     std::vector<std::string> shipped(std::begin(generated::kShippedBesideProgram),
                                      std::end(generated::kShippedBesideProgram));
     std::wstring folder = ProgramPath();
