@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/scoped_win.h"
+#include "controls/night_colours.h"
 
 namespace corvinata {
 namespace {
@@ -42,10 +43,12 @@ void DrawText(HDC dc, int x, int y, const Char* text) { TextOutW(dc, x, y, text,
 
 void Paint(HDC dc, const ObserverDialGeometry& dial, const ObserverDialSky& sky, int lineHeight, HFONT font) {
     const ScopedSelection fontSelection(dc, font);
-    const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 0, GetSysColor(COLOR_BTNTEXT)));
+    // In the program's colours, the night shades at night, like the panel
+    // around it.
+    const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 0, ProgramColour(COLOR_BTNTEXT)));
     const ScopedSelection penSelection(dc, pen.Get());
-    const ScopedSelection brushSelection(dc, GetSysColorBrush(COLOR_BTNFACE));
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    const ScopedSelection brushSelection(dc, ProgramBrush(COLOR_BTNFACE));
+    SetTextColor(dc, ProgramColour(COLOR_BTNTEXT));
     SetBkMode(dc, TRANSPARENT);
     const double lh = lineHeight;
     const double cx = dial.cx, cy = dial.cy, rx = dial.rx, ry = dial.ry;
@@ -98,7 +101,7 @@ void OnPaint(HWND window, HDC given) {
     if (given != nullptr) {
         RECT client{};
         GetClientRect(window, &client);
-        FillRect(given, &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(given, &client, ProgramBrush(COLOR_BTNFACE));
         if (sky != nullptr) Paint(given, ObserverControlGeometry(window), *sky, lineHeight, font);
         return;
     }
@@ -160,6 +163,12 @@ LRESULT CALLBACK ObserverControlProc(HWND window, UINT message, WPARAM wParam, L
     switch (message) {
         case WM_PAINT: OnPaint(window, nullptr); return 0;
         case WM_PRINTCLIENT: OnPaint(window, reinterpret_cast<HDC>(wParam)); return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(window, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, ProgramBrush(COLOR_BTNFACE));
+            return 1;
+        }
         // With double clicks on, the second press of a quick pair arrives as
         // a double click; it starts a drag like any press.
         case WM_LBUTTONDOWN:

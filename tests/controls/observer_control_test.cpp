@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/night_vision.h"
+#include "app/notification.h"
+#include "base/scoped_win.h"
 #include "controls/control_dialog.h"
+#include "controls/night_colours.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/sky_session.h"
@@ -111,6 +115,34 @@ TEST_F(ObserverControlTest, DrawsOnlyForAnActiveSkyWindow) {
     EXPECT_FALSE(test::PaintedPixels(Control()).Contains(ink));
     Post(WM_LBUTTONDOWN, 5, 5);  // nothing to drag
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+// At night the dial is drawn, and its background erased, in the night
+// shades of the panel around it, never in the system's light face.
+TEST_F(ObserverControlTest, AtNightTheDialTakesThePanelsShades) {
+    struct Hubs : NotificationRegistryInterface {
+        NotificationHub hub;
+        NotificationHub& GetNotificationHub() override { return hub; }
+    } hubs;
+    NightVisionSettings night(hubs);
+    const NightColours colours(night);
+    night.ApplyNightVision(true, 0.8, 1.0);
+    const COLORREF face = ProgramColour(COLOR_BTNFACE);
+    const COLORREF ink = ProgramColour(COLOR_BTNTEXT);
+    ASSERT_NE(face, GetSysColor(COLOR_BTNFACE));
+    const test::PaintedPixels painted(Control());
+    EXPECT_EQ(painted.At(1, 1), face);
+    EXPECT_EQ(painted.Centre(), face);
+    EXPECT_TRUE(painted.Contains(ink));
+    EXPECT_FALSE(painted.Contains(GetSysColor(COLOR_BTNFACE)));
+    // The background as the window erases it before a paint.
+    const ScopedWindowDc screen(nullptr);
+    const ScopedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    const ScopedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 8, 8));
+    const ScopedSelection selection(dc.Get(), bitmap.Get());
+    SendMessageW(Control(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    EXPECT_EQ(GetPixel(dc.Get(), 2, 2), face);
+    night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
 }
 
 }  // namespace
