@@ -263,13 +263,18 @@ def disabled(image, shadow=SHADOW, light=LIGHT):
 
 
 def night(image):
-    """Red shades only, for the night-vision mode that keeps the eyes dark-adapted."""
+    """Red shades only, for the night-vision mode that keeps the eyes dark-adapted.
+    The edges fade into black, the face at night, and what is left of the
+    picture is the face, which the program loads as the system's face."""
     rgb = image.convert("RGB")
     alpha = image.getchannel("A")
-    luminance = rgb.convert("L").point(lambda v: 60 + v * 195 // 255)
-    red = Image.merge("RGB", (luminance, Image.new("L", rgb.size, 0), Image.new("L", rgb.size, 0)))
+    # No brighter than the brightest night shade of the usual levels (204).
+    luminance = rgb.convert("L").point(lambda v: 40 + v * 164 // 255)
+    faded = ImageChops.multiply(luminance, alpha)
+    zero = Image.new("L", rgb.size, 0)
+    red = Image.merge("RGB", (faded, zero, zero))
     out = Image.new("RGB", rgb.size, FACE)
-    out.paste(red, (0, 0), alpha)
+    out.paste(red, (0, 0), alpha.point(lambda a: 255 if a > 0 else 0))
     return out
 
 
@@ -403,12 +408,13 @@ def main():
         image = draw_shapes(ARROW_SIZE, ARROW_SIZE, shape)
         focused = draw_shapes(ARROW_SIZE, ARROW_SIZE, [poly(points, BLUE, BLUE, 0)])
         pressed = draw_shapes(ARROW_SIZE, ARROW_SIZE, [poly([(x + 0.7, y + 0.7) for x, y in points], INK, INK, 0)])
-        states = {"": on_background(image, FACE), "Focused": on_background(focused, FACE),
-                  "Pressed": on_background(pressed, SHADOW), "Disabled": disabled(image)}
-        for state, rgb in states.items():
+        states = {"": (on_background(image, FACE), night(image)),
+                  "Focused": (on_background(focused, FACE), night(focused)),
+                  "Pressed": (on_background(pressed, SHADOW), night(pressed)),
+                  "Disabled": (disabled(image), disabled(image, NIGHT_SHADOW, NIGHT_LIGHT))}
+        for state, (day_rgb, night_rgb) in states.items():
             name = "Bmp_Arrow" + direction + state
-            bitmap(name, rgb)
-            night_rgb = disabled(image, NIGHT_SHADOW, NIGHT_LIGHT) if state == "Disabled" else night(rgb.convert("RGBA"))
+            bitmap(name, day_rgb)
             bitmap(name + "_Night", night_rgb)
 
     for name, shapes in ZOOM_PICTURES.items():

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/night_desktop.h"
 #include "app/settings_records.h"
 #include "app/settings_values.h"
 
@@ -88,8 +89,26 @@ bool SaveNightVision(SettingsTreeWriter& writer, const NightVisionLevels& levels
 void NightVisionSettings::ApplyNightVision(bool activate, double brightness, double contrast) {
     if (brightness != kKeepLevel) levels_.brightness = ClampLevel(brightness);
     if (contrast != kKeepLevel) levels_.contrast = ClampLevel(contrast);
+    const bool wasActive = levels_.active;
+    // Windows that hear of the colours' change as they are set ask for the
+    // new mode.
     levels_.active = activate;
     shades_ = ComputeNightShades(levels_.brightness, levels_.contrast);
+    if (desktop_ && activate) {
+        // Taken before visual styles go off, which may bring a scheme of
+        // their own; kept at once, so that no end of this run can lose it.
+        if (!wasActive) {
+            own_ = desktop_->Read();
+            if (keeper_) keeper_->Keep(own_);
+        }
+        desktop_->EnableVisualStyles(false);
+        desktop_->SetColours(NightDesktopColours(own_.colours, shades_));
+    } else if (desktop_ && wasActive) {
+        // Visual styles the user had switched off stay off.
+        if (own_.visualStyles) desktop_->EnableVisualStyles(true);
+        desktop_->SetColours(own_.colours);
+        if (keeper_) keeper_->Forget();
+    }
     BroadcastNotification(hubs_.GetNotificationHub(), kEventAppearanceChanged, kNightVisionSwitched,
                           nullptr);
 }

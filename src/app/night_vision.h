@@ -1,10 +1,8 @@
-// Night-vision mode: the program's windows drawn in dark red shades so that
-// the eyes stay adapted to the dark at the telescope.
-//
-// The shades replace the system colours only inside this program: its
-// windows ask ProgramColour for a system colour instead of the system. No
-// setting of Windows is changed, so nothing outside the program turns red
-// and a crash leaves the desktop as it was.
+// Night-vision mode: the whole screen in dark red shades so that the eyes
+// stay adapted to the dark at the telescope. The desktop's system colours
+// take the shades and visual styles go off (they draw in colours of their
+// own), so that what Windows draws turns red as well as what the program
+// draws; the desktop's own look comes back when night vision goes off.
 #pragma once
 
 #include <array>
@@ -50,6 +48,38 @@ extern const NightColourRule kNightColourRules[kNightColourCount];
 // vision leaves it alone (the desktop background, and unknown indices).
 bool NightColourOf(int systemIndex, const std::array<Colour, 5>& shades, Colour& colour) noexcept;
 
+// What night vision changes outside the program: the desktop's system
+// colours and its visual styles.
+// The system colours of kNightColourRules, in the table's order, and
+// whether visual styles were on.
+using DesktopColours = std::array<Colour, kNightColourCount>;
+
+struct DesktopLook {
+    DesktopColours colours{};
+    bool visualStyles = false;
+};
+
+bool operator==(const DesktopLook& a, const DesktopLook& b) noexcept;
+inline bool operator!=(const DesktopLook& a, const DesktopLook& b) noexcept { return !(a == b); }
+
+// The system's side.
+class DesktopInterface {
+public:
+    virtual ~DesktopInterface() = default;
+    virtual DesktopLook Read() const = 0;
+    // All colours at once, in the table's order.
+    virtual void SetColours(const DesktopColours& colours) = 0;
+    virtual void EnableVisualStyles(bool on) = 0;
+};
+
+// Where the taken look waits while night vision is on.
+class DesktopKeeperInterface {
+public:
+    virtual ~DesktopKeeperInterface() = default;
+    virtual void Keep(const DesktopLook& look) = 0;
+    virtual void Forget() = 0;
+};
+
 // "Active", "Brightness", "Contrast" of the tree's innermost key. Each value
 // that cannot be read keeps its default; levels outside 0..1 are clamped, so
 // a damaged value can never wrap the 8-bit shades. Answers whether all
@@ -71,12 +101,22 @@ class NightVisionSettings final : public NightVisionStateInterface {
 public:
     explicit NightVisionSettings(NotificationRegistryInterface& hubs) : hubs_(hubs) {}
 
+    // The desktop the switch changes, and where it keeps the desktop's own
+    // look meanwhile (none: the switch changes only the program's state).
+    void AttachDesktop(DesktopInterface* desktop, DesktopKeeperInterface* keeper) noexcept {
+        desktop_ = desktop;
+        keeper_ = keeper;
+    }
+
     bool IsNightVisionActive() const override { return levels_.active; }
     const NightVisionLevels& Levels() const noexcept { return levels_; }
     const std::array<Colour, 5>& Shades() const noexcept { return shades_; }
 
     // Switches night vision and sets the levels (kKeepLevel keeps one; other
     // values are clamped), then tells every observer (event 12, flag 8).
+    // Going on, the desktop's look is taken (once) and kept, visual styles
+    // go off and the system colours take the shades; going off, the look
+    // comes back and is forgotten.
     void ApplyNightVision(bool activate, double brightness, double contrast);
 
     // The Appearance dialog's Cancel returns to the levels it opened with.
@@ -85,6 +125,9 @@ public:
 
 private:
     NotificationRegistryInterface& hubs_;
+    DesktopInterface* desktop_ = nullptr;
+    DesktopKeeperInterface* keeper_ = nullptr;
+    DesktopLook own_;  // the desktop's look while night vision is on
     NightVisionLevels levels_;
     NightVisionLevels opened_;
     std::array<Colour, 5> shades_ = ComputeNightShades(0.8, 1.0);

@@ -111,7 +111,8 @@ bool LoadArrowBitmaps(HINSTANCE module, CustomControlRegistry& registry, bool ni
         for (const auto& state : kStates) {
             std::wstring name = std::wstring(L"Bmp_Arrow") + arrow.direction + state.suffix;
             if (night) name += L"_Night";
-            HANDLE image = LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, 0);
+            // At night their face is the system's, which is black then.
+            HANDLE image = LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, night ? LR_LOADMAP3DCOLORS : 0);
             // A picture that is missing leaves the one before rather than none.
             if (image) button.SetBitmap(state.picture, static_cast<HBITMAP>(image));
             all = all && image;

@@ -54,6 +54,10 @@ void Hyperlink::OnButtonUp(LPARAM lParam) {
     if (ReleasedInside(window_, lParam) && action_) action_(target_.Text());
 }
 
+COLORREF Hyperlink::GetHyperlinkColour() const {
+    return ProgramColoursAtNight() ? GetSysColor(COLOR_WINDOWTEXT) : RGB(0, 0, 0xFF);
+}
+
 void Hyperlink::Paint(HDC dc) {
     ScopedFont underlined;
     HFONT font = font_;
@@ -66,9 +70,10 @@ void Hyperlink::Paint(HDC dc) {
     }
     RECT area{};
     GetClientRect(window_, &area);
-    SetTextColor(dc, IsActiveLink() ? LinkColour() : RGB(0, 0, 0));
-    SetBkColor(dc, ProgramColour(COLOR_BTNFACE));
-    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> face(CreateSolidBrush(ProgramColour(COLOR_BTNFACE)));
+    const COLORREF plain = ProgramColoursAtNight() ? GetSysColor(COLOR_WINDOWTEXT) : RGB(0, 0, 0);
+    SetTextColor(dc, IsActiveLink() ? GetHyperlinkColour() : plain);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     FillRect(dc, &area, face.Get());
     const ScopedSelection selection(dc, font);
     DrawTextW(dc, text_.Text(), -1, &area, kAlignmentFlags[alignment_] | DT_NOPREFIX);

@@ -1,6 +1,6 @@
 // A label that runs an action when clicked: blue and underlined with the hand
-// cursor while it is an active link, plain black text otherwise. It takes no
-// focus and no keys.
+// cursor while it is an active link, plain black text otherwise; at night
+// both in the windows' text shade. It takes no focus and no keys.
 #pragma once
 
 #include <windows.h>
@@ -18,7 +18,8 @@ public:
 
     explicit Hyperlink(HWND window);
 
-    virtual COLORREF LinkColour() const { return RGB(0, 0, 0xFF); }
+    // The colour of the underlined link text.
+    virtual COLORREF GetHyperlinkColour() const;
 
     // The owner fills these in and redraws the control.
     void SetText(const Char* text) { StringAssign(text_, text); }

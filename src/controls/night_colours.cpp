@@ -1,9 +1,7 @@
 #include "controls/night_colours.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
-#include <array>
 
 #include "base/scoped_win.h"
 #include "controls/control_classes.h"
@@ -17,7 +15,7 @@ HHOOK g_hook = nullptr;
 constexpr UINT_PTR kSubclassId = 0x4E43;  // "NC"
 
 // The windows that take the night colours, by what they draw.
-enum class Kind : DWORD_PTR { kDialog, kWorkArea, kToolbar, kStatusBar, kGroupBox, kCheckButton, kPushButton };
+enum class Kind : DWORD_PTR { kDialog, kCheckButton, kPushButton };
 
 bool Active() { return g_night && g_night->IsNightVisionActive(); }
 
@@ -40,9 +38,6 @@ bool NightButtonKind(HWND button, Kind& kind) {
     const auto style = static_cast<LONG>(GetWindowLongPtrW(button, GWL_STYLE));
     if (style & (BS_BITMAP | BS_ICON)) return false;
     switch (style & BS_TYPEMASK) {
-    case BS_GROUPBOX:
-        kind = Kind::kGroupBox;
-        return true;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
     case BS_3STATE:
@@ -61,79 +56,24 @@ bool NightButtonKind(HWND button, Kind& kind) {
 }
 
 BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
-    const bool night = Active();
-    SetWindowTheme(child, night ? L"" : nullptr, night ? L"" : nullptr);
     Kind button = Kind::kDialog;
     if (NightButtonKind(child, button))
         SetWindowSubclass(child, &NightSubclass, kSubclassId, static_cast<DWORD_PTR>(button));
+    // A list view keeps the window colours it was made with, whatever the
+    // system's are later: it is handed them.
     if (IsClass(child, WC_LISTVIEWW)) {
-        SendMessageW(child, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(ProgramColour(COLOR_WINDOW)));
-        SendMessageW(child, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(ProgramColour(COLOR_WINDOW)));
-        SendMessageW(child, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(ProgramColour(COLOR_WINDOWTEXT)));
+        SendMessageW(child, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
+        SendMessageW(child, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
+        SendMessageW(child, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
     }
     return TRUE;
 }
 
-LRESULT ControlColour(HDC dc, int face, int text) {
-    SetTextColor(dc, ProgramColour(text));
-    SetBkColor(dc, ProgramColour(face));
-    return reinterpret_cast<LRESULT>(ProgramBrush(face));
-}
-
-// The status line's parts drawn at night: its own drawing knows only the
-// system's colours.
-void PaintStatusBar(HWND bar) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(bar, &paint);
-    RECT client{};
-    GetClientRect(bar, &client);
-    FillRect(dc, &client, ProgramBrush(COLOR_BTNFACE));
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0)));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ProgramColour(COLOR_BTNTEXT));
-    const HBRUSH edge = ProgramBrush(COLOR_BTNSHADOW);
-    const int parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
-    for (int part = 0; part < parts; ++part) {
-        RECT r{};
-        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&r));
-        FrameRect(dc, &r, edge);
-        wchar_t text[512] = L"";
-        const LRESULT length = SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0);
-        if (LOWORD(length) < 512) SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
-        InflateRect(&r, -3, 0);
-        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    SelectObject(dc, oldFont);
-    EndPaint(bar, &paint);
-}
-
-// A group box at night: its frame and caption in the shades (the control
-// draws its caption black whatever colours the dialog hands it).
-void PaintGroupBox(HWND box) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(box, &paint);
-    RECT client{};
-    GetClientRect(box, &client);
-    const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    RECT frame = client;
-    frame.top += metrics.tmHeight / 2;
-    FrameRect(dc, &frame, ProgramBrush(COLOR_BTNSHADOW));
-    wchar_t text[256] = L"";
-    GetWindowTextW(box, text, 256);
-    if (text[0]) {
-        RECT label{client.left + 8, client.top, client.right - 8, client.top + metrics.tmHeight};
-        DrawTextW(dc, text, -1, &label, DT_SINGLELINE | DT_CALCRECT);
-        InflateRect(&label, 2, 0);
-        FillRect(dc, &label, ProgramBrush(COLOR_BTNFACE));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ProgramColour(COLOR_BTNTEXT));
-        InflateRect(&label, -2, 0);
-        DrawTextW(dc, text, -1, &label, DT_SINGLELINE | DT_LEFT | DT_TOP);
-    }
-    SelectObject(dc, oldFont);
-    EndPaint(box, &paint);
+// The common controls keep a copy of the system colours of their own: the
+// dialog's controls are told of a change as the dialog is.
+BOOL CALLBACK TellColourChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
 }
 
 bool IsTrackbar(HWND window) { return IsClass(window, TRACKBAR_CLASSW) || IsClass(window, kTrackbarClass); }
@@ -145,13 +85,13 @@ LRESULT DrawTrackbarPart(const NMCUSTOMDRAW& draw) {
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     switch (draw.dwItemSpec) {
     case TBCD_CHANNEL:
-        FillRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNFACE));
-        FrameRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNSHADOW));
+        FillRect(draw.hdc, &draw.rc, GetSysColorBrush(COLOR_BTNFACE));
+        FrameRect(draw.hdc, &draw.rc, GetSysColorBrush(COLOR_BTNSHADOW));
         return CDRF_SKIPDEFAULT;
     case TBCD_THUMB:
-        FillRect(draw.hdc, &draw.rc, ProgramBrush(COLOR_BTNSHADOW));
+        FillRect(draw.hdc, &draw.rc, GetSysColorBrush(COLOR_BTNSHADOW));
         FrameRect(draw.hdc, &draw.rc,
-                  ProgramBrush(IsWindowEnabled(draw.hdr.hwndFrom) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+                  GetSysColorBrush(IsWindowEnabled(draw.hdr.hwndFrom) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
         return CDRF_SKIPDEFAULT;
     default:
         return CDRF_DODEFAULT;
@@ -172,7 +112,7 @@ ButtonLook LookOf(HWND button) {
     ButtonLook look;
     look.style = static_cast<LONG>(GetWindowLongPtrW(button, GWL_STYLE));
     look.state = SendMessageW(button, BM_GETSTATE, 0, 0);
-    look.ink = ProgramColour(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    look.ink = GetSysColor(IsWindowEnabled(button) ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
     const LRESULT cues = SendMessageW(button, WM_QUERYUISTATE, 0, 0);
     look.focusShown = (look.state & BST_FOCUS) && !(cues & UISF_HIDEFOCUS);
     look.prefix = (cues & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0;
@@ -187,7 +127,7 @@ void PaintCheckButton(HWND button, HDC dc) {
     const ButtonLook look = LookOf(button);
     RECT client{};
     GetClientRect(button, &client);
-    FillRect(dc, &client, ProgramBrush(COLOR_BTNFACE));
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     ScopedSelection font(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     // The glyph as large as the system's, the label half a digit after it.
     const int size = GetSystemMetrics(SM_CXMENUCHECK);
@@ -199,7 +139,7 @@ void PaintCheckButton(HWND button, HDC dc) {
     {
         const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 1, look.ink));
         ScopedSelection penSelected(dc, pen.Get());
-        ScopedSelection face(dc, ProgramBrush((look.state & BST_PUSHED) ? COLOR_BTNSHADOW : COLOR_WINDOW));
+        ScopedSelection face(dc, GetSysColorBrush((look.state & BST_PUSHED) ? COLOR_BTNSHADOW : COLOR_WINDOW));
         if (radio) {
             Ellipse(dc, glyph.left, glyph.top, glyph.right, glyph.bottom);
         } else {
@@ -214,7 +154,7 @@ void PaintCheckButton(HWND button, HDC dc) {
             Ellipse(dc, glyph.left + at(4), glyph.top + at(4), glyph.right - at(4), glyph.bottom - at(4));
         } else if (checked == BST_INDETERMINATE) {
             const RECT inner{glyph.left + at(3), glyph.top + at(3), glyph.right - at(3), glyph.bottom - at(3)};
-            FillRect(dc, &inner, ProgramBrush(COLOR_BTNSHADOW));
+            FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNSHADOW));
         } else if (checked) {
             // A tick three pixels thick.
             for (int dy = 0; dy < 3; ++dy) {
@@ -249,13 +189,13 @@ void PaintPushButton(HWND button, HDC dc) {
     RECT client{};
     GetClientRect(button, &client);
     const bool pushed = (look.state & (BST_PUSHED | BST_CHECKED)) != 0;
-    FillRect(dc, &client, ProgramBrush(pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
+    FillRect(dc, &client, GetSysColorBrush(pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
     const bool standsFor = (look.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     RECT frame = client;
-    FrameRect(dc, &frame, ProgramBrush(standsFor ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    FrameRect(dc, &frame, GetSysColorBrush(standsFor ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
     if (standsFor) {
         InflateRect(&frame, -1, -1);
-        FrameRect(dc, &frame, ProgramBrush(COLOR_BTNTEXT));
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_BTNTEXT));
     }
     const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)));
     RECT label = client;
@@ -334,49 +274,15 @@ LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
             if (Active()) EnumChildWindows(window, &TakeModeColours, 0);
             return result;
         }
-        if (!Active()) break;
-        switch (message) {
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return ControlColour(reinterpret_cast<HDC>(wParam), COLOR_BTNFACE, COLOR_BTNTEXT);
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-            return ControlColour(reinterpret_cast<HDC>(wParam), COLOR_WINDOW, COLOR_WINDOWTEXT);
-        case WM_NOTIFY: {
+        if (message == WM_SYSCOLORCHANGE) EnumChildWindows(window, &TellColourChange, 0);
+        if (message == WM_NOTIFY && Active()) {
             const auto* draw = reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
             if (draw->hdr.code == NM_CUSTOMDRAW && IsTrackbar(draw->hdr.hwndFrom)) return DrawTrackbarPart(*draw);
-            break;
-        }
-        default:
-            break;
-        }
-        break;
-    case Kind::kWorkArea:
-    case Kind::kToolbar:
-        if (message == WM_ERASEBKGND && Active()) {
-            RECT client{};
-            GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client,
-                     ProgramBrush(kind == Kind::kWorkArea ? COLOR_APPWORKSPACE : COLOR_BTNFACE));
-            return 1;
         }
         break;
     case Kind::kCheckButton:
     case Kind::kPushButton:
         if (Active()) return NightButton(window, message, wParam, lParam, kind);
-        break;
-    case Kind::kStatusBar:
-    case Kind::kGroupBox:
-        if (message == WM_PAINT && Active()) {
-            if (kind == Kind::kStatusBar) {
-                PaintStatusBar(window);
-            } else {
-                PaintGroupBox(window);
-            }
-            return 0;
-        }
-        if (message == WM_ERASEBKGND && Active()) return 1;
         break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -385,28 +291,15 @@ LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         HWND window = reinterpret_cast<HWND>(wParam);
-        const struct {
-            const wchar_t* name;
-            Kind kind;
-        } classes[] = {{L"#32770", Kind::kDialog},
-                       {L"MDIClient", Kind::kWorkArea},
-                       {TOOLBARCLASSNAMEW, Kind::kToolbar},
-                       {STATUSCLASSNAMEW, Kind::kStatusBar}};
-        for (const auto& c : classes) {
-            if (IsClass(window, c.name)) {
-                SetWindowSubclass(window, &NightSubclass, kSubclassId, static_cast<DWORD_PTR>(c.kind));
-                break;
-            }
-        }
+        if (IsClass(window, L"#32770"))
+            SetWindowSubclass(window, &NightSubclass, kSubclassId, static_cast<DWORD_PTR>(Kind::kDialog));
     }
     return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
-// Dialogs inside windows (the panes) take the colours too.
+// Dialogs inside windows (the panes and panels) take the colours too.
 BOOL CALLBACK TellChild(HWND child, LPARAM) {
-    if (IsClass(child, L"#32770") || IsClass(child, L"MDIClient") || IsClass(child, TOOLBARCLASSNAMEW) ||
-        IsClass(child, STATUSCLASSNAMEW))
-        SendMessageW(child, NightColoursChangedMessage(), 0, 0);
+    if (IsClass(child, L"#32770")) SendMessageW(child, NightColoursChangedMessage(), 0, 0);
     return TRUE;
 }
 
@@ -417,23 +310,6 @@ BOOL CALLBACK TellWindow(HWND window, LPARAM) {
 }
 
 }  // namespace
-
-HBRUSH ProgramBrush(int systemIndex) {
-    struct Cached {
-        COLORREF colour = 0;
-        HBRUSH brush = nullptr;
-    };
-    static std::array<Cached, 31> cache;
-    if (systemIndex < 0 || systemIndex >= static_cast<int>(cache.size())) return GetSysColorBrush(systemIndex);
-    Cached& entry = cache[static_cast<std::size_t>(systemIndex)];
-    const COLORREF colour = ProgramColour(systemIndex);
-    if (!entry.brush || entry.colour != colour) {
-        if (entry.brush) DeleteObject(entry.brush);
-        entry.brush = CreateSolidBrush(colour);
-        entry.colour = colour;
-    }
-    return entry.brush;
-}
 
 void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
     for (int x = r.left; x < r.right; x += 2) {
@@ -450,12 +326,6 @@ void DrawDottedFrame(HDC dc, const RECT& r, COLORREF colour) {
 UINT NightColoursChangedMessage() {
     static const UINT message = RegisterWindowMessageW(L"Corvinata night colours changed");
     return message;
-}
-
-COLORREF ProgramColour(int systemIndex) {
-    Colour colour;
-    if (Active() && NightColourOf(systemIndex, g_night->Shades(), colour)) return colour.ToColorRef();
-    return GetSysColor(systemIndex);
 }
 
 bool ProgramColoursAtNight() { return Active(); }

@@ -45,10 +45,10 @@ void Paint(HDC dc, const ObserverDialGeometry& dial, const ObserverDialSky& sky,
     const ScopedSelection fontSelection(dc, font);
     // In the program's colours, the night shades at night, like the panel
     // around it.
-    const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 0, ProgramColour(COLOR_BTNTEXT)));
+    const ScopedWinHandle<GdiObjectTraits<HPEN>> pen(CreatePen(PS_SOLID, 0, GetSysColor(COLOR_BTNTEXT)));
     const ScopedSelection penSelection(dc, pen.Get());
-    const ScopedSelection brushSelection(dc, ProgramBrush(COLOR_BTNFACE));
-    SetTextColor(dc, ProgramColour(COLOR_BTNTEXT));
+    const ScopedSelection brushSelection(dc, GetSysColorBrush(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, TRANSPARENT);
     const double lh = lineHeight;
     const double cx = dial.cx, cy = dial.cy, rx = dial.rx, ry = dial.ry;
@@ -101,7 +101,7 @@ void OnPaint(HWND window, HDC given) {
     if (given != nullptr) {
         RECT client{};
         GetClientRect(window, &client);
-        FillRect(given, &client, ProgramBrush(COLOR_BTNFACE));
+        FillRect(given, &client, GetSysColorBrush(COLOR_BTNFACE));
         if (sky != nullptr) Paint(given, ObserverControlGeometry(window), *sky, lineHeight, font);
         return;
     }
@@ -166,7 +166,7 @@ LRESULT CALLBACK ObserverControlProc(HWND window, UINT message, WPARAM wParam, L
         case WM_ERASEBKGND: {
             RECT client{};
             GetClientRect(window, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, ProgramBrush(COLOR_BTNFACE));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
             return 1;
         }
         // With double clicks on, the second press of a quick pair arrives as

@@ -301,18 +301,18 @@ void SpinEditControl::Paint(HDC dc) {
     const bool enabled = IsWindowEnabled(window_) != 0;
     // At night the fields take the shades the rest of the program has.
     const bool night = ProgramColoursAtNight();
-    const COLORREF back = night ? ProgramColour(COLOR_WINDOW) : kBackColour;
-    const COLORREF face = ProgramColour(COLOR_BTNFACE);
+    const COLORREF back = night ? GetSysColor(COLOR_WINDOW) : kBackColour;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const ScopedWinHandle<GdiObjectTraits<HBRUSH>> fill(CreateSolidBrush(enabled ? back : face));
     FillRect(dc, &area, fill.Get());
     DrawEditBorder(window_, dc, area);
     textOrigin_ = area.left;
     SetBkMode(dc, OPAQUE);
 
-    const COLORREF text = night ? ProgramColour(COLOR_WINDOWTEXT) : kTextColour;
-    const COLORREF markText = night ? ProgramColour(COLOR_HIGHLIGHTTEXT) : kHighlightText;
-    const COLORREF markBack = night ? ProgramColour(COLOR_HIGHLIGHT) : kHighlightBack;
-    const Colours normal = enabled ? Colours{text, back} : Colours{ProgramColour(COLOR_GRAYTEXT), face};
+    const COLORREF text = night ? GetSysColor(COLOR_WINDOWTEXT) : kTextColour;
+    const COLORREF markText = night ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kHighlightText;
+    const COLORREF markBack = night ? GetSysColor(COLOR_HIGHLIGHT) : kHighlightBack;
+    const Colours normal = enabled ? Colours{text, back} : Colours{GetSysColor(COLOR_GRAYTEXT), face};
     const Colours highlight{markText, markBack};
     const Colours hidden{markBack, markBack};
     const bool focused = enabled && GetFocus() == window_;

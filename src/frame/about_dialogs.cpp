@@ -38,7 +38,7 @@ String AboutCredits() {
 struct AboutState {
     HBITMAP logo;
     BITMAP size;
-    bool night;
+    const NightVisionStateInterface* night;
 };
 
 void OpenWebAddress(const Char* address) {
@@ -96,7 +96,7 @@ void DrawLogo(const DRAWITEMSTRUCT& item, const AboutState& state) {
     BitBlt(item.hDC, 0, 0, state.size.bmWidth, state.size.bmHeight, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
-    if (state.night) TintForNightVision(item.hDC, item.rcItem);
+    if (state.night && state.night->IsNightVisionActive()) TintForNightVision(item.hDC, item.rcItem);
 }
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -171,9 +171,9 @@ void TintForNightVision(HDC dc, const RECT& area) {
     DeleteObject(andBrush);
 }
 
-void ShowAboutDialog(HINSTANCE instance, HWND frame, bool nightVision) {
+void ShowAboutDialog(HINSTANCE instance, HWND frame, const NightVisionStateInterface& night) {
     AboutState state{};
-    state.night = nightVision;
+    state.night = &night;
     state.logo = LoadBitmapW(instance, L"BMP_CORVINATA_LOGO");
     if (state.logo) GetObjectW(state.logo, sizeof state.size, &state.size);
     DialogBoxParamW(instance, L"Dlg_About", frame, AboutProc, reinterpret_cast<LPARAM>(&state));

@@ -13,6 +13,7 @@
 #include "base/storage_service_win.h"
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
+#include "app/night_desktop.h"
 #include "base/registry_root.h"
 #include "base/services.h"
 #include "base/storage.h"
@@ -24,6 +25,7 @@
 #include "frame/frame_window.h"
 #include "controls/message_box.h"
 #include "controls/program_fonts.h"
+#include "controls/system_desktop.h"
 #include "frame/single_instance.h"
 #include "frame/window_kinds.h"
 
@@ -221,6 +223,12 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     if (!byAutomation) {
         copy.emplace();
         if (!copy->First() && AwaitRunningCopy(*copy, kWaitForRunningCopy) != RunningCopy::Ended) return 0;
+        // A run that ended at night without handing the desktop back (it
+        // crashed or was killed) left the desktop's look kept: it comes back
+        // before anything is shown.
+        KeptDesktopStore kept(app.GetStorage(), app.Keys().Root());
+        SystemDesktop desktop;
+        PutBackDesktopLeftAtNight(kept, desktop);
     }
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;

@@ -418,7 +418,7 @@ void MapWindow::OnPaint() {
     const ScopedMemoryDc buffer(CreateCompatibleDC(paint.Get()));
     const ScopedBitmap surface(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
     const ScopedSelection onSurface(buffer.Get(), surface.Get());
-    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> workspace(CreateSolidBrush(ProgramColour(COLOR_APPWORKSPACE)));
+    const ScopedWinHandle<GdiObjectTraits<HBRUSH>> workspace(CreateSolidBrush(GetSysColor(COLOR_APPWORKSPACE)));
     FillRect(buffer.Get(), &client, workspace.Get());
     SetStretchBltMode(buffer.Get(), HALFTONE);
     picture_.Draw(buffer.Get(), -view_.scrollX, -view_.scrollY, ZoomedWidth(view_), ZoomedHeight(view_));

@@ -10,6 +10,7 @@
 #include "app/status_texts.h"
 #include "automation/application_script_host.h"
 #include "base/text_format.h"
+#include "controls/bitmap_button.h"
 #include "controls/message_box.h"
 #include "controls/window_centring.h"
 #include "frame/about_dialogs.h"
@@ -23,6 +24,7 @@
 #include "frame/script_windows.h"
 #include "frame/single_instance.h"
 #include "frame/system_colour_change.h"
+#include "frame/time_appearance_dialogs.h"
 #include "frame/window_manager_list.h"
 #include "resources/resource_ids.h"
 #include "views/display_tooltip_win.h"
@@ -68,6 +70,7 @@ FrameWindow::~FrameWindow() {
         closing_ = true;
         DestroyFrameWindows();
     }
+    options_.LeaveNightVision();
     UnregisterControlPanelParent(instance_);
     UnregisterClassW(ClassName(), instance_);
 }
@@ -237,7 +240,7 @@ void FrameWindow::RunCommand(CommandHandler handler, int id) {
     case CommandHandler::Educator: tools_.RunEducator(); break;
     case CommandHandler::Options: options_.RunCommand(window_, id); break;
     case CommandHandler::Arrangement: mdiWindows_.RunCommand(id); break;
-    case CommandHandler::Help: RunHelpCommand(instance_, window_, id); break;
+    case CommandHandler::Help: RunHelpCommand(instance_, window_, id, options_.NightVision()); break;
     }
 }
 
@@ -294,6 +297,7 @@ void FrameWindow::OnHelp(WPARAM wParam, const HELPINFO* request) {
 
 void FrameWindow::OnSysColourChange() {
     SysColourTools tools;
+    tools.appearance = OpenAppearanceDialog();
     if (const ToolWindow* finder = Tools().Find(CMD_EVENT_FINDER)) tools.eventFinder = finder->Window();
     if (const ToolWindow* forecast = Tools().Find(CMD_EVENT_FORECAST)) tools.eventForecast = forecast->Window();
     ForwardSysColourChange(children_, windowManager_, relatedTasks_, tools);
@@ -305,6 +309,8 @@ void FrameWindow::OnSysColourChange() {
 // a change of the system colours must not bring the day colours back.
 void FrameWindow::RefreshFrameImages() {
     toolbar_.SetNight(NightVisionActive());
+    if (auto* controls = dynamic_cast<CustomControlRegistry*>(GetCustomControlRegistry()))
+        LoadArrowBitmaps(instance_, *controls, NightVisionActive());
     NightColours::Switched();
 }
 
@@ -353,6 +359,11 @@ void FrameWindow::OnClose() {
     SaveSession();
     mdiWindows_.CloseAll();
     DestroyFrameWindows();
+    // Once its state is written and its windows are gone, the program hands
+    // the desktop back in its own colours.
+    if (observing_) app_.GetNotificationHub().Forget(this);
+    observing_ = false;
+    options_.LeaveNightVision();
 }
 
 void FrameWindow::OnDestroy() {

@@ -81,6 +81,7 @@ public:
     // The window kinds the program offers, and their windows.
     ChildWindows& Children() noexcept { return children_; }
     const MainToolbar& Toolbar() const noexcept { return toolbar_; }
+    MainToolbar& Toolbar() noexcept { return toolbar_; }
     HWND StatusWindow() const noexcept { return status_.Window(); }
     HWND PaneWindow(int viewCommand) const noexcept { return panes_.PaneWindow(viewCommand); }
     ChildWindowRegistry& Registry() noexcept { return registry_; }

@@ -7,7 +7,7 @@
 
 namespace corvinata {
 
-void RunHelpCommand(HINSTANCE instance, HWND frame, int id) {
+void RunHelpCommand(HINSTANCE instance, HWND frame, int id, const NightVisionStateInterface& night) {
     switch (id) {
     case CMD_HELP_CONTENTS:
         ShowHelpTopic(frame, HelpPage::Contents);
@@ -25,7 +25,7 @@ void RunHelpCommand(HINSTANCE instance, HWND frame, int id) {
         ShowHelpTopic(frame, HelpPage::KeyboardMap);
         break;
     case CMD_ABOUT:
-        ShowAboutDialog(instance, frame, false);
+        ShowAboutDialog(instance, frame, night);
         break;
     default:
         break;

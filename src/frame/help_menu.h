@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include "app/night_vision.h"
+
 namespace corvinata {
 
 class ChildWindowRegistry;
 
 // A command of the Help menu.
-void RunHelpCommand(HINSTANCE instance, HWND frame, int id);
+void RunHelpCommand(HINSTANCE instance, HWND frame, int id, const NightVisionStateInterface& night);
 
 // F1 on a menu item opens the menu's page; in the window manager
 // (`windowManager`, none when there is no pane), the page of the window its

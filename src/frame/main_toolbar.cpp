@@ -87,6 +87,10 @@ const ToolbarButtonInfo* FindToolbarButton(int command) noexcept {
 
 MainToolbar::~MainToolbar() {
     Destroy();
+    DestroyPictures();
+}
+
+void MainToolbar::DestroyPictures() {
     for (HIMAGELIST& list : lists_) {
         if (list) ImageList_Destroy(list);
         list = nullptr;
@@ -98,7 +102,7 @@ void MainToolbar::Destroy() {
     window_ = nullptr;
 }
 
-HIMAGELIST MainToolbar::BuildImageList(HINSTANCE instance, const char* suffix) {
+HIMAGELIST MainToolbar::BuildImageList(const char* suffix) {
     const int size = pictures::kToolbarImageSize;
     HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR8, static_cast<int>(std::size(kButtons)), 1);
     for (const ToolbarButtonInfo& button : kButtons) {
@@ -106,7 +110,7 @@ HIMAGELIST MainToolbar::BuildImageList(HINSTANCE instance, const char* suffix) {
         const std::string name = std::string(button.iconName) + suffix;
         const std::wstring wide(name.begin(), name.end());
         auto bitmap = static_cast<HBITMAP>(
-            LoadImageW(instance, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+            LoadImageW(instance_, wide.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
         if (!bitmap) {
             // Keep the image indexes in step with the buttons: an empty
             // picture stands in for one that is missing.
@@ -127,11 +131,8 @@ bool MainToolbar::Create(HWND frame, HINSTANCE instance) {
     if (!window_) return false;
     SendMessageW(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(window_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    const char* suffixes[] = {"_day_enabled", "_day_disabled", "_night_enabled", "_night_disabled"};
-    missing_ = 0;
-    for (int i = 0; i < 4; ++i) lists_[i] = BuildImageList(instance, suffixes[i]);
-    SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[0]));
-    SendMessageW(window_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[1]));
+    instance_ = instance;
+    LoadPictures(false);
     int image = 0;
     for (const ToolbarButtonInfo& info : kButtons) {
         TBBUTTON button{};
@@ -156,10 +157,22 @@ void MainToolbar::HideTooltip() {
     if (HWND tip = Tooltip()) SendMessageW(tip, TTM_POP, 0, 0);
 }
 
+void MainToolbar::LoadPictures(bool night) {
+    HIMAGELIST old[2] = {lists_[0], lists_[1]};
+    missing_ = 0;
+    lists_[0] = BuildImageList(night ? "_night_enabled" : "_day_enabled");
+    lists_[1] = BuildImageList(night ? "_night_disabled" : "_day_disabled");
+    SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[0]));
+    SendMessageW(window_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[1]));
+    // The toolbar lets go of the lists it showed only when given others.
+    for (HIMAGELIST list : old) {
+        if (list) ImageList_Destroy(list);
+    }
+}
+
 void MainToolbar::SetNight(bool night) {
     if (!window_) return;
-    SendMessageW(window_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[night ? 2 : 0]));
-    SendMessageW(window_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(lists_[night ? 3 : 1]));
+    LoadPictures(night);
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
 }

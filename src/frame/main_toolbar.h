@@ -39,6 +39,8 @@ public:
     HWND Window() const noexcept { return window_; }
     void Destroy();
 
+    // The pictures of the mode, made again for the system colours as they
+    // are now (their face is the system's button face).
     void SetNight(bool night);
     void SetEnabled(int command, bool enabled);
     void SetChecked(int command, bool checked);
@@ -52,10 +54,13 @@ public:
     int MissingPictures() const noexcept { return missing_; }
 
 private:
-    HIMAGELIST BuildImageList(HINSTANCE instance, const char* suffix);
+    HIMAGELIST BuildImageList(const char* suffix);
+    void LoadPictures(bool night);
+    void DestroyPictures();
 
     HWND window_ = nullptr;
-    HIMAGELIST lists_[4] = {};  // day enabled, day disabled, night enabled, night disabled
+    HINSTANCE instance_ = nullptr;
+    HIMAGELIST lists_[2] = {};  // enabled, disabled
     int missing_ = 0;
 };
 

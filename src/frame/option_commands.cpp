@@ -127,4 +127,8 @@ bool OptionCommands::ChangeAppearance(HWND owner) {
                                        &app_.DialogStates().defineAppearance.geometry);
 }
 
+void OptionCommands::LeaveNightVision() {
+    if (nightVision_.IsNightVisionActive()) nightVision_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+}
+
 }  // namespace corvinata

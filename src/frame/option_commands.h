@@ -6,7 +6,9 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "app/night_desktop.h"
 #include "app/night_vision.h"
+#include "controls/system_desktop.h"
 #include "frame/define_location_dialog.h"
 #include "frame/select_location_dialog.h"
 
@@ -14,7 +16,10 @@ namespace corvinata {
 
 class OptionCommands {
 public:
-    OptionCommands(Application& app, HINSTANCE instance) : app_(app), instance_(instance), nightVision_(app) {}
+    OptionCommands(Application& app, HINSTANCE instance)
+        : app_(app), instance_(instance), keptDesktop_(app.GetStorage(), app.Keys().Root()), nightVision_(app) {
+        nightVision_.AttachDesktop(&desktop_, &keptDesktop_);
+    }
 
     // Date and Time, Location or Appearance of the Options menu.
     void RunCommand(HWND owner, int id);
@@ -27,12 +32,16 @@ public:
     bool PickPlace(HWND owner, Location& chosen);
 
     NightVisionSettings& NightVision() noexcept { return nightVision_; }
+    // At the end of the run: the desktop's own look comes back.
+    void LeaveNightVision();
 
 private:
     void PrepareSelectLocation(DefineLocationParams& define, SelectLocationDialogParams& params);
 
     Application& app_;
     HINSTANCE instance_;
+    SystemDesktop desktop_;
+    KeptDesktopStore keptDesktop_;
     NightVisionSettings nightVision_;
 };
 

@@ -129,10 +129,10 @@ void RelatedTasksPane::Show() {
 
 void RelatedTasksPane::ApplyColours() {
     if (list_ == nullptr) return;
-    const COLORREF face = ProgramColour(COLOR_BTNFACE);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     SendMessageW(list_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
     SendMessageW(list_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
-    const COLORREF text = host_.IsNightVisionActive() ? ProgramColour(COLOR_BTNTEXT) : RGB(0, 0, 0xFF);
+    const COLORREF text = host_.IsNightVisionActive() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 0xFF);
     SendMessageW(list_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
 }
 
@@ -247,7 +247,7 @@ LRESULT RelatedTasksPane::DrawItem(NMLVCUSTOMDRAW& draw) {
     const Char* text = shown_[row].second.Text();
     HDC dc = draw.nmcd.hdc;
     // The face ApplyColours gave the list.
-    FillRect(dc, &bounds, ProgramBrush(COLOR_BTNFACE));
+    FillRect(dc, &bounds, GetSysColorBrush(COLOR_BTNFACE));
     ScopedSelection font(dc, linkFont_.Get());
     RECT caption{bounds.left + kCaptionMargin, bounds.top, bounds.left + ListView_GetColumnWidth(list_, 0) - kCaptionMargin,
                  bounds.bottom};

@@ -2,6 +2,7 @@
 
 #include "app/app_interfaces.h"
 #include "controls/child_windows.h"
+#include "frame/time_appearance_dialogs.h"
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 
@@ -42,6 +43,7 @@ void ForwardSysColourChange(const ChildWindows& children, HWND windowManager, HW
         HWND dialog = kindPanel ? kindPanel->GetDialogWindow() : nullptr;
         for (int id : panel.ids) Tell(dialog, id);
     }
+    ForwardSysColorChange(tools.appearance);
     Tell(windowManager, IDC_PANE_LIST);
     Tell(relatedTasks, IDC_PANE_LIST);
     Tell(tools.eventFinder, IDC_EF_RESULTS);

@@ -38,7 +38,12 @@ double LevelOf(HWND dialog, int id) {
     return PositionToLevel(static_cast<int>(SendMessageW(GetDlgItem(dialog, id), TBM_GETPOS, 0, 0)));
 }
 
+// The Appearance dialog while it is open: the frame tells its trackbars of
+// a change of the system colours.
+HWND g_appearanceDialog = nullptr;
+
 INT_PTR OnAppearanceInit(HWND dialog, AppearanceDialogParams& params) {
+    g_appearanceDialog = dialog;
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&params));
     PlaceDialog(dialog, params.placement);
     const GeneralOptions& options = params.options;
@@ -102,14 +107,6 @@ void OnAppearanceOk(HWND dialog, AppearanceDialogParams& params) {
         options.saveOptionsOnExit = true;
     }
     EndDialog(dialog, 1);
-}
-
-// Night vision colours the program's own dialog: black faces, red text.
-INT_PTR OnControlColour(const NightVisionSettings* night, HDC dc) {
-    if (!night || !night->IsNightVisionActive()) return FALSE;
-    SetTextColor(dc, ProgramSysColor(night, COLOR_BTNTEXT));
-    SetBkColor(dc, ProgramSysColor(night, COLOR_BTNFACE));
-    return reinterpret_cast<INT_PTR>(GetStockObject(BLACK_BRUSH));
 }
 
 // --- Date and Time --------------------------------------------------------
@@ -264,8 +261,9 @@ INT_PTR CALLBACK AppearanceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
         case WM_HSCROLL:
             OnLevelMoved(dialog, *params, reinterpret_cast<HWND>(lParam));
             return TRUE;
-        case WM_CTLCOLORDLG: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
-            return OnControlColour(params->nightVision, reinterpret_cast<HDC>(wParam));
+        case WM_DESTROY:
+            if (g_appearanceDialog == dialog) g_appearanceDialog = nullptr;
+            break;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case kIdNightVision: OnNightVisionClicked(dialog, *params); return TRUE;
@@ -336,12 +334,11 @@ bool ChangeDateTime(HWND owner, DateTimeOptions& current,
     return true;
 }
 
-COLORREF ProgramSysColor(const NightVisionSettings* nightVision, int index) {
-    Colour colour;
-    if (nightVision && nightVision->IsNightVisionActive() &&
-        NightColourOf(index, nightVision->Shades(), colour))
-        return colour.ToColorRef();
-    return GetSysColor(index);
+HWND OpenAppearanceDialog() { return g_appearanceDialog; }
+
+void ForwardSysColorChange(HWND dialog) {
+    if (!dialog) return;
+    for (int id : {kIdBrightness, kIdContrast}) SendDlgItemMessageW(dialog, id, WM_SYSCOLORCHANGE, 0, 0);
 }
 
 }  // namespace corvinata

@@ -80,8 +80,9 @@ bool ChangeDateTime(HWND owner, DateTimeOptions& current,
                     const std::function<void(const DateTimeOptions&)>& apply,
                     WindowGeometry* placement);
 
-// A system colour as the program's windows draw it: the night shade while
-// night vision is on, else the system's.
-COLORREF ProgramSysColor(const NightVisionSettings* nightVision, int index);
+// The Appearance dialog while it is open (none: null), and the change of the
+// system colours told to its two trackbars.
+HWND OpenAppearanceDialog();
+void ForwardSysColorChange(HWND dialog);
 
 }  // namespace corvinata

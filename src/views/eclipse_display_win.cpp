@@ -70,8 +70,8 @@ void EclipseDisplay::RefreshMarks(const MapPoint& before, const MapPoint& after)
 void EclipseDisplay::OnPaint() {
     ScopedPaint paint(window_);
     const EclipseView& view = owner_.MapState();
-    const EclipseNightInk night{ColourOf(ProgramColour(COLOR_BTNTEXT)), ColourOf(ProgramColour(COLOR_GRAYTEXT)),
-                                ColourOf(ProgramColour(COLOR_BTNHIGHLIGHT))};
+    const EclipseNightInk night{ColourOf(GetSysColor(COLOR_BTNTEXT)), ColourOf(GetSysColor(COLOR_GRAYTEXT)),
+                                ColourOf(GetSysColor(COLOR_BTNHIGHLIGHT))};
     const EclipseMapColours colours =
         EclipseMapColoursFor(view.HasEclipse(), owner_.NightVisionActive() ? &night : nullptr);
     GdiMapCanvas canvas(paint.Get(), owner_.TextFont());
@@ -82,7 +82,7 @@ void EclipseDisplay::OnEraseBackground(HDC dc) {
     // The window's ground, black in night vision.
     RECT client{};
     GetClientRect(window_, &client);
-    ScopedWinHandle<GdiObjectTraits<HBRUSH>> ground(CreateSolidBrush(ProgramColour(COLOR_WINDOW)));
+    ScopedWinHandle<GdiObjectTraits<HBRUSH>> ground(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
     FillRect(dc, &client, ground.Get());
 }
 

@@ -271,7 +271,7 @@ void GraphWindow::UpdateView() {
 namespace {
 
 Colour ShadeOf(int systemIndex) {
-    const COLORREF colour = ProgramColour(systemIndex);
+    const COLORREF colour = GetSysColor(systemIndex);
     return Colour{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/night_desktop.h"
+#include "app/notification.h"
 #include "app/settings_records.h"
 #include "base/memory_storage.h"
 
@@ -102,6 +104,137 @@ TEST(NightVisionStore, DefaultsForWhatIsMissingAndLevelsClampedOnLoad) {
     EXPECT_EQ(read.brightness, 0.37);
     EXPECT_EQ(read.contrast, 0.05);
     EXPECT_EQ(LevelToPosition(read.brightness), 37);
+}
+
+// A desktop in memory: its colours in the table's order and its styles.
+class MemoryDesktop final : public DesktopInterface {
+public:
+    DesktopLook look;
+    DesktopLook Read() const override { return look; }
+    void SetColours(const DesktopColours& colours) override { look.colours = colours; }
+    void EnableVisualStyles(bool on) override { look.visualStyles = on; }
+};
+
+DesktopLook DayLook(bool visualStyles) {
+    DesktopLook day;
+    for (std::size_t i = 0; i < day.colours.size(); ++i)
+        day.colours[i] = Colour{static_cast<std::uint8_t>(200 + i), static_cast<std::uint8_t>(100 + i), 250};
+    day.visualStyles = visualStyles;
+    return day;
+}
+
+class NightDesktop : public ::testing::Test, public NotificationRegistryInterface {
+protected:
+    NotificationHub& GetNotificationHub() override { return hub_; }
+    DesktopLook Kept() {
+        DesktopLook look;
+        return store_.Load(look) ? look : DesktopLook{};
+    }
+
+    NotificationHub hub_;
+    MemoryStorageService storage_;
+    KeptDesktopStore store_{storage_, String(TXT("\\Software\\Test"))};
+    MemoryDesktop desktop_;
+    NightVisionSettings night_{*this};
+};
+
+// Each step of a night and what the desktop and the settings hold after it.
+TEST_F(NightDesktop, TheDesktopsOwnLookIsTakenOnceKeptAndHandedBack) {
+    const DesktopLook day = DayLook(true);
+    desktop_.look = day;
+    night_.AttachDesktop(&desktop_, &store_);
+    const int background = 8;  // COLOR_BACKGROUND's place in the table
+    ASSERT_EQ(kNightColourRules[background].systemIndex, 1);
+
+    night_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    EXPECT_EQ(desktop_.look, day) << "off while off changes nothing";
+    EXPECT_FALSE(store_.Holds());
+
+    night_.ApplyNightVision(true, 0.8, 1.0);
+    EXPECT_FALSE(desktop_.look.visualStyles);
+    EXPECT_EQ(desktop_.look.colours, NightDesktopColours(day.colours, ComputeNightShades(0.8, 1.0)));
+    EXPECT_EQ(desktop_.look.colours[background], day.colours[background]);
+    EXPECT_EQ(desktop_.look.colours[1], (Colour{0, 0, 0})) << "button face";
+    EXPECT_EQ(desktop_.look.colours[0], (Colour{44, 0, 0})) << "3D dark shadow: s4";
+    EXPECT_EQ(Kept(), day) << "kept the moment it was taken";
+
+    // A new level while on: the shades change, the look taken stays the day's.
+    night_.ApplyNightVision(true, 1.0, 1.0);
+    EXPECT_EQ(desktop_.look.colours[2], (Colour{255, 0, 0})) << "button highlight: s0";
+    EXPECT_EQ(Kept(), day);
+
+    night_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    EXPECT_EQ(desktop_.look, day);
+    EXPECT_FALSE(store_.Holds());
+}
+
+TEST_F(NightDesktop, VisualStylesTheUserHadOffStayOff) {
+    desktop_.look = DayLook(false);
+    night_.AttachDesktop(&desktop_, &store_);
+    night_.ApplyNightVision(true, 0.8, 1.0);
+    night_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    EXPECT_EQ(desktop_.look, DayLook(false));
+}
+
+// A run that crashed at night: the next start puts the kept look back.
+TEST_F(NightDesktop, AStartPutsBackWhatARunLeftKept) {
+    const DesktopLook day = DayLook(true);
+    desktop_.look = day;
+    night_.AttachDesktop(&desktop_, &store_);
+    night_.ApplyNightVision(true, 0.8, 1.0);
+    ASSERT_NE(desktop_.look, day);
+
+    MemoryDesktop nextStart;
+    nextStart.look = desktop_.look;
+    EXPECT_TRUE(PutBackDesktopLeftAtNight(store_, nextStart));
+    EXPECT_EQ(nextStart.look, day);
+    EXPECT_FALSE(store_.Holds());
+    EXPECT_FALSE(PutBackDesktopLeftAtNight(store_, nextStart)) << "once";
+}
+
+TEST(KeptDesktopColours, TextRoundTripsAndDamageIsRefused) {
+    const DesktopColours colours = DayLook(true).colours;
+    const String text = DesktopColoursText(colours);
+    DesktopColours read{};
+    ASSERT_TRUE(ParseDesktopColours(text, read));
+    EXPECT_EQ(read, colours);
+    EXPECT_EQ(text.Length(), 30 * 7 - 1);
+    const std::u16string good(text.Text(), text.Text() + text.Length());
+    const struct {
+        const char* what;
+        std::u16string text;
+    } damaged[] = {
+        {"empty", u""},
+        {"a colour short", good.substr(0, good.size() - 7)},
+        {"a colour more", good + u",000000"},
+        {"not hexadecimal", u"G" + good.substr(1)},
+        {"semicolons", [&] { std::u16string t = good; t[6] = u';'; return t; }()},
+    };
+    for (const auto& d : damaged) {
+        std::basic_string<Char> t(d.text.begin(), d.text.end());
+        DesktopColours untouched = colours;
+        EXPECT_FALSE(ParseDesktopColours(String(t.c_str()), untouched)) << d.what;
+        EXPECT_EQ(untouched, colours) << d.what;
+    }
+}
+
+// A damaged kept look is not painted, and does not linger.
+TEST(KeptDesktopColours, ADamagedKeptLookIsDroppedAtStart) {
+    MemoryStorageService storage;
+    const String root(TXT("\\Software\\Test"));
+    {
+        SettingsTreeWriter writer(storage, root);
+        ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Night vision"))));
+        ASSERT_TRUE(OpenSettingsKeyPath(writer, String(TXT("Desktop as it was"))));
+        WriteStringValue(writer, TXT("Colours"), String(TXT("FF0000")));
+        WriteBoolValue(writer, TXT("Visual styles"), true);
+    }
+    KeptDesktopStore store(storage, root);
+    MemoryDesktop desktop;
+    desktop.look = DayLook(false);
+    EXPECT_FALSE(PutBackDesktopLeftAtNight(store, desktop));
+    EXPECT_EQ(desktop.look, DayLook(false));
+    EXPECT_FALSE(store.Holds());
 }
 
 }  // namespace

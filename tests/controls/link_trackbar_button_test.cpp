@@ -3,9 +3,13 @@
 
 #include <string>
 
+#include "app/night_vision.h"
+#include "app/notification.h"
 #include "controls/bitmap_button.h"
 #include "controls/control_dialog.h"
 #include "controls/hyperlink_control.h"
+#include "controls/night_colours.h"
+#include "controls/system_desktop.h"
 #include "controls/trackbar_control.h"
 
 namespace corvinata {
@@ -129,7 +133,31 @@ TEST_F(SmallControls, HyperlinkRunsItsActionOnAClickInside) {
     link->SetState(Hyperlink::kActiveLink);
     dialog.Click(dialog.Item(kLink), 3, 3);
     EXPECT_EQ(g_clicked, L"sky");
-    EXPECT_TRUE(test::PaintedPixels(dialog.Item(kLink)).Contains(link->LinkColour()));
+    EXPECT_TRUE(test::PaintedPixels(dialog.Item(kLink)).Contains(link->GetHyperlinkColour()));
+}
+
+// At night a link, active or plain, is written in the windows' text shade:
+// not in blue, and not in black on the black face.
+TEST_F(SmallControls, AtNightALinkIsInTheWindowTextShade) {
+    struct Hubs : NotificationRegistryInterface {
+        NotificationHub hub;
+        NotificationHub& GetNotificationHub() override { return hub; }
+    } hubs;
+    SystemDesktop desktop;
+    NightVisionSettings night(hubs);
+    night.AttachDesktop(&desktop, nullptr);
+    const NightColours colours(night);
+    auto* link = FindCustomControl<Hyperlink>(dialog.Item(kLink));
+    ASSERT_NE(link, nullptr);
+    link->SetText(L"--:--");
+    night.ApplyNightVision(true, 0.8, 1.0);
+    for (Hyperlink::State state : {Hyperlink::kActiveLink, Hyperlink::kPlainText}) {
+        link->SetState(state);
+        const test::PaintedPixels painted(dialog.Item(kLink));
+        EXPECT_TRUE(painted.Contains(RGB(124, 0, 0))) << state;
+        EXPECT_FALSE(painted.Contains(RGB(0, 0, 255))) << state;
+    }
+    night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
 }
 
 TEST_F(SmallControls, ButtonShowsItsFourPictures) {

@@ -7,6 +7,7 @@
 #include "base/scoped_win.h"
 #include "controls/control_dialog.h"
 #include "controls/night_colours.h"
+#include "controls/system_desktop.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
 #include "support/sky_session.h"
@@ -124,17 +125,20 @@ TEST_F(ObserverControlTest, AtNightTheDialTakesThePanelsShades) {
         NotificationHub hub;
         NotificationHub& GetNotificationHub() override { return hub; }
     } hubs;
+    SystemDesktop desktop;
     NightVisionSettings night(hubs);
+    night.AttachDesktop(&desktop, nullptr);
     const NightColours colours(night);
+    const COLORREF dayFace = GetSysColor(COLOR_BTNFACE);
     night.ApplyNightVision(true, 0.8, 1.0);
-    const COLORREF face = ProgramColour(COLOR_BTNFACE);
-    const COLORREF ink = ProgramColour(COLOR_BTNTEXT);
-    ASSERT_NE(face, GetSysColor(COLOR_BTNFACE));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
+    ASSERT_NE(face, dayFace);
     const test::PaintedPixels painted(Control());
     EXPECT_EQ(painted.At(1, 1), face);
     EXPECT_EQ(painted.Centre(), face);
     EXPECT_TRUE(painted.Contains(ink));
-    EXPECT_FALSE(painted.Contains(GetSysColor(COLOR_BTNFACE)));
+    EXPECT_FALSE(painted.Contains(dayFace));
     // The background as the window erases it before a paint.
     const ScopedWindowDc screen(nullptr);
     const ScopedMemoryDc dc(CreateCompatibleDC(screen.Get()));

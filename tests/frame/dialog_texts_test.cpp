@@ -146,6 +146,19 @@ TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
     EXPECT_TRUE(overlaps.empty()) << Describe(overlaps);
 }
 
+// The Solar Eclipse panel's duration line, which the panel fills as the
+// eclipse is read, shows whole for the longest name of a central phase.
+TEST_F(DialogTextsTest, TheEclipsePanelsDurationLineIsWhole) {
+    Start(false);
+    UseCustomControls();
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"DLG_CTRL_SEC", frame_->Window(), &PlainDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, 20829, L"Duration of annular-total phase at longitude:");
+    const std::vector<CutText> cut = test::CutTextsOf(dialog, L"Solar Eclipse panel", false);
+    EXPECT_TRUE(cut.empty()) << Describe(cut);
+    DestroyWindow(dialog);
+}
+
 // Shows a tab of Object Info as a click on it does.
 void SelectInfoTab(HWND window, int tab) {
     HWND tabs = GetDlgItem(window, IDC_INFO_TABS);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "frame_test.h"
 #include "program_keys.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/fake_product.h"
 #include "resources/resource_ids.h"
 
@@ -82,6 +84,9 @@ TEST_F(FrameWindowTest, MenuAndToolbarFollowTheCommandTable) {
         }
     }
     EXPECT_EQ(frame.Toolbar().MissingPictures(), 0);
+    frame.Toolbar().SetNight(true);
+    EXPECT_EQ(frame.Toolbar().MissingPictures(), 0) << "at night";
+    frame.Toolbar().SetNight(false);
 }
 
 TEST_F(FrameWindowTest, ViewCommandsHideAndShowTheirPanes) {
@@ -617,6 +622,41 @@ TEST_F(FrameWindowTest, AboutNamesTheProductItsVersionAndRelease) {
           L"Astronomical League, Herschel 400 Observing Program", L"Solar System Scope",
           L"M42 Orion Nebula (heic0601a)", L"No endorsement by NASA, ESA"})
         EXPECT_NE(AboutWatch::credits.find(credit), std::wstring::npos) << credit;
+}
+
+// The About logo as the screen shows it, read once the box is open.
+struct AboutLogo {
+    static inline std::vector<std::uint32_t> pixels;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = ShownDialogOfThisThread();
+        if (!box) return;
+        KillTimer(nullptr, timer);
+        UpdateWindow(box);
+        int width = 0, height = 0;
+        pixels = test::ShownOnScreen(GetDlgItem(box, IDC_LOGO), width, height);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+
+// With night vision on, Help > About draws its logo in dark red tones.
+TEST_F(FrameWindowTest, AtNightTheAboutLogoIsInDarkRedTones) {
+    Start();
+    ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+    CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());
+    frame_->NightVision().ApplyNightVision(true, 0.8, 1.0);
+    AboutLogo::pixels.clear();
+    SetTimer(nullptr, 0, 50, AboutLogo::Read);
+    Command(CMD_ABOUT);
+    frame_->NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    ASSERT_FALSE(AboutLogo::pixels.empty());
+    int outside = 0, lit = 0;
+    for (const std::uint32_t p : AboutLogo::pixels) {
+        const unsigned red = (p >> 16) & 0xFF, green = (p >> 8) & 0xFF, blue = p & 0xFF;
+        if (red > 127 || green > 31 || blue > 31) ++outside;
+        if (red > 0) ++lit;
+    }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(lit, static_cast<int>(AboutLogo::pixels.size() / 10)) << "the logo is there";
 }
 
 TEST(NightVisionTintTest, LogoTurnsToDarkRedShades) {

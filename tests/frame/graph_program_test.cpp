@@ -679,7 +679,7 @@ TEST_F(GraphProgramTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
     EXPECT_GT(seen, 1000);
     EXPECT_EQ(notRed, 0);
     HDC axis = GetDC(window->XAxisWindow());
-    EXPECT_EQ(GetPixel(axis, 1, 1), ProgramColour(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(axis, 1, 1), GetSysColor(COLOR_BTNFACE));
     ReleaseDC(window->XAxisWindow(), axis);
 }
 

@@ -1,6 +1,7 @@
 // Night vision reaches every window of the program: the frame's work area,
 // toolbar, status line and every dialog and message box it opens, whether
-// it was switched on in Appearance or at start-up after the question.
+// it was switched on in Appearance or at start-up after the question: the
+// system colours themselves are the night's.
 #include "controls/night_colours.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
+#include "toolbar_pictures.h"
 #include "support/drawn_pixels_win.h"
 
 namespace corvinata {
@@ -80,12 +82,12 @@ TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
     UseCustomControls();
     SendMessageW(frame.Window(), kStartupMessage, 0, 0);
     HWND toolbar = frame.Toolbar().Window();
-    const LRESULT dayPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    ASSERT_FALSE(test::ShowsNightPictures(toolbar));
     EXPECT_EQ(WorkAreaColour(frame.Window()), GetSysColor(COLOR_APPWORKSPACE));
     SwitchOn();
-    EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
-    EXPECT_EQ(WorkAreaColour(frame.Window()), ProgramColour(COLOR_APPWORKSPACE));
-    EXPECT_NE(ProgramColour(COLOR_APPWORKSPACE), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_TRUE(test::ShowsNightPictures(toolbar));
+    EXPECT_EQ(WorkAreaColour(frame.Window()), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE), RGB(0, 0, 0)) << "the system's own colour is the night's";
 
     // The dialogs and message boxes opened afterwards: red texts on black.
     const struct {
@@ -107,12 +109,12 @@ TEST_F(NightColoursTest, EveryWindowOfTheProgramTakesTheNightShades) {
             StaticColours(box, face, text);
             // The program's own pickers draw in the shades too.
             if (HWND picker = GetDlgItem(box, kIdUserDate)) {
-                EXPECT_EQ(ClientCorner(picker), ProgramColour(COLOR_BTNFACE)) << dialog.name;  // disabled
+                EXPECT_EQ(ClientCorner(picker), GetSysColor(COLOR_BTNFACE)) << dialog.name;  // disabled
             }
             d.Key(VK_ESCAPE);
         }, [&] { dialog.open(); return 0; });
-        EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE)) << dialog.name;
-        EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT)) << dialog.name;
+        EXPECT_EQ(face, GetSysColor(COLOR_BTNFACE)) << dialog.name;
+        EXPECT_EQ(text, GetSysColor(COLOR_BTNTEXT)) << dialog.name;
         EXPECT_NE(face, text) << dialog.name;  // never unreadable
     }
 }
@@ -131,8 +133,8 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
     UseCustomControls();
     test::ModalDriver::Run([](test::ModalDriver& d, HWND) { d.Key(VK_RETURN); },  // Yes
                            [&] { return SendMessageW(frame->Window(), kStartupMessage, 0, 0); });
-    EXPECT_EQ(WorkAreaColour(frame->Window()), ProgramColour(COLOR_APPWORKSPACE));
-    EXPECT_NE(ProgramColour(COLOR_APPWORKSPACE), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_EQ(WorkAreaColour(frame->Window()), GetSysColor(COLOR_APPWORKSPACE));
+    EXPECT_EQ(GetSysColor(COLOR_APPWORKSPACE), RGB(0, 0, 0)) << "the system's own colour is the night's";
     // A message box opened now shows the night shades.
     COLORREF face = 0;
     COLORREF text = 0;
@@ -143,18 +145,18 @@ TEST_F(NightColoursTest, RestartAnsweredYesComesBackInNightColours) {
         return RunMessageBox(GetModuleHandleW(nullptr), frame->Window(), L"Delete?", kButtonsYesNo, kMessageWarning,
                              MessageTopic::DeleteGraphLine);
     });
-    EXPECT_EQ(face, ProgramColour(COLOR_BTNFACE));
-    EXPECT_EQ(text, ProgramColour(COLOR_BTNTEXT));
+    EXPECT_EQ(face, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(text, GetSysColor(COLOR_BTNTEXT));
     EXPECT_NE(face, text);
     // Off again in Appearance: the day pictures and the system's colours.
     HWND toolbar = frame->Toolbar().Window();
-    const LRESULT nightPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    ASSERT_TRUE(test::ShowsNightPictures(toolbar));
     test::ModalDriver::Run([](test::ModalDriver& d, HWND) {
         d.Focus(kIdNightVision);
         d.Key(VK_SPACE);
         d.Key(VK_RETURN);
     }, [&] { Command(CMD_APPEARANCE); return 0; });
-    EXPECT_NE(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_FALSE(test::ShowsNightPictures(toolbar));
     EXPECT_EQ(WorkAreaColour(frame->Window()), GetSysColor(COLOR_APPWORKSPACE));
 }
 
@@ -177,8 +179,8 @@ TEST_F(NightColoursTest, EveryControlOfAppearanceDrawsInTheShadesWithReadableTex
             ASSERT_TRUE(ProgramColoursAtNight());
             RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             ASSERT_EQ(GetFocus(), GetDlgItem(box, kIdNightVision));
-            const COLORREF face = ProgramColour(COLOR_BTNFACE);
-            const COLORREF text = ProgramColour(COLOR_BTNTEXT);
+            const COLORREF face = GetSysColor(COLOR_BTNFACE);
+            const COLORREF text = GetSysColor(COLOR_BTNTEXT);
             ASSERT_GE(GetRValue(text) - GetRValue(face), 96);
             for (HWND control = GetWindow(box, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
                 wchar_t caption[128] = L"";
@@ -217,7 +219,7 @@ TEST_F(NightColoursTest, ACheckBoxsGlyphIsAsLargeAsTheSystems) {
         HWND check = GetDlgItem(box, kIdNightVision);
         ASSERT_TRUE(ProgramColoursAtNight());
         RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        const COLORREF text = ProgramColour(COLOR_BTNTEXT);
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
         const std::uint32_t ink = GetRValue(text) << 16 | GetGValue(text) << 8 | GetBValue(text);
         int width = 0;
         int height = 0;

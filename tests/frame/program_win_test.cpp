@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -13,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/help_topics.h"
 #include "app/map_packs.h"
+#include "app/night_vision.h"
 #include "app/picture_packs.h"
 #include "app/product_info.h"
 #include "app/settings_records.h"
@@ -26,6 +29,8 @@
 #include "frame/typed_keys.h"
 #include "generated/shipped_files.h"
 #include "resources/event_tools_ids.h"
+#include "resources/resource_ids.h"
+#include "support/drawn_pixels_win.h"
 
 namespace corvinata {
 namespace {
@@ -654,6 +659,303 @@ TEST(ProgramTest, FromAForecastEclipseToAGraphOfTheSun) {
     GetWindowRect(no, &button);
     ASSERT_TRUE(ClickAt(no, POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2}, 1));
     EXPECT_EQ(program.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
+// The system colours a program started now is given, index 0 to 30 (a
+// program that runs already keeps those it started with).
+std::vector<COLORREF> FreshSystemColours() {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) return {};
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    const std::string narrow = CN_COLOURS_PROBE_PATH;
+    std::wstring line = L"\"" + std::wstring(narrow.begin(), narrow.end()) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(write);
+    std::string text;
+    char buffer[512];
+    DWORD got = 0;
+    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(read);
+    if (!started) return {};
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::vector<COLORREF> colours;
+    for (std::size_t at = 0; at + 6 <= text.size(); at = text.find('\n', at) + 1) {
+        const unsigned long rgb = std::strtoul(text.substr(at, 6).c_str(), nullptr, 16);
+        colours.push_back(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        if (text.find('\n', at) == std::string::npos) break;
+    }
+    return colours;
+}
+
+// The 30 colours night vision changes, from a program started now.
+std::vector<COLORREF> NightVisionIndices(const std::vector<COLORREF>& all) {
+    std::vector<COLORREF> table;
+    for (const NightColourRule& rule : kNightColourRules) {
+        table.push_back(static_cast<std::size_t>(rule.systemIndex) < all.size() ? all[rule.systemIndex] : 0xFFFFFFFF);
+    }
+    return table;
+}
+
+// What the user sees: the whole screen.
+std::vector<std::uint32_t> Screen(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    const int w = width, h = height;
+    return test::DrawnPixels(w, h, [w, h](HDC memory) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    });
+}
+
+// The pixels of a window's rectangle on the screen that no night shade
+// has: any green or blue above 40, or red above the brightest shade. Inside
+// `pureRed` (the sky chart, whose night colours are pure reds) only green
+// and blue count; what `skip` holds (what the system draws whatever the
+// colours) does not count.
+struct LightPixels {
+    int count = 0;
+    POINT first{};
+    std::uint32_t colour = 0;
+};
+
+LightPixels LightPixelsOf(HWND window, const std::vector<std::uint32_t>& screen, int width, int height,
+                          int brightest, const RECT& pureRed, const std::vector<RECT>& skip) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    LightPixels light;
+    for (int y = std::max(0L, r.top); y < std::min<LONG>(height, r.bottom); ++y) {
+        for (int x = std::max(0L, r.left); x < std::min<LONG>(width, r.right); ++x) {
+            const POINT at{x, y};
+            if (std::any_of(skip.begin(), skip.end(), [at](const RECT& s) { return PtInRect(&s, at); })) continue;
+            const std::uint32_t p = screen[static_cast<std::size_t>(y) * width + x];
+            const int red = (p >> 16) & 0xFF, green = (p >> 8) & 0xFF, blue = p & 0xFF;
+            const int redLimit = PtInRect(&pureRed, at) ? 255 : brightest;
+            if (green <= 40 && blue <= 40 && red <= redLimit) continue;
+            if (light.count++ == 0) {
+                light.first = at;
+                light.colour = p;
+            }
+        }
+    }
+    return light;
+}
+
+// Where the system draws a window's icon in its caption.
+RECT CaptionIcon(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int border = GetSystemMetrics(SM_CXDLGFRAME) + 2;
+    return RECT{r.left, r.top, r.left + border + GetSystemMetrics(SM_CXSMICON) + 2,
+                r.top + border + GetSystemMetrics(SM_CYCAPTION)};
+}
+
+// The focused item of another program's tree view, on the screen: the system
+// draws its focus frame by inverting what is there.
+RECT FocusedTreeItem(HWND tree) {
+    RECT r{};
+    DWORD id = 0;
+    GetWindowThreadProcessId(tree, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (!process) return r;
+    void* memory = VirtualAllocEx(process, nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (memory && item) {
+        WriteProcessMemory(process, memory, &item, sizeof item, nullptr);
+        if (SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory))) {
+            ReadProcessMemory(process, memory, &r, sizeof r, nullptr);
+            MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        }
+    }
+    if (memory) VirtualFreeEx(process, memory, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return r;
+}
+
+std::string Describe(const wchar_t* what, const LightPixels& light) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%ls: %d light pixels, the first at %ld,%ld is %06X", what, light.count,
+                  light.first.x, light.first.y, static_cast<unsigned>(light.colour));
+    return text;
+}
+
+// The program's visible top-level windows: the frame, its tools and
+// dialogs, an open menu.
+struct FoundWindows {
+    DWORD process;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK AddProgramWindow(HWND window, LPARAM data) {
+    auto& found = *reinterpret_cast<FoundWindows*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == found.process && IsWindowVisible(window)) found.windows.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> ProgramWindows(DWORD process) {
+    FoundWindows found{process, {}};
+    EnumWindows(&AddProgramWindow, reinterpret_cast<LPARAM>(&found));
+    return found.windows;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// Switches night vision with the Appearance dialog's check box, as the
+// user does, and confirms.
+bool SwitchNightVision(const RunningProgram& program, HWND frame, bool on) {
+    PostMessageW(frame, WM_COMMAND, CMD_APPEARANCE, 0);
+    HWND dialog = program.WaitForWindow(L"#32770", L"Appearance", 20000);
+    if (!dialog) return false;
+    HWND box = GetDlgItem(dialog, 20848);
+    SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(20848, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return WaitUntil([dialog] { return !IsWindow(dialog); }, 20000);
+}
+
+void WriteNoWelcome() {
+    Win32StorageService storage;
+    SettingsTreeWriter writer(storage, String((std::wstring(L"\\") + kSettingsKey).c_str()));
+    WriteGroup key(writer, TXT("Application frame window"));
+    WriteBoolValue(writer, TXT("ShowHelpHint"), false);
+}
+
+// At night the whole screen of the program is in red shades: the frame with
+// a Sky window and its panel, Object Info, the Calculator, a menu and the
+// Select Object dialog, what Windows draws of them as well as what the
+// program draws. Switched off, and whichever way the program ends, the
+// desktop has its own colours again.
+TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
+    RemoveSettings();
+    WriteNoWelcome();
+    const std::vector<COLORREF> day = NightVisionIndices(FreshSystemColours());
+    ASSERT_EQ(day.size(), 30u);
+    const int brightest = ComputeNightShades(0.8, 1.0)[0].red;
+    {
+        RunningProgram program(L"");
+        ASSERT_TRUE(program.Started());
+        HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+        HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+        PostMessageW(frame, WM_COMMAND, CMD_NEW_SKY, 0);
+        HWND sky = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            sky = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0));
+            return sky && FindWindowExW(sky, nullptr, L"CorvinataSkyDisp_OpenGl", nullptr);
+        }));
+        for (int tool : {CMD_OBJECT_INFO, CMD_CALCULATOR}) PostMessageW(frame, WM_COMMAND, tool, 0);
+        HWND info = program.WaitForWindow(nullptr, L"Object Information", 20000);
+        HWND calculator = program.WaitForWindow(nullptr, L"Astronomical Calculator", 20000);
+        ASSERT_TRUE(info && calculator);
+        // Side by side, over the frame's right part, as a user places them.
+        SetWindowPos(info, nullptr, 700, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(calculator, nullptr, 700, 520, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+        ASSERT_TRUE(SwitchNightVision(program, frame, true));
+        const std::vector<COLORREF> night = NightVisionIndices(FreshSystemColours());
+        ASSERT_EQ(night.size(), 30u);
+        EXPECT_EQ(night[1], RGB(0, 0, 0)) << "button face";
+        EXPECT_EQ(night[8], day[8]) << "the desktop keeps its background";
+
+        HWND chart = FindWindowExW(sky, nullptr, L"CorvinataSkyDisp_OpenGl", nullptr);
+        const auto lookAtScreen = [&](const char* moment, const std::vector<RECT>& drawnBySystem) {
+            Sleep(1500);  // what was told to draw again has drawn
+            int width = 0, height = 0;
+            const std::vector<std::uint32_t> screen = Screen(width, height);
+            RECT pureRed{};
+            GetWindowRect(chart, &pureRed);
+            std::vector<RECT> skip = drawnBySystem;
+            skip.push_back(CaptionIcon(sky));
+            for (HWND window : ProgramWindows(ProcessOf(frame))) {
+                skip.push_back(CaptionIcon(window));
+                wchar_t name[80] = {};
+                GetWindowTextW(window, name, 80);
+                if (!name[0]) GetClassNameW(window, name, 80);
+                const LightPixels light = LightPixelsOf(window, screen, width, height, brightest, pureRed, skip);
+                EXPECT_EQ(light.count, 0) << moment << ": " << Describe(name, light);
+            }
+        };
+        // The Options menu open over the frame. (Wine draws a grayed item's
+        // text in fixed greys with a white etch whatever the system colours:
+        // this menu has none.)
+        ASSERT_TRUE(WaitUntil([&] {
+            SetForegroundWindow(frame);
+            return GetForegroundWindow() == frame;
+        }));
+        PostMessageW(frame, WM_SYSCOMMAND, SC_KEYMENU, 'o');
+        ASSERT_NE(program.WaitForWindow(L"#32768", nullptr, 10000), nullptr);
+        lookAtScreen("a menu open", {});
+        for (int i = 0; i < 2; ++i) PostMessageW(frame, WM_KEYDOWN, VK_ESCAPE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !program.WaitForWindow(L"#32768", nullptr, 100); }, 10000));
+        // Select Object, from the Sky window's Find Object.
+        // Asked again should the first ask meet the menu's last keys.
+        HWND select = nullptr;
+        for (int ask = 0; ask < 3 && !select; ++ask) {
+            PostMessageW(chart, WM_COMMAND, CMD_FIND_OBJECT, 0);
+            select = program.WaitForWindow(L"#32770", L"Select Object", 10000);
+        }
+        ASSERT_NE(select, nullptr);
+        HWND tree = FindWindowExW(select, nullptr, WC_TREEVIEWW, nullptr);
+        ASSERT_NE(tree, nullptr);
+        lookAtScreen("Select Object open", {FocusedTreeItem(tree)});
+        PostMessageW(select, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(WaitUntil([select] { return !IsWindow(select); }, 20000));
+
+        ASSERT_TRUE(SwitchNightVision(program, frame, false));
+        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "switched off";
+        // Ended at night: the desktop's colours come back with the end.
+        ASSERT_TRUE(SwitchNightVision(program, frame, true));
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.WaitForExit(30000), 0);
+        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "ended at night";
+    }
+    {
+        // Killed at night: the next start puts the desktop's colours back
+        // first, and asks whether night vision shall go on.
+        RemoveSettings();
+        WriteNoWelcome();
+        {
+            RunningProgram killed(L"");
+            HWND frame = killed.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+            ASSERT_NE(frame, nullptr);
+            ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+            ASSERT_TRUE(SwitchNightVision(killed, frame, true));
+            ASSERT_NE(NightVisionIndices(FreshSystemColours()), day);
+        }
+        EXPECT_NE(NightVisionIndices(FreshSystemColours()), day) << "a killed copy hands nothing back itself";
+        RunningProgram next(L"");
+        HWND question = next.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
+        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "the next start";
+        ASSERT_NE(question, nullptr);
+        for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child) && Caption(child) == L"&No") {
+                PostMessageW(question, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(child));
+            }
+        }
+        HWND frame = next.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+        ASSERT_NE(frame, nullptr);
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(next.WaitForExit(30000), 0);
+    }
     RemoveSettings();
 }
 

@@ -1,6 +1,6 @@
 // A change of the system colours in the real frame: the controls that only
-// hear of it from the program hear of it once each, and night vision goes
-// on working afterwards.
+// hear of it from the program hear of it once each and take the night's
+// colours, and night vision goes on working afterwards.
 #include "frame/system_colour_change.h"
 
 #include <windows.h>
@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -18,6 +20,8 @@
 #include "frame_test.h"
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
+#include "support/drawn_pixels_win.h"
+#include "toolbar_pictures.h"
 
 namespace corvinata {
 namespace {
@@ -89,30 +93,58 @@ TEST_F(SystemColourChangeTest, EachControlThatDrawsWithSystemColoursHearsOfItOnc
     for (const Case& c : cases) EXPECT_EQ(counts_[c.control], 1) << c.where;
 }
 
+// Pixels of a control as the screen shows it that are not a red shade.
+int DaylightPixels(HWND control) {
+    int width = 0, height = 0;
+    const auto pixels = test::ShownOnScreen(control, width, height);
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](std::uint32_t p) {
+        return ((p >> 8) & 0xFF) > 40 || (p & 0xFF) > 40;
+    }));
+}
+
 // The toolbar's pictures and the shades stay those of the night, and night
 // vision still switches off and on afterwards.
 TEST_F(SystemColourChangeTest, NightVisionKeepsWorkingAfterIt) {
     HWND toolbar = frame_->Toolbar().Window();
     HWND tasks = GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), IDC_PANE_LIST);
-    const LRESULT dayPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
+    ASSERT_FALSE(test::ShowsNightPictures(toolbar));
     SwitchNightVision();
-    const LRESULT nightPictures = SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0);
-    ASSERT_NE(nightPictures, dayPictures);
+    ASSERT_TRUE(test::ShowsNightPictures(toolbar));
 
     SendMessageW(frame_->Window(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_TRUE(test::ShowsNightPictures(toolbar));
     EXPECT_TRUE(ProgramColoursAtNight());
-    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETTEXTCOLOR, 0, 0)), ProgramColour(COLOR_BTNTEXT));
-    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETBKCOLOR, 0, 0)), ProgramColour(COLOR_BTNFACE));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETTEXTCOLOR, 0, 0)), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETBKCOLOR, 0, 0)), RGB(0, 0, 0));
 
     SwitchNightVision();
-    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
+    EXPECT_FALSE(test::ShowsNightPictures(toolbar));
     EXPECT_FALSE(ProgramColoursAtNight());
     SendMessageW(frame_->Window(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), dayPictures);
+    EXPECT_FALSE(test::ShowsNightPictures(toolbar));
     EXPECT_EQ(static_cast<COLORREF>(SendMessageW(tasks, LVM_GETTEXTCOLOR, 0, 0)), RGB(0, 0, 0xFF));
     SwitchNightVision();
-    EXPECT_EQ(SendMessageW(toolbar, TB_GETIMAGELIST, 0, 0), nightPictures);
+    EXPECT_TRUE(test::ShowsNightPictures(toolbar));
+}
+
+// The lists that keep their own copy of the system colours take the night's
+// when they hear of the switch: their rows, selected row and header are red
+// on the screen.
+TEST_F(SystemColourChangeTest, AtNightTheListsWithTheirHeadersAndSelectionAreRed) {
+    SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER);
+    ASSERT_NE(frame_->Children().NewWindow(kSolarSystemWindow), nullptr);
+    HWND planets = PanelControl(kSolarSystemWindow, 20741);
+    HWND windows = GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
+    ASSERT_TRUE(planets && windows);
+    ListView_SetItemState(planets, 0, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(windows, 0, LVIS_SELECTED, LVIS_SELECTED);
+    SwitchNightVision();
+    for (HWND list : {planets, windows}) {
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_GT(ListView_GetItemCount(list), 0);
+        EXPECT_EQ(DaylightPixels(list), 0) << GetDlgCtrlID(GetParent(list));
+    }
+    SwitchNightVision();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "controls/control_classes.h"
 #include "controls/custom_control_registry.h"
 #include "controls/spin_edit_window.h"
+#include "controls/system_desktop.h"
 #include "support/app_fakes.h"
 #include "frame/modal_driver.h"
 
@@ -234,18 +235,28 @@ TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
     EXPECT_TRUE(heard_.heard.empty());
 }
 
-TEST(ProgramColours, NightShadesOnlyForTheProgramWhileActive) {
+// The system's own colours turn red at night (the desktop background
+// excepted) and come back exactly, all thirty, when night vision goes off.
+TEST(NightDesktopOfTheSystem, TheThirtyColoursTurnRedAndComeBackExactly) {
     struct Hubs : NotificationRegistryInterface {
         NotificationHub hub;
         NotificationHub& GetNotificationHub() override { return hub; }
     } hubs;
+    SystemDesktop desktop;
     NightVisionSettings night(hubs);
-    const COLORREF desktop = GetSysColor(COLOR_WINDOW);
-    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOW), desktop);
+    night.AttachDesktop(&desktop, nullptr);
+    COLORREF day[kNightColourCount];
+    for (int i = 0; i < kNightColourCount; ++i) day[i] = GetSysColor(kNightColourRules[i].systemIndex);
     night.ApplyNightVision(true, 0.8, 1.0);
-    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOW), RGB(0, 0, 0));
-    EXPECT_EQ(ProgramSysColor(&night, COLOR_WINDOWTEXT), RGB(124, 0, 0));
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), desktop);  // the system keeps its colours
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(0, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), RGB(124, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_MENUBAR), RGB(0, 0, 0));
+    EXPECT_EQ(GetSysColor(COLOR_BACKGROUND), day[8]);
+    night.ApplyNightVision(true, 1.0, 1.0);  // brighter, still at night
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), RGB(255, 0, 0));
+    night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    for (int i = 0; i < kNightColourCount; ++i)
+        EXPECT_EQ(GetSysColor(kNightColourRules[i].systemIndex), day[i]) << kNightColourRules[i].systemIndex;
 }
 
 }  // namespace

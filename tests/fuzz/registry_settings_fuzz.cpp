@@ -2,12 +2,14 @@
 // written into the registry, then read the way start-up reads it: the
 // application's options, frame, recent files and picture packs, the
 // dialogs, every window kind's panel, documents and windows, the stacking
-// order, the layouts, night vision and the user's own places.
+// order, the layouts, night vision with the desktop's look a run left kept,
+// and the user's own places.
 
 #include "app/application.h"
 #include "app/layouts.h"
 #include "app/location_settings.h"
 #include "app/main_windows.h"
+#include "app/night_desktop.h"
 #include "app/night_vision.h"
 #include "app/settings_keys.h"
 #include "app/window_records.h"
@@ -126,6 +128,8 @@ int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size) {
     layouts.LoadLayouts(tree);
     NightVisionLevels levels;
     if (PushSettingsKey(tree, String(settings_key::kNightVision))) LoadNightVision(tree, levels);
+    DesktopLook leftAtNight;
+    KeptDesktopStore(storage, root).Load(leftAtNight);
     app.UserPlaces().LoadUserLocations();
     return 0;
 }
