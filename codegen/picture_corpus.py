@@ -4,11 +4,11 @@ reference pixels of every JPEG of the JPEG target's corpus.
 
 Seeds (small files, each a kind a picture pack may hold):
   <out>/jpeg/  crops of M42 written by Pillow (the samplings its writer
-               offers, grey, optimised tables, progressive) and by
-               baseline_jpeg.py (every other sampling up to 4, restart
-               intervals, pictures one to a few pixels wide), of the
-               photograph and of noise, whose chroma shows every
-               difference of upsampling;
+               offers, grey, optimised tables, progressive colour, grey
+               and CMYK) and by baseline_jpeg.py (every other sampling up
+               to 4, restart intervals, pictures one to a few pixels
+               wide), of the photograph and of noise, whose chroma shows
+               every difference of upsampling;
   <out>/bmp/   BMP files of every depth and kind the program reads.
 
 References: every JPEG of the seeds and of the committed corpus folders
@@ -69,6 +69,8 @@ PILLOW_SEEDS = [
     ("pillow_grey.jpg", (300, 200, 340, 224), "L", {"quality": 90}),
     ("pillow_optimised.jpg", (300, 200, 340, 224), "RGB", {"quality": 60, "optimize": True}),
     ("pillow_progressive.jpg", (300, 200, 340, 224), "RGB", {"quality": 80, "progressive": True}),
+    ("pillow_progressive_grey.jpg", (300, 200, 340, 224), "L", {"quality": 80, "progressive": True}),
+    ("pillow_progressive_cmyk.jpg", (300, 200, 340, 224), "CMYK", {"quality": 80, "progressive": True}),
 ]
 
 
@@ -154,7 +156,9 @@ def write_all(folder, files):
 
 def scans_of(data):
     """The scans of a JPEG file image up to its end-of-image marker, its
-    markers read as libjpeg reads them."""
+    markers read as libjpeg reads them, or more: a reserved marker
+    (0x02..0xBF), which libjpeg passes over as a restart out of place inside
+    a scan with restarts, is passed over anywhere."""
     at, scans = 2, 0
     while at + 1 < len(data):
         if data[at] != 0xFF or data[at + 1] in (0x00, 0xFF):
@@ -164,7 +168,7 @@ def scans_of(data):
         at += 2
         if marker == 0xD9:
             break
-        if marker == 0x01 or 0xD0 <= marker <= 0xD8:
+        if marker < 0xC0 or 0xD0 <= marker <= 0xD8:
             continue
         if at + 2 > len(data):
             break

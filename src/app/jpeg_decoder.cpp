@@ -252,10 +252,19 @@ struct Segment {
     std::size_t bodySize = 0;
 };
 
+// Whether no encoder writes the marker: T.81 reserves 0x02..0xBF. The
+// system's decoder takes one inside a scan with restarts for a restart out
+// of place and reads on behind it, where this walk would read a segment's
+// length: the two would meet different scans.
+bool IsReservedMarker(std::uint8_t marker) noexcept { return marker >= 0x02 && marker < kBaselineFrame; }
+
 // The marker at or after `at` (markers may be preceded by any number of
 // fill bytes; stray bytes, and 0xFF 0x00, which is no marker, are passed
 // over as the common decoders pass them) and its segment; `at` moves past
-// them. False at the end of the data or where a segment runs beyond it.
+// them. False at the end of the data, at a reserved marker and at a
+// segment whose length field is under 2 (the system's decoder steps over
+// an application segment or a comment of that length as two bytes, where
+// this walk could only guess) or that runs beyond the data.
 bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Segment& segment) {
     for (;;) {
         while (at < size && data[at] != 0xFF) ++at;
@@ -268,7 +277,7 @@ bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Se
     segment.marker = data[at++];
     const std::uint8_t m = segment.marker;
     if (m == kStartOfImage || m == kEndOfImage || m == 0x01 || (m >= kFirstRestart && m <= kLastRestart)) return true;
-    if (at + 2 > size) return false;
+    if (IsReservedMarker(m) || at + 2 > size) return false;
     const std::size_t length = static_cast<std::size_t>(data[at] << 8 | data[at + 1]);
     if (length < 2 || at + length > size) return false;
     segment.body = data + at + 2;
@@ -284,13 +293,18 @@ bool NextSegment(const std::uint8_t* data, std::size_t size, std::size_t& at, Se
 // this decoder stopped at: a file is handed on only with a first frame
 // header of a size a picture may have and with kMostHandedOnScans scans at
 // the most, counted up to the end-of-image marker as that decoder meets
-// them (the coded data passed over to the next marker).
+// them (the coded data passed over to the next marker). The count holds
+// only for a file read whole: a segment or marker the walk cannot step
+// over as that decoder does, or data that ends before the end-of-image
+// marker, leaves scans uncounted, and the file is damaged.
 JpegResult MeasureLeftFile(const std::uint8_t* data, std::size_t size) {
     std::size_t at = 2;
     Segment segment;
     bool framed = false;
     int scans = 0;
-    while (NextSegment(data, size, at, segment) && segment.marker != kEndOfImage) {
+    for (;;) {
+        if (!NextSegment(data, size, at, segment)) return JpegResult::kDamaged;
+        if (segment.marker == kEndOfImage) break;
         if (segment.marker == kStartOfScan) {
             if (!framed) return JpegResult::kDamaged;
             if (++scans > kMostHandedOnScans) return JpegResult::kTooManyScans;

@@ -40,7 +40,8 @@ enum class JpegResult {
     // Progressive, arithmetic coding, 12-bit, four components: left to
     // another decoder, only ever for a file whose first frame header gives
     // a size IsAllowedPictureSize lets a picture have and that has at most
-    // kMostHandedOnScans scans.
+    // kMostHandedOnScans scans, read up to its end-of-image marker as that
+    // decoder reads it (one it cannot be read so is kDamaged).
     kUnsupported,
     kTooLarge,      // a frame of a size IsAllowedPictureSize does not let a picture have
     kTooManyScans,  // one the decoder would leave to another, with more than kMostHandedOnScans scans

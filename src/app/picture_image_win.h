@@ -5,7 +5,8 @@
 // BMP goes through GDI, which reads every BMP kind as it should. A JPEG the
 // program's decoder does not take (progressive, 12-bit, CMYK) is left to the
 // system's picture object, once its first frame header gives a size a
-// picture may have and it has no more scans than kMostHandedOnScans.
+// picture may have and it has no more scans than kMostHandedOnScans, read
+// to its end-of-image marker as that object reads it.
 #pragma once
 
 #include <windows.h>
