@@ -323,28 +323,60 @@ TEST(ProgramTest, SecondCopyActivatesTheRunningOneAndEnds) {
     RemoveSettings();
 }
 
-// The program that scripts/run asks, on Ctrl+C, to end the copy it started:
-// the copy ends as File > Exit ends it, its session written; with no copy
-// running it says so.
+// The program that scripts/run asks, on Ctrl+C, to end the copy it started
+// (beside the program); its exit code.
+int RunTheRunScriptsEnd(const wchar_t* arguments = L"") {
+    std::wstring ender = ProgramPath();
+    ender.replace(ender.rfind(L'\\') + 1, std::wstring::npos, L"end_program.exe");
+    RunningProgram run(arguments, nullptr, ender);
+    return run.WaitForExit(30000);
+}
+
+// The run script's end: the copy ends as File > Exit ends it, its session
+// written; with no copy running it says so.
 TEST(ProgramTest, TheRunScriptsEndClosesTheCopyAsFileExitDoes) {
     RemoveSettings();
     const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
     ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
-    std::wstring ender = ProgramPath();
-    ender.replace(ender.rfind(L'\\') + 1, std::wstring::npos, L"end_program.exe");
-    const auto runEnder = [&ender] {
-        RunningProgram run(L"", nullptr, ender);
-        return run.WaitForExit(30000);
-    };
     RunningProgram program(L"");
     ASSERT_TRUE(program.Started());
     ASSERT_NE(program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000), nullptr);
-    EXPECT_EQ(runEnder(), 0);
+    EXPECT_EQ(RunTheRunScriptsEnd(), 0);
     EXPECT_EQ(program.WaitForExit(30000), 0);
     DWORD toolbar = 99;
     EXPECT_TRUE(ReadDword(frameKey.c_str(), L"Toolbar visible", toolbar));
     EXPECT_EQ(toolbar, 1u);
-    EXPECT_EQ(runEnder(), 1);
+    EXPECT_EQ(RunTheRunScriptsEnd(), 1);
+    RemoveSettings();
+}
+
+// A copy that is writing its settings (its frame marked closing) is told
+// apart from one that runs, so that scripts/run waits for it rather than
+// ending it without saving; neither answer asks the frame anything.
+TEST(ProgramTest, TheRunScriptsEndTellsAClosingCopyFromARunningOne) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));
+    RunningProgram program(L"");
+    HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    constexpr struct {
+        const wchar_t* arguments;
+        bool closing;
+        int code;
+    } kCases[] = {
+        {L"--state", false, 0},  // runs: only told
+        {L"--state", true, 2},   // closing: told so
+        {L"", true, 2},          // closing: not asked to close again
+    };
+    for (const auto& c : kCases) {
+        if (c.closing) MarkFrameClosing(frame);
+        EXPECT_EQ(RunTheRunScriptsEnd(c.arguments), c.code) << c.arguments << " closing " << c.closing;
+        EXPECT_TRUE(IsWindow(frame)) << c.arguments << " closing " << c.closing;
+    }
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.WaitForExit(30000), 0);
+    EXPECT_EQ(RunTheRunScriptsEnd(L"--state"), 1);
     RemoveSettings();
 }
 
