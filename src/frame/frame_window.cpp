@@ -506,8 +506,14 @@ void FrameWindow::SaveSession() {
     // An automation client's session leaves the user's frame, windows,
     // layouts and appearance as they were.
     if (byAutomation_) return;
-    tools_.SaveAndDestroyWindows();
+    // The frame's own session goes first: a tool's long save (the Event
+    // Finder's runs) must never cost the placement, panes and windows. A
+    // factory reset deletes every setting as the session is written, so
+    // there the tools write first and nothing of theirs stays.
+    const bool reset = app_.Options().general.factoryReset;
+    if (reset) tools_.SaveAndDestroyWindows();
     session_.Save(window_, panes_.Shown());
+    if (!reset) tools_.SaveAndDestroyWindows();
 }
 
 void FrameWindow::DestroyFrameWindows() {
