@@ -15,6 +15,7 @@
 #include "controls/window_centring.h"
 #include "frame/about_dialogs.h"
 #include "frame/child_window_commands.h"
+#include "frame/close_request.h"
 #include "frame/frame_related_tasks.h"
 #include "frame/frame_window_services.h"
 #include "frame/help_menu.h"
@@ -137,7 +138,10 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         HideDisplayTooltips(MdiClient());
         toolbar_.HideTooltip();
         break;
-    case WM_ENABLE: if (!wParam) HideDisplayTooltips(MdiClient()); break;
+    case WM_ENABLE:
+        if (!wParam) HideDisplayTooltips(MdiClient());
+        closeRequest_.OnEnable(window_, wParam != 0);
+        break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;
     // A closing frame stays where it is: the start waits for this copy's end.
@@ -286,6 +290,7 @@ void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 bool FrameWindow::OnTimer(WPARAM timer) {
+    if (closeRequest_.OnTimer(window_, timer)) return true;
     if (timer != FrameClockTimer::kTimerId) return false;
     app_.Clock().ClockTick(1);
     return true;
@@ -341,20 +346,29 @@ void FrameWindow::OnStartup() {
     }
     startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.
-    if (closeRequested_) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void FrameWindow::OnClose() {
-    if (!startupFinished_) {
-        closeRequested_ = true;
+    // A close asked for again while the last one asks about unsaved graphs
+    // is that same close.
+    if (closing_ || askingToClose_) return;
+    // Start-up, or a window's code, waits in a dialog or a menu that would
+    // go with the frame, and returns to its own window afterwards.
+    if (!startupFinished_ || ModalLoopRuns(window_)) {
+        closeRequest_.Keep(window_);
         return;
     }
-    if (closing_) return;
+    closeRequest_.Drop(window_);
     // Unsaved graphs are asked about first; Cancel keeps everything open.
-    if (!children_.QueryCloseApplication()) return;
+    askingToClose_ = true;
+    const bool close = children_.QueryCloseApplication();
+    askingToClose_ = false;
+    if (!close) return;
     closing_ = true;
     // A start meanwhile waits for this copy's end rather than bringing it
-    // forward.
+    // forward, and so does the run script that asked for the close: the
+    // mark stays while the settings are written, until the frame is gone.
     MarkFrameClosing(window_);
     SaveSession();
     mdiWindows_.CloseAll();
@@ -368,6 +382,7 @@ void FrameWindow::OnClose() {
 
 void FrameWindow::OnDestroy() {
     if (clock_) clock_->StopClockTimer();
+    closeRequest_.Drop(window_);
     RemoveFrameMarks(window_);
     CloseAllHelpWindows();
     PostQuitMessage(0);
@@ -502,8 +517,14 @@ void FrameWindow::SaveSession() {
     // An automation client's session leaves the user's frame, windows,
     // layouts and appearance as they were.
     if (byAutomation_) return;
-    tools_.SaveAndDestroyWindows();
+    // The frame's own session goes first: a tool's long save (the Event
+    // Finder's runs) must never cost the placement, panes and windows. A
+    // factory reset deletes every setting as the session is written, so
+    // there the tools write first and nothing of theirs stays.
+    const bool reset = app_.Options().general.factoryReset;
+    if (reset) tools_.SaveAndDestroyWindows();
     session_.Save(window_, panes_.Shown());
+    if (!reset) tools_.SaveAndDestroyWindows();
 }
 
 void FrameWindow::DestroyFrameWindows() {

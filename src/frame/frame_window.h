@@ -21,6 +21,7 @@
 #include "controls/mdi_child_window.h"
 #include "controls/night_colours.h"
 #include "controls/tool_windows.h"
+#include "frame/close_request.h"
 #include "frame/command_states.h"
 #include "frame/frame_pane_layout.h"
 #include "frame/frame_session.h"
@@ -208,7 +209,9 @@ private:
     bool startupFinished_ = false;
     bool restoringWindows_ = false;
     std::unique_ptr<NightColours> nightColours_;
-    bool closeRequested_ = false;
+    // A close that came while it could not be acted on.
+    CloseRequest closeRequest_;
+    bool askingToClose_ = false;
     bool closing_ = false;
     MenuPictures menuPictures_;
     bool observing_ = false;

@@ -51,37 +51,9 @@ EventCondition ConditionOf(const corvinata::EventDefinition& d) {
     return c;
 }
 
-bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs) {
-    ReadGroup list(tree, key);
-    if (!list.IsOpen()) return false;
-    for (std::size_t i = 0;; ++i) {
-        ReadGroup item(tree, Decimal(i).Text());
-        EventDefinition run;
-        if (!item.IsOpen() || !ReadEventFinderRun(tree, run)) break;
-        // No worker survives the program: a run stored Running, or in a
-        // state that does not exist, can only be continued.
-        if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
-            run.runState = kRunStopRequested;
-        }
-        runs.push_back(std::move(run));
-    }
-    return true;
-}
-
-bool WriteRunList(SettingsTreeWriter& writer, const Char* key, const std::vector<EventDefinition>& runs) {
-    if (!DeleteSettingsKey(writer, key)) return false;
-    WriteGroup list(writer, key);
-    if (!list.IsOpen()) return false;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        WriteGroup item(writer, Decimal(i).Text());
-        if (!item.IsOpen() || !SaveEventFinderRun(writer, runs[i])) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
+// `resultsWhole`, when given, learns whether the results ended where the
+// stored ones end rather than at one that could not be read.
+bool ReadRunRecord(SettingsTree& tree, EventDefinition& run, bool* resultsWhole) {
     RequiredValues r(tree);
     r.Then([&] { return ReadDateTimeValue(tree, {TXT("Time executed")}, run.secondDate); });
     r.Then([&] {
@@ -113,8 +85,10 @@ bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
             ReadGroup item(tree, Decimal(i).Text());
             DateTimeRange range;
             DateTimeRangeInit(range, kInvalidTimeSystem);
-            if (!item.IsOpen() || !ReadDateTimeValue(tree, {TXT("From")}, range.begin) ||
+            if (!item.IsOpen()) break;
+            if (!ReadDateTimeValue(tree, {TXT("From")}, range.begin) ||
                 !ReadDateTimeValue(tree, {TXT("To")}, range.end)) {
+                if (resultsWhole) *resultsWhole = false;
                 break;
             }
             run.foundRanges.push_back(range);
@@ -123,6 +97,73 @@ bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) {
     });
     return r.Ok();
 }
+
+// Reads the list under `key`; true when the runs read are the list stored
+// there value for value: every record was read whole and none put right.
+bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs) {
+    ReadGroup list(tree, key);
+    if (!list.IsOpen()) return false;
+    bool asStored = true;
+    for (std::size_t i = 0;; ++i) {
+        ReadGroup item(tree, Decimal(i).Text());
+        if (!item.IsOpen()) return asStored;
+        EventDefinition run;
+        if (!ReadRunRecord(tree, run, &asStored)) return false;
+        // No worker survives the program: a run stored Running, or in a
+        // state that does not exist, can only be continued.
+        if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
+            run.runState = kRunStopRequested;
+            asStored = false;
+        }
+        runs.push_back(std::move(run));
+    }
+}
+
+bool SameBody(const BodyIdentifier& a, const BodyIdentifier& b) noexcept {
+    return a.object == b.object && a.nameSystem == b.nameSystem && a.name == b.name;
+}
+
+// Equal in every value SaveEventFinderRun writes.
+bool SameRecord(const EventDefinition& a, const EventDefinition& b) {
+    const GeoCoordinates& p = a.location.coordinates;
+    const GeoCoordinates& q = b.location.coordinates;
+    const EventCondition& c = a.condition;
+    const EventCondition& d = b.condition;
+    return DateTimeEqual(a.secondDate, b.secondDate) && DateTimeEqual(a.from, b.from) && DateTimeEqual(a.to, b.to) &&
+           a.step.unit == b.step.unit && a.step.count == b.step.count &&
+           p.longitude.degrees == q.longitude.degrees && p.longitude.mode == q.longitude.mode &&
+           p.latitude.degrees == q.latitude.degrees && p.timeZone.hours == q.timeZone.hours &&
+           p.elevation == q.elevation && a.location.country == b.location.country &&
+           a.location.town == b.location.town && a.daylightSaving == b.daylightSaving &&
+           a.runState == b.runState && DateTimeEqual(a.stoppedAt, b.stoppedAt) &&
+           c.isPredefined == d.isPredefined && c.searchExpression == d.searchExpression &&
+           c.isUserExpression == d.isUserExpression && c.predefinedEvent == d.predefinedEvent &&
+           c.isMinimum == d.isMinimum && SameBody(c.firstBody, d.firstBody) &&
+           SameBody(c.secondBody, d.secondBody) && c.quantity == d.quantity &&
+           std::equal(a.foundRanges.begin(), a.foundRanges.end(), b.foundRanges.begin(), b.foundRanges.end(),
+                      [](const DateTimeRange& x, const DateTimeRange& y) {
+                          return DateTimeEqual(x.begin, y.begin) && DateTimeEqual(x.end, y.end);
+                      });
+}
+
+bool WriteRunList(SettingsTreeWriter& writer, const Char* key, const std::vector<EventDefinition>& runs) {
+    if (!DeleteSettingsKey(writer, key)) return false;
+    WriteGroup list(writer, key);
+    if (!list.IsOpen()) return false;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        WriteGroup item(writer, Decimal(i).Text());
+        if (!item.IsOpen() || !SaveEventFinderRun(writer, runs[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool StoredRunList::Holds(const std::vector<EventDefinition>& runs) const {
+    return runs_ && std::equal(runs_->begin(), runs_->end(), runs.begin(), runs.end(), SameRecord);
+}
+
+bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run) { return ReadRunRecord(tree, run, nullptr); }
 
 bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run) {
     WrittenValues w(writer);
@@ -158,19 +199,25 @@ bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run) 
 }
 
 void LoadEventFinder(StorageService& storage, const String& root, const DateTimeLocation& now,
-                     StoredEventFinder& out) {
+                     StoredEventFinder& out, StoredRunList* stored) {
     out = StoredEventFinder();
+    if (stored) stored->Forget();
     InitDefaultEventFinderRun(out.unstarted, now);
     SettingsTree tree(storage, root);
     ReadGroup finder(tree, kEventFinderKey);
     if (!finder.IsOpen()) return;
     // A list whose save completed but whose copy into place did not is the newer one.
     bool complete = false;
+    bool unfinished = false;
     {
         ReadGroup saving(tree, kNewRunsKey);
-        complete = saving.IsOpen() && ReadBoolValue(tree, TXT("Complete"), complete) && complete;
+        unfinished = saving.IsOpen();
+        complete = unfinished && ReadBoolValue(tree, TXT("Complete"), complete) && complete;
     }
-    ReadRunList(tree, complete ? kNewRunsKey : kRunsKey, out.runs);
+    const bool whole = ReadRunList(tree, complete ? kNewRunsKey : kRunsKey, out.runs);
+    // Only a list read whole from its place, with no save left unfinished
+    // beside it, is what a write of the same runs would leave.
+    if (stored && whole && !unfinished) stored->Set(out.runs);
     {
         ReadGroup unstarted(tree, kUnstartedKey);
         EventDefinition run;
@@ -190,7 +237,7 @@ void LoadEventFinder(StorageService& storage, const String& root, const DateTime
     }
 }
 
-bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in) {
+bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in, StoredRunList* stored) {
     WriteGroup finder(writer, kEventFinderKey);
     if (!finder.IsOpen()) return false;
     bool ok = true;
@@ -200,6 +247,8 @@ bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in) {
     }
     ok = WriteIntValue(writer, kDisplaying, in.display) && ok;
     if (in.display >= 0) ok = WriteIntValue(writer, kSelectedResult, in.selectedResult) && ok;
+    if (stored && stored->Holds(in.runs)) return ok;
+    if (stored) stored->Forget();
     // The new list goes whole beside the old one; only then is the old one replaced.
     bool whole = WriteRunList(writer, kNewRunsKey, in.runs);
     if (whole) {
@@ -211,7 +260,9 @@ bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in) {
         return false;
     }
     if (!WriteRunList(writer, kRunsKey, in.runs)) return false;
-    return DeleteSettingsKey(writer, kNewRunsKey) && ok;
+    if (!DeleteSettingsKey(writer, kNewRunsKey)) return false;
+    if (stored) stored->Set(in.runs);
+    return ok;
 }
 
 }  // namespace corvinata::events

@@ -8,6 +8,7 @@
 // an unknown state as Stopped.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "app/settings_values.h"
@@ -28,13 +29,30 @@ struct StoredEventFinder {
 bool ReadEventFinderRun(SettingsTree& tree, EventDefinition& run);
 bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run);
 
+// The run list the settings hold, as it was last read from them or written
+// to them. A list of thousands of results takes half a minute to write
+// twice over: a save whose runs are the same in everything a run record
+// holds leaves the stored list alone. Unknown (always written) when the
+// stored list is not the one read: read from an unfinished save, a run put
+// right or a record cut short on reading, or a write that failed.
+class StoredRunList {
+public:
+    bool Holds(const std::vector<EventDefinition>& runs) const;
+    void Set(const std::vector<EventDefinition>& runs) { runs_ = runs; }
+    void Forget() { runs_.reset(); }
+
+private:
+    std::optional<std::vector<EventDefinition>> runs_;
+};
+
 // Reads everything; what cannot be read takes its default (`now` gives the
-// default unstarted run).
+// default unstarted run). `stored`, when given, learns the list read.
 void LoadEventFinder(StorageService& storage, const String& root, const DateTimeLocation& now,
-                     StoredEventFinder& out);
+                     StoredEventFinder& out, StoredRunList* stored = nullptr);
 // Writes everything. Each part is written on its own, so one failed write
 // loses only its part; the run list is written whole under a new key before
-// the old list goes. False when any part failed.
-bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in);
+// the old list goes, and only when it differs from `stored` (when given),
+// which then learns what the settings hold. False when any part failed.
+bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in, StoredRunList* stored = nullptr);
 
 }  // namespace corvinata::events

@@ -115,7 +115,7 @@ EventFinderWindow::~EventFinderWindow() {
 
 void EventFinderWindow::Create(HWND frame) {
     events::StoredEventFinder stored;
-    events::LoadEventFinder(*params_.storage, params_.settingsRoot, params_.currentTime(), stored);
+    events::LoadEventFinder(*params_.storage, params_.settingsRoot, params_.currentTime(), stored, &storedRuns_);
     {
         SettingsTree tree(*params_.storage, params_.settingsRoot);
         ReadGroup group(tree, kSettingsKey);
@@ -152,9 +152,9 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     }
     stored.unstarted = control_->Unstarted();
     ReadPlacement(left_, top_, visible_);
-    // The runs are kept at every exit; where the windows stood only while
-    // the user keeps the changes.
-    saver.SaveWork([&](SettingsTreeWriter& writer) { events::SaveEventFinder(writer, stored); });
+    // The runs are kept at every exit (their list written when it changed);
+    // where the windows stood only while the user keeps the changes.
+    saver.SaveWork([&](SettingsTreeWriter& writer) { events::SaveEventFinder(writer, stored, &storedRuns_); });
     saver.Save([&](SettingsTreeWriter& writer) {
         history_->Save(writer);
         WriteGroup group(writer, kSettingsKey);

@@ -17,6 +17,7 @@
 #include "controls/tool_windows.h"
 #include "tools/event_finder.h"
 #include "tools/event_finder_history_win.h"
+#include "tools/event_finder_store.h"
 #include "tools/select_event_dialog_win.h"
 
 namespace corvinata {
@@ -86,6 +87,9 @@ private:
     std::unique_ptr<events::EventFinderControl> control_;
     std::unique_ptr<EventFinderHistory> history_;
     SelectEventDialogState selectEvent_;
+    // The run list as the settings hold it: an exit writes it only when
+    // the runs changed.
+    events::StoredRunList storedRuns_;
     int left_ = 317;
     int top_ = 82;
     bool visible_ = false;

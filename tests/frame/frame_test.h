@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "base/storage_service_win.h"
@@ -79,6 +80,22 @@ protected:
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *programFonts_);
     }
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    // Runs the thread's messages until `done` or, as a guard against a
+    // hang, `milliseconds` have passed; false then.
+    static bool RunMessagesUntil(const std::function<bool()>& done, DWORD milliseconds = 30000) {
+        const DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > milliseconds) return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT) continue;
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        return true;
+    }
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
     std::unique_ptr<Application> app_;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_windows.h"
@@ -23,6 +24,8 @@
 #include "frame/select_location_dialog.h"
 #include "frame/time_appearance_dialogs.h"
 #include "views/picture_source_win.h"
+#include "views/sky_display_win.h"
+#include "views/sky_window_win.h"
 #include "frame_test.h"
 #include "program_keys.h"
 #include "support/catalogues.h"
@@ -40,6 +43,10 @@ protected:
         DrainQuit();
     }
     static String FrameKey() { return String(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Application frame window"); }
+    static bool StoredKey() {
+        Win32StorageService storage;
+        return storage.CreateRegistryNode(RegistryHive::CurrentUser, FrameKey().Text())->Exists();
+    }
     bool StoredBool(const wchar_t* name) {
         bool value = false;
         EXPECT_TRUE(ReadBoolSettingAtPath(FrameKey().Text(), name, false, true, value)) << name;
@@ -311,6 +318,121 @@ TEST_F(FrameWindowTest, CloseDuringStartupWaitsUntilStartupHasFinished) {
     EXPECT_TRUE(frame.StartupFinished());
     DrainQuit();
     EXPECT_EQ(frame.Window(), nullptr);
+}
+
+// Asks the frame to close from inside the first modal loop (a dialog's, a
+// message box's or a menu's) that a test opens, as the run script's end
+// does: WM_CLOSE is posted to the frame and that loop hands it on. The loop
+// is then ended as its user would end it (Cancel, or the menu closed), and
+// it ends as it does for the user: without handing on any further message.
+class CloseInsideModalLoop {
+public:
+    // Runs `open` and answers whether the frame and what `standing`
+    // looks at were still there after the loop had handed the close on.
+    static bool Run(HWND frame, const std::function<bool()>& standing, const std::function<void()>& open) {
+        CloseInsideModalLoop closer;
+        closer.frame_ = frame;
+        closer.standing_ = standing;
+        current_ = &closer;
+        closer.helper_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(closer.helper_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HelperProc));
+        const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &OnCallReturn, nullptr, GetCurrentThreadId());
+        open();
+        UnhookWindowsHookEx(hook);
+        DestroyWindow(closer.helper_);
+        current_ = nullptr;
+        EXPECT_TRUE(closer.ended_) << "the loop never ran";
+        return closer.stood_;
+    }
+
+private:
+    static constexpr UINT kPostClose = WM_APP + 41;
+    static constexpr UINT kEndLoop = WM_APP + 42;
+
+    static LRESULT CALLBACK OnCallReturn(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        CloseInsideModalLoop* self = current_;
+        if (code == HC_ACTION && self && !self->started_ &&
+            (call->message == WM_INITDIALOG || call->message == WM_INITMENUPOPUP)) {
+            self->started_ = true;
+            if (call->message == WM_INITDIALOG) self->dialog_ = call->hwnd;
+            PostMessageW(self->helper_, kPostClose, 0, 0);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK HelperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        CloseInsideModalLoop* self = current_;
+        if (self && message == kPostClose) {
+            PostMessageW(self->frame_, WM_CLOSE, 0, 0);
+            PostMessageW(window, kEndLoop, 0, 0);
+            return 0;
+        }
+        if (self && message == kEndLoop) {
+            self->stood_ = IsWindow(self->frame_) && self->standing_();
+            self->ended_ = true;
+            if (self->dialog_) {
+                EndDialog(GetAncestor(self->dialog_, GA_ROOT), IDCANCEL);
+            } else {
+                EndMenu();
+            }
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    static inline CloseInsideModalLoop* current_ = nullptr;
+    HWND frame_ = nullptr;
+    HWND helper_ = nullptr;
+    HWND dialog_ = nullptr;  // none for a menu
+    std::function<bool()> standing_;
+    bool started_ = false;
+    bool ended_ = false;
+    bool stood_ = false;
+};
+
+// A close that reaches the frame while one of the program's modal dialogs,
+// message boxes or menus runs (the run script's end posts one) waits for
+// its end: the window whose code opened it is still there when that code
+// goes on. Then the program closes as File > Exit closes it, session and
+// all.
+TEST_F(FrameWindowTest, CloseDuringAModalLoopWaitsForItsEnd) {
+    ASSERT_TRUE(test::SharedCatalogues());
+    const auto sky = [this]() -> HWND {
+        auto* window = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindowOf(kSkyWindow));
+        return window ? window->Display()->Window() : nullptr;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> open;
+    } cases[] = {
+        {"a Sky window's Options", [&] { SendMessageW(sky(), WM_COMMAND, CMD_SKY_OPTIONS, 0); }},
+        {"Date and Time", [this] { Command(CMD_DATE_TIME); }},
+        // A tool window is a popup of its own: its box disables it, not the frame.
+        {"a tool window's message box", [this] {
+             const ToolWindow* finder = frame_->Tools().Find(CMD_EVENT_FINDER);
+             RunMessageBox(GetModuleHandleW(nullptr), finder ? finder->Window() : nullptr, L"Tool", kButtonsOk,
+                           kMessageInformation, MessageTopic::ErrorInitializing);
+         }},
+        {"a Sky window's context menu", [&] {
+             HMENU menu = CreatePopupMenu();
+             AppendMenuW(menu, MF_STRING, CMD_SKY_OPTIONS, L"Options");
+             TrackPopupMenu(menu, TPM_RETURNCMD, 0, 0, 0, sky(), nullptr);
+             DestroyMenu(menu);
+         }},
+    };
+    for (const auto& c : cases) {
+        RemoveSettings();
+        StartAsProgram();
+        Command(CMD_NEW_SKY);
+        ASSERT_NE(sky(), nullptr);
+        const HWND frame = frame_->Window();
+        EXPECT_TRUE(CloseInsideModalLoop::Run(frame, [&] { return sky() != nullptr; }, c.open)) << c.name;
+        // The code that ran the loop has returned to its window.
+        EXPECT_TRUE(IsWindow(frame) && sky() != nullptr) << c.name;
+        EXPECT_FALSE(StoredKey()) << c.name;
+        EXPECT_TRUE(RunMessagesUntil([&] { return frame_->Window() == nullptr; })) << c.name;
+        EXPECT_TRUE(StoredKey()) << c.name << ": the session is written";
+    }
 }
 
 TEST_F(FrameWindowTest, StatusLineShowsTitlePlaceAndTime) {

@@ -460,6 +460,95 @@ TEST(EventFinderStore, AFailedWriteLosesOnlyItsOwnPart) {
     }
 }
 
+// A value planted in the stored list, which only a rewrite of the list
+// removes.
+const Char kPlanted[] = TXT("Planted");
+const Char kFinder[] = TXT("Event Finder");
+
+void PlantIn(StorageService& storage, const Char* list) {
+    SettingsTreeWriter writer(storage, kRoot);
+    WriteGroup finder(writer, kFinder);
+    WriteGroup runs(writer, list);
+    ASSERT_TRUE(WriteIntValue(writer, kPlanted, 71));
+}
+
+bool HasKey(StorageService& storage, const Char* list) {
+    SettingsTree tree(storage, kRoot);
+    ReadGroup finder(tree, kFinder);
+    ReadGroup runs(tree, list);
+    return finder.IsOpen() && runs.IsOpen();
+}
+
+bool PlantedSurvives(StorageService& storage) {
+    SettingsTree tree(storage, kRoot);
+    ReadGroup finder(tree, kFinder);
+    ReadGroup runs(tree, TXT("History\\Runs"));
+    std::int32_t value = 0;
+    return runs.IsOpen() && ReadIntValue(tree, kPlanted, value) && value == 71;
+}
+
+TEST(EventFinderStore, AnExitWritesTheRunListOnlyWhenItChanged) {
+    const StoredEventFinder saved = ThreeRuns();
+    const struct {
+        const char* name;
+        std::function<void(StorageService&)> before;  // what the settings hold besides the list
+        std::function<void(StoredEventFinder&)> change;
+        bool written;
+    } cases[] = {
+        {"unchanged", nullptr, nullptr, false},
+        {"another run shown", nullptr, [](StoredEventFinder& s) { s.display = 0; }, false},
+        {"a result more", nullptr, [](StoredEventFinder& s) { s.runs[2].foundRanges.push_back(s.runs[2].foundRanges[0]); }, true},
+        {"a result moved", nullptr, [](StoredEventFinder& s) { s.runs[2].foundRanges[0].end.hours += 0.5; }, true},
+        {"a run deleted", nullptr, [](StoredEventFinder& s) { s.runs.erase(s.runs.begin()); }, true},
+        {"a run continued", nullptr, [](StoredEventFinder& s) { s.runs[1].runState = kRunStopRequested; }, true},
+        {"another place", nullptr, [](StoredEventFinder& s) { s.runs[1].location.town = String(TXT("Paris")); }, true},
+        {"a new run", nullptr, [](StoredEventFinder& s) { s.runs.push_back(s.runs[0]); }, true},
+        // Read from a save whose copy into place did not finish: the list
+        // goes into place now, as before.
+        {"unfinished save", [](StorageService& storage) {
+             SettingsTreeWriter writer(storage, kRoot);
+             WriteGroup finder(writer, kFinder);
+             WriteGroup saving(writer, TXT("History\\Runs (saving)"));
+         }, nullptr, true},
+        // Stored while running: read as stopped, written as stopped.
+        {"stored running", [](StorageService& storage) {
+             StoredEventFinder running = ThreeRuns();
+             running.runs[0].runState = kRunRunning;
+             ASSERT_TRUE(SaveAt(storage, running));
+         }, nullptr, true},
+    };
+    for (const auto& c : cases) {
+        MemoryStorageService storage;
+        ASSERT_TRUE(SaveAt(storage, saved));
+        if (c.before) c.before(storage);
+        PlantIn(storage, TXT("History\\Runs"));
+        StoredRunList onRecord;
+        StoredEventFinder in;
+        LoadEventFinder(storage, kRoot, AtLondon(), in, &onRecord);
+        if (c.change) c.change(in);
+        {
+            SettingsTreeWriter writer(storage, kRoot);
+            EXPECT_TRUE(SaveEventFinder(writer, in, &onRecord)) << c.name;
+        }
+        EXPECT_EQ(PlantedSurvives(storage), !c.written) << c.name;
+        EXPECT_FALSE(HasKey(storage, TXT("History\\Runs (saving)"))) << c.name;
+        // What the settings hold reads back as the runs saved, whether
+        // written now or left as they were.
+        StoredRunList readBack;
+        StoredEventFinder out;
+        LoadEventFinder(storage, kRoot, AtLondon(), out, &readBack);
+        EXPECT_TRUE(readBack.Holds(in.runs)) << c.name;
+        EXPECT_EQ(out.display, in.display) << c.name;
+        // A later exit without a change leaves what this one wrote.
+        PlantIn(storage, TXT("History\\Runs"));
+        {
+            SettingsTreeWriter writer(storage, kRoot);
+            EXPECT_TRUE(SaveEventFinder(writer, in, &onRecord)) << c.name;
+        }
+        EXPECT_TRUE(PlantedSurvives(storage)) << c.name;
+    }
+}
+
 TEST(EventFinderStore, NothingStoredGivesTheDefaultRun) {
     FailingStorage storage;
     StoredEventFinder out;
