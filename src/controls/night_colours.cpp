@@ -55,6 +55,38 @@ bool NightButtonKind(HWND button, Kind& kind) {
     }
 }
 
+// The two check boxes (clear, ticked) of a list view with check boxes in
+// the system colours as they are now: the list draws the ones it made when
+// the style was set, in the colours of that moment.
+HIMAGELIST CheckBoxPictures() {
+    const int width = GetSystemMetrics(SM_CXSMICON);
+    const int height = GetSystemMetrics(SM_CYSMICON);
+    HIMAGELIST pictures = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 2, 0);
+    if (!pictures) return nullptr;
+    const ScopedWindowDc screen(nullptr);
+    const ScopedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    for (const UINT state : {0u, static_cast<UINT>(DFCS_CHECKED)}) {
+        const ScopedBitmap picture(CreateCompatibleBitmap(screen.Get(), width, height));
+        const ScopedBitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+        RECT all{0, 0, width, height};
+        RECT box = all;
+        InflateRect(&box, -2, -2);
+        {
+            // Only the box is drawn; the list's own background shows around it.
+            const ScopedSelection selected(dc.Get(), mask.Get());
+            FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            FillRect(dc.Get(), &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+        {
+            const ScopedSelection selected(dc.Get(), picture.Get());
+            FillRect(dc.Get(), &all, GetSysColorBrush(COLOR_WINDOW));
+            DrawFrameControl(dc.Get(), &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_MONO | state);
+        }
+        ImageList_Add(pictures, picture.Get(), mask.Get());
+    }
+    return pictures;
+}
+
 BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
     Kind button = Kind::kDialog;
     if (NightButtonKind(child, button))
@@ -65,6 +97,12 @@ BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
         SendMessageW(child, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
         SendMessageW(child, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
         SendMessageW(child, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+        if (ListView_GetExtendedListViewStyle(child) & LVS_EX_CHECKBOXES) {
+            if (HIMAGELIST pictures = CheckBoxPictures()) {
+                HIMAGELIST old = ListView_SetImageList(child, pictures, LVSIL_STATE);
+                if (old && old != pictures) ImageList_Destroy(old);
+            }
+        }
     }
     return TRUE;
 }
@@ -304,6 +342,13 @@ BOOL CALLBACK TellChild(HWND child, LPARAM) {
 }
 
 BOOL CALLBACK TellWindow(HWND window, LPARAM) {
+    // A tooltip keeps the colours it was made with, whatever the system's are
+    // later: it is handed them.
+    if (IsClass(window, TOOLTIPS_CLASSW)) {
+        SendMessageW(window, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
+        SendMessageW(window, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
+        return TRUE;
+    }
     SendMessageW(window, NightColoursChangedMessage(), 0, 0);
     EnumChildWindows(window, &TellChild, 0);
     return TRUE;

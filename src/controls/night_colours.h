@@ -5,7 +5,8 @@
 // thumb. Everything else takes the night shades from the system colours,
 // which night vision switches (DesktopInterface); a dialog tells its common
 // controls, which keep a copy of those colours, when they change, and hands
-// its list views the window colours (they keep theirs for good).
+// its list views the window colours and the program's tooltips the tip
+// colours (they keep theirs for good).
 #pragma once
 
 #include <windows.h>

@@ -76,16 +76,17 @@ struct GraphWindowClasses {
 
 bool RegisterGraphWindowClasses(HINSTANCE instance) {
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kProgramIcon));
-    return RegisterMdiChildClass(instance, kGraphChildClass, kProgramIcon, CS_HREDRAW | CS_VREDRAW,
-                                 GetSysColorBrush(COLOR_3DFACE)) &&
+    // The faces by their system colour's number, not by a brush of it: the
+    // system's brush of a colour can be replaced when the colour changes
+    // (night vision), and a class keeps the handle it was given.
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    return RegisterMdiChildClass(instance, kGraphChildClass, kProgramIcon, CS_HREDRAW | CS_VREDRAW, face) &&
            RegisterClass(instance, kGraphDisplayClass, GraphWindowClasses::Display, CS_HREDRAW | CS_VREDRAW,
                          LoadCursorW(nullptr, IDC_CROSS), nullptr, icon) &&
            RegisterClass(instance, kGraphXAxisClass, GraphWindowClasses::Axis,
-                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
-                         GetSysColorBrush(COLOR_BTNFACE), nullptr) &&
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW), face, nullptr) &&
            RegisterClass(instance, kGraphYAxisClass, GraphWindowClasses::Axis,
-                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW),
-                         GetSysColorBrush(COLOR_BTNFACE), nullptr);
+                         CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW), face, nullptr);
 }
 
 void UnregisterGraphWindowClasses(HINSTANCE instance) {

@@ -3,14 +3,12 @@
 
 #include <string>
 
-#include "app/night_vision.h"
-#include "app/notification.h"
 #include "controls/bitmap_button.h"
 #include "controls/control_dialog.h"
 #include "controls/hyperlink_control.h"
 #include "controls/night_colours.h"
-#include "controls/system_desktop.h"
 #include "controls/trackbar_control.h"
+#include "support/system_night_win.h"
 
 namespace corvinata {
 namespace {
@@ -139,13 +137,8 @@ TEST_F(SmallControls, HyperlinkRunsItsActionOnAClickInside) {
 // At night a link, active or plain, is written in the windows' text shade:
 // not in blue, and not in black on the black face.
 TEST_F(SmallControls, AtNightALinkIsInTheWindowTextShade) {
-    struct Hubs : NotificationRegistryInterface {
-        NotificationHub hub;
-        NotificationHub& GetNotificationHub() override { return hub; }
-    } hubs;
-    SystemDesktop desktop;
-    NightVisionSettings night(hubs);
-    night.AttachDesktop(&desktop, nullptr);
+    test::SystemNight system;
+    NightVisionSettings& night = system.night;
     const NightColours colours(night);
     auto* link = FindCustomControl<Hyperlink>(dialog.Item(kLink));
     ASSERT_NE(link, nullptr);
@@ -157,7 +150,6 @@ TEST_F(SmallControls, AtNightALinkIsInTheWindowTextShade) {
         EXPECT_TRUE(painted.Contains(RGB(124, 0, 0))) << state;
         EXPECT_FALSE(painted.Contains(RGB(0, 0, 255))) << state;
     }
-    night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
 }
 
 TEST_F(SmallControls, ButtonShowsItsFourPictures) {

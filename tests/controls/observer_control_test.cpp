@@ -7,9 +7,9 @@
 #include "base/scoped_win.h"
 #include "controls/control_dialog.h"
 #include "controls/night_colours.h"
-#include "controls/system_desktop.h"
 #include "support/app_fakes.h"
 #include "support/catalogues.h"
+#include "support/system_night_win.h"
 #include "support/sky_session.h"
 
 namespace corvinata {
@@ -121,13 +121,8 @@ TEST_F(ObserverControlTest, DrawsOnlyForAnActiveSkyWindow) {
 // At night the dial is drawn, and its background erased, in the night
 // shades of the panel around it, never in the system's light face.
 TEST_F(ObserverControlTest, AtNightTheDialTakesThePanelsShades) {
-    struct Hubs : NotificationRegistryInterface {
-        NotificationHub hub;
-        NotificationHub& GetNotificationHub() override { return hub; }
-    } hubs;
-    SystemDesktop desktop;
-    NightVisionSettings night(hubs);
-    night.AttachDesktop(&desktop, nullptr);
+    test::SystemNight system;
+    NightVisionSettings& night = system.night;
     const NightColours colours(night);
     const COLORREF dayFace = GetSysColor(COLOR_BTNFACE);
     night.ApplyNightVision(true, 0.8, 1.0);

@@ -80,6 +80,8 @@ protected:
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *programFonts_);
     }
     void Command(int id) { SendMessageW(frame_->Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+public:
     // Runs the thread's messages until `done` or, as a guard against a
     // hang, `milliseconds` have passed; false then.
     static bool RunMessagesUntil(const std::function<bool()>& done, DWORD milliseconds = 30000) {
@@ -96,6 +98,8 @@ protected:
         }
         return true;
     }
+
+protected:
     UINT MenuState(int id) const { return GetMenuState(GetMenu(frame_->Window()), id, MF_BYCOMMAND); }
 
     std::unique_ptr<Application> app_;

@@ -48,20 +48,7 @@ using test::Utf8;
 
 // Runs the messages until `done` (a worker's search or forecast) or, as a
 // guard against a hang, a minute has passed.
-bool PumpUntil(const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > 60000) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return true;
-}
+bool PumpUntil(const std::function<bool()>& done) { return test::FrameTest::RunMessagesUntil(done, 60000); }
 
 std::string ItemText(HWND list, int row, int column = 0) {
     wchar_t text[300] = {};

@@ -862,13 +862,6 @@ bool SwitchNightVision(const RunningProgram& program, HWND frame, bool on) {
     return WaitUntil([dialog] { return !IsWindow(dialog); }, 20000);
 }
 
-void WriteNoWelcome() {
-    Win32StorageService storage;
-    SettingsTreeWriter writer(storage, String((std::wstring(L"\\") + kSettingsKey).c_str()));
-    WriteGroup key(writer, TXT("Application frame window"));
-    WriteBoolValue(writer, TXT("ShowHelpHint"), false);
-}
-
 // At night the whole screen of the program is in red shades: the frame with
 // a Sky window and its panel, Object Info, the Calculator, a menu and the
 // Select Object dialog, what Windows draws of them as well as what the
@@ -876,7 +869,8 @@ void WriteNoWelcome() {
 // desktop has its own colours again.
 TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
     RemoveSettings();
-    WriteNoWelcome();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
     const std::vector<COLORREF> day = NightVisionIndices(FreshSystemColours());
     ASSERT_EQ(day.size(), 30u);
     const int brightest = ComputeNightShades(0.8, 1.0)[0].red;
@@ -942,7 +936,7 @@ TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
         HWND select = nullptr;
         for (int ask = 0; ask < 3 && !select; ++ask) {
             PostMessageW(chart, WM_COMMAND, CMD_FIND_OBJECT, 0);
-            select = program.WaitForWindow(L"#32770", L"Select Object", 10000);
+            select = program.WaitForWindow(L"#32770", L"Find in Sky", 10000);
         }
         ASSERT_NE(select, nullptr);
         HWND tree = FindWindowExW(select, nullptr, WC_TREEVIEWW, nullptr);
@@ -959,35 +953,42 @@ TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
         EXPECT_EQ(program.WaitForExit(30000), 0);
         EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "ended at night";
     }
-    {
-        // Killed at night: the next start puts the desktop's colours back
-        // first, and asks whether night vision shall go on.
-        RemoveSettings();
-        WriteNoWelcome();
-        {
-            RunningProgram killed(L"");
-            HWND frame = killed.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
-            ASSERT_NE(frame, nullptr);
-            ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
-            ASSERT_TRUE(SwitchNightVision(killed, frame, true));
-            ASSERT_NE(NightVisionIndices(FreshSystemColours()), day);
-        }
-        EXPECT_NE(NightVisionIndices(FreshSystemColours()), day) << "a killed copy hands nothing back itself";
-        RunningProgram next(L"");
-        HWND question = next.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
-        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "the next start";
-        ASSERT_NE(question, nullptr);
+    // Ended at night, the program asks at its next start whether night
+    // vision goes on; killed at night, the next start puts the desktop's
+    // colours back before anything else.
+    const auto clickNo = [](HWND question) {
         for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (IsWindowVisible(child) && Caption(child) == L"&No") {
                 PostMessageW(question, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
                              reinterpret_cast<LPARAM>(child));
             }
         }
-        HWND frame = next.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    };
+    {
+        RunningProgram killed(L"");
+        HWND question = killed.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
+        ASSERT_NE(question, nullptr) << "asked after an end at night";
+        clickNo(question);
+        HWND frame = killed.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
         ASSERT_NE(frame, nullptr);
-        PostMessageW(frame, WM_CLOSE, 0, 0);
-        EXPECT_EQ(next.WaitForExit(30000), 0);
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "answered No";
+        ASSERT_TRUE(SwitchNightVision(killed, frame, true));
+        ASSERT_NE(NightVisionIndices(FreshSystemColours()), day);
     }
+    EXPECT_NE(NightVisionIndices(FreshSystemColours()), day) << "a killed copy hands nothing back itself";
+    // The killed copy wrote nothing at its end: the last end's night vision
+    // is asked about again, and the colours are the desktop's by then.
+    RunningProgram next(L"");
+    HWND question = next.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "the next start after the kill";
+    clickNo(question);
+    HWND frame = next.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(next.WaitForExit(30000), 0);
     RemoveSettings();
 }
 

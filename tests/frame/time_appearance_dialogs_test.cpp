@@ -12,8 +12,8 @@
 #include "controls/control_classes.h"
 #include "controls/custom_control_registry.h"
 #include "controls/spin_edit_window.h"
-#include "controls/system_desktop.h"
 #include "support/app_fakes.h"
+#include "support/system_night_win.h"
 #include "frame/modal_driver.h"
 
 namespace corvinata {
@@ -238,13 +238,8 @@ TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
 // The system's own colours turn red at night (the desktop background
 // excepted) and come back exactly, all thirty, when night vision goes off.
 TEST(NightDesktopOfTheSystem, TheThirtyColoursTurnRedAndComeBackExactly) {
-    struct Hubs : NotificationRegistryInterface {
-        NotificationHub hub;
-        NotificationHub& GetNotificationHub() override { return hub; }
-    } hubs;
-    SystemDesktop desktop;
-    NightVisionSettings night(hubs);
-    night.AttachDesktop(&desktop, nullptr);
+    test::SystemNight system;
+    NightVisionSettings& night = system.night;
     COLORREF day[kNightColourCount];
     for (int i = 0; i < kNightColourCount; ++i) day[i] = GetSysColor(kNightColourRules[i].systemIndex);
     night.ApplyNightVision(true, 0.8, 1.0);

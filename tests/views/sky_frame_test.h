@@ -18,6 +18,7 @@
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "support/date_records.h"
 #include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
 
@@ -71,8 +72,13 @@ protected:
         const StarCatalogue& stars = GetStarCatalogue();
         return *stars.At(stars.StarByCatalogueName(TXT("BSC 2491")));
     }
-    // Sirius at the centre of the window, in that map at that field.
+    // Sirius at the centre of the window, in that map at that field. In the
+    // maps of the horizon the document's moment is one at which Sirius stands
+    // well above it (a December night at the default place): the view, and a
+    // drag of it, must not depend on the hour the test runs at.
     static void LookAtSirius(SkyWindow& sky, int mapType = kEquatorialMap, int zoom = 30) {
+        if (mapType != kEquatorialMap)
+            sky.GetDocument().SetDateTime(MakeDateTime(2026, 12, 9, 1.0, kLocalCivilTime), false, true);
         SkyOptions options = sky.GetOptions();
         options.mapType = mapType;
         sky.SetOptions(options);
