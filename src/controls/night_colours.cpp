@@ -119,7 +119,18 @@ bool IsTrackbar(HWND window) { return IsClass(window, TRACKBAR_CLASSW) || IsClas
 // A trackbar's channel and thumb at night, through its custom drawing (it
 // draws them in the system's light colours).
 LRESULT DrawTrackbarPart(const NMCUSTOMDRAW& draw) {
-    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    if (draw.dwDrawStage == CDDS_POSTPAINT) {
+        // The control has drawn its focus by inverting (white on the black
+        // face): inverting again takes it away; the shade's dots stand in.
+        if (GetFocus() == draw.hdr.hwndFrom) {
+            RECT client{};
+            GetClientRect(draw.hdr.hwndFrom, &client);
+            DrawFocusRect(draw.hdc, &client);
+            DrawDottedFrame(draw.hdc, client, GetSysColor(COLOR_BTNTEXT));
+        }
+        return CDRF_DODEFAULT;
+    }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     switch (draw.dwItemSpec) {
     case TBCD_CHANNEL:

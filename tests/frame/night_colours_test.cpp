@@ -202,6 +202,17 @@ TEST_F(NightColoursTest, EveryControlOfAppearanceDrawsInTheShadesWithReadableTex
                     EXPECT_GE(ink, 10) << name;
                 }
             }
+            // A trackbar with the focus shows it in the shade, not inverted.
+            HWND level = GetDlgItem(box, kIdBrightness);
+            d.Focus(kIdBrightness);
+            RedrawWindow(level, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            int width = 0;
+            int height = 0;
+            int daylight = 0;
+            for (const std::uint32_t rgb : test::ScreenPixels(level, width, height)) {
+                if ((rgb >> 8 & 0xFF) != 0 || (rgb & 0xFF) != 0) ++daylight;
+            }
+            EXPECT_EQ(daylight, 0) << "the focused trackbar";
             d.Key(VK_ESCAPE);
         }, [&] { Command(CMD_APPEARANCE); return 0; });
     }
