@@ -84,6 +84,8 @@ void KeptDesktopStore::Keep(const DesktopLook& look) {
 }
 
 void KeptDesktopStore::Forget() {
+    // Nothing to forget (a factory reset took every setting): no key is made.
+    if (!Holds()) return;
     SettingsTreeWriter writer(storage_, root_);
     if (OpenSettingsKeyPath(writer, String(settings_key::kNightVision))) DeleteSettingsKey(writer, kKeptKey);
 }

@@ -192,6 +192,20 @@ TEST_F(NightDesktop, AStartPutsBackWhatARunLeftKept) {
     EXPECT_FALSE(PutBackDesktopLeftAtNight(store_, nextStart)) << "once";
 }
 
+// A factory reset at night takes every setting before night vision goes
+// off at the end: handing the look back then makes no key again.
+TEST_F(NightDesktop, AnEndAfterAFactoryResetLeavesNoKeyBehind) {
+    desktop_.look = DayLook(true);
+    night_.AttachDesktop(&desktop_, &store_);
+    night_.ApplyNightVision(true, 0.8, 1.0);
+    ASSERT_TRUE(store_.Holds());
+    ASSERT_TRUE(storage_.CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\Software\\Test"))->DeleteTree());
+    night_.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    EXPECT_EQ(desktop_.look, DayLook(true));
+    SettingsTree tree(storage_, String(TXT("\\Software\\Test")));
+    EXPECT_FALSE(PushSettingsKey(tree, String(TXT("Night vision"))));
+}
+
 TEST(KeptDesktopColours, TextRoundTripsAndDamageIsRefused) {
     const DesktopColours colours = DayLook(true).colours;
     const String text = DesktopColoursText(colours);
