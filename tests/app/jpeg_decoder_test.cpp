@@ -214,6 +214,18 @@ TEST(JpegDecoder, ScansShortOfTheirBlocksAreDamaged) {
     }
 }
 
+// A file of the JPEG fuzz target's failures.
+std::vector<std::uint8_t> FuzzFailure(const char* name) {
+    return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name);
+}
+
+// A file and what the gate answers for it.
+struct GateCase {
+    const char* what;
+    std::vector<std::uint8_t> file;
+    JpegResult expected;
+};
+
 // What the decoder leaves to another decoder goes there only at a size a
 // picture may have: the first frame header's size decides, whatever segment
 // the decoder stopped at before it (an arithmetic-coding table) or within
@@ -235,7 +247,6 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
     auto same = [](std::vector<std::uint8_t>&) {};
     auto progressive = [](std::vector<std::uint8_t>& f) { f[kFrame + 1] = 0xC2; };
     auto twelveBits = [](std::vector<std::uint8_t>& f) { f[kFrame + 4] = 12; };
-    auto failure = [](const char* name) { return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name); };
     std::vector<std::uint8_t> tableOnly = {0xFF, 0xD8};
     tableOnly.insert(tableOnly.end(), dac.begin(), dac.end());
     tableOnly.insert(tableOnly.end(), end.begin(), end.end());
@@ -250,18 +261,13 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
         hidden.insert(hidden.end(), frame.begin(), frame.end());
     }
     hidden.insert(hidden.end(), end.begin(), end.end());
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> file;
-        JpegResult expected;
-    };
-    const Case cases[] = {
+    const GateCase cases[] = {
         {"16384 x 16384 after 0xFF 0x00", hidden, JpegResult::kTooLarge},
-        {"a frame 0 wide after 0xFF 0x00", failure("frame_behind_ff00.jpg"), JpegResult::kTooLarge},
-        {"sequential 8192 x 8192 after a DAC", failure("dac_before_sequential_frame.jpg"), JpegResult::kTooLarge},
-        {"progressive 16384 x 16384 after a DAC", failure("dac_before_progressive_frame.jpg"), JpegResult::kTooLarge},
-        {"arithmetic 8192 x 8192 after a DAC", failure("dac_before_arithmetic_frame.jpg"), JpegResult::kTooLarge},
-        {"grey 16384 x 16384 after a DAC", failure("dac_before_grey_frame.jpg"), JpegResult::kTooLarge},
+        {"a frame 0 wide after 0xFF 0x00", FuzzFailure("frame_behind_ff00.jpg"), JpegResult::kTooLarge},
+        {"sequential 8192 x 8192 after a DAC", FuzzFailure("dac_before_sequential_frame.jpg"), JpegResult::kTooLarge},
+        {"progressive 16384 x 16384 after a DAC", FuzzFailure("dac_before_progressive_frame.jpg"), JpegResult::kTooLarge},
+        {"arithmetic 8192 x 8192 after a DAC", FuzzFailure("dac_before_arithmetic_frame.jpg"), JpegResult::kTooLarge},
+        {"grey 16384 x 16384 after a DAC", FuzzFailure("dac_before_grey_frame.jpg"), JpegResult::kTooLarge},
         {"sequential 4097 x 4096 after a DAC", grey(4097, 4096, true, same), JpegResult::kTooLarge},
         {"sequential 64 x 64 after a DAC", grey(64, 64, true, same), JpegResult::kUnsupported},
         {"progressive 4097 x 4096", grey(4097, 4096, false, progressive), JpegResult::kTooLarge},
@@ -272,7 +278,7 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsMeasuredFirst) {
         {"12-bit, height 0", grey(64, 0, false, twelveBits), JpegResult::kTooLarge},
         {"a DAC and no frame", tableOnly, JpegResult::kDamaged},
     };
-    for (const Case& c : cases) {
+    for (const GateCase& c : cases) {
         ASSERT_FALSE(c.file.empty()) << c.what;
         PictureImage image;
         EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
@@ -325,13 +331,7 @@ TEST(JpegDecoder, WhatIsLeftToOthersHasFewScans) {
     for (int i = 0; i < most; ++i) hidden.insert(hidden.end(), hiddenScan.begin(), hiddenScan.end());
     std::vector<std::uint8_t> afterEnd = {0xFF, 0xD9};
     for (int i = 0; i < most; ++i) afterEnd.insert(afterEnd.end(), {0xFF, 0xDA, 0, 8, 1, 1, 0, 0, 0, 0});
-    auto failure = [](const char* name) { return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name); };
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> file;
-        JpegResult expected;
-    };
-    const Case cases[] = {
+    const GateCase cases[] = {
         {"a progressive photograph", test::ReferenceJpeg(picture_references::kProgressive.file),
          JpegResult::kUnsupported},
         {"4096 x 4096, the most scans", ProgressiveScans(4096, most, none), JpegResult::kUnsupported},
@@ -340,11 +340,11 @@ TEST(JpegDecoder, WhatIsLeftToOthersHasFewScans) {
         {"one scan more behind coded data", ProgressiveScans(4096, most + 1, stuffed), JpegResult::kTooManyScans},
         {"scan headers inside segments", ProgressiveScans(4096, most, none, hidden), JpegResult::kUnsupported},
         {"scans after the end marker", ProgressiveScans(4096, most, none, afterEnd), JpegResult::kUnsupported},
-        {"100 colour scans", failure("progressive_100_empty_scans.jpg"), JpegResult::kTooManyScans},
-        {"1000 colour scans", failure("progressive_1000_empty_scans.jpg"), JpegResult::kTooManyScans},
-        {"3000 colour scans", failure("progressive_3000_empty_scans.jpg"), JpegResult::kTooManyScans},
+        {"100 colour scans", FuzzFailure("progressive_100_empty_scans.jpg"), JpegResult::kTooManyScans},
+        {"1000 colour scans", FuzzFailure("progressive_1000_empty_scans.jpg"), JpegResult::kTooManyScans},
+        {"3000 colour scans", FuzzFailure("progressive_3000_empty_scans.jpg"), JpegResult::kTooManyScans},
     };
-    for (const Case& c : cases) {
+    for (const GateCase& c : cases) {
         ASSERT_FALSE(c.file.empty()) << c.what;
         PictureImage image;
         EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
@@ -384,13 +384,7 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsReadWhole) {
     auto reference = [](const char* name) {
         return test::ReadFileBytes(test::GeneratedPath("jpeg_corpus_references/") + name);
     };
-    auto failure = [](const char* name) { return test::ReadFileBytes(test::TestsPath("fuzz/jpeg/failures/") + name); };
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> file;
-        JpegResult expected;
-    };
-    const Case cases[] = {
+    const GateCase cases[] = {
         {"a progressive colour photograph (10 scans)", reference("pillow_progressive.jpg"), JpegResult::kUnsupported},
         {"a progressive grey photograph (6 scans)", reference("pillow_progressive_grey.jpg"),
          JpegResult::kUnsupported},
@@ -413,16 +407,16 @@ TEST(JpegDecoder, WhatIsLeftToOthersIsReadWhole) {
         {"a reserved marker in coded data with restarts",
          ProgressiveScans(4096, 1, {0x12, 0xFF, 0x02, 0, 12}, scans(1), oneMcuRestarts), JpegResult::kDamaged},
         {"no end marker", noEnd, JpegResult::kDamaged},
-        {"an empty comment before 1000 colour scans", failure("progressive_1000_scans_behind_empty_comment.jpg"),
+        {"an empty comment before 1000 colour scans", FuzzFailure("progressive_1000_scans_behind_empty_comment.jpg"),
          JpegResult::kDamaged},
-        {"32 colour scans, an empty comment, 1000 more", failure("progressive_32_scans_empty_comment_1000_more.jpg"),
+        {"32 colour scans, an empty comment, 1000 more", FuzzFailure("progressive_32_scans_empty_comment_1000_more.jpg"),
          JpegResult::kDamaged},
-        {"a reserved marker spanning 1000 colour scans", failure("progressive_1000_scans_behind_invalid_restart.jpg"),
+        {"a reserved marker spanning 1000 colour scans", FuzzFailure("progressive_1000_scans_behind_invalid_restart.jpg"),
          JpegResult::kDamaged},
-        {"32 colour scans, then a scan header cut off", failure("progressive_32_scans_cut_off_scan_header.jpg"),
+        {"32 colour scans, then a scan header cut off", FuzzFailure("progressive_32_scans_cut_off_scan_header.jpg"),
          JpegResult::kDamaged},
     };
-    for (const Case& c : cases) {
+    for (const GateCase& c : cases) {
         ASSERT_FALSE(c.file.empty()) << c.what;
         PictureImage image;
         EXPECT_EQ(DecodeJpeg(c.file.data(), c.file.size(), image), c.expected) << c.what;
