@@ -48,18 +48,6 @@ constexpr NightColourRule kNightColourRules[kNightColourCount] = {
     {30, NightSource::kBlack},   // 30
 };
 
-bool NightColourOf(int systemIndex, const std::array<Colour, 5>& shades, Colour& colour) noexcept {
-    for (const NightColourRule& rule : kNightColourRules) {
-        if (rule.systemIndex != systemIndex) continue;
-        if (rule.source == NightSource::kOwn) return false;
-        colour = rule.source == NightSource::kBlack
-                     ? kColourTable[0].colour
-                     : shades[static_cast<std::size_t>(rule.source)];
-        return true;
-    }
-    return false;
-}
-
 bool LoadNightVision(SettingsTree& tree, NightVisionLevels& levels) {
     const NightVisionLevels defaults;
     bool all = true;

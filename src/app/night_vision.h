@@ -44,10 +44,6 @@ struct NightColourRule {
 constexpr int kNightColourCount = 30;
 extern const NightColourRule kNightColourRules[kNightColourCount];
 
-// The night colour of a system colour index (0..30), or none when night
-// vision leaves it alone (the desktop background, and unknown indices).
-bool NightColourOf(int systemIndex, const std::array<Colour, 5>& shades, Colour& colour) noexcept;
-
 // What night vision changes outside the program: the desktop's system
 // colours and its visual styles.
 // The system colours of kNightColourRules, in the table's order, and

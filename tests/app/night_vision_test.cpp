@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/night_desktop.h"
 #include "app/notification.h"
 #include "app/settings_records.h"
@@ -52,11 +55,21 @@ TEST(NightColours, WindowsAndMenusBlackTheDesktopKeepsItsOwn) {
         {1, false, 0},    // desktop background
         {31, false, 0},
     };
+    DesktopColours own{};
+    own.fill(Colour{1, 2, 3});
+    const DesktopColours night = NightDesktopColours(own, shades);
     for (const auto& c : cases) {
-        Colour colour{1, 2, 3};
-        EXPECT_EQ(NightColourOf(c.index, shades, colour), c.changed) << c.index;
+        const auto* rule = std::find_if(std::begin(kNightColourRules), std::end(kNightColourRules),
+                                        [&](const NightColourRule& r) { return r.systemIndex == c.index; });
+        if (rule == std::end(kNightColourRules)) {
+            EXPECT_FALSE(c.changed) << c.index << " is not switched";
+            continue;
+        }
+        const Colour colour = night[static_cast<std::size_t>(rule - kNightColourRules)];
         if (c.changed) {
             EXPECT_EQ(colour, (Colour{static_cast<std::uint8_t>(c.red), 0, 0})) << c.index;
+        } else {
+            EXPECT_EQ(colour, (Colour{1, 2, 3})) << c.index << " keeps its own";
         }
     }
 }
