@@ -61,7 +61,7 @@ void AppObject::LastRelease() {
 }
 
 HRESULT AppObject::CloseAllMainWindows() {
-    if (server_) CloseAllChildrenWithoutAsking(server_->Frame());
+    if (server_ && !CloseAllChildrenWithoutAsking(server_->Frame())) return kBusyInADialog;
     return S_OK;
 }
 

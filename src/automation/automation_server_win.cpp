@@ -63,6 +63,13 @@ void CALLBACK NoClientTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (gServer) gServer->EndWithoutClient();
 }
 
+// How often an end kept by a modal loop looks whether the loop has ended.
+constexpr UINT kAskAgainToEnd = 200;
+
+void CALLBACK EndTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (gServer) gServer->EndAfterLastRelease();
+}
+
 }  // namespace
 
 bool RegisterTypeLibrary(const wchar_t* programPath) {
@@ -86,6 +93,7 @@ AutomationServer::AutomationServer(Application& app, FrameWindow& frame, bool em
 
 AutomationServer::~AutomationServer() {
     if (waitTimer_) KillTimer(nullptr, waitTimer_);
+    if (endTimer_) KillTimer(nullptr, endTimer_);
     if (registered_) CoRevokeClassObject(registration_);
     if (appObject_) appObject_->ServerGone();
     if (gServer == this) gServer = nullptr;
@@ -125,7 +133,13 @@ void AutomationServer::EndAfterLastRelease() {
     // A copy the user started stays open, with its windows as the client
     // left them.
     if (!embedded_) return;
-    CloseAllChildrenWithoutAsking(frame_);
+    // The loop's timers run inside it too: the timer asks until it is over.
+    if (!CloseAllChildrenWithoutAsking(frame_)) {
+        if (!endTimer_) endTimer_ = SetTimer(nullptr, 0, kAskAgainToEnd, &EndTimer);
+        return;
+    }
+    if (endTimer_) KillTimer(nullptr, endTimer_);
+    endTimer_ = 0;
     PostMessageW(frame_.Window(), WM_CLOSE, 0, 0);
 }
 
@@ -148,18 +162,22 @@ MdiChildWindow* WindowTarget::Live() const {
     return dynamic_cast<MdiChildWindow*>(server->Frame().Registry().WindowByCreationNumber(number_));
 }
 
-void CloseChildWithoutAsking(FrameWindow& frame, HWND child) {
+bool CloseChildWithoutAsking(FrameWindow& frame, HWND child) {
+    if (frame.InModalLoop()) return false;
     SendMessageW(frame.MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    return true;
 }
 
-void CloseAllChildrenWithoutAsking(FrameWindow& frame) {
-    if (!frame.MdiClient()) return;
+bool CloseAllChildrenWithoutAsking(FrameWindow& frame) {
+    if (frame.InModalLoop()) return false;
+    if (!frame.MdiClient()) return true;
     HWND previous = nullptr;
     while (HWND active = reinterpret_cast<HWND>(SendMessageW(frame.MdiClient(), WM_MDIGETACTIVE, 0, 0))) {
         if (active == previous) break;
         CloseChildWithoutAsking(frame, active);
         previous = active;
     }
+    return true;
 }
 
 }  // namespace corvinata::automation

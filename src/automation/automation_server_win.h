@@ -49,7 +49,9 @@ public:
     HRESULT CreateApp(REFIID riid, void** out);
     void AppGone(AppObject& app);
     // The client let go of the application: an embedded server saves
-    // nothing of the user's, closes its windows without asking and ends.
+    // nothing of the user's, closes its windows without asking and ends;
+    // while a dialog, message box or menu is open (the client showed the
+    // program, the user opened one) only after it has been closed.
     void EndAfterLastRelease();
     // A copy started for a client that never came ends instead of waiting
     // hidden for ever.
@@ -63,6 +65,8 @@ private:
     AppObject* appObject_ = nullptr;
     bool clientCame_ = false;
     UINT_PTR waitTimer_ = 0;
+    // Asks again whether the end may go on, while a modal loop keeps it.
+    UINT_PTR endTimer_ = 0;
     DWORD registration_ = 0;
     bool registered_ = false;
 };
@@ -93,9 +97,18 @@ private:
 };
 
 // Closes one child window without its questions (an automation close of a
-// changed graph does not ask to save it).
-void CloseChildWithoutAsking(FrameWindow& frame, HWND child);
-// Closes every child window that way.
-void CloseAllChildrenWithoutAsking(FrameWindow& frame);
+// changed graph does not ask to save it). Nothing is closed, and the answer
+// is false, while a dialog, message box or menu of the program is open: the
+// code that opened it (a window's Options, say) goes on with the window when
+// it returns.
+bool CloseChildWithoutAsking(FrameWindow& frame, HWND child);
+// Closes every child window that way; false, with none closed, while a
+// dialog, message box or menu is open.
+bool CloseAllChildrenWithoutAsking(FrameWindow& frame);
+
+// What a close member answers when it closed nothing because a dialog,
+// message box or menu of the program is open: the program is busy, the
+// client may ask again once the user has closed it.
+constexpr HRESULT kBusyInADialog = RPC_E_SERVERCALL_RETRYLATER;
 
 }  // namespace corvinata::automation

@@ -25,13 +25,13 @@ public:
                      reinterpret_cast<WPARAM>(window->Handle()), 0);
         return S_OK;
     }
-    // Closes without asking: a hidden server has nobody to answer.
+    // Closes without asking: a hidden server has nobody to answer. Under
+    // an open dialog nothing is closed and the client is told so.
     HRESULT STDMETHODCALLTYPE Close() override {
         if (!target_.Known()) return S_OK;
         MdiChildWindow* window = target_.Live();
         if (!window) return S_FALSE;
-        CloseChildWithoutAsking(CurrentServer()->Frame(), window->Handle());
-        return S_OK;
+        return CloseChildWithoutAsking(CurrentServer()->Frame(), window->Handle()) ? S_OK : kBusyInADialog;
     }
 
 protected:

@@ -7,22 +7,19 @@ namespace {
 // How often a kept request looks whether the modal loop has ended.
 constexpr UINT kAskAgainMilliseconds = 200;
 
-struct DisabledSearch {
-    HWND frame;
-    bool found;
-};
-
-// A dialog owned by a tool window (a popup the frame owns) disables that
-// window, not the frame.
-BOOL CALLBACK FindDisabledOwned(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<DisabledSearch*>(data);
-    if (!IsWindowEnabled(window) && GetAncestor(window, GA_ROOTOWNER) == search.frame) search.found = true;
-    return !search.found;
+// A dialog owned by a tool window (a popup of the program's own) disables
+// that window, not the frame. Child windows of the list (the panels) are
+// not a dialog's owner: a dialog of theirs disables the frame.
+bool OwnWindowDisabled(const std::vector<HWND>& ownWindows) {
+    for (HWND window : ownWindows) {
+        if (IsWindow(window) && GetAncestor(window, GA_ROOT) == window && !IsWindowEnabled(window)) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-bool ModalLoopRuns(HWND frame) {
+bool ModalLoopRuns(HWND frame, const std::vector<HWND>& ownWindows) {
     if (!frame) return false;
     // A dialog of a child window is owned by the frame (its top-level
     // window) and disables it.
@@ -32,9 +29,7 @@ bool ModalLoopRuns(HWND frame) {
     const DWORD thread = GetWindowThreadProcessId(frame, nullptr);
     constexpr DWORD kLoops = GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE | GUI_INMOVESIZE;
     if (GetGUIThreadInfo(thread, &info) && (info.flags & kLoops) != 0) return true;
-    DisabledSearch search{frame, false};
-    EnumThreadWindows(thread, FindDisabledOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return OwnWindowDisabled(ownWindows);
 }
 
 void CloseRequest::Keep(HWND frame) {
@@ -54,9 +49,9 @@ void CloseRequest::OnEnable(HWND frame, bool enabled) const {
     if (kept_ && enabled) PostMessageW(frame, WM_CLOSE, 0, 0);
 }
 
-bool CloseRequest::OnTimer(HWND frame, WPARAM timer) const {
+bool CloseRequest::OnTimer(HWND frame, WPARAM timer, const std::vector<HWND>& ownWindows) const {
     if (timer != kTimerId) return false;
-    if (kept_ && !ModalLoopRuns(frame)) PostMessageW(frame, WM_CLOSE, 0, 0);
+    if (kept_ && !ModalLoopRuns(frame, ownWindows)) PostMessageW(frame, WM_CLOSE, 0, 0);
     return true;
 }
 

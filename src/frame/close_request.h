@@ -11,12 +11,18 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace corvinata {
 
 // True while the frame's thread runs a modal loop of its own: a dialog or
-// message box (the frame, or a window it owns, is disabled under it), a
-// menu, or a window being moved or sized.
-bool ModalLoopRuns(HWND frame);
+// message box (the frame, or one of the program's own top-level windows in
+// `ownWindows`, is disabled under it), a menu, or a window being moved or
+// sized. Other disabled windows the frame owns are not the program's loops:
+// the system's default IME window, disabled and hidden, is owned by the
+// frame on Windows, and another component's window may be disabled for
+// reasons of its own; counting them would keep a close for ever.
+bool ModalLoopRuns(HWND frame, const std::vector<HWND>& ownWindows);
 
 class CloseRequest {
 public:
@@ -32,8 +38,9 @@ public:
     // is enabled.
     void OnEnable(HWND frame, bool enabled) const;
     // WM_TIMER of the frame; true when it was this one's. The request is
-    // asked again when no modal loop runs any more; inside one it waits.
-    bool OnTimer(HWND frame, WPARAM timer) const;
+    // asked again when no modal loop runs any more (ModalLoopRuns with
+    // `ownWindows`); inside one it waits.
+    bool OnTimer(HWND frame, WPARAM timer, const std::vector<HWND>& ownWindows) const;
 
 private:
     bool kept_ = false;

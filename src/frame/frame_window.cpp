@@ -290,7 +290,7 @@ void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 bool FrameWindow::OnTimer(WPARAM timer) {
-    if (closeRequest_.OnTimer(window_, timer)) return true;
+    if (closeRequest_.OnTimer(window_, timer, modeless_)) return true;
     if (timer != FrameClockTimer::kTimerId) return false;
     app_.Clock().ClockTick(1);
     return true;
@@ -355,7 +355,7 @@ void FrameWindow::OnClose() {
     if (closing_ || askingToClose_) return;
     // Start-up, or a window's code, waits in a dialog or a menu that would
     // go with the frame, and returns to its own window afterwards.
-    if (!startupFinished_ || ModalLoopRuns(window_)) {
+    if (!startupFinished_ || InModalLoop()) {
         closeRequest_.Keep(window_);
         return;
     }
@@ -379,6 +379,8 @@ void FrameWindow::OnClose() {
     observing_ = false;
     options_.LeaveNightVision();
 }
+
+bool FrameWindow::InModalLoop() const { return window_ && ModalLoopRuns(window_, modeless_); }
 
 void FrameWindow::OnDestroy() {
     if (clock_) clock_->StopClockTimer();

@@ -100,6 +100,10 @@ public:
     // the window shows).
     void RefreshRelatedTasks();
     bool StartupFinished() const noexcept { return startupFinished_; }
+    // True while a dialog, message box or menu of the program runs its loop
+    // (see close_request.h): the code that opened it goes on with its
+    // windows when it returns, so none of them may be closed meanwhile.
+    bool InModalLoop() const;
     // The tool windows (calculator ...), created at start-up.
     const ToolWindows& Tools() const noexcept { return tools_.Windows(); }
     // The Educator, which runs lessons (made with the tools).

@@ -10,10 +10,15 @@
 #include <string>
 
 #include "automation/automation_server_win.h"
+#include "controls/message_box.h"
 #include "frame/frame_test.h"
+#include "frame/modal_driver.h"
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
+#include "resources/resource_ids.h"
 #include "views/graph_window_win.h"
+#include "views/sky_display_win.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata::automation {
 namespace {
@@ -27,6 +32,12 @@ protected:
         AddProgramWindowKinds(*frame_, *app_, GetModuleHandleW(nullptr), *fonts_);
         SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
         server_ = std::make_unique<AutomationServer>(*app_, *frame_, false);
+    }
+    // The server as COM starts the program for a client: hidden, ended by
+    // the last release.
+    void ServeEmbedded() {
+        server_.reset();
+        server_ = std::make_unique<AutomationServer>(*app_, *frame_, true);
     }
     ~AutomationInProcess() override {
         server_.reset();
@@ -48,6 +59,103 @@ protected:
     std::unique_ptr<ProgramFonts> fonts_;
     std::unique_ptr<AutomationServer> server_;
 };
+
+// The modal loops a client's call can arrive in (COM's calls come through
+// the loop's messages): a Sky window's Options, which disables the frame,
+// and a tool window's message box, which disables the tool window. Each
+// opens its loop with `during` run inside it and ends it as the user would.
+struct ModalLoopRow {
+    const char* name;
+    int end;  // the button that ends it
+    bool toolWindow;
+};
+constexpr ModalLoopRow kModalLoops[] = {{"a Sky window's Options", IDCANCEL, false},
+                                        {"a tool window's message box", IDOK, true}};
+
+void InsideModalLoop(FrameWindow& frame, HWND skyDisplay, const ModalLoopRow& loop,
+                     const std::function<void()>& during) {
+    test::ModalDriver::Run([&](test::ModalDriver&, HWND dialog) {
+        during();
+        // The first dialog made may be a page of the one that runs the loop.
+        EndDialog(GetAncestor(dialog, GA_ROOT), loop.end);
+    }, [&] {
+        if (loop.toolWindow) {
+            const ToolWindow* finder = frame.Tools().Find(CMD_EVENT_FINDER);
+            RunMessageBox(GetModuleHandleW(nullptr), finder ? finder->Window() : nullptr, L"Tool", kButtonsOk,
+                          kMessageInformation, MessageTopic::ErrorInitializing);
+        } else {
+            SendMessageW(skyDisplay, WM_COMMAND, CMD_SKY_OPTIONS, 0);
+        }
+        return 0;
+    });
+}
+
+HWND SkyDisplayOf(MdiChildWindow* window) {
+    auto* sky = dynamic_cast<SkyWindow*>(window);
+    return sky && sky->Display() ? sky->Display()->Window() : nullptr;
+}
+
+// A client's close that arrives while a dialog of the program is open
+// closes nothing, and the client hears so: the code that opened the dialog
+// goes on with its window when it returns. Once the dialog is closed, the
+// same call closes the window.
+TEST_F(AutomationInProcess, ACloseUnderAnOpenDialogClosesNothingAndSaysSo) {
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    const struct {
+        const char* name;
+        HRESULT (*close)(ICorvinataApp*, ICorvinataSkyWindow*);
+    } closes[] = {
+        {"the window's Close", [](ICorvinataApp*, ICorvinataSkyWindow* s) { return s->Close(); }},
+        {"CloseAllMainWindows", [](ICorvinataApp* a, ICorvinataSkyWindow*) { return a->CloseAllMainWindows(); }},
+    };
+    for (const ModalLoopRow& loop : kModalLoops) {
+        for (const auto& c : closes) {
+            ICorvinataSkyWindow* sky = nullptr;
+            ASSERT_EQ(app->OpenSkyWindow(&sky), S_OK);
+            const HWND display = SkyDisplayOf(frame_->Children().ActiveWindow());
+            ASSERT_NE(display, nullptr);
+            HRESULT during = S_OK;
+            std::size_t openDuring = 0;
+            InsideModalLoop(*frame_, display, loop, [&] {
+                during = c.close(app, sky);
+                openDuring = frame_->Registry().AllWindows().size();
+            });
+            EXPECT_EQ(during, kBusyInADialog) << loop.name << ", " << c.name;
+            EXPECT_EQ(openDuring, 1u) << loop.name << ", " << c.name;
+            EXPECT_TRUE(IsWindow(display)) << loop.name << ", " << c.name;
+            EXPECT_EQ(c.close(app, sky), S_OK) << loop.name << ", " << c.name;
+            EXPECT_TRUE(frame_->Registry().AllWindows().empty()) << loop.name << ", " << c.name;
+            EXPECT_EQ(sky->Close(), S_FALSE) << loop.name << ", " << c.name;
+            sky->Release();
+        }
+    }
+    app->Release();
+}
+
+// An embedded server's client lets go while a dialog is open (it showed
+// the program, the user opened the dialog): the program ends, windows and
+// all, once the dialog is closed, not under it.
+TEST_F(AutomationInProcess, TheEndAfterTheLastReleaseWaitsForAnOpenDialog) {
+    ServeEmbedded();
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataSkyWindow* sky = nullptr;
+    ASSERT_EQ(app->OpenSkyWindow(&sky), S_OK);
+    sky->Release();
+    const HWND display = SkyDisplayOf(frame_->Children().ActiveWindow());
+    ASSERT_NE(display, nullptr);
+    bool standing = false;
+    InsideModalLoop(*frame_, display, kModalLoops[0], [&] {
+        EXPECT_EQ(app->Release(), 0u);
+        // The end's timer runs in the dialog's loop as well.
+        test::FrameTest::RunMessagesUntil([] { return false; }, 500);
+        standing = frame_->Window() && frame_->Registry().AllWindows().size() == 1 && IsWindow(display);
+    });
+    EXPECT_TRUE(standing) << "the window stays while the dialog is open";
+    EXPECT_TRUE(test::FrameTest::RunMessagesUntil([this] { return frame_->Window() == nullptr; }, 5000))
+        << "the program ends after the dialog";
+}
 
 TEST_F(AutomationInProcess, OneApplicationAndOneStepPerChange) {
     ICorvinataApp* app = NewApp();

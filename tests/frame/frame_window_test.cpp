@@ -435,6 +435,34 @@ TEST_F(FrameWindowTest, CloseDuringAModalLoopWaitsForItsEnd) {
     }
 }
 
+// A disabled window the frame owns that no loop of the program disabled
+// keeps no close: on Windows the thread's default IME window (disabled,
+// hidden) is owned by the frame, and another component's popup may be
+// disabled for as long as it likes. File > Exit closes the program.
+TEST_F(FrameWindowTest, ADisabledWindowOfAnotherClassKeepsNoClose) {
+    const struct {
+        const char* name;
+        const wchar_t* windowClass;
+    } cases[] = {
+        {"the system's IME window", L"IME"},
+        {"another component's dialog", L"#32770"},
+        {"a plain popup", L"STATIC"},
+    };
+    for (const auto& c : cases) {
+        RemoveSettings();
+        StartAsProgram();
+        const HWND frame = frame_->Window();
+        const HWND foreign = CreateWindowExW(0, c.windowClass, L"", WS_POPUP | WS_DISABLED, 0, 0, 10, 10, frame,
+                                             nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(foreign, nullptr) << c.name;
+        ASSERT_EQ(GetAncestor(foreign, GA_ROOTOWNER), frame) << c.name;
+        Command(CMD_EXIT);
+        EXPECT_TRUE(RunMessagesUntil([&] { return frame_->Window() == nullptr; }, 5000)) << c.name;
+        EXPECT_TRUE(StoredKey()) << c.name << ": the session is written";
+        if (IsWindow(foreign)) DestroyWindow(foreign);
+    }
+}
+
 TEST_F(FrameWindowTest, StatusLineShowsTitlePlaceAndTime) {
     FrameWindow& frame = Start();
     wchar_t text[200] = {};
