@@ -16,6 +16,7 @@ const Char kEventFinderKey[] = TXT("Event Finder");
 const Char kRunsKey[] = TXT("History\\Runs");
 // A new run list is written here whole first; "Complete" marks it whole.
 const Char kNewRunsKey[] = TXT("History\\Runs (saving)");
+const Char kComplete[] = TXT("Complete");
 const Char kUnstartedKey[] = TXT("Unstarted run");
 const Char kDisplaying[] = TXT("Displaying run");
 const Char kSelectedResult[] = TXT("Selected actual event");
@@ -49,6 +50,14 @@ EventCondition ConditionOf(const corvinata::EventDefinition& d) {
     c.secondBody = d.body2;
     c.quantity = static_cast<std::uint32_t>(d.functionNumber);
     return c;
+}
+
+// True when the innermost key has no more subkeys than the `count` read
+// from it: a deletion cut short removes subkeys from the first name on, and
+// the ones left after the gap are not read.
+bool NothingLeftUnread(SettingsTree& tree, std::size_t count) {
+    std::vector<String> names;
+    return tree.Innermost() && tree.Innermost()->EnumSubkeys(names) && names.size() == count;
 }
 
 // `resultsWhole`, when given, learns whether the results ended where the
@@ -85,7 +94,10 @@ bool ReadRunRecord(SettingsTree& tree, EventDefinition& run, bool* resultsWhole)
             ReadGroup item(tree, Decimal(i).Text());
             DateTimeRange range;
             DateTimeRangeInit(range, kInvalidTimeSystem);
-            if (!item.IsOpen()) break;
+            if (!item.IsOpen()) {
+                if (resultsWhole && !NothingLeftUnread(tree, i)) *resultsWhole = false;
+                break;
+            }
             if (!ReadDateTimeValue(tree, {TXT("From")}, range.begin) ||
                 !ReadDateTimeValue(tree, {TXT("To")}, range.end)) {
                 if (resultsWhole) *resultsWhole = false;
@@ -98,24 +110,42 @@ bool ReadRunRecord(SettingsTree& tree, EventDefinition& run, bool* resultsWhole)
     return r.Ok();
 }
 
-// Reads the list under `key`; true when the runs read are the list stored
-// there value for value: every record was read whole and none put right.
-bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs) {
+// How a run list was read.
+struct ListRead {
+    // Every record stored was read whole: no run and no result that could
+    // not be read, none missing between those read.
+    bool whole = true;
+    // Whole, and none put right: the runs are the stored list value for value.
+    bool asStored = true;
+};
+
+// Reads the list under `key`, which must exist.
+bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs, ListRead& read) {
     ReadGroup list(tree, key);
     if (!list.IsOpen()) return false;
-    bool asStored = true;
     for (std::size_t i = 0;; ++i) {
-        ReadGroup item(tree, Decimal(i).Text());
-        if (!item.IsOpen()) return asStored;
-        EventDefinition run;
-        if (!ReadRunRecord(tree, run, &asStored)) return false;
-        // No worker survives the program: a run stored Running, or in a
-        // state that does not exist, can only be continued.
-        if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
-            run.runState = kRunStopRequested;
-            asStored = false;
+        {
+            ReadGroup item(tree, Decimal(i).Text());
+            if (item.IsOpen()) {
+                EventDefinition run;
+                bool resultsWhole = true;
+                if (!ReadRunRecord(tree, run, &resultsWhole)) {
+                    read.whole = read.asStored = false;
+                    return true;
+                }
+                if (!resultsWhole) read.whole = read.asStored = false;
+                // No worker survives the program: a run stored Running, or in
+                // a state that does not exist, can only be continued.
+                if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
+                    run.runState = kRunStopRequested;
+                    read.asStored = false;
+                }
+                runs.push_back(std::move(run));
+                continue;
+            }
         }
-        runs.push_back(std::move(run));
+        if (!NothingLeftUnread(tree, i)) read.whole = read.asStored = false;
+        return true;
     }
 }
 
@@ -144,6 +174,16 @@ bool SameRecord(const EventDefinition& a, const EventDefinition& b) {
                       [](const DateTimeRange& x, const DateTimeRange& y) {
                           return DateTimeEqual(x.begin, y.begin) && DateTimeEqual(x.end, y.end);
                       });
+}
+
+// Removes the saving list, its "Complete" mark first: a deletion removes
+// the runs one by one, and one cut short (the program killed at exit)
+// must not leave a list marked whole with half its runs gone.
+bool DeleteSavingList(SettingsTreeWriter& writer) {
+    const std::unique_ptr<SettingsNode> list = writer.MakeChildNode(String(kNewRunsKey));
+    if (!list) return false;
+    if (list->Exists() && !(list->Open() && list->WriteBool(kComplete, false))) return false;
+    return list->DeleteTree();
 }
 
 bool WriteRunList(SettingsTreeWriter& writer, const Char* key, const std::vector<EventDefinition>& runs) {
@@ -212,12 +252,30 @@ void LoadEventFinder(StorageService& storage, const String& root, const DateTime
     {
         ReadGroup saving(tree, kNewRunsKey);
         unfinished = saving.IsOpen();
-        complete = unfinished && ReadBoolValue(tree, TXT("Complete"), complete) && complete;
+        complete = unfinished && ReadBoolValue(tree, kComplete, complete) && complete;
     }
-    const bool whole = ReadRunList(tree, complete ? kNewRunsKey : kRunsKey, out.runs);
+    ListRead read;
+    bool fromSaving = false;
+    if (complete) fromSaving = ReadRunList(tree, kNewRunsKey, out.runs, read) && read.whole;
+    if (complete && !fromSaving) {
+        // Marked whole but not whole: a deletion that took the mark last was
+        // cut short, or the list was damaged. The list in its place was
+        // whole before that deletion began; what the saving list kept is
+        // taken only when there is no list in its place at all.
+        std::vector<EventDefinition> cut = std::move(out.runs);
+        out.runs.clear();
+        read = ListRead();
+        if (!ReadRunList(tree, kRunsKey, out.runs, read)) {
+            out.runs = std::move(cut);
+            read.whole = read.asStored = false;
+        }
+    } else if (!complete && !ReadRunList(tree, kRunsKey, out.runs, read)) {
+        read.asStored = false;
+    }
     // Only a list read whole from its place, with no save left unfinished
     // beside it, is what a write of the same runs would leave.
-    if (stored && whole && !unfinished) stored->Set(out.runs);
+    if (stored && read.asStored && !unfinished) stored->Set(out.runs);
+    if (stored) stored->SetFromSavingList(fromSaving);
     {
         ReadGroup unstarted(tree, kUnstartedKey);
         EventDefinition run;
@@ -248,19 +306,27 @@ bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in, St
     ok = WriteIntValue(writer, kDisplaying, in.display) && ok;
     if (in.display >= 0) ok = WriteIntValue(writer, kSelectedResult, in.selectedResult) && ok;
     if (stored && stored->Holds(in.runs)) return ok;
+    const bool fromSaving = stored && stored->FromSavingList();
     if (stored) stored->Forget();
-    // The new list goes whole beside the old one; only then is the old one replaced.
-    bool whole = WriteRunList(writer, kNewRunsKey, in.runs);
-    if (whole) {
-        WriteGroup saving(writer, kNewRunsKey);
-        whole = saving.IsOpen() && WriteBoolValue(writer, TXT("Complete"), true);
+    if (fromSaving) {
+        // The runs came from the saving list because the list in its place
+        // may have been cut (an exit killed while it rewrote it): the saving
+        // list stays marked whole until the list in its place is whole again.
+        if (!WriteRunList(writer, kRunsKey, in.runs) || !DeleteSavingList(writer)) return false;
+    } else {
+        // The new list goes whole beside the old one; only then is the old
+        // one replaced.
+        bool whole = DeleteSavingList(writer) && WriteRunList(writer, kNewRunsKey, in.runs);
+        if (whole) {
+            WriteGroup saving(writer, kNewRunsKey);
+            whole = saving.IsOpen() && WriteBoolValue(writer, kComplete, true);
+        }
+        if (!whole) {
+            DeleteSavingList(writer);
+            return false;
+        }
+        if (!WriteRunList(writer, kRunsKey, in.runs) || !DeleteSavingList(writer)) return false;
     }
-    if (!whole) {
-        DeleteSettingsKey(writer, kNewRunsKey);
-        return false;
-    }
-    if (!WriteRunList(writer, kRunsKey, in.runs)) return false;
-    if (!DeleteSettingsKey(writer, kNewRunsKey)) return false;
     if (stored) stored->Set(in.runs);
     return ok;
 }

@@ -38,21 +38,35 @@ bool SaveEventFinderRun(SettingsTreeWriter& writer, const EventDefinition& run);
 class StoredRunList {
 public:
     bool Holds(const std::vector<EventDefinition>& runs) const;
-    void Set(const std::vector<EventDefinition>& runs) { runs_ = runs; }
+    void Set(const std::vector<EventDefinition>& runs) {
+        runs_ = runs;
+        fromSavingList_ = false;
+    }
     void Forget() { runs_.reset(); }
+    // The runs were read from a new list marked whole beside the list in
+    // its place, which an exit killed while it rewrote that list may have
+    // left cut: the next save puts the list in its place first, and only
+    // then lets go of the new one.
+    void SetFromSavingList(bool from) { fromSavingList_ = from; }
+    bool FromSavingList() const { return fromSavingList_; }
 
 private:
     std::optional<std::vector<EventDefinition>> runs_;
+    bool fromSavingList_ = false;
 };
 
 // Reads everything; what cannot be read takes its default (`now` gives the
-// default unstarted run). `stored`, when given, learns the list read.
+// default unstarted run). `stored`, when given, learns the list read. A new
+// list marked whole is read in place of the old one only when it can be
+// read whole.
 void LoadEventFinder(StorageService& storage, const String& root, const DateTimeLocation& now,
                      StoredEventFinder& out, StoredRunList* stored = nullptr);
 // Writes everything. Each part is written on its own, so one failed write
 // loses only its part; the run list is written whole under a new key before
 // the old list goes, and only when it differs from `stored` (when given),
-// which then learns what the settings hold. False when any part failed.
+// which then learns what the settings hold. Wherever the program is killed
+// in between, a start reads one of the two lists whole. False when any part
+// failed.
 bool SaveEventFinder(SettingsTreeWriter& writer, const StoredEventFinder& in, StoredRunList* stored = nullptr);
 
 }  // namespace corvinata::events

@@ -1,8 +1,10 @@
 // The seeds of the Event Finder store target are what the program's own
 // store writes for a few histories a user leaves: nothing started yet; a
 // History of a complete, a stopped and a script's search with one of them
-// shown; and the same with the unstarted run shown, its new run list
-// written whole but the old one not yet replaced (a deletion failed). Where
+// shown; the same with the unstarted run shown, its new run list put in
+// place but not deleted (a deletion failed); and that new list marked whole
+// again with its first run gone, as an exit killed in its deletion left it
+// when the deletion took the mark last. Where
 // the store writes otherwise, this fails; the seeds are then written again
 // by the store with
 //
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "base/registry_key.h"
 #include "base/settings_tree.h"
 #include "fuzz/settings_input.h"
 #include "support/catalogues.h"
@@ -92,10 +95,22 @@ struct Seed {
     const char* name;
     events::StoredEventFinder stored;
     bool deletionsFail;
+    bool savingListCut = false;
 };
 
+// The new list marked whole, its first run deleted.
+void CutSavingList(fuzz::RecordingRegistry& registry, const String& root) {
+    registry.refuseDeletions = false;
+    String list = root;
+    StringAppend(list, TXT("\\Event Finder\\History\\Runs (saving)"));
+    RegistryKey saving(registry, RegistryHive::CurrentUser, list.Text());
+    ASSERT_TRUE(saving.Open() && saving.WriteBool(TXT("Complete"), true));
+    StringAppend(list, TXT("\\0"));
+    ASSERT_TRUE(RegistryKey(registry, RegistryHive::CurrentUser, list.Text()).DeleteTree());
+}
+
 std::vector<Seed> Seeds() {
-    std::vector<Seed> seeds(3);
+    std::vector<Seed> seeds(4);
     seeds[0].name = "nothing_started.txt";
     events::InitDefaultEventFinderRun(seeds[0].stored.unstarted, InLondon());
     seeds[1].name = "history_one_shown.txt";
@@ -106,6 +121,9 @@ std::vector<Seed> Seeds() {
     seeds[2].stored.runs = History();
     seeds[2].stored.unstarted = Run(At(2027, 1, 1), At(2028, 1, 1), {kDaysUnit, 7}, At(kFirstValidYear, 1, 1));
     seeds[2].deletionsFail = true;
+    seeds[3] = seeds[2];
+    seeds[3].name = "history_saving_list_cut.txt";
+    seeds[3].savingListCut = true;
     return seeds;
 }
 
@@ -120,6 +138,7 @@ TEST(EventFinderStoreSeeds, AreWhatTheStoreWrites) {
             SettingsTreeWriter writer(storage, root);
             EXPECT_EQ(events::SaveEventFinder(writer, seed.stored), !seed.deletionsFail) << seed.name;
         }
+        if (seed.savingListCut) CutSavingList(storage.registry, root);
         const std::string written = storage.registry.Text(root);
         const std::string path = std::string(CN_FUZZ_SOURCE_DIR) + "/event_finder_store/seeds/" + seed.name;
         if (write) std::ofstream(path, std::ios::binary) << written;

@@ -329,25 +329,38 @@ public:
     explicit FailingRegistry(RegistryApi& inner) : inner_(inner) {}
     Key RootKey(RegistryHive hive) override { return inner_.RootKey(hive); }
     bool OpenKey(Key parent, const Char* subkey, Key& key) override { return inner_.OpenKey(parent, subkey, key); }
-    bool CreateKey(Key parent, const Char* name, Key& key) override { return inner_.CreateKey(parent, name, key); }
+    bool CreateKey(Key parent, const Char* name, Key& key) override {
+        return Alive() && inner_.CreateKey(parent, name, key);
+    }
     bool CloseKey(Key key) override { return inner_.CloseKey(key); }
     bool QueryValue(Key key, const Char* name, std::uint32_t& type, void* data, std::uint32_t& size) override {
         return inner_.QueryValue(key, name, type, data, size);
     }
     bool SetValue(Key key, const Char* name, std::uint32_t type, const void* data, std::uint32_t size) override {
         if (!failing.empty() && std::basic_string<Char>(name) == failing && skip-- <= 0) return false;
-        return inner_.SetValue(key, name, type, data, size);
+        return Alive() && inner_.SetValue(key, name, type, data, size);
     }
     bool CountSubkeys(Key key, std::uint32_t& count) override { return inner_.CountSubkeys(key, count); }
     RegistryEnumResult EnumSubkey(Key key, std::uint32_t index, Char* name, std::uint32_t capacity) override {
         return inner_.EnumSubkey(key, index, name, capacity);
     }
-    bool DeleteSubkey(Key parent, const Char* name) override { return inner_.DeleteSubkey(parent, name); }
+    bool DeleteSubkey(Key parent, const Char* name) override { return Alive() && inner_.DeleteSubkey(parent, name); }
 
     std::basic_string<Char> failing;
     int skip = 0;  // writes of that name that still succeed
+    // The program is killed after this many changes (keys made or deleted,
+    // values written): nothing after them reaches the registry. Negative:
+    // never.
+    int changesLeft = -1;
 
 private:
+    bool Alive() {
+        if (changesLeft < 0) return true;
+        if (changesLeft == 0) return false;
+        --changesLeft;
+        return true;
+    }
+
     RegistryApi& inner_;
 };
 
@@ -546,6 +559,127 @@ TEST(EventFinderStore, AnExitWritesTheRunListOnlyWhenItChanged) {
             EXPECT_TRUE(SaveEventFinder(writer, in, &onRecord)) << c.name;
         }
         EXPECT_TRUE(PlantedSurvives(storage)) << c.name;
+    }
+}
+
+bool SameRuns(const std::vector<EventDefinition>& a, const std::vector<EventDefinition>& b) {
+    StoredRunList list;
+    list.Set(a);
+    return list.Holds(b);
+}
+
+// The runs the next start reads, as the window reads them.
+std::vector<EventDefinition> StartAndRead(StorageService& storage, StoredRunList& onRecord) {
+    StoredEventFinder read;
+    LoadEventFinder(storage, kRoot, AtLondon(), read, &onRecord);
+    return read.runs;
+}
+
+// An exit killed anywhere while it writes its runs (a second Ctrl+C, the
+// end of a shutdown's wait) leaves the next start one of the two lists
+// whole, the old one or the new one; and so does that start's own exit,
+// killed anywhere in turn, for the start after it.
+TEST(EventFinderStore, AnExitKilledAnywhereLeavesOneListWhole) {
+    StoredEventFinder newer = ThreeRuns();
+    newer.runs.pop_back();
+    StoredEventFinder older = newer;
+    older.runs.pop_back();
+    int killedFirst = 0;
+    for (int first = 0;; ++first) {
+        FailingStorage storage;
+        ASSERT_TRUE(SaveAt(storage, older));
+        StoredRunList onRecord;
+        StartAndRead(storage, onRecord);
+        storage.registry.changesLeft = first;
+        {
+            SettingsTreeWriter writer(storage, kRoot);
+            SaveEventFinder(writer, newer, &onRecord);
+        }
+        const bool ended = storage.registry.changesLeft > 0;
+        storage.registry.changesLeft = -1;
+        StoredRunList secondRecord;
+        const std::vector<EventDefinition> second = StartAndRead(storage, secondRecord);
+        ASSERT_TRUE(SameRuns(second, older.runs) || SameRuns(second, newer.runs))
+            << "killed after " << first << " changes: " << second.size() << " runs read";
+        if (ended) break;
+        ++killedFirst;
+        // The second exit, of the runs as read, killed at a few points of
+        // its own (its first changes are where a list can be given up),
+        // after every tenth point of the first.
+        if (first % 10 != 0) continue;
+        for (int then : {0, 1, 2, 5, 40, 150}) {
+            FailingStorage again;
+            ASSERT_TRUE(SaveAt(again, older));
+            StoredRunList firstRecord;
+            StartAndRead(again, firstRecord);
+            again.registry.changesLeft = first;
+            {
+                SettingsTreeWriter writer(again, kRoot);
+                SaveEventFinder(writer, newer, &firstRecord);
+            }
+            again.registry.changesLeft = -1;
+            StoredRunList record;
+            StoredEventFinder read;
+            LoadEventFinder(again, kRoot, AtLondon(), read, &record);
+            again.registry.changesLeft = then;
+            {
+                SettingsTreeWriter writer(again, kRoot);
+                SaveEventFinder(writer, read, &record);
+            }
+            again.registry.changesLeft = -1;
+            StoredRunList thirdRecord;
+            const std::vector<EventDefinition> third = StartAndRead(again, thirdRecord);
+            ASSERT_TRUE(SameRuns(third, read.runs))
+                << "killed after " << first << " and then " << then << " changes: " << third.size() << " runs read";
+        }
+    }
+    EXPECT_GT(killedFirst, 100) << "an exit makes that many changes";
+}
+
+// A new list marked whole that a cut deletion or damage left in part (the
+// list in its place was whole) gives way to the list in its place.
+TEST(EventFinderStore, ASavingListMarkedWholeButCutGivesWayToTheListInPlace) {
+    const StoredEventFinder saved = ThreeRuns();
+    const struct {
+        const char* name;
+        std::size_t firstKept;   // the runs before it are gone
+        bool firstRecordCut;     // the first run kept has only its first value
+    } cases[] = {
+        {"its first run gone", 1, false},
+        {"its first two runs gone", 2, false},
+        {"its first run cut inside", 0, true},
+    };
+    for (const auto& c : cases) {
+        MemoryStorageService storage;
+        ASSERT_TRUE(SaveAt(storage, saved));
+        {
+            SettingsTreeWriter writer(storage, kRoot);
+            WriteGroup finder(writer, kFinder);
+            WriteGroup saving(writer, TXT("History\\Runs (saving)"));
+            ASSERT_TRUE(WriteBoolValue(writer, TXT("Complete"), true));
+            for (std::size_t i = c.firstKept; i < saved.runs.size(); ++i) {
+                WriteGroup item(writer, Wide(std::to_string(i).c_str()).c_str());
+                if (i == c.firstKept && c.firstRecordCut) {
+                    WriteGroup executed(writer, TXT("Time executed"));
+                    ASSERT_TRUE(WriteIntValue(writer, TXT("Year"), 2024));
+                } else {
+                    ASSERT_TRUE(SaveEventFinderRun(writer, saved.runs[i]));
+                }
+            }
+        }
+        StoredRunList onRecord;
+        StoredEventFinder out;
+        LoadEventFinder(storage, kRoot, AtLondon(), out, &onRecord);
+        EXPECT_TRUE(SameRuns(out.runs, saved.runs)) << c.name << ": " << out.runs.size() << " runs read";
+        // Its exit puts the list back in place and the cut one goes.
+        {
+            SettingsTreeWriter writer(storage, kRoot);
+            EXPECT_TRUE(SaveEventFinder(writer, out, &onRecord)) << c.name;
+        }
+        EXPECT_FALSE(HasKey(storage, TXT("History\\Runs (saving)"))) << c.name;
+        StoredRunList readBack;
+        LoadEventFinder(storage, kRoot, AtLondon(), out, &readBack);
+        EXPECT_TRUE(readBack.Holds(saved.runs)) << c.name;
     }
 }
 
