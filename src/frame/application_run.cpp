@@ -157,6 +157,18 @@ private:
     bool ok_;
 };
 
+// A run killed at night left the desktop's own look kept below the
+// settings root, the only record of its colours: a reset puts it back, as a
+// start would, before it takes the settings. A copy running now keeps its
+// night; it hands the look back itself when it ends.
+void PutBackDesktopBeforeReset(StorageService& storage, const String& root) {
+    SingleInstance copy;
+    if (!copy.First() && !copy.TryClaim()) return;
+    KeptDesktopStore kept(storage, root);
+    SystemDesktop desktop;
+    PutBackDesktopLeftAtNight(kept, desktop);
+}
+
 }  // namespace
 
 std::unique_ptr<Application> CreateProgramApplication(std::unique_ptr<StorageService> storage,
@@ -193,6 +205,7 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
     case CommandLineSwitch::FactoryReset: {
         String root;
         GetRegistryRootPath(root);
+        PutBackDesktopBeforeReset(GetStorageService(), root);
         GetStorageService().CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
         return true;
     }
