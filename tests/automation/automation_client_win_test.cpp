@@ -13,6 +13,7 @@
 #include "automation/automation_server_win.h"
 #include "automation/dispatch_object_win.h"
 #include "automation/window_objects_win.h"
+#include "resources/resource_ids.h"
 
 namespace corvinata::automation {
 namespace {
@@ -90,6 +91,45 @@ HANDLE ServerProcess() {
     DWORD id = 0;
     if (frame) GetWindowThreadProcessId(frame, &id);
     return id ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, id) : nullptr;
+}
+
+// Waits, a few seconds at most, until `done`.
+template <class Done>
+bool Within(DWORD milliseconds, Done done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+// The dialog the server's frame owns (its modal dialog), if any.
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<HWND*>(data);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32770" && GetWindow(window, GW_OWNER) == found[0] && IsWindowEnabled(window)) {
+        found[1] = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Opens the server's Date and Time dialog as the user would, and answers
+// once its loop runs (the frame disabled under it).
+bool OpenServerDialog(HWND frame) {
+    PostMessageW(frame, WM_COMMAND, CMD_DATE_TIME, 0);
+    return Within(10000, [frame] { return !IsWindowEnabled(frame); });
+}
+
+// Cancels the dialog of the server's frame and answers once it is gone.
+bool CancelServerDialog(HWND frame) {
+    HWND found[2] = {frame, nullptr};
+    EnumWindows(&FindOwnedDialog, reinterpret_cast<LPARAM>(found));
+    if (!found[1]) return false;
+    PostMessageW(found[1], WM_COMMAND, IDCANCEL, 0);
+    return Within(10000, [frame] { return !IsWindow(frame) || IsWindowEnabled(frame); });
 }
 
 std::wstring Text(BSTR text) {
@@ -284,6 +324,37 @@ TEST_F(AutomationClient, SkyWindowObjectRulesAndAUserClosedWindow) {
     EXPECT_EQ(next->Activate(), S_OK);
     EXPECT_EQ(next->Close(), S_OK);
     EXPECT_EQ(next->Close(), S_FALSE);
+}
+
+// While the user has a dialog of the program open, the client's closes
+// close nothing and the client hears that the program is busy; its last
+// release ends the program only once the dialog is closed.
+TEST_F(AutomationClient, ClosesUnderTheProgramsDialogWaitForIt) {
+    Held<ICorvinataSkyWindow> sky;
+    ASSERT_EQ(app_->OpenSkyWindow(&sky), S_OK);
+    const HWND frame = ServerFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(OpenServerDialog(frame));
+    EXPECT_EQ(sky->Close(), kBusyInADialog);
+    EXPECT_EQ(app_->CloseAllMainWindows(), kBusyInADialog);
+    EXPECT_NE(ActiveServerChild(), nullptr);
+    ASSERT_TRUE(CancelServerDialog(frame));
+    EXPECT_EQ(sky->Close(), S_OK);
+    EXPECT_EQ(sky->Close(), S_FALSE);
+
+    Held<ICorvinataSkyWindow> next;
+    ASSERT_EQ(app_->OpenSkyWindow(&next), S_OK);
+    ASSERT_TRUE(OpenServerDialog(frame));
+    next->Release();
+    next.p = nullptr;
+    sky->Release();
+    sky.p = nullptr;
+    app_->Release();
+    app_ = nullptr;
+    EXPECT_EQ(WaitForSingleObject(process_, 1000), WAIT_TIMEOUT) << "the program ends under its dialog";
+    EXPECT_NE(ActiveServerChild(), nullptr);
+    EXPECT_TRUE(CancelServerDialog(frame));
+    // TearDown sees the program end.
 }
 
 TEST_F(AutomationClient, GraphWindowLinesAndFiles) {
