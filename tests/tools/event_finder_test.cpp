@@ -575,6 +575,29 @@ std::vector<EventDefinition> StartAndRead(StorageService& storage, StoredRunList
     return read.runs;
 }
 
+// An exit of `in` killed after `changes` changes (values written, keys
+// made or deleted); true when it ended before.
+bool ExitKilledAfter(FailingStorage& storage, const StoredEventFinder& in, StoredRunList& onRecord, int changes) {
+    storage.registry.changesLeft = changes;
+    {
+        SettingsTreeWriter writer(storage, kRoot);
+        SaveEventFinder(writer, in, &onRecord);
+    }
+    const bool ended = storage.registry.changesLeft > 0;
+    storage.registry.changesLeft = -1;
+    return ended;
+}
+
+// An exit that wrote `older`, a start, and its exit of `newer` killed after
+// `changes` changes; true when that exit ended before.
+bool StartThenKilledExit(FailingStorage& storage, const StoredEventFinder& older, const StoredEventFinder& newer,
+                         int changes) {
+    EXPECT_TRUE(SaveAt(storage, older));
+    StoredRunList onRecord;
+    StartAndRead(storage, onRecord);
+    return ExitKilledAfter(storage, newer, onRecord, changes);
+}
+
 // An exit killed anywhere while it writes its runs (a second Ctrl+C, the
 // end of a shutdown's wait) leaves the next start one of the two lists
 // whole, the old one or the new one; and so does that start's own exit,
@@ -587,16 +610,7 @@ TEST(EventFinderStore, AnExitKilledAnywhereLeavesOneListWhole) {
     int killedFirst = 0;
     for (int first = 0;; ++first) {
         FailingStorage storage;
-        ASSERT_TRUE(SaveAt(storage, older));
-        StoredRunList onRecord;
-        StartAndRead(storage, onRecord);
-        storage.registry.changesLeft = first;
-        {
-            SettingsTreeWriter writer(storage, kRoot);
-            SaveEventFinder(writer, newer, &onRecord);
-        }
-        const bool ended = storage.registry.changesLeft > 0;
-        storage.registry.changesLeft = -1;
+        const bool ended = StartThenKilledExit(storage, older, newer, first);
         StoredRunList secondRecord;
         const std::vector<EventDefinition> second = StartAndRead(storage, secondRecord);
         ASSERT_TRUE(SameRuns(second, older.runs) || SameRuns(second, newer.runs))
@@ -609,24 +623,11 @@ TEST(EventFinderStore, AnExitKilledAnywhereLeavesOneListWhole) {
         if (first % 10 != 0) continue;
         for (int then : {0, 1, 2, 5, 40, 150}) {
             FailingStorage again;
-            ASSERT_TRUE(SaveAt(again, older));
-            StoredRunList firstRecord;
-            StartAndRead(again, firstRecord);
-            again.registry.changesLeft = first;
-            {
-                SettingsTreeWriter writer(again, kRoot);
-                SaveEventFinder(writer, newer, &firstRecord);
-            }
-            again.registry.changesLeft = -1;
+            StartThenKilledExit(again, older, newer, first);
             StoredRunList record;
             StoredEventFinder read;
             LoadEventFinder(again, kRoot, AtLondon(), read, &record);
-            again.registry.changesLeft = then;
-            {
-                SettingsTreeWriter writer(again, kRoot);
-                SaveEventFinder(writer, read, &record);
-            }
-            again.registry.changesLeft = -1;
+            ExitKilledAfter(again, read, record, then);
             StoredRunList thirdRecord;
             const std::vector<EventDefinition> third = StartAndRead(again, thirdRecord);
             ASSERT_TRUE(SameRuns(third, read.runs))
