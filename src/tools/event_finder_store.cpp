@@ -119,34 +119,31 @@ struct ListRead {
     bool asStored = true;
 };
 
-// Reads the list under `key`, which must exist.
+// Reads the list under `key`; false when there is none.
 bool ReadRunList(SettingsTree& tree, const Char* key, std::vector<EventDefinition>& runs, ListRead& read) {
     ReadGroup list(tree, key);
     if (!list.IsOpen()) return false;
-    for (std::size_t i = 0;; ++i) {
-        {
-            ReadGroup item(tree, Decimal(i).Text());
-            if (item.IsOpen()) {
-                EventDefinition run;
-                bool resultsWhole = true;
-                if (!ReadRunRecord(tree, run, &resultsWhole)) {
-                    read.whole = read.asStored = false;
-                    return true;
-                }
-                if (!resultsWhole) read.whole = read.asStored = false;
-                // No worker survives the program: a run stored Running, or in
-                // a state that does not exist, can only be continued.
-                if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
-                    run.runState = kRunStopRequested;
-                    read.asStored = false;
-                }
-                runs.push_back(std::move(run));
-                continue;
-            }
+    std::size_t count = 0;
+    for (;; ++count) {
+        ReadGroup item(tree, Decimal(count).Text());
+        if (!item.IsOpen()) break;
+        EventDefinition run;
+        bool resultsWhole = true;
+        if (!ReadRunRecord(tree, run, &resultsWhole)) {
+            read.whole = read.asStored = false;
+            return true;
         }
-        if (!NothingLeftUnread(tree, i)) read.whole = read.asStored = false;
-        return true;
+        if (!resultsWhole) read.whole = read.asStored = false;
+        // No worker survives the program: a run stored Running, or in a
+        // state that does not exist, can only be continued.
+        if (run.runState != kRunStopRequested && run.runState != kRunComplete) {
+            run.runState = kRunStopRequested;
+            read.asStored = false;
+        }
+        runs.push_back(std::move(run));
     }
+    if (!NothingLeftUnread(tree, count)) read.whole = read.asStored = false;
+    return true;
 }
 
 bool SameBody(const BodyIdentifier& a, const BodyIdentifier& b) noexcept {
