@@ -56,7 +56,13 @@ printf '#!/usr/bin/env bash\nexit 0\n' >"$work/bin/cmake"
 printf '#!/usr/bin/env bash\necho "install ok installed"\n' >"$work/bin/dpkg-query"
 # The prefix's running copy, as Wine names its process.
 mkdir "$work/copy"
-printf '#!/usr/bin/env bash\nsleep 60\n' >"$work/copy/Corvinata.exe"
+cat >"$work/copy/Corvinata.exe" <<'STANDIN'
+#!/usr/bin/env bash
+trap 'kill "$rest"' TERM
+sleep 60 &
+rest=$!
+wait
+STANDIN
 chmod +x "$work"/bin/* "$work/copy/Corvinata.exe"
 export PATH="$work/bin:$PATH"
 
@@ -82,13 +88,13 @@ export DISPLAY=:stand-in
 
 # Its copy is closing: nothing starts, and the run says why.
 STAND_IN_STATE=2 STAND_IN_COPY=runs run closing
-if [ "$answered" -eq 0 ] || [ -e "$CASE_DIR/started" ] || ! said "is closing"; then
+if [ "$answered" -ne 1 ] || [ -e "$CASE_DIR/started" ] || ! said "is closing"; then
     fail "a run while the prefix's copy closes: status $answered"
 fi
 
 # Its copy runs: the second copy hands over to it and ends, and so does the
 # run, asking nothing.
-WINEPREFIX=$prefix "$work/copy/Corvinata.exe" &
+WINEPREFIX=$prefix "$work/copy/Corvinata.exe" >/dev/null 2>&1 &
 stand_ins+=($!)
 STAND_IN_STATE=0 STAND_IN_COPY=hands-over run second
 if [ "$answered" -ne 0 ] || [ ! -e "$CASE_DIR/started" ] || [ -e "$CASE_DIR/asked" ] || said "File > Exit"; then
@@ -100,7 +106,7 @@ wait "${stand_ins[0]}" 2>/dev/null || true
 # The copy it handed over to was gone by then: the second copy, left as the
 # prefix's only one, is ended as File > Exit does, and the run says so.
 STAND_IN_STATE=0 STAND_IN_COPY=runs run left-alone
-if [ "$answered" -eq 0 ] || [ ! -e "$CASE_DIR/asked" ] || ! said "Corvinata was closing when this run started it"; then
+if [ "$answered" -ne 1 ] || [ ! -e "$CASE_DIR/asked" ] || ! said "Corvinata was closing when this run started it"; then
     fail "a second run whose copy is left the only one: status $answered"
 fi
 flock -u 9
