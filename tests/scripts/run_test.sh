@@ -104,7 +104,10 @@ kill "${stand_ins[0]}"
 wait "${stand_ins[0]}" 2>/dev/null || true
 
 # The copy it handed over to was gone by then: the second copy, left as the
-# prefix's only one, is ended as File > Exit does, and the run says so.
+# prefix's only one (beside a copy COM started for an automation client), is
+# ended as File > Exit does, and the run says so.
+WINEPREFIX=$prefix "$work/copy/Corvinata.exe" -Embedding >/dev/null 2>&1 &
+stand_ins+=($!)
 STAND_IN_STATE=0 STAND_IN_COPY=runs run left-alone
 if [ "$answered" -ne 1 ] || [ ! -e "$CASE_DIR/asked" ] || ! said "Corvinata was closing when this run started it"; then
     fail "a second run whose copy is left the only one: status $answered"
