@@ -24,7 +24,8 @@ prefix=$tree/build/win32/run-prefix
 mkdir "$work/bin"
 # Wine: end_program.exe answers STAND_IN_STATE to --state and notes a request
 # to close; the program notes its start and, as STAND_IN_COPY says, hands
-# over and ends at once or runs until asked to close (six seconds at most).
+# over and ends after a moment or runs until asked to close (six seconds at
+# most).
 cat >"$work/bin/wine" <<'STANDIN'
 #!/usr/bin/env bash
 case "$*" in
@@ -34,7 +35,8 @@ case "$*" in
     *Corvinata.exe*)
         echo "$*" >>"$CASE_DIR/started"
         if [ "$STAND_IN_COPY" = hands-over ]; then
-            sleep 0.5
+            # Long enough for the run to look at the prefix's copies.
+            sleep 2
             exit 0
         fi
         for _ in $(seq 1 60); do
@@ -54,10 +56,12 @@ STANDIN
 printf '#!/usr/bin/env bash\nexit 0\n' >"$work/bin/wineserver"
 printf '#!/usr/bin/env bash\nexit 0\n' >"$work/bin/cmake"
 printf '#!/usr/bin/env bash\necho "install ok installed"\n' >"$work/bin/dpkg-query"
-# The prefix's running copy, as Wine names its process.
+# The prefix's running copy, as Wine names its process (the kernel names a
+# script's process after the script when its first line names the shell
+# itself).
 mkdir "$work/copy"
 cat >"$work/copy/Corvinata.exe" <<'STANDIN'
-#!/usr/bin/env bash
+#!/bin/bash
 trap 'kill "$rest"' TERM
 sleep 60 &
 rest=$!
