@@ -31,6 +31,7 @@
 #include "support/catalogues.h"
 #include "support/drawn_pixels_win.h"
 #include "support/fake_product.h"
+#include "support/pointer_away_win.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -790,6 +791,7 @@ struct AboutLogo {
 
 // With night vision on, Help > About draws its logo in dark red tones.
 TEST_F(FrameWindowTest, AtNightTheAboutLogoIsInDarkRedTones) {
+    test::PutPointerWhereItShowsNothing();
     Start();
     ShowWindow(frame_->Window(), SW_SHOWNORMAL);
     CustomControlsSession controls(GetModuleHandleW(nullptr), app_->Controls());

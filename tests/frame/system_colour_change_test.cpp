@@ -21,6 +21,7 @@
 #include "resources/event_tools_ids.h"
 #include "resources/resource_ids.h"
 #include "support/drawn_pixels_win.h"
+#include "support/pointer_away_win.h"
 #include "toolbar_pictures.h"
 
 namespace corvinata {
@@ -131,6 +132,7 @@ TEST_F(SystemColourChangeTest, NightVisionKeepsWorkingAfterIt) {
 // when they hear of the switch: their rows, selected row and header are red
 // on the screen.
 TEST_F(SystemColourChangeTest, AtNightTheListsWithTheirHeadersAndSelectionAreRed) {
+    test::PutPointerWhereItShowsNothing();
     SetWindowPos(frame_->Window(), nullptr, 0, 0, 1200, 900, SWP_NOZORDER);
     ASSERT_NE(frame_->Children().NewWindow(kSolarSystemWindow), nullptr);
     HWND planets = PanelControl(kSolarSystemWindow, 20741);

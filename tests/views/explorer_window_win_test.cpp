@@ -25,6 +25,7 @@
 #include "resources/resource_ids.h"
 #include "support/date_records.h"
 #include "support/explorer_projection.h"
+#include "support/pointer_away_win.h"
 #include "tools/object_info_window_win.h"
 #include "views/explorer_window_win.h"
 #include "views/sky_window_win.h"
@@ -558,6 +559,7 @@ TEST_F(ExplorerWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindo
 // through the screen's DC: under Wine the display kept whatever had been
 // there, its frames shown nowhere.
 TEST_F(ExplorerWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
+    test::PutPointerWhereItShowsNothing();
     ExplorerWindow& saturn = NewExplorer(CMD_NEW_SATURN, kJupiterMoment);
     test::ExpectScreenShowsThePaintedFrame(*saturn.Display()->Gl(), saturn.Display()->Window());
 }

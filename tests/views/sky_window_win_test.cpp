@@ -17,6 +17,7 @@
 #include "base/date_time_text.h"
 #include "catalog/catalogue_registry.h"
 #include "support/date_records.h"
+#include "support/pointer_away_win.h"
 #include "support/test_text.h"
 
 namespace corvinata {
@@ -329,6 +330,7 @@ TEST_F(SkyWindowTest, FirstFrameAfterCreationOrASizeChangeIsDrawnAtTheWindowsSiz
 // through the screen's DC: under Wine the display stayed the colour of
 // whatever had been there, its frames shown nowhere.
 TEST_F(SkyWindowTest, TheScreenShowsTheFramePaintedInTheDisplay) {
+    test::PutPointerWhereItShowsNothing();
     SkyWindow& sky = NewSky();
     LookAtSirius(sky);
     test::ExpectScreenShowsThePaintedFrame(*sky.Display()->Gl(), sky.Display()->Window());
