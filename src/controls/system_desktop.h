@@ -6,6 +6,9 @@
 
 namespace corvinata {
 
+// The system colours of the night-vision table as they are now.
+DesktopColours SystemColoursNow();
+
 class SystemDesktop final : public DesktopInterface {
 public:
     DesktopLook Read() const override;

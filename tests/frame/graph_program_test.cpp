@@ -32,6 +32,7 @@
 #include "resources/graph_dialogs_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/graph_fakes.h"
 #include "support/test_text.h"
 #include "views/graph_axes.h"
@@ -681,6 +682,57 @@ TEST_F(GraphProgramTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
     HDC axis = GetDC(window->XAxisWindow());
     EXPECT_EQ(GetPixel(axis, 1, 1), GetSysColor(COLOR_BTNFACE));
     ReleaseDC(window->XAxisWindow(), axis);
+}
+
+// A Graph window opened at night, empty or with lines, is drawn after the
+// switch-off as one opened by day: the day's colours are read when it
+// paints, not taken once when it is made.
+TEST_F(GraphProgramTest, AGraphOpenedAtNightLooksAsOneOpenedByDayAfterTheSwitchOff) {
+    SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1000, 800, SWP_SHOWWINDOW);
+    HWND client = frame_->MdiClient();
+    SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+    GraphWindow* const day = window;
+    frame_->NightVision().ApplyNightVision(true, kKeepLevel, kKeepLevel);
+    ASSERT_TRUE(ProgramColoursAtNight());
+    GraphWindow* night[2] = {};
+    for (GraphWindow*& opened : night) {
+        Command(CMD_NEW_GRAPH);
+        opened = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+        ASSERT_NE(opened, nullptr);
+        ASSERT_NE(opened, day);
+    }
+    GraphActions& actions = app_->GetGraphActions();
+    const auto addLines = [&](GraphWindow& graph) {
+        actions.AddLine(graph, 0, NamedLine("A", "Phase(10)"), nullptr);
+        actions.AddLine(graph, 1, NamedLine("B", "Phase(20)"), nullptr);
+        graph.Graph().History().MarkSaved();
+    };
+    addLines(*night[1]);
+    frame_->NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    ASSERT_FALSE(ProgramColoursAtNight());
+    // Each in turn in the maximized place, as the screen shows it.
+    const auto shown = [&](GraphWindow& graph) {
+        SendMessageW(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(graph.Handle()), 0);
+        RedrawWindow(graph.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::vector<std::uint32_t> all;
+        for (HWND part : {graph.DisplayWindow(), graph.XAxisWindow(), graph.YAxisWindow()}) {
+            int width = 0;
+            int height = 0;
+            const std::vector<std::uint32_t> pixels = ShownOnScreen(part, width, height);
+            EXPECT_GT(width * height, 0);
+            all.insert(all.end(), pixels.begin(), pixels.end());
+        }
+        return all;
+    };
+    const auto differing = [](const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+        if (a.size() != b.size()) return -1;
+        int count = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
+        return count;
+    };
+    EXPECT_EQ(differing(shown(*night[0]), shown(*day)), 0) << "empty";
+    addLines(*day);
+    EXPECT_EQ(differing(shown(*night[1]), shown(*day)), 0) << "with lines";
 }
 
 }  // namespace
