@@ -37,6 +37,17 @@ bool MarkedVisualStylesOn() {
     return value[0] == L'1';
 }
 
+BOOL CALLBACK TellThemeChanged(HWND window, LPARAM) {
+    SendMessageW(window, WM_THEMECHANGED, 0, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK TellWindowAndChildren(HWND window, LPARAM) {
+    TellThemeChanged(window, 0);
+    EnumChildWindows(window, &TellThemeChanged, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 DesktopColours SystemColoursNow() {
@@ -73,6 +84,10 @@ void SystemDesktop::EnableVisualStyles(bool on) {
     // already it marks nothing: the programs started from now on, this one
     // at its next start included, find them as night vision wants them.
     if (on ? !IsThemeActive() : MarkedVisualStylesOn()) MarkVisualStyles(on);
+    // The system's own notice may come after the windows have drawn again
+    // (the start-up draws the frame at once): this thread's windows drop
+    // their visual styles now, before anything draws.
+    if (!on) EnumThreadWindows(GetCurrentThreadId(), &TellWindowAndChildren, 0);
 }
 
 }  // namespace corvinata

@@ -1091,7 +1091,11 @@ TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
         } else {
             lookAt(frame, "after Yes", [brightest](HWND part, const std::vector<std::uint32_t>& screen, int width,
                                                    int height) {
-                return LightPixelsOf(part, screen, width, height, brightest, RECT{}, {}).count;
+                const LightPixels light = LightPixelsOf(part, screen, width, height, brightest, RECT{}, {});
+                RECT r{};
+                GetWindowRect(part, &r);
+                if (light.count) ADD_FAILURE() << Describe(L"list", light) << " in " << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
+                return light.count;
             });
         }
         PostMessageW(frame, WM_CLOSE, 0, 0);
