@@ -48,6 +48,11 @@ BOOL CALLBACK TellWindowAndChildren(HWND window, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM data) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    return TRUE;
+}
+
 }  // namespace
 
 DesktopColours SystemColoursNow() {
@@ -88,6 +93,22 @@ void SystemDesktop::EnableVisualStyles(bool on) {
     // (the start-up draws the frame at once): this thread's windows drop
     // their visual styles now, before anything draws.
     if (!on) EnumThreadWindows(GetCurrentThreadId(), &TellWindowAndChildren, 0);
+}
+
+void SystemDesktop::HoldDrawing(bool hold) {
+    if (hold) {
+        held_.clear();
+        EnumThreadWindows(GetCurrentThreadId(), &AddShownWindow, reinterpret_cast<LPARAM>(&held_));
+        for (HWND window : held_) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+        return;
+    }
+    for (HWND window : held_) {
+        if (!IsWindow(window)) continue;
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    held_.clear();
 }
 
 }  // namespace corvinata
