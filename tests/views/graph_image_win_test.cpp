@@ -164,7 +164,7 @@ TEST_F(GraphImageWinTest, ThousandPaintsLeaveNoGdiObjects) {
     auto paint = [&] {
         ScopedWindowDc dc(window);
         GdiGraphCanvas canvas(dc.Get(), 300, 200);
-        PaintGraph(canvas, graph.document, 300, 200, 50, true, images.colours);
+        PaintGraph(canvas, graph.document, 300, 200, 50, true, SystemGraphColours());
         PaintGraphXAxis(canvas, graph.document, 300, 24, SystemGraphAxisColours());
         GraphValueAxis axis;
         axis.Paint(canvas, graph.document, 40, 200, SystemGraphAxisColours(), {});
