@@ -82,6 +82,8 @@ void NightVisionSettings::ApplyNightVision(bool activate, double brightness, dou
     // new mode.
     levels_.active = activate;
     shades_ = ComputeNightShades(levels_.brightness, levels_.contrast);
+    const bool switching = desktop_ && (activate || wasActive);
+    if (switching) desktop_->HoldDrawing(true);
     if (desktop_ && activate) {
         // Taken before visual styles go off, which may bring a scheme of
         // their own; kept at once, so that no end of this run can lose it.
@@ -99,6 +101,7 @@ void NightVisionSettings::ApplyNightVision(bool activate, double brightness, dou
     }
     BroadcastNotification(hubs_.GetNotificationHub(), kEventAppearanceChanged, kNightVisionSwitched,
                           nullptr);
+    if (switching) desktop_->HoldDrawing(false);
 }
 
 std::uint32_t AppearanceChangeFlags(const GeneralOptions& before, const GeneralOptions& after) noexcept {

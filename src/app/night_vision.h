@@ -66,6 +66,10 @@ public:
     // All colours at once, in the table's order.
     virtual void SetColours(const DesktopColours& colours) = 0;
     virtual void EnableVisualStyles(bool on) = 0;
+    // Around a switch: the system draws the program's windows again when
+    // its colours change, and the program's windows change with the mode
+    // after that; held, they are drawn once, when the hold ends.
+    virtual void HoldDrawing(bool /*hold*/) {}
 };
 
 // Where the taken look waits while night vision is on.

@@ -87,6 +87,38 @@ HIMAGELIST CheckBoxPictures() {
     return pictures;
 }
 
+// Where a list with check boxes keeps its own pictures while it shows the
+// night's.
+constexpr wchar_t kOwnCheckBoxes[] = L"Corvinata own check boxes";
+
+// At night a list with check boxes shows check boxes in the shades; by day
+// it has its own again, as it made them (a day that never saw a night
+// changes nothing).
+void TakeModeCheckBoxes(HWND list) {
+    if (!(ListView_GetExtendedListViewStyle(list) & LVS_EX_CHECKBOXES)) return;
+    auto* own = static_cast<HIMAGELIST>(GetPropW(list, kOwnCheckBoxes));
+    if (Active()) {
+        HIMAGELIST pictures = CheckBoxPictures();
+        if (!pictures) return;
+        HIMAGELIST old = ListView_SetImageList(list, pictures, LVSIL_STATE);
+        if (!own) {
+            SetPropW(list, kOwnCheckBoxes, old);
+        } else if (old && old != pictures) {
+            ImageList_Destroy(old);
+        }
+    } else if (own) {
+        RemovePropW(list, kOwnCheckBoxes);
+        HIMAGELIST night = ListView_SetImageList(list, own, LVSIL_STATE);
+        if (night && night != own) ImageList_Destroy(night);
+    }
+}
+
+// A list that goes at night drops the night's pictures itself, not its own.
+BOOL CALLBACK DropOwnCheckBoxes(HWND child, LPARAM) {
+    if (auto* own = static_cast<HIMAGELIST>(RemovePropW(child, kOwnCheckBoxes))) ImageList_Destroy(own);
+    return TRUE;
+}
+
 BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
     Kind button = Kind::kDialog;
     if (NightButtonKind(child, button))
@@ -97,12 +129,7 @@ BOOL CALLBACK TakeModeColours(HWND child, LPARAM) {
         SendMessageW(child, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
         SendMessageW(child, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOW)));
         SendMessageW(child, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
-        if (ListView_GetExtendedListViewStyle(child) & LVS_EX_CHECKBOXES) {
-            if (HIMAGELIST pictures = CheckBoxPictures()) {
-                HIMAGELIST old = ListView_SetImageList(child, pictures, LVSIL_STATE);
-                if (old && old != pictures) ImageList_Destroy(old);
-            }
-        }
+        TakeModeCheckBoxes(child);
     }
     return TRUE;
 }
@@ -318,6 +345,7 @@ LRESULT CALLBACK NightSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     switch (kind) {
     case Kind::kDialog:
+        if (message == WM_DESTROY) EnumChildWindows(window, &DropOwnCheckBoxes, 0);
         if (message == WM_INITDIALOG) {
             const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
             if (Active()) EnumChildWindows(window, &TakeModeColours, 0);

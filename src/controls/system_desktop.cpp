@@ -17,23 +17,58 @@ Colour ColourOf(COLORREF value) noexcept {
 // program loads them.
 constexpr const wchar_t* kThemeManagerKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
 
-void MarkVisualStylesOn() {
+void MarkVisualStyles(bool on) {
     HKEY opened = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kThemeManagerKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
                         nullptr) != ERROR_SUCCESS)
         return;
     const ScopedRegistryKey key(opened);
-    static const wchar_t kOn[] = L"1";
-    RegSetValueExW(opened, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(kOn), sizeof kOn);
+    const wchar_t value[] = {on ? L'1' : L'0', 0};
+    RegSetValueExW(opened, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+}
+
+// Whether the shell marks visual styles on for the programs it starts.
+bool MarkedVisualStylesOn() {
+    wchar_t value[8] = L"";
+    DWORD size = sizeof value - sizeof value[0];
+    if (RegGetValueW(HKEY_CURRENT_USER, kThemeManagerKey, L"ThemeActive", RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return false;
+    return value[0] == L'1';
+}
+
+BOOL CALLBACK TellThemeChanged(HWND window, LPARAM) {
+    SendMessageW(window, WM_THEMECHANGED, 0, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK TellWindowAndChildren(HWND window, LPARAM) {
+    TellThemeChanged(window, 0);
+    EnumChildWindows(window, &TellThemeChanged, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM data) {
+    if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+    return TRUE;
 }
 
 }  // namespace
 
+DesktopColours SystemColoursNow() {
+    DesktopColours colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = ColourOf(GetSysColor(kNightColourRules[i].systemIndex));
+    return colours;
+}
+
 DesktopLook SystemDesktop::Read() const {
     DesktopLook look;
-    for (std::size_t i = 0; i < look.colours.size(); ++i)
-        look.colours[i] = ColourOf(GetSysColor(kNightColourRules[i].systemIndex));
-    look.visualStyles = IsThemeActive() != FALSE;
+    look.colours = SystemColoursNow();
+    // A process whose own visual styles went off (Wine's EnableTheming
+    // cannot turn them on again in it) still hands the desktop's on: the
+    // shell's mark says what the desktop has.
+    look.visualStyles = IsThemeActive() != FALSE || MarkedVisualStylesOn();
     return look;
 }
 
@@ -50,9 +85,30 @@ void SystemDesktop::SetColours(const DesktopColours& colours) {
 void SystemDesktop::EnableVisualStyles(bool on) {
     EnableTheming(on ? TRUE : FALSE);
     // Wine switches them off for good but not on again (its EnableTheming
-    // only ever turns them off): the programs started from now on, this one
-    // at its next start included, find them on as the user had them.
-    if (on && !IsThemeActive()) MarkVisualStylesOn();
+    // only ever turns them off), and from a process whose own are off
+    // already it marks nothing: the programs started from now on, this one
+    // at its next start included, find them as night vision wants them.
+    if (on ? !IsThemeActive() : MarkedVisualStylesOn()) MarkVisualStyles(on);
+    // The system's own notice may come after the windows have drawn again
+    // (the start-up draws the frame at once): this thread's windows drop
+    // their visual styles now, before anything draws.
+    if (!on) EnumThreadWindows(GetCurrentThreadId(), &TellWindowAndChildren, 0);
+}
+
+void SystemDesktop::HoldDrawing(bool hold) {
+    if (hold) {
+        held_.clear();
+        EnumThreadWindows(GetCurrentThreadId(), &AddShownWindow, reinterpret_cast<LPARAM>(&held_));
+        for (HWND window : held_) SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+        return;
+    }
+    for (HWND window : held_) {
+        if (!IsWindow(window)) continue;
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    held_.clear();
 }
 
 }  // namespace corvinata

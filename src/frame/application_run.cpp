@@ -233,6 +233,7 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     // The user's copy is held until its settings are written; an
     // automation copy claims nothing.
     std::optional<SingleInstance> copy;
+    bool desktopPutBack = false;
     if (!byAutomation) {
         copy.emplace();
         if (!copy->First() && AwaitRunningCopy(*copy, kWaitForRunningCopy) != RunningCopy::Ended) return 0;
@@ -241,7 +242,7 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
         // before anything is shown.
         KeptDesktopStore kept(app.GetStorage(), app.Keys().Root());
         SystemDesktop desktop;
-        PutBackDesktopLeftAtNight(kept, desktop);
+        desktopPutBack = PutBackDesktopLeftAtNight(kept, desktop);
     }
     CheckScreenResolution(instance);
     if (!InitialiseCommonControls(instance)) return 0;
@@ -254,6 +255,10 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
     if (!frame.Create()) return 0;
+    // The common controls took their copy of the system colours as the
+    // program loaded, the night's: the frame tells its windows of the
+    // change, as the system tells windows that exist when colours change.
+    if (desktopPutBack) SendMessageW(frame.Window(), WM_SYSCOLORCHANGE, 0, 0);
     if (copy) copy->Publish(frame.Window());
     AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);

@@ -312,11 +312,15 @@ void FrameWindow::OnSysColourChange() {
 
 // The toolbar's pictures and the windows' shades for the night-vision state:
 // a change of the system colours must not bring the day colours back.
-void FrameWindow::RefreshFrameImages() {
+bool FrameWindow::RefreshFrameImages() {
+    const ImagesMadeFor now{NightVisionActive(), SystemColoursNow()};
+    if (imagesMadeFor_ && *imagesMadeFor_ == now) return false;
+    imagesMadeFor_ = now;
     toolbar_.SetNight(NightVisionActive());
     if (auto* controls = dynamic_cast<CustomControlRegistry*>(GetCustomControlRegistry()))
         LoadArrowBitmaps(instance_, *controls, NightVisionActive());
     NightColours::Switched();
+    return true;
 }
 
 void FrameWindow::OnStartup() {
@@ -470,10 +474,10 @@ void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
         UpdateUndoRedoStates();
         RefreshRelatedTasks();
     }
-    if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched)) {
-        RefreshFrameImages();
+    // The system repaints every window when its colours change: the frame
+    // draws them again only when no change of the colours came first.
+    if (event == kEventAppearanceChanged && (flags & kNightVisionSwitched) && RefreshFrameImages())
         RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-    }
 }
 
 void FrameWindow::RefreshStatusLine() { status_.ShowCurrent(app_.Current().GetTimeAndLocation()); }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/application.h"
@@ -179,7 +180,10 @@ private:
     void RefreshStatusLine();
     // After a change of the system colours or of night vision: every frame
     // object takes its pictures and shades for the night-vision state again.
-    void RefreshFrameImages();
+    // A switch of night vision brings both (the system's colour change
+    // first): what is made for the state and colours already is not made
+    // again. Answers whether anything was.
+    bool RefreshFrameImages();
     void SaveSession();
     void DestroyFrameWindows();
 
@@ -213,6 +217,16 @@ private:
     bool startupFinished_ = false;
     bool restoringWindows_ = false;
     std::unique_ptr<NightColours> nightColours_;
+    // The night-vision state and system colours the frame's pictures were
+    // last made for.
+    struct ImagesMadeFor {
+        bool night = false;
+        DesktopColours colours{};
+        bool operator==(const ImagesMadeFor& other) const noexcept {
+            return night == other.night && colours == other.colours;
+        }
+    };
+    std::optional<ImagesMadeFor> imagesMadeFor_;
     // A close that came while it could not be acted on.
     CloseRequest closeRequest_;
     bool askingToClose_ = false;

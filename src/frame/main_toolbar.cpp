@@ -173,8 +173,8 @@ void MainToolbar::LoadPictures(bool night) {
 void MainToolbar::SetNight(bool night) {
     if (!window_) return;
     LoadPictures(night);
+    // Drawn with the rest of the frame, once.
     InvalidateRect(window_, nullptr, TRUE);
-    UpdateWindow(window_);
 }
 
 void MainToolbar::SetEnabled(int command, bool enabled) {

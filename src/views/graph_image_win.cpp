@@ -37,23 +37,21 @@ GraphAxisColours SystemGraphAxisColours() {
     return GraphAxisColours{FromRef(GetSysColor(COLOR_BTNFACE)), FromRef(GetSysColor(COLOR_BTNTEXT))};
 }
 
-GdiGraphImages::GdiGraphImages() : colours(SystemGraphColours()), axisColours(SystemGraphAxisColours()) {}
-
 GraphImageBytes GdiGraphImages::CaptureGraphArea(const GraphDocument& document, int width, int height) {
     return Capture(width, height, [&](GraphCanvas& canvas) {
-        PaintGraph(canvas, document, width, height, -1, true, colours);
+        PaintGraph(canvas, document, width, height, -1, true, SystemGraphColours());
     });
 }
 
 GraphImageBytes GdiGraphImages::CaptureGraphXAxis(const GraphDocument& document, int width, int height) {
     return Capture(width, height,
-                   [&](GraphCanvas& canvas) { PaintGraphXAxis(canvas, document, width, height, axisColours); });
+                   [&](GraphCanvas& canvas) { PaintGraphXAxis(canvas, document, width, height, SystemGraphAxisColours()); });
 }
 
 GraphImageBytes GdiGraphImages::CaptureGraphYAxis(const GraphDocument& document, int width, int height) {
     return Capture(width, height, [&](GraphCanvas& canvas) {
         GraphValueAxis axis;
-        axis.Paint(canvas, document, width, height, axisColours, DisplayFormatRequest());
+        axis.Paint(canvas, document, width, height, SystemGraphAxisColours(), DisplayFormatRequest());
     });
 }
 

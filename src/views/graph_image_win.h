@@ -10,19 +10,15 @@ namespace corvinata {
 
 class GdiGraphImages final : public GraphImageInterface {
 public:
-    GdiGraphImages();
     GraphImageBytes CaptureGraphArea(const GraphDocument& document, int width, int height) override;
     GraphImageBytes CaptureGraphXAxis(const GraphDocument& document, int width, int height) override;
     GraphImageBytes CaptureGraphYAxis(const GraphDocument& document, int width, int height) override;
     void ComputeGraphWithWaitCursor(GraphDocument& document, bool notify) override;
-
-    // The colours the pictures take (night shades are the caller's to
-    // apply); the value labels follow the display options.
-    GraphColours colours;
-    GraphAxisColours axisColours;
 };
 
-// The colours of the plot and axes with the system's button colours.
+// The colours of the plot and axes with the system's button colours as they
+// are now: read for each picture, since the system's colours change with
+// night vision (night shades are the caller's to apply).
 GraphColours SystemGraphColours();
 GraphAxisColours SystemGraphAxisColours();
 

@@ -98,8 +98,6 @@ GraphWindow::GraphWindow(ChildWindowHost& host, std::unique_ptr<GraphDocument> d
     : GraphDocumentOwner{std::move(document)},
       MdiChildWindow(host, *owned),
       GraphView(*owned, NextWindowNumber()),
-      colours(SystemGraphColours()),
-      axisColours(SystemGraphAxisColours()),
       instance_(instance) {}
 
 GraphWindow::~GraphWindow() {
@@ -279,12 +277,13 @@ Colour ShadeOf(int systemIndex) {
 }  // namespace
 
 GraphColours GraphWindow::PaintColours() const {
-    if (!ProgramColoursAtNight()) return colours;
-    return NightGraphColours(colours, ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT));
+    const GraphColours day = SystemGraphColours();
+    if (!ProgramColoursAtNight()) return day;
+    return NightGraphColours(day, ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT));
 }
 
 GraphAxisColours GraphWindow::PaintAxisColours() const {
-    if (!ProgramColoursAtNight()) return axisColours;
+    if (!ProgramColoursAtNight()) return SystemGraphAxisColours();
     return GraphAxisColours{ShadeOf(COLOR_BTNFACE), ShadeOf(COLOR_BTNTEXT)};
 }
 

@@ -120,10 +120,8 @@ public:
     // The display's context menu at a screen point (-1, -1: the keyboard's).
     void ShowContextMenu(int x, int y);
 
-    // The day colours; while night vision is on the window paints in the
-    // program's night shades instead.
-    GraphColours colours;
-    GraphAxisColours axisColours;
+    // The colours of a paint, read from the system's colours as they are
+    // then: the day's, or the program's night shades while night vision is on.
     GraphColours PaintColours() const;
     GraphAxisColours PaintAxisColours() const;
     GraphFileServices files;

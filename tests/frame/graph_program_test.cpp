@@ -32,6 +32,7 @@
 #include "resources/graph_dialogs_ids.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/drawn_pixels_win.h"
 #include "support/graph_fakes.h"
 #include "support/test_text.h"
 #include "views/graph_axes.h"
@@ -681,6 +682,71 @@ TEST_F(GraphProgramTest, AtNightThePlotAndItsAxesTakeTheNightShades) {
     HDC axis = GetDC(window->XAxisWindow());
     EXPECT_EQ(GetPixel(axis, 1, 1), GetSysColor(COLOR_BTNFACE));
     ReleaseDC(window->XAxisWindow(), axis);
+}
+
+// A Graph window opened at night, empty or with lines, is drawn after the
+// switch-off as one opened by day: the day's colours are read when it
+// paints, not taken once when it is made.
+TEST_F(GraphProgramTest, AGraphOpenedAtNightLooksAsOneOpenedByDayAfterTheSwitchOff) {
+    SetWindowPos(frame_->Window(), HWND_TOP, 0, 0, 1260, 1000, SWP_SHOWWINDOW);
+    GraphWindow* const day = window;
+    frame_->NightVision().ApplyNightVision(true, kKeepLevel, kKeepLevel);
+    ASSERT_TRUE(ProgramColoursAtNight());
+    GraphWindow* night[2] = {};
+    for (GraphWindow*& opened : night) {
+        Command(CMD_NEW_GRAPH);
+        opened = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+        ASSERT_NE(opened, nullptr);
+        ASSERT_NE(opened, day);
+    }
+    GraphActions& actions = app_->GetGraphActions();
+    const auto addLines = [&](GraphWindow& graph) {
+        actions.AddLine(graph, 0, NamedLine("A", "Phase(10)"), nullptr);
+        actions.AddLine(graph, 1, NamedLine("B", "Phase(20)"), nullptr);
+        graph.Graph().History().MarkSaved();
+    };
+    addLines(*night[1]);
+    frame_->NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+    ASSERT_FALSE(ProgramColoursAtNight());
+    // The graph opened by day beside one opened at night, each as large, as
+    // the screen shows them once it has taken what they drew.
+    const auto shown = [](GraphWindow& graph) {
+        std::vector<std::uint32_t> all;
+        for (HWND part : {graph.DisplayWindow(), graph.XAxisWindow(), graph.YAxisWindow()}) {
+            int width = 0;
+            int height = 0;
+            const std::vector<std::uint32_t> pixels = ShownOnScreen(part, width, height);
+            all.insert(all.end(), pixels.begin(), pixels.end());
+        }
+        return all;
+    };
+    const auto differing = [&](GraphWindow& opened) {
+        ShowWindow(night[0] == &opened ? night[1]->Handle() : night[0]->Handle(), SW_MINIMIZE);
+        ShowWindow(opened.Handle(), SW_RESTORE);
+        MoveWindow(day->Handle(), 0, 0, 360, 380, TRUE);
+        MoveWindow(opened.Handle(), 370, 0, 360, 380, TRUE);
+        for (GraphWindow* graph : {day, &opened})
+            RedrawWindow(graph->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::vector<std::uint32_t> a = shown(*day);
+        std::vector<std::uint32_t> b = shown(opened);
+        for (int look = 0; look < 40; ++look) {
+            Sleep(50);
+            std::vector<std::uint32_t> againA = shown(*day);
+            std::vector<std::uint32_t> againB = shown(opened);
+            const bool still = againA == a && againB == b;
+            a = std::move(againA);
+            b = std::move(againB);
+            if (still) break;
+        }
+        EXPECT_GT(a.size(), 10000u);
+        if (a.size() != b.size()) return -1;
+        int count = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) count += a[i] != b[i];
+        return count;
+    };
+    EXPECT_EQ(differing(*night[0]), 0) << "empty";
+    addLines(*day);
+    EXPECT_EQ(differing(*night[1]), 0) << "with lines";
 }
 
 }  // namespace

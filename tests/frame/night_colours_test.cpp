@@ -247,5 +247,46 @@ TEST_F(NightColoursTest, ACheckBoxsGlyphIsAsLargeAsTheSystems) {
     }, [&] { Command(CMD_APPEARANCE); return 0; });
 }
 
+// By day a list with check boxes (an explorer panel's satellites) keeps the
+// check boxes and rows it made itself: a night-colours notice by day (the
+// start sends one) changes nothing on the screen, and after a night it has
+// its own pictures back.
+TEST_F(NightColoursTest, ByDayACheckBoxListKeepsItsOwnPicturesAndRows) {
+    FrameWindow& frame = StartAsProgram();
+    SetWindowPos(frame.Window(), HWND_TOP, 0, 0, 1200, 900, SWP_SHOWWINDOW);
+    for (const int command : {CMD_NEW_SATURN, CMD_NEW_JUPITER}) {
+        Command(command);
+        const int kind = command == CMD_NEW_SATURN ? kSaturnExplorerWindow : kJupiterExplorerWindow;
+        const ControlPanel* panel = frame.Children().PanelOf(kind);
+        ASSERT_NE(panel, nullptr) << command;
+        HWND list = GetDlgItem(panel->GetDialogWindow(), 20741);
+        ASSERT_NE(list, nullptr) << command;
+        ASSERT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_CHECKBOXES);
+        ASSERT_GT(ListView_GetItemCount(list), 0);
+        const auto rowHeight = [list] {
+            RECT row{};
+            ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+            return row.bottom - row.top;
+        };
+        const auto screen = [list] {
+            RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+            int width = 0;
+            int height = 0;
+            return test::ShownOnScreen(list, width, height);
+        };
+        const HIMAGELIST own = ListView_GetImageList(list, LVSIL_STATE);
+        const int ownHeight = rowHeight();
+        const std::vector<std::uint32_t> before = screen();
+        NightColours::Switched();
+        EXPECT_EQ(ListView_GetImageList(list, LVSIL_STATE), own) << command;
+        EXPECT_TRUE(screen() == before) << command << ": the list changed on the screen by day";
+        frame.NightVision().ApplyNightVision(true, kKeepLevel, kKeepLevel);
+        EXPECT_NE(ListView_GetImageList(list, LVSIL_STATE), own) << command << ": the night's check boxes";
+        frame.NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+        EXPECT_EQ(ListView_GetImageList(list, LVSIL_STATE), own) << command;
+        EXPECT_EQ(rowHeight(), ownHeight) << command;
+    }
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -15,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/help_topics.h"
 #include "app/map_packs.h"
+#include "app/night_desktop.h"
 #include "app/night_vision.h"
 #include "app/picture_packs.h"
 #include "app/product_info.h"
@@ -24,6 +25,7 @@
 #include "base/scoped_win.h"
 #include "base/settings_tree.h"
 #include "base/storage_service_win.h"
+#include "controls/system_desktop.h"
 #include "catalog/country_shapes.h"
 #include "frame/single_instance.h"
 #include "frame/typed_keys.h"
@@ -993,6 +995,117 @@ TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
     ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
     PostMessageW(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(next.WaitForExit(30000), 0);
+    RemoveSettings();
+}
+
+// Night colours where the day's should be: a red with no green or blue.
+int NightPixelsOf(HWND window, const std::vector<std::uint32_t>& screen, int width, int height) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    int count = 0;
+    for (int y = std::max(0L, r.top); y < std::min<LONG>(height, r.bottom); ++y) {
+        for (int x = std::max(0L, r.left); x < std::min<LONG>(width, r.right); ++x) {
+            const std::uint32_t p = screen[static_cast<std::size_t>(y) * width + x];
+            count += ((p >> 16) & 0xFF) >= 60 && ((p >> 8) & 0xFF) <= 40 && (p & 0xFF) <= 40;
+        }
+    }
+    return count;
+}
+
+BOOL CALLBACK AddPaneList(HWND child, LPARAM data) {
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (IsWindowVisible(child) && lstrcmpW(name, WC_LISTVIEWW) == 0 && GetDlgCtrlID(child) == IDC_PANE_LIST)
+        reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+    return TRUE;
+}
+
+// The lists of the frame's panes (the Window Manager, Related Tasks) with
+// their headers, and the status line.
+std::vector<HWND> PaneListsAndStatus(HWND frame) {
+    std::vector<HWND> found;
+    EnumChildWindows(frame, &AddPaneList, reinterpret_cast<LPARAM>(&found));
+    if (HWND status = FindWindowExW(frame, nullptr, STATUSCLASSNAMEW, nullptr)) found.push_back(status);
+    return found;
+}
+
+void Answer(HWND question, const wchar_t* caption) {
+    for (HWND child = GetWindow(question, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && Caption(child) == caption) {
+            PostMessageW(question, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(child));
+        }
+    }
+}
+
+// The start after a copy that was killed at night (its look kept, the
+// desktop red) and the start that switches night vision on with the
+// start-up question: by day no night colour in the panes' lists and the
+// status line, during the question as after "No"; at night, after "Yes",
+// nothing light in them.
+TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    const std::wstring nightKey = std::wstring(kSettingsKey) + L"\\Night vision";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    const std::vector<COLORREF> day = NightVisionIndices(FreshSystemColours());
+    ASSERT_EQ(day.size(), 30u);
+    // What a copy killed at night leaves: its look kept, the desktop red.
+    SystemDesktop desktop;
+    DesktopLook own = desktop.Read();
+    {
+        Win32StorageService storage;
+        KeptDesktopStore(storage, String(L"\\Software\\Corvinata Software\\Corvinata\\1.70")).Keep(own);
+    }
+    desktop.SetColours(NightDesktopColours(own.colours, ComputeNightShades(0.8, 1.0)));
+    const int brightest = ComputeNightShades(0.8, 1.0)[0].red;
+    using Count = std::function<int(HWND, const std::vector<std::uint32_t>&, int, int)>;
+    const auto lookAt = [](HWND frame, const char* moment, const Count& count) {
+        Sleep(1500);  // what was told to draw again has drawn
+        int width = 0, height = 0;
+        const std::vector<std::uint32_t> screen = Screen(width, height);
+        const std::vector<HWND> parts = PaneListsAndStatus(frame);
+        EXPECT_GE(parts.size(), 3u) << moment;
+        for (HWND part : parts) {
+            wchar_t name[64] = {};
+            GetClassNameW(part, name, 64);
+            EXPECT_EQ(count(part, screen, width, height), 0)
+                << moment << ": " << (lstrcmpW(name, STATUSCLASSNAMEW) == 0 ? "the status line" : "a pane's list");
+        }
+    };
+    const auto nightPixels = [](HWND part, const std::vector<std::uint32_t>& screen, int width, int height) {
+        return NightPixelsOf(part, screen, width, height);
+    };
+    for (const wchar_t* answer : {L"&No", L"&Yes"}) {
+        ASSERT_TRUE(WriteDword(nightKey.c_str(), L"Active", 1));
+        RunningProgram program(L"");
+        ASSERT_TRUE(program.Started());
+        HWND question = program.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
+        ASSERT_NE(question, nullptr);
+        HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 10000);
+        ASSERT_NE(frame, nullptr);
+        if (answer[1] == 'N') {
+            EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "put back before the question";
+            lookAt(frame, "during the question", nightPixels);
+        }
+        Answer(question, answer);
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+        if (answer[1] == 'N') {
+            lookAt(frame, "after No", nightPixels);
+        } else {
+            lookAt(frame, "after Yes", [brightest](HWND part, const std::vector<std::uint32_t>& screen, int width,
+                                                   int height) {
+                const LightPixels light = LightPixelsOf(part, screen, width, height, brightest, RECT{}, {});
+                RECT r{};
+                GetWindowRect(part, &r);
+                if (light.count) ADD_FAILURE() << Describe(L"list", light) << " in " << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
+                return light.count;
+            });
+        }
+        PostMessageW(frame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.WaitForExit(30000), 0);
+        EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "ended";
+    }
     RemoveSettings();
 }
 

@@ -254,5 +254,54 @@ TEST(NightDesktopOfTheSystem, TheThirtyColoursTurnRedAndComeBackExactly) {
         EXPECT_EQ(GetSysColor(kNightColourRules[i].systemIndex), day[i]) << kNightColourRules[i].systemIndex;
 }
 
+// Whether the shell marks visual styles on for the programs started next
+// (empty: no mark).
+std::wstring ThemeActiveMark() {
+    wchar_t value[8] = L"";
+    DWORD size = sizeof value - sizeof value[0];
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                     L"ThemeActive", RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return L"";
+    return value;
+}
+
+struct RecordingKeeper final : DesktopKeeperInterface {
+    void Keep(const DesktopLook& look) override { kept.push_back(look); }
+    void Forget() override {}
+    std::vector<DesktopLook> kept;
+};
+
+// A second night in one run is the first again: the programs started
+// during it find visual styles off, and the look it keeps has them on as
+// the desktop had them, although this process's own went off at the first.
+TEST(NightDesktopOfTheSystem, ASecondNightLeavesTheDesktopUnthemedAndKeepsItsLook) {
+    test::SystemNight system;
+    RecordingKeeper keeper;
+    SystemDesktop desktop;
+    system.night.AttachDesktop(&desktop, &keeper);
+    const std::wstring before = ThemeActiveMark();
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t on[] = L"1";
+    RegSetValueExW(key, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(on), sizeof on);
+    for (int night = 1; night <= 2; ++night) {
+        system.night.ApplyNightVision(true, 0.8, 1.0);
+        EXPECT_EQ(ThemeActiveMark(), L"0") << "night " << night;
+        ASSERT_EQ(keeper.kept.size(), static_cast<std::size_t>(night));
+        EXPECT_TRUE(keeper.kept.back().visualStyles) << "night " << night;
+        system.night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+        EXPECT_EQ(ThemeActiveMark(), L"1") << "day after night " << night;
+    }
+    if (before.empty()) {
+        RegDeleteValueW(key, L"ThemeActive");
+    } else {
+        RegSetValueExW(key, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(before.c_str()),
+                       static_cast<DWORD>((before.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
 }  // namespace
 }  // namespace corvinata

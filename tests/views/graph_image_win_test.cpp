@@ -74,7 +74,7 @@ TEST_F(GraphImageWinTest, ConstantLineLiesOnItsComputedRow) {
     const int row = MapGraphPoint(scales, 0, GraphValuePixel(scales, 37.0)).y;
     for (int x : {1, 57, 200, 398}) {
         EXPECT_EQ(pixels.At(x, row), (Colour{255, 0, 0})) << x;
-        EXPECT_EQ(pixels.At(x, row - 2), images.colours.background) << x;
+        EXPECT_EQ(pixels.At(x, row - 2), SystemGraphColours().background) << x;
     }
     EXPECT_TRUE(images.CaptureGraphArea(graph.document, 0, 300).empty());
 }
@@ -128,7 +128,7 @@ TEST_F(GraphImageWinTest, EmptyGraphWritesItsFiveHintsAndAxesTheirMonths) {
     auto inked = [&](int band) {
         for (int y = band * h; y < (band + 1) * h; ++y)
             for (int x = 0; x < 500; ++x)
-                if (pixels.At(x, y) != images.colours.background) return true;
+                if (pixels.At(x, y) != SystemGraphColours().background) return true;
         return false;
     };
     for (int band : {3, 5, 6, 7, 8}) EXPECT_TRUE(inked(band)) << band;
@@ -139,7 +139,7 @@ TEST_F(GraphImageWinTest, EmptyGraphWritesItsFiveHintsAndAxesTheirMonths) {
     int months = 0;
     for (const GraphAxisMark& mark : ComputeTimeAxisMarks(graph.document, 733, 24)) {
         if (mark.level != kMonthsUnit || mark.position >= 733) continue;
-        EXPECT_EQ(axisPixels.At(mark.position, 1), images.axisColours.text) << mark.position;
+        EXPECT_EQ(axisPixels.At(mark.position, 1), SystemGraphAxisColours().text) << mark.position;
         ++months;
     }
     EXPECT_EQ(months, 13);  // 1 January 2025 on the last column
@@ -164,10 +164,10 @@ TEST_F(GraphImageWinTest, ThousandPaintsLeaveNoGdiObjects) {
     auto paint = [&] {
         ScopedWindowDc dc(window);
         GdiGraphCanvas canvas(dc.Get(), 300, 200);
-        PaintGraph(canvas, graph.document, 300, 200, 50, true, images.colours);
-        PaintGraphXAxis(canvas, graph.document, 300, 24, images.axisColours);
+        PaintGraph(canvas, graph.document, 300, 200, 50, true, SystemGraphColours());
+        PaintGraphXAxis(canvas, graph.document, 300, 24, SystemGraphAxisColours());
         GraphValueAxis axis;
-        axis.Paint(canvas, graph.document, 40, 200, images.axisColours, {});
+        axis.Paint(canvas, graph.document, 40, 200, SystemGraphAxisColours(), {});
     };
     paint();
     images.CaptureGraphYAxis(graph.document, 40, 200);
