@@ -707,8 +707,7 @@ TEST_F(ExplorerKeyboardTest, OpenTabIntoThePanelToggleAMoonZoomAndUndoByKeys) {
     Keys({{VK_ESCAPE}});
     EXPECT_EQ(GetFocus(), jupiter->Handle());
     SetFocus(list);
-    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
-    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    test::TypedKeys(*frame_, modeless_).Click(jupiter->Display()->Window(), POINT{1, 1});
     EXPECT_EQ(GetFocus(), jupiter->Handle());
     Keys({{VK_CONTROL, VK_ADD}});
     EXPECT_EQ(jupiter->GetZoomLevel(), 2);
