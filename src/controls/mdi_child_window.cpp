@@ -111,7 +111,7 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
         // Tab takes the keys from the window into its panel.
         if (wParam != VK_TAB) break;
-        FocusPanelLater();
+        FocusPanelLater(false);
         return 0;
     case WM_PARENTNOTIFY:
         // A click on the display (or whatever the kind shows inside).
@@ -158,15 +158,16 @@ void MdiChildWindow::OnActivation(bool active, bool full, HWND previous) {
     }
     if (host_.TakeActivationSkip() || !active) return;
     host_.ChildWindowShown(*this);
-    FocusPanelLater();
+    FocusPanelLater(full);
 }
 
 // Posted: the MDI client, and the frame coming back to the front, give the
 // focus to the child itself once the activation messages are through.
 // Giving it inside them would also start a further activation.
-void MdiChildWindow::FocusPanelLater() {
+void MdiChildWindow::FocusPanelLater(bool bringForward) {
     if (!handle_) return;
     focusPanelPending_ = true;
+    focusBringsForward_ = bringForward;
     PostMessageW(handle_, kFocusPanelMessage, 0, 0);
 }
 
@@ -177,9 +178,13 @@ bool MdiChildWindow::IsActiveChild() const {
 void MdiChildWindow::FocusPanel() {
     if (!focusPanelPending_) return;
     focusPanelPending_ = false;
-    // Another window or a tool came to the front meanwhile: the focus there
-    // stays where the user put it.
-    if (!IsActiveChild() || GetActiveWindow() != GetAncestor(handle_, GA_ROOT)) return;
+    // A window the MDI client activated (a new one, one a tool's command
+    // showed) brings the frame forward with it; after the caption's
+    // activation a tool that came to the front meanwhile keeps the keys.
+    // A frame nobody sees (an automation client's) is left alone.
+    const HWND frame = GetAncestor(handle_, GA_ROOT);
+    if (!IsActiveChild() || !IsWindowVisible(frame)) return;
+    if (!focusBringsForward_ && GetActiveWindow() != frame) return;
     const HWND dialog = host_.ChildPanelDialog(*this);
     if (!dialog || !IsWindowVisible(dialog)) return;
     const HWND focus = GetFocus();

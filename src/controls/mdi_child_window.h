@@ -87,7 +87,10 @@ public:
     void SetChildTitle();
     // The keys go to the kind's control panel (its first control), once
     // the activation under way has ended; Tab on the window does the same.
-    void FocusPanelLater();
+    // `bringForward`: also when another top-level window of the program is
+    // in front by then (the MDI client's activation, which a tool's
+    // command may have started).
+    void FocusPanelLater(bool bringForward);
     // A click on the active window brings the keys back from its panel
     // (an activation by the click leaves them to the panel).
     void TakeKeys();
@@ -112,6 +115,7 @@ private:
     HWND handle_ = nullptr;
     // An activation asked for the panel's focus, not yet given.
     bool focusPanelPending_ = false;
+    bool focusBringsForward_ = false;
 };
 
 // Posted to a child window: the keys go to its panel now.

@@ -88,6 +88,14 @@ public:
         const HWND dialog = PanelDialog(kind);
         return dialog && RunMessagesUntil([dialog] { return IsChild(dialog, GetFocus()) != FALSE; }, 5000);
     }
+    static std::string Where(HWND window) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        return Utf8(name) + " (" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+               std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+    }
     // Where the keys are, for a failure's message.
     static std::string Focus() {
         const HWND focus = GetFocus();
@@ -124,6 +132,11 @@ public:
         const DateTime date = app_->Current().GetTimeAndLocation().dateTime;
         frame_->Services().ShowObjectInfo(moon, &date);
         Typed().RunLoop();
+        MoveAside(Tool(CMD_OBJECT_INFO));
+    }
+    // A tool window beside the frame, where it covers none of the windows.
+    static void MoveAside(HWND tool) {
+        if (tool) SetWindowPos(tool, nullptr, 1210, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     HWND Tool(int command) const {
         const ToolWindow* tool = frame_->Tools().Find(command);
@@ -134,13 +147,15 @@ public:
         if (!frame_->Tools().IsShown(command)) Command(command);
         const HWND tool = Tool(command);
         if (!tool) return false;
-        SetWindowPos(tool, nullptr, 1210, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveAside(tool);
         SetForegroundWindow(tool);
         Typed().RunLoop();
         return GetActiveWindow() == tool;
     }
     // A click on the caption of a child window, as the user brings it forward.
+    // (Raised first, without activating it: another window may lie over it.)
     void ClickCaption(HWND child) {
+        SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         RECT r{};
         GetWindowRect(child, &r);
         POINT at{(r.left + r.right) / 2, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
@@ -258,17 +273,21 @@ const PathCase kPaths[] = {
      }},
     {"AfterAPaneTaskOpenedATool",
      [](ChildActivationTest& test, MdiChildWindow& window, const std::vector<MdiChildWindow*>& all) {
-         // The Solar System window's Sun: "View information on the Sun",
+         // The Solar System window's Sun: "View information on Sun",
          // clicked while a tool is in front, opens Object Info.
          MdiChildWindow* solar = ActivationPathTest::OtherThan(window, all, kSolarSystemWindow);
          ASSERT_NE(solar, nullptr);
          ASSERT_EQ(solar->Document().GetKind(), kSolarSystemWindow);
          test.ClickCaption(solar->Handle());
+         // Object Info closed, so that the task opens it.
+         if (test.Frame().Tools().IsShown(CMD_OBJECT_INFO)) {
+             SendMessageW(test.Frame().Window(), WM_COMMAND, CMD_OBJECT_INFO, 0);
+         }
          ASSERT_TRUE(test.BringToolForward(CMD_CALCULATOR));
          const std::vector<std::string> tasks = test.Tasks();
          int row = -1;
          for (std::size_t i = 0; i < tasks.size(); ++i) {
-             if (tasks[i] == "View information on the Sun") row = static_cast<int>(i);
+             if (tasks[i] == "View information on Sun") row = static_cast<int>(i);
          }
          ASSERT_GE(row, 0) << ::testing::PrintToString(tasks);
          const HWND list = test.TaskList();
@@ -276,7 +295,8 @@ const PathCase kPaths[] = {
          item.left = LVIR_LABEL;
          SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
          test.Typed().Click(list, POINT{item.left + 10, (item.top + item.bottom) / 2});
-         ASSERT_EQ(GetActiveWindow(), test.Tool(CMD_OBJECT_INFO));
+         ASSERT_EQ(GetActiveWindow(), test.Tool(CMD_OBJECT_INFO)) << ChildActivationTest::Where(GetActiveWindow());
+         ChildActivationTest::MoveAside(test.Tool(CMD_OBJECT_INFO));
          test.ClickCaption(window.Handle());
      }},
 };
@@ -307,7 +327,9 @@ TEST_P(ActivationPathTest, TheKeysAndTheTasksFollowTheWindow) {
             Typed().RunLoop();
             ClickCaption(window.Handle());
         }
-        ASSERT_EQ(frame_->Children().ActiveWindow(), &window) << c.name;
+        MdiChildWindow* active = frame_->Children().ActiveWindow();
+        ASSERT_EQ(active, &window) << c.name << " but " << (active ? Utf8(active->Document().GetKindName()) : "none")
+                                   << " at " << Where(window.Handle()) << "; active " << Where(GetActiveWindow());
         EXPECT_TRUE(FocusComesToPanel(c.kind)) << c.name << ", " << Focus();
         const std::vector<std::string> listed = Tasks();
         EXPECT_EQ(listed, TasksOf(window)) << c.name;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <initializer_list>
@@ -105,6 +106,9 @@ public:
         EnumThreadWindows(GetCurrentThreadId(), &CountMenu, reinterpret_cast<LPARAM>(&count));
         return count;
     }
+    static bool MenuOpen() { return OpenMenus() > 0; }
+    static bool SubmenuOpen() { return OpenMenus() > 1; }
+    static bool NoModalDialog() { return ModalDialog() == nullptr; }
     // The modal dialog of this thread (its owner disabled), or none.
     static HWND ModalDialog() {
         HWND found = nullptr;
@@ -135,13 +139,20 @@ public:
                 DispatchMessageW(&msg);
             }
             // The system's own timers (the hover tracking of the control
-            // under a resting pointer) tick for ever: they are no work.
-            if (msg.message != kSystemTimer) clock.Touch();
+            // under a resting pointer) and a tooltip's, waiting to show
+            // the tip of the button under it, tick for ever: they are no work.
+            if (msg.message != kSystemTimer && !IsTooltipTimer(msg)) clock.Touch();
         }
         DestroyAcceleratorTable(accelerators);
     }
 
 private:
+    static bool IsTooltipTimer(const MSG& msg) {
+        if (msg.message != WM_TIMER || !msg.hwnd) return false;
+        wchar_t name[32] = {};
+        GetClassNameW(msg.hwnd, name, 32);
+        return lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+    }
     struct StepRun {
         const std::vector<KeyStep>* steps;
         std::size_t next = 1;

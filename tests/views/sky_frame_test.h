@@ -130,9 +130,9 @@ protected:
         SetForegroundWindow(frame_->Window());
         return TypedKeys(*frame_, modeless_).Steps(steps);
     }
-    static bool MenuOpen() { return TypedKeys::OpenMenus() > 0; }
-    static bool SubmenuOpen() { return TypedKeys::OpenMenus() > 1; }
-    static bool NoModalDialog() { return TypedKeys::ModalDialog() == nullptr; }
+    static bool MenuOpen() { return TypedKeys::MenuOpen(); }
+    static bool SubmenuOpen() { return TypedKeys::SubmenuOpen(); }
+    static bool NoModalDialog() { return TypedKeys::NoModalDialog(); }
 
     std::unique_ptr<ProgramFonts> fonts_;
 };
