@@ -121,9 +121,11 @@ public:
         }
         return rows;
     }
-    // The tasks the pane lists for the window (built afresh, then listed).
+    // The tasks the pane lists for the window, the active one (built
+    // afresh, then listed).
     std::vector<std::string> TasksOf(MdiChildWindow& window) {
-        frame_->RelatedTasks()->ShowTasksOf(window);
+        EXPECT_EQ(frame_->Children().ActiveWindow(), &window);
+        frame_->RefreshRelatedTasks();
         return Tasks();
     }
     // The pane as a tool leaves it: Object Info's tasks of the Moon.
