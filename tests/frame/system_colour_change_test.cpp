@@ -140,17 +140,22 @@ TEST_F(SystemColourChangeTest, AtNightTheListsWithTheirHeadersAndSelectionAreRed
     ListView_SetItemState(planets, 0, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(windows, 0, LVIS_SELECTED, LVIS_SELECTED);
     SwitchNightVision();
-    // The frame, back from the Appearance dialog, hands the keys to the
-    // panel's list (a message it posted to itself); they go back to the
-    // window, as the panel's Escape gives them: the focus frame the list
-    // draws by inverting is not looked at here.
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    SetFocus(solar->Handle());
+    // The frame, back from the Appearance dialog (its activation comes
+    // from the X server, a while later), hands the keys to the panel's
+    // list; they go back to the window, as the panel's Escape gives them:
+    // the focus frame the list draws by inverting is not looked at here.
+    const HWND panel = GetParent(planets);
+    RunMessagesUntil([panel] { return IsChild(panel, GetFocus()) != FALSE; }, 5000);
     for (HWND list : {planets, windows}) {
-        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        int daylight = -1;
+        RunMessagesUntil([&] {
+            SetFocus(solar->Handle());
+            RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            daylight = DaylightPixels(list);
+            return daylight == 0;
+        }, 5000);
         EXPECT_GT(ListView_GetItemCount(list), 0);
-        EXPECT_EQ(DaylightPixels(list), 0) << (list == planets ? "the planets" : "the windows");
+        EXPECT_EQ(daylight, 0) << (list == planets ? "the planets" : "the windows");
     }
     SwitchNightVision();
 }
