@@ -163,12 +163,20 @@ public:
         POINT at{(r.left + r.right) / 2, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
         ScreenToClient(child, &at);
         Typed().Click(child, at);
+        RestThePointer();
+    }
+    // The pointer where no tooltip waits under it (a tip's timer would keep
+    // the program busy for as long as it rests there).
+    void RestThePointer() const {
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+        Typed().RunLoop();
     }
     // A click in the middle of what the window shows.
     void ClickInside(HWND child) {
         RECT r{};
         GetClientRect(child, &r);
         Typed().Click(child, POINT{r.right / 2, r.bottom / 2});
+        RestThePointer();
     }
     // One window of each kind, side by side.
     std::vector<MdiChildWindow*> OpenAllKinds() {
@@ -297,6 +305,7 @@ const PathCase kPaths[] = {
          item.left = LVIR_LABEL;
          SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
          test.Typed().Click(list, POINT{item.left + 10, (item.top + item.bottom) / 2});
+         test.RestThePointer();
          ASSERT_EQ(GetActiveWindow(), test.Tool(CMD_OBJECT_INFO)) << ChildActivationTest::Where(GetActiveWindow());
          ChildActivationTest::MoveAside(test.Tool(CMD_OBJECT_INFO));
          test.ClickCaption(window.Handle());
