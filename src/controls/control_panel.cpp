@@ -203,9 +203,25 @@ bool ControlPanel::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
             if (window_ != nullptr) SendMessageW(window_->GetWindowHandle(), WM_HELP, wParam, lParam);
             result = TRUE;
             return true;
+        case WM_COMMAND:
+            // Escape gives the keys back to the window.
+            if (LOWORD(wParam) != IDCANCEL || window_ == nullptr) break;
+            SetFocus(window_->GetWindowHandle());
+            result = TRUE;
+            return true;
+        case WM_CONTEXTMENU: {
+            // Shift+F10 and the menu key in the panel: the window's menu of
+            // its selection, as from the window itself.
+            if (lParam != -1 || window_ == nullptr) return false;
+            const HWND window = window_->GetWindowHandle();
+            SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), -1);
+            result = TRUE;
+            return true;
+        }
         case WM_DESTROY: time_.reset(); return false;
-        default: return time_ != nullptr && time_->HandleMessage(message, wParam, lParam, result);
+        default: break;
     }
+    return time_ != nullptr && time_->HandleMessage(message, wParam, lParam, result);
 }
 
 INT_PTR CALLBACK ControlPanel::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -97,12 +97,29 @@ LRESULT CALLBACK MdiChildWindow::WindowProc(HWND window, UINT message, WPARAM wP
 
 LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_MDIACTIVATE:
-        if (reinterpret_cast<HWND>(lParam) == handle_) {
-            auto* previous = reinterpret_cast<MdiChildWindow*>(
-                wParam ? GetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_USERDATA) : 0);
-            host_.ChildWindowActivated(previous, *this);
-        }
+    case WM_NCACTIVATE:
+        OnActivation(wParam != FALSE, false, nullptr);
+        break;
+    case WM_MDIACTIVATE: {
+        const LRESULT result = DefMDIChildProcW(handle_, message, wParam, lParam);
+        OnActivation(reinterpret_cast<HWND>(lParam) == handle_, true, reinterpret_cast<HWND>(wParam));
+        return result;
+    }
+    case kFocusPanelMessage:
+        FocusPanel();
+        return 0;
+    case WM_KEYDOWN:
+        // Tab takes the keys from the window into its panel.
+        if (wParam != VK_TAB) break;
+        FocusPanelLater(false);
+        return 0;
+    case WM_PARENTNOTIFY:
+        // A click on the display (or whatever the kind shows inside).
+        if (LOWORD(wParam) == WM_LBUTTONDOWN || LOWORD(wParam) == WM_RBUTTONDOWN) TakeKeys();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        TakeKeys();
         break;
     case WM_CLOSE:
         if (!CanClose()) return 0;
@@ -128,6 +145,58 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         break;
     }
     return DefMDIChildProcW(handle_, message, wParam, lParam);
+}
+
+// The panel, the menus and the lists of windows follow every activation by
+// the MDI client, whatever came before. The Related Tasks pane and the keys
+// follow the window unless a click into the pane brought the activation:
+// the pane keeps what was clicked, and the keys stay where they were.
+void MdiChildWindow::OnActivation(bool active, bool full, HWND previous) {
+    if (active && full) {
+        auto* before = reinterpret_cast<MdiChildWindow*>(previous ? GetWindowLongPtrW(previous, GWLP_USERDATA) : 0);
+        host_.ChildWindowActivated(before, *this);
+    }
+    if (host_.TakeActivationSkip() || !active) return;
+    host_.ChildWindowShown(*this);
+    FocusPanelLater(full);
+}
+
+// Posted: the MDI client, and the frame coming back to the front, give the
+// focus to the child itself once the activation messages are through.
+// Giving it inside them would also start a further activation.
+void MdiChildWindow::FocusPanelLater(bool bringForward) {
+    if (!handle_) return;
+    focusPanelPending_ = true;
+    focusBringsForward_ = bringForward;
+    PostMessageW(handle_, kFocusPanelMessage, 0, 0);
+}
+
+bool MdiChildWindow::IsActiveChild() const {
+    return handle_ && reinterpret_cast<HWND>(SendMessageW(host_.MdiClient(), WM_MDIGETACTIVE, 0, 0)) == handle_;
+}
+
+void MdiChildWindow::FocusPanel() {
+    if (!focusPanelPending_) return;
+    focusPanelPending_ = false;
+    // A window the MDI client activated (a new one, one a tool's command
+    // showed) brings the frame forward with it; after the caption's
+    // activation a tool that came to the front meanwhile keeps the keys.
+    // A frame nobody sees (an automation client's) is left alone.
+    const HWND frame = GetAncestor(handle_, GA_ROOT);
+    if (!IsActiveChild() || !IsWindowVisible(frame)) return;
+    if (!focusBringsForward_ && GetActiveWindow() != frame) return;
+    const HWND dialog = host_.ChildPanelDialog(*this);
+    if (!dialog || !IsWindowVisible(dialog)) return;
+    const HWND focus = GetFocus();
+    if (focus && IsChild(dialog, focus)) return;
+    const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    SetFocus(first ? first : dialog);
+}
+
+void MdiChildWindow::TakeKeys() {
+    // The click that activates the window leaves the keys to the panel.
+    if (focusPanelPending_ || !IsActiveChild()) return;
+    if (GetFocus() != handle_) SetFocus(handle_);
 }
 
 bool RegisterWindowClass(const WNDCLASSW& windowClass) {

@@ -22,8 +22,20 @@ public:
     virtual ~ChildWindowHost() = default;
     virtual HWND MdiClient() const = 0;
     virtual void ChildWindowOpened(MdiChildWindow& window) = 0;
-    // `previous` is the child that was active before, or none.
+    // The MDI client made the window its active child: its kind's panel
+    // follows it, the menus and lists of windows too. `previous` is the
+    // child that was active before, or none.
     virtual void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) = 0;
+    // The window is active, newly or again (the frame came back from a tool
+    // window): what the frame shows of the active window (its Related
+    // Tasks) follows it.
+    virtual void ChildWindowShown(MdiChildWindow& window) { static_cast<void>(window); }
+    // The dialog of the kind's control panel while it shows the window,
+    // else none.
+    virtual HWND ChildPanelDialog(MdiChildWindow& window) { return static_cast<void>(window), nullptr; }
+    // A click into the Related Tasks pane asked that the next activation
+    // of a child leave the pane and the keys alone: true once, and forgotten.
+    virtual bool TakeActivationSkip() { return false; }
     virtual void ChildWindowClosed(MdiChildWindow& window) = 0;
     // The window is closing: its kind's control panel lets go of it.
     virtual void ChildWindowClosing(MdiChildWindow& window) { static_cast<void>(window); }
@@ -73,6 +85,15 @@ public:
 
     // The caption: the kind's name, ": " and the status text.
     void SetChildTitle();
+    // The keys go to the kind's control panel (its first control), once
+    // the activation under way has ended; Tab on the window does the same.
+    // `bringForward`: also when another top-level window of the program is
+    // in front by then (the MDI client's activation, which a tool's
+    // command may have started).
+    void FocusPanelLater(bool bringForward);
+    // A click on the active window brings the keys back from its panel
+    // (an activation by the click leaves them to the panel).
+    void TakeKeys();
 
     // The window procedure every kind registers its class with.
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -82,10 +103,23 @@ protected:
     ChildWindowHost& Host() const noexcept { return host_; }
 
 private:
+    // What every kind does when it becomes active or inactive: `full` for
+    // the MDI client's activation (WM_MDIACTIVATE), else the caption's
+    // (WM_NCACTIVATE), which leaves the panel as it is.
+    void OnActivation(bool active, bool full, HWND previous);
+    void FocusPanel();
+    bool IsActiveChild() const;
+
     ChildWindowHost& host_;
     WindowDocument& document_;
     HWND handle_ = nullptr;
+    // An activation asked for the panel's focus, not yet given.
+    bool focusPanelPending_ = false;
+    bool focusBringsForward_ = false;
 };
+
+// Posted to a child window: the keys go to its panel now.
+constexpr UINT kFocusPanelMessage = WM_APP + 32;
 
 // Whole wheel notches of a wheel message's delta (120 a notch, truncated).
 struct WheelSteps {

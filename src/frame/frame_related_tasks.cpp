@@ -15,13 +15,13 @@ void FrameRelatedTasks::Refresh() {
     }
 }
 
-void FrameRelatedTasks::WindowActivated() {
-    if (skipActivation_) {
-        skipActivation_ = false;
-        return;
-    }
-    Refresh();
+void FrameRelatedTasks::ShowTasksOf(MdiChildWindow& window) {
+    RelatedTaskSource source;
+    DescribeWindow(window, source);
+    pane_.ShowTasksFor(source);
 }
+
+void FrameRelatedTasks::SkipNextActivationRebuild() { frame_.SkipNextChildActivation(); }
 
 void FrameRelatedTasks::ShowObjectInfoTasks(const BodyIdentifier& body, const DateTime& date) {
     RelatedTaskSource source;
@@ -42,15 +42,19 @@ MdiChildWindow* FrameRelatedTasks::ActiveChild() const {
 bool FrameRelatedTasks::ActiveWindowTaskSource(RelatedTaskSource& source) {
     MdiChildWindow* window = ActiveChild();
     if (window == nullptr) return false;
-    source.kind = window->Document().GetKind();
+    DescribeWindow(*window, source);
+    return true;
+}
+
+void FrameRelatedTasks::DescribeWindow(MdiChildWindow& window, RelatedTaskSource& source) {
+    source.kind = window.Document().GetKind();
     source.date = app_.Current().GetTimeAndLocation().dateTime;
-    window->DescribeForRelatedTasks(source);
+    window.DescribeForRelatedTasks(source);
     if (source.graphWindow != nullptr) {
         String folder(app_.Product().GetProgramDirectory().GetPathDirectoryWithSeparator());
         StringAppend(folder, kGraphsFolder);
         source.graphsDirectory = folder;
     }
-    return true;
 }
 
 void FrameRelatedTasks::HideRelatedTasksPane() {

@@ -28,25 +28,24 @@ public:
     // The active child window's tasks, or "Getting started" while no child
     // window is open.
     void Refresh();
-    // A child window became active: the refresh, unless a click into the
-    // pane itself brought the activation.
-    void WindowActivated();
+    // The window's tasks (it is becoming the active one).
+    void ShowTasksOf(MdiChildWindow& window);
     // Object Info's body at its moment.
     void ShowObjectInfoTasks(const BodyIdentifier& body, const DateTime& date);
 
     // RelatedTasksPaneHost
     bool ActiveWindowTaskSource(RelatedTaskSource& source) override;
     void HideRelatedTasksPane() override;
-    void SkipNextActivationRebuild() override { skipActivation_ = true; }
+    void SkipNextActivationRebuild() override;
     bool IsNightVisionActive() const override;
 
 private:
     MdiChildWindow* ActiveChild() const;
+    void DescribeWindow(MdiChildWindow& window, RelatedTaskSource& source);
 
     FrameWindow& frame_;
     Application& app_;
     RelatedTasksPane pane_;
-    bool skipActivation_ = false;
 };
 
 }  // namespace corvinata

@@ -181,7 +181,8 @@ void FrameWindow::OnCreate() {
                  {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()});
 
     reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
-                                                 controlPanelParent_, instance_, [this] { RefreshRelatedTasks(); });
+                                                 controlPanelParent_, instance_, [this] { RefreshRelatedTasks(); },
+                                                 this);
     ShowPanes(app_.Frame().panes);
     clock_ = std::make_unique<FrameClockTimer>(window_);
     app_.AttachFrame(*clock_, *this, *this);
@@ -428,7 +429,28 @@ void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow&
     }
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
     UpdateCommandStates();
-    if (relatedTaskPane_ && !restoringWindows_) relatedTaskPane_->WindowActivated();
+}
+
+void FrameWindow::ChildWindowShown(MdiChildWindow& window) {
+    if (!relatedTaskPane_ || closing_ || restoringWindows_) return;
+    // A window becoming active before its kind's panel has taken it (the
+    // caption's activation comes first) gets its tasks when the panel does.
+    ControlPanel* panel = children_.PanelOf(window.Document().GetKind());
+    if (panel && !panel->GetAttachedWindow()) return;
+    relatedTaskPane_->ShowTasksOf(window);
+}
+
+HWND FrameWindow::ChildPanelDialog(MdiChildWindow& window) {
+    ControlPanel* panel = children_.PanelOf(window.Document().GetKind());
+    PanelWindow* shown = window.AsPanelWindow();
+    if (!panel || !shown || panel->GetAttachedWindow() != shown) return nullptr;
+    return panel->GetDialogWindow();
+}
+
+bool FrameWindow::TakeActivationSkip() {
+    const bool skip = skipActivation_;
+    skipActivation_ = false;
+    return skip;
 }
 
 void FrameWindow::ChildWindowRetitled(MdiChildWindow&) {

@@ -75,6 +75,12 @@ public:
     HWND MdiClient() const override { return mdiWindows_.Client(); }
     void ChildWindowOpened(MdiChildWindow& window) override;
     void ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) override;
+    void ChildWindowShown(MdiChildWindow& window) override;
+    HWND ChildPanelDialog(MdiChildWindow& window) override;
+    bool TakeActivationSkip() override;
+    // The next activation of a child (whichever comes first, of the caption
+    // or by the MDI client) leaves the Related Tasks pane and the keys alone.
+    void SkipNextChildActivation() noexcept { skipActivation_ = true; }
     void ChildWindowRetitled(MdiChildWindow& window) override;
     void ChildWindowClosed(MdiChildWindow& window) override;
     void ChildWindowClosing(MdiChildWindow& window) override;
@@ -216,6 +222,7 @@ private:
     HistoryDropDowns historyLists_{*this};
     bool startupFinished_ = false;
     bool restoringWindows_ = false;
+    bool skipActivation_ = false;
     std::unique_ptr<NightColours> nightColours_;
     // The night-vision state and system colours the frame's pictures were
     // last made for.

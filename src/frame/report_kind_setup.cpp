@@ -11,10 +11,11 @@ namespace corvinata {
 
 ReportKindSetup::ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision,
                                  ChildWindows& windows, HWND frame, HWND panelPane, HINSTANCE instance,
-                                 std::function<void()> refreshRelatedTasks)
+                                 std::function<void()> refreshRelatedTasks, ModelessDialogs* dialogs)
     : app_(app), nightVision_(nightVision), frame_(frame), refreshRelatedTasks_(std::move(refreshRelatedTasks)) {
-    // Without its panel the windows still work; the pane stays empty.
-    hasPanel_ = panel_.CreatePanelDialog(instance, L"DLG_CTRL_RPT", panelPane, nullptr);
+    // Without its panel the windows still work; the pane stays empty. The
+    // panel takes its keys (Tab, Escape) through the message loop.
+    hasPanel_ = panel_.CreatePanelDialog(instance, L"DLG_CTRL_RPT", panelPane, dialogs);
     ReportWindowServices services{*this, app_.GetNotificationHub(), ProgramInlineImageSource(), AskReportSavePath,
                                   [instance](HWND owner, const String& text) {
                                       RunMessageBox(instance, owner, text.Text(), kButtonsOk, kMessageError,

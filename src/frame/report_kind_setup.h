@@ -21,7 +21,8 @@ public:
     // control-panel pane that holds the panel; `refreshRelatedTasks`
     // rebuilds the frame's Related Tasks pane for its active window.
     ReportKindSetup(Application& app, const NightVisionStateInterface& nightVision, ChildWindows& windows,
-                    HWND frame, HWND panelPane, HINSTANCE instance, std::function<void()> refreshRelatedTasks);
+                    HWND frame, HWND panelPane, HINSTANCE instance, std::function<void()> refreshRelatedTasks,
+                    ModelessDialogs* dialogs = nullptr);
     ReportKindSetup(const ReportKindSetup&) = delete;
     ReportKindSetup& operator=(const ReportKindSetup&) = delete;
 

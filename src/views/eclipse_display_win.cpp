@@ -87,8 +87,6 @@ void EclipseDisplay::OnEraseBackground(HDC dc) {
 }
 
 void EclipseDisplay::OnLeftButtonDown(int x, int y) {
-    // The keys go to the window whose map was clicked.
-    SetFocus(GetParent(window_));
     const EclipseView& view = owner_.MapState();
     if (!view.HasEclipse()) return;
     if (const auto place = view.Projection().PointToLonLat(x, y)) owner_.MapClicked(*place);

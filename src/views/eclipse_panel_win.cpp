@@ -110,8 +110,6 @@ void EclipseControlPanel::OnCommand(int item) {
     EclipseWindowCommands& view = Window()->GetCommands();
     HWND dialog = GetDialogWindow();
     switch (item) {
-        // Escape hands the keys back to the window (its accelerators, its menu).
-        case IDCANCEL: SetFocus(Window()->GetWindowHandle()); break;
         case kResetMapItem: actions_.ResetMap(view); break;
         case kPathItem: actions_.GoToCentralPath(view, nullptr); break;
         case kLocationItem: actions_.GoToSelectedLocation(view, nullptr); break;
@@ -239,11 +237,6 @@ INT_PTR EclipseControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(); return TRUE;
         case WM_COMMAND: OnCommand(LOWORD(wParam)); return FALSE;
-        case WM_CONTEXTMENU:
-            // Shift+F10 and the menu key: the map's menu, as in the window.
-            if (lParam != -1 || Window() == nullptr) return FALSE;
-            SendMessageW(Window()->GetWindowHandle(), WM_CONTEXTMENU, wParam, -1);
-            return TRUE;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
             const int item = static_cast<int>(header.idFrom);

@@ -115,14 +115,6 @@ LRESULT SolarEclipseWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (lParam != -1 || !display_.Window()) break;
         display_.ShowContextMenuFromKeyboard();
         return 0;
-    case WM_KEYDOWN:
-        // The keys stay with the window (its accelerators, Shift+F10); Tab
-        // takes them into its panel, whose Escape brings them back.
-        if (wParam != VK_TAB) break;
-        if (ControlPanel* panel = kind_.Panel(); panel && panel->GetAttachedWindow() == static_cast<PanelWindow*>(this)) {
-            SetFocus(panel->GetDialogWindow());
-        }
-        return 0;
     case WM_DESTROY:
         if (merging_) EndMerging();
         document_->Views().Forget(&listener_);

@@ -399,20 +399,8 @@ INT_PTR ExplorerControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM 
     switch (message) {
         case WM_INITDIALOG: OnInitDialog(); return TRUE;
         case WM_COMMAND:
-            // Escape gives the keys back to the window.
-            if (LOWORD(wParam) == IDCANCEL && GetAttachedWindow()) {
-                SetFocus(GetAttachedWindow()->GetWindowHandle());
-                return TRUE;
-            }
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return FALSE;
-        case WM_CONTEXTMENU:
-            // Shift+F10 and the menu key in the panel: the window's menu of
-            // its selection.
-            if (lParam != -1 || !GetAttachedWindow()) return FALSE;
-            SendMessageW(GetAttachedWindow()->GetWindowHandle(), WM_CONTEXTMENU,
-                         reinterpret_cast<WPARAM>(GetAttachedWindow()->GetWindowHandle()), -1);
-            return TRUE;
         case WM_HSCROLL:
         case WM_VSCROLL:
             if (reinterpret_cast<HWND>(lParam) == GetDlgItem(GetDialogWindow(), kExplorerZoomItem)) OnSliderDrag();

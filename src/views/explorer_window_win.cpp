@@ -22,9 +22,6 @@ namespace corvinata {
 
 namespace {
 
-// Posted on activation: the keyboard goes to the kind's panel once the MDI
-// client has finished activating (it gives the focus to the child itself).
-constexpr UINT kFocusPanelMessage = WM_APP + 32;
 constexpr RecordKeyNames kExplorerModelNames{TXT("Time and location")};
 
 bool IsSaturn(const ExplorerKindTraits& traits) { return traits.kind == kSaturnExplorerWindow; }
@@ -343,14 +340,11 @@ LRESULT ExplorerDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARA
         if (highlight_.IsTimer(wParam)) EndHighlight();
         return 0;
     case WM_LBUTTONDOWN: {
-        // A click brings the keyboard back from the panel (Shift+F10, keys).
-        SetFocus(owner_.Handle());
         const int moon = HitTest(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         if (moon >= 0) owner_.Actions().SelectMoonStep(owner_, moon, nullptr);
         return 0;
     }
     case WM_RBUTTONDOWN: {
-        SetFocus(owner_.Handle());
         const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ShowContextMenu(HitTest(point.x, point.y), point);
         return 0;
@@ -527,11 +521,6 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_TIMER:
         if (wheelBurst_.OnTimer(Handle(), wParam)) return 0;
         break;
-    case WM_KEYDOWN:
-        // Tab takes the keys into the panel (its Escape brings them back).
-        if (wParam != VK_TAB) break;
-        PostMessageW(Handle(), kFocusPanelMessage, 0, 0);
-        return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
         if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;
@@ -541,16 +530,6 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         ShowHelpTopic(Handle(), IsSaturn(Traits()) ? HelpPage::SaturnExplorerWindow
                                                    : HelpPage::JupiterExplorerWindow);
         return TRUE;
-    case WM_MDIACTIVATE:
-        if (reinterpret_cast<HWND>(lParam) == Handle()) PostMessageW(Handle(), kFocusPanelMessage, 0, 0);
-        break;
-    case kFocusPanelMessage:
-        if (ExplorerControlPanel* panel = ShownPanel()) {
-            const HWND dialog = panel->GetDialogWindow();
-            const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-            SetFocus(first ? first : dialog);
-        }
-        return 0;
     case WM_DESTROY:
         if (display_) {
             // A highlight cut short by the close leaves the panel usable.

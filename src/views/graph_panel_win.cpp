@@ -87,6 +87,8 @@ void GraphControlPanel::RefreshReadouts() {
         SetDlgItemTextW(dialog, kReadoutItems[i], texts[i]->Text());
     if (r.present) SetDlgItemTextW(dialog, kGraphElevationItem, r.elevation.Text());
 
+    const HWND focus = GetFocus();
+    const bool hadFocus = focus && IsChild(dialog, focus);
     const int shownTowardZero = r.firstPairShown ? kFirstPairTowardZeroItem : kSecondPairTowardZeroItem;
     const int shownAway = r.firstPairShown ? kFirstPairAwayItem : kSecondPairAwayItem;
     for (const int item :
@@ -109,6 +111,10 @@ void GraphControlPanel::RefreshReadouts() {
     for (const int item :
          {kFirstPairTowardZeroItem, kFirstPairAwayItem, kSecondPairTowardZeroItem, kSecondPairAwayItem}) {
         if (item != shownTowardZero && item != shownAway) EnableWindow(GetDlgItem(dialog, item), FALSE);
+    }
+    // Both arrows grey with the focus on one: the keys stay in the panel.
+    if (hadFocus && (GetFocus() == nullptr || !IsWindowEnabled(GetFocus()))) {
+        if (HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE)) SetFocus(first);
     }
 }
 

@@ -379,8 +379,6 @@ void SkyControlPanel::OnCommand(int item, int code) {
     SkyWindow* window = Window();
     if (window == nullptr) return;
     switch (item) {
-    // Escape gives the keys back to the window.
-    case IDCANCEL: SetFocus(window->Handle()); break;
     case kSkyLookUpItem: actions_.LookStep(*window, kLookUp); break;
     case kSkyLookDownItem: actions_.LookStep(*window, kLookDown); break;
     // Raising the azimuth turns the view left on screen.

@@ -261,12 +261,6 @@ LRESULT SkyWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         UpdateView(0, false);
         break;
-    case WM_KEYDOWN:
-        // The keys stay with the window (its accelerators, Shift+F10); Tab
-        // takes them into its panel, whose Escape brings them back.
-        if (wParam != VK_TAB) break;
-        if (SkyControlPanel* panel = AttachedPanel()) SetFocus(panel->GetDialogWindow());
-        return 0;
     case WM_CONTEXTMENU:
         // Shift+F10 and the menu key: the menu of the selection.
         if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;

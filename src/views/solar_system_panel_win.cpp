@@ -216,17 +216,9 @@ INT_PTR SolarControlPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         }
         return TRUE;
     }
-    case WM_CONTEXTMENU:
-        // Shift+F10 or the menu key inside the panel: the window's menu of
-        // its selection.
-        if (lParam != -1 || !Window()) return FALSE;
-        SendMessageW(Window()->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Window()->Handle()), -1);
-        return TRUE;
     case WM_COMMAND:
         if (!Window()) return FALSE;
-        if (LOWORD(wParam) == IDCANCEL) {
-            SetFocus(Window()->Handle());
-        } else if (LOWORD(wParam) == kSolarHighlight && Window()->GetSelectedBody().object) {
+        if (LOWORD(wParam) == kSolarHighlight && Window()->GetSelectedBody().object) {
             actions_.ZoomToBody(*Window());
             Window()->Highlight();
         } else if (LOWORD(wParam) == kAnimateItem) {

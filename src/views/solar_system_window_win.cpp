@@ -401,12 +401,6 @@ LRESULT SolarSystemWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (!AsksForSelectionMenu(Handle(), wParam, lParam)) break;
         ShowSelectionMenu();
         return 0;
-    case WM_KEYDOWN:
-        // The keys stay with the window (its accelerators, Shift+F10); Tab
-        // takes them into its panel, whose Escape brings them back.
-        if (wParam != VK_TAB) break;
-        if (SolarControlPanel* panel = ShownPanel()) SetFocus(panel->GetDialogWindow());
-        return 0;
     case WM_HELP:
         ShowHelpTopic(Handle(), HelpPage::SolarSystemWindow);
         return TRUE;

@@ -550,12 +550,19 @@ TEST_F(EclipseKeyboardTest, OpenSetTheDateZoomDuplicateUndoCloseByKeys) {
     StartShown();
     app_->Current().SetDateTime(MakeDateTime(2000, 1, 1, 12.0, kUniversalTime), false);
     SetForegroundWindow(frame_->Window());
-    Keys({{VK_MENU, 'W'}, {'N'}, {'O'}});
+    const auto opened = [this] {
+        return dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow()) != nullptr;
+    };
+    ASSERT_TRUE(Typed().Steps({{{VK_MENU, 'W'}, test::TypedKeys::MenuOpen},
+                               {{'N'}, test::TypedKeys::SubmenuOpen},
+                               {{'O'}, opened}}));
     auto* eclipse = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(eclipse, nullptr);
     EXPECT_FALSE(eclipse->View().HasEclipse());
-    // Into the panel, its "Go to eclipse" date, "Go to", and back.
-    Keys({{VK_TAB}, {VK_MENU, 'E'}});
+    // The keys are in the panel: its "Go to eclipse" date, "Go to", and back.
+    const HWND panel = frame_->Children().PanelOf(kSolarEclipseWindow)->GetDialogWindow();
+    ASSERT_TRUE(RunMessagesUntil([panel] { return IsChild(panel, GetFocus()) != FALSE; }, 5000));
+    Keys({{VK_MENU, 'E'}});
     Type("11.08.1999");
     Keys({{VK_MENU, 'G'}, {VK_ESCAPE}});
     EXPECT_TRUE(eclipse->View().HasEclipse());
@@ -565,7 +572,8 @@ TEST_F(EclipseKeyboardTest, OpenSetTheDateZoomDuplicateUndoCloseByKeys) {
     EXPECT_EQ(eclipse->View().GetZoom(), 2);
     PostMessageW(eclipse->Handle(), WM_TIMER, SolarEclipseWindow::kMergeTimer, 0);
     RunLoop();
-    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    EXPECT_TRUE(Typed().Steps({{{VK_SHIFT, VK_F10}, test::TypedKeys::MenuOpen},
+                               {{'D'}, [this, eclipse] { return frame_->Children().ActiveWindow() != eclipse; }}}));
     auto* copy = dynamic_cast<SolarEclipseWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(copy, eclipse);

@@ -677,14 +677,16 @@ TEST_F(ExplorerWindowTest, TheMoonsMenuNamesItAndGreysWhatNeedsAMoonAndSkyShowsT
 // The keys a user types, through the program's own message loop.
 class ExplorerKeyboardTest : public ExplorerWindowTest {
 protected:
-    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) {
-        test::TypedKeys(*frame_, modeless_).Keys(chords);
-    }
+    void Keys(std::initializer_list<std::initializer_list<WORD>> chords) { Typed().Keys(chords); }
+    test::TypedKeys Typed() { return test::TypedKeys(*frame_, modeless_); }
 };
 
 TEST_F(ExplorerKeyboardTest, OpenTabIntoThePanelToggleAMoonZoomAndUndoByKeys) {
     SetForegroundWindow(frame_->Window());
-    Keys({{VK_MENU, 'W'}, {'N'}, {'J'}});
+    const auto opened = [this] { return dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow()) != nullptr; };
+    ASSERT_TRUE(Typed().Steps({{{VK_MENU, 'W'}, test::TypedKeys::MenuOpen},
+                               {{'N'}, test::TypedKeys::SubmenuOpen},
+                               {{'J'}, opened}}));
     auto* jupiter = dynamic_cast<ExplorerWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(jupiter, nullptr);
     EXPECT_EQ(jupiter->Traits().kind, kJupiterExplorerWindow);
@@ -692,7 +694,7 @@ TEST_F(ExplorerKeyboardTest, OpenTabIntoThePanelToggleAMoonZoomAndUndoByKeys) {
     // through the moons and Space turns a box, which hides that moon.
     const HWND panel = frame_->Children().PanelOf(kJupiterExplorerWindow)->GetDialogWindow();
     const HWND list = GetDlgItem(panel, kExplorerMoonListItem);
-    EXPECT_TRUE(IsChild(panel, GetFocus()));
+    EXPECT_TRUE(RunMessagesUntil([panel] { return IsChild(panel, GetFocus()) != FALSE; }, 5000));
     for (int i = 0; i < 20 && GetFocus() != list; ++i) Keys({{VK_TAB}});
     ASSERT_EQ(GetFocus(), list);
     Keys({{VK_HOME}, {VK_DOWN}});
@@ -703,21 +705,23 @@ TEST_F(ExplorerKeyboardTest, OpenTabIntoThePanelToggleAMoonZoomAndUndoByKeys) {
     const int steps = jupiter->GetCommandHistory().UndoableCount();
     // Shift+F10 in the panel opens the window's menu: "Jupiter Explorer
     // &Options...", left with Escape, changes nothing.
-    Keys({{VK_SHIFT, VK_F10}, {'O'}, {VK_ESCAPE}});
+    EXPECT_TRUE(Typed().Steps({{{VK_SHIFT, VK_F10}, test::TypedKeys::MenuOpen},
+                               {{'O'}, test::TypedKeys::DialogHasFocus},
+                               {{VK_ESCAPE}, test::TypedKeys::NoModalDialog}}));
     EXPECT_EQ(jupiter->GetCommandHistory().UndoableCount(), steps);
     // Escape gives the keys back to the window; a click on the display too.
     Keys({{VK_ESCAPE}});
     EXPECT_EQ(GetFocus(), jupiter->Handle());
     SetFocus(list);
-    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
-    SendMessageW(jupiter->Display()->Window(), WM_LBUTTONUP, 0, MAKELPARAM(0, 0));
+    test::TypedKeys(*frame_, modeless_).Click(jupiter->Display()->Window(), POINT{1, 1});
     EXPECT_EQ(GetFocus(), jupiter->Handle());
     Keys({{VK_CONTROL, VK_ADD}});
     EXPECT_EQ(jupiter->GetZoomLevel(), 2);
     Keys({{VK_CONTROL, 'Z'}});
     EXPECT_EQ(jupiter->GetZoomLevel(), 3);
     // "&Duplicate this Window", then both closed by keys.
-    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    EXPECT_TRUE(Typed().Steps({{{VK_SHIFT, VK_F10}, test::TypedKeys::MenuOpen},
+                               {{'D'}, [this] { return Explorers().size() == 2u; }}}));
     EXPECT_EQ(Explorers().size(), 2u);
     Keys({{VK_CONTROL, VK_F4}});
     Keys({{VK_CONTROL, VK_F4}});

@@ -22,6 +22,7 @@
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "frame/modal_driver.h"
+#include "frame/typed_keys.h"
 #include "resources/picture_ids.h"
 #include "resources/resource_ids.h"
 #include "generated/picture_references.h"
@@ -418,19 +419,21 @@ TEST_F(PictureWindowTest, ContextMenuListsItsItemsWithBothSeparators) {
 }
 
 TEST_F(PictureWindowTest, PictureChosenInThePanelByKeysIsOneUndoStep) {
+    ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+    SetForegroundWindow(frame_->Window());
     Command(CMD_SHOW_PICTURE);  // Window > Picture opens one when none is open
     PictureWindow* window = Active();
     ASSERT_NE(window, nullptr);
     HWND list = PanelList();
-    ASSERT_TRUE(IsWindowVisible(Kind().GetPictureControlPanel()->GetDialogWindow()) ||
-                !IsWindowVisible(frame_->Window()));
+    ASSERT_TRUE(IsWindowVisible(Kind().GetPictureControlPanel()->GetDialogWindow()));
     EXPECT_EQ(ListView_GetItemCount(list), 8);
     const int shownRow = SelectedRow(list);
     ASSERT_GE(shownRow, 0);
     EXPECT_EQ(Cell(list, shownRow, 2), "Orion Nebula (M42)");
-    SetFocus(list);
-    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
-    SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
+    // The new window hands the keys to its panel, whose first control is
+    // the list: the user's arrow key moves to the next picture.
+    ASSERT_TRUE(RunMessagesUntil([list] { return GetFocus() == list; }, 5000));
+    test::TypedKeys(*frame_, modeless_).Keys({{VK_DOWN}});
     const int chosenRow = SelectedRow(list);
     ASSERT_EQ(chosenRow, shownRow + 1);
     const std::string chosen = Cell(list, chosenRow, 2);

@@ -124,6 +124,15 @@ protected:
         SetForegroundWindow(frame_->Window());
         TypedKeys(*frame_, modeless_).Keys(chords);
     }
+    // Keys into menus and dialogs: each chord once the one before has
+    // opened what it opens (TypedKeys::Steps); false when that did not come.
+    bool KeySteps(const std::vector<KeyStep>& steps) {
+        SetForegroundWindow(frame_->Window());
+        return TypedKeys(*frame_, modeless_).Steps(steps);
+    }
+    static bool MenuOpen() { return TypedKeys::MenuOpen(); }
+    static bool SubmenuOpen() { return TypedKeys::SubmenuOpen(); }
+    static bool NoModalDialog() { return TypedKeys::NoModalDialog(); }
 
     std::unique_ptr<ProgramFonts> fonts_;
 };

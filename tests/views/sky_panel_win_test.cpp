@@ -685,15 +685,17 @@ TEST_F(SkyPanelTest, ThePanelSettingsAndTheDialogTabSurviveARestart) {
 // control's arrow (the dialog reopens on the page it closed on), a letter
 // with Alt, Enter. Every change is one step, and Ctrl+Z takes them back.
 TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
-    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    const auto skyOpen = [this] { return dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow()) != nullptr; };
+    ASSERT_TRUE(KeySteps({{{VK_MENU, 'W'}, MenuOpen}, {{'N'}, SubmenuOpen}, {{'S'}, skyOpen}}));
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
     const SkyOptions original = sky->GetOptions();
     const DateTime start = sky->GetDocument().GetTimeAndPlace().dateTime;
     auto focused = [] { return GetDlgCtrlID(GetFocus()); };
 
-    Keys({{VK_TAB}});
-    ASSERT_TRUE(IsChild(PanelDialog(), GetFocus())) << "Tab goes into the panel";
+    const HWND panel = PanelDialog();
+    ASSERT_TRUE(RunMessagesUntil([panel] { return IsChild(panel, GetFocus()) != FALSE; }, 5000))
+        << "the new window hands the keys to its panel";
     Keys({{VK_TAB}});
     ASSERT_EQ(focused(), kSkyLookUpItem);
     Keys({{VK_SPACE}});
@@ -712,27 +714,33 @@ TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
 
     Keys({{VK_ESCAPE}});
     EXPECT_EQ(GetFocus(), sky->Handle()) << "Escape gives the keys back to the window";
+    // Each page: the menu, its "Sky &Options...", the page's keys, Enter.
+    const auto withDialog = [](std::vector<test::KeyStep> keys) {
+        keys.insert(keys.begin(), {{{VK_SHIFT, VK_F10}, MenuOpen}, {{'O'}, test::TypedKeys::DialogHasFocus}});
+        keys.push_back({{VK_RETURN}, NoModalDialog});
+        return keys;
+    };
     struct Page {
-        std::initializer_list<std::initializer_list<WORD>> keys;
+        std::vector<test::KeyStep> keys;
         bool (*changed)(const SkyOptions& now, const SkyOptions& before);
     } const pages[] = {
-        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_MENU, 'E'}, {VK_RETURN}},
+        {withDialog({{{VK_MENU, 'E'}, nullptr}}),
          [](const SkyOptions& o, const SkyOptions& b) { return o.eclipticOn != b.eclipticOn; }},
-        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'N'}, {VK_RETURN}},
+        {withDialog({{{VK_RIGHT}, nullptr}, {{VK_MENU, 'N'}, nullptr}}),
          [](const SkyOptions& o, const SkyOptions& b) { return o.planetNamesOn != b.planetNamesOn; }},
-        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'L'}, {VK_RETURN}},
+        {withDialog({{{VK_RIGHT}, nullptr}, {{VK_MENU, 'L'}, nullptr}}),
          [](const SkyOptions& o, const SkyOptions& b) { return o.starLettersOn != b.starLettersOn; }},
-        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'B'}, {VK_RETURN}},
+        {withDialog({{{VK_RIGHT}, nullptr}, {{VK_MENU, 'B'}, nullptr}}),
          [](const SkyOptions& o, const SkyOptions& b) {
              return o.constellationBoundariesOn != b.constellationBoundariesOn;
          }},
-        {{{VK_SHIFT, VK_F10}, {'O'}, {VK_RIGHT}, {VK_MENU, 'S'}, {VK_DOWN}, {VK_RETURN}},
+        {withDialog({{{VK_RIGHT}, nullptr}, {{VK_MENU, 'S'}, nullptr}, {{VK_DOWN}, nullptr}}),
          [](const SkyOptions& o, const SkyOptions& b) { return o.deepSkyCatalogue != b.deepSkyCatalogue; }},
     };
     for (std::size_t page = 0; page < std::size(pages); ++page) {
         const SkyOptions before = sky->GetOptions();
         const int steps = Steps(*sky);
-        Keys(pages[page].keys);
+        EXPECT_TRUE(KeySteps(pages[page].keys)) << "page " << page;
         EXPECT_TRUE(pages[page].changed(sky->GetOptions(), before)) << "page " << page;
         EXPECT_EQ(Steps(*sky), steps + 1) << "page " << page;
     }

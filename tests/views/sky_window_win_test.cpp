@@ -23,7 +23,9 @@
 namespace corvinata {
 namespace {
 
+using test::KeyStep;
 using test::Pixel;
+using test::TypedKeys;
 
 class SkyWindowTest : public test::SkyFrameTest {
 protected:
@@ -560,19 +562,25 @@ TEST_F(SkyWindowTest, AStarsTipGoesWhenAMenuOrADialogComesOverIt) {
 using SkyKeyboardTest = SkyWindowTest;
 
 TEST_F(SkyKeyboardTest, OpenZoomUndoFindAndCloseByKeys) {
-    SetForegroundWindow(frame_->Window());
-    Keys({{VK_MENU, 'W'}, {'N'}, {'S'}});
+    const auto skyOpen = [this] { return dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow()) != nullptr; };
+    ASSERT_TRUE(KeySteps({{{VK_MENU, 'W'}, MenuOpen}, {{'N'}, SubmenuOpen}, {{'S'}, skyOpen}}));
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
+    // The new window's keys are in its panel; the program's keys work there.
+    const HWND panel = frame_->Children().PanelOf(kSkyWindow)->GetDialogWindow();
+    ASSERT_TRUE(RunMessagesUntil([panel] { return IsChild(panel, GetFocus()) != FALSE; }, 5000));
     Keys({{VK_CONTROL, VK_SUBTRACT}});
     EXPECT_EQ(sky->GetZoom(), 70);
     Keys({{VK_CONTROL, 'Z'}});
     EXPECT_EQ(sky->GetZoom(), 60);
-    // Find Object from the selection's menu: a body chosen by keys, and the
-    // view turns to it.
+    // Find Object from the selection's menu, opened from the panel: a body
+    // chosen by keys, and the view turns to it.
     sky->SetViewDirection(ViewDirection{1.0, -60.0});
     const ViewDirection before = sky->GetViewDirection();
-    Keys({{VK_SHIFT, VK_F10}, {'F'}, {VK_DOWN}, {VK_RETURN}});
+    EXPECT_TRUE(KeySteps({{{VK_SHIFT, VK_F10}, MenuOpen},
+                          {{'F'}, TypedKeys::DialogHasFocus},
+                          {{VK_DOWN}, nullptr},
+                          {{VK_RETURN}, NoModalDialog}}));
     EXPECT_NE(sky->GetViewDirection(), before);
     EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), 1);
     Keys({{VK_CONTROL, VK_F4}});

@@ -700,7 +700,9 @@ protected:
 
 TEST_F(SolarKeyboardTest, OpenZoomSelectHighlightDuplicateUndoAndCloseByKeys) {
     SetForegroundWindow(frame_->Window());
-    Keys({{VK_MENU, 'W'}, {'N'}, {'Y'}});
+    ASSERT_TRUE(Typed().Steps({{{VK_MENU, 'W'}, test::TypedKeys::MenuOpen},
+                               {{'N'}, test::TypedKeys::SubmenuOpen},
+                               {{'Y'}, [this] { return SolarWindows().size() == 1u; }}}));
     ASSERT_EQ(SolarWindows().size(), 1u);
     SolarSystemWindow& solar = *SolarWindows()[0];
     Keys({{VK_CONTROL, VK_SUBTRACT}});
@@ -711,8 +713,11 @@ TEST_F(SolarKeyboardTest, OpenZoomSelectHighlightDuplicateUndoAndCloseByKeys) {
     RunLoop();
     const int zoomSteps = solar.GetCommandHistory().UndoableCount();
 
-    // Into the planet list: each arrow selects the next planet as a step.
-    Keys({{VK_TAB}, {VK_DOWN}});
+    // The new window's keys are in its panel, on the planet list: each
+    // arrow selects the next planet as a step.
+    const HWND list = GetDlgItem(frame_->Children().PanelOf(kSolarSystemWindow)->GetDialogWindow(), kSolarPlanetList);
+    ASSERT_TRUE(RunMessagesUntil([list] { return GetFocus() == list; }, 5000));
+    Keys({{VK_DOWN}});
     EXPECT_EQ(Selected(solar), L"Mercury");
     Keys({{VK_DOWN}, {VK_END}});
     EXPECT_EQ(Selected(solar), L"Pluto");
@@ -726,7 +731,8 @@ TEST_F(SolarKeyboardTest, OpenZoomSelectHighlightDuplicateUndoAndCloseByKeys) {
     EXPECT_FALSE(solar.Display()->HighlightShown());
 
     // The selection's menu from the panel, and its duplicate.
-    Keys({{VK_SHIFT, VK_F10}, {'D'}});
+    ASSERT_TRUE(Typed().Steps({{{VK_SHIFT, VK_F10}, test::TypedKeys::MenuOpen},
+                               {{'D'}, [this] { return SolarWindows().size() == 2u; }}}));
     ASSERT_EQ(SolarWindows().size(), 2u);
     Keys({{VK_CONTROL, VK_F4}});
     ASSERT_EQ(SolarWindows().size(), 1u);
