@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -228,7 +229,13 @@ struct PathCase {
     std::function<void(ChildActivationTest&, MdiChildWindow& window, const std::vector<MdiChildWindow*>& all)> bring;
 };
 
-class ActivationPathTest : public ChildActivationTest, public ::testing::WithParamInterface<PathCase> {
+// One way of coming to the front for one kind.
+struct PathOfKind {
+    const PathCase* path;
+    std::size_t kind;  // in kKinds
+};
+
+class ActivationPathTest : public ChildActivationTest, public ::testing::WithParamInterface<PathOfKind> {
 public:
     // Object Info shows the Moon; then the tool in front; then a click on
     // the window's caption.
@@ -312,43 +319,55 @@ const PathCase kPaths[] = {
      }},
 };
 
+// Every way for every kind, one test each (a run over all kinds at once
+// would take minutes on a small machine). The pane-task way needs the Solar
+// System window as the other one.
+std::vector<PathOfKind> EveryPathOfEveryKind() {
+    std::vector<PathOfKind> cases;
+    for (const PathCase& path : kPaths) {
+        for (std::size_t k = 0; k < std::size(kKinds); ++k) {
+            if (std::string(path.name) == "AfterAPaneTaskOpenedATool" && kKinds[k].kind == kSolarSystemWindow) continue;
+            cases.push_back({&path, k});
+        }
+    }
+    return cases;
+}
+
 // Each way of coming to the front, for each kind: the keys in the kind's
 // panel, and the pane listing the window's own tasks rather than those it
 // listed before (a tool's, another window's).
 TEST_P(ActivationPathTest, TheKeysAndTheTasksFollowTheWindow) {
-    const PathCase& path = GetParam();
+    const PathCase& path = *GetParam().path;
+    const KindCase& c = kKinds[GetParam().kind];
     const std::vector<MdiChildWindow*> all = OpenAllKinds();
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        const KindCase& c = kKinds[k];
-        ASSERT_NE(all[k], nullptr) << c.name;
-        // The pane-task way needs the Solar System window as the other one.
-        if (std::string(path.name) == "AfterAPaneTaskOpenedATool" && c.kind == kSolarSystemWindow) continue;
-        MdiChildWindow& window = *all[k];
-        path.bring(*this, window, all);
-        if (std::string(path.name) == "WindowNew") {
-            // The new window, then the first one by its caption.
-            MdiChildWindow* added = frame_->Children().ActiveWindowOf(c.kind);
-            ASSERT_NE(added, nullptr) << c.name;
-            ASSERT_NE(added, &window) << c.name;
-            EXPECT_TRUE(FocusComesToPanel(c.kind)) << c.name << ": the new window";
-            const std::vector<std::string> listed = Tasks();
-            EXPECT_EQ(listed, TasksOf(*added)) << c.name << ": the new window";
-            ShowMoonInObjectInfo();
-            SetForegroundWindow(frame_->Window());
-            Typed().RunLoop();
-            ClickCaption(window.Handle());
-        }
-        MdiChildWindow* active = frame_->Children().ActiveWindow();
-        ASSERT_EQ(active, &window) << c.name << " but " << (active ? Utf8(active->Document().GetKindName()) : "none")
-                                   << " at " << Where(window.Handle()) << "; active " << Where(GetActiveWindow());
-        EXPECT_TRUE(FocusComesToPanel(c.kind)) << c.name << ", " << Focus();
+    ASSERT_NE(all[GetParam().kind], nullptr);
+    MdiChildWindow& window = *all[GetParam().kind];
+    path.bring(*this, window, all);
+    if (std::string(path.name) == "WindowNew") {
+        // The new window, then the first one by its caption.
+        MdiChildWindow* added = frame_->Children().ActiveWindowOf(c.kind);
+        ASSERT_NE(added, nullptr);
+        ASSERT_NE(added, &window);
+        EXPECT_TRUE(FocusComesToPanel(c.kind)) << "the new window";
         const std::vector<std::string> listed = Tasks();
-        EXPECT_EQ(listed, TasksOf(window)) << c.name;
+        EXPECT_EQ(listed, TasksOf(*added)) << "the new window";
+        ShowMoonInObjectInfo();
+        SetForegroundWindow(frame_->Window());
+        Typed().RunLoop();
+        ClickCaption(window.Handle());
     }
+    MdiChildWindow* active = frame_->Children().ActiveWindow();
+    ASSERT_EQ(active, &window) << "but " << (active ? Utf8(active->Document().GetKindName()) : "none") << " at "
+                               << Where(window.Handle()) << "; active " << Where(GetActiveWindow());
+    EXPECT_TRUE(FocusComesToPanel(c.kind)) << Focus();
+    const std::vector<std::string> listed = Tasks();
+    EXPECT_EQ(listed, TasksOf(window));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPath, ActivationPathTest, ::testing::ValuesIn(kPaths),
-                         [](const ::testing::TestParamInfo<PathCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(EveryPath, ActivationPathTest, ::testing::ValuesIn(EveryPathOfEveryKind()),
+                         [](const ::testing::TestParamInfo<PathOfKind>& info) {
+                             return std::string(info.param.path->name) + "_" + kKinds[info.param.kind].name;
+                         });
 
 }  // namespace
 }  // namespace corvinata
