@@ -4,6 +4,8 @@
 //   - the Window Manager pane hidden, which gives the Related Tasks pane the
 //     frame's height, and shown again, each with the frame painted;
 //   - a switch to the next window, whose tasks replace the pane's, painted;
+//   - the same switch with the work it posts done too (the keys handed to
+//     the new window's control panel), as Ctrl+F6 makes it;
 // each printed with its ratio to the active window's own repaint. Then the
 // program itself (Corvinata.exe beside it) reopened with 30 saved windows:
 // from CreateProcess until its windows are back, painted, and it answers.
@@ -107,7 +109,7 @@ bool TimeInFrame(int runs, timing::FigureReport& report) {
     if (!OpenWindows(frame, program.App())) return false;
     Pump();
     PrintPane(frame, "of the last window");
-    std::vector<double> hides, shows, switches;
+    std::vector<double> hides, shows, switches, keyedSwitches;
     for (int i = 0; i < runs; ++i) {
         report.AddReference(RepaintActive(frame));
         Pump();
@@ -124,10 +126,18 @@ bool TimeInFrame(int runs, timing::FigureReport& report) {
             switches.push_back(Painted(frame.Window(), [&] { SendMessageW(frame.MdiClient(), WM_MDINEXT, 0, 0); }));
             Pump();
         }
+        for (int w = 0; w < kWindows; ++w) {
+            keyedSwitches.push_back(Painted(frame.Window(), [&] {
+                SendMessageW(frame.MdiClient(), WM_MDINEXT, 0, 0);
+                Pump();
+            }));
+            Pump();
+        }
     }
     report.Add("hide the Window Manager (Related Tasks grows)", Median(hides));
     report.Add("show the Window Manager (Related Tasks shrinks)", Median(shows));
     report.Add("switch to the next of 10 windows", Median(switches));
+    report.Add("switch to the next of 10 windows, keys in its panel", Median(keyedSwitches));
     return true;
 }
 

@@ -135,6 +135,7 @@ bool PanelTimePart::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, IN
 
 ControlPanel::~ControlPanel() {
     time_.reset();
+    keys_.reset();
     if (dialog_ != nullptr) {
         if (dialogs_ != nullptr) dialogs_->RemoveModelessDialog(dialog_);
         HWND dialog = dialog_;
@@ -184,6 +185,7 @@ bool ControlPanel::AfterCreate(HWND dialog, ModelessDialogs* dialogs) {
     if (dialog == nullptr) return false;
     dialogs_ = dialogs;
     if (dialogs_ != nullptr) dialogs_->AddModelessDialog(dialog);
+    keys_ = std::make_unique<DialogKeysMemory>(dialog);
     SetWindowPos(dialog, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
@@ -218,7 +220,7 @@ bool ControlPanel::CommonMessage(UINT message, WPARAM wParam, LPARAM lParam, INT
             result = TRUE;
             return true;
         }
-        case WM_DESTROY: time_.reset(); return false;
+        case WM_DESTROY: time_.reset(); keys_.reset(); return false;
         default: break;
     }
     return time_ != nullptr && time_->HandleMessage(message, wParam, lParam, result);

@@ -11,6 +11,7 @@
 #include "app/notification.h"
 #include "app/panel_time.h"
 #include "base/wide_string.h"
+#include "controls/dialog_keys.h"
 
 namespace corvinata {
 
@@ -133,6 +134,8 @@ private:
     PanelWindow* window_ = nullptr;
     ModelessDialogs* dialogs_ = nullptr;
     std::unique_ptr<PanelTimePart> time_;
+    // Given the keys, the panel hands them to the control that had them last.
+    std::unique_ptr<DialogKeysMemory> keys_;
 };
 
 // The message result of a dialog procedure.

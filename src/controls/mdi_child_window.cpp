@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "controls/dialog_keys.h"
+
 namespace corvinata {
 
 WheelSteps WheelStepsOf(int delta) noexcept {
@@ -158,12 +160,18 @@ void MdiChildWindow::OnActivation(bool active, bool full, HWND previous) {
     }
     if (host_.TakeActivationSkip() || !active) return;
     host_.ChildWindowShown(*this);
+    // Inside the activation, before the input that brought it reaches its
+    // control: a click that brings the frame back then presses what it
+    // clicked and keeps the keys there. A frame not yet active (the MDI
+    // client's activation that a tool's command started) would be
+    // activated by the focus inside this activation: it gets them once the
+    // activation is through. So does a window the MDI client gives the
+    // focus itself after its activation messages.
+    if (GetActiveWindow() == GetAncestor(handle_, GA_ROOT)) FocusPanelNow();
     FocusPanelLater(full);
 }
 
-// Posted: the MDI client, and the frame coming back to the front, give the
-// focus to the child itself once the activation messages are through.
-// Giving it inside them would also start a further activation.
+// Posted: the activation messages are through.
 void MdiChildWindow::FocusPanelLater(bool bringForward) {
     if (!handle_) return;
     focusPanelPending_ = true;
@@ -185,12 +193,25 @@ void MdiChildWindow::FocusPanel() {
     const HWND frame = GetAncestor(handle_, GA_ROOT);
     if (!IsActiveChild() || !IsWindowVisible(frame)) return;
     if (!focusBringsForward_ && GetActiveWindow() != frame) return;
+    // Keys that a click put on a control of the frame (a pane's button, a
+    // list) since the activation stay there; those the MDI client left
+    // on the window, the client or the frame go on to the panel.
+    const HWND focus = GetFocus();
+    const bool placedByClick = focus && focus != frame && IsChild(frame, focus) && focus != handle_ &&
+                               !IsChild(handle_, focus) && focus != host_.MdiClient();
+    if (placedByClick) return;
+    FocusPanelNow();
+}
+
+// The panel's dialog takes the keys: it hands them to the control that had
+// them last (its first one the first time), so that after a dialog, a tool
+// or another window the user types on where he left off.
+void MdiChildWindow::FocusPanelNow() {
     const HWND dialog = host_.ChildPanelDialog(*this);
     if (!dialog || !IsWindowVisible(dialog)) return;
     const HWND focus = GetFocus();
-    if (focus && IsChild(dialog, focus)) return;
-    const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    SetFocus(first ? first : dialog);
+    if (focus && (focus == dialog || IsChild(dialog, focus))) return;
+    GiveDialogKeys(dialog);
 }
 
 void MdiChildWindow::TakeKeys() {

@@ -85,8 +85,9 @@ public:
 
     // The caption: the kind's name, ": " and the status text.
     void SetChildTitle();
-    // The keys go to the kind's control panel (its first control), once
-    // the activation under way has ended; Tab on the window does the same.
+    // The keys go to the kind's control panel (the control that had them
+    // last), once the activation under way has ended; Tab on the window
+    // does the same.
     // `bringForward`: also when another top-level window of the program is
     // in front by then (the MDI client's activation, which a tool's
     // command may have started).
@@ -108,6 +109,7 @@ private:
     // (WM_NCACTIVATE), which leaves the panel as it is.
     void OnActivation(bool active, bool full, HWND previous);
     void FocusPanel();
+    void FocusPanelNow();
     bool IsActiveChild() const;
 
     ChildWindowHost& host_;

@@ -107,6 +107,13 @@ INT_PTR CALLBACK DialogToolWindow::DialogProc(HWND window, UINT message, WPARAM 
     }
     auto* self = reinterpret_cast<DialogToolWindow*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!self) return FALSE;
+    if (message == WM_INITDIALOG) {
+        self->HandleDialog(message, wParam, lParam);
+        // A tool is made hidden: the focus the creation gives its first
+        // control would make the hidden window the program's active one
+        // (the keys lost in it). Shown, it takes them as it comes forward.
+        return FALSE;
+    }
     if (const INT_PTR result = self->HandleDialog(message, wParam, lParam)) return result;
     switch (message) {
     case WM_CLOSE:

@@ -132,6 +132,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT: OnMenuSelect(wParam, lParam); break;
     case WM_TIMER: if (OnTimer(wParam)) return 0; break;
     case WM_MOUSEWHEEL: return 0;
+    case WM_ACTIVATE: if (OnActivate(wParam)) return 0; break;
     // A menu or a modal dialog (which disables the frame) comes over the
     // child windows and the toolbar: their tips would stay on top of it.
     case WM_ENTERMENULOOP:
@@ -445,6 +446,15 @@ HWND FrameWindow::ChildPanelDialog(MdiChildWindow& window) {
     PanelWindow* shown = window.AsPanelWindow();
     if (!panel || !shown || panel->GetAttachedWindow() != shown) return nullptr;
     return panel->GetDialogWindow();
+}
+
+// The active child's activation, which comes first, has handed the keys to
+// its panel (or to where they were): the default would take them to the
+// frame, and on through the MDI client to the child itself.
+bool FrameWindow::OnActivate(WPARAM wParam) const {
+    if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam) != 0) return false;
+    const HWND focus = GetFocus();
+    return focus && focus != window_ && IsChild(window_, focus);
 }
 
 bool FrameWindow::TakeActivationSkip() {

@@ -164,6 +164,8 @@ private:
     LRESULT OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam);
     void OnMenuSelect(WPARAM wParam, LPARAM lParam);
     bool OnTimer(WPARAM timer);
+    // True when the keys are already inside the frame and stay there.
+    bool OnActivate(WPARAM wParam) const;
     void OnHelp(WPARAM wParam, const HELPINFO* request);
     void OnSysColourChange();
     void OnStartup();

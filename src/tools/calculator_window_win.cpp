@@ -213,12 +213,22 @@ INT_PTR CalculatorWindow::HandlePage(HWND page, UINT message, WPARAM wParam, LPA
     }
 }
 
+namespace {
+
+// A page made while the calculator is hidden (at the start) gives no keys:
+// they would make the hidden window the program's active one.
+void FocusOnPage(HWND control) {
+    if (GetActiveWindow() == GetAncestor(control, GA_ROOT)) SetFocus(control);
+}
+
+}  // namespace
+
 void CalculatorWindow::InitPage(HWND page) {
     page_ = page;
     SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     switch (pageTab_) {
     case kCalendarTab:
-        SetFocus(GetDlgItem(page, IDC_CALC_DATE));
+        FocusOnPage(GetDlgItem(page, IDC_CALC_DATE));
         if (auto* number = PickerOf<NumberPicker>(page, IDC_CALC_DAY_NUMBER)) number->SetFormat(1, 365, 0);
         if (auto* number = PickerOf<NumberPicker>(page, IDC_CALC_JULIAN_DATE))
             number->SetFormat(2299238.5, 2817152.4999999, 6);
@@ -228,7 +238,7 @@ void CalculatorWindow::InitPage(HWND page) {
         ShowCalendar();
         break;
     case kTimeTab:
-        SetFocus(GetDlgItem(page, IDC_CALC_DATE));
+        FocusOnPage(GetDlgItem(page, IDC_CALC_DATE));
         FillList(page, IDC_CALC_SOURCE_TIME_SYSTEM, GetTimeSystemCode, kTimeSystemCount);
         FillList(page, IDC_CALC_DESTINATION_TIME_SYSTEM, GetTimeSystemCode, kTimeSystemCount);
         SetAngleFormat(page, IDC_CALC_LONGITUDE, kEastWestUpTo180);
@@ -236,7 +246,7 @@ void CalculatorWindow::InitPage(HWND page) {
         ShowTime();
         break;
     case kCoordinatesTab:
-        SetFocus(GetDlgItem(page, IDC_CALC_SOURCE_FIRST));
+        FocusOnPage(GetDlgItem(page, IDC_CALC_SOURCE_FIRST));
         FillList(page, IDC_CALC_SOURCE_SYSTEM, GetCoordinateSystemName, kCoordinateSystemCount);
         FillList(page, IDC_CALC_DESTINATION_SYSTEM, GetCoordinateSystemName, kCoordinateSystemCount);
         FillList(page, IDC_CALC_SOURCE_TIME_SYSTEM, GetTimeSystemCode, kTimeSystemCount);
@@ -248,7 +258,7 @@ void CalculatorWindow::InitPage(HWND page) {
         ShowCoordinates();
         break;
     case kDistanceTab:
-        SetFocus(GetDlgItem(page, IDC_CALC_DISTANCE));
+        FocusOnPage(GetDlgItem(page, IDC_CALC_DISTANCE));
         if (auto* number = PickerOf<NumberPicker>(page, IDC_CALC_DISTANCE)) number->SetFormat(0, 999999999.999, 3);
         FillList(page, IDC_CALC_SOURCE_UNIT, GetDistanceUnitName, kDistanceUnitCount);
         FillList(page, IDC_CALC_DESTINATION_UNIT, GetDistanceUnitName, kDistanceUnitCount);

@@ -15,6 +15,7 @@
 #include "base/location.h"
 #include "base/text_format.h"
 #include "catalog/quantity_values.h"
+#include "controls/dialog_keys.h"
 #include "controls/custom_control_registry.h"
 #include "controls/message_box.h"
 #include "controls/spin_edit_window.h"
@@ -372,7 +373,9 @@ void EventFinderWindow::ShowEnded(const EventDefinition& run) {
     }
     SetButtons(run.runState);
     HWND list = GetDlgItem(window_, IDC_EF_RESULTS);
-    SetFocus(list);
+    // Only into the finder in front: a hidden one, or one the user left,
+    // would be brought to the front by the keys.
+    GiveKeysTo(list);
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;

@@ -125,7 +125,9 @@ INT_PTR CALLBACK SymbolTableWindow::PageProc(HWND page, UINT message, WPARAM, LP
     } else {
         self->InitGreekPage(page);
     }
-    return TRUE;
+    // No focus from the page's creation: the table is made hidden at the
+    // start, and a focus inside it would make it the active window.
+    return FALSE;
 }
 
 void SymbolTableWindow::InitBodiesPage(HWND page) const {

@@ -13,6 +13,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/quantity_values.h"
 #include "catalog/rise_set.h"
+#include "controls/dialog_keys.h"
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/explorer_panel_texts.h"
@@ -112,8 +113,20 @@ void ExplorerControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
 void ExplorerControlPanel::EnableHighlightControls(bool enable) {
     HWND dialog = GetDialogWindow();
     if (dialog == nullptr) return;
-    EnableWindow(GetDlgItem(dialog, kExplorerHighlightItem), enable);
-    EnableWindow(GetDlgItem(dialog, kExplorerMoonListItem), enable);
+    const HWND button = GetDlgItem(dialog, kExplorerHighlightItem);
+    const HWND list = GetDlgItem(dialog, kExplorerMoonListItem);
+    if (!enable) {
+        DisableKeepingKeys(button);
+        DisableKeepingKeys(list);
+        return;
+    }
+    EnableWindow(button, TRUE);
+    EnableWindow(list, TRUE);
+}
+
+void ExplorerControlPanel::HighlightEnded() {
+    EnableHighlightControls(true);
+    GiveKeysTo(GetDlgItem(GetDialogWindow(), kExplorerHighlightItem));
 }
 
 void ExplorerControlPanel::OnInitDialog() {

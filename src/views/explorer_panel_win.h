@@ -61,6 +61,8 @@ public:
     // Off while the attached window's selection is highlighted: no new
     // highlight or selection until it ends (or the window closes).
     void EnableHighlightControls(bool enable);
+    // The highlight is over: its controls come back, the keys on its button.
+    void HighlightEnded();
 
     // The saved time step and the two systems, applied after creation.
     void ApplySettings(const PanelSettings& settings);

@@ -258,9 +258,16 @@ void ExplorerDisplay::StartHighlight() {
     highlight_.Start(window_);
 }
 
-void ExplorerDisplay::EndHighlight() {
+void ExplorerDisplay::EndHighlight(bool byTimer) {
     if (!highlight_.End(window_, false)) return;
-    if (ExplorerControlPanel* panel = owner_.ShownPanel()) panel->EnableHighlightControls(true);
+    ExplorerControlPanel* panel = owner_.ShownPanel();
+    if (panel == nullptr) return;
+    // Its own end hands the keys to the button; a close leaves them be.
+    if (byTimer) {
+        panel->HighlightEnded();
+    } else {
+        panel->EnableHighlightControls(true);
+    }
 }
 
 void ExplorerDisplay::ShowContextMenu(int moon, POINT client) {
@@ -337,7 +344,7 @@ LRESULT ExplorerDisplay::HandleDisplayMessage(UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
         return 1;
     case WM_TIMER:
-        if (highlight_.IsTimer(wParam)) EndHighlight();
+        if (highlight_.IsTimer(wParam)) EndHighlight(true);
         return 0;
     case WM_LBUTTONDOWN: {
         const int moon = HitTest(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -533,7 +540,7 @@ LRESULT ExplorerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_DESTROY:
         if (display_) {
             // A highlight cut short by the close leaves the panel usable.
-            if (display_->HighlightShown()) display_->EndHighlight();
+            if (display_->HighlightShown()) display_->EndHighlight(false);
             display_->Teardown();
         }
         break;

@@ -84,7 +84,7 @@ public:
 
     void StartHighlight();
     bool HighlightShown() const noexcept { return highlight_.Shown(); }
-    void EndHighlight();
+    void EndHighlight(bool byTimer);
     // The menu of `moon` (-1: none) at a client point.
     void ShowContextMenu(int moon, POINT client);
     void OnCommand(int id);

@@ -1,4 +1,5 @@
 #include "views/report_picture_panels_win.h"
+#include "controls/dialog_keys.h"
 #include "controls/list_view_columns.h"
 
 #include <commctrl.h>
@@ -35,14 +36,12 @@ void ReportControlPanel::SelectEntryOfReport() {
 void ReportControlPanel::ApplyRecord(const DateTimeLocation* record, bool forward, int button) {
     ReportPanelWindow* window = Window();
     if (window == nullptr || window->GetReport() == nullptr) return;
-    HWND pressed = GetDlgItem(GetDialogWindow(), button);
-    EnableWindow(pressed, FALSE);
+    const DisabledWhileWorking pressed(GetDlgItem(GetDialogWindow(), button));
     const bool nightVision = services_.IsNightVisionActive();
     const bool changed = record != nullptr ? window->GetReport()->ApplyTimeAndLocation(*record, nightVision)
                                            : StepReportPeriod(*window->GetReport(), forward, nightVision);
     if (changed) window->ReportChanged();
     services_.RefreshRelatedTasks(*window);
-    EnableWindow(pressed, TRUE);
 }
 
 void ReportControlPanel::ControlPanelStepTime(bool backward) {

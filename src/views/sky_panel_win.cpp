@@ -15,6 +15,7 @@
 #include "catalog/event_kinds.h"
 #include "catalog/name_systems.h"
 #include "catalog/quantity_values.h"
+#include "controls/dialog_keys.h"
 #include "controls/hyperlink_control.h"
 #include "controls/trackbar_control.h"
 #include "views/sky_display_win.h"
@@ -328,7 +329,7 @@ void SkyControlPanel::ShowSelectedObject() {
 }
 
 void SkyControlPanel::DisableHighlight() {
-    if (HWND button = Item(kSkyHighlightItem)) EnableWindow(button, FALSE);
+    DisableKeepingKeys(Item(kSkyHighlightItem));
 }
 
 // A selection to flash, and no flash running.
@@ -344,7 +345,7 @@ void SkyControlPanel::FocusHighlight() {
     SkyWindow* window = Window();
     if (dialog == nullptr || button == nullptr || window == nullptr) return;
     Enable(button, HighlightAllowed(*window));
-    if (IsWindowEnabled(button) && IsWindowVisible(dialog)) SetFocus(button);
+    GiveKeysTo(button);
 }
 
 template <bool Set>

@@ -7,6 +7,7 @@
 #include "base/time_systems.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/event_kinds.h"
+#include "controls/dialog_keys.h"
 #include "controls/trackbar_control.h"
 #include "views/solar_system_window_win.h"
 #include "controls/list_view_columns.h"
@@ -117,9 +118,16 @@ void SolarControlPanel::ControlPanelUpdate(void*) {
 void SolarControlPanel::EnableHighlightControls(bool enable) {
     HWND dialog = GetDialogWindow();
     if (!dialog) return;
-    EnableWindow(GetDlgItem(dialog, kSolarHighlight), enable);
-    EnableWindow(GetDlgItem(dialog, kSolarPlanetList), enable);
-    if (enable && IsWindowVisible(dialog)) SetFocus(GetDlgItem(dialog, kSolarHighlight));
+    const HWND button = GetDlgItem(dialog, kSolarHighlight);
+    const HWND list = GetDlgItem(dialog, kSolarPlanetList);
+    if (!enable) {
+        DisableKeepingKeys(button);
+        DisableKeepingKeys(list);
+        return;
+    }
+    EnableWindow(button, TRUE);
+    EnableWindow(list, TRUE);
+    GiveKeysTo(button);
 }
 
 void SolarControlPanel::ControlPanelWindowClosing(PanelWindow* window) {

@@ -20,9 +20,12 @@
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "support/graph_fakes.h"
 #include "support/test_text.h"
 #include "typed_keys.h"
+#include "views/explorer_panel_win.h"
 #include "views/graph_window_win.h"
+#include "views/report_picture_panels_win.h"
 
 namespace corvinata {
 namespace {
@@ -94,7 +97,9 @@ public:
         GetWindowRect(window, &r);
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
-        return Utf8(name) + " (" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+        wchar_t caption[64] = {};
+        GetWindowTextW(window, caption, 64);
+        return Utf8(name) + " \"" + Utf8(caption) + "\" (" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
                std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
     }
     // Where the keys are, for a failure's message.
@@ -217,8 +222,156 @@ TEST_P(ActivationOfKindTest, TheKeysGoToThePanelAndComeBackByEscapeOrAClick) {
     EXPECT_TRUE(IsChild(PanelDialog(c.kind), GetFocus()));
 }
 
+// After a dialog the keys come back to the panel's control that had them,
+// not to its first one: what the user types next goes where he left off.
+TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem) {
+    const KindCase& c = GetParam();
+    MdiChildWindow* window = Open(c);
+    ASSERT_NE(window, nullptr);
+    // A graph's panel has a second control to go to once it has a line.
+    if (auto* graph = dynamic_cast<GraphWindow*>(window)) {
+        app_->GetGraphActions().AddLine(*graph, 0, test::NamedLine("Sun", "Sun.DistEarth(km)"), nullptr);
+        Typed().Keys({{VK_ESCAPE}});
+        Typed().Keys({{VK_TAB}});
+    }
+    ASSERT_TRUE(FocusComesToPanel(c.kind)) << Focus();
+    const HWND first = GetFocus();
+    Typed().Keys({{VK_TAB}});
+    const HWND second = GetFocus();
+    ASSERT_TRUE(IsChild(PanelDialog(c.kind), second)) << Focus();
+    ASSERT_NE(second, first);
+    ASSERT_TRUE(Typed().Steps({{{VK_CONTROL, 'T'}, test::TypedKeys::DialogHasFocus},
+                               {{VK_ESCAPE}, test::TypedKeys::NoModalDialog}}));
+    EXPECT_TRUE(FocusComesTo(second)) << "after Date and Time, " << Focus();
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, ActivationOfKindTest, ::testing::ValuesIn(kKinds),
                          [](const ::testing::TestParamInfo<KindCase>& info) { return info.param.name; });
+
+// ---- the start -------------------------------------------------------------
+
+class StartKeysTest : public test::FrameTest {};
+
+// The tools are made hidden as the program starts: none is left the active
+// window, nor has the keys (while another program is in front, nothing
+// would take them from there until a click on the frame).
+TEST_F(StartKeysTest, NoHiddenToolIsActiveOrHasTheKeys) {
+    static test::ScopedCatalogues catalogues;
+    StartAsProgram(GetProgramDirectory(GetModuleHandleW(nullptr)));
+    const HWND active = GetActiveWindow();
+    const HWND focus = GetFocus() ? GetAncestor(GetFocus(), GA_ROOT) : nullptr;
+    for (int command : {CMD_OBJECT_INFO, CMD_EVENT_FORECAST, CMD_EVENT_FINDER, CMD_CALCULATOR, CMD_SYMBOLS}) {
+        const ToolWindow* tool = frame_->Tools().Find(command);
+        ASSERT_NE(tool, nullptr);
+        ASSERT_FALSE(IsWindowVisible(tool->Window()));
+        EXPECT_NE(active, tool->Window()) << "active: " << ChildActivationTest::Where(active);
+        EXPECT_NE(focus, tool->Window()) << "the keys in " << ChildActivationTest::Where(focus);
+    }
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    DrainQuit();
+}
+
+// ---- a click that brings the frame back ----------------------------------
+
+struct ToolCase {
+    const char* name;
+    int command;
+};
+
+const ToolCase kToolsInFront[] = {
+    {"Calculator", CMD_CALCULATOR},
+    {"ObjectInfo", CMD_OBJECT_INFO},
+    {"EventForecast", CMD_EVENT_FORECAST},
+};
+
+class ClickBackTest : public ChildActivationTest, public ::testing::WithParamInterface<ToolCase> {
+public:
+    // A Sky and a Solar System window, the Window Manager shown, and the
+    // tool in front of the frame.
+    HWND WindowManagerWithToolInFront() {
+        EXPECT_NE(Open(kKinds[0]), nullptr);
+        EXPECT_NE(Open(kKinds[1]), nullptr);
+        if (!frame_->IsPaneShown(CMD_VIEW_WINDOW_MANAGER)) Command(CMD_VIEW_WINDOW_MANAGER);
+        Typed().RunLoop();
+        EXPECT_TRUE(BringToolForward(GetParam().command));
+        return frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER);
+    }
+    void ClickMiddleOf(HWND control) {
+        RECT r{};
+        GetClientRect(control, &r);
+        Typed().Click(control, POINT{r.right / 2, r.bottom / 2});
+        RestThePointer();
+    }
+};
+
+// The click that brings the frame back presses the Window Manager's
+// "Close" at once: the selected window closes.
+TEST_P(ClickBackTest, TheWindowManagersCloseClosesAtTheFirstClick) {
+    const HWND pane = WindowManagerWithToolInFront();
+    const std::size_t open = frame_->Registry().AllWindows().size();
+    ASSERT_EQ(open, 2u);
+    const HWND close = GetDlgItem(pane, IDC_PANE_CLOSE);
+    ASSERT_TRUE(IsWindowEnabled(close));
+    ClickMiddleOf(close);
+    EXPECT_EQ(frame_->Registry().AllWindows().size(), open - 1) << Focus();
+}
+
+// A row clicked in the Window Manager's list keeps the keys: Down moves
+// the list's selection, not the panel's.
+TEST_P(ClickBackTest, TheWindowManagersListKeepsTheKeysOfTheClick) {
+    const HWND list = GetDlgItem(WindowManagerWithToolInFront(), IDC_PANE_LIST);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    RECT row{};
+    row.left = LVIR_LABEL;
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    Typed().Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
+    RestThePointer();
+    EXPECT_EQ(GetFocus(), list) << Focus();
+    Typed().Keys({{VK_DOWN}});
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTool, ClickBackTest, ::testing::ValuesIn(kToolsInFront),
+                         [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
+
+// ---- a panel button that works disabled -----------------------------------
+
+struct ButtonCase {
+    const char* name;
+    std::size_t kind;  // in kKinds
+    int button;
+};
+
+const ButtonCase kWorkingButtons[] = {
+    {"ReportNextPeriod", 7, kNextPeriodItem},
+    {"ReportPreviousPeriod", 7, kPreviousPeriodItem},
+    {"ReportReset", 7, kResetTimeItem},
+    {"JupiterHighlight", 2, kExplorerHighlightItem},
+    {"SaturnHighlight", 3, kExplorerHighlightItem},
+};
+
+class WorkingButtonTest : public ChildActivationTest, public ::testing::WithParamInterface<ButtonCase> {};
+
+// Space on a panel button that is disabled while it works leaves the keys
+// on it once it is enabled again: a second Space presses it again.
+TEST_P(WorkingButtonTest, TheKeysStayOnTheButton) {
+    const ButtonCase& c = GetParam();
+    const int kind = kKinds[c.kind].kind;
+    ASSERT_NE(Open(kKinds[c.kind]), nullptr);
+    ASSERT_TRUE(FocusComesToPanel(kind));
+    const HWND button = GetDlgItem(PanelDialog(kind), c.button);
+    for (int tabs = 0; tabs < 30 && GetFocus() != button; ++tabs) Typed().Keys({{VK_TAB}});
+    ASSERT_EQ(GetFocus(), button) << Focus();
+    for (int press = 1; press <= 2; ++press) {
+        Typed().Keys({{VK_SPACE}});
+        ASSERT_TRUE(RunMessagesUntil([button] { return IsWindowEnabled(button) != FALSE; }, 10000));
+        Typed().RunLoop();
+        EXPECT_EQ(GetFocus(), button) << "after press " << press << ", " << Focus();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryButton, WorkingButtonTest, ::testing::ValuesIn(kWorkingButtons),
+                         [](const ::testing::TestParamInfo<ButtonCase>& info) { return info.param.name; });
 
 // ---- the ways a window comes to the front ---------------------------------
 
@@ -237,9 +390,13 @@ struct PathOfKind {
 
 class ActivationPathTest : public ChildActivationTest, public ::testing::WithParamInterface<PathOfKind> {
 public:
-    // Object Info shows the Moon; then the tool in front; then a click on
-    // the window's caption.
+    // The window the active child; Object Info shows the Moon; then the
+    // tool in front; then a click on the window's caption brings the frame
+    // back to the same active child (its caption's activation alone).
     static void BackFromTool(ChildActivationTest& test, MdiChildWindow& window, int tool) {
+        SendMessageW(test.Frame().MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.Handle()), 0);
+        test.Typed().RunLoop();
+        ASSERT_EQ(test.Frame().Children().ActiveWindow(), &window);
         test.ShowMoonInObjectInfo();
         ASSERT_TRUE(test.BringToolForward(tool));
         test.ClickCaption(window.Handle());

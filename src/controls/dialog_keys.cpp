@@ -1,0 +1,82 @@
+#include "controls/dialog_keys.h"
+
+namespace corvinata {
+namespace {
+
+// The dialog's property: the control that had the keys last, or the
+// dialog itself before any did.
+constexpr wchar_t kLastKeysProperty[] = L"CorvinataLastKeys";
+
+thread_local HHOOK t_focusHook = nullptr;
+thread_local int t_memories = 0;
+
+// A control takes the keys: the nearest remembering dialog around it
+// notes it.
+LRESULT CALLBACK WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SETFOCUS) {
+        const HWND gaining = reinterpret_cast<HWND>(wParam);
+        const HWND desktop = GetDesktopWindow();
+        for (HWND around = gaining ? GetAncestor(gaining, GA_PARENT) : nullptr; around && around != desktop;
+             around = GetAncestor(around, GA_PARENT)) {
+            if (GetPropW(around, kLastKeysProperty) == nullptr) continue;
+            SetPropW(around, kLastKeysProperty, gaining);
+            break;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool CanTakeKeys(HWND control) {
+    return control != nullptr && IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control);
+}
+
+bool HasKeys(HWND control) {
+    const HWND focus = GetFocus();
+    return focus != nullptr && (focus == control || IsChild(control, focus));
+}
+
+}  // namespace
+
+DialogKeysMemory::DialogKeysMemory(HWND dialog) : dialog_(dialog) {
+    SetPropW(dialog_, kLastKeysProperty, dialog_);
+    if (t_memories++ == 0) t_focusHook = SetWindowsHookExW(WH_CBT, &WatchFocus, nullptr, GetCurrentThreadId());
+}
+
+DialogKeysMemory::~DialogKeysMemory() {
+    if (IsWindow(dialog_)) RemovePropW(dialog_, kLastKeysProperty);
+    if (--t_memories == 0 && t_focusHook != nullptr) {
+        UnhookWindowsHookEx(t_focusHook);
+        t_focusHook = nullptr;
+    }
+}
+
+void GiveDialogKeys(HWND dialog) {
+    HWND control = static_cast<HWND>(GetPropW(dialog, kLastKeysProperty));
+    if (control == dialog || !IsChild(dialog, control) || !CanTakeKeys(control)) {
+        control = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    }
+    SetFocus(control != nullptr ? control : dialog);
+}
+
+bool DisableKeepingKeys(HWND control) {
+    if (control == nullptr) return false;
+    const bool had = HasKeys(control);
+    EnableWindow(control, FALSE);
+    if (!had) return false;
+    const HWND dialog = GetParent(control);
+    const HWND next = dialog != nullptr ? GetNextDlgTabItem(dialog, control, FALSE) : nullptr;
+    if (next != nullptr && next != control && CanTakeKeys(next)) SetFocus(next);
+    return true;
+}
+
+void GiveKeysTo(HWND control) {
+    if (!CanTakeKeys(control) || GetActiveWindow() != GetAncestor(control, GA_ROOT)) return;
+    SetFocus(control);
+}
+
+DisabledWhileWorking::~DisabledWhileWorking() {
+    EnableWindow(control_, TRUE);
+    if (hadKeys_) GiveKeysTo(control_);
+}
+
+}  // namespace corvinata

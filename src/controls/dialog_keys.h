@@ -1,0 +1,52 @@
+// Where the keys go inside a dialog that lives in another window (a control
+// panel in the frame's pane): back to the control that had them last, and
+// never nowhere while one of its controls is disabled for a moment.
+#pragma once
+
+#include <windows.h>
+
+namespace corvinata {
+
+// Remembers, for as long as it lives, the last control of the dialog that
+// had the keys. The system tells a dialog inside another window of no
+// activation, so its own memory of the focus never follows the user: this
+// one follows every focus change of the thread.
+class DialogKeysMemory {
+public:
+    explicit DialogKeysMemory(HWND dialog);
+    ~DialogKeysMemory();
+    DialogKeysMemory(const DialogKeysMemory&) = delete;
+    DialogKeysMemory& operator=(const DialogKeysMemory&) = delete;
+
+private:
+    HWND dialog_;
+};
+
+// The keys to the dialog's control that had them last, when it can still
+// take them (there, shown, enabled); else to its first tab stop.
+void GiveDialogKeys(HWND dialog);
+
+// The control is disabled; when it had the keys, they go to the dialog's
+// next control meanwhile (a disabled control that has them leaves them
+// nowhere). True when it had them.
+bool DisableKeepingKeys(HWND control);
+
+// The keys to the control, when it can take them and its top-level window
+// is the active one (the keys never bring a window to the front).
+void GiveKeysTo(HWND control);
+
+// A button disabled while its work runs, then enabled again, with the keys
+// back on it when it had them.
+class DisabledWhileWorking {
+public:
+    explicit DisabledWhileWorking(HWND control) : control_(control), hadKeys_(DisableKeepingKeys(control)) {}
+    ~DisabledWhileWorking();
+    DisabledWhileWorking(const DisabledWhileWorking&) = delete;
+    DisabledWhileWorking& operator=(const DisabledWhileWorking&) = delete;
+
+private:
+    HWND control_;
+    bool hadKeys_;
+};
+
+}  // namespace corvinata
