@@ -194,11 +194,12 @@ void MdiChildWindow::FocusPanel() {
     if (!IsActiveChild() || !IsWindowVisible(frame)) return;
     if (!focusBringsForward_ && GetActiveWindow() != frame) return;
     // Keys that a click put on a control of the frame (a pane's button, a
-    // list) since the activation stay there; those the MDI client left
-    // on the window, the client or the frame go on to the panel.
+    // list, a button the window shows) since the activation stay there;
+    // those the MDI client left on the window, the client or the frame go
+    // on to the panel.
     const HWND focus = GetFocus();
     const bool placedByClick = focus && focus != frame && IsChild(frame, focus) && focus != handle_ &&
-                               !IsChild(handle_, focus) && focus != host_.MdiClient();
+                               focus != host_.MdiClient();
     if (placedByClick) return;
     FocusPanelNow();
 }

@@ -26,6 +26,7 @@
 #include "views/explorer_panel_win.h"
 #include "views/graph_window_win.h"
 #include "views/report_picture_panels_win.h"
+#include "views/report_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -329,6 +330,37 @@ TEST_P(ClickBackTest, TheWindowManagersListKeepsTheKeysOfTheClick) {
     EXPECT_EQ(GetFocus(), list) << Focus();
     Typed().Keys({{VK_DOWN}});
     EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
+}
+
+// The Report window's own "Save as HTML..." button, clicked from behind
+// the tool, opens its dialog at once.
+TEST_P(ClickBackTest, TheReportsSaveButtonOpensItsDialogAtTheFirstClick) {
+    MdiChildWindow* report = Open(kKinds[7]);
+    ASSERT_NE(report, nullptr);
+    HWND save = nullptr;
+    EnumChildWindows(
+        report->Handle(),
+        [](HWND child, LPARAM found) {
+            if (GetDlgCtrlID(child) != kSaveAsHtmlButton) return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&save));
+    ASSERT_NE(save, nullptr);
+    ASSERT_TRUE(BringToolForward(GetParam().command));
+    // The save dialog, once it is up, is seen and closed.
+    static bool dialogSeen;
+    dialogSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (const HWND dialog = test::TypedKeys::ModalDialog()) {
+            dialogSeen = true;
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+    });
+    ClickMiddleOf(save);
+    RunMessagesUntil([] { return dialogSeen && test::TypedKeys::NoModalDialog(); }, 5000);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(dialogSeen) << Focus();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ClickBackTest, ::testing::ValuesIn(kToolsInFront),

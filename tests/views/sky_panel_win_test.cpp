@@ -714,9 +714,14 @@ TEST_F(SkyPanelTest, TheWholeJourneyByKeys) {
 
     Keys({{VK_ESCAPE}});
     EXPECT_EQ(GetFocus(), sky->Handle()) << "Escape gives the keys back to the window";
-    // Each page: the menu, its "Sky &Options...", the page's keys, Enter.
-    const auto withDialog = [](std::vector<test::KeyStep> keys) {
-        keys.insert(keys.begin(), {{{VK_SHIFT, VK_F10}, MenuOpen}, {{'O'}, test::TypedKeys::DialogHasFocus}});
+    // Each page: the keys back to the window (a dialog's end hands them to
+    // the panel, to the control that had them), the menu, its "Sky
+    // &Options...", the page's keys, Enter.
+    const HWND window = sky->Handle();
+    const auto withDialog = [window](std::vector<test::KeyStep> keys) {
+        keys.insert(keys.begin(), {{{VK_ESCAPE}, [window] { return GetFocus() == window; }},
+                                   {{VK_SHIFT, VK_F10}, MenuOpen},
+                                   {{'O'}, test::TypedKeys::DialogHasFocus}});
         keys.push_back({{VK_RETURN}, NoModalDialog});
         return keys;
     };
