@@ -299,7 +299,7 @@ TEST_F(AutomationInProcess, AYLimitIsReadAsTheLinesKindReadsIt) {
         {L"Angle90(10)", L"10 S", false, true, -10.0},
         {L"Sun.Rise(lct)", L"6:30", true, true, 6.5},
         {L"Sun.Rise(lct)", L"24:00", true, true, 24.0},
-        {L"Sun.Rise(lct)", L"6:30 UT", true, false, 0.0},
+        {L"Sun.Rise(lct)", L"6:30:00 UT", true, false, 0.0},
         {L"Sun.Rise(lct)", L"6.5", true, false, 0.0},
     };
     for (const auto& row : rows) {
@@ -348,7 +348,7 @@ TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {
     ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
     BSTR date = SysAllocString(L"1.3.2024");
     BSTR days = SysAllocString(L"Days");
-    for (const auto& [time, result] : {std::pair{L"10:00", S_OK}, std::pair{L"10:00 UT", E_INVALIDARG}}) {
+    for (const auto& [time, result] : {std::pair{L"10:00", S_OK}, std::pair{L"10:00:00 UT", E_INVALIDARG}}) {
         BSTR begin = SysAllocString(time);
         EXPECT_EQ(graph->SetTimeBeginAndStep(date, begin, 10, days), result) << time;
         SysFreeString(begin);

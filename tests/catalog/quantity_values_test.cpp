@@ -146,8 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{kQuantityTimeOfDay, " 12:30 ", true, 12.5},
         ParseCase{kQuantityTimeOfDay, "25:00", false, 0},
         // Nothing after the time is dropped unread; 24:00 ends the day.
-        ParseCase{kQuantityTimeOfDay, "12:30 UT", false, 0},
-        ParseCase{kQuantityTimeOfDay, "12:30x", false, 0},
+        ParseCase{kQuantityTimeOfDay, "12:30:00 UT", false, 0},
+        ParseCase{kQuantityTimeOfDay, "12:30:00x", false, 0},
         ParseCase{kQuantityTimeOfDay, "24:00", true, 24}));
 
 TEST(QuantityValue, ExtraFieldsFollowTheKind) {
