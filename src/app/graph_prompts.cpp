@@ -1,5 +1,6 @@
 #include "app/graph_prompts.h"
 
+#include "app/wait_cursor.h"
 #include "base/path_name.h"
 #include "base/text_format.h"
 
@@ -19,7 +20,11 @@ bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterfa
         message = GraphOpenErrorText(product, path, GraphOpenFailure::CannotRead);
         return false;
     }
-    const GraphReadResult result = reader.ReadGraph(*file);
+    GraphReadResult result;
+    {
+        const ScopedWaitCursor wait;
+        result = reader.ReadGraph(*file);
+    }
     file->Close();
     if (result.read) {
         if (!result.replacedFields.empty()) message = GraphReplacedFieldsText(path, result.replacedFields);

@@ -43,7 +43,8 @@ public:
 // Opens the file and has `reader` read it; false with the message for the
 // user in `message` when the file cannot be opened or read. True with the
 // notice in `message` when the graph opened with fields replaced by their
-// defaults, with `message` empty otherwise.
+// defaults, with `message` empty otherwise. The wait cursor shows while
+// `reader` reads.
 bool OpenGraphFileWithMessages(StorageService& storage, const ProductInfoInterface& product,
                                const String& path, GraphFileReader& reader, String& message);
 

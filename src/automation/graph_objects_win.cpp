@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/graph_commands.h"
 #include "automation/argument_rules.h"
 #include "automation/window_object_win.h"
 #include "automation/window_objects_win.h"
@@ -13,13 +14,16 @@
 #include "base/colour_table.h"
 #include "base/date_time_text.h"
 #include "base/folder_node.h"
+#include "base/number_text.h"
 #include "base/path_name.h"
+#include "base/text_format.h"
 #include "base/time_step.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/quantity_values.h"
 #include "catalog/town_table.h"
 #include "script/script_expression.h"
 #include "views/graph_line_form.h"
+#include "views/graph_options_form.h"
 #include "views/graph_save.h"
 #include "views/graph_window_win.h"
 
@@ -54,12 +58,42 @@ std::unique_ptr<GraphDocument> LoadQuietly(const String& path, String& error) {
     return document;
 }
 
-// Reads "date" and "time" texts into a moment from 1583-01-01 0 h.
+// Reads "date" and "time" texts into a moment from 1583-01-01 0 h, in the
+// graph's time system: a time that names another system is refused.
 bool ParseMoment(const String& date, const String& time, std::int32_t timeSystem, DateTime& moment) {
     DateTime read;
     read.timeSystem = timeSystem;
-    if (!DateTimeParseDate(read, date.Text()) || !DateTimeParseTime(read, time.Text())) return false;
+    if (!DateTimeParseDate(read, date.Text()) || !DateTimeParseTimeAlone(read, time.Text())) return false;
     moment = read;
+    return true;
+}
+
+// A y limit as the graph's kind reads it, in the unit and system of the
+// graph's first line: a time of day and the angles with their own readers
+// (as the Graph Options dialog gives them pickers); every other kind one
+// number alone, as the dialog's number edits take it. The text the limit's
+// get gave (a distance with the line's unit, a constellation's or sign's
+// abbreviation, a compass point) reads back as well; a text in another
+// unit or system is refused rather than read in the line's own.
+bool ReadLimit(const GraphDocument& graph, const String& text, const QuantityFormatRequest& format,
+               double& limit) {
+    const std::unique_ptr<QuantityValue> value =
+        CreateQuantityValue(graph.ValueKind(), 0.0, graph.ValueSystem());
+    if (!value) return false;
+    const bool number = GraphRangeControlOf(graph.ValueKind()) == GraphRangeControl::Number;
+    if (number && ParseNumberAlone(text.Text(), limit)) return true;
+    const int system = value->System();
+    if (!value->Parse(text.Text()) || value->IsMissing() || value->System() != system) return false;
+    if (number) {
+        String shown;
+        value->Format(shown, format);
+        String typed = text;
+        TrimRight(typed);
+        const Char* start = typed.Text();
+        while (IsSpaceChar(*start)) ++start;
+        if (!TextEqualsNoCase(shown.Text(), start)) return false;
+    }
+    limit = value->GetValue();
     return true;
 }
 
@@ -566,12 +600,15 @@ private:
         const std::unique_ptr<QuantityValue> value =
             CreateQuantityValue(graph.ValueKind(), maximum ? high : low, graph.ValueSystem());
         if (!value) return S_OK;
+        String text;
+        value->Format(text, LimitFormat());
+        return SetText(out, text.Text());
+    }
+    QuantityFormatRequest LimitFormat() {
         QuantityFormatRequest request;
         request.angleDegreeBase = App().GetAngleDegreeBase();
         request.raDisplayUnit = App().GetRaDisplayUnit();
-        String text;
-        value->Format(text, request);
-        return SetText(out, text.Text());
+        return request;
     }
     HRESULT SetLimit(BSTR text, double TimeAndLocation::*member, std::int32_t field) {
         GraphView* view = View();
@@ -579,13 +616,14 @@ private:
         GraphDocument& graph = view->Graph();
         if (graph.LineCount() == 0) return E_INVALIDARG;
         if (graph.ValueKind() == kValueKindUnknown) graph.UpdateGraphRange();
-        const std::unique_ptr<QuantityValue> value =
-            CreateQuantityValue(graph.ValueKind(), 0.0, graph.ValueSystem());
-        const String read = TextOrEmpty(text);
-        if (!value || !value->Parse(read.Text()) || value->IsMissing()) return E_INVALIDARG;
-        const double limit = value->GetValue();
-        const TimeAndLocation& now = graph.Options();
-        if (field == kYAxisMaxField ? !(limit > now.yAxisMin) : !(limit < now.yAxisMax)) return E_INVALIDARG;
+        double limit = 0.0;
+        if (!ReadLimit(graph, TextOrEmpty(text), LimitFormat(), limit)) return E_INVALIDARG;
+        TimeAndLocation next = graph.Options();
+        if (field == kYAxisMaxField ? !(limit > next.yAxisMin) : !(limit < next.yAxisMax)) return E_INVALIDARG;
+        // A limit beyond what the kind admits the graph's actions drop
+        // without a word: the client hears of it.
+        next.*member = limit;
+        if (!CheckGraphLimits(graph, next, field).IsEmpty()) return E_INVALIDARG;
         return Change(field, [member, limit](TimeAndLocation& o) {
             o.*member = limit;
             return true;

@@ -227,7 +227,8 @@ public:
         const String text = TextOrEmpty(value);
         DateTime time;
         time.timeSystem = kUniversalTime;
-        if (!DateTimeParseTime(time, text.Text())) return E_INVALIDARG;
+        // Universal time: a time naming another system is refused, not read as UT.
+        if (!DateTimeParseTimeAlone(time, text.Text())) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
             App().GetSolarEclipseActions().DisplayDetailsForTime(*w, time, 1, nullptr);
         }

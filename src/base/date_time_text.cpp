@@ -274,6 +274,18 @@ bool DateTimeParseTime(DateTime& record, const Char* text) {
     return true;
 }
 
+bool DateTimeParseTimeAlone(DateTime& record, const Char* text) {
+    // The reader takes no blank after the time: it gets the time alone.
+    while (IsSpaceChar(*text)) ++text;
+    String time;
+    for (; IsDigitChar(*text) || *text == ':'; ++text) {
+        const Char one[2] = {*text, 0};
+        StringAppend(time, one);
+    }
+    while (IsSpaceChar(*text)) ++text;
+    return *text == 0 && DateTimeParseTime(record, time.Text());
+}
+
 TextScanner& ReadUnsigned(TextScanner& scanner, int& receiver) noexcept {
     if (!scanner.ok) return scanner;
     const DecimalInteger number = ScanDecimalInteger(scanner.text + scanner.position);

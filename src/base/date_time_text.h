@@ -87,6 +87,10 @@ bool DateTimeParseDate(DateTime& record, const Char* text);
 // at. False, and the record unchanged, for anything else, also for 24:00 on
 // the last valid day.
 bool DateTimeParseTime(DateTime& record, const Char* text);
+// As DateTimeParseTime, for a text that holds the time alone (white space
+// around it allowed): a time system's name or anything else after the time
+// is refused rather than dropped unread.
+bool DateTimeParseTimeAlone(DateTime& record, const Char* text);
 
 // The scanner step that reads an unsigned decimal number at the scanner's
 // position into `receiver`: optional white space, an optional "+", digits.

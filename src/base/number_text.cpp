@@ -190,6 +190,17 @@ bool ParseDouble(const Char* text, double& receiver, int* consumed) noexcept {
     return true;
 }
 
+bool ParseNumberAlone(const Char* text, double& receiver) noexcept {
+    double value = 0.0;
+    int consumed = 0;
+    if (!text || !ParseDouble(text, value, &consumed) || !std::isfinite(value)) return false;
+    for (const Char* rest = text + consumed; *rest; ++rest) {
+        if (!IsSpaceChar(*rest)) return false;
+    }
+    receiver = value;
+    return true;
+}
+
 int CompareWideText(const Char* a, const Char* b) noexcept {
     for (;; ++a, ++b) {
         const auto x = static_cast<std::uint16_t>(*a);

@@ -89,11 +89,14 @@ public:
         const String trimmed = Trimmed(text);
         DateTime record;
         record.timeSystem = system_;
-        if (!DateTimeParseTime(record, trimmed.Text())) {
+        const int day = record.day;
+        if (!DateTimeParseTimeAlone(record, trimmed.Text())) {
             SetMissing();
             return false;
         }
-        value_ = record.hours;
+        // 24:00 is the end of this day (the top of a time axis), not the
+        // start of the next.
+        value_ = record.day == day ? record.hours : record.hours + 24.0;
         system_ = record.timeSystem;
         return true;
     }

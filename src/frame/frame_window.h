@@ -21,6 +21,7 @@
 #include "controls/child_windows.h"
 #include "controls/mdi_child_window.h"
 #include "controls/night_colours.h"
+#include "controls/screen_wait_cursor.h"
 #include "controls/tool_windows.h"
 #include "frame/close_request.h"
 #include "frame/command_states.h"
@@ -196,6 +197,9 @@ private:
     void DestroyFrameWindows();
 
     Application& app_;
+    // The wait cursor of file reads and writes and of graph computations,
+    // registered from first to last.
+    ScreenWaitCursor waitCursor_;
     ChildWindowRegistry registry_;
     MdiWindows mdiWindows_{registry_};
     std::unique_ptr<FrameWindowServices> windowServices_;

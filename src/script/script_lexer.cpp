@@ -251,7 +251,8 @@ bool ReadTimeValue(CompilerContext& context, double& hours) {
         probe.month = 6;
         probe.day = 15;
         // 24:00 reads as the next day's midnight: not a time of this day.
-        if (!DateTimeParseTime(probe, word) || probe.day != 15) return false;
+        // A time system's name glued to the time is refused, not dropped.
+        if (!DateTimeParseTimeAlone(probe, word) || probe.day != 15) return false;
         hours = probe.hours;
         return true;
     });

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/wait_cursor.h"
 #include "views/picture_source_win.h"
 #include "views/graph_canvas_win.h"
 
@@ -56,9 +57,8 @@ GraphImageBytes GdiGraphImages::CaptureGraphYAxis(const GraphDocument& document,
 }
 
 void GdiGraphImages::ComputeGraphWithWaitCursor(GraphDocument& document, bool notify) {
-    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    const ScopedWaitCursor wait;
     document.ComputeAllLines(notify);
-    SetCursor(previous);
 }
 
 }  // namespace corvinata

@@ -251,11 +251,7 @@ bool CheckGraphYAxisPage(const GraphYAxisPage& page, TimeAndLocation& settings, 
     const int items[2] = {page.fromItem, page.toItem};
     for (int i = 0; i < 2; ++i) {
         if (edits) {
-            int consumed = 0;
-            const bool read = ParseDouble(texts[i]->Text(), values[i], &consumed);
-            const Char* after = texts[i]->Text() + consumed;
-            while (read && IsBlank(*after)) ++after;
-            if (!read || *after != 0 || !std::isfinite(values[i])) {
+            if (!ParseNumberAlone(texts[i]->Text(), values[i])) {
                 return Refuse(refusal,
                               FormatPercent1(TXT("The value you entered, %, is not a valid number. Please try again."),
                                              *texts[i]),

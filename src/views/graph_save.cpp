@@ -2,6 +2,7 @@
 
 #include "app/graph_file_names.h"
 #include "app/graph_prompts.h"
+#include "app/wait_cursor.h"
 #include "documents/graph_file.h"
 #include "base/path_name.h"
 #include "documents/graph_visitor.h"
@@ -48,6 +49,7 @@ String GraphDisplayName(const GraphDocument& document) {
 }
 
 bool WriteGraphFile(GraphDocument& document, const String& path, StorageService& storage) {
+    const ScopedWaitCursor wait;
     if (!SaveGraphFile(document, storage, path)) return false;
     if (!IsXmlExportPath(path.Text())) {
         document.History().MarkSaved();

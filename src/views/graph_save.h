@@ -46,6 +46,7 @@ struct GraphSaving {
 
 // Writes the graph at `path`. Only a write in the graph format changes the
 // graph: its history is marked saved, it has a file there, version 1.20.
+// The wait cursor shows while it writes.
 bool WriteGraphFile(GraphDocument& document, const String& path, StorageService& storage);
 // Save to the graph's own file (mode 0 the command; 1 and 2 the close
 // questions, where declining to update an earlier version's file still

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "automation/automation_server_win.h"
 #include "controls/message_box.h"
@@ -247,6 +250,111 @@ TEST_F(AutomationInProcess, AGraphKeepsItsDisplayModesWhenAClientMovesIt) {
     EXPECT_DOUBLE_EQ(place.coordinates.longitude.GetValue(), 10.0);
     EXPECT_DOUBLE_EQ(place.coordinates.latitude.GetValue(), -20.0);
     for (BSTR text : {country, town, longitude, latitude}) SysFreeString(text);
+    graph->Release();
+    app->Release();
+}
+
+// A y limit is read as the first line's kind reads it: times and angles
+// with their own readers, every other kind one number alone in the line's
+// unit; the text the limit's get gave reads back; a text whose unit or
+// suffix would be dropped is refused, and so is a limit the kind does not
+// admit, which the graph would otherwise drop while the client heard S_OK.
+TEST_F(AutomationInProcess, AYLimitIsReadAsTheLinesKindReadsIt) {
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataGraphWindow* graph = nullptr;
+    ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
+    auto* window = dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+    ASSERT_NE(window, nullptr);
+    ICorvinataGraphLine* line = nullptr;
+    ASSERT_EQ(graph->AppendNewLine(&line), S_OK);
+    constexpr const wchar_t* kGetsOwnText = nullptr;
+    const struct {
+        const wchar_t* line;
+        const wchar_t* text;  // kGetsOwnText: what get_YAxisMax answers
+        bool maximum;
+        bool accepted;
+        double value;
+    } rows[] = {
+        {L"Earth.DistSun(Au)", L"2", true, true, 2.0},
+        {L"Earth.DistSun(Au)", L" 2.5 ", true, true, 2.5},
+        {L"Earth.DistSun(Au)", L"3 km", true, false, 0.0},
+        {L"Earth.DistSun(Au)", L"4 mi", true, false, 0.0},
+        {L"Earth.DistSun(Au)", L"2x", true, false, 0.0},
+        {L"Earth.DistSun(Au)", kGetsOwnText, true, true, 0.0},
+        {L"Constellation(5)", L"2.5", true, true, 2.5},
+        {L"Constellation(5)", L"87", true, true, 87.0},
+        {L"Constellation(5)", L"88", true, false, 0.0},  // beyond the kind's range
+        {L"Constellation(5)", L"-1", false, false, 0.0},
+        {L"Constellation(5)", L"5 km", true, false, 0.0},
+        {L"Constellation(5)", kGetsOwnText, true, true, 0.0},
+        {L"Zodiac(3)", L"1.5", true, true, 1.5},
+        {L"Zodiac(3)", L"12", true, false, 0.0},
+        {L"Zodiac(3)", kGetsOwnText, true, true, 0.0},
+        {L"Direction(90)", L"45", true, true, 45.0},
+        {L"Direction(90)", L"12h", true, false, 0.0},
+        {L"Direction(90)", L"5x", true, false, 0.0},
+        {L"Scalar(2)", L"-2.5e1", false, true, -25.0},
+        {L"Scalar(2)", L"2.5 km", true, false, 0.0},
+        {L"Angle90(10)", L"10 S", false, true, -10.0},
+        {L"Sun.Rise(lct)", L"6:30", true, true, 6.5},
+        {L"Sun.Rise(lct)", L"24:00", true, true, 24.0},
+        {L"Sun.Rise(lct)", L"6:30:00 UT", true, false, 0.0},
+        {L"Sun.Rise(lct)", L"6.5", true, false, 0.0},
+    };
+    for (const auto& row : rows) {
+        BSTR code = SysAllocString(row.line);
+        ASSERT_EQ(line->put_CorvinataScriptCode(code), S_OK);
+        SysFreeString(code);
+        // The kind's range from the line, both ends open.
+        window->Graph().UpdateGraphRange();
+        window->Graph().Settings().yAxisMin = -std::numeric_limits<double>::infinity();
+        window->Graph().Settings().yAxisMax = std::numeric_limits<double>::infinity();
+        BSTR text = nullptr;
+        if (row.text == kGetsOwnText) {
+            ASSERT_EQ(graph->get_YAxisMax(&text), S_OK);
+            ASSERT_NE(text, nullptr);
+        } else {
+            text = SysAllocString(row.text);
+        }
+        const std::wstring typed = text;
+        const HRESULT result = row.maximum ? graph->put_YAxisMax(text) : graph->put_YAxisMin(text);
+        SysFreeString(text);
+        EXPECT_EQ(result, row.accepted ? S_OK : E_INVALIDARG) << row.line << " " << typed;
+        const TimeAndLocation& options = window->Graph().Options();
+        const double limit = row.maximum ? options.yAxisMax : options.yAxisMin;
+        if (!row.accepted) {
+            EXPECT_TRUE(std::isinf(limit)) << row.line << " " << typed;
+        } else if (row.text == kGetsOwnText) {
+            BSTR again = nullptr;
+            EXPECT_EQ(graph->get_YAxisMax(&again), S_OK);
+            EXPECT_EQ(std::wstring(again ? again : L""), typed) << row.line;
+            SysFreeString(again);
+        } else {
+            EXPECT_DOUBLE_EQ(limit, row.value) << row.line << " " << typed;
+        }
+    }
+    line->Release();
+    graph->Release();
+    app->Release();
+}
+
+// A graph's begin time is read in the graph's own time system: a time
+// naming another system is refused, not read as the graph's.
+TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataGraphWindow* graph = nullptr;
+    ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
+    BSTR date = SysAllocString(L"1.3.2024");
+    BSTR days = SysAllocString(L"Days");
+    for (const auto& [time, result] : {std::pair{L"10:00", S_OK}, std::pair{L"10:00:00 UT", E_INVALIDARG}}) {
+        BSTR begin = SysAllocString(time);
+        EXPECT_EQ(graph->SetTimeBeginAndStep(date, begin, 10, days), result) << time;
+        SysFreeString(begin);
+    }
+    SysFreeString(date);
+    SysFreeString(days);
     graph->Release();
     app->Release();
 }

@@ -171,6 +171,20 @@ TEST(ParseTime, EndOfDayOnLastValidDayIsRefused) {
     EXPECT_TRUE(DateTimeEqual(record, last));
 }
 
+// A time system's name after the time is refused, not dropped.
+TEST(ParseTime, AloneRefusesWhatFollowsTheTime) {
+    const struct {
+        const Char* text;
+        double hours;  // -1: refused
+    } cases[] = {{TXT(" 6:30 "), 6.5}, {TXT("6:30:36"), 6.51}, {TXT("6:30 UT"), -1.0},
+                 {TXT("6:30:00LCT"), -1.0}, {TXT("6:30 x"), -1.0}, {TXT("6.5"), -1.0}};
+    for (const auto& c : cases) {
+        DateTime record = MakeDateTime(2000, 2, 28, 7.25, kLocalCivilTime);
+        EXPECT_EQ(DateTimeParseTimeAlone(record, c.text), c.hours >= 0.0) << Utf8(c.text);
+        EXPECT_NEAR(record.hours, c.hours >= 0.0 ? c.hours : 7.25, 1e-9) << Utf8(c.text);
+    }
+}
+
 TEST(ReadUnsignedStep, ReadsDigitsAndRefusesSignsOverflowAndNonDigits) {
     const struct {
         const Char* text;

@@ -144,7 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{kQuantityDistance, "2.5 AU", true, 2.5},
         ParseCase{kQuantityDistance, "far", false, 0},
         ParseCase{kQuantityTimeOfDay, " 12:30 ", true, 12.5},
-        ParseCase{kQuantityTimeOfDay, "25:00", false, 0}));
+        ParseCase{kQuantityTimeOfDay, "25:00", false, 0},
+        // Nothing after the time is dropped unread; 24:00 ends the day.
+        ParseCase{kQuantityTimeOfDay, "12:30:00 UT", false, 0},
+        ParseCase{kQuantityTimeOfDay, "12:30:00x", false, 0},
+        ParseCase{kQuantityTimeOfDay, "24:00", true, 24}));
 
 TEST(QuantityValue, ExtraFieldsFollowTheKind) {
     const std::unique_ptr<QuantityValue> distance = CreateQuantityValue(kQuantityDistance, 1.0, 7);

@@ -94,6 +94,7 @@ const MessageCase kValueMessages[] = {
     {"Open Sky As S Set Date @32.1.2000", "Invalid date", ""},
     {"Open Sky As S Set Time @99:00", "Invalid time", ""},
     {"Open Sky As S Set Time @24:00", "Invalid time", ""},
+    {"Open Sky As S Set Time @10:00:00UT", "Invalid time", ""},
     {"Open Graph As G Set Location Lon 10E Lat 50N TimeZone @14", "Invalid time zone", ""},
     {"Open Solar Eclipse As E Center Lon 10E Lat @95N", "Invalid latitude", ""},
     {"Open Solar Eclipse As E Center Lon @200E Lat 5N", "Invalid longitude", ""},
