@@ -241,12 +241,19 @@ void FrameWindow::RunCommand(CommandHandler handler, int id) {
     case CommandHandler::Navigation: id == CMD_NAVIGATE_BACKWARD ? navigation_.Backward(1) : navigation_.Forward(1); break;
     case CommandHandler::Layouts: if (Layouts* layouts = app_.GetLayouts()) RunLayoutCommand(*layouts, id); break;
     case CommandHandler::Panes: panes_.Toggle(id); break;
-    case CommandHandler::Tools: tools_.Windows().Toggle(id); break;
+    case CommandHandler::Tools: ToggleTool(id); break;
     case CommandHandler::Educator: tools_.RunEducator(); break;
     case CommandHandler::Options: options_.RunCommand(window_, id); break;
     case CommandHandler::Arrangement: mdiWindows_.RunCommand(id); break;
     case CommandHandler::Help: RunHelpCommand(instance_, window_, id, options_.NightVision()); break;
     }
+}
+
+void FrameWindow::ToggleTool(int id) {
+    tools_.Windows().Toggle(id);
+    // A hidden tool's tasks go with it, whichever window comes to the front
+    // after it (another tool, or none when the tool was not the active one).
+    if (!tools_.Windows().IsShown(id)) RefreshRelatedTasks();
 }
 
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
