@@ -261,6 +261,7 @@ LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam)
     if (windowManager_ && header.hwndFrom == GetDlgItem(windowManager_, IDC_PANE_LIST) &&
         header.code == LVN_ITEMCHANGED) {
         ActivateSelectedWindow(*reinterpret_cast<const NMLISTVIEW*>(lParam), registry_, MdiClient());
+        EnableWindowManagerButtons(windowManager_);
     } else if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
         OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
     } else if (header.hwndFrom == status_.Window() && header.code == NM_DBLCLK) {
