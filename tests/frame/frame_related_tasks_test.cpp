@@ -324,16 +324,16 @@ public:
     using FrameRelatedTasksTest::Rows;
     FrameWindow& Frame() const { return *frame_; }
     test::TypedKeys Typed() const { return test::TypedKeys(*frame_, modeless_); }
-    HWND Tool(int command) const {
-        const ToolWindow* tool = frame_->Tools().Find(command);
-        return tool ? tool->Window() : nullptr;
-    }
     // The tool shown beside the frame, where it covers none of its panes.
     HWND ShowTool(int command) {
         if (!frame_->Tools().IsShown(command)) Command(command);
-        const HWND tool = Tool(command);
-        if (tool) SetWindowPos(tool, nullptr, 1110, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return tool;
+        const ToolWindow* tool = frame_->Tools().Find(command);
+        if (!tool) return nullptr;
+        SetWindowPos(tool->Window(), nullptr, 1110, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return tool->Window();
+    }
+    EventFinderWindow* Finder() const {
+        return dynamic_cast<EventFinderWindow*>(frame_->Tools().Find(CMD_EVENT_FINDER));
     }
     // The window in front, as the user brings it there.
     void BringForward(HWND window) {
@@ -364,9 +364,7 @@ struct ToolCase {
 const ToolCase kToolCases[] = {
     {"EventFinderWithAFullMoonSelected", CMD_EVENT_FINDER,
      [](ToolTasksTest& test, HWND tool) {
-         auto* finder = dynamic_cast<EventFinderWindow*>(test.Frame().Tools().Find(CMD_EVENT_FINDER));
-         EXPECT_NE(finder, nullptr);
-         if (!finder) return std::vector<std::string>{};
+         EventFinderWindow* finder = test.Finder();
          test.Frame().Services().StartEventSearch(events::kEventFullMoon, DateTime{2024, 1, 1, 0.0, kLocalCivilTime},
                                                   DateTime{2024, 12, 31, 0.0, kLocalCivilTime},
                                                   TimeStep{kDaysUnit, 1});
@@ -377,18 +375,14 @@ const ToolCase kToolCases[] = {
      }},
     {"EventFinderWithNothingFound", CMD_EVENT_FINDER,
      [](ToolTasksTest& test, HWND) {
-         auto* finder = dynamic_cast<EventFinderWindow*>(test.Frame().Tools().Find(CMD_EVENT_FINDER));
-         EXPECT_NE(finder, nullptr);
-         if (!finder) return std::vector<std::string>{};
+         events::EventFinderControl& finder = test.Finder()->Control();
          test.Frame().Services().ShowEventFinderTasks(
-             events::EventFinderTaskSelection(finder->Control().Current(), finder->Control().SelectedResult()));
+             events::EventFinderTaskSelection(finder.Current(), finder.SelectedResult()));
          return test.Rows();
      }},
     {"EventForecastWithAResultSelected", CMD_EVENT_FORECAST,
      [](ToolTasksTest& test, HWND tool) {
          auto* forecast = dynamic_cast<EventForecastWindow*>(test.Frame().Tools().Find(CMD_EVENT_FORECAST));
-         EXPECT_NE(forecast, nullptr);
-         if (!forecast) return std::vector<std::string>{};
          EXPECT_TRUE(test::FrameTest::RunMessagesUntil([forecast] { return forecast->Control().IsComplete(); },
                                                        120000));
          HWND list = GetDlgItem(tool, IDC_EFC_LIST);
