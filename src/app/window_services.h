@@ -100,6 +100,8 @@ public:
     // The Related Tasks pane.
     // The active window's selection changed.
     virtual void RefreshRelatedTasks() = 0;
+    // Nothing listed (the Event Forecast with no result selected).
+    virtual void ClearRelatedTasks() = 0;
     // The Event Forecast's selected result at its date.
     virtual void ShowEventTasks(const RelatedEvent& event, const DateTime& date) = 0;
     virtual void ShowEventFinderTasks(const EventFinderSelection& selection) = 0;

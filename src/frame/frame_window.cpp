@@ -242,7 +242,7 @@ void FrameWindow::RunCommand(CommandHandler handler, int id) {
     case CommandHandler::Navigation: id == CMD_NAVIGATE_BACKWARD ? navigation_.Backward(1) : navigation_.Forward(1); break;
     case CommandHandler::Layouts: if (Layouts* layouts = app_.GetLayouts()) RunLayoutCommand(*layouts, id); break;
     case CommandHandler::Panes: panes_.Toggle(id); break;
-    case CommandHandler::Tools: tools_.Windows().Toggle(id); break;
+    case CommandHandler::Tools: ToggleTool(id); break;
     case CommandHandler::Educator: tools_.RunEducator(); break;
     case CommandHandler::Options: options_.RunCommand(window_, id); break;
     case CommandHandler::Arrangement: mdiWindows_.RunCommand(id); break;
@@ -250,11 +250,19 @@ void FrameWindow::RunCommand(CommandHandler handler, int id) {
     }
 }
 
+void FrameWindow::ToggleTool(int id) {
+    tools_.Windows().Toggle(id);
+    // A hidden tool's tasks go with it, whichever window comes to the front
+    // after it (another tool, or none when the tool was not the active one).
+    if (!tools_.Windows().IsShown(id)) RefreshRelatedTasks();
+}
+
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
     const HWND toolbar = toolbar_.Window();
     if (windowManager_ && header.hwndFrom == GetDlgItem(windowManager_, IDC_PANE_LIST) &&
         header.code == LVN_ITEMCHANGED) {
         ActivateSelectedWindow(*reinterpret_cast<const NMLISTVIEW*>(lParam), registry_, MdiClient());
+        EnableWindowManagerButtons(windowManager_);
     } else if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
         OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
     } else if (header.hwndFrom == status_.Window() && header.code == NM_DBLCLK) {

@@ -181,6 +181,8 @@ private:
     // else carried out by its handler alone.
     void RunFrameCommand(int id);
     void RunCommand(CommandHandler handler, int id);
+    // Shows a hidden tool window or hides a shown one.
+    void ToggleTool(int id);
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // The same as UpdateCommandStates for Undo and Redo alone.

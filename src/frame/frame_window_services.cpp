@@ -154,6 +154,10 @@ void FrameWindowServices::FocusSolarSystemPanelHighlight() {
 
 void FrameWindowServices::RefreshRelatedTasks() { frame_.RefreshRelatedTasks(); }
 
+void FrameWindowServices::ClearRelatedTasks() {
+    if (FrameRelatedTasks* tasks = frame_.RelatedTasks()) tasks->Pane().ShowNoTasks();
+}
+
 void FrameWindowServices::ShowEventTasks(const RelatedEvent& event, const DateTime& date) {
     if (FrameRelatedTasks* tasks = frame_.RelatedTasks()) tasks->Pane().ShowEventTasks(event, date);
 }

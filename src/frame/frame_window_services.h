@@ -51,6 +51,7 @@ public:
     void FocusSolarSystemPanelHighlight() override;
 
     void RefreshRelatedTasks() override;
+    void ClearRelatedTasks() override;
     void ShowEventTasks(const RelatedEvent& event, const DateTime& date) override;
     void ShowEventFinderTasks(const EventFinderSelection& selection) override;
     void ShowObjectInfoTasks(const BodyIdentifier& body, const DateTime& date) override;

@@ -64,6 +64,11 @@ void RelatedTasksPane::ShowOpenWindowTasks() {
     Show();
 }
 
+void RelatedTasksPane::ShowNoTasks() {
+    groups_.Clear();
+    Show();
+}
+
 void RelatedTasksPane::ShowEventTasks(const RelatedEvent& event, const DateTime& date) {
     groups_.Clear();
     Builder().AddEventTasks(event, date, kSelectedEventGroup);

@@ -48,6 +48,7 @@ public:
     // Clear, build for the source, show.
     void ShowTasksFor(const RelatedTaskSource& source);
     void ShowOpenWindowTasks();
+    void ShowNoTasks();
     // The Event Forecast's selected result, and the Event Finder's.
     void ShowEventTasks(const RelatedEvent& event, const DateTime& date);
     void ShowEventFinderTasks(const EventFinderSelection& selection);

@@ -44,6 +44,13 @@ void SetTitle(HWND list, int row, const RegisteredWindow& window) {
 
 }  // namespace
 
+void EnableWindowManagerButtons(HWND pane) {
+    HWND list = GetDlgItem(pane, IDC_PANE_LIST);
+    const bool selected = list && ListView_GetNextItem(list, -1, LVNI_SELECTED) >= 0;
+    EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), selected);
+    EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), selected);
+}
+
 void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWND activeChild) {
     HWND list = GetDlgItem(pane, IDC_PANE_LIST);
     if (!list) return;
@@ -67,23 +74,18 @@ void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWN
         const RegisteredWindow* window = RowWindow(list, row);
         if (!window || !registry.IsOpen(*window)) ListView_DeleteItem(list, row);
     }
-    const bool any = ListView_GetItemCount(list) > 0;
-    EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), any);
-    EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), any);
     if (selectActive) {
         const int row = FindRow(list, active.window);
         if (row >= 0) ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
+    EnableWindowManagerButtons(pane);
 }
 
 void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window) {
     HWND list = GetDlgItem(pane, IDC_PANE_LIST);
     const int row = list ? FindRow(list, &window) : -1;
     if (row >= 0) ListView_DeleteItem(list, row);
-    if (list && ListView_GetItemCount(list) == 0) {
-        EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), FALSE);
-        EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), FALSE);
-    }
+    EnableWindowManagerButtons(pane);
 }
 
 void ActivateSelectedWindow(const NMLISTVIEW& change, const ChildWindowRegistry& registry, HWND mdiClient) {

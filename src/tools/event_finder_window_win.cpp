@@ -193,6 +193,8 @@ INT_PTR EventFinderWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         }
         case WM_NCACTIVATE:
+            // Coming back to the finder brings its selection's tasks back.
+            if (wParam) ShowSelectionTasks();
             SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
             return TRUE;
         default:

@@ -235,8 +235,14 @@ void EventForecastWindow::ShowSelected() {
 }
 
 void EventForecastWindow::ShowSelectionTasks() {
+    if (!params_.windows) return;
     const events::EventOccurrence* occurrence = SelectedResult();
-    if (!occurrence || !params_.windows) return;
+    // With no result selected the forecast has no tasks, and the window
+    // before it must not seem to offer its own from here.
+    if (!occurrence) {
+        params_.windows->ClearRelatedTasks();
+        return;
+    }
     const RelatedEvent event =
         events::RelatedEventOf(occurrence->eventType, occurrence->dates, occurrence->body, occurrence->secondBody);
     params_.windows->ShowEventTasks(event, occurrence->dates.begin);

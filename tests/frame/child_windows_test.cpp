@@ -1,5 +1,6 @@
 // Child windows in the real frame, through a kind made for the test.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 #include "frame_test.h"
 #include "resources/resource_ids.h"
+#include "typed_keys.h"
 
 namespace corvinata {
 namespace {
@@ -26,6 +28,10 @@ public:
     String GetStatusText() const override { return String(text_); }
     bool CanClose() override { return closable; }
     void OnMouseWheelSteps(int steps, bool backward) override { wheel.push_back(backward ? -steps : steps); }
+    void Retitle(const wchar_t* text) {
+        text_ = text;
+        SetChildTitle();
+    }
 
     bool closable = true;
     std::vector<int> wheel;
@@ -142,6 +148,102 @@ TEST_F(ChildWindowsTest, GeometryComesBackRestoredThenMaximized) {
     TestChild& next = Open(graph, L"Mars");
     EXPECT_TRUE(IsZoomed(next.Handle()));
 }
+
+// ---- the Window Manager's buttons ----------------------------------------
+
+class WindowManagerButtonsTest : public ChildWindowsTest {
+public:
+    WindowManagerButtonsTest() {
+        ShowWindow(frame_->Window(), SW_SHOWNORMAL);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1100, 800, SWP_NOZORDER);
+        if (!frame_->IsPaneShown(CMD_VIEW_WINDOW_MANAGER)) Command(CMD_VIEW_WINDOW_MANAGER);
+        SetForegroundWindow(frame_->Window());
+        first = &Open(sky, L"London");
+        second = &Open(graph, L"Mars");
+        Typed().RunLoop();
+    }
+    using ChildWindowsTest::Open;
+    using ChildWindowsTest::sky;
+    using test::FrameTest::Command;
+    test::TypedKeys Typed() const { return test::TypedKeys(*frame_, modeless_); }
+    HWND Pane() const { return frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER); }
+    HWND List() const { return GetDlgItem(Pane(), IDC_PANE_LIST); }
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(Pane(), id)) != FALSE; }
+    bool RowSelected() const { return SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) >= 0; }
+    // A click of the mouse on the list, at a row or below the last one.
+    void ClickList(int row) {
+        const int count = static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0));
+        RECT item{};
+        item.left = LVIR_BOUNDS;
+        SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(row < 0 ? count - 1 : row),
+                     reinterpret_cast<LPARAM>(&item));
+        const int y = row < 0 ? item.bottom + 12 : (item.top + item.bottom) / 2;
+        RECT client{};
+        GetClientRect(List(), &client);
+        ASSERT_LT(y, client.bottom);
+        Typed().Click(List(), POINT{item.left + 10, y});
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    }
+
+    TestChild* first = nullptr;
+    TestChild* second = nullptr;  // the active one
+};
+
+struct SelectionCase {
+    const char* name;
+    std::function<void(WindowManagerButtonsTest&)> act;
+    bool selected;  // a row is selected afterwards
+};
+
+const SelectionCase kSelectionCases[] = {
+    {"AClickOnAnotherRow",
+     [](WindowManagerButtonsTest& t) {
+         t.ClickList(SendMessageW(t.List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0 ? 1 : 0);
+     },
+     true},
+    {"AClickBelowTheRows", [](WindowManagerButtonsTest& t) { t.ClickList(-1); }, false},
+    {"AClickBelowTheRowsThenTheOtherWindowClosed",
+     [](WindowManagerButtonsTest& t) {
+         t.ClickList(-1);
+         SendMessageW(t.first->Handle(), WM_CLOSE, 0, 0);
+     },
+     false},
+    // The list filled again selects the active window's row.
+    {"AClickBelowTheRowsThenATitleChanged",
+     [](WindowManagerButtonsTest& t) {
+         t.ClickList(-1);
+         t.second->Retitle(L"Venus");
+     },
+     true},
+    {"AClickBelowTheRowsThenANewWindow",
+     [](WindowManagerButtonsTest& t) {
+         t.ClickList(-1);
+         t.Open(t.sky, L"Paris");
+     },
+     true},
+    {"TheActiveWindowClosed", [](WindowManagerButtonsTest& t) { SendMessageW(t.second->Handle(), WM_CLOSE, 0, 0); },
+     true},
+    {"EveryWindowClosed", [](WindowManagerButtonsTest& t) { t.Command(CMD_CLOSE_ALL); }, false},
+};
+
+class WindowManagerSelectionTest : public WindowManagerButtonsTest,
+                                   public ::testing::WithParamInterface<SelectionCase> {};
+
+// "Close" and "Duplicate" act on the selected row's window: they are
+// enabled exactly while a row is selected, whatever changed the list.
+TEST_P(WindowManagerSelectionTest, TheButtonsFollowTheSelection) {
+    const SelectionCase& c = GetParam();
+    ASSERT_TRUE(RowSelected());
+    ASSERT_TRUE(Enabled(IDC_PANE_CLOSE));
+    c.act(*this);
+    Typed().RunLoop();
+    EXPECT_EQ(RowSelected(), c.selected);
+    EXPECT_EQ(Enabled(IDC_PANE_CLOSE), c.selected);
+    EXPECT_EQ(Enabled(IDC_PANE_DUPLICATE), c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryChange, WindowManagerSelectionTest, ::testing::ValuesIn(kSelectionCases),
+                         [](const ::testing::TestParamInfo<SelectionCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace corvinata

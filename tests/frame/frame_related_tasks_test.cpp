@@ -18,7 +18,13 @@
 #include "support/catalogues.h"
 #include "support/drawn_pixels_win.h"
 #include "support/test_text.h"
+#include "resources/event_tools_ids.h"
+#include "tools/event_finder.h"
+#include "tools/event_finder_window_win.h"
+#include "tools/event_forecast_window_win.h"
+#include "tools/event_types.h"
 #include "tools/object_info_window_win.h"
+#include "typed_keys.h"
 #include "views/graph_window_win.h"
 #include "views/sky_window_win.h"
 
@@ -310,6 +316,170 @@ TEST_F(FrameRelatedTasksTest, ReopenedWindowsFillThePaneOnceForTheActiveOne) {
     const int alone = measuredOnReopening({CMD_NEW_SATURN});
     EXPECT_EQ(measuredOnReopening({CMD_NEW_JUPITER, CMD_NEW_SKY, CMD_NEW_JUPITER, CMD_NEW_SATURN}), alone);
 }
+
+// ---- the tools ---------------------------------------------------------
+
+class ToolTasksTest : public FrameRelatedTasksTest {
+public:
+    using FrameRelatedTasksTest::Rows;
+    FrameWindow& Frame() const { return *frame_; }
+    test::TypedKeys Typed() const { return test::TypedKeys(*frame_, modeless_); }
+    // The tool shown beside the frame, where it covers none of its panes.
+    HWND ShowTool(int command) {
+        if (!frame_->Tools().IsShown(command)) Command(command);
+        const ToolWindow* tool = frame_->Tools().Find(command);
+        if (!tool) return nullptr;
+        SetWindowPos(tool->Window(), nullptr, 1110, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return tool->Window();
+    }
+    EventFinderWindow* Finder() const {
+        return dynamic_cast<EventFinderWindow*>(frame_->Tools().Find(CMD_EVENT_FINDER));
+    }
+    // The window in front, as the user brings it there.
+    void BringForward(HWND window) {
+        SetForegroundWindow(window);
+        Typed().RunLoop();
+    }
+    // Selects a row of a tool's list as a click does (its LVN_ITEMCHANGED).
+    static void SelectRow(HWND list, int row) {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    }
+    void ShowMoonAsTheToolsTasks() {
+        frame_->RelatedTasks()->ShowObjectInfoTasks(BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)),
+                                                    frame_->Services().CurrentTimeAndLocation().dateTime);
+    }
+};
+
+struct ToolCase {
+    const char* name;
+    int command;
+    // Brings the shown tool to its state; answers the rows the pane lists
+    // when the tool builds them afresh.
+    std::function<std::vector<std::string>(ToolTasksTest&, HWND tool)> prepare;
+};
+
+const ToolCase kToolCases[] = {
+    {"EventFinderWithAFullMoonSelected", CMD_EVENT_FINDER,
+     [](ToolTasksTest& test, HWND tool) {
+         EventFinderWindow* finder = test.Finder();
+         test.Frame().Services().StartEventSearch(events::kEventFullMoon, DateTime{2024, 1, 1, 0.0, kLocalCivilTime},
+                                                  DateTime{2024, 12, 31, 0.0, kLocalCivilTime},
+                                                  TimeStep{kDaysUnit, 1});
+         EXPECT_TRUE(test::FrameTest::RunMessagesUntil([finder] { return !finder->Control().IsSearching(); }, 60000));
+         ToolTasksTest::SelectRow(GetDlgItem(tool, IDC_EF_RESULTS), 1);
+         EXPECT_EQ(finder->Control().SelectedResult(), 1);
+         return test.Rows();
+     }},
+    {"EventFinderWithNothingFound", CMD_EVENT_FINDER,
+     [](ToolTasksTest& test, HWND) {
+         events::EventFinderControl& finder = test.Finder()->Control();
+         test.Frame().Services().ShowEventFinderTasks(
+             events::EventFinderTaskSelection(finder.Current(), finder.SelectedResult()));
+         return test.Rows();
+     }},
+    {"EventForecastWithAResultSelected", CMD_EVENT_FORECAST,
+     [](ToolTasksTest& test, HWND tool) {
+         auto* forecast = dynamic_cast<EventForecastWindow*>(test.Frame().Tools().Find(CMD_EVENT_FORECAST));
+         EXPECT_TRUE(test::FrameTest::RunMessagesUntil([forecast] { return forecast->Control().IsComplete(); },
+                                                       120000));
+         HWND list = GetDlgItem(tool, IDC_EFC_LIST);
+         EXPECT_GT(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+         ToolTasksTest::SelectRow(list, 1);
+         return test.Rows();
+     }},
+    // The forecast offers nothing until a result is chosen.
+    {"EventForecastWithNothingSelected", CMD_EVENT_FORECAST,
+     [](ToolTasksTest&, HWND) { return std::vector<std::string>{}; }},
+    {"ObjectInfo", CMD_OBJECT_INFO,
+     [](ToolTasksTest& test, HWND) {
+         SelectObjectForInfo(BodyIdentifierFromObject(GetCatalogueObject(kBodyMoon, 0)));
+         return test.Rows();
+     }},
+};
+
+class ToolComingForwardTest : public ToolTasksTest, public ::testing::WithParamInterface<ToolCase> {};
+
+// A tool brought in front after a window listed its own tasks lists the
+// tool's again, as the tool builds them when its selection changes.
+TEST_P(ToolComingForwardTest, ListsTheToolsOwnTasks) {
+    const ToolCase& c = GetParam();
+    SelectInSky(NewSkyWindow(), kBodySun, 0);
+    // The new window's activation is through before a tool comes forward.
+    BringForward(frame_->Window());
+    const HWND tool = ShowTool(c.command);
+    ASSERT_NE(tool, nullptr);
+    const std::vector<std::string> expected = c.prepare(*this, tool);
+    BringForward(frame_->Window());
+    frame_->RefreshRelatedTasks();
+    ASSERT_GE(RowOf("View Sun in the solar system"), 0) << ::testing::PrintToString(Rows());
+    ASSERT_NE(Rows(), expected);
+    BringForward(tool);
+    ASSERT_EQ(GetActiveWindow(), tool);
+    EXPECT_EQ(Rows(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTool, ToolComingForwardTest, ::testing::ValuesIn(kToolCases),
+                         [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
+
+struct HiddenToolCase {
+    int command;
+    WORD key;  // with Ctrl
+    bool childWindow;
+};
+
+class HidingAToolTest : public ToolTasksTest, public ::testing::WithParamInterface<HiddenToolCase> {};
+
+// A tool in front listed its tasks; a click on the Related Tasks pane brings
+// the frame forward and leaves them there. Hidden by its key, the tool takes
+// them along: the pane lists the active window's tasks, or those of the
+// first steps when no window is open.
+TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindow) {
+    const HiddenToolCase& c = GetParam();
+    Command(CMD_CLOSE_ALL);
+    if (c.childWindow) SelectInSky(NewSkyWindow(), kBodySun, 0);
+    // The new window's activation is through before a tool comes forward.
+    BringForward(frame_->Window());
+    frame_->RefreshRelatedTasks();
+    const std::vector<std::string> expected = Rows();
+    ASSERT_GE(RowOf(c.childWindow ? "View Sun in the solar system" : "Open a Sky window"), 0);
+    const HWND tool = ShowTool(c.command);
+    ASSERT_NE(tool, nullptr);
+    BringForward(tool);
+    ASSERT_EQ(GetActiveWindow(), tool);
+    ShowMoonAsTheToolsTasks();
+    ASSERT_NE(Rows(), expected);
+    const HWND pane = frame_->PaneWindow(CMD_VIEW_RELATED_TASKS);
+    RECT r{};
+    GetWindowRect(pane, &r);
+    POINT caption{(r.left + r.right) / 2, r.top + GetSystemMetrics(SM_CYCAPTION) / 2};
+    ScreenToClient(pane, &caption);
+    Typed().Click(pane, caption);
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+    ASSERT_EQ(GetActiveWindow(), frame_->Window());
+    ASSERT_NE(Rows(), expected) << "the click kept the tool's tasks";
+    Typed().Keys({{VK_CONTROL, c.key}});
+    ASSERT_FALSE(frame_->Tools().IsShown(c.command));
+    EXPECT_EQ(Rows(), expected);
+}
+
+std::vector<HiddenToolCase> EveryToolWithAndWithoutAWindow() {
+    std::vector<HiddenToolCase> cases;
+    const std::pair<int, WORD> tools[] = {{CMD_OBJECT_INFO, '1'}, {CMD_EVENT_FORECAST, '2'}, {CMD_EVENT_FINDER, '3'},
+                                          {CMD_CALCULATOR, '4'},  {CMD_SYMBOLS, '5'}};
+    for (const auto& [command, key] : tools) {
+        for (bool window : {false, true}) cases.push_back({command, key, window});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTool, HidingAToolTest, ::testing::ValuesIn(EveryToolWithAndWithoutAWindow()),
+                         [](const ::testing::TestParamInfo<HiddenToolCase>& info) {
+                             return std::string("Ctrl") + static_cast<char>(info.param.key) +
+                                    (info.param.childWindow ? "_WithASkyWindow" : "_WithoutWindows");
+                         });
 
 }  // namespace
 }  // namespace corvinata

@@ -71,6 +71,7 @@ public:
     void FocusSolarSystemPanelHighlight() override { Log("focus solar system highlight"); }
 
     void RefreshRelatedTasks() override { Log("refresh tasks"); }
+    void ClearRelatedTasks() override { Log("clear tasks"); }
     void ShowEventTasks(const RelatedEvent& event, const DateTime& d) override {
         Log("event tasks", event.eventTypeId, Name(event.body), Utf8(event.description), d.year);
     }
