@@ -21,6 +21,7 @@
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
+#include "support/list_view_rows_win.h"
 #include "support/test_text.h"
 #include "typed_keys.h"
 #include "views/explorer_panel_win.h"
@@ -115,19 +116,7 @@ public:
     }
 
     HWND TaskList() const { return GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), kRelatedTasksListId); }
-    std::vector<std::string> Tasks() const {
-        std::vector<std::string> rows;
-        const int count = static_cast<int>(SendMessageW(TaskList(), LVM_GETITEMCOUNT, 0, 0));
-        for (int item = 0; item < count; ++item) {
-            wchar_t text[300] = {};
-            LVITEMW entry{};
-            entry.pszText = text;
-            entry.cchTextMax = 300;
-            SendMessageW(TaskList(), LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&entry));
-            rows.push_back(Utf8(text));
-        }
-        return rows;
-    }
+    std::vector<std::string> Tasks() const { return test::ListRows(TaskList()); }
     // The tasks the pane lists for the window, the active one (built
     // afresh, then listed).
     std::vector<std::string> TasksOf(MdiChildWindow& window) {
@@ -303,6 +292,19 @@ public:
         Typed().Click(control, POINT{r.right / 2, r.bottom / 2});
         RestThePointer();
     }
+    static BOOL CALLBACK FindSaveButton(HWND child, LPARAM found) {
+        if (GetDlgCtrlID(child) != kSaveAsHtmlButton) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    // A modal dialog that came up is seen, and closed.
+    static void CALLBACK CloseDialogSeen(HWND, UINT, UINT_PTR, DWORD) {
+        if (const HWND dialog = test::TypedKeys::ModalDialog()) {
+            dialogSeen_ = true;
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    static inline bool dialogSeen_ = false;
 };
 
 // The click that brings the frame back presses the Window Manager's
@@ -338,29 +340,22 @@ TEST_P(ClickBackTest, TheReportsSaveButtonOpensItsDialogAtTheFirstClick) {
     MdiChildWindow* report = Open(kKinds[7]);
     ASSERT_NE(report, nullptr);
     HWND save = nullptr;
-    EnumChildWindows(
-        report->Handle(),
-        [](HWND child, LPARAM found) {
-            if (GetDlgCtrlID(child) != kSaveAsHtmlButton) return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&save));
+    EnumChildWindows(report->Handle(), &FindSaveButton, reinterpret_cast<LPARAM>(&save));
     ASSERT_NE(save, nullptr);
     ASSERT_TRUE(BringToolForward(GetParam().command));
     // The save dialog, once it is up, is seen and closed.
-    static bool dialogSeen;
-    dialogSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (const HWND dialog = test::TypedKeys::ModalDialog()) {
-            dialogSeen = true;
-            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        }
-    });
-    ClickMiddleOf(save);
-    RunMessagesUntil([] { return dialogSeen && test::TypedKeys::NoModalDialog(); }, 5000);
+    dialogSeen_ = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &CloseDialogSeen);
+    // Only until the dialog has come and gone: the file dialog's own work
+    // would keep a loop that waits for quiet busy.
+    RECT r{};
+    GetWindowRect(save, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    test::TypedKeys::QueueClicks(1);
+    RunMessagesUntil([] { return dialogSeen_ && test::TypedKeys::NoModalDialog(); }, 10000);
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(dialogSeen) << Focus();
+    RestThePointer();
+    EXPECT_TRUE(dialogSeen_) << Focus();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ClickBackTest, ::testing::ValuesIn(kToolsInFront),

@@ -17,6 +17,7 @@
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/drawn_pixels_win.h"
+#include "support/list_view_rows_win.h"
 #include "support/test_text.h"
 #include "resources/event_tools_ids.h"
 #include "tools/event_finder.h"
@@ -49,21 +50,7 @@ protected:
     }
     HWND List() const { return GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), kRelatedTasksListId); }
     // The list view's rows as the user sees them.
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        const int count = static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0));
-        for (int item = 0; item < count; ++item) {
-            wchar_t text[200] = {};
-            LVITEMW entry{};
-            entry.mask = LVIF_TEXT;
-            entry.iItem = item;
-            entry.pszText = text;
-            entry.cchTextMax = 200;
-            SendMessageW(List(), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-            rows.push_back(Utf8(text));
-        }
-        return rows;
-    }
+    std::vector<std::string> Rows() const { return test::ListRows(List()); }
     // Group ids are not read back from every list view: the pane's own groups.
     std::size_t GroupSize(int group) const { return frame_->RelatedTasks()->Pane().Groups().Group(group).size(); }
     int RowOf(const std::string& text) const {

@@ -28,6 +28,7 @@
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/drawn_pixels_win.h"
+#include "support/list_view_rows_win.h"
 #include "support/test_text.h"
 #include "tools/event_finder_window_win.h"
 #include "tools/event_forecast_window_win.h"
@@ -50,15 +51,7 @@ using test::Utf8;
 // guard against a hang, a minute has passed.
 bool PumpUntil(const std::function<bool()>& done) { return test::FrameTest::RunMessagesUntil(done, 60000); }
 
-std::string ItemText(HWND list, int row, int column = 0) {
-    wchar_t text[300] = {};
-    LVITEMW entry{};
-    entry.iSubItem = column;
-    entry.pszText = text;
-    entry.cchTextMax = 300;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&entry));
-    return Utf8(text);
-}
+using test::ListItemText;
 
 class WindowServicesTest : public test::FrameTest {
 protected:
@@ -90,12 +83,7 @@ protected:
         return static_cast<int>(SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
     }
     HWND TaskList() const { return GetDlgItem(frame_->PaneWindow(CMD_VIEW_RELATED_TASKS), IDC_PANE_LIST); }
-    std::vector<std::string> Tasks() const {
-        std::vector<std::string> rows;
-        const int count = static_cast<int>(SendMessageW(TaskList(), LVM_GETITEMCOUNT, 0, 0));
-        for (int item = 0; item < count; ++item) rows.push_back(ItemText(TaskList(), item));
-        return rows;
-    }
+    std::vector<std::string> Tasks() const { return test::ListRows(TaskList()); }
     bool HasTask(const std::string& caption) const { return TaskRow(caption) >= 0; }
     int TaskRow(const std::string& caption) const {
         const std::vector<std::string> rows = Tasks();
@@ -130,7 +118,7 @@ protected:
     static int RowWith(HWND list, const std::string& part, int column = 0) {
         const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
-            if (ItemText(list, row, column).find(part) != std::string::npos) return row;
+            if (ListItemText(list, row, column).find(part) != std::string::npos) return row;
         }
         return -1;
     }
