@@ -86,7 +86,8 @@ void TimeSwitch(NightVisionSettings& night, SwitchFigures& figures) {
                 std::printf("  %ls painted %d times\n", name, count);
             }
         }
-        if (painted && std::getenv("NIGHT_SWITCH_DETAIL")) std::printf("  %d windows painted more than once\n", painted);
+        if (painted && std::getenv("NIGHT_SWITCH_DETAIL"))
+            std::printf("  %d windows painted more than once\n", painted);
     }
 }
 

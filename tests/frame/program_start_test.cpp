@@ -100,7 +100,8 @@ TEST_F(ProgramStartTest, AFactoryResetPutsBackTheDesktopLeftAtNightFirst) {
         StringAppend(nightKey, TXT("\\Night vision"));
         StringAppend(timeKey, TXT("\\Time Options"));
         for (const String& key : {nightKey, timeKey}) {
-            const std::unique_ptr<SettingsNode> node = storage.CreateRegistryNode(RegistryHive::CurrentUser, key.Text());
+            const std::unique_ptr<SettingsNode> node =
+                storage.CreateRegistryNode(RegistryHive::CurrentUser, key.Text());
             ASSERT_TRUE(node->Create() && node->WriteBool(TXT("Active"), true));
         }
         desktop.SetColours(red);
@@ -119,7 +120,8 @@ TEST_F(ProgramStartTest, AFactoryResetPutsBackTheDesktopLeftAtNightFirst) {
         DesktopLook kept;
         EXPECT_EQ(KeptDesktopStore(storage, root).Load(kept) && kept == day, c.copyRunning) << c.name;
         EXPECT_FALSE(storage.CreateRegistryNode(RegistryHive::CurrentUser, timeKey.Text())->Exists()) << c.name;
-        const std::unique_ptr<SettingsNode> night = storage.CreateRegistryNode(RegistryHive::CurrentUser, nightKey.Text());
+        const std::unique_ptr<SettingsNode> night =
+            storage.CreateRegistryNode(RegistryHive::CurrentUser, nightKey.Text());
         bool active = false;
         EXPECT_FALSE(night->Open() && night->ReadBool(TXT("Active"), active)) << c.name;
         night->CloseIfOpen();
