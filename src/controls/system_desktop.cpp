@@ -91,8 +91,14 @@ void SystemDesktop::EnableVisualStyles(bool on) {
     if (on ? !IsThemeActive() : MarkedVisualStylesOn()) MarkVisualStyles(on);
     // The system's own notice may come after the windows have drawn again
     // (the start-up draws the frame at once): this thread's windows drop
-    // their visual styles now, before anything draws.
-    if (!on) EnumThreadWindows(GetCurrentThreadId(), &TellWindowAndChildren, 0);
+    // their visual styles now, before anything draws. The system posts its
+    // notice to every window; this thread's copies, taken after the windows
+    // have drawn, would draw each of them a second time: they are dropped.
+    if (on) return;
+    EnumThreadWindows(GetCurrentThreadId(), &TellWindowAndChildren, 0);
+    MSG posted;
+    while (PeekMessageW(&posted, nullptr, WM_THEMECHANGED, WM_THEMECHANGED, PM_REMOVE | PM_NOYIELD)) {
+    }
 }
 
 void SystemDesktop::HoldDrawing(bool hold) {

@@ -157,16 +157,27 @@ private:
     bool ok_;
 };
 
-// A run killed at night left the desktop's own look kept below the
-// settings root, the only record of its colours: a reset puts it back, as a
-// start would, before it takes the settings. A copy running now keeps its
-// night; it hands the look back itself when it ends.
-void PutBackDesktopBeforeReset(StorageService& storage, const String& root) {
+// "/FactoryReset": every setting goes. A run killed at night left the
+// desktop's own look kept below the settings root, the only record of its
+// colours: with no copy running the reset puts it back first, as a start
+// would. A copy running now keeps its night and hands the look back itself
+// when it ends; should it end without (killed), the next start needs the
+// kept look, so the reset leaves that one setting in place. The claim held
+// meanwhile keeps a start from reading the settings half deleted.
+void ResetSettings(StorageService& storage, const String& root) {
     SingleInstance copy;
-    if (!copy.First() && !copy.TryClaim()) return;
+    const bool copyRuns = !copy.First() && !copy.TryClaim();
     KeptDesktopStore kept(storage, root);
-    SystemDesktop desktop;
-    PutBackDesktopLeftAtNight(kept, desktop);
+    DesktopLook look;
+    bool keepLook = false;
+    if (copyRuns) {
+        keepLook = kept.Load(look);
+    } else {
+        SystemDesktop desktop;
+        PutBackDesktopLeftAtNight(kept, desktop);
+    }
+    storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
+    if (keepLook) kept.Keep(look);
 }
 
 }  // namespace
@@ -205,8 +216,7 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
     case CommandLineSwitch::FactoryReset: {
         String root;
         GetRegistryRootPath(root);
-        PutBackDesktopBeforeReset(GetStorageService(), root);
-        GetStorageService().CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
+        ResetSettings(GetStorageService(), root);
         return true;
     }
     case CommandLineSwitch::None:
@@ -254,11 +264,11 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     ProgramFonts fonts(instance);
     ModelessDialogList modeless;
     FrameWindow frame(app, instance, modeless, byAutomation);
-    if (!frame.Create()) return 0;
     // The common controls took their copy of the system colours as the
     // program loaded, the night's: the frame tells its windows of the
-    // change, as the system tells windows that exist when colours change.
-    if (desktopPutBack) SendMessageW(frame.Window(), WM_SYSCOLORCHANGE, 0, 0);
+    // change before it is shown, as the system tells windows that exist
+    // when colours change.
+    if (!frame.Create(desktopPutBack)) return 0;
     if (copy) copy->Publish(frame.Window());
     AddProgramWindowKinds(frame, app, instance, fonts);
     PostMessageW(frame.Window(), kStartupMessage, 0, 0);

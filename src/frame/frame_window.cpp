@@ -76,7 +76,7 @@ FrameWindow::~FrameWindow() {
     UnregisterClassW(ClassName(), instance_);
 }
 
-bool FrameWindow::Create() {
+bool FrameWindow::Create(bool coloursChanged) {
     InstallHelpMessages(instance_);
     // Before the first window, so that every window of the frame follows night vision.
     if (!nightColours_) nightColours_ = std::make_unique<NightColours>(options_.NightVision());
@@ -102,6 +102,7 @@ bool FrameWindow::Create() {
                               fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, nullptr, nullptr,
                               instance_, this);
     if (!window_) return false;
+    if (coloursChanged) SendMessageW(window_, WM_SYSCOLORCHANGE, 0, 0);
     if (!byAutomation_ && showOnCreate_) {
         ShowWindow(window_, SW_SHOWNORMAL);
         if (settings.maximized) ShowWindow(window_, SW_SHOWMAXIMIZED);
@@ -316,6 +317,12 @@ void FrameWindow::OnSysColourChange() {
     if (const ToolWindow* finder = Tools().Find(CMD_EVENT_FINDER)) tools.eventFinder = finder->Window();
     if (const ToolWindow* forecast = Tools().Find(CMD_EVENT_FORECAST)) tools.eventForecast = forecast->Window();
     ForwardSysColourChange(children_, windowManager_, relatedTasks_, tools);
+    // The status line draws its texts in the common controls' copy of the
+    // colours, which it renews when told, and draws again.
+    if (HWND status = status_.Window()) {
+        SendMessageW(status, WM_SYSCOLORCHANGE, 0, 0);
+        InvalidateRect(status, nullptr, TRUE);
+    }
     if (relatedTaskPane_) relatedTaskPane_->Pane().ApplyColours();
     RefreshFrameImages();
 }

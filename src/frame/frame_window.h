@@ -70,8 +70,11 @@ public:
     FrameWindow& operator=(const FrameWindow&) = delete;
 
     // Registers the class and creates the window at its stored place; shown
-    // unless the program was started by automation.
-    bool Create();
+    // unless the program was started by automation. With `coloursChanged`
+    // (the system colours changed after the common controls took their copy
+    // of them) its windows are told before it is shown, so that nothing is
+    // ever drawn in the old colours.
+    bool Create(bool coloursChanged = false);
     HWND Window() const noexcept { return window_; }
     HWND MdiClient() const override { return mdiWindows_.Client(); }
     void ChildWindowOpened(MdiChildWindow& window) override;

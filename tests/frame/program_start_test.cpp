@@ -76,7 +76,8 @@ private:
 // settings: "/FactoryReset" puts that look back before it takes every
 // setting (with them the only record of the desktop's colours), as a start
 // would. A copy still running at night keeps its red desktop; it hands the
-// look back itself.
+// look back itself, and should it be killed the next start does: the reset
+// leaves the kept look, and nothing else.
 TEST_F(ProgramStartTest, AFactoryResetPutsBackTheDesktopLeftAtNightFirst) {
     // The program makes its application before it reads its switches.
     const std::unique_ptr<Application> app =
@@ -95,6 +96,14 @@ TEST_F(ProgramStartTest, AFactoryResetPutsBackTheDesktopLeftAtNightFirst) {
     for (const auto& c : cases) {
         Win32StorageService storage;
         KeptDesktopStore(storage, root).Keep(day);
+        String nightKey = root, timeKey = root;
+        StringAppend(nightKey, TXT("\\Night vision"));
+        StringAppend(timeKey, TXT("\\Time Options"));
+        for (const String& key : {nightKey, timeKey}) {
+            const std::unique_ptr<SettingsNode> node =
+                storage.CreateRegistryNode(RegistryHive::CurrentUser, key.Text());
+            ASSERT_TRUE(node->Create() && node->WriteBool(TXT("Active"), true));
+        }
         desktop.SetColours(red);
         int exitCode = -1;
         bool byAutomation = true;
@@ -108,8 +117,15 @@ TEST_F(ProgramStartTest, AFactoryResetPutsBackTheDesktopLeftAtNightFirst) {
         EXPECT_EQ(exitCode, 0) << c.name;
         EXPECT_FALSE(byAutomation) << c.name;
         EXPECT_EQ(after, c.copyRunning ? red : day.colours) << c.name;
-        EXPECT_FALSE(storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->Exists())
-            << c.name << ": every setting is gone";
+        DesktopLook kept;
+        EXPECT_EQ(KeptDesktopStore(storage, root).Load(kept) && kept == day, c.copyRunning) << c.name;
+        EXPECT_FALSE(storage.CreateRegistryNode(RegistryHive::CurrentUser, timeKey.Text())->Exists()) << c.name;
+        const std::unique_ptr<SettingsNode> night =
+            storage.CreateRegistryNode(RegistryHive::CurrentUser, nightKey.Text());
+        bool active = false;
+        EXPECT_FALSE(night->Open() && night->ReadBool(TXT("Active"), active)) << c.name;
+        night->CloseIfOpen();
+        storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree();
     }
 }
 

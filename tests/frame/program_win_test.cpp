@@ -998,6 +998,39 @@ TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
     RemoveSettings();
 }
 
+// "/FactoryReset" beside a copy running at night, then that copy killed:
+// the reset took every setting but the desktop's kept look, and the next
+// start, a first run, puts the desktop's colours back.
+TEST(ProgramTest, AFactoryResetBesideACopyAtNightKeepsTheLookForTheNextStart) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    const std::vector<COLORREF> day = NightVisionIndices(FreshSystemColours());
+    ASSERT_EQ(day.size(), 30u);
+    {
+        RunningProgram running(L"");
+        HWND frame = running.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
+        ASSERT_TRUE(SwitchNightVision(running, frame, true));
+        RunningProgram reset(L"/FactoryReset");
+        EXPECT_EQ(reset.WaitForExit(60000), 0);
+        DWORD hint = 0;
+        EXPECT_FALSE(ReadDword(frameKey.c_str(), L"ShowHelpHint", hint)) << "the settings are gone";
+    }
+    ASSERT_NE(NightVisionIndices(FreshSystemColours()), day) << "a killed copy hands nothing back itself";
+    RunningProgram next(L"");
+    HWND welcome = next.WaitForWindow(L"#32770", L"Welcome to Corvinata", 60000);
+    EXPECT_NE(welcome, nullptr) << "a first run";
+    EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "the next start";
+    if (welcome) PostMessageW(welcome, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !welcome || !IsWindow(welcome); }));
+    PostMessageW(next.WaitForWindow(L"CorvinataMdiFrame", nullptr, 10000), WM_CLOSE, 0, 0);
+    EXPECT_EQ(next.WaitForExit(30000), 0);
+    EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "ended";
+    RemoveSettings();
+}
+
 // Night colours where the day's should be: a red with no green or blue.
 int NightPixelsOf(HWND window, const std::vector<std::uint32_t>& screen, int width, int height) {
     RECT r{};
@@ -1038,11 +1071,12 @@ void Answer(HWND question, const wchar_t* caption) {
     }
 }
 
-// The start after a copy that was killed at night (its look kept, the
-// desktop red) and the start that switches night vision on with the
-// start-up question: by day no night colour in the panes' lists and the
-// status line, during the question as after "No"; at night, after "Yes",
-// nothing light in them.
+// The start after a copy that was killed at night (switched on with the
+// Appearance dialog, its look kept, the desktop red, visual styles off for
+// the programs started later), without the start-up question, answered No
+// and answered Yes: by day no night colour in the panes' lists and the
+// status line, from the first seconds on, during the question as after
+// "No"; at night, after "Yes", nothing light in them.
 TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
     RemoveSettings();
     const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
@@ -1050,18 +1084,10 @@ TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
     ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
     const std::vector<COLORREF> day = NightVisionIndices(FreshSystemColours());
     ASSERT_EQ(day.size(), 30u);
-    // What a copy killed at night leaves: its look kept, the desktop red.
-    SystemDesktop desktop;
-    DesktopLook own = desktop.Read();
-    {
-        Win32StorageService storage;
-        KeptDesktopStore(storage, String(L"\\Software\\Corvinata Software\\Corvinata\\1.70")).Keep(own);
-    }
-    desktop.SetColours(NightDesktopColours(own.colours, ComputeNightShades(0.8, 1.0)));
     const int brightest = ComputeNightShades(0.8, 1.0)[0].red;
     using Count = std::function<int(HWND, const std::vector<std::uint32_t>&, int, int)>;
     const auto lookAt = [](HWND frame, const char* moment, const Count& count) {
-        Sleep(1500);  // what was told to draw again has drawn
+        Sleep(3000);  // a few seconds after the start, as a user first looks
         int width = 0, height = 0;
         const std::vector<std::uint32_t> screen = Screen(width, height);
         const std::vector<HWND> parts = PaneListsAndStatus(frame);
@@ -1076,31 +1102,45 @@ TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
     const auto nightPixels = [](HWND part, const std::vector<std::uint32_t>& screen, int width, int height) {
         return NightPixelsOf(part, screen, width, height);
     };
-    for (const wchar_t* answer : {L"&No", L"&Yes"}) {
-        ASSERT_TRUE(WriteDword(nightKey.c_str(), L"Active", 1));
+    const auto lightPixels = [brightest](HWND part, const std::vector<std::uint32_t>& screen, int width,
+                                         int height) {
+        const LightPixels light = LightPixelsOf(part, screen, width, height, brightest, RECT{}, {});
+        if (light.count) ADD_FAILURE() << Describe(L"list", light);
+        return light.count;
+    };
+    const auto started = [] { return FindWindowW(nullptr, L"Event Finder") != nullptr; };
+    {
+        RunningProgram killed(L"");
+        HWND frame = killed.WaitForWindow(L"CorvinataMdiFrame", nullptr, 60000);
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(WaitUntil(started));
+        ASSERT_TRUE(SwitchNightVision(killed, frame, true));
+    }
+    ASSERT_NE(NightVisionIndices(FreshSystemColours()), day) << "a killed copy hands nothing back itself";
+    const struct {
+        const char* name;
+        const wchar_t* answer;  // none: not asked
+    } starts[] = {{"no question", nullptr}, {"answered No", L"&No"}, {"answered Yes", L"&Yes"}};
+    for (const auto& start : starts) {
+        ASSERT_TRUE(WriteDword(nightKey.c_str(), L"Active", start.answer ? 1 : 0));
+        const bool yes = start.answer && start.answer[1] == 'Y';
         RunningProgram program(L"");
         ASSERT_TRUE(program.Started());
-        HWND question = program.WaitForWindow(L"#32770", L"Corvinata Information", 60000);
-        ASSERT_NE(question, nullptr);
-        HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, 10000);
-        ASSERT_NE(frame, nullptr);
-        if (answer[1] == 'N') {
-            EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "put back before the question";
-            lookAt(frame, "during the question", nightPixels);
+        HWND question = start.answer ? program.WaitForWindow(L"#32770", L"Corvinata Information", 60000) : nullptr;
+        HWND frame = program.WaitForWindow(L"CorvinataMdiFrame", nullptr, start.answer ? 10000 : 60000);
+        ASSERT_NE(frame, nullptr) << start.name;
+        ASSERT_EQ(question != nullptr, start.answer != nullptr) << start.name;
+        if (!yes) {
+            EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << start.name << ": put back before all";
+            lookAt(frame, (std::string(start.name) + ", at the start").c_str(), nightPixels);
         }
-        Answer(question, answer);
-        ASSERT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Event Finder") != nullptr; }));
-        if (answer[1] == 'N') {
-            lookAt(frame, "after No", nightPixels);
-        } else {
-            lookAt(frame, "after Yes", [brightest](HWND part, const std::vector<std::uint32_t>& screen, int width,
-                                                   int height) {
-                const LightPixels light = LightPixelsOf(part, screen, width, height, brightest, RECT{}, {});
-                RECT r{};
-                GetWindowRect(part, &r);
-                if (light.count) ADD_FAILURE() << Describe(L"list", light) << " in " << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
-                return light.count;
-            });
+        if (question) Answer(question, start.answer);
+        ASSERT_TRUE(WaitUntil(started)) << start.name;
+        lookAt(frame, (std::string(start.name) + ", started").c_str(), yes ? Count(lightPixels) : Count(nightPixels));
+        if (!yes) {
+            // Killed at night again, for the next start.
+            ASSERT_TRUE(SwitchNightVision(program, frame, true)) << start.name;
+            continue;
         }
         PostMessageW(frame, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.WaitForExit(30000), 0);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "app/current_time.h"
@@ -294,6 +297,74 @@ TEST(NightDesktopOfTheSystem, ASecondNightLeavesTheDesktopUnthemedAndKeepsItsLoo
         system.night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
         EXPECT_EQ(ThemeActiveMark(), L"1") << "day after night " << night;
     }
+    if (before.empty()) {
+        RegDeleteValueW(key, L"ThemeActive");
+    } else {
+        RegSetValueExW(key, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(before.c_str()),
+                       static_cast<DWORD>((before.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
+// The paints of this thread's windows while counted: sent, and taken from
+// the queue.
+int g_paints = 0;
+bool g_countPaints = false;
+
+LRESULT CALLBACK CountSentPaint(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && g_countPaints && sent->message == WM_PAINT) ++g_paints;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CountQueuedPaint(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* taken = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && g_countPaints && taken->message == WM_PAINT) ++g_paints;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The first night of a run takes visual styles away from every window:
+// when the switch has ended, each is drawn in the night's look, and nothing
+// draws again after it (the system's own notices of the change, which come
+// later, drew every control a second time). In a process of its own, which
+// starts with visual styles on as a program does.
+TEST(NightDesktopOfTheSystem, TheFirstNightOfARunLeavesNothingToDrawAfterIt) {
+    const std::wstring before = ThemeActiveMark();
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", 0,
+                              nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t on[] = L"1";
+    RegSetValueExW(key, L"ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>(on), sizeof on);
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The exit code: the paints after the switch (99: the process started
+    // without visual styles, and the first night had none to take away).
+    EXPECT_EXIT(
+        {
+            HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
+                                          nullptr, nullptr, nullptr, nullptr);
+            for (int i = 0; i < 6; ++i) {
+                CreateWindowExW(0, L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | (i % 2 ? BS_AUTOCHECKBOX : 0), 10,
+                                10 + 40 * i, 150, 30, window, nullptr, nullptr, nullptr);
+            }
+            const bool themed = IsThemeActive() != FALSE;
+            test::SystemNight system;
+            UpdateWindow(window);
+            system.night.ApplyNightVision(true, 0.8, 1.0);
+            const HHOOK sent = SetWindowsHookExW(WH_CALLWNDPROC, &CountSentPaint, nullptr, GetCurrentThreadId());
+            const HHOOK queued = SetWindowsHookExW(WH_GETMESSAGE, &CountQueuedPaint, nullptr, GetCurrentThreadId());
+            g_countPaints = true;
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            g_countPaints = false;
+            UnhookWindowsHookEx(sent);
+            UnhookWindowsHookEx(queued);
+            system.night.ApplyNightVision(false, kKeepLevel, kKeepLevel);
+            std::exit(themed ? std::min(g_paints, 98) : 99);
+        },
+        ::testing::ExitedWithCode(0), "");
+    GTEST_FLAG_SET(death_test_style, style);
     if (before.empty()) {
         RegDeleteValueW(key, L"ThemeActive");
     } else {

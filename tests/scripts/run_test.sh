@@ -34,6 +34,8 @@ case "$*" in
     ./end_program.exe) : >"$CASE_DIR/asked" ;;
     *Corvinata.exe*)
         echo "$*" >>"$CASE_DIR/started"
+        # A crash, or Task Manager's End Process.
+        [ "$STAND_IN_COPY" != killed ] || { sleep 1; kill -KILL $$; }
         if [ "$STAND_IN_COPY" = hands-over ]; then
             # Long enough for the run to look at the prefix's copies.
             sleep 2
@@ -53,7 +55,15 @@ cat >"$work/bin/xwininfo" <<'STANDIN'
 echo '0x1 "Corvinata": ("corvinata.exe" "Wine")'
 echo '0x2 "Welcome to Corvinata": ("corvinata.exe" "Wine")'
 STANDIN
-printf '#!/usr/bin/env bash\nexit 0\n' >"$work/bin/wineserver"
+# The prefix's session lasts while another program holds it.
+cat >"$work/bin/wineserver" <<'STANDIN'
+#!/usr/bin/env bash
+if [ "$*" = -w ]; then
+    while [ -e "$HELD" ]; do sleep 0.1; done
+fi
+exit 0
+STANDIN
+export HELD=$work/held
 printf '#!/usr/bin/env bash\nexit 0\n' >"$work/bin/cmake"
 printf '#!/usr/bin/env bash\necho "install ok installed"\n' >"$work/bin/dpkg-query"
 # The prefix's running copy, as Wine names its process (the kernel names a
@@ -67,7 +77,9 @@ sleep 60 &
 rest=$!
 wait
 STANDIN
-chmod +x "$work"/bin/* "$work/copy/Corvinata.exe"
+# Another program in the prefix, which keeps its session open.
+sed 's/sleep 60/sleep 300/' "$work/copy/Corvinata.exe" >"$work/copy/notepad.exe"
+chmod +x "$work"/bin/* "$work/copy/Corvinata.exe" "$work/copy/notepad.exe"
 export PATH="$work/bin:$PATH"
 
 failures=0
@@ -116,7 +128,46 @@ STAND_IN_STATE=0 STAND_IN_COPY=runs run left-alone
 if [ "$answered" -ne 1 ] || [ ! -e "$CASE_DIR/asked" ] || ! said "Corvinata was closing when this run started it"; then
     fail "a second run whose copy is left the only one: status $answered"
 fi
+kill "${stand_ins[1]}"
+wait "${stand_ins[1]}" 2>/dev/null || true
+
+# The run holding the prefix lost its copy (killed) and waits for the
+# session another program keeps: this run's copy is the prefix's only one,
+# the user's, kept until it ends.
+: >"$HELD"
+WINEPREFIX=$prefix "$work/copy/notepad.exe" >/dev/null 2>&1 &
+stand_ins+=($!)
+STAND_IN_STATE=1 STAND_IN_COPY=runs run after-a-crash
+if [ "$answered" -ne 0 ] || [ ! -e "$CASE_DIR/started" ] || [ -e "$CASE_DIR/asked" ] || said "was closing"; then
+    fail "a run while the holding run's copy is gone: status $answered"
+fi
 flock -u 9
+
+# The run's own copy killed beside the other program: with a display of
+# the user's the run ends and leaves that program running; on a virtual
+# display of its own it says that it waits for that program, which needs
+# the display, and ends with it.
+for display in :stand-in ""; do
+    : >"$HELD"
+    [ -z "$display" ] && unset DISPLAY || export DISPLAY=$display
+    export CN_SCREENSHOT=$work/killed.png
+    name=killed-on-the-users-display
+    [ -n "$display" ] || name=killed-on-a-virtual-display
+    # The other program ends once the run says it waits for it.
+    (until grep -qF "waiting for them to end" "$work/$name/said" 2>/dev/null; do sleep 0.2; done
+     rm -f "$HELD") &
+    watcher=$!
+    STAND_IN_STATE=1 STAND_IN_COPY=killed run "$name"
+    kill "$watcher" 2>/dev/null || true
+    if [ "$answered" -eq 124 ] || ! said "other programs still run in build/win32/run-prefix (notepad.exe)"; then
+        fail "a run whose copy was killed beside another program ($name): status $answered"
+    elif [ -n "$display" ] && ! said "they are left running"; then
+        fail "a run on the user's display whose copy was killed beside another program"
+    fi
+done
+rm -f "$HELD"
+kill "${stand_ins[2]}" 2>/dev/null || true
+wait "${stand_ins[2]}" 2>/dev/null || true
 
 # On a virtual display of its own: a screenshot that cannot be written is
 # one line, and the program runs on; one that can is saved.
