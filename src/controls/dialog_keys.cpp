@@ -69,6 +69,16 @@ bool DisableKeepingKeys(HWND control) {
     return true;
 }
 
+void EnableKeepingKeys(std::initializer_list<HWND> controls, bool enable) {
+    for (HWND control : controls) {
+        if (enable) {
+            EnableWindow(control, TRUE);
+        } else {
+            DisableKeepingKeys(control);
+        }
+    }
+}
+
 void GiveKeysTo(HWND control) {
     if (!CanTakeKeys(control) || GetActiveWindow() != GetAncestor(control, GA_ROOT)) return;
     SetFocus(control);

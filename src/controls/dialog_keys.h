@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace corvinata {
 
 // Remembers, for as long as it lives, the last control of the dialog that
@@ -30,6 +32,10 @@ void GiveDialogKeys(HWND dialog);
 // next control meanwhile (a disabled control that has them leaves them
 // nowhere). True when it had them.
 bool DisableKeepingKeys(HWND control);
+
+// The controls enabled, or disabled as by DisableKeepingKeys (a panel's
+// controls while a highlight runs).
+void EnableKeepingKeys(std::initializer_list<HWND> controls, bool enable);
 
 // The keys to the control, when it can take them and its top-level window
 // is the active one (the keys never bring a window to the front).

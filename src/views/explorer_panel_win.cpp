@@ -113,15 +113,8 @@ void ExplorerControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
 void ExplorerControlPanel::EnableHighlightControls(bool enable) {
     HWND dialog = GetDialogWindow();
     if (dialog == nullptr) return;
-    const HWND button = GetDlgItem(dialog, kExplorerHighlightItem);
-    const HWND list = GetDlgItem(dialog, kExplorerMoonListItem);
-    if (!enable) {
-        DisableKeepingKeys(button);
-        DisableKeepingKeys(list);
-        return;
-    }
-    EnableWindow(button, TRUE);
-    EnableWindow(list, TRUE);
+    EnableKeepingKeys({GetDlgItem(dialog, kExplorerHighlightItem), GetDlgItem(dialog, kExplorerMoonListItem)},
+                      enable);
 }
 
 void ExplorerControlPanel::HighlightEnded() {

@@ -119,15 +119,8 @@ void SolarControlPanel::EnableHighlightControls(bool enable) {
     HWND dialog = GetDialogWindow();
     if (!dialog) return;
     const HWND button = GetDlgItem(dialog, kSolarHighlight);
-    const HWND list = GetDlgItem(dialog, kSolarPlanetList);
-    if (!enable) {
-        DisableKeepingKeys(button);
-        DisableKeepingKeys(list);
-        return;
-    }
-    EnableWindow(button, TRUE);
-    EnableWindow(list, TRUE);
-    GiveKeysTo(button);
+    EnableKeepingKeys({button, GetDlgItem(dialog, kSolarPlanetList)}, enable);
+    if (enable) GiveKeysTo(button);
 }
 
 void SolarControlPanel::ControlPanelWindowClosing(PanelWindow* window) {

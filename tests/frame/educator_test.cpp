@@ -30,19 +30,12 @@
 #include "resources/lessons_ids.h"
 #include "tools/lessons.h"
 #include "resources/resource_ids.h"
+#include "support/list_view_rows_win.h"
 
 namespace corvinata {
 namespace {
 
-std::wstring ItemText(HWND list, int row, int column) {
-    wchar_t text[300] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 300;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
+std::wstring ItemText(HWND list, int row, int column) { return test::ListItemWideText(list, row, column); }
 
 std::wstring WindowText(HWND window) {
     wchar_t text[1000] = {};

@@ -32,6 +32,7 @@
 #include "support/catalogues.h"
 #include "support/search_hold.h"
 #include "views/sky_window_win.h"
+#include "support/list_view_rows_win.h"
 
 namespace corvinata {
 namespace {
@@ -108,15 +109,7 @@ private:
     WindowServices& frame_;
 };
 
-std::wstring Cell(HWND list, int row, int column) {
-    wchar_t text[200] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = 200;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
+std::wstring Cell(HWND list, int row, int column) { return test::ListItemWideText(list, row, column); }
 
 // The day of a forecast row's "Occurs" text as yyyymmdd: "Today" is the
 // forecast's own day.

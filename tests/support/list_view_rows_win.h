@@ -12,14 +12,18 @@
 
 namespace corvinata::test {
 
-inline std::string ListItemText(HWND list, int row, int column = 0) {
+inline std::wstring ListItemWideText(HWND list, int row, int column = 0) {
     wchar_t text[300] = {};
     LVITEMW entry{};
     entry.iSubItem = column;
     entry.pszText = text;
     entry.cchTextMax = 300;
     SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&entry));
-    return Utf8(text);
+    return text;
+}
+
+inline std::string ListItemText(HWND list, int row, int column = 0) {
+    return Utf8(ListItemWideText(list, row, column).c_str());
 }
 
 // Every row's first column.

@@ -29,6 +29,7 @@
 #include "support/drawn_pixels_win.h"
 #include "support/picture_references.h"
 #include "support/test_text.h"
+#include "support/list_view_rows_win.h"
 
 namespace corvinata {
 namespace {
@@ -215,15 +216,7 @@ protected:
     int SelectedRow(HWND list) {
         return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
-    std::string Cell(HWND list, int row, int column) {
-        wchar_t text[300] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 300;
-        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return test::Utf8(text);
-    }
+    std::string Cell(HWND list, int row, int column) { return test::ListItemText(list, row, column); }
     std::string UndoText(PictureWindow& window) {
         const CommandGroup* step = window.History()->PeekUndoCommand();
         return step ? test::Utf8(step->GetText(false).Text()) : std::string();
