@@ -5,7 +5,8 @@
 //     frame's height, and shown again, each with the frame painted;
 //   - a switch to the next window, whose tasks replace the pane's, painted;
 //   - the same switch with the work it posts done too (the keys handed to
-//     the new window's control panel), as Ctrl+F6 makes it;
+//     the new window's control panel), as Ctrl+F6 makes it, among the ten
+//     windows and between a Sky and a Solar System window alone;
 // each printed with its ratio to the active window's own repaint. Then the
 // program itself (Corvinata.exe beside it) reopened with 30 saved windows:
 // from CreateProcess until its windows are back, painted, and it answers.
@@ -138,6 +139,23 @@ bool TimeInFrame(int runs, timing::FigureReport& report) {
     report.Add("show the Window Manager (Related Tasks shrinks)", Median(shows));
     report.Add("switch to the next of 10 windows", Median(switches));
     report.Add("switch to the next of 10 windows, keys in its panel", Median(keyedSwitches));
+
+    // Two windows, a Sky and a Solar System window, switched back and forth.
+    SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+    Pump();
+    for (int kind : {kSkyWindow, kSolarSystemWindow}) {
+        if (frame.Children().NewWindow(kind) == nullptr) return false;
+    }
+    Pump();
+    std::vector<double> pairSwitches;
+    for (int i = 0; i < runs * 4; ++i) {
+        pairSwitches.push_back(Painted(frame.Window(), [&] {
+            SendMessageW(frame.MdiClient(), WM_MDINEXT, 0, 0);
+            Pump();
+        }));
+        Pump();
+    }
+    report.Add("switch between 2 windows, keys in its panel", Median(pairSwitches));
     return true;
 }
 

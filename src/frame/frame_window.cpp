@@ -146,6 +146,10 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;
+    case kWindowManagerButtonsMessage:
+        windowManagerButtonsPending_ = false;
+        if (windowManager_) EnableWindowManagerButtons(windowManager_);
+        return 0;
     // A closing frame stays where it is: the start waits for this copy's end.
     case kComeForwardMessage:
         if (closing_) return 0;
@@ -251,6 +255,12 @@ void FrameWindow::RunCommand(CommandHandler handler, int id) {
     }
 }
 
+void FrameWindow::FollowWindowManagerSelection() {
+    if (windowManagerButtonsPending_) return;
+    windowManagerButtonsPending_ = true;
+    PostMessageW(window_, kWindowManagerButtonsMessage, 0, 0);
+}
+
 void FrameWindow::ToggleTool(int id) {
     tools_.Windows().Toggle(id);
     // A hidden tool's tasks go with it, whichever window comes to the front
@@ -263,7 +273,7 @@ LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam)
     if (windowManager_ && header.hwndFrom == GetDlgItem(windowManager_, IDC_PANE_LIST) &&
         header.code == LVN_ITEMCHANGED) {
         ActivateSelectedWindow(*reinterpret_cast<const NMLISTVIEW*>(lParam), registry_, MdiClient());
-        EnableWindowManagerButtons(windowManager_);
+        FollowWindowManagerSelection();
     } else if (header.code == TTN_GETDISPINFOW && FindToolbarButton(static_cast<int>(header.idFrom))) {
         OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
     } else if (header.hwndFrom == status_.Window() && header.code == NM_DBLCLK) {

@@ -53,6 +53,10 @@ constexpr UINT kStartupMessage = WM_APP;
 // A second start asks the running copy's frame to come forward (see
 // single_instance.h); the frame answers nonzero when it did.
 constexpr UINT kComeForwardMessage = WM_APP + 2;
+// Posted by a change of the Window Manager's selection: its buttons follow
+// once the change is whole (a new row selected after the old one let go
+// would make them blink off and on).
+constexpr UINT kWindowManagerButtonsMessage = WM_APP + 3;
 
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
@@ -186,6 +190,8 @@ private:
     void RunCommand(CommandHandler handler, int id);
     // Shows a hidden tool window or hides a shown one.
     void ToggleTool(int id);
+    // The Window Manager's buttons follow its selection, once per change.
+    void FollowWindowManagerSelection();
     // The current context of the command table.
     FrameCommandContext CommandContext() const;
     // The same as UpdateCommandStates for Undo and Redo alone.
@@ -234,6 +240,8 @@ private:
     bool startupFinished_ = false;
     bool restoringWindows_ = false;
     bool skipActivation_ = false;
+    // A change of the Window Manager's selection is waiting for its buttons.
+    bool windowManagerButtonsPending_ = false;
     std::unique_ptr<NightColours> nightColours_;
     // The night-vision state and system colours the frame's pictures were
     // last made for.

@@ -856,13 +856,20 @@ DWORD ProcessOf(HWND window) {
 // user does, and confirms.
 bool SwitchNightVision(const RunningProgram& program, HWND frame, bool on) {
     PostMessageW(frame, WM_COMMAND, CMD_APPEARANCE, 0);
-    HWND dialog = program.WaitForWindow(L"#32770", L"Appearance", 20000);
-    if (!dialog) return false;
+    // A minute at most: on a machine busy with other tests the switch
+    // before may still be repainting every window.
+    HWND dialog = program.WaitForWindow(L"#32770", L"Appearance", 60000);
+    if (!dialog) {
+        ADD_FAILURE() << "the Appearance dialog did not come";
+        return false;
+    }
     HWND box = GetDlgItem(dialog, 20848);
     SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(20848, BN_CLICKED), reinterpret_cast<LPARAM>(box));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return WaitUntil([dialog] { return !IsWindow(dialog); }, 20000);
+    if (WaitUntil([dialog] { return !IsWindow(dialog); }, 60000)) return true;
+    ADD_FAILURE() << "the Appearance dialog did not close";
+    return false;
 }
 
 // At night the whole screen of the program is in red shades: the frame with
