@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "catalog/quantity_values.h"
+#include "controls/dialog_keys.h"
 #include "controls/hyperlink_control.h"
 #include "controls/spin_edit_window.h"
 #include "controls/trackbar_control.h"
@@ -23,7 +24,8 @@ PickerControl<AnglePicker>* AnglePickerOf(HWND dialog, int item) {
 }
 
 void SetText(HWND dialog, int item, const String& text) { SetDlgItemTextW(dialog, item, text.Text()); }
-void Enable(HWND dialog, int item, bool enable) { EnableWindow(GetDlgItem(dialog, item), enable); }
+// A control disabled while it has the keys hands them on in the panel.
+void Enable(HWND dialog, int item, bool enable) { EnableKeepingKeys({GetDlgItem(dialog, item)}, enable); }
 
 String ItemText(HWND dialog, int item) {
     Char text[kTemplateTextLimit + 1] = {};

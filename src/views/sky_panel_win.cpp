@@ -43,8 +43,9 @@ void SetText(HWND control, const Char* text) {
     SetWindowTextW(control, text);
 }
 
+// A control disabled while it has the keys hands them on in the panel.
 void Enable(HWND control, bool enable) {
-    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable) EnableWindow(control, enable);
+    if (control != nullptr && (IsWindowEnabled(control) != FALSE) != enable) EnableKeepingKeys({control}, enable);
 }
 
 int ComboIndexOfText(HWND combo, const Char* const* names, int count) {
