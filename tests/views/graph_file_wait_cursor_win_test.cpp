@@ -9,6 +9,7 @@
 
 #include "controls/screen_wait_cursor.h"
 #include "documents/graph_test_support.h"
+#include "support/wrapped_storage.h"
 #include "views/graph_save.h"
 
 namespace corvinata::test {
@@ -18,58 +19,33 @@ bool WaitCursorShown() { return GetCursor() == LoadCursorW(nullptr, IDC_WAIT); }
 
 // A file of the in-memory store that notes whether the wait cursor was
 // shown at each of its writes.
-class CursorWatchingFile final : public BinaryFile {
+class CursorWatchingFile final : public WrappedFile {
 public:
     CursorWatchingFile(std::unique_ptr<BinaryFile> file, int& writes, int& waiting)
-        : BinaryFile(file->Path()), file_(std::move(file)), writes_(writes), waiting_(waiting) {}
-    bool Close() override { return file_->Close(); }
-    bool Create(bool closeAfter) override { return file_->Create(closeAfter); }
-    bool Exists() override { return file_->Exists(); }
-    std::uint32_t GetSize() override { return file_->GetSize(); }
-    bool Open(FileOpenMode mode) override { return file_->Open(mode); }
-    bool AtEnd() const override { return file_->AtEnd(); }
-    bool IsOpen() const override { return file_->IsOpen(); }
-    bool OpenSharedForReading() override { return file_->OpenSharedForReading(); }
-    bool ReadSome(void* buffer, std::uint32_t count, std::uint32_t& read) override {
-        return file_->ReadSome(buffer, count, read);
-    }
+        : WrappedFile(std::move(file)), writes_(writes), waiting_(waiting) {}
     bool Write(const void* buffer, std::uint32_t count) override {
         ++writes_;
         if (WaitCursorShown()) ++waiting_;
-        return file_->Write(buffer, count);
+        return WrappedFile::Write(buffer, count);
     }
-    std::uint32_t GetPosition() override { return file_->GetPosition(); }
-    bool SetPosition(std::uint32_t position) override { return file_->SetPosition(position); }
-    bool Truncate() override { return file_->Truncate(); }
-
-protected:
-    bool RemoveFromDisk() override { return file_->Delete(); }
 
 private:
-    std::unique_ptr<BinaryFile> file_;
     int& writes_;
     int& waiting_;
 };
 
-class CursorWatchingStorage final : public StorageService {
+class CursorWatchingStorage final : public FileWrappingStorage {
 public:
     explicit CursorWatchingStorage(MemoryStorageService& memory) : memory_(memory) {}
-    std::unique_ptr<BinaryFile> CreateBinaryFile(const String& path) override {
-        return std::make_unique<CursorWatchingFile>(memory_.CreateBinaryFile(path), writes, waiting);
-    }
-    std::unique_ptr<LocaleFormatter> CreateLocaleFormatter() override { return memory_.CreateLocaleFormatter(); }
-    std::unique_ptr<SystemInfo> CreateSystemInfo() override { return memory_.CreateSystemInfo(); }
-    std::unique_ptr<FileFinder> CreateFileFinder() override { return memory_.CreateFileFinder(); }
-    bool PathExists(const Char* path) override { return memory_.PathExists(path); }
-    bool IsFolder(const Char* path) override { return memory_.IsFolder(path); }
-    bool MakeFolder(const Char* path) override { return memory_.MakeFolder(path); }
-    bool RemoveFolder(const Char* path) override { return memory_.RemoveFolder(path); }
-    bool RemoveFile(const Char* path) override { return memory_.RemoveFile(path); }
-    bool MoveFileReplacing(const Char* from, const Char* to) override { return memory_.MoveFileReplacing(from, to); }
-    RegistryApi& Registry() override { return memory_.Registry(); }
 
     int writes = 0;
     int waiting = 0;
+
+protected:
+    MemoryStorageService& Inner() override { return memory_; }
+    std::unique_ptr<BinaryFile> Wrap(std::unique_ptr<BinaryFile> file) override {
+        return std::make_unique<CursorWatchingFile>(std::move(file), writes, waiting);
+    }
 
 private:
     MemoryStorageService& memory_;
