@@ -77,10 +77,17 @@ sleep 60 &
 rest=$!
 wait
 STANDIN
-# Another program in the prefix, which keeps its session open.
-sed 's/sleep 60/sleep 300/' "$work/copy/Corvinata.exe" >"$work/copy/notepad.exe"
-chmod +x "$work"/bin/* "$work/copy/Corvinata.exe" "$work/copy/notepad.exe"
+chmod +x "$work"/bin/* "$work/copy/Corvinata.exe"
 export PATH="$work/bin:$PATH"
+# other_program NAME: another program in the prefix, which keeps its
+# session open, as Wine runs it: its process is named after its file (cut
+# to 15 characters by the kernel) and its command line starts with its
+# Windows path, whole.
+other_program() {
+    cp "$(command -v sleep)" "$work/copy/$1"
+    (export WINEPREFIX=$prefix && cd "$work/copy" && exec -a "C:\\windows\\$1" "./$1" 300) >/dev/null 2>&1 &
+    stand_ins+=($!)
+}
 
 failures=0
 fail() {
@@ -135,8 +142,7 @@ wait "${stand_ins[1]}" 2>/dev/null || true
 # session another program keeps: this run's copy is the prefix's only one,
 # the user's, kept until it ends.
 : >"$HELD"
-WINEPREFIX=$prefix "$work/copy/notepad.exe" >/dev/null 2>&1 &
-stand_ins+=($!)
+other_program notepad.exe
 STAND_IN_STATE=1 STAND_IN_COPY=runs run after-a-crash
 if [ "$answered" -ne 0 ] || [ ! -e "$CASE_DIR/started" ] || [ -e "$CASE_DIR/asked" ] || said "was closing"; then
     fail "a run while the holding run's copy is gone: status $answered"
@@ -146,28 +152,37 @@ flock -u 9
 # The run's own copy killed beside the other program: with a display of
 # the user's the run ends and leaves that program running; on a virtual
 # display of its own it says that it waits for that program, which needs
-# the display, and ends with it.
-for display in :stand-in ""; do
+# the display, and ends with it. So it does beside a program whose name
+# the kernel cuts.
+for case in notepad.exe:stand-in notepad.exe: notepad_longer_name_t11.exe:; do
+    program=${case%%:*}
+    display=${case#*:}
+    display=${display:+:$display}
+    if [ ! -e "$work/copy/$program" ]; then
+        kill "${stand_ins[-1]}" 2>/dev/null || true
+        wait "${stand_ins[-1]}" 2>/dev/null || true
+        other_program "$program"
+    fi
     : >"$HELD"
     [ -z "$display" ] && unset DISPLAY || export DISPLAY=$display
     export CN_SCREENSHOT=$work/killed.png
-    name=killed-on-the-users-display
-    [ -n "$display" ] || name=killed-on-a-virtual-display
+    name=killed-beside-$program-on-the-users-display
+    [ -n "$display" ] || name=killed-beside-$program-on-a-virtual-display
     # The other program ends once the run says it waits for it.
     (until grep -qF "waiting for them to end" "$work/$name/said" 2>/dev/null; do sleep 0.2; done
      rm -f "$HELD") &
     watcher=$!
     STAND_IN_STATE=1 STAND_IN_COPY=killed run "$name"
     kill "$watcher" 2>/dev/null || true
-    if [ "$answered" -eq 124 ] || ! said "other programs still run in build/win32/run-prefix (notepad.exe)"; then
+    if [ "$answered" -eq 124 ] || ! said "other programs still run in build/win32/run-prefix ($program)"; then
         fail "a run whose copy was killed beside another program ($name): status $answered"
     elif [ -n "$display" ] && ! said "they are left running"; then
         fail "a run on the user's display whose copy was killed beside another program"
     fi
 done
 rm -f "$HELD"
-kill "${stand_ins[2]}" 2>/dev/null || true
-wait "${stand_ins[2]}" 2>/dev/null || true
+kill "${stand_ins[-1]}" 2>/dev/null || true
+wait "${stand_ins[-1]}" 2>/dev/null || true
 
 # On a virtual display of its own: a screenshot that cannot be written is
 # one line, and the program runs on; one that can is saved.
