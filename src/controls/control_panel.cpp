@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "base/text_format.h"
+#include "controls/window_text.h"
 
 namespace corvinata {
 namespace {
@@ -31,11 +32,7 @@ PanelTimePart::~PanelTimePart() {
     if (animation_.IsRunning() && IsWindow(dialog_)) KillTimer(dialog_, config_.timerId);
 }
 
-String PanelTimePart::CountText() const {
-    Char text[kCountTextLimit + 1] = {};
-    GetDlgItemTextW(dialog_, kStepCountItem, text, kCountTextLimit + 1);
-    return String(text);
-}
+String PanelTimePart::CountText() const { return DialogItemText(dialog_, kStepCountItem); }
 
 std::int32_t PanelTimePart::SelectedUnit() const {
     Char text[kCountTextLimit + 1] = {};

@@ -1,7 +1,5 @@
 #include "controls/dialog_template.h"
 
-#include <string>
-
 #include "app/help_topics_win.h"
 
 namespace corvinata {
@@ -135,13 +133,6 @@ INT_PTR AnswerPlacedDialog(HWND dialog, UINT message, WPARAM wParam, HelpPage he
     default:
         return FALSE;
     }
-}
-
-std::wstring DialogItemText(HWND dialog, int id, int maxLength) {
-    std::wstring text(static_cast<std::size_t>(maxLength) + 1, L'\0');
-    const UINT length = GetDlgItemTextW(dialog, id, &text[0], maxLength + 1);
-    text.resize(length);
-    return text;
 }
 
 }  // namespace corvinata

@@ -75,7 +75,4 @@ void RememberDialogPlace(HWND dialog, WindowGeometry* placement);
 // FALSE for any other message.
 INT_PTR AnswerPlacedDialog(HWND dialog, UINT message, WPARAM wParam, HelpPage help, WindowGeometry* placement);
 
-// A control's text as a string.
-std::wstring DialogItemText(HWND dialog, int id, int maxLength);
-
 }  // namespace corvinata

@@ -5,17 +5,10 @@
 
 #include "base/dib_header_win.h"
 #include "base/scoped_win.h"
+#include "controls/window_text.h"
 
 namespace corvinata {
 namespace {
-
-std::wstring TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    if (length <= 0) return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    return text;
-}
 
 // A white 32-bit bitmap to draw black text into and read the ink of.
 class InkCanvas {
@@ -64,7 +57,7 @@ private:
 }  // namespace
 
 int DrawnTextWidth(HWND control) {
-    const std::wstring text = TextOf(control);
+    const std::wstring text(WindowText(control).Text());
     if (text.empty()) return 0;
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     UINT flags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_EXPANDTABS | DT_NOCLIP;

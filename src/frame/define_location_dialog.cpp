@@ -14,6 +14,7 @@
 #include "controls/control_classes.h"
 #include "controls/night_colours.h"
 #include "controls/spin_edit_window.h"
+#include "controls/window_text.h"
 
 namespace corvinata {
 namespace {
@@ -212,14 +213,9 @@ bool IsDuplicate(const DefineLocationRun& run, const String& country, const Stri
     return run.params->isNew || UserLocationKey(*found) != UserLocationKey(run.original);
 }
 
-String ItemText(HWND dialog, int id) {
-    const std::wstring text = DialogItemText(dialog, id, kNameMaxLength);
-    return String(reinterpret_cast<const Char*>(text.c_str()));
-}
-
 void OnOk(HWND dialog, DefineLocationRun& run) {
-    const String country = ItemText(dialog, kIdCountryEdit);
-    const String town = ItemText(dialog, kIdTownEdit);
+    const String country = DialogItemText(dialog, kIdCountryEdit);
+    const String town = DialogItemText(dialog, kIdTownEdit);
     const DefineLocationParams& params = *run.params;
     if (IsDuplicate(run, country, town)) {
         if (params.ask)

@@ -8,6 +8,7 @@
 #include "base/time_systems.h"
 #include "controls/control_classes.h"
 #include "controls/spin_edit_window.h"
+#include "controls/window_text.h"
 
 namespace corvinata {
 namespace {
@@ -181,8 +182,8 @@ void OnDateTimeOk(HWND dialog, DateTimeDialogParams& params) {
     if (auto* clock = FindCustomControl<PickerControl<TimePicker>>(GetDlgItem(dialog, kIdUserClock)))
         options.userTime.hours = clock->GetValue();
     options.userDaylightSaving = IsChecked(dialog, kIdDaylightSaving);
-    const std::wstring code = DialogItemText(dialog, kIdTimeScale, 20);
-    const int system = FindTimeSystemByCode(reinterpret_cast<const Char*>(code.c_str()));
+    const String code = DialogItemText(dialog, kIdTimeScale);
+    const int system = FindTimeSystemByCode(code.Text());
     if (system >= kUniversalTime && system <= kLocalSiderealTime) options.userTime.timeSystem = system;
     options.clockActive = IsChecked(dialog, kIdRealTimeClock);
     KillTimer(dialog, kClockLabelTimer);

@@ -19,6 +19,7 @@
 #include "controls/custom_control_registry.h"
 #include "controls/message_box.h"
 #include "controls/spin_edit_window.h"
+#include "controls/window_text.h"
 #include "resources/event_tools_ids.h"
 #include "tools/event_finder_store.h"
 #include "controls/list_view_columns.h"
@@ -73,12 +74,6 @@ private:
 
 PickerControl<DatePicker>* DateOf(HWND window, int id) {
     return FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window, id));
-}
-
-String Text(HWND window, int id) {
-    wchar_t buffer[64] = {};
-    GetDlgItemTextW(window, id, buffer, 51);
-    return String(reinterpret_cast<const Char*>(buffer));
 }
 
 void Show(HWND window, int id, bool enabled, bool shown) {
@@ -237,8 +232,8 @@ events::SearchSetup EventFinderWindow::ReadSetup() const {
     setup.to = control_->Current().to;
     if (auto* from = DateOf(window_, IDC_EF_FROM)) from->GetDate(setup.from.year, setup.from.month, setup.from.day);
     if (auto* to = DateOf(window_, IDC_EF_TO)) to->GetDate(setup.to.year, setup.to.month, setup.to.day);
-    setup.count = Text(window_, IDC_EF_COUNT);
-    setup.unit = Text(window_, IDC_EF_UNIT);
+    setup.count = DialogItemText(window_, IDC_EF_COUNT);
+    setup.unit = DialogItemText(window_, IDC_EF_UNIT);
     setup.daylightSaving = IsDlgButtonChecked(window_, IDC_EF_DAYLIGHT_SAVING) == BST_CHECKED;
     return setup;
 }

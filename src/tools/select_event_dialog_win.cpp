@@ -1,11 +1,10 @@
 #include "tools/select_event_dialog_win.h"
 
-#include <vector>
-
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
 #include "controls/message_box.h"
+#include "controls/window_text.h"
 #include "resources/event_tools_ids.h"
 #include "script/script_catalogue.h"
 #include "script/script_expression.h"
@@ -17,12 +16,6 @@ namespace {
 using events::EventCondition;
 
 const wchar_t* Wide(const Char* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-String ItemText(HWND dialog, int id) {
-    std::vector<wchar_t> buffer(10002, L'\0');
-    GetDlgItemTextW(dialog, id, buffer.data(), static_cast<int>(buffer.size()));
-    return String(reinterpret_cast<const Char*>(buffer.data()));
-}
 
 class SelectEventDialog {
 public:
@@ -216,7 +209,7 @@ private:
     }
 
     void Accept() {
-        const String text = ItemText(dialog_, IDC_SE_EXPRESSION);
+        const String text = DialogItemText(dialog_, IDC_SE_EXPRESSION);
         ScriptExpression expression(text.Text());
         ObjectModelScriptCatalogue catalogue;
         int kind = 0;

@@ -6,6 +6,7 @@
 #include "controls/dialog_template.h"
 #include "controls/message_box.h"
 #include "controls/select_body_dialog.h"
+#include "controls/window_text.h"
 #include "resources/graph_dialogs_ids.h"
 #include "views/graph_line_form.h"
 
@@ -28,14 +29,6 @@ struct LineDialogState {
 
 LineDialogState* StateOf(HWND dialog) {
     return reinterpret_cast<LineDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
-String ItemText(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthW(item);
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(item, text.data(), length + 1);
-    return String(text.data());
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -125,8 +118,8 @@ void Tell(HWND dialog, LineDialogState& state, const Char* text, MessageTopic he
 
 void OnOk(HWND dialog, LineDialogState& state) {
     GraphLineForm::Fields fields;
-    fields.name = ItemText(dialog, IDC_GRAPH_LINE_NAME);
-    fields.expression = ItemText(dialog, IDC_GRAPH_LINE_EXPRESSION);
+    fields.name = DialogItemText(dialog, IDC_GRAPH_LINE_NAME);
+    fields.expression = DialogItemText(dialog, IDC_GRAPH_LINE_EXPRESSION);
     fields.editScript = Checked(dialog, IDC_GRAPH_LINE_EDIT_SCRIPT);
     fields.visibleInGraph = Checked(dialog, IDC_GRAPH_LINE_IN_GRAPH);
     fields.visibleInControlPanel = Checked(dialog, IDC_GRAPH_LINE_IN_PANEL);
@@ -192,7 +185,7 @@ bool OnCommand(HWND dialog, LineDialogState& state, int id, int code) {
         return true;
     case IDC_GRAPH_LINE_SYSTEM:
         if (code == CBN_SELCHANGE) {
-            state.form.SelectSystem(ItemText(dialog, id));
+            state.form.SelectSystem(DialogItemText(dialog, id));
             Regenerate(dialog, state);
             WriteDefaultName(dialog, state);
         }

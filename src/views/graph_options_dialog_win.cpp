@@ -20,6 +20,7 @@
 #include "controls/custom_control_registry.h"
 #include "controls/message_box.h"
 #include "controls/spin_edit_window.h"
+#include "controls/window_text.h"
 #include "resources/graph_dialogs_ids.h"
 
 namespace corvinata {
@@ -29,7 +30,6 @@ constexpr const wchar_t* kTabNames[kGraphOptionsTabCount] = {L"Time", L"Location
 constexpr const wchar_t* kPageTemplates[kGraphOptionsTabCount] = {L"DLG_GRAPHOPTTIME", L"DLG_GRAPHOPTLOC",
                                                               L"DLG_GRAPHOPTXAXIS", L"DLG_GRAPHOPTYAXIS",
                                                               L"DLG_GRAPHOPTGRID"};
-constexpr int kTextLength = 64;
 
 // One run of the dialog: the working copy and the page on screen.
 struct GraphOptionsRun {
@@ -54,12 +54,6 @@ GraphOptionsRun* g_run = nullptr;
 template <class Picker>
 PickerControl<Picker>* PickerOf(HWND page, int id) {
     return FindCustomControl<PickerControl<Picker>>(GetDlgItem(page, id));
-}
-
-String ItemText(HWND page, int id) {
-    wchar_t text[kTextLength] = {};
-    GetDlgItemTextW(page, id, text, kTextLength);
-    return String(text);
 }
 
 bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
@@ -316,8 +310,8 @@ GraphYAxisPage ReadYAxisPage(HWND page) {
     case GraphRangeControl::Number:
         read.fromItem = IDC_GRAPH_FROM_NUMBER;
         read.toItem = IDC_GRAPH_TO_NUMBER;
-        read.fromText = ItemText(page, IDC_GRAPH_FROM_NUMBER);
-        read.toText = ItemText(page, IDC_GRAPH_TO_NUMBER);
+        read.fromText = DialogItemText(page, IDC_GRAPH_FROM_NUMBER);
+        read.toText = DialogItemText(page, IDC_GRAPH_TO_NUMBER);
         break;
     }
     return read;
@@ -338,7 +332,7 @@ bool ValidatePage(HWND dialog) {
         read.begin.timeSystem = ListValue(page, IDC_GRAPH_TIME_SYSTEM, s.beginDate.timeSystem);
         read.byEnd = Checked(page, IDC_GRAPH_BY_END);
         read.end = ReadMoment(page, IDC_GRAPH_END_DATE, IDC_GRAPH_END_TIME, s.endDate);
-        read.stepCount = ItemText(page, IDC_GRAPH_STEP_COUNT);
+        read.stepCount = DialogItemText(page, IDC_GRAPH_STEP_COUNT);
         read.stepUnit = ListValue(page, IDC_GRAPH_STEP_UNIT, kDaysUnit);
         read.daylightSaving = Checked(page, IDC_GRAPH_DAYLIGHT_SAVING);
         passed = CheckGraphTimePage(read, s, refusal);
@@ -357,9 +351,9 @@ bool ValidatePage(HWND dialog) {
         GraphXAxisPage read;
         read.horizontal = TimeHorizontalOnPage(page, kGraphXAxisTab);
         read.originFar = Checked(page, IDC_GRAPH_ORIGIN_FAR);
-        read.markCount = ItemText(page, IDC_GRAPH_MARK_COUNT);
+        read.markCount = DialogItemText(page, IDC_GRAPH_MARK_COUNT);
         read.markUnit = ListValue(page, IDC_GRAPH_MARK_UNIT, kDaysUnit);
-        read.labelCount = ItemText(page, IDC_GRAPH_LABEL_COUNT);
+        read.labelCount = DialogItemText(page, IDC_GRAPH_LABEL_COUNT);
         read.labelUnit = ListValue(page, IDC_GRAPH_LABEL_UNIT, kDaysUnit);
         read.timeSystem = ListValue(page, IDC_GRAPH_AXIS_TIME_SYSTEM, kLocalCivilTime);
         passed = CheckGraphXAxisPage(read, s, refusal);
@@ -369,10 +363,10 @@ bool ValidatePage(HWND dialog) {
     case kGraphGuidesTab: {
         GraphGuidesPage read;
         read.xGrid = Checked(page, IDC_GRAPH_X_GRID);
-        read.xCount = ItemText(page, IDC_GRAPH_X_GRID_COUNT);
+        read.xCount = DialogItemText(page, IDC_GRAPH_X_GRID_COUNT);
         read.xUnit = ListValue(page, IDC_GRAPH_X_GRID_UNIT, kDaysUnit);
         read.yGrid = Checked(page, IDC_GRAPH_Y_GRID);
-        read.yCount = ItemText(page, IDC_GRAPH_Y_GRID_COUNT);
+        read.yCount = DialogItemText(page, IDC_GRAPH_Y_GRID_COUNT);
         read.guideLine = Checked(page, IDC_GRAPH_GUIDE_LINE);
         passed = CheckGraphGuidesPage(read, s, g_run->guideLine, refusal);
         break;

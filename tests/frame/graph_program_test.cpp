@@ -413,6 +413,44 @@ TEST_F(GraphProgramTest, TheValueRangeOfALineIsCheckedOnItsPage) {
     EXPECT_EQ(window->Graph().Options().yAxisMax, 100.0);
 }
 
+// The Y Axis page reads its edits whole, however long the text typed or
+// pasted: a unit far to the right is refused, digits past the 63rd count,
+// and a refusal names the text as it was typed.
+TEST_F(GraphProgramTest, TheValueRangeIsReadWholeHoweverLong) {
+    app_->GetGraphActions().AddLine(*window, 0, NamedLine("Sun", "Sun.DistEarth(au)"), nullptr);
+    ASSERT_EQ(window->Graph().ValueKind(), kQuantityDistance);
+    const struct {
+        std::wstring to;
+        double stored;  // NaN: refused as no number
+    } rows[] = {
+        {L"2" + std::wstring(62, L' ') + L"km", std::nan("")},
+        {L"1." + std::wstring(61, L'0') + L"5e3", 1000.0},
+        {std::wstring(10000, L'7'), std::nan("")},
+    };
+    for (const auto& row : rows) {
+        told.clear();
+        const bool refused = std::isnan(row.stored);
+        Run(
+            [&](ModalDriver& driver, HWND dialog) {
+                SetPageText(driver, IDC_GRAPH_FROM_NUMBER, L"0");
+                SetPageText(driver, IDC_GRAPH_TO_NUMBER, row.to.c_str());
+                Press(driver, dialog, IDOK);
+                if (refused) Press(driver, dialog, IDCANCEL);
+            },
+            [this] { window->ChangeGraphOptions(kGraphYAxisTab); });
+        if (refused) {
+            EXPECT_EQ(told.size(), 1u) << row.to.size();
+            if (told.size() != 1u) continue;
+            EXPECT_NE(told[0].find("The value you entered, " + Utf8(row.to.c_str()) + ", is not a valid number."),
+                      std::string::npos)
+                << told[0].substr(0, 120);
+        } else {
+            EXPECT_TRUE(told.empty()) << told.front();
+            EXPECT_EQ(window->Graph().Options().yAxisMax, row.stored);
+        }
+    }
+}
+
 // A distance has no upper limit: the page shows the open end as the plot
 // draws it (the Sun's distance up to 160 million km, not 100), OK leaves
 // it open, and a value typed there sets it.

@@ -531,6 +531,21 @@ TEST_F(SkyPanelTest, FunctionKeysTheWheelAndTheDialStepTheActiveWindow) {
     EXPECT_EQ(Steps(sky), before + 1);
 }
 
+// The step's count is read whole, however many digits were pasted: a
+// hundred zeros before "12" are twelve hours, not the one the first
+// hundred characters say.
+TEST_F(SkyPanelTest, TheStepCountIsReadWhole) {
+    SkyWindow& sky = NewSky();
+    PanelSettings hourly;
+    hourly.timeStep = TimeStep{kHoursUnit, 1};
+    Panel().ApplySettings(hourly);
+    const DateTime start = sky.GetDocument().GetTimeAndPlace().dateTime;
+    const std::wstring count = std::wstring(99, L'0') + L"12";
+    SetWindowTextW(Item(kStepCountItem), count.c_str());
+    Panel().ControlPanelStepTime(false);
+    EXPECT_NEAR(DateTimeDifferenceDays(sky.GetDocument().GetTimeAndPlace().dateTime, start) * 24.0, 12.0, 1e-6);
+}
+
 // The dial's labels ("+90°" and "-90°" at the ends of the altitude scale,
 // the compass points or hour angles round the horizon) show whole at the
 // dial's size in the panel: none reaches an edge of the control, where it
