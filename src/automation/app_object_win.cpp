@@ -70,8 +70,9 @@ HRESULT AppObject::EvaluateCorvinataScript(BSTR expression, BSTR* result) {
     if (!server_) return S_OK;
     Application& app = server_->App();
     const ExpressionTextFormat format{app.GetAngleDegreeBase(), app.GetRaDisplayUnit()};
+    String source;
     String text;
-    if (!EvaluateExpressionText(TextOrEmpty(expression), format, text)) return E_INVALIDARG;
+    if (!ReadClientText(expression, source) || !EvaluateExpressionText(source, format, text)) return E_INVALIDARG;
     return SetText(result, text.Text());
 }
 
@@ -107,8 +108,10 @@ HRESULT AppObject::LoadGraph(BSTR path, VARIANT* error, ICorvinataGraphWindow** 
     if (!error) return E_INVALIDARG;
     VariantInit(error);
     if (!server_) return S_OK;
+    String file;
+    if (!ReadClientText(path, file)) return E_INVALIDARG;
     String text;
-    MdiChildWindow* opened = OpenGraphFileQuietly(TextOrEmpty(path), text);
+    MdiChildWindow* opened = OpenGraphFileQuietly(file, text);
     if (opened) {
         text = String(L"No error");
         if (const HRESULT status = NewGraphWindowObject(opened, window); FAILED(status)) return status;
@@ -203,8 +206,8 @@ HRESULT AppObject::SetDateTime(INT year, INT month, INT day, INT hour, INT minut
 }
 
 HRESULT AppObject::SetLocation(BSTR country, BSTR town) {
-    const String countryName = TextOrEmpty(country);
-    const String townName = TextOrEmpty(town);
+    String countryName, townName;
+    if (!ReadClientText(country, countryName) || !ReadClientText(town, townName)) return E_INVALIDARG;
     Location place;
     if (!TownLocation(FindTownIndex(countryName.Text(), townName.Text()), place)) return E_INVALIDARG;
     if (server_) server_->App().Current().SetLocation(place);

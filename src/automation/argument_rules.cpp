@@ -1,6 +1,9 @@
 #include "automation/argument_rules.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <utility>
 
 #include "base/rounding.h"
 
@@ -20,6 +23,26 @@ bool ClientDateTimeToLocalCivil(int year, int month, int day, int hour, int minu
     if (!localTime) moment.hours += zoneHours + (daylightSaving ? 1.0 : 0.0);
     if (!std::isfinite(moment.hours) || !NormaliseDateTime(moment)) return false;
     result = moment;
+    return true;
+}
+
+bool ClientText(const Char* text, std::size_t length, String& out) {
+    if (!text || length == 0) {
+        out = String();
+        return true;
+    }
+    // A text no String can hold is no value either.
+    if (length >= static_cast<std::size_t>(std::numeric_limits<int>::max())) return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] == 0) return false;
+    }
+    // Copied by its length: the client's text need not end with a NUL.
+    const int count = static_cast<int>(length);
+    String whole;
+    Char* buffer = StringReserve(whole, count, ReserveMode::Discard).buffer;
+    std::copy(text, text + length, buffer);
+    buffer[count] = 0;
+    out = std::move(whole);
     return true;
 }
 

@@ -5,6 +5,7 @@
 // client count differently.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "base/date_time.h"
@@ -23,8 +24,11 @@ constexpr std::int16_t AutomationBool(bool value) noexcept { return value ? kAut
 constexpr bool InClosedRange(double x, double lo, double hi) noexcept { return lo <= x && x <= hi; }
 constexpr bool InClosedRange(int x, int lo, int hi) noexcept { return lo <= x && x <= hi; }
 
-// A null text from a client is COM's empty text.
-inline String TextOrEmpty(const Char* text) { return text ? String(text) : String(); }
+// A client's text of `length` characters (a BSTR carries its length), read
+// whole into `out`; a null text is COM's empty text. False, and `out`
+// unchanged, for a text holding a NUL: a reader of the zero-terminated copy
+// would take it for the end and read a value the client did not send.
+bool ClientText(const Char* text, std::size_t length, String& out);
 
 // The client's date and time (`hour` + `minute` / 60 within 0..24, 24:00
 // being 0:00 of the next day) as the application's local civil time: a

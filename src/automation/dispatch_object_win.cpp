@@ -1,5 +1,7 @@
 #include "automation/dispatch_object_win.h"
 
+#include "automation/argument_rules.h"
+
 namespace corvinata::automation {
 
 namespace {
@@ -87,6 +89,8 @@ HRESULT SetText(BSTR* out, const wchar_t* text) {
     *out = SysAllocString(text ? text : L"");
     return *out ? S_OK : E_OUTOFMEMORY;
 }
+
+bool ReadClientText(BSTR text, String& out) { return ClientText(text, text ? SysStringLen(text) : 0, out); }
 
 HRESULT SetVariantText(VARIANT* out, const wchar_t* text) {
     if (!out) return E_POINTER;

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "base/wide_string.h"
 #include "generated/corvinata_server.h"
 
 namespace corvinata::automation {
@@ -110,5 +111,9 @@ inline HRESULT ClearOut(VARIANT* out) {
 HRESULT SetText(BSTR* out, const wchar_t* text);
 // A VARIANT out parameter holding a text.
 HRESULT SetVariantText(VARIANT* out, const wchar_t* text);
+// A client's text read whole, by the length its BSTR carries (ClientText):
+// false for a text holding a NUL, which a member that reads a value from it
+// refuses with E_INVALIDARG.
+bool ReadClientText(BSTR text, String& out);
 
 }  // namespace corvinata::automation

@@ -58,23 +58,27 @@ std::unique_ptr<GraphDocument> LoadQuietly(const String& path, String& error) {
     return document;
 }
 
-// Reads "date" and "time" texts into a moment from 1583-01-01 0 h, in the
-// graph's time system: a time that names another system is refused.
-bool ParseMoment(const String& date, const String& time, std::int32_t timeSystem, DateTime& moment) {
+// Reads a client's "date" and "time" texts, each whole, into a moment from
+// 1583-01-01 0 h, in the graph's time system: a time that names another
+// system is refused.
+bool ParseMoment(BSTR dateText, BSTR timeText, std::int32_t timeSystem, DateTime& moment) {
+    String date, time;
+    if (!ReadClientText(dateText, date) || !ReadClientText(timeText, time)) return false;
     DateTime read;
     read.timeSystem = timeSystem;
-    if (!DateTimeParseDate(read, date.Text()) || !DateTimeParseTimeAlone(read, time.Text())) return false;
+    if (!DateTimeParseDateAlone(read, date.Text()) || !DateTimeParseTimeAlone(read, time.Text())) return false;
     moment = read;
     return true;
 }
 
 // A y limit as the graph's kind reads it, in the unit and system of the
 // graph's first line: a time of day and the angles with their own readers
-// (as the Graph Options dialog gives them pickers); every other kind one
-// number alone, as the dialog's number edits take it. The text the limit's
-// get gave (a distance with the line's unit, a constellation's or sign's
-// abbreviation, a compass point) reads back as well; a text in another
-// unit or system is refused rather than read in the line's own.
+// (as the Graph Options dialog gives them pickers); every other kind
+// exactly one number, blanks before it allowed and nothing at all after
+// it. The text the limit's get gave (a distance with the line's unit, a
+// constellation's or sign's abbreviation, a compass point) reads back as
+// well, as exactly; a text in another unit or system is refused rather
+// than read in the line's own.
 bool ReadLimit(const GraphDocument& graph, const String& text, const QuantityFormatRequest& format,
                double& limit) {
     const std::unique_ptr<QuantityValue> value =
@@ -87,9 +91,7 @@ bool ReadLimit(const GraphDocument& graph, const String& text, const QuantityFor
     if (number) {
         String shown;
         value->Format(shown, format);
-        String typed = text;
-        TrimRight(typed);
-        const Char* start = typed.Text();
+        const Char* start = text.Text();
         while (IsSpaceChar(*start)) ++start;
         if (!TextEqualsNoCase(shown.Text(), start)) return false;
     }
@@ -130,7 +132,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Colour(BSTR value) override {
         if (Gone()) return S_OK;
-        const String name = TextOrEmpty(value);
+        String name;
+        if (!ReadClientText(value, name)) return E_INVALIDARG;
         const ColourEntry* entry = FindColourByName(name.Text());
         if (!entry) return E_INVALIDARG;
         return Edit([entry](GraphLine& l) { l.colour = entry->code; });
@@ -146,7 +149,8 @@ public:
         return GetText(out, [](const GraphLine& l) { return l.name; });
     }
     HRESULT STDMETHODCALLTYPE put_Name(BSTR value) override {
-        const String name = TextOrEmpty(value);
+        String name;
+        if (!ReadClientText(value, name)) return E_INVALIDARG;
         return Edit([&name](GraphLine& l) { l.name = name; });
     }
     HRESULT STDMETHODCALLTYPE get_CorvinataScriptCode(BSTR* out) override {
@@ -327,9 +331,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Latitude(BSTR value) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(value);
+        String text;
         LatitudeValue latitude;
-        if (!LatitudeParse(latitude, text.Text())) return E_INVALIDARG;
+        if (!ReadClientText(value, text) || !LatitudeParse(latitude, text.Text())) return E_INVALIDARG;
         return Change(kLocationField, [&latitude](TimeAndLocation& o) {
             TypedValueAssign(o.location.coordinates.latitude, latitude);
             return true;
@@ -339,8 +343,10 @@ public:
         if (const HRESULT status = ClearOut(error); FAILED(status)) return status;
         GraphView* view = View();
         if (!view) return S_OK;
+        String file;
+        if (!ReadClientText(path, file)) return E_INVALIDARG;
         String text;
-        const std::unique_ptr<GraphDocument> loaded = LoadQuietly(TextOrEmpty(path), text);
+        const std::unique_ptr<GraphDocument> loaded = LoadQuietly(file, text);
         if (loaded) {
             view->Graph().Assign(*loaded);
             view->Graph().History().MarkSavedUnreachable();
@@ -360,9 +366,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Longitude(BSTR value) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(value);
+        String text;
         LongitudeValue longitude;
-        if (!LongitudeParse(longitude, text.Text())) return E_INVALIDARG;
+        if (!ReadClientText(value, text) || !LongitudeParse(longitude, text.Text())) return E_INVALIDARG;
         return Change(kLocationField, [&longitude](TimeAndLocation& o) {
             TypedValueAssign(o.location.coordinates.longitude, longitude);
             return true;
@@ -372,7 +378,8 @@ public:
         if (const HRESULT status = ClearOut(error); FAILED(status)) return status;
         GraphView* view = View();
         if (!view) return S_OK;
-        const String file = TextOrEmpty(path);
+        String file;
+        if (!ReadClientText(path, file)) return E_INVALIDARG;
         String text(L"No error");
         PathName parts;
         const bool split = !file.IsEmpty() && parts.SetPath(file.Text());
@@ -386,8 +393,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE SetLocation(BSTR country, BSTR town) override {
         if (Gone()) return S_OK;
-        const String countryName = TextOrEmpty(country);
-        const String townName = TextOrEmpty(town);
+        String countryName, townName;
+        if (!ReadClientText(country, countryName) || !ReadClientText(town, townName)) return E_INVALIDARG;
         Location place;
         if (!TownLocation(FindTownIndex(countryName.Text(), townName.Text()), place)) return E_INVALIDARG;
         return Change(kLocationField, [&place](TimeAndLocation& o) {
@@ -401,8 +408,7 @@ public:
         GraphView* view = View();
         const std::int32_t system = view ? view->Graph().Options().beginDate.timeSystem : kLocalCivilTime;
         DateTime begin, end;
-        if (!ParseMoment(TextOrEmpty(beginDate), TextOrEmpty(beginTime), system, begin) ||
-            !ParseMoment(TextOrEmpty(endDate), TextOrEmpty(endTime), system, end)) {
+        if (!ParseMoment(beginDate, beginTime, system, begin) || !ParseMoment(endDate, endTime, system, end)) {
             return E_INVALIDARG;
         }
         if (DateTimeEqual(begin, end) || !DateTimeIsLater(end, begin)) return E_INVALIDARG;
@@ -414,13 +420,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE SetTimeBeginAndStep(BSTR beginDate, BSTR beginTime, INT steps, BSTR stepType) override {
         if (Gone()) return S_OK;
-        const String unitName = TextOrEmpty(stepType);
+        String unitName;
+        if (!ReadClientText(stepType, unitName)) return E_INVALIDARG;
         const std::int32_t unit = ParseTimeUnit(unitName.Text());
         GraphView* view = View();
         const std::int32_t system = view ? view->Graph().Options().beginDate.timeSystem : kLocalCivilTime;
         DateTime begin;
-        if (!ParseMoment(TextOrEmpty(beginDate), TextOrEmpty(beginTime), system, begin) ||
-            !ValidAxisStep(steps, unit)) {
+        if (!ParseMoment(beginDate, beginTime, system, begin) || !ValidAxisStep(steps, unit)) {
             return E_INVALIDARG;
         }
         // A range whose end would leave the calendar is refused, not kept
@@ -579,7 +585,8 @@ private:
     }
     HRESULT SetStep(INT steps, BSTR type, TimeStep TimeAndLocation::*member, std::int32_t field) {
         if (Gone()) return S_OK;
-        const String unitName = TextOrEmpty(type);
+        String unitName;
+        if (!ReadClientText(type, unitName)) return E_INVALIDARG;
         const std::int32_t unit = ParseTimeUnit(unitName.Text());
         if (!ValidAxisStep(steps, unit)) return E_INVALIDARG;
         return Change(field, [member, unit, steps](TimeAndLocation& o) {
@@ -616,8 +623,9 @@ private:
         GraphDocument& graph = view->Graph();
         if (graph.LineCount() == 0) return E_INVALIDARG;
         if (graph.ValueKind() == kValueKindUnknown) graph.UpdateGraphRange();
+        String typed;
         double limit = 0.0;
-        if (!ReadLimit(graph, TextOrEmpty(text), LimitFormat(), limit)) return E_INVALIDARG;
+        if (!ReadClientText(text, typed) || !ReadLimit(graph, typed, LimitFormat(), limit)) return E_INVALIDARG;
         TimeAndLocation next = graph.Options();
         if (field == kYAxisMaxField ? !(limit > next.yAxisMin) : !(limit < next.yAxisMax)) return E_INVALIDARG;
         // A limit beyond what the kind admits the graph's actions drop
@@ -647,7 +655,8 @@ const GraphLine* GraphLineObject::Line() const {
 
 HRESULT GraphLineObject::put_Body(BSTR value) {
     if (Gone()) return S_OK;
-    const String name = TextOrEmpty(value);
+    String name;
+    if (!ReadClientText(value, name)) return E_INVALIDARG;
     const CelestialObject* object = FindObjectByName(name.Text());
     if (!object) return E_INVALIDARG;
     return Edit([object](GraphLine& l) {
@@ -662,7 +671,8 @@ HRESULT GraphLineObject::put_Body(BSTR value) {
 HRESULT GraphLineObject::put_Function(BSTR value) {
     const GraphLine* line = Line();
     if (!line) return S_OK;
-    const String name = TextOrEmpty(value);
+    String name;
+    if (!ReadClientText(value, name)) return E_INVALIDARG;
     const GraphLineForm form(*line, false);
     const EventKind* found = nullptr;
     for (const EventKind* kind : form.Functions()) {
@@ -677,7 +687,8 @@ HRESULT GraphLineObject::put_Function(BSTR value) {
 
 HRESULT GraphLineObject::put_CorvinataScriptCode(BSTR value) {
     if (Gone()) return S_OK;
-    const String text = TextOrEmpty(value);
+    String text;
+    if (!ReadClientText(value, text)) return E_INVALIDARG;
     if (text.IsEmpty()) return Edit([](GraphLine& l) { Regenerate(l); });
     ScriptExpression compiled;
     compiled.source = text;

@@ -144,10 +144,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_EclipseDate(BSTR value) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(value);
+        String text;
         DateTime date;
         date.timeSystem = kUniversalTime;
-        if (!DateTimeParseDate(date, text.Text())) return E_INVALIDARG;
+        if (!ReadClientText(value, text) || !DateTimeParseDateAlone(date, text.Text())) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) App().GetSolarEclipseActions().CheckDate(*w, date, nullptr);
         return S_OK;
     }
@@ -224,11 +224,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_ObserverTime(BSTR value) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(value);
+        String text;
         DateTime time;
         time.timeSystem = kUniversalTime;
         // Universal time: a time naming another system is refused, not read as UT.
-        if (!DateTimeParseTimeAlone(time, text.Text())) return E_INVALIDARG;
+        if (!ReadClientText(value, text) || !DateTimeParseTimeAlone(time, text.Text())) return E_INVALIDARG;
         if (EclipseWindowCommands* w = Commands()) {
             App().GetSolarEclipseActions().DisplayDetailsForTime(*w, time, 1, nullptr);
         }
@@ -255,12 +255,12 @@ private:
         return window ? &window->GetCommands() : nullptr;
     }
     static bool ParseLatitude(BSTR value, LatitudeValue& latitude) {
-        const String text = TextOrEmpty(value);
-        return LatitudeParse(latitude, text.Text());
+        String text;
+        return ReadClientText(value, text) && LatitudeParse(latitude, text.Text());
     }
     static bool ParseLongitude(BSTR value, LongitudeValue& longitude) {
-        const String text = TextOrEmpty(value);
-        return LongitudeParse(longitude, text.Text());
+        String text;
+        return ReadClientText(value, text) && LongitudeParse(longitude, text.Text());
     }
     template <class Read>
     HRESULT GetLatitude(BSTR* out, Read read) {
@@ -296,7 +296,8 @@ public:
     // A name no installed pack holds gives E_FAIL.
     HRESULT STDMETHODCALLTYPE put_SelectedPicture(BSTR value) override {
         if (Gone()) return S_OK;
-        const String name = TextOrEmpty(value);
+        String name;
+        if (!ReadClientText(value, name)) return E_INVALIDARG;
         PictureRef found;
         for (const PicturePack& pack : App().PicturePacks()) {
             PictureRef ref{pack.directory, name};
@@ -339,10 +340,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE put_Date(BSTR value) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(value);
+        String text;
         DateTime date;
         date.timeSystem = kLocalCivilTime;
-        if (!DateTimeParseDate(date, text.Text())) return E_INVALIDARG;
+        if (!ReadClientText(value, text) || !DateTimeParseDateAlone(date, text.Text())) return E_INVALIDARG;
         ReportWindow* window = Live<ReportWindow>();
         ReportGenerator* report = Report();
         if (!window || !report) return S_OK;

@@ -104,7 +104,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE FindObject(BSTR name) override {
         if (Gone()) return S_OK;
-        const String text = TextOrEmpty(name);
+        String text;
+        if (!ReadClientText(name, text)) return E_INVALIDARG;
         const CelestialObject* object = FindObjectByName(text.Text());
         if (!object) return E_INVALIDARG;
         if (SkyWindowCommands* w = Live<SkyWindowCommands>()) {

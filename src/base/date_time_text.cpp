@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "base/number_text.h"
 #include "base/services.h"
 #include "base/storage.h"
 #include "base/text_format.h"
@@ -274,16 +275,75 @@ bool DateTimeParseTime(DateTime& record, const Char* text) {
     return true;
 }
 
-bool DateTimeParseTimeAlone(DateTime& record, const Char* text) {
-    // The reader takes no blank after the time: it gets the time alone.
-    while (IsSpaceChar(*text)) ++text;
-    String time;
-    for (; IsDigitChar(*text) || *text == ':'; ++text) {
-        const Char one[2] = {*text, 0};
-        StringAppend(time, one);
+namespace {
+
+// The digits at `p`, moved past: false when there is none. A value beyond
+// every field's range is held at kBeyondAnyField rather than overflowing.
+constexpr int kBeyondAnyField = 1000000;
+bool TakeDigits(const Char*& p, int& value) noexcept {
+    if (!IsDigitChar(*p)) return false;
+    value = 0;
+    for (; IsDigitChar(*p); ++p) {
+        if (value < kBeyondAnyField) value = value * 10 + (*p - '0');
     }
-    while (IsSpaceChar(*text)) ++text;
-    return *text == 0 && DateTimeParseTime(record, time.Text());
+    if (value > kBeyondAnyField) value = kBeyondAnyField;
+    return true;
+}
+
+const Char* SkipSpace(const Char* p) noexcept {
+    while (IsSpaceChar(*p)) ++p;
+    return p;
+}
+
+}  // namespace
+
+bool ParseTimeOfDay(const Char* text, double& hours) {
+    const Char* p = SkipSpace(text);
+    int h = 0;
+    int m = 0;
+    if (!TakeDigits(p, h) || *p != ':') return false;
+    ++p;
+    if (!TakeDigits(p, m)) return false;
+    int s = 0;
+    const Char* secondsText = nullptr;
+    if (*p == ':') {
+        secondsText = ++p;
+        if (!TakeDigits(p, s)) return false;
+        if (*p == '.') {
+            ++p;
+            int fraction = 0;
+            if (!TakeDigits(p, fraction)) return false;
+        }
+    }
+    if (*SkipSpace(p) != 0) return false;
+    // The seconds with their fraction, to the nearest double: the digits
+    // were checked above, so the number reader finds no more than them.
+    double seconds = 0.0;
+    if (secondsText && !ParseDouble(secondsText, seconds)) return false;
+    const bool endOfDay = h == 24 && m == 0 && seconds == 0.0;
+    if (!endOfDay && (h > 23 || m > 59 || s > 59)) return false;
+    hours = h + m / 60.0 + seconds / 3600.0;
+    return true;
+}
+
+bool DateTimeParseTimeAlone(DateTime& record, const Char* text) {
+    double hours = 0.0;
+    if (!ParseTimeOfDay(text, hours)) return false;
+    DateTime parsed = record;
+    parsed.hours = hours;
+    if (hours >= 24.0 && !NormaliseDateTime(parsed)) return false;
+    record = parsed;
+    return true;
+}
+
+bool DateTimeParseDateAlone(DateTime& record, const Char* text) {
+    const Char* p = SkipSpace(text);
+    int number = 0;
+    for (int field = 0; field < 3; ++field) {
+        if (field > 0 && *p++ != '.') return false;
+        if (!TakeDigits(p, number)) return false;
+    }
+    return *SkipSpace(p) == 0 && DateTimeParseDate(record, text);
 }
 
 TextScanner& ReadUnsigned(TextScanner& scanner, int& receiver) noexcept {

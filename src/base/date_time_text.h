@@ -81,15 +81,27 @@ bool FormatDateLocaleShort(const DateTime& record, String& out);
 // kept; text after the year is not looked at. False, and the record
 // unchanged, for anything else.
 bool DateTimeParseDate(DateTime& record, const Char* text);
+// As DateTimeParseDate, for a text that holds the date alone: digits and
+// the two points, with white space around them allowed; anything after the
+// year is refused rather than dropped unread.
+bool DateTimeParseDateAlone(DateTime& record, const Char* text);
 // Reads "H:M" or "H:M:S" with unsigned numbers, 0..23, 0..59, 0..59, or
 // exactly 24:00(:00), which is 0 h of the next day. The date (except for
 // 24:00) and the time system are kept; text after the seconds is not looked
 // at. False, and the record unchanged, for anything else, also for 24:00 on
 // the last valid day.
 bool DateTimeParseTime(DateTime& record, const Char* text);
-// As DateTimeParseTime, for a text that holds the time alone (white space
-// around it allowed): a time system's name or anything else after the time
-// is refused rather than dropped unread.
+// A time of day typed or sent as text, read whole: "H:M", "H:M:S" or
+// "H:M:S.F" (digits only, seconds with an optional fraction), 0..23, 0..59,
+// 0..59 (the fraction below one second), or exactly 24:00:00, with white
+// space around it allowed. Answers the hours, 0 to 24; anything else after
+// the time (a time system's name, a further colon group) is refused rather
+// than dropped unread. `hours` is untouched on failure.
+bool ParseTimeOfDay(const Char* text, double& hours);
+// ParseTimeOfDay into the record's hours, 24:00 being 0 h of the next day;
+// the date otherwise and the time system are kept. False, and the record
+// unchanged, for a text ParseTimeOfDay refuses and for 24:00 on the last
+// valid day.
 bool DateTimeParseTimeAlone(DateTime& record, const Char* text);
 
 // The scanner step that reads an unsigned decimal number at the scanner's

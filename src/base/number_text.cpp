@@ -194,9 +194,7 @@ bool ParseNumberAlone(const Char* text, double& receiver) noexcept {
     double value = 0.0;
     int consumed = 0;
     if (!text || !ParseDouble(text, value, &consumed) || !std::isfinite(value)) return false;
-    for (const Char* rest = text + consumed; *rest; ++rest) {
-        if (!IsSpaceChar(*rest)) return false;
-    }
+    if (text[consumed] != 0) return false;
     receiver = value;
     return true;
 }

@@ -25,10 +25,10 @@ class ProductInfoInterface;
 // Text after the number is allowed: compare `consumed` with the length when
 // the whole text must be a number.
 bool ParseDouble(const Char* text, double& receiver, int* consumed = nullptr) noexcept;
-// One number and nothing else: ParseDouble's number, with only white space
-// (IsSpaceChar) after it, and finite. The same on failure: `receiver`
-// untouched. A number followed by a unit or a letter is refused, so that
-// no unit is silently dropped.
+// Exactly one number: ParseDouble's number (white space before it allowed)
+// with nothing at all after it, not even a blank, and finite; on failure
+// `receiver` is untouched. A number followed by a unit or a letter is
+// refused, so that no unit is silently dropped.
 bool ParseNumberAlone(const Char* text, double& receiver) noexcept;
 
 // Orders two texts by their 16-bit code units as unsigned numbers: -1 when

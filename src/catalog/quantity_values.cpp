@@ -86,18 +86,12 @@ class TimeOfDayValue final : public QuantityValue {
 public:
     using QuantityValue::QuantityValue;
     bool Parse(const Char* text) override {
-        const String trimmed = Trimmed(text);
-        DateTime record;
-        record.timeSystem = system_;
-        const int day = record.day;
-        if (!DateTimeParseTimeAlone(record, trimmed.Text())) {
+        // 24:00 is the end of this day (the top of a time axis), not the
+        // start of the next.
+        if (!ParseTimeOfDay(text, value_)) {
             SetMissing();
             return false;
         }
-        // 24:00 is the end of this day (the top of a time axis), not the
-        // start of the next.
-        value_ = record.day == day ? record.hours : record.hours + 24.0;
-        system_ = record.timeSystem;
         return true;
     }
     void Format(String& out, const QuantityFormatRequest& request) const override {

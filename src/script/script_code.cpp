@@ -1,8 +1,8 @@
 #include "script/script_code.h"
 
-#include <cmath>
 #include <cstring>
 
+#include "base/date_time_text.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
@@ -36,21 +36,15 @@ CodeWord DateWord(const DateTime& date) noexcept {
 }
 
 CodeWord TimeOfDayWord(double hours) noexcept {
-    if (!(hours > 0.0)) return 0;
-    if (hours >= 24.0) return 235959;
-    int h = static_cast<int>(hours);
-    const double minutesPart = (hours - h) * 60.0;
-    int m = static_cast<int>(minutesPart);
-    double seconds = (minutesPart - m) * 60.0;
-    int s = static_cast<int>(std::floor(seconds + 0.5));
-    if (s >= 60) {
-        s = 0;
-        if (++m >= 60) {
-            m = 0;
-            ++h;
-        }
-    }
-    if (h >= 24) return 235959;
+    if (!(hours > 0.0) || hours >= 24.0) return 0;
+    // Rounded as a time is shown to the second, with 24 h wrapping to 0:
+    // the split snaps the seconds, so that 10:59:59.5 carries as written.
+    DateTime record;
+    record.hours = hours;
+    int h = 0;
+    int m = 0;
+    int s = 0;
+    DateTimeRoundedHms(record, h, m, s, kRoundToNextDay, kTimeToSecond, nullptr);
     return static_cast<CodeWord>((h * 100 + m) * 100 + s);
 }
 

@@ -86,8 +86,8 @@ void EmitTimeStep(ScriptCode& code, const TimeStep& step);
 CodeWord DateWord(const DateTime& date) noexcept;
 
 // (hours * 100 + minutes) * 100 + seconds, the seconds rounded half away
-// from zero. A time that would round up to 24:00 is held at 23:59:59, so
-// that the word never names the start of the same day.
+// from zero: seconds of 59.5 or more carry into the minutes, and a time
+// that reaches 24 h (24:00 itself, or 23:59:59.5 and after) is 0, midnight.
 CodeWord TimeOfDayWord(double hours) noexcept;
 
 // Reads words back, never past the end: a read beyond it fails and leaves

@@ -241,21 +241,14 @@ bool ReadWordValue(CompilerContext& context, Parse parse) {
 }  // namespace
 
 bool ReadDateValue(CompilerContext& context, DateTime& date) {
-    return ReadWordValue(context, [&](const Char* word) { return DateTimeParseDate(date, word); });
+    return ReadWordValue(context, [&](const Char* word) { return DateTimeParseDateAlone(date, word); });
 }
 
+// A fraction of a second and 24:00 are read as they are; the code word
+// rounds them. A time system's name glued to the time is refused, not
+// dropped.
 bool ReadTimeValue(CompilerContext& context, double& hours) {
-    return ReadWordValue(context, [&](const Char* word) {
-        DateTime probe;
-        probe.year = 2000;
-        probe.month = 6;
-        probe.day = 15;
-        // 24:00 reads as the next day's midnight: not a time of this day.
-        // A time system's name glued to the time is refused, not dropped.
-        if (!DateTimeParseTimeAlone(probe, word) || probe.day != 15) return false;
-        hours = probe.hours;
-        return true;
-    });
+    return ReadWordValue(context, [&](const Char* word) { return ParseTimeOfDay(word, hours); });
 }
 
 bool ReadLatitudeValue(CompilerContext& context, double& northDegrees) {

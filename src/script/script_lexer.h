@@ -111,8 +111,9 @@ int ReadFloatValue(CompilerContext& context, double& value, double minimum, doub
 
 // Value readers that answer only whether the word at the position is one.
 // Each reads one unquoted word.
+// "D.M.Y", the word holding the date alone.
 bool ReadDateValue(CompilerContext& context, DateTime& date);
-// "H:M" or "H:M:S", within 0:00:00..23:59:59.
+// "H:M", "H:M:S" or "H:M:S.F" as ParseTimeOfDay reads them: 0 to 24 hours.
 bool ReadTimeValue(CompilerContext& context, double& hours);
 bool ReadLatitudeValue(CompilerContext& context, double& northDegrees);
 // East positive in the text; west positive in `westDegrees`.

@@ -251,7 +251,10 @@ bool CheckGraphYAxisPage(const GraphYAxisPage& page, TimeAndLocation& settings, 
     const int items[2] = {page.fromItem, page.toItem};
     for (int i = 0; i < 2; ++i) {
         if (edits) {
-            if (!ParseNumberAlone(texts[i]->Text(), values[i])) {
+            // Blanks left after the number in the edit, which the user
+            // does not see, are forgiven.
+            String typed = *texts[i];
+            if (!ParseNumberAlone(TrimRight(typed).Text(), values[i])) {
                 return Refuse(refusal,
                               FormatPercent1(TXT("The value you entered, %, is not a valid number. Please try again."),
                                              *texts[i]),

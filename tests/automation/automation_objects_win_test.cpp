@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <string>
@@ -277,7 +279,10 @@ TEST_F(AutomationInProcess, AYLimitIsReadAsTheLinesKindReadsIt) {
         double value;
     } rows[] = {
         {L"Earth.DistSun(Au)", L"2", true, true, 2.0},
-        {L"Earth.DistSun(Au)", L" 2.5 ", true, true, 2.5},
+        // Exactly one number: blanks before it, nothing after it.
+        {L"Earth.DistSun(Au)", L" 2.5", true, true, 2.5},
+        {L"Earth.DistSun(Au)", L" 2.5 ", true, false, 0.0},
+        {L"Earth.DistSun(Au)", L"2.5\t", true, false, 0.0},
         {L"Earth.DistSun(Au)", L"3 km", true, false, 0.0},
         {L"Earth.DistSun(Au)", L"4 mi", true, false, 0.0},
         {L"Earth.DistSun(Au)", L"2x", true, false, 0.0},
@@ -300,6 +305,9 @@ TEST_F(AutomationInProcess, AYLimitIsReadAsTheLinesKindReadsIt) {
         {L"Sun.Rise(lct)", L"6:30", true, true, 6.5},
         {L"Sun.Rise(lct)", L"24:00", true, true, 24.0},
         {L"Sun.Rise(lct)", L"6:30:00 UT", true, false, 0.0},
+        {L"Sun.Rise(lct)", L"6:30:00:45", true, false, 0.0},
+        {L"Sun.Rise(lct)", L"12:30:45:", true, false, 0.0},
+        {L"Sun.Rise(lct)", L"10:30:00.5", true, true, 10.5 + 0.5 / 3600},
         {L"Sun.Rise(lct)", L"6.5", true, false, 0.0},
     };
     for (const auto& row : rows) {
@@ -348,7 +356,9 @@ TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {
     ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
     BSTR date = SysAllocString(L"1.3.2024");
     BSTR days = SysAllocString(L"Days");
-    for (const auto& [time, result] : {std::pair{L"10:00", S_OK}, std::pair{L"10:00:00 UT", E_INVALIDARG}}) {
+    for (const auto& [time, result] :
+         {std::pair{L"10:00", S_OK}, std::pair{L"10:00:00 UT", E_INVALIDARG}, std::pair{L"6:30:00:45", E_INVALIDARG},
+          std::pair{L"12:30:45:", E_INVALIDARG}, std::pair{L"10:00:00.5", S_OK}, std::pair{L"24:00", S_OK}}) {
         BSTR begin = SysAllocString(time);
         EXPECT_EQ(graph->SetTimeBeginAndStep(date, begin, 10, days), result) << time;
         SysFreeString(begin);
@@ -356,6 +366,141 @@ TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {
     SysFreeString(date);
     SysFreeString(days);
     graph->Release();
+    app->Release();
+}
+
+// A client's text is read whole, by the length its BSTR carries: every
+// member that reads a value refuses a text holding a NUL, where the C
+// string before the NUL was read as if it were all ("3" & Chr(0) & " km"
+// as 3 AU, "40" & Chr(0) & " S" as 40 degrees north). What comes before
+// the NUL, sent alone, is a value each member takes.
+TEST_F(AutomationInProcess, AValueTextHoldingANulIsRefused) {
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataGraphWindow* graph = nullptr;
+    ICorvinataGraphLine* line = nullptr;
+    ICorvinataSolarEclipseWindow* eclipse = nullptr;
+    ICorvinataReportWindow* report = nullptr;
+    ICorvinataPictureWindow* picture = nullptr;
+    ICorvinataSkyWindow* sky = nullptr;
+    ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
+    ASSERT_EQ(graph->AppendNewLine(&line), S_OK);  // the Earth's distance from the Sun in AU
+    // The country outlines are not in this program's folder: the eclipse
+    // window says so once, and opens without them.
+    test::ModalDriver::Run([](test::ModalDriver&, HWND box) { EndDialog(GetAncestor(box, GA_ROOT), IDOK); },
+                           [&] { return app->OpenSolarEclipseWindow(&eclipse); });
+    ASSERT_NE(eclipse, nullptr);
+    ASSERT_EQ(app->OpenReportWindow_Day(&report), S_OK);
+    ASSERT_EQ(app->OpenPictureWindow(&picture), S_OK);
+    ASSERT_EQ(app->OpenSkyWindow(&sky), S_OK);
+    BSTR function = nullptr;
+    ASSERT_EQ(line->get_Function(&function), S_OK);
+    const std::wstring functionName = function;
+    SysFreeString(function);
+
+    // The other texts of a member with several, each a value it takes.
+    const auto with = [](const wchar_t* text, const std::function<HRESULT(BSTR)>& call) {
+        BSTR other = SysAllocString(text);
+        const HRESULT result = call(other);
+        SysFreeString(other);
+        return result;
+    };
+    const auto fileCall = [](const std::function<HRESULT(VARIANT*)>& call) {
+        VARIANT error;
+        VariantInit(&error);
+        const HRESULT result = call(&error);
+        VariantClear(&error);
+        return result;
+    };
+    using namespace std::string_literals;
+    const struct {
+        const char* member;
+        std::wstring text;
+        std::function<HRESULT(BSTR)> call;
+    } rows[] = {
+        {"EvaluateCorvinataScript", L"1 + 1\0 junk"s,
+         [&](BSTR t) {
+             BSTR result = nullptr;
+             const HRESULT status = app->EvaluateCorvinataScript(t, &result);
+             SysFreeString(result);
+             return status;
+         }},
+        {"LoadGraph", L"Q:\\missing.gph\0.txt"s,
+         [&](BSTR t) {
+             return fileCall([&](VARIANT* error) {
+                 ICorvinataGraphWindow* loaded = nullptr;
+                 const HRESULT status = app->LoadGraph(t, error, &loaded);
+                 if (loaded) loaded->Release();
+                 return status;
+             });
+         }},
+        {"App.SetLocation country", L"France\0 x"s,
+         [&](BSTR t) { return with(L"Paris", [&](BSTR town) { return app->SetLocation(t, town); }); }},
+        {"App.SetLocation town", L"Paris\0 x"s,
+         [&](BSTR t) { return with(L"France", [&](BSTR country) { return app->SetLocation(country, t); }); }},
+        {"Graph.Latitude", L"40\0 S"s, [&](BSTR t) { return graph->put_Latitude(t); }},
+        {"Graph.Longitude", L"10\0 E"s, [&](BSTR t) { return graph->put_Longitude(t); }},
+        {"Graph.LoadFromFile", L"Q:\\missing.gph\0.txt"s,
+         [&](BSTR t) { return fileCall([&](VARIANT* error) { return graph->LoadFromFile(t, error); }); }},
+        {"Graph.SaveToFile", L"Q:\\no such drive\\graph.gph\0.txt"s,
+         [&](BSTR t) { return fileCall([&](VARIANT* error) { return graph->SaveToFile(t, error); }); }},
+        {"Graph.SetLocation country", L"France\0 x"s,
+         [&](BSTR t) { return with(L"Paris", [&](BSTR town) { return graph->SetLocation(t, town); }); }},
+        {"Graph.SetLocation town", L"Paris\0 x"s,
+         [&](BSTR t) { return with(L"France", [&](BSTR country) { return graph->SetLocation(country, t); }); }},
+        {"Graph.SetTimeBeginAndEnd begin date", L"1.3.2024\0.2025"s,
+         [&](BSTR t) {
+             return with(L"10:00", [&](BSTR time) {
+                 return with(L"2.3.2024", [&](BSTR end) { return graph->SetTimeBeginAndEnd(t, time, end, time); });
+             });
+         }},
+        {"Graph.SetTimeBeginAndEnd times", L"6:30\0 UT"s,
+         [&](BSTR t) {
+             return with(L"1.3.2024", [&](BSTR begin) {
+                 return with(L"2.3.2024", [&](BSTR end) { return graph->SetTimeBeginAndEnd(begin, t, end, t); });
+             });
+         }},
+        {"Graph.SetTimeBeginAndStep unit", L"Days\0 x"s,
+         [&](BSTR t) {
+             return with(L"1.3.2024", [&](BSTR date) {
+                 return with(L"10:00", [&](BSTR time) { return graph->SetTimeBeginAndStep(date, time, 10, t); });
+             });
+         }},
+        {"Graph.SetXAxisGridStep", L"Hours\0 x"s, [&](BSTR t) { return graph->SetXAxisGridStep(6, t); }},
+        {"Graph.SetXAxisLabelStep", L"Days\0 x"s, [&](BSTR t) { return graph->SetXAxisLabelStep(2, t); }},
+        {"Graph.SetXAxisMarkStep", L"Days\0 x"s, [&](BSTR t) { return graph->SetXAxisMarkStep(1, t); }},
+        {"Graph.YAxisMax", L"3\0 km"s, [&](BSTR t) { return graph->put_YAxisMax(t); }},
+        {"Graph.YAxisMin", L"0.5\0 km"s, [&](BSTR t) { return graph->put_YAxisMin(t); }},
+        {"Line.Function", functionName + L"\0 x"s, [&](BSTR t) { return line->put_Function(t); }},
+        {"Line.Body", L"Mars\0 x"s, [&](BSTR t) { return line->put_Body(t); }},
+        {"Line.Colour", L"Red\0 x"s, [&](BSTR t) { return line->put_Colour(t); }},
+        {"Line.Name", L"Line A\0 x"s, [&](BSTR t) { return line->put_Name(t); }},
+        {"Line.CorvinataScriptCode", L"Earth.DistSun(Au)\0 * 2"s,
+         [&](BSTR t) { return line->put_CorvinataScriptCode(t); }},
+        {"Eclipse.EclipseDate", L"8.4.2024\0.7"s, [&](BSTR t) { return eclipse->put_EclipseDate(t); }},
+        {"Eclipse.MapCenterLatitude", L"10\0 S"s, [&](BSTR t) { return eclipse->put_MapCenterLatitude(t); }},
+        {"Eclipse.MapCenterLongitude", L"10\0 W"s, [&](BSTR t) { return eclipse->put_MapCenterLongitude(t); }},
+        {"Eclipse.ObserverLatitude", L"40\0 S"s, [&](BSTR t) { return eclipse->put_ObserverLatitude(t); }},
+        {"Eclipse.ObserverLongitude", L"40\0 W"s, [&](BSTR t) { return eclipse->put_ObserverLongitude(t); }},
+        {"Eclipse.ObserverTime", L"6:30\0 LCT"s, [&](BSTR t) { return eclipse->put_ObserverTime(t); }},
+        {"Report.Date", L"5.3.2024\0.7"s, [&](BSTR t) { return report->put_Date(t); }},
+        {"Picture.SelectedPicture", L"m042.jpg\0 x"s, [&](BSTR t) { return picture->put_SelectedPicture(t); }},
+        {"Sky.FindObject", L"Mars\0 x"s, [&](BSTR t) { return sky->FindObject(t); }},
+    };
+    for (const auto& row : rows) {
+        const std::wstring before = row.text.substr(0, row.text.find(L'\0'));
+        ASSERT_LT(before.size(), row.text.size()) << row.member;
+        BSTR alone = SysAllocString(before.c_str());
+        BSTR whole = SysAllocStringLen(row.text.data(), static_cast<UINT>(row.text.size()));
+        // (No picture pack is installed here: a name it lacks is E_FAIL.)
+        EXPECT_NE(row.call(alone), E_INVALIDARG) << row.member;
+        EXPECT_EQ(row.call(whole), E_INVALIDARG) << row.member;
+        SysFreeString(alone);
+        SysFreeString(whole);
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{line, graph, eclipse, report, picture, sky}) {
+        object->Release();
+    }
     app->Release();
 }
 

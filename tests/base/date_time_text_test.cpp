@@ -171,17 +171,52 @@ TEST(ParseTime, EndOfDayOnLastValidDayIsRefused) {
     EXPECT_TRUE(DateTimeEqual(record, last));
 }
 
-// A time system's name after the time is refused, not dropped.
-TEST(ParseTime, AloneRefusesWhatFollowsTheTime) {
+// A time typed or sent alone is read whole: a fraction of a second and
+// 24:00 are what they say; a time system's name, a fourth colon group or
+// anything else after the time is refused, not dropped.
+TEST(ParseTime, AloneReadsTheWholeText) {
     const struct {
         const Char* text;
         double hours;  // -1: refused
-    } cases[] = {{TXT(" 6:30 "), 6.5}, {TXT("6:30:36"), 6.51}, {TXT("6:30 UT"), -1.0},
-                 {TXT("6:30:00LCT"), -1.0}, {TXT("6:30 x"), -1.0}, {TXT("6.5"), -1.0}};
+        int day;
+    } cases[] = {
+        {TXT(" 6:30 "), 6.5, 28}, {TXT("6:30:36"), 6.51, 28}, {TXT("6:30 UT"), -1.0, 28},
+        {TXT("6:30:00LCT"), -1.0, 28}, {TXT("6:30 x"), -1.0, 28}, {TXT("6.5"), -1.0, 28},
+        {TXT("6:30:00:45"), -1.0, 28}, {TXT("12:30:45:"), -1.0, 28}, {TXT("6:30:"), -1.0, 28},
+        {TXT("23:59:59.7"), 23 + 59 / 60.0 + 59.7 / 3600, 28}, {TXT("10:30:00.5 "), 10.5 + 0.5 / 3600, 28},
+        {TXT("24:00"), 0.0, 29}, {TXT("24:00:00.000"), 0.0, 29}, {TXT("24:00:00.5"), -1.0, 28},
+        {TXT("6:30:00."), -1.0, 28}, {TXT("6:30.5"), -1.0, 28}, {TXT("6:30:00.5e1"), -1.0, 28},
+        {TXT("6:30:00.5.5"), -1.0, 28}, {TXT("6:30:00 .5"), -1.0, 28}, {TXT("+6:30"), -1.0, 28},
+        {TXT("6: 30"), -1.0, 28}, {TXT("6:30:59.99"), 6.5 + 59.99 / 3600, 28}, {TXT("6:30:60.0"), -1.0, 28},
+    };
     for (const auto& c : cases) {
         DateTime record = MakeDateTime(2000, 2, 28, 7.25, kLocalCivilTime);
         EXPECT_EQ(DateTimeParseTimeAlone(record, c.text), c.hours >= 0.0) << Utf8(c.text);
         EXPECT_NEAR(record.hours, c.hours >= 0.0 ? c.hours : 7.25, 1e-9) << Utf8(c.text);
+        EXPECT_EQ(record.day, c.day) << Utf8(c.text);
+    }
+    // The time of day itself: 24:00 is the end of the day.
+    double hours = -1.0;
+    EXPECT_TRUE(ParseTimeOfDay(TXT("24:00"), hours));
+    EXPECT_EQ(hours, 24.0);
+}
+
+// A date sent alone is read whole: nothing after the year is dropped.
+TEST(ParseDate, AloneReadsTheWholeText) {
+    const struct {
+        const Char* text;
+        bool read;
+    } cases[] = {
+        {TXT(" 5.3.2001 "), true}, {TXT("05.03.2001"), true}, {TXT("5.3.2001x"), false},
+        {TXT("5.3.2001.7"), false}, {TXT("5.3.2001 UT"), false}, {TXT("5.3.2001 12:00"), false},
+        {TXT("+5.3.2001"), false}, {TXT("5. 3.2001"), false}, {TXT("31.4.2001"), false}, {TXT("5.3"), false},
+    };
+    for (const auto& c : cases) {
+        DateTime record = MakeDateTime(1999, 9, 9, 7.25, kLocalSiderealTime);
+        EXPECT_EQ(DateTimeParseDateAlone(record, c.text), c.read) << Utf8(c.text);
+        EXPECT_TRUE(DateTimeEqual(record, c.read ? MakeDateTime(2001, 3, 5, 7.25, kLocalSiderealTime)
+                                                 : MakeDateTime(1999, 9, 9, 7.25, kLocalSiderealTime)))
+            << Utf8(c.text);
     }
 }
 

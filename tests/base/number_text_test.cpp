@@ -135,6 +135,21 @@ TEST(ParseDouble, MidpointsAtTheEndsOfTheRangeRoundExactly) {
     EXPECT_TRUE(SameBits(Parsed(ExactText(boundary, 970, "9", true)), DBL_MAX));
 }
 
+// Exactly one number, as "%lf%c" reads one: white space before it, nothing
+// at all after it.
+TEST(ParseNumberAlone, ReadsExactlyOneNumber) {
+    const struct { const char* text; bool ok; double value; } cases[] = {
+        {"2.5", true, 2.5}, {" \t2.5", true, 2.5}, {"-2.5e1", true, -25.0}, {"2.5 ", false, 0},
+        {" 2.5 ", false, 0}, {"2.5\n", false, 0}, {"2.5 km", false, 0}, {"2.5x", false, 0},
+        {"", false, 0}, {"1e999", false, 0}, {"2 3", false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = 7.0;
+        EXPECT_EQ(ParseNumberAlone(Wide(c.text).c_str(), value), c.ok) << c.text;
+        EXPECT_EQ(value, c.ok ? c.value : 7.0) << c.text;
+    }
+}
+
 // ------------------------------------------------------------ other texts
 
 TEST(CompareWideText, OrdersByCodeUnits) {

@@ -148,7 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Nothing after the time is dropped unread; 24:00 ends the day.
         ParseCase{kQuantityTimeOfDay, "12:30:00 UT", false, 0},
         ParseCase{kQuantityTimeOfDay, "12:30:00x", false, 0},
-        ParseCase{kQuantityTimeOfDay, "24:00", true, 24}));
+        ParseCase{kQuantityTimeOfDay, "24:00", true, 24},
+        // A fraction of a second is read; a fourth colon group is not dropped.
+        ParseCase{kQuantityTimeOfDay, "10:30:00.5", true, 10.5 + 0.5 / 3600},
+        ParseCase{kQuantityTimeOfDay, "6:30:00:45", false, 0}));
 
 TEST(QuantityValue, ExtraFieldsFollowTheKind) {
     const std::unique_ptr<QuantityValue> distance = CreateQuantityValue(kQuantityDistance, 1.0, 7);

@@ -34,6 +34,7 @@ constexpr Target kTargets[] = {
     {"registry_settings", fuzz::FuzzRegistrySettings},
     {"event_finder_store", fuzz::FuzzEventFinderStore},
     {"script", fuzz::FuzzScript},
+    {"text_readers", fuzz::FuzzTextReaders},
 };
 
 // The files the build lists for the target (CN_FUZZ_CORPUS_LISTS/<name>.corpus:

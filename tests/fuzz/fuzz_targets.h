@@ -1,7 +1,8 @@
 // The fuzz targets: one for every reader of bytes that come from outside
 // the program (the files a user installs or opens, the command line, the
 // registry the program starts from and the Event Finder's runs in it,
-// CorvinataScript programs). Each takes any bytes, hands them to the reader
+// CorvinataScript programs, the values typed into dialogs or sent by
+// automation clients). Each takes any bytes, hands them to the reader
 // the way the program does, and checks what the reader promises; a fault is
 // a sanitizer's report or a broken promise, which stops the run. The native tests replay every target's
 // corpus (corpus_replay_test.cpp); scripts/fuzz fuzzes one with libFuzzer.
@@ -28,6 +29,7 @@ int FuzzCommandLine(const std::uint8_t* data, std::size_t size);
 int FuzzRegistrySettings(const std::uint8_t* data, std::size_t size);
 int FuzzEventFinderStore(const std::uint8_t* data, std::size_t size);
 int FuzzScript(const std::uint8_t* data, std::size_t size);
+int FuzzTextReaders(const std::uint8_t* data, std::size_t size);
 
 // Stops the run where a reader broke a promise, so that the fuzzer keeps
 // the input that made it.

@@ -203,11 +203,27 @@ TEST(ProgramWords, SecondCompilationStartsFromEmptyCode) {
     EXPECT_EQ(script.code, first);
 }
 
-TEST(TimeOfDayWord, RoundsSecondsAndHoldsTheDay) {
+TEST(TimeOfDayWord, RoundsSecondsAndWrapsTheDay) {
     EXPECT_EQ(TimeOfDayWord(12.5), 123000u);
     EXPECT_EQ(TimeOfDayWord(10 + 59 / 60.0 + 59.6 / 3600), 110000u);
-    // 23:59:59.7 must not become 0:00:00 of the same day.
-    EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), 235959u);
+    EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.4 / 3600), 235959u);
+    EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), 0u);
+    EXPECT_EQ(TimeOfDayWord(24.0), 0u);
+}
+
+// A statement's time is read as it is written, a fraction of a second and
+// 24:00 included, and rounded as the time's word rounds it.
+TEST(ProgramWords, ATimeIsWrittenAsItsWordRoundsIt) {
+    const struct {
+        const char* time;
+        const char* same;
+    } rows[] = {{"23:59:59.7", "0:00"}, {"24:00", "0:00"}, {"24:00:00", "0:00"},
+                {"10:30:00.4", "10:30"}, {"10:59:59.5", "11:00"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(StatementWords(std::string("With Application Set Time ") + row.time),
+                  StatementWords(std::string("With Application Set Time ") + row.same))
+            << row.time;
+    }
 }
 
 TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
