@@ -8,8 +8,13 @@ namespace corvinata {
 
 namespace {
 
+String NumberedText(const Char* pattern, int number, const String& name) {
+    return FormatPercent2(pattern, NumberTextFromInt(number), name);
+}
+
+// The line at the 0-based position, by its 1-based number.
 String LineText(const Char* pattern, int position, const String& name) {
-    return FormatPercent2(pattern, NumberTextFromInt(position + 1), name);
+    return NumberedText(pattern, position + 1, name);
 }
 
 const String& LineName(const GraphDocumentModel& document, int position) {
@@ -346,9 +351,10 @@ void GraphActions::InsertLine(GraphWindowCommands& window, const GraphLineData& 
     GraphDocumentModel& doc = window.GetDocument();
     std::unique_ptr<GraphLineData> computed = line.Clone();
     doc.ComputeGraphValues(*computed);
-    const int position = doc.LineCount();
-    CommandGroup step(LineText(TXT("Add graph line % (%)"), position, line.Name()),
-                      LineText(TXT("Delete graph line % (%)"), position, line.Name()));
+    // The step is numbered by the lines the graph had before the append.
+    const int before = doc.LineCount();
+    CommandGroup step(NumberedText(TXT("Add graph line % (%)"), before, line.Name()),
+                      NumberedText(TXT("Delete graph line % (%)"), before, line.Name()));
     step.Add(std::make_unique<InsertGraphLineCommand>(context_, doc, window.WindowNumber(), *computed));
     CarryOut(doc.History(), std::move(step), compound);
 }
@@ -380,8 +386,9 @@ void GraphActions::MoveLineDown(GraphWindowCommands& window, int position, Compo
     GraphDocumentModel& doc = window.GetDocument();
     if (position < 0 || position >= doc.LineCount() - 1) return;
     const String& name = LineName(doc, position);
+    // Both texts name the line by the place it had before the move.
     CommandGroup step(LineText(TXT("Move line % (%) down"), position, name),
-                      LineText(TXT("Move line % (%) up"), position + 1, name));
+                      LineText(TXT("Move line % (%) up"), position, name));
     step.Add(std::make_unique<MoveGraphLineCommand>(context_, doc, window.WindowNumber(), position, 1));
     CarryOut(doc.History(), std::move(step), compound);
 }
@@ -391,7 +398,7 @@ void GraphActions::MoveLineUp(GraphWindowCommands& window, int position, Compoun
     if (position <= 0 || position >= doc.LineCount()) return;
     const String& name = LineName(doc, position);
     CommandGroup step(LineText(TXT("Move line % (%) up"), position, name),
-                      LineText(TXT("Move line % (%) down"), position - 1, name));
+                      LineText(TXT("Move line % (%) down"), position, name));
     step.Add(std::make_unique<MoveGraphLineCommand>(context_, doc, window.WindowNumber(), position, -1));
     CarryOut(doc.History(), std::move(step), compound);
 }

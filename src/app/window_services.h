@@ -61,7 +61,8 @@ public:
     // The body's picture; where no installed pack holds one the user is told.
     virtual bool ShowBodyInPictureWindow(const BodyIdentifier& body) = 0;
     // The explorer of the planet at `moment` (none: the explorer's own
-    // moment) with the body selected when it is one of the planet's moons.
+    // moment); the body (the planet, or a moon of an event) leaves the
+    // window's selected moon as it is.
     virtual bool ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
     virtual bool ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) = 0;
     // The body selected at the window's own moment, or at `date`; without a

@@ -52,43 +52,56 @@ void FrameWindowServices::NewReportWindow(int reportType, int planetNumber, cons
     }
 }
 
+// Every show below ends with the pane built once more: a window made for
+// the purpose takes its setting directly, after its activation built the
+// pane, and with no step that the pane would follow.
+
 // A body no installed pack has a picture of gets the window's
 // missing-picture text rather than nothing at all.
 bool FrameWindowServices::ShowBodyInPictureWindow(const BodyIdentifier& body) {
     auto* pictures = KindOf<PictureWindowKind>(frame_, kPictureWindow);
     if (!pictures) return false;
     if (!pictures->ShowPictureWindowOfBody(body)) pictures->ShowMissingPicture();
-    return true;
-}
-
-// A window made for the purpose takes its setting after its activation
-// built the pane: the pane follows once more.
-bool FrameWindowServices::ShowBodyInJupiterWindow(const BodyIdentifier& body, const DateTime* moment) {
-    if (!ShowBodyInExplorerWindow(frame_.Children(), JupiterExplorerTraits(), body, moment)) return false;
     RefreshRelatedTasks();
     return true;
 }
 
-bool FrameWindowServices::ShowBodyInSaturnWindow(const BodyIdentifier& body, const DateTime* moment) {
-    if (!ShowBodyInExplorerWindow(frame_.Children(), SaturnExplorerTraits(), body, moment)) return false;
+bool FrameWindowServices::ShowBodyInJupiterWindow(const BodyIdentifier&, const DateTime* moment) {
+    if (!ShowBodyInExplorerWindow(frame_.Children(), JupiterExplorerTraits(), moment)) return false;
+    RefreshRelatedTasks();
+    return true;
+}
+
+bool FrameWindowServices::ShowBodyInSaturnWindow(const BodyIdentifier&, const DateTime* moment) {
+    if (!ShowBodyInExplorerWindow(frame_.Children(), SaturnExplorerTraits(), moment)) return false;
     RefreshRelatedTasks();
     return true;
 }
 
 bool FrameWindowServices::ShowBodyInSkyWindow(const BodyIdentifier& body) {
-    return corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, nullptr);
+    if (!corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, nullptr)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
 bool FrameWindowServices::ShowBodyInSkyWindowAt(const BodyIdentifier& body, const DateTime& date) {
-    return corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, &date);
+    if (!corvinata::ShowBodyInSkyWindow(frame_.Children(), app_.GetSkyActions(), body, &date)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
 bool FrameWindowServices::ShowBodyInSolarSystemWindow(const BodyIdentifier& body) {
-    return corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body);
+    if (!corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body)) return false;
+    RefreshRelatedTasks();
+    return true;
 }
 
 bool FrameWindowServices::ShowBodyInSolarSystemWindowAt(const BodyIdentifier& body, const DateTime& date) {
-    return corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body, date);
+    if (!corvinata::ShowBodyInSolarSystemWindow(frame_.Children(), app_.GetSolarSystemActions(), body, date)) {
+        return false;
+    }
+    RefreshRelatedTasks();
+    return true;
 }
 
 bool FrameWindowServices::ShowInSolarEclipseWindow(const DateTimeRange& range) {

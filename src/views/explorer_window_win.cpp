@@ -12,7 +12,6 @@
 #include "base/text_format.h"
 #include "views/explorer_options_dialog_win.h"
 #include "app/picture_document.h"
-#include "app/related_tasks.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/satellite_catalogues.h"
 #include "resources/resource_ids.h"
@@ -671,28 +670,19 @@ ExplorerDocument* ExplorerKindDocument(ChildWindowKind& kind) {
     return dynamic_cast<ExplorerDocument*>(kind.SharedDocument());
 }
 
-bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const BodyIdentifier& body,
-                              const DateTime* moment) {
+bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const DateTime* moment) {
     bool created = false;
     auto* window = dynamic_cast<ExplorerWindow*>(children.ActiveWindowOf(traits.kind));
     if (!window) window = dynamic_cast<ExplorerWindow*>(children.ShowWindow(traits.kind, &created));
     if (!window) return false;
-    int moon = -1;
-    for (int k = 0; k < traits.moonCount && body.object; ++k) {
-        if (MoonObject(traits, k) == body.object) moon = k;
-    }
+    if (!moment) return true;
     if (created) {
-        if (moon >= 0) window->SelectMoon(moon, true);
-        if (moment) window->GetDocument().SetDateTime(*moment);
+        // The window is the document's only one: the moment is its start.
+        window->GetDocument().SetDateTime(*moment);
         window->UpdateView();
-        return true;
+    } else {
+        window->Actions().GoTo(*window, *moment, kChangeWhole, nullptr, true);
     }
-    ExplorerActions& actions = window->Actions();
-    std::unique_ptr<CompoundCommand> step = BeginCompoundCommand();
-    if (moment) actions.GoTo(*window, *moment, kChangeWhole, step.get(), false);
-    if (moon >= 0) actions.SelectMoonStep(*window, moon, step.get());
-    actions.EndCompoundCommand(*window, FormatPercent1(TXT("Show %"), String(TaskBodyName(body))), std::move(step),
-                               true);
     return true;
 }
 

@@ -210,11 +210,10 @@ const wchar_t* ExplorerWindowClass(const ExplorerKindTraits& traits);
 const wchar_t* ExplorerDisplayClass(const ExplorerKindTraits& traits);
 
 // Shows the explorer of the kind (the active one, else the next, else a new
-// one) at `moment` (none: its own) with `body` selected when it is one of the
-// kind's moons: as one undoable step in a window that was open, directly in
-// one made for it. False when no window could be shown.
-bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const BodyIdentifier& body,
-                              const DateTime* moment);
+// one) at `moment` (none: its own): as one undoable time step in a window
+// that was open, directly in one made for it. The selected moon stays the
+// window's. False when no window could be shown.
+bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const DateTime* moment);
 
 // The kind with its shared document, made at start-up.
 std::unique_ptr<ChildWindowKind> MakeExplorerWindowKind(const ExplorerKindTraits& traits,

@@ -398,14 +398,6 @@ void GraphWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
     if (const GraphLine* line = Graph().GetGraphLine(Graph().SelectedLine())) source.body = line->body;
 }
 
-void GraphWindow::AddLines(const std::vector<GraphLine>& lines, const String& stepText) {
-    if (!actions || lines.empty()) return;
-    std::unique_ptr<CompoundCommand> step = BeginCompoundCommand();
-    for (const GraphLine& line : lines) actions->InsertLine(*this, line, step.get());
-    actions->EndCompound(*this, stepText, std::move(step), true);
-    UpdateView();
-}
-
 bool GraphWindow::Duplicate() { return kind && kind->DuplicateWindow(*this) != nullptr; }
 
 bool GraphWindow::SaveCommand(bool saveAs) {
@@ -768,12 +760,8 @@ GraphWindow* GraphWindowKind::OpenNewGraph(const NewGraphRequest& request) {
     options = document->Options();
     options.xAxisMarkStep = options.xAxisLabelStep;
     document->SetOptions(options);
-    preloaded_ = std::move(document);
-    auto* window = dynamic_cast<GraphWindow*>(children_->NewWindow(kGraphWindow));
-    preloaded_.reset();
-    if (!window) return nullptr;
-    std::vector<GraphLine> lines;
-    String names;
+    // The lines are the new graph's own, as a file's are: its history
+    // starts empty and at its saved state.
     for (std::size_t i = 0; i < request.lines.size(); ++i) {
         GraphLine line;
         line.name = request.lines[i].name;
@@ -781,11 +769,14 @@ GraphWindow* GraphWindowKind::OpenNewGraph(const NewGraphRequest& request) {
         line.SetExpression(request.lines[i].expression);
         line.scriptEdited = true;
         line.colour = kTaskLineColours[i % std::size(kTaskLineColours)];
-        lines.push_back(std::move(line));
-        if (i > 0) StringAppend(names, TXT(", "));
-        StringAppend(names, request.lines[i].name.Text());
+        document->InsertLine(document->LineCount(), line);
     }
-    window->AddLines(lines, FormatPercent1(TXT("Add %"), names));
+    document->ComputeAllLines(false);
+    document->UpdateGraphRange();
+    preloaded_ = std::move(document);
+    auto* window = dynamic_cast<GraphWindow*>(children_->NewWindow(kGraphWindow));
+    preloaded_.reset();
+    if (window) window->UpdateView();
     return window;
 }
 

@@ -99,8 +99,6 @@ public:
     void SetGuideLineFromDisplayPoint(int x, int y);
     // Lays the children out, refreshes the caption and repaints.
     void UpdateView();
-    // Adds the lines, computed over the graph's range, as one undoable step.
-    void AddLines(const std::vector<GraphLine>& lines, const String& stepText);
 
     HWND DisplayWindow() const noexcept { return display_; }
     HWND XAxisWindow() const noexcept { return xAxis_; }
@@ -220,7 +218,7 @@ public:
     void Forget(GraphWindow& window);
     GraphWindow* DuplicateWindow(GraphWindow& window);
     // A new graph at the program's place over the request's year with its
-    // lines, which are computed, drawn and added as one undoable step; none
+    // lines computed and drawn, unmodified and with nothing to undo; none
     // when the range leaves the valid years or no window could be made.
     GraphWindow* OpenNewGraph(const NewGraphRequest& request);
 

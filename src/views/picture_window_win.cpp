@@ -339,9 +339,16 @@ bool PictureWindowKind::ShowPictureWindowOfBody(const BodyIdentifier& body) {
     PictureRef ref;
     if (!FindPictureOfBody(services_.app->PicturePacks(), body.object->GetTypeId(), body.object->Number(), ref))
         return false;
-    auto* window = dynamic_cast<PictureWindow*>(services_.children->ShowWindow(kPictureWindow));
+    bool created = false;
+    auto* window = dynamic_cast<PictureWindow*>(services_.children->ShowWindow(kPictureWindow, &created));
     if (!window) return false;
-    services_.app->GetPictureActions().ShowPicture(*window, ref, nullptr);
+    if (created) {
+        // A window made for the picture starts with it: nothing to undo.
+        window->GetModel().SetCurrent(ref);
+        window->Update(nullptr);
+    } else {
+        services_.app->GetPictureActions().ShowPicture(*window, ref, nullptr);
+    }
     return true;
 }
 

@@ -137,8 +137,9 @@ public:
     PictureWindow* FindActivePictureWindow() const;
     PictureControlPanel* GetPictureControlPanel() const noexcept { return panel_.get(); }
     // Activates (cycling) or opens a Picture window and shows the body's
-    // first picture in it as one undoable step; false, with nothing
-    // opened, when no installed pack has a picture of the body.
+    // first picture in it: as one undoable step in a window that was open,
+    // directly in a new one; false, with nothing opened, when no installed
+    // pack has a picture of the body.
     bool ShowPictureWindowOfBody(const BodyIdentifier& body);
     // A new Picture window with the missing-picture text, for a body that no
     // installed pack has a picture of.

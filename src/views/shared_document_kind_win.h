@@ -96,11 +96,12 @@ W* DuplicateWindow(const W& source, ChildWindows& children, int kind) {
 }
 
 // The window a "show in" command of another window uses: the active one of
-// the kind, else the next one of the kind, else a new one.
+// the kind, else the next one of the kind, else a new one; `created` tells
+// whether it is new (and then the document's only window).
 template <class W>
-W* WindowToShowIn(ChildWindows& children, int kind) {
+W* WindowToShowIn(ChildWindows& children, int kind, bool& created) {
+    created = false;
     if (auto* active = dynamic_cast<W*>(children.ActiveWindowOf(kind))) return active;
-    bool created = false;
     return dynamic_cast<W*>(children.ShowWindow(kind, &created));
 }
 

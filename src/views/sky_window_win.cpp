@@ -151,6 +151,18 @@ void SkyWindow::ShowOptionsDialog() {
     Actions().ChangeOptions(*this, options, kSkyOptionsWhole, starsFixed, nullptr);
 }
 
+void SkyWindow::StartWith(const BodyIdentifier* body, int centreMode, const DateTime* moment) {
+    if (moment) GetDocument().SetDateTime(*moment, GetTimeFlag(), false);
+    if (body) SelectBody(*body, centreMode, 0, 0);
+    if (moment) {
+        // The document's moment: every window of it redraws.
+        GetDocument().DocumentNotifyViews(nullptr);
+    } else {
+        UpdateView(0, true);
+    }
+    if (body) Highlight();
+}
+
 void SkyWindow::Update(void* value) {
     bool everything = false;
     const std::uint32_t flags = FlagsOfHint(static_cast<const SkyViewHint*>(value), everything);
@@ -398,21 +410,29 @@ std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& conte
 
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime) {
-    if (body.object == nullptr && dateTime) {
-        SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
-        if (!active) return false;
-        actions.GoTo(*active, *dateTime, active->GetTimeFlag(), kChangeWhole, nullptr);
+    const bool momentOnly = body.object == nullptr && dateTime;
+    if (!momentOnly && !SkyWindowCanShow(body.object)) return false;
+    bool created = false;
+    SkyWindow* window = WindowToShowIn<SkyWindow>(children, kSkyWindow, created);
+    if (!window) return false;
+    if (momentOnly) {
+        if (created) {
+            window->StartWith(nullptr, 0, dateTime);
+        } else {
+            actions.GoTo(*window, *dateTime, window->GetTimeFlag(), kChangeWhole, nullptr);
+        }
         return true;
     }
-    if (!SkyWindowCanShow(body.object)) return false;
-    SkyWindow* active = WindowToShowIn<SkyWindow>(children, kSkyWindow);
-    if (!active) return false;
     const BodyIdentifier shown = BodyIdentifierFromObject(SkySelectableObject(body.object));
-    if (dateTime) {
-        actions.ShowAt(*active, shown, *dateTime, active->GetTimeFlag());
+    if (created) {
+        // At a moment the body is centred; otherwise turned to only when
+        // it lies outside the field.
+        window->StartWith(&shown, dateTime ? 2 : 1, dateTime);
+    } else if (dateTime) {
+        actions.ShowAt(*window, shown, *dateTime, window->GetTimeFlag());
     } else {
-        actions.SelectPair(*active, shown, 1, 0, 0, nullptr);
-        active->Highlight();
+        actions.SelectPair(*window, shown, 1, 0, 0, nullptr);
+        window->Highlight();
     }
     return true;
 }

@@ -101,6 +101,11 @@ public:
 
     // "Sky &Options...": the dialog, and its edits as one step.
     void ShowOptionsDialog();
+    // What a window made to show something starts with, taken directly and
+    // with nothing to undo: `moment` (when given) becomes the document's,
+    // and `body` (when given) is selected, centred as `centreMode` says and
+    // highlighted.
+    void StartWith(const BodyIdentifier* body, int centreMode, const DateTime* moment);
 
     // The view's steps that the window shows at once.
     void Highlight() override;
@@ -149,9 +154,10 @@ bool SkyWindowCanShow(const CelestialObject* object);
 std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& context);
 
 // Shows the body in a Sky window (the active one, else the next one of the
-// kind, else a new one), at `dateTime` when one is given, as one step;
-// without a body, that window at `dateTime`. False when the window refused
-// (a body the Sky cannot show, no window) and nothing changed.
+// kind, else a new one), at `dateTime` when one is given; without a body,
+// that window at `dateTime`. A window that was open takes it as one step, a
+// new one directly. False when the window refused (a body the Sky cannot
+// show, no window) and nothing changed.
 bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const BodyIdentifier& body,
                          const DateTime* dateTime);
 

@@ -368,6 +368,18 @@ void SolarSystemWindow::SelectBody(const BodyIdentifier& body, int zoomMode, int
     if (zoomMode == 2) zoom_ = reference;
 }
 
+void SolarSystemWindow::StartWith(const BodyIdentifier& body, const DateTime* moment) {
+    if (moment) GetDocument().SetDateTime(*moment, false);
+    SelectBody(body, 1, 0);
+    if (moment) {
+        // The document's moment: every window of it redraws.
+        GetDocument().DocumentNotifyViews(nullptr);
+    } else {
+        UpdateView();
+    }
+    Highlight();
+}
+
 void SolarSystemWindow::ChangeOptions() {
     SolarSystemOptions options = options_;
     if (!ShowSolarOptionsDialog(options, context_.app.DialogStates().solarSystemOptions.geometry, Handle(),
@@ -479,18 +491,30 @@ std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWind
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment) {
     if (!SolarSystemWindowCanShow(body.object)) return false;
-    SolarSystemWindow* active = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
-    if (!active) return false;
-    actions.ShowAt(*active, BodyIdentifierFromObject(body.object), moment);
+    bool created = false;
+    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow, created);
+    if (!window) return false;
+    const BodyIdentifier shown = BodyIdentifierFromObject(body.object);
+    if (created) {
+        window->StartWith(shown, &moment);
+    } else {
+        actions.ShowAt(*window, shown, moment);
+    }
     return true;
 }
 
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body) {
     if (!SolarSystemWindowCanShow(body.object)) return false;
-    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow);
+    bool created = false;
+    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow, created);
     if (!window) return false;
-    actions.SelectPair(*window, BodyIdentifierFromObject(body.object), 1, 0, nullptr);
-    window->Highlight();
+    const BodyIdentifier shown = BodyIdentifierFromObject(body.object);
+    if (created) {
+        window->StartWith(shown, nullptr);
+    } else {
+        actions.SelectPair(*window, shown, 1, 0, nullptr);
+        window->Highlight();
+    }
     return true;
 }
 

@@ -110,6 +110,10 @@ public:
     bool NightVision() const { return context_.nightVision && context_.nightVision(); }
     // The options dialog; on OK one step when something changed.
     void ChangeOptions();
+    // What a window made to show a body starts with, taken directly and
+    // with nothing to undo: `moment` (when given) becomes the document's,
+    // and the body is selected (the zoom widened to it) and highlighted.
+    void StartWith(const BodyIdentifier& body, const DateTime* moment);
     void ShowSelectionMenu();
     bool WheelBurstActive() const noexcept { return wheelBurst_.Active(); }
 
@@ -176,7 +180,8 @@ int ZoomReferenceNumber(const CelestialObject* object);
 std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWindowContext& context);
 
 // Shows the body in a Solar System window (the active one, else the next
-// one of the kind, else a new one) at the moment, as one step.
+// one of the kind, else a new one) at the moment: as one step in a window
+// that was open, directly in a new one.
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment);
 // The same at the document's own moment: the body selected (the zoom widened

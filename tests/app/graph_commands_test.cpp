@@ -49,20 +49,21 @@ struct TextCase {
     const char* afterUndo;    // the lines after undoing it
 };
 
-// Every text names the line its step really changes.
+// Every text names the line its step changes by its place before the step;
+// an append is numbered by the lines before it.
 const TextCase kTextCases[] = {
     {"add", [](GraphActions& a, GraphWindowCommands& w) { a.AddLine(w, 1, NamedLine("x"), nullptr); },
      "Add graph line 2 (x)", "Delete graph line 2 (x)", "axbc", "abc"},
     {"insert", [](GraphActions& a, GraphWindowCommands& w) { a.InsertLine(w, NamedLine("x"), nullptr); },
-     "Add graph line 4 (x)", "Delete graph line 4 (x)", "abcx", "abc"},
+     "Add graph line 3 (x)", "Delete graph line 3 (x)", "abcx", "abc"},
     {"delete", [](GraphActions& a, GraphWindowCommands& w) { a.DeleteLine(w, 2, nullptr); },
      "Delete graph line 3 (c)", "Add graph line 3 (c)", "ab", "abc"},
     {"edit", [](GraphActions& a, GraphWindowCommands& w) { a.EditLine(w, 0, NamedLine("z"), true, nullptr); },
      "Edit graph line 1 (a)", "Edit graph line 1 (a)", "zbc", "abc"},
     {"down", [](GraphActions& a, GraphWindowCommands& w) { a.MoveLineDown(w, 1, nullptr); },
-     "Move line 2 (b) down", "Move line 3 (b) up", "acb", "abc"},
+     "Move line 2 (b) down", "Move line 2 (b) up", "acb", "abc"},
     {"up", [](GraphActions& a, GraphWindowCommands& w) { a.MoveLineUp(w, 1, nullptr); },
-     "Move line 2 (b) up", "Move line 1 (b) down", "bac", "abc"},
+     "Move line 2 (b) up", "Move line 2 (b) down", "bac", "abc"},
 };
 
 TEST_F(GraphCommandsTest, TextsNameTheLineTheStepChanges) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include <algorithm>
 #include <string>
@@ -41,6 +42,7 @@
 #include "views/report_window_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
+#include "views/solar_system_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -64,8 +66,8 @@ protected:
         app_->Current().SetDateTime(DateTime{2026, 8, 10, 12.0, kLocalCivilTime}, false);
     }
     ~WindowServicesTest() override {
-        // The graphs the tasks made have changes; the program would ask
-        // about each before it closes.
+        // A graph a test changed would be asked about before the program
+        // closes.
         if (frame_) MarkGraphsSaved();
         if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
         DrainQuit();
@@ -159,9 +161,10 @@ protected:
     HWND FinderResults(EventFinderWindow& finder) const { return GetDlgItem(finder.Window(), IDC_EF_RESULTS); }
 };
 
-// The two graph tasks of a body: a Graph window with the task's lines over a
-// year from a month before the window's date, computed, added as one step.
-TEST_F(WindowServicesTest, GraphTasksOpenTheirLinesComputedAsOneStep) {
+// The two graph tasks of a body: a new graph with the task's lines over a
+// year from a month before the window's date, computed, its own from the
+// start: nothing to undo and nothing changed.
+TEST_F(WindowServicesTest, GraphTasksOpenANewGraphOfTheirLinesComputed) {
     const struct Case {
         const char* caption;
         std::vector<std::string> lines;
@@ -193,12 +196,8 @@ TEST_F(WindowServicesTest, GraphTasksOpenTheirLinesComputedAsOneStep) {
         EXPECT_EQ(range.stepUnit, kDaysUnit);
         EXPECT_EQ(TimeAndLocationRangeUnits(range), 365);
         EXPECT_EQ(range.endDate.year, 2027);
-        // One step: undone, the graph is empty; nothing before it.
-        ASSERT_EQ(graph->History()->UndoableCount(), 1);
-        graph->History()->UndoCommands(1);
-        EXPECT_EQ(document.LineCount(), 0);
-        graph->History()->RedoCommands(1);
-        EXPECT_EQ(document.LineCount(), static_cast<int>(c.lines.size()));
+        EXPECT_EQ(graph->History()->UndoableCount(), 0);
+        EXPECT_TRUE(graph->Graph().History().IsAtSavedState());
         // The graph's own tasks follow.
         EXPECT_TRUE(HasTask("Edit the graph's lines"));
     }
@@ -329,10 +328,116 @@ TEST_F(WindowServicesTest, TheHistorysPickedRunBringsItsResultsTasks) {
     EXPECT_FALSE(HasTask("View 'Full moon' in the sky"));
 }
 
+// A show with a setting, by kind: none of the kind open, a window made for
+// it starts with the setting and has nothing to undo; shown again while it is
+// open, the window takes the next setting as one step that Undo takes back.
+struct ShowCase {
+    const char* name;
+    int kind;
+    // The first show (turn 0) and the second (turn 1).
+    bool (*show)(WindowServices& services, int turn);
+    // What the window shows of the setting.
+    std::string (*shown)(MdiChildWindow& window);
+    const char* first;
+    const char* second;
+    const char* redo;  // the step of the second show
+    const char* undo;
+    const char* task;  // a task of the first setting in the pane
+};
+
+const DateTime kShowAt[] = {{2027, 1, 1, 0.0, kLocalCivilTime}, {2027, 3, 5, 12.0, kLocalCivilTime}};
+
+BodyIdentifier Object(int type, int number) { return BodyIdentifierFromObject(GetCatalogueObject(type, number)); }
+
+std::string Moment(const DateTime& at) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %05.2f", static_cast<int>(at.year), static_cast<int>(at.month),
+                  static_cast<int>(at.day), at.hours);
+    return text;
+}
+
+std::string SelectionAndMoment(const BodyIdentifier& body, const DateTime& at) {
+    return Utf8(body.name) + " " + Moment(at);
+}
+
+std::string ExplorerShown(MdiChildWindow& window) {
+    auto& explorer = dynamic_cast<ExplorerWindow&>(window);
+    return Moment(explorer.GetDocument().GetTimeAndPlace().dateTime) + " moon " +
+           std::to_string(explorer.GetSelectedMoon());
+}
+
+const ShowCase kShowCases[] = {
+    {"Sky", kSkyWindow,
+     [](WindowServices& s, int turn) {
+         return s.ShowBodyInSkyWindowAt(Object(kBodyPlanet, turn == 0 ? 3 : 2), kShowAt[turn]);
+     },
+     [](MdiChildWindow& w) {
+         auto& sky = dynamic_cast<SkyWindow&>(w);
+         return SelectionAndMoment(sky.GetSelectedBody(), sky.GetDocument().GetTimeAndPlace().dateTime);
+     },
+     "Jupiter 2027-01-01 00.00", "Mars 2027-03-05 12.00", "Show Mars at 05.03.2027 12:00:00",
+     " at 01.01.2027 00:00:00", "View Jupiter in the solar system"},
+    {"SolarSystem", kSolarSystemWindow,
+     [](WindowServices& s, int turn) {
+         return s.ShowBodyInSolarSystemWindowAt(Object(kBodyPlanet, turn == 0 ? 3 : 2), kShowAt[turn]);
+     },
+     [](MdiChildWindow& w) {
+         auto& solar = dynamic_cast<SolarSystemWindow&>(w);
+         return SelectionAndMoment(solar.GetSelectedBody(), solar.GetDocument().GetDateTime());
+     },
+     "Jupiter 2027-01-01 00.00", "Mars 2027-03-05 12.00", "Show Mars at 05.03.2027 12:00:00",
+     "Show Jupiter at 01.01.2027 00:00:00", "View Jupiter in the sky"},
+    {"Picture", kPictureWindow,
+     [](WindowServices& s, int turn) {
+         return s.ShowBodyInPictureWindow(Object(kBodyPlanet, turn == 0 ? 3 : 4));
+     },
+     [](MdiChildWindow& w) { return Utf8(dynamic_cast<PictureWindow&>(w).GetModel().GetBody().name); },
+     "Jupiter", "Saturn", "Show Picture of Saturn (map of the planet)",
+     "Show Picture of Jupiter (map of the planet)", "View Jupiter in the sky"},
+    // The event's moon leaves the explorer's selected moon as it is.
+    {"JupiterExplorer", kJupiterExplorerWindow,
+     [](WindowServices& s, int turn) {
+         return s.ShowBodyInJupiterWindow(Object(kBodyJupiterSatellite, turn == 0 ? 2 : 1), &kShowAt[turn]);
+     },
+     ExplorerShown, "2027-01-01 00.00 moon 0", "2027-03-05 12.00 moon 0", "Go to 05.03.2027 12:00:00",
+     "Go to 01.01.2027 00:00:00", nullptr},
+};
+
+class ShowWithASettingTest : public WindowServicesTest, public ::testing::WithParamInterface<ShowCase> {};
+
+TEST_P(ShowWithASettingTest, ANewWindowStartsWithItAndAnOpenOneTakesItAsOneStep) {
+    const ShowCase& c = GetParam();
+    ASSERT_TRUE(c.show(frame_->Services(), 0));
+    MdiChildWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(ActiveKind(), c.kind);
+    EXPECT_EQ(c.shown(*window), c.first);
+    ASSERT_NE(window->History(), nullptr);
+    EXPECT_EQ(window->History()->UndoableCount(), 0);
+    EXPECT_NE(MenuState(CMD_UNDO) & MF_GRAYED, 0u);
+    if (c.task) {
+        EXPECT_TRUE(HasTask(c.task)) << ::testing::PrintToString(Tasks());
+    }
+
+    ASSERT_TRUE(c.show(frame_->Services(), 1));
+    ASSERT_EQ(Active(), window);
+    EXPECT_EQ(c.shown(*window), c.second);
+    ASSERT_EQ(window->History()->UndoableCount(), 1);
+    const CommandGroup* step = window->History()->PeekUndoCommand();
+    EXPECT_EQ(Utf8(step->GetText(false)), c.redo);
+    EXPECT_NE(Utf8(step->GetText(true)).find(c.undo), std::string::npos) << Utf8(step->GetText(true));
+    EXPECT_EQ(MenuState(CMD_UNDO) & MF_GRAYED, 0u);
+    Command(CMD_UNDO);
+    EXPECT_EQ(c.shown(*window), c.first);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, ShowWithASettingTest, ::testing::ValuesIn(kShowCases),
+                         [](const ::testing::TestParamInfo<ShowCase>& info) { return std::string(info.param.name); });
+
 // A double-click on a moon's event shows its planet's explorer at the
-// event's time with the moon selected: made for it, directly; open already,
-// as one step that can be undone.
-TEST_F(WindowServicesTest, AMoonsEventShowsItsExplorerAtItsTimeWithTheMoon) {
+// event's time: made for it, directly; open already, as one time step that
+// can be undone, the window's own selected moon kept.
+TEST_F(WindowServicesTest, AMoonsEventShowsItsExplorerAtItsTime) {
     const BodyIdentifier io = Body(kBodyJupiterSatellite, 0);
     EventFinderWindow& finder = FinderRun(events::kEventJovianTransitBegins, io, DateTime{2026, 8, 1, 0.0, kLocalCivilTime},
                                           DateTime{2026, 8, 6, 0.0, kLocalCivilTime});
@@ -358,9 +463,10 @@ TEST_F(WindowServicesTest, AMoonsEventShowsItsExplorerAtItsTimeWithTheMoon) {
     const int steps = explorer->GetCommandHistory().UndoableCount();
     ClickRow(FinderResults(finder), 1, true);
     ASSERT_EQ(Active(), explorer);
-    EXPECT_EQ(explorer->GetSelectedMoon(), 0);
+    EXPECT_EQ(explorer->GetSelectedMoon(), 2);
     expectAt(*explorer, 1);
     ASSERT_EQ(explorer->GetCommandHistory().UndoableCount(), steps + 1);
+    EXPECT_EQ(Utf8(explorer->GetCommandHistory().PeekUndoCommand()->GetText(false)).rfind("Go to ", 0), 0u);
     explorer->GetCommandHistory().UndoCommands(1);
     EXPECT_EQ(explorer->GetSelectedMoon(), 2);
     expectAt(*explorer, 0);

@@ -23,7 +23,6 @@
 #include "frame/time_appearance_dialogs.h"
 #include "frame/window_kinds.h"
 #include "base/scoped_win.h"
-#include "app/related_tasks.h"
 #include "catalog/catalogue_registry.h"
 #include "catalog/quantity_kinds.h"
 #include "frame_test.h"
@@ -318,12 +317,6 @@ TEST_F(GraphProgramTest, AStepMadeInsideTheGraphWindowEnablesUndoAndCtrlZTakesIt
                  [this] { SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(CMD_GRAPH_OPTIONS, 0), 0); });
          },
          [](const GraphWindow& graph) { return graph.IsGuideLineShown(); }},
-        {"a related task's graph",
-         [this] {
-             const BodyIdentifier sun = BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0));
-             MakeRiseSetGraphTask(sun, DateTime{2026, 8, 10, 12.0, kLocalCivilTime})->Execute(frame_->Services());
-         },
-         [](const GraphWindow& graph) { return graph.Graph().LineCount() == 2; }},
     };
     ProgramKeys keys(*frame_, modeless_);
     ASSERT_TRUE(keys.Loaded());

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/related_tasks.h"
+#include "frame/frame_window_services.h"
 #include "frame_test.h"
 #include "modal_driver.h"
 #include "resources/resource_ids.h"
@@ -324,6 +326,31 @@ TEST_F(GraphWindowTest, ClosingAChangedGraphAsksAndCancelKeepsItOpen) {
     SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Active(), nullptr);
     EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
+// A related task's graph is a new graph with the task's lines as its own:
+// unchanged and with nothing to undo; an edit marks it, and undone leaves it
+// as it came; closed untouched, it asks nothing.
+TEST_F(GraphWindowTest, ATasksGraphOpensUnchangedWithNothingToUndoAndClosesWithoutAsking) {
+    const BodyIdentifier jupiter = BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, 3));
+    MakeRiseSetGraphTask(jupiter, DateTime{2026, 8, 10, 12.0, kLocalCivilTime})->Execute(frame_->Services());
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(LineNames(window->Graph()), "Jupiter risesJupiter sets");
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph]");
+    EXPECT_EQ(window->Graph().History().PeekUndoCommand(), nullptr);
+    EXPECT_NE(MenuState(CMD_UNDO) & MF_GRAYED, 0u);
+
+    app_->GetGraphActions().DeleteLine(*window, 1, nullptr);
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph] *");
+    Command(CMD_UNDO);
+    EXPECT_EQ(LineNames(window->Graph()), "Jupiter risesJupiter sets");
+    EXPECT_EQ(Caption(window->Handle()), "Graph: [Unsaved graph]");
+    EXPECT_EQ(window->Graph().History().PeekUndoCommand(), nullptr);
+
+    SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(dialogs.questions.empty()) << ::testing::PrintToString(dialogs.questions);
+    EXPECT_EQ(Active(), nullptr);
 }
 
 }  // namespace

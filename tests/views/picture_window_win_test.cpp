@@ -561,7 +561,8 @@ TEST_F(PictureWindowTest, BodyIsShownInAPictureWindowWhenAPackHasItsPicture) {
     ASSERT_TRUE(Kind().ShowPictureWindowOfBody(BodyIdentifierFromObject(planet)));
     ASSERT_NE(Active(), nullptr);
     EXPECT_EQ(Caption(Active()->Handle()), "Picture: Jupiter (map of the planet)");
-    EXPECT_EQ(Active()->History()->UndoableCount(), 1);
+    // A window made for the picture starts with it.
+    EXPECT_EQ(Active()->History()->UndoableCount(), 0);
 }
 
 TEST_F(PictureWindowTest, PanelListFollowsThePaneHeight) {

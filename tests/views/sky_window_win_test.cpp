@@ -392,13 +392,15 @@ TEST_F(SkyWindowTest, ABodyIsShownInANewWindowAndAtAMomentAsOneStep) {
     const BodyIdentifier venus = BodyIdentifierFromObject(planets.CatalogueGetObjectAt(1));
     int x = 0;
     int y = 0;
-    // At a moment with no Sky window: a new one opens there, Mars selected and in view.
+    // At a moment with no Sky window: a new one opens there, Mars selected
+    // and in view, with nothing to undo.
     const DateTime first{2003, 8, 27, 20.0, kLocalCivilTime};
     ASSERT_TRUE(ShowBodyInSkyWindow(frame_->Children(), app_->GetSkyActions(), mars, &first));
     auto* sky = dynamic_cast<SkyWindow*>(frame_->Children().ActiveWindow());
     ASSERT_NE(sky, nullptr);
     EXPECT_EQ(sky->GetSelectedObject(), mars.object);
     EXPECT_EQ(sky->GetDocument().GetTimeAndPlace().dateTime.year, 2003);
+    EXPECT_EQ(sky->GetCommandHistory().UndoableCount(), 0);
     EXPECT_TRUE(sky->Display()->Renderer()->SkyProjectObject(*mars.object, x, y));
     // Another moment, with Mars low in the east then and high in the west
     // now: the same window goes there and finds Mars again, in one step.

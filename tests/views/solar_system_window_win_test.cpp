@@ -490,7 +490,8 @@ TEST_F(SolarSystemWindowTest, OptionsDialogRecordsAStepOnlyForAChange) {
 }
 
 // "Display %1 in Window > Solar System" of another kind: a window opens at
-// the moment with the body selected; a second call shows it again.
+// the moment with the body selected, with nothing to undo; a second call
+// shows it again.
 TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
     const BodyIdentifier jupiter = BodyIdentifierFromObject(PlanetByNumber(4));
     const DateTime moment = MakeDateTime(2012, 3, 4, 5.0, kLocalCivilTime);
@@ -500,7 +501,7 @@ TEST_F(SolarSystemWindowTest, ShowBodyOpensOrShowsAWindowAtTheMoment) {
     EXPECT_EQ(solar.GetSelectedBody().object, jupiter.object);
     EXPECT_EQ(solar.GetZoomedPlanet(), 4);
     EXPECT_EQ(solar.GetDocument().GetDateTime().year, 2012);
-    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);
+    EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 0);
     ASSERT_TRUE(ShowBodyInSolarSystemWindow(frame_->Children(), app_->GetSolarSystemActions(),
                                             BodyIdentifierFromObject(PlanetByNumber(0)), moment));
     EXPECT_EQ(SolarWindows().size(), 1u);
