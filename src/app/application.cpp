@@ -134,6 +134,14 @@ bool Application::SaveSession(SessionState& session) {
                                   &userPlaces_, keys_.Root());
 }
 
+void Application::AnnounceStart() {
+    if (startAnnounced_) return;
+    startAnnounced_ = true;
+    BroadcastNotification(hub_, kEventDateTimeLocationChanged, 0, nullptr);
+}
+
+void Application::AnnounceShutdown() { BroadcastNotification(hub_, kEventShutdown, 0, nullptr); }
+
 void Application::ChangeDateTime(const std::function<int(DateTimeOptions&)>& runDialog) {
     KeepUserTimeWithTheMoment();
     DateTimeOptions working = options_.time;

@@ -129,6 +129,14 @@ public:
     // Shutdown's writing (see SaveSettingsAtShutdown).
     bool SaveSession(SessionState& session);
 
+    // Start-up, once night vision is settled and before the windows of the
+    // last run come back: every listener takes the moment and the place as
+    // new (event 11). Announced once; a second call does nothing.
+    void AnnounceStart();
+    // Shutdown, before anything is written: every listener hears that the
+    // program ends (event 23), so that no search runs on while it saves.
+    void AnnounceShutdown();
+
     // Options > Date and Time: `runDialog` edits a copy of the time options
     // and answers the dialog's result; 0 and -1 change nothing, anything
     // else takes the copy and sets the time from it.
@@ -181,6 +189,7 @@ private:
     ClockTimer* frameTimer_ = nullptr;
     ApplicationMessages* messages_ = nullptr;
     bool cataloguesCreated_ = false;
+    bool startAnnounced_ = false;
     bool scriptRunning_ = false;
     String scriptError_;
 };

@@ -33,11 +33,14 @@ void NavigationHistory::ActivateWindow(const void* window) {
 }
 
 void NavigationHistory::RecordStep(const void* previous, const String& previousKind, const void* active,
-                                   const String& activeKind) {
-    if (!previous || previous == active || !recording_) return;
-    CommandGroup step(std::make_unique<ActivateWindowCommand>(*this, previous, active), WindowText(activeKind),
-                      WindowText(previousKind));
-    history_.AddCommand(step);
+                                   const String& activeKind, bool record) {
+    if (!previous || previous == active) return;
+    if (record && recording_) {
+        CommandGroup step(std::make_unique<ActivateWindowCommand>(*this, previous, active), WindowText(activeKind),
+                          WindowText(previousKind));
+        history_.AddCommand(step);
+    }
+    if (hub_) BroadcastNotification(*hub_, kEventActiveWindowChanged, 0, nullptr);
 }
 
 void NavigationHistory::PurgeWindow(const void* window) {

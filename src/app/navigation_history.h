@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/command_history.h"
+#include "app/notification.h"
 #include "base/wide_string.h"
 
 namespace corvinata {
@@ -39,18 +40,22 @@ private:
 
 class NavigationHistory final : public WindowActivator {
 public:
-    // Works on `history` (the application's); both must outlive it.
-    NavigationHistory(CommandHistory& history, WindowActivator& activator)
-        : history_(history), activator_(activator) {}
+    // Works on `history` (the application's) and announces the changes of
+    // the active window in `hub` (none: to nobody); all must outlive it.
+    NavigationHistory(CommandHistory& history, WindowActivator& activator, NotificationHub* hub = nullptr)
+        : history_(history), activator_(activator), hub_(hub) {}
 
     CommandHistory& History() noexcept { return history_; }
     const CommandHistory& History() const noexcept { return history_; }
 
     // A window became active after `previous`; the texts name the two
     // windows' kinds ("Sky"). Nothing is recorded for the same window, for
-    // no previous one, or while a navigation step itself activates a window.
+    // no previous one, while a navigation step itself activates a window,
+    // or without `record` (the windows of the last run coming back). Every
+    // change from one window to another is announced (event 22), recorded
+    // or not: Navigate Backward and Forward follow it.
     void RecordStep(const void* previous, const String& previousKind, const void* active,
-                    const String& activeKind);
+                    const String& activeKind, bool record = true);
     // Takes a closing window out of every step: a step from it goes, a step
     // to it is joined with the step after it (A to W, W to B becomes A to B,
     // named after A and B), and a visit there and back goes whole.
@@ -65,6 +70,7 @@ public:
 private:
     CommandHistory& history_;
     WindowActivator& activator_;
+    NotificationHub* hub_;
     bool recording_ = true;
 };
 

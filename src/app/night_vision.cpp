@@ -116,7 +116,7 @@ void ApplyAppearanceChoice(GeneralOptions& current, const GeneralOptions& chosen
                            NotificationRegistryInterface& hubs) {
     const std::uint32_t flags = AppearanceChangeFlags(current, chosen);
     current = chosen;
-    if (flags) BroadcastNotification(hubs.GetNotificationHub(), kEventAppearanceChanged, flags, nullptr);
+    BroadcastNotification(hubs.GetNotificationHub(), kEventAppearanceChanged, flags, nullptr);
 }
 
 }  // namespace corvinata

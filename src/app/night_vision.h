@@ -137,8 +137,9 @@ private:
 // and the flags of event 12 for what changed between two of them.
 struct GeneralOptions;
 std::uint32_t AppearanceChangeFlags(const GeneralOptions& before, const GeneralOptions& after) noexcept;
-// Takes the confirmed options and tells the observers what changed (event
-// 12 with the flags above; nothing when nothing changed).
+// Takes the confirmed options and tells the observers what changed: event
+// 12 with the flags above, also with none when the dialog was confirmed
+// without a change of them.
 void ApplyAppearanceChoice(GeneralOptions& current, const GeneralOptions& chosen,
                            NotificationRegistryInterface& hubs);
 

@@ -7,12 +7,13 @@
 
 namespace corvinata {
 
-void CommandStates::UpdateAll(const FrameCommandContext& context, const ToolWindows& tools) {
+void CommandStates::UpdateAll(const FrameCommandContext& context, const ToolWindows& tools, bool navigation) {
     FollowMenu();
     // Every command lives in a popup of the menu bar, so the bar itself
     // never needs redrawing for them (a redraw repaints the child windows
     // too, and this runs after every command).
     for (const FrameCommand* command = FrameCommandsBegin(); command != FrameCommandsEnd(); ++command) {
+        if (!navigation && command->handler == CommandHandler::Navigation) continue;
         Show(*command, IsFrameCommandEnabled(*command, context));
     }
     // The Window > New submenu leads only to window kinds; gray its title
@@ -39,6 +40,14 @@ void CommandStates::UpdateAll(const FrameCommandContext& context, const ToolWind
 void CommandStates::UpdateUndoRedo(const FrameCommandContext& context) {
     FollowMenu();
     for (const int id : {CMD_UNDO, CMD_REDO}) {
+        const FrameCommand& command = *FindFrameCommand(id);
+        Show(command, IsFrameCommandEnabled(command, context));
+    }
+}
+
+void CommandStates::UpdateNavigation(const FrameCommandContext& context) {
+    FollowMenu();
+    for (const int id : {CMD_NAVIGATE_BACKWARD, CMD_NAVIGATE_FORWARD}) {
         const FrameCommand& command = *FindFrameCommand(id);
         Show(command, IsFrameCommandEnabled(command, context));
     }

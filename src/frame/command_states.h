@@ -22,10 +22,13 @@ public:
     CommandStates(HWND frame, MainToolbar& toolbar) : frame_(frame), toolbar_(toolbar) {}
 
     // Every command from the table in `context`, the Window > New title
-    // (gray when no kind can be opened) and the tools' check marks.
-    void UpdateAll(const FrameCommandContext& context, const ToolWindows& tools);
+    // (gray when no kind can be opened) and the tools' check marks; without
+    // `navigation` all but Navigate Backward and Forward.
+    void UpdateAll(const FrameCommandContext& context, const ToolWindows& tools, bool navigation = true);
     // Undo and Redo alone.
     void UpdateUndoRedo(const FrameCommandContext& context);
+    // Navigate Backward and Forward alone.
+    void UpdateNavigation(const FrameCommandContext& context);
 
 private:
     // Shows a command's state in the menu and on the toolbar unless they

@@ -42,7 +42,7 @@ FrameWindow::FrameWindow(Application& application, HINSTANCE instance, ModelessD
                          bool byAutomation)
     : app_(application),
       windowServices_(std::make_unique<FrameWindowServices>(*this, application)),
-      navigation_(application.Navigation(), mdiWindows_),
+      navigation_(application.Navigation(), mdiWindows_, &application.GetNotificationHub()),
       instance_(instance),
       options_(application, instance),
       modeless_(modeless),
@@ -262,10 +262,16 @@ void FrameWindow::FollowWindowManagerSelection() {
 }
 
 void FrameWindow::ToggleTool(int id) {
-    tools_.Windows().Toggle(id);
-    // A hidden tool's tasks go with it, whichever window comes to the front
-    // after it (another tool, or none when the tool was not the active one).
-    if (!tools_.Windows().IsShown(id)) RefreshRelatedTasks();
+    ToolWindows& tools = tools_.Windows();
+    tools.Toggle(id);
+    // A tool hidden by its command gives the pane back to the active window
+    // once no tool is shown; while one is, the pane stays as it is. The
+    // Event Finder's command only shows and hides it.
+    if (id == CMD_EVENT_FINDER || tools.IsShown(id)) return;
+    for (int tool = CMD_OBJECT_INFO; tool <= CMD_SYMBOLS; ++tool) {
+        if (tools.IsShown(tool)) return;
+    }
+    RefreshRelatedTasks();
 }
 
 LRESULT FrameWindow::OnNotify(const NMHDR& header, WPARAM wParam, LPARAM lParam) {
@@ -354,6 +360,9 @@ void FrameWindow::OnStartup() {
     UpdateWindow(window_);
     menuPictures_.Set(GetMenu(window_), instance_);
     session_.RestoreNightVision(window_);
+    // The documents and panes take the moment and the place before the
+    // windows of the last run come back over them.
+    app_.AnnounceStart();
     // The Related Tasks pane is filled once, for the window active at the
     // end, not for each window as it comes back.
     restoringWindows_ = true;
@@ -401,6 +410,8 @@ void FrameWindow::OnClose() {
     // forward, and so does the run script that asked for the close: the
     // mark stays while the settings are written, until the frame is gone.
     MarkFrameClosing(window_);
+    // Before anything is written: a search still running stops first.
+    app_.AnnounceShutdown();
     SaveSession();
     mdiWindows_.CloseAll();
     DestroyFrameWindows();
@@ -449,12 +460,13 @@ void FrameWindow::ChildWindowReleased(MdiChildWindow& window) { children_.Releas
 void FrameWindow::ChildWindowActivated(MdiChildWindow* previous, MdiChildWindow& window) {
     children_.Activated(previous, window);
     // Activations during start-up (windows being restored) are no steps.
-    if (startupFinished_ && previous) {
+    // Navigate Backward and Forward follow the change's announcement.
+    if (previous) {
         navigation_.RecordStep(previous, String(previous->Document().GetKindName()), &window,
-                               String(window.Document().GetKindName()));
+                               String(window.Document().GetKindName()), startupFinished_);
     }
     UpdateWindowManagerList(windowManager_, registry_, window.Handle());
-    UpdateCommandStates();
+    if (window_ && commandStates_) commandStates_->UpdateAll(CommandContext(), Tools(), false);
 }
 
 void FrameWindow::ChildWindowShown(MdiChildWindow& window) {
@@ -523,6 +535,8 @@ void FrameWindow::Show(Kind kind, const String& text, MessageTopic topic) {
 void FrameWindow::OnNotify(std::int32_t event, std::uint32_t flags, void*) {
     // The place, the moment, or both changed.
     if (event == 9 || event == 10 || event == 11) RefreshStatusLine();
+    if (event == kEventActiveWindowChanged && window_ && commandStates_)
+        commandStates_->UpdateNavigation(CommandContext());
     // A step made inside a child window (a click on a map, a panel's
     // button, a graph's own dialog or a task's new graph): Undo and Redo
     // follow at once, also for their accelerators. The step may have

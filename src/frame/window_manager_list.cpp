@@ -74,11 +74,16 @@ void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWN
         const RegisteredWindow* window = RowWindow(list, row);
         if (!window || !registry.IsOpen(*window)) ListView_DeleteItem(list, row);
     }
+    // A refilled list offers its buttons while it has rows; a change of the
+    // selection (the active window's row selected below among them) sets
+    // them again by the selection.
+    const bool any = ListView_GetItemCount(list) > 0;
+    EnableWindow(GetDlgItem(pane, IDC_PANE_CLOSE), any);
+    EnableWindow(GetDlgItem(pane, IDC_PANE_DUPLICATE), any);
     if (selectActive) {
         const int row = FindRow(list, active.window);
         if (row >= 0) ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     }
-    EnableWindowManagerButtons(pane);
 }
 
 void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window) {

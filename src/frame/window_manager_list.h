@@ -11,13 +11,15 @@ namespace corvinata {
 
 // Brings the list of the pane dialog up to date with the registry: new
 // windows are appended, titles refreshed, rows of closed windows removed,
-// and the active child's row is selected when it is not already.
+// Close and Duplicate enabled exactly when the list has rows, and the
+// active child's row is selected when it is not already.
 void UpdateWindowManagerList(HWND pane, const ChildWindowRegistry& registry, HWND activeChild);
 // Removes a closing window's row at once, so that a window created later at
 // the same address gets a row of its own.
 void RemoveWindowManagerRow(HWND pane, const RegisteredWindow& window);
 // "&Close" and "&Duplicate" act on the selected row's window: enabled
-// exactly while a row is selected, whatever changed the list.
+// exactly while a row is selected (after a change of the selection and
+// after a row went).
 void EnableWindowManagerButtons(HWND pane);
 // A row the list newly selected: its window becomes the active child
 // (nothing when it is already).

@@ -133,8 +133,10 @@ void EventFinderWindow::Create(HWND frame) {
 
 void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
-    // No worker outlives the window: a running search is stopped and kept.
-    BroadcastNotification(*params_.hub, kEventShutdown, 0, nullptr);
+    // No worker outlives the window: a running search is stopped and kept
+    // (the program's end stopped it already; a window going alone stops
+    // its own).
+    control_->OnNotify(kEventShutdown, 0, nullptr);
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
     stored.display = control_->CurrentPosition();

@@ -168,10 +168,11 @@ bool EventForecastControl::ApplyReports() {
     return changed;
 }
 
-void EventForecastControl::UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings) {
-    if (!settings.generate) return;
-    if (started_ && TimeAndPlaceEqual(now, forecastFor_)) return;
+bool EventForecastControl::UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings) {
+    if (!settings.generate) return false;
+    if (started_ && TimeAndPlaceEqual(now, forecastFor_)) return false;
     Start(now, settings);
+    return true;
 }
 
 void EventForecastControl::Restart(const TimeAndPlace& now, const ForecastSettings& settings) {

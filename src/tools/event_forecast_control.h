@@ -52,8 +52,8 @@ public:
     // Stops a running forecast; with `clear` the shown results go too.
     void Stop(bool clear);
     // The application's time and place changed: a new forecast when it
-    // differs in any field and forecasts are on.
-    void UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings);
+    // differs in any field and forecasts are on. True when one started.
+    bool UpdateIfChanged(const TimeAndPlace& now, const ForecastSettings& settings);
     // After the options: start when on, else stop and clear.
     void Restart(const TimeAndPlace& now, const ForecastSettings& settings);
 

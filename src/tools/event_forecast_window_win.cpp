@@ -98,7 +98,9 @@ void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
 void EventForecastWindow::StartForecast(bool onlyWhenChanged) {
     const events::ForecastSettings settings = Settings();
     if (onlyWhenChanged) {
-        control_->UpdateIfChanged(Now(), settings);
+        // The same moment and place keep the forecast as it is shown: its
+        // rows, the selection with its tasks, and where the list stands.
+        if (!control_->UpdateIfChanged(Now(), settings)) return;
     } else {
         control_->Restart(Now(), settings);
     }

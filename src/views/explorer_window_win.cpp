@@ -259,9 +259,21 @@ void ExplorerDisplay::StartHighlight() {
 
 void ExplorerDisplay::EndHighlight(bool byTimer) {
     if (!highlight_.End(window_, false)) return;
-    ExplorerControlPanel* panel = owner_.ShownPanel();
+    // The kind's panel waited for the ring to go, also when it has since
+    // been given to another window of the kind or hidden for another kind:
+    // it must not wait for good. Only another window's own ring keeps it
+    // waiting, for that ring's end.
+    ExplorerControlPanel* panel = owner_.Context().panel;
     if (panel == nullptr) return;
-    // Its own end hands the keys to the button; a close leaves them be.
+    if (panel != owner_.ShownPanel()) {
+        const auto* shown = dynamic_cast<const ExplorerWindow*>(panel->GetAttachedWindow());
+        if (shown == nullptr || shown->Display() == nullptr || !shown->Display()->HighlightShown()) {
+            panel->EnableHighlightControls(true);
+        }
+        return;
+    }
+    // Its own end hands the keys to the button; a close leaves them be, and
+    // so does the end of a window the user has left.
     if (byTimer) {
         panel->HighlightEnded();
     } else {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/window_manager_list.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "typed_keys.h"
@@ -244,6 +245,30 @@ TEST_P(WindowManagerSelectionTest, TheButtonsFollowTheSelection) {
 
 INSTANTIATE_TEST_SUITE_P(EveryChange, WindowManagerSelectionTest, ::testing::ValuesIn(kSelectionCases),
                          [](const ::testing::TestParamInfo<SelectionCase>& info) { return info.param.name; });
+
+// Filled again, the list offers Close and Duplicate exactly while it has
+// rows, a row selected or not (here with no active window to select, as
+// when a new window is active before it is listed); the selection's own
+// changes set them by the selection.
+TEST_F(WindowManagerButtonsTest, ARefillOffersTheButtonsExactlyWhileTheListHasRows) {
+    ClickList(-1);
+    Typed().RunLoop();
+    ASSERT_FALSE(RowSelected());
+    ASSERT_FALSE(Enabled(IDC_PANE_CLOSE));
+    const struct {
+        const char* what;
+        bool closeAll;
+    } refills[] = {{"two rows, none selected", false}, {"no rows", true}};
+    for (const auto& refill : refills) {
+        if (refill.closeAll) Command(CMD_CLOSE_ALL);
+        UpdateWindowManagerList(Pane(), frame_->Registry(), nullptr);
+        const bool rows = SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0) > 0;
+        EXPECT_EQ(rows, !refill.closeAll) << refill.what;
+        EXPECT_FALSE(RowSelected()) << refill.what;
+        EXPECT_EQ(Enabled(IDC_PANE_CLOSE), rows) << refill.what;
+        EXPECT_EQ(Enabled(IDC_PANE_DUPLICATE), rows) << refill.what;
+    }
+}
 
 }  // namespace
 }  // namespace corvinata

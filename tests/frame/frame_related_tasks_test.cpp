@@ -411,19 +411,76 @@ TEST_P(ToolComingForwardTest, ListsTheToolsOwnTasks) {
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolComingForwardTest, ::testing::ValuesIn(kToolCases),
                          [](const ::testing::TestParamInfo<ToolCase>& info) { return info.param.name; });
 
+// The application's moment and place announced again as they were (a
+// dialog confirmed without a change; events 10, 9 and 11): the forecast
+// stays as it is shown, with its rows, the selected result and its tasks,
+// and where its list stands. A moment a minute later starts it again.
+TEST_F(ToolTasksTest, TheForecastStaysWhileItsMomentAndPlaceStay) {
+    app_->DialogStates().eventForecastOptions.options.timeRange = TimeStep{kMonthsUnit, 2};
+    auto* forecast = dynamic_cast<EventForecastWindow*>(frame_->Tools().Find(CMD_EVENT_FORECAST));
+    ASSERT_NE(forecast, nullptr);
+    app_->Current().SetDateTime(DateTime{2024, 6, 1, 12.0, kLocalCivilTime}, false);
+    const HWND tool = ShowTool(CMD_EVENT_FORECAST);
+    ASSERT_TRUE(RunMessagesUntil([forecast] { return forecast->Control().IsComplete(); }, 120000));
+    const HWND list = GetDlgItem(tool, IDC_EFC_LIST);
+    const int rows = ListView_GetItemCount(list);
+    ASSERT_GT(rows, ListView_GetCountPerPage(list));
+    ListView_EnsureVisible(list, rows - 1, FALSE);
+    const int top = ListView_GetTopIndex(list);
+    ASSERT_GT(top, 0);
+    BringForward(tool);
+    SelectRow(list, rows - 1);
+    const std::vector<std::string> shown = test::ListRows(list);
+    const std::vector<std::string> tasks = Rows();
+    ASSERT_FALSE(tasks.empty());
+
+    const DateTimeLocation now = app_->Current().GetTimeAndLocation();
+    struct Announcement {
+        const char* what;
+        std::function<void(CurrentTimeAndLocation&)> announce;
+    };
+    const Announcement unchanged[] = {
+        {"the same date and time", [&now](CurrentTimeAndLocation& c) { c.SetDateTime(now.dateTime, now.daylightSaving); }},
+        {"the same place", [&now](CurrentTimeAndLocation& c) { c.SetLocation(now.location); }},
+        {"the same date, time and place", [&now](CurrentTimeAndLocation& c) { c.SetTimeAndLocation(now); }},
+    };
+    for (const Announcement& a : unchanged) {
+        a.announce(app_->Current());
+        // The user comes back to the forecast from the dialog.
+        BringForward(frame_->Window());
+        BringForward(tool);
+        EXPECT_FALSE(forecast->Control().IsRunning()) << a.what;
+        EXPECT_EQ(test::ListRows(list), shown) << a.what;
+        EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), rows - 1) << a.what;
+        EXPECT_EQ(ListView_GetTopIndex(list), top) << a.what;
+        EXPECT_EQ(Rows(), tasks) << a.what;
+    }
+    DateTime later = now.dateTime;
+    DateTimeAddMinutes(later, 1);
+    app_->Current().SetDateTime(later, now.daylightSaving);
+    EXPECT_TRUE(forecast->Control().IsRunning() || forecast->Control().IsComplete());
+    EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), -1);
+    ASSERT_TRUE(RunMessagesUntil([forecast] { return forecast->Control().IsComplete(); }, 120000));
+}
+
 struct HiddenToolCase {
     int command;
     WORD key;  // with Ctrl
     bool childWindow;
+    // A tool shown before the one hidden, and still shown (0: none).
+    int alsoShown;
+    // The pane goes back to the active window's tasks (or the first steps).
+    bool paneReturns;
 };
 
 class HidingAToolTest : public ToolTasksTest, public ::testing::WithParamInterface<HiddenToolCase> {};
 
 // A tool in front listed its tasks; a click on the Related Tasks pane brings
-// the frame forward and leaves them there. Hidden by its key, the tool takes
-// them along: the pane lists the active window's tasks, or those of the
-// first steps when no window is open.
-TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindow) {
+// the frame forward and leaves them there. Hidden by its key, the tool
+// gives the pane back to the active window's tasks, or those of the first
+// steps when no window is open, once no tool is shown; while another tool
+// is, the pane stays as it is. The Event Finder's key only hides it.
+TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindowOnceNoToolIsShown) {
     const HiddenToolCase& c = GetParam();
     Command(CMD_CLOSE_ALL);
     if (c.childWindow) SelectInSky(NewSkyWindow(), kBodySun, 0);
@@ -432,12 +489,16 @@ TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindow) {
     frame_->RefreshRelatedTasks();
     const std::vector<std::string> expected = Rows();
     ASSERT_GE(RowOf(c.childWindow ? "View Sun in the solar system" : "Open a Sky window"), 0);
+    if (c.alsoShown) {
+        ASSERT_NE(ShowTool(c.alsoShown), nullptr);
+    }
     const HWND tool = ShowTool(c.command);
     ASSERT_NE(tool, nullptr);
     BringForward(tool);
     ASSERT_EQ(GetActiveWindow(), tool);
     ShowMoonAsTheToolsTasks();
-    ASSERT_NE(Rows(), expected);
+    const std::vector<std::string> toolsTasks = Rows();
+    ASSERT_NE(toolsTasks, expected);
     const HWND pane = frame_->PaneWindow(CMD_VIEW_RELATED_TASKS);
     RECT r{};
     GetWindowRect(pane, &r);
@@ -446,10 +507,10 @@ TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindow) {
     Typed().Click(pane, caption);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
     ASSERT_EQ(GetActiveWindow(), frame_->Window());
-    ASSERT_NE(Rows(), expected) << "the click kept the tool's tasks";
+    ASSERT_EQ(Rows(), toolsTasks) << "the click changed the tool's tasks";
     Typed().Keys({{VK_CONTROL, c.key}});
     ASSERT_FALSE(frame_->Tools().IsShown(c.command));
-    EXPECT_EQ(Rows(), expected);
+    EXPECT_EQ(Rows(), c.paneReturns ? expected : toolsTasks);
 }
 
 std::vector<HiddenToolCase> EveryToolWithAndWithoutAWindow() {
@@ -457,15 +518,32 @@ std::vector<HiddenToolCase> EveryToolWithAndWithoutAWindow() {
     const std::pair<int, WORD> tools[] = {{CMD_OBJECT_INFO, '1'}, {CMD_EVENT_FORECAST, '2'}, {CMD_EVENT_FINDER, '3'},
                                           {CMD_CALCULATOR, '4'},  {CMD_SYMBOLS, '5'}};
     for (const auto& [command, key] : tools) {
-        for (bool window : {false, true}) cases.push_back({command, key, window});
+        for (bool window : {false, true}) cases.push_back({command, key, window, 0, command != CMD_EVENT_FINDER});
     }
+    // Object Info stays shown: its tasks stay in the pane.
+    cases.push_back({CMD_CALCULATOR, '4', false, CMD_OBJECT_INFO, false});
+    cases.push_back({CMD_EVENT_FORECAST, '2', true, CMD_OBJECT_INFO, false});
+    // The Event Finder counts among the tools shown.
+    cases.push_back({CMD_SYMBOLS, '5', true, CMD_EVENT_FINDER, false});
     return cases;
+}
+
+const char* ToolName(int command) {
+    switch (command) {
+    case CMD_OBJECT_INFO: return "ObjectInfo";
+    case CMD_EVENT_FORECAST: return "EventForecast";
+    case CMD_EVENT_FINDER: return "EventFinder";
+    case CMD_CALCULATOR: return "Calculator";
+    default: return "Symbols";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, HidingAToolTest, ::testing::ValuesIn(EveryToolWithAndWithoutAWindow()),
                          [](const ::testing::TestParamInfo<HiddenToolCase>& info) {
-                             return std::string("Ctrl") + static_cast<char>(info.param.key) +
-                                    (info.param.childWindow ? "_WithASkyWindow" : "_WithoutWindows");
+                             std::string name = std::string("Ctrl") + static_cast<char>(info.param.key) +
+                                                (info.param.childWindow ? "_WithASkyWindow" : "_WithoutWindows");
+                             if (info.param.alsoShown) name += std::string("_") + ToolName(info.param.alsoShown) + "Shown";
+                             return name;
                          });
 
 }  // namespace

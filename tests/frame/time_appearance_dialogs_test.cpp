@@ -113,6 +113,17 @@ TEST_F(OptionDialogs, AppearanceChoicesByKeyboardReachTheDocumentsOnOk) {
     EXPECT_NE(placement_.fieldMask & kGeometryPosition, 0);
 }
 
+// OK without a change still tells the listeners: event 12 with no flag.
+TEST_F(OptionDialogs, AppearanceConfirmedWithoutAChangeTellsTheListenersNothingChanged) {
+    const GeneralOptions before = options_;
+    EXPECT_TRUE(Appearance([](ModalDriver& d, HWND) { d.Key(VK_RETURN); }));
+    EXPECT_EQ(options_.raDisplayUnit, before.raDisplayUnit);
+    EXPECT_EQ(options_.angleDegreeBase, before.angleDegreeBase);
+    ASSERT_EQ(heard_.heard.size(), 1u);
+    EXPECT_EQ(heard_.heard[0].event, kEventAppearanceChanged);
+    EXPECT_EQ(heard_.heard[0].flags, 0u);
+}
+
 TEST_F(OptionDialogs, NightVisionFollowsTheControlsAtOnceAndCancelTakesItBack) {
     const GeneralOptions before = options_;
     const bool confirmed = Appearance([this](ModalDriver& d, HWND dialog) {

@@ -73,14 +73,14 @@ TEST(EventForecastControl, AMonthAtLondonAndItsRestarts) {
                                    return DateTimeIsEarlier(a.dates.begin, b.dates.begin);
                                }));
     // The same time and place does not start again; one minute more does.
-    f.control.UpdateIfChanged(AtLondon(1, 12.0), f.settings);
+    EXPECT_FALSE(f.control.UpdateIfChanged(AtLondon(1, 12.0), f.settings));
     EXPECT_EQ(f.threads.started, 1);
-    f.control.UpdateIfChanged(AtLondon(1, 12.0 + 1.0 / 60.0), f.settings);
+    EXPECT_TRUE(f.control.UpdateIfChanged(AtLondon(1, 12.0 + 1.0 / 60.0), f.settings));
     EXPECT_EQ(f.threads.started, 2);
     f.WaitForEnd();
     // Forecasts off: a change does nothing; the options' OK stops and clears.
     f.settings.generate = false;
-    f.control.UpdateIfChanged(AtLondon(2, 12.0), f.settings);
+    EXPECT_FALSE(f.control.UpdateIfChanged(AtLondon(2, 12.0), f.settings));
     EXPECT_EQ(f.threads.started, 2);
     f.control.Restart(AtLondon(2, 12.0), f.settings);
     EXPECT_TRUE(f.control.Results().empty());
