@@ -97,14 +97,7 @@ bool SaveApplicationOptions(SettingsTreeWriter& writer, const NameSystemNames& n
     if (options.general.factoryReset) {
         return SaveGeneralOptions(writer, names, options.general, rootPath);
     }
-    // The display values are written with the flag set and the flag itself
-    // afterwards, so that they persist whatever the flag says.
-    GeneralOptions always = options.general;
-    always.saveOptionsOnExit = true;
-    ok = key.IsOpen() && SaveGeneralOptions(writer, names, always, rootPath) && ok;
-    return WriteBoolValue(writer, TXT("Save options when terminating"),
-                          options.general.saveOptionsOnExit) &&
-           ok;
+    return key.IsOpen() && SaveGeneralOptions(writer, names, options.general, rootPath) && ok;
 }
 
 bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& names,

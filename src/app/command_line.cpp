@@ -28,9 +28,11 @@ String Joined(const String& first, const Char* second) {
     return out;
 }
 
+// Opened first: a key that is not there (a server never registered) is a
+// deletion that failed, not one that succeeded.
 bool DeleteKeyTree(const String& keyPath) {
     auto node = GetStorageService().CreateRegistryNode(RegistryHive::ClassesRoot, keyPath.Text());
-    return node->DeleteTree();
+    return node->Open() && node->DeleteTree();
 }
 
 }  // namespace
@@ -81,9 +83,7 @@ int RegisterServer(const String& classId, const String& programPath) {
 }
 
 int UnregisterServer(const String& classId) {
-    const bool classGone = DeleteKeyTree(Joined(String(TXT("CLSID\\")), classId.Text()));
-    const bool progIdGone = DeleteKeyTree(String(kServerProgId));
-    return classGone && progIdGone ? kServerDone : kServerDeleteFailed;
+    return DeleteKeyTree(Joined(String(TXT("CLSID\\")), classId.Text())) ? kServerDone : kServerDeleteFailed;
 }
 
 }  // namespace corvinata

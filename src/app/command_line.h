@@ -38,7 +38,9 @@ constexpr const Char* kServerProgId = TXT("CorvinataAstronomySuite.1");
 // could not be read whole. The path is written in quotes, so a folder with
 // blanks cannot be taken for a shorter program name.
 int RegisterServer(const String& classId, const String& programPath);
-// Removes every key RegisterServer writes.
+// Removes the class's key with all its subkeys; the programmatic
+// identifier's key stays. kServerDeleteFailed when the class's key cannot
+// be opened or deleted.
 int UnregisterServer(const String& classId);
 
 }  // namespace corvinata

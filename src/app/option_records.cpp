@@ -57,7 +57,7 @@ SkyOptions WithoutLabels(SkyOptions options) {
     options.planetNamesOn = false;
     options.planetSymbolsOn = false;
     options.constellationNames = 0;
-    options.deepSkyNameSystem = 5;
+    options.deepSkyNameSystem = kNoDeepSkyNames;
     return options;
 }
 

@@ -33,6 +33,10 @@ enum SkyOptionsField : std::int32_t {
     kSkyOptionsWhole = 21,
 };
 
+// The deep-sky name system of a window that names no deep-sky object (the
+// Sky Options dialog's "None"); the blank record's value too.
+constexpr std::int32_t kNoDeepSkyNames = 5;
+
 // The blank record marks every field nobody has set with an out-of-range value.
 struct SkyOptions {
     std::int32_t mapType = 3;            // 0 horizontal, 1 equatorial, 2 realistic
@@ -49,7 +53,7 @@ struct SkyOptions {
     bool planetSymbolsOn = false;
     bool planetTracksOn = false;
     std::int32_t deepSkyCatalogue = 0;   // 0 none, 1 Messier, 2 NGC/IC, 3 Caldwell, 4 Herschel 400
-    std::int32_t deepSkyNameSystem = 5;  // 0 proper, 1 Caldwell, 2 Herschel 400, 3 Messier, 4 NGC/IC
+    std::int32_t deepSkyNameSystem = kNoDeepSkyNames;  // 0 proper, 1 Caldwell, 2 Herschel 400, 3 Messier, 4 NGC/IC
     bool deepSkyColour = false;
     bool eclipticOn = false;
     bool constellationLinesOn = false;

@@ -39,7 +39,7 @@ class InstalledPicturePacks {
 public:
     // Fills the list on the first call: the shipped pack in `programFolder`
     // (ending with a separator) first, then each subkey of `makerKeyPath`
-    // (in the current user's hive) whose "Type" is "PicPack", with the folder
+    // (in the machine's hive) whose "Type" is "PicPack", with the folder
     // in its "Dir". Later calls do nothing.
     void Read(StorageService& storage, const String& makerKeyPath, const String& programFolder);
     // Read, then list every pack's pictures.

@@ -1,6 +1,7 @@
 // Packs of pictures and maps that other installers announce below the
-// maker's registry key: one subkey per pack, with its kind in "Type" and its
-// folder in "Dir".
+// maker's registry key of the machine's hive (an installation serves every
+// user): one subkey per pack, with its kind in "Type" and its folder in
+// "Dir".
 #pragma once
 
 #include <vector>
@@ -10,7 +11,7 @@
 
 namespace corvinata {
 
-// The "Dir" texts of the subkeys of `makerKeyPath` (current user's hive)
+// The "Dir" texts of the subkeys of `makerKeyPath` (the machine's hive)
 // whose "Type" equals `type` exactly, in the registry's order. Subkeys of
 // another or no type, or without a readable "Dir", are passed over; a
 // missing maker key gives none.

@@ -112,7 +112,7 @@ bool LoadSkyOptions(SkyWindowState& state, SettingsTree& tree) {
     v.Choice(TXT("Planet display mode"), o.planetDisplayMode, kPlanetModeTexts, kPlanetModeValues,
              2, 2, 2);
     v.Int(TXT("NGC catalog"), o.deepSkyCatalogue, 0, 0, 4);
-    v.Int(TXT("NGC name system"), o.deepSkyNameSystem, 0, 0, 4);
+    v.Int(TXT("NGC name system"), o.deepSkyNameSystem, 0, 0, kNoDeepSkyNames);
     v.Bool(TXT("NGC colour"), o.deepSkyColour, true);
     v.Choice(TXT("Grid type"), o.gridType, kGridTexts, kGridValues, 2, 0, 1);
     v.Bool(TXT("Grid labels on"), o.gridLabelsOn, true);

@@ -80,12 +80,6 @@ bool RegisterTypeLibrary(const wchar_t* programPath) {
     return SUCCEEDED(status);
 }
 
-bool UnregisterTypeLibrary() {
-    const HRESULT status = UnRegisterTypeLib(LIBID_CorvinataServerLib, 1, 0, LOCALE_NEUTRAL, SYS_WIN32);
-    // Nothing registered is as good as removed.
-    return SUCCEEDED(status) || status == TYPE_E_REGISTRYACCESS || status == TYPE_E_LIBNOTREGISTERED;
-}
-
 AutomationServer::AutomationServer(Application& app, FrameWindow& frame, bool embedded)
     : app_(app), frame_(frame), embedded_(embedded) {
     gServer = this;

@@ -18,10 +18,8 @@ class MdiChildWindow;
 
 namespace corvinata::automation {
 
-// The registration switches' share: the program file's type library (its
-// TYPELIB resource) in the registry, and out again.
+// The program file's type library (its TYPELIB resource) in the registry.
 bool RegisterTypeLibrary(const wchar_t* programPath);
-bool UnregisterTypeLibrary();
 
 class AppObject;
 

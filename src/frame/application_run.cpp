@@ -206,9 +206,8 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
         return true;
     }
     case CommandLineSwitch::UnregServer:
+        // The type library stays registered: every start registers it again.
         exitCode = UnregisterServer(ClassIdText());
-        // The type library goes too: the registration leaves nothing behind.
-        if (!automation::UnregisterTypeLibrary() && exitCode == kServerDone) exitCode = kServerDeleteFailed;
         return true;
     case CommandLineSwitch::Embedding:
         byAutomation = true;

@@ -21,11 +21,27 @@ constexpr RecordKeyNames kTimeAndLocation{TXT("Time and location")};
 constexpr std::int32_t kLastTimeSystem = 3;        // LST
 constexpr std::int32_t kLastCoordinateSystem = 3;  // Galactic
 
+constexpr bool IsTableTimeSystem(std::int32_t code) noexcept { return code >= 0 && code <= kLastTimeSystem; }
+constexpr bool IsTableCoordinateSystem(std::int32_t code) noexcept {
+    return code >= 0 && code <= kLastCoordinateSystem;
+}
+constexpr bool IsTableDistanceUnit(std::int32_t code) noexcept {
+    return code >= kKilometres && code <= kAstronomicalUnits;
+}
+
 // Each reader keeps the field's default when the value is missing or out of
 // its range.
 void ReadCode(SettingsTree& tree, const Char* name, std::int32_t lo, std::int32_t hi, std::int32_t& field) {
     std::int32_t value = 0;
     if (ReadIntValueInRange(tree, name, lo, hi, value)) field = value;
+}
+
+// A system or unit read whole but outside its table is the table's invalid
+// code: its page shows no result until the user picks one.
+void ReadSystemCode(SettingsTree& tree, const Char* name, std::int32_t last, std::int32_t invalid,
+                    std::int32_t& field) {
+    std::int32_t value = 0;
+    if (ReadIntValue(tree, name, value)) field = value >= 0 && value <= last ? value : invalid;
 }
 
 void ReadNumber(SettingsTree& tree, const Char* name, double lo, double& field) {
@@ -36,8 +52,7 @@ void ReadNumber(SettingsTree& tree, const Char* name, double lo, double& field) 
 // A tab's moment and place are taken only whole.
 void LoadTimeTab(SettingsTree& tree, TimeAndPlace& record) {
     TimeAndPlace read = record;
-    if (LoadTimeAndPlace(kTimeAndLocation, tree, read) && read.dateTime.timeSystem <= kLastTimeSystem)
-        record = read;
+    if (LoadTimeAndPlace(kTimeAndLocation, tree, read)) record = read;
 }
 
 bool SaveTimeTab(SettingsTreeWriter& writer, const TimeAndPlace& record) {
@@ -87,21 +102,24 @@ void LoadCalculatorState(SettingsTree& tree, const DateTimeLocation& current, Ca
     }
     if (ReadGroup group(tree, kTimeKey); group.IsOpen()) {
         LoadTimeTab(tree, state.timeSource);
-        ReadCode(tree, TXT("Destination time system"), kUniversalTime, kLastTimeSystem, state.destinationTimeSystem);
+        ReadSystemCode(tree, TXT("Destination time system"), kLastTimeSystem, kInvalidTimeSystem,
+                       state.destinationTimeSystem);
     }
     if (ReadGroup group(tree, kCoordinateKey); group.IsOpen()) {
         LoadTimeTab(tree, state.coordinateTime);
         ReadNumber(tree, TXT("Source longitude"), -1e9, state.sourceLongitude);
         ReadNumber(tree, TXT("Source latitude"), -1e9, state.sourceLatitude);
-        ReadCode(tree, TXT("Source coordinate system"), 0, kLastCoordinateSystem, state.sourceCoordinateSystem);
-        ReadCode(tree, TXT("Destination coordinate system"), 0, kLastCoordinateSystem,
-                 state.destinationCoordinateSystem);
+        ReadSystemCode(tree, TXT("Source coordinate system"), kLastCoordinateSystem, kInvalidCoordinateSystem,
+                       state.sourceCoordinateSystem);
+        ReadSystemCode(tree, TXT("Destination coordinate system"), kLastCoordinateSystem, kInvalidCoordinateSystem,
+                       state.destinationCoordinateSystem);
     }
     if (ReadGroup group(tree, kDistanceKey); group.IsOpen()) {
         ReadNumber(tree, TXT("Source distance"), 0.0, state.sourceDistance);
-        ReadCode(tree, TXT("Source distance system"), kKilometres, kAstronomicalUnits, state.sourceDistanceUnit);
-        ReadCode(tree, TXT("Destination distance system"), kKilometres, kAstronomicalUnits,
-                 state.destinationDistanceUnit);
+        ReadSystemCode(tree, TXT("Source distance system"), kAstronomicalUnits, kInvalidDistanceUnit,
+                       state.sourceDistanceUnit);
+        ReadSystemCode(tree, TXT("Destination distance system"), kAstronomicalUnits, kInvalidDistanceUnit,
+                       state.destinationDistanceUnit);
     }
 }
 
@@ -199,6 +217,16 @@ const Char* WeekdayName(std::int32_t weekday) noexcept {
     return weekday >= 0 && weekday < 7 ? kNames[weekday] : TXT("");
 }
 
+bool TimeResultKnown(const CalculatorState& state) noexcept {
+    return IsTableTimeSystem(state.timeSource.dateTime.timeSystem) && IsTableTimeSystem(state.destinationTimeSystem);
+}
+
+bool CoordinateResultKnown(const CalculatorState& state) noexcept {
+    return IsTableCoordinateSystem(state.sourceCoordinateSystem) &&
+           IsTableCoordinateSystem(state.destinationCoordinateSystem) &&
+           IsTableTimeSystem(state.coordinateTime.dateTime.timeSystem);
+}
+
 DateTime ComputeTime(const CalculatorState& state) {
     DateTime result = state.timeSource.dateTime;
     const GeoCoordinates& place = state.timeSource.place;
@@ -215,6 +243,10 @@ SkyCoordinates ComputeCoordinates(const CalculatorState& state) {
 
 DistanceValue ComputeDistance(const CalculatorState& state) {
     DistanceValue distance{state.sourceDistance, state.sourceDistanceUnit};
+    if (!IsTableDistanceUnit(state.sourceDistanceUnit) || !IsTableDistanceUnit(state.destinationDistanceUnit)) {
+        distance.unit = kInvalidDistanceUnit;
+        return distance;
+    }
     DistanceConvertUnit(distance, state.destinationDistanceUnit);
     return distance;
 }

@@ -52,7 +52,9 @@ struct CalculatorState {
 // Equatorial and 1 astronomical unit to astronomical units.
 CalculatorState DefaultCalculatorState(const DateTimeLocation& current);
 // Reads the state from the key "Calculator" below the tree's current key.
-// A value that is missing, or a code outside its table, keeps its default.
+// A value that is missing keeps its default, and so does a tab or day
+// number outside its range; a time system, coordinate system or distance
+// unit outside its table is read as the table's invalid code.
 void LoadCalculatorState(SettingsTree& tree, const DateTimeLocation& current, CalculatorState& state);
 // Writes the same values in the same order below "Calculator"; false when a
 // write failed.
@@ -99,12 +101,18 @@ const Char* WeekdayName(std::int32_t weekday) noexcept;
 
 // --- Time, Coordinates and Distance pages -----------------------------------
 
+// Whether the Time page's two time systems, and the Coordinates page's two
+// coordinate systems and the time system of its moment, are entries of
+// their tables: a page with an invalid one shows an empty result.
+bool TimeResultKnown(const CalculatorState& state) noexcept;
+bool CoordinateResultKnown(const CalculatorState& state) noexcept;
 // The Time page's source moment converted to its destination system (the
 // record stays valid: see ConvertTimeSystem).
 DateTime ComputeTime(const CalculatorState& state);
 // The source coordinates converted for the Coordinates page's moment and place.
 SkyCoordinates ComputeCoordinates(const CalculatorState& state);
-// The source distance in the destination unit.
+// The source distance in the destination unit; in the invalid unit when
+// either unit is not one of the three.
 DistanceValue ComputeDistance(const CalculatorState& state);
 
 // "---" for a distance that is not known, the number with 3 decimals for the

@@ -38,8 +38,11 @@ void FillList(HWND page, int id, const Char* (*name)(int), int count) {
     for (int i = 0; i < count; ++i) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name(i)));
 }
 
+// An index the list lacks (an invalid code) selects nothing.
 void SelectEntry(HWND page, int id, int index) {
-    SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const LRESULT count = SendDlgItemMessageW(page, id, CB_GETCOUNT, 0, 0);
+    const WPARAM at = index >= 0 && index < count ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1);
+    SendDlgItemMessageW(page, id, CB_SETCURSEL, at, 0);
 }
 
 int SelectedEntry(HWND page, int id) {
@@ -426,8 +429,8 @@ void CalculatorWindow::ShowTime() {
     // Rounded as the source's picker shows its time: the time is kept to a
     // millionth of a day, which may lie a hair below the second typed.
     String text;
-    SetText(page_, IDC_CALC_DESTINATION_TIME,
-            FormatTime(0, ComputeTime(state_), false, kRoundToNextDay, nullptr, text));
+    if (TimeResultKnown(state_)) FormatTime(0, ComputeTime(state_), false, kRoundToNextDay, nullptr, text);
+    SetText(page_, IDC_CALC_DESTINATION_TIME, text);
 }
 
 // --- Coordinates ------------------------------------------------------------
@@ -453,8 +456,9 @@ void CalculatorWindow::FillCoordinates() {
 }
 
 void CalculatorWindow::ReadCoordinates() {
+    // No entry selected: the state's invalid system stays.
     state_.sourceCoordinateSystem =
-        std::clamp(SelectedCode(page_, IDC_CALC_SOURCE_SYSTEM, FindCoordinateSystemByName, 0), 0, 3);
+        SelectedCode(page_, IDC_CALC_SOURCE_SYSTEM, FindCoordinateSystemByName, state_.sourceCoordinateSystem);
     state_.sourceLongitude = ValueOf<AnglePicker>(page_, IDC_CALC_SOURCE_FIRST, state_.sourceLongitude);
     state_.sourceLatitude = ValueOf<AnglePicker>(page_, IDC_CALC_SOURCE_SECOND, state_.sourceLatitude);
     const int destination = SelectedEntry(page_, IDC_CALC_DESTINATION_SYSTEM);
@@ -463,6 +467,11 @@ void CalculatorWindow::ReadCoordinates() {
 }
 
 void CalculatorWindow::ShowCoordinates() {
+    if (!CoordinateResultKnown(state_)) {
+        SetText(page_, IDC_CALC_DESTINATION_FIRST, String());
+        SetText(page_, IDC_CALC_DESTINATION_SECOND, String());
+        return;
+    }
     const SkyCoordinates result = ComputeCoordinates(state_);
     const QuantityFormatRequest display = DisplayFormatRequest();
     const int style = display.angleDegreeBase;

@@ -53,7 +53,7 @@ String ExtremeExpression(const EventCondition& condition) {
     return text;
 }
 
-void LoadSelectedEvent(SettingsTree& tree, EventCondition& condition) {
+void LoadSelectedEvent(SettingsTree& tree, EventCondition& condition, WindowGeometry* placement) {
     condition = EventCondition();
     condition.firstBody = BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, 2));
     condition.secondBody = BodyIdentifierFromObject(GetCatalogueObject(kBodyPlanet, 3));
@@ -83,6 +83,7 @@ void LoadSelectedEvent(SettingsTree& tree, EventCondition& condition) {
         ReadBoolValue(tree, TXT("Extreme type"), condition.isMinimum);
         ReadBoolValue(tree, TXT("Script edited"), condition.isUserExpression);
         haveText = ReadStringValue(tree, TXT("Script code"), condition.searchExpression);
+        if (placement != nullptr) ReadWindowGeometry(*placement, tree);
     }
     bool known = false;
     for (const EventKind* kind : BodyFunctionsOf(condition.firstBody)) known = known || kind->GetId() == condition.quantity;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/settings_values.h"
+#include "app/window_geometry.h"
 #include "catalog/event_kinds.h"
 #include "tools/event_definitions.h"
 
@@ -13,8 +14,9 @@ namespace corvinata::events {
 
 // The remembered selection; what cannot be read takes its default
 // (Full moon, Mars and Jupiter, magnitude, Maximum). A predefined event
-// outside 0..34 counts as event 0.
-void LoadSelectedEvent(SettingsTree& tree, EventCondition& condition);
+// outside 0..34 counts as event 0. The dialog's place, when one is given,
+// takes the group "Geometry" of the same key where it is stored.
+void LoadSelectedEvent(SettingsTree& tree, EventCondition& condition, WindowGeometry* placement = nullptr);
 bool SaveSelectedEvent(SettingsTreeWriter& writer, const EventCondition& condition);
 
 // The body functions of the first body's type, in the type's order.

@@ -47,7 +47,7 @@ private:
         Send(IDC_SE_EXTREME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Minimum"));
         {
             SettingsTree tree(*state_.storage, state_.settingsRoot);
-            events::LoadSelectedEvent(tree, state_.condition);
+            events::LoadSelectedEvent(tree, state_.condition, state_.placement);
         }
         Fill();
     }

@@ -645,14 +645,11 @@ protected:
     bool SaveWindowRecord(const ExplorerWindowState& state, SettingsTreeWriter& writer) override {
         return SaveExplorerOptions(OptionsOfState(state, Traits().moonCount), writer);
     }
-    void LoadWindowRecord(ExplorerWindowState& state, SettingsTree& tree) override {
+    bool LoadWindowRecord(ExplorerWindowState& state, SettingsTree& tree) override {
         ExplorerOptions options = IsSaturn(Traits()) ? SaturnOptionsInit() : JupiterOptionsInit();
-        if (IsSaturn(Traits())) {
-            LoadSaturnOptions(options, tree);
-        } else {
-            LoadJupiterOptions(options, tree);
-        }
+        const bool read = IsSaturn(Traits()) ? LoadSaturnOptions(options, tree) : LoadJupiterOptions(options, tree);
         StateOfOptions(options, state);
+        return read;
     }
     void RestoreMoment(const TimeAndPlace& moment) override { document_.SetDateTime(moment.dateTime); }
 

@@ -155,11 +155,11 @@ public:
         if (LoadTimeAndPlace(modelNames_, tree, moment)) RestoreMoment(moment);
         return 0;
     }
-    // A record that cannot be read whole still opens its window, with the
-    // new-window view for what was missing or out of range.
+    // A record that cannot be read whole opens no window, and the kind's
+    // later records are not read either.
     bool LoadWindow(int, SettingsTree& tree) override {
         State state = W::NewWindowState();
-        LoadWindowRecord(state, tree);
+        if (!LoadWindowRecord(state, tree)) return false;
         state.geometry = RestoredGeometry(state.geometry, children_);
         auto* window = dynamic_cast<W*>(children_.RestoreWindow(kind_, Document(), state.geometry));
         if (!window) return false;
@@ -175,7 +175,8 @@ protected:
     // The window object over the document, its MDI child not made yet.
     virtual std::unique_ptr<W> NewWindowObject(ChildWindowHost& host) = 0;
     virtual bool SaveWindowRecord(const State& state, SettingsTreeWriter& writer) = 0;
-    virtual void LoadWindowRecord(State& state, SettingsTree& tree) = 0;
+    // False when a value the record needs is missing or unreadable.
+    virtual bool LoadWindowRecord(State& state, SettingsTree& tree) = 0;
     // The saved moment goes into the document without telling the views
     // (the windows are restored after it).
     virtual void RestoreMoment(const TimeAndPlace& moment) = 0;

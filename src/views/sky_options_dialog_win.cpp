@@ -18,7 +18,6 @@
 namespace corvinata {
 namespace {
 
-constexpr int kNoDeepSkyNames = 5;
 constexpr int kComboTextLimit = 100;
 
 constexpr const wchar_t* kPageTemplates[kSkyOptionsPageCount] = {
@@ -248,7 +247,7 @@ void OnInit(HWND dialog) {
     int current = 0;
     if (g_placement != nullptr) {
         const WindowGeometry& at = g_placement->geometry;
-        if (at.width > 0 && at.height > 0) {
+        if ((at.fieldMask & kGeometryPosition) != 0) {
             SetWindowPos(dialog, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         }
         current = SkyOptionsPageOrGeneral(g_placement->currentTab);
@@ -261,8 +260,8 @@ void SavePlacement(HWND dialog) {
     if (g_placement == nullptr) return;
     RECT rect;
     GetWindowRect(dialog, &rect);
-    g_placement->geometry = WindowGeometry{kGeometryAll, rect.left, rect.top, rect.right - rect.left,
-                                           rect.bottom - rect.top, false, false};
+    // The dialog keeps only where it was: "Left" and "Top".
+    g_placement->geometry = WindowGeometry{kGeometryPosition, rect.left, rect.top, 0, 0, false, false};
     g_placement->currentTab = g_pageIndex;
 }
 

@@ -76,7 +76,7 @@ void SanitiseSkyWindowState(SkyWindowState& state, const SkyWindowState& default
     KeepInRange(o.horizonType, 0, 2, d.horizonType);
     KeepInRange(o.planetDisplayMode, 0, 2, d.planetDisplayMode);
     KeepInRange(o.deepSkyCatalogue, 0, 4, d.deepSkyCatalogue);
-    KeepInRange(o.deepSkyNameSystem, 0, 4, d.deepSkyNameSystem);
+    KeepInRange(o.deepSkyNameSystem, 0, kNoDeepSkyNames, d.deepSkyNameSystem);
     KeepInRange(o.constellationNames, 0, 2, d.constellationNames);
     KeepInRange(o.magnitudeLimit, -30.0, 30.0, d.magnitudeLimit);
     if (!state.selectedBody.object) state.selectedBody = defaults.selectedBody;

@@ -391,7 +391,7 @@ private:
     bool SaveWindowRecord(const SkyWindowState& state, SettingsTreeWriter& writer) override {
         return SaveSkyOptions(state, writer);
     }
-    void LoadWindowRecord(SkyWindowState& state, SettingsTree& tree) override { LoadSkyOptions(state, tree); }
+    bool LoadWindowRecord(SkyWindowState& state, SettingsTree& tree) override { return LoadSkyOptions(state, tree); }
     void RestoreMoment(const TimeAndPlace& moment) override { document_.SetTimeAndPlace(moment, false); }
 
     SkyWindowContext context_;

@@ -471,8 +471,8 @@ private:
     bool SaveWindowRecord(const SolarSystemWindowState& state, SettingsTreeWriter& writer) override {
         return SaveSolarSystemOptions(state, writer);
     }
-    void LoadWindowRecord(SolarSystemWindowState& state, SettingsTree& tree) override {
-        LoadSolarSystemOptions(state, tree);
+    bool LoadWindowRecord(SolarSystemWindowState& state, SettingsTree& tree) override {
+        return LoadSolarSystemOptions(state, tree);
     }
     void RestoreMoment(const TimeAndPlace& moment) override { document_.SetDateTime(moment.dateTime, false); }
 

@@ -41,7 +41,7 @@ TEST_F(ApplicationSettingsTest, WithoutSaveOnExitOnlyTheOptionsChange) {
     test::WholeSettings next;
     test::LoadWholeSettings(storage, root, next);
     EXPECT_FALSE(next.options.general.saveOptionsOnExit);
-    EXPECT_EQ(next.options.general.angleDegreeBase, 0);
+    EXPECT_EQ(next.options.general.angleDegreeBase, 1);  // the display values keep what was stored
     EXPECT_FALSE(next.options.starsFixed);
     EXPECT_EQ(next.frame.left, 30);
     EXPECT_EQ(next.layouts.Count(), 2);

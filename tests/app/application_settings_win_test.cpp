@@ -22,6 +22,12 @@ protected:
     ~RegistryApplicationSettingsTest() override { Remove(); }
 
     void Remove() { storage.CreateRegistryNode(RegistryHive::CurrentUser, root.Text())->DeleteTree(); }
+    std::string StoredText(const Char* key, const Char* name) {
+        String text;
+        const String path((std::wstring(root.Text()) + L"\\" + key).c_str());
+        ReadStringSettingAtPath(RegistryHive::CurrentUser, path.Text(), name, L"<none>", false, text);
+        return test::Utf8(text);
+    }
 
     // The key as the system's own reg tool exports it (UTF-16 text).
     std::wstring Export() {
@@ -75,6 +81,38 @@ TEST_F(RegistryApplicationSettingsTest, ExportShowsEveryKeyAndValueNameAsWritten
         for (const char* value : names.values) {
             EXPECT_NE(body.find(L"\r\n\"" + test::Wide(value) + L"\"="), std::wstring::npos) << names.key << " : " << value;
         }
+    }
+}
+
+// A cleared "Save options when terminating" is written alone: the display
+// values keep what the settings held (Degrees, Decimal, English).
+TEST_F(RegistryApplicationSettingsTest, DisplayValuesAreWrittenOnlyWhileTheSaveFlagIsSet) {
+    struct Case {
+        bool save;
+        const char *raUnit, *degreeBase, *language;
+    };
+    const Case cases[] = {{false, "Degrees", "Decimal", "English"}, {true, "Hours", "Sexagesimal", "Latin"}};
+    for (const Case& c : cases) {
+        Remove();
+        test::WholeSettings session;
+        {
+            SettingsTree empty(storage, root);
+            test::FillSampleSession(session, empty);
+        }
+        ASSERT_TRUE(test::SaveWholeSettings(storage, root, session));
+        GeneralOptions& general = session.options.general;
+        general.raDisplayUnit = 1;
+        general.angleDegreeBase = 0;
+        general.constellationLanguage = 0;
+        general.saveOptionsOnExit = c.save;
+        test::SaveWholeSettings(storage, root, session);
+        const Char* key = TXT("Appearance Options");
+        EXPECT_EQ(StoredText(key, TXT("RA display unit")), c.raUnit) << c.save;
+        EXPECT_EQ(StoredText(key, TXT("Angle degree base")), c.degreeBase) << c.save;
+        EXPECT_EQ(StoredText(key, TXT("Language for constellation names")), c.language) << c.save;
+        test::WholeSettings next;
+        test::LoadWholeSettings(storage, root, next);
+        EXPECT_EQ(next.options.general.saveOptionsOnExit, c.save);
     }
 }
 

@@ -75,12 +75,16 @@ TEST_F(ServerRegistrationTest, WritesTheFiveEntriesWithTheProgramQuoted) {
     EXPECT_EQ(DefaultValue("CorvinataAstronomySuite.1\\CLSID"), "{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}");
 }
 
-TEST_F(ServerRegistrationTest, UnregisteringLeavesNoKeyOfTheServerBehind) {
+// The class's key goes with its subkeys; the programmatic identifier's key
+// stays. A class key that is not there is a deletion that failed.
+TEST_F(ServerRegistrationTest, UnregisteringRemovesTheClassKeyAndLeavesTheProgId) {
     ASSERT_EQ(RegisterServer(classId, String(TXT("C:\\Corvinata.exe"))), kServerDone);
     EXPECT_EQ(UnregisterServer(classId), kServerDone);
     EXPECT_FALSE(KeyExists("CLSID\\{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}"));
-    EXPECT_FALSE(KeyExists("CorvinataAstronomySuite.1"));
     EXPECT_TRUE(KeyExists("CLSID"));
+    EXPECT_EQ(DefaultValue("CorvinataAstronomySuite.1"), "Corvinata Astronomy Suite");
+    EXPECT_EQ(DefaultValue("CorvinataAstronomySuite.1\\CLSID"), "{6C1B4E0A-3F52-4D8B-9A1E-2B7C5D9E4F10}");
+    EXPECT_EQ(UnregisterServer(classId), kServerDeleteFailed) << "nothing left to delete";
 }
 
 TEST_F(ServerRegistrationTest, ProgramPathThatCouldNotBeReadWhollyRegistersNothing) {

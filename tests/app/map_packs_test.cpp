@@ -113,7 +113,7 @@ TEST(MapPackContents, FileTheMemoryCannotHoldIsADamagedPack) {
 TEST_F(MapPackFiles, DamagedRegisteredPackIsNamedAndTheShippedPackOffered) {
     Picture("w.png");
     Write("w.png:World:180:-90:-180:90\n");  // the shipped pack, in C:\Maps
-    auto node = storage_.CreateRegistryNode(RegistryHive::CurrentUser, TXT("\\Software\\Maker\\Pack"));
+    auto node = storage_.CreateRegistryNode(RegistryHive::LocalMachine, TXT("\\Software\\Maker\\Pack"));
     ASSERT_TRUE(node->Create());
     node->WriteText(TXT("Type"), TXT("MapPack"));
     node->WriteText(TXT("Dir"), TXT("C:\\Gone\\"));
@@ -184,7 +184,7 @@ namespace {
 TEST(MapPackRegistry, TheFirstSubkeyOfTypeMapPackGivesTheFolder) {
     MemoryStorageService storage;
     const auto key = [&](const char* name, const char* type, const char* dir) {
-        auto node = storage.CreateRegistryNode(RegistryHive::CurrentUser,
+        auto node = storage.CreateRegistryNode(RegistryHive::LocalMachine,
                                                Wide(std::string("\\Software\\Maker\\") + name).c_str());
         ASSERT_TRUE(node->Create());
         node->WriteText(TXT("Type"), Wide(type).c_str());

@@ -215,7 +215,7 @@ TEST_F(PicturePackFiles, TheShippedPackLandsEveryPictureOnItsObject) {
 
 TEST_F(PicturePackFiles, RegisteredPacksFollowTheShippedOneAndAreReadOnce) {
     const auto key = [&](const char* name, const char* type, const char* dir) {
-        auto node = storage_.CreateRegistryNode(RegistryHive::CurrentUser,
+        auto node = storage_.CreateRegistryNode(RegistryHive::LocalMachine,
                                                 Wide(std::string("\\Software\\Maker\\") + name).c_str());
         ASSERT_TRUE(node->Create());
         if (type) node->WriteText(TXT("Type"), Wide(type).c_str());

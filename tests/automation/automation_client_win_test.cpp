@@ -561,20 +561,27 @@ TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
     CloseHandle(user.hProcess);
 }
 
-// "-UnregServer" leaves the registry as it was before "-RegServer", type
-// library included; the suite's registration is made again afterwards.
-TEST(AutomationServerLife, RegistrationIsUndoneWhole) {
+// "-UnregServer" removes the class's key alone: the programmatic identifier
+// and the type library stay; a second one finds nothing to remove (3). The
+// suite's registration is made again afterwards.
+TEST(AutomationServerLife, UnregisteringRemovesTheClassKeyAlone) {
     const std::wstring library = L"TypeLib\\" + GuidText(LIBID_CorvinataServerLib);
     const std::wstring iface = L"Interface\\" + GuidText(IID_ICorvinataSkyWindow);
     const std::wstring classKey = L"CLSID\\" + GuidText(CLSID_App);
+    struct Case {
+        std::wstring key;
+        bool kept;
+    };
+    const Case keys[] = {{library, true}, {iface, true}, {classKey, false}, {L"CorvinataAstronomySuite.1", true}};
     ASSERT_EQ(RunProgram(L"-RegServer"), 0);
-    for (const std::wstring& key : {library, iface, classKey, std::wstring(L"CorvinataAstronomySuite.1")}) {
-        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, key)) << std::string(key.begin(), key.end());
+    for (const Case& c : keys) {
+        EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, c.key)) << std::string(c.key.begin(), c.key.end());
     }
     ASSERT_EQ(RunProgram(L"-UnregServer"), 0);
-    for (const std::wstring& key : {library, iface, classKey, std::wstring(L"CorvinataAstronomySuite.1")}) {
-        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key)) << std::string(key.begin(), key.end());
+    for (const Case& c : keys) {
+        EXPECT_EQ(KeyExists(HKEY_CLASSES_ROOT, c.key), c.kept) << std::string(c.key.begin(), c.key.end());
     }
+    EXPECT_EQ(RunProgram(L"-UnregServer"), 3);
     EXPECT_EQ(RunProgram(L"-RegServer"), 0);
 }
 

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
 #include "base/time_systems.h"
 #include "frame_test.h"
 #include "program_keys.h"
+#include "support/test_text.h"
 #include "resources/calculator_ids.h"
 #include "resources/resource_ids.h"
 
@@ -184,6 +186,42 @@ TEST_F(CalculatorWindowTest, ARestartShowsTheTimeResultAsCalculated) {
     Open();
     ASSERT_EQ(SendDlgItemMessageW(window_, IDC_CALC_TABS, TCM_GETCURSEL, 0, 0), kTimeTab);
     EXPECT_EQ(Text(IDC_CALC_DESTINATION_TIME), L"10:20:31");
+}
+
+// A stored time system, coordinate system or distance unit that is not one
+// of its table's shows no result, neither when the page opens nor after
+// "Calculate".
+TEST_F(CalculatorWindowTest, AStoredCodeOutsideItsTableShowsNoResult) {
+    struct Case {
+        int tab;
+        const wchar_t* key;
+        const wchar_t* name;
+        std::int32_t code;
+        std::vector<int> results;
+    };
+    const Case cases[] = {
+        {kTimeTab, L"Time tab", L"Destination time system", 77, {IDC_CALC_DESTINATION_TIME}},
+        {kTimeTab, L"Time tab", L"Destination time system", kInvalidTimeSystem, {IDC_CALC_DESTINATION_TIME}},
+        {kCoordinatesTab, L"Coordinate tab", L"Source coordinate system", -1,
+         {IDC_CALC_DESTINATION_FIRST, IDC_CALC_DESTINATION_SECOND}},
+        {kCoordinatesTab, L"Coordinate tab", L"Destination coordinate system", kInvalidCoordinateSystem,
+         {IDC_CALC_DESTINATION_FIRST, IDC_CALC_DESTINATION_SECOND}},
+        {kDistanceTab, L"Distance tab", L"Source distance system", kInvalidDistanceUnit, {IDC_CALC_DISTANCE_RESULT}},
+        {kDistanceTab, L"Distance tab", L"Destination distance system", 9, {IDC_CALC_DISTANCE_RESULT}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(test::Utf8(c.name) + " " + std::to_string(c.code));
+        RemoveSettings();
+        const std::wstring key = std::wstring(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Calculator\\") + c.key;
+        ASSERT_TRUE(StoreInt(key.c_str(), c.name, c.code));
+        Open();
+        Command(CMD_CALCULATOR);
+        SelectTab(c.tab);
+        for (int id : c.results) EXPECT_EQ(Text(id), L"") << "opened, item " << id;
+        Calculate();
+        for (int id : c.results) EXPECT_EQ(Text(id), L"") << "calculated, item " << id;
+        Close();
+    }
 }
 
 TEST_F(CalculatorWindowTest, ARestartShowsItOnlyWhenItWasVisible) {

@@ -19,6 +19,7 @@
 #include "app/app_interfaces.h"
 #include "controls/custom_controls_setup.h"
 #include "controls/spin_edit_window.h"
+#include "app/dialog_positions.h"
 #include "app/settings_values.h"
 #include "frame/frame_related_tasks.h"
 #include "frame/frame_window_services.h"
@@ -482,6 +483,41 @@ TEST_F(EventFinderWindowTest, SelectEventStartsFromTheRememberedChoiceAndRefuses
     g_script = nullptr;
     EXPECT_EQ(typedBack, L"Moon.Lat(Hor) > 10");
     EXPECT_TRUE(typedChecked);
+}
+
+// Reading the remembered selection takes with it the dialog's place stored
+// in the group "Geometry" of the selection's key. The dialog has been
+// placed from the dialog positions by then; closing it keeps its own place.
+TEST_F(EventFinderWindowTest, SelectEventReadsThePlaceStoredWithTheSelection) {
+    const wchar_t* key = L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Event Finder\\Selected event\\Geometry";
+    ASSERT_TRUE(StoreInt(key, L"Left", 222));
+    ASSERT_TRUE(StoreInt(key, L"Top", 111));
+    Open();
+    Command(CMD_EVENT_FINDER);
+    SelectEventDialogState& state = tool_->SelectEventState();
+    ASSERT_NE(state.placement, nullptr);
+    RECT opened{};
+    WindowGeometry read;
+    ModalScript script;
+    script.steps = {[&] {
+        if (state.window == nullptr) return false;
+        GetWindowRect(state.window, &opened);
+        read = *state.placement;
+        PostMessageW(state.window, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }};
+    g_script = &script;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+    Click(IDC_EF_SELECT);
+    KillTimer(nullptr, timer);
+    g_script = nullptr;
+    ASSERT_EQ(script.next, script.steps.size());
+    EXPECT_EQ(opened.left, kDefaultDialogLeft);
+    EXPECT_EQ(opened.top, kDefaultDialogTop);
+    EXPECT_EQ(read.left, 222);
+    EXPECT_EQ(read.top, 111);
+    EXPECT_EQ(state.placement->left, opened.left);
+    EXPECT_EQ(state.placement->top, opened.top);
 }
 
 // The tool windows' places are kept in "Window state"; a place an earlier

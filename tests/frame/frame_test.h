@@ -1,12 +1,14 @@
 // What the tests of the real frame share: a frame of its own over an
 // application without its catalogues. The settings under the program's
-// company key are removed before and after each test.
+// company key (of the user and of the machine) are removed before and after
+// each test.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -33,9 +35,18 @@ protected:
         RemoveSettings();
     }
 
+    // The packs a test announces lie below the company key of the machine.
     static void RemoveSettings() {
         Win32StorageService storage;
-        storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software")->DeleteTree();
+        for (RegistryHive hive : {RegistryHive::CurrentUser, RegistryHive::LocalMachine})
+            storage.CreateRegistryNode(hive, L"\\Software\\Corvinata Software")->DeleteTree();
+    }
+    // A value stored below the user's hive before the program starts, as
+    // an earlier run or another version left it.
+    static bool StoreInt(const wchar_t* keyPath, const wchar_t* name, std::int32_t value) {
+        Win32StorageService storage;
+        auto key = storage.CreateRegistryNode(RegistryHive::CurrentUser, keyPath);
+        return key->Create() && key->WriteInt(name, value);
     }
     // The frame posts the quit message when it is destroyed; the test's
     // thread must not see it in a later modal loop.

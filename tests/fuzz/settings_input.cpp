@@ -24,21 +24,39 @@ std::vector<std::vector<SettingsText>> SettingsRecords(const std::uint8_t* data,
     return records;
 }
 
+namespace {
+
+constexpr Char kMachineHive[] = TXT("HKLM\\");
+constexpr std::size_t kMachineHiveLength = sizeof kMachineHive / sizeof kMachineHive[0] - 1;
+
+// The full key path of an input's path, and whether it lies in the
+// machine's hive.
+SettingsText KeyPathOf(const SettingsText& written, const String& root, bool& machine) {
+    machine = written.compare(0, kMachineHiveLength, kMachineHive) == 0;
+    if (machine) return written.substr(kMachineHiveLength - 1);  // from its backslash
+    if (!written.empty() && written[0] == '\\') return written;
+    return SettingsText(root.Text()) + TXT("\\") + written;
+}
+
+}  // namespace
+
 // A key stays open while the records after it name the same path (the
 // values of a key come together): each opening walks the path from the
 // hive's root, most of what writing an input costs.
 void WriteSettingsRecords(StorageService& storage, const String& root,
                           const std::vector<std::vector<SettingsText>>& records) {
     SettingsText openPath;
+    bool openMachine = false;
     std::unique_ptr<SettingsNode> node;
     for (const std::vector<SettingsText>& record : records) {
         if (record.size() != 4) continue;
-        const SettingsText path = !record[0].empty() && record[0][0] == '\\'
-                                      ? record[0]
-                                      : SettingsText(root.Text()) + TXT("\\") + record[0];
-        if (!node || path != openPath) {
+        bool machine = false;
+        const SettingsText path = KeyPathOf(record[0], root, machine);
+        if (!node || path != openPath || machine != openMachine) {
             if (node) node->Close();
-            node = storage.CreateRegistryNode(RegistryHive::CurrentUser, path.c_str());
+            node = storage.CreateRegistryNode(machine ? RegistryHive::LocalMachine : RegistryHive::CurrentUser,
+                                              path.c_str());
+            openMachine = machine;
             openPath = path;
             if (!node->Create()) {
                 node.reset();

@@ -1,8 +1,8 @@
 // The input of the targets whose reader takes the registry settings: text,
 // one value a line: a key path below the settings root (or from the user's
-// hive when it starts with "\"), "|", the value's name, "|", "d" for a
-// number (a DWORD) or "s" for a text, "|" and the value. Each byte is one
-// character.
+// hive when it starts with "\", from the machine's when it starts with
+// "HKLM\"), "|", the value's name, "|", "d" for a number (a DWORD) or "s"
+// for a text, "|" and the value. Each byte is one character.
 //
 // RecordingStorage turns what the program writes back into that text, for
 // seeds the program's own code writes and for comparing two writes.

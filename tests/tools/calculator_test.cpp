@@ -130,7 +130,8 @@ TEST(CalculatorDistance, ConvertsAndWritesThreeDecimals) {
         {1.0, kAstronomicalUnits, kKilometres, "149598500.000"},
         {1.0, kMiles, kKilometres, "1.609"},
         {kNoDistance, kKilometres, kMiles, "---"},
-        {5.0, kKilometres, kInvalidDistanceUnit, "5.000"},
+        {5.0, kKilometres, kInvalidDistanceUnit, ""},
+        {5.0, kInvalidDistanceUnit, kMiles, ""},
     };
     for (const Case& c : cases) {
         CalculatorState state;
@@ -202,7 +203,10 @@ TEST_F(CalculatorSettings, AnEmptyStoreGivesTheDefaultsAndASavedStateReadsBack) 
     EXPECT_EQ(back.destinationDistanceUnit, kMiles);
 }
 
-TEST_F(CalculatorSettings, CodesOutsideTheirTablesTakeTheirDefaults) {
+// A tab or day number outside its range keeps its default; a system or
+// unit outside its table is its table's invalid code, for which the page
+// shows no result.
+TEST_F(CalculatorSettings, CodesOutsideTheirTablesAreInvalidCodes) {
     {
         SettingsTreeWriter writer(settings.storage, settings.root);
         WriteGroup key(writer, TXT("Calculator"));
@@ -223,12 +227,15 @@ TEST_F(CalculatorSettings, CodesOutsideTheirTablesTakeTheirDefaults) {
     }
     const CalculatorState state = Load();
     EXPECT_EQ(state.currentTab, kCalendarTab);
-    EXPECT_EQ(state.destinationTimeSystem, kLocalCivilTime);
-    EXPECT_EQ(state.sourceCoordinateSystem, kEquatorialSystem);
-    EXPECT_EQ(state.destinationCoordinateSystem, kEquatorialSystem);
-    EXPECT_EQ(state.sourceDistanceUnit, kAstronomicalUnits);
-    EXPECT_EQ(state.destinationDistanceUnit, kAstronomicalUnits);
+    EXPECT_EQ(state.destinationTimeSystem, kInvalidTimeSystem);
+    EXPECT_EQ(state.sourceCoordinateSystem, kInvalidCoordinateSystem);
+    EXPECT_EQ(state.destinationCoordinateSystem, kInvalidCoordinateSystem);
+    EXPECT_EQ(state.sourceDistanceUnit, kInvalidDistanceUnit);
+    EXPECT_EQ(state.destinationDistanceUnit, kInvalidDistanceUnit);
     EXPECT_EQ(state.sourceDistance, 1.0);
+    EXPECT_FALSE(TimeResultKnown(state));
+    EXPECT_FALSE(CoordinateResultKnown(state));
+    EXPECT_EQ(Utf8(DistanceResultText(ComputeDistance(state))), "");
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ void RegisterSecondPack() {
     std::string escaped;
     for (char c : folder) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
     const std::wstring regFile = TempFolder() + L"test_picpack.reg";
-    WriteBytes(regFile, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Corvinata Software\\Test PicPack]\r\n"
+    WriteBytes(regFile, "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Corvinata Software\\Test PicPack]\r\n"
                         "\"Type\"=\"PicPack\"\r\n\"Dir\"=\"" + escaped + "\"\r\n");
     std::wstring line = L"reg.exe import \"" + regFile + L"\"";
     STARTUPINFOW startup{};

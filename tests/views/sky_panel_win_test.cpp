@@ -15,6 +15,7 @@
 #include "app/observer_dial.h"
 #include "base/angle_value.h"
 #include "base/date_time_text.h"
+#include "base/settings_tree.h"
 #include "base/time_systems.h"
 #include "catalog/body_properties.h"
 #include "catalog/catalogue_registry.h"
@@ -300,6 +301,40 @@ TEST_F(SkyPanelTest, GridTypeNoneDisablesBothGridBoxesAndAStoredTab7OpensGeneral
         EXPECT_NE(GetDlgItem(SkyOptionsCurrentPage(), kShowSunItem), nullptr);
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
+}
+
+// The Sky Options dialog keeps where it was and nothing more ("Left" and
+// "Top"): it first opens at (500, 300), and after a restart where it was
+// moved to.
+TEST_F(SkyPanelTest, TheOptionsDialogKeepsItsPlaceAloneOverARestart) {
+    RECT opened{};
+    RunOptionsDialog(NewSky(), [&](HWND dialog) {
+        GetWindowRect(dialog, &opened);
+        SetWindowPos(dialog, nullptr, 321, 234, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(opened.left, 500);
+    EXPECT_EQ(opened.top, 300);
+    Restart();
+    const wchar_t* key = L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Dialogs\\Sky\\Options Dialog\\Geometry";
+    const struct {
+        const wchar_t* name;
+        bool stored;
+        std::int32_t value;
+    } values[] = {{L"Left", true, 321},     {L"Top", true, 234},        {L"Width", false, 0},
+                  {L"Height", false, 0},    {L"Minimized", false, 0},   {L"Maximized", false, 0}};
+    for (const auto& v : values) {
+        std::int32_t read = 0;
+        EXPECT_EQ(ReadIntSettingAtPath(key, v.name, 0, true, read), v.stored) << test::Utf8(v.name);
+        EXPECT_EQ(read, v.value) << test::Utf8(v.name);
+    }
+    ASSERT_FALSE(SkyWindows().empty());
+    RunOptionsDialog(*SkyWindows().front(), [&](HWND dialog) {
+        GetWindowRect(dialog, &opened);
+        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(opened.left, 321);
+    EXPECT_EQ(opened.top, 234);
 }
 
 TEST_F(SkyPanelTest, AnUntouchedMagnitudeAndNamesNoneSurviveOk) {

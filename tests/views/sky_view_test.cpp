@@ -81,6 +81,7 @@ TEST(SkyViewTest, OutOfRangeFieldsTakeTheNewWindowDefaults) {
     SkyWindowState defaults;
     SkyModelDefaults(defaults, BodyIdentifier{});
     SkyWindowState blank;  // the not-yet-set record: codes 3 and 5, limit 9999
+    blank.options.deepSkyNameSystem = kNoDeepSkyNames + 1;
     blank.viewLambda = -1000.0;
     blank.viewPhi = 95.0;
     blank.fieldWidth = 0;
@@ -98,10 +99,12 @@ TEST(SkyViewTest, OutOfRangeFieldsTakeTheNewWindowDefaults) {
     kept.viewLambda = 359.5;
     kept.fieldWidth = 180;
     kept.options.mapType = 1;
+    kept.options.deepSkyNameSystem = kNoDeepSkyNames;  // "None"
     SanitiseSkyWindowState(kept, defaults);
     EXPECT_EQ(kept.viewLambda, 359.5);
     EXPECT_EQ(kept.fieldWidth, 180);
     EXPECT_EQ(kept.options.mapType, 1);
+    EXPECT_EQ(kept.options.deepSkyNameSystem, kNoDeepSkyNames);
 }
 
 }  // namespace
