@@ -6,31 +6,13 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
 #include "../tests/support/catalogues.h"
+#include "../tests/support/search_threads.h"
 #include "tools/event_finder.h"
 
 namespace corvinata::events {
 namespace {
-
-class Threads final : public SearchThreadStarter {
-    class Thread final : public SearchThread {
-    public:
-        explicit Thread(std::function<void()> body) : thread_(std::move(body)) {}
-        void Join() override {
-            if (thread_.joinable()) thread_.join();
-        }
-
-    private:
-        std::thread thread_;
-    };
-
-public:
-    std::unique_ptr<SearchThread> Start(std::function<void()> body) override {
-        return std::make_unique<Thread>(std::move(body));
-    }
-};
 
 struct QuietView final : EventFinderView {
     void ShowRun(const EventDefinition&, int) override {}
@@ -52,7 +34,7 @@ void BM_FullMoonYearHourlyThroughTheControl(benchmark::State& state) {
         posted.notify_one();
     });
     ObserverSet reports;
-    Threads threads;
+    test::TestSearchThreads threads;
     QuietView view;
     EventFinderControl control(hub, queue, threads, [] {
         DateTimeLocation now;

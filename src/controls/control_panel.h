@@ -44,7 +44,7 @@ struct PanelTimeConfig {
     int dateItem = 20600;
     int timeItem = 21002;
     int animateItem = 0;  // 0: no "&Animate" button
-    UINT timerId = 0;
+    UINT timerId = static_cast<UINT>(-1);  // -1: none (no "&Animate" button)
     UINT period = 100;  // ms between two animation steps
 };
 
@@ -67,6 +67,7 @@ public:
     void EnableTimeStep(bool enable);
     void Reset() { target_.SetPanelTime(target_.GetResetTime()); }
     bool IsAnimating() const noexcept { return animation_.IsRunning(); }
+    const PanelTimeConfig& Config() const noexcept { return config_; }
     void ToggleAnimation(const void* window);
     // The panel was attached to a window, or a window is closing: the
     // animation stops when it no longer belongs to the panel's window.

@@ -19,7 +19,7 @@ void CommandStates::UpdateAll(const FrameCommandContext& context, const ToolWind
     // The Window > New submenu leads only to window kinds; gray its title
     // as well when none of them can be opened.
     HMENU menu = GetMenu(frame_);
-    HMENU windowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    HMENU windowMenu = WindowMenu(menu);
     bool anyKind = false;
     for (int id = CMD_NEW_SKY; id <= CMD_NEW_ECLIPSE; ++id) {
         anyKind = anyKind || IsFrameCommandEnabled(*FindFrameCommand(id), context);

@@ -108,6 +108,7 @@ void FramePaneLayout::Arrange() {
     if (HWND toolbar = PaneWindow(CMD_VIEW_TOOLBAR)) SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
     if (HWND status = PaneWindow(CMD_VIEW_STATUS_LINE)) SendMessageW(status, WM_SIZE, 0, 0);
     layout_->Arrange(client.right - client.left, client.bottom - client.top);
+    if (HWND panels = PaneWindow(CMD_VIEW_CONTROL_PANEL)) FitControlPanels(panels);
 }
 
 }  // namespace corvinata

@@ -107,19 +107,6 @@ INT_PTR CALLBACK PaneProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
     }
 }
 
-// The panels follow the pane's height, so that their lists use it.
-LRESULT CALLBACK ControlPanelParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SIZE) {
-        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT r{};
-            GetWindowRect(child, &r);
-            SetWindowPos(child, nullptr, 0, 0, r.right - r.left, HIWORD(lParam),
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
 HWND CreatePane(HWND frame, HINSTANCE instance, const wchar_t* name, int command) {
     HWND pane = CreateDialogParamW(instance, name, frame, PaneProc, command);
     if (pane) SetWindowPos(pane, nullptr, -500, -500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -145,7 +132,7 @@ void WindowPaneHost::PlacePane(PaneHandle pane, int left, int top, int width, in
 HWND CreateControlPanelParent(HWND frame, HINSTANCE instance) {
     WNDCLASSW wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ControlPanelParentProc;
+    wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -153,6 +140,14 @@ HWND CreateControlPanelParent(HWND frame, HINSTANCE instance) {
     if (!RegisterWindowClass(wc)) return nullptr;
     return CreateWindowExW(0, kControlPanelParentClass, L"Control Panel", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 306, 50,
                            frame, nullptr, instance, nullptr);
+}
+
+void FitControlPanels(HWND parent) {
+    RECT area{};
+    GetClientRect(parent, &area);
+    for (HWND panel = GetWindow(parent, GW_CHILD); panel; panel = GetWindow(panel, GW_HWNDNEXT)) {
+        SetWindowPos(panel, nullptr, 0, 0, area.right, area.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void UnregisterControlPanelParent(HINSTANCE instance) { UnregisterClassW(kControlPanelParentClass, instance); }

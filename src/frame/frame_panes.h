@@ -21,6 +21,9 @@ inline PaneHandle PaneOf(HWND window) noexcept { return window; }
 // The parent of the window kinds' control panels (hidden until a window is open).
 HWND CreateControlPanelParent(HWND frame, HINSTANCE instance);
 void UnregisterControlPanelParent(HINSTANCE instance);
+// Every control panel takes the parent's width, and its height, which the
+// panels' lists (the Picture panel's anchors) stretch into.
+void FitControlPanels(HWND parent);
 // The window-manager pane: a list of the open windows with Close and
 // Duplicate. `hideCommand` is sent to the frame when the pane's own close
 // box is pressed.

@@ -103,10 +103,11 @@ bool FrameWindow::Create(bool coloursChanged) {
                               instance_, this);
     if (!window_) return false;
     if (coloursChanged) SendMessageW(window_, WM_SYSCOLORCHANGE, 0, 0);
-    if (!byAutomation_ && showOnCreate_) {
-        ShowWindow(window_, SW_SHOWNORMAL);
-        if (settings.maximized) ShowWindow(window_, SW_SHOWMAXIMIZED);
-    }
+    // Shown once, in the state it was left in. Under Wine on X, maximizing
+    // a frame already shown only asks the window manager; without one
+    // nobody grants it, and the display's next configure event turns the
+    // frame back to normal (which the exit would then keep).
+    if (!byAutomation_ && showOnCreate_) ShowWindow(window_, settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     return true;
 }
 
@@ -168,7 +169,7 @@ void FrameWindow::OnCreate() {
     ShowProductNameInAbout(menu);
 
     CLIENTCREATESTRUCT client{};
-    client.hWindowMenu = GetSubMenu(menu, kWindowMenuIndex);
+    client.hWindowMenu = WindowMenu(menu);
     client.idFirstChild = kFirstChildId;
     mdiWindows_.Attach(CreateWindowExW(0, L"MDICLIENT", nullptr,
                                        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 100,

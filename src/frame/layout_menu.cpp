@@ -6,8 +6,7 @@
 namespace corvinata {
 
 void ShowLayoutEntries(HWND frame, const std::vector<String>& names, int checked) {
-    HMENU view = GetSubMenu(GetMenu(frame), kViewMenuIndex);
-    HMENU layouts = view ? GetSubMenu(view, GetMenuItemCount(view) - 1) : nullptr;
+    HMENU layouts = LayoutMenu(GetMenu(frame));
     if (!layouts) return;
     for (int id = CMD_LAYOUT_FIRST; id < CMD_LAYOUT_FIRST + kMaxLayouts; ++id) DeleteMenu(layouts, id, MF_BYCOMMAND);
     for (std::size_t i = 0; i < names.size() && i < static_cast<std::size_t>(kMaxLayouts); ++i) {

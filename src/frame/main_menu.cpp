@@ -44,7 +44,40 @@ ScopedBitmap LoadMenuPicture(HINSTANCE instance, const std::wstring& name) {
         LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
 }
 
+std::wstring WithoutAmpersands(const wchar_t* text) {
+    std::wstring plain;
+    for (; *text; ++text) {
+        if (*text != L'&') plain += *text;
+    }
+    return plain;
+}
+
 }  // namespace
+
+SubMenuFound FindSubMenuByText(HMENU menu, const wchar_t* text) {
+    const std::wstring wanted = WithoutAmpersands(text);
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        HMENU submenu = GetSubMenu(menu, i);
+        if (!submenu) continue;
+        wchar_t caption[128] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = caption;
+        item.cch = 127;
+        if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item) && WithoutAmpersands(caption) == wanted) {
+            return {submenu, true};
+        }
+    }
+    return {};
+}
+
+HMENU ViewMenu(HMENU bar) { return FindSubMenuByText(bar, L"&View").submenu; }
+
+HMENU WindowMenu(HMENU bar) { return FindSubMenuByText(bar, L"&Window").submenu; }
+
+HMENU LayoutMenu(HMENU bar) { return FindSubMenuByText(ViewMenu(bar), L"&Layout").submenu; }
 
 void ShowProductNameInAbout(HMENU menu) {
     wchar_t text[128] = {};

@@ -12,9 +12,20 @@
 
 namespace corvinata {
 
-// The popups of the menu bar by their places.
-constexpr int kViewMenuIndex = 2;
-constexpr int kWindowMenuIndex = 5;
+// The first item of `menu` with a submenu whose text equals `text`, both
+// read without their "&"; not found in an empty menu or when none matches.
+struct SubMenuFound {
+    HMENU submenu = nullptr;
+    bool found = false;
+};
+SubMenuFound FindSubMenuByText(HMENU menu, const wchar_t* text);
+
+// The popups of the frame's menu bar, found by their texts: while a child
+// window is maximized its system menu stands first in the bar.
+HMENU ViewMenu(HMENU bar);
+HMENU WindowMenu(HMENU bar);
+// View > Layout.
+HMENU LayoutMenu(HMENU bar);
 
 // "&About %" takes the product's name in place of its "%".
 void ShowProductNameInAbout(HMENU menu);

@@ -23,8 +23,8 @@ int TextWidth(HDC dc, const Char* text) {
 }  // namespace
 
 bool StatusLine::Create(HWND frame, HINSTANCE instance) {
-    window_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_TOOLTIPS | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                              frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance,
+    window_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | SBARS_TOOLTIPS, 0, 0, 0, 0, frame,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance,
                               nullptr);
     if (!window_) return false;
     SendMessageW(window_, SB_SIMPLE, FALSE, 0);
@@ -41,12 +41,11 @@ void StatusLine::Layout(const Char* general, const Char* location, const Char* d
     if (!window_) return;
     RECT client{};
     GetClientRect(window_, &client);
+    // Measured with the font the bar's device context comes with, wider
+    // than the bar's own: the place and the time get room to spare.
     HDC dc = GetDC(window_);
-    // The bar's own font, which is the one the parts are drawn in.
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)));
     const StatusPartEdges edges =
         StatusLineEdges(client.right - client.left, TextWidth(dc, location), TextWidth(dc, dateTime));
-    SelectObject(dc, old);
     ReleaseDC(window_, dc);
     int parts[3] = {edges.generalRight, edges.locationRight, -1};
     SendMessageW(window_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 #include <iterator>
+#include <mutex>
+#include <utility>
 
 #include "app/app_interfaces.h"
 #include "base/date_time_text.h"
@@ -239,8 +241,9 @@ int DeleteHistoryRows(EventFinderControl& control, NotificationHub& hub,
     return last == rowCount - 1 ? left - 1 : last - deleted + 1;
 }
 
-// What one worker searches, its stop request and whether its end was
-// applied. The thread reads only `input` and `stop`.
+// What one worker searches and its stop request, which the thread reads,
+// and on the user-interface thread the results it reported since its last
+// progress.
 struct EventFinderControl::Worker {
     struct Input {
         String text;
@@ -254,12 +257,16 @@ struct EventFinderControl::Worker {
         bool continued = false;
         EventFinderControl::ProgressHold hold;
     };
+    struct Found {
+        DateTimeRange range;
+        bool isNew = false;
+    };
 
     std::shared_ptr<EventDefinition> run;
     Input input;
     std::atomic<bool> stop{false};
     std::unique_ptr<SearchThread> thread;
-    bool joined = false;
+    std::vector<Found> found;
 };
 
 struct EventFinderControl::Report {
@@ -272,11 +279,52 @@ struct EventFinderControl::Report {
     bool isNew = false;
 };
 
+// Where the workers leave their reports. The control closes it when it
+// goes: a worker still running then reports into nothing.
+struct EventFinderControl::Mailbox {
+    Mailbox(NotificationQueue& queue, EventFinderControl& control) : queue(&queue), control(&control) {}
+
+    void Post(Report report) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (queue == nullptr) return;
+        reports.push_back(std::move(report));
+        if (posted) return;
+        posted = true;
+        queue->Post(kEventSearchResultFound, kWorkerReportFlag, control);
+    }
+    std::vector<Report> Take() {
+        std::lock_guard<std::mutex> lock(mutex);
+        posted = false;
+        return std::exchange(reports, {});
+    }
+    // Reports taken but not applied go back before those made since.
+    void PutBack(std::vector<Report> left) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (queue == nullptr) return;
+        reports.insert(reports.begin(), std::make_move_iterator(left.begin()), std::make_move_iterator(left.end()));
+        if (posted) return;
+        posted = true;
+        queue->Post(kEventSearchResultFound, kWorkerReportFlag, control);
+    }
+    std::vector<Report> Close() {
+        std::lock_guard<std::mutex> lock(mutex);
+        queue = nullptr;
+        return std::exchange(reports, {});
+    }
+
+    std::mutex mutex;
+    NotificationQueue* queue;
+    EventFinderControl* control;
+    std::vector<Report> reports;
+    bool posted = false;
+};
+
 EventFinderControl::EventFinderControl(NotificationHub& hub, NotificationQueue& queue,
                                        SearchThreadStarter& threads,
                                        std::function<DateTimeLocation()> currentTime)
-    : hub_(hub), queue_(queue), threads_(threads), currentTime_(std::move(currentTime)),
-      clock_(DateTimeSetToNow), unstarted_(std::make_shared<EventDefinition>()) {
+    : hub_(hub), threads_(threads), currentTime_(std::move(currentTime)),
+      clock_(DateTimeSetToNow), unstarted_(std::make_shared<EventDefinition>()),
+      mailbox_(std::make_shared<Mailbox>(queue, *this)) {
     InitDefaultEventFinderRun(*unstarted_, currentTime_());
     current_ = unstarted_;
     hub_.Insert(this);
@@ -285,6 +333,8 @@ EventFinderControl::EventFinderControl(NotificationHub& hub, NotificationQueue& 
 EventFinderControl::~EventFinderControl() {
     view_ = nullptr;
     StopWorker();
+    // The reports go outside the lock: they hold the workers.
+    const std::vector<Report> unread = mailbox_->Close();
     hub_.Forget(this);
 }
 
@@ -357,6 +407,10 @@ StartRefusal EventFinderControl::Start(const SearchSetup& setup) {
 
 void EventFinderControl::Continue() {
     if (stopping_ || worker_ != nullptr || current_->runState != kRunStopRequested) return;
+    // The worker of the last stop may still be searching this run: it is
+    // waited for again, and while it runs the run does not continue (two
+    // workers would find the same results). Its end may have completed it.
+    if (!LeftWorkersEnded(*current_) || current_->runState != kRunStopRequested) return;
     current_->runState = kRunRunning;
     if (view_ != nullptr) view_->ShowSearching(*current_);
     BroadcastNotification(hub_, kEventSearchContinued, 0, current_.get());
@@ -379,20 +433,16 @@ void EventFinderControl::Launch(bool continued) {
     in.continued = continued;
     in.hold = hold_;
     worker_ = worker;
-    // The thread holds the worker only while it runs: the worker owns the
-    // thread object, and a strong hold in the thread's body would keep both
-    // alive for ever. The control holds the worker until it joined the thread.
-    const std::weak_ptr<Worker> held = worker;
-    worker->thread = threads_.Start([this, held] {
-        if (const std::shared_ptr<Worker> running = held.lock()) RunWorker(running);
-    });
+    // The thread holds what it touches: its worker and the mailbox, which
+    // outlive the control when the thread does.
+    worker->thread = threads_.Start([mailbox = mailbox_, worker] { RunWorker(*mailbox, worker); });
 }
 
-void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
+void EventFinderControl::RunWorker(Mailbox& mailbox, const std::shared_ptr<Worker>& worker) {
     struct Context {
-        EventFinderControl* control;
+        Mailbox* mailbox;
         const std::shared_ptr<Worker>* worker;
-    } context{this, &worker};
+    } context{&mailbox, &worker};
     EventSearchCallbacks callbacks;
     callbacks.context = &context;
     callbacks.progress = [](void* c, int percent, const DateTime& date) {
@@ -402,7 +452,7 @@ void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
         report.worker = *ctx->worker;
         report.percent = percent;
         report.date = date;
-        ctx->control->Post(std::move(report));
+        ctx->mailbox->Post(std::move(report));
         const Worker& own = **ctx->worker;
         if (own.input.hold) own.input.hold(percent, own.stop);
     };
@@ -416,7 +466,7 @@ void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
         report.worker = *ctx->worker;
         report.range = occurrence.dates;
         report.isNew = isNew;
-        ctx->control->Post(std::move(report));
+        ctx->mailbox->Post(std::move(report));
     };
     const Worker::Input& in = worker->input;
     EventResultList results;
@@ -434,29 +484,13 @@ void EventFinderControl::RunWorker(const std::shared_ptr<Worker>& worker) {
     end.worker = worker;
     end.date = job.current.dateTime;
     end.isNew = job.wasStopped;
-    Post(std::move(end));
-}
-
-void EventFinderControl::Post(Report report) {
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lock(mailboxMutex_);
-        mailbox_.push_back(std::move(report));
-        wake = !reportPosted_;
-        reportPosted_ = true;
-    }
-    if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
+    mailbox.Post(std::move(end));
 }
 
 void EventFinderControl::ApplyReports() { ApplyReports(std::chrono::milliseconds(40)); }
 
 void EventFinderControl::ApplyReports(std::chrono::milliseconds budget) {
-    std::vector<Report> reports;
-    {
-        std::lock_guard<std::mutex> lock(mailboxMutex_);
-        reports.swap(mailbox_);
-        reportPosted_ = false;
-    }
+    std::vector<Report> reports = mailbox_->Take();
     if (reports.empty()) return;
     const auto deadline = std::chrono::steady_clock::now() + budget;
     // Only the last progress of a batch is shown: the window keeps pace with
@@ -483,54 +517,66 @@ void EventFinderControl::ApplyReports(std::chrono::milliseconds budget) {
         // A batch longer than the budget goes on at the next wake, so that
         // the window answers its messages in between.
         if (budget.count() > 0 && done > 0 && std::chrono::steady_clock::now() > deadline) break;
-        if (report.kind == Report::kProgress && report.percent < 0) continue;
         if (report.kind == Report::kResult) {
-            EventDefinition* run = report.worker->run.get();
-            if (std::find(found.begin(), found.end(), run) == found.end()) found.push_back(run);
-        } else if (report.kind == Report::kFinished) {
-            announce();
+            report.worker->found.push_back({report.range, report.isNew});
+            continue;
         }
+        if (report.kind == Report::kProgress && report.percent < 0) continue;
+        EventDefinition* run = report.worker->run.get();
+        if (TakeFound(*report.worker) && std::find(found.begin(), found.end(), run) == found.end()) {
+            found.push_back(run);
+        }
+        if (report.kind == Report::kFinished) announce();
         Apply(report);
     }
     if (view_ != nullptr) view_->BatchEnds();
     announce();
     if (done == reports.size()) return;
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lock(mailboxMutex_);
-        mailbox_.insert(mailbox_.begin(), std::make_move_iterator(reports.begin() + static_cast<std::ptrdiff_t>(done)),
-                        std::make_move_iterator(reports.end()));
-        wake = !reportPosted_;
-        reportPosted_ = true;
+    reports.erase(reports.begin(), reports.begin() + static_cast<std::ptrdiff_t>(done));
+    mailbox_->PutBack(std::move(reports));
+}
+
+bool EventFinderControl::TakeFound(Worker& worker) {
+    if (worker.found.empty()) return false;
+    EventDefinition& run = *worker.run;
+    const bool shown = current_.get() == &run && view_ != nullptr;
+    for (const Worker::Found& result : worker.found) {
+        if (result.isNew) {
+            run.foundRanges.push_back(result.range);
+        } else {
+            run.SetLastRangeEnd(result.range.end);
+        }
+        if (shown) view_->ShowResult(run, result.isNew);
     }
-    if (wake) queue_.Post(kEventSearchResultFound, kWorkerReportFlag, this);
+    worker.found.clear();
+    return true;
 }
 
 void EventFinderControl::Apply(const Report& report) {
     EventDefinition& run = *report.worker->run;
-    const bool shown = current_.get() == &run && view_ != nullptr;
     switch (report.kind) {
         case Report::kProgress:
-            if (shown && run.runState == kRunRunning) view_->ShowProgress(report.percent, report.date);
+            // Everything before this point is in the run now.
+            run.stoppedAt = report.date;
+            if (current_.get() == &run && view_ != nullptr && run.runState == kRunRunning) {
+                view_->ShowProgress(report.percent, report.date);
+            }
             return;
         case Report::kResult:
-            if (report.isNew) {
-                run.foundRanges.push_back(report.range);
-            } else {
-                run.SetLastRangeEnd(report.range.end);
-            }
-            if (shown) view_->ShowResult(run, report.isNew);
             return;
         case Report::kFinished:
-            break;
+            run.stoppedAt = report.date;
+            run.runState = report.isNew ? kRunStopRequested : kRunComplete;
+            if (worker_ == report.worker) worker_.reset();
+            leftRunning_.erase(std::remove(leftRunning_.begin(), leftRunning_.end(), report.worker),
+                               leftRunning_.end());
+            Ended(report.worker);
+            return;
     }
-    run.stoppedAt = report.date;
-    run.runState = report.isNew ? kRunStopRequested : kRunComplete;
-    if (!report.worker->joined) {
-        report.worker->joined = true;
-        report.worker->thread->Join();
-    }
-    if (worker_ == report.worker) worker_.reset();
+}
+
+void EventFinderControl::Ended(const std::shared_ptr<Worker>& worker) {
+    EventDefinition& run = *worker->run;
     if (current_.get() == &run) selected_ = 0;
     if (current_.get() == &run && view_ != nullptr) view_->ShowEnded(run);
     BroadcastNotification(hub_, kEventSearchEnded, 0, &run);
@@ -542,13 +588,31 @@ void EventFinderControl::StopWorker() {
     const std::shared_ptr<Worker> worker = worker_;
     worker->stop.store(true, std::memory_order_release);
     if (worker->run->runState == kRunRunning) worker->run->runState = kRunStopRequested;
-    if (!worker->joined) {
-        worker->joined = true;
-        worker->thread->Join();
-    }
-    // The worker's last act was its end report: apply it and what came before.
+    const bool ended = worker->thread->WaitForEnd(kSearchStopWaitMilliseconds);
+    // What the worker reported so far; when it ended, its end is among it.
+    ApplyReports(std::chrono::milliseconds(0));
+    if (!ended && worker_ == worker) LeaveRunning(worker);
+    stopping_ = false;
+}
+
+void EventFinderControl::LeaveRunning(const std::shared_ptr<Worker>& worker) {
+    worker_.reset();
+    leftRunning_.push_back(worker);
+    // Stopped where its last progress was taken in; a Continue searches on
+    // from there once the worker has ended.
+    Ended(worker);
+}
+
+bool EventFinderControl::LeftWorkersEnded(const EventDefinition& run) {
+    const auto searching = [&run](const std::shared_ptr<Worker>& w) { return w->run.get() == &run; };
+    const auto left = std::find_if(leftRunning_.begin(), leftRunning_.end(), searching);
+    if (left == leftRunning_.end()) return true;
+    stopping_ = true;
+    const std::shared_ptr<Worker> worker = *left;
+    worker->thread->WaitForEnd(kSearchStopWaitMilliseconds);
     ApplyReports(std::chrono::milliseconds(0));
     stopping_ = false;
+    return std::find_if(leftRunning_.begin(), leftRunning_.end(), searching) == leftRunning_.end();
 }
 
 void EventFinderControl::Stop() {

@@ -9,10 +9,18 @@
 // to a notification queue (event 3 with kWorkerReportFlag and the control as
 // value) brings the user-interface thread to apply the mailbox to the
 // worker's own run; the control then broadcasts event 3 to the application's
-// listeners, once per batch of results. A stop waits for the
-// worker's end (the thread object serves the window's messages while it
-// waits), so no worker outlives the run it was started for, and no second
-// worker starts while one still runs.
+// listeners, once per batch of results. The results of a run are taken
+// into it at the worker's progress reports and at its end, together with how
+// far it got, so that a run always holds what was found before the point a
+// search of it would continue from.
+//
+// A stop waits for the worker's end ten seconds at most (the thread object
+// serves the window's messages while it waits). A worker that does not end
+// in that time is left to end by itself: the run shows as stopped where its
+// last report left it, its later reports still reach that run while the
+// control lives, and the run continues only after that worker's end. The
+// worker shares with the control no more than the mailbox, which the
+// control closes when it goes.
 #pragma once
 
 #include <atomic>
@@ -20,7 +28,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "app/notification.h"
@@ -36,14 +43,19 @@ namespace corvinata::events {
 // application hear event 3 (flags 0) only once the report is applied.
 constexpr std::uint32_t kWorkerReportFlag = 0x80000000u;
 
-// A started worker thread.
+// A started worker thread. The thread owns what it runs: this object may go
+// while the thread still runs, which then ends by itself.
 class SearchThread {
 public:
     virtual ~SearchThread() = default;
-    // Waits for the thread's end. On the user-interface thread the wait keeps
-    // serving the thread's messages.
-    virtual void Join() = 0;
+    // Waits at most `milliseconds` for the thread's end; true once it has
+    // ended. On the user-interface thread the wait keeps serving the
+    // thread's messages.
+    virtual bool WaitForEnd(std::uint32_t milliseconds) = 0;
 };
+
+// How long a stop of the Event Finder waits for its worker.
+constexpr std::uint32_t kSearchStopWaitMilliseconds = 10000;
 
 class SearchThreadStarter {
 public:
@@ -204,23 +216,31 @@ public:
 private:
     struct Worker;
     struct Report;
+    struct Mailbox;
 
     void Show(const std::shared_ptr<EventDefinition>& run, int selected);
     void Launch(bool continued);
-    void RunWorker(const std::shared_ptr<Worker>& worker);
-    void Post(Report report);
+    static void RunWorker(Mailbox& mailbox, const std::shared_ptr<Worker>& worker);
     // Applies the mailbox for at most `budget` (0: all of it) and wakes the
     // queue again for what is left.
     void ApplyReports(std::chrono::milliseconds budget);
-    // Asks the worker to stop and waits for its end; its reports are applied.
+    // Asks the worker to stop and waits for its end, ten seconds at most;
+    // what it reported is applied.
     void StopWorker();
+    // The stop's wait is over and the worker runs on.
+    void LeaveRunning(const std::shared_ptr<Worker>& worker);
+    // False while a worker left running still searches `run`, also after
+    // another wait for it.
+    bool LeftWorkersEnded(const EventDefinition& run);
+    // Takes the results the worker found since its last report into its
+    // run; true when there were any.
+    bool TakeFound(Worker& worker);
     void Apply(const Report& report);
-    void Ended(EventDefinition& run);
+    void Ended(const std::shared_ptr<Worker>& worker);
     std::shared_ptr<EventDefinition> RunAtRow(std::int64_t row) const;
     void CopyIntoUnstarted(const EventDefinition& run);
 
     NotificationHub& hub_;
-    NotificationQueue& queue_;
     SearchThreadStarter& threads_;
     std::function<DateTimeLocation()> currentTime_;
     EventFinderView* view_ = nullptr;
@@ -230,14 +250,14 @@ private:
     std::vector<std::shared_ptr<EventDefinition>> runs_;
     std::shared_ptr<EventDefinition> current_;
     std::shared_ptr<Worker> worker_;
+    // Workers whose stop was not waited for to the end, until their end.
+    std::vector<std::shared_ptr<Worker>> leftRunning_;
     int selected_ = 0;
     bool displayedRunDeleted_ = false;
     // While a stop waits for its worker (messages are served meanwhile).
     bool stopping_ = false;
     // Reports of the workers, in the order made.
-    std::mutex mailboxMutex_;
-    std::vector<Report> mailbox_;
-    bool reportPosted_ = false;
+    std::shared_ptr<Mailbox> mailbox_;
 };
 
 }  // namespace corvinata::events

@@ -1,7 +1,6 @@
 #include "tools/event_finder_window_win.h"
 
 #include <commctrl.h>
-#include <process.h>
 
 #include <algorithm>
 
@@ -29,49 +28,6 @@ namespace {
 
 using events::EventDefinition;
 
-class Win32SearchThread final : public events::SearchThread {
-public:
-    explicit Win32SearchThread(std::function<void()> body) : body_(std::move(body)) {
-        handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Main, this, 0, nullptr));
-        if (handle_ == nullptr) body_();  // no thread to be had: search here
-    }
-    ~Win32SearchThread() override {
-        Join();
-        if (handle_ != nullptr) CloseHandle(handle_);
-    }
-    void Join() override {
-        if (handle_ == nullptr || joined_) return;
-        // Serve this thread's messages while the worker ends: a window that is
-        // sent a message (by another thread, or by the user) keeps answering.
-        for (;;) {
-            const DWORD woke = MsgWaitForMultipleObjects(1, &handle_, FALSE, INFINITE, QS_ALLINPUT);
-            if (woke != WAIT_OBJECT_0 + 1) break;
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) {
-                    PostQuitMessage(static_cast<int>(message.wParam));
-                    WaitForSingleObject(handle_, INFINITE);
-                    joined_ = true;
-                    return;
-                }
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
-        joined_ = true;
-    }
-
-private:
-    static unsigned __stdcall Main(void* self) {
-        static_cast<Win32SearchThread*>(self)->body_();
-        return 0;
-    }
-
-    std::function<void()> body_;
-    HANDLE handle_ = nullptr;
-    bool joined_ = false;
-};
-
 PickerControl<DatePicker>* DateOf(HWND window, int id) {
     return FindCustomControl<PickerControl<DatePicker>>(GetDlgItem(window, id));
 }
@@ -85,10 +41,6 @@ void Show(HWND window, int id, bool enabled, bool shown) {
 const Char kSettingsKey[] = TXT("Event Finder");
 
 }  // namespace
-
-std::unique_ptr<events::SearchThread> Win32SearchThreads::Start(std::function<void()> body) {
-    return std::make_unique<Win32SearchThread>(std::move(body));
-}
 
 EventFinderWindow::EventFinderWindow(EventFinderWindowParams params) : params_(std::move(params)) {
     control_ = std::make_unique<events::EventFinderControl>(*params_.hub, queue_, threads_, params_.currentTime);
@@ -133,9 +85,8 @@ void EventFinderWindow::Create(HWND frame) {
 
 void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
-    // No worker outlives the window: a running search is stopped and kept
-    // (the program's end stopped it already; a window going alone stops
-    // its own).
+    // A running search is stopped and kept as far as it got (the program's
+    // end stopped it already; a window going alone stops its own).
     control_->OnNotify(kEventShutdown, 0, nullptr);
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));

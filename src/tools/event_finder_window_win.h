@@ -18,17 +18,10 @@
 #include "tools/event_finder.h"
 #include "tools/event_finder_history_win.h"
 #include "tools/event_finder_store.h"
+#include "tools/search_threads_win.h"
 #include "tools/select_event_dialog_win.h"
 
 namespace corvinata {
-
-// A worker thread of the Windows build; its Join serves the calling
-// thread's messages while it waits, so a window that the worker's reports
-// or the user address keeps answering.
-class Win32SearchThreads final : public events::SearchThreadStarter {
-public:
-    std::unique_ptr<events::SearchThread> Start(std::function<void()> body) override;
-};
 
 struct EventFinderWindowParams : ToolWindowParams {
     // Where a result is shown and the Related Tasks pane is told about the

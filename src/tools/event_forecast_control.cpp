@@ -1,6 +1,8 @@
 #include "tools/event_forecast_control.h"
 
 #include <algorithm>
+#include <mutex>
+#include <utility>
 
 #include "base/date_time_text.h"
 
@@ -59,21 +61,50 @@ void ForecastRowTexts(const EventOccurrence& occurrence, const DateTime& today, 
 struct EventForecastControl::Worker {
     std::atomic<bool> stop{false};
     std::unique_ptr<SearchThread> thread;
-    bool joined = false;
+};
+
+// Where the workers leave their reports; closed when the control goes, so
+// that a worker still running reports into nothing and wakes nobody.
+struct EventForecastControl::Mailbox {
+    explicit Mailbox(std::function<void()> wakeUp) : wake(std::move(wakeUp)) {}
+
+    void Post(Report report) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!open) return;
+        reports.push_back(std::move(report));
+        if (wake) wake();
+    }
+    std::vector<Report> Take() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return std::exchange(reports, {});
+    }
+    void SetWake(std::function<void()> wakeUp) {
+        std::lock_guard<std::mutex> lock(mutex);
+        wake = std::move(wakeUp);
+    }
+    std::vector<Report> Close() {
+        std::lock_guard<std::mutex> lock(mutex);
+        open = false;
+        wake = nullptr;
+        return std::exchange(reports, {});
+    }
+
+    std::mutex mutex;
+    std::function<void()> wake;
+    std::vector<Report> reports;
+    bool open = true;
 };
 
 EventForecastControl::EventForecastControl(SearchThreadStarter& threads, std::function<void()> wake)
-    : threads_(threads), wake_(std::move(wake)) {}
+    : threads_(threads), mailbox_(std::make_shared<Mailbox>(std::move(wake))) {}
 
-EventForecastControl::~EventForecastControl() { Stop(false); }
-
-void EventForecastControl::Post(Report report) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        mailbox_.push_back(std::move(report));
-    }
-    if (wake_) wake_();
+EventForecastControl::~EventForecastControl() {
+    Stop(false);
+    // The reports go outside the lock: they hold the workers.
+    const std::vector<Report> unread = mailbox_->Close();
 }
+
+void EventForecastControl::SetWake(std::function<void()> wake) { mailbox_->SetWake(std::move(wake)); }
 
 void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSettings& settings) {
     Stop(false);
@@ -87,17 +118,14 @@ void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSetting
     DateTime to = when.dateTime;
     AddDateTimeInterval(to, settings.period);
     DateTimeAddMinutes(to, -1);
-    // The thread holds the worker only while it runs (the worker owns the
-    // thread object); the control holds it until it joined the thread.
-    const std::weak_ptr<Worker> held = worker;
-    worker->thread = threads_.Start([this, held, when, to, settings] {
-        const std::shared_ptr<Worker> worker = held.lock();
-        if (worker == nullptr) return;
+    // The thread holds what it touches: its worker and the mailbox, which
+    // outlive the control when the thread does.
+    worker->thread = threads_.Start([mailbox = mailbox_, worker, when, to, settings] {
         struct Context {
-            EventForecastControl* control;
+            Mailbox* mailbox;
             const std::shared_ptr<Worker>* worker;
             EventForecastJob job;
-        } context{this, &worker, {}};
+        } context{mailbox.get(), &worker, {}};
         EventForecastRequest request;
         request.groups = settings.groups;
         request.pauseMilliseconds = settings.pauseMilliseconds;
@@ -113,15 +141,16 @@ void EventForecastControl::Start(const TimeAndPlace& when, const ForecastSetting
             report.worker = *ctx->worker;
             report.percent = percent;
             report.results = ResultsByDate(ctx->job.results);
-            ctx->control->Post(std::move(report));
+            ctx->mailbox->Post(std::move(report));
         };
         RunEventForecast(when, context.job, to, request);
         Report end;
         end.worker = worker;
         end.finished = !context.job.wasStopped;
+        end.last = true;
         end.percent = end.finished ? 100 : -1;
         end.results = ResultsByDate(context.job.results);
-        Post(std::move(end));
+        mailbox->Post(std::move(end));
     });
 }
 
@@ -129,10 +158,11 @@ void EventForecastControl::Stop(bool clear) {
     if (worker_ != nullptr) {
         const std::shared_ptr<Worker> worker = worker_;
         worker->stop.store(true, std::memory_order_release);
-        if (!worker->joined) {
-            worker->joined = true;
-            worker->thread->Join();
+        for (int wait = 0; wait < kForecastStopWaits; ++wait) {
+            if (worker->thread->WaitForEnd(kForecastStopWaitMilliseconds)) break;
         }
+        // What it reported so far is shown; a worker still running is left
+        // to end by itself, and nothing it reports later is taken.
         ApplyReports();
         worker_.reset();
     }
@@ -144,11 +174,7 @@ void EventForecastControl::Stop(bool clear) {
 }
 
 bool EventForecastControl::ApplyReports() {
-    std::vector<Report> reports;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        reports.swap(mailbox_);
-    }
+    std::vector<Report> reports = mailbox_->Take();
     bool changed = false;
     for (Report& report : reports) {
         // A report of an older worker comes too late to be shown.
@@ -157,14 +183,8 @@ bool EventForecastControl::ApplyReports() {
         if (report.percent >= 0) percent_ = report.percent;
         results_ = std::move(report.results);
         if (report.finished) complete_ = true;
-        if (report.finished || report.worker->stop.load()) {
-            if (!report.worker->joined) {
-                report.worker->joined = true;
-                report.worker->thread->Join();
-            }
-        }
+        if (report.last) worker_.reset();
     }
-    if (worker_ != nullptr && worker_->joined) worker_.reset();
     return changed;
 }
 

@@ -4,15 +4,17 @@
 //
 // The worker never waits for the window: it leaves a copy of what it found
 // so far in a mailbox and wakes the window. A stop sets the worker's own
-// request and waits for its end (the thread object serves the window's
-// messages meanwhile); only then does a new worker start, with a job of its
-// own.
+// request and waits for its end, a second at a time and six times at most
+// (the thread object serves the window's messages meanwhile). A worker that
+// has not ended by then is left to end by itself: what it reported is
+// shown, and its later reports are not. Each worker has a job of its own
+// and shares with the control no more than the mailbox, which the control
+// closes when it goes.
 #pragma once
 
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "base/geo_place.h"
@@ -21,6 +23,11 @@
 #include "tools/event_forecast.h"
 
 namespace corvinata::events {
+
+// A stop waits for the worker in slices of this many milliseconds, at most
+// kForecastStopWaits times.
+constexpr std::uint32_t kForecastStopWaitMilliseconds = 1000;
+constexpr int kForecastStopWaits = 6;
 
 struct ForecastSettings {
     bool generate = true;
@@ -43,6 +50,9 @@ public:
     // `wake` is called from the worker after it left a report; the window
     // answers by calling ApplyReports on its own thread.
     EventForecastControl(SearchThreadStarter& threads, std::function<void()> wake);
+    // Another wake (none: the reports wait unannounced). Once this returns,
+    // no worker calls the one before.
+    void SetWake(std::function<void()> wake);
     ~EventForecastControl();
     EventForecastControl(const EventForecastControl&) = delete;
     EventForecastControl& operator=(const EventForecastControl&) = delete;
@@ -69,25 +79,23 @@ public:
 
 private:
     struct Worker;
+    struct Mailbox;
     struct Report {
         std::shared_ptr<Worker> worker;
         int percent = 0;
         std::vector<EventOccurrence> results;
-        bool finished = false;
+        bool finished = false;  // the forecast is complete
+        bool last = false;      // the worker's end
     };
 
-    void Post(Report report);
-
     SearchThreadStarter& threads_;
-    std::function<void()> wake_;
+    std::shared_ptr<Mailbox> mailbox_;
     std::shared_ptr<Worker> worker_;
     bool started_ = false;
     TimeAndPlace forecastFor_;
     std::vector<EventOccurrence> results_;
     int percent_ = 0;
     bool complete_ = false;
-    std::mutex mutex_;
-    std::vector<Report> mailbox_;
 };
 
 }  // namespace corvinata::events

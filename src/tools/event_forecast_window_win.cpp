@@ -33,10 +33,7 @@ const wchar_t* Wide(const Char* text) { return reinterpret_cast<const wchar_t*>(
 }  // namespace
 
 EventForecastWindow::EventForecastWindow(EventForecastWindowParams params) : params_(std::move(params)) {
-    control_ = std::make_unique<events::EventForecastControl>(threads_, [this] {
-        // From the worker: the window takes the report on its own thread.
-        if (HWND window = window_) PostMessageW(window, kForecastReportMessage, 0, 0);
-    });
+    control_ = std::make_unique<events::EventForecastControl>(threads_, nullptr);
 }
 
 EventForecastWindow::~EventForecastWindow() {
@@ -74,6 +71,8 @@ void EventForecastWindow::Create(HWND frame) {
         }
     }
     if (!OpenDialog(frame, L"DLG_TOOL_EVENTFORECAST")) return;
+    // From the worker: the window takes the report on its own thread.
+    control_->SetWake([window = window_] { PostMessageW(window, kForecastReportMessage, 0, 0); });
     if (params_.hub) params_.hub->Insert(this);
     MoveTo(left_, top_);
     StartForecast(true);
@@ -83,6 +82,7 @@ void EventForecastWindow::Create(HWND frame) {
 void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     if (!window_) return;
     control_->Stop(false);
+    control_->SetWake(nullptr);
     ReadPlacement(left_, top_, visible_);
     saver.Save([this](SettingsTreeWriter& writer) {
         WriteGroup group(writer, kSettingsKey);

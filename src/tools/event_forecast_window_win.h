@@ -13,7 +13,7 @@
 #include "base/date_time_location.h"
 #include "base/storage.h"
 #include "controls/tool_windows.h"
-#include "tools/event_finder_window_win.h"
+#include "tools/search_threads_win.h"
 #include "tools/event_forecast_control.h"
 
 namespace corvinata {

@@ -24,7 +24,10 @@ namespace {
 
 // The links' click action carries no context: one panel per kind.
 ExplorerControlPanel* g_panels[2] = {nullptr, nullptr};
-constexpr UINT kAnimationTimer = 7321;
+constexpr UINT kAnimationTimer = 4;
+// The moons go round in hours: the explorers step ten times as often as the
+// Solar System, as fast as their drawing allows.
+constexpr UINT kAnimationPeriod = 10;
 constexpr int kComboTextLimit = 100;
 constexpr int kTimeSystemCount = 4;
 // The state images of a list-view check box.
@@ -136,6 +139,7 @@ void ExplorerControlPanel::OnInitDialog() {
     config.timeItem = kExplorerTimeItem;
     config.animateItem = kAnimateItem;
     config.timerId = kAnimationTimer;
+    config.period = kAnimationPeriod;
     PanelTimeTarget& target = *this;
     SetTimePart(std::make_unique<PanelTimePart>(dialog, config, target));
     HWND systems = GetDlgItem(dialog, kExplorerCoordinateSystemItem);

@@ -16,7 +16,7 @@ namespace corvinata {
 
 namespace {
 
-constexpr UINT kAnimationTimer = 7;
+constexpr UINT kAnimationTimer = 2;
 
 void SetText(HWND dialog, int item, const String& text) { SetDlgItemTextW(dialog, item, text.Text()); }
 

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <iterator>
+#include <mutex>
 #include <random>
 #include <string>
 #include <thread>
@@ -14,6 +16,7 @@
 #include "base/memory_storage.h"
 #include "event_testing.h"
 #include "support/search_hold.h"
+#include "support/search_threads.h"
 #include "tools/event_finder.h"
 #include "tools/event_finder_store.h"
 
@@ -21,26 +24,6 @@ namespace corvinata::events::test {
 namespace {
 
 using corvinata::test::Wide;
-
-class StdThread final : public SearchThread {
-public:
-    explicit StdThread(std::function<void()> body) : thread_(std::move(body)) {}
-    void Join() override {
-        if (thread_.joinable()) thread_.join();
-    }
-
-private:
-    std::thread thread_;
-};
-
-class StdThreads final : public SearchThreadStarter {
-public:
-    std::unique_ptr<SearchThread> Start(std::function<void()> body) override {
-        ++started;
-        return std::make_unique<StdThread>(std::move(body));
-    }
-    int started = 0;
-};
 
 struct RecordingView final : EventFinderView {
     void ShowRun(const EventDefinition&, int selected) override { shown.push_back(selected); }
@@ -115,7 +98,7 @@ struct Finder {
     NotificationHub hub;
     NotificationQueue queue;
     ObserverSet reports;  // the control alone, as the window drains its queue
-    StdThreads threads;
+    corvinata::test::TestSearchThreads threads;
     RecordingView view;
     Listener listener;
     EventFinderControl control;
@@ -200,6 +183,111 @@ TEST(EventFinder, StopAndContinueMatchAnUninterruptedSearch) {
         EXPECT_EQ(run.runState, kRunComplete);
         EXPECT_EQ(f.Lines(run), expected) << "stopped at " << c.percent << " %";
     }
+}
+
+// Keeps a worker at its first progress report of at least `percent` until
+// the test lets it go, whatever it is asked meanwhile: a worker that does
+// not answer a stop.
+class StuckWorker {
+public:
+    explicit StuckWorker(int percent) : percent_(percent) {}
+    EventFinderControl::ProgressHold Hold() {
+        return [this](int percent, const std::atomic<bool>&) {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (spent_ || percent < percent_) return;
+            spent_ = true;
+            stuck_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return released_; });
+        };
+    }
+    bool Stuck() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return stuck_;
+    }
+    void Release() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    const int percent_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool spent_ = false;
+    bool stuck_ = false;
+    bool released_ = false;
+};
+
+// A stop waits ten seconds at most for its worker. One still searching then
+// leaves its run stopped where its last progress was taken in, with what it
+// had found before; its late end reaches the run, which continues only
+// after it, to the ranges of an uninterrupted search.
+TEST(EventFinder, AStopWaitsTenSecondsAtMostAndTheRunContinuesAfterTheLateEnd) {
+    Finder whole;
+    whole.Start("1.1.2024", "31.3.2024", "1", "Hours");
+    whole.WaitForEnd();
+    const auto expected = whole.Lines(whole.control.Current());
+    ASSERT_EQ(expected.size(), 3u);
+
+    StuckWorker stuck(30);  // after the full moon of 25 January
+    Finder f;
+    f.control.SetProgressHold(stuck.Hold());
+    f.Start("1.1.2024", "31.3.2024", "1", "Hours");
+    while (!stuck.Stuck()) f.queue.Drain(f.reports);
+    f.queue.Drain(f.reports);
+    const EventDefinition& run = f.control.Current();
+    const DateTime reached = run.stoppedAt;
+    f.threads.SetAnswerAtOnce(true);
+    f.control.Stop();
+    EXPECT_EQ(f.threads.Waits(), std::vector<std::uint32_t>{kSearchStopWaitMilliseconds});
+    EXPECT_FALSE(f.control.IsSearching());
+    EXPECT_EQ(run.runState, kRunStopRequested);
+    EXPECT_EQ(f.view.endedStates, std::vector<std::uint32_t>{kRunStopRequested});
+    EXPECT_EQ(f.Lines(run), std::vector<std::string>{expected[0]});
+    EXPECT_TRUE(DateTimeEqual(run.stoppedAt, reached));
+    EXPECT_GT(RunProgressPercent(run), 29);
+    // Its worker still searching, the run does not continue.
+    f.control.Continue();
+    EXPECT_EQ(f.threads.Started(), 1);
+    EXPECT_EQ(run.runState, kRunStopRequested);
+    // Let go, the worker sees the stop and ends; the run stays stopped.
+    stuck.Release();
+    while (f.view.endedStates.size() < 2) f.queue.Drain(f.reports);
+    EXPECT_EQ(f.view.endedStates.back(), kRunStopRequested);
+    f.threads.SetAnswerAtOnce(false);
+    f.control.Continue();
+    f.WaitForEnd();
+    EXPECT_EQ(run.runState, kRunComplete);
+    EXPECT_EQ(f.Lines(run), expected);
+}
+
+// A worker that outlives the control touches nothing of it: its reports go
+// into the closed mailbox.
+TEST(EventFinder, AWorkerLeftRunningOutlivesItsControl) {
+    corvinata::test::TestSearchThreads threads;
+    threads.CloseGate();
+    {
+        NotificationHub hub;
+        NotificationQueue queue;
+        EventFinderControl control(hub, queue, threads, [] { return AtLondon(); });
+        control.SetClock([](DateTime& now) {
+            now = Date(2024, 6, 1, 12.5);
+            return true;
+        });
+        SearchSetup setup;
+        setup.from = Date(2024, 1, 1);
+        setup.to = Date(2024, 3, 31);
+        setup.count = String(TXT("1"));
+        setup.unit = String(TXT("Hours"));
+        ASSERT_EQ(control.Start(setup), StartRefusal::kNone);
+        BroadcastNotification(hub, kEventShutdown, 0, nullptr);
+        EXPECT_FALSE(control.IsSearching());
+        EXPECT_EQ(control.Current().runState, kRunStopRequested);
+    }
+    threads.JoinAll();
+    EXPECT_EQ(threads.Waits(), std::vector<std::uint32_t>{kSearchStopWaitMilliseconds});
 }
 
 TEST(EventFinder, HistoryPicksDeletionsAndTheRunEachWorkerOwns) {
@@ -316,7 +404,7 @@ TEST(EventFinderThreads, RandomCommandsWhileWorkersRun) {
         }
     }
     f.WaitForEnd();
-    EXPECT_GT(f.threads.started, 100);
+    EXPECT_GT(f.threads.Started(), 100);
     for (std::size_t p = 0; p < f.control.RunCount(); ++p) {
         const auto state = f.control.RunAt(p).runState;
         EXPECT_TRUE(state == kRunStopRequested || state == kRunComplete);

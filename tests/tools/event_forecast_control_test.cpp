@@ -7,30 +7,11 @@
 #include <thread>
 
 #include "event_testing.h"
+#include "support/search_threads.h"
 #include "tools/event_forecast_control.h"
 
 namespace corvinata::events::test {
 namespace {
-
-class StdThreads final : public SearchThreadStarter {
-    class Thread final : public SearchThread {
-    public:
-        explicit Thread(std::function<void()> body) : thread_(std::move(body)) {}
-        void Join() override {
-            if (thread_.joinable()) thread_.join();
-        }
-
-    private:
-        std::thread thread_;
-    };
-
-public:
-    std::unique_ptr<SearchThread> Start(std::function<void()> body) override {
-        ++started;
-        return std::make_unique<Thread>(std::move(body));
-    }
-    int started = 0;
-};
 
 TimeAndPlace AtLondon(int day, double hours) {
     TimeAndPlace when;
@@ -46,7 +27,7 @@ struct Forecast {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
-    StdThreads threads;
+    corvinata::test::TestSearchThreads threads;
     std::atomic<bool> woken{false};
     ForecastSettings settings;
     EventForecastControl control;
@@ -74,14 +55,14 @@ TEST(EventForecastControl, AMonthAtLondonAndItsRestarts) {
                                }));
     // The same time and place does not start again; one minute more does.
     EXPECT_FALSE(f.control.UpdateIfChanged(AtLondon(1, 12.0), f.settings));
-    EXPECT_EQ(f.threads.started, 1);
+    EXPECT_EQ(f.threads.Started(), 1);
     EXPECT_TRUE(f.control.UpdateIfChanged(AtLondon(1, 12.0 + 1.0 / 60.0), f.settings));
-    EXPECT_EQ(f.threads.started, 2);
+    EXPECT_EQ(f.threads.Started(), 2);
     f.WaitForEnd();
     // Forecasts off: a change does nothing; the options' OK stops and clears.
     f.settings.generate = false;
     EXPECT_FALSE(f.control.UpdateIfChanged(AtLondon(2, 12.0), f.settings));
-    EXPECT_EQ(f.threads.started, 2);
+    EXPECT_EQ(f.threads.Started(), 2);
     f.control.Restart(AtLondon(2, 12.0), f.settings);
     EXPECT_TRUE(f.control.Results().empty());
 }
@@ -96,6 +77,40 @@ TEST(EventForecastThreads, RestartsWhileWorkersRunNeverOverlap) {
     }
     f.control.Stop(false);
     EXPECT_FALSE(f.control.IsRunning());
+}
+
+// A stop waits for its worker a second at a time, six times at most. A
+// worker that has not ended by then is left behind: a new forecast starts
+// at once and shows only its own results; a worker that outlives the
+// control wakes nobody.
+TEST(EventForecastThreads, AStopWaitsSixSecondsAtMostForItsWorker) {
+    const std::vector<std::uint32_t> sixSeconds(kForecastStopWaits, kForecastStopWaitMilliseconds);
+    Forecast f;
+    f.threads.CloseGate();
+    f.control.Start(AtLondon(1, 12.0), f.settings);
+    f.control.Stop(false);
+    EXPECT_EQ(f.threads.Waits(), sixSeconds);
+    EXPECT_FALSE(f.control.IsRunning());
+    f.threads.OpenGate();
+    f.control.Start(AtLondon(10, 12.0), f.settings);
+    f.WaitForEnd();
+    Forecast alone;
+    alone.control.Start(AtLondon(10, 12.0), alone.settings);
+    alone.WaitForEnd();
+    EXPECT_TRUE(f.control.IsComplete());
+    ASSERT_EQ(f.control.Results().size(), alone.control.Results().size());
+    ASSERT_FALSE(f.control.Results().empty());
+    EXPECT_TRUE(DateTimeEqual(f.control.Results().front().dates.begin, alone.control.Results().front().dates.begin));
+
+    corvinata::test::TestSearchThreads threads;
+    threads.CloseGate();
+    {
+        std::atomic<int> wakes{0};
+        EventForecastControl control(threads, [&wakes] { ++wakes; });
+        control.Start(AtLondon(1, 12.0), f.settings);
+    }
+    threads.JoinAll();
+    EXPECT_EQ(threads.Waits(), sixSeconds);
 }
 
 TEST(EventForecastControl, ThePeriodCheckAndTheRowTexts) {

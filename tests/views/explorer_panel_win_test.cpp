@@ -304,7 +304,8 @@ TEST_F(ExplorerPanelTest, AnAnimationRunIsOneStep) {
     SendMessageW(Item(kStepUnitItem), CB_SETCURSEL, 1, 0);  // hours
     Press(kAnimateItem);
     EXPECT_EQ(Text(Item(kAnimateItem)), L"&Stop");
-    for (int frame = 0; frame < 10; ++frame) Send(WM_TIMER, 7321, nullptr);
+    const UINT timer = panel_->TimePart()->Config().timerId;
+    for (int frame = 0; frame < 10; ++frame) Send(WM_TIMER, timer, nullptr);
     EXPECT_EQ(Steps(), 0);
     EXPECT_EQ(Text(Item(kExplorerTimeItem)), L"08:00:00");
     Press(kAnimateItem);

@@ -606,7 +606,8 @@ TEST_F(SolarPanelTest, AnimationIsOneStepUndoneAtOnce) {
     SolarSystemWindow& solar = NewSolar();
     const DateTime start = solar.GetDocument().GetDateTime();
     SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
-    for (int i = 0; i < 10; ++i) SendMessageW(Panel(), WM_TIMER, 7, 0);
+    const UINT timer = frame_->Children().PanelOf(kSolarSystemWindow)->TimePart()->Config().timerId;
+    for (int i = 0; i < 10; ++i) SendMessageW(Panel(), WM_TIMER, timer, 0);
     EXPECT_FALSE(DateTimeEqual(solar.GetDocument().GetDateTime(), start));
     SendMessageW(Panel(), WM_COMMAND, MAKEWPARAM(kAnimateItem, BN_CLICKED), 0);
     EXPECT_EQ(solar.GetCommandHistory().UndoableCount(), 1);

@@ -1,0 +1,214 @@
+// The real frame's panes and menus: the status line's parts, the control
+// panels' size in their pane, and the View and Window menus found by their
+// texts while a child window is maximized.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/control_panel.h"
+#include "frame/command_states.h"
+#include "frame_test.h"
+#include "resources/resource_ids.h"
+
+namespace corvinata {
+namespace {
+
+class FramePanesTest : public test::FrameTest {
+protected:
+    // The popup of the menu bar whose text, without its "&", is `title`.
+    HMENU Popup(const wchar_t* title) const {
+        HMENU bar = GetMenu(frame_->Window());
+        for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(bar, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            std::wstring plain;
+            for (const wchar_t* c = text; *c; ++c) {
+                if (*c != L'&') plain += *c;
+            }
+            if (plain == title) return GetSubMenu(bar, i);
+        }
+        return nullptr;
+    }
+    MdiChildWindow& Maximized(int kind) {
+        MdiChildWindow* window = frame_->Children().NewWindow(kind);
+        EXPECT_NE(window, nullptr);
+        SendMessageW(frame_->MdiClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window->Handle()), 0);
+        EXPECT_TRUE(IsZoomed(window->Handle()));
+        return *window;
+    }
+};
+
+// Whether the frame was visible and maximized after each change of its
+// place, as its own thread's hook sees the changes.
+struct FramePlaces {
+    struct State {
+        bool visible;
+        bool maximized;
+    };
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        wchar_t name[64] = {};
+        if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGED &&
+            GetClassNameW(sent->hwnd, name, 64) && std::wstring(name) == FrameWindow::ClassName()) {
+            states.push_back({IsWindowVisible(sent->hwnd) != FALSE, IsZoomed(sent->hwnd) != FALSE});
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static std::vector<State> states;
+};
+std::vector<FramePlaces::State> FramePlaces::states;
+
+int TextWidth(HDC dc, const wchar_t* text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    return size.cx;
+}
+
+// The place and the time each take their text's width in the bar's own
+// device context as it comes (no font chosen into it), and a twentieth more.
+TEST_F(FramePanesTest, StatusPartsFitTheirTextsInTheBarsDefaultFont) {
+    FrameWindow& frame = Start();
+    HWND status = frame.StatusWindow();
+    const LONG style = GetWindowLongW(status, GWL_STYLE);
+    EXPECT_EQ(style & SBARS_TOOLTIPS, SBARS_TOOLTIPS);
+    EXPECT_EQ(style & SBARS_SIZEGRIP, 0);
+    for (const int width : {1280, 900}) {
+        SetWindowPos(frame.Window(), nullptr, 0, 0, width, 700, SWP_NOZORDER | SWP_NOACTIVATE);
+        wchar_t place[200] = {}, time[200] = {};
+        SendMessageW(status, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(place));
+        SendMessageW(status, SB_GETTEXTW, 2, reinterpret_cast<LPARAM>(time));
+        HDC dc = GetDC(status);
+        const int placeWidth = TextWidth(dc, place);
+        const int timeWidth = TextWidth(dc, time);
+        ReleaseDC(status, dc);
+        RECT client{};
+        GetClientRect(status, &client);
+        int parts[4] = {};
+        ASSERT_EQ(SendMessageW(status, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 3);
+        const int timeLeft = client.right - static_cast<int>(1.05 * timeWidth);
+        EXPECT_EQ(parts[1], timeLeft) << width;
+        EXPECT_EQ(parts[0], timeLeft - static_cast<int>(1.05 * placeWidth)) << width;
+        EXPECT_EQ(parts[2], -1) << width;
+    }
+}
+
+// Every panel takes its pane's whole width and height, the Picture panel's
+// list and buttons with it, also after the frame changed its size.
+TEST_F(FramePanesTest, EveryControlPanelFillsItsPane) {
+    StartAsProgram();
+    for (const int kind : {kSkyWindow, kPictureWindow}) ASSERT_NE(frame_->Children().NewWindow(kind), nullptr);
+    HWND pane = frame_->PaneWindow(CMD_VIEW_CONTROL_PANEL);
+    ASSERT_TRUE(frame_->IsPaneShown(CMD_VIEW_CONTROL_PANEL));
+    for (const int height : {700, 560}) {
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, 1100, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT area{};
+        GetClientRect(pane, &area);
+        int panels = 0;
+        for (int kind = 0; kind < kWindowKindCount; ++kind) {
+            ControlPanel* panel = frame_->Children().PanelOf(kind);
+            if (!panel || !panel->GetDialogWindow()) continue;
+            ++panels;
+            RECT r{};
+            GetWindowRect(panel->GetDialogWindow(), &r);
+            EXPECT_EQ(r.right - r.left, area.right) << "kind " << kind << " at " << height;
+            EXPECT_EQ(r.bottom - r.top, area.bottom) << "kind " << kind << " at " << height;
+        }
+        EXPECT_EQ(panels, kWindowKindCount);
+    }
+}
+
+// While a child window is maximized its system menu stands first in the
+// menu bar: the View and Window menus are still found by their texts.
+TEST_F(FramePanesTest, MenusAreFoundByTheirTextsBesideAMaximizedWindow) {
+    StartAsProgram();
+    Maximized(kSkyWindow);
+    for (int i = 0; i < 3; ++i) Command(CMD_ADD_LAYOUT);
+    const struct {
+        int command;
+        const wchar_t* name;
+    } entries[] = {{CMD_LAYOUT_FIRST, L"Layout 1"}, {CMD_LAYOUT_FIRST + 1, L"Layout 2"},
+                   {CMD_LAYOUT_FIRST + 2, L"Layout 3"}, {CMD_LAYOUT_FIRST + 3, L"Layout 4"}};
+    HMENU view = Popup(L"View");
+    ASSERT_NE(view, nullptr);
+    HMENU layouts = GetSubMenu(view, GetMenuItemCount(view) - 1);
+    for (const auto& entry : entries) {
+        wchar_t name[64] = {};
+        GetMenuStringW(layouts, static_cast<UINT>(entry.command), name, 64, MF_BYCOMMAND);
+        EXPECT_STREQ(name, entry.name);
+    }
+    EXPECT_TRUE(GetMenuState(layouts, CMD_LAYOUT_FIRST + 3, MF_BYCOMMAND) & MF_CHECKED);
+    // Window > New grays when no kind can be opened; Options keeps its items.
+    CommandStates states(frame_->Window(), frame_->Toolbar());
+    states.UpdateAll(FrameCommandContext{}, frame_->Tools());
+    EXPECT_TRUE(GetMenuState(Popup(L"Window"), 0, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(Popup(L"Options"), 0, MF_BYPOSITION) & MF_GRAYED);
+}
+
+// The time part each panel builds: its date and time read-outs, the timer
+// of its animation and the milliseconds between two steps.
+TEST_F(FramePanesTest, EachPanelsTimePartAnimatesAtItsOwnPace) {
+    StartAsProgram();
+    constexpr UINT kNoTimer = static_cast<UINT>(-1);
+    const struct {
+        int kind;
+        int dateItem;
+        int timeItem;
+        bool checkTimer;  // the Sky panel's Animate button is its own
+        UINT timerId;
+        UINT period;
+    } cases[] = {
+        {kSkyWindow, 20600, 21002, false, kNoTimer, 100},
+        {kSolarSystemWindow, 20600, 21002, true, 2, 100},
+        {kJupiterExplorerWindow, 20600, 21002, true, 4, 10},
+        {kSaturnExplorerWindow, 20600, 21002, true, 4, 10},
+        {kSolarEclipseWindow, 20603, 21005, true, kNoTimer, 100},
+    };
+    for (const auto& c : cases) {
+        ControlPanel* panel = frame_->Children().PanelOf(c.kind);
+        ASSERT_NE(panel, nullptr) << c.kind;
+        ASSERT_NE(panel->TimePart(), nullptr) << c.kind;
+        const PanelTimeConfig& config = panel->TimePart()->Config();
+        EXPECT_EQ(config.dateItem, c.dateItem) << c.kind;
+        EXPECT_EQ(config.timeItem, c.timeItem) << c.kind;
+        if (c.checkTimer) {
+            EXPECT_EQ(config.timerId, c.timerId) << c.kind;
+        }
+        EXPECT_EQ(config.period, c.period) << c.kind;
+    }
+}
+
+// The frame shows once, maximized or not as it was left. On an X display
+// without a window manager a frame shown normal and maximized afterwards
+// is put back to normal by the display's next configure event, and the
+// exit would then keep it so.
+TEST_F(FramePanesTest, TheFrameIsShownOnceInItsSavedState) {
+    for (const bool maximized : {true, false}) {
+        app_.reset();
+        app_ = CreateProgramApplication(std::make_unique<Win32StorageService>(), PathName());
+        ASSERT_TRUE(StartApplication(*app_));
+        app_->Frame().maximized = maximized;
+        frame_ = std::make_unique<FrameWindow>(*app_, GetModuleHandleW(nullptr), modeless_, false);
+        frame_->SetOfferWelcome(false);
+        FramePlaces::states.clear();
+        HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, FramePlaces::Hook, nullptr, GetCurrentThreadId());
+        ASSERT_TRUE(frame_->Create());
+        UnhookWindowsHookEx(hook);
+        int shown = 0;
+        for (const FramePlaces::State& state : FramePlaces::states) {
+            if (!state.visible) continue;
+            ++shown;
+            EXPECT_EQ(state.maximized, maximized) << "change " << shown << (maximized ? " (maximized)" : " (normal)");
+        }
+        EXPECT_GT(shown, 0);
+        EXPECT_EQ(IsZoomed(frame_->Window()) != FALSE, maximized);
+        frame_.reset();
+        DrainQuit();
+    }
+}
+
+}  // namespace
+}  // namespace corvinata
