@@ -150,6 +150,12 @@ void ChildWindows::StepActiveTime(bool backward) {
     if (panel) panel->ControlPanelStepTime(backward);
 }
 
+void ChildWindows::RefreshActivePanel() {
+    MdiChildWindow* window = ActiveWindow();
+    ControlPanel* panel = window ? PanelOf(window->Document().GetKind()) : nullptr;
+    if (panel) panel->ControlPanelUpdate(nullptr);
+}
+
 void ChildWindows::ResetActiveTime() {
     MdiChildWindow* window = ActiveWindow();
     ControlPanel* panel = window ? PanelOf(window->Document().GetKind()) : nullptr;

@@ -97,6 +97,9 @@ public:
     // F7/F8 and F9: the active kind's panel steps or resets the time.
     void StepActiveTime(bool backward);
     void ResetActiveTime();
+    // The active child's panel reads its window again (after the panes
+    // were laid out anew).
+    void RefreshActivePanel();
 
     // The frame's part of activation: the previous kind's panel hides and
     // lets go, the new one's attaches and shows.

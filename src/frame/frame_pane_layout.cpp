@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "resources/resource_ids.h"
 
 namespace corvinata {
@@ -18,9 +20,11 @@ int PaneIndex(int viewCommand) noexcept {
 
 }  // namespace
 
-void FramePaneLayout::Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes) {
+void FramePaneLayout::Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes,
+                            std::function<void()> arranged) {
     frame_ = frame;
     panes_ = panes;
+    arranged_ = std::move(arranged);
     const auto pane = [&panes](int viewCommand, bool fills) {
         return PaneNode::Leaf(PaneOf(panes[static_cast<std::size_t>(PaneIndex(viewCommand))]), fills);
     };
@@ -35,6 +39,7 @@ void FramePaneLayout::Build(HWND frame, HWND mdiClient, const FramePaneWindows& 
 void FramePaneLayout::Clear() {
     layout_.reset();
     panes_ = {};
+    arranged_ = nullptr;
 }
 
 HWND FramePaneLayout::PaneWindow(int viewCommand) const noexcept {
@@ -109,6 +114,7 @@ void FramePaneLayout::Arrange() {
     if (HWND status = PaneWindow(CMD_VIEW_STATUS_LINE)) SendMessageW(status, WM_SIZE, 0, 0);
     layout_->Arrange(client.right - client.left, client.bottom - client.top);
     if (HWND panels = PaneWindow(CMD_VIEW_CONTROL_PANEL)) FitControlPanels(panels);
+    if (arranged_) arranged_();
 }
 
 }  // namespace corvinata

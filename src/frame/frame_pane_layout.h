@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/layouts.h"
@@ -26,8 +27,8 @@ using FramePaneWindows = std::array<HWND, kFramePaneCount>;
 class FramePaneLayout {
 public:
     // Arranges the panes of `frame` around its MDI client, which is always
-    // shown.
-    void Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes);
+    // shown; `arranged` runs after every layout.
+    void Build(HWND frame, HWND mdiClient, const FramePaneWindows& panes, std::function<void()> arranged);
     // The windows go (the frame destroys them); nothing is arranged after.
     void Clear();
 
@@ -56,6 +57,7 @@ private:
     FramePaneWindows panes_{};
     WindowPaneHost host_;
     std::unique_ptr<PaneLayout> layout_;
+    std::function<void()> arranged_;
     bool controlPanelWanted_ = true;
 };
 

@@ -184,8 +184,10 @@ void FrameWindow::OnCreate() {
     if (relatedTaskPane_->Create(window_, instance_)) relatedTasks_ = relatedTaskPane_->Window();
     if (relatedTasks_) modeless_.push_back(relatedTasks_);
     // In the order of the View commands.
+    // The active window's panel follows every new layout of the panes.
     panes_.Build(window_, MdiClient(),
-                 {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()});
+                 {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()},
+                 [this] { children_.RefreshActivePanel(); });
 
     reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
                                                  controlPanelParent_, instance_, [this] { RefreshRelatedTasks(); },

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "app/sky_document.h"
 #include "controls/control_panel.h"
 #include "frame/command_states.h"
 #include "frame_test.h"
 #include "resources/resource_ids.h"
+#include "views/sky_panel_win.h"
 
 namespace corvinata {
 namespace {
@@ -119,6 +121,29 @@ TEST_F(FramePanesTest, EveryControlPanelFillsItsPane) {
         }
         EXPECT_EQ(panels, kWindowKindCount);
     }
+}
+
+// A new layout of the panes has the active window's panel read its window
+// again: a moment the panel was not told of shows after a resize.
+TEST_F(FramePanesTest, ANewLayoutRefreshesTheActiveWindowsPanel) {
+    StartAsProgram();
+    MdiChildWindow* window = frame_->Children().NewWindow(kSkyWindow);
+    ASSERT_NE(window, nullptr);
+    auto* sky = dynamic_cast<SkyDocument*>(&window->Document());
+    ASSERT_NE(sky, nullptr);
+    HWND panel = frame_->Children().PanelOf(kSkyWindow)->GetDialogWindow();
+    const auto sidereal = [panel] {
+        wchar_t text[64] = {};
+        GetDlgItemTextW(panel, kSkySiderealItem, text, 64);
+        return std::wstring(text);
+    };
+    const std::wstring before = sidereal();
+    DateTime later = sky->GetTimeAndPlace().dateTime;
+    later.hours = later.hours < 12.0 ? later.hours + 6.0 : later.hours - 6.0;
+    sky->SetDateTime(later, true, false);
+    EXPECT_EQ(sidereal(), before);
+    SetWindowPos(frame_->Window(), nullptr, 0, 0, 1000, 650, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_NE(sidereal(), before);
 }
 
 // While a child window is maximized its system menu stands first in the
