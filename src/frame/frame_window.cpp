@@ -267,10 +267,10 @@ void FrameWindow::FollowWindowManagerSelection() {
 void FrameWindow::ToggleTool(int id) {
     ToolWindows& tools = tools_.Windows();
     tools.Toggle(id);
-    // A tool hidden by its command gives the pane back to the active window
-    // once no tool is shown; while one is, the pane stays as it is. The
-    // Event Finder's command only shows and hides it.
-    if (id == CMD_EVENT_FINDER || tools.IsShown(id)) return;
+    // A tool hidden by its command (or its close box, which sends it) gives
+    // the pane back to the active window once no tool is shown; while one
+    // is, the pane stays as it is.
+    if (tools.IsShown(id)) return;
     for (int tool = CMD_OBJECT_INFO; tool <= CMD_SYMBOLS; ++tool) {
         if (tools.IsShown(tool)) return;
     }

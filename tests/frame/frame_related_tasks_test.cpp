@@ -479,7 +479,7 @@ class HidingAToolTest : public ToolTasksTest, public ::testing::WithParamInterfa
 // the frame forward and leaves them there. Hidden by its key, the tool
 // gives the pane back to the active window's tasks, or those of the first
 // steps when no window is open, once no tool is shown; while another tool
-// is, the pane stays as it is. The Event Finder's key only hides it.
+// is, the pane stays as it is.
 TEST_P(HidingAToolTest, LeavesThePaneToTheActiveWindowOnceNoToolIsShown) {
     const HiddenToolCase& c = GetParam();
     Command(CMD_CLOSE_ALL);
@@ -518,13 +518,14 @@ std::vector<HiddenToolCase> EveryToolWithAndWithoutAWindow() {
     const std::pair<int, WORD> tools[] = {{CMD_OBJECT_INFO, '1'}, {CMD_EVENT_FORECAST, '2'}, {CMD_EVENT_FINDER, '3'},
                                           {CMD_CALCULATOR, '4'},  {CMD_SYMBOLS, '5'}};
     for (const auto& [command, key] : tools) {
-        for (bool window : {false, true}) cases.push_back({command, key, window, 0, command != CMD_EVENT_FINDER});
+        for (bool window : {false, true}) cases.push_back({command, key, window, 0, true});
     }
     // Object Info stays shown: its tasks stay in the pane.
     cases.push_back({CMD_CALCULATOR, '4', false, CMD_OBJECT_INFO, false});
     cases.push_back({CMD_EVENT_FORECAST, '2', true, CMD_OBJECT_INFO, false});
     // The Event Finder counts among the tools shown.
     cases.push_back({CMD_SYMBOLS, '5', true, CMD_EVENT_FINDER, false});
+    cases.push_back({CMD_EVENT_FINDER, '3', true, CMD_OBJECT_INFO, false});
     return cases;
 }
 
