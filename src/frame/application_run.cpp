@@ -28,6 +28,7 @@
 #include "controls/system_desktop.h"
 #include "frame/single_instance.h"
 #include "frame/window_kinds.h"
+#include "tools/search_threads_win.h"
 
 namespace corvinata {
 
@@ -202,7 +203,6 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
     case CommandLineSwitch::RegServer: {
         const String path = ProgramPath();
         exitCode = RegisterServer(ClassIdText(), path);
-        if (exitCode == kServerDone && !automation::RegisterTypeLibrary(path.Text())) exitCode = kServerWriteFailed;
         return true;
     }
     case CommandLineSwitch::UnregServer:
@@ -225,11 +225,15 @@ bool ProcessCommandLine(const Char* commandLine, int& exitCode, bool& byAutomati
 }
 
 int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
-    const std::unique_ptr<Application> program =
+    std::unique_ptr<Application> program =
         CreateProgramApplication(std::make_unique<Win32StorageService>(), GetProgramDirectory(instance));
     Application& app = *program;
     OleSession ole;
     if (!ole.Ok()) return 0;
+    // Every start registers the type library, whatever the switches say,
+    // so that a program moved since its registration still gives clients
+    // its interfaces; a failure is no reason not to run.
+    static_cast<void>(automation::RegisterTypeLibrary(ProgramPath().Text()));
     // The report pages fetch their pictures through the program's own URL
     // scheme, served for the whole run.
     InlineImageProtocol inlineImages(ProgramInlineImageSource());
@@ -279,6 +283,10 @@ int ApplicationRun(HINSTANCE instance, const Char* commandLine) {
     // The frame is gone and its settings written: a start from now on is
     // the user's copy, whatever the rest of this one's ending takes.
     if (copy) copy->Release();
+    // A search that did not stop within its wait still reads the catalogues
+    // and body types the application holds: they stay until the process
+    // ends rather than go under it.
+    if (SearchWorkersRunning()) static_cast<void>(program.release());
     return code;
 }
 

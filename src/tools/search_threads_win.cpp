@@ -3,13 +3,19 @@
 #include <windows.h>
 #include <process.h>
 
+#include <atomic>
+
 namespace corvinata {
 namespace {
+
+// The workers whose work has not ended, in the whole process.
+std::atomic<int> running{0};
 
 class Win32SearchThread final : public events::SearchThread {
 public:
     explicit Win32SearchThread(std::function<void()> body) {
         auto* work = new std::function<void()>(std::move(body));
+        running.fetch_add(1);
         handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Main, work, 0, nullptr));
         // No thread to be had: the work is done here.
         if (handle_ == nullptr) Main(work);
@@ -20,29 +26,11 @@ public:
     Win32SearchThread(const Win32SearchThread&) = delete;
     Win32SearchThread& operator=(const Win32SearchThread&) = delete;
 
+    // A plain wait: the workers only post to the user-interface thread,
+    // never wait for it, and nothing the window does runs meanwhile (a
+    // click or a notification starting another search inside a stop).
     bool WaitForEnd(std::uint32_t milliseconds) override {
-        if (handle_ == nullptr) return true;
-        const DWORD start = GetTickCount();
-        for (;;) {
-            const DWORD waited = GetTickCount() - start;
-            const DWORD left = waited < milliseconds ? milliseconds - waited : 0;
-            const DWORD woke = MsgWaitForMultipleObjects(1, &handle_, FALSE, left, QS_ALLINPUT);
-            if (woke == WAIT_OBJECT_0) return true;
-            if (woke != WAIT_OBJECT_0 + 1) return false;
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) {
-                    // The loop that ends the program is the caller's: it gets
-                    // the quit again, after the rest of the wait.
-                    PostQuitMessage(static_cast<int>(message.wParam));
-                    const DWORD spent = GetTickCount() - start;
-                    return WaitForSingleObject(handle_, spent < milliseconds ? milliseconds - spent : 0) ==
-                           WAIT_OBJECT_0;
-                }
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
+        return handle_ == nullptr || WaitForSingleObject(handle_, milliseconds) == WAIT_OBJECT_0;
     }
 
 private:
@@ -50,6 +38,7 @@ private:
         auto* body = static_cast<std::function<void()>*>(work);
         (*body)();
         delete body;
+        running.fetch_sub(1);
         return 0;
     }
 
@@ -57,6 +46,8 @@ private:
 };
 
 }  // namespace
+
+bool SearchWorkersRunning() { return running.load() > 0; }
 
 std::unique_ptr<events::SearchThread> Win32SearchThreads::Start(std::function<void()> body) {
     return std::make_unique<Win32SearchThread>(std::move(body));

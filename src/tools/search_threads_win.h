@@ -6,12 +6,15 @@
 namespace corvinata {
 
 // Each thread owns the work it runs and ends by itself; its object only
-// waits for that end, and may go before it. A wait on the user-interface
-// thread serves the thread's messages, so that its windows keep answering
-// the user and other threads meanwhile.
+// waits for that end, for a bounded time, and may go before it.
 class Win32SearchThreads final : public events::SearchThreadStarter {
 public:
     std::unique_ptr<events::SearchThread> Start(std::function<void()> body) override;
 };
+
+// Whether a worker asked to stop is still running after its wait: what it
+// reads (the catalogues, the body types) must then outlive the program's
+// end.
+bool SearchWorkersRunning();
 
 }  // namespace corvinata
