@@ -95,8 +95,6 @@ AutomationServer::~AutomationServer() {
 
 bool AutomationServer::Start(const wchar_t* programPath) {
     std::wcsncpy(programPath_, programPath ? programPath : L"", MAX_PATH);
-    // A program moved since its registration still finds its interfaces.
-    RegisterTypeLibrary(programPath_);
     AppFactory* factory = new (std::nothrow) AppFactory(*this);
     if (!factory) return false;
     registered_ = SUCCEEDED(CoRegisterClassObject(CLSID_App, factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE,

@@ -585,6 +585,34 @@ TEST(AutomationServerLife, UnregisteringRemovesTheClassKeyAlone) {
     EXPECT_EQ(RunProgram(L"-RegServer"), 0);
 }
 
+// Every start registers the type library before it looks at its switch:
+// a start that only unregisters puts back the library's path that a moved
+// program left stale.
+TEST(AutomationServerLife, EveryStartRegistersTheTypeLibrary) {
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    const std::wstring library = L"TypeLib\\" + GuidText(LIBID_CorvinataServerLib);
+    HKEY opened = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, library.c_str(), 0, KEY_READ, &opened), ERROR_SUCCESS);
+    wchar_t version[64] = {};
+    const LONG found = RegEnumKeyW(opened, 0, version, 64);
+    RegCloseKey(opened);
+    ASSERT_EQ(found, ERROR_SUCCESS);
+    const std::wstring file = library + L"\\" + version + L"\\0\\win32";
+    const auto registeredPath = [&file] {
+        wchar_t path[MAX_PATH] = {};
+        LONG size = sizeof path;
+        RegQueryValueW(HKEY_CLASSES_ROOT, file.c_str(), path, &size);
+        return std::wstring(path);
+    };
+    const std::wstring program = registeredPath();
+    ASSERT_FALSE(program.empty());
+    const wchar_t stale[] = L"C:\\moved\\elsewhere.exe";
+    ASSERT_EQ(RegSetValueW(HKEY_CLASSES_ROOT, file.c_str(), REG_SZ, stale, sizeof stale), ERROR_SUCCESS);
+    EXPECT_EQ(RunProgram(L"-UnregServer"), 0);
+    EXPECT_EQ(registeredPath(), program);
+    EXPECT_EQ(RunProgram(L"-RegServer"), 0);
+}
+
 // In this process: an object without type information still works through
 // its vtable; IDispatch answers E_FAIL until the program's type library is
 // loaded.
