@@ -22,25 +22,29 @@ namespace {
 
 constexpr ListColumn kLessonColumns[] = {{L"Title", 340}, {L"Applies to", 60}, {L"File", 190}};
 
-// Moves `window` to the stored top-left corner (and size, when asked),
-// kept on the work area of the nearest monitor.
-void PlaceAt(HWND window, const WindowGeometry& at, bool withSize) {
+// Moves `window` to the stored top-left corner when the record holds one,
+// kept on the work area of the nearest monitor; false when it holds none.
+bool PlaceAt(HWND window, const WindowGeometry& at) {
+    if (!(at.fieldMask & kGeometryPosition)) return false;
     RECT rect;
     GetWindowRect(window, &rect);
-    const int width = withSize && at.width > 0 ? at.width : rect.right - rect.left;
-    const int height = withSize && at.height > 0 ? at.height : rect.bottom - rect.top;
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
     const RECT work = WorkAreaNear(RECT{at.left, at.top, at.left + width, at.top + height});
     const int left = std::max<int>(work.left, std::min<int>(at.left, work.right - width));
     const int top = std::max<int>(work.top, std::min<int>(at.top, work.bottom - height));
-    SetWindowPos(window, nullptr, left, top, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (withSize ? 0 : SWP_NOSIZE));
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
-WindowGeometry GeometryOf(HWND window) {
+// The window's top-left corner into the record, as the dialogs keep their
+// place: the size is the template's and is not kept.
+void KeepPlace(HWND window, WindowGeometry& at) {
     RECT rect;
     GetWindowRect(window, &rect);
-    return WindowGeometry{kGeometryAll, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                          false, false};
+    at.left = rect.left;
+    at.top = rect.top;
+    at.fieldMask |= kGeometryPosition;
 }
 
 // ---- Select Lesson ------------------------------------------------------
@@ -90,7 +94,7 @@ void ShowDescription(HWND dialog, const SelectLessonSession& session, int row) {
 }
 
 void KeepDialogState(HWND dialog, SelectLessonSession& session) {
-    session.state.geometry = GeometryOf(dialog);
+    KeepPlace(dialog, session.state.geometry);
     CaptureListViewState(LessonList(dialog), session.state.list);
 }
 
@@ -143,7 +147,7 @@ void Browse(HWND dialog, SelectLessonSession& session) {
 }
 
 void OnSelectLessonInit(HWND dialog, SelectLessonSession& session) {
-    if (session.state.geometry.width > 0) PlaceAt(dialog, session.state.geometry, true);
+    PlaceAt(dialog, session.state.geometry);
     FillLessonList(dialog, session);
     HWND list = LessonList(dialog);
     ApplyColumnWidths(list, session.state.list, false);
@@ -271,7 +275,7 @@ void Educator::PlaceLessonWindow(int x, int y) {
         WindowGeometry& at = params_.runLessonPlace->geometry;
         at.left = x;
         at.top = y;
-        if (at.width <= 0) at.width = 1;  // a place is now known
+        at.fieldMask |= kGeometryPosition;
     }
     if (window_) SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -294,9 +298,7 @@ void Educator::EnableEducatorCommand() { SetCommandEnabled(true); }
 
 void Educator::OnInitDialog(HWND window) {
     window_ = window;
-    if (params_.runLessonPlace && params_.runLessonPlace->geometry.width > 0) {
-        PlaceAt(window, params_.runLessonPlace->geometry, false);
-    } else {
+    if (!params_.runLessonPlace || !PlaceAt(window, params_.runLessonPlace->geometry)) {
         CentreOverWindow(params_.frame, window);
     }
     const String caption = FormatPercent1(TXT("Educator - %"), title_);
@@ -309,11 +311,7 @@ void Educator::OnInitDialog(HWND window) {
 
 void Educator::OnDestroy() {
     if (params_.runLessonPlace) {
-        const WindowGeometry at = GeometryOf(window_);
-        params_.runLessonPlace->geometry.left = at.left;
-        params_.runLessonPlace->geometry.top = at.top;
-        params_.runLessonPlace->geometry.width = at.width;
-        params_.runLessonPlace->geometry.height = at.height;
+        KeepPlace(window_, params_.runLessonPlace->geometry);
     }
     if (params_.modeless) params_.modeless->RemoveModelessDialog(window_);
     window_ = nullptr;

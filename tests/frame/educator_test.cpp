@@ -208,6 +208,36 @@ TEST_F(RunLessonTest, ASecondLessonOpensWhereTheFirstWasClosed) {
     Press(IDC_LESSON_STOP);
 }
 
+// After a restart the places read from the settings are the corners alone,
+// as the dialogs store them: both lesson windows open there.
+TEST_F(RunLessonTest, TheLessonWindowsOpenAtTheCornersTheSettingsGive) {
+    const auto corner = [](int left, int top) {
+        WindowGeometry at;
+        at.fieldMask = kGeometryPosition;
+        at.left = left;
+        at.top = top;
+        at.width = at.height = 0;
+        return at;
+    };
+    app_->DialogStates().selectLesson.geometry = corner(250, 140);
+    app_->DialogStates().runLesson.geometry = corner(222, 111);
+    RECT selectAt{};
+    OpenSelectLesson([&](test::ModalDriver& driver, HWND dialog) {
+        GetWindowRect(dialog, &selectAt);
+        driver.Click(IDCANCEL);
+    });
+    EXPECT_EQ(selectAt.left, 250);
+    EXPECT_EQ(selectAt.top, 140);
+    TheEducator().RunScriptFile(Shipped(L"Phases of the Moon.sts"), String(L"Placed"));
+    ASSERT_NE(LessonWindow(), nullptr);
+    RECT runAt{};
+    GetWindowRect(LessonWindow(), &runAt);
+    EXPECT_EQ(runAt.left, 222);
+    EXPECT_EQ(runAt.top, 111);
+    Press(IDC_LESSON_STOP);
+    EXPECT_EQ(app_->DialogStates().runLesson.geometry.fieldMask, kGeometryPosition);
+}
+
 // A statement that fails, and a lesson that does not compile, are reported;
 // either way the Educator can start the next lesson.
 TEST_F(RunLessonTest, FailuresAreReportedAndEnableTheEducatorAgain) {
