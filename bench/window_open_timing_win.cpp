@@ -3,7 +3,11 @@
 // as the program starts it: the first window of a kind (pictures decoded,
 // classes and panel made), then a second one beside it, opened and closed
 // again as many times as asked. Prints the first and the median of the
-// second windows of each kind. Run by hand beside countryshape.dat:
+// second windows of each kind. Then, with the control panel, Related Tasks
+// and the Window Manager shown, ten windows of mixed kinds opened one after
+// another by Window > New, each with the work it posts done (the keys
+// handed to its panel) and painted: the median of as many rounds as asked.
+// Run by hand beside countryshape.dat:
 //   wine window_open_timing.exe [runs]
 // The settings live under a key of the program's own, removed at the end.
 #include <windows.h>
@@ -11,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -43,6 +48,30 @@ struct Kind {
     int command;
 };
 
+// Ten windows, each kind that opens without a question at its close.
+constexpr int kMixedKinds[] = {CMD_NEW_SKY,    CMD_NEW_SOLAR_SYSTEM, CMD_NEW_JUPITER,
+                               CMD_NEW_SATURN, CMD_NEW_ECLIPSE,      CMD_NEW_PICTURE,
+                               CMD_NEW_REPORT, CMD_NEW_SKY,          CMD_NEW_SOLAR_SYSTEM,
+                               CMD_NEW_ECLIPSE};
+
+// The ten windows opened by Window > New with the panes shown, each one's
+// posted work done and painted before the next; the milliseconds, or a
+// negative number when a window did not open.
+double OpenMixedWindows(FrameWindow& frame) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (int command : kMixedKinds) {
+        SendMessageW(frame.Window(), WM_COMMAND, command, 0);
+        Pump();
+        RedrawWindow(frame.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    QueryPerformanceCounter(&end);
+    const bool opened = frame.Registry().AllWindows().size() == std::size(kMixedKinds);
+    SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
+    Pump();
+    return opened ? Milliseconds(start, end) : -1.0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -53,6 +82,7 @@ int wmain(int argc, wchar_t** argv) {
                           {"Solar Eclipse", CMD_NEW_ECLIPSE}};
     std::vector<double> firsts;
     std::vector<std::vector<double>> seconds(std::size(kinds));
+    std::vector<double> mixed;
     {
         timing::StartedProgram program(L"window_open_timing");
         if (!program.Started()) return 1;
@@ -75,11 +105,23 @@ int wmain(int argc, wchar_t** argv) {
             SendMessageW(frame.Window(), WM_COMMAND, CMD_CLOSE_ALL, 0);
             Pump();
         }
+        for (int pane : {CMD_VIEW_CONTROL_PANEL, CMD_VIEW_RELATED_TASKS, CMD_VIEW_WINDOW_MANAGER}) {
+            if (!frame.IsPaneShown(pane)) SendMessageW(frame.Window(), WM_COMMAND, pane, 0);
+        }
+        Pump();
+        for (int i = 0; i < runs; ++i) {
+            const double milliseconds = OpenMixedWindows(frame);
+            if (milliseconds < 0) return 1;
+            mixed.push_back(milliseconds);
+        }
     }
     Pump();
     for (std::size_t k = 0; k < std::size(kinds); ++k) {
         std::printf("%-17s first window %6.1f ms, a second window: median %6.1f ms of %d\n", kinds[k].name, firsts[k],
                     Median(seconds[k]), runs);
     }
+    std::printf("%zu mixed windows by Window > New, panes shown: median %6.1f ms of %d (%.1f to %.1f)\n",
+                std::size(kMixedKinds), Median(mixed), runs, *std::min_element(mixed.begin(), mixed.end()),
+                *std::max_element(mixed.begin(), mixed.end()));
     return 0;
 }

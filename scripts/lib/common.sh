@@ -6,7 +6,7 @@ CN_JOBS=${CN_JOBS:-$(nproc)}
 
 CN_PACKAGES=(cmake ninja-build g++ python3 python3-pil python3-fonttools googletest libbenchmark-dev
              mingw-w64 g++-mingw-w64-i686-posix mingw-w64-tools
-             wine wine32:i386 xvfb xauth x11-utils fp-utils libwine-dev)
+             wine wine32:i386 xvfb xauth x11-utils fp-utils libwine-dev openbox xdotool)
 
 cn_missing_packages() {
     local pkg missing=()

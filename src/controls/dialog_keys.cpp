@@ -7,25 +7,6 @@ namespace {
 // dialog itself before any did.
 constexpr wchar_t kLastKeysProperty[] = L"CorvinataLastKeys";
 
-thread_local HHOOK t_focusHook = nullptr;
-thread_local int t_memories = 0;
-
-// A control takes the keys: the nearest remembering dialog around it
-// notes it.
-LRESULT CALLBACK WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_SETFOCUS) {
-        const HWND gaining = reinterpret_cast<HWND>(wParam);
-        const HWND desktop = GetDesktopWindow();
-        for (HWND around = gaining ? GetAncestor(gaining, GA_PARENT) : nullptr; around && around != desktop;
-             around = GetAncestor(around, GA_PARENT)) {
-            if (GetPropW(around, kLastKeysProperty) == nullptr) continue;
-            SetPropW(around, kLastKeysProperty, gaining);
-            break;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 bool CanTakeKeys(HWND control) {
     return control != nullptr && IsWindow(control) && IsWindowVisible(control) && IsWindowEnabled(control);
 }
@@ -37,17 +18,15 @@ bool HasKeys(HWND control) {
 
 }  // namespace
 
-DialogKeysMemory::DialogKeysMemory(HWND dialog) : dialog_(dialog) {
-    SetPropW(dialog_, kLastKeysProperty, dialog_);
-    if (t_memories++ == 0) t_focusHook = SetWindowsHookExW(WH_CBT, &WatchFocus, nullptr, GetCurrentThreadId());
-}
+DialogKeysMemory::DialogKeysMemory(HWND dialog) : dialog_(dialog) { SetPropW(dialog_, kLastKeysProperty, dialog_); }
 
 DialogKeysMemory::~DialogKeysMemory() {
     if (IsWindow(dialog_)) RemovePropW(dialog_, kLastKeysProperty);
-    if (--t_memories == 0 && t_focusHook != nullptr) {
-        UnhookWindowsHookEx(t_focusHook);
-        t_focusHook = nullptr;
-    }
+}
+
+void NoteDialogKeys(HWND dialog, HWND control) {
+    if (dialog == nullptr || control == nullptr || !IsChild(dialog, control)) return;
+    if (GetPropW(dialog, kLastKeysProperty) != nullptr) SetPropW(dialog, kLastKeysProperty, control);
 }
 
 void GiveDialogKeys(HWND dialog) {

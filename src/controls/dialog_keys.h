@@ -11,8 +11,9 @@ namespace corvinata {
 
 // Remembers, for as long as it lives, the last control of the dialog that
 // had the keys. The system tells a dialog inside another window of no
-// activation, so its own memory of the focus never follows the user: this
-// one follows every focus change of the thread.
+// activation, so its own memory of the focus never follows the user: the
+// window it lives in notes the control where the keys leave the dialog
+// (NoteDialogKeys), as a top-level dialog does when it is deactivated.
 class DialogKeysMemory {
 public:
     explicit DialogKeysMemory(HWND dialog);
@@ -23,6 +24,11 @@ public:
 private:
     HWND dialog_;
 };
+
+// The keys are leaving `control` (or have just left it): when it is a
+// control of the remembering dialog, it is the one the dialog gives them
+// back to.
+void NoteDialogKeys(HWND dialog, HWND control);
 
 // The keys to the dialog's control that had them last, when it can still
 // take them (there, shown, enabled); else to its first tab stop.

@@ -110,6 +110,11 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case kFocusPanelMessage:
         FocusPanel();
         return 0;
+    case WM_SETFOCUS:
+        // The panel's Escape, or a click on what the window shows: the
+        // keys leave the panel for the window.
+        NotePanelKeys(reinterpret_cast<HWND>(wParam));
+        break;
     case WM_KEYDOWN:
         // Tab takes the keys from the window into its panel.
         if (wParam != VK_TAB) break;
@@ -154,20 +159,25 @@ LRESULT MdiChildWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 // follow the window unless a click into the pane brought the activation:
 // the pane keeps what was clicked, and the keys stay where they were.
 void MdiChildWindow::OnActivation(bool active, bool full, HWND previous) {
-    if (active && full) {
+    if (!active) {
+        // Another window, a dialog, a tool or another program takes over
+        // (the frame passes its own deactivation on to its active child),
+        // and the keys are still where the user left them.
+        NotePanelKeys(GetFocus());
+        return;
+    }
+    if (full) {
         auto* before = reinterpret_cast<MdiChildWindow*>(previous ? GetWindowLongPtrW(previous, GWLP_USERDATA) : 0);
         host_.ChildWindowActivated(before, *this);
     }
-    if (host_.TakeActivationSkip() || !active) return;
+    if (host_.TakeActivationSkip()) return;
     host_.ChildWindowShown(*this);
-    // Inside the activation, before the input that brought it reaches its
-    // control: a click that brings the frame back then presses what it
-    // clicked and keeps the keys there. A frame not yet active (the MDI
-    // client's activation that a tool's command started) would be
-    // activated by the focus inside this activation: it gets them once the
-    // activation is through. So does a window the MDI client gives the
-    // focus itself after its activation messages.
-    if (GetActiveWindow() == GetAncestor(handle_, GA_ROOT)) FocusPanelNow();
+    // The frame coming back to the front: inside its activation, before
+    // the input that brought it reaches its control, so that a click then
+    // presses what it clicked and keeps the keys there. The MDI client's
+    // own activation gives the focus to the window itself after its
+    // messages: the keys go on once it is through.
+    if (!full && GetActiveWindow() == GetAncestor(handle_, GA_ROOT)) FocusPanelNow();
     FocusPanelLater(full);
 }
 
@@ -213,6 +223,10 @@ void MdiChildWindow::FocusPanelNow() {
     const HWND focus = GetFocus();
     if (focus && (focus == dialog || IsChild(dialog, focus))) return;
     GiveDialogKeys(dialog);
+}
+
+void MdiChildWindow::NotePanelKeys(HWND control) {
+    if (const HWND dialog = host_.ChildPanelDialog(*this)) NoteDialogKeys(dialog, control);
 }
 
 void MdiChildWindow::TakeKeys() {

@@ -110,6 +110,9 @@ private:
     void OnActivation(bool active, bool full, HWND previous);
     void FocusPanel();
     void FocusPanelNow();
+    // The keys are leaving `control`: when it is one of the panel's, the
+    // panel gives them back to it.
+    void NotePanelKeys(HWND control);
     bool IsActiveChild() const;
 
     ChildWindowHost& host_;

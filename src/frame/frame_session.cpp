@@ -9,10 +9,11 @@
 
 namespace corvinata {
 
-void FrameSession::RestoreNightVision(HWND frame) {
+bool FrameSession::RestoreNightVision(HWND frame) {
     SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
     NightVisionLevels levels;
     if (PushSettingsKey(tree, String(settings_key::kNightVision))) LoadNightVision(tree, levels);
+    const bool ask = levels.active && !byAutomation_;
     if (levels.active) {
         const String text = FormatPercent1(
             TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
@@ -24,6 +25,7 @@ void FrameSession::RestoreNightVision(HWND frame) {
                                                         MessageTopic::NightVisionWasActive) == kAnswerYes;
     }
     nightVision_.ApplyNightVision(levels.active, levels.brightness, levels.contrast);
+    return ask;
 }
 
 void FrameSession::RestoreWindows() {

@@ -23,8 +23,9 @@ public:
 
     // The levels of the last run come back as they were; night vision
     // itself goes on again only when the user says so (never for an
-    // automation client, which has nobody to ask).
-    void RestoreNightVision(HWND frame);
+    // automation client, which has nobody to ask). True when the user was
+    // asked.
+    bool RestoreNightVision(HWND frame);
     // The windows of the last run come back kind by kind, then in their
     // stacking order.
     void RestoreWindows();

@@ -10,6 +10,7 @@
 #include "app/status_texts.h"
 #include "automation/application_script_host.h"
 #include "base/text_format.h"
+#include "base/wine_host_win.h"
 #include "controls/bitmap_button.h"
 #include "controls/message_box.h"
 #include "controls/window_centring.h"
@@ -135,6 +136,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: if (OnTimer(wParam)) return 0; break;
     case WM_MOUSEWHEEL: return 0;
     case WM_ACTIVATE: if (OnActivate(wParam)) return 0; break;
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam)); break;
     // A menu or a modal dialog (which disables the frame) comes over the
     // child windows and the toolbar: their tips would stay on top of it.
     case WM_ENTERMENULOOP:
@@ -362,7 +364,7 @@ bool FrameWindow::RefreshFrameImages() {
 void FrameWindow::OnStartup() {
     UpdateWindow(window_);
     menuPictures_.Set(GetMenu(window_), instance_);
-    session_.RestoreNightVision(window_);
+    if (session_.RestoreNightVision(window_)) TakeKeysBackFromWindowManager();
     // The documents and panes take the moment and the place before the
     // windows of the last run come back over them.
     app_.AnnounceStart();
@@ -382,14 +384,30 @@ void FrameWindow::OnStartup() {
     // The tools come last, over the frame as it will stay.
     tools_.Create();
     RefreshRelatedTasks();
+    // The start is through before the welcome: a Quick Tour it starts moves
+    // between windows as any lesson does, its steps recorded.
+    startupFinished_ = true;
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
+        TakeKeysBackFromWindowManager();
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
         if (choice == WelcomeChoice::QuickTour) tools_.RunQuickTour();
     }
-    startupFinished_ = true;
     // A close that arrived while start-up waited in a dialog runs now.
     if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// Under Wine a window manager decides which window has the keyboard, and
+// Wine asks it for none: when a start-up question (night vision, the
+// welcome) goes, the manager gives the keys back to the window it focused
+// last, never the frame, which the question disabled (and night vision's
+// switch held undrawn) all the while it was on the screen. Shown afresh,
+// the frame is a new window to the manager, which focuses it.
+void FrameWindow::TakeKeysBackFromWindowManager() {
+    if (!RunsUnderWine() || !IsWindowVisible(window_)) return;
+    constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, kKeep | SWP_HIDEWINDOW);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
 }
 
 void FrameWindow::OnClose() {
@@ -490,11 +508,21 @@ HWND FrameWindow::ChildPanelDialog(MdiChildWindow& window) {
 
 // The active child's activation, which comes first, has handed the keys to
 // its panel (or to where they were): the default would take them to the
-// frame, and on through the MDI client to the child itself.
+// frame, and on through the MDI client to the child itself, from where the
+// posted hand-over would give them to the panel again as from another of
+// the frame's windows (a date would start again at its first field).
 bool FrameWindow::OnActivate(WPARAM wParam) const {
     if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam) != 0) return false;
     const HWND focus = GetFocus();
     return focus && focus != window_ && IsChild(window_, focus);
+}
+
+// A frame made active while hidden (a pane's dialog gives the keys to its
+// list as the frame is built) is told of no activation when it is shown,
+// and its caption would stay drawn as inactive: it is drawn as the frame is.
+void FrameWindow::OnWindowPosChanged(const WINDOWPOS& position) const {
+    if (!(position.flags & SWP_SHOWWINDOW) || GetActiveWindow() != window_) return;
+    SendMessageW(window_, WM_NCACTIVATE, GetForegroundWindow() == window_, 0);
 }
 
 bool FrameWindow::TakeActivationSkip() {

@@ -174,6 +174,10 @@ private:
     bool OnTimer(WPARAM timer);
     // True when the keys are already inside the frame and stay there.
     bool OnActivate(WPARAM wParam) const;
+    void OnWindowPosChanged(const WINDOWPOS& position) const;
+    // The frame shown afresh after a start-up question, so that the
+    // keyboard comes back to it under a window manager.
+    void TakeKeysBackFromWindowManager();
     void OnHelp(WPARAM wParam, const HELPINFO* request);
     void OnSysColourChange();
     void OnStartup();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -15,6 +16,8 @@
 #include "app/help_topics_win.h"
 #include "catalog/body_types.h"
 #include "catalog/catalogue_registry.h"
+#include "controls/custom_control_registry.h"
+#include "controls/spin_edit_window.h"
 #include "frame/frame_related_tasks.h"
 #include "frame/frame_window_services.h"
 #include "frame_test.h"
@@ -24,6 +27,7 @@
 #include "support/list_view_rows_win.h"
 #include "support/test_text.h"
 #include "typed_keys.h"
+#include "views/eclipse_panel_win.h"
 #include "views/explorer_panel_win.h"
 #include "views/graph_window_win.h"
 #include "views/report_picture_panels_win.h"
@@ -399,6 +403,54 @@ TEST_P(WorkingButtonTest, TheKeysStayOnTheButton) {
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, WorkingButtonTest, ::testing::ValuesIn(kWorkingButtons),
                          [](const ::testing::TestParamInfo<ButtonCase>& info) { return info.param.name; });
+
+// ---- the frame coming back -------------------------------------------------
+
+struct BackCase {
+    const char* name;
+    // Brings the frame back from the tool in front, to `window` as its
+    // active child.
+    void (*bring)(ChildActivationTest& test, MdiChildWindow& window);
+};
+
+const BackCase kWaysBack[] = {
+    {"ByTheKeys",  // Alt+Tab
+     [](ChildActivationTest& test, MdiChildWindow&) {
+         SetForegroundWindow(test.Frame().Window());
+         test.Typed().RunLoop();
+     }},
+    {"ByACaptionClick", [](ChildActivationTest& test, MdiChildWindow& window) { test.ClickCaption(window.Handle()); }},
+};
+
+class ComingBackTest : public ChildActivationTest, public ::testing::WithParamInterface<BackCase> {};
+
+// The Solar Eclipse panel's date, its month chosen with Right: the frame
+// back from a tool gives the keys to the date as the user left it, on its
+// month, and Up steps the month (a date given the keys from another of
+// the frame's windows on the way would start again at its day).
+TEST_P(ComingBackTest, APanelDateKeepsTheFieldTheUserWasIn) {
+    MdiChildWindow* window = Open(kKinds[4]);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(FocusComesToPanel(kSolarEclipseWindow)) << Focus();
+    const HWND picker = GetDlgItem(PanelDialog(kSolarEclipseWindow), kGoToDateItem);
+    auto* date = FindCustomControl<DatePickerControl>(picker);
+    ASSERT_NE(date, nullptr);
+    ASSERT_TRUE(date->SetDate(2026, 5, 10));
+    for (int tabs = 0; tabs < 30 && GetFocus() != picker; ++tabs) Typed().Keys({{VK_TAB}});
+    ASSERT_EQ(GetFocus(), picker) << Focus();
+    Typed().Keys({{VK_RIGHT}});
+    ASSERT_TRUE(BringToolForward(CMD_CALCULATOR));
+    GetParam().bring(*this, *window);
+    ASSERT_TRUE(FocusComesTo(picker)) << Focus();
+    Typed().Keys({{VK_UP}});
+    std::int32_t year = 0, month = 0, day = 0;
+    date->GetDate(year, month, day);
+    EXPECT_EQ(month, 6);
+    EXPECT_EQ(day, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, ComingBackTest, ::testing::ValuesIn(kWaysBack),
+                         [](const ::testing::TestParamInfo<BackCase>& info) { return info.param.name; });
 
 // ---- the ways a window comes to the front ---------------------------------
 

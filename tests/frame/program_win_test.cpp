@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -1140,6 +1141,109 @@ TEST(ProgramTest, TheStartUpQuestionLeavesThePanesInTheColoursOfTheAnswer) {
         EXPECT_EQ(program.WaitForExit(30000), 0);
         EXPECT_EQ(NightVisionIndices(FreshSystemColours()), day) << "ended";
     }
+    RemoveSettings();
+}
+
+// A window of the named desktop whose class (or, with none, caption) is
+// `name`, shown or hidden; none while there is none.
+struct DesktopSearch {
+    const wchar_t* className;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDesktopWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<DesktopSearch*>(data);
+    wchar_t text[64] = {};
+    if (search.className ? GetClassNameW(window, text, 64) && lstrcmpW(text, search.className) == 0
+                         : GetWindowTextW(window, text, 64) && lstrcmpW(text, search.caption) == 0) {
+        search.found = window;
+    }
+    return search.found == nullptr;
+}
+
+HWND DesktopWindow(HDESK desktop, const wchar_t* className, const wchar_t* caption = nullptr) {
+    DesktopSearch search{className, caption, nullptr};
+    EnumDesktopWindows(desktop, MatchDesktopWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The pixels of the middle row of a window's caption on the screen that
+// have the system's colours of an active caption, and those of an inactive
+// one.
+struct CaptionPixels {
+    int active = 0;
+    int inactive = 0;
+};
+
+CaptionPixels CaptionPixelsOf(HWND window, const std::vector<std::uint32_t>& screen, int width, int height) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int y = r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    const auto is = [](COLORREF colour, std::initializer_list<int> indices) {
+        return std::any_of(indices.begin(), indices.end(), [colour](int i) { return GetSysColor(i) == colour; });
+    };
+    CaptionPixels pixels;
+    if (y < 0 || y >= height) return pixels;
+    for (int x = std::max(0L, r.left); x < std::min<LONG>(width, r.right); ++x) {
+        const std::uint32_t p = screen[static_cast<std::size_t>(y) * width + x];
+        const COLORREF colour = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        pixels.active += is(colour, {COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION});
+        pixels.inactive += is(colour, {COLOR_INACTIVECAPTION, COLOR_GRADIENTINACTIVECAPTION});
+    }
+    return pixels;
+}
+
+// A fresh start, on a desktop of Wine's own (which draws the captions
+// itself, as Windows does; scripts/run starts the program so on a virtual
+// screen): the frame, the active window, has its caption drawn active on
+// the screen, and still so once Window > New has opened a first window.
+TEST(ProgramTest, TheActiveFramesCaptionIsDrawnActive) {
+    RemoveSettings();
+    const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
+    ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
+    test::PutPointerWhereItShowsNothing();
+    const wchar_t* name = L"CorvinataCaptions";
+    wchar_t system[MAX_PATH] = {};
+    GetWindowsDirectoryW(system, MAX_PATH);
+    const std::wstring arguments = std::wstring(L"/desktop=") + name + L",1280x1024 \"" + ProgramPath() + L"\"";
+    RunningProgram desktop(arguments.c_str(), nullptr, std::wstring(system) + L"\\explorer.exe");
+    ASSERT_TRUE(desktop.Started());
+    HDESK shown = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (shown = OpenDesktopW(name, 0, FALSE, GENERIC_ALL)) != nullptr; }));
+    HWND frame = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        frame = DesktopWindow(shown, L"CorvinataMdiFrame");
+        return frame && (GetWindowLongW(frame, GWL_STYLE) & WS_VISIBLE) && DesktopWindow(shown, nullptr, L"Event Finder");
+    }));
+    HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+    const struct {
+        const char* moment;
+        int command;  // none: as it started
+    } moments[] = {{"after the start", 0}, {"after Window > New > Sky", CMD_NEW_SKY}};
+    for (const auto& moment : moments) {
+        if (moment.command) {
+            PostMessageW(frame, WM_COMMAND, moment.command, 0);
+            ASSERT_TRUE(WaitUntil([client] { return SendMessageW(client, WM_MDIGETACTIVE, 0, 0) != 0; }));
+        }
+        GUITHREADINFO input{};
+        input.cbSize = sizeof input;
+        ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &input));
+        ASSERT_EQ(input.hwndActive, frame) << moment.moment;
+        Sleep(1000);  // what was told to draw has drawn
+        int width = 0, height = 0;
+        const std::vector<std::uint32_t> screen = Screen(width, height);
+        const CaptionPixels caption = CaptionPixelsOf(frame, screen, width, height);
+        EXPECT_GT(caption.active, 0) << moment.moment;
+        EXPECT_EQ(caption.inactive, 0) << moment.moment;
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(frame, &process);
+    const HANDLE program = OpenProcess(SYNCHRONIZE, FALSE, process);
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(program, 30000), WAIT_OBJECT_0);
+    CloseHandle(program);
+    CloseDesktop(shown);
     RemoveSettings();
 }
 
