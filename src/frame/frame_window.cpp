@@ -149,6 +149,10 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;
+    case kRefreshPanelMessage:
+        panelRefreshPending_ = false;
+        children_.RefreshActivePanel();
+        return 0;
     case kWindowManagerButtonsMessage:
         windowManagerButtonsPending_ = false;
         if (windowManager_) EnableWindowManagerButtons(windowManager_);
@@ -189,7 +193,10 @@ void FrameWindow::OnCreate() {
     // The active window's panel follows every new layout of the panes.
     panes_.Build(window_, MdiClient(),
                  {toolbar_.Window(), controlPanelParent_, relatedTasks_, windowManager_, status_.Window()},
-                 [this] { children_.RefreshActivePanel(); });
+                 [this] {
+                     if (panelRefreshPending_) return;
+                     panelRefreshPending_ = PostMessageW(window_, kRefreshPanelMessage, 0, 0) != FALSE;
+                 });
 
     reports_ = std::make_unique<ReportKindSetup>(app_, options_.NightVision(), children_, window_,
                                                  controlPanelParent_, instance_, [this] { RefreshRelatedTasks(); },

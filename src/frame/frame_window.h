@@ -57,6 +57,10 @@ constexpr UINT kComeForwardMessage = WM_APP + 2;
 // once the change is whole (a new row selected after the old one let go
 // would make them blink off and on).
 constexpr UINT kWindowManagerButtonsMessage = WM_APP + 3;
+// Posted by a new layout of the panes: the active window's panel reads its
+// window once the layout, and what caused it (a window being made, say), is
+// through; several layouts meanwhile make one reading.
+constexpr UINT kRefreshPanelMessage = WM_APP + 4;
 
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
@@ -242,6 +246,7 @@ private:
     std::unique_ptr<FrameClockTimer> clock_;
     HistoryDropDowns historyLists_{*this};
     bool startupFinished_ = false;
+    bool panelRefreshPending_ = false;
     bool restoringWindows_ = false;
     bool skipActivation_ = false;
     // A change of the Window Manager's selection is waiting for its buttons.

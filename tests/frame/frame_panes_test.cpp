@@ -143,7 +143,7 @@ TEST_F(FramePanesTest, ANewLayoutRefreshesTheActiveWindowsPanel) {
     sky->SetDateTime(later, true, false);
     EXPECT_EQ(sidereal(), before);
     SetWindowPos(frame_->Window(), nullptr, 0, 0, 1000, 650, SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_NE(sidereal(), before);
+    EXPECT_TRUE(RunMessagesUntil([&] { return sidereal() != before; }, 5000));
 }
 
 // While a child window is maximized its system menu stands first in the
