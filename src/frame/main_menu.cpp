@@ -52,6 +52,20 @@ std::wstring WithoutAmpersands(const wchar_t* text) {
     return plain;
 }
 
+// The item's text (by position or by command), at most 127 characters: the
+// menu's captions are the program's own and short.
+bool ItemText(HMENU menu, UINT item, BOOL byPosition, std::wstring& text) {
+    wchar_t caption[128] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = caption;
+    info.cch = 127;
+    if (!GetMenuItemInfoW(menu, item, byPosition, &info)) return false;
+    text = caption;
+    return true;
+}
+
 }  // namespace
 
 SubMenuFound FindSubMenuByText(HMENU menu, const wchar_t* text) {
@@ -59,16 +73,9 @@ SubMenuFound FindSubMenuByText(HMENU menu, const wchar_t* text) {
     const int count = menu ? GetMenuItemCount(menu) : 0;
     for (int i = 0; i < count; ++i) {
         HMENU submenu = GetSubMenu(menu, i);
-        if (!submenu) continue;
-        wchar_t caption[128] = {};
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_STRING;
-        item.dwTypeData = caption;
-        item.cch = 127;
-        if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &item) && WithoutAmpersands(caption) == wanted) {
-            return {submenu, true};
-        }
+        std::wstring caption;
+        if (!submenu || !ItemText(menu, static_cast<UINT>(i), TRUE, caption)) continue;
+        if (WithoutAmpersands(caption.c_str()) == wanted) return {submenu, true};
     }
     return {};
 }
@@ -80,15 +87,13 @@ HMENU WindowMenu(HMENU bar) { return FindSubMenuByText(bar, L"&Window").submenu;
 HMENU LayoutMenu(HMENU bar) { return FindSubMenuByText(ViewMenu(bar), L"&Layout").submenu; }
 
 void ShowProductNameInAbout(HMENU menu) {
-    wchar_t text[128] = {};
+    std::wstring text;
+    if (!ItemText(menu, CMD_ABOUT, FALSE, text)) return;
+    String caption(text.c_str());
+    ReplaceSubstring(caption, TXT("%"), GetProductInfo().GetProductName(), 0, -1);
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_STRING;
-    item.dwTypeData = text;
-    item.cch = 127;
-    if (!GetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item)) return;
-    String caption(text);
-    ReplaceSubstring(caption, TXT("%"), GetProductInfo().GetProductName(), 0, -1);
     item.dwTypeData = caption.Data();
     SetMenuItemInfoW(menu, CMD_ABOUT, FALSE, &item);
 }
