@@ -14,8 +14,9 @@
 // far it got, so that a run always holds what was found before the point a
 // search of it would continue from.
 //
-// A stop waits for the worker's end ten seconds at most (the thread object
-// serves the window's messages while it waits). A worker that does not end
+// A stop waits for the worker's end ten seconds at most, running none of
+// the window's messages meanwhile (nothing can start another search inside
+// the stop). A worker that does not end
 // in that time is left to end by itself: the run shows as stopped where its
 // last report left it, its later reports still reach that run while the
 // control lives, and the run continues only after that worker's end. The
@@ -49,8 +50,7 @@ class SearchThread {
 public:
     virtual ~SearchThread() = default;
     // Waits at most `milliseconds` for the thread's end; true once it has
-    // ended. On the user-interface thread the wait keeps serving the
-    // thread's messages.
+    // ended. The wait runs none of the calling thread's messages.
     virtual bool WaitForEnd(std::uint32_t milliseconds) = 0;
 };
 
@@ -254,7 +254,8 @@ private:
     std::vector<std::shared_ptr<Worker>> leftRunning_;
     int selected_ = 0;
     bool displayedRunDeleted_ = false;
-    // While a stop waits for its worker (messages are served meanwhile).
+    // While a stop waits for its worker and applies what it reported (the
+    // listeners told of its end must not start another search inside it).
     bool stopping_ = false;
     // Reports of the workers, in the order made.
     std::shared_ptr<Mailbox> mailbox_;

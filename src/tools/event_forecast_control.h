@@ -4,8 +4,8 @@
 //
 // The worker never waits for the window: it leaves a copy of what it found
 // so far in a mailbox and wakes the window. A stop sets the worker's own
-// request and waits for its end, a second at a time and six times at most
-// (the thread object serves the window's messages meanwhile). A worker that
+// request and waits for its end, a second at a time and six times at most,
+// running none of the window's messages meanwhile. A worker that
 // has not ended by then is left to end by itself: what it reported is
 // shown, and its later reports are not. Each worker has a job of its own
 // and shares with the control no more than the mailbox, which the control
