@@ -68,6 +68,11 @@ bool ToolWindows::IsShown(int command) const {
     return tool && tool->Window() && IsWindowVisible(tool->Window());
 }
 
+void DrawCaptionAsActivated(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    DefWindowProcW(dialog, WM_NCACTIVATE, wParam, lParam);
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 1);
+}
+
 bool DialogToolWindow::OpenDialog(HWND frame, const wchar_t* name) {
     frame_ = frame;
     window_ = CreateDialogParamW(Params().instance, name, frame, DialogProc, reinterpret_cast<LPARAM>(this));

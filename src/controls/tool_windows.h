@@ -86,6 +86,11 @@ inline void ToggleToolByCommand(HWND frame, int command) {
 // A tool window made from a dialog template of the program's resources:
 // a modeless dialog owned by the frame, which the message loop serves and
 // the tool's frame command shows and hides.
+// A tool dialog's answer of 1 to WM_NCACTIVATE, its caption drawn first as
+// the window now is: a dialog that answers the message itself skips the
+// default drawing, and the active tool would keep an inactive caption.
+void DrawCaptionAsActivated(HWND dialog, WPARAM wParam, LPARAM lParam);
+
 class DialogToolWindow : public ToolWindow {
 public:
     DialogToolWindow() = default;

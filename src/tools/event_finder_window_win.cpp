@@ -143,7 +143,7 @@ INT_PTR EventFinderWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lPar
         case WM_NCACTIVATE:
             // Coming back to the finder brings its selection's tasks back.
             if (wParam) ShowSelectionTasks();
-            SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
+            DrawCaptionAsActivated(window_, wParam, lParam);
             return TRUE;
         default:
             return FALSE;

@@ -160,7 +160,7 @@ INT_PTR EventForecastWindow::HandleDialog(UINT message, WPARAM wParam, LPARAM lP
         case WM_NCACTIVATE:
             // Coming back to the forecast brings its selection's tasks back.
             if (wParam) ShowSelectionTasks();
-            SetWindowLongPtrW(window_, DWLP_MSGRESULT, 1);
+            DrawCaptionAsActivated(window_, wParam, lParam);
             return TRUE;
         default:
             return FALSE;

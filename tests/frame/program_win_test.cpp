@@ -1197,8 +1197,9 @@ CaptionPixels CaptionPixelsOf(HWND window, const std::vector<std::uint32_t>& scr
 // A fresh start, on a desktop of Wine's own (which draws the captions
 // itself, as Windows does; scripts/run starts the program so on a virtual
 // screen): the frame, the active window, has its caption drawn active on
-// the screen, and still so once Window > New has opened a first window.
-TEST(ProgramTest, TheActiveFramesCaptionIsDrawnActive) {
+// the screen, and still so once Window > New has opened a first window;
+// so has each tool its command shows and makes the active window.
+TEST(ProgramTest, TheActiveWindowsCaptionIsDrawnActive) {
     RemoveSettings();
     const std::wstring frameKey = std::wstring(kSettingsKey) + L"\\Application frame window";
     ASSERT_TRUE(WriteDword(frameKey.c_str(), L"ShowHelpHint", 0));  // no Welcome dialog
@@ -1217,23 +1218,36 @@ TEST(ProgramTest, TheActiveFramesCaptionIsDrawnActive) {
         return frame && (GetWindowLongW(frame, GWL_STYLE) & WS_VISIBLE) && DesktopWindow(shown, nullptr, L"Event Finder");
     }));
     HWND client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
-    const struct {
-        const char* moment;
-        int command;  // none: as it started
-    } moments[] = {{"after the start", 0}, {"after Window > New > Sky", CMD_NEW_SKY}};
-    for (const auto& moment : moments) {
-        if (moment.command) {
-            PostMessageW(frame, WM_COMMAND, moment.command, 0);
-            ASSERT_TRUE(WaitUntil([client] { return SendMessageW(client, WM_MDIGETACTIVE, 0, 0) != 0; }));
-        }
+    const DWORD thread = GetWindowThreadProcessId(frame, nullptr);
+    const auto activeWindow = [thread] {
         GUITHREADINFO input{};
         input.cbSize = sizeof input;
-        ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &input));
-        ASSERT_EQ(input.hwndActive, frame) << moment.moment;
+        return GetGUIThreadInfo(thread, &input) ? input.hwndActive : nullptr;
+    };
+    const struct {
+        const char* moment;
+        int command;         // none: as it started
+        const wchar_t* tool; // the tool the command shows; none: the frame
+    } moments[] = {
+        {"after the start", 0, nullptr},
+        {"after Window > New > Sky", CMD_NEW_SKY, nullptr},
+        {"Object Information shown", CMD_OBJECT_INFO, L"Object Information"},
+        {"Event Forecast shown", CMD_EVENT_FORECAST, L"Event Forecast"},
+        {"Event Finder shown", CMD_EVENT_FINDER, L"Event Finder"},
+        {"Calculator shown", CMD_CALCULATOR, L"Astronomical Calculator"},
+    };
+    for (const auto& moment : moments) {
+        HWND expected = moment.tool ? DesktopWindow(shown, nullptr, moment.tool) : frame;
+        ASSERT_NE(expected, nullptr) << moment.moment;
+        if (moment.command) PostMessageW(frame, WM_COMMAND, moment.command, 0);
+        if (moment.command == CMD_NEW_SKY) {
+            ASSERT_TRUE(WaitUntil([client] { return SendMessageW(client, WM_MDIGETACTIVE, 0, 0) != 0; }));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return activeWindow() == expected; })) << moment.moment;
         Sleep(1000);  // what was told to draw has drawn
         int width = 0, height = 0;
         const std::vector<std::uint32_t> screen = Screen(width, height);
-        const CaptionPixels caption = CaptionPixelsOf(frame, screen, width, height);
+        const CaptionPixels caption = CaptionPixelsOf(expected, screen, width, height);
         EXPECT_GT(caption.active, 0) << moment.moment;
         EXPECT_EQ(caption.inactive, 0) << moment.moment;
     }
