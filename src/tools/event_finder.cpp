@@ -288,9 +288,7 @@ struct EventFinderControl::Mailbox {
         std::lock_guard<std::mutex> lock(mutex);
         if (queue == nullptr) return;
         reports.push_back(std::move(report));
-        if (posted) return;
-        posted = true;
-        queue->Post(kEventSearchResultFound, kWorkerReportFlag, control);
+        WakeOnce();
     }
     std::vector<Report> Take() {
         std::lock_guard<std::mutex> lock(mutex);
@@ -302,14 +300,20 @@ struct EventFinderControl::Mailbox {
         std::lock_guard<std::mutex> lock(mutex);
         if (queue == nullptr) return;
         reports.insert(reports.begin(), std::make_move_iterator(left.begin()), std::make_move_iterator(left.end()));
-        if (posted) return;
-        posted = true;
-        queue->Post(kEventSearchResultFound, kWorkerReportFlag, control);
+        WakeOnce();
     }
     std::vector<Report> Close() {
         std::lock_guard<std::mutex> lock(mutex);
         queue = nullptr;
         return std::exchange(reports, {});
+    }
+
+    // Under the lock: one wake of the queue stands for every report until
+    // they are taken.
+    void WakeOnce() {
+        if (posted) return;
+        posted = true;
+        queue->Post(kEventSearchResultFound, kWorkerReportFlag, control);
     }
 
     std::mutex mutex;
