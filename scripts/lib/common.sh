@@ -27,8 +27,20 @@ cn_install_packages() {
         return 1
     fi
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing
+    # A mirror caught mid-sync fails one index or another; the lists it did
+    # fetch still name every package the build needs, so go on with them and
+    # let the install itself say what it cannot find.
+    apt-get update -qq || apt-get update -qq ||
+        echo "apt-get update reported errors; installing from the package lists it has" >&2
+    # Without one architecture's security index (a mirror mid-sync), the
+    # i386 libraries cannot match their amd64 twins' security versions; the
+    # release's own versions exist for both, so take those then.
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing || {
+        local release
+        release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        echo "Installing again with the versions of $release itself" >&2
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -t "$release" $missing
+    }
 }
 
 # cn_build DIR [cmake options...]: configure once, then build (only the
