@@ -153,7 +153,8 @@ void ChildWindows::StepActiveTime(bool backward) {
 void ChildWindows::RefreshActivePanel() {
     MdiChildWindow* window = ActiveWindow();
     ControlPanel* panel = window ? PanelOf(window->Document().GetKind()) : nullptr;
-    if (panel) panel->ControlPanelUpdate(nullptr);
+    if (!panel || panel->GetAttachedWindow() == window->AsPanelWindow()) return;
+    panel->ControlPanelAttach(window->AsPanelWindow());
 }
 
 void ChildWindows::ResetActiveTime() {

@@ -97,8 +97,9 @@ public:
     // F7/F8 and F9: the active kind's panel steps or resets the time.
     void StepActiveTime(bool backward);
     void ResetActiveTime();
-    // The active child's panel reads its window again (after the panes
-    // were laid out anew).
+    // After the panes were laid out anew: the active child's panel shows
+    // that window. One that already does (it read the window as it took
+    // it, and follows its changes) is neither read nor painted again.
     void RefreshActivePanel();
 
     // The frame's part of activation: the previous kind's panel hides and

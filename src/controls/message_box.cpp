@@ -3,6 +3,7 @@
 #include "app/help_topics_win.h"
 #include "base/services.h"
 #include "base/wide_string.h"
+#include "controls/question_end.h"
 #include "controls/window_centring.h"
 #include "resources/resource_ids.h"
 
@@ -89,7 +90,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         if (!params) return FALSE;
         const int id = LOWORD(wParam) == IDOK ? ButtonPressedByEnter(dialog, *params) : LOWORD(wParam);
         if (id == IDCANCEL) {
-            EndDialog(dialog, params->buttons == kButtonsOk ? kAnswerOk : kAnswerCancel);
+            EndQuestion(dialog, params->buttons == kButtonsOk ? kAnswerOk : kAnswerCancel);
             return TRUE;
         }
         const int index = id + params->count - (IDC_BUTTON_4 + 1);
@@ -98,7 +99,7 @@ INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         if (answer == kAnswerHelp) {
             ShowHelpTopic(dialog, params->helpTopic);
         } else {
-            EndDialog(dialog, answer);
+            EndQuestion(dialog, answer);
         }
         return TRUE;
     }

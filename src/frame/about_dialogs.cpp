@@ -8,6 +8,7 @@
 #include "base/wide_string.h"
 #include "controls/dialog_placement.h"
 #include "controls/hyperlink_control.h"
+#include "controls/question_end.h"
 #include "app/product_info.h"
 #include "controls/window_centring.h"
 #include "generated/picture_pack.h"
@@ -135,13 +136,13 @@ INT_PTR CALLBACK WelcomeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         switch (LOWORD(wParam)) {
         case IDOK:
             switch (FindCheckedRadioButton(dialog, IDC_WELCOME_TOUR, IDC_WELCOME_NOTHING)) {
-            case IDC_WELCOME_TOUR: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::QuickTour)); break;
-            case IDC_WELCOME_HELP: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::HelpPages)); break;
-            default: EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Nothing)); break;
+            case IDC_WELCOME_TOUR: EndQuestion(dialog, static_cast<INT_PTR>(WelcomeChoice::QuickTour)); break;
+            case IDC_WELCOME_HELP: EndQuestion(dialog, static_cast<INT_PTR>(WelcomeChoice::HelpPages)); break;
+            default: EndQuestion(dialog, static_cast<INT_PTR>(WelcomeChoice::Nothing)); break;
             }
             return TRUE;
         case IDCANCEL:
-            EndDialog(dialog, static_cast<INT_PTR>(WelcomeChoice::Cancelled));
+            EndQuestion(dialog, static_cast<INT_PTR>(WelcomeChoice::Cancelled));
             return TRUE;
         default:
             return FALSE;

@@ -6,26 +6,37 @@
 #include "base/settings_tree.h"
 #include "base/text_format.h"
 #include "controls/message_box.h"
+#include "controls/question_end.h"
 
 namespace corvinata {
 
-bool FrameSession::RestoreNightVision(HWND frame) {
+bool FrameSession::RestoreNightVision(HWND frame, const std::function<void(bool)>& keysBack) {
     SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
     NightVisionLevels levels;
     if (PushSettingsKey(tree, String(settings_key::kNightVision))) LoadNightVision(tree, levels);
     const bool ask = levels.active && !byAutomation_;
-    if (levels.active) {
-        const String text = FormatPercent1(
-            TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
-                "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
-                "to stay in regular display mode"),
-            GetProductInfo().GetProductName());
-        levels.active = !byAutomation_ && RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo,
-                                                        kMessageInformation,
-                                                        MessageTopic::NightVisionWasActive) == kAnswerYes;
+    if (!ask) {
+        nightVision_.ApplyNightVision(false, levels.brightness, levels.contrast);
+        return false;
     }
-    nightVision_.ApplyNightVision(levels.active, levels.brightness, levels.contrast);
-    return ask;
+    const String text = FormatPercent1(
+        TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
+            "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
+            "to stay in regular display mode"),
+        GetProductInfo().GetProductName());
+    // The answer takes effect while the question still has the display's
+    // keyboard: the frame takes the keys typed from then on, and the switch,
+    // which holds it undrawn for a moment, is over before a window manager
+    // is asked to give the keyboard to it.
+    BeforeQuestionEnds answered([&](INT_PTR answer, bool managerOfferedKeys) {
+        if (keysBack) keysBack(false);
+        nightVision_.ApplyNightVision(answer == kAnswerYes, levels.brightness, levels.contrast);
+        if (keysBack && managerOfferedKeys) keysBack(true);
+    });
+    const bool night = RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo, kMessageInformation,
+                                     MessageTopic::NightVisionWasActive) == kAnswerYes;
+    if (!answered.Ran()) nightVision_.ApplyNightVision(night, levels.brightness, levels.contrast);
+    return true;
 }
 
 void FrameSession::RestoreWindows() {

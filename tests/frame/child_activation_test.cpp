@@ -217,26 +217,42 @@ TEST_P(ActivationOfKindTest, TheKeysGoToThePanelAndComeBackByEscapeOrAClick) {
 }
 
 // After a dialog the keys come back to the panel's control that had them,
-// not to its first one: what the user types next goes where he left off.
+// not to its first one: what the user types next goes where he left off,
+// also when a click into a pane (a row of the Window Manager) took them from
+// the panel before the dialog.
 TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem) {
     const KindCase& c = GetParam();
-    MdiChildWindow* window = Open(c);
-    ASSERT_NE(window, nullptr);
-    // A graph's panel has a second control to go to once it has a line.
-    if (auto* graph = dynamic_cast<GraphWindow*>(window)) {
-        app_->GetGraphActions().AddLine(*graph, 0, test::NamedLine("Sun", "Sun.DistEarth(km)"), nullptr);
-        Typed().Keys({{VK_ESCAPE}});
+    // The pane first, while the panel remembers nothing yet.
+    for (const bool paneClicked : {true, false}) {
+        SCOPED_TRACE(paneClicked ? "a pane's row clicked before the dialog" : "the keys left in the panel");
+        MdiChildWindow* window = Open(c);
+        ASSERT_NE(window, nullptr);
+        // A graph's panel has a second control to go to once it has a line.
+        if (auto* graph = dynamic_cast<GraphWindow*>(window)) {
+            app_->GetGraphActions().AddLine(*graph, 0, test::NamedLine("Sun", "Sun.DistEarth(km)"), nullptr);
+            Typed().Keys({{VK_ESCAPE}});
+            Typed().Keys({{VK_TAB}});
+        }
+        ASSERT_TRUE(FocusComesToPanel(c.kind)) << Focus();
+        const HWND first = GetFocus();
         Typed().Keys({{VK_TAB}});
+        const HWND left = GetFocus();
+        ASSERT_TRUE(IsChild(PanelDialog(c.kind), left)) << Focus();
+        ASSERT_NE(left, first);
+        if (paneClicked) {
+            if (!frame_->IsPaneShown(CMD_VIEW_WINDOW_MANAGER)) Command(CMD_VIEW_WINDOW_MANAGER);
+            const HWND list = GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
+            RECT row{};
+            row.left = LVIR_LABEL;
+            SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+            Typed().Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
+            RestThePointer();
+            ASSERT_EQ(GetFocus(), list) << Focus();
+        }
+        ASSERT_TRUE(Typed().Steps({{{VK_CONTROL, 'T'}, test::TypedKeys::DialogHasFocus},
+                                   {{VK_ESCAPE}, test::TypedKeys::NoModalDialog}}));
+        EXPECT_TRUE(FocusComesTo(left)) << "after Date and Time, " << Focus();
     }
-    ASSERT_TRUE(FocusComesToPanel(c.kind)) << Focus();
-    const HWND first = GetFocus();
-    Typed().Keys({{VK_TAB}});
-    const HWND second = GetFocus();
-    ASSERT_TRUE(IsChild(PanelDialog(c.kind), second)) << Focus();
-    ASSERT_NE(second, first);
-    ASSERT_TRUE(Typed().Steps({{{VK_CONTROL, 'T'}, test::TypedKeys::DialogHasFocus},
-                               {{VK_ESCAPE}, test::TypedKeys::NoModalDialog}}));
-    EXPECT_TRUE(FocusComesTo(second)) << "after Date and Time, " << Focus();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ActivationOfKindTest, ::testing::ValuesIn(kKinds),

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -123,27 +124,39 @@ TEST_F(FramePanesTest, EveryControlPanelFillsItsPane) {
     }
 }
 
-// A new layout of the panes has the active window's panel read its window
-// again: a moment the panel was not told of shows after a resize.
-TEST_F(FramePanesTest, ANewLayoutRefreshesTheActiveWindowsPanel) {
+// After a new layout of the panes the active window's panel shows that
+// window: one that let go of it takes it again and reads it, one that
+// already shows it (and follows its changes) is not read again, so that a
+// moment changed without telling it stays as it is.
+TEST_F(FramePanesTest, ANewLayoutHasTheActiveWindowsPanelShowIt) {
     StartAsProgram();
     MdiChildWindow* window = frame_->Children().NewWindow(kSkyWindow);
     ASSERT_NE(window, nullptr);
     auto* sky = dynamic_cast<SkyDocument*>(&window->Document());
     ASSERT_NE(sky, nullptr);
-    HWND panel = frame_->Children().PanelOf(kSkyWindow)->GetDialogWindow();
-    const auto sidereal = [panel] {
+    ControlPanel* panel = frame_->Children().PanelOf(kSkyWindow);
+    const HWND dialog = panel->GetDialogWindow();
+    const auto sidereal = [dialog] {
         wchar_t text[64] = {};
-        GetDlgItemTextW(panel, kSkySiderealItem, text, 64);
+        GetDlgItemTextW(dialog, kSkySiderealItem, text, 64);
         return std::wstring(text);
     };
-    const std::wstring before = sidereal();
-    DateTime later = sky->GetTimeAndPlace().dateTime;
-    later.hours = later.hours < 12.0 ? later.hours + 6.0 : later.hours - 6.0;
-    sky->SetDateTime(later, true, false);
-    EXPECT_EQ(sidereal(), before);
-    SetWindowPos(frame_->Window(), nullptr, 0, 0, 1000, 650, SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(RunMessagesUntil([&] { return sidereal() != before; }, 5000));
+    for (const bool letGo : {false, true}) {
+        SCOPED_TRACE(letGo ? "the panel let go of the window" : "the panel shows the window");
+        const std::wstring before = sidereal();
+        DateTime later = sky->GetTimeAndPlace().dateTime;
+        // Never back to the moment the panel shows.
+        const double shift = letGo ? 2.0 : 4.0;
+        later.hours = later.hours < 12.0 ? later.hours + shift : later.hours - shift;
+        sky->SetDateTime(later, true, false);
+        if (letGo) panel->ControlPanelAttach(nullptr);
+        SetWindowPos(frame_->Window(), nullptr, 0, 0, letGo ? 1000 : 1020, 650, SWP_NOZORDER | SWP_NOACTIVATE);
+        // The panel follows once the layout's posted work is done.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        EXPECT_EQ(panel->GetAttachedWindow(), window->AsPanelWindow());
+        EXPECT_EQ(sidereal() != before, letGo);
+    }
 }
 
 // While a child window is maximized its system menu stands first in the
@@ -173,8 +186,26 @@ TEST_F(FramePanesTest, MenusAreFoundByTheirTextsBesideAMaximizedWindow) {
     EXPECT_FALSE(GetMenuState(Popup(L"Options"), 0, MF_BYPOSITION) & MF_GRAYED);
 }
 
-// The time part each panel builds: its date and time read-outs, the timer
-// of its animation and the milliseconds between two steps.
+// The animation ticks of a panel's dialog: the tick counts of those of
+// one timer, as the queue hands them out.
+struct AnimationTicks {
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const MSG*>(lParam);
+        if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_TIMER && message->hwnd == dialog &&
+            message->wParam == timer) {
+            times.push_back(message->time);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline HWND dialog = nullptr;
+    static inline WPARAM timer = 0;
+    static inline std::vector<DWORD> times;
+};
+
+// The time part each panel builds: its date and time read-outs and, where
+// the panel animates by its own timer, the pace its animation steps at,
+// as its ticks come (never sooner than its period, and the fast ones far
+// sooner than the slow ones' period).
 TEST_F(FramePanesTest, EachPanelsTimePartAnimatesAtItsOwnPace) {
     StartAsProgram();
     constexpr UINT kNoTimer = static_cast<UINT>(-1);
@@ -182,27 +213,46 @@ TEST_F(FramePanesTest, EachPanelsTimePartAnimatesAtItsOwnPace) {
         int kind;
         int dateItem;
         int timeItem;
-        bool checkTimer;  // the Sky panel's Animate button is its own
-        UINT timerId;
-        UINT period;
+        UINT timerId;  // the Sky panel's Animate button is its own
+        DWORD period;
     } cases[] = {
-        {kSkyWindow, 20600, 21002, false, kNoTimer, 100},
-        {kSolarSystemWindow, 20600, 21002, true, 2, 100},
-        {kJupiterExplorerWindow, 20600, 21002, true, 4, 10},
-        {kSaturnExplorerWindow, 20600, 21002, true, 4, 10},
-        {kSolarEclipseWindow, 20603, 21005, true, kNoTimer, 100},
+        {kSkyWindow, 20600, 21002, kNoTimer, 0},
+        {kSolarSystemWindow, 20600, 21002, 2, 100},
+        {kJupiterExplorerWindow, 20600, 21002, 4, 10},
+        {kSaturnExplorerWindow, 20600, 21002, 4, 10},
+        {kSolarEclipseWindow, 20603, 21005, kNoTimer, 0},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
         ControlPanel* panel = frame_->Children().PanelOf(c.kind);
-        ASSERT_NE(panel, nullptr) << c.kind;
-        ASSERT_NE(panel->TimePart(), nullptr) << c.kind;
+        ASSERT_NE(panel, nullptr);
+        ASSERT_NE(panel->TimePart(), nullptr);
         const PanelTimeConfig& config = panel->TimePart()->Config();
-        EXPECT_EQ(config.dateItem, c.dateItem) << c.kind;
-        EXPECT_EQ(config.timeItem, c.timeItem) << c.kind;
-        if (c.checkTimer) {
-            EXPECT_EQ(config.timerId, c.timerId) << c.kind;
+        EXPECT_EQ(config.dateItem, c.dateItem);
+        EXPECT_EQ(config.timeItem, c.timeItem);
+        if (c.timerId == kNoTimer) continue;
+        MdiChildWindow* window = frame_->Children().NewWindow(c.kind);
+        ASSERT_NE(window, nullptr);
+        const HWND dialog = panel->GetDialogWindow();
+        const HWND animate = GetDlgItem(dialog, config.animateItem);
+        ASSERT_NE(animate, nullptr);
+        AnimationTicks::dialog = dialog;
+        AnimationTicks::timer = c.timerId;
+        AnimationTicks::times.clear();
+        HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, AnimationTicks::Hook, nullptr, GetCurrentThreadId());
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(config.animateItem, BN_CLICKED), reinterpret_cast<LPARAM>(animate));
+        RunMessagesUntil([] { return AnimationTicks::times.size() >= 9; }, 20000);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(config.animateItem, BN_CLICKED), reinterpret_cast<LPARAM>(animate));
+        UnhookWindowsHookEx(hook);
+        SendMessageW(window->Handle(), WM_CLOSE, 0, 0);
+        ASSERT_GE(AnimationTicks::times.size(), 9u);
+        DWORD shortest = ~DWORD{0};
+        for (std::size_t i = 1; i < AnimationTicks::times.size(); ++i) {
+            shortest = std::min(shortest, AnimationTicks::times[i] - AnimationTicks::times[i - 1]);
         }
-        EXPECT_EQ(config.period, c.period) << c.kind;
+        // A tick's time is counted in whole milliseconds.
+        EXPECT_GE(shortest + 2, c.period);
+        EXPECT_LT(shortest, 5 * c.period);
     }
 }
 

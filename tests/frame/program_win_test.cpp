@@ -840,6 +840,14 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
+// Adds the caption icon of a shown child window with a caption.
+BOOL CALLBACK AddCaptionIcon(HWND child, LPARAM icons) {
+    if ((GetWindowLongW(child, GWL_STYLE) & WS_CAPTION) == WS_CAPTION && IsWindowVisible(child)) {
+        reinterpret_cast<std::vector<RECT>*>(icons)->push_back(CaptionIcon(child));
+    }
+    return TRUE;
+}
+
 // Switches night vision with the Appearance dialog's check box, as the
 // user does, and confirms.
 bool SwitchNightVision(const RunningProgram& program, HWND frame, bool on) {
@@ -911,6 +919,9 @@ TEST(ProgramTest, AtNightEveryWindowIsRedAndTheDesktopGetsItsColoursBack) {
             GetWindowRect(chart, &pureRed);
             std::vector<RECT> skip = drawnBySystem;
             skip.push_back(CaptionIcon(sky));
+            // The frame's panes have captions of their own, where Wine draws
+            // its icon too.
+            EnumChildWindows(frame, &AddCaptionIcon, reinterpret_cast<LPARAM>(&skip));
             for (HWND window : ProgramWindows(ProcessOf(frame))) {
                 skip.push_back(CaptionIcon(window));
                 wchar_t name[80] = {};

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The keys after a start-up question, as a user types them: the real
-# program under Wine on a screen of its own with a window manager (Openbox),
-# alone or beside Wine's Notepad, asking whether night vision (on at the
-# last exit) goes on, or welcoming a first run. The question is answered
-# with a click on it and a key (its button's, or Escape); the next key typed
-# (Ctrl+2) opens the Event Forecast.
+# program under Wine on a screen of its own, with a window manager (Openbox)
+# or none, alone or beside Wine's Notepad, asking whether night vision (on at
+# the last exit) goes on, or welcoming a first run. Under the manager the
+# question is answered with a click on it and a key (its button's, or
+# Escape), and the next key, typed a moment later, opens the Event Forecast
+# (Ctrl+2). On a bare display the question and then the program's window are
+# given the keyboard as the display allows (xdotool's focus), the answer and
+# File > Exit typed at once end the program; its window fills the screen.
 #   start_question_keys_test.sh PROGRAM   the build's Corvinata.exe
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
@@ -35,17 +38,14 @@ until_true() {
     return 1
 }
 shown() { xdotool search --onlyvisible --name "^$1\$"; }
+# Openbox's own window, which it names on the root once it manages the screen.
+manager_runs() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1
+}
 gone() { ! shown "$1"; }
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
-# The window the manager put WINDOW in: a new one each time the manager
-# takes the window on afresh, the root while it has none.
-parent_of() { xwininfo -tree -id "$1" 2>/dev/null | awk '/Parent window id:/ { print $4 }'; }
-# Whether WINDOW is in a manager's window other than the one named.
-managed_afresh() {
-    local parent
-    parent=$(parent_of "$1")
-    [ -n "$parent" ] && [ "$parent" != "$2" ] && [ "$parent" != "$(xwininfo -root | awk '/Window id:/ { print $4 }')" ]
-}
 # A click on the question's text until it has the keyboard (the manager
 # focuses no window of a program started while another has it, and may
 # still be placing the question when it first shows).
@@ -58,21 +58,24 @@ click_into() {
     until_true 2 focused_on "$1"
 }
 
-# run_case OTHER QUESTION ANSWER: OTHER is "none" or "notepad", QUESTION
-# "night" or "welcome", ANSWER the key typed.
+# run_case DISPLAY OTHER QUESTION ANSWER: DISPLAY is "openbox" or "bare",
+# OTHER "none" or "notepad", QUESTION "night" or "welcome", ANSWER the key
+# typed.
 failures=0
 cases=0
 run_case() {
-    local other=$1 question=$2 answer=$3 name="$1, $2 answered by $3" title="Corvinata Information"
+    local display=$1 other=$2 question=$3 answer=$4 name="$1, $2, $3 answered by $4" title="Corvinata Information"
     cases=$((cases + 1))
     cn_wine_prefix "$build/wine/template"
     cn_wine_copy_prefix "$build/wine/template" "$prefix"
     cn_wine_environment "$prefix"
     cn_start_xvfb
-    setsid openbox >/dev/null 2>&1 &
-    manager=$!
-    local verdict=passed frame parent
-    until_true 30 xprop -root _NET_SUPPORTING_WM_CHECK || verdict="failed: the window manager did not start"
+    local verdict=passed frame pid
+    if [ "$display" = openbox ]; then
+        setsid openbox >/dev/null 2>&1 &
+        manager=$!
+        until_true 30 manager_runs || verdict="failed: the window manager did not start"
+    fi
     local key='HKCU\Software\Corvinata Software\Corvinata\1.70'
     if [ "$question" = night ]; then
         wine reg add "$key\\Application frame window" /v ShowHelpHint /t REG_DWORD /d 0 /f >/dev/null 2>&1
@@ -86,39 +89,40 @@ run_case() {
     fi
     if [ "$verdict" = passed ]; then
         (cd "$build" && exec wine "$program" >/dev/null 2>&1) &
+        pid=$!
     fi
     # Each step waits for what the one before brings about, so that a slow
-    # machine only makes the case slower.
+    # machine only makes the case slower; the keys after the answer wait
+    # for nothing.
     if [ "$verdict" != passed ]; then
         :
     elif ! until_true 120 shown "$title"; then
         verdict="failed: the question did not come"
-    elif ! until_true 30 click_into "$title"; then
-        verdict="failed: a click on the question did not give it the keyboard"
     elif ! frame=$(shown Corvinata | head -1) || [ -z "$frame" ]; then
         verdict="failed: the program's window was not on the screen with the question"
-    else
-        parent=$(parent_of "$frame")
+    elif [ "$display" = bare ]; then
+        local question_window width
+        question_window=$(shown "$title" | head -1)
+        xdotool windowfocus --sync "$question_window"
         xdotool key "$answer"
-        xdotool mousemove 1270 1010
-        # The answer closes the question and the start goes on, its tools
-        # made last; only then is the next key typed. Under Wine the program
-        # shows its window afresh for the manager to focus: a key typed while
-        # the manager still focuses the window as it was would be lost on
-        # its way, which no user typing after the window is back sees.
-        if ! until_true 60 gone "$title"; then
-            verdict="failed: the answer did not close the question"
-        else
-            until_true 20 managed_afresh "$frame" "$parent" || true
-            if ! until_true 120 xdotool search --name "^Event Finder\$"; then
-                verdict="failed: the start did not finish"
-            elif ! until_true 30 focused_on Corvinata; then
-                verdict="failed: the keyboard did not come back to the program's window"
-            else
-                xdotool key ctrl+2
-                until_true 60 shown "Event Forecast" || verdict="failed: Ctrl+2 after the answer opened nothing"
-            fi
+        xdotool windowfocus --sync "$frame"
+        xdotool key alt+f
+        sleep 0.5
+        xdotool key e
+        width=$(xwininfo -id "$frame" | awk '/Width:/ { print $2 }')
+        if ! until_true 60 eval '! kill -0 "$pid"'; then
+            verdict="failed: File > Exit typed after the answer did not end the program"
+        elif [ "${width:-0}" -lt 1200 ]; then
+            verdict="failed: the maximized window was ${width} pixels wide on a screen of 1280"
         fi
+    elif ! until_true 30 click_into "$title"; then
+        verdict="failed: a click on the question did not give it the keyboard"
+    else
+        xdotool key "$answer"
+        sleep 0.1
+        xdotool key ctrl+2
+        xdotool mousemove 1270 1010
+        until_true 60 shown "Event Forecast" || verdict="failed: Ctrl+2 typed after the answer opened nothing"
     fi
     echo "$name: $verdict (the keys on \"$(xdotool getwindowfocus getwindowname 2>/dev/null)\")"
     if [ "$verdict" != passed ]; then
@@ -128,10 +132,12 @@ run_case() {
     finish
 }
 
-run_case none night y
-run_case notepad night y
-run_case notepad night n
-run_case notepad welcome Escape
+run_case openbox none night y
+run_case openbox notepad night y
+run_case openbox notepad night n
+run_case openbox notepad welcome Escape
+run_case bare none welcome Escape
+run_case bare none night y
 rm -rf "$prefix"
 echo "$((cases - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
