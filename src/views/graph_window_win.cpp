@@ -604,9 +604,8 @@ bool GraphWindowKind::OpenGraph(const String& path) {
     preloaded_ = std::move(document);
     MdiChildWindow* window = children_->NewWindow(kGraphWindow);
     preloaded_.reset();
-    if (!window) return false;
-    files_.recent->AddRecentFile(path);
-    return true;
+    // The recent files take the graph when its window closes.
+    return window != nullptr;
 }
 
 MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& error) {
@@ -636,7 +635,6 @@ MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& er
     preloaded_ = std::move(document);
     MdiChildWindow* window = children_->NewWindow(kGraphWindow);
     preloaded_.reset();
-    if (window) files_.recent->AddRecentFile(path);
     return window;
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -224,9 +225,9 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     DeleteFileW(damaged.c_str());
 }
 
-// The File menu's recent graphs follow the list at once: a graph saved under
-// a new name, opened, or opened from the menu itself stands first.
-TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListItself) {
+// The File menu's recent graphs: a graph saved under a new name stands
+// first at once; a graph opened, by any route, only when its window closes.
+TEST_F(GraphWindowTest, TheFileMenuListsAGraphAfterSaveAsAndWhenItsWindowClosesNotWhenItOpens) {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring mars = std::wstring(folder) + L"mars.gph";
@@ -252,14 +253,35 @@ TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListIts
     Command(CMD_SAVE_GRAPH_AS);
     EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
     Command(CMD_CLOSE_ALL);
-    Command(CMD_RECENT_FILE_FIRST + 1);  // mars.gph, from the menu
-    ASSERT_NE(Active(), nullptr);
-    EXPECT_EQ(entries(), (Names{"mars.gph", "venus.gph"}));
-    Command(CMD_CLOSE_ALL);
-    dialogs.openPaths = {String(venus.c_str())};
-    Command(CMD_OPEN_GRAPH);
     EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
-    Command(CMD_CLOSE_ALL);
+
+    String error;
+    auto* graphs = dynamic_cast<GraphWindowKind*>(frame_->Children().KindOf(kGraphWindow));
+    ASSERT_NE(graphs, nullptr);
+    const struct {
+        const char* route;
+        std::function<void()> open;
+        Names afterClose;
+    } rows[] = {
+        {"the list itself", [&] { Command(CMD_RECENT_FILE_FIRST + 1); }, {"mars.gph", "venus.gph"}},  // mars
+        {"File > Open",
+         [&] {
+             dialogs.openPaths = {String(venus.c_str())};
+             Command(CMD_OPEN_GRAPH);
+         },
+         {"venus.gph", "mars.gph"}},
+        {"a script or a client", [&] { graphs->OpenGraphQuietly(String(mars.c_str()), error); },
+         {"mars.gph", "venus.gph"}},
+    };
+    for (const auto& row : rows) {
+        const Names before = entries();
+        row.open();
+        ASSERT_NE(Active(), nullptr) << row.route;
+        EXPECT_EQ(entries(), before) << row.route;
+        Command(CMD_CLOSE_ALL);
+        EXPECT_EQ(entries(), row.afterClose) << row.route;
+    }
+    EXPECT_EQ(Utf8(error), "");
     DeleteFileW(mars.c_str());
     DeleteFileW(venus.c_str());
 }
@@ -454,3 +476,4 @@ TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
 
 }  // namespace
 }  // namespace corvinata::test
+
