@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
+#include "views/graph_save.h"
 #include "views/graph_window_win.h"
 
 namespace corvinata::test {
@@ -477,3 +479,91 @@ TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
 }  // namespace
 }  // namespace corvinata::test
 
+namespace corvinata::test {
+namespace {
+
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// A graph file holds its lines' values so that the graph opens without
+// computing them: the shipped 2027 calendar with its first line's values
+// set to 42 opens with them by every route, and saved again it is the same
+// file. Every open used to compute the lines again.
+TEST_F(GraphWindowTest, AGraphOpensWithTheValuesItsFileHoldsByEveryRoute) {
+    wchar_t module[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::wstring shipped(module);
+    shipped = shipped.substr(0, shipped.rfind(L'\\') + 1) + L"GRAPHS\\Astronomical Calendar 2027.gph";
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"calendar with 42.gph";
+    {
+        GraphSaving saving{app_->GetStorage(), app_->Product(), app_->Recent(), dialogs};
+        auto calendar = LoadGraphDocument(app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()),
+                                          String(shipped.c_str()), saving);
+        ASSERT_NE(calendar, nullptr);
+        ASSERT_EQ(calendar->LineCount(), 6);
+        calendar->GetGraphLine(0)->values.fill(42.0);
+        ASSERT_TRUE(WriteGraphFile(*calendar, String(path.c_str()), app_->GetStorage()));
+    }
+    const std::string written = FileBytes(path);
+    ASSERT_FALSE(written.empty());
+
+    String error;
+    const auto quietly = [&] {
+        auto* graphs = dynamic_cast<GraphWindowKind*>(frame_->Children().KindOf(kGraphWindow));
+        if (graphs) graphs->OpenGraphQuietly(String(path.c_str()), error);
+    };
+    const struct {
+        const char* route;
+        std::function<void()> open;
+    } rows[] = {
+        {"File > Open",
+         [&] {
+             dialogs.openPaths = {String(path.c_str())};
+             Command(CMD_OPEN_GRAPH);
+         }},
+        {"the recent files",
+         [&] {
+             app_->Recent().AddRecentFile(String(path.c_str()));
+             Command(CMD_RECENT_FILE_FIRST);
+         }},
+        {"a sample graph's task", [&] { frame_->Services().OpenGraphFile(String(path.c_str())); }},
+        {"a script or a client", quietly},
+        {"the windows restored at start",
+         [&] {
+             quietly();
+             Command(CMD_EXIT);
+             frame_.reset();
+             app_.reset();
+             DrainQuit();
+             StartWithGraphs();
+         }},
+    };
+    for (const auto& row : rows) {
+        row.open();
+        GraphWindow* window = Active();
+        ASSERT_NE(window, nullptr) << row.route;
+        ASSERT_EQ(window->Graph().LineCount(), 6) << row.route;
+        const GraphValues& first = window->Graph().GetGraphLine(0)->values;
+        EXPECT_EQ(std::count(first.begin(), first.end(), 42.0), kGraphValueCount) << row.route;
+        EXPECT_TRUE(window->Graph().History().IsAtSavedState()) << row.route;
+        Command(CMD_SAVE_GRAPH);
+        EXPECT_TRUE(FileBytes(path) == written) << row.route;
+        Command(CMD_CLOSE_ALL);
+    }
+    EXPECT_EQ(Utf8(error), "");
+    EXPECT_TRUE(dialogs.errors.empty()) << ::testing::PrintToString(dialogs.errors);
+    DeleteFileW(path.c_str());
+}
+
+}  // namespace
+}  // namespace corvinata::test
