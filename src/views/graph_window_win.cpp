@@ -251,7 +251,9 @@ void GraphWindow::ShowContextMenu(int x, int y) {
         EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
         EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
     }
-    const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, Handle(), nullptr);
+    // Opened to the left of the pointer, as the other displays' menus are.
+    const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
+                                      0, Handle(), nullptr);
     DestroyMenu(menu);
     if (chosen != 0) SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }

@@ -482,6 +482,41 @@ TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
 namespace corvinata::test {
 namespace {
 
+// Reads the open context menu's place from a timer of the menu's own loop,
+// then closes it.
+struct GraphMenuWatch {
+    static inline RECT placed{};
+    static inline bool seen = false;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup || !IsWindowVisible(popup)) return;
+        KillTimer(nullptr, timer);
+        GetWindowRect(popup, &placed);
+        seen = true;
+        EndMenu();
+    }
+};
+
+// A right click on the plot opens the graph's menu to the left of the
+// pointer, as the other displays' menus open.
+TEST_F(GraphWindowTest, TheDisplaysMenuOpensToTheLeftOfThePointer) {
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    HWND display = window->DisplayWindow();
+    RECT client{};
+    GetClientRect(display, &client);
+    POINT at{client.right / 2, client.bottom / 2};
+    GraphMenuWatch::seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, &GraphMenuWatch::Read);
+    SendMessageW(display, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    KillTimer(nullptr, timer);
+    ClientToScreen(display, &at);
+    ASSERT_TRUE(GraphMenuWatch::seen);
+    EXPECT_EQ(GraphMenuWatch::placed.right, at.x);
+    EXPECT_LT(GraphMenuWatch::placed.left, at.x);
+}
+
 std::string FileBytes(const std::wstring& path) {
     std::string bytes;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
