@@ -252,7 +252,8 @@ public:
         GraphDocumentModel& doc = *document_;
         if (doc.ValueKind() == kValueKindUnknown) doc.UpdateGraphRange();
         const String refusal = CheckGraphLimits(doc, new_, fieldId_);
-        if (!refusal.IsEmpty()) {
+        refused_ = !refusal.IsEmpty();
+        if (refused_) {
             context_.scriptErrors.SetScriptErrorIfRunning(refusal);
             Finish(false);
             return;
@@ -272,6 +273,11 @@ public:
         Finish(true);
     }
     std::unique_ptr<UndoableCommand> MakeInverse() const override {
+        // A refused limit keeps its step: undoing it asks for the same
+        // limit again, so the check runs again and tells the script again.
+        if (refused_) {
+            return std::make_unique<ChangeGraphOptionsCommand>(context_, *document_, window_, new_, fieldId_);
+        }
         if (!Applied()) return std::make_unique<NoOpCommand>();
         return std::make_unique<ChangeGraphOptionsCommand>(context_, *document_, window_, saved_,
                                                            kTimeAndLocationWhole);
@@ -281,6 +287,7 @@ private:
     TimeAndLocation saved_;
     TimeAndLocation new_;
     std::int32_t fieldId_;
+    bool refused_ = false;
 };
 
 class ShowGuideLineCommand final : public CopyableCommand<ShowGuideLineCommand, GraphCommand> {
@@ -429,14 +436,8 @@ void GraphActions::ChangeOptions(GraphWindowCommands& window, const TimeAndLocat
     } else if (TimeAndLocationCopyField(fieldId, options, merged)) {
         optionsChange = !TimeAndLocationEquals(merged, current);
     }
-    if (optionsChange) {
-        if (doc.ValueKind() == kValueKindUnknown) doc.UpdateGraphRange();
-        const String refusal = CheckGraphLimits(doc, options, fieldId);
-        if (!refusal.IsEmpty()) {
-            context_.scriptErrors.SetScriptErrorIfRunning(refusal);
-            optionsChange = false;
-        }
-    }
+    // A y limit the graph's kind does not admit is still a step: the
+    // command checks it each time it runs and then changes nothing.
     const String text(TXT("Change Graph Options"));
     CommandGroup step(text, text);
     if (optionsChange) {

@@ -350,7 +350,8 @@ public:
         if (loaded) {
             view->Graph().Assign(*loaded);
             view->Graph().History().MarkSavedUnreachable();
-            view->Graph().Recompute();
+            // The file's values come with it: the windows only redraw.
+            view->Graph().DocumentNotifyViews(nullptr);
             text = String(L"No error");
         }
         return SetVariantText(error, text.Text());

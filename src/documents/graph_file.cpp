@@ -385,6 +385,18 @@ bool ReadBody(ByteReader& bytes, std::int32_t minor, const GraphServices& servic
     return true;
 }
 
+// The fields the lines' values were computed from: the instants (begin,
+// end, step, how the range is held, the time system of the axis they are
+// spread in) and the place. A line's own body and system name what its
+// expression computes, and the expression is stored as it is.
+bool ValueInputReplaced(const std::vector<const Char*>& replaced) {
+    for (const Char* input : {kBeginField, kEndField, kStepField, kIntervalField, kTimeSystemField, kLocationField,
+                              kDaylightSavingField}) {
+        if (std::find(replaced.begin(), replaced.end(), input) != replaced.end()) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 String GraphFileHeaderText(const Char* productName, std::int32_t major, std::int32_t minor) {
@@ -432,6 +444,10 @@ bool OpenGraphFile(BinaryFile& stream, GraphDocument& document, GraphFileFlags& 
     document.SetFilePath(stream.Path());
     document.SetHasFile(true);
     flags.replaced = replaced.Take();
+    // The stored values are the graph's own and are kept, unless they were
+    // computed for a range or a place the reader had to replace: they would
+    // then be drawn against instants they do not belong to.
+    if (ValueInputReplaced(flags.replaced)) document.ComputeAllLines(false);
     return true;
 }
 

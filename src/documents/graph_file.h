@@ -9,6 +9,9 @@
 // target only when the whole file was read. A value outside its table (a
 // colour, a value kind, a date) does not make the file unreadable: it takes
 // its default and is named, so that a graph another program wrote opens.
+// The lines' stored values are used as they stand, so that a graph opens
+// without computing; only when the range or the place they were computed
+// for took a default are the lines computed again.
 #pragma once
 
 #include <cstdint>

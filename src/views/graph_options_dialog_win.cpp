@@ -134,10 +134,10 @@ void EnableGridFields(HWND page) {
 }
 
 // The origin radios name the ends of the page's own axis: the time axis on
-// the X page, the value axis (across it) on the Y page.
-void LabelOrigins(HWND page, int tab) {
-    const bool timeHorizontal = Checked(page, IDC_GRAPH_HORIZONTAL);
-    const bool axisHorizontal = tab == kGraphXAxisTab ? timeHorizontal : !timeHorizontal;
+// the X page, the value axis on the Y page. Each page's orientation radios
+// stand for its own axis, so "Horizontal" checked means that axis is.
+void LabelOrigins(HWND page) {
+    const bool axisHorizontal = Checked(page, IDC_GRAPH_HORIZONTAL);
     SetDlgItemTextW(page, IDC_GRAPH_ORIGIN_NEAR, GraphOriginText(axisHorizontal, false));
     SetDlgItemTextW(page, IDC_GRAPH_ORIGIN_FAR, GraphOriginText(axisHorizontal, true));
 }
@@ -149,7 +149,7 @@ void ShowOrientation(HWND page, int tab, bool timeHorizontal, bool originFar) {
     Check(page, IDC_GRAPH_VERTICAL, !horizontalRadio);
     Check(page, IDC_GRAPH_ORIGIN_NEAR, !originFar);
     Check(page, IDC_GRAPH_ORIGIN_FAR, originFar);
-    LabelOrigins(page, tab);
+    LabelOrigins(page);
 }
 
 bool TimeHorizontalOnPage(HWND page, int tab) {
@@ -403,7 +403,7 @@ void OnPageCommand(HWND page, int id, int code) {
         Check(page, IDC_GRAPH_VERTICAL, id == IDC_GRAPH_VERTICAL);
         // The orientation is shared by both axis pages: it is stored at once.
         g_run->working.xAxisHorizontal = TimeHorizontalOnPage(page, tab);
-        LabelOrigins(page, tab);
+        LabelOrigins(page);
     }
     if (tab == kGraphYAxisTab && id == IDC_GRAPH_RANGE_DEFAULTS) {
         double from = 0.0;

@@ -112,7 +112,6 @@ std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const Gra
     if (!message.IsEmpty()) saving.dialogs.ShowNotice(message);
     document->SetFilePath(path);
     document->SetHasFile(true);
-    document->ComputeAllLines(false);
     document->History().MarkSaved();
     return document;
 }

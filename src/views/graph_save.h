@@ -56,10 +56,10 @@ bool SaveGraphAs(GraphDocument& document, GraphSaving& saving);
 // File > Save Graph: to its own file, or Save As for a graph without one.
 bool SaveGraph(GraphDocument& document, GraphSaving& saving);
 
-// Reads a graph file into a new document, its lines computed and the
-// graph counted as saved; none, after the message saying why, when the file
-// cannot be read. Fields the file held that the program could not use are
-// named in one notice.
+// Reads a graph file into a new document, its lines with the values the
+// file holds (OpenGraphFile) and the graph counted as saved; none, after
+// the message saying why, when the file cannot be read. Fields the file
+// held that the program could not use are named in one notice.
 std::unique_ptr<GraphDocument> LoadGraphDocument(NotificationHub& hub, const GraphServices& services,
                                                  const String& path, GraphSaving& saving);
 

@@ -251,7 +251,9 @@ void GraphWindow::ShowContextMenu(int x, int y) {
         EnableMenuItem(menu, CMD_EDIT_GRAPH_LINES, MF_BYCOMMAND | MF_GRAYED);
         EnableMenuItem(menu, CMD_GRAPH_OPTIONS, MF_BYCOMMAND | MF_GRAYED);
     }
-    const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, Handle(), nullptr);
+    // Opened to the left of the pointer, as the other displays' menus are.
+    const int chosen = TrackPopupMenu(GetSubMenu(menu, 0), TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
+                                      0, Handle(), nullptr);
     DestroyMenu(menu);
     if (chosen != 0) SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
@@ -604,9 +606,8 @@ bool GraphWindowKind::OpenGraph(const String& path) {
     preloaded_ = std::move(document);
     MdiChildWindow* window = children_->NewWindow(kGraphWindow);
     preloaded_.reset();
-    if (!window) return false;
-    files_.recent->AddRecentFile(path);
-    return true;
+    // The recent files take the graph when its window closes.
+    return window != nullptr;
 }
 
 MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& error) {
@@ -636,7 +637,6 @@ MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& er
     preloaded_ = std::move(document);
     MdiChildWindow* window = children_->NewWindow(kGraphWindow);
     preloaded_.reset();
-    if (window) files_.recent->AddRecentFile(path);
     return window;
 }
 

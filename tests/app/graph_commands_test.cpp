@@ -209,9 +209,10 @@ const LimitCase kLimitCases[] = {
      "100.125 is not a valid value for the graph's y axis; must be 100 or less"},
 };
 
-// A refused limit used to be recorded anyway: an undo that did nothing and
-// a graph marked unsaved.
-TEST_F(GraphCommandsTest, RefusedYLimitRecordsNothingAndTellsTheScript) {
+// A refused limit used to leave no step behind: the statement that asked
+// for it could not be undone or redone like any other. It is a step that
+// changes nothing, and each way it runs checks the limit again.
+TEST_F(GraphCommandsTest, RefusedYLimitStaysAStepWhoseUndoAndRedoCheckAgain) {
     for (const LimitCase& c : kLimitCases) {
         test::TestGraph other(hub);
         GraphDocument& doc = other.document;
@@ -222,11 +223,44 @@ TEST_F(GraphCommandsTest, RefusedYLimitRecordsNothingAndTellsTheScript) {
         GraphActions graph(CommandContext{hub, errors});
         TimeAndLocation options = doc.Options();
         options.yAxisMin = options.yAxisMax = c.value;
+        const std::size_t heard = listener.heard.size();
         graph.ChangeOptions(w, options, c.field, w.IsGuideLineShown(), nullptr);
-        EXPECT_EQ(doc.History().StepCount(), 0) << c.name;
-        EXPECT_TRUE(doc.History().IsAtSavedState()) << c.name;
+        ASSERT_EQ(doc.History().StepCount(), 1) << c.name;
+        // The graph as the step leaves it: without the limit asked for.
+        const TimeAndLocation refused = doc.Options();
+        EXPECT_NE(c.field == kYAxisMinField ? refused.yAxisMin : refused.yAxisMax, c.value) << c.name;
+        EXPECT_EQ(Utf8(doc.History().PeekUndoCommand()->GetText(false)), "Change Graph Options") << c.name;
         EXPECT_EQ(Utf8(errors.error), c.error) << c.name;
+        const auto again = [&](const char* way, void (CommandHistory::*move)(int)) {
+            errors.error = String();
+            (doc.History().*move)(1);
+            EXPECT_EQ(Utf8(errors.error), c.error) << c.name << ", " << way;
+            EXPECT_TRUE(TimeAndLocationEquals(doc.Options(), refused)) << c.name << ", " << way;
+        };
+        again("undo", &CommandHistory::UndoCommands);
+        EXPECT_EQ(doc.History().UndoableCount(), 0) << c.name;
+        again("redo", &CommandHistory::RedoCommands);
+        EXPECT_EQ(doc.History().UndoableCount(), 1) << c.name;
+        EXPECT_EQ(listener.heard.size(), heard) << c.name;  // nothing changed, nothing told
     }
+}
+
+// Inside a script statement the refused limit joins the statement's step,
+// which is recorded with the statement's text.
+TEST_F(GraphCommandsTest, RefusedYLimitInACompoundStepIsRecordedWithIt) {
+    test::FakeScriptErrors errors;
+    GraphActions graph(CommandContext{hub, errors});
+    TimeAndLocation options = document.Options();
+    const double lowest = options.yAxisMin;
+    options.yAxisMin = -5.0;  // phases start at 0
+    auto compound = BeginCompoundCommand();
+    graph.ChangeOptions(window, options, kYAxisMinField, window.IsGuideLineShown(), compound.get());
+    EXPECT_TRUE(errors.error.IsEmpty());  // checked when the step runs
+    graph.EndCompound(window, String(TXT("With G Set YAxisFrom -5")), std::move(compound), true);
+    ASSERT_EQ(document.History().StepCount(), 1);
+    EXPECT_EQ(RedoText(), "With G Set YAxisFrom -5");
+    EXPECT_EQ(Utf8(errors.error), "-5 is not a valid value for the graph's y axis; must be 0 or higher");
+    EXPECT_EQ(document.Options().yAxisMin, lowest);
 }
 
 TEST_F(GraphCommandsTest, ChangeOptionsComparesTheMergedRecordAndTheGuideLine) {

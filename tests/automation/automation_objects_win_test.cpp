@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <initializer_list>
@@ -21,6 +22,8 @@
 #include "controls/program_fonts.h"
 #include "frame/window_kinds.h"
 #include "resources/resource_ids.h"
+#include "support/graph_fakes.h"
+#include "views/graph_save.h"
 #include "views/graph_window_win.h"
 #include "views/sky_display_win.h"
 #include "views/sky_window_win.h"
@@ -349,6 +352,65 @@ TEST_F(AutomationInProcess, AYLimitIsReadAsTheLinesKindReadsIt) {
 
 // A graph's begin time is read in the graph's own time system: a time
 // naming another system is refused, not read as the graph's.
+// A client's graph file opens with the values it holds, whether the client
+// opens it in a window of its own or loads it into a graph it has; neither
+// puts it among the recent files, which take a graph when its window closes.
+TEST_F(AutomationInProcess, AGraphFileOpensWithTheValuesItHolds) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"client values.gph";
+    {
+        auto written = NewGraphDocument(app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()));
+        ASSERT_NE(written, nullptr);
+        GraphLine* line = written->InsertLine(0, test::NamedLine("Half", "Phase(50)"));
+        ASSERT_NE(line, nullptr);
+        line->values.fill(42.0);  // never what the expression computes
+        ASSERT_TRUE(WriteGraphFile(*written, String(path.c_str()), app_->GetStorage()));
+    }
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    BSTR file = SysAllocString(path.c_str());
+    const struct {
+        const char* member;
+        std::function<GraphWindow*()> open;
+    } rows[] = {
+        {"App.LoadGraph",
+         [&]() -> GraphWindow* {
+             VARIANT error;
+             VariantInit(&error);
+             ICorvinataGraphWindow* loaded = nullptr;
+             EXPECT_EQ(app->LoadGraph(file, &error, &loaded), S_OK);
+             VariantClear(&error);
+             if (!loaded) return nullptr;
+             loaded->Release();
+             return dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+         }},
+        {"Graph.LoadFromFile",
+         [&]() -> GraphWindow* {
+             ICorvinataGraphWindow* graph = nullptr;
+             if (app->OpenGraphWindow(&graph) != S_OK || !graph) return nullptr;
+             VARIANT error;
+             VariantInit(&error);
+             EXPECT_EQ(graph->LoadFromFile(file, &error), S_OK);
+             VariantClear(&error);
+             graph->Release();
+             return dynamic_cast<GraphWindow*>(frame_->Children().ActiveWindow());
+         }},
+    };
+    for (const auto& row : rows) {
+        GraphWindow* window = row.open();
+        ASSERT_NE(window, nullptr) << row.member;
+        ASSERT_EQ(window->Graph().LineCount(), 1) << row.member;
+        const GraphValues& values = window->Graph().GetGraphLine(0)->values;
+        EXPECT_EQ(std::count(values.begin(), values.end(), 42.0), kGraphValueCount) << row.member;
+        EXPECT_TRUE(app_->Recent().Paths().empty()) << row.member;
+        CloseAllChildrenWithoutAsking(*frame_);
+    }
+    SysFreeString(file);
+    app->Release();
+    DeleteFileW(path.c_str());
+}
+
 TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {
     ICorvinataApp* app = NewApp();
     ASSERT_NE(app, nullptr);

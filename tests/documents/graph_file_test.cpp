@@ -292,6 +292,9 @@ TEST_F(GraphFileTest, ValuesOutsideTheirTablesOpenWithTheirDefaultsNamed) {
         const char* field;  // none: opened as it is
         std::function<bool(const GraphDocument&)> settled;
         std::size_t width = 4;  // bytes of the value written
+        // The lines' values were computed for a range or a place that took a
+        // default: they are computed again, else they are the file's.
+        bool computed = false;
     } cases[] = {
         {"colour 17", colour, 17, "line colour", [](const GraphDocument& d) { return d.GetGraphLine(0)->colour == 0; }},
         {"colour 99", colour, 99, "line colour", [](const GraphDocument& d) { return d.GetGraphLine(0)->colour == 0; }},
@@ -311,17 +314,25 @@ TEST_F(GraphFileTest, ValuesOutsideTheirTablesOpenWithTheirDefaultsNamed) {
         {"kind 13 with lines", trailer + 16, 13, nullptr,
          [](const GraphDocument& d) { return d.ValueKind() == kValueKindUnknown && d.LineCount() == 2; }},
         {"month 13", 104, 13, "begin date",
-         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }},
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }, 4, true},
         {"time system 4", 120, 4, "begin date",
-         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }},
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().beginDate, defaults.beginDate); }, 4, true},
         {"end month 0", 128, 0, "end date",
-         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }},
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }, 4, true},
         {"end year 1999", 124, 1999, "end date",  // before the begin: 365 steps of a day after it
-         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }},
+         [&](const GraphDocument& d) { return DateTimeEqual(d.Options().endDate, defaults.endDate); }, 4, true},
         {"step unit 6", 168, 6, "time step",
-         [](const GraphDocument& d) { return d.Options().stepUnit == kDaysUnit && d.Options().stepCount == 1.0; }},
+         [](const GraphDocument& d) { return d.Options().stepUnit == kDaysUnit && d.Options().stepCount == 1.0; },
+         4, true},
         {"daylight saving 2", 148, 2, "daylight saving time",
-         [&](const GraphDocument& d) { return d.Options().daylightSaving == defaults.daylightSaving; }, 1},
+         [&](const GraphDocument& d) { return d.Options().daylightSaving == defaults.daylightSaving; }, 1, true},
+        {"longitude mode 7", 181, 7, "location",
+         [&](const GraphDocument& d) {
+             return d.Options().location.coordinates.longitude.mode == defaults.location.coordinates.longitude.mode;
+         },
+         4, true},
+        {"axis time system 9", 249, 9, "x axis time system",
+         [&](const GraphDocument& d) { return d.Options().xAxisTimeSystem == defaults.xAxisTimeSystem; }, 4, true},
         {"infinite y max", trailer + 12, 0x7FF00000, "y axis range",
          [](const GraphDocument& d) { return d.Options().yAxisMax == 360.0 && d.ValueKind() == kValueKindUnknown; }},
         {"mark unit 7", 237, 7, "x axis marks",
@@ -338,6 +349,8 @@ TEST_F(GraphFileTest, ValuesOutsideTheirTablesOpenWithTheirDefaultsNamed) {
         EXPECT_EQ(named, c.field ? std::vector<std::string>{c.field} : std::vector<std::string>{}) << c.what;
         EXPECT_TRUE(c.settled(*document)) << c.what;
         EXPECT_EQ(document->LineCount(), 2) << c.what;
+        // The phase line computes 50 everywhere; its file holds -1 at 7.
+        EXPECT_EQ(document->GetGraphLine(1)->values[7], c.computed ? 50.0 : -1.0) << c.what;
         ExpectUsable(*document, flags, c.what);
     }
     // Several fields at once are named in the order of the file.

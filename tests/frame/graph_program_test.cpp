@@ -362,6 +362,46 @@ TEST_F(GraphProgramTest, OkWithoutAChangeRecordsNothingAndCancelDropsPagesAlread
     EXPECT_FALSE(Changed());
 }
 
+// Each axis page names the ends of its own axis: the X page the time axis,
+// the Y page the value axis across it. The Y page used to name the time
+// axis's ends: "Origin at left" under a vertical value axis.
+TEST_F(GraphProgramTest, TheOriginRadiosNameTheEndsOfTheirPagesAxis) {
+    const struct Row {
+        int tab;
+        bool timeHorizontal;  // the graph's layout when the dialog opens
+        int checked;          // the orientation radio shown checked
+        const char* nearEnd;
+        const char* farEnd;
+    } rows[] = {
+        {kGraphXAxisTab, true, IDC_GRAPH_HORIZONTAL, "Origin at left", "Origin at right"},
+        {kGraphXAxisTab, false, IDC_GRAPH_VERTICAL, "Origin at bottom", "Origin at top"},
+        {kGraphYAxisTab, true, IDC_GRAPH_VERTICAL, "Origin at bottom", "Origin at top"},
+        {kGraphYAxisTab, false, IDC_GRAPH_HORIZONTAL, "Origin at left", "Origin at right"},
+    };
+    for (const Row& row : rows) {
+        const std::string name = std::string(row.tab == kGraphXAxisTab ? "X" : "Y") + " page, time axis " +
+                                 (row.timeHorizontal ? "horizontal" : "vertical");
+        window->Graph().Settings().xAxisHorizontal = row.timeHorizontal;
+        std::vector<std::string> labels;
+        Run(
+            [&](ModalDriver& driver, HWND dialog) {
+                HWND page = GraphOptionsCurrentPage();
+                EXPECT_EQ(SendMessageW(GetDlgItem(page, row.checked), BM_GETCHECK, 0, 0), BST_CHECKED) << name;
+                labels = {Text(page, IDC_GRAPH_ORIGIN_NEAR), Text(page, IDC_GRAPH_ORIGIN_FAR)};
+                // The other orientation names the other pair.
+                ClickOnPage(driver, row.checked == IDC_GRAPH_HORIZONTAL ? IDC_GRAPH_VERTICAL : IDC_GRAPH_HORIZONTAL);
+                labels.push_back(Text(page, IDC_GRAPH_ORIGIN_NEAR));
+                labels.push_back(Text(page, IDC_GRAPH_ORIGIN_FAR));
+                Press(driver, dialog, IDCANCEL);
+            },
+            [&] { window->ChangeGraphOptions(row.tab); });
+        const bool vertical = std::string(row.nearEnd) == "Origin at bottom";
+        EXPECT_EQ(labels, (std::vector<std::string>{row.nearEnd, row.farEnd, vertical ? "Origin at left" : "Origin at bottom",
+                                                    vertical ? "Origin at right" : "Origin at top"}))
+            << name;
+    }
+}
+
 TEST_F(GraphProgramTest, AxesAndPanelAreasOpenTheirPagesAndTheDialogReopensOnTheLastTab) {
     const struct Row {
         HWND target;

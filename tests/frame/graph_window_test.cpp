@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
 #include "support/graph_fakes.h"
+#include "views/graph_save.h"
 #include "views/graph_window_win.h"
 
 namespace corvinata::test {
@@ -224,9 +227,9 @@ TEST_F(GraphWindowTest, SaveAsWritesTheFileAndTheCaptionLosesItsMark) {
     DeleteFileW(damaged.c_str());
 }
 
-// The File menu's recent graphs follow the list at once: a graph saved under
-// a new name, opened, or opened from the menu itself stands first.
-TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListItself) {
+// The File menu's recent graphs: a graph saved under a new name stands
+// first at once; a graph opened, by any route, only when its window closes.
+TEST_F(GraphWindowTest, TheFileMenuListsAGraphAfterSaveAsAndWhenItsWindowClosesNotWhenItOpens) {
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
     const std::wstring mars = std::wstring(folder) + L"mars.gph";
@@ -252,14 +255,35 @@ TEST_F(GraphWindowTest, TheFileMenuListsAGraphAtOnceAfterSaveAsOpenAndTheListIts
     Command(CMD_SAVE_GRAPH_AS);
     EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
     Command(CMD_CLOSE_ALL);
-    Command(CMD_RECENT_FILE_FIRST + 1);  // mars.gph, from the menu
-    ASSERT_NE(Active(), nullptr);
-    EXPECT_EQ(entries(), (Names{"mars.gph", "venus.gph"}));
-    Command(CMD_CLOSE_ALL);
-    dialogs.openPaths = {String(venus.c_str())};
-    Command(CMD_OPEN_GRAPH);
     EXPECT_EQ(entries(), (Names{"venus.gph", "mars.gph"}));
-    Command(CMD_CLOSE_ALL);
+
+    String error;
+    auto* graphs = dynamic_cast<GraphWindowKind*>(frame_->Children().KindOf(kGraphWindow));
+    ASSERT_NE(graphs, nullptr);
+    const struct {
+        const char* route;
+        std::function<void()> open;
+        Names afterClose;
+    } rows[] = {
+        {"the list itself", [&] { Command(CMD_RECENT_FILE_FIRST + 1); }, {"mars.gph", "venus.gph"}},  // mars
+        {"File > Open",
+         [&] {
+             dialogs.openPaths = {String(venus.c_str())};
+             Command(CMD_OPEN_GRAPH);
+         },
+         {"venus.gph", "mars.gph"}},
+        {"a script or a client", [&] { graphs->OpenGraphQuietly(String(mars.c_str()), error); },
+         {"mars.gph", "venus.gph"}},
+    };
+    for (const auto& row : rows) {
+        const Names before = entries();
+        row.open();
+        ASSERT_NE(Active(), nullptr) << row.route;
+        EXPECT_EQ(entries(), before) << row.route;
+        Command(CMD_CLOSE_ALL);
+        EXPECT_EQ(entries(), row.afterClose) << row.route;
+    }
+    EXPECT_EQ(Utf8(error), "");
     DeleteFileW(mars.c_str());
     DeleteFileW(venus.c_str());
 }
@@ -449,6 +473,130 @@ TEST_F(GraphWindowTest, AGraphDeclinedAtExitIsNotRestored) {
     }
     EXPECT_EQ(captions, std::vector<std::string>{"Graph: kept at exit.gph"});
     EXPECT_EQ(dialogs.questions.size(), 1u);
+    DeleteFileW(path.c_str());
+}
+
+}  // namespace
+}  // namespace corvinata::test
+
+namespace corvinata::test {
+namespace {
+
+// Reads the open context menu's place from a timer of the menu's own loop,
+// then closes it.
+struct GraphMenuWatch {
+    static inline RECT placed{};
+    static inline bool seen = false;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup || !IsWindowVisible(popup)) return;
+        KillTimer(nullptr, timer);
+        GetWindowRect(popup, &placed);
+        seen = true;
+        EndMenu();
+    }
+};
+
+// A right click on the plot opens the graph's menu to the left of the
+// pointer, as the other displays' menus open.
+TEST_F(GraphWindowTest, TheDisplaysMenuOpensToTheLeftOfThePointer) {
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    HWND display = window->DisplayWindow();
+    RECT client{};
+    GetClientRect(display, &client);
+    POINT at{client.right / 2, client.bottom / 2};
+    GraphMenuWatch::seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, &GraphMenuWatch::Read);
+    SendMessageW(display, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    KillTimer(nullptr, timer);
+    ClientToScreen(display, &at);
+    ASSERT_TRUE(GraphMenuWatch::seen);
+    EXPECT_EQ(GraphMenuWatch::placed.right, at.x);
+    EXPECT_LT(GraphMenuWatch::placed.left, at.x);
+}
+
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// A graph file holds its lines' values so that the graph opens without
+// computing them: the shipped 2027 calendar with its first line's values
+// set to 42 opens with them by every route, and saved again it is the same
+// file. Every open used to compute the lines again.
+TEST_F(GraphWindowTest, AGraphOpensWithTheValuesItsFileHoldsByEveryRoute) {
+    wchar_t module[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::wstring shipped(module);
+    shipped = shipped.substr(0, shipped.rfind(L'\\') + 1) + L"GRAPHS\\Astronomical Calendar 2027.gph";
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"calendar with 42.gph";
+    {
+        GraphSaving saving{app_->GetStorage(), app_->Product(), app_->Recent(), dialogs};
+        auto calendar = LoadGraphDocument(app_->GetNotificationHub(), ObjectModelGraphServices(app_->Current()),
+                                          String(shipped.c_str()), saving);
+        ASSERT_NE(calendar, nullptr);
+        ASSERT_EQ(calendar->LineCount(), 6);
+        calendar->GetGraphLine(0)->values.fill(42.0);
+        ASSERT_TRUE(WriteGraphFile(*calendar, String(path.c_str()), app_->GetStorage()));
+    }
+    const std::string written = FileBytes(path);
+    ASSERT_FALSE(written.empty());
+
+    String error;
+    const auto quietly = [&] {
+        auto* graphs = dynamic_cast<GraphWindowKind*>(frame_->Children().KindOf(kGraphWindow));
+        if (graphs) graphs->OpenGraphQuietly(String(path.c_str()), error);
+    };
+    const struct {
+        const char* route;
+        std::function<void()> open;
+    } rows[] = {
+        {"File > Open",
+         [&] {
+             dialogs.openPaths = {String(path.c_str())};
+             Command(CMD_OPEN_GRAPH);
+         }},
+        {"the recent files",
+         [&] {
+             app_->Recent().AddRecentFile(String(path.c_str()));
+             Command(CMD_RECENT_FILE_FIRST);
+         }},
+        {"a sample graph's task", [&] { frame_->Services().OpenGraphFile(String(path.c_str())); }},
+        {"a script or a client", quietly},
+        {"the windows restored at start",
+         [&] {
+             quietly();
+             Command(CMD_EXIT);
+             frame_.reset();
+             app_.reset();
+             DrainQuit();
+             StartWithGraphs();
+         }},
+    };
+    for (const auto& row : rows) {
+        row.open();
+        GraphWindow* window = Active();
+        ASSERT_NE(window, nullptr) << row.route;
+        ASSERT_EQ(window->Graph().LineCount(), 6) << row.route;
+        const GraphValues& first = window->Graph().GetGraphLine(0)->values;
+        EXPECT_EQ(std::count(first.begin(), first.end(), 42.0), kGraphValueCount) << row.route;
+        EXPECT_TRUE(window->Graph().History().IsAtSavedState()) << row.route;
+        Command(CMD_SAVE_GRAPH);
+        EXPECT_TRUE(FileBytes(path) == written) << row.route;
+        Command(CMD_CLOSE_ALL);
+    }
+    EXPECT_EQ(Utf8(error), "");
+    EXPECT_TRUE(dialogs.errors.empty()) << ::testing::PrintToString(dialogs.errors);
     DeleteFileW(path.c_str());
 }
 

@@ -134,6 +134,11 @@ TEST_F(GraphSaveTest, LoadingReadsASavedGraphAndRefusesADamagedOne) {
     EXPECT_TRUE(loaded->History().IsAtSavedState());
     EXPECT_EQ(loaded->FileVersionMinor(), 20);
     EXPECT_EQ(loaded->GetGraphLine(1)->fillAbove, -1);  // fills are never stored
+    // The values are the file's, not computed again on the way in.
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(loaded->GetGraphLine(i)->values == document->GetGraphLine(i)->values) << i;
+    }
+    EXPECT_EQ(loaded->GetGraphLine(1)->values[7], -1.0);  // the phase line computes 50
 
     std::string bytes;
     storage.GetFile(TXT("C:\\Graphs\\moon.gph"), bytes);
