@@ -53,9 +53,18 @@ bool SameMoment(const DateTime& a, const DateTime& b) {
            a.timeSystem == b.timeSystem;
 }
 
-DateTime WithHours(DateTime moment, double hours) {
+// A window's moment at a script's time of day: the hours on the same day,
+// which the change kind says alone change; or for 24 h the midnight that
+// ends the day, 0 h of the next one, when the date changes as well.
+struct TimeOfDayChange {
+    DateTime moment;
+    std::int32_t kind;
+};
+TimeOfDayChange WithHours(DateTime moment, double hours) {
     moment.hours = hours;
-    return moment;
+    if (hours < 24.0) return {moment, kChangeTimeOfDay};
+    CarryDayEnd(moment);
+    return {moment, kChangeWhole};
 }
 
 // The moment moved by the step, backward for a retreat; false when the
@@ -266,7 +275,12 @@ bool ApplicationScriptHost::ApplyApplicationSettings(const ApplicationScriptSett
         value.dateTime.month = settings.date->month;
         value.dateTime.day = settings.date->day;
     }
-    if (settings.hours) value.dateTime.hours = *settings.hours;
+    if (settings.hours) {
+        value.dateTime.hours = *settings.hours;
+        // 24:00 is the midnight that ends the day the statement names, or
+        // the current day when it names none.
+        CarryDayEnd(value.dateTime);
+    }
     bool placeKnown = true;
     if (settings.location) {
         Location place = *settings.location;
@@ -619,8 +633,8 @@ bool ApplicationScriptHost::ExplorerSetTime(const String& window, double hours) 
     const ScriptWindowTarget target = FindExplorer(window);
     if (!target.IsOpen()) return false;
     if (!IsExplorer(target)) return true;
-    const DateTime moment = WithHours(target.explorer->GetDocument().GetTimeAndPlace().dateTime, hours);
-    target.explorerActions->GoTo(*target.explorer, moment, kChangeTimeOfDay, Step(), true);
+    const TimeOfDayChange change = WithHours(target.explorer->GetDocument().GetTimeAndPlace().dateTime, hours);
+    target.explorerActions->GoTo(*target.explorer, change.moment, change.kind, Step(), true);
     return true;
 }
 
@@ -737,8 +751,8 @@ bool ApplicationScriptHost::EclipseSetDate(const String& window, const DateTime&
 bool ApplicationScriptHost::EclipseSetTime(const String& window, double hours) {
     const ScriptWindowTarget target = Find(window, kSolarEclipseWindow);
     if (!target.IsOpen()) return false;
-    app_.GetSolarEclipseActions().DisplayDetailsForTime(
-        *target.eclipse, WithHours(target.eclipse->GetDetailsTime(), hours), kChangeTimeOfDay, Step());
+    const TimeOfDayChange change = WithHours(target.eclipse->GetDetailsTime(), hours);
+    app_.GetSolarEclipseActions().DisplayDetailsForTime(*target.eclipse, change.moment, change.kind, Step());
     return true;
 }
 
@@ -807,8 +821,8 @@ bool ApplicationScriptHost::SkySetDate(const String& window, const DateTime& dat
 bool ApplicationScriptHost::SkySetTime(const String& window, double hours) {
     const ScriptWindowTarget target = Find(window, kSkyWindow);
     if (!target.IsOpen()) return false;
-    const DateTime moment = WithHours(target.sky->GetDocument().GetTimeAndPlace().dateTime, hours);
-    app_.GetSkyActions().GoTo(*target.sky, moment, app_.GetStarsFixed(), kChangeTimeOfDay, Step());
+    const TimeOfDayChange change = WithHours(target.sky->GetDocument().GetTimeAndPlace().dateTime, hours);
+    app_.GetSkyActions().GoTo(*target.sky, change.moment, app_.GetStarsFixed(), change.kind, Step());
     return true;
 }
 
@@ -969,8 +983,8 @@ bool ApplicationScriptHost::SolarSystemSetDate(const String& window, const DateT
 bool ApplicationScriptHost::SolarSystemSetTime(const String& window, double hours) {
     const ScriptWindowTarget target = Find(window, kSolarSystemWindow);
     if (!target.IsOpen()) return false;
-    const DateTime moment = WithHours(target.solarSystem->GetDocument().GetDateTime(), hours);
-    app_.GetSolarSystemActions().GoTo(*target.solarSystem, moment, kChangeTimeOfDay, Step(), true);
+    const TimeOfDayChange change = WithHours(target.solarSystem->GetDocument().GetDateTime(), hours);
+    app_.GetSolarSystemActions().GoTo(*target.solarSystem, change.moment, change.kind, Step(), true);
     return true;
 }
 

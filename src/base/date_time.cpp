@@ -182,6 +182,17 @@ bool NormaliseDateTime(DateTime& record) noexcept {
     return true;
 }
 
+void CarryDayEnd(DateTime& record) noexcept {
+    if (!(record.hours >= 24.0)) return;
+    DateTime next = record;
+    next.hours = 0.0;
+    if (DateTimeAddDays(next, 1)) {
+        record = next;
+    } else {
+        record.hours = 24.0 - 1.0 / 3600.0;
+    }
+}
+
 void DateTimeCopy(DateTime& target, const DateTime& source) noexcept {
     target.year = source.year;
     target.month = source.month;

@@ -72,6 +72,10 @@ bool AddDateTimeInterval(DateTime& record, const TimeStep& step) noexcept;
 // un-normalised hours still name the right moment, which a reduced time on the
 // old date would not.
 bool NormaliseDateTime(DateTime& record) noexcept;
+// A time of 24 h, the midnight that ends the record's day, as 0 h of the
+// next day. The last valid day has no next day: there the time is held at
+// 23:59:59 of that day. Any other time is left as it is.
+void CarryDayEnd(DateTime& record) noexcept;
 
 void DateTimeCopy(DateTime& target, const DateTime& source) noexcept;
 // The integer the settings bind as "Time System": the record's time system.

@@ -233,7 +233,13 @@ bool FormatDateLocaleShort(const DateTime& record, String& out) {
     return formatter->ShortDate(out, 0);
 }
 
-bool DateTimeParseDate(DateTime& record, const Char* text) {
+namespace {
+
+// Day, point, month, point, year, each number as the scanner's integer step
+// reads it (white space and a sign before its digits allowed). Answers the
+// position after the year, or -1 when the text does not begin so or the
+// date is not valid; `record` gets the date only then.
+int ReadDayMonthYear(DateTime& record, const Char* text) {
     TextScanner scanner(text, true);
     int day = 0;
     int month = 0;
@@ -243,14 +249,20 @@ bool DateTimeParseDate(DateTime& record, const Char* text) {
     scanner.ReadInteger(month);
     const Char second = TakeChar(scanner);
     scanner.ReadInteger(year);
-    if (!scanner.ok || first != '.' || second != first) return false;
+    if (!scanner.ok || first != '.' || second != first) return -1;
     DateTime parsed = record;
     parsed.year = year;
     parsed.month = month;
     parsed.day = day;
-    if (!IsValidDate(parsed)) return false;
+    if (!IsValidDate(parsed)) return -1;
     record = parsed;
-    return true;
+    return scanner.position;
+}
+
+}  // namespace
+
+bool DateTimeParseDate(DateTime& record, const Char* text) {
+    return ReadDayMonthYear(record, text) >= 0;
 }
 
 bool DateTimeParseTime(DateTime& record, const Char* text) {
@@ -337,13 +349,11 @@ bool DateTimeParseTimeAlone(DateTime& record, const Char* text) {
 }
 
 bool DateTimeParseDateAlone(DateTime& record, const Char* text) {
-    const Char* p = SkipSpace(text);
-    int number = 0;
-    for (int field = 0; field < 3; ++field) {
-        if (field > 0 && *p++ != '.') return false;
-        if (!TakeDigits(p, number)) return false;
-    }
-    return *SkipSpace(p) == 0 && DateTimeParseDate(record, text);
+    DateTime parsed = record;
+    const int end = ReadDayMonthYear(parsed, text);
+    if (end < 0 || *SkipSpace(text + end) != 0) return false;
+    record = parsed;
+    return true;
 }
 
 TextScanner& ReadUnsigned(TextScanner& scanner, int& receiver) noexcept {

@@ -81,9 +81,10 @@ bool FormatDateLocaleShort(const DateTime& record, String& out);
 // kept; text after the year is not looked at. False, and the record
 // unchanged, for anything else.
 bool DateTimeParseDate(DateTime& record, const Char* text);
-// As DateTimeParseDate, for a text that holds the date alone: digits and
-// the two points, with white space around them allowed; anything after the
-// year is refused rather than dropped unread.
+// As DateTimeParseDate, for a text that holds the date alone: the three
+// numbers read as DateTimeParseDate reads them ("+1.2.2026", "1. 2. 2026"),
+// white space after the year allowed; anything else after the year is
+// refused rather than dropped unread.
 bool DateTimeParseDateAlone(DateTime& record, const Char* text);
 // Reads "H:M" or "H:M:S" with unsigned numbers, 0..23, 0..59, 0..59, or
 // exactly 24:00(:00), which is 0 h of the next day. The date (except for

@@ -10,9 +10,16 @@ void ShowLayoutEntries(HWND frame, const std::vector<String>& names, int checked
     if (!layouts) return;
     for (int id = CMD_LAYOUT_FIRST; id < CMD_LAYOUT_FIRST + kMaxLayouts; ++id) DeleteMenu(layouts, id, MF_BYCOMMAND);
     for (std::size_t i = 0; i < names.size() && i < static_cast<std::size_t>(kMaxLayouts); ++i) {
-        const UINT id = CMD_LAYOUT_FIRST + static_cast<UINT>(i);
-        AppendMenuW(layouts, MF_STRING, id, names[i].Text());
-        CheckMenuItem(layouts, id, MF_BYCOMMAND | (static_cast<int>(i) == checked ? MF_CHECKED : MF_UNCHECKED));
+        // Radio-check items: exactly one layout is current, and its entry
+        // shows the bullet of a choice among several.
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+        item.fType = MFT_STRING | MFT_RADIOCHECK;
+        item.fState = static_cast<int>(i) == checked ? MFS_CHECKED : MFS_UNCHECKED;
+        item.wID = CMD_LAYOUT_FIRST + static_cast<UINT>(i);
+        item.dwTypeData = const_cast<wchar_t*>(names[i].Text());
+        InsertMenuItemW(layouts, static_cast<UINT>(GetMenuItemCount(layouts)), TRUE, &item);
     }
 }
 

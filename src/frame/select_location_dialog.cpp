@@ -336,7 +336,7 @@ DialogTemplate SelectLocationDialogTemplate() {
         .Add(DialogClass::kListBox, L"", kIdUserPlaces,
              LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, inner, 63,
              170, 46)
-        .Button(L"&New...", kIdNewPlace, w - kDialogMargin - kButtonWidth, 63)
+        .Button(L"&New..", kIdNewPlace, w - kDialogMargin - kButtonWidth, 63)
         .Button(L"&Edit...", kIdEditPlace, w - kDialogMargin - kButtonWidth, 79)
         .Button(L"&Delete", kIdDeletePlace, w - kDialogMargin - kButtonWidth, 95)
         .Group(L"Selected location", -1, kDialogMargin, 115, w - 14, 66)

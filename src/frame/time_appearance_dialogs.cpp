@@ -239,7 +239,9 @@ DialogTemplate DateTimeDialogTemplate() {
     t.Radio(L"S&ystem time", kIdSystemTime, kDialogMargin, 7, 90, true)
         .Radio(L"&User defined time", kIdUserTime, kDialogMargin, 44, 90, false)
         .Label(L"", kIdSystemDate, column, 8, 100)
-        .Label(L"", kIdSystemClock, column, 19, 100)
+        // The system's clock shows local civil time.
+        .Label(L"", kIdSystemClock, column, 19, 70)
+        .Label(L"LCT", -1, column + 72, 19, 20)
         .Label(L"Daylight saving time:", -1, inner, 30, 80)
         .Label(L"", kIdSystemDaylightSaving, column, 30, 40)
         .Add(kDatePickerClass, L"", kIdUserDate, WS_TABSTOP | WS_GROUP, inner, 57, 80, kEditHeight)

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "base/date_time.h"
 #include "catalog/celestial_object.h"
 
 namespace corvinata {
@@ -76,6 +77,9 @@ bool Number(ClauseRun& run) {
            Apply(run, [&](Host& host) { return (host.*op)(run.window, value); });
 }
 
+// A time of 24:00, the midnight that ends the day, is the host's to carry
+// onto the window's next day: a statement that names a date as well comes
+// compiled with that date's next day and 0:00.
 template <NumberOp op>
 bool Time(ClauseRun& run) {
     double hours = 0.0;
@@ -90,11 +94,12 @@ bool Date(ClauseRun& run) {
            Apply(run, [&](Host& host) { return (host.*op)(run.window, date); });
 }
 
-// A date word followed by a time word.
+// A date word followed by a time word; 24:00 is the next day's midnight.
 template <DateOp op>
 bool DateAndTime(ClauseRun& run) {
     DateTime date;
     if (!run.in.Date(date) || !run.in.Time(date.hours)) return false;
+    CarryDayEnd(date);
     return Apply(run, [&](Host& host) { return (host.*op)(run.window, date); });
 }
 

@@ -115,6 +115,14 @@ public:
     // Crossing operators met; each needs one slot of the crossing memory.
     int crossingCount = 0;
     ClauseValues values;
+    // Where the date and the time word of the clause list being compiled
+    // stand in the code (none: 0, which is never a value's place): a time of
+    // 24:00 goes onto the next day of the list's date.
+    struct DayWords {
+        std::size_t date = 0;
+        std::size_t time = 0;
+    };
+    DayWords dayWords;
 
     // Where the segments of the last quoted string start in the source and
     // in the string, so that an error inside it can be pointed at.

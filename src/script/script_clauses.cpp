@@ -2,6 +2,7 @@
 
 #include <bitset>
 
+#include "base/date_time.h"
 #include "catalog/celestial_object.h"
 #include "script/clause_values.h"
 #include "script/expression_rules.h"
@@ -267,6 +268,23 @@ constexpr SetRow kSets[] = {
     Row(kWithApplicationSet, true), Row(kSearchSet, true),
 };
 
+// A clause list that names a date and a time of 24:00 (the midnight that
+// ends the day) names the next day's 0:00: its words say so, whatever the
+// order of the clauses, and the time word stays a time of day. On the last
+// valid day, which has no next one, the time is held at 23:59:59.
+void CarryDayEndIntoDate(ScriptCode& code, std::size_t dateAt, std::size_t timeAt) {
+    if (dateAt == 0 || timeAt == 0 || code[timeAt] != kDayEndWord) return;
+    const CodeWord word = code[dateAt];
+    DateTime moment;
+    moment.year = static_cast<std::int32_t>(word / 10000);
+    moment.month = static_cast<std::int32_t>(word / 100 % 100);
+    moment.day = static_cast<std::int32_t>(word % 100);
+    moment.hours = 24.0;
+    CarryDayEnd(moment);
+    code[dateAt] = DateWord(moment);
+    code[timeAt] = TimeOfDayWord(moment.hours);
+}
+
 int CompileNestedSet(CompilerContext& context, int set) {
     return CompileClauseList(context, kSets[set].atLeastOne, kSets[set].set);
 }
@@ -430,11 +448,15 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
                                                       : TXT("Invalid time step"));
             return Then(status, context, row.op, [&] { EmitTimeStep(code, values.step); });
         case Form::kDate:
-            return Then(ReadDateClauseValue(context), context, row.op,
-                        [&] { Emit(context, DateWord(values.date)); });
+            return Then(ReadDateClauseValue(context), context, row.op, [&] {
+                context.dayWords.date = code.size();
+                Emit(context, DateWord(values.date));
+            });
         case Form::kTime:
-            return Then(ReadTimeClauseValue(context), context, row.op,
-                        [&] { Emit(context, TimeOfDayWord(values.hours)); });
+            return Then(ReadTimeClauseValue(context), context, row.op, [&] {
+                context.dayWords.time = code.size();
+                Emit(context, TimeOfDayWord(values.hours));
+            });
         case Form::kLatitude:
             return Then(ReadLatitudeClauseValue(context), context, row.op,
                         [&] { EmitDouble(code, values.latitude); });
@@ -496,8 +518,10 @@ int CompileClauseValue(CompilerContext& context, const ClauseRow& row) {
             return status;
         case Form::kBegin:
             return Then(CompileNestedSet(context, row.arg), context, row.op, [&] {
+                const std::size_t at = code.size();
                 Emit(context, DateWord(values.date));
                 Emit(context, TimeOfDayWord(values.hours));
+                CarryDayEndIntoDate(code, at, at + 1);
             });
         case Form::kLocation:
             return CompileLocation(context, row.op);
@@ -578,7 +602,9 @@ int CompileClause(CompilerContext& context, int id) {
     return CompileClauseValue(context, row);
 }
 
-int CompileClauseList(CompilerContext& context, bool atLeastOne, const ClauseSet& set) {
+namespace {
+
+int CompileClauses(CompilerContext& context, bool atLeastOne, const ClauseSet& set) {
     std::bitset<kClauseCount> met;
     int metCount = 0;
     for (;;) {
@@ -613,6 +639,17 @@ int CompileClauseList(CompilerContext& context, bool atLeastOne, const ClauseSet
         }
     }
     return kParsed;
+}
+
+}  // namespace
+
+int CompileClauseList(CompilerContext& context, bool atLeastOne, const ClauseSet& set) {
+    const CompilerContext::DayWords outer = context.dayWords;
+    context.dayWords = {};
+    const int status = CompileClauses(context, atLeastOne, set);
+    if (status == kParsed) CarryDayEndIntoDate(context.code, context.dayWords.date, context.dayWords.time);
+    context.dayWords = outer;
+    return status;
 }
 
 int CompileWindowClauses(CompilerContext& context, int windowKind, bool atLeastOne) {

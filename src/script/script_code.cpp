@@ -36,15 +36,18 @@ CodeWord DateWord(const DateTime& date) noexcept {
 }
 
 CodeWord TimeOfDayWord(double hours) noexcept {
-    if (!(hours > 0.0) || hours >= 24.0) return 0;
-    // Rounded as a time is shown to the second, with 24 h wrapping to 0:
-    // the split snaps the seconds, so that 10:59:59.5 carries as written.
+    if (!(hours > 0.0)) return 0;
+    if (hours >= 24.0) return kDayEndWord;
+    // Rounded as a time is shown to the second: the split snaps the
+    // seconds, so that 10:59:59.5 carries as written.
     DateTime record;
     record.hours = hours;
     int h = 0;
     int m = 0;
     int s = 0;
-    DateTimeRoundedHms(record, h, m, s, kRoundToNextDay, kTimeToSecond, nullptr);
+    bool nextDay = false;
+    DateTimeRoundedHms(record, h, m, s, kRoundToNextDay, kTimeToSecond, &nextDay);
+    if (nextDay) return kDayEndWord;
     return static_cast<CodeWord>((h * 100 + m) * 100 + s);
 }
 

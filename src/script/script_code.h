@@ -86,9 +86,11 @@ void EmitTimeStep(ScriptCode& code, const TimeStep& step);
 CodeWord DateWord(const DateTime& date) noexcept;
 
 // (hours * 100 + minutes) * 100 + seconds, the seconds rounded half away
-// from zero: seconds of 59.5 or more carry into the minutes, and a time
-// that reaches 24 h (24:00 itself, or 23:59:59.5 and after) is 0, midnight.
+// from zero: seconds of 59.5 or more carry into the minutes. A time that
+// reaches 24 h (24:00 itself, or 23:59:59.5 and after) is kDayEndWord, the
+// midnight that ends the day: 0 h of the next day, never of the same one.
 CodeWord TimeOfDayWord(double hours) noexcept;
+constexpr CodeWord kDayEndWord = 240000;
 
 // Reads words back, never past the end: a read beyond it fails and leaves
 // the reader exhausted, so a damaged code ends an evaluation instead of

@@ -27,6 +27,8 @@ class CelestialObject;
 struct ApplicationScriptSettings {
     // Year, month and day (with the hours the state last held).
     std::optional<DateTime> date;
+    // 0 up to 24; 24 is the midnight that ends the day: 0 h of the next day
+    // (of the date above, or of the current date when there is none).
     std::optional<double> hours;
     std::optional<Location> location;
     std::optional<bool> daylightSaving;
@@ -87,7 +89,9 @@ public:
     virtual bool FindWindow(const String& window, WindowKind kind) = 0;
     virtual bool ApplyApplicationSettings(const ApplicationScriptSettings& settings) = 0;
 
-    // Clauses of every kind.
+    // Clauses of every kind. A time of day (the ...SetTime operations) is in
+    // decimal hours, 0 up to 24: 24 is the midnight that ends the window's
+    // day, 0 h of the next day. A date comes with 0 h; only its day counts.
     virtual bool ActivateWindow(const String& window) = 0;
     virtual bool SetWindowPosition(const String& window, int x, int y) = 0;
 
@@ -126,7 +130,7 @@ public:
     virtual bool GraphSetYAxisFrom(const String& window, int value) = 0;
     virtual bool GraphSetYAxisTo(const String& window, int value) = 0;
 
-    // Jupiter and Saturn explorers. Times are decimal hours of the day.
+    // Jupiter and Saturn explorers.
     virtual bool ExplorerAdvanceTime(const String& window, bool forward, const TimeStep& step) = 0;
     virtual bool ExplorerHideMoonsByName(const String& window, const MoonList& moons) = 0;
     virtual bool ExplorerShowMoonsByName(const String& window, const MoonList& moons) = 0;

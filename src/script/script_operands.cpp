@@ -101,7 +101,9 @@ bool OperandReader::Time(double& hours) {
     const CodeWord h = word / 10000;
     const CodeWord m = word / 100 % 100;
     const CodeWord s = word % 100;
-    if (h > 23 || m > 59 || s > 59) return Fail(TXT("A time of the compiled script is not valid"));
+    if (word != kDayEndWord && (h > 23 || m > 59 || s > 59)) {
+        return Fail(TXT("A time of the compiled script is not valid"));
+    }
     hours = h + m / 60.0 + s / 3600.0;
     return true;
 }

@@ -67,7 +67,8 @@ public:
     // A date word; the hours 0 in local civil time, the system in which
     // the script's dates and times are written.
     bool Date(DateTime& date);
-    // A time word as decimal hours.
+    // A time word as decimal hours, 0 up to 24: 24 is the midnight that ends
+    // the day (kDayEndWord).
     bool Time(double& hours);
     bool Step(TimeStep& step);
     // 1, country, town; or 0, west longitude, latitude, time-zone hours.

@@ -242,6 +242,55 @@ TEST_F(ScriptHostTest, ApplicationSettingsActEvenWhenThePlaceIsUnknown) {
     EXPECT_EQ(Utf8(app.Current().GetTimeAndLocation().location.town), "Paris");
 }
 
+// A time that is or rounds to 24:00 is the midnight that ends the day: 0 h
+// of the day after the date the statement sets (whichever clause comes
+// first), or after the current date when it sets none; never the start of
+// the same day. The last valid day, which has no next one, keeps 23:59:59.
+TEST_F(ScriptHostTest, ATimeThatReachesMidnightStartsTheNextDay) {
+    enum Where { kApplication, kSky, kSolarSystem, kJupiter, kGraphBegin };
+    const struct {
+        const char* program;
+        Where where;
+        int year, month, day;
+        double hours;
+    } cases[] = {
+        {"With Application Set Date 1.2.2026 Time 23:59:59.7\n", kApplication, 2026, 2, 2, 0.0},
+        {"With Application Set Date 1.2.2026 Time 24:00\n", kApplication, 2026, 2, 2, 0.0},
+        {"With Application Set Time 24:00:00 Date 31.12.2026\n", kApplication, 2027, 1, 1, 0.0},
+        {"With Application Set Date 1.2.2026 Time 23:59:59.4\n", kApplication, 2026, 2, 1, 23 + 59 / 60.0 + 59 / 3600.0},
+        {"With Application Set Date 28.2.2026 Time 10:00\nWith Application Set Time 24:00\n", kApplication, 2026, 3, 1,
+         0.0},
+        {"With Application Set Date 28.2.2026 Time 10:00\nWith Application Set Time 23:59:59.5\n", kApplication, 2026, 3,
+         1, 0.0},
+        {"With Application Set Date 31.12.3000 Time 24:00\n", kApplication, 3000, 12, 31, 24 - 1 / 3600.0},
+        {"Open Sky As S Set Date 1.2.2026 Time 24:00\n", kSky, 2026, 2, 2, 0.0},
+        {"Open Sky As S Set Time 23:59:59.7 Date 1.2.2026\n", kSky, 2026, 2, 2, 0.0},
+        {"Open Sky As S Set Date 28.2.2026 Time 10:00\nWith S Set Time 24:00\n", kSky, 2026, 3, 1, 0.0},
+        {"Open Solar System As P Set Date 1.2.2026 Time 24:00\n", kSolarSystem, 2026, 2, 2, 0.0},
+        {"Open Solar System As P Set Date 28.2.2026 Time 10:00\nWith P Set Time 24:00\n", kSolarSystem, 2026, 3, 1,
+         0.0},
+        {"Open Jupiter As J Set Time 24:00 Date 1.2.2026\n", kJupiter, 2026, 2, 2, 0.0},
+        {"Open Graph As G\nWith G Set Begin Date 1.2.2026 Time 24:00\n", kGraphBegin, 2026, 2, 2, 0.0},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(Run(c.program), "") << c.program;
+        DateTime moment;
+        switch (c.where) {
+            case kApplication: moment = app.Current().GetTimeAndLocation().dateTime; break;
+            case kSky: moment = windows.Sky(windows.last).GetDocument().GetTimeAndPlace().dateTime; break;
+            case kSolarSystem: moment = windows.Solar(windows.last).GetDocument().GetDateTime(); break;
+            case kJupiter:
+                moment = windows.Explorer(windows.last).GetDocument().GetTimeAndPlace().dateTime;
+                break;
+            case kGraphBegin: moment = windows.Graph(windows.last).Graph().Options().beginDate; break;
+        }
+        EXPECT_EQ(moment.year, c.year) << c.program;
+        EXPECT_EQ(moment.month, c.month) << c.program;
+        EXPECT_EQ(moment.day, c.day) << c.program;
+        EXPECT_NEAR(moment.hours, c.hours, 1e-9) << c.program;
+    }
+}
+
 TEST_F(ScriptHostTest, ZoomsTakeTheirLevels) {
     ASSERT_EQ(Run("Open Solar Eclipse As E\n"), "");
     const String e(TXT("E"));

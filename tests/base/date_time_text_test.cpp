@@ -201,15 +201,24 @@ TEST(ParseTime, AloneReadsTheWholeText) {
     EXPECT_EQ(hours, 24.0);
 }
 
-// A date sent alone is read whole: nothing after the year is dropped.
-TEST(ParseDate, AloneReadsTheWholeText) {
+// A date sent alone is read as the date reader reads it, each number with
+// the integer step (white space and a sign before its digits), and whole:
+// nothing after the year is dropped.
+TEST(ParseDate, AloneReadsWhatTheDateReaderReadsAndNothingAfterTheYear) {
     const struct {
         const Char* text;
         bool read;
     } cases[] = {
-        {TXT(" 5.3.2001 "), true}, {TXT("05.03.2001"), true}, {TXT("5.3.2001x"), false},
-        {TXT("5.3.2001.7"), false}, {TXT("5.3.2001 UT"), false}, {TXT("5.3.2001 12:00"), false},
-        {TXT("+5.3.2001"), false}, {TXT("5. 3.2001"), false}, {TXT("31.4.2001"), false}, {TXT("5.3"), false},
+        // Read.
+        {TXT(" 5.3.2001 "), true}, {TXT("05.03.2001"), true}, {TXT("+5.3.2001"), true},
+        {TXT("5.+3.+2001"), true}, {TXT("5. 3. 2001"), true}, {TXT("5.3.\t2001"), true},
+        {TXT(" +05.  +03. 2001\t"), true},
+        // Refused: after the year, the separators, the values.
+        {TXT("5.3.2001x"), false}, {TXT("5.3.2001.7"), false}, {TXT("5.3.2001 UT"), false},
+        {TXT("5.3.2001 12:00"), false}, {TXT("5 .3.2001"), false}, {TXT("5.3 .2001"), false},
+        {TXT("-5.3.2001"), false}, {TXT("5.3.-2001"), false}, {TXT("+ 5.3.2001"), false},
+        {TXT("5-3-2001"), false}, {TXT("5.3/2001"), false}, {TXT("31.4.2001"), false},
+        {TXT("29.2.2001"), false}, {TXT("1.1.1582"), false}, {TXT("5.3"), false}, {TXT("5.3."), false},
     };
     for (const auto& c : cases) {
         DateTime record = MakeDateTime(1999, 9, 9, 7.25, kLocalSiderealTime);

@@ -14,9 +14,11 @@
 #include "catalog/catalogue_registry.h"
 #include "controls/select_body_dialog.h"
 #include "frame/define_location_dialog.h"
+#include "frame/main_menu.h"
 #include "frame/select_location_dialog.h"
 #include "frame/time_appearance_dialogs.h"
 #include "frame_test.h"
+#include "resources/calculator_ids.h"
 #include "resources/object_info_ids.h"
 #include "resources/resource_ids.h"
 #include "script/window_kind.h"
@@ -144,6 +146,144 @@ TEST_F(DialogTextsTest, EveryTemplateTextFitsItsControl) {
     }
     EXPECT_TRUE(cut.empty()) << Describe(cut);
     EXPECT_TRUE(overlaps.empty()) << Describe(overlaps);
+}
+
+// One control text of a dialog: by its id, or (id 0) any child showing it;
+// `beside`, when given, is the control on whose row the text stands, after it.
+struct ControlText {
+    int id;
+    const wchar_t* text;
+    int beside = 0;
+};
+
+struct DialogTexts {
+    const wchar_t* name;  // a template of the resources, or a built one's caption
+    std::vector<ControlText> texts;
+};
+
+// The children of a dialog whose text is `text`, exactly.
+std::vector<HWND> ChildrenWithText(HWND dialog, const wchar_t* text) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (test::WindowText(child) == text) found.push_back(child);
+    }
+    return found;
+}
+
+// The dialogs' texts as written, mnemonics and marks included, each where it
+// stands: no colon, dot or mnemonic more or less.
+TEST_F(DialogTextsTest, TheDialogsShowTheirTextsAsWritten) {
+    Start(false);
+    UseCustomControls();
+    const DialogTexts dialogs[] = {
+        {L"DLG_SKYOPTIONSGENERAL",
+         {{20818, L"Show &Sun"}, {20812, L"Show &Moon"}, {20621, L"Show &ecliptic"}, {0, L"&Horizon", 20706},
+          {0, L"M&ap type", 20751}, {0, L"&Grid type", 20695}, {20696, L"Show grid &labels"},
+          {20697, L"Show crosses only"}, {20510, L"Keep stars &fixed while browsing"},
+          {0, L"(This setting applies to all open sky windows)"}}},
+        {L"DLG_SKYOPTIONSPLANETS",
+         {{20831, L"Show planet &names"}, {20835, L"Show planet &symbols"}, {20836, L"Show planet &tracks"},
+          {0, L"Show &which planets"}, {20832, L"All"}, {20833, L"None"}, {20834, L"Realistic"}}},
+        {L"DLG_SKYOPTIONSSTARS",
+         {{20879, L"Show &names"}, {20878, L"Show &letters"}, {0, L"Show stars up to &magnitude", 20750}}},
+        {L"DLG_SKYOPTIONSCONSTELLATIONS",
+         {{0, L"Show &names", 20563}, {20562, L"Show &lines"}, {20576, L"Show &boundaries"}}},
+        {L"DLG_SKYOPTIONSDEEPSKY",
+         {{0, L"&Show objects", 20816}, {0, L"&Names", 20817}, {20815, L"Different &colour if picture available"}}},
+        {L"DLG_TOOL_CALCULATOR_CALENDAR",
+         {{0, L"UT", IDC_CALC_TIME},
+          {0, L"Valid Julian Date numbers are\n\n   2299238.5000 (01.01.1583 00:00:00) to\n   2817152.4999 "
+              L"(31.12.3000 23:59:59)"},
+          {0, L"Valid day numbers are 1 to 365 (366 in a leap year)"}}},
+        {L"DLG_TOOL_CALCULATOR_TIME", {{IDC_CALC_DAYLIGHT_SAVING, L"Daylight saving time"},
+                                       {IDC_CALC_SELECT_PLACE, L"Select..."}}},
+        {L"DLG_TOOL_CALCULATOR_COORD", {{IDC_CALC_DAYLIGHT_SAVING, L"Daylight saving time"},
+                                        {IDC_CALC_SELECT_PLACE, L"Select..."}}},
+        {L"Select Location",
+         {{kIdPredefinedMode, L"&Predefined location"}, {0, L"&Country", kIdCountryList}, {0, L"&Town", kIdTownList},
+          {kIdUserMode, L"&User defined location"}, {kIdNewPlace, L"&New.."}, {kIdEditPlace, L"&Edit..."},
+          {kIdDeletePlace, L"&Delete"}, {0, L"Selected location"}, {0, L"Longitude:", kIdPlaceLongitude},
+          {0, L"Latitude:", kIdPlaceLatitude}, {0, L"Time zone:", kIdPlaceTimeZone},
+          {0, L"Elevation:", kIdPlaceElevation}, {0, L"Time difference"}, {IDOK, L"OK"}, {IDCANCEL, L"Cancel"}}},
+        {L"Date and Time",
+         {{kIdSystemTime, L"S&ystem time"}, {kIdUserTime, L"&User defined time"}, {0, L"LCT", kIdSystemClock},
+          {0, L"Daylight saving time:", kIdSystemDaylightSaving}, {0, L"&Time", kIdUserClock},
+          {kIdDaylightSaving, L"&Daylight saving time"}, {0, L"Real time clock"}, {kIdRealTimeClock, L"&Active"},
+          {IDOK, L"OK"}, {IDCANCEL, L"Cancel"}}},
+        {L"Appearance",
+         {{kIdConstellationModern, L"Modern (Great Bear)"}, {kIdConstellationLatin, L"Latin     (Ursa Maior)"},
+          {kIdAnglesSexagesimal, L"Sexagesimal (180\u00b000'00\")"},
+          {kIdAnglesDecimal, L"Decimal        (180.00000\u00b0)"}, {kIdRaHours, L"Hours     (12h00m00s / 12.00h)"},
+          {kIdRaDegrees, L"Degrees (180\u00b000'00\" / 180.00000\u00b0)"}, {kIdNightVision, L"Red colours"},
+          {kIdStoreChanges, L"Store any changes"}, {kIdDiscardChanges, L"Discard any changes"},
+          {kIdFactoryDefaults, L"Set to the factory defaults"}, {0, L"&Constellation names"}, {0, L"Angles"},
+          {0, L"&Degrees"}, {0, L"&Right ascension"}, {0, L"&Night vision mode"}, {0, L"Brightness", kIdBrightness},
+          {0, L"Contrast", kIdContrast},
+          {0, L"Activating night vision mode will temporarily change the visual appearance of all Windows "
+              L"applications. To restore the original appearance, reactivate Visual Styles in the Windows Control "
+              L"Panel after you exit Corvinata."},
+          {0, L"&Options and window state"}, {0, L"When Corvinata terminates"}, {IDOK, L"OK"},
+          {IDCANCEL, L"Cancel"}}},
+    };
+    const std::pair<const wchar_t*, DialogTemplate> built[] = {{L"Select Location", SelectLocationDialogTemplate()},
+                                                               {L"Date and Time", DateTimeDialogTemplate()},
+                                                               {L"Appearance", AppearanceDialogTemplate()}};
+    for (const DialogTexts& d : dialogs) {
+        HWND dialog = nullptr;
+        for (const auto& [caption, dialogTemplate] : built) {
+            if (std::wstring(caption) == d.name) {
+                dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(),
+                                                    frame_->Window(), &PlainDialog, 0);
+            }
+        }
+        if (dialog == nullptr) {
+            dialog = CreateDialogParamW(GetModuleHandleW(nullptr), d.name, frame_->Window(), &PlainDialog, 0);
+        }
+        ASSERT_NE(dialog, nullptr) << Utf8(d.name);
+        for (const ControlText& c : d.texts) {
+            const std::string where = Utf8(d.name) + " \"" + Utf8(c.text) + "\"";
+            if (c.id != 0) {
+                EXPECT_EQ(test::WindowText(GetDlgItem(dialog, c.id)), c.text) << where;
+                continue;
+            }
+            const std::vector<HWND> found = ChildrenWithText(dialog, c.text);
+            ASSERT_EQ(found.size(), 1u) << where;
+            if (c.beside == 0) continue;
+            // On the row of the control it names, before or after it.
+            RECT label{};
+            RECT control{};
+            GetWindowRect(found[0], &label);
+            GetWindowRect(GetDlgItem(dialog, c.beside), &control);
+            const LONG middle = (label.top + label.bottom) / 2;
+            EXPECT_TRUE(middle >= control.top && middle <= control.bottom) << where;
+        }
+        DestroyWindow(dialog);
+    }
+}
+
+// View > Layout offers the layouts as a choice of one: radio-check items
+// with their names, the current one checked.
+TEST_F(DialogTextsTest, TheLayoutEntriesAreRadioCheckItems) {
+    StartAsProgram();
+    for (int i = 0; i < 2; ++i) Command(CMD_ADD_LAYOUT);
+    Command(CMD_LAYOUT_FIRST + 1);
+    HMENU layouts = LayoutMenu(GetMenu(frame_->Window()));
+    ASSERT_NE(layouts, nullptr);
+    const wchar_t* names[] = {L"Layout 1", L"Layout 2", L"Layout 3"};
+    for (int i = 0; i < 3; ++i) {
+        wchar_t name[64] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        item.dwTypeData = name;
+        item.cch = 64;
+        ASSERT_TRUE(GetMenuItemInfoW(layouts, static_cast<UINT>(CMD_LAYOUT_FIRST + i), FALSE, &item)) << i;
+        EXPECT_STREQ(name, names[i]);
+        EXPECT_TRUE(item.fType & MFT_RADIOCHECK) << i;
+        EXPECT_EQ((item.fState & MFS_CHECKED) != 0, i == 1) << i;
+    }
+    SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+    DrainQuit();
 }
 
 // The Solar Eclipse panel's duration line, which the panel fills as the

@@ -1,6 +1,7 @@
 // The words programs compile into, and the body lookup behind names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -203,12 +204,25 @@ TEST(ProgramWords, SecondCompilationStartsFromEmptyCode) {
     EXPECT_EQ(script.code, first);
 }
 
-TEST(TimeOfDayWord, RoundsSecondsAndWrapsTheDay) {
+// A date is read with the integer reader's signs: written with them it is
+// the same date.
+TEST(ProgramWords, ADateTakesItsNumbersSigns) {
+    for (const char* date : {"+1.2.2026", "1.+2.+2026", "+01.+02.+2026"}) {
+        EXPECT_EQ(StatementWords(std::string("Open Sky As S Set Date ") + date + " Time 12:00"),
+                  StatementWords("Open Sky As S Set Date 1.2.2026 Time 12:00"))
+            << date;
+    }
+}
+
+// A time that reaches 24 h is the day's end, not its start: 0 h of the
+// next day.
+TEST(TimeOfDayWord, RoundsSecondsAndEndsTheDayAtMidnight) {
+    EXPECT_EQ(TimeOfDayWord(0.0), 0u);
     EXPECT_EQ(TimeOfDayWord(12.5), 123000u);
     EXPECT_EQ(TimeOfDayWord(10 + 59 / 60.0 + 59.6 / 3600), 110000u);
     EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.4 / 3600), 235959u);
-    EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), 0u);
-    EXPECT_EQ(TimeOfDayWord(24.0), 0u);
+    EXPECT_EQ(TimeOfDayWord(23 + 59 / 60.0 + 59.7 / 3600), kDayEndWord);
+    EXPECT_EQ(TimeOfDayWord(24.0), kDayEndWord);
 }
 
 // A statement's time is read as it is written, a fraction of a second and
@@ -217,13 +231,36 @@ TEST(ProgramWords, ATimeIsWrittenAsItsWordRoundsIt) {
     const struct {
         const char* time;
         const char* same;
-    } rows[] = {{"23:59:59.7", "0:00"}, {"24:00", "0:00"}, {"24:00:00", "0:00"},
+    } rows[] = {{"23:59:59.7", "24:00"}, {"24:00:00", "24:00"}, {"0:00:00.4", "0:00"},
                 {"10:30:00.4", "10:30"}, {"10:59:59.5", "11:00"}};
     for (const auto& row : rows) {
         EXPECT_EQ(StatementWords(std::string("With Application Set Time ") + row.time),
                   StatementWords(std::string("With Application Set Time ") + row.same))
             << row.time;
     }
+    EXPECT_NE(StatementWords("With Application Set Time 24:00"), StatementWords("With Application Set Time 0:00"));
+}
+
+// A statement that names a date and a time of 24:00 names the next day's
+// 0:00, in either order of its clauses; on the last valid day the time is
+// held at 23:59:59. A time of 24:00 alone stays the day's end.
+TEST(ProgramWords, ADateWithMidnightAtItsEndIsTheNextDay) {
+    const struct {
+        const char* statement;
+        const char* same;
+    } rows[] = {
+        {"With Application Set Date 1.2.2026 Time 24:00", "With Application Set Date 2.2.2026 Time 0:00"},
+        {"With Application Set Date 1.2.2026 Time 23:59:59.7", "With Application Set Date 2.2.2026 Time 0:00"},
+        {"With Application Set Time 24:00 Date 31.12.2026", "With Application Set Time 0:00 Date 1.1.2027"},
+        {"With Application Set Date 31.12.3000 Time 24:00", "With Application Set Date 31.12.3000 Time 23:59:59"},
+        {"Open Sky As S Set Date 28.2.2026 Time 24:00", "Open Sky As S Set Date 1.3.2026 Time 0:00"},
+        {"Open Solar Eclipse As E Set Observer Date 1.2.2026 Time 24:00",
+         "Open Solar Eclipse As E Set Observer Date 2.2.2026 Time 0:00"},
+        {"Open Graph As G Set Begin Date 1.2.2026 Time 24:00", "Open Graph As G Set Begin Date 2.2.2026 Time 0:00"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(StatementWords(row.statement), StatementWords(row.same)) << row.statement;
+    const Words alone = StatementWords("Open Sky As S Set Time 24:00");
+    EXPECT_NE(std::find(alone.begin(), alone.end(), kDayEndWord), alone.end());
 }
 
 TEST(ProgramWords, ScriptFileIsReadWithItsFolder) {
