@@ -178,6 +178,14 @@ public:
         Typed().Click(child, POINT{r.right / 2, r.bottom / 2});
         RestThePointer();
     }
+    // A click on the first row of a list view.
+    void ClickFirstRow(HWND list) {
+        RECT row{};
+        row.left = LVIR_LABEL;
+        SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        Typed().Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
+        RestThePointer();
+    }
     // One window of each kind, side by side.
     std::vector<MdiChildWindow*> OpenAllKinds() {
         std::vector<MdiChildWindow*> windows;
@@ -242,11 +250,7 @@ TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem)
         if (paneClicked) {
             if (!frame_->IsPaneShown(CMD_VIEW_WINDOW_MANAGER)) Command(CMD_VIEW_WINDOW_MANAGER);
             const HWND list = GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
-            RECT row{};
-            row.left = LVIR_LABEL;
-            SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
-            Typed().Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
-            RestThePointer();
+            ClickFirstRow(list);
             ASSERT_EQ(GetFocus(), list) << Focus();
         }
         ASSERT_TRUE(Typed().Steps({{{VK_CONTROL, 'T'}, test::TypedKeys::DialogHasFocus},
@@ -344,11 +348,7 @@ TEST_P(ClickBackTest, TheWindowManagersCloseClosesAtTheFirstClick) {
 TEST_P(ClickBackTest, TheWindowManagersListKeepsTheKeysOfTheClick) {
     const HWND list = GetDlgItem(WindowManagerWithToolInFront(), IDC_PANE_LIST);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
-    RECT row{};
-    row.left = LVIR_LABEL;
-    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
-    Typed().Click(list, POINT{row.left + 10, (row.top + row.bottom) / 2});
-    RestThePointer();
+    ClickFirstRow(list);
     EXPECT_EQ(GetFocus(), list) << Focus();
     Typed().Keys({{VK_DOWN}});
     EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);

@@ -11,6 +11,7 @@
 #   start_question_keys_test.sh PROGRAM   the build's Corvinata.exe
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
+source "$(dirname "$0")/x_screen.sh"
 program=$(realpath "$1")
 build=$(dirname "$program")
 cn_install_packages
@@ -26,25 +27,6 @@ finish() {
 }
 trap finish EXIT
 
-# until SECONDS COMMAND...: true once COMMAND succeeds, false when it has not
-# within the time.
-until_true() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-shown() { xdotool search --onlyvisible --name "^$1\$"; }
-# Openbox's own window, which it names on the root once it manages the screen.
-manager_runs() {
-    local id
-    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
-    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1
-}
-gone() { ! shown "$1"; }
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 # A click on the question's text until it has the keyboard (the manager
 # focuses no window of a program started while another has it, and may

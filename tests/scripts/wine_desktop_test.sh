@@ -6,6 +6,7 @@
 #   wine_desktop_test.sh PROGRAM   the build's Corvinata.exe
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
+source "$(dirname "$0")/x_screen.sh"
 program=$(realpath "$1")
 build=$(dirname "$program")
 cn_install_packages
@@ -18,17 +19,6 @@ finish() {
 }
 trap finish EXIT
 
-until_true() {
-    local tenths=$(($1 * 10))
-    shift
-    for _ in $(seq "$tenths"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
-}
-shown() { xdotool search --onlyvisible --name "^$1\$"; }
-gone() { ! shown "$1"; }
 # Whether the window named first is above the one named second among the
 # desktop's windows (listed from the top down).
 above() {
