@@ -319,9 +319,8 @@ void SolarEclipseKind::DropDocument(int document) {
 }
 
 bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date) {
-    auto* window = dynamic_cast<SolarEclipseWindow*>(children.ActiveWindowOf(kSolarEclipseWindow));
     bool created = false;
-    if (!window) window = dynamic_cast<SolarEclipseWindow*>(children.ShowWindow(kSolarEclipseWindow, &created));
+    auto* window = dynamic_cast<SolarEclipseWindow*>(children.ShowWindow(kSolarEclipseWindow, &created));
     if (!window) return false;
     if (created) {
         window->StartOnDate(date);

@@ -197,8 +197,8 @@ private:
     bool shapesLoaded_ = false;
 };
 
-// Shows the eclipse of the date in the active Solar Eclipse window (as its
-// "Go to" does, one undoable step), or in the next one, or in a new one;
+// Shows the eclipse of the date in the window the kind's Show activates (as
+// its "Go to" does, one undoable step), or in a new one when none is open;
 // false when no window could be shown.
 bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date);
 
