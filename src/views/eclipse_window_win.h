@@ -173,7 +173,7 @@ private:
     bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
     int LoadModel(SettingsTree& tree) override;
     bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int document) override;
+    void KeepWithoutWindows(int document) override;
     // PanelServices.
     DateTimeLocation CurrentTimeAndLocation() const override;
     bool IsNightVisionActive() const override;

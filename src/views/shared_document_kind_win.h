@@ -155,7 +155,7 @@ public:
         window->ApplyRecord(state, true);
         return true;
     }
-    void DropDocument(int) override {}
+    void KeepWithoutWindows(int) override {}
 
     virtual D& Document() = 0;
     virtual const D& Document() const = 0;
