@@ -37,7 +37,7 @@ public:
         return 0;
     }
     bool LoadWindow(int, SettingsTree& tree) override { return LoadSkyOptions(window_, tree); }
-    void DropDocument(int) override {}
+    void KeepWithoutWindows(int) override {}
 
 private:
     PanelSettings panel_;

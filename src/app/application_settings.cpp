@@ -105,7 +105,7 @@ bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& n
                             const ApplicationOptions& options, UserLocations* userPlaces,
                             const String& rootPath) {
     bool ok = true;
-    if (options.general.saveOptionsOnExit) {
+    if (options.general.saveOptionsOnExit && session.usersSession) {
         ok = SaveMainWindows(writer, session.kinds, session.stacking, session.active) && ok;
         if (session.dialogs) ok = session.dialogs->SaveDialogPositions(writer) && ok;
         // Saving the layouts captures the present panes into the current
@@ -120,7 +120,7 @@ bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& n
             ok = SaveFrameWindowSettings(writer, frame) && ok;
         }
     }
-    ok = SaveSharedModels(writer, session.kinds) && ok;
+    ok = SaveSharedModels(writer, session.kinds, session.usersSession) && ok;
     ok = recent.SaveRecentFiles(writer) && ok;
     if (userPlaces && !options.general.factoryReset) ok = userPlaces->SaveUserLocations() && ok;
     return SaveApplicationOptions(writer, names, options, rootPath) && ok;

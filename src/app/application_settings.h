@@ -67,9 +67,14 @@ struct SessionState {
     WindowKindState* kinds[kWindowKindCount] = {};
     std::vector<WindowReference> stacking;
     ActiveWindowShow active;
+    // False for a copy started by automation: its frame and windows are its
+    // client's, and the user's stored frame, windows, dialogs, layouts and
+    // the moments of the user's windows stay as they were.
+    bool usersSession = true;
 };
 
-// The shutdown's writing, in order: with the save flag the main windows,
+// The shutdown's writing, in order: with the save flag (in the user's
+// session) the main windows,
 // the dialogs, the layouts and the frame (its pane flags those of the
 // current layout, "ShowHelpHint" cleared); then the shared documents'
 // models, the recent files, "Stars fixed", the options and the user's

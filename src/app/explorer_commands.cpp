@@ -312,8 +312,9 @@ void ExplorerActions::SelectMoonStep(ExplorerView& view, int moon, CompoundComma
 void ExplorerActions::GoTo(ExplorerView& view, const DateTime& moment, std::int32_t part,
                            CompoundCommand* compound, bool refreshPanel, bool record) {
     const DateTime current = view.GetDocument().GetTimeAndPlace().dateTime;
-    if (DateTimeMatchesChange(current, part, moment)) return;
     const DateTime applied = ApplyDateTimeChange(current, moment, part);
+    // A change that leaves the moment as it is records nothing.
+    if (DateTimeEqual(applied, current)) return;
     CommandGroup step(FormatPercent1(TXT("Go to %"), When(applied)),
                       FormatPercent1(TXT("Go to %"), When(current)));
     step.Add(std::make_unique<ExplorerTimeCommand>(context_, view, part, moment));

@@ -103,10 +103,9 @@ void LoadKind(SettingsTree& tree, int kindCode, WindowKindState& kind) {
         if (!model.IsOpen()) break;
         const int document = kind.LoadModel(tree);
         if (document < 0) continue;
-        // A document none of whose windows could be opened would stay
-        // invisible, be written again at every shutdown and fail again at
-        // every start.
-        if (LoadWindows(tree, kind, document) == 0) kind.DropDocument(document);
+        // The document is the user's even when its windows are not: it is
+        // kept, without windows, rather than lost at the next shutdown.
+        if (LoadWindows(tree, kind, document) == 0) kind.KeepWithoutWindows(document);
     }
 }
 
@@ -153,17 +152,20 @@ bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)
     return activeKey.IsOpen() && WriteWindowGeometry(shown, writer) && ok;
 }
 
-bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]) {
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount],
+                      bool forgetWindowless) {
     WriteGroup main(writer, settings_key::kMainWindows);
     if (!main.IsOpen()) return false;
     bool ok = true;
     for (int k = 0; k < kWindowKindCount; ++k) {
         if (!kinds[k] || !IsSharedDocumentKind(k)) continue;
+        const bool windowless = kinds[k]->WindowCount(0) == 0;
+        if (windowless && !forgetWindowless) continue;
         WriteGroup folder(writer, WindowKindFolder(k));
         ok = folder.IsOpen() && DeleteSettingsKey(writer, kModel) && ok;
         // A kind whose windows were all closed keeps no moment: its next
         // window starts from the current time and place.
-        if (kinds[k]->WindowCount(0) == 0) continue;
+        if (windowless) continue;
         WriteGroup model(writer, kModel);
         ok = model.IsOpen() && kinds[k]->SaveModel(0, writer) && ok;
     }

@@ -46,8 +46,10 @@ public:
     // Reads one window record and opens the window; false when the record
     // cannot be read.
     virtual bool LoadWindow(int document, SettingsTree& tree) = 0;
-    // A per-document kind's document that got no window is closed again.
-    virtual void DropDocument(int document) = 0;
+    // A per-document kind's document none of whose windows could be read
+    // stays in the kind's list without windows (written again at the next
+    // shutdown, and shown when the kind is).
+    virtual void KeepWithoutWindows(int document) = 0;
 };
 
 // A child window as the stacking order names it.
@@ -71,7 +73,10 @@ bool SaveMainWindows(SettingsTreeWriter& writer, WindowKindState* const (&kinds)
 // "Model" key, written at every shutdown for a kind with an open window; a
 // kind without one keeps no model, so that its next window starts from the
 // current time and place rather than from a moment of an earlier run.
-bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount]);
+// Without `forgetWindowless` (a session that leaves the stored windows as
+// they were) such a kind keeps the model its stored windows come back at.
+bool SaveSharedModels(SettingsTreeWriter& writer, WindowKindState* const (&kinds)[kWindowKindCount],
+                      bool forgetWindowless = true);
 // Restores the panels, documents and windows of every kind.
 void LoadMainWindows(SettingsTree& tree, WindowKindState* const (&kinds)[kWindowKindCount]);
 // The stored stacking order, top first, up to the first entry that cannot be

@@ -235,7 +235,19 @@ DateTime ApplyDateTimeChange(const DateTime& value, const DateTime& change, std:
 }
 
 bool DateTimeMatchesChange(const DateTime& value, std::int32_t kind, const DateTime& change) {
-    return DateTimeEqual(value, ApplyDateTimeChange(value, change, kind));
+    switch (kind) {
+        case kChangeDate:
+            return value.year == change.year && value.month == change.month && value.day == change.day;
+        case kChangeTimeOfDay: {
+            DateTime withHours = value;
+            withHours.hours = change.hours;
+            return DateTimeEqual(withHours, change);
+        }
+        case kChangeWhole:
+            return DateTimeEqual(value, change);
+        default:
+            return false;
+    }
 }
 
 }  // namespace corvinata

@@ -91,8 +91,11 @@ enum DateTimeChangeKind : std::int32_t {
 
 // The value with the part that the kind names taken from `change`.
 DateTime ApplyDateTimeChange(const DateTime& value, const DateTime& change, std::int32_t kind);
-// Whether applying the change would leave the value as it is (every kind,
-// also those beyond 2, means what ApplyDateTimeChange makes of it).
+// Kind 0: the same day as the change; kind 1: the value with its hours
+// replaced by the change's is the change (its day and time system, whatever
+// the value's hours); kind 2: the same whole moment; other kinds: false.
+// Not whether applying the change would alter the value: compare the
+// applied value for that.
 bool DateTimeMatchesChange(const DateTime& value, std::int32_t kind, const DateTime& change);
 
 }  // namespace corvinata

@@ -126,6 +126,8 @@ MdiChildWindow* ChildWindows::ShowWindow(int kindCode, bool* createdOut) {
     return window;
 }
 
+void ChildWindows::KeepDocument(WindowDocument& document) { registry_.AddDocument(document); }
+
 MdiChildWindow* ChildWindows::ActiveWindow() const {
     return WindowOf(reinterpret_cast<HWND>(SendMessageW(host_.MdiClient(), WM_MDIGETACTIVE, 0, 0)));
 }

@@ -87,6 +87,10 @@ public:
     // Activates the kind's window after the active one (cycling), creating
     // one when none is open; `created` tells which.
     MdiChildWindow* ShowWindow(int kind, bool* created = nullptr);
+    // A document of a per-document kind whose stored windows could not be
+    // read: in its kind's list without a window, where the kind's Show
+    // opens one for it.
+    void KeepDocument(WindowDocument& document);
 
     MdiChildWindow* ActiveWindow() const;
     // The active child when it is of the kind, else none.

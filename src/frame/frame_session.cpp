@@ -48,7 +48,16 @@ void FrameSession::RestoreWindows() {
 }
 
 void FrameSession::Save(HWND frame, const PaneFlags& panes) {
-    if (byAutomation_) return;
+    SessionState session;
+    children_.SessionStates(session.kinds);
+    // A copy started by automation writes what every exit writes (the
+    // models, the options, the recent files); the frame, the night vision
+    // it never applied and the windows are its client's, not the user's.
+    if (byAutomation_) {
+        session.usersSession = false;
+        app_.SaveSession(session);
+        return;
+    }
     SaveNightVision();
     FrameWindowSettings& settings = app_.Frame();
     WINDOWPLACEMENT placement{};
@@ -62,9 +71,7 @@ void FrameSession::Save(HWND frame, const PaneFlags& panes) {
         settings.right = r.right;
     }
     settings.panes = panes;
-    SessionState session;
     session.frame = &settings;
-    children_.SessionStates(session.kinds);
     // The stacking order from the top, and how the active window shows.
     session.stacking = windows_.StackingOrder();
     BOOL maximized = FALSE;

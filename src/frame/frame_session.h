@@ -1,8 +1,9 @@
 // The frame's part of a session: at start-up the night-vision levels and
 // the windows of the last run come back; at exit the frame's placement, its
 // panes, the windows in their stacking order and the night-vision levels
-// are written. An automation client's session leaves the user's settings
-// as they were.
+// are written. A copy started by automation writes the options and models
+// that every exit writes, and leaves the user's frame and windows as they
+// were.
 #pragma once
 
 #include <functional>
@@ -36,7 +37,8 @@ public:
     void RestoreWindows();
     // Writes the night-vision levels, the frame's placement, the panes as
     // they are now (not as the current layout last knew them) and the
-    // windows; nothing for an automation client.
+    // windows, then what every exit writes; only the latter for a copy
+    // started by automation.
     void Save(HWND frame, const PaneFlags& panes);
 
 private:

@@ -716,9 +716,6 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
 }
 
 void FrameWindow::SaveSession() {
-    // An automation client's session leaves the user's frame, windows,
-    // layouts and appearance as they were.
-    if (byAutomation_) return;
     // The frame's own session goes first: a tool's long save (the Event
     // Finder's runs) must never cost the placement, panes and windows. A
     // factory reset deletes every setting as the session is written, so

@@ -312,16 +312,17 @@ bool SolarEclipseKind::LoadWindow(int document, SettingsTree& tree) {
     return window != nullptr;
 }
 
-void SolarEclipseKind::DropDocument(int document) {
+void SolarEclipseKind::KeepWithoutWindows(int document) {
+    // Still waiting for a window (a failed one took its document along):
+    // it waits on in the list of eclipses.
     if (document < 0 || document >= static_cast<int>(restored_.size()) || restored_[document] == nullptr) return;
-    TakeDocument(*restored_[document]);
+    services_.children->KeepDocument(*restored_[document]);
     restored_[document] = nullptr;
 }
 
 bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date) {
-    auto* window = dynamic_cast<SolarEclipseWindow*>(children.ActiveWindowOf(kSolarEclipseWindow));
     bool created = false;
-    if (!window) window = dynamic_cast<SolarEclipseWindow*>(children.ShowWindow(kSolarEclipseWindow, &created));
+    auto* window = dynamic_cast<SolarEclipseWindow*>(children.ShowWindow(kSolarEclipseWindow, &created));
     if (!window) return false;
     if (created) {
         window->StartOnDate(date);

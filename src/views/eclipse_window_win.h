@@ -173,7 +173,7 @@ private:
     bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
     int LoadModel(SettingsTree& tree) override;
     bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int document) override;
+    void KeepWithoutWindows(int document) override;
     // PanelServices.
     DateTimeLocation CurrentTimeAndLocation() const override;
     bool IsNightVisionActive() const override;
@@ -197,8 +197,8 @@ private:
     bool shapesLoaded_ = false;
 };
 
-// Shows the eclipse of the date in the active Solar Eclipse window (as its
-// "Go to" does, one undoable step), or in the next one, or in a new one;
+// Shows the eclipse of the date in the window the kind's Show activates (as
+// its "Go to" does, one undoable step), or in a new one when none is open;
 // false when no window could be shown.
 bool ShowEclipseInWindow(ChildWindows& children, SolarEclipseActions& actions, const DateTime& date);
 

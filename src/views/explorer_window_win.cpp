@@ -681,8 +681,7 @@ ExplorerDocument* ExplorerKindDocument(ChildWindowKind& kind) {
 
 bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const DateTime* moment) {
     bool created = false;
-    auto* window = dynamic_cast<ExplorerWindow*>(children.ActiveWindowOf(traits.kind));
-    if (!window) window = dynamic_cast<ExplorerWindow*>(children.ShowWindow(traits.kind, &created));
+    auto* window = dynamic_cast<ExplorerWindow*>(children.ShowWindow(traits.kind, &created));
     if (!window) return false;
     if (!moment) return true;
     if (created) {

@@ -209,8 +209,8 @@ MoonPositions ExplorerDocumentMoons(const ExplorerDocument& document);
 const wchar_t* ExplorerWindowClass(const ExplorerKindTraits& traits);
 const wchar_t* ExplorerDisplayClass(const ExplorerKindTraits& traits);
 
-// Shows the explorer of the kind (the active one, else the next, else a new
-// one) at `moment` (none: its own): as one undoable time step in a window
+// Shows the explorer of the kind (the window the kind's Show activates, or a
+// new one when none is open) at `moment` (none: its own): as one undoable time step in a window
 // that was open, directly in one made for it. The selected moon stays the
 // window's. False when no window could be shown.
 bool ShowBodyInExplorerWindow(ChildWindows& children, const ExplorerKindTraits& traits, const DateTime* moment);

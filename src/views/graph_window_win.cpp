@@ -725,13 +725,12 @@ bool GraphWindowKind::LoadWindow(int document, SettingsTree& tree) {
     return true;
 }
 
-void GraphWindowKind::DropDocument(int document) {
-    if (document < 0 || document >= static_cast<int>(restored_.size()) || !restored_[document]) return;
-    GraphDocument* graph = restored_[document];
+void GraphWindowKind::KeepWithoutWindows(int document) {
+    // Still waiting for a window (a failed one took its document along):
+    // it waits on in the list of graphs.
+    if (document < 0 || document >= static_cast<int>(restored_.size()) || !restored_[document] || !children_) return;
+    children_->KeepDocument(*restored_[document]);
     restored_[document] = nullptr;
-    pending_.erase(std::remove_if(pending_.begin(), pending_.end(),
-                                  [graph](const auto& waiting) { return waiting.get() == graph; }),
-                   pending_.end());
 }
 
 void GraphWindowKind::Forget(GraphWindow& window) {

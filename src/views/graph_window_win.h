@@ -236,7 +236,7 @@ private:
     bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
     int LoadModel(SettingsTree& tree) override;
     bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int document) override;
+    void KeepWithoutWindows(int document) override;
     GraphWindow* WindowOf(int document, int window) const;
     // What the panel opens for its window.
     void EditGraphLine(GraphPanelWindow& window, int line) override;

@@ -273,7 +273,7 @@ void PictureWindowKind::LoadPanel(SettingsTree& tree) {
 
 int PictureWindowKind::DocumentCount() const { return static_cast<int>(documents_.size()); }
 
-int PictureWindowKind::WindowCount(int document) const { return DocumentAt(document) ? 1 : 0; }
+int PictureWindowKind::WindowCount(int document) const { return WindowOf(document) ? 1 : 0; }
 
 bool PictureWindowKind::SaveModel(int document, SettingsTreeWriter& writer) {
     const PictureDocument* picture = DocumentAt(document);
@@ -314,9 +314,10 @@ bool PictureWindowKind::LoadWindow(int document, SettingsTree& tree) {
     return window != nullptr;
 }
 
-void PictureWindowKind::DropDocument(int document) {
-    if (document >= 0 && document < static_cast<int>(documents_.size()))
-        documents_.erase(documents_.begin() + document);
+void PictureWindowKind::KeepWithoutWindows(int document) {
+    // A window that failed to open took its document along.
+    PictureDocument* picture = DocumentAt(document);
+    if (picture && services_.children && !WindowOf(document)) services_.children->KeepDocument(*picture);
 }
 
 PictureMenuOffer PictureWindowKind::MenuOffer() const {

@@ -131,7 +131,7 @@ public:
     bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
     int LoadModel(SettingsTree& tree) override;
     bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int document) override;
+    void KeepWithoutWindows(int document) override;
 
     // The active Picture window, or none.
     PictureWindow* FindActivePictureWindow() const;

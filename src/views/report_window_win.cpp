@@ -351,8 +351,9 @@ ReportWindow* ReportWindowKind::WindowOf(int document) const {
 int ReportWindowKind::WindowCount(int document) const { return WindowOf(document) != nullptr ? 1 : 0; }
 
 bool ReportWindowKind::SaveModel(int document, SettingsTreeWriter& writer) {
-    const ReportWindow* window = WindowOf(document);
-    const ReportGenerator* report = window != nullptr ? window->Report() : nullptr;
+    if (document < 0 || document >= static_cast<int>(documents_.size())) return false;
+    // A document kept without windows has its report too.
+    const ReportGenerator* report = documents_[static_cast<std::size_t>(document)]->Report();
     ReportModelValues values;
     if (report != nullptr) values = {report->ReportType(), report->PlanetNumber()};
     return SaveReportModel(writer, values);
@@ -396,9 +397,10 @@ bool ReportWindowKind::LoadWindow(int document, SettingsTree& tree) {
     return windows_.RestoreWindow(kReportWindow, report, state.geometry) != nullptr;
 }
 
-void ReportWindowKind::DropDocument(int document) {
+void ReportWindowKind::KeepWithoutWindows(int document) {
+    // A window that failed to open took its document along.
     if (document < 0 || document >= static_cast<int>(documents_.size()) || WindowOf(document) != nullptr) return;
-    documents_.erase(documents_.begin() + document);
+    windows_.KeepDocument(*documents_[static_cast<std::size_t>(document)]);
 }
 
 MdiChildWindow* ReportWindowKind::NewReportWindow(int type, int bodyNumber, const DateTimeLocation& record) {

@@ -155,7 +155,7 @@ private:
     bool SaveWindow(int document, int window, SettingsTreeWriter& writer) override;
     int LoadModel(SettingsTree& tree) override;
     bool LoadWindow(int document, SettingsTree& tree) override;
-    void DropDocument(int document) override;
+    void KeepWithoutWindows(int document) override;
     ReportWindow* WindowOf(int document) const;
 
     ReportWindowServices services_;

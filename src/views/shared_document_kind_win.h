@@ -1,9 +1,8 @@
 // What every kind of child window over one shared document (Sky, Solar
 // System, the explorers) does the same way: registering its MDI child class,
 // making a window from a record or as a copy, a duplicate that keeps its own
-// place, the wheel burst that makes one undo step, finding the window a
-// "show in" command uses, and the kind's part of the saved session (the
-// document's moment, then one record per window).
+// place, the wheel burst that makes one undo step, and the kind's part of
+// the saved session (the document's moment, then one record per window).
 //
 // A window class `W` used with SharedDocumentKind<W, D> offers:
 //   using State = ...;                     a record with a WindowGeometry `geometry`
@@ -95,16 +94,6 @@ W* DuplicateWindow(const W& source, ChildWindows& children, int kind) {
     return copy;
 }
 
-// The window a "show in" command of another window uses: the active one of
-// the kind, else the next one of the kind, else a new one; `created` tells
-// whether it is new (and then the document's only window).
-template <class W>
-W* WindowToShowIn(ChildWindows& children, int kind, bool& created) {
-    created = false;
-    if (auto* active = dynamic_cast<W*>(children.ActiveWindowOf(kind))) return active;
-    return dynamic_cast<W*>(children.ShowWindow(kind, &created));
-}
-
 // A kind of child window whose windows all show one document made with the
 // kind; the kind is its own part of the saved session.
 template <class W, class D>
@@ -166,7 +155,7 @@ public:
         window->ApplyRecord(state, true);
         return true;
     }
-    void DropDocument(int) override {}
+    void KeepWithoutWindows(int) override {}
 
     virtual D& Document() = 0;
     virtual const D& Document() const = 0;

@@ -413,7 +413,7 @@ bool ShowBodyInSkyWindow(ChildWindows& children, SkyActions& actions, const Body
     const bool momentOnly = body.object == nullptr && dateTime;
     if (!momentOnly && !SkyWindowCanShow(body.object)) return false;
     bool created = false;
-    SkyWindow* window = WindowToShowIn<SkyWindow>(children, kSkyWindow, created);
+    auto* window = dynamic_cast<SkyWindow*>(children.ShowWindow(kSkyWindow, &created));
     if (!window) return false;
     if (momentOnly) {
         if (created) {

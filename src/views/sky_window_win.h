@@ -153,8 +153,8 @@ bool SkyWindowCanShow(const CelestialObject* object);
 // evaluation, its windows and their part of the saved session.
 std::unique_ptr<ChildWindowKind> MakeSkyWindowKind(const SkyWindowContext& context);
 
-// Shows the body in a Sky window (the active one, else the next one of the
-// kind, else a new one), at `dateTime` when one is given; without a body,
+// Shows the body in a Sky window (the one the kind's Show activates, or a
+// new one when none is open), at `dateTime` when one is given; without a body,
 // that window at `dateTime`. A window that was open takes it as one step, a
 // new one directly. False when the window refused (a body the Sky cannot
 // show, no window) and nothing changed.

@@ -492,7 +492,7 @@ bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& act
                                  const DateTime& moment) {
     if (!SolarSystemWindowCanShow(body.object)) return false;
     bool created = false;
-    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow, created);
+    auto* window = dynamic_cast<SolarSystemWindow*>(children.ShowWindow(kSolarSystemWindow, &created));
     if (!window) return false;
     const BodyIdentifier shown = BodyIdentifierFromObject(body.object);
     if (created) {
@@ -506,7 +506,7 @@ bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& act
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body) {
     if (!SolarSystemWindowCanShow(body.object)) return false;
     bool created = false;
-    SolarSystemWindow* window = WindowToShowIn<SolarSystemWindow>(children, kSolarSystemWindow, created);
+    auto* window = dynamic_cast<SolarSystemWindow*>(children.ShowWindow(kSolarSystemWindow, &created));
     if (!window) return false;
     const BodyIdentifier shown = BodyIdentifierFromObject(body.object);
     if (created) {

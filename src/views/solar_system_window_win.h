@@ -179,8 +179,8 @@ int ZoomReferenceNumber(const CelestialObject* object);
 
 std::unique_ptr<ChildWindowKind> MakeSolarSystemWindowKind(const SolarSystemWindowContext& context);
 
-// Shows the body in a Solar System window (the active one, else the next
-// one of the kind, else a new one) at the moment: as one step in a window
+// Shows the body in a Solar System window (the one the kind's Show
+// activates, or a new one when none is open) at the moment: as one step in a window
 // that was open, directly in a new one.
 bool ShowBodyInSolarSystemWindow(ChildWindows& children, SolarSystemActions& actions, const BodyIdentifier& body,
                                  const DateTime& moment);

@@ -102,16 +102,28 @@ TEST_F(MainWindowsTest, NoOpenWindowLeavesNoStackingAndNoActiveWindow) {
     EXPECT_FALSE(LoadActiveWindowShow(tree).present);
 }
 
-TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotOpenIsDropped) {
+// A document none of whose windows can be read stays in its kind's list
+// without windows, and the next save writes its model again.
+TEST_F(MainWindowsTest, DocumentWhoseWindowsCannotBeReadStaysWithoutWindows) {
     kinds[kGraphWindow].documents = {{1, {-1}}, {2, {4}}};
     ASSERT_TRUE(Save({}, {}));
     FakeKind graphs;
     WindowKindState* only[kWindowKindCount] = {&graphs};
-    SettingsTree tree(storage, root);
-    LoadMainWindows(tree, only);
-    EXPECT_EQ(graphs.dropped, 1);
-    ASSERT_EQ(graphs.documents.size(), 1u);
-    EXPECT_EQ(graphs.documents[0].model, 2);
+    {
+        SettingsTree tree(storage, root);
+        LoadMainWindows(tree, only);
+    }
+    EXPECT_EQ(graphs.kept, std::vector<int>{0});
+    ASSERT_EQ(graphs.documents.size(), 2u);
+    EXPECT_EQ(graphs.documents[0].model, 1);
+    EXPECT_TRUE(graphs.documents[0].windows.empty());
+    EXPECT_EQ(graphs.documents[1].windows, std::vector<std::int32_t>{4});
+
+    SettingsTreeWriter writer(storage, root);
+    ASSERT_TRUE(SaveMainWindows(writer, only, {}, {}));
+    EXPECT_TRUE(KeyExists(TXT("Graph\\Models\\Model 0")));
+    EXPECT_FALSE(KeyExists(TXT("Graph\\Models\\Model 0\\Windows")));
+    EXPECT_TRUE(KeyExists(TXT("Graph\\Models\\Model 1\\Windows\\Window 0")));
 }
 
 // A first run has no panel keys: every panel is still loaded, so that it

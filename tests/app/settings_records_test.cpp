@@ -114,25 +114,37 @@ TEST_F(SettingsRecordsTest, OutOfRangeStoredValuesAreRefused) {
     EXPECT_EQ(place.coordinates.latitude.degrees, 0.0);
 }
 
-TEST(DateTimeChangeTest, AppliedResultDecidesWhetherAChangeMatches) {
+// Whether a change matches a value is not whether applying it would leave
+// the value as it is: a time-of-day change matches a value of its own day
+// and time system whatever the value's hours, and a kind that names no
+// part (beyond 2) never matches, while applying it takes the whole moment.
+TEST(DateTimeChangeTest, AChangeMatchesAValueThatAlreadyIsIt) {
     struct Case {
         std::int32_t kind;
         DateTime change;
         bool matches;
+        bool applyingKeepsTheValue;
     };
     const DateTime value = MakeDateTime(2010, 5, 6, 7.5, kLocalCivilTime);
     const Case cases[] = {
-        {kChangeDate, MakeDateTime(2010, 5, 6, 1.0, kUniversalTime), true},
-        {kChangeDate, MakeDateTime(2010, 5, 7, 7.5, kLocalCivilTime), false},
-        {kChangeTimeOfDay, MakeDateTime(1999, 1, 1, 7.5, kUniversalTime), true},
-        {kChangeTimeOfDay, MakeDateTime(2010, 5, 6, 8.0, kLocalCivilTime), false},
-        {kChangeWhole, value, true},
-        {3, value, true},
-        {3, MakeDateTime(2010, 5, 6, 7.5, kUniversalTime), false},
+        {kChangeDate, MakeDateTime(2010, 5, 6, 1.0, kUniversalTime), true, true},
+        {kChangeDate, MakeDateTime(2010, 5, 7, 7.5, kLocalCivilTime), false, false},
+        // The change's own date and time system count for the hours too.
+        {kChangeTimeOfDay, MakeDateTime(2010, 5, 6, 7.5, kLocalCivilTime), true, true},
+        {kChangeTimeOfDay, MakeDateTime(1999, 1, 1, 7.5, kUniversalTime), false, true},
+        {kChangeTimeOfDay, MakeDateTime(2010, 5, 6, 7.5, kUniversalTime), false, true},
+        // Of the hours only the change's count: the value's are replaced.
+        {kChangeTimeOfDay, MakeDateTime(2010, 5, 6, 8.0, kLocalCivilTime), true, false},
+        {kChangeWhole, value, true, true},
+        {kChangeWhole, MakeDateTime(2010, 5, 6, 7.5, kUniversalTime), false, false},
+        {3, value, false, true},
+        {3, MakeDateTime(2010, 5, 6, 7.5, kUniversalTime), false, false},
+        {-1, value, false, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DateTimeMatchesChange(value, c.kind, c.change), c.matches) << c.kind;
-        EXPECT_EQ(DateTimeEqual(ApplyDateTimeChange(value, c.change, c.kind), value), c.matches);
+        EXPECT_EQ(DateTimeEqual(ApplyDateTimeChange(value, c.change, c.kind), value), c.applyingKeepsTheValue)
+            << c.kind;
     }
 }
 

@@ -7,10 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cwchar>
 #include <limits>
 #include <string>
 
 #include "automation/automation_server_win.h"
+#include "base/storage.h"
+#include "base/storage_service_win.h"
 #include "automation/dispatch_object_win.h"
 #include "automation/window_objects_win.h"
 #include "resources/resource_ids.h"
@@ -559,6 +563,90 @@ TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
     EXPECT_EQ(WaitForSingleObject(user.hProcess, 30000), WAIT_OBJECT_0);
     CloseHandle(user.hThread);
     CloseHandle(user.hProcess);
+}
+
+// A copy started by a client writes at its end what every exit writes (the
+// place the client set, the options, the recent files, the tools' states),
+// and leaves the user's frame, windows and layouts, and the moment the
+// user's stored windows come back at, as they were.
+TEST(AutomationServerLife, ACopyStartedByAClientWritesWhatEveryExitWrites) {
+    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
+    const std::wstring root = L"\\Software\\Corvinata Software\\Corvinata\\1.70";
+    Win32StorageService storage;
+    const auto node = [&](const std::wstring& key) {
+        return storage.CreateRegistryNode(RegistryHive::CurrentUser, (root + (key.empty() ? L"" : L"\\") + key).c_str());
+    };
+    const auto hasValue = [&root](const std::wstring& key, const wchar_t* name) {
+        HKEY opened = nullptr;
+        const std::wstring path = root.substr(1) + (key.empty() ? L"" : L"\\") + key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+        const bool found = RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(opened);
+        return found;
+    };
+    // A first run's settings: nothing but what this test stores.
+    ASSERT_TRUE(node(L"")->DeleteTree());
+    // The user's session: a frame, a window's entry and its document's moment.
+    const struct {
+        const wchar_t* key;
+        const wchar_t* name;
+        std::int32_t value;
+    } users[] = {{L"Application frame window", L"Left", 321},
+                 {L"Application frame window", L"ShowHelpHint", 0},
+                 {L"Main Windows\\Z order\\0", L"Window type", 6},
+                 {L"Main Windows\\Sky\\Model", L"Marker", 321}};
+    for (const auto& entry : users) {
+        auto key = node(entry.key);
+        ASSERT_TRUE(key->Create() && key->WriteInt(entry.name, entry.value));
+    }
+
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ICorvinataApp* app = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                               reinterpret_cast<void**>(&app)),
+              S_OK);
+    const HANDLE process = ServerProcess();
+    ASSERT_NE(process, nullptr);
+    BSTR country = SysAllocString(L"Germany");
+    BSTR town = SysAllocString(L"Berlin");
+    EXPECT_EQ(app->SetLocation(country, town), S_OK);
+    SysFreeString(country);
+    SysFreeString(town);
+    app->Release();
+    EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    CoUninitialize();
+
+    const struct {
+        const wchar_t* key;
+        const wchar_t* name;  // null: the key itself
+        bool present;
+    } expected[] = {
+        {L"Location Options", L"User defined", true},
+        {L"Time Options", L"User defined time and DST active", true},
+        {L"Appearance Options", L"Save options when terminating", true},
+        {L"", L"Stars fixed", true},
+        {L"Recent files", nullptr, true},
+        {L"Calculator", nullptr, true},
+        {L"Symbol table", nullptr, true},
+        {L"Application frame window", L"Toolbar visible", false},
+        {L"Layouts", nullptr, false},
+        {L"Main Windows\\Sky\\Windows", nullptr, false},
+    };
+    for (const auto& row : expected) {
+        const bool present = row.name ? hasValue(row.key, row.name) : node(row.key)->Exists();
+        EXPECT_EQ(present, row.present) << std::string(row.key, row.key + wcslen(row.key));
+    }
+    auto place = node(L"Location Options\\Current location");
+    String storedTown;
+    EXPECT_TRUE(place->Open() && place->ReadString(L"Town", storedTown));
+    EXPECT_STREQ(storedTown.Text(), L"Berlin");
+    for (const auto& entry : users) {
+        auto key = node(entry.key);
+        std::int32_t value = -1;
+        EXPECT_TRUE(key->Open() && key->ReadInt(entry.name, value));
+        EXPECT_EQ(value, entry.value) << std::string(entry.key, entry.key + wcslen(entry.key));
+    }
 }
 
 // "-UnregServer" removes the class's key alone: the programmatic identifier

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <functional>
@@ -433,6 +434,94 @@ TEST_P(ShowWithASettingTest, ANewWindowStartsWithItAndAnOpenOneTakesItAsOneStep)
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ShowWithASettingTest, ::testing::ValuesIn(kShowCases),
                          [](const ::testing::TestParamInfo<ShowCase>& info) { return std::string(info.param.name); });
+
+// With two windows of the kind open, a show with a setting goes where the
+// kind's Show goes: the window after the active one of the kind (the first
+// after the last), or the first when a window of another kind is active.
+struct ShowTarget {
+    const char* name;
+    int kind;
+    bool (*show)(WindowServices& services);
+};
+
+const DateTime kEclipseDay{2027, 8, 2, 12.0, kUniversalTime};
+
+const ShowTarget kShowTargets[] = {
+    {"Sky", kSkyWindow, [](WindowServices& s) { return s.ShowBodyInSkyWindowAt(Object(kBodyPlanet, 3), kShowAt[1]); }},
+    {"SolarSystem", kSolarSystemWindow,
+     [](WindowServices& s) { return s.ShowBodyInSolarSystemWindowAt(Object(kBodyPlanet, 3), kShowAt[1]); }},
+    {"JupiterExplorer", kJupiterExplorerWindow,
+     [](WindowServices& s) { return s.ShowBodyInJupiterWindow(Object(kBodyJupiterSatellite, 0), &kShowAt[1]); }},
+    {"SaturnExplorer", kSaturnExplorerWindow,
+     [](WindowServices& s) { return s.ShowBodyInSaturnWindow(Object(kBodySaturnSatellite, 5), &kShowAt[1]); }},
+    {"Picture", kPictureWindow, [](WindowServices& s) { return s.ShowBodyInPictureWindow(Object(kBodyPlanet, 3)); }},
+    {"SolarEclipse", kSolarEclipseWindow,
+     [](WindowServices& s) { return s.ShowInSolarEclipseWindow(DateTimeRange{kEclipseDay, kEclipseDay}); }},
+};
+
+enum class ActiveBeforeShow { FirstOfKind, SecondOfKind, OtherKind };
+
+using ShowAndActive = std::tuple<ShowTarget, ActiveBeforeShow>;
+
+class ShowGoesToTheNextWindowTest : public WindowServicesTest, public ::testing::WithParamInterface<ShowAndActive> {
+protected:
+    // The kind's open windows in the order the Show cycles through them.
+    std::vector<MdiChildWindow*> WindowsOfKind(int kind) const {
+        std::vector<MdiChildWindow*> open;
+        for (RegisteredWindow* window : frame_->Registry().AllWindows()) {
+            if (window->Document().GetKind() == kind) open.push_back(dynamic_cast<MdiChildWindow*>(window));
+        }
+        return open;
+    }
+    void Activate(MdiChildWindow& window) {
+        SendMessageW(frame_->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window.Handle()), 0);
+    }
+};
+
+TEST_P(ShowGoesToTheNextWindowTest, AndOnlyThatWindowTakesTheSetting) {
+    const ShowTarget& target = std::get<0>(GetParam());
+    const ActiveBeforeShow active = std::get<1>(GetParam());
+    ASSERT_NE(frame_->Children().NewWindow(target.kind), nullptr);
+    ASSERT_NE(frame_->Children().NewWindow(target.kind), nullptr);
+    const std::vector<MdiChildWindow*> windows = WindowsOfKind(target.kind);
+    ASSERT_EQ(windows.size(), 2u);
+    std::size_t expected = 0;
+    switch (active) {
+        case ActiveBeforeShow::FirstOfKind:
+            Activate(*windows[0]);
+            expected = 1;
+            break;
+        case ActiveBeforeShow::SecondOfKind:
+            Activate(*windows[1]);
+            break;
+        case ActiveBeforeShow::OtherKind: {
+            MdiChildWindow* other =
+                frame_->Children().NewWindow(target.kind == kSkyWindow ? kSolarSystemWindow : kSkyWindow);
+            ASSERT_NE(other, nullptr);
+            Activate(*other);
+            break;
+        }
+    }
+    for (MdiChildWindow* window : windows) ASSERT_EQ(window->History()->UndoableCount(), 0);
+
+    ASSERT_TRUE(target.show(frame_->Services()));
+    EXPECT_EQ(WindowsOfKind(target.kind), windows);  // no window was made
+    EXPECT_EQ(Active(), windows[expected]);
+    EXPECT_EQ(windows[expected]->History()->UndoableCount(), 1);
+    EXPECT_EQ(windows[1 - expected]->History()->UndoableCount(), 0);
+}
+
+std::string ShowAndActiveName(const ::testing::TestParamInfo<ShowAndActive>& info) {
+    static const char* const kActive[] = {"FirstActive", "SecondActive", "OtherKindActive"};
+    return std::string(std::get<0>(info.param).name) + "_" + kActive[static_cast<int>(std::get<1>(info.param))];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindAndActiveWindow, ShowGoesToTheNextWindowTest,
+                         ::testing::Combine(::testing::ValuesIn(kShowTargets),
+                                            ::testing::Values(ActiveBeforeShow::FirstOfKind,
+                                                              ActiveBeforeShow::SecondOfKind,
+                                                              ActiveBeforeShow::OtherKind)),
+                         ShowAndActiveName);
 
 // A double-click on a moon's event shows its planet's explorer at the
 // event's time: made for it, directly; open already, as one time step that

@@ -340,6 +340,73 @@ TEST_F(FrameWindowTest, AnUnreadableWindowRecordEndsTheLoadingOfItsKind) {
     }
 }
 
+// A document of a per-document kind whose stored windows are missing or
+// cannot be read stays in its kind's list without windows: the next exit
+// writes its model again, and the kind's Show opens a window for it.
+TEST_F(FrameWindowTest, ADocumentWhoseWindowsCannotBeReadIsKeptWithoutWindows) {
+    ASSERT_TRUE(test::SharedCatalogues());
+    // The eclipse maps' country borders lie beside the program.
+    const PathName program = GetProgramDirectory(GetModuleHandleW(nullptr));
+    struct Case {
+        int command, kind;
+        bool missing;  // else its placement's "Left" is a text
+    };
+    const Case cases[] = {
+        {CMD_NEW_GRAPH, kGraphWindow, true},          {CMD_NEW_GRAPH, kGraphWindow, false},
+        {CMD_NEW_PICTURE, kPictureWindow, true},      {CMD_NEW_PICTURE, kPictureWindow, false},
+        {CMD_NEW_REPORT, kReportWindow, true},        {CMD_NEW_REPORT, kReportWindow, false},
+        {CMD_NEW_ECLIPSE, kSolarEclipseWindow, true}, {CMD_NEW_ECLIPSE, kSolarEclipseWindow, false},
+    };
+    const auto windowsOf = [this](int kind, int document) {
+        const WindowDocument* open = frame_->Registry().DocumentAt(kind, document);
+        return open ? frame_->Registry().WindowsOf(*open).size() : 0u;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << (c.missing ? ", missing" : ", unreadable"));
+        const std::wstring models = std::wstring(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Main Windows\\") +
+                                    WindowKindFolder(c.kind) + L"\\Models\\";
+        Win32StorageService storage;
+        const auto key = [&](const std::wstring& below) {
+            return storage.CreateRegistryNode(RegistryHive::CurrentUser, (models + below).c_str());
+        };
+        const auto stored = [&](const std::wstring& below) { return key(below)->Exists(); };
+        RemoveSettings();
+        StartAsProgram(program);
+        Command(c.command);
+        Command(c.command);
+        ASSERT_EQ(frame_->Registry().DocumentCount(c.kind), 2);
+        Close();
+        const std::wstring spoiled = L"Model 0\\Windows\\Window 0";
+        ASSERT_TRUE(stored(spoiled + L"\\Geometry"));
+        if (c.missing) {
+            ASSERT_TRUE(key(spoiled)->DeleteTree());
+        } else {
+            auto geometry = key(spoiled + L"\\Geometry");
+            ASSERT_TRUE(geometry->Open() && geometry->WriteText(L"Left", L"x"));
+        }
+
+        StartAsProgram(program);
+        ASSERT_EQ(frame_->Registry().DocumentCount(c.kind), 2);
+        EXPECT_EQ(windowsOf(c.kind, 0), 0u);
+        EXPECT_EQ(windowsOf(c.kind, 1), 1u);
+        Close();
+        EXPECT_TRUE(stored(L"Model 0"));
+        EXPECT_FALSE(stored(L"Model 0\\Windows"));
+        EXPECT_TRUE(stored(L"Model 1\\Windows\\Window 0"));
+
+        StartAsProgram(program);
+        ASSERT_EQ(frame_->Registry().DocumentCount(c.kind), 2);
+        if (c.kind == kPictureWindow || c.kind == kSolarEclipseWindow) {
+            bool created = false;
+            ASSERT_NE(frame_->Children().ShowWindow(c.kind, &created), nullptr);
+            EXPECT_TRUE(created);
+            EXPECT_EQ(windowsOf(c.kind, 0), 1u);
+        }
+        Command(CMD_CLOSE_ALL);
+        Close();
+    }
+}
+
 TEST_F(FrameWindowTest, NavigationCommandsFollowTheHistoryAndNameTheirStep) {
     FrameWindow& frame = Start();
     int sky = 0, graph = 0;

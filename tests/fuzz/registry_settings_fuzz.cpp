@@ -82,7 +82,7 @@ public:
         default: return LoadSolarSystemOptions(solarSystem, tree);
         }
     }
-    void DropDocument(int) override {}
+    void KeepWithoutWindows(int) override {}
 
 private:
     int kind_;

@@ -75,10 +75,7 @@ public:
         At(document).windows.push_back(id);
         return true;
     }
-    void DropDocument(int document) override {
-        documents.erase(documents.begin() + document);
-        ++dropped;
-    }
+    void KeepWithoutWindows(int document) override { kept.push_back(document); }
     Document& At(int document) { return documents[static_cast<std::size_t>(document)]; }
     const Document& At(int document) const { return documents[static_cast<std::size_t>(document)]; }
 
@@ -86,7 +83,7 @@ public:
     std::int32_t panel = 0;
     int panelLoads = 0;
     std::vector<Document> documents;
-    int dropped = 0;
+    std::vector<int> kept;
 };
 
 // Eight kinds, the shared ones with their one document.
