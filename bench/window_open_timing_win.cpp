@@ -30,14 +30,15 @@ using timing::Median;
 using timing::Milliseconds;
 using timing::Pump;
 
-// The command, then every paint the new window and its children wait for.
-// The window made, or none.
+// The command, the work it posted, then every paint the frame and its
+// windows wait for. The window made, or none.
 HWND OpenAndPaint(FrameWindow& frame, int command, double& milliseconds) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     SendMessageW(frame.Window(), WM_COMMAND, command, 0);
+    Pump();
     MdiChildWindow* window = frame.Children().ActiveWindow();
-    if (window) RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(frame.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     QueryPerformanceCounter(&end);
     milliseconds = Milliseconds(start, end);
     return window ? window->Handle() : nullptr;
