@@ -84,7 +84,19 @@ void ExplorerControlPanel::SetPanelTime(const DateTime& moment) {
     ExplorerView* view = View();
     if (view == nullptr) return;
     const bool animating = TimePart() != nullptr && TimePart()->IsAnimating();
+    if (animating) FollowAnimationRun(*view);
     actions_.GoTo(*view, moment, kChangeWhole, nullptr, !animating, !animating);
+}
+
+// A run goes on in whichever window of the kind is attached: the part shown
+// in the window before is its step there, and the rest a run of the window
+// now stepped.
+void ExplorerControlPanel::FollowAnimationRun(ExplorerView& view) {
+    if (running_ && runView_ != &view) EndAnimationRun();
+    if (running_) return;
+    running_ = true;
+    runStart_ = document_.GetTimeAndPlace().dateTime;
+    runView_ = &view;
 }
 
 DateTime ExplorerControlPanel::GetResetTime() const {
@@ -203,7 +215,8 @@ PanelSettings ExplorerControlPanel::ReadSettings() const {
 void ExplorerControlPanel::ControlPanelUpdate(void*) {
     HWND dialog = GetDialogWindow();
     if (dialog == nullptr) return;
-    // Attaching another window stops a run; it is recorded in its own.
+    // A run the time controls stopped at the end of the dates is recorded
+    // at the next refresh.
     if (running_ && (TimePart() == nullptr || !TimePart()->IsAnimating())) EndAnimationRun();
     ShowBrowseFields();
     ExplorerView* view = View();
@@ -302,10 +315,8 @@ void ExplorerControlPanel::OnCommand(int item, int code) {
     if (item == kAnimateItem) {
         // The time controls have already started or stopped the run.
         const bool animating = TimePart() != nullptr && TimePart()->IsAnimating();
-        if (animating && !running_ && View() != nullptr) {
-            running_ = true;
-            runStart_ = document_.GetTimeAndPlace().dateTime;
-            runView_ = View();
+        if (animating && View() != nullptr) {
+            FollowAnimationRun(*View());
         } else if (!animating) {
             EndAnimationRun();
         }
