@@ -313,13 +313,11 @@ void ExplorerControlPanel::RiseSetClicked(bool set) {
 
 void ExplorerControlPanel::OnCommand(int item, int code) {
     if (item == kAnimateItem) {
-        // The time controls have already started or stopped the run.
-        const bool animating = TimePart() != nullptr && TimePart()->IsAnimating();
-        if (animating && View() != nullptr) {
-            FollowAnimationRun(*View());
-        } else if (!animating) {
-            EndAnimationRun();
-        }
+        // The time controls have already started or stopped the animation:
+        // the run before ends (stopped now, or at the end of the dates) and
+        // a started animation begins its own.
+        EndAnimationRun();
+        if (TimePart() != nullptr && TimePart()->IsAnimating() && View() != nullptr) FollowAnimationRun(*View());
         return;
     }
     if (item == kExplorerCoordinateSystemItem || item == kExplorerTimeSystemItem) {

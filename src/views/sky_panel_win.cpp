@@ -372,7 +372,9 @@ void SkyControlPanel::RiseSetClicked(bool set) {
 
 void SkyControlPanel::OnCommand(int item, int code) {
     if (item == kAnimateItem) {
-        if (TimePart() != nullptr && !TimePart()->IsAnimating()) EndAnimationRun();
+        // Stopped now or started afresh: the run before (ended at the end of
+        // the dates) is over; a started run begins at its first frame.
+        EndAnimationRun();
         return;
     }
     if (item == kSkyCoordinateSystemItem || item == kSkyTimeSystemItem) {

@@ -160,14 +160,12 @@ void SolarControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
     EnableHighlightControls(true);
 }
 
+// The time controls have already started or stopped the animation: the run
+// before ends (stopped now, or at the end of the dates) and a started
+// animation begins its own.
 void SolarControlPanel::OnAnimate() {
-    SolarSystemWindow* window = Window();
-    if (!TimePart()) return;
-    if (!TimePart()->IsAnimating()) {
-        EndAnimationRun();
-    } else if (window) {
-        FollowAnimationRun(*window);
-    }
+    EndAnimationRun();
+    if (TimePart() && TimePart()->IsAnimating() && Window()) FollowAnimationRun(*Window());
 }
 
 void SolarControlPanel::OnRowChanged(const NMLISTVIEW& change) {

@@ -133,6 +133,39 @@ TEST_P(PanelAnimationTest, GoesOnInTheWindowOfTheKindActivatedNext) {
     EXPECT_FALSE(Panel().TimePart()->IsAnimating());
 }
 
+// A run the end of the dates stopped stayed open: the next run joined it,
+// and one undo went back past both. Each run is a step of its own.
+TEST_P(PanelAnimationTest, ARunStoppedAtTheEndOfTheDatesIsAStepOfItsOwn) {
+    MdiChildWindow* window = Open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window->History(), nullptr);
+    const auto setStep = [this](const wchar_t* count, const wchar_t* unit) {
+        SetDlgItemTextW(Dialog(), kStepCountItem, count);
+        SendDlgItemMessageW(Dialog(), kStepUnitItem, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(unit));
+    };
+    const int steps = Steps(*window);
+    const double start = DayOf(*window);
+    setStep(L"900", L"Years");
+    PressAnimate();
+    Tick();
+    Tick();  // beyond the year 3000
+    ASSERT_EQ(AnimateText(), L"&Animate");
+    const double firstEnd = DayOf(*window);
+    ASSERT_GT(firstEnd, start + 300000.0);
+
+    setStep(L"1", L"Days");
+    PressAnimate();
+    Tick();
+    PressAnimate();
+    EXPECT_NEAR(DayOf(*window), firstEnd + 1.0, 1e-6);
+    EXPECT_EQ(Steps(*window), steps + 2);
+    window->History()->UndoCommands(1);
+    EXPECT_NEAR(DayOf(*window), firstEnd, 1e-6);
+    window->History()->UndoCommands(1);
+    EXPECT_NEAR(DayOf(*window), start, 1e-6);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKindWithAnimate, PanelAnimationTest, ::testing::ValuesIn(kAnimatedKinds),
                          [](const ::testing::TestParamInfo<AnimatedKind>& info) { return info.param.name; });
 
