@@ -44,9 +44,8 @@ bool PanelAnimation::Tick(PanelTimeTarget& target, const Char* countText, std::i
     return running_;
 }
 
-bool PanelAnimation::Attached(const void* window) noexcept {
-    if (running_ && window != nullptr && window != window_) Stop();
-    return running_;
+void PanelAnimation::Attached(const void* window) noexcept {
+    if (running_ && window != nullptr) window_ = window;
 }
 
 bool PanelAnimation::WindowClosing(const void* window) noexcept {

@@ -42,10 +42,11 @@ enum class PanelStepResult : int { kStepped = 0, kBadCount = 1, kOutOfRange = 2 
 PanelStepResult StepPanelTime(PanelTimeTarget& target, const Char* countText, std::int32_t unit,
                               bool forward);
 
-// The animation of a panel: each timer tick is one forward step. It belongs
-// to the window it was started on, so it stops at the ends of the valid
-// dates, when that window closes and when the panel is attached to another
-// window; a tick with a count that cannot be read does nothing.
+// The animation of a panel: each timer tick is one forward step of the
+// window attached to the panel. Detaching the panel leaves it running; a
+// window of the kind attached again takes it over, and that window's
+// closing ends it. It also stops at the ends of the valid dates; a tick with
+// a count that cannot be read does nothing.
 class PanelAnimation {
 public:
     bool IsRunning() const noexcept { return running_; }
@@ -59,9 +60,9 @@ public:
     }
     // Answers whether the animation goes on.
     bool Tick(PanelTimeTarget& target, const Char* countText, std::int32_t unit);
-    // A panel attached to `window` (null: detached, which does not stop it).
+    // The panel attached to `window` (null: detached).
+    void Attached(const void* window) noexcept;
     // Answers whether the animation goes on.
-    bool Attached(const void* window) noexcept;
     bool WindowClosing(const void* window) noexcept;
 
 private:

@@ -98,7 +98,7 @@ void PanelTimePart::StopAnimation() {
 
 void PanelTimePart::Attached(const void* window) {
     if (window != nullptr) attached_ = window;
-    if (animation_.IsRunning() && !animation_.Attached(window)) StopAnimation();
+    animation_.Attached(window);
 }
 
 void PanelTimePart::WindowClosing(const void* window) {

@@ -69,8 +69,9 @@ public:
     bool IsAnimating() const noexcept { return animation_.IsRunning(); }
     const PanelTimeConfig& Config() const noexcept { return config_; }
     void ToggleAnimation(const void* window);
-    // The panel was attached to a window, or a window is closing: the
-    // animation stops when it no longer belongs to the panel's window.
+    // The panel was attached to a window (a running animation steps it from
+    // now on), or a window is closing (the animation stops with the window
+    // it steps).
     void Attached(const void* window);
     void WindowClosing(const void* window);
     // The time controls' messages; false for those the panel handles itself.

@@ -46,6 +46,7 @@ void FrameTools::Create() {
     EventForecastWindowParams forecast;
     static_cast<ToolWindowParams&>(forecast) = ToolParams(CMD_EVENT_FORECAST);
     forecast.options = &app_.DialogStates().eventForecastOptions.options;
+    forecast.optionsPlacement = &app_.DialogStates().eventForecastOptions.geometry;
     forecast.windows = &frame_.Services();
     windows_.Add(std::make_unique<EventForecastWindow>(std::move(forecast)));
     windows_.CreateAll(frame_.Window());

@@ -8,6 +8,7 @@
 #include "app/help_topics.h"
 #include "app/help_topics_win.h"
 #include "app/settings_values.h"
+#include "controls/dialog_template.h"
 #include "controls/message_box.h"
 #include "resources/event_tools_ids.h"
 #include "controls/list_view_columns.h"
@@ -255,6 +256,7 @@ INT_PTR CALLBACK EventForecastWindow::OptionsProc(HWND window, UINT message, WPA
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         auto* self = reinterpret_cast<EventForecastWindow*>(lParam);
         self->options_ = window;
+        PlaceDialog(window, self->params_.optionsPlacement);
         SendDlgItemMessageW(window, IDC_EFO_COUNT, EM_LIMITTEXT, 2, 0);
         for (std::int32_t unit = kMinutesUnit; unit <= kYearsUnit; ++unit) {
             SendDlgItemMessageW(window, IDC_EFO_UNIT, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(GetTimeUnitName(unit)));
@@ -283,6 +285,7 @@ void EventForecastWindow::EnableOptions() {
 
 INT_PTR EventForecastWindow::HandleOptions(UINT message, WPARAM wParam) {
     if (message == WM_DESTROY) {
+        RememberDialogPlace(options_, params_.optionsPlacement);
         options_ = nullptr;
         return FALSE;
     }

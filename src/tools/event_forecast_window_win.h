@@ -24,6 +24,9 @@ constexpr UINT kForecastReportMessage = WM_APP + 102;
 struct EventForecastWindowParams : ToolWindowParams {
     // The application's options of the forecast (kept with its dialogs).
     EventForecastOptions* options = nullptr;
+    // Where the options dialog stood last (kept with its dialogs); none:
+    // it opens where its template puts it.
+    WindowGeometry* optionsPlacement = nullptr;
     // Where a result is shown and the Related Tasks pane is told about the
     // selected one; none: the results lead nowhere.
     WindowServices* windows = nullptr;

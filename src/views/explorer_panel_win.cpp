@@ -84,7 +84,19 @@ void ExplorerControlPanel::SetPanelTime(const DateTime& moment) {
     ExplorerView* view = View();
     if (view == nullptr) return;
     const bool animating = TimePart() != nullptr && TimePart()->IsAnimating();
+    if (animating) FollowAnimationRun(*view);
     actions_.GoTo(*view, moment, kChangeWhole, nullptr, !animating, !animating);
+}
+
+// A run goes on in whichever window of the kind is attached: the part shown
+// in the window before is its step there, and the rest a run of the window
+// now stepped.
+void ExplorerControlPanel::FollowAnimationRun(ExplorerView& view) {
+    if (running_ && runView_ != &view) EndAnimationRun();
+    if (running_) return;
+    running_ = true;
+    runStart_ = document_.GetTimeAndPlace().dateTime;
+    runView_ = &view;
 }
 
 DateTime ExplorerControlPanel::GetResetTime() const {
@@ -203,7 +215,8 @@ PanelSettings ExplorerControlPanel::ReadSettings() const {
 void ExplorerControlPanel::ControlPanelUpdate(void*) {
     HWND dialog = GetDialogWindow();
     if (dialog == nullptr) return;
-    // Attaching another window stops a run; it is recorded in its own.
+    // A run the time controls stopped at the end of the dates is recorded
+    // at the next refresh.
     if (running_ && (TimePart() == nullptr || !TimePart()->IsAnimating())) EndAnimationRun();
     ShowBrowseFields();
     ExplorerView* view = View();
@@ -300,15 +313,11 @@ void ExplorerControlPanel::RiseSetClicked(bool set) {
 
 void ExplorerControlPanel::OnCommand(int item, int code) {
     if (item == kAnimateItem) {
-        // The time controls have already started or stopped the run.
-        const bool animating = TimePart() != nullptr && TimePart()->IsAnimating();
-        if (animating && !running_ && View() != nullptr) {
-            running_ = true;
-            runStart_ = document_.GetTimeAndPlace().dateTime;
-            runView_ = View();
-        } else if (!animating) {
-            EndAnimationRun();
-        }
+        // The time controls have already started or stopped the animation:
+        // the run before ends (stopped now, or at the end of the dates) and
+        // a started animation begins its own.
+        EndAnimationRun();
+        if (TimePart() != nullptr && TimePart()->IsAnimating() && View() != nullptr) FollowAnimationRun(*View());
         return;
     }
     if (item == kExplorerCoordinateSystemItem || item == kExplorerTimeSystemItem) {

@@ -90,6 +90,7 @@ private:
     void ShowPlanetFields(ExplorerView& view);
     void SyncMoonList(ExplorerView& view);
     void EndAnimationRun();
+    void FollowAnimationRun(ExplorerView& view);
     void RiseSetClicked(bool set);
     // The links' click actions: the panel of kind slot `Slot`, its Set link
     // or its Rise link.

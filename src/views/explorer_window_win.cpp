@@ -267,13 +267,11 @@ void ExplorerDisplay::EndHighlight(bool byTimer) {
     if (panel == nullptr) return;
     if (panel != owner_.ShownPanel()) {
         const auto* shown = dynamic_cast<const ExplorerWindow*>(panel->GetAttachedWindow());
-        if (shown == nullptr || shown->Display() == nullptr || !shown->Display()->HighlightShown()) {
-            panel->EnableHighlightControls(true);
-        }
-        return;
+        if (shown != nullptr && shown->Display() != nullptr && shown->Display()->HighlightShown()) return;
     }
-    // Its own end hands the keys to the button; a close leaves them be, and
-    // so does the end of a window the user has left.
+    // The timer's end hands the keys to the button, for whichever window of
+    // the kind the panel is shown (a hidden panel takes none); a close
+    // leaves them be.
     if (byTimer) {
         panel->HighlightEnded();
     } else {

@@ -120,7 +120,9 @@ void SkyControlPanel::SetPanelTime(const DateTime& moment) {
     const bool fixed = starsFixed_ ? starsFixed_() : false;
     if (TimePart() != nullptr && TimePart()->IsAnimating()) {
         // The frames of a run draw directly; the run becomes one step when
-        // it stops.
+        // it stops. A run goes on in whichever Sky window is attached: the
+        // part shown in the window before is its step there.
+        if (running_ && runWindow_ != window) EndAnimationRun();
         if (!running_) {
             running_ = true;
             runStart_ = window->GetDocument().GetTimeAndPlace().dateTime;
@@ -370,7 +372,9 @@ void SkyControlPanel::RiseSetClicked(bool set) {
 
 void SkyControlPanel::OnCommand(int item, int code) {
     if (item == kAnimateItem) {
-        if (TimePart() != nullptr && !TimePart()->IsAnimating()) EndAnimationRun();
+        // Stopped now or started afresh: the run before (ended at the end of
+        // the dates) is over; a started run begins at its first frame.
+        EndAnimationRun();
         return;
     }
     if (item == kSkyCoordinateSystemItem || item == kSkyTimeSystemItem) {

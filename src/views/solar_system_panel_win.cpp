@@ -36,7 +36,31 @@ void SolarControlPanel::SetPanelTime(const DateTime& moment) {
     SolarSystemWindow* window = Window();
     if (!window) return;
     const bool animating = TimePart() && TimePart()->IsAnimating();
+    if (animating) FollowAnimationRun(*window);
     actions_.GoTo(*window, moment, kChangeWhole, nullptr, !animating);
+}
+
+// A run goes on in whichever Solar System window is attached: the part shown
+// in the window before is its step there, and the rest a run of the window
+// now stepped.
+void SolarControlPanel::FollowAnimationRun(SolarSystemWindow& window) {
+    if (running_ && runWindow_ != &window) EndAnimationRun();
+    if (running_) return;
+    running_ = true;
+    runStart_ = window.SolarDocument().GetDateTime();
+    runWindow_ = &window;
+}
+
+// The run becomes one step from where it began.
+void SolarControlPanel::EndAnimationRun() {
+    if (!running_) return;
+    running_ = false;
+    SolarSystemWindow* window = runWindow_;
+    runWindow_ = nullptr;
+    if (!window) return;
+    const DateTime end = window->SolarDocument().GetDateTime();
+    window->GetDocument().SetDateTime(runStart_, false);
+    actions_.GoTo(*window, end, kChangeWhole, nullptr, true);
 }
 
 DateTime SolarControlPanel::GetResetTime() const {
@@ -71,6 +95,9 @@ void SolarControlPanel::OnInitDialog() {
 
 void SolarControlPanel::ControlPanelUpdate(void*) {
     HWND dialog = GetDialogWindow();
+    // A run the time controls stopped at the end of the dates is recorded
+    // at the next refresh.
+    if (running_ && (!TimePart() || !TimePart()->IsAnimating())) EndAnimationRun();
     SolarSystemWindow* window = Window();
     if (!dialog || !window) return;
     updating_ = true;
@@ -124,22 +151,21 @@ void SolarControlPanel::EnableHighlightControls(bool enable) {
 }
 
 void SolarControlPanel::ControlPanelWindowClosing(PanelWindow* window) {
+    if (running_ && static_cast<PanelWindow*>(runWindow_) == window) {
+        running_ = false;
+        runWindow_ = nullptr;
+    }
     ControlPanel::ControlPanelWindowClosing(window);
     // A window closed while its ring showed leaves no control disabled.
     EnableHighlightControls(true);
 }
 
+// The time controls have already started or stopped the animation: the run
+// before ends (stopped now, or at the end of the dates) and a started
+// animation begins its own.
 void SolarControlPanel::OnAnimate() {
-    SolarSystemWindow* window = Window();
-    if (!window || !TimePart()) return;
-    if (TimePart()->IsAnimating()) {
-        animationStart_ = window->SolarDocument().GetDateTime();
-        return;
-    }
-    // The run becomes one step from where it began.
-    const DateTime end = window->SolarDocument().GetDateTime();
-    window->GetDocument().SetDateTime(animationStart_, false);
-    actions_.GoTo(*window, end, kChangeWhole, nullptr, true);
+    EndAnimationRun();
+    if (TimePart() && TimePart()->IsAnimating() && Window()) FollowAnimationRun(*Window());
 }
 
 void SolarControlPanel::OnRowChanged(const NMLISTVIEW& change) {

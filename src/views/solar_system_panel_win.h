@@ -44,13 +44,18 @@ private:
     DateTime GetResetTime() const override;
     void OnInitDialog();
     void OnAnimate();
+    void FollowAnimationRun(SolarSystemWindow& window);
+    void EndAnimationRun();
     void OnDoubleClick();
     void OnRowChanged(const NMLISTVIEW& change);
     INT_PTR OnNotify(const NMHDR& header, LPARAM lParam);
 
     SolarSystemActions& actions_;
     String cell_;
-    DateTime animationStart_{1583, 1, 1, 0.0, 4};
+    // The run of an animation: where it began and in which window.
+    bool running_ = false;
+    DateTime runStart_{1583, 1, 1, 0.0, 4};
+    SolarSystemWindow* runWindow_ = nullptr;
     bool updating_ = false;
 };
 

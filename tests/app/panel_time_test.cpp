@@ -103,13 +103,28 @@ TEST(PanelAnimationTest, StopsAtTheRangeEndAndWithItsWindow) {
     EXPECT_EQ(target.moment.hours, 23.0);
 
     animation.Start(&first);
-    EXPECT_TRUE(animation.Attached(nullptr));  // deactivated: goes on
-    EXPECT_TRUE(animation.Attached(&first));
+    animation.Attached(nullptr);  // deactivated: goes on
+    animation.Attached(&first);
     EXPECT_TRUE(animation.WindowClosing(&second));
     EXPECT_FALSE(animation.WindowClosing(&first));
-    animation.Start(&first);
-    EXPECT_FALSE(animation.Attached(&second));
     EXPECT_FALSE(animation.Tick(target, TXT("1"), kMinutesUnit));
+}
+
+// Attaching another window of the kind stopped the animation. It goes on
+// there instead and is that window's from then on: the first window's
+// closing leaves it running, the second's ends it.
+TEST(PanelAnimationTest, GoesOnInTheWindowAttachedNext) {
+    FakeTarget target;
+    const int first = 0;
+    const int second = 0;
+    PanelAnimation animation;
+    animation.Start(&first);
+    animation.Attached(nullptr);
+    animation.Attached(&second);
+    EXPECT_TRUE(animation.IsRunning());
+    EXPECT_TRUE(animation.Tick(target, TXT("1"), kMinutesUnit));
+    EXPECT_TRUE(animation.WindowClosing(&first));
+    EXPECT_FALSE(animation.WindowClosing(&second));
 }
 
 }  // namespace

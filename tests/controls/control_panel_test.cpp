@@ -154,5 +154,23 @@ TEST_F(ControlPanelTest, AnimationStepsAndStopsAtTheRangeEndAndWithItsWindow) {
     EXPECT_DOUBLE_EQ(panel.moment.hours, 12.0);
 }
 
+// Another window attached stopped the animation; it goes on stepping that
+// window, until that window closes.
+TEST_F(ControlPanelTest, AnimationGoesOnInTheWindowAttachedNext) {
+    TestWindow second;
+    panel.ControlPanelAttach(&window);
+    panel.TimePart()->ShowTimeStep(TimeStep{kHoursUnit, 1});
+    SendMessageW(Item(kAnimateItem), BM_CLICK, 0, 0);
+    panel.ControlPanelAttach(nullptr);
+    panel.ControlPanelAttach(&second);
+    EXPECT_EQ(Text(kAnimateItem), "&Stop");
+    SendMessageW(panel.GetDialogWindow(), WM_TIMER, 2, 0);
+    EXPECT_DOUBLE_EQ(panel.moment.hours, 13.0);
+    panel.ControlPanelWindowClosing(&window);
+    EXPECT_TRUE(panel.TimePart()->IsAnimating());
+    panel.ControlPanelWindowClosing(&second);
+    EXPECT_EQ(Text(kAnimateItem), "&Animate");
+}
+
 }  // namespace
 }  // namespace corvinata

@@ -668,6 +668,56 @@ TEST_F(EventFinderWindowTest, TheForecastFillsForTheCurrentTimeAndItsOptionsChec
     ASSERT_TRUE(PumpUntil([&] { return forecast->Control().IsComplete(); }, 120000));
 }
 
+// The forecast's options dialog opened at the forecast's corner, wherever it
+// had been left. It keeps its own place as the other dialogs do: first at
+// (500, 300), then where it was left, in the registry from the exit on.
+TEST_F(EventFinderWindowTest, TheForecastOptionsKeepTheirOwnPlaceOverARestart) {
+    const auto openOptions = [this](int forecastLeft, int forecastTop, POINT moveTo) {
+        auto* forecast = static_cast<EventForecastWindow*>(frame_->Tools().Find(CMD_EVENT_FORECAST));
+        EXPECT_NE(forecast, nullptr);
+        if (forecast == nullptr) return RECT{};
+        HWND window = forecast->Window();
+        SetWindowPos(window, nullptr, forecastLeft, forecastTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT opened{};
+        ModalScript script;
+        script.steps = {[&] {
+            HWND options = forecast->OptionsWindow();
+            if (options == nullptr) return false;
+            GetWindowRect(options, &opened);
+            SetWindowPos(options, nullptr, moveTo.x, moveTo.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            PostMessageW(options, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }};
+        g_script = &script;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, RunScriptStep);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_EFC_OPTIONS, BN_CLICKED), 0);
+        KillTimer(nullptr, timer);
+        g_script = nullptr;
+        EXPECT_EQ(script.next, script.steps.size());
+        return opened;
+    };
+    Open();
+    RECT opened = openOptions(210, 120, POINT{321, 234});
+    EXPECT_EQ(opened.left, kDefaultDialogLeft);
+    EXPECT_EQ(opened.top, kDefaultDialogTop);
+    opened = openOptions(260, 150, POINT{333, 244});
+    EXPECT_EQ(opened.left, 321);
+    EXPECT_EQ(opened.top, 234);
+
+    app_->Options().general.saveOptionsOnExit = true;
+    Close();
+    const wchar_t* key = L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Dialogs\\Event Forecast\\Options\\Geometry";
+    std::int32_t left = 0, top = 0;
+    EXPECT_TRUE(ReadIntSettingAtPath(key, L"Left", 0, true, left));
+    EXPECT_TRUE(ReadIntSettingAtPath(key, L"Top", 0, true, top));
+    EXPECT_EQ(left, 333);
+    EXPECT_EQ(top, 244);
+    Open();
+    opened = openOptions(200, 100, POINT{333, 244});
+    EXPECT_EQ(opened.left, 333);
+    EXPECT_EQ(opened.top, 244);
+}
+
 TEST_F(EventFinderWindowTest, KeyboardJourneyFromCtrl3ToANewMoonShownInTheSky) {
     Open();
     test::ProgramKeys keys(*frame_, modeless_);

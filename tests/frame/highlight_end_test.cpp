@@ -1,5 +1,6 @@
 // The end of a selection's highlight gives the kind's control panel back the
-// controls it disabled for it, whichever window the user went to meanwhile.
+// controls it disabled for it, whichever window the user went to meanwhile,
+// and the keys to its button while the panel is shown.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "frame_test.h"
 #include "resources/resource_ids.h"
 #include "support/catalogues.h"
+#include "typed_keys.h"
 #include "views/explorer_panel_win.h"
 #include "views/explorer_window_win.h"
 #include "views/sky_display_win.h"
@@ -112,6 +114,43 @@ TEST_P(HighlightEndTest, ThePanelsControlsComeBackAfterAnotherWindowWasActivated
     SendMessageW(display, WM_TIMER, k.timer, 0);
     Activate(*window);
     EXPECT_EQ(Enabled(k.kind, k.controls), k.controls);
+}
+
+// "&Highlight" pressed with the keys on it, Ctrl+F6 before the ring went,
+// the ring's timer: the panel shown for another window of the kind has the
+// keys on its button again, as when the user waited at the window; a panel
+// hidden for another kind takes none.
+TEST_P(HighlightEndTest, TheRingsEndPutsTheKeysOnTheButtonOfAShownPanelOnly) {
+    const HighlightKind& k = *GetParam().kind;
+    MdiChildWindow* window = Open(k.command);
+    ASSERT_NE(window, nullptr);
+    if (auto* sky = dynamic_cast<SkyWindow*>(window)) {
+        app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)), 0, 0, 0,
+                                         nullptr);
+    }
+    const int otherCommand = GetParam().sameKind ? k.command : k.kind == kSkyWindow ? CMD_NEW_JUPITER : CMD_NEW_SKY;
+    MdiChildWindow* other = Open(otherCommand);
+    ASSERT_NE(other, nullptr);
+    Activate(*window);
+    test::TypedKeys typed(*frame_, modeless_);
+    typed.RunLoop();
+    const HWND dialog = Dialog(k.kind);
+    const HWND button = GetDlgItem(dialog, k.controls.front());
+    SetFocus(button);
+    ASSERT_EQ(GetFocus(), button);
+
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(k.controls.front(), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    const HWND display = DisplayOf(*window);
+    ASSERT_TRUE(KillTimer(display, k.timer));  // the test ends the ring itself
+    typed.Keys({{VK_CONTROL, VK_F6}});
+    ASSERT_EQ(frame_->Children().ActiveWindow(), other);
+    SendMessageW(display, WM_TIMER, k.timer, 0);
+    const HWND focus = GetFocus();
+    if (GetParam().sameKind) {
+        EXPECT_EQ(focus, button) << "the keys on #" << (focus ? GetDlgCtrlID(focus) : 0);
+    } else {
+        EXPECT_FALSE(focus != nullptr && IsChild(dialog, focus)) << "the keys on #" << GetDlgCtrlID(focus);
+    }
 }
 
 std::vector<HighlightCase> EveryKindAndWindowGoneTo() {
