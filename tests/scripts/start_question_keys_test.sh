@@ -27,6 +27,12 @@ finish() {
 }
 trap finish EXIT
 
+# Openbox's own window, which it names on the root once it manages the screen.
+manager_runs() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1
+}
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 # A click on the question's text until it has the keyboard (the manager
 # focuses no window of a program started while another has it, and may
