@@ -85,6 +85,23 @@ protected:
         if (auto* solar = dynamic_cast<SolarSystemWindow*>(&window)) return solar->Display()->Window();
         return nullptr;
     }
+    // A window of the case's kind (a Sky's with a selection: it offers its
+    // highlight only for one) and the case's other window; the first one
+    // active.
+    void OpenWithOther(MdiChildWindow*& window, MdiChildWindow*& other) {
+        const HighlightKind& k = *GetParam().kind;
+        window = Open(k.command);
+        ASSERT_NE(window, nullptr);
+        if (auto* sky = dynamic_cast<SkyWindow*>(window)) {
+            app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)), 0, 0,
+                                             0, nullptr);
+        }
+        const int otherCommand =
+            GetParam().sameKind ? k.command : k.kind == kSkyWindow ? CMD_NEW_JUPITER : CMD_NEW_SKY;
+        other = Open(otherCommand);
+        ASSERT_NE(other, nullptr);
+        Activate(*window);
+    }
 };
 
 // "&Highlight" pressed, another window activated before the ring went (a
@@ -92,17 +109,9 @@ protected:
 // ring's timer: back at the window, the panel offers its controls again.
 TEST_P(HighlightEndTest, ThePanelsControlsComeBackAfterAnotherWindowWasActivated) {
     const HighlightKind& k = *GetParam().kind;
-    MdiChildWindow* window = Open(k.command);
-    ASSERT_NE(window, nullptr);
-    // The Sky offers its highlight only for a selection.
-    if (auto* sky = dynamic_cast<SkyWindow*>(window)) {
-        app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)), 0, 0, 0,
-                                         nullptr);
-    }
-    const int otherCommand = GetParam().sameKind ? k.command : k.kind == kSkyWindow ? CMD_NEW_JUPITER : CMD_NEW_SKY;
-    MdiChildWindow* other = Open(otherCommand);
-    ASSERT_NE(other, nullptr);
-    Activate(*window);
+    MdiChildWindow* window = nullptr;
+    MdiChildWindow* other = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenWithOther(window, other));
     ASSERT_EQ(Enabled(k.kind, k.controls), k.controls);
 
     const HWND button = GetDlgItem(Dialog(k.kind), k.controls.front());
@@ -122,16 +131,9 @@ TEST_P(HighlightEndTest, ThePanelsControlsComeBackAfterAnotherWindowWasActivated
 // hidden for another kind takes none.
 TEST_P(HighlightEndTest, TheRingsEndPutsTheKeysOnTheButtonOfAShownPanelOnly) {
     const HighlightKind& k = *GetParam().kind;
-    MdiChildWindow* window = Open(k.command);
-    ASSERT_NE(window, nullptr);
-    if (auto* sky = dynamic_cast<SkyWindow*>(window)) {
-        app_->GetSkyActions().SelectPair(*sky, BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)), 0, 0, 0,
-                                         nullptr);
-    }
-    const int otherCommand = GetParam().sameKind ? k.command : k.kind == kSkyWindow ? CMD_NEW_JUPITER : CMD_NEW_SKY;
-    MdiChildWindow* other = Open(otherCommand);
-    ASSERT_NE(other, nullptr);
-    Activate(*window);
+    MdiChildWindow* window = nullptr;
+    MdiChildWindow* other = nullptr;
+    ASSERT_NO_FATAL_FAILURE(OpenWithOther(window, other));
     test::TypedKeys typed(*frame_, modeless_);
     typed.RunLoop();
     const HWND dialog = Dialog(k.kind);
