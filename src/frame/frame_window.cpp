@@ -101,35 +101,14 @@ bool FrameWindow::Create(bool coloursChanged) {
     const RECT area = WorkAreaNear(storedRect);
     const ScreenRect fitted = FitRectOnWorkArea(stored, {area.left, area.top, area.right, area.bottom},
                                                 {100, 100, 700, 500});
-    // A frame shown maximized is made the size of the work area: the
-    // display's window of a frame is never made larger than it was made
-    // when it is shown maximized, and without a window manager the frame
-    // would stay maximized at its normal size. It keeps its own rectangle
-    // to come back to.
-    const bool maximized = !byAutomation_ && showOnCreate_ && settings.maximized;
-    const ScreenRect made = maximized ? ScreenRect{area.left, area.top, area.right, area.bottom} : fitted;
-    window_ = CreateWindowExW(0, ClassName(), L"Corvinata", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, made.left,
-                              made.top, made.right - made.left, made.bottom - made.top, nullptr, nullptr, instance_,
-                              this);
+    window_ = CreateWindowExW(0, ClassName(), L"Corvinata", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, fitted.left,
+                              fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top, nullptr, nullptr,
+                              instance_, this);
     if (!window_) return false;
+    wineDisplay_.Attach(window_);
     if (coloursChanged) SendMessageW(window_, WM_SYSCOLORCHANGE, 0, 0);
-    // Shown once, in the state it was left in. Under Wine on X, maximizing
-    // a frame already shown only asks the window manager; without one
-    // nobody grants it, and the display's next configure event turns the
-    // frame back to normal (which the exit would then keep).
-    if (maximized) {
-        // Its own rectangle once it is maximized: given before, it would
-        // be the size the display's window is shown at.
-        ShowWindow(window_, SW_SHOWMAXIMIZED);
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(window_, &placement);
-        placement.rcNormalPosition = {fitted.left - area.left, fitted.top - area.top, fitted.right - area.left,
-                                      fitted.bottom - area.top};
-        SetWindowPlacement(window_, &placement);
-    } else if (!byAutomation_ && showOnCreate_) {
-        ShowWindow(window_, SW_SHOWNORMAL);
-    }
+    // Shown in the state it was left in, from its own rectangle.
+    if (!byAutomation_ && showOnCreate_) wineDisplay_.ShowFrame(settings.maximized);
     return true;
 }
 
@@ -146,6 +125,7 @@ LRESULT CALLBACK FrameWindow::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (wineDisplay_.OnMessage(message, wParam)) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); break;
     // The panes place the MDI client; the default processing would stretch it over them.
@@ -158,11 +138,6 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: return 0;
     case WM_ACTIVATE: if (OnActivate(wParam)) return 0; break;
     case WM_MOUSEACTIVATE: OnMouseActivate(lParam); break;
-    case WM_NCLBUTTONDOWN: KeepToolsAboveAfterClick(); break;
-    case kToolsAboveMessage:
-        toolsAbovePending_ = false;
-        RaiseOwnedWindowsOnDisplay();
-        return 0;
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam)); break;
     // A menu or a modal dialog (which disables the frame) comes over the
     // child windows and the toolbar: their tips would stay on top of it.
@@ -398,7 +373,7 @@ bool FrameWindow::RefreshFrameImages() {
 void FrameWindow::OnStartup() {
     UpdateWindow(window_);
     menuPictures_.Set(GetMenu(window_), instance_);
-    session_.RestoreNightVision(window_, [this](bool manager) { TakeKeysBackBeforeQuestionGoes(manager); });
+    session_.RestoreNightVision(window_, [this](bool manager) { wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager); });
     // The documents and panes take the moment and the place before the
     // windows of the last run come back over them.
     app_.AnnounceStart();
@@ -422,49 +397,14 @@ void FrameWindow::OnStartup() {
     // between windows as any lesson does, its steps recorded.
     startupFinished_ = true;
     if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
-        BeforeQuestionEnds answered([this](INT_PTR, bool manager) { TakeKeysBackBeforeQuestionGoes(manager); });
+        BeforeQuestionEnds answered([this](INT_PTR, bool manager) { wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager); });
         const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
         if (choice == WelcomeChoice::QuickTour) tools_.RunQuickTour();
     }
+    wineDisplay_.OnStartupFinished();
     // A close that arrived while start-up waited in a dialog runs now.
     if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
-}
-
-// Under Wine the keys reach whichever window of the program is active, as
-// long as one of its windows has the display's keyboard. A window manager
-// decides which window has it, and Wine asks it for none: when a start-up
-// question goes, the manager would give the keyboard to the window it
-// focused last (another program's, or none), never the frame, which the
-// question disabled all the while it was on the screen. So, while the
-// question still has the keyboard, the frame is enabled and, when a manager
-// has shown itself, shown afresh: a new window that the manager focuses, or
-// takes next in its order once the question goes. Then the frame is made
-// active, so that a key typed at once, whichever of the program's windows
-// the display gives it to, acts in the frame. With no manager (a bare
-// display, Wine's own desktop) the frame is not shown afresh: nobody would
-// give it the keyboard back, and Wine would leave it inactive.
-void FrameWindow::TakeKeysBackBeforeQuestionGoes(bool showAfresh) {
-    if (!RunsUnderWine() || !IsWindowVisible(window_)) return;
-    EnableWindow(window_, TRUE);
-    SetForegroundWindow(window_);
-    if (!showAfresh) return;
-    managerOfferedKeys_ = false;
-    constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0, kKeep | SWP_HIDEWINDOW);
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0, kKeep | SWP_SHOWWINDOW);
-    // The question keeps the display's keyboard until the manager has
-    // offered it to the frame: gone before, it would leave the keyboard to
-    // the manager for a moment, and a key typed then would be lost. The
-    // display's events are read meanwhile (keys typed wait in the queue);
-    // a manager that says nothing within a second is not waited for.
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (!managerOfferedKeys_ && GetTickCount() - start < 1000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        PeekMessageW(&message, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);
-    }
-    SetForegroundWindow(window_);
 }
 
 void FrameWindow::OnClose() {
@@ -513,6 +453,7 @@ void FrameWindow::OnDestroy() {
 LRESULT FrameWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefFrameProcW(window_, MdiClient(), WM_NCDESTROY, wParam, lParam);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    wineDisplay_.Attach(nullptr);
     window_ = nullptr;
     mdiWindows_.Attach(nullptr);
     return result;
@@ -579,42 +520,16 @@ bool FrameWindow::OnActivate(WPARAM wParam) const {
 // window's panel without the window losing its activation, and the panel
 // gives them back where they were after a dialog, a tool or another program.
 void FrameWindow::OnMouseActivate(LPARAM lParam) {
-    // Under Wine a window manager's offer of the keyboard comes as a click
-    // on the menu.
-    if (LOWORD(lParam) == HTMENU && HIWORD(lParam) == WM_LBUTTONDOWN) managerOfferedKeys_ = true;
+    wineDisplay_.OnMouseActivate(lParam);
     MdiChildWindow* active = MdiClient() ? children_.ActiveWindow() : nullptr;
     if (const HWND panel = active ? ChildPanelDialog(*active) : nullptr) NoteDialogKeys(panel, GetFocus());
-    KeepToolsAboveAfterClick();
-}
-
-// The tool windows belong to the frame and stay above it. On Wine's own
-// desktop a click on the frame raises it on the display alone, over them,
-// and they would stay hidden behind it while the program holds them shown.
-void FrameWindow::KeepToolsAboveAfterClick() {
-    if (toolsAbovePending_ || !RunsUnderWine()) return;
-    toolsAbovePending_ = PostMessageW(window_, kToolsAboveMessage, 0, 0) != FALSE;
-}
-
-// The windows the frame owns, raised on the display, the lowest first so
-// that they keep their order. Wine raises a window on the display only when
-// it becomes the first of all: each is put last, then first.
-void FrameWindow::RaiseOwnedWindowsOnDisplay() const {
-    std::vector<HWND> owned;
-    for (HWND window = GetWindow(window_, GW_HWNDFIRST); window && window != window_;
-         window = GetWindow(window, GW_HWNDNEXT)) {
-        if (GetWindow(window, GW_OWNER) == window_ && IsWindowVisible(window)) owned.push_back(window);
-    }
-    constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
-    for (auto window = owned.rbegin(); window != owned.rend(); ++window) {
-        SetWindowPos(*window, HWND_BOTTOM, 0, 0, 0, 0, kKeep);
-        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kKeep);
-    }
 }
 
 // A frame made active while hidden (a pane's dialog gives the keys to its
 // list as the frame is built) is told of no activation when it is shown,
 // and its caption would stay drawn as inactive: it is drawn as the frame is.
-void FrameWindow::OnWindowPosChanged(const WINDOWPOS& position) const {
+void FrameWindow::OnWindowPosChanged(const WINDOWPOS& position) {
+    wineDisplay_.OnWindowPosChanged(position);
     if (!(position.flags & SWP_SHOWWINDOW) || GetActiveWindow() != window_) return;
     SendMessageW(window_, WM_NCACTIVATE, GetForegroundWindow() == window_, 0);
 }

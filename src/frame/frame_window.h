@@ -35,6 +35,7 @@
 #include "frame/option_commands.h"
 #include "frame/recent_files_menu.h"
 #include "frame/status_line.h"
+#include "frame/wine_display.h"
 
 namespace corvinata {
 
@@ -61,9 +62,6 @@ constexpr UINT kWindowManagerButtonsMessage = WM_APP + 3;
 // window once the layout, and what caused it (a window being made, say), is
 // through; several layouts meanwhile make one reading.
 constexpr UINT kRefreshPanelMessage = WM_APP + 4;
-// Posted by a click into the frame under Wine: its tool windows go back
-// above it once the click is through.
-constexpr UINT kToolsAboveMessage = WM_APP + 5;
 
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
@@ -182,12 +180,7 @@ private:
     // True when the keys are already inside the frame and stay there.
     bool OnActivate(WPARAM wParam) const;
     void OnMouseActivate(LPARAM lParam);
-    void KeepToolsAboveAfterClick();
-    void RaiseOwnedWindowsOnDisplay() const;
-    void OnWindowPosChanged(const WINDOWPOS& position) const;
-    // Run as a start-up question is answered: the keys come back to the
-    // frame on any display.
-    void TakeKeysBackBeforeQuestionGoes(bool showAfresh);
+    void OnWindowPosChanged(const WINDOWPOS& position);
     void OnHelp(WPARAM wParam, const HELPINFO* request);
     void OnSysColourChange();
     void OnStartup();
@@ -239,6 +232,8 @@ private:
     bool offerWelcome_ = true;
     bool showOnCreate_ = true;
     HWND window_ = nullptr;
+    // What the displays Wine draws on need of the frame.
+    WineDisplay wineDisplay_{DetectFrameDisplay()};
     MainToolbar toolbar_;
     StatusLine status_;
     FrameTools tools_;
@@ -253,8 +248,6 @@ private:
     HistoryDropDowns historyLists_{*this};
     bool startupFinished_ = false;
     bool panelRefreshPending_ = false;
-    bool toolsAbovePending_ = false;
-    bool managerOfferedKeys_ = false;
     bool restoringWindows_ = false;
     bool skipActivation_ = false;
     // A change of the Window Manager's selection is waiting for its buttons.

@@ -324,7 +324,13 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
         return TRUE;
     }
     switch (message) {
-        case WM_MOUSEACTIVATE: pane->host_.SkipNextActivationRebuild(); return Answer(window, MA_ACTIVATE);
+        case WM_MOUSEACTIVATE:
+            // The frame hears of the click first, as of a click on any of
+            // its windows: it notes where the keys were in the active
+            // window's panel, for them to come back there.
+            SendMessageW(GetParent(window), WM_MOUSEACTIVATE, wParam, lParam);
+            pane->host_.SkipNextActivationRebuild();
+            return Answer(window, MA_ACTIVATE);
         case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_SIZE: pane->FitList(); return TRUE;
         case WM_NCLBUTTONDOWN:

@@ -1,0 +1,328 @@
+#include "frame/wine_display.h"
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+#include "base/wine_host_win.h"
+
+namespace corvinata {
+
+namespace {
+
+// The frame whose focus changes the hook watches (one frame a thread).
+thread_local WineDisplay* watching = nullptr;
+
+// A string value of the user's settings, empty when there is none.
+std::wstring UserSetting(const wchar_t* key, const wchar_t* name) {
+    wchar_t value[260] = {};
+    DWORD size = sizeof value - sizeof value[0];
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
+    DWORD type = 0;
+    const bool read = RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+                          ERROR_SUCCESS &&
+                      type == REG_SZ;
+    RegCloseKey(opened);
+    return read ? std::wstring(value) : std::wstring();
+}
+
+bool IsOwnedBy(HWND window, HWND owner) {
+    for (HWND up = GetWindow(window, GW_OWNER); up; up = GetWindow(up, GW_OWNER)) {
+        if (up == owner) return true;
+    }
+    return false;
+}
+
+// The rectangle Windows gives the frame maximized: the work area of its
+// monitor with the frame's borders (all but the caption) outside it.
+RECT MaximizedRect(HWND frame) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT border{0, 0, 0, 0};
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(frame, GWL_STYLE)) & ~(WS_BORDER | WS_MAXIMIZE);
+    AdjustWindowRectEx(&border, style, FALSE, 0);
+    RECT rect = monitor.rcWork;
+    rect.left += border.left;
+    rect.top += border.top;
+    rect.right += border.right;
+    rect.bottom += border.bottom;
+    return rect;
+}
+
+bool CoversWorkArea(HWND frame) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT rect{};
+    GetWindowRect(frame, &rect);
+    const RECT& work = monitor.rcWork;
+    return rect.left <= work.left && rect.top <= work.top && rect.right >= work.right && rect.bottom >= work.bottom;
+}
+
+constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+
+}  // namespace
+
+// Wine draws on a desktop of its own when the program was started on a
+// named desktop (explorer /desktop=Name,WxH), or when the user's Wine
+// settings give the default desktop a size.
+FrameDisplay DetectFrameDisplay() {
+    if (!RunsUnderWine()) return FrameDisplay::Windows;
+    wchar_t name[256] = {};
+    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name, sizeof name - sizeof name[0],
+                              nullptr);
+    if (lstrcmpiW(name, L"Default") != 0) return FrameDisplay::WineDesktop;
+    const std::wstring desktop = UserSetting(L"Software\\Wine\\Explorer", L"Desktop");
+    if (desktop.empty()) return FrameDisplay::WineScreen;
+    const bool sized = !UserSetting(L"Software\\Wine\\Explorer\\Desktops", desktop.c_str()).empty();
+    return sized ? FrameDisplay::WineDesktop : FrameDisplay::WineScreen;
+}
+
+std::vector<HWND> OwnedWindowsFromTheTop(HWND owner) {
+    std::vector<HWND> owned;
+    for (HWND window = GetWindow(owner, GW_HWNDFIRST); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window != owner && IsWindowVisible(window) && IsOwnedBy(window, owner)) owned.push_back(window);
+    }
+    return owned;
+}
+
+void RaiseOwnedWindows(HWND owner, HWND spacer) {
+    const std::vector<HWND> owned = OwnedWindowsFromTheTop(owner);
+    for (auto window = owned.rbegin(); window != owned.rend(); ++window) {
+        // Windows keeps the windows this one owns above it: they are let go
+        // for the moment it is raised, and raised above it in their turn.
+        std::vector<HWND> ownsShown;
+        std::copy_if(owned.begin(), owned.end(), std::back_inserter(ownsShown),
+                     [&](HWND other) { return GetWindow(other, GW_OWNER) == *window; });
+        for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, 0);
+        if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
+            SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(*window));
+    }
+}
+
+WineDisplay::WineDisplay(FrameDisplay display) : display_(display) {}
+
+WineDisplay::~WineDisplay() { Attach(nullptr); }
+
+void WineDisplay::Attach(HWND frame) {
+    if (frame == frame_) return;
+    if (focusHook_) UnhookWindowsHookEx(focusHook_);
+    focusHook_ = nullptr;
+    if (watching == this) watching = nullptr;
+    if (spacer_) DestroyWindow(spacer_);
+    spacer_ = nullptr;
+    if (timerSet_ && frame_) KillTimer(frame_, kNoManagerTimer);
+    timerSet_ = false;
+    raisePending_ = false;
+    frame_ = frame;
+    if (!frame_ || display_ != FrameDisplay::WineDesktop) return;
+    // Every move of the keyboard focus into one of the frame's windows
+    // raises the frame's window on Wine's desktop above everything there:
+    // its tools go behind it.
+    watching = this;
+    focusHook_ = SetWindowsHookExW(WH_CALLWNDPROC, WatchFocus, nullptr, GetCurrentThreadId());
+    spacer_ = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+}
+
+LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && watching) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (sent->message == WM_SETFOCUS && watching->frame_ && GetAncestor(sent->hwnd, GA_ROOT) == watching->frame_)
+            watching->OnFocusInsideFrame();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Posted: the tools go back above the frame once what moved the focus (a
+// click, a dialog's end) is through, whatever else it moves.
+void WineDisplay::OnFocusInsideFrame() {
+    if (raisePending_ || OwnedWindowsFromTheTop(frame_).empty()) return;
+    raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
+}
+
+void WineDisplay::RaiseTools() {
+    raisePending_ = false;
+    if (frame_) RaiseOwnedWindows(frame_, spacer_);
+}
+
+void WineDisplay::ShowFrame(bool maximized) {
+    if (!frame_) return;
+    if (!maximized || display_ != FrameDisplay::WineScreen) {
+        ShowWindow(frame_, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        return;
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(frame_, &placement)) normalRect_ = placement.rcNormalPosition;
+    ShowWindow(frame_, SW_SHOWNORMAL);
+    // Judged once the start is through: till then the screen's answers wait.
+    AwaitMaximize(false);
+    ShowWindow(frame_, SW_SHOWMAXIMIZED);
+    SendPlaceAgain();
+}
+
+void WineDisplay::OnStartupFinished() {
+    if (awaitingMaximize_ && !timerSet_)
+        timerSet_ = SetTimer(frame_, kNoManagerTimer, kNoManagerMilliseconds, nullptr) != 0;
+}
+
+// Whether anybody maximizes the frame on this screen is seen in what the
+// screen answers. Wine reads back, after each change of the frame's place,
+// the state the frame was first shown in, and sets the frame to it: a frame
+// first shown normal and then maximized is turned back to normal by the
+// screen's first answer. A manager then maximizes it again; with none it
+// stays so.
+void WineDisplay::AwaitMaximize(bool judgeSoon) {
+    if (manager_ != WindowManager::Unknown) return;
+    awaitingMaximize_ = true;
+    undone_ = false;
+    if (judgeSoon) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(frame_, &placement)) normalRect_ = placement.rcNormalPosition;
+    }
+    if (judgeSoon) OnStartupFinished();
+}
+
+// Wine asks the screen's manager to maximize the frame and sends it no size:
+// its place is sent again, for a screen without a manager to answer too.
+void WineDisplay::SendPlaceAgain() {
+    placing_ = true;
+    SetWindowPos(frame_, nullptr, 0, 0, 0, 0, kKeepPlace);
+    placing_ = false;
+}
+
+void WineDisplay::OnMouseActivate(LPARAM lParam) {
+    // A user's click on a menu reaches the menu bar's own handling; this one
+    // is the manager offering the keyboard.
+    if (LOWORD(lParam) != HTMENU || HIWORD(lParam) != WM_LBUTTONDOWN) return;
+    managerOfferedKeys_ = true;
+    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown) {
+        manager_ = WindowManager::Present;
+        awaitingMaximize_ = false;
+    }
+}
+
+bool WineDisplay::OnMessage(UINT message, WPARAM wParam) {
+    if (message == kRaiseToolsMessage) {
+        RaiseTools();
+        return true;
+    }
+    if (message != WM_TIMER || wParam != kNoManagerTimer) return false;
+    KillTimer(frame_, kNoManagerTimer);
+    timerSet_ = false;
+    const bool judged = awaitingMaximize_ && undone_;
+    awaitingMaximize_ = false;
+    if (!judged || manager_ != WindowManager::Unknown || IsZoomed(frame_)) return true;
+    manager_ = WindowManager::Absent;
+    wasZoomed_ = false;
+    // Maximized again, over the rectangle the screen's answers left it in.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(frame_, &placement);
+    if (normalRect_.right > normalRect_.left) placement.rcNormalPosition = normalRect_;
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    SetWindowPlacement(frame_, &placement);
+    return true;
+}
+
+void WineDisplay::OnWindowPosChanged(const WINDOWPOS& position) {
+    if (display_ != FrameDisplay::WineScreen || !frame_ || placing_) return;
+    const bool zoomed = IsZoomed(frame_) != FALSE;
+    const bool maximizedNow = zoomed && !wasZoomed_;
+    const bool restoredNow = !zoomed && wasZoomed_;
+    wasZoomed_ = zoomed;
+    if (manager_ == WindowManager::Absent) {
+        KeepPlaceWithoutManager(position, maximizedNow);
+        return;
+    }
+    if (manager_ == WindowManager::Present) return;
+    if (awaitingMaximize_) {
+        if (restoredNow) undone_ = true;
+        if (maximizedNow && undone_) {
+            manager_ = WindowManager::Present;
+            awaitingMaximize_ = false;
+        }
+    } else if (maximizedNow) {
+        // The user's maximize.
+        AwaitMaximize(true);
+        SendPlaceAgain();
+    }
+}
+
+// Without a manager Wine reads back, after each change of the frame's place,
+// the state the frame was first shown in, and turns the frame back to it:
+// a restore bounces back to maximized, a maximize to normal. The frame has
+// the last word: the same place sent once more, which changes nothing on
+// the screen, makes the screen's answer to the change too old to be read.
+// And a maximized frame is given the work area's size itself.
+void WineDisplay::KeepPlaceWithoutManager(const WINDOWPOS& position, bool maximizedNow) {
+    constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    if (IsZoomed(frame_) && (maximizedNow || !CoversWorkArea(frame_))) {
+        FillWorkArea();
+    } else if ((position.flags & kUnchanged) != kUnchanged) {
+        HaveTheLastWord();
+    }
+}
+
+// Wine sends a maximized frame's size to the screen only when it is not
+// marked maximized: the mark is taken off for that one change.
+void WineDisplay::FillWorkArea() {
+    const RECT rect = MaximizedRect(frame_);
+    const LONG style = GetWindowLongW(frame_, GWL_STYLE);
+    placing_ = true;
+    SetWindowLongW(frame_, GWL_STYLE, style & ~WS_MAXIMIZE);
+    SetWindowPos(frame_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowLongW(frame_, GWL_STYLE, style);
+    placing_ = false;
+    HaveTheLastWord();
+}
+
+void WineDisplay::HaveTheLastWord() {
+    placing_ = true;
+    SetWindowPos(frame_, nullptr, 0, 0, 0, 0, kKeepPlace);
+    placing_ = false;
+}
+
+// Under Wine the keys reach whichever window of the program is active, as
+// long as one of its windows has the display's keyboard. A window manager
+// decides which window has it, and Wine asks it for none: when a start-up
+// question goes, the manager would give the keyboard to the window it
+// focused last (another program's, or none), never the frame, which the
+// question disabled all the while it was on the screen. So, while the
+// question still has the keyboard, the frame is enabled and, when a manager
+// has shown itself, shown afresh: a new window that the manager focuses, or
+// takes next in its order once the question goes. Then the frame is made
+// active, so that a key typed at once, whichever of the program's windows
+// the display gives it to, acts in the frame. With no manager (a bare
+// display, Wine's own desktop) the frame is not shown afresh: nobody would
+// give it the keyboard back, and Wine would leave it inactive.
+void WineDisplay::TakeKeysBackBeforeQuestionGoes(bool showAfresh) {
+    if (display_ == FrameDisplay::Windows || !frame_ || !IsWindowVisible(frame_)) return;
+    EnableWindow(frame_, TRUE);
+    SetForegroundWindow(frame_);
+    if (!showAfresh) return;
+    managerOfferedKeys_ = false;
+    SetWindowPos(frame_, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_HIDEWINDOW);
+    SetWindowPos(frame_, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_SHOWWINDOW);
+    // The question keeps the display's keyboard until the manager has
+    // offered it to the frame: gone before, it would leave the keyboard to
+    // the manager for a moment, and a key typed then would be lost. The
+    // display's events are read meanwhile (keys typed wait in the queue);
+    // a manager that says nothing within a second is not waited for.
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (!managerOfferedKeys_ && GetTickCount() - start < 1000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PeekMessageW(&message, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);
+    }
+    SetForegroundWindow(frame_);
+}
+
+}  // namespace corvinata
