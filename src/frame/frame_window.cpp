@@ -151,6 +151,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_HELP: OnHelp(wParam, reinterpret_cast<const HELPINFO*>(lParam)); return 1;
     case kStartupMessage: OnStartup(); return 0;
+    case kActivationSkipEndsMessage: skipActivation_ = false; return 0;
     case kRefreshPanelMessage:
         panelRefreshPending_ = false;
         children_.RefreshActivePanel();
@@ -532,6 +533,11 @@ void FrameWindow::OnWindowPosChanged(const WINDOWPOS& position) {
     wineDisplay_.OnWindowPosChanged(position);
     if (!(position.flags & SWP_SHOWWINDOW) || GetActiveWindow() != window_) return;
     SendMessageW(window_, WM_NCACTIVATE, GetForegroundWindow() == window_, 0);
+}
+
+void FrameWindow::SkipNextChildActivation() {
+    if (!skipActivation_ && window_) PostMessageW(window_, kActivationSkipEndsMessage, 0, 0);
+    skipActivation_ = true;
 }
 
 bool FrameWindow::TakeActivationSkip() {

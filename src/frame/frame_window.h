@@ -62,6 +62,9 @@ constexpr UINT kWindowManagerButtonsMessage = WM_APP + 3;
 // window once the layout, and what caused it (a window being made, say), is
 // through; several layouts meanwhile make one reading.
 constexpr UINT kRefreshPanelMessage = WM_APP + 4;
+// Posted by a click that asked to skip the next activation of a child: once
+// the click is through, an activation later (after a dialog) is not its.
+constexpr UINT kActivationSkipEndsMessage = WM_APP + 6;
 
 // The frame is the application's message box, layout frame and the listener
 // that keeps the status line's place and time current; its timer runs the
@@ -92,8 +95,9 @@ public:
     HWND ChildPanelDialog(MdiChildWindow& window) override;
     bool TakeActivationSkip() override;
     // The next activation of a child (whichever comes first, of the caption
-    // or by the MDI client) leaves the Related Tasks pane and the keys alone.
-    void SkipNextChildActivation() noexcept { skipActivation_ = true; }
+    // or by the MDI client) while the click that asks for it is handled
+    // leaves the Related Tasks pane and the keys alone.
+    void SkipNextChildActivation();
     void ChildWindowRetitled(MdiChildWindow& window) override;
     void ChildWindowClosed(MdiChildWindow& window) override;
     void ChildWindowClosing(MdiChildWindow& window) override;

@@ -226,13 +226,16 @@ TEST_P(ActivationOfKindTest, TheKeysGoToThePanelAndComeBackByEscapeOrAClick) {
 
 // After a dialog the keys come back to the panel's control that had them,
 // not to its first one: what the user types next goes where he left off,
-// also when a click into a pane (a row of the Window Manager) took them from
-// the panel before the dialog.
+// also when a click into a pane (a row of the Window Manager, the Related
+// Tasks pane's caption) took them from the panel before the dialog.
 TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem) {
     const KindCase& c = GetParam();
-    // The pane first, while the panel remembers nothing yet.
-    for (const bool paneClicked : {true, false}) {
-        SCOPED_TRACE(paneClicked ? "a pane's row clicked before the dialog" : "the keys left in the panel");
+    enum class Before { WindowManagerRow, RelatedTasksCaption, Nothing };
+    // The panes first, while the panel remembers nothing yet.
+    for (const Before before : {Before::WindowManagerRow, Before::RelatedTasksCaption, Before::Nothing}) {
+        SCOPED_TRACE(before == Before::WindowManagerRow      ? "a Window Manager row clicked before the dialog"
+                     : before == Before::RelatedTasksCaption ? "the Related Tasks caption clicked before the dialog"
+                                                             : "the keys left in the panel");
         MdiChildWindow* window = Open(c);
         ASSERT_NE(window, nullptr);
         // A graph's panel has a second control to go to once it has a line.
@@ -247,11 +250,20 @@ TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem)
         const HWND left = GetFocus();
         ASSERT_TRUE(IsChild(PanelDialog(c.kind), left)) << Focus();
         ASSERT_NE(left, first);
-        if (paneClicked) {
+        if (before == Before::WindowManagerRow) {
             if (!frame_->IsPaneShown(CMD_VIEW_WINDOW_MANAGER)) Command(CMD_VIEW_WINDOW_MANAGER);
             const HWND list = GetDlgItem(frame_->PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
             ClickFirstRow(list);
             ASSERT_EQ(GetFocus(), list) << Focus();
+        } else if (before == Before::RelatedTasksCaption) {
+            if (!frame_->IsPaneShown(CMD_VIEW_RELATED_TASKS)) Command(CMD_VIEW_RELATED_TASKS);
+            const HWND pane = frame_->PaneWindow(CMD_VIEW_RELATED_TASKS);
+            RECT outer{};
+            GetWindowRect(pane, &outer);
+            POINT client{0, 0};
+            ClientToScreen(pane, &client);
+            Typed().Click(pane, POINT{20, (outer.top - client.y) / 2});
+            RestThePointer();
         }
         ASSERT_TRUE(Typed().Steps({{{VK_CONTROL, 'T'}, test::TypedKeys::DialogHasFocus},
                                    {{VK_ESCAPE}, test::TypedKeys::NoModalDialog}}));
