@@ -125,7 +125,7 @@ LRESULT CALLBACK FrameWindow::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (wineDisplay_.OnMessage(message, wParam)) return 0;
+    if (wineDisplay_.OnMessage(message)) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); break;
     // The panes place the MDI client; the default processing would stretch it over them.
@@ -138,6 +138,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: return 0;
     case WM_ACTIVATE: if (OnActivate(wParam)) return 0; break;
     case WM_MOUSEACTIVATE: OnMouseActivate(lParam); break;
+    case WM_SYSCOMMAND: if (wineDisplay_.OnSysCommand(wParam)) return 0; break;
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam)); break;
     // A menu or a modal dialog (which disables the frame) comes over the
     // child windows and the toolbar: their tips would stay on top of it.
@@ -403,7 +404,6 @@ void FrameWindow::OnStartup() {
         if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
         if (choice == WelcomeChoice::QuickTour) tools_.RunQuickTour();
     }
-    wineDisplay_.OnStartupFinished();
     // A close that arrived while start-up waited in a dialog runs now.
     if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }

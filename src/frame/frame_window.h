@@ -124,6 +124,8 @@ public:
     // the window shows).
     void RefreshRelatedTasks();
     bool StartupFinished() const noexcept { return startupFinished_; }
+    // What the frame does for the display Wine draws it on.
+    const WineDisplay& WineDifferences() const noexcept { return wineDisplay_; }
     // True while a dialog, message box or menu of the program runs its loop
     // (see close_request.h): the code that opened it goes on with its
     // windows when it returns, so none of them may be closed meanwhile.

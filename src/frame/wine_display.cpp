@@ -115,9 +115,8 @@ void WineDisplay::Attach(HWND frame) {
     if (watching == this) watching = nullptr;
     if (spacer_) DestroyWindow(spacer_);
     spacer_ = nullptr;
-    if (timerSet_ && frame_) KillTimer(frame_, kNoManagerTimer);
-    timerSet_ = false;
     raisePending_ = false;
+    ownRectPending_ = false;
     frame_ = frame;
     if (!frame_ || display_ != FrameDisplay::WineDesktop) return;
     // Every move of the keyboard focus into one of the frame's windows
@@ -152,49 +151,21 @@ void WineDisplay::RaiseTools() {
 
 void WineDisplay::ShowFrame(bool maximized) {
     if (!frame_) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(frame_, &placement)) ownRect_ = placement.rcNormalPosition;
     if (!maximized || display_ != FrameDisplay::WineScreen) {
         ShowWindow(frame_, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
         return;
     }
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (GetWindowPlacement(frame_, &placement)) normalRect_ = placement.rcNormalPosition;
-    ShowWindow(frame_, SW_SHOWNORMAL);
-    // Judged once the start is through: till then the screen's answers wait.
-    AwaitMaximize(false);
-    ShowWindow(frame_, SW_SHOWMAXIMIZED);
-    SendPlaceAgain();
-}
-
-void WineDisplay::OnStartupFinished() {
-    if (awaitingMaximize_ && !timerSet_)
-        timerSet_ = SetTimer(frame_, kNoManagerTimer, kNoManagerMilliseconds, nullptr) != 0;
-}
-
-// Whether anybody maximizes the frame on this screen is seen in what the
-// screen answers. Wine reads back, after each change of the frame's place,
-// the state the frame was first shown in, and sets the frame to it: a frame
-// first shown normal and then maximized is turned back to normal by the
-// screen's first answer. A manager then maximizes it again; with none it
-// stays so.
-void WineDisplay::AwaitMaximize(bool judgeSoon) {
-    if (manager_ != WindowManager::Unknown) return;
-    awaitingMaximize_ = true;
-    undone_ = false;
-    if (judgeSoon) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        if (GetWindowPlacement(frame_, &placement)) normalRect_ = placement.rcNormalPosition;
-    }
-    if (judgeSoon) OnStartupFinished();
-}
-
-// Wine asks the screen's manager to maximize the frame and sends it no size:
-// its place is sent again, for a screen without a manager to answer too.
-void WineDisplay::SendPlaceAgain() {
+    const RECT maximizedRect = MaximizedRect(frame_);
     placing_ = true;
-    SetWindowPos(frame_, nullptr, 0, 0, 0, 0, kKeepPlace);
+    SetWindowPos(frame_, nullptr, maximizedRect.left, maximizedRect.top, maximizedRect.right - maximizedRect.left,
+                 maximizedRect.bottom - maximizedRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(frame_, SW_SHOWMAXIMIZED);
     placing_ = false;
+    wasZoomed_ = IsZoomed(frame_) != FALSE;
+    KeepOwnNormalRectangle();
 }
 
 void WineDisplay::OnMouseActivate(LPARAM lParam) {
@@ -202,33 +173,18 @@ void WineDisplay::OnMouseActivate(LPARAM lParam) {
     // is the manager offering the keyboard.
     if (LOWORD(lParam) != HTMENU || HIWORD(lParam) != WM_LBUTTONDOWN) return;
     managerOfferedKeys_ = true;
-    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown) {
-        manager_ = WindowManager::Present;
-        awaitingMaximize_ = false;
-    }
+    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown) manager_ = WindowManager::Present;
 }
 
-bool WineDisplay::OnMessage(UINT message, WPARAM wParam) {
-    if (message == kRaiseToolsMessage) {
-        RaiseTools();
+bool WineDisplay::OnMessage(UINT message) {
+    switch (message) {
+    case kRaiseToolsMessage: RaiseTools(); return true;
+    case kOwnRectangleMessage:
+        ownRectPending_ = false;
+        SendOwnRectangle();
         return true;
+    default: return false;
     }
-    if (message != WM_TIMER || wParam != kNoManagerTimer) return false;
-    KillTimer(frame_, kNoManagerTimer);
-    timerSet_ = false;
-    const bool judged = awaitingMaximize_ && undone_;
-    awaitingMaximize_ = false;
-    if (!judged || manager_ != WindowManager::Unknown || IsZoomed(frame_)) return true;
-    manager_ = WindowManager::Absent;
-    wasZoomed_ = false;
-    // Maximized again, over the rectangle the screen's answers left it in.
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(frame_, &placement);
-    if (normalRect_.right > normalRect_.left) placement.rcNormalPosition = normalRect_;
-    placement.showCmd = SW_SHOWMAXIMIZED;
-    SetWindowPlacement(frame_, &placement);
-    return true;
 }
 
 void WineDisplay::OnWindowPosChanged(const WINDOWPOS& position) {
@@ -239,28 +195,88 @@ void WineDisplay::OnWindowPosChanged(const WINDOWPOS& position) {
     wasZoomed_ = zoomed;
     if (manager_ == WindowManager::Absent) {
         KeepPlaceWithoutManager(position, maximizedNow);
-        return;
-    }
-    if (manager_ == WindowManager::Present) return;
-    if (awaitingMaximize_) {
-        if (restoredNow) undone_ = true;
-        if (maximizedNow && undone_) {
-            manager_ = WindowManager::Present;
-            awaitingMaximize_ = false;
-        }
-    } else if (maximizedNow) {
-        // The user's maximize.
-        AwaitMaximize(true);
-        SendPlaceAgain();
+    } else {
+        FollowScreen(maximizedNow, restoredNow);
     }
 }
 
-// Without a manager Wine reads back, after each change of the frame's place,
-// the state the frame was first shown in, and turns the frame back to it:
-// a restore bounces back to maximized, a maximize to normal. The frame has
-// the last word: the same place sent once more, which changes nothing on
-// the screen, makes the screen's answer to the change too old to be read.
-// And a maximized frame is given the work area's size itself.
+// A window manager restores a window to the size it was first shown at, and
+// the frame is first shown maximized at the work area's size: restored, the
+// frame sends its own rectangle again once the screen's answers to the
+// restore are read. While it stays normal, a new size or place is the
+// user's own.
+void WineDisplay::FollowScreen(bool maximizedNow, bool restoredNow) {
+    if (restoredNow) {
+        if (!ownRectPending_) ownRectPending_ = PostMessageW(frame_, kOwnRectangleMessage, 0, 0) != FALSE;
+    } else if (maximizedNow) {
+        KeepOwnNormalRectangle();
+    } else if (!IsZoomed(frame_) && !ownRectPending_) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(frame_, &placement)) ownRect_ = placement.rcNormalPosition;
+    }
+}
+
+// Under a window manager the frame is offered the keyboard before the user
+// can reach its system menu: a maximize or a restore asked for while no
+// manager has shown itself shows that there is none, and the frame takes
+// the place asked for itself from then on.
+bool WineDisplay::OnSysCommand(WPARAM command) {
+    const UINT kind = static_cast<UINT>(command) & 0xFFF0;
+    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown &&
+        (kind == SC_MAXIMIZE || kind == SC_RESTORE)) {
+        manager_ = WindowManager::Absent;
+    }
+    return false;
+}
+
+// The placement's normal rectangle, which a restore goes back to and the exit
+// keeps, is the frame's own, whatever the screen's answers set meanwhile.
+void WineDisplay::KeepOwnNormalRectangle() {
+    if (ownRect_.right <= ownRect_.left) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(frame_, &placement) || EqualRect(&placement.rcNormalPosition, &ownRect_)) return;
+    placement.rcNormalPosition = ownRect_;
+    // A maximized frame stays where it is (the placement's maximized
+    // position is the workspace's, not the screen's).
+    RECT now{};
+    GetWindowRect(frame_, &now);
+    placing_ = true;
+    SetWindowPlacement(frame_, &placement);
+    if (IsZoomed(frame_)) {
+        SetWindowPos(frame_, nullptr, now.left, now.top, now.right - now.left, now.bottom - now.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    placing_ = false;
+}
+
+void WineDisplay::SendOwnRectangle() {
+    if (!frame_ || IsZoomed(frame_) || IsIconic(frame_) || ownRect_.right <= ownRect_.left) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(frame_, &placement)) return;
+    RECT now{};
+    GetWindowRect(frame_, &now);
+    // Placements count from the work area; the window's rectangle from
+    // the screen.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(frame_, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT own = ownRect_;
+    OffsetRect(&own, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    if (EqualRect(&now, &own)) return;
+    placement.rcNormalPosition = ownRect_;
+    placement.showCmd = SW_SHOWNORMAL;
+    SetWindowPlacement(frame_, &placement);
+}
+
+// Without a manager the screen keeps the state the frame was first shown in,
+// and after each change of the frame's place Wine turns the frame back to it
+// (a restore bounces back to maximized, a maximize to normal). The frame has
+// the last word: its place sent once more, which changes nothing on the
+// screen, makes the screen's answer to the change too old to be read. And a
+// maximized frame is given the work area's size itself.
 void WineDisplay::KeepPlaceWithoutManager(const WINDOWPOS& position, bool maximizedNow) {
     constexpr UINT kUnchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
     if (IsZoomed(frame_) && (maximizedNow || !CoversWorkArea(frame_))) {
@@ -281,6 +297,7 @@ void WineDisplay::FillWorkArea() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowLongW(frame_, GWL_STYLE, style);
     placing_ = false;
+    KeepOwnNormalRectangle();
     HaveTheLastWord();
 }
 

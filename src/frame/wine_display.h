@@ -63,26 +63,24 @@ public:
     // focus changes inside it are watched from then on.
     void Attach(HWND frame);
 
-    // Shows the frame for the first time, maximized or not. On an X screen
-    // a maximized frame is shown in its own rectangle first: a window
-    // manager places a window where it asks to be only when it is first
-    // shown in the normal state, and restores it to the rectangle it first
-    // had there.
+    // Shows the frame for the first time, maximized or not. Maximized on an
+    // X screen, its window there is given the work area's size first: Wine
+    // sends the screen no size for a maximized window, and a screen without
+    // a manager would show it at its own size.
     void ShowFrame(bool maximized);
 
-    // Once the start is through: what the screen answered to the frame's
-    // first show is judged a moment later.
-    void OnStartupFinished();
-
     // The frame's messages this unit looks at (the frame goes on with its
-    // own handling of each).
+    // own handling of each but where said).
     // A click, or a window manager's offer of the keyboard, which under
     // Wine comes as a click on the menu.
     void OnMouseActivate(LPARAM lParam);
     // A change of the frame's place, size, order or state.
     void OnWindowPosChanged(const WINDOWPOS& position);
-    // The unit's own posted message and timer: true when it was one.
-    bool OnMessage(UINT message, WPARAM wParam);
+    // A system command, before the frame carries it out (it always does:
+    // false).
+    bool OnSysCommand(WPARAM command);
+    // The unit's own posted messages: true when it was one.
+    bool OnMessage(UINT message);
 
     // Run as a start-up question is answered, while it still has the
     // display's keyboard (see question_end.h): the keys typed from then on
@@ -93,20 +91,19 @@ public:
     // Posted to the frame once after the focus moved inside it on Wine's
     // own desktop.
     static constexpr UINT kRaiseToolsMessage = WM_APP + 5;
-    // Set when the frame is maximized on an X screen whose manager has not
-    // shown itself yet (at the start, once it is through): a frame that the
-    // screen turned back to normal and nobody maximized again by then shows
-    // that nobody maximizes there.
-    static constexpr UINT_PTR kNoManagerTimer = 72;
-    static constexpr UINT kNoManagerMilliseconds = 500;
+    // Posted when the frame was restored on an X screen: its own rectangle
+    // is sent to the screen again once the screen's answers are read.
+    static constexpr UINT kOwnRectangleMessage = WM_APP + 7;
 
 private:
     static LRESULT CALLBACK WatchFocus(int code, WPARAM wParam, LPARAM lParam);
     void OnFocusInsideFrame();
     void RaiseTools();
-    // The X screen without a window manager.
-    void AwaitMaximize(bool judgeSoon);
-    void SendPlaceAgain();
+    // An X screen.
+    void FollowScreen(bool maximizedNow, bool restoredNow);
+    void KeepOwnNormalRectangle();
+    void SendOwnRectangle();
+    // An X screen without a window manager.
     void KeepPlaceWithoutManager(const WINDOWPOS& position, bool maximizedNow);
     void FillWorkArea();
     void HaveTheLastWord();
@@ -117,19 +114,16 @@ private:
     HWND spacer_ = nullptr;
     HHOOK focusHook_ = nullptr;
     bool raisePending_ = false;
-    bool timerSet_ = false;
     // The unit's own changes of the frame's place, which it does not
     // answer again.
     bool placing_ = false;
-    // Whether the frame was maximized at its last change: a change to
-    // maximized is one the screen may not have carried out.
+    // Whether the frame was maximized at its last change.
     bool wasZoomed_ = false;
-    // A maximize whose outcome on the screen is awaited, and whether the
-    // screen turned the frame back to normal meanwhile.
-    bool awaitingMaximize_ = false;
-    bool undone_ = false;
-    // The frame's own rectangle when that maximize began.
-    RECT normalRect_{};
+    // The rectangle the user gave the frame in the normal state (in the
+    // work area's coordinates, as a placement keeps it), and whether it is
+    // being sent to the screen again.
+    RECT ownRect_{};
+    bool ownRectPending_ = false;
     bool managerOfferedKeys_ = false;
 };
 
