@@ -1,0 +1,136 @@
+#include "frame/wine_display.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/wine_host_win.h"
+
+namespace corvinata {
+namespace {
+
+// A plain top-level window of the test, owned by `owner` (none for a
+// frame), shown without taking the activation.
+struct TopWindow {
+    explicit TopWindow(HWND owner = nullptr, bool shown = true)
+        : handle(CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP | WS_BORDER, 50, 50, 200, 150, owner, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr)) {
+        if (shown) ShowWindow(handle, SW_SHOWNOACTIVATE);
+    }
+    ~TopWindow() { DestroyWindow(handle); }
+    TopWindow(const TopWindow&) = delete;
+    TopWindow& operator=(const TopWindow&) = delete;
+    HWND handle;
+};
+
+// Whether `upper` comes before `lower` in the desktop's order of windows.
+bool Above(HWND upper, HWND lower) {
+    for (HWND window = GetWindow(upper, GW_HWNDNEXT); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == lower) return true;
+    }
+    return false;
+}
+
+// The frame's tools keep their order and their owners, and every window
+// stays above the window that owns it; a dialog a tool owns stays above
+// every tool, also a tool that was between it and its owner.
+TEST(RaiseOwnedWindowsTest, EachWindowStaysAboveItsOwnerAndTheToolsKeepTheirOrder) {
+    TopWindow frame;
+    TopWindow forecast(frame.handle);
+    TopWindow options(forecast.handle);
+    TopWindow calculator(frame.handle);
+    TopWindow spacer(nullptr, false);
+    // The forecast's dialog over the calculator, which is over the forecast.
+    SetWindowPos(options.handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_TRUE(Above(options.handle, calculator.handle));
+    ASSERT_TRUE(Above(calculator.handle, forecast.handle));
+    ASSERT_EQ(OwnedWindowsFromTheTop(frame.handle),
+              (std::vector<HWND>{options.handle, calculator.handle, forecast.handle}));
+
+    RaiseOwnedWindows(frame.handle, spacer.handle);
+
+    EXPECT_TRUE(Above(options.handle, calculator.handle)) << "a tool came over another tool's dialog";
+    EXPECT_TRUE(Above(options.handle, forecast.handle));
+    EXPECT_TRUE(Above(calculator.handle, frame.handle));
+    EXPECT_TRUE(Above(forecast.handle, frame.handle));
+    EXPECT_EQ(GetWindow(options.handle, GW_OWNER), forecast.handle);
+    EXPECT_EQ(GetWindow(calculator.handle, GW_OWNER), frame.handle);
+    EXPECT_EQ(GetWindow(forecast.handle, GW_OWNER), frame.handle);
+}
+
+// A hidden window owns nothing that is raised, and a frame with no shown
+// tool has nothing to raise.
+TEST(RaiseOwnedWindowsTest, OnlyShownWindowsCount) {
+    TopWindow frame;
+    TopWindow hidden(frame.handle, false);
+    EXPECT_TRUE(OwnedWindowsFromTheTop(frame.handle).empty());
+    TopWindow tool(frame.handle);
+    EXPECT_EQ(OwnedWindowsFromTheTop(frame.handle), std::vector<HWND>{tool.handle});
+}
+
+// The user's Wine settings of the default desktop: the value is put back
+// as it was.
+class ExplorerSetting {
+public:
+    ExplorerSetting(const wchar_t* key, const wchar_t* name, const wchar_t* value) : key_(key), name_(name) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle_, nullptr);
+        wchar_t old[260] = {};
+        DWORD size = sizeof old - sizeof old[0];
+        hadValue_ = RegQueryValueExW(handle_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size) ==
+                    ERROR_SUCCESS;
+        old_ = old;
+        if (value) {
+            RegSetValueExW(handle_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>((lstrlenW(value) + 1) * sizeof(wchar_t)));
+        } else {
+            RegDeleteValueW(handle_, name);
+        }
+    }
+    ~ExplorerSetting() {
+        if (hadValue_) {
+            RegSetValueExW(handle_, name_.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(old_.c_str()),
+                           static_cast<DWORD>((old_.size() + 1) * sizeof(wchar_t)));
+        } else {
+            RegDeleteValueW(handle_, name_.c_str());
+        }
+        RegCloseKey(handle_);
+    }
+    ExplorerSetting(const ExplorerSetting&) = delete;
+    ExplorerSetting& operator=(const ExplorerSetting&) = delete;
+
+private:
+    std::wstring key_;
+    std::wstring name_;
+    HKEY handle_ = nullptr;
+    bool hadValue_ = false;
+    std::wstring old_;
+};
+
+// The tests run on the default desktop of an X screen; Wine draws that
+// desktop on a window of its own when the user's settings give it a size.
+TEST(DetectFrameDisplayTest, TheDefaultDesktopIsWinesOwnWhenTheSettingsGiveItASize) {
+    if (!RunsUnderWine()) {
+        EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::Windows);
+        return;
+    }
+    const struct {
+        const wchar_t* desktop;
+        const wchar_t* size;
+        FrameDisplay display;
+    } cases[] = {
+        {nullptr, nullptr, FrameDisplay::WineScreen},
+        {L"Default", nullptr, FrameDisplay::WineScreen},
+        {L"Default", L"1280x1024", FrameDisplay::WineDesktop},
+        {L"Other", L"1280x1024", FrameDisplay::WineScreen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.desktop ? c.desktop : L"no desktop named");
+        ExplorerSetting desktop(L"Software\\Wine\\Explorer", L"Desktop", c.desktop);
+        ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"Default", c.size);
+        EXPECT_EQ(DetectFrameDisplay(), c.display);
+    }
+}
+
+}  // namespace
+}  // namespace corvinata
