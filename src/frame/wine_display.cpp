@@ -34,6 +34,17 @@ bool IsOwnedBy(HWND window, HWND owner) {
     return false;
 }
 
+struct OwnedWalk {
+    HWND owner;
+    std::vector<HWND> owned;
+    static BOOL CALLBACK Visit(HWND window, LPARAM data) {
+        auto* walk = reinterpret_cast<OwnedWalk*>(data);
+        if (window != walk->owner && IsWindowVisible(window) && IsOwnedBy(window, walk->owner))
+            walk->owned.push_back(window);
+        return TRUE;
+    }
+};
+
 // The rectangle Windows gives the frame maximized: the work area of its
 // monitor with the frame's borders (all but the caption) outside it.
 RECT MaximizedRect(HWND frame) {
@@ -80,15 +91,18 @@ FrameDisplay DetectFrameDisplay() {
     return sized ? FrameDisplay::WineDesktop : FrameDisplay::WineScreen;
 }
 
+// The windows a frame owns are made by its thread: the thread's own windows,
+// listed in one go, are all that is looked at.
 std::vector<HWND> OwnedWindowsFromTheTop(HWND owner) {
-    std::vector<HWND> owned;
-    for (HWND window = GetWindow(owner, GW_HWNDFIRST); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        if (window != owner && IsWindowVisible(window) && IsOwnedBy(window, owner)) owned.push_back(window);
-    }
-    return owned;
+    OwnedWalk walk{owner, {}};
+    EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), &OwnedWalk::Visit, reinterpret_cast<LPARAM>(&walk));
+    return walk.owned;
 }
 
 void RaiseOwnedWindows(HWND owner, HWND spacer) {
+    // Nothing of a raised window needs drawing again: the display shows it
+    // from what it drew before.
+    constexpr UINT kRaise = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW;
     const std::vector<HWND> owned = OwnedWindowsFromTheTop(owner);
     for (auto window = owned.rbegin(); window != owned.rend(); ++window) {
         // Windows keeps the windows this one owns above it: they are let go
@@ -98,8 +112,8 @@ void RaiseOwnedWindows(HWND owner, HWND spacer) {
                      [&](HWND other) { return GetWindow(other, GW_OWNER) == *window; });
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, 0);
         if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
-            SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, kRaise);
+        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kRaise);
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(*window));
     }
 }
@@ -123,16 +137,16 @@ void WineDisplay::Attach(HWND frame) {
     // raises the frame's window on Wine's desktop above everything there:
     // its tools go behind it.
     watching = this;
-    focusHook_ = SetWindowsHookExW(WH_CALLWNDPROC, WatchFocus, nullptr, GetCurrentThreadId());
+    focusHook_ = SetWindowsHookExW(WH_CBT, WatchFocus, nullptr, GetCurrentThreadId());
     spacer_ = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
 }
 
 LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && watching) {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (sent->message == WM_SETFOCUS && watching->frame_ && GetAncestor(sent->hwnd, GA_ROOT) == watching->frame_)
-            watching->OnFocusInsideFrame();
+    const auto gaining = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_SETFOCUS && watching && watching->frame_ && gaining &&
+        GetAncestor(gaining, GA_ROOT) == watching->frame_) {
+        watching->OnFocusInsideFrame();
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -140,8 +154,7 @@ LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam)
 // Posted: the tools go back above the frame once what moved the focus (a
 // click, a dialog's end) is through, whatever else it moves.
 void WineDisplay::OnFocusInsideFrame() {
-    if (raisePending_ || OwnedWindowsFromTheTop(frame_).empty()) return;
-    raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
+    if (!raisePending_) raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
 }
 
 void WineDisplay::RaiseTools() {
