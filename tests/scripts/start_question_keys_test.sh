@@ -17,22 +17,8 @@ build=$(dirname "$program")
 cn_install_packages
 
 prefix="$build/wine/start_question_keys"
-manager=
-finish() {
-    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-    WINEPREFIX=$prefix wineserver -w 2>/dev/null || true
-    [ -z "$manager" ] || kill "$manager" 2>/dev/null || true
-    manager=
-    cn_stop_xvfb
-}
-trap finish EXIT
+trap 'end_screen "$prefix"' EXIT
 
-# Openbox's own window, which it names on the root once it manages the screen.
-manager_runs() {
-    local id
-    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
-    [ -n "$id" ] && xwininfo -id "$id" >/dev/null 2>&1
-}
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 # A click on the question's text until it has the keyboard (the manager
 # focuses no window of a program started while another has it, and may
@@ -54,20 +40,13 @@ cases=0
 run_case() {
     local display=$1 other=$2 question=$3 answer=$4 name="$1, $2, $3 answered by $4" title="Corvinata Information"
     cases=$((cases + 1))
-    cn_wine_prefix "$build/wine/template"
-    cn_wine_copy_prefix "$build/wine/template" "$prefix"
-    cn_wine_environment "$prefix"
-    cn_start_xvfb
+    fresh_screen "$build" "$prefix"
     local verdict=passed frame pid
     if [ "$display" = openbox ]; then
-        setsid openbox >/dev/null 2>&1 &
-        manager=$!
-        until_true 30 manager_runs || verdict="failed: the window manager did not start"
+        start_manager || verdict="failed: the window manager did not start"
     fi
-    local key='HKCU\Software\Corvinata Software\Corvinata\1.70'
     if [ "$question" = night ]; then
-        wine reg add "$key\\Application frame window" /v ShowHelpHint /t REG_DWORD /d 0 /f >/dev/null 2>&1
-        wine reg add "$key\\Night vision" /v Active /t REG_DWORD /d 1 /f >/dev/null 2>&1
+        settings_import 'Application frame window:ShowHelpHint=0' 'Night vision:Active=1'
     else
         title="Welcome to Corvinata"
     fi
@@ -117,7 +96,7 @@ run_case() {
         failures=$((failures + 1))
         echo "  windows shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')"
     fi
-    finish
+    end_screen "$prefix"
 }
 
 run_case openbox none night y

@@ -1,0 +1,381 @@
+#!/usr/bin/env bash
+# The windows' place, order and keys as a user meets them on the three
+# displays the program runs on: Wine's own desktop (as scripts/run starts
+# it), a desktop with a window manager (Openbox) and a bare X screen. Each
+# run starts the real program in a fresh prefix on a display of its own.
+#  - Stored maximized over the normal rectangle 100,100-700,500, the frame
+#    covers the screen at the start (on Wine's desktop with its borders
+#    outside it); a restore by the system menu, or under the manager by the
+#    title bar and the manager's menu, gives that rectangle back and keeps
+#    it, a maximize fills the screen again, and File > Exit stores the
+#    normal rectangle and no maximized state.
+#  - The keys left on a control panel's button act on it again after a
+#    click on the Related Tasks pane and a dialog; the Event Forecast's
+#    Options dialog stays above every tool through clicks on the frame; the
+#    Calculator stays above the frame after a click into each kind of
+#    window, each pane, the toolbar and the status line, and after a
+#    dialog's end, so that one Ctrl+4 hides it.
+# A check that something did not happen first sees the program handle the
+# action: the frame's Window menu, opened by its key, comes only after it.
+#   window_order_test.sh PROGRAM [DISPLAY...]   PROGRAM the build's
+#   Corvinata.exe; the displays "desktop", "openbox", "bare" (all three
+#   unless named)
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/common.sh"
+source "$(dirname "$0")/x_screen.sh"
+program=$(realpath "$1")
+build=$(dirname "$program")
+shift
+[ $# -gt 0 ] || set -- desktop openbox bare
+cn_install_packages
+
+prefix="$build/wine/window_order"
+trap 'end_screen "$prefix"' EXIT
+
+frame_key='Application frame window'
+calculator="Astronomical Calculator"
+options="Event Forecast Options"
+
+failures=0
+cases=0
+report() {
+    cases=$((cases + 1))
+    echo "$display: $1: $2"
+    [ "$2" = passed ] && return
+    failures=$((failures + 1))
+    echo "  shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')"
+}
+
+# begin SETTING...: the program started on a fresh display of the kind
+# `display` names, with the settings given (as settings_import takes them)
+# and its frame maximized. `frame` becomes the frame's window; ox and oy
+# the screen's place of its client area's top left corner (the menu bar's),
+# right and bottom of its lower right corner. False when the start did not
+# finish.
+begin() {
+    fresh_screen "$build" "$prefix"
+    if [ "$display" = openbox ]; then start_manager || return 1; fi
+    settings_import "$frame_key:ShowHelpHint=0" "$frame_key:Maximized=1" "$@"
+    start_program "$display" "$program" || return 1
+    # The tools are made, hidden, at the end of the start.
+    until_true 120 xdotool search --name "^Event Finder\$" || return 1
+    until_true 30 shown Corvinata || return 1
+    frame=$(shown Corvinata | head -1)
+    until_true 5 is_maximized || true
+    local X Y WIDTH HEIGHT
+    geometry "$frame"
+    if [ "$display" = desktop ]; then
+        # Wine's desktop draws the frame's borders and caption in its window.
+        ox=$((X + 4)) oy=$((Y + 23)) right=$((X + WIDTH - 4)) bottom=$((Y + HEIGHT - 4))
+    else
+        ox=$X oy=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
+    fi
+    keys_to_frame
+    # A manager offers the new window the keyboard once it has placed it.
+    if [ "$display" = openbox ]; then until_true 10 frame_has_keys || true; fi
+}
+frame_has_keys() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$frame" ]; }
+# A bare display gives the keyboard to no window by itself.
+keys_to_frame() {
+    if [ "$display" = bare ]; then xdotool windowfocus --sync "$frame" 2>/dev/null || true; fi
+}
+# answers [CHECK...]: the frame's Window menu came after all that was typed
+# and clicked before, and CHECK held then (frame_answers).
+answers() { frame_answers $((oy + 19)) "$@"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+
+# --- The frame's own rectangle ---------------------------------------------
+
+# Maximized: on Wine's desktop the frame's window (borders and caption
+# drawn by the desktop) lies 4 pixels outside the screen on each side;
+# elsewhere the window below the caption a manager draws covers the screen.
+is_maximized() {
+    local X Y WIDTH HEIGHT
+    geometry "$frame"
+    if [ "$display" = desktop ]; then
+        [ "$X,$Y,$WIDTH,$HEIGHT" = "-4,-4,1288,1032" ]
+    else
+        [ "$X" -le 4 ] && [ "$Y" -le 24 ] && [ "$WIDTH" -ge 1270 ] &&
+            [ $((X + WIDTH)) -ge 1276 ] && [ $((Y + HEIGHT)) -ge 1020 ]
+    fi
+}
+# About the 600 × 400 of the stored rectangle (less the caption a manager
+# draws), not the screen's size.
+is_normal() {
+    local X Y WIDTH HEIGHT
+    geometry "$frame"
+    [ "$WIDTH" -ge 560 ] && [ "$WIDTH" -le 640 ] && [ "$HEIGHT" -ge 340 ] && [ "$HEIGHT" -le 420 ]
+}
+frame_place() {
+    local X Y WIDTH HEIGHT
+    geometry "$frame"
+    echo "${WIDTH}x$HEIGHT at $X,$Y"
+}
+check_maximized() {
+    if until_true 5 is_maximized; then
+        report "$1" passed
+    else
+        report "$1" "failed: the frame's window is $(frame_place)"
+    fi
+}
+# The restored size comes and stays (a bare display used to zoom it back).
+check_normal() {
+    if ! until_true 10 is_normal; then
+        report "$1" "failed: the frame's window is $(frame_place)"
+    elif sleep 1 && ! is_normal; then
+        report "$1" "failed: the frame's window went back to $(frame_place)"
+    else
+        report "$1" passed
+    fi
+}
+# Under the manager a double-click on the title bar, which it draws above
+# the frame's window, restores and maximizes.
+title_bar_double_click() {
+    local X Y WIDTH HEIGHT
+    geometry "$frame"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y - 10)) click --repeat 2 --delay 80 1
+}
+check_stored_rectangle() {
+    local verdict=passed stored
+    keys_to_frame
+    menu alt+f e || true
+    if ! until_true 60 program_ended; then
+        verdict="failed: File > Exit did not end the program"
+    else
+        stored=$(settings_of "$frame_key" | grep -E '^(Maximized|Left|Top|Right|Bottom)=' | sort | paste -sd ' ')
+        [ "$stored" = "Bottom=500 Left=100 Maximized=0 Right=700 Top=100" ] || verdict="failed: stored $stored"
+    fi
+    report "File > Exit stores the normal rectangle, not maximized" "$verdict"
+}
+
+run_restore() {
+    begin "$frame_key:Left=100" "$frame_key:Top=100" "$frame_key:Right=700" "$frame_key:Bottom=500" ||
+        { report "the start" "failed: the program did not start"; return; }
+    check_maximized "the maximized frame at the start"
+    if [ "$display" = openbox ]; then
+        title_bar_double_click
+        check_normal "a double-click on the title bar restores the stored rectangle"
+        title_bar_double_click
+        check_maximized "a second double-click maximizes again"
+        # Openbox keeps Alt+Space for its own menu of the window.
+        menu alt+space "Down Down Down Return" || true
+        check_normal "the manager's Restore (Alt+Space) restores the stored rectangle"
+    else
+        menu alt+space r || true
+        check_normal "the system menu's Restore restores the stored rectangle"
+        keys_to_frame
+        menu alt+space x || true
+        check_maximized "the system menu's Maximize fills the screen again"
+        keys_to_frame
+        menu alt+space r || true
+        check_normal "a second Restore restores the stored rectangle again"
+    fi
+    check_stored_rectangle
+}
+
+# --- The keys after a Related Tasks click ----------------------------------
+
+frame_title() { xdotool getwindowname "$frame"; }
+title_changed_from() { [ "$(frame_title)" != "$1" ]; }
+# title_like PATTERN: the frame's caption matches the pattern.
+title_like() { [[ "$(frame_title)" == $1 ]]; }
+# Options > Appearance, ended by Escape.
+appearance_escape() {
+    menu alt+o a || return 1
+    until_true 30 shown Appearance || return 1
+    xdotool key Escape
+    until_true 10 gone Appearance
+}
+# With a Sky window (the first, at its place) maximized by a double-click
+# on its caption, the frame's caption shows the view's direction, which
+# each press of the Sky panel's upward button turns. The button clicked,
+# then the Related Tasks caption, then a dialog: Space presses the button.
+# The window is closed after.
+keys_steps() {
+    new_window s || { verdict="failed: Window > New > Sky did not answer"; return; }
+    xdotool mousemove $((ox + 480)) $((oy + 110)) click --repeat 2 --delay 80 1
+    until_true 10 title_like '*\[Sky*' ||
+        { verdict="failed: the Sky window was not maximized (\"$(frame_title)\")"; return; }
+    local title
+    title=$(frame_title)
+    click $((ox + 212)) $((oy + 82))
+    until_true 10 title_changed_from "$title" ||
+        { verdict="failed: a click on the panel's button did not turn the view"; return; }
+    title=$(frame_title)
+    click $((right - 150)) $((oy + 58))
+    keys_to_frame
+    appearance_escape || { verdict="failed: Options > Appearance did not come and go"; return; }
+    xdotool key space
+    until_true 10 title_changed_from "$title" ||
+        verdict="failed: Space after the dialog did not press the panel's button"
+}
+keys_check() {
+    local verdict=passed
+    keys_steps
+    report "the keys on the panel's button after a Related Tasks click and a dialog" "$verdict"
+    keys_to_frame
+    menu alt+w o || true
+    until_true 10 title_like Corvinata || true
+}
+
+# --- The tools above the frame ---------------------------------------------
+
+calculator_on_top() {
+    local tool
+    tool=$(shown "$calculator" | head -1) && above "$display" "$tool" "$frame"
+}
+# The Calculator shown above the frame, by the tool's own command.
+show_calculator() {
+    keys_to_frame
+    if shown "$calculator" >/dev/null; then
+        calculator_on_top && return 0
+        xdotool key ctrl+4
+        until_true 10 gone "$calculator" || return 1
+    fi
+    xdotool key ctrl+4
+    until_true 10 calculator_on_top
+}
+# The names of the shown windows above WINDOW on the display.
+windows_above() {
+    top_down "$display" | while read -r id; do
+        [ "$((id))" = "$1" ] && break
+        xwininfo -id "$id" | grep -q IsViewable && xdotool getwindowname "$id" 2>/dev/null
+    done | grep . | paste -sd '|'
+}
+
+# The Event Forecast's Options dialog, modal to the Forecast (the frame
+# stays enabled) and placed over the Calculator, stays above every tool and
+# the frame through clicks on the frame's empty middle away from them.
+modal_dialog_steps() {
+    new_window s || { verdict="failed: Window > New > Sky did not answer"; return; }
+    show_calculator || { verdict="failed: Ctrl+4 did not show the Calculator"; return; }
+    local tool forecast dialog round
+    tool=$(shown "$calculator" | head -1)
+    xdotool key ctrl+2
+    until_true 30 shown "Event Forecast" || { verdict="failed: Ctrl+2 did not show the Event Forecast"; return; }
+    forecast=$(shown "Event Forecast" | head -1)
+    # The Forecast has the keys once shown: its Options button's.
+    xdotool key alt+o
+    until_true 30 shown "$options" || { verdict="failed: the Forecast's Options dialog did not come"; return; }
+    dialog=$(shown "$options" | head -1)
+    dialog_on_top() {
+        above "$display" "$dialog" "$tool" && above "$display" "$dialog" "$forecast" &&
+            above "$display" "$dialog" "$frame"
+    }
+    # The tools' order changes from one click to the next.
+    for round in first second third; do
+        click $((ox + 950)) $((oy + 850))
+        answers dialog_on_top && continue
+        case $? in
+        1) verdict="failed: the program took no keys after the $round click" ;;
+        *) verdict="failed: after the $round click the dialog was below $(windows_above "$dialog")" ;;
+        esac
+        return
+    done
+}
+modal_dialog_check() {
+    local verdict=passed X Y WIDTH HEIGHT dialog
+    modal_dialog_steps
+    report "a tool's modal dialog above every tool through clicks on the frame" "$verdict"
+    # The dialog ended by Escape once a click on its left margin, above the
+    # Calculator, gave it the keys; then the Forecast, which has them next,
+    # and the Calculator hidden.
+    if dialog=$(shown "$options" | head -1); then
+        geometry "$dialog"
+        click $((X + 3)) $((Y + 60))
+        xdotool key Escape
+        until_true 10 gone "$options" || true
+    fi
+    if shown "Event Forecast" >/dev/null; then
+        xdotool key ctrl+2
+        until_true 10 gone "Event Forecast" || true
+    fi
+    if shown "$calculator" >/dev/null; then
+        keys_to_frame
+        xdotool key ctrl+4
+        until_true 10 gone "$calculator" || true
+    fi
+}
+
+# tool_check WHAT ACTION...: with the Calculator shown, the action (a
+# click, a dialog, a new window) leaves it above the frame, and one Ctrl+4
+# hides it.
+tool_check() {
+    local what=$1 verdict=passed tool
+    shift
+    if ! show_calculator; then
+        verdict="failed: Ctrl+4 did not show the Calculator above the frame"
+    else
+        tool=$(shown "$calculator" | head -1)
+        if ! "$@"; then
+            verdict="failed: the action did not come about"
+        else
+            # The pointer leaves the spot, where a tooltip could come.
+            xdotool mousemove $((ox + 700)) $((oy + 9))
+            answers above "$display" "$tool" "$frame" || case $? in
+                1) verdict="failed: the program took no keys after it" ;;
+                *) verdict="failed: the frame came above the Calculator" ;;
+            esac
+        fi
+        xdotool key ctrl+4
+        if ! until_true 10 gone "$calculator" && [ "$verdict" = passed ]; then
+            verdict="failed: Ctrl+4 did not hide the Calculator"
+        fi
+    fi
+    report "the Calculator above the frame after $what" "$verdict"
+}
+# new_window KEY: Window > New > the kind of that mnemonic, open once the
+# program answers again.
+new_window() {
+    keys_to_frame
+    menu alt+w n "$1" && answers
+}
+# A click on the status line gives the frame the keys for its menus.
+status_line_click() {
+    click $((ox + 100)) $((bottom - 8))
+    keys_to_frame
+}
+appearance_dialog() { status_line_click && appearance_escape; }
+menu_new_window() { status_line_click && new_window "$1"; }
+# kind_checks KEY KIND: a new window of the kind by the menu, and a click
+# into it (new windows open around the middle of the frame's client area).
+kind_checks() {
+    tool_check "Window > New > $2" menu_new_window "$1"
+    tool_check "a click in a $2 window" click $((ox + 691)) $((oy + 514))
+}
+
+run_tools() {
+    begin "Calculator:Visible=0" "Calculator:Left=400" "Calculator:Top=560" \
+        "Event Forecast:Visible=0" "Event Forecast:Left=20" "Event Forecast:Top=640" \
+        'Dialogs\Event Forecast\Options\Geometry:Left=430' \
+        'Dialogs\Event Forecast\Options\Geometry:Top=420' ||
+        { report "the start" "failed: the program did not start"; return; }
+    keys_check
+    modal_dialog_check
+    kind_checks s Sky
+    # The panes beside the Sky window.
+    tool_check "a click in the control panel" click $((ox + 205)) $((oy + 544))
+    tool_check "a click on the Related Tasks caption" click $((right - 150)) $((oy + 58))
+    tool_check "a click on a Related Tasks row" click $((right - 170)) $((oy + 93))
+    tool_check "a click in the Window Manager pane" click $((right - 100)) $((oy + 604))
+    tool_check "a click on the toolbar's empty part" click $((ox + 900)) $((oy + 33))
+    tool_check "a click on the status line" status_line_click
+    tool_check "Options > Appearance ended by Escape" appearance_dialog
+    kind_checks y "Solar System"
+    kind_checks g Graph
+    kind_checks p Picture
+    kind_checks r Report
+    kind_checks j "Jupiter Explorer"
+    kind_checks a "Saturn Explorer"
+    kind_checks o "Solar Eclipse"
+}
+
+for display in "$@"; do
+    run_restore
+    end_screen "$prefix"
+    run_tools
+    end_screen "$prefix"
+done
+rm -rf "$prefix"
+echo "$((cases - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
