@@ -19,22 +19,6 @@ bool IsXmlExportPath(const Char* path) noexcept {
     return n >= 4 && TextEqualsNoCase(path + n - 4, TXT(".xml"));
 }
 
-String GraphPathForSaveType(const Char* chosen, int type) {
-    String path(chosen ? chosen : TXT(""));
-    if (type != kGraphXmlExportType || IsXmlExportPath(path.Text())) return path;
-    const int n = TextLength(path.Text());
-    if (n >= 4 && TextEqualsNoCase(path.Text() + n - 4, TXT(".gph"))) {
-        String stem;
-        for (int i = 0; i < n - 4; ++i) {
-            const Char one[2] = {path.Text()[i], 0};
-            StringAppend(stem, one);
-        }
-        path = stem;
-    }
-    StringAppend(path, TXT(".xml"));
-    return path;
-}
-
 bool SameFilePath(const Char* a, const Char* b) noexcept {
     if (!a || !b) return false;
     for (; *a && *b; ++a, ++b) {

@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::size_t kFlushSize = 65536;
 constexpr const char* kLineEnd = "\r\n";
+constexpr std::uint32_t kReplacementCharacter = 0xFFFD;
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
@@ -40,17 +41,28 @@ void AppendNumber(std::string& out, int value, int width) {
 
 }  // namespace
 
+bool IsXmlCharacter(std::uint32_t code) noexcept {
+    if (code < 0x20) return code == 0x09 || code == 0x0A || code == 0x0D;
+    if (code >= 0xD800 && code <= 0xDFFF) return false;
+    if (code == 0xFFFE || code == 0xFFFF) return false;
+    return code <= 0x10FFFF;
+}
+
 std::string XmlEscapedUtf8(const String& text) {
     std::string out;
     const Char* c = text.Text();
     for (int i = 0; c[i]; ++i) {
         std::uint32_t code = static_cast<std::uint16_t>(c[i]);
-        if (code >= 0xD800 && code <= 0xDBFF && c[i + 1] >= 0xDC00 && c[i + 1] <= 0xDFFF) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint16_t>(c[i + 1]) - 0xDC00);
+        const auto next = static_cast<std::uint16_t>(c[i + 1]);
+        if (code >= 0xD800 && code <= 0xDBFF && next >= 0xDC00 && next <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (next - 0xDC00);
             ++i;
-        } else if (code >= 0xD800 && code <= 0xDFFF) {
-            code = 0xFFFD;  // half a pair is no character
         }
+        // XML 1.0 holds these neither as they are nor as references (half
+        // a surrogate pair is no character at all): each becomes the
+        // replacement character, so that a reader still sees that a
+        // character stood there and the document stays readable.
+        if (!IsXmlCharacter(code)) code = kReplacementCharacter;
         switch (code) {
             case '&': out += "&amp;"; break;
             case '<': out += "&lt;"; break;

@@ -2,9 +2,11 @@
 // 366 instants at which the values were computed, then each line's name and
 // values. The document names the schema "Graph.xsd" and the stylesheet
 // "LoadInExcel.xsl", which the export does not write. It is UTF-8 with CR LF
-// line ends; "&", "<", ">" and the double quote are escaped in every text.
+// line ends; "&", "<", ">" and the double quote are escaped in every text,
+// and a character XML cannot hold is written as U+FFFD.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -49,7 +51,12 @@ private:
 std::string GraphXmlValueText(double value);
 // The text of a moment as XmlDateTimeElement writes it.
 std::string GraphXmlDateTimeText(const DateTime& moment);
-// The UTF-8 bytes of a text with "&", "<", ">" and '"' escaped.
+// Whether XML 1.0 can hold the character at all: tab, line feed, carriage
+// return and U+0020 and above, without the surrogates, U+FFFE and U+FFFF.
+bool IsXmlCharacter(std::uint32_t code) noexcept;
+// The UTF-8 bytes of a text with "&", "<", ">" and '"' escaped; a
+// character XML cannot hold (a control character, half a surrogate pair,
+// U+FFFE, U+FFFF) becomes U+FFFD, the replacement character.
 std::string XmlEscapedUtf8(const String& text);
 
 class GraphXmlWriter final : public GraphVisitor {

@@ -136,15 +136,6 @@ bool SystemDaylightSavingNow() {
     return GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT;
 }
 
-// The user's date, time, scale and daylight saving are edited only while
-// "User defined time" is chosen: with the system time they would be
-// typed for nothing.
-void EnableUserTimeFields(HWND dialog) {
-    const bool user = IsChecked(dialog, kIdUserTime);
-    for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
-        EnableWindow(GetDlgItem(dialog, id), user);
-}
-
 INT_PTR OnDateTimeInit(HWND dialog, DateTimeDialogParams& params) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&params));
     PlaceDialog(dialog, params.placement);
@@ -169,8 +160,9 @@ INT_PTR OnDateTimeInit(HWND dialog, DateTimeDialogParams& params) {
     Check(dialog, kIdDaylightSaving, options.userDaylightSaving);
     Check(dialog, kIdRealTimeClock, options.clockActive);
     SetTimer(dialog, kClockLabelTimer, 1000, nullptr);
-    EnableUserTimeFields(dialog);
-    SetFocus(GetDlgItem(dialog, options.userDefined ? kIdUserDate : kIdSystemTime));
+    // Every control stays enabled whichever time is chosen: the radio
+    // buttons only say which time OK applies, and the date comes first.
+    SetFocus(GetDlgItem(dialog, kIdUserDate));
     return FALSE;  // the focus is set
 }
 
@@ -297,9 +289,6 @@ INT_PTR CALLBACK DateTimeDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDOK: OnDateTimeOk(dialog, *params); return TRUE;
-                case kIdSystemTime: case kIdUserTime:
-                    EnableUserTimeFields(dialog);
-                    return TRUE;
                 case IDCANCEL: KillTimer(dialog, kClockLabelTimer); break;
                 default: break;
             }

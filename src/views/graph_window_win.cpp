@@ -323,14 +323,14 @@ struct GraphFileDialog {
 constexpr GraphFileDialog kOpenGraphDialog{L"Open Graph", L"Graph (*.gph)\0*.gph\0",
                                            OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                                            false};
-// The types in the order of GraphSaveType.
-constexpr GraphFileDialog kSaveGraphDialog{L"Save Graph As",
-                                           L"Corvinata Graph (*.gph)\0*.gph\0XML Export (*.xml)\0*.xml\0",
+// Graphs are saved as graphs; a name typed with ".xml" exports one, as the
+// writer follows the extension.
+constexpr GraphFileDialog kSaveGraphDialog{L"Save Graph As", L"Corvinata Graph (*.gph)\0*.gph\0",
                                            OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, true};
 
 // Runs the dialog with `answer` holding the proposed name; false when it
-// was cancelled. `type` receives the chosen type (1 for the first).
-bool RunGraphFileDialog(HWND owner, const GraphFileDialog& kind, std::vector<wchar_t>& answer, int& type) {
+// was cancelled. A name typed without an extension gets ".gph".
+bool RunGraphFileDialog(HWND owner, const GraphFileDialog& kind, std::vector<wchar_t>& answer) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -341,9 +341,7 @@ bool RunGraphFileDialog(HWND owner, const GraphFileDialog& kind, std::vector<wch
     dialog.lpstrTitle = kind.title;
     dialog.lpstrDefExt = L"gph";
     dialog.Flags = kind.flags;
-    const BOOL chosen = kind.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    type = static_cast<int>(dialog.nFilterIndex);
-    return chosen != FALSE;
+    return (kind.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) != FALSE;
 }
 
 }  // namespace
@@ -351,17 +349,15 @@ bool RunGraphFileDialog(HWND owner, const GraphFileDialog& kind, std::vector<wch
 bool WindowGraphSaveDialogs::ChooseSavePath(const String& proposed, String& chosen) {
     std::vector<wchar_t> answer(MAX_PATH, L'\0');
     lstrcpynW(answer.data(), proposed.Text(), MAX_PATH);
-    int type = kGraphFileType;
-    if (!RunGraphFileDialog(owner_, kSaveGraphDialog, answer, type)) return false;
-    chosen = GraphPathForSaveType(answer.data(), type);
+    if (!RunGraphFileDialog(owner_, kSaveGraphDialog, answer)) return false;
+    chosen = String(answer.data());
     return true;
 }
 
 bool WindowGraphSaveDialogs::ChooseOpenPaths(std::vector<String>& paths) {
     // Room for a folder and the many names of a multiple selection.
     std::vector<wchar_t> answer(32768, L'\0');
-    int type = 0;
-    if (!RunGraphFileDialog(owner_, kOpenGraphDialog, answer, type)) return false;
+    if (!RunGraphFileDialog(owner_, kOpenGraphDialog, answer)) return false;
     paths = SelectedFilePaths(answer.data());
     return !paths.empty();
 }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace corvinata {
 namespace {
 
@@ -34,29 +32,6 @@ TEST(GraphFileNamesTest, XmlExportIsChosenInAnyLetterCase) {
     EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\MARS.XML")));
     EXPECT_FALSE(IsXmlExportPath(TXT("C:\\out\\mars.gph")));
     EXPECT_FALSE(IsXmlExportPath(TXT("xml")));
-}
-
-// The XML export chosen in Save Graph As's types writes an export, whatever
-// extension the dialog added; the graph type leaves the name as typed.
-TEST(GraphFileNamesTest, TheXmlExportTypeMakesTheNameAnExport) {
-    const struct {
-        const Char* chosen;
-        int type;
-        const char* written;
-    } cases[] = {
-        {TXT("C:\\out\\mars.gph"), kGraphXmlExportType, "C:\\out\\mars.xml"},
-        {TXT("C:\\out\\mars"), kGraphXmlExportType, "C:\\out\\mars.xml"},
-        {TXT("C:\\out\\mars.XML"), kGraphXmlExportType, "C:\\out\\mars.XML"},
-        {TXT("C:\\out\\mars.gph.txt"), kGraphXmlExportType, "C:\\out\\mars.gph.txt.xml"},
-        {TXT("C:\\out\\mars.gph"), kGraphFileType, "C:\\out\\mars.gph"},
-        {TXT("C:\\out\\mars.xml"), kGraphFileType, "C:\\out\\mars.xml"},
-    };
-    for (const auto& c : cases) {
-        const String written = GraphPathForSaveType(c.chosen, c.type);
-        std::string narrow;
-        for (const Char* p = written.Text(); *p; ++p) narrow += static_cast<char>(*p);
-        EXPECT_EQ(narrow, c.written) << c.type;
-    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // menu's text, an unchanged value no step, an embedded server's last
 // release closing its windows without a question.
 #include <windows.h>
+#include <msxml.h>
 
 #include <gtest/gtest.h>
 
@@ -409,6 +410,82 @@ TEST_F(AutomationInProcess, AGraphFileOpensWithTheValuesItHolds) {
     SysFreeString(file);
     app->Release();
     DeleteFileW(path.c_str());
+}
+
+// Whether the system's XML reader loads the file, and the text of its
+// first line's name.
+bool SystemXmlReaderLoads(const std::wstring& path, std::wstring& name) {
+    IXMLDOMDocument* document = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                                reinterpret_cast<void**>(&document)))) {
+        return false;
+    }
+    document->put_async(VARIANT_FALSE);
+    VARIANT file;
+    VariantInit(&file);
+    V_VT(&file) = VT_BSTR;
+    V_BSTR(&file) = SysAllocString(path.c_str());
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    document->load(file, &loaded);
+    VariantClear(&file);
+    IXMLDOMNode* node = nullptr;
+    BSTR query = SysAllocString(L"/Graph/Line/Name");
+    if (loaded == VARIANT_TRUE && SUCCEEDED(document->selectSingleNode(query, &node)) && node) {
+        BSTR text = nullptr;
+        node->get_text(&text);
+        name = text ? text : L"";
+        SysFreeString(text);
+        node->Release();
+    }
+    SysFreeString(query);
+    document->Release();
+    return loaded == VARIANT_TRUE;
+}
+
+// A client's SaveToFile says "No error" for a file it wrote, and only then:
+// a line named with characters XML cannot hold exports a document the
+// system's XML reader reads, with U+FFFD where they stood; a path that is a
+// folder is written to by no one.
+TEST_F(AutomationInProcess, SaveToFileExportsAReadableDocumentAndSaysWhenItWroteNone) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    ICorvinataApp* app = NewApp();
+    ASSERT_NE(app, nullptr);
+    ICorvinataGraphWindow* graph = nullptr;
+    ASSERT_EQ(app->OpenGraphWindow(&graph), S_OK);
+    ICorvinataGraphLine* line = nullptr;
+    ASSERT_EQ(graph->AppendNewLine(&line), S_OK);
+    BSTR name = SysAllocString(L"Moon\x07\x0B\x0C\xFFFE\xFFFF\xD800rise");
+    EXPECT_EQ(line->put_Name(name), S_OK);
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring exported = std::wstring(folder) + L"client export.xml";
+    const std::wstring notAFile = std::wstring(folder) + L"client folder.xml";
+    DeleteFileW(exported.c_str());
+    CreateDirectoryW(notAFile.c_str(), nullptr);
+    const struct {
+        const std::wstring& path;
+        std::wstring error;
+    } rows[] = {{exported, L"No error"}, {notAFile, L"An error occurred writing " + notAFile}};
+    for (const auto& row : rows) {
+        BSTR path = SysAllocString(row.path.c_str());
+        VARIANT error;
+        VariantInit(&error);
+        EXPECT_EQ(graph->SaveToFile(path, &error), S_OK);
+        EXPECT_EQ(V_VT(&error), VT_BSTR);
+        EXPECT_EQ(test::Utf8(V_VT(&error) == VT_BSTR ? V_BSTR(&error) : L""), test::Utf8(row.error.c_str()));
+        VariantClear(&error);
+        SysFreeString(path);
+    }
+    std::wstring read;
+    EXPECT_TRUE(SystemXmlReaderLoads(exported, read));
+    EXPECT_EQ(test::Utf8(read.c_str()), test::Utf8(L"Moon\xFFFD\xFFFD\xFFFD\xFFFD\xFFFD\xFFFDrise"));
+    DeleteFileW(exported.c_str());
+    RemoveDirectoryW(notAFile.c_str());
+    SysFreeString(name);
+    line->Release();
+    graph->Release();
+    app->Release();
+    CoUninitialize();
 }
 
 TEST_F(AutomationInProcess, ABeginTimeNamingAnotherSystemIsRefused) {

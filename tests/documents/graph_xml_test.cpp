@@ -2,45 +2,18 @@
 // to, and a document that parses.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "documents/graph_test_support.h"
 #include "documents/report_page.h"
 #include "documents/graph_xml.h"
+#include "support/well_formed_xml.h"
 
 namespace corvinata {
 namespace {
-
-// Well-formed: tags nest and close, every "&" starts a known entity, no
-// bracket stands in text. Answers the number of elements.
-int XmlElements(const std::string& xml) {
-    std::vector<std::string> open;
-    int elements = 0;
-    for (std::size_t i = 0; i < xml.size(); ++i) {
-        if (xml[i] == '&') {
-            const std::size_t end = xml.find(';', i);
-            const std::string entity = xml.substr(i, end == std::string::npos ? 1 : end - i + 1);
-            if (entity != "&amp;" && entity != "&lt;" && entity != "&gt;" && entity != "&quot;") return -1;
-        } else if (xml[i] == '>') {
-            return -1;
-        } else if (xml[i] == '<') {
-            const std::size_t close = xml.find('>', i);
-            if (close == std::string::npos) return -1;
-            const std::string tag = xml.substr(i + 1, close - i - 1);
-            i = close;
-            if (tag[0] == '?' || tag.rfind("!--", 0) == 0) continue;
-            if (tag[0] != '/') {
-                open.push_back(tag.substr(0, tag.find(' ')));
-                ++elements;
-            } else if (open.empty() || open.back() != tag.substr(1)) {
-                return -1;
-            } else {
-                open.pop_back();
-            }
-        }
-    }
-    return open.empty() ? elements : -1;
-}
 
 TEST(GraphXmlTextTest, NumbersMomentsAndEscapes) {
     const std::pair<double, const char*> numbers[] = {
@@ -68,7 +41,7 @@ class GraphXmlTest : public test::GraphTest {};
 
 TEST_F(GraphXmlTest, EmptyGraphAndLinesWithEscapedNames) {
     const std::string empty = Written(*NewDocument(), "empty.XML");  // any letter case
-    EXPECT_EQ(XmlElements(empty), 1 + 1 + 366);
+    EXPECT_EQ(test::WellFormedXmlElements(empty), 1 + 1 + 366);
     EXPECT_EQ(empty.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
                           "<!-- Created by Corvinata 1.70 (https://corvinata.org)-->\r\n"
                           "<?xml-stylesheet type=\"text/xsl\" href=\"LoadInExcel.xsl\"?>\r\n"
@@ -83,12 +56,55 @@ TEST_F(GraphXmlTest, EmptyGraphAndLinesWithEscapedNames) {
     auto document = TwoLineDocument();
     document->GetGraphLine(0)->name = String(TXT("Moon <&> altitude"));
     const std::string xml = Written(*document, "two.xml");
-    EXPECT_EQ(XmlElements(xml), 1 + 1 + 366 + 2 * (1 + 1 + 366));
+    EXPECT_EQ(test::WellFormedXmlElements(xml), 1 + 1 + 366 + 2 * (1 + 1 + 366));
     EXPECT_NE(xml.find("   <Line>\r\n      <Name>Moon &lt;&amp;&gt; altitude</Name>\r\n"
                        "      <Value>-45</Value>\r\n      <Value>-44.75</Value>\r\n"),
               std::string::npos);
     EXPECT_NE(xml.find("<Name>Phase \xC3\xA9t\xC3\xA9</Name>"), std::string::npos);
     EXPECT_NE(xml.find("<Value>-1</Value>"), std::string::npos);  // a none value is a number
+}
+
+// A line named with a character XML cannot hold, even as a reference,
+// exports a document that parses: the character is written as U+FFFD. The
+// characters XML holds are written as they are.
+TEST_F(GraphXmlTest, ANameWithACharacterXmlCannotHoldExportsAWellFormedDocument) {
+    const std::string replaced = "Moon\xEF\xBF\xBDrise";
+    struct Row {
+        std::vector<Char> inside;
+        std::string written;
+    };
+    std::vector<Row> rows;
+    for (Char c = 0x01; c < 0x20; ++c) {
+        if (c != 0x09 && c != 0x0A && c != 0x0D) rows.push_back({{c}, replaced});
+    }
+    const Row more[] = {
+        {{0xD800}, replaced},                                      // half a pair, then a letter
+        {{0xDFFF}, replaced},                                      // a low half alone
+        {{0xD800, 0xD800, 0xDC00}, "Moon\xEF\xBF\xBD\xF0\x90\x80\x80rise"},  // half, then a whole pair
+        {{0xFFFE}, replaced},
+        {{0xFFFF}, replaced},
+        {{0x09}, "Moon\trise"},
+        {{0x0A}, "Moon\nrise"},
+        {{0x0D}, "Moon\rrise"},
+        {{0xFFFD}, replaced},
+        {{0xE000}, "Moon\xEE\x80\x80rise"},
+        {{0xD83D, 0xDE80}, "Moon\xF0\x9F\x9A\x80rise"},
+    };
+    rows.insert(rows.end(), std::begin(more), std::end(more));
+    for (const Row& row : rows) {
+        std::vector<Char> name = {'M', 'o', 'o', 'n'};
+        name.insert(name.end(), row.inside.begin(), row.inside.end());
+        for (const char c : std::string("rise")) name.push_back(static_cast<Char>(c));
+        name.push_back(0);
+        auto document = NewDocument();
+        GraphLine line = test::NamedLine("");
+        line.name = String(name.data());
+        document->InsertLine(0, line);
+        const std::string xml = Written(*document, "named.xml");
+        const std::string shown = std::to_string(static_cast<unsigned>(row.inside[0]));
+        EXPECT_EQ(test::WellFormedXmlElements(xml), 1 + 1 + 366 + (1 + 1 + 366)) << shown;
+        EXPECT_NE(xml.find("<Name>" + row.written + "</Name>"), std::string::npos) << shown;
+    }
 }
 
 // The exported moments are those the values were computed at.

@@ -271,6 +271,22 @@ TEST_P(ActivationOfKindTest, AfterADialogTheKeysComeBackToTheControlThatHadThem)
     }
 }
 
+
+// Every kind's panel is a page of the pane: no caption bar with a close box
+// that would hide the whole pane, and Tab goes through its controls.
+TEST_P(ActivationOfKindTest, ThePanelHasNoCaptionBarOrCloseBox) {
+    const KindCase& c = GetParam();
+    ASSERT_NE(Open(c), nullptr);
+    const HWND panel = PanelDialog(c.kind);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(GetWindowLongPtrW(panel, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU), 0);
+    EXPECT_NE(GetWindowLongPtrW(panel, GWL_EXSTYLE) & WS_EX_CONTROLPARENT, 0);
+    RECT outer{}, client{};
+    GetWindowRect(panel, &outer);
+    GetClientRect(panel, &client);
+    EXPECT_EQ(outer.bottom - outer.top, client.bottom);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, ActivationOfKindTest, ::testing::ValuesIn(kKinds),
                          [](const ::testing::TestParamInfo<KindCase>& info) { return info.param.name; });
 

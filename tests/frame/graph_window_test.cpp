@@ -288,47 +288,76 @@ TEST_F(GraphWindowTest, TheFileMenuListsAGraphAfterSaveAsAndWhenItsWindowClosesN
     DeleteFileW(venus.c_str());
 }
 
+std::string FileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The texts of a dialog's combo box, in its order.
+std::vector<std::wstring> ComboTexts(HWND combo) {
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
+        wchar_t text[100] = {};
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 // The graph file dialogs as the user meets them: Open Graph offers graphs;
-// Save Graph As offers graphs and the XML export, and choosing the export
-// writes one whatever extension the name had.
-TEST_F(GraphWindowTest, TheFileDialogsOfferTheirTypesAndSaveAsReachesTheXmlExport) {
+// Save Graph As offers the graph type alone, saves a name typed without an
+// extension as a graph, and exports one typed with ".xml".
+TEST_F(GraphWindowTest, SaveGraphAsOffersTheGraphTypeAndANameTypedWithXmlExports) {
+    Command(CMD_NEW_GRAPH);
+    GraphWindow* window = Active();
+    ASSERT_NE(window, nullptr);
+    window->Graph().InsertLine(0, NamedLine("Level"));
     WindowGraphSaveDialogs real(GetModuleHandleW(nullptr), frame_->Window());
-    std::vector<std::wstring> types;
-    const auto readTypes = [&types](HWND dialog) {
-        types.clear();
-        HWND combo = GetDlgItem(dialog, cmb1);
-        for (int i = 0; i < SendMessageW(combo, CB_GETCOUNT, 0, 0); ++i) {
-            wchar_t text[100] = {};
-            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-            types.push_back(text);
-        }
-    };
+    GraphSaving saving{app_->GetStorage(), app_->Product(), app_->Recent(), real};
     wchar_t folder[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
-    String chosen;
-    const bool saved = ModalDriver::Run(
-        [&](ModalDriver& driver, HWND started) {
-            HWND dialog = GetAncestor(started, GA_ROOT);
-            readTypes(dialog);
-            HWND combo = GetDlgItem(dialog, cmb1);
-            SendMessageW(combo, CB_SETCURSEL, 1, 0);
-            // As a choice in the list ends: the selection made, then taken.
-            for (const WORD code : {CBN_SELCHANGE, CBN_SELENDOK}) {
-                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code), reinterpret_cast<LPARAM>(combo));
-            }
-            driver.Pump();
-            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        },
-        [&] { return real.ChooseSavePath(String((std::wstring(folder) + L"export test.gph").c_str()), chosen); });
-    EXPECT_EQ(types, (std::vector<std::wstring>{L"Corvinata Graph (*.gph)", L"XML Export (*.xml)"}));
-    ASSERT_TRUE(saved);
-    EXPECT_EQ(Utf8(chosen), Utf8((std::wstring(folder) + L"export test.xml").c_str()));
+    const struct {
+        const wchar_t* typed;
+        const wchar_t* written;
+        const char* begins;
+    } rows[] = {
+        {L"dialog graph", L"dialog graph.gph", "Corvinata 1.20 graph file\n"},
+        {L"dialog export.xml", L"dialog export.xml", "<?xml version=\"1.0\""},
+    };
+    for (const auto& row : rows) {
+        const std::wstring written = std::wstring(folder) + row.written;
+        DeleteFileW(written.c_str());
+        std::vector<std::wstring> types;
+        const bool saved = ModalDriver::Run(
+            [&](ModalDriver&, HWND started) {
+                HWND dialog = GetAncestor(started, GA_ROOT);
+                types = ComboTexts(GetDlgItem(dialog, cmb1));
+                // The name box: a combo box on Windows, an edit under Wine.
+                HWND name = GetDlgItem(dialog, cmb13);
+                if (!name) name = GetDlgItem(dialog, edt1);
+                SetWindowTextW(name, (std::wstring(folder) + row.typed).c_str());
+                SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            },
+            [&] { return SaveGraphAs(window->Graph(), saving); });
+        EXPECT_EQ(types, std::vector<std::wstring>{L"Corvinata Graph (*.gph)"});
+        ASSERT_TRUE(saved) << Utf8(row.typed);
+        EXPECT_EQ(FileBytes(written).rfind(row.begins, 0), 0u) << Utf8(row.written);
+        DeleteFileW(written.c_str());
+    }
+    window->Graph().History().MarkSaved();
 
     std::vector<String> paths;
+    std::vector<std::wstring> types;
     ModalDriver::Run(
         [&](ModalDriver&, HWND started) {
             HWND dialog = GetAncestor(started, GA_ROOT);
-            readTypes(dialog);
+            types = ComboTexts(GetDlgItem(dialog, cmb1));
             SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         },
         [&] { return real.ChooseOpenPaths(paths); });
@@ -515,17 +544,6 @@ TEST_F(GraphWindowTest, TheDisplaysMenuOpensToTheLeftOfThePointer) {
     ASSERT_TRUE(GraphMenuWatch::seen);
     EXPECT_EQ(GraphMenuWatch::placed.right, at.x);
     EXPECT_LT(GraphMenuWatch::placed.left, at.x);
-}
-
-std::string FileBytes(const std::wstring& path) {
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
 }
 
 // A graph file holds its lines' values so that the graph opens without

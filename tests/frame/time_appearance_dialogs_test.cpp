@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/current_time.h"
 #include "app/place_directory.h"
@@ -200,19 +201,13 @@ TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
         wchar_t state[8] = L"";
         GetDlgItemTextW(dialog, kIdSystemDaylightSaving, state, 8);
         EXPECT_TRUE(lstrcmpW(state, L"On") == 0 || lstrcmpW(state, L"Off") == 0);
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdSystemTime));
         // The system clock in the program's own format, never the locale's.
         const std::wstring date = DialogText(dialog, kIdSystemDate);
         const std::wstring clock = DialogText(dialog, kIdSystemClock);
         EXPECT_TRUE(date.size() == 10 && date[2] == L'.' && date[5] == L'.') << std::string(date.begin(), date.end());
         EXPECT_TRUE(clock.size() == 8 && clock[2] == L':' && clock[5] == L':') << std::string(clock.begin(), clock.end());
-        // With the system time the user's fields take no typing.
-        for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
-            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
         d.Focus(kIdSystemTime);
         d.Key(VK_DOWN);  // "User defined time"
-        for (int id : {kIdUserDate, kIdUserClock, kIdTimeScale, kIdDaylightSaving})
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, id))) << id;
         d.Focus(kIdTimeScale);
         d.Key(VK_HOME);  // "UT"
         d.Focus(kIdDaylightSaving);
@@ -236,6 +231,45 @@ TEST_F(OptionDialogs, DateAndTimeOfTheUserAppliedOnlyOnOk) {
     EXPECT_EQ(current_.GetTimeAndLocation().dateTime.day, 5);
     EXPECT_DOUBLE_EQ(current_.GetTimeAndLocation().dateTime.hours, 15.5);
     EXPECT_EQ(timer_.starts, 1);
+}
+
+// Date and Time enables and disables nothing: with either time chosen, and
+// after the other is chosen, every control takes the keys, and they start
+// on the date picker (Up there moves the date OK stores).
+TEST_F(OptionDialogs, DateAndTimeKeepsEveryControlEnabledAndOpensOnTheDate) {
+    const struct {
+        bool userDefined;
+        int other;  // the radio button the arrow key moves to
+        WPARAM arrow;
+    } rows[] = {{false, kIdUserTime, VK_DOWN}, {true, kIdSystemTime, VK_UP}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.userDefined ? "user defined time" : "system time");
+        time_.userDefined = row.userDefined;
+        const DateTime opened{2001, 3, 5, 14.5, kLocalCivilTime};
+        time_.userTime = opened;
+        const auto disabled = [](HWND dialog) {
+            std::vector<int> ids;
+            for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                if (!IsWindowEnabled(c)) ids.push_back(GetDlgCtrlID(c));
+            }
+            return ids;
+        };
+        const bool confirmed = DateAndTime([&](ModalDriver& d, HWND dialog) {
+            const HWND date = GetDlgItem(dialog, kIdUserDate);
+            EXPECT_TRUE(GetFocus() == date || IsChild(date, GetFocus()));
+            EXPECT_EQ(disabled(dialog), std::vector<int>{});
+            d.Key(VK_UP);
+            d.Focus(row.userDefined ? kIdUserTime : kIdSystemTime);
+            d.Key(row.arrow);
+            EXPECT_EQ(IsDlgButtonChecked(dialog, row.other), BST_CHECKED);
+            EXPECT_EQ(disabled(dialog), std::vector<int>{});
+            d.Key(VK_RETURN);
+        });
+        ASSERT_TRUE(confirmed);
+        EXPECT_NE(time_.userDefined, row.userDefined);
+        EXPECT_FALSE(time_.userTime.year == opened.year && time_.userTime.month == opened.month &&
+                     time_.userTime.day == opened.day);
+    }
 }
 
 TEST_F(OptionDialogs, DateAndTimeCancelChangesNothing) {
