@@ -272,8 +272,8 @@ LRESULT CALLBACK ReportWindow::ContainerProc(HWND window, UINT message, WPARAM w
 
 ReportWindowKind::ReportWindowKind(ReportWindowServices services, ChildWindows& windows, HINSTANCE instance)
     : services_(std::move(services)), windows_(windows), instance_(instance) {
-    RegisterMdiChildClass(instance_, kReportWindowClass, ICO_REPORT, CS_HREDRAW | CS_VREDRAW,
-                          static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    RegisterMdiChildClass(instance_, {kReportWindowClass, ICO_REPORT, CS_HREDRAW | CS_VREDRAW,
+                                      static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)), nullptr});
     WNDCLASSW container{};
     container.style = CS_HREDRAW | CS_VREDRAW;
     container.lpfnWndProc = ReportWindow::ContainerProc;
