@@ -106,6 +106,12 @@ std::string MenuName(LPCWSTR menu) {
     return Utf8(menu);
 }
 
+std::string ClassNameOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return Utf8(name);
+}
+
 class WindowClassesTest : public test::FrameTest {};
 
 TEST_F(WindowClassesTest, EveryClassIsRegisteredWithItsStyleCursorBrushMenuAndIcon) {
@@ -127,6 +133,23 @@ TEST_F(WindowClassesTest, EveryClassIsRegisteredWithItsStyleCursorBrushMenuAndIc
         EXPECT_EQ(info.cbClsExtra, 0);
         EXPECT_EQ(info.cbWndExtra, c.style == kTrackbarStyle ? CommonTrackbar().cbWndExtra : 0);
     }
+}
+
+TEST_F(WindowClassesTest, TheToolbarsTipsComeFromATooltipWindowTheFrameOwns) {
+    FrameWindow& frame = Start();
+    const HWND tip = frame.Toolbar().Tooltip();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(ClassNameOf(tip), "tooltips_class32");
+    const DWORD wanted = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(tip, GWL_STYLE)) & wanted, wanted);
+    EXPECT_NE(GetWindowLongW(tip, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindow(tip, GW_OWNER), frame.Window());
+    // The toolbar tells it its buttons: a tip for each, by its command.
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = frame.Toolbar().Window();
+    tool.uId = CMD_OPEN_GRAPH;
+    EXPECT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
 }
 
 }  // namespace
