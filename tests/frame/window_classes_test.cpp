@@ -152,5 +152,79 @@ TEST_F(WindowClassesTest, TheToolbarsTipsComeFromATooltipWindowTheFrameOwns) {
     EXPECT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
 }
 
+struct TipCase {
+    const char* name;
+    int command;  // Window > New
+    int kind;
+    const wchar_t* display;
+    bool hasTip;
+};
+
+const TipCase kTipCases[] = {
+    {"Sky", CMD_NEW_SKY, kSkyWindow, L"CorvinataSkyDisp_OpenGl", true},
+    {"SolarSystem", CMD_NEW_SOLAR_SYSTEM, kSolarSystemWindow, L"CorvinataSolDisp", true},
+    {"Jupiter", CMD_NEW_JUPITER, kJupiterExplorerWindow, L"CorvinataJupDisp", true},
+    {"Saturn", CMD_NEW_SATURN, kSaturnExplorerWindow, L"CorvinataSatDisp", true},
+    {"SolarEclipse", CMD_NEW_ECLIPSE, kSolarEclipseWindow, L"CorvinataSecDisp", false},
+    {"Graph", CMD_NEW_GRAPH_WINDOW, kGraphWindow, L"CorvinataGphDisp", false},
+};
+
+struct TipSearch {
+    HWND display;
+    int found;
+};
+
+BOOL CALLBACK CountTipsOf(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TipSearch*>(data);
+    if (ClassNameOf(window) != "tooltips_class32") return TRUE;
+    const auto count = static_cast<UINT>(SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0));
+    for (UINT i = 0; i < count; ++i) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        if (SendMessageW(window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)) &&
+            tool.uId == reinterpret_cast<UINT_PTR>(search.display)) {
+            ++search.found;
+        }
+    }
+    return TRUE;
+}
+
+// The tooltip windows of this thread that hold a tool for `display`.
+int TipsOf(HWND display) {
+    TipSearch search{display, 0};
+    EnumThreadWindows(GetCurrentThreadId(), &CountTipsOf, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class DisplayTipsTest : public test::FrameTest {
+protected:
+    DisplayTipsTest() {
+        static test::ScopedCatalogues catalogues;
+        StartAsProgram(GetProgramDirectory(GetModuleHandleW(nullptr)));
+    }
+    ~DisplayTipsTest() override {
+        // New graphs count as changed: the program would ask about each.
+        if (frame_) {
+            for (RegisteredWindow* open : frame_->Registry().AllWindows()) {
+                if (auto* graph = dynamic_cast<GraphWindow*>(open)) graph->Graph().History().MarkSaved();
+            }
+        }
+        if (frame_ && IsWindow(frame_->Window())) SendMessageW(frame_->Window(), WM_CLOSE, 0, 0);
+        DrainQuit();
+    }
+};
+
+TEST_F(DisplayTipsTest, TheSkySolarSystemAndExplorerDisplaysHaveAHoverTipTheOthersNone) {
+    for (const TipCase& c : kTipCases) {
+        SCOPED_TRACE(c.name);
+        Command(c.command);
+        MdiChildWindow* window = frame_->Children().ActiveWindowOf(c.kind);
+        ASSERT_NE(window, nullptr);
+        const HWND display = FindWindowExW(window->Handle(), nullptr, c.display, nullptr);
+        ASSERT_NE(display, nullptr);
+        EXPECT_EQ(TipsOf(display), c.hasTip ? 1 : 0);
+    }
+}
+
 }  // namespace
 }  // namespace corvinata
