@@ -122,7 +122,7 @@ bool ReportWindow::Duplicate() {
 void ReportWindow::OnCreate() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    container_ = CreateWindowExW(0, kBrowserContainerClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+    container_ = CreateWindowExW(0, kBrowserContainerClass, L"", WS_CHILD | WS_VISIBLE, 0, 0,
                                  client.right, client.bottom, Handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBrowserContainerId)),
                                  kind_.Instance(), this);
