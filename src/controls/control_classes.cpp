@@ -28,13 +28,14 @@ bool InitialiseCommonControls() {
     return InitCommonControlsEx(&controls) != 0;
 }
 
-// The controls draw everything themselves, so the class erases nothing.
+// The controls draw everything themselves, so the class erases nothing. Nor
+// has it a cursor: over a control the dialog's own arrow shows (the
+// hyperlink chooses its hand itself).
 bool RegisterPlainClass(HINSTANCE instance, ClassIndex index, WNDPROC procedure) {
     if (g_atoms[index]) return true;
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     windowClass.lpszClassName = kClassNames[index];
     g_atoms[index] = RegisterClassW(&windowClass);
@@ -78,10 +79,11 @@ bool RegisterTrackbarClass(HINSTANCE instance) {
     windowClass.cbSize = sizeof windowClass;
     if (!GetClassInfoExW(nullptr, TRACKBAR_CLASSW, &windowClass)) return false;
     SetTrackbarBaseProcedure(windowClass.lpfnWndProc);
+    // Everything but the module, the procedure and the name stays the
+    // common trackbar's, its class style too.
     windowClass.hInstance = instance;
     windowClass.lpfnWndProc = TrackbarSubclassProc;
     windowClass.lpszClassName = kTrackbarClass;
-    windowClass.style &= ~CS_GLOBALCLASS;
     g_atoms[kTrackbar] = RegisterClassExW(&windowClass);
     return g_atoms[kTrackbar] != 0;
 }

@@ -241,15 +241,17 @@ bool RegisterWindowClass(const WNDCLASSW& windowClass) {
     return RegisterClassW(&windowClass) != 0;
 }
 
-bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style, HBRUSH background) {
+bool RegisterMdiChildClass(HINSTANCE instance, const MdiChildClass& childClass) {
     WNDCLASSW wc{};
-    wc.style = style;
+    wc.style = childClass.style;
     wc.lpfnWndProc = MdiChildWindow::WindowProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconId));
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(childClass.iconId));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
-    wc.lpszClassName = className;
+    wc.hbrBackground = childClass.background;
+    // A child window never shows a class menu: the name is only the class's.
+    wc.lpszMenuName = childClass.menuName;
+    wc.lpszClassName = childClass.name;
     return RegisterWindowClass(wc);
 }
 

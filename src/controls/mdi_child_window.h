@@ -141,9 +141,19 @@ void ApplyGeometry(const WindowGeometry& geometry, HWND window);
 // Registers a window class of the program unless the module has it
 // already (a second window kind, a test's frame); true when it exists then.
 bool RegisterWindowClass(const WNDCLASSW& windowClass);
+// The frame's menu, which the kinds' classes name as their class menu too.
+constexpr const wchar_t* kMainMenuName = L"Menu_Main";
+
 // A kind's MDI child class: the child window procedure, the kind's icon
-// resource, an arrow cursor and the background (none: the default).
-bool RegisterMdiChildClass(HINSTANCE instance, const wchar_t* className, int iconId, UINT style,
-                           HBRUSH background = nullptr);
+// resource, an arrow cursor, the background (none: the window's own
+// painting covers it) and the class menu (none, or the main menu's name).
+struct MdiChildClass {
+    const wchar_t* name;
+    int iconId;
+    UINT style;
+    HBRUSH background;
+    const wchar_t* menuName;
+};
+bool RegisterMdiChildClass(HINSTANCE instance, const MdiChildClass& childClass);
 
 }  // namespace corvinata

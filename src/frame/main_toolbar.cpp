@@ -133,6 +133,7 @@ bool MainToolbar::Create(HWND frame, HINSTANCE instance) {
     SendMessageW(window_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     instance_ = instance;
     LoadPictures(false);
+    UseOwnTooltip(frame, instance);
     int image = 0;
     for (const ToolbarButtonInfo& info : kButtons) {
         TBBUTTON button{};
@@ -146,7 +147,24 @@ bool MainToolbar::Create(HWND frame, HINSTANCE instance) {
     // The Undo and Redo arrows open lists right below their buttons.
     KeepTooltipOffMenus(Tooltip());
     ShowWindow(window_, SW_SHOW);
+    if (HWND tip = Tooltip()) {
+        SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+    }
     return true;
+}
+
+void MainToolbar::UseOwnTooltip(HWND frame, HINSTANCE instance) {
+    // Tips also while a tool window is active, and ampersands shown as they
+    // are. Given before the buttons, it is told of each as it is added.
+    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, frame, nullptr, instance, nullptr);
+    if (!tip) return;
+    const HWND made = Tooltip();
+    SendMessageW(window_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tip), 0);
+    // The one the bar made for itself (or makes when first asked) would stay,
+    // unused, until the frame goes.
+    if (made && made != tip) DestroyWindow(made);
 }
 
 HWND MainToolbar::Tooltip() const {

@@ -56,6 +56,7 @@ public:
 private:
     HIMAGELIST BuildImageList(const char* suffix);
     void LoadPictures(bool night);
+    void UseOwnTooltip(HWND frame, HINSTANCE instance);
     void DestroyPictures();
 
     HWND window_ = nullptr;

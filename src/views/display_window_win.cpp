@@ -16,10 +16,12 @@ bool DisplayWindow::RegisterDisplayClass(WNDCLASSW wc) {
     return RegisterWindowClass(wc);
 }
 
-bool DisplayWindow::CreateDisplayWindow(const wchar_t* className, DWORD style, HWND parent, HINSTANCE instance) {
+bool DisplayWindow::CreateDisplayWindow(const wchar_t* className, DWORD style, HWND parent, HINSTANCE instance,
+                                        HoverTip tip) {
+    tip_ = tip;
     window_ = CreateWindowExW(0, className, L"", style, 0, 0, 100, 100, parent, nullptr, instance, this);
     if (!window_) return false;
-    CreateDisplayTooltip(window_);
+    if (tip_ == HoverTip::kShown) CreateDisplayTooltip(window_);
     return true;
 }
 
@@ -32,7 +34,7 @@ LRESULT CALLBACK DisplayWindow::DisplayProc(HWND window, UINT message, WPARAM wP
     // Until the window is the object's (its creation has returned), and
     // after it let go, the default processing answers.
     if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    self->HandleDisplayMouseHover(message, wParam, lParam);
+    if (self->tip_ == HoverTip::kShown) self->HandleDisplayMouseHover(message, wParam, lParam);
     if (message != WM_NCDESTROY) return self->HandleDisplayMessage(message, wParam, lParam);
     self->window_ = nullptr;
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);

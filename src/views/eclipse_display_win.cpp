@@ -34,7 +34,7 @@ bool EclipseDisplay::RegisterDisplayClass(HINSTANCE instance, HBRUSH background)
 void EclipseDisplay::UnregisterDisplayClass(HINSTANCE instance) { UnregisterClassW(kClassName, instance); }
 
 bool EclipseDisplay::Create(HWND parent, HINSTANCE instance) {
-    if (!CreateDisplayWindow(kClassName, WS_CHILD | WS_VISIBLE, parent, instance)) return false;
+    if (!CreateDisplayWindow(kClassName, WS_CHILD | WS_VISIBLE, parent, instance, HoverTip::kNone)) return false;
     FitToParent();
     return true;
 }

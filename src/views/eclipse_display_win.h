@@ -33,8 +33,7 @@ public:
     virtual void DuplicateWindow() = 0;
 };
 
-// The map has no tooltips of its own: the base's empty text, no reaction
-// to pointer moves.
+// The map has no hover tip and no reaction to pointer moves.
 class EclipseDisplay final : public DisplayWindow {
 public:
     static constexpr const wchar_t* kClassName = L"CorvinataSecDisp";

@@ -160,9 +160,9 @@ void SolarEclipseWindow::DescribeForRelatedTasks(RelatedTaskSource& source) {
 }
 
 SolarEclipseKind::SolarEclipseKind(const SolarEclipseKindServices& services) : services_(services) {
-    RegisterMdiChildClass(services_.instance, SolarEclipseWindow::kClassName, ICO_ECLIPSE,
-                          CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS);
-    EclipseDisplay::RegisterDisplayClass(services_.instance, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    RegisterMdiChildClass(services_.instance, {SolarEclipseWindow::kClassName, ICO_ECLIPSE,
+                                               CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, nullptr, kMainMenuName});
+    EclipseDisplay::RegisterDisplayClass(services_.instance, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (services_.panelParent) {
         panel_ = std::make_unique<EclipseControlPanel>(static_cast<PanelServices&>(*this), Actions());
         if (!panel_->CreatePanelDialog(services_.instance, L"DLG_CTRL_SEC", services_.panelParent,

@@ -392,8 +392,9 @@ ExplorerActions& ExplorerWindow::Actions() const {
 }
 
 bool ExplorerWindow::RegisterClasses(HINSTANCE instance, const ExplorerKindTraits& traits) {
-    return RegisterMdiChildClass(instance, ExplorerWindowClass(traits), IsSaturn(traits) ? ICO_SATURN : ICO_JUPITER,
-                                 CS_HREDRAW | CS_VREDRAW) &&
+    return RegisterMdiChildClass(instance, {ExplorerWindowClass(traits), IsSaturn(traits) ? ICO_SATURN : ICO_JUPITER,
+                                            CS_HREDRAW | CS_VREDRAW, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+                                            kMainMenuName}) &&
            ExplorerDisplay::RegisterDisplayClass(instance, ExplorerDisplayClass(traits));
 }
 
@@ -603,6 +604,8 @@ public:
         : Base(Traits().kind, context.children, kExplorerModelNames),
           context_(context),
           document_(context.app.GetNotificationHub(), context.app.Current()) {
+        // At start-up, before saved windows are restored.
+        ExplorerWindow::RegisterClasses(context_.instance, Traits());
         context_.pictures = &pictures_;
         context_.orbits = &orbits_;
         // Without its panel the windows still work; the pane stays empty.

@@ -80,7 +80,8 @@ bool RegisterGraphWindowClasses(HINSTANCE instance) {
     // system's brush of a colour can be replaced when the colour changes
     // (night vision), and a class keeps the handle it was given.
     const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    return RegisterMdiChildClass(instance, kGraphChildClass, kProgramIcon, CS_HREDRAW | CS_VREDRAW, face) &&
+    return RegisterMdiChildClass(instance,
+                                 {kGraphChildClass, kProgramIcon, CS_HREDRAW | CS_VREDRAW, face, kMainMenuName}) &&
            RegisterClass(instance, kGraphDisplayClass, GraphWindowClasses::Display, CS_HREDRAW | CS_VREDRAW,
                          LoadCursorW(nullptr, IDC_CROSS), nullptr, icon) &&
            RegisterClass(instance, kGraphXAxisClass, GraphWindowClasses::Axis,
@@ -491,6 +492,8 @@ LRESULT CALLBACK GraphWindowClasses::Axis(HWND w, UINT m, WPARAM wp, LPARAM lp) 
 GraphWindowKind::GraphWindowKind(NotificationHub& hub, const GraphServices& services, HINSTANCE instance,
                                  const GraphFileServices& files)
     : hub_(hub), services_(services), instance_(instance), files_(files) {
+    // At start-up, as every kind's classes.
+    RegisterGraphWindowClasses(instance_);
     hub_.Insert(this);
 }
 

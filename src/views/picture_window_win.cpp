@@ -24,8 +24,9 @@ String FullPicturePath(const PictureRef& ref) {
 }
 
 bool RegisterPictureClass(HINSTANCE instance) {
-    return RegisterMdiChildClass(instance, PictureWindow::ClassName(), ICO_PICTURE, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
-                                 static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    return RegisterMdiChildClass(instance, {PictureWindow::ClassName(), ICO_PICTURE,
+                                            CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                            static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), kMainMenuName});
 }
 
 }  // namespace

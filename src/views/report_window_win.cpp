@@ -122,7 +122,7 @@ bool ReportWindow::Duplicate() {
 void ReportWindow::OnCreate() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    container_ = CreateWindowExW(0, kBrowserContainerClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+    container_ = CreateWindowExW(0, kBrowserContainerClass, L"", WS_CHILD | WS_VISIBLE, 0, 0,
                                  client.right, client.bottom, Handle(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBrowserContainerId)),
                                  kind_.Instance(), this);
@@ -272,8 +272,8 @@ LRESULT CALLBACK ReportWindow::ContainerProc(HWND window, UINT message, WPARAM w
 
 ReportWindowKind::ReportWindowKind(ReportWindowServices services, ChildWindows& windows, HINSTANCE instance)
     : services_(std::move(services)), windows_(windows), instance_(instance) {
-    RegisterMdiChildClass(instance_, kReportWindowClass, ICO_REPORT, CS_HREDRAW | CS_VREDRAW,
-                          static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+    RegisterMdiChildClass(instance_, {kReportWindowClass, ICO_REPORT, CS_HREDRAW | CS_VREDRAW,
+                                      static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)), nullptr});
     WNDCLASSW container{};
     container.style = CS_HREDRAW | CS_VREDRAW;
     container.lpfnWndProc = ReportWindow::ContainerProc;

@@ -46,10 +46,13 @@ SkyDisplay::~SkyDisplay() { Teardown(); }
 
 bool SkyDisplay::RegisterDisplayClass(HINSTANCE instance) {
     WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS | CS_OWNDC;
+    // No CS_OWNDC: the pixel format belongs to the window, and the DC the
+    // display takes at its creation and keeps serves OpenGL as well.
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SKY));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszMenuName = kMainMenuName;
     wc.lpszClassName = kSkyDisplayClass;
     return DisplayWindow::RegisterDisplayClass(wc);
 }

@@ -72,7 +72,9 @@ SkyWindow::SkyWindow(ChildWindowHost& host, SkyDocument& document, const SkyWind
 SkyWindow::~SkyWindow() = default;
 
 bool SkyWindow::RegisterClasses(HINSTANCE instance) {
-    return RegisterMdiChildClass(instance, kSkyWindowClass, ICO_SKY, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS) &&
+    // No background: the display covers the whole window.
+    return RegisterMdiChildClass(instance, {kSkyWindowClass, ICO_SKY, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, nullptr,
+                                            kMainMenuName}) &&
            SkyDisplay::RegisterDisplayClass(instance);
 }
 
@@ -331,6 +333,8 @@ public:
         : SharedDocumentKind(kSkyWindow, context.children, kSkyModelNames),
           context_(context),
           document_(context.app.GetNotificationHub(), context.app.Current(), computer_) {
+        // At start-up, as every kind's classes.
+        SkyWindow::RegisterClasses(context_.instance);
         SkyPrecomputeStarVectors();
         if (context_.panelPane) {
             Application& app = context_.app;

@@ -89,6 +89,7 @@ bool SolarSystemDisplay::RegisterDisplayClass(HINSTANCE instance) {
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ICO_SOLAR_SYSTEM));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    wc.lpszMenuName = kMainMenuName;
     wc.lpszClassName = kSolarSystemDisplayClass;
     return DisplayWindow::RegisterDisplayClass(wc);
 }
@@ -248,7 +249,10 @@ SolarSystemWindow::SolarSystemWindow(ChildWindowHost& host, SolarSystemDocument&
 SolarSystemWindow::~SolarSystemWindow() = default;
 
 bool SolarSystemWindow::RegisterClasses(HINSTANCE instance) {
-    return RegisterMdiChildClass(instance, kSolarSystemWindowClass, ICO_SOLAR_SYSTEM, CS_HREDRAW | CS_VREDRAW) &&
+    // The program's face colour by its number, which night vision changes.
+    const auto face = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    return RegisterMdiChildClass(instance, {kSolarSystemWindowClass, ICO_SOLAR_SYSTEM, CS_HREDRAW | CS_VREDRAW, face,
+                                            kMainMenuName}) &&
            SolarSystemDisplay::RegisterDisplayClass(instance);
 }
 
@@ -439,6 +443,8 @@ public:
           context_(context),
           document_(context.app.GetNotificationHub(), context.app.Current(), computer_),
           panel_(context.app.GetSolarSystemActions()) {
+        // At start-up, as every kind's classes.
+        SolarSystemWindow::RegisterClasses(context_.instance);
         // Without its panel the windows still work; the pane stays empty.
         if (context_.panelPane &&
             panel_.CreatePanelDialog(context_.instance, L"DLG_CTRL_SOL", context_.panelPane, context_.modeless)) {
