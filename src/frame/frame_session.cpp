@@ -47,7 +47,7 @@ void FrameSession::RestoreWindows() {
     RestoreMainWindows(tree, windows_);
 }
 
-void FrameSession::Save(HWND frame, const PaneFlags& panes) {
+void FrameSession::Save(HWND frame, const PaneFlags& panes, const ShutdownSteps& steps) {
     SessionState session;
     children_.SessionStates(session.kinds);
     // A copy started by automation writes what every exit writes (the
@@ -55,7 +55,7 @@ void FrameSession::Save(HWND frame, const PaneFlags& panes) {
     // it never applied and the windows are its client's, not the user's.
     if (byAutomation_) {
         session.usersSession = false;
-        app_.SaveSession(session);
+        app_.SaveSession(session, steps);
         return;
     }
     SaveNightVision();
@@ -78,7 +78,7 @@ void FrameSession::Save(HWND frame, const PaneFlags& panes) {
     if (HWND active = windows_.ActiveChild(&maximized)) {
         session.active = {true, IsIconic(active) != FALSE, maximized != FALSE};
     }
-    app_.SaveSession(session);
+    app_.SaveSession(session, steps);
 }
 
 void FrameSession::SaveNightVision() {

@@ -37,9 +37,10 @@ public:
     void RestoreWindows();
     // Writes the night-vision levels, the frame's placement, the panes as
     // they are now (not as the current layout last knew them) and the
-    // windows, then what every exit writes; only the latter for a copy
-    // started by automation.
-    void Save(HWND frame, const PaneFlags& panes);
+    // windows, then what every exit writes, `steps` between (see
+    // SaveSettingsAtShutdown); only the latter for a copy started by
+    // automation.
+    void Save(HWND frame, const PaneFlags& panes, const ShutdownSteps& steps);
 
 private:
     void SaveNightVision();

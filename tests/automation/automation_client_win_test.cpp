@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "automation/automation_server_win.h"
@@ -647,6 +648,108 @@ TEST(AutomationServerLife, ACopyStartedByAClientWritesWhatEveryExitWrites) {
         EXPECT_TRUE(key->Open() && key->ReadInt(entry.name, value));
         EXPECT_EQ(value, entry.value) << std::string(entry.key, entry.key + wcslen(entry.key));
     }
+}
+
+// The program's settings below the user's hive, as the user's runs left
+// them and as a copy's end leaves them.
+class StoredSettings {
+public:
+    std::unique_ptr<SettingsNode> Node(const std::wstring& key) {
+        return storage_.CreateRegistryNode(RegistryHive::CurrentUser, Path(key).c_str());
+    }
+    bool WriteInt(const std::wstring& key, const wchar_t* name, std::int32_t value) {
+        auto node = Node(key);
+        return node->Create() && node->WriteInt(name, value);
+    }
+    bool WriteText(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+        auto node = Node(key);
+        return node->Create() && node->WriteText(name, text.c_str());
+    }
+    // -1 when the value is missing.
+    std::int32_t Int(const std::wstring& key, const wchar_t* name) {
+        auto node = Node(key);
+        std::int32_t value = -1;
+        return node->Open() && node->ReadInt(name, value) ? value : -1;
+    }
+    std::wstring Text(const std::wstring& key, const wchar_t* name) {
+        auto node = Node(key);
+        String text;
+        return node->Open() && node->ReadString(name, text) ? std::wstring(text.Text()) : L"<missing>";
+    }
+    bool HasValue(const std::wstring& key, const wchar_t* name) {
+        HKEY opened = nullptr;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(key).c_str() + 1, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+        const bool found = RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(opened);
+        return found;
+    }
+
+private:
+    static std::wstring Path(const std::wstring& key) {
+        return L"\\Software\\Corvinata Software\\Corvinata\\1.70" + (key.empty() ? L"" : L"\\" + key);
+    }
+    Win32StorageService storage_;
+};
+
+// A copy started by a client, released at the end of the scope: the copy
+// has ended (and written what it writes) once the scope is left.
+class ClientsCopy {
+public:
+    ClientsCopy() {
+        EXPECT_EQ(RunProgram(L"-RegServer"), 0);
+        EXPECT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        EXPECT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                                   reinterpret_cast<void**>(&app_)),
+                  S_OK);
+        process_ = ServerProcess();
+        EXPECT_NE(process_, nullptr);
+    }
+    ~ClientsCopy() { End(); }
+    ICorvinataApp* App() const { return app_; }
+    bool Ok() const { return app_ && process_; }
+    // Lets go of the copy (the window objects `held` first) and waits for
+    // its end.
+    void End() {
+        if (app_) app_->Release();
+        app_ = nullptr;
+        if (!process_) return;
+        EXPECT_EQ(WaitForSingleObject(process_, 30000), WAIT_OBJECT_0);
+        CloseHandle(process_);
+        process_ = nullptr;
+        CoUninitialize();
+    }
+    HRESULT SetLocation(const wchar_t* country, const wchar_t* town) {
+        BSTR c = SysAllocString(country);
+        BSTR t = SysAllocString(town);
+        const HRESULT status = app_->SetLocation(c, t);
+        SysFreeString(c);
+        SysFreeString(t);
+        return status;
+    }
+
+private:
+    ICorvinataApp* app_ = nullptr;
+    HANDLE process_ = nullptr;
+};
+
+// A client moves the time and opens a Sky window: the copy's end writes the
+// Sky's model before the window closes, with the client's moment.
+TEST(AutomationServerLife, ACopyStoresTheMomentItsClientsSkyWindowShowed) {
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    ASSERT_TRUE(stored.WriteInt(L"Application frame window", L"ShowHelpHint", 0));
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        EXPECT_EQ(copy.App()->SetDateTime(2030, 6, 15, 12, 0, VARIANT_TRUE), S_OK);
+        Held<ICorvinataSkyWindow> sky;
+        ASSERT_EQ(copy.App()->OpenSkyWindow(&sky), S_OK);
+    }
+    const std::wstring moment = L"Main Windows\\Sky\\Model\\Time and location\\Date and Time";
+    EXPECT_EQ(stored.Int(moment, L"Year"), 2030);
+    EXPECT_EQ(stored.Int(moment, L"Month"), 6);
+    EXPECT_EQ(stored.Int(moment, L"Day"), 15);
+    EXPECT_FALSE(stored.Node(L"Main Windows\\Sky\\Windows")->Exists());
 }
 
 // "-UnregServer" removes the class's key alone: the programmatic identifier
