@@ -417,6 +417,7 @@ void FrameWindow::OnStartup() {
     RefreshStatusLine();
     // The tools come last, over the frame as it will stay.
     tools_.Create();
+    session_.NoteStartingValues([this] { tools_.SaveStates(); });
     RefreshRelatedTasks();
     // The start is through before the welcome: a Quick Tour it starts moves
     // between windows as any lesson does, its steps recorded.
