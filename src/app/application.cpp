@@ -123,7 +123,7 @@ void Application::RestoreDialogStates(SettingsTree& tree) {
     if (!dialogStates_.selectBody.selected.object) dialogStates_.selectBody.selected = DefaultBodyIdentifier();
 }
 
-bool Application::SaveSession(SessionState& session) {
+bool Application::SaveSession(SessionState& session, const ShutdownSteps& steps) {
     options_.starsFixed = current_.GetStarsFixed();
     KeepUserTimeWithTheMoment();
     if (!session.frame) session.frame = &frame_;
@@ -131,7 +131,7 @@ bool Application::SaveSession(SessionState& session) {
     if (!session.dialogs) session.dialogs = &dialogs_;
     SettingsTreeWriter writer(*storage_, keys_.Root());
     return SaveSettingsAtShutdown(writer, *hooks_.constellationNames, session, recent_, options_,
-                                  &userPlaces_, keys_.Root());
+                                  &userPlaces_, keys_.Root(), steps);
 }
 
 void Application::AnnounceStart() {

@@ -126,8 +126,8 @@ public:
     // The dialogs' places and states (the tree's innermost key is the
     // settings root), with the defaults that need the catalogues.
     void RestoreDialogStates(SettingsTree& tree);
-    // Shutdown's writing (see SaveSettingsAtShutdown).
-    bool SaveSession(SessionState& session);
+    // Shutdown's writing, `steps` between (see SaveSettingsAtShutdown).
+    bool SaveSession(SessionState& session, const ShutdownSteps& steps = {});
 
     // Start-up, once night vision is settled and before the windows of the
     // last run come back: every listener takes the moment and the place as

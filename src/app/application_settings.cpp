@@ -103,7 +103,7 @@ bool SaveApplicationOptions(SettingsTreeWriter& writer, const NameSystemNames& n
 bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& names,
                             SessionState& session, const RecentFiles& recent,
                             const ApplicationOptions& options, UserLocations* userPlaces,
-                            const String& rootPath) {
+                            const String& rootPath, const ShutdownSteps& steps) {
     bool ok = true;
     if (options.general.saveOptionsOnExit && session.usersSession) {
         ok = SaveMainWindows(writer, session.kinds, session.stacking, session.active) && ok;
@@ -121,7 +121,9 @@ bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& n
         }
     }
     ok = SaveSharedModels(writer, session.kinds, session.usersSession) && ok;
+    if (steps.closeWindows) steps.closeWindows();
     ok = recent.SaveRecentFiles(writer) && ok;
+    if (steps.saveTools) steps.saveTools();
     if (userPlaces && !options.general.factoryReset) ok = userPlaces->SaveUserLocations() && ok;
     return SaveApplicationOptions(writer, names, options, rootPath) && ok;
 }

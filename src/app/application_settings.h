@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "app/dialog_positions.h"
@@ -58,8 +59,9 @@ void LoadApplicationOptions(SettingsTree& tree, const NameSystemNames& names,
 bool SaveApplicationOptions(SettingsTreeWriter& writer, const NameSystemNames& names,
                             const ApplicationOptions& options, const String& rootPath);
 
-// Everything the session writes only while "Save options when terminating"
-// is set, as the frame has it at shutdown.
+// What the session writes of the frame and its windows, as the frame has
+// it at shutdown: all only while "Save options when terminating" is set,
+// but for the shared documents' models.
 struct SessionState {
     FrameWindowSettings* frame = nullptr;
     Layouts* layouts = nullptr;
@@ -73,15 +75,24 @@ struct SessionState {
     bool usersSession = true;
 };
 
+// What the shutdown does between its writes; an empty step does nothing.
+struct ShutdownSteps {
+    // Once the shared documents' models are written: every child window
+    // closes, a graph's file joining the recent files as its window goes.
+    std::function<void()> closeWindows;
+    // Once the recent files are written: the tools write their states.
+    std::function<void()> saveTools;
+};
+
 // The shutdown's writing, in order: with the save flag (in the user's
-// session) the main windows,
-// the dialogs, the layouts and the frame (its pane flags those of the
-// current layout, "ShowHelpHint" cleared); then the shared documents'
-// models, the recent files, "Stars fixed", the options and the user's
-// places. False when anything failed.
+// session) the main windows, the dialogs, the layouts and the frame (its
+// pane flags those of the current layout, "ShowHelpHint" cleared); the
+// shared documents' models; `closeWindows`; the recent files; `saveTools`;
+// the user's places, "Stars fixed" and the options. False when anything
+// failed.
 bool SaveSettingsAtShutdown(SettingsTreeWriter& writer, const NameSystemNames& names,
                             SessionState& session, const RecentFiles& recent,
                             const ApplicationOptions& options, UserLocations* userPlaces,
-                            const String& rootPath);
+                            const String& rootPath, const ShutdownSteps& steps = {});
 
 }  // namespace corvinata

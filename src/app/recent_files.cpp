@@ -10,6 +10,7 @@ namespace corvinata {
 
 void RecentFiles::LoadRecentFiles(SettingsTree& tree) {
     paths_.clear();
+    added_.clear();
     ReadGroup key(tree, settings_key::kRecentFiles);
     if (!key.IsOpen()) return;
     for (int n = 1; n <= kMaxRecentFiles; ++n) {
@@ -32,10 +33,20 @@ bool RecentFiles::SaveRecentFiles(SettingsTreeWriter& writer) const {
 
 void RecentFiles::AddRecentFile(const String& path) {
     if (path.IsEmpty()) return;
+    // Only the last addition of a path decides where it ends up.
+    added_.erase(std::remove(added_.begin(), added_.end(), path), added_.end());
+    added_.push_back(path);
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
     paths_.insert(paths_.begin(), path);
     if (paths_.size() > static_cast<std::size_t>(kMaxRecentFiles)) paths_.resize(kMaxRecentFiles);
     if (listener_) listener_->RecentFilesChanged();
+}
+
+void RecentFiles::RebaseOnStored(SettingsTree& tree) {
+    if (added_.empty()) return;
+    const std::vector<String> added = added_;
+    LoadRecentFiles(tree);
+    for (const String& path : added) AddRecentFile(path);
 }
 
 const String* RecentFiles::PathForCommand(int command) const {

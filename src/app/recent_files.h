@@ -32,6 +32,11 @@ public:
     // Moves the path (or puts it) to the front; the eleventh falls off.
     // The listener hears of it.
     void AddRecentFile(const String& path);
+    // The list as `tree` holds it now (another copy's exit may have written
+    // it since this one read it), with the paths added since the list was
+    // read put first again in the order they were added. Nothing when none
+    // was added.
+    void RebaseOnStored(SettingsTree& tree);
     // The one listener (null: none); it must outlive its registration.
     void SetListener(RecentFilesListener* listener) noexcept { listener_ = listener; }
     // The entry of a File menu command; none outside the list.
@@ -46,6 +51,8 @@ private:
     static String MenuText(int number, const String& shortPath);
 
     std::vector<String> paths_;
+    // What AddRecentFile was given since the list was read, oldest first.
+    std::vector<String> added_;
     RecentFilesListener* listener_ = nullptr;
 };
 

@@ -126,12 +126,16 @@ void AutomationServer::EndAfterLastRelease() {
     // left them.
     if (!embedded_) return;
     // The loop's timers run inside it too: the timer asks until it is over.
-    if (!CloseAllChildrenWithoutAsking(frame_)) {
+    if (frame_.InModalLoop()) {
         if (!endTimer_) endTimer_ = SetTimer(nullptr, 0, kAskAgainToEnd, &EndTimer);
         return;
     }
     if (endTimer_) KillTimer(nullptr, endTimer_);
     endTimer_ = 0;
+    // Nobody is asked: unsaved work goes as after the answer No. The
+    // windows close in the exit's own order, once the shared documents'
+    // models are written, and a graph's file joins the recent files.
+    frame_.Children().DropUnsavedWork();
     PostMessageW(frame_.Window(), WM_CLOSE, 0, 0);
 }
 

@@ -37,7 +37,7 @@ std::unique_ptr<FolderNode> StorageService::CreateFolderNode(const PathName& fol
 
 std::unique_ptr<SettingsNode> StorageService::CreateRegistryNode(RegistryHive hive,
                                                                  const Char* keyPath) {
-    return std::make_unique<RegistryKey>(Registry(), hive, keyPath);
+    return std::make_unique<RegistryKey>(SettingsRegistry(), hive, keyPath);
 }
 
 std::unique_ptr<TextFile> StorageService::CreateTextFile(const String& path) {

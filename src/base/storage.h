@@ -223,8 +223,32 @@ public:
     bool WriteFileReplacing(const String& path,
                             const std::function<bool(const String& temporaryPath)>& write);
 
-    // The registry that settings nodes are made on.
+    // The registry of the platform.
     virtual RegistryApi& Registry() = 0;
+    // The registry that settings nodes are made on: Registry(), or the one
+    // a DivertedSettings puts in its place while it lives.
+    RegistryApi& SettingsRegistry() { return diverted_ ? *diverted_ : Registry(); }
+
+private:
+    friend class DivertedSettings;
+    RegistryApi* diverted_ = nullptr;
+};
+
+// While it lives, every settings node that `storage` makes reads and writes
+// `registry` (a RegistryOverlay: a run whose writes must wait) instead.
+class DivertedSettings {
+public:
+    DivertedSettings(StorageService& storage, RegistryApi& registry)
+        : storage_(storage), previous_(storage.diverted_) {
+        storage.diverted_ = &registry;
+    }
+    ~DivertedSettings() { storage_.diverted_ = previous_; }
+    DivertedSettings(const DivertedSettings&) = delete;
+    DivertedSettings& operator=(const DivertedSettings&) = delete;
+
+private:
+    StorageService& storage_;
+    RegistryApi* previous_;
 };
 
 // The storage service of the running application (through its product

@@ -172,6 +172,12 @@ bool ChildWindows::QueryCloseApplication() const {
     return true;
 }
 
+void ChildWindows::DropUnsavedWork() const {
+    for (const auto& kind : kinds_) {
+        if (kind) kind->DropUnsavedWork();
+    }
+}
+
 void ChildWindows::Activated(MdiChildWindow* previous, MdiChildWindow& window) {
     ControlPanel* panel = PanelOf(window.Document().GetKind());
     if (previous && previous != &window) {

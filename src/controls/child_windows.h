@@ -47,6 +47,9 @@ public:
     // The program is about to end: the kind asks about its unsaved work;
     // false keeps the program running.
     virtual bool QueryCloseApplication() { return true; }
+    // The program ends with nobody to ask (a client let go of the copy it
+    // started): the kind drops its unsaved work as the answer No would.
+    virtual void DropUnsavedWork() {}
 };
 
 // Where new windows open: from (50, 50) one caption height further each
@@ -118,6 +121,8 @@ public:
     const ChildWindowRegistry& Registry() const noexcept { return registry_; }
     // Every kind in turn may keep the program from ending.
     bool QueryCloseApplication() const;
+    // Every kind drops its unsaved work, so that the end asks nothing.
+    void DropUnsavedWork() const;
     // The session's kinds in kind order (none where a kind is absent).
     void SessionStates(WindowKindState* (&states)[kWindowKindCount]) const;
 

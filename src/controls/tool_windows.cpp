@@ -39,6 +39,10 @@ void ToolStateSaver::SaveWork(const std::function<void(SettingsTreeWriter& write
     write(writer);
 }
 
+void ToolWindows::SaveAll(const ToolStateSaver& saver) {
+    for (const auto& tool : tools_) tool->SaveState(saver);
+}
+
 void ToolWindows::SaveAndDestroyAll(const ToolStateSaver& saver) {
     for (const auto& tool : tools_) tool->SaveAndDestroy(saver);
 }

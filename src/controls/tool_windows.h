@@ -68,6 +68,8 @@ public:
     // Reads the tool's settings and creates its window (hidden, or shown
     // through the frame's command when it was visible at the last exit).
     virtual void Create(HWND frame) = 0;
+    // Writes the tool's state through `saver`; the window stays as it is.
+    virtual void SaveState(const ToolStateSaver& saver) = 0;
     // Writes the tool's state through `saver` and destroys its window.
     virtual void SaveAndDestroy(const ToolStateSaver& saver) = 0;
 };
@@ -133,6 +135,7 @@ class ToolWindows {
 public:
     void Add(std::unique_ptr<ToolWindow> tool) { tools_.push_back(std::move(tool)); }
     void CreateAll(HWND frame);
+    void SaveAll(const ToolStateSaver& saver);
     void SaveAndDestroyAll(const ToolStateSaver& saver);
     // Shows a hidden tool or hides a shown one; false when no tool answers
     // to the command.

@@ -56,7 +56,13 @@ void FramePaneLayout::Show(int viewCommand, bool show) {
     HWND pane = PaneWindow(viewCommand);
     CheckMenuItem(GetMenu(frame_), viewCommand, MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
     if (!pane || !layout_) return;
+    const HWND focus = GetFocus();
+    const bool keysInside = !show && focus && (focus == pane || IsChild(pane, focus));
     ShowWindow(pane, show ? SW_SHOW : SW_HIDE);
+    // Hidden, a window keeps the keys it had (the MDI client takes them
+    // from a closing window only while the frame is active): they never stay
+    // on a control nobody sees. The frame hands them on to its window.
+    if (keysInside) SetFocus(frame_);
     if (show) {
         layout_->Show(PaneOf(pane));
     } else {

@@ -36,6 +36,7 @@ public:
     HWND PaneWindow(int viewCommand) const noexcept;
     bool IsShown(int viewCommand) const;
     // Shows or hides the pane, checks its View item and arranges the panes.
+    // Keys left inside a pane it hides go to the frame.
     void Show(int viewCommand, bool show);
     // The View command: the control panel follows the wish to see it, the
     // others their View item's check mark.

@@ -46,15 +46,28 @@ void FrameSession::RestoreWindows() {
     RestoreMainWindows(tree, windows_);
 }
 
-void FrameSession::Save(HWND frame, const PaneFlags& panes) {
+void FrameSession::NoteStartingValues(const std::function<void()>& saveTools) {
+    if (!byAutomation_) return;
+    StorageService& storage = app_.GetStorage();
+    auto noted = std::make_unique<RegistryOverlay>(storage.Registry());
+    {
+        DivertedSettings diverted(storage, *noted);
+        SessionState session;
+        children_.SessionStates(session.kinds);
+        session.usersSession = false;
+        app_.SaveSession(session, {nullptr, saveTools});
+    }
+    startingValues_ = std::move(noted);
+}
+
+void FrameSession::Save(HWND frame, const PaneFlags& panes, const ShutdownSteps& steps) {
     SessionState session;
     children_.SessionStates(session.kinds);
-    // A copy started by automation writes what every exit writes (the
-    // models, the options, the recent files); the frame, the night vision
-    // it never applied and the windows are its client's, not the user's.
+    // The frame, the night vision it never applied and the windows of a
+    // copy started by automation are its client's, not the user's.
     if (byAutomation_) {
         session.usersSession = false;
-        app_.SaveSession(session);
+        SaveCopysChanges(session, steps);
         return;
     }
     SaveNightVision();
@@ -77,7 +90,29 @@ void FrameSession::Save(HWND frame, const PaneFlags& panes) {
     if (HWND active = windows_.ActiveChild(&maximized)) {
         session.active = {true, IsIconic(active) != FALSE, maximized != FALSE};
     }
-    app_.SaveSession(session);
+    app_.SaveSession(session, steps);
+}
+
+void FrameSession::SaveCopysChanges(SessionState& session, const ShutdownSteps& steps) {
+    StorageService& storage = app_.GetStorage();
+    RegistryOverlay written(storage.Registry());
+    {
+        DivertedSettings diverted(storage, written);
+        ShutdownSteps own = steps;
+        own.closeWindows = [&] {
+            if (steps.closeWindows) steps.closeWindows();
+            // The user's exit may have written the list since this copy
+            // read it: the files the copy's run added go before the user's.
+            SettingsTree tree(storage, app_.Keys().Root());
+            app_.Recent().RebaseOnStored(tree);
+        };
+        app_.SaveSession(session, own);
+    }
+    // Each key below the root holds one subject's settings (a place, a
+    // moment, a tool's window): written whole where the copy changed it.
+    const RegistryOverlay nothingNoted(storage.Registry());
+    written.WriteChangesSince(startingValues_ ? *startingValues_ : nothingNoted, storage.Registry(),
+                              app_.Keys().Root().Text());
 }
 
 void FrameSession::SaveNightVision() {

@@ -1,17 +1,21 @@
 // The frame's part of a session: at start-up the night-vision levels and
 // the windows of the last run come back; at exit the frame's placement, its
 // panes, the windows in their stacking order and the night-vision levels
-// are written. A copy started by automation writes the options and models
-// that every exit writes, and leaves the user's frame and windows as they
-// were.
+// are written, then what every exit writes. A copy started by automation
+// leaves the user's frame and windows as they were, and of what every exit
+// writes it writes only the values its own run changed: the user may have
+// ended a run of his own meanwhile, and a value the copy never touched must
+// not take back what that run wrote.
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <windows.h>
 
 #include "app/application.h"
 #include "app/night_vision.h"
+#include "base/registry_overlay.h"
 #include "controls/child_windows.h"
 #include "frame/mdi_windows.h"
 
@@ -35,14 +39,22 @@ public:
     // The windows of the last run come back kind by kind, then in their
     // stacking order.
     void RestoreWindows();
+    // Once start-up is through, a copy started by automation notes what
+    // its exit would write had its run changed nothing (`saveTools` writes
+    // the tools' states, their windows kept); nothing for the user's copy.
+    void NoteStartingValues(const std::function<void()>& saveTools);
     // Writes the night-vision levels, the frame's placement, the panes as
     // they are now (not as the current layout last knew them) and the
-    // windows, then what every exit writes; only the latter for a copy
-    // started by automation.
-    void Save(HWND frame, const PaneFlags& panes);
+    // windows, then what every exit writes, `steps` between (see
+    // SaveSettingsAtShutdown). A copy started by automation writes only the
+    // latter, and of that only what differs from what it noted at its
+    // start; the recent files it added join the list as the settings hold
+    // it then.
+    void Save(HWND frame, const PaneFlags& panes, const ShutdownSteps& steps);
 
 private:
     void SaveNightVision();
+    void SaveCopysChanges(SessionState& session, const ShutdownSteps& steps);
 
     Application& app_;
     ChildWindows& children_;
@@ -50,6 +62,8 @@ private:
     NightVisionSettings& nightVision_;
     HINSTANCE instance_;
     bool byAutomation_;
+    // What a copy started by automation would have written at its start.
+    std::unique_ptr<RegistryOverlay> startingValues_;
 };
 
 }  // namespace corvinata

@@ -77,9 +77,13 @@ ObjectInfoWindowParams FrameTools::ObjectInfoParams() {
     return info;
 }
 
-void FrameTools::SaveAndDestroyWindows() {
-    windows_.SaveAndDestroyAll(ToolStateSaver(app_.GetStorage(), app_.Keys().Root(),
-                                              [this] { return app_.Options().general.saveOptionsOnExit; }));
+void FrameTools::SaveAndDestroyWindows() { windows_.SaveAndDestroyAll(Saver()); }
+
+void FrameTools::SaveStates() { windows_.SaveAll(Saver()); }
+
+ToolStateSaver FrameTools::Saver() {
+    return ToolStateSaver(app_.GetStorage(), app_.Keys().Root(),
+                          [this] { return app_.Options().general.saveOptionsOnExit; });
 }
 
 void FrameTools::DestroyEducator() {

@@ -29,6 +29,8 @@ public:
     // Every tool window writes its state (while the user keeps changes)
     // and goes.
     void SaveAndDestroyWindows();
+    // Every tool window writes its state and stays.
+    void SaveStates();
     // The Educator goes, and the script host forgets its lesson window.
     void DestroyEducator();
 
@@ -46,6 +48,7 @@ private:
     // What every tool is given, for the tool of `command`.
     ToolWindowParams ToolParams(int command);
     ObjectInfoWindowParams ObjectInfoParams();
+    ToolStateSaver Saver();
 
     FrameWindow& frame_;
     Application& app_;

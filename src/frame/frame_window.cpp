@@ -394,6 +394,7 @@ void FrameWindow::OnStartup() {
     RefreshStatusLine();
     // The tools come last, over the frame as it will stay.
     tools_.Create();
+    session_.NoteStartingValues([this] { tools_.SaveStates(); });
     RefreshRelatedTasks();
     // The start is through before the welcome: a Quick Tour it starts moves
     // between windows as any lesson does, its steps recorded.
@@ -431,8 +432,8 @@ void FrameWindow::OnClose() {
     MarkFrameClosing(window_);
     // Before anything is written: a search still running stops first.
     app_.AnnounceShutdown();
+    // The windows close inside, as their place in the writing asks.
     SaveSession();
-    mdiWindows_.CloseAll();
     DestroyFrameWindows();
     // Once its state is written and its windows are gone, the program hands
     // the desktop back in its own colours.
@@ -638,13 +639,12 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
 
 void FrameWindow::SaveSession() {
     // The frame's own session goes first: a tool's long save (the Event
-    // Finder's runs) must never cost the placement, panes and windows. A
-    // factory reset deletes every setting as the session is written, so
-    // there the tools write first and nothing of theirs stays.
-    const bool reset = app_.Options().general.factoryReset;
-    if (reset) tools_.SaveAndDestroyWindows();
-    session_.Save(window_, panes_.Shown());
-    if (!reset) tools_.SaveAndDestroyWindows();
+    // Finder's runs) must never cost the placement, panes and windows. The
+    // windows close once the shared models are written, before the recent
+    // files, which a graph's file joins as its window goes; the options
+    // come last, so that a factory reset deletes the tools' states too.
+    session_.Save(window_, panes_.Shown(),
+                  {[this] { mdiWindows_.CloseAll(); }, [this] { tools_.SaveAndDestroyWindows(); }});
 }
 
 void FrameWindow::DestroyFrameWindows() {

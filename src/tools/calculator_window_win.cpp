@@ -109,11 +109,16 @@ void CalculatorWindow::Create(HWND frame) {
     if (state_.visible) ToggleThroughFrame();
 }
 
-void CalculatorWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+void CalculatorWindow::SaveState(const ToolStateSaver& saver) {
     if (!window_) return;
     ReadPage();
     ReadPlacement(state_.left, state_.top, state_.visible);
     saver.Save([this](SettingsTreeWriter& writer) { SaveCalculatorState(writer, state_); });
+}
+
+void CalculatorWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+    if (!window_) return;
+    SaveState(saver);
     if (params_.hub) params_.hub->Forget(this);
     CloseDialog();
     page_ = nullptr;

@@ -27,6 +27,7 @@ public:
     ~CalculatorWindow() override;
 
     void Create(HWND frame) override;
+    void SaveState(const ToolStateSaver& saver) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     HWND Page() const noexcept { return page_; }

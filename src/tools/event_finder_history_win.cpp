@@ -66,15 +66,20 @@ void EventFinderHistory::Open(HWND parent) {
     if (position >= 0) Mark(static_cast<int>(params_.control->RunCount()) - 1 - position);
 }
 
-void EventFinderHistory::Close() {
+void EventFinderHistory::Capture() {
     if (window_ == nullptr) return;
-    if (params_.hub) params_.hub->Forget(this);
     RECT r{};
     if (GetWindowRect(window_, &r)) {
         left_ = r.left;
         top_ = r.top;
     }
     CaptureListViewState(List(), widths_);
+}
+
+void EventFinderHistory::Close() {
+    if (window_ == nullptr) return;
+    if (params_.hub) params_.hub->Forget(this);
+    Capture();
     if (params_.modeless) {
         auto& list = *params_.modeless;
         list.erase(std::remove(list.begin(), list.end(), window_), list.end());
@@ -109,7 +114,7 @@ void EventFinderHistory::Save(SettingsTreeWriter& writer) {
     if (window_ != nullptr) {
         selected = std::max(0, static_cast<int>(SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
     }
-    Close();
+    Capture();
     WriteGroup group(writer, kHistoryKey);
     WrittenValues w(writer);
     w.Then([&] { return WriteToolWindowPlacement(writer, {left_, top_, visible}); });

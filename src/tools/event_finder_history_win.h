@@ -35,8 +35,8 @@ public:
     void Close();
     // At start-up: the placement, widths and selected row of the last exit.
     void Restore(HWND parent);
-    // At shutdown: the window goes, and the same are written (when the
-    // tools' state is kept, Close alone).
+    // At shutdown (before Close): the same are written, as the window
+    // stands; the window stays.
     void Save(SettingsTreeWriter& writer);
 
 private:
@@ -45,6 +45,8 @@ private:
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;
     void Update(void*) override {}
 
+    // Where the window stands and its columns' widths, into the state.
+    void Capture();
     void Fill();
     void UpdateButtons();
     void Mark(int row);

@@ -88,6 +88,14 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
     // A running search is stopped and kept as far as it got (the program's
     // end stopped it already; a window going alone stops its own).
     control_->OnNotify(kEventShutdown, 0, nullptr);
+    SaveState(saver);
+    history_->Close();
+    control_->SetView(nullptr);
+    CloseDialog();
+}
+
+void EventFinderWindow::SaveState(const ToolStateSaver& saver) {
+    if (!window_) return;
     events::StoredEventFinder stored;
     for (std::size_t p = 0; p < control_->RunCount(); ++p) stored.runs.push_back(control_->RunAt(p));
     stored.display = control_->CurrentPosition();
@@ -109,9 +117,6 @@ void EventFinderWindow::SaveAndDestroy(const ToolStateSaver& saver) {
         WriteGroup group(writer, kSettingsKey);
         WriteToolWindowPlacement(writer, {left_, top_, visible_});
     });
-    history_->Close();
-    control_->SetView(nullptr);
-    CloseDialog();
 }
 
 void EventFinderWindow::OnInit() {

@@ -37,6 +37,7 @@ public:
     ~EventFinderWindow() override;
 
     void Create(HWND frame) override;
+    void SaveState(const ToolStateSaver& saver) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     events::EventFinderControl& Control() noexcept { return *control_; }

@@ -80,10 +80,8 @@ void EventForecastWindow::Create(HWND frame) {
     if (visible_) ToggleThroughFrame();
 }
 
-void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+void EventForecastWindow::SaveState(const ToolStateSaver& saver) {
     if (!window_) return;
-    control_->Stop(false);
-    control_->SetWake(nullptr);
     ReadPlacement(left_, top_, visible_);
     saver.Save([this](SettingsTreeWriter& writer) {
         WriteGroup group(writer, kSettingsKey);
@@ -92,6 +90,13 @@ void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
         w.Int(TXT("Left"), left_);
         w.Int(TXT("Top"), top_);
     });
+}
+
+void EventForecastWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+    if (!window_) return;
+    control_->Stop(false);
+    control_->SetWake(nullptr);
+    SaveState(saver);
     if (params_.hub) params_.hub->Forget(this);
     CloseDialog();
 }

@@ -40,6 +40,7 @@ public:
     ~EventForecastWindow() override;
 
     void Create(HWND frame) override;
+    void SaveState(const ToolStateSaver& saver) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     events::EventForecastControl& Control() noexcept { return *control_; }

@@ -123,12 +123,17 @@ void ObjectInfoWindow::Create(HWND frame) {
     if (state_.visible) ToggleThroughFrame();
 }
 
-void ObjectInfoWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+void ObjectInfoWindow::SaveState(const ToolStateSaver& saver) {
     if (!window_) return;
     if (time_) state_.step = time_->ReadTimeStep();
     ReadPlacement(state_.x, state_.y, state_.visible);
     state_.tab = SelectedTab();
     saver.Save([this](SettingsTreeWriter& writer) { SaveObjectInfoState(writer, state_); });
+}
+
+void ObjectInfoWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+    if (!window_) return;
+    SaveState(saver);
     if (params_.hub) params_.hub->Forget(this);
     if (g_objectInfo == this) g_objectInfo = nullptr;
     time_.reset();

@@ -37,6 +37,7 @@ public:
     ~ObjectInfoWindow() override;
 
     void Create(HWND frame) override;
+    void SaveState(const ToolStateSaver& saver) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     // A display window's pick: shows the body (and the window when hidden).

@@ -57,12 +57,17 @@ void SymbolTableWindow::Create(HWND frame) {
     if (state_.visible) ToggleThroughFrame();
 }
 
-void SymbolTableWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+void SymbolTableWindow::SaveState(const ToolStateSaver& saver) {
     if (!window_) return;
     ReadPlacement(state_.x, state_.y, state_.visible);
     const int tab = SelectedTab();
     if (tab >= 0) state_.selectedTab = tab;
     saver.Save([this, tab](SettingsTreeWriter& writer) { SaveSymbolTableState(writer, state_, tab >= 0); });
+}
+
+void SymbolTableWindow::SaveAndDestroy(const ToolStateSaver& saver) {
+    if (!window_) return;
+    SaveState(saver);
     CloseDialog();
     page_ = nullptr;
 }

@@ -32,6 +32,7 @@ public:
     ~SymbolTableWindow() override;
 
     void Create(HWND frame) override;
+    void SaveState(const ToolStateSaver& saver) override;
     void SaveAndDestroy(const ToolStateSaver& saver) override;
 
     HWND Page() const noexcept { return page_; }

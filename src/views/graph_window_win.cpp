@@ -65,6 +65,22 @@ bool RegisterClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, U
     return RegisterWindowClass(type);
 }
 
+// Answers every question as a script would want it (a graph's changes are
+// not saved) and keeps the reason of a failure instead of showing it.
+class QuietGraphDialogs final : public GraphSaveDialogs {
+public:
+    explicit QuietGraphDialogs(String& error) : error_(error) {}
+    bool ChooseSavePath(const String&, String&) override { return false; }
+    bool ChooseOpenPaths(std::vector<String>&) override { return false; }
+    bool AskYesNo(const String&, MessageTopic) override { return true; }
+    PromptAnswer AskYesNoCancel(const String&, MessageTopic) override { return PromptAnswer::No; }
+    void ShowError(const String& text, MessageTopic) override { error_ = text; }
+    void ShowNotice(const String&) override {}
+
+private:
+    String& error_;
+};
+
 }  // namespace
 
 // The display and the axes find their Graph window through their window
@@ -572,14 +588,24 @@ bool GraphWindowKind::RunCommand(int id) {
 }
 
 bool GraphWindowKind::QueryCloseApplication() {
+    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
+    return QueryClose(files_.dialogs ? *files_.dialogs : own);
+}
+
+void GraphWindowKind::DropUnsavedWork() {
+    String error;
+    QuietGraphDialogs quiet(error);
+    QueryClose(quiet);
+}
+
+bool GraphWindowKind::QueryClose(GraphSaveDialogs& dialogs) {
     if (!files_.storage || !files_.product || !files_.recent) return true;
     std::vector<GraphDocument*> documents;
     for (GraphWindow* window : windows_) {
         GraphDocument* document = &window->Graph();
         if (std::find(documents.begin(), documents.end(), document) == documents.end()) documents.push_back(document);
     }
-    WindowGraphSaveDialogs own(instance_, GetActiveWindow());
-    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, files_.dialogs ? *files_.dialogs : own};
+    GraphSaving saving{*files_.storage, *files_.product, *files_.recent, dialogs};
     return QuerySaveGraphsBeforeExit(documents, saving, [this](GraphDocument& document) {
         // Closing a window takes it out of the list: collect them first.
         std::vector<HWND> closing;
@@ -610,26 +636,11 @@ bool GraphWindowKind::OpenGraph(const String& path) {
 }
 
 MdiChildWindow* GraphWindowKind::OpenGraphQuietly(const String& path, String& error) {
-    // Answers every question as a script would want it and keeps the
-    // reason of a failure instead of showing it.
-    class QuietDialogs final : public GraphSaveDialogs {
-    public:
-        explicit QuietDialogs(String& error) : error_(error) {}
-        bool ChooseSavePath(const String&, String&) override { return false; }
-        bool ChooseOpenPaths(std::vector<String>&) override { return false; }
-        bool AskYesNo(const String&, MessageTopic) override { return true; }
-        PromptAnswer AskYesNoCancel(const String&, MessageTopic) override { return PromptAnswer::No; }
-        void ShowError(const String& text, MessageTopic) override { error_ = text; }
-        void ShowNotice(const String&) override {}
-
-    private:
-        String& error_;
-    };
     for (GraphWindow* window : windows_) {
         if (SameFilePath(window->Graph().FilePath().Text(), path.Text())) return window;
     }
     if (!children_) return nullptr;
-    QuietDialogs quiet(error);
+    QuietGraphDialogs quiet(error);
     GraphSaving saving{*files_.storage, *files_.product, *files_.recent, quiet};
     std::unique_ptr<GraphDocument> document = LoadGraphDocument(hub_, services_, path, saving);
     if (!document) return nullptr;

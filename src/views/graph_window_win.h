@@ -200,6 +200,9 @@ public:
     bool RunCommand(int id) override;
     // File > Exit: each changed graph is asked about in turn.
     bool QueryCloseApplication() override;
+    // The end of a copy whose client let it go: every changed graph's
+    // changes go, as after the answer No.
+    void DropUnsavedWork() override;
 
     // The program's graph edits, given to every window the kind makes.
     GraphActions* actions = nullptr;
@@ -223,6 +226,8 @@ public:
     GraphWindow* OpenNewGraph(const NewGraphRequest& request);
 
 private:
+    // Each changed graph in turn, asked through `dialogs`.
+    bool QueryClose(GraphSaveDialogs& dialogs);
     // An edit of a graph (any window's, undo and redo included) refreshes
     // every window of that graph: caption, axes and plot.
     void OnNotify(std::int32_t event, std::uint32_t flags, void* value) override;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "automation/automation_server_win.h"
@@ -565,88 +566,197 @@ TEST(AutomationServerLife, TheUsersCopyOutlivesItsClient) {
     CloseHandle(user.hProcess);
 }
 
-// A copy started by a client writes at its end what every exit writes (the
-// place the client set, the options, the recent files, the tools' states),
-// and leaves the user's frame, windows and layouts, and the moment the
-// user's stored windows come back at, as they were.
-TEST(AutomationServerLife, ACopyStartedByAClientWritesWhatEveryExitWrites) {
-    ASSERT_EQ(RunProgram(L"-RegServer"), 0);
-    const std::wstring root = L"\\Software\\Corvinata Software\\Corvinata\\1.70";
-    Win32StorageService storage;
-    const auto node = [&](const std::wstring& key) {
-        return storage.CreateRegistryNode(RegistryHive::CurrentUser, (root + (key.empty() ? L"" : L"\\") + key).c_str());
-    };
-    const auto hasValue = [&root](const std::wstring& key, const wchar_t* name) {
+// The program's settings below the user's hive, as the user's runs left
+// them and as a copy's end leaves them.
+class StoredSettings {
+public:
+    std::unique_ptr<SettingsNode> Node(const std::wstring& key) {
+        return storage_.CreateRegistryNode(RegistryHive::CurrentUser, Path(key).c_str());
+    }
+    bool WriteInt(const std::wstring& key, const wchar_t* name, std::int32_t value) {
+        auto node = Node(key);
+        return node->Create() && node->WriteInt(name, value);
+    }
+    bool WriteText(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+        auto node = Node(key);
+        return node->Create() && node->WriteText(name, text.c_str());
+    }
+    // -1 when the value is missing.
+    std::int32_t Int(const std::wstring& key, const wchar_t* name) {
+        auto node = Node(key);
+        std::int32_t value = -1;
+        return node->Open() && node->ReadInt(name, value) ? value : -1;
+    }
+    std::wstring Text(const std::wstring& key, const wchar_t* name) {
+        auto node = Node(key);
+        String text;
+        return node->Open() && node->ReadString(name, text) ? std::wstring(text.Text()) : L"<missing>";
+    }
+    bool HasValue(const std::wstring& key, const wchar_t* name) {
         HKEY opened = nullptr;
-        const std::wstring path = root.substr(1) + (key.empty() ? L"" : L"\\") + key;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Path(key).c_str() + 1, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
         const bool found = RegQueryValueExW(opened, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
         RegCloseKey(opened);
         return found;
-    };
-    // A first run's settings: nothing but what this test stores.
-    ASSERT_TRUE(node(L"")->DeleteTree());
-    // The user's session: a frame, a window's entry and its document's moment.
-    const struct {
-        const wchar_t* key;
-        const wchar_t* name;
-        std::int32_t value;
-    } users[] = {{L"Application frame window", L"Left", 321},
-                 {L"Application frame window", L"ShowHelpHint", 0},
-                 {L"Main Windows\\Z order\\0", L"Window type", 6},
-                 {L"Main Windows\\Sky\\Model", L"Marker", 321}};
-    for (const auto& entry : users) {
-        auto key = node(entry.key);
-        ASSERT_TRUE(key->Create() && key->WriteInt(entry.name, entry.value));
     }
 
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-    ICorvinataApp* app = nullptr;
-    ASSERT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
-                               reinterpret_cast<void**>(&app)),
-              S_OK);
-    const HANDLE process = ServerProcess();
-    ASSERT_NE(process, nullptr);
-    BSTR country = SysAllocString(L"Germany");
-    BSTR town = SysAllocString(L"Berlin");
-    EXPECT_EQ(app->SetLocation(country, town), S_OK);
-    SysFreeString(country);
-    SysFreeString(town);
-    app->Release();
-    EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
-    CloseHandle(process);
-    CoUninitialize();
+private:
+    static std::wstring Path(const std::wstring& key) {
+        return L"\\Software\\Corvinata Software\\Corvinata\\1.70" + (key.empty() ? L"" : L"\\" + key);
+    }
+    Win32StorageService storage_;
+};
 
+// A copy started by a client, let go of at the end of the scope (after the
+// window objects held in it): once the scope is left, the copy has ended
+// and written what it writes.
+class ClientsCopy {
+public:
+    ClientsCopy() {
+        EXPECT_EQ(RunProgram(L"-RegServer"), 0);
+        EXPECT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+        EXPECT_EQ(CoCreateInstance(CLSID_App, nullptr, CLSCTX_LOCAL_SERVER, IID_ICorvinataApp,
+                                   reinterpret_cast<void**>(&app_)),
+                  S_OK);
+        process_ = ServerProcess();
+        EXPECT_NE(process_, nullptr);
+    }
+    ~ClientsCopy() { End(); }
+    ICorvinataApp* App() const { return app_; }
+    bool Ok() const { return app_ && process_; }
+    // Lets go of the copy and waits for its end.
+    void End() {
+        if (app_) app_->Release();
+        app_ = nullptr;
+        if (!process_) return;
+        EXPECT_EQ(WaitForSingleObject(process_, 30000), WAIT_OBJECT_0);
+        CloseHandle(process_);
+        process_ = nullptr;
+        CoUninitialize();
+    }
+    HRESULT SetLocation(const wchar_t* country, const wchar_t* town) {
+        BSTR c = SysAllocString(country);
+        BSTR t = SysAllocString(town);
+        const HRESULT status = app_->SetLocation(c, t);
+        SysFreeString(c);
+        SysFreeString(t);
+        return status;
+    }
+
+private:
+    ICorvinataApp* app_ = nullptr;
+    HANDLE process_ = nullptr;
+};
+
+// The user's session as an earlier run left it: a frame, a window's entry,
+// its document's moment.
+constexpr struct {
+    const wchar_t* key;
+    const wchar_t* name;
+    std::int32_t value;
+} kUsersSession[] = {{L"Application frame window", L"Left", 321},
+                     {L"Application frame window", L"ShowHelpHint", 0},
+                     {L"Main Windows\\Z order\\0", L"Window type", 6},
+                     {L"Main Windows\\Sky\\Model", L"Marker", 321}};
+
+// A copy started by a client writes at its end only what its run changed
+// (the place the client set), and leaves the user's frame, windows and
+// layouts, the moment the user's stored windows come back at, and every
+// value it found and never changed as they are stored.
+TEST(AutomationServerLife, ACopyStartedByAClientWritesOnlyWhatItsRunChanged) {
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    for (const auto& entry : kUsersSession) ASSERT_TRUE(stored.WriteInt(entry.key, entry.name, entry.value));
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        EXPECT_EQ(copy.SetLocation(L"Germany", L"Berlin"), S_OK);
+    }
+    EXPECT_EQ(stored.Text(L"Location Options\\Current location", L"Town"), L"Berlin");
     const struct {
         const wchar_t* key;
         const wchar_t* name;  // null: the key itself
-        bool present;
-    } expected[] = {
-        {L"Location Options", L"User defined", true},
-        {L"Time Options", L"User defined time and DST active", true},
-        {L"Appearance Options", L"Save options when terminating", true},
-        {L"", L"Stars fixed", true},
-        {L"Recent files", nullptr, true},
-        {L"Calculator", nullptr, true},
-        {L"Symbol table", nullptr, true},
-        {L"Application frame window", L"Toolbar visible", false},
-        {L"Layouts", nullptr, false},
-        {L"Main Windows\\Sky\\Windows", nullptr, false},
+    } untouched[] = {
+        {L"Time Options", nullptr},       {L"Appearance Options", nullptr},
+        {L"", L"Stars fixed"},            {L"Recent files", nullptr},
+        {L"Calculator", nullptr},         {L"Symbol table", nullptr},
+        {L"Layouts", nullptr},            {L"Application frame window", L"Toolbar visible"},
+        {L"Main Windows\\Sky\\Windows", nullptr},
     };
-    for (const auto& row : expected) {
-        const bool present = row.name ? hasValue(row.key, row.name) : node(row.key)->Exists();
-        EXPECT_EQ(present, row.present) << std::string(row.key, row.key + wcslen(row.key));
+    for (const auto& row : untouched) {
+        const bool present = row.name ? stored.HasValue(row.key, row.name) : stored.Node(row.key)->Exists();
+        EXPECT_FALSE(present) << std::string(row.key, row.key + wcslen(row.key));
     }
-    auto place = node(L"Location Options\\Current location");
-    String storedTown;
-    EXPECT_TRUE(place->Open() && place->ReadString(L"Town", storedTown));
-    EXPECT_STREQ(storedTown.Text(), L"Berlin");
-    for (const auto& entry : users) {
-        auto key = node(entry.key);
-        std::int32_t value = -1;
-        EXPECT_TRUE(key->Open() && key->ReadInt(entry.name, value));
-        EXPECT_EQ(value, entry.value) << std::string(entry.key, entry.key + wcslen(entry.key));
+    for (const auto& entry : kUsersSession) {
+        EXPECT_EQ(stored.Int(entry.key, entry.name), entry.value) << std::string(entry.key, entry.key + wcslen(entry.key));
     }
+}
+
+// The user exits a run of his own while a client holds its copy: the copy's
+// end leaves the Calculator as the user hid it and the graph the user
+// closed among the recent files, and adds what its client changed: the
+// place, and the graph left open (first, before the user's).
+TEST(AutomationServerLife, ACopyEndingAfterTheUsersExitKeepsWhatTheUserWrote) {
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring earlier = std::wstring(folder) + L"earlier run.gph";
+    const std::wstring users = std::wstring(folder) + L"users run.gph";
+    const std::wstring clients = std::wstring(folder) + L"clients run.gph";
+    ASSERT_TRUE(stored.WriteInt(L"Application frame window", L"ShowHelpHint", 0));
+    ASSERT_TRUE(stored.WriteInt(L"Calculator", L"Visible", 1));
+    ASSERT_TRUE(stored.WriteText(L"Recent files", L"File 1", earlier));
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        EXPECT_EQ(copy.SetLocation(L"Germany", L"Berlin"), S_OK);
+        Held<ICorvinataGraphWindow> made;
+        ASSERT_EQ(copy.App()->OpenGraphWindow(&made), S_OK);
+        BSTR path = SysAllocString(clients.c_str());
+        VARIANT error;
+        EXPECT_EQ(made->SaveToFile(path, &error), S_OK);
+        EXPECT_EQ(VariantText(error), L"No error");
+        EXPECT_EQ(made->Close(), S_OK);
+        Held<ICorvinataGraphWindow> loaded;
+        EXPECT_EQ(copy.App()->LoadGraph(path, &error, &loaded), S_OK);
+        EXPECT_EQ(VariantText(error), L"No error");
+        SysFreeString(path);
+
+        // Meanwhile the user's exit writes what his run changed.
+        ASSERT_TRUE(stored.WriteInt(L"Calculator", L"Visible", 0));
+        ASSERT_TRUE(stored.WriteText(L"Recent files", L"File 1", users));
+        ASSERT_TRUE(stored.WriteText(L"Recent files", L"File 2", earlier));
+    }
+    EXPECT_EQ(stored.Int(L"Calculator", L"Visible"), 0);
+    EXPECT_EQ(stored.Text(L"Location Options\\Current location", L"Town"), L"Berlin");
+    const std::wstring recent[] = {clients, users, earlier};
+    for (int n = 0; n < 3; ++n) {
+        const std::wstring name = L"File " + std::to_wstring(n + 1);
+        EXPECT_EQ(stored.Text(L"Recent files", name.c_str()), recent[n]) << n + 1;
+    }
+    EXPECT_FALSE(stored.HasValue(L"Recent files", L"File 4"));
+    DeleteFileW(clients.c_str());
+}
+
+// A client moves the time and opens a Sky window: the copy's end writes the
+// Sky's model before the window closes, with the client's moment.
+TEST(AutomationServerLife, ACopyStoresTheMomentItsClientsSkyWindowShowed) {
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    ASSERT_TRUE(stored.WriteInt(L"Application frame window", L"ShowHelpHint", 0));
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        EXPECT_EQ(copy.App()->SetDateTime(2030, 6, 15, 12, 0, VARIANT_TRUE), S_OK);
+        Held<ICorvinataSkyWindow> sky;
+        ASSERT_EQ(copy.App()->OpenSkyWindow(&sky), S_OK);
+    }
+    const std::wstring moment = L"Main Windows\\Sky\\Model\\Time and location\\Date and Time";
+    EXPECT_EQ(stored.Int(moment, L"Year"), 2030);
+    EXPECT_EQ(stored.Int(moment, L"Month"), 6);
+    EXPECT_EQ(stored.Int(moment, L"Day"), 15);
+    EXPECT_FALSE(stored.Node(L"Main Windows\\Sky\\Windows")->Exists());
 }
 
 // "-UnregServer" removes the class's key alone: the programmatic identifier

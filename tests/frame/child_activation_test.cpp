@@ -32,6 +32,8 @@
 #include "views/graph_window_win.h"
 #include "views/report_picture_panels_win.h"
 #include "views/report_window_win.h"
+#include "views/sky_panel_win.h"
+#include "views/sky_window_win.h"
 
 namespace corvinata {
 namespace {
@@ -289,6 +291,39 @@ TEST_P(ActivationOfKindTest, ThePanelHasNoCaptionBarOrCloseBox) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, ActivationOfKindTest, ::testing::ValuesIn(kKinds),
                          [](const ::testing::TestParamInfo<KindCase>& info) { return info.param.name; });
+
+// The keys on the Sky panel's "&Highlight", and the panel hidden: by View >
+// Control Panel, or as the last window closes by Window > Close or Window >
+// Close All. The keys go to the frame, which hands them to its window or its
+// MDI client; they never stay on a hidden control.
+TEST_F(ChildActivationTest, TheKeysLeftInAPanelThatHidesGoToTheFrame) {
+    const KindCase& sky = kKinds[0];
+    for (const int command : {CMD_VIEW_CONTROL_PANEL, CMD_CLOSE_WINDOW, CMD_CLOSE_ALL}) {
+        SCOPED_TRACE(command == CMD_CLOSE_ALL      ? "Window > Close All"
+                     : command == CMD_CLOSE_WINDOW ? "Window > Close"
+                                                   : "View > Control Panel");
+        auto* window = dynamic_cast<SkyWindow*>(Open(sky));
+        ASSERT_NE(window, nullptr);
+        // "&Highlight" is offered for a selection.
+        app_->GetSkyActions().SelectPair(*window, BodyIdentifierFromObject(GetCatalogueObject(kBodySun, 0)), 0, 0, 0,
+                                         nullptr);
+        ASSERT_TRUE(FocusComesToPanel(sky.kind)) << Focus();
+        const HWND highlight = GetDlgItem(PanelDialog(sky.kind), kSkyHighlightItem);
+        for (int tab = 0; tab < 40 && GetFocus() != highlight; ++tab) Typed().Keys({{VK_TAB}});
+        ASSERT_EQ(GetFocus(), highlight) << Focus();
+        Command(command);
+        Typed().RunLoop();
+        EXPECT_FALSE(IsWindowVisible(highlight));
+        const HWND focus = GetFocus();
+        const HWND open = command == CMD_VIEW_CONTROL_PANEL ? window->Handle() : frame_->MdiClient();
+        EXPECT_TRUE(focus == frame_->Window() || focus == open) << Focus();
+        if (command == CMD_VIEW_CONTROL_PANEL) {
+            Command(CMD_VIEW_CONTROL_PANEL);
+            Command(CMD_CLOSE_ALL);
+        }
+        ASSERT_TRUE(frame_->Registry().AllWindows().empty());
+    }
+}
 
 // ---- the start -------------------------------------------------------------
 

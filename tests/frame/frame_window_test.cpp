@@ -13,6 +13,7 @@
 
 #include "app/main_windows.h"
 #include "base/settings_tree.h"
+#include "documents/report_kinds.h"
 #include "frame/about_dialogs.h"
 #include "controls/custom_controls_setup.h"
 #include "app/help_topics_win.h"
@@ -342,20 +343,39 @@ TEST_F(FrameWindowTest, AnUnreadableWindowRecordEndsTheLoadingOfItsKind) {
 
 // A document of a per-document kind whose stored windows are missing or
 // cannot be read stays in its kind's list without windows: the next exit
-// writes its model again, and the kind's Show opens a window for it.
+// writes its model again as it was read (not a new document's), and the
+// kind's Show opens a window for it.
 TEST_F(FrameWindowTest, ADocumentWhoseWindowsCannotBeReadIsKeptWithoutWindows) {
     ASSERT_TRUE(test::SharedCatalogues());
-    // The eclipse maps' country borders lie beside the program.
+    // The eclipse maps' country borders lie beside the program, and so do
+    // the shipped graphs and pictures.
     const PathName program = GetProgramDirectory(GetModuleHandleW(nullptr));
+    const std::wstring calendar =
+        std::wstring(program.GetPathDirectoryWithSeparator()) + L"GRAPHS\\Astronomical Calendar 2027.gph";
+    // What document 0's model holds, none of it a new document's: a graph's
+    // file, another picture, a planet's ephemerides, an eclipse's date.
+    struct Value {
+        const wchar_t* key;  // below the model's key
+        const wchar_t* name;
+        std::wstring text;   // empty: `number`
+        std::int32_t number;
+    };
+    const std::vector<Value> graph{{L"", L"Full path", calendar, 0}};
+    const std::vector<Value> picture{{L"", L"File name", L"m051.jpg", 0}};
+    const std::vector<Value> report{{L"", L"Type", L"", kPlanetEphemerides}, {L"", L"Body number", L"", 3}};
+    const std::vector<Value> eclipse{{L"Date and Time", L"Year", L"", 2027},
+                                     {L"Date and Time", L"Month", L"", 8},
+                                     {L"Date and Time", L"Day", L"", 2}};
     struct Case {
         int command, kind;
         bool missing;  // else its placement's "Left" is a text
+        const std::vector<Value>* model;
     };
     const Case cases[] = {
-        {CMD_NEW_GRAPH, kGraphWindow, true},          {CMD_NEW_GRAPH, kGraphWindow, false},
-        {CMD_NEW_PICTURE, kPictureWindow, true},      {CMD_NEW_PICTURE, kPictureWindow, false},
-        {CMD_NEW_REPORT, kReportWindow, true},        {CMD_NEW_REPORT, kReportWindow, false},
-        {CMD_NEW_ECLIPSE, kSolarEclipseWindow, true}, {CMD_NEW_ECLIPSE, kSolarEclipseWindow, false},
+        {CMD_NEW_GRAPH, kGraphWindow, true, &graph},           {CMD_NEW_GRAPH, kGraphWindow, false, &graph},
+        {CMD_NEW_PICTURE, kPictureWindow, true, &picture},     {CMD_NEW_PICTURE, kPictureWindow, false, &picture},
+        {CMD_NEW_REPORT, kReportWindow, true, &report},        {CMD_NEW_REPORT, kReportWindow, false, &report},
+        {CMD_NEW_ECLIPSE, kSolarEclipseWindow, true, &eclipse}, {CMD_NEW_ECLIPSE, kSolarEclipseWindow, false, &eclipse},
     };
     const auto windowsOf = [this](int kind, int document) {
         const WindowDocument* open = frame_->Registry().DocumentAt(kind, document);
@@ -370,6 +390,9 @@ TEST_F(FrameWindowTest, ADocumentWhoseWindowsCannotBeReadIsKeptWithoutWindows) {
             return storage.CreateRegistryNode(RegistryHive::CurrentUser, (models + below).c_str());
         };
         const auto stored = [&](const std::wstring& below) { return key(below)->Exists(); };
+        const auto modelKey = [&](const Value& value) {
+            return key(std::wstring(L"Model 0") + (*value.key ? L"\\" : L"") + value.key);
+        };
         RemoveSettings();
         StartAsProgram(program);
         Command(c.command);
@@ -384,15 +407,32 @@ TEST_F(FrameWindowTest, ADocumentWhoseWindowsCannotBeReadIsKeptWithoutWindows) {
             auto geometry = key(spoiled + L"\\Geometry");
             ASSERT_TRUE(geometry->Open() && geometry->WriteText(L"Left", L"x"));
         }
+        for (const Value& value : *c.model) {
+            auto node = modelKey(value);
+            ASSERT_TRUE(node->Open() && (value.text.empty() ? node->WriteInt(value.name, value.number)
+                                                            : node->WriteText(value.name, value.text.c_str())));
+        }
 
         StartAsProgram(program);
         ASSERT_EQ(frame_->Registry().DocumentCount(c.kind), 2);
         EXPECT_EQ(windowsOf(c.kind, 0), 0u);
         EXPECT_EQ(windowsOf(c.kind, 1), 1u);
         Close();
-        EXPECT_TRUE(stored(L"Model 0"));
         EXPECT_FALSE(stored(L"Model 0\\Windows"));
         EXPECT_TRUE(stored(L"Model 1\\Windows\\Window 0"));
+        for (const Value& value : *c.model) {
+            auto node = modelKey(value);
+            ASSERT_TRUE(node->Open()) << test::Utf8(value.name);
+            if (value.text.empty()) {
+                std::int32_t number = -1;
+                EXPECT_TRUE(node->ReadInt(value.name, number));
+                EXPECT_EQ(number, value.number) << test::Utf8(value.name);
+            } else {
+                String text;
+                EXPECT_TRUE(node->ReadString(value.name, text));
+                EXPECT_EQ(test::Utf8(text), test::Utf8(value.text.c_str())) << test::Utf8(value.name);
+            }
+        }
 
         StartAsProgram(program);
         ASSERT_EQ(frame_->Registry().DocumentCount(c.kind), 2);

@@ -474,6 +474,48 @@ TEST_F(GraphWindowTest, AGraphWindowComesBackAfterARestart) {
     DeleteFileW(path.c_str());
 }
 
+// A graph left open at File > Exit joins the recent files as its window
+// closes, and the stored list has it first: the exit writes the list once
+// every window has closed.
+TEST_F(GraphWindowTest, AGraphOpenAtExitIsTheFirstStoredRecentFile) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring mars = std::wstring(folder) + L"mars at exit.gph";
+    const std::wstring venus = std::wstring(folder) + L"venus at exit.gph";
+    Command(CMD_NEW_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    Active()->Graph().InsertLine(0, NamedLine("Moon", "Moon.Lat(hor)"));
+    for (const std::wstring& path : {mars, venus}) {
+        dialogs.path = String(path.c_str());
+        Command(CMD_SAVE_GRAPH_AS);
+    }
+    Command(CMD_CLOSE_ALL);
+    dialogs.openPaths = {String(mars.c_str())};
+    Command(CMD_OPEN_GRAPH);
+    ASSERT_NE(Active(), nullptr);
+    Command(CMD_EXIT);
+    frame_.reset();
+    app_.reset();
+    DrainQuit();
+
+    Win32StorageService storage;
+    auto list = storage.CreateRegistryNode(RegistryHive::CurrentUser,
+                                           L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Recent files");
+    ASSERT_TRUE(list->Open());
+    const struct {
+        const wchar_t* name;
+        const std::wstring& path;
+    } stored[] = {{L"File 1", mars}, {L"File 2", venus}};
+    for (const auto& entry : stored) {
+        String path;
+        EXPECT_TRUE(list->ReadString(entry.name, path)) << Utf8(entry.name);
+        EXPECT_EQ(Utf8(path), Utf8(entry.path.c_str())) << Utf8(entry.name);
+    }
+    StartWithGraphs();
+    DeleteFileW(mars.c_str());
+    DeleteFileW(venus.c_str());
+}
+
 // File > Exit, No to saving a graph that never had a file: the graph is
 // gone, and the next start brings back neither it nor an empty window in
 // its place; a saved graph beside it still comes back.
