@@ -16,7 +16,7 @@ Char Folded(Char c) noexcept {
 bool IsXmlExportPath(const Char* path) noexcept {
     if (!path) return false;
     const int n = TextLength(path);
-    return n >= 4 && TextEqualsNoCase(path + n - 4, TXT(".xml"));
+    return n >= 4 && TextEquals(path + n - 4, TXT(".xml"));
 }
 
 bool SameFilePath(const Char* a, const Char* b) noexcept {

@@ -6,8 +6,8 @@
 namespace corvinata {
 
 // Whether a graph saved under this path is written as the XML export rather
-// than in the graph format: the name ends in ".xml" in any letter case, as
-// Windows itself treats extensions.
+// than in the graph format: the name ends in ".xml" exactly (".XML" is a
+// graph file).
 bool IsXmlExportPath(const Char* path) noexcept;
 // Whether two paths name the same file, as Windows compares them: without
 // regard to letter case, "/" the same as "\".

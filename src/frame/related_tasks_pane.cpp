@@ -329,9 +329,9 @@ INT_PTR CALLBACK RelatedTasksPane::DialogProc(HWND window, UINT message, WPARAM 
             // its windows: it notes where the keys were in the active
             // window's panel, for them to come back there.
             SendMessageW(GetParent(window), WM_MOUSEACTIVATE, wParam, lParam);
-            // A task the click runs may activate a window: the pane keeps
-            // what was clicked. A click on the caption runs none.
-            if (LOWORD(lParam) != HTCAPTION) pane->host_.SkipNextActivationRebuild();
+            // The activation the click brings (of the frame, or of a window
+            // a task shows) leaves the pane as it is, with what was clicked.
+            pane->host_.SkipNextActivationRebuild();
             return Answer(window, MA_ACTIVATE);
         case WM_NOTIFY: return pane->OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_SIZE: pane->FitList(); return TRUE;

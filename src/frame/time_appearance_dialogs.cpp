@@ -1,5 +1,7 @@
 #include "frame/time_appearance_dialogs.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include "app/date_picker.h"
@@ -33,10 +35,6 @@ void SetLevel(HWND dialog, int id, double level) {
     HWND trackbar = GetDlgItem(dialog, id);
     SendMessageW(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(0, kLevelPositionMax));
     SendMessageW(trackbar, TBM_SETPOS, TRUE, LevelToPosition(level));
-}
-
-double LevelOf(HWND dialog, int id) {
-    return PositionToLevel(static_cast<int>(SendMessageW(GetDlgItem(dialog, id), TBM_GETPOS, 0, 0)));
 }
 
 // The Appearance dialog while it is open: the frame tells its trackbars of
@@ -77,16 +75,35 @@ void OnNightVisionClicked(HWND dialog, AppearanceDialogParams& params) {
 // Any move of a level's trackbar, whatever its request code: the position
 // is read from the control, so page keys move by the page and a drag is
 // followed.
-void OnLevelMoved(HWND dialog, AppearanceDialogParams& params, HWND trackbar) {
+// A trackbar's key, click or drag moves its level by one step at a time (a
+// page key too), to either end, or with the thumb; the level applies at once,
+// and both trackbars show the levels then.
+void OnLevelMoved(HWND dialog, AppearanceDialogParams& params, WPARAM wParam, HWND trackbar) {
     const int id = GetDlgCtrlID(trackbar);
-    if (id != kIdBrightness && id != kIdContrast) return;
-    const double level = LevelOf(dialog, id);
+    const int code = LOWORD(wParam);
+    if ((id != kIdBrightness && id != kIdContrast) || code > TB_BOTTOM) return;
     const NightVisionLevels& now = params.nightVision->Levels();
-    const double brightness = id == kIdBrightness ? level : now.brightness;
-    const double contrast = id == kIdContrast ? level : now.contrast;
-    if (brightness == now.brightness && contrast == now.contrast) return;
-    params.nightVision->ApplyNightVision(true, brightness, contrast);
-    InvalidateRect(dialog, nullptr, TRUE);
+    const int before = LevelToPosition(id == kIdBrightness ? now.brightness : now.contrast);
+    int position = before;
+    switch (code) {
+        case TB_LINEUP:
+        case TB_PAGEUP: position = std::max(before - 1, 0); break;
+        case TB_LINEDOWN:
+        case TB_PAGEDOWN: position = std::min(before + 1, kLevelPositionMax); break;
+        case TB_THUMBTRACK: position = std::clamp(static_cast<int>(HIWORD(wParam)), 0, kLevelPositionMax); break;
+        case TB_TOP: position = 0; break;
+        case TB_BOTTOM: position = kLevelPositionMax; break;
+        default: break;
+    }
+    if (position != before) {
+        const double level = PositionToLevel(position);
+        params.nightVision->ApplyNightVision(true, id == kIdBrightness ? level : now.brightness,
+                                             id == kIdContrast ? level : now.contrast);
+    }
+    // The thumbs where the levels are (a page key moved this one a page).
+    SetLevel(dialog, kIdBrightness, params.nightVision->Levels().brightness);
+    SetLevel(dialog, kIdContrast, params.nightVision->Levels().contrast);
+    if (position != before) InvalidateRect(dialog, nullptr, TRUE);
 }
 
 void OnAppearanceOk(HWND dialog, AppearanceDialogParams& params) {
@@ -254,7 +271,7 @@ INT_PTR CALLBACK AppearanceDlgProc(HWND dialog, UINT message, WPARAM wParam, LPA
     if (!params) return FALSE;
     switch (message) {
         case WM_HSCROLL:
-            OnLevelMoved(dialog, *params, reinterpret_cast<HWND>(lParam));
+            OnLevelMoved(dialog, *params, wParam, reinterpret_cast<HWND>(lParam));
             return TRUE;
         case WM_DESTROY:
             if (g_appearanceDialog == dialog) g_appearanceDialog = nullptr;

@@ -27,9 +27,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{TXT("C:\\\u00C4rger\\M\u00F6nd.gph"), TXT("c:\\\u00E4RGER\\M\u00D6ND.GPH"), true},
                       PathCase{TXT("C:\\Stra\u00DFe.gph"), TXT("C:\\STRASSE.gph"), false}));
 
-TEST(GraphFileNamesTest, XmlExportIsChosenInAnyLetterCase) {
+TEST(GraphFileNamesTest, XmlExportIsChosenByTheExtensionInSmallLetters) {
     EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\mars.xml")));
-    EXPECT_TRUE(IsXmlExportPath(TXT("C:\\out\\MARS.XML")));
+    EXPECT_TRUE(IsXmlExportPath(TXT("C:\\OUT\\MARS.xml")));
+    EXPECT_FALSE(IsXmlExportPath(TXT("C:\\out\\MARS.XML")));
+    EXPECT_FALSE(IsXmlExportPath(TXT("C:\\out\\mars.Xml")));
     EXPECT_FALSE(IsXmlExportPath(TXT("C:\\out\\mars.gph")));
     EXPECT_FALSE(IsXmlExportPath(TXT("xml")));
 }

@@ -133,8 +133,13 @@ TEST_F(OptionDialogs, NightVisionFollowsTheControlsAtOnceAndCancelTakesItBack) {
         EXPECT_TRUE(night_.IsNightVisionActive());
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, kIdBrightness)));
         d.Focus(kIdBrightness);
-        d.Key(VK_PRIOR);  // a page down the scale, not one step
-        EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.6);
+        // Each key moves the level by one step, a page key too.
+        d.Key(VK_PRIOR);
+        EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.79);
+        d.Key(VK_NEXT);
+        d.Key(VK_NEXT);
+        EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.81);
+        EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kIdBrightness), TBM_GETPOS, 0, 0), 81);
         d.Key(VK_HOME);
         EXPECT_DOUBLE_EQ(night_.Levels().brightness, 0.0);
         d.Key(VK_ESCAPE);
