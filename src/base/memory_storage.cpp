@@ -408,28 +408,6 @@ struct MemoryRegistry::Handle {
     std::shared_ptr<Node> node;
 };
 
-namespace {
-
-// Splits a subkey path into names; false for an empty name inside the path
-// or a leading backslash, which the registry refuses.
-bool SplitKeyPath(const Char* path, std::vector<Text>& names) {
-    names.clear();
-    if (*path == 0) return true;
-    Text current;
-    for (const Char* p = path;; ++p) {
-        if (*p == '\\' || *p == 0) {
-            if (current.empty() && (*p == '\\' || p == path)) return false;
-            if (!current.empty()) names.push_back(current);
-            current.clear();
-            if (*p == 0) return true;
-        } else {
-            current.push_back(*p);
-        }
-    }
-}
-
-}  // namespace
-
 MemoryRegistry::MemoryRegistry() {
     for (int i = 0; i < 3; ++i) {
         roots_[i] = std::make_shared<Node>();

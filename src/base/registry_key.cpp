@@ -15,6 +15,22 @@ constexpr int kDoublePrecision = -6;
 
 }  // namespace
 
+bool SplitKeyPath(const Char* path, std::vector<std::basic_string<Char>>& names) {
+    names.clear();
+    if (*path == 0) return true;
+    std::basic_string<Char> current;
+    for (const Char* p = path;; ++p) {
+        if (*p == '\\' || *p == 0) {
+            if (current.empty() && (*p == '\\' || p == path)) return false;
+            if (!current.empty()) names.push_back(current);
+            current.clear();
+            if (*p == 0) return true;
+        } else {
+            current.push_back(*p);
+        }
+    }
+}
+
 RegistryKey::RegistryKey(RegistryApi& api, RegistryHive hive, const Char* keyPath)
     : api_(api), hive_(hive) {
     // Whatever separators the caller put first, the stored folder begins

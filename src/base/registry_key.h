@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "base/path_name.h"
@@ -51,6 +52,10 @@ public:
     // Deletes the subkey `name` of `parent`, which has no subkeys itself.
     virtual bool DeleteSubkey(Key parent, const Char* name) = 0;
 };
+
+// The names of a subkey path (none for the empty path); false for an empty
+// name inside it or a leading backslash, which the registry refuses.
+bool SplitKeyPath(const Char* path, std::vector<std::basic_string<Char>>& names);
 
 class RegistryKey final : public SettingsNode {
 public:

@@ -18,23 +18,6 @@ Text Fold(const Text& text) {
     return folded;
 }
 
-// The names of a subkey path (none for the empty path); false for an empty
-// name inside it or a leading backslash, which the registry refuses.
-bool SplitKeyPath(const Char* path, std::vector<Text>& names) {
-    names.clear();
-    if (*path == 0) return true;
-    Text current;
-    for (const Char* p = path;; ++p) {
-        if (*p == '\\' || *p == 0) {
-            if (current.empty() && (*p == '\\' || p == path)) return false;
-            if (!current.empty()) names.push_back(current);
-            current.clear();
-            if (*p == 0) return true;
-        } else {
-            current.push_back(*p);
-        }
-    }
-}
 
 Text JoinKeyPath(const std::vector<Text>& path) {
     Text joined;

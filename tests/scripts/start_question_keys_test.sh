@@ -4,8 +4,8 @@
 # or none, alone or beside Wine's Notepad, asking whether night vision (on at
 # the last exit) goes on, or welcoming a first run. Under the manager the
 # question is answered with a click on it and a key (its button's, or
-# Escape), and the next key, typed a moment later, opens the Event Forecast
-# (Ctrl+2). On a bare display the question and then the program's window are
+# Escape), and the next key, typed the moment the question is gone, opens
+# the Event Forecast (Ctrl+2). On a bare display the question and then the program's window are
 # given the keyboard as the display allows (xdotool's focus), the answer and
 # File > Exit typed at once end the program; its window fills the screen.
 #   start_question_keys_test.sh PROGRAM   the build's Corvinata.exe
@@ -86,7 +86,11 @@ run_case() {
         verdict="failed: a click on the question did not give it the keyboard"
     else
         xdotool key "$answer"
-        sleep 0.1
+        # Ctrl+2 the moment the question has left the screen (looked for
+        # without a pause): a key typed then is lost unless the program's
+        # window has the keyboard already.
+        local give_up=$((SECONDS + 30))
+        while shown "$title" >/dev/null 2>&1 && [ "$SECONDS" -lt "$give_up" ]; do :; done
         xdotool key ctrl+2
         xdotool mousemove 1270 1010
         until_true 60 shown "Event Forecast" || verdict="failed: Ctrl+2 typed after the answer opened nothing"

@@ -119,24 +119,30 @@ above() {
 unnamed_windows() {
     xdotool search --maxdepth $((${desktop:+1} + 1)) --onlyvisible --name '^$' 2>/dev/null || true
 }
-popups() { unnamed_windows | wc -l; }
-popups_over() { [ "$(popups)" -gt "$1" ]; }
-popups_at_most() { [ "$(popups)" -le "$1" ]; }
+# new_popup IDS: a window without a name is shown that is not among IDS
+# (a menu just opened). Windows are told apart by their ids, not counted:
+# a hover tip that goes as a menu comes would hide the menu in a count.
+new_popup() {
+    local id
+    for id in $(unnamed_windows); do grep -qxF "$id" <<<"$1" || return 0; done
+    return 1
+}
+no_new_popup() { ! new_popup "$1"; }
 # menu KEYS...: each argument's keys (xdotool key names, several to an
 # argument where a menu takes them in one go) typed once the menu opened
 # by the argument before is up, and then until the menus are closed
 # again. False when a menu did not come or did not go; what is left open
 # is closed then.
 menu() {
-    local before count
-    before=$(popups)
+    local before ids
+    before=$(unnamed_windows)
     while [ $# -gt 0 ]; do
-        count=$(popups)
+        ids=$(unnamed_windows)
         # Unquoted: several keys to an argument.
         xdotool key $1
         shift
-        [ $# -eq 0 ] && until_true 10 popups_at_most "$before" && return 0
-        [ $# -gt 0 ] && until_true 10 popups_over "$count" && continue
+        [ $# -eq 0 ] && until_true 10 no_new_popup "$before" && return 0
+        [ $# -gt 0 ] && until_true 10 new_popup "$ids" && continue
         break
     done
     xdotool key Escape Escape Escape
