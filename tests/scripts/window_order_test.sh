@@ -38,12 +38,15 @@ options="Event Forecast Options"
 
 failures=0
 cases=0
+# What a step that failed did not see (new_window).
+missed=
 report() {
     cases=$((cases + 1))
     echo "$display: $1: $2"
     [ "$2" = passed ] && return
     failures=$((failures + 1))
     echo "  shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')"
+    echo "  keys on: \"$(xdotool getwindowfocus getwindowname 2>/dev/null)\""
 }
 
 # begin SETTING...: the program started on a fresh display of the kind
@@ -184,7 +187,10 @@ appearance_escape() {
     menu alt+o a || return 1
     until_true 30 shown Appearance || return 1
     xdotool key Escape
-    until_true 10 gone Appearance
+    until_true 10 gone Appearance || return 1
+    # A manager gives the keyboard back to the frame a moment after the
+    # dialog's window has gone; a key typed before that reaches no window.
+    if [ "$display" = openbox ]; then until_true 10 frame_has_keys || true; fi
 }
 # With a Sky window (the first, at its place) maximized by a double-click
 # on its caption, the frame's caption shows the view's direction, which
@@ -192,7 +198,7 @@ appearance_escape() {
 # then the Related Tasks caption, then a dialog: Space presses the button.
 # The window is closed after.
 keys_steps() {
-    new_window s || { verdict="failed: Window > New > Sky did not answer"; return; }
+    new_window s || { verdict="failed: Window > New > Sky did not answer: $missed"; return; }
     xdotool mousemove $((ox + 480)) $((oy + 110)) click --repeat 2 --delay 80 1
     until_true 10 title_like '*\[Sky*' ||
         { verdict="failed: the Sky window was not maximized (\"$(frame_title)\")"; return; }
@@ -247,7 +253,7 @@ windows_above() {
 # stays enabled) and placed over the Calculator, stays above every tool and
 # the frame through clicks on the frame's empty middle away from them.
 modal_dialog_steps() {
-    new_window s || { verdict="failed: Window > New > Sky did not answer"; return; }
+    new_window s || { verdict="failed: Window > New > Sky did not answer: $missed"; return; }
     show_calculator || { verdict="failed: Ctrl+4 did not show the Calculator"; return; }
     local tool forecast dialog round
     tool=$(shown "$calculator" | head -1)
@@ -328,7 +334,8 @@ tool_check() {
 # program answers again.
 new_window() {
     keys_to_frame
-    menu alt+w n "$1" && answers
+    menu alt+w n "$1" || { missed="its menus did not come and go"; return 1; }
+    answers || { missed="the program took no keys after it"; return 1; }
 }
 # A click on the status line gives the frame the keys for its menus.
 status_line_click() {

@@ -119,31 +119,35 @@ above() {
 unnamed_windows() {
     xdotool search --maxdepth $((${desktop:+1} + 1)) --onlyvisible --name '^$' 2>/dev/null || true
 }
-# new_popup IDS: a window without a name is shown that is not among IDS
-# (a menu just opened). Windows are told apart by their ids, not counted:
-# a hover tip that goes as a menu comes would hide the menu in a count.
-new_popup() {
+# new_popups IDS: the shown windows without a name that are not among IDS
+# (menus just opened). Windows are told apart by their ids, not counted: a
+# hover tip that goes as a menu comes, or a window the program makes for
+# itself meanwhile (an OpenGL view's), would hide or fake a menu in a count.
+new_popups() {
     local id
-    for id in $(unnamed_windows); do grep -qxF "$id" <<<"$1" || return 0; done
-    return 1
+    for id in $(unnamed_windows); do grep -qxF "$id" <<<"$1" || echo "$id"; done
 }
-no_new_popup() { ! new_popup "$1"; }
+new_popup() { [ -n "$(new_popups "$1")" ]; }
+# none_shown IDS: none of those windows is shown any more.
+none_shown() { [ -z "$(comm -12 <(sort <<<"$1") <(unnamed_windows | sort))" ]; }
 # menu KEYS...: each argument's keys (xdotool key names, several to an
 # argument where a menu takes them in one go) typed once the menu opened
-# by the argument before is up, and then until the menus are closed
-# again. False when a menu did not come or did not go; what is left open
-# is closed then.
+# by the argument before is up, and then until the menus it opened are
+# closed again. False when a menu did not come or did not go; what is left
+# open is closed then.
 menu() {
-    local before ids
-    before=$(unnamed_windows)
+    local ids opened=
     while [ $# -gt 0 ]; do
         ids=$(unnamed_windows)
         # Unquoted: several keys to an argument.
         xdotool key $1
         shift
-        [ $# -eq 0 ] && until_true 10 no_new_popup "$before" && return 0
-        [ $# -gt 0 ] && until_true 10 new_popup "$ids" && continue
-        break
+        if [ $# -eq 0 ]; then
+            until_true 10 none_shown "$opened" && return 0
+            break
+        fi
+        until_true 10 new_popup "$ids" || break
+        opened+=$'\n'$(new_popups "$ids")
     done
     xdotool key Escape Escape Escape
     return 1
