@@ -38,8 +38,15 @@ options="Event Forecast Options"
 
 failures=0
 cases=0
-# What a step that failed did not see (new_window).
+# What a step that failed did not see (new_window, a menu that restores or
+# maximizes).
 missed=
+# system_menu KEYS...: the menu of the frame's window (the system menu, or
+# the manager's own under a manager) opened by Alt+Space, and those keys.
+system_menu() {
+    missed=
+    menu alt+space "$@" || missed=$menu_missed
+}
 report() {
     cases=$((cases + 1))
     echo "$display: $1: $2"
@@ -118,13 +125,13 @@ check_maximized() {
     if until_true 5 is_maximized; then
         report "$1" passed
     else
-        report "$1" "failed: the frame's window is $(frame_place)"
+        report "$1" "failed: the frame's window is $(frame_place)${missed:+ ($missed)}"
     fi
 }
 # The restored size comes and stays (a bare display used to zoom it back).
 check_normal() {
     if ! until_true 10 is_normal; then
-        report "$1" "failed: the frame's window is $(frame_place)"
+        report "$1" "failed: the frame's window is $(frame_place)${missed:+ ($missed)}"
     elif sleep 1 && ! is_normal; then
         report "$1" "failed: the frame's window went back to $(frame_place)"
     else
@@ -135,15 +142,17 @@ check_normal() {
 # the frame's window, restores and maximizes.
 title_bar_double_click() {
     local X Y WIDTH HEIGHT
+    missed=
     geometry "$frame"
     xdotool mousemove $((X + WIDTH / 2)) $((Y - 10)) click --repeat 2 --delay 80 1
 }
 check_stored_rectangle() {
     local verdict=passed stored
     keys_to_frame
-    menu alt+f e || true
+    missed=
+    menu alt+f e || missed=$menu_missed
     if ! until_true 60 program_ended; then
-        verdict="failed: File > Exit did not end the program"
+        verdict="failed: File > Exit did not end the program${missed:+ ($missed)}"
     else
         stored=$(settings_of "$frame_key" | grep -E '^(Maximized|Left|Top|Right|Bottom)=' | sort | paste -sd ' ')
         [ "$stored" = "Bottom=500 Left=100 Maximized=0 Right=700 Top=100" ] || verdict="failed: stored $stored"
@@ -161,16 +170,16 @@ run_restore() {
         title_bar_double_click
         check_maximized "a second double-click maximizes again"
         # Openbox keeps Alt+Space for its own menu of the window.
-        menu alt+space "Down Down Down Return" || true
+        system_menu "Down Down Down Return"
         check_normal "the manager's Restore (Alt+Space) restores the stored rectangle"
     else
-        menu alt+space r || true
+        system_menu r
         check_normal "the system menu's Restore restores the stored rectangle"
         keys_to_frame
-        menu alt+space x || true
+        system_menu x
         check_maximized "the system menu's Maximize fills the screen again"
         keys_to_frame
-        menu alt+space r || true
+        system_menu r
         check_normal "a second Restore restores the stored rectangle again"
     fi
     check_stored_rectangle
@@ -334,7 +343,7 @@ tool_check() {
 # program answers again.
 new_window() {
     keys_to_frame
-    menu alt+w n "$1" || { missed="its menus did not come and go"; return 1; }
+    menu alt+w n "$1" || { missed=$menu_missed; return 1; }
     answers || { missed="the program took no keys after it"; return 1; }
 }
 # A click on the status line gives the frame the keys for its menus.

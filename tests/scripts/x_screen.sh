@@ -16,8 +16,24 @@ until_true() {
     done
     return 1
 }
+# x_search ARGUMENTS...: the windows xdotool's search finds (ids), its
+# status its own. A window that goes while the search looks at the windows
+# one by one ends it with an X error and nothing found; it is run again
+# then, as what it found says nothing.
+x_search() {
+    local found status
+    for _ in $(seq 20); do
+        status=0
+        found=$(xdotool search "$@" 2>&1) || status=$?
+        if ! grep -q '^X Error' <<<"$found"; then
+            grep -E '^[0-9]+$' <<<"$found" || true
+            return "$status"
+        fi
+    done
+    return 1
+}
 # The shown windows of that exact name; none (false) when there is none.
-shown() { xdotool search --onlyvisible --name "^$1\$"; }
+shown() { x_search --onlyvisible --name "^$1\$"; }
 gone() { ! shown "$1"; }
 
 # fresh_screen BUILD PREFIX: PREFIX becomes a fresh copy of the build's
@@ -67,7 +83,7 @@ start_program() {
         (cd "$build" && exec wine explorer /desktop=Corvinata,1280x1024 "$2" >/dev/null 2>&1) &
         disown
         until_true 60 xdotool search --name "Wine desktop" || return 1
-        desktop=$(xdotool search --name "Wine desktop" | head -1)
+        desktop=$(x_search --name "Wine desktop" | head -1)
         xdotool windowfocus --sync "$desktop"
     else
         desktop=
@@ -117,7 +133,7 @@ above() {
 # The shown top-level windows without a name (on Wine's desktop its
 # children): menus among them, child windows (an OpenGL view's) not.
 unnamed_windows() {
-    xdotool search --maxdepth $((${desktop:+1} + 1)) --onlyvisible --name '^$' 2>/dev/null || true
+    x_search --maxdepth $((${desktop:+1} + 1)) --onlyvisible --name '^$' || true
 }
 # new_popups IDS: the shown windows without a name that are not among IDS
 # (menus just opened). Windows are told apart by their ids, not counted: a
@@ -133,21 +149,26 @@ none_shown() { [ -z "$(comm -12 <(sort <<<"$1") <(unnamed_windows | sort))" ]; }
 # menu KEYS...: each argument's keys (xdotool key names, several to an
 # argument where a menu takes them in one go) typed once the menu opened
 # by the argument before is up, and then until the menus it opened are
-# closed again. False when a menu did not come or did not go; what is left
-# open is closed then.
+# closed again. False when a menu did not come or did not go (menu_missed
+# then says which); what is left open is closed then.
+menu_missed=
 menu() {
     local ids opened=
     while [ $# -gt 0 ]; do
         ids=$(unnamed_windows)
         # Unquoted: several keys to an argument.
         xdotool key $1
-        shift
-        if [ $# -eq 0 ]; then
+        if [ $# -eq 1 ]; then
             until_true 10 none_shown "$opened" && return 0
+            menu_missed="the menus stayed after \"$1\""
             break
         fi
-        until_true 10 new_popup "$ids" || break
+        if ! until_true 10 new_popup "$ids"; then
+            menu_missed="no menu came after \"$1\""
+            break
+        fi
         opened+=$'\n'$(new_popups "$ids")
+        shift
     done
     xdotool key Escape Escape Escape
     return 1
