@@ -5,8 +5,8 @@ CN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 CN_JOBS=${CN_JOBS:-$(nproc)}
 
 CN_PACKAGES=(cmake ninja-build g++ python3 python3-pil python3-fonttools googletest libbenchmark-dev
-             mingw-w64 g++-mingw-w64-i686-posix mingw-w64-tools
-             wine wine32:i386 xvfb xauth x11-utils fp-utils libwine-dev openbox xdotool)
+             mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
+             wine wine32:i386 wine64 xvfb xauth x11-utils fp-utils libwine-dev openbox xdotool)
 
 cn_missing_packages() {
     local pkg missing=()
@@ -60,9 +60,39 @@ cn_build() {
 cn_build_native() {
     cn_build "$CN_ROOT/build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" "$@"
 }
+# The Windows tree is the program as it ships, for 32-bit Windows, where
+# this machine runs 32-bit code; where it runs none (a host that runs only
+# 64-bit code refuses every 32-bit program, and so Wine's 32-bit side), the
+# same sources are built for 64-bit Windows, which Wine's 64-bit side runs.
 cn_build_win32() {
-    cn_build "$CN_ROOT/build/win32" -DCMAKE_TOOLCHAIN_FILE="$CN_ROOT/cmake/mingw-w64-i686.cmake" \
+    local dir="$CN_ROOT/build/win32" toolchain
+    toolchain="$CN_ROOT/cmake/mingw-w64-$(cn_windows_cpu).cmake"
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -qxF "CMAKE_TOOLCHAIN_FILE:UNINITIALIZED=$toolchain" "$dir/CMakeCache.txt" &&
+        ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$dir/CMakeCache.txt"; then
+        echo "build/win32 was configured for another processor: configured afresh for $(cn_windows_cpu)"
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles" "$dir/build.ninja"
+    fi
+    cn_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2" "$@"
+}
+
+# Whether this machine runs 32-bit x86 programs (Wine's own 32-bit loader,
+# or the system's, asked for its version).
+cn_runs_32bit_code() {
+    local loader
+    for loader in /usr/lib/wine/wine /lib/ld-linux.so.2; do
+        [ -x "$loader" ] && "$loader" --version >/dev/null 2>&1 && return 0
+    done
+    return 1
+}
+# The processor the Windows tree is built for: i686, or x86_64 on a machine
+# that runs no 32-bit code.
+cn_windows_cpu() {
+    if [ -z "${CN_WINDOWS_CPU:-}" ]; then
+        if cn_runs_32bit_code; then CN_WINDOWS_CPU=i686; else CN_WINDOWS_CPU=x86_64; fi
+        export CN_WINDOWS_CPU
+    fi
+    echo "$CN_WINDOWS_CPU"
 }
 
 # cn_start_xvfb: starts a private X server on the first free display number
@@ -114,10 +144,31 @@ cn_ensure_display() {
     trap cn_stop_xvfb EXIT
 }
 
-# Wine for the build's programs: a 32-bit prefix, quiet, and the Mono and
-# Gecko installers switched off so that nothing ever prompts.
+# Wine for the build's programs: a prefix of the Windows tree's word size,
+# quiet, and the Mono and Gecko installers switched off so that nothing
+# ever prompts. For a 64-bit tree `wine` is Wine's 64-bit loader: Debian's
+# `wine` would take the 32-bit one whenever it is installed.
 cn_wine_environment() {
-    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ "$(cn_windows_cpu)" = x86_64 ]; then
+        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+        cn_wine64_commands
+    else
+        export WINEARCH=win32
+    fi
+}
+# Puts a `wine` that runs Wine's 64-bit loader first on the PATH.
+cn_wine64_commands() {
+    local bin="$CN_ROOT/build/wine64-commands"
+    case ":$PATH:" in *":$bin:"*) return 0 ;; esac
+    if [ ! -x "$bin/wine" ]; then
+        mkdir -p "$bin"
+        # Programs started side by side may all make it: each its own copy.
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$bin/wine.$$"
+        chmod +x "$bin/wine.$$"
+        mv -f "$bin/wine.$$" "$bin/wine"
+    fi
+    export PATH="$bin:$PATH"
 }
 
 # cn_wine_prefix DIR: creates the prefix DIR once (whoever comes first; the
@@ -126,7 +177,7 @@ cn_wine_environment() {
 # so the boot waits for them to end.
 cn_wine_prefix() {
     local dir=$1 stamp
-    stamp="$(wine --version 2>/dev/null), no crash dialog, Wine's faces"
+    stamp=$(cn_wine_environment "$dir" && echo "$(wine --version 2>/dev/null) $WINEARCH, no crash dialog, Wine's faces")
     [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && return 0
     mkdir -p "$(dirname "$dir")"
     (

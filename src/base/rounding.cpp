@@ -20,9 +20,12 @@ constexpr std::int32_t ClampToInt32(std::int64_t value) noexcept {
 
 std::int32_t RoundToInt(double x) noexcept {
     if (std::isnan(x)) return 0;
-    // std::round rounds half away from zero on the exact value; adding 0.5
-    // first would round 0.49999999999999994 up to 1.
-    const double rounded = std::round(x);
+    // Half away from zero on the exact value: adding 0.5 first would round
+    // 0.49999999999999994 up to 1, and so does the round() of some C
+    // runtimes (mingw-w64's for 64-bit Windows). The fraction x - trunc(x)
+    // is exact.
+    const double whole = std::trunc(x);
+    const double rounded = std::fabs(x - whole) >= 0.5 ? whole + std::copysign(1.0, x) : whole;
     if (rounded >= static_cast<double>(kInt32Max)) return static_cast<std::int32_t>(kInt32Max);
     if (rounded <= static_cast<double>(kInt32Min)) return static_cast<std::int32_t>(kInt32Min);
     return static_cast<std::int32_t>(rounded);

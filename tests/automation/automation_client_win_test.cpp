@@ -795,7 +795,8 @@ TEST(AutomationServerLife, EveryStartRegistersTheTypeLibrary) {
     const LONG found = RegEnumKeyW(opened, 0, version, 64);
     RegCloseKey(opened);
     ASSERT_EQ(found, ERROR_SUCCESS);
-    const std::wstring file = library + L"\\" + version + L"\\0\\win32";
+    // A 64-bit server's library is registered for 64-bit clients.
+    const std::wstring file = library + L"\\" + version + (sizeof(void*) == 8 ? L"\\0\\win64" : L"\\0\\win32");
     const auto registeredPath = [&file] {
         wchar_t path[MAX_PATH] = {};
         LONG size = sizeof path;

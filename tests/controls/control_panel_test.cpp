@@ -125,7 +125,7 @@ TEST_F(ControlPanelTest, FunctionKeysAndResetActOnTheAttachedWindow) {
     EXPECT_DOUBLE_EQ(panel.moment.hours, 12.0 - 1.0 / 60.0);
     SendMessageW(Item(kResetTimeItem), BM_CLICK, 0, 0);
     EXPECT_EQ(panel.moment.year, 2020);
-    SendMessageW(panel.GetDialogWindow(), WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), 0);
+    SendMessageW(panel.GetDialogWindow(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
     EXPECT_EQ(window.wheel, -2);
 }
 

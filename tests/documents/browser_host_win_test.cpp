@@ -52,7 +52,7 @@ TEST_F(BrowserHostTest, HostInfoAndStubs) {
     BrowserHost& host = *owner.Get();
     DOCHOSTUIINFO info{};
     ASSERT_EQ(host.GetHostInfo(&info), S_OK);
-    EXPECT_EQ(info.cbSize, 20u);
+    EXPECT_EQ(info.cbSize, sizeof(DOCHOSTUIINFO));
     EXPECT_EQ(info.dwFlags, static_cast<DWORD>(DOCHOSTUIFLAG_NO3DBORDER));
     EXPECT_EQ(info.dwDoubleClick, static_cast<DWORD>(DOCHOSTUIDBLCLK_DEFAULT));
     IOleContainer* container = reinterpret_cast<IOleContainer*>(this);
