@@ -24,17 +24,20 @@ bool FrameSession::RestoreNightVision(HWND frame, const std::function<void(bool)
             "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
             "to stay in regular display mode"),
         GetProductInfo().GetProductName());
-    // The keys come back to the frame while the question still has the
-    // display's keyboard, and only then does the question go; the colours
-    // change after it, while the frame already has the keyboard (the
-    // switch holds the frame undrawn for a moment, and a window manager's
-    // offer of the keyboard would not be taken meanwhile).
-    BeforeQuestionEnds answered([&](INT_PTR, bool managerOfferedKeys) {
-        if (keysBack) keysBack(managerOfferedKeys);
+    // The answer takes effect while the question still has the display's
+    // keyboard: the frame takes the keys typed from then on, and the switch,
+    // which holds it undrawn for a moment, is over before a window manager
+    // is asked to give the keyboard to it. Without a manager the question
+    // takes a while to go (Wine waits for a manager to see it go): the
+    // colours have changed by then.
+    BeforeQuestionEnds answered([&](INT_PTR answer, bool managerOfferedKeys) {
+        if (keysBack) keysBack(false);
+        nightVision_.ApplyNightVision(answer == kAnswerYes, levels.brightness, levels.contrast);
+        if (keysBack && managerOfferedKeys) keysBack(true);
     });
     const bool night = RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo, kMessageInformation,
                                      MessageTopic::NightVisionWasActive) == kAnswerYes;
-    nightVision_.ApplyNightVision(night, levels.brightness, levels.contrast);
+    if (!answered.Ran()) nightVision_.ApplyNightVision(night, levels.brightness, levels.contrast);
     return true;
 }
 

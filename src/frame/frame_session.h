@@ -31,10 +31,10 @@ public:
     // The levels of the last run come back as they were; night vision
     // itself goes on again only when the user says so (never for an
     // automation client, which has nobody to ask). True when the user was
-    // asked. As the question is answered, before it goes, `keysBack` makes
-    // the frame take the keys (with true when a window manager offered the
-    // question the keyboard: the manager is to give it to the frame); the
-    // answer takes effect once the question has gone.
+    // asked. As the question is answered, before it goes, `keysBack(false)`
+    // makes the frame take the keys, the answer takes effect, and then,
+    // when a window manager offered the question the keyboard,
+    // `keysBack(true)` has it give the keyboard to the frame.
     bool RestoreNightVision(HWND frame, const std::function<void(bool)>& keysBack);
     // The windows of the last run come back kind by kind, then in their
     // stacking order.

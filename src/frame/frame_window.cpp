@@ -139,6 +139,7 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: if (OnActivate(wParam)) return 0; break;
     case WM_MOUSEACTIVATE: OnMouseActivate(lParam); break;
     case WM_SYSCOMMAND: if (wineDisplay_.OnSysCommand(wParam)) return 0; break;
+    case WM_NCLBUTTONDOWN: wineDisplay_.OnNcLButtonDown(wParam); break;
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(*reinterpret_cast<const WINDOWPOS*>(lParam)); break;
     // A menu or a modal dialog (which disables the frame) comes over the
     // child windows and the toolbar: their tips would stay on top of it.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <string>
 
 #include "base/wine_host_win.h"
 
@@ -12,20 +11,6 @@ namespace {
 
 // The frame whose focus changes the hook watches (one frame a thread).
 thread_local WineDisplay* watching = nullptr;
-
-// A string value of the user's settings, empty when there is none.
-std::wstring UserSetting(const wchar_t* key, const wchar_t* name) {
-    wchar_t value[260] = {};
-    DWORD size = sizeof value - sizeof value[0];
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
-    DWORD type = 0;
-    const bool read = RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
-                          ERROR_SUCCESS &&
-                      type == REG_SZ;
-    RegCloseKey(opened);
-    return read ? std::wstring(value) : std::wstring();
-}
 
 bool IsOwnedBy(HWND window, HWND owner) {
     for (HWND up = GetWindow(window, GW_OWNER); up; up = GetWindow(up, GW_OWNER)) {
@@ -74,21 +59,45 @@ bool CoversWorkArea(HWND frame) {
 
 constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
+// The first shown window of the desktop, in Windows' order.
+HWND FirstShownWindow(HWND any) {
+    HWND window = GetWindow(any, GW_HWNDFIRST);
+    while (window && !IsWindowVisible(window)) window = GetWindow(window, GW_HWNDNEXT);
+    return window;
+}
+
+bool IsMenuWindow(HWND window) {
+    wchar_t name[8] = {};
+    return GetClassNameW(window, name, 8) && lstrcmpW(name, L"#32768") == 0;
+}
+
+BOOL CALLBACK FindShownMenu(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window) || !IsMenuWindow(window)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+// Whether a menu of the thread is shown: it stays above every window, so
+// that none of the tools could be made first meanwhile.
+bool MenuShown() {
+    bool shown = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
 }  // namespace
 
-// Wine draws on a desktop of its own when the program was started on a
-// named desktop (explorer /desktop=Name,WxH), or when the user's Wine
-// settings give the default desktop a size.
+// Wine draws on a desktop of its own (explorer /desktop=Name,WxH, or the
+// default desktop when the user's Wine settings gave it a size as the
+// session began) in an X window it made for the desktop window, which the
+// desktop window names in a property; on the X screen itself the desktop
+// window is the screen's root, and Wine made it no window. The settings
+// alone say nothing: written while a Wine program runs, they take effect
+// only with the next session.
 FrameDisplay DetectFrameDisplay() {
     if (!RunsUnderWine()) return FrameDisplay::Windows;
-    wchar_t name[256] = {};
-    GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name, sizeof name - sizeof name[0],
-                              nullptr);
-    if (lstrcmpiW(name, L"Default") != 0) return FrameDisplay::WineDesktop;
-    const std::wstring desktop = UserSetting(L"Software\\Wine\\Explorer", L"Desktop");
-    if (desktop.empty()) return FrameDisplay::WineScreen;
-    const bool sized = !UserSetting(L"Software\\Wine\\Explorer\\Desktops", desktop.c_str()).empty();
-    return sized ? FrameDisplay::WineDesktop : FrameDisplay::WineScreen;
+    return GetPropW(GetDesktopWindow(), L"__wine_x11_whole_window") ? FrameDisplay::WineDesktop
+                                                                    : FrameDisplay::WineScreen;
 }
 
 // The windows a frame owns are made by its thread: the thread's own windows,
@@ -104,6 +113,14 @@ void RaiseOwnedWindows(HWND owner, HWND spacer) {
     // from what it drew before.
     constexpr UINT kRaise = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW;
     const std::vector<HWND> owned = OwnedWindowsFromTheTop(owner);
+    if (owned.empty()) return;
+    // A shown topmost window of another's (a hover tip, a label) keeps
+    // every other window from being first: a window is then raised above
+    // it for a moment, which Wine does on the display too, and put back
+    // below it, which leaves the display as it is.
+    const HWND first = FirstShownWindow(owner);
+    const bool pastTopmost = first && (GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
+                             std::find(owned.begin(), owned.end(), first) == owned.end();
     for (auto window = owned.rbegin(); window != owned.rend(); ++window) {
         // Windows keeps the windows this one owns above it: they are let go
         // for the moment it is raised, and raised above it in their turn.
@@ -111,9 +128,14 @@ void RaiseOwnedWindows(HWND owner, HWND spacer) {
         std::copy_if(owned.begin(), owned.end(), std::back_inserter(ownsShown),
                      [&](HWND other) { return GetWindow(other, GW_OWNER) == *window; });
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, 0);
-        if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
-            SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, kRaise);
-        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kRaise);
+        if (pastTopmost) {
+            SetWindowPos(*window, HWND_TOPMOST, 0, 0, 0, 0, kRaise);
+            SetWindowPos(*window, HWND_NOTOPMOST, 0, 0, 0, 0, kRaise);
+        } else {
+            if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
+                SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, kRaise);
+            SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kRaise);
+        }
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(*window));
     }
 }
@@ -130,7 +152,9 @@ void WineDisplay::Attach(HWND frame) {
     if (spacer_) DestroyWindow(spacer_);
     spacer_ = nullptr;
     raisePending_ = false;
+    raiseAfterMenu_ = false;
     ownRectPending_ = false;
+    menuClickPending_ = false;
     frame_ = frame;
     if (!frame_ || display_ != FrameDisplay::WineDesktop) return;
     // Every move of the keyboard focus into one of the frame's windows
@@ -142,24 +166,42 @@ void WineDisplay::Attach(HWND frame) {
                               GetModuleHandleW(nullptr), nullptr);
 }
 
+// Wine's desktop puts the frame's window above all others on the display
+// whenever the keyboard focus moves to one of the frame's windows, and when
+// the frame is activated or comes first in Windows' order, while Windows'
+// own order still has the tools above it; a menu shown meanwhile keeps the
+// tools from being raised until it has gone.
 LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
-    const auto gaining = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_SETFOCUS && watching && watching->frame_ && gaining &&
-        GetAncestor(gaining, GA_ROOT) == watching->frame_) {
-        watching->OnFocusInsideFrame();
+    WineDisplay* const display = watching;
+    const auto window = reinterpret_cast<HWND>(wParam);
+    if (display && display->frame_ && window) {
+        switch (code) {
+        case HCBT_SETFOCUS:
+            if (GetAncestor(window, GA_ROOT) == display->frame_) display->RaiseToolsSoon();
+            break;
+        case HCBT_ACTIVATE:
+            if (window == display->frame_) display->RaiseToolsSoon();
+            break;
+        case HCBT_DESTROYWND:
+            if (display->raiseAfterMenu_ && IsMenuWindow(window)) display->RaiseToolsSoon();
+            break;
+        default: break;
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Posted: the tools go back above the frame once what moved the focus (a
-// click, a dialog's end) is through, whatever else it moves.
-void WineDisplay::OnFocusInsideFrame() {
+// Posted: the tools go back above the frame once what brought it up (a
+// click, a dialog's end, a menu's end) is through, whatever else it moves.
+void WineDisplay::RaiseToolsSoon() {
     if (!raisePending_) raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
 }
 
 void WineDisplay::RaiseTools() {
     raisePending_ = false;
-    if (frame_) RaiseOwnedWindows(frame_, spacer_);
+    if (!frame_) return;
+    raiseAfterMenu_ = MenuShown();
+    if (!raiseAfterMenu_) RaiseOwnedWindows(frame_, spacer_);
 }
 
 void WineDisplay::ShowFrame(bool maximized) {
@@ -182,11 +224,17 @@ void WineDisplay::ShowFrame(bool maximized) {
 }
 
 void WineDisplay::OnMouseActivate(LPARAM lParam) {
-    // A user's click on a menu reaches the menu bar's own handling; this one
-    // is the manager offering the keyboard.
     if (LOWORD(lParam) != HTMENU || HIWORD(lParam) != WM_LBUTTONDOWN) return;
     managerOfferedKeys_ = true;
-    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown) manager_ = WindowManager::Present;
+    // A user's click on the menu bar of the frame, made while another of
+    // the program's windows was active, looks the same: its press reaches
+    // the frame before anything posted now.
+    if (display_ == FrameDisplay::WineScreen && manager_ == WindowManager::Unknown && !menuClickPending_)
+        menuClickPending_ = PostMessageW(frame_, kMenuClickMessage, 0, 0) != FALSE;
+}
+
+void WineDisplay::OnNcLButtonDown(WPARAM hit) {
+    if (hit == HTMENU) menuClickPending_ = false;
 }
 
 bool WineDisplay::OnMessage(UINT message) {
@@ -196,11 +244,16 @@ bool WineDisplay::OnMessage(UINT message) {
         ownRectPending_ = false;
         SendOwnRectangle();
         return true;
+    case kMenuClickMessage:
+        if (menuClickPending_ && manager_ == WindowManager::Unknown) manager_ = WindowManager::Present;
+        menuClickPending_ = false;
+        return true;
     default: return false;
     }
 }
 
 void WineDisplay::OnWindowPosChanged(const WINDOWPOS& position) {
+    if (display_ == FrameDisplay::WineDesktop && frame_ && !(position.flags & SWP_NOZORDER)) RaiseToolsSoon();
     if (display_ != FrameDisplay::WineScreen || !frame_ || placing_) return;
     const bool zoomed = IsZoomed(frame_) != FALSE;
     const bool maximizedNow = zoomed && !wasZoomed_;

@@ -31,7 +31,7 @@ enum class FrameDisplay {
 };
 
 // The display the program's windows are drawn on, looked up from the
-// desktop window: Wine names its own desktop's window "... Wine desktop".
+// desktop window as it runs (not from the settings that may make one).
 FrameDisplay DetectFrameDisplay();
 
 // Whether a window manager has shown itself on an X screen.
@@ -44,9 +44,9 @@ std::vector<HWND> OwnedWindowsFromTheTop(HWND owner);
 // Puts the visible windows owned (directly or not) by `owner` above it as
 // they were, raising each on the display too: from the lowest up, each
 // becomes the first window of the desktop, which is when Wine raises it on
-// its own desktop. `spacer` is a hidden window of the program's, put first
-// when the window to raise is already first (raised again there, Wine would
-// do nothing).
+// its own desktop (above a topmost window shown first, for a moment).
+// `spacer` is a hidden window of the program's, put first when the window
+// to raise is already first (raised again there, Wine would do nothing).
 void RaiseOwnedWindows(HWND owner, HWND spacer);
 
 class WineDisplay {
@@ -74,6 +74,8 @@ public:
     // A click, or a window manager's offer of the keyboard, which under
     // Wine comes as a click on the menu.
     void OnMouseActivate(LPARAM lParam);
+    // A button pressed on the frame's caption, borders or menu bar.
+    void OnNcLButtonDown(WPARAM hit);
     // A change of the frame's place, size, order or state.
     void OnWindowPosChanged(const WINDOWPOS& position);
     // A system command, before the frame carries it out (it always does:
@@ -88,16 +90,20 @@ public:
     // offered the question the keyboard.
     void TakeKeysBackBeforeQuestionGoes(bool showAfresh);
 
-    // Posted to the frame once after the focus moved inside it on Wine's
-    // own desktop.
+    // Posted to the frame on Wine's own desktop once after the focus moved
+    // inside it, it was activated or came first, or a menu shown then went.
     static constexpr UINT kRaiseToolsMessage = WM_APP + 5;
     // Posted when the frame was restored on an X screen: its own rectangle
     // is sent to the screen again once the screen's answers are read.
     static constexpr UINT kOwnRectangleMessage = WM_APP + 7;
+    // Posted when the frame was told of a click on its menu bar: unless the
+    // button's press on the bar came first, no user clicked, and the click
+    // was a window manager's offer of the keyboard.
+    static constexpr UINT kMenuClickMessage = WM_APP + 8;
 
 private:
     static LRESULT CALLBACK WatchFocus(int code, WPARAM wParam, LPARAM lParam);
-    void OnFocusInsideFrame();
+    void RaiseToolsSoon();
     void RaiseTools();
     // An X screen.
     void FollowScreen(bool maximizedNow, bool restoredNow);
@@ -114,6 +120,8 @@ private:
     HWND spacer_ = nullptr;
     HHOOK focusHook_ = nullptr;
     bool raisePending_ = false;
+    // A raise waits for the menu shown when it came.
+    bool raiseAfterMenu_ = false;
     // The unit's own changes of the frame's place, which it does not
     // answer again.
     bool placing_ = false;
@@ -125,6 +133,8 @@ private:
     RECT ownRect_{};
     bool ownRectPending_ = false;
     bool managerOfferedKeys_ = false;
+    // A click on the menu bar that was not yet seen to be a user's.
+    bool menuClickPending_ = false;
 };
 
 }  // namespace corvinata

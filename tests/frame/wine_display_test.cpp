@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -69,6 +71,84 @@ TEST(RaiseOwnedWindowsTest, OnlyShownWindowsCount) {
     EXPECT_EQ(OwnedWindowsFromTheTop(frame.handle), std::vector<HWND>{tool.handle});
 }
 
+// The windows that, when the order of the desktop's windows changed, were
+// the first shown one of them: Wine raises a window on its own desktop
+// only then.
+struct FirstWhenMoved {
+    static thread_local std::vector<HWND>* seen;
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* changed = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+        if (code == HC_ACTION && seen && changed->message == WM_WINDOWPOSCHANGED &&
+            !(reinterpret_cast<const WINDOWPOS*>(changed->lParam)->flags & SWP_NOZORDER)) {
+            HWND first = GetWindow(changed->hwnd, GW_HWNDFIRST);
+            while (first && !IsWindowVisible(first)) first = GetWindow(first, GW_HWNDNEXT);
+            if (first == changed->hwnd) seen->push_back(changed->hwnd);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+thread_local std::vector<HWND>* FirstWhenMoved::seen = nullptr;
+
+// A topmost window shown first (a hover tip, a label) is no reason to leave
+// a tool below the frame on the display: each tool is made first of all
+// for a moment, and none stays topmost.
+TEST(RaiseOwnedWindowsTest, EachToolIsFirstOfAllForAMomentAlsoPastATopmostWindow) {
+    for (const bool tipShown : {false, true}) {
+        SCOPED_TRACE(tipShown ? "a topmost tip shown" : "no topmost window");
+        TopWindow frame;
+        TopWindow forecast(frame.handle);
+        TopWindow calculator(frame.handle);
+        TopWindow tip(nullptr, tipShown);
+        TopWindow spacer(nullptr, false);
+        SetWindowPos(tip.handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        std::vector<HWND> seen;
+        FirstWhenMoved::seen = &seen;
+        const HHOOK hook =
+            SetWindowsHookExW(WH_CALLWNDPROCRET, FirstWhenMoved::Watch, nullptr, GetCurrentThreadId());
+
+        RaiseOwnedWindows(frame.handle, spacer.handle);
+
+        UnhookWindowsHookEx(hook);
+        FirstWhenMoved::seen = nullptr;
+        EXPECT_NE(std::find(seen.begin(), seen.end(), calculator.handle), seen.end());
+        EXPECT_NE(std::find(seen.begin(), seen.end(), forecast.handle), seen.end());
+        EXPECT_TRUE(Above(calculator.handle, forecast.handle)) << "the tools' order changed";
+        if (tipShown) {
+            EXPECT_TRUE(Above(tip.handle, calculator.handle));
+        }
+        EXPECT_FALSE(GetWindowLongW(calculator.handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_FALSE(GetWindowLongW(forecast.handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    }
+}
+
+// On an X screen a window manager's offer of the keyboard comes as a click
+// on the frame's menu bar; a user's click there, made while a tool was
+// active, is followed by the button's press on the bar and shows no
+// manager.
+TEST(WineDisplayTest, AClickOnTheMenuBarIsNoWindowManagersOffer) {
+    const struct {
+        bool pressOnTheBar;
+        WindowManager manager;
+    } cases[] = {{true, WindowManager::Unknown}, {false, WindowManager::Present}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pressOnTheBar ? "a user's click" : "a manager's offer");
+        TopWindow frame;
+        WineDisplay display(FrameDisplay::WineScreen);
+        display.Attach(frame.handle);
+        display.OnMouseActivate(MAKELPARAM(HTMENU, WM_LBUTTONDOWN));
+        if (c.pressOnTheBar) display.OnNcLButtonDown(HTMENU);
+        MSG posted{};
+        ASSERT_TRUE(PeekMessageW(&posted, frame.handle, WineDisplay::kMenuClickMessage,
+                                 WineDisplay::kMenuClickMessage, PM_REMOVE));
+        EXPECT_TRUE(display.OnMessage(posted.message));
+        EXPECT_EQ(display.Manager(), c.manager);
+        // A system command asked for with no manager shown says there is none.
+        display.OnSysCommand(SC_RESTORE);
+        EXPECT_EQ(display.Manager(), c.pressOnTheBar ? WindowManager::Absent : WindowManager::Present);
+        display.Attach(nullptr);
+    }
+}
+
 // The user's Wine settings of the default desktop: the value is put back
 // as it was.
 class ExplorerSetting {
@@ -107,9 +187,10 @@ private:
     std::wstring old_;
 };
 
-// The tests run on the default desktop of an X screen; Wine draws that
-// desktop on a window of its own when the user's settings give it a size.
-TEST(DetectFrameDisplayTest, TheDefaultDesktopIsWinesOwnWhenTheSettingsGiveItASize) {
+// The tests run on the default desktop of an X screen, where Wine made no
+// desktop of its own when their session began: settings that give the
+// default desktop a size now change nothing until the next session.
+TEST(DetectFrameDisplayTest, TheDisplayIsTheDesktopThatRunsWhateverTheSettingsSay) {
     if (!RunsUnderWine()) {
         EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::Windows);
         return;
@@ -117,18 +198,17 @@ TEST(DetectFrameDisplayTest, TheDefaultDesktopIsWinesOwnWhenTheSettingsGiveItASi
     const struct {
         const wchar_t* desktop;
         const wchar_t* size;
-        FrameDisplay display;
     } cases[] = {
-        {nullptr, nullptr, FrameDisplay::WineScreen},
-        {L"Default", nullptr, FrameDisplay::WineScreen},
-        {L"Default", L"1280x1024", FrameDisplay::WineDesktop},
-        {L"Other", L"1280x1024", FrameDisplay::WineScreen},
+        {nullptr, nullptr},
+        {L"Default", nullptr},
+        {L"Default", L"1280x1024"},
+        {L"Other", L"1280x1024"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.desktop ? c.desktop : L"no desktop named");
         ExplorerSetting desktop(L"Software\\Wine\\Explorer", L"Desktop", c.desktop);
         ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"Default", c.size);
-        EXPECT_EQ(DetectFrameDisplay(), c.display);
+        EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::WineScreen);
     }
 }
 
