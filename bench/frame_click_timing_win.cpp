@@ -8,7 +8,10 @@
 //     Manager's list, each taking the keys (on Wine's own desktop each such
 //     move of the keys raises the frame over its tools there, and the tools
 //     are raised again);
-//   - one button-down on the Sky display, the start of a drag.
+//   - one button-down on the Sky display, the start of a drag;
+//   - a burst of Tab presses in the Sky window's control panel, each moving
+//     the keys to the panel's next control (a move of the keys inside the
+//     frame, which on Wine's own desktop brings the frame over its tools).
 // Each burst is timed from the first click given to the input queue until
 // the thread has handled everything it brought about. Run by hand (scripts/
 // timing runs it in a prefix of its own on a screen; on Wine's own desktop:
@@ -49,6 +52,16 @@ void QueueClick(POINT screen, DWORD flags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_L
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void QueueKey(WORD key) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 // Until the thread has nothing left to do: its input, posted messages and
 // paints handled.
 void Settle() {
@@ -85,9 +98,10 @@ struct Figures {
     std::vector<double> client;
     std::vector<double> keys;
     std::vector<double> press;
+    std::vector<double> tab;
 };
 
-void Round(HWND frame, HWND client, HWND display, HWND list, int clicks, Figures& figures) {
+void Round(HWND frame, HWND client, HWND display, HWND list, HWND panel, int clicks, Figures& figures) {
     const POINT empty = EmptyClientPoint(client);
     double start = NowMs();
     for (int i = 0; i < clicks; ++i) QueueClick(empty);
@@ -112,6 +126,16 @@ void Round(HWND frame, HWND client, HWND display, HWND list, int clicks, Figures
     figures.press.push_back(NowMs() - start);
     QueueClick(sky, MOUSEEVENTF_LEFTUP);
     Settle();
+
+    SetFocus(GetNextDlgTabItem(panel, nullptr, FALSE));
+    Settle();
+    start = NowMs();
+    for (int i = 0; i < clicks; ++i) {
+        QueueKey(VK_TAB);
+        Pump();
+    }
+    Settle();
+    figures.tab.push_back(NowMs() - start);
 }
 
 bool TimeClicks(int rounds, int clicks) {
@@ -123,7 +147,10 @@ bool TimeClicks(int rounds, int clicks) {
     Settle();
     const HWND display = GetWindow(sky->Handle(), GW_CHILD);
     const HWND list = GetDlgItem(frame.PaneWindow(CMD_VIEW_WINDOW_MANAGER), IDC_PANE_LIST);
-    if (!display || !list) return false;
+    // The Sky window's panel: the pane's shown page.
+    HWND panel = GetWindow(frame.PaneWindow(CMD_VIEW_CONTROL_PANEL), GW_CHILD);
+    while (panel && !IsWindowVisible(panel)) panel = GetWindow(panel, GW_HWNDNEXT);
+    if (!display || !list || !panel) return false;
     Figures shown;
     Figures hidden;
     bool toolsShown = false;
@@ -140,7 +167,7 @@ bool TimeClicks(int rounds, int clicks) {
             offset += 20;
         }
         Settle();
-        Round(frame.Window(), frame.MdiClient(), display, list, clicks, toolsShown ? shown : hidden);
+        Round(frame.Window(), frame.MdiClient(), display, list, panel, clicks, toolsShown ? shown : hidden);
     }
     if (toolsShown) {
         for (int command : kTools) SendMessageW(frame.Window(), WM_COMMAND, command, 0);
@@ -152,6 +179,8 @@ bool TimeClicks(int rounds, int clicks) {
                 Median(hidden.keys));
     std::printf("%-44s %10.2f ms %12.2f ms\n", "button-down on the Sky display", Median(shown.press),
                 Median(hidden.press));
+    std::printf("%-44s %10.1f ms %12.1f ms\n", "burst of Tab presses in the Sky panel", Median(shown.tab),
+                Median(hidden.tab));
     std::fflush(stdout);
     return true;
 }

@@ -13,8 +13,15 @@
 #    click on the Related Tasks pane and a dialog; the Event Forecast's
 #    Options dialog stays above every tool through clicks on the frame; the
 #    Calculator stays above the frame after a click into each kind of
-#    window, each pane, the toolbar and the status line, and after a
-#    dialog's end, so that one Ctrl+4 hides it.
+#    window, each pane, the toolbar and the status line, after a view's
+#    context menu closed by Escape or by a click, after a dialog's end and
+#    the panel's Escape after a click inside Date and Time or Select
+#    Location, so that one Ctrl+4 hides it; tools left shown at the last
+#    exit come back above the frame at the start.
+#  - On a bare display a click on the frame's menu bar is no window
+#    manager's: the system menu's Restore still restores, and the exit
+#    stores the frame restored; and Wine's settings that name a desktop
+#    the session does not run leave the frame maximized over the screen.
 # A check that something did not happen first sees the program handle the
 # action: the frame's Window menu, opened by its key, comes only after it.
 #   window_order_test.sh PROGRAM [DISPLAY...]   PROGRAM the build's
@@ -29,7 +36,8 @@ shift
 [ $# -gt 0 ] || set -- desktop openbox bare
 cn_install_packages
 
-prefix="$build/wine/window_order"
+# A prefix of each run's own: the displays may be tested side by side.
+prefix="$build/wine/window_order_$(IFS=_; echo "$*")"
 trap 'end_screen "$prefix"' EXIT
 
 frame_key='Application frame window'
@@ -353,11 +361,57 @@ status_line_click() {
 }
 appearance_dialog() { status_line_click && appearance_escape; }
 menu_new_window() { status_line_click && new_window "$1"; }
-# kind_checks KEY KIND: a new window of the kind by the menu, and a click
-# into it (new windows open around the middle of the frame's client area).
+# context_menu X Y CLOSE: the context menu of what shows at X,Y, opened by
+# a right-click and closed by CLOSE: "Escape", or "click" (on the toolbar's
+# empty part).
+context_menu() {
+    local ids opened
+    ids=$(unnamed_windows)
+    xdotool mousemove "$1" "$2" click 3
+    until_true 10 new_popup "$ids" || return 1
+    opened=$(new_popups "$ids")
+    if [ "$3" = click ]; then
+        click $((ox + 900)) $((oy + 33))
+    else
+        xdotool key Escape
+    fi
+    until_true 10 none_shown "$opened"
+}
+# kind_checks KEY KIND [MENU]: a new window of the kind by the menu, and a
+# click into it (new windows open around the middle of the frame's client
+# area); with MENU, its view's context menu closed both ways.
 kind_checks() {
     tool_check "Window > New > $2" menu_new_window "$1"
     tool_check "a click in a $2 window" click $((ox + 691)) $((oy + 514))
+    [ $# -gt 2 ] || return 0
+    tool_check "a $2 view's context menu closed by Escape" context_menu $((ox + 691)) $((oy + 514)) Escape
+    tool_check "a $2 view's context menu closed by a click" context_menu $((ox + 691)) $((oy + 514)) click
+}
+# dialog_escapes TITLE KEY X Y: the dialog of that title opened by KEY, a
+# click inside it at X,Y of its client area (Y below 0 counts from the
+# client area's lower edge; a drop-down list the click opened is closed by
+# Escape), Escape, which ends the dialog, and Escape again, which the
+# active window's panel takes to hand the keys to the window.
+dialog_escapes() {
+    local dialog ids X Y WIDTH HEIGHT left=0 top=0 bottom=0 x=$3 y=$4
+    keys_to_frame
+    xdotool key "$2"
+    until_true 30 shown "$1" || return 1
+    dialog=$(shown "$1" | head -1)
+    geometry "$dialog"
+    # Wine's desktop draws the dialog's frame and caption in its window.
+    if [ "$display" = desktop ]; then left=3 top=22 bottom=3; fi
+    [ "$y" -ge 0 ] || y=$((HEIGHT - top - bottom + y))
+    ids=$(unnamed_windows)
+    click $((X + left + x)) $((Y + top + y))
+    if until_true 2 new_popup "$ids"; then
+        xdotool key Escape
+        until_true 10 none_shown "$(new_popups "$ids")" || return 1
+    fi
+    xdotool key Escape
+    until_true 10 gone "$1" || return 1
+    if [ "$display" = openbox ]; then until_true 10 frame_has_keys || true; fi
+    xdotool key Escape
 }
 
 run_tools() {
@@ -368,7 +422,14 @@ run_tools() {
         { report "the start" "failed: the program did not start"; return; }
     keys_check
     modal_dialog_check
-    kind_checks s Sky
+    kind_checks s Sky menu
+    # Its panel has the keys after each. Openbox raises the frame with a
+    # dialog clicked in, which leaves it above its tools once the dialog
+    # has gone: those cases run where the program keeps the order itself.
+    if [ "$display" != openbox ]; then
+        tool_check "Escape after a click in Date and Time's empty corner" dialog_escapes "Date and Time" ctrl+t 6 -6
+        tool_check "Escape after a click in Select Location's country list" dialog_escapes "Select Location" ctrl+l 150 38
+    fi
     # The panes beside the Sky window.
     tool_check "a click in the control panel" click $((ox + 205)) $((oy + 544))
     tool_check "a click on the Related Tasks caption" click $((right - 150)) $((oy + 58))
@@ -377,13 +438,78 @@ run_tools() {
     tool_check "a click on the toolbar's empty part" click $((ox + 900)) $((oy + 33))
     tool_check "a click on the status line" status_line_click
     tool_check "Options > Appearance ended by Escape" appearance_dialog
-    kind_checks y "Solar System"
-    kind_checks g Graph
-    kind_checks p Picture
+    kind_checks y "Solar System" menu
+    kind_checks g Graph menu
+    kind_checks p Picture menu
     kind_checks r Report
-    kind_checks j "Jupiter Explorer"
-    kind_checks a "Saturn Explorer"
-    kind_checks o "Solar Eclipse"
+    kind_checks j "Jupiter Explorer" menu
+    kind_checks a "Saturn Explorer" menu
+    kind_checks o "Solar Eclipse" menu
+}
+
+# Tools left shown at the last exit are shown again at the end of the start,
+# above the frame.
+run_start_with_tools() {
+    local verdict=passed tool
+    begin "Calculator:Visible=1" "Calculator:Left=400" "Calculator:Top=560" \
+        "Event Forecast:Visible=1" "Event Forecast:Left=20" "Event Forecast:Top=640" ||
+        { report "the start" "failed: the program did not start"; return; }
+    # The keys are on a tool: the frame's menu, opened by its key, would
+    # activate the frame itself. The tools must come up above the frame and
+    # stay there.
+    for tool in "$calculator" "Event Forecast"; do
+        if ! until_true 30 shown "$tool"; then
+            verdict="failed: $tool was not shown"
+        elif ! until_true 10 above "$display" "$(shown "$tool" | head -1)" "$frame" || ! sleep 2 ||
+            ! above "$display" "$(shown "$tool" | head -1)" "$frame"; then
+            verdict="failed: $tool came up below the frame"
+        fi
+    done
+    report "tools shown at the last exit above the frame at the start" "$verdict"
+}
+
+# A bare display: a click on the frame's menu bar, made while a tool is
+# active, is taken for no window manager's offer of the keyboard.
+run_menu_bar_click() {
+    local tool X Y WIDTH HEIGHT
+    begin "$frame_key:Left=100" "$frame_key:Top=100" "$frame_key:Right=700" "$frame_key:Bottom=500" \
+        "Calculator:Visible=1" "Calculator:Left=400" "Calculator:Top=560" ||
+        { report "the start" "failed: the program did not start"; return; }
+    if until_true 30 shown "$calculator"; then
+        tool=$(shown "$calculator" | head -1)
+        geometry "$tool"
+        click $((X + 20)) $((Y + HEIGHT - 10))
+        xdotool windowfocus --sync "$tool" 2>/dev/null || true
+    fi
+    # File, on the frame's menu bar, and its menu closed.
+    click $((ox + 12)) $((oy + 9))
+    xdotool key Escape Escape
+    keys_to_frame
+    system_menu r
+    check_normal "the system menu's Restore after a click on the menu bar restores"
+    check_stored_rectangle
+}
+
+# Wine's settings name a desktop with a size, written after the session
+# began (a program already runs): the program runs on the bare X screen
+# all the same, and its maximized frame covers it.
+run_settings_desktop() {
+    fresh_screen "$build" "$prefix"
+    (exec wine notepad >/dev/null 2>&1) &
+    disown
+    until_true 60 shown "Untitled - Notepad" ||
+        { report "a desktop named in the settings but not running" "failed: Notepad did not start"; return; }
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    settings_import "$frame_key:ShowHelpHint=0" "$frame_key:Maximized=1" "$frame_key:Left=100" \
+        "$frame_key:Top=100" "$frame_key:Right=700" "$frame_key:Bottom=500"
+    start_program bare "$program"
+    if ! until_true 120 xdotool search --name "^Event Finder\$" || ! until_true 30 shown Corvinata; then
+        report "a desktop named in the settings but not running" "failed: the program did not start"
+        return
+    fi
+    frame=$(shown Corvinata | head -1)
+    check_maximized "the maximized frame fills the screen when the settings name a desktop not running"
 }
 
 for display in "$@"; do
@@ -391,6 +517,14 @@ for display in "$@"; do
     end_screen "$prefix"
     run_tools
     end_screen "$prefix"
+    run_start_with_tools
+    end_screen "$prefix"
+    if [ "$display" = bare ]; then
+        run_menu_bar_click
+        end_screen "$prefix"
+        run_settings_desktop
+        end_screen "$prefix"
+    fi
 done
 rm -rf "$prefix"
 echo "$((cases - failures)) passed, $failures failed"
