@@ -1,14 +1,4 @@
-# Cross-compiling for 32-bit Windows with mingw-w64 (posix threading model).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit Windows: the program as it ships.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(CN_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${CN_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${CN_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${CN_MINGW_PREFIX}-windres)
-find_program(CN_WIDL NAMES ${CN_MINGW_PREFIX}-widl widl)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${CN_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
