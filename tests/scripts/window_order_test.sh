@@ -15,8 +15,8 @@
 #    Calculator stays above the frame after a click into each kind of
 #    window, each pane, the toolbar and the status line, after a view's
 #    context menu closed by Escape or by a click, after a dialog's end and
-#    the panel's Escape after a click inside Date and Time or Select
-#    Location, so that one Ctrl+4 hides it; tools left shown at the last
+#    the panel's Escape after a click inside Date and Time, so that one
+#    Ctrl+4 hides it; tools left shown at the last
 #    exit come back above the frame at the start.
 #  - On a bare display a click on the frame's menu bar is no window
 #    manager's: the system menu's Restore still restores, and the exit
@@ -428,7 +428,6 @@ run_tools() {
     # has gone: those cases run where the program keeps the order itself.
     if [ "$display" != openbox ]; then
         tool_check "Escape after a click in Date and Time's empty corner" dialog_escapes "Date and Time" ctrl+t 6 -6
-        tool_check "Escape after a click in Select Location's country list" dialog_escapes "Select Location" ctrl+l 150 38
     fi
     # The panes beside the Sky window.
     tool_check "a click in the control panel" click $((ox + 205)) $((oy + 544))
