@@ -92,11 +92,19 @@ Char TakeChar(TextScanner& scanner) noexcept {
 }  // namespace
 
 void HoursToHms(double hours, int& h, int& m, double& s) noexcept {
-    // Snapped to the microsecond: a time typed as 9:14:30 comes back from its
-    // decimal hours as 29.99999999 s, which would round the wrong way.
     if (hours > kLargestShownHours) hours = kLargestShownHours;
     if (hours < -kLargestShownHours) hours = -kLargestShownHours;
-    const double seconds = std::round(hours * 3600.0 * 1.0e6) / 1.0e6;
+    double seconds = hours * 3600.0;
+    // A time typed as 9:14:30 or 0:02:59.5 comes back from its decimal hours
+    // up to two units in the last place off (29.999999999999996 s), which
+    // would round or truncate the wrong way. Snapped to a binary step of
+    // eight such units, well below a microsecond, the whole and half
+    // seconds typed come back exactly, and a time further off stays as it
+    // is: 59.4999998 s is short of the half second.
+    if (seconds != 0.0 && std::isfinite(seconds)) {
+        const double step = std::ldexp(1.0, std::ilogb(seconds) - 49);
+        seconds = std::round(seconds / step) * step;
+    }
     h = TruncToInt(seconds / 3600.0);
     m = TruncToInt((seconds - 3600.0 * h) / 60.0);
     s = seconds - 3600.0 * h - 60.0 * m;

@@ -38,7 +38,8 @@ enum TimeRounding : std::int32_t {
 };
 
 // Split of decimal hours into hours, minutes and seconds, the seconds
-// snapped to the microsecond so that times given in whole seconds split
+// snapped by what the double's last few places lose (well below a
+// microsecond) so that times given in whole or half seconds split
 // exactly. Hours beyond a million either way count as a million, and hours
 // that are no number as 0, so that any double gives a defined text.
 void HoursToHms(double hours, int& h, int& m, double& s) noexcept;

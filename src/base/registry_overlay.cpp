@@ -334,13 +334,36 @@ bool WriteWhole(const Node& node, RegistryApi& target, RegistryHive hive, const 
 }  // namespace
 
 struct RegistryOverlay::Changes {
+    // A record by its key's whole path, its names and parts folded.
+    struct Record {
+        Path key;
+        std::vector<Text> parts;  // none: the key whole
+    };
     const RegistryOverlay& earlier;
     RegistryApi& target;
     RegistryHive hive;
-    Path groups;
-    bool grouped;
+    std::vector<Record> records;
     bool ok = true;
 };
+
+namespace {
+
+bool Matches(const std::vector<Text>& pattern, const std::vector<Text>& path) {
+    static const Text any(TXT("*"));
+    if (pattern.size() != path.size()) return false;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (pattern[i] != any && pattern[i] != Fold(path[i])) return false;
+    }
+    return true;
+}
+
+// Whether `earlier` wrote the value as `later` did.
+template <class Value>
+bool SameValue(const Value& later, const Value* earlier) {
+    return earlier && earlier->type == later.type && earlier->data == later.data;
+}
+
+}  // namespace
 
 bool RegistryOverlay::LeftAlike(RegistryHive hive, const Path& path, const Node& node) const {
     // What the earlier run left there is known only when it deleted the key
@@ -363,17 +386,47 @@ void RegistryOverlay::WriteNode(const Node& node, const Path& path, ValuesToWrit
         return;
     }
     const Node* before = changes.earlier.Find(changes.hive, path);
-    const bool group = changes.grouped && path.size() == changes.groups.size() + 1 &&
-                       std::equal(changes.groups.begin(), changes.groups.end(), path.begin(),
-                                  [](const Text& a, const Text& b) { return Fold(a) == Fold(b); });
-    if (group) values = WroteAlike(node, before) ? ValuesToWrite::None : ValuesToWrite::All;
+    // The records of some of the key's values and subkeys, each with
+    // whether one value in it differs.
+    struct Part {
+        const std::vector<Text>* names;
+        bool differs;
+    };
+    std::vector<Part> parts;
+    for (const Changes::Record& record : changes.records) {
+        if (values != ValuesToWrite::Each || !Matches(record.key, path)) continue;
+        if (record.parts.empty()) {
+            values = WroteAlike(node, before) ? ValuesToWrite::None : ValuesToWrite::All;
+            break;
+        }
+        bool differs = false;
+        for (const Text& name : record.parts) {
+            const auto value = node.values.find(name);
+            if (value != node.values.end()) differs = differs || !SameValue(value->second, ValueOf(before, name));
+            const auto child = node.children.find(name);
+            if (child != node.children.end()) differs = differs || !WroteAlike(*child->second, ChildOf(before, name));
+        }
+        parts.push_back({&record.parts, differs});
+    }
+    // What to write of a value or subkey by its folded name.
+    const auto toWrite = [&](const Text& name, ValuesToWrite alone) {
+        for (const Part& part : parts) {
+            if (std::find(part.names->begin(), part.names->end(), name) != part.names->end()) {
+                return part.differs ? ValuesToWrite::All : ValuesToWrite::None;
+            }
+        }
+        return alone;
+    };
     if (values != ValuesToWrite::None && node.created && !(before && before->created)) {
         changes.ok = RegistryKey(changes.target, changes.hive, joined.c_str()).Create() && changes.ok;
     }
     for (const auto& value : node.values) {
         if (values == ValuesToWrite::None) break;
-        const Node::Value* same = ValueOf(before, value.first);
-        if (values == ValuesToWrite::Each && same && same->type == value.second.type && same->data == value.second.data) {
+        // Alone a value is written where it differs, in a record where one
+        // of the record's does.
+        const bool same = SameValue(value.second, ValueOf(before, value.first));
+        if (values == ValuesToWrite::Each &&
+            toWrite(value.first, same ? ValuesToWrite::None : ValuesToWrite::All) == ValuesToWrite::None) {
             continue;
         }
         changes.ok = WriteValue(changes.target, changes.hive, joined, value.second.name.c_str(), value.second.type,
@@ -383,19 +436,34 @@ void RegistryOverlay::WriteNode(const Node& node, const Path& path, ValuesToWrit
     for (const auto& child : node.children) {
         Path below = path;
         below.push_back(child.second->name);
-        WriteNode(*child.second, below, values, changes);
+        WriteNode(*child.second, below, values == ValuesToWrite::Each ? toWrite(child.first, values) : values,
+                  changes);
     }
 }
 
-bool RegistryOverlay::WriteChangesSince(const RegistryOverlay& earlier, RegistryApi& target,
-                                        const Char* groups) const {
+bool RegistryOverlay::WriteChangesSince(const RegistryOverlay& earlier, RegistryApi& target, const Char* root,
+                                        const RegistryRecord* records, std::size_t recordCount) const {
+    // The records' keys below the root, by their whole paths.
+    std::vector<Changes::Record> below;
+    Path rootPath;
+    if (root) {
+        while (*root == '\\') ++root;
+        if (!SplitKeyPath(root, rootPath)) recordCount = 0;
+    }
+    for (std::size_t r = 0; root && r < recordCount; ++r) {
+        Changes::Record record;
+        if (!SplitKeyPath(records[r].key, record.key)) continue;
+        record.key.insert(record.key.begin(), rootPath.begin(), rootPath.end());
+        for (Text& name : record.key) name = Fold(name);
+        for (const Char* name : records[r].parts) {
+            if (name) record.parts.push_back(Fold(name));
+        }
+        below.push_back(std::move(record));
+    }
     bool ok = true;
     for (int i = 0; i < 3; ++i) {
-        Changes changes{earlier, target, static_cast<RegistryHive>(i), {}, false};
-        if (groups && changes.hive == RegistryHive::CurrentUser) {
-            while (*groups == '\\') ++groups;
-            changes.grouped = SplitKeyPath(groups, changes.groups);
-        }
+        Changes changes{earlier, target, static_cast<RegistryHive>(i), {}};
+        if (changes.hive == RegistryHive::CurrentUser) changes.records = below;
         WriteNode(*roots_[i], {}, ValuesToWrite::Each, changes);
         ok = changes.ok && ok;
     }

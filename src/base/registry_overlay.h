@@ -5,6 +5,7 @@
 // what the later one would write otherwise than the earlier.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -15,6 +16,18 @@
 #include "base/storage.h"
 
 namespace corvinata {
+
+// Settings that must stay together when what one run wrote is laid over
+// what another wrote (see RegistryOverlay::WriteChangesSince): a key whole,
+// its subkeys too, or some values and subkeys of a key.
+struct RegistryRecord {
+    // The key's path below the root the records are given for, its names
+    // separated by backslashes; "*" stands for any one name.
+    const Char* key;
+    // The values and subkeys of the key that go together; none (all null):
+    // the key whole.
+    const Char* parts[3];
+};
 
 class RegistryOverlay final : public RegistryApi {
 public:
@@ -39,15 +52,15 @@ public:
 
     // Writes into `target` what this overlay wrote where `earlier` (the same
     // writers run at another time) wrote otherwise, so that what both runs
-    // wrote alike stays in `target` as it is there now. A key deleted and
-    // written again is compared whole, and written whole (deleted first)
-    // when it differs. Each key directly below `groups` (a key of the
-    // user's hive whose keys each hold the settings of one subject, a place
-    // or a moment among them) is compared whole too: when one value in it
-    // differs, all it wrote there is written, so that a record is never
-    // made of two runs' values. Any other value is compared alone. False
-    // when a write into `target` failed; the others are still made.
-    bool WriteChangesSince(const RegistryOverlay& earlier, RegistryApi& target, const Char* groups = nullptr) const;
+    // wrote alike stays in `target` as it is there now. Each value is
+    // compared alone, but for records, which are never made of two runs'
+    // values: a key deleted and written again is compared whole, and
+    // written whole (deleted first) when it differs; so are the `records`
+    // below `root` (a key of the user's hive), a key or the parts named,
+    // all written when one value in them differs. False when a write into
+    // `target` failed; the others are still made.
+    bool WriteChangesSince(const RegistryOverlay& earlier, RegistryApi& target, const Char* root = nullptr,
+                           const RegistryRecord* records = nullptr, std::size_t recordCount = 0) const;
 
 private:
     using Text = std::basic_string<Char>;
@@ -65,8 +78,8 @@ private:
     bool ExistsBelow(RegistryHive hive, const Path& path);
     std::vector<Text> SubkeyNames(RegistryHive hive, const Path& path);
 
-    // What WriteChangesSince writes of a key's values: those that differ,
-    // all of them, or none.
+    // What WriteChangesSince writes of a key's values: those that differ
+    // (a record's all when one of them does), all of them, or none.
     enum class ValuesToWrite { Each, All, None };
     struct Changes;
     void WriteNode(const Node& node, const Path& path, ValuesToWrite values, Changes& changes) const;

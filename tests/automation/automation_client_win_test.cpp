@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
@@ -18,6 +20,7 @@
 #include "base/storage_service_win.h"
 #include "automation/dispatch_object_win.h"
 #include "automation/window_objects_win.h"
+#include "frame/time_appearance_dialogs.h"
 #include "resources/resource_ids.h"
 
 namespace corvinata::automation {
@@ -757,6 +760,108 @@ TEST(AutomationServerLife, ACopyStoresTheMomentItsClientsSkyWindowShowed) {
     EXPECT_EQ(stored.Int(moment, L"Month"), 6);
     EXPECT_EQ(stored.Int(moment, L"Day"), 15);
     EXPECT_FALSE(stored.Node(L"Main Windows\\Sky\\Windows")->Exists());
+}
+
+// Whether the server's tool window with the title is shown or hidden as
+// asked, or becomes so within a few seconds.
+bool ServerToolShown(const wchar_t* title, bool shown) {
+    return Within(10000, [&] {
+        const HWND tool = FindWindowW(L"#32770", title);
+        return tool && (IsWindowVisible(tool) != FALSE) == shown;
+    });
+}
+
+// Sets the angles of the server's Appearance dialog to decimal degrees, as
+// the user would, and answers once the dialog has taken them.
+bool SetServerAnglesDecimal(HWND frame) {
+    PostMessageW(frame, WM_COMMAND, CMD_APPEARANCE, 0);
+    // Shown once its controls hold the options.
+    HWND found[2] = {frame, nullptr};
+    if (!Within(10000, [&found] {
+            EnumWindows(&FindOwnedDialog, reinterpret_cast<LPARAM>(found));
+            return found[1] && IsWindowVisible(found[1]);
+        })) {
+        return false;
+    }
+    SendDlgItemMessageW(found[1], kIdAnglesSexagesimal, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendDlgItemMessageW(found[1], kIdAnglesDecimal, BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageW(found[1], WM_COMMAND, IDOK, 0);
+    return Within(10000, [frame] { return IsWindowEnabled(frame) != FALSE; });
+}
+
+// One value below the settings root: a number, or a text where given.
+struct StoredValue {
+    const wchar_t* key;
+    const wchar_t* name;
+    std::int32_t number;
+    const wchar_t* text;
+};
+
+// The user exits a run of his own while a client holds its copy: the copy's
+// end writes what its run changed (the Calculator hidden, the client's time
+// and place, decimal angles) and no value it found and left, so that what
+// the user wrote meanwhile stays; a record the copy changed (the user's own
+// moment with its daylight saving time, the observer's place) is written
+// whole, never mixed with the user's values.
+TEST(AutomationServerLife, ACopysEndWritesItsChangesValueByValueAndItsRecordsWhole) {
+    const StoredValue before[] = {
+        {L"Calculator", L"Visible", 1, nullptr}, {L"Calculator", L"Left", 200, nullptr},
+        {L"Calculator", L"Top", 100, nullptr}, {L"Time Options", L"User defined time and DST active", 1, nullptr},
+        {L"Time Options", L"Real time clock active", 0, nullptr}, {L"Time Options", L"User defined DST", 0, nullptr},
+        {L"Appearance Options", L"Angle degree base", 0, L"Sexagesimal"},
+        {L"Appearance Options", L"Language for constellation names", 0, L"Classic"},
+    };
+    const StoredValue users[] = {
+        {L"Calculator", L"Left", 520, nullptr}, {L"Calculator", L"Top", 420, nullptr},
+        {L"Time Options", L"User defined time and DST active", 0, nullptr},
+        {L"Time Options", L"Real time clock active", 1, nullptr}, {L"Time Options", L"User defined DST", 1, nullptr},
+        {L"Event Finder\\Window state", L"Visible", 1, nullptr}, {L"Event Finder", L"Displaying run", 0, nullptr},
+        {L"Event Finder", L"Selected actual event", 2, nullptr},
+        {L"Appearance Options", L"Language for constellation names", 0, L"Modern"},
+    };
+    const StoredValue copys[] = {
+        {L"Calculator", L"Visible", 0, nullptr}, {L"Time Options\\User defined time", L"Year", 2030, nullptr},
+        {L"Time Options", L"User defined DST", 0, nullptr},
+        {L"Location Options\\Current location", L"Country", 0, L"Germany"},
+        {L"Location Options\\Current location", L"Town", 0, L"Berlin"},
+        {L"Appearance Options", L"Angle degree base", 0, L"Decimal"},
+    };
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    ASSERT_TRUE(stored.WriteInt(L"Application frame window", L"ShowHelpHint", 0));
+    const auto write = [&stored](const StoredValue& v) {
+        return v.text ? stored.WriteText(v.key, v.name, v.text) : stored.WriteInt(v.key, v.name, v.number);
+    };
+    for (const StoredValue& value : before) ASSERT_TRUE(write(value));
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        ASSERT_TRUE(ServerToolShown(L"Astronomical Calculator", true));
+        PostMessageW(ServerFrame(), WM_COMMAND, CMD_CALCULATOR, 0);
+        ASSERT_TRUE(ServerToolShown(L"Astronomical Calculator", false));
+        EXPECT_EQ(copy.App()->SetDateTime(2030, 6, 15, 12, 0, VARIANT_TRUE), S_OK);
+        EXPECT_EQ(copy.SetLocation(L"Germany", L"Berlin"), S_OK);
+        ASSERT_TRUE(SetServerAnglesDecimal(ServerFrame()));
+        // Meanwhile the user's exit writes what his run changed.
+        for (const StoredValue& value : users) ASSERT_TRUE(write(value));
+    }
+    // The copy's changes, and the user's values wherever the copy changed none.
+    const auto expect = [&stored](const StoredValue& v) {
+        const std::wstring name = std::wstring(v.key) + L", " + v.name;
+        if (v.text) {
+            EXPECT_EQ(stored.Text(v.key, v.name), v.text) << std::string(name.begin(), name.end());
+        } else {
+            EXPECT_EQ(stored.Int(v.key, v.name), v.number) << std::string(name.begin(), name.end());
+        }
+    };
+    for (const StoredValue& value : copys) expect(value);
+    for (const StoredValue& value : users) {
+        if (std::none_of(std::begin(copys), std::end(copys), [&value](const StoredValue& changed) {
+                return std::wstring(changed.key) == value.key && std::wstring(changed.name) == value.name;
+            })) {
+            expect(value);
+        }
+    }
 }
 
 // "-UnregServer" removes the class's key alone: the programmatic identifier

@@ -49,6 +49,14 @@ TEST(TimeText, PrecisionRoundingAndTheNextDayFlag) {
         {Hms(9, 14, 30), kTimeToMinute, kRoundToNextDay, "09:15", false},
         {Hms(9, 59, 59.6), kTimeToSecond, kRoundToNextDay, "10:00:00", false},
         {Hms(10, 59, 59.9995), kTimeToSecond, kTruncateTime, "11:00:00", false},
+        // Whole and half seconds as typed, also where the hours hold them a
+        // hair short; a fifth of a microsecond less is no half second.
+        {Hms(10, 59, 59.5), kTimeToSecond, kRoundToNextDay, "11:00:00", false},
+        {Hms(0, 2, 59.5), kTimeToSecond, kRoundToNextDay, "00:03:00", false},
+        {Hms(0, 34, 7), kTimeToSecond, kTruncateTime, "00:34:07", false},
+        {Hms(12, 59, 59.4999998), kTimeToSecond, kRoundToNextDay, "12:59:59", false},
+        {Hms(23, 59, 59.4999998), kTimeToSecond, kRoundToNextDay, "23:59:59", false},
+        {Hms(23, 59, 59.4999998), kTimeToSecond, kRoundHoldDayEnd, "23:59:59", false},
         // Hours no record should hold still give a defined text.
         {std::nan(""), kTimeToSecond, kRoundToNextDay, "00:00:00", false},
         {kInfinity, kTimeToSecond, kRoundToNextDay, "1000000:00:00", false},

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 
 #include "base/memory_storage.h"
 
@@ -11,6 +13,7 @@ namespace corvinata {
 namespace {
 
 constexpr const Char* kKey = TXT("\\Software\\T\\Options");
+constexpr const Char* kBelow = TXT("\\Software\\T\\Options\\Below");
 constexpr const Char* kList = TXT("\\Software\\T\\List");
 constexpr const Char* kEntries = TXT("\\Software\\T\\List\\Entries");
 
@@ -41,38 +44,63 @@ public:
     MemoryStorageService storage_;
 };
 
+// Records of the tests below "\\Software": the key of options whole, two
+// of its values together, a value and a subkey together, and records that
+// hold none of the key's values.
+constexpr RegistryRecord kOptionsWhole[] = {{TXT("*\\Options"), {}}};
+constexpr RegistryRecord kTwoValues[] = {{TXT("T\\Options"), {TXT("Value"), TXT("OTHER")}}};
+constexpr RegistryRecord kValueAndSubkey[] = {{TXT("T\\Options"), {TXT("Value"), TXT("Below")}}};
+constexpr RegistryRecord kOtherKeys[] = {
+    {TXT("T\\Other"), {}}, {TXT("T\\Options\\Below\\Deeper"), {}}, {TXT("*"), {TXT("Value"), TXT("Other")}}};
+
 // What a later run writes otherwise than an earlier run of the same writers
 // reaches the registry; what both wrote alike leaves the registry as it was
 // written meanwhile. A value counts alone, a key written again whole counts
-// whole, and so does a group of settings (a key below the root given).
+// whole, and so does a record: a key named whole, or the parts named.
 TEST_F(RegistryOverlayTest, WritesWhatTheLaterRunWroteOtherwise) {
     using Writes = std::function<void(RegistryOverlayTest&)>;
-    const Writes valueAndOther = [](auto& t) {
-        t.Write(kKey, TXT("Value"), 1);
-        t.Write(kKey, TXT("Other"), 1);
+    // The options' values: Value as given, Other, Third and Below's Deep 1.
+    const auto options = [](std::int32_t value) -> Writes {
+        return [=](auto& t) {
+            t.Write(kKey, TXT("Value"), value);
+            t.Write(kKey, TXT("Other"), 1);
+            t.Write(kKey, TXT("Third"), 1);
+            t.Write(kBelow, TXT("Deep"), 1);
+        };
     };
-    const Writes valueChanged = [](auto& t) {
-        t.Write(kKey, TXT("Value"), 2);
-        t.Write(kKey, TXT("Other"), 1);
+    const Writes valueAndOther = options(1);
+    const Writes valueChanged = options(2);
+    struct Records {
+        const RegistryRecord* records;
+        std::size_t count;
     };
+    const Records none{nullptr, 0};
+    const Records whole{kOptionsWhole, std::size(kOptionsWhole)};
+    const Records two{kTwoValues, std::size(kTwoValues)};
+    const Records withSubkey{kValueAndSubkey, std::size(kValueAndSubkey)};
+    const Records others{kOtherKeys, std::size(kOtherKeys)};
     const struct {
         const char* name;
         Writes earlier, later;
-        bool grouped;
-        std::int32_t value, other, first, extra;  // stored afterwards; -1 missing
+        Records records;
+        std::int32_t value, other, third, deep, first, extra;  // stored afterwards; -1 missing
         bool listKept;
     } cases[] = {
-        {"values alike", valueAndOther, valueAndOther, true, 7, 7, 7, 7, true},
-        {"a value otherwise", valueAndOther, valueChanged, false, 2, 7, 7, 7, true},
-        {"a value of a group otherwise", valueAndOther, valueChanged, true, 2, 1, 7, 7, true},
-        {"a value written later only", [](auto&) {}, [](auto& t) { t.Write(kKey, TXT("VALUE"), 3); }, false, 3, 7, 7,
-         7, true},
-        {"list alike", [](auto& t) { t.RewriteList(1); }, [](auto& t) { t.RewriteList(1); }, true, 7, 7, 7, 7,
+        {"values alike", valueAndOther, valueAndOther, whole, 7, 7, 7, 7, 7, 7, true},
+        {"a value otherwise", valueAndOther, valueChanged, none, 2, 7, 7, 7, 7, 7, true},
+        {"a value of a subject's key otherwise", valueAndOther, valueChanged, others, 2, 7, 7, 7, 7, 7, true},
+        {"a value of a key written whole otherwise", valueAndOther, valueChanged, whole, 2, 1, 1, 1, 7, 7, true},
+        {"a value of two written together otherwise", valueAndOther, valueChanged, two, 2, 1, 7, 7, 7, 7, true},
+        {"a value of a value and a subkey otherwise", valueAndOther, valueChanged, withSubkey, 2, 7, 7, 1, 7, 7,
          true},
-        {"list otherwise", [](auto& t) { t.RewriteList(1); }, [](auto& t) { t.RewriteList(2); }, false, 7, 7, 2,
-         -1, true},
+        {"a value written later only", [](auto&) {}, [](auto& t) { t.Write(kKey, TXT("VALUE"), 3); }, none, 3, 7,
+         7, 7, 7, 7, true},
+        {"list alike", [](auto& t) { t.RewriteList(1); }, [](auto& t) { t.RewriteList(1); }, whole, 7, 7, 7, 7, 7,
+         7, true},
+        {"list otherwise", [](auto& t) { t.RewriteList(1); }, [](auto& t) { t.RewriteList(2); }, none, 7, 7, 7, 7,
+         2, -1, true},
         {"list deleted later only", [](auto& t) { t.RewriteList(1); },
-         [](auto& t) { t.Node(kList)->DeleteTree(); }, true, 7, 7, -1, -1, false},
+         [](auto& t) { t.Node(kList)->DeleteTree(); }, whole, 7, 7, 7, 7, -1, -1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,15 +109,18 @@ TEST_F(RegistryOverlayTest, WritesWhatTheLaterRunWroteOtherwise) {
         RegistryOverlay earlier(storage_.Registry());
         Run(earlier, [&] { c.earlier(*this); });
         // Meanwhile another run writes into the registry itself.
-        ASSERT_TRUE(Write(kKey, TXT("Value"), 7) && Write(kKey, TXT("Other"), 7) && Write(kList, TXT("First"), 7) &&
-                    Write(kList, TXT("Extra"), 7));
+        for (const Char* name : {TXT("Value"), TXT("Other"), TXT("Third")}) ASSERT_TRUE(Write(kKey, name, 7));
+        ASSERT_TRUE(Write(kBelow, TXT("Deep"), 7) && Write(kList, TXT("First"), 7) && Write(kList, TXT("Extra"), 7));
         RegistryOverlay later(storage_.Registry());
         Run(later, [&] { c.later(*this); });
         ASSERT_EQ(Read(kKey, TXT("Value")), 7) << "nothing written before";
 
-        EXPECT_TRUE(later.WriteChangesSince(earlier, storage_.Registry(), c.grouped ? TXT("\\Software\\T") : nullptr));
+        EXPECT_TRUE(later.WriteChangesSince(earlier, storage_.Registry(), TXT("\\Software"), c.records.records,
+                                            c.records.count));
         EXPECT_EQ(Read(kKey, TXT("Value")), c.value);
         EXPECT_EQ(Read(kKey, TXT("Other")), c.other);
+        EXPECT_EQ(Read(kKey, TXT("Third")), c.third);
+        EXPECT_EQ(Read(kBelow, TXT("Deep")), c.deep);
         EXPECT_EQ(Read(kList, TXT("First")), c.first);
         EXPECT_EQ(Read(kList, TXT("Extra")), c.extra);
         EXPECT_EQ(Node(kEntries)->Exists(), c.listKept);

@@ -194,6 +194,28 @@ TEST_F(FrameWindowTest, EveryToolWindowKeepsItsStateOnlyWhenChangesAreKept) {
     }
 }
 
+// "Set to the factory defaults" deletes the whole settings tree as the last
+// write of the exit: the tools shown write their states before it, and none
+// is left to bring its window back at the next start.
+TEST_F(FrameWindowTest, AFactoryResetAtExitLeavesNoToolsSettings) {
+    Start(false);
+    UseCustomControls();
+    SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+    for (const int command : {CMD_OBJECT_INFO, CMD_EVENT_FORECAST, CMD_EVENT_FINDER, CMD_SYMBOLS, CMD_CALCULATOR}) {
+        Command(command);
+        ASSERT_TRUE(frame_->Tools().IsShown(command)) << command;
+    }
+    app_->Options().general.factoryReset = true;
+    Close();
+    Win32StorageService storage;
+    for (const wchar_t* tool : {L"Object Info", L"Event Forecast", L"Event Finder", L"Symbol table", L"Calculator"}) {
+        const std::wstring key = std::wstring(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\") + tool;
+        EXPECT_FALSE(storage.CreateRegistryNode(RegistryHive::CurrentUser, key.c_str())->Exists()) << test::Utf8(tool);
+    }
+    EXPECT_FALSE(storage.CreateRegistryNode(RegistryHive::CurrentUser, L"\\Software\\Corvinata Software\\Corvinata\\1.70")
+                     ->Exists());
+}
+
 // The night-vision levels of the last run are taken at start-up and written
 // back at the end (the defaults would be written without the load).
 TEST_F(FrameWindowTest, NightVisionLevelsSurviveARestart) {

@@ -226,13 +226,19 @@ TEST(TimeOfDayWord, RoundsSecondsAndEndsTheDayAtMidnight) {
 }
 
 // A statement's time is read as it is written, a fraction of a second and
-// 24:00 included, and rounded as the time's word rounds it.
+// 24:00 included, and rounded as the time's word rounds it: half a second
+// carries, a fifth of a microsecond less does not.
 TEST(ProgramWords, ATimeIsWrittenAsItsWordRoundsIt) {
     const struct {
         const char* time;
         const char* same;
-    } rows[] = {{"23:59:59.7", "24:00"}, {"24:00:00", "24:00"}, {"0:00:00.4", "0:00"},
-                {"10:30:00.4", "10:30"}, {"10:59:59.5", "11:00"}};
+    } rows[] = {{"23:59:59.7", "24:00"},         {"24:00:00", "24:00"},
+                {"0:00:00.4", "0:00"},           {"10:30:00.4", "10:30"},
+                {"10:59:59.5", "11:00"},         {"12:59:59.5", "13:00"},
+                {"12:59:59.4999998", "12:59:59"}, {"23:59:59.4999998", "23:59:59"},
+                {"7:15:29.5", "7:15:30"},        {"7:15:29.4999998", "7:15:29"},
+                {"0:00:00.5", "0:00:01"},        {"0:00:00.4999998", "0:00"},
+                {"0:02:59.5", "0:03"}};
     for (const auto& row : rows) {
         EXPECT_EQ(StatementWords(std::string("With Application Set Time ") + row.time),
                   StatementWords(std::string("With Application Set Time ") + row.same))
@@ -251,6 +257,7 @@ TEST(ProgramWords, ADateWithMidnightAtItsEndIsTheNextDay) {
     } rows[] = {
         {"With Application Set Date 1.2.2026 Time 24:00", "With Application Set Date 2.2.2026 Time 0:00"},
         {"With Application Set Date 1.2.2026 Time 23:59:59.7", "With Application Set Date 2.2.2026 Time 0:00"},
+        {"With Application Set Date 1.2.2026 Time 23:59:59.4999998", "With Application Set Date 1.2.2026 Time 23:59:59"},
         {"With Application Set Time 24:00 Date 31.12.2026", "With Application Set Time 0:00 Date 1.1.2027"},
         {"With Application Set Date 31.12.3000 Time 24:00", "With Application Set Date 31.12.3000 Time 23:59:59"},
         {"Open Sky As S Set Date 28.2.2026 Time 24:00", "Open Sky As S Set Date 1.3.2026 Time 0:00"},
