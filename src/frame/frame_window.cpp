@@ -125,7 +125,7 @@ LRESULT CALLBACK FrameWindow::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (wineDisplay_.OnMessage(message)) return 0;
+    if (wineDisplay_.OnMessage(message, wParam)) return 0;
     switch (message) {
     case WM_CREATE: OnCreate(); break;
     // The panes place the MDI client; the default processing would stretch it over them.

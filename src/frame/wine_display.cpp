@@ -71,18 +71,14 @@ bool IsMenuWindow(HWND window) {
     return GetClassNameW(window, name, 8) && lstrcmpW(name, L"#32768") == 0;
 }
 
-BOOL CALLBACK FindShownMenu(HWND window, LPARAM found) {
-    if (!IsWindowVisible(window) || !IsMenuWindow(window)) return TRUE;
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-}
-
-// Whether a menu of the thread is shown: it stays above every window, so
-// that none of the tools could be made first meanwhile.
+// Whether the thread tracks a menu (a context menu, the menu bar's): a menu
+// stays above every window, so that none of the tools could be made first
+// meanwhile.
 bool MenuShown() {
-    bool shown = false;
-    EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&shown));
-    return shown;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
+           (thread.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
 }
 
 }  // namespace
@@ -146,6 +142,7 @@ WineDisplay::~WineDisplay() { Attach(nullptr); }
 
 void WineDisplay::Attach(HWND frame) {
     if (frame == frame_) return;
+    if (raisePending_ && frame_) KillTimer(frame_, kRaiseToolsTimer);
     if (focusHook_) UnhookWindowsHookEx(focusHook_);
     focusHook_ = nullptr;
     if (watching == this) watching = nullptr;
@@ -193,11 +190,17 @@ LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam)
 
 // Posted: the tools go back above the frame once what brought it up (a
 // click, a dialog's end, a menu's end) is through, whatever else it moves.
+// A menu's loop can take a posted message from the queue as it ends
+// without handing it on: a timer, which comes again until it is stopped,
+// raises them then.
 void WineDisplay::RaiseToolsSoon() {
-    if (!raisePending_) raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
+    if (raisePending_) return;
+    raisePending_ = PostMessageW(frame_, kRaiseToolsMessage, 0, 0) != FALSE;
+    if (raisePending_) SetTimer(frame_, kRaiseToolsTimer, kRaiseToolsTimeoutMs, nullptr);
 }
 
 void WineDisplay::RaiseTools() {
+    if (raisePending_) KillTimer(frame_, kRaiseToolsTimer);
     raisePending_ = false;
     if (!frame_) return;
     raiseAfterMenu_ = MenuShown();
@@ -237,9 +240,13 @@ void WineDisplay::OnNcLButtonDown(WPARAM hit) {
     if (hit == HTMENU) menuClickPending_ = false;
 }
 
-bool WineDisplay::OnMessage(UINT message) {
+bool WineDisplay::OnMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case kRaiseToolsMessage: RaiseTools(); return true;
+    case WM_TIMER:
+        if (wParam != kRaiseToolsTimer) return false;
+        RaiseTools();
+        return true;
     case kOwnRectangleMessage:
         ownRectPending_ = false;
         SendOwnRectangle();

@@ -81,8 +81,8 @@ public:
     // A system command, before the frame carries it out (it always does:
     // false).
     bool OnSysCommand(WPARAM command);
-    // The unit's own posted messages: true when it was one.
-    bool OnMessage(UINT message);
+    // The unit's own posted messages and timer: true when it was one.
+    bool OnMessage(UINT message, WPARAM wParam);
 
     // Run as a start-up question is answered, while it still has the
     // display's keyboard (see question_end.h): the keys typed from then on
@@ -93,6 +93,9 @@ public:
     // Posted to the frame on Wine's own desktop once after the focus moved
     // inside it, it was activated or came first, or a menu shown then went.
     static constexpr UINT kRaiseToolsMessage = WM_APP + 5;
+    // Raises them should that message be lost.
+    static constexpr UINT_PTR kRaiseToolsTimer = 0x5752;
+    static constexpr UINT kRaiseToolsTimeoutMs = 150;
     // Posted when the frame was restored on an X screen: its own rectangle
     // is sent to the screen again once the screen's answers are read.
     static constexpr UINT kOwnRectangleMessage = WM_APP + 7;

@@ -140,7 +140,7 @@ TEST(WineDisplayTest, AClickOnTheMenuBarIsNoWindowManagersOffer) {
         MSG posted{};
         ASSERT_TRUE(PeekMessageW(&posted, frame.handle, WineDisplay::kMenuClickMessage,
                                  WineDisplay::kMenuClickMessage, PM_REMOVE));
-        EXPECT_TRUE(display.OnMessage(posted.message));
+        EXPECT_TRUE(display.OnMessage(posted.message, posted.wParam));
         EXPECT_EQ(display.Manager(), c.manager);
         // A system command asked for with no manager shown says there is none.
         display.OnSysCommand(SC_RESTORE);
