@@ -59,13 +59,6 @@ bool CoversWorkArea(HWND frame) {
 
 constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
 
-// The first shown window of the desktop, in Windows' order.
-HWND FirstShownWindow(HWND any) {
-    HWND window = GetWindow(any, GW_HWNDFIRST);
-    while (window && !IsWindowVisible(window)) window = GetWindow(window, GW_HWNDNEXT);
-    return window;
-}
-
 bool IsMenuWindow(HWND window) {
     wchar_t name[8] = {};
     return GetClassNameW(window, name, 8) && lstrcmpW(name, L"#32768") == 0;
@@ -109,14 +102,6 @@ void RaiseOwnedWindows(HWND owner, HWND spacer) {
     // from what it drew before.
     constexpr UINT kRaise = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW;
     const std::vector<HWND> owned = OwnedWindowsFromTheTop(owner);
-    if (owned.empty()) return;
-    // A shown topmost window of another's (a hover tip, a label) keeps
-    // every other window from being first: a window is then raised above
-    // it for a moment, which Wine does on the display too, and put back
-    // below it, which leaves the display as it is.
-    const HWND first = FirstShownWindow(owner);
-    const bool pastTopmost = first && (GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOPMOST) &&
-                             std::find(owned.begin(), owned.end(), first) == owned.end();
     for (auto window = owned.rbegin(); window != owned.rend(); ++window) {
         // Windows keeps the windows this one owns above it: they are let go
         // for the moment it is raised, and raised above it in their turn.
@@ -124,14 +109,9 @@ void RaiseOwnedWindows(HWND owner, HWND spacer) {
         std::copy_if(owned.begin(), owned.end(), std::back_inserter(ownsShown),
                      [&](HWND other) { return GetWindow(other, GW_OWNER) == *window; });
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, 0);
-        if (pastTopmost) {
-            SetWindowPos(*window, HWND_TOPMOST, 0, 0, 0, 0, kRaise);
-            SetWindowPos(*window, HWND_NOTOPMOST, 0, 0, 0, 0, kRaise);
-        } else {
-            if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
-                SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, kRaise);
-            SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kRaise);
-        }
+        if (spacer && GetWindow(*window, GW_HWNDFIRST) == *window)
+            SetWindowPos(spacer, HWND_TOP, 0, 0, 0, 0, kRaise);
+        SetWindowPos(*window, HWND_TOP, 0, 0, 0, 0, kRaise);
         for (HWND shown : ownsShown) SetWindowLongPtrW(shown, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(*window));
     }
 }

@@ -44,7 +44,7 @@ std::vector<HWND> OwnedWindowsFromTheTop(HWND owner);
 // Puts the visible windows owned (directly or not) by `owner` above it as
 // they were, raising each on the display too: from the lowest up, each
 // becomes the first window of the desktop, which is when Wine raises it on
-// its own desktop (above a topmost window shown first, for a moment).
+// its own desktop.
 // `spacer` is a hidden window of the program's, put first when the window
 // to raise is already first (raised again there, Wine would do nothing).
 void RaiseOwnedWindows(HWND owner, HWND spacer);
