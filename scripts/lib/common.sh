@@ -168,10 +168,12 @@ cn_wine_environment() {
         export WINEARCH=win32
     fi
 }
-# Puts a `wine` that runs Wine's 64-bit loader first on the PATH.
+# Puts a `wine` that runs Wine's 64-bit loader first on the PATH, in place
+# of Debian's (a `wine` of another's, a test's stand-in, stays).
 cn_wine64_commands() {
     local bin="$CN_ROOT/build/wine64-commands"
     case ":$PATH:" in *":$bin:"*) return 0 ;; esac
+    [ "$(command -v wine)" = /usr/bin/wine ] || return 0
     if [ ! -x "$bin/wine" ]; then
         mkdir -p "$bin"
         # Programs started side by side may all make it: each its own copy.
@@ -183,12 +185,13 @@ cn_wine64_commands() {
 }
 
 # cn_wine_prefix DIR: creates the prefix DIR once (whoever comes first; the
-# others wait for it). After `wineboot -i` the prefix's services are still
-# settling and hold the service database: a first COM client would then hang,
-# so the boot waits for them to end.
+# others wait for it), booted by `wine wineboot` (Debian's own `wineboot`
+# always runs the 32-bit loader). After the boot the prefix's services are
+# still settling and hold the service database: a first COM client would
+# then hang, so the boot waits for them to end.
 cn_wine_prefix() {
     local dir=$1 stamp
-    stamp=$(cn_wine_environment "$dir" && echo "$(wine --version 2>/dev/null) $WINEARCH, no crash dialog, Wine's faces")
+    stamp=$(cn_wine_prefix_stamp "$dir")
     [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && return 0
     mkdir -p "$(dirname "$dir")"
     (
@@ -196,7 +199,7 @@ cn_wine_prefix() {
         [ -f "$dir/.cn-prefix" ] && [ "$(cat "$dir/.cn-prefix")" = "$stamp" ] && exit 0
         rm -rf "$dir"
         cn_wine_environment "$dir"
-        wineboot -i >/dev/null 2>&1 </dev/null
+        wine wineboot -i >/dev/null 2>&1 </dev/null
         # A crash writes its backtrace into the program's output and ends
         # the program, rather than waiting for someone to close a dialog.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
@@ -207,6 +210,18 @@ cn_wine_prefix() {
         wineserver -w
         echo "$stamp" >"$dir/.cn-prefix"
     ) 9>"$dir.lock"
+}
+
+# cn_wine_prefix_stamp DIR: what a prefix made by cn_wine_prefix notes of
+# itself: Wine's version and the prefix's word size (a 32-bit one only where
+# that is all it notes, as prefixes made before always were).
+cn_wine_prefix_stamp() {
+    (
+        cn_wine_environment "$1"
+        arch=
+        [ "$WINEARCH" = win64 ] && arch=" win64"
+        echo "$(wine --version 2>/dev/null)$arch, no crash dialog, Wine's faces"
+    )
 }
 
 # cn_wine_copy_prefix TEMPLATE DIR: DIR becomes a fresh copy of the prefix

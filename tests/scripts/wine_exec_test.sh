@@ -36,7 +36,7 @@ export PATH="$work/bin:$PATH" DISPLAY=:stand-in
 unset GTEST_OUTPUT
 prefix=$work/prefix
 mkdir -p "$prefix"
-echo "stand-in-wine, no crash dialog, Wine's faces" >"$prefix/.cn-prefix"
+(source "$(dirname "$0")/../../scripts/lib/common.sh" && cn_wine_prefix_stamp "$prefix") >"$prefix/.cn-prefix"
 
 passed='[  PASSED  ] 2 tests.\n'
 failed='[  FAILED  ] Some.Test\n'
