@@ -160,20 +160,21 @@ cn_ensure_display() {
 # ever prompts. For a 64-bit tree `wine` is Wine's 64-bit loader: Debian's
 # `wine` would take the 32-bit one whenever it is installed.
 cn_wine_environment() {
-    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    if [ "$(cn_windows_cpu)" = x86_64 ]; then
-        export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
-        cn_wine64_commands
-    else
-        export WINEARCH=win32
-    fi
+    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    [ "$(cn_windows_cpu)" = x86_64 ] || return 0
+    # A `wine` of another's (a test's stand-in) is left as it is.
+    case "$(command -v wine)" in
+    /usr/bin/wine | "$CN_ROOT/build/wine64-commands/wine") ;;
+    *) return 0 ;;
+    esac
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+    cn_wine64_commands
 }
 # Puts a `wine` that runs Wine's 64-bit loader first on the PATH, in place
-# of Debian's (a `wine` of another's, a test's stand-in, stays).
+# of Debian's.
 cn_wine64_commands() {
     local bin="$CN_ROOT/build/wine64-commands"
     case ":$PATH:" in *":$bin:"*) return 0 ;; esac
-    [ "$(command -v wine)" = /usr/bin/wine ] || return 0
     if [ ! -x "$bin/wine" ]; then
         mkdir -p "$bin"
         # Programs started side by side may all make it: each its own copy.
