@@ -185,6 +185,27 @@ cn_wine64_commands() {
     export PATH="$bin:$PATH"
 }
 
+# cn_proc_words PID FILE WORDS: the words of a process's command line or
+# environment (FILE: cmdline or environ), one an element of the array named
+# WORDS. Read by the shell itself: on a machine busy with Wine a fork can
+# take half a second, and a look may go over every process of the user.
+cn_proc_words() {
+    local -n words=$3
+    words=()
+    mapfile -d '' -t words 2>/dev/null <"/proc/$1/$2" || return 1
+}
+
+# cn_in_prefix PID: whether the process runs in the prefix of WINEPREFIX
+# (its environment names it).
+cn_in_prefix() {
+    local entry entries
+    cn_proc_words "$1" environ entries || return 1
+    for entry in "${entries[@]}"; do
+        [ "$entry" = "WINEPREFIX=$WINEPREFIX" ] && return 0
+    done
+    return 1
+}
+
 # cn_wine_prefix DIR: creates the prefix DIR once (whoever comes first; the
 # others wait for it), booted by `wine wineboot` (Debian's own `wineboot`
 # always runs the 32-bit loader). After the boot the prefix's services are

@@ -95,7 +95,7 @@ start_program() {
 program_runs() {
     local pid
     for pid in $(pgrep -x Corvinata.exe); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+        cn_in_prefix "$pid" && return 0
     done
     return 1
 }
