@@ -1,9 +1,12 @@
 #include "frame/wine_display.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <iterator>
 
 #include "base/wine_host_win.h"
+#include "views/display_tooltip_win.h"
 
 namespace corvinata {
 
@@ -72,6 +75,30 @@ bool MenuShown() {
     thread.cbSize = sizeof thread;
     return GetGUIThreadInfo(GetCurrentThreadId(), &thread) &&
            (thread.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+}
+
+bool IsToolTip(HWND window) {
+    wchar_t name[32] = {};
+    return GetClassNameW(window, name, 32) && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
+}
+
+// A tooltip of the thread's, shown, stays above every window, so that no
+// tool could be made first meanwhile; a key or a click would take it away
+// anyway. The tooltips at the top of the desktop's order go: a control's,
+// which the pointer's rest brought, and a view's, which follows the
+// pointer over the objects it shows.
+void PopToolTipsShownFirst(HWND frame) {
+    const DWORD thread = GetCurrentThreadId();
+    bool popped = false;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(window)) continue;
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) break;
+        if (IsToolTip(window) && GetWindowThreadProcessId(window, nullptr) == thread) {
+            SendMessageW(window, TTM_POP, 0, 0);
+            popped = true;
+        }
+    }
+    if (popped) HideDisplayTooltips(frame);
 }
 
 }  // namespace
@@ -184,7 +211,9 @@ void WineDisplay::RaiseTools() {
     raisePending_ = false;
     if (!frame_) return;
     raiseAfterMenu_ = MenuShown();
-    if (!raiseAfterMenu_) RaiseOwnedWindows(frame_, spacer_);
+    if (raiseAfterMenu_) return;
+    PopToolTipsShownFirst(frame_);
+    RaiseOwnedWindows(frame_, spacer_);
 }
 
 void WineDisplay::ShowFrame(bool maximized) {

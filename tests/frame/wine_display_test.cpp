@@ -1,5 +1,6 @@
 #include "frame/wine_display.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +108,55 @@ TEST(RaiseOwnedWindowsTest, EachToolIsFirstOfAllForAMoment) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), calculator.handle), seen.end());
     EXPECT_NE(std::find(seen.begin(), seen.end(), forecast.handle), seen.end());
     EXPECT_TRUE(Above(calculator.handle, forecast.handle)) << "the tools' order changed";
+}
+
+// A tooltip shown over a tool when the frame came up (the pointer was left
+// on the tool) would keep the tool from being first of all, and so from
+// being raised on Wine's desktop: it goes.
+TEST(WineDisplayTest, ATooltipShownFirstGoesSoThatTheToolsAreRaised) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+    ASSERT_TRUE(InitCommonControlsEx(&classes));
+    TopWindow frame;
+    // A tool that takes the pointer (a static window lets it through).
+    const HWND calculator = CreateWindowExW(0, L"BUTTON", L"Clear", WS_POPUP | BS_PUSHBUTTON, 300, 300, 120, 60,
+                                            frame.handle, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(calculator, SW_SHOWNOACTIVATE);
+    WineDisplay display(FrameDisplay::WineDesktop);
+    display.Attach(frame.handle);
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                     calculator, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(tip, nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = calculator;
+    tool.uId = reinterpret_cast<UINT_PTR>(calculator);
+    tool.lpszText = const_cast<wchar_t*>(L"Clear");
+    ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)));
+    SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 1);
+    // The pointer rests on the tool: the tooltip comes.
+    SetCursorPos(320, 320);
+    MSG moved{calculator, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20), GetTickCount(), {320, 320}};
+    SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&moved));
+    for (const DWORD start = GetTickCount(); !IsWindowVisible(tip) && GetTickCount() - start < 5000;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(10);
+    }
+    ASSERT_TRUE(IsWindowVisible(tip)) << "the tooltip did not come";
+    // The frame came over everything, the tooltip still first.
+    SetWindowPos(frame.handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(tip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    EXPECT_TRUE(display.OnMessage(WineDisplay::kRaiseToolsMessage, 0));
+
+    EXPECT_FALSE(IsWindowVisible(tip));
+    HWND first = GetTopWindow(nullptr);
+    while (first && !IsWindowVisible(first)) first = GetWindow(first, GW_HWNDNEXT);
+    EXPECT_EQ(first, calculator) << "the tool was not first of all";
+    display.Attach(nullptr);
+    DestroyWindow(tip);
+    DestroyWindow(calculator);
 }
 
 // On an X screen a window manager's offer of the keyboard comes as a click
