@@ -5,6 +5,10 @@
 # document and file writer. It runs on the machine that builds: a cross
 # build makes it in a build tree of its own (host-tools/) for that machine.
 set(CN_SAMPLE_GRAPH_YEARS 2027 2028 2029)
+# A cross build beside another one may run the maker that tree made for the
+# build machine rather than make its own.
+set(CN_SAMPLE_GRAPH_MAKER_PROGRAM "" CACHE FILEPATH
+    "make_sample_graphs already built for the machine that builds (a cross build only)")
 
 if(CN_HOST_TOOLS_ONLY OR NOT CMAKE_CROSSCOMPILING)
     add_executable(make_sample_graphs ${PROJECT_SOURCE_DIR}/codegen/make_sample_graphs.cpp)
@@ -15,6 +19,9 @@ if(CN_HOST_TOOLS_ONLY OR NOT CMAKE_CROSSCOMPILING)
     if(CN_HOST_TOOLS_ONLY)
         return()
     endif()
+elseif(CN_SAMPLE_GRAPH_MAKER_PROGRAM)
+    set(CN_SAMPLE_GRAPH_MAKER ${CN_SAMPLE_GRAPH_MAKER_PROGRAM})
+    set(maker_depends ${CN_SAMPLE_GRAPH_MAKER_PROGRAM})
 else()
     include(ExternalProject)
     # As many jobs as this tree builds with (scripts/ pass CN_JOBS).

@@ -79,11 +79,13 @@ cn_build_win32() {
 # cn_build_shipped_program: where the Windows tree is built for 64-bit
 # Windows, the program itself is built as it ships, for 32-bit Windows, in
 # a tree of its own (build/win32-shipped), so that it keeps building
-# without a warning; nothing runs it there.
+# without a warning; nothing runs it there. It runs the build machine's
+# programs that the Windows tree, built first, made.
 cn_build_shipped_program() {
     [ "$(cn_windows_cpu)" = i686 ] && return 0
     CN_BUILD_TARGETS=Corvinata cn_build "$CN_ROOT/build/win32-shipped" \
         -DCMAKE_TOOLCHAIN_FILE="$CN_ROOT/cmake/mingw-w64-i686.cmake" \
+        -DCN_SAMPLE_GRAPH_MAKER_PROGRAM="$CN_ROOT/build/win32/host-tools/make_sample_graphs" \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2"
 }
 

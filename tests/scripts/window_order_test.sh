@@ -24,20 +24,34 @@
 #    the session does not run leave the frame maximized over the screen.
 # A check that something did not happen first sees the program handle the
 # action: the frame's Window menu, opened by its key, comes only after it.
-#   window_order_test.sh PROGRAM [DISPLAY...]   PROGRAM the build's
-#   Corvinata.exe; the displays "desktop", "openbox", "bare" (all three
-#   unless named)
+#   window_order_test.sh PROGRAM [DISPLAY...] [PART...]   PROGRAM the
+#   build's Corvinata.exe; the displays "desktop", "openbox", "bare" (all
+#   three unless named); the parts "rectangle" (the frame's rectangle, the
+#   start with tools shown, the bare display's menu bar and settings),
+#   "panes" (the keys, a tool's dialog, the Sky window and the panes beside
+#   it) and "views" (the other kinds of window), all three unless named
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 source "$(dirname "$0")/x_screen.sh"
 program=$(realpath "$1")
 build=$(dirname "$program")
 shift
-[ $# -gt 0 ] || set -- desktop openbox bare
+displays=()
+parts=()
+for word in "$@"; do
+    case $word in
+    desktop | openbox | bare) displays+=("$word") ;;
+    rectangle | panes | views) parts+=("$word") ;;
+    *) echo "window_order_test.sh: no display or part \"$word\"" >&2; exit 2 ;;
+    esac
+done
+[ "${#displays[@]}" -gt 0 ] || displays=(desktop openbox bare)
+[ "${#parts[@]}" -gt 0 ] || parts=(rectangle panes views)
 cn_install_packages
 
-# A prefix of each run's own: the displays may be tested side by side.
-prefix="$build/wine/window_order_$(IFS=_; echo "$*")"
+# A prefix of each run's own: the displays and parts may be tested side by
+# side.
+prefix="$build/wine/window_order_$(IFS=_; echo "${displays[*]}_${parts[*]}")"
 trap 'end_screen "$prefix"' EXIT
 
 frame_key='Application frame window'
@@ -414,12 +428,17 @@ dialog_escapes() {
     xdotool key Escape
 }
 
-run_tools() {
+# The tools' windows made at the start, hidden, at their places.
+begin_with_tools() {
     begin "Calculator:Visible=0" "Calculator:Left=400" "Calculator:Top=560" \
         "Event Forecast:Visible=0" "Event Forecast:Left=20" "Event Forecast:Top=640" \
         'Dialogs\Event Forecast\Options\Geometry:Left=430' \
         'Dialogs\Event Forecast\Options\Geometry:Top=420' ||
-        { report "the start" "failed: the program did not start"; return; }
+        { report "the start" "failed: the program did not start"; return 1; }
+}
+
+run_panes() {
+    begin_with_tools || return 0
     keys_check
     modal_dialog_check
     kind_checks s Sky menu
@@ -437,6 +456,10 @@ run_tools() {
     tool_check "a click on the toolbar's empty part" click $((ox + 900)) $((oy + 33))
     tool_check "a click on the status line" status_line_click
     tool_check "Options > Appearance ended by Escape" appearance_dialog
+}
+
+run_views() {
+    begin_with_tools || return 0
     kind_checks y "Solar System" menu
     kind_checks g Graph menu
     kind_checks p Picture menu
@@ -511,19 +534,31 @@ run_settings_desktop() {
     check_maximized "the maximized frame fills the screen when the settings name a desktop not running"
 }
 
-for display in "$@"; do
-    run_restore
-    end_screen "$prefix"
-    run_tools
-    end_screen "$prefix"
-    run_start_with_tools
-    end_screen "$prefix"
-    if [ "$display" = bare ]; then
-        run_menu_bar_click
-        end_screen "$prefix"
-        run_settings_desktop
-        end_screen "$prefix"
-    fi
+for display in "${displays[@]}"; do
+    for part in "${parts[@]}"; do
+        case $part in
+        rectangle)
+            run_restore
+            end_screen "$prefix"
+            run_start_with_tools
+            end_screen "$prefix"
+            if [ "$display" = bare ]; then
+                run_menu_bar_click
+                end_screen "$prefix"
+                run_settings_desktop
+                end_screen "$prefix"
+            fi
+            ;;
+        panes)
+            run_panes
+            end_screen "$prefix"
+            ;;
+        views)
+            run_views
+            end_screen "$prefix"
+            ;;
+        esac
+    done
 done
 rm -rf "$prefix"
 echo "$((cases - failures)) passed, $failures failed"
