@@ -125,7 +125,7 @@ void Application::RestoreDialogStates(SettingsTree& tree) {
 
 bool Application::SaveSession(SessionState& session, const ShutdownSteps& steps) {
     options_.starsFixed = current_.GetStarsFixed();
-    KeepUserTimeWithTheMoment();
+    if (session.momentChosen) KeepUserTimeWithTheMoment();
     if (!session.frame) session.frame = &frame_;
     if (!session.layouts) session.layouts = layouts_.get();
     if (!session.dialogs) session.dialogs = &dialogs_;

@@ -73,6 +73,10 @@ struct SessionState {
     // client's, and the user's stored frame, windows, dialogs, layouts and
     // the moments of the user's windows stay as they were.
     bool usersSession = true;
+    // False where nobody of the run chose a moment (a copy started by
+    // automation whose client never set one): the user's own moment is not
+    // moved on to the current moment, which only the clock moved.
+    bool momentChosen = true;
 };
 
 // What the shutdown does between its writes; an empty step does nothing.

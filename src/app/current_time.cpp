@@ -13,6 +13,11 @@ CurrentTimeAndLocation::CurrentTimeAndLocation(NotificationRegistryInterface& hu
 }
 
 void CurrentTimeAndLocation::SetDateTime(const DateTime& moment, bool daylightSaving) {
+    ++momentsChosen_;
+    MoveDateTimeByClock(moment, daylightSaving);
+}
+
+void CurrentTimeAndLocation::MoveDateTimeByClock(const DateTime& moment, bool daylightSaving) {
     NotificationHub& hub = hubs_.GetNotificationHub();
     value_.dateTime = moment;
     value_.daylightSaving = daylightSaving;
@@ -38,6 +43,10 @@ void CurrentTimeAndLocation::SetTimeAndLocation(const DateTimeLocation& value) {
 void CurrentTimeAndLocation::SetTimeAndLocationWithZone(const DateTimeLocation& value,
                                                         bool starsFixed) {
     NotificationHub& hub = hubs_.GetNotificationHub();
+    // A script's statement names a place, a moment or both.
+    if (DateTimeDiffers(value.dateTime, value_.dateTime) || value.daylightSaving != value_.daylightSaving) {
+        ++momentsChosen_;
+    }
     DateTimeLocationAssign(value_, value);
     RecordPlace(value.location);
     starsFixed_ = starsFixed;
@@ -119,13 +128,13 @@ void ApplicationClock::ClockTick(int count) {
     DateTime moment = present.dateTime;
     bool daylightSaving = present.daylightSaving;
     if (!options_.userDefined && systemClock_.Now(moment, daylightSaving)) {
-        current_.SetDateTime(moment, daylightSaving);
+        current_.MoveDateTimeByClock(moment, daylightSaving);
         return;
     }
     moment = present.dateTime;
     daylightSaving = present.daylightSaving;
     DateTimeAddMinutes(moment, count);
-    current_.SetDateTime(moment, daylightSaving);
+    current_.MoveDateTimeByClock(moment, daylightSaving);
 }
 
 void ChangeCurrentLocation(CurrentTimeAndLocationService& current, const Location& place,

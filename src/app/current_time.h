@@ -7,6 +7,8 @@
 // the new value.
 #pragma once
 
+#include <cstdint>
+
 #include "app/app_interfaces.h"
 #include "app/location_settings.h"
 #include "app/settings_records.h"
@@ -20,6 +22,9 @@ class CurrentTimeAndLocationService : public CurrentTimeAndLocationInterface {
 public:
     // The moment (date, hours, time system) and the daylight-saving flag.
     virtual void SetDateTime(const DateTime& moment, bool daylightSaving) = 0;
+    // As SetDateTime, for the moment the real-time clock moved on: nobody
+    // chose it.
+    virtual void MoveDateTimeByClock(const DateTime& moment, bool daylightSaving) = 0;
     virtual void SetLocation(const Location& place) = 0;
     virtual void SetTimeAndLocation(const DateTimeLocation& value) = 0;
     // As SetTimeAndLocation, and keeps the "Stars fixed" flag of the sky.
@@ -36,9 +41,15 @@ public:
 
     const DateTimeLocation& GetTimeAndLocation() const override { return value_; }
     void SetDateTime(const DateTime& moment, bool daylightSaving) override;
+    void MoveDateTimeByClock(const DateTime& moment, bool daylightSaving) override;
     void SetLocation(const Location& place) override;
     void SetTimeAndLocation(const DateTimeLocation& value) override;
     void SetTimeAndLocationWithZone(const DateTimeLocation& value, bool starsFixed) override;
+
+    // How many moments were chosen so far: set as a moment (by the Date and
+    // Time dialog, a script, an automation client), not moved on by the
+    // clock or carried along by a change of place.
+    std::uint32_t MomentsChosen() const noexcept { return momentsChosen_; }
 
     bool GetStarsFixed() const noexcept { return starsFixed_; }
     // The flag without a broadcast: the stored one at start-up, and a Sky
@@ -53,6 +64,7 @@ private:
     const LocationDirectory& directory_;
     DateTimeLocation value_;
     bool starsFixed_ = false;
+    std::uint32_t momentsChosen_ = 0;
 };
 
 // A moment given in any time system as local civil time at `place`; a

@@ -22,6 +22,9 @@ constexpr Char kZeroFill = '0';
 // the integer range.
 constexpr double kLargestShownHours = 1.0e6;
 
+// The grain the seconds of a split are snapped to: ten nanoseconds.
+constexpr double kGrainsPerSecond = 1.0e8;
+
 // Truncation toward zero that stays defined for any double: not-a-number
 // counts as 0 and values beyond the integer range are clamped.
 int TruncToInt(double value) noexcept {
@@ -95,16 +98,17 @@ void HoursToHms(double hours, int& h, int& m, double& s) noexcept {
     if (hours > kLargestShownHours) hours = kLargestShownHours;
     if (hours < -kLargestShownHours) hours = -kLargestShownHours;
     double seconds = hours * 3600.0;
-    // A time typed as 9:14:30 or 0:02:59.5 comes back from its decimal hours
-    // up to two units in the last place off (29.999999999999996 s), which
-    // would round or truncate the wrong way. Snapped to a binary step of
-    // eight such units, well below a microsecond, the whole and half
-    // seconds typed come back exactly, and a time further off stays as it
-    // is: 59.4999998 s is short of the half second.
-    if (seconds != 0.0 && std::isfinite(seconds)) {
-        const double step = std::ldexp(1.0, std::ilogb(seconds) - 49);
-        seconds = std::round(seconds / step) * step;
-    }
+    // Whole and half seconds come back from decimal hours a little off: a
+    // time typed as 9:14:30 as 29.999999999999996 s, and a moment reached by
+    // adding steps to a date or by going through a time zone a few
+    // nanoseconds short (each addition rounds the hours once more). Either
+    // would round or truncate to the second before. Snapped to a grain of
+    // ten nanoseconds, far coarser than what arithmetic loses and far finer
+    // than any time typed or shown, they come back exactly, and a time
+    // further off stays as it is: 59.4999998 s is short of the half second.
+    // A fixed grain, unlike one scaled to the value's own size, also holds
+    // for hours a hair above 0, which split into no seconds at all.
+    if (std::isfinite(seconds)) seconds = std::round(seconds * kGrainsPerSecond) / kGrainsPerSecond;
     h = TruncToInt(seconds / 3600.0);
     m = TruncToInt((seconds - 3600.0 * h) / 60.0);
     s = seconds - 3600.0 * h - 60.0 * m;

@@ -38,10 +38,11 @@ enum TimeRounding : std::int32_t {
 };
 
 // Split of decimal hours into hours, minutes and seconds, the seconds
-// snapped by what the double's last few places lose (well below a
-// microsecond) so that times given in whole or half seconds split
-// exactly. Hours beyond a million either way count as a million, and hours
-// that are no number as 0, so that any double gives a defined text.
+// snapped to ten nanoseconds, more than date arithmetic and time-zone
+// changes lose and well below a microsecond, so that times given in whole
+// or half seconds, typed or reached by arithmetic, split exactly. Hours
+// beyond a million either way count as a million, and hours that are no
+// number as 0, so that any double gives a defined text.
 void HoursToHms(double hours, int& h, int& m, double& s) noexcept;
 // The split of the record's hours, with seconds a hair below 60 (within a
 // millisecond) carried into the next minute: 10 h 59 min 59.9995 s gives

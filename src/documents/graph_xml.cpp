@@ -191,8 +191,10 @@ bool GraphXmlWriter::BeginGraph(GraphDocument& document) {
     out.depth = 1;
     if (!out.XmlStartTag("TimeScale", true)) return false;
     out.depth = 2;
-    // The instants the values belong to, also in step mode, in local civil
-    // time.
+    // The instants the values were computed at, in local civil time. In
+    // step mode they are the begin stepped on by the step, which for months
+    // and years is no even spread of the range: a time scale spread evenly
+    // would pair each value with a moment it was not computed at.
     GraphInstants instants;
     document.ComputeInstants(instants);
     const TimeAndLocation& s = document.Options();

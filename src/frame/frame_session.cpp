@@ -1,7 +1,6 @@
 #include "frame/frame_session.h"
 
-#include <iterator>
-
+#include "app/copy_end_records.h"
 #include "app/help_topics.h"
 #include "app/settings_keys.h"
 #include "base/services.h"
@@ -12,50 +11,18 @@
 
 namespace corvinata {
 
-namespace {
-
-// A copy started by automation writes at its end what it would write
-// otherwise than at its start value by value: a value its run never changed
-// leaves what the user's run wrote meanwhile. A record, whose values mean
-// something only together, is compared and written whole, so that it is
-// never made of two runs' values. The lists (the recent files, a window
-// kind's model and windows, the Event Finder's runs, the user's places, a
-// list view's columns) are written anew, deleted first, and so compared
-// whole anyway. The other records, below the settings root:
-constexpr RegistryRecord kCopysRecords[] = {
-    // The observer's place: its coordinates, country and town, and whether
-    // it is one of the user's own places, which follows from them.
-    {TXT("Location Options"), {}},
-    // The user's own moment and its daylight saving time, which the clock
-    // moves together.
-    {TXT("Time Options"), {TXT("User defined time"), TXT("User defined DST")}},
-    // The Calculator's moments: the calendar's date, time and time system,
-    // and each page's moment with its place and daylight saving time.
-    {TXT("Calculator\\Calendar tab\\Date and Time"), {}},
-    {TXT("Calculator\\*\\Time and location"), {}},
-    // A position in the sky in its coordinate system; a distance in its unit.
-    {TXT("Calculator\\Coordinate tab"),
-     {TXT("Source longitude"), TXT("Source latitude"), TXT("Source coordinate system")}},
-    {TXT("Calculator\\Distance tab"), {TXT("Source distance"), TXT("Source distance system")}},
-    // Object Info's body (its catalogue, number, name system and name) and
-    // its time step (a count in a unit).
-    {TXT("Object Info\\Selected Body"), {}},
-    {TXT("Object Info"), {TXT("Step value"), TXT("Step type")}},
-    // The search the Event Finder offers before it runs (its range, step,
-    // place, daylight saving time and event); the run it shows and the
-    // selected event, a number among that run's.
-    {TXT("Event Finder\\Unstarted run"), {}},
-    {TXT("Event Finder"), {TXT("Displaying run"), TXT("Selected actual event")}},
-    // Where a tool window stands (whether it is shown is a value alone).
-    {TXT("Calculator"), {TXT("Left"), TXT("Top")}},
-    {TXT("Event Forecast"), {TXT("Left"), TXT("Top")}},
-    {TXT("Object Info"), {TXT("X"), TXT("Y")}},
-    {TXT("Symbol table"), {TXT("X"), TXT("Y")}},
-    {TXT("Event Finder\\Window state"), {TXT("Left"), TXT("Top")}},
-    {TXT("Event Finder\\History\\Window state"), {TXT("Left"), TXT("Top")}},
-};
-
-}  // namespace
+bool AskContinueNightVision(HINSTANCE instance, HWND frame, const std::function<void(bool, bool)>& answered) {
+    const String text = FormatPercent1(
+        TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
+            "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
+            "to stay in regular display mode"),
+        GetProductInfo().GetProductName());
+    BeforeQuestionEnds ending([&](INT_PTR answer, bool managerOfferedKeys) {
+        if (answered) answered(answer != kAnswerNo, managerOfferedKeys);
+    });
+    return RunMessageBox(instance, frame, text.Text(), kButtonsYesNo, kMessageInformation,
+                         MessageTopic::NightVisionWasActive) != kAnswerNo;
+}
 
 bool FrameSession::RestoreNightVision(HWND frame, const std::function<void(bool)>& keysBack) {
     SettingsTree tree(app_.GetStorage(), app_.Keys().Root());
@@ -66,25 +33,20 @@ bool FrameSession::RestoreNightVision(HWND frame, const std::function<void(bool)
         nightVision_.ApplyNightVision(false, levels.brightness, levels.contrast);
         return false;
     }
-    const String text = FormatPercent1(
-        TXT("Night vision (red colour) mode was active when you last used %. Do you want to "
-            "continue using this mode?\n\nSelect Yes to activate night vision mode\nSelect No "
-            "to stay in regular display mode"),
-        GetProductInfo().GetProductName());
     // The answer takes effect while the question still has the display's
     // keyboard: the frame takes the keys typed from then on, and the switch,
     // which holds it undrawn for a moment, is over before a window manager
     // is asked to give the keyboard to it. Without a manager the question
     // takes a while to go (Wine waits for a manager to see it go): the
     // colours have changed by then.
-    BeforeQuestionEnds answered([&](INT_PTR answer, bool managerOfferedKeys) {
+    bool applied = false;
+    const bool night = AskContinueNightVision(instance_, frame, [&](bool on, bool managerOfferedKeys) {
         if (keysBack) keysBack(false);
-        nightVision_.ApplyNightVision(answer == kAnswerYes, levels.brightness, levels.contrast);
+        nightVision_.ApplyNightVision(on, levels.brightness, levels.contrast);
         if (keysBack && managerOfferedKeys) keysBack(true);
+        applied = true;
     });
-    const bool night = RunMessageBox(instance_, frame, text.Text(), kButtonsYesNo, kMessageInformation,
-                                     MessageTopic::NightVisionWasActive) == kAnswerYes;
-    if (!answered.Ran()) nightVision_.ApplyNightVision(night, levels.brightness, levels.contrast);
+    if (!applied) nightVision_.ApplyNightVision(night, levels.brightness, levels.contrast);
     return true;
 }
 
@@ -108,6 +70,8 @@ void FrameSession::NoteStartingValues(const std::function<void()>& saveTools) {
         app_.SaveSession(session, {nullptr, saveTools});
     }
     startingValues_ = std::move(noted);
+    momentsChosenAtStart_ = app_.Current().MomentsChosen();
+    startingTime_ = app_.Options().time;
 }
 
 void FrameSession::Save(HWND frame, const PaneFlags& panes, const ShutdownSteps& steps) {
@@ -145,6 +109,16 @@ void FrameSession::Save(HWND frame, const PaneFlags& panes, const ShutdownSteps&
 
 void FrameSession::SaveCopysChanges(SessionState& session, const ShutdownSteps& steps) {
     StorageService& storage = app_.GetStorage();
+    // The user's own moment is the copy's to write only when its client (or
+    // a user of the copy) chose a moment: the clock's minutes, or a place
+    // that carried the moment along, would take back the moment the user's
+    // run stored meanwhile.
+    if (startingValues_ && app_.Current().MomentsChosen() == momentsChosenAtStart_) {
+        DateTimeOptions& time = app_.Options().time;
+        time.userTime = startingTime_.userTime;
+        time.userDaylightSaving = startingTime_.userDaylightSaving;
+        session.momentChosen = false;
+    }
     RegistryOverlay written(storage.Registry());
     {
         DivertedSettings diverted(storage, written);
@@ -160,7 +134,7 @@ void FrameSession::SaveCopysChanges(SessionState& session, const ShutdownSteps& 
     }
     const RegistryOverlay nothingNoted(storage.Registry());
     written.WriteChangesSince(startingValues_ ? *startingValues_ : nothingNoted, storage.Registry(),
-                              app_.Keys().Root().Text(), kCopysRecords, std::size(kCopysRecords));
+                              app_.Keys().Root().Text(), kCopysRecords, kCopysRecordCount);
 }
 
 void FrameSession::SaveNightVision() {

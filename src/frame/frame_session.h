@@ -8,6 +8,7 @@
 // not take back what that run wrote.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -20,6 +21,15 @@
 #include "frame/mdi_windows.h"
 
 namespace corvinata {
+
+// Asks whether night vision, on when the program last ended, goes on.
+// Only a No ends it: Escape and the box's close answer neither Yes nor No,
+// and leave it as it was. `answered`, when given, runs with the result as
+// the answer is given, while the question still has the display's keyboard
+// (see question_end.h), and learns whether a window manager offered the
+// question the keyboard.
+bool AskContinueNightVision(HINSTANCE instance, HWND frame,
+                            const std::function<void(bool night, bool managerOfferedKeys)>& answered);
 
 class FrameSession {
 public:
@@ -62,8 +72,11 @@ private:
     NightVisionSettings& nightVision_;
     HINSTANCE instance_;
     bool byAutomation_;
-    // What a copy started by automation would have written at its start.
+    // What a copy started by automation would have written at its start,
+    // and the moments chosen by then, with the user's own moment.
     std::unique_ptr<RegistryOverlay> startingValues_;
+    std::uint32_t momentsChosenAtStart_ = 0;
+    DateTimeOptions startingTime_;
 };
 
 }  // namespace corvinata

@@ -278,6 +278,9 @@ void LoadEventFinder(StorageService& storage, const String& root, const DateTime
         EventDefinition run;
         if (unstarted.IsOpen() && ReadEventFinderRun(tree, run)) out.unstarted = std::move(run);
         out.unstarted.runState = kRunNotStarted;
+        // Not started, it stands at its beginning, whatever a write of
+        // the range alone (a copy started by automation) left beside it.
+        out.unstarted.stoppedAt = out.unstarted.from;
         out.unstarted.ClearRanges();
     }
     std::int32_t display = -1;

@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "app/frame_hooks_win.h"
 #include "automation/automation_server_win.h"
 #include "base/storage.h"
 #include "base/storage_service_win.h"
@@ -862,6 +863,63 @@ TEST(AutomationServerLife, ACopysEndWritesItsChangesValueByValueAndItsRecordsWho
             expect(value);
         }
     }
+}
+
+// A client that only moves the observer, in a copy whose clock runs on a
+// time of the user's: the copy's end writes the client's place and leaves
+// the user's own moment and the Event Finder's search as the user's exit
+// wrote them meanwhile (neither the clock's minutes nor the search's place,
+// which follows the observer, are the client's changes). The copy's
+// Calculator, moved sideways while the user moved his, comes back where the
+// copy left it, never at the copy's left and the user's top.
+TEST(AutomationServerLife, ACopyLeavesTheUsersMomentAndSearchAndWritesItsCalculatorsPlaceWhole) {
+    const StoredValue before[] = {
+        {L"Application frame window", L"ShowHelpHint", 0, nullptr},
+        {L"Calculator", L"Visible", 1, nullptr}, {L"Calculator", L"Left", 200, nullptr},
+        {L"Calculator", L"Top", 100, nullptr},
+        {L"Time Options", L"User defined time and DST active", 1, nullptr},
+        {L"Time Options", L"Real time clock active", 1, nullptr}, {L"Time Options", L"User defined DST", 0, nullptr},
+        {L"Time Options\\User defined time", L"Year", 2027, nullptr},
+        {L"Time Options\\User defined time", L"Month", 3, nullptr},
+        {L"Time Options\\User defined time", L"Day", 10, nullptr},
+        {L"Time Options\\User defined time", L"Time", 0, L"22"},
+        {L"Time Options\\User defined time", L"Time System", 2, nullptr},
+    };
+    const StoredValue users[] = {
+        {L"Calculator", L"Left", 520, nullptr}, {L"Calculator", L"Top", 420, nullptr},
+        {L"Time Options\\User defined time", L"Day", 11, nullptr},
+        {L"Time Options\\User defined time", L"Time", 0, L"9.5"},
+        {L"Event Finder\\Unstarted run\\Search range\\Step", L"Steps", 7, nullptr},
+    };
+    StoredSettings stored;
+    ASSERT_TRUE(stored.Node(L"")->DeleteTree());
+    for (const StoredValue& v : before) {
+        ASSERT_TRUE(v.text ? stored.WriteText(v.key, v.name, v.text) : stored.WriteInt(v.key, v.name, v.number));
+    }
+    RECT moved{};
+    {
+        ClientsCopy copy;
+        ASSERT_TRUE(copy.Ok());
+        EXPECT_EQ(copy.SetLocation(L"France", L"Paris"), S_OK);
+        ASSERT_TRUE(ServerToolShown(L"Astronomical Calculator", true));
+        const HWND calculator = FindWindowW(L"#32770", L"Astronomical Calculator");
+        RECT at{};
+        GetWindowRect(calculator, &at);
+        SetWindowPos(calculator, nullptr, at.left + 150, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetWindowRect(calculator, &moved);
+        // A minute of the copy's clock.
+        SendMessageW(ServerFrame(), WM_TIMER, FrameClockTimer::kTimerId, 0);
+        // Meanwhile the user's exit writes what his run changed.
+        for (const StoredValue& v : users) {
+            ASSERT_TRUE(v.text ? stored.WriteText(v.key, v.name, v.text) : stored.WriteInt(v.key, v.name, v.number));
+        }
+    }
+    EXPECT_EQ(stored.Text(L"Location Options\\Current location", L"Town"), L"Paris");
+    EXPECT_EQ(stored.Int(L"Event Finder\\Unstarted run\\Search range\\Step", L"Steps"), 7);
+    EXPECT_EQ(stored.Int(L"Time Options\\User defined time", L"Day"), 11);
+    EXPECT_EQ(stored.Text(L"Time Options\\User defined time", L"Time"), L"9.5");
+    EXPECT_EQ(stored.Int(L"Calculator", L"Left"), moved.left);
+    EXPECT_EQ(stored.Int(L"Calculator", L"Top"), moved.top);
 }
 
 // "-UnregServer" removes the class's key alone: the programmatic identifier

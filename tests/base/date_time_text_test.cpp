@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <utility>
 
 #include "base/date_time_testing.h"
 #include "base/text_scanner.h"
+#include "base/time_step.h"
 #include "base/time_systems.h"
 #include "base/wide_string.h"
 
@@ -67,6 +69,60 @@ TEST(TimeText, PrecisionRoundingAndTheNextDayFlag) {
         bool nextDay = !c.nextDay;
         EXPECT_EQ(TimeText(c.hours, c.precision, c.rounding, &nextDay), c.text) << c.hours;
         EXPECT_EQ(nextDay, c.nextDay) << c.hours;
+    }
+}
+
+// Moments reached by arithmetic, as a graph's steps and a change of time
+// zone reach them, hold their whole seconds a few nanoseconds short; shown
+// with the seconds cut off they still show their own second, not the one
+// before.
+TEST(TimeText, WholeSecondsReachedByStepsAndZonesShowWhole) {
+    const auto text = [](int second) {
+        char out[16];
+        std::snprintf(out, sizeof out, "%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+        return std::string(out);
+    };
+    const auto shown = [](const DateTime& moment) {
+        String out;
+        FormatTime(kTimeToSecond, moment, false, kTruncateTime, nullptr, out);
+        return Utf8(out);
+    };
+    const struct {
+        int begin;  // seconds of the day
+        TimeStep step;
+        int stepSeconds;
+    } runs[] = {
+        {37, {kMinutesUnit, 1}, 60},         {6 * 3600 + 37, {kHoursUnit, 1}, 3600},
+        {1, {kSecondsUnit, 7}, 7},           {86399, {kMinutesUnit, 13}, 780},
+        {12 * 3600, {kSecondsUnit, 1}, 1},   {59, {kMinutesUnit, 59}, 3540},
+    };
+    for (const auto& run : runs) {
+        DateTime moment = MakeDateTime(2027, 3, 10, run.begin / 3600.0, kUniversalTime);
+        for (int i = 0, second = run.begin; i < 366; ++i, second = (second + run.stepSeconds) % 86400) {
+            ASSERT_EQ(shown(moment), text(second)) << "step " << run.step.count << "/" << run.step.unit << ", " << i;
+            ASSERT_TRUE(AddDateTimeInterval(moment, run.step));
+        }
+    }
+    // A time typed in local civil time, taken to universal time and back.
+    for (const double zone : {9.0, -3.5, 5.75, 12.75, -11.0}) {
+        for (int second = 0; second < 86400; ++second) {
+            DateTime moment = MakeDateTime(2027, 3, 10, second / 3600.0, kLocalCivilTime);
+            ASSERT_TRUE(ConvertTimeSystemAt(moment, kUniversalTime, 0.0, zone, false));
+            ASSERT_TRUE(ConvertTimeSystemAt(moment, kLocalCivilTime, 0.0, zone, false));
+            ASSERT_EQ(shown(moment), text(second)) << "zone " << zone;
+        }
+    }
+}
+
+// Hours a hair above 0 (a subnormal number read from a file) split into
+// 0 s, not into a number that is none.
+TEST(TimeText, HoursAHairAboveZeroSplitIntoNoSeconds) {
+    for (const double hours : {1e-320, -1e-320, 5e-324, 1e-300}) {
+        int h = 1;
+        int m = 1;
+        double s = 1.0;
+        HoursToHms(hours, h, m, s);
+        EXPECT_TRUE(h == 0 && m == 0 && s == 0.0) << hours << ": " << h << " " << m << " " << s;
     }
 }
 

@@ -2,6 +2,9 @@
 // to, and a document that parses.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -127,6 +130,46 @@ TEST_F(GraphXmlTest, TimeScaleFollowsTheComputedInstants) {
                        "      <DateTime>2024-06-01T01:03:56</DateTime>"),  // 3 min 56.7 s
               std::string::npos);
     EXPECT_NE(xml.find("<DateTime>2024-06-02T01:00:00</DateTime>\r\n   </TimeScale>"), std::string::npos);
+}
+
+// A graph stepped by seconds, minutes or hours from a whole second exports
+// every instant at its own whole second, begin + i x step, also where the
+// time zone moves it into local civil time.
+TEST_F(GraphXmlTest, SteppedInstantsExportAtTheirWholeSeconds) {
+    const struct {
+        int begin;  // seconds of the day, universal time
+        std::int32_t unit;
+        int stepSeconds;
+        double zone;
+    } runs[] = {
+        {37, kMinutesUnit, 60, 0.0},
+        {6 * 3600 + 37, kHoursUnit, 3600, 0.0},
+        {37, kMinutesUnit, 60, 9.0},
+        {59, kSecondsUnit, 1, -3.5},
+    };
+    for (const auto& run : runs) {
+        auto document = NewDocument();
+        TimeAndLocation& s = document->Settings();
+        const int count = run.unit == kSecondsUnit ? 7 : 1;
+        ASSERT_TRUE(TimeAndLocationSetRange(s, run.unit, 365 * count));
+        s.beginDate = DateTime{2027, 3, 10, run.begin / 3600.0, kUniversalTime};
+        s.location.coordinates.timeZone.hours = run.zone;
+        const std::string xml = Written(*document, "stepped.xml");
+        // Local civil time in whole seconds from the start of 10 March.
+        long long second = run.begin + std::llround(run.zone * 3600.0);
+        std::size_t at = 0;
+        for (int i = 0; i < kGraphValueCount; ++i, second += static_cast<long long>(count) * run.stepSeconds) {
+            const long long day = (second + 86400) / 86400 - 1;
+            const long long inDay = second - 86400 * day;
+            char expected[96];
+            std::snprintf(expected, sizeof expected, "<DateTime>2027-03-%02lldT%02lld:%02lld:%02lld</DateTime>",
+                          10 + day, inDay / 3600, inDay / 60 % 60, inDay % 60);
+            at = xml.find("<DateTime>", at);
+            ASSERT_NE(at, std::string::npos);
+            ASSERT_EQ(xml.substr(at, std::strlen(expected)), expected) << "unit " << run.unit << ", instant " << i;
+            ++at;
+        }
+    }
 }
 
 // The export's comment and a report page's footer name the same product,

@@ -234,6 +234,67 @@ TEST_F(FrameWindowTest, NightVisionLevelsSurviveARestart) {
     EXPECT_EQ(contrast, 0.05);
 }
 
+// Answers the night question that opens on this thread as `how` says.
+struct NightQuestionWatch {
+    enum How { kEscape, kClose, kYes, kNo };
+    static inline How how = kEscape;
+    static inline bool asked = false;
+    static BOOL CALLBACK TakeQuestion(HWND window, LPARAM result) {
+        wchar_t name[16] = {}, text[16] = {};
+        GetClassNameW(window, name, 16);
+        GetDlgItemTextW(window, IDC_BUTTON_2, text, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window) || std::wstring(text) != L"&Yes") return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
+        HWND box = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), TakeQuestion, reinterpret_cast<LPARAM>(&box));
+        if (!box) return;
+        KillTimer(nullptr, timer);
+        asked = true;
+        switch (how) {
+        case kEscape: {
+            // On the button that has the keys, as the box opens the first.
+            HWND keys = GetParent(GetFocus()) == box ? GetFocus() : GetDlgItem(box, IDC_BUTTON_2);
+            PostMessageW(keys, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(keys, WM_KEYUP, VK_ESCAPE, 1 | (3u << 30));
+            break;
+        }
+        case kClose: PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+        case kYes: PostMessageW(GetDlgItem(box, IDC_BUTTON_2), BM_CLICK, 0, 0); break;
+        case kNo: PostMessageW(GetDlgItem(box, IDC_BUTTON_3), BM_CLICK, 0, 0); break;
+        }
+    }
+};
+
+// Night vision on at the last exit goes on at the start unless the user
+// answers No: Escape and the question's close answer neither Yes nor No.
+TEST_F(FrameWindowTest, OnlyNoToTheNightQuestionEndsNightVision) {
+    const String key(L"\\Software\\Corvinata Software\\Corvinata\\1.70\\Night vision");
+    const struct {
+        NightQuestionWatch::How how;
+        const char* name;
+        bool night;
+    } cases[] = {{NightQuestionWatch::kEscape, "Escape", true},
+                 {NightQuestionWatch::kClose, "the close", true},
+                 {NightQuestionWatch::kYes, "Yes", true},
+                 {NightQuestionWatch::kNo, "No", false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(StoreInt(key.Text(), L"Active", 1));
+        Start(false);
+        NightQuestionWatch::how = c.how;
+        NightQuestionWatch::asked = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, NightQuestionWatch::Answer);
+        SendMessageW(frame_->Window(), kStartupMessage, 0, 0);
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(NightQuestionWatch::asked) << c.name;
+        EXPECT_EQ(frame_->NightVision().IsNightVisionActive(), c.night) << c.name;
+        frame_->NightVision().ApplyNightVision(false, kKeepLevel, kKeepLevel);
+        Close();
+    }
+}
+
 TEST_F(FrameWindowTest, LayoutsAppearInTheViewMenuAndSurviveARestart) {
     Start();
     // A first run starts with one layout, so there is no other to go to.

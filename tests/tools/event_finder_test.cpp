@@ -13,7 +13,9 @@
 #include <thread>
 
 #include "app/app_interfaces.h"
+#include "app/copy_end_records.h"
 #include "base/memory_storage.h"
+#include "base/registry_overlay.h"
 #include "event_testing.h"
 #include "support/search_hold.h"
 #include "support/search_threads.h"
@@ -769,6 +771,76 @@ TEST(EventFinderStore, ASavingListMarkedWholeButCutGivesWayToTheListInPlace) {
         StoredRunList readBack;
         LoadEventFinder(storage, kRoot, AtLondon(), out, &readBack);
         EXPECT_TRUE(readBack.Holds(saved.runs)) << c.name;
+    }
+}
+
+// A copy started by automation writes at its end the parts of the unstarted
+// search its run changed, each part whole: the range (from and to), the
+// step, the event, the place. What the user's exit wrote meanwhile stays
+// wherever the copy changed nothing.
+TEST(EventFinderStore, ACopysEndWritesTheSearchPartsItChangedEachWhole) {
+    using Change = std::function<void(EventDefinition&)>;
+    const Change moveToParis = [](EventDefinition& run) {
+        run.location.coordinates.longitude = LongitudeValue(-2.35, kWestPositive);
+        run.location.town = String(TXT("Paris"));
+    };
+    const struct {
+        const char* name;
+        Change copys;
+        Change users;
+        Change expected;  // from the start's search
+    } cases[] = {
+        {"the place only", moveToParis,
+         [](EventDefinition& r) {
+             r.step.count = 7;
+             r.location.coordinates.latitude = LatitudeValue(40.0, kLatitudeHemisphereLetter);
+         },
+         [&](EventDefinition& r) { moveToParis(r); r.step.count = 7; }},
+        {"the step's unit", [](EventDefinition& r) { r.step.unit = kHoursUnit; },
+         [](EventDefinition& r) { r.step.count = 7; }, [](EventDefinition& r) { r.step.unit = kHoursUnit; }},
+        {"the range's end", [](EventDefinition& r) { r.to.year = 2030; }, [](EventDefinition& r) { r.from.month = 3; },
+         [](EventDefinition& r) { r.to.year = 2030; }},
+        {"the event", [](EventDefinition& r) { r.condition.predefinedEvent = kEventFullMoon + 1; },
+         [](EventDefinition& r) { r.daylightSaving = true; r.condition.isMinimum = !r.condition.isMinimum; },
+         [](EventDefinition& r) { r.daylightSaving = true; r.condition.predefinedEvent = kEventFullMoon + 1; }},
+    };
+    for (const auto& c : cases) {
+        MemoryStorageService storage;
+        StoredEventFinder start;
+        InitDefaultEventFinderRun(start.unstarted, AtLondon());
+        ASSERT_TRUE(SaveAt(storage, start));
+        const auto written = [&storage](RegistryOverlay& into, const Change& change) {
+            StoredEventFinder finder;
+            LoadEventFinder(storage, kRoot, AtLondon(), finder);
+            change(finder.unstarted);
+            DivertedSettings diverted(storage, into);
+            return SaveAt(storage, finder);
+        };
+        RegistryOverlay noted(storage.Registry());
+        RegistryOverlay copys(storage.Registry());
+        ASSERT_TRUE(written(noted, [](EventDefinition&) {}) && written(copys, c.copys)) << c.name;
+        StoredEventFinder users;
+        LoadEventFinder(storage, kRoot, AtLondon(), users);
+        c.users(users.unstarted);
+        ASSERT_TRUE(SaveAt(storage, users)) << c.name;
+        ASSERT_TRUE(copys.WriteChangesSince(noted, storage.Registry(), kRoot.Text(), kCopysRecords, kCopysRecordCount));
+        StoredEventFinder out, expected = start;
+        LoadEventFinder(storage, kRoot, AtLondon(), out);
+        c.expected(expected.unstarted);
+        const EventDefinition& run = out.unstarted;
+        const EventDefinition& want = expected.unstarted;
+        EXPECT_TRUE(DateTimeEqual(run.from, want.from) && DateTimeEqual(run.to, want.to)) << c.name;
+        EXPECT_TRUE(DateTimeEqual(run.stoppedAt, run.from)) << c.name;
+        EXPECT_EQ(run.step.unit, want.step.unit) << c.name;
+        EXPECT_EQ(run.step.count, want.step.count) << c.name;
+        EXPECT_EQ(run.daylightSaving, want.daylightSaving) << c.name;
+        EXPECT_EQ(run.condition.predefinedEvent, want.condition.predefinedEvent) << c.name;
+        EXPECT_EQ(run.condition.isMinimum, want.condition.isMinimum) << c.name;
+        EXPECT_EQ(Utf8(run.location.town.Text()), Utf8(want.location.town.Text())) << c.name;
+        EXPECT_EQ(run.location.coordinates.longitude.GetValue(), want.location.coordinates.longitude.GetValue())
+            << c.name;
+        EXPECT_EQ(run.location.coordinates.latitude.GetValue(), want.location.coordinates.latitude.GetValue())
+            << c.name;
     }
 }
 
