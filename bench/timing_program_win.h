@@ -47,6 +47,18 @@ public:
     StartedProgram& operator=(const StartedProgram&) = delete;
 
     bool Started() const noexcept { return started_; }
+
+    // Runs the messages waiting, and no more, as the program's own loop
+    // handles them: the frame's keys (its accelerators, and Tab and the
+    // arrows in a panel or a modeless dialog) before the window's own.
+    void Pump() {
+        MSG message;
+        for (int i = 0; i < 10000 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+            if (message.message == WM_QUIT || frame_->PreTranslate(message, accelerators_, modeless_)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
     Application& App() { return *app_; }
     FrameWindow& Frame() { return *frame_; }
 
@@ -64,6 +76,7 @@ private:
     ModelessDialogList modeless_;
     std::unique_ptr<FrameWindow> frame_;
     std::unique_ptr<ProgramFonts> fonts_;
+    HACCEL accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), L"AST_IDR_ACCELERATOR");
     bool started_ = false;
 };
 

@@ -376,7 +376,37 @@ bool FrameWindow::RefreshFrameImages() {
 void FrameWindow::OnStartup() {
     UpdateWindow(window_);
     menuPictures_.Set(GetMenu(window_), instance_);
-    session_.RestoreNightVision(window_, [this](bool manager) { wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager); });
+    // Under a window manager the night question stays until the manager has
+    // offered the frame the keyboard, which can take a second: the windows
+    // come back, drawn in the colours answered for, before that wait.
+    bool windowsBack = false;
+    session_.RestoreNightVision(window_, [this, &windowsBack](bool manager) {
+        if (manager && !windowsBack) {
+            BringBackLastRun();
+            windowsBack = true;
+        }
+        wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager);
+    });
+    if (!windowsBack) BringBackLastRun();
+    // The tools come last, over the frame as it will stay.
+    tools_.Create();
+    wineDisplay_.RaiseToolsOnceDrawn();
+    session_.NoteStartingValues([this] { tools_.SaveStates(); });
+    RefreshRelatedTasks();
+    // The start is through before the welcome: a Quick Tour it starts moves
+    // between windows as any lesson does, its steps recorded.
+    startupFinished_ = true;
+    if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
+        BeforeQuestionEnds answered([this](INT_PTR, bool manager) { wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager); });
+        const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
+        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
+        if (choice == WelcomeChoice::QuickTour) tools_.RunQuickTour();
+    }
+    // A close that arrived while start-up waited in a dialog runs now.
+    if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void FrameWindow::BringBackLastRun() {
     // The documents and panes take the moment and the place before the
     // windows of the last run come back over them.
     app_.AnnounceStart();
@@ -393,21 +423,6 @@ void FrameWindow::OnStartup() {
     ShowWindow(MdiClient(), SW_SHOW);
     UpdateWindow(MdiClient());
     RefreshStatusLine();
-    // The tools come last, over the frame as it will stay.
-    tools_.Create();
-    session_.NoteStartingValues([this] { tools_.SaveStates(); });
-    RefreshRelatedTasks();
-    // The start is through before the welcome: a Quick Tour it starts moves
-    // between windows as any lesson does, its steps recorded.
-    startupFinished_ = true;
-    if (!byAutomation_ && offerWelcome_ && app_.Frame().showHelpHint) {
-        BeforeQuestionEnds answered([this](INT_PTR, bool manager) { wineDisplay_.TakeKeysBackBeforeQuestionGoes(manager); });
-        const WelcomeChoice choice = ShowWelcomeDialog(instance_, window_);
-        if (choice == WelcomeChoice::HelpPages) ShowHelpTopic(window_, HelpPage::QuickTour);
-        if (choice == WelcomeChoice::QuickTour) tools_.RunQuickTour();
-    }
-    // A close that arrived while start-up waited in a dialog runs now.
-    if (closeRequest_.Kept()) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void FrameWindow::OnClose() {

@@ -190,6 +190,9 @@ private:
     void OnHelp(WPARAM wParam, const HELPINFO* request);
     void OnSysColourChange();
     void OnStartup();
+    // The start's moment announced, the windows of the last run back and
+    // the frame drawn.
+    void BringBackLastRun();
     void OnClose();
     void OnDestroy();
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);

@@ -173,8 +173,11 @@ void WineDisplay::Attach(HWND frame) {
 // Wine's desktop puts the frame's window above all others on the display
 // whenever the keyboard focus moves to one of the frame's windows, and when
 // the frame is activated or comes first in Windows' order, while Windows'
-// own order still has the tools above it; a menu shown meanwhile keeps the
-// tools from being raised until it has gone.
+// own order still has the tools above it. A menu shown meanwhile keeps the
+// tools from being raised the usual way until it has gone: a raise due as
+// a menu is made runs before it shows, and while it shows the tools are
+// raised under it (an OpenGL view's menu brings the frame over them, and
+// over itself, a moment after it shows).
 LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam) {
     WineDisplay* const display = watching;
     const auto window = reinterpret_cast<HWND>(wParam);
@@ -185,6 +188,9 @@ LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam)
             break;
         case HCBT_ACTIVATE:
             if (window == display->frame_) display->RaiseToolsSoon();
+            break;
+        case HCBT_CREATEWND:
+            if (IsMenuWindow(window)) display->MenuMade();
             break;
         case HCBT_DESTROYWND:
             if (display->raiseAfterMenu_ && IsMenuWindow(window)) display->RaiseToolsSoon();
@@ -214,6 +220,52 @@ void WineDisplay::RaiseTools() {
     if (raiseAfterMenu_) return;
     PopToolTipsShownFirst(frame_);
     RaiseOwnedWindows(frame_, spacer_);
+}
+
+// A view that opens its context menu as the button goes down (an OpenGL
+// view's, a picture's) takes the keys with the same press: the raise posted
+// then would run only inside the menu's loop.
+void WineDisplay::MenuMade() {
+    if (raisePending_) {
+        KillTimer(frame_, kRaiseToolsTimer);
+        raisePending_ = false;
+        raiseAfterMenu_ = false;
+        PopToolTipsShownFirst(frame_);
+        RaiseOwnedWindows(frame_, spacer_);
+    }
+    if (OwnedWindowsFromTheTop(frame_).empty()) return;
+    menuChecks_ = 0;
+    SetTimer(frame_, kMenuTimer, kMenuCheckMs, nullptr);
+}
+
+// While a menu is up no tool can be made first of all, which is what
+// raises it on Wine's desktop: each is made first by being made topmost
+// for a moment, the menus are made first again above them, and the tools
+// go back among the windows that are not topmost, where no window is
+// raised on the display.
+void WineDisplay::RaiseToolsUnderMenus() {
+    constexpr UINT kRaise = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW;
+    const std::vector<HWND> owned = OwnedWindowsFromTheTop(frame_);
+    std::vector<HWND> menus;
+    const DWORD thread = GetCurrentThreadId();
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) break;
+        if (IsWindowVisible(window) && IsMenuWindow(window) && GetWindowThreadProcessId(window, nullptr) == thread)
+            menus.push_back(window);
+    }
+    if (owned.empty() || menus.empty()) return;
+    for (auto tool = owned.rbegin(); tool != owned.rend(); ++tool) SetWindowPos(*tool, HWND_TOPMOST, 0, 0, 0, 0, kRaise);
+    for (auto menu = menus.rbegin(); menu != menus.rend(); ++menu) SetWindowPos(*menu, HWND_TOPMOST, 0, 0, 0, 0, kRaise);
+    for (auto tool = owned.rbegin(); tool != owned.rend(); ++tool) SetWindowPos(*tool, HWND_NOTOPMOST, 0, 0, 0, 0, kRaise);
+}
+
+// The first drawing of an OpenGL view brought back at the start puts the
+// frame first in Windows' own order and on the display, with no message to
+// the frame: a raise posted as the start ends runs before it. A timer comes
+// only once every window has drawn.
+void WineDisplay::RaiseToolsOnceDrawn() {
+    if (frame_ && display_ == FrameDisplay::WineDesktop)
+        SetTimer(frame_, kRaiseToolsDrawnTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void WineDisplay::ShowFrame(bool maximized) {
@@ -253,7 +305,13 @@ bool WineDisplay::OnMessage(UINT message, WPARAM wParam) {
     switch (message) {
     case kRaiseToolsMessage: RaiseTools(); return true;
     case WM_TIMER:
-        if (wParam != kRaiseToolsTimer) return false;
+        if (wParam == kMenuTimer) {
+            if (!MenuShown() || ++menuChecks_ >= kMenuChecks) KillTimer(frame_, kMenuTimer);
+            if (MenuShown()) RaiseToolsUnderMenus();
+            return true;
+        }
+        if (wParam == kRaiseToolsDrawnTimer) KillTimer(frame_, kRaiseToolsDrawnTimer);
+        else if (wParam != kRaiseToolsTimer) return false;
         RaiseTools();
         return true;
     case kOwnRectangleMessage:
@@ -413,13 +471,16 @@ void WineDisplay::TakeKeysBackBeforeQuestionGoes(bool showAfresh) {
     // The question keeps the display's keyboard until the manager has
     // offered it to the frame: gone before, it would leave the keyboard to
     // the manager for a moment, and a key typed then would be lost. The
-    // display's events are read meanwhile (keys typed wait in the queue);
-    // a manager that says nothing within a second is not waited for.
+    // display's events are read meanwhile (keys typed wait in the queue),
+    // and the windows drawn, so that the answer shows at once; a manager
+    // that says nothing within a second is not waited for.
     const DWORD start = GetTickCount();
     MSG message;
     while (!managerOfferedKeys_ && GetTickCount() - start < 1000) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PeekMessageW(&message, nullptr, WM_NULL, WM_NULL, PM_NOREMOVE);
+        for (int paints = 0; paints < 100 && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++paints)
+            DispatchMessageW(&message);
     }
     SetForegroundWindow(frame_);
 }

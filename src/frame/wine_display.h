@@ -90,12 +90,23 @@ public:
     // offered the question the keyboard.
     void TakeKeysBackBeforeQuestionGoes(bool showAfresh);
 
+    // At the end of the start: on Wine's own desktop the tools are raised
+    // once the windows shown by then have drawn themselves.
+    void RaiseToolsOnceDrawn();
+
     // Posted to the frame on Wine's own desktop once after the focus moved
     // inside it, it was activated or came first, or a menu shown then went.
     static constexpr UINT kRaiseToolsMessage = WM_APP + 5;
     // Raises them should that message be lost.
     static constexpr UINT_PTR kRaiseToolsTimer = 0x5752;
     static constexpr UINT kRaiseToolsTimeoutMs = 150;
+    static constexpr UINT_PTR kRaiseToolsDrawnTimer = 0x5753;
+    // While a menu is up, the tools are put back above the frame a few
+    // times over (the frame comes over them some moments after an OpenGL
+    // view's menu has shown).
+    static constexpr UINT_PTR kMenuTimer = 0x5754;
+    static constexpr UINT kMenuCheckMs = 100;
+    static constexpr int kMenuChecks = 3;
     // Posted when the frame was restored on an X screen: its own rectangle
     // is sent to the screen again once the screen's answers are read.
     static constexpr UINT kOwnRectangleMessage = WM_APP + 7;
@@ -108,6 +119,9 @@ private:
     static LRESULT CALLBACK WatchFocus(int code, WPARAM wParam, LPARAM lParam);
     void RaiseToolsSoon();
     void RaiseTools();
+    // A menu's window made (not yet shown).
+    void MenuMade();
+    void RaiseToolsUnderMenus();
     // An X screen.
     void FollowScreen(bool maximizedNow, bool restoredNow);
     void KeepOwnNormalRectangle();
@@ -125,6 +139,7 @@ private:
     bool raisePending_ = false;
     // A raise waits for the menu shown when it came.
     bool raiseAfterMenu_ = false;
+    int menuChecks_ = 0;
     // The unit's own changes of the frame's place, which it does not
     // answer again.
     bool placing_ = false;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "base/wine_host_win.h"
@@ -159,22 +160,94 @@ TEST(WineDisplayTest, ATooltipShownFirstGoesSoThatTheToolsAreRaised) {
     DestroyWindow(calculator);
 }
 
+// While a menu is up (the frame can come over the tools on Wine's desktop
+// then) each tool is made first of all for a moment, the menu is first
+// again after it, and no tool is left topmost, above other programs.
+struct MenuRaise {
+    static thread_local MenuRaise* running;
+    WineDisplay* display = nullptr;
+    HWND frame = nullptr;
+    HWND tool = nullptr;
+    std::vector<HWND> firsts;
+    bool done = false;
+    bool toolAboveFrame = false;
+    bool toolTopmost = true;
+    bool menuFirst = false;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        MenuRaise* run = running;
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!run || run->done || !menu || !IsWindowVisible(menu)) return;
+        run->done = true;
+        KillTimer(nullptr, timer);
+        FirstWhenMoved::seen = &run->firsts;
+        const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, FirstWhenMoved::Watch, nullptr, GetCurrentThreadId());
+        run->display->OnMessage(WM_TIMER, WineDisplay::kMenuTimer);
+        UnhookWindowsHookEx(hook);
+        FirstWhenMoved::seen = nullptr;
+        run->toolAboveFrame = Above(run->tool, run->frame);
+        run->toolTopmost = (GetWindowLongW(run->tool, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        HWND first = GetTopWindow(nullptr);
+        while (first && !IsWindowVisible(first)) first = GetWindow(first, GW_HWNDNEXT);
+        run->menuFirst = first == menu;
+        EndMenu();
+    }
+};
+thread_local MenuRaise* MenuRaise::running = nullptr;
+
+TEST(WineDisplayTest, ToolsGoAboveTheFrameUnderAnOpenMenu) {
+    TopWindow frame;
+    TopWindow calculator(frame.handle);
+    WineDisplay display(FrameDisplay::WineDesktop);
+    display.Attach(frame.handle);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"Center");
+    MenuRaise run;
+    run.display = &display;
+    run.frame = frame.handle;
+    run.tool = calculator.handle;
+    MenuRaise::running = &run;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MenuRaise::Tick);
+    SetForegroundWindow(frame.handle);
+    TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, frame.handle, nullptr);
+    if (!run.done) KillTimer(nullptr, timer);
+    MenuRaise::running = nullptr;
+    DestroyMenu(menu);
+    display.Attach(nullptr);
+    ASSERT_TRUE(run.done) << "the menu did not come";
+    EXPECT_NE(std::find(run.firsts.begin(), run.firsts.end(), calculator.handle), run.firsts.end())
+        << "the tool was not first of all for a moment";
+    EXPECT_TRUE(run.menuFirst) << "the menu was not first again";
+    EXPECT_TRUE(run.toolAboveFrame);
+    EXPECT_FALSE(run.toolTopmost) << "the tool was left topmost";
+    EXPECT_FALSE(GetWindowLongW(calculator.handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(Above(calculator.handle, frame.handle));
+}
+
 // On an X screen a window manager's offer of the keyboard comes as a click
 // on the frame's menu bar; a user's click there, made while a tool was
 // active, is followed by the button's press on the bar and shows no
 // manager.
 TEST(WineDisplayTest, AClickOnTheMenuBarIsNoWindowManagersOffer) {
+    // The press that follows the click, if any: only one on the bar is a
+    // user's.
     const struct {
-        bool pressOnTheBar;
+        const char* what;
+        bool press;
+        WPARAM hit;
         WindowManager manager;
-    } cases[] = {{true, WindowManager::Unknown}, {false, WindowManager::Present}};
+    } cases[] = {
+        {"a user's click", true, HTMENU, WindowManager::Unknown},
+        {"a manager's offer", false, 0, WindowManager::Present},
+        {"a manager's offer, then a press on the caption", true, HTCAPTION, WindowManager::Present},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.pressOnTheBar ? "a user's click" : "a manager's offer");
+        SCOPED_TRACE(c.what);
+        const bool pressOnTheBar = c.press && c.hit == HTMENU;
         TopWindow frame;
         WineDisplay display(FrameDisplay::WineScreen);
         display.Attach(frame.handle);
         display.OnMouseActivate(MAKELPARAM(HTMENU, WM_LBUTTONDOWN));
-        if (c.pressOnTheBar) display.OnNcLButtonDown(HTMENU);
+        if (c.press) display.OnNcLButtonDown(c.hit);
         MSG posted{};
         ASSERT_TRUE(PeekMessageW(&posted, frame.handle, WineDisplay::kMenuClickMessage,
                                  WineDisplay::kMenuClickMessage, PM_REMOVE));
@@ -182,7 +255,7 @@ TEST(WineDisplayTest, AClickOnTheMenuBarIsNoWindowManagersOffer) {
         EXPECT_EQ(display.Manager(), c.manager);
         // A system command asked for with no manager shown says there is none.
         display.OnSysCommand(SC_RESTORE);
-        EXPECT_EQ(display.Manager(), c.pressOnTheBar ? WindowManager::Absent : WindowManager::Present);
+        EXPECT_EQ(display.Manager(), pressOnTheBar ? WindowManager::Absent : WindowManager::Present);
         display.Attach(nullptr);
     }
 }
@@ -248,6 +321,24 @@ TEST(DetectFrameDisplayTest, TheDisplayIsTheDesktopThatRunsWhateverTheSettingsSa
         ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"Default", c.size);
         EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::WineScreen);
     }
+}
+
+// A desktop of its own that Wine's settings give a size is drawn in a
+// window of its own on the X screen, as Wine's desktop of scripts/run is: a
+// thread put on it sees Wine's desktop, while the test's own stays on the
+// X screen.
+TEST(DetectFrameDisplayTest, AThreadOnADesktopWithASizeSeesWinesOwnDesktop) {
+    if (!RunsUnderWine()) GTEST_SKIP() << "Windows has no desktops of Wine's";
+    ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"CorvinataDisplayTest", L"640x480");
+    HDESK desktop = CreateDesktopW(L"CorvinataDisplayTest", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    ASSERT_NE(desktop, nullptr);
+    FrameDisplay seen = FrameDisplay::Windows;
+    std::thread([&] {
+        if (SetThreadDesktop(desktop)) seen = DetectFrameDisplay();
+    }).join();
+    CloseDesktop(desktop);
+    EXPECT_EQ(seen, FrameDisplay::WineDesktop);
+    EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::WineScreen);
 }
 
 }  // namespace

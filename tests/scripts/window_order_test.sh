@@ -16,10 +16,12 @@
 #    window, each pane, the toolbar and the status line, after a view's
 #    context menu closed by Escape or by a click, after a dialog's end and
 #    the panel's Escape after a click inside Date and Time, so that one
-#    Ctrl+4 hides it; tools left shown at the last
-#    exit come back above the frame at the start.
-#  - On a bare display a click on the frame's menu bar is no window
-#    manager's: the system menu's Restore still restores, and the exit
+#    Ctrl+4 hides it; it stays above while a view's context menu is open
+#    and while a toolbar button's tip shows under the resting pointer; tools
+#    left shown at the last exit come back above the frame at the start, also
+#    with a Sky and a Graph window left open.
+#  - On a bare display a click on the frame's menu bar (which opens File)
+#    is no window manager's: the system menu's Restore still restores, and the exit
 #    stores the frame restored; and Wine's settings that name a desktop
 #    the session does not run leave the frame maximized over the screen.
 # A check that something did not happen first sees the program handle the
@@ -391,15 +393,75 @@ context_menu() {
     fi
     until_true 10 none_shown "$opened"
 }
+# menu_held_check KIND X Y: with the Calculator shown, the context menu of
+# what shows at X,Y, opened by a right-click, leaves the Calculator above
+# the frame while it stays open (read a moment after it came, twice).
+menu_held_check() {
+    local verdict=passed tool ids opened round
+    if ! show_calculator; then
+        verdict="failed: Ctrl+4 did not show the Calculator above the frame"
+    else
+        tool=$(shown "$calculator" | head -1)
+        for round in first second; do
+            ids=$(unnamed_windows)
+            xdotool mousemove "$2" "$3" click 3
+            if ! until_true 10 new_popup "$ids"; then
+                verdict="failed: the $round right-click opened no menu"
+                break
+            fi
+            opened=$(new_popups "$ids")
+            sleep 0.5
+            above "$display" "$tool" "$frame" ||
+                verdict="failed: the frame was above the Calculator while the $round menu was open"
+            xdotool key Escape
+            until_true 10 none_shown "$opened" || { verdict="failed: Escape left the $round menu open"; break; }
+            [ "$verdict" = passed ] || break
+        done
+        keys_to_frame
+        xdotool key ctrl+4
+        until_true 10 gone "$calculator" || true
+    fi
+    report "the Calculator above the frame while a $1 view's context menu is open" "$verdict"
+}
 # kind_checks KEY KIND [MENU]: a new window of the kind by the menu, and a
 # click into it (new windows open around the middle of the frame's client
-# area); with MENU, its view's context menu closed both ways.
+# area); with MENU, its view's context menu held open, and closed both ways.
 kind_checks() {
     tool_check "Window > New > $2" menu_new_window "$1"
     tool_check "a click in a $2 window" click $((ox + 691)) $((oy + 514))
     [ $# -gt 2 ] || return 0
+    menu_held_check "$2" $((ox + 691)) $((oy + 514))
     tool_check "a $2 view's context menu closed by Escape" context_menu $((ox + 691)) $((oy + 514)) Escape
     tool_check "a $2 view's context menu closed by a click" context_menu $((ox + 691)) $((oy + 514)) click
+}
+# With the Calculator shown, the pointer rests on the toolbar's first
+# button (New graph file): its tip shows, and the Calculator stays above the
+# frame while it is shown and once the pointer has left. The keys stay on
+# the Calculator.
+toolbar_tip_check() {
+    local verdict=passed tool ids
+    if ! show_calculator; then
+        verdict="failed: Ctrl+4 did not show the Calculator above the frame"
+    else
+        tool=$(shown "$calculator" | head -1)
+        xdotool mousemove $((ox + 700)) $((oy + 9))
+        sleep 0.3
+        ids=$(unnamed_windows)
+        xdotool mousemove $((ox + 12)) $((oy + 33))
+        if ! until_true 10 new_popup "$ids"; then
+            verdict="failed: no tip came under the resting pointer"
+        elif ! above "$display" "$tool" "$frame"; then
+            verdict="failed: the frame came above the Calculator while the tip was shown"
+        else
+            xdotool mousemove $((ox + 700)) $((oy + 9))
+            until_true 10 none_shown "$(new_popups "$ids")" || true
+            above "$display" "$tool" "$frame" ||
+                verdict="failed: the frame came above the Calculator once the tip had gone"
+        fi
+        xdotool key ctrl+4
+        until_true 10 gone "$calculator" || true
+    fi
+    report "a toolbar button's tip under the resting pointer, the Calculator above the frame" "$verdict"
 }
 # dialog_escapes TITLE KEY X Y: the dialog of that title opened by KEY, a
 # click inside it at X,Y of its client area (Y below 0 counts from the
@@ -454,6 +516,7 @@ run_panes() {
     tool_check "a click on a Related Tasks row" click $((right - 170)) $((oy + 93))
     tool_check "a click in the Window Manager pane" click $((right - 100)) $((oy + 604))
     tool_check "a click on the toolbar's empty part" click $((ox + 900)) $((oy + 33))
+    toolbar_tip_check
     tool_check "a click on the status line" status_line_click
     tool_check "Options > Appearance ended by Escape" appearance_dialog
 }
@@ -469,17 +532,14 @@ run_views() {
     kind_checks o "Solar Eclipse" menu
 }
 
-# Tools left shown at the last exit are shown again at the end of the start,
-# above the frame.
-run_start_with_tools() {
-    local verdict=passed tool
-    begin "Calculator:Visible=1" "Calculator:Left=400" "Calculator:Top=560" \
-        "Event Forecast:Visible=1" "Event Forecast:Left=20" "Event Forecast:Top=640" ||
-        { report "the start" "failed: the program did not start"; return; }
-    # The keys are on a tool: the frame's menu, opened by its key, would
-    # activate the frame itself. The tools must come up above the frame and
-    # stay there.
-    for tool in "$calculator" "Event Forecast"; do
+# tools_above_at_start WHAT TOOL...: each tool, shown at the end of the
+# start, comes up above the frame and stays there. The keys are on a tool
+# then: the frame's menu, opened by its key, would activate the frame
+# itself, so the order is read as the start leaves it.
+tools_above_at_start() {
+    local what=$1 verdict=passed tool
+    shift
+    for tool in "$@"; do
         if ! until_true 30 shown "$tool"; then
             verdict="failed: $tool was not shown"
         elif ! until_true 10 above "$display" "$(shown "$tool" | head -1)" "$frame" || ! sleep 2 ||
@@ -487,7 +547,45 @@ run_start_with_tools() {
             verdict="failed: $tool came up below the frame"
         fi
     done
-    report "tools shown at the last exit above the frame at the start" "$verdict"
+    report "$what" "$verdict"
+}
+
+# Tools left shown at the last exit are shown again at the end of the start,
+# above the frame.
+run_start_with_tools() {
+    begin "Calculator:Visible=1" "Calculator:Left=400" "Calculator:Top=560" \
+        "Event Forecast:Visible=1" "Event Forecast:Left=20" "Event Forecast:Top=640" ||
+        { report "the start" "failed: the program did not start"; return; }
+    tools_above_at_start "tools shown at the last exit above the frame at the start" "$calculator" "Event Forecast"
+}
+
+# As a user leaves them: a Sky and a Graph window opened and four tools
+# shown by their keys before File > Exit; the next start brings the windows
+# back first and the tools above them all.
+run_start_with_tools_and_windows() {
+    local tool
+    begin || { report "the start" "failed: the program did not start"; return; }
+    new_window s && new_window g ||
+        { report "tools and windows left at the last exit" "failed: a new window did not come: $missed"; return; }
+    for tool in "4:$calculator" "1:Object Information" "5:Table of Symbols and Abbreviations" "3:Event Finder"; do
+        keys_to_frame
+        xdotool key "ctrl+${tool%%:*}"
+        until_true 30 shown "${tool#*:}" ||
+            { report "tools and windows left at the last exit" "failed: ctrl+${tool%%:*} showed no tool"; return; }
+    done
+    # Left to the frame by a click on its status line.
+    status_line_click
+    if ! menu alt+f e || ! until_true 60 program_ended; then
+        report "tools and windows left at the last exit" "failed: File > Exit did not end the program"
+        return
+    fi
+    start_program "$display" "$program" ||
+        { report "the start with windows left open" "failed: the program did not start again"; return; }
+    until_true 120 xdotool search --name "^Event Finder\$" && until_true 30 shown Corvinata ||
+        { report "the start with windows left open" "failed: the program did not start again"; return; }
+    frame=$(shown Corvinata | head -1)
+    tools_above_at_start "tools shown at the last exit above the frame and its Sky and Graph windows at the start" \
+        "$calculator" "Object Information" "Table of Symbols and Abbreviations" "Event Finder"
 }
 
 # A bare display: a click on the frame's menu bar, made while a tool is
@@ -503,8 +601,12 @@ run_menu_bar_click() {
         click $((X + 20)) $((Y + HEIGHT - 10))
         xdotool windowfocus --sync "$tool" 2>/dev/null || true
     fi
-    # File, on the frame's menu bar, and its menu closed.
+    # File, on the frame's menu bar, and its menu closed once it came: a
+    # click that did not reach the frame would restore nothing either way.
     click $((ox + 12)) $((oy + 9))
+    if ! until_true 10 frame_menu_up $((oy + 19)); then
+        report "a click on the menu bar opens File" "failed: no menu came"
+    fi
     xdotool key Escape Escape
     keys_to_frame
     system_menu r
@@ -541,6 +643,8 @@ for display in "${displays[@]}"; do
             run_restore
             end_screen "$prefix"
             run_start_with_tools
+            end_screen "$prefix"
+            run_start_with_tools_and_windows
             end_screen "$prefix"
             if [ "$display" = bare ]; then
                 run_menu_bar_click
