@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "base/wine_host_win.h"
@@ -321,24 +320,6 @@ TEST(DetectFrameDisplayTest, TheDisplayIsTheDesktopThatRunsWhateverTheSettingsSa
         ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"Default", c.size);
         EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::WineScreen);
     }
-}
-
-// A desktop of its own that Wine's settings give a size is drawn in a
-// window of its own on the X screen, as Wine's desktop of scripts/run is: a
-// thread put on it sees Wine's desktop, while the test's own stays on the
-// X screen.
-TEST(DetectFrameDisplayTest, AThreadOnADesktopWithASizeSeesWinesOwnDesktop) {
-    if (!RunsUnderWine()) GTEST_SKIP() << "Windows has no desktops of Wine's";
-    ExplorerSetting size(L"Software\\Wine\\Explorer\\Desktops", L"CorvinataDisplayTest", L"640x480");
-    HDESK desktop = CreateDesktopW(L"CorvinataDisplayTest", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    ASSERT_NE(desktop, nullptr);
-    FrameDisplay seen = FrameDisplay::Windows;
-    std::thread([&] {
-        if (SetThreadDesktop(desktop)) seen = DetectFrameDisplay();
-    }).join();
-    CloseDesktop(desktop);
-    EXPECT_EQ(seen, FrameDisplay::WineDesktop);
-    EXPECT_EQ(DetectFrameDisplay(), FrameDisplay::WineScreen);
 }
 
 }  // namespace
