@@ -95,12 +95,13 @@ fail() {
     sed 's/^/    /' "$CASE_DIR/said"
     failures=$((failures + 1))
 }
-# run CASE: the run script in the case's folder; its status in `answered`.
+# run CASE: the run script in the case's folder; its status in `answered`
+# (124 when it has not ended within three minutes).
 run() {
     export CASE_DIR=$work/$1
     mkdir "$CASE_DIR"
     answered=0
-    (cd "$CASE_DIR" && timeout 60 "$tree/scripts/run") >"$CASE_DIR/said" 2>&1 || answered=$?
+    (cd "$CASE_DIR" && timeout 180 "$tree/scripts/run") >"$CASE_DIR/said" 2>&1 || answered=$?
 }
 said() { grep -qF "$1" "$CASE_DIR/said"; }
 
