@@ -84,7 +84,8 @@ start_program() {
         disown
         until_true 60 xdotool search --name "Wine desktop" || return 1
         desktop=$(x_search --name "Wine desktop" | head -1)
-        xdotool windowfocus --sync "$desktop"
+        # Bounded: a desktop window that goes meanwhile never takes the focus.
+        timeout 10 xdotool windowfocus --sync "$desktop" || true
     else
         desktop=
         (cd "$build" && exec wine "$2" >/dev/null 2>&1) &
