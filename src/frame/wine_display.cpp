@@ -149,7 +149,13 @@ WineDisplay::~WineDisplay() { Attach(nullptr); }
 
 void WineDisplay::Attach(HWND frame) {
     if (frame == frame_) return;
-    if (raisePending_ && frame_) KillTimer(frame_, kRaiseToolsTimer);
+    // A window left is no longer this display's to raise over: none of its
+    // raises or menu checks runs after this.
+    if (frame_) {
+        KillTimer(frame_, kRaiseToolsTimer);
+        KillTimer(frame_, kRaiseToolsDrawnTimer);
+        KillTimer(frame_, kMenuTimer);
+    }
     if (focusHook_) UnhookWindowsHookEx(focusHook_);
     focusHook_ = nullptr;
     if (watching == this) watching = nullptr;

@@ -222,6 +222,28 @@ TEST(WineDisplayTest, ToolsGoAboveTheFrameUnderAnOpenMenu) {
     EXPECT_TRUE(Above(calculator.handle, frame.handle));
 }
 
+// A frame left by the display (it goes) gets none of the display's timers
+// afterwards: not the raise once drawn, not the checks of a menu made while
+// a tool was shown.
+TEST(WineDisplayTest, NoTimerOfTheDisplayRunsAfterItLeavesTheFrame) {
+    TopWindow frame;
+    TopWindow calculator(frame.handle);
+    WineDisplay display(FrameDisplay::WineDesktop);
+    display.Attach(frame.handle);
+    display.RaiseToolsOnceDrawn();
+    // A menu's window, as a context menu makes it.
+    const HWND menu = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"#32768", nullptr, WS_POPUP, 100, 100, 80, 40,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(menu, nullptr);
+    display.Attach(nullptr);
+    DestroyWindow(menu);
+    Sleep(3 * WineDisplay::kMenuCheckMs);
+    MSG message;
+    std::vector<UINT_PTR> timers;
+    while (PeekMessageW(&message, frame.handle, WM_TIMER, WM_TIMER, PM_REMOVE)) timers.push_back(message.wParam);
+    EXPECT_TRUE(timers.empty()) << "timer " << std::hex << timers.front() << " came after the display left the frame";
+}
+
 // On an X screen a window manager's offer of the keyboard comes as a click
 // on the frame's menu bar; a user's click there, made while a tool was
 // active, is followed by the button's press on the bar and shows no
