@@ -291,6 +291,23 @@ TEST_F(ScriptHostTest, ATimeThatReachesMidnightStartsTheNextDay) {
     }
 }
 
+// The documents of the windows take the application's moment when a
+// script sets it, as the program's windows do.
+TEST_F(ScriptHostTest, TheWindowsFollowTheMomentTheApplicationIsGiven) {
+    ASSERT_EQ(Run("Open Sky As S\nOpen Solar System As P\nOpen Jupiter As J\n"
+                  "With Application Set Date 14.3.2026 Time 21:30\n"),
+              "");
+    const DateTime moments[] = {windows.Sky(1).GetDocument().GetTimeAndPlace().dateTime,
+                                windows.Solar(2).GetDocument().GetDateTime(),
+                                windows.Explorer(3).GetDocument().GetTimeAndPlace().dateTime};
+    for (const DateTime& moment : moments) {
+        EXPECT_EQ(moment.year, 2026);
+        EXPECT_EQ(moment.month, 3);
+        EXPECT_EQ(moment.day, 14);
+        EXPECT_NEAR(moment.hours, 21.5, 1e-9);
+    }
+}
+
 TEST_F(ScriptHostTest, ZoomsTakeTheirLevels) {
     ASSERT_EQ(Run("Open Solar Eclipse As E\n"), "");
     const String e(TXT("E"));

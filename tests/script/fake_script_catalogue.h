@@ -98,16 +98,19 @@ private:
     std::vector<Body> bodies_;
 };
 
-// Answers every property with `answer`, counting the calls.
+// Answers every property with `answer`, counting the calls and keeping the
+// last parameter asked with (a time or coordinate system, a unit).
 class FakeCalculator final : public BodyFunctionCalculator {
 public:
     std::function<double(const BodyRef&, std::uint32_t, const TimeAndPlace&)> answer =
         [](const BodyRef&, std::uint32_t, const TimeAndPlace&) { return 0.0; };
     int calls = 0;
+    int parameter = -1;
 
-    double EvaluateBodyFunction(const BodyRef& body, std::uint32_t id, int,
+    double EvaluateBodyFunction(const BodyRef& body, std::uint32_t id, int asked,
                                 const TimeAndPlace& when) override {
         ++calls;
+        parameter = asked;
         return answer(body, id, when);
     }
 };

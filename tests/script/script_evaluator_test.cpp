@@ -130,6 +130,7 @@ TEST_F(Evaluation, BodyFunctionIsAskedWithItsBodyAndParameter) {
     EXPECT_TRUE(result.valid);
     EXPECT_EQ(result.kind, kResultLongitude);
     EXPECT_EQ(result.parameter, 1);
+    EXPECT_EQ(calculator.parameter, 1) << "the calculator was asked in another system";
     EXPECT_EQ(result.value, 123.5);
     EXPECT_EQ(asked.type, kBodyPlanet);
     EXPECT_EQ(asked.number, 3);

@@ -116,8 +116,8 @@ class StandInWindows final : public ScriptWindowServices {
 
 public:
     StandInWindows(Application& app, NotificationHub& hub)
-        : app_(app), hub_(hub), sky_(hub, now_, skyComputer_), solar_(hub, now_, solarComputer_),
-          jupiter_(hub, now_), saturn_(hub, now_) {}
+        : app_(app), hub_(hub), sky_(hub, app.Current(), skyComputer_), solar_(hub, app.Current(), solarComputer_),
+          jupiter_(hub, app.Current()), saturn_(hub, app.Current()) {}
 
     std::uint32_t NewWindow(WindowKind kind) override {
         auto window = std::make_unique<Window>();
@@ -129,7 +129,7 @@ public:
                 t.solarSystem = (window->solar = std::make_unique<StandInSolarSystem>(solar_)).get();
                 break;
             case kGraphWindow:
-                window->graphDocument = std::make_unique<GraphDocument>(hub_, ObjectModelGraphServices(now_));
+                window->graphDocument = std::make_unique<GraphDocument>(hub_, ObjectModelGraphServices(app_.Current()));
                 t.graph = (window->graph = std::make_unique<GraphView>(*window->graphDocument, 1)).get();
                 break;
             case kSolarEclipseWindow:
@@ -201,7 +201,6 @@ public:
     ExplorerActions saturnActions{CommandContext{hub_, app_}, SaturnExplorerTraits()};
 
 private:
-    test::FakeCurrentTime now_;
     FakeSkyComputer skyComputer_;
     StillSolarSystem solarComputer_;
     SkyDocument sky_;
