@@ -60,6 +60,8 @@ void DateTimeRoundedHms(const DateTime& record, int& h, int& m, int& s, int roun
 // neither code nor next-day flag. Answers `out`.
 String& FormatTime(int precision, const DateTime& record, bool appendSystemCode,
                    int roundingMode, bool* nextDay, String& out);
+// The program writes its dates and times in this form of its own, not by
+// the system's formats, which stay as the user set them for every program.
 // Replaces `out` by the date at a date precision ("05.03.2001", "03.2001",
 // "2001"); "--.--.--" for a record without a time. Another precision leaves
 // `out` as it was. Answers `out`.
