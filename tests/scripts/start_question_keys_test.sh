@@ -17,7 +17,7 @@ build=$(dirname "$program")
 cn_install_packages
 
 prefix="$build/wine/start_question_keys"
-trap 'end_screen "$prefix"' EXIT
+trap 'stopped_report $?; end_screen "$prefix"' EXIT
 
 focused_on() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 # A click on the question's text until it has the keyboard (the manager
@@ -112,5 +112,4 @@ run_case openbox notepad welcome Escape
 run_case bare none welcome Escape
 run_case bare none night y
 rm -rf "$prefix"
-echo "$((cases - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

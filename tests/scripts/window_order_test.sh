@@ -54,7 +54,7 @@ cn_install_packages
 # A prefix of each run's own: the displays and parts may be tested side by
 # side.
 prefix="$build/wine/window_order_$(IFS=_; echo "${displays[*]}_${parts[*]}")"
-trap 'end_screen "$prefix"' EXIT
+trap 'stopped_report $?; end_screen "$prefix"' EXIT
 
 frame_key='Application frame window'
 calculator="Astronomical Calculator"
@@ -193,8 +193,9 @@ run_restore() {
         check_normal "a double-click on the title bar restores the stored rectangle"
         title_bar_double_click
         check_maximized "a second double-click maximizes again"
-        # Openbox keeps Alt+Space for its own menu of the window.
-        system_menu "Down Down Down Return"
+        # Openbox keeps Alt+Space for its own menu of the window, where E is
+        # Restore's key: arrows would count on the item first highlighted.
+        system_menu e
         check_normal "the manager's Restore (Alt+Space) restores the stored rectangle"
     else
         system_menu r
@@ -377,13 +378,22 @@ status_line_click() {
 }
 appearance_dialog() { status_line_click && appearance_escape; }
 menu_new_window() { status_line_click && new_window "$1"; }
+# right_click X Y: a right-click at X,Y, or 8 pixels to its right every
+# other time. Two presses of the right button a few pixels and half a
+# second apart make a double-click, which opens no menu; a fast machine
+# gets from one case's right-click to the next's within that time.
+right_shift=0
+right_click() {
+    xdotool mousemove $(($1 + right_shift)) "$2" click 3
+    right_shift=$((8 - right_shift))
+}
 # context_menu X Y CLOSE: the context menu of what shows at X,Y, opened by
 # a right-click and closed by CLOSE: "Escape", or "click" (on the toolbar's
 # empty part).
 context_menu() {
     local ids opened
     ids=$(unnamed_windows)
-    xdotool mousemove "$1" "$2" click 3
+    right_click "$1" "$2"
     until_true 10 new_popup "$ids" || return 1
     opened=$(new_popups "$ids")
     if [ "$3" = click ]; then
@@ -404,7 +414,7 @@ menu_held_check() {
         tool=$(shown "$calculator" | head -1)
         for round in first second; do
             ids=$(unnamed_windows)
-            xdotool mousemove "$2" "$3" click 3
+            right_click "$2" "$3"
             if ! until_true 10 new_popup "$ids"; then
                 verdict="failed: the $round right-click opened no menu"
                 break
@@ -668,5 +678,4 @@ for display in "${displays[@]}"; do
     done
 done
 rm -rf "$prefix"
-echo "$((cases - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

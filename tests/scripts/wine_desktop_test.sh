@@ -12,7 +12,7 @@ build=$(dirname "$program")
 cn_install_packages
 
 prefix="$build/wine/wine_desktop"
-trap 'end_screen "$prefix"' EXIT
+trap 'stopped_report $?; end_screen "$prefix"' EXIT
 
 start() {
     fresh_screen "$build" "$prefix"
@@ -77,5 +77,4 @@ fi
 report "a click on the frame beside the Calculator" "$verdict"
 
 rm -rf "$prefix"
-echo "$((cases - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+summary

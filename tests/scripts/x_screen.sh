@@ -5,6 +5,24 @@
 # the program's settings written before a start and read after an exit.
 # The scripts source scripts/lib/common.sh first.
 
+# A step that no case looks at and that fails ends the script (set -e)
+# without a word: the trap keeps the last such step, and the script's exit
+# names it (stopped_report) unless the summary was printed.
+stopped_at=
+summary_printed=
+set -E
+trap 'stopped_at="${BASH_SOURCE[0]##*/} line $LINENO: $BASH_COMMAND"' ERR
+# stopped_report STATUS: run as the script exits with STATUS.
+stopped_report() {
+    [ "$1" -eq 0 ] || [ -n "$summary_printed" ] || echo "the test stopped at $stopped_at (status $1)"
+}
+# summary: the count of cases that passed and failed; false when any failed.
+summary() {
+    summary_printed=1
+    echo "$((cases - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
+
 # until_true SECONDS COMMAND...: true once COMMAND succeeds, false when it
 # has not within the time.
 until_true() {
@@ -29,6 +47,9 @@ x_search() {
             grep -E '^[0-9]+$' <<<"$found" || true
             return "$status"
         fi
+        # Windows made and gone in a burst (an OpenGL view's) are given a
+        # moment to settle.
+        sleep 0.1
     done
     return 1
 }
