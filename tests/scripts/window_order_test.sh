@@ -275,12 +275,16 @@ show_calculator() {
     xdotool key ctrl+4
     until_true 10 calculator_on_top
 }
-# The names of the shown windows above WINDOW on the display.
+# The names of the shown windows above WINDOW on the display, "nothing"
+# when none is (the order came right by the time it is read); a window that
+# goes meanwhile is left out.
 windows_above() {
-    top_down "$display" | while read -r id; do
+    local names
+    names=$(top_down "$display" | while read -r id; do
         [ "$((id))" = "$1" ] && break
-        xwininfo -id "$id" | grep -q IsViewable && xdotool getwindowname "$id" 2>/dev/null
-    done | grep . | paste -sd '|'
+        { xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && xdotool getwindowname "$id" 2>/dev/null; } || true
+    done | sed '/^$/d' | paste -sd '|')
+    echo "${names:-nothing}"
 }
 
 # The Event Forecast's Options dialog, modal to the Forecast (the frame

@@ -209,14 +209,18 @@ frame_menu_gone() { ! frame_menu_up "$1"; }
 # frame_answers MENU_BAR_BOTTOM [CHECK...]: true once the program has
 # handled everything typed and clicked before and, with CHECK, when CHECK
 # holds then: the frame's Window menu, opened by its key (the keys going
-# to the frame), comes only after that. The menu is closed again.
+# to the frame), comes only after that. The menu is closed again. On
+# Wine's desktop the program raises its tools again, one by one, in the
+# first moments a menu shows (three times, 0.1 s apart): an order read
+# before or as it does so says nothing lasting, so CHECK is given a second
+# to hold.
 frame_answers() {
     local bar=$1 verdict=0
     shift
     xdotool key alt+w
     if ! until_true 10 frame_menu_up "$bar"; then
         verdict=1
-    elif [ $# -gt 0 ] && ! "$@"; then
+    elif [ $# -gt 0 ] && ! until_true 1 "$@"; then
         verdict=2
     fi
     xdotool key Escape Escape
