@@ -77,6 +77,15 @@ bool MenuShown() {
            (thread.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
 }
 
+// A window made as a child of the frame's MDI client: a view, whose first
+// drawing (an OpenGL view's) can put the frame first on Wine's desktop.
+bool IsViewOf(HWND frame, LPARAM creation) {
+    const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(creation);
+    const HWND parent = create && create->lpcs ? create->lpcs->hwndParent : nullptr;
+    wchar_t name[16] = {};
+    return parent && GetParent(parent) == frame && GetClassNameW(parent, name, 16) && lstrcmpiW(name, L"MDIClient") == 0;
+}
+
 bool IsToolTip(HWND window) {
     wchar_t name[32] = {};
     return GetClassNameW(window, name, 32) && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0;
@@ -197,6 +206,9 @@ LRESULT CALLBACK WineDisplay::WatchFocus(int code, WPARAM wParam, LPARAM lParam)
             break;
         case HCBT_CREATEWND:
             if (IsMenuWindow(window)) display->MenuMade();
+            // However the view was asked for (a menu, a click on a task or
+            // a button, a script), it first draws after what asked for it.
+            else if (IsViewOf(display->frame_, lParam)) display->RaiseToolsOnceDrawn();
             break;
         case HCBT_DESTROYWND:
             if (display->raiseAfterMenu_ && IsMenuWindow(window)) display->RaiseToolsSoon();
@@ -265,10 +277,11 @@ void WineDisplay::RaiseToolsUnderMenus() {
     for (auto tool = owned.rbegin(); tool != owned.rend(); ++tool) SetWindowPos(*tool, HWND_NOTOPMOST, 0, 0, 0, 0, kRaise);
 }
 
-// The first drawing of an OpenGL view brought back at the start puts the
-// frame first in Windows' own order and on the display, with no message to
-// the frame: a raise posted as the start ends runs before it. A timer comes
-// only once every window has drawn.
+// The first drawing of an OpenGL view (brought back at the start, or opened
+// later) puts the frame first in Windows' own order and on the display,
+// with no message to the frame: a raise posted as the start ends, or as the
+// click that opened it is handled, can run before it. A timer comes only
+// once every window has drawn.
 void WineDisplay::RaiseToolsOnceDrawn() {
     if (frame_ && display_ == FrameDisplay::WineDesktop)
         SetTimer(frame_, kRaiseToolsDrawnTimer, USER_TIMER_MINIMUM, nullptr);

@@ -90,8 +90,9 @@ public:
     // offered the question the keyboard.
     void TakeKeysBackBeforeQuestionGoes(bool showAfresh);
 
-    // At the end of the start: on Wine's own desktop the tools are raised
-    // once the windows shown by then have drawn themselves.
+    // At the end of the start, and as a view is made in the frame: on
+    // Wine's own desktop the tools are raised once the windows shown by
+    // then have drawn themselves.
     void RaiseToolsOnceDrawn();
 
     // Posted to the frame on Wine's own desktop once after the focus moved

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 #include <vector>
 
 #include "app/bmp_image.h"
@@ -115,6 +116,21 @@ TEST(PictureImageWin, BmpWhoseHeadersPromiseMoreThanTheFileHoldsIsRefused) {
     }
 }
 
+#if defined(_WIN64)
+// A 64-bit address space is not filled by reservations: the system's count
+// of mappings a process may have runs out first, and a block freed anywhere
+// gives the next large allocation room again. Allocations above a size are
+// refused instead, as an address space with no room left for one would.
+std::size_t largestAllocation = 0;  // none refused while 0
+
+class AddressSpaceTaken {
+public:
+    AddressSpaceTaken() { largestAllocation = std::size_t{4} << 20; }
+    ~AddressSpaceTaken() { largestAllocation = 0; }
+    AddressSpaceTaken(const AddressSpaceTaken&) = delete;
+    AddressSpaceTaken& operator=(const AddressSpaceTaken&) = delete;
+};
+#else
 // Most of the process's address space taken for as long as it lives, so
 // that any large allocation fails; a few megabytes stay free for the test's
 // own small ones.
@@ -140,6 +156,7 @@ public:
 private:
     std::vector<void*> taken_;
 };
+#endif
 
 // A whole picture of the largest size, decoded when the memory for it
 // cannot be had: no picture, and the program goes on.
@@ -199,3 +216,11 @@ TEST(PictureImageWin, DibPictureDrawsEveryPixelWhereverARowEnds) {
 
 }  // namespace
 }  // namespace corvinata
+
+#if defined(_WIN64)
+void* operator new(std::size_t size) {
+    if (corvinata::largestAllocation != 0 && size > corvinata::largestAllocation) throw std::bad_alloc();
+    if (void* block = std::malloc(size != 0 ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+#endif

@@ -244,6 +244,43 @@ TEST(WineDisplayTest, NoTimerOfTheDisplayRunsAfterItLeavesTheFrame) {
     EXPECT_TRUE(timers.empty()) << "timer " << std::hex << timers.front() << " came after the display left the frame";
 }
 
+// A view opened after the start, in whatever way, raises the tools once it
+// has drawn, as at the start; a control made in the frame does not.
+TEST(WineDisplayTest, AViewMadeInTheFrameRaisesTheToolsOnceDrawn) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW viewClass{};
+    viewClass.lpfnWndProc = DefMDIChildProcW;
+    viewClass.hInstance = instance;
+    viewClass.lpszClassName = L"WineDisplayTestView";
+    RegisterClassW(&viewClass);
+    TopWindow frame;
+    CLIENTCREATESTRUCT clientCreate{nullptr, 1000};
+    const HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 200, 150, frame.handle,
+                                        nullptr, instance, &clientCreate);
+    ASSERT_NE(client, nullptr);
+    WineDisplay display(FrameDisplay::WineDesktop);
+    display.Attach(frame.handle);
+    const auto raiseDue = [&frame] {
+        Sleep(5 * USER_TIMER_MINIMUM);
+        MSG message;
+        bool due = false;
+        while (PeekMessageW(&message, frame.handle, WM_TIMER, WM_TIMER, PM_REMOVE))
+            due = due || message.wParam == WineDisplay::kRaiseToolsDrawnTimer;
+        return due;
+    };
+    const HWND control = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, frame.handle,
+                                         nullptr, instance, nullptr);
+    EXPECT_FALSE(raiseDue()) << "a control in the frame";
+    const HWND view = CreateMDIWindowW(L"WineDisplayTestView", L"Sky", WS_VISIBLE, 0, 0, 100, 100, client, instance, 0);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(raiseDue()) << "a view in the frame";
+    display.Attach(nullptr);
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(view), 0);
+    DestroyWindow(control);
+    DestroyWindow(client);
+    UnregisterClassW(L"WineDisplayTestView", instance);
+}
+
 // On an X screen a window manager's offer of the keyboard comes as a click
 // on the frame's menu bar; a user's click there, made while a tool was
 // active, is followed by the button's press on the bar and shows no
