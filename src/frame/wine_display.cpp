@@ -234,8 +234,14 @@ void WineDisplay::RaiseTools() {
     if (raisePending_) KillTimer(frame_, kRaiseToolsTimer);
     raisePending_ = false;
     if (!frame_) return;
+    // Under a menu they can be raised only below it (a view drawn for the
+    // first time while the menu is up brings the frame over them), and once
+    // more the usual way when it has gone.
     raiseAfterMenu_ = MenuShown();
-    if (raiseAfterMenu_) return;
+    if (raiseAfterMenu_) {
+        RaiseToolsUnderMenus();
+        return;
+    }
     PopToolTipsShownFirst(frame_);
     RaiseOwnedWindows(frame_, spacer_);
 }

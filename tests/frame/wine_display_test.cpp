@@ -161,9 +161,13 @@ TEST(WineDisplayTest, ATooltipShownFirstGoesSoThatTheToolsAreRaised) {
 
 // While a menu is up (the frame can come over the tools on Wine's desktop
 // then) each tool is made first of all for a moment, the menu is first
-// again after it, and no tool is left topmost, above other programs.
+// again after it, and no tool is left topmost, above other programs:
+// whether the raise is one of the menu's checks, or one due as the menu
+// came (a view drawn for the first time, the keys moved).
 struct MenuRaise {
     static thread_local MenuRaise* running;
+    UINT message = WM_TIMER;
+    WPARAM which = WineDisplay::kMenuTimer;
     WineDisplay* display = nullptr;
     HWND frame = nullptr;
     HWND tool = nullptr;
@@ -180,7 +184,7 @@ struct MenuRaise {
         KillTimer(nullptr, timer);
         FirstWhenMoved::seen = &run->firsts;
         const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, FirstWhenMoved::Watch, nullptr, GetCurrentThreadId());
-        run->display->OnMessage(WM_TIMER, WineDisplay::kMenuTimer);
+        run->display->OnMessage(run->message, run->which);
         UnhookWindowsHookEx(hook);
         FirstWhenMoved::seen = nullptr;
         run->toolAboveFrame = Above(run->tool, run->frame);
@@ -194,32 +198,46 @@ struct MenuRaise {
 thread_local MenuRaise* MenuRaise::running = nullptr;
 
 TEST(WineDisplayTest, ToolsGoAboveTheFrameUnderAnOpenMenu) {
-    TopWindow frame;
-    TopWindow calculator(frame.handle);
-    WineDisplay display(FrameDisplay::WineDesktop);
-    display.Attach(frame.handle);
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, 1, L"Center");
-    MenuRaise run;
-    run.display = &display;
-    run.frame = frame.handle;
-    run.tool = calculator.handle;
-    MenuRaise::running = &run;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MenuRaise::Tick);
-    SetForegroundWindow(frame.handle);
-    TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, frame.handle, nullptr);
-    if (!run.done) KillTimer(nullptr, timer);
-    MenuRaise::running = nullptr;
-    DestroyMenu(menu);
-    display.Attach(nullptr);
-    ASSERT_TRUE(run.done) << "the menu did not come";
-    EXPECT_NE(std::find(run.firsts.begin(), run.firsts.end(), calculator.handle), run.firsts.end())
-        << "the tool was not first of all for a moment";
-    EXPECT_TRUE(run.menuFirst) << "the menu was not first again";
-    EXPECT_TRUE(run.toolAboveFrame);
-    EXPECT_FALSE(run.toolTopmost) << "the tool was left topmost";
-    EXPECT_FALSE(GetWindowLongW(calculator.handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(Above(calculator.handle, frame.handle));
+    const struct {
+        const char* raise;
+        UINT message;
+        WPARAM which;
+    } raises[] = {
+        {"the menu's check", WM_TIMER, WineDisplay::kMenuTimer},
+        {"once drawn", WM_TIMER, WineDisplay::kRaiseToolsDrawnTimer},
+        {"posted", WineDisplay::kRaiseToolsMessage, 0},
+    };
+    for (const auto& raise : raises) {
+        SCOPED_TRACE(raise.raise);
+        TopWindow frame;
+        TopWindow calculator(frame.handle);
+        WineDisplay display(FrameDisplay::WineDesktop);
+        display.Attach(frame.handle);
+        HMENU menu = CreatePopupMenu();
+        AppendMenuW(menu, MF_STRING, 1, L"Center");
+        MenuRaise run;
+        run.message = raise.message;
+        run.which = raise.which;
+        run.display = &display;
+        run.frame = frame.handle;
+        run.tool = calculator.handle;
+        MenuRaise::running = &run;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &MenuRaise::Tick);
+        SetForegroundWindow(frame.handle);
+        TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, frame.handle, nullptr);
+        if (!run.done) KillTimer(nullptr, timer);
+        MenuRaise::running = nullptr;
+        DestroyMenu(menu);
+        display.Attach(nullptr);
+        ASSERT_TRUE(run.done) << "the menu did not come";
+        EXPECT_NE(std::find(run.firsts.begin(), run.firsts.end(), calculator.handle), run.firsts.end())
+            << "the tool was not first of all for a moment";
+        EXPECT_TRUE(run.menuFirst) << "the menu was not first again";
+        EXPECT_TRUE(run.toolAboveFrame);
+        EXPECT_FALSE(run.toolTopmost) << "the tool was left topmost";
+        EXPECT_FALSE(GetWindowLongW(calculator.handle, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_TRUE(Above(calculator.handle, frame.handle));
+    }
 }
 
 // A frame left by the display (it goes) gets none of the display's timers
