@@ -78,7 +78,8 @@ bool MenuShown() {
 }
 
 // A window made as a child of the frame's MDI client: a view, whose first
-// drawing (an OpenGL view's) can put the frame first on Wine's desktop.
+// drawing can bring the frame over the tools on Wine's desktop (an OpenGL
+// view's, or any drawn inside a menu's loop).
 bool IsViewOf(HWND frame, LPARAM creation) {
     const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(creation);
     const HWND parent = create && create->lpcs ? create->lpcs->hwndParent : nullptr;
@@ -283,11 +284,12 @@ void WineDisplay::RaiseToolsUnderMenus() {
     for (auto tool = owned.rbegin(); tool != owned.rend(); ++tool) SetWindowPos(*tool, HWND_NOTOPMOST, 0, 0, 0, 0, kRaise);
 }
 
-// The first drawing of an OpenGL view (brought back at the start, or opened
-// later) puts the frame first in Windows' own order and on the display,
-// with no message to the frame: a raise posted as the start ends, or as the
-// click that opened it is handled, can run before it. A timer comes only
-// once every window has drawn.
+// The first drawing of an OpenGL view brought back at the start puts the
+// frame first in Windows' own order and on the display, and a view opened
+// later and first drawn inside a menu's loop leaves the frame over the tools
+// on the display, both with no message to the frame: a raise posted as the
+// start ends, or as the click that opened the view is handled, runs before
+// it. A timer comes only once every window has drawn.
 void WineDisplay::RaiseToolsOnceDrawn() {
     if (frame_ && display_ == FrameDisplay::WineDesktop)
         SetTimer(frame_, kRaiseToolsDrawnTimer, USER_TIMER_MINIMUM, nullptr);
